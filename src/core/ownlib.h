@@ -1,0 +1,61 @@
+// src/core/ownlib.h -- small utilities every module uses: the shared random stream, bits and flags,
+// text helpers, wildcard matching, line reading, angles and the working folder's files.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+
+// ---- random numbers: one shared stream (the C library's rand) ----
+int random(int n);                 // 0 .. n-1, by the redraw rule; random(0) is 0 and draws nothing
+void randomize(int seed);          // 0 seeds from the clock
+int ee_rand(int n);                // 0 .. n
+int difrand(int n);                // -n .. n
+int gausrnd(int base, int s);      // base .. base + s, bunched around the middle
+int slopernd(int base, int a, int b);
+char *rndstr(const char *first, ...);   // one of its texts; the list ends with ""
+
+// ---- bits and flags ----
+extern const int bitfield[16];
+int bitval(int n);
+int flag(int v, int m);
+int flagOn(int v, int m);
+int flagOff(int v, int m);
+int ota_bittiarvo(int from, int to, int b);
+int aseta_bittiarvo(int from, int to, int b, int value);
+
+// ---- text ----
+char *strrev(char *s);
+char *StrPtr_LastWord(char *s);
+char *StrPtr_TwoLastWords(char *s);
+int remstr(char *s, const char *part);
+void strtasaa(char *s, int width);            // the buffer must hold width + 1 bytes
+int wildcmp(const char *pattern, const char *text);
+char *fgetstr(char *buf, int n, FILE *f);
+void tokinit(const char *text, const char *separators);
+char *tokget();
+unsigned int hex2dec(const char *s);
+char *itoa(int v, char *buf, int base);
+uint8_t pct(int a, int b);
+// Copies at most size - 1 bytes and always terminates; answers dst.
+char *copy_bounded(char *dst, size_t size, const char *src);
+
+// ---- angles ----
+float calcAngle(int x0, int y0, int x1, int y1);
+int Kulma_Ilmansuunnaksi(float angle);
+
+// ---- files of the working folder ----
+extern char workdir[1024];
+char *CURRENT_DIR();
+int own_isfile(const char *path);
+int own_mkdir(const char *path);
+int gotfolder(const char *pattern);
+int copyfile(const char *from, const char *to);   // 1 when the whole file was copied
+void wild_remove(const char *pattern);
+int own_firstfile(const char *pattern);
+const char *own_finddata_name();
+int own_nextfile();
+void own_findclose();
+
+// Reads exactly `size` bytes or nothing: a short file never leaves half a record behind.
+bool read_exact(const char *path, void *buf, size_t size);
+// Writes to "<path>.tmp", flushes, then renames over <path>; the old file survives any failure.
+bool write_atomic(const char *path, const void *buf, size_t size);

@@ -1,0 +1,138 @@
+#include "common/harness.h"
+
+#include "core/oxa.h"
+#include "presentation/show.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace oxatest {
+
+static void remove_tree(const std::string &path) {
+    DIR *d = opendir(path.c_str());
+    if (d) {
+        while (dirent *e = readdir(d)) {
+            if (!strcmp(e->d_name, ".") || !strcmp(e->d_name, "..")) continue;
+            std::string p = path + "/" + e->d_name;
+            struct stat st;
+            if (lstat(p.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+                remove_tree(p);
+            else
+                unlink(p.c_str());
+        }
+        closedir(d);
+    }
+    rmdir(path.c_str());
+}
+
+TempDir::TempDir() {
+    char tmpl[] = "/tmp/oxatest-XXXXXX";
+    char *made = mkdtemp(tmpl);
+    EXPECT_NE(made, nullptr);
+    path_ = made ? made : "/tmp";
+    char cwd[4096];
+    previous_ = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
+    EXPECT_EQ(chdir(path_.c_str()), 0);
+}
+
+TempDir::~TempDir() {
+    if (chdir(previous_.c_str()) != 0) perror("chdir");
+    remove_tree(path_);
+}
+
+std::string asset_path(const char *relative) { return std::string(OXA_RUN_DIR) + "/" + relative; }
+
+void TempDir::copy_asset(const char *relative) {
+    std::ifstream in(asset_path(relative), std::ios::binary);
+    ASSERT_TRUE(in.good()) << "missing asset " << relative << " (run the build's assets target)";
+    std::string target = path_ + "/" + relative;
+    size_t slash = std::string(relative).rfind('/');
+    if (slash != std::string::npos) mkdir((path_ + "/" + std::string(relative).substr(0, slash)).c_str(), 0755);
+    std::ofstream out(target, std::ios::binary);
+    out << in.rdbuf();
+}
+
+void TempDir::write_file(const char *name, const std::string &contents) {
+    std::ofstream out(path_ + "/" + name, std::ios::binary);
+    out << contents;
+}
+
+std::string TempDir::read_file(const char *name) const {
+    std::ifstream in(path_ + "/" + name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool TempDir::exists(const char *name) const {
+    struct stat st;
+    return stat((path_ + "/" + name).c_str(), &st) == 0;
+}
+
+void ScreenTest::SetUp() {
+    OXA_NODELAY = 1;
+    dir = new TempDir();
+    dir->copy_asset("OXA.FNT");
+    dir->copy_asset("palette.nfo");
+    if (!GRAPH_INIT) {
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER), 0) << SDL_GetError();
+        win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
+        ASSERT_NE(win, nullptr) << SDL_GetError();
+        initgr(0);
+    }
+    ASSERT_NE(screen, nullptr);
+    ASSERT_NE(ren, nullptr);
+    SDL_FillRect(screen, nullptr, 0);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}
+
+void ScreenTest::TearDown() {
+    delete dir;
+    dir = nullptr;
+}
+
+void push_key(SDL_Keycode key, uint16_t mod) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
+    e.key.keysym.mod = mod;
+    e.key.state = SDL_PRESSED;
+    SDL_PushEvent(&e);
+    if (key >= 32 && key < 127 && !(mod & (KMOD_CTRL | KMOD_ALT))) {
+        char t[2] = {(char)key, 0};
+        push_text(t);
+    }
+}
+
+void push_text(const char *text) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    snprintf(e.text.text, sizeof e.text.text, "%s", text);
+    SDL_PushEvent(&e);
+}
+
+void push_quit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+uint32_t pixel(int x, int y) { return getpix(x, y); }
+
+void rgb(uint32_t p, int &r, int &g, int &b) {
+    Uint8 cr, cg, cb;
+    SDL_GetRGB(p, screen->format, &cr, &cg, &cb);
+    r = cr;
+    g = cg;
+    b = cb;
+}
+
+void dump_screen(const char *name) { SDL_SaveBMP(screen, name); }
+
+}  // namespace oxatest

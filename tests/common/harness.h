@@ -1,0 +1,44 @@
+// tests/common/harness.h -- what every test needs: a throwaway working folder holding the generated
+// assets, SDL started headless, pushed events and pixel reads of the screen surface.
+#pragma once
+#include <SDL2/SDL.h>
+#include <gtest/gtest.h>
+#include <cstdint>
+#include <string>
+
+namespace oxatest {
+
+// A fresh folder under /tmp that becomes the working folder for the test; removed afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string &path() const { return path_; }
+    // Copies a file of the built working folder (fonts, palette, data) into this folder.
+    void copy_asset(const char *relative);
+    void write_file(const char *name, const std::string &contents);
+    std::string read_file(const char *name) const;
+    bool exists(const char *name) const;
+private:
+    std::string path_, previous_;
+};
+
+// Opens SDL headless with a window, the renderer and the screen surface (initgr), the font and the
+// palette, in a TempDir. Every wait of the game is switched off.
+class ScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    TempDir *dir = nullptr;
+};
+
+std::string asset_path(const char *relative);   // a file of the built working folder
+void push_key(SDL_Keycode key, uint16_t mod = 0);
+void push_text(const char *text);
+void push_quit();
+uint32_t pixel(int x, int y);                   // the screen surface's pixel
+void rgb(uint32_t pixel, int &r, int &g, int &b);
+// Writes the screen surface as a BMP beside the test binary for a person to look at.
+void dump_screen(const char *name);
+
+}  // namespace oxatest
