@@ -80,7 +80,7 @@ int winH();
 void reset_win();
 void renderdebug(const char *text);
 void RESET_RenderDrawModes(SDL_Renderer *r);
-void TexToMainRen(SDL_Texture *t, SDL_Rect *dst);   // copy a texture to the window renderer, converted
+void TexToMainRen(SDL_Texture *t, int x, int y, int w, int h);  // natural size when w or h is 0; nothing when x is 0
 
 // ---- palette, colours, font, text -------------------------------------------------------------
 struct PaletteEntry { int32_t r, g, b; };

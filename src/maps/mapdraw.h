@@ -1,0 +1,5 @@
+// src/maps/mapdraw.h -- drawing the map view.
+#pragma once
+
+int pelibuffer_x(int x);           // view column of a map x, 0 outside the view
+int pelibuffer_y(int y);

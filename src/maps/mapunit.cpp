@@ -1,0 +1,8 @@
+#include "maps/mapunit.h"
+
+#include <cstdlib>
+
+int koordinaattien_vali(int x1, int y1, int x2, int y2) {
+    int dx = abs(x1 - x2), dy = abs(y1 - y2);
+    return dx > dy ? dx : dy;
+}

@@ -1,0 +1,4 @@
+// src/maps/mapunit.h -- the map layers and their accessors.
+#pragma once
+
+int koordinaattien_vali(int x1, int y1, int x2, int y2);   // step distance

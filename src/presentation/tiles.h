@@ -1,0 +1,4 @@
+// src/presentation/tiles.h -- tile pictures by name.
+#pragma once
+
+void NewGfx_loadtiledata();
