@@ -208,7 +208,7 @@ extern MapDim mapDim;
 extern int GuiLINEHEIGHT;
 extern float ratio;
 extern int NEWHEADINGBRANCH;
-extern char LastRegionShown[100];
+extern char LastRegionShow[100];     // the location the map information boxes show; empty forces a redraw
 void clrGuiBlock(GuiBlock *b);
 void modGuiBlock(GuiBlock *b);
 void mapdimInit(int width, int height, float scale);
