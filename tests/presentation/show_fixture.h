@@ -10,12 +10,14 @@
 
 namespace showtest {
 
-// Glyph 1 has one ink pixel at row 4, column 3; glyph 2 is solid; the blank and glyph 0 are empty;
+// Glyph 1 has one ink pixel at row 4, column 3; glyph 2 is solid; "_" is the bottom row; the blank
+// and glyph 0 are empty;
 // every other glyph is a fixed pseudo-random pattern, different for each code.
 inline bool test_ink(int g, int r, int c) {
     if (g == 0 || g == ' ') return false;
     if (g == 1) return r == 4 && c == 3;
     if (g == 2) return true;
+    if (g == '_') return r == 9;
     uint32_t h = (uint32_t)g * 2654435761u ^ (uint32_t)(r * 8 + c) * 40503u;
     h ^= h >> 13;
     h *= 0x5bd1e995u;
