@@ -469,7 +469,7 @@ char *getst(uint32_t colour, int maxlen) {
     return text;
 }
 
-char *Master_gettext(int x, int y, int maxlen, const char *initial, uint32_t colour, uint32_t bgcolour) {
+char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color colour, SDL_Color bg) {
     char *text = sbuf();
     if (maxlen > SBUF_SIZE - 1) maxlen = SBUF_SIZE - 1;
     if (maxlen < 0) maxlen = 0;
@@ -480,13 +480,12 @@ char *Master_gettext(int x, int y, int maxlen, const char *initial, uint32_t col
     const int fw = maxlen * GLYPH_W + 4, fh = GuiLINEHEIGHT + 2;
     SDL_Surface *field = SDL_CreateRGBSurfaceWithFormat(0, fw, fh, 32, SDL_PIXELFORMAT_RGB888);
     SDL_Renderer *fren = field ? SDL_CreateSoftwareRenderer(field) : nullptr;
-    const SDL_Color bg = ColorUnpack(bgcolour);
     for (;;) {
         if (fren) {
             SDL_SetRenderDrawColor(fren, bg.r, bg.g, bg.b, 255);
             SDL_RenderClear(fren);
-            renshowtext(fren, 2, 2, text, colour, 0);
-            renshowtext(fren, 2 + GLYPH_W * len, 2, "_", colour, 0);
+            renshowtext(fren, 2, 2, text, ColorPack(colour), 0);
+            renshowtext(fren, 2 + GLYPH_W * len, 2, "_", ColorPack(colour), 0);
             SDL_RenderPresent(fren);
         }
         MasterRender();

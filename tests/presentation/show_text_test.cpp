@@ -244,14 +244,21 @@ TEST_F(ShowText, GetstEditsAndNeverPassesItsBuffer) {
 
 TEST_F(ShowText, MasterGettextStartsFromTheGivenTextAndStaysInItsBuffer) {
     type_keys({SDLK_BACKSPACE, SDLK_x, SDLK_y, SDLK_RETURN});   // the field is full again after "x"
-    EXPECT_STREQ(Master_gettext(100, 100, 4, "abcd", ColorPack(RGBAColor_White), 0), "abcx");
+    EXPECT_STREQ(Master_gettext(100, 100, 4, "abcd", RGBAColor_White, RGBAColor_Black), "abcx");
 
     type_keys({SDLK_x}, 1100);
     oxatest::push_key(SDLK_RETURN);
-    EXPECT_EQ(strlen(Master_gettext(100, 100, 100000, "", ColorPack(RGBAColor_White), 0)), (size_t)SBUF_SIZE - 1);
+    EXPECT_EQ(strlen(Master_gettext(100, 100, 100000, "", RGBAColor_White, RGBAColor_Black)), (size_t)SBUF_SIZE - 1);
 
     type_keys({SDLK_ESCAPE});
-    EXPECT_STREQ(Master_gettext(100, 100, 10, "abc", ColorPack(RGBAColor_White), 0), "\x1b");
+    EXPECT_STREQ(Master_gettext(100, 100, 10, "abc", RGBAColor_White, RGBAColor_Black), "\x1b");
+
+    type_keys({SDLK_a});
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_EXPOSED;
+    SDL_PushEvent(&e);   // a window event leaves with two Esc characters
+    EXPECT_STREQ(Master_gettext(100, 100, 10, "", RGBAColor_White, RGBAColor_Black), "\x1b\x1b");
 }
 
 // ---- the font and palette files ---------------------------------------------------------------
