@@ -143,6 +143,11 @@ static void create_surfaces() {
     SCRPUFF = SDL_CreateRGBSurface(0, MAPTEX_SIZE, MAPTEX_SIZE, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
     if (SCRPUFF) SDL_SetSurfaceRLE(SCRPUFF, 1);
     PELIGRAFIIKKA = screen_surface(RESOLUTION_X, 760);   // five rows: buttons and four window textures
+    if (PELIGRAFIIKKA) {
+        uint32_t white = SDL_MapRGB(PELIGRAFIIKKA->format, 255, 255, 255);
+        SDL_FillRect(PELIGRAFIIKKA, nullptr, white);
+        SDL_SetColorKey(PELIGRAFIIKKA, SDL_TRUE, white);
+    }
     HorBoxSurface = screen_surface(96, 74);
     if (HorBoxSurface) HorBoxSoftRen = SDL_CreateSoftwareRenderer(HorBoxSurface);
     HeadingBoxSurface = screen_surface(headingGui.width > 0 ? headingGui.width : 1,

@@ -294,7 +294,7 @@ void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colou
 void toTex_showtext(SDL_Texture *t, int x, int y, const char *text, uint32_t colour, int style) {
     if (!ren) return;
     SDL_Texture *previous = SDL_GetRenderTarget(ren);
-    SDL_SetRenderTarget(ren, t);
+    if (SDL_SetRenderTarget(ren, t) != 0) return;   // not a render target: never draw on the window instead
     renshowtext(ren, x, y, text, colour, style);
     SDL_SetRenderTarget(ren, previous);
 }
@@ -308,7 +308,8 @@ void centext(int x, int y, int width, const char *text, uint32_t colour, int sty
         y += GuiLINEHEIGHT;
         lineb[0] = 0;
     };
-    for (char *w = strtok(src, " "); w; w = strtok(nullptr, " ")) {
+    char *save = nullptr;
+    for (char *w = strtok_r(src, " ", &save); w; w = strtok_r(nullptr, " ", &save)) {
         size_t ll = strlen(lineb), wl = strlen(w);
         // An empty line always takes the word, so a word wider than the box gets a line of its own.
         if (ll > 0 && (int)((ll + wl) * GLYPH_W) > width) {
@@ -416,7 +417,7 @@ int render_sanataulukko(SDL_Renderer *r, int x, int y, int width, int mode, SDL_
 int toTex_sanataulukko(SDL_Texture *t, int x, int y, int width, int mode, SDL_Color colour, int style) {
     if (!ren) return 0;
     SDL_Texture *previous = SDL_GetRenderTarget(ren);
-    SDL_SetRenderTarget(ren, t);
+    if (SDL_SetRenderTarget(ren, t) != 0) return 0;
     int h = render_sanataulukko(ren, x, y, width, mode, colour, style);
     SDL_SetRenderTarget(ren, previous);
     return h;
