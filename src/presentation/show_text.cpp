@@ -7,7 +7,6 @@
 #include "presentation/tekstit.h"
 #include "screens/quit.h"
 
-#include <sys/stat.h>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -121,8 +120,7 @@ void get_colors() {
 // Reads the whole file of exactly `size` bytes or ends the game naming it: the screen cannot be
 // drawn without it, and half a font or palette would show as garbage.
 static int load_whole(const char *name, void *buf, size_t size) {
-    struct stat st;
-    if (stat(name, &st) != 0 || !S_ISREG(st.st_mode) || (size_t)st.st_size < size || !read_exact(name, buf, size)) {
+    if (!read_exact(name, buf, size)) {
         char msg[200];
         snprintf(msg, sizeof msg, "Oxa internal error -- couldn't open %s\n", name);
         oxa_quit(msg);
