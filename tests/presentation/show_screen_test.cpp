@@ -235,3 +235,24 @@ TEST_F(ShowScreen, LightSpotsGlowOnlyAfterDark) {
     mapTEXFirelit = kept;
     SDL_DestroyTexture(glow);
 }
+
+TEST_F(ShowScreen, ZoomedMapIsCutAroundTheViewCentre) {
+    SDL_SetRenderTarget(ren, MapMainFinalTexture);
+    SDL_SetRenderDrawColor(ren, 255, 0, 0, 255);
+    SDL_Rect mark = {531, 590, 10, 10};   // the view's centre in the map texture
+    SDL_RenderFillRect(ren, &mark);
+    SDL_SetRenderTarget(ren, nullptr);
+    NOUPDATE_RC = 1;
+    FLIP_map_ON();
+    Flip();
+    EXPECT_EQ(window_rgb(240, 315), 0xFF0000u);
+    EXPECT_EQ(window_rgb(248, 323), 0xFF0000u);
+    EXPECT_EQ(window_rgb(239, 315), 0u);
+    mapdimInit(800, 600, 0.5f);
+    Flip();
+    EXPECT_EQ(window_rgb(240, 315), 0xFF0000u);
+    EXPECT_EQ(window_rgb(244, 319), 0xFF0000u);
+    EXPECT_EQ(window_rgb(248, 323), 0u);   // half the size
+    EXPECT_EQ(window_rgb(239, 315), 0u);
+    mapdimInit(800, 600, 1.0f);
+}
