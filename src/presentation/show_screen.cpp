@@ -3,6 +3,7 @@
 #include "presentation/show.h"
 
 #include "core/config.h"
+#include "core/datafunc.h"
 #include "core/oxa.h"
 #include "core/ownlib.h"
 #include "maps/mapdraw.h"
@@ -339,8 +340,6 @@ void ClrOxaFlipMap() {
 }
 
 // The player's square, measured against the light spots that lie out of sight.
-int cre_x(int c);
-int cre_y(int c);
 static void player_square(int &x, int &y) {
     x = cre_x(-1);
     y = cre_y(-1);
