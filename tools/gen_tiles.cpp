@@ -124,7 +124,9 @@ static int files_written = 0;
 
 static void save_strip(const char *name, const std::vector<Frame> &frames, bool scalable = false) {
     int fw = frames[0].w, fh = frames[0].h;
-    int W = (fw + 1) * (int)frames.size() + 1, H = fh + 2;
+    int n = (int)frames.size(), W = (fw + 1) * n + 1, H = fh + 2;
+    // The loader counts frames as width / (height - 1): tall strips get keyed columns at the end.
+    if (n > 1 && W < n * (H - 1)) W = n * (H - 1);
     if (W < 3) W = 3;
     SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, W, H, 24, SDL_PIXELFORMAT_RGB24);
     if (!s) { fprintf(stderr, "gen_tiles: %s\n", SDL_GetError()); exit(1); }
