@@ -1,0 +1,23 @@
+// src/maps/zoomstore.h -- the store of local maps: "ZOOMINDEX.DAT" names the world cell of each record
+// of "ZOOMMAPS.DAT"; every local map passes through the one-record buffer `Zoom` on its way between
+// the store and the local area of the current map.
+#pragma once
+#include "maps/maps.h"
+
+extern ZoomStruct Zoom;
+extern ZoomStruct ZoomTemp;        // the world generator's second buffer
+
+int find_zoom_x(int v, int border);  // local-map offset -2..2 of a current-map column
+int find_zoom_y(int v, int border);
+
+int ZoomMapPos(int x, int y);      // record number of a world cell, 0 when not stored
+void ZoomMap_Clear();
+int load_zoommap(int x, int y);    // 1 loaded, 0 not stored or unreadable
+int save_zoommap(int x, int y, int flags);   // 1 stored; flags bit 1 skips the abandonment step
+void ZoomMap_Remove(int x, int y);
+void dataextract(int zx, int zy);
+void zoomset_maailma(int zx, int zy);
+void Zoomer(int x, int y);
+void zoomsave();
+void Aseta_TERRAIN_Korkeus_Relmap(int x, int y);
+int zoommap_important(int daylag);
