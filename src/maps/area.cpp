@@ -215,7 +215,7 @@ static void write_tile_list() {
 }
 
 void init_terrain_struct(int, int) {
-    const int month = MapPlr.month, day = MapPlr.day;
+    const int month = Plr.month, day = Plr.day;
 
     // Descriptions and the chars of the door rules survive: every build writes the same rows again.
     for (int c = 0; c < 256; c++) {

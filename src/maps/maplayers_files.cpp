@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
@@ -13,7 +14,7 @@
 
 static char file_error[1400];
 
-const char *map_charpath() { return MapPlr.charpath; }
+const char *map_charpath() { return CharacterPath; }
 const char *map_file_error() { return file_error; }
 void map_clear_file_error() { file_error[0] = 0; }
 
@@ -88,7 +89,7 @@ void Mapcopy_ZoomToCurrent(SDL_Rect rect) {
     for (int row = 0; row < ZOOM_SIDE; row++)
         for (int col = 0; col < ZOOM_SIDE; col++) set_mapchar(rect.x + col, rect.y + row, Zoom.chars[row * 64 + col]);
     auto is_plant = [](int type) { return type == 9 || type == 'A' || type == 'B'; };
-    for (int i = 0; i < DATA_COUNT; i++) {
+    for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (is_plant(d.type) && d.x >= rect.x && d.x < rect.x + rect.w && d.y >= rect.y && d.y < rect.y + rect.h)
             CrunchData(i);
@@ -106,7 +107,7 @@ void Mapcopy_ZoomToCurrent(SDL_Rect rect) {
 // ---- the data pools ---------------------------------------------------------------------------
 
 void Tyhjenna_Kohta(int x, int y) {
-    for (int i = 0; i < DATA_COUNT; i++) {
+    for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.x != x || d.y != y || d.type == 0 || d.type == '!') continue;
         if (d.type == 4 || d.type == '4' || d.type == 'w') continue;
@@ -152,6 +153,6 @@ int save_playermap(const char *name) {
     ok = Tallenna_Bigmap_DATA() && ok;
     memcpy(maailma_alltime_memorymap, maailma_memorymap, MAP_BYTES);
     memcpy(maailma_alltime, maailma, MAP_BYTES);
-    MapPlr.lastworldsave = MapPlr.daynumber;
+    Plr.bigmap_saveday = Plr.daynumber;
     return ok;
 }

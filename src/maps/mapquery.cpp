@@ -128,14 +128,14 @@ int zoommap_ulkoluoto(int x, int y, int *ox, int *oy) {
 
 SDL_Rect bigxy_zoomrect(int x, int y) {
     SDL_Rect r = {0, 0, 0, 0};
-    int dx = x - MapPlr.isox, dy = y - MapPlr.isoy;
+    int dx = x - (int)Plr.world_x, dy = y - (int)Plr.world_y;
     if (abs(dx) < 3 && abs(dy) < 3 && !bigmap()) r = {AREA_CENTRE + 64 * dx, AREA_CENTRE + 64 * dy, 64, 64};
     return r;
 }
 
 int birch_leaf_level() {
-    int d = MapPlr.day, v;
-    switch (MapPlr.month) {
+    int d = Plr.day, v;
+    switch (Plr.month) {
     case 4: v = d / 2; break;
     case 5: v = d + 15; break;
     case 6: v = d + 45; break;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "maps/poollink.h"
+#include "core/records.h"
 
 // ---- layer geometry ---------------------------------------------------------------------------
 // Every layer is 3073 x 2049 bytes; cell (x, y) is byte x + MAP_STRIDE * y. The used area is

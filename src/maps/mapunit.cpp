@@ -32,10 +32,8 @@ float MULTIA = 1.0f;
 uint32_t LDist[LINE_COUNT];
 uint8_t LineData[LINE_COUNT][6];
 
-// The player's square and the few player-record and weather fields the maps use live here until the
-// player record and the weather engine land.
-int PlayerX, PlayerY, PlayerDir;
-MapPlrLink MapPlr = {".", "BIGMAP", 6, 1, 1, 0, 0, 0, 0, 1};
+int PlayerDir;
+// The frost and the snow stand here until the weather engine lands.
 MapWeatherLink MapWeather;
 
 // ---- accessors --------------------------------------------------------------------------------
@@ -90,7 +88,7 @@ int TyhjaRuutu(int c) { return !terrain_flag(c, TF_BLOCKS); }
 // ---- level ------------------------------------------------------------------------------------
 
 int bigmap() {
-    if (memcmp(MapPlr.mapname, "BIGMAP", 7) == 0) {
+    if (memcmp(Plr.mapname, "BIGMAP", 7) == 0) {
         Environ = 1;
         return 1;
     }
@@ -195,7 +193,7 @@ static int season_of(int month) {
     return 4;
 }
 
-int PLRSEASON() { return season_of(MapPlr.month); }
+int PLRSEASON() { return season_of(Plr.month); }
 
 static const float daylight_by_hour[21] = {0.05f, 0.1f, 0.2f, 0.3f, 0.45f, 0.65f, 0.8f, 0.9f, 1.0f, 0.95f, 0.95f,
                                            0.95f, 0.8f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f};

@@ -22,7 +22,7 @@ void remove_ZoomExtra(int x, int y) {
         if ((int16_t)z.x == x && z.y == y) memset(&z, 0, sizeof z);
 }
 
-int kohtaIsoX(int x) { return bigmap() ? x : MapPlr.isox + find_zoom_x(x, 0); }
-int kohtaIsoY(int y) { return bigmap() ? y : MapPlr.isoy + find_zoom_y(y, 0); }
+int kohtaIsoX(int x) { return bigmap() ? x : (int)Plr.world_x + find_zoom_x(x, 0); }
+int kohtaIsoY(int y) { return bigmap() ? y : (int)Plr.world_y + find_zoom_y(y, 0); }
 int IsoX() { return kohtaIsoX(PlayerX); }
 int IsoY() { return kohtaIsoY(PlayerY); }

@@ -9,3 +9,5 @@ void map_debuglog(const char *topic, const char *format, ...) __attribute__((for
 void map_player_falls_through_ice();
 // A line appended to a file of the working folder while debug information is on.
 void map_debugfile(const char *file, const char *format, ...) __attribute__((format(printf, 2, 3)));
+// The things on a square where the ice broke are checked as newly arrived there.
+void map_items_arrived(int x, int y);

@@ -1,22 +1,12 @@
-// src/maps/plrlink.h -- the fields of the player record and of the current weather that the map code
-// reads and writes. They stand in small globals of the map module until the player record and the
-// weather land; then these accessors read the records themselves.
+// src/maps/plrlink.h -- what the map code reads of the player record and of the current weather.
+// The weather's two figures stand in a small global of the map module until the weather engine
+// lands; then `MapWeather` reads `GlobWeather`.
 #pragma once
 #include <cstdint>
 
-extern int PlayerX, PlayerY, PlayerDir;
+#include "core/records.h"
 
-struct MapPlrLink {
-    char charpath[512];            // the character folder
-    char mapname[16];              // "BIGMAP" or "ZOOMMAP"
-    int month, day;                // 1..12, 1..30
-    uint32_t daynumber;            // daily upkeeps run
-    uint32_t lastworldsave;        // day number of the last world-map save
-    uint32_t minutes;              // running minutes
-    int isox, isoy;                // the player's world cell (the local area's centre)
-    int movemode;                  // 1 walking, 2 swimming, 3 rowing ...
-};
-extern MapPlrLink MapPlr;
+extern int PlayerDir;              // heading 0-7 of the player
 
 struct MapWeatherLink {
     int32_t snowdepth;             // millimetres

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "core/datafunc.h"
+#include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
@@ -91,10 +93,10 @@ int ice_break_check(int x, int y, float load, int world) {
     int t = world ? ice_thickness_worldmap(x, y) : ice_thickness_true(x, y);
     if (t == 0) return 0;
     if (load == 0) {
-        for (int i = 0; i < DATA_COUNT; i++) {
+        for (int i = 0; i < DATA_MAX; i++) {
             const DataStruct &d = Data[i];
             if (d.x != x || d.y != y) continue;
-            if (d.type == TYPE_ITEM) load += d.count * map_item_weight(d.id);
+            if (d.type == TYPE_ITEM) load += d.count * ObjToItem((int)d.id).weight;
             else if (d.type == TYPE_CREATURE) load += FullWeightLoad(d.id >= 1000 ? (int)d.id - 1000 : (int)d.id);
         }
         if (x == PlayerX && y == PlayerY) load += FullWeightLoad(-1);
@@ -117,23 +119,23 @@ void do_break_ice(int x, int y) {
     DTEMP.type = TYPE_OPENWATER;
     DTEMP.x = (uint16_t)x;
     DTEMP.y = (uint16_t)y;
-    DTEMP.readymin = MapPlr.minutes;
+    DTEMP.ready_minute = Plr.minutes;
     n = SetDTEMP(-1);
     if (n >= 0) make_datapos_bottom(n);
 
-    for (int i = 0; i < DATA_COUNT; i++) {
+    for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.x == x && d.y == y && (d.type == TYPE_FIRE || d.type == TYPE_TRACKS || d.type == TYPE_FIREREMAINS))
             CrunchData(i);
     }
 
-    if (x == PlayerX && y == PlayerY && MapPlr.movemode != 2) {
+    if (x == PlayerX && y == PlayerY && Plr.movement_mode != 2) {
         map_player_falls_through_ice();
-        MapPlr.movemode = 2;
+        Plr.movement_mode = 2;
         WaterwayCheck(PlayerX, PlayerY);
     }
     map_debuglog("movement", "do_break_ice() esineet_paikkatarkistus");
-    esineet_paikkatarkistus(x, y);
+    map_items_arrived(x, y);
     map_debuglog("movement", "do_break_ice() completed");
 }
 

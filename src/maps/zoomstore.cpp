@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "creatures/crefunc.h"
 #include "maps/korkeus_main.h"
@@ -296,7 +297,7 @@ void dataextract(int zx, int zy) {
     }
     for (int pass = 0; pass < 10; pass++) {
         int count = 0, last = -1;
-        for (int i = 0; i < DATA_COUNT; i++)
+        for (int i = 0; i < DATA_MAX; i++)
             if (Data[i].type != 0 && in_local_map(Data[i], zx, zy)) {
                 count++;
                 last = i;
@@ -307,7 +308,7 @@ void dataextract(int zx, int zy) {
         Siivoa_DATA();
     }
     int stored = 0;
-    for (int i = 0; i < DATA_COUNT && stored < ZOOM_RECORDS; i++) {
+    for (int i = 0; i < DATA_MAX && stored < ZOOM_RECORDS; i++) {
         if (Data[i].type == 0 || !in_local_map(Data[i], zx, zy)) continue;
         DataStruct &d = Zoom.data[stored++];
         d = Data[i];
@@ -329,8 +330,8 @@ void zoomset_maailma(int zx, int zy) {
     for (const DataStruct &z : Zoom.data) {
         if (z.type == 0) continue;
         while (!full) {
-            while (slot < DATA_COUNT && slot <= 9900 && Data[slot].type != 0) slot++;
-            if (slot <= 9900 && slot < DATA_COUNT) break;
+            while (slot < DATA_MAX && slot <= 9900 && Data[slot].type != 0) slot++;
+            if (slot <= 9900 && slot < DATA_MAX) break;
             if (Siisti_DATA(100) > 0) {
                 Siivoa_DATA();
                 slot = 0;
@@ -353,14 +354,14 @@ void Zoomer(int x, int y) {
             load_zoommap(x + zx, y + zy);
             zoomset_maailma(zx, zy);
         }
-    for (int i = 0; i < DATA_COUNT; i++)
+    for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == TYPE_CREATURE) map_debuglog("zoomer", "Zoomer(%d,%d) DATA #%d cr:%u", x, y, i, Data[i].id);
     map_debuglog("zoomer", "zoomer end");
 }
 
 void zoomsave() {
     const int px = find_zoom_x(PlayerX, 0), py = find_zoom_y(PlayerY, 0);
-    const int cx = MapPlr.isox, cy = MapPlr.isoy;
+    const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             map_debuglog("zoomsave", "zoomsave %d,%d of %d,%d", zx, zy, cx, cy);
@@ -368,7 +369,7 @@ void zoomsave() {
             ZoomExtraStruct &info = ZoomExtra[zoomextra_kohta(cx + zx, cy + zy)];
             info.x = (uint16_t)(cx + zx);
             info.y = (uint16_t)(cy + zy);
-            info.lastday = (uint16_t)(MapPlr.daynumber & 0xffff);
+            info.lastday = (uint16_t)(Plr.daynumber & 0xffff);
             if (zx == px && zy == py) {
                 info.last_x = (uint32_t)(PlayerX - (AREA_CENTRE + 64 * zx) + 1);
                 info.last_y = (uint32_t)(PlayerY - (AREA_CENTRE + 64 * zy) + 1);

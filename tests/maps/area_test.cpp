@@ -30,7 +30,7 @@ static std::string dump_table() {
             }
     }
     SDL_Color a, b;
-    TileSavytys_Maaruska(MapPlr.month, MapPlr.day, &a, &b);
+    TileSavytys_Maaruska(Plr.month, Plr.day, &a, &b);
     out << "tint A " << (int)a.r << "," << (int)a.g << "," << (int)a.b << "," << (int)a.a << " B " << (int)b.r << ","
         << (int)b.g << "," << (int)b.b << "," << (int)b.a << "\n";
     return out.str();
@@ -49,15 +49,15 @@ static void check_golden(const char *name) {
 }
 
 TEST_F(MapsTest, SummerDayTableMatchesTheGoldenDump) {
-    MapPlr.month = 7;
-    MapPlr.day = 10;
+    Plr.month = 7;
+    Plr.day = 10;
     init_terrain_struct(0, 0);
     check_golden("terrain_summer.golden");
 }
 
 TEST_F(MapsTest, WinterDayTableMatchesTheGoldenDump) {
-    MapPlr.month = 1;
-    MapPlr.day = 20;
+    Plr.month = 1;
+    Plr.day = 20;
     init_terrain_struct(0, 0);
     check_golden("terrain_winter.golden");
 }
@@ -91,7 +91,7 @@ TEST_F(MapsTest, FrozenWaterStopsAnimatingOnlyWithOldTiles) {
         {1, 0, true}, {4, 0, true}, {11, 0, true}, {5, 0, false}, {9, 0, false}, {1, 1, false},
     };
     for (auto &c : cases) {
-        MapPlr.month = c.month;
+        Plr.month = c.month;
         NEWGFX = c.newgfx;
         init_terrain_struct(0, 0);
         for (int ch : {176, 178, 181, 182, 183, 244, 247})
@@ -103,13 +103,13 @@ TEST_F(MapsTest, FrozenWaterStopsAnimatingOnlyWithOldTiles) {
 }
 
 TEST_F(MapsTest, WinterShowsTheBareGrove) {
-    MapPlr.month = 12;
+    Plr.month = 12;
     init_terrain_struct(0, 0);
     EXPECT_EQ(terrain[16].glyph, 16);
-    MapPlr.month = 3;
+    Plr.month = 3;
     init_terrain_struct(0, 0);
     EXPECT_EQ(terrain[16].glyph, 16);
-    MapPlr.month = 4;
+    Plr.month = 4;
     init_terrain_struct(0, 0);
     EXPECT_EQ(terrain[16].glyph, 14);
 }

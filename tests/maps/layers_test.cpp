@@ -42,7 +42,7 @@ TEST_F(MapsTest, ReadersAnswerTheLayerInsideAndTheBlankOutside) {
         {"get_esineita", get_esineita, esine_maailma, 0, layer},
     };
     for (const char *level : {"BIGMAP", "ZOOMMAP"}) {
-        strcpy(MapPlr.mapname, level);
+        strcpy(Plr.mapname, level);
         for (const Reader &r : readers) {
             memset(r.layer, 77, MAP_BYTES);
             for (const Edge &e : edges) {
@@ -95,7 +95,7 @@ TEST_F(MapsTest, LevelFollowsTheExactMapName) {
     EXPECT_EQ(bigmap(), 1);
     EXPECT_EQ(Environ, 1);
     for (const char *name : {"ZOOMMAP", "BIGMAPX", "bigmap", ""}) {
-        strcpy(MapPlr.mapname, name);
+        strcpy(Plr.mapname, name);
         EXPECT_EQ(bigmap(), 0) << name;
         EXPECT_EQ(Environ, 2);
     }
@@ -223,7 +223,7 @@ static std::vector<uint8_t> read_all(const std::string &path) {
 TEST_F(MapsTest, SavingTheWorldWritesWholeFilesOfTheExactSize) {
     put(3071, 2047, 239);
     maailma_memorymap[mapidx(5, 5)] = 'x';
-    MapPlr.daynumber = 77;
+    Plr.daynumber = 77;
     memset(Data, 0, sizeof Data);
     Data[3].type = 1;
     ASSERT_EQ(save_playermap("BIGMAP"), 1);
@@ -234,7 +234,7 @@ TEST_F(MapsTest, SavingTheWorldWritesWholeFilesOfTheExactSize) {
     EXPECT_EQ(maailma_alltime[mapidx(3071, 2047)], 239);
     EXPECT_EQ(maailma_alltime_memorymap[mapidx(5, 5)], 'x');
     EXPECT_EQ(IsoData[3].type, 1);
-    EXPECT_EQ(MapPlr.lastworldsave, 77u);
+    EXPECT_EQ(Plr.bigmap_saveday, 77u);
     EXPECT_FALSE(dir->exists("WORLD.DAT.tmp"));
 }
 
@@ -261,7 +261,7 @@ TEST_F(MapsTest, AWorldChangeWithoutAWorldFileWritesTheWholeFile) {
 }
 
 TEST_F(MapsTest, AnUnwritableCharacterFolderIsReportedAndKeepsTheLayers) {
-    copy_bounded(MapPlr.charpath, sizeof MapPlr.charpath, "/nonexistent/folder");
+    copy_bounded(CharacterPath, sizeof CharacterPath, "/nonexistent/folder");
     put(4, 4, 13);
     EXPECT_EQ(save_playermap("BIGMAP"), 0);
     EXPECT_NE(map_file_error()[0], 0);

@@ -116,8 +116,8 @@ TEST_F(MapsTest, IsletNeedsRockGroundInsideOpenWater) {
 }
 
 TEST_F(MapsTest, WorldCellRectanglesInTheLocalArea) {
-    MapPlr.isox = 700;
-    MapPlr.isoy = 800;
+    Plr.world_x = 700;
+    Plr.world_y = 800;
     SDL_Rect r = bigxy_zoomrect(700, 800);
     EXPECT_EQ(r.w, 0);                                // on the world map: all zero
     local_area();
@@ -137,8 +137,8 @@ TEST_F(MapsTest, BirchLeavesByDate) {
     struct { int m, d, leaf; } cases[] = {{3, 30, 0},  {4, 9, 4},   {5, 30, 45},  {6, 30, 75}, {7, 26, 100},
                                           {8, 1, 99},  {8, 30, 70}, {9, 20, 10},  {9, 30, 0},  {10, 1, 0}};
     for (auto &c : cases) {
-        MapPlr.month = c.m;
-        MapPlr.day = c.d;
+        Plr.month = c.m;
+        Plr.day = c.d;
         EXPECT_EQ(birch_leaf_level(), c.leaf) << c.m << "/" << c.d;
     }
 }
@@ -163,8 +163,8 @@ TEST_F(MapsTest, SurfaceAndSoilBits) {
 }
 
 TEST_F(MapsTest, MireSoilComesFromTheWorldCellOnlyOnALocalArea) {
-    MapPlr.isox = 40;
-    MapPlr.isoy = 50;
+    Plr.world_x = 40;
+    Plr.world_y = 50;
     put_world(40, 50, 233);                           // open mire
     put_world(210, 220, 233);
     EXPECT_EQ(maapera_arvo(210, 220), 0);             // the world map never answers mire soil

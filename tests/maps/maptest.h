@@ -18,12 +18,12 @@ protected:
     void SetUp() override {
         dir = new oxatest::TempDir();
         dir->copy_asset("linedist.arr");
-        memset(&MapPlr, 0, sizeof MapPlr);
-        copy_bounded(MapPlr.charpath, sizeof MapPlr.charpath, dir->path().c_str());
-        strcpy(MapPlr.mapname, "BIGMAP");
-        MapPlr.month = 6;
-        MapPlr.day = 15;
-        MapPlr.movemode = 1;
+        memset(&Plr, 0, sizeof Plr);
+        copy_bounded(CharacterPath, sizeof CharacterPath, dir->path().c_str());
+        strcpy(Plr.mapname, "BIGMAP");
+        Plr.month = 6;
+        Plr.day = 15;
+        Plr.movement_mode = 1;
         MapWeather = {};
         memset(maailma, CH_BLANK, MAP_BYTES);
         memset(maailma_alltime, CH_BLANK, MAP_BYTES);
@@ -51,7 +51,7 @@ protected:
     }
     void TearDown() override { delete dir; }
 
-    void local_area() { strcpy(MapPlr.mapname, "ZOOMMAP"); }
+    void local_area() { strcpy(Plr.mapname, "ZOOMMAP"); }
     void put(int x, int y, int c) { maailma[mapidx(x, y)] = (uint8_t)c; }
     void put_world(int x, int y, int c) { maailma_alltime[mapidx(x, y)] = (uint8_t)c; }
     std::string path(const char *name) const { return dir->path() + "/" + name; }

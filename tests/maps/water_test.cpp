@@ -5,7 +5,7 @@
 class WaterTest : public MapsTest {
 protected:
     int add_record(int type, int x, int y, int count = 0) {
-        for (int i = 0; i < DATA_COUNT; i++)
+        for (int i = 0; i < DATA_MAX; i++)
             if (Data[i].type == 0) {
                 Data[i] = DataStruct{};
                 Data[i].type = (uint8_t)type;
@@ -73,8 +73,8 @@ TEST_F(WaterTest, WorldIceFollowsTheFrostSum) {
 
 TEST_F(WaterTest, LocalIceThinsWithTheHeightOfTheWater) {
     local_area();
-    MapPlr.isox = 300;
-    MapPlr.isoy = 300;
+    Plr.world_x = 300;
+    Plr.world_y = 300;
     put(210, 210, 183);
     struct { int height, frost, ice; } cases[] = {
         {0, -100, 10}, {1, -10, 0}, {1, -15, 3}, {2, -100, 45}, {3, -100, 60}, {4, -100, 75}, {5, -499, 449},
@@ -133,7 +133,7 @@ TEST_F(WaterTest, BreakCheckWeighsTheLoadInGrams) {
 
 TEST_F(WaterTest, BreakingTheIceOpensTheSquareUnderThePlayer) {
     local_area();
-    MapPlr.minutes = 123456;
+    Plr.minutes = 123456;
     PlayerX = 220;
     PlayerY = 221;
     put(220, 221, 183);
@@ -148,10 +148,10 @@ TEST_F(WaterTest, BreakingTheIceOpensTheSquareUnderThePlayer) {
     EXPECT_EQ(count_type(8, 220, 221) + count_type(10, 220, 221) + count_type('b', 220, 221), 0);
     ASSERT_EQ(count_type('^', 220, 221), 1);
     EXPECT_EQ(Data[0].type, '^');                     // at the bottom of the stack
-    EXPECT_EQ(Data[0].readymin, 123456u);
+    EXPECT_EQ(Data[0].ready_minute, 123456u);
     EXPECT_EQ(count_type(1, 220, 221), 1);
     EXPECT_NE(item, -1);
-    EXPECT_EQ(MapPlr.movemode, 2);                    // the player swims
+    EXPECT_EQ(Plr.movement_mode, 2);                    // the player swims
     EXPECT_EQ(ice_thickness_true(220, 221), 0);
 }
 

@@ -223,9 +223,9 @@ TEST_F(StoreTest, OnlyTwoThousandRecordsGoWithOneMap) {
 
 TEST_F(StoreTest, TheWholeAreaIsSavedAndBuiltAgain) {
     local_area();
-    MapPlr.isox = 500;
-    MapPlr.isoy = 600;
-    MapPlr.daynumber = 1000 + 65536;
+    Plr.world_x = 500;
+    Plr.world_y = 600;
+    Plr.daynumber = 1000 + 65536;
     PlayerX = 210;
     PlayerY = 205;
     memset(maailma, CH_GROUND, MAP_BYTES);
