@@ -146,8 +146,9 @@ int ConfirmIsoData() {
 
 int save_playermap(const char *name) {
     if (!name || !strstr(name, "BIGMAP")) {
-        zoomsave();
-        return 1;
+        if (zoomsave()) return 1;
+        snprintf(file_error, sizeof file_error, "!Couldn't store the local maps in %s.", map_charpath());
+        return 0;
     }
     int ok = write_world_files();
     ok = Tallenna_Bigmap_DATA() && ok;

@@ -359,7 +359,8 @@ void Zoomer(int x, int y) {
     map_debuglog("zoomer", "zoomer end");
 }
 
-void zoomsave() {
+int zoomsave() {
+    int stored = 1;
     const int px = find_zoom_x(PlayerX, 0), py = find_zoom_y(PlayerY, 0);
     const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
     for (int zy = -2; zy <= 2; zy++)
@@ -374,9 +375,12 @@ void zoomsave() {
                 info.last_x = (uint32_t)(PlayerX - (AREA_CENTRE + 64 * zx) + 1);
                 info.last_y = (uint32_t)(PlayerY - (AREA_CENTRE + 64 * zy) + 1);
             }
-            if (!save_zoommap(cx + zx, cy + zy, 0))
+            if (!save_zoommap(cx + zx, cy + zy, 0)) {
                 map_debuglog("zoomsave", "local map %d,%d couldn't be stored", cx + zx, cy + zy);
+                stored = 0;
+            }
         }
+    return stored;
 }
 
 void Aseta_TERRAIN_Korkeus_Relmap(int x, int y) {

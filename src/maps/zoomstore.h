@@ -18,6 +18,6 @@ void ZoomMap_Remove(int x, int y);
 void dataextract(int zx, int zy);
 void zoomset_maailma(int zx, int zy);
 void Zoomer(int x, int y);
-void zoomsave();
+int zoomsave();                    // 1 when all 25 local maps were stored
 void Aseta_TERRAIN_Korkeus_Relmap(int x, int y);
 int zoommap_important(int daylag);

@@ -324,3 +324,77 @@ TEST_F(MapsTest, WorldPoolFollowsTheLevel) {
     EXPECT_EQ(ConfirmIsoData(), 0);
     EXPECT_EQ(IsoData[1].type, 27);
 }
+
+TEST_F(MapsTest, ClearingASquareSparesCreaturesCarcassesAndW) {
+    const int types[] = {1, 4, '4', 'w', 9, 8};
+    for (int i = 0; i < 6; i++) {
+        Data[i].type = (uint8_t)types[i];
+        Data[i].x = 300;
+        Data[i].y = 300;
+    }
+    Data[6].type = 1;
+    Data[6].x = 301;
+    Data[6].y = 300;
+    Tyhjenna_Kohta(300, 300);
+    const int kept[] = {'!', 4, '4', 'w', '!', '!'};
+    for (int i = 0; i < 6; i++) EXPECT_EQ(Data[i].type, kept[i]) << i;
+    EXPECT_EQ(Data[6].type, 1);
+}
+
+TEST_F(MapsTest, CopyingAStoredMapReplacesOnlyItsPlantsAndHerbMarks) {
+    local_area();
+    ZoomMap_Clear();
+    Zoom.chars[0] = 13;
+    Zoom.chars[63 * 64 + 63] = 18;
+    Zoom.data[0].type = 9;
+    Zoom.data[0].x = 2;
+    Zoom.data[0].y = 3;
+    Zoom.data[1].type = 1;                            // items of the stored map stay behind
+    Zoom.data[2].type = 'B';
+    Data[0].type = 9;                                 // an old plant inside the rectangle goes
+    Data[0].x = 210;
+    Data[0].y = 210;
+    Data[1].type = 1;                                 // things of the current map stay
+    Data[1].x = 211;
+    Data[1].y = 210;
+    Data[2].type = 'A';                               // outside the rectangle: stays
+    Data[2].x = 300;
+    Data[2].y = 210;
+    Mapcopy_ZoomToCurrent(SDL_Rect{200, 200, 64, 64});
+    EXPECT_EQ(get_mapchar(200, 200), 13);
+    EXPECT_EQ(get_mapchar(263, 263), 18);
+    int plants = 0, marks = 0, items = 0;
+    for (const DataStruct &d : Data) {
+        if (d.type == 9) {
+            plants++;
+            EXPECT_EQ(d.x, 202);
+            EXPECT_EQ(d.y, 203);
+        }
+        marks += d.type == 'A' || d.type == 'B';
+        items += d.type == 1;
+    }
+    EXPECT_EQ(plants, 1);
+    EXPECT_EQ(marks, 2);
+    EXPECT_EQ(items, 1);
+
+    put(200, 200, 1);
+    Mapcopy_ZoomToCurrent(SDL_Rect{200, 200, 0, 64});   // no width: nothing happens
+    EXPECT_EQ(get_mapchar(200, 200), 1);
+}
+
+TEST_F(MapsTest, AFailedLocalAreaSaveIsReported) {
+    local_area();
+    copy_bounded(CharacterPath, sizeof CharacterPath, "/nonexistent/folder");
+    EXPECT_EQ(save_playermap("ZOOMMAP"), 0);
+    EXPECT_NE(map_file_error()[0], 0);
+}
+
+TEST_F(MapsTest, TheRememberedWorldFollowsOnlyOnTheWorldMap) {
+    maailma_memorymap[mapidx(9, 9)] = 'k';
+    local_area();
+    confirm_alltime_memorymap();
+    EXPECT_EQ(maailma_alltime_memorymap[mapidx(9, 9)], ' ');
+    strcpy(Plr.mapname, "BIGMAP");
+    confirm_alltime_memorymap();
+    EXPECT_EQ(maailma_alltime_memorymap[mapidx(9, 9)], 'k');
+}
