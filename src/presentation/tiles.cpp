@@ -31,6 +31,7 @@ int OXATILEID_snowground = -1, OXATILEID_ground = -1, OXATILEID_moss = -1, OXATI
     OXATILEID_cur_arrow = -1, OXATILEID_flee = -1, OXATILEID_rain = -1, OXATILEID_snow = -1;
 
 static int baddraws = 0;
+static unsigned tile_generation = 1;   // changes whenever a record of the table changes
 
 int tile_baddraws() { return baddraws; }
 
@@ -185,6 +186,7 @@ OxaTile LoadOxaTile(const char *name, int big, int colourlayers) {
 }
 
 static void free_tile(OxaTile &t) {
+    tile_generation++;
     if (t.tex) SDL_DestroyTexture(t.tex);
     if (t.grey) SDL_DestroyTexture(t.grey);
     if (t.silhouette) SDL_DestroyTexture(t.silhouette);
@@ -234,6 +236,7 @@ void NewGfx_loadtiledata() {
         } while (own_nextfile() == 0);
     }
     own_findclose();
+    tile_generation++;
 
     SDL_Color a = RGBAColor_Lightgray, b = RGBAColor_White;
     a.a = 64;
@@ -269,6 +272,31 @@ void ColorModOxaTile(const char *name, SDL_Color a, SDL_Color b) {
     if (!t.name[0]) return;   // the file went away: keep the tile we have
     free_tile(OxaTiles[id]);
     OxaTiles[id] = t;
+}
+
+// Open addressing over the name's hash; every slot remembers the generation it was filled in.
+struct TileCacheSlot {
+    unsigned generation;
+    int index;
+    char name[OXATILE_NAMELEN];
+};
+static TileCacheSlot tile_cache[512];
+
+int tile_index_cached(const char *name) {
+    if (!name || !name[0]) return -1;
+    uint32_t h = 2166136261u;
+    for (const char *p = name; *p; p++) h = (h ^ (uint8_t)*p) * 16777619u;
+    for (int probe = 0; probe < 8; probe++) {
+        TileCacheSlot &s = tile_cache[(h + probe) & 511];
+        if (s.generation == tile_generation && strcmp(s.name, name) == 0) return s.index;
+        if (s.generation != tile_generation) {
+            s.generation = tile_generation;
+            s.index = find_OxaTile_ID(name);
+            copy_bounded(s.name, sizeof s.name, name);
+            return s.index;
+        }
+    }
+    return find_OxaTile_ID(name);
 }
 
 // ---- options ----------------------------------------------------------------------------------

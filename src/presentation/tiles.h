@@ -71,6 +71,10 @@ void DrawDecoTile_Rain(int x, int y, int kind, int intensity);
 void DrawOxaGrid(int x, int y);
 void put_tile();
 
+// The index of a tile by name through a small cache that the loader invalidates; -1 when missing.
+// For drawing code that names tiles at every square.
+int tile_index_cached(const char *name);
+
 // Bad draws (an index outside the table, a record without its texture) counted since start; each
 // of the first few is written to "debug_tiles.txt".
 int tile_baddraws();
