@@ -72,11 +72,12 @@ int EnteringY(int facing) {
 int entry_square_free(int x, int y) {
     if (!in_grid(x, y)) return 0;
     const int c = get_mapchar(x, y);
+    if (c == CH_BLANK) return 0;   // no map there
     if (terrain_flag(c, TF_BLOCKS | TF_FENCE | TF_TREE)) return 0;
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.type == DT_UNUSED) break;
-        if (d.x == x && d.y == y && d.type == DT_FIRE) return 0;
+        if (d.x == x && d.y == y && (d.type == DT_FIRE || d.type == DT_CREATURE)) return 0;
     }
     return 1;
 }
