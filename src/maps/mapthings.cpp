@@ -206,6 +206,7 @@ static void draw_record(int pos, int flag) {
     const int n = d.count <= 10 ? d.count : 9;
     Drawing dr;
     dr.copies = n < 1 ? 1 : n;
+    ItemStruct it, shown;   // the record's item, and the one whose tile is drawn
     tiledeco_undertile[0] = 0;
 
     switch (d.type) {
@@ -213,11 +214,13 @@ static void draw_record(int pos, int flag) {
     case DT_WORK:
     case 7: {
         if (!AnyObjToObj((int)d.id)) return;
-        ItemStruct it = Item;
+        it = Item;
         if (it.vessel && AnyObjToObj((int)it.vessel)) {
-            dr.tile = item_tile(Item);
+            shown = Item;
+            dr.tile = item_tile(shown);
         } else {
-            dr.tile = item_tile(it);
+            shown = it;
+            dr.tile = item_tile(shown);
             switch (it.id) {
             case 408: dr.frame = 2; break;
             case 416: dr.frame = 1; if (maailma[sq] == 18) TILEOPTION_Y_MOVE = -18; break;
@@ -290,8 +293,8 @@ static void draw_record(int pos, int flag) {
     case DT_PLANT:
     case DT_HERB_B: {
         if (!AnyObjToObj((int)d.id)) return;
-        const ItemStruct it = Item;
-        dr.tile = item_tile(it);
+        it = shown = Item;
+        dr.tile = item_tile(shown);
         dr.copies = n > 8 ? 8 : (n < 1 ? 1 : n);
         if (it.plantname >= 2) dr.outline = TILE_OUTLINE;
         if (d.type == DT_HERB_B) {
@@ -371,7 +374,10 @@ static void draw_record(int pos, int flag) {
             if (t.id == d.id) dr.tile = t.tile;
         dr.copies = 1;
         if (d.flags & 2) {
-            if (AnyObjToObj((int)d.id)) dr.tile = item_tile(Item);
+            if (AnyObjToObj((int)d.id)) {
+                shown = Item;
+                dr.tile = item_tile(shown);
+            }
             dr.frame = 1;
             add_mark(dr, "cur-traps");
         }
@@ -383,7 +389,8 @@ static void draw_record(int pos, int flag) {
     }
     case DT_NET:
         if (!AnyObjToObj((int)d.id)) return;
-        dr.tile = item_tile(Item);
+        shown = Item;
+        dr.tile = item_tile(shown);
         dr.copies = 1;
         break;
     case DT_CARCASS: {
