@@ -53,7 +53,7 @@ void DrawLocSel() {
 }
 
 void DrawMap() {
-    memset(maailma_attrib2, 0, sizeof maailma_attrib2);
+    clear_fire_marks();
     PlayerView();
     if (!DISABLE_MAP && !ZoomRenew && ren && MapMainTexture) {
         SDL_Texture *prev = SDL_GetRenderTarget(ren);

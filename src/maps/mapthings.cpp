@@ -25,6 +25,24 @@ uint8_t maailma_attrib2[MAP_BYTES];
 char tiledeco_undertile[32];
 tileoptionStruct undertile_TILEOPTIONs;
 
+// Marks of the items pass are cleared where they were set, not over the whole layer.
+struct MarkRect {
+    int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;
+    void add(int x, int y) {
+        if (x < x0) x0 = x;
+        if (x > x1) x1 = x;
+        if (y < y0) y0 = y;
+        if (y > y1) y1 = y;
+    }
+    void clear(uint8_t *layer) {
+        for (int y = y0; y <= y1; y++) memset(&layer[mapidx(x0, y)], 0, (size_t)(x1 - x0 + 1));
+        *this = MarkRect();
+    }
+};
+static MarkRect esine_marks, fire_marks;
+
+void clear_fire_marks() { fire_marks.clear(maailma_attrib2); }
+
 static const int tile_siirto_x[10] = {-2, 0, -3, -4, 0, 3, -3, -4, 0, 3};
 static const int tile_siirto_y[10] = {-5, -4, -3, -1, -4, -3, -1, 2, 1, 0};
 
@@ -287,6 +305,7 @@ static void draw_record(int pos, int flag) {
             undertile_TILEOPTIONs = GetTILEOPTIONs();
             undertile_TILEOPTIONs.scale = RemainsOfFire_TileScale(pos);
             maailma_attrib2[sq] |= 2;
+            fire_marks.add(x, y);
         }
         break;
     }
@@ -505,6 +524,7 @@ static void draw_record(int pos, int flag) {
     TILEOPTION_rndbounce = 0;
     if (dr.mark_square) {
         esine_maailma[sq] = 1;
+        esine_marks.add(x, y);
         if (d.type != DT_FIRE) maailma_attrib2[sq] &= (uint8_t)~2;
         if (d.type != DT_CREATURE && d.type != DT_TRACKS && d.type != DT_ENCOUNTER && d.type != 30) maailma_attrib[sq] = '!';
     }
@@ -536,7 +556,7 @@ static void world_marks() {
 }
 
 void Items(int flag) {
-    memset(esine_maailma, 0, sizeof esine_maailma);
+    esine_marks.clear(esine_maailma);
     const int world = bigmap();
     if (flag == 128 && world) return;
     if (world) world_marks();

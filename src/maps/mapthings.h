@@ -11,6 +11,7 @@ extern char tiledeco_undertile[32];
 extern tileoptionStruct undertile_TILEOPTIONs;
 
 void Items(int flag);
+void clear_fire_marks();                     // clears maailma_attrib2 where the last drawing set it
 void DrawPC(int k);
 void activate_CreTileCustomRGB(int creature);
 float RemainsOfFire_TileScale(int position);

@@ -226,7 +226,24 @@ int See(int x, int y) {
     return maailma_attrib[mapidx(x, y)] != ':';
 }
 
-// ---- light ------------------------------------------------------------------------------------
+// ---- light ---------------------------------------------------------------------------------------
+
+// The light map is cleared where it was lit last time, not whole: the rectangle of lit squares.
+static int lit_x0 = 1 << 30, lit_y0 = 1 << 30, lit_x1 = -1, lit_y1 = -1;
+
+static void clear_light_map() {
+    for (int y = lit_y0; y <= lit_y1; y++) memset(&light_map[lit_x0 + WORLD_W * y], 0, (size_t)(lit_x1 - lit_x0 + 1));
+    lit_x0 = lit_y0 = 1 << 30;
+    lit_x1 = lit_y1 = -1;
+}
+
+static void light_square(int x, int y) {
+    light_map[x + WORLD_W * y] = 1;
+    if (x < lit_x0) lit_x0 = x;
+    if (x > lit_x1) lit_x1 = x;
+    if (y < lit_y0) lit_y0 = y;
+    if (y > lit_y1) lit_y1 = y;
+}
 
 static void light_around_in(int x, int y, int r, int spot, int world) {
     if (spot) add_maplightspot(x, y, r);
@@ -237,9 +254,8 @@ static void light_around_in(int x, int y, int r, int spot, int world) {
             if (k != 0 && ady >= k && adx >= r - abs(k - ady)) continue;
             const int sx = x + dx, sy = y + dy;
             if (!in_grid(sx, sy)) continue;
-            uint8_t &cell = light_map[sx + WORLD_W * sy];
-            if (cell == 1) continue;   // already lit: the answer cannot change
-            if (can_see(x, y, sx, sy, world)) cell = 1;
+            if (light_map[sx + WORLD_W * sy] == 1) continue;   // already lit: the answer cannot change
+            if (can_see(x, y, sx, sy, world)) light_square(sx, sy);
         }
     LIGHT_SOURCES = 1;
 }
@@ -335,7 +351,7 @@ static int wields_shield(int) { return 0; }
 void PlayerView() {
     memset(maailma_attrib, ':', sizeof maailma_attrib);
     memcpy(maailma_work, maailma_memorymap, sizeof maailma_work);
-    memset(light_map, 0, sizeof light_map);
+    clear_light_map();
     LIGHT_SOURCES = 0;
     NAKOPIIRISSA_Kyla = 0;
     clear_maplightspots();
