@@ -5,9 +5,18 @@
 #include "core/maintenance.h"
 #include "creatures/creatures.h"
 #include "maps/facing.h"
+#include "maps/sight.h"
 #include "maps/movement.h"
+#include "presentation/show.h"
+
+#include <string>
 
 namespace {
+
+std::string &last_note() {
+    static std::string s;
+    return s;
+}
 
 class Facing : public MapsTest {
 protected:
@@ -45,6 +54,29 @@ TEST_F(Facing, TurningAndDirections) {
     EXPECT_EQ(Cre[4].Suunta, 1) << "a sleeper is not turned";
     kaanna_NPC_kohti(-3, 0, 0);    // no creature: nothing happens
     kaanna_NPC_kohti(CRE_COUNT, 0, 0);
+}
+
+TEST_F(Facing, EncounterPlacementKeepsTheSquareInModeTwoAndTurnsTowardTheTarget) {
+    PlayerX = PlayerY = 232;
+    PlayerDir = 0;
+    MoveNote = [](const char *t) { last_note() = t; };
+    last_note().clear();
+    sijoita_pelaaja_nakoetaisyydelle_kohteesta(232, 240, 2);
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_EQ(PlayerY, 232);
+    EXPECT_EQ(PlayerDir, 6);
+    // The target square is in view: nothing is said only when the creature was found too.
+    EXPECT_NE(last_note().find("the creature is somewhere up ahead"), std::string::npos) << last_note();
+
+    // Out of mode 2 the player moves to a square from which the target is seen, 4 to 8 away.
+    for (int y = 200; y < 264; y++)
+        for (int x = 200; x < 264; x++) put(x, y, CH_GROUND);
+    sijoita_pelaaja_nakoetaisyydelle_kohteesta(232, 240, 0);
+    const int d = koordinaattien_vali(PlayerX, PlayerY, 232, 240);
+    EXPECT_GE(d, 3);
+    EXPECT_LE(d, 17);
+    EXPECT_TRUE(NPC_see(PlayerX, PlayerY, 232, 240, -1));
+    MoveNote = [](const char *) {};
 }
 
 TEST_F(Facing, EntrySquaresByHeading) {

@@ -96,6 +96,14 @@ TEST_F(Walk, BothSchemesStepAndEachStepCostsItsTime) {
     EXPECT_STREQ(MoveSound, "walk");
 }
 
+TEST_F(Walk, AZeroStepTestsTheSquareInPlace) {
+    EXPECT_EQ(MovePlayer(0), 1) << "a free square";
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_EQ(spent(), 2) << "the step in place spends one step's time";
+    put(232, 232, 13);
+    EXPECT_EQ(MovePlayer(0), 0) << "a blocked square";
+}
+
 TEST_F(Walk, TerrainModeAndLevelSetTheTimeOfAStep) {
     put(233, 232, 15);            // a coniferous forest square does not block: 1.2 s/m
     terrain[15].flags &= ~(uint32_t)TF_BLOCKS;
