@@ -26,6 +26,9 @@ protected:
         for (int y = 200; y < 264; y++)
             for (int x = 200; x < 264; x++) put(x, y, CH_GROUND);
         memset(Cre, 0, sizeof Cre);
+        mapdimInit(800, 600, 1.0f);
+        InitSines();
+        CalculateLDist(50);
     }
 };
 
