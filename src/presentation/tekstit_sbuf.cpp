@@ -3,12 +3,11 @@
 
 #include <cstring>
 
-static char sbuf_ring[SBUF_COUNT][SBUF_SIZE];
-static int sbuf_next;
+static char sbuf_pool[SBUF_COUNT][SBUF_SIZE];
+static int sbuf_index;
 
 char *sbuf() {
-    char *b = sbuf_ring[sbuf_next];
-    sbuf_next = (sbuf_next + 1) % SBUF_COUNT;
-    memset(b, 0, SBUF_SIZE);
-    return b;
+    sbuf_index = (sbuf_index + 1) % SBUF_COUNT;
+    memset(sbuf_pool[sbuf_index], 0, SBUF_SIZE);
+    return sbuf_pool[sbuf_index];
 }
