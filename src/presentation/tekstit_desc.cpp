@@ -58,7 +58,7 @@ char *SnowDepth_txtdesc(int d) {
 char *monthphase(int day, int month) {
     const char *phase = day < 4 ? "beginning of " : day <= 10 ? "early " : day <= 20 ? "" : day <= 27 ? "late " : "end of ";
     char *out = sbuf();
-    snprintf(out, SBUF_SIZE, "%s%s", phase, month >= 1 && month <= 12 ? PAGANMONTH[month] : "");
+    bprintf(out, SBUF_SIZE, "%s%s", phase, month >= 1 && month <= 12 ? PAGANMONTH[month] : "");
     return out;
 }
 
@@ -78,7 +78,7 @@ char *datedesc(int day, int month, const char *mode) {
     else
         w = in ? "in late" : "late";
     char *out = sbuf();
-    snprintf(out, SBUF_SIZE, "%s %s", w, MONTHS[month - 1]);
+    bprintf(out, SBUF_SIZE, "%s %s", w, MONTHS[month - 1]);
     return out;
 }
 
@@ -246,7 +246,7 @@ char *EtaisyydenKuvaus(int d) {
     else if (k < 15)
         copy_bounded(out, sizeof out, "less than 20 kilometers away from here, something like two hours of walking");
     else
-        snprintf(out, sizeof out, "approximately %d kilometers from here", k / 10 * 10);
+        bprintf(out, sizeof out, "approximately %d kilometers from here", k / 10 * 10);
     return out;
 }
 
@@ -258,9 +258,9 @@ char *HaetunAlueenKuvaus(int x, int y) {
     copy_bounded(there, sizeof there, regiondesc(x, y));
     char *out = sbuf();
     if (strcmp(here, there))
-        snprintf(out, SBUF_SIZE, "at the region called %s", there);
+        bprintf(out, SBUF_SIZE, "at the region called %s", there);
     else
-        snprintf(out, SBUF_SIZE, "here at %s", there);
+        bprintf(out, SBUF_SIZE, "here at %s", there);
     return out;
 }
 
@@ -278,7 +278,7 @@ char *UutisAvain(int subject) {
         char name[60];
         copy_bounded(name, sizeof name, subject >= 0 && subject < 1000 ? texts_template_name(subject) : "");
         strlwr(name);
-        snprintf(out, sizeof out, "the %s", name);
+        bprintf(out, sizeof out, "the %s", name);
     }
     }
     return out;

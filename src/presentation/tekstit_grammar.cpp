@@ -28,13 +28,13 @@ char *an(const char *text) {
     if (!t[0] || !strncmp(t, "a ", 2) || !strncmp(t, "an ", 3) || isdigit((unsigned char)t[0]))
         copy_bounded(out, SBUF_SIZE, t);
     else
-        snprintf(out, SBUF_SIZE, vowel(t[0]) ? "an %s" : "a %s", t);
+        bprintf(out, SBUF_SIZE, vowel(t[0]) ? "an %s" : "a %s", t);
     return out;
 }
 
 char *the(const char *text) {
     char *out = sbuf();
-    snprintf(out, SBUF_SIZE, "the %s", text ? text : "");
+    bprintf(out, SBUF_SIZE, "the %s", text ? text : "");
     return out;
 }
 
@@ -127,15 +127,15 @@ char *EsineTeksti(int count, const char *name, int style, int article) {
     if (count > 1) counted_plural(t, sizeof t);
     if (article == 1 && count == 1 && !ends_with(t, "s")) {
         char a[100];
-        snprintf(a, sizeof a, vowel(t[0]) ? "An %s" : "A %s", t);
+        bprintf(a, sizeof a, vowel(t[0]) ? "An %s" : "A %s", t);
         copy_bounded(t, sizeof t, a);
     }
     if (style == 0 && count > 1)
-        snprintf(out, sizeof out, "%s * %d", t, count);
+        bprintf(out, sizeof out, "%s * %d", t, count);
     else if (style == 1 && count > 1)
-        snprintf(out, sizeof out, "%d %s", count, t);
+        bprintf(out, sizeof out, "%d %s", count, t);
     else if (style == 3 && count >= 2)
-        snprintf(out, sizeof out, "some %s (%d)", t, count);
+        bprintf(out, sizeof out, "some %s (%d)", t, count);
     else
         copy_bounded(out, sizeof out, t);
     out[0] = (char)toupper((unsigned char)out[0]);
@@ -182,7 +182,7 @@ char *StrSkandit(const char *text) {
 char *tag_value(const char *text, const char *key, const char *def) {
     static char out[100];
     char tag[100];
-    snprintf(tag, sizeof tag, "[%s:", key ? key : "");
+    bprintf(tag, sizeof tag, "[%s:", key ? key : "");
     const char *at = text ? strstr(text, tag) : nullptr;
     if (!at) {
         copy_bounded(out, sizeof out, def ? def : "");
@@ -220,7 +220,7 @@ char *lue_tag(const char *text, const char *pair) {
 
 char *plrnam() {
     char *out = sbuf();
-    snprintf(out, SBUF_SIZE, "%s %s", texts_plr_firstname(), texts_plr_secondname());
+    bprintf(out, SBUF_SIZE, "%s %s", texts_plr_firstname(), texts_plr_secondname());
     return out;
 }
 
@@ -237,7 +237,7 @@ void AnalysoiLoki() {
     memset(Tappolista, 0, sizeof Tappolista);
     memset(Tappolista_kulttuuri, 0, sizeof Tappolista_kulttuuri);
     char path[300];
-    snprintf(path, sizeof path, "%s/DATALOG", CharacterFile);
+    bprintf(path, sizeof path, "%s/DATALOG", CharacterFile);
     FILE *f = fopen(path, "rb");
     if (!f) return;
     unsigned char rec[DATALOG_RECORD];

@@ -119,7 +119,7 @@ static void load_index() {
     idx.loaded = true;
     idx.lang = language;
     char pattern[64];
-    snprintf(pattern, sizeof pattern, "messages/%s_*.txt", language);
+    bprintf(pattern, sizeof pattern, "messages/%s_*.txt", language);
     std::vector<std::string> names;
     if (own_firstfile(pattern) == 0) {
         do {
@@ -137,7 +137,7 @@ static void load_index() {
     char buf[MSG_LINE_BUF];
     for (const std::string &name : names) {
         char path[600];
-        snprintf(path, sizeof path, "messages/%s", name.c_str());
+        bprintf(path, sizeof path, "messages/%s", name.c_str());
         FILE *f = fopen(path, "r");
         if (!f) {
             idx.missing = (int)idx.files.size();
@@ -191,7 +191,7 @@ static bool parse_entry(int keyline, int end, const char *subkey_in) {
     if (var[0]) {
         char name[MSGVAR_SIZE];
         copy_bounded(name, sizeof name, var);
-        snprintf(subkey, sizeof subkey, "[%s:", Vaihtuva_MSG_Avain(name));
+        bprintf(subkey, sizeof subkey, "[%s:", Vaihtuva_MSG_Avain(name));
     }
     int l = keyline + 1;
     if (subkey[0]) {
@@ -237,7 +237,7 @@ static bool parse_entry(int keyline, int end, const char *subkey_in) {
 // Splits a key into its head between dots and its sub-key written as "[%s:".
 static void split_key(const char *key, char *head, size_t hsize, char *subkey, size_t ssize, char *rawsub,
                       size_t rsize) {
-    snprintf(head, hsize, ".%s.", key);
+    bprintf(head, hsize, ".%s.", key);
     if (has(head, "%s")) {
         char name[MSGVAR_SIZE];
         copy_bounded(name, sizeof name, head);
@@ -253,7 +253,7 @@ static void split_key(const char *key, char *head, size_t hsize, char *subkey, s
         copy_bounded(rawsub, rsize, colon + 1);
         size_t n = strlen(rawsub);
         if (n && rawsub[n - 1] == '.') rawsub[n - 1] = 0;
-        snprintf(subkey, ssize, "[%s:", rawsub);
+        bprintf(subkey, ssize, "[%s:", rawsub);
         colon[0] = '.';
         colon[1] = 0;
     }
@@ -264,7 +264,7 @@ char *MSG_parse(const char *key) {
     char head[MSGVAR_SIZE], subkey[MSGVAR_SIZE + 8], rawsub[MSGVAR_SIZE];
     split_key(key ? key : "", head, sizeof head, subkey, sizeof subkey, rawsub, sizeof rawsub);
     if (subkey[0])
-        snprintf(MSG_s, sizeof MSG_s, "%s(%s)", head, rawsub);
+        bprintf(MSG_s, sizeof MSG_s, "%s(%s)", head, rawsub);
     else
         copy_bounded(MSG_s, sizeof MSG_s, head);
     auto it = idx.heads.find(std::string_view(head));
@@ -278,7 +278,7 @@ char *MSG_parse(const char *key) {
         }
         copy_bounded(MSG_s, sizeof MSG_s, fallback);
     }
-    if (idx.missing >= 0) snprintf(MSG_s, sizeof MSG_s, "!ERROR: %s is missing!", idx.missing_name.c_str());
+    if (idx.missing >= 0) bprintf(MSG_s, sizeof MSG_s, "!ERROR: %s is missing!", idx.missing_name.c_str());
     return MSG_s;
 }
 
@@ -286,7 +286,7 @@ char *MSG_parse(const char *key) {
 
 static void set_value(const char *text) { copy_bounded(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, text); }
 
-static void set_number(int v) { snprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "%d", v); }
+static void set_number(int v) { bprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "%d", v); }
 
 static const char *rep_noun(int report) { return (const char *)&TARGET_REPSUMMARY[report + 2]; }
 
@@ -310,7 +310,7 @@ static void item_value(const char *name) {
     copy_bounded(text, sizeof text, has(name, "raw") ? enimi(TARGET_ITEM, count, mode)
                                                      : ekuvaus(TARGET_ITEM, count, mode));
     if (has(name, "def") || has(name, "the"))
-        snprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "the %s", text);
+        bprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "the %s", text);
     else if (count == 1 && has(name, "ind"))
         set_value(an(text));
     else
@@ -343,7 +343,7 @@ static void creature_value(const char *name, int n) {
 char *Vaihtuva_MSG_Avain(const char *name_in) {
     char name[MSGVAR_SIZE];
     copy_bounded(name, sizeof name, name_in ? name_in : "");
-    snprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "?%s?", name);
+    bprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "?%s?", name);
     if (has(name, "direction")) set_value(ILMANSUUNTA(TARGET_DIR));
     if (has(name, "npc_direction")) {
         set_value(ILMANSUUNTA(npcSuunta(TARGET_NPC)));
@@ -381,7 +381,7 @@ char *Vaihtuva_MSG_Avain(const char *name_in) {
         if (has(name, "ind"))
             set_value(an(t));
         else if (has(name, "the"))
-            snprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "the %s", t);
+            bprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "the %s", t);
         else
             set_value(t);
     }
@@ -395,7 +395,9 @@ char *Vaihtuva_MSG_Avain(const char *name_in) {
     if (has(name, "defender")) who = DEFENDER, chosen = true;
     if (has(name, "npc")) who = TARGET_NPC, chosen = true;
     if (has(name, "who")) who = TARGET_NPC, chosen = true;
-    if (chosen) creature_value(name, who);
+    // Only the player and the creatures of the local area have values; any other number keeps the
+    // name between question marks.
+    if (chosen && (who == -1 || (who >= 0 && who < 500))) creature_value(name, who);
     return vaihtuva_MSG_avain;
 }
 
@@ -443,7 +445,7 @@ static void expand_brackets(char *text, size_t size) {
         copy_bounded(fixed, sizeof fixed, StrSkandit(key));
         const char *inserted = MSG_parse(fixed);
         char out[MSGBUF_SIZE];
-        snprintf(out, sizeof out, "%.*s%s%s", (int)(open - text), text, inserted, close + 1);
+        bprintf(out, sizeof out, "%.*s%s%s", (int)(open - text), text, inserted, close + 1);
         copy_bounded(text, size, out);
     }
 }
@@ -502,7 +504,7 @@ char *CHATMSG(const char *key_in) {
     fill_s(result, SBUF_SIZE, "I haven't been taught to talk about %s.", key);
     ensure_index();
     char chatname[64];
-    snprintf(chatname, sizeof chatname, "%s_chat.txt", language);
+    bprintf(chatname, sizeof chatname, "%s_chat.txt", language);
     int file = -1;
     for (size_t f = 0; f < idx.files.size(); ++f)
         if (idx.files[f].name == chatname) file = (int)f;
@@ -555,7 +557,7 @@ void oxa_textinit() {
     MSG_forget_index();
     char key[32];
     for (int m = 1; m <= 12; ++m) {
-        snprintf(key, sizeof key, "MONTH_NAME:%d", m);
+        bprintf(key, sizeof key, "MONTH_NAME:%d", m);
         word(PAGANMONTH[m], sizeof PAGANMONTH[m], key);
     }
     word(defs_carcass_harmed, sizeof defs_carcass_harmed, "CARCASS_DAMAGE:SLIGHT");
@@ -580,7 +582,7 @@ void oxa_textinit() {
 
 char *TIMESPAN_days(int n) {
     char key[40];
-    snprintf(key, sizeof key, "TIMESPAN_DAY:%d", n);
+    bprintf(key, sizeof key, "TIMESPAN_DAY:%d", n);
     return MSG(key);
 }
 
@@ -594,12 +596,12 @@ char *nothingto(const char *x) {
 
 char *cant(const char *x) {
     char *out = sbuf();
-    snprintf(out, SBUF_SIZE, "!You can't %s!", x ? x : "");
+    bprintf(out, SBUF_SIZE, "!You can't %s!", x ? x : "");
     return out;
 }
 
 char *cantwhile(const char *x, const char *y) {
     char *out = sbuf();
-    snprintf(out, SBUF_SIZE, "!You can't %s while %s!", x ? x : "", y ? y : "");
+    bprintf(out, SBUF_SIZE, "!You can't %s while %s!", x ? x : "", y ? y : "");
     return out;
 }

@@ -24,3 +24,12 @@ unsigned texts_cre_species(int) { return 0; }
 const char *texts_cre_aggsound(int) { return ""; }
 const char *texts_cre_sound(int) { return ""; }
 const char *texts_template_name(int) { return ""; }
+void texts_cre_xy(int, int *x, int *y) {
+    *x = 0;
+    *y = 0;
+}
+int texts_cre_diving(int) { return 0; }
+void texts_data_xy(int, int *x, int *y) {
+    *x = 0;
+    *y = 0;
+}

@@ -102,8 +102,8 @@ int SANATAULUKKO_KelaaTaakse(int n) {
 
 void SANATAULUKKO_finfo(const char *screen) {
     char path[100], heading[120];
-    snprintf(path, sizeof path, "gameinfo/%s_scrinfo.txt", language);
-    snprintf(heading, sizeof heading, ".%s.", screen ? screen : "");
+    bprintf(path, sizeof path, "gameinfo/%s_scrinfo.txt", language);
+    bprintf(heading, sizeof heading, ".%s.", screen ? screen : "");
     SANATAULUKKO_Tyhjaa();
     SANATAULUKKO_Lisaa(0, path);
     SANATAULUKKO_Lisaa(0, heading);
@@ -177,7 +177,7 @@ char *andlist(const char *text_in) {
     for (const char *p = text; last && p < last; ++p)
         if (*p == ',') second = p;
     if (second) {
-        snprintf(out, SBUF_SIZE, "%.*s and %s", (int)(second - text), text, second[1] ? second + 2 : "");
+        bprintf(out, SBUF_SIZE, "%.*s and %s", (int)(second - text), text, second[1] ? second + 2 : "");
     } else {
         copy_bounded(out, SBUF_SIZE, text);
     }
@@ -217,7 +217,7 @@ char *get_dotlistbuf() {
         if (pilkkulista_count[i] == 1)
             copy_bounded(item, sizeof item, pilkkulista[i]);
         else
-            snprintf(item, sizeof item, "%u %s", pilkkulista_count[i], mon(pilkkulista[i]));
+            bprintf(item, sizeof item, "%u %s", pilkkulista_count[i], mon(pilkkulista[i]));
         const char *sep = i == 0 ? "" : i == used - 1 ? " and " : ", ";
         if (strlen(out) + strlen(sep) + strlen(item) > 999) {
             strncat(out, "and more", SBUF_SIZE - strlen(out) - 1);
@@ -252,7 +252,7 @@ void coded_st(char section, char code) {
         }
         size_t n = strlen(s);
         if (current && n >= 2 && s[n - 1] == code) {
-            snprintf(NOTE, sizeof NOTE, "%.*s", (int)(n - 1), s);
+            bprintf(NOTE, sizeof NOTE, "%.*s", (int)(n - 1), s);
             return;
         }
     }
