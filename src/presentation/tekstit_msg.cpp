@@ -4,7 +4,7 @@
 
 #include "core/ownlib.h"
 #include "creatures/crefunc.h"
-#include "items/itemunit.h"
+#include "items/items.h"
 #include "maps/directions.h"
 #include "presentation/msglog.h"
 #include "presentation/tekstit_records.h"
@@ -307,8 +307,8 @@ static void item_value(const char *name) {
         mode += 1;
     }
     char text[MSGVAR_SIZE];
-    copy_bounded(text, sizeof text, has(name, "raw") ? enimi(TARGET_ITEM, count, mode)
-                                                     : ekuvaus(TARGET_ITEM, count, mode));
+    copy_bounded(text, sizeof text, has(name, "raw") ? enimi(TARGET_ITEM, count, (unsigned char)mode)
+                                                     : ekuvaus(TARGET_ITEM, count, (unsigned char)mode));
     if (has(name, "def") || has(name, "the"))
         bprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "the %s", text);
     else if (count == 1 && has(name, "ind"))

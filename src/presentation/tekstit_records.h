@@ -1,5 +1,5 @@
 // src/presentation/tekstit_records.h -- the few fields of the player and creature records that the
-// texts, notes and logs read, in one place until the records they live in are built.
+// texts, notes and logs read, in one place.
 #pragma once
 
 const char *texts_plr_firstname();
