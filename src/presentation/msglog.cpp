@@ -32,6 +32,7 @@ static char keydigit(int v) {
 static void msglog_path(char *out, size_t size) { bprintf(out, size, "%s/msglog.txt", CharacterFile); }
 
 void logmsg(int red, int green, int blue, char mark, const char *text) {
+    if (!CharacterFile[0]) return;   // no character, no folder to log into
     char path[300];
     msglog_path(path, sizeof path);
     FILE *f = fopen(path, "a");
