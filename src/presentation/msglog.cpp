@@ -13,6 +13,12 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+
+// A one-pixel black frame around a rectangle.
+static void frame(int x1, int y1, int x2, int y2) {
+    setcolor(RGB_to_color(0, 0, 0));
+    rectangle(x1, y1, x2, y2);
+}
 #include <ctime>
 
 int DEBUGLOG, DEBUG_INFO, QUEST_LOGGER;
@@ -197,13 +203,13 @@ static void choose_lines(ViewState &v) {
 static void view_button(int x, int y, const char *text) {
     int w = textwidth(text) + 8;
     box(x, y, x + w, y + 18, RGB_to_color(200, 190, 160));
-    borderbox(x, y, x + w, y + 18, RGB_to_color(0, 0, 0));
+    frame(x, y, x + w, y + 18);
     showtext(x + 4, y + 6, text, RGB_to_color(0, 0, 0), 0);
 }
 
 static void draw_log(const ViewState &v, int width, int height) {
     box(0, 0, width - 1, height - 1, RGB_to_color(226, 197, 153));
-    borderbox(0, 0, width - 1, height - 1, RGB_to_color(0, 0, 0));
+    frame(0, 0, width - 1, height - 1);
     showtext(8, 8, "Message log", RGB_to_color(0, 0, 0), 0);
     int y = 30;
     for (int i = v.shown - 1; i >= 0; --i) {
@@ -216,8 +222,7 @@ static void draw_log(const ViewState &v, int width, int height) {
         if (DEBUG_INFO && header_world(formatbuf[slot], &wx, &wy))
             bprintf(text + strlen(text), sizeof text - strlen(text), " | BIGXY %d,%d", wx, wy);
         SANATAULUKKO_Lisaa(1, text);
-        showtext_sanataulukko(10, y, width - 20, 0, RGB_to_color(r, g, b), 0);
-        y += NOTE_LINE_H * (notelcbuf[slot] ? notelcbuf[slot] : 1);
+        y += showtext_sanataulukko(10, y, width - 20, 0, RGB_to_color(r, g, b), 0) + NOTE_LINE_H;
     }
     char footer[80];
     bprintf(footer, sizeof footer, "%d-%d (of %d)", v.first_shown, v.last_shown, v.total);

@@ -17,6 +17,12 @@
 #include <cstdio>
 #include <cstring>
 
+// A one-pixel black frame around a rectangle.
+static void frame(int x1, int y1, int x2, int y2) {
+    setcolor(RGB_to_color(0, 0, 0));
+    rectangle(x1, y1, x2, y2);
+}
+
 char NOTE[NOTE_SIZE], lastnote[NOTE_SIZE], snotestring[NOTE_SIZE], debugnote[NOTE_SIZE], AfterSpace[NOTE_SIZE];
 int notex, notey, WhereXN, WhereYN;
 uint8_t lines;
@@ -139,7 +145,7 @@ static uint32_t note_bg() { return RGB_to_color(NOTE_BG_R, NOTE_BG_G, NOTE_BG_B)
 void draw_notebox() {
     const GuiBlock &b = noteboxGui;
     box(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, note_bg());
-    borderbox(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, RGB_to_color(0, 0, 0));
+    frame(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1);
     lines = 0;
 }
 
@@ -180,7 +186,7 @@ static void darken_notes() {
 static void prompt_button(int x, int y, const char *text) {
     int w = textwidth(text) + 8;
     box(x, y, x + w, y + 18, RGB_to_color(200, 190, 160));
-    borderbox(x, y, x + w, y + 18, RGB_to_color(0, 0, 0));
+    frame(x, y, x + w, y + 18);
     showtext(x + 4, y + 6, text, RGB_to_color(0, 0, 0), 0);
 }
 
