@@ -3,7 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/ownlib.h"
+#include "core/oxa.h"
 #include "presentation/notes.h"
+#include "presentation/show.h"
 #include "presentation/tekstit.h"
 
 #include <sys/stat.h>
@@ -71,5 +73,27 @@ void BM_NoteRepeatDropped(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_NoteRepeatDropped);
+
+// A note drawn in the note box of a headless screen and presented (no character: nothing logged).
+void BM_NoteShown(benchmark::State &state) {
+    WorkingFolder wf;
+    OXA_NODELAY = 1;
+    if (!GRAPH_INIT) {
+        SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+            state.SkipWithError("no SDL video");
+            return;
+        }
+        win = SDL_CreateWindow("bench", 0, 0, RESOLUTION_X, RESOLUTION_Y, SDL_WINDOW_HIDDEN);
+        initgr(0);
+    }
+    CharacterFile[0] = 0;
+    DISABLE_MORECHECK = 1;
+    NOTE_TUPLAOK = 1;
+    draw_notebox();
+    for (auto _ : state) Note("!The wolf bares its teeth and growls at you. You step back.");
+    NOTE_TUPLAOK = 0;
+}
+BENCHMARK(BM_NoteShown);
 
 }  // namespace
