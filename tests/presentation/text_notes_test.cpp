@@ -217,28 +217,21 @@ TEST_F(NoteTest, ViewerWithoutALogSaysSo) {
     EXPECT_EQ(text_of(log_lines().back()), "There are no previous messages.");
 }
 
-TEST_F(NoteTest, ViewerPagesAndTakesThePlayersNote) {
+TEST_F(NoteTest, ViewerPagesThroughALongAndDamagedLog) {
     std::string file;
     for (int i = 1; i <= 120; ++i) file += "(00FF00):1111:[a]{00010002}      | line " + std::to_string(i) + "\n";
     file += "a line without a bar\n";
     file += "(ZZ!!00):1111:[a]{zzzz}| damaged header\n";
     dir->write_file("Hero/msglog.txt", file);
+    DEBUG_INFO = 1;   // the world place is decoded too
     uint32_t before = pixel(400, 300);
-    for (SDL_Keycode k : {SDLK_UP, SDLK_PAGEUP, SDLK_PAGEUP, SDLK_DOWN, SDLK_PAGEDOWN, SDLK_x}) push_key(k);
-    push_key(SDLK_RETURN);
-    for (char c : std::string("seen a bear")) push_key((SDL_Keycode)c);
-    push_key(SDLK_RETURN);
-    push_key(SDLK_RETURN);
-    for (char c : std::string("ok")) push_key((SDL_Keycode)c);
-    push_key(SDLK_RETURN);
-    push_key(SDLK_ESCAPE);
+    for (SDL_Keycode k : {SDLK_UP, SDLK_PAGEUP, SDLK_PAGEUP, SDLK_PAGEUP, SDLK_DOWN, SDLK_PAGEDOWN, SDLK_PAGEDOWN,
+                          SDLK_PAGEDOWN, SDLK_x, SDLK_ESCAPE})
+        push_key(k);
     MsgLog();
+    DEBUG_INFO = 0;
     EXPECT_EQ(pixel(400, 300), before);   // the screen is put back
-    auto lines = log_lines();
-    ASSERT_EQ(lines.size(), 123u);   // the short note is not logged
-    EXPECT_EQ(lines.back().substr(0, 8), "(600060)");
-    EXPECT_NE(lines.back().find("[\"]"), std::string::npos);
-    EXPECT_EQ(text_of(lines.back()), "-- seen a bear");
+    EXPECT_EQ(log_lines().size(), 122u);   // reading never writes
 }
 
 }  // namespace
