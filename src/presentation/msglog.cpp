@@ -241,7 +241,7 @@ static void player_note(ViewState &v) {
     box(10, 578, 10 + 780, 578 + 14, RGB_to_color(0, 0, 0));
     showtext(10, 568, "You can now write a note which will be added to message log.", RGB_to_color(87, 87, 87), 0);
     char typed[100];
-    copy_bounded(typed, sizeof typed, Master_gettext(15, 582, 95, "", RGB_to_color(252, 252, 84), RGB_to_color(0, 0, 0)));
+    copy_bounded(typed, sizeof typed, Master_gettext(15, 582, 95, "", SDL_Color{252, 252, 84, 255}, SDL_Color{0, 0, 0, 255}));
     if (strlen(typed) >= 4) {
         char text[120];
         bprintf(text, sizeof text, "-- %s", typed);
