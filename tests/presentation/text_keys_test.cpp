@@ -1,6 +1,6 @@
 // Every message key the game uses has a text in the English message files: a player never sees a
-// ".KEY." placeholder. The keys are gathered from the source (every call of a *MSG function with a
-// literal key) and from the families and keys that the game builds at run time.
+// ".KEY." placeholder. The keys are gathered from the source (every call of a *MSG function or a
+// "say" wrapper with a literal key) and from the families and keys that the game builds at run time.
 #include "common/harness.h"
 
 #include "core/ownlib.h"
@@ -52,7 +52,11 @@ CodeKeys keys_in_source() {
     CodeKeys keys;
     std::vector<std::string> files;
     walk(source_root() + "/src", files);
-    std::regex call(R"(\b([A-Za-z_]*MSG(?:_parse)?)\(\s*\"([^\"\\]*)\")");
+    // MSG, MSG_parse, CHATMSG and the like, and the small "say" wrappers some modules keep around MSG.
+    // A key is written in capitals, digits and "_", with an optional ":" sub-key; keys built from
+    // variables at run time, and plain texts handed to "say", have other characters.
+    std::regex key_shape(R"([A-Z][A-Z0-9_]*(:[A-Za-z0-9_]+)?)");
+    std::regex call(R"(\b([A-Za-z_]*MSG(?:_parse)?|say)\(\s*\"([^\"\\]*)\")");
     for (const std::string &f : files) {
         std::ifstream in(f);
         std::stringstream ss;
@@ -60,8 +64,7 @@ CodeKeys keys_in_source() {
         std::string text = ss.str();
         for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it) {
             std::string fn = (*it)[1], key = (*it)[2];
-            // Keys built from variables at run time are checked through their families below.
-            if (key.empty() || key.find('<') != std::string::npos || key.find('%') != std::string::npos) continue;
+            if (!std::regex_match(key, key_shape)) continue;
             (fn == "CHATMSG" ? keys.chat : keys.msg).insert(key);
         }
     }
