@@ -21,6 +21,8 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
 
 #include <cctype>
@@ -32,15 +34,13 @@
 int PlayerX_Previous = 0, PlayerY_Previous = 0;
 int LastMovingDirection = 0;
 uint8_t RUNNING = 0, LURK = 0, TRANSPORT = 0, SESTA = 0, SWIMTURNS = 0;
-int TARGET_NPC = -1;
 int UPDATE_SCREEN = 0, ZoomRenew = 0, Exit_Checking = 0;
 int SOUND_IN_DISTANCE = 0, SOUND_IN_POSITION = 0;
 char MoveSound[16] = "";
 
-// Until the note box and the question prompt land the player hears nothing and answers no.
-static void silent_note(const char *) {}
+// The yes/no prompt stands in as a "no" until the menus land.
 static int answer_no(const char *) { return 0; }
-void (*MoveNote)(const char *text) = silent_note;
+void (*MoveNote)(const char *text) = Note;
 int (*MoveAsk)(const char *question) = answer_no;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
@@ -74,25 +74,21 @@ static int gives_way(const CreatureStruct &c) {
     return c.kind == CK_HUMAN && calm;
 }
 
+// The text of a message key, copied out of the message module's buffer.
+static const char *key_text(const char *key) {
+    static char text[MSGBUF_SIZE];
+    copy_bounded(text, sizeof text, MSG(key));
+    return text;
+}
+
 // The closed door or gate opens; the step ends there.
 static void open_door(int x, int y) {
     const int c = get_mapchar(x, y);
     set_mapchar(x, y, c == 44 ? 45 : 22);
-    MoveNote(c == 44 ? ":You open the gate." : ":You open the door.");
+    MoveNote(key_text(c == 44 ? "DO_OPEN_GATE" : "DO_OPEN_DOOR"));
     TurnUsed = 1;
 }
 
-// Texts by key until the message files land: the English line of each key.
-static const char *key_text(const char *key) {
-    if (!strcmp(key, "MOVEMENT_OBSTACLE_AHEAD")) return "!There's %s in your way.";
-    if (!strcmp(key, "MOVEMENT_NPC_AHEAD")) return "!Someone is in your way.";
-    if (!strcmp(key, "NPC_WITHDRAWS")) return ":Someone steps aside to let you pass.";
-    if (!strcmp(key, "OUT_OF_THE_WATER")) return ":You get out of the water.";
-    if (!strcmp(key, "CAN_WADE")) return ":You can wade here.";
-    if (!strcmp(key, "ICE_BREAKS")) return "!The ice breaks under you!";
-    if (!strcmp(key, "ICE_CLIMB_SUCCESS")) return ":You pull yourself up onto the ice.";
-    return "";
-}
 
 // ---- small rules ------------------------------------------------------------------------------
 
@@ -114,6 +110,18 @@ static int ice_breaks(int x, int y, float part) {
     float w = FullWeightLoad(-1);
     if (w <= 0) w = 180.0f;   // a grown person with a pack, until the body module weighs the player
     return ice_break_check(x, y, w * part, bigmap()) == 1;
+}
+
+// A message text with its one "%s" filled; the text comes from a data file, so it is never used as
+// a format.
+static const char *fill_one(char *out, size_t size, const char *pattern, const char *value) {
+    const char *at = strstr(pattern, "%s");
+    if (!at) {
+        copy_bounded(out, size, pattern);
+        return out;
+    }
+    snprintf(out, size, "%.*s%s%s", (int)(at - pattern), pattern, value, at + 2);
+    return out;
 }
 
 static void article_lower(const char *desc, char *out, size_t size) {
@@ -240,6 +248,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                     continue;
                 }
                 if (gives_way(cr)) {
+                    TARGET_NPC = (int)slot;
                     MoveNote(key_text("NPC_WITHDRAWS"));
                     continue;
                 }
@@ -434,8 +443,7 @@ int MovePlayer(int step) {
             }
             char what[120], text[200];
             article_lower(terrain_desc(c), what, sizeof what);
-            snprintf(text, sizeof text, key_text("MOVEMENT_OBSTACLE_AHEAD"), what);
-            MoveNote(text);
+            MoveNote(fill_one(text, sizeof text, key_text("MOVEMENT_OBSTACLE_AHEAD"), what));
             if (c != 42) return 0;
             char how[16];
             copy_bounded(how, sizeof how, inival("AUTO_CLIMB_FENCE", "ASK"));

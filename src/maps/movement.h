@@ -6,13 +6,12 @@
 extern int PlayerX_Previous, PlayerY_Previous;
 extern int LastMovingDirection;
 extern uint8_t RUNNING, LURK, TRANSPORT, SESTA, SWIMTURNS;
-extern int TARGET_NPC;
 extern int UPDATE_SCREEN, ZoomRenew, Exit_Checking;
 extern int SOUND_IN_DISTANCE, SOUND_IN_POSITION;
 extern char MoveSound[16];         // the step sound chosen by the last step ("" none)
 
-// The player's messages and yes/no questions of seeing and walking. They show in the note box and
-// the question prompt; a test may point them elsewhere to script a walk.
+// The player's messages and yes/no questions of seeing and walking: the note box, and the question
+// prompt once it lands. A test may point them elsewhere to script a walk.
 extern void (*MoveNote)(const char *text);
 extern int (*MoveAsk)(const char *question);
 

@@ -7,6 +7,7 @@
 #include "creatures/creatures.h"
 #include "maps/facing.h"
 #include "maps/movement.h"
+#include "presentation/tekstit.h"
 
 #include <string>
 #include <vector>
@@ -44,10 +45,13 @@ protected:
         MoveAsk = scripted_ask;
         memset(Cre, 0, sizeof Cre);
         dir->write_file("oxa_ini.txt", "");
+        for (const char *f : {"messages/eng_general.txt", "messages/eng_movement.txt"}) dir->copy_asset(f);
+        MSG_forget_index();
     }
     void TearDown() override {
         MoveNote = [](const char *) {};
         MoveAsk = [](const char *) { return 0; };
+        MSG_forget_index();
         MapsTest::TearDown();
     }
     // Game seconds spent since the walk began.
@@ -133,16 +137,16 @@ TEST_F(Walk, ObstaclesRefuseWithTheirMessagesAndCostNothing) {
     put(233, 232, 13);   // spruce
     EXPECT_EQ(MovePlayer(102), 0);
     EXPECT_EQ(PlayerX, 232);
-    EXPECT_TRUE(told("!There's a spruce in your way.")) << (notes.empty() ? "" : notes.back());
+    EXPECT_TRUE(told("!There is a spruce in the way.")) << (notes.empty() ? "" : notes.back());
     EXPECT_EQ(TurnUsed, 0);
 
     put(231, 232, 196);  // a wall
     EXPECT_EQ(MovePlayer(106), 0);
-    EXPECT_TRUE(told("!There's a northern wall in your way."));
+    EXPECT_TRUE(told("!There is a northern wall in the way."));
 
     put(232, 231, 39);   // a big rock
     EXPECT_EQ(MovePlayer(100), 0);
-    EXPECT_TRUE(told("!There's a big rock in your way."));
+    EXPECT_TRUE(told("!There is a big rock in the way."));
     EXPECT_EQ(spent(), 0);
     EXPECT_EQ(PlayerX, 232);
     EXPECT_EQ(PlayerY, 232);
@@ -153,7 +157,7 @@ TEST_F(Walk, FencesAskOrClimbByTheSetting) {
     EXPECT_EQ(MovePlayer(102), 0) << "asked and answered no";
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], "Climb it?");
-    EXPECT_TRUE(told("!There's a fence in your way."));
+    EXPECT_TRUE(told("!There is a fence in the way."));
 
     setting("AUTO_CLIMB_FENCE", "NO");
     questions.clear();
@@ -180,7 +184,7 @@ TEST_F(Walk, DoorsOpenUnlessTheSettingSaysNo) {
     notes.clear();
     EXPECT_EQ(MovePlayer(102), 0);
     EXPECT_EQ(maailma[mapidx(233, 232)], 254);
-    EXPECT_TRUE(told("!There's a door in your way."));
+    EXPECT_TRUE(told("!There is a door in the way."));
 }
 
 TEST_F(Walk, SlopesAskToClimbOrAreTooSteep) {
