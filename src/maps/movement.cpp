@@ -162,25 +162,26 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
     if (terrain_flag(c, TF_BLOCKS) && !terrain_flag(c, TF_WATER)) return MOVE_OBSTACLE;
 
     if (has_ice(toX, toY) && !has_ice(fromX, fromY)) {
-        if (step == 0) {
-            if (ice_breaks(toX, toY, 1.0f)) return MOVE_OBSTACLE;
-        } else if (world) {
+        if (step == 0 && ice_breaks(toX, toY, 1.0f)) return MOVE_OBSTACLE;
+        bool rowing_on = false;   // a watercraft on ice that holds: on to the walker's question
+        if (world) {
             if (mode == MODE_ROW) {
                 if (ice_breaks(toX, toY, 1.0f)) {
                     MoveNote("!The ice prevents you from rowing there.");
                     return MOVE_CREATURE;
                 }
+                rowing_on = true;
             } else if (ice_breaks(toX, toY, 1.0f)) {
                 MoveNote("!You can't trust the ice completely, and for now you can cross it only on zoomed in map.");
                 MoveNote("_Press [ENTER] to zoom in if you want to go on the ice there.");
                 return MOVE_TOLD;
             }
         }
-        if (step != 0 && mode == MODE_ROW && !world && ice_breaks(toX, toY, 1.0f)) {
-            MoveNote("!The ice prevents you from rowing there.");
+        if (!rowing_on && mode == MODE_ROW && ice_breaks(toX, toY, 1.0f)) {
+            if (step != 0) MoveNote("!The ice prevents you from rowing there.");
             return MOVE_CREATURE;
         }
-        if (mode != MODE_SWIM && mode != MODE_ROW) {
+        if (mode != MODE_SWIM) {
             if (step != 0 && ice_breaks(toX, toY, 0.7f)) {
                 MoveNote("!You doubt the ice will hold your weight.");
                 if (!MoveAsk("Still want to step on the ice?")) return MOVE_CREATURE;

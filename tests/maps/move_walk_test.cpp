@@ -222,6 +222,28 @@ TEST_F(Walk, FiresAndCreaturesStopTheStep) {
     EXPECT_EQ(PlayerY, 233);
 }
 
+TEST_F(Walk, IceThatHoldsIsWalkedAndThinIceAsksFirst) {
+    put(233, 232, CH_SHALLOW_WATER);
+    MapWeather.frostsum = -1000;   // a metre of ice
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(PlayerX, 233);
+    EXPECT_TRUE(questions.empty());
+
+    PlayerX = 232;
+    MapWeather.frostsum = -30;     // three millimetres
+    next_answer = 0;
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_TRUE(told("!You doubt the ice will hold your weight."));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Still want to step on the ice?");
+    EXPECT_EQ(TurnUsed, 1);
+    next_answer = 1;
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(PlayerX, 233);
+    MapWeather.frostsum = 0;
+}
+
 TEST_F(Walk, ACreatureIdOutsideTheTableNamesNoCreature) {
     place(DT_CREATURE, 233, 232, CRE_DATAID + 600);
     place(DT_CREATURE, 233, 232, 4000000000u);
