@@ -214,6 +214,33 @@ TEST_F(Tiles, BadIndexesAndMissingTexturesDrawNothingAndAreLogged) {
     EXPECT_TRUE(dir->exists("debug_tiles.txt"));
 }
 
+TEST_F(Tiles, RainAndSnowOverlaysAndTheGrid) {
+    write_tile("ele-rain.png", 261, 66, false, [](int x, int y) { return strip_paint(x, y, 64, 64); });
+    write_tile("ele-snow.png", 261, 66, false, [](int x, int y) { return strip_paint(x, y, 64, 64); });
+    NewGfx_loadtiledata();
+    ASSERT_GE(OXATILEID_rain, 0);
+    EXPECT_EQ(OxaTiles[OXATILEID_rain].frames, 4);
+    DrawDecoTile_Rain(10, 10, 1, 0);
+    EXPECT_EQ(MapPixels().ink().w, 0) << "no rain, nothing drawn";
+    for (int i = 0; i < 20; i++) {
+        DrawDecoTile_Rain(10, 10, 1, 1);
+        EXPECT_GE(tile_x_siirto, -1);
+        EXPECT_LE(tile_x_siirto, 1);
+        tile_x_siirto = 0;
+    }
+    SDL_Rect r = MapPixels().ink();
+    EXPECT_EQ(r.w, 64) << "light rain: one frame, unshifted";
+    DrawDecoTile_Rain(10, 10, 2, 3);
+    EXPECT_EQ(TILEOPTION_Alpha, 255);
+    EXPECT_EQ(tile_x_siirto, 0) << "the second frame's draw takes the shifts";
+
+    CleanMapDrawBuffers();
+    DrawOxaGrid(3, 4);
+    MapPixels m;
+    EXPECT_NE(m.at(36, 60), 0u) << "the outline's corner at 18 x 2, 20 x 3";
+    EXPECT_EQ(m.at(40, 65), 0u) << "inside the cell nothing";
+}
+
 TEST_F(Tiles, BrokenPicturesAreSkippedAndColourLayersReplaceTheRecord) {
     mkdir("truetile", 0755);
     dir->write_file("truetile/ter-broken.png", "not a picture");
