@@ -315,12 +315,10 @@ void light_sources(int tick) {
         DataStruct &d = Data[i];
         if (d.type == DT_UNUSED) break;
         if (d.type == DT_CREATURE) {
-            if (tick) continue;
             const long slot = (long)d.id - CRE_DATAID;
             if (slot < 0 || slot >= CRE_COUNT) continue;   // a damaged id never picks a slot
             if (Cre[slot].kind == CK_HUMAN && !lighted(d.x, d.y)) light_around_in(d.x, d.y, 1, 0, world);
         } else if (d.type == DT_FIRE) {
-            if (tick) continue;
             const int c = get_mapchar(d.x, d.y);
             if (c == 4 || c == 5) {
                 light_around_in(d.x, d.y, 1, 1, world);
@@ -330,9 +328,8 @@ void light_sources(int tick) {
             }
         } else if (d.type == DT_ITEM) {
             if (!AnyObjToObj((int)d.id) || !lit_light(Item)) continue;
-            if (!tick) {
-                light_around_in(d.x, d.y, Item.light, 1, world);
-            } else {
+            light_around_in(d.x, d.y, Item.light, 1, world);
+            if (tick) {
                 int r = light_source_maintenance((int)d.id);
                 if (r == 0)
                     CrunchData(i);

@@ -4,6 +4,7 @@
 
 #include "core/obj_func.h"
 #include "creatures/creatures.h"
+#include "maps/movement.h"
 #include "maps/sight.h"
 #include "presentation/show.h"
 
@@ -171,6 +172,28 @@ TEST_F(LineOfSight, PeopleAndTorchesLightAndBadCreatureIdsAreSkipped) {
     PlayerView();
     EXPECT_TRUE(lighted(235, 232));
     EXPECT_FALSE(lighted(236, 232));
+}
+
+TEST_F(LineOfSight, BurningLightsRunOutOfFuel) {
+    static std::string last;
+    MoveNote = [](const char *t) { last = t; };
+    ItemStruct torch;
+    ClrItemstruct(torch);
+    torch.type = IT_TOOL;
+    torch.subtype = ST_LIGHT;
+    torch.state = 1;
+    torch.light = 2;
+    copy_bounded(torch.name, sizeof torch.name, "torch");
+    torch.fig[0] = 30;
+    Plr.inv_obj[3] = Esineesta_Uniikki(torch);
+    Plr.inv_count[3] = 1;
+    torch.fig[0] = 25;
+    const int lying = place(DT_ITEM, 236, 236, (uint32_t)Esineesta_Uniikki(torch));
+    for (int minute = 0; minute < 400 && (Plr.inv_obj[3] || Data[lying].type == DT_ITEM); minute++) light_sources(1);
+    EXPECT_EQ(Plr.inv_obj[3], 0) << "the burnt-out torch leaves the slot";
+    EXPECT_EQ(Data[lying].type, DT_FREED) << "and the one on the ground leaves the pool";
+    EXPECT_EQ(last, "+torch has burnt out.");
+    MoveNote = [](const char *) {};
 }
 
 TEST_F(LineOfSight, UnlitCaveFloorHidesAndEndsTheLine) {
