@@ -697,7 +697,6 @@ int main(int argc, char **argv) {
     ground_tile("ter-openmire", speckle(C{150, 138, 82}, C{110, 112, 70}, C{190, 170, 110}, 21, 0.35), 21, false);
     ground_tile("ter-pinemire", speckle(C{120, 124, 74}, C{88, 98, 60}, C{176, 150, 96}, 22, 0.35), 22, false);
     ground_tile("ter-heath", speckle(C{112, 86, 84}, C{80, 70, 62}, C{150, 110, 130}, 23), 23, false);
-    ground_tile("ter-village", speckle(C{140, 120, 90}, C{110, 94, 70}, C{160, 140, 110}, 24), 24, false);
     ground_tile("ter-antnest", [](int x, int y) { double d = std::hypot(x - 32.0, (y - 34.0) * 1.3); return d < 7 ? shade(C{120, 90, 60}, 1.2 - d / 10 + 0.2 * rnd(x, y, 1)) : speckle(GROUND, GROUND_D, C{132, 128, 70}, 25)(x, y); }, 25, false);
 
     // ---- soil and surface overlays, snow, height steps ----
@@ -794,9 +793,9 @@ int main(int argc, char **argv) {
         outline(f, 0.55);
         return f;
     });
-    tree_tile("ter-cliff", [](int) { return mountain(124, 0.5, false); });
-    tree_tile("ter-hicliff", [](int) { return mountain(125, 0.75, false); });
-    tree_tile("ter-mount", [](int) { return mountain(126, 1.0, true); });
+    tree_tile("ter-cliff", [](int) { return mountain(124, 0.4, false); });
+    tree_tile("ter-hicliff", [](int) { return mountain(125, 0.6, false); });
+    tree_tile("ter-mount", [](int) { return mountain(126, 0.8, true); });
 
     // ---- walls, doors, fences, buildings ----
     save_strip("ter-walln", {wall_piece(1, 1, 0, 0, 131)});
@@ -836,6 +835,20 @@ int main(int argc, char **argv) {
         return f;
     }()});
     save_strip("ter-snghouse", {house(152, C{130, 92, 60}, C{90, 110, 70})});
+    // A village on the world map: three small houses on trodden ground.
+    save_strip("ter-village", {[] {
+        Frame f = tall();
+        for (int y = 0; y < 96; y++)
+            for (int x = 0; x < 64; x++)
+                if (y >= 50 && patch_mask(x, y - 50, 24, 1.1)) f.put(x, y, speckle(C{140, 120, 90}, C{110, 94, 70}, C{160, 140, 110}, 24)(x, y));
+        const int hx[3] = {22, 40, 31}, hy[3] = {76, 78, 88};
+        for (int i = 0; i < 3; i++) {
+            rect(f, hx[i] - 6, hy[i] - 8, 12, 8, C{130, 92, 60});
+            triangle(f, hx[i], hy[i] - 15, hx[i] - 8, hy[i] - 7, hx[i] + 8, hy[i] - 7, [](int x, int y) { return shade(C{90, 110, 70}, 0.8 + 0.3 * rnd(x, y / 2, 25)); });
+        }
+        outline(f, 0.55);
+        return f;
+    }()});
     save_strip("ter-fortvill", {[] {
         Frame f = house(153, C{120, 86, 56}, C{80, 100, 64});
         for (int x = 4; x < 60; x += 4) rect(f, x, 74, 3, 14, C{110, 84, 54});
