@@ -185,4 +185,39 @@ TEST_F(ItemsPass, TracksAreNotDrawnUnderThingsAndBadRecordsAreSkipped) {
     ConstantCre[600].tilename[0] = 0;
 }
 
+TEST_F(ItemsPass, FireScalesAndCoatColours) {
+    Plr.minutes = 10000;
+    struct { uint32_t ready; float scale; } fires[] = {
+        {0, 0.55f}, {9990, 0.3f}, {9970, 0.4f}, {9955, 0.45f}, {9941, 0.5f}, {9940, 0.55f},
+        {9880, 0.6f}, {9580, 0.85f}, {9460, 1.0f}, {9400, 1.1f}, {10030, 0.4f}};
+    for (auto &f : fires) EXPECT_FLOAT_EQ(Fire_TileScale((int)f.ready), f.scale) << f.ready;
+    const int r = place(DT_FIRE_REMAINS, 234, 232, 0);
+    struct { uint32_t minutes; float scale; } remains[] = {{59, 0.4f}, {60, 0.5f}, {419, 0.95f}, {420, 1.0f}};
+    for (auto &m : remains) {
+        Data[r].id = m.minutes;
+        EXPECT_FLOAT_EQ(RemainsOfFire_TileScale(r), m.scale) << m.minutes;
+    }
+    EXPECT_FLOAT_EQ(RemainsOfFire_TileScale(-1), 1.0f);
+    EXPECT_FLOAT_EQ(RemainsOfFire_TileScale(DATA_MAX), 1.0f);
+
+    // A dog of coat 0 and strength 2 is darkened by 12 x 2 + 12; a reindeer of coat 6 lightened by 2 x 2.
+    Cre[5].speciescode = 618;
+    Cre[5].socialid = (2 << 3) | 0;
+    TILEOPTION_BlackAlpha = 255;
+    activate_CreTileCustomRGB(5);
+    EXPECT_EQ(TILEOPTION_BlackAlpha, 36);
+    Cre[5].speciescode = 619;
+    Cre[5].socialid = (2 << 3) | 6;
+    activate_CreTileCustomRGB(5);
+    EXPECT_EQ(TILEOPTION_Lighten, 4);
+    Cre[5].speciescode = 609;   // cattle, coat 3: the blended yellow
+    Cre[5].socialid = (1 << 3) | 3;
+    activate_CreTileCustomRGB(5);
+    EXPECT_EQ(TILEOPTION_customRGBblendAlpha, 10);
+    EXPECT_EQ(TILEOPTION_g, 255);
+    activate_CreTileCustomRGB(-1);
+    activate_CreTileCustomRGB(CRE_COUNT);
+    SetTILEOPTIONs(tileoptionStruct{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 1.0f});
+}
+
 }  // namespace
