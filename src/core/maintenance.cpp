@@ -1,21 +1,239 @@
-// Stands in until the clock's upkeep lands: seconds carry into minutes, minutes only count.
+// src/core/maintenance.cpp -- the game clock: seconds carry into the minute step, `Time` carries
+// minutes into hours and runs the hourly upkeep, and the turn loop runs the daily upkeep once a day.
 #include "core/maintenance.h"
 
+#include "activities/actions.h"
+#include "core/datafunc.h"
+#include "core/ownlib.h"
 #include "core/records.h"
+#include "creatures/body.h"
+#include "creatures/creatures.h"
+#include "creatures/life.h"
+#include "maps/area.h"
+#include "maps/mapborder.h"
+#include "maps/mapunit.h"
+#include "maps/shading.h"
+#include "maps/sight.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "quests/tehtavat.h"
+#include "screens/gamescreens.h"
+
+#include <cstdio>
+#include <cstring>
 
 int Juoksevat_sekuntit = 0;
+int last_hour = -1;
 
-void Time() {}
+// ---- upkeep of other core modules that are not there yet --------------------------------------
+// Each stands in with the plainest answer until its module lands.
+static void weather_hour() {}                  // the hourly weather check steps the engine
+static void felt_temperature_check() {}        // the felt-temperature check
+static void clock_and_sun_boxes() {}           // the clock box and the sun
+static void horizon_box() {}                   // the horizon box
+static int precipitation_falls() { return 0; } // the current weather's intensity
+static void wet_weather_upkeep(int) {}         // the map data's minute upkeep while it rains
+static void area_item_upkeep() {}              // ice holes and finished work of the area
+static void area_food_spoil(int) {}            // food lying in the area spoils
+static void carcass_upkeep() {}
+static void regional_event(int) {}
+static void extra_marker_upkeep() {}           // expired area markers go
+static void meet_update(int, int) {}           // a creature catches up on unseen days
 
-void SecondTick(int seconds, int) {
+static void say(const char *key) { Note(MSG(key)); }
+
+// The map's tint follows the minute; the horizon box shows it.
+static void shade_and_horizon() {
+    DoRealMapShade();
+    horizon_box();
+}
+
+void clock_reset() {
+    Juoksevat_sekuntit = 0;
+    last_hour = -1;
+}
+
+void SecondTick(int seconds, int mode) {
     Juoksevat_sekuntit += seconds;
+    const int fine = seconds / 10;
+    Plr.fine_time += (uint32_t)(fine ? fine : 1);
     if (Juoksevat_sekuntit >= 60) {
-        MinuteTick(1, 1);
-        Juoksevat_sekuntit = 0;
+        MinuteTick(1, (mode == 0 || mode == 2) ? 2 : 1);
+        Juoksevat_sekuntit = 0;   // seconds past the minute are dropped
+    } else if (mode == 0) {
+        FatigueTick(CRE_PLAYER, 6);
     }
 }
 
-void MinuteTick(int minutes, int) {
+void MinuteTick(int minutes, int mode) {
     Plr.minute = (uint8_t)(Plr.minute + minutes);
     Plr.minutes += (uint32_t)minutes;
+    shade_and_horizon();
+    if (mode == 0) {
+        PhysicalTick(CRE_PLAYER, minutes);
+        FatigueTick(CRE_PLAYER, 1);
+    } else if (mode == 2) {
+        PhysicalTick(CRE_PLAYER, minutes);
+    }
+    felt_temperature_check();
+    light_sources(1);
+    if (precipitation_falls()) wet_weather_upkeep(1);
+}
+
+// Timed skill bonuses run down by the hour; one with an hour or less left ends.
+static void skill_bonus_hour() {
+    for (int i = 0; i < PLR_SKILLS; i++) {
+        if (!Plr.skill_bonus_min[i]) continue;
+        if (Plr.skill_bonus_min[i] > 60) {
+            Plr.skill_bonus_min[i] = (uint8_t)(Plr.skill_bonus_min[i] - 60);
+        } else {
+            Plr.skill_level[i] = (uint8_t)(Plr.skill_level[i] - Plr.skill_bonus[i]);
+            Plr.skill_bonus[i] = 0;
+            Plr.skill_bonus_min[i] = 0;
+        }
+    }
+}
+
+static void next_month() {
+    Plr.month++;
+    Tarkista_Suoritus(48);
+}
+
+void Time() {
+    shade_and_horizon();
+    while (Plr.minute > 59) {
+        Plr.minute = (uint8_t)(Plr.minute - 60);
+        Plr.hour++;
+        skill_bonus_hour();
+    }
+    if (Plr.day > 30) {
+        Plr.day = 1;
+        next_month();
+    }
+    if (Plr.month == 13) {
+        Plr.month = 1;
+        Plr.year++;
+    }
+    if (Plr.hour >= 24) {
+        Plr.hour = (uint8_t)(Plr.hour - 24);
+        if (Plr.day == 30) {
+            Plr.day = 0;
+            next_month();
+            if (Plr.month == 13) {
+                Plr.month = 1;
+                Plr.year++;
+            }
+        }
+        Plr.day++;
+    }
+    if (Plr.hour != last_hour) {
+        last_hour = Plr.hour;
+        hourly_check();
+    }
+}
+
+static void starvation_hour() {
+    const char *probe = "** maintenance : starvation tarkistus! Energia < 50";
+    if (Plr.energy < 200) {
+        debuglog("eat", probe);
+        if (random(10) == 0 && Plr.energy < 2200 && !herb_effect_active(HERB_TONIC)) {
+            say("STARVATION_GROWS");
+            Plr.starvation++;
+            debuglog("eat", probe);
+            Pause();
+        }
+        char line[100];
+        snprintf(line, sizeof line, "STARVATION: %d (Energiavaranto: %u)", Plr.starvation, Plr.energy);
+        debuglog("eat", line);
+    }
+    const int draw = random(5);
+    if (Plr.energy >= 1200 && draw == 0 && Plr.starvation != 0) {
+        const int drop = herb_effect_active(HERB_TONIC) ? 2 : 1;
+        if (Plr.starvation - drop <= 0) {
+            Plr.starvation = 0;
+            say("STARVATION_RECOVERED");
+        } else {
+            Plr.starvation = (uint8_t)(Plr.starvation - drop);
+            say("STARVATION_RECOVERS");
+        }
+        Pause();
+    }
+}
+
+void hourly_check() {
+    weather_hour();
+    clock_and_sun_boxes();
+    memset(LastRegionShow, 0, sizeof LastRegionShow);
+    MapBorderInfo();
+    sight_fix(Plr.month, Plr.hour);
+    felt_temperature_check();
+    supernatural_check();
+    Suorita_Yrttivaikutus();
+    area_item_upkeep();
+    starvation_hour();
+}
+
+// One line a day with the standing of the forest spirit; a file that can't be opened skips it.
+static void equip_line() {
+    char path[1200];
+    snprintf(path, sizeof path, "%s/EQUIP.DAT", CharacterPath);
+    FILE *f = fopen(path, "a");
+    if (!f) {
+        debuglog("maintenance", "EQUIP.DAT could not be opened; the day's line is skipped");
+        return;
+    }
+    fprintf(f, "%d\n", (int)Plr.forest_spirit);
+    fclose(f);
+}
+
+static void companions_day() {
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (Data[i].type != DT_CREATURE) continue;
+        const int c = (int)Data[i].id - CRE_DATAID;
+        if (c < 0 || c >= CRE_COUNT) continue;   // a damaged record names no creature
+        if (onko_NPC_kumppani(c)) {
+            meet_update(c, 1);
+            comp_count_day(c);   // prepaid days down, days in service up
+            if (comp_partymorale(c)) comp_tries_talking(c);
+        }
+        if (onko_NPC_kesyelain(c)) meet_update(c, 1);
+    }
+}
+
+void daily_maintenance() {
+    init_terrain_struct(Plr.day, Plr.month);
+    memset(Plr.skill_raises, 0, sizeof Plr.skill_raises);
+    memset(Plr.ritual_marks, 0, sizeof Plr.ritual_marks);
+    Plr.daynumber++;
+    FOODSPOIL_PlrPack();
+    area_food_spoil(1);
+    area_item_upkeep();
+    VegetationGrowth();
+    trackmaint();
+    carcass_upkeep();
+    QuestExpirationMaintenance();
+    if (Plr.starvation > 99) {
+        plr_set_deathcause(DEATH_STARVATION);
+        PlayerDeath("");
+        return;
+    }
+    Plr.day_counter2++;
+    Plr.last_upkeep_day = Plr.day;
+    HealingRolls();
+    regional_event(0);
+    equip_line();
+    companions_day();
+    extra_marker_upkeep();
+    herb_effects_clear();
+}
+
+unsigned crID() { return ++Plr.last_uid; }
+
+int dayofyear(int day, int month) { return (month - 1) * 30 + day; }
+
+int dayssince(int day1, int month1, int day2, int month2) {
+    const int a = dayofyear(day1, month1), b = dayofyear(day2, month2);
+    return a > b ? b + 360 - a : b - a;
 }

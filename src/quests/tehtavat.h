@@ -2,3 +2,7 @@
 #pragma once
 
 void Tarkista_Suoritus(int task);      // the game-course hook
+void QuestExpirationMaintenance();     // the daily removal of expired quests
+void Tehtava_TapahtumaTarkistus();     // task events of the game course
+void TehtavaNaytto();                  // the task screen
+void QuestScreen();                    // the quest journal

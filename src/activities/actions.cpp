@@ -1,0 +1,26 @@
+// src/activities/actions.cpp -- stands in until the survival activities land: no command here does
+// anything and no herb, spirit, plant or track changes.
+#include "activities/actions.h"
+
+#include "maps/mapunit.h"
+#include "presentation/notes.h"
+
+void eatCmd() {}
+void quaffCmd() {}
+const char *Nappainkomennon_Selite(int, int) { return ""; }
+int non_outdoor() {
+    if (!bigmap()) return 0;
+    Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
+    return 1;
+}
+void InvocationMenu() {}
+void PHYSICIAN() {}
+int UseSkills() { return 0; }
+void supernatural_check() {}
+void Suorita_Yrttivaikutus() {}
+int herb_effect_active(int) { return 0; }
+void herb_effects_clear() {}
+void FOODSPOIL_PlrPack() {}
+void VegetationGrowth() {}
+void trackmaint() {}
+void set_SpiritData_mood(int, int, int, int) {}

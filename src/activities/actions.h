@@ -1,0 +1,22 @@
+// src/activities/actions.h -- the survival activities the core calls by name: eating and drinking,
+// the help lines of command keys, spells and wounds screens, skills, herb effects, spirits, plants,
+// tracks and food spoiling.
+#pragma once
+
+enum { HERB_TONIC = 14 };
+
+void eatCmd();
+void quaffCmd();
+const char *Nappainkomennon_Selite(int key, int mode);   // the help line of a command key
+int non_outdoor();                         // 1 (with its note) on the world map
+void InvocationMenu();                     // spells and magic means
+void PHYSICIAN();                          // wounds and injuries
+int UseSkills();                           // non-zero when the screen must not be restored
+void supernatural_check();
+void Suorita_Yrttivaikutus();              // pending herb effects
+int herb_effect_active(int bit);
+void herb_effects_clear();
+void FOODSPOIL_PlrPack();
+void VegetationGrowth();
+void trackmaint();
+void set_SpiritData_mood(int x, int y, int kind, int value);

@@ -1,0 +1,215 @@
+// src/core/command.cpp -- the command reader: housekeeping before the key, the key's pre-processing
+// and the fixed order in which keys are tested.
+#include "core/command.h"
+
+#include "activities/actions.h"
+#include "activities/toimi.h"
+#include "core/config.h"
+#include "core/datafunc.h"
+#include "core/maintenance.h"
+#include "core/obj_func.h"
+#include "core/oxa.h"
+#include "core/records.h"
+#include "core/turnloop.h"
+#include "creatures/body.h"
+#include "creatures/creatures.h"
+#include "items/itemcmd.h"
+#include "maps/area.h"
+#include "maps/mapdraw.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "presentation/input.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "quests/tehtavat.h"
+#include "screens/gamescreens.h"
+
+#include <SDL2/SDL.h>
+#include <cstdio>
+#include <cstring>
+
+int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 'g', SECKEY_pickup = ',',
+    HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
+    HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
+    HOTKEY_stand_or_lay = 'u';
+int Komentohistoria = 0, Komentotarkenne = 0;
+char Komentotekstitarkenne[100] = "";
+
+// ---- services of modules that are not there yet; each stands in until its module lands ------
+static void start_scenario() {}
+static void clock_box() {}
+static void course_reminder() {}               // the game course's task screen every few commands
+static void clear_look() {}
+static void command_history_line() {}
+static void movement_mode_menu() {}
+static void far_look() {}
+static void stand_or_lie() {}
+static void rest_until_rested() {}
+
+static void idle_timer_on() {
+    if (OXA_NODELAY) return;       // tests run without the idle animation
+    if (IDLE_ANIMATION) {
+        if (!IDLETIMER_SET) {
+            if (idle_timer) SDL_RemoveTimer(idle_timer);
+            idle_timer = SDL_AddTimer(333, IdleAnimation, nullptr);
+            IDLETIMER_SET = 1;
+        }
+        IDLETIMER_ENABLED = 1;
+    } else if (IDLETIMER_SET) {
+        SDL_RemoveTimer(idle_timer);
+        idle_timer = 0;
+        IDLETIMER_SET = 0;
+    }
+}
+
+static void housekeeping_map() {
+    DISABLE_MAP = 0;
+    NOUPDATE_RC = 0;
+    if (REAL_QUIT == -1) DISABLE_MAP = 1;
+}
+
+// 0 when the game is being left; else the housekeeping is done and a key may be read.
+static int housekeeping(int &scenario_ran) {
+    scenario_ran = 0;
+    housekeeping_map();
+    TurnUsed = 0;
+    if (!(terrain_flag(get_mapchar(PlayerX, PlayerY), TF_TREE) && !bigmap())) ALL_SEE = 0;
+    TARGET_NPC = -1;
+    AsetaPonnistelu(CRE_PLAYER, 2);
+    if (Plr.movement_mode == 2) {
+        AsetaPonnistelu(CRE_PLAYER, 2);
+        WaterwayCheck(PlayerX, PlayerY);
+    }
+    Plr.command_flags = 0;
+    Siivoa_DATA();
+    if (Data[DATA_DTEMP_SCAN_LAST].type != DT_UNUSED && Data[DATA_DTEMP_SCAN_LAST].type != DT_FREED) {
+        Siisti_DATA(100);
+        Siivoa_DATA();
+    }
+    if (REAL_QUIT == -1) return 0;
+    clock_box();
+    clear_noises();
+    Tehtava_TapahtumaTarkistus();
+    course_reminder();
+    Darken_Notes = 1;
+    clear_look();
+    if (Plr.scenario > 0) {
+        start_scenario();
+        laske_Load(CRE_PLAYER);
+        Time();
+        scenario_ran = 1;
+        return 1;
+    }
+    lines = 0;
+    fclose_TEKODATA_F();
+    if (RUN_OBJMAINT) object_maintenance();
+    command_history_line();
+    command_line("");
+    idle_timer_on();
+    return 1;
+}
+
+int PlayerAction() {
+    int scenario_ran;
+    if (!housekeeping(scenario_ran)) return 0;
+    if (scenario_ran) return 1;
+
+    CLOSE_WINDOW = 0;
+    const int typed_ahead = ClrKeyBuffer();
+    int key = getkey();
+    const int ctrl = (modifier & KMOD_CTRL) != 0;
+
+    const int closed = key == KC_CLOSED && CLOSE_WINDOW;
+    if (closed) key = 'Q';
+    if (key == KC_IDLE) {
+        DrawMap();
+        key = 0;
+    }
+    IDLETIMER_ENABLED = 0;
+    if (MouseClick()) {
+        Note(MSG("COMMAND_BY_KEYBOARD"));
+        Note("=Press [ESC] or [?] to see list of commands.");   // brackets are not keys here
+        key = 0;
+    }
+    FIRESAFE = 0;
+    remove("itemuse.deb");
+
+    if (closed) CLOSE_WINDOW = 0;
+    const int r = command_dispatch(key, ctrl, typed_ahead);
+    if (CLOSE_WINDOW) {
+        if (closed && r) {
+            // The window was closed again while the quit question stood: nobody is there to play on.
+            REAL_QUIT = -1;
+            return 0;
+        }
+        if (!closed) EXIT_CLOSE_GAME = 1;
+    }
+    return r;
+}
+
+int command_dispatch(int key, int ctrl, int t) {
+    if (key == KC_ENTER) command_zoom();
+    if (key >= KC_ALT_A && key <= KC_ALT_Z) KaytaNappaintaitoa(key - KC_ALT_A);
+    if (key == KC_REST) rest_until_rested();
+    if (command_direction(key, ctrl)) return 1;
+    if (key == HOTKEY_movemode || key == SECKEY_movemode) movement_mode_menu();
+    if (key == KC_ESC) key = HelpOptionsMenu();
+    if (key == KC_INSERT) {
+        key = '.';
+    } else if (!PELIMUSEO_EDIT && key == KC_CTRL_S) {
+        command_describe(KC_CTRL_S);
+        Quit(1);
+        return 0;
+    }
+    if (key == HOTKEY_farlook || key == SECKEY_farlook) {
+        command_describe(KC_F3);
+        far_look();
+        key = 0;
+    }
+    if (key == HOTKEY_pickup || key == SECKEY_pickup) {
+        if (ctrl)
+            command_line("Pick up and wield");
+        else
+            command_describe('g');
+        pickupCmd(PlayerX, PlayerY, ctrl);
+        key = 0;
+    }
+    if (key == HOTKEY_pickup_adjacent || key == SECKEY_pickup_adjacent) {
+        if (ctrl) {
+            command_line("Pick up and wield");
+            PoimiSuunnasta(1);
+        } else {
+            command_describe('G');
+            PoimiSuunnasta(0);
+        }
+        return 1;
+    }
+    if (key >= 1 && key <= 254) {
+        if (t == 0 && key < 128 && strchr("oc12309", key) && bigmap()) {
+            Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
+            key = 0;
+        }
+        if (key == 0) return 1;
+        if (key == HOTKEY_butcher) {
+            Toimi(454, 0, "");
+            return 1;
+        }
+        if (key == HOTKEY_stand_or_lay) stand_or_lie();
+        if (key == HOTKEY_sleep) {
+            if (!strcmp(inival("SLEEP_CONFIRMATION", "NO"), "YES") && !KyllaEi("Sleep now?")) return 1;
+            command_line("Sleep");
+            Toimi(455, 0, "");
+            return 1;
+        }
+        if (key == HOTKEY_make || key == SECKEY_make || key == '=') {
+            command_line("Make");
+            make_item();
+            return 1;
+        }
+        return command_printable(key, t);
+    }
+    if (key >= 1000) command_function(key);
+    return 1;
+}

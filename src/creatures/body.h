@@ -1,0 +1,22 @@
+// src/creatures/body.h -- the body of the player and of the creatures as the clock, the turn loop
+// and the timed-task loop drive it: fatigue and body ticks, exertion, wounds, condition and healing.
+#pragma once
+
+enum { DEATH_STARVATION = -101, DEATH_FROSTBITE = -107 };
+
+void FatigueTick(int who, int amount);     // -1 the player; 1 per minute step, 6 per six-second step
+void PhysicalTick(int who, int minutes);   // energy, hunger, thirst, body temperature
+void AsetaPonnistelu(int who, int level);  // exertion level 1..10 for this turn
+const char *effortdesc(int level);         // the name of an exertion level
+void Alusta_Ponnisteluanalyysi();
+void Kerro_Ponnisteluanalyysi();
+void Haavatarkistukset(int mode);          // wound checks of the player; death sets REAL_QUIT -1
+void Condition_Check(int mode);
+void PlayerUnconscious();                  // the fainted player lies until conscious
+void HealingRolls();
+void Aseta_Etulyontiasema(int who);        // -1000 clears the forward combat stance
+void plr_set_deathcause(int cause);
+float plr_fatigue();                       // 0.0 rested .. 100.0 exhausted
+int plr_tiredness();                       // above 2000 the player needs sleep
+int plr_injury_total();
+void clear_noises();                       // the world's and the player's noise of the last turn

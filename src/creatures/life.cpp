@@ -1,0 +1,33 @@
+// src/creatures/life.cpp -- stands in until the creatures' life lands: nobody fights, flees, helps
+// or dies, and no creature does anything on its turn.
+#include "creatures/life.h"
+
+int onko_NPC_kumppani(int) { return 0; }
+int onko_NPC_kesyelain(int) { return 0; }
+int taisteleeko_NPC(int) { return 0; }
+int onko_NPC_vesielaja(int) { return 0; }
+int onko_taistelutilanne(int, int) { return 0; }
+int HAAVAPROSENTTI(int) { return 0; }
+void NPC_Kuntotarkistus(int) {}
+void Pakene(int) {}
+int Suorita_Verenhukka(int, int, int, int) { return 0; }
+void Tajuttomuustarkistus(int, int) {}
+int Nouse(int) { return 0; }
+void Reagoi_Olentoihin(int) {}
+void Havaitse_PLR(int, int) {}
+void Ela_Ihminen(int) {}
+void Ela_Elain(int) {}
+void Ela_Haltija(int) {}
+void Taistelu_Main(int, int) {}
+int combatwise_dp(int, int, int) { return -1000; }
+int cr_pickup(int, int, int) { return 0; }
+int cre_falls_through_ice(int) { return 0; }
+void cre_kill(int, int) {}
+void combat_command(int) {}
+int comp_partymorale(int) { return 0; }
+void comp_tries_talking(int) {}
+void comp_count_day(int) {}
+int spendtask_helpers(char *names, int size) {
+    if (names && size > 0) names[0] = 0;
+    return 0;
+}

@@ -1,0 +1,30 @@
+// src/creatures/life.h -- the life of a creature on its turn: condition, reactions, perception,
+// everyday life, fleeing and fighting, and the companions' daily morale.
+#pragma once
+
+int onko_NPC_kumppani(int c);              // the player's companion
+int onko_NPC_kesyelain(int c);             // the player's pet
+int taisteleeko_NPC(int c);                // fighting
+int onko_NPC_vesielaja(int c);             // a water creature
+int onko_taistelutilanne(int who, int mode);   // a conscious foe stands next to the player
+int HAAVAPROSENTTI(int c);                 // wound percentage
+void NPC_Kuntotarkistus(int c);
+void Pakene(int c);                        // steps aside and flees from the player
+int Suorita_Verenhukka(int c, int x, int y, int mode);   // non-zero when bleeding ended the turn
+void Tajuttomuustarkistus(int c, int mode);
+int Nouse(int who);                        // non-zero when it got up
+void Reagoi_Olentoihin(int c);
+void Havaitse_PLR(int c, int pos);
+void Ela_Ihminen(int pos);
+void Ela_Elain(int pos);
+void Ela_Haltija(int pos);
+void Taistelu_Main(int c, int pos);
+int combatwise_dp(int c, int x, int y);    // pool position worth picking up, or -1000
+int cr_pickup(int c, int pos, int count);  // non-zero when picked up
+int cre_falls_through_ice(int c);          // non-zero when the ice broke under it
+void cre_kill(int c, int mode);            // dies where it stands
+void combat_command(int key);
+int comp_partymorale(int c);               // the companion wants to talk
+void comp_tries_talking(int c);
+void comp_count_day(int c);                // prepaid days down, days in service up
+int spendtask_helpers(char *names, int size);   // helpers on the player's task, their names
