@@ -42,3 +42,7 @@ void var_clear();
 void ChooseWindowPlacement(WinPosStruct &pos, bool stored, int display_w, int display_h);
 uint32_t ChooseWindowFlags(const char *fullscreen, int museum, const WinPosStruct &pos, int display_w);
 bool ReadWinPos(const char *path, WinPosStruct &pos);  // false when missing, short or unusable
+
+// The game loader and the turn loop of a chosen character.
+int loader();                      // 0 play, -1 back to the menu
+void TurnLoop();

@@ -3,9 +3,11 @@
 
 extern int SB_SOUND;               // sound is on
 
-int init_sound();                  // 1 when the mixer opened
+void sound_init();                 // opens the mixer; turns SB_SOUND off when it cannot
 void start_sound();
 void load_samples();
-void fade_music(int ms);
 void fade_samples();
-void close_sound();
+void stop_music();
+void fadestop_music(int ms);
+void play_disk_music(const char *file, int loops);
+void sound_close();

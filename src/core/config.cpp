@@ -1,0 +1,133 @@
+// The settings file: read by key every time a caller asks, so a change written by the setup
+// screen is seen by the next read.
+#include "core/config.h"
+
+#include "core/ownlib.h"
+#include "presentation/tekstit.h"
+
+#include <SDL2/SDL.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int PELIMUSEO_EDIT;
+uint8_t OXAINI_CONTROLLER;
+int OXAINI_CONTROLLER_PORT;
+int OXAINI_BRIGHTNIGHT;
+uint8_t OXAINI_MAPLIGHTING = 1;
+int OXAINI_GRID;
+uint8_t OXAINI_WEAPONDAMAGE = 1;
+uint8_t OXAINI_RIGHTALT = 1;
+uint8_t OXAINI_LOGICALRESIZE = 1;
+uint8_t TRADMOVEMENT;
+int BACKMUSIC = 1;
+int AMBIENTSOUNDS = 1;
+int MOVEMENTSOUNDS = 1;
+int AUDIO_MAIN_VOLUME = 50;
+int IDLE_ANIMATION = 1;
+uint8_t INVTYPEORDER[12];
+char OxaPath[1024];
+
+static const char *const INI_FILE = "oxa_ini.txt";
+
+// Reads the next line of at most INI_LINE_MAX characters (a longer line comes in pieces) with its
+// line end stripped, skipping comment lines.
+static bool next_setting_line(FILE *f, char *line, int size) {
+    while (fgets(line, size, f)) {
+        line[strcspn(line, "\r\n")] = 0;
+        if ((line[0] == '/' && line[1] == '/') || (line[0] == '#' && line[1] == '#')) continue;
+        return true;
+    }
+    return false;
+}
+
+char *inival(const char *key, const char *def) {
+    char *result = sbuf();
+    copy_bounded(result, SBUF_SIZE, def);
+    FILE *f = fopen(INI_FILE, "r");
+    if (!f) return result;
+    char needle[128];
+    snprintf(needle, sizeof needle, "[%s:", key);
+    char line[INI_LINE_MAX + 1];
+    while (next_setting_line(f, line, sizeof line)) {
+        char *at = strstr(line, needle);
+        if (!at) continue;
+        const char *value = at + strlen(needle);
+        size_t len = strcspn(value, "]");   // no closing bracket: the value runs to the line's end
+        if (len > INI_VALUE_MAX) len = INI_VALUE_MAX;
+        memcpy(result, value, len);
+        result[len] = 0;
+        break;
+    }
+    fclose(f);
+    return result;
+}
+
+int inivalyes(const char *key) { return strcmp(inival(key, "NO"), "YES") == 0; }
+
+int inivaldefyes(const char *key) { return strcmp(inival(key, "YES"), "NO") != 0; }
+
+static int is_exactly(const char *key, const char *def, const char *want) {
+    return strcmp(inival(key, def), want) == 0;
+}
+
+void ParseInventoryOrder(const char *value) {
+    static const struct {
+        const char *word;
+        int code;
+    } types[] = {{"WEAPON", 1}, {"ARMOUR", 2}, {"CONTAINER", 3}, {"SKIN", 5},   {"TOOL", 6},      {"FOOD", 7},
+                 {"FIREWOOD", 8}, {"VEHICLE", 9}, {"VALUABLE", 10}, {"PLANT", 11}, {"CARCASS", 12}};
+    memset(INVTYPEORDER, 0, sizeof INVTYPEORDER);
+    int used = 0, slot = 0, previous = -1;
+    char words[INI_VALUE_MAX + 1];
+    copy_bounded(words, sizeof words, value);
+    char *save = nullptr;
+    for (char *w = strtok_r(words, ",", &save); w && slot < 12; w = strtok_r(nullptr, ",", &save)) {
+        int code = -1;
+        for (const auto &t : types)
+            if (strcmp(w, t.word) == 0) code = t.code;
+        if (code < 0) code = previous < 0 ? 0 : previous;   // an unknown word repeats the one before
+        previous = code;
+        if (used & (1 << code)) continue;
+        used |= 1 << code;
+        INVTYPEORDER[slot++] = (uint8_t)code;
+    }
+    for (int s = 0; s < 12; s++) {
+        if (INVTYPEORDER[s]) continue;
+        for (int code = 1; code <= 12; code++) {
+            if (!(used & (1 << code))) {
+                INVTYPEORDER[s] = (uint8_t)code;
+                used |= 1 << code;
+                break;
+            }
+        }
+    }
+}
+
+void GetConfig() {
+    PELIMUSEO_EDIT = is_exactly("MUSEUM", "NO", "YES");
+    OXAINI_CONTROLLER = (uint8_t)is_exactly("OXA_CONTROLLER", "NO", "YES");
+    OXAINI_CONTROLLER_PORT = atoi(inival("OXA_CONTROLLER_PORT", "0"));
+
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "2");
+    const char *quality = inival("SCALE_QUALITY", "2");
+    if (strcmp(quality, "1") == 0) SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+    else if (strcmp(quality, "0") == 0) SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+
+    OXAINI_BRIGHTNIGHT = atoi(inival("NIGHT_BRIGHTNESS", "0"));
+    if (OXAINI_BRIGHTNIGHT < 1 || OXAINI_BRIGHTNIGHT > 60) OXAINI_BRIGHTNIGHT = 0;
+    if (is_exactly("MAP_LIGHTING_EFFECTS", "YES", "NO")) OXAINI_MAPLIGHTING = 0;
+    OXAINI_GRID = !is_exactly("MAP_GRID", "NO", "NO");
+    if (is_exactly("WEAPON_DAMAGE", "YES", "NO")) OXAINI_WEAPONDAMAGE = 0;
+    OXAINI_RIGHTALT = (uint8_t)inivaldefyes("RIGHT_ALT_HOTKEYS");
+    OXAINI_LOGICALRESIZE = (uint8_t)inivaldefyes("LOGICAL_RESIZE");
+    TRADMOVEMENT = (uint8_t)inivalyes("TRADITIONAL_MOVEMENT");
+    BACKMUSIC = inivaldefyes("BACKGROUND_MUSIC");
+    AMBIENTSOUNDS = inivaldefyes("AMBIENT_SOUNDS");
+    MOVEMENTSOUNDS = inivaldefyes("MOVEMENT_SOUNDS");
+    AUDIO_MAIN_VOLUME = atoi(inival("VOLUME", "50"));
+    IDLE_ANIMATION = inivaldefyes("IDLE_ANIMATION");
+    ParseInventoryOrder(inival("INVENTORY_ORDER", ""));
+}
+
+void SetOxaPath() { copy_bounded(OxaPath, sizeof OxaPath, CURRENT_DIR()); }

@@ -1,0 +1,127 @@
+// Files of the working folder: existence, folders, copying, pattern listing and whole-record I/O.
+#include "core/ownlib.h"
+
+#include <glob.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cstdio>
+#include <cstring>
+
+char workdir[1024];
+
+char *CURRENT_DIR() {
+    if (!getcwd(workdir, sizeof workdir)) workdir[0] = 0;
+    return workdir;
+}
+
+int own_isfile(const char *path) {
+    struct stat st;
+    return stat(path, &st) == 0 ? 1 : 0;
+}
+
+int own_mkdir(const char *path) { return mkdir(path, 0700) == 0 ? 1 : 0; }
+
+int gotfolder(const char *pattern) {
+    glob_t g;
+    int found = 0;
+    if (glob(pattern, 0, nullptr, &g) == 0) {
+        for (size_t i = 0; i < g.gl_pathc && !found; i++) {
+            struct stat st;
+            if (stat(g.gl_pathv[i], &st) == 0 && S_ISDIR(st.st_mode)) found = 1;
+        }
+    }
+    globfree(&g);
+    return found;
+}
+
+// The target is truncated first, so a shorter source never leaves an old tail behind.
+int copyfile(const char *from, const char *to) {
+    FILE *in = fopen(from, "rb");
+    if (!in) return 0;
+    FILE *out = fopen(to, "wb");
+    if (!out) {
+        fclose(in);
+        return 0;
+    }
+    char block[1000];
+    size_t n;
+    int ok = 1;
+    while ((n = fread(block, 1, sizeof block, in)) > 0) {
+        if (fwrite(block, 1, n, out) != n) {
+            ok = 0;
+            break;
+        }
+    }
+    if (ferror(in)) ok = 0;
+    fclose(in);
+    if (fclose(out) != 0) ok = 0;
+    return ok;
+}
+
+void wild_remove(const char *pattern) {
+    glob_t g;
+    if (glob(pattern, 0, nullptr, &g) == 0) {
+        for (size_t i = 0; i < g.gl_pathc; i++) remove(g.gl_pathv[i]);
+    }
+    globfree(&g);
+}
+
+static glob_t _own_globbuf;
+static size_t _own_globindex;
+static int _own_globinit;
+
+int own_firstfile(const char *pattern) {
+    own_findclose();
+    if (glob(pattern, 0, nullptr, &_own_globbuf) != 0) {
+        globfree(&_own_globbuf);
+        return -1;
+    }
+    _own_globinit = 1;
+    _own_globindex = 0;
+    return _own_globbuf.gl_pathc > 0 ? 0 : -1;
+}
+
+const char *own_finddata_name() {
+    if (!_own_globinit || _own_globindex >= _own_globbuf.gl_pathc) return nullptr;
+    const char *path = _own_globbuf.gl_pathv[_own_globindex];
+    const char *slash = strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+int own_nextfile() {
+    if (!_own_globinit || _own_globindex + 1 >= _own_globbuf.gl_pathc) return -1;
+    _own_globindex++;
+    return 0;
+}
+
+void own_findclose() {
+    if (_own_globinit) globfree(&_own_globbuf);
+    _own_globinit = 0;
+    _own_globindex = 0;
+}
+
+bool read_exact(const char *path, void *buf, size_t size) {
+    FILE *f = fopen(path, "rb");
+    if (!f) return false;
+    struct stat st;
+    bool ok = fstat(fileno(f), &st) == 0 && (size_t)st.st_size >= size;
+    unsigned char *staging = ok ? new unsigned char[size ? size : 1] : nullptr;
+    if (ok) ok = fread(staging, 1, size, f) == size;
+    fclose(f);
+    if (ok) memcpy(buf, staging, size);
+    delete[] staging;
+    return ok;
+}
+
+bool write_atomic(const char *path, const void *buf, size_t size) {
+    char tmp[1100];
+    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) return false;
+    FILE *f = fopen(tmp, "wb");
+    if (!f) return false;
+    bool ok = fwrite(buf, 1, size, f) == size;
+    ok = (fflush(f) == 0) && ok;
+    ok = (fclose(f) == 0) && ok;
+    if (ok) ok = rename(tmp, path) == 0;
+    if (!ok) remove(tmp);
+    return ok;
+}

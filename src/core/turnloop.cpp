@@ -1,0 +1,4 @@
+#include "core/oxa.h"
+
+// Stands in until the turn loop lands.
+void TurnLoop() {}

@@ -1,0 +1,4 @@
+// src/presentation/hyper.h -- the encyclopedia.
+#pragma once
+
+void get_topics();                 // topic names and first sentences of "GAME.NFO"

@@ -1,0 +1,169 @@
+// The intro and the start menu, and the version text.
+#include "screens/start.h"
+
+#include "core/config.h"
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "presentation/audio.h"
+#include "presentation/effects.h"
+#include "presentation/input.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
+#include <cstdio>
+#include <cstring>
+
+char *VerStr() {
+    char *text = sbuf();
+    FILE *f = fopen("verno.oxa", "r");
+    if (f) {
+        char line[80];
+        if (fgets(line, sizeof line, f)) {
+            line[strcspn(line, "\r\n")] = 0;
+            copy_bounded(text, SBUF_SIZE, line);
+        }
+        fclose(f);
+    }
+    if (!text[0]) copy_bounded(text, SBUF_SIZE, "3.63 (stable)");
+    return text;
+}
+
+// A picture from the truegfx folder drawn on the screen surface, at its own size or fitted.
+static void draw_picture(const char *name, int x, int y, bool fit) {
+    char path[256];
+    snprintf(path, sizeof path, strchr(name, '/') ? "%s" : "truegfx/%s", name);
+    SDL_Surface *pic = IMG_Load(path);
+    if (!pic) return;
+    if (fit) {
+        SDL_BlitScaled(pic, nullptr, screen, nullptr);
+    } else {
+        SDL_Rect at = {x, y, 0, 0};
+        SDL_BlitSurface(pic, nullptr, screen, &at);
+    }
+    SDL_FreeSurface(pic);
+}
+
+void Oxa_Logo(int x, int y) {
+    draw_picture("logotext.png", x, y, false);
+    char line[128];
+    snprintf(line, sizeof line, "Version %s", VerStr());
+    showtext(x + 98 - textwidth(line) / 2, y + 50, line, RGB_to_color(238, 232, 170), 0);
+}
+
+int wait(int ms) {
+    Uint32 until = SDL_GetTicks() + (Uint32)(ms > 0 ? ms : 0);
+    for (;;) {
+        if (kbhit()) return 0;
+        if (OXA_NODELAY || SDL_TICKS_PASSED(SDL_GetTicks(), until)) return 1;
+        oxa_delay(5);
+    }
+}
+
+// Fades a text in through the palette's grey levels; 0 when a key cut it short.
+static int fadein_teksti(int x, int y, const char *text) {
+    for (int i = 0; i < 63; i++) {
+        if (kbhit()) return 0;
+        showtext(x, y, text, pixelvalue(i), 0);
+        Flip();
+        oxa_delay(2);
+    }
+    showtext(x, y, text, RGB_to_color(252, 252, 84), 0);
+    Flip();
+    return 1;
+}
+
+static const char *const story[] = {
+    "There are countless stories, legends and myths about The First Winter.",
+    "During The First Winter, the Inehmo became many.",
+    "Men, wives, children, the heroes and the wise ones walked the Earth.",
+    "The heroes made the fire, they made the bow and the arrow and they hunted.",
+    "They made clothes, they made tools and shelters, they made skis,",
+    "and they made drums and the kantele.",
+    "When The First Winter was over,",
+    "Inehmoes could not understand The Wind singing,",
+    "nor The Bear and The Forest humming.",
+    "The wise ones among the people said that The World was no longer real.",
+    "It had become a dream of its own, and so it still dreams.",
+};
+
+static int intro_teksti() {
+    int y = 400;
+    for (const char *line : story) {
+        if (!fadein_teksti(winW() / 2 - textwidth(line) / 2, y, line)) return 0;
+        if (!wait(3000)) return 0;
+        y += 10;
+    }
+    return 1;
+}
+
+static int fade_line(int x, int y, const char *text) {
+    for (int i = 0; i < 63; i++) {
+        if (kbhit()) return 0;
+        showtext(x, y, text, pixelvalue(i), 0);
+        Flip();
+        oxa_delay(1);
+    }
+    return 1;
+}
+
+int intro_screen() {
+    for (int i = 0; i < 32; i++) {
+        if (kbhit()) return getkey();
+        alpha_box(0, 0, 800, 40, 0, 32);
+        Flip();
+        oxa_delay(1);
+    }
+    if (!fade_line(250, 400, "...into the far North we shall take you.")) return getkey();
+    if (!wait(3000)) return 0;
+    if (!fade_line(180, 420, "As far as we can by the means of computer roleplaying...")) return getkey();
+    if (!wait(2000)) return 0;
+    FadeOut(2);
+    draw_picture("bg-oxastart.png", 0, 0, true);
+    FadeIn(2);
+    if (!wait(3000)) return 0;
+    Oxa_Logo(300, 200);
+    Flip();
+    if (!wait(3000)) return 0;
+    if (!intro_teksti()) return 0;
+    Flip();
+    return getkey();
+}
+
+// The start menu offers only what works so far: leaving the game.
+static const char *const start_rows[] = {"QUIT"};
+enum { START_X = 615, START_Y = 80, START_W = 180, START_ROW_H = 12 };
+
+static void peli_info() {
+    draw_colorbox(605, 5, 605 + 190, 5 + 210, 1000);
+    Oxa_Logo(605, 15);
+}
+
+static void draw_start_menu(int chosen) {
+    draw_picture("bg-oxastart.png", 0, 0, true);
+    peli_info();
+    for (int i = 0; i < (int)(sizeof start_rows / sizeof *start_rows); i++) {
+        int y = START_Y + i * START_ROW_H;
+        if (i == chosen) box(START_X - 2, y - 1, START_X + START_W, y + 9, RGB_to_color(76, 81, 109));
+        showtext(START_X, y, start_rows[i], i == chosen ? COLOR_WHITE() : RGB_to_color(240, 230, 140), 1);
+    }
+    Flip();
+}
+
+void Oxa_Start() {
+    REAL_QUIT = 0;
+    XOUT_OK = 1;
+    for (;;) {
+        draw_start_menu(0);
+        int key = getkey();
+        if (XOUT_OK && CLOSE_WINDOW) {
+            REAL_QUIT = 1;
+            return;
+        }
+        if (key == KEY_ENTER || key == 'q' || key == 'Q') {
+            REAL_QUIT = 1;
+            return;
+        }
+    }
+}
