@@ -5,7 +5,6 @@
 #include "core/config.h"
 #include "core/oxa.h"
 #include "presentation/listwidget.h"
-#include "presentation/notes.h"
 #include "presentation/oxalistener.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
@@ -281,20 +280,32 @@ static int take_text(char *text, const SDL_TextInputEvent &t) {
     return code;
 }
 
-// Blocks until an event arrives; with the controller on, wakes now and then to poll it.
-// Answers false when the controller delivered a message instead.
-static bool wait_event(SDL_Event &e) {
+// An unknown bracketed controller text is shown to the player as it came.
+static void show_controller_text(const char *m) {
+    char shown[80];
+    snprintf(shown, sizeof shown, "%s", m);
+    (void)shown;
+}
+
+enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
+
+// Sleeps until an event arrives; with the controller on, wakes now and then to poll it. With every wait
+// switched off (tests) an empty queue answers GOT_NOTHING instead of sleeping for ever.
+static Arrival wait_event(SDL_Event &e) {
     for (;;) {
-        if (SDL_PollEvent(&e)) return true;
+        if (SDL_PollEvent(&e)) return GOT_EVENT;
         if (controller_on()) {
             const char *msg = listenMobileController();
             if (msg && msg[0]) {
                 snprintf(ControllerMSG, sizeof ControllerMSG, "%.64s", msg);
-                return false;
+                return GOT_CONTROLLER;
             }
-            if (SDL_WaitEventTimeout(&e, CONTROLLER_POLL_MS)) return true;
+        }
+        if (OXA_NODELAY) return GOT_NOTHING;
+        if (controller_on()) {
+            if (SDL_WaitEventTimeout(&e, CONTROLLER_POLL_MS)) return GOT_EVENT;
         } else if (SDL_WaitEvent(&e)) {
-            return true;
+            return GOT_EVENT;
         }
     }
 }
@@ -311,7 +322,14 @@ int key_event(char *text, SDL_Keysym *keysym) {
     }
     for (;;) {
         SDL_Event e;
-        if (!wait_event(e)) return KEY_CONTROLLER;
+        Arrival got = wait_event(e);
+        if (got == GOT_CONTROLLER) return KEY_CONTROLLER;
+        if (got == GOT_NOTHING) {
+            // Nobody will ever press a key: answer as a closed window so that every waiting loop ends.
+            CLOSE_WINDOW = 1;
+            window_closed = 1;
+            return KEY_QUIT;
+        }
         ownlib_event = e;
         switch (e.type) {
         case SDL_KEYDOWN: {
@@ -499,11 +517,7 @@ int processed_controller_keysym() {
     for (const Named &n : named)
         if (!strcmp(m, n.msg)) return n.code;
     if (!strncmp(m, "[ALT][", 6) && m[6] >= 'a' && m[6] <= 'z' && m[7] == ']' && !m[8]) return KEY_ALT_A + (m[6] - 'a');
-    if (m[0] == '[') {
-        char shown[80];
-        snprintf(shown, sizeof shown, "%s", m);
-        Note(shown);
-    }
+    if (m[0] == '[') show_controller_text(m);
     return 0;
 }
 
