@@ -43,6 +43,13 @@ void filedebug(const char *, const char *, int) {}
 
 static int controller_on() { return OXAINI_CONTROLLER != 0; }
 
+// Takes the next event. A poll stops once at SDL's end-of-pass mark; events queued behind the mark
+// are taken too.
+static bool poll_event(SDL_Event &e) {
+    if (SDL_PollEvent(&e)) return true;
+    return SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
+}
+
 // The next queued event without taking it; false when none waits.
 static bool peek_next(SDL_Event &e) {
     return SDL_PeepEvents(&e, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
@@ -269,9 +276,9 @@ static int window_event(const SDL_WindowEvent &w) {
 }
 
 // Takes one text-input event: its first byte is the raw code.
+// Text input stays on: stopping it would throw away the text of keys typed ahead and still queued.
 static int take_text(char *text, const SDL_TextInputEvent &t) {
     snprintf(text, sizeof getkeystring, "%s", t.text);
-    SDL_StopTextInput();
     int code = utf8_letter(text);
     if (code == ',' && (SDL_GetModState() & KMOD_RALT)) {
         text[0] = ';';
@@ -293,7 +300,7 @@ enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
 // switched off (tests) an empty queue answers GOT_NOTHING instead of sleeping for ever.
 static Arrival wait_event(SDL_Event &e) {
     for (;;) {
-        if (SDL_PollEvent(&e)) return GOT_EVENT;
+        if (poll_event(e)) return GOT_EVENT;
         if (controller_on()) {
             const char *msg = listenMobileController();
             if (msg && msg[0]) {
@@ -340,13 +347,13 @@ int key_event(char *text, SDL_Keysym *keysym) {
                 IgnoreUpcomingLetter(digit);
                 SDL_Event next;
                 if (peek_next(next) && next.type == SDL_TEXTINPUT && next.text.text[0] == digit)
-                    SDL_PollEvent(&next);
+                    poll_event(next);
                 *keysym = e.key.keysym;
                 return (int)sym;
             }
             SDL_Event next;
             if (peek_next(next) && next.type == SDL_TEXTINPUT) {
-                SDL_PollEvent(&next);
+                poll_event(next);
                 ownlib_event = next;
                 memset(keysym, 0, sizeof *keysym);
                 return take_text(text, next.text);
@@ -590,7 +597,7 @@ int kb_hit() {
         }
     }
     SDL_Event e;
-    if (!SDL_PollEvent(&e)) return 0;
+    if (!poll_event(e)) return 0;
     ownlib_event = e;
     if (e.type == SDL_KEYDOWN) {
         modifier = e.key.keysym.mod;

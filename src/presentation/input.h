@@ -11,7 +11,7 @@ enum {
 
 // The rest of the game key codes, for callers that compare them by name.
 enum {
-    KEY_SPACE = 32, KEY_F1 = 1059, KEY_F9 = 1067, KEY_HOME = 1071, KEY_UP = 1072, KEY_PGUP = 1073,
+    KEY_SPACE = 32, KEY_FN1 = 1059, KEY_FN9 = 1067, KEY_HOME = 1071, KEY_UP = 1072, KEY_PGUP = 1073,
     KEY_LEFT = 1075, KEY_RIGHT = 1077, KEY_END = 1079, KEY_DOWN = 1080, KEY_PGDN = 1081, KEY_PAD5 = 1082,
     KEY_ALT_MINUS = 1096, KEY_CTRL_0 = 1097, KEY_FREECLICK = 1510
 };

@@ -264,7 +264,7 @@ static int run_menu(const char *title, MenuPlace at) {
             GameInfo_Hotspot(topic_at(pos), "", 0);
         else if (any_topic())
             GameInfo_Hotspot("-", "", 0);
-        if (LIST_PosKey(pos) != KEY_F1) remembered = pos;
+        if (LIST_PosKey(pos) != KEY_FN1) remembered = pos;
         int r = LIST_Go();
         if (r == -1 && WindowClosed()) break;
         if (r < 0 || r == LIST_FREECLICK) {
@@ -272,8 +272,8 @@ static int run_menu(const char *title, MenuPlace at) {
             continue;
         }
         int key = LIST_PosKey(r);
-        if (key == KEY_F1 || key == '?') {
-            int asked = key == KEY_F1 ? remembered : LIST_Position();
+        if (key == KEY_FN1 || key == '?') {
+            int asked = key == KEY_FN1 ? remembered : LIST_Position();
             if (topic_at(asked)[0]) {
                 game_info(topic_at(asked));
                 LIST_Restore();
