@@ -197,9 +197,9 @@ static void window_shape(int x, int y, int w, int h, const char *title, uint32_t
     if ((style & WIN_NOTEXTURE) && !SHOW_TRANSPARENT) box(x, y, x + w - 1, y + h - 1, fill);
     uint32_t lt = bright ? rgb(255, 255, 255) : black();
     uint32_t rb = bright ? rgb(252, 252, 84) : rgb(255, 255, 255);
-    int alt = bright ? 64 : 64, arb = bright ? 48 : 32;
-    alpha_box(x + 1, y, 1, h - 1, lt, alt);
-    alpha_box(x, y + 1, w - 1, 1, lt, alt);
+    int arb = bright ? 48 : 32;
+    alpha_box(x + 1, y, 1, h - 1, lt, 64);
+    alpha_box(x, y + 1, w - 1, 1, lt, 64);
     alpha_box(x + w - 2, y, 1, h - 1, rb, arb);
     alpha_box(x, y + h - 2, w - 1, 1, rb, arb);
     frame_rect(x, y, x + w - 1, y + h - 1, black());
