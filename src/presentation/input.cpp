@@ -5,6 +5,7 @@
 #include "core/config.h"
 #include "core/oxa.h"
 #include "presentation/listwidget.h"
+#include "presentation/notes.h"
 #include "presentation/oxalistener.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
@@ -291,7 +292,7 @@ static int take_text(char *text, const SDL_TextInputEvent &t) {
 static void show_controller_text(const char *m) {
     char shown[80];
     snprintf(shown, sizeof shown, "%s", m);
-    (void)shown;
+    Note(shown);
 }
 
 enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
