@@ -57,7 +57,7 @@ void game_save();
 void game_restore();
 void game_restore_with_map();
 void restore_mappage();
-void grabscr(const char *name, const SDL_Rect *rect);   // the slot keeps its own copy of the rectangle
+void grabscr(const char *name, const SDL_Rect *rect = nullptr);   // the slot keeps its own copy of the rectangle
 void showscr(const char *name);
 void freescr(const char *name);
 void restorescr(const char *name);
@@ -69,7 +69,7 @@ void hit_scr_file(const char *path);
 void GrabTest();                   // "screenshot.bmp" of the renderer's output
 
 // Renderer grabs of the developer console
-void GrabSCR(const char *name, const SDL_Rect *rect);
+void GrabSCR(const char *name, const SDL_Rect *rect = nullptr);
 void ComplexShowSCR(const char *name, const SDL_Rect *rect, int remove);
 void previousComplexShowSCR(const char *name, const SDL_Rect *rect, int remove);
 void ShowSCR(const char *name);
