@@ -409,9 +409,21 @@ static bool any_key(int key) {
     return false;
 }
 
+// The screen under a running list: a page of the list's own, so that the caller's pages stay theirs.
+static SDL_Surface *list_page = nullptr;
+
+static void save_area() {
+    if (!screen) return;
+    if (!list_page) list_page = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
+    if (!list_page) return;
+    SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(screen, nullptr, list_page, nullptr);
+}
+
 static void put_back_area() {
-    if (!MENUBUFFER || !screen) return;
-    SDL_BlitSurface(MENUBUFFER, nullptr, screen, nullptr);
+    if (!list_page || !screen) return;
+    SDL_SetSurfaceBlendMode(list_page, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(list_page, nullptr, screen, nullptr);
 }
 
 static void redraw() {
@@ -452,7 +464,7 @@ static int choose(int start, bool freeclick) {
 
 int LIST_Go() {
     int start = List.pos;
-    if (List.returnonchange != 2 && screen && MENUBUFFER) SDL_BlitSurface(screen, nullptr, MENUBUFFER, nullptr);
+    if (List.returnonchange != 2) save_area();
     if (LIST_InFlipperMode()) SetFlipperMode(ListFlipperTexture, (int)List.flipperflags);
     LIST_MENUACTIVE = 1;
     bool due = true;
