@@ -416,8 +416,11 @@ static void save_area() {
     if (!screen) return;
     if (!list_page) list_page = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
     if (!list_page) return;
+    SDL_BlendMode mode;
+    SDL_GetSurfaceBlendMode(screen, &mode);
     SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
     SDL_BlitSurface(screen, nullptr, list_page, nullptr);
+    SDL_SetSurfaceBlendMode(screen, mode);
 }
 
 static void put_back_area() {
