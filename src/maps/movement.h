@@ -1,0 +1,5 @@
+// src/maps/movement.h -- moving the player and the creatures over the map.
+#pragma once
+
+int avovesi(int x, int y);        // open water; x = -1 tests the 3 x 3 squares around the player
+int WaterwayCheck(int x, int y);  // the player entered water at x, y
