@@ -333,10 +333,14 @@ int key_event(char *text, SDL_Keysym *keysym) {
         Arrival got = wait_event(e);
         if (got == GOT_CONTROLLER) return KEY_CONTROLLER;
         if (got == GOT_NOTHING) {
-            // Nobody will ever press a key: answer as a closed window so that every waiting loop ends.
+            // Nobody will ever press a key: Esc from a closed window, so that every waiting loop ends,
+            // those that stop on Esc and those that stop on the closed window alike.
             CLOSE_WINDOW = 1;
             window_closed = 1;
-            return KEY_QUIT;
+            memset(keysym, 0, sizeof *keysym);
+            keysym->sym = SDLK_ESCAPE;
+            keysym->scancode = SDL_SCANCODE_ESCAPE;
+            return KEY_ESC;
         }
         ownlib_event = e;
         switch (e.type) {

@@ -38,7 +38,7 @@ int kbhit();                       // 1 when a key waits, without reading it
 int kb_hit();                      // takes one waiting event: its key symbol, 1 for a click, else 0
 int gethitkey();                   // the key symbol of the event kb_hit took
 void ClearEventMemory();           // forget held keys and flush pending events
-int WindowClosed();                // the last -1 came from closing the window, not from the mouse
+int WindowClosed();                // the window was closed during the last wait (its -1 is no mouse motion)
 
 void GetKeyMode_NumpadNumbers(int on);
 int key_event(char *text, SDL_Keysym *keysym);           // the raw wait; text holds 100 bytes

@@ -478,7 +478,7 @@ int LIST_Go() {
         verifymousepos();
         int k = getkey();
         if (k == KEY_WINDOW) return KEY_WINDOW;
-        if (k == KEY_QUIT && WindowClosed()) return finish(-1);
+        if (WindowClosed()) return finish(-1);
         bool from_mouse = MOUSECLICK != 0;
         int before = List.pos;
 
