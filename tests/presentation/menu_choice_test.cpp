@@ -5,6 +5,7 @@
 #include "presentation/input.h"
 #include "presentation/listwidget.h"
 #include "presentation/menu.h"
+#include "presentation/notes.h"
 #include "presentation/show.h"
 
 #include <cstring>
@@ -245,6 +246,41 @@ TEST_F(Menus, AskCountAnswers) {
     EXPECT_EQ(TYPED(askCount(4, "", 100, 100)), 4);
     f.quit();
     EXPECT_EQ(TYPED(AskCount(12)), 0);
+}
+
+TEST_F(Menus, TheChoiceIsNotedUnlessItSaysNoDisplay) {
+    DISABLE_NOTES = 0;
+    ignore_lastnote();
+    Valinta_Lisaa('a', "Axe|sharp");
+    f.key(SDLK_a);
+    EXPECT_EQ(TYPED(TeeValinta("Choose")), 'a');
+    EXPECT_STREQ(lastnote, "#Choose: Axe");   // cut at the bar
+
+    Valinta_Tyhjaa();
+    Valinta_Lisaa('a', "Axe");
+    f.key(SDLK_a);
+    EXPECT_EQ(TYPED(TeeValinta("Again NO DISPLAY")), 'a');
+    EXPECT_STREQ(lastnote, "#Choose: Axe");
+}
+
+TEST_F(Menus, PauseWaitsForSpaceUnlessPromptsAreOff) {
+    DISABLE_NOTES = 0;
+    DISABLE_MORECHECK = 0;
+    f.key(SDLK_x).key(SDLK_SPACE);
+    f.typed([] { Pause(); return 0; });
+    EXPECT_EQ(WindowClosed(), 0);  // ended by SPACE, not by the feeder closing the window at the end
+    EXPECT_EQ(DISABLE_MORECHECK, 0);
+    EXPECT_EQ(lines, 0);
+
+    f.key(SDLK_ESCAPE);
+    f.typed([] { Pause(); return 0; });
+    EXPECT_EQ(DISABLE_MORECHECK, 1);   // Esc silences the prompts until the next command
+
+    DISABLE_MORECHECK = 1;
+    oxatest::push_key(SDLK_x);
+    Pause();                       // no prompt: the key stays queued
+    EXPECT_EQ(kbhit(), 1);
+    DISABLE_MORECHECK = 0;
 }
 
 }  // namespace
