@@ -13,6 +13,7 @@
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
+#include "presentation/tiles.h"
 #include "presentation/windows.h"
 #include "screens/gameinfo.h"
 
@@ -179,6 +180,7 @@ void GraafinenApu(int position) {
     for (int i = 0; i < ValintojenMaara && i < VALINTA_MAX; i++) {
         const ValintaStruct &v = ValintaEntry[i];
         if (!v.mapchar && !v.tilename[0]) continue;
+        if (v.tilename[0]) TileDraw_named(v.tilename, 0, 0, v.gx + 10, v.gy + 16, 1);
         if (i == position) alpha_box(v.gx - 5, v.gy - 5, 28, 30, white(), 64);
     }
 }
