@@ -4,12 +4,16 @@
 
 #include "activities/toimi.h"
 #include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "creatures/crefunc.h"
 #include "core/strupr.h"
 #include "items/itemunit.h"
 #include "maps/area.h"
 #include "presentation/hyper.h"
 #include "presentation/input.h"
 #include "presentation/listwidget.h"
+#include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
@@ -309,6 +313,34 @@ static int run_menu(const char *title, MenuPlace at) {
 
 int TeeValinta(const char *title) { return run_menu(title, MenuPlace{false, 0, 0}); }
 int TeeRMValinta(const char *title, int x, int y) { return run_menu(title, MenuPlace{true, x, y}); }
+
+// ---- picking a creature on a square --------------------------------------------------------------
+
+int cre_xy_select(int x, int y) {
+    enum { MOST = 24 };
+    int found[MOST], n = 0;
+    for (int i = 0; i < DATA_MAX && n < MOST; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE || d.x != x || d.y != y) continue;
+        int c = (int)d.id - CRE_DATAID;
+        if (c < 0 || c >= CRE_COUNT) continue;
+        if (!DEBUG_INFO && sukeltaako_NPC(c)) continue;
+        found[n++] = c;
+    }
+    if (n == 0) return -1;
+    if (n == 1) return found[0];
+    Note("+There are multiple creatures.");
+    Valinta_Tyhjaa();
+    for (int i = 0; i < n; i++) Valinta_Lisaa(menukeys[i], monnam(found[i], 4));
+    int key = TeeValinta("Select target");
+    if (key == 0) {
+        Note("!Canceled.");
+        return -1000;
+    }
+    for (int i = 0; i < n; i++)
+        if (menukeys[i] == key) return found[i];
+    return -1;
+}
 
 // ---- yes/no --------------------------------------------------------------------------------------
 

@@ -40,6 +40,8 @@ int TeeRMValinta(const char *title, int x, int y);       // the chosen action, e
 void GraafinenApu(int position);
 void PiirraTekstiApu(int x, int y, int width);
 
+int cre_xy_select(int x, int y);                         // a creature on the square; -1 none, -1000 Esc
+
 int KyllaEi(const char *question);                       // 1 for yes
 int KeskeytaKyllaEi(const char *question);               // 1 for yes or Esc
 int AskCount(int total);                                 // how many of a total; 0 for none

@@ -6,6 +6,8 @@
 #include "presentation/listwidget.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
 #include "presentation/show.h"
 
 #include <cstring>
@@ -281,6 +283,29 @@ TEST_F(Menus, PauseWaitsForSpaceUnlessPromptsAreOff) {
     Pause();                       // no prompt: the key stays queued
     EXPECT_EQ(kbhit(), 1);
     DISABLE_MORECHECK = 0;
+}
+
+TEST_F(Menus, PickingOneOfTheCreaturesOnASquare) {
+    memset(Data, 0, sizeof Data);
+    memset(Cre, 0, sizeof Cre);
+    EXPECT_EQ(cre_xy_select(10, 10), -1);
+    auto place = [](int slot, int creature) {
+        Data[slot].type = DT_CREATURE;
+        Data[slot].x = 10;
+        Data[slot].y = 10;
+        Data[slot].id = (uint32_t)(CRE_DATAID + creature);
+        Cre[creature].kind = 1;
+    };
+    place(5, 3);
+    EXPECT_EQ(cre_xy_select(10, 10), 3);
+    EXPECT_EQ(cre_xy_select(11, 10), -1);
+    place(9, 7);
+    f.key(SDLK_2);
+    EXPECT_EQ(TYPED(cre_xy_select(10, 10)), 7);
+    f.key(SDLK_ESCAPE);
+    EXPECT_EQ(TYPED(cre_xy_select(10, 10)), -1000);
+    memset(Data, 0, sizeof Data);
+    memset(Cre, 0, sizeof Cre);
 }
 
 }  // namespace
