@@ -121,7 +121,8 @@ int PlayerAction() {
     int key = getkey();
     const int ctrl = (modifier & KMOD_CTRL) != 0;
 
-    const int closed = key == KC_CLOSED && CLOSE_WINDOW;
+    // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
+    const int closed = (key == KC_CLOSED || key == KC_ESC) && CLOSE_WINDOW;
     if (closed) key = 'Q';
     if (key == KC_IDLE) {
         DrawMap();

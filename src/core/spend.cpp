@@ -8,6 +8,7 @@
 #include "core/oxa.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "core/strupr.h"
 #include "core/turnloop.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
@@ -36,6 +37,8 @@ int SPEND_MINDONE = 0;
 int SPEND_CRAFTPAUSE = 0;
 char SPEND_SAMPLE[20] = "";
 int INSTANT_TASKS = 0;
+int (*SpendAsk)(const char *question) = KyllaEi;
+int (*SpendAbortAsk)(const char *question) = KeskeytaKyllaEi;
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void play_task_sample(const char *) {}
@@ -191,7 +194,7 @@ static void open_window(const char *message, int continued, unsigned flags) {
 }
 
 // Asks the interrupt question; 1 for yes.
-static int ask_abort() { return KeskeytaKyllaEi("Abort task?"); }
+static int ask_abort() { return SpendAbortAsk("Abort task?"); }
 
 // A question about one creature: 1 when the player chose to abort.
 static int creature_question(int c, const char *key) {
@@ -432,7 +435,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
         if (Plr.posture == 4 || REAL_QUIT == -1) return cancelled();
         if (cancel == 1) return cancelled();
         if (cancel == 2) {
-            if (KyllaEi(SPEND_CRAFTPAUSE ? "Take a break?" : "Cancel current task?")) return cancelled();
+            if (SpendAsk(SPEND_CRAFTPAUSE ? "Take a break?" : "Cancel current task?")) return cancelled();
             // A question answered by a closed window ends the task: nobody is there to go on.
             if (CLOSE_WINDOW) return cancelled();
             SPENDING = 1;

@@ -439,8 +439,7 @@ void ZoomRenewer() {
 
 // ---- the loop -----------------------------------------------------------------------------------
 
-int turn_pass(int *result) {
-    if (result) *result = 1;
+int turn_answer() {
     if (ZoomRenew == 1) ZoomRenewer();
     bool world_answer = true;
     if (TACTICAL_ADVANTAGE == -1000) {
@@ -505,7 +504,12 @@ int turn_pass(int *result) {
         SPEND_SAMPLE[0] = 0;
     else
         LOAD_MAP = 0;
+    return 1;
+}
 
+int turn_pass(int *result) {
+    if (result) *result = 1;
+    if (!turn_answer()) return 0;
     const int r = PlayerAction();
     if (result) *result = r;
     DISABLE_MORECHECK = 0;

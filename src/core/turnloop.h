@@ -16,6 +16,7 @@ extern int INVISIBLE;              // the player is invisible
 void TurnLoop();                   // declared for the outer loop in core/oxa.h as well
 void turnloop_reset();             // per-game state of the loop
 int turn_pass(int *result);        // one pass; 0 when the loop ends, the command's result in *result
+int turn_answer();                  // the world's half of a pass, up to the command; 0 ends the loop
 
 void CreatureMove();
 void CreatureAct(int pos);

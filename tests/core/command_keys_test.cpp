@@ -1,0 +1,189 @@
+// tests/core/command_keys_test.cpp -- the command reader: both movement schemes, the keys of the
+// commands still to come reaching their stand-ins without spending time, the keys the reader
+// carries out itself, and a closed window read as "Q".
+#include "turn_fixture.h"
+
+using oxatest::TurnTest;
+using oxatest::push_key;
+using oxatest::push_quit;
+
+namespace {
+
+class CommandTest : public TurnTest {
+protected:
+    // One command with no key typed ahead and Ctrl up.
+    static int key(int k, int ctrl = 0) { return command_dispatch(k, ctrl, 0); }
+};
+
+TEST_F(CommandTest, TraditionalSchemeFacesTheKeyAndStepsWhenWithinAQuarterTurn) {
+    TRADMOVEMENT = 1;
+    PlayerDir = 2;                 // north
+    EXPECT_EQ(key(KC_RIGHT), 1);
+    EXPECT_EQ(PlayerDir, 0);
+    EXPECT_EQ(PlayerX, 231) << "a quarter turn away: the player steps east";
+    EXPECT_EQ(LittleTurns, 0);
+
+    PlayerDir = 6;                 // south
+    const int x = PlayerX, y = PlayerY;
+    key(KC_UP);
+    EXPECT_EQ(PlayerDir, 2);
+    EXPECT_EQ(PlayerX, x);
+    EXPECT_EQ(PlayerY, y) << "half a turn away: only the facing changes";
+    EXPECT_EQ(LittleTurns, 1);
+
+    struct { int key; int facing; } table[] = {{KC_HOME, 3}, {KC_PGUP, 1}, {KC_LEFT, 4}, {KC_END, 5},
+                                               {KC_DOWN, 6}, {KC_PGDN, 7}, {KC_RIGHT, 0}, {KC_UP, 2}};
+    for (auto &t : table) {
+        key(t.key);
+        EXPECT_EQ(PlayerDir, t.facing) << t.key;
+    }
+}
+
+TEST_F(CommandTest, RotatingSchemeTurnsAndStepsForwardAndBack) {
+    struct { int key; int from; int to; int turns; } table[] = {
+        {KC_HOME, 7, 1, 1},   // 90 degrees counter-clockwise
+        {KC_PGUP, 1, 7, 1},   // 90 degrees clockwise
+        {KC_LEFT, 0, 1, 1},   // 45 degrees counter-clockwise
+        {KC_RIGHT, 0, 7, 1},  // 45 degrees clockwise
+        {KC_END, 2, 6, 2},    // about face
+        {KC_PGDN, 5, 1, 2},
+        {KC_PADMINUS, 3, 3, 1}, {KC_PAD5, 3, 3, 1}, {KC_PADPLUS, 3, 3, 1},
+    };
+    for (auto &t : table) {
+        PlayerDir = t.from;
+        LittleTurns = 0;
+        key(t.key);
+        EXPECT_EQ(PlayerDir, t.to) << t.key;
+        EXPECT_EQ(LittleTurns, t.turns) << t.key;
+        EXPECT_EQ(PlayerX, 230);
+        EXPECT_EQ(PlayerY, 230);
+    }
+    PlayerDir = 2;
+    key(KC_UP);
+    EXPECT_EQ(PlayerY, 229) << "forward is north";
+    key(KC_DOWN);
+    EXPECT_EQ(PlayerY, 230) << "backward steps back";
+    EXPECT_EQ(PlayerDir, 2);
+}
+
+TEST_F(CommandTest, CtrlStepsToTheCompassPointWithoutTurning) {
+    for (int scheme = 0; scheme < 2; scheme++) {
+        TRADMOVEMENT = (uint8_t)scheme;
+        PlayerX = PlayerY = 230;
+        PlayerDir = 4;
+        key(KC_PGDN, 1);           // south-east
+        EXPECT_EQ(PlayerX, 231);
+        EXPECT_EQ(PlayerY, 231);
+        EXPECT_EQ(PlayerDir, 4) << "scheme " << scheme;
+        EXPECT_EQ(LittleTurns, 0);
+    }
+}
+
+TEST_F(CommandTest, TurningOnTheWorldMapCostsNothing) {
+    world_map();
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    for (int scheme = 0; scheme < 2; scheme++) {
+        TRADMOVEMENT = (uint8_t)scheme;
+        PlayerDir = 2;
+        TurnUsed = 1;
+        LittleTurns = 3;
+        key(KC_PGDN);
+        EXPECT_EQ(LittleTurns, 0);
+        EXPECT_EQ(TurnUsed, 0);
+    }
+}
+
+TEST_F(CommandTest, RestOneTurnAndInsert) {
+    for (int k : {(int)'.', (int)KC_INSERT}) {
+        Plr.exertion = 5;
+        const int before = seconds_of_game();
+        EXPECT_EQ(key(k), 1);
+        EXPECT_EQ(seconds_of_game() - before, 10);
+        EXPECT_EQ(TurnUsed, 1);
+        EXPECT_EQ(Exit_Checking, 1);
+        EXPECT_EQ(Plr.exertion, 1);
+        TurnUsed = 0;
+        Exit_Checking = 0;
+    }
+    Plr.movement_mode = 2;         // swimming: the waterway is checked instead
+    Plr.exertion = 5;
+    const int before = seconds_of_game();
+    key('.');
+    EXPECT_EQ(Plr.exertion, 5);
+    EXPECT_EQ(seconds_of_game() - before, 10);
+}
+
+TEST_F(CommandTest, KeysOfCommandsStillToComeSpendNothing) {
+    const int keys[] = {'!', '*', '-', ':', '?', 'A', 'C', 'D', 'E', 'e', 'L', 'P', 'R', 'T', 'W', 'X', 'a',
+                        'b', 'c', 'd', 'f', 'g', ',', 'G', ';', 'h', 'i', 'm', 'M', '+', '=', 'o', 'p', 'q',
+                        'r', 's', 't', 'u', 'v', 'w', 'x', 'Z', '/', '0', '1', '2', '3', '7', '8', '9', 'l',
+                        'y', KC_F1, KC_F2, KC_F3, KC_F4, KC_F5, KC_F6, KC_F7, KC_F8, KC_REST, KC_DELETE,
+                        KC_ALT_A, KC_ALT_Z, KC_ESC};
+    const DataStruct before = Data[0];
+    for (int k : keys) {
+        TurnUsed = 0;
+        const int seconds = seconds_of_game();
+        EXPECT_EQ(key(k), 1) << k;
+        EXPECT_EQ(seconds_of_game(), seconds) << k;
+        EXPECT_EQ(TurnUsed, 0) << k;
+        EXPECT_EQ(REAL_QUIT, 0) << k;
+        EXPECT_EQ(memcmp(&before, &Data[0], sizeof before), 0) << k;
+    }
+}
+
+TEST_F(CommandTest, WorldMapRefusesLocalWorkUnlessKeysWereTypedAhead) {
+    world_map();
+    for (int k : {(int)'o', (int)'c', (int)'1', (int)'2', (int)'3', (int)'0', (int)'9'}) {
+        lastnote[0] = 0;
+        command_dispatch(k, 0, 0);
+        EXPECT_NE(strstr(lastnote, "wilderness map"), nullptr) << (char)k;
+        lastnote[0] = 0;
+        command_dispatch(k, 0, 2);
+        EXPECT_EQ(strstr(lastnote, "wilderness map"), nullptr) << (char)k;
+    }
+}
+
+TEST_F(CommandTest, SaveAndQuitButNotInTheMuseum) {
+    EXPECT_EQ(key(KC_CTRL_S), 0);
+    EXPECT_EQ(REAL_QUIT, -1);
+    REAL_QUIT = 0;
+    PELIMUSEO_EDIT = 1;
+    EXPECT_EQ(key(KC_CTRL_S), 1);
+    EXPECT_EQ(REAL_QUIT, 0);
+    EXPECT_EQ(key('Q'), 0) << "the game is left";
+}
+
+TEST_F(CommandTest, DebugLogsToggleWithAQuestion) {
+    push_key('y');
+    key('&');
+    EXPECT_EQ(DEBUGLOG, 1);
+    key('&');
+    EXPECT_EQ(DEBUGLOG, 0) << "switching off asks nothing";
+    push_key('n');
+    key('&');
+    EXPECT_EQ(DEBUGLOG, 0);
+}
+
+TEST_F(CommandTest, ClosedWindowAndEmptyQueueReadAsQuit) {
+    push_quit();
+    EXPECT_EQ(PlayerAction(), 0);
+    EXPECT_EQ(REAL_QUIT, -1);
+    REAL_QUIT = 0;
+    EXPECT_EQ(PlayerAction(), 0) << "a queue nobody fills reads as a closed window";
+    EXPECT_EQ(REAL_QUIT, -1);
+    EXPECT_EQ(PlayerAction(), 0) << "with the game being left, no key is read";
+}
+
+TEST_F(CommandTest, ReaderReadsOneKeyAndCarriesItOut) {
+    push_key('.');
+    EXPECT_EQ(PlayerAction(), 1);
+    EXPECT_EQ(Juoksevat_sekuntit, 10);
+    TurnUsed = 1;
+    Plr.scenario = 1;              // a scenario start runs instead of a key
+    push_key('.');
+    EXPECT_EQ(PlayerAction(), 1);
+    EXPECT_EQ(TurnUsed, 0);
+    EXPECT_EQ(Juoksevat_sekuntit, 10);
+}
+
+}  // namespace
