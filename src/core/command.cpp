@@ -111,6 +111,10 @@ static int housekeeping(int &scenario_ran) {
     return 1;
 }
 
+static int closed_in_a_row = 0;    // commands read from a closed window, one after the other
+
+void command_reset() { closed_in_a_row = 0; }
+
 int PlayerAction() {
     int scenario_ran;
     if (!housekeeping(scenario_ran)) return 0;
@@ -123,6 +127,14 @@ int PlayerAction() {
 
     // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
     const int closed = (key == KC_CLOSED || key == KC_ESC) && CLOSE_WINDOW;
+    // The first close goes through the ordinary quit question; a window still closed at the next
+    // command leaves the game, so that the loop never waits on a window nobody can answer.
+    closed_in_a_row = closed ? closed_in_a_row + 1 : 0;
+    if (closed_in_a_row >= 2) {
+        closed_in_a_row = 0;
+        REAL_QUIT = -1;
+        return 0;
+    }
     if (closed) key = 'Q';
     if (key == KC_IDLE) {
         DrawMap();

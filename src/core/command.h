@@ -22,6 +22,7 @@ extern int Komentohistoria, Komentotarkenne;
 extern char Komentotekstitarkenne[100];
 
 int PlayerAction();                // 1 play on, 0 the turn loop ends
+void command_reset();              // per-game
 
 // The command of one key after the housekeeping; `ctrl` says Ctrl was held and `typed_ahead`
 // counts the key presses that were already waiting. Answers as PlayerAction.

@@ -35,6 +35,7 @@
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
 #include "quests/tehtavat.h"
+#include "screens/gameinfo.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
 
@@ -331,7 +332,7 @@ void command_function(int key) {
     switch (key) {
     case KC_F1:
         get_topics();
-        game_info_topic("START");
+        game_info("START");
         break;
     case KC_F2: QuestScreen(); break;
     case KC_F4:

@@ -3,7 +3,10 @@
 #include "core/oxa.h"
 
 #include "core/config.h"
+#include "core/maintenance.h"
 #include "core/ownlib.h"
+#include "core/spend.h"
+#include "core/turnloop.h"
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/hyper.h"
@@ -134,6 +137,9 @@ int get_fps() {
 void var_clear() {
     // The per-game state of later modules is reset by their own code as they join this list.
     clear_maplightspots();
+    turnloop_reset();
+    clock_reset();
+    spend_reset();
 }
 
 static void query_displays() {

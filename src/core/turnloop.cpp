@@ -82,6 +82,7 @@ void turnloop_reset() {
     INVISIBLE = 0;
     TurnUsed = 0;
     ENCOUNTER = 0;
+    command_reset();
 }
 
 // ---- fires --------------------------------------------------------------------------------------

@@ -15,4 +15,3 @@ void Wizard() {}
 void draw_profile(int) {}
 void KaytaNappaintaitoa(int) {}
 int HelpOptionsMenu() { return 0; }
-void game_info_topic(const char *) {}

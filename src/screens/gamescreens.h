@@ -9,4 +9,3 @@ void Wizard();                     // the developer console
 void draw_profile(int mode);
 void KaytaNappaintaitoa(int letter);   // the skill bound to a letter 0..25
 int HelpOptionsMenu();             // the help and game-options menu; a command key or 0
-void game_info_topic(const char *topic);   // the game information at a topic
