@@ -40,7 +40,6 @@ char Komentotekstitarkenne[100] = "";
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void start_scenario() {}
 static void clock_box() {}
-static void course_reminder() {}               // the game course's task screen every few commands
 static void clear_look() {}
 static void command_history_line() {}
 static void movement_mode_menu() {}
@@ -92,7 +91,7 @@ static int housekeeping(int &scenario_ran) {
     clock_box();
     clear_noises();
     Tehtava_TapahtumaTarkistus();
-    course_reminder();
+    if (Plr.course_task != -1) Tehtava_Muistutus();
     Darken_Notes = 1;
     clear_look();
     if (Plr.scenario > 0) {

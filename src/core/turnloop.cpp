@@ -52,7 +52,6 @@ static int fuel_at(int, int, int) { return 0; }   // fuel value of a square; 1 b
 static void smoke_goods(int, int, int) {}      // goods smoked by a fire
 static int random_bodypart() { return 0; }
 static const char *bodypart_name(int) { return "body"; }
-static void burn_wound(int, int) {}            // a burn of the given points on a body part
 static int map_entry(int) {                    // the map-entry upkeep of the loader
     LOAD_MAP = 0;
     return 0;
@@ -208,7 +207,7 @@ static void fire_step(int pos) {
             char line[160];
             snprintf(line, sizeof line, "!The fire burns your %s!", bodypart_name(part));
             Note(line);
-            burn_wound(part, 10 + random(10));
+            HAAVOITA(CRE_PLAYER, WOUND_BURN, 10 + random(10), part, 0, "Burned by fire");
         }
         FIRESAFE = 1;
     }

@@ -14,6 +14,7 @@ void PlayerUnconscious() {}
 void HealingRolls() {}
 void Aseta_Etulyontiasema(int) {}
 void plr_set_deathcause(int) {}
+void HAAVOITA(int, int, int, int, int, const char *) {}
 float plr_fatigue() { return 0.0f; }
 int plr_tiredness() { return 0; }
 int plr_injury_total() { return 0; }

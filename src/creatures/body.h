@@ -16,6 +16,9 @@ void PlayerUnconscious();                  // the fainted player lies until cons
 void HealingRolls();
 void Aseta_Etulyontiasema(int who);        // -1000 clears the forward combat stance
 void plr_set_deathcause(int cause);
+// Inflicts a wound on the player (-1) or a creature: kind, points, body part, side and its cause.
+void HAAVOITA(int who, int kind, int amount, int part, int side, const char *cause);
+enum { WOUND_BURN = 5 };
 float plr_fatigue();                       // 0.0 rested .. 100.0 exhausted
 int plr_tiredness();                       // above 2000 the player needs sleep
 int plr_injury_total();

@@ -5,4 +5,5 @@ void Tarkista_Suoritus(int) {}
 void QuestExpirationMaintenance() {}
 void Tehtava_TapahtumaTarkistus() {}
 void TehtavaNaytto() {}
+void Tehtava_Muistutus() {}
 void QuestScreen() {}

@@ -238,6 +238,31 @@ TEST_F(CreatureTurnTest, AdvantageLetsOnlyItsHolderActFirst) {
     EXPECT_EQ(TACTICAL_ADVANTAGE, -1000);
 }
 
+TEST_F(CreatureTurnTest, AFireBurnsThePlayerOnceATurnAndFillsInWhatItLacks) {
+    Plr.minutes = 500;
+    Plr.daynumber = 8;
+    Data[0].type = DT_FIRE;
+    Data[0].x = (uint16_t)PlayerX;
+    Data[0].y = (uint16_t)PlayerY;
+    Data[0].count = 60;
+    CreatureMove();
+    EXPECT_EQ(Data[0].ready_minute, 560u) << "lit now, it burns for its count";
+    EXPECT_EQ(Data[0].spent_minutes, 500u);
+    EXPECT_EQ(Data[0].day, 8);
+    EXPECT_STREQ(lastnote, "!The fire burns your body!");
+    EXPECT_EQ(FIRESAFE, 1);
+    lastnote[0] = 0;
+    CreatureMove();
+    EXPECT_STREQ(lastnote, "") << "once a turn";
+
+    Plr.minutes = 561;             // burnt out: its remains are left and the ground is bare
+    maailma[mapidx(PlayerX, PlayerY)] = 70;
+    CreatureMove();
+    EXPECT_EQ(Data[0].type == DT_FIRE, false);
+    EXPECT_GE(get_datatype(DT_FIRE_REMAINS, PlayerX, PlayerY), 0);
+    EXPECT_EQ(get_mapchar(PlayerX, PlayerY), CH_GROUND);
+}
+
 TEST_F(CreatureTurnTest, BurningAndStandingStill) {
     struct { int c; int burns; } table[] = {{250, 0}, {4, 0}, {82, 0}, {246, 0}, {70, 1}, {13, 1}};
     for (auto &t : table) EXPECT_EQ(burn(t.c), t.burns) << t.c;
