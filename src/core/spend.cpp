@@ -251,6 +251,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
     T.abort_animals = abort_setting("TASK_ABORT_ANIMALS", "YES");
     T.abort_sounds = !strcmp(inival("TASK_ABORT_SOUNDS", "NO"), "YES");
     T.delay_add = atoi(inival("SPEND_DELAY_ADD", "0"));
+    T.moved_in_sight = false;
     fill_watch();
 
     if (Plr.movement_mode == 2) {

@@ -364,15 +364,23 @@ void CreatureMove() {
     for (int i = 0; i < DATA_MAX; i++) {
         if (born_this_pass[i]) continue;
         DataStruct &d = Data[i];
+        // A step may free the record and another may take its slot at once: the newcomer stands
+        // elsewhere and waits for the next pass.
+        const uint16_t x = d.x, y = d.y;
+        auto same = [&]() { return d.x == x && d.y == y; };
         if (d.type == DT_SKIN && labs((long)Plr.daynumber - (long)d.id) >= 5) {
             const int carcass = get_datatype(DT_CARCASS, d.x, d.y);
             if (carcass >= 0) Data[carcass].type = 'X';
             CrunchData(i);
         }
         if (d.type == DT_ENCOUNTER) encounter_upkeep(i);
+        if (!same()) continue;
         if ((d.type == DT_WORK || d.type == DT_BOUND) && d.ready_minute) work_ready_check(i);
+        if (!same()) continue;
         if (d.type == DT_ITEM && d.extra == 1) food_by_fire_tick(i);
+        if (!same()) continue;
         if (d.type == DT_FIRE) fire_step(i);
+        if (!same()) continue;
         if (d.type == DT_CREATURE) {
             const int c = (int)d.id - CRE_DATAID;
             if (c >= 0 && c < CRE_COUNT && Cre[c].kind != ENCOUNTER_CREATURE_TYPE) {
@@ -380,6 +388,7 @@ void CreatureMove() {
                 CreatureAct(i);
             }
         }
+        if (!same()) continue;
         if (world && (d.type == DT_TRACKS || d.type == DT_ENCOUNTER) && d.count) {
             d.count--;
             if (!d.count) CrunchData(i);
