@@ -222,14 +222,13 @@ static void fire_step(int pos) {
 
 static int is_spirit(const CreatureStruct &cr) { return cr.kind == '2'; }
 
-static void cre_dies(int c, int x, int y, const char *key) {
+// The creature dies where it stands, with the note of the key when one is given.
+static void cre_dies(int c, const char *key) {
     if (key) {
         char text[MSGBUF_SIZE];
         copy_bounded(text, sizeof text, MSG(key));
         NPCNote(c, text, "");
     }
-    (void)x;
-    (void)y;
     cre_kill(c, 1);
 }
 
@@ -309,7 +308,7 @@ void CreatureAct(int pos) {
     }
     if (cre_falls_through_ice(c)) return;
     if (cr.bodytemp > 0.0f && cr.bodytemp < 30.0f) {
-        cre_dies(c, cx, cy, "NPC_DEATH_DROWN");
+        cre_dies(c, "NPC_DEATH_DROWN");
         return;
     }
     if (cr.trapminute) {
@@ -317,14 +316,14 @@ void CreatureAct(int pos) {
         const long limit = cr.kind == CK_HUMAN ? 7199 : 4319 + cr.energy;
         if (since > limit) {
             if (cr.kind != CK_HUMAN) set_SpiritData_mood(cx, cy, 702, -10);
-            cre_dies(c, cx, cy, nullptr);
+            cre_dies(c, nullptr);
             return;
         }
     }
     cre_log(c, "wounds");
     if (cr.injury) {
         if (HAAVAPROSENTTI(c) > 99) {
-            cre_dies(c, cx, cy, nullptr);
+            cre_dies(c, nullptr);
             return;
         }
         if (Suorita_Verenhukka(c, cx, cy, 0)) return;
@@ -333,7 +332,7 @@ void CreatureAct(int pos) {
     if (cr.posture == 4) {
         cre_log(c, "unconscious");
         if (!onko_NPC_vesielaja(c) && avovesi(cx, cy) && cr.unconscious > 10 + random(10)) {
-            cre_dies(c, cx, cy, "NPC_DEATH_DROWN");
+            cre_dies(c, "NPC_DEATH_DROWN");
             return;
         }
         Tajuttomuustarkistus(c, 0);
