@@ -2,3 +2,4 @@
 #pragma once
 
 int koordinaattien_vali(int x1, int y1, int x2, int y2);   // step distance
+int bigmap();                      // 1 while the current map is the world map

@@ -1,0 +1,477 @@
+// The data pool: placing, merging, freeing, compacting and reordering records.
+#include "core/datafunc.h"
+
+#include "core/obj_func.h"
+#include "core/spend.h"
+#include "creatures/creatures.h"
+#include "items/items.h"
+#include "maps/mapunit.h"
+#include "maps/sight.h"
+#include "maps/zoomstore.h"
+
+#include <cstdio>
+#include <cstring>
+
+DataStruct Data[DATA_MAX];
+DataStruct IsoData[DATA_MAX];
+DataStruct DTEMP;
+int datapool_gap = 0;
+
+static DataStruct TD[DATA_MAX];    // scratch of the compaction
+
+// The disposable kinds, in the order the clean-ups take them.
+static const uint8_t disposable[] = {DT_FREED, DT_COUNTED, DT_TRACKS, DT_FIRE_REMAINS,
+                                     DT_HERB_B, DT_HERB_A, DT_ICEHOLE};
+
+// Stands in for the map-limit warning until the note box lands: re-enable the "more" prompt,
+// show MSG("WARNING_MAP_ITEM_LIMIT") and pause.
+static void warn_map_limit() {}
+
+static bool valid(int n) { return n >= 0 && n < DATA_MAX; }
+static bool in_use(const DataStruct &d) { return d.type != DT_UNUSED && d.type != DT_FREED; }
+static bool is_free(const DataStruct &d) { return !in_use(d); }
+static bool near(int ax, int ay, int bx, int by, int r) {
+    int dx = ax - bx, dy = ay - by;
+    return dx >= -r && dx <= r && dy >= -r && dy <= r;
+}
+
+// Freeing keeps owner, flags and ready minute as they were; set_data clears them on reuse.
+static void free_record(DataStruct &d) {
+    d.type = DT_FREED;
+    d.x = d.y = 0;
+    d.count = 0;
+    d.id = 0;
+    d.day = d.ready_day = 0;
+    d.spent_minutes = 0;
+    d.extra = 0;
+}
+
+static int first_free(int last) {
+    for (int i = 0; i <= last; i++)
+        if (is_free(Data[i])) return i;
+    return -1;
+}
+
+static void place_new(int pos, int type, int x, int y, int id, int count) {
+    DataStruct &d = Data[pos];
+    memset(&d, 0, sizeof d);
+    d.x = (uint16_t)x;
+    d.y = (uint16_t)y;
+    d.type = (uint8_t)type;
+    d.id = (uint32_t)id;
+    d.count = (uint16_t)count;
+}
+
+// A merge never lets a stack's count wrap around.
+static bool add_count(DataStruct &d, int count) {
+    if ((int)d.count + count > 0xFFFF) return false;
+    d.count = (uint16_t)(d.count + count);
+    return true;
+}
+
+static bool same_local_map(int ax, int ay, int bx, int by) {
+    return find_zoom_x(ax, 0) == find_zoom_x(bx, 0) && find_zoom_y(ay, 0) == find_zoom_y(by, 0);
+}
+
+// An item stack at (x, y) that takes the new units; village goods only when `village` is set.
+static int merge_item(int x, int y, int id, int count, bool village) {
+    ItemStruct fresh, held;
+    ObjToItem(fresh, id);
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.count == 0 || d.x != x || d.y != y) continue;
+        if (d.extra == DATA_NOMERGE) continue;
+        if ((d.owner == SOC_OWNER) != village) continue;
+        ObjToItem(held, (int)d.id);
+        if (ItemStructsEqual(held, fresh) && add_count(d, count)) return i;
+    }
+    return -1;
+}
+
+static int merge_counted(int x, int y, int id, int count) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type == DT_COUNTED && d.count > 0 && d.id == (uint32_t)id && d.x == x && d.y == y &&
+            add_count(d, count))
+            return i;
+    }
+    return -1;
+}
+
+// Takes the lowest free place in 0..9950, cleaning up while that frees enough; -1 when full.
+static int allocate() {
+    for (int tries = 0; tries < 8; tries++) {
+        int pos = first_free(DATA_ALLOC_LAST);
+        if (pos >= 0) return pos;
+        if (Siisti_DATA(100) <= 50) return -1;
+    }
+    return -1;
+}
+
+int set_data(int type, int x, int y, int id, int count) {
+    if (type == DT_ITEM) {
+        if (id == 0) return 0;
+        ItemStruct it;
+        ObjToItem(it, id);
+        if (it.type == IT_CARCASS) {
+            set_carcassitem(x, y, id);
+            return 0;
+        }
+        if (merge_item(x, y, id, count, false) >= 0) return 0;
+    } else if (type == DT_COUNTED) {
+        if (merge_counted(x, y, id, count) >= 0) return 0;
+    }
+    int pos = allocate();
+    if (pos < 0) return 0;
+    place_new(pos, type, x, y, id, count);
+    return chkdplimit(x, y);
+}
+
+int set_socowned_data(int type, int x, int y, int id, int count) {
+    if (type == DT_ITEM) {
+        if (id == 0) return 0;
+        ItemStruct it;
+        ObjToItem(it, id);
+        if (it.ownersoc != 0) return set_data(type, x, y, id, count);
+        if (merge_item(x, y, id, count, true) >= 0) return 0;
+    } else if (type == DT_COUNTED) {
+        if (merge_counted(x, y, id, count) >= 0) return 0;
+    }
+    int pos = allocate();
+    if (pos < 0) return 0;
+    place_new(pos, type, x, y, id, count);
+    set_dp_socowned(pos);
+    return chkdplimit(x, y);
+}
+
+void ClearDTEMP() { memset(&DTEMP, 0, sizeof DTEMP); }
+
+static bool bound_matches(const DataStruct &d) {
+    return d.type == DT_BOUND && DTEMP.type == DT_BOUND && d.x == DTEMP.x && d.y == DTEMP.y &&
+           d.id == DTEMP.id && d.flags == DTEMP.flags && d.ready_minute == DTEMP.ready_minute;
+}
+
+int SetDTEMP(int n) {
+    int pos = -1;
+    if (n >= 0) {
+        if (n >= DATA_MAX) return -1000;
+        pos = n;
+    } else {
+        // A scan that finds no room cleans up and looks again, but only while the clean-up
+        // frees something: a pool with nothing to free answers "none" and drops the template.
+        for (int pass = 0; pass < 3 && pos < 0; pass++) {
+            for (int i = 0; i <= DATA_DTEMP_SCAN_LAST; i++) {
+                if (bound_matches(Data[i])) {
+                    if (add_count(Data[i], DTEMP.count)) return i;
+                    continue;
+                }
+                if (is_free(Data[i])) {
+                    pos = i;
+                    break;
+                }
+            }
+            if (pos < 0 && Siisti_DATA(100) == 0) break;
+        }
+        if (pos < 0) return -1000;
+    }
+    chkdplimit(DTEMP.x, DTEMP.y);
+    Data[pos] = DTEMP;
+    return pos;
+}
+
+void ClearDATA(int n) {
+    if (valid(n)) memset(&Data[n], 0, sizeof Data[n]);
+}
+
+void CrunchData(int n) {
+    if (valid(n)) free_record(Data[n]);
+}
+
+void reduce_datapos(int n) {
+    if (!valid(n)) return;
+    if (Data[n].count < 2) free_record(Data[n]);
+    else Data[n].count--;
+}
+
+void datapos_deccount(int n, int k) {
+    if (!valid(n)) return;
+    if ((int)Data[n].count - k < 1) free_record(Data[n]);
+    else Data[n].count = (uint16_t)(Data[n].count - k);
+}
+
+int split_datapos(int n, int k) {
+    if (n < 1 || n >= DATA_MAX) return -1000;
+    if (k < 1 || k >= Data[n].count) return -1000;
+    int pos = first_free(DATA_MAX - 1);
+    if (pos < 0) return -1000;
+    DTEMP = Data[n];
+    DTEMP.count = (uint16_t)k;
+    Data[n].count = (uint16_t)(Data[n].count - k);
+    return SetDTEMP(pos);
+}
+
+void set_carcassitem(int x, int y, int obj) {
+    ItemStruct it;
+    ObjToItem(it, obj);
+    int c = lisaa_realcreature((int)it.id, 1);
+    if (c < CRE_DATAID) return;
+    ClearDTEMP();
+    DTEMP.type = DT_CARCASS;
+    DTEMP.x = (uint16_t)x;
+    DTEMP.y = (uint16_t)y;
+    DTEMP.id = (uint32_t)c;
+    DTEMP.count = 1;
+    SetDTEMP(-1);
+}
+
+// ---- finding records ----
+
+int get_datatype(int type, int x, int y) {
+    for (int i = DATA_MAX - 1; i >= 0; i--) {
+        const DataStruct &d = Data[i];
+        if (d.type != type) continue;
+        if (x == 0 ? near(d.x, d.y, PlayerX, PlayerY, 1) : (d.x == x && d.y == y)) return i;
+    }
+    return -1;
+}
+
+int get_itemtype(int itemtype, int x, int y) {
+    ItemStruct it;
+    for (int i = DATA_MAX - 1; i >= 0; i--) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
+        if (ObjToItem(it, (int)d.id).type == itemtype) return i;
+    }
+    return -1;
+}
+
+static int find_by_id(int type, uint32_t id) {
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == type && Data[i].id == id) return i;
+    return -1;
+}
+
+int cre_datapos(int c) { return find_by_id(DT_CREATURE, (uint32_t)(c + CRE_DATAID)); }
+
+int datapos_of_cre(int c) {
+    int p = cre_datapos(c);
+    return p < 0 ? -1000 : p;
+}
+
+int datapos_of_crecarcass(int c) {
+    int p = find_by_id(DT_CARCASS, (uint32_t)(c + CRE_DATAID));
+    return p < 0 ? -1000 : p;
+}
+
+int datapos_Crepos(int n) {
+    if (!valid(n)) return -1000;
+    uint32_t id = Data[n].id;
+    return id >= CRE_DATAID ? (int)(id - CRE_DATAID) : (int)id;
+}
+
+// Creatures up to 999 are looked up as slot + 1000, larger numbers as the id itself.
+static int creature_record(int c) {
+    uint32_t id = c <= 999 ? (uint32_t)(c + CRE_DATAID) : (uint32_t)c;
+    return find_by_id(DT_CREATURE, id);
+}
+
+void cr_loc(int c) {
+    int p = creature_record(c);
+    GeneralX = p < 0 ? 0 : Data[p].x;
+    GeneralY = p < 0 ? 0 : Data[p].y;
+}
+
+int cre_x(int c) {
+    if (c == CRE_PLAYER) return PlayerX;
+    int p = creature_record(c);
+    return p < 0 ? 0 : Data[p].x;
+}
+
+int cre_y(int c) {
+    if (c == CRE_PLAYER) return PlayerY;
+    int p = creature_record(c);
+    return p < 0 ? 0 : Data[p].y;
+}
+
+int cre_xy(int x, int y) {
+    int last = -1;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE || d.x != x || d.y != y) continue;
+        int c = datapos_Crepos(i);
+        if (sukeltaako_NPC(c)) continue;
+        if (!onko_JOKU_tajuton(c)) return c;
+        last = c;
+    }
+    return last;
+}
+
+int is_datapos_OLENTO(int n, int species) {
+    if (!valid(n) || Data[n].type != DT_CREATURE) return 0;
+    int c = datapos_Crepos(n);
+    if (c < 0 || c >= CRE_COUNT) return 0;
+    return Cre[c].speciescode == (uint32_t)species;
+}
+
+int dp_spentmins(int n) { return valid(n) ? (int)Data[n].spent_minutes : 0; }
+
+int dp_leftmins(int n) {
+    return valid(n) ? (int)Data[n].ready_minute - (int)Data[n].spent_minutes : 0;
+}
+
+void dp_addmins(int n, int m) {
+    if (valid(n)) Data[n].spent_minutes += (uint32_t)m;
+}
+
+int dp_nyljetty(int n) {
+    if (!valid(n)) return 0;
+    const DataStruct &c = Data[n];
+    if (c.flags == DT_SKIN) return 1;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == DT_SKIN && d.count == 1 && d.x == c.x && d.y == c.y) return 1;
+    }
+    return 0;
+}
+
+int get_magicitem_dp(int m) {
+    ItemStruct it;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (Data[i].type != DT_ITEM) continue;
+        if (ObjToItem(it, (int)Data[i].id).magic == m) return i;
+    }
+    return -1000;
+}
+
+int esineids_around(int objid, int x, int y, int r) {
+    ItemStruct it;
+    int total = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || !near(d.x, d.y, x, y, r)) continue;
+        if (ObjToItem(it, (int)d.id).id == (uint32_t)objid) total += d.count;
+    }
+    return total;
+}
+
+int esinetypes_around(int itemtype, int x, int y, int r) {
+    ItemStruct it;
+    int total = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || !near(d.x, d.y, x, y, r)) continue;
+        if (ObjToItem(it, (int)d.id).type == itemtype) total++;
+    }
+    return total;
+}
+
+int data_around(int type) { return datatype_around(type, PlayerX, PlayerY); }
+
+int datatype_around(int type, int x, int y) {
+    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++)
+        if (Data[i].type == type && near(Data[i].x, Data[i].y, x, y, 1)) return 1;
+    return 0;
+}
+
+int count_datatype_around(int type, int x, int y) {
+    int n = 0;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == type && near(Data[i].x, Data[i].y, x, y, 1)) n++;
+    return n;
+}
+
+int see_datatype_around(int type, int x, int y, int mode) {
+    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != type || !near(d.x, d.y, x, y, 1)) continue;
+        if (mode == 1 && d.x == PlayerX && d.y == PlayerY) continue;
+        if (See(d.x, d.y)) return i;
+    }
+    return -1000;
+}
+
+int datadump(const char *path) {
+    FILE *f = fopen(path, "w");
+    if (!f) return 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == DT_ITEM || d.type == DT_PLANT)
+            fprintf(f, "#%d T: %d %d,%d DATA: %u\n", i, d.type, d.x, d.y, d.id);
+    }
+    return fclose(f) == 0;
+}
+
+// ---- upkeep ----
+
+// One clean-up over the whole pool, or over one local map when `x, y` name a square in it.
+static int dispose(int limit, bool local, int x, int y) {
+    int count = 0;
+    for (uint8_t type : disposable) {
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (count > limit) return count;
+            DataStruct &d = Data[i];
+            if (d.type != type) continue;
+            if (local && !same_local_map(d.x, d.y, x, y)) continue;
+            free_record(d);
+            count++;
+        }
+    }
+    return count;
+}
+
+int Siisti_DATA(int limit) { return dispose(limit, false, 0, 0); }
+
+int rmDatas(int limit, int x, int y) { return dispose(limit, !(x == 0 && y == 0), x, y); }
+
+int chkdplimit(int x, int y) {
+    if (bigmap()) return 0;
+    int used = 0;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (in_use(Data[i]) && same_local_map(Data[i].x, Data[i].y, x, y)) used++;
+    datapool_gap++;
+    if (used <= DATA_MAP_LIMIT) return 1;
+    int freed = rmDatas(100, x, y);
+    if (freed > 99 || datapool_gap <= 10) return 1;
+    warn_map_limit();
+    datapool_gap = 0;
+    return 1;
+}
+
+void Siivoa_DATA() {
+    if (SPENDING_CRITICAL) return;
+    int n = 0;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (in_use(Data[i])) TD[n++] = Data[i];
+    memset(Data, 0, sizeof Data);
+    memcpy(Data, TD, sizeof(DataStruct) * (size_t)n);
+}
+
+void make_datapos_top(int n) {
+    if (!valid(n)) return;
+    int last = DATA_MAX - 1;
+    while (last >= 0 && Data[last].type == DT_UNUSED) last--;
+    if (last < 0) return;
+    int target = Data[last].type == DT_FREED ? last : last + 1;
+    if (target >= DATA_MAX || (target != last && Data[target].type != DT_UNUSED)) return;
+    if (target == n) return;
+    Data[target] = Data[n];
+    free_record(Data[n]);
+}
+
+void make_datapos_bottom(int n) {
+    if (!valid(n)) return;
+    DTEMP = Data[n];
+    free_record(Data[n]);
+    if (SPENDING) {
+        int pos = first_free(DATA_MAX - 1);
+        if (pos >= 0) {
+            Data[pos] = DTEMP;
+            return;
+        }
+    }
+    // Everything before the freed place moves up by one. When the last record is free the
+    // whole pool moves; when it is in use, the move stops at n so that nothing is overwritten.
+    int end = is_free(Data[DATA_MAX - 1]) ? DATA_MAX - 1 : n;
+    memmove(&Data[1], &Data[0], sizeof(DataStruct) * (size_t)end);
+    Data[0] = DTEMP;
+}

@@ -1,0 +1,52 @@
+// src/core/datafunc.h -- the data pool: everything placed on the squares of the current map
+// (item stacks, creatures, carcasses, fires, plants, traps, tracks, work in progress ...).
+// A record's index is its handle; every lookup is a plain scan of the fixed pool.
+#pragma once
+#include "core/records.h"
+
+extern int datapool_gap;           // limit checks on local maps since the last warning
+
+// ---- placing and removing ----
+int  set_data(int type, int x, int y, int id, int count);          // 1/0 from the limit check
+int  set_socowned_data(int type, int x, int y, int id, int count); // the same for village goods
+void ClearDTEMP();
+int  SetDTEMP(int n);              // position, or -1000 when the pool has no room
+void ClearDATA(int n);             // back to a never-used record
+void CrunchData(int n);            // frees record n
+void reduce_datapos(int n);        // one unit less; freed at 0 or 1
+void datapos_deccount(int n, int k);
+int  split_datapos(int n, int k);  // position of the new record, or -1000
+void set_carcassitem(int x, int y, int obj);
+
+// ---- finding records ----
+int get_datatype(int type, int x, int y);       // x = 0: around the player; -1 none
+int get_itemtype(int itemtype, int x, int y);   // -1 none
+int cre_datapos(int c);                         // -1 none
+int datapos_of_cre(int c);                      // -1000 none
+int datapos_of_crecarcass(int c);               // -1000 none
+int datapos_Crepos(int n);                      // creature number of record n; -1000 none
+void cr_loc(int c);                             // GeneralX, GeneralY := the creature's square
+int cre_x(int c);
+int cre_y(int c);
+int cre_xy(int x, int y);                       // creature number, or -1
+int is_datapos_OLENTO(int n, int species);
+int dp_spentmins(int n);
+int dp_leftmins(int n);
+void dp_addmins(int n, int m);
+int dp_nyljetty(int n);
+int get_magicitem_dp(int m);                    // -1000 none
+int esineids_around(int objid, int x, int y, int r);
+int esinetypes_around(int itemtype, int x, int y, int r);
+int data_around(int type);
+int datatype_around(int type, int x, int y);
+int count_datatype_around(int type, int x, int y);
+int see_datatype_around(int type, int x, int y, int mode);   // -1000 none
+int datadump(const char *path);                 // 1 when written
+
+// ---- upkeep of the pool ----
+int  Siisti_DATA(int limit);                    // disposable records freed (and free ones counted)
+int  rmDatas(int limit, int x, int y);          // the same within one local map
+int  chkdplimit(int x, int y);
+void Siivoa_DATA();                             // packs the used records to the front
+void make_datapos_top(int n);                   // drawn over everything else
+void make_datapos_bottom(int n);                // drawn under everything else

@@ -1,0 +1,35 @@
+// src/core/player.h -- the player record's files (the character file, its backup and the exit
+// record), the inventory slots and the skill lookups.
+#pragma once
+#include "core/records.h"
+
+// ---- files in the character folder ----
+int do_OXS_backup();               // 1 when "<name>.BAK" now holds the current character file
+void aseta_peliversio();           // the save version of records written by this game
+// 1 read, 0 no character file, -1 a damaged (short) file refused with a message; a refused
+// or missing file leaves Plr as it was.
+int ReadPlrFile();
+int WritePlrFile();                // 1 written; 0 refused or failed (with a message)
+int ReadExiter();                  // 1 when all 12 bytes were read and the counters restored
+int WriteExiter();                 // 1 written
+
+// ---- inventory slots ----
+void AddItem(int obj, int count, int mode);
+int  Lisaa_Inventoryyn(int obj, int count, int mode, int pos);   // slot used; 99 on the ground
+void AddNewItem(int obj, int count);
+int  CheckIfSame(int obj);         // first slot holding an equal stored item, or -1
+int  Yhdista_Slottiin(int slot);
+void Slotista_Uniikki(int slot);
+void item_to_plrobj(int slot);
+int  Status(int rec, int bits);
+void StatusSet(int rec, int bits);
+void StatusUnset(int rec, int bits);
+int  DropItem(int count, int obj, int x, int y);
+void wear_armours();
+void Exchange();                   // the command "X": swap the wielded weapons
+void pollution();                  // the command "D": discard own items here for good
+
+// ---- skills ----
+int  plr_ML(const char *name);     // level of the first skill containing name; 1000 none
+void set_ML(const char *name, int level);
+void impro(const char *name);

@@ -1,0 +1,257 @@
+// src/core/records.h -- the core records every module reads and writes: the player record (the
+// character file) and the data-pool record (one thing on a map square), with the shared globals
+// that go with them. Both layouts are file formats: every size and offset is fixed.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// ---------------------------------------------------------------------------------------------
+// DataStruct: one thing placed on a map square. 36 bytes, the same in memory and in every pool
+// image on disk ("DATA.DAT", the map data files, the stored local maps).
+// ---------------------------------------------------------------------------------------------
+struct DataStruct {
+    uint16_t x;                // square column on the map that owns the pool
+    uint16_t y;                // square row
+    uint8_t  type;             // DT_* below; 0 never used, '!' freed
+    uint8_t  pad5;             // kept zero
+    int16_t  owner;            // social id of the owner; 22222 the village; 0 nobody
+    uint16_t count;            // units in the record
+    uint8_t  pad10[2];
+    uint32_t id;               // object number, creature number + 1000, or other payload
+    uint8_t  flags;            // per type (tree marks, work care counter '{', trap set)
+    uint8_t  pad17;
+    uint16_t day;              // day number stamped when placed; care minutes under flag '{'
+    uint16_t ready_day;        // day number at which the thing is ready; 0 none
+    uint8_t  pad22[2];
+    uint32_t ready_minute;     // running minute when ready or burnt out
+    uint32_t spent_minutes;    // minutes of work already spent
+    uint8_t  extra;            // 4 = never merged into another stack
+    uint8_t  pad33[3];
+};
+static_assert(sizeof(DataStruct) == 36, "DataStruct is a file record");
+static_assert(offsetof(DataStruct, type) == 4, "DataStruct layout");
+static_assert(offsetof(DataStruct, owner) == 6, "DataStruct layout");
+static_assert(offsetof(DataStruct, count) == 8, "DataStruct layout");
+static_assert(offsetof(DataStruct, id) == 12, "DataStruct layout");
+static_assert(offsetof(DataStruct, flags) == 16, "DataStruct layout");
+static_assert(offsetof(DataStruct, day) == 18, "DataStruct layout");
+static_assert(offsetof(DataStruct, ready_day) == 20, "DataStruct layout");
+static_assert(offsetof(DataStruct, ready_minute) == 24, "DataStruct layout");
+static_assert(offsetof(DataStruct, spent_minutes) == 28, "DataStruct layout");
+static_assert(offsetof(DataStruct, extra) == 32, "DataStruct layout");
+
+enum {
+    DATA_MAX = 10000,          // records in a pool; the index is the handle
+    DATA_ALLOC_LAST = 9950,    // set_data places new records at 0..9950 only
+    DATA_DTEMP_SCAN_LAST = 9900,
+    DATA_MAP_LIMIT = 1900,     // used records one local map holds before its clean-up
+    SOC_OWNER = 22222,         // owner word of goods that belong to the village
+    DATA_NOMERGE = 4,          // extra byte: never merged into another stack
+};
+
+// Record types (byte values).
+enum {
+    DT_UNUSED = 0,
+    DT_ITEM = 1,
+    DT_CREATURE = 4,
+    DT_WORK = 6,
+    DT_FIRE = 8,
+    DT_PLANT = 9,
+    DT_TRACKS = 10,
+    DT_ENCOUNTER = 11,
+    DT_VISIBLE = 13,
+    DT_TRAP = 27,
+    DT_NET = 28,
+    DT_FREED = '!',
+    DT_CARCASS = '4',
+    DT_SKIN = '5',
+    DT_TREE = '@',
+    DT_HERB_A = 'A',
+    DT_HERB_B = 'B',
+    DT_ICEHOLE = ']',
+    DT_OPENWATER = '^',
+    DT_LEFTOVER = '`',
+    DT_LEFTOVER_A = 'a',
+    DT_FIRE_REMAINS = 'b',
+    DT_COUNTED = 'c',
+    DT_PARTY = 'o',
+    DT_PAUSED = '}',
+    DT_PAUSED_BUILDING = '~',
+    DT_BOUND = 127,
+};
+
+// ---------------------------------------------------------------------------------------------
+// PlayerStruct: the player character, 5716 bytes, written whole as the character file
+// "<character>/<name>.OXS". Bytes without a name here belong to the modules that use them and are
+// carried through every save and load unchanged.
+// ---------------------------------------------------------------------------------------------
+enum {
+    PLR_SIZE = 5716,
+    PLR_SKILLS = 50,
+    PLR_SKILLNAME = 12,
+    PLR_SLOTS = 100,
+    PLR_OVERLOAD_SLOT = 90,    // an object in this slot means the pack is full
+    PLR_PARTY = 50,
+    PLR_WOUNDS = 20,
+    SAVE_VERSION = 363,
+};
+
+struct PlayerStruct {
+    char     name[32];                         // 0: empty marks a blank record
+    char     skill_name[PLR_SKILLS][PLR_SKILLNAME];   // 32
+    uint8_t  pad632[50];
+    uint8_t  skill_level[PLR_SKILLS];          // 682: bonus included
+    uint8_t  skill_bonus[PLR_SKILLS];          // 732: timed bonus
+    uint8_t  skill_bonus_min[PLR_SKILLS];      // 782: minutes the bonus lasts
+    uint32_t skill_counter[PLR_SKILLS];        // 832
+    uint8_t  pad1032[150];
+    uint8_t  skill_raises[PLR_SKILLS];         // 1182: raises taken today
+    uint8_t  legacy_rituals[PLR_SKILLS];       // 1232
+    uint8_t  pad1282[71];
+    uint8_t  command_flags;                    // 1353: cleared before every command
+    uint8_t  pad1354[42];
+    int32_t  felt_temperature;                 // 1396
+    int32_t  forest_spirit;                    // 1400: standing with the forest spirit, -100..100
+    uint32_t forest_spirit2;                   // 1404: cleared together with 1400
+    uint8_t  pad1408[104];
+    int32_t  inv_obj[PLR_SLOTS];               // 1512: object numbers, 0 empty
+    int32_t  inv_count[PLR_SLOTS];             // 1912
+    uint8_t  pad2312[100];
+    uint8_t  posture;                          // 2412: 0 standing, 1 lying, 4 fainted
+    char     mapname[15];                      // 2413: "BIGMAP" or "ZOOMMAP"
+    uint8_t  pad2428[100];
+    int32_t  scenario;                         // 2528: above 0 runs the scenario start
+    uint32_t last_uid;                         // 2532
+    union {
+        int32_t legacy_marker;                 // 2536: -1 in every upgraded record
+        int32_t hunger;                        //       (the body's hunger figure)
+    };
+    uint8_t  pad2540[132];
+    uint32_t day_counter2;                     // 2672: second day counter
+    uint8_t  pad2676[20];
+    uint8_t  facing;                           // 2696
+    uint8_t  pad2697[3];
+    uint32_t x;                                // 2700: player x at the last save
+    uint32_t y;                                // 2704
+    uint32_t energy;                           // 2708: energy reserve
+    uint32_t fine_time;                        // 2712
+    uint8_t  hour;                             // 2716
+    uint8_t  minute;                           // 2717
+    uint8_t  pad2718[34];
+    uint8_t  starvation;                       // 2752
+    uint8_t  sex;                              // 2753: 2 female
+    uint8_t  strength;                         // 2754
+    uint8_t  agility;                          // 2755
+    uint8_t  day;                              // 2756: day of the month 1-30
+    uint8_t  pad2757[8];
+    uint8_t  sight;                            // 2765
+    uint8_t  pad2766[2];
+    uint8_t  month;                            // 2768: 1-12
+    uint8_t  year;                             // 2769
+    uint8_t  pad2770[10];
+    uint32_t daynumber;                        // 2780: daily upkeeps run
+    uint32_t bigmap_saveday;                   // 2784: day of the last world-map save
+    uint8_t  pad2788[4];
+    DataStruct party[PLR_PARTY];               // 2792: the things travelling with the player
+    int32_t  course_task;                      // 4592: -1 none
+    uint8_t  pad4596[4];
+    uint32_t minutes;                          // 4600: running minutes
+    uint32_t world_x;                          // 4604
+    uint32_t world_y;                          // 4608
+    uint32_t local_x;                          // 4612: 0 on the world map
+    uint32_t local_y;                          // 4616
+    uint8_t  hallucinating;                    // 4620
+    uint8_t  pad4621[3];
+    float    air_temperature;                  // 4624
+    uint8_t  upgrade_cleared;                  // 4628
+    uint8_t  pad4629[3];
+    int32_t  save_version;                     // 4632
+    uint8_t  pad4636[320];
+    uint32_t ritual_marks[10];                 // 4956
+    uint8_t  pad4996[40];
+    uint8_t  view_restriction;                 // 5036
+    uint8_t  shield_guard;                     // 5037
+    uint8_t  pad5038[585];
+    uint8_t  last_upkeep_day;                  // 5623: 0 before the first
+    uint8_t  pad5624[4];
+    uint8_t  lairs_placed;                     // 5628
+    uint8_t  pad5629;
+    uint8_t  movement_mode;                    // 5630: 1 walk 2 swim 3 row 4 wade 7 ski 9 haul
+    uint8_t  exertion;                         // 5631
+    uint8_t  upgrade_mark;                     // 5632
+    uint8_t  pad5633[43];
+    float    body_temperature;                 // 5676
+    float    body_temperature_change;          // 5680: per minute
+    uint8_t  pad5684[32];
+};
+static_assert(sizeof(PlayerStruct) == PLR_SIZE, "the character file is 5716 bytes");
+static_assert(offsetof(PlayerStruct, skill_name) == 32, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_level) == 682, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_bonus) == 732, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_bonus_min) == 782, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_counter) == 832, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_raises) == 1182, "Plr layout");
+static_assert(offsetof(PlayerStruct, legacy_rituals) == 1232, "Plr layout");
+static_assert(offsetof(PlayerStruct, command_flags) == 1353, "Plr layout");
+static_assert(offsetof(PlayerStruct, felt_temperature) == 1396, "Plr layout");
+static_assert(offsetof(PlayerStruct, forest_spirit) == 1400, "Plr layout");
+static_assert(offsetof(PlayerStruct, forest_spirit2) == 1404, "Plr layout");
+static_assert(offsetof(PlayerStruct, inv_obj) == 1512, "Plr layout");
+static_assert(offsetof(PlayerStruct, inv_count) == 1912, "Plr layout");
+static_assert(offsetof(PlayerStruct, posture) == 2412, "Plr layout");
+static_assert(offsetof(PlayerStruct, mapname) == 2413, "Plr layout");
+static_assert(offsetof(PlayerStruct, scenario) == 2528, "Plr layout");
+static_assert(offsetof(PlayerStruct, last_uid) == 2532, "Plr layout");
+static_assert(offsetof(PlayerStruct, legacy_marker) == 2536, "Plr layout");
+static_assert(offsetof(PlayerStruct, day_counter2) == 2672, "Plr layout");
+static_assert(offsetof(PlayerStruct, facing) == 2696, "Plr layout");
+static_assert(offsetof(PlayerStruct, x) == 2700, "Plr layout");
+static_assert(offsetof(PlayerStruct, y) == 2704, "Plr layout");
+static_assert(offsetof(PlayerStruct, energy) == 2708, "Plr layout");
+static_assert(offsetof(PlayerStruct, fine_time) == 2712, "Plr layout");
+static_assert(offsetof(PlayerStruct, hour) == 2716, "Plr layout");
+static_assert(offsetof(PlayerStruct, minute) == 2717, "Plr layout");
+static_assert(offsetof(PlayerStruct, starvation) == 2752, "Plr layout");
+static_assert(offsetof(PlayerStruct, sex) == 2753, "Plr layout");
+static_assert(offsetof(PlayerStruct, strength) == 2754, "Plr layout");
+static_assert(offsetof(PlayerStruct, agility) == 2755, "Plr layout");
+static_assert(offsetof(PlayerStruct, day) == 2756, "Plr layout");
+static_assert(offsetof(PlayerStruct, sight) == 2765, "Plr layout");
+static_assert(offsetof(PlayerStruct, month) == 2768, "Plr layout");
+static_assert(offsetof(PlayerStruct, year) == 2769, "Plr layout");
+static_assert(offsetof(PlayerStruct, daynumber) == 2780, "Plr layout");
+static_assert(offsetof(PlayerStruct, bigmap_saveday) == 2784, "Plr layout");
+static_assert(offsetof(PlayerStruct, party) == 2792, "Plr layout");
+static_assert(offsetof(PlayerStruct, course_task) == 4592, "Plr layout");
+static_assert(offsetof(PlayerStruct, minutes) == 4600, "Plr layout");
+static_assert(offsetof(PlayerStruct, world_x) == 4604, "Plr layout");
+static_assert(offsetof(PlayerStruct, world_y) == 4608, "Plr layout");
+static_assert(offsetof(PlayerStruct, local_x) == 4612, "Plr layout");
+static_assert(offsetof(PlayerStruct, local_y) == 4616, "Plr layout");
+static_assert(offsetof(PlayerStruct, hallucinating) == 4620, "Plr layout");
+static_assert(offsetof(PlayerStruct, air_temperature) == 4624, "Plr layout");
+static_assert(offsetof(PlayerStruct, upgrade_cleared) == 4628, "Plr layout");
+static_assert(offsetof(PlayerStruct, save_version) == 4632, "Plr layout");
+static_assert(offsetof(PlayerStruct, ritual_marks) == 4956, "Plr layout");
+static_assert(offsetof(PlayerStruct, view_restriction) == 5036, "Plr layout");
+static_assert(offsetof(PlayerStruct, shield_guard) == 5037, "Plr layout");
+static_assert(offsetof(PlayerStruct, last_upkeep_day) == 5623, "Plr layout");
+static_assert(offsetof(PlayerStruct, lairs_placed) == 5628, "Plr layout");
+static_assert(offsetof(PlayerStruct, movement_mode) == 5630, "Plr layout");
+static_assert(offsetof(PlayerStruct, exertion) == 5631, "Plr layout");
+static_assert(offsetof(PlayerStruct, upgrade_mark) == 5632, "Plr layout");
+static_assert(offsetof(PlayerStruct, body_temperature) == 5676, "Plr layout");
+static_assert(offsetof(PlayerStruct, body_temperature_change) == 5680, "Plr layout");
+
+// ---------------------------------------------------------------------------------------------
+// Shared globals of the core.
+// ---------------------------------------------------------------------------------------------
+extern PlayerStruct Plr;
+extern DataStruct Data[DATA_MAX];      // the current map's pool
+extern DataStruct IsoData[DATA_MAX];   // the world map's pool
+extern DataStruct DTEMP;               // template filled field by field and stored by SetDTEMP
+
+extern char CharacterPath[1024];       // "<working folder>/<character>"
+extern int PlayerX, PlayerY;           // the player's square on the current map
+extern int GeneralX, GeneralY;         // the square of the last direction or target prompt
+extern uint8_t TurnUsed;               // what the last command spent (0 nothing, 1 a turn, ...)

@@ -1,0 +1,27 @@
+// The creature tables, and the creature services the core calls.
+#include "creatures/creatures.h"
+
+#include "core/records.h"
+
+CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
+CreatureStruct Cre[CRE_COUNT];
+
+// The services below stand in until the creatures module lands.
+
+void laske_Load(int) {}
+
+float INVALIDITEETTI(int, int, int) { return 0.0f; }
+
+int lisaa_realcreature(int, int) { return CRE_NONE; }
+
+int onko_JOKU_tajuton(int n) {
+    if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;
+    if (n < 0 || n >= CRE_COUNT) return 0;
+    const CreatureStruct &c = Cre[n];
+    return c.mode == CM_ASLEEP || c.posture == 3 || c.posture == 4;
+}
+
+int sukeltaako_NPC(int n) {
+    if (n < 0 || n >= CRE_COUNT) return 0;
+    return Cre[n].korkeus == -100;
+}

@@ -1,0 +1,126 @@
+// src/items/items.h -- the item record (one item, object definition or item under construction),
+// the definition table, and the item services the game core calls.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// ItemStruct: 172 bytes, stored as is in "CONSTANT.OBJ" and in the player's object file.
+// The named fields end at byte 168; the last four bytes are kept as they are read.
+struct ItemStruct {
+    uint8_t  type;             // IT_* below; 0 blank
+    uint8_t  pad1[3];
+    uint32_t id;               // object id: the kind of thing (490 raw fish, 418 feather, ...)
+    uint8_t  subtype;          // ST_* below
+    char     name[40];         // 9
+    char     skill[27];        // 49: upper-case skill word; "tuntematon" when none
+    char     tile[13];         // 76: tile name; empty means the tile symbol alone
+    uint8_t  spoil;            // 89: days until spoiled; 254 never; 255 spoiled
+    uint8_t  tilesym;          // 90: map character of the item
+    uint8_t  pad91;
+    float    price;            // 92: base price
+    uint8_t  fig[6];           // 96: attack, protection, nutrient or plant figures
+    uint8_t  status;           // 102: 32 worn, 128 main hand, 16 second hand
+    uint8_t  pad103;
+    uint16_t state;            // 104: leash social id, skis in use, light lit, flowering days
+    uint8_t  cover[3];         // 106: coverage of body parts (other uses by type)
+    uint8_t  light;            // 109: light radius of a light source
+    uint8_t  pad110[2];
+    float    weight;           // 112: pounds
+    float    fullweight;       // 116: weight when whole; a container's capacity
+    uint32_t vessel;           // 120: object number of the holding vessel; 0 none
+    uint8_t  owner;            // 124: owner byte of the ownership block
+    uint8_t  magic;            // 125: special mark (charms, half-damage armour, ...)
+    uint8_t  magic2;           // 126: the byte after the special mark
+    uint8_t  ownweight;        // 127: a container's empty weight in tenths of a pound
+    uint32_t origin;           // 128: social id or species the item comes from
+    uint32_t boiled;           // 132: herb effects when boiled
+    uint32_t raw;              // 136: herb effects when eaten raw; bit 1 set on spoiled food
+    uint32_t material;         // 140: MAT_* bits
+    uint8_t  trap[2];          // 144
+    uint8_t  pad146;
+    uint8_t  plantname;        // 147: row of the plant-name table; 0 and 1 none
+    uint8_t  water;            // 148
+    uint8_t  pad149[3];
+    float    priceperweight;   // 152: price per pound when not 0
+    int16_t  ownerword1;       // 156: world x of the cell where the item was first taken
+    int16_t  ownerword2;       // 158: world y
+    uint32_t ownersoc;         // 160: owner society; 0 nobody
+    uint8_t  ownerflags;       // 164: 1 unpaid, 2 taken, 4 claim, 16 free, 64 next claim clears
+    uint8_t  quality;          // 165: bits 0-2 grade 1-5 (0 reads as 3), bit 7 known
+    uint8_t  unitkind;         // 166
+    uint8_t  adclass;          // 167: bits 0-3 attack class, 4-7 defence class
+    uint8_t  pad168[4];
+};
+static_assert(sizeof(ItemStruct) == 172, "ItemStruct is a file record");
+static_assert(offsetof(ItemStruct, id) == 4, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, subtype) == 8, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, name) == 9, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, skill) == 49, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, tile) == 76, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, spoil) == 89, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, tilesym) == 90, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, price) == 92, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, fig) == 96, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, status) == 102, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, state) == 104, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, cover) == 106, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, light) == 109, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, weight) == 112, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, fullweight) == 116, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, vessel) == 120, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, owner) == 124, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, magic) == 125, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, magic2) == 126, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, ownweight) == 127, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, origin) == 128, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, boiled) == 132, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, raw) == 136, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, material) == 140, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, trap) == 144, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, plantname) == 147, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, water) == 148, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, priceperweight) == 152, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, ownerword1) == 156, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, ownerword2) == 158, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, ownersoc) == 160, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, ownerflags) == 164, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, quality) == 165, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, unitkind) == 166, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, adclass) == 167, "ItemStruct layout");
+
+// Item types (the type byte).
+enum {
+    IT_NONE = 0, IT_WEAPON = 1, IT_ARMOUR = 2, IT_CONTAINER = 3, IT_SKIN = 5, IT_TOOL = 6,
+    IT_FOOD = 7, IT_TIMBER = 8, IT_VEHICLE = 9, IT_VALUABLE = 10, IT_PLANT = 11, IT_CARCASS = 12,
+};
+
+// Subtypes that the core tests.
+enum { ST_BOAT = 13, ST_LIGHT = 14, ST_SKIS = 40, ST_SKISTICK = 41 };
+
+// Status byte of a player object.
+enum { ISTAT_SECOND = 16, ISTAT_WORN = 32, ISTAT_PRIMARY = 128 };
+
+// Owner flags.
+enum { OWN_UNPAID = 1, OWN_TAKEN = 2, OWN_CLAIM = 4, OWN_FREE = 16, OWN_CLEARS = 64 };
+
+// Quality byte.
+enum { QUAL_GRADE = 7, QUAL_KNOWN = 128 };
+
+enum {
+    CONSTANTOBJ_ROWS = 400,    // definition rows; item positions 1..399 name them
+};
+
+extern ItemStruct ConstantObj[CONSTANTOBJ_ROWS];
+
+// The blank record: zero everywhere, skill "tuntematon".
+void ClrItemstruct(ItemStruct &item);
+// 1 for items of plant origin: plants, flour, grasses to flowers (430..438), mushrooms.
+int onko_kasvikuntaa(const ItemStruct &item);
+// Marks data-pool record dp as goods of the village.
+void set_dp_socowned(int dp);
+// The inventory slot whose player object is held in hand 1 (primary) or 2 (second); 1000 none.
+int wielding(int hand);
+// The item's display name (position -1 the naming scratch item), in a scratch buffer.
+char *enimi(int pos, int count, unsigned char flags);
+// The item's description as inventories show it, in a scratch buffer.
+char *ekuvaus(int pos, int count, unsigned char flags);
