@@ -1,0 +1,630 @@
+// tools/gen_pictures.cpp -- paints the pictures a player sees first, into the working folder:
+//     oxaicon-256.png            the window icon: a spruce under the moon
+//     tahtitaivas.jpg            the splash: a starry night with a faint aurora over the forest
+//     truegfx/tahtitaivas.jpg    the same picture where the picture loader looks for it
+//     truegfx/bg-oxastart.png    the start menu: a winter lake at blue hour, darker on the right
+//     truegfx/logotext.png       the "HALVORNALAND" logo in bold block letters
+//     truegfx/bg-worldview.jpg   the farewell: a wide lakeland at sunset
+// Everything is drawn from code with a fixed-seed generator of our own, so every build paints the
+// same pixels.
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
+#include <sys/stat.h>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// ---------------------------------------------------------------------------------------------
+// Small helpers: the generator, noise, colours.
+
+struct Rng {  // xorshift32: tiny, fast and the same everywhere
+    uint32_t s;
+    explicit Rng(uint32_t seed) : s(seed ? seed : 0x9E3779B9u) {}
+    uint32_t next() { s ^= s << 13; s ^= s >> 17; s ^= s << 5; return s; }
+    double uni() { return (next() >> 8) * (1.0 / 16777216.0); }           // [0, 1)
+    double range(double a, double b) { return a + (b - a) * uni(); }
+};
+
+static uint32_t hash2(int x, int y, uint32_t seed) {
+    uint32_t h = (uint32_t)x * 0x27D4EB2Du ^ (uint32_t)y * 0x165667B1u ^ seed * 0x9E3779B9u;
+    h ^= h >> 15; h *= 0x85EBCA6Bu; h ^= h >> 13; h *= 0xC2B2AE35u; h ^= h >> 16;
+    return h;
+}
+static double lattice(int x, int y, uint32_t seed) { return (hash2(x, y, seed) >> 8) * (1.0 / 16777216.0); }
+static double fade(double t) { return t * t * (3 - 2 * t); }
+static double lerp(double a, double b, double t) { return a + (b - a) * t; }
+static double clamp01(double v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
+static double smooth(double e0, double e1, double x) { return fade(clamp01((x - e0) / (e1 - e0))); }
+
+// Value noise in [0, 1].
+static double noise2(double x, double y, uint32_t seed) {
+    int ix = (int)std::floor(x), iy = (int)std::floor(y);
+    double fx = fade(x - ix), fy = fade(y - iy);
+    double a = lattice(ix, iy, seed), b = lattice(ix + 1, iy, seed);
+    double c = lattice(ix, iy + 1, seed), d = lattice(ix + 1, iy + 1, seed);
+    return lerp(lerp(a, b, fx), lerp(c, d, fx), fy);
+}
+static double noise1(double x, uint32_t seed) { return noise2(x, 0.5, seed); }
+
+static double fbm2(double x, double y, int octaves, uint32_t seed) {
+    double sum = 0, amp = 0.5, norm = 0;
+    for (int i = 0; i < octaves; i++) {
+        sum += amp * noise2(x, y, seed + i * 101);
+        norm += amp;
+        x *= 2.03; y *= 2.03; amp *= 0.5;
+    }
+    return sum / norm;
+}
+static double fbm1(double x, int octaves, uint32_t seed) { return fbm2(x, 0.37, octaves, seed); }
+
+struct Col { double r, g, b; };
+static Col rgb(int r, int g, int b) { return Col{r / 255.0, g / 255.0, b / 255.0}; }
+static Col mix(Col a, Col b, double t) { return Col{lerp(a.r, b.r, t), lerp(a.g, b.g, t), lerp(a.b, b.b, t)}; }
+static Col scale(Col a, double k) { return Col{a.r * k, a.g * k, a.b * k}; }
+
+// ---------------------------------------------------------------------------------------------
+// A picture in floating point, with alpha for the pictures that need it.
+
+struct Image {
+    int w, h;
+    std::vector<Col> px;
+    std::vector<double> alpha;
+    Image(int w_, int h_) : w(w_), h(h_), px((size_t)w_ * h_, Col{0, 0, 0}), alpha((size_t)w_ * h_, 1.0) {}
+    Col &at(int x, int y) { return px[(size_t)y * w + x]; }
+    bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h; }
+    void blend(int x, int y, Col c, double a) {
+        if (!inside(x, y) || a <= 0) return;
+        if (a > 1) a = 1;
+        Col &p = at(x, y);
+        p = mix(p, c, a);
+    }
+    void add(int x, int y, Col c, double k) {
+        if (!inside(x, y) || k <= 0) return;
+        Col &p = at(x, y);
+        p.r += c.r * k; p.g += c.g * k; p.b += c.b * k;
+    }
+};
+
+// A soft round spot: full inside radius r, fading to nothing at r + soft.
+static void disc(Image &im, double cx, double cy, double r, double soft, Col c, double a) {
+    int x0 = (int)std::floor(cx - r - soft - 1), x1 = (int)std::ceil(cx + r + soft + 1);
+    int y0 = (int)std::floor(cy - r - soft - 1), y1 = (int)std::ceil(cy + r + soft + 1);
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++) {
+            double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            double cov = soft > 0 ? 1 - smooth(r, r + soft, d) : (d <= r ? 1 : 0);
+            im.blend(x, y, c, cov * a);
+        }
+}
+
+// A light that adds to what lies beneath: intensity k at the centre, falling off over radius.
+static void glow(Image &im, double cx, double cy, double radius, Col c, double k) {
+    int x0 = (int)(cx - radius) - 1, x1 = (int)(cx + radius) + 1;
+    int y0 = (int)(cy - radius) - 1, y1 = (int)(cy + radius) + 1;
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++) {
+            double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy) / radius;
+            if (d >= 1) continue;
+            double f = (1 - d) * (1 - d);
+            im.add(x, y, c, k * f * f);
+        }
+}
+
+// A horizontal run from xa to xb on row y with fractional coverage at both ends.
+static void span(Image &im, int y, double xa, double xb, Col c, double a) {
+    if (xb <= xa) return;
+    int ia = (int)std::floor(xa), ib = (int)std::floor(xb);
+    for (int x = ia; x <= ib; x++) {
+        double cov = std::min(xb, x + 1.0) - std::max(xa, (double)x);
+        if (cov > 0) im.blend(x, y, c, cov * a);
+    }
+}
+
+// A spruce seen from the side: a trunk and tiers of drooping branches, each tier a little
+// different. With snow, the upper face of every tier carries a broken white cap and the outer
+// branch tips hold small lumps. (x, base) is the foot of the tree.
+static void spruce(Image &im, double x, double base, double height, Col body, Col snow, double snowy, Rng &rng) {
+    double top = base - height;
+    double maxw = height * rng.range(0.20, 0.27);
+    int tiers = std::max(3, (int)(height / rng.range(9.0, 13.0)));
+    double lean = rng.range(-0.04, 0.04) * height;
+    double trunk_w = std::max(1.0, height * 0.025);
+    double tier_l[64], tier_r[64];
+    for (int i = 0; i < 64; i++) { tier_l[i] = rng.range(0.8, 1.12); tier_r[i] = rng.range(0.8, 1.12); }
+    uint32_t nseed = rng.next();
+    Col lit = mix(body, snow, 0.18);
+    for (int y = (int)top; y <= (int)base; y++) {
+        double t = (y - top) / height;                      // 0 at the tip, 1 at the foot
+        double cx = x + lean * (1 - t) * (1 - t);
+        double tier = t * tiers;
+        int ti = std::min(63, (int)tier);
+        double f = tier - std::floor(tier);                  // 0 at the top of a tier
+        double w = maxw * std::pow(t, 0.9) * (0.55 + 0.45 * f);
+        double wl = w * tier_l[ti], wr = w * tier_r[ti];
+        if (t > 0.93) {                                      // the bare foot
+            double k = smooth(1.0, 0.93, t);
+            wl = trunk_w + (wl - trunk_w) * k;
+            wr = trunk_w + (wr - trunk_w) * k;
+        }
+        double jl = (rng.uni() - 0.5) * w * 0.16, jr = (rng.uni() - 0.5) * w * 0.16;
+        double xl = cx - wl + jl, xr = cx + wr + jr;
+        span(im, y, xl, xr, body, 1.0);
+        if (snowy <= 0 || t < 0.03 || t > 0.92) continue;
+        if (snow.r + snow.g + snow.b < 0.01) continue;
+        // a cap on the upper face of the tier, broken where the wind took the snow
+        if (f < 0.16) {
+            double k = snowy * (1 - f / 0.16);
+            for (int px = (int)std::floor(xl); px <= (int)std::ceil(xr); px++) {
+                double gap = noise2(px * 0.35, ti * 3.1 + f * 2, nseed);
+                if (gap > 0.42) im.blend(px, y, snow, k * smooth(0.42, 0.6, gap));
+            }
+        } else if (f < 0.55) {
+            // lumps on the outer tips, where the branches dip
+            double len = (xr - xl) * 0.16 * (1 - f / 0.55);
+            span(im, y, xl, xl + len, snow, snowy * 0.75);
+            span(im, y, xr - len, xr, snow, snowy * 0.6);
+            span(im, y, xl + len, cx - wl * 0.2, lit, 0.5);
+        }
+    }
+}
+
+static void darken_columns(Image &im, double from, double to, double strength) {
+    for (int y = 0; y < im.h; y++)
+        for (int x = 0; x < im.w; x++) {
+            double k = 1 - strength * smooth(from, to, x);
+            im.at(x, y) = scale(im.at(x, y), k);
+        }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing files.
+
+static std::string Dir;
+
+static SDL_Surface *to_surface(const Image &im, bool with_alpha) {
+    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, im.w, im.h, 32, SDL_PIXELFORMAT_RGBA32);
+    if (!s) return nullptr;
+    SDL_LockSurface(s);
+    Rng dither(0xD17E);
+    for (int y = 0; y < im.h; y++) {
+        uint8_t *row = (uint8_t *)s->pixels + (size_t)y * s->pitch;
+        for (int x = 0; x < im.w; x++) {
+            const Col &c = im.px[(size_t)y * im.w + x];
+            double d = dither.uni() - 0.5;                     // breaks up banding in soft skies
+            double v[3] = {c.r, c.g, c.b};
+            for (int k = 0; k < 3; k++) {
+                double q = clamp01(v[k]) * 255 + d * 0.9;
+                row[x * 4 + k] = (uint8_t)std::lround(std::min(255.0, std::max(0.0, q)));
+            }
+            row[x * 4 + 3] = with_alpha ? (uint8_t)std::lround(clamp01(im.alpha[(size_t)y * im.w + x]) * 255) : 255;
+        }
+    }
+    SDL_UnlockSurface(s);
+    return s;
+}
+
+static bool save(const Image &im, const char *name, bool png, bool with_alpha) {
+    std::string path = Dir + "/" + name;
+    SDL_Surface *s = to_surface(im, with_alpha);
+    if (!s) { fprintf(stderr, "gen_pictures: no surface for %s: %s\n", name, SDL_GetError()); return false; }
+    int rc;
+    if (png) {
+        rc = IMG_SavePNG(s, path.c_str());
+    } else {
+        SDL_Surface *rgb24 = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_RGB24, 0);
+        rc = rgb24 ? IMG_SaveJPG(rgb24, path.c_str(), 92) : -1;
+        if (rgb24) SDL_FreeSurface(rgb24);
+    }
+    SDL_FreeSurface(s);
+    if (rc != 0) { fprintf(stderr, "gen_pictures: cannot write %s: %s\n", path.c_str(), SDL_GetError()); return false; }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The starry night over the forest.
+
+static void stars(Image &im, int count, double horizon, Rng &rng, double band_k, double (*band)(double, double)) {
+    for (int i = 0; i < count; i++) {
+        double x = rng.range(0, im.w), y = rng.range(0, horizon);
+        if (band && rng.uni() > band_k + (1 - band_k) * band(x, y)) continue;
+        double b = std::pow(rng.uni(), 3.2);
+        double fadeout = smooth(horizon, horizon * 0.55, y);
+        double tint = rng.uni();
+        Col c = tint < 0.15 ? rgb(255, 214, 170) : tint < 0.35 ? rgb(190, 210, 255) : rgb(245, 245, 255);
+        double k = (0.25 + 0.95 * b) * fadeout;
+        im.add((int)x, (int)y, c, k);
+        if (b > 0.35) glow(im, x + 0.5, y + 0.5, 2.0 + 5.0 * b, c, 0.35 * k);
+        if (b > 0.8) {  // the brightest twinkle with four short rays
+            for (int d = 1; d <= 4; d++) {
+                double rk = k * 0.35 * (1 - d / 5.0);
+                im.add((int)x + d, (int)y, c, rk); im.add((int)x - d, (int)y, c, rk);
+                im.add((int)x, (int)y + d, c, rk); im.add((int)x, (int)y - d, c, rk);
+            }
+        }
+    }
+}
+
+static double milky_way(double x, double y) {
+    // a band from the lower left to the upper right
+    double d = (x * 0.55 + y - 520.0) / std::sqrt(1 + 0.55 * 0.55);
+    double core = std::exp(-(d * d) / (2 * 70.0 * 70.0));
+    return core * (0.45 + 0.55 * fbm2(x * 0.012, y * 0.012, 3, 77));
+}
+
+static void aurora(Image &im, double base_y, double amp, double height, uint32_t seed, double strength) {
+    for (int x = 0; x < im.w; x++) {
+        double yb = base_y + amp * std::sin(x * 0.0065 + seed) + amp * 0.8 * (fbm1(x * 0.004, 3, seed) - 0.5) * 2;
+        double hh = height * (0.6 + 0.8 * fbm1(x * 0.005 + 9, 2, seed + 3));
+        double rays = 0.35 + 0.65 * std::pow(noise1(x * 0.09, seed + 5), 1.5) * (0.6 + 0.4 * noise1(x * 0.021, seed + 6));
+        double curtain = smooth(0.15, 0.45, fbm1(x * 0.0025, 2, seed + 8));   // gaps between curtains
+        for (int y = (int)(yb - hh) - 2; y <= (int)yb + 8; y++) {
+            if (y < 0 || y >= im.h) continue;
+            double u = (yb - y) / hh;                                            // 0 at the lower edge
+            double lower = smooth(-0.06, 0.02, u);
+            double upper = std::exp(-3.2 * std::max(0.0, u));
+            double k = lower * upper * rays * curtain * strength;
+            Col c = mix(rgb(70, 255, 150), rgb(150, 70, 200), clamp01(u * 1.3 - 0.2));
+            im.add(x, y, c, k);
+        }
+    }
+}
+
+static Image paint_starry_night() {
+    const int W = 800, H = 600;
+    Image im(W, H);
+    Rng rng(0x5EED0001u);
+    const double horizon = 505;
+    Col top = rgb(3, 5, 16), mid = rgb(10, 18, 42), low = rgb(24, 40, 70);
+    for (int y = 0; y < H; y++) {
+        double t = y / horizon;
+        Col c = t < 0.6 ? mix(top, mid, smooth(0, 0.6, t)) : mix(mid, low, smooth(0.6, 1.0, t));
+        for (int x = 0; x < W; x++) im.at(x, y) = c;
+    }
+    // the milky way as a faint haze
+    for (int y = 0; y < (int)horizon; y++)
+        for (int x = 0; x < W; x++) {
+            double m = milky_way(x, y);
+            if (m > 0.02) im.add(x, y, rgb(150, 160, 200), 0.16 * m * smooth(horizon, horizon * 0.6, y));
+        }
+    aurora(im, 330, 28, 150, 11, 0.30);
+    aurora(im, 250, 22, 110, 23, 0.16);
+    stars(im, 1700, horizon, rng, 1.0, nullptr);
+    stars(im, 2600, horizon, rng, 0.0, milky_way);
+
+    // far hills, then the snow-lit clearing and the forest
+    std::vector<double> ridge(W);
+    for (int x = 0; x < W; x++) ridge[x] = horizon - 18 - 30 * fbm1(x * 0.004, 4, 31);
+    for (int x = 0; x < W; x++)
+        for (int y = (int)ridge[x]; y < H; y++) im.blend(x, y, rgb(9, 14, 26), clamp01(y + 1 - ridge[x]));
+    // the forest runs from the hills down to the clearing, the nearer trees taller and darker
+    for (int i = 0; i < 1100; i++) {
+        double x = rng.range(-10, W + 10);
+        int xi = std::clamp((int)x, 0, W - 1);
+        double d = std::pow(rng.uni(), 0.7);                  // 0 on the ridge, 1 at the clearing
+        double foot = lerp(ridge[xi] + 8, 548, d);
+        Col c = mix(rgb(7, 11, 21), rgb(3, 5, 11), d);
+        spruce(im, x, foot, rng.range(12, 30) * (1 + 1.2 * d), c, rgb(0, 0, 0), 0, rng);
+    }
+    for (int y = 535; y < H; y++)
+        for (int x = 0; x < W; x++) {
+            double edge = 535 + 10 * fbm1(x * 0.01, 3, 41);
+            if (y < edge) continue;
+            double n = fbm2(x * 0.02, y * 0.05, 3, 43);
+            Col snow = mix(rgb(26, 36, 60), rgb(46, 60, 92), n * smooth(H, 540, y));
+            im.blend(x, y, snow, clamp01(y + 1 - edge));
+        }
+    // near trees framing both sides
+    for (int i = 0; i < 26; i++) {
+        double side = rng.uni() < 0.5 ? rng.range(-30, 190) : rng.range(620, 830);
+        spruce(im, side, H + 10, rng.range(150, 330), rgb(2, 4, 9), rgb(0, 0, 0), 0, rng);
+    }
+    for (int i = 0; i < 30; i++) spruce(im, rng.range(160, 660), rng.range(552, 575), rng.range(35, 80), rgb(3, 6, 12), rgb(0, 0, 0), 0, rng);
+    return im;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The start menu: a frozen lake at blue hour.
+
+static Image paint_winter_lake() {
+    const int W = 800, H = 600;
+    Image im(W, H);
+    Rng rng(0x5EED0002u);
+    const double horizon = 330;
+    // sky
+    for (int y = 0; y < (int)horizon + 2; y++) {
+        double t = y / horizon;
+        Col c = mix(rgb(14, 22, 52), rgb(58, 78, 130), smooth(0.0, 0.7, t));
+        c = mix(c, rgb(214, 140, 120), smooth(0.62, 1.0, t) * 0.85);
+        c = mix(c, rgb(246, 190, 140), smooth(0.88, 1.0, t) * 0.7);
+        for (int x = 0; x < W; x++) im.at(x, y) = c;
+    }
+    // a few thin clouds catching the last light
+    for (int y = 150; y < 300; y++)
+        for (int x = 0; x < W; x++) {
+            double n = fbm2(x * 0.004, y * 0.03, 4, 5);
+            double k = smooth(0.55, 0.75, n) * smooth(150, 200, y) * smooth(300, 260, y);
+            im.blend(x, y, rgb(150, 110, 130), k * 0.45);
+        }
+    stars(im, 260, 200, rng, 1.0, nullptr);
+    // the moon with its halo
+    glow(im, 170, 105, 90, rgb(180, 190, 230), 0.22);
+    disc(im, 170, 105, 17, 1.2, rgb(244, 240, 222), 1.0);
+    for (int y = 88; y < 123; y++)
+        for (int x = 153; x < 188; x++)
+            if (std::hypot(x + 0.5 - 170, y + 0.5 - 105) < 17)
+                im.blend(x, y, rgb(200, 198, 190), 0.35 * smooth(0.55, 0.8, fbm2(x * 0.15, y * 0.15, 3, 9)));
+    // distant fells, three layers growing nearer and darker
+    struct Layer { double base, amp, freq; Col c; uint32_t seed; };
+    const Layer layers[3] = {
+        {horizon - 2, 70, 0.0035, rgb(112, 104, 150), 51},
+        {horizon + 4, 40, 0.006, rgb(72, 72, 112), 52},
+        {horizon + 8, 16, 0.012, rgb(38, 44, 74), 53},
+    };
+    for (const Layer &l : layers)
+        for (int x = 0; x < W; x++) {
+            double top = l.base - l.amp * clamp01((fbm1(x * l.freq, 5, l.seed) - 0.3) * 2.2);
+            for (int y = (int)top; y < (int)horizon + 12; y++) {
+                double snowcap = (l.seed != 53) ? smooth(top + 14, top, y) * 0.35 : 0;
+                im.blend(x, y, mix(l.c, rgb(196, 180, 200), snowcap), clamp01(y + 1 - top));
+            }
+        }
+    // the far shore's forest
+    for (int i = 0; i < 420; i++)
+        spruce(im, rng.range(-5, W + 5), horizon + 12, rng.range(8, 22), rgb(24, 28, 48), rgb(0, 0, 0), 0, rng);
+    // the frozen lake mirrors the sky, streaked by wind-swept snow
+    const double shore = 420;
+    for (int y = (int)horizon + 12; y < H; y++)
+        for (int x = 0; x < W; x++) {
+            double t = (y - horizon - 12) / (shore - horizon - 12);
+            int my = std::clamp((int)(horizon - (y - horizon - 12) * 2.2), 0, (int)horizon);
+            Col sky = im.at(x, my);
+            Col ice = mix(scale(sky, 0.55), rgb(40, 52, 86), clamp01(t * 0.8));
+            double streak = fbm2(x * 0.003, y * 0.25, 3, 61);
+            ice = mix(ice, rgb(120, 128, 160), smooth(0.5, 0.8, streak) * 0.35);
+            im.at(x, y) = ice;
+        }
+    // snowy foreground with drifts, lit from the sky and darkening towards the viewer
+    for (int x = 0; x < W; x++) {
+        double edge = shore - 22 * fbm1(x * 0.006, 4, 71) + 18 * smooth(400, 800, x);
+        for (int y = (int)edge; y < H; y++) {
+            double depth = (y - edge) / (H - edge + 1);
+            double drift = fbm2(x * 0.008, y * 0.03, 4, 73);
+            Col snow = mix(rgb(112, 126, 168), rgb(44, 52, 84), smooth(0, 1.0, depth));
+            snow = mix(snow, rgb(150, 150, 190), smooth(0.55, 0.75, drift) * 0.3 * (1 - depth));
+            snow = mix(snow, rgb(30, 36, 62), smooth(0.5, 0.3, drift) * 0.3);
+            im.blend(x, y, snow, clamp01(y + 1 - edge));
+        }
+    }
+    // sparkle on the snow
+    for (int i = 0; i < 500; i++) {
+        int x = (int)rng.range(0, W), y = (int)rng.range(shore, H);
+        im.add(x, y, rgb(220, 230, 255), rng.range(0.05, 0.25));
+    }
+    // spruces on the near shore and a big group framing the left side
+    for (int i = 0; i < 16; i++)
+        spruce(im, rng.range(300, 560), shore + rng.range(-6, 6), rng.range(30, 70), rgb(20, 30, 40), rgb(150, 160, 200), 0.6, rng);
+    for (int i = 0; i < 9; i++)
+        spruce(im, rng.range(-40, 250), H + rng.range(0, 30), rng.range(220, 430), rgb(14, 26, 30), rgb(160, 172, 210), 0.75, rng);
+    for (int i = 0; i < 6; i++)
+        spruce(im, rng.range(560, 840), rng.range(470, 620), rng.range(120, 260), rgb(12, 20, 26), rgb(120, 130, 170), 0.55, rng);
+    // the menu stands on the right third: keep it calm and dark
+    darken_columns(im, 430, 650, 0.55);
+    return im;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The farewell: a wide lakeland at sunset.
+
+static Image paint_worldview() {
+    const int W = 800, H = 600;
+    Image im(W, H);
+    Rng rng(0x5EED0003u);
+    const double horizon = 270;
+    const double sun_x = 560, sun_y = 252;
+    for (int y = 0; y < H; y++) {
+        double t = clamp01(y / horizon);
+        Col c = mix(rgb(22, 30, 66), rgb(92, 92, 140), smooth(0.0, 0.6, t));
+        c = mix(c, rgb(236, 150, 96), smooth(0.55, 1.0, t) * 0.9);
+        c = mix(c, rgb(255, 206, 130), smooth(0.85, 1.0, t) * 0.6);
+        for (int x = 0; x < W; x++) im.at(x, y) = c;
+    }
+    // long evening clouds, lit from below near the sun
+    for (int y = 60; y < 250; y++)
+        for (int x = 0; x < W; x++) {
+            double n = fbm2(x * 0.0025, y * 0.022, 5, 7);
+            double k = smooth(0.52, 0.72, n) * smooth(60, 120, y);
+            double lit = std::exp(-std::hypot((x - sun_x) * 0.6, y - sun_y) / 180.0);
+            Col c = mix(rgb(70, 56, 90), rgb(255, 170, 110), clamp01(lit * 1.4));
+            im.blend(x, y, c, k * 0.7);
+        }
+    glow(im, sun_x, sun_y, 260, rgb(255, 170, 90), 0.35);
+    glow(im, sun_x, sun_y, 60, rgb(255, 220, 160), 0.6);
+    disc(im, sun_x, sun_y, 13, 2, rgb(255, 236, 190), 1.0);
+
+    // forested ridges from far to near; the nearer ones break into capes and islands, and lakes
+    // between them mirror the sky and the sun
+    struct Ridge { double base, amp, freq, cut; Col c; double tree; uint32_t seed; };
+    const Ridge ridges[5] = {
+        {horizon + 2, 26, 0.004, 0.0, rgb(128, 100, 130), 2.0, 81},
+        {horizon + 30, 30, 0.005, 0.40, rgb(88, 72, 100), 3.0, 82},
+        {horizon + 84, 40, 0.006, 0.42, rgb(52, 50, 66), 5.0, 83},
+        {horizon + 160, 52, 0.007, 0.40, rgb(28, 34, 38), 8.0, 84},
+        {horizon + 262, 44, 0.008, 0.0, rgb(12, 18, 18), 12.0, 85},
+    };
+    const double lake_top = horizon + 10;
+    for (int y = (int)lake_top; y < H; y++)
+        for (int x = 0; x < W; x++) {
+            int my = std::clamp((int)(2 * lake_top - y), 0, (int)horizon);
+            Col sky = im.at(x, my);
+            double depth = (y - lake_top) / (H - lake_top);
+            double ripple = noise2(x * 0.05, y * 0.7, 90);
+            Col water = mix(scale(sky, 0.8), rgb(26, 28, 48), 0.2 + 0.55 * depth);
+            water = mix(water, rgb(160, 150, 190), smooth(0.6, 0.85, ripple) * 0.12);
+            double shine = std::exp(-std::fabs(x - sun_x) / (10.0 + (y - horizon) * 0.35)) * smooth(0.4, 0.8, ripple);
+            water = mix(water, rgb(255, 204, 140), shine * 0.75);
+            im.at(x, y) = water;
+        }
+    for (int r = 0; r < 5; r++) {
+        const Ridge &rd = ridges[r];
+        for (int x = 0; x < W; x++) {
+            double n = fbm1(x * rd.freq, 5, rd.seed);
+            double h = rd.cut > 0 ? rd.amp * (n - rd.cut) * 2.4 : rd.amp * n;
+            if (h <= 0) continue;
+            double tips = rd.tree * std::pow(noise1(x * (1.6 / rd.tree), rd.seed + 7), 2.0) * smooth(0, 6, h);
+            double top = rd.base - h - tips;
+            double bottom = r == 0 ? lake_top + 2 : r == 4 ? H : rd.base + 3 + h * 0.22;
+            for (int y = (int)top; y < (int)bottom + 1 && y < H; y++) {
+                double tex = noise2(x * 0.25, y * 0.12, rd.seed + 40);            // the forest's grain
+                Col c = scale(rd.c, 0.86 + 0.24 * tex);
+                double rim = std::exp(-(y - top) / 3.0) * std::exp(-std::fabs(x - sun_x) / 300.0);
+                c = mix(c, rgb(240, 150, 90), rim * (0.5 - 0.08 * r));        // sunset on the tree tops
+                double a = clamp01(y + 1 - top) * clamp01(bottom - y);
+                im.blend(x, y, c, a);
+            }
+        }
+        if (r >= 3)
+            for (int i = 0; i < (r == 3 ? 110 : 45); i++) {
+                double x = rng.range(-10, W + 10);
+                int xi = std::clamp((int)x, 0, W - 1);
+                double n = fbm1(xi * rd.freq, 5, rd.seed);
+                double h = rd.cut > 0 ? rd.amp * (n - rd.cut) * 2.4 : rd.amp * n;
+                if (h < 8) continue;
+                spruce(im, x, rd.base - h + rng.range(8, 8 + h * 0.8), rng.range(18, 50) * (r == 3 ? 1.0 : 2.4), scale(rd.c, 0.75), rgb(0, 0, 0), 0, rng);
+            }
+    }
+    // the last light rakes across the nearest ridge tops
+    for (int y = 0; y < H; y++)
+        for (int x = 0; x < W; x++)
+            im.at(x, y) = mix(im.at(x, y), rgb(0, 0, 0), 0.25 * smooth(480, 600, y));
+    return im;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The icon: a snowy spruce under the moon on a rounded night-blue square.
+
+static Image paint_icon() {
+    const int S = 256;
+    Image im(S, S);
+    Rng rng(0x5EED0004u);
+    const double R = 44;  // corner radius
+    for (int y = 0; y < S; y++)
+        for (int x = 0; x < S; x++) {
+            double t = y / (double)S;
+            im.at(x, y) = mix(rgb(8, 16, 44), rgb(36, 62, 112), t);
+            double dx = std::max({R - (x + 0.5), (x + 0.5) - (S - R), 0.0});
+            double dy = std::max({R - (y + 0.5), (y + 0.5) - (S - R), 0.0});
+            double d = std::hypot(dx, dy);
+            im.alpha[(size_t)y * S + x] = clamp01(R - d + 0.5);
+        }
+    for (int i = 0; i < 40; i++) {
+        double x = rng.range(10, 246), y = rng.range(10, 150);
+        double b = rng.uni();
+        disc(im, x, y, 0.4 + b * 1.0, 0.8, rgb(230, 236, 255), 0.5 + 0.5 * b);
+    }
+    glow(im, 182, 72, 110, rgb(170, 190, 240), 0.40);
+    disc(im, 182, 72, 33, 1.2, rgb(252, 246, 214), 1.0);
+    for (int y = 38; y < 106; y++)
+        for (int x = 148; x < 216; x++)
+            if (std::hypot(x + 0.5 - 182, y + 0.5 - 72) < 33)
+                im.blend(x, y, rgb(214, 206, 180), 0.45 * smooth(0.5, 0.75, fbm2(x * 0.08, y * 0.08, 3, 19)));
+    // snowy ground: a gentle hill
+    for (int y = 0; y < S; y++)
+        for (int x = 0; x < S; x++) {
+            double hill = 206 + 0.0009 * (x - 150) * (x - 150);
+            if (y + 1 > hill) im.blend(x, y, mix(rgb(226, 234, 250), rgb(150, 170, 214), smooth(hill, 256, y)), clamp01(y + 1 - hill));
+        }
+    Rng tree(0x7EE);
+    spruce(im, 40, 226, 66, rgb(16, 44, 40), rgb(220, 230, 250), 0.8, tree);
+    spruce(im, 224, 222, 54, rgb(16, 44, 40), rgb(220, 230, 250), 0.8, tree);
+    spruce(im, 112, 234, 196, rgb(14, 54, 42), rgb(236, 242, 255), 0.9, tree);
+    return im;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The logo: HALVORNALAND in bold block letters, golden with a dark outline and a drop shadow.
+
+static const char *const LETTERS[8][10] = {
+    {"H", "##...##", "##...##", "##...##", "##...##", "#######", "##...##", "##...##", "##...##", "##...##"},
+    {"A", ".#####.", "##...##", "##...##", "##...##", "#######", "##...##", "##...##", "##...##", "##...##"},
+    {"L", "##.....", "##.....", "##.....", "##.....", "##.....", "##.....", "##.....", "##.....", "#######"},
+    {"V", "##...##", "##...##", "##...##", "##...##", "##...##", "###.###", ".##.##.", ".#####.", "..###.."},
+    {"O", ".#####.", "##...##", "##...##", "##...##", "##...##", "##...##", "##...##", "##...##", ".#####."},
+    {"R", "######.", "##...##", "##...##", "##...##", "######.", "##.##..", "##..##.", "##...##", "##...##"},
+    {"N", "##...##", "###..##", "###..##", "####.##", "##.####", "##..###", "##..###", "##...##", "##...##"},
+    {"D", "######.", "##...##", "##...##", "##...##", "##...##", "##...##", "##...##", "##...##", "######."},
+};
+
+static const char *const *letter(char ch) {
+    for (const auto &l : LETTERS)
+        if (l[0][0] == ch) return l + 1;
+    return nullptr;
+}
+
+static Image paint_logo() {
+    const int W = 196, H = 45, CW = 2, CH = 4, GAP = 2, X0 = 3, Y0 = 3;
+    const char *text = "HALVORNALAND";
+    std::vector<uint8_t> ink((size_t)W * H, 0);
+    int x = X0;
+    for (const char *p = text; *p; p++) {
+        const char *const *rows = letter(*p);
+        for (int r = 0; rows && r < 9; r++)
+            for (int c = 0; c < 7; c++)
+                if (rows[r][c] == '#')
+                    for (int yy = 0; yy < CH; yy++)
+                        for (int xx = 0; xx < CW; xx++) {
+                            int px = x + c * CW + xx, py = Y0 + r * CH + yy;
+                            if (px >= 0 && px < W && py >= 0 && py < H) ink[(size_t)py * W + px] = 1;
+                        }
+        x += 7 * CW + GAP;
+    }
+    auto has = [&](int px, int py) { return px >= 0 && py >= 0 && px < W && py < H && ink[(size_t)py * W + px]; };
+    Image im(W, H);
+    std::fill(im.alpha.begin(), im.alpha.end(), 0.0);
+    for (int py = 0; py < H; py++)
+        for (int px = 0; px < W; px++) {
+            size_t i = (size_t)py * W + px;
+            if (has(px, py)) {
+                double t = (py - Y0) / (9.0 * CH);
+                Col c = mix(rgb(255, 236, 150), rgb(214, 124, 30), smooth(0.1, 1.0, t));
+                if (!has(px, py - 1) || !has(px - 1, py)) c = mix(c, rgb(255, 250, 220), 0.6);   // bevel light
+                if (!has(px, py + 1) || !has(px + 1, py)) c = mix(c, rgb(120, 60, 10), 0.5);     // bevel shade
+                im.px[i] = c;
+                im.alpha[i] = 1.0;
+                continue;
+            }
+            bool outline = false;
+            for (int dy = -1; dy <= 1 && !outline; dy++)
+                for (int dx = -1; dx <= 1 && !outline; dx++) outline = has(px + dx, py + dy);
+            if (outline) { im.px[i] = rgb(40, 20, 6); im.alpha[i] = 1.0; continue; }
+            bool shadow = false;
+            for (int dy = -1; dy <= 1 && !shadow; dy++)
+                for (int dx = -1; dx <= 1 && !shadow; dx++) shadow = has(px + dx - 2, py + dy - 2);
+            if (shadow) { im.px[i] = rgb(0, 0, 0); im.alpha[i] = 0.55; }
+        }
+    return im;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+int main(int argc, char **argv) {
+    if (argc < 2) { fprintf(stderr, "usage: gen_pictures <working folder>\n"); return 1; }
+    Dir = argv[1];
+    std::string truegfx = Dir + "/truegfx";
+    if (mkdir(truegfx.c_str(), 0755) != 0 && errno != EEXIST) {
+        fprintf(stderr, "gen_pictures: cannot make %s\n", truegfx.c_str());
+        return 1;
+    }
+    bool ok = true;
+    Image night = paint_starry_night();
+    ok = save(night, "tahtitaivas.jpg", false, false) && ok;
+    ok = save(night, "truegfx/tahtitaivas.jpg", false, false) && ok;
+    ok = save(paint_icon(), "oxaicon-256.png", true, true) && ok;
+    ok = save(paint_winter_lake(), "truegfx/bg-oxastart.png", true, false) && ok;
+    ok = save(paint_logo(), "truegfx/logotext.png", true, true) && ok;
+    ok = save(paint_worldview(), "truegfx/bg-worldview.jpg", false, false) && ok;
+    return ok ? 0 : 1;
+}
