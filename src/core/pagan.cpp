@@ -46,18 +46,6 @@ PagantimeStruct pagantime(int day, int month) {
     return p;
 }
 
-// Stands in until the descriptive texts land: the phase of the month with its plain name.
-static const char *monthphase(int day, int month) {
-    static const char *names[12] = {"january", "february", "march", "april", "may", "june", "july",
-                                    "august", "september", "october", "november", "december"};
-    static char buf[64];
-    if (month < 1) month = 1;
-    if (month > 12) month = 12;
-    const char *phase = day < 4 ? "beginning of " : day <= 10 ? "early " : day <= 20 ? "" : day <= 27 ? "late " : "end of ";
-    snprintf(buf, sizeof buf, "%s%s", phase, names[month - 1]);
-    return buf;
-}
-
 static void week_word(int weeks, char *out, size_t size) {
     if (weeks == 1) {
         copy_bounded(out, size, "last");

@@ -1,0 +1,4 @@
+// src/core/maintenance.h -- the game clock and its upkeep.
+#pragma once
+
+void Time();                       // carries minutes into hours and days; the hourly upkeep
