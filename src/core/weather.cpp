@@ -8,16 +8,17 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/config.h"
 #include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "core/weatherengine.h"
 #include "creatures/physical.h"
 #include "items/objunit.h"
+#include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/rooms.h"
-#include "core/config.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"

@@ -1,6 +1,32 @@
-// src/maps/mapquery.h -- small questions about squares of the current map.
+// src/maps/mapquery.h -- small questions about squares of the current map and cells of the world
+// map: heights, indoors, settlements and fields, nearby chars, nearest water and land, shores and
+// islets, and the surface and soil bits of a square.
 #pragma once
+#include <SDL2/SDL.h>
+#include <cstdint>
 
-int indoors(int x, int y);         // 1 under a roof
-int onkokatto(int x, int y);       // the square is roofed
-int onkotulisija(int c);           // the char is a fireplace or a sauna stove
+int Pinnan_Korkeus(int x, int y);
+int indoors(int x, int y);
+int on_kyla(int x, int y, int strict);
+int is_settled_area(int x, int y, int r);
+int on_pelto(int x, int y);
+int got_mc_around(int x, int y, int c, int r);
+int scan_for_mapchar(int x1, int y1, int x2, int y2, int c);
+int etaisyys_veteen(int x, int y, int *wx, int *wy);     // 1000 and (0, 0) when none
+int lahin_maa_tile(int x, int y, int *lx, int *ly);      // 1000 when none
+int bigmap_jarvenranta(int x, int y);
+int bigmap_merenranta(int x, int y);
+int isokartta_vesisto(int x, int y);
+int zoommap_ulkoluoto(int x, int y, int *ox, int *oy);
+SDL_Rect bigxy_zoomrect(int x, int y);
+int birch_leaf_level();
+
+// Surface code in bits 0-2, soil code in bits 3-5 of a `pintakartta` byte.
+int PINTA(int b);
+int MAAPERA(int b);
+int aseta_maaperatyyppi(int b, int v);
+int aseta_MAAPERA(int b, int v);
+int pintakartta_value(int x, int y);
+void Tyhjenna_PINTA(int x, int y);
+int maapera_arvo(int x, int y);
+int maapera_muokattavissa(int x, int y);

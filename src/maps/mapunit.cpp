@@ -1,16 +1,277 @@
 #include "maps/mapunit.h"
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include "core/ownlib.h"
+#include "creatures/crefunc.h"
+#include "maps/area.h"
+#include "maps/zoomstore.h"
+#include "presentation/show.h"
+#include "quests/tehtavat.h"
+#include "screens/quit.h"
+
+uint8_t maailma[MAP_BYTES];
+uint8_t maailma_alltime[MAP_BYTES];
+uint8_t maailma_memorymap[MAP_BYTES];
+uint8_t maailma_alltime_memorymap[MAP_BYTES];
+uint8_t maailma_work[MAP_BYTES];
+uint8_t maailma_attrib[MAP_BYTES];
+uint8_t maailma_worksymbol[MAP_BYTES];
+uint8_t esine_maailma[MAP_BYTES];
+uint8_t pintakartta[MAP_BYTES];
+uint8_t korkeuskartta[MAP_BYTES];
+uint8_t light_map[WORLD_W * WORLD_H];
+
+int Environ = 1;
+int KARTANLATAUSTAPA, KARTANLATAUSEXTRA, KARTANLATAUS_X, KARTANLATAUS_Y;
+uint8_t Sight = 25;
+float MULTIA = 1.0f;
+uint32_t LDist[LINE_COUNT];
+uint8_t LineData[LINE_COUNT][6];
+
+int PlayerDir;
+// The frost and the snow stand here until the weather engine lands.
+MapWeatherLink MapWeather;
+
+// ---- accessors --------------------------------------------------------------------------------
+
+int get_mapchar(int x, int y) { return in_grid(x, y) ? maailma[mapidx(x, y)] : CH_BLANK; }
+int get_maailmachar(int x, int y) { return get_mapchar(x, y); }
+
+void set_mapchar(int x, int y, int c) {
+    if (bigmap()) {
+        set_bigmapchar(x, y, c);
+        return;
+    }
+    if (in_layer(x, y)) maailma[mapidx(x, y)] = (uint8_t)c;
+}
+
+int get_alltime_maailmachar(int x, int y) {
+    return in_grid(x, y) ? maailma_alltime[mapidx(x, y)] : CH_BLANK;
+}
+
+int get_tempchar(int x, int y) { return in_layer(x, y) ? maailma_work[mapidx(x, y)] : ' '; }
+void set_tempchar(int x, int y, int c) {
+    if (in_layer(x, y)) maailma_work[mapidx(x, y)] = (uint8_t)c;
+}
+void set_workchar(int x, int y, int c) {
+    if (in_grid(x, y)) maailma_work[mapidx(x, y)] = (uint8_t)c;
+}
+int get_worksymbol(int x, int y) { return in_grid(x, y) ? maailma_worksymbol[mapidx(x, y)] : 0; }
+void set_worksymbol(int x, int y, int c) {
+    if (in_layer(x, y)) maailma_worksymbol[mapidx(x, y)] = (uint8_t)c;
+}
+int get_tempcol(int x, int y) { return in_grid(x, y) ? maailma_attrib[mapidx(x, y)] : ':'; }
+void set_tempcol(int x, int y, int c) {
+    if (in_grid(x, y)) maailma_attrib[mapidx(x, y)] = (uint8_t)c;
+}
+void set_memorymap(int x, int y, int c) {
+    if (in_layer(x, y)) maailma_memorymap[mapidx(x, y)] = (uint8_t)c;
+}
+int explored_maploc(int x, int y) { return in_layer(x, y) && maailma_memorymap[mapidx(x, y)] != ' '; }
+int get_alltime_memorymap(int x, int y) {
+    return in_layer(x, y) ? maailma_alltime_memorymap[mapidx(x, y)] : CH_BLANK;
+}
+int get_esineita(int x, int y) {
+    if (x == PlayerX && y == PlayerY) return 1;
+    return in_layer(x, y) ? esine_maailma[mapidx(x, y)] : 0;
+}
+void set_esineita(int x, int y, int c) {
+    if (in_layer(x, y)) esine_maailma[mapidx(x, y)] = (uint8_t)c;
+}
+int lighted(int x, int y) { return in_grid(x, y) && light_map[x + WORLD_W * y] == 1; }
+int TyhjaRuutu(int c) { return !terrain_flag(c, TF_BLOCKS); }
+
+// ---- level ------------------------------------------------------------------------------------
+
+int bigmap() {
+    if (memcmp(Plr.mapname, "BIGMAP", 7) == 0) {
+        Environ = 1;
+        return 1;
+    }
+    Environ = 2;
+    Tarkista_Suoritus(2);
+    return 0;
+}
+
+void confirm_alltime_memorymap() {
+    if (bigmap()) memcpy(maailma_alltime_memorymap, maailma_memorymap, MAP_BYTES);
+}
+
+void Nollaa_Kartanlataustapa() {
+    KARTANLATAUSTAPA = KARTANLATAUSEXTRA = KARTANLATAUS_X = KARTANLATAUS_Y = 0;
+}
 
 int koordinaattien_vali(int x1, int y1, int x2, int y2) {
     int dx = abs(x1 - x2), dy = abs(y1 - y2);
     return dx > dy ? dx : dy;
 }
 
-// Stands in until the map layers land: the world map is current when the record names it.
-#include "core/records.h"
-#include <cstring>
-int bigmap() { return strncmp(Plr.mapname, "BIGMAP", sizeof Plr.mapname) == 0; }
+static const int heds_x[8] = {1, 1, 0, -1, -1, -1, 0, 1};
+static const int heds_y[8] = {0, -1, -1, -1, 0, 1, 1, 1};
+int Heds_x(int d) { return (unsigned)d < 8 ? heds_x[d] : 0; }
+int Heds_y(int d) { return (unsigned)d < 8 ? heds_y[d] : 0; }
 
-// Stands in until the map layers land: every square is blank.
-int get_mapchar(int, int) { return 32; }
+int Around(const char *set) {
+    if (!set) return 0;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++) {
+            int c = get_mapchar(PlayerX + dx, PlayerY + dy);
+            for (const char *p = set; *p; p++)
+                if ((uint8_t)*p == c) return 1;
+        }
+    return 0;
+}
+
+int terrain_around(int x, int y, int mask) {
+    int n = 0;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (terrain_flag(get_mapchar(x + dx, y + dy), mask)) n++;
+    return n;
+}
+
+int KorkeusVaalennus(int h) {
+    if (h < 16) return 0;
+    if (h <= 25) return 2 * h;
+    return (int)(h * 2.5);
+}
+
+float Cre_TileScale(int creature) {
+    int months = CreAgeInMonths(creature);
+    if (months <= 3) return 0.4f;
+    if (months <= 6) return 0.5f;
+    if (months <= 12) return 0.75f;
+    if (months <= 18) return 0.85f;
+    if (months <= 24) return 0.9f;
+    return 1.0f;
+}
+
+int middle(int width, const char *text) { return width / 2 - textwidth(text) / 2; }
+
+void SetPlayerAround(int x, int y) {
+    PlayerX = x;
+    PlayerY = y;
+    if (in_grid(x, y) && maailma[mapidx(x, y)] == 'X') return;
+    auto is_free = [](int cx, int cy) { return !terrain_flag(get_mapchar(cx, cy), TF_BLOCKS); };
+    if (is_free(x, y - 1) && y > 1) {
+        PlayerDir = 2;
+        PlayerY = y - 1;
+    } else if (is_free(x, y + 1) && y < 23) {
+        PlayerDir = 6;
+        PlayerY = y + 1;
+    } else if (is_free(x + 1, y) && x < 40) {
+        PlayerDir = 0;
+        PlayerX = x + 1;
+    } else if (is_free(x - 1, y) && x > 1) {
+        PlayerDir = 4;
+        PlayerX = x - 1;
+    } else {
+        PlayerDir = 6;
+        if (y < 35) PlayerY = y + 1;
+    }
+}
+
+void wadestrip() {
+    if (bigmap()) return;
+    for (int y = 0; y < MAP_ROWS; y++)
+        for (int x = 0; x < MAP_STRIDE; x++) {
+            uint8_t c = maailma[mapidx(x, y)];
+            if (c == CH_DEEP_WATER || c == CH_SHALLOW_WATER) set_mapchar(x, y, CH_WADE_WATER);
+        }
+}
+
+// ---- season, daylight and sight lines ---------------------------------------------------------
+
+static int season_of(int month) {
+    if (month == 4 || month == 5) return 1;
+    if (month == 6 || month == 7) return 2;
+    if (month >= 8 && month <= 10) return 3;
+    return 4;
+}
+
+int PLRSEASON() { return season_of(Plr.month); }
+
+static const float daylight_by_hour[21] = {0.05f, 0.1f, 0.2f, 0.3f, 0.45f, 0.65f, 0.8f, 0.9f, 1.0f, 0.95f, 0.95f,
+                                           0.95f, 0.8f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f};
+
+float daylight_factor(int month, int hour) {
+    float f = (hour >= 1 && hour <= 20) ? daylight_by_hour[hour] : 0.05f;
+    switch (season_of(month)) {
+    case 1: f += 0.35f; break;
+    case 2: f += 0.5f; break;
+    case 3: f += 0.1f; break;
+    default: f *= 0.8f; break;
+    }
+    return f > 1.0f ? 1.0f : f;
+}
+
+void sight_fix(int month, int hour) {
+    float f = daylight_factor(month, hour);
+    int range = (int)ceilf((float)Sight * f);
+    if (range < 1) range = 1;
+    if (range > Sight) range = Sight;
+    CalculateLDist(range);
+    MULTIA = f;
+}
+
+int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_t errsize) {
+    FILE *f = fopen(path, "r");
+    if (!f) {
+        snprintf(err, errsize, "Oxa couldn't open linedist.arr");
+        return 0;
+    }
+    char line[20];
+    int n = 0;
+    while (n < LINE_COUNT && fgetstr(line, sizeof line, f)) {
+        char *end = nullptr;
+        double v = strtod(line, &end);
+        if (end == line || !(v >= 0.0 && v <= 1.0)) {
+            fclose(f);
+            snprintf(err, errsize, "Oxa: linedist.arr line %d is not a number from 0 to 1", n + 1);
+            return 0;
+        }
+        factors[n++] = v;
+    }
+    fclose(f);
+    if (n < LINE_COUNT) {
+        snprintf(err, errsize, "Oxa: linedist.arr holds %d numbers, %d needed", n, (int)LINE_COUNT);
+        return 0;
+    }
+    return 1;
+}
+
+void CalculateLDist(int range) {
+    double factor[LINE_COUNT];
+    char err[128];
+    if (!read_linedist("linedist.arr", factor, err, sizeof err)) oxa_quit(err);
+    for (int k = 0; k < LINE_COUNT; k++) LDist[k] = (uint32_t)ceil((range - 1) * factor[k]);
+}
+
+// Step patterns of the 46 sight lines: line k turns along the minor axis on the set bits of its
+// 40-bit pattern, from none (straight) to all (diagonal).
+static const uint8_t line_patterns[LINE_COUNT][5] = {
+    {0x00, 0x00, 0x00, 0x00, 0x00}, {0x00, 0x00, 0x00, 0x08, 0x00}, {0x00, 0x02, 0x00, 0x00, 0x00},
+    {0x00, 0x40, 0x00, 0x08, 0x00}, {0x01, 0x00, 0x04, 0x00, 0x10}, {0x04, 0x00, 0x40, 0x08, 0x00},
+    {0x08, 0x02, 0x01, 0x00, 0x40}, {0x08, 0x08, 0x08, 0x08, 0x08}, {0x10, 0x20, 0x40, 0x80, 0x81},
+    {0x10, 0x41, 0x02, 0x08, 0x20}, {0x20, 0x82, 0x10, 0x41, 0x08}, {0x21, 0x08, 0x21, 0x08, 0x42},
+    {0x21, 0x10, 0x84, 0x42, 0x11}, {0x22, 0x21, 0x11, 0x08, 0x88}, {0x22, 0x22, 0x22, 0x22, 0x22},
+    {0x44, 0x44, 0x88, 0x91, 0x11}, {0x44, 0x89, 0x12, 0x24, 0x48}, {0x48, 0x92, 0x44, 0x91, 0x24},
+    {0x49, 0x24, 0x89, 0x24, 0x92}, {0x49, 0x25, 0x24, 0x92, 0x49}, {0x4a, 0x49, 0x49, 0x29, 0x25},
+    {0x52, 0x52, 0x92, 0x94, 0x94}, {0x52, 0x94, 0xa5, 0x4a, 0x52}, {0x54, 0xa9, 0x4a, 0x95, 0x2a},
+    {0x55, 0x2a, 0x95, 0x4a, 0xa5}, {0x55, 0x54, 0xaa, 0xa9, 0x55}, {0x55, 0x55, 0x55, 0x55, 0x55},
+    {0xaa, 0xaa, 0xaa, 0xaa, 0xaa}, {0xaa, 0xab, 0x55, 0x55, 0xaa}, {0xaa, 0xd5, 0x6a, 0xb5, 0x5a},
+    {0xab, 0x5a, 0xb5, 0x6a, 0xd6}, {0xad, 0x6b, 0x5a, 0xd6, 0xb5}, {0xad, 0xad, 0xad, 0xad, 0xad},
+    {0xb6, 0xb6, 0xdb, 0x6b, 0x6d}, {0xb6, 0xdb, 0x6e, 0xdb, 0x6d}, {0xbb, 0x6e, 0xdb, 0xb6, 0xed},
+    {0xbb, 0xb7, 0x76, 0xee, 0xdd}, {0xdd, 0xdd, 0xdd, 0xdd, 0xdd}, {0xdd, 0xef, 0x77, 0xbb, 0xdd},
+    {0xde, 0xfb, 0xde, 0xf7, 0xde}, {0xef, 0xbe, 0xfb, 0xef, 0xdf}, {0xef, 0xef, 0xef, 0xdf, 0xdf},
+    {0xfb, 0xfe, 0xff, 0xbf, 0xef}, {0xfe, 0xff, 0xfd, 0xff, 0xfb}, {0xff, 0xfd, 0xff, 0xff, 0xff},
+    {0xff, 0xff, 0xff, 0xff, 0xff},
+};
+
+void InitSines() {
+    for (int k = 0; k < LINE_COUNT; k++) memcpy(&LineData[k][1], line_patterns[k], 5);
+}

@@ -1,6 +1,101 @@
-// src/maps/mapunit.h -- the map layers and their accessors.
+// src/maps/mapunit.h -- the map layers and their accessors: both levels of the world (the world map and
+// the 5 x 5 local maps of the local area) in one set of byte layers, the bounded accessors, the world
+// files, whole-map edits, compass steps and the player's sight range with the sight-line tables.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 
+#include <SDL2/SDL.h>
+
+#include "maps/maps.h"
+#include "maps/plrlink.h"
+
+// ---- layers (MAP_STRIDE x MAP_ROWS bytes each) ------------------------------------------------
+extern uint8_t maailma[MAP_BYTES];                    // the current map
+extern uint8_t maailma_alltime[MAP_BYTES];            // the permanent world; image of "WORLD.DAT"
+extern uint8_t maailma_memorymap[MAP_BYTES];          // what the player remembers of the current map
+extern uint8_t maailma_alltime_memorymap[MAP_BYTES];  // the remembered world; image of "WORLD.PLM"
+extern uint8_t maailma_work[MAP_BYTES];               // explored during this visit
+extern uint8_t maailma_attrib[MAP_BYTES];             // view attribute, ':' not in view
+extern uint8_t maailma_worksymbol[MAP_BYTES];         // symbol drawn on this visit
+extern uint8_t esine_maailma[MAP_BYTES];              // non-zero where something stands
+extern uint8_t pintakartta[MAP_BYTES];                // surface and soil bits
+extern uint8_t korkeuskartta[MAP_BYTES];              // heights of the current map
+extern uint8_t light_map[WORLD_W * WORLD_H];          // stride 3072; 1 = lit
+
+extern int Environ;                                   // 1 world map, 2 local area
+extern int KARTANLATAUSTAPA, KARTANLATAUSEXTRA, KARTANLATAUS_X, KARTANLATAUS_Y;
+extern uint8_t Sight;                                 // full sight range in squares
+extern float MULTIA;                                  // daylight factor last applied
+constexpr int LINE_COUNT = 46;
+extern uint32_t LDist[LINE_COUNT];                    // sight length of each line
+extern uint8_t LineData[LINE_COUNT][6];               // bytes 1..5: the 40-bit step pattern
+
+// Index of a cell in a layer; callers check the bounds first.
+inline size_t mapidx(int x, int y) { return (size_t)x + (size_t)MAP_STRIDE * (size_t)y; }
+// Inside the used grid (3072 x 2048) and inside the arrays (3073 x 2049).
+inline bool in_grid(int x, int y) { return (unsigned)x < WORLD_W && (unsigned)y < WORLD_H; }
+inline bool in_layer(int x, int y) { return (unsigned)x < MAP_STRIDE && (unsigned)y < MAP_ROWS; }
+
+// ---- accessors: reads outside answer the layer's blank, writes outside are ignored -----------
+int get_mapchar(int x, int y);
+int get_maailmachar(int x, int y);
+void set_mapchar(int x, int y, int c);
+int get_alltime_maailmachar(int x, int y);
+int set_bigmapchar(int x, int y, int c);             // 1 when "WORLD.DAT" took the change
+int get_tempchar(int x, int y);
+void set_tempchar(int x, int y, int c);
+void set_workchar(int x, int y, int c);
+int get_worksymbol(int x, int y);
+void set_worksymbol(int x, int y, int c);
+int get_tempcol(int x, int y);
+void set_tempcol(int x, int y, int c);
+void set_memorymap(int x, int y, int c);
+int explored_maploc(int x, int y);
+int get_alltime_memorymap(int x, int y);
+int get_esineita(int x, int y);
+void set_esineita(int x, int y, int c);
+int lighted(int x, int y);
+int TyhjaRuutu(int c);
+
+// ---- level, world files and whole-map edits ---------------------------------------------------
+int bigmap();
+void confirm_alltime_memorymap();
+void Nollaa_Kartanlataustapa();
 int koordinaattien_vali(int x1, int y1, int x2, int y2);   // step distance
-int bigmap();                      // 1 while the current map is the world map
-int get_mapchar(int x, int y);     // terrain char of the current map; 32 outside the grid
+int Heds_x(int d);
+int Heds_y(int d);
+int Around(const char *set);
+int terrain_around(int x, int y, int mask);
+int KorkeusVaalennus(int h);
+float Cre_TileScale(int creature);
+int middle(int width, const char *text);
+void SetPlayerAround(int x, int y);
+void fordmaker();
+void wadestrip();
+void Mapcopy_ZoomToCurrent(SDL_Rect rect);
+
+// ---- the data pools of the world map and of the current map -----------------------------------
+void Tyhjenna_Kohta(int x, int y);
+void Tallenna_IsoData_Muistitiedostoon();
+int Tallenna_Bigmap_DATA();                           // 1 when "DATA.DAT" was written whole
+int SaveIsoData();
+int ConfirmIsoData();                                 // 0 leaves the world pool as it was
+int save_playermap(const char *name);                 // 1 when every file was written whole
+
+// The character folder's world files; each answers 1 when the file was written whole.
+const char *map_charpath();
+int write_world_files();                              // "WORLD.DAT" and "WORLD.PLM" from the current layers
+// The last file fault of the map files, for the player's note; "" when none.
+const char *map_file_error();
+void map_clear_file_error();
+
+// ---- season, daylight and sight lines ---------------------------------------------------------
+int PLRSEASON();
+void sight_fix(int month, int hour);
+float daylight_factor(int month, int hour);
+void CalculateLDist(int range);
+void InitSines();
+// Reads the 46 factors of a line-length file; 0 with a message in `err` when the file is missing,
+// holds fewer than 46 numbers or a value outside 0..1.
+int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_t errsize);

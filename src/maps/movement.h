@@ -1,5 +1,6 @@
-// src/maps/movement.h -- the player's movement and facing.
+// src/maps/movement.h -- moving the player and the creatures over the map.
 #pragma once
 
-extern int PlayerDir;              // the player's facing, 0 east counter-clockwise to 7 south-east
-char *movement_desc();             // the movement mode as text
+int avovesi(int x, int y);        // open water; x = -1 tests the 3 x 3 squares around the player
+int WaterwayCheck(int x, int y);  // the player entered water at x, y
+char *movement_desc();            // the movement mode as text

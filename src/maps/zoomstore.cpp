@@ -1,13 +1,435 @@
-// Stands in until the local-map store lands: only the placement rule of the local area.
 #include "maps/zoomstore.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "core/datafunc.h"
+#include "core/ownlib.h"
+#include "creatures/crefunc.h"
+#include "maps/korkeus_main.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/notelink.h"
+
+ZoomStruct Zoom;
+ZoomStruct ZoomTemp;
+
+enum { TYPE_CREATURE = 4, TYPE_TRAP = 27, TYPE_NET = 28 };
+
+// ---- coordinates ------------------------------------------------------------------------------
 
 static int find_zoom(int v, int border) {
     for (int k = -2; k <= 2; k++) {
-        int start = 200 - border + k * (64 + 2 * border);
+        int start = AREA_CENTRE - border + k * (64 + 2 * border);
         if (v >= start && v < start + 64 + border) return k;
     }
     return 2;
 }
-
 int find_zoom_x(int v, int border) { return find_zoom(v, border); }
 int find_zoom_y(int v, int border) { return find_zoom(v, border); }
+
+// ---- the two files ----------------------------------------------------------------------------
+// Record n of "ZOOMMAPS.DAT" starts at n x 88,392 and is named by entry n of "ZOOMINDEX.DAT". A record
+// is written in place before the index names it, and the index is always replaced whole, so the
+// index never names a record that was not written whole.
+
+static void store_path(char *buf, size_t size, const char *name) {
+    snprintf(buf, size, "%s/%s", map_charpath(), name);
+}
+
+static long file_size(const char *path) {
+    struct stat st;
+    return stat(path, &st) == 0 ? (long)st.st_size : -1;
+}
+
+static bool read_index(std::vector<ZoomIndex> &entries) {
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMINDEX.DAT");
+    entries.clear();
+    FILE *f = fopen(path, "rb");
+    if (!f) return false;
+    ZoomIndex e;
+    while (fread(&e, sizeof e, 1, f) == 1) entries.push_back(e);   // a cut entry at the end is ignored
+    fclose(f);
+    return true;
+}
+
+static bool write_index(const std::vector<ZoomIndex> &entries) {
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMINDEX.DAT");
+    return write_atomic(path, entries.data(), entries.size() * sizeof(ZoomIndex));
+}
+
+static void dummy_record(ZoomStruct &z) {
+    memset(&z, 0, sizeof z);
+    memset(z.chars, CH_GROUND, sizeof z.chars);
+    memset(z.memory, ' ', sizeof z.memory);
+    z.x = z.y = -1;
+}
+
+// Rebuilds a lost index from the cells written in the records themselves; when a cell was stored more
+// than once the last record holds it.
+static bool rebuild_index(const char *maps_path, long size) {
+    std::vector<ZoomIndex> entries;
+    entries.push_back({0, -1, -1});
+    FILE *f = fopen(maps_path, "rb");
+    if (!f) return false;
+    long records = size / ZOOM_RECORD_BYTES;
+    for (long n = 1; n < records; n++) {
+        int32_t cell[2];
+        if (fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) != 0 || fread(cell, sizeof cell, 1, f) != 1) break;
+        bool usable = in_grid(cell[0], cell[1]);
+        for (ZoomIndex &e : entries)
+            if (usable && e.x == cell[0] && e.y == cell[1]) e.x = e.y = -1;
+        entries.push_back({0, usable ? cell[0] : -1, usable ? cell[1] : -1});
+    }
+    fclose(f);
+    return write_index(entries);
+}
+
+// Makes sure both files stand: a missing pair is created with the dummy; a missing index is rebuilt
+// from the maps, never by emptying them; an index whose maps are gone is reset to the dummy.
+static bool store_ready() {
+    char index_path[1100], maps_path[1100];
+    store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
+    store_path(maps_path, sizeof maps_path, "ZOOMMAPS.DAT");
+    const bool have_index = own_isfile(index_path);
+    const long maps_size = file_size(maps_path);
+    if (have_index && maps_size >= ZOOM_RECORD_BYTES) return true;
+    if (!have_index && maps_size >= ZOOM_RECORD_BYTES) {
+        if (rebuild_index(maps_path, maps_size)) return true;
+        map_debuglog("_system", "ZOOMINDEX.DAT couldn't be rebuilt in %s", map_charpath());
+        return false;
+    }
+    static ZoomStruct dummy;
+    dummy_record(dummy);
+    const ZoomIndex first = {0, -1, -1};
+    if (!write_atomic(maps_path, &dummy, sizeof dummy) || !write_atomic(index_path, &first, sizeof first)) {
+        map_debuglog("_system", "the local-map store couldn't be created in %s", map_charpath());
+        return false;
+    }
+    return true;
+}
+
+int ZoomMapPos(int x, int y) {
+    if (!store_ready()) return 0;
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMINDEX.DAT");
+    FILE *f = fopen(path, "rb");
+    if (!f) return 0;
+    ZoomIndex e;
+    int n = 0, found = 0;
+    while (fread(&e, sizeof e, 1, f) == 1) {
+        if (e.x == x && e.y == y) {
+            found = n;
+            break;
+        }
+        n++;
+    }
+    fclose(f);
+    return found;
+}
+
+void ZoomMap_Clear() {
+    memset(Zoom.chars, CH_GROUND, sizeof Zoom.chars);
+    memset(Zoom.memory, ' ', sizeof Zoom.memory);
+    memset(Zoom.surface, 0, sizeof Zoom.surface);
+    memset(Zoom.data, 0, sizeof Zoom.data);
+}
+
+int load_zoommap(int x, int y) {
+    ZoomMap_Clear();
+    int n = ZoomMapPos(x, y);
+    if (n == 0) return 0;
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMMAPS.DAT");
+    FILE *f = fopen(path, "rb");
+    if (!f) return 0;
+    static ZoomStruct staging;
+    bool ok = fseek(f, (long)n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fread(&staging, sizeof staging, 1, f) == 1;
+    fclose(f);
+    // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear.
+    if (!ok || staging.x != x || staging.y != y) {
+        map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
+        return 0;
+    }
+    memcpy(&Zoom, &staging, sizeof Zoom);
+    return 1;
+}
+
+static bool write_record(long n) {
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMMAPS.DAT");
+    FILE *f = fopen(path, "r+b");
+    if (!f) return false;
+    bool ok = fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fwrite(&Zoom, sizeof Zoom, 1, f) == 1;
+    ok = fflush(f) == 0 && ok;
+    ok = fclose(f) == 0 && ok;
+    return ok;
+}
+
+// ---- saving one map ---------------------------------------------------------------------------
+
+static int is_settlement_char(int c) { return c == 30 || c == 210 || c == 211 || c == 239; }
+
+static int is_built(int c) {
+    switch (c) {
+    case 40: case 95: case 188: case 191: case 192: case 196: case 200: case 208: case 217: case 218: return 1;
+    default: return 0;
+    }
+}
+
+static int has_abandon_mark(int x, int y) {
+    for (const ZoomExtraStruct &z : ZoomExtra)
+        if ((int16_t)z.x == x && z.y == y && z.abandoned == 'd') return 1;
+    return 0;
+}
+
+// An abandoned settlement takes its culture's nearby blocks with it when no live settlement is left.
+static void abandon_settlement(int x, int y) {
+    const int culture = get_alltime_kulttuuri(x, y);
+    const int bx0 = (x >> 5) - 1, by0 = (y >> 5) - 1;
+    int all_abandoned = 1;
+    for (int bx = bx0; bx <= bx0 + 3; bx++)
+        for (int by = by0; by <= by0 + 3; by++) {
+            if (bx < 0 || by < 0 || bx >= WORLD_W / 32 || by >= WORLD_H / 32) continue;
+            int alive = 0;
+            for (int cx = bx * 32; cx < bx * 32 + 32; cx++)
+                for (int cy = by * 32; cy < by * 32 + 32; cy++) {
+                    if ((cx == x && cy == y) || !is_settlement_char(get_alltime_maailmachar(cx, cy))) continue;
+                    if (has_abandon_mark(cx, cy)) {
+                        alive = 0;
+                    } else {
+                        alive = 1;
+                        all_abandoned = 0;
+                    }
+                }
+            if (!alive && get_alltime_kulttuuri(bx * 32, by * 32) == culture) set_alltime_kulttuuri(bx * 32, by * 32, 10);
+        }
+    if (all_abandoned) set_alltime_kulttuuri(x, y, 10);
+}
+
+int save_zoommap(int x, int y, int flags) {
+    Zoom.x = x;
+    Zoom.y = y;
+    const int n = ZoomMapPos(x, y);
+    ZoomExtraStruct &info = ZoomExtra[zoomextra_kohta(x, y)];
+    info.x = (uint16_t)x;
+    info.y = (uint16_t)y;
+    info.trapflags = 0;
+    info.dwelling = 0;
+
+    for (const DataStruct &d : Zoom.data) {
+        if (d.type == TYPE_TRAP) info.trapflags |= 4;
+        if (d.type == TYPE_NET) info.trapflags |= 2;
+    }
+
+    const int settled = on_kyla(x, y, 1);
+    int built = 0;
+    for (int row = 0; row < ZOOM_SIDE; row++)
+        for (int col = 0; col < ZOOM_SIDE; col++) {
+            int i = row * ZOOM_SIDE + col, c = Zoom.chars[i];
+            if (!settled && ((c == 31 && Zoom.memory[i] != ' ') || c == 41)) {
+                info.dwelling |= c == 31 ? 2 : 8;
+                info.dwell_x = (uint16_t)col;
+                info.dwell_y = (uint16_t)row;
+            }
+            built += is_built(c);
+        }
+
+    if (is_settlement_char(get_alltime_maailmachar(x, y))) {
+        int abandoned = 0;
+        if (built <= 3) {
+            if (get_alltime_kulttuuri(x, y) != 10) abandoned = 1;
+            set_bigmapchar(x, y, CH_GROUND);
+        }
+        if (!bigmap() && !Cre_home_people(x, y, get_alltime_kulttuuri(x, y))) abandoned = 1;
+        if (abandoned && !(flags & 1)) {
+            info.abandoned = 'd';
+            abandon_settlement(x, y);
+        }
+    } else if (built > 3) {
+        info.dwelling |= 4;
+        info.dwell_x = info.dwell_y = 64;
+    }
+
+    if (!store_ready()) return 0;
+    if (n != 0) return write_record(n) ? 1 : 0;
+    std::vector<ZoomIndex> entries;
+    if (!read_index(entries) || entries.empty()) return 0;
+    if (!write_record((long)entries.size())) return 0;
+    entries.push_back({0, x, y});
+    return write_index(entries) ? 1 : 0;
+}
+
+void ZoomMap_Remove(int x, int y) {
+    int n = ZoomMapPos(x, y);
+    if (n == 0) return;
+    std::vector<ZoomIndex> entries;
+    if (read_index(entries) && n < (int)entries.size()) {
+        entries[n].x = entries[n].y = -1;
+        if (!write_index(entries)) map_debuglog("_system", "ZOOMINDEX.DAT couldn't be written");
+    }
+    remove_ZoomExtra(x, y);
+}
+
+// ---- between the store and the local area -----------------------------------------------------
+
+static int in_local_map(const DataStruct &d, int zx, int zy) {
+    int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
+    return d.x >= x0 && d.x < x0 + 64 && d.y >= y0 && d.y < y0 + 64;
+}
+
+void dataextract(int zx, int zy) {
+    const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
+    memset(Zoom.data, 0, sizeof Zoom.data);
+    for (int row = 0; row < ZOOM_SIDE; row++) {
+        size_t from = mapidx(x0, y0 + row);
+        memcpy(&Zoom.chars[row * 64], &maailma[from], 64);
+        memcpy(&Zoom.memory[row * 64], &maailma_memorymap[from], 64);
+        memcpy(&Zoom.surface[row * 64], &pintakartta[from], 64);
+        memcpy(&Zoom.height[row * 64], &korkeuskartta[from], 64);
+    }
+    for (int pass = 0; pass < 10; pass++) {
+        int count = 0, last = -1;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type != 0 && in_local_map(Data[i], zx, zy)) {
+                count++;
+                last = i;
+            }
+        if (count < 1901) break;
+        map_debuglog("_system", "dataextract: cleanup entries initialized");
+        rmDatas(100, Data[last].x, Data[last].y);
+        Siivoa_DATA();
+    }
+    int stored = 0;
+    for (int i = 0; i < DATA_MAX && stored < ZOOM_RECORDS; i++) {
+        if (Data[i].type == 0 || !in_local_map(Data[i], zx, zy)) continue;
+        DataStruct &d = Zoom.data[stored++];
+        d = Data[i];
+        d.x = (uint16_t)(d.x - x0);
+        d.y = (uint16_t)(d.y - y0);
+    }
+}
+
+void zoomset_maailma(int zx, int zy) {
+    const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
+    for (int row = 0; row < ZOOM_SIDE; row++) {
+        size_t to = mapidx(x0, y0 + row);
+        memcpy(&maailma[to], &Zoom.chars[row * 64], 64);
+        memcpy(&maailma_memorymap[to], &Zoom.memory[row * 64], 64);
+        memcpy(&pintakartta[to], &Zoom.surface[row * 64], 64);
+        memcpy(&korkeuskartta[to], &Zoom.height[row * 64], 64);
+    }
+    int slot = 0, full = 0;
+    for (const DataStruct &z : Zoom.data) {
+        if (z.type == 0) continue;
+        while (!full) {
+            while (slot < DATA_MAX && slot <= 9900 && Data[slot].type != 0) slot++;
+            if (slot <= 9900 && slot < DATA_MAX) break;
+            if (Siisti_DATA(100) > 0) {
+                Siivoa_DATA();
+                slot = 0;
+            } else {
+                map_debuglog("_system", "!zoomset_maailma! Data-struct full");
+                full = 1;
+            }
+        }
+        if (full) break;
+        Data[slot] = z;
+        Data[slot].x = (uint16_t)(z.x + x0);
+        Data[slot].y = (uint16_t)(z.y + y0);
+        slot++;
+    }
+}
+
+void Zoomer(int x, int y) {
+    for (int zy = -2; zy <= 2; zy++)
+        for (int zx = -2; zx <= 2; zx++) {
+            load_zoommap(x + zx, y + zy);
+            zoomset_maailma(zx, zy);
+        }
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == TYPE_CREATURE) map_debuglog("zoomer", "Zoomer(%d,%d) DATA #%d cr:%u", x, y, i, Data[i].id);
+    map_debuglog("zoomer", "zoomer end");
+}
+
+int zoomsave() {
+    int stored = 1;
+    const int px = find_zoom_x(PlayerX, 0), py = find_zoom_y(PlayerY, 0);
+    const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
+    for (int zy = -2; zy <= 2; zy++)
+        for (int zx = -2; zx <= 2; zx++) {
+            map_debuglog("zoomsave", "zoomsave %d,%d of %d,%d", zx, zy, cx, cy);
+            dataextract(zx, zy);
+            ZoomExtraStruct &info = ZoomExtra[zoomextra_kohta(cx + zx, cy + zy)];
+            info.x = (uint16_t)(cx + zx);
+            info.y = (uint16_t)(cy + zy);
+            info.lastday = (uint16_t)(Plr.daynumber & 0xffff);
+            if (zx == px && zy == py) {
+                info.last_x = (uint32_t)(PlayerX - (AREA_CENTRE + 64 * zx) + 1);
+                info.last_y = (uint32_t)(PlayerY - (AREA_CENTRE + 64 * zy) + 1);
+            }
+            if (!save_zoommap(cx + zx, cy + zy, 0)) {
+                map_debuglog("zoomsave", "local map %d,%d couldn't be stored", cx + zx, cy + zy);
+                stored = 0;
+            }
+        }
+    return stored;
+}
+
+void Aseta_TERRAIN_Korkeus_Relmap(int x, int y) {
+    for (int row = 0; row < ZOOM_SIDE; row++)
+        for (int col = 0; col < ZOOM_SIDE; col++) Zoom.height[row * 64 + col] = (uint8_t)rel_korkeus(x, y, col, row);
+}
+
+// ---- the keep test ----------------------------------------------------------------------------
+
+int zoommap_important(int daylag) {
+    int M = 0, O = 0, L = 0, keep_mark = 0;
+    for (uint8_t m : Zoom.memory) M += m != ' ';
+    for (const DataStruct &d : Zoom.data) {
+        switch (d.type) {
+        case 0: case 'A': case 9: case 10: case 'B': case 'c': case 'X': break;
+        default: if (d.id >= 50000) O++;
+        }
+        if (d.type == TYPE_CREATURE) L++;
+        if (d.type == 'w') keep_mark = 1;
+    }
+    auto decide = [&](int keep, const char *prefix) {
+        map_debugfile("zi_debug.txt", "%s%s\t\t\t%d --  memloc: %d   obj: %d   life: %d\n", prefix,
+                      keep ? "IMPORTANT" : "", daylag, M, O, L);
+        return keep;
+    };
+    if (keep_mark) return decide(1, "");
+    if (L == 0 && M == 0) return decide(0, "XXX  ");
+    if (daylag >= 150 && daylag <= 219 &&
+        ((M == 0 && L < 2 && O == 0) || (M <= 32 && L == 0 && O < 2) || (L == 0 && M <= 64 && O <= 1)))
+        return decide(0, "***  ");
+    if (daylag < 180) return decide(1, "");
+    if ((M == 0 && L < 2) || (M == 0 && L <= 2 && O == 0) || (M <= 64 && O == 0 && L <= 1) ||
+        (M <= 128 && O < 2 && L == 0) || (M <= 256 && O == 0 && L == 0))
+        return decide(0, "REJ (daylag>=180)   ");
+    if (daylag < 280) return decide(1, "");
+    if (!((M > 384 || L > 0 || O > 0) && (L > 1 || M > 256 || O > 1) && (L > 1 || M > 128 || O > 0) &&
+          (L > 2 || M > 0 || O > 1)))
+        return decide(0, "REJ (daylag>=280)   ");
+    if (daylag < 365) return decide(1, "");
+    if (!((L > 2 || (M > 0 && (L > 1 || M > 64 || O > 2))) && (M > 256 || L > 0 || O > 1) &&
+          (L > 0 || M > 512 || O > 0)))
+        return decide(0, "!!!  ");
+    if (daylag < 547) return decide(1, "");
+    if (!((M > 512 || L > 1 || O > 2) && (L > 0 || M > 1024 || O > 1))) return decide(0, "!!!  ");
+    if (daylag < 730) return decide(1, "");
+    if (!((L > 1 || M > 256 || O > 2) && (L > 1 || M > 1024 || O > 1) && (L > 0 || M > 2048 || O > 0)))
+        return decide(0, "!!!  ");
+    if (daylag < 1460) return decide(1, "");
+    if (!((M > 512 || L > 1 || O > 2) && (L > 1 || M > 2048 || O > 1) && (L > 0 || M > 3096 || O > 0)))
+        return decide(0, "!!!  ");
+    return decide(1, "");
+}

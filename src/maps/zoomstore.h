@@ -1,6 +1,23 @@
-// src/maps/zoomstore.h -- the store of local maps and the placement of the 5 x 5 local area.
+// src/maps/zoomstore.h -- the store of local maps: "ZOOMINDEX.DAT" names the world cell of each record
+// of "ZOOMMAPS.DAT"; every local map passes through the one-record buffer `Zoom` on its way between
+// the store and the local area of the current map.
 #pragma once
+#include "maps/maps.h"
 
-// Offset -2..2 of the local map whose span (64 + border squares) holds v; 2 when none does.
-int find_zoom_x(int v, int border);
+extern ZoomStruct Zoom;
+extern ZoomStruct ZoomTemp;        // the world generator's second buffer
+
+int find_zoom_x(int v, int border);  // local-map offset -2..2 of a current-map column
 int find_zoom_y(int v, int border);
+
+int ZoomMapPos(int x, int y);      // record number of a world cell, 0 when not stored
+void ZoomMap_Clear();
+int load_zoommap(int x, int y);    // 1 loaded, 0 not stored or unreadable
+int save_zoommap(int x, int y, int flags);   // 1 stored; flags bit 1 skips the abandonment step
+void ZoomMap_Remove(int x, int y);
+void dataextract(int zx, int zy);
+void zoomset_maailma(int zx, int zy);
+void Zoomer(int x, int y);
+int zoomsave();                    // 1 when all 25 local maps were stored
+void Aseta_TERRAIN_Korkeus_Relmap(int x, int y);
+int zoommap_important(int daylag);

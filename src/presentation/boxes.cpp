@@ -13,6 +13,7 @@
 #include "core/weatherengine.h"
 #include "creatures/physical.h"
 #include "maps/movement.h"
+#include "maps/plrlink.h"
 #include "maps/shading.h"
 #include "presentation/input.h"
 #include "presentation/notes.h"

@@ -19,6 +19,7 @@
 #include "maps/mapborder.h"
 #include "maps/mapdraw.h"
 #include "maps/movement.h"
+#include "maps/plrlink.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"

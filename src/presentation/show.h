@@ -155,7 +155,8 @@ int render_sanataulukko(SDL_Renderer *r, int x, int y, int width, int mode, SDL_
 int toTex_sanataulukko(SDL_Texture *t, int x, int y, int width, int mode, SDL_Color colour, int style);
 int sanataulukko_height(int width);
 char *getst(uint32_t colour, int maxlen);
-char *Master_gettext(int x, int y, int maxlen, const char *initial, uint32_t colour, uint32_t bgcolour);
+// Renderer colours: the field is drawn in flipper mode, not on the screen surface.
+char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color colour, SDL_Color bgcolour);
 
 // ---- drawing primitives -----------------------------------------------------------------------
 extern int METERBAR_COLOR, METERBAR_SECTION;
@@ -208,7 +209,7 @@ extern MapDim mapDim;
 extern int GuiLINEHEIGHT;
 extern float ratio;
 extern int NEWHEADINGBRANCH;
-extern char LastRegionShown[100];
+extern char LastRegionShow[100];     // the location the map information boxes show; empty forces a redraw
 void clrGuiBlock(GuiBlock *b);
 void modGuiBlock(GuiBlock *b);
 void mapdimInit(int width, int height, float scale);

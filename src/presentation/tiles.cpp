@@ -2,3 +2,5 @@
 
 // No tiles are loaded until the tile module lands.
 void NewGfx_loadtiledata() {}
+// Stands in until the tile module lands: no tile to recolour.
+void ColorModOxaTile(const char *, SDL_Color, SDL_Color) {}

@@ -4,6 +4,7 @@
 #include "core/weatherengine.h"
 #include "creatures/physical.h"
 #include "maps/movement.h"
+#include "maps/plrlink.h"
 #include "presentation/boxes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"

@@ -3,6 +3,7 @@
 #include "common/harness.h"
 #include "core/oxa.h"
 #include "presentation/show.h"
+#include "screens/quit.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -105,7 +106,7 @@ TEST(Startup, QuittingAtTheStartMenuRunsTheFarewellAndExitsCleanly) {
         oxa_startup();
         oxatest::push_key(SDLK_RETURN);   // the start menu's only row: QUIT
         oxa_outer_loop();
-        _exit(5);   // the outer loop must not return: the farewell ends the process
+        endgame();   // ends the process
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(dir.read_file("loader.deb"), "\n");   // the farewell's quiet exit, no error text

@@ -1,0 +1,629 @@
+// src/presentation/show_screen.cpp -- the renderer, the software screen and its flips, the map textures
+// with their lighting, the flipper mode of full-screen textures, and window-to-game coordinates.
+#include "presentation/show.h"
+
+#include "core/config.h"
+#include "core/datafunc.h"
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "maps/mapdraw.h"
+#include "maps/mapunit.h"
+#include "maps/shading.h"
+#include "maps/sight.h"
+#include "presentation/tiles.h"
+#include "presentation/windows.h"
+#include "screens/mapview.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+SDL_Window *win = nullptr;
+SDL_Renderer *ren = nullptr;
+SDL_Texture *tex = nullptr;
+SDL_Surface *screen = nullptr;
+SDL_PixelFormat *fmt = nullptr;
+SDL_Texture *MapMainTexture = nullptr, *MapMainFinalTexture = nullptr;
+SDL_Surface *MapviewSurface = nullptr, *CultviewSurface = nullptr;
+SDL_Texture *MapviewTex = nullptr;
+SDL_Surface *BufSurface = nullptr, *fontsurface = nullptr;
+SDL_Surface *SCREENSAVE = nullptr, *SCREENBUFFY = nullptr, *GAMESAVE = nullptr, *MENUBUFFER = nullptr,
+            *SCRPUFF = nullptr, *PELIGRAFIIKKA = nullptr;
+SDL_Surface *HorBoxSurface = nullptr, *HeadingBoxSurface = nullptr;
+SDL_Renderer *HorBoxSoftRen = nullptr, *HeadingBoxSoftRen = nullptr;
+SDL_Texture *mapTEXFirelit = nullptr;
+
+int FLIPMODE = 0, DISABLE_FLIP = 0, DISABLE_FLIPORIG = 0, DISABLE_RENDER = 0, NOUPDATE_RC = 0;
+uint8_t DISABLE_MAP = 0;
+int MAPEFF_R = 0, MAPEFF_G = 0, MAPEFF_B = 0, MAPEFFECT_DRAW = 0;
+SDL_Texture *Flipper_Texture = nullptr;
+int Flipper_Flags = 0, MASTER_FLIPPER = 0;
+int TARGET_CURSOR_X = 0, TARGET_CURSOR_Y = 0, TARGET_CURSOR_SIZE = 0;
+int TARGET_CURSOR_AREA_LX = 0, TARGET_CURSOR_AREA_LY = 0, TARGET_CURSOR_AREA_RX = 0, TARGET_CURSOR_AREA_RY = 0;
+SDL_Texture *InfoboxTex = nullptr;
+SDL_Rect InfoboxRect = {0, 0, 0, 0};
+int maplightspot_x[MAX_LIGHTSPOTS], maplightspot_y[MAX_LIGHTSPOTS], maplightspot_size[MAX_LIGHTSPOTS];
+int GRAPH_INIT = 0;
+
+static SDL_Rect remembered_viewport;   // the viewport in force before SetGameViewport
+
+// ---- the renderer log -------------------------------------------------------------------------
+
+void renderdebug(const char *text) {
+    FILE *f = fopen("debug_renderer.txt", "ab");
+    if (!f) return;
+    fputs(text ? text : "", f);
+    fputs("\r\n", f);
+    fclose(f);
+}
+
+static void renderdebugf(const char *format, ...) __attribute__((format(printf, 1, 2)));
+static void renderdebugf(const char *format, ...) {
+    char buf[512];
+    va_list ap;
+    va_start(ap, format);
+    vsnprintf(buf, sizeof buf, format, ap);
+    va_end(ap);
+    renderdebug(buf);
+}
+
+static void log_rule(int n, char c) {
+    char buf[64];
+    if (n > (int)sizeof buf - 1) n = (int)sizeof buf - 1;
+    memset(buf, c, (size_t)n);
+    buf[n] = 0;
+    renderdebug(buf);
+}
+
+static void log_render_drivers() {
+    int n = SDL_GetNumRenderDrivers();
+    for (int i = 0; i < n; i++) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(i, &info) != 0) continue;
+        log_rule(42, '=');
+        renderdebugf("RenderDriverInfo #%d", i);
+        renderdebugf("NAME: %s", info.name ? info.name : "");
+        renderdebug((info.flags & SDL_RENDERER_ACCELERATED) ? "ACCELERATED OK" : "ACCELERATED !NO!");
+        renderdebug((info.flags & SDL_RENDERER_TARGETTEXTURE) ? "TARGETTEXTURE OK" : "TARGETTEXTURE !NO!");
+        renderdebug((info.flags & SDL_RENDERER_SOFTWARE) ? "SOFTWARE: YES" : "SOFTWARE: NO");
+        for (int k = 0; k < 16; k++) renderdebugf(" pixelformat: %s", SDL_GetPixelFormatName(info.texture_formats[k]));
+    }
+}
+
+[[noreturn]] static void video_failure() {
+    fprintf(stderr, "Unable to init video. SDL_GetError() returned %s\n", SDL_GetError());
+    exit(1);
+}
+
+// An accelerated renderer with render targets when there is one; otherwise (or on old hardware) the
+// software renderer. The game never runs without a renderer.
+static SDL_Renderer *create_renderer() {
+    SDL_Renderer *r = SDL_CreateRenderer(win, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    SDL_RendererInfo info;
+    bool has_target = r && SDL_GetRendererInfo(r, &info) == 0 && (info.flags & SDL_RENDERER_TARGETTEXTURE);
+    if (!has_target || inivalyes("OLD_HARDWARE_MODE")) {
+        renderdebugf("!! SELECTED RENDERER (%s) TARGETTEXTURE FAIL !!", r ? info.name : "none");
+        renderdebug(" SELECTING SOFTWARE RENDERER");
+        if (r) SDL_DestroyRenderer(r);
+        r = SDL_CreateRenderer(win, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    }
+    if (!r) video_failure();
+    return r;
+}
+
+static void log_renderer() {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(ren, &info) != 0) return;
+    log_rule(51, '-');
+    renderdebugf("Used renderer: %s", info.name ? info.name : "");
+    if (info.flags & SDL_RENDERER_SOFTWARE) renderdebug("renderer is software fallback");
+    if (info.flags & SDL_RENDERER_ACCELERATED) renderdebug("renderer uses hardware acceleration");
+    const char *quality = SDL_GetHint(SDL_HINT_RENDER_SCALE_QUALITY);
+    renderdebugf("render_scale_quality:%s\n\r", quality ? quality : "");
+    renderdebugf("max_texture_width: %d\n\rmax_texture_height: %d", info.max_texture_width, info.max_texture_height);
+    renderdebug((info.flags & SDL_RENDERER_TARGETTEXTURE) ? "OK : targettexture rendering"
+                                                          : "FAILED : no support for targettexture rendering");
+    log_rule(51, '-');
+}
+
+// ---- surfaces ---------------------------------------------------------------------------------
+
+static SDL_Surface *screen_surface(int w, int h) {
+    return SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, screen->format->format);
+}
+
+static void create_surfaces() {
+    BufSurface = screen_surface(RESOLUTION_X, RESOLUTION_Y);
+    fontsurface = screen_surface(2000, 20);
+    SCREENSAVE = screen_surface(RESOLUTION_X, RESOLUTION_Y);
+    SCREENBUFFY = screen_surface(RESOLUTION_X, RESOLUTION_Y);
+    GAMESAVE = screen_surface(RESOLUTION_X, RESOLUTION_Y);
+    MENUBUFFER = screen_surface(RESOLUTION_X, RESOLUTION_Y);
+    SCRPUFF = SDL_CreateRGBSurface(0, MAPTEX_SIZE, MAPTEX_SIZE, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
+    if (SCRPUFF) SDL_SetSurfaceRLE(SCRPUFF, 1);
+    PELIGRAFIIKKA = screen_surface(RESOLUTION_X, 760);   // five rows: buttons and four window textures
+    if (PELIGRAFIIKKA) {
+        uint32_t white = SDL_MapRGB(PELIGRAFIIKKA->format, 255, 255, 255);
+        SDL_FillRect(PELIGRAFIIKKA, nullptr, white);
+        SDL_SetColorKey(PELIGRAFIIKKA, SDL_TRUE, white);
+    }
+    HorBoxSurface = screen_surface(96, 74);
+    if (HorBoxSurface) HorBoxSoftRen = SDL_CreateSoftwareRenderer(HorBoxSurface);
+    HeadingBoxSurface = screen_surface(headingGui.width > 0 ? headingGui.width : 1,
+                                       headingGui.height > 0 ? headingGui.height : 1);
+    if (HeadingBoxSurface) HeadingBoxSoftRen = SDL_CreateSoftwareRenderer(HeadingBoxSurface);
+}
+
+void initgr(int) {
+    if (GRAPH_INIT) return;
+    DISABLE_FLIP = 0;
+    if (FILE *f = fopen("debug_renderer.txt", "wb")) fclose(f);
+    log_render_drivers();
+    ren = create_renderer();
+    if (OXAINI_LOGICALRESIZE) SDL_RenderSetLogicalSize(ren, RESOLUTION_X, RESOLUTION_Y);
+    log_renderer();
+
+    tex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, RESOLUTION_X, RESOLUTION_Y);
+    if (tex) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_NONE);   // the screen has no alpha of its own
+    initlog("create screen");
+    screen = SDL_CreateRGBSurface(0, RESOLUTION_X, RESOLUTION_Y, 32, 0, 0, 0, 0);
+    if (!screen) video_failure();
+    fmt = screen->format;
+
+    initlog("guiInit");
+    guiInit(RESOLUTION_X, RESOLUTION_Y);
+    initlog("create_surfaces");
+    create_surfaces();
+    initlog("lataa_gui");
+    lataa_gui_grafiikka();
+    initlog("load_sprites");
+    load_sprites();
+    initlog("getbackgrounds");
+    getbackgrounds();
+    putfont();
+    if (fontsurface) SDL_SetColorKey(fontsurface, SDL_TRUE, SDL_MapRGB(fontsurface->format, 0, 0, 0));
+
+    load_palette();
+    get_colors();
+
+    GRAPH_INIT = 1;
+    fmt = screen->format;
+    MapviewSurface = SDL_CreateRGBSurface(0, 1200, 1200, 32, 0, 0, 0, 0);
+    if (MapviewSurface) SDL_SetSurfaceRLE(MapviewSurface, 1);
+    CultviewSurface = SDL_CreateRGBSurface(0, 1200, 1200, 32, 0, 0, 0, 0);
+    MapviewTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1200, 1200);
+    compile_MarkerDialogTexture();
+    compile_CultureDialogTexture();
+
+    initlog("NewGfx_loadtiledata");
+    NewGfx_loadtiledata();
+    CreateMapMainTexture();
+}
+
+// ---- flips ------------------------------------------------------------------------------------
+
+static void to_window() {
+    if (SDL_GetRenderTarget(ren)) SDL_SetRenderTarget(ren, nullptr);
+}
+
+void RESET_RenderDrawModes(SDL_Renderer *r) {
+    if (!r) return;
+    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+}
+
+void RenderQuickDoScreen() {
+    if (!ren) return;
+    SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+    SDL_RenderClear(ren);
+    SDL_RenderCopy(ren, tex, nullptr, nullptr);
+}
+
+void RenderDoScreen() {
+    if (!ren || !screen) return;
+    SDL_UpdateTexture(tex, nullptr, screen->pixels, screen->pitch);
+    RenderQuickDoScreen();
+}
+
+void Flip() {
+    if (DISABLE_FLIP || !ren) return;
+    RenderDoScreen();
+    if (FLIPMODE != 0) {
+        rc();
+        if (FLIPMODE == 2) FLIPMODE = 0;
+    }
+    if (!DISABLE_RENDER) SDL_RenderPresent(ren);
+}
+
+void FlipWithMap() {
+    if (DISABLE_FLIP) return;
+    int mode = FLIPMODE, noupdate = NOUPDATE_RC;
+    FLIPMODE = 1;
+    NOUPDATE_RC = 1;
+    Flip();
+    FLIPMODE = mode;
+    NOUPDATE_RC = noupdate;
+}
+
+void UpdScreenWithMap() {
+    RenderDoScreen();
+    int noupdate = NOUPDATE_RC;
+    NOUPDATE_RC = 1;
+    rc();
+    NOUPDATE_RC = noupdate;
+}
+
+void FlipSurface(SDL_Surface *surface) {
+    if (!ren || !surface) return;
+    // Only a surface of the screen's size and depth can be uploaded as the screen.
+    if (surface->w == RESOLUTION_X && surface->h == RESOLUTION_Y && surface->format->BytesPerPixel == 4)
+        SDL_UpdateTexture(tex, nullptr, surface->pixels, surface->pitch);
+    RenderQuickDoScreen();
+    if (!DISABLE_RENDER) SDL_RenderPresent(ren);
+}
+
+void FlipScreenPortion(int x, int y, int w, int h, int present) {
+    if (!ren || !screen) return;
+    SDL_UpdateTexture(tex, nullptr, screen->pixels, screen->pitch);
+    SDL_Rect src = {x, y, w, h}, dst = src, old;
+    SDL_RenderGetViewport(ren, &old);
+    if (IS_LOGICALRESIZE()) {
+        dst.x += old.x;
+        dst.y += old.y;
+    } else {
+        float sx = renderXscale(), sy = renderYscale();
+        dst = {(int)((float)x * sx), (int)((float)y * sy), (int)((float)w * sx), (int)((float)h * sy)};
+    }
+    SDL_RenderSetViewport(ren, &dst);
+    SDL_RenderCopy(ren, tex, &src, nullptr);
+    if (old.x != 0 || old.y != 0) {
+        // Setting a viewport with an offset can read back shifted; correct by the difference.
+        SDL_RenderSetViewport(ren, &old);
+        SDL_Rect got;
+        SDL_RenderGetViewport(ren, &got);
+        SDL_Rect fixed = old;
+        if (got.x != old.x) fixed.x = 2 * old.x - got.x;
+        if (got.y != old.y) fixed.y = 2 * old.y - got.y;
+        SDL_RenderSetViewport(ren, &fixed);
+    } else {
+        SDL_RenderSetViewport(ren, &old);
+    }
+    if (present) SDL_RenderPresent(ren);
+}
+
+void FLIP_map_ON() { FLIPMODE = 1; }
+void FLIP_map_OFF() { FLIPMODE = 0; }
+void FLIP_map_ONCE() { FLIPMODE = 2; }
+
+void Ruudunpaivitys_Off() {
+    DISABLE_FLIPORIG = DISABLE_FLIP;
+    DISABLE_FLIP = 0;
+}
+
+void Ruudunpaivitys_On() { DISABLE_FLIP = DISABLE_FLIPORIG; }
+
+void RESET_MAPEFF() { MAPEFF_R = MAPEFF_G = MAPEFF_B = 0; }
+
+// ---- the map textures -------------------------------------------------------------------------
+
+void CreateMapMainTexture() {
+    if (!ren) return;
+    if (MapMainTexture) SDL_DestroyTexture(MapMainTexture);
+    if (MapMainFinalTexture) SDL_DestroyTexture(MapMainFinalTexture);
+    MapMainTexture =
+        SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
+    MapMainFinalTexture =
+        SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
+}
+
+static void fill_texture(SDL_Texture *t, int r, int g, int b) {
+    SDL_SetRenderTarget(ren, t);
+    SDL_SetRenderDrawColor(ren, (uint8_t)r, (uint8_t)g, (uint8_t)b, 255);
+    SDL_RenderClear(ren);
+}
+
+void CleanMapDrawBuffers() {
+    if (!ren || !MapMainTexture) return;
+    fill_texture(MapMainTexture, 0, 0, 0);
+    SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+    SDL_SetRenderTarget(ren, nullptr);
+}
+
+void ClrOxaFlipMap() {
+    if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
+    fill_texture(MapMainFinalTexture, 10, 10, 10);
+    fill_texture(MapMainTexture, 10, 10, 10);
+    SDL_SetRenderTarget(ren, nullptr);
+    OxaMap_to_MasterMapTexture();
+}
+
+// The player's square, measured against the light spots that lie out of sight.
+static void player_square(int &x, int &y) {
+    x = cre_x(-1);
+    y = cre_y(-1);
+}
+
+static void draw_lightspots() {
+    if (!mapTEXFirelit) return;
+    int px, py;
+    player_square(px, py);
+    SDL_SetTextureBlendMode(mapTEXFirelit, SDL_BLENDMODE_ADD);
+    for (int i = 0; i < MAX_LIGHTSPOTS && maplightspot_x[i] != 0; i++) {
+        int x = maplightspot_x[i], y = maplightspot_y[i], size = maplightspot_size[i];
+        bool seen = See(x, y) != 0;
+        if (!seen && koordinaattien_vali(x, y, px, py) > size) continue;
+        int radius = 18 * size + 18 + random(5);
+        int cx = pelibuffer_x(x), cy = pelibuffer_y(y);
+        SDL_Rect dst = {18 * cx - 8 - radius, 20 * cy - 9 - radius, 2 * radius, 2 * radius};
+        SDL_SetTextureAlphaMod(mapTEXFirelit, (uint8_t)(92 + random(32)));
+        if (seen)
+            SDL_SetTextureColorMod(mapTEXFirelit, 128, 128, 92);
+        else
+            SDL_SetTextureColorMod(mapTEXFirelit, 64, 64, 32);
+        SDL_RenderCopy(ren, mapTEXFirelit, nullptr, &dst);
+    }
+}
+
+void OxaMap_to_MasterMapTexture() {
+    if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
+    SDL_SetRenderTarget(ren, MapMainFinalTexture);
+    SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
+    SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
+    SDL_RenderCopy(ren, MapMainTexture, nullptr, nullptr);
+    if (OXAINI_MAPLIGHTING) {
+        int r = 255, g = 255, b = 255;
+        GetMapShade(&r, &g, &b);
+        SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_BLEND);
+        SDL_SetTextureColorMod(MapMainTexture, (uint8_t)r, (uint8_t)g, (uint8_t)b);
+        SDL_RenderCopy(ren, MapMainTexture, nullptr, nullptr);
+        SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
+        SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
+        if (r <= 240) draw_lightspots();
+    }
+    SDL_SetRenderTarget(ren, nullptr);
+}
+
+void OxaMap_to_texture() { OxaMap_to_MasterMapTexture(); }
+
+void rc() {
+    if (!ren) return;
+    const int s = MAPEFF_R + MAPEFF_G + MAPEFF_B;
+    if (DISABLE_MAP && s == 0 && !MAPEFFECT_DRAW) return;
+    to_window();
+    if (s != 0 && !MAPEFFECT_DRAW) {
+        SDL_Rect r = {mapDim.x - 1, mapDim.y - 1, mapDim.width + 1, mapDim.height + 1};
+        NativeResolution_RectConvert(&r);
+        SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+        SDL_RenderFillRect(ren, &r);
+        SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(ren, (uint8_t)MAPEFF_R, (uint8_t)MAPEFF_G, (uint8_t)MAPEFF_B, 255);
+        SDL_RenderFillRect(ren, &r);
+        RESET_RenderDrawModes(ren);
+        return;
+    }
+    if (!NOUPDATE_RC) OxaMap_to_MasterMapTexture();
+    SDL_Rect src;
+    if (mapDim.scale == 1.0f) {
+        src = {mapDim.src_left, mapDim.src_top, mapDim.width, mapDim.height};
+    } else {
+        float scale = mapDim.scale > 0.0f ? mapDim.scale : 1.0f;
+        int sw = (int)((float)mapDim.width / scale), sh = (int)((float)mapDim.height / scale);
+        src = {mapDim.src_centre_x - sw / 2, mapDim.src_centre_y - sh / 2, sw, sh};
+    }
+    SDL_Rect dst = {mapDim.x, mapDim.y, mapDim.width, mapDim.height};
+    NativeResolution_RectConvert(&dst);
+    SDL_RenderCopy(ren, MapMainFinalTexture, &src, &dst);
+}
+
+// ---- light spots ------------------------------------------------------------------------------
+
+void clear_maplightspots() {
+    memset(maplightspot_x, 0, sizeof maplightspot_x);
+    memset(maplightspot_y, 0, sizeof maplightspot_y);
+    memset(maplightspot_size, 0, sizeof maplightspot_size);
+}
+
+void add_maplightspot(int x, int y, int size) {
+    for (int i = 0; i < MAX_LIGHTSPOTS; i++) {
+        if (maplightspot_x[i] == 0) {
+            maplightspot_x[i] = x;
+            maplightspot_y[i] = y;
+            maplightspot_size[i] = size;
+            return;
+        }
+    }
+}
+
+// ---- flipper mode -----------------------------------------------------------------------------
+
+void SetFlipperMode(SDL_Texture *texture, int flags) {
+    Flipper_Texture = texture;
+    Flipper_Flags = flags;
+    if (!texture && flags == 0) MASTER_FLIPPER = 0;
+}
+
+void MasterRender() {
+    if (!ren) return;
+    to_window();
+    SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+    SDL_RenderClear(ren);
+    if (Flipper_Texture) SDL_RenderCopy(ren, Flipper_Texture, nullptr, nullptr);
+    if (Flipper_Flags & 2) RenderMapviewTexture();
+    if (Flipper_Flags & 8) RenderInfobox();
+    if ((Flipper_Flags & 4) && TARGET_CURSOR_X != 0 && TARGET_CURSOR_Y != 0 &&
+        TARGET_CURSOR_X >= TARGET_CURSOR_AREA_LX && TARGET_CURSOR_X <= TARGET_CURSOR_AREA_RX &&
+        TARGET_CURSOR_Y >= TARGET_CURSOR_AREA_LY && TARGET_CURSOR_Y <= TARGET_CURSOR_AREA_RY) {
+        int size = TARGET_CURSOR_SIZE;
+        RenderCursor(TARGET_CURSOR_X - size / 2, TARGET_CURSOR_Y - size / 2, size, size);
+    }
+}
+
+void Flipper() {
+    if (!ren) return;
+    to_window();
+    SDL_RenderPresent(ren);
+}
+
+void SetFlipperCursorArea(int x, int y, int w, int h) {
+    TARGET_CURSOR_AREA_LX = x;
+    TARGET_CURSOR_AREA_LY = y;
+    TARGET_CURSOR_AREA_RX = x + w;
+    TARGET_CURSOR_AREA_RY = y + h;
+}
+
+// Where a cursor lies between two bounds, 0.0 to 1.0; an area of no extent counts as its start.
+static float relative(int v, int low, int high) { return high != low ? (float)(v - low) / (float)(high - low) : 0.0f; }
+
+int GetFlipperCursorRelPos(float &fx, float &fy) {
+    fx = 0.0f;
+    fy = 0.0f;
+    if (TARGET_CURSOR_X < TARGET_CURSOR_AREA_LX || TARGET_CURSOR_X > TARGET_CURSOR_AREA_RX) return 0;
+    fx = relative(TARGET_CURSOR_X, TARGET_CURSOR_AREA_LX, TARGET_CURSOR_AREA_RX);
+    if (TARGET_CURSOR_Y < TARGET_CURSOR_AREA_LY || TARGET_CURSOR_Y > TARGET_CURSOR_AREA_RY) return 0;
+    fy = relative(TARGET_CURSOR_Y, TARGET_CURSOR_AREA_LY, TARGET_CURSOR_AREA_RY);
+    return 1;
+}
+
+int TargetCursorOnArea() {
+    float fx, fy;
+    return GetFlipperCursorRelPos(fx, fy);
+}
+
+void TexToMainRen(SDL_Texture *t, int x, int y, int w, int h) {
+    if (!ren || !t || x == 0) return;
+    if (w == 0 || h == 0) SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
+    SDL_Rect dst = {x, y, w, h};
+    NativeResolution_RectConvert(&dst);
+    SDL_RenderCopy(ren, t, nullptr, &dst);
+}
+
+void RenderInfobox() {
+    if (InfoboxRect.x != 0) TexToMainRen(InfoboxTex, InfoboxRect.x, InfoboxRect.y, InfoboxRect.w, InfoboxRect.h);
+}
+
+void RemoveInfobox() {
+    if (InfoboxTex) SDL_DestroyTexture(InfoboxTex);
+    InfoboxTex = nullptr;
+    InfoboxRect = {0, 0, 0, 0};
+}
+
+// ---- output scale and coordinates -------------------------------------------------------------
+
+int IS_LOGICALRESIZE() {
+    if (!ren) return 0;
+    int w = 0, h = 0;
+    SDL_RenderGetLogicalSize(ren, &w, &h);
+    return w != 0;
+}
+
+static void output_size(int &w, int &h) {
+    w = RESOLUTION_X;
+    h = RESOLUTION_Y;
+    if (ren) SDL_GetRendererOutputSize(ren, &w, &h);
+}
+
+float renderXscale() {
+    int w, h;
+    output_size(w, h);
+    return (float)w / (float)RESOLUTION_X;
+}
+
+float renderYscale() {
+    if (IS_LOGICALRESIZE()) return 1.0f;
+    int w, h;
+    output_size(w, h);
+    return (float)h / (float)RESOLUTION_Y;
+}
+
+int NativeResolution_RectConvert(SDL_Rect *r) {
+    if (IS_LOGICALRESIZE()) return 1;
+    float sx = renderXscale(), sy = renderYscale();
+    if (sx == 1.0f && sy == 1.0f) return 0;
+    if (r) {
+        r->x = (int)((float)r->x * sx);
+        r->w = (int)((float)r->w * sx);
+        r->y = (int)((float)r->y * sy);
+        r->h = (int)((float)r->h * sy);
+    }
+    return 0;
+}
+
+void SetClipPortion(int x, int y, int w, int h) {
+    if (!ren) return;
+    if (w == 0) {
+        SDL_RenderSetClipRect(ren, nullptr);
+        return;
+    }
+    SDL_Rect r = {x, y, w, h};
+    if (IS_LOGICALRESIZE()) {
+        SDL_Rect vp;
+        SDL_RenderGetViewport(ren, &vp);
+        r.x += vp.x;
+        r.y += vp.y;
+    } else {
+        NativeResolution_RectConvert(&r);
+    }
+    SDL_RenderSetClipRect(ren, &r);
+}
+
+void SetGameViewport(int x, int y, int w, int h) {
+    if (!ren) return;
+    SDL_RenderGetViewport(ren, &remembered_viewport);
+    SDL_Rect r = {x, y, w, h};
+    SDL_RenderSetViewport(ren, &r);
+}
+
+void FreeGameViewport() {}
+
+void GetWinSize(int *w, int *h) {
+    int ww = 0, hh = 0;
+    if (win) SDL_GetWindowSize(win, &ww, &hh);
+    if (w) *w = ww;
+    if (h) *h = hh;
+}
+
+SDL_Rect *RenRect(SDL_Rect *r) {
+    if (!r) return r;
+    *r = {0, 0, 0, 0};
+    if (ren) SDL_RenderGetViewport(ren, r);
+    return r;
+}
+
+float scaleaspect() {
+    int w, h;
+    GetWinSize(&w, &h);
+    SDL_Rect vp;
+    RenRect(&vp);
+    return (float)(w - 2 * vp.x) / (float)RESOLUTION_X;
+}
+
+// Window pixels to game pixels along one axis of `size` game pixels.
+static int win_to_game(int v, int window, int offset, int size) {
+    float span = (float)(window - 2 * offset);
+    if (span <= 0.0f) return v;   // no window to measure against
+    if (span <= (float)size) return (int)ceilf((float)v * ((float)size / span));
+    return (int)ceilf((float)v / (span / (float)size));
+}
+
+int winXtogameX(int x) {
+    int w, h;
+    GetWinSize(&w, &h);
+    SDL_Rect vp;
+    RenRect(&vp);
+    return win_to_game(x, w, vp.x, RESOLUTION_X);
+}
+
+int winYtogameY(int y) {
+    int w, h;
+    GetWinSize(&w, &h);
+    SDL_Rect vp;
+    RenRect(&vp);
+    return win_to_game(y, h, vp.y, RESOLUTION_Y);
+}
+
+int winW() { return RESOLUTION_X; }
+int winH() { return RESOLUTION_Y; }
+void reset_win() { moveto(0, 0); }

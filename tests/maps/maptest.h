@@ -1,0 +1,60 @@
+// tests/maps/maptest.h -- a fresh world for every map test: a working folder that is also the
+// character folder, cleared layers and pool, the terrain table of a summer day and the sight-line file.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "common/harness.h"
+#include "core/ownlib.h"
+#include "maps/area.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/zoomstore.h"
+
+class MapsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = new oxatest::TempDir();
+        dir->copy_asset("linedist.arr");
+        memset(&Plr, 0, sizeof Plr);
+        copy_bounded(CharacterPath, sizeof CharacterPath, dir->path().c_str());
+        strcpy(Plr.mapname, "BIGMAP");
+        Plr.month = 6;
+        Plr.day = 15;
+        Plr.movement_mode = 1;
+        MapWeather = {};
+        memset(maailma, CH_BLANK, MAP_BYTES);
+        memset(maailma_alltime, CH_BLANK, MAP_BYTES);
+        memset(maailma_memorymap, ' ', MAP_BYTES);
+        memset(maailma_alltime_memorymap, ' ', MAP_BYTES);
+        memset(maailma_work, ' ', MAP_BYTES);
+        memset(maailma_attrib, ':', MAP_BYTES);
+        memset(maailma_worksymbol, 0, MAP_BYTES);
+        memset(esine_maailma, 0, MAP_BYTES);
+        memset(pintakartta, 0, MAP_BYTES);
+        memset(korkeuskartta, 0, MAP_BYTES);
+        memset(light_map, 0, sizeof light_map);
+        memset(Data, 0, sizeof Data);
+        memset(IsoData, 0, sizeof IsoData);
+        memset(&Zoom, 0, sizeof Zoom);
+        memset(ZoomExtra, 0, sizeof ZoomExtra);
+        PlayerX = PlayerY = 1000;
+        PlayerDir = 0;
+        Sight = 50;
+        NEWGFX = 1;
+        ALL_SEE = 0;
+        map_clear_file_error();
+        memset(terrain, 0, sizeof terrain);           // a build keeps descriptions it does not write
+        init_terrain_struct(0, 0);
+    }
+    void TearDown() override { delete dir; }
+
+    void local_area() { strcpy(Plr.mapname, "ZOOMMAP"); }
+    void put(int x, int y, int c) { maailma[mapidx(x, y)] = (uint8_t)c; }
+    void put_world(int x, int y, int c) { maailma_alltime[mapidx(x, y)] = (uint8_t)c; }
+    std::string path(const char *name) const { return dir->path() + "/" + name; }
+
+    oxatest::TempDir *dir = nullptr;
+};

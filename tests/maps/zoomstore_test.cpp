@@ -1,0 +1,337 @@
+// The local-map store: finding, adding, rewriting, reloading and removing maps; lost and damaged
+// files; copying maps between the store and the local area; the map-info marks; the keep test.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "maps/kulttuuri.h"
+#include "maptest.h"
+
+class StoreTest : public MapsTest {
+protected:
+    long size_of(const char *name) {
+        struct stat st;
+        return stat(path(name).c_str(), &st) == 0 ? (long)st.st_size : -1;
+    }
+    std::vector<ZoomIndex> index() {
+        std::vector<ZoomIndex> v;
+        FILE *f = fopen(path("ZOOMINDEX.DAT").c_str(), "rb");
+        ZoomIndex e;
+        while (f && fread(&e, sizeof e, 1, f) == 1) v.push_back(e);
+        if (f) fclose(f);
+        return v;
+    }
+    // A map whose squares tell which cell it is.
+    void make_map(int x, int y) {
+        ZoomMap_Clear();
+        Zoom.chars[0] = (uint8_t)(x & 0xff);
+        Zoom.chars[4095] = (uint8_t)(y & 0xff);
+        Zoom.memory[7] = 'm';
+        Zoom.height[9] = 4;
+        Zoom.data[0].type = 1;
+        Zoom.data[0].id = (uint32_t)(50000 + x);
+    }
+    bool holds_map(int x, int y) {
+        return Zoom.x == x && Zoom.y == y && Zoom.chars[0] == (x & 0xff) && Zoom.chars[4095] == (y & 0xff) &&
+               Zoom.memory[7] == 'm' && Zoom.data[0].id == (uint32_t)(50000 + x);
+    }
+    void store(int x, int y) {
+        make_map(x, y);
+        ASSERT_EQ(save_zoommap(x, y, 1), 1);
+    }
+};
+
+TEST_F(StoreTest, LocalMapOffsetsOfTheArea) {
+    struct { int v, border, k; } cases[] = {{72, 0, -2}, {135, 0, -2}, {136, 0, -1}, {199, 0, -1}, {200, 0, 0},
+                                            {263, 0, 0}, {264, 0, 1}, {391, 0, 2},  {71, 0, 2},   {392, 0, 2},
+                                            {0, 0, 2},   {196, 4, 0}, {263, 4, 0}, {264, 4, 2}, {268, 4, 1}};
+    for (auto &c : cases) {
+        EXPECT_EQ(find_zoom_x(c.v, c.border), c.k) << c.v << " border " << c.border;
+        EXPECT_EQ(find_zoom_y(c.v, c.border), c.k);
+    }
+}
+
+TEST_F(StoreTest, FirstSaveCreatesBothFilesWithTheDummy) {
+    EXPECT_EQ(ZoomMapPos(10, 20), 0);
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 88392);
+    EXPECT_EQ(size_of("ZOOMINDEX.DAT"), 12);
+    store(10, 20);
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 2 * 88392);
+    std::vector<ZoomIndex> idx = index();
+    ASSERT_EQ(idx.size(), 2u);
+    EXPECT_EQ(idx[0].x, -1);
+    EXPECT_EQ(idx[0].y, -1);
+    EXPECT_EQ(idx[1].reserved, 0u);
+    EXPECT_EQ(idx[1].x, 10);
+    EXPECT_EQ(idx[1].y, 20);
+    EXPECT_EQ(ZoomMapPos(10, 20), 1);
+    EXPECT_EQ(ZoomMapPos(-1, -1), 0);                 // the dummy is never a map
+}
+
+TEST_F(StoreTest, MapsAreFoundReloadedAndRewrittenInPlace) {
+    store(10, 20);
+    store(11, 20);
+    store(0, 0);
+    memset(&Zoom, 0, sizeof Zoom);
+    for (auto cell : {std::pair<int, int>{11, 20}, {10, 20}, {0, 0}}) {
+        ASSERT_EQ(load_zoommap(cell.first, cell.second), 1);
+        EXPECT_TRUE(holds_map(cell.first, cell.second));
+    }
+    EXPECT_EQ(Zoom.height[9], 4);
+
+    ASSERT_EQ(load_zoommap(10, 20), 1);
+    Zoom.chars[100] = 13;
+    ASSERT_EQ(save_zoommap(10, 20, 1), 1);
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 4 * 88392);    // rewritten, not appended
+    ZoomMap_Clear();
+    ASSERT_EQ(load_zoommap(10, 20), 1);
+    EXPECT_EQ(Zoom.chars[100], 13);
+
+    Zoom.height[5] = 77;                              // the height layer survives a miss
+    EXPECT_EQ(load_zoommap(12, 20), 0);
+    EXPECT_EQ(Zoom.chars[100], CH_GROUND);
+    EXPECT_EQ(Zoom.memory[7], ' ');
+    EXPECT_EQ(Zoom.data[0].type, 0);
+    EXPECT_EQ(Zoom.height[5], 77);
+}
+
+TEST_F(StoreTest, ARemovedMapIsGoneAndASaveAppendsItAgain) {
+    store(10, 20);
+    store(11, 20);
+    int info = zoomextra_kohta(10, 20);
+    ZoomExtra[info].x = 10;
+    ZoomExtra[info].y = 20;
+    ZoomExtra[info].socid = 5;
+    ZoomMap_Remove(10, 20);
+    EXPECT_EQ(ZoomMapPos(10, 20), 0);
+    EXPECT_EQ(load_zoommap(10, 20), 0);
+    EXPECT_EQ(ZoomExtra[info].socid, 0u);
+    std::vector<ZoomIndex> idx = index();
+    ASSERT_EQ(idx.size(), 3u);
+    EXPECT_EQ(idx[1].x, -1);
+    EXPECT_EQ(idx[1].y, -1);
+    EXPECT_EQ(ZoomMapPos(11, 20), 2);
+    ZoomMap_Remove(30, 30);                           // not stored: nothing changes
+    EXPECT_EQ(index().size(), 3u);
+
+    store(10, 20);
+    EXPECT_EQ(ZoomMapPos(10, 20), 3);
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 4 * 88392);
+}
+
+TEST_F(StoreTest, ALostIndexIsRebuiltFromTheMapsNeverByEmptyingThem) {
+    store(10, 20);
+    store(11, 20);
+    ZoomMap_Remove(10, 20);
+    store(10, 20);                                    // record 3; record 1 no longer counts
+    remove(path("ZOOMINDEX.DAT").c_str());
+    EXPECT_EQ(ZoomMapPos(10, 20), 3);
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 4 * 88392);
+    EXPECT_EQ(ZoomMapPos(11, 20), 2);
+    std::vector<ZoomIndex> idx = index();
+    ASSERT_EQ(idx.size(), 4u);
+    EXPECT_EQ(idx[1].x, -1);
+    ASSERT_EQ(load_zoommap(11, 20), 1);
+    EXPECT_TRUE(holds_map(11, 20));
+}
+
+TEST_F(StoreTest, AnIndexWithoutItsMapsStartsAgainFromTheDummy) {
+    store(10, 20);
+    remove(path("ZOOMMAPS.DAT").c_str());
+    EXPECT_EQ(ZoomMapPos(10, 20), 0);
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 88392);
+    EXPECT_EQ(size_of("ZOOMINDEX.DAT"), 12);
+    store(10, 20);
+    EXPECT_EQ(ZoomMapPos(10, 20), 1);
+}
+
+TEST_F(StoreTest, ARecordCutShortIsRefused) {
+    store(10, 20);
+    store(11, 20);
+    ASSERT_EQ(truncate(path("ZOOMMAPS.DAT").c_str(), 3 * 88392 - 100), 0);
+    make_map(5, 5);
+    EXPECT_EQ(load_zoommap(11, 20), 0);
+    EXPECT_EQ(Zoom.chars[0], CH_GROUND);              // nothing of the cut record came in
+    EXPECT_EQ(Zoom.data[0].type, 0);
+    ASSERT_EQ(load_zoommap(10, 20), 1);
+    EXPECT_TRUE(holds_map(10, 20));
+
+    // A record that belongs to another cell (a damaged index) is refused too.
+    std::vector<ZoomIndex> idx = index();
+    idx[1].x = 99;
+    std::ofstream(path("ZOOMINDEX.DAT"), std::ios::binary)
+        .write(reinterpret_cast<const char *>(idx.data()), idx.size() * sizeof(ZoomIndex));
+    EXPECT_EQ(load_zoommap(99, 20), 0);
+
+    // A cut entry at the end of the index is not read as an entry.
+    std::ofstream(path("ZOOMINDEX.DAT"), std::ios::binary | std::ios::app).write("\1\2\3\4\5", 5);
+    EXPECT_EQ(ZoomMapPos(99, 20), 1);
+}
+
+TEST_F(StoreTest, LayersAndRecordsTravelBetweenTheAreaAndTheBuffer) {
+    local_area();
+    const int x0 = 200 + 64, y0 = 200 - 64;           // local map (1, -1)
+    maailma[mapidx(x0, y0)] = 13;
+    maailma[mapidx(x0 + 63, y0 + 63)] = 95;
+    maailma_memorymap[mapidx(x0 + 1, y0)] = 'x';
+    pintakartta[mapidx(x0 + 2, y0)] = 9;
+    korkeuskartta[mapidx(x0 + 3, y0)] = 20;
+    maailma[mapidx(x0 + 64, y0)] = 183;               // belongs to the next local map
+    Data[4].type = 1;
+    Data[4].x = (uint16_t)(x0 + 5);
+    Data[4].y = (uint16_t)(y0 + 6);
+    Data[4].id = 50123;
+    Data[5].type = 4;
+    Data[5].x = (uint16_t)(x0 + 64);                  // next local map: not taken
+    Data[5].y = (uint16_t)y0;
+    dataextract(1, -1);
+    EXPECT_EQ(Zoom.chars[0], 13);
+    EXPECT_EQ(Zoom.chars[4095], 95);
+    EXPECT_EQ(Zoom.memory[1], 'x');
+    EXPECT_EQ(Zoom.surface[2], 9);
+    EXPECT_EQ(Zoom.height[3], 20);
+    EXPECT_EQ(Zoom.data[0].x, 5);
+    EXPECT_EQ(Zoom.data[0].y, 6);
+    EXPECT_EQ(Zoom.data[0].id, 50123u);
+    EXPECT_EQ(Zoom.data[1].type, 0);
+
+    memset(Data, 0, sizeof Data);
+    Data[0].type = 9;
+    maailma[mapidx(x0, y0)] = CH_GROUND;
+    zoomset_maailma(1, -1);
+    EXPECT_EQ(maailma[mapidx(x0, y0)], 13);
+    EXPECT_EQ(korkeuskartta[mapidx(x0 + 3, y0)], 20);
+    EXPECT_EQ(Data[0].type, 9);                       // the next free slot took the record
+    EXPECT_EQ(Data[1].type, 1);
+    EXPECT_EQ(Data[1].x, x0 + 5);
+    EXPECT_EQ(Data[1].y, y0 + 6);
+}
+
+TEST_F(StoreTest, OnlyTwoThousandRecordsGoWithOneMap) {
+    local_area();
+    for (int i = 0; i < 2100; i++) {
+        Data[i].type = 4;                             // creatures: nothing to tidy away
+        Data[i].x = (uint16_t)(200 + i % 64);
+        Data[i].y = (uint16_t)(200 + (i / 64) % 64);
+        Data[i].id = (uint32_t)(1000 + i);
+    }
+    dataextract(0, 0);
+    EXPECT_EQ(Zoom.data[1999].id, 2999u);
+}
+
+TEST_F(StoreTest, TheWholeAreaIsSavedAndBuiltAgain) {
+    local_area();
+    Plr.world_x = 500;
+    Plr.world_y = 600;
+    Plr.daynumber = 1000 + 65536;
+    PlayerX = 210;
+    PlayerY = 205;
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    for (int zy = -2; zy <= 2; zy++)
+        for (int zx = -2; zx <= 2; zx++) {
+            int x0 = 200 + 64 * zx, y0 = 200 + 64 * zy;
+            maailma[mapidx(x0 + 1, y0 + 2)] = (uint8_t)(100 + (zx + 2) * 5 + zy + 2);
+        }
+    Data[0].type = 27;
+    Data[0].x = 100;
+    Data[0].y = 100;
+    zoomsave();
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 26 * 88392);
+    const ZoomExtraStruct &own = ZoomExtra[zoomextra_kohta(500, 600)];
+    EXPECT_EQ(own.lastday, 1000);       // the low 16 bits of the day number
+    EXPECT_EQ(own.last_x, 11u);
+    EXPECT_EQ(own.last_y, 6u);
+    EXPECT_EQ(ZoomExtra[zoomextra_kohta(498, 598)].trapflags, 4);
+
+    memset(maailma, 0, MAP_BYTES);
+    memset(Data, 0, sizeof Data);
+    Zoomer(500, 600);
+    for (int zy = -2; zy <= 2; zy++)
+        for (int zx = -2; zx <= 2; zx++)
+            EXPECT_EQ(maailma[mapidx(200 + 64 * zx + 1, 200 + 64 * zy + 2)], 100 + (zx + 2) * 5 + zy + 2);
+    EXPECT_EQ(maailma[mapidx(200, 200)], CH_GROUND);
+    EXPECT_EQ(Data[0].type, 27);
+    EXPECT_EQ(Data[0].x, 100);
+
+    memset(maailma, 0, MAP_BYTES);
+    Zoomer(900, 900);                                 // nothing stored there: plain ground
+    EXPECT_EQ(maailma[mapidx(72, 72)], CH_GROUND);
+    EXPECT_EQ(maailma_memorymap[mapidx(391, 391)], ' ');
+}
+
+TEST_F(StoreTest, MapInfoMarksTrapsDwellingsAndOwnBuildings) {
+    make_map(40, 40);
+    Zoom.data[1].type = 28;
+    Zoom.chars[3 * 64 + 5] = 31;                      // an explored shelter
+    Zoom.memory[3 * 64 + 5] = 31;
+    Zoom.chars[9 * 64 + 1] = 31;                      // an unexplored one counts for nothing
+    ASSERT_EQ(save_zoommap(40, 40, 0), 1);
+    const ZoomExtraStruct &info = ZoomExtra[zoomextra_kohta(40, 40)];
+    EXPECT_EQ(info.trapflags, 2);
+    EXPECT_EQ(info.dwelling, 2);
+    EXPECT_EQ(info.dwell_x, 5);
+    EXPECT_EQ(info.dwell_y, 3);
+
+    make_map(45, 40);
+    for (int i = 0; i < 4; i++) Zoom.chars[200 + i] = 196;
+    ASSERT_EQ(save_zoommap(45, 40, 0), 1);
+    const ZoomExtraStruct &own = ZoomExtra[zoomextra_kohta(45, 40)];
+    EXPECT_EQ(own.dwelling, 4);
+    EXPECT_EQ(own.dwell_x, 64);
+}
+
+TEST_F(StoreTest, ASettlementOfThreeBuiltSquaresIsAbandoned) {
+    put_world(100, 100, 239);
+    set_alltime_kulttuuri(100, 100, 3);
+    set_alltime_kulttuuri(200, 100, 3);               // a block far away keeps its culture
+    make_map(100, 100);
+    for (int i = 0; i < 3; i++) Zoom.chars[i + 10] = 95;
+    ASSERT_EQ(save_zoommap(100, 100, 0), 1);
+    EXPECT_EQ(get_alltime_maailmachar(100, 100), CH_GROUND);
+    EXPECT_EQ(ZoomExtra[zoomextra_kohta(100, 100)].abandoned, 'd');
+    EXPECT_EQ(get_alltime_kulttuuri(100, 100), 10);
+    EXPECT_EQ(get_alltime_kulttuuri(200, 100), 3);
+    EXPECT_EQ(std::ifstream(path("WORLD.DAT"), std::ios::binary | std::ios::ate).tellg(), 6296577);
+
+    // With the abandonment step skipped the cell still turns to ground, unmarked.
+    put_world(300, 300, 210);
+    set_alltime_kulttuuri(300, 300, 4);
+    make_map(300, 300);
+    ASSERT_EQ(save_zoommap(300, 300, 1), 1);
+    EXPECT_EQ(get_alltime_maailmachar(300, 300), CH_GROUND);
+    EXPECT_EQ(ZoomExtra[zoomextra_kohta(300, 300)].abandoned, 0);
+    EXPECT_EQ(get_alltime_kulttuuri(300, 300), 4);
+}
+
+TEST_F(StoreTest, KeepTestByVisitsItemsAndCreatures) {
+    // M explored squares, O player-made items, L creatures, daylag, keep.
+    struct { int M, O, L, daylag, keep; } cases[] = {
+        {0, 5, 0, 10, 0},     {1, 0, 0, 149, 1},    {1, 0, 0, 150, 0},    {1, 0, 0, 179, 0},
+        {1, 0, 0, 180, 0},    {33, 0, 0, 150, 0},   {65, 0, 0, 150, 1},   {65, 0, 0, 179, 1},
+        {65, 0, 0, 180, 0},   {257, 0, 0, 279, 1},  {257, 0, 0, 280, 0},  {0, 0, 2, 200, 0},
+        {0, 0, 3, 200, 1},    {0, 0, 3, 300, 1},    {400, 0, 0, 364, 1},  {400, 0, 0, 365, 0},
+        {0, 3, 3, 400, 1},    {800, 0, 0, 546, 1},  {800, 0, 0, 547, 0},  {0, 5, 2, 1000, 0},
+        {0, 5, 3, 1000, 1},   {4000, 0, 1, 1500, 1}, {3000, 0, 0, 1459, 1}, {3000, 0, 0, 1500, 0},
+    };
+    for (auto &c : cases) {
+        ZoomMap_Clear();
+        for (int i = 0; i < c.M; i++) Zoom.memory[i] = 'x';
+        int r = 0;
+        for (int i = 0; i < c.O; i++) {
+            Zoom.data[r].type = 1;
+            Zoom.data[r++].id = 50000 + i;
+        }
+        for (int i = 0; i < c.L; i++) Zoom.data[r++].type = 4;
+        Zoom.data[r].type = 9;                        // plants and made-in-the-world items never count
+        Zoom.data[r++].id = 60000;
+        Zoom.data[r].type = 1;
+        Zoom.data[r].id = 200;
+        EXPECT_EQ(zoommap_important(c.daylag), c.keep) << "M " << c.M << " O " << c.O << " L " << c.L << " daylag "
+                                                       << c.daylag;
+    }
+    ZoomMap_Clear();
+    Zoom.data[5].type = 'w';
+    EXPECT_EQ(zoommap_important(5000), 1);
+}
