@@ -6,6 +6,8 @@
 #include "core/records.h"
 #include "core/weather.h"
 #include "core/weatherengine.h"
+#include "maps/mapunit.h"
+#include "presentation/tekstit.h"
 
 #include <cstring>
 
@@ -138,6 +140,44 @@ TEST_F(LocalWeather, FireSitesAndTheirHeat) {
     EXPECT_EQ(firesite_last_burnmins(DATA_MAX), 0);
 }
 
+TEST_F(LocalWeather, FiresOnAFireplace) {
+    const int fx = 210, fy = 212;
+    set_mapchar(fx, fy, 4);
+    ASSERT_EQ(get_mapchar(fx, fy), 4);
+    int f = place(20, DT_FIRE, fx, fy);
+    Data[f].ready_minute = Plr.minutes + 100;
+    struct { int lit_ago, last_heat, want; } cases[] = {
+        {240, 0, 80},    // burned long enough: the full heat
+        {20, 0, 50},     // a long fire on a hearth is warm from the start
+        {20, 60, 60},    // the site remembers its last heat while the fire is young
+        {90, 10, 50},
+    };
+    for (auto &c : cases) {
+        Data[f].spent_minutes = Plr.minutes - c.lit_ago;
+        Data[f].flags = (uint8_t)c.last_heat;
+        EXPECT_EQ(lampoarvo(fx, fy, 0), c.want) << c.lit_ago;
+    }
+    // A short fire on the sauna stove is held only at its lowest.
+    set_mapchar(fx, fy, 5);
+    Data[f].spent_minutes = Plr.minutes - 20;
+    Data[f].ready_minute = Plr.minutes + 10;
+    Data[f].flags = 0;
+    EXPECT_EQ(lampoarvo(fx, fy, 0), 15);
+    EXPECT_EQ(lampoarvo(fx, fy, 1), 0);          // mode 1 leaves the hearth out
+    EXPECT_EQ(ota_lampoarvo(fx, fy, 0), 70);
+
+    // Remains on a hearth: a third of the burn less a sixth of the time since.
+    CrunchData(f);
+    int r = place(21, DT_FIRE_REMAINS, fx, fy);
+    Data[r].count = 120;
+    Data[r].ready_minute = Plr.minutes - 60;
+    EXPECT_EQ(lampoarvo(fx, fy, 0), 30);
+    Data[r].ready_minute = Plr.minutes - 600;
+    EXPECT_EQ(lampoarvo(fx, fy, 0), 0);
+    EXPECT_EQ(ota_lampoarvo(fx, fy, 0), 60);
+    set_mapchar(fx, fy, 32);
+}
+
 TEST_F(LocalWeather, AirAtASpotAddsNearbyFiresByDistance) {
     Plr.air_temperature = -10.0f;
     EXPECT_FLOAT_EQ(Mittaa_Lampotila(220, 220), -10.0f);
@@ -224,4 +264,28 @@ TEST_F(LocalWeather, AmbientLoopFollowsTheWeather) {
     GlobWeather.rain_kind = 1;
     EXPECT_STREQ(ambient_choice(&v), "rain");
     EXPECT_EQ(v, 100);
+}
+
+TEST(WeatherMessages, EveryWeatherKeyHasItsText) {
+    oxatest::TempDir dir;
+    dir.copy_asset("messages/eng_weather.txt");
+    copy_bounded(language, sizeof language, "eng");
+    MSG_forget_index();
+    struct { const char *key, *text; } cases[] = {
+        {"WEATHER_RAIN_STARTS", ":It starts to rain."},
+        {"WEATHER_SNOW_STARTS", ":It starts to snow."},
+        {"WEATHER_RAIN_CEASES", ":The rain ceases."},
+        {"WEATHER_SNOW_CEASES", ":The snowing ceases."},
+        {"WEATHER_RAIN_INCREASES", ":The rain increases."},
+        {"WEATHER_SNOW_INCREASES", ":It starts to snow harder."},
+        {"WEATHER_RAIN_DECREASES", ":The rain decreases."},
+        {"WEATHER_SNOW_DECREASES", ":The snowing eases a bit."},
+    };
+    for (auto &c : cases) EXPECT_STREQ(MSG(c.key), c.text) << c.key;
+    copy_bounded(vMSG_wounded_bodypart, sizeof vMSG_wounded_bodypart, "left ear");
+    EXPECT_STREQ(MSG("FROSTBITE_COLD"), "!Your left ear feels cold.");
+    EXPECT_STREQ(MSG("FROSTBITE:2"), ":You feel a minor frostbite in your left ear.");
+    EXPECT_STREQ(MSG("FROSTBITE:3"), ":You feel a serious frostbite in your left ear.");
+    EXPECT_STREQ(MSG("FROSTBITE:4"), ":You feel a severe frostbite in your left ear.");
+    MSG_forget_index();
 }
