@@ -1,7 +1,7 @@
 // Stands in until the body module lands: an unhurt, unhindered body.
 #include "creatures/physical.h"
 
-uint8_t LURK, RUNNING, PLAYER_SLEEPING;
+uint8_t PLAYER_SLEEPING;
 
 const char *BODYPART(int, int) { return "body"; }
 int RandomBodypart(int, int) { return 0; }

@@ -1,9 +1,9 @@
 // src/creatures/physical.h -- the player's body as the core and the panels ask about it: body parts,
-// injuries, penalties, speed and the sleeping, running and hiding states.
+// injuries, penalties, speed and sleep.
 #pragma once
 #include <cstdint>
 
-extern uint8_t LURK, RUNNING, PLAYER_SLEEPING;
+extern uint8_t PLAYER_SLEEPING;
 
 const char *BODYPART(int part, int who);       // the name of body part 0-16
 int RandomBodypart(int zone, int who);         // a hit location
