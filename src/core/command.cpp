@@ -20,7 +20,9 @@
 #include "maps/movement.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
+#include "presentation/boxes.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
@@ -34,14 +36,11 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
     HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
     HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
     HOTKEY_stand_or_lay = 'u';
-int Komentohistoria = 0, Komentotarkenne = 0;
 char Komentotekstitarkenne[100] = "";
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void start_scenario() {}
-static void clock_box() {}
 static void clear_look() {}
-static void command_history_line() {}
 static void movement_mode_menu() {}
 static void far_look() {}
 static void stand_or_lie() {}
@@ -88,7 +87,7 @@ static int housekeeping(int &scenario_ran) {
         Siivoa_DATA();
     }
     if (REAL_QUIT == -1) return 0;
-    clock_box();
+    clockbox();
     clear_noises();
     Tehtava_TapahtumaTarkistus();
     if (Plr.course_task != -1) Tehtava_Muistutus();
@@ -104,7 +103,7 @@ static int housekeeping(int &scenario_ran) {
     lines = 0;
     fclose_TEKODATA_F();
     if (RUN_OBJMAINT) object_maintenance();
-    command_history_line();
+    Nayta_Komentohistoria(0);
     command_line("");
     idle_timer_on();
     return 1;

@@ -29,7 +29,9 @@
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
+#include "presentation/boxes.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "presentation/tiles.h"
@@ -43,9 +45,6 @@
 #include <cstring>
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void status_heading() {}
-static void show_command_line(const char *) {}
-static const char *movement_words() { return "walking"; }
 static void enter_locale(int, int) {}
 static void wait_until_cancelled() {}
 static void compact_local_maps() {}
@@ -61,7 +60,7 @@ static void hide_command() {}
 static int GRAPHICS_UPDATE = 0;    // the developer's graphics-update switch
 static int big_tiles_mode = 0;     // 0 no big tiles, 1 unscaled, 2 scaled
 
-void command_line(const char *text) { show_command_line(text ? text : ""); }
+void command_line(const char *text) { com(text ? text : ""); }
 
 void command_describe(int key) { command_line(Nappainkomennon_Selite(key, 0)); }
 
@@ -76,7 +75,7 @@ static void turned(int changes) {
         LittleTurns = (uint8_t)(LittleTurns + changes);
     }
     UPDATE_SCREEN = 1;
-    status_heading();
+    Heading();
 }
 
 // The key's facing in the traditional scheme and its compass point with Ctrl (0 north, clockwise).
@@ -125,7 +124,7 @@ int command_direction(int key, int ctrl) {
         PlayerDir = face;
         if (diff <= 2) {
             MovePlayer(1);
-            status_heading();
+            Heading();
         } else {
             turned(1);
         }
@@ -150,7 +149,7 @@ void command_zoom() {
     const int mode = Plr.movement_mode;
     if (mode == 4 || mode == 2 || (mode == 9 && items_being_moved())) {
         char words[100];
-        copy_bounded(words, sizeof words, movement_words());
+        copy_bounded(words, sizeof words, movement_desc());
         strlwr(words);
         Note(cantwhile("zoom out", words));
         return;

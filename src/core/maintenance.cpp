@@ -6,6 +6,7 @@
 #include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "core/weather.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "creatures/life.h"
@@ -15,7 +16,9 @@
 #include "maps/shading.h"
 #include "maps/sight.h"
 #include "presentation/msglog.h"
+#include "presentation/boxes.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
@@ -29,11 +32,6 @@ int last_hour = -1;
 
 // ---- upkeep of other core modules that are not there yet --------------------------------------
 // Each stands in with the plainest answer until its module lands.
-static void weather_hour() {}                  // the hourly weather check steps the engine
-static void felt_temperature_check() {}        // the felt-temperature check
-static void clock_and_sun_boxes() {}           // the clock box and the sun
-static void horizon_box() {}                   // the horizon box
-static int precipitation_falls() { return 0; } // the current weather's intensity
 static void wet_weather_upkeep(int) {}         // the map data's minute upkeep while it rains
 static void area_item_upkeep() {}              // ice holes and finished work of the area
 static void area_food_spoil(int) {}            // food lying in the area spoils
@@ -47,7 +45,7 @@ static void say(const char *key) { Note(MSG(key)); }
 // The map's tint follows the minute; the horizon box shows it.
 static void shade_and_horizon() {
     DoRealMapShade();
-    horizon_box();
+    DoHorizonBox();
 }
 
 void clock_reset() {
@@ -77,9 +75,9 @@ void MinuteTick(int minutes, int mode) {
     } else if (mode == 2) {
         PhysicalTick(CRE_PLAYER, minutes);
     }
-    felt_temperature_check();
+    LampotilaTarkastus();
     light_sources(1);
-    if (precipitation_falls()) wet_weather_upkeep(1);
+    if (is_it_raining()) wet_weather_upkeep(1);
 }
 
 // Timed skill bonuses run down by the hour; one with an hour or less left ends.
@@ -163,12 +161,13 @@ static void starvation_hour() {
 }
 
 void hourly_check() {
-    weather_hour();
-    clock_and_sun_boxes();
+    HourlyWeatherCheck();
+    clockbox();
+    sun_draw();
     memset(LastRegionShow, 0, sizeof LastRegionShow);
     MapBorderInfo();
     sight_fix(Plr.month, Plr.hour);
-    felt_temperature_check();
+    LampotilaTarkastus();
     supernatural_check();
     Suorita_Yrttivaikutus();
     area_item_upkeep();
@@ -222,6 +221,7 @@ void daily_maintenance() {
     Plr.day_counter2++;
     Plr.last_upkeep_day = Plr.day;
     HealingRolls();
+    STATSCREEN_fyysiset();
     regional_event(0);
     equip_line();
     companions_day();

@@ -19,7 +19,9 @@
 #include "maps/sight.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
+#include "presentation/boxes.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "presentation/windows.h"
@@ -43,10 +45,14 @@ int (*SpendAbortAsk)(const char *question) = KeskeytaKyllaEi;
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void play_task_sample(const char *) {}
 static void stop_task_sample() {}
-static void needs_panel() {}                   // the basic-needs panel
-static void stat_boxes() {}                    // the physical statistics boxes and the heading box
 
 static void say(const char *key) { Note(MSG(key)); }
+
+// The physical statistics boxes and the heading box.
+static void stat_boxes() {
+    STATSCREEN_fyysiset();
+    Heading();
+}
 
 void spend_reset() {
     SPENDING = SPENDING_CRITICAL = SPEND_INTERRUPT = SPEND_MINDONE = SPEND_CRAFTPAUSE = 0;
@@ -361,7 +367,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
         if ((int)Plr.minutes != last_minute) {
             last_minute = (int)Plr.minutes;
             EncounterCheck();
-            needs_panel();
+            Nayta_Perustarpeet(1);
             DrawMap();
         } else if (T.moved_in_sight) {
             DrawMap();

@@ -10,9 +10,11 @@
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
+#include "core/weather.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "creatures/life.h"
+#include "creatures/physical.h"
 #include "maps/area.h"
 #include "maps/facing.h"
 #include "maps/mapdraw.h"
@@ -22,7 +24,9 @@
 #include "maps/zoomstore.h"
 #include "presentation/input.h"
 #include "presentation/msglog.h"
+#include "presentation/boxes.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "screens/quit.h"
@@ -43,15 +47,11 @@ int BURGLARYSOC = 0;
 int INVISIBLE = 0;
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void refresh_panels() { Time(); }       // the status panels' redraw carries the clock
-static void refresh_heading() {}
 static void encounter_upkeep(int) {}           // a world-map encounter's upkeep
 static void work_ready_check(int) {}           // a work process finished when ready
 static void food_by_fire_tick(int) {}          // food cooking by a fire
 static int fuel_at(int, int, int) { return 0; }   // fuel value of a square; 1 burns it
 static void smoke_goods(int, int, int) {}      // goods smoked by a fire
-static int random_bodypart() { return 0; }
-static const char *bodypart_name(int) { return "body"; }
 static int map_entry(int) {                    // the map-entry upkeep of the loader
     LOAD_MAP = 0;
     return 0;
@@ -59,7 +59,6 @@ static int map_entry(int) {                    // the map-entry upkeep of the lo
 static void correct_zoom_coordinates() {}
 static void enter_locale(int, int) {}
 static void faint_effect() {}
-static void idle_sample_check() {}
 static void clear_idle_sample() {}
 static void record_extra_marker() {}
 
@@ -203,9 +202,9 @@ static void fire_step(int pos) {
     if (x == PlayerX && y == PlayerY && !FIRESAFE) {
         const int times = Environ == 1 ? 3 : 1;
         for (int k = 0; k < times; k++) {
-            const int part = random_bodypart();
+            const int part = RandomBodypart(2, CRE_PLAYER);
             char line[160];
-            snprintf(line, sizeof line, "!The fire burns your %s!", bodypart_name(part));
+            snprintf(line, sizeof line, "!The fire burns your %s!", BODYPART(part, CRE_PLAYER));
             Note(line);
             HAAVOITA(CRE_PLAYER, WOUND_BURN, 10 + random(10), part, 0, "Burned by fire");
         }
@@ -422,8 +421,8 @@ void MapLoader(int mode) {
     DISABLE_RENDER = 0;
     DISABLE_MAP = 0;
     RESET_MAPEFF();
-    refresh_panels();
-    refresh_heading();
+    Statistics();
+    Heading();
     TurnUsed = 0;
     lines = 0;
     UPDATE_SCREEN = 1;
@@ -462,7 +461,7 @@ int turn_answer() {
         SecondTick(6, 0);
     }
     if (world_answer) {
-        refresh_panels();
+        Statistics();
         if (TurnUsed != 3) CreatureMove();
         if (TACTICAL_ADVANTAGE >= -1) {
             CreatureMove();
@@ -507,7 +506,7 @@ int turn_answer() {
     }
     PrevX = PlayerX;
     PrevY = PlayerY;
-    idle_sample_check();
+    CheckIdleSample();
     if (REAL_QUIT != -1 && REAL_QUIT != 1)
         SPEND_SAMPLE[0] = 0;
     else
