@@ -15,3 +15,11 @@ int avovesi(int x, int y) {
 
 // Stands in until the movement module lands: water asks nothing of the player.
 int WaterwayCheck(int, int) { return 1; }
+
+// Stands in until the movement module lands: only the test of the player's own square, by terrain.
+int MovePlayer(int step) {
+    if (step != 0) return 0;
+    const int c = get_mapchar(PlayerX, PlayerY);
+    if (terrain_flag(c, TF_WATER) && (Plr.movement_mode == 2 || Plr.movement_mode == 3)) return 1;
+    return terrain_flag(c, TF_BLOCKS) ? 0 : 1;
+}
