@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
+#include "core/config.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/loader_int.h"
@@ -209,7 +210,10 @@ int GetMappie(int mode) {
     exit_mess();
     if (world) Siirra_Zoomympariston_Tapahtumat();
 
-    PIC_SHOW = 0;
+    if (PIC_SHOW == 1) {
+        if (inivalyes("PAUSE_AFTER_ZOOM")) loader_wait_key();
+        PIC_SHOW = 0;
+    }
     CREATURE_UPDATE = 0;
     ENSIMMAINEN_LATAUS = 1;
     Nollaa_Kartanlataustapa();

@@ -191,3 +191,21 @@ TEST_F(LoaderTest, LocalAreaSurvivesASaveAndAReload) {
     EXPECT_GE(get_datatype(DT_ITEM, 241, 236), 0);
     EXPECT_EQ(maailma_memorymap[mapidx(241, 236)], 'x');
 }
+
+TEST_F(LoaderTest, StoredLocalMapCutShortIsRefusedNotReadAsGarbage) {
+    ASSERT_EQ(loader(), 0);
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1);
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1);
+    // The last stored local map loses its second half.
+    const long size = size_of("ZOOMMAPS.DAT");
+    ASSERT_EQ(truncate(path("ZOOMMAPS.DAT").c_str(), size - 88392 / 2), 0);
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1);
+    // The cut map (the south-east corner of the area) reads as plain ground; the others as stored.
+    for (int y = 328; y <= 391; y++)
+        for (int x = 328; x <= 391; x++) ASSERT_EQ(get_mapchar(x, y), CH_GROUND) << x << "," << y;
+    EXPECT_EQ(get_mapchar(232, 232), get_alltime_maailmachar((int)Plr.world_x, (int)Plr.world_y));
+    EXPECT_EQ(size_of("ZOOMMAPS.DAT") % 88392, 0) << "the next save writes the map whole again";
+}
