@@ -199,7 +199,7 @@ int ReadGuy() {
         return 0;
     }
     if (!read_character_file()) return 0;
-    do_OXS_backup();
+    if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
     PlayerX = (int)Plr.x;
     PlayerY = (int)Plr.y;
     PlayerDir = Plr.facing;
@@ -281,7 +281,7 @@ int loader() {
     char world[1200], backup[1200];
     char_file_path(world, sizeof world, "WORLD.DAT");
     char_file_path(backup, sizeof backup, "WORLD.BAK");
-    copyfile(world, backup);
+    if (!copyfile(world, backup)) loader_log("_system", "WORLD.BAK couldn't be written");
 
     show_line(615, 145, "Ok!", screen ? RGB_to_color(252, 252, 84) : 0);
     laske_Load(-1);

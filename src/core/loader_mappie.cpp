@@ -144,7 +144,9 @@ static bool settlement_cell(int x, int y) { return on_kyla(x, y, 1); }
 
 int GetMappie(int mode) {
     FIRESAFE = 1;
-    const int days = (int)Plr.daynumber - Mapinfo_LastDay(PlayerX, PlayerY);
+    // Days since the player's world cell was last visited: the area's centre cell on a local area.
+    const int days = bigmap() ? (int)Plr.daynumber - (int)Plr.bigmap_saveday
+                              : (int)Plr.daynumber - Mapinfo_LastDay(AREA_CENTRE + 32, AREA_CENTRE + 32);
     log_line("initcall (%d) isox,isoy %d,%d", mode, IsoX(), IsoY());
     log_line("days: %d%.0d%.0d", days, 0, 0);
 

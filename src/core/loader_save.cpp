@@ -121,7 +121,8 @@ void say_failure(const char *what) {
 }  // namespace
 
 int Save(int mode) {
-    do_OXS_backup();
+    // The backup keeps the last good save; a backup that fails leaves the older one, and the save goes on.
+    if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
     if (mode == SAVE_EXPLICIT) loader_say("#Saving your character...");
 
     bool ok = true;
