@@ -5,3 +5,10 @@ int CreAgeInMonths(int creature);
 float FullWeightLoad(int creature);    // pounds, with what it carries; -1 the player
 // 1 when a living person of the culture whose home is world cell wx, wy is in the creature table.
 int Cre_home_people(int wx, int wy, int culture);
+
+char *monnam(int n, int flags);    // display name in a scratch buffer: flags 0 plain, 2 with "the"
+int is_human(int n);
+int onko_NPC_nainen(int n);
+int is_socmember(int n);
+int lentaako_NPC(int n);
+int distance_from_plr(int x, int y);

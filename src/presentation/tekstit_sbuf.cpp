@@ -1,6 +1,8 @@
 // The rotating scratch buffers that text-returning functions hand back.
 #include "presentation/tekstit.h"
 
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 static char sbuf_pool[SBUF_COUNT][SBUF_SIZE];
@@ -12,5 +14,10 @@ char *sbuf() {
     return sbuf_pool[sbuf_index];
 }
 
-// Stands in until the message texts are loaded by key.
-void oxa_textinit() {}
+int bprintf(char *out, size_t size, const char *format, ...) {
+    va_list args;
+    va_start(args, format);
+    int n = vsnprintf(out, size, format, args);
+    va_end(args);
+    return n;
+}

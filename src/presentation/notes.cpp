@@ -1,0 +1,440 @@
+// Message notes: the note box at the lower right, its colour marks, wrapping and paging, repeats
+// dropped, sound keywords, debug notes and the notes of things that creatures do.
+#include "presentation/notes.h"
+
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "creatures/crefunc.h"
+#include "maps/sight.h"
+#include "presentation/audio.h"
+#include "presentation/input.h"
+#include "presentation/msglog.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "presentation/tekstit_records.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+// A one-pixel black frame around a rectangle.
+static void frame(int x1, int y1, int x2, int y2) {
+    setcolor(RGB_to_color(0, 0, 0));
+    rectangle(x1, y1, x2, y2);
+}
+
+char NOTE[NOTE_SIZE], lastnote[NOTE_SIZE], snotestring[NOTE_SIZE], debugnote[NOTE_SIZE], AfterSpace[NOTE_SIZE];
+int notex, notey, WhereXN, WhereYN;
+uint8_t lines;
+uint8_t DISABLE_NOTES;
+int DISABLE_MORECHECK, NOTE_TUPLAOK, NOTEMOD_alkuok, Darken_Notes, NPCNOTE_HEARLIMIT;
+
+// Sound keyword rows: keywords in the first 50 bytes, the sample name in the last 50.
+char wavedat[WAVEDAT_ROWS][100];
+static bool wavedat_ready;
+
+static void wavedat_row(int row, const char *keywords, const char *sample) {
+    copy_bounded(wavedat[row], 50, keywords);
+    copy_bounded(wavedat[row] + 50, 50, sample);
+}
+
+static void init_wavedat() {
+    if (wavedat_ready) return;
+    wavedat_ready = true;
+    wavedat_row(2, "MEOW*", "meow");
+    wavedat_row(3, "BIRD SING*", "bird1");
+    wavedat_row(4, "GRUNT*", "grunt");
+    wavedat_row(5, "HEAR A BARK*DOG BARK*BARKING*", "dog bark");
+    wavedat_row(7, "BLEAT*", "sheep");
+    wavedat_row(8, "SWAMP*", "splash");
+    wavedat_row(9, "MANAGED TO MAKE A FIRE*FIRE FLAM*", "fire");
+    wavedat_row(10, "DROPS IT*DROPS DOWN*", "drop");
+    wavedat_row(11, "CLANG*YOU BLOCK*IT BLOCKS*", "block");
+    wavedat_row(12, "FATAL WOUND*WORLD TURNS*", "death");
+    wavedat_row(14, "GROWL*", "growl");
+    wavedat_row(15, "ROAR*", "roar");
+    wavedat_row(16, "SWEAR*", "swear");
+    wavedat_row(17, "MEAN LAUGH*LAUGHS*LAUGHTER*", "meanlaug");
+    wavedat_row(18, "ARMOR ABSORBS*STAYS UNHURT*", "thump");
+    wavedat_row(25, "SNAP*", "crack");
+    wavedat_row(28, "WHIMPER*", "whimper");
+    wavedat_row(29, "HOWL*", "howl");
+    wavedat_row(30, "SPOILED*FOUL*", "spoil");
+    wavedat_row(31, "SNORT*", "snort");
+    wavedat_row(32, "YELP*", "yelp");
+    wavedat_row(33, "BAWL*", "bawl");
+    wavedat_row(34, "SQUEAK*", "squeak");
+    wavedat_row(35, "SNUFFLE*SNUFFLING*", "snuffle");
+    wavedat_row(36, "MANAGES TO ESCAPE*ESCAPING AWAY*DANCE*", "escape");
+    wavedat_row(37, "GUFFAW*", "guffaw");
+}
+
+static const char *forest_sound[10] = {"varis",  "kapytikka", "harakka", "leppalintu", "keltasirkku",
+                                       "peippo", "satakieli", "bird4",   "bird5",      "bird6"};
+static const char *nature_sound[6] = {"windfly", "kapytikka", "harakka", "varis", "windfly", "windfly"};
+static const char *night_sound[2] = {"howl", "owl"};
+
+// Plays a named sample; the sound module has no sample player to call yet, so the choice ends here.
+static void play_named(const char *) {}
+
+static const uint8_t NOTE_BG_R = 226, NOTE_BG_G = 197, NOTE_BG_B = 153;
+
+static bool row_matches(const char *keywords, const char *upper) {
+    char word[51];
+    const char *p = keywords;
+    while (*p) {
+        const char *star = strchr(p, '*');
+        size_t n = star ? (size_t)(star - p) : strlen(p);
+        if (n > 50) n = 50;
+        memcpy(word, p, n);
+        word[n] = 0;
+        if (n && strstr(upper, word)) return true;
+        if (!star) break;
+        p = star + 1;
+    }
+    return false;
+}
+
+const char *SAMPLE_name(const char *text) {
+    init_wavedat();
+    static char name[60];
+    char upper[NOTE_SIZE];
+    copy_bounded(upper, NOTE_TEXT_MAX + 1, text ? text : "");
+    for (char *c = upper; *c; ++c) *c = (char)toupper((unsigned char)*c);
+    name[0] = 0;
+    for (int row = 0; row < WAVEDAT_SEARCHED; ++row) {
+        const char *sample = wavedat[row] + 50;
+        char keywords[51];
+        copy_bounded(keywords, sizeof keywords, wavedat[row]);
+        if (sample[0] && row_matches(keywords, upper)) {
+            copy_bounded(name, sizeof name, sample);
+            break;
+        }
+    }
+    if (strstr(upper, "CRAVING FOR WATER!")) copy_bounded(name, sizeof name, "HITPLR5");
+    if (strstr(upper, "MANAUS") || strstr(upper, "MAGIC")) copy_bounded(name, sizeof name, "MANAUS");
+    if (strstr(upper, "CRY")) copy_bounded(name, sizeof name, "HITPLR4");
+    if (strstr(upper, "ROAR")) copy_bounded(name, sizeof name, "ROAR");
+    if (strstr(upper, "HOWL")) copy_bounded(name, sizeof name, "howl");
+    if (strstr(upper, "FOREST LIVING")) copy_bounded(name, sizeof name, forest_sound[random(7)]);
+    if (strstr(upper, "NATURE LIVING")) copy_bounded(name, sizeof name, nature_sound[random(6)]);
+    if (!strcmp(upper, "CHEER")) copy_bounded(name, sizeof name, "harr");
+    if (strstr(upper, "NIGHT LIVING")) copy_bounded(name, sizeof name, night_sound[random(2)]);
+    return name;
+}
+
+void SAMPLE(const char *text) {
+    if (!SB_SOUND) return;
+    char name[60];
+    copy_bounded(name, sizeof name, SAMPLE_name(text));
+    if (!name[0]) return;
+    for (char *c = name; *c; ++c) *c = (char)toupper((unsigned char)*c);
+    if (!strcmp(name, "HITCR")) {
+        play_named("smash");
+        oxa_delay(200);
+    }
+    play_named(name);
+}
+
+// ---- the note box -----------------------------------------------------------------------------
+
+uint32_t NOTEBOX_BACKCOLOR() { return getpix(501, 400); }
+
+static uint32_t note_bg() { return RGB_to_color(NOTE_BG_R, NOTE_BG_G, NOTE_BG_B); }
+
+void draw_notebox() {
+    const GuiBlock &b = noteboxGui;
+    box(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, note_bg());
+    frame(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1);
+    lines = 0;
+}
+
+void note_bottom() {
+    const GuiBlock &b = noteboxGui;
+    const int L = NOTE_LINE_H;
+    int x = b.x + 5, w = b.width - 10, h = b.height - 10 - L;
+    if (screen && w > 0 && h > 0 && x >= 0 && b.y >= 0 && x + w <= screen->w && b.y + 5 + L + h <= screen->h) {
+        SDL_LockSurface(screen);
+        int bpp = screen->format->BytesPerPixel;
+        uint8_t *px = (uint8_t *)screen->pixels;
+        for (int row = 0; row < h; ++row)
+            memmove(px + (b.y + 5 + row) * screen->pitch + x * bpp, px + (b.y + 5 + L + row) * screen->pitch + x * bpp,
+                    (size_t)w * bpp);
+        SDL_UnlockSurface(screen);
+    }
+    box(b.x + 5, b.y + b.height - 5 - L, b.x + b.width - 5, b.y + b.height - 5, note_bg());
+    notex = b.x + 5;
+    notey = b.y + b.height - 5 - L;
+}
+
+// Older lines fade toward the box colour row by row, the upper rows most.
+static void darken_notes() {
+    const GuiBlock &b = noteboxGui;
+    uint32_t bg = note_bg();
+    int r = 1;
+    for (int y = b.y + 5; y <= b.y + b.height - 5; ++y, ++r) {
+        int sr = NOTE_BG_R - r / 2, sg = 187 - r / 2, sb = NOTE_BG_B - r / 2;
+        uint32_t shade = RGB_to_color(sr < 0 ? 0 : sr, sg < 0 ? 0 : sg, sb < 0 ? 0 : sb);
+        for (int x = b.x + 5; x <= b.x + b.width - 5; ++x) {
+            uint32_t p = getpix(x, y);
+            if (p != bg && p != shade) putpix(x, y, shade);
+        }
+    }
+}
+
+// A prompt button: the text on a light key face with a dark frame.
+static void prompt_button(int x, int y, const char *text) {
+    int w = textwidth(text) + 8;
+    box(x, y, x + w, y + 18, RGB_to_color(200, 190, 160));
+    frame(x, y, x + w, y + 18);
+    showtext(x + 4, y + 6, text, RGB_to_color(0, 0, 0), 0);
+}
+
+enum { PAUSE_X = 480, PAUSE_Y = 525, PAUSE_W = 315, PAUSE_H = 50 };
+
+static SDL_Surface *save_rect(int x, int y, int w, int h) {
+    if (!screen) return nullptr;
+    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, w, h, screen->format->BitsPerPixel, screen->format->format);
+    if (!s) return nullptr;
+    SDL_Rect r{x, y, w, h};
+    SDL_BlitSurface(screen, &r, s, nullptr);
+    return s;
+}
+
+static void restore_rect(SDL_Surface *s, int x, int y) {
+    if (!s || !screen) return;
+    SDL_Rect r{x, y, s->w, s->h};
+    SDL_BlitSurface(s, nullptr, screen, &r);
+    SDL_FreeSurface(s);
+}
+
+// Waits for SPACE, ESC or F1; answers the key, ESC when the window closes.
+static int wait_prompt_key() {
+    for (;;) {
+        FlipScreenPortion(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H, 1);
+        int k = getkey();
+        if (k == KEY_ESC || k == ' ' || k == 1059) return k;
+        if (k == KEY_QUIT && CLOSE_WINDOW) return KEY_ESC;
+    }
+}
+
+void MoreCheck(uint32_t colour, int save, int x, int y) {
+    int keepx = getx(), keepy = gety();
+    if (DISABLE_NOTES) return;
+    if (DISABLE_MORECHECK) {
+        lines = 0;
+        return;
+    }
+    if (x == 0) {
+        x = 496;
+        y = 528;
+    }
+    int limit = NEWHEADINGBRANCH == 1 ? 14 : 9;
+    if (lines <= limit) {
+        lines++;
+        return;
+    }
+    SDL_Surface *saved = save ? save_rect(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H) : nullptr;
+    prompt_button(x, y, lines == 100 ? "       Press [SPACE] to continue    " : "   [SPACE] for more -- [ESC] skip   ");
+    lines = 0;
+    int k = wait_prompt_key();
+    if (save) {
+        if (k == KEY_ESC) DISABLE_MORECHECK = 1;
+        restore_rect(saved, PAUSE_X, PAUSE_Y);
+    }
+    setcolor(colour);
+    moveto(keepx, keepy);
+}
+
+void Pause() {
+    if (DISABLE_NOTES == 1) return;
+    lines = 100;
+    MoreCheck(0, 1, 0, 0);
+    lines = 0;
+}
+
+int ProceedPause() {
+    SDL_Surface *saved = save_rect(0, 0, RESOLUTION_X, RESOLUTION_Y);
+    prompt_button(491, 528, " [SPACE] to continue -- [ESC] cancel ");
+    Flip();
+    int k;
+    do {
+        k = getkey();
+        if (k == KEY_QUIT && CLOSE_WINDOW) k = KEY_ESC;
+    } while (k != ' ' && k != KEY_ESC);
+    restore_rect(saved, 0, 0);
+    Flip();
+    return k == ' ';
+}
+
+void ignore_lastnote() { lastnote[0] = 0; }
+
+// ---- Note -------------------------------------------------------------------------------------
+
+namespace {
+struct Mark {
+    char c;
+    uint8_t r, g, b;
+    bool shown;
+};
+const Mark marks[] = {
+    {'!', 168, 0, 0, false},    {'#', 20, 50, 112, false},  {'&', 102, 51, 51, false},
+    {'+', 171, 87, 0, false},   {':', 60, 90, 152, false},  {'<', 176, 196, 222, true},
+    {'=', 0, 128, 0, false},    {'>', 255, 255, 255, false}, {'?', 20, 120, 112, false},
+    {'_', 87, 87, 87, false},
+};
+}  // namespace
+
+static void capitalise(char *s) {
+    s[0] = (char)toupper((unsigned char)s[0]);
+    bool up = true;
+    for (char *p = s; *p; ++p) {
+        if (up) {
+            *p = (char)toupper((unsigned char)*p);
+            up = strchr("#!+?:&,=_()1234567890 ", *p) != nullptr;
+        } else if (strchr(".!:?", *p)) {
+            up = true;
+        }
+    }
+}
+
+// Draws the gathered word at the pen, beginning a new line first when it would pass the box's
+// right edge; a word wider than a whole line is drawn on a line of its own.
+static void flush_word(uint32_t colour, char *logged, size_t logsize) {
+    if (!AfterSpace[0]) return;
+    int w = textwidth(AfterSpace);
+    if (notex + w > NOTE_RIGHT_EDGE && notex > noteboxGui.x + 5) {
+        MoreCheck(colour, 1, 0, 0);
+        note_bottom();
+    }
+    showtext(notex, notey, AfterSpace, colour, 0);
+    strncat(logged, AfterSpace, logsize - strlen(logged) - 1);
+    notex += w;
+    AfterSpace[0] = 0;
+}
+
+static void add_to_word(char c) {
+    size_t n = strlen(AfterSpace);
+    if (n + 1 < sizeof AfterSpace) {
+        AfterSpace[n] = c;
+        AfterSpace[n + 1] = 0;
+    }
+}
+
+void Note(const char *text) {
+    if (!text || !text[0] || DISABLE_NOTES == 1) return;
+    NOTE[0] = 0;
+    if (text[0] == '*')
+        coded_st(text[1], text[1] ? text[2] : 0);
+    else
+        copy_bounded(NOTE, NOTE_TEXT_MAX + 1, text);
+    char sample[400];
+    copy_bounded(sample, sizeof sample, lue_tag(NOTE, "{}"));
+    if (sample[0]) {
+        const char *close = strchr(strchr(NOTE, '{'), '}');
+        char rest[NOTE_SIZE];
+        copy_bounded(rest, sizeof rest, close ? close + 1 : "");
+        copy_bounded(NOTE, sizeof NOTE, rest);
+    }
+    if (!NOTEMOD_alkuok) capitalise(NOTE);
+    NOTEMOD_alkuok = 0;
+    if (!strcmp(NOTE, lastnote) && !NOTE_TUPLAOK) return;
+    copy_bounded(lastnote, sizeof lastnote, NOTE);
+    if (Darken_Notes) {
+        darken_notes();
+        Darken_Notes = 0;
+    }
+    MoreCheck(0, 1, 0, 0);
+    note_bottom();
+
+    uint8_t r = 0, g = 0, b = 0;
+    char logged[NOTE_SIZE] = "";
+    AfterSpace[0] = 0;
+    size_t len = strlen(NOTE);
+    uint32_t colour = RGB_to_color(0, 0, 0);
+    for (size_t i = 0; i < len; ++i) {
+        char c = NOTE[i];
+        if (i == 0) {
+            const Mark *m = nullptr;
+            for (const Mark &k : marks)
+                if (k.c == c) m = &k;
+            if (m) {
+                r = m->r, g = m->g, b = m->b;
+                if (c == '&' && NOTE[len - 1] == '!') r = 204;
+                colour = RGB_to_color(r, g, b);
+                if (!m->shown) continue;
+            }
+        } else if (i >= 2 && c == ' ' && NOTE[i - 1] == ' ') {
+            if (++i >= len) break;
+            c = NOTE[i];
+        }
+        if (c == '@') continue;
+        add_to_word(c);
+        if (c == ' ') flush_word(colour, logged, sizeof logged);
+    }
+    flush_word(colour, logged, sizeof logged);
+    WhereXN = notex;
+    WhereYN = notey;
+    if (sample[0])
+        play_named(sample);
+    else
+        SAMPLE(NOTE);
+    FlipWithMap();
+    logmsg(r, g, b, NOTE[0], logged);
+}
+
+void note(const char *text) {
+    copy_bounded(snotestring, sizeof snotestring, text ? text : "");
+    NOTEMOD_alkuok = 1;
+    Note(snotestring);
+}
+
+void SNote1(const char *a, const char *b, const char *c) {
+    bprintf(snotestring, sizeof snotestring, "%s%s%s", a ? a : "", b ? b : "", c ? c : "");
+    Note(snotestring);
+}
+
+void DebugNote(const char *text) {
+    if (!DEBUG_INFO) return;
+    bprintf(debugnote, sizeof debugnote, "? %s", text ? text : "");
+    uint8_t keep = DISABLE_NOTES;
+    DISABLE_NOTES = 0;
+    Note(debugnote);
+    DISABLE_NOTES = keep;
+}
+
+// ---- notes of what creatures do ---------------------------------------------------------------
+
+static int npcnote(int creature, const char *seen, const char *flags) {
+    if (DISABLE_NOTES) return 0;
+    if (creature == -1) {
+        Note(seen);
+        return 1;
+    }
+    char heard[MSGBUF_SIZE];
+    copy_bounded(heard, sizeof heard, HEAR_s);
+    bool force = strstr(flags, "FORCE_HEAR"), always = strstr(flags, "ALWAYS_HEAR"),
+         datapos = strstr(flags, "DATAPOS_TARGET");
+    if (force && !heard[0]) return 0;
+    TARGET_NPC = datapos ? 499 : creature;
+    int x, y;
+    if (datapos)
+        texts_data_xy(creature, &x, &y);
+    else
+        texts_cre_xy(creature, &x, &y);
+    if (See(x, y) && !force && (datapos || !texts_cre_diving(creature))) {
+        Note(seen);
+        return 1;
+    }
+    int limit = NPCNOTE_HEARLIMIT ? NPCNOTE_HEARLIMIT : is_socmember(creature) ? 100 : lentaako_NPC(creature) ? 100 : 25;
+    if (distance_from_plr(x, y) > limit && !force && !always) return 0;
+    if (!heard[0]) return 0;
+    Note(heard);
+    return 1;
+}
+
+int NPCNote(int creature, const char *seen, const char *flags) {
+    int shown = npcnote(creature, seen ? seen : "", flags ? flags : "");
+    NPCNOTE_HEARLIMIT = 0;
+    return shown;
+}
