@@ -22,10 +22,13 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "screens/creation.h"
 #include "screens/quit.h"
+#include "society/talk.h"
 #include "society/village.h"
 
 int ZoomRenew;
@@ -46,13 +49,26 @@ static char last_note[300];
 const char *loader_last_note() { return last_note; }
 void loader_clear_note() { last_note[0] = 0; }
 
-// Stand in until the note box lands: the text goes to the error stream.
+// The loader's messages are shown even while the loading keeps other notes quiet: they tell why a
+// file was refused or a save failed.
 void loader_say(const char *text) {
     copy_bounded(last_note, sizeof last_note, text);
-    fprintf(stderr, "%s\n", text);
+    if (!screen) return;
+    const uint8_t keep = DISABLE_NOTES;
+    DISABLE_NOTES = 0;
+    Note(text);
+    DISABLE_NOTES = keep;
 }
-void loader_wait_key() {}
-void loader_log(const char *, const char *) {}
+
+void loader_wait_key() {
+    if (!screen) return;
+    const uint8_t keep = DISABLE_NOTES;
+    DISABLE_NOTES = 0;
+    Pause();
+    DISABLE_NOTES = keep;
+}
+
+void loader_log(const char *topic, const char *text) { debuglog(topic, text); }
 
 void char_ext_path(char *buf, size_t size, const char *ext) {
     snprintf(buf, size, "%s/%s.%s", CharacterPath, CharacterFile, ext);
@@ -68,11 +84,15 @@ static long file_size(const char *path) {
 // ---- the per-game reset -------------------------------------------------------------------------
 
 void Init() {
+    get_notes();
+    lines = 0;
     definit_yrttidata();
     clrskillbank();
     ClrRealCreaturePos();
     InitSines();
+    oxa_textinit();
     GOT_PACKED_clr();
+    memset(TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
 }
 
 // ---- reading the character folder ---------------------------------------------------------------
@@ -258,12 +278,16 @@ int loader() {
     Komentohistoria = Komentotarkenne = 0;
     Komentotekstitarkenne[0] = 0;
     ClearPrevNameStack();
+    DISABLE_NOTES = 1;
 
     Init();
     GetConfig();
     memset(Data, 0, sizeof Data);
 
-    if (!ReadGuy()) return -1;
+    if (!ReadGuy()) {
+        DISABLE_NOTES = 0;
+        return -1;
+    }
 
     char line[200], name[sizeof Plr.name + 1];
     copy_bounded(name, sizeof name, Plr.name);
@@ -286,6 +310,7 @@ int loader() {
     show_line(615, 145, "Ok!", screen ? RGB_to_color(252, 252, 84) : 0);
     laske_Load(-1);
     saveportrait();
+    DISABLE_NOTES = 0;
 
     GetIso();
     fordmaker();

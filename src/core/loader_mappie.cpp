@@ -13,6 +13,7 @@
 #include "core/ownlib.h"
 #include "creatures/creatures.h"
 #include "maps/mapload.h"
+#include "presentation/notes.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -143,6 +144,7 @@ static void scene_of_death() {
 static bool settlement_cell(int x, int y) { return on_kyla(x, y, 1); }
 
 int GetMappie(int mode) {
+    DISABLE_NOTES = 1;
     FIRESAFE = 1;
     // Days since the player's world cell was last visited: the area's centre cell on a local area.
     const int days = bigmap() ? (int)Plr.daynumber - (int)Plr.bigmap_saveday
@@ -164,7 +166,10 @@ int GetMappie(int mode) {
     wadestrip();
     if (mode == 0) {
         allowed_check();
-        if (REAL_QUIT == -1) return 0;
+        if (REAL_QUIT == -1) {
+            DISABLE_NOTES = 0;
+            return 0;
+        }
     }
 
     loader_log("getmappie", "areal_itemizer call");
@@ -217,6 +222,7 @@ int GetMappie(int mode) {
         PIC_SHOW = 0;
     }
     CREATURE_UPDATE = 0;
+    DISABLE_NOTES = 0;
     ENSIMMAINEN_LATAUS = 1;
     Nollaa_Kartanlataustapa();
     loader_log("getmappie", "getmappie completed");

@@ -16,6 +16,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
+#include "presentation/notes.h"
 #include "society/village.h"
 
 namespace {
@@ -164,6 +165,7 @@ int Save(int mode) {
         stage_weather(set, path);
         int32_t exiter[3];
         exit_record(exiter);
+        lines = 0;
         char_file_path(path, sizeof path, "EXITER.DAT");
         stage(set, path, exiter, sizeof exiter);
     }

@@ -64,6 +64,7 @@ protected:
         OXA_NODELAY = 1;
         dir = new TempDir();
         dir->copy_asset("linedist.arr");
+        dir->copy_asset("NOTES.STD");
         std::string cmd = fixture_tool() + " " + dir->path();
         ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
         reset_loader_tables();

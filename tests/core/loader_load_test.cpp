@@ -3,6 +3,7 @@
 #include "core/loader_fixture.h"
 #include "core/player.h"
 #include "core/weatherengine.h"
+#include "presentation/notes.h"
 
 using oxatest::LoaderTest;
 
@@ -282,4 +283,36 @@ TEST_F(LoaderTest, WeatherFileIsLoadedOrTheWeatherStartsAnew) {
     ASSERT_EQ(loader(), 0);
     EXPECT_NE(strstr(loader_last_note(), "WEATHER.DAT"), nullptr) << loader_last_note();
     EXPECT_EQ(memcmp(&GlobWeather, &PrevWeather, sizeof GlobWeather), 0);
+}
+
+// ---- with a screen ------------------------------------------------------------------------------
+
+namespace {
+
+class LoaderScreenTest : public oxatest::ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        dir->copy_asset("linedist.arr");
+        dir->copy_asset("NOTES.STD");
+        std::string cmd = oxatest::fixture_tool() + " " + dir->path();
+        ASSERT_EQ(system(cmd.c_str()), 0);
+        oxatest::reset_loader_tables();
+        copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+    }
+};
+
+}  // namespace
+
+TEST_F(LoaderScreenTest, LoadingShowsItsWindowAndTheSaveIsToldInTheNoteBox) {
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(DISABLE_NOTES, 0) << "notes are on again once the game runs";
+    int r, g, b;
+    oxatest::rgb(oxatest::pixel(785, 200), r, g, b);
+    EXPECT_EQ(r, 56);
+    EXPECT_EQ(g, 88);
+    EXPECT_EQ(b, 120);
+    ASSERT_EQ(Save(SAVE_EXPLICIT), 1);
+    EXPECT_NE(strstr(lastnote, "Your character has been saved."), nullptr) << lastnote;
 }
