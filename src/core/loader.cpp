@@ -20,6 +20,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/mapload.h"
 #include "maps/mapunit.h"
+#include "maps/movement.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"
@@ -31,7 +32,6 @@
 #include "society/talk.h"
 #include "society/village.h"
 
-int ZoomRenew;
 int UPDATE;
 int LOAD_MAP;
 int CREATURE_UPDATE;
@@ -39,7 +39,6 @@ int ENSIMMAINEN_LATAUS;
 int FIRESAFE;
 int SCENIE;
 int PIC_SHOW;
-int ENCOUNTER_CREATURE_TYPE;
 int Komentohistoria, Komentotarkenne;
 char Komentotekstitarkenne[100];
 

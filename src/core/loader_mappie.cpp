@@ -12,6 +12,7 @@
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "creatures/creatures.h"
+#include "maps/facing.h"
 #include "maps/mapload.h"
 #include "presentation/notes.h"
 #include "maps/mapquery.h"

@@ -22,9 +22,7 @@
 #include "screens/quit.h"
 #include "society/village.h"
 
-int LastMovingDirection;
 int ZOOMEXTRA_Lahesty;
-int SESTA;
 
 static void char_file(char *buf, size_t size, const char *name) {
     snprintf(buf, size, "%s/%s", CharacterPath, name);

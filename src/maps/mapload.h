@@ -2,10 +2,9 @@
 // world cell) into the map layers, placing the player on a freshly loaded local area, saving the
 // current map back, and the small clean-ups around a load.
 #pragma once
+#include "maps/movement.h"         // LastMovingDirection picks the entry edge; SESTA 1 the pole in use
 
-extern int LastMovingDirection;    // heading of the player's last step; picks the entry edge
 extern int ZOOMEXTRA_Lahesty;      // an approach to a scene: enter 25 squares out from the centre
-extern int SESTA;                  // pole or paddle in use (1 pole)
 
 void GetMap(const char *name);     // the player record's map name
 void GetIso();                     // the world files; a missing "WORLD.DAT" ends the program

@@ -1,10 +1,612 @@
+// src/maps/movement.cpp -- one step of the player: what stops it (trees, walls, fences, doors,
+// creatures, fires, traps, ice, slopes), what it asks, what it costs in game time and effort,
+// and the sound it makes.
 #include "maps/movement.h"
 
+#include "core/config.h"
+#include "core/datafunc.h"
+#include "core/harnrule.h"
+#include "core/maintenance.h"
+#include "core/obj_func.h"
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "creatures/crefunc.h"
 #include "maps/area.h"
+#include "maps/mapborder.h"
+#include "maps/mapquery.h"
 #include "maps/mapunit.h"
+#include "maps/notelink.h"
+#include "maps/sight.h"
 #include "maps/water.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
+#include "quests/tehtavat.h"
 
-// Stands in until the movement module lands: water without ice is open.
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int PlayerX_Previous = 0, PlayerY_Previous = 0;
+int LastMovingDirection = 0;
+uint8_t RUNNING = 0, LURK = 0, TRANSPORT = 0, SESTA = 0, SWIMTURNS = 0;
+int UPDATE_SCREEN = 0, ZoomRenew = 0, Exit_Checking = 0;
+int SOUND_IN_DISTANCE = 0, SOUND_IN_POSITION = 0;
+char MoveSound[16] = "";
+
+// The yes/no prompt stands in as a "no" until the menus land.
+static int answer_no(const char *) { return 0; }
+void (*MoveNote)(const char *text) = Note;
+int (*MoveAsk)(const char *question) = answer_no;
+
+enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
+enum { MOVE_FREE = 1, MOVE_CREATURE = 100, MOVE_TOLD = 101, MOVE_OBSTACLE = 103, MOVE_TRAPPED = 104 };
+
+static int backward_step = 0;      // the last step went backward or blind
+static float walked_km = 0.0f;     // distance walked this run
+
+// ---- services of other modules that are not there yet --------------------------------------
+// Each stands in with the plainest answer until its module lands.
+
+static int actual_mobility() { return 10; }                  // a walker's pace, km/h
+static int weariness() { return 0; }                         // fresh
+static void set_effort(int level) { Plr.exertion = (uint8_t)level; }
+static int climb_it(int, int) { return SuccessRoll(0, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING")) >= SR_SUCCESS; }
+static int trap_fires(int, int) { return 0; }
+static void list_items_here(int, int) {}
+static int haul_minutes() { return 1; }
+static int haul_items_along() { return 1; }
+static int boat_load_ok() { return 1; }
+static void register_noise(int, int, int) {}
+static int wake_creature(int) { return 1; }
+static int trap_holds_player(int) { return 0; }
+static void release_trap(int) {}
+
+// A creature that makes way for the player: a pet, a companion or a calm person, awake and
+// standing. Only people are told apart until the creature module lands.
+static int gives_way(const CreatureStruct &c) {
+    if (c.mode == CM_ASLEEP || c.posture != 0) return 0;
+    const int calm = c.mode != 2 && c.mode != 99 && c.mode != 4 && c.mode != 5 && c.mode != 7;
+    return c.kind == CK_HUMAN && calm;
+}
+
+// The text of a message key, copied out of the message module's buffer.
+static const char *key_text(const char *key) {
+    static char text[MSGBUF_SIZE];
+    copy_bounded(text, sizeof text, MSG(key));
+    return text;
+}
+
+// The closed door or gate opens; the step ends there.
+static void open_door(int x, int y) {
+    const int c = get_mapchar(x, y);
+    set_mapchar(x, y, c == 44 ? 45 : 22);
+    MoveNote(key_text(c == 44 ? "DO_OPEN_GATE" : "DO_OPEN_DOOR"));
+    TurnUsed = 1;
+}
+
+
+// ---- small rules ------------------------------------------------------------------------------
+
+float move_seconds_per_metre(int c) {
+    switch (c) {
+    case 249: return 0.72f;
+    case 15: return 1.2f;
+    case 91: case 94: case 236: return 3.6f;
+    default: return 0.9f;
+    }
+}
+
+static int has_ice(int x, int y) {
+    return bigmap() ? ice_thickness_worldmap(x, y) > 0 : ice_thickness_mapwise(x, y) > 0;
+}
+
+// The ice would break under a part of the player's weight with the load.
+static int ice_breaks(int x, int y, float part) {
+    float w = FullWeightLoad(-1);
+    if (w <= 0) w = 180.0f;   // a grown person with a pack, until the body module weighs the player
+    return ice_break_check(x, y, w * part, bigmap()) == 1;
+}
+
+// A message text with its one "%s" filled; the text comes from a data file, so it is never used as
+// a format.
+static const char *fill_one(char *out, size_t size, const char *pattern, const char *value) {
+    const char *at = strstr(pattern, "%s");
+    if (!at) {
+        copy_bounded(out, size, pattern);
+        return out;
+    }
+    snprintf(out, size, "%.*s%s%s", (int)(at - pattern), pattern, value, at + 2);
+    return out;
+}
+
+static void article_lower(const char *desc, char *out, size_t size) {
+    char lower[100];
+    size_t i = 0;
+    for (; desc[i] && i + 1 < sizeof lower; i++) lower[i] = (char)tolower((unsigned char)desc[i]);
+    lower[i] = 0;
+    const char *art = strchr("aeiou", lower[0]) && lower[0] ? "an" : "a";
+    snprintf(out, size, "%s %s", art, lower);
+}
+
+int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY) {
+    if (bigmap()) return 0;
+    const int from_c = get_mapchar(fromX, fromY), to_c = get_mapchar(toX, toY);
+    if (terrain_flag(from_c, TF_WATER) && terrain_flag(to_c, TF_WATER)) return 0;
+    if (who == -1 && (Plr.movement_mode == MODE_SWIM || Plr.movement_mode == MODE_WADE) && terrain_flag(to_c, TF_WATER))
+        return 0;
+    if (who >= 0 && who < CRE_COUNT && Cre[who].kind == 24 &&
+        (avovesi(fromX, fromY) || has_ice(fromX, fromY) || avovesi(toX, toY) || has_ice(toX, toY)))
+        return 0;
+    if (to_c == 20) return 1000;
+    if (to_c == 39 && on_kyla((int)Plr.world_x, (int)Plr.world_y, 1)) return 1000;
+    const int d = Pinnan_Korkeus(toX, toY) - Pinnan_Korkeus(fromX, fromY);
+    if (d <= 0) return 0;
+    int limit = 2;
+    if (who >= 0 && who < CRE_COUNT) {
+        limit = Cre[who].agility / 7;
+        if (limit < 1) limit = 1;
+    }
+    return d > limit ? 1000 : d;
+}
+
+int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
+    const int c = get_mapchar(toX, toY);
+    const int world = bigmap();
+    const int mode = Plr.movement_mode;
+    // Every tree blocks until the tree records of the pool tell saplings and felled trees apart.
+    if (terrain_flag(c, TF_BLOCKS) && !terrain_flag(c, TF_WATER)) return MOVE_OBSTACLE;
+
+    if (has_ice(toX, toY) && !has_ice(fromX, fromY)) {
+        if (step == 0 && ice_breaks(toX, toY, 1.0f)) return MOVE_OBSTACLE;
+        bool rowing_on = false;   // a watercraft on ice that holds: on to the walker's question
+        if (world) {
+            if (mode == MODE_ROW) {
+                if (ice_breaks(toX, toY, 1.0f)) {
+                    MoveNote("!The ice prevents you from rowing there.");
+                    return MOVE_CREATURE;
+                }
+                rowing_on = true;
+            } else if (ice_breaks(toX, toY, 1.0f)) {
+                MoveNote("!You can't trust the ice completely, and for now you can cross it only on zoomed in map.");
+                MoveNote("_Press [ENTER] to zoom in if you want to go on the ice there.");
+                return MOVE_TOLD;
+            }
+        }
+        if (!rowing_on && mode == MODE_ROW && ice_breaks(toX, toY, 1.0f)) {
+            if (step != 0) MoveNote("!The ice prevents you from rowing there.");
+            return MOVE_CREATURE;
+        }
+        if (mode != MODE_SWIM) {
+            if (step != 0 && ice_breaks(toX, toY, 0.7f)) {
+                MoveNote("!You doubt the ice will hold your weight.");
+                if (!MoveAsk("Still want to step on the ice?")) return MOVE_CREATURE;
+            }
+        } else if (mode == MODE_SWIM) {
+            if (step == 0) return MOVE_CREATURE;
+            if (ice_breaks(toX, toY, 0.75f)) {
+                MoveNote("!You try to climb on the ice but it breaks!");
+                do_break_ice(toX, toY);
+                TurnUsed = 1;
+                return MOVE_FREE;
+            }
+            const int r = SuccessRoll(2, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING"));
+            int ok = 0;
+            if (r >= 3) {
+                ok = 1;
+                set_effort(5);
+            } else if (r == 2) {
+                set_effort(6);
+                ok = d6(3) <= Plr.agility && d6(3) <= Plr.strength;
+            } else if (r == 1)
+                set_effort(7);
+            else if (r == 0)
+                set_effort(10);
+            TurnUsed = 1;
+            if (ok) {
+                MoveNote(key_text("ICE_CLIMB_SUCCESS"));
+                TARGET_NPC = -1;
+                Plr.posture = 1;
+                return MOVE_FREE;
+            }
+            MoveNote(random(2) ? "!You fail to lift yourself up onto the ice." : "!You struggle to pull yourself onto the ice but fail.");
+            return MOVE_CREATURE;
+        }
+    }
+    if (world && mode != MODE_ROW && step != 0 && ice_breaks(fromX, fromY, 1.0f) && has_ice(fromX, fromY) &&
+        !avovesi(toX, toY)) {
+        MoveNote("!The ice here can't be trusted completely and while on it you can travel only on zoomed in map.");
+        MoveNote("_Press [ENTER] to zoom in now and find your way there.");
+        return MOVE_TOLD;
+    }
+
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type == DT_UNUSED) break;
+        if (d.x == toX && d.y == toY) {
+            if (d.type == DT_FIRE) {
+                MoveNote("!You can't walk through the fire!");
+                return MOVE_TOLD;
+            }
+            if (d.type == DT_TRAP && d.extra == 'd') {
+                if (step == 0 || !MoveAsk("Really walk into a trap?")) return MOVE_TOLD;
+            } else if (d.type == DT_ICEHOLE) {
+                if (step == 0) return MOVE_TOLD;
+                if (d.flags <= 50) {
+                    MoveNote("!You spot a partially frozen hole in the ice over there.");
+                    if (!MoveAsk("Really step on that ice?")) return MOVE_TOLD;
+                }
+            } else if (d.type == DT_CREATURE && !world && d.id >= CRE_DATAID) {
+                const long slot = (long)d.id - CRE_DATAID;
+                if (slot >= CRE_COUNT) continue;   // a damaged id names no creature
+                const CreatureStruct &cr = Cre[slot];
+                if (cr.mode == CM_ASLEEP) {
+                    if (wake_creature((int)slot)) return MOVE_CREATURE;
+                    continue;
+                }
+                if (gives_way(cr)) {
+                    TARGET_NPC = (int)slot;
+                    MoveNote(key_text("NPC_WITHDRAWS"));
+                    continue;
+                }
+                if (cr.korkeus == 0) {
+                    TARGET_NPC = (int)slot;
+                    MoveNote(key_text("MOVEMENT_NPC_AHEAD"));
+                    return MOVE_CREATURE;
+                }
+            }
+        } else if (d.x == fromX && d.y == fromY && d.type == DT_TRAP && d.extra == 'e') {
+            if (trap_holds_player(i)) return MOVE_TRAPPED;
+            release_trap(i);
+        }
+    }
+    return MOVE_FREE;
+}
+
+// ---- the step ---------------------------------------------------------------------------------
+
+static void target_of(int step, int &tx, int &ty) {
+    static const int cw_dx[8] = {0, 1, 1, 1, 0, -1, -1, -1}, cw_dy[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+    tx = PlayerX;
+    ty = PlayerY;
+    if (step >= 100 && step <= 107) {
+        tx += cw_dx[step - 100];
+        ty += cw_dy[step - 100];
+    } else if (step == -1) {
+        tx -= Heds_x(PlayerDir);
+        ty -= Heds_y(PlayerDir);
+    } else if (step != 0) {
+        tx += step * Heds_x(PlayerDir);
+        ty += step * Heds_y(PlayerDir);
+    }
+}
+
+static void spend_step(int world) {
+    const int c = get_mapchar(PlayerX, PlayerY);
+    if (c == 96) Tarkista_Suoritus(28);
+    const float metres = world ? 100.0f : 2.0f;
+    double minutes = metres * move_seconds_per_metre(c) / 60.0;
+    if (Plr.movement_mode == MODE_SWIM) minutes *= 10;
+    if (Plr.movement_mode == MODE_WADE) minutes *= 5;
+    if (minutes < 1.0) {
+        // Round the float product to whole hundredths of a second before rounding up, so that
+        // 2 m at 0.9 s/m costs 2 seconds, not 3.
+        const double s = std::floor(minutes * 60.0 * 100.0 + 0.5) / 100.0;
+        SecondTick((int)std::ceil(s), 0);
+    } else {
+        const double m = std::floor(minutes * 100.0 + 0.5) / 100.0;
+        MinuteTick((int)std::ceil(m), 0);
+    }
+}
+
+static void choose_effort(int level_step) {
+    const int mode = Plr.movement_mode;
+    if (mode == MODE_WADE) set_effort(6);
+    else if (mode == MODE_ROW) set_effort(4);
+    else if (RUNNING && Plr.posture == 0) {
+        set_effort(10);
+        MoveNote("&You run.");
+    } else {
+        const int snow = snow_thickness_mapwise(PlayerX, PlayerY);
+        if (snow <= 99 || mode == MODE_SWIM) {
+            if (mode == MODE_WALK && weariness() <= 1499 && level_step) set_effort(2);
+        } else if (mode == MODE_SKI) {
+            int r = SuccessRoll(-3, plr_ML("SKIING") == 1000 ? 0 : plr_ML("SKIING"));
+            if (random(2)) r = SuccessRoll(0, plr_ML("SKIING") == 1000 ? 0 : plr_ML("SKIING"));
+            if (r == 0) set_effort(5);
+            else if (r == 1) set_effort(4);
+            else if (r == 2) set_effort(3);
+            else if (r == 3) set_effort(2);
+            copy_bounded(MoveSound, sizeof MoveSound, "ski");
+        } else {
+            const int w = weariness();
+            set_effort(w > 749 ? 7 : w > 599 ? 6 : w > 499 ? 5 : w < 250 ? 3 : 4);
+            copy_bounded(MoveSound, sizeof MoveSound, "walk_deepsnow");
+        }
+    }
+    if (Plr.posture == 1) set_effort(7);
+}
+
+static int in_band(int x, int y, int lo_x, int hi_x, int lo_y, int hi_y) {
+    return x >= lo_x && x <= hi_x && y >= lo_y && y <= hi_y;
+}
+
+int MovePlayer(int step) {
+    const int world = bigmap();
+    PlayerX_Previous = PlayerX;
+    PlayerY_Previous = PlayerY;
+    MoveSound[0] = 0;
+    if (Plr.movement_mode == MODE_SKI) MoveNote(":You ski.");
+
+    LastMovingDirection = PlayerDir;
+    int tx, ty;
+    target_of(step, tx, ty);
+    if (step != 0) backward_step = 0;
+    if (step >= 100 && step <= 107 && !See(tx, ty)) {
+        Plr.command_flags |= 16;
+        backward_step = 1;
+    }
+    if (step == -1) {
+        LastMovingDirection = (PlayerDir + 4) % 8;
+        Plr.command_flags |= 16;
+        backward_step = 1;
+    }
+    map_debuglog("movement", "MovePlayer(%d) %d,%d -> %d,%d", step, PlayerX, PlayerY, tx, ty);
+
+    const int mobility = actual_mobility();
+    if (mobility < 0) {
+        MoveNote("!You are not able move ahead at all!");
+        return -1;
+    }
+    if (mobility <= 9 && RUNNING) {
+        RUNNING = 0;
+        MoveNote("!You can't run any longer now!");
+        return -1;
+    }
+
+    int r = MoveTo(1000, PlayerX, PlayerY, tx, ty, step);
+    map_debuglog("movement", "movement result: %d", r);
+    const int mode = Plr.movement_mode;
+    if (avovesi(tx, ty)) {
+        const int w = WaterwayCheck(tx, ty);
+        if (step == 0) SWIMTURNS = 0;
+        else if (mode == MODE_SWIM) SWIMTURNS++;
+        if (w != 1) return w;
+        r = MOVE_FREE;
+    } else if (mode == MODE_ROW) {
+        if (world) {
+            MoveNote(has_ice(tx, ty) ? "_To land your watercraft on the ice first press [ENTER] to zoom in."
+                                     : "_There's land ahead of you. To go on shore first press [ENTER] to zoom in.");
+            return 0;
+        }
+        if (has_ice(tx, ty) && has_ice(PlayerX, PlayerY)) {
+            MoveNote("!The ice prevents you from rowing there.");
+            return 0;
+        }
+    }
+
+    if (mode == MODE_ROW) {
+        TRANSPORT = 1;
+        RUNNING = 0;
+        LURK = 0;
+        if (step != 0) {
+            if (!boat_load_ok()) return -1;
+            for (int i = 0; i < DATA_MAX; i++) {
+                DataStruct &d = Data[i];
+                if (d.type == DT_UNUSED) break;
+                if (d.type != DT_ITEM || d.x != tx || d.y != ty) continue;
+                if (d.id == 418 || (AnyObjToObj((int)d.id) && Item.id == 418)) {
+                    CrunchData(i);
+                    continue;
+                }
+                MoveNote("!There are some items on your way.");
+                return -1;
+            }
+        }
+    } else {
+        TRANSPORT = 0;
+    }
+
+    const int climb = KiipeilyTarkistus(-1, PlayerX_Previous, PlayerY_Previous, tx, ty);
+    map_debuglog("movement", "kiipeilytarkistus: %d", climb);
+    if (climb == 1000) {
+        MoveNote("!That's too steep to be climbed!");
+        return -1;
+    }
+    bool climbed = false;
+    if (climb >= 2) {
+        MoveNote("!That's quite steep. Use your CLIMBING skill to move on.");
+        char how[16];
+        copy_bounded(how, sizeof how, inival("AUTO_CLIMB_ELEVATION", "ASK"));
+        if (!strcmp(how, "ASK")) {
+            if (!MoveAsk("Climb it?")) return -1;
+        } else if (strcmp(how, "YES") != 0)
+            return -1;
+        if (!climb_it(tx, ty)) return -1;
+        r = MOVE_FREE;
+        climbed = true;
+        PlayerX = tx;
+        PlayerY = ty;
+    }
+
+    if (!climbed && r >= 100) {
+        TurnUsed = 0;
+        const int c = get_mapchar(tx, ty);
+        if (r == MOVE_OBSTACLE) {
+            if (step == 0) return c == 42 ? 1 : 0;
+            if ((c == 44 || c == 254) && inivaldefyes("AUTO_OPEN_DOOR")) {
+                open_door(tx, ty);
+                return 0;
+            }
+            char what[120], text[200];
+            article_lower(terrain_desc(c), what, sizeof what);
+            MoveNote(fill_one(text, sizeof text, key_text("MOVEMENT_OBSTACLE_AHEAD"), what));
+            if (c != 42) return 0;
+            char how[16];
+            copy_bounded(how, sizeof how, inival("AUTO_CLIMB_FENCE", "ASK"));
+            if (!strcmp(how, "ASK")) {
+                if (!MoveAsk("Climb it?")) return 0;
+            } else if (strcmp(how, "YES") != 0)
+                return 0;
+            if (!climb_it(tx, ty)) return 0;
+            r = MOVE_FREE;
+            climbed = true;
+            PlayerX = tx;
+            PlayerY = ty;
+        } else if (r == MOVE_TRAPPED) {
+            return -1;
+        } else if (r == MOVE_CREATURE) {
+            TurnUsed = 1;
+            return 0;
+        } else {
+            return 0;
+        }
+    }
+
+    if (!climbed) {
+        if (mode == MODE_HAUL && step != 0) {
+            const int t = haul_minutes();
+            MinuteTick(t < 1 ? 1 : t, 0);
+        }
+        if (Plr.posture == 1 && mode != MODE_ROW) MoveNote(":You crawl.");
+        TurnUsed = 2;
+        PlayerX = tx;
+        PlayerY = ty;
+        if (world) {
+            Plr.world_x = (uint32_t)PlayerX;
+            Plr.world_y = (uint32_t)PlayerY;
+        }
+        UPDATE_SCREEN = 1;
+        walked_km += world ? 0.1f : 0.002f;
+        Exit_Checking = 1;
+        choose_effort(KiipeilyTarkistus(-1, PlayerX_Previous, PlayerY_Previous, PlayerX, PlayerY) == 0);
+        Plr.command_flags |= 2;
+        spend_step(world);
+    }
+
+    // The edges of the world.
+    if (world) {
+        if (!in_band(PlayerX, PlayerY, 31, 3041, 31, 2017)) {
+            const int dy = PlayerY - PlayerY_Previous, dx = PlayerX - PlayerX_Previous;
+            const bool inward = (PlayerY <= 30 && dy > 0) || (PlayerY >= 2018 && dy < 0) ||
+                                (PlayerX <= 30 && dx > 0) || (PlayerX >= 3042 && dx < 0);
+            if (!inward) {
+                PlayerX = PlayerX_Previous;
+                PlayerY = PlayerY_Previous;
+            }
+            MoveNote("!For some reason you dare not to go further.");
+            Plr.world_x = (uint32_t)PlayerX;
+            Plr.world_y = (uint32_t)PlayerY;
+        }
+    } else if (PlayerX < 136 || PlayerX > 328 || PlayerY < 136 || PlayerY > 328) {
+        if (!in_band((int)Plr.world_x, (int)Plr.world_y, 36, 3036, 36, 2012)) {
+            PlayerX = PlayerX_Previous;
+            PlayerY = PlayerY_Previous;
+            MoveNote("!For some reason you dare not to go further.");
+        } else if (!LOADER_RUN) {
+            ZoomRenew = 1;
+        }
+    }
+
+    if (!trap_fires(PlayerX, PlayerY) && get_tempcol(PlayerX, PlayerY) != ':') list_items_here(PlayerX, PlayerY);
+
+    if (TRANSPORT)
+        for (int i = 0; i < DATA_MAX; i++) {
+            DataStruct &d = Data[i];
+            if (d.type == DT_UNUSED) break;
+            if (d.x == PlayerX_Previous && d.y == PlayerY_Previous && d.id != 88 &&
+                (d.type == DT_ITEM || d.type == DT_CARCASS)) {
+                d.x = (uint16_t)PlayerX;
+                d.y = (uint16_t)PlayerY;
+            }
+        }
+    if (mode == MODE_HAUL && step != 0) {
+        if (haul_items_along())
+            MoveNote(":You haul items along.");
+        else
+            Plr.movement_mode = MODE_WALK;
+    }
+    MapBorderInfo();
+
+    if (step != 0 && has_ice(PlayerX, PlayerY)) {
+        if (!world) {
+            const int b = ice_break_check(PlayerX, PlayerY, 0, 0);
+            if (b == 2) MoveNote("!The ice makes a cracking sound.");
+            if (b == 1) {
+                MoveNote(key_text("ICE_BREAKS"));
+                Plr.movement_mode = MODE_SWIM;
+                do_break_ice(PlayerX, PlayerY);
+                WaterwayCheck(PlayerX, PlayerY);
+            }
+        } else {
+            ice_break_check(PlayerX, PlayerY, 0, 1);
+        }
+    }
+
+    // Mode endings and the step sound.
+    int noise = 1;
+    const int here = get_mapchar(PlayerX, PlayerY);
+    if (Plr.movement_mode == MODE_ROW) {
+        copy_bounded(MoveSound, sizeof MoveSound, "water");
+        if (!avovesi(PlayerX, PlayerY)) {
+            SESTA = 0;
+            TRANSPORT = 0;
+            Plr.movement_mode = MODE_WALK;
+            MoveNote(":You go on shore.");
+            Tarkista_Suoritus(14);
+        }
+        noise = 2;
+    } else if (Plr.movement_mode == MODE_WADE) {
+        copy_bounded(MoveSound, sizeof MoveSound, "wade");
+        if (!avovesi(PlayerX, PlayerY)) {
+            Plr.movement_mode = MODE_WALK;
+            MoveNote(key_text("OUT_OF_THE_WATER"));
+        }
+        noise = 2;
+    } else if (Plr.movement_mode == MODE_SWIM) {
+        if (!avovesi(PlayerX, PlayerY) || !terrain_flag(here, TF_SWIM)) {
+            Plr.movement_mode = MODE_WALK;
+            MoveNote(key_text("OUT_OF_THE_WATER"));
+        }
+        if (avovesi(PlayerX, PlayerY) && vesisyvyys(PlayerX, PlayerY) < 2 && Plr.movement_mode == MODE_SWIM) {
+            MoveNote(key_text("CAN_WADE"));
+            Plr.movement_mode = MODE_WADE;
+        }
+        copy_bounded(MoveSound, sizeof MoveSound, "water");
+        noise = 2;
+    } else if (!MoveSound[0]) {
+        if (RUNNING) {
+            copy_bounded(MoveSound, sizeof MoveSound, "run");
+            noise = 2;
+        } else if (Plr.posture == 0) {
+            const int p = pintakartta_value(PlayerX, PlayerY);
+            if (terrain_flag(here, TF_ROOFED))
+                copy_bounded(MoveSound, sizeof MoveSound, "walkinside");
+            else if (PINTA(p) == 2 && MAAPERA(p) == 64)
+                copy_bounded(MoveSound, sizeof MoveSound, "walk_soggy");
+            else
+                copy_bounded(MoveSound, sizeof MoveSound, "walk");
+        } else {
+            copy_bounded(MoveSound, sizeof MoveSound, "crawl");
+        }
+    }
+    map_debuglog("movement", "playmove %s", MoveSound);
+    if (step != 0) register_noise(PlayerX, PlayerY, noise);
+    (void)backward_step;
+    (void)walked_km;
+    if (!world) return r;
+    SOUND_IN_DISTANCE = 0;
+    SOUND_IN_POSITION = 0;
+    return 1;
+}
+
+// ---- water (its module stands in here until it lands) ------------------------------------------
+
+// Stands in until the water movement module lands: water without ice is open.
 int avovesi(int x, int y) {
     if (x != -1) return terrain_flag(get_mapchar(x, y), TF_WATER) && ice_thickness_true(x, y) == 0;
     for (int dy = -1; dy <= 1; dy++)
@@ -13,13 +615,5 @@ int avovesi(int x, int y) {
     return 0;
 }
 
-// Stands in until the movement module lands: water asks nothing of the player.
+// Stands in until the water movement module lands: water asks nothing of the player.
 int WaterwayCheck(int, int) { return 1; }
-
-// Stands in until the movement module lands: only the test of the player's own square, by terrain.
-int MovePlayer(int step) {
-    if (step != 0) return 0;
-    const int c = get_mapchar(PlayerX, PlayerY);
-    if (terrain_flag(c, TF_WATER) && (Plr.movement_mode == 2 || Plr.movement_mode == 3)) return 1;
-    return terrain_flag(c, TF_BLOCKS) ? 0 : 1;
-}

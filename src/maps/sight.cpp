@@ -1,4 +1,421 @@
+// src/maps/sight.cpp -- sight traced along the 46 precomputed lines of each octant, the light map of
+// fires, torches and people, and making out figures at a distance.
 #include "maps/sight.h"
 
-// Stands in until the map layers and the player's view exist: nothing is in sight.
-int See(int, int) { return 0; }
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "items/items.h"
+#include "maps/area.h"
+#include "maps/korkeus_main.h"
+#include "maps/mapdraw.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "presentation/show.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int LIGHT_SOURCES = 0;
+int NAKOPIIRISSA_Kyla = 0;
+
+// Major axis (0 x, 1 y) and the signs of the x and y steps of each octant; y grows southward.
+static const int oct_major[8] = {0, 1, 1, 0, 0, 1, 1, 0};
+static const int oct_xs[8] = {1, 1, -1, -1, -1, -1, 1, 1};
+static const int oct_ys[8] = {-1, -1, -1, -1, 1, 1, 1, 1};
+
+static int line_bit(int line, int step) {
+    if (step < 0 || step >= 40) return 0;
+    return (LineData[line][1 + step / 8] >> (7 - step % 8)) & 1;
+}
+
+// Surface height with the level decided once per line instead of once per square.
+static int surface(int x, int y, int world) {
+    if (!in_grid(x, y)) return 0;
+    if (world) return get_isomaailmakorkeus(y, x) & 0xff;
+    return korkeuskartta[mapidx(x, y)];
+}
+
+static int view_half_w() { return mapDim.half_w > 0 ? mapDim.half_w : 12; }
+static int view_half_h() { return mapDim.half_h > 0 ? mapDim.half_h : 11; }
+
+static void record_seen(int x, int y, int c) {
+    if (!in_grid(x, y)) return;
+    size_t i = mapidx(x, y);
+    if ((c == 210 || c == 239) && maailma_work[i] == ' ') NAKOPIIRISSA_Kyla = 1;
+    maailma_work[i] = (uint8_t)c;
+    maailma_memorymap[i] = (uint8_t)c;
+    maailma_worksymbol[i] = (uint8_t)c;
+    maailma_attrib[i] = '4';
+}
+
+// One line from (x0, y0). With a target the line answers whether it reaches the target; without,
+// it writes what the player sees into the view layers.
+static int trace(int line, int xstep, int ystep, int major, int x0, int y0, int tx, int ty, int allsee, int who,
+                 int world, int maxstep) {
+    const int H0 = surface(x0, y0, world);
+    int highest = H0, lowest = H0, rises = 0, falls = 0, since_fall = 0, budget = 1;
+    const int prone = who == -1 && Plr.posture == 1;
+    const int ldist = (int)LDist[line];
+    int x = x0, y = y0;
+    for (int step = 0;; step++) {
+        if (major == 0) {
+            x += xstep;
+            if (line_bit(line, step)) y += ystep;
+        } else {
+            y += ystep;
+            if (line_bit(line, step)) x += xstep;
+        }
+        const int inside = in_grid(x, y);
+        const int c = inside ? maailma[mapidx(x, y)] : 32;
+        const int h = surface(x, y, world);
+        const int lit = inside && light_map[x + WORLD_W * y] == 1;
+
+        int V;
+        if (allsee)
+            V = 1;
+        else if (c == 96) {
+            if (lit && LIGHT_SOURCES)
+                V = 2;
+            else {
+                V = 0;
+                budget = 250;
+            }
+        } else if (lit)
+            V = 2;
+        else
+            V = budget <= ldist ? 1 : 0;
+
+        if (terrain_flag(c, TF_BLOCKS_SIGHT) && (!world || !(H0 > h))) budget = 250;
+
+        if (!terrain_flag(c, TF_WATER)) {
+            if (h >= highest || H0 >= highest) {
+                if (V && prone) {
+                    if (h > H0) {
+                        V = h > highest;
+                        if (rises >= 2 && !((rises < 3 || step < 11) && budget < 11)) {
+                            V = 0;
+                            budget = 250;
+                        }
+                    } else if (h < H0) {
+                        if (since_fall >= 4) V = 0;
+                        if ((falls >= 3 && step >= 11) || (falls == 2 && step >= 16)) {
+                            V = 0;
+                            budget = 250;
+                        }
+                    }
+                }
+                if (h > highest) {
+                    rises++;
+                    highest = h;
+                }
+            } else {
+                V = 0;
+            }
+            since_fall++;
+            if (h < lowest) {
+                falls++;
+                lowest = h;
+                since_fall = 0;
+            }
+        }
+
+        if (V) {
+            if (tx == 0)
+                record_seen(x, y, c);
+            else if (x == tx && y == ty)
+                return 1;
+        }
+        budget = (inside ? budget : 250) + 1;
+        if (step > maxstep || budget >= 128) return 0;
+    }
+}
+
+int pos_linedraw(int line, int xstep, int ystep, int major, int x0, int y0, int tx, int ty, int allsee, int who) {
+    if (line < 0 || line >= LINE_COUNT) return 0;
+    return trace(line, xstep, ystep, major, x0, y0, tx, ty, allsee, who, bigmap(), view_half_w());
+}
+
+void view8(int octant) {
+    const int o = ((octant % 8) + 8) % 8, world = bigmap(), maxstep = view_half_w();
+    for (int line = 0; line < LINE_COUNT; line++)
+        trace(line, oct_xs[o], oct_ys[o], oct_major[o], PlayerX, PlayerY, 0, 0, 0, -1, world, maxstep);
+}
+
+// Lines whose first k steps differ from every earlier line's: a target k steps along the major
+// axis is reached by one of them or by none.
+static int distinct_lines[41][LINE_COUNT];
+static int distinct_count[41];
+
+static void build_distinct_lines() {
+    static uint8_t built_from[LINE_COUNT][6];
+    if (distinct_count[1] && memcmp(built_from, LineData, sizeof built_from) == 0) return;
+    memcpy(built_from, LineData, sizeof built_from);
+    for (int k = 0; k <= 40; k++) {
+        distinct_count[k] = 0;
+        for (int line = 0; line < LINE_COUNT; line++) {
+            bool seen = false;
+            for (int j = 0; j < distinct_count[k] && !seen; j++) {
+                int other = distinct_lines[k][j];
+                bool same = true;
+                for (int s = 0; s < k && same; s++) same = line_bit(line, s) == line_bit(other, s);
+                seen = same;
+            }
+            if (!seen) distinct_lines[k][distinct_count[k]++] = line;
+        }
+    }
+}
+
+// A target query: every line of the octant, but no line goes past the target's major-axis
+// distance, and lines that follow the same squares that far are traced once. The sight length
+// of a line matters only without the all-see flag.
+static int reach_octant(int o, int x0, int y0, int tx, int ty, int allsee, int world, int who) {
+    const int dmaj = oct_major[o] == 0 ? (tx - x0) * oct_xs[o] : (ty - y0) * oct_ys[o];
+    const int dmin = oct_major[o] == 0 ? (ty - y0) * oct_ys[o] : (tx - x0) * oct_xs[o];
+    if (dmaj <= 0 || dmin < 0 || dmin > dmaj) return 0;   // the octant's lines never get there
+    int maxstep = view_half_w();
+    if (dmaj - 1 < maxstep) maxstep = dmaj - 1;
+    if (allsee && dmaj <= 40) {
+        build_distinct_lines();
+        for (int j = 0; j < distinct_count[dmaj]; j++)
+            if (trace(distinct_lines[dmaj][j], oct_xs[o], oct_ys[o], oct_major[o], x0, y0, tx, ty, 1, who, world, maxstep))
+                return 1;
+        return 0;
+    }
+    for (int line = 0; line < LINE_COUNT; line++)
+        if (trace(line, oct_xs[o], oct_ys[o], oct_major[o], x0, y0, tx, ty, allsee, who, world, maxstep)) return 1;
+    return 0;
+}
+
+int NPC_view8(int octant, int x0, int y0, int tx, int ty, int allsee) {
+    const int o = ((octant % 8) + 8) % 8;
+    return reach_octant(o, x0, y0, tx, ty, allsee, bigmap(), 0);
+}
+
+int NPC_see(int x0, int y0, int tx, int ty, int heading) {
+    const int world = bigmap();
+    if (heading == -1) {
+        for (int o = 0; o < 8; o++)
+            if (reach_octant(o, x0, y0, tx, ty, 0, world, 0)) return 1;
+        return 0;
+    }
+    for (int k = -2; k <= 1; k++)
+        if (reach_octant(((heading + k) % 8 + 8) % 8, x0, y0, tx, ty, 0, world, 0)) return 1;
+    return 0;
+}
+
+int koordSuunta(int x0, int y0, int x1, int y1) { return Kulma_Ilmansuunnaksi(calcAngle(x0, y0, x1, y1)); }
+
+static int can_see(int x0, int y0, int tx, int ty, int world) {
+    if (x0 == tx && y0 == ty) return 1;
+    const int d = koordSuunta(x0, y0, tx, ty);
+    for (int k = -2; k <= 1; k++)
+        if (reach_octant(((d + k) % 8 + 8) % 8, x0, y0, tx, ty, 1, world, 0)) return 1;
+    return 0;
+}
+
+int canseefromto(int x0, int y0, int tx, int ty, int) { return can_see(x0, y0, tx, ty, bigmap()); }
+
+int See(int x, int y) {
+    if (x < 1 || x > 3071 || y < 1 || y > 2047) return 0;
+    if (abs(PlayerX - x) > view_half_w() || abs(PlayerY - y) > view_half_h()) return 0;
+    return maailma_attrib[mapidx(x, y)] != ':';
+}
+
+// ---- light ---------------------------------------------------------------------------------------
+
+// The light map is cleared where it was lit last time, not whole: the rectangle of lit squares.
+static int lit_x0 = 1 << 30, lit_y0 = 1 << 30, lit_x1 = -1, lit_y1 = -1;
+
+static void clear_light_map() {
+    for (int y = lit_y0; y <= lit_y1; y++) memset(&light_map[lit_x0 + WORLD_W * y], 0, (size_t)(lit_x1 - lit_x0 + 1));
+    lit_x0 = lit_y0 = 1 << 30;
+    lit_x1 = lit_y1 = -1;
+}
+
+static void light_square(int x, int y) {
+    light_map[x + WORLD_W * y] = 1;
+    if (x < lit_x0) lit_x0 = x;
+    if (x > lit_x1) lit_x1 = x;
+    if (y < lit_y0) lit_y0 = y;
+    if (y > lit_y1) lit_y1 = y;
+}
+
+static void light_around_in(int x, int y, int r, int spot, int world) {
+    if (spot) add_maplightspot(x, y, r);
+    const int k = (r == 2 || r == 3) ? 2 : r == 4 ? 3 : r == 5 ? 4 : 0;
+    for (int dy = -r; dy <= r; dy++)
+        for (int dx = -r; dx <= r; dx++) {
+            const int ady = abs(dy), adx = abs(dx);
+            if (k != 0 && ady >= k && adx >= r - abs(k - ady)) continue;
+            const int sx = x + dx, sy = y + dy;
+            if (!in_grid(sx, sy)) continue;
+            if (light_map[sx + WORLD_W * sy] == 1) continue;   // already lit: the answer cannot change
+            if (can_see(x, y, sx, sy, world)) light_square(sx, sy);
+        }
+    LIGHT_SOURCES = 1;
+}
+
+void light_around(int x, int y, int r, int spot) { light_around_in(x, y, r, spot, bigmap()); }
+
+// A light source is an item of the light kind whose state word says it burns.
+static int lit_light(const ItemStruct &it) { return it.subtype == ST_LIGHT && it.state == 1; }
+
+// The fuel of a burning light lives in the first figure byte of its stored record.
+static uint8_t &light_fuel(ItemStruct &it) { return it.fig[0]; }
+
+int light_source_maintenance(int object) {
+    int n = ObjToPlayerObj(object);
+    if (n < OBJ_PLAYER_FIRST || n > OBJ_PLAYER_LAST) return object;
+    if (random(4) == 0) return object;
+    ItemStruct &it = PlayerObj[n - OBJ_PLAYER_FIRST];
+    uint8_t &fuel = light_fuel(it);
+    if (fuel > 0) fuel--;
+    char text[120];
+    if (fuel == 0) {
+        snprintf(text, sizeof text, "+%s has burnt out.", it.name);
+        MoveNote(text);
+        return 0;
+    }
+    if (fuel < 20 && random(3) == 0) {
+        snprintf(text, sizeof text, "+Light of the %s is fading.", it.name);
+        MoveNote(text);
+    }
+    return n;
+}
+
+void light_sources(int tick) {
+    const int world = bigmap();
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int obj = Plr.inv_obj[s];
+        if (obj < OBJ_PLAYER_FIRST || obj > OBJ_PLAYER_LAST) continue;
+        const ItemStruct &it = PlayerObj[obj - OBJ_PLAYER_FIRST];
+        if (!lit_light(it)) continue;
+        if (tick) {
+            int r = light_source_maintenance(obj);
+            if (r == 0) {
+                Plr.inv_obj[s] = 0;
+                Plr.inv_count[s] = 0;
+            } else
+                Plr.inv_obj[s] = r;
+        } else {
+            light_around_in(PlayerX, PlayerY, world ? 1 : it.light, 1, world);
+        }
+    }
+    if (world) return;
+    if (!tick)
+        for (int y = AREA_MIN; y <= AREA_MAX; y++)
+            for (int x = AREA_MIN; x <= AREA_MAX; x++)
+                if (maailma[mapidx(x, y)] == ':') light_around_in(x, y, 4, 0, world);
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type == DT_UNUSED) break;
+        if (d.type == DT_CREATURE) {
+            const long slot = (long)d.id - CRE_DATAID;
+            if (slot < 0 || slot >= CRE_COUNT) continue;   // a damaged id never picks a slot
+            if (Cre[slot].kind == CK_HUMAN && !lighted(d.x, d.y)) light_around_in(d.x, d.y, 1, 0, world);
+        } else if (d.type == DT_FIRE) {
+            const int c = get_mapchar(d.x, d.y);
+            if (c == 4 || c == 5) {
+                light_around_in(d.x, d.y, 1, 1, world);
+            } else {
+                long age = labs((long)Plr.minutes - (long)d.ready_minute);
+                light_around_in(d.x, d.y, age < 30 ? 1 : age <= 120 ? 2 : 3, 1, world);
+            }
+        } else if (d.type == DT_ITEM) {
+            if (!AnyObjToObj((int)d.id) || !lit_light(Item)) continue;
+            light_around_in(d.x, d.y, Item.light, 1, world);
+            if (tick) {
+                int r = light_source_maintenance((int)d.id);
+                if (r == 0)
+                    CrunchData(i);
+                else
+                    d.id = (uint32_t)r;
+            }
+        }
+    }
+}
+
+// Shields are not told apart from other wielded items until the item module names them.
+static int wields_shield(int) { return 0; }
+
+// ---- the player's view ------------------------------------------------------------------------
+
+void PlayerView() {
+    memset(maailma_attrib, ':', sizeof maailma_attrib);
+    memcpy(maailma_work, maailma_memorymap, sizeof maailma_work);
+    clear_light_map();
+    LIGHT_SOURCES = 0;
+    NAKOPIIRISSA_Kyla = 0;
+    clear_maplightspots();
+    light_sources(0);
+
+    bool skip[4] = {(Plr.view_restriction & 1) != 0, false, false, (Plr.view_restriction & 2) != 0};
+    if ((Plr.shield_guard & 5) == 5) {
+        if (wields_shield(1)) skip[0] = skip[1] = true;
+        if (wields_shield(2)) skip[2] = skip[3] = true;
+    }
+    for (int k = 0; k < 4; k++)
+        if (!skip[k]) view8(PlayerDir - 2 + k);
+
+    if (in_grid(PlayerX, PlayerY)) {
+        size_t i = mapidx(PlayerX, PlayerY);
+        maailma_work[i] = maailma[i];
+        maailma_memorymap[i] = maailma[i];
+        maailma_worksymbol[i] = maailma[i];
+        maailma_attrib[i] = 'C';
+    } else {
+        set_memorymap(PlayerX, PlayerY, ' ');
+    }
+}
+
+// ---- figures and places -----------------------------------------------------------------------
+
+int See_FigureInDistance(int x, int y, int record) {
+    if (ALL_SEE) return 1;
+    if (record < 0 || record >= DATA_MAX) return 0;
+    const int D = koordinaattien_vali(PlayerX, PlayerY, x, y);
+    const int sight = Plr.sight;
+    if (D > sight / 2 + 3) return 0;
+    const int world = bigmap();
+    const int c = get_mapchar(x, y);
+    const int higher = surface(PlayerX, PlayerY, world) > surface(x, y, world) && c != 15 && c != 16 && c != 228;
+    if (terrain_flag(c, TF_BLOCKS_SIGHT) && !higher) return 0;
+    const DataStruct &d = Data[record];
+    if (d.flags == 2 && (long)d.spent_minutes < (long)Plr.minutes - 30) return 0;
+    if (d.id == 0) return 0;
+    long tmpl = d.id > 999 ? d.owner : (long)d.id;
+    if (tmpl < 0 || tmpl >= CONSTANTCRE_COUNT) return 0;
+    const float w = ConstantCre[tmpl].weight;
+    if (w < 3) return 0;
+    return sight + w > 10.0f * D;
+}
+
+void YmparysSijainti(int r1, int r2) {
+    for (int tries = 0; tries < 1000; tries++) {
+        int dx = r1 + random(r2 - r1), dy = r1 + random(r2 - r1);
+        if (random(2)) dx = -dx;
+        if (random(2)) dy = -dy;
+        const int x = PlayerX + dx, y = PlayerY + dy;
+        if (terrain_flag(get_mapchar(x, y), TF_BLOCKS)) continue;
+        if (See(x, y)) continue;
+        GeneralX = x;
+        GeneralY = y;
+        return;
+    }
+    GeneralX = PlayerX + 1;
+    GeneralY = PlayerY + 1;
+}
+
+void ScanSurround() {
+    const int dir = PlayerDir;
+    for (int d = 0; d < 8; d++) {
+        PlayerDir = d;
+        DrawMap();
+    }
+    PlayerDir = dir;
+}

@@ -1,4 +1,27 @@
-// src/maps/sight.h -- line of sight and light.
+// src/maps/sight.h -- line of sight and light: what the player sees, whether one square sees
+// another, which squares are lit, and whether the player makes out a figure at a distance.
 #pragma once
+#include <cstdint>
 
+extern int LIGHT_SOURCES;          // the light map has been filled for this drawing
+extern int NAKOPIIRISSA_Kyla;      // a settlement came into view on an unexplored square
+
+int pos_linedraw(int line, int xstep, int ystep, int major, int x0, int y0, int tx, int ty, int allsee, int who);
+void view8(int octant);
+int NPC_view8(int octant, int x0, int y0, int tx, int ty, int allsee);
+int NPC_see(int x0, int y0, int tx, int ty, int heading);
+int canseefromto(int x0, int y0, int tx, int ty, int flag);
 int See(int x, int y);             // 1 when the square is in the player's view
+int koordSuunta(int x0, int y0, int x1, int y1);   // compass direction 0-7 from the first point
+
+void light_around(int x, int y, int r, int spot);
+void light_sources(int tick);
+int light_source_maintenance(int object);
+
+int See_FigureInDistance(int x, int y, int record);
+void YmparysSijainti(int r1, int r2);   // the square goes to GeneralX, GeneralY
+void ScanSurround();
+
+// The player's view from scratch: resets the view layers and the light map, lights the light
+// sources and traces the octants in front of the player (the first steps of the map drawing).
+void PlayerView();

@@ -1,6 +1,546 @@
+// src/presentation/tiles.cpp -- loading the tile strips, the tile table and the tile draw with its
+// option passes.
 #include "presentation/tiles.h"
 
-// No tiles are loaded until the tile module lands.
-void NewGfx_loadtiledata() {}
-// Stands in until the tile module lands: no tile to recolour.
-void ColorModOxaTile(const char *, SDL_Color, SDL_Color) {}
+#include "core/ownlib.h"
+#include "presentation/show.h"
+
+#include <SDL2/SDL_image.h>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+OxaTile OxaTiles[OXATILE_MAX];
+
+int TILEOPTION_Y_MOVE = 0, TILEOPTION_rotate = 0, TILEOPTION_Puolikuva = 0, TILEOPTION_Lighten = 0;
+uint8_t TILEOPTION_rndbounce = 0, TILEOPTION_customrgb = 0, TILEOPTION_customRGBalpha = 0,
+        TILEOPTION_customRGBblendAlpha = 0;
+int TILEOPTION_r = 0, TILEOPTION_g = 0, TILEOPTION_b = 0;
+int TILEOPTION_Alpha = 255, TILEOPTION_WhiteAlpha = 255, TILEOPTION_BlackAlpha = 255, TILEOPTION_RedAlpha = 255,
+    TILEOPTION_BlueAlpha = 255;
+float TILEOPTION_scale = 1.0f;
+int tile_x_siirto = 0, tile_y_siirto = 0;
+
+int LOADBIGNEWGFX = 0, SCALENEWGFX = 0, RENDEBUG = 0;
+SDL_Color TileColorMod_A = {255, 255, 255, 255}, TileColorMod_B = {255, 255, 255, 255};
+
+int OXATILEID_snowground = -1, OXATILEID_ground = -1, OXATILEID_moss = -1, OXATILEID_iceblue = -1,
+    OXATILEID_icewhite = -1, OXATILEID_pc_male = -1, OXATILEID_pc_female = -1, OXATILEID_it_skis = -1,
+    OXATILEID_facedirs = -1, OXATILEID_pcdirs = -1, OXATILEID_floor = -1, OXATILEID_cur_locsel = -1,
+    OXATILEID_firelit = -1, OXATILEID_elev1 = -1, OXATILEID_elev2 = -1, OXATILEID_elev3 = -1,
+    OXATILEID_cur_arrow = -1, OXATILEID_flee = -1, OXATILEID_rain = -1, OXATILEID_snow = -1;
+
+static int baddraws = 0;
+static unsigned tile_generation = 1;   // changes whenever a record of the table changes
+
+int tile_baddraws() { return baddraws; }
+
+// A draw that cannot be made is counted; the first few go to the log so that a broken tile set
+// shows without filling the disk at every redraw.
+static void log_baddraw(const char *what, int tile, int frame) {
+    baddraws++;
+    if (baddraws > 32) return;
+    FILE *f = fopen("debug_tiles.txt", "ab");
+    if (!f) return;
+    fprintf(f, "%s: tile %d frame %d\n", what, tile, frame);
+    fclose(f);
+}
+
+static void render_error(const char *where) {
+    if (!RENDEBUG) return;
+    FILE *f = fopen("debug_draw.txt", "ab");
+    if (!f) return;
+    fprintf(f, "%s: %s\n", where, SDL_GetError());
+    fclose(f);
+}
+
+// ---- loading ----------------------------------------------------------------------------------
+
+static OxaTile empty_tile() {
+    OxaTile t;
+    memset(&t, 0, sizeof t);
+    t.frames = 1;
+    return t;
+}
+
+struct SizeClass { int image_h, ax, ay, w, h; };
+static const SizeClass size_classes[] = {
+    {66, 32, 32, 64, 64}, {82, 40, 40, 80, 80}, {50, 24, 24, 48, 48},
+    {130, 40, 64, 80, 128}, {98, 32, 82, 64, 96}, {74, 32, 66, 64, 72},
+};
+
+static void set_size_class(OxaTile &t, int image_h) {
+    t.anchor_x = 16;
+    t.anchor_y = 16;
+    t.width = 32;
+    t.height = 32;
+    for (const SizeClass &c : size_classes)
+        if (c.image_h == image_h) {
+            t.anchor_x = (uint8_t)c.ax;
+            t.anchor_y = (uint8_t)c.ay;
+            t.width = (uint8_t)c.w;
+            t.height = (uint8_t)c.h;
+        }
+}
+
+static uint32_t &pix(SDL_Surface *s, int x, int y) {
+    return *(uint32_t *)((uint8_t *)s->pixels + (size_t)y * s->pitch + (size_t)x * 4);
+}
+
+// Blends a layer of one colour over every pixel of the picture at the layer's alpha.
+static void blend_layer(SDL_Surface *s, SDL_Color c) {
+    SDL_Surface *layer = SDL_CreateRGBSurfaceWithFormat(0, s->w, s->h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!layer) return;
+    SDL_FillRect(layer, nullptr, SDL_MapRGBA(layer->format, c.r, c.g, c.b, 255));
+    SDL_SetSurfaceBlendMode(layer, SDL_BLENDMODE_BLEND);
+    SDL_SetSurfaceAlphaMod(layer, c.a);
+    SDL_BlitSurface(layer, nullptr, s, nullptr);
+    SDL_FreeSurface(layer);
+}
+
+// Every pixel that is not the key becomes `f(pixel)`; the key stays and is transparent.
+template <typename F> static SDL_Texture *keyed_copy_texture(SDL_Surface *s, uint32_t key, F f) {
+    SDL_LockSurface(s);
+    for (int y = 0; y < s->h; y++)
+        for (int x = 0; x < s->w; x++) {
+            uint32_t &p = pix(s, x, y);
+            if ((p & 0xFFFFFF) != (key & 0xFFFFFF)) p = f(p);
+        }
+    SDL_UnlockSurface(s);
+    SDL_Texture *t = ren ? SDL_CreateTextureFromSurface(ren, s) : nullptr;
+    if (t) SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    return t;
+}
+
+static uint32_t grey_of(uint32_t p) {
+    int r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+    int sum = (int)(0.114 * b) + (int)(0.299 * r) + (int)(0.587 * g);
+    int gr = (int)(0.75 * sum);
+    return (p & 0xFF000000u) | ((uint32_t)gr << 16) | ((uint32_t)gr << 8) | (uint32_t)gr;
+}
+
+OxaTile LoadOxaTile(const char *name, int big, int colourlayers) {
+    OxaTile t = empty_tile();
+    if (!name || !name[0] || strstr(name, "gui-")) return t;
+
+    char path[OXATILE_PATHLEN];
+    SDL_Surface *loaded = nullptr;
+    if (big) {
+        snprintf(path, sizeof path, "truetile/big_truetile/%s", name);
+        loaded = IMG_Load(path);
+    }
+    if (!loaded) {
+        snprintf(path, sizeof path, "truetile/%s", name);
+        loaded = IMG_Load(path);
+    }
+    if (!loaded) return t;
+    SDL_Surface *s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!s) return t;
+    // A picture needs its marker row and one row of picture; the size fields are bytes.
+    if (s->w < 3 || s->h < 3 || s->h > 255 + 2) {
+        SDL_FreeSurface(s);
+        return t;
+    }
+
+    if (colourlayers) {
+        if (TileColorMod_A.a < 255) blend_layer(s, TileColorMod_A);
+        if (TileColorMod_B.a < 255) blend_layer(s, TileColorMod_B);
+    }
+
+    SDL_LockSurface(s);
+    const uint32_t key = pix(s, 0, 0);
+    const uint32_t marker = pix(s, 2, 0);
+    SDL_UnlockSurface(s);
+    t.scalable = ((marker & 0xFFFFFF) == 0xFFFFFF && SCALENEWGFX) ? 1 : 0;
+
+    // The key and everything outside the picture's opaque pixels are transparent.
+    SDL_SetColorKey(s, SDL_TRUE, key);
+    t.tex = ren ? SDL_CreateTextureFromSurface(ren, s) : nullptr;
+    if (t.tex) SDL_SetTextureBlendMode(t.tex, SDL_BLENDMODE_BLEND);
+    SDL_SetColorKey(s, SDL_FALSE, 0);
+
+    size_t n = 0;
+    while (name[n] && name[n] != '.' && n < 24) n++;
+    memcpy(t.name, name, n);
+    t.name[n] = 0;
+    copy_bounded(t.path, sizeof t.path, path);
+    set_size_class(t, s->h);
+    if (s->w > s->h) {
+        int frames = s->w / (s->h - 1);
+        t.frames = (uint8_t)(frames > 255 ? 255 : frames);
+    }
+
+    // Transparent pixels of the copies: key pixels get alpha 0 before the colours change.
+    SDL_LockSurface(s);
+    for (int y = 0; y < s->h; y++)
+        for (int x = 0; x < s->w; x++) {
+            uint32_t &p = pix(s, x, y);
+            if ((p & 0xFFFFFF) == (key & 0xFFFFFF)) p = key & 0x00FFFFFFu;
+        }
+    SDL_UnlockSurface(s);
+    if (strstr(t.name, "ter-")) t.grey = keyed_copy_texture(s, key, grey_of);
+    t.silhouette = keyed_copy_texture(s, key, [](uint32_t p) { return (p & 0xFF000000u) | 0xFFFFFFu; });
+    SDL_FreeSurface(s);
+    return t;
+}
+
+static void free_tile(OxaTile &t) {
+    tile_generation++;
+    if (t.tex) SDL_DestroyTexture(t.tex);
+    if (t.grey) SDL_DestroyTexture(t.grey);
+    if (t.silhouette) SDL_DestroyTexture(t.silhouette);
+    t = empty_tile();
+}
+
+void NewGfx_freetiledata() {
+    for (OxaTile &t : OxaTiles) free_tile(t);
+}
+
+static void find_named_indexes() {
+    OXATILEID_snowground = find_OxaTile_ID("ter-snowgnd");
+    OXATILEID_ground = find_OxaTile_ID("ter-ground");
+    OXATILEID_moss = find_OxaTile_ID("ter-gcmoss");
+    OXATILEID_iceblue = find_OxaTile_ID("ter-iceblue");
+    OXATILEID_icewhite = find_OxaTile_ID("ter-ice");
+    OXATILEID_pc_male = find_OxaTile_ID("pc-male");
+    OXATILEID_pc_female = find_OxaTile_ID("pc-female");
+    OXATILEID_it_skis = find_OxaTile_ID("it-skis");
+    OXATILEID_facedirs = find_OxaTile_ID("cur-facedirs");
+    OXATILEID_pcdirs = find_OxaTile_ID("cur-pcdirs");
+    OXATILEID_floor = find_OxaTile_ID("ter-gcfloor");
+    OXATILEID_cur_locsel = find_OxaTile_ID("cur-locsel");
+    OXATILEID_firelit = find_OxaTile_ID("firelit");
+    OXATILEID_elev1 = find_OxaTile_ID("ter-elev1");
+    OXATILEID_elev2 = find_OxaTile_ID("ter-elev2");
+    OXATILEID_elev3 = find_OxaTile_ID("ter-elev3");
+    OXATILEID_cur_arrow = find_OxaTile_ID("cur-arrow");
+    OXATILEID_flee = find_OxaTile_ID("cur-flee");
+    OXATILEID_rain = find_OxaTile_ID("ele-rain");
+    OXATILEID_snow = find_OxaTile_ID("ele-snow");
+}
+
+void NewGfx_loadtiledata() {
+    NewGfx_freetiledata();
+    int next = 0;
+    if (own_firstfile("truetile/*.png") == 0) {
+        do {
+            const char *file = own_finddata_name();
+            if (!file) break;
+            if (next >= OXATILE_MAX) break;
+            OxaTiles[next] = LoadOxaTile(file, LOADBIGNEWGFX, 0);
+            if (OxaTiles[next].name[0])
+                next++;
+            else
+                free_tile(OxaTiles[next]);   // a failed or "gui-" file: the record is reused
+        } while (own_nextfile() == 0);
+    }
+    own_findclose();
+    tile_generation++;
+
+    SDL_Color a = RGBAColor_Lightgray, b = RGBAColor_White;
+    a.a = 64;
+    b.a = 218;
+    ColorModOxaTile("ter-snowgnd", a, b);
+    find_named_indexes();
+
+    FILE *f = fopen("debug_tileloader.txt", "wb");
+    if (f) {
+        for (const OxaTile &t : OxaTiles) {
+            fprintf(f, "%s\n", t.name);
+            fprintf(f, " tpx,tpy: %d,%d\n", t.anchor_x, t.anchor_y);
+        }
+        fclose(f);
+    }
+}
+
+int find_OxaTile_ID(const char *name) {
+    if (!name) return -1;
+    for (int i = 0; i < OXATILE_MAX; i++)
+        if (OxaTiles[i].name[0] && strcmp(OxaTiles[i].name, name) == 0) return i;
+    return -1;
+}
+
+void ColorModOxaTile(const char *name, SDL_Color a, SDL_Color b) {
+    int id = find_OxaTile_ID(name);
+    if (id < 0) return;
+    TileColorMod_A = a;
+    TileColorMod_B = b;
+    char file[64];
+    snprintf(file, sizeof file, "%s.png", name);
+    OxaTile t = LoadOxaTile(file, LOADBIGNEWGFX, 1);
+    if (!t.name[0]) return;   // the file went away: keep the tile we have
+    free_tile(OxaTiles[id]);
+    OxaTiles[id] = t;
+}
+
+// Open addressing over the name's hash; every slot remembers the generation it was filled in.
+struct TileCacheSlot {
+    unsigned generation;
+    int index;
+    char name[OXATILE_NAMELEN];
+};
+static TileCacheSlot tile_cache[512];
+
+int tile_index_cached(const char *name) {
+    if (!name || !name[0]) return -1;
+    uint32_t h = 2166136261u;
+    for (const char *p = name; *p; p++) h = (h ^ (uint8_t)*p) * 16777619u;
+    for (int probe = 0; probe < 8; probe++) {
+        TileCacheSlot &s = tile_cache[(h + probe) & 511];
+        if (s.generation == tile_generation && strcmp(s.name, name) == 0) return s.index;
+        if (s.generation != tile_generation) {
+            s.generation = tile_generation;
+            s.index = find_OxaTile_ID(name);
+            copy_bounded(s.name, sizeof s.name, name);
+            return s.index;
+        }
+    }
+    return find_OxaTile_ID(name);
+}
+
+// ---- options ----------------------------------------------------------------------------------
+
+tileoptionStruct GetTILEOPTIONs() {
+    tileoptionStruct o;
+    o.Y_MOVE = TILEOPTION_Y_MOVE;
+    o.rotate = TILEOPTION_rotate;
+    o.Puolikuva = TILEOPTION_Puolikuva;
+    o.Lighten = TILEOPTION_Lighten;
+    o.rndbounce = TILEOPTION_rndbounce;
+    o.customrgb = TILEOPTION_customrgb;
+    o.customRGBalpha = TILEOPTION_customRGBalpha;
+    o.customRGBblendAlpha = TILEOPTION_customRGBblendAlpha;
+    o.r = TILEOPTION_r;
+    o.g = TILEOPTION_g;
+    o.b = TILEOPTION_b;
+    o.Alpha = TILEOPTION_Alpha;
+    o.WhiteAlpha = TILEOPTION_WhiteAlpha;
+    o.BlackAlpha = TILEOPTION_BlackAlpha;
+    o.RedAlpha = TILEOPTION_RedAlpha;
+    o.BlueAlpha = TILEOPTION_BlueAlpha;
+    o.scale = TILEOPTION_scale;
+    return o;
+}
+
+void SetTILEOPTIONs(tileoptionStruct o) {
+    TILEOPTION_Y_MOVE = o.Y_MOVE;
+    TILEOPTION_rotate = o.rotate;
+    TILEOPTION_Puolikuva = o.Puolikuva;
+    TILEOPTION_Lighten = o.Lighten;
+    TILEOPTION_rndbounce = o.rndbounce;
+    TILEOPTION_customrgb = o.customrgb;
+    TILEOPTION_customRGBalpha = o.customRGBalpha;
+    TILEOPTION_customRGBblendAlpha = o.customRGBblendAlpha;
+    TILEOPTION_r = o.r;
+    TILEOPTION_g = o.g;
+    TILEOPTION_b = o.b;
+    TILEOPTION_Alpha = o.Alpha;
+    TILEOPTION_WhiteAlpha = o.WhiteAlpha;
+    TILEOPTION_BlackAlpha = o.BlackAlpha;
+    TILEOPTION_RedAlpha = o.RedAlpha;
+    TILEOPTION_BlueAlpha = o.BlueAlpha;
+    TILEOPTION_scale = o.scale;
+}
+
+// ---- drawing ----------------------------------------------------------------------------------
+
+static void reset_after_draw() {
+    tile_x_siirto = tile_y_siirto = 0;
+    TILEOPTION_Y_MOVE = 0;
+    TILEOPTION_scale = 1.0f;
+    TILEOPTION_BlackAlpha = 255;
+    TILEOPTION_customrgb = 0;
+    TILEOPTION_customRGBalpha = 0;
+    TILEOPTION_customRGBblendAlpha = 0;
+}
+
+static void copy_pass(SDL_Texture *t, const SDL_Rect &src, const SDL_Rect &dst, SDL_BlendMode mode, int alpha,
+                      int r, int g, int b) {
+    SDL_SetTextureBlendMode(t, mode);
+    SDL_SetTextureAlphaMod(t, (uint8_t)alpha);
+    SDL_SetTextureColorMod(t, (uint8_t)r, (uint8_t)g, (uint8_t)b);
+    if (SDL_RenderCopy(ren, t, &src, &dst) != 0) render_error("DrawOxaTile pass");
+    SDL_SetTextureColorMod(t, 255, 255, 255);
+    SDL_SetTextureAlphaMod(t, 255);
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+}
+
+// Flag 1: the picture blitted straight from its file onto the screen surface.
+static void draw_onscreen(const OxaTile &t, const SDL_Rect &src, const SDL_Rect &dst) {
+    if (!screen) return;
+    SDL_Surface *s = IMG_Load(t.path);
+    if (!s) return;
+    SDL_Surface *c = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(s);
+    if (!c) return;
+    SDL_LockSurface(c);
+    uint32_t key = pix(c, 0, 0);
+    SDL_UnlockSurface(c);
+    SDL_SetColorKey(c, SDL_TRUE, key);
+    SDL_Rect from = src, to = dst;
+    SDL_BlitSurface(c, &from, screen, &to);
+    SDL_FreeSurface(c);
+}
+
+void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
+    if (tile < 0 || tile >= OXATILE_MAX) {
+        log_baddraw("tile index outside the table", tile, frame);
+        reset_after_draw();
+        return;
+    }
+    const OxaTile &t = OxaTiles[tile];
+    if (!t.tex) {
+        log_baddraw("tile without a texture", tile, frame);
+        reset_after_draw();
+        return;
+    }
+    // A frame beyond the strip would read outside the picture.
+    if (frame < 0 || frame >= t.frames) {
+        reset_after_draw();
+        return;
+    }
+    SDL_Texture *picture = variant == TILE_GREY ? t.grey : t.tex;
+    if (!picture || !ren) {
+        reset_after_draw();
+        return;
+    }
+
+    SDL_Rect src = {(t.width + 1) * frame + 1, 1, t.width, t.height};
+    if (flags & TILE_UPPER) src.h = t.anchor_y - 8;
+    if (TILEOPTION_rotate != 0 || (flags & TILE_DIRECT)) {
+        src.x += 1;
+        src.y = 2;
+        src.w -= 2;
+        src.h -= 2;
+    }
+    if (src.w <= 0 || src.h <= 0) {
+        reset_after_draw();
+        return;
+    }
+
+    SDL_Rect dst;
+    if (flags & (TILE_ONSCREEN | TILE_DIRECT)) {
+        // x and y are pixels: the screen surface, or the window at the map view's scale.
+        const float s = (flags & TILE_DIRECT) && mapDim.scale > 0.0f ? mapDim.scale : 1.0f;
+        dst = {(int)(x - t.anchor_x * s), (int)(y - t.anchor_y * s), (int)(src.w * s), (int)(src.h * s)};
+    } else {
+        const int refx = 18 * x - 8, refy = 20 * y - 9;
+        dst = {refx - t.anchor_x, refy - t.anchor_y, src.w, src.h};
+        const float scale = TILEOPTION_scale * (t.scalable ? 0.6f : 1.0f);
+        if (scale != 1.0f) {
+            dst.w = (int)(dst.w * scale);
+            dst.h = (int)(dst.h * scale);
+            dst.x = (int)(refx - t.anchor_x * scale);
+            dst.y = (int)(refy - t.anchor_y * scale);
+        }
+    }
+    dst.x += tile_x_siirto;
+    dst.y += tile_y_siirto + TILEOPTION_Y_MOVE;
+    if (TILEOPTION_rndbounce) {
+        dst.x += random(3) - 1;
+        dst.y += random(3) - 1;
+    }
+
+    if (flags & TILE_ONSCREEN) {
+        draw_onscreen(t, src, dst);
+        reset_after_draw();
+        return;
+    }
+    if (flags & TILE_DIRECT) {
+        SDL_Texture *prev = SDL_GetRenderTarget(ren);
+        SDL_SetRenderTarget(ren, nullptr);
+        NativeResolution_RectConvert(&dst);
+        if (TILEOPTION_rotate)
+            SDL_RenderCopyEx(ren, picture, &src, &dst, TILEOPTION_rotate, nullptr, SDL_FLIP_NONE);
+        else
+            SDL_RenderCopy(ren, picture, &src, &dst);
+        SDL_RenderPresent(ren);
+        SDL_SetRenderTarget(ren, prev);
+        reset_after_draw();
+        return;
+    }
+    if (!MapMainTexture) {
+        reset_after_draw();
+        return;
+    }
+
+    SDL_Texture *prev = SDL_GetRenderTarget(ren);
+    if (prev != MapMainTexture) SDL_SetRenderTarget(ren, MapMainTexture);
+
+    // Main pass.
+    SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
+    if (TILEOPTION_customrgb == 2) mode = SDL_BLENDMODE_ADD;
+    SDL_SetTextureBlendMode(picture, mode);
+    if (TILEOPTION_customrgb)
+        SDL_SetTextureColorMod(picture, (uint8_t)TILEOPTION_r, (uint8_t)TILEOPTION_g, (uint8_t)TILEOPTION_b);
+    if (TILEOPTION_Alpha != 255) SDL_SetTextureAlphaMod(picture, (uint8_t)TILEOPTION_Alpha);
+    int rc = TILEOPTION_rotate ? SDL_RenderCopyEx(ren, picture, &src, &dst, TILEOPTION_rotate, nullptr, SDL_FLIP_NONE)
+                               : SDL_RenderCopy(ren, picture, &src, &dst);
+    if (rc != 0) render_error("DrawOxaTile");
+    SDL_SetTextureAlphaMod(picture, 255);
+    SDL_SetTextureColorMod(picture, 255, 255, 255);
+    SDL_SetTextureBlendMode(picture, SDL_BLENDMODE_BLEND);
+    TILEOPTION_customrgb = 0;
+
+    SDL_Texture *sil = t.silhouette;
+    if (sil) {
+        if (TILEOPTION_customRGBalpha)
+            copy_pass(sil, src, dst, SDL_BLENDMODE_ADD, TILEOPTION_customRGBalpha, TILEOPTION_r, TILEOPTION_g,
+                      TILEOPTION_b);
+        if (TILEOPTION_customRGBblendAlpha)
+            copy_pass(sil, src, dst, SDL_BLENDMODE_BLEND, TILEOPTION_customRGBblendAlpha, TILEOPTION_r, TILEOPTION_g,
+                      TILEOPTION_b);
+        if (TILEOPTION_BlackAlpha != 255) copy_pass(sil, src, dst, SDL_BLENDMODE_BLEND, TILEOPTION_BlackAlpha, 10, 10, 10);
+        if (TILEOPTION_RedAlpha != 255) copy_pass(sil, src, dst, SDL_BLENDMODE_BLEND, TILEOPTION_RedAlpha, 255, 0, 0);
+        if (TILEOPTION_Lighten != 0) copy_pass(sil, src, dst, SDL_BLENDMODE_BLEND, TILEOPTION_Lighten, 255, 255, 255);
+        if (flags & TILE_OUTLINE) {
+            SDL_Rect grown = {dst.x - 1, dst.y - 1, dst.w + 2, dst.h + 2};
+            copy_pass(sil, src, grown, SDL_BLENDMODE_BLEND, 192, 128, 64, 32);
+            copy_pass(sil, src, grown, SDL_BLENDMODE_ADD, 32, 32, 64, 128);
+        }
+    }
+    if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
+    reset_after_draw();
+}
+
+void TileDraw_named(const char *name, int frame, int variant, int x, int y, int flags) {
+    int id = find_OxaTile_ID(name);
+    if (id < 0) return;
+    DrawOxaTile(id, frame, variant, x, y, flags);
+}
+
+void DrawDecoTile_Rain(int x, int y, int kind, int intensity) {
+    const int tile = kind == 1 ? OXATILEID_rain : OXATILEID_snow;
+    if (intensity <= 0 || tile < 0) return;
+    if (intensity == 1) {
+        DrawOxaTile(tile, random(3), 0, x, y, 0);
+        if (kind == 1) tile_x_siirto = random(3) - 1;
+    } else if (intensity == 2) {
+        TILEOPTION_Alpha = 128;
+        DrawOxaTile(tile, random(3), 0, x, y, 0);
+        TILEOPTION_Alpha = 255;
+        tile_x_siirto = random(4) - 1;
+        tile_y_siirto = random(4) - 1;
+        DrawOxaTile(tile, random(4), 0, x, y, 0);
+    } else {
+        DrawOxaTile(tile, random(4), 0, x, y, 0);
+        tile_x_siirto = random(4) - 1;
+        tile_y_siirto = random(4) - 1;
+        DrawOxaTile(tile, random(4), 0, x, y, 0);
+    }
+}
+
+void DrawOxaGrid(int x, int y) {
+    if (!ren || !MapMainTexture) return;
+    SDL_Texture *prev = SDL_GetRenderTarget(ren);
+    if (prev != MapMainTexture) SDL_SetRenderTarget(ren, MapMainTexture);
+    SDL_Rect r = {18 * (x - 1), 20 * (y - 1), 19, 21};
+    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
+    SDL_SetRenderDrawColor(ren, 64, 0, 0, 128);
+    SDL_RenderDrawRect(ren, &r);
+    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+    if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
+}
+
+void put_tile() {}

@@ -1,6 +1,5 @@
 // Where a freshly loaded local area puts the player: the load mode, the approach, the edge the player
 // came from, the pole off deep water, and the walk off a blocked square.
-#include "maps/facing.h"
 #include "maps/mapload.h"
 #include "maps/maptest.h"
 #include "maps/water.h"
@@ -106,15 +105,4 @@ TEST_F(PlaceTest, BlockedSquareWalksTowardTheCentre) {
     place_player_on_area();
     EXPECT_EQ(PlayerX, 216);
     EXPECT_EQ(PlayerY, 216);
-}
-
-TEST(Facing, EntryEdgeByHeading) {
-    EXPECT_EQ(EnteringX(0), 2);
-    EXPECT_EQ(EnteringY(0), 31);
-    EXPECT_EQ(EnteringX(3), 62);
-    EXPECT_EQ(EnteringY(3), 63);
-    EXPECT_EQ(EnteringX(6), 31);
-    EXPECT_EQ(EnteringY(6), 1);
-    EXPECT_EQ(EnteringX(9), 32);
-    EXPECT_EQ(EnteringY(9), 32);
 }

@@ -2,6 +2,7 @@
 #include "presentation/show_fixture.h"
 
 #include "core/config.h"
+#include "core/records.h"
 #include "maps/shading.h"
 
 using showtest::map_rgb;
@@ -216,10 +217,12 @@ TEST_F(ShowScreen, LightSpotsGlowOnlyAfterDark) {
     mapTEXFirelit = glow;
     SetRenderColour(MapMainTexture, 0, 0, 0);
     OXAINI_MAPLIGHTING = 1;
-    add_maplightspot(1, 1, 2);   // next to the player; the glow covers the view's top left corner
+    const int px = PlayerX, py = PlayerY;
+    PlayerX = PlayerY = 100;
+    add_maplightspot(100, 100, 2);   // on the player's square: the glow is centred on the view cell 30, 30
     auto final_red = [] {
         uint32_t p = 0;
-        SDL_Rect r = {10, 10, 1, 1};
+        SDL_Rect r = {18 * 30 - 8, 20 * 30 - 9, 1, 1};
         SDL_SetRenderTarget(ren, MapMainFinalTexture);
         SDL_RenderReadPixels(ren, &r, SDL_PIXELFORMAT_RGB888, &p, 4);
         SDL_SetRenderTarget(ren, nullptr);
@@ -232,6 +235,9 @@ TEST_F(ShowScreen, LightSpotsGlowOnlyAfterDark) {
     OxaMap_to_MasterMapTexture();
     EXPECT_EQ(final_red(), 0);
     SetMapShade(255, 255, 255);
+    clear_maplightspots();
+    PlayerX = px;
+    PlayerY = py;
     mapTEXFirelit = kept;
     SDL_DestroyTexture(glow);
 }

@@ -1,0 +1,278 @@
+// tests/maps/move_walk_test.cpp -- scripted walks: where the player ends up, the game time each
+// step costs, the messages and questions on the way, and what refuses a step.
+#include "maps/maptest.h"
+
+#include "core/config.h"
+#include "core/maintenance.h"
+#include "creatures/creatures.h"
+#include "maps/facing.h"
+#include "maps/movement.h"
+#include "presentation/tekstit.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> notes, questions;
+int next_answer = 0;
+
+void capture_note(const char *t) { notes.push_back(t); }
+int scripted_ask(const char *q) {
+    questions.push_back(q);
+    return next_answer;
+}
+
+class Walk : public MapsTest {
+protected:
+    void SetUp() override {
+        MapsTest::SetUp();
+        local_area();
+        Plr.world_x = 1000;
+        Plr.world_y = 1000;
+        for (int y = 200; y < 264; y++)
+            for (int x = 200; x < 264; x++) put(x, y, CH_GROUND);
+        PlayerX = PlayerY = 232;
+        PlayerDir = 0;
+        Plr.minutes = 1000;
+        Juoksevat_sekuntit = 0;
+        RUNNING = LURK = TRANSPORT = 0;
+        TurnUsed = 0;
+        notes.clear();
+        questions.clear();
+        next_answer = 0;
+        MoveNote = capture_note;
+        MoveAsk = scripted_ask;
+        memset(Cre, 0, sizeof Cre);
+        dir->write_file("oxa_ini.txt", "");
+        for (const char *f : {"messages/eng_general.txt", "messages/eng_movement.txt"}) dir->copy_asset(f);
+        MSG_forget_index();
+    }
+    void TearDown() override {
+        MoveNote = [](const char *) {};
+        MoveAsk = [](const char *) { return 0; };
+        MSG_forget_index();
+        MapsTest::TearDown();
+    }
+    // Game seconds spent since the walk began.
+    long spent() const { return (long)(Plr.minutes - 1000) * 60 + Juoksevat_sekuntit; }
+    bool told(const std::string &text) const {
+        for (auto &n : notes)
+            if (n == text) return true;
+        return false;
+    }
+    // A record placed straight into the pool: the next unused position.
+    static int place(int type, int x, int y, uint32_t id) {
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_UNUSED) {
+                Data[i] = DataStruct{};
+                Data[i].type = (uint8_t)type;
+                Data[i].x = (uint16_t)x;
+                Data[i].y = (uint16_t)y;
+                Data[i].id = id;
+                Data[i].count = 1;
+                return i;
+            }
+        return -1;
+    }
+    void setting(const char *key, const char *value) {
+        dir->write_file("oxa_ini.txt", std::string("[") + key + ":" + value + "]\n");
+    }
+};
+
+TEST_F(Walk, BothSchemesStepAndEachStepCostsItsTime) {
+    // Compass keys: east, south-east, south; facing keys: forward twice and one back.
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(MovePlayer(103), 1);
+    EXPECT_EQ(MovePlayer(104), 1);
+    EXPECT_EQ(PlayerX, 234);
+    EXPECT_EQ(PlayerY, 234);
+    EXPECT_EQ(TurnUsed, 2);
+    PlayerDir = 2;   // north
+    EXPECT_EQ(MovePlayer(1), 1);
+    EXPECT_EQ(MovePlayer(1), 1);
+    EXPECT_EQ(MovePlayer(-1), 1);
+    EXPECT_EQ(PlayerY, 233);
+    EXPECT_EQ(LastMovingDirection, 6) << "a backward step remembers the way it went";
+    EXPECT_EQ(PlayerX_Previous, 234);
+    EXPECT_EQ(PlayerY_Previous, 232);
+    EXPECT_EQ(spent(), 6 * 2) << "2 m at 0.9 s/m is 2 seconds a step";
+    EXPECT_STREQ(MoveSound, "walk");
+}
+
+TEST_F(Walk, AZeroStepTestsTheSquareInPlace) {
+    EXPECT_EQ(MovePlayer(0), 1) << "a free square";
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_EQ(spent(), 2) << "the step in place spends one step's time";
+    put(232, 232, 13);
+    EXPECT_EQ(MovePlayer(0), 0) << "a blocked square";
+}
+
+TEST_F(Walk, TerrainModeAndLevelSetTheTimeOfAStep) {
+    put(233, 232, 15);            // a coniferous forest square does not block: 1.2 s/m
+    terrain[15].flags &= ~(uint32_t)TF_BLOCKS;
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(spent(), 3) << "2.4 seconds round up";
+
+    Juoksevat_sekuntit = 0;
+    Plr.minutes = 1000;
+    put(234, 232, CH_SHALLOW_WATER);
+    Plr.movement_mode = 2;        // swimming: ten times as slow
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(spent(), 18);
+
+    // The world map: 100 m a step, 1.5 minutes rounded up.
+    strcpy(Plr.mapname, "BIGMAP");
+    Plr.movement_mode = 1;
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    PlayerX = PlayerY = 500;
+    Juoksevat_sekuntit = 0;
+    Plr.minutes = 1000;
+    EXPECT_EQ(MovePlayer(106), 1);
+    EXPECT_EQ(spent(), 120);
+    EXPECT_EQ(Plr.world_x, 499u) << "on the world map the record's cell follows the player";
+}
+
+TEST_F(Walk, ObstaclesRefuseWithTheirMessagesAndCostNothing) {
+    put(233, 232, 13);   // spruce
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_TRUE(told("!There is a spruce in the way.")) << (notes.empty() ? "" : notes.back());
+    EXPECT_EQ(TurnUsed, 0);
+
+    put(231, 232, 196);  // a wall
+    EXPECT_EQ(MovePlayer(106), 0);
+    EXPECT_TRUE(told("!There is a northern wall in the way."));
+
+    put(232, 231, 39);   // a big rock
+    EXPECT_EQ(MovePlayer(100), 0);
+    EXPECT_TRUE(told("!There is a big rock in the way."));
+    EXPECT_EQ(spent(), 0);
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_EQ(PlayerY, 232);
+}
+
+TEST_F(Walk, FencesAskOrClimbByTheSetting) {
+    put(233, 232, 42);
+    EXPECT_EQ(MovePlayer(102), 0) << "asked and answered no";
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Climb it?");
+    EXPECT_TRUE(told("!There is a fence in the way."));
+
+    setting("AUTO_CLIMB_FENCE", "NO");
+    questions.clear();
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_TRUE(questions.empty());
+
+    // Standing on a fence square: the zero step answers 1 for a fence, 0 for other obstacles.
+    PlayerX = 233;
+    EXPECT_EQ(MovePlayer(0), 1);
+    put(233, 232, 13);
+    EXPECT_EQ(MovePlayer(0), 0);
+}
+
+TEST_F(Walk, DoorsOpenUnlessTheSettingSaysNo) {
+    put(233, 232, 254);
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_EQ(maailma[mapidx(233, 232)], 22) << "the door stands open";
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_EQ(MovePlayer(102), 1) << "and the next step goes through";
+
+    PlayerX = 232;
+    put(233, 232, 254);
+    setting("AUTO_OPEN_DOOR", "NO");
+    notes.clear();
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_EQ(maailma[mapidx(233, 232)], 254);
+    EXPECT_TRUE(told("!There is a door in the way."));
+}
+
+TEST_F(Walk, SlopesAskToClimbOrAreTooSteep) {
+    korkeuskartta[mapidx(233, 232)] = 2;
+    korkeuskartta[mapidx(231, 232)] = 3;
+    EXPECT_EQ(MovePlayer(102), -1);
+    EXPECT_TRUE(told("!That's quite steep. Use your CLIMBING skill to move on."));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Climb it?");
+    EXPECT_EQ(MovePlayer(106), -1);
+    EXPECT_TRUE(told("!That's too steep to be climbed!"));
+    EXPECT_EQ(PlayerX, 232);
+    korkeuskartta[mapidx(233, 232)] = 1;
+    EXPECT_EQ(MovePlayer(102), 1) << "a step of one is a plain step";
+    EXPECT_EQ(MovePlayer(106), 1) << "stepping down needs no climbing";
+}
+
+TEST_F(Walk, FiresAndCreaturesStopTheStep) {
+    place(DT_FIRE, 233, 232, 1);
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_TRUE(told("!You can't walk through the fire!"));
+    memset(Data, 0, sizeof Data);
+
+    Cre[7].kind = 5;   // an animal, awake, standing on the ground
+    Cre[7].mode = 3;
+    place(DT_CREATURE, 232, 233, CRE_DATAID + 7);
+    EXPECT_EQ(MovePlayer(104), 0);
+    EXPECT_EQ(TARGET_NPC, 7);
+    EXPECT_EQ(TurnUsed, 1) << "bumping a creature spends the turn";
+    EXPECT_EQ(PlayerY, 232);
+
+    // A calm person steps aside.
+    Cre[7].kind = CK_HUMAN;
+    EXPECT_EQ(MovePlayer(104), 1);
+    EXPECT_EQ(PlayerY, 233);
+}
+
+TEST_F(Walk, IceThatHoldsIsWalkedAndThinIceAsksFirst) {
+    put(233, 232, CH_SHALLOW_WATER);
+    MapWeather.frostsum = -1000;   // a metre of ice
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(PlayerX, 233);
+    EXPECT_TRUE(questions.empty());
+
+    PlayerX = 232;
+    MapWeather.frostsum = -30;     // three millimetres
+    next_answer = 0;
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_EQ(PlayerX, 232);
+    EXPECT_TRUE(told("!You doubt the ice will hold your weight."));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Still want to step on the ice?");
+    EXPECT_EQ(TurnUsed, 1);
+    next_answer = 1;
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(PlayerX, 233);
+    MapWeather.frostsum = 0;
+}
+
+TEST_F(Walk, ACreatureIdOutsideTheTableNamesNoCreature) {
+    place(DT_CREATURE, 233, 232, CRE_DATAID + 600);
+    place(DT_CREATURE, 233, 232, 4000000000u);
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(PlayerX, 233);
+}
+
+TEST_F(Walk, TheEdgesOfTheWorldTurnThePlayerBack) {
+    strcpy(Plr.mapname, "BIGMAP");
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    PlayerX = 31;
+    PlayerY = 500;
+    EXPECT_EQ(MovePlayer(106), 1);
+    EXPECT_EQ(PlayerX, 31) << "the step west of the band is undone";
+    EXPECT_TRUE(told("!For some reason you dare not to go further."));
+    PlayerX = 29;
+    notes.clear();
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(PlayerX, 30) << "a step back inward is kept";
+    EXPECT_TRUE(told("!For some reason you dare not to go further."));
+}
+
+TEST_F(Walk, LeavingTheMiddleOfTheAreaAsksForANewArea) {
+    PlayerX = 328;
+    for (int x = 320; x < 340; x++) put(x, 232, CH_GROUND);
+    ZoomRenew = 0;
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(ZoomRenew, 1);
+    ZoomRenew = 0;
+}
+
+}  // namespace
