@@ -184,8 +184,7 @@ void GetMap(const char *name) {
     memset(pintakartta, 0, MAP_BYTES);
     memset(korkeuskartta, 0, MAP_BYTES);
     memset(maailma, CH_GROUND, MAP_BYTES);
-    memset(maailma_work, ' ', MAP_BYTES);
-    memset(maailma_attrib, ':', MAP_BYTES);
+    memset(maailma_attrib, ':', MAP_BYTES);   // maailma_work is cleared by Read_MemoryMap below
     if (bigmap()) {
         GetIso();
     } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {
