@@ -214,7 +214,7 @@ static int wait_prompt_key() {
         FlipScreenPortion(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H, 1);
         int k = getkey();
         if (k == KEY_ESC || k == ' ' || k == 1059) return k;
-        if (k == KEY_QUIT && CLOSE_WINDOW) return KEY_ESC;
+        if (k == KEY_QUIT && WindowClosed()) return KEY_ESC;
     }
 }
 
@@ -260,7 +260,7 @@ int ProceedPause() {
     int k;
     do {
         k = getkey();
-        if (k == KEY_QUIT && CLOSE_WINDOW) k = KEY_ESC;
+        if (k == KEY_QUIT && WindowClosed()) k = KEY_ESC;
     } while (k != ' ' && k != KEY_ESC);
     restore_rect(saved, 0, 0);
     Flip();

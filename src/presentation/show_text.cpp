@@ -428,7 +428,9 @@ int sanataulukko_height(int width) { return render_sanataulukko(ren, 1, 1, width
 // The keys that edit a line: F2 and F1 type the capital letters with diaeresis.
 enum { KEY_F1 = 1059, KEY_F2 = 1060 };
 
+// A closed window ends a line input as Esc does, so the input never waits on a window that is gone.
 static int typed_key(int key) {
+    if (key == KEY_QUIT && WindowClosed()) return KEY_ESC;
     if (key == KEY_F2) return 153;
     if (key == KEY_F1) return 142;
     return key;

@@ -7,6 +7,7 @@
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/input.h"
+#include "presentation/listwidget.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 
@@ -131,37 +132,47 @@ int intro_screen() {
     return getkey();
 }
 
-// The start menu offers only what works so far: leaving the game.
-static const char *const start_rows[] = {"QUIT"};
-enum { START_X = 615, START_Y = 80, START_W = 180, START_ROW_H = 12 };
+// The start menu. Rows keep their places (the list answers the row number); a row whose screen is
+// not in the game yet stands blank, so that nothing pretends to work.
+enum { ROW_LOAD, ROW_CREATE, ROW_SETUP, ROW_ANCESTORS, ROW_ABOUT, ROW_CREDITS, ROW_QUIT, ROW_BONUS };
+
+static void MakeStartList() {
+    LIST_Reset(RGB_to_color(240, 230, 140), "", 615, 80, 180, 125, 0);
+    LIST_Entry(-1, "");   // LOAD SAVED CHARACTER
+    LIST_Entry(-1, "");   // CREATE A CHARACTER
+    LIST_Entry(-1, "");   // SETUP
+    LIST_Entry(-1, "");   // ANCESTORS
+    LIST_Entry(-1, "");   // ABOUT
+    LIST_Entry(-1, "");   // CREDITS
+    if (!PELIMUSEO_EDIT) LIST_Entry(0, "QUIT");
+    LIST_Style((int)COLOR_WHITE(), "kling", "kling", 0, 0);
+    if (PELIMUSEO_EDIT && LIST_Position() == 0) Set_LIST_Position(ROW_CREATE);
+    if (LIST_Position() < ROW_QUIT) Set_LIST_Position(ROW_QUIT);
+}
 
 static void peli_info() {
     draw_colorbox(605, 5, 605 + 190, 5 + 210, 1000);
     Oxa_Logo(605, 15);
 }
 
-static void draw_start_menu(int chosen) {
-    draw_picture("bg-oxastart.png", 0, 0, true);
-    peli_info();
-    for (int i = 0; i < (int)(sizeof start_rows / sizeof *start_rows); i++) {
-        int y = START_Y + i * START_ROW_H;
-        if (i == chosen) box(START_X - 2, y - 1, START_X + START_W, y + 9, RGB_to_color(76, 81, 109));
-        showtext(START_X, y, start_rows[i], i == chosen ? COLOR_WHITE() : RGB_to_color(240, 230, 140), 1);
-    }
-    Flip();
-}
-
 void Oxa_Start() {
     REAL_QUIT = 0;
     XOUT_OK = 1;
+    DISABLE_FLIP = 1;   // the background and the strip appear at once
+    draw_picture("bg-oxastart.png", 0, 0, true);
+    peli_info();
+    DISABLE_FLIP = 0;
+    Flip();
+    MakeStartList();
     for (;;) {
-        draw_start_menu(0);
-        int key = getkey();
+        peli_info();
+        LIST_Draw();
+        int row = LIST_Go();
         if (XOUT_OK && CLOSE_WINDOW) {
             REAL_QUIT = 1;
             return;
         }
-        if (key == KEY_ENTER || key == 'q' || key == 'Q') {
+        if (row == ROW_QUIT) {
             REAL_QUIT = 1;
             return;
         }

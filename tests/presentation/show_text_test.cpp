@@ -256,8 +256,8 @@ TEST_F(ShowText, MasterGettextStartsFromTheGivenTextAndStaysInItsBuffer) {
     type_keys({SDLK_a});
     SDL_Event e{};
     e.type = SDL_WINDOWEVENT;
-    e.window.event = SDL_WINDOWEVENT_EXPOSED;
-    SDL_PushEvent(&e);   // a window event leaves with two Esc characters
+    e.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+    SDL_PushEvent(&e);   // a window event that asks for a redraw leaves with two Esc characters
     EXPECT_STREQ(Master_gettext(100, 100, 10, "", RGBAColor_White, RGBAColor_Black), "\x1b\x1b");
 }
 

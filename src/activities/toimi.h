@@ -1,0 +1,4 @@
+// src/activities/toimi.h -- the command dispatcher: actions by action code.
+#pragma once
+
+void Toimi(int action, int value, const char *text);

@@ -1,0 +1,155 @@
+// tests/presentation/input_feeder.h -- types keys one at a time, as a player does.
+// The list widget trims key bursts (three or more presses waiting at once), so a test that pushed a
+// whole sequence up front would lose it. The feeder pushes the next key only when the previous one was
+// taken, with the reader really waiting (waits switched on). When its keys are used up and the queue
+// stays empty, it closes the window so that no test can hang.
+#pragma once
+#include "core/oxa.h"
+#include "presentation/show.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <SDL2/SDL.h>
+#include <atomic>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace oxatest {
+
+class KeyFeeder {
+public:
+    KeyFeeder &key(SDL_Keycode k, uint16_t mod = 0) {
+        std::vector<SDL_Event> group;
+        SDL_Event press{};
+        press.type = SDL_KEYDOWN;
+        press.key.state = SDL_PRESSED;
+        press.key.keysym.sym = k;
+        press.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+        press.key.keysym.mod = mod;
+        group.push_back(press);
+        if (k >= 32 && k < 127 && !(mod & (KMOD_CTRL | KMOD_ALT))) {
+            SDL_Event text{};
+            text.type = SDL_TEXTINPUT;
+            text.text.text[0] = (char)k;
+            group.push_back(text);
+        }
+        SDL_Event release = press;
+        release.type = SDL_KEYUP;
+        release.key.state = SDL_RELEASED;
+        group.push_back(release);
+        groups_.push_back(group);
+        return *this;
+    }
+    KeyFeeder &keys(std::initializer_list<SDL_Keycode> ks) {
+        for (SDL_Keycode k : ks) key(k);
+        return *this;
+    }
+    KeyFeeder &text(const char *t) {
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        snprintf(e.text.text, sizeof e.text.text, "%s", t);
+        groups_.push_back({e});
+        return *this;
+    }
+    // Moves the mouse there (SDL's own mouse state follows, as the list reads it) and clicks.
+    KeyFeeder &click(int x, int y) {
+        SDL_Event m{};
+        m.type = SDL_USEREVENT + 1;   // marks a warp; never pushed
+        m.user.code = x;
+        m.user.data1 = (void *)(intptr_t)y;
+        SDL_Event c{};
+        c.type = SDL_MOUSEBUTTONDOWN;
+        c.button.button = SDL_BUTTON_LEFT;
+        c.button.state = SDL_PRESSED;
+        groups_.push_back({m});
+        groups_.push_back({c});
+        return *this;
+    }
+
+    KeyFeeder &quit() {
+        SDL_Event q{};
+        q.type = SDL_QUIT;
+        groups_.push_back({q});
+        return *this;
+    }
+
+    // Runs a call while the keys are typed, and answers what it answered.
+    template <typename Fn>
+    auto typed(Fn fn) -> decltype(fn()) {
+        start();
+        auto r = fn();
+        stop();
+        return r;
+    }
+
+    // Starts typing; the reader waits for real until stop().
+    void start() {
+        OXA_NODELAY = 0;
+        done_ = false;
+        thread_ = std::thread([this] { run(); });
+    }
+    void stop() {
+        done_ = true;
+        if (thread_.joinable()) thread_.join();
+        OXA_NODELAY = 1;
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        groups_.clear();
+    }
+    ~KeyFeeder() { stop(); }
+
+private:
+    static bool input_waits() {
+        return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_TEXTINPUT) > 0 ||
+               SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEWHEEL) > 0;
+    }
+    // Waits until the reader took what was pushed; false when the test is over.
+    bool wait_taken() {
+        while (!done_) {
+            if (!input_waits() && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                if (!input_waits()) return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return false;
+    }
+    void run() {
+        bool moved = false;
+        for (std::vector<SDL_Event> &g : groups_) {
+            if (!wait_taken()) return;
+            // A mouse motion makes the reader drain the queue once it has taken it: give it time.
+            if (moved) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            moved = g[0].type == SDL_USEREVENT + 1;
+            for (SDL_Event &e : g) {
+                if (e.type == SDL_USEREVENT + 1) {
+                    int x = e.user.code, y = (int)(intptr_t)e.user.data1;
+                    SDL_WarpMouseInWindow(win, x, y);
+                    SDL_Event m{};
+                    m.type = SDL_MOUSEMOTION;
+                    m.motion.x = x;
+                    m.motion.y = y;
+                    m.motion.xrel = x % 7 + 1;
+                    m.motion.yrel = y % 5 + 1;
+                    SDL_PushEvent(&m);
+                } else
+                    SDL_PushEvent(&e);
+            }
+        }
+        if (!wait_taken()) return;
+        for (int i = 0; i < 300 && !done_; i++) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        if (done_) return;
+        SDL_Event q{};
+        q.type = SDL_QUIT;
+        SDL_PushEvent(&q);
+    }
+
+    std::vector<std::vector<SDL_Event>> groups_;
+    std::thread thread_;
+    std::atomic<bool> done_{true};
+};
+
+}  // namespace oxatest
+
+// A call made while the fixture's feeder `f` types its keys.
+#define TYPED(call) f.typed([&] { return (call); })
