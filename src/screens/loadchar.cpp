@@ -7,7 +7,11 @@
 #include <cstring>
 
 #include "core/ownlib.h"
+#include "core/oxa.h"
 #include "core/records.h"
+#include "presentation/input.h"
+#include "presentation/listwidget.h"
+#include "presentation/show.h"
 
 // The name of a folder's character file, when the folder holds a whole one.
 static bool character_name(const char *folder, char *name, size_t size) {
@@ -32,4 +36,33 @@ int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]) {
     } while (rows < LOADCHAR_ROWS && own_nextfile() == 0);
     own_findclose();
     return rows;
+}
+
+enum { ROW_KEY = 3000 };   // row n of the list answers ROW_KEY + n
+
+void load_character() {
+    static SavedCharacter rows[LOADCHAR_ROWS];
+    CharacterFile[0] = 0;
+    const int count = list_saved_characters(rows);
+    LIST_Reset(COLOR_WHITE(), "LOAD SAVED CHARACTER", 610, 80, 180, 300, 6);
+    if (count == 0) {
+        LIST_Draw();
+        const uint32_t colour = RGB_to_color(240, 230, 140);
+        showtext(620, 110, "No saved files!", colour, 0);
+        showtext(620, 140, "Press a key...", colour, 0);
+        Flip();
+        getkey();
+        return;
+    }
+    for (int i = 0; i < count; i++) LIST_Entry(ROW_KEY + i, rows[i].name);
+    LIST_Entry(-1, "");
+    LIST_Entry(KEY_ESC, "<ESC>.Exit");
+    for (;;) {
+        const int chosen = LIST_Go();
+        if (chosen == KEY_WINDOW) continue;
+        if (chosen < 0) return;
+        const int key = LIST_PosKey(chosen);
+        if (key >= ROW_KEY && key < ROW_KEY + count) copy_bounded(CharacterFile, sizeof CharacterFile, rows[key - ROW_KEY].folder);
+        return;
+    }
 }

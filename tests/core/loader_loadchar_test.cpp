@@ -61,3 +61,41 @@ TEST(LoadCharacter, EmptyFolderHasNothingToOffer) {
     SavedCharacter rows[LOADCHAR_ROWS];
     EXPECT_EQ(list_saved_characters(rows), 0);
 }
+
+// ---- the list on the screen ---------------------------------------------------------------------
+
+#include "core/oxa.h"
+#include "presentation/input.h"
+
+namespace {
+class LoadCharacterScreen : public oxatest::ScreenTest {};
+}  // namespace
+
+TEST_F(LoadCharacterScreen, ChosenRowNamesTheFolderAndEscNamesNone) {
+    make_character("BETA", "Beta");
+    make_character("ALPHA", "Alpha");
+    CharacterFile[0] = 'x';
+    oxatest::push_key(SDLK_DOWN);
+    oxatest::push_key(SDLK_RETURN);
+    load_character();
+    EXPECT_STREQ(CharacterFile, "BETA");
+
+    oxatest::push_key(SDLK_ESCAPE);
+    load_character();
+    EXPECT_STREQ(CharacterFile, "");
+}
+
+TEST_F(LoadCharacterScreen, NothingToChooseSaysSoAndWaitsForAKey) {
+    copy_bounded(CharacterFile, sizeof CharacterFile, "OLD");
+    oxatest::push_key(SDLK_SPACE);
+    load_character();
+    EXPECT_STREQ(CharacterFile, "");
+    int r, g, b;
+    bool text = false;
+    for (int x = 620; x < 700 && !text; x++)
+        for (int y = 110; y < 118 && !text; y++) {
+            oxatest::rgb(oxatest::pixel(x, y), r, g, b);
+            text = r == 240 && g == 230 && b == 140;
+        }
+    EXPECT_TRUE(text) << "\"No saved files!\" is drawn";
+}
