@@ -27,6 +27,7 @@
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
+#include "presentation/windows.h"
 #include "screens/creation.h"
 #include "screens/quit.h"
 #include "society/talk.h"
@@ -255,7 +256,7 @@ static void show_line(int x, int y, const char *text, uint32_t colour) {
 
 static void wait_window() {
     if (!screen) return;
-    box(610, 80, 610 + 180, 80 + 125, RGB_to_color(56, 88, 120));
+    winbox(610, 80, 180, 125, "", 0x1000, RGB_to_color(56, 88, 120));
     show_line(615, 95, "Wait a moment ...", RGB_to_color(171, 171, 171));
 }
 

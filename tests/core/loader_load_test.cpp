@@ -309,7 +309,7 @@ TEST_F(LoaderScreenTest, LoadingShowsItsWindowAndTheSaveIsToldInTheNoteBox) {
     ASSERT_EQ(loader(), 0);
     EXPECT_EQ(DISABLE_NOTES, 0) << "notes are on again once the game runs";
     int r, g, b;
-    oxatest::rgb(oxatest::pixel(785, 200), r, g, b);
+    oxatest::rgb(oxatest::pixel(700, 190), r, g, b);
     EXPECT_EQ(r, 56);
     EXPECT_EQ(g, 88);
     EXPECT_EQ(b, 120);
