@@ -316,3 +316,22 @@ TEST_F(LoaderScreenTest, LoadingShowsItsWindowAndTheSaveIsToldInTheNoteBox) {
     ASSERT_EQ(Save(SAVE_EXPLICIT), 1);
     EXPECT_NE(strstr(lastnote, "Your character has been saved."), nullptr) << lastnote;
 }
+
+TEST_F(LoaderTest, NothingOfTheLastCharacterLeaksIntoTheNextWorld) {
+    // A second character whose world has no things file yet.
+    std::string cmd = "cd " + dir->path() + " && cp -r AINO BRUNO && cd BRUNO && mv AINO.OXS BRUNO.OXS && "
+                      "mv AINO.OBJ BRUNO.OBJ && mv AINO.CRS BRUNO.CRS && rm DATA.DAT";
+    ASSERT_EQ(system(cmd.c_str()), 0);
+    ASSERT_EQ(loader(), 0);
+    ASSERT_GE(set_data(DT_ITEM, PlayerX + 1, PlayerY, 50003, 1), 0);
+    ASSERT_EQ(Save(0), 1);
+    var_clear();   // back to the menu: the tables keep what the first game left in them
+
+    copy_bounded(CharacterFile, sizeof CharacterFile, "BRUNO");
+    ASSERT_EQ(loader(), 0);
+    for (int i = 0; i < DATA_MAX; i++) {
+        ASSERT_EQ(IsoData[i].type, 0) << i;
+        ASSERT_EQ(Data[i].type, 0) << i;
+    }
+    EXPECT_EQ(size_of("../BRUNO/DATA.DAT"), 360000);
+}
