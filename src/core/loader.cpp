@@ -218,6 +218,7 @@ int ReadGuy() {
         loader_say("!The character folder's path is too long.");
         return 0;
     }
+    finish_interrupted_save();
     if (!read_character_file()) return 0;
     if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
     PlayerX = (int)Plr.x;

@@ -74,9 +74,28 @@ void discard(SaveSet &set) {
     set.count = 0;
 }
 
-// Every staged file goes in place, in the order it was staged.
+const char *base_name(const char *path) {
+    const char *slash = strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+// Every staged file goes in place, in the order it was staged. The list of the staged files is
+// written first and is the point of no return: once it stands, a save cut short by a crash is
+// finished by the next load; before it, the next load throws the staged files away.
 bool commit(SaveSet &set) {
     if (set.failed[0]) {
+        discard(set);
+        return false;
+    }
+    char list[STAGED_MAX * 130] = "";
+    for (int i = 0; i < set.count; i++) {
+        strncat(list, base_name(set.path[i]), sizeof list - strlen(list) - 2);
+        strncat(list, "\n", sizeof list - strlen(list) - 1);
+    }
+    char marker[1200];
+    char_file_path(marker, sizeof marker, SAVE_COMMIT_FILE);
+    if (!write_atomic(marker, list, strlen(list))) {
+        fail(set, marker);
         discard(set);
         return false;
     }
@@ -85,13 +104,10 @@ bool commit(SaveSet &set) {
         staged_name(tmp, sizeof tmp, set.path[i]);
         if (rename(tmp, set.path[i]) != 0) {
             fail(set, set.path[i]);
-            for (int j = i; j < set.count; j++) {
-                staged_name(tmp, sizeof tmp, set.path[j]);
-                remove(tmp);
-            }
-            return false;
+            return false;   // the list stays: the next load puts the rest in place
         }
     }
+    remove(marker);
     return true;
 }
 
@@ -193,6 +209,44 @@ int Save(int mode) {
     }
     if (mode == SAVE_EXPLICIT) loader_say("=Your character has been saved.");
     return 1;
+}
+
+void finish_interrupted_save() {
+    char marker[1200], path[1300], staged[1400];
+    char_file_path(marker, sizeof marker, SAVE_COMMIT_FILE);
+    FILE *f = fopen(marker, "r");
+    if (f) {
+        char name[200];
+        bool whole = true;
+        while (fgets(name, sizeof name, f)) {
+            name[strcspn(name, "\r\n")] = 0;
+            if (!name[0] || strchr(name, '/')) continue;
+            char_file_path(path, sizeof path, name);
+            snprintf(staged, sizeof staged, "%s.new", path);
+            if (own_isfile(staged) && rename(staged, path) != 0) {
+                remove(staged);
+                whole = false;
+            }
+        }
+        fclose(f);
+        remove(marker);
+        loader_log("_system", "an interrupted save was finished");
+        if (!whole) loader_say("!The last save was cut short and could not be finished.");
+        return;
+    }
+    // No list: a save was cut short before its files were complete; the last save stands.
+    const char *exts[] = {"OXS", "OBJ"};
+    for (const char *ext : exts) {
+        char_ext_path(path, sizeof path, ext);
+        snprintf(staged, sizeof staged, "%s.new", path);
+        remove(staged);
+    }
+    const char *names[] = {"CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT"};
+    for (const char *n : names) {
+        char_file_path(path, sizeof path, n);
+        snprintf(staged, sizeof staged, "%s.new", path);
+        remove(staged);
+    }
 }
 
 void safesave() {

@@ -52,9 +52,10 @@ TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     FolderWatch watch(dir->path() + "/AINO");
     ASSERT_TRUE(watch.ok());
     ASSERT_EQ(Save(0), 1);
-    const std::vector<std::string> expected = {"AINO.BAK",   "WORLD.DAT",    "WORLD.PLM",   "DATA.DAT",
-                                               "BIGMAP.DAT", "AINO.OXS",     "AINO.OBJ",    "CONSTANT.OBJ",
-                                               "WEATHER.DAT", "EXITER.DAT"};
+    // The map first, then the list of the character's files, then those files in their order.
+    const std::vector<std::string> expected = {"AINO.BAK",   "WORLD.DAT",   "WORLD.PLM",    "DATA.DAT",
+                                               "BIGMAP.DAT", "SAVE.COMMIT", "AINO.OXS",     "AINO.OBJ",
+                                               "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 
@@ -63,7 +64,7 @@ TEST_F(LoaderTest, QuickSaveWritesOnlyTheCharacterAndItsObjects) {
     FolderWatch watch(dir->path() + "/AINO");
     ASSERT_TRUE(watch.ok());
     ASSERT_EQ(Save(SAVE_QUICK), 1);
-    const std::vector<std::string> expected = {"AINO.BAK", "AINO.OXS", "AINO.OBJ"};
+    const std::vector<std::string> expected = {"AINO.BAK", "SAVE.COMMIT", "AINO.OXS", "AINO.OBJ"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 
@@ -208,4 +209,34 @@ TEST_F(LoaderTest, StoredLocalMapCutShortIsRefusedNotReadAsGarbage) {
         for (int x = 328; x <= 391; x++) ASSERT_EQ(get_mapchar(x, y), CH_GROUND) << x << "," << y;
     EXPECT_EQ(get_mapchar(232, 232), get_alltime_maailmachar((int)Plr.world_x, (int)Plr.world_y));
     EXPECT_EQ(size_of("ZOOMMAPS.DAT") % 88392, 0) << "the next save writes the map whole again";
+}
+
+TEST_F(LoaderTest, SaveCutShortIsFinishedOrForgottenByTheNextLoad) {
+    ASSERT_EQ(loader(), 0);
+    ASSERT_EQ(Save(0), 1);
+    EXPECT_FALSE(dir->exists("AINO/SAVE.COMMIT")) << "a finished save leaves no list behind";
+    static PlayerStruct later;
+    later = Plr;
+    later.daynumber = Plr.daynumber + 10;
+    const std::vector<uint8_t> objects = read("AINO.OBJ");
+
+    // Cut short before the list was written: the staged file is thrown away, the last save stands.
+    write("AINO.OXS.new", &later, sizeof later);
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(Plr.daynumber, later.daynumber - 10);
+    EXPECT_FALSE(dir->exists("AINO/AINO.OXS.new"));
+
+    // Cut short after the list: the staged files are put in place before the folder is read.
+    const int32_t exiter[3] = {(int32_t)later.day_counter2 * 3, (int32_t)later.daynumber - 500, 0};
+    write("AINO.OXS.new", &later, sizeof later);
+    write("EXITER.DAT.new", exiter, sizeof exiter);
+    const char list[] = "AINO.OXS\nAINO.OBJ\nEXITER.DAT\n";
+    write("SAVE.COMMIT", list, strlen(list));
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(Plr.daynumber, later.daynumber);
+    EXPECT_FALSE(dir->exists("AINO/SAVE.COMMIT"));
+    EXPECT_FALSE(dir->exists("AINO/AINO.OXS.new"));
+    EXPECT_EQ(read("AINO.OBJ"), objects) << "a file already in place stays";
 }
