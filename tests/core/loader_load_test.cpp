@@ -335,3 +335,11 @@ TEST_F(LoaderTest, NothingOfTheLastCharacterLeaksIntoTheNextWorld) {
     }
     EXPECT_EQ(size_of("../BRUNO/DATA.DAT"), 360000);
 }
+
+TEST_F(LoaderTest, FixtureWriterLeavesAnExistingCharacterAlone) {
+    edit_record([](PlayerStruct &p) { p.daynumber = 4242; });
+    const std::vector<uint8_t> before = read("AINO.OXS");
+    std::string cmd = oxatest::fixture_tool() + " " + dir->path();
+    ASSERT_EQ(system(cmd.c_str()), 0);
+    EXPECT_EQ(read("AINO.OXS"), before);
+}
