@@ -610,6 +610,49 @@ static Image paint_logo() {
 
 // ---------------------------------------------------------------------------------------------
 
+// ---------------------------------------------------------------------------------------------
+// The backgrounds of the game's own screens, made from the scenes above in other lights.
+
+static Image tinted(Image im, Col tint, double brightness) {
+    for (Col &p : im.px) p = Col{p.r * tint.r * brightness, p.g * tint.g * brightness, p.b * tint.b * brightness};
+    return im;
+}
+
+// The side panel beside the map: dark weathered planks, so that text on it stays readable.
+static Image paint_panel() {
+    const int W = 328, H = 600;
+    Image im(W, H);
+    const int plank = 41;
+    for (int y = 0; y < H; y++)
+        for (int x = 0; x < W; x++) {
+            int board = x / plank;
+            double grain = fbm2(x * 0.08 + board * 13.7, y * 0.006, 4, 71 + (uint32_t)board);
+            double knot = fbm2(x * 0.05, y * 0.05, 2, 91);
+            Col wood = mix(rgb(38, 27, 18), rgb(66, 48, 31), grain);
+            wood = mix(wood, rgb(30, 20, 13), smooth(0.72, 0.9, knot) * 0.6);
+            int seam = x % plank;
+            if (seam == 0 || seam == plank - 1) wood = scale(wood, 0.45);
+            im.at(x, y) = wood;
+        }
+    for (int y = 0; y < H; y++) {   // a darker rim towards the map
+        for (int x = 0; x < 6; x++) im.at(x, y) = scale(im.at(x, y), 0.4 + 0.1 * x);
+    }
+    return im;
+}
+
+static Image paint_backstory() {
+    Image im = paint_starry_night();
+    glow(im, 400, 585, 260, rgb(255, 120, 40), 0.55);   // a campfire beyond the clearing
+    glow(im, 400, 590, 60, rgb(255, 200, 120), 0.9);
+    return im;
+}
+
+static Image paint_supernatural() {
+    Image im = paint_starry_night();
+    aurora(im, 300, 45, 220, 77, 0.55);
+    return tinted(im, Col{1.15, 0.75, 1.25}, 0.95);
+}
+
 int main(int argc, char **argv) {
     if (argc < 2) { fprintf(stderr, "usage: gen_pictures <working folder>\n"); return 1; }
     Dir = argv[1];
@@ -625,6 +668,13 @@ int main(int argc, char **argv) {
     ok = save(paint_icon(), "oxaicon-256.png", true, true) && ok;
     ok = save(paint_winter_lake(), "truegfx/bg-oxastart.png", true, false) && ok;
     ok = save(paint_logo(), "truegfx/logotext.png", true, true) && ok;
-    ok = save(paint_worldview(), "truegfx/bg-worldview.jpg", false, false) && ok;
+    Image world = paint_worldview();
+    ok = save(world, "truegfx/bg-worldview.jpg", false, false) && ok;
+    ok = save(tinted(world, Col{0.9, 0.95, 1.05}, 0.8), "truegfx/bg-wideworld.jpg", false, false) && ok;
+    ok = save(tinted(paint_winter_lake(), Col{1, 1, 1}, 0.55), "truegfx/bg-profile.jpg", false, false) && ok;
+    ok = save(tinted(night, Col{0.8, 0.8, 0.8}, 0.6), "truegfx/bg-deathscene.png", true, false) && ok;
+    ok = save(paint_backstory(), "truegfx/bg-backstory.png", true, false) && ok;
+    ok = save(paint_supernatural(), "truegfx/bg-supernatural.jpg", false, false) && ok;
+    ok = save(paint_panel(), "truegfx/bg-rpanel.png", true, false) && ok;
     return ok ? 0 : 1;
 }

@@ -2,3 +2,4 @@
 #pragma once
 
 void Toimi(int action, int value, const char *text);
+char *Toiminta(int action);        // the action's name, shown as the last command

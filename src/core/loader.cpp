@@ -25,6 +25,7 @@
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "presentation/windows.h"
@@ -33,14 +34,12 @@
 #include "society/talk.h"
 #include "society/village.h"
 
-int UPDATE;
 int LOAD_MAP;
 int CREATURE_UPDATE;
 int ENSIMMAINEN_LATAUS;
 int FIRESAFE;
 int SCENIE;
 int PIC_SHOW;
-int Komentohistoria, Komentotarkenne;
 char Komentotekstitarkenne[100];
 
 // ---- messages and paths -------------------------------------------------------------------------

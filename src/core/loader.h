@@ -7,15 +7,13 @@
 #include "items/items.h"
 
 // Per-game state set by the loader and by map entry.
-extern int UPDATE;                 // the current local area is being renewed
 extern int LOAD_MAP;               // the turn loop loads the map named in the player record
 extern int CREATURE_UPDATE;        // creature turns a map entry lets pass to catch up
 extern int ENSIMMAINEN_LATAUS;     // 0 until the first map entry of a game has completed
 extern int FIRESAFE;
 extern int SCENIE;                 // 1 or 4: the people of the entered map are dead
 extern int PIC_SHOW;               // a picture was shown on entering
-extern int Komentohistoria, Komentotarkenne;   // the repeat-command memory
-extern char Komentotekstitarkenne[100];
+extern char Komentotekstitarkenne[100];   // the repeat-command memory's text (its codes: panels.h)
 
 enum {
     SAVE_EXPLICIT = 1,             // Save(1): the player's own save, with messages

@@ -17,6 +17,7 @@
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
 #include "society/village.h"
 
 namespace {

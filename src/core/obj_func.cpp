@@ -2,6 +2,8 @@
 // the quality byte, spoilage and the maintenance of the stored-object table.
 #include "core/obj_func.h"
 
+#include "core/weatherengine.h"
+
 #include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "core/oxa.h"
@@ -27,9 +29,8 @@ int hakutapa_NOT_TYPE = 0;
 static void say(const char *) {}
 static void pause_notes() {}
 
-// Stands in for the weather engine's period summary until it lands: the mean temperature of
-// the day records first..last.
-static int period_temperature(int, int) { return 0; }
+// The mean temperature of the day records first..last.
+static int period_temperature(int first, int last) { return weatherengine.get_summary(0, first, last).first; }
 
 static bool is_definition(int n) { return n >= 1 && n < CONSTANTOBJ_ROWS; }
 static bool is_stored(int n) { return n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST; }

@@ -4,6 +4,7 @@
 
 #include "core/config.h"
 #include "core/ownlib.h"
+#include "core/weatherengine.h"
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/hyper.h"
@@ -162,6 +163,7 @@ static void show_splash() {
 
 void oxa_startup() {
     char line[256];
+    weatherengine.init();   // the climate tables, before anything else runs
     remove("init_log.txt");
     wild_remove("debug_*.txt");
     snprintf(line, sizeof line, "main() version %s", VerStr());

@@ -617,3 +617,9 @@ int avovesi(int x, int y) {
 
 // Stands in until the water movement module lands: water asks nothing of the player.
 int WaterwayCheck(int, int) { return 1; }
+
+// Stands in until the movement module lands: the player walks.
+char *movement_desc() {
+    static char walking[] = "Walking";
+    return walking;
+}

@@ -23,3 +23,4 @@ float move_seconds_per_metre(int c);
 
 int avovesi(int x, int y);        // open water; x = -1 tests the 3 x 3 squares around the player
 int WaterwayCheck(int x, int y);  // the player entered water at x, y
+char *movement_desc();            // the movement mode as text

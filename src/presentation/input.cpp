@@ -2,6 +2,8 @@
 // input becomes one game key code.
 #include "presentation/input.h"
 
+#include "core/ownlib.h"
+
 #include "core/config.h"
 #include "core/oxa.h"
 #include "presentation/listwidget.h"
@@ -291,7 +293,7 @@ static int take_text(char *text, const SDL_TextInputEvent &t) {
 // An unknown bracketed controller text is shown to the player as it came.
 static void show_controller_text(const char *m) {
     char shown[80];
-    snprintf(shown, sizeof shown, "%s", m);
+    copy_bounded(shown, sizeof shown, m);
     Note(shown);
 }
 
@@ -389,8 +391,9 @@ int key_event(char *text, SDL_Keysym *keysym) {
             if (e.motion.xrel == MOUSE_XREL && e.motion.yrel == MOUSE_YREL) break;
             MOUSE_WINX = e.motion.x;
             MOUSE_WINY = e.motion.y;
-            MOUSE_X = winXtogameX(e.motion.x);
-            MOUSE_Y = winYtogameY(e.motion.y);
+            // With a logical screen size the renderer already hands us game coordinates.
+            MOUSE_X = IS_LOGICALRESIZE() ? e.motion.x : winXtogameX(e.motion.x);
+            MOUSE_Y = IS_LOGICALRESIZE() ? e.motion.y : winYtogameY(e.motion.y);
             MOUSE_XREL = e.motion.xrel;
             MOUSE_YREL = e.motion.yrel;
             modifier = 0;

@@ -145,6 +145,12 @@ TEST_F(Pictures, LoadWithTheirSizes) {
         {"oxaicon-256.png", 256, 256},        {"tahtitaivas.jpg", 800, 600},
         {"truegfx/tahtitaivas.jpg", 800, 600}, {"truegfx/bg-oxastart.png", 800, 600},
         {"truegfx/bg-worldview.jpg", 800, 600},
+        {"truegfx/bg-wideworld.jpg", 800, 600},
+        {"truegfx/bg-profile.jpg", 800, 600},
+        {"truegfx/bg-deathscene.png", 800, 600},
+        {"truegfx/bg-backstory.png", 800, 600},
+        {"truegfx/bg-supernatural.jpg", 800, 600},
+        {"truegfx/bg-rpanel.png", 328, 600},
     };
     for (const Picture &p : pics) {
         SDL_Surface *s = load(p.name);
