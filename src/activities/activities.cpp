@@ -7,3 +7,4 @@ void clrskillbank() {}
 void aseta_unid() {}
 void opi_taikakeino(int, int) {}
 void AnsaHoukutus() {}
+int stolendailydecay(ItemStruct &) { return 0; }

@@ -71,12 +71,18 @@ void areal_itemizer() {
 }
 
 void areal_food_spoil(int days) {
-    if (days == 0) return;
-    ItemStruct spoiled;
+    ItemStruct item;
+    if (days != 0)
+        for (int i = 0; i < DATA_MAX; i++) {
+            DataStruct &d = Data[i];
+            if (d.type != DT_ITEM || d.owner == SOC_OWNER) continue;
+            if (spoilItem((int)d.id, 0, get_mapchar(d.x, d.y), item, days) != 0) d.id = (uint32_t)Luo_Esineen_Itempos(item);
+        }
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
-        if (d.type != DT_ITEM || d.owner == SOC_OWNER) continue;
-        if (spoilItem((int)d.id, 0, get_mapchar(d.x, d.y), spoiled, days) != 0) d.id = (uint32_t)Luo_Esineen_Itempos(spoiled);
+        if (d.type != DT_ITEM) continue;
+        ObjToItem(item, (int)d.id);
+        if (stolendailydecay(item)) d.id = (uint32_t)Luo_Esineen_Itempos(item);
     }
 }
 
