@@ -34,10 +34,8 @@
 #include "society/talk.h"
 #include "society/village.h"
 
-int LOAD_MAP;
 int CREATURE_UPDATE;
 int ENSIMMAINEN_LATAUS;
-int FIRESAFE;
 int SCENIE;
 int PIC_SHOW;
 char Komentotekstitarkenne[100];

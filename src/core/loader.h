@@ -7,10 +7,10 @@
 #include "items/items.h"
 
 // Per-game state set by the loader and by map entry.
-extern int LOAD_MAP;               // the turn loop loads the map named in the player record
+extern int LOAD_MAP;               // the turn loop loads the map named in the player record (its flag)
 extern int CREATURE_UPDATE;        // creature turns a map entry lets pass to catch up
 extern int ENSIMMAINEN_LATAUS;     // 0 until the first map entry of a game has completed
-extern int FIRESAFE;
+extern int FIRESAFE;               // the turn loop's fire flag, set on entry
 extern int SCENIE;                 // 1 or 4: the people of the entered map are dead
 extern int PIC_SHOW;               // a picture was shown on entering
 extern char Komentotekstitarkenne[100];   // the repeat-command memory's text (its codes: panels.h)
