@@ -57,6 +57,7 @@ void load_character() {
     for (int i = 0; i < count; i++) LIST_Entry(ROW_KEY + i, rows[i].name);
     LIST_Entry(-1, "");
     LIST_Entry(KEY_ESC, "<ESC>.Exit");
+    LIST_Draw();   // the list chooses over what is on the screen
     for (;;) {
         const int chosen = LIST_Go();
         if (chosen == KEY_WINDOW) continue;
