@@ -12,7 +12,7 @@ build: deps
 	cmake --build build -j $(JOBS)
 
 run: build
-	cd build/run && ../oxa
+	cd build/run && ../gen_fixture . && ../oxa
 
 test: deps
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DOXA_SANITIZE=ON -DOXA_WERROR=ON

@@ -36,7 +36,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
     HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
     HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
     HOTKEY_stand_or_lay = 'u';
-char Komentotekstitarkenne[100] = "";
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void start_scenario() {}

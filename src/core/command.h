@@ -17,10 +17,6 @@ enum {
     KC_IDLE = -2, KC_CLOSED = -1,
 };
 
-// The last action for the repeat key: its text (its code and argument are the panel's
-// Komentohistoria and Komentotarkenne).
-extern char Komentotekstitarkenne[100];
-
 int PlayerAction();                // 1 play on, 0 the turn loop ends
 void command_reset();              // per-game
 

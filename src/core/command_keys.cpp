@@ -5,6 +5,8 @@
 #include "activities/actions.h"
 #include "activities/toimi.h"
 #include "core/config.h"
+#include "core/loader.h"
+#include "core/mapupkeep.h"
 #include "core/oxa.h"
 #include "core/ownlib.h"
 #include "core/player.h"
@@ -40,14 +42,13 @@
 #include "screens/gameinfo.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
 
 #include <cstdio>
 #include <cstring>
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void enter_locale(int, int) {}
 static void wait_until_cancelled() {}
-static void compact_local_maps() {}
 static void announce_controller() {}
 static void look_at(int, int) {}
 static int pick_direction(const char *, int) { return 0; }
@@ -174,7 +175,7 @@ void command_zoom() {
     }
     if (companyzoomcheck(1)) {
         LastMovingDirection = 0;
-        enter_locale(0, 0);
+        EnterLocale(0, 0);
     }
 }
 
@@ -216,7 +217,7 @@ int command_printable(int key, int t) {
         if (t == 0) combat_command(key);
         break;
     case '7':
-        if (t == 0) compact_local_maps();
+        if (t == 0) zoommap_maintenance();
         break;
     case '8':
         if (OXAINI_CONTROLLER) announce_controller();

@@ -1,4 +1,321 @@
-#include "core/oxa.h"
+// The game loader: the per-game reset, reading the character folder, the version check, and the
+// steps that turn a chosen character into a running game.
+#include "core/loader.h"
 
-// Stands in until characters can be loaded: every choice goes back to the start menu.
-int loader() { return -1; }
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "activities/activities.h"
+#include "core/config.h"
+#include "core/datafunc.h"
+#include "core/loader_int.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/player.h"
+#include "core/weatherengine.h"
+#include "creatures/creatures.h"
+#include "maps/area.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapload.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "maps/marker.h"
+#include "maps/zoomstore.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "presentation/panels.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "presentation/windows.h"
+#include "screens/creation.h"
+#include "screens/quit.h"
+#include "society/talk.h"
+#include "society/village.h"
+
+int CREATURE_UPDATE;
+int ENSIMMAINEN_LATAUS;
+int SCENIE;
+int PIC_SHOW;
+char Komentotekstitarkenne[100];
+
+// ---- messages and paths -------------------------------------------------------------------------
+
+static char last_note[300];
+const char *loader_last_note() { return last_note; }
+void loader_clear_note() { last_note[0] = 0; }
+
+// The loader's messages are shown even while the loading keeps other notes quiet: they tell why a
+// file was refused or a save failed.
+void loader_say(const char *text) {
+    copy_bounded(last_note, sizeof last_note, text);
+    if (!screen) return;
+    const uint8_t keep = DISABLE_NOTES;
+    DISABLE_NOTES = 0;
+    Note(text);
+    DISABLE_NOTES = keep;
+}
+
+void loader_wait_key() {
+    if (!screen) return;
+    const uint8_t keep = DISABLE_NOTES;
+    DISABLE_NOTES = 0;
+    Pause();
+    DISABLE_NOTES = keep;
+}
+
+void loader_log(const char *topic, const char *text) { debuglog(topic, text); }
+
+void char_ext_path(char *buf, size_t size, const char *ext) {
+    snprintf(buf, size, "%s/%s.%s", CharacterPath, CharacterFile, ext);
+}
+
+void char_file_path(char *buf, size_t size, const char *name) { snprintf(buf, size, "%s/%s", CharacterPath, name); }
+
+static long file_size(const char *path) {
+    struct stat st;
+    return stat(path, &st) == 0 ? (long)st.st_size : -1;
+}
+
+// ---- the per-game reset -------------------------------------------------------------------------
+
+void Init() {
+    get_notes();
+    lines = 0;
+    definit_yrttidata();
+    clrskillbank();
+    ClrRealCreaturePos();
+    InitSines();
+    oxa_textinit();
+    GOT_PACKED_clr();
+    memset(TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
+}
+
+// ---- reading the character folder ---------------------------------------------------------------
+
+// The character file: a missing one ends the program; a short one is refused, and Plr keeps nothing
+// of it, so no half record of this character mixes with the last one.
+static int read_character_file() {
+    char path[1200];
+    char_ext_path(path, sizeof path, "OXS");
+    if (!own_isfile(path)) oxa_quit("Wrong character file specified as a command-line parameter.");
+    if (ReadPlrFile() == 1) return 1;
+    char msg[1400];
+    snprintf(msg, sizeof msg, "!The character file %s is damaged (%ld of %d bytes). It can't be loaded.", path,
+             file_size(path), (int)PLR_SIZE);
+    loader_say(msg);
+    loader_wait_key();
+    return 0;
+}
+
+// The stored objects: every whole record of the file in table order; the records past a short file's
+// end, and a record cut short, are empty.
+static void read_objects() {
+    char path[1200];
+    char_ext_path(path, sizeof path, "OBJ");
+    FILE *f = fopen(path, "rb");
+    if (!f) oxa_quit("Couldn't open object data!");
+    size_t got = fread(PlayerObj, sizeof(ItemStruct), PLAYEROBJ_COUNT, f);
+    fclose(f);
+    if (got < (size_t)PLAYEROBJ_COUNT) {
+        memset(&PlayerObj[got], 0, (PLAYEROBJ_COUNT - got) * sizeof(ItemStruct));
+        char msg[1400];
+        snprintf(msg, sizeof msg, "!The object file %s was short: %u of %d objects read, the rest are empty.", path,
+                 (unsigned)got, (int)PLAYEROBJ_COUNT);
+        loader_say(msg);
+    }
+    char line[200];
+    for (int i = 0; i < PLAYEROBJ_COUNT; i++) {
+        if (PlayerObj[i].type == 0 && PlayerObj[i].name[0] == 0) continue;
+        char name[sizeof PlayerObj[i].name + 1];
+        copy_bounded(name, sizeof name, PlayerObj[i].name);
+        snprintf(line, sizeof line, "#%d/%d %s", i, (int)PLAYEROBJ_COUNT, name);
+        loader_log("readguy", line);
+    }
+}
+
+// The creature templates: at most the table's 1000 records, each whole; a cut record at the end and
+// anything past the table are left out, and the rest of the table is empty.
+static void read_templates() {
+    char path[1200];
+    char_file_path(path, sizeof path, "CONSTANT.CRE");
+    memset(ConstantCre, 0, sizeof ConstantCre);
+    FILE *f = fopen(path, "rb");
+    if (!f) {
+        loader_log("readguy", "CONSTANT.CRE missing");
+        return;
+    }
+    size_t got = fread(ConstantCre, sizeof(CreatureStruct), CONSTANTCRE_COUNT, f);
+    const bool more = got == (size_t)CONSTANTCRE_COUNT && fgetc(f) != EOF;
+    fclose(f);
+    // fread leaves the bytes of a cut record behind it; they are no template.
+    if (got < (size_t)CONSTANTCRE_COUNT) memset(&ConstantCre[got], 0, (CONSTANTCRE_COUNT - got) * sizeof(CreatureStruct));
+    char line[200];
+    for (size_t i = 0; i < got; i++) {
+        char name[sizeof ConstantCre[i].species + 1];
+        copy_bounded(name, sizeof name, ConstantCre[i].species);
+        snprintf(line, sizeof line, "#%u %s", (unsigned)i, name);
+        loader_log("readguy", line);
+    }
+    if (more) loader_say("!CONSTANT.CRE holds more than 1000 creature templates; the rest were left out.");
+    long size = file_size(path);
+    if (!more && size >= 0 && (size_t)size != got * sizeof(CreatureStruct))
+        loader_say("!CONSTANT.CRE ends in a damaged record; it was left out.");
+}
+
+// The creature file is only looked through here; its creatures are loaded when they are needed.
+static void scan_creature_file() {
+    char path[1200];
+    char_ext_path(path, sizeof path, "CRS");
+    long size = file_size(path);
+    if (size < 0) {
+        loader_log("readguy", "creature file missing");
+        return;
+    }
+    if (size % (long)sizeof(CreatureStruct) != 0) loader_log("readguy", "creature file ends in a cut record");
+}
+
+// The exit record overrides both day counters; a short one is ignored and the character file's
+// counters stay.
+static void read_exit_record() {
+    char path[1200];
+    char_file_path(path, sizeof path, "EXITER.DAT");
+    if (!own_isfile(path)) return;
+    if (file_size(path) != 12 || !ReadExiter()) loader_say("!EXITER.DAT is damaged; the day counters of the character file are kept.");
+}
+
+static int day_of_year() {
+    int month = Plr.month >= 1 && Plr.month <= 12 ? Plr.month : 1;
+    int day = Plr.day >= 1 && Plr.day <= 30 ? Plr.day : 1;
+    return (month - 1) * 30 + day;
+}
+
+// The weather file, or a new run of the weather up to the record's date and hour.
+static void read_weather() {
+    char path[1200];
+    char_file_path(path, sizeof path, "WEATHER.DAT");
+    WeatherStruct now;
+    if (own_isfile(path) && weatherengine.read_file(path)) {
+        now = weatherengine.current;
+    } else {
+        if (own_isfile(path)) loader_say("!WEATHER.DAT is damaged; the weather starts anew.");
+        now = weatherengine.start(WEATHER_LATITUDE, day_of_year(), Plr.hour);
+    }
+    GlobWeather = now;
+    PrevWeather = now;
+    Plr.air_temperature = (float)now.temperature;
+}
+
+int ReadGuy() {
+    ZoomRenew = 0;
+    remove("TEMP.PLR");
+    int n = snprintf(CharacterPath, sizeof CharacterPath, "%s/%s", OxaPath, CharacterFile);
+    if (n < 0 || n >= (int)sizeof CharacterPath) {
+        loader_say("!The character folder's path is too long.");
+        return 0;
+    }
+    finish_interrupted_save();
+    if (!read_character_file()) return 0;
+    if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
+    PlayerX = (int)Plr.x;
+    PlayerY = (int)Plr.y;
+    PlayerDir = Plr.facing;
+    if (Plr.body_temperature == 0.0f) {
+        Plr.body_temperature = 37.0f;
+        Plr.body_temperature_change = 0.0f;
+    }
+    read_objects();
+    scan_creature_file();
+    read_templates();
+    LoadMarkerFiles();
+    read_exit_record();
+    read_weather();
+    ENSIMMAINEN_LATAUS = 0;
+    return 1;
+}
+
+void check_save_version() {
+    if (Plr.save_version < OLDEST_MIGRATABLE)
+        oxa_quit("Can't migrate! This savegame needs a remedy. Report the issue at forums or by e-mail.");
+    if (Plr.save_version <= 349) {
+        Plr.forest_spirit = 0;
+        Plr.forest_spirit2 = 0;
+    }
+}
+
+// ---- the loader ---------------------------------------------------------------------------------
+
+static void show_line(int x, int y, const char *text, uint32_t colour) {
+    if (!screen) return;
+    showtext(x, y, text, colour, 0);
+    Flip();
+}
+
+static void wait_window() {
+    if (!screen) return;
+    winbox(610, 80, 180, 125, "", 0x1000, RGB_to_color(56, 88, 120));
+    show_line(615, 95, "Wait a moment ...", RGB_to_color(171, 171, 171));
+}
+
+static bool is_settlement(int c) { return c == 30 || c == 210 || c == 211 || c == 239; }
+
+// Settlements whose local maps are stored but that have no society yet get one.
+static void found_missing_societies() {
+    for (int y = 0; y < WORLD_H; y++)
+        for (int x = 0; x < WORLD_W; x++)
+            if (is_settlement(maailma_alltime[mapidx(x, y)]) && ZoomMapPos(x, y) != 0 && Mapinfo_socID(x, y) == 0)
+                createsocarea(x, y, 3);
+}
+
+int loader() {
+    LOADER_RUN = 1;
+    wait_window();
+
+    clrGlobVil();
+    Komentohistoria = Komentotarkenne = 0;
+    Komentotekstitarkenne[0] = 0;
+    ClearPrevNameStack();
+    DISABLE_NOTES = 1;
+
+    Init();
+    GetConfig();
+    memset(Data, 0, sizeof Data);
+
+    if (!ReadGuy()) {
+        DISABLE_NOTES = 0;
+        return -1;
+    }
+
+    char line[200], name[sizeof Plr.name + 1];
+    copy_bounded(name, sizeof name, Plr.name);
+    snprintf(line, sizeof line, "Loading %s ...", name);
+    show_line(615, 115, line, screen ? COLOR_WHITE() : 0);
+
+    check_save_version();
+
+    init_terrain_struct(Plr.day, Plr.month);
+    create_objects(CharacterFile);
+    DoCreatures();
+    alustanimilistat();
+    lataakulttuurikartta();
+
+    char world[1200], backup[1200];
+    char_file_path(world, sizeof world, "WORLD.DAT");
+    char_file_path(backup, sizeof backup, "WORLD.BAK");
+    if (!copyfile(world, backup)) loader_log("_system", "WORLD.BAK couldn't be written");
+
+    show_line(615, 145, "Ok!", screen ? RGB_to_color(252, 252, 84) : 0);
+    laske_Load(-1);
+    saveportrait();
+    DISABLE_NOTES = 0;
+
+    GetIso();
+    fordmaker();
+    lataa_nimet(CharacterPath);
+    found_missing_societies();
+
+    GetMappie(0);
+    upgrade_old_records();
+    return REAL_QUIT == -1 ? -1 : 0;
+}

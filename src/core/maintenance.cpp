@@ -4,6 +4,8 @@
 
 #include "activities/actions.h"
 #include "core/datafunc.h"
+#include "core/loader.h"
+#include "core/mapupkeep.h"
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
@@ -33,9 +35,6 @@ int last_hour = -1;
 // ---- upkeep of other core modules that are not there yet --------------------------------------
 // Each stands in with the plainest answer until its module lands.
 static void wet_weather_upkeep(int) {}         // the map data's minute upkeep while it rains
-static void area_item_upkeep() {}              // ice holes and finished work of the area
-static void area_food_spoil(int) {}            // food lying in the area spoils
-static void carcass_upkeep() {}
 static void regional_event(int) {}
 static void extra_marker_upkeep() {}           // expired area markers go
 static void meet_update(int, int) {}           // a creature catches up on unseen days
@@ -170,7 +169,7 @@ void hourly_check() {
     LampotilaTarkastus();
     supernatural_check();
     Suorita_Yrttivaikutus();
-    area_item_upkeep();
+    areal_itemizer();
     starvation_hour();
 }
 
@@ -207,11 +206,11 @@ void daily_maintenance() {
     memset(Plr.ritual_marks, 0, sizeof Plr.ritual_marks);
     Plr.daynumber++;
     FOODSPOIL_PlrPack();
-    area_food_spoil(1);
-    area_item_upkeep();
+    areal_food_spoil(1);
+    areal_itemizer();
     VegetationGrowth();
     trackmaint();
-    carcass_upkeep();
+    CarcassMaintenance();
     QuestExpirationMaintenance();
     if (Plr.starvation > 99) {
         plr_set_deathcause(DEATH_STARVATION);

@@ -5,6 +5,7 @@
 #include "activities/actions.h"
 #include "core/command.h"
 #include "core/datafunc.h"
+#include "core/loader.h"
 #include "core/maintenance.h"
 #include "core/oxa.h"
 #include "core/ownlib.h"
@@ -31,6 +32,7 @@
 #include "presentation/tekstit.h"
 #include "screens/quit.h"
 #include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
 
 #include <cmath>
 #include <cstdio>
@@ -52,12 +54,7 @@ static void work_ready_check(int) {}           // a work process finished when r
 static void food_by_fire_tick(int) {}          // food cooking by a fire
 static int fuel_at(int, int, int) { return 0; }   // fuel value of a square; 1 burns it
 static void smoke_goods(int, int, int) {}      // goods smoked by a fire
-static int map_entry(int) {                    // the map-entry upkeep of the loader
-    LOAD_MAP = 0;
-    return 0;
-}
 static void correct_zoom_coordinates() {}
-static void enter_locale(int, int) {}
 static void faint_effect() {}
 static void clear_idle_sample() {}
 static void record_extra_marker() {}
@@ -410,9 +407,9 @@ void MapLoader(int mode) {
     DISABLE_MAP = 1;
     if (!ZoomRenew) {
         if (bigmap()) LURK = 0;
-        map_entry(mode);
+        GetMappie(mode);
     } else {
-        map_entry(1);
+        GetMappie(1);
     }
     debuglog("maploader", "map entered");
     if (REAL_QUIT == -1 || ZoomRenew) return;
@@ -440,7 +437,7 @@ void ZoomRenewer() {
     ScanSurround();
     Plr.local_x = lx;
     Plr.local_y = ly;
-    enter_locale(0, 0);
+    EnterLocale(0, 0);
     ClearEventMemory();
 }
 

@@ -25,3 +25,20 @@ int sukeltaako_NPC(int n) {
     if (n < 0 || n >= CRE_COUNT) return 0;
     return Cre[n].korkeus == -100;
 }
+
+// The creature file and the creatures' map-entry upkeep stand in until the creatures module lands:
+// nothing is stored, loaded, brought in or killed.
+CreatureStruct Creature;
+int RealCreaturePos[CRE_COUNT];
+void save_creatures() {}
+int Lataa_RealCreature(int) { return 0; }
+void ClrRealCreaturePos() {
+    for (int &p : RealCreaturePos) p = 0;
+}
+void ClearPrevNameStack() {}
+void DoCreatures() {}
+void creature_mess() {}
+void cre_maintenance() {}
+void allowed_check() {}
+void KillCreature(int, int) {}
+void set_carcass_skinned(CreatureStruct &) {}

@@ -381,3 +381,17 @@ int lisaa_realcreature(int n, int reuse);
 int onko_JOKU_tajuton(int n);
 // 1 while the creature is diving.
 int sukeltaako_NPC(int n);
+
+// ---- the creatures of the local area and the character's creature file ----
+extern CreatureStruct Creature;            // work record of the creature services
+extern int RealCreaturePos[CRE_COUNT];     // slot -> creature number in the creature file; 0 none
+void save_creatures();                     // the local area's creatures into the creature file
+int Lataa_RealCreature(int n);             // creature n of the file into Creature; 1 loaded
+void ClrRealCreaturePos();
+void ClearPrevNameStack();
+void DoCreatures();                        // builds the creature templates
+void creature_mess();                      // the map's creatures into the creature table
+void cre_maintenance();                    // the creatures' upkeep on map entry
+void allowed_check();                      // entry check of a map; may end the game
+void KillCreature(int n, int mode);
+void set_carcass_skinned(CreatureStruct &cr);

@@ -49,3 +49,12 @@ char *enimi(int pos, int, unsigned char) {
 }
 
 char *ekuvaus(int pos, int count, unsigned char flags) { return enimi(pos, count, flags); }
+
+// Stand in until the item module lands: no packed goods, no length measures, no arrows and no
+// one-handed penalties.
+void GOT_PACKED_clr() {}
+int item_has_length(const ItemStruct &) { return 1; }
+void RawItemLine(ItemStruct &, const char *) {}
+int is_arrow(const ItemStruct &) { return 0; }
+int one_hand_penalty(const ItemStruct &) { return 0; }
+void set_one_hand_penalty(ItemStruct &, int) {}

@@ -124,3 +124,12 @@ int wielding(int hand);
 char *enimi(int pos, int count, unsigned char flags);
 // The item's description as inventories show it, in a scratch buffer.
 char *ekuvaus(int pos, int count, unsigned char flags);
+// The memory of packed goods, cleared at each game load.
+void GOT_PACKED_clr();
+// 1 when the item carries a length measure; RawItemLine applies one raw definition line ("[LENGTH:15]").
+int item_has_length(const ItemStruct &item);
+void RawItemLine(ItemStruct &item, const char *line);
+// 1 for an arrow; the one-handed penalty byte of a definition.
+int is_arrow(const ItemStruct &item);
+int one_hand_penalty(const ItemStruct &item);
+void set_one_hand_penalty(ItemStruct &item, int v);

@@ -10,3 +10,11 @@ int IsoX();
 int IsoY();
 int kohtaIsoX(int x);
 int kohtaIsoY(int y);
+
+// ---- the marker files and the map-info queries of map entry ----
+int LoadMarkerFiles();             // 1 when both files were read (or were missing)
+int SaveMarkerFile();              // 1 when "MARKER.DAT" was written
+int SaveExtraMarkerFile();         // 1 when "EXTRAMARKER.DAT" was written
+int Mapinfo_LastDay(int x, int y); // last-visit day of the cell under a square
+unsigned Mapinfo_socID(int x, int y);
+int ExtraMarkers_in_use();

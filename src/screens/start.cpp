@@ -8,6 +8,8 @@
 #include "presentation/effects.h"
 #include "presentation/input.h"
 #include "presentation/listwidget.h"
+#include "presentation/windows.h"
+#include "screens/loadchar.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 
@@ -138,7 +140,8 @@ enum { ROW_LOAD, ROW_CREATE, ROW_SETUP, ROW_ANCESTORS, ROW_ABOUT, ROW_CREDITS, R
 
 static void MakeStartList() {
     LIST_Reset(RGB_to_color(240, 230, 140), "", 615, 80, 180, 125, 0);
-    LIST_Entry(-1, "");   // LOAD SAVED CHARACTER
+    if (PELIMUSEO_EDIT) LIST_Entry(-1, "");
+    else LIST_Entry(0, "LOAD SAVED CHARACTER");
     LIST_Entry(-1, "");   // CREATE A CHARACTER
     LIST_Entry(-1, "");   // SETUP
     LIST_Entry(-1, "");   // ANCESTORS
@@ -146,8 +149,7 @@ static void MakeStartList() {
     LIST_Entry(-1, "");   // CREDITS
     if (!PELIMUSEO_EDIT) LIST_Entry(0, "QUIT");
     LIST_Style((int)COLOR_WHITE(), "kling", "kling", 0, 0);
-    if (PELIMUSEO_EDIT && LIST_Position() == 0) Set_LIST_Position(ROW_CREATE);
-    if (LIST_Position() < ROW_QUIT) Set_LIST_Position(ROW_QUIT);
+    if (PELIMUSEO_EDIT && LIST_Position() < ROW_CREATE) Set_LIST_Position(ROW_CREATE);
 }
 
 static void peli_info() {
@@ -175,6 +177,13 @@ void Oxa_Start() {
         if (row == ROW_QUIT) {
             REAL_QUIT = 1;
             return;
+        }
+        if (row == ROW_LOAD) {
+            save_page();
+            load_character();
+            restore_page();
+            MakeStartList();
+            if (CharacterFile[0]) return;
         }
     }
 }

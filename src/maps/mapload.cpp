@@ -1,0 +1,297 @@
+// Loading and saving the current map: the world files, the local area from the store, the player's
+// place on a fresh local area, and the clean-ups around a load.
+#include "maps/mapload.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "core/datafunc.h"
+#include "core/ownlib.h"
+#include "creatures/creatures.h"
+#include "maps/area.h"
+#include "maps/facing.h"
+#include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/movement.h"
+#include "maps/notelink.h"
+#include "maps/water.h"
+#include "maps/zoomstore.h"
+#include "screens/quit.h"
+#include "society/village.h"
+
+int ZOOMEXTRA_Lahesty;
+
+static void char_file(char *buf, size_t size, const char *name) {
+    snprintf(buf, size, "%s/%s", CharacterPath, name);
+}
+
+static long size_of(const char *path) {
+    struct stat st;
+    return stat(path, &st) == 0 ? (long)st.st_size : -1;
+}
+
+// ---- loading ------------------------------------------------------------------------------------
+
+// The world layer: "WORLD.DAT", or "world.dat" as older folders name it. Nothing but a whole image
+// is taken: a short file would leave the rest of the world from the character played before.
+static void read_world_layer() {
+    char path[1100], lower[1100];
+    char_file(path, sizeof path, "WORLD.DAT");
+    char_file(lower, sizeof lower, "world.dat");
+    const char *use = own_isfile(path) ? path : own_isfile(lower) ? lower : nullptr;
+    if (!use) {
+        char msg[1200];
+        snprintf(msg, sizeof msg, "Oxa couldn't open %s/WORLD.DAT", CharacterPath);
+        oxa_quit(msg);
+    }
+    if (!read_exact(use, maailma, MAP_BYTES)) {
+        char msg[1200];
+        snprintf(msg, sizeof msg, "Oxa: the world file %s is damaged (%ld of %ld bytes).", use, size_of(use),
+                 (long)MAP_BYTES);
+        oxa_quit(msg);
+    }
+    memcpy(maailma_alltime, maailma, MAP_BYTES);
+}
+
+// The world's pool: the whole records of "DATA.DAT"; a cut record at the end and everything after it
+// stays clear. A missing file is written anew from the cleared pool, and the world pool in memory is
+// cleared with it, so nothing of a character loaded earlier in the run is left in it.
+static void read_world_pool() {
+    char path[1100];
+    char_file(path, sizeof path, "DATA.DAT");
+    memset(Data, 0, sizeof Data);
+    FILE *f = fopen(path, "rb");
+    if (!f) {
+        memset(IsoData, 0, sizeof IsoData);
+        if (!write_atomic(path, Data, sizeof Data)) map_debuglog("_system", "DATA.DAT couldn't be created in %s", CharacterPath);
+        return;
+    }
+    size_t got = fread(Data, sizeof(DataStruct), DATA_MAX, f);
+    fclose(f);
+    if (got < (size_t)DATA_MAX) {
+        memset(&Data[got], 0, (DATA_MAX - got) * sizeof(DataStruct));
+        map_debugnote("The world's things were read only in part (%u of %d records).", (unsigned)got, (int)DATA_MAX);
+        map_debuglog("_system", "DATA.DAT holds %u whole records of %d", (unsigned)got, (int)DATA_MAX);
+    }
+    memcpy(IsoData, Data, sizeof IsoData);
+}
+
+// The remembered world over a layer of spaces; a file that is not whole leaves the world unexplored.
+static void read_world_memory(uint8_t *layer) {
+    char path[1100];
+    char_file(path, sizeof path, "WORLD.PLM");
+    memset(layer, ' ', MAP_BYTES);
+    if (own_isfile(path) && !read_exact(path, layer, MAP_BYTES)) {
+        memset(layer, ' ', MAP_BYTES);
+        map_debuglog("_system", "WORLD.PLM in %s is damaged; the world counts as unexplored", CharacterPath);
+    }
+}
+
+void GetIso() {
+    read_world_layer();
+    read_world_pool();
+    read_world_memory(maailma_alltime_memorymap);
+}
+
+void clear_playermap() {
+    memset(maailma_memorymap, ' ', MAP_BYTES);
+    memset(maailma_attrib, ':', MAP_BYTES);
+    memset(maailma_work, ' ', MAP_BYTES);
+    memset(maailma_worksymbol, 0, MAP_BYTES);
+}
+
+void Read_MemoryMap(const char *name) {
+    memset(maailma_work, ' ', MAP_BYTES);
+    if (strstr(name, "ZOOMMAP")) return;   // the area's memory came with its stored local maps
+    clear_playermap();
+    if (strstr(name, "BIGMAP")) {
+        read_world_memory(maailma_alltime_memorymap);
+        memcpy(maailma_memorymap, maailma_alltime_memorymap, MAP_BYTES);
+    }
+}
+
+int is_maploc_explored(int x, int y) { return maailma_work[mapidx(x, y)] != ' '; }
+
+// The square 25 squares out from the centre in the player's heading.
+static void approach_square(int &x, int &y) {
+    static const int ax[8] = {257, 257, 232, 207, 207, 207, 232, 257};
+    static const int ay[8] = {232, 207, 207, 207, 232, 257, 257, 257};
+    if ((unsigned)PlayerDir < 8) {
+        x = ax[PlayerDir];
+        y = ay[PlayerDir];
+    } else {
+        x = y = 232;
+    }
+}
+
+static void pole_off_deep_water() {
+    for (int i = 0; i < 1000 && vesisyvyys(PlayerX, PlayerY) >= 4; i++) PlayerX = AREA_CENTRE + random(64);
+    for (int i = 0; i < 1000 && vesisyvyys(PlayerX, PlayerY) >= 4; i++) PlayerY = AREA_CENTRE + random(64);
+    for (int i = 0; i < 1000 && vesisyvyys(PlayerX, PlayerY) >= 4; i++) {
+        PlayerX = AREA_CENTRE + random(64);
+        PlayerY = AREA_CENTRE + random(64);
+    }
+}
+
+// A blocked square walks toward the centre, then tries random squares of the centre local map.
+static void find_free_square() {
+    if (MovePlayer(0) != 0) return;
+    int x = PlayerX, y = PlayerY;
+    for (int retry = 1; retry <= 100; retry++) {
+        if (retry >= 52) {
+            x = AREA_CENTRE + random(64);
+            y = AREA_CENTRE + random(64);
+        } else {
+            x += x > 231 ? -1 : 1;
+            y += y > 231 ? -1 : 1;
+        }
+        PlayerX = x;
+        PlayerY = y;
+        if (MovePlayer(0) != 0) return;
+    }
+}
+
+void place_player_on_area() {
+    int ex = PlayerX, ey = PlayerY;
+    if (PlayerX == -1 || (unsigned)ex > 392 || (unsigned)ey > 392) {
+        ex = EnteringX(LastMovingDirection) + AREA_CENTRE;
+        ey = EnteringY(LastMovingDirection) + AREA_CENTRE;
+    }
+    if (ZOOMEXTRA_Lahesty) {
+        approach_square(ex, ey);
+        if (Plr.movement_mode == 3 && !terrain_flag(get_mapchar(ex, ey), TF_WATER)) ex = ey = 232;
+        ZOOMEXTRA_Lahesty = 0;
+    }
+    if (KARTANLATAUSTAPA == 8) {
+        ex = KARTANLATAUS_X + AREA_CENTRE;
+        ey = KARTANLATAUS_Y + AREA_CENTRE;
+    }
+    if (ex == 0) {
+        PlayerX = PlayerY = 232;
+        if (SESTA == 1) pole_off_deep_water();
+    } else {
+        PlayerX = ex;
+        PlayerY = ey;
+    }
+    find_free_square();
+}
+
+void GetMap(const char *name) {
+    memset(Data, 0, sizeof Data);
+    memset(pintakartta, 0, MAP_BYTES);
+    memset(korkeuskartta, 0, MAP_BYTES);
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    memset(maailma_attrib, ':', MAP_BYTES);   // maailma_work is cleared by Read_MemoryMap below
+    if (bigmap()) {
+        GetIso();
+    } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {
+        Environ = 2;
+        Zoomer((int)Plr.world_x, (int)Plr.world_y);
+        place_player_on_area();
+    }
+    Read_MemoryMap(name);
+}
+
+// ---- saving -------------------------------------------------------------------------------------
+
+static bool is_creature_record(const DataStruct &d) { return d.type == DT_CREATURE || d.type == DT_CARCASS; }
+
+// Creature records of the pool name their local slot (id 1000 + slot); stored, they name the
+// creature of the creature file instead. An id that names no slot of the table is left alone.
+static void renumber_creatures(const char *name) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (!is_creature_record(d) || d.id <= 999) continue;
+        if (d.type == DT_CREATURE) map_debuglog("savemap", "SaveMap(%s) DATA #%d creature %u", name, i, d.id);
+        const uint32_t slot = d.id - CRE_DATAID;
+        if (slot >= (uint32_t)CRE_COUNT) continue;
+        const CreatureStruct &c = Cre[slot];
+        if (RealCreaturePos[slot] == 0 || c.kind == 0) continue;
+        if (c.socialid > 999 && c.socialid == d.id) continue;
+        d.id = (uint32_t)RealCreaturePos[slot];
+    }
+}
+
+int SaveMap(const char *name) {
+    save_creatures();
+    renumber_creatures(name);
+    int ok = save_playermap(name);
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CREATURE)
+            map_debuglog("savemap", "SaveMap(%s) after saveplayermap DATA #%d creature %u", name, i, Data[i].id);
+    char path[1100];
+    snprintf(path, sizeof path, "%s/%s.DAT", CharacterPath, name);
+    if (!write_atomic(path, Data, sizeof Data)) {
+        map_debuglog("_system", "%s couldn't be written", path);
+        ok = 0;
+    }
+    return ok;
+}
+
+int SaveMapAndContinue() {
+    static DataStruct keep_data[DATA_MAX], keep_iso[DATA_MAX];
+    memcpy(keep_data, Data, sizeof Data);
+    memcpy(keep_iso, IsoData, sizeof IsoData);
+    char name[sizeof Plr.mapname + 1];
+    copy_bounded(name, sizeof name, Plr.mapname);
+    int ok = SaveMap(name);
+    ok = SaveGlobVil() && ok;
+    ok = SaveMarkerFile() && ok;
+    memcpy(Data, keep_data, sizeof Data);
+    memcpy(IsoData, keep_iso, sizeof IsoData);
+    return ok;
+}
+
+// ---- clean-ups ----------------------------------------------------------------------------------
+
+void map_fix() {
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if ((d.type == DT_ITEM && d.id == 0) || d.type == 'X') CrunchData(i);
+    }
+}
+
+static bool world_record_here(int type, int x, int y) {
+    for (const DataStruct &d : Data)
+        if (d.type == type && d.x == x && d.y == y) return true;
+    return false;
+}
+
+// Creatures the player has seen in the stored local maps around the cell show on the world map.
+void Siirra_Zoomympariston_Tapahtumat() {
+    if (!bigmap()) return;
+    for (int y = PlayerY - 4; y <= PlayerY + 4; y++)
+        for (int x = PlayerX - 4; x <= PlayerX + 3; x++) {
+            if (!in_grid(x, y) || (x == PlayerX && y == PlayerY)) continue;
+            if (ZoomMapPos(x, y) == 0 || world_record_here(DT_ENCOUNTER, x, y) || on_kyla(x, y, 1)) continue;
+            if (!load_zoommap(x, y)) continue;
+            for (const DataStruct &z : Zoom.data) {
+                if (z.type != DT_CREATURE || z.x >= ZOOM_SIDE || z.y >= ZOOM_SIDE) continue;
+                if (Zoom.memory[z.y * ZOOM_SIDE + z.x] == ' ') continue;
+                ClearDTEMP();
+                DTEMP.type = DT_ENCOUNTER;
+                DTEMP.x = (uint16_t)x;
+                DTEMP.y = (uint16_t)y;
+                DTEMP.flags = 2;
+                DTEMP.spent_minutes = Plr.minutes;
+                int diving;
+                if (z.id > 999) {
+                    if (!Lataa_RealCreature((int)z.id)) continue;
+                    DTEMP.id = z.id;
+                    DTEMP.owner = (int16_t)Creature.speciescode;
+                    diving = Creature.korkeus == -100;
+                } else {
+                    // A template creature: its id is the template row, checked before it is used.
+                    if (z.id >= (uint32_t)CONSTANTCRE_COUNT) continue;
+                    const CreatureStruct &t = ConstantCre[z.id];
+                    DTEMP.id = t.speciescode;
+                    DTEMP.owner = 0;
+                    diving = t.korkeus == -100;
+                }
+                if (!diving) SetDTEMP(-1);
+            }
+        }
+}

@@ -1,0 +1,17 @@
+// src/screens/loadchar.h -- choosing a saved character: the character folders of the working folder.
+#pragma once
+
+enum { LOADCHAR_ROWS = 32, LOADCHAR_FOLDER = 128, LOADCHAR_NAME = 14 };
+
+struct SavedCharacter {
+    char folder[LOADCHAR_FOLDER];  // the folder, which names the character file too
+    char name[LOADCHAR_NAME];      // the name as typed, from the character file
+};
+
+// The saved characters of the working folder in sorted order, at most LOADCHAR_ROWS: every folder
+// that holds a whole character file named after it. Answers the number found.
+int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]);
+
+// The list "LOAD SAVED CHARACTER": CharacterFile names the chosen folder afterwards, or stays empty
+// when the player left with Esc or there was nothing to choose.
+void load_character();

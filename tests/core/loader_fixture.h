@@ -1,0 +1,118 @@
+// tests/core/loader_fixture.h -- a working folder holding the fixture character "AINO", every table the
+// loader fills reset, and small helpers to read and damage the character's files.
+#pragma once
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/harness.h"
+#include "core/config.h"
+#include "core/datafunc.h"
+#include "core/loader.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/oxa.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "items/items.h"
+#include "maps/area.h"
+#include "maps/mapload.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/zoomstore.h"
+
+namespace oxatest {
+
+inline void reset_loader_tables() {
+    memset(&Plr, 0, sizeof Plr);
+    memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+    memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
+    memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+    memset(ConstantObj, 0, sizeof(ItemStruct) * CONSTANTOBJ_ROWS);
+    memset(ConstantCre, 0, sizeof(CreatureStruct) * CONSTANTCRE_COUNT);
+    memset(Cre, 0, sizeof(CreatureStruct) * CRE_COUNT);
+    memset(ZoomExtra, 0, sizeof(ZoomExtraStruct) * ZOOMEXTRA_COUNT);
+    memset(&Zoom, 0, sizeof Zoom);
+    memset(maailma, CH_BLANK, MAP_BYTES);
+    memset(maailma_alltime, CH_BLANK, MAP_BYTES);
+    memset(maailma_memorymap, ' ', MAP_BYTES);
+    memset(maailma_alltime_memorymap, ' ', MAP_BYTES);
+    REAL_QUIT = 0;
+    LOADER_RUN = 0;
+    LOAD_MAP = 0;
+    SCENIE = 0;
+    ZOOMEXTRA_Lahesty = 0;
+    SESTA = 0;
+    LastMovingDirection = 0;
+    Nollaa_Kartanlataustapa();
+    PlayerX = PlayerY = 0;
+    PlayerDir = 0;
+    loader_clear_note();
+    map_clear_file_error();
+}
+
+// The fixture writer of the build, run into this test's working folder.
+inline std::string fixture_tool() { return std::string(OXA_RUN_DIR) + "/../gen_fixture"; }
+
+class LoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        OXA_NODELAY = 1;
+        dir = new TempDir();
+        dir->copy_asset("linedist.arr");
+        dir->copy_asset("NOTES.STD");
+        std::string cmd = fixture_tool() + " " + dir->path();
+        ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
+        reset_loader_tables();
+        copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+        snprintf(CharacterPath, sizeof CharacterPath, "%s/AINO", dir->path().c_str());
+    }
+    void TearDown() override { delete dir; }
+
+    std::string path(const std::string &name) const { return dir->path() + "/AINO/" + name; }
+    long size_of(const std::string &name) const {
+        struct stat st;
+        return stat(path(name).c_str(), &st) == 0 ? (long)st.st_size : -1;
+    }
+    std::vector<uint8_t> read(const std::string &name) const {
+        std::vector<uint8_t> bytes;
+        FILE *f = fopen(path(name).c_str(), "rb");
+        if (!f) return bytes;
+        int c;
+        while ((c = fgetc(f)) != EOF) bytes.push_back((uint8_t)c);
+        fclose(f);
+        return bytes;
+    }
+    void write(const std::string &name, const void *data, size_t size) const {
+        FILE *f = fopen(path(name).c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        if (size) {
+            ASSERT_EQ(fwrite(data, 1, size, f), size);
+        }
+        fclose(f);
+    }
+    // The character record as the fixture wrote it, changed by `edit` and written back.
+    template <class F> void edit_record(F edit) {
+        static PlayerStruct rec;
+        ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &rec, sizeof rec));
+        edit(rec);
+        write("AINO.OXS", &rec, sizeof rec);
+    }
+    // Leaving the game for the menu: nothing of the game in memory is trusted afterwards.
+    void leave_to_menu() {
+        var_clear();
+        reset_loader_tables();
+        memset(maailma, 0x5a, MAP_BYTES);
+        for (DataStruct &d : IsoData) d.type = 99;
+        for (ItemStruct &it : PlayerObj) it.type = 77;
+    }
+
+    TempDir *dir = nullptr;
+};
+
+}  // namespace oxatest

@@ -1,0 +1,345 @@
+// The loader: the fixture character loads, a save and a reload give the same state, records of older
+// versions are upgraded or refused, and damaged files are refused or read as far as they are whole.
+#include "core/loader_fixture.h"
+#include "core/player.h"
+#include "core/weatherengine.h"
+#include "presentation/notes.h"
+
+using oxatest::LoaderTest;
+
+namespace {
+
+int slot_named(const char *name) {
+    for (int s = 0; s < PLR_SKILLS; s++)
+        if (strncmp(Plr.skill_name[s], name, PLR_SKILLNAME) == 0) return s;
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(LoaderTest, FixtureLoadsOntoTheWorldMap) {
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(Plr.name, "Aino");
+    EXPECT_STREQ(Plr.mapname, "BIGMAP");
+    EXPECT_EQ(Plr.save_version, SAVE_VERSION);
+    EXPECT_EQ(PlayerX, (int)Plr.world_x);
+    EXPECT_EQ(PlayerY, (int)Plr.world_y);
+    EXPECT_EQ(Environ, 1);
+    EXPECT_FALSE(terrain_flag(get_mapchar(PlayerX, PlayerY), TF_WATER | TF_BLOCKS)) << "the character stands on land";
+    EXPECT_EQ(get_mapchar(1200, 1000), CH_SEA);
+    EXPECT_EQ(memcmp(maailma, maailma_alltime, MAP_BYTES), 0);
+    EXPECT_EQ(ENSIMMAINEN_LATAUS, 1);
+    EXPECT_EQ(LOAD_MAP, 0);
+    // The first entry ends with a quick save; the world was backed up and the pool file made.
+    EXPECT_EQ(size_of("AINO.OXS"), 5716);
+    EXPECT_EQ(size_of("AINO.OBJ"), 8582800);
+    EXPECT_EQ(size_of("AINO.BAK"), 5716);
+    EXPECT_EQ(size_of("WORLD.BAK"), 6296577);
+    EXPECT_EQ(size_of("BIGMAP.DAT"), 360000);
+}
+
+TEST_F(LoaderTest, SaveThenReloadGivesTheSameState) {
+    ASSERT_EQ(loader(), 0);
+    // Play a little: move, carry something, leave something on the map.
+    PlayerX += 1;
+    PlayerDir = 4;
+    Plr.inv_obj[3] = 50000;
+    Plr.inv_count[3] = 2;
+    copy_bounded(PlayerObj[0].name, sizeof PlayerObj[0].name, "Basket");
+    PlayerObj[0].type = IT_CONTAINER;
+    PlayerObj[0].material = 1;
+    const int placed = set_data(DT_ITEM, PlayerX, PlayerY + 1, 50000, 1);
+    ASSERT_GE(placed, 0);
+    Plr.daynumber = 170;
+
+    ASSERT_EQ(Save(SAVE_EXPLICIT), 1);
+    EXPECT_STREQ(loader_last_note(), "=Your character has been saved.");
+    EXPECT_EQ(size_of("AINO.OXS"), 5716);
+    EXPECT_EQ(size_of("AINO.OBJ"), 8582800);
+    EXPECT_EQ(size_of("WEATHER.DAT"), 23148);
+    EXPECT_EQ(size_of("EXITER.DAT"), 12);
+    EXPECT_EQ(size_of("WORLD.DAT"), 6296577);
+    EXPECT_EQ(size_of("CONSTANT.OBJ"), 68800);
+
+    static PlayerStruct saved;
+    saved = Plr;
+    static ItemStruct objects[PLAYEROBJ_COUNT];
+    memcpy(objects, PlayerObj, sizeof objects);
+    static DataStruct pool[DATA_MAX];
+    memcpy(pool, Data, sizeof pool);
+    const WeatherStruct weather = GlobWeather;
+    const int x = PlayerX, y = PlayerY;
+
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(memcmp(&Plr, &saved, sizeof Plr), 0) << "every byte of the record comes back";
+    EXPECT_EQ(memcmp(PlayerObj, objects, sizeof objects), 0);
+    EXPECT_EQ(memcmp(Data, pool, sizeof pool), 0);
+    EXPECT_EQ(memcmp(IsoData, pool, sizeof pool), 0);
+    EXPECT_EQ(memcmp(&GlobWeather, &weather, sizeof weather), 0);
+    EXPECT_EQ(PlayerX, x);
+    EXPECT_EQ(PlayerY, y);
+    EXPECT_EQ(PlayerDir, 4);
+    EXPECT_EQ(Data[placed].type, DT_ITEM);
+}
+
+TEST_F(LoaderTest, ExitRecordOverridesTheDayCountersOfTheCharacterFile) {
+    edit_record([](PlayerStruct &p) { p.daynumber = 999; });
+    const int32_t exiter[3] = {300 * 3, 200 - 500, 0};
+    write("EXITER.DAT", exiter, sizeof exiter);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(Plr.daynumber, 200u);
+    EXPECT_EQ(Plr.day_counter2, 300u);
+
+    // A cut exit record is ignored with a message: the character file's counters stay.
+    leave_to_menu();
+    write("EXITER.DAT", exiter, 8);
+    edit_record([](PlayerStruct &p) {
+        p.daynumber = 321;
+        p.day_counter2 = 320;
+    });
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(Plr.daynumber, 321u);
+    EXPECT_EQ(Plr.day_counter2, 320u);
+}
+
+// ---- save versions ------------------------------------------------------------------------------
+
+TEST_F(LoaderTest, VersionsFrom318LoadAndOlderThan350LoseTheirSpiritStanding) {
+    struct Case {
+        int version;
+        bool cleared;
+    } cases[] = {{318, true}, {340, true}, {349, true}, {350, false}, {363, false}};
+    for (const Case &c : cases) {
+        leave_to_menu();
+        edit_record([&](PlayerStruct &p) {
+            p.save_version = c.version;
+            p.forest_spirit = 40;
+            p.forest_spirit2 = 7;
+        });
+        ASSERT_EQ(loader(), 0) << c.version;
+        EXPECT_EQ(Plr.save_version, SAVE_VERSION) << c.version;
+        EXPECT_EQ(Plr.forest_spirit, c.cleared ? 0 : 40) << c.version;
+        EXPECT_EQ(Plr.forest_spirit2, c.cleared ? 0u : 7u) << c.version;
+        // The upgraded version reaches the disk with the first save.
+        static PlayerStruct on_disk;
+        ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &on_disk, sizeof on_disk));
+        EXPECT_EQ(on_disk.save_version, SAVE_VERSION) << c.version;
+    }
+}
+
+TEST_F(LoaderTest, Version317IsRefusedWithItsMessage) {
+    edit_record([](PlayerStruct &p) { p.save_version = 317; });
+    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0),
+                "Can't migrate! This savegame needs a remedy. Report the issue at forums or by e-mail.");
+}
+
+TEST_F(LoaderTest, OldSkillsAndMarkersAreUpgradedInPlace) {
+    edit_record([](PlayerStruct &p) {
+        memset(p.skill_name, 0, sizeof p.skill_name);
+        memset(p.skill_level, 0, sizeof p.skill_level);
+        const char *names[] = {"WOODCARVING", "DAGGER", "FORAGING", "SURVIVAL", "TRACKING", "RITUAL"};
+        for (int s = 0; s < 6; s++) {
+            copy_bounded(p.skill_name[s], PLR_SKILLNAME, names[s]);
+            p.skill_level[s] = (uint8_t)(10 + s);
+        }
+        p.legacy_marker = 5;
+        p.upgrade_cleared = 0;
+        p.skill_counter[7] = 99;
+        p.skill_raises[7] = 3;
+        p.save_version = 330;
+    });
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(Plr.skill_name[0], "CARPENTRY");
+    EXPECT_EQ(Plr.skill_level[0], 10);
+    EXPECT_STREQ(Plr.skill_name[1], "KNIFE");
+    EXPECT_EQ(Plr.skill_level[1], 11);
+    EXPECT_EQ(slot_named("FORAGING"), -1);
+    EXPECT_EQ(slot_named("SURVIVAL"), -1);
+    EXPECT_EQ(slot_named("RITUAL"), -1);
+    EXPECT_GE(slot_named("HERBLORE"), 0);
+    EXPECT_GE(slot_named("STEALTH"), 0);
+    ASSERT_GE(slot_named("TRAPPING"), 0);
+    EXPECT_EQ(Plr.skill_level[slot_named("TRAPPING")], 14) << "trapping grows out of tracking";
+    ASSERT_GE(slot_named("BUILDING"), 0);
+    EXPECT_EQ(Plr.skill_level[slot_named("BUILDING")], 0) << "no timbercraft to grow out of";
+    EXPECT_EQ(Plr.legacy_marker, -1);
+    EXPECT_EQ(Plr.upgrade_mark, 255);
+    EXPECT_EQ(Plr.energy, 3000u);
+    EXPECT_EQ(Plr.upgrade_cleared, 1);
+    EXPECT_EQ(Plr.skill_counter[7], 0u);
+    EXPECT_EQ(Plr.skill_raises[7], 0);
+}
+
+TEST(LoaderItemUpgrade, OldItemsTakeTheirNewNamesKindsAndGraphics) {
+    memset(ConstantObj, 0, sizeof(ItemStruct) * CONSTANTOBJ_ROWS);
+    ItemStruct r{};
+    r.type = IT_WEAPON;
+    copy_bounded(r.name, sizeof r.name, "Northern knife");
+    copy_bounded(r.skill, sizeof r.skill, "DAGGER");
+    r.tilesym = 123;
+    upgrade_item(r);
+    EXPECT_STREQ(r.skill, "KNIFE");
+    EXPECT_EQ(r.id, 153u);
+    EXPECT_EQ(r.tilesym, 70);
+
+    ItemStruct food{};
+    food.type = IT_FOOD;
+    food.subtype = 18;
+    food.tilesym = 158;
+    copy_bounded(food.name, sizeof food.name, "Fur cap");
+    upgrade_item(food);
+    EXPECT_EQ(food.id, 490u);
+    EXPECT_EQ(food.tilesym, 69);
+    EXPECT_EQ(food.material, 8u);
+
+    ItemStruct trap{};
+    trap.type = IT_TOOL;
+    trap.id = 800;
+    copy_bounded(trap.name, sizeof trap.name, "Old lauta trap");
+    upgrade_item(trap);
+    EXPECT_STREQ(trap.name, "Paw-board fox trap");
+
+    ItemStruct blank{};
+    upgrade_item(blank);
+    EXPECT_EQ(blank.type, 0);
+    EXPECT_EQ(blank.material, 0u) << "an empty record stays empty";
+}
+
+// ---- damaged files ------------------------------------------------------------------------------
+
+TEST_F(LoaderTest, ShortCharacterFileIsRefusedAndLeavesNothingBehind) {
+    const std::vector<uint8_t> whole = read("AINO.OXS");
+    write("AINO.OXS", whole.data(), 4000);
+    Plr.name[0] = 'Q';
+    EXPECT_EQ(loader(), -1);
+    EXPECT_NE(strstr(loader_last_note(), "damaged"), nullptr) << loader_last_note();
+    EXPECT_EQ(Plr.name[0], 'Q') << "the record is left as it was";
+    EXPECT_EQ(size_of("AINO.OXS"), 4000) << "a refused file is not saved over";
+}
+
+TEST_F(LoaderTest, MissingCharacterOrObjectFileEndsTheProgram) {
+    remove(path("AINO.OBJ").c_str());
+    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0), "Couldn't open object data!");
+    remove(path("AINO.OXS").c_str());
+    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0), "Wrong character file specified");
+}
+
+TEST_F(LoaderTest, ShortObjectFileLeavesTheRecordsPastItsEndEmpty) {
+    std::vector<uint8_t> objects(sizeof(ItemStruct) * 3 + 100, 0);
+    for (int i = 0; i < 3; i++) {
+        ItemStruct it{};
+        it.type = IT_TOOL;
+        snprintf(it.name, sizeof it.name, "Tool %d", i);
+        memcpy(&objects[i * sizeof(ItemStruct)], &it, sizeof it);
+    }
+    memset(&objects[3 * sizeof(ItemStruct)], 0x41, 100);   // a record cut short
+    write("AINO.OBJ", objects.data(), objects.size());
+    for (ItemStruct &it : PlayerObj) it.type = 77;          // what a character before left
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(PlayerObj[2].name, "Tool 2");
+    EXPECT_EQ(PlayerObj[3].type, 0);
+    EXPECT_EQ(PlayerObj[3].name[0], 0);
+    EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].type, 0);
+    EXPECT_EQ(size_of("AINO.OBJ"), 8582800) << "the next save writes the whole table";
+}
+
+TEST_F(LoaderTest, TemplateFileIsReadUpToTheTablesEnd) {
+    std::vector<uint8_t> templates(sizeof(CreatureStruct) * (CONSTANTCRE_COUNT + 5) + 17, 0);
+    for (int i = 0; i < CONSTANTCRE_COUNT + 5; i++) {
+        CreatureStruct c{};
+        snprintf(c.species, sizeof c.species, "Species %d", i);
+        memcpy(&templates[i * sizeof(CreatureStruct)], &c, sizeof c);
+    }
+    write("CONSTANT.CRE", templates.data(), templates.size());
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(ConstantCre[0].species, "Species 0");
+    EXPECT_STREQ(ConstantCre[CONSTANTCRE_COUNT - 1].species, "Species 999");
+
+    // A cut record at the end is left out.
+    leave_to_menu();
+    write("CONSTANT.CRE", templates.data(), sizeof(CreatureStruct) * 2 + 100);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(ConstantCre[1].species, "Species 1");
+    EXPECT_STREQ(ConstantCre[2].species, "");
+}
+
+TEST_F(LoaderTest, WeatherFileIsLoadedOrTheWeatherStartsAnew) {
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(Plr.air_temperature, (float)GlobWeather.temperature);
+    ASSERT_EQ(Save(0), 1);
+    const std::vector<uint8_t> saved = read("WEATHER.DAT");
+    ASSERT_EQ(saved.size(), 23148u);
+    const WeatherStruct before = weatherengine.current;
+
+    leave_to_menu();
+    weatherengine.current.temperature = -40;
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(memcmp(&GlobWeather, &before, sizeof before), 0);
+
+    // A cut weather file starts a new run instead of half a year of old weather.
+    leave_to_menu();
+    write("WEATHER.DAT", saved.data(), 1000);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_NE(strstr(loader_last_note(), "WEATHER.DAT"), nullptr) << loader_last_note();
+    EXPECT_EQ(memcmp(&GlobWeather, &PrevWeather, sizeof GlobWeather), 0);
+}
+
+// ---- with a screen ------------------------------------------------------------------------------
+
+namespace {
+
+class LoaderScreenTest : public oxatest::ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        dir->copy_asset("linedist.arr");
+        dir->copy_asset("NOTES.STD");
+        std::string cmd = oxatest::fixture_tool() + " " + dir->path();
+        ASSERT_EQ(system(cmd.c_str()), 0);
+        oxatest::reset_loader_tables();
+        copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+    }
+};
+
+}  // namespace
+
+TEST_F(LoaderScreenTest, LoadingShowsItsWindowAndTheSaveIsToldInTheNoteBox) {
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(DISABLE_NOTES, 0) << "notes are on again once the game runs";
+    int r, g, b;
+    oxatest::rgb(oxatest::pixel(700, 190), r, g, b);
+    EXPECT_EQ(r, 56);
+    EXPECT_EQ(g, 88);
+    EXPECT_EQ(b, 120);
+    ASSERT_EQ(Save(SAVE_EXPLICIT), 1);
+    EXPECT_NE(strstr(lastnote, "Your character has been saved."), nullptr) << lastnote;
+}
+
+TEST_F(LoaderTest, NothingOfTheLastCharacterLeaksIntoTheNextWorld) {
+    // A second character whose world has no things file yet.
+    std::string cmd = "cd " + dir->path() + " && cp -r AINO BRUNO && cd BRUNO && mv AINO.OXS BRUNO.OXS && "
+                      "mv AINO.OBJ BRUNO.OBJ && mv AINO.CRS BRUNO.CRS && rm DATA.DAT";
+    ASSERT_EQ(system(cmd.c_str()), 0);
+    ASSERT_EQ(loader(), 0);
+    ASSERT_GE(set_data(DT_ITEM, PlayerX + 1, PlayerY, 50003, 1), 0);
+    ASSERT_EQ(Save(0), 1);
+    var_clear();   // back to the menu: the tables keep what the first game left in them
+
+    copy_bounded(CharacterFile, sizeof CharacterFile, "BRUNO");
+    ASSERT_EQ(loader(), 0);
+    for (int i = 0; i < DATA_MAX; i++) {
+        ASSERT_EQ(IsoData[i].type, 0) << i;
+        ASSERT_EQ(Data[i].type, 0) << i;
+    }
+    EXPECT_EQ(size_of("../BRUNO/DATA.DAT"), 360000);
+}
+
+TEST_F(LoaderTest, FixtureWriterLeavesAnExistingCharacterAlone) {
+    edit_record([](PlayerStruct &p) { p.daynumber = 4242; });
+    const std::vector<uint8_t> before = read("AINO.OXS");
+    std::string cmd = oxatest::fixture_tool() + " " + dir->path();
+    ASSERT_EQ(system(cmd.c_str()), 0);
+    EXPECT_EQ(read("AINO.OXS"), before);
+}

@@ -1,0 +1,191 @@
+// tools/gen_fixture.cpp -- writes one playable character into the working folder when it holds none,
+// so that a newcomer can load a game at once.
+//
+// Output, in "<working folder>/AINO/" (the folder is the character file's name):
+//   AINO.OXS      the character record (5716 bytes), current save version, on the world map
+//   AINO.OBJ      the stored objects, all empty (49900 records of 172 bytes)
+//   AINO.CRS      the character's creatures: none yet (empty)
+//   CONSTANT.CRE  the creature templates: none yet (empty)
+//   CONSTANT.OBJ  the object definitions: 400 empty rows
+//   WORLD.DAT     the world (3073 x 2049 bytes): forest land with a sea coast in the west, a lake,
+//                 a river from the lake to the sea, a bog, hills with a mountain, and a village with
+//                 its fields; the character stands on forest land beside the village
+//   DATA.DAT      the world's things: none (10000 empty records)
+//   EXITER.DAT    the day counters (12 bytes)
+//   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
+//   names.dat     the place name of each block (6144 little-endian u16)
+// Everything is computed from fixed numbers: the same commit always writes the same files.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "items/items.h"
+#include "maps/maps.h"
+#include "screens/loadchar.h"
+
+namespace {
+
+const char *const FOLDER = "AINO";
+const int HOME_X = 1505, HOME_Y = 1000;   // the character's world cell
+const int VILLAGE_X = 1510, VILLAGE_Y = 1000;
+
+std::vector<uint8_t> world(MAP_BYTES, CH_BLANK);
+
+void put(int x, int y, int c) {
+    if (x >= 0 && y >= 0 && x < WORLD_W && y < WORLD_H) world[(size_t)x + (size_t)MAP_STRIDE * y] = (uint8_t)c;
+}
+
+int at(int x, int y) { return world[(size_t)x + (size_t)MAP_STRIDE * y]; }
+
+// A small fixed generator, so that the scattered forest kinds never depend on the C library.
+uint32_t lcg_state = 12345;
+int draw(int n) {
+    lcg_state = lcg_state * 1103515245u + 12345u;
+    return (int)((lcg_state >> 16) % (uint32_t)n);
+}
+
+void make_world() {
+    for (int y = 0; y < WORLD_H; y++)
+        for (int x = 0; x < WORLD_W; x++) {
+            int c = 15;                                   // coniferous forest
+            int r = draw(100);
+            if (r < 8) c = 16;                            // grove
+            else if (r < 12) c = 238;                     // heathland
+            else if (r < 14) c = 3;                       // lichenous pine forest
+            if (x < 1400) c = 180;                        // the sea
+            else if (x < 1404) c = 181;                   // its shallows
+            put(x, y, c);
+        }
+    // The lake, with a shallow rim.
+    for (int y = 960; y <= 1000; y++)
+        for (int x = 1530; x <= 1570; x++) {
+            int dx = x - 1550, dy = y - 980, d2 = dx * dx + dy * dy;
+            if (d2 <= 12 * 12) put(x, y, CH_DEEP_WATER);
+            else if (d2 <= 15 * 15) put(x, y, CH_SHALLOW_WATER);
+        }
+    // The river from the lake to the sea, with a ford.
+    for (int x = 1404; x < 1536; x++) put(x, 1020 - (x > 1500 ? (x - 1500) / 3 : 0), CH_RIVER);
+    put(1450, 1020, CH_FORD);
+    // The bog, the hills and a mountain.
+    for (int y = 1040; y <= 1060; y++)
+        for (int x = 1495; x <= 1520; x++) put(x, y, (x + y) % 5 == 0 ? 236 : 233);
+    for (int y = 1030; y <= 1050; y++)
+        for (int x = 1560; x <= 1580; x++) put(x, y, 91);
+    put(1570, 1040, 94);
+    // The village and its fields.
+    put(VILLAGE_X, VILLAGE_Y, 210);
+    for (int y = VILLAGE_Y - 1; y <= VILLAGE_Y + 1; y++)
+        for (int x = VILLAGE_X - 2; x <= VILLAGE_X + 2; x++)
+            if (at(x, y) != 210) put(x, y, CH_FIELD);
+    put(HOME_X, HOME_Y, 15);
+}
+
+void make_player(PlayerStruct &p) {
+    memset(&p, 0, sizeof p);
+    copy_bounded(p.name, sizeof p.name, "Aino");
+    const char *skills[] = {"TRACKING", "TRAPPING", "STEALTH", "HERBLORE", "TIMBERCRAFT", "BUILDING",
+                            "KNIFE", "SKIING", "FISHING", "SPEAR"};
+    const uint8_t levels[] = {25, 20, 15, 20, 30, 15, 25, 30, 20, 20};
+    for (int s = 0; s < 10; s++) {
+        copy_bounded(p.skill_name[s], PLR_SKILLNAME, skills[s]);
+        p.skill_level[s] = levels[s];
+    }
+    copy_bounded(p.mapname, sizeof p.mapname, "BIGMAP");
+    p.legacy_marker = -1;
+    p.facing = 0;
+    p.x = HOME_X;
+    p.y = HOME_Y;
+    p.world_x = HOME_X;
+    p.world_y = HOME_Y;
+    p.energy = 3000;
+    p.hour = 10;
+    p.sex = 2;
+    p.strength = 12;
+    p.agility = 13;
+    p.day = 15;
+    p.month = 6;
+    p.year = 1;
+    p.sight = 20;
+    p.daynumber = 165;
+    p.day_counter2 = 165;
+    p.bigmap_saveday = 165;
+    p.minutes = 165 * 1440 + 600;
+    p.course_task = -1;
+    p.air_temperature = 15.0f;
+    p.upgrade_cleared = 1;
+    p.lairs_placed = 1;
+    p.save_version = SAVE_VERSION;
+    p.movement_mode = 1;
+    p.body_temperature = 37.0f;
+}
+
+void make_cultures(std::vector<uint8_t> &culture, std::vector<uint16_t> &names) {
+    culture.assign(96 * 64, 1);
+    names.assign(96 * 64, 0);
+    for (int by = 0; by < 64; by++)
+        for (int bx = 0; bx < 96; bx++) {
+            const int i = by * 96 + bx;
+            if (bx * 32 + 31 < 1400) culture[i] = 10;   // open sea: nobody's
+            else if (bx >= 47) culture[i] = 2;
+            names[i] = (uint16_t)(((bx * 7 + by * 13) % 235 + 20) + 256 * (32 + (bx + by) % 10));
+        }
+}
+
+bool write_file(const std::string &path, const void *data, size_t size) {
+    if (write_atomic(path.c_str(), data, size)) return true;
+    fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
+    return false;
+}
+
+bool has_character() {
+    static SavedCharacter found[LOADCHAR_ROWS];
+    return list_saved_characters(found) > 0;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 2) {
+        fprintf(stderr, "usage: gen_fixture <working folder>\n");
+        return 1;
+    }
+    if (chdir(argv[1]) != 0) {
+        fprintf(stderr, "gen_fixture: no working folder %s\n", argv[1]);
+        return 1;
+    }
+    if (has_character()) return 0;
+
+    mkdir(FOLDER, 0755);
+    const std::string dir = std::string(FOLDER) + "/";
+    make_world();
+    static PlayerStruct player;
+    make_player(player);
+    std::vector<uint8_t> culture;
+    std::vector<uint16_t> names;
+    make_cultures(culture, names);
+    const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
+    static ItemStruct objects[49900];
+    static ItemStruct definitions[CONSTANTOBJ_ROWS];
+    static DataStruct pool[DATA_MAX];
+
+    bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
+    ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
+    ok = write_file(dir + "kulttuuri.dat", culture.data(), culture.size()) && ok;
+    ok = write_file(dir + "names.dat", names.data(), names.size() * sizeof(uint16_t)) && ok;
+    ok = write_file(dir + "CONSTANT.OBJ", definitions, sizeof definitions) && ok;
+    ok = write_file(dir + "CONSTANT.CRE", "", 0) && ok;
+    ok = write_file(dir + FOLDER + ".CRS", "", 0) && ok;
+    ok = write_file(dir + FOLDER + ".OBJ", objects, sizeof objects) && ok;
+    ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
+    // The character file last: a folder without it is never offered, so a half-written fixture is
+    // written again by the next build.
+    ok = ok && write_file(dir + FOLDER + ".OXS", &player, sizeof player);
+    return ok ? 0 : 1;
+}
