@@ -23,7 +23,10 @@
 #include "maps/movement.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
+#include "presentation/boxes.h"
+#include "presentation/effects.h"
 #include "presentation/msglog.h"
+#include "presentation/panels.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
@@ -306,8 +309,21 @@ int loader() {
     if (!copyfile(world, backup)) loader_log("_system", "WORLD.BAK couldn't be written");
 
     show_line(615, 145, "Ok!", screen ? RGB_to_color(252, 252, 84) : 0);
+    REDRAW_NEEDED = 22;
+    DISABLE_NOTES = 1;
     laske_Load(-1);
+    if (GRAPH_INIT) {
+        FadeOut(1);
+        ClrOxaFlipMap();
+    }
     saveportrait();
+    if (GRAPH_INIT) {
+        HeadingInit();
+        redraw_screen();
+        Statistics();
+        clockbox();
+        sun_draw();
+    }
     DISABLE_NOTES = 0;
 
     GetIso();

@@ -15,6 +15,9 @@
 #include "maps/facing.h"
 #include "maps/mapload.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
+#include "presentation/show.h"
+#include "core/turnloop.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -224,10 +227,17 @@ int GetMappie(int mode) {
     exit_mess();
     if (world) Siirra_Zoomympariston_Tapahtumat();
 
+    // The map is shown again, drawn on every flip from here on.
+    DISABLE_MAP = 0;
+    FLIP_map_ON();
     if (PIC_SHOW == 1) {
         if (inivalyes("PAUSE_AFTER_ZOOM")) loader_wait_key();
         PIC_SHOW = 0;
+        UPDATE_SCREEN = 1;
     }
+    REDRAW_NEEDED = 33;
+    if (GRAPH_INIT) redraw_screen();
+    UPDATE_SCREEN = 1;
     CREATURE_UPDATE = 0;
     DISABLE_NOTES = 0;
     ENSIMMAINEN_LATAUS = 1;

@@ -4,6 +4,7 @@
 #include "core/player.h"
 #include "core/weatherengine.h"
 #include "presentation/notes.h"
+#include "presentation/show.h"
 
 using oxatest::LoaderTest;
 
@@ -305,11 +306,12 @@ protected:
 
 }  // namespace
 
-TEST_F(LoaderScreenTest, LoadingShowsItsWindowAndTheSaveIsToldInTheNoteBox) {
+TEST_F(LoaderScreenTest, LoadingEndsOnTheGameScreenAndTheSaveIsToldInTheNoteBox) {
     ASSERT_EQ(loader(), 0);
     EXPECT_EQ(DISABLE_NOTES, 0) << "notes are on again once the game runs";
+    EXPECT_EQ(FLIPMODE, 1) << "the map is shown with every flip";
     int r, g, b;
-    oxatest::rgb(oxatest::pixel(700, 190), r, g, b);
+    oxatest::rgb(oxatest::pixel(510, 10), r, g, b);   // the name bar of the status panel
     EXPECT_EQ(r, 56);
     EXPECT_EQ(g, 88);
     EXPECT_EQ(b, 120);
