@@ -9,7 +9,7 @@
 //   CONSTANT.OBJ  the object definitions: 400 empty rows
 //   WORLD.DAT     the world (3073 x 2049 bytes): forest land with a sea coast in the west, a lake,
 //                 a river from the lake to the sea, a bog, hills with a mountain, and a village with
-//                 its fields; the character stands on forest land beside the village
+//                 its fields; the character stands in the open fields beside the village
 //   DATA.DAT      the world's things: none (10000 empty records)
 //   EXITER.DAT    the day counters (12 bytes)
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
@@ -79,12 +79,16 @@ void make_world() {
     for (int y = 1030; y <= 1050; y++)
         for (int x = 1560; x <= 1580; x++) put(x, y, 91);
     put(1570, 1040, 94);
+    // Open fields around the home and the village, so that the first look reaches the lake.
+    for (int y = 990; y <= 1010; y++)
+        for (int x = 1498; x <= 1528; x++)
+            if (at(x, y) != CH_RIVER) put(x, y, CH_FIELD);
     // The village and its fields.
     put(VILLAGE_X, VILLAGE_Y, 210);
     for (int y = VILLAGE_Y - 1; y <= VILLAGE_Y + 1; y++)
         for (int x = VILLAGE_X - 2; x <= VILLAGE_X + 2; x++)
             if (at(x, y) != 210) put(x, y, CH_FIELD);
-    put(HOME_X, HOME_Y, 15);
+    put(HOME_X, HOME_Y, CH_FIELD);
 }
 
 void make_player(PlayerStruct &p) {
