@@ -1,6 +1,7 @@
 // tests/maps/draw_painter_test.cpp -- the square painter on one square at a time, with tiles of plain
 // colours: snow by depth, leaves by the season, height steps and door frames.
 #include "common/harness.h"
+#include "maps/tile_strips.h"
 
 #include "core/ownlib.h"
 #include "core/records.h"
@@ -19,27 +20,13 @@
 
 namespace {
 
-const SDL_Color KEY = {255, 0, 255, 255};
+const SDL_Color KEY = oxatest::TILE_KEY;
+using oxatest::rgb;
 
 // Frame f of the strip is painted by paint(f, x, y).
 void tile(const char *name, int w, int h, int frames, std::function<SDL_Color(int, int, int)> paint) {
-    mkdir("truetile", 0755);
-    int W = (w + 1) * frames + 1, H = h + 2;
-    if (frames > 1 && W < frames * (H - 1)) W = frames * (H - 1);
-    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, W, H, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_FillRect(s, nullptr, SDL_MapRGBA(s->format, KEY.r, KEY.g, KEY.b, 255));
-    for (int f = 0; f < frames; f++)
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++) {
-                SDL_Color c = paint(f, x, y);
-                ((uint32_t *)((uint8_t *)s->pixels + (y + 1) * s->pitch))[(w + 1) * f + 1 + x] =
-                    SDL_MapRGBA(s->format, c.r, c.g, c.b, 255);
-            }
-    IMG_SavePNG(s, (std::string("truetile/") + name + ".png").c_str());
-    SDL_FreeSurface(s);
+    oxatest::write_tile_strip(name, w, h, frames, paint);
 }
-
-SDL_Color rgb(int r, int g, int b) { return SDL_Color{(uint8_t)r, (uint8_t)g, (uint8_t)b, 255}; }
 
 // The cell around the reference point (32, 32) of a 64 x 64 frame, and a dot at its centre.
 bool in_cell(int x, int y) { return x >= 23 && x < 41 && y >= 22 && y < 42; }

@@ -2,6 +2,7 @@
 // compared pixel by pixel with the expected pictures at zoom 1.0 and 0.5; and the drawing rules
 // that a picture shows: grey remembered squares, tree tops over the player, bad records skipped.
 #include "common/harness.h"
+#include "maps/tile_strips.h"
 
 #include "core/obj_func.h"
 #include "core/ownlib.h"
@@ -26,28 +27,13 @@
 
 namespace {
 
-const SDL_Color KEY = {255, 0, 255, 255};
+const SDL_Color KEY = oxatest::TILE_KEY;
+using oxatest::rgb;
 
-// A strip of `frames` frames of w x h; `paint(x, y)` colours a pixel of a frame (key = empty).
+// Every frame of the strip is painted alike by paint(x, y).
 void tile(const char *name, int w, int h, int frames, std::function<SDL_Color(int, int)> paint) {
-    mkdir("truetile", 0755);
-    int W = (w + 1) * frames + 1, H = h + 2;
-    if (frames > 1 && W < frames * (H - 1)) W = frames * (H - 1);
-    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, W, H, 32, SDL_PIXELFORMAT_ARGB8888);
-    SDL_FillRect(s, nullptr, SDL_MapRGBA(s->format, KEY.r, KEY.g, KEY.b, 255));
-    for (int f = 0; f < frames; f++)
-        for (int y = 0; y < h; y++)
-            for (int x = 0; x < w; x++) {
-                SDL_Color c = paint(x, y);
-                ((uint32_t *)((uint8_t *)s->pixels + (y + 1) * s->pitch))[(w + 1) * f + 1 + x] =
-                    SDL_MapRGBA(s->format, c.r, c.g, c.b, 255);
-            }
-    std::string path = std::string("truetile/") + name + ".png";
-    IMG_SavePNG(s, path.c_str());
-    SDL_FreeSurface(s);
+    oxatest::write_tile_strip(name, w, h, frames, [&](int, int x, int y) { return paint(x, y); });
 }
-
-SDL_Color rgb(int r, int g, int b) { return SDL_Color{(uint8_t)r, (uint8_t)g, (uint8_t)b, 255}; }
 
 // A cell-sized block around the reference point of a 64 x 64 frame.
 std::function<SDL_Color(int, int)> cell_block(SDL_Color c) {
