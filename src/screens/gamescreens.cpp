@@ -1,11 +1,33 @@
-// src/screens/gamescreens.cpp -- stands in until the game screens land: no screen opens, and
-// quitting leaves the game without a question or a save.
+// src/screens/gamescreens.cpp -- stands in until the game screens land: no screen opens; quitting
+// asks and saves (dying instead of saving comes with the death screens).
 #include "screens/gamescreens.h"
 
+#include "core/loader.h"
 #include "core/oxa.h"
+#include "core/turnloop.h"
+#include "presentation/input.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
 
-int Quit(int) {
+// Leaves the game with the character saved; 0 when the player stays. Ctrl+S (flag 1) saves at once.
+int Quit(int flag) {
+    if (flag) {
+        Save(SAVE_EXPLICIT);
+        FLIP_map_OFF();
+        return 1;
+    }
+    const int closed = CLOSE_WINDOW;
+    CLOSE_WINDOW = XOUT_OK = EXIT_CLOSE_GAME = 0;
+    Note("#You are about to quit playing and save your character.");
+    if (!KyllaEi("Are you sure?")) {
+        Note("#Quit cancelled, the gameplay continues.");
+        return 0;
+    }
+    Save(SAVE_EXPLICIT);
+    FLIP_map_OFF();
     REAL_QUIT = -1;
+    if (closed) EXIT_CLOSE_GAME = 1;
     return 1;
 }
 void PlayerDeath(const char *) { REAL_QUIT = -1; }

@@ -144,13 +144,13 @@ TEST_F(CommandTest, WorldMapRefusesLocalWorkUnlessKeysWereTypedAhead) {
 }
 
 TEST_F(CommandTest, SaveAndQuitButNotInTheMuseum) {
-    EXPECT_EQ(key(KC_CTRL_S), 0);
-    EXPECT_EQ(REAL_QUIT, -1);
-    REAL_QUIT = 0;
+    EXPECT_EQ(key(KC_CTRL_S), 0) << "saving ends the game's loop";
     PELIMUSEO_EDIT = 1;
     EXPECT_EQ(key(KC_CTRL_S), 1);
     EXPECT_EQ(REAL_QUIT, 0);
+    push_key('y');   // "Are you sure?"
     EXPECT_EQ(key('Q'), 0) << "the game is left";
+    EXPECT_EQ(REAL_QUIT, -1);
 }
 
 TEST_F(CommandTest, DebugLogsToggleWithAQuestion) {

@@ -5,6 +5,9 @@
 #include "core/weatherengine.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
+#include "core/turnloop.h"
+#include "presentation/input.h"
+#include "maps/mapunit.h"
 
 using oxatest::LoaderTest;
 
@@ -344,4 +347,45 @@ TEST_F(LoaderTest, FixtureWriterLeavesAnExistingCharacterAlone) {
     std::string cmd = oxatest::fixture_tool() + " " + dir->path();
     ASSERT_EQ(system(cmd.c_str()), 0);
     EXPECT_EQ(read("AINO.OXS"), before);
+}
+
+// The road of a game: the ready-made character loads onto the world map, a turn passes, Ctrl+S
+// saves, and a second load finds the same place and time.
+TEST_F(LoaderScreenTest, PlayingSavingAndLoadingAgain) {
+    REAL_QUIT = loader();   // as the outer loop runs a game
+    ASSERT_EQ(REAL_QUIT, 0);
+    var_clear();
+    ASSERT_TRUE(bigmap());
+    const int wx = PlayerX, wy = PlayerY;
+    int result = 0;
+    // Bare key presses: the reader trims bursts of queued keys, text events count too.
+    auto press = [](SDL_Keycode k, uint16_t mod = 0) {
+        CLOSE_WINDOW = 0;   // the loader's own waits found an empty queue
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = k;
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+        e.key.keysym.mod = mod;
+        SDL_PushEvent(&e);
+    };
+    press(SDLK_SPACE);    // the first look finds the village: its note waits for a key
+    press(SDLK_PERIOD);
+    ASSERT_EQ(turn_pass(&result), 1);
+    EXPECT_EQ(PlayerX, wx);
+    EXPECT_EQ(PlayerY, wy);
+    lastnote[0] = 0;
+    press(SDLK_s, KMOD_LCTRL);
+    EXPECT_EQ(turn_pass(&result), 0) << "saving ends the game's loop";
+    EXPECT_NE(strstr(lastnote, "Your character has been saved."), nullptr) << lastnote;
+    const uint32_t minutes = Plr.minutes;
+
+    var_clear();
+    oxatest::reset_loader_tables();
+    REAL_QUIT = loader();
+    ASSERT_EQ(REAL_QUIT, 0);
+    EXPECT_TRUE(bigmap());
+    EXPECT_EQ(PlayerX, wx);
+    EXPECT_EQ(PlayerY, wy);
+    EXPECT_EQ(Plr.minutes, minutes);
 }
