@@ -4,6 +4,8 @@
 #include "core/oxa.h"
 #include "presentation/show.h"
 
+#include "bench_screen.h"
+
 #include <SDL2/SDL.h>
 #include <unistd.h>
 #include <cstdio>
@@ -25,9 +27,6 @@ static void open_screen() {
     static bool open = false;
     if (open) return;
     open = true;
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    OXA_NODELAY = 1;
     if (!mkdtemp(folder) || chdir(folder) != 0) abort();
     atexit(remove_folder);
     std::string font(FONT_BYTES, '\0');
@@ -39,10 +38,7 @@ static void open_screen() {
     f = fopen("palette.nfo", "wb");
     fwrite(palette.data(), 1, palette.size(), f);
     fclose(f);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) abort();
-    win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
-    if (!win) abort();
-    initgr(0);
+    open_headless_screen();
 }
 
 static const char *LINE = "You see a birch forest, a small lake and tracks of an elk.";

@@ -12,6 +12,8 @@
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 
+#include "bench_screen.h"
+
 #include <SDL2/SDL.h>
 #include <unistd.h>
 #include <cstdlib>
@@ -23,14 +25,8 @@ static void open_world() {
     static bool open = false;
     if (open) return;
     open = true;
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    OXA_NODELAY = 1;
     if (chdir(OXA_RUN_DIR) != 0) abort();
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) abort();
-    win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
-    if (!win) abort();
-    initgr(0);
+    open_headless_screen();
 
     memset(&Plr, 0, sizeof Plr);
     strcpy(Plr.mapname, "ZOOMMAP");
