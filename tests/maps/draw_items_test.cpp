@@ -1,6 +1,7 @@
 // tests/maps/draw_items_test.cpp -- the items pass: stacks drawn as shifted copies, the depth order
 // of creatures and the player, ice holes, diving creatures and tracks under things.
 #include "common/harness.h"
+#include "maps/maptest.h"
 #include "maps/tile_strips.h"
 
 #include "core/obj_func.h"
@@ -65,19 +66,7 @@ protected:
         NewGfx_freetiledata();
         ScreenTest::TearDown();
     }
-    static int place(int type, int x, int y, uint32_t id, int count = 1) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_UNUSED) {
-                Data[i] = DataStruct{};
-                Data[i].type = (uint8_t)type;
-                Data[i].x = (uint16_t)x;
-                Data[i].y = (uint16_t)y;
-                Data[i].id = id;
-                Data[i].count = (uint16_t)count;
-                return i;
-            }
-        return -1;
-    }
+    static int place(int type, int x, int y, uint32_t id, int count = 1) { return place_record(type, x, y, id, count); }
     static uint32_t at(int x, int y) {
         uint32_t p = 0;
         SDL_Rect r = {x, y, 1, 1};

@@ -13,6 +13,24 @@
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 
+#include "core/datafunc.h"
+#include "core/records.h"
+
+// A record placed straight into the pool at the first unused position; -1 when the pool is full.
+inline int place_record(int type, int x, int y, uint32_t id, int count = 1) {
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_UNUSED) {
+            Data[i] = DataStruct{};
+            Data[i].type = (uint8_t)type;
+            Data[i].x = (uint16_t)x;
+            Data[i].y = (uint16_t)y;
+            Data[i].id = id;
+            Data[i].count = (uint16_t)count;
+            return i;
+        }
+    return -1;
+}
+
 class MapsTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -40,19 +40,7 @@ protected:
                 if (See(x, y)) s.insert({x, y});
         return s;
     }
-    static int place(int type, int x, int y, uint32_t id) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_UNUSED) {
-                Data[i] = DataStruct{};
-                Data[i].type = (uint8_t)type;
-                Data[i].x = (uint16_t)x;
-                Data[i].y = (uint16_t)y;
-                Data[i].id = id;
-                Data[i].count = 1;
-                return i;
-            }
-        return -1;
-    }
+    static int place(int type, int x, int y, uint32_t id, int count = 1) { return place_record(type, x, y, id, count); }
 };
 
 TEST_F(LineOfSight, TheViewIsTheHalfCircleInFrontAndTreesHideWhatLiesBehind) {
