@@ -78,6 +78,7 @@ int talleta_kulttuurikartta() {
     char path[1200], bak[1200];
     culture_path(path, sizeof path, "kulttuuri.dat");
     culture_path(bak, sizeof bak, "kulttuuri.bak");
+    // The backup becomes the same bytes only once the file itself is whole on disk.
     if (!write_atomic(path, kulttuurikartta, sizeof kulttuurikartta)) return 0;
-    return copyfile(path, bak) ? 1 : 0;
+    return write_atomic(bak, kulttuurikartta, sizeof kulttuurikartta) ? 1 : 0;
 }
