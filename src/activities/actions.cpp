@@ -8,8 +8,6 @@
 void eatCmd() {}
 void quaffCmd() {}
 void InvocationMenu() {}
-void PHYSICIAN() {}
-int UseSkills() { return 0; }
 void supernatural_check() {}
 void Suorita_Yrttivaikutus() {}
 int herb_effect_active(int) { return 0; }

@@ -57,3 +57,24 @@ int Sleep(int) { return 0; }
 int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
 int Do_Talk(int) { return 0; }
+// Until herb lore lands.
+void Herblore() {}
+// Until fishing lands.
+void Fishing() {}
+// Until building work lands.
+void building_skill() {}
+// Until swimming lands.
+int Swimming(int, int) { return 0; }
+// Until climbing lands.
+int climb_it(int, int) { return 0; }
+// Until timbercraft lands.
+void TIMBERCRAFT() {}
+// Until traps land.
+void Ansat() {}
+// Until the crafting engine lands.
+void wooden_items() {}
+// Until tracking lands.
+void Tracking_IsoKartta(int) {}
+void Tutki_Jaljet(int, int, int) {}
+// Until wound care lands.
+int Hoida_Haavaa(int, int) { return 0; }

@@ -54,3 +54,16 @@ int Sleep(int mode);
 int Pura_NPC(int code, int who);
 // ---- conversation ----
 int Do_Talk(int mode);
+// ---- skills with screens of their own ----
+void Herblore();
+void Fishing();
+void building_skill();
+int Swimming(int x, int y);
+int climb_it(int x, int y);
+void TIMBERCRAFT();
+void Ansat();
+void wooden_items();
+void Tracking_IsoKartta(int mode);
+void Tutki_Jaljet(int x, int y, int mode);
+// ---- wound care ----
+int Hoida_Haavaa(int who, int slot);
