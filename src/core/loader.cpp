@@ -22,6 +22,7 @@
 #include "maps/mapload.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "maps/shading.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "presentation/boxes.h"
@@ -313,6 +314,7 @@ int loader() {
     show_line(615, 115, line, screen ? COLOR_WHITE() : 0);
 
     check_save_version();
+    DoRealMapShade();   // the map is tinted for the hour the character was left in
 
     init_terrain_struct(Plr.day, Plr.month);
     create_objects(CharacterFile);

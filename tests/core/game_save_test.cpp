@@ -22,16 +22,6 @@ protected:
         int r;
         ASSERT_EQ(turn_pass(&r), 1);
     }
-    // A key pressed and let go: keys typed one after another, never trimmed as a burst.
-    static void tap(SDL_Keycode k, uint16_t mod = 0) {
-        press(k, mod);
-        SDL_Event e{};
-        e.type = SDL_KEYUP;
-        e.key.state = SDL_RELEASED;
-        e.key.keysym.sym = k;
-        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
-        SDL_PushEvent(&e);
-    }
     std::vector<uint8_t> bytes(const char *name) const {
         std::vector<uint8_t> b;
         FILE *f = fopen(path(name).c_str(), "rb");

@@ -142,6 +142,16 @@ protected:
         e.key.keysym.mod = mod;
         SDL_PushEvent(&e);
     }
+    // A key pressed and let go: keys typed one after another, never trimmed as a burst.
+    static void tap(SDL_Keycode k, uint16_t mod = 0) {
+        press(k, mod);
+        SDL_Event e{};
+        e.type = SDL_KEYUP;
+        e.key.state = SDL_RELEASED;
+        e.key.keysym.sym = k;
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+        SDL_PushEvent(&e);
+    }
 };
 
 }  // namespace oxatest
