@@ -55,7 +55,8 @@ TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     // The backup, then the list of the save's files, then those files in their order: the map first.
     const std::vector<std::string> expected = {"AINO.BAK",   "SAVE.COMMIT", "WORLD.DAT",    "WORLD.PLM",
                                                "DATA.DAT",   "BIGMAP.DAT",  "AINO.OXS",     "AINO.OBJ",
-                                               "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT"};
+                                               "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT", "kulttuuri.dat",
+                                               "kulttuuri.bak", "MARKER.DAT", "EXTRAMARKER.DAT"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 
