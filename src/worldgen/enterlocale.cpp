@@ -67,9 +67,7 @@ int TERRAIN(const char *description, const char *kind, int n, int month, const c
 }
 
 // Heights round the world cell x, y for the local maps about to be built.
-void LuoZoomKorkeusAlue(int, int) {
-    // Until the local heights land the relief of each cell is computed on request.
-}
+void LuoZoomKorkeusAlue(int x, int y) { laskekorkeuskartta(y - 3, x - 3); }
 
 static int has_encounter_record(int x, int y, int *subkind) {
     for (int i = 0; i < DATA_MAX; i++) {
