@@ -22,9 +22,9 @@
 #include "presentation/notes.h"
 #include "presentation/screen.h"
 #include "presentation/show.h"
+#include "worldgen/culture.h"
 
-// The culture adjectives stand in until the culture tables land: every people is "local".
-static const char *culture_adjective(int) { return "local"; }
+static const char *culture_adjective(int c) { return CULTURE_ADJECTIVE[culture_row(c)]; }
 
 // The picture of a world place: "terrain-" and the name of its tile; none for plain ground.
 static void place_picture(int c, char *out, int size) {
