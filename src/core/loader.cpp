@@ -18,6 +18,7 @@
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
+#include "maps/mapdesc.h"
 #include "maps/mapload.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
@@ -302,6 +303,7 @@ int loader() {
     DoCreatures();
     alustanimilistat();
     lataakulttuurikartta();
+    init_cultblock();
 
     char world[1200], backup[1200];
     char_file_path(world, sizeof world, "WORLD.DAT");
