@@ -1,7 +1,6 @@
 #include "activities/activities.h"
 
 // Stand in until the activities land: no herb lore, skill bank, magic means or traps.
-void definit_yrttidata() {}
 int HERBLORE_save() { return 1; }
 void clrskillbank() {}
 void aseta_unid() {}
