@@ -60,13 +60,20 @@ inline void reset_loader_tables() {
 // The fixture writer of the build, run into this test's working folder.
 inline std::string fixture_tool() { return std::string(OXA_RUN_DIR) + "/../gen_fixture"; }
 
+// The data files of the working folder that loading a character reads: without one the loader ends
+// the program, and the test with it.
+inline void copy_game_data(TempDir *dir) {
+    for (const char *f : {"linedist.arr", "NOTES.STD", "ini_skills.txt", "flora_forest.txt", "flora_meadow.txt",
+                          "messages/eng_uname_flora.txt"})
+        dir->copy_asset(f);
+}
+
 class LoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OXA_NODELAY = 1;
         dir = new TempDir();
-        dir->copy_asset("linedist.arr");
-        dir->copy_asset("NOTES.STD");
+        copy_game_data(dir);
         std::string cmd = fixture_tool() + " " + dir->path();
         ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
         reset_loader_tables();
@@ -122,8 +129,7 @@ class LoaderScreenTest : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        dir->copy_asset("linedist.arr");
-        dir->copy_asset("NOTES.STD");
+        copy_game_data(dir);
         std::string cmd = fixture_tool() + " " + dir->path();
         ASSERT_EQ(system(cmd.c_str()), 0);
         reset_loader_tables();

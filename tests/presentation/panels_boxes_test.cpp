@@ -51,6 +51,7 @@ class PanelScreen : public oxatest::ScreenTest {
 protected:
     void SetUp() override {
         oxatest::ScreenTest::SetUp();
+        dir->copy_asset("linedist.arr");   // the panel's sight figures read the line table
         memset(&Plr, 0, sizeof Plr);
         memset(&GlobWeather, 0, sizeof GlobWeather);
         memset(HeadingSoundClue, 0, sizeof HeadingSoundClue);
