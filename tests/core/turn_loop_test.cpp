@@ -135,6 +135,7 @@ TEST_F(TurnLoopTest, GameLeftDuringThePassStopsBeforeTheCommand) {
 }
 
 TEST_F(TurnLoopTest, MapLoadClearsTheFlagAndTheTurn) {
+    dir->write_file(".CRS", "");   // the map's creatures come from the character's creature file
     LOAD_MAP = 1;
     TurnUsed = 0;
     ZoomRenew = 0;
