@@ -20,6 +20,9 @@ struct FuzzTarget {
 };
 #include "fuzz_registry.h"
 
+// gtest shows a target by its name.
+static void PrintTo(const FuzzTarget &t, std::ostream *os) { *os << t.name; }
+
 namespace {
 
 std::vector<std::string> kept_inputs(const std::string &dir) {
