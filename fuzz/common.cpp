@@ -47,8 +47,11 @@ static void remove_folder() {
 
 const std::string &workdir() {
     if (folder.empty()) {
-        char tmpl[] = "/tmp/oxafuzz-XXXXXX";
-        if (!mkdtemp(tmpl)) {
+        // fuzz/run.sh gives every target a TMPDIR of its own and removes it afterwards, with the
+        // folders of the processes the fuzzer ended.
+        const char *tmp = getenv("TMPDIR");
+        std::string tmpl = std::string(tmp && tmp[0] ? tmp : "/tmp") + "/oxafuzz-XXXXXX";
+        if (!mkdtemp(&tmpl[0])) {
             perror("mkdtemp");
             abort();
         }
