@@ -11,6 +11,7 @@
 #include <SDL2/SDL.h>
 
 #include "core/oxa.h"
+#include "presentation/notes.h"
 #include "presentation/show.h"
 #include "screens/quit.h"
 
@@ -62,6 +63,8 @@ const std::string &workdir() {
         perror("chdir");
         abort();
     }
+    // A run of notes would stop at the paging prompt and wait for a key that nobody presses.
+    DISABLE_MORECHECK = 1;
     return folder;
 }
 

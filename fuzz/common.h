@@ -13,7 +13,8 @@
 namespace oxafuzz {
 
 // The target's own folder under /tmp, made and entered on the first call (every later call enters it
-// again and answers its path); removed when the program ends.
+// again and answers its path); removed when the program ends. Every call also switches the notes'
+// paging prompt off: it would wait for a key.
 const std::string &workdir();
 
 // A file of the build's working folder (data and generated assets), by its relative name.
