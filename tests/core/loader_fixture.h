@@ -58,6 +58,11 @@ inline void reset_loader_tables() {
 // The fixture writer of the build, run into this test's working folder.
 inline std::string fixture_tool() { return std::string(OXA_RUN_DIR) + "/../gen_fixture"; }
 
+// The plant data and plant names that building a character's definitions reads.
+inline void copy_plant_data(TempDir *dir) {
+    for (const char *f : {"flora_forest.txt", "flora_meadow.txt", "messages/eng_uname_flora.txt"}) dir->copy_asset(f);
+}
+
 class LoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -65,6 +70,7 @@ protected:
         dir = new TempDir();
         dir->copy_asset("linedist.arr");
         dir->copy_asset("NOTES.STD");
+        copy_plant_data(dir);
         std::string cmd = fixture_tool() + " " + dir->path();
         ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
         reset_loader_tables();

@@ -299,6 +299,7 @@ protected:
         ScreenTest::SetUp();
         dir->copy_asset("linedist.arr");
         dir->copy_asset("NOTES.STD");
+        oxatest::copy_plant_data(dir);
         std::string cmd = oxatest::fixture_tool() + " " + dir->path();
         ASSERT_EQ(system(cmd.c_str()), 0);
         oxatest::reset_loader_tables();
