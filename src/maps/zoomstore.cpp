@@ -15,6 +15,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/notelink.h"
+#include "worldgen/localgen.h"
 
 ZoomStruct Zoom;
 ZoomStruct ZoomTemp;
@@ -244,12 +245,13 @@ int save_zoommap(int x, int y, int flags) {
 
     if (is_settlement_char(get_alltime_maailmachar(x, y))) {
         int abandoned = 0;
-        if (built <= 3) {
+        if (built <= 3 && settlement_people_placed(x, y)) {
             if (get_alltime_kulttuuri(x, y) != 10) abandoned = 1;
             set_bigmapchar(x, y, CH_GROUND);
         }
         if (!bigmap() && !Cre_home_people(x, y, get_alltime_kulttuuri(x, y))) abandoned = 1;
-        if (abandoned && !(flags & 1)) {
+        // A settlement is found deserted only when its people were placed on its map and are gone.
+        if (abandoned && !(flags & 1) && settlement_people_placed(x, y)) {
             info.abandoned = 'd';
             abandon_settlement(x, y);
         }
