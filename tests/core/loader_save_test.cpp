@@ -52,9 +52,9 @@ TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     FolderWatch watch(dir->path() + "/AINO");
     ASSERT_TRUE(watch.ok());
     ASSERT_EQ(Save(0), 1);
-    // The map first, then the list of the character's files, then those files in their order.
-    const std::vector<std::string> expected = {"AINO.BAK",   "WORLD.DAT",   "WORLD.PLM",    "DATA.DAT",
-                                               "BIGMAP.DAT", "SAVE.COMMIT", "AINO.OXS",     "AINO.OBJ",
+    // The backup, then the list of the save's files, then those files in their order: the map first.
+    const std::vector<std::string> expected = {"AINO.BAK",   "SAVE.COMMIT", "WORLD.DAT",    "WORLD.PLM",
+                                               "DATA.DAT",   "BIGMAP.DAT",  "AINO.OXS",     "AINO.OBJ",
                                                "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT", "kulttuuri.dat",
                                                "kulttuuri.bak", "MARKER.DAT", "EXTRAMARKER.DAT"};
     EXPECT_EQ(watch.arrived(), expected);
@@ -113,7 +113,7 @@ TEST_F(LoaderTest, SaveThatCannotWriteEveryFileKeepsTheLastGoodSave) {
 TEST_F(LoaderTest, MapThatCannotBeSavedKeepsTheCharacterFiles) {
     ASSERT_EQ(loader(), 0);
     const std::vector<uint8_t> oxs = read("AINO.OXS");
-    ASSERT_EQ(mkdir(path("WORLD.DAT.tmp").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(path("WORLD.DAT.new").c_str(), 0755), 0);
     Plr.daynumber += 3;
     EXPECT_EQ(Save(SAVE_EXPLICIT), 0);
     EXPECT_EQ(loader_last_note()[0], '!');
