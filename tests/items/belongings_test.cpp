@@ -12,12 +12,14 @@ TEST_F(Belongings, LoadingBuildsTheCatalogueAndKeepsHerThings) {
     EXPECT_EQ(size_of("CONSTANT.OBJ"), CONSTANTOBJ_BYTES);
     EXPECT_EQ(dir->read_file("CONSTANT.OBJ").size(), (size_t)CONSTANTOBJ_BYTES);
     EXPECT_GT(ConstantObj_Nimella("Cloudberry", IT_PLANT), 0) << "the plants were added";
-    const char *want[] = {"knife", "linen shirt", "woollen trousers", "leather shoes", "bag", "rye bread", "torch"};
-    for (int s = 0; s < 7; s++) {
-        EXPECT_GE(Plr.inv_obj[s], OBJ_PLAYER_FIRST);
-        EXPECT_STREQ(enimi(Plr.inv_obj[s], Plr.inv_count[s], 0), want[s]) << "slot " << s;
+    const char *want[] = {"knife", "linen shirt", "woollen trousers", "leather shoes", "bag", "torch"};
+    for (const char *w : want) {
+        int found = -1;
+        for (int s = 0; s < PLR_SLOTS && found < 0; s++)
+            if (Plr.inv_obj[s] && strcmp(enimi(Plr.inv_obj[s], Plr.inv_count[s], 0), w) == 0) found = s;
+        ASSERT_GE(found, 0) << w;
+        EXPECT_GE(Plr.inv_obj[found], OBJ_PLAYER_FIRST) << w;
     }
-    EXPECT_EQ(Plr.inv_obj[7], 0);
     // The things by the village lie in the world's pool.
     int seen = 0;
     for (const DataStruct &d : Data)
