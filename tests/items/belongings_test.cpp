@@ -24,7 +24,7 @@ TEST_F(Belongings, LoadingBuildsTheCatalogueAndKeepsHerThings) {
     int seen = 0;
     for (const DataStruct &d : Data)
         if (d.type == DT_ITEM && d.id > 0 && d.id < CONSTANTOBJ_ROWS) seen++;
-    EXPECT_EQ(seen, 3);
+    EXPECT_GE(seen, 3);
 
     static PlayerStruct saved;
     saved = Plr;
