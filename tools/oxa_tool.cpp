@@ -1,4 +1,6 @@
-// tools/oxa_tool.cpp -- headless tools over the game's item tables.
+// tools/oxa_tool.cpp -- headless chores on a character's files and the game's tables, without
+// starting the game.
+//   oxa_tool defcreat <dir>     builds the creature templates and writes "<dir>/CONSTANT.CRE"
 //   oxa_tool objdefs <dir>      builds the catalogue of item kinds and writes "<dir>/CONSTANT.OBJ";
 //                               a file already there is read first, so rows added in play stay
 //   oxa_tool describe-items     run in the working folder: name, description, weight and price of
@@ -11,14 +13,25 @@
 #include "activities/herblore.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "creatures/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"
 #include "presentation/tekstit.h"
 
 static int usage() {
-    fprintf(stderr, "usage: oxa_tool objdefs <dir>\n       oxa_tool describe-items\n");
+    fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n");
     return 2;
+}
+
+static int cmd_defcreat(const char *dir) {
+    if (!defcreat(dir)) {
+        fprintf(stderr, "oxa_tool: %s/CONSTANT.CRE couldn't be written\n", dir);
+        return 1;
+    }
+    printf("%s/CONSTANT.CRE: %d templates, %d bytes\n", dir, (int)CONSTANTCRE_COUNT,
+           (int)(CONSTANTCRE_COUNT * sizeof(CreatureStruct)));
+    return 0;
 }
 
 static int objdefs(const char *dir) {
@@ -65,6 +78,7 @@ static int describe_items() {
 }
 
 int main(int argc, char **argv) {
+    if (argc == 3 && strcmp(argv[1], "defcreat") == 0) return cmd_defcreat(argv[2]);
     if (argc >= 3 && strcmp(argv[1], "objdefs") == 0) return objdefs(argv[2]);
     if (argc >= 2 && strcmp(argv[1], "describe-items") == 0) return describe_items();
     return usage();
