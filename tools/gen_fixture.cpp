@@ -3,14 +3,17 @@
 //
 // Output, in "<working folder>/AINO/" (the folder is the character file's name):
 //   AINO.OXS      the character record (5716 bytes), current save version, on the world map
-//   AINO.OBJ      the stored objects (49900 records of 172 bytes): her food, salt and cup of water
+//   AINO.OBJ      the stored objects (49900 records of 172 bytes): her food, salt and cup of water,
+//                 and her belongings from the catalogue (a knife, a linen shirt, woollen trousers,
+//                 leather shoes, a bag, a torch)
 //   AINO.CRS      the character's creature file: 3000 free records, as character creation makes it
 //   CONSTANT.CRE  the 1000 creature templates (defcreat)
-//   CONSTANT.OBJ  the object definitions: 400 empty rows
+//   CONSTANT.OBJ  the object definitions: the game's catalogue (400 rows)
 //   WORLD.DAT     the world (3073 x 2049 bytes): forest land with a sea coast in the west, a lake,
 //                 a river from the lake to the sea, a bog, hills with a mountain, and a village with
 //                 its fields; the character stands in the open fields beside the village
-//   DATA.DAT      the world's things: none (10000 empty records)
+//   DATA.DAT      the world's things (10000 records): stones, branches and a birch-bark basket
+//                 on the fields beside her
 //   EXITER.DAT    the day counters (12 bytes)
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
@@ -29,6 +32,8 @@
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "core/obj_func.h"
+#include "core/player.h"
+#include "items/itemdefs.h"
 #include "items/items.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
@@ -222,6 +227,36 @@ bool name_world(const std::string &dir) {
     return false;
 }
 
+// Her belongings from the game's catalogue, given through the inventory functions as the game gives
+// them, and a few things laid on the fields between her and the village.
+void give_belongings(PlayerStruct &player, DataStruct *pool) {
+    copy_bounded(CharacterPath, sizeof CharacterPath, FOLDER);
+    InitObjs();
+    Plr = player;
+    const char *own[] = {"Knife", "Linen shirt", "Woollen trousers", "Leather shoes", "Bag", "Torch"};
+    for (const char *name : own) {
+        int row = object(name, 1);
+        if (row <= 0) continue;
+        Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
+    }
+    player = Plr;
+    const struct {
+        int dx, dy;
+        const char *name;
+        int count;
+    } laid[] = {{1, 0, "Stone", 3}, {1, 1, "Branch", 4}, {2, 0, "Birch-bark basket", 1}};
+    int n = 0;
+    for (const auto &l : laid) {
+        DataStruct &d = pool[n++];
+        d.x = (uint16_t)(HOME_X + l.dx);
+        d.y = (uint16_t)(HOME_Y + l.dy);
+        d.type = DT_ITEM;
+        d.id = (uint32_t)object(l.name, 1);
+        d.count = (uint16_t)l.count;
+        d.day = (uint16_t)player.daynumber;
+    }
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -262,18 +297,17 @@ int main(int argc, char **argv) {
     std::vector<uint8_t> culture;
     make_cultures(culture);
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
-    static ItemStruct objects[49900];
-    give_skills_and_food(player, objects);
-    static ItemStruct definitions[CONSTANTOBJ_ROWS];
+    give_skills_and_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];
+    give_belongings(player, pool);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
     ok = write_file(dir + "kulttuuri.dat", culture.data(), culture.size()) && ok;
     ok = name_world(FOLDER) && ok;
-    ok = write_file(dir + "CONSTANT.OBJ", definitions, sizeof definitions) && ok;
+    ok = write_file(dir + "CONSTANT.OBJ", ConstantObj, sizeof ConstantObj) && ok;
     ok = write_creature_files(dir) && ok;
-    ok = write_file(dir + FOLDER + ".OBJ", objects, sizeof objects) && ok;
+    ok = write_file(dir + FOLDER + ".OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.

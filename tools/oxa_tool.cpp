@@ -1,13 +1,26 @@
-// tools/oxa_tool.cpp -- headless chores on a character's files, without starting the game.
-// Usage:
-//   oxa_tool defcreat DIR    builds the creature templates and writes DIR/CONSTANT.CRE
+// tools/oxa_tool.cpp -- headless chores on a character's files and the game's tables, without
+// starting the game.
+//   oxa_tool defcreat <dir>     builds the creature templates and writes "<dir>/CONSTANT.CRE"
+//   oxa_tool objdefs <dir>      builds the catalogue of item kinds and writes "<dir>/CONSTANT.OBJ";
+//                               a file already there is read first, so rows added in play stay
+//   oxa_tool describe-items     run in the working folder: name, description, weight and price of
+//                               every catalogue row and every plant of the plant data files
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 
+#include "activities/herblore.h"
+#include "core/ownlib.h"
+#include "core/records.h"
 #include "creatures/creatures.h"
+#include "items/itemdefs.h"
+#include "items/items.h"
+#include "items/plants.h"
+#include "presentation/tekstit.h"
 
 static int usage() {
-    fprintf(stderr, "usage: oxa_tool defcreat DIR\n");
+    fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n");
     return 2;
 }
 
@@ -21,8 +34,52 @@ static int cmd_defcreat(const char *dir) {
     return 0;
 }
 
+static int objdefs(const char *dir) {
+    if (chdir(dir) != 0) {
+        fprintf(stderr, "oxa_tool: no folder %s\n", dir);
+        return 1;
+    }
+    copy_bounded(CharacterPath, sizeof CharacterPath, ".");
+    InitObjs();
+    FILE *f = fopen("CONSTANT.OBJ", "rb");
+    long size = -1;
+    if (f) {
+        fseek(f, 0, SEEK_END);
+        size = ftell(f);
+        fclose(f);
+    }
+    if (size != CONSTANTOBJ_BYTES) {
+        fprintf(stderr, "oxa_tool: %s/CONSTANT.OBJ was not written whole\n", dir);
+        return 1;
+    }
+    printf("%s/CONSTANT.OBJ: %ld bytes\n", dir, size);
+    return 0;
+}
+
+static int describe_items() {
+    definit_yrttidata();
+    YM_init();
+    for (ItemStruct &r : ConstantObj) unmatchable_blank(r);
+    build_objdef_rows();
+    if (!InitUnames_load()) {
+        fprintf(stderr, "oxa_tool: messages/%s_uname_flora.txt missing\n", language);
+        return 1;
+    }
+    LuoKasvit();
+    printf("row | name | description | weight | price\n");
+    char name[41];
+    for (int r = 1; r < CONSTANTOBJ_ROWS; r++) {
+        const ItemStruct &it = ConstantObj[r];
+        if (it.type == 0) continue;
+        printf("%d | %s | %s | %s | %.2f\n", r, item_name(it, name), ekuvaus(r, 1, 0), txt_itemweight(r, 1),
+               esinehinta(0, it));
+    }
+    return 0;
+}
+
 int main(int argc, char **argv) {
-    if (argc < 2) return usage();
-    if (!strcmp(argv[1], "defcreat") && argc == 3) return cmd_defcreat(argv[2]);
+    if (argc == 3 && strcmp(argv[1], "defcreat") == 0) return cmd_defcreat(argv[2]);
+    if (argc >= 3 && strcmp(argv[1], "objdefs") == 0) return objdefs(argv[2]);
+    if (argc >= 2 && strcmp(argv[1], "describe-items") == 0) return describe_items();
     return usage();
 }

@@ -264,6 +264,17 @@ static void objlog(const char *text) {
     fclose(f);
 }
 
+// A name in lower case as the game lowers texts (the code-page letters included), into out.
+static char *lower_name(const char *name, char out[41]) {
+    copy_bounded(out, 41, name);
+    for (unsigned char *p = (unsigned char *)out; *p; p++) {
+        *p = (unsigned char)tolower(*p);
+        if (*p == 132 || *p == 142 || *p == 196) *p = 228;
+        else if (*p == 148 || *p == 153 || *p == 214) *p = 246;
+    }
+    return out;
+}
+
 static bool free_row(const ItemStruct &row) {
     char n[41];
     item_name(row, n);
@@ -278,13 +289,13 @@ int save_object(int row) {
         skill[sizeof Item.skill] = 0;
         snprintf(line, sizeof line, "save_object (%d) %s (Skill: %s)\n", row, name, skill);
         objlog(line);
-        char lname[41];
-        copy_bounded(lname, sizeof lname, StrLwr(name));
+        char lname[41], lother[41];
+        lower_name(name, lname);
         int chosen = -1, free = -1;
         for (int r = 1; r < CONSTANTOBJ_ROWS; r++) {
             item_name(ConstantObj[r], other);
             if (free < 0 && free_row(ConstantObj[r])) free = r;
-            if (chosen >= 0 || strcmp(StrLwr(other), lname) != 0) continue;
+            if (chosen >= 0 || strcmp(lower_name(other, lother), lname) != 0) continue;
             if (row == -1) {
                 chosen = r;
                 snprintf(line, sizeof line, "nimimatch kohdassa #%d %s = %s\n", r, other, name);

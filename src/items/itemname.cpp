@@ -48,7 +48,8 @@ static ItemStruct load(int pos) {
     return ObjToItem(pos);
 }
 
-// The creature a leash holds, by its social id; -1000 when it is not in the area.
+// The creature a leash holds, by its social id; -1000 when it is not in the area. Stands in until
+// pets on leash land: an animal of the area on a leash is always told as led, never as tied.
 static int leashed_creature(unsigned socialid) {
     for (int c = 0; c < CRE_COUNT; c++)
         if (Cre[c].kind != CK_NONE && Cre[c].socialid == socialid) return c;
@@ -84,6 +85,8 @@ char *enimi(int pos, int count, unsigned char flags) {
     char name[SBUF_SIZE], own[41];
     item_name(it, own);
 
+    // A carcass keeps the name it was given from its creature ("dead elk"); the dead creature is
+    // never loaded into the area's creature slots to name it.
     if (it.type == IT_CARCASS) {
         copy_bounded(out, SBUF_SIZE, StrLwr(own));
         return out;

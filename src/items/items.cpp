@@ -146,8 +146,9 @@ char *ItemMatSkill(const ItemStruct &item) {
     return copy_bounded(out, sizeof out, enimi(ITEMPOS_NAMING, 1, 18));
 }
 
-// The carcass of a creature that is no longer in the area: its species name is taken from the
-// area's creature table while it is there, else the item keeps the plain "carcass".
+// The carcass item of a creature by its social id. Stands in until persistent creatures land: the
+// species and weight come from the area's creature table while the creature is there, else the item
+// is a plain "carcass".
 int Luo_Sotucarcass_Itempos(unsigned socialid) {
     ItemStruct it;
     ClrItemstruct(it);

@@ -524,6 +524,15 @@ int write_constantobj(const char *path) {
     return 0;
 }
 
+void build_objdef_rows() {
+    build_jewellery();
+    build_plain_rows();
+    build_armour();
+    build_weapon_table();
+    build_knives();
+    ConstantObj[0] = ConstantObj[11];
+}
+
 void InitObjs() {
     for (ItemStruct &r : ConstantObj) unmatchable_blank(r);
     char path[1200];
@@ -531,12 +540,7 @@ void InitObjs() {
     read_constantobj(path);
     armourdump("original constant.obj");
 
-    build_jewellery();
-    build_plain_rows();
-    build_armour();
-    build_weapon_table();
-    build_knives();
-    ConstantObj[0] = ConstantObj[11];
+    build_objdef_rows();
 
     write_constantobj(path);
     write_constantobj("CONSTANT.OBJ");

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -118,13 +119,49 @@ uint32_t AsetaYrttivaikutus(uint32_t bits, const char *words) {
 static const char *body(const char *key, const char *def) { return tag_value(ascii_data, key, def); }
 static int body_int(const char *key, const char *def) { return atoi(body(key, def)); }
 
+// The records of every plant data file, by plant name, the first of a name winning as the fetcher
+// finds it: one pass over the files serves every plant of a build.
+struct FloraRecord {
+    std::string header, body;
+};
+static std::map<std::string, FloraRecord> flora_index;
+
+static void index_file(const std::string &file) {
+    FILE *f = fopen(file.c_str(), "r");
+    if (!f) return;
+    std::vector<std::string> lines;
+    char line[FLORA_LINE_MAX + 1], key[FLORA_NAME_MAX + 1];
+    while (read_line_bounded(line, sizeof line, f)) lines.push_back(line);
+    fclose(f);
+    for (size_t i = 0; i < lines.size(); i++) {
+        if (lines[i][0] != '.') continue;
+        plant_name_of(lines[i].c_str(), key);
+        if (flora_index.count(key)) continue;
+        FloraRecord rec;
+        rec.header = lines[i].substr(0, FLORA_HEADER_SIZE - 1);
+        for (size_t j = i + 1; j < lines.size() && lines[j].size() >= 6; j++) {
+            if (rec.body.size() >= FLORA_BODY_SIZE - 1) break;
+            rec.body.append(lines[j], 0, FLORA_BODY_SIZE - 1 - rec.body.size());
+        }
+        flora_index.emplace(key, rec);
+    }
+}
+
+static void fetch_indexed(const char *name) {
+    auto it = flora_index.find(name);
+    header_data[0] = ascii_data[0] = 0;
+    if (it == flora_index.end()) return;
+    copy_bounded(header_data, sizeof header_data, it->second.header.c_str());
+    copy_bounded(ascii_data, sizeof ascii_data, it->second.body.c_str());
+}
+
 // Builds the plant of one header line in Item.
 static void build_plant(const char *header) {
     memset(&Item, 0, sizeof Item);
     char name[FLORA_NAME_MAX + 1];
     plant_name_of(header, name);
     SET_ITEM_TEXT(Item.name, name);
-    hae_asciidata(0, name);
+    fetch_indexed(name);
 
     Item.type = IT_PLANT;
     Item.id = OID_GRASS;
@@ -213,6 +250,8 @@ void LuoKasvit() {
         } while (files.size() < FLORA_FILES_MAX && own_nextfile() == 0);
     }
     own_findclose();
+    flora_index.clear();
+    for (const std::string &file : files) index_file(file);
     char line[FLORA_LINE_MAX + 1];
     for (const std::string &file : files) {
         FILE *f = fopen(file.c_str(), "r");
@@ -223,6 +262,7 @@ void LuoKasvit() {
         fclose(f);
         for (const std::string &h : headers) store_plant(h.c_str());
     }
+    flora_index.clear();
 }
 
 int InitUnames_load() {

@@ -61,6 +61,7 @@ protected:
         it.id = id;
         SET_ITEM_TEXT(it.name, name);
         it.weight = it.fullweight = 1.0f;
+        if (type == IT_FOOD) it.spoil = 10;   // fresh food
         return it;
     }
 
