@@ -101,6 +101,15 @@ void make_world() {
     put(HOME_X, HOME_Y, CH_FIELD);
 }
 
+// Kinds of land to zoom into within a short walk of the home: spruce backwoods to the west, a
+// lichen-pine heath and a cliff to the south-west.
+void add_local_map_places() {
+    for (int y = 994; y <= 1006; y++)
+        for (int x = 1488; x <= 1495; x++) put(x, y, 235);
+    for (int y = 1012; y <= 1016; y++)
+        for (int x = 1490; x <= 1496; x++) put(x, y, x == 1496 ? 93 : 3);
+}
+
 void make_player(PlayerStruct &p) {
     memset(&p, 0, sizeof p);
     copy_bounded(p.name, sizeof p.name, "Aino");
@@ -292,6 +301,7 @@ int main(int argc, char **argv) {
     mkdir(FOLDER, 0755);
     const std::string dir = std::string(FOLDER) + "/";
     make_world();
+    add_local_map_places();
     static PlayerStruct player;
     make_player(player);
     std::vector<uint8_t> culture;

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/datafunc.h"
@@ -50,24 +52,69 @@ static long file_size(const char *path) {
     return stat(path, &st) == 0 ? (long)st.st_size : -1;
 }
 
-static bool read_index(std::vector<ZoomIndex> &entries) {
-    char path[1100];
-    store_path(path, sizeof path, "ZOOMINDEX.DAT");
-    entries.clear();
-    char staged[1200];
-    FILE *f = fopen(save_source(path, staged, sizeof staged), "rb");
-    if (!f) return false;
+// The index is kept in memory beside the file: read once, replaced with every write, and read again
+// when the file on disk is not the one last seen (another folder, or a file changed or removed).
+static std::vector<ZoomIndex> index_cache;
+static std::unordered_map<uint64_t, int> index_pos;   // world cell -> its first record
+static std::string index_cache_path;
+static struct stat index_cache_stat;
+static bool index_cached;
+
+static uint64_t cell_key(int x, int y) { return ((uint64_t)(uint32_t)x << 32) | (uint32_t)y; }
+
+static bool same_file(const struct stat &a, const struct stat &b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+static void cache_index(const char *path, const std::vector<ZoomIndex> &entries) {
+    index_cached = stat(path, &index_cache_stat) == 0;
+    index_cache_path = path;
+    index_cache = entries;
+    index_pos.clear();
+    for (int n = 0; n < (int)entries.size(); n++)
+        if (entries[n].x != -1 || entries[n].y != -1) index_pos.emplace(cell_key(entries[n].x, entries[n].y), n);
+}
+
+// The cached index when it is the file's; else the file read again into the cache.
+static const std::vector<ZoomIndex> *current_index() {
+    char real[1100], staged[1200];
+    store_path(real, sizeof real, "ZOOMINDEX.DAT");
+    const char *path = save_source(real, staged, sizeof staged);
+    struct stat st;
+    if (stat(path, &st) != 0) {
+        index_cached = false;
+        return nullptr;
+    }
+    if (index_cached && index_cache_path == path && same_file(st, index_cache_stat)) return &index_cache;
+    FILE *f = fopen(path, "rb");
+    if (!f) return nullptr;
+    std::vector<ZoomIndex> entries;
     ZoomIndex e;
     while (fread(&e, sizeof e, 1, f) == 1) entries.push_back(e);   // a cut entry at the end is ignored
     fclose(f);
+    cache_index(path, entries);
+    return &index_cache;
+}
+
+static bool read_index(std::vector<ZoomIndex> &entries) {
+    entries.clear();
+    const std::vector<ZoomIndex> *idx = current_index();
+    if (!idx) return false;
+    entries = *idx;
     return true;
 }
 
 static bool write_index(const std::vector<ZoomIndex> &entries) {
-    char path[1100];
-    store_path(path, sizeof path, "ZOOMINDEX.DAT");
-    char staged[1200];
-    return write_atomic(save_target(path, staged, sizeof staged), entries.data(), entries.size() * sizeof(ZoomIndex));
+    char real[1100], staged[1200];
+    store_path(real, sizeof real, "ZOOMINDEX.DAT");
+    const char *path = save_target(real, staged, sizeof staged);
+    if (!write_atomic(path, entries.data(), entries.size() * sizeof(ZoomIndex))) {
+        index_cached = false;
+        return false;
+    }
+    cache_index(path, entries);
+    return true;
 }
 
 static void dummy_record(ZoomStruct &z) {
@@ -123,22 +170,9 @@ static bool store_ready() {
 
 int ZoomMapPos(int x, int y) {
     if (!store_ready()) return 0;
-    char path[1100];
-    store_path(path, sizeof path, "ZOOMINDEX.DAT");
-    char staged[1200];
-    FILE *f = fopen(save_source(path, staged, sizeof staged), "rb");
-    if (!f) return 0;
-    ZoomIndex e;
-    int n = 0, found = 0;
-    while (fread(&e, sizeof e, 1, f) == 1) {
-        if (e.x == x && e.y == y) {
-            found = n;
-            break;
-        }
-        n++;
-    }
-    fclose(f);
-    return found;
+    if (!current_index()) return 0;
+    const auto it = index_pos.find(cell_key(x, y));
+    return it == index_pos.end() ? 0 : it->second;
 }
 
 void ZoomMap_Clear() {

@@ -2,6 +2,8 @@
 // the edge strips, the terrain builders and the water of a water cell.
 #include "worldgen/localgen_fixture.h"
 
+#include <sys/stat.h>
+
 #include <set>
 
 // ---- the driver ---------------------------------------------------------------------------------
@@ -355,4 +357,29 @@ TEST_F(LocalGenTest, DistanceToTheShoreAlongRowsAndColumns) {
     Zoom.chars[29 * 64 + 32] = CH_GROUND;
     EXPECT_EQ(zoommap_matkarantaan(32, 32), 3);
     EXPECT_EQ(zoommap_matkarantaan(32, 29), 0);
+}
+
+// ---- the store's index in memory ----------------------------------------------------------------
+
+TEST_F(LocalGenTest, TheStoreIndexFollowsTheFolderAndTheFileOnDisk) {
+    ZoomMap_Clear();
+    ASSERT_EQ(save_zoommap(200, 200, 0), 1);
+    const int first = ZoomMapPos(200, 200);
+    ASSERT_NE(first, 0);
+    const std::string index = read_file("ZOOMINDEX.DAT");
+
+    // Another character's folder knows nothing of the cell.
+    const std::string other = dir->path() + "/OTHER";
+    ASSERT_EQ(mkdir(other.c_str(), 0755), 0);
+    copy_bounded(CharacterPath, sizeof CharacterPath, other.c_str());
+    EXPECT_EQ(ZoomMapPos(200, 200), 0);
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir->path().c_str());
+    EXPECT_EQ(ZoomMapPos(200, 200), first);
+
+    // A new cell is found at once; an index put back from before no longer names it.
+    ASSERT_EQ(save_zoommap(201, 200, 0), 1);
+    EXPECT_EQ(ZoomMapPos(201, 200), first + 1);
+    dir->write_file("ZOOMINDEX.DAT", index);
+    EXPECT_EQ(ZoomMapPos(201, 200), 0);
+    EXPECT_EQ(ZoomMapPos(200, 200), first);
 }

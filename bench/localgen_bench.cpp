@@ -1,0 +1,175 @@
+// The local-map generator and the store it writes to.
+// Targets on the development machine: entering a fresh 5 x 5 area end to end (forest, lake) under
+// 30 ms; finding a cell and storing a new one about as fast with 100, 1,000 and 5,000 cells stored;
+// one cell built by its builder or as water well under a millisecond or two (mean, p95 and max shown).
+#include <benchmark/benchmark.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/config.h"
+#include "core/loader.h"
+#include "core/ownlib.h"
+#include "core/oxa.h"
+#include "core/records.h"
+#include "maps/area.h"
+#include "maps/mapunit.h"
+#include "maps/zoomstore.h"
+#include "worldgen/worldgen.h"
+
+namespace {
+
+// A working folder under /tmp holding the fixture character and an untouched copy of it.
+struct Folder {
+    std::string path, previous;
+    Folder() {
+        char tmpl[] = "/tmp/oxalocal-XXXXXX";
+        path = mkdtemp(tmpl) ? tmpl : "/tmp";
+        char cwd[4096];
+        previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
+        const std::string run = OXA_RUN_DIR;
+        const std::string cmd = run + "/../gen_fixture " + path + " && cp " + run + "/linedist.arr " + run +
+                                "/NOTES.STD " + path + " && cp -r " + run + "/messages " + path + " && cp -r " +
+                                path + "/AINO " + path + "/AINO.pristine";
+        if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be made: %s\n", cmd.c_str());
+        if (chdir(path.c_str()) != 0) perror("chdir");
+        OXA_NODELAY = 1;
+        copy_bounded(OxaPath, sizeof OxaPath, path.c_str());
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+    }
+    ~Folder() {
+        if (chdir(previous.c_str()) != 0) perror("chdir");
+        const std::string cmd = "rm -rf " + path;
+        if (system(cmd.c_str()) != 0) perror("rm");
+    }
+    void fresh_character() {
+        const std::string cmd = "rm -rf " + path + "/AINO && cp -r " + path + "/AINO.pristine " + path + "/AINO";
+        if (system(cmd.c_str()) != 0) perror("cp");
+        REAL_QUIT = 0;
+        loader();
+        LOADER_RUN = 0;
+    }
+};
+
+Folder &folder() {
+    static Folder f;
+    return f;
+}
+
+// Zooming into a cell whose area has never been built: the 25 maps made and stored, the area loaded.
+void enter_fresh(benchmark::State &state, int wx, int wy) {
+    Folder &f = folder();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.fresh_character();
+        PlayerX = wx;
+        PlayerY = wy;
+        state.ResumeTiming();
+        EnterLocale(0, 0);
+        benchmark::DoNotOptimize(GetMappie(0));
+    }
+}
+void BM_enter_fresh_area_forest(benchmark::State &state) { enter_fresh(state, 1620, 900); }
+void BM_enter_fresh_area_lake(benchmark::State &state) { enter_fresh(state, 1550, 980); }
+void BM_enter_fresh_area_sea(benchmark::State &state) { enter_fresh(state, 1380, 1000); }
+BENCHMARK(BM_enter_fresh_area_forest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_enter_fresh_area_lake)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_enter_fresh_area_sea)->Unit(benchmark::kMillisecond);
+
+// A store of n cells; the map file is sparse, its records never read here.
+void make_store(int n) {
+    Folder &f = folder();
+    const std::string dir = f.path + "/STORE" + std::to_string(n);
+    mkdir(dir.c_str(), 0755);
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.c_str());
+    std::vector<ZoomIndex> entries;
+    entries.push_back({0, -1, -1});
+    for (int i = 0; i < n; i++) entries.push_back({0, 10 + i % 1000, 10 + i / 1000});
+    FILE *idx = fopen((dir + "/ZOOMINDEX.DAT").c_str(), "wb");
+    if (idx) {
+        fwrite(entries.data(), sizeof(ZoomIndex), entries.size(), idx);
+        fclose(idx);
+    }
+    if (truncate((dir + "/ZOOMMAPS.DAT").c_str(), 0) != 0) {
+        FILE *m = fopen((dir + "/ZOOMMAPS.DAT").c_str(), "wb");
+        if (m) fclose(m);
+    }
+    if (truncate((dir + "/ZOOMMAPS.DAT").c_str(), (off_t)entries.size() * ZOOM_RECORD_BYTES) != 0) perror("truncate");
+}
+
+void BM_find_cell_in_store(benchmark::State &state) {
+    const int n = (int)state.range(0);
+    make_store(n);
+    int k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ZoomMapPos(10 + k % 1000, 10 + (k % n) / 1000));
+        k = (k + 97) % n;
+    }
+}
+BENCHMARK(BM_find_cell_in_store)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+void BM_store_new_cell(benchmark::State &state) {
+    const int n = (int)state.range(0);
+    make_store(n);
+    strcpy(Plr.mapname, "BIGMAP");
+    ZoomMap_Clear();
+    int k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(save_zoommap(2000 + k % 1000, 1500 + k / 1000, 1));
+        k++;
+    }
+}
+BENCHMARK(BM_store_new_cell)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
+// One cell built through the hand-over by its builder (or as water), each time a cell never built.
+void build_char(benchmark::State &state) {
+    const int c = (int)state.range(0);
+    Folder &f = folder();
+    const std::string dir = f.path + "/BUILD" + std::to_string(c);
+    mkdir(dir.c_str(), 0755);
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.c_str());
+    memset(&Plr, 0, sizeof Plr);
+    Plr.month = 6;
+    strcpy(Plr.mapname, "BIGMAP");
+    init_terrain_struct(0, 0);
+    for (int y = 500; y < 700; y++)
+        for (int x = 500; x < 700; x++) maailma_alltime[mapidx(x, y)] = maailma[mapidx(x, y)] = (uint8_t)c;
+    bigmap();
+    std::vector<double> ms;
+    int k = 0;
+    for (auto _ : state) {
+        const int x = 510 + k % 180, y = 510 + (k / 180) % 180;
+        k++;
+        PlayerX = x;
+        PlayerY = y;
+        LuoZoomKorkeusAlue(x, y);
+        Aseta_TERRAIN_Korkeus_Relmap(0, 0);
+        const auto t0 = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(TERRAIN(terrain_desc(c), "ZOOM", 0, 6, terrain_name(x, y), x, y, 0));
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    if (!ms.empty()) {
+        double sum = 0;
+        for (double v : ms) sum += v;
+        state.counters["mean_ms"] = sum / ms.size();
+        state.counters["p95_ms"] = ms[std::min(ms.size() - 1, ms.size() * 95 / 100)];
+        state.counters["max_ms"] = ms.back();
+    }
+}
+BENCHMARK(build_char)
+    ->ArgName("char")
+    ->Arg(3)->Arg(60)->Arg(91)->Arg(93)->Arg(94)->Arg(228)->Arg(233)->Arg(235)->Arg(236)->Arg(238)->Arg(251)
+    ->Arg(15)->Arg(16)->Arg(176)->Arg(177)->Arg(178)->Arg(180)->Arg(181)->Arg(182)->Arg(183)
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
