@@ -13,12 +13,13 @@
 //   DATA.DAT      the world's things: none (10000 empty records)
 //   EXITER.DAT    the day counters (12 bytes)
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
-//   names.dat     the place name of each block (6144 little-endian u16)
+//   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
 // Everything is computed from fixed numbers: the same commit always writes the same files.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -27,7 +28,9 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
+#include "maps/kulttuuri.h"
 #include "maps/maps.h"
+#include "maps/mapunit.h"
 #include "screens/loadchar.h"
 
 namespace {
@@ -130,16 +133,29 @@ void make_player(PlayerStruct &p) {
     p.body_temperature = 37.0f;
 }
 
-void make_cultures(std::vector<uint8_t> &culture, std::vector<uint16_t> &names) {
+// Three cultures' home blocks around the character with a stretch of no man's land between the
+// coast and her own people: the western coast is culture 1's, a band of nobody's blocks runs just
+// west of her, her own culture 2 holds the north-east and culture 3 the south-east.
+void make_cultures(std::vector<uint8_t> &culture) {
     culture.assign(96 * 64, 1);
-    names.assign(96 * 64, 0);
     for (int by = 0; by < 64; by++)
         for (int bx = 0; bx < 96; bx++) {
             const int i = by * 96 + bx;
             if (bx * 32 + 31 < 1400) culture[i] = 10;   // open sea: nobody's
-            else if (bx >= 47) culture[i] = 2;
-            names[i] = (uint16_t)(((bx * 7 + by * 13) % 235 + 20) + 256 * (32 + (bx + by) % 10));
+            else if (bx == 46) culture[i] = 10;         // no man's land
+            else if (bx >= 47) culture[i] = by >= 36 ? 3 : 2;
         }
+}
+
+// The blocks are named by the game's own name generator, from a fixed seed.
+bool name_world(const std::string &dir) {
+    memcpy(maailma, world.data(), MAP_BYTES);
+    srand(20260611);
+    alustanimilistat();
+    nimeakartta();
+    if (tallenna_nimet(dir.c_str())) return true;
+    fprintf(stderr, "gen_fixture: couldn't write %s/names.dat\n", dir.c_str());
+    return false;
 }
 
 bool write_file(const std::string &path, const void *data, size_t size) {
@@ -172,8 +188,7 @@ int main(int argc, char **argv) {
     static PlayerStruct player;
     make_player(player);
     std::vector<uint8_t> culture;
-    std::vector<uint16_t> names;
-    make_cultures(culture, names);
+    make_cultures(culture);
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
     static ItemStruct objects[49900];
     static ItemStruct definitions[CONSTANTOBJ_ROWS];
@@ -182,7 +197,7 @@ int main(int argc, char **argv) {
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
     ok = write_file(dir + "kulttuuri.dat", culture.data(), culture.size()) && ok;
-    ok = write_file(dir + "names.dat", names.data(), names.size() * sizeof(uint16_t)) && ok;
+    ok = name_world(FOLDER) && ok;
     ok = write_file(dir + "CONSTANT.OBJ", definitions, sizeof definitions) && ok;
     ok = write_file(dir + "CONSTANT.CRE", "", 0) && ok;
     ok = write_file(dir + FOLDER + ".CRS", "", 0) && ok;

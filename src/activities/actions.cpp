@@ -7,15 +7,7 @@
 
 void eatCmd() {}
 void quaffCmd() {}
-const char *Nappainkomennon_Selite(int, int) { return ""; }
-int non_outdoor() {
-    if (!bigmap()) return 0;
-    Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
-    return 1;
-}
 void InvocationMenu() {}
-void PHYSICIAN() {}
-int UseSkills() { return 0; }
 void supernatural_check() {}
 void Suorita_Yrttivaikutus() {}
 int herb_effect_active(int) { return 0; }

@@ -3,6 +3,8 @@
 // tracks and food spoiling.
 #pragma once
 
+#include "activities/skilluse.h"
+
 enum { HERB_TONIC = 14 };
 
 void eatCmd();
@@ -10,8 +12,6 @@ void quaffCmd();
 const char *Nappainkomennon_Selite(int key, int mode);   // the help line of a command key
 int non_outdoor();                         // 1 (with its note) on the world map
 void InvocationMenu();                     // spells and magic means
-void PHYSICIAN();                          // wounds and injuries
-int UseSkills();                           // non-zero when the screen must not be restored
 void supernatural_check();
 void Suorita_Yrttivaikutus();              // pending herb effects
 int herb_effect_active(int bit);

@@ -1,9 +1,7 @@
 #include "activities/activities.h"
 
 // Stand in until the activities land: no herb lore, skill bank, magic means or traps.
-void definit_yrttidata() {}
 int HERBLORE_save() { return 1; }
-void clrskillbank() {}
 void aseta_unid() {}
 void opi_taikakeino(int, int) {}
 void AnsaHoukutus() {}

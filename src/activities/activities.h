@@ -1,11 +1,11 @@
 // src/activities/activities.h -- the survival activities the game core calls on loading, saving
 // and map entry: herb lore, the skill bank, unique ids, magic means and traps.
 #pragma once
+#include "activities/skills.h"
 #include "items/items.h"
 
 void definit_yrttidata();          // herb data reset at each game load
 int HERBLORE_save();               // 1 when the herb lore was written (or there was none)
-void clrskillbank();
 void aseta_unid();                 // gives the player a unique id
 void opi_taikakeino(int means, int mode);
 void AnsaHoukutus();               // lures animals to traps on map entry

@@ -7,6 +7,7 @@
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/player.h"
+#include "items/itemdefs.h"
 #include "maps/worldsearch.h"
 #include "quests/lairs.h"
 #include "screens/creation.h"
@@ -127,9 +128,9 @@ void upgrade_item(ItemStruct &r) {
         if (t.light == 1 || t.light == 2) t.id = 327;
         else if (t.id == 330) t.id = 333;
         r.id = t.id;
-        if (!item_has_length(t)) {
-            RawItemLine(t, "[LENGTH:15]");
-            RawItemLine(r, "[LENGTH:15]");
+        if (!Item_pituusmitallinen(t)) {
+            RAWITEMLINE_go("[LENGTH:15]", &t);
+            RAWITEMLINE_go("[LENGTH:15]", &r);
         }
     }
 

@@ -99,12 +99,14 @@ enum {
 struct PlayerStruct {
     char     name[32];                         // 0: empty marks a blank record
     char     skill_name[PLR_SKILLS][PLR_SKILLNAME];   // 32
-    uint8_t  pad632[50];
+    uint8_t  skill_aptitude[PLR_SKILLS];       // 632: one improvement step
     uint8_t  skill_level[PLR_SKILLS];          // 682: bonus included
     uint8_t  skill_bonus[PLR_SKILLS];          // 732: timed bonus
     uint8_t  skill_bonus_min[PLR_SKILLS];      // 782: minutes the bonus lasts
     uint32_t skill_counter[PLR_SKILLS];        // 832
-    uint8_t  pad1032[150];
+    uint8_t  skill_start[PLR_SKILLS];          // 1032: level when the skill was given
+    uint8_t  skill_flags[PLR_SKILLS];          // 1082: bit 0 a pending boost
+    uint8_t  pad1132[50];
     uint8_t  skill_raises[PLR_SKILLS];         // 1182: raises taken today
     uint8_t  legacy_rituals[PLR_SKILLS];       // 1232
     uint8_t  pad1282[71];
@@ -126,7 +128,8 @@ struct PlayerStruct {
         int32_t legacy_marker;                 // 2536: -1 in every upgraded record
         int32_t hunger;                        //       (the body's hunger figure)
     };
-    uint8_t  pad2540[132];
+    int32_t  thirst;                           // 2540: 0 none
+    uint8_t  pad2544[128];
     uint32_t day_counter2;                     // 2672: second day counter
     uint8_t  pad2676[20];
     uint8_t  facing;                           // 2696
@@ -178,15 +181,26 @@ struct PlayerStruct {
     uint8_t  pad5629;
     uint8_t  movement_mode;                    // 5630: 1 walk 2 swim 3 row 4 wade 7 ski 9 haul
     uint8_t  exertion;                         // 5631
-    uint8_t  upgrade_mark;                     // 5632
-    uint8_t  pad5633[43];
+    union {
+        uint8_t upgrade_mark;                  // 5632: 255 in every upgraded record
+        uint8_t stomach;                       //       stomach fill 0..255
+    };
+    uint8_t  pad5633[3];
+    uint32_t body_effects;                     // 5636: herb-effect bits; 1 raw meat, 3 appetite
+    uint8_t  pad5640[36];
     float    body_temperature;                 // 5676
     float    body_temperature_change;          // 5680: per minute
     uint8_t  pad5684[32];
 };
 static_assert(sizeof(PlayerStruct) == PLR_SIZE, "the character file is 5716 bytes");
 static_assert(offsetof(PlayerStruct, skill_name) == 32, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_aptitude) == 632, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_level) == 682, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_start) == 1032, "Plr layout");
+static_assert(offsetof(PlayerStruct, skill_flags) == 1082, "Plr layout");
+static_assert(offsetof(PlayerStruct, thirst) == 2540, "Plr layout");
+static_assert(offsetof(PlayerStruct, stomach) == 5632, "Plr layout");
+static_assert(offsetof(PlayerStruct, body_effects) == 5636, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_bonus) == 732, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_bonus_min) == 782, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_counter) == 832, "Plr layout");

@@ -1,31 +1,191 @@
-// The definition table, and the item services the core calls.
+// The item record: blanks, lookups over the definition table, and the small rules over one record
+// that the rest of the game calls (quality, classes, lengths, spoilage, ownership, carcass items).
 #include "items/items.h"
 
+#include "activities/herblore.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "creatures/creatures.h"
 #include "presentation/tekstit.h"
 
+#include <cmath>
 #include <cstring>
 
 ItemStruct ConstantObj[CONSTANTOBJ_ROWS];
+ItemStruct NimiTempItem;
+ItemStruct ITEM_BACKUP;
+
+void set_item_text(char *field, size_t size, const char *text) {
+    memset(field, 0, size);
+    copy_bounded(field, size, text ? text : "");
+}
+
+char *item_name(const ItemStruct &item, char out[41]) {
+    memcpy(out, item.name, sizeof item.name);
+    out[sizeof item.name] = 0;
+    return out;
+}
 
 void ClrItemstruct(ItemStruct &item) {
     memset(&item, 0, sizeof item);
-    copy_bounded(item.skill, sizeof item.skill, "tuntematon");
+    SET_ITEM_TEXT(item.skill, "tuntematon");
 }
+
+void unmatchable_blank(ItemStruct &item) {
+    ClrItemstruct(item);
+    SET_ITEM_TEXT(item.name, "*unmatchablestring*");
+}
+
+void cl_item() { unmatchable_blank(Item); }
+
+int ID_object(int id) {
+    for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
+        if (ConstantObj[r].id == (uint32_t)id) return r;
+    return -1;
+}
+
+int ConstantObj_Prototyyppi(int id) { return ID_object(id); }
+
+int ConstantObj_Nimella(const char *name, int type) {
+    char n[41];
+    for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
+        if (ConstantObj[r].type == type && strcmp(item_name(ConstantObj[r], n), name ? name : "") == 0) return r;
+    return -1;
+}
+
+char *ID_oc_descr(int id) {
+    char *out = sbuf();
+    int r = ID_object(id);
+    if (r >= 0) item_name(ConstantObj[r], out);
+    return out;
+}
+
+unsigned ESINE_from_objname(const char *name) {
+    char n[41];
+    for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
+        if (strcmp(item_name(ConstantObj[r], n), name ? name : "") == 0) return ConstantObj[r].id;
+    return 0;
+}
+
+// ---- properties ----
+
+int Tunnista_Laatu(int pos) {
+    if (pos == ITEMPOS_NAMING) {
+        if (NimiTempItem.quality) ItemSet_laatutieto(1, NimiTempItem);
+        return 1;
+    }
+    if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) return 0;
+    ItemStruct &it = PlayerObj[pos - OBJ_PLAYER_FIRST];
+    if (it.quality) ItemSet_laatutieto(1, it);
+    return 1;
+}
+
+int Ota_AttackClass(int byte) { return ota_bittiarvo(0, 3, byte); }
+int Ota_DefenseClass(int byte) { return ota_bittiarvo(4, 7, byte); }
+int Aseta_AttackClass(int byte, int value) { return aseta_bittiarvo(0, 3, byte, value) & 255; }
+int Aseta_DefenseClass(int byte, int value) { return aseta_bittiarvo(4, 7, byte, value) & 255; }
+int Aseta_ADClass(int attack, int defence) { return Aseta_DefenseClass(Aseta_AttackClass(0, attack), defence); }
+
+int Item_pituusmitallinen(const ItemStruct &item) { return item.unitkind == UK_FEET || item.unitkind == UK_BALL; }
+int get_Item_pituus(const ItemStruct &item) { return item.fig[4]; }
+int get_Item_maxpituus(const ItemStruct &item) { return item.fig[5]; }
+
+void set_Item_pituus(int value, ItemStruct &item) {
+    item.fig[4] = (uint8_t)value;
+    if (item.unitkind == UK_COUNT) item.unitkind = UK_FEET;
+}
+
+void set_Item_maxpituus(int value, ItemStruct &item) {
+    item.fig[5] = (uint8_t)value;
+    if (item.unitkind == UK_COUNT) item.unitkind = UK_FEET;
+}
+
+int oe_pilaantunut(const ItemStruct &item) { return item.spoil == SPOIL_SPOILED; }
+int oe_ummehtunut(const ItemStruct &item) { return item.type == IT_FOOD && item.spoil < 2; }
 
 int onko_kasvikuntaa(const ItemStruct &item) {
     if (item.type == IT_PLANT) return 1;
-    return item.id == 61 || (item.id >= 430 && item.id <= 438) || item.id == 513;
+    return item.id == OID_FLOUR || (item.id >= OID_GRASS && item.id <= OID_CEREAL) || item.id == OID_MUSHROOM;
 }
+
+int pctofItem() {
+    if (Item.fullweight <= 0) return 100;
+    return (int)ceilf(Item.weight / Item.fullweight * 100.0f);
+}
+
+float pctmodofItem() {
+    if (Item.fullweight <= 0) return 1.0f;
+    return Item.weight / Item.fullweight;
+}
+
+ItemStruct &copyownerflags(const ItemStruct &from, ItemStruct &to) {
+    to.ownerflags = from.ownerflags;
+    to.ownerword1 = from.ownerword1;
+    to.ownerword2 = from.ownerword2;
+    to.ownersoc = from.ownersoc;
+    to.owner = from.owner;
+    return to;
+}
+
+float gtolbs(float grams) { return grams / 453.0f; }
+
+char *ItemMatSkill(const ItemStruct &item) {
+    static char out[100];
+    if (!onko_kasvikuntaa(item)) {
+        char skill[sizeof item.skill + 1];
+        memcpy(skill, item.skill, sizeof item.skill);
+        skill[sizeof item.skill] = 0;
+        return copy_bounded(out, sizeof out, skill);
+    }
+    int row = KasvioPos(item);
+    if (row < 0) return copy_bounded(out, sizeof out, "unknown");
+    NimiTempItem = HerbloreKasvio[row];
+    NimiTempItem.plantname = item.plantname;   // the byte just before the water byte
+    return copy_bounded(out, sizeof out, enimi(ITEMPOS_NAMING, 1, 18));
+}
+
+// The carcass of a creature that is no longer in the area: its species name is taken from the
+// area's creature table while it is there, else the item keeps the plain "carcass".
+int Luo_Sotucarcass_Itempos(unsigned socialid) {
+    ItemStruct it;
+    ClrItemstruct(it);
+    it.type = IT_CARCASS;
+    SET_ITEM_TEXT(it.name, "carcass");
+    for (const CreatureStruct &c : Cre)
+        if (c.kind != 0 && c.socialid == socialid) {
+            char species[sizeof c.species + 1];
+            memcpy(species, c.species, sizeof c.species);
+            species[sizeof c.species] = 0;
+            char name[80];
+            snprintf(name, sizeof name, "dead %s", species);
+            SET_ITEM_TEXT(it.name, name);
+            it.weight = it.fullweight = 2.0f * c.weight;
+            break;
+        }
+    it.id = socialid;
+    return Luo_Esineen_Itempos(it);
+}
+
+int is_arrow(const ItemStruct &item) { return item.type == IT_WEAPON && item.subtype == ST_ARROW; }
+int one_hand_penalty(const ItemStruct &item) { return item.type == IT_WEAPON ? item.cover[0] : 0; }
+void set_one_hand_penalty(ItemStruct &item, int v) {
+    if (item.type == IT_WEAPON) item.cover[0] = (uint8_t)v;
+}
+
+void DataPool_reset(DataPoolStruct &pool) { memset(&pool, 0, sizeof pool); }
+
+void DataPool_add(DataPoolStruct &pool, const DataStruct &record) {
+    if (pool.count >= 63) return;
+    pool.rec[pool.count++] = record;
+}
+
+// ---- the core's item services ----
 
 void set_dp_socowned(int dp) {
     if (dp >= 0 && dp < DATA_MAX) Data[dp].owner = SOC_OWNER;
 }
-
-// The items below stand in until the items module lands.
 
 int wielding(int hand) {
     uint8_t bit = hand == 1 ? ISTAT_PRIMARY : ISTAT_SECOND;
@@ -37,24 +197,5 @@ int wielding(int hand) {
     return 1000;
 }
 
-char *enimi(int pos, int, unsigned char) {
-    char *buf = sbuf();
-    ItemStruct it;
-    ObjToItem(it, pos);
-    char name[sizeof it.name + 1];
-    memcpy(name, it.name, sizeof it.name);
-    name[sizeof it.name] = 0;
-    copy_bounded(buf, SBUF_SIZE, name);
-    return buf;
-}
-
-char *ekuvaus(int pos, int count, unsigned char flags) { return enimi(pos, count, flags); }
-
-// Stand in until the item module lands: no packed goods, no length measures, no arrows and no
-// one-handed penalties.
+// Stands in until village ownership of goods lands: no packed goods are remembered.
 void GOT_PACKED_clr() {}
-int item_has_length(const ItemStruct &) { return 1; }
-void RawItemLine(ItemStruct &, const char *) {}
-int is_arrow(const ItemStruct &) { return 0; }
-int one_hand_penalty(const ItemStruct &) { return 0; }
-void set_one_hand_penalty(ItemStruct &, int) {}

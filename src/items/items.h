@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/records.h"
+
 // ItemStruct: 172 bytes, stored as is in "CONSTANT.OBJ" and in the player's object file.
 // The named fields end at byte 168; the last four bytes are kept as they are read.
 struct ItemStruct {
@@ -94,8 +96,12 @@ enum {
     IT_FOOD = 7, IT_TIMBER = 8, IT_VEHICLE = 9, IT_VALUABLE = 10, IT_PLANT = 11, IT_CARCASS = 12,
 };
 
-// Subtypes that the core tests.
-enum { ST_BOAT = 13, ST_LIGHT = 14, ST_SKIS = 40, ST_SKISTICK = 41 };
+// Subtypes.
+enum {
+    ST_NET = 1, ST_POLEARM = 2, ST_BOW = 5, ST_ARROW = 6, ST_SCOOP = 7, ST_ROPE = 9, ST_HORN = 10,
+    ST_TRAP = 12, ST_BOAT = 13, ST_LIGHT = 14, ST_TRUNK = 20, ST_LOG = 21, ST_BLOCK = 22, ST_SKIS = 40,
+    ST_SKISTICK = 41, ST_LIQUID_VESSEL = 100,
+};
 
 // Status byte of a player object.
 enum { ISTAT_SECOND = 16, ISTAT_WORN = 32, ISTAT_PRIMARY = 128 };
@@ -106,30 +112,98 @@ enum { OWN_UNPAID = 1, OWN_TAKEN = 2, OWN_CLAIM = 4, OWN_FREE = 16, OWN_CLEARS =
 // Quality byte.
 enum { QUAL_GRADE = 7, QUAL_KNOWN = 128 };
 
+// Material bits.
+enum {
+    MAT_WOOD = 1, MAT_IRON = 2, MAT_LEATHER = 4, MAT_FUR = 8, MAT_BARK = 16, MAT_CLOTH = 32, MAT_WOOL = 64,
+    MAT_ROCK = 128, MAT_BONE = 256, MAT_ANTLER = 512, MAT_BRONZE = 1024, MAT_SILVER = 2048, MAT_WINTER = 4096,
+};
+
+// Unit kinds: how a quantity is told.
+enum { UK_COUNT = 0, UK_FISTFUL = 1, UK_PINCH = 2, UK_BUNCH = 3, UK_PILE = 4, UK_FEET = 5, UK_BALL = 6, UK_SHEET = 7 };
+
+// Spoilage byte.
+enum { SPOIL_NEVER = 254, SPOIL_SPOILED = 255 };
+
+// Object ids the item rules know by number.
+enum {
+    OID_WATER = 55, OID_SALT = 57, OID_FLOUR = 61, OID_MILK = 69, OID_BAG = 350, OID_BBBOX = 352,
+    OID_BBBASKET = 353, OID_GRASS = 430, OID_BERRY = 431, OID_POD = 432, OID_ROOT = 433, OID_SEED = 434,
+    OID_GRAIN = 435, OID_HERB = 436, OID_FLOWER = 437, OID_CEREAL = 438, OID_RAWFISH = 490,
+    OID_MUSHROOM = 513,
+};
+
 enum {
     CONSTANTOBJ_ROWS = 400,    // definition rows; item positions 1..399 name them
+    ITEMPOS_NAMING = -1,       // the naming scratch item, for the naming routines only
 };
 
 extern ItemStruct ConstantObj[CONSTANTOBJ_ROWS];
+extern ItemStruct NimiTempItem;    // the naming scratch item
+extern ItemStruct ITEM_BACKUP;     // a spare copy for callers that must restore Item
 
-// The blank record: zero everywhere, skill "tuntematon".
-void ClrItemstruct(ItemStruct &item);
-// 1 for items of plant origin: plants, flour, grasses to flowers (430..438), mushrooms.
-int onko_kasvikuntaa(const ItemStruct &item);
-// Marks data-pool record dp as goods of the village.
-void set_dp_socowned(int dp);
+// ---- the record, blanks and lookups over the definitions ----
+void ClrItemstruct(ItemStruct &item);   // zero everywhere, skill "tuntematon"
+void cl_item();                         // Item becomes the search-proof blank
+void unmatchable_blank(ItemStruct &item);   // a row holding no definition
+int ID_object(int id);                  // lowest row with the object id, -1 none
+int ConstantObj_Prototyyppi(int id);    // the same
+int ConstantObj_Nimella(const char *name, int type);   // exact name and type byte, -1 none
+char *ID_oc_descr(int id);              // name of the lowest row with the id; "" none
+unsigned ESINE_from_objname(const char *name);          // object id of the lowest exact name; 0 none
+// Copies a record's name (which may fill its field) into a terminated buffer of 41 bytes.
+char *item_name(const ItemStruct &item, char out[41]);
+// Sets a text field of a record, cut to the field and terminated.
+void set_item_text(char *field, size_t size, const char *text);
+#define SET_ITEM_TEXT(field, text) set_item_text((field), sizeof(field), (text))
+
+// ---- properties and state tests ----
+int Tunnista_Laatu(int pos);
+int Ota_AttackClass(int byte);
+int Ota_DefenseClass(int byte);
+int Aseta_AttackClass(int byte, int value);
+int Aseta_DefenseClass(int byte, int value);
+int Aseta_ADClass(int attack, int defence);
+int Item_pituusmitallinen(const ItemStruct &item);
+int get_Item_pituus(const ItemStruct &item);
+int get_Item_maxpituus(const ItemStruct &item);
+void set_Item_pituus(int value, ItemStruct &item);
+void set_Item_maxpituus(int value, ItemStruct &item);
+int oe_pilaantunut(const ItemStruct &item);
+int oe_ummehtunut(const ItemStruct &item);
+int onko_kasvikuntaa(const ItemStruct &item);   // plants, flour, 430..438, mushrooms
+int pctofItem();
+float pctmodofItem();
+ItemStruct &copyownerflags(const ItemStruct &from, ItemStruct &to);
+float gtolbs(float grams);
+char *ItemMatSkill(const ItemStruct &item);
+int Luo_Sotucarcass_Itempos(unsigned socialid);
+int is_arrow(const ItemStruct &item);           // a weapon of the arrow subtype
+int one_hand_penalty(const ItemStruct &item);   // a weapon's one-hand penalty byte
+void set_one_hand_penalty(ItemStruct &item, int v);
+
+// A pool of up to 63 data-pool records that world generation gathers.
+struct DataPoolStruct {        // 2308 bytes
+    DataStruct rec[64];
+    uint32_t count;
+};
+static_assert(sizeof(DataPoolStruct) == 2308, "DataPoolStruct layout");
+void DataPool_reset(DataPoolStruct &pool);
+void DataPool_add(DataPoolStruct &pool, const DataStruct &record);
+
+// ---- naming, weight and price ----
+// Flags of enimi and ekuvaus: 1 count in front, 2 and 4 no quality word, 8 no local plant name,
+// 16 plants by their proper name, 32 name the holding vessel.
+char *enimi(int pos, int count, unsigned char flags);
+char *ekuvaus(int pos, int count, unsigned char flags);
+const char *elaatu(const ItemStruct *item, int grade);
+void YM_init();
+extern char YM_sieni[40];
+float esinepaino(const ItemStruct &item);
+char *txt_itemweight(int pos, int count);
+float esinehinta(int unused, const ItemStruct &item);
+
+// ---- the rest of the core's item services ----
+void set_dp_socowned(int dp);   // marks data-pool record dp as goods of the village
 // The inventory slot whose player object is held in hand 1 (primary) or 2 (second); 1000 none.
 int wielding(int hand);
-// The item's display name (position -1 the naming scratch item), in a scratch buffer.
-char *enimi(int pos, int count, unsigned char flags);
-// The item's description as inventories show it, in a scratch buffer.
-char *ekuvaus(int pos, int count, unsigned char flags);
-// The memory of packed goods, cleared at each game load.
-void GOT_PACKED_clr();
-// 1 when the item carries a length measure; RawItemLine applies one raw definition line ("[LENGTH:15]").
-int item_has_length(const ItemStruct &item);
-void RawItemLine(ItemStruct &item, const char *line);
-// 1 for an arrow; the one-handed penalty byte of a definition.
-int is_arrow(const ItemStruct &item);
-int one_hand_penalty(const ItemStruct &item);
-void set_one_hand_penalty(ItemStruct &item, int v);
+void GOT_PACKED_clr();          // the memory of packed goods, cleared at each game load

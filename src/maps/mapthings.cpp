@@ -15,7 +15,9 @@
 #include "maps/movement.h"
 #include "maps/painter.h"
 #include "maps/sight.h"
+#include "presentation/msglog.h"
 #include "presentation/show.h"
+#include "presentation/tiles.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -73,8 +75,24 @@ static int fighting(const CreatureStruct &c) { return c.mode == 2 || c.mode == 9
 static int fleeing(const CreatureStruct &c) { return c.mode == 4 || c.mode == 5 || c.mode == 7; }
 static int is_bird(const CreatureStruct &c) { return c.moveclass == 3; }
 static const char *creature_tile(const CreatureStruct &c) { return c.tilename; }
-// The item's own tile name; an item without one is drawn as a plain thing.
-static const char *item_tile(const ItemStruct &it) { return it.tile[0] ? it.tile : "it-item"; }
+// The item's own tile name; an item without one, or whose tile is not drawn yet, is drawn as a
+// plain thing (a missing tile is logged once).
+static const char *item_tile(const ItemStruct &it) {
+    if (!it.tile[0]) return "it-item";
+    char name[sizeof it.tile + 1];
+    memcpy(name, it.tile, sizeof it.tile);
+    name[sizeof it.tile] = 0;
+    if (tile_index_cached(name) >= 0) return it.tile;
+    static char logged[64][sizeof it.tile + 1];
+    static int nlogged;
+    for (int i = 0; i < nlogged; i++)
+        if (strcmp(logged[i], name) == 0) return "it-item";
+    if (nlogged < 64) copy_bounded(logged[nlogged++], sizeof logged[0], name);
+    char text[80];
+    snprintf(text, sizeof text, "no tile %s: drawn as it-item", name);
+    debuglog("_system", text);
+    return "it-item";
+}
 
 // A creature id of a pool record names a creature slot only when it lies inside the table.
 static int creature_slot(uint32_t id) {

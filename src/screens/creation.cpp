@@ -5,14 +5,15 @@
 
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/plants.h"
 
-// Stands in until character creation lands: the definitions are the ones the character folder
-// holds, taken only when "CONSTANT.OBJ" is whole.
+// The definitions of a character: the fixed catalogue, the plant names by language, then the plants.
 void create_objects(const char *) {
-    char path[1100];
-    snprintf(path, sizeof path, "%s/CONSTANT.OBJ", CharacterPath);
-    if (!read_exact(path, ConstantObj, sizeof ConstantObj)) memset(ConstantObj, 0, sizeof ConstantObj);
+    InitObjs();
+    InitUnames();
+    LuoKasvit();
 }
 
 // Stands in until character creation lands: a new skill takes the first empty slot at level 0.

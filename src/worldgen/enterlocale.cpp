@@ -2,6 +2,7 @@
 // maps around the player made when the store has none.
 #include "core/loader.h"
 #include "core/ownlib.h"
+#include "maps/korkeus_main.h"
 #include "maps/mapload.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
@@ -10,6 +11,7 @@
 void surroundings(int) {
     const int cx = bigmap() ? PlayerX : (int)Plr.world_x;
     const int cy = bigmap() ? PlayerY : (int)Plr.world_y;
+    laskekorkeuskartta(cy - 3, cx - 3);
     for (int dy = -2; dy <= 2; dy++)
         for (int dx = -2; dx <= 2; dx++)
             if (in_grid(cx + dx, cy + dy) && ZoomMapPos(cx + dx, cy + dy) == 0) rndhouse_main(cx + dx, cy + dy, 0);

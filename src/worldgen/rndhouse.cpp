@@ -31,7 +31,10 @@ static void small_house(int x0, int y0) {
 
 int rndhouse_main(int x, int y, int) {
     ZoomMap_Clear();
-    memset(Zoom.height, 0, sizeof Zoom.height);
+    // The heights of the area around the player were made by surroundings() just before.
+    const int cx = bigmap() ? PlayerX : (int)Plr.world_x;
+    const int cy = bigmap() ? PlayerY : (int)Plr.world_y;
+    Aseta_TERRAIN_Korkeus_Relmap(x - cx, y - cy);
     const int world = get_alltime_maailmachar(x, y);
     memset(Zoom.chars, local_char(world), sizeof Zoom.chars);
     if (local_char(world) != world && world != CH_BLANK) small_house(30, 30);

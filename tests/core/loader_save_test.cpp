@@ -55,7 +55,8 @@ TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     // The map first, then the list of the character's files, then those files in their order.
     const std::vector<std::string> expected = {"AINO.BAK",   "WORLD.DAT",   "WORLD.PLM",    "DATA.DAT",
                                                "BIGMAP.DAT", "SAVE.COMMIT", "AINO.OXS",     "AINO.OBJ",
-                                               "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT"};
+                                               "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT", "kulttuuri.dat",
+                                               "kulttuuri.bak"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 

@@ -1,0 +1,34 @@
+// src/activities/herblore.h -- herb effects and the herbarium, plant splitting and flour, and the
+// food value rules the item definitions use.
+#pragma once
+#include "items/items.h"
+
+enum { YRTTI_COUNT = 32, HERBARIUM_ROWS = 300 };
+
+struct YrttiInfoStruct {
+    char name[100];            // the effect word of the plant data; empty where no effect
+    char desc[1024];
+    char felt[1024];
+    uint8_t topical;
+};
+extern YrttiInfoStruct YrttiInfo[YRTTI_COUNT];
+void definit_yrttidata();          // fills the herb-effect table
+
+// The herbarium: each row a stored plant record.
+extern ItemStruct HerbloreKasvio[HERBARIUM_ROWS];
+void HERBLORE_lue_kasvio();
+void HERBLORE_lisaa_kasvioon(const ItemStruct &plant, unsigned char knowledge, unsigned char identified);
+int Herblore_iditem(int a, const ItemStruct &plant, int b);
+int KasvioPos(const ItemStruct &item);   // the herbarium row of a plant item, -1 none
+
+// The parts a plant splits into: roots, seeds, leaves, flowers, each with a present-flag.
+struct KasviOsat {
+    ItemStruct part[4];
+    int present[4];
+};
+KasviOsat hajota_kasvi(const ItemStruct &plant);
+ItemStruct Jauha_Siemenesine(const ItemStruct &seeds, float amount);
+
+// Food values.
+float Laske_RuoanHinta_PerLbs(const ItemStruct &item);   // price per pound by the nutrients
+void TiivistaRavinto(ItemStruct &item, float divisor);    // concentrates a cooked food

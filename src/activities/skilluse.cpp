@@ -1,0 +1,217 @@
+// The skills command: a skill chosen on the skills screen leads to its own menu or work. Also the
+// farming and hide-work menus, weather lore, the physician's work and the texts that tell how the
+// player's condition lowers a skill.
+#include "activities/skilluse.h"
+
+#include "activities/actions.h"
+#include "activities/cooking.h"
+#include "activities/skills.h"
+#include "activities/toimi.h"
+#include "activities/worklinks.h"
+#include "core/ownlib.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "core/spend.h"
+#include "core/strupr.h"
+#include "core/weatherengine.h"
+#include "creatures/creatures.h"
+#include "creatures/crefunc.h"
+#include "creatures/life.h"
+#include "creatures/physical.h"
+#include "maps/mapunit.h"
+#include "maps/plrlink.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+#include "presentation/panels.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "presentation/windows.h"
+#include "screens/skillscreen.h"
+
+#include <cstdio>
+#include <cstring>
+
+int Weatherlore_lastskillhour = -1;
+int Weatherlore_suc;
+
+int UseSkills() {
+    int slot = TaitoRuutu(0);
+    if (slot == 1000) return 0;
+    FLIP_map_ON();
+    game_restore();
+    doskill(slot);
+    return 1;
+}
+
+void doskill(int slot) {
+    if (slot < 0 || slot >= PLR_SKILLS || !Plr.skill_name[slot][0]) return;
+    char name[PLR_SKILLNAME + 1];
+    memcpy(name, Plr.skill_name[slot], PLR_SKILLNAME);
+    name[PLR_SKILLNAME] = 0;
+    com(name);
+    if (onko_taistelutilanne(-1, 0)) {
+        Note("*sB");
+        return;
+    }
+    char line[64];
+    snprintf(line, sizeof line, "#Using: %s", name);
+    Note(line);
+    TurnUsed = 1;
+    game_save();
+    use_skill(name);
+}
+
+void use_skill(const char *name) {
+    if (!name || !name[0]) return;
+    if (strstr("UNARMED SHIELD DODGE KNIFE DAGGER SWORD BOW CROSSBOW CLUB FLAIL WHIP AXE SPEAR SKIING", name)) {
+        Note("*SB");
+        return;
+    }
+    auto is = [name](const char *part) { return strstr(name, part) != nullptr; };
+    if (is("HERBLORE")) Herblore();
+    else if (is("FISHING")) { if (!non_outdoor()) Fishing(); }
+    else if (is("RITUAL")) InvocationMenu();
+    else if (is("AGRICULTURE")) { if (!non_outdoor()) agriculture(); }
+    else if (is("BUILDING")) { if (!non_outdoor()) building_skill(); }
+    else if (is("WEATHERLORE")) Weatherlore();
+    else if (is("SWIMMING")) { if (!non_outdoor()) Swimming(0, 0); }
+    else if (is("CLIMBING")) { if (!non_outdoor()) climb_it(0, 0); }
+    else if (is("TIMBERC")) { if (!non_outdoor()) TIMBERCRAFT(); }
+    else if (is("TRAPPING")) { if (!non_outdoor()) Ansat(); }
+    else if (is("CARPENTRY")) wooden_items();
+    else if (is("HIDEWORKIN")) HIDEWORK();
+    else if (is("TRACKING")) {
+        if (bigmap()) Tracking_IsoKartta(0);
+        else Tutki_Jaljet(PlayerX, PlayerY, 1);
+    } else if (is("PHYSICIAN")) PHYSICIAN();
+    else if (is("COOKERY")) Cook();
+}
+
+// A work menu of action codes; the chosen entry runs through the dispatcher.
+static int work_menu(const char *title, const char *topic, const int (*entries)[2], int count) {
+    Valinta_Tyhjaa();
+    for (int i = 0; i < count; i++) Valinta_LisaaToiminnalla(entries[i][0], Toiminta(entries[i][1]), entries[i][1]);
+    Valinta_LisaaGlobalGameinfo(topic);
+    NOUPDATE_RC = 1;
+    return TeeValinta(title);
+}
+
+int agriculture() {
+    static const int entries[][2] = {{'S', 30}, {'P', 31}, {'H', 29}, {'T', 28}, {'G', 27}};
+    return work_menu("Agriculture option", "AGRICULTURE", entries, 5);
+}
+
+int HIDEWORK() {
+    static const int entries[][2] = {{'S', 36}, {'C', 43}, {'U', 37}, {'T', 38}, {'D', 39}};
+    return work_menu("Hidework option", "HIDEWORKING", entries, 5);
+}
+
+void Weatherlore() {
+    if (Plr.hour != Weatherlore_lastskillhour) {
+        Weatherlore_suc = Kayta_Taitoa(0, 0, "WEATHERLORE", 0);
+        Weatherlore_lastskillhour = Plr.hour;
+    }
+    Note(":You attempt to predict the weather...");
+    if (!realbasicspend(1, 0, "PREDICTING THE WEATHER", 0)) return;
+    int day_of_year = (Plr.month - 1) * 30 + Plr.day;
+    char forecast[300];
+    copy_bounded(forecast, sizeof forecast, weatherengine.get_forecast(Weatherlore_suc, 62, day_of_year, Plr.hour));
+    Note(forecast);
+    Note("_That's how you think the weather will be like.");
+}
+
+void PHYSICIAN() {
+    int ax = PlayerX + Heds_x(PlayerDir), ay = PlayerY + Heds_y(PlayerDir);
+    int who = -1, slot = -1, worst = 0;
+    for (int d = 0; d < DATA_MAX; d++) {
+        const DataStruct &r = Data[d];
+        if (r.type != DT_CREATURE || r.x != ax || r.y != ay || r.id < CRE_DATAID) continue;
+        int c = (int)r.id - CRE_DATAID;
+        if (c >= CRE_COUNT || !(onko_NPC_kesyelain(c) || onko_NPC_kumppani(c))) continue;
+        for (int w = 0; w < 20; w++)
+            if (Cre[c].woundbleeding[w] > worst) {
+                worst = Cre[c].woundbleeding[w];
+                who = c;
+                slot = w;
+            }
+    }
+    if (who >= 0) {
+        char line[200];
+        snprintf(line, sizeof line, ":You see %s is bleeding.", monnam(who, 4));
+        Note(line);
+        TARGET_NPC = who;
+        snprintf(line, sizeof line, "Try to treat %s wounds?", Cre[who].kind == CK_HUMAN ? "the" : "its");
+        if (KyllaEi(line)) {
+            Hoida_Haavaa(who, slot);
+            return;
+        }
+    }
+    int chosen = Wounds();
+    if (chosen != -1) Hoida_Haavaa(-1, chosen);
+}
+
+// Penalty causes of the body: the wounds, fatigue, starvation and load penalties. Wounds and
+// starvation count as none until the body's penalty causes land.
+int PENALTY_bitget(int who, int k) {
+    switch (k) {
+    case 2: return FATIGUE_PENALTY(who);
+    case 4: return ENCUMBRANCE_PENALTY(who);
+    default: return 0;
+    }
+}
+
+int (*skill_penalty_cause)(int who, int k) = PENALTY_bitget;
+int (*skill_physical_penalty)(int who) = PHYSICAL_PENALTY;
+float (*skill_fatigue_rate)(int who) = [](int) { return 1.0f; };
+
+const char *Penalty_Syy(unsigned mask) {
+    static char buf[300];
+    buf[0] = 0;
+    int pen[32], n = 0, largest = -1, runner = -1;
+    for (int k = 0; k < 32; k++) {
+        pen[k] = (mask >> k) & 1u ? skill_penalty_cause(-1, k) : 0;
+        if (!pen[k]) continue;
+        n++;
+        if (largest < 0) largest = runner = k;
+        else if (pen[k] > pen[largest]) largest = k;
+        else if (largest == runner) runner = k;
+        else if (pen[k] >= pen[runner]) runner = k;
+    }
+    if (largest < 0) return buf;
+    if (runner != largest && pen[runner] < pen[largest] / 3) runner = largest;
+    auto phrase = [](int k, char *out, size_t size) {
+        const char *p = k == 1 ? "being wounded" : k == 2 ? "being fatigued" : k == 3 ? "suffering starvation"
+                      : k == 4 ? "the load you are carrying" : "other causes";
+        snprintf(out, size, "%s%s", p, k == 2 && skill_fatigue_rate(-1) > 8.0f ? " from carrying excess load" : "");
+    };
+    char a[80], b[80];
+    phrase(largest, a, sizeof a);
+    if (runner == largest) snprintf(buf, sizeof buf, n == 1 ? "due to %s" : "mostly due to %s", a);
+    else {
+        phrase(runner, b, sizeof b);
+        snprintf(buf, sizeof buf, n == 2 ? "due to %s and %s" : "due to %s and %s - plus other penalties", a, b);
+    }
+    return buf;
+}
+
+const char *Skill_Analyysi(const char *name, int flag) {
+    static char buf[300];
+    buf[0] = 0;
+    if (!flag || !name || plr_ML(name) == 1000) return buf;
+    int P = skill_physical_penalty(-1), L = plr_ML(name);
+    char lower[64];
+    copy_bounded(lower, sizeof lower, StrLwr(name));
+    char phrase[100];
+    const char *form = L < 15 ? "already unskilled %s attempt" : L < 30 ? "%s attempt" : L < 45 ? "%s performance"
+                     : L < 70 ? "%s expertise" : "mastery in %s";
+    snprintf(phrase, sizeof phrase, form, lower);
+    // A skill at level 0 is hurt by any penalty at all.
+    float R = L > 0 ? (float)P / (float)L : (P > 0 ? 1.0f : 0.0f);
+    if (R < 0.125f) return buf;
+    const char *how = R >= 1.0f ? "is determined to succeed poorly " : R >= 0.85f ? "is most likely to succeed poorly "
+                    : R >= 0.75f ? "is severely impaired " : R >= 0.6f ? "is significantly degraded "
+                    : R >= 0.5f ? "is prone to succeed poorly " : R >= 0.35f ? "is prone to fail more easily "
+                    : R >= 0.25f ? "is slightly lowered " : "is just a little disturbed ";
+    snprintf(buf, sizeof buf, "&Your %s %s%s%s", phrase, how, Penalty_Syy(30), R >= 0.85f ? "!" : ".");
+    return buf;
+}

@@ -1,0 +1,80 @@
+// The work behind the action codes whose modules are still to come. Each answers "nothing done".
+#include "activities/worklinks.h"
+
+// Until timbercraft lands.
+int felltimber(int, int, int, int) { return 0; }
+int TIMBERCRAFT_chop(int, int, int, int, int) { return 0; }
+int TIMBERCRAFT_bark() { return 0; }
+// Until fire and branches land.
+int SURVIVAL_branches() { return 0; }
+int SURVIVAL_fire() { return 0; }
+int SURVIVAL_icehole() { return 0; }
+// Until field work lands.
+int AGRICULTURE_jauhatus() { return 0; }
+int AGRICULTURE_puinti(int, int, int, int) { return 0; }
+int AGRICULTURE_korjuu() { return 0; }
+int AGRICULTURE_prepare_soil() { return 0; }
+int AGRICULTURE_plant() { return 0; }
+// Until hide work lands.
+int HIDEWORK_skinCmd() { return 0; }
+int HIDEWORK_cure(int, int, int) { return 0; }
+int HIDEWORK_pretan() { return 0; }
+int HIDEWORK_karvo() { return 0; }
+int HIDEWORK_puhdistus() { return 0; }
+// Until butchery lands.
+int BUTCHERY_cutCmd() { return 0; }
+// Until traps land.
+int Pura_Ansa() { return 0; }
+int AsetaAnsa(int, int) { return 0; }
+int trap_improve(int) { return 0; }
+// Until fishing lands.
+int Aktiivinen_Kalastus(int) { return 0; }
+int Koe_Verkko(int, int) { return 0; }
+// Until building work lands.
+int branchRakenna(int, int) { return 0; }
+// Until the crafting engine lands.
+int Tee(int, int, const char *) { return 0; }
+int TeeVaate(const char *) { return 0; }
+int Korjaa_Vaatteita() { return 0; }
+int TYING_join() { return 0; }
+int TYING_shorten() { return 0; }
+int Pura(int, int, int) { return 0; }
+// Until the item commands land.
+void wearCmd() {}
+void wieldCmd(int, int) {}
+void dropCmd() {}
+void takeoffCmd() {}
+void fillCmd(int) {}
+void Kaada_Astiaan(int) {}
+void Tyhjenna_InventoryAstia(int) {}
+void moveCmd() {}
+void pushCmd(int, int, int) {}
+void superapplyCmd() {}
+// Until the wounds screen and sleep land.
+int Wounds() { return -1; }
+int Sleep(int) { return 0; }
+// Until pack animals land.
+int Pura_NPC(int, int) { return 0; }
+// Until conversation lands.
+int Do_Talk(int) { return 0; }
+// Until herb lore lands.
+void Herblore() {}
+// Until fishing lands.
+void Fishing() {}
+// Until building work lands.
+void building_skill() {}
+// Until swimming lands.
+int Swimming(int, int) { return 0; }
+// Until climbing lands.
+int climb_it(int, int) { return 0; }
+// Until timbercraft lands.
+void TIMBERCRAFT() {}
+// Until traps land.
+void Ansat() {}
+// Until the crafting engine lands.
+void wooden_items() {}
+// Until tracking lands.
+void Tracking_IsoKartta(int) {}
+void Tutki_Jaljet(int, int, int) {}
+// Until wound care lands.
+int Hoida_Haavaa(int, int) { return 0; }

@@ -1,0 +1,214 @@
+// The player's inventory slots and a creature's pack: taking units out, closing gaps, carry limits,
+// the pick-up table of a square and the letter-keyed item list.
+#include "items/inventory.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "items/items.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
+
+int siirtotaulukko[SIIRTO_MAX];
+int siirtopos, poimintatapa, ilmoitusasiat, POIMINTATAPA_KASVIT;
+int alkumaara, edellinen_siirtopos, poistu, edellinen_kohta;
+int DEBUG_aika_ja_esineet;
+int ItemLista[ITEMLISTA_MAX];
+char ItemNappain[ITEMLISTA_MAX];
+int ItemListaPos, NappainPos;
+char NAPPAIN[1024] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+int alkukohta, prev_page, next_page, listposition, relocate;
+
+// Fields of the character record that this module reads by their place in the file.
+enum { PLR_SLOTBYTES_AT = 2312, PLR_BODYWEIGHT_AT = 2736 };
+
+unsigned char &plr_slotbyte(int slot) {
+    return reinterpret_cast<unsigned char *>(&Plr)[PLR_SLOTBYTES_AT + (slot < 0 || slot >= PLR_SLOTS ? 0 : slot)];
+}
+
+int plr_bodyweight() {
+    int32_t w;
+    memcpy(&w, reinterpret_cast<const unsigned char *>(&Plr) + PLR_BODYWEIGHT_AT, sizeof w);
+    return w;
+}
+
+static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS; }
+
+int Poista_PlrItem_NoCrunch(int slot, int n) {
+    if (n <= 0 || !valid_slot(slot)) return 0;
+    int removed = n < Plr.inv_count[slot] ? n : Plr.inv_count[slot];
+    if (removed < 0) removed = 0;
+    Plr.inv_count[slot] -= removed;
+    if (Plr.inv_count[slot] <= 0) {
+        Plr.inv_obj[slot] = 0;
+        Plr.inv_count[slot] = 0;
+    }
+    laske_Load(-1);
+    return removed;
+}
+
+int Poista_PlrItem(int slot, int n) {
+    if (n <= 0 || !valid_slot(slot)) return 0;
+    int removed = n < Plr.inv_count[slot] ? n : Plr.inv_count[slot];
+    if (removed < 0) removed = 0;
+    Plr.inv_count[slot] -= removed;
+    if (Plr.inv_count[slot] <= 0) {
+        Plr.inv_obj[slot] = 0;
+        Plr.inv_count[slot] = 0;
+        CrunchItems();
+    }
+    laske_Load(-1);
+    return removed;
+}
+
+int Poista_NpcItem(int creature, int slot, int n) {
+    if (n == 0 || creature < 0 || creature >= CRE_COUNT || slot < 0 || slot >= CRE_PACK) return 0;
+    CreatureStruct &c = Cre[creature];
+    int removed = n < c.packcount[slot] ? n : c.packcount[slot];
+    if (removed < 0) removed = 0;
+    c.packcount[slot] = (uint8_t)(c.packcount[slot] - removed);
+    if (c.packcount[slot] == 0) {
+        c.pack[slot] = 0;
+        c.packbits[slot] = 0;
+    }
+    laske_Load(creature);
+    return removed;
+}
+
+void CrunchItems() {
+    int to = 0;
+    for (int from = 0; from < PLR_SLOTS; from++) {
+        if (Plr.inv_obj[from] == 0) continue;
+        if (to != from) {
+            Plr.inv_obj[to] = Plr.inv_obj[from];
+            Plr.inv_count[to] = Plr.inv_count[from];
+            plr_slotbyte(to) = plr_slotbyte(from);
+        }
+        to++;
+    }
+    for (int s = to; s < PLR_SLOTS; s++) {
+        Plr.inv_obj[s] = 0;
+        Plr.inv_count[s] = 0;
+        plr_slotbyte(s) = 0;
+    }
+    laske_Load(-1);
+}
+
+int PlrGotESINE(unsigned id) {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] != 0 && ObjToItem(Plr.inv_obj[s]).id == id) return 1;
+    return 0;
+}
+
+int plr_naked() {
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        if (Plr.inv_obj[s] == 0) continue;
+        ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+        if (it.type == IT_ARMOUR && (it.status & ISTAT_WORN)) return 0;
+    }
+    return 1;
+}
+
+int cancarryWT(int creature, float weight) {
+    if (creature == CRE_PLAYER) return weight > 1.5f * (float)plr_bodyweight() ? 0 : 1;
+    if (creature < 0 || creature >= CRE_COUNT) return 0;
+    const CreatureStruct &c = Cre[creature];
+    return ceilf((float)c.load) + ceilf(weight) > ceilf(2.0f * c.weight) ? 0 : 1;
+}
+
+int cancarry(int creature, int position, int n) {
+    TARGET_NPC = creature;
+    float weight = (float)n * ObjToItem(position).weight;
+    if (creature != CRE_PLAYER) return cancarryWT(creature, weight);
+    if (Plr.inv_obj[PLR_OVERLOAD_SLOT] != 0) {
+        Note(MSG("CARRY_TOO_MANY"));
+        return 0;
+    }
+    if (weight > 1.5f * (float)plr_bodyweight()) {
+        TARGET_ITEM = position;
+        TARGET_NUM = n;
+        Note(MSG("CARRY_TOO_HEAVY"));
+        return 0;
+    }
+    return 1;
+}
+
+// ---- picking up ----
+
+void Alusta_Esinepoiminta(int mode) {
+    alkumaara = edellinen_siirtopos = poistu = edellinen_kohta = 0;
+    siirtopos = 0;
+    ilmoitusasiat = 0;
+    POIMINTATAPA_KASVIT = 0;
+    poimintatapa = mode;
+}
+
+int Siirra_Esineet(int x, int y) {
+    siirtopos = 0;
+    for (int &e : siirtotaulukko) e = -1;
+    bool refused = false;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.x != x || d.y != y) continue;
+        if (d.type == DT_ITEM) AnyObjToObj((int)d.id);
+        if (poimintatapa == 3) {
+            if (d.type != 150) continue;
+        } else if (d.type != DT_ITEM) {
+            if (poimintatapa == 0 && d.type == 6) {
+                TARGET_ITEM = (int)d.id;
+                if (!ilmoitusasiat) Note(MSG("CANT_PICK_PREPARING"));
+                refused = true;
+                if (!DEBUG_aika_ja_esineet) continue;
+            } else if (poimintatapa == 0 && d.type == 66 && POIMINTATAPA_KASVIT) {
+                TARGET_ITEM = (int)d.id;
+                if (!ilmoitusasiat) Note(MSG("HARVESTED_ALREADY"));
+                refused = true;
+                continue;
+            } else {
+                continue;
+            }
+        }
+        AnyObjToObj((int)d.id);
+        if (Plr.movement_mode == 3 && Item.type == IT_VEHICLE && Item.subtype == ST_BOAT) continue;
+        if (poimintatapa == 1 && Item.id != OID_RAWFISH) continue;
+        if (siirtopos < SIIRTO_MAX) siirtotaulukko[siirtopos++] = i;
+    }
+    ilmoitusasiat = 1;
+    if (siirtopos > SIIRTO_SHOWN) siirtopos = SIIRTO_SHOWN;
+    if (siirtopos > 0) return siirtopos;
+    return refused ? -1 : 0;
+}
+
+// ---- the letter-keyed list ----
+
+void TeeItemLista(int type) {
+    bool heading = false;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        int pos = Plr.inv_obj[s];
+        if (pos <= 14 || ObjToItem(pos).type != type) continue;
+        if (!heading) {
+            if (ItemListaPos >= ITEMLISTA_MAX) return;
+            ItemNappain[ItemListaPos] = 0;
+            ItemLista[ItemListaPos++] = type - 100;
+            heading = true;
+        }
+        if (ItemListaPos >= ITEMLISTA_MAX) return;
+        ItemNappain[ItemListaPos] = NappainPos < 52 ? NAPPAIN[NappainPos] : 0;
+        NappainPos++;
+        ItemLista[ItemListaPos++] = s;
+    }
+}
+
+int SlotKohta(int key) {
+    if (key == -1 || key == 0) return -1;
+    for (int i = 0; i < ItemListaPos && i < ITEMLISTA_MAX; i++)
+        if (ItemNappain[i] == key) return ItemLista[i];
+    return -1;
+}
+
+void Nollaa_Esinesivu() { alkukohta = prev_page = next_page = listposition = relocate = 0; }

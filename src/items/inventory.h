@@ -1,0 +1,40 @@
+// src/items/inventory.h -- the player's 100 inventory slots and a creature's pack of 20: taking
+// units out, closing gaps, carry limits, the pick-up table of a square and the letter-keyed list.
+#pragma once
+
+// Takes up to n units out of a player slot (the gap closed); answers the units removed.
+int Poista_PlrItem(int slot, int n);
+int Poista_PlrItem_NoCrunch(int slot, int n);
+int Poista_NpcItem(int creature, int slot, int n);
+// Closes every gap of the player's slots; each slot's per-slot byte moves with its item.
+void CrunchItems();
+int PlrGotESINE(unsigned id);      // 1 when a slot holds an item of the object id
+int plr_naked();                   // 1 when no worn clothing or armour is carried
+int cancarryWT(int creature, float weight);
+int cancarry(int creature, int position, int n);   // with its refusal note for the player
+
+// The per-slot byte of the player's slots (bit 0: chosen for the current material line).
+unsigned char &plr_slotbyte(int slot);
+int plr_bodyweight();              // pounds
+
+// ---- picking up from a square ----
+enum { SIIRTO_MAX = 100, SIIRTO_SHOWN = 20 };
+extern int siirtotaulukko[SIIRTO_MAX];
+extern int siirtopos, poimintatapa, ilmoitusasiat, POIMINTATAPA_KASVIT;
+extern int alkumaara, edellinen_siirtopos, poistu, edellinen_kohta;
+extern int DEBUG_aika_ja_esineet;
+void Alusta_Esinepoiminta(int mode);
+// Fills the pick-up table with the pool records of the square that may be picked up; answers
+// their number (at most 20), -1 when something was refused and nothing is left, else 0.
+int Siirra_Esineet(int x, int y);
+
+// ---- the letter-keyed item list ----
+enum { ITEMLISTA_MAX = 110 };
+extern int ItemLista[ITEMLISTA_MAX];
+extern char ItemNappain[ITEMLISTA_MAX];
+extern int ItemListaPos, NappainPos;
+extern char NAPPAIN[1024];
+extern int alkukohta, prev_page, next_page, listposition, relocate;
+void TeeItemLista(int type);
+int SlotKohta(int key);
+void Nollaa_Esinesivu();

@@ -1,0 +1,236 @@
+// Item names and descriptions as every message and list shows them, the weight text and the value
+// of an item in trade.
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/strupr.h"
+#include "creatures/creatures.h"
+#include "creatures/crefunc.h"
+#include "items/items.h"
+#include "items/plants.h"
+#include "presentation/tekstit.h"
+
+static const char *const YM_levy = "sheet/sheets";
+static const char *const YM_kera = "ball/balls";
+static const char *const YM_hyppysellinen = "pinch/pinches";
+static const char *const YM_kasa = "pile/piles";
+static const char *const YM_tukku = "bunch/bunches";
+static const char *const YM_kourallinen = "fistful/fistfuls";
+char YM_sieni[40] = "mushroom/mushrooms";
+
+void YM_init() { copy_bounded(YM_sieni, sizeof YM_sieni, "mushroom/mushrooms"); }
+
+static const char *unit_word(const char *pair, bool plural) { return plural ? mon(pair) : yks(pair); }
+
+const char *elaatu(const ItemStruct *item, int grade) {
+    static const char *const arrows[5] = {"curved", "rough", "decent", "fine", "superior"};
+    static const char *const weapons[5] = {"crude", "rough", "decent", "fine", "masterwork"};
+    static const char *const containers[5] = {"leaky", "rough", "decent", "fine", "beautiful"};
+    static const char *const skins[5] = {"ragged", "harsh", "decent", "fine", "superior"};
+    static const char *const foods[5] = {"awful", "bland", "decent", "tasty", "delicious"};
+    static const char *const others[5] = {"poor", "inferior", "decent", "fine", "perfect"};
+    if (grade < 1) grade = 1;
+    if (grade > 5) grade = 5;
+    const char *const *words = others;
+    if (item && is_arrow(*item)) words = arrows;
+    else if (item && (item->type == IT_WEAPON || item->type == IT_ARMOUR)) words = weapons;
+    else if (item && item->type == IT_CONTAINER) words = containers;
+    else if (item && item->type == IT_SKIN) words = skins;
+    else if (item && item->type == IT_FOOD) words = foods;
+    return words[grade - 1];
+}
+
+static ItemStruct load(int pos) {
+    if (pos == ITEMPOS_NAMING) return NimiTempItem;
+    return ObjToItem(pos);
+}
+
+// The creature a leash holds, by its social id; -1000 when it is not in the area.
+static int leashed_creature(unsigned socialid) {
+    for (int c = 0; c < CRE_COUNT; c++)
+        if (Cre[c].kind != CK_NONE && Cre[c].socialid == socialid) return c;
+    return CRE_NONE;
+}
+
+static const char *plant_unit(const ItemStruct &it, int count, unsigned char flags) {
+    bool one = count == 1;
+    switch (it.id) {
+    case OID_FLOUR: return "flour";
+    case OID_GRASS: return one ? "grass" : "grasses";
+    case OID_BERRY:
+        if (it.type == IT_PLANT) return one ? "berry shrub" : "berry shrubs";
+        return (flags & 16) ? "berry" : "berries";
+    case OID_POD: return "beans";
+    case OID_ROOT: return one ? "root" : "roots";
+    case OID_SEED: return "seeds";
+    case OID_GRAIN: return "grains";
+    case OID_HERB: return "leaves";
+    case OID_FLOWER: return "flowers";
+    case OID_CEREAL: return one ? "cereal" : "cereals";
+    case OID_MUSHROOM: return unit_word(YM_sieni, !one);
+    default: break;
+    }
+    if (it.type == IT_PLANT) return one ? "plant" : "plants";
+    return one ? "fruit" : "fruits";
+}
+
+char *enimi(int pos, int count, unsigned char flags) {
+    char *out = sbuf();
+    ItemStruct it = load(pos);
+    if ((flags & 32) && it.vessel != 0) it = ObjToItem((int)it.vessel);
+    char name[SBUF_SIZE], own[41];
+    item_name(it, own);
+
+    if (it.type == IT_CARCASS) {
+        copy_bounded(out, SBUF_SIZE, StrLwr(own));
+        return out;
+    }
+
+    int grade = on_laatutieto(&it) ? ItemGet_laatu(&it) : 0;
+    bool stale = it.type == IT_FOOD && it.spoil < 2;
+    if (stale) grade = 2;
+    if (it.type == IT_PLANT || it.id == OID_WATER || it.id == OID_MILK) grade = 0;
+
+    char prefix[40] = "";
+    if (!(flags & 6)) {
+        if (stale) {
+            if (!wildcmp("*stale *", own)) copy_bounded(prefix, sizeof prefix, "stale");
+        } else if (grade != 0 && grade != 3) {
+            copy_bounded(prefix, sizeof prefix, elaatu(&it, grade));
+        }
+    }
+    if (prefix[0]) strncat(prefix, " ", sizeof prefix - strlen(prefix) - 1);
+    if (it.spoil == SPOIL_SPOILED) copy_bounded(prefix, sizeof prefix, it.type == IT_SKIN ? "Rotten " : "Spoiled ");
+
+    copy_bounded(name, sizeof name, (count >= 2 && it.unitkind != UK_SHEET) ? mon(own) : own);
+    if (it.material & MAT_WINTER) {
+        char winter[SBUF_SIZE];
+        bprintf(winter, sizeof winter, "winter %s", name);
+        copy_bounded(name, sizeof name, winter);
+    }
+    if (it.vessel != 0) {
+        if (it.id == OID_WATER) copy_bounded(name, sizeof name, "water");
+        else if (it.id == OID_MILK) copy_bounded(name, sizeof name, "milk");
+    }
+
+    if (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) {
+        int c = leashed_creature(it.state);
+        if (c != CRE_NONE) {
+            char with[SBUF_SIZE];
+            bprintf(with, sizeof with, "%s (%s leash)", name, monnam(c, 0));
+            copy_bounded(name, sizeof name, with);
+        }
+    }
+
+    if (onko_kasvikuntaa(it)) {
+        int row = (flags & 8) ? 1 : it.plantname;
+        if ((flags & 16) && it.type == IT_PLANT) {
+            char skill[sizeof it.skill + 1];
+            memcpy(skill, it.skill, sizeof it.skill);
+            skill[sizeof it.skill] = 0;
+            copy_bounded(name, sizeof name, skill);
+        }
+        if (row > 1 && row < UFLORA_ROWS) bprintf(name, sizeof name, "%s %s", UFLORA[row], plant_unit(it, count, flags));
+    }
+    char both[SBUF_SIZE];
+    bprintf(both, sizeof both, "%s%s", prefix, name);
+    copy_bounded(out, SBUF_SIZE, StrLwr(both));
+    return out;
+}
+
+char *ekuvaus(int pos, int count, unsigned char flags) {
+    char *out = sbuf();
+    ItemStruct it = load(pos);
+    char text[SBUF_SIZE];
+    if (flags & 32) {
+        if (it.vessel != 0) it = ObjToItem((int)it.vessel);
+    } else if (it.vessel != 0) {
+        bprintf(text, sizeof text, "%s of %s", enimi((int)it.vessel, count, flags), enimi(pos, 1, flags));
+        if ((flags & 1) && count > 1) {
+            char counted[SBUF_SIZE];
+            bprintf(counted, sizeof counted, "%d %s", count, text);
+            copy_bounded(text, sizeof text, counted);
+        }
+        copy_bounded(out, SBUF_SIZE, StrLwr(text));
+        return out;
+    }
+    copy_bounded(text, sizeof text, enimi(pos, count, flags));
+    const char *unit = nullptr;
+    bool plural = count > 1;
+    switch (it.unitkind) {
+    case UK_COUNT:
+    case UK_FEET: break;
+    case UK_PINCH: unit = YM_hyppysellinen; break;
+    case UK_BUNCH: unit = YM_tukku; break;
+    case UK_PILE: unit = YM_kasa; break;
+    case UK_BALL: unit = YM_kera; break;
+    case UK_SHEET: unit = YM_levy; break;
+    default: unit = YM_kourallinen; plural = count >= 2; break;
+    }
+    if (unit) {
+        char with[SBUF_SIZE];
+        bprintf(with, sizeof with, "%s of %s", unit_word(unit, plural), text);
+        copy_bounded(text, sizeof text, with);
+    }
+    if (it.unitkind == UK_FEET || it.unitkind == UK_BALL) {
+        char feet[32];
+        bprintf(feet, sizeof feet, " (%d ft)", get_Item_pituus(it));
+        strncat(text, feet, sizeof text - strlen(text) - 1);
+    }
+    if ((flags & 1) && count > 1) {
+        char counted[SBUF_SIZE];
+        bprintf(counted, sizeof counted, "%d %s", count, text);
+        copy_bounded(text, sizeof text, counted);
+    }
+    copy_bounded(out, SBUF_SIZE, StrLwr(text));
+    return out;
+}
+
+// ---- weight and price ----
+
+float esinepaino(const ItemStruct &item) {
+    float extra = item.ownweight / 10.0f;
+    if (item.vessel != 0) extra = ObjToItem((int)item.vessel).ownweight / 10.0f;
+    return item.weight + extra;
+}
+
+char *txt_itemweight(int pos, int count) {
+    char *out = sbuf();
+    float w = esinepaino(load(pos)) * (float)count;
+    if (w >= 1) bprintf(out, SBUF_SIZE, "%d lbs", (int)ceilf(w));
+    else if (w < 0.1f) bprintf(out, SBUF_SIZE, "<0.1 lbs");
+    else if (w > 0.94f) bprintf(out, SBUF_SIZE, "1 lb");
+    else bprintf(out, SBUF_SIZE, "%.1f lbs", w);
+    return out;
+}
+
+static float quality_factor(const ItemStruct &item) {
+    switch (ItemGet_laatu(&item)) {
+    case 1: return 0.25f;
+    case 2: return 0.5f;
+    case 4: return 1.25f;
+    case 5: return 1.5f;
+    default: return 1.0f;
+    }
+}
+
+float esinehinta(int, const ItemStruct &item) {
+    float p;
+    if (item.priceperweight == 0) {
+        p = item.price;
+        bool worn_kind = item.type == IT_WEAPON || item.type == IT_ARMOUR || item.type == IT_TOOL;
+        if (worn_kind && item.fullweight > 0 && item.weight < item.fullweight) p = p * item.weight / item.fullweight;
+    } else {
+        p = item.priceperweight * item.weight;
+    }
+    p *= quality_factor(item);
+    if (item.type == IT_SKIN && item.id != 412 && item.id != 413) p *= 0.25f;
+    if (item.vessel != 0) {
+        ItemStruct v = ObjToItem((int)item.vessel);
+        p += v.price * quality_factor(v);
+    }
+    return p;
+}

@@ -1,0 +1,30 @@
+// The skills screen, as a plain choice menu of the player's skills and levels until the full
+// skills screen lands.
+#include "screens/skillscreen.h"
+
+#include "core/records.h"
+#include "presentation/menu.h"
+
+#include <cstdio>
+#include <cstring>
+
+int TaitoRuutu(int) {
+    static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    int slot_of_key[128];
+    memset(slot_of_key, -1, sizeof slot_of_key);
+    Valinta_Tyhjaa();
+    int k = 0;
+    for (int s = 0; s < PLR_SKILLS && keys[k]; s++) {
+        if (!Plr.skill_name[s][0]) continue;
+        char name[PLR_SKILLNAME + 1];
+        memcpy(name, Plr.skill_name[s], PLR_SKILLNAME);
+        name[PLR_SKILLNAME] = 0;
+        char line[64];
+        snprintf(line, sizeof line, "%-12s %3d%%", name, Plr.skill_level[s]);
+        slot_of_key[(unsigned char)keys[k]] = s;
+        Valinta_Lisaa(keys[k++], line);
+    }
+    int key = TeeValinta("SKILLS");
+    if (key > 0 && key < 128 && slot_of_key[key] >= 0) return slot_of_key[key];
+    return 1000;
+}

@@ -1,0 +1,10 @@
+// src/worldgen/culture.cpp -- the cultures' region names and adjectives.
+#include "worldgen/culture.h"
+
+const char *const CULTURE_REGION[CULTURE_COUNT] = {
+    "Kaumo", "Driik", "Kiesse", "Reemi", "Sartola", "archipelago", "Koivula",
+    "Kuikka-tribe lands", "Owl-tribe lands", "Seal-tribe lands", "", "Njerpez territory", "", ""};
+
+const char *const CULTURE_ADJECTIVE[CULTURE_COUNT] = {
+    "kaumo", "driik", "kiesse", "reemi", "sartola", "islander", "koivula",
+    "kuikka", "owl", "seal", "vagabond", "njerpez", "foreign", "forester"};
