@@ -128,24 +128,18 @@ void EtsiVagabond() {
 }
 
 // ---- files -------------------------------------------------------------------------------------
-// Stands in until the culture map and place names land: the culture map written whole, and each
-// block given a name made from its position.
+// The culture map into the folder, then the names of the world just made, drawn from the shared
+// stream the generation was seeded with; either failing is reported.
 static bool save_culture_and_names(const char *path) {
-    uint8_t culture[96 * 64];
-    uint16_t names[96 * 64];
-    for (int by = 0; by < 64; by++)
-        for (int bx = 0; bx < 96; bx++) {
-            const int i = by * 96 + bx;
-            culture[i] = (uint8_t)peekkulttuurikartta(by * 32, bx * 32);
-            names[i] = (uint16_t)(((bx * 7 + by * 13) % 235 + 20) + 256 * (32 + (bx + by) % 10));
-        }
-    char file[1200];
-    snprintf(file, sizeof file, "%s/kulttuuri.dat", path);
-    if (!write_atomic(file, culture, sizeof culture)) return false;
-    snprintf(file, sizeof file, "%s/kulttuuri.bak", path);
-    if (!write_atomic(file, culture, sizeof culture)) return false;
-    snprintf(file, sizeof file, "%s/names.dat", path);
-    return write_atomic(file, names, sizeof names);
+    char kept[sizeof CharacterPath];
+    copy_bounded(kept, sizeof kept, CharacterPath);
+    copy_bounded(CharacterPath, sizeof CharacterPath, path);
+    bool ok = talleta_kulttuurikartta() != 0;
+    copy_bounded(CharacterPath, sizeof CharacterPath, kept);
+    if (!ok) return false;
+    alustanimilistat();
+    nimeakartta();
+    return tallenna_nimet(path) != 0;
 }
 
 // "WORLD.DAT" goes to a temporary name first and takes its own name only when whole.

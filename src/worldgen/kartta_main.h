@@ -10,8 +10,11 @@ inline int VH_rand() {             // 0 .. 2^31 - 1
     vh_state = vh_state * 6364136223846793005ULL + 1442695040888963407ULL;
     return (int)(vh_state >> 33);
 }
+// The place-name maker draws with a VH_rnd of its own (0 .. n-1): the generator's live apart.
+namespace kartta {
 int VH_rnd(int n);                 // 1 .. n
 int VH_gaussrnd(int n);            // -n+1 .. n, bunched around the middle
+}
 // Seeds the generator's stream and the shared one; 0 takes the clock.
 void worldgen_seed(uint32_t seed);
 
@@ -50,7 +53,6 @@ void luojarvi(int row, int column, int size);
 void satunnaista();
 
 // Cultures and their settlements.
-extern const char *const CULTURE_TAG[14];
 void luokulttuurit();
 void luokylia(int row, int column, int spread, int count, int culture);
 void yhdistakylia(int row, int column, int size, int culture);

@@ -2,8 +2,8 @@
 // culture blocks round them, and the paths between the villages of a culture.
 #include "worldgen/kartta_main.h"
 
-const char *const CULTURE_TAG[14] = {"kau", "dri", "kie", "ree", "sar", "isl", "koi",
-                                     "kui", "owl", "sea", "vag", "nje", "for", "woo"};
+using kartta::VH_rnd;
+using kartta::VH_gaussrnd;
 
 int kylia_tehty;
 

@@ -16,6 +16,8 @@ uint64_t vh_state = 0x853c49e6748fea9bULL;
 
 void VH_srand(uint32_t seed) { vh_state = 0x853c49e6748fea9bULL ^ ((uint64_t)seed * 0x9e3779b97f4a7c15ULL); }
 
+namespace kartta {
+
 int VH_rnd(int n) { return n > 0 ? VH_rand() % n + 1 : 1; }
 
 int VH_gaussrnd(int n) {
@@ -24,6 +26,8 @@ int VH_gaussrnd(int n) {
     int b = VH_rand() % (2 * n);
     return (a + b + 2) / 2 - n;
 }
+
+}  // namespace kartta
 
 void worldgen_seed(uint32_t seed) {
     if (seed == 0) seed = (uint32_t)time(nullptr);
@@ -52,11 +56,9 @@ void pokemaailma(int y, int x, int value) {
     if (on_map(y, x)) maailma[mapidx(x, y)] = (uint8_t)value;
 }
 
-int peekkulttuurikartta(int y, int x) { return on_map(y, x) ? get_alltime_kulttuuri(x, y) : 10; }
+int peekkulttuurikartta(int y, int x) { return PEEKkulttuurikartta(y, x); }
 
-void pokekulttuurikartta(int y, int x, int culture) {
-    if (on_map(y, x)) set_alltime_kulttuuri(x, y, culture);
-}
+void pokekulttuurikartta(int y, int x, int culture) { POKEkulttuurikartta(y, x, culture); }
 
 void alustatyokartta() {
     if (tyokartta) memset(tyokartta, 0, (size_t)TYOKARTTA_W * TYOKARTTA_H);
@@ -67,8 +69,7 @@ int alustakartat() {
     if (!tyokartta) return 0;
     alustatyokartta();
     memset(maailma, 0, MAP_BYTES);
-    for (int by = 0; by < 64; by++)
-        for (int bx = 0; bx < 96; bx++) set_alltime_kulttuuri(bx * 32, by * 32, 10);
+    memset(kulttuurikartta, 10, sizeof kulttuurikartta);
     return 1;
 }
 

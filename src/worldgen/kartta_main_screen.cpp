@@ -1,5 +1,6 @@
 // The world-generation screen: the world drawn as it is made, the progress meter, panning and
 // zooming, the culture view and its legend, drawing another start or another world, and entering it.
+#include "worldgen/culture.h"
 #include "worldgen/kartta_main.h"
 
 #include <SDL2/SDL.h>

@@ -2,6 +2,8 @@
 // forests and mires, rivers with their fords, rapids and end lakes, and the rare symbols.
 #include "worldgen/kartta_main.h"
 
+using kartta::VH_rnd;
+
 #include <cmath>
 
 #include "maps/mapunit.h"

@@ -103,7 +103,7 @@ TEST_F(Fractal, OneSeedGivesOneStream) {
     for (int v : a) EXPECT_EQ(VH_rand(), v);
     EXPECT_EQ(random(1000), shared) << "the shared stream is seeded with it";
     for (int i = 0; i < 1000; i++) {
-        const int g = VH_gaussrnd(5), r = VH_rnd(6);
+        const int g = kartta::VH_gaussrnd(5), r = kartta::VH_rnd(6);
         ASSERT_GE(g, -4);
         ASSERT_LE(g, 5);
         ASSERT_GE(r, 1);
