@@ -14,6 +14,7 @@
 #include "creatures/life.h"
 #include "maps/area.h"
 #include "maps/mapborder.h"
+#include "maps/marker.h"
 #include "maps/mapunit.h"
 #include "maps/shading.h"
 #include "maps/sight.h"
@@ -36,7 +37,6 @@ int last_hour = -1;
 // Each stands in with the plainest answer until its module lands.
 static void wet_weather_upkeep(int) {}         // the map data's minute upkeep while it rains
 static void regional_event(int) {}
-static void extra_marker_upkeep() {}           // expired area markers go
 static void meet_update(int, int) {}           // a creature catches up on unseen days
 
 static void say(const char *key) { Note(MSG(key)); }
@@ -224,7 +224,7 @@ void daily_maintenance() {
     regional_event(0);
     equip_line();
     companions_day();
-    extra_marker_upkeep();
+    ExtraMarkerMaintenance();
     herb_effects_clear();
 }
 

@@ -1,40 +1,263 @@
+// src/maps/marker.cpp -- map-info records of visited world cells and the area markers of kills and
+// plentiful game, both kept whole in the character folder, and the world cell of any square.
 #include "maps/marker.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
+#include "core/ownlib.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
 
-// Stands in until the marker module lands: the records and the world cell of a square, no files.
 ZoomExtraStruct ZoomExtra[ZOOMEXTRA_COUNT];
+ExtraMarkerStruct ExtraMarker[EXTRAMARKER_COUNT];
 
-int zoomextra_kohta(int x, int y) {
-    int free_at = -1;
-    for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
-        if ((int16_t)ZoomExtra[i].x == x && ZoomExtra[i].y == y && x != 0) return i;
-        if (free_at < 0 && ZoomExtra[i].x == 0) free_at = i;
-    }
-    return free_at < 0 ? 0 : free_at;
-}
-
-void remove_ZoomExtra(int x, int y) {
-    for (ZoomExtraStruct &z : ZoomExtra)
-        if ((int16_t)z.x == x && z.y == y) memset(&z, 0, sizeof z);
-}
+// ---- world cells --------------------------------------------------------------------------------
 
 int kohtaIsoX(int x) { return bigmap() ? x : (int)Plr.world_x + find_zoom_x(x, 0); }
 int kohtaIsoY(int y) { return bigmap() ? y : (int)Plr.world_y + find_zoom_y(y, 0); }
 int IsoX() { return kohtaIsoX(PlayerX); }
 int IsoY() { return kohtaIsoY(PlayerY); }
 
-// The marker files stand in too: nothing is read or written, every cell was visited today.
-int LoadMarkerFiles() { return 1; }
-int SaveMarkerFile() { return 1; }
-int SaveExtraMarkerFile() { return 1; }
-int Mapinfo_LastDay(int, int) { return (int)Plr.daynumber; }
+int bigloc_on_zoomarea(int x, int y) {
+    if (bigmap()) return 0;
+    return abs(x - (int)Plr.world_x) <= 2 && abs(y - (int)Plr.world_y) <= 2;
+}
+
+// ---- map-info records ---------------------------------------------------------------------------
+
+static bool full_logged;
+
+int zoomextra_kohta(int x, int y) {
+    int free_at = -1;
+    for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
+        if (x != 0 && (int16_t)ZoomExtra[i].x == x && ZoomExtra[i].y == (uint16_t)y) return i;
+        if (free_at < 0 && ZoomExtra[i].x == 0) free_at = i;
+    }
+    if (free_at < 0 && !full_logged) {
+        // A full table answers "none": no record of another cell is ever handed out.
+        full_logged = true;
+        debuglog("_system", "the map-info table is full; new cells are not remembered");
+    }
+    return free_at;
+}
+
+ZoomExtraStruct &zoomextra_ref(int x, int y) {
+    static ZoomExtraStruct throwaway;
+    const int i = zoomextra_kohta(x, y);
+    if (i < 0) {
+        memset(&throwaway, 0, sizeof throwaway);
+        return throwaway;
+    }
+    return ZoomExtra[i];
+}
+
+// The record of a cell for reading; null when it has none.
+static const ZoomExtraStruct *find(int x, int y) {
+    const int i = zoomextra_kohta(x, y);
+    if (i < 0 || ZoomExtra[i].x == 0) return nullptr;
+    return &ZoomExtra[i];
+}
+
+// The record of a cell for writing: a free one is claimed; null when the table is full.
+static ZoomExtraStruct *claim(int x, int y) {
+    const int i = zoomextra_kohta(x, y);
+    if (i < 0) return nullptr;
+    ZoomExtra[i].x = (uint16_t)x;
+    ZoomExtra[i].y = (uint16_t)y;
+    return &ZoomExtra[i];
+}
+
+void remove_ZoomExtra(int x, int y) {
+    for (ZoomExtraStruct &z : ZoomExtra)
+        if ((int16_t)z.x == x && z.y == (uint16_t)y) memset(&z, 0, sizeof z);
+}
+
+int numused_ZoomExtra() {
+    int n = 0;
+    for (const ZoomExtraStruct &z : ZoomExtra) n += z.x != 0 && z.y != 0;
+    return n;
+}
+
+int Mapinfo_bigloc_LastDay(int x, int y) {
+    const ZoomExtraStruct *z = find(x, y);
+    return z ? z->lastday : 0;
+}
+
+int zoommap_lastday(int x, int y) {
+    const int day = Mapinfo_bigloc_LastDay(x, y);
+    return day ? day : (int)Plr.daynumber;
+}
+
+int Mapinfo_LastDay(int x, int y) {
+    if (bigmap()) return (int)Plr.bigmap_saveday;
+    return zoommap_lastday(kohtaIsoX(x), kohtaIsoY(y));
+}
+
 unsigned Mapinfo_socID(int x, int y) {
-    for (const ZoomExtraStruct &z : ZoomExtra)
-        if ((int16_t)z.x == x && z.y == y && x != 0) return z.socid;
+    const ZoomExtraStruct *z = find(x, y);
+    return z ? z->socid : 0;
+}
+void Mapinfo_setsocID(int x, int y, unsigned id) {
+    if (ZoomExtraStruct *z = claim(x, y)) z->socid = id;
+}
+int Mapinfo_SowYear(int x, int y) {
+    const ZoomExtraStruct *z = find(x, y);
+    return z ? z->sowyear : 0;
+}
+void Mapinfo_setSowYear(int x, int y, int year) {
+    if (ZoomExtraStruct *z = claim(x, y)) z->sowyear = (uint8_t)year;
+}
+int Mapinfo_HarvestYear(int x, int y) {
+    const ZoomExtraStruct *z = find(x, y);
+    return z ? z->harvestyear : 0;
+}
+void Mapinfo_setHarvestYear(int x, int y, int year) {
+    if (ZoomExtraStruct *z = claim(x, y)) z->harvestyear = (uint8_t)year;
+}
+int Mapinfo_getbfsocmaint(int x, int y) {
+    const ZoomExtraStruct *z = find(x, y);
+    return z ? z->socmaint : 0;
+}
+void Mapinfo_setbfsocmaint(int x, int y, int v) {
+    if (ZoomExtraStruct *z = claim(x, y)) z->socmaint = (uint8_t)v;
+}
+unsigned Mapinfo_LastPopDay(int x, int y) {
+    const ZoomExtraStruct *z = find(x, y);
+    return z ? z->lastpopday : 0;
+}
+void Mapinfo_setLastPopDay(int x, int y, unsigned day) {
+    if (ZoomExtraStruct *z = claim(x, y)) z->lastpopday = day;
+}
+int Mapinfo_LastX(int x, int y) {
+    const ZoomExtraStruct *z = find(kohtaIsoX(x), kohtaIsoY(y));
+    return z ? (int)z->last_x : 0;
+}
+int Mapinfo_LastY(int x, int y) {
+    const ZoomExtraStruct *z = find(kohtaIsoX(x), kohtaIsoY(y));
+    return z ? (int)z->last_y : 0;
+}
+
+int onko_BIGMAP_omatalo(int x, int y) {
+    const ZoomExtraStruct *z = find(x, y);
+    return z && (z->dwelling & 4) ? 1 : 0;
+}
+
+// ---- the files ----------------------------------------------------------------------------------
+
+static void marker_path(char *buf, size_t size, const char *name) { snprintf(buf, size, "%s/%s", CharacterPath, name); }
+
+static int write_table(const char *name, const void *table, size_t size) {
+    char path[1200];
+    marker_path(path, sizeof path, name);
+    if (write_atomic(path, table, size)) return 1;
+    debuglog("_system", name);
     return 0;
 }
-int ExtraMarkers_in_use() { return 0; }
+
+int SaveMarkerFile() { return write_table("MARKER.DAT", ZoomExtra, sizeof ZoomExtra); }
+int SaveExtraMarkerFile() { return write_table("EXTRAMARKER.DAT", ExtraMarker, sizeof ExtraMarker); }
+
+// Reads as many whole records as the file holds; the rest of the table stays clear. A missing
+// file is written from the cleared table. Answers 1 when the file was whole or missing.
+static int read_table(const char *name, void *table, size_t record, size_t count) {
+    char path[1200];
+    marker_path(path, sizeof path, name);
+    FILE *f = fopen(path, "rb");
+    if (!f) {
+        write_table(name, table, record * count);
+        return 1;
+    }
+    const size_t got = fread(table, record, count, f);
+    fclose(f);
+    if (got == count) return 1;
+    memset((char *)table + got * record, 0, (count - got) * record);
+    char line[200];
+    snprintf(line, sizeof line, "%s was cut short: %zu of %zu records were read.", name, got, count);
+    debuglog("_system", line);
+    Note(line);
+    return 0;
+}
+
+int LoadMarkerFiles() {
+    memset(ZoomExtra, 0, sizeof ZoomExtra);
+    memset(ExtraMarker, 0, sizeof ExtraMarker);
+    full_logged = false;
+    if (Plr.save_version < 312) SaveMarkerFile();   // older saves kept other records here
+    const int a = read_table("MARKER.DAT", ZoomExtra, sizeof(ZoomExtraStruct), ZOOMEXTRA_COUNT);
+    const int b = read_table("EXTRAMARKER.DAT", ExtraMarker, sizeof(ExtraMarkerStruct), EXTRAMARKER_COUNT);
+    return a && b;
+}
+
+// ---- area markers -------------------------------------------------------------------------------
+
+static int manhattan(int x0, int y0, int x1, int y1) { return abs(x0 - x1) + abs(y0 - y1); }
+
+void Set_ExtraMarker(const ExtraMarkerStruct &m) {
+    bool matched = false;
+    for (ExtraMarkerStruct &e : ExtraMarker) {
+        if (e.kind != m.kind || e.species != m.species) continue;
+        if (manhattan((int)e.x, (int)e.y, (int)m.x, (int)m.y) >= (int)m.radius) continue;
+        // Reinforced: the later of the two day sets and expiries, and the strengths together.
+        if (m.dayset > e.dayset) e.dayset = m.dayset;
+        if (m.expires > e.expires) e.expires = m.expires;
+        matched = true;
+        if (m.kind == MARKER_KILL || m.kind == MARKER_ABUNDANCE) {
+            e.strength += m.strength;
+            return;
+        }
+    }
+    if (matched) return;
+    int slot = -1;
+    for (int i = 0; i < EXTRAMARKER_COUNT && slot < 0; i++)
+        if (ExtraMarker[i].kind == 0) slot = i;
+    if (slot < 0) {
+        slot = 0;
+        for (int i = 1; i < EXTRAMARKER_COUNT; i++)
+            if (ExtraMarker[i].dayset < ExtraMarker[slot].dayset) slot = i;
+    }
+    ExtraMarker[slot] = m;
+}
+
+static void add_marker(int kind, int species, int days) {
+    ExtraMarkerStruct m{};
+    m.kind = (uint32_t)kind;
+    m.x = (uint32_t)IsoX();
+    m.y = (uint32_t)IsoY();
+    m.radius = 100;
+    m.dayset = Plr.daynumber;
+    m.expires = Plr.daynumber + (uint32_t)days;
+    m.species = (uint32_t)species;
+    m.strength = 1;
+    Set_ExtraMarker(m);
+}
+
+void LisaaExtraMarker_TAPPO(int species) { add_marker(MARKER_KILL, species, 30); }
+void LisaaExtraMarker_RUNSAUS(int species) { add_marker(MARKER_ABUNDANCE, species, 10); }
+
+ExtraMarkerStruct Get_ExtraMarker(int x, int y, int kind, int species) {
+    for (const ExtraMarkerStruct &e : ExtraMarker)
+        if (e.kind == (uint32_t)kind && e.species == (uint32_t)species &&
+            manhattan((int)e.x, (int)e.y, x, y) < (int)e.radius)
+            return e;
+    return ExtraMarkerStruct{};
+}
+
+int LueExtraMarker_TAPPO(int x, int y, int species) { return (int)Get_ExtraMarker(x, y, MARKER_KILL, species).strength; }
+int LueExtraMarker_RUNSAUS(int x, int y, int species) {
+    return (int)Get_ExtraMarker(x, y, MARKER_ABUNDANCE, species).strength;
+}
+
+void ExtraMarkerMaintenance() {
+    for (ExtraMarkerStruct &e : ExtraMarker)
+        if (e.kind != 0 && e.expires < Plr.daynumber) memset(&e, 0, sizeof e);
+}
+
+int ExtraMarkers_in_use() {
+    int n = 0;
+    for (const ExtraMarkerStruct &e : ExtraMarker) n += e.kind != 0;
+    return n;
+}

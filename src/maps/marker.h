@@ -1,20 +1,68 @@
-// src/maps/marker.h -- map-info records of world cells, area markers and the world cell of a square.
+// src/maps/marker.h -- map-info records of world cells ("MARKER.DAT"), area markers
+// ("EXTRAMARKER.DAT") and the world cell of a square.
 #pragma once
 #include "maps/maps.h"
 
-extern ZoomExtraStruct ZoomExtra[ZOOMEXTRA_COUNT];
+struct ExtraMarkerStruct {         // 144 bytes, one record of "EXTRAMARKER.DAT"
+    uint32_t kind;                 // 0 free, 1 kill marker, 2 abundance marker
+    uint32_t x, y;                 // world cell of the centre
+    uint32_t radius;               // world cells
+    uint32_t dayset, expires;      // day numbers
+    uint32_t species;
+    uint32_t strength;
+    uint32_t unused[28];           // kept zero
+};
+static_assert(sizeof(ExtraMarkerStruct) == 144, "EXTRAMARKER.DAT record");
+static_assert(offsetof(ExtraMarkerStruct, strength) == 28, "ExtraMarker layout");
+constexpr int EXTRAMARKER_COUNT = 10000;
+constexpr long MARKER_FILE_BYTES = (long)sizeof(ZoomExtraStruct) * ZOOMEXTRA_COUNT;
+constexpr long EXTRAMARKER_FILE_BYTES = (long)sizeof(ExtraMarkerStruct) * EXTRAMARKER_COUNT;
+static_assert(MARKER_FILE_BYTES == 1560000 && EXTRAMARKER_FILE_BYTES == 1440000, "marker file sizes");
+enum { MARKER_KILL = 1, MARKER_ABUNDANCE = 2 };
 
-int zoomextra_kohta(int x, int y);   // the cell's record, else the first free one; 0 when full
+extern ZoomExtraStruct ZoomExtra[ZOOMEXTRA_COUNT];
+extern ExtraMarkerStruct ExtraMarker[EXTRAMARKER_COUNT];
+
+// ---- map-info records (x, y a world cell unless said otherwise) ----
+int zoomextra_kohta(int x, int y);   // the cell's record, else the first free one; -1 when full
+ZoomExtraStruct &zoomextra_ref(int x, int y);  // the cell's record; a throwaway one when full
 void remove_ZoomExtra(int x, int y);
+int numused_ZoomExtra();
+int zoommap_lastday(int x, int y);           // last-visit day, today when none
+int Mapinfo_LastDay(int x, int y);           // x, y squares of the current map
+int Mapinfo_bigloc_LastDay(int x, int y);    // last-visit day, 0 none
+unsigned Mapinfo_socID(int x, int y);
+void Mapinfo_setsocID(int x, int y, unsigned id);
+int Mapinfo_SowYear(int x, int y);
+void Mapinfo_setSowYear(int x, int y, int year);
+int Mapinfo_HarvestYear(int x, int y);
+void Mapinfo_setHarvestYear(int x, int y, int year);
+int Mapinfo_getbfsocmaint(int x, int y);
+void Mapinfo_setbfsocmaint(int x, int y, int v);
+unsigned Mapinfo_LastPopDay(int x, int y);
+void Mapinfo_setLastPopDay(int x, int y, unsigned day);
+int Mapinfo_LastX(int x, int y);             // x, y squares of the current map
+int Mapinfo_LastY(int x, int y);
+int onko_BIGMAP_omatalo(int x, int y);       // 1 when the cell holds the player's own building
+
+// ---- the files ----
+int LoadMarkerFiles();             // 1 when both files were read whole (or were missing)
+int SaveMarkerFile();              // 1 when "MARKER.DAT" was written
+int SaveExtraMarkerFile();         // 1 when "EXTRAMARKER.DAT" was written
+
+// ---- area markers ----
+void LisaaExtraMarker_TAPPO(int species);    // a kill at the player's world cell
+void LisaaExtraMarker_RUNSAUS(int species);  // game grew plentiful around the player
+void Set_ExtraMarker(const ExtraMarkerStruct &m);
+ExtraMarkerStruct Get_ExtraMarker(int x, int y, int kind, int species);
+int LueExtraMarker_TAPPO(int x, int y, int species);
+int LueExtraMarker_RUNSAUS(int x, int y, int species);
+void ExtraMarkerMaintenance();     // expired markers go; the daily upkeep runs it
+int ExtraMarkers_in_use();
+
+// ---- world cells ----
 int IsoX();
 int IsoY();
 int kohtaIsoX(int x);
 int kohtaIsoY(int y);
-
-// ---- the marker files and the map-info queries of map entry ----
-int LoadMarkerFiles();             // 1 when both files were read (or were missing)
-int SaveMarkerFile();              // 1 when "MARKER.DAT" was written
-int SaveExtraMarkerFile();         // 1 when "EXTRAMARKER.DAT" was written
-int Mapinfo_LastDay(int x, int y); // last-visit day of the cell under a square
-unsigned Mapinfo_socID(int x, int y);
-int ExtraMarkers_in_use();
+int bigloc_on_zoomarea(int x, int y);

@@ -218,7 +218,7 @@ int save_zoommap(int x, int y, int flags) {
     Zoom.x = x;
     Zoom.y = y;
     const int n = ZoomMapPos(x, y);
-    ZoomExtraStruct &info = ZoomExtra[zoomextra_kohta(x, y)];
+    ZoomExtraStruct &info = zoomextra_ref(x, y);
     info.x = (uint16_t)x;
     info.y = (uint16_t)y;
     info.trapflags = 0;
@@ -367,7 +367,7 @@ int zoomsave() {
         for (int zx = -2; zx <= 2; zx++) {
             map_debuglog("zoomsave", "zoomsave %d,%d of %d,%d", zx, zy, cx, cy);
             dataextract(zx, zy);
-            ZoomExtraStruct &info = ZoomExtra[zoomextra_kohta(cx + zx, cy + zy)];
+            ZoomExtraStruct &info = zoomextra_ref(cx + zx, cy + zy);
             info.x = (uint16_t)(cx + zx);
             info.y = (uint16_t)(cy + zy);
             info.lastday = (uint16_t)(Plr.daynumber & 0xffff);

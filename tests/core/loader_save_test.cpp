@@ -56,7 +56,7 @@ TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     const std::vector<std::string> expected = {"AINO.BAK",   "WORLD.DAT",   "WORLD.PLM",    "DATA.DAT",
                                                "BIGMAP.DAT", "SAVE.COMMIT", "AINO.OXS",     "AINO.OBJ",
                                                "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT", "kulttuuri.dat",
-                                               "kulttuuri.bak"};
+                                               "kulttuuri.bak", "MARKER.DAT", "EXTRAMARKER.DAT"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 

@@ -1,0 +1,34 @@
+// The ready-made character's save keeps where she has been: the map-info and marker files are
+// written with the save, and the cells she visited keep their last-visit days through a reload;
+// her world's cultures and place names load with her.
+#include "core/loader_fixture.h"
+#include "maps/kulttuuri.h"
+#include "worldgen/worldgen.h"
+
+using oxatest::LoaderTest;
+
+TEST_F(LoaderTest, VisitedCellsAndMarkersSurviveASaveAndAReload) {
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(get_alltime_kulttuuri(1505, 1000), 2);
+    EXPECT_EQ(get_alltime_kulttuuri(1480, 1000), 10);    // the no man's land west of her
+    EXPECT_STRNE(get_areaname(1505, 1000, 1, nullptr), "  ");
+    EXPECT_GT(strlen(get_areaname(1505, 1000, 0, nullptr)), 3u);
+
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1);
+    const int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
+    LisaaExtraMarker_TAPPO(520);
+    const uint32_t today = Plr.daynumber;
+    ASSERT_EQ(Save(0), 1);
+    EXPECT_EQ(size_of("MARKER.DAT"), 1560000);
+    EXPECT_EQ(size_of("EXTRAMARKER.DAT"), 1440000);
+
+    leave_to_menu();
+    memset(ZoomExtra, 0, sizeof ZoomExtra);
+    memset(ExtraMarker, 0, sizeof ExtraMarker);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(Mapinfo_bigloc_LastDay(wx, wy), (int)today);
+    EXPECT_EQ(Mapinfo_bigloc_LastDay(wx + 2, wy - 2), (int)today);
+    EXPECT_EQ(Mapinfo_bigloc_LastDay(wx + 3, wy), 0);
+    EXPECT_EQ(LueExtraMarker_TAPPO(wx, wy, 520), 1);
+}

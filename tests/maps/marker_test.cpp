@@ -1,0 +1,157 @@
+// Map-info records and area markers: the files whole and short, the version rule, a full table,
+// reinforcing kill markers, the radius and the daily expiry.
+#include "maps/marker.h"
+#include "maptest.h"
+
+class MarkerTest : public MapsTest {
+protected:
+    void SetUp() override {
+        MapsTest::SetUp();
+        memset(ExtraMarker, 0, sizeof ExtraMarker);
+        Plr.save_version = SAVE_VERSION;
+        Plr.daynumber = 100;
+        PlayerX = 1000;
+        PlayerY = 1000;
+    }
+    long size_of(const char *name) {
+        FILE *f = fopen(path(name).c_str(), "rb");
+        if (!f) return -1;
+        fseek(f, 0, SEEK_END);
+        const long n = ftell(f);
+        fclose(f);
+        return n;
+    }
+};
+
+TEST_F(MarkerTest, FilesAreWholeTablesAndAShortOneReadsItsWholeRecords) {
+    Mapinfo_setsocID(500, 600, 77);
+    ZoomExtra[ZOOMEXTRA_COUNT - 1].x = 9;
+    ZoomExtra[ZOOMEXTRA_COUNT - 1].y = 9;
+    LisaaExtraMarker_TAPPO(520);
+    ASSERT_EQ(SaveMarkerFile(), 1);
+    ASSERT_EQ(SaveExtraMarkerFile(), 1);
+    EXPECT_EQ(size_of("MARKER.DAT"), 1560000);
+    EXPECT_EQ(size_of("EXTRAMARKER.DAT"), 1440000);
+
+    memset(ZoomExtra, 0, sizeof ZoomExtra);
+    memset(ExtraMarker, 0, sizeof ExtraMarker);
+    EXPECT_EQ(LoadMarkerFiles(), 1);
+    EXPECT_EQ(Mapinfo_socID(500, 600), 77u);
+    EXPECT_EQ(LueExtraMarker_TAPPO(1000, 1000, 520), 1);
+
+    // Cut inside the last record: every whole record stays, the cut one is cleared.
+    ASSERT_EQ(truncate(path("MARKER.DAT").c_str(), 1560000 - 100), 0);
+    EXPECT_EQ(LoadMarkerFiles(), 0);
+    EXPECT_EQ(Mapinfo_socID(500, 600), 77u);
+    EXPECT_EQ(ZoomExtra[ZOOMEXTRA_COUNT - 1].x, 0);
+
+    // Missing files are written from the cleared tables.
+    remove(path("MARKER.DAT").c_str());
+    remove(path("EXTRAMARKER.DAT").c_str());
+    EXPECT_EQ(LoadMarkerFiles(), 1);
+    EXPECT_EQ(size_of("MARKER.DAT"), 1560000);
+    EXPECT_EQ(size_of("EXTRAMARKER.DAT"), 1440000);
+    EXPECT_EQ(numused_ZoomExtra(), 0);
+}
+
+TEST_F(MarkerTest, SavesOlderThan312StartWithAnEmptyTable) {
+    Mapinfo_setsocID(500, 600, 77);
+    ASSERT_EQ(SaveMarkerFile(), 1);
+    Plr.save_version = 312;
+    LoadMarkerFiles();
+    EXPECT_EQ(Mapinfo_socID(500, 600), 77u);
+    Plr.save_version = 311;
+    LoadMarkerFiles();
+    EXPECT_EQ(Mapinfo_socID(500, 600), 0u);
+    EXPECT_EQ(numused_ZoomExtra(), 0);
+}
+
+TEST_F(MarkerTest, AccessorsDefaultAndClaimRecords) {
+    EXPECT_EQ(zoommap_lastday(10, 10), 100);       // never visited: today
+    EXPECT_EQ(Mapinfo_bigloc_LastDay(10, 10), 0);
+    Mapinfo_setSowYear(10, 10, 3);
+    Mapinfo_setHarvestYear(10, 10, 4);
+    Mapinfo_setLastPopDay(10, 10, 90);
+    Mapinfo_setbfsocmaint(10, 10, 2);
+    EXPECT_EQ(numused_ZoomExtra(), 1);
+    EXPECT_EQ(Mapinfo_SowYear(10, 10), 3);
+    EXPECT_EQ(Mapinfo_HarvestYear(10, 10), 4);
+    EXPECT_EQ(Mapinfo_LastPopDay(10, 10), 90u);
+    EXPECT_EQ(Mapinfo_getbfsocmaint(10, 10), 2);
+    ZoomExtra[zoomextra_kohta(10, 10)].lastday = 42;
+    EXPECT_EQ(zoommap_lastday(10, 10), 42);
+    // On a local area a square reads the cell under it.
+    local_area();
+    Plr.world_x = 12;
+    Plr.world_y = 10;
+    EXPECT_EQ(Mapinfo_LastDay(AREA_CENTRE - 128 + 5, AREA_CENTRE + 5), 42);
+    remove_ZoomExtra(10, 10);
+    EXPECT_EQ(numused_ZoomExtra(), 0);
+}
+
+TEST_F(MarkerTest, FullTableAnswersNoneAndWritesNothing) {
+    for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
+        ZoomExtra[i].x = (uint16_t)(1 + i % 3000);
+        ZoomExtra[i].y = (uint16_t)(1 + i / 3000);
+    }
+    ZoomExtra[0].socid = 5;
+    EXPECT_EQ(zoomextra_kohta(2000, 2000), -1);
+    EXPECT_EQ(Mapinfo_socID(2000, 2000), 0u);
+    EXPECT_EQ(zoommap_lastday(2000, 2000), 100);
+    Mapinfo_setsocID(2000, 2000, 9);
+    Mapinfo_setSowYear(2000, 2000, 9);
+    EXPECT_EQ(ZoomExtra[0].x, 1);
+    EXPECT_EQ(ZoomExtra[0].socid, 5u);
+    EXPECT_EQ(ZoomExtra[0].sowyear, 0);
+    zoomextra_ref(2000, 2000).lastday = 7;         // the map store's writes go nowhere
+    EXPECT_EQ(ZoomExtra[0].lastday, 0);
+    EXPECT_EQ(Mapinfo_socID(1, 1), 5u);            // known cells still answer
+}
+
+TEST_F(MarkerTest, KillsReinforceNearbyMarkersAndFarOnesStandAlone) {
+    LisaaExtraMarker_TAPPO(520);
+    Plr.daynumber = 110;
+    PlayerX = 1050;                                // 50 cells away: the same marker grows
+    LisaaExtraMarker_TAPPO(520);
+    EXPECT_EQ(ExtraMarkers_in_use(), 1);
+    EXPECT_EQ(ExtraMarker[0].strength, 2u);
+    EXPECT_EQ(ExtraMarker[0].dayset, 110u);        // the later day set and expiry, not sums
+    EXPECT_EQ(ExtraMarker[0].expires, 140u);
+    EXPECT_EQ(ExtraMarker[0].x, 1000u);
+    LisaaExtraMarker_TAPPO(600);                   // another species: its own marker
+    EXPECT_EQ(ExtraMarkers_in_use(), 2);
+    PlayerX = 1100;                                // 100 cells from the first: a new one
+    LisaaExtraMarker_TAPPO(520);
+    EXPECT_EQ(ExtraMarkers_in_use(), 3);
+    LisaaExtraMarker_RUNSAUS(520);
+    EXPECT_EQ(ExtraMarker[3].kind, (uint32_t)MARKER_ABUNDANCE);
+    EXPECT_EQ(ExtraMarker[3].expires, 120u);
+
+    EXPECT_EQ(LueExtraMarker_TAPPO(1000, 1099, 520), 2);    // distance 99
+    EXPECT_EQ(Get_ExtraMarker(900, 1000, MARKER_KILL, 520).kind, 0u);  // exactly 100 from the first
+    EXPECT_EQ(LueExtraMarker_TAPPO(850, 1000, 520), 0);
+    EXPECT_EQ(LueExtraMarker_RUNSAUS(1100, 1000, 520), 1);
+}
+
+TEST_F(MarkerTest, FullMarkerTableReplacesTheOldestAndExpiryClearsMarkers) {
+    for (int i = 0; i < EXTRAMARKER_COUNT; i++) {
+        ExtraMarker[i] = ExtraMarkerStruct{};
+        ExtraMarker[i].kind = MARKER_KILL;
+        ExtraMarker[i].species = 1;
+        ExtraMarker[i].x = (uint32_t)(i % 3000);
+        ExtraMarker[i].y = 0;
+        ExtraMarker[i].radius = 1;
+        ExtraMarker[i].dayset = i == 4321 ? 5 : 50;
+        ExtraMarker[i].expires = i == 4321 ? 99 : 100;
+    }
+    LisaaExtraMarker_TAPPO(520);
+    EXPECT_EQ(ExtraMarker[4321].species, 520u);
+    ExtraMarker[17].expires = 99;
+    Plr.daynumber = 100;
+    ExtraMarkerMaintenance();
+    EXPECT_EQ(ExtraMarker[17].kind, 0u);            // expired yesterday
+    EXPECT_EQ(ExtraMarker[18].kind, (uint32_t)MARKER_KILL);   // expires today: stays
+    Plr.daynumber = 131;
+    ExtraMarkerMaintenance();
+    EXPECT_EQ(ExtraMarkers_in_use(), 0);
+}
