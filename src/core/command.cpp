@@ -1,6 +1,7 @@
 // src/core/command.cpp -- the command reader: housekeeping before the key, the key's pre-processing
 // and the fixed order in which keys are tested.
 #include "core/command.h"
+#include "core/loader.h"
 
 #include "activities/actions.h"
 #include "activities/toimi.h"
@@ -146,15 +147,13 @@ int PlayerAction() {
     FIRESAFE = 0;
     remove("itemuse.deb");
 
-    if (closed) CLOSE_WINDOW = 0;
+    // The quit question sees the closed window: it saves and leaves when nobody answers it.
     const int r = command_dispatch(key, ctrl, typed_ahead);
-    if (CLOSE_WINDOW) {
-        if (closed && r) {
-            // The window was closed again while the quit question stood: nobody is there to play on.
-            REAL_QUIT = -1;
-            return 0;
-        }
-        if (!closed) EXIT_CLOSE_GAME = 1;
+    if (CLOSE_WINDOW && !closed) {
+        // The window was closed inside another command: the game is saved before the program ends;
+        // a save that fails keeps the game running.
+        if (Save(SAVE_EXPLICIT)) EXIT_CLOSE_GAME = 1;
+        CLOSE_WINDOW = 0;
     }
     return r;
 }
@@ -170,8 +169,8 @@ int command_dispatch(int key, int ctrl, int t) {
         key = '.';
     } else if (!PELIMUSEO_EDIT && key == KC_CTRL_S) {
         command_describe(KC_CTRL_S);
-        Quit(1);
-        return 0;
+        // A save that failed leaves the game running: the player can try again.
+        return Quit(1) ? 0 : 1;
     }
     if (key == HOTKEY_farlook || key == SECKEY_farlook) {
         command_describe(KC_F3);

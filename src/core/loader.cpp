@@ -14,6 +14,7 @@
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/player.h"
+#include "core/savecommit.h"
 #include "core/weatherengine.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
@@ -21,10 +22,12 @@
 #include "maps/mapload.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "maps/shading.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "presentation/boxes.h"
 #include "presentation/effects.h"
+#include "presentation/input.h"
 #include "presentation/msglog.h"
 #include "presentation/panels.h"
 #include "presentation/notes.h"
@@ -218,9 +221,8 @@ int ReadGuy() {
         loader_say("!The character folder's path is too long.");
         return 0;
     }
-    finish_interrupted_save();
+    if (!finish_interrupted_save()) loader_say("!The last save was cut short and could not be finished.");
     if (!read_character_file()) return 0;
-    if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
     PlayerX = (int)Plr.x;
     PlayerY = (int)Plr.y;
     PlayerDir = Plr.facing;
@@ -271,8 +273,24 @@ static void found_missing_societies() {
                 createsocarea(x, y, 3);
 }
 
+// The backups are taken only of files that were read whole, and only once the load can no longer be
+// refused: a damaged world or character file never replaces its last good copy, and a refused load
+// leaves the folder as it was.
+static void back_up_checked_files() {
+    if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
+    char world[1200], backup[1200];
+    char_file_path(world, sizeof world, "WORLD.DAT");
+    char_file_path(backup, sizeof backup, "WORLD.BAK");
+    if (file_size(world) == (long)MAP_BYTES && !copyfile(world, backup))
+        loader_log("_system", "WORLD.BAK couldn't be written");
+}
+
 int loader() {
     LOADER_RUN = 1;
+    // The start menu lets its close button end the program at once; during play a closed window
+    // asks to quit and saves first.
+    XOUT_OK = 0;
+    CLOSE_WINDOW = 0;
     wait_window();
 
     clrGlobVil();
@@ -296,17 +314,13 @@ int loader() {
     show_line(615, 115, line, screen ? COLOR_WHITE() : 0);
 
     check_save_version();
+    DoRealMapShade();   // the map is tinted for the hour the character was left in
 
     init_terrain_struct(Plr.day, Plr.month);
     create_objects(CharacterFile);
     DoCreatures();
     alustanimilistat();
     lataakulttuurikartta();
-
-    char world[1200], backup[1200];
-    char_file_path(world, sizeof world, "WORLD.DAT");
-    char_file_path(backup, sizeof backup, "WORLD.BAK");
-    if (!copyfile(world, backup)) loader_log("_system", "WORLD.BAK couldn't be written");
 
     show_line(615, 145, "Ok!", screen ? RGB_to_color(252, 252, 84) : 0);
     REDRAW_NEEDED = 22;
@@ -327,6 +341,7 @@ int loader() {
     DISABLE_NOTES = 0;
 
     GetIso();
+    back_up_checked_files();
     fordmaker();
     lataa_nimet(CharacterPath);
     found_missing_societies();

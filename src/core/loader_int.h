@@ -11,8 +11,3 @@ void loader_log(const char *topic, const char *text);
 void char_ext_path(char *buf, size_t size, const char *ext);
 void char_file_path(char *buf, size_t size, const char *name);
 
-// The list of a save's staged files, standing while they are put in place.
-constexpr const char *SAVE_COMMIT_FILE = "SAVE.COMMIT";
-// Finishes a save that a crash cut short after its files were written, or throws away the staged
-// files of one cut short before; called before the character folder is read.
-void finish_interrupted_save();

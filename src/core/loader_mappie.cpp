@@ -8,6 +8,7 @@
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/loader_int.h"
+#include "core/savecommit.h"
 #include "core/mapupkeep.h"
 #include "core/obj_func.h"
 #include "core/ownlib.h"
@@ -246,8 +247,11 @@ int GetMappie(int mode) {
 
     if (ExtraMarkers_in_use() > 9950) zoommap_maintenance();
 
-    int ok = SaveMapAndContinue();
-    ok = Save(SAVE_QUICK) && ok;
+    // The map and the quick save of the character are one commit.
+    save_begin();
+    if (!SaveMapAndContinue()) save_fail(map_file_error()[0] ? map_file_error() : "the current map");
+    int ok = Save(SAVE_QUICK);
+    ok = save_commit() && ok;
     loader_log("getmappie", "exiting getmappie function");
     return ok;
 }

@@ -1,6 +1,6 @@
-// Saving the character folder. The files of one save are first written beside the old ones under
-// temporary names and put in place only when every one of them was written whole, so a full disk or
-// a crash in the middle of a save leaves the last good save as it was.
+// Saving the character folder. Every file of one save, the map's files with the character's, is one
+// commit (core/savecommit.h): a full disk or a crash in the middle of a save leaves the last good save
+// as it was, and a save that fails changes no file.
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +10,8 @@
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/player.h"
+#include "core/savecommit.h"
+#include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapload.h"
@@ -21,96 +23,6 @@
 #include "society/village.h"
 
 namespace {
-
-enum { STAGED_MAX = 8 };
-
-struct SaveSet {
-    char path[STAGED_MAX][1200];   // the final names; the staged copy is "<path>.new"
-    int count = 0;
-    char failed[1200] = "";        // the first file that could not be written
-};
-
-void staged_name(char *buf, size_t size, const char *path) { snprintf(buf, size, "%s.new", path); }
-
-bool remember(SaveSet &set, const char *path) {
-    if (set.count >= STAGED_MAX) return false;
-    copy_bounded(set.path[set.count++], sizeof set.path[0], path);
-    return true;
-}
-
-void fail(SaveSet &set, const char *path) {
-    if (!set.failed[0]) copy_bounded(set.failed, sizeof set.failed, path);
-}
-
-bool write_whole(const char *path, const void *buf, size_t size) {
-    FILE *f = fopen(path, "wb");
-    if (!f) return false;
-    bool ok = fwrite(buf, 1, size, f) == size;
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
-    if (!ok) remove(path);
-    return ok;
-}
-
-void stage(SaveSet &set, const char *path, const void *buf, size_t size) {
-    if (set.failed[0]) return;
-    char tmp[1300];
-    staged_name(tmp, sizeof tmp, path);
-    if (!remember(set, path) || !write_whole(tmp, buf, size)) fail(set, path);
-}
-
-void stage_weather(SaveSet &set, const char *path) {
-    if (set.failed[0]) return;
-    char tmp[1300];
-    staged_name(tmp, sizeof tmp, path);
-    if (!remember(set, path) || !weatherengine.write_file(tmp)) fail(set, path);
-}
-
-void discard(SaveSet &set) {
-    char tmp[1300];
-    for (int i = 0; i < set.count; i++) {
-        staged_name(tmp, sizeof tmp, set.path[i]);
-        remove(tmp);
-    }
-    set.count = 0;
-}
-
-const char *base_name(const char *path) {
-    const char *slash = strrchr(path, '/');
-    return slash ? slash + 1 : path;
-}
-
-// Every staged file goes in place, in the order it was staged. The list of the staged files is
-// written first and is the point of no return: once it stands, a save cut short by a crash is
-// finished by the next load; before it, the next load throws the staged files away.
-bool commit(SaveSet &set) {
-    if (set.failed[0]) {
-        discard(set);
-        return false;
-    }
-    char list[STAGED_MAX * 130] = "";
-    for (int i = 0; i < set.count; i++) {
-        strncat(list, base_name(set.path[i]), sizeof list - strlen(list) - 2);
-        strncat(list, "\n", sizeof list - strlen(list) - 1);
-    }
-    char marker[1200];
-    char_file_path(marker, sizeof marker, SAVE_COMMIT_FILE);
-    if (!write_atomic(marker, list, strlen(list))) {
-        fail(set, marker);
-        discard(set);
-        return false;
-    }
-    char tmp[1300];
-    for (int i = 0; i < set.count; i++) {
-        staged_name(tmp, sizeof tmp, set.path[i]);
-        if (rename(tmp, set.path[i]) != 0) {
-            fail(set, set.path[i]);
-            return false;   // the list stays: the next load puts the rest in place
-        }
-    }
-    remove(marker);
-    return true;
-}
 
 void exit_record(int32_t v[3]) {
     v[0] = (int32_t)(Plr.day_counter2 * 3);
@@ -138,116 +50,87 @@ void say_failure(const char *what) {
 
 }  // namespace
 
+// Stages one whole file of the save.
+static void stage(const char *path, const void *buf, size_t size) {
+    char name[1300];
+    if (!write_atomic(save_target(path, name, sizeof name), buf, size)) save_fail(path);
+}
+
+// The pools as they were before the map was saved: saving renumbers the creatures of the pool, and a
+// save that fails goes on playing with the pools it had.
+static DataStruct keep_data[DATA_MAX], keep_iso[DATA_MAX];
+
 int Save(int mode) {
+    if (Plr.name[0] == 0) {
+        loader_say("!OXS name blank. Report!");
+        loader_wait_key();
+        return 0;
+    }
     // The backup keeps the last good save; a backup that fails leaves the older one, and the save goes on.
     if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
     if (mode == SAVE_EXPLICIT) loader_say("#Saving your character...");
 
-    bool ok = true;
+    save_begin();
+    bool map_saved = false;
     if (mode != SAVE_QUICK) {
-        if (!HERBLORE_save()) {
-            say_failure("herb lore");
-            ok = false;
-        }
+        if (!HERBLORE_save()) save_fail("herb lore");
         if (mode != SAVE_NOMAP) {
             char name[sizeof Plr.mapname + 1];
             copy_bounded(name, sizeof name, Plr.mapname);
             map_clear_file_error();
-            if (!SaveMap(name)) {
-                say_failure(map_file_error()[0] ? map_file_error() : "the current map");
-                return 0;   // the character files stay with the map files they belong to
-            }
+            memcpy(keep_data, Data, sizeof Data);
+            memcpy(keep_iso, IsoData, sizeof IsoData);
+            map_saved = true;
+            if (!SaveMap(name)) save_fail(map_file_error()[0] ? map_file_error() : "the current map");
         }
     }
 
     store_position();
     aseta_peliversio();
 
-    if (Plr.name[0] == 0) {
-        loader_say("!OXS name blank. Report!");
-        loader_wait_key();
-        return 0;
-    }
-
-    SaveSet set;
     char path[1200];
     char_ext_path(path, sizeof path, "OXS");
-    stage(set, path, &Plr, sizeof Plr);
+    stage(path, &Plr, sizeof Plr);
     char_ext_path(path, sizeof path, "OBJ");
-    stage(set, path, PlayerObj, sizeof PlayerObj);
+    stage(path, PlayerObj, sizeof PlayerObj);
     if (mode != SAVE_QUICK) {
         char_file_path(path, sizeof path, "CONSTANT.OBJ");
-        stage(set, path, ConstantObj, sizeof ConstantObj);
+        stage(path, ConstantObj, sizeof ConstantObj);
         char_file_path(path, sizeof path, "WEATHER.DAT");
-        stage_weather(set, path);
+        char name[1300];
+        if (!weatherengine.write_file(save_target(path, name, sizeof name))) save_fail(path);
         int32_t exiter[3];
         exit_record(exiter);
-        lines = 0;
         char_file_path(path, sizeof path, "EXITER.DAT");
-        stage(set, path, exiter, sizeof exiter);
+        stage(path, exiter, sizeof exiter);
+        if (!talleta_kulttuurikartta()) save_fail("the culture map");
+        if (!SaveMarkerFile() || !SaveExtraMarkerFile()) save_fail("the markers");
+        if (!SaveGlobVil()) save_fail("the village");
+        save_registered_files();
     }
-    if (!commit(set)) {
+    char failed[1200];
+    copy_bounded(failed, sizeof failed, save_failure());
+    if (!save_commit()) {
+        if (!failed[0]) copy_bounded(failed, sizeof failed, save_failure());
+        if (map_saved) {
+            memcpy(Data, keep_data, sizeof Data);
+            memcpy(IsoData, keep_iso, sizeof IsoData);
+        }
         char ext[1200];
         char_ext_path(ext, sizeof ext, "OXS");
-        if (strcmp(set.failed, ext) == 0) {
+        if (strcmp(failed, ext) == 0) {
             loader_say("!Write error with .OXS file. Report!");
             loader_wait_key();
         } else {
-            say_failure(set.failed);
+            say_failure(failed);
         }
         return 0;
     }
-    if (mode == SAVE_QUICK) return ok ? 1 : 0;
-
-    ok = talleta_kulttuurikartta() && ok;
-    ok = SaveMarkerFile() && ok;
-    ok = SaveExtraMarkerFile() && ok;
-    ok = SaveGlobVil() && ok;
+    if (mode == SAVE_QUICK) return 1;
+    lines = 0;
     clrGlobVil();
-    if (!ok) {
-        say_failure("the culture map, the markers or the village");
-        return 0;
-    }
     if (mode == SAVE_EXPLICIT) loader_say("=Your character has been saved.");
     return 1;
-}
-
-void finish_interrupted_save() {
-    char marker[1200], path[1300], staged[1400];
-    char_file_path(marker, sizeof marker, SAVE_COMMIT_FILE);
-    FILE *f = fopen(marker, "r");
-    if (f) {
-        char name[200];
-        bool whole = true;
-        while (fgets(name, sizeof name, f)) {
-            name[strcspn(name, "\r\n")] = 0;
-            if (!name[0] || strchr(name, '/')) continue;
-            char_file_path(path, sizeof path, name);
-            snprintf(staged, sizeof staged, "%s.new", path);
-            if (own_isfile(staged) && rename(staged, path) != 0) {
-                remove(staged);
-                whole = false;
-            }
-        }
-        fclose(f);
-        remove(marker);
-        loader_log("_system", "an interrupted save was finished");
-        if (!whole) loader_say("!The last save was cut short and could not be finished.");
-        return;
-    }
-    // No list: a save was cut short before its files were complete; the last save stands.
-    const char *exts[] = {"OXS", "OBJ"};
-    for (const char *ext : exts) {
-        char_ext_path(path, sizeof path, ext);
-        snprintf(staged, sizeof staged, "%s.new", path);
-        remove(staged);
-    }
-    const char *names[] = {"CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT"};
-    for (const char *n : names) {
-        char_file_path(path, sizeof path, n);
-        snprintf(staged, sizeof staged, "%s.new", path);
-        remove(staged);
-    }
 }
 
 void safesave() {

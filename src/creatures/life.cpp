@@ -1,9 +1,11 @@
 // src/creatures/life.cpp -- stands in until the creatures' life lands: nobody fights, flees, helps
 // or dies, and no creature does anything on its turn.
 #include "creatures/life.h"
+#include "creatures/zoomservices.h"
 
-int onko_NPC_kumppani(int) { return 0; }
-int onko_NPC_kesyelain(int) { return 0; }
+// Companions and pets are marked in the stand-in control bytes until the creature record names them.
+int onko_NPC_kumppani(int c) { return (cre_control2(c) & CTRL2_COMPANION) != 0; }
+int onko_NPC_kesyelain(int c) { return (cre_control2(c) & CTRL2_PET) != 0; }
 int taisteleeko_NPC(int) { return 0; }
 int onko_NPC_vesielaja(int) { return 0; }
 int onko_taistelutilanne(int, int) { return 0; }

@@ -16,9 +16,9 @@
 
 int LOCSEL_CURSOR_X = 0, LOCSEL_CURSOR_Y = 0;
 
-// The weather's rain bytes stand in as dry weather until the weather engine lands.
-static int rain_kind() { return 0; }
-static int rain_strength() { return 0; }
+// The two rain bytes of the current weather: what falls (1 rain, 2 sleet, 3 snow) and how hard.
+static int rain_kind() { return GlobWeather.rain_kind; }
+static int rain_strength() { return GlobWeather.rain_kind ? GlobWeather.intensity : 0; }
 
 int pelibuffer_x(int x) {
     const int hw = mapDim.half_w > 0 ? mapDim.half_w : 12;

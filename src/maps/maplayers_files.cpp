@@ -7,6 +7,7 @@
 
 #include "core/datafunc.h"
 #include "core/ownlib.h"
+#include "core/savecommit.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"
@@ -31,7 +32,8 @@ static int fail(const char *what, const char *path) {
 static int write_whole(const char *name, const void *buf, size_t size) {
     char path[1100];
     world_path(path, sizeof path, name);
-    return write_atomic(path, buf, size) ? 1 : fail(name, path);
+    char staged[1200];
+    return write_atomic(save_target(path, staged, sizeof staged), buf, size) ? 1 : fail(name, path);
 }
 
 // One changed cell is written where it lies in "WORLD.DAT"; only a missing or damaged file is
@@ -39,16 +41,14 @@ static int write_whole(const char *name, const void *buf, size_t size) {
 static int write_world_cell(int x, int y) {
     char path[1100];
     world_path(path, sizeof path, "WORLD.DAT");
-    FILE *f = fopen(path, "r+b");
     struct stat st;
-    if (!f || fstat(fileno(f), &st) != 0 || (size_t)st.st_size != MAP_BYTES) {
-        if (f) fclose(f);
+    char staged[1200];
+    // Inside a save that already replaces the whole file, the cell goes into the replacement.
+    const bool replaced = save_source(path, staged, sizeof staged) != path;
+    if (replaced || stat(path, &st) != 0 || (size_t)st.st_size != MAP_BYTES)
         return write_whole("WORLD.DAT", maailma_alltime, MAP_BYTES);
-    }
-    bool ok = fseek(f, (long)mapidx(x, y), SEEK_SET) == 0 && fputc(maailma_alltime[mapidx(x, y)], f) != EOF;
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
-    return ok ? 1 : fail("WORLD.DAT", path);
+    const long at = (long)mapidx(x, y);
+    return save_write_at(path, at, &maailma_alltime[at], 1) ? 1 : fail("WORLD.DAT", path);
 }
 
 int set_bigmapchar(int x, int y, int c) {

@@ -9,6 +9,7 @@
 
 #include "core/datafunc.h"
 #include "core/ownlib.h"
+#include "core/savecommit.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/facing.h"
@@ -224,7 +225,8 @@ int SaveMap(const char *name) {
             map_debuglog("savemap", "SaveMap(%s) after saveplayermap DATA #%d creature %u", name, i, Data[i].id);
     char path[1100];
     snprintf(path, sizeof path, "%s/%s.DAT", CharacterPath, name);
-    if (!write_atomic(path, Data, sizeof Data)) {
+    char staged[1200];
+    if (!write_atomic(save_target(path, staged, sizeof staged), Data, sizeof Data)) {
         map_debuglog("_system", "%s couldn't be written", path);
         ok = 0;
     }

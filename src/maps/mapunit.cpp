@@ -33,8 +33,6 @@ uint32_t LDist[LINE_COUNT];
 uint8_t LineData[LINE_COUNT][6];
 
 int PlayerDir;
-// The frost and the snow stand here until the weather engine lands.
-MapWeatherLink MapWeather;
 
 // ---- accessors --------------------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/ownlib.h"
+#include "core/savecommit.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"
@@ -153,7 +154,8 @@ static void marker_path(char *buf, size_t size, const char *name) { snprintf(buf
 static int write_table(const char *name, const void *table, size_t size) {
     char path[1200];
     marker_path(path, sizeof path, name);
-    if (write_atomic(path, table, size)) return 1;
+    char staged[1300];   // inside a save the table joins the save's commit
+    if (write_atomic(save_target(path, staged, sizeof staged), table, size)) return 1;
     debuglog("_system", name);
     return 0;
 }

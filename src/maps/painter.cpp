@@ -40,7 +40,7 @@ static int tree_sapling(int, int) { return 0; }
 static int tree_extrabit2(int, int) { return 0; }
 
 static int snow_level() {
-    const int d = MapWeather.snowdepth;
+    const int d = GlobWeather.snow_depth;
     return d < 10 ? 0 : d <= 40 ? 1 : d <= 70 ? 2 : 3;
 }
 
@@ -98,7 +98,7 @@ void piirra_maatile(int x, int y, int ch, const char *name, int attr, int value,
     if (mode == PAINT_GROUND && maaperatile(x, y, Pinnan_Korkeus(x, y), 0) != 0) return;
 
     int S = snow_level();
-    const int depth = MapWeather.snowdepth;
+    const int depth = GlobWeather.snow_depth;
     const int here = map_char(x, y);
     if (depth >= 10 && depth <= 70 &&
         (here == 95 || here == 40 || terrain[here].base == 95 || terrain[here].base == 40))

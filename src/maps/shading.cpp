@@ -4,12 +4,11 @@
 
 #include "core/config.h"
 #include "core/records.h"
+#include "core/weatherengine.h"
 
 #include <cstdlib>
 
 int MAPSHADE_R = 255, MAPSHADE_G = 255, MAPSHADE_B = 255;
-// The weather's two altitudes stand here until the weather engine lands; it then feeds them.
-int32_t SunAltitudeNow = 0, SunAltitudeNext = 0;
 
 void SetMapShade(int r, int g, int b) {
     MAPSHADE_R = r;
@@ -56,7 +55,7 @@ void FadeToShade(int *r, int *g, int *b, int num, int den, int tr, int tg, int t
 }
 
 void DoRealMapShade() {
-    const int s1 = ShadeStageOfAltitude(SunAltitudeNow), s2 = ShadeStageOfAltitude(SunAltitudeNext);
+    const int s1 = ShadeStageOfAltitude(GlobWeather.sun_alt), s2 = ShadeStageOfAltitude(GlobWeather.sun_alt_next);
     int r, g, b;
     GetShadeTagRGB(s1, &r, &g, &b);
     if (s1 != s2) {

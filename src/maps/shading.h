@@ -13,6 +13,3 @@ int GetHourlyShade(int month, int day, int hour);
 uint8_t *GetCurrentMapShade(uint8_t *out, int month, int day, int hour, int minute);
 void GetShadeTagRGB(int stage, int *r, int *g, int *b);
 int ShadeStageOfAltitude(int degrees);
-
-// The sun's altitude in degrees for this hour and the next, as the weather state carries them.
-extern int32_t SunAltitudeNow, SunAltitudeNext;

@@ -47,7 +47,7 @@ int vesisyvyys(int x, int y) {
 }
 
 int ice_thickness_worldmap(int x, int y) {
-    const int frost = MapWeather.frostsum;
+    const int frost = GlobWeather.water_temp;
     if (frost >= 0) return 0;
     int c = get_alltime_maailmachar(x, y);
     if (!terrain_flag(c, TF_WATER) || !terrain_jaatyy(c)) return 0;
@@ -57,7 +57,7 @@ int ice_thickness_worldmap(int x, int y) {
 }
 
 int ice_thickness_mapwise(int x, int y) {
-    const int frost = MapWeather.frostsum;
+    const int frost = GlobWeather.water_temp;
     if (frost >= 0) return 0;
     int c = get_mapchar(x, y);
     if (!terrain_flag(c, TF_WATER)) return 0;
@@ -140,7 +140,7 @@ void do_break_ice(int x, int y) {
 }
 
 int snow_thickness_mapwise(int x, int y) {
-    int snow = MapWeather.snowdepth;
+    int snow = GlobWeather.snow_depth;
     if (snow <= 0) return 0;
     if (indoors(x, y)) return 0;
     if (terrain_flag(get_mapchar(x, y), TF_WATER) && ice_thickness_true(x, y) == 0) return 0;

@@ -8,6 +8,7 @@
 
 #include "core/datafunc.h"
 #include "core/ownlib.h"
+#include "core/savecommit.h"
 #include "creatures/crefunc.h"
 #include "maps/korkeus_main.h"
 #include "maps/kulttuuri.h"
@@ -15,6 +16,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/notelink.h"
+#include "worldgen/localgen.h"
 
 ZoomStruct Zoom;
 ZoomStruct ZoomTemp;
@@ -36,7 +38,8 @@ int find_zoom_y(int v, int border) { return find_zoom(v, border); }
 // ---- the two files ----------------------------------------------------------------------------
 // Record n of "ZOOMMAPS.DAT" starts at n x 88,392 and is named by entry n of "ZOOMINDEX.DAT". A record
 // is written in place before the index names it, and the index is always replaced whole, so the
-// index never names a record that was not written whole.
+// index never names a record that was not written whole. Inside a save both join the save's commit:
+// the records as a journal applied in place, the index as a staged replacement, in that order.
 
 static void store_path(char *buf, size_t size, const char *name) {
     snprintf(buf, size, "%s/%s", map_charpath(), name);
@@ -51,7 +54,8 @@ static bool read_index(std::vector<ZoomIndex> &entries) {
     char path[1100];
     store_path(path, sizeof path, "ZOOMINDEX.DAT");
     entries.clear();
-    FILE *f = fopen(path, "rb");
+    char staged[1200];
+    FILE *f = fopen(save_source(path, staged, sizeof staged), "rb");
     if (!f) return false;
     ZoomIndex e;
     while (fread(&e, sizeof e, 1, f) == 1) entries.push_back(e);   // a cut entry at the end is ignored
@@ -62,7 +66,8 @@ static bool read_index(std::vector<ZoomIndex> &entries) {
 static bool write_index(const std::vector<ZoomIndex> &entries) {
     char path[1100];
     store_path(path, sizeof path, "ZOOMINDEX.DAT");
-    return write_atomic(path, entries.data(), entries.size() * sizeof(ZoomIndex));
+    char staged[1200];
+    return write_atomic(save_target(path, staged, sizeof staged), entries.data(), entries.size() * sizeof(ZoomIndex));
 }
 
 static void dummy_record(ZoomStruct &z) {
@@ -120,7 +125,8 @@ int ZoomMapPos(int x, int y) {
     if (!store_ready()) return 0;
     char path[1100];
     store_path(path, sizeof path, "ZOOMINDEX.DAT");
-    FILE *f = fopen(path, "rb");
+    char staged[1200];
+    FILE *f = fopen(save_source(path, staged, sizeof staged), "rb");
     if (!f) return 0;
     ZoomIndex e;
     int n = 0, found = 0;
@@ -162,15 +168,12 @@ int load_zoommap(int x, int y) {
     return 1;
 }
 
+// Inside a save the record joins the save's journal and reaches the store when the save commits.
 static bool write_record(long n) {
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
-    FILE *f = fopen(path, "r+b");
-    if (!f) return false;
-    bool ok = fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fwrite(&Zoom, sizeof Zoom, 1, f) == 1;
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
-    return ok;
+    if (!own_isfile(path)) return false;
+    return save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom);
 }
 
 // ---- saving one map ---------------------------------------------------------------------------
@@ -244,12 +247,13 @@ int save_zoommap(int x, int y, int flags) {
 
     if (is_settlement_char(get_alltime_maailmachar(x, y))) {
         int abandoned = 0;
-        if (built <= 3) {
+        if (built <= 3 && settlement_people_placed(x, y)) {
             if (get_alltime_kulttuuri(x, y) != 10) abandoned = 1;
             set_bigmapchar(x, y, CH_GROUND);
         }
         if (!bigmap() && !Cre_home_people(x, y, get_alltime_kulttuuri(x, y))) abandoned = 1;
-        if (abandoned && !(flags & 1)) {
+        // A settlement is found deserted only when its people were placed on its map and are gone.
+        if (abandoned && !(flags & 1) && settlement_people_placed(x, y)) {
             info.abandoned = 'd';
             abandon_settlement(x, y);
         }

@@ -11,20 +11,26 @@
 #include "presentation/show.h"
 
 // Leaves the game with the character saved; 0 when the player stays. Ctrl+S (flag 1) saves at once.
+// A save that fails keeps the game running (the note said why), so the player can try again.
 int Quit(int flag) {
     if (flag) {
-        Save(SAVE_EXPLICIT);
+        if (!Save(SAVE_EXPLICIT)) return 0;
         FLIP_map_OFF();
         return 1;
     }
     const int closed = CLOSE_WINDOW;
     CLOSE_WINDOW = XOUT_OK = EXIT_CLOSE_GAME = 0;
     Note("#You are about to quit playing and save your character.");
-    if (!KyllaEi("Are you sure?")) {
+    // A window closed again while the question stands has nobody behind it: the game is saved.
+    if (!KyllaEi("Are you sure?") && !(closed && CLOSE_WINDOW)) {
         Note("#Quit cancelled, the gameplay continues.");
         return 0;
     }
-    Save(SAVE_EXPLICIT);
+    CLOSE_WINDOW = 0;
+    if (!Save(SAVE_EXPLICIT)) {
+        Note("#The gameplay continues.");
+        return 0;
+    }
     FLIP_map_OFF();
     REAL_QUIT = -1;
     if (closed) EXIT_CLOSE_GAME = 1;

@@ -7,6 +7,6 @@ extern int ENCOUNTER;              // an encounter is due
 void EncounterCheck();             // sets ENCOUNTER when one happens
 void DO_ENCOUNTER();
 void area_check();
-void CheckExits();                 // sets LOAD_MAP when the player left the map
+int CheckExits();                  // 1 when the player stepped into a settlement, camp or cave
 void ExitEnviron(int x, int y, int mode);
-int companyzoomcheck(int mode);    // non-zero when the party may zoom
+int companyzoomcheck(int ask);     // 1 when the party may move; ask: warn about those left behind

@@ -1,42 +1,324 @@
-// Stands in until entering and leaving local maps lands: the plain zoom in and out, with the local
-// maps around the player made when the store has none.
+// src/worldgen/enterlocale.cpp -- the two levels of the game: zooming in from the world map onto the
+// 5 x 5 local maps round the player's cell, renewing the local area for an encounter, zooming out,
+// the hand-over of each cell's parameters to the local-map generator, and the arrival text.
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/ownlib.h"
+#include "core/records.h"
+#include "core/strupr.h"
+#include "core/turnloop.h"
+#include "creatures/creatures.h"
+#include "creatures/crefunc.h"
+#include "creatures/life.h"
+#include "creatures/zoomservices.h"
+#include "maps/area.h"
+#include "maps/facing.h"
 #include "maps/korkeus_main.h"
 #include "maps/mapload.h"
+#include "maps/mapquery.h"
 #include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/movement.h"
+#include "maps/water.h"
 #include "maps/zoomstore.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "presentation/panels.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "quests/tehtavat.h"
+#include "worldgen/arrival.h"
+#include "worldgen/encounter.h"
+#include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 
-void surroundings(int) {
-    const int cx = bigmap() ? PlayerX : (int)Plr.world_x;
-    const int cy = bigmap() ? PlayerY : (int)Plr.world_y;
-    laskekorkeuskartta(cy - 3, cx - 3);
-    for (int dy = -2; dy <= 2; dy++)
-        for (int dx = -2; dx <= 2; dx++)
-            if (in_grid(cx + dx, cy + dy) && ZoomMapPos(cx + dx, cy + dy) == 0) rndhouse_main(cx + dx, cy + dy, 0);
+int CoordinateFixXMOD, CoordinateFixYMOD;
+
+// ---- names and the hand-over ----------------------------------------------------------------------
+
+char *terrain_name(int x, int y) {
+    static char name[32];
+    char a[16], b[16];
+    snprintf(a, sizeof a, x < 10 ? "0%d" : "%d", x);
+    snprintf(b, sizeof b, y < 10 ? "0%d" : "%d", y);
+    snprintf(name, sizeof name, "%s,%s", a, b);
+    return name;
 }
 
-void EnterLocale(int, int) {
-    if (bigmap()) {
-        Tallenna_IsoData_Muistitiedostoon();
-        surroundings(0);
-        char name[sizeof Plr.mapname + 1];
+int TERRAIN(const char *description, const char *kind, int n, int month, const char *name, int x, int y,
+            int extra) {
+    debuglog("terrain", "start");
+    char keyword[21];
+    int len = 0;
+    const char *d = description ? description : "";
+    while (d[len] && d[len] != ' ' && len < 19) len++;
+    memcpy(keyword, d, (size_t)len);
+    keyword[len] = '#';
+    keyword[len + 1] = 0;
+    char block[200];
+    snprintf(block, sizeof block, "%s\n%d\n%d\n", kind ? kind : "", n, month);
+    const int stored = rndhouse(keyword, block, name, x, y, extra);
+    debuglog("terrain", "rndhouse completed");
+    return stored;
+}
+
+// Heights round the world cell x, y for the local maps about to be built.
+void LuoZoomKorkeusAlue(int x, int y) { laskekorkeuskartta(y - 3, x - 3); }
+
+static int has_encounter_record(int x, int y, int *subkind) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = IsoData[i];
+        if (d.type == DT_ENCOUNTER && d.x == x && d.y == y) {
+            *subkind = d.flags;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+static int build_cell(int x, int y, int dx, int dy) {
+    char desc[81];
+    copy_bounded(desc, sizeof desc, terrain_desc(get_alltime_maailmachar(x, y)));
+    strupr(desc);
+    Aseta_TERRAIN_Korkeus_Relmap(dx, dy);
+    return TERRAIN(desc, "ZOOM", 0, Plr.month, terrain_name(x, y), x, y, 0);
+}
+
+// The centre of the area: the player's cell on the world map, the area's own cell on a local area.
+static void area_centre(int &cx, int &cy) {
+    cx = bigmap() ? PlayerX : (int)Plr.world_x;
+    cy = bigmap() ? PlayerY : (int)Plr.world_y;
+}
+
+int surroundings(int all) {
+    int cx, cy;
+    area_centre(cx, cy);
+    LuoZoomKorkeusAlue(cx, cy);
+    if (bigmap()) Tallenna_IsoData_Muistitiedostoon();
+    int failed = 0;
+    for (int dy = -2; dy <= 2; dy++)
+        for (int dx = -2; dx <= 2; dx++) {
+            const int x = cx + dx, y = cy + dy;
+            if (!in_grid(x, y)) continue;
+            int sub = 0;
+            const int pending = has_encounter_record(x, y, &sub) && sub != 2;
+            if (!pending && (all == 1 || (dx == 0 && dy == 0) || ZoomMapPos(x, y) != 0)) continue;
+            if (!build_cell(x, y, dx, dy)) failed++;
+        }
+    return failed;
+}
+
+int spotgenerate(int x, int y, int all) {
+    if (!in_grid(x, y)) return 0;
+    int sub = 0;
+    const int pending = bigmap() && has_encounter_record(x, y, &sub) && sub != 2;
+    if ((ZoomMapPos(x, y) != 0 || all == 1) && !pending) return 1;
+    LuoZoomKorkeusAlue(x, y);
+    int cx, cy;
+    area_centre(cx, cy);
+    return build_cell(x, y, x - cx, y - cy);
+}
+
+void surroundings_clean() {
+    if (!bigmap()) return;
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type == DT_ENCOUNTER && d.flags == 2 && koordinaattien_vali(d.x, d.y, PlayerX, PlayerY) <= 2)
+            ClearDATA(i);
+    }
+}
+
+// ---- coordinates ----------------------------------------------------------------------------------
+
+void FixPlayerCoordinates() {
+    CoordinateFixXMOD = find_zoom_x(PlayerX, 0);
+    CoordinateFixYMOD = find_zoom_y(PlayerY, 0);
+    Plr.world_x = (uint32_t)((int)Plr.world_x + CoordinateFixXMOD);
+    Plr.world_y = (uint32_t)((int)Plr.world_y + CoordinateFixYMOD);
+}
+
+void FixZoomCoordinates() {
+    Plr.local_x = (uint32_t)(PlayerX - (AREA_CENTRE + 64 * find_zoom_x(PlayerX, 0)));
+    Plr.local_y = (uint32_t)(PlayerY - (AREA_CENTRE + 64 * find_zoom_y(PlayerY, 0)));
+}
+
+// The player's last square on the stored local map of a cell plus one on each axis; 0 never visited.
+static void last_position(int x, int y, int &lx, int &ly) {
+    const ZoomExtraStruct &z = ZoomExtra[zoomextra_kohta(x, y)];
+    const bool same = z.x == (uint16_t)x && z.y == (uint16_t)y;
+    lx = same ? (int)z.last_x : 0;
+    ly = same ? (int)z.last_y : 0;
+}
+
+int your_residence() {
+    if (bigmap() || is_settled_area(IsoX(), IsoY(), 3)) return 0;
+    for (int y = PlayerY - 64; y <= PlayerY + 64; y++)
+        for (int x = PlayerX - 64; x <= PlayerX + 64; x++) {
+            const int c = get_mapchar(x, y);
+            if (in_layer(x, y) && (c == 31 || c == 95)) return 1;
+        }
+    return 0;
+}
+
+// ---- zooming --------------------------------------------------------------------------------------
+
+// A creature near the player keeps the area busy: one that fights or flees within 24 squares, any other
+// within 14, a member of a society whose goods the player holds within 34.
+static int zoom_out_blocker() {
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE) continue;
+        const int c = creature_slot_of(d.id);
+        if (c < 0) continue;
+        if (onko_NPC_kumppani(c) || onko_NPC_kesyelain(c) || (cre_control(c) & CTRL_PLAYERS_DOG) || sukeltaako_NPC(c)) continue;
+        const int dist = koordinaattien_vali(d.x, d.y, PlayerX, PlayerY);
+        const int mode = Cre[c].mode;
+        const bool busy = taisteleeko_NPC(c) || mode == 2 || mode == 99 || mode == 4;
+        if (dist < (busy ? 25 : 15)) return c;
+        if (is_socmember(c) && GOT_PROPERTY_ofsoc((int)Cre[c].socialid) && dist < 35) return c;
+    }
+    return -1;
+}
+
+void EnterLocale(int kind, int n) {
+    char line[120];
+    snprintf(line, sizeof line, "(%d,%d)", kind, n);
+    debuglog("enterlocale", line);
+    ENCOUNTER_CREATURE_TYPE = 0;
+    if (n != 0 && Lataa_RealCreature(n)) {
+        ENCOUNTER_CREATURE_TYPE = Creature.kind;
+        snprintf(line, sizeof line, "got defined: %d\n TYPE: %d", n, ENCOUNTER_CREATURE_TYPE);
+        debuglog("enterlocale", line);
+    }
+    UPDATE = 0;
+    PIC_SHOW = 0;
+
+    char name[32];
+    int sx, sy;
+    const bool world = bigmap();
+    // What the entry changes before the maps are built, kept so that a refused entry undoes it.
+    static DataStruct pool_before[DATA_MAX];
+    static DataStruct party_before[PLR_PARTY];
+    if (!world && (kind & 1)) {
+        UPDATE = 1;
         copy_bounded(name, sizeof name, Plr.mapname);
-        SaveMap(name);
-        Plr.world_x = (uint32_t)PlayerX;
-        Plr.world_y = (uint32_t)PlayerY;
+        sx = (int)Plr.world_x;
+        sy = (int)Plr.world_y;
+        FixZoomCoordinates();
+    } else if (world) {
+        copy_bounded(name, sizeof name, terrain_name(PlayerX, PlayerY));
+        sx = PlayerX;
+        sy = PlayerY;
+        memcpy(pool_before, Data, sizeof pool_before);
+        memcpy(party_before, Plr.party, sizeof party_before);
+        if (!ZoomRenew) Note("#Zooming in ... ");
+        creature_swap();
+    } else {
+        if (get_mapchar(PlayerX, PlayerY) == 96) {
+            Note("_You must get out of the cave before you can zoom out..");
+            return;
+        }
+        if (zoom_out_blocker() >= 0) {
+            Note("_You can't zoom out directly right now. The area has activity going on.");
+            Note("_Please walk a little further from this location and press [ENTER] again.");
+            return;
+        }
+        creature_swap();
+        Note("#Zooming out ... ");
+        Plr.local_x = Plr.local_y = 0;
+        ExitEnviron(PlayerX, PlayerY, 1);
+        return;
+    }
+
+    char kindtext[20];
+    copy_bounded(kindtext, sizeof kindtext, kind ? "ENCOUNTER" : "ZOOM");
+    if (kind != 0 && ENCOUNTER_CREATURE_TYPE != 1) Tarkista_Suoritus(10);
+    if (!UPDATE) scene_make(kind == 1 ? 1 : 0, kind == 1 ? n : 0);
+    int number = n;
+    if (kind == 1000) {
+        snprintf(kindtext, sizeof kindtext, "SCENE%d", n);
+        number = 0;
+    }
+
+    int failed = 0;
+    if (world) {
+        surroundings_clean();
+        Tallenna_IsoData_Muistitiedostoon();
+        failed = surroundings(0);
+    }
+    SaveMap(Plr.mapname);
+    Aseta_TERRAIN_Korkeus_Relmap(0, 0);
+    const char *desc = terrain_desc(get_alltime_maailmachar(sx, sy));
+    if (!TERRAIN(desc, kindtext, number, Plr.month, name, sx, sy, kind ? n : 0)) failed++;
+
+    if (failed && world) {
+        // The area could not be stored whole: the player stays where she is, with her party.
+        memcpy(Data, pool_before, sizeof pool_before);
+        memcpy(Plr.party, party_before, sizeof party_before);
+        Tallenna_IsoData_Muistitiedostoon();
+        Note("!The local maps of this place couldn't be stored. You stay where you are.");
+        UPDATE = 0;
+        return;
+    }
+
+    if (!UPDATE) {
+        Plr.world_x = (uint32_t)sx;
+        Plr.world_y = (uint32_t)sy;
+        if (world) {
+            int lx, ly;
+            last_position(sx, sy, lx, ly);
+            if (lx != 0) {
+                if (ice_thickness_worldmap(sx, sy) != 0) KARTANLATAUSTAPA = 0;
+                if (!LOADER_RUN && KARTANLATAUSTAPA != 2) {
+                    KARTANLATAUSTAPA = 8;
+                    KARTANLATAUS_X = lx - 1;
+                    KARTANLATAUS_Y = ly - 1;
+                }
+            }
+        }
         copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
         PlayerX = PlayerY = 500;
+        LOAD_MAP = 1;
     } else {
-        Save(0);
-        Plr.local_x = Plr.local_y = 0;
-        PlayerX = (int)Plr.world_x + find_zoom_x(PlayerX, 0);
-        PlayerY = (int)Plr.world_y + find_zoom_y(PlayerY, 0);
-        copy_bounded(Plr.mapname, sizeof Plr.mapname, "BIGMAP");
-        Environ = 1;
+        GetMappie(1);
     }
-    LOAD_MAP = 1;
+    UPDATE = 0;
 }
 
-void PopuloiZoomalue() {}
+void Enter(int x, int y, int mode) {
+    ZOOMEXTRA_Lahesty = 0;
+    creature_swap();
+    scene_make(2, 0);
+    Save(0);
+    const bool world = bigmap();
+    if (world) {
+        Plr.world_x = (uint32_t)x;
+        Plr.world_y = (uint32_t)y;
+    } else {
+        PlayerX = PlayerY = 0;
+    }
+    if (mode == 1) {
+        PlayerX = PlayerY = -1;
+        copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
+        LOAD_MAP = 1;
+        return;
+    }
+    if (world) {
+        PlayerX = PlayerY = 500;
+        Plr.local_x = Plr.local_y = 0;
+        if (ice_thickness_worldmap(x, y) != 0) KARTANLATAUSTAPA = 0;
+        int lx, ly;
+        last_position(x, y, lx, ly);
+        if (lx != 0 && mode != 2) {
+            KARTANLATAUSTAPA = 8;
+            KARTANLATAUS_X = lx;
+            KARTANLATAUS_Y = ly;
+        }
+    }
+    copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
+    LOAD_MAP = 1;
+}

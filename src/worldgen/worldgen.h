@@ -1,8 +1,25 @@
 // src/worldgen/worldgen.h -- world generation as the rest of the game calls it: entering and leaving
-// local maps, preparing the local maps around the player, and the local-map generator.
+// local maps, preparing the local maps around the player, the party that travels along, and the
+// local-map generator.
 #pragma once
 
+extern int CoordinateFixXMOD, CoordinateFixYMOD;   // the cell offset at the last zoom-out
+extern int COMPANYZOOMCHECKED;     // the party's follow test was made for this move
+
 int rndhouse_main(int x, int y, int creature);   // builds and stores the local map of world cell x, y
-void surroundings(int all);        // prepares the local maps of the 5 x 5 cells around the player
+int surroundings(int all);         // builds the missing local maps of the 5 x 5 cells; answers failures
+int spotgenerate(int x, int y, int all);   // the same for one cell; 1 when it has a stored map
+void surroundings_clean();
 void EnterLocale(int kind, int n); // kind 0: zoom in on the world map, out on a local area
+void Enter(int x, int y, int mode);
+char *terrain_name(int x, int y);  // "05,123"
+// Builds one cell through the generator; answers 1 when its local map was stored.
+int TERRAIN(const char *description, const char *kind, int n, int month, const char *name, int x, int y,
+            int extra);
+void LuoZoomKorkeusAlue(int x, int y);
+void FixPlayerCoordinates();
+void FixZoomCoordinates();
+int your_residence();
 void PopuloiZoomalue();            // populates the zoomed area
+
+int creature_swap();               // 0 done, -1 the party stack overflowed

@@ -11,6 +11,11 @@ namespace {
 
 class CommandTest : public TurnTest {
 protected:
+    // A character that can be saved into the test's folder.
+    static void nameable() {
+        copy_bounded(Plr.name, sizeof Plr.name, "Aino");
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+    }
     // One command with no key typed ahead and Ctrl up.
     static int key(int k, int ctrl = 0) { return command_dispatch(k, ctrl, 0); }
 };
@@ -144,6 +149,10 @@ TEST_F(CommandTest, WorldMapRefusesLocalWorkUnlessKeysWereTypedAhead) {
 }
 
 TEST_F(CommandTest, SaveAndQuitButNotInTheMuseum) {
+    push_key(' ');   // the blank name's note waits for a key
+    EXPECT_EQ(key(KC_CTRL_S), 1) << "a save that fails keeps the game running";
+    EXPECT_EQ(REAL_QUIT, 0);
+    nameable();
     EXPECT_EQ(key(KC_CTRL_S), 0) << "saving ends the game's loop";
     PELIMUSEO_EDIT = 1;
     EXPECT_EQ(key(KC_CTRL_S), 1);
@@ -165,13 +174,18 @@ TEST_F(CommandTest, DebugLogsToggleWithAQuestion) {
 }
 
 TEST_F(CommandTest, ClosedWindowAndEmptyQueueReadAsQuit) {
+    nameable();
     push_quit();
-    EXPECT_EQ(PlayerAction(), 0);
+    EXPECT_EQ(PlayerAction(), 0) << "nobody answers the quit question: the game is saved and left";
     EXPECT_EQ(REAL_QUIT, -1);
+    EXPECT_EQ(EXIT_CLOSE_GAME, 1) << "the close button ends the program once the game is saved";
+    EXPECT_TRUE(dir->exists("AINO.OXS"));
     REAL_QUIT = 0;
+    EXIT_CLOSE_GAME = 0;
     EXPECT_EQ(PlayerAction(), 0) << "a queue nobody fills reads as a closed window";
     EXPECT_EQ(REAL_QUIT, -1);
     EXPECT_EQ(PlayerAction(), 0) << "with the game being left, no key is read";
+    EXIT_CLOSE_GAME = 0;
 }
 
 TEST_F(CommandTest, ReaderReadsOneKeyAndCarriesItOut) {

@@ -17,6 +17,8 @@
 #include "core/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
+#include "core/turnloop.h"
+#include "presentation/input.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
 #include "maps/area.h"
@@ -113,6 +115,43 @@ protected:
     }
 
     TempDir *dir = nullptr;
+};
+
+// The ready-made character in a folder, with a headless screen: the game as a player runs it.
+class LoaderScreenTest : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        dir->copy_asset("linedist.arr");
+        dir->copy_asset("NOTES.STD");
+        std::string cmd = fixture_tool() + " " + dir->path();
+        ASSERT_EQ(system(cmd.c_str()), 0);
+        reset_loader_tables();
+        copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+    }
+    std::string path(const std::string &name) const { return dir->path() + "/AINO/" + name; }
+    // A bare key press: the reader trims bursts of queued keys, text events count too.
+    static void press(SDL_Keycode k, uint16_t mod = 0) {
+        CLOSE_WINDOW = 0;   // the loader's own waits found an empty queue
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = k;
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+        e.key.keysym.mod = mod;
+        SDL_PushEvent(&e);
+    }
+    // A key pressed and let go: keys typed one after another, never trimmed as a burst.
+    static void tap(SDL_Keycode k, uint16_t mod = 0) {
+        press(k, mod);
+        SDL_Event e{};
+        e.type = SDL_KEYUP;
+        e.key.state = SDL_RELEASED;
+        e.key.keysym.sym = k;
+        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+        SDL_PushEvent(&e);
+    }
 };
 
 }  // namespace oxatest

@@ -291,23 +291,7 @@ TEST_F(LoaderTest, WeatherFileIsLoadedOrTheWeatherStartsAnew) {
 
 // ---- with a screen ------------------------------------------------------------------------------
 
-namespace {
-
-class LoaderScreenTest : public oxatest::ScreenTest {
-protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        dir->copy_asset("linedist.arr");
-        dir->copy_asset("NOTES.STD");
-        std::string cmd = oxatest::fixture_tool() + " " + dir->path();
-        ASSERT_EQ(system(cmd.c_str()), 0);
-        oxatest::reset_loader_tables();
-        copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
-        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
-    }
-};
-
-}  // namespace
+using oxatest::LoaderScreenTest;
 
 TEST_F(LoaderScreenTest, LoadingEndsOnTheGameScreenAndTheSaveIsToldInTheNoteBox) {
     ASSERT_EQ(loader(), 0);
@@ -358,17 +342,6 @@ TEST_F(LoaderScreenTest, PlayingSavingAndLoadingAgain) {
     ASSERT_TRUE(bigmap());
     const int wx = PlayerX, wy = PlayerY;
     int result = 0;
-    // Bare key presses: the reader trims bursts of queued keys, text events count too.
-    auto press = [](SDL_Keycode k, uint16_t mod = 0) {
-        CLOSE_WINDOW = 0;   // the loader's own waits found an empty queue
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.state = SDL_PRESSED;
-        e.key.keysym.sym = k;
-        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
-        e.key.keysym.mod = mod;
-        SDL_PushEvent(&e);
-    };
     press(SDLK_SPACE);    // the first look finds the village: its note waits for a key
     press(SDLK_PERIOD);
     ASSERT_EQ(turn_pass(&result), 1);

@@ -54,7 +54,7 @@ protected:
         Plr.course_task = -1;
         Plr.last_upkeep_day = 15;
         Plr.energy = 5000;
-        MapWeather = {};
+        GlobWeather = {};
         memset(maailma, CH_BLANK, MAP_BYTES);
         memset(maailma_alltime, CH_BLANK, MAP_BYTES);
         memset(maailma_memorymap, ' ', MAP_BYTES);

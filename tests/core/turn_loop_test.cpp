@@ -116,12 +116,16 @@ TEST_F(TurnLoopTest, TurningInPlaceCostsATurnOnlyOnTheLocalArea) {
 }
 
 TEST_F(TurnLoopTest, ClosingTheWindowReadsAsQuitAndEndsTheLoop) {
+    // The character has no name and can't be saved: the game stays after the close, and leaves
+    // only when the window is still closed at the next command, nobody being there to play on.
     push_quit();
     int r = 1;
+    EXPECT_EQ(turn_pass(&r), 1);
+    EXPECT_NE(REAL_QUIT, -1);
     EXPECT_EQ(turn_pass(&r), 0);
     EXPECT_EQ(r, 0);
     EXPECT_EQ(REAL_QUIT, -1);
-    EXPECT_EQ(EXIT_CLOSE_GAME, 0) << "the quit is the ordinary one, not an exit during a command";
+    EXPECT_EQ(EXIT_CLOSE_GAME, 0) << "nothing was saved: the loop ends, the program does not";
 }
 
 TEST_F(TurnLoopTest, GameLeftDuringThePassStopsBeforeTheCommand) {

@@ -1,5 +1,6 @@
 // tests/maps/draw_painter_test.cpp -- the square painter on one square at a time, with tiles of plain
 // colours: snow by depth, leaves by the season, height steps and door frames.
+#include "core/weatherengine.h"
 #include "common/harness.h"
 #include "maps/tile_strips.h"
 
@@ -52,7 +53,7 @@ protected:
         Environ = 2;
         Plr.month = 0;
         Plr.day = 1;
-        MapWeather = {};
+        GlobWeather = {};
         memset(terrain, 0, sizeof terrain);
         init_terrain_struct(0, 0);
         NEWGFX = 1;
@@ -91,13 +92,13 @@ TEST_F(Painter, SnowByDepth) {
     struct { int depth; uint32_t want; } cases[] = {
         {9, 0x3C8C3C}, {10, 0x0000FA}, {40, 0x0000FA}, {41, 0x00FAFA}, {70, 0x00FAFA}};
     for (auto &c : cases) {
-        MapWeather.snowdepth = c.depth;
+        GlobWeather.snow_depth = c.depth;
         CleanMapDrawBuffers();
         ground_pass(233, 232);
         EXPECT_EQ(centre(233, 232), c.want) << "snow depth " << c.depth;
     }
     // 71: the snow ground (reloaded under its light grey and white layers) instead of the ground.
-    MapWeather.snowdepth = 71;
+    GlobWeather.snow_depth = 71;
     CleanMapDrawBuffers();
     ground_pass(233, 232);
     const uint32_t snow = centre(233, 232);
@@ -105,7 +106,7 @@ TEST_F(Painter, SnowByDepth) {
     EXPECT_GE((snow >> 8) & 255, 245u);
     // Floors keep their snow off up to 70; from 71 plain ground is snow everywhere.
     set(234, 232, 95);
-    MapWeather.snowdepth = 70;
+    GlobWeather.snow_depth = 70;
     CleanMapDrawBuffers();
     piirra_maatile(234, 232, 73, "ter-gcfloor", 0, 64, PAINT_GROUND);
     EXPECT_EQ(centre(234, 232), 0xAA8C64u);

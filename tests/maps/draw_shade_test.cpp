@@ -2,6 +2,7 @@
 // night brightness setting and the fixed calendar of stages.
 #include <gtest/gtest.h>
 
+#include "core/weatherengine.h"
 #include "core/config.h"
 #include "core/records.h"
 #include "maps/shading.h"
@@ -24,11 +25,11 @@ TEST_F(Shade, StagesByTheSunsAltitude) {
     struct { int alt, stage; } cases[] = {{10, 0}, {0, 0}, {-1, 6}, {-6, 6}, {-7, 5}, {-12, 5}, {-13, 3}, {-18, 3}, {-19, 2}};
     for (auto &c : cases) EXPECT_EQ(ShadeStageOfAltitude(c.alt), c.stage) << c.alt;
     int r, g, b;
-    SunAltitudeNow = SunAltitudeNext = 0;
+    GlobWeather.sun_alt = GlobWeather.sun_alt_next = 0;
     DoRealMapShade();
     now(&r, &g, &b);
     EXPECT_EQ(r + g + b, 3 * 255);
-    SunAltitudeNow = SunAltitudeNext = -6;
+    GlobWeather.sun_alt = GlobWeather.sun_alt_next = -6;
     DoRealMapShade();
     now(&r, &g, &b);
     EXPECT_EQ(r, 135);
@@ -37,8 +38,8 @@ TEST_F(Shade, StagesByTheSunsAltitude) {
 }
 
 TEST_F(Shade, TheMinuteFadesTowardTheNextHour) {
-    SunAltitudeNow = 3;
-    SunAltitudeNext = -3;
+    GlobWeather.sun_alt = 3;
+    GlobWeather.sun_alt_next = -3;
     int r, g, b;
     Plr.minute = 0;
     DoRealMapShade();

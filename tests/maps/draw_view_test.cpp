@@ -1,6 +1,7 @@
 // tests/maps/draw_view_test.cpp -- a fixed local map drawn with a tile set of plain shapes and
 // compared pixel by pixel with the expected pictures at zoom 1.0 and 0.5; and the drawing rules
 // that a picture shows: grey remembered squares, tree tops over the player, bad records skipped.
+#include "core/weatherengine.h"
 #include "common/harness.h"
 #include "maps/tile_strips.h"
 
@@ -64,7 +65,7 @@ protected:
         Plr.month = 0;   // no month: the ground keeps the colours of its picture, untinted by the season
         Plr.day = 15;
         Plr.movement_mode = 1;
-        MapWeather = {};
+        GlobWeather = {};
         memset(maailma, CH_BLANK, MAP_BYTES);
         memset(maailma_memorymap, ' ', MAP_BYTES);
         memset(pintakartta, 0, MAP_BYTES);

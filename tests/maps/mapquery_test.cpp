@@ -56,7 +56,7 @@ TEST_F(MapsTest, NearestWaterLooksOnlyAtOddDistances) {
     EXPECT_EQ(etaisyys_veteen(100, 100, &wx, &wy), 1);
     EXPECT_EQ(wx, 99);
     memcpy(maailma_alltime, maailma, MAP_BYTES);      // the world map's ice is the world layer's
-    MapWeather.frostsum = -1000;                      // frozen over: no open water anywhere
+    GlobWeather.water_temp = -1000;                      // frozen over: no open water anywhere
     EXPECT_EQ(etaisyys_veteen(100, 100, &wx, &wy), 1000);
 }
 

@@ -42,7 +42,7 @@ protected:
         Plr.month = 6;
         Plr.day = 15;
         Plr.movement_mode = 1;
-        MapWeather = {};
+        GlobWeather = {};
         memset(maailma, CH_BLANK, MAP_BYTES);
         memset(maailma_alltime, CH_BLANK, MAP_BYTES);
         memset(maailma_memorymap, ' ', MAP_BYTES);

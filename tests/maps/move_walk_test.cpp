@@ -211,13 +211,13 @@ TEST_F(Walk, FiresAndCreaturesStopTheStep) {
 
 TEST_F(Walk, IceThatHoldsIsWalkedAndThinIceAsksFirst) {
     put(233, 232, CH_SHALLOW_WATER);
-    MapWeather.frostsum = -1000;   // a metre of ice
+    GlobWeather.water_temp = -1000;   // a metre of ice
     EXPECT_EQ(MovePlayer(102), 1);
     EXPECT_EQ(PlayerX, 233);
     EXPECT_TRUE(questions.empty());
 
     PlayerX = 232;
-    MapWeather.frostsum = -30;     // three millimetres
+    GlobWeather.water_temp = -30;     // three millimetres
     next_answer = 0;
     EXPECT_EQ(MovePlayer(102), 0);
     EXPECT_EQ(PlayerX, 232);
@@ -228,7 +228,7 @@ TEST_F(Walk, IceThatHoldsIsWalkedAndThinIceAsksFirst) {
     next_answer = 1;
     EXPECT_EQ(MovePlayer(102), 1);
     EXPECT_EQ(PlayerX, 233);
-    MapWeather.frostsum = 0;
+    GlobWeather.water_temp = 0;
 }
 
 TEST_F(Walk, ACreatureIdOutsideTheTableNamesNoCreature) {

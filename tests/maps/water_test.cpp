@@ -61,13 +61,13 @@ TEST_F(WaterTest, WorldIceFollowsTheFrostSum) {
         {0, 0, 0}, {5, 0, 0}, {-25, 0, 11}, {-30, 6, 13}, {-499, 99, 224}, {-500, 500, 500}, {-1200, 1200, 1200},
     };
     for (auto &c : cases) {
-        MapWeather.frostsum = c.frost;
+        GlobWeather.water_temp = c.frost;
         EXPECT_EQ(ice_thickness_worldmap(20, 20), c.lake) << c.frost;
         EXPECT_EQ(ice_thickness_worldmap(21, 20), c.ford) << c.frost;
         EXPECT_EQ(ice_thickness_worldmap(22, 20), 0);  // the open sea does not freeze
         EXPECT_EQ(ice_thickness_worldmap(23, 20), 0);
     }
-    MapWeather.frostsum = -800;
+    GlobWeather.water_temp = -800;
     EXPECT_EQ(ice_thickness_worldmap(-1, 20), 0);
 }
 
@@ -82,11 +82,11 @@ TEST_F(WaterTest, LocalIceThinsWithTheHeightOfTheWater) {
     };
     for (auto &c : cases) {
         korkeuskartta[mapidx(210, 210)] = (uint8_t)c.height;
-        MapWeather.frostsum = c.frost;
+        GlobWeather.water_temp = c.frost;
         EXPECT_EQ(ice_thickness_mapwise(210, 210), c.ice) << c.height << " " << c.frost;
     }
     // A char that doesn't freeze freezes when its world cell does.
-    MapWeather.frostsum = -100;
+    GlobWeather.water_temp = -100;
     korkeuskartta[mapidx(211, 210)] = 2;
     put(211, 210, CH_SEA);
     EXPECT_EQ(ice_thickness_mapwise(211, 210), 0);
@@ -100,7 +100,7 @@ TEST_F(WaterTest, PoolRecordsOverrideTheIce) {
     local_area();
     put(210, 210, 183);
     korkeuskartta[mapidx(210, 210)] = 6;
-    MapWeather.frostsum = -300;
+    GlobWeather.water_temp = -300;
     EXPECT_EQ(ice_thickness_true(210, 210), 300);
     int hole = add_record(']', 210, 210, 12);
     EXPECT_EQ(ice_thickness_true(210, 210), 12);
@@ -124,10 +124,10 @@ TEST_F(WaterTest, IceBearsUpToItsCapacity) {
 
 TEST_F(WaterTest, BreakCheckWeighsTheLoadInGrams) {
     put_world(30, 30, 182);
-    MapWeather.frostsum = -500;                       // 500 mm: 400,000 g
+    GlobWeather.water_temp = -500;                       // 500 mm: 400,000 g
     EXPECT_EQ(ice_break_check(30, 30, 880.0f, 1), 0);
     EXPECT_NE(ice_break_check(30, 30, 884.0f, 1), 0);
-    MapWeather.frostsum = 0;
+    GlobWeather.water_temp = 0;
     EXPECT_EQ(ice_break_check(30, 30, 10000.0f, 1), 0);   // no ice: nothing to break
 }
 
@@ -169,12 +169,12 @@ TEST_F(WaterTest, SnowLiesOutdoorsAndOnIce) {
     put(211, 210, 95);
     put(212, 210, 183);
     korkeuskartta[mapidx(212, 210)] = 6;
-    MapWeather.snowdepth = 300;
+    GlobWeather.snow_depth = 300;
     EXPECT_EQ(snow_thickness_mapwise(210, 210), 300);
     EXPECT_EQ(snow_thickness_mapwise(211, 210), 0);
     EXPECT_EQ(snow_thickness_mapwise(212, 210), 0);
-    MapWeather.frostsum = -200;
+    GlobWeather.water_temp = -200;
     EXPECT_EQ(snow_thickness_mapwise(212, 210), 300);
-    MapWeather.snowdepth = 0;
+    GlobWeather.snow_depth = 0;
     EXPECT_EQ(snow_thickness_mapwise(210, 210), 0);
 }

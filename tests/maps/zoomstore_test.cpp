@@ -282,27 +282,18 @@ TEST_F(StoreTest, MapInfoMarksTrapsDwellingsAndOwnBuildings) {
     EXPECT_EQ(own.dwell_x, 64);
 }
 
-TEST_F(StoreTest, ASettlementOfThreeBuiltSquaresIsAbandoned) {
+// Until the settlements' people are placed by the generator, nobody can be found gone: a village with
+// hardly a house standing is stored as it is, its cell and its culture kept.
+TEST_F(StoreTest, ASettlementWhosePeopleWereNeverPlacedIsNeverAbandoned) {
     put_world(100, 100, 239);
     set_alltime_kulttuuri(100, 100, 3);
-    set_alltime_kulttuuri(200, 100, 3);               // a block far away keeps its culture
     make_map(100, 100);
     for (int i = 0; i < 3; i++) Zoom.chars[i + 10] = 95;
     ASSERT_EQ(save_zoommap(100, 100, 0), 1);
-    EXPECT_EQ(get_alltime_maailmachar(100, 100), CH_GROUND);
-    EXPECT_EQ(ZoomExtra[zoomextra_kohta(100, 100)].abandoned, 'd');
-    EXPECT_EQ(get_alltime_kulttuuri(100, 100), 10);
-    EXPECT_EQ(get_alltime_kulttuuri(200, 100), 3);
-    EXPECT_EQ(std::ifstream(path("WORLD.DAT"), std::ios::binary | std::ios::ate).tellg(), 6296577);
-
-    // With the abandonment step skipped the cell still turns to ground, unmarked.
-    put_world(300, 300, 210);
-    set_alltime_kulttuuri(300, 300, 4);
-    make_map(300, 300);
-    ASSERT_EQ(save_zoommap(300, 300, 1), 1);
-    EXPECT_EQ(get_alltime_maailmachar(300, 300), CH_GROUND);
-    EXPECT_EQ(ZoomExtra[zoomextra_kohta(300, 300)].abandoned, 0);
-    EXPECT_EQ(get_alltime_kulttuuri(300, 300), 4);
+    EXPECT_EQ(get_alltime_maailmachar(100, 100), 239);
+    EXPECT_EQ(ZoomExtra[zoomextra_kohta(100, 100)].abandoned, 0);
+    EXPECT_EQ(get_alltime_kulttuuri(100, 100), 3);
+    EXPECT_EQ(ZoomExtra[zoomextra_kohta(100, 100)].dwelling & 4, 0) << "a village is not the player's own house";
 }
 
 TEST_F(StoreTest, KeepTestByVisitsItemsAndCreatures) {

@@ -1,0 +1,33 @@
+// src/creatures/zoomservices.h -- what the move between map levels asks of the creatures: who follows
+// the player, who is tied or on a leash, who can reach the player, and the society goods the player
+// holds. The control bytes live here until the creature record names them.
+#pragma once
+#include <cstdint>
+
+enum {
+    CTRL_PLAYERS_DOG = 1,          // control byte: one of the player's dogs
+    CTRL_TIED = 4,                 // tied to a post or tree
+    CTRL_FOLLOW = 8,               // follows the player to the next map
+};
+enum {
+    CTRL2_LED = 2,                 // second control byte: led by the player
+    CTRL2_PET = 4,
+    CTRL2_COMPANION = 8,
+    CTRL2_LEASHED = 16,
+};
+
+// The creature slot a creature record's id names (id - 1000), or -1 when it names no slot.
+int creature_slot_of(uint32_t id);
+
+uint8_t &cre_control(int c);       // the control byte of a slot; a slot out of range reads a spare
+uint8_t &cre_control2(int c);
+int is_tied(int c);
+int onko_NPC_lieassa(int c);       // on a leash
+int come_along(int c, int mode);   // 1 when the creature moved after the player
+int canreachloc(int c, int x, int y);
+void Taistelu_OHI(int c);          // its fight ends
+void Poista_Olento(int c);         // removed from the map
+int onko_NPC_haltija(int c);       // a spirit being
+int onko_noiduttupaastetty(int c); // a released bewitched animal
+int GOT_PROPERTY_ofsoc(int soc);   // 1 when the player holds goods of the society
+void clear_zoomservices();         // every control byte cleared

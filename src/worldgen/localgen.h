@@ -1,0 +1,81 @@
+// src/worldgen/localgen.h -- the local-map generator: the hand-over of one world cell, the order of
+// building, the edge strips that blend a cell into its neighbours, the terrain builders by world
+// char, and the water and shores of a water cell. Everything is built into `Zoom`.
+#pragma once
+#include <cstdint>
+
+// ---- the driver ---------------------------------------------------------------------------------
+extern char env_type[30];          // terrain keyword; a "#" in it means "generate"
+extern char special1[80], special2[80], special3[80];   // kind, number, month
+extern int MaailmaX, MaailmaY;     // world cell being generated
+extern uint32_t TERRAIN_KNOWN;     // 1 when the cell already had a stored local map
+extern int LuontiX, LuontiY;       // world cell the terrain builders are building
+extern uint32_t kosteikkotyyppi;   // wetland nature bits of the land round a water centre
+extern int RNDHOUSE_STORED;        // 1 when the last run stored its cell's local map
+
+// Writes the hand-over (kept as a trace in "RNDHOUSE.DAT") and builds the cell; `lines` holds the
+// kind, number and month lines, each ended by a line feed. Answers 1 when the cell's map was stored.
+int rndhouse(const char *keyword, const char *lines, const char *name, int x, int y, int creature);
+void terrain_make(const char *keyword, const char *, const char *, const char *kind, const char *number,
+                  const char *month);
+int keyword_class(const char *keyword);   // -1 none, 0, 1, 2, 4, 5, 228 or 250
+void sailyta(int side);            // keeps one edge strip of `Zoom` in `ZoomTemp`: 1 N, 2 S, 3 E, 4 W
+void yhdista();                    // lays the kept strips over the dry squares of `Zoom`
+void Siirra_Maailman_Tapahtumat(); // pending world encounters of the cell move onto its new map
+
+// ---- terrain builders ---------------------------------------------------------------------------
+extern uint8_t muoto[64][64];      // [row][column]; 1 inside the shape
+
+int LuoMaasto(int x, int y);       // 1 when the world char of x, y has a builder
+void ZOOMTERRAIN_Jakalakangas();
+void ZOOMTERRAIN_Mountain();
+void ZOOMTERRAIN_Hills();
+void ZOOMTERRAIN_Kallio();
+void ZOOMTERRAIN_Heathland();
+void ZOOMTERRAIN_Thicket();
+void ZOOMTERRAIN_OpenBog();
+void ZOOMTERRAIN_Backwoods();
+void ZOOMTERRAIN_PineSwamp();
+void ZOOMTERRAIN_NeedleForest();
+void ZOOMTERRAIN_LeafForest();
+void DoField(uint8_t clear);       // clear: turns prepared soil back to ground first
+
+void zoom_rnd_put(uint8_t ch);
+void PuuPeitto(uint8_t ch, int percent);
+int sopiiko_puun_paikaksi(int x, int y);
+// Grows a blob; answers the squares it grew beyond its core (at most the try limit allows).
+int muodosta(int cx, int cy, int w, int h);
+void LuoMuoto(int x, int y, int, int, int kind);
+void LuoVapaaMuoto(int x, int y, int size);
+void LUOPINTA_yhtenainen(int cover, int rounds);
+void Pintakasvusto(int cover, int low, int high);
+void muodosta_MAAPERA(int soil);
+
+// ---- water and shores ---------------------------------------------------------------------------
+void DoWater();
+void rantakallio(int x, int y, int level);
+void luoto(int x, int y, int level);
+int zoommap_matkarantaan(int x, int y);   // squares to the nearest dry square, 1000 beyond 24
+int water_level_of_cell();         // the level `DoWater` floods to, from the border heights
+
+// ---- later steps of the generator (finishing, caves and scenes, encounters, settlements) --------
+void ZOOMTERRAIN_Viimeistele();
+void ELAVOITYS(int round);
+void ZOOMTERRAIN_ViimeistelePuut();
+void terrain_vegetation();
+void aseta_luonnonkasvi(int ch, int percent, int object);
+int cultivated_crop(int object);   // 1 when the object is a crop sown on prepared soil
+void DoCave(int kind);
+void scene1();
+void scene2();
+void scene3();
+void scene5();
+void scene6();
+void Encounter(int creature);
+int zoom_encounters_placed();     // 1 once `Encounter` really places the one it names
+void TeeLeiri(int culture);
+void TeeUudistalo(int culture);
+void TeeLinnaKyla(int culture);
+void TeeKyla(int culture);
+// 1 when the people of the settlement on world cell x, y were placed on its map by the generator.
+int settlement_people_placed(int x, int y);

@@ -1,0 +1,97 @@
+// Saving from a running game: a save that fails never ends the game, and closing the window during
+// play saves before the game leaves.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "core/loader_fixture.h"
+#include "presentation/notes.h"
+
+using oxatest::LoaderScreenTest;
+
+namespace {
+
+class GameSaveTest : public LoaderScreenTest {
+protected:
+    void SetUp() override {
+        LoaderScreenTest::SetUp();
+        REAL_QUIT = loader();   // as the outer loop runs a game
+        ASSERT_EQ(REAL_QUIT, 0);
+        var_clear();
+        press(SDLK_SPACE);      // the first look's note waits for a key
+        press(SDLK_PERIOD);
+        int r;
+        ASSERT_EQ(turn_pass(&r), 1);
+    }
+    std::vector<uint8_t> bytes(const char *name) const {
+        std::vector<uint8_t> b;
+        FILE *f = fopen(path(name).c_str(), "rb");
+        if (!f) return b;
+        int c;
+        while ((c = fgetc(f)) != EOF) b.push_back((uint8_t)c);
+        fclose(f);
+        return b;
+    }
+};
+
+// Said by the ending program: the character file as the game left it.
+void report_saved_character() {
+    static PlayerStruct saved;
+    char file[1200];
+    snprintf(file, sizeof file, "%s/%s.OXS", CharacterPath, CharacterFile);
+    if (read_exact(file, &saved, sizeof saved)) fprintf(stderr, "saved: %d %u\n", saved.forest_spirit, saved.minutes);
+}
+
+}  // namespace
+
+TEST_F(GameSaveTest, FailedSaveKeepsTheGameRunningAndCanBeTriedAgain) {
+    const std::vector<uint8_t> oxs = bytes("AINO.OXS"), world = bytes("WORLD.DAT");
+    const int x = PlayerX, y = PlayerY;
+    const uint32_t minutes = Plr.minutes;
+    ASSERT_EQ(mkdir(path("AINO.OXS.new").c_str(), 0755), 0);   // the character file can't be written
+    int r = 0;
+
+    tap(SDLK_s, KMOD_LCTRL);
+    tap(SDLK_SPACE);      // the write error waits for a key
+    EXPECT_EQ(turn_pass(&r), 1) << "Ctrl+S that could not save stays in the game";
+    EXPECT_NE(REAL_QUIT, -1);
+    EXPECT_EQ(lastnote[0], '!') << lastnote;
+
+    tap(SDLK_q, KMOD_LSHIFT);
+    tap(SDLK_y, KMOD_LSHIFT);   // "Are you sure?"
+    tap(SDLK_SPACE);      // the write error waits for a key
+    EXPECT_EQ(turn_pass(&r), 1) << "Q that could not save stays in the game";
+    EXPECT_NE(REAL_QUIT, -1);
+    EXPECT_EQ(PlayerX, x);
+    EXPECT_EQ(PlayerY, y);
+    EXPECT_EQ(Plr.minutes, minutes);
+    EXPECT_EQ(bytes("AINO.OXS"), oxs) << "the last save is intact";
+    EXPECT_EQ(bytes("WORLD.DAT"), world);
+
+    rmdir(path("AINO.OXS.new").c_str());
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);   // a key the notes did not wait for
+    lastnote[0] = 0;
+    tap(SDLK_s, KMOD_LCTRL);
+    EXPECT_EQ(turn_pass(&r), 0) << "the next try saves and leaves " << lastnote << " " << loader_last_note();
+    EXPECT_NE(strstr(lastnote, "Your character has been saved."), nullptr) << lastnote;
+}
+
+TEST_F(GameSaveTest, ClosingTheWindowDuringPlaySavesBeforeTheGameEnds) {
+    tap(SDLK_PERIOD);
+    int r;
+    ASSERT_EQ(turn_pass(&r), 1);
+    static PlayerStruct before;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &before, sizeof before));
+    Plr.forest_spirit = before.forest_spirit + 77;   // something of the game that only a save keeps
+    CLOSE_WINDOW = 0;
+    // The close button: the next key becomes "Q", and the quit question, closed again with nobody
+    // to answer it, saves.
+    oxatest::push_quit();
+    char expected[100];
+    snprintf(expected, sizeof expected, "saved: %d %u", before.forest_spirit + 77, Plr.minutes);
+    EXPECT_EXIT(
+        {
+            atexit(report_saved_character);
+            turn_pass(&r);
+        },
+        ::testing::ExitedWithCode(0), expected);
+}

@@ -1,0 +1,358 @@
+// tests/worldgen/localgen_test.cpp -- the local-map generator: the hand-over and the order of building,
+// the edge strips, the terrain builders and the water of a water cell.
+#include "worldgen/localgen_fixture.h"
+
+#include <set>
+
+// ---- the driver ---------------------------------------------------------------------------------
+
+TEST_F(LocalGenTest, KeywordClassesLaterWordsWin) {
+    struct { const char *word; int cls; } cases[] = {
+        {"Heathland", -1}, {"Coniferous", 0}, {"ROAD", 1}, {"GROUND", 1}, {"Grove", 2}, {"BUSHES", 4},
+        {"MOUNTAIN", 5}, {"THICKET", 228}, {"BURNTHICKET", 250}, {"THICKETBURN", 250},
+    };
+    for (auto &c : cases) EXPECT_EQ(keyword_class(c.word), c.cls) << c.word;
+}
+
+TEST_F(LocalGenTest, OnlyAKeywordWithTheMarkBuildsAndTheHandOverIsKeptAsATrace) {
+    put_world(50, 50, 238);
+    copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+    ASSERT_EQ(rndhouse("Heathland", "ZOOM\n0\n6\n", "50,50", 50, 50, 0), 1);
+    EXPECT_EQ(count(CH_GROUND), ZOOM_SQUARES) << "without '#' the cleared square is stored";
+    EXPECT_NE(ZoomMapPos(50, 50), 0);
+    put_world(53, 50, 238);
+    ASSERT_EQ(rndhouse("Heathland#", "ZOOM\n0\n6\n", "53,50", 53, 50, 0), 1);
+    EXPECT_GT(count(18), 100) << "a heath of pines";
+    ASSERT_TRUE(load_zoommap(53, 50));
+    EXPECT_GT(count(18), 100) << "the built map is the stored one";
+    EXPECT_EQ(read_file("RNDHOUSE.DAT"), "Heathland#\nZOOM\n0\n6\n53,50\n" + dir->path() + "\nAINO\nBIGMAP\n");
+}
+
+TEST_F(LocalGenTest, AFolderThatRefusesTheTraceStillGetsItsMap) {
+    put_world(51, 50, 238);
+    copy_bounded(OxaPath, sizeof OxaPath, (dir->path() + "/no/such/folder").c_str());
+    DEBUGLOG = 1;
+    ASSERT_EQ(rndhouse("Heathland#", "ZOOM\n0\n6\n", "51,50", 51, 50, 0), 1);
+    EXPECT_NE(ZoomMapPos(51, 50), 0);
+    EXPECT_NE(read_file("debug_rndhouse.txt").find("RNDHOUSE.DAT couldn't be written"), std::string::npos);
+}
+
+TEST_F(LocalGenTest, AStoreThatRefusesTheMapIsReported) {
+    put_world(52, 50, 238);
+    copy_bounded(CharacterPath, sizeof CharacterPath, (dir->path() + "/gone").c_str());
+    EXPECT_EQ(rndhouse("Heathland#", "ZOOM\n0\n6\n", "52,50", 52, 50, 0), 0);
+}
+
+TEST_F(LocalGenTest, ScenesAndEncountersRunOnlyForTheirExactKind) {
+    DEBUGLOG = 1;
+    put_world(60, 60, 238);
+    const char *kinds[] = {"SCENE1", "SCENE2", "SCENE3", "SCENE4", "SCENE5", "SCENE6", "SCENE12", "ENCOUNTER",
+                           "ENCOUNTERS", "ZOOM"};
+    for (const char *k : kinds) build(60, 60, k, 7);
+    const std::string log = read_file("debug_terrain_make.txt");
+    for (const char *run : {"scene1", "scene2", "scene3", "scene5", "scene6"})
+        EXPECT_NE(log.find(run), std::string::npos) << run;
+    EXPECT_EQ(log.find("scene4"), std::string::npos);
+    size_t calls = 0;
+    for (size_t at = log.find("Encounter() call"); at != std::string::npos; at = log.find("Encounter() call", at + 1))
+        calls++;
+    EXPECT_EQ(calls, 1u) << "only \"ENCOUNTER\" itself meets someone";
+}
+
+TEST_F(LocalGenTest, PlainLandNeverTakesEdgeStrips) {
+    // A heath between mountains: the heath is not water, hills, cliff or mountain.
+    put_world(70, 70, 238);
+    for (auto [x, y] : {std::pair{70, 69}, {70, 71}, {69, 70}, {71, 70}}) put_world(x, y, 94);
+    flat(40);
+    build(70, 70);
+    int rock = 0;
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++) rock += soil(x, y) == 1;
+    EXPECT_EQ(rock, 0) << "no mountain rock drifts into the heath";
+}
+
+TEST_F(LocalGenTest, WaterKeepsTheShoreStripOnlyOnDrySquares) {
+    // A lake cell whose west neighbour is a lichenous pine heath. The relief: the west half high and dry.
+    put_world(80, 80, CH_DEEP_WATER);
+    put_world(79, 80, 3);
+    for (auto [x, y] : {std::pair{80, 79}, {80, 81}, {81, 80}}) put_world(x, y, CH_DEEP_WATER);
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++) Zoom.height[y * 64 + x] = x < 4 ? 20 : 5;
+    build(80, 80);
+    int lichen_on_dry = 0, trees = 0;
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++) {
+            const bool water = terrain_flag(ch(x, y), TF_WATER);
+            if (x >= 8) {
+                EXPECT_TRUE(water || ch(x, y) == CH_GROUND) << x << "," << y;
+                EXPECT_EQ(cover(x, y), 0);
+            } else if (x >= 4) {
+                EXPECT_TRUE(water) << "the low shore stays water: " << x << "," << y;
+            } else {
+                lichen_on_dry += cover(x, y) == 1;
+                trees += ch(x, y) == 18 || ch(x, y) == 17;
+            }
+        }
+    EXPECT_GT(lichen_on_dry, 0);
+    EXPECT_GT(trees, 0);
+}
+
+TEST_F(LocalGenTest, ANeighbourWithoutABuilderGivesAnEmptyStrip) {
+    put_world(90, 90, CH_DEEP_WATER);
+    put_world(89, 90, 239);   // a village
+    put_world(91, 90, 15);    // coniferous forest: a keyword class, but no builder
+    put_world(90, 89, CH_DEEP_WATER);
+    put_world(90, 91, CH_DEEP_WATER);
+    flat(20);
+    build(90, 90);
+    for (int i = 0; i < ZOOM_SQUARES; i++) EXPECT_EQ(ZoomTemp.memory[i], 0) << i;
+}
+
+TEST_F(LocalGenTest, AKnownCellEndsAsItsStoredRecord) {
+    put_world(100, 100, 238);
+    flat(10);
+    ZoomMap_Clear();
+    Zoom.chars[5 * 64 + 5] = 42;                   // a fence the player built
+    Zoom.data[0].type = DT_ITEM;
+    Zoom.data[0].id = 50123;
+    ASSERT_EQ(save_zoommap(100, 100, 0), 1);
+    DEBUGLOG = 1;
+    ASSERT_EQ(build(100, 100, "SCENE2"), 1);
+    EXPECT_EQ(ch(5, 5), 42);
+    EXPECT_EQ(count(18), 0) << "no fresh heath laid over it";
+    EXPECT_EQ(Zoom.data[0].id, 50123u);
+    EXPECT_EQ(memcmp(&ZoomTemp, &Zoom, sizeof Zoom), 0);
+    const std::string log = read_file("debug_terrain_make.txt");
+    EXPECT_NE(log.find("TERRAIN_KNOWN: 1"), std::string::npos);
+    EXPECT_LT(log.find("TERRAIN_KNOWN - load map"), log.find("scene2")) << "the scene is laid over the stored map";
+}
+
+TEST_F(LocalGenTest, OneSeedAndCellGiveOneMap) {
+    put_world(110, 110, 233);
+    put_world(110, 109, 94);
+    static ZoomStruct first;
+    randomize(77);
+    build(110, 110);
+    first = Zoom;
+    randomize(77);
+    build(110, 110);
+    EXPECT_EQ(memcmp(first.chars, Zoom.chars, sizeof first.chars), 0);
+    EXPECT_EQ(memcmp(first.surface, Zoom.surface, sizeof first.surface), 0);
+}
+
+TEST_F(LocalGenTest, WorldEncountersStayOnTheWorldMapUntilTheyCanBePlaced) {
+    put_world(120, 120, 238);
+    IsoData[3].type = DT_ENCOUNTER;
+    IsoData[3].x = 120;
+    IsoData[3].y = 120;
+    IsoData[3].id = 1042;
+    IsoData[4] = IsoData[3];
+    IsoData[4].flags = 2;   // tracks only: nobody to place
+    memcpy(Data, IsoData, sizeof Data);
+    build(120, 120);
+    EXPECT_EQ(IsoData[3].type, DT_ENCOUNTER);
+    EXPECT_EQ(IsoData[3].id, 1042u);
+    EXPECT_EQ(IsoData[4].type, DT_FREED);
+    EXPECT_EQ(Data[4].type, DT_FREED) << "on the world map the pool follows the world pool";
+}
+
+// ---- terrain builders ---------------------------------------------------------------------------
+
+TEST_F(LocalGenTest, TreesGrowOnlyOnLevelGroundAndRarelyOnCrag) {
+    ZoomMap_Clear();
+    flat(10);
+    for (int x = 0; x < 64; x++) Zoom.height[20 * 64 + x] = 11;   // a ridge: rows 19..21 are slopes
+    for (int y = 40; y < 64; y++)
+        for (int x = 0; x < 64; x++) Zoom.surface[y * 64 + x] = (uint8_t)aseta_MAAPERA(0, x < 32 ? 1 : 2);
+    for (int i = 0; i < 60000; i++) zoom_rnd_put(18);
+    int crag = 0;
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++) {
+            if (y >= 19 && y <= 21) {
+                EXPECT_NE(ch(x, y), 18) << "slope " << x << "," << y;
+            }
+            if (y >= 40 && x < 32) {
+                EXPECT_NE(ch(x, y), 18) << "base rock " << x << "," << y;
+            }
+            if (y >= 41 && x >= 32) crag += ch(x, y) == 18;
+        }
+    // 23 x 32 crag squares, each drawn about 15 times, one in ten taking a tree.
+    EXPECT_GT(crag, 350);
+    EXPECT_LT(crag, 700);
+    EXPECT_EQ(sopiiko_puun_paikaksi(63, 10), 1) << "the east edge compares no neighbour beyond it";
+}
+
+TEST_F(LocalGenTest, MountainIsMossyBelowRockAndRockFromHeight34) {
+    ZoomMap_Clear();
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++) Zoom.height[y * 64 + x] = (uint8_t)(33 + (x + y) % 3);   // 33, 34, 35
+    ZOOMTERRAIN_Mountain();
+    int inside = 0;
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++) {
+            const int h = height(x, y);
+            if (muoto[y][x]) {
+                inside++;
+                EXPECT_EQ(cover(x, y), h <= 34 ? 2 : 0) << x << "," << y;
+                EXPECT_EQ(soil(x, y), h >= 34 ? 1 : 0) << x << "," << y;
+            } else {
+                EXPECT_EQ(cover(x, y), 0);
+                EXPECT_EQ(soil(x, y), h >= 34 ? 1 : 0);
+            }
+        }
+    EXPECT_GT(inside, 1000);
+}
+
+TEST_F(LocalGenTest, ACharWithoutABuilderLeavesTheMapAsItWas) {
+    ZoomMap_Clear();
+    flat(10);
+    Zoom.chars[77] = 42;
+    static ZoomStruct before;
+    before = Zoom;
+    for (int c : {239, 210, 15, 16, CH_DEEP_WATER, 250}) {
+        put_world(130, 130, c);
+        EXPECT_EQ(LuoMaasto(130, 130), 0) << c;
+        EXPECT_EQ(memcmp(&before, &Zoom, sizeof Zoom), 0) << c;
+    }
+}
+
+TEST_F(LocalGenTest, EveryBuilderEndsAndStaysInTheSquareOverManySeeds) {
+    const int chars[] = {3, 60, 91, 93, 94, 228, 233, 235, 236, 238, 251};
+    for (int c : chars) {
+        put_world(140, 140, c);
+        for (int seed = 1; seed <= 200; seed++) {
+            randomize(seed);
+            ZoomMap_Clear();
+            for (int i = 0; i < ZOOM_SQUARES; i++) Zoom.height[i] = (uint8_t)(30 + (i * 7 + seed) % 9);
+            ASSERT_EQ(LuoMaasto(140, 140), 1) << c;
+            for (uint8_t s : Zoom.surface) ASSERT_LT(s, 64) << "only cover and soil bits";
+        }
+    }
+}
+
+TEST_F(LocalGenTest, BlobsReachTheirSizesEvenSqueezedAgainstTheEdge) {
+    struct { int cx, cy, w, h; } cases[] = {{32, 32, 64, 64}, {32, 32, 48, 48}, {0, 0, 15, 15}, {63, 63, 8, 8},
+                                            {5, 60, 32, 32}, {1, 1, 63, 40}};
+    for (auto &c : cases) {
+        randomize(c.cx * 100 + c.w);
+        const int grown = muodosta(c.cx, c.cy, c.w, c.h);
+        EXPECT_GT(grown, c.w * c.h / 2.5 - 1) << c.cx << "," << c.cy << " " << c.w << "x" << c.h;
+    }
+    EXPECT_EQ(muodosta(32, 32, 0, 0), 0);
+}
+
+TEST_F(LocalGenTest, AFieldIsPreparedSoilWithRocksPutAnywhere) {
+    ZoomMap_Clear();
+    flat(10);
+    DoField(0);
+    EXPECT_GT(count('R'), 400);
+    EXPECT_GT(count(39), 40);
+    for (int i = 0; i < 100; i++) Zoom.chars[i] = 'R';
+    DoField(1);
+    EXPECT_LT(count('R'), 700) << "a cleared field is prepared again, not on top of the old";
+}
+
+// ---- water and shores ---------------------------------------------------------------------------
+
+TEST_F(LocalGenTest, WaterLevelFromTheBorderHeights) {
+    LuontiX = LuontiY = 150;
+    put_world(150, 150, CH_DEEP_WATER);
+    ZoomMap_Clear();
+    flat(12);
+    DoWater();
+    EXPECT_EQ(water_level_of_cell(), 10);
+    EXPECT_EQ(count(CH_WADE_WATER), ZOOM_SQUARES) << "a flat cell lies wholly at its lowest height";
+
+    for (int i = 0; i < 64; i++) Zoom.height[i] = (uint8_t)(10 + i % 5);   // the border runs 10..14
+    EXPECT_EQ(water_level_of_cell(), 10);
+
+    // Steep: border 0..40 gives mid 20, capped to 10; the lowest square inside is water however high.
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++) Zoom.height[y * 64 + x] = (uint8_t)(x == 0 ? 0 : x == 63 ? 40 : 30);
+    Zoom.height[30 * 64 + 30] = 0;
+    ZoomMap_Clear();
+    EXPECT_EQ(water_level_of_cell(), 10);
+    DoWater();
+    EXPECT_EQ(ch(30, 30), CH_WADE_WATER);
+    EXPECT_EQ(ch(31, 30), CH_GROUND);
+}
+
+TEST_F(LocalGenTest, AFordFloodsBelowSevenWithShallowWater) {
+    LuontiX = LuontiY = 160;
+    put_world(160, 160, CH_FORD);
+    for (int seed = 1; seed <= 20; seed++) {
+        randomize(seed);
+        ZoomMap_Clear();
+        for (int i = 0; i < ZOOM_SQUARES; i++) Zoom.height[i] = (uint8_t)(i % 64 < 32 ? 5 + seed % 2 : 60);
+        EXPECT_EQ(water_level_of_cell(), 7);
+        DoWater();
+        for (int i = 0; i < ZOOM_SQUARES; i++)
+            if (i % 64 < 32 && Zoom.chars[i] != CH_GROUND) {
+                ASSERT_EQ(Zoom.chars[i], CH_WADE_WATER);
+            }
+    }
+}
+
+// Counts the shore rocks and islets a water kind gets over many seeds: rocks are ground of base rock
+// or crag at the level's heights; islets reach level + 1 at most.
+TEST_F(LocalGenTest, RiversGetRocksLakesGetIsletsSeaGetsNeither) {
+    struct { int c; bool rocks_or_islets; } kinds[] = {{CH_RIVER, true}, {CH_SHALLOW_SEA, true},
+                                                       {CH_SHALLOW_WATER, true}, {CH_SEA, false},
+                                                       {CH_DEEP_WATER, false}};
+    for (auto &k : kinds) {
+        LuontiX = LuontiY = 170;
+        put_world(170, 170, k.c);
+        int land_cells = 0;
+        for (int seed = 1; seed <= 50; seed++) {
+            randomize(seed);
+            ZoomMap_Clear();
+            for (int i = 0; i < ZOOM_SQUARES; i++) Zoom.height[i] = (uint8_t)(i % 64 == 0 ? 1 : 5);
+            DoWater();
+            for (int i = 0; i < ZOOM_SQUARES; i++) {
+                if (Zoom.chars[i] != CH_GROUND) continue;
+                land_cells++;
+                ASSERT_LE(Zoom.height[i], 2) << "the border gives level 1; nothing rises above level + 1";
+            }
+        }
+        if (k.rocks_or_islets) {
+            EXPECT_GT(land_cells, 0) << k.c;
+        } else {
+            EXPECT_EQ(land_cells, 0) << k.c;
+        }
+    }
+}
+
+TEST_F(LocalGenTest, ShoreRocksAndIsletsStayInTheSquareAndInByteRange) {
+    for (int seed = 1; seed <= 300; seed++) {
+        randomize(seed);
+        ZoomMap_Clear();
+        flat(0);
+        rantakallio(seed % 2 ? 0 : 63, seed % 3 ? 63 : 0, 0);
+        luoto(seed % 2 ? 63 : 0, 0, 0);
+        for (uint8_t h : Zoom.height) ASSERT_LE(h, 2) << "a level of 0 never makes a rock 255 high";
+    }
+    // A river's rock clusters: k + 1 steps each, one cluster per try, fewer than ten tries.
+    LuontiX = LuontiY = 180;
+    put_world(180, 180, CH_RIVER);
+    std::set<int> cluster_counts;
+    for (int seed = 1; seed <= 100; seed++) {
+        randomize(seed);
+        ZoomMap_Clear();
+        for (int i = 0; i < ZOOM_SQUARES; i++) Zoom.height[i] = (uint8_t)(i % 64 == 0 ? 1 : 5);
+        DoWater();
+        int rocks = 0;
+        for (int i = 0; i < ZOOM_SQUARES; i++) rocks += Zoom.chars[i] == CH_GROUND;
+        ASSERT_LE(rocks, 9 * 7) << seed;
+    }
+}
+
+TEST_F(LocalGenTest, DistanceToTheShoreAlongRowsAndColumns) {
+    ZoomMap_Clear();
+    memset(Zoom.chars, CH_DEEP_WATER, sizeof Zoom.chars);
+    EXPECT_EQ(zoommap_matkarantaan(32, 32), 1000);
+    Zoom.chars[32 * 64 + 40] = CH_GROUND;
+    EXPECT_EQ(zoommap_matkarantaan(32, 32), 8);
+    Zoom.chars[29 * 64 + 32] = CH_GROUND;
+    EXPECT_EQ(zoommap_matkarantaan(32, 32), 3);
+    EXPECT_EQ(zoommap_matkarantaan(32, 29), 0);
+}
