@@ -21,6 +21,7 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "presentation/audio.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
@@ -595,6 +596,7 @@ int MovePlayer(int step) {
         }
     }
     map_debuglog("movement", "playmove %s", MoveSound);
+    if (!LURK) play_move(MoveSound);
     if (step != 0) register_noise(PlayerX, PlayerY, noise);
     (void)backward_step;
     (void)walked_km;
