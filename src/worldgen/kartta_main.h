@@ -96,3 +96,10 @@ int karttamerkki_rgb(int code, int mask, uint8_t rgb[3]);
 int kulttuuri_rgb(unsigned char code, uint8_t rgb[3]);
 void kulttuuri_info(int x, int y, int lit);
 void draw_mapareaborder(int white);
+void NaytaAloitusPaikka();         // the red box on the start place
+
+// ---- a new character around a generated world (until character creation lands) ----------------
+struct PlayerStruct;
+void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y);
+int kirjoita_hahmon_kansio(const char *folder, const PlayerStruct &p);   // 1 when every file is whole
+int luo_hahmo_kartalla();          // 1 when CharacterFile names the new character

@@ -135,7 +135,7 @@ void NaytaKartta(int x0, int y0, int scale, int mask) {
     if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
 }
 
-static void NaytaAloitusPaikka() {
+void NaytaAloitusPaikka() {
     const int side = 50 / zoom;
     int x1 = MAP_X + (plr_aloitus_x - plrx) / zoom - side / 2, y1 = MAP_Y + (plr_aloitus_y - plry) / zoom - side / 2;
     int x2 = x1 + side, y2 = y1 + side;
