@@ -10,6 +10,7 @@
 #include "presentation/listwidget.h"
 #include "presentation/windows.h"
 #include "screens/loadchar.h"
+#include "worldgen/kartta_main.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 
@@ -142,7 +143,7 @@ static void MakeStartList() {
     LIST_Reset(RGB_to_color(240, 230, 140), "", 615, 80, 180, 125, 0);
     if (PELIMUSEO_EDIT) LIST_Entry(-1, "");
     else LIST_Entry(0, "LOAD SAVED CHARACTER");
-    LIST_Entry(-1, "");   // CREATE A CHARACTER
+    LIST_Entry(0, "CREATE A CHARACTER");
     LIST_Entry(-1, "");   // SETUP
     LIST_Entry(-1, "");   // ANCESTORS
     LIST_Entry(-1, "");   // ABOUT
@@ -177,6 +178,13 @@ void Oxa_Start() {
         if (row == ROW_QUIT) {
             REAL_QUIT = 1;
             return;
+        }
+        if (row == ROW_CREATE) {
+            save_page();
+            luo_hahmo_kartalla();
+            restore_page();
+            MakeStartList();
+            if (CharacterFile[0]) return;
         }
         if (row == ROW_LOAD) {
             save_page();

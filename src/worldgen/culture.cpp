@@ -8,3 +8,6 @@ const char *const CULTURE_REGION[CULTURE_COUNT] = {
 const char *const CULTURE_ADJECTIVE[CULTURE_COUNT] = {
     "kaumo", "driik", "kiesse", "reemi", "sartola", "islander", "koivula",
     "kuikka", "owl", "seal", "vagabond", "njerpez", "foreign", "forester"};
+
+const char *const CULTURE_TAG[CULTURE_COUNT] = {"kau", "dri", "kie", "ree", "sar", "isl", "koi",
+                                                "kui", "owl", "sea", "vag", "nje", "for", "woo"};

@@ -1,0 +1,507 @@
+// The terrain steps of the world generator: the coast and the sea, the northern mountains, lakes,
+// forests and mires, rivers with their fords, rapids and end lakes, and the rare symbols.
+#include "worldgen/kartta_main.h"
+
+using kartta::VH_rnd;
+
+#include <cmath>
+
+#include "maps/mapunit.h"
+
+int driikx, driiky;
+int inarix, inariy;
+
+static void seed(int x, int y, int value) { poketyokartta(y, x, value); }
+
+// Raw cells for the passes over rows 1..2046 and columns 1..3071, where every neighbour is inside.
+static inline uint8_t &W(int y, int x) { return maailma[mapidx(x, y)]; }
+static inline int T(int y, int x) { return tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y]; }
+
+static bool is_sea(int c) { return c == 180 || c == 181; }
+static bool is_lake(int c) { return c == 182 || c == 183 || c == 247; }
+
+// ---- coast and sea -----------------------------------------------------------------------------
+// One sweep over the columns in direction dx, the rows in direction dy: a still undecided cell low
+// on the work map with a sea neighbour behind it in the sweep becomes sea. The sweeps run over
+// columns 1..3071 and rows 1..2046, so every neighbour lies inside the world layer.
+static void sea_sweep(int dx, int dy) {
+    const int x0 = dx > 0 ? 1 : 3071, x1 = dx > 0 ? 3072 : 0;
+    const int y0 = dy > 0 ? 1 : 2046, y1 = dy > 0 ? 2047 : 0;
+    for (int x = x0; x != x1; x += dx)
+        for (int y = y0; y != y1; y += dy) {
+            uint8_t *cell = &maailma[mapidx(x, y)];
+            if (*cell) continue;
+            const int v = tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y];
+            if (v >= 32) continue;
+            const uint8_t *back = &maailma[mapidx(x - dx, y)];
+            if (maailma[mapidx(x, y - dy)] || back[0] || back[-MAP_STRIDE] || back[MAP_STRIDE])
+                *cell = v < 21 ? 180 : 181;
+        }
+}
+
+void luomerenranta() {
+    alustatyokartta();
+    // 1. The north coast, walked westwards.
+    int y = 2 * (VH_rand() % 32) + 314;
+    seed(3071, y + 48, 220);
+    seed(3071, y + 64, 220);
+    seed(3071, y + 80, 220);
+    const int stop = VH_rand() % 192 + 193;
+    int x = 3007;
+    for (;;) {
+        taytaruutu(x, y + 128, 64, 220);
+        seed(x, y + 64, 128);
+        laskeruutu(x, y, 32, 16, 8);
+        laskeruutu(x, y - 64, 32, 8, 4);
+        laskeruutu(x, y + 64, 32, 8, 4);
+        const int r = VH_rnd(100);
+        if (r <= 44 && y > 96) y -= 18 + 2 * (VH_rand() % 8);
+        if (y < 256 && r > 60) y += 18 + 2 * (VH_rand() % 8);
+        const bool last = x - 64 <= stop;
+        x -= 64;
+        if (last) break;
+    }
+    edistymisgrafiikka("BARONLY");
+    // 2. The north-west corner, down the diagonal.
+    while (x - 64 > 128) {
+        x -= 64;
+        y += 64;
+        seed(x + 64, y + 64, 40);
+        seed(x + 64, y + 128, 64);
+        seed(x, y + 128, 40);
+        seed(x + 128, y + 128, 220);
+        seed(x + 128, y + 64, 220);
+        laskeruutu(x, y, 32, 8, 4);
+        laskeruutu(x, y + 64, 32, 8, 4);
+        pehmennaruutu(x - 64, y - 64);
+        pehmennaruutu(x, y - 64);
+        laskeruutu(x + 64, y + 64, 32, 8, 4);
+    }
+    edistymisgrafiikka("BARONLY");
+    // 3. The west coast, southwards.
+    int c = x - 32;
+    y += 32;
+    const int b = VH_rand() % 5 + 15;
+    while (y + 128 < 64 * b) {
+        seed(c + 128, y + 128, 64);
+        seed(c + 256, y + 128, 220);
+        laskeruutu(c, y, 64, 8, 16);
+        laskeruutu(c + 128, y, 64, 8, 16);
+        pehmennaruutu(c - 64, y);
+        pehmennaruutu(c - 64, y + 64);
+        const int r = VH_rnd(100);
+        if (r < 10 && c > 72) c -= 2 * (15 - VH_rand() % 16);
+        if (r > 40) c += 18 + 2 * (VH_rand() % 16);
+        y += 128;
+    }
+    const int Y = y;
+    seed(c + 128, Y, 128);
+    seed(c + 256, Y, 220);
+    seed(c + 256, Y + 128, 220);
+    laskeruutu(c, Y, 64, 16, 16);
+    laskeruutu(c + 128, Y, 64, 16, 16);
+    laskeruutu(c - 128, Y, 64, 10, 4);
+    laskeruutu(c - 128, Y - 64, 32, 10, 4);
+    laskeruutu(c - 128, Y - 128, 32, 8, 4);
+    driiky = ((1664 - Y) / 4) * 3 + Y + 128;
+    driikx = 2004 - Y;
+    edistymisgrafiikka("BARONLY");
+    // 4. The south-west coast, down the diagonal, with the sea floor west of it.
+    int k = c + 128;
+    int row = Y + 128;
+    if (Y + 128 < 1792) {
+        for (int inland = Y + 256; inland < 1792; inland += 128, k += 128) {
+            row = Y - (c + 128) + k + 128;
+            seed(k + 128, row, 128);
+            seed(k + 256, row, 220);
+            seed(k + 256, inland, 220);
+            laskeruutu(k, row, 64, 22, 8);
+            laskeruutu(k, inland, 64, 18, 8);
+            laskeruutu(k + 128, row, 64, 22, 8);
+            for (int col = 2; col < k; col += 128) laskeruutu(col, row, 64, col == 2 ? 9 : col == 130 ? 12 : 18, 4);
+        }
+        row = Y - (c + 128) + k + 128;
+    }
+    for (int col = 2; col < k; col += 128) {
+        laskeruutu(col, row, 64, col == 2 ? 8 : col == 130 ? 10 : 11, 4);
+        laskeruutu(col, row + 128, 32, 8, 4);
+        laskeruutu(col + 64, row + 128, 32, 8, 4);
+    }
+    edistymisgrafiikka("BARONLY");
+    // 5. The south coast, eastwards and rising.
+    row -= 64;
+    for (bool first = true; k < 1920; k += 128, first = false) {
+        seed(k, row, 128);
+        seed(k + 128, row, 128);
+        laskeruutu(k, row, 64, 22, 8);
+        taytaruutu(k, row - 128, 128, 220);
+        if (first) laskeruutu(k - 64, row + 64, 32, 22, 8);
+        laskeruutu(k, row + 128, 32, 12, 4);
+        laskeruutu(k + 64, row + 128, 32, 12, 4);
+        row -= 1 + VH_rand() % 32;
+    }
+    seed(1919, row - 64, 128);
+    seed(2047, row - 64, 128);
+    laskeruutu(1919, row - 64, 128, 16, 8);
+    laskeruutu(1919, row + 192, 128, 4, 2);
+    seed(3071, row, 120);
+    edistymisgrafiikka("BARONLY");
+    // 6. The south-east coast.
+    for (int col = 2943; col >= 2431; col -= 128) {
+        seed(col, row - 128, 120);
+        laskeruutu(col, row - 128, 64, 22, 16);
+        taytaruutu(col, row - 256, 128, 220);
+        laskeruutu(col, row, 32, 12, 2);
+        laskeruutu(col + 64, row, 32, 12, 2);
+    }
+    edistymisgrafiikka("BARONLY");
+    // 7. The gulf, northwards, and 8. its head.
+    int u = row - 256;
+    for (; u > 1280; u -= 256) {
+        seed(1920, u, 128);
+        seed(2432, u, 128);
+        laskeruutu(1920, u, 128, 12, 64);
+        laskeruutu(2176, u, 128, 12, 64);
+    }
+    // The head closes the gulf on the row where the walk stopped.
+    for (int col = 1920; col <= 2432; col += 128) seed(col, u, 200);
+    laskeruutu(1920, u, 128, 16, 16);
+    laskeruutu(2176, u, 128, 16, 16);
+    edistymisgrafiikka("BARONLY");
+
+    // The sea: the open borders, then four sweeps inwards from them.
+    for (int i = 0; i < 3072; i++) {
+        pokemaailma(0, i, 180);
+        pokemaailma(2047, i, 180);
+    }
+    for (int j = 0; j < 2048; j++) pokemaailma(j, 0, 180);
+    sea_sweep(1, 1);
+    sea_sweep(1, -1);
+    sea_sweep(-1, 1);
+    sea_sweep(-1, -1);
+    for (int yy = 1; yy <= 2046; yy++)
+        for (int xx = 1; xx <= 3071; xx++) {
+            if (W(yy, xx)) continue;
+            const int v = T(yy, xx);
+            if (v == 32) W(yy, xx) = 93;
+            else if (v >= 33 && v <= 37) W(yy, xx) = 238;
+        }
+    edistymisgrafiikka("BARONLY");
+}
+
+// ---- northern mountains ------------------------------------------------------------------------
+static int first_land_row(int x, int rows) {
+    for (int y = 0; y < rows; y++)
+        if (peekmaailma(y, x) == 0) return y;
+    return rows;
+}
+
+static void ridge_seeds(int x, int y0) {
+    seed(x, y0 + 65 + VH_rand() % 4, 250);
+    seed(x, y0 + 100, 250);
+    seed(x, y0 + 101, 250);
+    seed(x, y0 + 129 + VH_rand() % 16, 250);
+    seed(x, y0 + 129 + VH_rand() % 16, 250);
+    seed(x, y0 + 201 + VH_rand() % 32, 250);
+}
+
+void luopohjoisetvuoret() {
+    alustatyokartta();
+    for (int x = 3071; x > 1536; x--) ridge_seeds(x, first_land_row(x, 2048));
+    int d = 0;
+    for (int x = 1536; x >= 1089; x--) {
+        const int y0 = first_land_row(x, 2048) + d;
+        ridge_seeds(x, y0);
+        ridge_seeds(x - 1 - VH_rand() % 4, y0);
+        if (VH_rnd(10) > 2) d++;
+    }
+    edistymisgrafiikka("BARONLY");
+    for (int x = 1152; x >= 129; x--) {
+        const int u = first_land_row(x, 1025);
+        if (u + 1 >= 1024) continue;
+        seed(x, u + 82 + VH_rand() % 4, 250);
+        seed(x, u + 121, 250);
+        seed(x, u + 122, 250);
+        seed(x, u + 130 + VH_rand() % 16, 250);
+        seed(x, u + 130 + VH_rand() % 16, 250);
+        seed(x, u + 202 + VH_rand() % 32, 250);
+        const int side = x + 1 + VH_rand() % 8;
+        seed(side, u + 121, 250);
+        seed(side, u + 122, 250);
+    }
+    edistymisgrafiikka("BARONLY");
+    laskeruutu(2048, 0, 512, 36, 8);
+    laskeruutu(1024, 0, 512, 36, 8);
+    laskeruutu(0, 0, 512, 36, 8);
+    edistymisgrafiikka("BARONLY");
+    for (int y = 1; y <= 2046; y++)
+        for (int x = 1; x <= 3071; x++) {
+            if (W(y, x)) continue;
+            const int v = T(y, x);
+            if (v >= 241) W(y, x) = 94;
+            else if (v >= 191) W(y, x) = 91;
+            else if (v >= 161) W(y, x) = 3;
+        }
+}
+
+// ---- lakes ---------------------------------------------------------------------------------------
+// The work map per 32 x 32 block from what the world holds: water and high ground keep lakes away.
+void mukautatyokartta() {
+    for (int by = 0; by < 64; by++)
+        for (int bx = 0; bx < 96; bx++) {
+            int value = 0;
+            if (bx == 95) {
+                value = 240;
+            } else {
+                for (int y = by * 32; y < by * 32 + 32 && value < 254; y++)
+                    for (int x = bx * 32; x < bx * 32 + 32; x++) {
+                        int v = 0;
+                        switch (W(y, x)) {
+                        case 180: v = 254; break;
+                        case 181: v = 200; break;
+                        case 93: v = 180; break;
+                        case 94: v = 140; break;
+                        case 91: v = 120; break;
+                        case 3: v = 100; break;
+                        default: break;
+                        }
+                        if (v > value) value = v;
+                    }
+            }
+            taytaruutu(bx * 32, by * 32, 32, value);
+        }
+}
+
+void luojarvet() {
+    mukautatyokartta();
+    edistymisgrafiikka("BARONLY");
+    laskeruutu(2047, 0, 512, 100, 32);
+    laskeruutu(1024, 0, 512, 100, 32);
+    laskeruutu(0, 0, 512, 100, 32);
+    laskeruutu(2047, 1024, 512, 100, 32);
+    laskeruutu(1024, 1024, 512, 100, 32);
+    laskeruutu(0, 1024, 512, 100, 32);
+    long counted = 0;
+    for (int y = 1; y <= 2046; y++)
+        for (int x = 1; x <= 3071; x++) {
+            const int v = T(y, x);
+            if (v < 5) W(y, x) = 182;
+            else if (v <= 11) W(y, x) = 247;
+            else if (v <= 13) W(y, x) = 183;
+            if (++counted % 500001 == 0) edistymisgrafiikka("BARONLY");
+        }
+}
+
+// ---- forests and mires ---------------------------------------------------------------------------
+void luometsat() {
+    alustatyokartta();
+    seed(1024, 0, VH_rnd(155));
+    seed(2048, 0, VH_rnd(155));
+    seed(2048, 1024, VH_rnd(155));
+    seed(0, 2047, 150);
+    seed(512, 2047, 150);
+    seed(1024, 2047, 150);
+    seed(0, 1024, 150);
+    seed(1024, 1024, 150);
+    laskeruutu(2047, 0, 512, 100, 16);
+    laskeruutu(1024, 0, 512, 100, 16);
+    laskeruutu(0, 0, 512, 100, 16);
+    edistymisgrafiikka("BARONLY");
+    laskeruutu(2047, 1023, 512, 100, 16);
+    laskeruutu(1024, 1023, 512, 100, 16);
+    laskeruutu(0, 1023, 512, 100, 16);
+    edistymisgrafiikka("BARONLY");
+    for (int y = 1; y <= 2046; y++)
+        for (int x = 1; x <= 3071; x++) {
+            if (W(y, x)) continue;
+            const int v = T(y, x);
+            int c;
+            if (v < 10) c = 233;
+            else if (v < 40) c = 236;
+            else if (v < 120) c = 235;
+            else if (v < 160) c = 15;
+            else if (v < 230) c = 238;
+            else if (v < 250) c = 3;
+            else if (v < 254) c = 91;
+            else c = 94;
+            W(y, x) = (uint8_t)c;
+        }
+}
+
+// ---- rivers --------------------------------------------------------------------------------------
+// A ford may lie where no ford is near and the cell is not a lake's edge.
+static bool soveltuukahluuksi(int row, int col) {
+    int lake = 0;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++) {
+            const int c = peekmaailma(row + dy, col + dx);
+            if (c == 176) return false;
+            if ((dx || dy) && is_lake(c)) lake++;
+        }
+    return lake < 2;
+}
+
+// Sea, lakes and rapids stay as they are.
+static void river_cell(int row, int col, int code) {
+    const int c = peekmaailma(row, col);
+    if ((c < 180 && c != 177) || (c > 183 && c != 247)) pokemaailma(row, col, code);
+}
+
+static int roll_between(int lo, int hi) { return lo + VH_rand() % (hi - lo + 1); }
+
+struct RiverParams {
+    int length, base, wiggle, depthmax, rapids, lake;
+};
+
+// One course of a river from (row, col); answers whether it ran its whole length, and leaves the end.
+static bool luojoki(double &frow, double &fcol, const RiverParams &p, int length, int heading, int depth) {
+    int h = heading;
+    int since_branch = 0;
+    for (int step = 0; step < length; step++) {
+        const int oldrow = (int)frow, oldcol = (int)fcol;
+        const double rad = h * 3.1415 / 180.0;
+        fcol += sin(rad);
+        frow += cos(rad);
+        const int row = (int)frow, col = (int)fcol;
+        if (row < 1 || col < 1 || row > 2046 || col > 3070) return false;
+        int code;
+        if (VH_rnd(1000) > p.rapids + 920) code = 177;
+        else if (soveltuukahluuksi(row, col) && VH_rnd(100) < 15) code = 176;
+        else code = 178;
+        if (row != oldrow && col != oldcol) {
+            if (code == 176) code = 178;
+            river_cell(oldrow, col, code);
+        }
+        river_cell(row, col, code);
+        // The heading wanders, more as the river goes on, but keeps near its base.
+        int w = step < 15 ? p.wiggle / 2 : step < length / 2 ? p.wiggle : p.wiggle + 5;
+        h += roll_between(-w, w);
+        if (step >= 6) {
+            if (h < p.base - p.wiggle) h = p.base - p.wiggle;
+            if (h > p.base + p.wiggle) h = p.base + p.wiggle;
+        }
+        // Branches leave at even stretches.
+        since_branch++;
+        const int depthlimit = p.depthmax < 4 ? p.depthmax : 4;
+        if (depth < depthlimit && length - step - 1 >= 16 && since_branch == length / 4) {
+            since_branch = 0;
+            const int a = roll_between(31, 60);
+            int branch_h;
+            if (VH_rnd(100) > 49) {
+                branch_h = h - a / 2;
+                h += a / 2;
+            } else {
+                branch_h = h + a / 2;
+                h -= a / 2;
+            }
+            const int blen = 22 + VH_rand() % (63 + length - (step + 1));
+            double brow = frow, bcol = fcol;
+            luojoki(brow, bcol, p, blen, branch_h, depth + 1);
+            if (p.lake > 7) luojarvi((int)brow, (int)bcol, depth + 1 > 1 ? p.lake / 2 : p.lake);
+        }
+    }
+    return true;
+}
+
+void luojarvi(int row, int column, int size) {
+    if (size < 1 || 2 * size + 1 > 1024) return;
+    const int side = 2 * size + 1;
+    for (int j = 0; j < side; j++)
+        for (int i = 0; i < side; i++) poketyokartta(j, i, 0);
+    const int s = size, e = 2 * size;
+    seed(0, 0, 64);
+    seed(e, 0, 64);
+    seed(0, e, 64);
+    seed(e, e, 64);
+    seed(s, 0, 64);
+    seed(0, s, 64);
+    seed(e, s, 64);
+    seed(s, e, 64);
+    seed(s, s, 1);
+    laskeruutu(0, 0, size, 8, 8);
+    for (int j = 0; j < side; j++)
+        for (int i = 0; i < side; i++) {
+            const int v = peektyokartta(j, i);
+            const int x = column - size + i, y = row - size + j;
+            if (v > 13 || is_sea(peekmaailma(y, x))) continue;
+            pokemaailma(y, x, v >= 12 ? 183 : v >= 4 ? 247 : 182);
+        }
+}
+
+void luolaskujoki(int row, int column, int rowrange, int colrange, int length, int heading, int wiggle,
+                  int depth, int rapids, int lake, int repeats) {
+    int hitrow = -1, hitcol = -1;
+    for (int j = 0; j < colrange && hitrow < 0; j++)
+        for (int sc = 1; sc >= -1 && hitrow < 0; sc -= 2) {
+            if (j == 0 && sc < 0) continue;
+            for (int i = 1; i < rowrange && hitrow < 0; i++)
+                for (int sr = 1; sr >= -1; sr -= 2)
+                    if (is_sea(peekmaailma(row + sr * i, column + sc * j))) {
+                        hitrow = row + sr * i;
+                        hitcol = column + sc * j;
+                        break;
+                    }
+        }
+    if (hitrow <= 0 || hitcol <= 0) return;
+    const RiverParams p = {length, heading, wiggle, depth, rapids, lake};
+    double frow = hitrow, fcol = hitcol;
+    for (int run = 0; run <= repeats; run++) {
+        if (frow < 1 || fcol < 1 || length < 31) break;
+        const bool whole = luojoki(frow, fcol, p, length, heading, 0);
+        if (lake > 7) luojarvi((int)frow, (int)fcol, lake);
+        if (rapids == 10) {
+            inarix = (int)fcol;
+            inariy = (int)frow;
+        }
+        if (!whole) break;
+    }
+}
+
+void luojoet() {
+    inarix = inariy = 0;
+    static const int rivers[10][11] = {
+        {1792, 2048, 196, 64, 320, 225, 45, 2, 60, 32, 0}, {1320, 2176, 256, 64, 640, 200, 45, 2, 5, 32, 0},
+        {1500, 2000, 96, 256, 320, 225, 45, 3, 4, 128, 2}, {768, 256, 64, 256, 256, 100, 45, 1, 2, 64, 1},
+        {960, 256, 64, 256, 312, 105, 35, 2, 2, 32, 0},    {1224, 512, 64, 320, 256, 125, 45, 1, 2, 64, 2},
+        {1344, 640, 64, 320, 320, 125, 45, 2, 2, 64, 0},   {1536, 800, 64, 320, 320, 125, 33, 1, 2, 64, 1},
+        {256, 1402, 256, 64, 320, 315, 16, 1, 10, 128, 0}, {1792, 1280, 128, 32, 320, 180, 45, 2, 50, 64, 0},
+    };
+    for (const auto &r : rivers) {
+        luolaskujoki(r[0], r[1], r[2], r[3], r[4], r[5], r[6], r[7], r[8], r[9], r[10]);
+        edistymisgrafiikka("BARONLY");
+    }
+}
+
+// ---- rare symbols --------------------------------------------------------------------------------
+static int neighbours_of(int row, int col, bool (*test)(int)) {
+    int n = 0;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if ((dx || dy) && test(peekmaailma(row + dy, col + dx))) n++;
+    return n;
+}
+
+void satunnaista() {
+    for (int y = 1; y <= 2045; y++) {
+        const int B = y <= 512 ? 262144 : y <= 1024 ? 128000 : y <= 1536 ? 16000 : 2400;
+        for (int x = 1; x <= 3069; x++) {
+            const int c = W(y, x);
+            if (c == 94) {
+                if (VH_rand() % 100 == 4) pokemaailma(y, x, 60);
+            } else if (c == 177 || c == 178) {
+                if (neighbours_of(y, x, is_lake) >= 4) pokemaailma(y, x, 247);
+            } else if (c == 3 || c == 15 || c == 235 || c == 238) {
+                int to = 0;
+                if (VH_rand() % 262144 == 499) to = 250;
+                else if (VH_rand() % 16000 == 499) to = 237;
+                else if (VH_rand() % 16000 == 499) to = 228;
+                else if (VH_rand() % 12000 == 499) to = 93;
+                else if (VH_rand() % 8000 == 399) to = 16;
+                else if (VH_rand() % B == 4) to = 250;
+                else if (VH_rand() % B == 4 || VH_rand() % B + 1 <= 2) to = 16;
+                else if (VH_rand() % 500 == 199 && neighbours_of(y, x, is_sea) == 0) to = 247;
+                if (to) pokemaailma(y, x, to);
+            }
+        }
+    }
+}
