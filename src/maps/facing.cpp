@@ -8,6 +8,8 @@
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
+#include "presentation/boxes.h"
+#include "presentation/show.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "presentation/show.h"
@@ -43,7 +45,7 @@ int suunta_jostain_johonkin(int x1, int y1, int x2, int y2) {
 void turn_towards(int x, int y) {
     if (x == PlayerX && y == PlayerY) return;
     PlayerDir = suunta_jostain_johonkin(PlayerX, PlayerY, x, y);
-    // The heading box follows once the status boxes land.
+    if (!DISABLE_MAP) Heading();
 }
 
 void kaanna_NPC_kohti(int n, int x, int y) {
