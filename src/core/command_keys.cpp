@@ -27,12 +27,14 @@
 #include "maps/plrlink.h"
 #include "maps/facing.h"
 #include "maps/water.h"
+#include "presentation/audio.h"
 #include "presentation/hyper.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
+#include "presentation/oxalistener.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
@@ -49,7 +51,6 @@
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void wait_until_cancelled() {}
-static void announce_controller() {}
 static void look_at(int, int) {}
 static int pick_direction(const char *, int) { return 0; }
 static void armour_coverage_screen() {}
@@ -220,7 +221,7 @@ int command_printable(int key, int t) {
         if (t == 0) zoommap_maintenance();
         break;
     case '8':
-        if (OXAINI_CONTROLLER) announce_controller();
+        if (OXAINI_CONTROLLER) autoConnect(Oxalistener_controllerPort);
         break;
     case ':':
         command_describe(':');

@@ -3,6 +3,7 @@
 #include "core/config.h"
 
 #include "core/ownlib.h"
+#include "presentation/audio.h"
 #include "presentation/tekstit.h"
 
 #include <SDL2/SDL.h>
@@ -125,7 +126,7 @@ void GetConfig() {
     BACKMUSIC = inivaldefyes("BACKGROUND_MUSIC");
     AMBIENTSOUNDS = inivaldefyes("AMBIENT_SOUNDS");
     MOVEMENTSOUNDS = inivaldefyes("MOVEMENT_SOUNDS");
-    AUDIO_MAIN_VOLUME = atoi(inival("VOLUME", "50"));
+    AUDIO_MAIN_VOLUME = volume_setting(inival("VOLUME", "50"));
     IDLE_ANIMATION = inivaldefyes("IDLE_ANIMATION");
     ParseInventoryOrder(inival("INVENTORY_ORDER", ""));
 }

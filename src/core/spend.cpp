@@ -19,6 +19,7 @@
 #include "maps/sight.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
+#include "presentation/audio.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
@@ -43,8 +44,6 @@ int (*SpendAsk)(const char *question) = KyllaEi;
 int (*SpendAbortAsk)(const char *question) = KeskeytaKyllaEi;
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void play_task_sample(const char *) {}
-static void stop_task_sample() {}
 
 static void say(const char *key) { Note(MSG(key)); }
 

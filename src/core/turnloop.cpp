@@ -25,6 +25,7 @@
 #include "maps/zoomstore.h"
 #include "presentation/input.h"
 #include "presentation/msglog.h"
+#include "presentation/audio.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
@@ -56,7 +57,6 @@ static int fuel_at(int, int, int) { return 0; }   // fuel value of a square; 1 b
 static void smoke_goods(int, int, int) {}      // goods smoked by a fire
 static void correct_zoom_coordinates() {}
 static void faint_effect() {}
-static void clear_idle_sample() {}
 static void record_extra_marker() {}
 
 static void cre_log(int c, const char *stage) {
@@ -426,7 +426,7 @@ void MapLoader(int mode) {
     lines = 0;
     UPDATE_SCREEN = 1;
     DrawMap();
-    clear_idle_sample();
+    SetIdleSample("");
     debuglog("maploader", "MapLoader done");
 }
 
@@ -506,6 +506,7 @@ int turn_answer() {
     PrevX = PlayerX;
     PrevY = PlayerY;
     CheckIdleSample();
+    IdleSample();
     if (REAL_QUIT != -1 && REAL_QUIT != 1)
         SPEND_SAMPLE[0] = 0;
     else

@@ -19,6 +19,7 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/rooms.h"
+#include "presentation/audio.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"
@@ -366,10 +367,10 @@ const char *ambient_choice(int *volume) {
     return sample;
 }
 
-// The choice goes to the ambient loop (with the atmosphere loop cleared at volume 50) once the sound
-// module takes it; until then the game runs silent.
+// The choice goes to the ambient loop; the atmosphere loop is cleared at volume 50.
 void CheckIdleSample() {
     if (!AMBIENTSOUNDS) return;
     int volume;
-    ambient_choice(&volume);
+    const char *sample = ambient_choice(&volume);
+    set_ambient(sample, volume);
 }

@@ -23,6 +23,7 @@
 #include "maps/water.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
+#include "presentation/audio.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
@@ -600,6 +601,7 @@ int MovePlayer(int step) {
         }
     }
     map_debuglog("movement", "playmove %s", MoveSound);
+    if (!LURK) play_move(MoveSound);
     if (step != 0) register_noise(PlayerX, PlayerY, noise);
     (void)backward_step;
     (void)walked_km;

@@ -1,13 +1,487 @@
+// src/presentation/audio.cpp -- sound effects, the ambient loops and music through SDL2_mixer.
 #include "presentation/audio.h"
 
-// Stands in until the sound module lands: the game runs silent.
-int SB_SOUND;
+#include "core/config.h"
+#include "core/ownlib.h"
+#include "core/oxa.h"
+#include "core/records.h"
+#include "core/weather.h"
+#include "maps/movement.h"
+#include "presentation/boxes.h"
+#include "presentation/input.h"
+#include "presentation/show.h"
 
-void sound_init() { SB_SOUND = 0; }
-void start_sound() {}
-void load_samples() {}
-void fade_samples() {}
-void stop_music() {}
-void fadestop_music(int) {}
-void play_disk_music(const char *, int) {}
-void sound_close() {}
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int SB_SOUND = 0;
+int AUDIO_OPEN = 0;
+int SAMPLESLOADED = 0;
+int MUSIC_PLAYING = 0;
+int FORCE_CHANNEL = -1;
+
+char samplename[SAMPLE_SLOTS][SAMPLE_NAME_SIZE];
+Mix_Chunk *sampledata[SAMPLE_SLOTS];
+
+int IdleVolume = 25, AtmosVolume = 50, MoveVolume = 128, PrevIdleVolume = 0;
+char idlesample[SAMPLE_NAME_SIZE] = "";
+char late_idlesample[SAMPLE_NAME_SIZE] = "anything";
+char atmossample[SAMPLE_NAME_SIZE] = "";
+
+Mix_Music *background_music = nullptr;
+char current_music[MUSIC_NAME_SIZE] = "";
+
+// The atmosphere loop now playing, so that it restarts only when it changes.
+static char late_atmossample[SAMPLE_NAME_SIZE] = "";
+static int PrevAtmosVolume = -1;
+static int task_channel = -1;      // the channel of the timed task's loop; -1 none
+
+enum { EFFECT_CHANNELS = 4, FADE_MS = 500 };
+
+static bool sound_on() { return SB_SOUND && AUDIO_OPEN; }
+
+static void upper_copy(char *dst, size_t size, const char *src) {
+    copy_bounded(dst, size, src);
+    for (char *c = dst; *c; ++c) *c = (char)toupper((unsigned char)*c);
+}
+
+// ---- mixer ---------------------------------------------------------------------------------------
+
+void sound_init() {
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096) != 0) {
+        audio_debug("Mix_OpenAudio failed");
+        audio_debug(Mix_GetError());
+        initmsg("Could not open audio! -- Press a key to continue --");
+        if (screen) getkeypress();   // also ends when the window is closed
+        SB_SOUND = 0;
+        AUDIO_OPEN = 0;
+        return;
+    }
+    Mix_AllocateChannels(OXA_CHANNELS);
+    AUDIO_OPEN = 1;
+    audio_debug("Mix_OpenAudio ok");
+}
+
+void sound_close() {
+    if (!AUDIO_OPEN) return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    if (background_music) Mix_FreeMusic(background_music);
+    background_music = nullptr;
+    MUSIC_PLAYING = 0;
+    current_music[0] = 0;
+    free_samples();
+    Mix_CloseAudio();
+    AUDIO_OPEN = 0;
+}
+
+int TrueVolume(int v) {
+    if (AUDIO_MAIN_VOLUME > 100) return v;
+    return (int)ceilf((float)AUDIO_MAIN_VOLUME / 100.0f * (float)v);
+}
+
+int volume_setting(const char *text) {
+    char *end = nullptr;
+    long v = strtol(text ? text : "", &end, 10);
+    if (!text || end == text) return 50;
+    if (v < 0) return 0;
+    if (v > 100) return 100;
+    return (int)v;
+}
+
+void SetVolume(int v) {
+    if (AUDIO_OPEN) Mix_VolumeMusic(v);
+}
+
+// ---- the sample table ----------------------------------------------------------------------------
+
+static int free_slot() {
+    for (int i = 0; i < SAMPLE_SLOTS; i++)
+        if (!samplename[i][0] && !sampledata[i]) return i;
+    return -1;
+}
+
+static void loaded_note(const char *name) {
+    char line[160];
+    snprintf(line, sizeof line, "Loading audio: %s", name);
+    initmsg(line);
+    if (screen) RandomStar();
+}
+
+static void failed_note(const char *path) {
+    char line[160];
+    snprintf(line, sizeof line, "FAILED TO LOAD: %s", path);
+    initmsg(line);
+    audio_debug(line);
+}
+
+// Loads audio/<file> into a slot under `name`; the slot, or -1 when it did not load.
+static int load_into(int slot, const char *name, const char *path) {
+    char line[200];
+    snprintf(line, sizeof line, "sampledata[%d]=Mix_LoadWAV(%s)", slot, path);
+    initlog(line);
+    Mix_Chunk *chunk = AUDIO_OPEN ? Mix_LoadWAV(path) : nullptr;
+    if (!chunk) return -1;
+    Mix_VolumeChunk(chunk, 64);
+    sampledata[slot] = chunk;
+    upper_copy(samplename[slot], SAMPLE_NAME_SIZE, name);
+    return slot;
+}
+
+void load_sample(const char *name, const char *file) {
+    if (strstr(file, "smear.wav")) return;
+    char line[200], path[160];
+    snprintf(line, sizeof line, "load_sample(%s,%s)", name, file);
+    initlog(line);
+    snprintf(path, sizeof path, "audio/%s", file);
+    initlog(path);
+    int slot = free_slot();
+    if (slot < 0) {
+        initlog("all sample slots taken");
+        return;
+    }
+    if (load_into(slot, name, path) < 0) {
+        failed_note(path);
+        if (screen) getkeypress();
+        return;
+    }
+    initlog("loaded - ok");
+    initlog("Mix_VolumeChunk - ok");
+    loaded_note(samplename[slot]);
+}
+
+void Lataa_Sample(const char *file) {
+    if (strstr(file, "smear.wav")) return;
+    char name[SAMPLE_NAME_SIZE], path[160];
+    copy_bounded(name, sizeof name, file);
+    if (char *dot = strchr(name, '.')) *dot = 0;
+    if (char *dash = strchr(name, '-')) *dash = 0;
+    snprintf(path, sizeof path, "audio/%s", file);
+    initlog("Lataa_Sample");
+    initlog(path);
+    initlog("Searching sample pos ... ");
+    int slot = free_slot();
+    if (slot < 0) return;
+    if (load_into(slot, name, path) < 0) {
+        failed_note(path);
+        return;
+    }
+    initlog("loaded ok");
+    initlog("mix ok");
+    loaded_note(samplename[slot]);
+}
+
+void free_samples() {
+    for (int i = 0; i < SAMPLE_SLOTS; i++) {
+        if (sampledata[i]) {
+            if (AUDIO_OPEN)
+                for (int c = 0; c < OXA_CHANNELS; c++)
+                    if (Mix_GetChunk(c) == sampledata[i]) Mix_HaltChannel(c);
+            Mix_FreeChunk(sampledata[i]);
+        }
+        sampledata[i] = nullptr;
+        samplename[i][0] = 0;
+    }
+    SAMPLESLOADED = 0;
+}
+
+static const struct { const char *name, *file; } sample_list[] = {
+    {"kling", "kling.wav"},
+    {"lake", "lake.ogg"},
+    {"dog bark", "bark.wav"},
+    {"howl", "wolf.wav"},          {"howl", "wolf2.wav"},
+    {"owl", "owl.wav"},            {"owl", "owl2.wav"},
+    {"swing", "swing.wav"},
+    {"fire", "fire.wav"},
+    {"snarl", "snarl.wav"},
+    {"growl", "growl.wav"},        {"growl", "growl2.wav"},     {"growl", "growl3.wav"},
+    {"roar", "roar.wav"},          {"roar", "roar2.wav"},
+    {"dig", "dig.ogg"},
+    {"burp", "burp.wav"},
+    {"treechop", "axework.ogg"},
+    {"fall", "fall.wav"},
+    {"guffaw", "guffaw1.wav"},     {"guffaw", "guffaw2.wav"},
+    {"bawl", "bawl.wav"},
+    {"slits", "fleshwork.ogg"},
+    {"snuffle", "snuffle.wav"},
+    {"grunt", "grunt.wav"},        {"grunt", "grunt2.wav"},     {"grunt", "grunt3.wav"},
+    {"whimper", "whimper.wav"},
+    {"snort", "snort.wav"},        {"snort", "snort2.wav"},
+    {"varis", "bird_varis.wav"},   {"varis", "bird_varis2.wav"},
+    {"kapytikka", "bird_kapytikka.wav"},
+    {"harakka", "bird_harakka.wav"},   {"harakka", "bird_harakka2.wav"},
+    {"keltasirkku", "bird_keltasirkku.wav"},
+    {"leppalintu", "bird_leppalintu.wav"}, {"leppalintu", "bird_leppalintu2.wav"},
+    {"peippo", "bird_peippo.wav"},     {"peippo", "bird_peippo2.wav"},
+    {"satakieli", "bird_satakieli2.wav"}, {"satakieli", "bird_satakieli2.wav"},
+    {"splash", "splash.wav"},
+    {"water", "watersound.wav"},
+    {"harr", "harr.wav"},
+    {"escape", "faderun.wav"},
+    {"burp", "burp.wav"},
+    {"run", "run.wav"},
+    {"crawl", "crawl.wav"},
+    {"thump", "thump.wav"},
+    {"crack", "crack.wav"},
+    {"wind", "breeze.ogg"},
+    {"rain", "rain.ogg"},
+    {"ambience", "ambience.ogg"},
+    {"windfly", "windfly.ogg"},    {"windfly", "windfly2.ogg"},
+    {"death", "death.wav"},
+    {"manaus", "ritual.ogg"},      {"manaus", "ritual2.ogg"},   {"manaus", "ritual3.ogg"},
+};
+
+static void scan_folder(const char *pattern) {
+    if (own_firstfile(pattern) != 0) return;
+    do {
+        const char *file = own_finddata_name();
+        if (file) Lataa_Sample(file);
+    } while (own_nextfile() == 0);
+}
+
+void load_samples() {
+    initlog("load_samples()");
+    if (SAMPLESLOADED) {
+        initlog("SAMPLESLOADED - return");
+        return;
+    }
+    for (int i = 0; i < SAMPLE_SLOTS; i++) samplename[i][0] = 0;
+    for (const auto &s : sample_list) load_sample(s.name, s.file);
+    scan_folder("audio/*.wav");
+    scan_folder("audio/*.ogg");
+    own_findclose();
+    initlog("own_findclose()");
+    SAMPLESLOADED = 1;
+    initlog("SAMPLESLOADED");
+    initlog("---");
+}
+
+// ---- playing -------------------------------------------------------------------------------------
+
+// The slot of one of the samples of that (upper-case) name, picked at random among several; -1 none.
+static int pick_slot(const char *upper) {
+    int count = 0;
+    for (int i = 0; i < SAMPLE_SLOTS; i++)
+        if (sampledata[i] && !strcmp(samplename[i], upper)) count++;
+    if (!count) return -1;
+    int k = count > 1 ? random(count) : 0;
+    for (int i = 0; i < SAMPLE_SLOTS; i++)
+        if (sampledata[i] && !strcmp(samplename[i], upper) && k-- == 0) return i;
+    return -1;
+}
+
+static int effect_channel() {
+    for (int c = EFFECT_CHANNELS - 1; c >= 0; c--)
+        if (!Mix_Playing(c)) return c;
+    Mix_FadeOutChannel(0, FADE_MS);
+    return 0;
+}
+
+static void forget_placement() {
+    SOUND_IN_DISTANCE = 0;
+    SOUND_IN_POSITION = 0;
+    FORCE_CHANNEL = -1;
+}
+
+// Plays the named sample with the pending placement and channel; the channel used, or -1.
+static int play_named_sample(const char *name, int repeats) {
+    if (!name || !name[0] || !sound_on()) {
+        forget_placement();
+        return -1;
+    }
+    char upper[SAMPLE_NAME_SIZE];
+    upper_copy(upper, sizeof upper, name);
+    int slot = pick_slot(upper);
+    if (slot < 0) {
+        forget_placement();
+        return -1;
+    }
+    int ch = FORCE_CHANNEL;
+    if (ch < 0 || ch >= OXA_CHANNELS)
+        ch = effect_channel();
+    else if (ch != CH_IDLE && ch != CH_MOVE)
+        Mix_FadeOutChannel(ch, 100);
+    if (strstr(name, "death")) Mix_FadeOutChannel(-1, FADE_MS);
+    // The mixer mirrors a negative angle; a bearing just left of ahead stays on the left.
+    int angle = ((SOUND_IN_POSITION % 360) + 360) % 360;
+    int distance = SOUND_IN_DISTANCE < 0 ? 0 : SOUND_IN_DISTANCE > 255 ? 255 : SOUND_IN_DISTANCE;
+    Mix_SetPosition(ch, (Sint16)angle, (Uint8)distance);
+    int volume = TrueVolume(128);
+    if (ch == FORCE_CHANNEL) {
+        if (ch == CH_MOVE) volume = TrueVolume(MoveVolume);
+        else if (ch == CH_ATMOS) volume = TrueVolume(AtmosVolume);
+        else if (ch == CH_IDLE) volume = TrueVolume(IdleVolume);
+    }
+    Mix_Volume(ch, volume);
+    int got = Mix_PlayChannelTimed(ch, sampledata[slot], repeats, -1);
+    forget_placement();
+    return got;
+}
+
+void play_sample(const char *name, int repeats) { play_named_sample(name, repeats); }
+
+void Aseta_AudioPos(int x, int y) {
+    if (x == 0) {
+        SOUND_IN_DISTANCE = 0;
+        SOUND_IN_POSITION = 0;
+        return;
+    }
+    int d = 6 * (abs(x - PlayerX) + abs(y - PlayerY));
+    SOUND_IN_DISTANCE = d < 40 ? 40 : d > 250 ? 250 : d;
+    SOUND_IN_POSITION = get_sound_pos(x, y);
+}
+
+void play_move(const char *name) {
+    if (!sound_on() || !MOVEMENTSOUNDS || !name || !name[0] || Mix_Playing(CH_MOVE)) return;
+    Mix_SetPosition(CH_MOVE, 0, 0);
+    FORCE_CHANNEL = CH_MOVE;
+    play_named_sample(name, 0);
+    FORCE_CHANNEL = -1;
+}
+
+void play_task_sample(const char *name) {
+    task_channel = play_named_sample(name, -1);
+}
+
+void stop_task_sample() {
+    if (task_channel >= 0 && AUDIO_OPEN) Mix_HaltChannel(task_channel);
+    task_channel = -1;
+}
+
+// ---- the ambient and atmosphere loops ------------------------------------------------------------
+
+void initial_sample() {
+    copy_bounded(late_idlesample, sizeof late_idlesample, "different");
+    CheckIdleSample();
+}
+
+void SetIdleSample(const char *name) {
+    copy_bounded(idlesample, sizeof idlesample, name ? name : "");
+    if (!idlesample[0]) initial_sample();
+}
+
+void set_ambient(const char *name, int volume) {
+    copy_bounded(idlesample, sizeof idlesample, name ? name : "");
+    IdleVolume = volume;
+    atmossample[0] = 0;
+    AtmosVolume = 50;
+}
+
+// Plays a loop for ever on its own channel, at the centre; a placement waiting for an effect stays.
+static void loop_on(int channel, const char *name) {
+    const int distance = SOUND_IN_DISTANCE, position = SOUND_IN_POSITION, forced = FORCE_CHANNEL;
+    FORCE_CHANNEL = channel;
+    SOUND_IN_DISTANCE = 0;
+    SOUND_IN_POSITION = 0;
+    play_named_sample(name, -1);
+    SOUND_IN_DISTANCE = distance;
+    SOUND_IN_POSITION = position;
+    FORCE_CHANNEL = forced;
+}
+
+void IdleSample() {
+    if (!sound_on() || !AMBIENTSOUNDS) return;
+    if (!Mix_Playing(CH_IDLE)) SetIdleSample("");
+    if (strcmp(idlesample, late_idlesample) || IdleVolume != PrevIdleVolume) {
+        Mix_FadeOutChannel(CH_IDLE, FADE_MS);
+        copy_bounded(late_idlesample, sizeof late_idlesample, idlesample);
+        PrevIdleVolume = IdleVolume;
+        Mix_Volume(CH_IDLE, TrueVolume(IdleVolume));
+        loop_on(CH_IDLE, idlesample);
+    }
+    if (atmossample[0]) {
+        // Restarted only when it changes: a restart on every pass stuttered after each command.
+        if (strcmp(atmossample, late_atmossample) || AtmosVolume != PrevAtmosVolume || !Mix_Playing(CH_ATMOS)) {
+            Mix_FadeOutChannel(CH_ATMOS, 100);
+            copy_bounded(late_atmossample, sizeof late_atmossample, atmossample);
+            PrevAtmosVolume = AtmosVolume;
+            Mix_Volume(CH_ATMOS, TrueVolume(AtmosVolume));
+            loop_on(CH_ATMOS, atmossample);
+        }
+    } else {
+        late_atmossample[0] = 0;
+        if (Mix_Playing(CH_ATMOS)) Mix_FadeOutChannel(CH_ATMOS, FADE_MS);
+    }
+}
+
+void StopIdleSample() {
+    if (sound_on()) Mix_FadeOutChannel(CH_IDLE, FADE_MS);
+}
+
+void fade_samples() {
+    if (sound_on()) Mix_FadeOutChannel(-1, FADE_MS);
+}
+
+void stop_samples() {
+    if (!sound_on()) return;
+    for (int c = 0; c < EFFECT_CHANNELS; c++) Mix_HaltChannel(c);
+}
+
+// ---- music ---------------------------------------------------------------------------------------
+
+int MusicPlaying() {
+    MUSIC_PLAYING = AUDIO_OPEN ? (Mix_PlayingMusic() ? 1 : 0) : 0;
+    return MUSIC_PLAYING;
+}
+
+static void start_music(const char *file, double seconds, int loops, bool fade_effects) {
+    if (MusicPlaying()) return;
+    if (!sound_on() || !BACKMUSIC || !file) return;
+    if (fade_effects) fade_samples();
+    if (background_music) Mix_FreeMusic(background_music);
+    char path[160];
+    snprintf(path, sizeof path, "audio/%s", file);
+    background_music = Mix_LoadMUS(path);
+    if (!background_music) {
+        char line[200];
+        snprintf(line, sizeof line, "music %s did not load", path);
+        audio_debug(line);
+        return;
+    }
+    Mix_VolumeMusic(TrueVolume(128));
+    if (Mix_FadeInMusicPos(background_music, loops, 250, seconds) != 0) return;
+    MUSIC_PLAYING = 1;
+    copy_bounded(current_music, sizeof current_music, file);
+    char line[200];
+    snprintf(line, sizeof line, "music %s", path);
+    audio_debug(line);
+}
+
+void play_disk_music(const char *file, int loops) { start_music(file, 0.0, loops, true); }
+
+void play_disk_music_from_position(const char *file, double seconds, int loops) {
+    start_music(file, seconds, loops, false);
+}
+
+void fadestop_music(int ms) {
+    if (!sound_on()) return;
+    fade_samples();
+    if (background_music) {
+        if (Mix_PlayingMusic()) Mix_FadeOutMusic(ms);
+        Mix_FreeMusic(background_music);   // waits for the fade to end
+        background_music = nullptr;
+    }
+    StopIdleSample();
+    SetIdleSample("");
+    current_music[0] = 0;
+    MUSIC_PLAYING = 0;
+}
+
+void stop_music() { fadestop_music(100); }
+
+void pause_music() {
+    if (AUDIO_OPEN && Mix_PlayingMusic()) Mix_PauseMusic();
+}
+
+void resume_music() {
+    if (sound_on() && BACKMUSIC && Mix_PausedMusic()) Mix_ResumeMusic();
+}
+
+void start_sound() {
+    if (!sound_on()) return;
+    initmsg("Loading intro ...");
+    play_disk_music("intro.ogg", -1);
+}

@@ -7,6 +7,7 @@
 #include "core/config.h"
 #include "core/oxa.h"
 #include "presentation/listwidget.h"
+#include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/oxalistener.h"
 #include "presentation/show.h"
@@ -290,11 +291,12 @@ static int take_text(char *text, const SDL_TextInputEvent &t) {
     return code;
 }
 
-// An unknown bracketed controller text is shown to the player as it came.
-static void show_controller_text(const char *m) {
-    char shown[80];
-    copy_bounded(shown, sizeof shown, m);
-    Note(shown);
+// A controller text the table does not know goes to the controller's debug log only: network text
+// never reaches the note box, where its sound tags, colour marks and "@" would act.
+static void log_controller_text(const char *m) {
+    char line[100];
+    snprintf(line, sizeof line, "unknown key text: %.64s", m);
+    debuglog("controller", line);
 }
 
 enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
@@ -532,7 +534,7 @@ int processed_controller_keysym() {
     for (const Named &n : named)
         if (!strcmp(m, n.msg)) return n.code;
     if (!strncmp(m, "[ALT][", 6) && m[6] >= 'a' && m[6] <= 'z' && m[7] == ']' && !m[8]) return KEY_ALT_A + (m[6] - 'a');
-    if (m[0] == '[') show_controller_text(m);
+    if (m[0]) log_controller_text(m);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "presentation/listwidget.h"
 
 #include "core/ownlib.h"
+#include "presentation/audio.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
@@ -430,6 +431,7 @@ static void put_back_area() {
 }
 
 static void redraw() {
+    play_sample(List.movesample, 0);
     if (LIST_InFlipperMode()) {
         MasterRender();
         LIST_ren_Highlight(ren, List.pos, 0);
@@ -448,6 +450,7 @@ static int finish(int result) {
 
 // The entry at the list's position is chosen (or 1510 for a free click).
 static int choose(int start, bool freeclick) {
+    play_sample(List.choosesample, 0);
     if (!LIST_InFlipperMode()) put_back_area();
     if (freeclick) {
         Flip();

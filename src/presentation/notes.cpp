@@ -5,6 +5,7 @@
 #include "core/oxa.h"
 #include "core/ownlib.h"
 #include "creatures/crefunc.h"
+#include "maps/movement.h"
 #include "maps/sight.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"
@@ -75,8 +76,7 @@ static const char *forest_sound[10] = {"varis",  "kapytikka", "harakka", "leppal
 static const char *nature_sound[6] = {"windfly", "kapytikka", "harakka", "varis", "windfly", "windfly"};
 static const char *night_sound[2] = {"howl", "owl"};
 
-// Plays a named sample; the sound module has no sample player to call yet, so the choice ends here.
-static void play_named(const char *) {}
+static void play_named(const char *name) { play_sample(name, 0); }
 
 static const uint8_t NOTE_BG_R = 226, NOTE_BG_G = 197, NOTE_BG_B = 153;
 
@@ -118,7 +118,10 @@ const char *SAMPLE_name(const char *text) {
     if (strstr(upper, "ROAR")) copy_bounded(name, sizeof name, "ROAR");
     if (strstr(upper, "HOWL")) copy_bounded(name, sizeof name, "howl");
     if (strstr(upper, "FOREST LIVING")) copy_bounded(name, sizeof name, forest_sound[random(7)]);
-    if (strstr(upper, "NATURE LIVING")) copy_bounded(name, sizeof name, nature_sound[random(6)]);
+    if (strstr(upper, "NATURE LIVING")) {
+        copy_bounded(name, sizeof name, nature_sound[random(6)]);
+        if (!strcmp(name, "windfly")) SOUND_IN_DISTANCE = 0;   // the wind is all around, not at a place
+    }
     if (!strcmp(upper, "CHEER")) copy_bounded(name, sizeof name, "harr");
     if (strstr(upper, "NIGHT LIVING")) copy_bounded(name, sizeof name, night_sound[random(2)]);
     return name;

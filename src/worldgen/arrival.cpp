@@ -36,7 +36,9 @@ static void place_picture(int c, char *out, int size) {
 }
 
 static int own_homestead(int x, int y) {
-    const ZoomExtraStruct &z = ZoomExtra[zoomextra_kohta(x, y)];
+    const int k = zoomextra_kohta(x, y);
+    if (k < 0) return 0;
+    const ZoomExtraStruct &z = ZoomExtra[k];
     return z.x == (uint16_t)x && z.y == (uint16_t)y && (z.dwelling & 4);
 }
 

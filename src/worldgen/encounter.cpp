@@ -56,7 +56,9 @@ void area_check() {
 
 // The player's own homestead on the cell, entered by itself when the setting asks for it.
 static int homestead_entry(int x, int y) {
-    const ZoomExtraStruct &z = ZoomExtra[zoomextra_kohta(x, y)];
+    const int k = zoomextra_kohta(x, y);
+    if (k < 0) return 0;
+    const ZoomExtraStruct &z = ZoomExtra[k];
     return z.x == (uint16_t)x && z.y == (uint16_t)y && (z.dwelling & 4) && inivalyes("AUTO_ENTER_HOMESTEAD");
 }
 

@@ -148,8 +148,9 @@ void FixZoomCoordinates() {
 
 // The player's last square on the stored local map of a cell plus one on each axis; 0 never visited.
 static void last_position(int x, int y, int &lx, int &ly) {
-    const ZoomExtraStruct &z = ZoomExtra[zoomextra_kohta(x, y)];
-    const bool same = z.x == (uint16_t)x && z.y == (uint16_t)y;
+    const int k = zoomextra_kohta(x, y);
+    const bool same = k >= 0 && ZoomExtra[k].x == (uint16_t)x && ZoomExtra[k].y == (uint16_t)y;
+    const ZoomExtraStruct &z = ZoomExtra[k >= 0 ? k : 0];
     lx = same ? (int)z.last_x : 0;
     ly = same ? (int)z.last_y : 0;
 }

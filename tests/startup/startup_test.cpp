@@ -48,6 +48,7 @@ TEST(Startup, LogsEveryStepInOrderAndPreparesTheFolder) {
     lay_out_working_folder(dir);
     dir.write_file("debug_old.txt", "stale");
     dir.write_file("debug_moves.txt", "stale");
+    ASSERT_EQ(symlink(oxatest::asset_path("audio").c_str(), (dir.path() + "/audio").c_str()), 0);
     ASSERT_EQ(run_child([] { oxa_startup(); }), 0);
 
     std::vector<std::string> log = lines_of(dir.read_file("init_log.txt"));
@@ -66,7 +67,15 @@ TEST(Startup, LogsEveryStepInOrderAndPreparesTheFolder) {
     EXPECT_FALSE(dir.exists("debug_moves.txt"));
     EXPECT_EQ(dir.read_file("oxa_ini.txt"), dir.read_file("defaults/oxa_ini.def"));
     EXPECT_EQ(dir.read_file("winpos.dat").size(), 16u);
-    EXPECT_EQ(dir.read_file("audio.txt"), "start\n");
+    // The mixer opened on the dummy driver, the intro music started and every sample was loaded.
+    const std::string audio = dir.read_file("audio.txt");
+    EXPECT_EQ(audio.rfind("start\nMix_OpenAudio ok\n", 0), 0u) << audio;
+    EXPECT_NE(audio.find("music audio/intro.ogg"), std::string::npos) << audio;
+    EXPECT_EQ(audio.find("FAILED"), std::string::npos) << audio;
+    const std::string init = dir.read_file("init_log.txt");
+    for (const char *line : {"Loading intro ...", "load_samples()", "Loading audio: KLING", "Loading audio: HOWL",
+                             "Loading audio: WALK_DEEPSNOW", "SAMPLESLOADED"})
+        EXPECT_NE(init.find(std::string(line) + "\n"), std::string::npos) << line;
 }
 
 TEST(Startup, VersionFileNamesTheVersionAndAnExistingSettingsFileIsKept) {

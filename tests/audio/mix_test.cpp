@@ -1,0 +1,126 @@
+// tests/audio/mix_test.cpp -- what the mixer really puts out, recorded through SDL's disk audio
+// driver in a child process of this test program (no sound device is needed): an effect placed to
+// the east of a player facing north sounds from the right; the music's loudness follows the VOLUME
+// setting.
+#include "common/harness.h"
+
+#include "core/config.h"
+#include "core/records.h"
+#include "maps/movement.h"
+#include "maps/plrlink.h"
+#include "presentation/audio.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+// The child: run before the test program's main when OXA_MIX_RECORD names a scene, then exit.
+int record_scene() {
+    const char *scene = getenv("OXA_MIX_RECORD");
+    if (!scene) return 0;
+    if (SDL_Init(SDL_INIT_AUDIO) != 0) _exit(3);
+    SB_SOUND = 1;
+    BACKMUSIC = 1;
+    AUDIO_MAIN_VOLUME = atoi(getenv("OXA_MIX_VOLUME") ? getenv("OXA_MIX_VOLUME") : "100");
+    sound_init();
+    if (!AUDIO_OPEN) _exit(4);
+    if (!strcmp(scene, "east")) {
+        load_sample("steady", "breeze.ogg");
+        PlayerX = PlayerY = 100;
+        PlayerDir = 2;
+        Aseta_AudioPos(104, 100);
+        play_sample("steady", -1);
+    } else {
+        play_disk_music("intro.ogg", -1);
+        if (!MUSIC_PLAYING) _exit(5);
+    }
+    SDL_Delay(1600);
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    Mix_CloseAudio();
+    SDL_Quit();
+    _exit(0);
+}
+const int recorded_here = record_scene();
+
+// Runs a scene in a child and answers the recorded 16-bit stereo frames.
+std::vector<int16_t> record(const char *scene, int volume) {
+    (void)recorded_here;
+    const std::string out = "mix.raw";
+    std::vector<std::string> env;
+    for (char **e = environ; *e; ++e)
+        if (strncmp(*e, "SDL_AUDIODRIVER=", 16) && strncmp(*e, "OXA_MIX_", 8)) env.push_back(*e);
+    env.push_back("SDL_AUDIODRIVER=disk");
+    env.push_back("SDL_DISKAUDIOFILE=" + out);
+    env.push_back(std::string("OXA_MIX_RECORD=") + scene);
+    env.push_back("OXA_MIX_VOLUME=" + std::to_string(volume));
+    std::vector<char *> envp;
+    for (std::string &s : env) envp.push_back(&s[0]);
+    envp.push_back(nullptr);
+    char self[4096];
+    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return {};
+    self[n] = 0;
+    char *argv[] = {self, nullptr};
+    pid_t pid;
+    if (posix_spawn(&pid, self, nullptr, nullptr, argv, envp.data()) != 0) return {};
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the recording child failed: " << status;
+    std::ifstream in(out, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<int16_t> frames(bytes.size() / 2);
+    memcpy(frames.data(), bytes.data(), frames.size() * 2);
+    return frames;
+}
+
+class Mix : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(symlink(oxatest::asset_path("audio").c_str(), "audio"), 0);
+    }
+    oxatest::TempDir dir;
+};
+
+TEST_F(Mix, AnEffectEastOfAPlayerFacingNorthSoundsFromTheRight) {
+    std::vector<int16_t> s = record("east", 100);
+    ASSERT_GT(s.size(), 44100u) << "a second of sound was recorded";
+    double left = 0, right = 0;
+    for (size_t i = 0; i + 1 < s.size(); i += 2) {
+        left += (double)s[i] * s[i];
+        right += (double)s[i + 1] * s[i + 1];
+    }
+    EXPECT_GT(right, 1e6);
+    EXPECT_GT(right, 4 * left) << "left " << left << " right " << right;
+}
+
+// The root mean square of one channel over 1.2 seconds from the first sound.
+double loudness(const std::vector<int16_t> &s) {
+    size_t start = 0;
+    while (start < s.size() && s[start] == 0) start++;
+    start -= start % 2;
+    double sum = 0;
+    size_t n = 0;
+    for (size_t i = start; i < s.size() && n < 52920; i += 2, n++) sum += (double)s[i] * s[i];
+    return n ? std::sqrt(sum / n) : 0;
+}
+
+TEST_F(Mix, TheMusicFollowsTheVolumeSetting) {
+    double full = loudness(record("music", 100));
+    double quarter = loudness(record("music", 25));
+    ASSERT_GT(full, 100.0) << "the intro music was heard";
+    EXPECT_NEAR(quarter / full, 0.25, 0.05);
+}
+
+}  // namespace
