@@ -116,7 +116,7 @@ static void glow(Image &im, double cx, double cy, double radius, Col c, double k
 
 // A horizontal run from xa to xb on row y with fractional coverage at both ends.
 static void span(Image &im, int y, double xa, double xb, Col c, double a) {
-    if (xb <= xa) return;
+    if (!(xb > xa)) return;   // also a run whose ends are not numbers
     int ia = (int)std::floor(xa), ib = (int)std::floor(xb);
     for (int x = ia; x <= ib; x++) {
         double cov = std::min(xb, x + 1.0) - std::max(xa, (double)x);

@@ -21,7 +21,7 @@ int main(int argc, char **argv) {
     }
     const char *text = argv[1];
     const char *host = argc >= 3 ? argv[2] : "127.0.0.1";
-    long port = argc >= 4 ? strtol(argv[3], nullptr, 10) : CONTROLLER_DEFAULT_PORT;
+    long port = argc >= 4 ? strtol(argv[3], nullptr, 10) : (long)CONTROLLER_DEFAULT_PORT;
     size_t len = strlen(text);
     if (len == 0 || len > CONTROLLER_MSG_SIZE) {
         fprintf(stderr, "oxa_remote: a key text has 1 to %d bytes\n", CONTROLLER_MSG_SIZE);

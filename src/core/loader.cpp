@@ -19,6 +19,7 @@
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
+#include "maps/mapdesc.h"
 #include "maps/mapload.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
@@ -321,6 +322,7 @@ int loader() {
     DoCreatures();
     alustanimilistat();
     lataakulttuurikartta();
+    init_cultblock();
 
     show_line(615, 145, "Ok!", screen ? RGB_to_color(252, 252, 84) : 0);
     REDRAW_NEEDED = 22;

@@ -7,6 +7,7 @@
 
 #include "core/ownlib.h"
 #include "core/savecommit.h"
+#include "core/savecommit.h"
 #include "core/records.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"

@@ -8,6 +8,7 @@
 
 #include "core/ownlib.h"
 #include "core/savecommit.h"
+#include "core/savecommit.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"

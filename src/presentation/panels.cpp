@@ -410,7 +410,7 @@ void FlipStatistics() { FlipWithMap(); }
 
 void redraw_screen() {
     if (REDRAW_NEEDED != 33 && screen) SDL_FillRect(screen, nullptr, 0);
-    MapBorderInfo();
+    MapBorder();
     if (REDRAW_NEEDED == 33) return;
     StatScreen();
     Statistics();

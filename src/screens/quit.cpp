@@ -20,7 +20,10 @@ static bool font_has_ink() {
     return false;
 }
 
+void (*oxa_quit_hook)(const char *text);
+
 void oxa_quit(const char *text) {
+    if (oxa_quit_hook) oxa_quit_hook(text);
     FILE *trace = fopen("loader.deb", "a");
     if (trace) {
         fprintf(trace, "%s\n", text);

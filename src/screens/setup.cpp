@@ -7,6 +7,19 @@
 #include <cstdio>
 #include <cstring>
 
+// Reads the next piece of a line, at most size - 1 bytes, with its line end; answers its length. A
+// zero byte inside a line is kept, so the line is written back as it was.
+static size_t read_piece(FILE *f, char *line, size_t size) {
+    size_t n = 0;
+    int c;
+    while (n + 1 < size && (c = getc(f)) != EOF) {
+        line[n++] = (char)c;
+        if (c == '\n') break;
+    }
+    line[n] = 0;
+    return n;
+}
+
 // Every line holding the key is replaced by "[KEY:VALUE]"; a key found nowhere is appended. The
 // settings file is replaced only once the temporary copy was written whole, so a failed write
 // never loses the old settings.
@@ -22,14 +35,14 @@ int ChangeIniValue(const char *key, const char *value) {
     }
     char line[INI_LINE_MAX + 1];
     bool found = false, ok = true, line_open = false;
-    while (fgets(line, sizeof line, in)) {
-        size_t len = strlen(line);
-        bool ends_line = len > 0 && line[len - 1] == '\n';
+    size_t len;
+    while ((len = read_piece(in, line, sizeof line)) > 0) {
+        bool ends_line = line[len - 1] == '\n';
         if (ends_line) line[--len] = 0;
         if (strstr(line, needle)) {
             found = true;
             if (fprintf(out, "[%s:%s]", key, value) < 0) ok = false;
-        } else if (fputs(line, out) < 0) {
+        } else if (fwrite(line, 1, len, out) != len) {
             ok = false;
         }
         // A line longer than the buffer arrives in pieces and is written back whole.
