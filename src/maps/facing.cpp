@@ -75,7 +75,11 @@ int entry_square_free(int x, int y) {
     if (!in_grid(x, y)) return 0;
     const int c = get_mapchar(x, y);
     if (c == CH_BLANK) return 0;   // no map there
-    if (terrain_flag(c, TF_BLOCKS | TF_FENCE | TF_TREE)) return 0;
+    if (terrain_flag(c, TF_FENCE | TF_TREE)) return 0;
+    if (terrain_flag(c, TF_BLOCKS) && !terrain_flag(c, TF_WATER)) return 0;
+    // Open water takes only a swimmer or a watercraft; ice that holds is walked on.
+    const int mode = Plr.movement_mode;
+    if (mode != 2 && mode != 3 && avovesi(x, y)) return 0;
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.type == DT_UNUSED) break;
