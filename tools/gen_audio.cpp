@@ -194,6 +194,9 @@ Buf pluck(double freq, double sec, double bright, Rng &r, int sr = SR) {
         line[k] = nv;
         b[i] = (float)v;
     }
+    // A short rise keeps the pluck's first sample from jumping out of silence.
+    const size_t rise = std::min(b.size(), (size_t)(0.003 * sr));
+    for (size_t i = 0; i < rise; i++) b[i] *= (float)i / rise;
     return b;
 }
 

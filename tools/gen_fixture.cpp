@@ -3,7 +3,7 @@
 //
 // Output, in "<working folder>/AINO/" (the folder is the character file's name):
 //   AINO.OXS      the character record (5716 bytes), current save version, on the world map
-//   AINO.OBJ      the stored objects, all empty (49900 records of 172 bytes)
+//   AINO.OBJ      the stored objects (49900 records of 172 bytes): her food, salt and cup of water
 //   AINO.CRS      the character's creatures: none yet (empty)
 //   CONSTANT.CRE  the creature templates: none yet (empty)
 //   CONSTANT.OBJ  the object definitions: 400 empty rows
@@ -27,6 +27,7 @@
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
+#include "core/obj_func.h"
 #include "items/items.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
@@ -133,6 +134,68 @@ void make_player(PlayerStruct &p) {
     p.body_temperature = 37.0f;
 }
 
+// The further skills a new character starts with, and food and drink in her pack: rye bread, a raw
+// pike, an elk cut, salt and a wooden cup of water.
+void give_skills_and_food(PlayerStruct &p, ItemStruct *objects) {
+    struct { const char *name; uint8_t level, aptitude; } more[] = {
+        {"DODGE", 20, 12}, {"AGRICULTURE", 15, 11}, {"SHIELD", 10, 12}, {"SWORD", 10, 12},
+        {"CLUB", 15, 12}, {"AXE", 20, 12}, {"FLAIL", 5, 12}, {"BOW", 20, 12}, {"CROSSBOW", 5, 12},
+        {"UNARMED", 15, 12}, {"PHYSICIAN", 15, 11}, {"CLIMBING", 20, 12}, {"COOKERY", 25, 12},
+        {"SWIMMING", 15, 12}, {"WEATHERLORE", 20, 11}, {"CARPENTRY", 15, 11}, {"HIDEWORKING", 15, 12},
+    };
+    int s = 0;
+    for (auto &m : more) {
+        while (s < PLR_SKILLS && p.skill_name[s][0]) s++;
+        if (s >= PLR_SKILLS) break;
+        copy_bounded(p.skill_name[s], PLR_SKILLNAME, m.name);
+        p.skill_level[s] = p.skill_start[s] = m.level;
+        p.skill_aptitude[s] = m.aptitude;
+    }
+    for (int k = 0; k < PLR_SKILLS; k++)
+        if (p.skill_name[k][0] && !p.skill_aptitude[k]) p.skill_aptitude[k] = 12, p.skill_start[k] = p.skill_level[k];
+
+    auto food = [](ItemStruct &it, const char *name, unsigned id, float weight, uint8_t spoil, const char *tile,
+                   uint8_t sym, float price) {
+        ClrItemstruct(it);
+        it.type = IT_FOOD;
+        it.id = id;
+        set_item_text(it.name, sizeof it.name, name);
+        set_item_text(it.tile, sizeof it.tile, tile);
+        it.tilesym = sym;
+        it.weight = it.fullweight = weight;
+        it.spoil = spoil;
+        it.price = price;
+        ItemSet_laatu(3, it);
+    };
+    food(objects[0], "Rye bread", 0, 0.25f, 14, "it-bread", 148, 2);
+    food(objects[1], "Pike", OID_RAWFISH, 3.0f, 3, "fd-fish", 121, 3);
+    food(objects[2], "elk cut", 500, 2.0f, 3, "org-meatcut", 145, 4);
+    objects[2].fig[1] = 3;
+    objects[2].fig[2] = 21;
+    food(objects[3], "Salt", OID_SALT, 1.0f, SPOIL_NEVER, "", 0, 24);
+    ItemStruct &cup = objects[4];
+    ClrItemstruct(cup);
+    cup.type = IT_CONTAINER;
+    cup.id = 351;
+    set_item_text(cup.name, sizeof cup.name, "Wooden cup");
+    set_item_text(cup.tile, sizeof cup.tile, "it-wdcup");
+    cup.weight = 0.3f;
+    cup.fullweight = 2.4f;
+    ItemSet_laatu(3, cup);
+    ItemStruct &water = objects[5];
+    water = cup;
+    water.id = OID_WATER;
+    set_item_text(water.name, sizeof water.name, "Water");
+    water.water = 100;
+    water.vessel = OBJ_PLAYER_FIRST + 4;
+    water.weight = 2.4f;
+    const int pack[] = {0, 1, 2, 3, 5};
+    for (int k = 0; k < 5; k++) {
+        p.inv_obj[k] = OBJ_PLAYER_FIRST + pack[k];
+        p.inv_count[k] = 1;
+    }
+}
+
 // Three cultures' home blocks around the character with a stretch of no man's land between the
 // coast and her own people: the western coast is culture 1's, a band of nobody's blocks runs just
 // west of her, her own culture 2 holds the north-east and culture 3 the south-east.
@@ -191,6 +254,7 @@ int main(int argc, char **argv) {
     make_cultures(culture);
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
     static ItemStruct objects[49900];
+    give_skills_and_food(player, objects);
     static ItemStruct definitions[CONSTANTOBJ_ROWS];
     static DataStruct pool[DATA_MAX];
 

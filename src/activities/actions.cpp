@@ -5,14 +5,11 @@
 #include "maps/mapunit.h"
 #include "presentation/notes.h"
 
-void eatCmd() {}
-void quaffCmd() {}
 void InvocationMenu() {}
 void supernatural_check() {}
 void Suorita_Yrttivaikutus() {}
 int herb_effect_active(int) { return 0; }
 void herb_effects_clear() {}
-void FOODSPOIL_PlrPack() {}
 void VegetationGrowth() {}
 void trackmaint() {}
 void set_SpiritData_mood(int, int, int, int) {}

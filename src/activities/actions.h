@@ -3,12 +3,11 @@
 // tracks and food spoiling.
 #pragma once
 
+#include "activities/food.h"
 #include "activities/skilluse.h"
 
 enum { HERB_TONIC = 14 };
 
-void eatCmd();
-void quaffCmd();
 const char *Nappainkomennon_Selite(int key, int mode);   // the help line of a command key
 int non_outdoor();                         // 1 (with its note) on the world map
 void InvocationMenu();                     // spells and magic means
@@ -16,7 +15,6 @@ void supernatural_check();
 void Suorita_Yrttivaikutus();              // pending herb effects
 int herb_effect_active(int bit);
 void herb_effects_clear();
-void FOODSPOIL_PlrPack();
 void VegetationGrowth();
 void trackmaint();
 void set_SpiritData_mood(int x, int y, int kind, int value);

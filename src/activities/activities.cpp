@@ -5,4 +5,3 @@ int HERBLORE_save() { return 1; }
 void aseta_unid() {}
 void opi_taikakeino(int, int) {}
 void AnsaHoukutus() {}
-int stolendailydecay(ItemStruct &) { return 0; }

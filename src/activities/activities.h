@@ -1,6 +1,7 @@
 // src/activities/activities.h -- the survival activities the game core calls on loading, saving
 // and map entry: herb lore, the skill bank, unique ids, magic means and traps.
 #pragma once
+#include "activities/food.h"
 #include "activities/skills.h"
 #include "items/items.h"
 
@@ -9,4 +10,3 @@ int HERBLORE_save();               // 1 when the herb lore was written (or there
 void aseta_unid();                 // gives the player a unique id
 void opi_taikakeino(int means, int mode);
 void AnsaHoukutus();               // lures animals to traps on map entry
-int stolendailydecay(ItemStruct &item);   // 1 when the owner marks of stolen goods faded a step

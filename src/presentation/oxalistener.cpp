@@ -143,21 +143,25 @@ char *listenMobileController() {
     if (!listenerReady || !udpServerSocket || !udpMsgIn) return ListenerRetMsg;
     for (int i = 0; i < POLL_DATAGRAMS_MAX; i++) {
         if (SDLNet_UDP_Recv(udpServerSocket, udpMsgIn) != 1) break;
-        if (!controller_sender_ok(udpMsgIn->address.host)) {
-            int q[4];
-            IPtoHumanReadable(q, udpMsgIn->address.host);
-            char line[80];
-            snprintf(line, sizeof line, "datagram from %d.%d.%d.%d dropped", q[0], q[1], q[2], q[3]);
-            debuglog("controller", line);
-            continue;
-        }
-        int len = udpMsgIn->len;
-        if (len < 0) len = 0;
-        if (len > CONTROLLER_MSG_SIZE - 1) len = CONTROLLER_MSG_SIZE - 1;   // the text stays terminated
-        memcpy(ListenerRetMsg, udpMsgIn->data, (size_t)len);
-        break;
+        if (controller_datagram(udpMsgIn->data, udpMsgIn->len, udpMsgIn->address.host)) break;
     }
     return ListenerRetMsg;
+}
+
+int controller_datagram(const uint8_t *data, int len, uint32_t host) {
+    memset(ListenerRetMsg, 0, sizeof ListenerRetMsg);
+    if (!controller_sender_ok(host)) {
+        int q[4];
+        IPtoHumanReadable(q, host);
+        char line[80];
+        snprintf(line, sizeof line, "datagram from %d.%d.%d.%d dropped", q[0], q[1], q[2], q[3]);
+        debuglog("controller", line);
+        return 0;
+    }
+    if (!data || len < 0) len = 0;
+    if (len > CONTROLLER_MSG_SIZE - 1) len = CONTROLLER_MSG_SIZE - 1;   // the text stays terminated
+    if (len) memcpy(ListenerRetMsg, data, (size_t)len);
+    return 1;
 }
 
 void autoConnect(int p) {

@@ -16,6 +16,8 @@ extern char Oxalistener_IP_s[100];       // own address, or "NOT FOUND" when the
 void InitOxalistener(int port);          // port 0 keeps the default
 int openPort(int port);                  // 1 when the socket opened
 char *listenMobileController();          // the text of one poll; empty when nothing arrived
+// Takes one received datagram into ListenerRetMsg; 0 (and an empty text) for a sender not heard.
+int controller_datagram(const uint8_t *data, int len, uint32_t host);
 char *getLocalIP();                      // the private IPv4 address as text, or ""
 void autoConnect(int port);              // announces the game to the controller app
 void IPtoHumanReadable(int out[4], uint32_t address);   // network byte order, most significant first

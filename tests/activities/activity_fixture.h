@@ -5,7 +5,9 @@
 
 #include "activities/skills.h"
 #include "core/harnrule.h"
+#include "core/obj_func.h"
 #include "core/oxa.h"
+#include "items/items.h"
 #include "presentation/panels.h"
 
 #include <deque>
@@ -41,6 +43,13 @@ protected:
         TurnTest::SetUp();
         dir->copy_asset("ini_skills.txt");
         dir->copy_asset("NOTES.STD");
+        dir->copy_asset("messages/eng_food.txt");
+        dir->copy_asset("messages/eng_items.txt");
+        MSG_forget_index();
+        memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+        memset(ConstantObj, 0, sizeof(ItemStruct) * CONSTANTOBJ_ROWS);
+        memset(&Temp_Item, 0, sizeof Temp_Item);
+        memset(&Item, 0, sizeof Item);
         copy_bounded(CharacterFile, sizeof CharacterFile, dir->path().c_str());
         Komentohistoria = Komentotarkenne = 0;
         clrskillbank();
@@ -70,6 +79,24 @@ protected:
         Plr.skill_counter[s] = 0;
         Plr.skill_raises[s] = 0;
         Plr.skill_flags[s] = 0;
+    }
+    // A food (or other) item of the given weight.
+    static ItemStruct thing(int type, const char *name, unsigned id, float weight) {
+        ItemStruct it;
+        ClrItemstruct(it);
+        it.type = (uint8_t)type;
+        it.id = id;
+        SET_ITEM_TEXT(it.name, name);
+        it.weight = it.fullweight = weight;
+        ItemSet_laatu(3, it);
+        return it;
+    }
+    // Puts count of the item into pack slot s; answers its object number.
+    static int give(int s, const ItemStruct &it, int count = 1) {
+        int n = Esineesta_Uniikki(it);
+        Plr.inv_obj[s] = n;
+        Plr.inv_count[s] = count;
+        return n;
     }
     // Every note shown so far, one a line.
     std::string notes() const { return dir->exists("msglog.txt") ? dir->read_file("msglog.txt") : ""; }

@@ -82,6 +82,23 @@ TEST_F(GameSound, NoteWordsAndTheMenuCursorPlayTheirSamples) {
     EXPECT_EQ(name_on(3), "KLING");
 }
 
+int task_channel_finished = 0;
+void task_finished(int channel) {
+    if (channel == 3) task_channel_finished++;
+}
+
+TEST_F(GameSound, ATimedTaskLoopsItsSampleUntilTheWorkEnds) {
+    load_sample("treechop", "axework.ogg");
+    task_channel_finished = 0;
+    Mix_ChannelFinished(task_finished);
+    copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "treechop");
+    EXPECT_EQ(basicspend(30, "Felling"), 1);
+    Mix_ChannelFinished(nullptr);
+    EXPECT_EQ(task_channel_finished, 1) << "the task's loop played and was stopped with the work";
+    EXPECT_FALSE(Mix_Playing(3));
+    EXPECT_STREQ(SPEND_SAMPLE, "");
+}
+
 TEST_F(GameSound, CommandKeyEightAnnouncesTheGame) {
     ASSERT_EQ(SDLNet_Init(), 0);
     UDPsocket catcher = SDLNet_UDP_Open(0);

@@ -3,11 +3,13 @@
 #include "audio_fixture.h"
 
 #include "core/ownlib.h"
+#include "core/oxa.h"
 #include "core/weatherengine.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"
 
 #include <sys/stat.h>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 
@@ -255,6 +257,31 @@ TEST_F(Music, ATrackPlayingIsLeftAndTheNextStartsAfterItEnded) {
     BACKMUSIC = 0;
     play_disk_music("intro.ogg", 0);
     EXPECT_FALSE(Mix_PlayingMusic());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SampleTable, AMixerThatCannotOpenSaysSoWaitsAndLeavesTheGameSilent) {
+    const char *was = getenv("SDL_AUDIODRIVER");
+    std::string kept = was ? was : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SB_SOUND = 1;
+    OXA_NODELAY = 0;           // the key wait really waits: only the closing window ends it
+    SDL_TimerID t = SDL_AddTimer(
+        60, [](Uint32, void *) -> Uint32 { oxatest::push_quit(); return 0; }, nullptr);
+    sound_init();
+    SDL_RemoveTimer(t);
+    OXA_NODELAY = 1;
+    setenv("SDL_AUDIODRIVER", kept.c_str(), 1);
+    EXPECT_EQ(SB_SOUND, 0);
+    EXPECT_EQ(AUDIO_OPEN, 0);
+    EXPECT_NE(dir->read_file("init_log.txt").find("Could not open audio! -- Press a key to continue --"),
+              std::string::npos);
+    play_sample("kling", 0);   // and nothing after it fails
+    IdleSample();
+    stop_music();
 }
 
 }  // namespace

@@ -1,0 +1,221 @@
+// tests/activities/food_test.cpp -- food values, the body's stomach, energy and thirst, meals,
+// drinks, vessels, and the daily spoiling of the pack.
+#include "activity_fixture.h"
+
+#include "activities/containers.h"
+#include "activities/food.h"
+#include "items/itemdefs.h"
+
+using oxatest::ActivityTest;
+using oxatest::push_key;
+
+namespace {
+
+class FoodTest : public ActivityTest {
+protected:
+    void SetUp() override {
+        ActivityTest::SetUp();
+        Plr.stomach = 0;
+        Plr.thirst = 0;
+    }
+    static ravinto_struct value(int kcal100, int liquid) {
+        ravinto_struct v = {};
+        v.kcal100 = kcal100;
+        v.kcal_lb = 5 * kcal100;
+        v.liquid = liquid;
+        return v;
+    }
+};
+
+TEST_F(FoodTest, NamedMeatTakesItsValuesAndWritesThemBack) {
+    ItemStruct steak = thing(IT_FOOD, "elk steak", 0, 2.0f);
+    ravinto_struct v = ravinto(steak);
+    EXPECT_EQ(v.kcal100, 111);
+    EXPECT_EQ(v.kcal_lb, 555);
+    EXPECT_EQ(v.kcal_item, 1110);
+    EXPECT_EQ(steak.fig[0], 0);
+    EXPECT_EQ(steak.fig[1], 3);
+    EXPECT_EQ(steak.fig[2], 21);
+    EXPECT_EQ(v.g_protein, 210);
+
+    struct { const char *name; unsigned id; int c, f, p, l; } table[] = {
+        {"Wild berries", 0, 7, 0, 0, 70}, {"fresh water", 0, 0, 0, 0, 100}, {"goat milk", 0, 5, 4, 3, 70}, {"Water", 55, 0, 0, 0, 100},
+        {"Rye bread", 0, 41, 1, 7, 0}, {"Salmon", 0, 0, 7, 11, 0}, {"Something", 0, 5, 2, 1, 0},
+        {"Flour", 61, 55, 2, 9, 0}, {"Mushroom", 513, 3, 1, 2, 0},
+    };
+    for (auto &t : table) {
+        ItemStruct it = thing(IT_FOOD, t.name, t.id, 1.0f);
+        ravinto_struct r = ravinto(it);
+        EXPECT_EQ(r.carb, t.c) << t.name;
+        EXPECT_EQ(r.fat, t.f) << t.name;
+        EXPECT_EQ(r.protein, t.p) << t.name;
+        EXPECT_EQ(r.liquid, t.l) << t.name;
+    }
+}
+
+TEST_F(FoodTest, NourishingFillsTheStomachEnergyAndThirst) {
+    ItemStruct none = thing(IT_FOOD, "x", 0, 1.0f);
+    Ravitse(-1, value(0, 0), none, 0.1f, 0);
+    EXPECT_EQ(Plr.stomach, 20);
+
+    Plr.stomach = 240;
+    Ravitse(-1, value(50, 0), none, 0.1f, 0);
+    EXPECT_EQ(Plr.stomach, 255);
+    EXPECT_TRUE(noted("Your stomach is full."));
+
+    Plr.energy = 4990;
+    Ravitse(-1, value(20, 0), none, 1.0f, 0);
+    EXPECT_EQ(Plr.energy, 5000u);
+
+    Plr.thirst = 300;
+    Ravitse(-1, value(0, 26), none, 1.0f, 1);
+    EXPECT_EQ(Plr.thirst, 0);
+    EXPECT_TRUE(noted("Your thirst is extinguished."));
+    Plr.thirst = 300;
+    Ravitse(-1, value(0, 20), none, 1.0f, 1);
+    EXPECT_EQ(Plr.thirst, 100);
+
+    Cre[4].kind = 20;
+    Cre[4].weight = 100.0f;
+    EXPECT_EQ(maxenergiavaranto(4), 3500);
+    Cre[4].meateater = 1;
+    EXPECT_EQ(maxenergiavaranto(4), 7000);
+    Cre[4].energy = 6990;
+    Ravitse(4, value(100, 0), none, 1.0f, 0);
+    EXPECT_EQ(Cre[4].energy, 7000);
+    EXPECT_EQ(maxenergiavaranto(-1), 5000);
+}
+
+TEST_F(FoodTest, MealTimesAndDrinkNeeds) {
+    EXPECT_EQ(ateria_sekunnit(149), 49);
+    EXPECT_EQ(ateria_sekunnit(150), 60);
+    EXPECT_EQ(ateria_sekunnit(20), 10);
+    EXPECT_EQ(ateria_sekunnit(449), 120);
+    Plr.thirst = 500;
+    EXPECT_FLOAT_EQ(nestetarve(value(0, 100)), 0.5f);
+    EXPECT_EQ(nestetarve(value(0, 0)), 0.0f) << "a dry food quenches nothing";
+}
+
+TEST_F(FoodTest, DrinkNotesByAmount) {
+    struct { float amount; const char *text; } table[] = {
+        {0.49f, "You take a sip."}, {1.49f, "You drink."}, {1.5f, "You gulp down a good drink."}};
+    for (auto &t : table) {
+        ignore_lastnote();
+        drinknote(t.amount, 0);
+        EXPECT_EQ(std::string(lastnote).find(t.text) != std::string::npos, true) << t.amount << " " << lastnote;
+    }
+}
+
+TEST_F(FoodTest, EatingBreadThroughTheEatKey) {
+    ItemStruct bread = thing(IT_FOOD, "Rye bread", 0, 0.25f);
+    bread.spoil = 14;
+    give(0, bread);
+    Plr.energy = 3000;
+    const int before = seconds_of_game();
+    push_key(SDLK_a);
+    command_dispatch('E', 0, 0);
+    EXPECT_TRUE(noted("It tastes good and happily consumed too."));
+    EXPECT_TRUE(noted("You eat the rye bread."));
+    EXPECT_EQ(Plr.inv_obj[0], 0) << "the bread is eaten";
+    // 0.25 lb of bread: 225 kcal per 100 g, 282 calories, one minute and a half rounded to one.
+    EXPECT_EQ(seconds_of_game() - before, 60);
+    EXPECT_GT(Plr.stomach, 0);
+    EXPECT_GT(Plr.energy, 3200u) << "282 calories less a minute's use";
+}
+
+TEST_F(FoodTest, RefusedMealsChangeNothing) {
+    give(0, thing(IT_FOOD, "Salt", 57, 1.0f));
+    give(1, thing(IT_FOOD, "Raw pike", 490, 1.0f));
+    Plr.energy = 3000;
+    eat(0);
+    EXPECT_TRUE(noted("That isn't something you can eat as it is."));
+    eat(1);
+    EXPECT_TRUE(noted("You aren't hungry enough yet to happily eat raw meat."));
+    Plr.stomach = 255;
+    eat(1);
+    EXPECT_TRUE(noted("You can't eat any more now."));
+    EXPECT_EQ(Plr.inv_count[0], 1);
+    EXPECT_EQ(Plr.inv_count[1], 1);
+    EXPECT_EQ(Plr.energy, 3000u);
+}
+
+TEST_F(FoodTest, DrinkingFromACupOfWater) {
+    ItemStruct cup = thing(IT_CONTAINER, "Wooden cup", 351, 0.3f);
+    cup.fullweight = 2.4f;
+    int cupobj = Esineesta_Uniikki(cup);
+    int water = Sailioi(0, cupobj, OID_WATER, 0);
+    EXPECT_FLOAT_EQ(ObjToItem(water).weight, 2.4f) << "amount 0 fills to capacity";
+    Plr.inv_obj[0] = water;
+    Plr.inv_count[0] = 1;
+
+    Plr.thirst = 0;
+    int before = seconds_of_game();
+    QuaffIt(0);
+    EXPECT_EQ(seconds_of_game() - before, 20);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[0]).weight, 2.3f, 0.001f);
+
+    Plr.thirst = 1200;
+    before = seconds_of_game();
+    QuaffIt(0);
+    EXPECT_EQ(seconds_of_game() - before, 40) << "1.2 lb";
+    EXPECT_EQ(Plr.thirst, 0);
+
+    int milk = Sailioi(0, Plr.inv_obj[0], OID_MILK, 0.5f);
+    EXPECT_FLOAT_EQ(ObjToItem(milk).weight, 0.5f) << "milk drops the water";
+    int full = Sailioi(0, milk, OID_MILK, 9.0f);
+    EXPECT_FLOAT_EQ(ObjToItem(full).weight, 2.4f) << "no more than the cup holds";
+
+    give(1, thing(IT_FOOD, "Rye bread", 0, 0.25f));
+    QuaffIt(1);
+    EXPECT_TRUE(noted("That isn't suitable for this."));
+}
+
+TEST_F(FoodTest, DrinkingFromTheLake) {
+    for (int y = 229; y <= 231; y++) maailma[mapidx(231, y)] = CH_SHALLOW_WATER;
+    Plr.thirst = 1200;
+    push_key(SDLK_y);
+    const int before = seconds_of_game();
+    command_dispatch('q', 0, 0);
+    EXPECT_EQ(Plr.thirst, 0);
+    EXPECT_EQ(seconds_of_game() - before, 40);
+    EXPECT_TRUE(noted("You drink."));
+}
+
+TEST_F(FoodTest, SpoilingKeepsSlotsAndTellsOnce) {
+    ItemStruct fish = thing(IT_FOOD, "Pike", 490, 2.0f);
+    fish.spoil = 1;
+    ItemStruct meat = thing(IT_FOOD, "elk cut", 500, 1.0f);
+    meat.spoil = 0;
+    ItemStruct bread = thing(IT_FOOD, "Rye bread", 0, 0.25f);
+    bread.spoil = 14;
+    give(0, bread, 2);
+    give(1, fish, 3);
+    give(2, meat, 1);
+    EXPECT_EQ(FOODSPOIL_PlrPack(), 1);
+    EXPECT_EQ(times_noted("Something in your pack is smelling foul!"), 1);
+    EXPECT_EQ(Plr.inv_count[1], 3);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[1]).spoil, 255);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[2]).spoil, 255);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[0]).spoil, 13);
+    EXPECT_EQ(Plr.inv_count[0], 2);
+}
+
+TEST_F(FoodTest, OwnerMarksFadeOnTheTenthDay) {
+    ItemStruct axe = thing(IT_TOOL, "Axe", 0, 3.0f);
+    axe.ownerflags = OWN_TAKEN;
+    axe.ownersoc = 77;
+    axe.ownerword1 = 12;
+    give(0, axe);
+    for (int day = 1; day <= 9; day++) FOODSPOIL_PlrPack();
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[0]).ownersoc, 77u);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[0]).ownerflags, OWN_TAKEN);
+    FOODSPOIL_PlrPack();
+    ItemStruct after = ObjToItem(Plr.inv_obj[0]);
+    EXPECT_EQ(after.ownersoc, 0u);
+    EXPECT_EQ(after.ownerflags, 0);
+    EXPECT_EQ(after.ownerword1, 0);
+    ItemStruct plain = thing(IT_TOOL, "Knife", 0, 1.0f);
+    EXPECT_EQ(stolendailydecay(plain), 0);
+}
+
+}  // namespace

@@ -1,0 +1,76 @@
+// tools/gen_food_audio.cpp -- the sounds of eating and drinking, made from fixed-seed noise so that
+// every build writes the same files: "audio/eat.wav", the munching looped while a meal is eaten.
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int RATE = 22050;
+
+// A small fixed-seed generator: the same bytes on every machine.
+struct Rng {
+    uint32_t s;
+    double next() {
+        s = s * 1664525u + 1013904223u;
+        return ((s >> 8) & 0xffff) / 32768.0 - 1.0;
+    }
+};
+
+bool write_wav(const std::string &path, const std::vector<int16_t> &pcm) {
+    FILE *f = fopen(path.c_str(), "wb");
+    if (!f) return false;
+    auto u32 = [f](uint32_t v) { fwrite(&v, 4, 1, f); };
+    auto u16 = [f](uint16_t v) { fwrite(&v, 2, 1, f); };
+    const uint32_t bytes = (uint32_t)(pcm.size() * 2);
+    fwrite("RIFF", 1, 4, f);
+    u32(36 + bytes);
+    fwrite("WAVEfmt ", 1, 8, f);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(RATE);
+    u32(RATE * 2);
+    u16(2);
+    u16(16);
+    fwrite("data", 1, 4, f);
+    u32(bytes);
+    bool ok = fwrite(pcm.data(), 2, pcm.size(), f) == pcm.size();
+    return fclose(f) == 0 && ok;
+}
+
+// Munching: short low bursts of filtered noise, three bites a second.
+std::vector<int16_t> munch() {
+    Rng r{20261207u};
+    const int n = RATE * 3 / 2;
+    std::vector<int16_t> out(n);
+    double low = 0;
+    for (int i = 0; i < n; i++) {
+        double t = (double)i / RATE;
+        double phase = std::fmod(t * 3.0, 1.0);
+        double env = phase < 0.25 ? std::sin(phase / 0.25 * M_PI) : 0.0;
+        low += 0.12 * (r.next() - low);
+        out[i] = (int16_t)(env * low * 26000.0);
+    }
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 2) {
+        fprintf(stderr, "usage: gen_food_audio <working folder>\n");
+        return 1;
+    }
+    std::string dir = std::string(argv[1]) + "/audio";
+    mkdir(dir.c_str(), 0755);
+    if (!write_wav(dir + "/eat.wav", munch())) {
+        fprintf(stderr, "gen_food_audio: cannot write %s/eat.wav\n", dir.c_str());
+        return 1;
+    }
+    return 0;
+}
