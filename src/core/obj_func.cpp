@@ -92,8 +92,9 @@ static int first_blank() {
     return -1;
 }
 
-// Objects stored since the last maintenance: a command may make several before it places any of
-// them (a vessel and its content), so the maintenance keeps these whatever refers to them.
+// The objects stored last: a command may make several before it places any of them (a vessel and
+// its content), so a maintenance run in the middle of a command keeps these whatever refers to them.
+static int run_maintenance(bool keep_recent);
 enum { RECENT_KEPT = 32 };
 static int recent_stored[RECENT_KEPT];
 static int recent_next;
@@ -103,7 +104,7 @@ static int recent_next;
 static int store_at_blank(const ItemStruct &item) {
     int i = first_blank();
     if (i < 0) {
-        object_maintenance();
+        run_maintenance(true);
         i = first_blank();
     }
     if (i < 0) {
@@ -447,7 +448,9 @@ static bool mark_from_creature_file() {
     return whole;
 }
 
-int object_maintenance() {
+int object_maintenance() { return run_maintenance(false); }
+
+static int run_maintenance(bool keep_recent) {
     RUN_OBJMAINT = 0;
     remove("objmaint.txt");
     say("#Oxa needs to perform object maintenance now. That will take a few moments.");
@@ -479,7 +482,8 @@ int object_maintenance() {
         if (cr.kind != 0) keepcreobjs(cr);
 
     for (int s = 0; s < PLR_SLOTS; s++) keep_stored(Plr.inv_obj[s]);
-    for (int n : recent_stored) keep_stored(n);
+    if (keep_recent)
+        for (int n : recent_stored) keep_stored(n);
     keep_pool_ids(Data, DATA_MAX);
     keep_pool_ids(IsoData, DATA_MAX);
 
@@ -488,7 +492,6 @@ int object_maintenance() {
         if (keepobj[i]) kept++;
         else ClrItemstruct(PlayerObj[i]);
     }
-    memset(recent_stored, 0, sizeof recent_stored);
     char note[64];
     snprintf(note, sizeof note, "#%d objects kept.", kept);
     say(note);

@@ -173,7 +173,8 @@ protected:
         LoaderScreenTest::SetUp();
         REAL_QUIT = loader();
         ASSERT_EQ(REAL_QUIT, 0);
-        var_clear();
+        var_clear();             // as the outer loop goes from the loader to the turn loop
+        LOADER_RUN = 0;
         press(SDLK_SPACE);      // the first look's note waits for a key
         press(SDLK_PERIOD);
         int r;
