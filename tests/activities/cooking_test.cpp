@@ -1,0 +1,191 @@
+// tests/activities/cooking_test.cpp -- cooking by the fire: boiling in the pot, roasting, salting to
+// mature, drying and herb beverages, mixed ingredients, refusals and interruptions that give every
+// item back, and recipes read from the cookery files.
+#include "activity_fixture.h"
+
+#include "activities/cooking.h"
+#include "activities/toimi.h"
+#include "core/datafunc.h"
+#include "core/loader.h"
+#include "items/inventory.h"
+
+using oxatest::ActivityTest;
+using oxatest::Script;
+using oxatest::push_key;
+
+namespace {
+
+class CookingTest : public ActivityTest {
+protected:
+    void SetUp() override {
+        ActivityTest::SetUp();
+        for (const char *f : {"cookery_baking.txt", "cookery_porridge.txt", "cookery_meat.txt", "cookery_fish.txt",
+                              "cookery_vegetable.txt"})
+            dir->copy_asset(f);
+        skill(0, "COOKERY", 30);
+    }
+    void fire() { ASSERT_GE(set_data(DT_FIRE, PlayerX + 1, PlayerY, 0, 1), 0); }
+    void lake() {
+        for (int y = PlayerY - 1; y <= PlayerY + 1; y++) maailma[mapidx(PlayerX - 1, y)] = CH_SHALLOW_WATER;
+    }
+    static ItemStruct fish(const char *name = "Pike", float weight = 2.0f) {
+        ItemStruct f = thing(IT_FOOD, name, OID_RAWFISH, weight);
+        f.fig[1] = 1, f.fig[2] = 18;
+        f.spoil = 3;
+        f.price = 3;
+        return f;
+    }
+    static ItemStruct pot() {
+        ItemStruct p = thing(IT_CONTAINER, "Pot", 331, 3.0f);
+        p.fullweight = 6.0f;
+        return p;
+    }
+    static float pack_weight() {
+        float w = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s]) w += ObjToItem(Plr.inv_obj[s]).weight * (float)Plr.inv_count[s];
+        return w;
+    }
+    static int slot_named(const char *name) {
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] && strcmp(ObjToItem(Plr.inv_obj[s]).name, name) == 0) return s;
+        return -1;
+    }
+};
+
+TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
+    fire();
+    lake();
+    give(0, fish(), 2);
+    int potobj = give(1, pot());
+    push_key(SDLK_a);
+    const int before = seconds_of_game();
+    Toimi(120, 0, "");
+    EXPECT_EQ(seconds_of_game() - before, 180);
+    int s = slot_named("boiled pike");
+    ASSERT_GE(s, 0) << notes();
+    ItemStruct soup = ObjToItem(Plr.inv_obj[s]);
+    EXPECT_EQ(soup.vessel, (uint32_t)potobj) << "the pot holds it";
+    EXPECT_FLOAT_EQ(soup.weight, 4.0f);
+    EXPECT_EQ(slot_named("Pot"), -1) << "the pot is carried as what it holds";
+    EXPECT_EQ(slot_named("Pike"), -1);
+    EXPECT_EQ(Komentohistoria, 120);
+}
+
+TEST_F(CookingTest, RoastingSevenTakesThreeMinutesAndSevenRolls) {
+    script();
+    fire();
+    give(0, fish(), 7);
+    push_key(SDLK_a);
+    const int before = seconds_of_game();
+    Toimi(121, 0, "");
+    EXPECT_EQ(seconds_of_game() - before, 180);
+    EXPECT_EQ(Script::rolls_taken, 7);
+    int s = slot_named("roasted pike");
+    ASSERT_GE(s, 0) << notes();
+    ItemStruct roast = ObjToItem(Plr.inv_obj[s]);
+    EXPECT_NEAR(roast.weight, 14.0f / 1.34f, 0.01f);
+    EXPECT_EQ(roast.spoil, 5);
+    EXPECT_FALSE(roast.quality & QUAL_KNOWN) << "the cook learns the quality by eating";
+}
+
+TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
+    give(0, fish(), 7);
+    give(1, thing(IT_FOOD, "Salt", OID_SALT, 1.0f));
+    give(2, thing(IT_WEAPON, "Knife", 250, 0.3f));
+    push_key(SDLK_a);
+    const int before = seconds_of_game();
+    Toimi(105, 0, "");
+    EXPECT_EQ(seconds_of_game() - before, 14 * 60);
+    int work = -1;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_WORK) work = i;
+    ASSERT_GE(work, 0) << notes();
+    EXPECT_EQ(Data[work].ready_day, Plr.daynumber + 5);
+    EXPECT_STREQ(ObjToItem((int)Data[work].id).name, "salted pike");
+    EXPECT_EQ(ObjToItem((int)Data[work].id).spoil, 254);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Salt")]).weight, 0.3f, 0.001f);
+    EXPECT_TRUE(noted("will be ready in 5 days"));
+}
+
+TEST_F(CookingTest, MergedIngredientsByMethod) {
+    // Two different fish in one pot: the raw name becomes "Mixed".
+    KaytetytMaara = 2;
+    Kaytetyt[0] = {};
+    Kaytetyt[0].obj = Esineesta_Uniikki(fish("Pike")), Kaytetyt[0].count = 1, Kaytetyt[0].method = 120, Kaytetyt[0].naming = 1;
+    strcpy(Kaytetyt[0].pattern, "boiled %s");
+    Kaytetyt[1] = Kaytetyt[0];
+    Kaytetyt[1].obj = Esineesta_Uniikki(fish("Perch"));
+    int mixed = Kokkaa_Tarvikelista(120, "", 0);
+    ASSERT_GT(mixed, 0);
+    EXPECT_EQ(strncmp(ObjToItem(mixed).name, "Mixed", 5), 0) << ObjToItem(mixed).name;
+    EXPECT_FLOAT_EQ(ObjToItem(mixed).weight, 4.0f);
+
+    // Drying: ten times lighter, the nutrient bytes ten times higher and at most 255.
+    ItemStruct f = fish("Pike", 2.0f);
+    f.fig[1] = 10, f.fig[2] = 18, f.water = 70;
+    int dried = Kokkaa(-1, 103, "", 1, Esineesta_Uniikki(f));
+    ItemStruct d = ObjToItem(dried);
+    EXPECT_STREQ(d.name, "dried pike");
+    EXPECT_FLOAT_EQ(d.weight, 0.2f);
+    EXPECT_EQ(d.fig[1], 100);
+    EXPECT_EQ(d.fig[2], 180);
+    EXPECT_EQ(d.water, 255);
+    EXPECT_EQ(d.spoil, 180);
+
+    // Boiled herbs become a drink.
+    ItemStruct herb = thing(IT_FOOD, "Yarrow", OID_HERB, 0.1f);
+    int tea = Kokkaa(-1, 120, "", 1, Esineesta_Uniikki(herb));
+    EXPECT_STREQ(ObjToItem(tea).name, "yarrow beverage");
+    EXPECT_EQ(ObjToItem(tea).type, IT_CONTAINER);
+    EXPECT_EQ(ObjToItem(tea).spoil, 20);
+    EXPECT_EQ(ObjToItem(tea).id, (uint32_t)OID_HERB);
+}
+
+TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
+    give(0, fish(), 3);
+    give(1, thing(IT_FOOD, "Rye bread", 0, 0.25f), 2);
+    const float before = pack_weight();
+    Toimi(121, 0, "");
+    EXPECT_TRUE(noted("need a fire")) << notes();
+    EXPECT_FLOAT_EQ(pack_weight(), before);
+
+    fire();
+    push_key(SDLK_a);
+    push_key(SDLK_ESCAPE);
+    push_key(SDLK_y);
+    EXPECT_EQ(Kokkaa(-1, 121, "", 0, 0), -1);
+    EXPECT_FLOAT_EQ(pack_weight(), before);
+    EXPECT_EQ(slot_named("roasted pike"), -1);
+    EXPECT_GE(slot_named("Pike"), 0);
+}
+
+TEST_F(CookingTest, RecipesFromTheCookeryFiles) {
+    Toimi(122, 0, "No such dish");
+    EXPECT_TRUE(noted("Error! Object header not found!"));
+
+    fire();
+    lake();
+    give(0, fish(), 1);
+    give(1, pot());
+    oxatest::push_text("F");   // fish recipes
+    push_key(SDLK_1);          // the first: fish soup
+    push_key(SDLK_y);          // cook it with what is at hand
+    Cook();
+    int s = slot_named("Fish soup");
+    ASSERT_GE(s, 0) << notes();
+    EXPECT_EQ(slot_named("Pike"), -1);
+    EXPECT_EQ(Komentohistoria, 122);
+    EXPECT_STREQ(Komentotekstitarkenne, "Fish soup");
+
+    // A recipe's name is text, never a format.
+    const char file[] = ".Odd %n dish. *COOKERY* /5/\n{Water} #1# [boil]\n";
+    char header[450];
+    EXPECT_STREQ(cookery_header_text(file, sizeof file - 1, "odd %n dish", header, sizeof header),
+                 ".Odd %n dish. *COOKERY* /5/");
+    char out[64];
+    fill_name(out, sizeof out, "%s %n", "stew");
+    EXPECT_STREQ(out, "stew %n");
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+// tools/oxa_localgen.cpp -- builds the local map of one world cell and prints it as text, to look at
+// what the generator makes of a kind of land without playing to it.
+// Usage:
+//   oxa_localgen --world DIR --cell X,Y [--seed N] [--layers]   a cell of a character's world
+//   oxa_localgen --char C [--seed N] [--layers]                 a cell in a world all of map char C
+// The map is printed as 64 lines of 64 terrain glyphs (UTF-8); --layers adds the soil, the surface
+// cover and the height of every square. The character's folder is only read: the built map is stored
+// in a throwaway folder.
+#include <dirent.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/config.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "maps/area.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/zoomstore.h"
+#include "worldgen/worldgen.h"
+
+// The upper half of the DOS code page the glyphs are drawn from, as Unicode.
+static const uint16_t CP437_HIGH[128] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7, 0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE,
+    0x00EC, 0x00C4, 0x00C5, 0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9, 0x00FF, 0x00D6,
+    0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192, 0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA,
+    0x00BA, 0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB, 0x2591, 0x2592, 0x2593, 0x2502,
+    0x2524, 0x2561, 0x2562, 0x2556, 0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510, 0x2514,
+    0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F, 0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550,
+    0x256C, 0x2567, 0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B, 0x256A, 0x2518, 0x250C,
+    0x2588, 0x2584, 0x258C, 0x2590, 0x2580, 0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229, 0x2261, 0x00B1, 0x2265, 0x2264, 0x2320,
+    0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
+};
+// The control range of the code page holds pictures too.
+static const uint16_t CP437_LOW[32] = {
+    0x0020, 0x263A, 0x263B, 0x2665, 0x2666, 0x2663, 0x2660, 0x2022, 0x25D8, 0x25CB, 0x25D9, 0x2642, 0x2640,
+    0x266A, 0x266B, 0x263C, 0x25BA, 0x25C4, 0x2195, 0x203C, 0x00B6, 0x00A7, 0x25AC, 0x21A8, 0x2191, 0x2193,
+    0x2192, 0x2190, 0x221F, 0x2194, 0x25B2, 0x25BC,
+};
+
+static void put_utf8(uint32_t u) {
+    if (u < 0x80) {
+        putchar((int)u);
+    } else if (u < 0x800) {
+        putchar(0xC0 | (int)(u >> 6));
+        putchar(0x80 | (int)(u & 0x3F));
+    } else {
+        putchar(0xE0 | (int)(u >> 12));
+        putchar(0x80 | (int)((u >> 6) & 0x3F));
+        putchar(0x80 | (int)(u & 0x3F));
+    }
+}
+
+static void put_glyph(int g) {
+    if (g < 32) put_utf8(CP437_LOW[g]);
+    else if (g < 127) put_utf8((uint32_t)g);
+    else if (g == 127) put_utf8(0x2302);
+    else put_utf8(CP437_HIGH[g - 128]);
+}
+
+// The throwaway folder holds plain files only.
+static void remove_folder(const char *folder) {
+    if (DIR *d = opendir(folder)) {
+        while (dirent *e = readdir(d)) {
+            if (!strcmp(e->d_name, ".") || !strcmp(e->d_name, "..")) continue;
+            const std::string path = std::string(folder) + "/" + e->d_name;
+            remove(path.c_str());
+        }
+        closedir(d);
+    }
+    rmdir(folder);
+}
+
+static int usage() {
+    fprintf(stderr,
+            "usage: oxa_localgen --world DIR --cell X,Y [--seed N] [--layers]\n"
+            "       oxa_localgen --char C [--seed N] [--layers]\n");
+    return 2;
+}
+
+static bool read_world(const char *folder) {
+    copy_bounded(CharacterPath, sizeof CharacterPath, folder);
+    char path[1200];
+    snprintf(path, sizeof path, "%s/WORLD.DAT", folder);
+    if (!read_exact(path, maailma_alltime, MAP_BYTES)) {
+        fprintf(stderr, "oxa_localgen: %s is missing or not a whole world\n", path);
+        return false;
+    }
+    memcpy(maailma, maailma_alltime, MAP_BYTES);
+    lataakulttuurikartta();
+    return true;
+}
+
+int main(int argc, char **argv) {
+    const char *world = nullptr;
+    int cx = -1, cy = -1, ch = -1, layers = 0;
+    long seed = 1;
+    for (int i = 1; i < argc; i++) {
+        const std::string a = argv[i];
+        if (a == "--world" && i + 1 < argc) world = argv[++i];
+        else if (a == "--cell" && i + 1 < argc) {
+            if (sscanf(argv[++i], "%d,%d", &cx, &cy) != 2) return usage();
+        } else if (a == "--char" && i + 1 < argc) ch = atoi(argv[++i]);
+        else if (a == "--seed" && i + 1 < argc) seed = strtol(argv[++i], nullptr, 10);
+        else if (a == "--layers") layers = 1;
+        else return usage();
+    }
+    if (!!world == (ch >= 0) || (world && !in_grid(cx, cy)) || ch > 255) return usage();
+
+    memset(&Plr, 0, sizeof Plr);
+    Plr.month = 6;
+    Plr.day = 15;
+    copy_bounded(Plr.mapname, sizeof Plr.mapname, "BIGMAP");
+    memset(maailma, CH_BLANK, MAP_BYTES);
+    memset(maailma_alltime, CH_BLANK, MAP_BYTES);
+    if (world) {
+        if (!read_world(world)) return 1;
+    } else {
+        cx = cy = 100;
+        for (int y = cy - 5; y <= cy + 5; y++)
+            for (int x = cx - 5; x <= cx + 5; x++) maailma_alltime[mapidx(x, y)] = maailma[mapidx(x, y)] = (uint8_t)ch;
+    }
+    init_terrain_struct(0, 0);
+
+    // The store and the hand-over go to a throwaway folder, never into the character's own.
+    char scratch[] = "/tmp/oxa_localgen.XXXXXX";
+    if (!mkdtemp(scratch)) {
+        perror("oxa_localgen");
+        return 1;
+    }
+    copy_bounded(CharacterPath, sizeof CharacterPath, scratch);
+    copy_bounded(OxaPath, sizeof OxaPath, scratch);
+    bigmap();
+    PlayerX = cx;
+    PlayerY = cy;
+    randomize((int)(seed ? seed : 1));
+    LuoZoomKorkeusAlue(cx, cy);
+    Aseta_TERRAIN_Korkeus_Relmap(0, 0);
+    const int stored = TERRAIN(terrain_desc(get_alltime_maailmachar(cx, cy)), "ZOOM", 0, Plr.month,
+                               terrain_name(cx, cy), cx, cy, 0);
+    remove_folder(scratch);
+    if (!stored) fprintf(stderr, "oxa_localgen: the map could not be stored; shown as built\n");
+
+    printf("cell %d,%d char %d (%s) seed %ld\n", cx, cy, get_alltime_maailmachar(cx, cy),
+           terrain_desc(get_alltime_maailmachar(cx, cy)), seed);
+    for (int y = 0; y < 64; y++) {
+        for (int x = 0; x < 64; x++) {
+            const int c = Zoom.chars[y * 64 + x];
+            put_glyph(c == CH_GROUND ? 250 : terrain_flag(c, TF_WATER) ? 247 : terrain[c].glyph);
+        }
+        putchar('\n');
+    }
+    if (layers) {
+        const char *names[3] = {"soil (1 base rock, 2 crag)", "cover (1 lichen, 2 moss)", "height"};
+        for (int l = 0; l < 3; l++) {
+            printf("%s\n", names[l]);
+            for (int y = 0; y < 64; y++) {
+                for (int x = 0; x < 64; x++) {
+                    const int i = y * 64 + x;
+                    if (l == 0) putchar('0' + MAAPERA(Zoom.surface[i]));
+                    else if (l == 1) putchar('0' + PINTA(Zoom.surface[i]));
+                    else printf("%3d", Zoom.height[i]);
+                }
+                putchar('\n');
+            }
+        }
+    }
+    return 0;
+}
