@@ -21,6 +21,8 @@
 #include "maps/movement.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
+#include "presentation/msglog.h"
+#include "presentation/windows.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
@@ -60,6 +62,15 @@ static void idle_timer_on() {
         idle_timer = 0;
         IDLETIMER_SET = 0;
     }
+}
+
+// With debug information on, the used records of the object table are counted in the corner.
+static void show_object_count() {
+    int used = 0;
+    for (const ItemStruct &it : PlayerObj) used += it.type != 0;
+    char text[40];
+    snprintf(text, sizeof text, "%d / %d", used, (int)PLAYEROBJ_COUNT);
+    if (screen) drawbutton(0, 0, text);
 }
 
 static void housekeeping_map() {
@@ -102,6 +113,7 @@ static int housekeeping(int &scenario_ran) {
     }
     lines = 0;
     fclose_TEKODATA_F();
+    if (DEBUG_INFO) show_object_count();
     if (RUN_OBJMAINT) object_maintenance();
     Nayta_Komentohistoria(0);
     command_line("");

@@ -8,6 +8,8 @@
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
 
 #include <cstdio>
 #include <cstring>
@@ -23,9 +25,12 @@ static DataStruct TD[DATA_MAX];    // scratch of the compaction
 static const uint8_t disposable[] = {DT_FREED, DT_COUNTED, DT_TRACKS, DT_FIRE_REMAINS,
                                      DT_HERB_B, DT_HERB_A, DT_ICEHOLE};
 
-// Stands in for the map-limit warning until the note box lands: re-enable the "more" prompt,
-// show MSG("WARNING_MAP_ITEM_LIMIT") and pause.
-static void warn_map_limit() {}
+// The map-limit warning: the "more" prompt is on again, the warning shown and a key waited for.
+static void warn_map_limit() {
+    DISABLE_MORECHECK = 0;
+    Note(MSG("WARNING_MAP_ITEM_LIMIT"));
+    Pause();
+}
 
 static bool valid(int n) { return n >= 0 && n < DATA_MAX; }
 static bool in_use(const DataStruct &d) { return d.type != DT_UNUSED && d.type != DT_FREED; }
@@ -46,9 +51,17 @@ static void free_record(DataStruct &d) {
     d.extra = 0;
 }
 
+uint8_t data_filled[DATA_MAX];
+
+void mark_pool_pass() { memset(data_filled, 0, sizeof data_filled); }
+
+// The free place handed out is marked as filled for the pass that runs.
 static int first_free(int last) {
     for (int i = 0; i <= last; i++)
-        if (is_free(Data[i])) return i;
+        if (is_free(Data[i])) {
+            data_filled[i] = 1;
+            return i;
+        }
     return -1;
 }
 
@@ -454,6 +467,7 @@ void make_datapos_top(int n) {
     int target = Data[last].type == DT_FREED ? last : last + 1;
     if (target >= DATA_MAX || (target != last && Data[target].type != DT_UNUSED)) return;
     if (target == n) return;
+    data_filled[target] = 1;
     Data[target] = Data[n];
     free_record(Data[n]);
 }

@@ -11,7 +11,11 @@ int  set_data(int type, int x, int y, int id, int count);          // 1/0 from t
 int  set_socowned_data(int type, int x, int y, int id, int count); // the same for village goods
 void ClearDTEMP();
 int  SetDTEMP(int n);              // position, or -1000 when the pool has no room
-void ClearDATA(int n);             // back to a never-used record
+void ClearDATA(int n);
+// The places handed out to new records since the last mark_pool_pass(): a walk over the pool that
+// began before skips them, so a record freed and refilled during the walk waits for the next one.
+extern uint8_t data_filled[DATA_MAX];
+void mark_pool_pass();             // back to a never-used record
 void CrunchData(int n);            // frees record n
 void reduce_datapos(int n);        // one unit less; freed at 0 or 1
 void datapos_deccount(int n, int k);

@@ -74,19 +74,25 @@ void areal_itemizer() {
     }
 }
 
+// A changed item is stored as a new object; with the object table full the stack keeps the old one.
+static void keep_changed(DataStruct &d, const ItemStruct &item) {
+    const int n = Luo_Esineen_Itempos(item);
+    if (n != 0) d.id = (uint32_t)n;
+}
+
 void areal_food_spoil(int days) {
     ItemStruct item;
     if (days != 0)
         for (int i = 0; i < DATA_MAX; i++) {
             DataStruct &d = Data[i];
             if (d.type != DT_ITEM || d.owner == SOC_OWNER) continue;
-            if (spoilItem((int)d.id, 0, get_mapchar(d.x, d.y), item, days) != 0) d.id = (uint32_t)Luo_Esineen_Itempos(item);
+            if (spoilItem((int)d.id, 0, get_mapchar(d.x, d.y), item, days) != 0) keep_changed(d, item);
         }
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
         if (d.type != DT_ITEM) continue;
         ObjToItem(item, (int)d.id);
-        if (stolendailydecay(item)) d.id = (uint32_t)Luo_Esineen_Itempos(item);
+        if (stolendailydecay(item)) keep_changed(d, item);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "core/records.h"
 #include "core/strupr.h"
 #include "creatures/creatures.h"
+#include "presentation/notes.h"
 
 #include <cmath>
 #include <cstdio>
@@ -25,9 +26,9 @@ int RUN_OBJMAINT = 0;
 int hakutapa_RANDOM = 0;
 int hakutapa_NOT_TYPE = 0;
 
-// Stand in for the note box and its pause until they land.
-static void say(const char *) {}
-static void pause_notes() {}
+// The note box and its pause.
+static void say(const char *text) { Note(text); }
+static void pause_notes() { Pause(); }
 
 // The mean temperature of the day records first..last.
 static int period_temperature(int first, int last) { return weatherengine.get_summary(0, first, last).first; }
@@ -91,16 +92,29 @@ static int first_blank() {
     return -1;
 }
 
-// Writes into a blank record; a full table refuses (answer 0) and asks for the maintenance.
+// The objects stored last: a command may make several before it places any of them (a vessel and
+// its content), so a maintenance run in the middle of a command keeps these whatever refers to them.
+static int run_maintenance(bool keep_recent);
+enum { RECENT_KEPT = 32 };
+static int recent_stored[RECENT_KEPT];
+static int recent_next;
+
+// Writes into a blank record. A full table runs the maintenance at once and tries again; when it is
+// still full the answer is 0 (no object), and the caller leaves the item where it was.
 static int store_at_blank(const ItemStruct &item) {
     int i = first_blank();
     if (i < 0) {
-        RUN_OBJMAINT = 1;
-        say("!No room for more objects. Object maintenance will run before your next move.");
+        run_maintenance(true);
+        i = first_blank();
+    }
+    if (i < 0) {
+        say("!There is no room for more objects. The item stays where it was.");
         return 0;
     }
     PlayerObj[i] = item;
     if (i > OBJMAINT_THRESHOLD) RUN_OBJMAINT = 1;
+    recent_stored[recent_next] = i + OBJ_PLAYER_FIRST;
+    recent_next = (recent_next + 1) % RECENT_KEPT;
     return i + OBJ_PLAYER_FIRST;
 }
 
@@ -417,7 +431,7 @@ static bool mark_from_creature_file() {
     char path[1200];
     snprintf(path, sizeof path, "%s/%s.CRS", CharacterPath, CharacterFile);
     FILE *f = fopen(path, "rb");
-    if (!f) return false;
+    if (!f) return !own_isfile(path);   // no creature file yet: no creature carries anything
     static CreatureStruct cr;
     bool whole = true;
     for (;;) {
@@ -434,7 +448,9 @@ static bool mark_from_creature_file() {
     return whole;
 }
 
-int object_maintenance() {
+int object_maintenance() { return run_maintenance(false); }
+
+static int run_maintenance(bool keep_recent) {
     RUN_OBJMAINT = 0;
     remove("objmaint.txt");
     say("#Oxa needs to perform object maintenance now. That will take a few moments.");
@@ -466,6 +482,8 @@ int object_maintenance() {
         if (cr.kind != 0) keepcreobjs(cr);
 
     for (int s = 0; s < PLR_SLOTS; s++) keep_stored(Plr.inv_obj[s]);
+    if (keep_recent)
+        for (int n : recent_stored) keep_stored(n);
     keep_pool_ids(Data, DATA_MAX);
     keep_pool_ids(IsoData, DATA_MAX);
 

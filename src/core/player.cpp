@@ -7,14 +7,19 @@
 #include "core/oxa.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
+#include "maps/mapdraw.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+#include "presentation/panels.h"
+#include "presentation/tekstit.h"
 
 #include <cstdio>
 #include <cstring>
 
-// Stand in for the note box, its pause and the yes/no prompt until they land.
-static void say(const char *) {}
-static void pause_notes() {}
-static int ask_yes(const char *) { return 0; }
+// The note box, its pause and the yes/no prompt.
+static void say(const char *text) { Note(text); }
+static void pause_notes() { Pause(); }
+static int ask_yes(const char *question) { return KyllaEi(question); }
 
 static void character_file(char *buf, size_t size, const char *ext) {
     snprintf(buf, size, "%s/%s.%s", CharacterPath, CharacterFile, ext);
@@ -178,10 +183,12 @@ int Lisaa_Inventoryyn(int obj, int count, int mode, int pos) {
     return used;
 }
 
-void AddNewItem(int obj, int count) {
+int AddNewItem(int obj, int count) {
     if (CheckIfSame(obj) < 0) obj = ObjToPlayerObj(obj);
+    if (obj == 0) return 0;   // the object table is full: the note told so, nothing is added
     AddItem(obj, count, 1);
     laske_Load(-1);
+    return 1;
 }
 
 int CheckIfSame(int obj) {
@@ -211,7 +218,11 @@ int Yhdista_Slottiin(int slot) {
 
 void Slotista_Uniikki(int slot) {
     if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return;
-    if (Plr.inv_obj[slot] < 1000) Plr.inv_obj[slot] = ObjToPlayerObj(Plr.inv_obj[slot]);
+    if (Plr.inv_obj[slot] < 1000) {
+        const int own = ObjToPlayerObj(Plr.inv_obj[slot]);
+        if (own == 0) return;   // no room for its own object: the slot keeps what it held
+        Plr.inv_obj[slot] = own;
+    }
     int obj = Plr.inv_obj[slot];
     if (Plr.inv_count[slot] > 1) Lisaa_Inventoryyn(obj, Plr.inv_count[slot] - 1, 0, slot + 1);
     int own = Esineesta_Uniikki(ObjToItem(obj));
@@ -274,11 +285,11 @@ void Exchange() {
         return;
     }
     if ((int)INVALIDITEETTI(-1, 2, 1) >= 1) {
-        say("CANT_WIELD_INJURED:1");
+        say(MSG("CANT_WIELD_INJURED:1"));
         return;
     }
     if ((int)INVALIDITEETTI(-1, 2, 2) >= 1) {
-        say("CANT_WIELD_INJURED:2");
+        say(MSG("CANT_WIELD_INJURED:2"));
         return;
     }
     // Byte arithmetic: 128 + 144 wraps to 16 and 16 + 112 makes 128.
@@ -299,6 +310,7 @@ void Exchange() {
     } else {
         say("!No secondary weapon.");
     }
+    Statistics();
     if (is_shield(first) || is_shield(second)) TurnUsed = 1;
 }
 
@@ -329,6 +341,7 @@ void pollution() {
     } else if (discarded == 0) {
         say("No items were discarded.");
     } else {
+        DrawMap();
         say("#As you couldn't recycle these items they are now discarded forever.");
     }
 }

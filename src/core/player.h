@@ -16,7 +16,7 @@ int WriteExiter();                 // 1 written
 // ---- inventory slots ----
 void AddItem(int obj, int count, int mode);
 int  Lisaa_Inventoryyn(int obj, int count, int mode, int pos);   // slot used; 99 on the ground
-void AddNewItem(int obj, int count);
+int AddNewItem(int obj, int count);   // 0 when the object table had no room: nothing added
 int  CheckIfSame(int obj);         // first slot holding an equal stored item, or -1
 int  Yhdista_Slottiin(int slot);
 void Slotista_Uniikki(int slot);

@@ -355,9 +355,11 @@ void CreatureMove() {
     if (REAL_QUIT == -1) return;
     for (int i = 0; i < DATA_MAX; i++)
         born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
+    mark_pool_pass();
     const int world = bigmap();
     for (int i = 0; i < DATA_MAX; i++) {
-        if (born_this_pass[i]) continue;
+        // Free when the pass began, or freed and taken by a new record during it.
+        if (born_this_pass[i] || data_filled[i]) continue;
         DataStruct &d = Data[i];
         // A step may free the record and another may take its slot at once: the newcomer stands
         // elsewhere and waits for the next pass.

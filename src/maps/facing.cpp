@@ -8,6 +8,8 @@
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
+#include "presentation/boxes.h"
+#include "presentation/show.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "presentation/show.h"
@@ -43,7 +45,7 @@ int suunta_jostain_johonkin(int x1, int y1, int x2, int y2) {
 void turn_towards(int x, int y) {
     if (x == PlayerX && y == PlayerY) return;
     PlayerDir = suunta_jostain_johonkin(PlayerX, PlayerY, x, y);
-    // The heading box follows once the status boxes land.
+    if (!DISABLE_MAP) Heading();
 }
 
 void kaanna_NPC_kohti(int n, int x, int y) {
@@ -73,7 +75,11 @@ int entry_square_free(int x, int y) {
     if (!in_grid(x, y)) return 0;
     const int c = get_mapchar(x, y);
     if (c == CH_BLANK) return 0;   // no map there
-    if (terrain_flag(c, TF_BLOCKS | TF_FENCE | TF_TREE)) return 0;
+    if (terrain_flag(c, TF_FENCE | TF_TREE)) return 0;
+    if (terrain_flag(c, TF_BLOCKS) && !terrain_flag(c, TF_WATER)) return 0;
+    // Open water takes only a swimmer or a watercraft; ice that holds is walked on.
+    const int mode = Plr.movement_mode;
+    if (mode != 2 && mode != 3 && avovesi(x, y)) return 0;
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.type == DT_UNUSED) break;

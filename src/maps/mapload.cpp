@@ -137,24 +137,6 @@ static void pole_off_deep_water() {
     }
 }
 
-// A blocked square walks toward the centre, then tries random squares of the centre local map.
-static void find_free_square() {
-    if (MovePlayer(0) != 0) return;
-    int x = PlayerX, y = PlayerY;
-    for (int retry = 1; retry <= 100; retry++) {
-        if (retry >= 52) {
-            x = AREA_CENTRE + random(64);
-            y = AREA_CENTRE + random(64);
-        } else {
-            x += x > 231 ? -1 : 1;
-            y += y > 231 ? -1 : 1;
-        }
-        PlayerX = x;
-        PlayerY = y;
-        if (MovePlayer(0) != 0) return;
-    }
-}
-
 void place_player_on_area() {
     int ex = PlayerX, ey = PlayerY;
     if (PlayerX == -1 || (unsigned)ex > 392 || (unsigned)ey > 392) {
@@ -177,7 +159,8 @@ void place_player_on_area() {
         PlayerX = ex;
         PlayerY = ey;
     }
-    find_free_square();
+    // A blocked square is tested without stepping: entering spends no time and asks nothing.
+    if (!place_on_entry(PlayerX, PlayerY)) map_debuglog("_system", "no free square to enter at %d,%d", PlayerX, PlayerY);
 }
 
 void GetMap(const char *name) {

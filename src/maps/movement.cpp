@@ -21,7 +21,10 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "creatures/life.h"
+#include "creatures/physical.h"
 #include "presentation/audio.h"
+#include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
@@ -39,10 +42,8 @@ int UPDATE_SCREEN = 0, ZoomRenew = 0, Exit_Checking = 0;
 int SOUND_IN_DISTANCE = 0, SOUND_IN_POSITION = 0;
 char MoveSound[16] = "";
 
-// The yes/no prompt stands in as a "no" until the menus land.
-static int answer_no(const char *) { return 0; }
 void (*MoveNote)(const char *text) = Note;
-int (*MoveAsk)(const char *question) = answer_no;
+int (*MoveAsk)(const char *question) = KyllaEi;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
 enum { MOVE_FREE = 1, MOVE_CREATURE = 100, MOVE_TOLD = 101, MOVE_OBSTACLE = 103, MOVE_TRAPPED = 104 };
@@ -252,6 +253,9 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 if (gives_way(cr)) {
                     TARGET_NPC = (int)slot;
                     MoveNote(key_text("NPC_WITHDRAWS"));
+                    Pakene((int)slot);
+                    // A creature with nowhere to go keeps its square: the player never shares it.
+                    if (d.type == DT_CREATURE && d.x == toX && d.y == toY) return MOVE_CREATURE;
                     continue;
                 }
                 if (cr.korkeus == 0) {
@@ -337,6 +341,7 @@ static int in_band(int x, int y, int lo_x, int hi_x, int lo_y, int hi_y) {
 }
 
 int MovePlayer(int step) {
+    if (step == 0 && PLAYER_SLEEPING) return 1;   // a sleeper stays where she lies
     const int world = bigmap();
     PlayerX_Previous = PlayerX;
     PlayerY_Previous = PlayerY;

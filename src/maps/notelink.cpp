@@ -1,9 +1,57 @@
+// The messages and debug output of the map code: debug notes, the topic debug logs and the debug
+// files of the working folder.
 #include "maps/notelink.h"
 
-// The notes, the debug logs and the message texts are not there yet: the map code stays silent.
-void map_debugnote(const char *, ...) {}
-void map_debuglog(const char *, const char *, ...) {}
-void map_player_falls_through_ice() {}
-void map_debugfile(const char *, const char *, ...) {}
-// The square events of the data pool are not there yet: nothing on the square reacts.
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "creatures/creatures.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
+
+// A formatted line, cut to the buffer; the format is always the code's own.
+static void vformat(char *buf, size_t size, const char *format, va_list ap) {
+    vsnprintf(buf, size, format, ap);
+}
+
+void map_debugnote(const char *format, ...) {
+    if (!DEBUG_INFO) return;
+    char text[NOTE_TEXT_MAX];
+    va_list ap;
+    va_start(ap, format);
+    vformat(text, sizeof text, format, ap);
+    va_end(ap);
+    DebugNote(text);
+}
+
+void map_debuglog(const char *topic, const char *format, ...) {
+    if (!DEBUGLOG && !strchr(topic, '!')) return;   // debuglog itself decides, but formatting costs
+    char text[1024];
+    va_list ap;
+    va_start(ap, format);
+    vformat(text, sizeof text, format, ap);
+    va_end(ap);
+    debuglog(topic, text);
+}
+
+void map_player_falls_through_ice() {
+    TARGET_NPC = -1;
+    Note(MSG("ICE_BREAKS"));
+    Pause();
+}
+
+void map_debugfile(const char *file, const char *format, ...) {
+    if (!DEBUG_INFO) return;
+    FILE *f = fopen(file, "a");
+    if (!f) return;
+    va_list ap;
+    va_start(ap, format);
+    vfprintf(f, format, ap);
+    va_end(ap);
+    fclose(f);
+}
+
+// Stands in until the square events of the data pool land: nothing on the square reacts.
 void map_items_arrived(int, int) {}

@@ -1,6 +1,7 @@
 // src/maps/sight.cpp -- sight traced along the 46 precomputed lines of each octant, the light map of
 // fires, torches and people, and making out figures at a distance.
 #include "maps/sight.h"
+#include "items/objunit.h"
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -340,8 +341,14 @@ void light_sources(int tick) {
     }
 }
 
-// Shields are not told apart from other wielded items until the item module names them.
-static int wields_shield(int) { return 0; }
+// The item the hand wields is a shield.
+static int wields_shield(int hand) {
+    const int slot = wielding(hand);
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] <= 0) return 0;
+    ItemStruct it;
+    ObjToItem(it, Plr.inv_obj[slot]);
+    return onko_KILPI(it);
+}
 
 // ---- the player's view ------------------------------------------------------------------------
 

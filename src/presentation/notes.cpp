@@ -8,6 +8,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "presentation/audio.h"
+#include "presentation/boxes.h"
 #include "presentation/input.h"
 #include "presentation/msglog.h"
 #include "presentation/show.h"
@@ -216,6 +217,7 @@ static int wait_prompt_key() {
     for (;;) {
         FlipScreenPortion(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H, 1);
         int k = getkey();
+        if (MouseClick()) return ' ';   // a click goes on as SPACE does
         if (k == KEY_ESC || k == ' ' || k == 1059) return k;
         if (k == KEY_QUIT && WindowClosed()) return KEY_ESC;
     }
@@ -432,6 +434,7 @@ static int npcnote(int creature, const char *seen, const char *flags) {
     int limit = NPCNOTE_HEARLIMIT ? NPCNOTE_HEARLIMIT : is_socmember(creature) ? 100 : lentaako_NPC(creature) ? 100 : 25;
     if (distance_from_plr(x, y) > limit && !force && !always) return 0;
     if (!heard[0]) return 0;
+    sound_graph(x, y);   // the heading box points to where the sound came from
     Note(heard);
     return 1;
 }

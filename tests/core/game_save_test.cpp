@@ -10,18 +10,8 @@ using oxatest::LoaderScreenTest;
 
 namespace {
 
-class GameSaveTest : public LoaderScreenTest {
+class GameSaveTest : public oxatest::PlayingTest {
 protected:
-    void SetUp() override {
-        LoaderScreenTest::SetUp();
-        REAL_QUIT = loader();   // as the outer loop runs a game
-        ASSERT_EQ(REAL_QUIT, 0);
-        var_clear();
-        press(SDLK_SPACE);      // the first look's note waits for a key
-        press(SDLK_PERIOD);
-        int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-    }
     std::vector<uint8_t> bytes(const char *name) const {
         std::vector<uint8_t> b;
         FILE *f = fopen(path(name).c_str(), "rb");

@@ -130,6 +130,9 @@ protected:
     void SetUp() override {
         ScreenTest::SetUp();
         copy_game_data(dir);
+        // The game's texts, as the working folder holds them.
+        std::string copy = "cp -r " + std::string(OXA_RUN_DIR) + "/messages " + dir->path() + "/";
+        ASSERT_EQ(system(copy.c_str()), 0);
         std::string cmd = fixture_tool() + " " + dir->path();
         ASSERT_EQ(system(cmd.c_str()), 0);
         reset_loader_tables();
@@ -148,15 +151,41 @@ protected:
         e.key.keysym.mod = mod;
         SDL_PushEvent(&e);
     }
-    // A key pressed and let go: keys typed one after another, never trimmed as a burst.
+    // A key pressed and let go, with the text it types: keys typed one after another, never
+    // trimmed as a burst.
     static void tap(SDL_Keycode k, uint16_t mod = 0) {
-        press(k, mod);
+        CLOSE_WINDOW = 0;
         SDL_Event e{};
-        e.type = SDL_KEYUP;
-        e.key.state = SDL_RELEASED;
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
         e.key.keysym.sym = k;
         e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+        e.key.keysym.mod = mod;
         SDL_PushEvent(&e);
+        if (k >= 32 && k < 127 && !(mod & (KMOD_CTRL | KMOD_ALT))) {
+            char t[2] = {(char)((mod & KMOD_SHIFT) ? toupper(k) : k), 0};
+            push_text(t);
+        }
+        e.type = SDL_KEYUP;
+        e.key.state = SDL_RELEASED;
+        SDL_PushEvent(&e);
+    }
+};
+
+// The ready-made character loaded as the outer loop loads a game, its first turn played.
+class PlayingTest : public LoaderScreenTest {
+protected:
+    void SetUp() override {
+        LoaderScreenTest::SetUp();
+        REAL_QUIT = loader();
+        ASSERT_EQ(REAL_QUIT, 0);
+        var_clear();             // as the outer loop goes from the loader to the turn loop
+        LOADER_RUN = 0;
+        press(SDLK_SPACE);      // the first look's note waits for a key
+        press(SDLK_PERIOD);
+        int r;
+        ASSERT_EQ(turn_pass(&r), 1);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
 };
 

@@ -19,6 +19,7 @@ namespace oxatest {
 class RecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        OXA_NODELAY = 1;   // a pause for a key answers at once: no screen, nobody to press it
         memset(&Plr, 0, sizeof Plr);
         copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
         memset(Data, 0, sizeof(DataStruct) * DATA_MAX);

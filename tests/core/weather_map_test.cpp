@@ -1,5 +1,5 @@
-// The weather reaches the map: the ready-made character loaded in the evening sees a dark map, and
-// loaded in winter finds snow on the ground and ice on the water.
+// The weather reaches the map: the ready-made character resting into the evening sees the map
+// darken, and loaded in winter finds snow on the ground and ice on the water.
 #include "core/loader_fixture.h"
 #include "core/spend.h"
 #include "presentation/notes.h"
@@ -42,20 +42,31 @@ protected:
 
 }  // namespace
 
-TEST_F(WeatherMapTest, EveningDarkensTheMap) {
-    load_at(10, 15, 14);
-    EXPECT_GE(GlobWeather.sun_alt, 0);
-    EXPECT_EQ(brightness(), 3 * 255) << "daylight leaves the map untinted";
+TEST_F(WeatherMapTest, WaitingIntoTheEveningDarkensTheMap) {
+    load_at(10, 15, 17);
+    tap(SDLK_SPACE);
     int r;
-    tap(SDLK_PERIOD);
     ASSERT_EQ(turn_pass(&r), 1);
-    EXPECT_EQ(brightness(), 3 * 255);
+    const int dusk = brightness();
+    const int sun = GlobWeather.sun_alt;
+    // Resting turn by turn: the hourly weather step lowers the sun, the minute step tints the map.
+    for (int i = 0; i < 2000 && Plr.hour < 19; i++) {
+        tap(SDLK_PERIOD);
+        ASSERT_EQ(turn_pass(&r), 1);
+    }
+    ASSERT_EQ(Plr.hour, 19);
+    EXPECT_LT(GlobWeather.sun_alt, sun);
+    EXPECT_LT(brightness(), dusk) << "night falls on the map";
 
     var_clear();
     oxatest::reset_loader_tables();
-    load_at(10, 15, 21);
-    EXPECT_LT(GlobWeather.sun_alt, -6) << "the weather's sun is down";
-    EXPECT_LT(brightness(), 3 * 255 / 2) << "night falls on the map";
+    load_at(10, 15, 12);
+    EXPECT_EQ(brightness(), 3 * 255) << "daylight leaves the map untinted";
+    var_clear();
+    oxatest::reset_loader_tables();
+    load_at(10, 15, 22);
+    EXPECT_LT(GlobWeather.sun_alt, -12);
+    EXPECT_LT(brightness(), 3 * 255 / 2);
 }
 
 TEST_F(WeatherMapTest, WinterBringsSnowOnTheGroundAndIceOnTheWater) {

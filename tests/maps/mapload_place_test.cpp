@@ -3,6 +3,7 @@
 #include "maps/mapload.h"
 #include "maps/maptest.h"
 #include "maps/water.h"
+#include "core/maintenance.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ TEST_F(PlaceTest, UnsetEntrySquareComesFromTheLastHeading) {
         {-1, 232, 4, 262, 231},    // the player at -1: the east edge
         {393, 100, 6, 231, 201},   // 393 counts as unset
         {100, 393, 2, 231, 263},
-        {392, 392, 0, 392, 392},   // 392 is still a square of the area
+        {392, 392, 0, 391, 391},   // 392 is kept, but lies off the area: the nearest square of it
     };
     for (const Case &c : cases) {
         PlayerX = c.x;
@@ -105,4 +106,33 @@ TEST_F(PlaceTest, BlockedSquareWalksTowardTheCentre) {
     place_player_on_area();
     EXPECT_EQ(PlayerX, 216);
     EXPECT_EQ(PlayerY, 216);
+}
+
+TEST_F(PlaceTest, EntryOntoAFenceOrOpenWaterIsRefusedWithoutSpendingTime) {
+    int fence = -1;
+    for (int c = 0; c < 256 && fence < 0; c++)
+        if (terrain_flag(c, TF_FENCE)) fence = c;
+    ASSERT_GE(fence, 0);
+    const uint32_t minutes = Plr.minutes;
+    const int seconds = Juoksevat_sekuntit;
+    const struct {
+        int c, mode;
+    } cases[] = {{fence, 1}, {CH_SHALLOW_WATER, 1}, {CH_DEEP_WATER, 1}};
+    for (const auto &k : cases) {
+        put(240, 240, k.c);
+        Plr.movement_mode = (uint8_t)k.mode;
+        KARTANLATAUSTAPA = 8;
+        KARTANLATAUS_X = KARTANLATAUS_Y = 40;
+        place_player_on_area();
+        EXPECT_FALSE(PlayerX == 240 && PlayerY == 240) << k.c;
+        EXPECT_EQ(get_mapchar(PlayerX, PlayerY), CH_GROUND) << k.c;
+    }
+    EXPECT_EQ(Plr.minutes, minutes) << "entering spends no time";
+    EXPECT_EQ(Juoksevat_sekuntit, seconds);
+    // A swimmer may come in on the water.
+    Plr.movement_mode = 2;
+    KARTANLATAUSTAPA = 8;
+    place_player_on_area();
+    EXPECT_EQ(PlayerX, 240);
+    EXPECT_EQ(PlayerY, 240);
 }

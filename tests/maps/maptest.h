@@ -8,6 +8,7 @@
 
 #include "common/harness.h"
 #include "core/ownlib.h"
+#include "core/oxa.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -34,6 +35,7 @@ inline int place_record(int type, int x, int y, uint32_t id, int count = 1) {
 class MapsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        OXA_NODELAY = 1;   // a pause for a key answers at once: no screen, nobody to press it
         dir = new oxatest::TempDir();
         dir->copy_asset("linedist.arr");
         memset(&Plr, 0, sizeof Plr);

@@ -197,14 +197,20 @@ TEST_F(Walk, FiresAndCreaturesStopTheStep) {
 
     Cre[7].kind = 5;   // an animal, awake, standing on the ground
     Cre[7].mode = 3;
-    place(DT_CREATURE, 232, 233, CRE_DATAID + 7);
+    const int rec = place(DT_CREATURE, 232, 233, CRE_DATAID + 7);
     EXPECT_EQ(MovePlayer(104), 0);
     EXPECT_EQ(TARGET_NPC, 7);
     EXPECT_EQ(TurnUsed, 1) << "bumping a creature spends the turn";
     EXPECT_EQ(PlayerY, 232);
 
-    // A calm person steps aside.
+    // A calm person gives way, but one that has not moved off the square keeps blocking it: the
+    // player and a creature never share a square.
     Cre[7].kind = CK_HUMAN;
+    EXPECT_EQ(MovePlayer(104), 0);
+    EXPECT_EQ(PlayerY, 232);
+    EXPECT_EQ(TARGET_NPC, 7);
+    // Once it has stepped off, the way is free.
+    Data[rec].x = 240;
     EXPECT_EQ(MovePlayer(104), 1);
     EXPECT_EQ(PlayerY, 233);
 }
