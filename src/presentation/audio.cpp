@@ -305,7 +305,7 @@ static int play_named_sample(const char *name, int repeats) {
     else if (ch != CH_IDLE && ch != CH_MOVE)
         Mix_FadeOutChannel(ch, 100);
     if (strstr(name, "death")) Mix_FadeOutChannel(-1, FADE_MS);
-    // The mixer mirrors a negative angle; a bearing just left of ahead stays on the left.
+    // A bearing just left of ahead comes out negative; the mixer is handed 0-359.
     int angle = ((SOUND_IN_POSITION % 360) + 360) % 360;
     int distance = SOUND_IN_DISTANCE < 0 ? 0 : SOUND_IN_DISTANCE > 255 ? 255 : SOUND_IN_DISTANCE;
     Mix_SetPosition(ch, (Sint16)angle, (Uint8)distance);

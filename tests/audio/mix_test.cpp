@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -35,11 +36,16 @@ int record_scene() {
     AUDIO_MAIN_VOLUME = atoi(getenv("OXA_MIX_VOLUME") ? getenv("OXA_MIX_VOLUME") : "100");
     sound_init();
     if (!AUDIO_OPEN) _exit(4);
-    if (!strcmp(scene, "east")) {
+    if (!strcmp(scene, "east") || !strcmp(scene, "ahead-left")) {
         load_sample("steady", "breeze.ogg");
         PlayerX = PlayerY = 100;
-        PlayerDir = 2;
-        Aseta_AudioPos(104, 100);
+        if (!strcmp(scene, "east")) {
+            PlayerDir = 2;             // facing north
+            Aseta_AudioPos(104, 100);
+        } else {
+            PlayerDir = 3;             // facing north-west, a bearing of -30 degrees
+            Aseta_AudioPos(96, 99);
+        }
         play_sample("steady", -1);
     } else {
         play_disk_music("intro.ogg", -1);
@@ -93,34 +99,56 @@ protected:
     oxatest::TempDir dir;
 };
 
-TEST_F(Mix, AnEffectEastOfAPlayerFacingNorthSoundsFromTheRight) {
-    std::vector<int16_t> s = record("east", 100);
-    ASSERT_GT(s.size(), 44100u) << "a second of sound was recorded";
-    double left = 0, right = 0;
+// The energy of the left and the right channel.
+void energy(const std::vector<int16_t> &s, double &left, double &right) {
+    left = right = 0;
     for (size_t i = 0; i + 1 < s.size(); i += 2) {
         left += (double)s[i] * s[i];
         right += (double)s[i + 1] * s[i + 1];
     }
+}
+
+TEST_F(Mix, AnEffectEastOfAPlayerFacingNorthSoundsFromTheRight) {
+    std::vector<int16_t> s = record("east", 100);
+    ASSERT_GT(s.size(), 44100u) << "a second of sound was recorded";
+    double left, right;
+    energy(s, left, right);
     EXPECT_GT(right, 1e6);
     EXPECT_GT(right, 4 * left) << "left " << left << " right " << right;
 }
 
-// The root mean square of one channel over 1.2 seconds from the first sound.
-double loudness(const std::vector<int16_t> &s) {
-    size_t start = 0;
-    while (start < s.size() && s[start] == 0) start++;
-    start -= start % 2;
+// A bearing just left of ahead comes out negative and must still sound from the left.
+TEST_F(Mix, AnEffectAheadToTheLeftSoundsFromTheLeft) {
+    std::vector<int16_t> s = record("ahead-left", 100);
+    ASSERT_GT(s.size(), 44100u);
+    double left, right;
+    energy(s, left, right);
+    EXPECT_GT(left, 1.5 * right) << "left " << left << " right " << right;
+}
+
+// Where the sound starts: the first frame that is not silent.
+size_t first_sound(const std::vector<int16_t> &s) {
+    size_t at = 0;
+    while (at < s.size() && s[at] == 0) at++;
+    return at - at % 2;
+}
+
+// The root mean square of the left channel over n frames from `start`.
+double loudness(const std::vector<int16_t> &s, size_t start, size_t n) {
     double sum = 0;
-    size_t n = 0;
-    for (size_t i = start; i < s.size() && n < 52920; i += 2, n++) sum += (double)s[i] * s[i];
+    for (size_t k = 0; k < n; k++) sum += (double)s[start + 2 * k] * s[start + 2 * k];
     return n ? std::sqrt(sum / n) : 0;
 }
 
 TEST_F(Mix, TheMusicFollowsTheVolumeSetting) {
-    double full = loudness(record("music", 100));
-    double quarter = loudness(record("music", 25));
-    ASSERT_GT(full, 100.0) << "the intro music was heard";
-    EXPECT_NEAR(quarter / full, 0.25, 0.05);
+    std::vector<int16_t> full = record("music", 100), quarter = record("music", 25);
+    const size_t a = first_sound(full), b = first_sound(quarter);
+    // The same stretch of the music in both, however long each child happened to record.
+    const size_t n = std::min({(full.size() - a) / 2, (quarter.size() - b) / 2, (size_t)52920});
+    ASSERT_GT(n, 22050u) << "half a second of music in both";
+    const double loud = loudness(full, a, n), soft = loudness(quarter, b, n);
+    ASSERT_GT(loud, 100.0) << "the intro music was heard";
+    EXPECT_NEAR(soft / loud, 0.25, 0.05);
 }
 
 }  // namespace
