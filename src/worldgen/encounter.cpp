@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "activities/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
@@ -31,8 +32,8 @@ void EncounterCheck() {}
 void DO_ENCOUNTER() { ENCOUNTER = 0; }
 void PopuloiZoomalue() {}
 
-// The tracking roll stands in until the skill model lands: a plain failure.
-static int tracking_roll() { return 1; }
+// The player's tracking roll that notices tracks on the world map.
+static int tracking_roll() { return Kayta_Taitoa(0, 0, "TRACKING", 0); }
 // Tracks on the world map stand in until tracking lands: nothing is shown.
 static void Tracking_IsoKartta(int) {}
 // The entry screen stands in until the game screens land: nothing is shown.
