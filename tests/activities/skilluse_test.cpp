@@ -5,6 +5,8 @@
 
 #include "activities/skilluse.h"
 #include "creatures/physical.h"
+#include "core/datafunc.h"
+#include "worldgen/encounter.h"
 #include "presentation/tekstit.h"
 
 using oxatest::ActivityTest;
@@ -106,6 +108,30 @@ TEST_F(SkillUseTest, SkillAnalysisByPenaltyShare) {
                  "&Your already unskilled tracking attempt is determined to succeed poorly due to being wounded!");
     body_penalty = 0;
     EXPECT_STREQ(Skill_Analyysi("TRACKING", 1), "");
+}
+
+}  // namespace
+
+namespace {
+
+// The world map's track check rolls the player's tracking: practice there raises the skill.
+TEST_F(SkillUseTest, TracksOnTheWorldMapAreNoticedByTheTrackingSkill) {
+    script();
+    skill(0, "TRACKING", 50);
+    for (int x : {PlayerX, PlayerX + 1}) {
+        Data[x - PlayerX].type = DT_ENCOUNTER;
+        Data[x - PlayerX].flags = 2;
+        Data[x - PlayerX].x = (uint16_t)x;
+        Data[x - PlayerX].y = (uint16_t)PlayerY;
+    }
+    const int home = PlayerX;
+    for (int step = 0; step < 60; step++) {
+        PlayerX = home + step % 2;
+        Script::rolls().push_back(3);
+        area_check();
+    }
+    EXPECT_GT(Script::rolls_taken, 0);
+    EXPECT_TRUE(Plr.skill_counter[0] > 0 || Plr.skill_level[0] > 50) << "each noticing is practice";
 }
 
 }  // namespace
