@@ -4,8 +4,8 @@
 // Output, in "<working folder>/AINO/" (the folder is the character file's name):
 //   AINO.OXS      the character record (5716 bytes), current save version, on the world map
 //   AINO.OBJ      the stored objects (49900 records of 172 bytes): her food, salt and cup of water
-//   AINO.CRS      the character's creatures: none yet (empty)
-//   CONSTANT.CRE  the creature templates: none yet (empty)
+//   AINO.CRS      the character's creature file: 3000 free records, as character creation makes it
+//   CONSTANT.CRE  the 1000 creature templates (defcreat)
 //   CONSTANT.OBJ  the object definitions: 400 empty rows
 //   WORLD.DAT     the world (3073 x 2049 bytes): forest land with a sea coast in the west, a lake,
 //                 a river from the lake to the sea, a bog, hills with a mountain, and a village with
@@ -27,6 +27,7 @@
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
+#include "creatures/crefile.h"
 #include "core/obj_func.h"
 #include "items/items.h"
 #include "maps/kulttuuri.h"
@@ -227,6 +228,14 @@ bool write_file(const std::string &path, const void *data, size_t size) {
     return false;
 }
 
+// The creature templates and an empty creature file, as character creation writes them.
+bool write_creature_files(const std::string &dir) {
+    std::string folder = dir;
+    if (!folder.empty() && folder.back() == '/') folder.pop_back();
+    const bool ok = defcreat(folder.c_str()) == 1;
+    return cre_file_create((dir + FOLDER + ".CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
+}
+
 bool has_character() {
     static SavedCharacter found[LOADCHAR_ROWS];
     return list_saved_characters(found) > 0;
@@ -263,8 +272,7 @@ int main(int argc, char **argv) {
     ok = write_file(dir + "kulttuuri.dat", culture.data(), culture.size()) && ok;
     ok = name_world(FOLDER) && ok;
     ok = write_file(dir + "CONSTANT.OBJ", definitions, sizeof definitions) && ok;
-    ok = write_file(dir + "CONSTANT.CRE", "", 0) && ok;
-    ok = write_file(dir + FOLDER + ".CRS", "", 0) && ok;
+    ok = write_creature_files(dir) && ok;
     ok = write_file(dir + FOLDER + ".OBJ", objects, sizeof objects) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
     // The character file last: a folder without it is never offered, so a half-written fixture is

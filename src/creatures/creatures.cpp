@@ -3,8 +3,6 @@
 
 #include "core/records.h"
 
-CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
-CreatureStruct Cre[CRE_COUNT];
 
 // The services below stand in until the creatures module lands.
 
@@ -28,15 +26,12 @@ int sukeltaako_NPC(int n) {
 
 // The creature file and the creatures' map-entry upkeep stand in until the creatures module lands:
 // nothing is stored, loaded, brought in or killed.
-CreatureStruct Creature;
-int RealCreaturePos[CRE_COUNT];
 void save_creatures() {}
 int Lataa_RealCreature(int) { return 0; }
 void ClrRealCreaturePos() {
     for (int &p : RealCreaturePos) p = 0;
 }
 void ClearPrevNameStack() {}
-void DoCreatures() {}
 void creature_mess() {}
 void cre_maintenance() {}
 void allowed_check() {}

@@ -5,6 +5,9 @@
 #include <cstdint>
 
 // CreatureStruct: 1384 bytes, stored as is in "CONSTANT.CRE", the creature file and the kill log.
+// Fields the combat, village and breeding code keep live in what were spare bytes 604..613:
+// combat stamina, aggressiveness, wound count, enemy distance, bow aim, alarm, companion state,
+// escort destination and culture, breeding month.
 // The tile name at 694 stops at 706, where the abundance word begins: it holds at most 11
 // characters and its terminator.
 struct CreatureStruct {
@@ -149,7 +152,17 @@ struct CreatureStruct {
     uint8_t  foeship;          // 601
     uint8_t  icefall;          // 602
     uint8_t  wakinghour;       // 603
-    uint8_t  pad604[11];
+    uint8_t  stamina;          // 604: combat stamina, 255 when an attack begins
+    uint8_t  aggressiveness;   // 605: 0..100
+    uint8_t  woundcount;       // 606: woundings taken in the current fight
+    uint8_t  enemydist;        // 607: last distance to the enemy
+    uint8_t  bowaim;           // 608: bow aim counter
+    uint8_t  alarm;            // 609: bit 0 theft seen, 1 banishment enforced, 2 violence answered
+    uint8_t  compstate;        // 610: companion state, below 4 unhappy
+    uint8_t  escortdest;       // 611: bit 0 to a village, bit 1 to a given culture
+    uint8_t  escortculture;    // 612: the escort's destination culture
+    uint8_t  breedmonth;       // 613: the month the species breeds in
+    uint8_t  pad614;
     uint8_t  escorttarget;     // 615
     uint8_t  escortkind;       // 616
     uint8_t  escortstate;      // 617
@@ -298,6 +311,16 @@ static_assert(offsetof(CreatureStruct, herd) == 580, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, moralebits) == 581, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, foeship) == 601, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, wakinghour) == 603, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, stamina) == 604, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, aggressiveness) == 605, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, woundcount) == 606, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, enemydist) == 607, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, bowaim) == 608, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, alarm) == 609, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, compstate) == 610, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, escortdest) == 611, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, escortculture) == 612, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, breedmonth) == 613, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, escorttarget) == 615, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, Paapuuha) == 618, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mainwords) == 620, "CreatureStruct layout");
@@ -369,6 +392,21 @@ enum { CM_ASLEEP = 8, CM_CARCASS = 13 };
 
 extern CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
 extern CreatureStruct Cre[CRE_COUNT];
+extern CreatureStruct TEMP_CREATURE;       // scratch record of the creature-file writers
+extern CreatureStruct flexCr;              // hands a made person or animal to its caller
+extern char DefinitionsFolder[41];         // the folder defcreat last wrote into
+
+// Fills Creature with the blank record every creation starts from.
+void reset_creature();
+// Template n into Creature: 500..999 with build set are built afresh, other numbers below 1000
+// copied from ConstantCre; 1000 and more leave Creature alone.
+void get_defined(int n, int build);
+// Builds the templates and writes "<folder>/CONSTANT.CRE" (1000 records); 1 when written whole.
+int defcreat(const char *folder);
+// The fixed picture of Creature's kind, for the kinds that have one.
+void visual();
+// Ends every text field of a record read from a file inside its field.
+void creature_make_safe(CreatureStruct &c);
 
 // Recounts the carried load of the player (-1) or a creature.
 void laske_Load(int who);
@@ -389,7 +427,7 @@ void save_creatures();                     // the local area's creatures into th
 int Lataa_RealCreature(int n);             // creature n of the file into Creature; 1 loaded
 void ClrRealCreaturePos();
 void ClearPrevNameStack();
-void DoCreatures();                        // builds the creature templates
+void DoCreatures();                        // builds templates 500..999 into ConstantCre
 void creature_mess();                      // the map's creatures into the creature table
 void cre_maintenance();                    // the creatures' upkeep on map entry
 void allowed_check();                      // entry check of a map; may end the game

@@ -1,0 +1,117 @@
+// src/creatures/cretables.cpp -- the blank creature record, the template table and the template
+// file "CONSTANT.CRE".
+#include <cstdio>
+#include <cstring>
+
+#include "core/ownlib.h"
+#include "creatures/creatures.h"
+#include "creatures/creation.h"
+#include "presentation/msglog.h"
+
+CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
+CreatureStruct Cre[CRE_COUNT];
+CreatureStruct Creature;
+CreatureStruct TEMP_CREATURE;
+CreatureStruct flexCr;
+int RealCreaturePos[CRE_COUNT];
+char cultGAMEtags[CULT_TAGS_SIZE];
+char cultPELTtags[CULT_TAGS_SIZE];
+char cultDOMESTICtags[CULT_TAGS_SIZE];
+char DefinitionsFolder[41];
+
+static void set_text(char *field, size_t size, const char *text) { copy_bounded(field, size, text); }
+
+void reset_creature() {
+    CreatureStruct &c = Creature;
+    memset(&c, 0, sizeof c);
+    c.attackfig = 2;
+    c.attitude = 3;
+    c.familiarity = 3;
+    c.rhythm = 1;
+    c.culture = 255;
+    c.weightvar = 30;
+    c.smell = 14;
+    c.hearing = 14;
+    c.speciesfactor = 0.45f;
+    c.tearing = 30.0f;
+    set_text(c.voice1, sizeof c.voice1, "whimper");
+    set_text(c.voice2, sizeof c.voice2, "mumble");
+    c.handling = 2;
+    c.group = 1;
+    c.speed = 60;
+    set_text(c.natattack[0], sizeof c.natattack[0], "kick");
+    c.atkweight[0] = 12;
+    c.atkweight[1] = 30;
+    c.atkweight[2] = 30;
+    c.atkskill[0] = (uint8_t)(30 + random(30));
+    c.daysaved = -1;
+    c.morale4 = (uint8_t)(50 + random(50));   // the flight urge
+    c.meat[1] = 3;
+    c.meat[2] = 15;
+    c.enemy = -1;
+    c.bodytemp = 37.0f;
+    cultGAMEtags[0] = cultPELTtags[0] = cultDOMESTICtags[0] = 0;
+}
+
+void get_defined(int n, int build) {
+    if (n < 0 || n >= CONSTANTCRE_COUNT) return;
+    if (build && n >= 500) {
+        Luo_Olento(n);
+        return;
+    }
+    Creature = ConstantCre[n];
+}
+
+void visual() {
+    switch (Creature.kind) {
+    case 3: Creature.graphic = 1035; break;
+    case 5: Creature.graphic = random(2) ? 1039 : 1038; break;
+    case 12: Creature.graphic = 1040; break;
+    case 13:
+    case 23: Creature.graphic = 1044; break;
+    case 15: Creature.graphic = random(2) ? 1034 : 1033; break;
+    case 19: Creature.graphic = 1055; break;
+    case 22: Creature.graphic = 1045; break;
+    default: break;
+    }
+}
+
+// A record read from a file may hold anything: every text ends inside its field.
+void creature_make_safe(CreatureStruct &c) {
+    c.species[sizeof c.species - 1] = 0;
+    c.pname[sizeof c.pname - 1] = 0;
+    c.spare[sizeof c.spare - 1] = 0;
+    c.portrait[sizeof c.portrait - 1] = 0;
+    c.voice1[sizeof c.voice1 - 1] = 0;
+    c.voice2[sizeof c.voice2 - 1] = 0;
+    for (auto &a : c.natattack) a[sizeof a - 1] = 0;
+    for (auto &s : c.skillname) s[sizeof s - 1] = 0;
+    c.tilename[sizeof c.tilename - 1] = 0;
+}
+
+void DoCreatures() {
+    char line[80];
+    // Templates below 500 are never built: a damaged file must not leave loose texts in them.
+    for (int i = 0; i < 500; i++) creature_make_safe(ConstantCre[i]);
+    for (int i = 500; i < CONSTANTCRE_COUNT; i++) {
+        Luo_Olento(i);
+        ConstantCre[i] = Creature;
+        snprintf(line, sizeof line, "#%d %.40s", i, Creature.species);
+        debuglog("docreatures", line);
+    }
+}
+
+int defcreat(const char *folder) {
+    set_text(DefinitionsFolder, sizeof DefinitionsFolder, folder);
+    char path[1200];
+    snprintf(path, sizeof path, "%s/CONSTANT.CRE", folder);
+    reset_creature();
+    for (auto &t : ConstantCre) t = Creature;
+    DoCreatures();
+    FILE *f = fopen(path, "wb");
+    if (!f) return 0;
+    bool ok = fwrite(ConstantCre, sizeof(CreatureStruct), CONSTANTCRE_COUNT, f) == (size_t)CONSTANTCRE_COUNT;
+    if (fclose(f) != 0) ok = false;
+    if (!ok) remove(path);
+    return ok ? 1 : 0;
+}
