@@ -10,8 +10,6 @@ void laske_Load(int) {}
 
 float INVALIDITEETTI(int, int, int) { return 0.0f; }
 
-int lisaa_realcreature(int, int) { return CRE_NONE; }
-
 int onko_JOKU_tajuton(int n) {
     if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;
     if (n < 0 || n >= CRE_COUNT) return 0;
@@ -24,16 +22,11 @@ int sukeltaako_NPC(int n) {
     return Cre[n].korkeus == -100;
 }
 
-// The creature file and the creatures' map-entry upkeep stand in until the creatures module lands:
-// nothing is stored, loaded, brought in or killed.
-void save_creatures() {}
-int Lataa_RealCreature(int) { return 0; }
+// The creatures' map-entry catch-up and killing stand in until the creatures' life lands.
 void ClrRealCreaturePos() {
     for (int &p : RealCreaturePos) p = 0;
 }
 void ClearPrevNameStack() {}
-void creature_mess() {}
 void cre_maintenance() {}
 void allowed_check() {}
 void KillCreature(int, int) {}
-void set_carcass_skinned(CreatureStruct &) {}

@@ -2,8 +2,19 @@
 // records, and the creatures of a local map brought in at entry and written back at exit.
 #include "creatures/crefile.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+
+#include "core/datafunc.h"
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "maps/mapunit.h"
+#include "maps/zoomstore.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "screens/quit.h"
 
 int cre_file_create(const char *path, int records) {
     FILE *f = fopen(path, "wb");
@@ -14,4 +25,292 @@ int cre_file_create(const char *path, int records) {
     if (fclose(f) != 0) ok = false;
     if (!ok) remove(path);
     return ok ? 1 : 0;
+}
+
+void cre_file_path(char *buf, size_t size) { snprintf(buf, size, "%s/%s.CRS", CharacterPath, CharacterFile); }
+
+static FILE *open_cre_file(const char *mode) {
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    return fopen(path, mode);
+}
+
+static long file_records(FILE *f) {
+    if (fseek(f, 0, SEEK_END) != 0) return -1;
+    const long size = ftell(f);
+    return size < 0 ? -1 : size / (long)sizeof(CreatureStruct);
+}
+
+static bool read_record(FILE *f, long k, CreatureStruct &out) {
+    if (k < 0 || fseek(f, k * (long)sizeof out, SEEK_SET) != 0) return false;
+    if (fread(&out, sizeof out, 1, f) != 1) return false;
+    creature_make_safe(out);
+    return true;
+}
+
+static bool write_record(FILE *f, long k, const CreatureStruct &c) {
+    if (k < 0 || fseek(f, k * (long)sizeof c, SEEK_SET) != 0) return false;
+    return fwrite(&c, sizeof c, 1, f) == 1 && fflush(f) == 0;
+}
+
+int cre_file_records() {
+    FILE *f = open_cre_file("rb");
+    if (!f) return -1;
+    const long n = file_records(f);
+    fclose(f);
+    return (int)n;
+}
+
+int Lataa_RealCreature(int n) {
+    if (n < CRE_DATAID) {
+        if (n < 0) return 0;
+        get_defined(n, 0);
+        return 1;
+    }
+    FILE *f = open_cre_file("rb");
+    if (!f) return 0;
+    const bool ok = read_record(f, n - CRE_DATAID, TEMP_CREATURE);
+    fclose(f);
+    if (ok) Creature = TEMP_CREATURE;
+    return ok ? 1 : 0;
+}
+
+int Talleta_RealCreature(const CreatureStruct &c, int n) {
+    if (n < CRE_DATAID) return 0;
+    FILE *f = open_cre_file("r+b");
+    if (!f) return 0;
+    // The file only grows by whole records at its end: a number past it is not written.
+    bool ok = n - CRE_DATAID < file_records(f) && write_record(f, n - CRE_DATAID, c);
+    if (fclose(f) != 0) ok = false;
+    return ok ? 1 : 0;
+}
+
+int SaveNewRealCreature(CreatureStruct &c) {
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    FILE *f = fopen(path, "r+b");
+    if (!f) {
+        char text[1300];
+        snprintf(text, sizeof text, "%s couldn't be opened!", path);
+        oxa_quit(text);
+    }
+    const long records = file_records(f);
+    long k = 0;
+    CreatureStruct &r = TEMP_CREATURE;
+    while (k < records && read_record(f, k, r) && r.kind != 0) k++;
+    if (k > records) k = records;
+    c.socialid = (uint32_t)(CRE_DATAID + k);
+    bool ok = write_record(f, k, c);
+    if (fclose(f) != 0) ok = false;
+    if (!ok) {
+        snprintf(path + strlen(path), sizeof path - strlen(path), " couldn't be written!");
+        oxa_quit(path);
+    }
+    return CRE_DATAID + (int)k;
+}
+
+int lisaa_realcreature(int n, int reuse) {
+    if (reuse)
+        for (int s = 0; s < CRE_COUNT; s++)
+            if (RealCreaturePos[s] == n && Cre[s].kind != 0) return s + CRE_DATAID;
+    // With every slot taken the creature stays in the file: no live creature is overwritten.
+    for (int s = 0; s < CRE_COUNT; s++) {
+        if (RealCreaturePos[s] != 0 || Cre[s].kind != 0) continue;
+        if (!Lataa_RealCreature(n)) return CRE_NONE;
+        Cre[s] = Creature;
+        RealCreaturePos[s] = n;
+        return s + CRE_DATAID;
+    }
+    return CRE_NONE;
+}
+
+int new_creature_to_DATA(CreatureStruct &c) { return lisaa_realcreature(SaveNewRealCreature(c), 0); }
+
+static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE || d.type == DT_CARCASS; }
+
+// What a stored creature becomes when its map is entered.
+static void fix_up_on_entry(CreatureStruct &r) {
+    if (r.speciescode == 617) {
+        r.speciescode = 616;
+        copy_bounded(r.tilename, sizeof r.tilename, "av-ram");
+        copy_bounded(r.species, sizeof r.species, "sheep");
+        r.sexage |= 1;
+    } else if (r.speciescode == 610) {
+        r.speciescode = 609;
+        r.sexage |= 1;
+        copy_bounded(r.tilename, sizeof r.tilename, "av-bull");
+        copy_bounded(r.species, sizeof r.species, "bull");
+    }
+    if (r.speciescode == 618 && r.playerage == 0) {
+        if (random(2)) r.sexage |= 1;
+        r.birthday = (int16_t)((int)Plr.daynumber - 1000);
+    }
+    if (r.mode == 6) r.partyflags |= 256;
+    if (r.attitude == 20) r.owner = CRE_PLAYER;
+}
+
+static void write_failed(const char *path) {
+    char text[1300];
+    snprintf(text, sizeof text, "!The creature file %s couldn't be written.", path);
+    debuglog("crmess", text);
+    note(text);
+}
+
+void creature_mess() {
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    FILE *f = fopen(path, "r+b");
+    if (!f) {
+        char text[1300];
+        snprintf(text, sizeof text, "%s open error!", path);
+        oxa_quit(text);
+    }
+    static CreatureStruct r;
+    bool write_ok = true;
+    // Enough free records for the templates of this map and the creatures made on it.
+    long records = file_records(f);
+    for (;;) {
+        int free_records = 0;
+        for (long k = 0; k < records; k++)
+            if (read_record(f, k, r) && r.kind == 0) free_records++;
+        if (free_records >= CRS_MIN_FREE) break;
+        static const CreatureStruct blank{};
+        for (int i = 0; i < CRS_GROW_RECORDS && write_ok; i++) write_ok = write_record(f, records + i, blank);
+        if (!write_ok) break;
+        records += CRS_GROW_RECORDS;
+    }
+    // Template references become persistent creatures in free records.
+    long next_free = 0;
+    for (int i = 0; i < DATA_MAX && write_ok; i++) {
+        DataStruct &d = Data[i];
+        if (!creature_record(d) || d.id > 999) continue;
+        while (next_free < records && read_record(f, next_free, r) && r.kind != 0) next_free++;
+        get_defined((int)d.id, 1);
+        Creature.socialid = (uint32_t)(CRE_DATAID + next_free);
+        if (!write_record(f, next_free, Creature)) {
+            write_ok = false;
+            break;
+        }
+        if (next_free >= records) records = next_free + 1;
+        d.id = Creature.socialid;
+        next_free++;
+    }
+    for (auto &c : Cre) c.kind = 0;
+    ClrRealCreaturePos();
+    int slot = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (!creature_record(d)) continue;
+        // Past the table's size the rest stay in the file, their stored ids unchanged.
+        if (slot >= CRE_COUNT) break;
+        const long k = (long)d.id - CRE_DATAID;
+        if (d.id < (uint32_t)CRE_DATAID || k >= records || !read_record(f, k, r)) {
+            debuglog("crmess", "corrupt creature");
+            CrunchData(i);
+            continue;
+        }
+        if (!bigmap() && r.home_x == 0) {
+            r.home_x = (int32_t)Plr.world_x + find_zoom_x(d.x, 0);
+            r.home_y = (int32_t)Plr.world_y + find_zoom_y(d.y, 0);
+        }
+        fix_up_on_entry(r);
+        Cre[slot] = r;
+        Cre[slot].socialid = (uint32_t)(k + CRE_DATAID);
+        RealCreaturePos[slot] = (int)(k + CRE_DATAID);
+        d.id = (uint32_t)(slot + CRE_DATAID);
+        slot++;
+    }
+    fclose(f);
+    if (!write_ok) write_failed(path);
+}
+
+// A slot's creature is present when a party record or a pool record still names it.
+static bool present(int slot) {
+    const int n = RealCreaturePos[slot];
+    for (const DataStruct &p : Plr.party)
+        if (p.type == DT_CREATURE && (int)p.id == n) return true;
+    for (const DataStruct &d : Data)
+        if (creature_record(d) && d.id == (uint32_t)(slot + CRE_DATAID)) return true;
+    return false;
+}
+
+void save_creatures() {
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    FILE *f = fopen(path, "r+b");
+    if (!f) return;
+    const long records = file_records(f);
+    bool ok = true;
+    for (int s = 0; s < CRE_COUNT; s++) {
+        CreatureStruct &c = Cre[s];
+        const int n = RealCreaturePos[s];
+        if (c.kind == 0 || n < CRE_DATAID || n - CRE_DATAID >= records || !present(s)) continue;
+        if (c.mode != CM_CARCASS) c.daysaved = (int32_t)Plr.daynumber;
+        c.saved_wx = (uint16_t)Plr.world_x;
+        c.saved_wy = (uint16_t)Plr.world_y;
+        if (!write_record(f, n - CRE_DATAID, c)) ok = false;
+    }
+    if (fclose(f) != 0) ok = false;
+    if (!ok) write_failed(path);
+}
+
+void CarcassSave() {
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_CARCASS || d.id < (uint32_t)CRE_DATAID) continue;
+        const uint32_t s = d.id - CRE_DATAID;
+        if (s >= (uint32_t)CRE_COUNT || RealCreaturePos[s] < CRE_DATAID) continue;
+        Cre[s].mode = CM_CARCASS;
+        Talleta_RealCreature(Cre[s], RealCreaturePos[s]);
+    }
+}
+
+int sotubased_corpse_age(int s) {
+    if (s < CRE_DATAID) return -1;
+    FILE *f = open_cre_file("rb");
+    if (!f) return -1;
+    static CreatureStruct r;
+    const bool ok = read_record(f, s - CRE_DATAID, r);
+    fclose(f);
+    if (!ok || r.kind == 0) return -1;
+    const int d = (int)Plr.daynumber - r.daysaved;
+    return d < 0 ? -d : d;
+}
+
+// ---- carcass state ----
+
+void set_carcass_skinned(CreatureStruct &c) {
+    c.Puuha[1] = 301;
+    c.PuuhaAika[1] = 100;
+    c.PuuhaKohde[1] = 100;
+    c.PuuhaTila[1] = 100;
+}
+
+void set_carcass_skin_pause(CreatureStruct &c, int needed, int spent) {
+    c.Puuha[1] = 301;
+    c.PuuhaAika[1] = needed;
+    c.PuuhaKohde[1] = spent;
+}
+
+void carcass_skinned_addmins(CreatureStruct &c, int m) {
+    if (c.Puuha[1] == 301) c.PuuhaKohde[1] += m;
+}
+
+int get_carcass_skin_leftmins(const CreatureStruct &c) {
+    return c.Puuha[1] == 301 ? c.PuuhaAika[1] - c.PuuhaKohde[1] : -1000;
+}
+
+int get_carcass_skin_spentmins(const CreatureStruct &c) { return c.Puuha[1] == 301 ? c.PuuhaKohde[1] : 0; }
+
+int is_carcass_skinned(const CreatureStruct &c) {
+    return c.Puuha[1] == 301 && c.PuuhaKohde[1] >= c.PuuhaAika[1] && c.PuuhaTila[1] == 100;
+}
+
+int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
+    if (text && size) text[0] = 0;
+    if (c.Puuha[0] != 300) return 0;
+    const int whole = (int)std::ceil(c.weight * 10.0f);
+    const int p = whole > 0 ? pct(c.PuuhaAika[0], whole) : 100;
+    const char *word = p <= 25 ? "slightly burnt" : p <= 50 ? "partially burnt" : p <= 75 ? "largely burnt" : "mostly burnt";
+    if (text && size) copy_bounded(text, size, word);
+    return p;
 }

@@ -1,6 +1,8 @@
 // src/creatures/crefile.h -- the character's creature file "<folder>/<name>.CRS": record k is
 // persistent creature 1000 + k; a record whose kind byte is 0 is free.
 #pragma once
+#include <cstddef>
+
 #include "creatures/creatures.h"
 
 enum {
@@ -11,3 +13,25 @@ enum {
 
 // Writes a creature file of `records` free records; 1 when written whole.
 int cre_file_create(const char *path, int records);
+
+// Path of the character's creature file.
+void cre_file_path(char *buf, size_t size);
+// Records in the file; -1 when it can't be opened.
+int cre_file_records();
+// Writes c over the file's record n - 1000; nothing for n below 1000. 1 when written.
+int Talleta_RealCreature(const CreatureStruct &c, int n);
+// Gives c the first free record or a new one at the end; answers its number (1000 + record).
+int SaveNewRealCreature(CreatureStruct &c);
+// SaveNewRealCreature then lisaa_realcreature; the slot + 1000 id, or CRE_NONE with no slot free.
+int new_creature_to_DATA(CreatureStruct &c);
+void CarcassSave();
+
+// Carcass state kept in the second slot of the activity queue.
+void set_carcass_skin_pause(CreatureStruct &c, int needed, int spent);
+void carcass_skinned_addmins(CreatureStruct &c, int m);
+int get_carcass_skin_leftmins(const CreatureStruct &c);   // -1000 before skinning
+int get_carcass_skin_spentmins(const CreatureStruct &c);
+int is_carcass_skinned(const CreatureStruct &c);
+int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size);
+// Days between today and the day the carcass of social id s was last saved; -1 none found.
+int sotubased_corpse_age(int s);
