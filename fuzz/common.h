@@ -13,7 +13,8 @@
 namespace oxafuzz {
 
 // The target's own folder under /tmp, made and entered on the first call (every later call enters it
-// again and answers its path); removed when the program ends.
+// again and answers its path); removed when the program ends. Every call also switches the notes'
+// paging prompt off: it would wait for a key.
 const std::string &workdir();
 
 // A file of the build's working folder (data and generated assets), by its relative name.
@@ -38,6 +39,16 @@ template <class F> bool survives(F fn) {
     return survives([](void *p) { (*static_cast<F *>(p))(); }, &fn);
 }
 const std::string &last_quit();
+
+// Opens SDL headless (the dummy drivers) with the game's window, renderer and screen surface, the font
+// and the palette of the built working folder; once per program. Enters the
+// target's folder.
+void open_screen();
+// Queues a key press (an SDL key) or a mouse move in the 800 x 600 screen for the game's next wait.
+// Push a key that ends the dialogue last: a wait with nothing queued never ends.
+void push_key(int sym);
+void push_mouse_motion(int x, int y);
+void flush_events();
 
 // A bundle: entries of [name length: 1 byte][name][size: 4 bytes, little-endian][bytes], until the
 // input ends. A cut entry ends the bundle where its data ends. Names hold no '/' and no "..".

@@ -1,6 +1,7 @@
 // The cookery files: a recipe header is found by name in a file of any shape, a name that holds "%"
 // is text, and whatever is found is one line of at most 449 characters or "NOT FOUND".
 #include <cstring>
+#include <string>
 
 #include "activities/cooking.h"
 #include "common.h"
@@ -21,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             oxafuzz::fail("the file search found another header");
         }
     }
+    // The pattern is a text: the input with its end marked, never the raw bytes.
+    const std::string pattern(text, size);
     char filled[64];
-    fill_name(filled, sizeof filled, size ? text : "", "%n");
+    fill_name(filled, sizeof filled, pattern.c_str(), "%n");
     return 0;
 }

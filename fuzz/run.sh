@@ -29,11 +29,12 @@ dict_of() {
 
 smoke_one() {
   local name=$1 scratch="$build/smoke/$1"
-  rm -rf "$scratch" && mkdir -p "$scratch/corpus" "$scratch/crashes"
-  "$build/fuzz_$name" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
+  rm -rf "$scratch" && mkdir -p "$scratch/corpus" "$scratch/crashes" "$scratch/tmp"
+  TMPDIR="$scratch/tmp" "$build/fuzz_$name" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
     $(dict_of "$name") -artifact_prefix="$scratch/crashes/" "$scratch/corpus" "$build/seeds/$name" \
     > "$logs/smoke-$name.log" 2>&1
   local rc=$?
+  rm -rf "$scratch/tmp"
   read -r execs ft < <(stats "$logs/smoke-$name.log")
   if [ $rc -ne 0 ]; then
     echo "FUZZ FAILED  $name ($execs executions): see $logs/smoke-$name.log"
@@ -58,7 +59,9 @@ for name in "${targets[@]}"; do
   corpus="$build/corpus/$name" crashes="$build/crashes/$name"
   mkdir -p "$corpus" "$crashes"
   before=$(ls "$crashes" | sort)
-  "$build/fuzz_$name" -fork="$procs" -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
+  tmp="$build/tmp/$name"
+  rm -rf "$tmp" && mkdir -p "$tmp"
+  TMPDIR="$tmp" "$build/fuzz_$name" -fork="$procs" -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 $(dict_of "$name") \
     -artifact_prefix="$crashes/" "$corpus" "$build/seeds/$name" > "$logs/long-$name.log" 2>&1
   read -r execs ft < <(stats "$logs/long-$name.log")
@@ -70,12 +73,13 @@ for name in "${targets[@]}"; do
     kept="$src/tests/fuzz/$name/$f"
     # A crash is minimised; a hang or a leak is kept as it was found.
     if [[ $f == crash-* ]]; then
-      "$build/fuzz_$name" -minimize_crash=1 -max_total_time=60 -timeout=1 -exact_artifact_path="$kept" \
+      TMPDIR="$tmp" "$build/fuzz_$name" -minimize_crash=1 -max_total_time=60 -timeout=1 -exact_artifact_path="$kept" \
         "$crashes/$f" > "$logs/minimise-$name-$f.log" 2>&1
     fi
     [ -f "$kept" ] || cp "$crashes/$f" "$kept"
     echo "  new: tests/fuzz/$name/$f"
   done
+  rm -rf "$tmp"
   [ $count -gt 0 ] && failed=1
   line=$(printf '%-16s %12s executions %7s features %3d new crashes' "$name" "$execs" "$ft" "$count")
   echo "$line" | tee -a "$summary"

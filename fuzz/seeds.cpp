@@ -1,7 +1,9 @@
 // fuzz_seeds <working folder> <source folder> <seed folder>: makes every fuzz target's seed corpus
 // <seed folder>/<name>/ from the lines of fuzz/fuzz_<name>.seeds:
 //   file <path>              each file of the working folder matching the pattern (a glob) is a seed
-//   bundle <folder> [<glob>] the folder's files (all, or those matching) packed into one bundle seed
+//   bundle <folder> [<glob>...] the folder's files (all, or those matching a glob) in one bundle seed
+//   prefix <text> <path>     the text, then the file of the working folder, as one seed
+//   zeros <n> [<text>]       the text, then zero bytes up to n bytes (a record file's size)
 //   text <text>              the text itself, with \n, \r, \t, \xNN and \\ as escapes
 // A line beginning '#' is a comment. The kept inputs of tests/fuzz/<name>/ are seeds too.
 #include <dirent.h>
@@ -97,13 +99,15 @@ static void make_corpus(const std::string &run, const std::string &src, const st
             }
             globfree(&g);
         } else if (kind == "bundle") {
-            std::string pattern;
-            if (!(words >> pattern)) pattern = "*";
+            std::vector<std::string> patterns;
+            for (std::string p; words >> p;) patterns.push_back(p);
+            if (patterns.empty()) patterns.push_back("*");
             std::vector<uint8_t> bytes;
-            for (const std::string &f : files_in(run + "/" + arg, pattern.c_str())) {
-                std::string data = oxafuzz::read_file(run + "/" + arg + "/" + f);
-                oxafuzz::bundle_add(bytes, f, data.data(), data.size());
-            }
+            for (const std::string &pattern : patterns)
+                for (const std::string &f : files_in(run + "/" + arg, pattern.c_str())) {
+                    std::string data = oxafuzz::read_file(run + "/" + arg + "/" + f);
+                    oxafuzz::bundle_add(bytes, f, data.data(), data.size());
+                }
             if (bytes.empty()) {
                 fprintf(stderr, "fuzz_seeds: %s: the folder %s holds nothing\n", name.c_str(), arg.c_str());
                 problems++;
@@ -111,6 +115,22 @@ static void make_corpus(const std::string &run, const std::string &src, const st
             }
             put(dir, "seed-bundle-" + safe_name(arg) + "-" + std::to_string(n++),
                 std::string(bytes.begin(), bytes.end()));
+        } else if (kind == "prefix") {
+            std::string path;
+            words >> path;
+            struct stat st;
+            if (stat((run + "/" + path).c_str(), &st) != 0) {
+                fprintf(stderr, "fuzz_seeds: %s: no file %s\n", name.c_str(), path.c_str());
+                problems++;
+                continue;
+            }
+            put(dir, "seed-" + safe_name(path), unescape(arg) + oxafuzz::read_file(run + "/" + path));
+        } else if (kind == "zeros") {
+            std::string text;
+            words >> text;
+            std::string bytes = unescape(text);
+            bytes.resize((size_t)atol(arg.c_str()), '\0');
+            put(dir, "seed-zeros-" + arg + "-" + std::to_string(n++), bytes);
         } else if (kind == "text") {
             size_t at = line.find("text") + 5;
             put(dir, "seed-text-" + std::to_string(n++), unescape(at < line.size() ? line.substr(at) : ""));

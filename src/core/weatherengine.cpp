@@ -572,6 +572,14 @@ static_assert(sizeof(WeatherFile) == WEATHER_FILE_BYTES, "WEATHER.DAT is 23148 b
 static_assert(offsetof(WeatherFile, current) == 12, "WEATHER.DAT layout");
 static_assert(offsetof(WeatherFile, days) == 44, "WEATHER.DAT layout");
 
+// Far beyond anything the engine makes from a climate file: a record outside these bounds is damaged
+// (or made by hand), and hourly steps of its numbers would overflow.
+static bool weather_record_usable(const WeatherStruct &w) {
+    return w.temperature >= -1000 && w.temperature <= 1000 && w.snow_depth >= 0 && w.snow_depth <= 1000000 &&
+           w.water_temp >= -1000000 && w.water_temp <= 1000000 && w.sun_alt >= -90 && w.sun_alt <= 90 &&
+           w.sun_alt_next >= -90 && w.sun_alt_next <= 90;
+}
+
 bool cWeatherEngine::read_file(const char *path) {
     static WeatherFile file;
     FILE *f = fopen(path, "rb");
@@ -581,6 +589,9 @@ bool cWeatherEngine::read_file(const char *path) {
     if (!whole) return false;
     if (file.version != WEATHER_FILE_VERSION) return false;
     if (file.day_index < 0 || file.day_index > 359 || file.hour < 0 || file.hour > 23) return false;
+    if (!weather_record_usable(file.current)) return false;
+    for (const WeatherStruct &d : file.days)
+        if (!weather_record_usable(d)) return false;
     day_index = file.day_index;
     hour = file.hour;
     current = file.current;

@@ -118,7 +118,7 @@ public:
     const char *get_forecast(int level, int ignored, int day, int hour);
 
     // "WEATHER.DAT": both answer the current weather. load changes nothing unless the file is a
-    // complete image of version 1 with a day and hour in range.
+    // complete image of version 1 with a day and hour in range and numbers the engine could have made.
     WeatherStruct load(const char *path);
     WeatherStruct save(const char *path);
     bool read_file(const char *path);      // true when loaded

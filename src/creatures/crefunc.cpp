@@ -2,10 +2,33 @@
 
 #include "creatures/creatures.h"
 #include "core/ownlib.h"
+#include "core/records.h"
 #include "presentation/tekstit.h"
 
-// Stand in until the creature tables land: no creature has an age or a weight.
-int CreAgeInMonths(int) { return 0; }
+static const CreatureStruct *cre_of(int c) { return (unsigned)c < (unsigned)CRE_COUNT ? &Cre[c] : nullptr; }
+
+// A creature born on day 0 with no birth age counts as grown: 1000 days.
+int CreAgeInDays(int c) {
+    const CreatureStruct *r = cre_of(c);
+    if (!r) return 0;
+    if (r->birthday == 0 && r->playerage == 0) return 1000;
+    const int d = (int)Plr.daynumber - r->birthday;
+    return d < 0 ? -d : d;
+}
+
+int CreAgeInMonths(int c) {
+    const CreatureStruct *r = cre_of(c);
+    if (!r) return 0;
+    if (r->birthday == 0 && r->playerage == 0) return 33;
+    return CreAgeInDays(c) / 30;
+}
+
+float CreYoungWeightModify(int c, float w) {
+    const CreatureStruct *r = cre_of(c);
+    return r && (r->sexage & 2) && CreAgeInMonths(c) <= 24 ? w * 0.7f : w;
+}
+
+// Stands in until the creatures' load lands: no creature carries a weight.
 float FullWeightLoad(int) { return 0.0f; }
 // Until then every settlement counts as lived in, so that no save abandons one.
 int Cre_home_people(int, int, int) { return 1; }

@@ -1,7 +1,9 @@
 // src/creatures/crefunc.h -- creature queries other subsystems ask.
 #pragma once
 
-int CreAgeInMonths(int creature);
+int CreAgeInDays(int creature);       // days since its birth day; 1000 with no birth known
+int CreAgeInMonths(int creature);     // whole months of it; 33 with no birth known
+float CreYoungWeightModify(int creature, float w);   // 0.7 w for a young one of 24 months or less
 float FullWeightLoad(int creature);    // pounds, with what it carries; -1 the player
 // 1 when a living person of the culture whose home is world cell wx, wy is in the creature table.
 int Cre_home_people(int wx, int wy, int culture);

@@ -8,6 +8,7 @@
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
+#include "creatures/crefunc.h"
 
 TEST(CreatureRecord, BlankRecordHoldsTheStartingValues) {
     memset(&Creature, 0x5a, sizeof Creature);
@@ -130,4 +131,22 @@ TEST(TemplateFile, DoCreaturesMendsDamagedBlankTemplates) {
     EXPECT_EQ(strlen(ConstantCre[7].species), sizeof ConstantCre[7].species - 1);
     EXPECT_EQ(ConstantCre[650].speciescode, 650u);
     ConstantCre[7] = CreatureStruct{};
+}
+
+TEST(CreatureAge, CountedFromTheBirthDay) {
+    const uint32_t today = Plr.daynumber;
+    Plr.daynumber = 400;
+    Cre[5] = CreatureStruct{};
+    EXPECT_EQ(CreAgeInDays(5), 1000);   // no birth known: grown
+    EXPECT_EQ(CreAgeInMonths(5), 33);
+    Cre[5].birthday = -200;             // born before day 0
+    EXPECT_EQ(CreAgeInDays(5), 600);
+    EXPECT_EQ(CreAgeInMonths(5), 20);
+    Cre[5].sexage = 2;                  // young, 20 months
+    EXPECT_FLOAT_EQ(CreYoungWeightModify(5, 10.0f), 7.0f);
+    Cre[5].birthday = -400;             // 26 months
+    EXPECT_FLOAT_EQ(CreYoungWeightModify(5, 10.0f), 10.0f);
+    EXPECT_EQ(CreAgeInMonths(-1), 0);
+    Cre[5] = CreatureStruct{};
+    Plr.daynumber = today;
 }

@@ -16,8 +16,12 @@
 struct FuzzTarget {
     const char *name;
     int (*run)(const uint8_t *data, size_t size);
+    int (*init)(int *argc, char ***argv);   // null when the target has no LLVMFuzzerInitialize
 };
 #include "fuzz_registry.h"
+
+// gtest shows a target by its name.
+static void PrintTo(const FuzzTarget &t, std::ostream *os) { *os << t.name; }
 
 namespace {
 
@@ -38,6 +42,11 @@ TEST_P(FuzzReplay, KeptInputsAndTheEmptyInputPass) {
     const FuzzTarget &t = GetParam();
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    if (t.init) {
+        int argc = 0;
+        char **argv = nullptr;
+        EXPECT_EQ(t.init(&argc, &argv), 0);
+    }
     EXPECT_EQ(t.run(nullptr, 0), 0);
     for (const std::string &path : kept_inputs(std::string(OXA_SOURCE_DIR) + "/tests/fuzz/" + t.name)) {
         SCOPED_TRACE(path);
