@@ -136,6 +136,8 @@ TEST_F(Inventory, WearingArmourOnce) {
 }
 
 TEST_F(Inventory, ExchangingWeapons) {
+    oxatest::TempDir dir;   // the exchange's notes redraw the sight, which reads the line table
+    dir.copy_asset("linedist.arr");
     int sword = stored_item("Sword", IT_WEAPON, "SWORD");
     int shield = stored_item("Shield", IT_ARMOUR, "SHIELD");
     put(0, sword, 1);
