@@ -39,6 +39,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "screens/loadchar.h"
+#include "worldgen/kartta_main.h"
 
 namespace {
 
@@ -110,44 +111,8 @@ void add_local_map_places() {
         for (int x = 1490; x <= 1496; x++) put(x, y, x == 1496 ? 93 : 3);
 }
 
-void make_player(PlayerStruct &p) {
-    memset(&p, 0, sizeof p);
-    copy_bounded(p.name, sizeof p.name, "Aino");
-    const char *skills[] = {"TRACKING", "TRAPPING", "STEALTH", "HERBLORE", "TIMBERCRAFT", "BUILDING",
-                            "KNIFE", "SKIING", "FISHING", "SPEAR"};
-    const uint8_t levels[] = {25, 20, 15, 20, 30, 15, 25, 30, 20, 20};
-    for (int s = 0; s < 10; s++) {
-        copy_bounded(p.skill_name[s], PLR_SKILLNAME, skills[s]);
-        p.skill_level[s] = levels[s];
-    }
-    copy_bounded(p.mapname, sizeof p.mapname, "BIGMAP");
-    p.legacy_marker = -1;
-    p.facing = 0;
-    p.x = HOME_X;
-    p.y = HOME_Y;
-    p.world_x = HOME_X;
-    p.world_y = HOME_Y;
-    p.energy = 3000;
-    p.hour = 10;
-    p.sex = 2;
-    p.strength = 12;
-    p.agility = 13;
-    p.day = 15;
-    p.month = 6;
-    p.year = 1;
-    p.sight = 20;
-    p.daynumber = 165;
-    p.day_counter2 = 165;
-    p.bigmap_saveday = 165;
-    p.minutes = 165 * 1440 + 600;
-    p.course_task = -1;
-    p.air_temperature = 15.0f;
-    p.upgrade_cleared = 1;
-    p.lairs_placed = 1;
-    p.save_version = SAVE_VERSION;
-    p.movement_mode = 1;
-    p.body_temperature = 37.0f;
-}
+// Aino of culture 0 on her home field: a new character as the start menu writes one.
+void make_player(PlayerStruct &p) { uusi_pelaaja(p, "Aino", 0, HOME_X, HOME_Y); }
 
 // The further skills a new character starts with, and food and drink in her pack: rye bread, a raw
 // pike, an elk cut, salt and a wooden cup of water.
