@@ -27,6 +27,7 @@ int FLEXIBLE_BIRTH = 0;
 int FLEXIBLE_ANIMAL_BIRTH = 0;
 char AnimalTags[CULT_TAGS_SIZE];
 int edellinen_kohtaaminen = 0;
+int TEMPLATE_BUILD = 0;
 
 static void choose_culture() {
     if (!FLEXIBLE_BIRTH) {
@@ -424,7 +425,7 @@ static int spirit_culture() { return get_alltime_kulttuuri((int)Plr.world_x, (in
 
 static int renamed(const char *name, const char *newname) {
     const int obj = object(name, 1);
-    if (obj == 0) return 0;
+    if (obj == 0 || TEMPLATE_BUILD) return obj;
     ItemStruct item = ObjToItem(obj);
     copy_bounded(item.name, sizeof item.name, newname);
     const int stored = Luo_Esineen_Itempos(item);

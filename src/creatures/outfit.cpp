@@ -80,7 +80,7 @@ void Lisaa_Vaate(int obj) { wear(Creature, obj); }
 
 // The object with a quality drawn for the wealth class, stored as a thing of its own.
 static int with_quality(int obj, int quality) {
-    if (quality == 0) return obj;
+    if (quality == 0 || TEMPLATE_BUILD) return obj;
     const int grade = varalaatu(quality);
     if (grade == 3) return obj;
     ItemStruct item = ObjToItem(obj);

@@ -198,3 +198,13 @@ TEST_F(CreationTest, TheBigPredatorFilterDrawsOnlyBigPredators) {
         EXPECT_TRUE(bird == 0 || (bird >= 628 && bird <= 639)) << bird;
     }
 }
+
+TEST_F(CreationTest, BuildingTheTemplatesStoresNoThings) {
+    DoCreatures();
+    for (int i = 0; i < 200; i++) EXPECT_EQ(PlayerObj[i].type, 0) << i;
+    // A person made in play may carry things of a drawn quality, stored as things of their own.
+    for (int i = 0; i < 30; i++) person(510, 12);
+    int stored = 0;
+    for (int i = 0; i < 200; i++) stored += PlayerObj[i].type != 0;
+    EXPECT_GT(stored, 0);
+}
