@@ -475,46 +475,42 @@ int settravel(int n, int x, int y) {
     return Lisaa_Puuha(n, 60, 100);
 }
 
-// Up to 100 test steps from where the creature stands, walked on a copy of its square only: the
-// pool itself is never copied or changed.
+// Up to 100 test steps from where the creature stands, walked on its own record only: the pool is
+// never copied, and the record goes back to its square. A square once walked is not walked again.
 int canreachloc(int n, int x, int y) {
     if (n == -1 || bigmap()) return 1;
     if (!ask_valid(n)) return 0;
     const int pos = pos_of(n);
     if (pos < 0) return 0;
     tyhjenna_liikehistoria(n);
+    enum { R = 101, W = 2 * R + 1 };
+    static uint8_t walked[W * W];
+    memset(walked, 0, sizeof walked);
     const uint16_t sx = Data[pos].x, sy = Data[pos].y;
-    const int keep_x = Cre[n].Viimeisin_X, keep_y = Cre[n].Viimeisin_Y, keep_h = Cre[n].Suunta;
-    const uint8_t keep_still = Cre[n].still, keep_last = Cre[n].lastaction;
     int cx = sx, cy = sy;
+    walked[R * W + R] = 1;
     for (int step = 0; step < 100 && !WIZARD_npcfreeze; step++) {
         if (koordinaattien_vali(cx, cy, x, y) <= 1) break;
-        // the best free neighbour toward the goal, never back onto a square already walked
         int best = -1, bestd = 1 << 30;
+        Data[pos].x = (uint16_t)cx;
+        Data[pos].y = (uint16_t)cy;
+        crestep_batch_begin(n);
         for (int d = 0; d < 8; d++) {
             const int nx = cx + Heds_x(d), ny = cy + Heds_y(d);
-            if (visited(Cre[n], nx, ny)) continue;
-            Data[pos].x = (uint16_t)cx;
-            Data[pos].y = (uint16_t)cy;
+            const int wx = nx - sx + R, wy = ny - sy + R;
+            if (wx < 0 || wy < 0 || wx >= W || wy >= W || walked[wy * W + wx]) continue;
             if (Liikkuminen(n, nx, ny, 0) != STEP_OK) continue;
             const int dd = abs(nx - x) + abs(ny - y);
             if (dd < bestd) bestd = dd, best = d;
         }
+        crestep_batch_end();
         if (best < 0) break;
-        history_shift(Cre[n]);
-        Cre[n].movehist_x[0] = cx;
-        Cre[n].movehist_y[0] = cy;
         cx += Heds_x(best);
         cy += Heds_y(best);
+        walked[(cy - sy + R) * W + (cx - sx + R)] = 1;
     }
     Data[pos].x = sx;
     Data[pos].y = sy;
-    Cre[n].Viimeisin_X = keep_x;
-    Cre[n].Viimeisin_Y = keep_y;
-    Cre[n].Suunta = keep_h;
-    Cre[n].still = keep_still;
-    Cre[n].lastaction = keep_last;
-    tyhjenna_liikehistoria(n);
     return koordinaattien_vali(cx, cy, x, y) <= 1;
 }
 
