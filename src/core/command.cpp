@@ -18,6 +18,7 @@
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
+#include "maps/look.h"
 #include "maps/movement.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
@@ -42,9 +43,7 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void start_scenario() {}
-static void clear_look() {}
 static void movement_mode_menu() {}
-static void far_look() {}
 static void stand_or_lie() {}
 static void rest_until_rested() {}
 
@@ -186,7 +185,7 @@ int command_dispatch(int key, int ctrl, int t) {
     }
     if (key == HOTKEY_farlook || key == SECKEY_farlook) {
         command_describe(KC_F3);
-        far_look();
+        FarLook();
         key = 0;
     }
     if (key == HOTKEY_pickup || key == SECKEY_pickup) {

@@ -23,7 +23,9 @@
 #include "maps/mapdraw.h"
 #include "maps/marker.h"
 #include "maps/mapunit.h"
+#include "maps/look.h"
 #include "maps/movement.h"
+#include "maps/picker.h"
 #include "maps/plrlink.h"
 #include "maps/facing.h"
 #include "maps/water.h"
@@ -51,8 +53,6 @@
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void wait_until_cancelled() {}
-static void look_at(int, int) {}
-static int pick_direction(const char *, int) { return 0; }
 static void armour_coverage_screen() {}
 static void run_command() {}
 static int close_door() { return 0; }
@@ -225,7 +225,7 @@ int command_printable(int key, int t) {
         break;
     case ':':
         command_describe(':');
-        look_at(PlayerX, PlayerY);
+        LookPosition(PlayerX, PlayerY, 1);
         break;
     case '?': HelpScreen(); break;
     case 'A':
@@ -298,8 +298,8 @@ int command_printable(int key, int t) {
     case 'w': Toimi(423, 0, ""); break;
     case 'x':
         command_describe('x');
-        pick_direction("direction where to look", 18);
-        if (GeneralX || GeneralY) look_at(GeneralX, GeneralY);
+        ValitseLokaatio(PICK_DIRECTION | PICK_OWN_SQUARE, "direction where to look");
+        if (GeneralX || GeneralY) LookPosition(GeneralX, GeneralY, 1);
         break;
     default: break;
     }

@@ -17,6 +17,7 @@
 #include "maps/area.h"
 #include "maps/mapborder.h"
 #include "maps/mapquery.h"
+#include "maps/look.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"
 #include "maps/sight.h"
@@ -59,7 +60,6 @@ static int weariness() { return 0; }                         // fresh
 static void set_effort(int level) { Plr.exertion = (uint8_t)level; }
 static int climb_it(int, int) { return SuccessRoll(0, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING")) >= SR_SUCCESS; }
 static int trap_fires(int, int) { return 0; }
-static void list_items_here(int, int) {}
 static int haul_minutes() { return 1; }
 static int haul_items_along() { return 1; }
 static int boat_load_ok() { return 1; }
@@ -518,7 +518,7 @@ int MovePlayer(int step) {
         }
     }
 
-    if (!trap_fires(PlayerX, PlayerY) && get_tempcol(PlayerX, PlayerY) != ':') list_items_here(PlayerX, PlayerY);
+    if (!trap_fires(PlayerX, PlayerY) && get_tempcol(PlayerX, PlayerY) != ':') Display_Items(PlayerX, PlayerY, 0);
 
     if (TRANSPORT)
         for (int i = 0; i < DATA_MAX; i++) {

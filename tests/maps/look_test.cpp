@@ -1,0 +1,176 @@
+// tests/maps/look_test.cpp -- the lines that tell what lies on a square: one thing, many things
+// after a step and when looking, merged work in process, the terrain line, water and tracks, and
+// the look keys of the command reader.
+#include "core/turn_fixture.h"
+
+#include "core/obj_func.h"
+#include "items/items.h"
+#include "maps/look.h"
+#include "maps/picker.h"
+
+#include <string>
+#include <vector>
+
+using oxatest::push_key;
+
+namespace {
+
+class Look : public oxatest::TurnTest {
+protected:
+    void SetUp() override {
+        TurnTest::SetUp();
+        memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+        memset(ConstantObj, 0, sizeof(ItemStruct) * CONSTANTOBJ_ROWS);
+        copy_bounded(CharacterFile, sizeof CharacterFile, dir->path().c_str());
+        DISABLE_MORECHECK = 1;
+        DEBUG_INFO = 0;
+        NEWGFX = 1;
+        PlayerView();
+    }
+    void TearDown() override {
+        CharacterFile[0] = 0;
+        DISABLE_MORECHECK = 0;
+        TurnTest::TearDown();
+    }
+    static int object(const char *name) {
+        ItemStruct it;
+        ClrItemstruct(it);
+        it.type = 6;
+        it.id = 900;
+        SET_ITEM_TEXT(it.name, name);
+        it.weight = it.fullweight = 1;
+        ItemSet_laatu(2, it);
+        return Esineesta_Uniikki(it);
+    }
+    static int put(int type, int x, int y, int obj, int count = 1) {
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_UNUSED) {
+                Data[i] = DataStruct{};
+                Data[i].type = (uint8_t)type;
+                Data[i].x = (uint16_t)x;
+                Data[i].y = (uint16_t)y;
+                Data[i].id = (uint32_t)obj;
+                Data[i].count = (uint16_t)count;
+                return i;
+            }
+        return -1;
+    }
+    std::vector<std::string> shown() const {
+        std::vector<std::string> out;
+        if (!dir->exists("msglog.txt")) return out;
+        std::string all = dir->read_file("msglog.txt"), line;
+        for (char ch : all) {
+            if (ch != '\n') {
+                line += ch;
+                continue;
+            }
+            const size_t bar = line.find("| ");
+            out.push_back(bar == std::string::npos ? line : line.substr(bar + 2));
+            line.clear();
+        }
+        return out;
+    }
+    bool was_shown(const std::string &part) const {
+        for (auto &l : shown())
+            if (l.find(part) != std::string::npos) return true;
+        return false;
+    }
+    void forget() { remove((dir->path() + "/msglog.txt").c_str()); }
+};
+
+TEST_F(Look, OneThingIsSeenHereOrThere) {
+    put(DT_ITEM, 230, 230, object("axe"));
+    EXPECT_EQ(Display_Items(230, 230, 0), 1);
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_NE(shown()[0].find("You see an axe here."), std::string::npos) << shown()[0];
+    forget();
+    put(DT_ITEM, 231, 229, object("knife"));
+    EXPECT_EQ(Display_Items(231, 229, 1), 1);
+    EXPECT_TRUE(was_shown("You see a knife there."));
+    forget();
+    EXPECT_EQ(Display_Items(232, 232, 0), 0);
+    EXPECT_TRUE(shown().empty()) << "an empty square tells nothing";
+}
+
+TEST_F(Look, TenThingsAfterAStepAreCutShortButLookingListsThemAll) {
+    const char *names[10] = {"awl", "bowl", "cup", "drum", "flute", "glove", "hook", "jar", "kettle", "ladle"};
+    for (const char *n : names) put(DT_ITEM, 230, 230, object(n));
+    EXPECT_EQ(Display_Items(230, 230, 0), 10);
+    std::vector<std::string> lines = shown();
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_NE(lines[0].find("There are several objects here:"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[7].find("hook"), std::string::npos) << "the seventh thing is the last told";
+    EXPECT_NE(lines[8].find("...and 3 more."), std::string::npos) << lines[8];
+
+    forget();
+    EXPECT_EQ(Display_Items(230, 230, 1), 10);
+    lines = shown();
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_NE(lines[0].find("Things that are here:"), std::string::npos) << lines[0];
+    EXPECT_NE(lines[10].find("ladle"), std::string::npos);
+
+    forget();
+    Data[9].type = DT_FREED;       // nine: the two held back are summed up
+    Display_Items(230, 230, 0);
+    EXPECT_TRUE(was_shown("...and 2 more."));
+}
+
+TEST_F(Look, EqualWorkInProcessIsMergedIntoOneLine) {
+    const int hide = object("hide");
+    put(DT_WORK, 230, 230, hide, 2);
+    put(DT_WORK, 230, 230, object("bark"), 1);
+    put(DT_WORK, 230, 230, object("hide"), 3);   // another record of an equal item
+    EXPECT_EQ(Display_Items(230, 230, 1), 3);
+    std::vector<std::string> lines = shown();
+    ASSERT_EQ(lines.size(), 3u) << "the heading, the hides and the bark";
+    EXPECT_NE(lines[1].find("5"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("(being prepared)"), std::string::npos);
+    EXPECT_NE(lines[2].find("bark"), std::string::npos);
+}
+
+TEST_F(Look, TheTerrainIsToldUnlessThingsLieOnPlainGround) {
+    set_terrain_desc(CH_GROUND, "Open ground");
+    LookPosition(230, 229, 1);
+    EXPECT_TRUE(was_shown("Open ground"));
+    forget();
+    put(DT_ITEM, 230, 229, object("axe"));
+    LookPosition(230, 229, 1);
+    EXPECT_TRUE(was_shown("You see an axe there."));
+    EXPECT_FALSE(was_shown("Open ground")) << "ground with an item on it adds no terrain line";
+
+    forget();
+    put(DT_TRACKS, 230, 225, 0);   // far tracks that she sees, nothing else there
+    LookPosition(230, 225, 2);
+    EXPECT_TRUE(was_shown("There are some tracks over there."));
+    EXPECT_FALSE(was_shown("Open ground"));
+}
+
+TEST_F(Look, WaterBesideHerToldWithItsTemperature) {
+    maailma[mapidx(230, 229)] = CH_SHALLOW_WATER;
+    LookPosition(230, 229, 1);
+    EXPECT_TRUE(was_shown("The water is ")) << "open water one step away";
+    forget();
+    maailma[mapidx(230, 226)] = CH_SHALLOW_WATER;
+    LookPosition(230, 226, 1);
+    EXPECT_FALSE(was_shown("The water is ")) << "farther away it is not felt";
+}
+
+TEST_F(Look, TheLookKeysTellWhatLiesThere) {
+    put(DT_ITEM, 230, 229, object("axe"));
+    put(DT_ITEM, 230, 230, object("knife"));
+    push_key(SDLK_UP);
+    push_key(SDLK_RETURN);
+    EXPECT_EQ(command_dispatch('l', 0, 0), 1) << "the far look: a cursor moved by keys, ENTER";
+    EXPECT_TRUE(was_shown("You see an axe there."));
+
+    forget();
+    push_key('8');
+    EXPECT_EQ(command_dispatch('x', 0, 0), 1);
+    EXPECT_TRUE(was_shown("You see an axe there."));
+    EXPECT_EQ(TurnUsed, 0) << "looking spends no time";
+    EXPECT_EQ(command_dispatch(':', 0, 0), 1);
+    EXPECT_TRUE(was_shown("You see a knife here."));
+
+}
+
+}  // namespace
