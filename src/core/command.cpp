@@ -18,6 +18,7 @@
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
+#include "maps/doors.h"
 #include "maps/look.h"
 #include "maps/movement.h"
 #include "presentation/input.h"
@@ -43,9 +44,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void start_scenario() {}
-static void movement_mode_menu() {}
-static void stand_or_lie() {}
-static void rest_until_rested() {}
 
 static void idle_timer_on() {
     if (OXA_NODELAY) return;       // tests run without the idle animation
@@ -172,9 +170,9 @@ int PlayerAction() {
 int command_dispatch(int key, int ctrl, int t) {
     if (key == KC_ENTER) command_zoom();
     if (key >= KC_ALT_A && key <= KC_ALT_Z) KaytaNappaintaitoa(key - KC_ALT_A);
-    if (key == KC_REST) rest_until_rested();
+    if (key == KC_REST) MOVEDO_restfatigue();
     if (command_direction(key, ctrl)) return 1;
-    if (key == HOTKEY_movemode || key == SECKEY_movemode) movement_mode_menu();
+    if (key == HOTKEY_movemode || key == SECKEY_movemode) menusel_Movemode();
     if (key == KC_ESC) key = HelpOptionsMenu();
     if (key == KC_INSERT) {
         key = '.';
@@ -216,7 +214,7 @@ int command_dispatch(int key, int ctrl, int t) {
             Toimi(454, 0, "");
             return 1;
         }
-        if (key == HOTKEY_stand_or_lay) stand_or_lie();
+        if (key == HOTKEY_stand_or_lay) MOVEDO_stand_or_lay();
         if (key == HOTKEY_sleep) {
             if (!strcmp(inival("SLEEP_CONFIRMATION", "NO"), "YES") && !KyllaEi("Sleep now?")) return 1;
             command_line("Sleep");

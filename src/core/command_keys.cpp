@@ -23,6 +23,7 @@
 #include "maps/mapdraw.h"
 #include "maps/marker.h"
 #include "maps/mapunit.h"
+#include "maps/doors.h"
 #include "maps/look.h"
 #include "maps/movement.h"
 #include "maps/picker.h"
@@ -52,12 +53,7 @@
 #include <cstring>
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void wait_until_cancelled() {}
 static void armour_coverage_screen() {}
-static void run_command() {}
-static int close_door() { return 0; }
-static int open_door() { return 0; }
-static void hide_command() {}
 
 static int GRAPHICS_UPDATE = 0;    // the developer's graphics-update switch
 static int big_tiles_mode = 0;     // 0 no big tiles, 1 unscaled, 2 scaled
@@ -212,7 +208,7 @@ int command_printable(int key, int t) {
     case '!': Toimi(449, 0, ""); break;
     case '&': toggle_debuglogs(); break;
     case '*': Wizard(); break;
-    case '-': wait_until_cancelled(); break;
+    case '-': MOVEDO_wait(); break;
     case '.': rest_one_turn(); break;
     case '0': case '1': case '2': case '3': case '9':
         if (t == 0) combat_command(key);
@@ -249,7 +245,7 @@ int command_printable(int key, int t) {
         command_describe('Q');
         return Quit(0) ? 0 : 1;
     }
-    case 'R': run_command(); break;
+    case 'R': MOVEDO_run(); break;
     case 'T': Toimi(426, 0, ""); break;
     case 'W': Toimi(420, 0, ""); break;
     case 'X':
@@ -268,7 +264,7 @@ int command_printable(int key, int t) {
         break;
     case 'h':
         command_describe('h');
-        if (!non_outdoor()) hide_command();
+        if (!non_outdoor()) Piiloudu();
         break;
     case 'i':
         command_describe('i');
@@ -277,7 +273,7 @@ int command_printable(int key, int t) {
     case 'm': Toimi(700, 0, ""); break;
     case 'o':
         command_describe('o');
-        TurnUsed = (uint8_t)open_door();
+        TurnUsed = (uint8_t)open_door(0, 0);
         break;
     case 'p': Toimi(701, 0, ""); break;
     case 'q':
