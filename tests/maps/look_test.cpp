@@ -1,10 +1,8 @@
 // tests/maps/look_test.cpp -- the lines that tell what lies on a square: one thing, many things
 // after a step and when looking, merged work in process, the terrain line, water and tracks, and
 // the look keys of the command reader.
-#include "core/turn_fixture.h"
+#include "maps/play_fixture.h"
 
-#include "core/obj_func.h"
-#include "items/items.h"
 #include "maps/look.h"
 #include "maps/picker.h"
 
@@ -15,68 +13,7 @@ using oxatest::push_key;
 
 namespace {
 
-class Look : public oxatest::TurnTest {
-protected:
-    void SetUp() override {
-        TurnTest::SetUp();
-        memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
-        memset(ConstantObj, 0, sizeof(ItemStruct) * CONSTANTOBJ_ROWS);
-        copy_bounded(CharacterFile, sizeof CharacterFile, dir->path().c_str());
-        DISABLE_MORECHECK = 1;
-        DEBUG_INFO = 0;
-        NEWGFX = 1;
-        PlayerView();
-    }
-    void TearDown() override {
-        CharacterFile[0] = 0;
-        DISABLE_MORECHECK = 0;
-        TurnTest::TearDown();
-    }
-    static int object(const char *name) {
-        ItemStruct it;
-        ClrItemstruct(it);
-        it.type = 6;
-        it.id = 900;
-        SET_ITEM_TEXT(it.name, name);
-        it.weight = it.fullweight = 1;
-        ItemSet_laatu(2, it);
-        return Esineesta_Uniikki(it);
-    }
-    static int put(int type, int x, int y, int obj, int count = 1) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_UNUSED) {
-                Data[i] = DataStruct{};
-                Data[i].type = (uint8_t)type;
-                Data[i].x = (uint16_t)x;
-                Data[i].y = (uint16_t)y;
-                Data[i].id = (uint32_t)obj;
-                Data[i].count = (uint16_t)count;
-                return i;
-            }
-        return -1;
-    }
-    std::vector<std::string> shown() const {
-        std::vector<std::string> out;
-        if (!dir->exists("msglog.txt")) return out;
-        std::string all = dir->read_file("msglog.txt"), line;
-        for (char ch : all) {
-            if (ch != '\n') {
-                line += ch;
-                continue;
-            }
-            const size_t bar = line.find("| ");
-            out.push_back(bar == std::string::npos ? line : line.substr(bar + 2));
-            line.clear();
-        }
-        return out;
-    }
-    bool was_shown(const std::string &part) const {
-        for (auto &l : shown())
-            if (l.find(part) != std::string::npos) return true;
-        return false;
-    }
-    void forget() { remove((dir->path() + "/msglog.txt").c_str()); }
-};
+class Look : public PlayTest {};
 
 TEST_F(Look, OneThingIsSeenHereOrThere) {
     put(DT_ITEM, 230, 230, object("axe"));
