@@ -164,6 +164,22 @@ TEST_F(Doors, TheMovementMenuOffersItsActions) {
     EXPECT_EQ(seconds_of_game(), before);
 }
 
+TEST_F(Doors, WaitingRestingAndLyingDownSpendTime) {
+    const int before = seconds_of_game();
+    key('-');                      // nobody interrupts: she stands the whole four hours
+    EXPECT_EQ(seconds_of_game() - before, 240 * 60);
+
+    TurnUsed = 0;
+    key('u');
+    EXPECT_EQ(Plr.posture, 1);
+    EXPECT_EQ(TurnUsed, 1);
+
+    TurnUsed = 0;
+    const int rested = seconds_of_game();
+    key(KC_REST);                  // not tired: the rest is over at once
+    EXPECT_LT(seconds_of_game() - rested, 240 * 60);
+}
+
 TEST_F(Doors, TheFenceStopsAllButSmallAnimalsAndJumpersInAHurry) {
     for (int y = 220; y <= 224; y++) maailma[mapidx(235, y)] = CH_FENCE;   // a fence running north-south
     creature(0, 2, 236, 222);
