@@ -4,7 +4,7 @@
 #include "creatures/creatures.h"
 #include "maps/plrlink.h"
 
-// Stand in until the map data upkeep, the square events and the store compaction land: nothing on
+// Stand in until the map data upkeep, the square events land: nothing on
 // the map ages or finishes.
 void areal_maintenance() {}
 void CarcassMaintenance() {}
@@ -13,7 +13,6 @@ void jaatyva_avanto_maintenance(int) {}
 void zoomspecial_maintenance(int, int) {}
 int PreparedReady(int) { return 0; }
 void Valmistunut_DATATYPE(int) {}
-void zoommap_maintenance() {}
 
 // The party's stack is set down at the player's square: things as item records, creatures as records
 // naming their creature (a slot when the creature table takes it back). An entry stays in the stack

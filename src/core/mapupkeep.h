@@ -11,3 +11,4 @@ int PreparedReady(int n);          // 1 when work process n is ready
 void Valmistunut_DATATYPE(int n);  // a finished work process becomes an item stack
 void exit_mess();                  // the party's stack unloaded at the player's square
 void zoommap_maintenance();        // compaction of the local-map store
+void zoommap_check();              // the store listed in "debug_zoommaps.txt"
