@@ -30,3 +30,6 @@ void ClearPrevNameStack() {}
 void cre_maintenance() {}
 void allowed_check() {}
 void KillCreature(int, int) {}
+
+// Stands in until the creatures' reactions land: nobody notices.
+void SotuNPC_omatunto(unsigned) {}
