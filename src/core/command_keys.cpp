@@ -32,9 +32,11 @@
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
+#include "presentation/bodypic.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
 #include "presentation/oxalistener.h"
+#include "presentation/screen.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
@@ -53,7 +55,6 @@
 static void wait_until_cancelled() {}
 static void look_at(int, int) {}
 static int pick_direction(const char *, int) { return 0; }
-static void armour_coverage_screen() {}
 static void run_command() {}
 static int close_door() { return 0; }
 static int open_door() { return 0; }
@@ -231,7 +232,7 @@ int command_printable(int key, int t) {
     case 'A':
         command_line("Armour coverage");
         save_page();
-        armour_coverage_screen();
+        armour_coverage(0, "");
         restore_page();
         break;
     case 'C': Toimi(450, 0, ""); break;
@@ -244,7 +245,7 @@ int command_printable(int key, int t) {
         eatCmd();
         break;
     case 'L': Note(MSG("CHARACTER_LOG_GONE")); break;
-    case 'P': draw_profile(0); break;
+    case 'P': show_profile(); break;
     case 'Q': {
         command_describe('Q');
         return Quit(0) ? 0 : 1;
