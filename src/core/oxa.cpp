@@ -1,6 +1,7 @@
 // The process: start-up in its fixed order, the outer start-and-load loop, the start-up log and the
 // remembered window position.
 #include "core/oxa.h"
+#include "maps/korkeus_main.h"
 
 #include "core/config.h"
 #include "core/maintenance.h"
@@ -183,7 +184,7 @@ void oxa_startup() {
         copyfile("defaults/oxa_ini.def", "oxa_ini.txt");
     }
 
-    randomize(0);   // the local height maps seed themselves per cell; the shared stream starts from the clock
+    korkeusalustus();   // the shared stream starts from the clock; the local height maps seed themselves per cell
 
     remove("audio.txt");
     audio_debug("start");

@@ -4,7 +4,7 @@
 
 #include "core/obj_func.h"
 #include "items/items.h"
-#include "items/objunit.h"
+#include "items/wearing.h"
 #include "presentation/audio.h"
 #include "presentation/hyper.h"
 #include "presentation/input.h"
@@ -32,30 +32,6 @@ uint32_t SKIN_BORDER = 0, SKIN_COLOR = 0;
 
 static const char *const COVERAGE_MUSIC = "music_chantbeat.ogg";
 static const char *const ARMOUR_INFO_TOPIC = "ARMOUR MATERIALS";
-
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-// The armour lookups of an item read its coverage bits and protection bytes plainly until wearing
-// lands (it weighs them by quality and wear).
-static int armour_item_protects(const ItemStruct &item, int part) {
-    if (part < 0 || part > 23) return 0;
-    return (item.cover[part / 8] >> (part % 8)) & 1;
-}
-
-static int obj_armour_protection(const ItemStruct &item, int kind) {
-    switch (kind) {
-    case 0: case 7: return item.fig[0];
-    case 1: return item.fig[4];
-    case 2: return item.fig[1];
-    case 3: return item.fig[3];
-    case 4: return item.fig[2];
-    case 5: case 6: return item.fig[5];
-    case ATTACK_AVERAGE: {
-        const int mean = (item.fig[0] + item.fig[1] + item.fig[2] + item.fig[3] + item.fig[4]) / 5;
-        return mean ? mean : 1;
-    }
-    default: return 0;
-    }
-}
 
 // ---- the picture and its parts --------------------------------------------------------------------
 
@@ -123,7 +99,7 @@ void armour_screen() {
 }
 
 int coverage_rating(int mode, int part, int kind) {
-    if (mode == 1) return armour_item_protects(Item, part) ? obj_armour_protection(Item, kind) : 0;
+    if (mode == 1) return ArmourItemProtects(Item, part) ? ObjArmourProtection(kind) : 0;
     return PlrArmour(part, kind);
 }
 
