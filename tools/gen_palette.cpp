@@ -7,10 +7,9 @@
 //    80-223  six rows of 24 hues: bright, pale and dark, each strong and soft
 //   224-254  earth, wood, moss and skin tones of the northern land
 //   255      white
-// The body screens paint wounds and protection ratings by index, so a few entries carry their own
-// colours over the rows above: blood 55-63 (dark to bright), the blood speck 40, bruises 152-159,
-// and the rating scale from bad to good 45, 59, 56, 32, 196, 10, 2. The grey ramp keeps every
-// other level; a text fading through it passes these few as brief tints.
+// The body screens paint bruises with 152-159 and a good protection rating with 196: those entries
+// carry bruise colours and a yellow-green over the hue rows. The grey ramp stays whole for the text
+// fades; the body screens give the ramp indices they use (blood, ratings) their own colours.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -73,18 +72,12 @@ static void build() {
     for (int i = 0; i < 31; i++) set(224 + i, earth[i][0], earth[i][1], earth[i][2]);
     set(255, 255, 255, 255);
 
-    for (int i = 55; i <= 63; i++) set(i, 120 + (i - 55) * 14, 8 + (i - 55) * 2, 10 + (i - 55) * 2);   // blood
-    set(40, 90, 10, 12);                                                                    // a speck of blood
     static const uint8_t bruise[8][3] = {
         {72, 52, 96}, {88, 60, 110}, {104, 68, 120}, {96, 80, 128},
         {84, 92, 120}, {110, 84, 104}, {122, 96, 92}, {128, 112, 80},
     };
     for (int i = 0; i < 8; i++) set(152 + i, bruise[i][0], bruise[i][1], bruise[i][2]);
-    set(45, 150, 24, 16);    // rating 1: hardly any protection
-    set(32, 232, 168, 40);   // ratings 4 and 5
-    set(196, 190, 214, 60);  // 6
-    set(10, 96, 196, 64);    // 7
-    set(2, 40, 220, 80);     // 8 and more: the best
+    set(196, 190, 214, 60);  // protection rating 6
 }
 
 int main(int argc, char **argv) {

@@ -33,6 +33,20 @@ uint32_t SKIN_BORDER = 0, SKIN_COLOR = 0;
 static const char *const COVERAGE_MUSIC = "music_chantbeat.ogg";
 static const char *const ARMOUR_INFO_TOPIC = "ARMOUR MATERIALS";
 
+// Colours of the body screens by palette index. The palette's grey ramp (0-63) stays whole for the
+// text fades; the ramp indices that mean blood or a protection rating get their colours here.
+static uint32_t body_colour(int index) {
+    if (index >= 55 && index <= 63) return RGB_to_color(120 + (index - 55) * 14, 8 + (index - 55) * 2, 10 + (index - 55) * 2);
+    switch (index) {
+    case 40: return RGB_to_color(90, 10, 12);      // a speck of blood
+    case 45: return RGB_to_color(150, 24, 16);     // rating 1: hardly any protection
+    case 32: return RGB_to_color(232, 168, 40);    // ratings 4 and 5
+    case 10: return RGB_to_color(96, 196, 64);     // 7
+    case 2: return RGB_to_color(40, 220, 80);      // 8 and more: the best
+    default: return pixelvalue(index);
+    }
+}
+
 // ---- the picture and its parts --------------------------------------------------------------------
 
 static bool placed(int part) { return part >= 0 && part < BODY_PLACES; }
@@ -73,7 +87,7 @@ void physical_screen(const char *title, const char *background, int panel) {
 // The scale of ratings from the worst at the top to the best at the bottom.
 static void rate_bar(int x, int y) {
     const int seg = 14;
-    for (int i = 0; i < 7; i++) box(x, y + i * seg, x + 11, y + i * seg + seg - 1, pixelvalue(rate_cols[i]));
+    for (int i = 0; i < 7; i++) box(x, y + i * seg, x + 11, y + i * seg + seg - 1, body_colour(rate_cols[i]));
     const uint32_t keep = CURRENT_COLOR;
     CURRENT_COLOR = RGB_to_color(0, 0, 0);
     rectangle(x - 1, y - 1, x + 12, y + 7 * seg);
@@ -88,7 +102,7 @@ void armour_screen() {
     showtext(595, 415, "INFERIOR PROTECTION", khaki, 0);
     showtext(595, 450, " AVERAGE PROTECTION", khaki, 0);
     showtext(595, 485, "SUPERIOR PROTECTION", khaki, 0);
-    Piirra_Ikkuna(10, 460, 460, 80, "", 4);
+    Piirra_Ikkuna(10, 460, 460, 80, "", WIN_TEX_SAVU);   // dark, so the pale text reads
     static const char *const lines[] = {
         "Various coverage aspects show your armour protection", "against different kind of attacks. Some armours can",
         "be very protective against some attacks but can't maybe", "absorb other kind of attacks at all. This is mostly",
@@ -105,11 +119,11 @@ int coverage_rating(int mode, int part, int kind) {
 
 uint32_t rating_colour(int rating) {
     if (rating <= 0) return RGB_to_color(128, 0, 0);
-    if (rating <= 3) return pixelvalue(rate_cols[rating - 1]);
-    if (rating <= 5) return pixelvalue(rate_cols[3]);
-    if (rating == 6) return pixelvalue(rate_cols[4]);
-    if (rating == 7) return pixelvalue(rate_cols[5]);
-    return pixelvalue(rate_cols[6]);
+    if (rating <= 3) return body_colour(rate_cols[rating - 1]);
+    if (rating <= 5) return body_colour(rate_cols[3]);
+    if (rating == 6) return body_colour(rate_cols[4]);
+    if (rating == 7) return body_colour(rate_cols[5]);
+    return body_colour(rate_cols[6]);
 }
 
 void coverage_fill(int mode, int kind) {
@@ -203,7 +217,7 @@ void armour_coverage(int mode, const char *itemname) {
 void PIIRRAPOHJA_Haavaruutu() {
     physical_screen("WOUNDS, INJURIES AND DISEASES", "bg-injury.jpg", 1);
     TekstiPalkki(10, 30, 460, "STATE      WOUND DESCRIPTION             INJURY  TREATED", 5);
-    Piirra_Ikkuna(10, 420, 460, 117, "", 0);
+    Piirra_Ikkuna(10, 420, 460, 117, "", WIN_TEX_SAVU);
     SANATAULUKKO_finfo("WOUNDS");
     showtext_sanataulukko(20, 430, 370, 0, RGB_to_color(238, 232, 170), 0);
     rate_bar(420, 425);
@@ -230,7 +244,7 @@ struct WoundRandom {
 static void put_w_pixel(int x, int y, int index) {
     if (x < 0 || y < 0 || x >= RESOLUTION_X || y >= RESOLUTION_Y) return;
     if (getpix(x, y) != SKIN_COLOR) return;
-    putpix(x, y, pixelvalue(index));
+    putpix(x, y, body_colour(index));
 }
 
 static void set_rnd_position(WoundRandom &rnd, int part, int side, int &x, int &y) {
