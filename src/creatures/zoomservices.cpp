@@ -1,6 +1,5 @@
 // src/creatures/zoomservices.cpp -- stands in until the creature module lands: the control bytes are
-// kept beside the creature table, a follower's step is taken as made, and a creature reaches any square
-// within 20 squares of where its record lies.
+// kept beside the creature table and a follower's step is taken as made.
 #include "creatures/zoomservices.h"
 
 #include <cstring>
@@ -26,13 +25,6 @@ uint8_t &cre_control2(int c) { return control2[(unsigned)c < (unsigned)CRE_COUNT
 
 // A follower's step after the player is taken as made until creature movement lands.
 int come_along(int c, int) { return onko_NPC_kesyelain(c) || onko_NPC_kumppani(c) || (cre_control2(c) & CTRL2_LED); }
-
-int canreachloc(int c, int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_CREATURE && creature_slot_of(Data[i].id) == c)
-            return koordinaattien_vali(Data[i].x, Data[i].y, x, y) <= 20;
-    return 0;
-}
 
 void Taistelu_OHI(int c) {
     if ((unsigned)c < (unsigned)CRE_COUNT && (Cre[c].mode == 2 || Cre[c].mode == 99)) Cre[c].mode = 0;
