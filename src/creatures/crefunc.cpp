@@ -46,9 +46,3 @@ char *monnam(int n, int flags) {
     else if (species[0]) bprintf(out, SBUF_SIZE, flags == 2 ? "the %s" : "%s", species);
     return out;
 }
-int is_human(int) { return 0; }
-int onko_NPC_nainen(int) { return 0; }
-// A member of a village society carries its social id (above 999) until the creature module lands.
-int is_socmember(int n) { return (unsigned)n < (unsigned)CRE_COUNT && Cre[n].kind == CK_HUMAN && Cre[n].socialid > 999; }
-int lentaako_NPC(int) { return 0; }
-int distance_from_plr(int, int) { return 0; }
