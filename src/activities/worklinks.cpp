@@ -50,9 +50,6 @@ void Tyhjenna_InventoryAstia(int) {}
 void moveCmd() {}
 void pushCmd(int, int, int) {}
 void superapplyCmd() {}
-// Until the wounds screen and sleep land.
-int Wounds() { return -1; }
-int Sleep(int) { return 0; }
 // Until pack animals land.
 int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
@@ -76,5 +73,3 @@ void wooden_items() {}
 // Until tracking lands.
 void Tracking_IsoKartta(int) {}
 void Tutki_Jaljet(int, int, int) {}
-// Until wound care lands.
-int Hoida_Haavaa(int, int) { return 0; }

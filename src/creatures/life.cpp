@@ -14,7 +14,6 @@ void NPC_Kuntotarkistus(int) {}
 void Pakene(int) {}
 int Suorita_Verenhukka(int, int, int, int) { return 0; }
 void Tajuttomuustarkistus(int, int) {}
-int Nouse(int) { return 0; }
 void Reagoi_Olentoihin(int) {}
 void Havaitse_PLR(int, int) {}
 void Ela_Ihminen(int) {}
