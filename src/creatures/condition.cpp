@@ -31,6 +31,7 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "presentation/effects.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"
@@ -230,9 +231,10 @@ void PlayerUnconscious() {
         plr_downed_act(downer);
     DISABLE_NOTES = 0;
     Plr.posture = 1;
-    if (Plr.world_x == wx && Plr.world_y == wy)
+    if (Plr.world_x == wx && Plr.world_y == wy) {
         say_key("REGAIN_CONSCIOUSNESS");
-    else
+        MAPEFFECT_wakeup();
+    } else
         say(":You come to your senses in unfamiliar surroundings...");
     UPDATE_SCREEN = 1;
 }
@@ -328,6 +330,7 @@ int sleepeasy(int x, int y, int flags) {
 
 void Wakeup_Mapreturn() {
     UPDATE_SCREEN = 1;
+    MAPEFFECT_wakeup();
     Statistics();
 }
 
