@@ -48,9 +48,6 @@ void Kaada_Astiaan(int) {}
 void Tyhjenna_InventoryAstia(int) {}
 void moveCmd() {}
 void pushCmd(int, int, int) {}
-// Until the wounds screen and sleep land.
-int Wounds() { return -1; }
-int Sleep(int) { return 0; }
 // Until pack animals land.
 int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
@@ -74,5 +71,3 @@ void wooden_items() {}
 // Until tracking lands.
 void Tracking_IsoKartta(int) {}
 void Tutki_Jaljet(int, int, int) {}
-// Until wound care lands.
-int Hoida_Haavaa(int, int) { return 0; }
