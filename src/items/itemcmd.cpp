@@ -450,6 +450,5 @@ void unwield_hand(int) {}
 
 // ---- crafting and hauling: each stands in until its module lands ---------------------------------
 void make_item() {}
-void fclose_TEKODATA_F() {}
 void stopHauling(int) {}
 int items_being_moved() { return 0; }
