@@ -39,10 +39,7 @@ int Korjaa_Vaatteita() { return 0; }
 int TYING_join() { return 0; }
 int TYING_shorten() { return 0; }
 int Pura(int, int, int) { return 0; }
-// Until the item commands land.
-void wearCmd() {}
-void wieldCmd(int, int) {}
-void takeoffCmd() {}
+// Until filling and pouring vessels and hauling land.
 void fillCmd(int) {}
 void Kaada_Astiaan(int) {}
 void Tyhjenna_InventoryAstia(int) {}
