@@ -5,6 +5,5 @@
 void pickupCmd(int, int, int) {}
 void PoimiSuunnasta(int) {}
 void invCmd() {}
-void make_item() {}
 void stopHauling(int) {}
 int items_being_moved() { return 0; }
