@@ -11,6 +11,8 @@
 #include "maps/sight.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
+#include "presentation/input.h"
+#include "core/command.h"
 
 #include "bench_screen.h"
 
@@ -93,3 +95,17 @@ static void BM_LightSources100(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_LightSources100)->Unit(benchmark::kMicrosecond);
+
+// One idle tick as the command reader answers it while nobody plays: the timer's event is read as
+// the idle key and the map is redrawn and presented.
+static void BM_IdleTick(benchmark::State &state) {
+    open_world();
+    for (auto _ : state) {
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        SDL_PushEvent(&e);
+        if (getkey() != KC_IDLE) abort();
+        DrawMap();
+    }
+}
+BENCHMARK(BM_IdleTick)->Unit(benchmark::kMillisecond);

@@ -28,6 +28,7 @@
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
+#include "presentation/tiles.h"
 #include "quests/tehtavat.h"
 #include "screens/gamescreens.h"
 
@@ -147,7 +148,8 @@ int PlayerAction() {
     }
     if (closed) key = 'Q';
     if (key == KC_IDLE) {
-        DrawMap();
+        // Nothing changes while nobody plays but flames, ripples and rain: a still view is left alone.
+        if (VIEW_ANIMATES) DrawMap();
         key = 0;
     }
     IDLETIMER_ENABLED = 0;

@@ -1,6 +1,7 @@
 // The process: start-up in its fixed order, the outer start-and-load loop, the start-up log and the
 // remembered window position.
 #include "core/oxa.h"
+#include "maps/korkeus_main.h"
 
 #include "core/config.h"
 #include "core/maintenance.h"
@@ -14,6 +15,7 @@
 #include "presentation/input.h"
 #include "presentation/oxalistener.h"
 #include "presentation/screen.h"
+#include "presentation/pictures.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "screens/quit.h"
@@ -155,8 +157,8 @@ static void query_displays() {
 }
 
 static void show_splash() {
-    SDL_Surface *sky = IMG_Load("truegfx/tahtitaivas.jpg");
-    if (!sky) sky = IMG_Load("tahtitaivas.jpg");
+    SDL_Surface *sky = picture_load("tahtitaivas.jpg");
+    if (!sky) sky = picture_load("./tahtitaivas.jpg");
     if (sky) {
         SDL_Rect at = {0, 0, 0, 0};
         SDL_BlitSurface(sky, nullptr, screen, &at);
@@ -182,7 +184,7 @@ void oxa_startup() {
         copyfile("defaults/oxa_ini.def", "oxa_ini.txt");
     }
 
-    randomize(0);   // the local height maps seed themselves per cell; the shared stream starts from the clock
+    korkeusalustus();   // the shared stream starts from the clock; the local height maps seed themselves per cell
 
     remove("audio.txt");
     audio_debug("start");
@@ -213,7 +215,7 @@ void oxa_startup() {
         fprintf(stderr, "Unable to create the window: %s\n", SDL_GetError());
         exit(1);
     }
-    SDL_Surface *icon = IMG_Load("oxaicon-256.png");
+    SDL_Surface *icon = picture_load("./oxaicon-256.png");
     initlog("SetWindowIcon");
     if (icon) {
         SDL_SetWindowIcon(win, icon);

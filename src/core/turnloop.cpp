@@ -55,7 +55,6 @@ static void work_ready_check(int) {}           // a work process finished when r
 static void food_by_fire_tick(int) {}          // food cooking by a fire
 static int fuel_at(int, int, int) { return 0; }   // fuel value of a square; 1 burns it
 static void smoke_goods(int, int, int) {}      // goods smoked by a fire
-static void correct_zoom_coordinates() {}
 static void faint_effect() {}
 static void record_extra_marker() {}
 
@@ -432,7 +431,7 @@ void MapLoader(int mode) {
 
 void ZoomRenewer() {
     ZoomRenew = 1;
-    correct_zoom_coordinates();
+    FixZoomCoordinates();   // her square inside the cell she stands in
     const uint32_t lx = Plr.local_x, ly = Plr.local_y;
     ExitEnviron(PlayerX, PlayerY, 0);
     MapLoader(1);

@@ -1,8 +1,3 @@
-// src/items/objunit.h -- wielding and wearing: what the player holds and wears.
+// src/items/objunit.h -- the wielding and wearing services, kept under their old header name.
 #pragma once
-
-struct ItemStruct;
-
-int PlrArmour(int part, int kind);             // protection over the worn clothing; kind 6 warmth
-int getwieldedItempos(int who, int hand);      // object number in hand 1 or 2, 0 none
-int onko_KILPI(const ItemStruct &item);        // 1 for a shield
+#include "items/wearing.h"

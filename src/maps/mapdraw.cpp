@@ -53,6 +53,7 @@ void DrawLocSel() {
 }
 
 void DrawMap() {
+    VIEW_ANIMATES = 0;
     clear_fire_marks();
     PlayerView();
     if (!DISABLE_MAP && !ZoomRenew && ren && MapMainTexture) {

@@ -314,6 +314,7 @@ static void draw_record(int pos, int flag) {
         dr.tile = "fire";
         TILEOPTION_scale = Fire_TileScale((int)d.ready_minute);
         dr.frame = random(3);
+        VIEW_ANIMATES = 1;
         const int ch = maailma[sq];
         if (ch == 4 || ch == 5 || ch == 41) {
             if (TILEOPTION_scale > 0.5f) TILEOPTION_scale = 0.5f;
@@ -464,6 +465,7 @@ static void draw_record(int pos, int flag) {
             TILEOPTION_scale = s < 0.4f ? 0.4f : s > 1.0f ? 1.0f : s;
             TILEOPTION_customrgb = 1;
             TILEOPTION_r = h + 64 + random(90);
+            VIEW_ANIMATES = 1;
             TILEOPTION_g = TILEOPTION_b = 255;
         }
         const int ch = maailma[sq];

@@ -179,7 +179,10 @@ void piirra_maatile(int x, int y, int ch, const char *name, int attr, int value,
     int frame = door_frame;
     if (mode == PAINT_GROUND || mode == PAINT_STANDING) {
         const int an = terrain_animate(c);
-        if (an == 1 && a != ':') frame = random(2) == 0 ? 1 : 0;
+        if (an == 1 && a != ':') {
+            frame = random(2) == 0 ? 1 : 0;
+            VIEW_ANIMATES = 1;
+        }
         else if (an == 2 && pattern_frame(x, y)) frame = 1;
     }
     if (S == 3 && tile == OXATILEID_ground && tile >= 0) tile = OXATILEID_snowground;
@@ -191,6 +194,7 @@ void piirra_maatile(int x, int y, int ch, const char *name, int attr, int value,
         if (ut >= 0 && NEWGFX) DrawOxaTile(ut, 0, variant, col, row, flags);
     }
 
+    if (Plr.hallucinating) VIEW_ANIMATES = 1;
     if (Plr.hallucinating && random(20) == 0) TILEOPTION_Lighten = random(255);
 
     if (mode == PAINT_GROUND || mode == PAINT_STANDING) {

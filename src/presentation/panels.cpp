@@ -22,6 +22,7 @@
 #include "maps/plrlink.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
+#include "presentation/pictures.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "presentation/windows.h"
@@ -332,7 +333,7 @@ static void panel_background() {
     static bool tried = false;
     if (!tried) {
         tried = true;
-        SDL_Surface *loaded = IMG_Load("truegfx/bg-rpanel.png");
+        SDL_Surface *loaded = picture_load("bg-rpanel.png");
         if (loaded) {
             picture = SDL_ConvertSurface(loaded, screen->format, 0);
             SDL_FreeSurface(loaded);

@@ -97,12 +97,32 @@ static void log_render_drivers() {
     exit(1);
 }
 
-// An accelerated renderer with render targets when there is one; otherwise (or on old hardware) the
-// software renderer. The game never runs without a renderer.
+// A GL renderer whose driver rasterises on the processor (llvmpipe, softpipe, swrast) costs far more
+// than SDL's own software renderer: each idle tick of the map would keep a core busy.
+static bool gl_rasterises_in_software(SDL_Renderer *r) {
+    SDL_RendererInfo info;
+    if (!r || SDL_GetRendererInfo(r, &info) != 0 || !info.name || strncmp(info.name, "opengl", 6) != 0) return false;
+    typedef const unsigned char *(*GetString)(unsigned int);
+    GetString get = (GetString)SDL_GL_GetProcAddress("glGetString");
+    if (!get) return false;
+    const unsigned char *name = get(0x1F01);   // the renderer's name
+    if (!name) return false;
+    const char *n = (const char *)name;
+    renderdebugf("GL renderer: %s", n);
+    return strstr(n, "llvmpipe") || strstr(n, "softpipe") || strstr(n, "swrast") || strstr(n, "Software");
+}
+
+// An accelerated renderer with render targets when there is one; otherwise (on old hardware, or
+// when the only GL driver draws on the processor) the software renderer. The game never runs
+// without a renderer.
 static SDL_Renderer *create_renderer() {
     SDL_Renderer *r = SDL_CreateRenderer(win, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
     SDL_RendererInfo info;
     bool has_target = r && SDL_GetRendererInfo(r, &info) == 0 && (info.flags & SDL_RENDERER_TARGETTEXTURE);
+    if (has_target && gl_rasterises_in_software(r)) {
+        renderdebug(" GL DRAWS ON THE PROCESSOR: SELECTING SOFTWARE RENDERER");
+        has_target = false;
+    }
     if (!has_target || inivalyes("OLD_HARDWARE_MODE")) {
         renderdebugf("!! SELECTED RENDERER (%s) TARGETTEXTURE FAIL !!", r ? info.name : "none");
         renderdebug(" SELECTING SOFTWARE RENDERER");

@@ -13,6 +13,7 @@
 OxaTile OxaTiles[OXATILE_MAX];
 
 int TILEOPTION_Y_MOVE = 0, TILEOPTION_rotate = 0, TILEOPTION_Puolikuva = 0, TILEOPTION_Lighten = 0;
+int VIEW_ANIMATES = 0;
 uint8_t TILEOPTION_rndbounce = 0, TILEOPTION_customrgb = 0, TILEOPTION_customRGBalpha = 0,
         TILEOPTION_customRGBblendAlpha = 0;
 int TILEOPTION_r = 0, TILEOPTION_g = 0, TILEOPTION_b = 0;
@@ -438,6 +439,7 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
     dst.x += tile_x_siirto;
     dst.y += tile_y_siirto + TILEOPTION_Y_MOVE;
     if (TILEOPTION_rndbounce) {
+        VIEW_ANIMATES = 1;
         dst.x += random(3) - 1;
         dst.y += random(3) - 1;
     }
@@ -513,6 +515,7 @@ void TileDraw_named(const char *name, int frame, int variant, int x, int y, int 
 void DrawDecoTile_Rain(int x, int y, int kind, int intensity) {
     const int tile = kind == 1 ? OXATILEID_rain : OXATILEID_snow;
     if (intensity <= 0 || tile < 0) return;
+    VIEW_ANIMATES = 1;
     if (intensity == 1) {
         DrawOxaTile(tile, random(3), 0, x, y, 0);
         if (kind == 1) tile_x_siirto = random(3) - 1;

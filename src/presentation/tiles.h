@@ -30,6 +30,9 @@ struct tileoptionStruct {
 };
 
 extern int TILEOPTION_Y_MOVE, TILEOPTION_rotate, TILEOPTION_Puolikuva, TILEOPTION_Lighten;
+// Set by every drawing choice that differs from frame to frame (a flame, a ripple, rain); the idle
+// tick redraws the map only when the last drawing set it.
+extern int VIEW_ANIMATES;
 extern uint8_t TILEOPTION_rndbounce, TILEOPTION_customrgb, TILEOPTION_customRGBalpha,
     TILEOPTION_customRGBblendAlpha;
 extern int TILEOPTION_r, TILEOPTION_g, TILEOPTION_b;

@@ -3,6 +3,7 @@
 #include "presentation/windows.h"
 
 #include "core/ownlib.h"
+#include "presentation/pictures.h"
 #include "presentation/show.h"
 
 #include <SDL2/SDL_image.h>
@@ -63,11 +64,8 @@ static void free_texture(SDL_Texture *&t) {
 
 // Loads a picture into the sheet at (0, row); a missing file leaves that row white (transparent).
 static void sheet_row(const char *path, int row) {
-    SDL_Surface *pic = IMG_Load(path);
-    if (!pic) {
-        printf("IMG_Load: %s\n", IMG_GetError());
-        return;
-    }
+    SDL_Surface *pic = picture_load(path);
+    if (!pic) return;
     SDL_SetSurfaceBlendMode(pic, SDL_BLENDMODE_NONE);
     SDL_Rect to = {0, row, pic->w, pic->h};
     SDL_BlitSurface(pic, nullptr, PELIGRAFIIKKA, &to);
@@ -76,7 +74,7 @@ static void sheet_row(const char *path, int row) {
 
 // An icon keyed by its pixel (0, 0), as a surface and a texture of the given renderer.
 static void load_icon(const char *path, SDL_Surface **surface, SDL_Texture **texture, SDL_Renderer *r) {
-    SDL_Surface *pic = IMG_Load(path);
+    SDL_Surface *pic = picture_load(path);
     if (!pic) {
         if (texture) free_texture(*texture);
         return;
@@ -129,11 +127,7 @@ void lataa_gui_grafiikka() {
     load_icon("truetile/gui-sndclue.png", nullptr, &guiTEXSndclue, HeadingBoxSoftRen);
 }
 
-static SDL_Surface *load_background(const char *path) {
-    SDL_Surface *pic = IMG_Load(path);
-    if (!pic) printf("IMG_Load: %s\n", IMG_GetError());
-    return pic;
-}
+static SDL_Surface *load_background(const char *path) { return picture_load(path); }
 
 void getbackgrounds() {
     free_surface(BGSURF_backstory);

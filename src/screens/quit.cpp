@@ -6,6 +6,7 @@
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/input.h"
+#include "presentation/pictures.h"
 #include "presentation/show.h"
 
 #include <SDL2/SDL.h>
@@ -61,7 +62,7 @@ static void farewell_button(int x, int y, const char *label) {
 
 void endgame() {
     play_disk_music("music_birth.ogg", -1);
-    SDL_Surface *bg = IMG_Load("truegfx/bg-worldview.jpg");
+    SDL_Surface *bg = picture_load("bg-worldview.jpg");
     if (bg) {
         SDL_BlitScaled(bg, nullptr, screen, nullptr);
         SDL_FreeSurface(bg);

@@ -11,6 +11,7 @@
 #include "presentation/windows.h"
 #include "screens/loadchar.h"
 #include "worldgen/kartta_main.h"
+#include "presentation/pictures.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
 
@@ -36,9 +37,7 @@ char *VerStr() {
 
 // A picture from the truegfx folder drawn on the screen surface, at its own size or fitted.
 static void draw_picture(const char *name, int x, int y, bool fit) {
-    char path[256];
-    snprintf(path, sizeof path, strchr(name, '/') ? "%s" : "truegfx/%s", name);
-    SDL_Surface *pic = IMG_Load(path);
+    SDL_Surface *pic = picture_load(name);
     if (!pic) return;
     if (fit) {
         SDL_BlitScaled(pic, nullptr, screen, nullptr);

@@ -18,11 +18,7 @@ using oxatest::AudioTest;
 
 namespace {
 
-std::string source_root() {
-    std::string here = __FILE__;   // <root>/tests/audio/sample_names_test.cpp
-    for (int i = 0; i < 3; ++i) here = here.substr(0, here.rfind('/'));
-    return here;
-}
+std::string source_root() { return OXA_SOURCE_DIR; }
 
 void sources(const std::string &dir, std::vector<std::string> &files) {
     DIR *d = opendir(dir.c_str());

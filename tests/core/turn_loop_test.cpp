@@ -3,6 +3,9 @@
 // on a new day; facing changes that add up to a turn; and the end of the loop.
 #include "turn_fixture.h"
 
+#include "maps/mapdraw.h"
+#include "presentation/tiles.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -276,6 +279,35 @@ TEST_F(CreatureTurnTest, BurningAndStandingStill) {
     EXPECT_EQ(Cre[3].still, 0) << "it came from elsewhere";
     CreatureMove();
     EXPECT_EQ(Cre[3].still, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The idle tick while nobody plays: a view with ripples is redrawn, a still one is left alone.
+TEST_F(TurnLoopTest, IdleTickRedrawsOnlyAViewThatMoves) {
+    const int wx = PlayerX + 2, wy = PlayerY;
+    DrawMap();
+    EXPECT_EQ(VIEW_ANIMATES, 0) << "open ground in daylight holds still";
+
+    maailma[mapidx(wx, wy)] = CH_DEEP_WATER;
+    DrawMap();
+    ASSERT_EQ(VIEW_ANIMATES, 1) << "open water ripples";
+
+    // The water dries up: the next idle tick redraws (the view moved last time) and sees it still.
+    maailma[mapidx(wx, wy)] = CH_GROUND;
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    SDL_PushEvent(&e);
+    EXPECT_EQ(PlayerAction(), 1);
+    EXPECT_EQ(VIEW_ANIMATES, 0);
+
+    // Water comes back without a redraw: the idle tick leaves the still view as it was drawn.
+    maailma[mapidx(wx, wy)] = CH_DEEP_WATER;
+    SDL_PushEvent(&e);
+    EXPECT_EQ(PlayerAction(), 1);
+    EXPECT_EQ(VIEW_ANIMATES, 0);
 }
 
 }  // namespace

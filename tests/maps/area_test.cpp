@@ -7,8 +7,7 @@
 #include "maptest.h"
 
 static std::string golden_path(const char *name) {
-    std::string here = __FILE__;
-    return here.substr(0, here.rfind('/') + 1) + name;
+    return std::string(OXA_SOURCE_DIR) + "/tests/maps/" + name;
 }
 
 // One line per row, then the door rules and the tile tint of the day.

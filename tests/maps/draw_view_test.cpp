@@ -129,8 +129,7 @@ protected:
     void expect_picture(const char *name) {
         const SDL_Rect r = view_source();
         std::vector<uint32_t> px = read(r);
-        std::string src = __FILE__;
-        std::string path = src.substr(0, src.rfind('/') + 1) + name;
+        std::string path = std::string(OXA_SOURCE_DIR) + "/tests/maps/" + name;
         SDL_Surface *want = IMG_Load(path.c_str());
         if (!want) {
             SDL_Surface *s = SDL_CreateRGBSurfaceWithFormatFrom(px.data(), r.w, r.h, 32, r.w * 4, SDL_PIXELFORMAT_ARGB8888);

@@ -21,11 +21,7 @@ using oxatest::TempDir;
 
 namespace {
 
-std::string source_root() {
-    std::string here = __FILE__;   // <root>/tests/presentation/text_keys_test.cpp
-    for (int i = 0; i < 3; ++i) here = here.substr(0, here.rfind('/'));
-    return here;
-}
+std::string source_root() { return OXA_SOURCE_DIR; }
 
 void walk(const std::string &dir, std::vector<std::string> &files) {
     DIR *d = opendir(dir.c_str());

@@ -196,3 +196,25 @@ TEST(CellNames, TwoDigitsAtLeast) {
     EXPECT_STREQ(terrain_name(0, 0), "00,00");
     EXPECT_STREQ(terrain_name(3071, 2047), "3071,2047");
 }
+
+TEST_F(LevelsTest, WalkingOffTheMiddleRebuildsTheAreaAroundHerCell) {
+    ASSERT_EQ(loader(), 0);
+    zoom();
+    const int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
+    const int y = PlayerY;
+    PlayerX = 328;
+    for (int x = 326; x < 332; x++) set_mapchar(x, y, CH_GROUND);
+    const std::string before = stored_chars(wx, wy);
+    LOADER_RUN = 0;   // the game plays on after the load
+    ZoomRenew = 0;
+    ASSERT_EQ(MovePlayer(102), 1);
+    ASSERT_EQ(ZoomRenew, 1);
+    ASSERT_EQ(turn_answer(), 1);
+    EXPECT_EQ(ZoomRenew, 0);
+    EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
+    EXPECT_EQ((int)Plr.world_x, wx + 2) << "the cell she walked into is the new centre";
+    EXPECT_EQ((int)Plr.world_y, wy);
+    EXPECT_EQ(PlayerX, AREA_CENTRE + 1) << "one square inside the new centre cell";
+    EXPECT_EQ(PlayerY, y);
+    EXPECT_EQ(stored_chars(wx, wy), before) << "the old centre is kept in the store";
+}

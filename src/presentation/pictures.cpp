@@ -1,0 +1,304 @@
+// src/presentation/pictures.cpp -- pictures on the screen surface, in textures and on the renderer.
+#include "presentation/pictures.h"
+
+#include "core/ownlib.h"
+#include "presentation/input.h"
+#include "presentation/show.h"
+
+#include <SDL2/SDL_image.h>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+int ImageParm_BORDER = 0;
+
+char *picture_path(const char *name, char *out, size_t size) {
+    if (!out || size == 0) return out;
+    char bare[PICNAME_MAX];
+    copy_bounded(bare, sizeof bare, name ? name : "");
+    size_t n = strlen(bare);
+    while (n > 0 && (bare[n - 1] == '\n' || bare[n - 1] == '\r')) bare[--n] = 0;
+    if (strchr(bare, '/'))
+        copy_bounded(out, size, bare);
+    else
+        snprintf(out, size, "truegfx/%s", bare);
+    return out;
+}
+
+SDL_Surface *picture_load(const char *name) {
+    char path[PICNAME_MAX];
+    picture_path(name, path, sizeof path);
+    SDL_Surface *pic = IMG_Load(path);
+    if (!pic) printf("IMG_Load: %s\n", IMG_GetError());
+    return pic;
+}
+
+static void black_frame(int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0) return;
+    const uint32_t keep = CURRENT_COLOR;
+    CURRENT_COLOR = RGB_to_color(0, 0, 0);
+    rectangle(x, y, x + w - 1, y + h - 1);
+    CURRENT_COLOR = keep;
+}
+
+static void blit_natural(SDL_Surface *pic, int x, int y) {
+    SDL_Rect at = {x, y, 0, 0};
+    SDL_BlitSurface(pic, nullptr, screen, &at);
+}
+
+static void blit_scaled(SDL_Surface *pic, const SDL_Rect *src, int x, int y, int w, int h) {
+    SDL_Rect to = {x, y, w, h};
+    SDL_BlitScaled(pic, src, screen, &to);
+}
+
+// ---- the screen surface -------------------------------------------------------------------------
+
+void sized_image(const char *name, int x, int y, int w, int h, int border) {
+    if (!screen) return;
+    char path[PICNAME_MAX];
+    snprintf(path, sizeof path, "truegfx/%s", name ? name : "");
+    SDL_Surface *pic = IMG_Load(path);
+    if (!pic) {
+        printf("IMG_Load: %s\n", IMG_GetError());
+        return;
+    }
+    if (w == 0)
+        blit_natural(pic, x, y);
+    else
+        blit_scaled(pic, nullptr, x, y, w, h);
+    if (border) black_frame(x, y, pic->w, pic->h);
+    SDL_FreeSurface(pic);
+}
+
+// A decimal number of at most five digits; -1 when the text holds none.
+static int read_number(const char *&p) {
+    int v = 0, digits = 0;
+    while (isdigit((unsigned char)*p)) {
+        if (++digits > 5) return -1;
+        v = v * 10 + (*p++ - '0');
+    }
+    return digits ? v : -1;
+}
+
+void image_spec_size(const char *spec, char *name, size_t namesize, int &w, int &h) {
+    w = h = 0;
+    copy_bounded(name, namesize, spec ? spec : "");
+    char *blank = strchr(name, ' ');
+    if (!blank) return;
+    *blank = 0;
+    const char *p = spec + (blank - name) + 1;
+    int pw = read_number(p);
+    if (pw < 0 || (*p != 'x' && *p != 'X')) return;
+    p++;
+    int ph = read_number(p);
+    if (ph < 0) return;
+    while (*p == '\r' || *p == '\n' || *p == ' ') p++;
+    if (*p) return;
+    w = pw;
+    h = ph;
+}
+
+void image(const char *spec, int x, int y) {
+    char name[PICNAME_MAX];
+    int w, h;
+    image_spec_size(spec, name, sizeof name, w, h);
+    size_t n = strlen(name);
+    while (n > 0 && (name[n - 1] == '\n' || name[n - 1] == '\r')) name[--n] = 0;
+    sized_image(name, x, y, w, h, ImageParm_BORDER);
+}
+
+void freesizeBlit(SDL_Surface *pic, int x, int y, int w, int h, int flags) {
+    if (!pic || !screen) return;
+    if (w && h && (w != pic->w || h != pic->h)) {
+        blit_scaled(pic, nullptr, x, y, w, h);
+        if (flags & 1) black_frame(x, y, w, h);
+        return;
+    }
+    blit_natural(pic, x, y);
+    if (flags & 1) black_frame(x, y, pic->w, pic->h);
+}
+
+void freesizePic(const char *name, int x, int y, int w, int h, int flags) {
+    SDL_Surface *pic = picture_load(name);
+    if (!pic) return;
+    freesizeBlit(pic, x, y, w, h, flags);
+    SDL_FreeSurface(pic);
+}
+
+void bestfit_size(int pw, int ph, int w, int h, int &nw, int &nh) {
+    nw = nh = 0;
+    if (pw <= 0 || ph <= 0) return;
+    if (ph > pw) {
+        nw = (int)std::ceil((double)h * pw / ph);
+        nh = h;
+        return;
+    }
+    nw = w;
+    nh = (int)std::ceil((double)w * ph / pw);
+    if (nh < h) nh = h;
+}
+
+void bestfitPic(const char *name, SDL_Surface *pic, int x, int y, int w, int h, int flags) {
+    SDL_Surface *own = nullptr;
+    if (!pic) pic = own = picture_load(name);
+    if (!pic) return;
+    int nw, nh;
+    bestfit_size(pic->w, pic->h, w, h, nw, nh);
+    aspectfreesizeBlit(pic, x, y, nw, nh, w, h, flags);
+    if (own) SDL_FreeSurface(own);
+}
+
+void aspectfreesizeBlit(SDL_Surface *pic, int x, int y, int nw, int nh, int w, int h, int flags) {
+    if (!pic || !screen) return;
+    if (nw == 0 || nh == 0 || (nw == pic->w && nh == pic->h) || w <= 0 || h <= 0) {
+        blit_natural(pic, x, y);
+    } else if (nh > h) {
+        // The picture scaled to nh would overflow the box: the vertically centred band of the source
+        // that fills the box at that scale, so the picture keeps its aspect.
+        int band = (int)std::lround((double)pic->h * h / nh);
+        if (band < 1) band = 1;
+        if (band > pic->h) band = pic->h;
+        SDL_Rect src = {0, (pic->h - band) / 2, pic->w, band};
+        blit_scaled(pic, &src, x, y, w, h);
+    } else {
+        blit_scaled(pic, nullptr, x, y, w, h);
+    }
+    if (flags & 1) black_frame(x, y, pic->w, pic->h);
+}
+
+// ---- textures and the renderer ------------------------------------------------------------------
+
+SDL_Texture *IMG_LoadToTexture(const char *name) {
+    if (!ren) return nullptr;
+    SDL_Surface *pic = picture_load(name);
+    if (!pic) return nullptr;
+    SDL_Texture *t = SDL_CreateTextureFromSurface(ren, pic);
+    if (!t) printf("Unable to create texture! SDL Error: %s\n", SDL_GetError());
+    SDL_FreeSurface(pic);
+    return t;
+}
+
+static void frame_on(SDL_Renderer *r, const SDL_Rect &at) {
+    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+    SDL_RenderDrawRect(r, &at);
+}
+
+void ImageToRen(const char *name, SDL_Surface *pic, SDL_Renderer *r, int x, int y, int w, int h, int flags) {
+    if (!r) return;
+    SDL_Surface *own = nullptr;
+    if (!pic) pic = own = picture_load(name);
+    if (!pic) return;
+    SDL_Texture *t = SDL_CreateTextureFromSurface(r, pic);
+    if (!t) {
+        printf("Unable to create texture! SDL Error: %s\n", SDL_GetError());
+    } else {
+        if (w == 0 || h == 0) {
+            w = pic->w;
+            h = pic->h;
+        }
+        SDL_Rect at = {x, y, w, h};
+        SDL_RenderCopy(r, t, nullptr, &at);
+        if (flags & 1) frame_on(r, at);
+        RESET_RenderDrawModes(r);
+        SDL_DestroyTexture(t);
+    }
+    if (own) SDL_FreeSurface(own);
+}
+
+void ImageToTexture(const char *name, SDL_Surface *pic, SDL_Texture *target, int x, int y, int w, int h,
+                    int flags) {
+    if (!ren || !target) return;
+    SDL_SetRenderTarget(ren, target);
+    ImageToRen(name, pic, ren, x, y, w, h, flags);
+    SDL_SetRenderTarget(ren, nullptr);
+}
+
+void TextureToTexture(SDL_Texture *source, SDL_Texture *target, int x, int y, int w, int h, int flags) {
+    if (!ren || !source || !target) return;
+    if (w == 0 || h == 0) SDL_QueryTexture(source, nullptr, nullptr, &w, &h);
+    SDL_SetRenderTarget(ren, target);
+    SDL_Rect at = {x, y, w, h};
+    SDL_RenderCopy(ren, source, nullptr, &at);
+    if (flags & 2) {
+        SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(ren, 0, 0, 0, 148);
+        SDL_RenderFillRect(ren, &at);
+    }
+    RESET_RenderDrawModes(ren);
+    SDL_SetRenderTarget(ren, nullptr);
+}
+
+SDL_Texture *CreateGamesizeTex() {
+    if (!ren) return nullptr;
+    return SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, RESOLUTION_X, RESOLUTION_Y);
+}
+
+SDL_Surface *CreateGamesizeSurf() {
+    return SDL_CreateRGBSurface(0, RESOLUTION_X, RESOLUTION_Y, 32, 0x000000FF, 0x0000FF00, 0x00FF0000,
+                                0xFF000000);
+}
+
+// The map view grown by one pixel on every side, in output pixels.
+static SDL_Rect map_effect_rect() {
+    SDL_Rect r = {mapDim.x - 1, mapDim.y - 1, mapDim.width + 1, mapDim.height + 1};
+    NativeResolution_RectConvert(&r);
+    return r;
+}
+
+static void warm_covers(const SDL_Rect &area) {
+    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
+    SDL_SetRenderDrawColor(ren, 0, 0, 0, 32);
+    SDL_RenderFillRect(ren, &area);
+    SDL_SetRenderDrawColor(ren, 248, 222, 126, 32);
+    SDL_RenderFillRect(ren, &area);
+    RESET_RenderDrawModes(ren);
+}
+
+static void map_under_effect() {
+    RenderQuickDoScreen();
+    const int keep = NOUPDATE_RC;
+    NOUPDATE_RC = 1;
+    rc();
+    NOUPDATE_RC = keep;
+}
+
+void RENDER_image(const char *name, int x, int y, int w, int h) {
+    SDL_Texture *t = IMG_LoadToTexture(name);
+    if (!t) return;
+    int pw = 0, ph = 0;
+    SDL_QueryTexture(t, nullptr, nullptr, &pw, &ph);
+    if (w == 0 || h == 0) {
+        w = pw;
+        h = ph;
+    }
+    SDL_Rect target = {x, y, w, h};
+    NativeResolution_RectConvert(&target);
+    const SDL_Rect area = map_effect_rect();
+    const int cx = target.x + target.w / 2, cy = target.y + target.h / 2;
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    int alpha = 20;
+    for (int frame = 0; frame < 25; frame++) {
+        const uint32_t start = SDL_GetTicks();
+        const double s = frame * 0.04;
+        map_under_effect();
+        warm_covers(area);
+        const int sw = (int)std::ceil(target.w * s), sh = (int)std::ceil(target.h * s);
+        SDL_Rect grown = {cx - sw / 2, cy - sh / 2, sw, sh};
+        SDL_SetTextureAlphaMod(t, (uint8_t)alpha);
+        if (sw > 0 && sh > 0) SDL_RenderCopy(ren, t, nullptr, &grown);
+        SDL_RenderPresent(ren);
+        alpha += 7;
+        if (alpha > 250) alpha = 250;
+        AdjustedDelay(start, 2);
+    }
+    UpdScreenWithMap();
+    warm_covers(area);
+    RENDER_screen_colorbox(ren, x - 4, y - 4, w + 8, h + 8);
+    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_NONE);
+    SDL_SetTextureAlphaMod(t, 255);
+    SDL_RenderCopy(ren, t, nullptr, &target);
+    SDL_RenderPresent(ren);
+    SDL_DestroyTexture(t);
+}
