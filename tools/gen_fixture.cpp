@@ -232,6 +232,15 @@ void give_belongings(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// Materials for her first handcraft: birch-bark strips for a basket or a box, and branches.
+void give_crafting_materials(PlayerStruct &player) {
+    Plr = player;
+    Lisaa_Inventoryyn(Esineesta_Uniikki(Luo_Sommelo(6)), 6, 0, -1);
+    const int branch = object("Branch", 1);
+    if (branch > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[branch]), 5, 0, -1);
+    player = Plr;
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -296,6 +305,7 @@ int main(int argc, char **argv) {
     give_skills_and_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];
     give_belongings(player, pool);
+    give_crafting_materials(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
