@@ -3,6 +3,7 @@
 // breaks under a creature.
 #include "maps/play_fixture.h"
 
+#include "creatures/cremove.h"
 #include "creatures/zoomservices.h"
 #include "maps/water.h"
 
@@ -176,6 +177,17 @@ TEST_F(Waterway, OpenWaterAndShores) {
     EXPECT_TRUE(avovesi(-1, 0)) << "water beside her";
     PlayerX = 220;
     EXPECT_FALSE(avovesi(-1, 0));
+}
+
+TEST_F(Waterway, ABeaverLivesOnTheShoreFiveSquaresFromOpenWater) {
+    creature(0, 4, 226, 230);
+    Cre[4].kind = 5;
+    Cre[4].moveclass = 96;
+    Cre[4].speciescode = 623;
+    Cre[4].morale4 = 1;            // a wild one
+    EXPECT_EQ(onko_NPCn_elinymparistoa(4, 227, 230), 1) << "open water five squares east";
+    EXPECT_EQ(onko_NPCn_elinymparistoa(4, 220, 230), 0);
+    EXPECT_EQ(onko_NPCn_elinymparistoa(4, 240, 230), 1) << "in the water itself";
 }
 
 TEST_F(Waterway, IceBreakingUnderACreatureAlarmsItsCommunity) {
