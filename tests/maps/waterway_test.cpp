@@ -211,4 +211,14 @@ TEST_F(Waterway, IceBreakingUnderACreatureAlarmsItsCommunity) {
     EXPECT_EQ(NpcIceFallCheck(230, 230, 4), 0) << "no ice on land";
 }
 
+TEST_F(Waterway, ACreatureStandingOnIceThatBreaksEndsItsTurnInTheWater) {
+    GlobWeather.water_temp = -30;
+    creature(0, 4, 240, 230);
+    Cre[4].community = 9;
+    put(DT_ITEM, 240, 230, object("rock", 10, 0, 1000));
+    CreatureAct(0);
+    EXPECT_TRUE(avovesi(240, 230)) << "the creatures' turn breaks the ice";
+    EXPECT_EQ(Cre[4].stateflags & 8, 8u);
+}
+
 }  // namespace
