@@ -122,6 +122,8 @@ void Nayta_Kohta(int x, int y) {
     LOCSEL_SCREEN_Y = centre_y() + (int)((float)(y - PlayerY) * h - h / 2);
     if (NEWGFX) {
         if (fast_cursor) {
+            // The map texture as it was drawn, the frame over it: the last frame goes with the flip.
+            Flip();
             const int fw = (int)(w * 1.5f);
             RenderCursor(LOCSEL_SCREEN_X - (fw - (int)w) / 2, LOCSEL_SCREEN_Y - (fw - (int)h) / 2, fw, fw);
             if (ren) SDL_RenderPresent(ren);
