@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/records.h"
+#include "core/squareevents.h"
 #include "creatures/creatures.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
@@ -55,5 +56,4 @@ void map_debugfile(const char *file, const char *format, ...) {
     fclose(f);
 }
 
-// Stands in until the square events of the data pool land: nothing on the square reacts.
-void map_items_arrived(int, int) {}
+void map_items_arrived(int x, int y) { esineet_paikkatarkistus(x, y); }
