@@ -15,6 +15,7 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
+#include "maps/worldsearch.h"
 #include "presentation/input.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
@@ -50,13 +51,8 @@ void picker_reset() {
     LOCSEL_CURSOR_X = LOCSEL_CURSOR_Y = 0;
 }
 
-// ---- services of modules that are not there yet ------------------------------------------------
-
-// Stands in until the world searches land: the square one step ahead of the player's facing.
-static void square_ahead(int *x, int *y) {
-    *x = PlayerX + Heds_x(PlayerDir);
-    *y = PlayerY + Heds_y(PlayerDir);
-}
+// The square one step ahead of the player's facing.
+static void square_ahead(int *x, int *y) { getaheadxy(CRE_PLAYER, x, y); }
 
 // ---- creatures in sight -----------------------------------------------------------------------
 
