@@ -302,7 +302,7 @@ void CreatureAct(int pos) {
         Pakene(c);
         return;
     }
-    if (cre_falls_through_ice(c)) return;
+    if (NpcIceFallCheck(cx, cy, c)) return;
     if (cr.bodytemp > 0.0f && cr.bodytemp < 30.0f) {
         cre_dies(c, "NPC_DEATH_DROWN");
         return;
