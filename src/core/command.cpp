@@ -7,6 +7,7 @@
 #include "activities/toimi.h"
 #include "core/config.h"
 #include "core/datafunc.h"
+#include "core/scenario.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -42,7 +43,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
     HOTKEY_stand_or_lay = 'u';
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void start_scenario() {}
 static void clear_look() {}
 static void movement_mode_menu() {}
 static void far_look() {}
