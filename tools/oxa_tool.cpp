@@ -5,6 +5,9 @@
 //                               a file already there is read first, so rows added in play stay
 //   oxa_tool describe-items     run in the working folder: name, description, weight and price of
 //                               every catalogue row and every plant of the plant data files
+//   oxa_tool recipes --check    run in the working folder: every recipe file read, each product's
+//                               resolution and its parsed lines; fails on an unresolved product, an
+//                               unknown requirement or a building that names no terrain
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,10 +20,12 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"
+#include "items/recipecheck.h"
 #include "presentation/tekstit.h"
 
 static int usage() {
-    fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n");
+    fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n"
+                    "       oxa_tool recipes --check\n");
     return 2;
 }
 
@@ -81,5 +86,6 @@ int main(int argc, char **argv) {
     if (argc == 3 && strcmp(argv[1], "defcreat") == 0) return cmd_defcreat(argv[2]);
     if (argc >= 3 && strcmp(argv[1], "objdefs") == 0) return objdefs(argv[2]);
     if (argc >= 2 && strcmp(argv[1], "describe-items") == 0) return describe_items();
+    if (argc == 3 && strcmp(argv[1], "recipes") == 0 && strcmp(argv[2], "--check") == 0) return recipes_check(stdout);
     return usage();
 }

@@ -98,7 +98,7 @@ void LisaaYhteisravinto(ItemStruct &item, int count, float amount) {
     yhteisravintoentries++;
 }
 
-void Palauta_Kaytetyt_Tarvikkeet() {
+void Palauta_Kokkaustarvikkeet() {
     for (int i = 0; i < KaytetytMaara; i++) {
         KaytettyRivi &r = Kaytetyt[i];
         if (r.taken && r.obj && r.count > 0) Lisaa_Inventoryyn(r.obj, r.count, 1, -1);
@@ -169,7 +169,7 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
         LisaaYhteisravinto(item, count, amount);
     }
     if (yhteisravintoentries == 0) {
-        Palauta_Kaytetyt_Tarvikkeet();
+        Palauta_Kokkaustarvikkeet();
         return -1;
     }
     ItemStruct &p = yhteisravintoesine;
@@ -193,7 +193,7 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
     }
     ItemSet_laatutieto(1, p);
     if (minutes > 0 && !realbasicspend(minutes, 0, "COOKING", 0)) {
-        Palauta_Kaytetyt_Tarvikkeet();
+        Palauta_Kokkaustarvikkeet();
         return -1;
     }
     if (!have_pattern) {
@@ -618,7 +618,7 @@ int TeeResepti(const char *name) {
     if (need_pot && pot < 0) missing += missing.empty() ? "a cooking pot" : ", a cooking pot";
     char line[300];
     if (!missing.empty()) {
-        Palauta_Kaytetyt_Tarvikkeet();
+        Palauta_Kokkaustarvikkeet();
         snprintf(line, sizeof line, "!%.60s: you need %.200s.", product_name, missing.c_str());
         Note(line);
         return 0;
@@ -631,7 +631,7 @@ int TeeResepti(const char *name) {
     }
     fill_name(line, sizeof line, "Cook %s with the ingredients at hand?", product_name);
     if (!KyllaEi(line)) {
-        Palauta_Kaytetyt_Tarvikkeet();
+        Palauta_Kokkaustarvikkeet();
         return 0;
     }
     int product = Kokkaa_Tarvikelista(0, product_name, minutes);

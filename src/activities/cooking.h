@@ -36,7 +36,7 @@ int TeeResepti(const char *name);
 int Kokkaa_Tarvikelista(int method, const char *name, int minutes);      // product or -1
 void NollaaYhteisravinto();
 void LisaaYhteisravinto(ItemStruct &item, int count, float amount);
-void Palauta_Kaytetyt_Tarvikkeet();                // gives every taken item back to the pack
+void Palauta_Kokkaustarvikkeet();                // gives every taken item back to the pack
 int pahanmakuinen(const ItemStruct &item);
 // The header of a cookery recipe, "NOT FOUND" when no cookery file holds it; a test may read a text.
 const char *cookery_header(const char *name);

@@ -30,6 +30,7 @@
 #include "presentation/msglog.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"
+#include "presentation/effects.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
@@ -53,7 +54,6 @@ int BURGLARYSOC = 0;
 int INVISIBLE = 0;
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void faint_effect() {}
 static void record_extra_marker() {}
 
 static void cre_log(int c, const char *stage) {
@@ -497,8 +497,9 @@ int turn_answer() {
         ClearEventMemory();
     }
     if (Plr.posture == 4) {
-        faint_effect();
+        MAPEFFECT_faint();
         PlayerUnconscious();
+        if (Plr.posture != 4) MAPEFFECT_wakeup();   // came to: the red cover fades off the map
     }
     PrevX = PlayerX;
     PrevY = PlayerY;

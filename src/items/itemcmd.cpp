@@ -6,6 +6,5 @@ void pickupCmd(int, int, int) {}
 void PoimiSuunnasta(int) {}
 void invCmd() {}
 void make_item() {}
-void fclose_TEKODATA_F() {}
 void stopHauling(int) {}
 int items_being_moved() { return 0; }

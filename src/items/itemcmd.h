@@ -6,6 +6,6 @@ void pickupCmd(int x, int y, int wield);
 void PoimiSuunnasta(int wield);    // picks up from an adjacent square
 void invCmd();
 void make_item();                  // the crafting menu
-void fclose_TEKODATA_F();          // closes the recipe data file
+int fclose_TEKODATA_F();           // closes the recipe data file; 1 when one was open
 void stopHauling(int who);
 int items_being_moved();           // 1 while hauled goods move with the player

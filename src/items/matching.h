@@ -1,0 +1,46 @@
+// src/items/matching.h -- matching a recipe's material list against the place, the ground around the
+// player and the inventory; reserving what the work takes, putting it back on a cancel, removing it
+// after the work, freezing it to a work spot, and the ring of parked lists.
+#pragma once
+#include <cstdint>
+
+#include "core/records.h"
+#include "items/materials.h"
+
+// Crafting marks of a ground record: the reservation mark (2 while a work holds it) and the pieces
+// it holds (the low byte of the flags).
+enum { VARAUS_CRAFT = 2, RESERVE_MAX = 255 };
+inline uint8_t &dp_varaus(DataStruct &d) { return d.pad33[0]; }
+inline uint8_t &dp_varattu(DataStruct &d) { return d.flags; }
+
+int Kay_Tarvikelista(const char *title);  // nonzero when every line is met and the player goes on
+void Esita_Tarvikelista(int line);         // 99 draws only; 100 all met
+int OnkoTarviketta_branch(int line);       // 1 met, 0 failed
+int ot(int who, int line);                 // 1 met, 0 call again, -1 cancelled
+int OnkoPlrItemTarvike(int slot, int line);
+int oe_Tarvike(const ItemStruct &item, int line);
+int paras_tarvike(const ItemStruct &item, int line, int &best_handiness, int &best_grade);
+int Kay_NPC_Tarvelista(int creature, Tarvike_Struct (&list)[NPC_TARVIKE_MAX]);
+void add_stashline(const char *text, int where);   // where 1 the ground, 2 the inventory; 0 resets
+char *stash_msg(int where);
+void dumb_stashtxt();
+
+// The item screen's choice for a line; a test may point it elsewhere. Answers an inventory slot,
+// -1000 for cancel, -3000 when nothing can be chosen.
+extern int (*tarvike_valinta)(int line);
+
+// ---- reserving and restoring ----
+extern int kayttotarvike_idx;              // the ring file written last, 0..14
+enum { KAYTTO_FILES = 15, KAYTTO_BYTES = 2 * TARVIKE_MAX * (int)sizeof(Tarvike_Struct) };
+static_assert(KAYTTO_BYTES == 109600, "a ring file holds both lists");
+void tarvike_snapshot();                   // the inventory as it is before a check, kept in memory
+void Palauta_Kaytetyt_Tarvikkeet();        // everything taken put back
+void Poista_Kaytetyt_Tarvikkeet();         // reserved ground items removed after the work
+int Jaadyta_Esine_Kohtaan(int item, int count, int x, int y, int extra);
+void Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(int x, int y, int extra);
+void Sido_Kaytetyt_Tarvikkeet_Ajallisesti_Kohtaan(int x, int y, int minutes);
+void Jaadyta_Tarvikkeet_Maasta_Kohtaan(int x, int y, int extra);
+void ifreezepos(int unused, int x, int y, int extra);
+void Check_SocRawMaterial_Theft();
+int Save_KayttoTarvikeData();              // 1 written
+int Restore_KayttoTarvikeData();           // 1 read; a missing or damaged file leaves the lists

@@ -1,0 +1,180 @@
+// What happens to the materials a check took: put back on a cancel from the snapshot kept in memory,
+// removed from the ground after the work, frozen to a work spot, parked in the ring of list files.
+#include "items/matching.h"
+
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "items/inventory.h"
+#include "presentation/msglog.h"
+#include "presentation/tekstit.h"
+
+#include <sys/stat.h>
+
+#include <cstring>
+
+int kayttotarvike_idx;
+
+// The snapshot: the pack's slots, the stored items they name, and which stored records were free.
+static struct {
+    bool taken;
+    int32_t obj[PLR_SLOTS], count[PLR_SLOTS];
+    uint8_t byte[PLR_SLOTS];
+    ItemStruct item[PLR_SLOTS];
+    uint8_t was_free[PLAYEROBJ_COUNT];
+} snap;
+
+static bool stored(int pos) { return pos >= OBJ_PLAYER_FIRST && pos <= OBJ_PLAYER_LAST; }
+
+void tarvike_snapshot() {
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        snap.obj[s] = Plr.inv_obj[s];
+        snap.count[s] = Plr.inv_count[s];
+        snap.byte[s] = plr_slotbyte(s);
+        if (stored(Plr.inv_obj[s])) snap.item[s] = PlayerObj[Plr.inv_obj[s] - OBJ_PLAYER_FIRST];
+    }
+    for (int i = 0; i < PLAYEROBJ_COUNT; i++) snap.was_free[i] = PlayerObj[i].type == IT_NONE;
+    snap.taken = true;
+}
+
+static void clear_reservations() {
+    for (DataStruct &d : Data)
+        if (dp_varaus(d) == VARAUS_CRAFT) {
+            dp_varaus(d) = 0;
+            if (d.type == DT_ITEM) dp_varattu(d) = 0;
+        }
+}
+
+void Palauta_Kaytetyt_Tarvikkeet() {
+    clear_reservations();
+    if (!snap.taken) return;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        Plr.inv_obj[s] = snap.obj[s];
+        Plr.inv_count[s] = snap.count[s];
+        plr_slotbyte(s) = snap.byte[s];
+        if (stored(snap.obj[s])) PlayerObj[snap.obj[s] - OBJ_PLAYER_FIRST] = snap.item[s];
+    }
+    // Records stored since the snapshot that nothing names any more go back to the free stretch.
+    static uint8_t named[PLAYEROBJ_COUNT];
+    memset(named, 0, sizeof named);
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (stored(Plr.inv_obj[s])) named[Plr.inv_obj[s] - OBJ_PLAYER_FIRST] = 1;
+    for (const DataStruct &d : Data)
+        if (d.type != DT_UNUSED && d.type != DT_FREED && stored((int)d.id)) named[d.id - OBJ_PLAYER_FIRST] = 1;
+    for (int i = 0; i < PLAYEROBJ_COUNT; i++)
+        if (snap.was_free[i] && PlayerObj[i].type != IT_NONE && !named[i] && !stored((int)PlayerObj[i].vessel))
+            memset(&PlayerObj[i], 0, sizeof PlayerObj[i]);
+    snap.taken = false;
+    laske_Load(-1);
+}
+
+void Poista_Kaytetyt_Tarvikkeet() {
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || dp_varaus(d) != VARAUS_CRAFT) continue;
+        int left = (int)d.count - dp_varattu(d);
+        dp_varaus(d) = 0;
+        dp_varattu(d) = 0;
+        if (left <= 0) CrunchData(i);
+        else d.count = (uint16_t)left;
+    }
+    snap.taken = false;
+}
+
+int Jaadyta_Esine_Kohtaan(int item, int count, int x, int y, int extra) {
+    if (count <= 0) return -1;
+    ClearDTEMP();
+    DTEMP.type = DT_BOUND;
+    DTEMP.x = (uint16_t)x;
+    DTEMP.y = (uint16_t)y;
+    DTEMP.id = (uint32_t)item;
+    DTEMP.count = (uint16_t)(count > 65535 ? 65535 : count);
+    DTEMP.extra = (uint8_t)extra;
+    return SetDTEMP(-1);
+}
+
+void Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(int x, int y, int extra) {
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        const Tarvike_Struct &t = Kayttolista[i];
+        if (t.source == TSRC_INV && t.remove && t.itempos > 1) Jaadyta_Esine_Kohtaan((int)t.itempos, (int)t.count, x, y, extra);
+    }
+}
+
+void Sido_Kaytetyt_Tarvikkeet_Ajallisesti_Kohtaan(int x, int y, int minutes) {
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        Tarvike_Struct &t = Kayttolista[i];
+        if (t.source != TSRC_INV || !t.remove || t.bound || t.itempos <= 1) continue;
+        int r = Jaadyta_Esine_Kohtaan((int)t.itempos, (int)t.count, x, y, 0);
+        if (r >= 0) Data[r].ready_minute = Plr.minutes + (uint32_t)(minutes > 0 ? minutes : 0);
+        t.bound = 1;
+    }
+}
+
+void Jaadyta_Tarvikkeet_Maasta_Kohtaan(int x, int y, int extra) {
+    for (DataStruct &d : Data)
+        if (d.type == DT_ITEM && dp_varaus(d) == VARAUS_CRAFT && dp_varattu(d) > 0)
+            Jaadyta_Esine_Kohtaan((int)d.id, dp_varattu(d), x, y, extra);
+}
+
+void ifreezepos(int, int x, int y, int extra) {
+    Jaadyta_Tarvikkeet_Maasta_Kohtaan(x, y, extra);
+    Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(x, y, extra);
+}
+
+// The mischief of taking a village's raw materials waits for the village breaches; until they land a
+// taking from village goods is only logged.
+void Check_SocRawMaterial_Theft() {
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        const Tarvike_Struct &t = Kayttolista[i];
+        if (t.source != TSRC_GROUND || !t.remove || t.dataindex >= DATA_MAX) continue;
+        if (Data[t.dataindex].owner == SOC_OWNER) debuglog("crafting", "village raw material taken");
+    }
+}
+
+// ---- the ring of parked lists ------------------------------------------------------------------
+
+static void ring_name(char *out, size_t size, int idx) { bprintf(out, size, "KAYTTO%d.DAT", idx); }
+
+int Save_KayttoTarvikeData() {
+    kayttotarvike_idx = (kayttotarvike_idx + 1) % KAYTTO_FILES;
+    static uint8_t buf[KAYTTO_BYTES];
+    memcpy(buf, Tarvikelista, sizeof Tarvikelista);
+    memcpy(buf + sizeof Tarvikelista, Kayttolista, sizeof Kayttolista);
+    char name[32];
+    ring_name(name, sizeof name, kayttotarvike_idx);
+    return write_atomic(name, buf, sizeof buf) ? 1 : 0;
+}
+
+// A parked line is taken back only when every index in it names something that can exist.
+static bool sane(Tarvike_Struct &t) {
+    t.label[sizeof t.label - 1] = 0;
+    t.hint[sizeof t.hint - 1] = 0;
+    t.naming_text[sizeof t.naming_text - 1] = 0;
+    t.rawname[sizeof t.rawname - 1] = 0;
+    if (t.id > REQ_FREETEXT || t.source > TSRC_INV || t.dataindex >= DATA_MAX || t.linked > REQ_FREETEXT) return false;
+    const uint32_t p = t.itempos;
+    if (p >= CONSTANTOBJ_ROWS && (p < OBJ_PLAYER_FIRST || p > OBJ_PLAYER_LAST)) return false;
+    return t.count <= 100000 && t.first_count <= 100000 && t.max_count <= 100000 && t.length <= 100000;
+}
+
+int Restore_KayttoTarvikeData() {
+    char name[32];
+    ring_name(name, sizeof name, kayttotarvike_idx);
+    struct stat st;
+    if (stat(name, &st) != 0) return 0;
+    static Tarvike_Struct lists[2 * TARVIKE_MAX];
+    if (st.st_size != KAYTTO_BYTES || !read_exact(name, lists, sizeof lists)) {
+        debuglog("crafting", "a ring file of the wrong size was refused");
+        return 0;
+    }
+    for (Tarvike_Struct &t : lists)
+        if (!sane(t)) {
+            debuglog("crafting", "a ring file with an index out of range was refused");
+            return 0;
+        }
+    memcpy(Tarvikelista, lists, sizeof Tarvikelista);
+    memcpy(Kayttolista, lists + TARVIKE_MAX, sizeof Kayttolista);
+    return 1;
+}

@@ -1,0 +1,190 @@
+// tests/items/matching_test.cpp -- matching a material list against the ground and the pack, the
+// choice of the best tool, cancelling with everything put back, place lines, lengths, containers,
+// the removal after the work and the ring of parked lists.
+#include "items/craft_fixture.h"
+
+#include <sys/stat.h>
+
+namespace oxatest {
+namespace {
+
+class Matching : public CraftTest {};
+
+TEST_F(Matching, GroundPiecesGoFirstAndThePackGivesTheRest) {
+    const int ground = lay(def("Birch twig"), 2);
+    const int slot = carry(def("Birch twig"), 2);
+    line("{Birch twig} (3) [remove]");
+    push_key(SDLK_SPACE);
+    ASSERT_NE(Kay_Tarvikelista("Test"), 0);
+    EXPECT_EQ(dp_varaus(Data[ground]), VARAUS_CRAFT);
+    EXPECT_EQ(dp_varattu(Data[ground]), 2);
+    EXPECT_EQ(Plr.inv_count[slot], 1);
+    EXPECT_EQ(Kayttolista[0].source, TSRC_GROUND);
+    EXPECT_EQ(Kayttolista[0].count, 2u);
+    EXPECT_EQ(Kayttolista[1].source, TSRC_INV);
+    EXPECT_EQ(Kayttolista[1].count, 1u);
+
+    Poista_Kaytetyt_Tarvikkeet();
+    EXPECT_EQ(Data[ground].type, DT_FREED);
+    EXPECT_EQ(Plr.inv_count[slot], 1);
+}
+
+TEST_F(Matching, AfterTheWorkAPartlyReservedStackKeepsTheRest) {
+    const int partly = lay(def("Birch twig"), 4);
+    const int whole = lay(def("Spruce twig"), 4, 0, 1);
+    dp_varaus(Data[partly]) = VARAUS_CRAFT, dp_varattu(Data[partly]) = 2;
+    dp_varaus(Data[whole]) = VARAUS_CRAFT, dp_varattu(Data[whole]) = 4;
+    Poista_Kaytetyt_Tarvikkeet();
+    EXPECT_EQ(Data[partly].type, DT_ITEM);
+    EXPECT_EQ(Data[partly].count, 2);
+    EXPECT_EQ(dp_varaus(Data[partly]), 0);
+    EXPECT_EQ(Data[whole].type, DT_FREED);
+}
+
+TEST_F(Matching, TheBetterKnifeWinsAndTheGroundWinsATie) {
+    const struct { int ground_grade, pack_grade, source; } cases[] = {{3, 4, TSRC_INV}, {4, 4, TSRC_GROUND}};
+    for (const auto &c : cases) {
+        memset(Data, 0, sizeof Data);
+        memset(&Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(&Plr.inv_count, 0, sizeof Plr.inv_count);
+        Tyhjaa_Tarvikelista();
+        lay(graded("Knife", c.ground_grade), 1);
+        carry(graded("Knife", c.pack_grade), 1);
+        line("{Knife} <Knife>");
+        push_key(SDLK_SPACE);
+        ASSERT_NE(Kay_Tarvikelista("Test"), 0);
+        EXPECT_EQ(Tarvikelista[0].source, c.source) << c.ground_grade << " " << c.pack_grade;
+        Palauta_Kaytetyt_Tarvikkeet();
+    }
+}
+
+TEST_F(Matching, EscSkipsAnOptionalLineButCancelsARequiredOne) {
+    const int slot = carry(def("Birch twig"), 3);
+    line("{Birch twig} (1) [remove]");
+    line("{Feather} (2) [remove] [optional]");
+    line("{Cord} =3= [remove]");
+    EXPECT_EQ(Kay_Tarvikelista("Test"), 0);
+    EXPECT_EQ(Plr.inv_count[slot], 3);
+    EXPECT_STREQ(lastnote, "!Canceled.");
+
+    Tyhjaa_Tarvikelista();
+    line("{Birch twig} (1) [remove]");
+    line("{Feather} (2) [remove] [optional]");
+    push_key(SDLK_SPACE);
+    EXPECT_NE(Kay_Tarvikelista("Test"), 0);
+    EXPECT_EQ(Plr.inv_count[slot], 2);
+}
+
+static int make_arrow_then_cancel(int) {
+    ItemStruct arrow = ConstantObj[definition_by_name("Arrow")];
+    SET_ITEM_TEXT(arrow.name, "Fresh arrow");
+    Lisaa_Inventoryyn(Esineesta_Uniikki(arrow), 1, 0, -1);
+    return -1000;
+}
+
+TEST_F(Matching, ACancelGivesBackEveryArrowAndForgetsWhatWasMadeMeanwhile) {
+    const int slot = carry(def("Arrow"), 5);
+    const int arrows = Plr.inv_obj[slot];
+    line("{Arrow} (3) [remove]");
+    line("{Cord} =3= [remove]");
+    tarvike_valinta = make_arrow_then_cancel;
+    EXPECT_EQ(Kay_Tarvikelista("Test"), 0);
+    EXPECT_EQ(Plr.inv_obj[slot], arrows);
+    EXPECT_EQ(Plr.inv_count[slot], 5);
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (s != slot) {
+            EXPECT_EQ(Plr.inv_obj[s], 0) << s;
+        }
+    for (int i = 0; i < PLAYEROBJ_COUNT; i++)
+        if (PlayerObj[i].type != IT_NONE) {
+            EXPECT_EQ(i + OBJ_PLAYER_FIRST, arrows);
+        }
+
+    // No snapshot: the slots stay, the reservations go.
+    const int ground = lay(def("Birch twig"), 2);
+    dp_varaus(Data[ground]) = VARAUS_CRAFT;
+    dp_varattu(Data[ground]) = 1;
+    Plr.inv_count[slot] = 4;
+    Palauta_Kaytetyt_Tarvikkeet();
+    EXPECT_EQ(Plr.inv_count[slot], 4);
+    EXPECT_EQ(dp_varaus(Data[ground]), 0);
+}
+
+TEST_F(Matching, ATileLineWantsTheSquareANearbyLineTheNineAround) {
+    maailma[mapidx(PlayerX + 1, PlayerY)] = 240;   // a table one step away
+    line("{[TILE:Table]}");
+    EXPECT_EQ(Kay_Tarvikelista("Test"), 0);
+    EXPECT_STREQ(lastnote, "!The setting you are at now doesn't meet the requirements!");
+    Tyhjaa_Tarvikelista();
+    line("{[NEARBY_TILE:Table]}");
+    push_key(SDLK_SPACE);
+    EXPECT_NE(Kay_Tarvikelista("Test"), 0);
+    EXPECT_EQ(Tarvikelista[0].itempos, 1u);
+}
+
+static int first_slot(int) { return 0; }
+
+TEST_F(Matching, ARopeIsCutToTheLengthNeeded) {
+    ItemStruct rope = def("Rope");
+    set_Item_pituus(20, rope);
+    const int slot = carry(rope, 1);
+    line("{Rope} =10= [remove]");
+    tarvike_valinta = first_slot;
+    push_key(SDLK_SPACE);
+    ASSERT_NE(Kay_Tarvikelista("Test"), 0);
+    ItemStruct left = ObjToItem(Plr.inv_obj[slot]);
+    EXPECT_EQ(get_Item_pituus(left), 10);
+    EXPECT_EQ(Kayttolista[0].length, 10u);
+}
+
+TEST_F(Matching, MilkIsTakenInItsVessel) {
+    ItemStruct milk = def("Salt");
+    SET_ITEM_TEXT(milk.name, "Milk");
+    milk.id = OID_MILK;
+    milk.vessel = (uint32_t)Esineesta_Uniikki(def("Wooden cup"));
+    carry(milk, 1);
+    line("{Milk} (1) [remove]");
+    push_key(SDLK_SPACE);
+    EXPECT_NE(Kay_Tarvikelista("Test"), 0);
+    EXPECT_EQ(Kayttolista[0].source, TSRC_INV);
+}
+
+TEST_F(Matching, NothingToUseFailsTheCheck) {
+    tarvike_valinta = [](int) { return -3000; };
+    line("{Cord} =3= [remove]");
+    EXPECT_EQ(Kay_Tarvikelista("Test"), 0);
+    EXPECT_STREQ(lastnote, "!You have nothing to use as cord.");
+}
+
+TEST_F(Matching, TheRingOfListsTurnsAndReadsBackWhatItWrote) {
+    kayttotarvike_idx = 0;
+    line("{Knife} <Knife>");
+    Tarvikelista[0].itempos = 50007;
+    Kayttolista[0] = Tarvikelista[0];
+    ASSERT_EQ(Save_KayttoTarvikeData(), 1);
+    EXPECT_EQ(kayttotarvike_idx, 1);
+    struct stat st;
+    ASSERT_EQ(stat("KAYTTO1.DAT", &st), 0);
+    EXPECT_EQ(st.st_size, 109600);
+    for (int i = 2; i <= 15; i++) Save_KayttoTarvikeData();
+    EXPECT_EQ(kayttotarvike_idx, 0);
+    Tyhjaa_Tarvikelista();
+    ASSERT_EQ(Restore_KayttoTarvikeData(), 1);
+    EXPECT_EQ(Tarvikelista[0].id, 51u);
+    EXPECT_EQ(Kayttolista[0].itempos, 50007u);
+
+    // A short file and one with an index out of range leave the lists as they are.
+    dir->write_file("KAYTTO0.DAT", std::string(1000, 'x'));
+    Tyhjaa_Tarvikelista();
+    EXPECT_EQ(Restore_KayttoTarvikeData(), 0);
+    EXPECT_EQ(Tarvikelista[0].id, 0u);
+    std::string bad = dir->read_file("KAYTTO1.DAT");
+    uint32_t huge = 123456;
+    memcpy(&bad[offsetof(Tarvike_Struct, dataindex)], &huge, 4);
+    dir->write_file("KAYTTO0.DAT", bad);
+    EXPECT_EQ(Restore_KayttoTarvikeData(), 0);
+    EXPECT_EQ(Tarvikelista[0].id, 0u);
+}
+
+}  // namespace
+}  // namespace oxatest
