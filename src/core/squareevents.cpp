@@ -15,6 +15,7 @@
 #include "core/weather.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
+#include "items/materials.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/mapquery.h"

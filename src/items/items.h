@@ -203,7 +203,6 @@ char *txt_itemweight(int pos, int count);
 float esinehinta(int unused, const ItemStruct &item);
 
 // ---- the rest of the core's item services ----
-int KELLUUKO(int item);         // nonzero when the item floats in water
 void set_dp_socowned(int dp);   // marks data-pool record dp as goods of the village
 // The inventory slot whose player object is held in hand 1 (primary) or 2 (second); 1000 none.
 int wielding(int hand);

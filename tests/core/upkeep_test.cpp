@@ -8,6 +8,7 @@
 #include "core/encountupkeep.h"
 #include "core/mapupkeep.h"
 #include "core/obj_func.h"
+#include "core/scenario.h"
 #include "core/turn_fixture.h"
 #include "core/weatherengine.h"
 #include "maps/marker.h"
@@ -346,6 +347,45 @@ TEST_F(EncounterTest, TheRaiderTable) {
     EXPECT_EQ(NjerpezRaiderProb(1801, 1251), 20);
     EXPECT_EQ(NjerpezRaiderProb(1800, 1251), 0);
     EXPECT_EQ(NjerpezRaiderProb(2001, 901), 100);
+}
+
+}  // namespace
+
+namespace {
+
+int groups_near(bool all) {
+    int n = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ENCOUNTER && (all || (d.id != 551 && d.id != 500)) &&
+            (abs((int)d.y - PlayerY) <= 25 || abs((int)d.x - PlayerX) <= 25))
+            n++;
+    return n;
+}
+
+TEST_F(EncounterTest, TheWorldMapKeepsTwentyGroupsNearThePlayer) {
+    PlayerX = PlayerY = 1000;
+    for (int k = 0; k < 20; k++) place(DT_ENCOUNTER, 990 + k, 1010, 610, 1);
+    for (int call = 0; call < 30; call++) {
+        WorldMap_Populate(0);
+        EXPECT_EQ(groups_near(false), 20) << "twenty near: no more wanderers, call " << call;
+    }
+    // With fewer, one call fills some of the gap and never more than it.
+    memset(Data, 0, sizeof Data);
+    place(DT_ENCOUNTER, 1000, 990, 610, 1);
+    WorldMap_Populate(0);
+    EXPECT_GT(groups_near(false), 1);
+    EXPECT_LE(groups_near(false), 20);
+    // Nowhere to stand: the call ends all the same.
+    memset(Data, 0, sizeof Data);
+    const int sea = char_with(TF_WATER, 0);
+    memset(maailma, sea, MAP_BYTES);
+    WorldMap_Populate(0);
+    EXPECT_EQ(groups_near(true), 0);
+    // Only on the world map.
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    strcpy(Plr.mapname, "ZOOMMAP");
+    WorldMap_Populate(0);
+    EXPECT_EQ(groups_near(true), 0);
 }
 
 }  // namespace
