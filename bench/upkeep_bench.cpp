@@ -1,5 +1,5 @@
-// The upkeep of what lies on the map: one walk of the turn loop over a full pool (500 creatures with
-// fires, smoked goods, food by the fires, work and tracks between them), the rain's fading of 10000
+// The upkeep of what lies on the map: one walk of the turn loop over a full pool (500 creature records
+// with fires, smoked goods, food by the fires, work and tracks between them), the rain's fading of 10000
 // tracks, the burning check of 25 fires, a place search 500 cells wide, and compacting stores of 100
 // and of 1000 local maps.
 #include <benchmark/benchmark.h>
@@ -65,8 +65,8 @@ void local_area() {
     turnloop_reset();
 }
 
-// 500 creatures and, filling the rest of the pool, fires with smoked goods, food and tools beside them,
-// finished and unfinished work and tracks.
+// 500 creatures and, filling the rest of the pool, 25 fires, smoked goods, food by the fires, item
+// stacks and tracks.
 void full_pool() {
     memset(Data, 0, sizeof Data);
     memset(Cre, 0, sizeof Cre);
@@ -78,6 +78,7 @@ void full_pool() {
     fish.weight = 3.0f;
     fish.spoil = 5;
     const int fish_obj = Luo_Esineen_Itempos(fish);
+    int fires = 0;
     for (int i = 0; i < DATA_ALLOC_LAST; i++) {
         DataStruct &d = Data[i];
         d.x = (uint16_t)(80 + (i * 37) % 300);
@@ -86,13 +87,16 @@ void full_pool() {
         if (i < 2 * CRE_COUNT && i % 2 == 0) {
             const int c = i / 2;
             d.type = DT_CREATURE;
-            d.id = (uint32_t)(CRE_DATAID + c);
-            Cre[c].kind = 50;
-            Cre[c].mode = 3;
+            d.id = (uint32_t)(CRE_DATAID + c);   // resting: the creatures' own turn is measured apart
             continue;
         }
         switch (i % 8) {
         case 1:
+            if (fires++ >= 25) {
+                d.type = DT_ITEM;
+                d.id = (uint32_t)fish_obj;
+                break;
+            }
             d.type = DT_FIRE;
             d.count = 600;
             d.ready_minute = Plr.minutes + 600;
@@ -123,6 +127,7 @@ void full_pool() {
     }
 }
 
+// The pool walk's upkeep steps; the creatures themselves rest (their turn is turn_bench's).
 void BM_PoolWalkFullPool(benchmark::State &state) {
     open_game();
     local_area();
