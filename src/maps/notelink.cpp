@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/records.h"
 #include "core/squareevents.h"
 #include "creatures/creatures.h"
 #include "presentation/msglog.h"
@@ -40,6 +41,7 @@ void map_debuglog(const char *topic, const char *format, ...) {
 void map_player_falls_through_ice() {
     TARGET_NPC = -1;
     Note(MSG("ICE_BREAKS"));
+    Plr.movement_mode = 2;         // in the water before the pause shows it
     Pause();
 }
 
