@@ -44,8 +44,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
     HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
     HOTKEY_stand_or_lay = 'u';
 
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-
 static void idle_timer_on() {
     if (OXA_NODELAY) return;       // tests run without the idle animation
     if (IDLE_ANIMATION) {
