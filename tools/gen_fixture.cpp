@@ -35,6 +35,7 @@
 #include "core/player.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/wearing.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
@@ -231,6 +232,26 @@ void give_belongings(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// She wears her clothes and shoes and holds her knife in her hand; her load is counted.
+void dress_and_arm(PlayerStruct &player) {
+    Plr = player;
+    bool armed = false;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int n = Plr.inv_obj[s];
+        if (n < OBJ_PLAYER_FIRST || n > OBJ_PLAYER_LAST) continue;
+        const int rec = n - OBJ_PLAYER_FIRST;
+        ItemStruct &it = PlayerObj[rec];
+        char name[41];
+        if (it.type == IT_ARMOUR && !alreadyworn(CRE_PLAYER, n, 0)) StatusSet(rec, ISTAT_WORN);
+        if (!armed && strcmp(item_name(it, name), "Knife") == 0) {
+            StatusSet(rec, ISTAT_PRIMARY);
+            armed = true;
+        }
+    }
+    laske_Load(CRE_PLAYER);
+    player = Plr;
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -275,6 +296,7 @@ int main(int argc, char **argv) {
     give_skills_and_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];
     give_belongings(player, pool);
+    dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
