@@ -42,14 +42,12 @@ int Pura(int, int, int) { return 0; }
 // Until the item commands land.
 void wearCmd() {}
 void wieldCmd(int, int) {}
-void dropCmd() {}
 void takeoffCmd() {}
 void fillCmd(int) {}
 void Kaada_Astiaan(int) {}
 void Tyhjenna_InventoryAstia(int) {}
 void moveCmd() {}
 void pushCmd(int, int, int) {}
-void superapplyCmd() {}
 // Until pack animals land.
 int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
