@@ -33,6 +33,7 @@ protected:
         creature(pos, c, x, y);
         Cre[c].kind = 2;
         copy_bounded(Cre[c].pname, sizeof Cre[c].pname, name);
+        Cre[c].namebits = 3;   // she knows their names
         cre_control2(c) = ctrl2;
         cre_control(c) = ctrl;
         RealCreaturePos[c] = 700 + c;
