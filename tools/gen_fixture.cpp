@@ -39,6 +39,7 @@
 #include "core/player.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/wearing.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
@@ -241,6 +242,25 @@ void give_crafting_materials(PlayerStruct &player) {
     Lisaa_Inventoryyn(Esineesta_Uniikki(Luo_Sommelo(6)), 6, 0, -1);
     const int branch = object("Branch", 1);
     if (branch > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[branch]), 5, 0, -1);
+}
+
+// She wears her clothes and shoes and holds her knife in her hand; her load is counted.
+void dress_and_arm(PlayerStruct &player) {
+    Plr = player;
+    bool armed = false;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int n = Plr.inv_obj[s];
+        if (n < OBJ_PLAYER_FIRST || n > OBJ_PLAYER_LAST) continue;
+        const int rec = n - OBJ_PLAYER_FIRST;
+        ItemStruct &it = PlayerObj[rec];
+        char name[41];
+        if (it.type == IT_ARMOUR && !alreadyworn(CRE_PLAYER, n, 0)) StatusSet(rec, ISTAT_WORN);
+        if (!armed && strcmp(item_name(it, name), "Knife") == 0) {
+            StatusSet(rec, ISTAT_PRIMARY);
+            armed = true;
+        }
+    }
+    laske_Load(CRE_PLAYER);
     player = Plr;
 }
 
@@ -356,6 +376,7 @@ int main(int argc, char **argv) {
     static DataStruct pool[DATA_MAX];
     give_belongings(player, pool);
     give_crafting_materials(player);
+    dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
