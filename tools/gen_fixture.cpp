@@ -231,6 +231,29 @@ void give_belongings(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// She weighs something and wears her clothes, and a stack of arrows lies at her feet: the item commands have something
+// to take off, put on and pick up by count.
+void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
+    // Her body weight in pounds (the record's i32 at byte 2736): what she can carry is measured by it.
+    const int32_t pounds = 132;
+    memcpy(reinterpret_cast<unsigned char *>(&player) + 2736, &pounds, sizeof pounds);
+    Plr = player;
+    wear_armours();
+    player = Plr;
+    const int row = object("Arrow", 1);
+    if (row <= 0) return;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (pool[i].type != 0) continue;
+        pool[i].x = (uint16_t)HOME_X;
+        pool[i].y = (uint16_t)HOME_Y;
+        pool[i].type = DT_ITEM;
+        pool[i].id = (uint32_t)row;
+        pool[i].count = 5;
+        pool[i].day = (uint16_t)player.daynumber;
+        return;
+    }
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -275,6 +298,7 @@ int main(int argc, char **argv) {
     give_skills_and_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];
     give_belongings(player, pool);
+    dress_and_lay_arrows(player, pool);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
