@@ -242,6 +242,7 @@ void give_crafting_materials(PlayerStruct &player) {
     Lisaa_Inventoryyn(Esineesta_Uniikki(Luo_Sommelo(6)), 6, 0, -1);
     const int branch = object("Branch", 1);
     if (branch > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[branch]), 5, 0, -1);
+    player = Plr;
 }
 
 // She wears her clothes and shoes and holds her knife in her hand; her load is counted.
@@ -262,6 +263,29 @@ void dress_and_arm(PlayerStruct &player) {
     }
     laske_Load(CRE_PLAYER);
     player = Plr;
+}
+
+// She weighs something and wears her clothes, and a stack of arrows lies beside her: the item
+// commands have something to take off, put on and pick up by count.
+void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
+    // Her body weight in pounds (the record's i32 at byte 2736): what she can carry is measured by it.
+    const int32_t pounds = 132;
+    memcpy(reinterpret_cast<unsigned char *>(&player) + 2736, &pounds, sizeof pounds);
+    Plr = player;
+    wear_armours();
+    player = Plr;
+    const int row = object("Arrow", 1);
+    if (row <= 0) return;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (pool[i].type != 0) continue;
+        pool[i].x = (uint16_t)(HOME_X - 1);
+        pool[i].y = (uint16_t)HOME_Y;
+        pool[i].type = DT_ITEM;
+        pool[i].id = (uint32_t)row;
+        pool[i].count = 5;
+        pool[i].day = (uint16_t)player.daynumber;
+        return;
+    }
 }
 
 bool write_file(const std::string &path, const void *data, size_t size) {
@@ -376,6 +400,7 @@ int main(int argc, char **argv) {
     static DataStruct pool[DATA_MAX];
     give_belongings(player, pool);
     give_crafting_materials(player);
+    dress_and_lay_arrows(player, pool);
     dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
