@@ -80,7 +80,7 @@ TEST_F(Doors, SneakingIsRefusedUnderAStrangersEyesButNotAFriends) {
     EXPECT_EQ(LURK, 0);
     EXPECT_TRUE(was_shown("You can't hide while someone is watching you."));
 
-    cre_control2(6) |= CTRL2_COMPANION;
+    Cre[6].partyflags |= 256;      // a companion
     forget();
     key('h');
     EXPECT_EQ(LURK, 1);
@@ -218,7 +218,7 @@ TEST_F(Doors, TheCreatureStepAsksTheFenceAndTheDoorRules) {
 
 TEST_F(Doors, ADraggedPetLandsOnlyWhereACreatureCanStand) {
     creature(0, 8, 230, 270);      // forty squares behind her: more than its walk of a tick
-    cre_control2(8) |= CTRL2_PET;
+    Cre[8].owner = CRE_PLAYER;     // her pet
     PlayerDir = 2;
     pet_drag(-1, 8);
     EXPECT_EQ(Data[0].x, 230);
