@@ -288,7 +288,7 @@ int onko_NPCn_elinymparistoa(int n, int x, int y) {
         return !terrain_flag(get_alltime_maailmachar(wx, wy), TF_WATER);
     }
     if (c.moveclass == 96 && c.kind != 24) {
-        if (avovesi(x, y)) return 1;
+        if (crestep_open_water(x, y)) return 1;
         return c.speciescode == 623 && ranta_alue(x, y);
     }
     return 1;

@@ -18,7 +18,9 @@
 #include "items/items.h"
 #include "items/vessels.h"
 #include "items/wearing.h"
+#include "maps/doors.h"
 #include "maps/mapunit.h"
+#include "maps/picker.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
@@ -34,9 +36,8 @@
 // Village ownership of goods: goods pass as they are until village ownership lands.
 static int debtreturn(int, int, int) { return 0; }
 static int owned_item_catch(int pos) { return pos; }
-// The square's own refusals and the hauling check wait for the core's square events to land.
+// The square's own refusals wait for the core's square events to land.
 static int nopickcheck(int, int, int) { return 0; }
-static void haulcheck() {}
 static void esineet_paikkatarkistus(int, int) {}
 // The special finds wait for magic means and spirits to land.
 static int isloc_karhunkallohonka(int, int) { return 0; }
@@ -90,34 +91,6 @@ static int HarvestBranch(int, int dp, int, unsigned char test) {
     TurnUsed = 1;
     return 1;
 }
-// Until the square picker lands a direction is one key: the arrows, Home, End, PgUp and PgDn.
-static int OtaKohta_Suunta(const char *text) {
-    char line[120];
-    snprintf(line, sizeof line, "Choose the direction %s.", text);
-    com(line);
-    for (;;) {
-        const int k = getkey();
-        int dx = 0, dy = 0;
-        switch (k) {
-        case KEY_HOME: dx = -1, dy = -1; break;
-        case KEY_UP: dy = -1; break;
-        case KEY_PGUP: dx = 1, dy = -1; break;
-        case KEY_LEFT: dx = -1; break;
-        case KEY_RIGHT: dx = 1; break;
-        case KEY_END: dx = -1, dy = 1; break;
-        case KEY_DOWN: dy = 1; break;
-        case KEY_PGDN: dx = 1, dy = 1; break;
-        case KEY_ESC: return 0;
-        default:
-            if (k == KEY_QUIT && WindowClosed()) return 0;
-            continue;
-        }
-        GeneralX = PlayerX + dx;
-        GeneralY = PlayerY + dy;
-        return 1;
-    }
-}
-
 // ---- helpers -------------------------------------------------------------------------------------
 
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot] > 0 && Plr.inv_count[slot] > 0; }

@@ -19,7 +19,9 @@
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/life.h"
+#include "creatures/perception.h"
 #include "creatures/physical.h"
+#include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "items/itemcmd.h"
 #include "items/items.h"
@@ -40,8 +42,6 @@
 #include <cstdlib>
 #include <cstring>
 
-uint8_t STEALTH_REASONABLE = 0;
-
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
 
 // ---- services of modules that are not there yet ------------------------------------------------
@@ -52,13 +52,6 @@ static int creature_sees_player(int c) {
     const int x = cre_x(c), y = cre_y(c);
     return NPC_see(x, y, PlayerX, PlayerY, Cre[c].Suunta);
 }
-// Stands in until the creature predicates land: an animal is any creature that is not a person
-// or a spirit.
-static int is_animal(int c) { return Cre[c].kind != CK_NONE && Cre[c].kind != CK_HUMAN && Cre[c].kind != CK_SPIRIT; }
-// Stands in until the creature predicates land: a robber is marked by its raider word.
-static int is_robber(int c) { return Cre[c].raider > 0; }
-// Stands in until the creature activities land: the hunt is the first queued activity 20.
-static int is_hunting(int c) { return Cre[c].Puuha[0] == 20; }
 // Stands in until the creature bodies land: the energy reserve of a creature is its food figure
 // of a full stomach, 1000.
 static int max_energy(int) { return 1000; }
@@ -342,12 +335,11 @@ static int fence(int x, int y) { return get_mapchar(x, y) == 42; }   // a fence 
 int obstacleCheck(int n, int x, int y) {
     if (n < 0 || n >= CRE_COUNT || !fence(x, y)) return 103;
     const CreatureStruct &c = Cre[n];
-    if (is_animal(n) && c.weight < 10.0f) return 1;
+    if (onko_JOKU_elain(n) && c.weight < 10.0f) return 1;
     const int sp = (int)c.speciescode;
     const bool jumper = sp == 602 || sp == 605 || sp == 608 || sp == 611;
-    const bool flees = c.mode == 4 || c.mode == 5 || c.mode == 7;
     const int ceiling = (int)std::ceil(max_energy(n) / 10.0);
-    const bool hurry = flees || taisteleeko_NPC(n) || is_robber(n) || (is_hunting(n) && c.energy < ceiling);
+    const bool hurry = pakeneeko_NPC(n) || taisteleeko_NPC(n) || onko_NPC_rosvo(n) || (saalistaako_NPC(n) && c.energy < ceiling);
     if (!jumper || !hurry) return 103;
     if (sp == 605) {
         const bool ns = fence(x, y - 1) && fence(x, y + 1), ew = fence(x - 1, y) && fence(x + 1, y);
@@ -413,7 +405,7 @@ void MOVEDO_stand_or_lay() {
 }
 
 void menusel_Movemode() {
-    const int lying = Plr.posture == 1;
+    const int lying = COMBATPROFILE(CRE_PLAYER) == 1;
     Valinta_Tyhjaa();
     if (lying) Valinta_Lisaa('G', "Get up (stand)");
     if (RUNNING) Valinta_Lisaa('W', "Walk (stop running)");

@@ -3,6 +3,8 @@
 // a creature.
 #include "maps/movement.h"
 
+#include "activities/actions.h"
+#include "activities/activities.h"
 #include "activities/skills.h"
 #include "activities/worklinks.h"
 #include "core/config.h"
@@ -17,6 +19,7 @@
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
+#include "creatures/puuha.h"
 #include "items/itemcmd.h"
 #include "items/items.h"
 #include "maps/area.h"
@@ -39,14 +42,6 @@ static int swim_roll(int) { return Kayta_Taitoa(0, 0, "SWIMMING", LEARN_NORMAL);
 int (*WaterSwimTurn)(int mode) = swim_roll;
 // Stands in until the creature bodies land: nothing hurts enough to keep her out of the water.
 static int injury_refuses(const char *) { return 0; }
-// Stands in until the magic means land: the player knows none.
-static int knows_magic_mean(int) { return 0; }
-// Stands in until the creature activities land: a creature's current activity is its first queue
-// slot.
-static void stop_activity(int c) {
-    Cre[c].Puuha[0] = 0;
-    Cre[c].PuuhaAika[0] = 0;
-}
 
 // ---- water and shores ---------------------------------------------------------------------------
 
@@ -215,7 +210,11 @@ static int craft_step(int craft, int x, int y) {
         set_mode(MODE_ROW);
         TARGET_ITEM = (int)Data[craft].id;
         Note(MSG("WATERCRAFT_LAUNCH"));
-        if ((Plr.command_flags & 16) && knows_magic_mean(115)) Tarkista_Suoritus(11);
+        // Launched backwards: the rowing fisherman's luck, when she knows the means.
+        if ((Plr.command_flags & 16) && taikakeino_tuttu(115, 0)) {
+            set_SpiritData_mood(PlayerX, PlayerY, 701, 2);
+            Tarkista_Suoritus(11);
+        }
     } else {
         Plr.movement_mode = MODE_ROW;
     }
@@ -285,7 +284,7 @@ int NpcIceFallCheck(int x, int y, int n) {
         if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID || d.id - CRE_DATAID >= (uint32_t)CRE_COUNT) continue;
         const int c = (int)(d.id - CRE_DATAID);
         if (c != n && (community == 0 || Cre[c].community != community)) continue;
-        stop_activity(c);
+        Keskeyta_Puuha(c, -1);
         Cre[c].stateflags |= 8;
         if (!onko_NPC_kesyelain(c) && !onko_NPC_kumppani(c)) Cre[c].icefall = Plr.month;
     }

@@ -132,6 +132,15 @@ TEST_F(Look, TheRepeatingFarLookEndsWhenTheWindowCloses) {
     dir->write_file("oxa_ini.txt", "");
 }
 
+TEST_F(Look, PickingUpFromASquareBesideHerAsksThePicker) {
+    put(DT_ITEM, 230, 229, object("axe"));
+    push_key(SDLK_UP);
+    GeneralX = GeneralY = 0;
+    command_dispatch('G', 0, 0);
+    EXPECT_EQ(GeneralX, 230) << "the square north of her was chosen";
+    EXPECT_EQ(GeneralY, 229);
+}
+
 TEST_F(Look, AWorldCellTellsItsSettlementShelterAndTraps) {
     world_map();
     ZoomExtraStruct &z = ZoomExtra[0];

@@ -116,6 +116,15 @@ TEST_F(Picker, CreaturesCycleNearestFirstAndTheLastTargetIsRemembered) {
     EXPECT_EQ(PREV_CRE_NUM, CRE_NONE);
 }
 
+TEST_F(Picker, ADamagedCreatureIdInThePoolSelectsNoSlot) {
+    place_record(DT_CREATURE, 230, 228, CRE_DATAID + CRE_COUNT + 200);   // names no creature
+    place_record(DT_CREATURE, 231, 228, 7);                               // below the creature ids
+    creature(2, 4, 229, 228);
+    refresh_locsel_insight();
+    ASSERT_EQ(in_sight_pos, 1);
+    EXPECT_EQ(cr_in_sight[0], 4);
+}
+
 TEST_F(Picker, TheMouseMovesTheCursorOntoTheSquareUnderIt) {
     // Map centre 240, 315 with cells of 18 x 20: three cells right and two up. The motion empties
     // the queue behind it, so the picker ends there and the cursor's last place tells.
