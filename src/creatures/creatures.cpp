@@ -6,9 +6,7 @@
 
 // The services below stand in until the creatures module lands.
 
-void laske_Load(int) {}
 
-float INVALIDITEETTI(int, int, int) { return 0.0f; }
 
 int onko_JOKU_tajuton(int n) {
     if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;

@@ -28,9 +28,7 @@ float CreYoungWeightModify(int c, float w) {
     return r && (r->sexage & 2) && CreAgeInMonths(c) <= 24 ? w * 0.7f : w;
 }
 
-// Stands in until the creatures' load lands: no creature carries a weight.
-float FullWeightLoad(int) { return 0.0f; }
-// Until then every settlement counts as lived in, so that no save abandons one.
+// Until the creatures' life lands every settlement counts as lived in, so that no save abandons one.
 int Cre_home_people(int, int, int) { return 1; }
 
 // Stand in until the creature module lands: no creature has a name, a kind or a place.

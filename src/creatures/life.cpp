@@ -10,7 +10,6 @@ void NPC_Kuntotarkistus(int) {}
 void Pakene(int) {}
 int Suorita_Verenhukka(int, int, int, int) { return 0; }
 void Tajuttomuustarkistus(int, int) {}
-int Nouse(int) { return 0; }
 void Ela_Ihminen(int) {}
 void Taistelu_Main(int, int) {}
 int combatwise_dp(int, int, int) { return -1000; }

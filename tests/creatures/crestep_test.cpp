@@ -135,3 +135,25 @@ TEST_F(CreStep, AFleeingSwimmerKeepsToOpenWater) {
     EXPECT_EQ(Liikkuminen(12, 301, 300, 0), STEP_OK);
     EXPECT_EQ(Liikkuminen(12, 299, 300, 0), STEP_BLOCKED);
 }
+
+TEST_F(CreStep, InAPassTheSquaresFollowEveryMoveAndFreedRecord) {
+    animal(1, 240, 240);
+    const int b = animal(2, 244, 244);
+    const int fire = place_record(DT_FIRE, 241, 241, 0);
+    crestep_pass_begin();
+    EXPECT_EQ(Liikkuminen(1, 241, 241, 0), STEP_BLOCKED);   // the fire listed at the beginning
+    CrunchData(fire);
+    EXPECT_EQ(Liikkuminen(1, 241, 241, 0), STEP_OK);        // and gone when freed
+    // a creature that stepped next to it blocks at once; the square it left is free
+    Data[b].x = 242;
+    Data[b].y = 240;
+    crestep_record_moved(b);
+    EXPECT_EQ(Liikkuminen(2, 241, 240, 1), STEP_OK);
+    EXPECT_EQ(Liikkuminen(1, 241, 240, 0), STEP_BLOCKED);
+    EXPECT_EQ(Liikkuminen(1, 241, 239, 0), STEP_OK);
+    EXPECT_EQ(Liikkuminen(1, 242, 240, 1), STEP_OK);
+    int near[8];
+    EXPECT_EQ(crestep_creatures_near(240, 240, 3, near, 8), 2);
+    crestep_pass_end();
+    EXPECT_EQ(crestep_creatures_near(240, 240, 3, near, 8), -1);
+}
