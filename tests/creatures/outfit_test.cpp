@@ -124,3 +124,30 @@ TEST_F(CreationTest, PicturesAndCalls) {
     Plr.month = 11;
     EXPECT_FALSE(BircallActive(CRE_PLAYER));
 }
+
+TEST_F(CreationTest, EveryCreaturePictureIsDrawn) {
+    auto drawn = [](const char *name) {
+        return own_isfile((std::string(OXA_RUN_DIR) + "/truetile/" + name + ".png").c_str()) != 0;
+    };
+    for (int g = 1003; g <= 1070; g++)
+        for (int culture : {0, 11}) {
+            reset_creature();
+            Creature.graphic = (uint32_t)g;
+            Creature.culture = (uint8_t)culture;
+            const std::string name = CREATURE_tilename(CRE_PLAYER);
+            if (!name.empty()) {
+                EXPECT_TRUE(drawn(name.c_str())) << name;
+            }
+        }
+    // And every template with the shapes its tags give.
+    for (int code = 500; code <= 702; code++)
+        for (const char *tags : {"[male]", "[female]"}) {
+            CreatureStruct c;
+            Luo_ElainOlento(c, code, tags);
+            Creature = c;
+            const std::string name = CREATURE_tilename(CRE_PLAYER);
+            if (c.kind != 0) {
+                EXPECT_TRUE(!name.empty() && drawn(name.c_str())) << code << " " << name;
+            }
+        }
+}
