@@ -739,6 +739,78 @@ int main(int argc, char **argv) {
     figure_tile("pig", Look{C{220, 170, 160}, C{160, 120, 110}, C{230, 180, 170}, 12, 16, true}, false);
     figure_tile("spirit", Look{C{180, 210, 200}, C{120, 150, 140}, C{210, 230, 220}, 26, 10, false}, false);
 
+    // The pictures of creature graphics: the animals by species, and the people by culture circle
+    // (west in blue wool, north in red and fur brown, east in pale linen) and by role.
+    {
+        struct Named { const char *name; Look look; };
+        const C skin{216, 180, 146}, dskin{190, 150, 116};
+        const Named animals[] = {
+            {"av-cow", {C{140, 96, 64}, C{84, 58, 40}, C{230, 226, 214}, 24, 22, true}},
+            {"av-bull", {C{70, 50, 36}, C{40, 30, 22}, C{90, 66, 48}, 26, 24, true}},
+            {"av-dog", {C{140, 110, 80}, C{90, 70, 50}, C{150, 120, 90}, 13, 14, true}},
+            {"av-wolf", {C{120, 116, 108}, C{80, 76, 70}, C{140, 136, 126}, 16, 16, true}},
+            {"av-sheep", {C{226, 222, 210}, C{90, 84, 76}, C{70, 64, 60}, 14, 14, true}},
+            {"av-ram", {C{214, 208, 190}, C{80, 74, 66}, C{120, 100, 70}, 16, 16, true}},
+            {"av-pig", {C{220, 170, 160}, C{160, 120, 110}, C{230, 180, 170}, 12, 16, true}},
+            {"av-lynx", {C{170, 140, 100}, C{110, 90, 64}, C{180, 150, 110}, 14, 14, true}},
+            {"av-fox", {C{200, 110, 50}, C{120, 60, 30}, C{220, 130, 60}, 10, 12, true}},
+            {"av-afox", {C{236, 236, 240}, C{170, 170, 180}, C{250, 250, 252}, 9, 11, true}},
+            {"av-glutton", {C{70, 50, 36}, C{40, 28, 20}, C{150, 120, 80}, 11, 14, true}},
+            {"av-srodent", {C{150, 100, 60}, C{100, 64, 40}, C{230, 220, 200}, 5, 8, true}},
+            {"av-badger", {C{130, 130, 130}, C{40, 40, 40}, C{236, 236, 236}, 9, 13, true}},
+            {"av-snake", {C{60, 70, 50}, C{30, 30, 26}, C{70, 80, 56}, 3, 14, true}},
+            {"av-bear", {C{86, 62, 42}, C{56, 40, 28}, C{96, 70, 48}, 22, 20, true}},
+            {"av-bullelk", {C{70, 54, 40}, C{44, 34, 26}, C{200, 180, 140}, 32, 24, true}},
+            {"av-elk", {C{92, 70, 50}, C{60, 46, 34}, C{80, 60, 44}, 30, 22, true}},
+            {"av-reindeer", {C{150, 136, 116}, C{90, 80, 66}, C{200, 196, 186}, 24, 18, true}},
+            {"av-squirrel", {C{170, 90, 50}, C{110, 60, 34}, C{180, 100, 56}, 6, 6, true}},
+            {"av-beaver", {C{110, 76, 50}, C{70, 48, 32}, C{120, 84, 56}, 8, 12, true}},
+            {"av-hare", {C{150, 136, 112}, C{100, 90, 74}, C{160, 146, 120}, 8, 8, true}},
+            {"av-horse", {C{120, 80, 50}, C{50, 36, 26}, C{130, 90, 60}, 30, 24, true}},
+            {"av-gseal", {C{110, 110, 116}, C{70, 70, 76}, C{130, 130, 136}, 8, 22, true}},
+            {"av-rseal", {C{140, 140, 130}, C{90, 90, 84}, C{160, 160, 150}, 7, 16, true}},
+            {"av-bgrouse", {C{30, 30, 40}, C{200, 40, 40}, C{40, 40, 52}, 9, 8, false}},
+            {"av-capcail", {C{50, 54, 50}, C{30, 70, 50}, C{60, 64, 60}, 13, 11, false}},
+            {"av-hgrouse", {C{130, 110, 90}, C{80, 70, 60}, C{150, 130, 110}, 7, 6, false}},
+            {"av-wgrouse", {C{200, 180, 150}, C{120, 90, 60}, C{230, 220, 200}, 8, 7, false}},
+            {"av-swan", {C{244, 244, 240}, C{200, 200, 196}, C{250, 200, 60}, 14, 12, false}},
+            {"av-mallard", {C{150, 130, 100}, C{40, 100, 60}, C{40, 110, 70}, 7, 8, false}},
+            {"av-tduck", {C{40, 40, 44}, C{230, 230, 230}, C{30, 30, 34}, 7, 8, false}},
+            {"av-goldeye", {C{230, 230, 226}, C{30, 30, 30}, C{30, 60, 50}, 7, 8, false}},
+            {"av-kuikka", {C{40, 44, 48}, C{220, 220, 220}, C{60, 64, 70}, 9, 10, false}},
+            {"av-raven", {C{26, 26, 34}, C{10, 10, 16}, C{36, 36, 46}, 9, 8, false}},
+            {"av-goshawk", {C{120, 120, 124}, C{70, 66, 60}, C{200, 200, 196}, 10, 9, false}},
+            {"av-eowl", {C{160, 120, 70}, C{90, 66, 40}, C{200, 150, 60}, 12, 11, false}},
+        };
+        for (const Named &a : animals) figure_tile(a.name, a.look, false);
+
+        // Circle colours: clothing, its darker trim.
+        struct Circle { const char *tag; C cloth, trim; };
+        const Circle circles[3] = {{"w", C{70, 90, 150}, C{40, 50, 90}},
+                                   {"n", C{150, 60, 50}, C{96, 70, 48}},
+                                   {"e", C{210, 205, 190}, C{120, 110, 90}}};
+        struct Role { const char *suffix; double tint, h, w; bool old; };
+        const Role roles[] = {{"man", 1.0, 24, 9, false},   {"woman", 1.1, 23, 10, false}, {"craftm", 0.8, 24, 10, false},
+                              {"adv", 0.7, 25, 9, false},   {"wdsman", 0.6, 24, 9, false}, {"oldman", 0.9, 22, 9, true},
+                              {"sage", 1.2, 23, 10, true},  {"boy", 1.0, 16, 7, false}};
+        char name[32];
+        for (const Circle &k : circles)
+            for (const Role &r : roles) {
+                snprintf(name, sizeof name, "npc-%s%s", k.tag, r.suffix);
+                const C cloth = r.suffix[0] == 'w' && r.suffix[1] == 'd' ? mixc(k.cloth, C{80, 100, 60}, 0.5)
+                                : r.suffix[0] == 'a' ? mixc(k.cloth, C{60, 110, 70}, 0.4)
+                                                     : shade(k.cloth, r.tint);
+                figure_tile(name, Look{cloth, k.trim, r.old ? C{200, 200, 204} : k.tag[0] == 'n' ? dskin : skin, r.h, r.w, false}, false);
+            }
+        figure_tile("npc-njwar", Look{C{110, 110, 118}, C{60, 40, 30}, dskin, 25, 11, false}, false);
+        figure_tile("npc-njman", Look{C{120, 80, 60}, C{60, 40, 30}, dskin, 24, 10, false}, false);
+        figure_tile("npc-njboy", Look{C{120, 80, 60}, C{60, 40, 30}, dskin, 16, 7, false}, false);
+        figure_tile("npc-njwoman", Look{C{140, 90, 70}, C{60, 40, 30}, dskin, 23, 10, false}, false);
+        figure_tile("npc-ftrader", Look{C{130, 40, 110}, C{200, 170, 60}, skin, 25, 11, false}, false);
+        figure_tile("npc-wtrman", Look{C{60, 110, 120}, C{30, 60, 70}, C{170, 200, 200}, 25, 9, false}, false);
+        figure_tile("npc-forspr", Look{C{90, 110, 70}, C{60, 70, 50}, C{190, 190, 180}, 26, 10, false}, false);
+    }
+
     // ---- fires, remains, blood ----
     fire_tile();
     save_strip("remofire", {[] {

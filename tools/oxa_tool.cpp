@@ -1,6 +1,8 @@
 // tools/oxa_tool.cpp -- headless chores on a character's files and the game's tables, without
 // starting the game.
 //   oxa_tool defcreat <dir>     builds the creature templates and writes "<dir>/CONSTANT.CRE"
+//   oxa_tool creatures          run in the working folder: every creature template with its number,
+//                               species, weight, attributes, diet and picture
 //   oxa_tool objdefs <dir>      builds the catalogue of item kinds and writes "<dir>/CONSTANT.OBJ";
 //                               a file already there is read first, so rows added in play stay
 //   oxa_tool describe-items     run in the working folder: name, description, weight and price of
@@ -29,7 +31,7 @@
 #include "presentation/tekstit.h"
 
 static int usage() {
-    fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n"
+    fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool creatures\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n"
                     "       oxa_tool recipes --check\n"
                     "       oxa_tool sim [--seed N] [--ticks T]\n");
     return 2;
@@ -106,6 +108,10 @@ static int cmd_sim(int argc, char **argv) {
 
 int main(int argc, char **argv) {
     if (argc == 3 && strcmp(argv[1], "defcreat") == 0) return cmd_defcreat(argv[2]);
+    if (argc == 2 && strcmp(argv[1], "creatures") == 0) {
+        InitObjs();
+        return list_creature_templates(stdout) > 0 ? 0 : 1;
+    }
     if (argc >= 3 && strcmp(argv[1], "objdefs") == 0) return objdefs(argv[2]);
     if (argc >= 2 && strcmp(argv[1], "describe-items") == 0) return describe_items();
     if (argc == 3 && strcmp(argv[1], "recipes") == 0 && strcmp(argv[2], "--check") == 0) return recipes_check(stdout);

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 // CreatureStruct: 1384 bytes, stored as is in "CONSTANT.CRE", the creature file and the kill log.
 // Fields the combat, village and breeding code keep live in what were spare bytes 604..613:
@@ -403,6 +404,9 @@ void reset_creature();
 void get_defined(int n, int build);
 // Builds the templates and writes "<folder>/CONSTANT.CRE" (1000 records); 1 when written whole.
 int defcreat(const char *folder);
+// Builds the templates and prints one line per made template (number, species, weight,
+// attributes, diet words, picture); answers the number of lines.
+int list_creature_templates(FILE *out);
 // The fixed picture of Creature's kind, for the kinds that have one.
 void visual();
 // Ends every text field of a record read from a file inside its field.

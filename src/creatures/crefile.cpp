@@ -10,6 +10,7 @@
 #include "core/oxa.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "core/savecommit.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"
@@ -53,6 +54,13 @@ static bool write_record(FILE *f, long k, const CreatureStruct &c) {
     return fwrite(&c, sizeof c, 1, f) == 1 && fflush(f) == 0;
 }
 
+// Inside a save the record joins the creature file's journal and reaches the file only when the
+// whole save is committed; outside a save it is written at once.
+static bool store_record(FILE *f, const char *path, long k, const CreatureStruct &c) {
+    if (save_running()) return k >= 0 && save_write_at(path, k * (long)sizeof c, &c, sizeof c);
+    return write_record(f, k, c);
+}
+
 int cre_file_records() {
     FILE *f = open_cre_file("rb");
     if (!f) return -1;
@@ -77,10 +85,12 @@ int Lataa_RealCreature(int n) {
 
 int Talleta_RealCreature(const CreatureStruct &c, int n) {
     if (n < CRE_DATAID) return 0;
-    FILE *f = open_cre_file("r+b");
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    FILE *f = fopen(path, "r+b");
     if (!f) return 0;
     // The file only grows by whole records at its end: a number past it is not written.
-    bool ok = n - CRE_DATAID < file_records(f) && write_record(f, n - CRE_DATAID, c);
+    bool ok = n - CRE_DATAID < file_records(f) && store_record(f, path, n - CRE_DATAID, c);
     if (fclose(f) != 0) ok = false;
     return ok ? 1 : 0;
 }
@@ -150,6 +160,7 @@ static void fix_up_on_entry(CreatureStruct &r) {
 }
 
 static void write_failed(const char *path) {
+    if (save_running()) save_fail(path);
     char text[1300];
     snprintf(text, sizeof text, "!The creature file %s couldn't be written.", path);
     debuglog("crmess", text);
@@ -248,7 +259,7 @@ void save_creatures() {
         if (c.mode != CM_CARCASS) c.daysaved = (int32_t)Plr.daynumber;
         c.saved_wx = (uint16_t)Plr.world_x;
         c.saved_wy = (uint16_t)Plr.world_y;
-        if (!write_record(f, n - CRE_DATAID, c)) ok = false;
+        if (!store_record(f, path, n - CRE_DATAID, c)) ok = false;
     }
     if (fclose(f) != 0) ok = false;
     if (!ok) write_failed(path);

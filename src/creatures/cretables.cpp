@@ -7,6 +7,7 @@
 #include "creatures/creatures.h"
 #include "creatures/puuha.h"
 #include "creatures/creation.h"
+#include "creatures/outfit.h"
 #include "presentation/msglog.h"
 
 CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
@@ -118,4 +119,23 @@ int defcreat(const char *folder) {
     if (fclose(f) != 0) ok = false;
     if (!ok) remove(path);
     return ok ? 1 : 0;
+}
+
+int list_creature_templates(FILE *out) {
+    reset_creature();
+    for (auto &t : ConstantCre) t = Creature;
+    DoCreatures();
+    int rows = 0;
+    fprintf(out, "number | species | weight | int/str/end/dex/agi/sml/hrg | diet | tile\n");
+    for (int i = 500; i < CONSTANTCRE_COUNT; i++) {
+        const CreatureStruct &c = ConstantCre[i];
+        if (c.kind == 0) continue;
+        char species[sizeof c.species + 1];
+        copy_bounded(species, sizeof species, c.species);
+        fprintf(out, "%d | %s | %.2f | %d/%d/%d/%d/%d/%d/%d | %08x/%08x | %s\n", i, species, (double)c.speciesweight,
+                c.intelligence, c.strength, c.endurance, c.dexterity, c.agility, c.smell, c.hearing, (unsigned)c.diet1,
+                (unsigned)c.diet2, tilename_of_graphic(c));
+        rows++;
+    }
+    return rows;
 }

@@ -8,6 +8,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "creatures/creatures.h"
+#include "creatures/outfit.h"
 #include "items/items.h"
 #include "items/itemtiles.h"
 #include "maps/area.h"
@@ -75,7 +76,8 @@ static void marker_colour(int code, int &r, int &g, int &b) {
 static int fighting(const CreatureStruct &c) { return c.mode == 2 || c.mode == 99; }
 static int fleeing(const CreatureStruct &c) { return c.mode == 4 || c.mode == 5 || c.mode == 7; }
 static int is_bird(const CreatureStruct &c) { return c.moveclass == 3; }
-static const char *creature_tile(const CreatureStruct &c) { return c.tilename; }
+// A creature's picture: its own tile name, else the picture of its graphic.
+static const char *creature_tile(const CreatureStruct &c) { return tilename_of_graphic(c); }
 // The item's tile (its own, else chosen by its symbol and name); an item without one, or whose tile
 // is not drawn yet, is drawn as a plain thing (a missing tile is logged once).
 static const char *item_tile(const ItemStruct &it) {

@@ -28,11 +28,9 @@
 
 int ENCOUNTER = 0;
 
-// Wilderness encounters and the populating of local maps stand in until wilderness encounters land:
-// no encounter starts.
+// Wilderness encounters stand in until wilderness encounters land: no encounter starts.
 void EncounterCheck() {}
 void DO_ENCOUNTER() { ENCOUNTER = 0; }
-void PopuloiZoomalue() {}
 
 // The player's tracking roll that notices tracks on the world map.
 static int tracking_roll() { return Kayta_Taitoa(0, 0, "TRACKING", 0); }

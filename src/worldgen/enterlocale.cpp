@@ -2,6 +2,7 @@
 // 5 x 5 local maps round the player's cell, renewing the local area for an encounter, zooming out,
 // the hand-over of each cell's parameters to the local-map generator, and the arrival text.
 #include <cctype>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 
@@ -12,17 +13,21 @@
 #include "core/strupr.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"
+#include "creatures/creation.h"
+#include "creatures/crefile.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
 #include "maps/facing.h"
+#include "maps/kulttuuri.h"
 #include "maps/korkeus_main.h"
 #include "maps/mapload.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
+#include "maps/sight.h"
 #include "maps/water.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"
@@ -32,6 +37,7 @@
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
 #include "worldgen/arrival.h"
+#include "worldgen/culturegoods.h"
 #include "worldgen/encounter.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
@@ -322,4 +328,67 @@ void Enter(int x, int y, int mode) {
     }
     copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
     LOAD_MAP = 1;
+}
+
+// ---- the animals of a wild local map ------------------------------------------------------------
+
+// A square of the local area for a new creature: inside 72..391, off the middle of the area where the
+// player came in, more than 31 squares from her on both axes and out of her sight; open water for a
+// swimmer, free land for the others. 0 after ten tries.
+static int spawn_loc(const CreatureStruct &t, int &x, int &y) {
+    const bool swimmer = t.moveclass == 128 || t.moveclass == 96;
+    for (int tries = 0; tries < 10; tries++) {
+        x = 72 + random(320);
+        y = 72 + random(320);
+        if (x >= 169 && x <= 295 && y >= 169 && y <= 295) continue;
+        if (abs(x - PlayerX) <= 31 || abs(y - PlayerY) <= 31) continue;
+        if (swimmer ? !avovesi(x, y) : avovesi(x, y) || terrain_flag(get_mapchar(x, y), TF_BLOCKS)) continue;
+        if (See(x, y) || cre_xy(x, y) >= 0) continue;
+        return 1;
+    }
+    return 0;
+}
+
+static bool species_on_map(int code) {
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_CREATURE) continue;
+        const int c = creature_slot_of(d.id);
+        if (c >= 0 && Cre[c].kind != 0 && Cre[c].speciescode == (uint32_t)code) return true;
+    }
+    return false;
+}
+
+// A local map away from settlements gets a few animals of the place when it has not had any for two
+// weeks: the species are drawn as wilderness encounters are, and each comes alone or with its group.
+void PopuloiZoomalue() {
+    if (bigmap()) return;
+    const int wx = IsoX(), wy = IsoY();
+    if (is_settled_area(wx, wy, 1)) return;
+    const unsigned today = Plr.daynumber, last = Mapinfo_LastPopDay(wx, wy);
+    if (last != 0 && (today > last ? today - last : last - today) <= 13) return;
+    for (int y = wy - 1; y <= wy + 1; y++)
+        for (int x = wx - 1; x <= wx + 1; x++) Mapinfo_setLastPopDay(x, y, today ? today : 1);
+    const int circle = Kulttuuripiiri(get_alltime_kulttuuri(wx, wy));
+    const int kinds = 2 + random(3);
+    for (int k = 0; k < kinds; k++) {
+        const int code = Arvo_Olento(circle, wx, wy, 2);
+        if (code < 600 || species_on_map(code)) continue;
+        get_defined(code, 0);
+        const CreatureStruct t = Creature;
+        int count = t.group > 1 ? 2 + random(3) : 1;
+        if (count > 12) count = 12;
+        for (int i = 0; i < count; i++) {
+            int x, y;
+            if (!spawn_loc(t, x, y)) continue;
+            Luo_Olento(code);
+            CreatureStruct c = Creature;
+            const int id = new_creature_to_DATA(c);
+            if (id == CRE_NONE) return;
+            set_data(DT_CREATURE, x, y, id, 1);
+            char line[120], species[sizeof c.species + 1];
+            copy_bounded(species, sizeof species, c.species);
+            snprintf(line, sizeof line, "%s at %d,%d", species, x, y);
+            debuglog("populoi", line);
+        }
+    }
 }

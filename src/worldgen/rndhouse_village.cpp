@@ -1,7 +1,13 @@
 // src/worldgen/rndhouse_village.cpp -- settlements laid out on a local map. They stand in until the
-// settlement layouts land: every settlement is one small house, so that storing it never counts the
-// village as abandoned, and no people are placed.
+// settlement layouts land: every settlement is one small house with a few of its people by it, and
+// storing it never counts the village as abandoned.
+#include <cstring>
+
+#include "core/records.h"
+#include "creatures/creation.h"
+#include "creatures/crefile.h"
 #include "maps/maps.h"
+#include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "worldgen/localgen.h"
 
@@ -21,9 +27,48 @@ static void small_house(int x0, int y0) {
     put(x0 + 2, y0 + 4, 254);
 }
 
-void TeeLeiri(int) { small_house(30, 30); }
-void TeeUudistalo(int) { small_house(30, 30); }
-void TeeLinnaKyla(int) { small_house(30, 30); }
-void TeeKyla(int) { small_house(30, 30); }
+// People of the culture, made by role and dressed and armed as their roles go, are kept in the
+// character's creature file and stand in front of the house; nobody is made without that file.
+static void house_people(int culture, const int *codes, int count) {
+    if (cre_file_records() <= 0) return;
+    const unsigned soc = Mapinfo_socID(MaailmaX, MaailmaY);
+    int record = 0;
+    for (int i = 0; i < count; i++) {
+        while (record < ZOOM_RECORDS && Zoom.data[record].type != 0) record++;
+        if (record >= ZOOM_RECORDS) return;
+        CreatureStruct person;
+        synnyta_IHMISOLENTO(person, codes[i], culture, (int)soc);
+        person.home_x = MaailmaX;
+        person.home_y = MaailmaY;
+        const int n = SaveNewRealCreature(person);
+        DataStruct &d = Zoom.data[record];
+        memset(&d, 0, sizeof d);
+        d.type = DT_CREATURE;
+        d.x = (uint16_t)(28 + 2 * i);
+        d.y = 37;
+        d.id = (uint32_t)n;
+        d.count = 1;
+    }
+}
+
+static const int VILLAGERS[] = {530, 520, 580, 560, 590, 540};
+
+void TeeLeiri(int culture) {
+    small_house(30, 30);
+    static const int raiders[] = {500, 500, 500};
+    house_people(culture, raiders, 3);
+}
+void TeeUudistalo(int culture) {
+    small_house(30, 30);
+    house_people(culture, VILLAGERS, 3);
+}
+void TeeLinnaKyla(int culture) {
+    small_house(30, 30);
+    house_people(culture, VILLAGERS, 6);
+}
+void TeeKyla(int culture) {
+    small_house(30, 30);
+    house_people(culture, VILLAGERS, 6);
+}
 // Until settling inhabitants lands nobody is placed, so no settlement can be found deserted.
 int settlement_people_placed(int, int) { return 0; }

@@ -64,7 +64,8 @@ inline std::string fixture_tool() { return std::string(OXA_RUN_DIR) + "/../gen_f
 // the program, and the test with it.
 inline void copy_game_data(TempDir *dir) {
     for (const char *f : {"linedist.arr", "NOTES.STD", "ini_skills.txt", "flora_forest.txt", "flora_meadow.txt",
-                          "messages/eng_uname_flora.txt"})
+                          "messages/eng_uname_flora.txt", "westm.dat", "westf.dat", "northm.dat", "northf.dat",
+                          "eastm.dat", "eastf.dat"})
         dir->copy_asset(f);
 }
 

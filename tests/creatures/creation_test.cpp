@@ -208,3 +208,34 @@ TEST_F(CreationTest, BuildingTheTemplatesStoresNoThings) {
     for (int i = 0; i < 200; i++) stored += PlayerObj[i].type != 0;
     EXPECT_GT(stored, 0);
 }
+
+TEST_F(CreationTest, TheTemplateListShowsEveryAnimalOfTheTable) {
+    const struct { int code; const char *name; float weight; } animals[] = {
+        {600, "Hare", 4}, {601, "Fox", 5.5f}, {602, "Glutton", 15}, {603, "Arctic fox", 4}, {604, "Squirrel", 0.4f},
+        {608, "Lynx", 20}, {611, "Wolf", 40}, {612, "Ermine", 0.3f}, {613, "Wild boar", 150},
+        {614, "Wild sow", 120}, {615, "pig", 100}, {618, "Dog", 40}, {619, "reindeer", 130},
+        {620, "Forest reindeer", 140}, {621, "Horse", 350}, {622, "Snake", 0.25f}, {623, "Beaver", 20},
+        {624, "Badger", 10}, {625, "Weasel", 0.1f}, {626, "Pine-marten", 1.7f}, {627, "Polecat", 1},
+        {628, "Black grouse", 1}, {629, "Swan", 10}, {630, "Mallard", 1.1f}, {631, "Tufted duck", 1.1f},
+        {632, "Capercaillie", 4}, {633, "Hazel grouse", 0.35f}, {634, "Raven", 1.2f}, {635, "Willow grouse", 0.7f},
+        {636, "Goldeneye", 1.1f}, {637, "Goshawk", 1.5f}, {638, "Eagle owl", 3}, {639, "Kuikka", 2.5f},
+        {650, "Grey seal", 200}, {651, "Ringed seal", 65},
+    };
+    FILE *f = tmpfile();
+    ASSERT_NE(f, nullptr);
+    const int rows = list_creature_templates(f);
+    rewind(f);
+    std::string text;
+    char buf[512];
+    while (fgets(buf, sizeof buf, f)) text += buf;
+    fclose(f);
+    EXPECT_EQ(rows, 39 + 11 + 3);   // the animals, the people by role, the spirits
+    for (const auto &a : animals) {
+        char line[80];
+        snprintf(line, sizeof line, "\n%d | %s | %.2f | ", a.code, a.name, (double)a.weight);
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    }
+    // Bear, cattle, sheep and elk come in two shapes; their line shows the shape drawn.
+    for (int code : {605, 609, 616, 660}) EXPECT_NE(text.find("\n" + std::to_string(code) + " | "), std::string::npos);
+    EXPECT_NE(text.find(" | av-wolf\n"), std::string::npos);
+}
