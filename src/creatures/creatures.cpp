@@ -28,3 +28,6 @@ void ClrRealCreaturePos() {
 }
 void allowed_check() {}
 void KillCreature(int, int) {}
+
+// Stands in until the creatures' reactions land: nobody notices.
+void SotuNPC_omatunto(unsigned) {}
