@@ -18,6 +18,7 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
+#include "maps/doors.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
@@ -25,15 +26,11 @@
 #include "maps/water.h"
 
 // Chars the step rules name.
-enum { CH_OPEN_DOOR = 22, CH_FENCE = 42, CH_CLOSED_DOOR = 254, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };
+enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };
 enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // ---- what the door, trap, track and magic modules will answer ---------------------------------
 
-// Until the door and water movement lands: an animal neither jumps nor breaks a fence.
-static int fence_gives_way(int) { return 0; }
-// Until the door and water movement lands: a door may always be closed behind.
-static int door_may_close(int, int) { return 1; }
 // Until the traps land: a trap holds what it caught, catches any animal and lets a person go.
 static int trap_holds(int) { return 1; }
 static int trap_catches(int n) { return !ask_human(n); }
@@ -462,7 +459,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
             uint8_t &bumps = cre_spare(cr, SPARE_FENCEBUMPS);
             if (bumps < 255) bumps++;
             if (bumps > 3) r = STEP_OK;
-        } else if (fence_gives_way(n)) {
+        } else if (obstacleCheck(n, x, y) == 1) {
             r = STEP_OK;
         }
     }
@@ -568,7 +565,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     }
     // 14. a person closes the door behind itself
     if (oldc == CH_OPEN_DOOR && !(ox == x && oy == y) && !(ox == PlayerX && oy == PlayerY) && ask_human(n) &&
-        !fleeing(cr) && !fighting(cr) && door_may_close(ox, oy)) {
+        !fleeing(cr) && !fighting(cr) && allowdoorclose(ox, oy)) {
         set_mapchar(ox, oy, CH_CLOSED_DOOR);
         if (See(ox, oy) || koordinaattien_vali(ox, oy, PlayerX, PlayerY) < 10) cre_say(n, "DO_CLOSE_DOOR");
     }

@@ -17,6 +17,7 @@
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
+#include "creatures/cremove.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
 #include "creatures/zoomservices.h"
@@ -56,8 +57,11 @@ static int creature_sees_player(int c) {
 static int is_animal(int c) { return Cre[c].kind != CK_NONE && Cre[c].kind != CK_HUMAN && Cre[c].kind != CK_SPIRIT; }
 // Stands in until the creature predicates land: a robber is marked by its raider word.
 static int is_robber(int c) { return Cre[c].raider > 0; }
-// Stands in until the creature activities land: the hunt is the first queued activity 20.
-static int is_hunting(int c) { return Cre[c].Puuha[0] == 20; }
+// Hunting: the current activity eats at a carcass, stalks prey, cuts up a carcass or hunts game.
+static int is_hunting(int c) {
+    const int a = Cre[c].Puuha[0];
+    return a == 52 || a == 55 || a == 68 || a == 69;
+}
 // Stands in until the creature bodies land: the energy reserve of a creature is its food figure
 // of a full stomach, 1000.
 static int max_energy(int) { return 1000; }
@@ -313,15 +317,8 @@ static int free_square(int x, int y, int self) {
     return 1;
 }
 
-// Stands in until the creature activities land: the pet walks one step toward the square.
-static void walk_toward(int c, int pos, int x, int y) {
-    const int cx = Data[pos].x, cy = Data[pos].y;
-    const int nx = cx + (x > cx) - (x < cx), ny = cy + (y > cy) - (y < cy);
-    if (free_square(nx, ny, c)) {
-        Data[pos].x = (uint16_t)nx;
-        Data[pos].y = (uint16_t)ny;
-    }
-}
+// The pet travels toward the square as creatures travel, a step or more by its speed.
+static void walk_toward(int c, int, int x, int y) { Kulje_Paikkaan(c, x, y); }
 
 void pet_drag(int who, int n) {
     if (who != CRE_PLAYER || n < 0 || n >= CRE_COUNT) return;

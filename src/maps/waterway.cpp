@@ -17,6 +17,7 @@
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
+#include "creatures/puuha.h"
 #include "items/itemcmd.h"
 #include "items/items.h"
 #include "maps/area.h"
@@ -41,12 +42,8 @@ int (*WaterSwimTurn)(int mode) = swim_roll;
 static int injury_refuses(const char *) { return 0; }
 // Stands in until the magic means land: the player knows none.
 static int knows_magic_mean(int) { return 0; }
-// Stands in until the creature activities land: a creature's current activity is its first queue
-// slot.
-static void stop_activity(int c) {
-    Cre[c].Puuha[0] = 0;
-    Cre[c].PuuhaAika[0] = 0;
-}
+// A creature's current activity ends where it stands; the queued ones wait behind it.
+static void stop_activity(int c) { Keskeyta_Puuha(c, -1); }
 
 // ---- water and shores ---------------------------------------------------------------------------
 
