@@ -21,7 +21,6 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
-#include "maps/doors.h"
 #include "maps/crestep.h"
 #include "maps/facing.h"
 #include "maps/marker.h"
@@ -35,6 +34,7 @@
 
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;
+int STEALTH_REASONABLE;
 int IHMISUHKA;
 int PLR_NOISE;
 

@@ -19,6 +19,7 @@
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/life.h"
+#include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "creatures/zoomservices.h"
 #include "items/itemcmd.h"
@@ -39,8 +40,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-
-uint8_t STEALTH_REASONABLE = 0;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
 
@@ -317,14 +316,11 @@ static int free_square(int x, int y, int self) {
     return 1;
 }
 
-// The pet travels toward the square as creatures travel, a step or more by its speed.
-static void walk_toward(int c, int, int x, int y) { Kulje_Paikkaan(c, x, y); }
-
 void pet_drag(int who, int n) {
     if (who != CRE_PLAYER || n < 0 || n >= CRE_COUNT) return;
     const int pos = cre_datapos(n);
     if (pos < 0 || pos >= DATA_MAX) return;
-    walk_toward(n, pos, PlayerX, PlayerY);
+    Kulje_Paikkaan(n, PlayerX, PlayerY);
     if (koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY) <= 1) return;
     // Dragged along: onto the square ahead of her, else the nearest free square beside her; with
     // none it stays where it is.
@@ -343,7 +339,7 @@ void pet_drag(int who, int n) {
     Data[pos].y = (uint16_t)ty;
 }
 
-static int fence(int x, int y) { return get_mapchar(x, y) == CH_FENCE; }
+static int fence(int x, int y) { return get_mapchar(x, y) == 42; }   // a fence square
 
 int obstacleCheck(int n, int x, int y) {
     if (n < 0 || n >= CRE_COUNT || !fence(x, y)) return 103;

@@ -43,7 +43,7 @@ TEST_F(CreStep, OthersTreesFiresAndThePlayerBlock) {
 TEST_F(CreStep, ALeashedAnimalFarBehindIsPutBehindThePlayer) {
     PlayerDir = 0;   // facing east: behind her is the square to the west
     animal(5, 236, 232, 618, 30.0f);
-    cre_control2(5) |= CTRL2_LEASHED;
+    Cre[5].role = 9;   // on a leash
     EXPECT_EQ(Liikkuminen(5, 235, 232, 1), STEP_OK);
     EXPECT_EQ(cx(5), 231);
     EXPECT_EQ(cy(5), 232);
@@ -55,7 +55,7 @@ TEST_F(CreStep, ALeashedAnimalIsNeverSetIntoAWall) {
     PlayerDir = 0;
     put(231, 232, 18);         // a tree behind her
     animal(5, 240, 240, 618, 30.0f);
-    cre_control2(5) |= CTRL2_LEASHED;
+    Cre[5].role = 9;   // on a leash
     EXPECT_EQ(Liikkuminen(5, 239, 240, 1), STEP_OK);
     EXPECT_EQ(koordinaattien_vali(cx(5), cy(5), PlayerX, PlayerY), 1);
     EXPECT_FALSE(terrain_flag(get_mapchar(cx(5), cy(5)), TF_BLOCKS));
@@ -86,7 +86,7 @@ TEST_F(CreStep, AVillagerCrossesAFenceOnTheFourthTryAndTheCountStaysAt255) {
 
 TEST_F(CreStep, ACompanionKeepsOutOfDeepWaterWhileThePlayerWalks) {
     person(8, 250, 250);
-    cre_control2(8) |= CTRL2_COMPANION;
+    Cre[8].partyflags |= 256;   // her companion
     put(251, 250, CH_DEEP_WATER);
     ASSERT_GE(vesisyvyys(251, 250), 2);
     Plr.movement_mode = 1;
