@@ -15,10 +15,12 @@
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "creatures/body.h"
+#include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/life.h"
+#include "creatures/outfit.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
 #include "creatures/physical.h"
@@ -35,6 +37,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "presentation/audio.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
@@ -43,11 +46,6 @@
 static int trap_catches(int n) { return !ask_human(n); }
 // Until the village goods land: nothing lying on the map is a village's.
 static int village_goods(int) { return 0; }
-// Until the birds' calls land: a bird calls in its call months, or always when none are set.
-static int birdcall_active(int n) {
-    const uint16_t m = Cre[n].callmonths;
-    return m == 0 || (m & (1u << (Plr.month - 1)));
-}
 // Until the plants land: a plant can be grazed when ripe or by a grass eater.
 static int grazeable(int n, int dp) { return Data[dp].ready_day == 0 || ((Cre[n].diet1 | Cre[n].diet2) & DIET_GRASS); }
 
@@ -70,10 +68,10 @@ void Elainaanet(int n) {
     const CreatureStruct &c = Cre[n];
     if (c.voicebits & 2) return;
     if (ask_bird(n)) {
-        if (!birdcall_active(n)) return;
+        if (!BircallActive(n)) return;
         int x, y;
         if ((c.voicebits & 4) && !bigmap() && pos_xy(n, x, y) && koordinaattien_vali(x, y, PlayerX, PlayerY) > 15) return;
-        cre_say(n, "BIRDSOUND_NORMAL");
+        if (cre_say(n, "BIRDSOUND_NORMAL") && (c.voicebits & 1)) play_sample(BirdcallSamplename(n), 0);
         return;
     }
     cre_say(n, "SOUND_NORMAL");
@@ -444,15 +442,10 @@ int CubGenerate(int n, int force) {
     if (!free) return 0;
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
-    CreatureStruct young = mom;   // until the creation of young lands: the mother's likeness, small
-    young.sexage = (uint8_t)(2 | random(2));
-    young.weight = mom.weight / 5.0f;
+    CreatureStruct young;
+    Luo_ElainOlento(young, sp, "[young]");
+    if (young.kind == CK_NONE) return 0;
     young.mother = mom.socialid;
-    young.socialid = 0;
-    young.herd = 0;
-    young.birthday = (int16_t)Plr.daynumber;
-    memset(young.Puuha, 0, sizeof young.Puuha);
-    memset(young.PuuhaAika, 0, sizeof young.PuuhaAika);
     const int id = new_creature_to_DATA(young);
     const int slot = id - CRE_DATAID;
     if ((unsigned)slot >= (unsigned)CRE_COUNT) return 0;

@@ -16,6 +16,7 @@
 #include "core/turnloop.h"
 #include "core/weatherengine.h"
 #include "creatures/body.h"
+#include "creatures/creation.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
@@ -28,9 +29,9 @@
 #include "presentation/notes.h"
 #include "worldgen/worldgen.h"
 
-// The animals of a northern forest as the simulation makes them while the creature builders give
-// their templates no body: species code, kind, movement class, kilograms, the two diet words, the
-// attack, flee and avoid figures and the daily rhythm.
+// The animals of the run, made by the game's own animal builder; the figures here stand for a
+// species the builder does not know: species code, kind, movement class, kilograms, the two diet
+// words, the attack, flee and avoid figures, the daily rhythm and the meat eater byte.
 struct SimSpecies {
     const char *name;
     int code, kind, moveclass;
@@ -44,7 +45,7 @@ static const SimSpecies species_table[] = {
     {"hare", 600, 6, 0, 3.0f, DIET_GRASS | DIET_PODS, 0, 0, 95, 50, 2, 0},
     {"wolf", 611, 7, 0, 40.0f, 0x2 | 0x10, 0x4 | DIET_ANYCARCASS, 60, 20, 10, 0, 1},
     {"bear", 605, 8, 0, 250.0f, DIET_BERRIES | DIET_MUSHROOMS, DIET_ANYCARCASS, 70, 10, 30, 1, 1},
-    {"grouse", 630, 21, 64, 1.0f, DIET_BERRIES | DIET_GRASS, 0, 0, 90, 60, 1, 0},
+    {"grouse", 628, 21, 64, 1.0f, DIET_BERRIES | DIET_GRASS, 0, 0, 90, 60, 1, 0},
     {"squirrel", 604, 9, 0, 0.3f, DIET_MUSHROOMS | DIET_PODS, 0, 0, 90, 50, 1, 0},
 };
 enum { SIM_SPECIES = sizeof species_table / sizeof species_table[0] };
@@ -156,6 +157,19 @@ int crsim_place_animals(int count) {
         }
         if (!x) continue;
         CreatureStruct &c = Cre[k];
+        memset(&c, 0, sizeof c);
+        Luo_ElainOlento(c, s.code, "");
+        if (c.kind != CK_NONE && c.speciescode == (uint32_t)s.code) {
+            c.socialid = 70000u + (uint32_t)k;
+            c.enemy = CRE_NONE;
+            c.Suunta = random(8);
+            c.Viimeisin_X = x;
+            c.Viimeisin_Y = y;
+            memset(c.Puuha, 0, sizeof c.Puuha);
+            if (set_data(DT_CREATURE, x, y, k + CRE_DATAID, 1)) placed++;
+            else c.kind = CK_NONE;
+            continue;
+        }
         memset(&c, 0, sizeof c);
         c.kind = (uint8_t)s.kind;
         copy_bounded(c.species, sizeof c.species, s.name);

@@ -24,7 +24,7 @@ enum : uint32_t {
     DIET_BREAD = 0x400000, DIET_ANYCARCASS = 0x4000000, DIET_BONES = 0x8000000,
 };
 
-// ---- the questions; each stands in until the creature predicates land ----
+// ---- the questions, by the creature predicates ----
 int ask_valid(int n);                  // 0..499 and not an empty slot
 int ask_human(int n);                  // kind 1; the player too
 int ask_pet(int n);                    // the player's pet: role 9 or owner -1, never a person

@@ -21,7 +21,6 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
-#include "maps/doors.h"
 #include "maps/crestep.h"
 #include "maps/facing.h"
 #include "maps/marker.h"
@@ -32,6 +31,8 @@
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
+
+int STEALTH_REASONABLE;   // a creature had the chance to notice the sneaking player
 
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;

@@ -26,7 +26,7 @@
 #include "maps/water.h"
 
 // Chars the step rules name.
-enum { CH_OPEN_DOOR = 22, CH_FENCE = 42, CH_CLOSED_DOOR = 254, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };
+enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };
 enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // ---- what the door, trap, track and magic modules will answer ---------------------------------

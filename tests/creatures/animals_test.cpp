@@ -168,3 +168,15 @@ TEST_F(Animals, OnEntryTheAnimalsCatchUpUnseenAndTheTurnsAreSpent) {
     EXPECT_EQ(INVISIBLE, 0);
     EXPECT_EQ(DISABLE_NOTES, 0);
 }
+
+TEST_F(Animals, AHareThatSeesThePlayerBoltsOnTheTurnLoopsOwnPass) {
+    animal(1, PlayerX + 4, PlayerY, 600, 3.0f);
+    strcpy(Cre[1].species, "hare");
+    Cre[1].diet1 = DIET_GRASS;
+    Cre[1].morale4 = 95;
+    Cre[1].morale5 = 50;
+    Cre[1].Suunta = 4;   // looking at her
+    for (int t = 0; t < 6; t++) CreatureMove();
+    EXPECT_EQ(Cre[1].enemy, -1);
+    EXPECT_GT(koordinaattien_vali(cx(1), cy(1), PlayerX, PlayerY), 6);
+}

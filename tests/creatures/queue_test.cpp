@@ -122,3 +122,20 @@ TEST_F(Queue, AQueueReadFromADamagedFileIsCleaned) {
     EXPECT_EQ(carcass.PuuhaKohde[1], 55555);
     EXPECT_EQ(c.Suunta, 0);
 }
+
+TEST_F(Queue, ALeaderThatIsGoneIsNeverReadFromItsFreedSlot) {
+    const int lead = animal(1, 240, 240, 620);
+    animal(2, 242, 240, 620);
+    animal(3, 244, 240, 620);
+    Cre[1].herd = 1;
+    EXPECT_EQ(laumanjohtaja(2), 1);
+    CrunchData(lead);
+    Cre[1] = CreatureStruct{};
+    // the slot taken again by a bear of the same community: not a reindeer's leader
+    animal(1, 300, 300, 605, 200.0f);
+    Cre[1].community = Cre[2].community;
+    const int l = laumanjohtaja(2);
+    EXPECT_NE(l, 1);
+    EXPECT_TRUE(l == 2 || l == 3);
+    EXPECT_EQ(laumanjohtaja(3), l);
+}
