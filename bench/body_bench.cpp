@@ -57,4 +57,3 @@ static void BM_LoadOf100Slots(benchmark::State &state) {
 }
 BENCHMARK(BM_LoadOf100Slots);
 
-BENCHMARK_MAIN();
