@@ -15,6 +15,7 @@
 //   DATA.DAT      the world's things (10000 records): stones, branches and a birch-bark basket
 //                 on the fields beside her
 //   EXITER.DAT    the day counters (12 bytes)
+//   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
 // Everything is computed from fixed numbers: the same commit always writes the same files.
@@ -252,6 +253,15 @@ void dress_and_arm(PlayerStruct &player) {
     player = Plr;
 }
 
+// Materials for her first handcraft: birch-bark strips for a basket or a box, and branches.
+void give_crafting_materials(PlayerStruct &player) {
+    Plr = player;
+    Lisaa_Inventoryyn(Esineesta_Uniikki(Luo_Sommelo(6)), 6, 0, -1);
+    const int branch = object("Branch", 1);
+    if (branch > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[branch]), 5, 0, -1);
+    player = Plr;
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -264,6 +274,26 @@ bool write_creature_files(const std::string &dir) {
     if (!folder.empty() && folder.back() == '/') folder.pop_back();
     const bool ok = defcreat(folder.c_str()) == 1;
     return cre_file_create((dir + FOLDER + ".CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
+}
+
+// Her first load shows the first-timer page and this story: the marker 100 + scenario 0, which the
+// start-up screen takes back to 0.
+const char *const STORY[] = {
+    "AGRICULTURE - THE FIELDS OF HOME",
+    "scene-agriculture.jpg",
+    "Aino grew up on the fields beside the village, where her family has cleared the forest for rye and",
+    "barley for as long as anyone remembers. This spring her mother gave her a knife, a shirt of linen and",
+    "trousers of wool, and told her that it was time to learn to live by her own hands.",
+    "  The village is only a short walk to the east. Its people know her, and they will trade with her as",
+    "long as she deals fairly. Beyond the fields lies the forest, the lake and the river that runs to the sea.",
+    "  Summer is short. What she gathers, catches and stores now is what she will eat when the snow comes.",
+};
+
+bool write_first_start(PlayerStruct &player, const std::string &dir) {
+    player.scenario = 100;
+    std::string text;
+    for (const char *line : STORY) text += std::string(line) + "\n";
+    return write_file(dir + "story.txt", text.data(), text.size());
 }
 
 bool has_character() {
@@ -296,6 +326,7 @@ int main(int argc, char **argv) {
     give_skills_and_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];
     give_belongings(player, pool);
+    give_crafting_materials(player);
     dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
@@ -306,6 +337,7 @@ int main(int argc, char **argv) {
     ok = write_creature_files(dir) && ok;
     ok = write_file(dir + FOLDER + ".OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
+    ok = write_first_start(player, dir) && ok;
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.
     ok = ok && write_file(dir + FOLDER + ".OXS", &player, sizeof player);

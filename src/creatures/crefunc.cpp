@@ -31,10 +31,3 @@ float CreYoungWeightModify(int c, float w) {
 // Until the creatures' life lands every settlement counts as lived in, so that no save abandons one.
 int Cre_home_people(int, int, int) { return 1; }
 
-// Stand in until the creature module lands: no creature has a kind or a place.
-int is_human(int) { return 0; }
-int onko_NPC_nainen(int) { return 0; }
-// A member of a village society carries its social id (above 999) until the creature module lands.
-int is_socmember(int n) { return (unsigned)n < (unsigned)CRE_COUNT && Cre[n].kind == CK_HUMAN && Cre[n].socialid > 999; }
-int lentaako_NPC(int) { return 0; }
-int distance_from_plr(int, int) { return 0; }

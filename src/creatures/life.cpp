@@ -3,10 +3,6 @@
 #include "creatures/life.h"
 #include "creatures/zoomservices.h"
 
-// Companions and pets are marked in the stand-in control bytes until the creature record names them.
-int onko_NPC_kumppani(int c) { return (cre_control2(c) & CTRL2_COMPANION) != 0; }
-int onko_NPC_kesyelain(int c) { return (cre_control2(c) & CTRL2_PET) != 0; }
-int taisteleeko_NPC(int) { return 0; }
 int onko_NPC_vesielaja(int) { return 0; }
 int onko_taistelutilanne(int, int) { return 0; }
 int HAAVAPROSENTTI(int) { return 0; }

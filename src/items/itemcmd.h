@@ -14,6 +14,11 @@ int invCmd();                      // the last selection result
 void Inventory(int slot);          // examines the item of a slot; 1000 does nothing
 int GetIt(int dataIndex, int count, int autoWield);   // 1 taken, 0 could not be carried
 void applyCmd();
+void superapplyCmd();              // apply, with the container and leash menus
+void dropCmd();
+void wearCmd();
+void takeoffCmd();
+void wieldCmd(int slot, int verbose);   // slot -1000 asks which
 void applySkull_teeth(int slot);
 int onehanded_pen(const ItemStruct &item);
 void set_onehanded_pen(ItemStruct &item, int value);
@@ -27,7 +32,7 @@ int item_alreadyworn(int pos);     // a like piece is worn already (quiet)
 void item_alreadyworn_note(int pos);   // the same, with its note
 void unwield_hand(int hand);       // takes off what hand 1 or 2 holds (the turn is used)
 
-void make_item();                  // the crafting menu
+void make_item();                  // the crafting menu (items/making.h)
 int fclose_TEKODATA_F();           // closes the recipe data file; 1 when one was open
 void stopHauling(int who);
 int items_being_moved();           // 1 while hauled goods move with the player
