@@ -370,7 +370,7 @@ int new_cr_pickup(int n, int pos, int count, int tag) {
     TARGET_NPC = n;
     TARGET_ITEM = (int)Data[pos].id;
     TARGET_NUM = count;
-    NPCNote(n, MSG("PICK_UP"), "");
+    NPCNote(n, MSG("NPC_PICK_UP"), "");   // the player's own "PICK_UP" speaks to her
     datapos_deccount(pos, count);
     return 1;
 }
