@@ -7,6 +7,8 @@
 //                               a file already there is read first, so rows added in play stay
 //   oxa_tool describe-items     run in the working folder: name, description, weight and price of
 //                               every catalogue row and every plant of the plant data files
+//   oxa_tool body --wound "cut,13,2"   a grown body with those wounds: penalties, speed, limb ratios
+//   oxa_tool days --seed 4 --days 10 --wounds "cut,9,2;influenza"   each slot's course, day by day
 //   oxa_tool recipes --check    run in the working folder: every recipe file read, each product's
 //                               resolution and its parsed lines; fails on an unresolved product, an
 //                               unknown requirement or a building that names no terrain
@@ -22,6 +24,7 @@
 #include "activities/herblore.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "creatures/bodytool.h"
 #include "creatures/creatures.h"
 #include "creatures/crsim.h"
 #include "items/itemdefs.h"
@@ -32,7 +35,8 @@
 
 static int usage() {
     fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool creatures\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n"
-                    "       oxa_tool recipes --check\n"
+                    "       oxa_tool recipes --check\n       oxa_tool body --wound \"kind,part,level\"\n"
+                    "       oxa_tool days --seed n --days n --wounds \"wound;wound\"\n"
                     "       oxa_tool sim [--seed N] [--ticks T]\n");
     return 2;
 }
@@ -114,6 +118,8 @@ int main(int argc, char **argv) {
     }
     if (argc >= 3 && strcmp(argv[1], "objdefs") == 0) return objdefs(argv[2]);
     if (argc >= 2 && strcmp(argv[1], "describe-items") == 0) return describe_items();
+    if (argc >= 2 && strcmp(argv[1], "body") == 0) return bodytool_body(argc, argv, stdout);
+    if (argc >= 2 && strcmp(argv[1], "days") == 0) return bodytool_days(argc, argv, stdout);
     if (argc == 3 && strcmp(argv[1], "recipes") == 0 && strcmp(argv[2], "--check") == 0) return recipes_check(stdout);
     if (argc >= 2 && strcmp(argv[1], "sim") == 0) return cmd_sim(argc - 2, argv + 2);
     return usage();

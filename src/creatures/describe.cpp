@@ -37,31 +37,28 @@ static void field(char *out, size_t size, const char *f, size_t fsize) {
     copy_bounded(out, size < n + 1 ? size : n + 1, f);
 }
 
-void stripnpcname(int n) {
-    CreatureStruct *c = cre(n);
-    if (!c) return;
-    char species[sizeof c->species + 1];
-    field(species, sizeof species, c->species, sizeof c->species);
+static void strip_name(CreatureStruct &c) {
+    char species[sizeof c.species + 1];
+    field(species, sizeof species, c.species, sizeof c.species);
     const char *at = strstr(species, "' the ");
     if (!at) return;
     char rest[sizeof species];
     copy_bounded(rest, sizeof rest, at + 6);
-    memset(c->species, 0, sizeof c->species);
-    memcpy(c->species, rest, strlen(rest));
-    c->namebits |= 1;
+    memset(c.species, 0, sizeof c.species);
+    memcpy(c.species, rest, strlen(rest));
+    c.namebits |= 1;
+}
+
+void stripnpcname(int n) {
+    if (CreatureStruct *c = cre(n)) strip_name(*c);
 }
 
 // ---- names ----
 
-char *monnam(int n, int flags) {
+static char *name_of(CreatureStruct &rec, int flags) {
     char *out = sbuf();
-    if (n == -1) {
-        copy_bounded(out, SBUF_SIZE, "human");
-        return out;
-    }
-    CreatureStruct *c = cre(n);
-    if (!c) return out;
-    stripnpcname(n);
+    CreatureStruct *c = &rec;
+    strip_name(rec);
     char name[64], pname[sizeof c->pname + 1];
     field(name, sizeof name, c->species, sizeof c->species);
     field(pname, sizeof pname, c->pname, sizeof c->pname);
@@ -114,15 +111,22 @@ char *monnam(int n, int flags) {
     return out;
 }
 
-// Named from a scratch copy in the last slot, which is given back as it was: no live creature is
-// ever written over.
+char *monnam(int n, int flags) {
+    if (n == -1) {
+        char *out = sbuf();
+        copy_bounded(out, SBUF_SIZE, "human");
+        return out;
+    }
+    CreatureStruct *c = cre(n);
+    if (!c) return sbuf();
+    return name_of(*c, flags);
+}
+
+// Named from a copy of the record: no creature slot is touched.
 char *monnam_cre(const CreatureStruct &record, int flags) {
-    static CreatureStruct keep;
-    keep = Cre[CRE_COUNT - 1];
-    Cre[CRE_COUNT - 1] = record;
-    char *out = monnam(CRE_COUNT - 1, flags);
-    Cre[CRE_COUNT - 1] = keep;
-    return out;
+    static CreatureStruct scratch;
+    scratch = record;
+    return name_of(scratch, flags);
 }
 
 const char *s_NPC_sizedesc(int n) {
@@ -366,7 +370,7 @@ int new_cr_pickup(int n, int pos, int count, int tag) {
     TARGET_NPC = n;
     TARGET_ITEM = (int)Data[pos].id;
     TARGET_NUM = count;
-    NPCNote(n, MSG("PICK_UP"), "");
+    NPCNote(n, MSG("NPC_PICK_UP"), "");   // the player's own "PICK_UP" speaks to her
     datapos_deccount(pos, count);
     return 1;
 }

@@ -1,5 +1,5 @@
 // src/creatures/wounddraw.cpp -- the Wounds screen: one row per wound slot with its state, injury
-// and treatments, and each wound marked on the body.
+// and treatments, and each wound marked on the body picture.
 #include "creatures/wounddraw.h"
 
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/healing.h"
 #include "creatures/wounds.h"
+#include "presentation/bodypic.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
@@ -26,31 +27,8 @@ void rate_bar(int x, int y, int n) {
     }
 }
 
-// Where each body part lies on the figure (the figure's own right is the viewer's left).
-static const int part_xy[BODYPARTS][2] = {
-    {640, 90}, {633, 104}, {640, 110}, {640, 128}, {615, 142}, {605, 170}, {600, 195}, {595, 220}, {590, 250},
-    {640, 170}, {640, 215}, {622, 245}, {640, 258}, {625, 290}, {625, 330}, {625, 370}, {625, 410}, {640, 262}, {610, 160},
-};
-
-void wound_mark(int part, int side, int bleeding) {
-    if (part < 0 || part >= BODYPARTS) return;
-    int x = part_xy[part][0];
-    const int y = part_xy[part][1];
-    if (side == 2) x = 1280 - x;   // the left side mirrors the right about the figure's middle
-    const uint32_t c = bleeding ? rgb(255, 0, 0) : rgb(235, 147, 0);
-    box(x - 3, y - 3, x + 3, y + 3, c);
-}
-
-// The figure on a plain background until the body picture lands.
-static void body_background() {
-    const uint32_t skin = rgb(90, 80, 70);
-    box(628, 80, 652, 118, skin);    // head
-    box(634, 118, 646, 132, skin);   // neck
-    box(612, 132, 668, 235, skin);   // body
-    box(588, 136, 608, 260, skin);   // arms
-    box(672, 136, 692, 260, skin);
-    box(614, 235, 636, 420, skin);   // legs
-    box(644, 235, 666, 420, skin);
+void wound_mark(int part, int side, int kind, int injury, int seed) {
+    draw_wound(part, side, kind, injury, seed);
 }
 
 static void bar(int x, int y, int value, int maximum, uint32_t colour) {
@@ -65,9 +43,7 @@ int wounds_screen(const int *slots, int count) {
     grabscr("wounds");
     int answer = -1;
     for (;;) {
-        box(0, 0, 799, 599, rgb(0, 0, 0));
-        showtext(40, 30, "Wounds and injuries", rgb(255, 255, 255), 0);
-        body_background();
+        PIIRRAPOHJA_Haavaruutu();
         if (count <= 0) showtext(40, 60, "You have no injuries.", rgb(171, 171, 171), 0);
         for (int i = 0; i < count && i < WOUND_SLOTS; i++) {
             WoundSlot w;
@@ -86,7 +62,7 @@ int wounds_screen(const int *slots, int count) {
             const int allowed = Hoitobittien_lkm((uint32_t)Haavan_Hoitotapa(w.kind, w.level, w.part) & 0xffffu);
             const uint32_t applied = plr_get<uint32_t>(PB_TREATBITS + 4 * slots[i]);
             if (allowed && applied) bar(425, y, Hoitobittien_lkm(applied), allowed, rgb(87, 255, 87));
-            if (w.kind < ILL_FIRST) wound_mark(w.part, w.side, w.bleeding);
+            if (w.kind < ILL_FIRST) wound_mark(w.part, w.side, w.kind, w.injury, slots[i]);
         }
         showtext(40, 560, "ESC.Exit", rgb(171, 171, 171), 0);
         Flip();

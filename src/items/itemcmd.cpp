@@ -10,6 +10,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
+#include "creatures/condition.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
@@ -45,8 +46,6 @@ static void bearmagic_SkullPlacement(int) {}
 static int taikakeino_tuttu(int, int) { return 0; }
 // Until the leashing work lands a tied animal is simply led again.
 static void untie_pick(int, int) {}
-// Until the body's condition checks land no injury keeps the player from wielding.
-static int puuhausvammaus(int, int, int, const char *) { return 0; }
 // Until the wilderness work's own use of items lands nothing is applied.
 static int Apply(int) {
     Note("_You can't think of a way to use it here.");

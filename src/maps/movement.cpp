@@ -102,7 +102,7 @@ static int has_ice(int x, int y) {
 // The ice would break under a part of the player's weight with the load.
 static int ice_breaks(int x, int y, float part) {
     float w = FullWeightLoad(-1);
-    if (w <= 0) w = 180.0f;   // a grown person with a pack, until the body module weighs the player
+    if (w <= 0) w = 180.0f;   // a record without a body weight: a grown person with a pack
     return ice_break_check(x, y, w * part, bigmap()) == 1;
 }
 

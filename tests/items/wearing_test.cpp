@@ -3,6 +3,10 @@
 #include "../activities/activity_fixture.h"
 
 #include "core/player.h"
+#include "creatures/bodyrec.h"
+#include "creatures/physical.h"
+#include "creatures/wounds.h"
+#include "items/itemcmd.h"
 #include "items/wearing.h"
 
 namespace oxatest {
@@ -60,6 +64,19 @@ TEST_F(Wearing, HandsAreChosenAndBothFullRefuses) {
     EXPECT_EQ(wieldcount(4), 1);
     EXPECT_EQ(getwieldedItempos(4, 1), 41);
     EXPECT_EQ(getwieldedItempos(4, 2), 0);
+}
+
+TEST_F(Wearing, CrushedHandsHoldNothing) {
+    give(0, thing(IT_WEAPON, "knife", 0, 0.5f));
+    plr_bytes(PB_ENDURANCE)[0] = 12;
+    for (int side = 1; side <= 2; side++) {
+        Side = (uint8_t)side;
+        SetInjury(16, BP_HAND, 3, 0, 0);
+    }
+    wieldCmd(0, 0);
+    EXPECT_EQ(wielding(1), 1000);
+    EXPECT_EQ(wielding(2), 1000);
+    EXPECT_TRUE(noted("One usable hand needed."));
 }
 
 TEST_F(Wearing, WieldingOneOfAStackLeavesTheRest) {
