@@ -312,7 +312,7 @@ int Pura(int mode, int x, int y) {
                 }
     }
     if (mode == -1) {
-        // Village mischief over the work comes with the village breaches.
+        // The mischief check of the work stands in until the village breaches land.
         if (!realbasicspend(minutes, 0, "DECONSTRUCTING", SPF_LONG0)) {
             const int done = SPEND_MINDONE;
             if (paused < 0) {

@@ -195,7 +195,7 @@ int paras_tarvike(const ItemStruct &it, int line, int &best_h, int &best_g) {
 
 static bool near_player(const DataStruct &d) { return abs((int)d.x - PlayerX) <= 1 && abs((int)d.y - PlayerY) <= 1; }
 
-// The item screen, until it lands: a choice menu of the pack's slots not yet chosen.
+// Stands in until the item selection screen lands: a choice menu of the pack's slots not yet chosen.
 static int menu_valinta(int line) {
     Valinta_Tyhjaa();
     int slots[36], n = 0;
