@@ -333,7 +333,9 @@ void command_function(int key) {
     switch (key) {
     case KC_F1:
         get_topics();
+        INFO_MAPRESTORE = 1;
         game_info("START");
+        INFO_MAPRESTORE = 0;
         break;
     case KC_F2: QuestScreen(); break;
     case KC_F4:

@@ -27,6 +27,7 @@
 #include "presentation/msglog.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"
+#include "presentation/effects.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
@@ -55,7 +56,6 @@ static void work_ready_check(int) {}           // a work process finished when r
 static void food_by_fire_tick(int) {}          // food cooking by a fire
 static int fuel_at(int, int, int) { return 0; }   // fuel value of a square; 1 burns it
 static void smoke_goods(int, int, int) {}      // goods smoked by a fire
-static void faint_effect() {}
 static void record_extra_marker() {}
 
 static void cre_log(int c, const char *stage) {
@@ -499,8 +499,9 @@ int turn_answer() {
         ClearEventMemory();
     }
     if (Plr.posture == 4) {
-        faint_effect();
+        MAPEFFECT_faint();
         PlayerUnconscious();
+        if (Plr.posture != 4) MAPEFFECT_wakeup();   // came to: the red cover fades off the map
     }
     PrevX = PlayerX;
     PrevY = PlayerY;

@@ -18,4 +18,3 @@ void HAAVOITA(int, int, int, int, int, const char *) {}
 float plr_fatigue() { return 0.0f; }
 int plr_tiredness() { return 0; }
 int plr_injury_total() { return 0; }
-void clear_noises() {}

@@ -26,7 +26,6 @@ int sukeltaako_NPC(int n) {
 void ClrRealCreaturePos() {
     for (int &p : RealCreaturePos) p = 0;
 }
-void ClearPrevNameStack() {}
 void cre_maintenance() {}
 void allowed_check() {}
 void KillCreature(int, int) {}

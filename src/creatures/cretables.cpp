@@ -93,12 +93,14 @@ void DoCreatures() {
     char line[80];
     // Templates below 500 are never built: a damaged file must not leave loose texts in them.
     for (int i = 0; i < 500; i++) creature_make_safe(ConstantCre[i]);
+    TEMPLATE_BUILD = 1;
     for (int i = 500; i < CONSTANTCRE_COUNT; i++) {
         Luo_Olento(i);
         ConstantCre[i] = Creature;
         snprintf(line, sizeof line, "#%d %.40s", i, Creature.species);
         debuglog("docreatures", line);
     }
+    TEMPLATE_BUILD = 0;
 }
 
 int defcreat(const char *folder) {

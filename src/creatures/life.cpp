@@ -15,11 +15,7 @@ void Pakene(int) {}
 int Suorita_Verenhukka(int, int, int, int) { return 0; }
 void Tajuttomuustarkistus(int, int) {}
 int Nouse(int) { return 0; }
-void Reagoi_Olentoihin(int) {}
-void Havaitse_PLR(int, int) {}
 void Ela_Ihminen(int) {}
-void Ela_Elain(int) {}
-void Ela_Haltija(int) {}
 void Taistelu_Main(int, int) {}
 int combatwise_dp(int, int, int) { return -1000; }
 int cr_pickup(int, int, int) { return 0; }

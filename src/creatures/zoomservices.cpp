@@ -1,6 +1,5 @@
 // src/creatures/zoomservices.cpp -- stands in until the creature module lands: the control bytes are
-// kept beside the creature table, a follower's step is taken as made, and a creature reaches any square
-// within 20 squares of where its record lies.
+// kept beside the creature table and a follower's step is taken as made.
 #include "creatures/zoomservices.h"
 
 #include <cstring>
@@ -26,13 +25,6 @@ int is_tied(int c) { return (cre_control(c) & CTRL_TIED) != 0; }
 int onko_NPC_lieassa(int c) { return (cre_control2(c) & CTRL2_LEASHED) != 0; }
 
 int come_along(int c, int) { return (cre_control2(c) & (CTRL2_PET | CTRL2_COMPANION | CTRL2_LED)) != 0; }
-
-int canreachloc(int c, int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_CREATURE && creature_slot_of(Data[i].id) == c)
-            return koordinaattien_vali(Data[i].x, Data[i].y, x, y) <= 20;
-    return 0;
-}
 
 void Taistelu_OHI(int c) {
     if ((unsigned)c < (unsigned)CRE_COUNT && (Cre[c].mode == 2 || Cre[c].mode == 99)) Cre[c].mode = 0;

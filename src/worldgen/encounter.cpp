@@ -19,6 +19,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
+#include "presentation/effects.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "quests/tehtavat.h"
@@ -38,8 +39,6 @@ static int tracking_roll() { return Kayta_Taitoa(0, 0, "TRACKING", 0); }
 static void Tracking_IsoKartta(int) {}
 // The entry screen stands in until the game screens land: nothing is shown.
 static void enter_screen(const char *) {}
-// The zoom shade stands in until the map effects land.
-static void MAPEFFECT_zoomshade() {}
 
 void area_check() {
     static int last_x = -1, last_y = -1;

@@ -84,6 +84,13 @@ static inline int work(int y, int x) {
 }
 
 static inline void point(int x, int y, int sum, int spread) {
+    // A cell already set (or off the map) keeps its value, but the draw is made all the same, so
+    // that the stream goes on as it would.
+    uint8_t *cell = on_map(y, x) ? &tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y] : nullptr;
+    if (!cell || *cell) {
+        VH_rand();
+        return;
+    }
     int value;
     if (spread < 1)
         value = sum / 2 + VH_rand() % 3;
@@ -91,10 +98,7 @@ static inline void point(int x, int y, int sum, int spread) {
         value = sum / 2 - spread + VH_rand() % (2 * spread + 1) + 1;
     if (value > 255) value = 510 - value;
     if (value < 1) value = 1;
-    if (on_map(y, x)) {
-        uint8_t &cell = tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y];
-        if (!cell) cell = (uint8_t)value;
-    }
+    *cell = (uint8_t)value;
 }
 
 void laskekohta(int x, int y, int sum, int spread) {

@@ -5,6 +5,7 @@
 using kartta::VH_rnd;
 
 #include <cmath>
+#include <vector>
 
 #include "maps/mapunit.h"
 
@@ -24,19 +25,47 @@ static bool is_lake(int c) { return c == 182 || c == 183 || c == 247; }
 // One sweep over the columns in direction dx, the rows in direction dy: a still undecided cell low
 // on the work map with a sea neighbour behind it in the sweep becomes sea. The sweeps run over
 // columns 1..3071 and rows 1..2046, so every neighbour lies inside the world layer.
-static void sea_sweep(int dx, int dy) {
+// The sweeps walk the map column by column, each cell looking at the column behind it and the cell
+// before it in its own column. They run on column-major copies of the world and of the work map, so
+// that a column lies in one run of memory; the order of the cells, and so the sea made, is the
+// same as on the maps themselves.
+static void sea_sweep(uint8_t *cols, const uint8_t *work, int dx, int dy) {
     const int x0 = dx > 0 ? 1 : 3071, x1 = dx > 0 ? 3072 : 0;
     const int y0 = dy > 0 ? 1 : 2046, y1 = dy > 0 ? 2047 : 0;
-    for (int x = x0; x != x1; x += dx)
+    for (int x = x0; x != x1; x += dx) {
+        uint8_t *col = cols + (size_t)x * MAP_ROWS;
+        const uint8_t *back = cols + (size_t)(x - dx) * MAP_ROWS;
+        const uint8_t *w = work + (size_t)x * TYOKARTTA_H;
         for (int y = y0; y != y1; y += dy) {
-            uint8_t *cell = &maailma[mapidx(x, y)];
-            if (*cell) continue;
-            const int v = tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y];
+            if (col[y]) continue;
+            const int v = w[y];
             if (v >= 32) continue;
-            const uint8_t *back = &maailma[mapidx(x - dx, y)];
-            if (maailma[mapidx(x, y - dy)] || back[0] || back[-MAP_STRIDE] || back[MAP_STRIDE])
-                *cell = v < 21 ? 180 : 181;
+            if (col[y - dy] || back[y] || back[y - 1] || back[y + 1]) col[y] = v < 21 ? 180 : 181;
         }
+    }
+}
+
+// Copies a rows x cols byte matrix into its transpose, in tiles that stay in the cache.
+static void transpose(const uint8_t *from, size_t from_stride, uint8_t *to, size_t to_stride, int rows, int cols) {
+    const int T = 64;
+    for (int r0 = 0; r0 < rows; r0 += T)
+        for (int c0 = 0; c0 < cols; c0 += T) {
+            const int r1 = r0 + T < rows ? r0 + T : rows, c1 = c0 + T < cols ? c0 + T : cols;
+            for (int r = r0; r < r1; r++)
+                for (int c = c0; c < c1; c++) to[(size_t)c * to_stride + r] = from[(size_t)r * from_stride + c];
+        }
+}
+
+// The four sweeps of the sea inwards from the open borders.
+static void sea_sweeps() {
+    std::vector<uint8_t> cols((size_t)MAP_STRIDE * MAP_ROWS), work((size_t)TYOKARTTA_W * TYOKARTTA_H);
+    transpose(maailma, MAP_STRIDE, cols.data(), MAP_ROWS, MAP_ROWS, MAP_STRIDE);
+    transpose(tyokartta, TYOKARTTA_W, work.data(), TYOKARTTA_H, TYOKARTTA_H, TYOKARTTA_W);
+    sea_sweep(cols.data(), work.data(), 1, 1);
+    sea_sweep(cols.data(), work.data(), 1, -1);
+    sea_sweep(cols.data(), work.data(), -1, 1);
+    sea_sweep(cols.data(), work.data(), -1, -1);
+    transpose(cols.data(), MAP_ROWS, maailma, MAP_STRIDE, MAP_STRIDE, MAP_ROWS);
 }
 
 void luomerenranta() {
@@ -175,10 +204,7 @@ void luomerenranta() {
         pokemaailma(2047, i, 180);
     }
     for (int j = 0; j < 2048; j++) pokemaailma(j, 0, 180);
-    sea_sweep(1, 1);
-    sea_sweep(1, -1);
-    sea_sweep(-1, 1);
-    sea_sweep(-1, -1);
+    sea_sweeps();
     for (int yy = 1; yy <= 2046; yy++)
         for (int xx = 1; xx <= 3071; xx++) {
             if (W(yy, xx)) continue;

@@ -51,6 +51,7 @@ TEST_F(PartyTest, TheWarningNamesWhoIsLeftAndNoKeepsThePlayer) {
     follower(1, 2, PlayerX + 40, PlayerY, CTRL2_COMPANION, 0, "Kaisa");
     follower(2, 3, PlayerX + 45, PlayerY, CTRL2_PET, 0, "Musti");
     follower(3, 4, PlayerX + 45, PlayerY + 1, CTRL2_PET | CTRL2_LEASHED, 0, "Halli");
+    for (int y = 74; y <= 389; y++) maailma[mapidx(PlayerX + 20, y)] = 18;   // pines between her and the far ones
     push_key(SDLK_n);
     EXPECT_EQ(companyzoomcheck(1), 0);
     EXPECT_EQ(COMPANYZOOMCHECKED, 0);

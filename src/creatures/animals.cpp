@@ -1,0 +1,718 @@
+// src/creatures/animals.cpp -- one tick of an animal's and a spirit's life, and the bodily life that
+// animals and people share: sleep and waking, voices, food and eating, carcasses, hunting, nests and
+// young (see animals.h).
+#include "creatures/animals.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "activities/food.h"
+#include "core/datafunc.h"
+#include "core/maintenance.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "core/turnloop.h"
+#include "creatures/body.h"
+#include "creatures/crefile.h"
+#include "creatures/creatures.h"
+#include "creatures/cremove.h"
+#include "creatures/life.h"
+#include "creatures/lifeask.h"
+#include "creatures/perception.h"
+#include "creatures/physical.h"
+#include "items/inventory.h"
+#include "creatures/puuha.h"
+#include "creatures/zoomservices.h"
+#include "items/itemdefs.h"
+#include "items/items.h"
+#include "maps/area.h"
+#include "maps/crestep.h"
+#include "maps/facing.h"
+#include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "maps/sight.h"
+#include "maps/water.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
+
+// Until the traps land: a trap catches any animal.
+static int trap_catches(int n) { return !ask_human(n); }
+// Until the village goods land: nothing lying on the map is a village's.
+static int village_goods(int) { return 0; }
+// Until the birds' calls land: a bird calls in its call months, or always when none are set.
+static int birdcall_active(int n) {
+    const uint16_t m = Cre[n].callmonths;
+    return m == 0 || (m & (1u << (Plr.month - 1)));
+}
+// Until the plants land: a plant can be grazed when ripe or by a grass eater.
+static int grazeable(int n, int dp) { return Data[dp].ready_day == 0 || ((Cre[n].diet1 | Cre[n].diet2) & DIET_GRASS); }
+
+static void dbg(const char *text) {
+    if (DEBUG_INFO) DebugNote(text);
+}
+
+static int pos_xy(int n, int &x, int &y) {
+    const int p = crestep_pos(n);
+    if (p < 0) return 0;
+    x = Data[p].x;
+    y = Data[p].y;
+    return 1;
+}
+
+// ---- voices, sleep and waking --------------------------------------------------------------------
+
+void Elainaanet(int n) {
+    if (!ask_valid(n)) return;
+    const CreatureStruct &c = Cre[n];
+    if (c.voicebits & 2) return;
+    if (ask_bird(n)) {
+        if (!birdcall_active(n)) return;
+        int x, y;
+        if ((c.voicebits & 4) && !bigmap() && pos_xy(n, x, y) && koordinaattien_vali(x, y, PlayerX, PlayerY) > 15) return;
+        cre_say(n, "BIRDSOUND_NORMAL");
+        return;
+    }
+    cre_say(n, "SOUND_NORMAL");
+}
+
+static void loud_voice(int n) {
+    NPCNOTE_HEARLIMIT = 300;
+    Elainaanet(n);
+    NPCNOTE_HEARLIMIT = 0;
+}
+
+int HerataNPC(int n) {
+    if (!ask_valid(n)) return 1;
+    CreatureStruct &c = Cre[n];
+    const uint8_t back = cre_spare(c, SPARE_RESTOREMODE);
+    c.mode = back == CM_ASLEEP ? 0 : back;
+    if (c.posture != 4) cre_say(n, "WAKE_UP");
+    Keskeyta_Puuha(n, -1);
+    Lisaa_Puuha(n, 1, 10 + random(10));
+    return 1;
+}
+
+int Nukuta_Elain(int n, int) {
+    if (!ask_valid(n) || onko_NPC_lieassa(n) || ask_awake_time(n)) return 0;
+    int x, y;
+    if (!pos_xy(n, x, y) || !onko_NPCn_elinymparistoa(n, x, y)) return 0;
+    if (avovesi(x, y) && Cre[n].moveclass != 128) return 0;
+    if (koordinaattien_vali(x, y, PlayerX, PlayerY) <= 40) return 0;
+    if (Cre[n].korkeus == 100) Laskeudu(n);
+    return Lisaa_Puuha(n, 4, 1000) >= 0;
+}
+
+// ---- food ----------------------------------------------------------------------------------------
+
+int NPCruokaitem(int n, unsigned char cls, const ItemStruct &item) {
+    if (!ask_valid(n) || item.type == 0) return 0;
+    if (cls > 2) cls = 0;
+    if (item.vessel) return 0;
+    if (ask_predator(n) && item.id == 500) return 1;
+    const CreatureStruct &c = Cre[n];
+    const uint32_t diet = cls == 1 ? c.diet1 : cls == 2 ? c.diet2 : (c.diet1 | c.diet2);
+    if (item.id == 490 && (diet & (DIET_FISH | DIET_GENERIC))) return 1;
+    switch (item.id) {
+    case 432: if (diet & DIET_PODS) return 1; break;
+    case 433: if (diet & (DIET_PODS | DIET_ROOTS)) return 1; break;
+    case 430: if (diet & DIET_GRASS) return 1; break;
+    case 431: if (diet & DIET_BERRIES) return 1; break;
+    case 438: if (diet & DIET_438) return 1; break;
+    case 513: if (diet & DIET_MUSHROOMS) return 1; break;
+    case 419: if (diet & DIET_BONES) return 1; break;
+    default: break;
+    }
+    if ((diet & DIET_BREAD) && strstr(item.name, "bread")) return 1;
+    if ((diet & DIET_GENERIC) && item.type == IT_FOOD && item.id == 0 && item.spoil != 255) return 1;
+    return 0;
+}
+
+int npc_got_ESINE(int n, int id) {
+    if (!ask_valid(n)) return -1000;
+    for (int s = 0; s < CRE_PACK; s++) {
+        if (Cre[n].pack[s] <= 0 || Cre[n].packcount[s] == 0) continue;
+        const ItemStruct it = ObjToItem(Cre[n].pack[s]);
+        if (it.spoil == 255) continue;
+        // class 495: raw meat or raw fish
+        if (id == 495 ? (it.id == 500 || it.id == 490) : (int)it.id == id) return s;
+    }
+    return -1000;
+}
+
+int scary_foodpos(int n, int x, int y) {
+    return ask_valid(n) && !ask_pet(n) && !ask_domestic(n) && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 5;
+}
+
+int taboo_foodloc(int n, int x, int y) {
+    if (scary_foodpos(n, x, y)) return 1;
+    const int trap = get_datatype(DT_TRAP, x, y);
+    if (trap >= 0 && (ask_companion(n) || ask_pet(n) || !trap_catches(n))) return 1;
+    int wx, wy;
+    square_worldcell(x, y, &wx, &wy);
+    if (get_alltime_maailmachar(wx, wy) == 'Q') {
+        const CreatureStruct &c = Cre[n];
+        const int small_eater = !ask_pet(n) && !ask_bird(n) && c.weight <= 5.0f && ((c.diet1 | c.diet2) & 0x210002);
+        if (!(small_eater && random(50) == 0)) return 1;
+    }
+    if (terrain_flag(get_mapchar(x, y), 0x800) && !ask_pet(n)) return 1;
+    return 0;
+}
+
+int Haaskasta(int n, unsigned char cls, int set) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    const uint32_t diet = cls == 2 ? c.diet2 : c.diet1;
+    const int desperate = cls == 2 && c.speciescode == 618 && c.energy < -500;
+    if (!(diet & (DIET_ANYCARCASS | DIET_PREYCARCASS)) && !desperate) return 0;
+    int x, y;
+    if (!pos_xy(n, x, y)) return 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CARCASS) continue;
+        const int m = creature_slot_of(d.id);
+        if (m < 0) continue;
+        if (scary_foodpos(n, d.x, d.y) || ask_settled(d.x, d.y)) continue;
+        const int dist = koordinaattien_vali(x, y, d.x, d.y);
+        if (dist >= 255) continue;
+        if (!(diet & DIET_ANYCARCASS) && !desperate && !saaliselain(n, m)) continue;
+        if (!set) return dist ? dist : 1;
+        aseta_ruhonsyonti(n, i);
+        return 1;
+    }
+    return 0;
+}
+
+void aseta_ruhonsyonti(int n, int dp) {
+    if (!ask_valid(n) || (unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CARCASS) return;
+    const int m = creature_slot_of(Data[dp].id);
+    if (m < 0) return;
+    apukoord[0] = Data[dp].x;
+    apukoord[1] = Data[dp].y;
+    const int slot = Lisaa_Puuha(n, 52, 50);
+    if (slot >= 0) Cre[n].PuuhaKohde[slot] = (int32_t)Cre[m].socialid;
+    laumapuuhaus(n);
+}
+
+// Until butchery lands: a creature can cut no carcass.
+static int can_cut(int, int) { return 0; }
+
+int aseta_ruhonkasittely(int n, int dp, int search) {
+    if (!ask_valid(n)) return 0;
+    if (search) {
+        int x, y, best = 1000;
+        dp = -1;
+        if (!pos_xy(n, x, y)) return 0;
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (Data[i].type != DT_CARCASS || !can_cut(n, i)) continue;
+            const int d = koordinaattien_vali(x, y, Data[i].x, Data[i].y);
+            if (d <= 15 && d <= best) best = d, dp = i;
+        }
+    }
+    if ((unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CARCASS) return 0;
+    const int m = creature_slot_of(Data[dp].id);
+    if (m < 0) return 0;
+    apukoord[0] = Data[dp].x;
+    apukoord[1] = Data[dp].y;
+    const int slot = Lisaa_Puuha(n, 68, 1000);
+    if (slot >= 0) Cre[n].PuuhaKohde[slot] = (int32_t)Cre[m].socialid;
+    return 1;
+}
+
+int Saalista(int n, unsigned char cls) {
+    if (!ask_valid(n) || !ask_predator(n) || ask_domestic(n)) return 0;
+    if (cls != 1 && cls != 2) cls = 1;
+    int x, y;
+    if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
+    int best = -1, bestd = 126;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE) continue;
+        const int m = creature_slot_of(d.id);
+        if (m < 0 || m == n || Cre[m].mode == CM_CARCASS) continue;
+        const int dist = koordinaattien_vali(x, y, d.x, d.y);
+        if (dist >= bestd || saaliselain(n, m) != cls) continue;
+        if (!ask_bird(n) && huono_saalis_maaelaimelle(n, m)) continue;
+        best = m, bestd = dist;
+    }
+    if (best < 0 || !Cre[best].socialid) return 0;
+    const int slot = Lisaa_Puuha(n, 55, 100);
+    if (slot < 0) return 0;
+    Cre[n].PuuhaKohde[slot] = (int32_t)Cre[best].socialid;
+    if (laumanjohtaja(n) >= 0) laumapuuhaus(n);
+    return 1;
+}
+
+// Until the people's gear lands: a person hunts when it holds a weapon.
+static int armed_enough(int n) { return Cre[n].wielded != 0; }
+
+int Metsasta(int n) {
+    if (!ask_valid(n) || !ask_human(n) || !armed_enough(n)) return 0;
+    int x, y;
+    if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
+    int best = -1, bestd = 126;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE) continue;
+        const int m = creature_slot_of(d.id);
+        if (m < 0 || m == n) continue;
+        const int dist = koordinaattien_vali(x, y, d.x, d.y);
+        if (dist < bestd && riistaelain(n, m)) best = m, bestd = dist;
+    }
+    if (best < 0 || !Cre[best].socialid) return 0;
+    const int slot = Lisaa_Puuha(n, 69, 100);
+    if (slot < 0) return 0;
+    Cre[n].PuuhaKohde[slot] = (int32_t)Cre[best].socialid;
+    return 1;
+}
+
+int ravinnonhankinta(int n, int dp, unsigned char sated) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    if (DEBUG_INFO) {
+        char line[80];
+        snprintf(line, sizeof line, "ravinnonhankinta(#%d)", n);
+        DebugNote(line);
+    }
+    if (c.speciescode == 618) c.diet2 |= DIET_BONES;
+    if (c.diet1 == 0 && c.diet2 == 0) {
+        dbg("ei ruokavaliota");
+        return 0;
+    }
+    const int cap = maxenergiavaranto(n);
+    const int limit = sated ? cap * 95 / 100 : cap / 2;
+    if (c.energy >= limit && c.energy >= 0) return 0;
+    int radius = 255;
+    const int tame = ask_pet(n);
+    if (tame && !sated) radius = 128;
+    if (onko_NPC_lieassa(n)) {
+        radius = 5;
+        if (aantelylaskuri(n, 0)) {
+            cre_say(n, "SOUND_HUNGRY");
+            aantelylaskuri(n, 2);
+        }
+    }
+    int x, y;
+    if (!pos_xy(n, x, y)) return 0;
+    for (int cls = 1; cls <= 2; cls++) {
+        int find = -1, r = radius;
+        for (int i = 0; i < DATA_MAX; i++) {
+            const DataStruct &d = Data[i];
+            if (d.type != DT_ITEM && d.type != DT_PLANT) continue;
+            const int dist = koordinaattien_vali(x, y, d.x, d.y);
+            if (dist >= r) continue;
+            if (d.type == DT_ITEM) {
+                if (village_goods(i)) continue;
+                const ItemStruct it = ObjToItem((int)d.id);
+                if (!NPCruokaitem(n, (unsigned char)cls, it) || taboo_foodloc(n, d.x, d.y)) continue;
+            } else {
+                if (!ask_eats_plants(n) || get_datatype(DT_TRAP, d.x, d.y) >= 0) continue;
+                if (!grazeable(n, i)) continue;
+                if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) continue;
+            }
+            find = i;
+            r = dist;
+        }
+        if (find >= 0 && !(cls == 1 && tame)) {
+            const int carcass = Haaskasta(n, 2, 0);
+            if (carcass && carcass < r) return Haaskasta(n, 2, 1);
+            apukoord[0] = Data[find].x;
+            apukoord[1] = Data[find].y;
+            const int slot = Lisaa_Puuha(n, 53, 100);
+            if (slot >= 0) {
+                Cre[n].PuuhaKohde[slot] = (int32_t)Data[find].id;
+                return 1;
+            }
+            continue;
+        }
+        if (Haaskasta(n, (unsigned char)cls, 1) || Saalista(n, (unsigned char)cls)) return 1;
+    }
+    (void)dp;
+    return 0;
+}
+
+int syonti(int n, int mode) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    if (c.energy < -500 && !ask_companion(n)) c.energy = -500;
+    const int cap = maxenergiavaranto(n);
+    int gained = 0;
+    for (int s = 0; s < CRE_PACK; s++) {
+        while (c.energy <= cap / 2 && (mode != 1 || gained <= cap / 4) && c.pack[s] > 0 && c.packcount[s] > 0) {
+            ItemStruct it = ObjToItem(c.pack[s]);
+            if (it.type != IT_FOOD || it.spoil == 255) break;
+            if (it.id == 57 || it.id == 61 || it.id == 434 || it.id == 435 || it.id == 490 || it.id == 500) break;
+            TARGET_ITEM = c.pack[s];
+            cre_say(n, "DO_EAT");
+            const int before = c.energy;
+            const ravinto_struct v = ravinto(it);
+            Ravitse(n, v, it, 1.0f, 0);
+            gained += c.energy - before;
+            Poista_NpcItem(n, s, 1);
+            if (c.energy > cap / 2 || (mode == 1 && gained > cap / 4)) return 1;
+        }
+    }
+    return c.energy > cap / 2 || (mode == 1 && gained > cap / 4);
+}
+
+int PUUHAUS_HuolehdiRuoista(int n) {
+    int x, y;
+    if (!pos_xy(n, x, y)) return 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.extra != 1) continue;
+        if (abs((int)d.x - x) + abs((int)d.y - y) > 49) continue;
+        if (ObjToItem((int)d.id).type != IT_FOOD) continue;
+        if (askel_kohti_paikkaa(n, d.x, d.y)) cr_pickup(n, i, 1);
+        return 0;
+    }
+    return 0;
+}
+
+void feedtrigger(int n) {
+    if (!ask_valid(n)) return;
+    Keskeyta_Puuha(n, -1);
+    tyhjenna_liikehistoria(n);
+    if (!ask_bewitched_wolf(n)) Note(MSG("PET_PHRASE:EAT"));
+    const int dp = crestep_pos(n);
+    const int r = ravinnonhankinta(n, dp, 1);
+    if (ask_bewitched_wolf(n)) return;
+    cre_say(n, r ? "PET_EATS" : "PET_NO_FOOD");
+}
+
+// ---- nests and young -----------------------------------------------------------------------------
+
+int lisaantyminen(int n, int) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    const int m = Plr.month;
+    if (!(c.breedingbits & 1) || (c.breedingbits & 2)) return 0;
+    if (!(m == c.breedmonth || m == (c.breedmonth % 12) + 1)) return 0;
+    int x, y;
+    if (!pos_xy(n, x, y)) return 0;
+    int px[64], py[64], count = 0;
+    for (int dy = -50; dy < 50 && count < 64; dy += 1 + random(5))
+        for (int dx = -50; dx < 50 && count < 64; dx += 1 + random(5)) {
+            const int sx = x + dx, sy = y + dy;
+            if (sx < 73 || sx > 391 || sy < 73 || sy > 391 || explored_maploc(sx, sy)) continue;
+            if (get_mapchar(sx, sy) != CH_GROUND) continue;
+            if (c.breedingbits & 8) {
+                int ox, oy;
+                if (zoommap_ulkoluoto(sx, sy, &ox, &oy)) px[count] = ox, py[count++] = oy;
+                continue;
+            }
+            const int wet_ns = terrain_flag(get_mapchar(sx, sy - 1), TF_WATER) && terrain_flag(get_mapchar(sx, sy + 1), TF_WATER);
+            const int wet_ew = terrain_flag(get_mapchar(sx - 1, sy), TF_WATER) && terrain_flag(get_mapchar(sx + 1, sy), TF_WATER);
+            if (c.breedingbits & 0x40) {
+                if (!wet_ns && !wet_ew && !terrain_flag(get_mapchar(sx, sy - 1), TF_WATER) &&
+                    !terrain_flag(get_mapchar(sx - 1, sy), TF_WATER))
+                    px[count] = sx, py[count++] = sy;
+            } else if (c.breedingbits & 0x20) {
+                if (wet_ns || wet_ew) px[count] = sx, py[count++] = sy;
+            } else if (wet_ns) {
+                px[count] = sx, py[count++] = sy;
+            }
+        }
+    c.breedingbits |= 2;
+    if (!count) return 0;
+    const int k = random(count);
+    if (c.breedingbits & 0x10) {
+        set_data(DT_ITEM, px[k], py[k], 202, 2);
+        set_data(DT_ITEM, px[k], py[k], 418, 4);
+    }
+    const ItemStruct egg = TeeMuna(c);
+    const int eggno = Luo_Esineen_Itempos(egg);
+    if (eggno > 0) set_data(DT_ITEM, px[k], py[k], eggno, 1 + random(6) + 1);
+    return 0;
+}
+
+int CubGenerate(int n, int force) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &mom = Cre[n];
+    if (mom.sexage & 3) return 0;
+    const int sp = (int)mom.speciescode;
+    int chance;
+    if (sp == 620 || sp == 660) chance = random(4) == 0;
+    else if (sp == 605) chance = force || random(5) == 0;
+    else return 0;
+    if (!chance) return 0;
+    // a young is made only into a free slot: no live creature is ever overwritten
+    int free = 0;
+    for (int s = 0; s < CRE_COUNT && !free; s++) free = Cre[s].kind == CK_NONE && RealCreaturePos[s] == 0;
+    if (!free) return 0;
+    int x, y;
+    if (!pos_xy(n, x, y)) return 0;
+    CreatureStruct young = mom;   // until the creation of young lands: the mother's likeness, small
+    young.sexage = (uint8_t)(2 | random(2));
+    young.weight = mom.weight / 5.0f;
+    young.mother = mom.socialid;
+    young.socialid = 0;
+    young.herd = 0;
+    young.birthday = (int16_t)Plr.daynumber;
+    memset(young.Puuha, 0, sizeof young.Puuha);
+    memset(young.PuuhaAika, 0, sizeof young.PuuhaAika);
+    const int id = new_creature_to_DATA(young);
+    const int slot = id - CRE_DATAID;
+    if ((unsigned)slot >= (unsigned)CRE_COUNT) return 0;
+    if (!set_data(DT_CREATURE, x, y, id, 1)) return 0;
+    if (sp == 660 || sp == 605) {
+        const unsigned herd = crID();
+        mom.community = herd;
+        Cre[slot].community = herd;
+        mom.herd = 1;
+    }
+    return 1;
+}
+
+// ---- the seal ------------------------------------------------------------------------------------
+
+int Ela_Hylje(int n) {
+    CreatureStruct &c = Cre[n];
+    int x, y;
+    if (!pos_xy(n, x, y)) return -1;
+    if (!avovesi(x, y)) {
+        if (c.korkeus != -100) c.korkeus = 0;
+        int wx, wy;
+        if (etaisyys_veteen(x, y, &wx, &wy) > 5 && wx) {
+            apukoord[0] = wx;
+            apukoord[1] = wy;
+            return Lisaa_Puuha(n, 60, 100);
+        }
+        Keskeyta_Puuha(n, -1);
+        Lisaa_Puuha(n, 2, 30 + random(30));
+    } else if (c.korkeus == -100 && random(2) == 0) {
+        c.korkeus = 0;
+    }
+    const Paikka b = Hae_Hylkeen_Lekottelupaikka();
+    if (b.x) {
+        apukoord[0] = b.x;
+        apukoord[1] = b.y;
+        return Lisaa_Puuha(n, 60, 100);
+    }
+    const int tx = x - 5 + random(10), ty = y - 5 + random(10);
+    apukoord[0] = tx;
+    apukoord[1] = ty;
+    if (!avovesi(tx, ty)) {
+        if (ice_thickness_true(tx, ty) < 1) return Lisaa_Puuha(n, 2, 5 + random(10));
+        Sukella(n);
+        return Lisaa_Puuha(n, 60, 20);
+    }
+    return Lisaa_Puuha(n, 60, 20);
+}
+
+// ---- one tick of an animal -----------------------------------------------------------------------
+
+void Ela_Elain(int dp) {
+    if ((unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CREATURE) return;
+    const int n = creature_slot_of(Data[dp].id);
+    if (!ask_valid(n)) return;
+    CreatureStruct &c = Cre[n];
+    if (c.noisecounter > 0) c.noisecounter--;
+    const int x = Data[dp].x, y = Data[dp].y;
+    if (!onko_NPCn_elinymparistoa(n, x, y)) {
+        if (ask_bird(n) && c.korkeus != 100 && OSAAKO_LENTAA(n)) Lenna(n);
+    } else if (c.moveclass == 128 && c.korkeus == 100) {
+        Laskeudu(n);
+    }
+    if (laumautumistarve(n, dp)) return;
+    if (come_along(n, 2)) Keskeyta_Puuha(n, -1);
+    if (c.Puuha[0] == 2) {
+        if (random(100) == 0) Elainaanet(n);
+        if ((c.magicburden & 1) && random(50) == 0) loud_voice(n);
+    }
+    if (ask_bewitched(n)) {
+        if (c.stateflags & 4) {
+            cre_flees(n, -1);
+            return;
+        }
+        c.alertness = 0;
+        if (random(50) == 0) loud_voice(n);
+    }
+    if (Tee_Puuha(dp)) return;
+    if (Data[dp].type != DT_CREATURE || creature_slot_of(Data[dp].id) != n) return;
+    if (come_along(n, 1)) return;
+    if (c.memberbits & 32) {
+        if (Lisaa_Puuha(n, 65, 200) >= 0) return;
+        c.memberbits &= (uint8_t)~32;
+    }
+    if (Nukuta_Elain(n, dp)) return;
+    if (random(5) == 0 && ravinnonhankinta(n, dp, 0)) return;
+    if (come_along(n, 0)) {
+        if (random(5) == 0 && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 2) Lisaa_Puuha(n, 1, 3);
+        return;
+    }
+    if (random(40) == 0) Elainaanet(n);
+    if (ask_socanimal(n) && c.home_x && ask_settled(x, y)) {
+        int wx, wy;
+        square_worldcell(x, y, &wx, &wy);
+        if (wx == c.home_x && wy == c.home_y) {
+            Lisaa_Puuha(n, random(3) < 2 ? 1 : 2, 15 + random(15));
+        } else {
+            const SDL_Rect r = bigxy_zoomrect(c.home_x, c.home_y);
+            if (r.w) askel_kohti_paikkaa(n, r.x + 32, r.y + 32);
+        }
+        return;
+    }
+    if (ask_socanimal(n) && c.home_x && c.owner > 0) {
+        int wx, wy;
+        square_worldcell(x, y, &wx, &wy);
+        if (wx != c.home_x || wy != c.home_y) {
+            c.memberbits |= 32;
+            return;
+        }
+    }
+    if (lisaantyminen(n, dp)) return;
+    if (c.kind == 24) {
+        Ela_Hylje(n);
+        return;
+    }
+    int idle = 15, roam = 15;
+    if (c.speciescode == 604) {
+        idle = 5;
+        roam = 10;
+        if (random(2) == 0 && Kiipea_Puuhun(n)) {
+            Lisaa_Puuha(n, 2, 15 + random(15));
+            return;
+        }
+    }
+    if (ask_bird(n) && (c.firstmonth || c.lastmonth) && (Plr.month < c.firstmonth || Plr.month > c.lastmonth) &&
+        !See(x, y)) {
+        Poista_Olento(n);
+        return;
+    }
+    if (c.moveclass == 64) {
+        const int r = random(4);
+        if (r == 0) {
+            if (OSAAKO_LENTAA(n)) Lenna(n);
+            const Paikka p = Luo_Elaimen_Tutkimusmatkan_Maaranpaa(n, dp);
+            if (p.x) {
+                apukoord[0] = p.x;
+                apukoord[1] = p.y;
+                Lisaa_Puuha(n, 60, 25);
+            }
+        } else if (r == 1) {
+            Lisaa_Puuha(n, 1, 2 * roam);
+        } else {
+            Lisaa_Puuha(n, 2, idle + random(idle));
+        }
+        return;
+    }
+    if (c.moveclass == 128) {
+        if (onko_NPCn_elinymparistoa(n, x, y)) {
+            Lisaa_Puuha(n, random(3) == 0 ? 2 : 1, roam + random(roam));
+        } else {
+            const Paikka p = Luo_Elaimen_Tutkimusmatkan_Maaranpaa(n, dp);
+            if (p.x) {
+                apukoord[0] = p.x;
+                apukoord[1] = p.y;
+                Lisaa_Puuha(n, 60, 100);
+            }
+        }
+        return;
+    }
+    switch (random(6)) {
+    case 1: {
+        const Paikka p = Luo_Elaimen_Tutkimusmatkan_Maaranpaa(n, dp);
+        if (p.x) {
+            apukoord[0] = p.x;
+            apukoord[1] = p.y;
+            Lisaa_Puuha(n, 60, 100);
+        }
+        break;
+    }
+    case 4: Suorita_Lempipaikka(n, dp); break;
+    case 0: Lisaa_Puuha(n, 2, idle + random(idle)); break;
+    default: Lisaa_Puuha(n, 1, roam + random(roam)); break;
+    }
+}
+
+// ---- one tick of a spirit ------------------------------------------------------------------------
+
+static void spirit_vanish(int n, int hx, int hy) {
+    CreatureStruct &c = Cre[n];
+    int x, y;
+    if (!pos_xy(n, x, y)) return;
+    if (c.speciescode == 701 && avovesi(x, y)) {
+        Sukella(n);
+        Poista_Olento(n);
+        return;
+    }
+    for (int k = 0; k < 50 && hx && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 1; k++) {
+        Kulje_Paikkaan(n, hx, hy);
+        if (!pos_xy(n, x, y)) return;
+    }
+    if (See(x, y) && cre_spare(c, SPARE_APPEARED) <= 150) return;
+    if (c.speciescode == 700 && cre_spare(c, SPARE_SPIRITSTATE) == 2) {
+        for (int dy = -2; dy <= 2; dy++)
+            for (int dx = -2; dx <= 2; dx++)
+                if (crestep_free_square(x + dx, y + dy)) {
+                    // until the artefacts land the gift is a plain shirt of the catalogue
+                    set_data(DT_ITEM, x + dx, y + dy, 1, 1);
+                    dx = dy = 3;
+                }
+    }
+    Poista_Olento(n);
+}
+
+void Ela_Haltija(int dp) {
+    if ((unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CREATURE) return;
+    const int n = creature_slot_of(Data[dp].id);
+    if (!ask_valid(n)) return;
+    CreatureStruct &c = Cre[n];
+    if (PLAYER_SLEEPING && !cre_spare(c, SPARE_SPIRITSEEN)) return;
+    if (cre_spare(c, SPARE_APPEARED) < 255) cre_spare(c, SPARE_APPEARED)++;
+    kaanna_NPC_kohti(n, PlayerX, PlayerY);
+    const int x = Data[dp].x, y = Data[dp].y;
+    if (See(x, y)) cre_spare(c, SPARE_SPIRITSEEN) = 1;
+    // a hiding square: nearer to the spirit than to the player
+    int hx = 0, hy = 0, best = 1000;
+    for (int dy = -20; dy < 20; dy++)
+        for (int dx = -20; dx < 20; dx++) {
+            const int sx = x + dx, sy = y + dy;
+            if (get_tempchar(sx, sy) != 0 && get_tempchar(sx, sy) != ' ') continue;
+            if (!crestep_free_square(sx, sy)) continue;
+            const int d = koordinaattien_vali(x, y, sx, sy);
+            if (d < best && d < koordinaattien_vali(PlayerX, PlayerY, sx, sy)) best = d, hx = sx, hy = sy;
+        }
+    if (c.speciescode == 702 && cre_spare(c, SPARE_SPIRITSTATE) != 3 &&
+        koordinaattien_vali(x, y, PlayerX, PlayerY) > 2) {
+        Kulje_Paikkaan(n, PlayerX, PlayerY);
+    }
+    if (!hx) {
+        const Paikka p = Hae_Pakopaikka(n, PlayerX, PlayerY);
+        hx = p.x, hy = p.y;
+    }
+    if (c.enemy_wx == 0 && c.enemy_wy == 0) {
+        c.enemy_wx = (uint16_t)PlayerX;
+        c.enemy_wy = (uint16_t)PlayerY;
+    }
+    if (c.mode == 4 && !(c.speciescode == 700 && cre_spare(c, SPARE_SPIRITSTATE))) {
+        cre_spare(c, SPARE_SPIRITSTATE) = 0;
+        spirit_vanish(n, hx, hy);
+        return;
+    }
+    const int appeared = cre_spare(c, SPARE_APPEARED);
+    if (appeared > 10 && cre_spare(c, SPARE_SPIRITSTATE) == 0 && c.speciescode == 700) {
+        static const char *gift[4] = {"\"I have something for you.\"", "\"Come get what is now yours.\"",
+                                      "\"Come, I want you to have it.\"", "\"Follow me and get your gift.\""};
+        static const char *play[4] = {"\"Catch me, and I'm yours.\"", "\"Come play with me.\"",
+                                      "\"You want to follow me. Yes, you do.\"", "\"Can you catch me?\""};
+        if (random(12) == 0) {
+            cre_spare(c, SPARE_SPIRITSTATE) = 2;
+            Note(gift[random(4)]);
+        } else {
+            cre_spare(c, SPARE_SPIRITSTATE) = 1;
+            Note(play[random(4)]);
+        }
+    }
+    if (appeared > 100) {
+        spirit_vanish(n, hx, hy);
+        return;
+    }
+    const int d = koordinaattien_vali(x, y, PlayerX, PlayerY);
+    if (d > 1 && (d > 3 || d >= koordinaattien_vali(c.enemy_wx, c.enemy_wy, x, y))) return;
+    spirit_vanish(n, hx, hy);
+}

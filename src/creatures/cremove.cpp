@@ -1,0 +1,574 @@
+// src/creatures/cremove.cpp -- where the creatures of the local area go (see cremove.h). The single
+// move with all its terrain rules is Liikkuminen; this module decides where to step.
+#include "creatures/cremove.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/body.h"
+#include "creatures/creatures.h"
+#include "creatures/lifeask.h"
+#include "creatures/life.h"
+#include "creatures/physical.h"
+#include "creatures/puuha.h"
+#include "creatures/zoomservices.h"
+#include "items/items.h"
+#include "maps/area.h"
+#include "maps/crestep.h"
+#include "maps/facing.h"
+#include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "maps/sight.h"
+#include "maps/water.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+
+int CANT_GET_CLOSER;
+int BRANCH_PATHMAKE;
+int WIZARD_npcfreeze;
+
+enum { HIST = 20 };
+
+// Until the feathers of the creatures' death land: a bird drops no feather.
+static void drop_feather(int, int) {}
+// Until the bodies land: no limb is disabled.
+static float legs_disabled(int) { return 0.0f; }
+
+// Until the door and water movement lands: a shore is land beside water.
+static int shore_square(int x, int y) {
+    if (terrain_flag(get_mapchar(x, y), TF_WATER)) return 0;
+    for (int d = 0; d < 8; d++)
+        if (terrain_flag(get_mapchar(x + Heds_x(d), y + Heds_y(d)), TF_WATER)) return 1;
+    return 0;
+}
+
+static int pos_of(int n) { return crestep_pos(n); }
+
+void tyhjenna_liikehistoria(int n) {
+    if (!ask_valid(n)) return;
+    memset(Cre[n].movehist_x, 0, sizeof Cre[n].movehist_x);
+    memset(Cre[n].movehist_y, 0, sizeof Cre[n].movehist_y);
+}
+
+int within_heading(int heading, int d) {
+    const int diff = ((d - heading) % 8 + 8) % 8;
+    return diff <= 2 || diff >= 6;
+}
+
+static void history_shift(CreatureStruct &c) {
+    for (int i = HIST - 1; i > 0; i--) {
+        c.movehist_x[i] = c.movehist_x[i - 1];
+        c.movehist_y[i] = c.movehist_y[i - 1];
+    }
+}
+
+static int visited(const CreatureStruct &c, int x, int y) {
+    for (int i = 0; i < HIST; i++)
+        if (c.movehist_x[i] == x && c.movehist_y[i] == y && (x || y)) return 1;
+    return 0;
+}
+
+struct Candidate {
+    int movable, heading, both, one, seen, pref;
+};
+
+static int pick(const int *list, int count, const Candidate *cand) {
+    if (count == 0) return -1;
+    if (BRANCH_PATHMAKE) {
+        int best = -1, bestpref = 0;
+        for (int i = 0; i < count; i++)
+            if (cand[list[i]].pref > bestpref) best = list[i], bestpref = cand[list[i]].pref;
+        if (best >= 0) return best;
+    }
+    return list[random(count)];
+}
+
+int askel_kohti_paikkaa(int n, int x, int y) {
+    if (WIZARD_npcfreeze || !ask_valid(n)) return 0;
+    const int pos = pos_of(n);
+    if (pos < 0) return 0;
+    CreatureStruct &cr = Cre[n];
+    const int ox = Data[pos].x, oy = Data[pos].y;
+    const int dx = abs(ox - x), dy = abs(oy - y);
+    crestep_batch_begin(n);
+    if (Liikkuminen(n, x, y, 0) != STEP_OK && dx < 2 && dy < 2) {
+        crestep_batch_end();
+        return 1;
+    }
+    Candidate cand[8];
+    const int spirit = onko_NPC_haltija(n);
+    int heading = cr.Suunta;
+    if (heading < 0 || heading > 7) heading = 0;
+    for (int d = 0; d < 8; d++) {
+        const int nx = ox + Heds_x(d), ny = oy + Heds_y(d);
+        Candidate &c = cand[d];
+        c.movable = Liikkuminen(n, nx, ny, 0) == STEP_OK;
+        const int ndx = abs(nx - x), ndy = abs(ny - y);
+        c.heading = spirit || within_heading(heading, d);
+        c.both = ndx < dx && ndy < dy;
+        c.one = BRANCH_PATHMAKE ? ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) : (ndx < dx || ndy < dy);
+        c.seen = visited(cr, nx, ny);
+        c.pref = 0;
+        if (BRANCH_PATHMAKE) {
+            if (get_mapchar(nx, ny) == '.') c.pref = 3;
+            else if (get_datatype(DT_TRACKS, nx, ny) >= 0) c.pref = 1;
+        }
+    }
+    crestep_batch_end();
+    int list[8], count, d = -1;
+    // a: toward it on both axes
+    count = 0;
+    for (int k = 0; k < 8; k++)
+        if (cand[k].movable && cand[k].heading && cand[k].both && !cand[k].seen) list[count++] = k;
+    d = pick(list, count, cand);
+    if (d >= 0 && BRANCH_PATHMAKE && cand[d].pref == 0) {
+        for (int k = 0; k < 8; k++)
+            if (cand[k].movable && cand[k].heading && cand[k].one && !cand[k].both && !cand[k].seen && cand[k].pref > 0) {
+                d = -1;
+                break;
+            }
+    }
+    // b: toward it on one axis
+    if (d < 0) {
+        count = 0;
+        for (int k = 0; k < 8; k++)
+            if (cand[k].movable && cand[k].heading && cand[k].one && !cand[k].seen) list[count++] = k;
+        d = pick(list, count, cand);
+    }
+    // c: ahead, anywhere
+    if (d < 0) {
+        count = 0;
+        for (int k = 0; k < 8; k++)
+            if (cand[k].movable && cand[k].heading && !cand[k].seen) list[count++] = k;
+        d = pick(list, count, cand);
+    }
+    // d: any way not taken lately
+    if (d < 0) {
+        count = 0;
+        for (int k = 0; k < 8; k++)
+            if (cand[k].movable && !cand[k].seen) list[count++] = k;
+        if (count) d = list[random(count)];
+    }
+    if (d < 0) {
+        if (cr.movehist_x[3] == ox) {
+            for (int i = 1; i < HIST; i++) {
+                cr.movehist_x[i] = cr.movehist_x[0];
+                cr.movehist_y[i] = cr.movehist_y[0];
+            }
+        } else {
+            history_shift(cr);
+        }
+        cr.movehist_x[0] = cr.movehist_y[0] = 0;
+        return 0;
+    }
+    cr.Suunta = d;
+    if (spirit) kaanna_NPC_kohti(n, PlayerX, PlayerY);
+    const int nx = ox + Heds_x(d), ny = oy + Heds_y(d);
+    Liikkuminen(n, nx, ny, 1);
+    history_shift(cr);
+    const int p2 = pos_of(n);
+    const int ax = p2 >= 0 ? Data[p2].x : nx, ay = p2 >= 0 ? Data[p2].y : ny;
+    cr.movehist_x[0] = ax;
+    cr.movehist_y[0] = ay;
+    return ax == x && ay == y;
+}
+
+int travel_steps(int v, int p, int tame, int enemy_v) {
+    if (tame && v > p) v = p;
+    if (v <= p) {
+        if (p > v && random(p) > v && random(3) < 2) return 0;
+        return 1;
+    }
+    int steps = 1;
+    if (v >= 3 * p) steps = 3;
+    else if (v >= 2 * p) steps = 2;
+    else if (random(v) > p) steps = 2;
+    if (enemy_v > 0) {
+        if (2 * v >= 3 * enemy_v) steps++;
+        else if (5 * v >= 6 * enemy_v && random(3) == 0) steps++;
+    }
+    return steps;
+}
+
+int cre_speed(int n) {
+    if (onko_NPC_haltija(n)) return ACTUAL_MOBILITY(-1) * 3 / 2;
+    return ACTUAL_MOBILITY(n);
+}
+
+int Kulje_Paikkaan(int n, int x, int y) {
+    CANT_GET_CLOSER = 0;
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &cr = Cre[n];
+    const int pos = pos_of(n);
+    if (pos < 0) return 0;
+    if (cr.mode == 4 || cr.mode == 99) AsetaPonnistelu(n, cr.korkeus == 100 ? 2 : 10);
+    else if (ask_water_creature(n) && avovesi(x, y)) AsetaPonnistelu(n, 1);
+    const int p = ACTUAL_MOBILITY(-1) > 0 ? ACTUAL_MOBILITY(-1) : 1;
+    const int v = cre_speed(n);
+    const int tame = ask_pet(n) && cr.mode != 4 && cr.mode != 2 && cr.mode != 99;
+    int enemy_v = 0;
+    if (cr.mode == 4 && cr.enemy >= 0 && cr.enemy < CRE_COUNT) enemy_v = cre_speed(cr.enemy);
+    const int steps = travel_steps(v, p, tame, enemy_v);
+    for (int s = 0; s < steps && !WIZARD_npcfreeze; s++)
+        if (askel_kohti_paikkaa(n, x, y)) {
+            CANT_GET_CLOSER = 1;
+            break;
+        }
+    return CANT_GET_CLOSER;
+}
+
+int Elain_Eteenpain(int dp) {
+    if ((unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CREATURE) return 0;
+    const int n = creature_slot_of(Data[dp].id);
+    if (n < 0) return 0;
+    const int h = Cre[n].Suunta;
+    const int x = Data[dp].x + Heds_x(h), y = Data[dp].y + Heds_y(h);
+    if (Liikkuminen(n, x, y, 0) != STEP_OK) return 0;
+    Kulje_Paikkaan(n, x, y);
+    return 1;
+}
+
+// ---- place searches ------------------------------------------------------------------------------
+
+Paikka HaePaikka_Karttamerkki(int x, int y, int radius, unsigned char c1, unsigned char c2) {
+    Paikka p;
+    if (radius > 200) radius = 200;
+    for (int r = 0; r < radius; r++)
+        for (int yy = y - r; yy <= y + r; yy++)
+            for (int xx = x - r; xx <= x + r; xx++) {
+                if (!in_grid(xx, yy)) continue;
+                const int c = get_mapchar(xx, yy);
+                if (c != c1 && c != c2) continue;
+                p.x = xx;
+                p.y = yy;
+                if (random(10) == 0) return p;
+            }
+    return p;
+}
+
+static Paikka search_pool(int x, int y, int radius, int t1, int t2, int id1, int id2, int byid) {
+    Paikka p;
+    const int lim = 2 * radius;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (abs((int)d.x - x) >= lim || abs((int)d.y - y) >= lim) continue;
+        if (byid) {
+            if (d.type != DT_ITEM) continue;
+            const int oid = (int)ObjToItem((int)d.id).id;
+            if (oid != id1 && oid != id2) continue;
+        } else if (d.type != t1 && d.type != t2) {
+            continue;
+        }
+        p.x = d.x;
+        p.y = d.y;
+        p.dp = i;
+        if (random(10) == 0) return p;
+    }
+    return p;
+}
+
+Paikka HaePaikka_Datamerkki(int x, int y, int radius, int t1, int t2) { return search_pool(x, y, radius, t1, t2, 0, 0, 0); }
+Paikka HaePaikka_EsineId(int x, int y, int radius, int id1, int id2) { return search_pool(x, y, radius, 0, 0, id1, id2, 1); }
+
+// ---- habitat, escape and safety ------------------------------------------------------------------
+
+int onko_NPCn_elinymparistoa(int n, int x, int y) {
+    if (x == 0 || y == 0) return 0;
+    if (n < 0) return 1;
+    if (!ask_valid(n)) return 0;
+    const CreatureStruct &c = Cre[n];
+    if (ask_human(n) || ask_pet(n) || ask_domestic(n)) return 1;
+    if (ask_bird(n)) {
+        if (c.moveclass == 128) return (avovesi(x, y) && vesisyvyys(x, y) < 6) || ice_thickness_true(x, y) > 0;
+        int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
+        if (!bigmap()) {
+            wx += (x - AREA_CENTRE) >= 0 ? (x - AREA_CENTRE) / 64 : -((AREA_CENTRE - x + 63) / 64);
+            wy += (y - AREA_CENTRE) >= 0 ? (y - AREA_CENTRE) / 64 : -((AREA_CENTRE - y + 63) / 64);
+        } else {
+            wx = x, wy = y;
+        }
+        return !terrain_flag(get_alltime_maailmachar(wx, wy), TF_WATER);
+    }
+    if (c.moveclass == 96 && c.kind != 24) {
+        if (avovesi(x, y)) return 1;
+        return c.speciescode == 623 && shore_square(x, y);
+    }
+    return 1;
+}
+
+void Nollaa_Pakopaikka(int n) {
+    if (!ask_valid(n)) return;
+    Cre[n].refuge[0] = Cre[n].refuge[1] = 0;
+    Cre[n].refuge_counter = 0;
+}
+
+Paikka Hae_Pakopaikka(int n, int tx, int ty) {
+    Paikka p;
+    if (!ask_valid(n)) return p;
+    CreatureStruct &c = Cre[n];
+    const int pos = pos_of(n);
+    if (pos < 0) return p;
+    const int cx = Data[pos].x, cy = Data[pos].y;
+    const int rx = (int)c.refuge[0], ry = (int)c.refuge[1];
+    const int keep = rx && ry && abs(cx - rx) > 2 && abs(cy - ry) > 2 && c.refuge_counter >= 1 && c.refuge_counter <= 50 &&
+                     koordinaattien_vali(rx, ry, tx, ty) >= 5 &&
+                     koordinaattien_vali(rx, ry, tx, ty) > koordinaattien_vali(cx, cy, tx, ty);
+    if (keep) {
+        p.x = rx;
+        p.y = ry;
+        return p;
+    }
+    Nollaa_Pakopaikka(n);
+    int wx = 0, wy = 0;
+    if (c.moveclass == 96 && !avovesi(cx, cy) && etaisyys_veteen(cx, cy, &wx, &wy) < 1000) {
+        p.x = wx;
+        p.y = wy;
+    } else {
+        const int ex = abs(cx - tx), ey = abs(cy - ty), r = random(25);
+        const int awayx = cx > tx ? 1 : -1, awayy = cy > ty ? 1 : -1;
+        int sx, sy;
+        if (ey > ex) {
+            sy = awayy;
+            sx = random(2) ? 1 : -1;
+        } else if (ey < ex) {
+            sx = awayx;
+            sy = random(2) ? 1 : -1;
+        } else {
+            sx = awayx;
+            sy = awayy;
+        }
+        p.x = cx + sx * (25 - r);
+        p.y = cy + sy * r;
+    }
+    // an escape place lies inside the local area
+    if (!bigmap()) {
+        if (p.x < AREA_MIN + 2) p.x = AREA_MIN + 2;
+        if (p.x > AREA_MAX - 2) p.x = AREA_MAX - 2;
+        if (p.y < AREA_MIN + 2) p.y = AREA_MIN + 2;
+        if (p.y > AREA_MAX - 2) p.y = AREA_MAX - 2;
+    }
+    c.refuge[0] = (uint32_t)p.x;
+    c.refuge[1] = (uint32_t)p.y;
+    c.refuge_counter = (uint8_t)(3 + random(20));
+    return p;
+}
+
+int Onko_Turvassa(int n) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    const int pos = pos_of(n);
+    if (pos < 0) return 0;
+    int tx = PlayerX, ty = PlayerY;
+    if (c.enemy >= 0 && c.enemy < CRE_COUNT) {
+        const int ep = pos_of(c.enemy);
+        if (ep >= 0) tx = Data[ep].x, ty = Data[ep].y;
+    }
+    c.enemy_x = (uint16_t)tx;
+    c.enemy_y = (uint16_t)ty;
+    int safe = c.korkeus == 100 ? 8 : c.korkeus == 200 ? 2 : ask_human(n) ? 25 : 30;
+    safe += 2 * c.alertness;
+    if (koordinaattien_vali(Data[pos].x, Data[pos].y, tx, ty) <= safe) return 0;
+    if (c.alertness >= 6) c.alertness--;
+    return 1;
+}
+
+int Onko_Paikka_Turvallinen(int, int, int n) {
+    const int pos = pos_of(n);
+    return pos >= 0 && koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY) <= 30;
+}
+
+// ---- climbing, landing, flying, diving -----------------------------------------------------------
+
+static int seen_or_near(int n, int limit) {
+    const int pos = pos_of(n);
+    if (pos < 0) return 0;
+    return See(Data[pos].x, Data[pos].y) || koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY) <= limit;
+}
+
+int OSAAKO_KIIVETA(int n) {
+    return ask_valid(n) && Cre[n].speciescode == 604 && Cre[n].injury <= Cre[n].endurance;
+}
+
+int Kiipea_Puuhun(int n) {
+    if (!OSAAKO_KIIVETA(n) || Cre[n].korkeus == 200) return 0;
+    const int pos = pos_of(n);
+    if (pos < 0) return 0;
+    for (int d = 0; d < 8; d++) {
+        const int x = Data[pos].x + Heds_x(d), y = Data[pos].y + Heds_y(d);
+        if (!terrain_flag(get_mapchar(x, y), TF_TREE)) continue;
+        Cre[n].korkeus = 200;
+        cre_say(n, "DO_TREECLIMB");
+        Data[pos].x = (uint16_t)x;
+        Data[pos].y = (uint16_t)y;
+        Cre[n].Viimeisin_X = x;
+        Cre[n].Viimeisin_Y = y;
+        return 1;
+    }
+    return 0;
+}
+
+int Laskeudu(int n) {
+    if (!ask_valid(n) || !ask_bird(n) || Cre[n].korkeus == 0) return 0;
+    CreatureStruct &c = Cre[n];
+    if (c.posture) {
+        c.korkeus = 0;
+        return 0;
+    }
+    if (seen_or_near(n, 15)) cre_say(n, "DO_LAND");
+    c.korkeus = 0;
+    if (random(5) == 0) drop_feather(n, 1);
+    return 1;
+}
+
+int OSAAKO_LENTAA(int n) {
+    if (!ask_valid(n) || !ask_bird(n)) return 0;
+    const int pos = pos_of(n);
+    if (pos >= 0 && get_datatype(DT_TRAP, Data[pos].x, Data[pos].y) >= 0) {
+        Laskeudu(n);
+        return 0;
+    }
+    return 1;
+}
+
+int Lenna(int n) {
+    if (!ask_valid(n) || !ask_bird(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    if (c.korkeus == 100 || c.posture == 1) return 0;
+    if (c.mode == CM_ASLEEP) {
+        c.mode = cre_spare(c, SPARE_RESTOREMODE) == CM_ASLEEP ? 0 : cre_spare(c, SPARE_RESTOREMODE);
+    }
+    c.korkeus = 100;
+    if (legs_disabled(n) >= 1.0f) {
+        c.korkeus = 0;
+        return 0;
+    }
+    if (seen_or_near(n, 15)) cre_say(n, "DO_FLY");
+    if (random(10) == 0) drop_feather(n, 1);
+    return 1;
+}
+
+int Sukella(int n) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    if (c.korkeus == -100) return 0;
+    const int pos = pos_of(n);
+    if (pos < 0 || !avovesi(Data[pos].x, Data[pos].y)) return 1;
+    if (koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY) <= 19) cre_say(n, "DO_DIVE");
+    c.korkeus = -100;
+    return 1;
+}
+
+// ---- travel and reach ----------------------------------------------------------------------------
+
+int settravel(int n, int x, int y) {
+    if (!ask_valid(n)) return -1;
+    tyhjenna_liikehistoria(n);
+    Keskeyta_Puuha(n, -1);
+    apukoord[0] = x;
+    apukoord[1] = y;
+    return Lisaa_Puuha(n, 60, 100);
+}
+
+// Up to 100 test steps from where the creature stands, walked on its own record only: the pool is
+// never copied, and the record goes back to its square. A square once walked is not walked again.
+int canreachloc(int n, int x, int y) {
+    if (n == -1 || bigmap()) return 1;
+    if (!ask_valid(n)) return 0;
+    const int pos = pos_of(n);
+    if (pos < 0) return 0;
+    tyhjenna_liikehistoria(n);
+    enum { R = 101, W = 2 * R + 1 };
+    static uint8_t walked[W * W];
+    memset(walked, 0, sizeof walked);
+    const uint16_t sx = Data[pos].x, sy = Data[pos].y;
+    int cx = sx, cy = sy;
+    walked[R * W + R] = 1;
+    for (int step = 0; step < 100 && !WIZARD_npcfreeze; step++) {
+        if (koordinaattien_vali(cx, cy, x, y) <= 1) break;
+        int best = -1, bestd = 1 << 30;
+        Data[pos].x = (uint16_t)cx;
+        Data[pos].y = (uint16_t)cy;
+        crestep_batch_begin(n);
+        for (int d = 0; d < 8; d++) {
+            const int nx = cx + Heds_x(d), ny = cy + Heds_y(d);
+            const int wx = nx - sx + R, wy = ny - sy + R;
+            if (wx < 0 || wy < 0 || wx >= W || wy >= W || walked[wy * W + wx]) continue;
+            if (Liikkuminen(n, nx, ny, 0) != STEP_OK) continue;
+            const int dd = abs(nx - x) + abs(ny - y);
+            if (dd < bestd) bestd = dd, best = d;
+        }
+        crestep_batch_end();
+        if (best < 0) break;
+        cx += Heds_x(best);
+        cy += Heds_y(best);
+        walked[(cy - sy + R) * W + (cx - sx + R)] = 1;
+    }
+    Data[pos].x = sx;
+    Data[pos].y = sy;
+    return koordinaattien_vali(cx, cy, x, y) <= 1;
+}
+
+Paikka Hae_Hylkeen_Lekottelupaikka() {
+    static int px[512], py[512];
+    int count = 0;
+    for (int y = 82; y <= 381 && count < 512; y += 2 + random(4))
+        for (int x = 82; x <= 381 && count < 512; x += 2 + random(4)) {
+            const int c = get_mapchar(x, y);
+            if (c == CH_GROUND) {
+                int ox, oy;
+                if (zoommap_ulkoluoto(x, y, &ox, &oy)) px[count] = ox, py[count++] = oy;
+                continue;
+            }
+            if (!terrain_flag(c, TF_WATER) || ice_thickness_mapwise(x, y) <= 0) continue;
+            if (ice_break_check(x, y, 500.0f, 0) != 0 || vesisyvyys(x, y) <= 3) continue;
+            if (!(avovesi(x + 3, y) || avovesi(x - 3, y) || avovesi(x, y + 3) || avovesi(x, y - 3))) continue;
+            px[count] = x, py[count++] = y;
+            x += 10;
+            y += 10;
+        }
+    Paikka p;
+    if (count) {
+        const int k = random(count);
+        p.x = px[k];
+        p.y = py[k];
+    }
+    return p;
+}
+
+Paikka Luo_Elaimen_Tutkimusmatkan_Maaranpaa(int n, int) {
+    Paikka p;
+    for (int t = 0; t < 10; t++) {
+        const int x = 82 + random(300), y = 82 + random(300);
+        const Paikka g = HaePaikka_Karttamerkki(x, y, 5, CH_GROUND, CH_GROUND);
+        if (g.x && onko_NPCn_elinymparistoa(n, g.x, g.y)) return g;
+        if (onko_NPCn_elinymparistoa(n, x, y)) {
+            p.x = x;
+            p.y = y;
+            return p;
+        }
+    }
+    return p;
+}
+
+void Tee_Elaimen_Lempipaikka(int, int) {
+    if (DEBUG_INFO) DebugNote("tehdään eläimen lempipaikka. rutiini vaiheessa.");
+}
+
+void Suorita_Lempipaikka(int n, int dp) {
+    const int pos = pos_of(n);
+    if (pos < 0) return;
+    const Paikka p = HaePaikka_Datamerkki(Data[pos].x, Data[pos].y, 100, 85, 85);
+    if (!p.x) {
+        Tee_Elaimen_Lempipaikka(n, dp);
+        return;
+    }
+    apukoord[0] = p.x;
+    apukoord[1] = p.y;
+    Lisaa_Puuha(n, 60, 100);
+}

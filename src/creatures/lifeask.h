@@ -1,0 +1,56 @@
+// src/creatures/lifeask.h -- what the creatures' step, activities and perception ask of a creature
+// record: the bytes they keep in the record's spare block, and the questions about what a creature
+// is (pet, predator, awake, free to react ...). Creature numbers out of range answer 0.
+#pragma once
+#include <cstdint>
+
+#include "creatures/creatures.h"
+
+// Bytes of the spare block (648..693) that the creatures' life keeps; a builder clears them all.
+enum {
+    SPARE_FENCEBUMPS = 0,          // fences a person bumped into in a row; 255 stays
+    SPARE_OPENSDOORS = 1,          // non-zero: opens doors
+    SPARE_RESTOREMODE = 2,         // the mode before it fell asleep
+    SPARE_APPEARED = 3,            // a spirit: ticks since it appeared
+    SPARE_SPIRITSTATE = 4,         // a spirit: 0 none, 1 playing, 2 giving a gift, 3 spoken
+    SPARE_SPIRITSEEN = 5,          // a spirit: 1 once the player has seen it
+};
+inline uint8_t &cre_spare(CreatureStruct &c, int i) { return reinterpret_cast<uint8_t &>(c.spare2[i]); }
+
+// Diet bits.
+enum : uint32_t {
+    DIET_PODS = 0x80, DIET_GRASS = 0x100, DIET_ROOTS = 0x200, DIET_BERRIES = 0x400, DIET_438 = 0x800,
+    DIET_MUSHROOMS = 0x1000, DIET_PREYCARCASS = 0x10000, DIET_FISH = 0x100000, DIET_GENERIC = 0x200000,
+    DIET_BREAD = 0x400000, DIET_ANYCARCASS = 0x4000000, DIET_BONES = 0x8000000,
+};
+
+// ---- the questions; each stands in until the creature predicates land ----
+int ask_valid(int n);                  // 0..499 and not an empty slot
+int ask_human(int n);                  // kind 1; the player too
+int ask_pet(int n);                    // the player's pet: role 9 or owner -1, never a person
+int ask_companion(int n);
+int ask_socanimal(int n);              // an animal not kept by the player
+int ask_cub(int n);                    // young and not human
+int ask_domestic(int n);               // domestic animal
+int ask_predator(int n);               // eats flesh; the player counts as one
+int ask_eats_plants(int n);
+int ask_bird(int n);                   // flier, water bird or kind 21
+int ask_awake_time(int n);             // its waking hours
+int ask_free_to_react(int n);          // not fighting or fleeing; nobody while the player is invisible
+int ask_dazed(int n);                  // exhausted
+int ask_bewitched(int n);
+int ask_bewitched_wolf(int n);
+int ask_mom_around(int n);             // its mother lives on the map, conscious
+int ask_cub_around(int n);             // a young of its own lives on the map
+int ask_water_creature(int n);         // species 701, or a swimmer or a water bird
+int ask_settled(int x, int y);         // inside a village or a field of the local area
+// Voice counter: v non-zero sets it; v 0 reads whether the creature may call now (the counter at 0,
+// or past 60 and then cleared).
+int aantelylaskuri(int n, int v);
+// The square of the post or tree a tied creature is bound to; 0 when none.
+int ask_tether(int n, int *x, int *y);
+
+// Shows the creature message of a key about creature n ("" flags: seen or heard as usual); 1 shown.
+int cre_say(int n, const char *key, const char *flags = "");
+// The world cell a square of the local area lies in (on the world map the square itself).
+void square_worldcell(int x, int y, int *wx, int *wy);

@@ -1,0 +1,517 @@
+// src/creatures/perception.cpp -- what creatures notice and how they answer (see perception.h).
+#include "creatures/perception.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/datafunc.h"
+#include "core/harnrule.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "core/spend.h"
+#include "core/turnloop.h"
+#include "creatures/animals.h"
+#include "creatures/body.h"
+#include "creatures/creatures.h"
+#include "creatures/cremove.h"
+#include "creatures/life.h"
+#include "creatures/lifeask.h"
+#include "creatures/physical.h"
+#include "creatures/puuha.h"
+#include "creatures/zoomservices.h"
+#include "maps/area.h"
+#include "maps/crestep.h"
+#include "maps/facing.h"
+#include "maps/marker.h"
+#include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "maps/sight.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
+
+int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
+int CLOAK;
+int STEALTH_REASONABLE;
+int IHMISUHKA;
+int PLR_NOISE;
+
+enum { PLAYER_HEARING = 10 };
+
+// ---- noise ---------------------------------------------------------------------------------------
+
+void aseta_maailmaan_meteli(int x, int y, int level, int source) {
+    if (level == 0) {
+        AANI_X = AANI_Y = AANI_TASO = 0;
+        AANI_AIHEUTTAJA = CRE_NONE;
+        return;
+    }
+    if (level < AANI_TASO) return;
+    AANI_X = x;
+    AANI_Y = y;
+    AANI_TASO = level;
+    AANI_AIHEUTTAJA = source;
+}
+
+void setNPCnoise(int who, int level) {
+    if (who == -1) PLR_NOISE = level < 0 ? 0 : level;
+}
+int getNPCnoise(int n) { return n == -1 ? PLR_NOISE : 0; }
+
+// ---- bonds ---------------------------------------------------------------------------------------
+
+void set_NPC_friendship(int n, int d) {
+    if (!ask_valid(n)) return;
+    const int v = Cre[n].friendship + d;
+    if (v > 255) return;
+    Cre[n].friendship = (uint8_t)(d != 0 && v >= 0 ? v : 0);
+}
+void set_NPC_foeship(int n, int d) {
+    if (!ask_valid(n)) return;
+    const int v = Cre[n].foeship + d;
+    if (v > 255) return;
+    Cre[n].foeship = (uint8_t)(d != 0 && v >= 0 ? v : 0);
+    Cre[n].friendship = 0;
+}
+int NPC_friendship(int n) { return ask_valid(n) ? Cre[n].friendship : 0; }
+int NPC_foeship(int n) { return ask_valid(n) ? Cre[n].foeship : 0; }
+void set_NPC_alertness(int n, int d) {
+    if (!ask_valid(n)) return;
+    const int v = Cre[n].alertness + d;
+    Cre[n].alertness = (uint8_t)(d != 0 && v >= 0 ? (v > 10 ? 10 : v) : 0);
+}
+int onko_tajuissaan(int n) {
+    if (n == -1) return Plr.posture != 3 && Plr.posture != 4;
+    return ask_valid(n) && Cre[n].posture != 3 && Cre[n].posture != 4;
+}
+int ELAIN_counterstrike_halukkuus(int) { return 0; }
+int morale_range(int f) { return f ? f / 10 + 1 : 0; }
+
+// ---- squares ---------------------------------------------------------------------------------------
+
+static int square_of(int n, int &x, int &y) {
+    if (n == -1) {
+        x = PlayerX;
+        y = PlayerY;
+        return 1;
+    }
+    const int p = crestep_pos(n);
+    if (p < 0) return 0;
+    x = Data[p].x;
+    y = Data[p].y;
+    return 1;
+}
+
+static int sees(int n, int tx, int ty) {
+    int x, y;
+    if (!square_of(n, x, y)) return 0;
+    return NPC_see(x, y, tx, ty, Cre[n].Suunta);
+}
+
+// ---- the attacks and flights of fighting, until fighting lands -----------------------------------
+
+void cre_attacks(int n, int t, int) {
+    if (!ask_valid(n)) return;
+    Cre[n].enemy = t;
+    int x, y;
+    if (!square_of(t, x, y)) return;
+    Kulje_Paikkaan(n, x, y);
+}
+
+void cre_flees(int n, int t) {
+    if (!ask_valid(n)) return;
+    int x, y;
+    if (!square_of(t, x, y)) return;
+    Cre[n].enemy = t;
+    const Paikka p = Hae_Pakopaikka(n, x, y);
+    if (!p.x) return;
+    Keskeyta_Puuha(n, -1);
+    apukoord[0] = p.x;
+    apukoord[1] = p.y;
+    Lisaa_Puuha(n, 60, 20);
+    Kulje_Paikkaan(n, p.x, p.y);
+}
+
+// ---- smell, hearing, the hideout ------------------------------------------------------------------
+
+int NPC_vainuaa(int n, int pos, int) {
+    if (!ask_valid(n) || ask_human(n) || (unsigned)pos >= (unsigned)DATA_MAX) return 0;
+    const int d = koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY);
+    const int s = Cre[n].smell;
+    if (d > s || SuccessRoll(2 * d, 3 * s) < SR_SUCCESS) return 0;
+    if (Cre[n].mode == CM_ASLEEP) HerataNPC(n);
+    return 1;
+}
+
+int kuulohavainto(int n, int x, int y, int level) {
+    if (INVISIBLE || level <= 0) return 0;
+    int h, sx, sy;
+    if (n == -1) {
+        h = PLAYER_HEARING;
+    } else {
+        if (!ask_valid(n)) return 0;
+        h = Cre[n].hearing;
+    }
+    if (!square_of(n, sx, sy)) return 0;
+    const int d = koordinaattien_vali(sx, sy, x, y);
+    if (d > level * h || SuccessRoll(d, h + level * h) < SR_SUCCESS) return 0;
+    if (n >= 0) {
+        if (level >= 2 && Cre[n].mode == CM_ASLEEP) HerataNPC(n);
+        kaanna_NPC_kohti(n, x, y);
+    }
+    return 1;
+}
+
+int huomaako_NPC_piilopaikan(int n, int pos) {
+    if (!ask_valid(n) || (unsigned)pos >= (unsigned)DATA_MAX) return 0;
+    const int d = koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY);
+    int cover = 0;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (terrain_flag(get_mapchar(PlayerX + dx, PlayerY + dy), TF_BLOCKS_SIGHT)) cover++;
+    const int v = (d + 1) / 2 + cover;
+    if (v > 0 && d >= 2 && SuccessRoll(10 * v, 5 * Cre[n].hearing) < SR_SUCCESS) return 0;
+    if (See(Data[pos].x, Data[pos].y)) {
+        LURK = 0;
+        char line[120];
+        char species[sizeof Cre[n].species + 1];
+        copy_bounded(species, sizeof species, Cre[n].species);
+        snprintf(line, sizeof line, "!%s seems to notice your hideout!", species);
+        Note(line);
+        Note(MSG("HIDING_STOP"));
+    }
+    return 1;
+}
+
+// ---- relations -------------------------------------------------------------------------------------
+
+static int hides_in_cover(int n) { return ask_valid(n) && (Cre[n].stateflags & 0x80); }
+static int is_bird_noprey(int n) { return ask_bird(n) && !ask_predator(n); }
+
+int saaliselain(int a, int b) {
+    if (!ask_valid(a) || !ask_valid(b) || ask_human(a) || ask_human(b) || hides_in_cover(b) || !ask_predator(a)) return 0;
+    const float wa = Cre[a].weight, wb = Cre[b].weight;
+    const uint32_t words[2] = {Cre[a].diet1, Cre[a].diet2};
+    const int bpred = ask_predator(b);
+    for (int i = 0; i < 2; i++) {
+        const uint32_t w = words[i];
+        if ((w & 0x10) && Cre[b].speciescode == 600) return i + 1;
+        if ((w & 0x2000) && is_bird_noprey(b)) return i + 1;
+        if ((w & 0x20) && bpred && wb < wa / 2) return i + 1;
+        if ((w & 0x2) && !bpred && wb <= 1.5f * wa) return i + 1;
+        if ((w & 0x4) && !bpred && wb > wa && wb < 10.0f * wa) return i + 1;
+        if ((w & 0x8) && !bpred && wb > wa) return i + 1;
+    }
+    return 0;
+}
+
+int riistaelain(int a, int b) {
+    if (!ask_human(a) || !ask_valid(b) || ask_human(b) || hides_in_cover(b) || ask_pet(b)) return 0;
+    const int cult = a == -1 ? 0 : Cre[a].culture;
+    if (cult > 15) return 0;
+    const uint16_t bit = (uint16_t)(1u << cult);
+    return (Cre[b].peltcultures & bit) || (Cre[b].gamecultures & bit);
+}
+
+static int herd_species(int s) {
+    switch (s) {
+    case 609: case 610: case 611: case 613: case 614: case 615: case 616: case 617: case 619: case 620: case 621:
+    case 623:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int ovatko_NPCt_yhteisossa(int a, int b) {
+    if (!ask_valid(a) || !ask_valid(b)) return 0;
+    const CreatureStruct &x = Cre[a], &y = Cre[b];
+    if (x.speciescode == 618 && y.kind == CK_HUMAN && x.owner > 0 && (uint32_t)x.owner == y.community) return 1;
+    if (y.speciescode == 618 && x.kind == CK_HUMAN && y.owner > 0 && (uint32_t)y.owner == x.community) return 1;
+    if (ask_companion(a) || ask_companion(b)) return 0;
+    if (ask_pet(a) || ask_pet(b)) return 0;
+    if (x.speciescode == 500 && y.speciescode == 500) return 1;
+    if (x.speciescode == 510 && y.speciescode == 510) return 1;
+    if (x.community && x.community == y.community) return 1;
+    if (x.kind == CK_HUMAN && y.kind == CK_HUMAN && x.culture == y.culture && ((x.role == 20) == (y.role == 20))) return 1;
+    if (x.kind != CK_HUMAN && y.kind != CK_HUMAN && x.speciescode == y.speciescode && herd_species((int)x.speciescode))
+        return 1;
+    if (x.kind == CK_HUMAN && y.kind == CK_HUMAN && on_kyla((int)Plr.world_x, (int)Plr.world_y, 1))
+        return x.culture != 11 && y.culture != 11;
+    return 0;
+}
+
+int ihminen_vs_ihminen(int a, int b) {
+    if (!ask_valid(a)) return 0;
+    if (b != -1 && ovatko_NPCt_yhteisossa(a, b)) return 0;
+    if (b != -1 && ask_valid(b) && Cre[b].enemy == a && (Cre[b].mode == 2 || Cre[b].mode == 99)) return 0;
+    if (ask_companion(a)) return 0;
+    if (b != -1 && ask_valid(b) && Cre[b].role == 20 && Cre[a].role != 20) return 4;
+    const uint8_t bits = Cre[a].moralebits[b == -1 ? 19 : b % 19];
+    if (bits & 8) return 1;
+    if (bits & 2) return 3;
+    if (bits & 1) return 2;
+    if (bits & 4) return 4;
+    return Cre[a].culture == 11 ? 1 : 0;
+}
+
+int elain_vs_elain(int a, int b) {
+    if (b == -1 || !ask_valid(a) || !ask_valid(b)) return 0;
+    const CreatureStruct &x = Cre[a], &y = Cre[b];
+    if (x.speciescode == 618 && ask_domestic(a) && ((ask_predator(b) && !ask_domestic(b)) || y.role == 20)) return 4;
+    if (x.kind != CK_HUMAN) {
+        if (y.kind == CK_HUMAN) return ask_domestic(a) ? 0 : 1;
+        if (y.kind == CK_SPIRIT) return 0;
+    }
+    if (y.kind == CK_SPIRIT) return 0;
+    if (ask_predator(a) && saaliselain(a, b)) return 3;
+    if (ask_predator(b) && saaliselain(b, a)) return 2;
+    if (ask_predator(b) && y.enemy == a && (y.mode == 2 || y.mode == 99)) return 2;
+    return 0;
+}
+
+int NPC_ihmisuhka(int a, int b) {
+    if (!IHMISUHKA) return 0;
+    int ax, ay, bx, by;
+    if (!square_of(a, ax, ay) || !square_of(b, bx, by)) return 0;
+    return koordinaattien_vali(ax, ay, bx, by) < 16;
+}
+
+// ---- threat reactions ----------------------------------------------------------------------------
+
+static void threaten(int n, int t) {
+    DEFENDER = t;
+    if (cre_say(n, "SOUND_THREATEN") && SPENDING) SPEND_INTERRUPT = 1;
+}
+
+static void avoid(int n, int t, int v) {
+    int tx, ty, x, y;
+    if (!square_of(t, tx, ty) || !square_of(n, x, y)) return;
+    if (t == -1 && random(5) == 0) cre_say(n, "NPC_AVOIDS");
+    Keskeyta_Puuha(n, -1);
+    apukoord[0] = x + (x >= tx ? v : -v);
+    apukoord[1] = y + (y >= ty ? v : -v);
+    Lisaa_Puuha(n, 60, v);
+}
+
+// The shared steps of a threat: r is the relation of two people, 0 when an animal takes part.
+static int threat_steps(int n, int t, int r, int people_rules) {
+    CreatureStruct &c = Cre[n];
+    if (c.mode == CM_ASLEEP) {
+        if (c.percfigure) HerataNPC(n);
+        return 0;
+    }
+    if (c.perception == 0 && c.percfigure && t == -1) cre_say(n, "NPC_GETS_ALERT");
+    c.enemy = t;
+    int tx, ty, x, y;
+    if (!square_of(t, tx, ty) || !square_of(n, x, y)) return 0;
+    const int D = koordinaattien_vali(x, y, tx, ty);
+    if (D >= 16) return 0;
+    int alert = people_rules ? 2 * c.alertness : c.alertness;
+    const int cap = people_rules ? 20 : 10;
+    if (alert > cap) alert = cap;
+    int f4 = c.morale4;
+    if (people_rules && ask_cub(n) && f4 < 31) f4 = 20 + random(30);
+    int A, F, V;
+    if (people_rules && (r == 2 || r == 4)) {
+        A = (r == 2 ? 8 : 10) + alert;
+        F = 0;
+        V = 15 + alert;
+    } else {
+        A = morale_range(c.morale1);
+        F = morale_range(f4);
+        V = morale_range(c.morale5);
+        if (A) A += alert;
+        if (F) F += alert;
+        if (V) V += alert;
+    }
+    int attack = 1, close = 1;
+    if (A < D) {
+        close = 0;
+        attack = random(100) < c.morale1;
+    }
+    const int mom = ask_cub(n) && ask_mom_around(n);
+    if (mom) attack = close = 0;
+    int flee = F >= D && F > 0;
+    if (people_rules && c.speciescode == 605 && ask_cub_around(n)) flee = 0;
+    const int avoid_it = random(100) < c.morale5;
+    const int hide = random(100) < c.morale3 && c.perception == 0;
+    if (attack && !avoid_it && t == -1) threaten(n, t);
+    if (close && flee) {
+        if (random(c.morale1 + 1) <= random(f4 + 1)) {
+            cre_flees(n, t);
+            return 1;
+        }
+        cre_attacks(n, t, c.morale2);
+        return 1;
+    }
+    if (!close) {
+        if (flee) {
+            cre_flees(n, t);
+            return 1;
+        }
+        if (avoid_it && V > 0) {
+            avoid(n, t, V);
+            return 1;
+        }
+        if (hide) {
+            Keskeyta_Puuha(n, -1);
+            Lisaa_Puuha(n, 2, 5 + random(10));
+            return 1;
+        }
+        return 0;
+    }
+    if (t == -1) threaten(n, t);
+    cre_attacks(n, t, r == 2 ? 0 : c.morale2);
+    return 1;
+}
+
+int NPC_moraalitarkistus_uhka(int n, int t) {
+    if ((CLOAK && t == -1) || INVISIBLE || !ask_valid(n) || !ask_free_to_react(n) || ask_human(n)) return 0;
+    return threat_steps(n, t, 0, 0);
+}
+
+int NPC_uhkareagointi(int n, int t) {
+    if ((CLOAK && t == -1) || !ask_valid(n) || ask_dazed(n)) return 0;
+    int r = 0;
+    if (ask_human(n) && ask_human(t)) {
+        r = ihminen_vs_ihminen(n, t);
+        if (r == 0) return 0;
+    }
+    if (Cre[n].mode == CM_ASLEEP) {
+        if (Cre[n].percfigure) HerataNPC(n);
+        return 0;
+    }
+    if (ask_human(n) && r == 1 && t == -1 && Cre[n].perception) {
+        cre_attacks(n, t, 0);
+        return 1;
+    }
+    return threat_steps(n, t, r, 1);
+}
+
+void RYHMA_moraalitarkistus(int n, int t) {
+    if (!ask_valid(n)) return;
+    for (int m = 0; m < CRE_COUNT; m++) {
+        if (m == n || Cre[m].kind == CK_NONE || Cre[m].mode == CM_CARCASS || crestep_pos(m) < 0) continue;
+        if (!ovatko_NPCt_yhteisossa(n, m)) continue;
+        if (!ask_human(m) && Cre[m].mode == CM_ASLEEP) HerataNPC(m);
+        const int mother = ask_cub(n) && Cre[m].speciescode == 605 && Cre[m].socialid == Cre[n].mother;
+        if (Cre[m].speciescode == 618 || mother) {
+            cre_attacks(m, t, 0);
+        } else if (Cre[m].mode != CM_ASLEEP) {
+            if (Cre[m].speciescode == 510) HerataNPC(m);
+            NPC_uhkareagointi(m, t);
+        }
+    }
+}
+
+// Until the villages land: the player's visits to the village are counted by its dog's own record.
+static int village_visits(int n) { return (int)Cre[n].visits; }
+
+// ---- seeing ------------------------------------------------------------------------------------------
+
+void Havaitse_PLR(int n, int pos) {
+    if (CLOAK || INVISIBLE || !ask_valid(n)) return;
+    CreatureStruct &c = Cre[n];
+    if (ask_companion(n) || ask_pet(n)) {
+        c.perception = 0;
+        c.percfigure = 0;
+        return;
+    }
+    if (Onko_Turvassa(n)) return;
+    if (ask_domestic(n) && !(c.speciescode == 618 && c.owner > 0)) return;
+    if ((unsigned)pos >= (unsigned)DATA_MAX) return;
+    STEALTH_REASONABLE = 1;
+    int seen = 0;
+    if (c.mode != CM_ASLEEP) {
+        seen = NPC_see(Data[pos].x, Data[pos].y, PlayerX, PlayerY, c.Suunta);
+        if (seen && LURK) seen = huomaako_NPC_piilopaikan(n, pos);
+    }
+    c.perception = (uint8_t)seen;
+    int heard = 0;
+    if (!seen && ask_free_to_react(n)) {
+        heard = kuulohavainto(n, PlayerX, PlayerY, PLR_NOISE);
+        if (heard) {
+            const int code = c.Puuha[0];
+            if (code != 65 && code != 69 && code != 200 && code != 151) {
+                Keskeyta_Puuha(n, -1);
+                Lisaa_Puuha(n, 2, 2);
+            }
+        }
+    }
+    if (!seen && !heard) return;
+    if (c.mode == CM_ASLEEP) HerataNPC(n);
+    if (!ask_free_to_react(n)) return;
+    int wx, wy;
+    square_worldcell(Data[pos].x, Data[pos].y, &wx, &wy);
+    if (c.speciescode == 618 && c.owner > 0 && Mapinfo_socID(wx, wy) && 4 + random(5) >= village_visits(n) && !PLAYER_SLEEPING) {
+        if (aantelylaskuri(n, 0)) {
+            cre_say(n, "SOUND_NORMAL");
+            if (AANI_TASO < 4) aseta_maailmaan_meteli(Data[pos].x, Data[pos].y, 3, n);
+            aantelylaskuri(n, 30 + random(20));
+            Keskeyta_Puuha(n, -1);
+            apukoord[0] = PlayerX;
+            apukoord[1] = PlayerY;
+            Lisaa_Puuha(n, 60, 10);
+            return;
+        }
+    }
+    NPC_uhkareagointi(n, -1);
+}
+
+int Havaitse_Olio(int n, int m) {
+    if (n == m || !ask_valid(n)) return 0;
+    if (m == -1 && (INVISIBLE || CLOAK)) return 0;
+    if (m != -1 && !ask_valid(m)) return 0;
+    const int people = ask_human(n) && ask_human(m);
+    const int r = people ? ihminen_vs_ihminen(n, m) : elain_vs_elain(n, m);
+    if (r == 0) return 0;
+    int x, y, mx, my;
+    if (!square_of(n, x, y) || !square_of(m, mx, my)) return 0;
+    if (koordinaattien_vali(x, y, mx, my) > 15) return 0;
+    CreatureStruct &c = Cre[n];
+    int seen;
+    if (c.mode == CM_ASLEEP) {
+        if (!people) HerataNPC(n);
+        seen = 0;
+    } else {
+        seen = sees(n, mx, my);
+    }
+    if (m == -1) c.perception = (uint8_t)seen;
+    if (!seen) return 0;
+    if (!people && r == 4) {
+        if (aantelylaskuri(n, 0)) {
+            if (cre_say(n, "SOUND_ALARM") && SPENDING) SPEND_INTERRUPT = 1;
+            if (AANI_TASO < 4) aseta_maailmaan_meteli(x, y, 3, n);
+            aantelylaskuri(n, 5 + random(5));
+        }
+        Keskeyta_Puuha(n, -1);
+        apukoord[0] = mx;
+        apukoord[1] = my;
+        Lisaa_Puuha(n, 60, 5);
+        return 1;
+    }
+    if ((people || r == 1 || r == 2) && ask_free_to_react(n)) NPC_uhkareagointi(n, m);
+    return 1;
+}
+
+void Reagoi_Olentoihin(int n) {
+    if (bigmap() || INVISIBLE || !ask_free_to_react(n)) return;
+    int x, y;
+    if (!square_of(n, x, y)) return;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE) continue;
+        // beyond 15 squares nothing is noticed: skip the far ones before any question
+        if (abs((int)d.x - x) > 15 || abs((int)d.y - y) > 15) continue;
+        const int m = creature_slot_of(d.id);
+        if (m < 0 || m == n) continue;
+        if (Havaitse_Olio(n, m)) return;
+    }
+}
+
+void clear_noises() {
+    aseta_maailmaan_meteli(0, 0, 0, CRE_NONE);
+    PLR_NOISE = 0;
+}

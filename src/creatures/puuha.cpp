@@ -1,0 +1,256 @@
+// src/creatures/puuha.cpp -- the activity queue (see puuha.h): adding with the checks of each code,
+// ending and cancelling, the herd's leader, shared queue, morale and cohesion.
+#include "creatures/puuha.h"
+#include "creatures/zoomservices.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/datafunc.h"
+#include "core/maintenance.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/animals.h"
+#include "creatures/creatures.h"
+#include "creatures/cremove.h"
+#include "creatures/lifeask.h"
+#include "creatures/perception.h"
+#include "maps/crestep.h"
+#include "maps/mapunit.h"
+
+int apukoord[3];
+
+// Until the timber work lands: no creature fells a tree or works a log.
+static int timber_ok(int, int, int) { return 0; }
+
+int puuha_known_code(int code) {
+    switch (code) {
+    case 1: case 2: case 4: case 50: case 52: case 53: case 55: case 60: case 65: case 68: case 69: case 70:
+    case 80: case 81: case 100: case 101: case 110: case 120: case 121: case 122: case 130: case 140: case 150:
+    case 151: case 200: case 300:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+static void clear_slot(CreatureStruct &c, int i) {
+    c.Puuha[i] = c.PuuhaAika[i] = c.PuuhaTila[i] = c.PuuhaX[i] = c.PuuhaY[i] = c.PuuhaKohde[i] = 0;
+}
+
+void puuha_make_safe(CreatureStruct &c) {
+    for (int i = 0; i < PUUHA_SLOTS; i++) {
+        if (c.Puuha[i] && !puuha_known_code(c.Puuha[i])) clear_slot(c, i);
+        if (c.PuuhaX[i] < 0 || c.PuuhaX[i] >= 3072 || c.PuuhaY[i] < 0 || c.PuuhaY[i] >= 2048) c.PuuhaX[i] = c.PuuhaY[i] = 0;
+        if (c.PuuhaAika[i] < -1) c.PuuhaAika[i] = 0;
+        if ((c.Puuha[i] == 80 || c.Puuha[i] == 81) && (c.PuuhaKohde[i] < 0 || c.PuuhaKohde[i] >= DATA_MAX)) clear_slot(c, i);
+    }
+    // the queue keeps no gaps
+    int k = 0;
+    for (int i = 0; i < PUUHA_SLOTS; i++) {
+        if (!c.Puuha[i]) continue;
+        if (k != i) {
+            c.Puuha[k] = c.Puuha[i], c.PuuhaAika[k] = c.PuuhaAika[i], c.PuuhaTila[k] = c.PuuhaTila[i];
+            c.PuuhaX[k] = c.PuuhaX[i], c.PuuhaY[k] = c.PuuhaY[i], c.PuuhaKohde[k] = c.PuuhaKohde[i];
+            clear_slot(c, i);
+        }
+        k++;
+    }
+    for (int i = 0; i < 20; i++)
+        if (c.movehist_x[i] < 0 || c.movehist_x[i] >= 3072 || c.movehist_y[i] < 0 || c.movehist_y[i] >= 2048)
+            c.movehist_x[i] = c.movehist_y[i] = 0;
+    if (c.Suunta < -1 || c.Suunta > 7) c.Suunta = 0;
+}
+
+int Lisaa_Puuha(int n, int code, int timer) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT) return -1;
+    CreatureStruct &c = Cre[n];
+    int slot = -1;
+    for (int i = 0; i < PUUHA_SLOTS; i++)
+        if (c.Puuha[i] == 0) {
+            slot = i;
+            break;
+        }
+    if (slot < 0) return -1;
+    c.PuuhaX[slot] = c.PuuhaY[slot] = c.PuuhaKohde[slot] = 0;
+    const int pos = crestep_pos(n);
+    const int cx = pos >= 0 ? Data[pos].x : 0, cy = pos >= 0 ? Data[pos].y : 0;
+    int tx = 0, ty = 0;
+    switch (code) {
+    case 2:
+        if (!onko_NPCn_elinymparistoa(n, cx, cy)) return -1;
+        break;
+    case 50:
+        tx = apukoord[0], ty = apukoord[1];
+        aantelylaskuri(n, 2);
+        break;
+    case 52: case 53: case 60: case 68:
+        tx = apukoord[0], ty = apukoord[1];
+        break;
+    case 65:
+        if (c.kind == CK_HUMAN ? c.community == 0 : !ask_socanimal(n)) return -1;
+        if (c.home_x == 0) return -1;
+        tx = c.home_x, ty = c.home_y;
+        break;
+    case 110: {
+        if (HaePaikka_Datamerkki(cx, cy, 30, DT_FIRE, DT_FIRE).x) return -2;
+        Paikka p = HaePaikka_Datamerkki(cx, cy, 20, DT_FIRE_REMAINS, DT_FIRE_REMAINS);
+        if (!p.x) p = HaePaikka_Karttamerkki(cx, cy, 50, 4, 4);
+        if (!p.x) p = HaePaikka_Karttamerkki(cx, cy, 20, CH_GROUND, CH_GROUND);
+        if (!p.x) return -1;
+        tx = p.x, ty = p.y;
+        break;
+    }
+    case 120: {
+        const Paikka p = HaePaikka_Karttamerkki(cx - 5 + random(11), cy - 5 + random(11), 50, 13, 18);
+        if (!p.x || !timber_ok(n, p.x, p.y)) return -1;
+        tx = p.x, ty = p.y;
+        break;
+    }
+    case 121: case 122: {
+        const Paikka p = HaePaikka_EsineId(cx - 5 + random(11), cy - 5 + random(11), 10, code == 121 ? 402 : 400,
+                                           code == 121 ? 402 : 400);
+        if (!p.x || !timber_ok(n, p.x, p.y)) return -1;
+        tx = p.x, ty = p.y;
+        break;
+    }
+    case 130:
+        if (npc_got_ESINE(n, 495) == -1000) return -1;
+        break;
+    case 200: {
+        const Paikka p = Luo_Elaimen_Tutkimusmatkan_Maaranpaa(n, pos);
+        if (!p.x) return -1;
+        tx = p.x, ty = p.y;
+        break;
+    }
+    default:
+        break;
+    }
+    // a target square lies on the map: the local area, or the grid on the world map
+    if (code != 65 && (tx || ty)) {
+        if (!bigmap() && (tx < AREA_MIN || tx > AREA_MAX || ty < AREA_MIN || ty > AREA_MAX)) {
+            tx = tx < AREA_MIN ? AREA_MIN : tx > AREA_MAX ? AREA_MAX : tx;
+            ty = ty < AREA_MIN ? AREA_MIN : ty > AREA_MAX ? AREA_MAX : ty;
+        }
+        if (!in_grid(tx, ty)) return -1;
+    }
+    c.PuuhaX[slot] = tx;
+    c.PuuhaY[slot] = ty;
+    c.Puuha[slot] = code;
+    c.PuuhaTila[slot] = 0;
+    c.PuuhaAika[slot] = timer;
+    return slot;
+}
+
+void Keskeyta_Puuha(int n, int i) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT) return;
+    CreatureStruct &c = Cre[n];
+    if (i == -1) {
+        clear_slot(c, 0);
+        return;
+    }
+    if (i < -1) return;
+    if (i <= 8) {
+        for (int j = i + 1; j < PUUHA_SLOTS; j++) {
+            c.Puuha[j - 1] = c.Puuha[j];
+            c.PuuhaAika[j - 1] = c.PuuhaAika[j];
+            c.PuuhaTila[j - 1] = c.PuuhaTila[j];
+            c.PuuhaX[j - 1] = c.PuuhaX[j];
+            c.PuuhaY[j - 1] = c.PuuhaY[j];
+            c.PuuhaKohde[j - 1] = c.PuuhaKohde[j];
+        }
+    }
+    c.Puuha[9] = c.PuuhaAika[9] = c.PuuhaTila[9] = c.PuuhaKohde[9] = 0;
+}
+
+void kopioipuuhat(int from, int to) {
+    if ((unsigned)from >= (unsigned)CRE_COUNT || (unsigned)to >= (unsigned)CRE_COUNT || from == to) return;
+    CreatureStruct &a = Cre[from], &b = Cre[to];
+    memcpy(b.Puuha, a.Puuha, sizeof a.Puuha);
+    memcpy(b.PuuhaAika, a.PuuhaAika, sizeof a.PuuhaAika);
+    memcpy(b.PuuhaTila, a.PuuhaTila, sizeof a.PuuhaTila);
+    memcpy(b.PuuhaX, a.PuuhaX, sizeof a.PuuhaX);
+    memcpy(b.PuuhaY, a.PuuhaY, sizeof a.PuuhaY);
+    memcpy(b.PuuhaKohde, a.PuuhaKohde, sizeof a.PuuhaKohde);
+}
+
+void ClrNpcPaapuuha(int n) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT) return;
+    Cre[n].Paapuuha = 0;
+    Cre[n].mainwords[0] = Cre[n].mainwords[1] = Cre[n].mainwords[2] = 0;
+    Cre[n].mainflags = 0;
+}
+
+// ---- herds ---------------------------------------------------------------------------------------
+
+static int belongs(int n, int m) {
+    const CreatureStruct &a = Cre[n], &b = Cre[m];
+    if ((a.kind == CK_HUMAN) != (b.kind == CK_HUMAN)) return 0;
+    if (a.kind == CK_HUMAN && a.community != b.community && b.community != 0) return 0;
+    return ovatko_NPCt_yhteisossa(n, m);
+}
+
+int laumanjohtaja(int n) {
+    if (!ask_valid(n)) return -1;
+    CreatureStruct &c = Cre[n];
+    if (c.herd == 1) return n;
+    int found = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID) continue;
+        const int m = creature_slot_of(d.id);
+        if (m < 0 || m == n || Cre[m].kind == CK_NONE || Cre[m].mode == CM_CARCASS) continue;
+        if (!belongs(n, m)) continue;
+        found = 1;
+        if (c.community == 0) c.community = crID();
+        Cre[m].community = c.community;
+        if (Cre[m].herd) return m;
+    }
+    if (!found) return -1;
+    if (ask_cub(n)) return n;
+    c.herd = 1;
+    return n;
+}
+
+template <typename F> static void for_herd(int n, F f) {
+    if (laumanjohtaja(n) == -1) return;
+    const uint32_t comm = Cre[n].community;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE) continue;
+        const int m = creature_slot_of(d.id);
+        if (m < 0 || Cre[m].kind == CK_NONE || Cre[m].community != comm) continue;
+        if (Cre[m].mode == CM_ASLEEP) HerataNPC(m);
+        f(m);
+    }
+}
+
+void laumapuuhaus(int n) {
+    if (!ask_valid(n)) return;
+    const int leaving = Cre[n].speciescode == 510 && (Cre[n].memberbits & 16);
+    for_herd(n, [&](int m) {
+        kopioipuuhat(n, m);
+        if (leaving) Cre[m].memberbits |= 16;
+    });
+}
+
+void laumamoraali(int n) {
+    if (!ask_valid(n)) return;
+    for_herd(n, [&](int m) {
+        if (m != n) memcpy(Cre[m].moralebits, Cre[n].moralebits, sizeof Cre[n].moralebits);
+    });
+}
+
+int laumautumistarve(int n, int) {
+    if (!ask_valid(n) || ask_pet(n)) return 0;
+    const int leader = laumanjohtaja(n);
+    if (leader < 0 || leader == n) return 0;
+    const int a = crestep_pos(n), b = crestep_pos(leader);
+    if (a < 0 || b < 0) return 0;
+    const int allowed = (Cre[n].sexage & 2) ? 3 : 10;
+    if (koordinaattien_vali(Data[a].x, Data[a].y, Data[b].x, Data[b].y) <= allowed) return 0;
+    if (Cre[n].mode == CM_ASLEEP) HerataNPC(n);
+    Kulje_Paikkaan(n, Data[b].x, Data[b].y);
+    return 1;
+}

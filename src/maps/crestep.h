@@ -1,0 +1,20 @@
+// src/maps/crestep.h -- one step of a creature of the local area: every rule of leashes, fences,
+// doors, water and ice, trees, other things on the square, traps and slopes, and the move itself.
+#pragma once
+
+// Answers of a step.
+enum { STEP_OK = 1, STEP_BLOCKED = 101, STEP_OBSTACLE = 103, STEP_TRAPPED = 104 };
+
+// Creature n steps to x, y: mode 0 only tests, mode 1 moves. 1 possible (taken, or spent opening a
+// door or trying a slope), 101 blocked, 103 an obstacle, 104 held by a trap.
+int Liikkuminen(int n, int x, int y, int mode);
+
+// The pool position of creature n's live record (type 4, id n + 1000), or -1.
+int crestep_pos(int n);
+// 1 when a creature could be set down on x, y: inside the local area, terrain that does not block,
+// no water, and no creature, fire or player there.
+int crestep_free_square(int x, int y);
+// While a creature's step is chosen: its neighbourhood read once for the test steps that follow.
+// Only test steps (mode 0) may run between begin and end.
+void crestep_batch_begin(int n);
+void crestep_batch_end();

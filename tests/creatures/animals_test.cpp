@@ -1,0 +1,153 @@
+// tests/creatures/animals_test.cpp -- the food search, bones, carcass feeding, migrating birds, young
+// and a whole animal's tick through the turn loop's own creature pass.
+#include "core/obj_func.h"
+#include "creatures/animals.h"
+#include "creatures/cremove.h"
+#include "creatures/crefile.h"
+#include "items/items.h"
+#include "life_fixture.h"
+#include "maps/sight.h"
+
+using Animals = LifeTest;
+
+static int food_item(int id, float w) {
+    ItemStruct it{};
+    it.type = IT_FOOD;
+    it.id = (uint32_t)id;
+    it.weight = it.fullweight = w;
+    strcpy(it.name, id == 419 ? "Bone" : "Berries");
+    return Luo_Esineen_Itempos(it);
+}
+
+TEST_F(Animals, NoDietNoFoodSearch) {
+    const int dp = animal(1, 240, 240);
+    Cre[1].energy = -100;
+    place_record(DT_ITEM, 242, 240, (uint32_t)food_item(431, 0.5f));
+    EXPECT_EQ(ravinnonhankinta(1, dp, 0), 0);
+    EXPECT_EQ(Cre[1].Puuha[0], 0);
+    Cre[1].diet1 = DIET_BERRIES;
+    EXPECT_EQ(ravinnonhankinta(1, dp, 0), 1);
+    EXPECT_EQ(Cre[1].Puuha[0], 53);
+    EXPECT_EQ(Cre[1].PuuhaX[0], 242);
+}
+
+TEST_F(Animals, ALeashedAnimalSearchesFiveSquares) {
+    const int dp = animal(1, 240, 240, 618, 25.0f);
+    Cre[1].owner = -1;
+    cre_control2(1) |= CTRL2_LEASHED;
+    Cre[1].diet2 = DIET_BERRIES;
+    Cre[1].energy = -100;
+    place_record(DT_ITEM, 246, 240, (uint32_t)food_item(431, 0.5f));
+    EXPECT_EQ(ravinnonhankinta(1, dp, 1), 0);
+    place_record(DT_ITEM, 244, 240, (uint32_t)food_item(431, 0.5f));
+    EXPECT_EQ(ravinnonhankinta(1, dp, 1), 1);
+    EXPECT_EQ(Cre[1].PuuhaX[0], 244);
+}
+
+TEST_F(Animals, BonesAreFoodOnlyWithTheBoneBit) {
+    animal(1, 240, 240, 611, 40.0f);
+    ItemStruct bone{};
+    bone.type = IT_FOOD;
+    bone.id = 419;
+    EXPECT_FALSE(NPCruokaitem(1, 0, bone));
+    Cre[1].diet2 = DIET_BONES;
+    EXPECT_TRUE(NPCruokaitem(1, 0, bone));
+    EXPECT_FALSE(NPCruokaitem(1, 1, bone));
+    bone.vessel = 50001;   // in a pot: never food
+    EXPECT_FALSE(NPCruokaitem(1, 0, bone));
+}
+
+TEST_F(Animals, CarcassFeedingTakesTheFirstCarcassNotTheNearest) {
+    animal(1, 240, 240, 611, 40.0f);
+    Cre[1].diet1 = DIET_ANYCARCASS;
+    animal(20, 1, 1);
+    animal(21, 1, 1);
+    memset(Data, 0, sizeof Data);
+    animal(1, 240, 240, 611, 40.0f);
+    Cre[1].diet1 = DIET_ANYCARCASS;
+    Cre[20].mode = Cre[21].mode = CM_CARCASS;
+    place_record(DT_CARCASS, 300, 300, 20 + CRE_DATAID);   // far, first in the pool
+    place_record(DT_CARCASS, 242, 240, 21 + CRE_DATAID);   // near, later
+    EXPECT_EQ(Haaskasta(1, 1, 0), 60);
+    EXPECT_EQ(Haaskasta(1, 1, 1), 1);
+    EXPECT_EQ(Cre[1].Puuha[0], 52);
+    EXPECT_EQ(Cre[1].PuuhaKohde[0], (int32_t)Cre[20].socialid);
+}
+
+TEST_F(Animals, AMigratingBirdLeavesOnlyUnseen) {
+    Plr.month = 12;
+    animal(1, PlayerX + 3, PlayerY, 640, 1.0f);
+    Cre[1].moveclass = 64;
+    Cre[1].firstmonth = 4;
+    Cre[1].lastmonth = 9;
+    Cre[1].rhythm = 4;
+    strcpy(Plr.mapname, "ZOOMMAP");
+    PlayerView();
+    ASSERT_TRUE(See(PlayerX + 3, PlayerY));
+    for (int i = 0; i < 20; i++) {
+        const int dp = crestep_pos(1);
+        ASSERT_GE(dp, 0) << "a seen bird vanished";
+        Keskeyta_Puuha(1, -1);
+        Ela_Elain(dp);
+    }
+    // far out of sight it goes
+    const int dp = crestep_pos(1);
+    Data[dp].x = 380;
+    Data[dp].y = 380;
+    for (int i = 0; i < 40 && crestep_pos(1) >= 0; i++) {
+        Keskeyta_Puuha(1, -1);
+        Ela_Elain(crestep_pos(1));
+    }
+    EXPECT_LT(crestep_pos(1), 0);
+}
+
+TEST_F(Animals, ABearMotherGetsAYoungAboutOneCallInFive) {
+    copy_bounded(CharacterFile, sizeof CharacterFile, "Aino");
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    ASSERT_TRUE(cre_file_create(path, 300));
+    animal(1, 240, 240, 605, 200.0f);
+    Cre[1].sexage = 0;
+    randomize(11);
+    int made = 0;
+    for (int i = 0; i < 300; i++) {
+        if (!CubGenerate(1, 0)) continue;
+        made++;
+        // the young stands on its mother's square, hers by its mother id; then it is taken away
+        int young = -1;
+        for (int s = 0; s < CRE_COUNT; s++)
+            if (s != 1 && Cre[s].kind && Cre[s].mother == Cre[1].socialid) young = s;
+        ASSERT_GE(young, 0);
+        ASSERT_GE(crestep_pos(young), 0);
+        EXPECT_EQ(cx(young), 240);
+        EXPECT_TRUE(Cre[young].sexage & 2);
+        EXPECT_EQ(Cre[young].community, Cre[1].community);
+        EXPECT_EQ(Cre[1].herd, 1);
+        CrunchData(crestep_pos(young));
+        Cre[young].kind = 0;
+        RealCreaturePos[young] = 0;
+    }
+    EXPECT_NEAR(made, 60, 25);
+    Cre[1].sexage = 1;   // a male never
+    EXPECT_EQ(CubGenerate(1, 1), 0);
+}
+
+TEST_F(Animals, AYoungIsNotMadeWhenEverySlotIsTaken) {
+    animal(1, 240, 240, 605, 200.0f);
+    Cre[1].sexage = 0;
+    for (int s = 2; s < CRE_COUNT; s++) Cre[s].kind = 5;
+    Cre[0].kind = 5;
+    const CreatureStruct before = Cre[0];
+    EXPECT_EQ(CubGenerate(1, 1), 0);
+    EXPECT_EQ(memcmp(&before, &Cre[0], sizeof before), 0);
+}
+
+TEST_F(Animals, AnAnimalAtNightFarFromThePlayerLiesDownToSleep) {
+    const int dp = animal(1, PlayerX + 50, PlayerY);
+    Cre[1].rhythm = 1;   // awake by day
+    Plr.hour = 23;
+    Ela_Elain(dp);
+    EXPECT_EQ(Cre[1].Puuha[0], 4);
+    Ela_Elain(dp);
+    EXPECT_EQ(Cre[1].mode, CM_ASLEEP);
+}

@@ -1,0 +1,101 @@
+// tests/creatures/cremove_test.cpp -- where creatures step: the heading window, a boxed-in creature,
+// arrival beside a wall, travel by speed, the place searches, escape and safety.
+#include "creatures/cremove.h"
+#include "life_fixture.h"
+
+using Moving = LifeTest;
+
+TEST(Heading, TheFiveDirectionsAheadWrapRoundTheCompass) {
+    std::vector<int> h1, h6;
+    for (int d = 0; d < 8; d++) {
+        if (within_heading(1, d)) h1.push_back(d);
+        if (within_heading(6, d)) h6.push_back(d);
+    }
+    EXPECT_EQ(h1, (std::vector<int>{0, 1, 2, 3, 7}));
+    EXPECT_EQ(h6, (std::vector<int>{0, 4, 5, 6, 7}));
+}
+
+TEST_F(Moving, ABoxedInCreatureStaysAndEmptiesItsNewestHistory) {
+    animal(1, 240, 240);
+    for (int d = 0; d < 8; d++) put(240 + Heds_x(d), 240 + Heds_y(d), 18);
+    Cre[1].movehist_x[0] = 239;
+    Cre[1].movehist_y[0] = 239;
+    EXPECT_EQ(askel_kohti_paikkaa(1, 250, 250), 0);
+    EXPECT_EQ(cx(1), 240);
+    EXPECT_EQ(Cre[1].movehist_x[0], 0);
+    EXPECT_EQ(Cre[1].movehist_y[0], 0);
+}
+
+TEST_F(Moving, AGoalBesideItThatCannotBeEnteredCountsAsReached) {
+    animal(1, 240, 240);
+    put(241, 241, 18);
+    EXPECT_EQ(askel_kohti_paikkaa(1, 241, 241), 1);
+    animal(2, 245, 240);
+    EXPECT_EQ(askel_kohti_paikkaa(1, 245, 240), 0);   // four squares off: it walks
+    EXPECT_EQ(cx(1), 241);
+}
+
+TEST_F(Moving, AStepGoesTowardTheGoalAndIsRemembered) {
+    animal(1, 240, 240);
+    Cre[1].Suunta = 0;
+    for (int i = 0; i < 5; i++) askel_kohti_paikkaa(1, 250, 240);
+    EXPECT_EQ(cx(1), 245);
+    EXPECT_EQ(Cre[1].movehist_x[0], 245);
+    EXPECT_EQ(Cre[1].movehist_x[1], 244);
+}
+
+TEST(Travel, StepsByTheSpeedAgainstThePlayers) {
+    randomize(3);
+    for (int i = 0; i < 200; i++) {
+        EXPECT_EQ(travel_steps(175, 50, 0, 0), 3);   // three and a half times as fast
+        EXPECT_EQ(travel_steps(100, 50, 0, 0), 2);
+        EXPECT_EQ(travel_steps(50, 50, 1, 0), 1);    // a tame one as fast as the player
+        EXPECT_EQ(travel_steps(200, 50, 1, 0), 1);   // a tame one never outruns her
+    }
+    int skipped = 0;
+    for (int i = 0; i < 1000; i++) skipped += travel_steps(10, 50, 0, 0) == 0;
+    EXPECT_GT(skipped, 300);
+    EXPECT_LT(skipped, 700);
+}
+
+TEST_F(Moving, APoolSearchReachesJustUnderTwiceItsRadius) {
+    place_record(DT_FIRE_REMAINS, 240 + 59, 240 + 59, 0);
+    Paikka p = HaePaikka_Datamerkki(240, 240, 30, DT_FIRE_REMAINS, DT_FIRE_REMAINS);
+    EXPECT_EQ(p.x, 299);
+    memset(Data, 0, sizeof Data);
+    place_record(DT_FIRE_REMAINS, 240 + 60, 240 + 60, 0);
+    p = HaePaikka_Datamerkki(240, 240, 30, DT_FIRE_REMAINS, DT_FIRE_REMAINS);
+    EXPECT_EQ(p.x, 0);
+}
+
+TEST_F(Moving, ASwimmerOnLandFleesToWater) {
+    animal(1, 240, 240, 623, 20.0f);
+    Cre[1].moveclass = 96;
+    put(229, 240, CH_DEEP_WATER);   // behind the threat
+    const Paikka p = Hae_Pakopaikka(1, 238, 240);
+    EXPECT_EQ(p.x, 229);
+    EXPECT_EQ(p.y, 240);
+    animal(2, 240, 260);
+    const Paikka q = Hae_Pakopaikka(2, 238, 260);
+    EXPECT_GT(q.x, 240);   // a walker runs away from it
+}
+
+TEST_F(Moving, SafetyIsThirtySquaresAndTwoMorePerAlertness) {
+    person(1, 232 + 26, 232);
+    EXPECT_EQ(Onko_Turvassa(1), 1);
+    Cre[1].alertness = 1;
+    EXPECT_EQ(Onko_Turvassa(1), 0);
+    animal(2, 232 + 31, 232);
+    EXPECT_EQ(Onko_Turvassa(2), 1);
+}
+
+TEST_F(Moving, ReachingAroundAWallDoesNotChangeThePool) {
+    animal(1, 240, 240);
+    for (int y = 230; y <= 250; y++) put(243, y, 18);
+    DataStruct before[40];
+    memcpy(before, Data, sizeof before);
+    EXPECT_EQ(canreachloc(1, 246, 240), 1);
+    EXPECT_EQ(memcmp(before, Data, sizeof before), 0);
+    for (int y = 74; y <= 389; y++) put(243, y, 18);
+    EXPECT_EQ(canreachloc(1, 246, 240), 0);
+}

@@ -1,0 +1,137 @@
+// tests/creatures/crestep_test.cpp -- one creature step: leash, fences, water, ice, doors, crowding
+// and the edge of the local area.
+#include "creatures/life.h"
+#include "life_fixture.h"
+#include "maps/water.h"
+
+using CreStep = LifeTest;
+
+TEST_F(CreStep, ATestStepChangesNothingAndAMoveLeavesItsMark) {
+    const int pos = animal(3, 240, 240);
+    EXPECT_EQ(Liikkuminen(3, 241, 240, 0), STEP_OK);
+    EXPECT_EQ(Data[pos].x, 240);
+    EXPECT_EQ(Liikkuminen(3, 241, 240, 1), STEP_OK);
+    EXPECT_EQ(Data[pos].x, 241);
+    EXPECT_EQ(Cre[3].Viimeisin_X, 241);
+    EXPECT_EQ(Cre[3].still, 0);
+    EXPECT_TRUE(Cre[3].lastaction & 2);
+}
+
+TEST_F(CreStep, NoStepLeavesTheLocalArea) {
+    animal(1, 74, 200);
+    EXPECT_EQ(Liikkuminen(1, 73, 200, 1), STEP_BLOCKED);
+    EXPECT_EQ(cx(1), 74);
+    animal(2, 389, 389);
+    EXPECT_EQ(Liikkuminen(2, 390, 390, 1), STEP_BLOCKED);
+    EXPECT_EQ(Liikkuminen(2, -5, 70000, 0), STEP_BLOCKED);
+}
+
+TEST_F(CreStep, OthersTreesFiresAndThePlayerBlock) {
+    animal(1, 240, 240);
+    animal(2, 241, 240);
+    EXPECT_EQ(Liikkuminen(1, 241, 240, 1), STEP_BLOCKED);
+    put(240, 241, 18);   // a pine
+    EXPECT_EQ(Liikkuminen(1, 240, 241, 1), STEP_OBSTACLE);
+    put(239, 240, 17);   // a young pine gives way
+    EXPECT_EQ(Liikkuminen(1, 239, 240, 0), STEP_OK);
+    place_record(DT_FIRE, 239, 239, 0);
+    EXPECT_EQ(Liikkuminen(1, 239, 239, 1), STEP_BLOCKED);
+    animal(4, 233, 232);
+    EXPECT_EQ(Liikkuminen(4, PlayerX, PlayerY, 1), STEP_BLOCKED);
+}
+
+TEST_F(CreStep, ALeashedAnimalFarBehindIsPutBehindThePlayer) {
+    PlayerDir = 0;   // facing east: behind her is the square to the west
+    animal(5, 236, 232, 618, 30.0f);
+    cre_control2(5) |= CTRL2_LEASHED;
+    EXPECT_EQ(Liikkuminen(5, 235, 232, 1), STEP_OK);
+    EXPECT_EQ(cx(5), 231);
+    EXPECT_EQ(cy(5), 232);
+    // within two squares it may not step farther than one from her
+    EXPECT_EQ(Liikkuminen(5, 230, 232, 0), STEP_BLOCKED);
+}
+
+TEST_F(CreStep, ALeashedAnimalIsNeverSetIntoAWall) {
+    PlayerDir = 0;
+    put(231, 232, 18);         // a tree behind her
+    animal(5, 240, 240, 618, 30.0f);
+    cre_control2(5) |= CTRL2_LEASHED;
+    EXPECT_EQ(Liikkuminen(5, 239, 240, 1), STEP_OK);
+    EXPECT_EQ(koordinaattien_vali(cx(5), cy(5), PlayerX, PlayerY), 1);
+    EXPECT_FALSE(terrain_flag(get_mapchar(cx(5), cy(5)), TF_BLOCKS));
+    // walled in all round: it stays where it is
+    for (int d = 0; d < 8; d++) put(PlayerX + Heds_x(d), PlayerY + Heds_y(d), 18);
+    const int pos = crestep_pos(5);
+    Data[pos].x = 250;
+    Data[pos].y = 250;
+    EXPECT_EQ(Liikkuminen(5, 249, 250, 1), STEP_BLOCKED);
+    EXPECT_EQ(cx(5), 250);
+}
+
+TEST_F(CreStep, AVillagerCrossesAFenceOnTheFourthTryAndTheCountStaysAt255) {
+    person(6, 240, 240);
+    put(241, 240, 42);
+    for (int i = 0; i < 3; i++) EXPECT_EQ(Liikkuminen(6, 241, 240, 1), STEP_OBSTACLE) << i;
+    EXPECT_EQ(Liikkuminen(6, 241, 240, 1), STEP_OK);
+    EXPECT_EQ(cx(6), 241);
+    cre_spare(Cre[6], SPARE_FENCEBUMPS) = 255;
+    put(242, 240, 42);
+    EXPECT_EQ(Liikkuminen(6, 242, 240, 0), STEP_OK);
+    EXPECT_EQ(cre_spare(Cre[6], SPARE_FENCEBUMPS), 255);
+    // an animal does not pass
+    animal(7, 243, 241);
+    put(244, 241, 42);
+    EXPECT_EQ(Liikkuminen(7, 244, 241, 0), STEP_OBSTACLE);
+}
+
+TEST_F(CreStep, ACompanionKeepsOutOfDeepWaterWhileThePlayerWalks) {
+    person(8, 250, 250);
+    cre_control2(8) |= CTRL2_COMPANION;
+    put(251, 250, CH_DEEP_WATER);
+    ASSERT_GE(vesisyvyys(251, 250), 2);
+    Plr.movement_mode = 1;
+    EXPECT_NE(Liikkuminen(8, 251, 250, 0), STEP_OK);
+    Plr.movement_mode = 2;   // she swims: it follows
+    EXPECT_EQ(Liikkuminen(8, 251, 250, 0), STEP_OK);
+}
+
+TEST_F(CreStep, ACreatureThatFellThroughTheIceRefusesIceThatMonth) {
+    animal(9, 260, 260, 620, 60.0f);
+    put(261, 260, CH_DEEP_WATER);
+    place_record(DT_ICEHOLE, 261, 260, 0, 200);   // 200 mm of ice there
+    Plr.month = 1;
+    ASSERT_EQ(ice_thickness_true(261, 260), 200);
+    EXPECT_EQ(Liikkuminen(9, 261, 260, 0), STEP_OK);
+    Cre[9].icefall = 1;
+    EXPECT_EQ(Liikkuminen(9, 261, 260, 0), STEP_OBSTACLE);
+    Plr.month = 2;
+    EXPECT_EQ(Liikkuminen(9, 261, 260, 0), STEP_OK);
+}
+
+TEST_F(CreStep, OpeningADoorCostsTheStep) {
+    person(10, 270, 270);
+    put(271, 270, 254);
+    EXPECT_EQ(Liikkuminen(10, 271, 270, 0), STEP_OK);   // a test counts it as passable
+    EXPECT_EQ(Liikkuminen(10, 271, 270, 1), STEP_OK);
+    EXPECT_EQ(get_mapchar(271, 270), 22);
+    EXPECT_EQ(cx(10), 270);
+    EXPECT_EQ(Liikkuminen(10, 271, 270, 1), STEP_OK);
+    EXPECT_EQ(cx(10), 271);
+    // and closes it behind itself
+    EXPECT_EQ(Liikkuminen(10, 272, 270, 1), STEP_OK);
+    EXPECT_EQ(get_mapchar(271, 270), 254);
+    // an animal stays out
+    animal(11, 280, 280);
+    put(281, 280, 254);
+    EXPECT_EQ(Liikkuminen(11, 281, 280, 1), STEP_OBSTACLE);
+}
+
+TEST_F(CreStep, AFleeingSwimmerKeepsToOpenWater) {
+    animal(12, 300, 300, 623, 20.0f);
+    Cre[12].moveclass = 96;
+    Cre[12].mode = 4;
+    put(300, 300, CH_DEEP_WATER);
+    put(301, 300, CH_DEEP_WATER);
+    EXPECT_EQ(Liikkuminen(12, 301, 300, 0), STEP_OK);
+    EXPECT_EQ(Liikkuminen(12, 299, 300, 0), STEP_BLOCKED);
+}

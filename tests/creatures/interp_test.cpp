@@ -1,0 +1,130 @@
+// tests/creatures/interp_test.cpp -- the activity interpreter: waiting, waking, roaming, fires and
+// roasting, going home, the hunt's deadline and targets that vanished or were reused.
+#include "core/obj_func.h"
+#include "creatures/animals.h"
+#include "creatures/cremove.h"
+#include "items/items.h"
+#include "life_fixture.h"
+
+using Interp = LifeTest;
+
+TEST_F(Interp, AWaitOfThreeTicksRunsTheHandlerOnTheThird) {
+    const int dp = animal(1, 240, 240);
+    Lisaa_Puuha(1, 2, 50);
+    Cre[1].PuuhaTila[0] = PUUHA_WAITING;
+    Cre[1].PuuhaAika[0] = 3;
+    EXPECT_EQ(Tee_Puuha(dp), 1);
+    EXPECT_EQ(Tee_Puuha(dp), 1);
+    EXPECT_EQ(Cre[1].PuuhaTila[0], PUUHA_WAITING);
+    Tee_Puuha(dp);
+    // the third tick ends the wait, runs the code and then times the activity out
+    EXPECT_EQ(Cre[1].Puuha[0], 0);
+}
+
+TEST_F(Interp, ASleeperWokenByAnotherCodeSpendsTheTick) {
+    const int dp = animal(1, 240, 240);
+    Cre[1].mode = CM_ASLEEP;
+    Lisaa_Puuha(1, 60, 10);
+    EXPECT_EQ(Tee_Puuha(dp), 1);
+    EXPECT_NE(Cre[1].mode, CM_ASLEEP);
+    EXPECT_EQ(Cre[1].Puuha[0], 1);   // woken creatures roam a while
+    EXPECT_EQ(cx(1), 240);
+}
+
+TEST_F(Interp, RoamingWrapsTheHeadingRoundTheCompass) {
+    int from0[8] = {}, from7[8] = {};
+    for (int i = 0; i < 300; i++) {
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(1, 240, 240);
+        Cre[1].Suunta = i & 1 ? 7 : 0;
+        Lisaa_Puuha(1, 1, 20);
+        Tee_Puuha(dp);
+        ASSERT_GE(Cre[1].Suunta, 0);
+        ASSERT_LE(Cre[1].Suunta, 7);
+        (i & 1 ? from7 : from0)[Cre[1].Suunta]++;
+    }
+    EXPECT_GT(from0[7], 0);
+    EXPECT_GT(from0[1], 0);
+    EXPECT_EQ(from0[6] + from0[2], 0);
+    EXPECT_GT(from7[0], 0);
+    EXPECT_GT(from7[6], 0);
+}
+
+TEST_F(Interp, RoastingWithoutAFireQueuesAFireplaceThenTheRoast) {
+    const int dp = person(1, 240, 240);
+    ItemStruct meat{};
+    meat.type = IT_FOOD;
+    meat.id = 500;
+    meat.weight = meat.fullweight = 1.0f;
+    strcpy(meat.name, "Raw meat");
+    Cre[1].pack[0] = Luo_Esineen_Itempos(meat);
+    Cre[1].packcount[0] = 2;
+    ASSERT_GT(Cre[1].pack[0], 0);
+    ASSERT_EQ(Lisaa_Puuha(1, 130, 100), 0);
+    EXPECT_EQ(Tee_Puuha(dp), 0);
+    EXPECT_EQ(Cre[1].Puuha[0], 110);
+    EXPECT_EQ(Cre[1].Puuha[1], 130);
+}
+
+TEST_F(Interp, GoingHomeOnTheWorldMapOnlyCountsTheTimer) {
+    const int dp = animal(1, 240, 240);
+    Cre[1].home_x = 5;
+    Cre[1].home_y = 5;
+    Cre[1].owner = 3;
+    ASSERT_EQ(Lisaa_Puuha(1, 65, 20), 0);
+    strcpy(Plr.mapname, "BIGMAP");
+    EXPECT_EQ(Tee_Puuha(dp), 1);
+    EXPECT_EQ(Cre[1].PuuhaAika[0], 19);
+    EXPECT_EQ(cx(1), 240);
+}
+
+TEST_F(Interp, AHuntIsDroppedAfter720Minutes) {
+    person(1, 240, 240);
+    Cre[1].Paapuuha = 69;
+    Plr.minutes = 1000;
+    PaaPuuha(1);
+    EXPECT_EQ(Cre[1].mainwords[1], 1720u);
+    Plr.minutes = 1720;
+    PaaPuuha(1);
+    EXPECT_EQ(Cre[1].Paapuuha, 69);
+    Plr.minutes = 1721;
+    EXPECT_EQ(PaaPuuha(1), 0);
+    EXPECT_EQ(Cre[1].Paapuuha, 0);
+}
+
+TEST_F(Interp, AVanishedPreyCancelsAndTheAnimalChoosesAgainAtOnce) {
+    const int dp = animal(1, 240, 240, 611, 40.0f);
+    Cre[1].diet1 = 0x2;
+    const int prey_dp = animal(2, 250, 250, 600, 3.0f);
+    ASSERT_EQ(Lisaa_Puuha(1, 55, 100), 0);
+    Cre[1].PuuhaKohde[0] = (int32_t)Cre[2].socialid;
+    EXPECT_EQ(Tee_Puuha(dp), 1);
+    // the hare's record is freed, and its slot taken by someone else
+    CrunchData(prey_dp);
+    animal(2, 241, 241, 620, 100.0f);
+    Cre[2].socialid = 9999;
+    EXPECT_EQ(Tee_Puuha(dp), 0);
+    EXPECT_EQ(Cre[1].Puuha[0], 0);
+}
+
+TEST_F(Interp, AReclaimAimedAtAFreedOrReusedRecordIsCancelled) {
+    const int dp = person(1, 240, 240);
+    const int item = place_record(DT_ITEM, 245, 240, 1);
+    Lisaa_Puuha(1, 80, 100);
+    Cre[1].PuuhaKohde[0] = item;
+    Cre[1].PuuhaX[0] = 245;
+    Cre[1].PuuhaY[0] = 240;
+    EXPECT_EQ(Tee_Puuha(dp), 1);
+    CrunchData(item);
+    EXPECT_EQ(Tee_Puuha(dp), 0);
+    EXPECT_EQ(Cre[1].Puuha[0], 0);
+    // reused: a fire now holds that pool index
+    Lisaa_Puuha(1, 80, 100);
+    Cre[1].PuuhaKohde[0] = item;
+    Data[item] = DataStruct{};
+    Data[item].type = DT_FIRE;
+    Data[item].x = 245;
+    Data[item].y = 240;
+    EXPECT_EQ(Tee_Puuha(dp), 0);
+    EXPECT_EQ(Cre[1].Puuha[0], 0);
+}
