@@ -39,14 +39,12 @@ int TYING_shorten() { return 0; }
 // Until the item commands land.
 void wearCmd() {}
 void wieldCmd(int, int) {}
-void dropCmd() {}
 void takeoffCmd() {}
 void fillCmd(int) {}
 void Kaada_Astiaan(int) {}
 void Tyhjenna_InventoryAstia(int) {}
 void moveCmd() {}
 void pushCmd(int, int, int) {}
-void superapplyCmd() {}
 // Until the wounds screen and sleep land.
 int Wounds() { return -1; }
 int Sleep(int) { return 0; }

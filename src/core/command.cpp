@@ -18,6 +18,8 @@
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
+#include "maps/doors.h"
+#include "maps/look.h"
 #include "maps/movement.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
@@ -43,11 +45,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 static void start_scenario() {}
-static void clear_look() {}
-static void movement_mode_menu() {}
-static void far_look() {}
-static void stand_or_lie() {}
-static void rest_until_rested() {}
 
 static void idle_timer_on() {
     if (OXA_NODELAY) return;       // tests run without the idle animation
@@ -175,9 +172,9 @@ int PlayerAction() {
 int command_dispatch(int key, int ctrl, int t) {
     if (key == KC_ENTER) command_zoom();
     if (key >= KC_ALT_A && key <= KC_ALT_Z) KaytaNappaintaitoa(key - KC_ALT_A);
-    if (key == KC_REST) rest_until_rested();
+    if (key == KC_REST) MOVEDO_restfatigue();
     if (command_direction(key, ctrl)) return 1;
-    if (key == HOTKEY_movemode || key == SECKEY_movemode) movement_mode_menu();
+    if (key == HOTKEY_movemode || key == SECKEY_movemode) menusel_Movemode();
     if (key == KC_ESC) key = HelpOptionsMenu();
     if (key == KC_INSERT) {
         key = '.';
@@ -188,7 +185,7 @@ int command_dispatch(int key, int ctrl, int t) {
     }
     if (key == HOTKEY_farlook || key == SECKEY_farlook) {
         command_describe(KC_F3);
-        far_look();
+        FarLook();
         key = 0;
     }
     if (key == HOTKEY_pickup || key == SECKEY_pickup) {
@@ -219,7 +216,7 @@ int command_dispatch(int key, int ctrl, int t) {
             Toimi(454, 0, "");
             return 1;
         }
-        if (key == HOTKEY_stand_or_lay) stand_or_lie();
+        if (key == HOTKEY_stand_or_lay) MOVEDO_stand_or_lay();
         if (key == HOTKEY_sleep) {
             if (!strcmp(inival("SLEEP_CONFIRMATION", "NO"), "YES") && !KyllaEi("Sleep now?")) return 1;
             command_line("Sleep");

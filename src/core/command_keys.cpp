@@ -23,7 +23,10 @@
 #include "maps/mapdraw.h"
 #include "maps/marker.h"
 #include "maps/mapunit.h"
+#include "maps/doors.h"
+#include "maps/look.h"
 #include "maps/movement.h"
+#include "maps/picker.h"
 #include "maps/plrlink.h"
 #include "maps/facing.h"
 #include "maps/water.h"
@@ -50,14 +53,7 @@
 #include <cstring>
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void wait_until_cancelled() {}
-static void look_at(int, int) {}
-static int pick_direction(const char *, int) { return 0; }
 static void armour_coverage_screen() {}
-static void run_command() {}
-static int close_door() { return 0; }
-static int open_door() { return 0; }
-static void hide_command() {}
 
 static int GRAPHICS_UPDATE = 0;    // the developer's graphics-update switch
 static int big_tiles_mode = 0;     // 0 no big tiles, 1 unscaled, 2 scaled
@@ -212,7 +208,7 @@ int command_printable(int key, int t) {
     case '!': Toimi(449, 0, ""); break;
     case '&': toggle_debuglogs(); break;
     case '*': Wizard(); break;
-    case '-': wait_until_cancelled(); break;
+    case '-': MOVEDO_wait(); break;
     case '.': rest_one_turn(); break;
     case '0': case '1': case '2': case '3': case '9':
         if (t == 0) combat_command(key);
@@ -225,7 +221,7 @@ int command_printable(int key, int t) {
         break;
     case ':':
         command_describe(':');
-        look_at(PlayerX, PlayerY);
+        LookPosition(PlayerX, PlayerY, 1);
         break;
     case '?': HelpScreen(); break;
     case 'A':
@@ -249,7 +245,7 @@ int command_printable(int key, int t) {
         command_describe('Q');
         return Quit(0) ? 0 : 1;
     }
-    case 'R': run_command(); break;
+    case 'R': MOVEDO_run(); break;
     case 'T': Toimi(426, 0, ""); break;
     case 'W': Toimi(420, 0, ""); break;
     case 'X':
@@ -268,7 +264,7 @@ int command_printable(int key, int t) {
         break;
     case 'h':
         command_describe('h');
-        if (!non_outdoor()) hide_command();
+        if (!non_outdoor()) Piiloudu();
         break;
     case 'i':
         command_describe('i');
@@ -277,7 +273,7 @@ int command_printable(int key, int t) {
     case 'm': Toimi(700, 0, ""); break;
     case 'o':
         command_describe('o');
-        TurnUsed = (uint8_t)open_door();
+        TurnUsed = (uint8_t)open_door(0, 0);
         break;
     case 'p': Toimi(701, 0, ""); break;
     case 'q':
@@ -298,8 +294,8 @@ int command_printable(int key, int t) {
     case 'w': Toimi(423, 0, ""); break;
     case 'x':
         command_describe('x');
-        pick_direction("direction where to look", 18);
-        if (GeneralX || GeneralY) look_at(GeneralX, GeneralY);
+        ValitseLokaatio(PICK_DIRECTION | PICK_OWN_SQUARE, "direction where to look");
+        if (GeneralX || GeneralY) LookPosition(GeneralX, GeneralY, 1);
         break;
     default: break;
     }

@@ -43,6 +43,9 @@ const char *save_source(const char *path, char *buf, size_t size);
 // file's journal and reach the file at the commit; outside a save they are written at once.
 bool save_write_at(const char *path, long offset, const void *buf, size_t size);
 
+// Puts a staged file in place over its file; a test may point it elsewhere to make a rename fail.
+extern int (*save_rename)(const char *from, const char *to);
+
 // Finishes a save that a crash cut short after its list stood, or throws away the staged files of
 // one cut short before; called before the character folder is read. False when a save cut short
 // could not be finished whole.

@@ -29,3 +29,6 @@ void ClrRealCreaturePos() {
 void cre_maintenance() {}
 void allowed_check() {}
 void KillCreature(int, int) {}
+
+// Stands in until the creatures' reactions land: nobody notices.
+void SotuNPC_omatunto(unsigned) {}

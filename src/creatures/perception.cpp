@@ -21,6 +21,7 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
+#include "maps/doors.h"
 #include "maps/crestep.h"
 #include "maps/facing.h"
 #include "maps/marker.h"
@@ -33,7 +34,6 @@
 
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;
-int STEALTH_REASONABLE;
 int IHMISUHKA;
 int PLR_NOISE;
 

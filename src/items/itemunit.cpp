@@ -1,9 +1,14 @@
 #include "items/itemunit.h"
 
 #include "core/ownlib.h"
+#include "items/invsel.h"
+#include "presentation/notes.h"
 
-// Stands in until the item selection screen lands: the text is only kept and handed back.
-char *invNote(const char *text, int) {
-    static char kept[1024];
-    return copy_bounded(kept, sizeof kept, text ? text : "");
+#include <cstring>
+
+char *invNote(const char *text, int quiet) {
+    if (!text) text = "";
+    if (!quiet) Note(text);
+    copy_bounded(invNotebuf, sizeof invNotebuf, text[0] && strchr("!:?+=>", text[0]) ? text + 1 : text);
+    return invNotebuf;
 }

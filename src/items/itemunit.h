@@ -1,4 +1,5 @@
-// src/items/itemunit.h -- items: the inventory screen's last message.
+// src/items/itemunit.h -- items: the selection screen's last message.
 #pragma once
 
-char *invNote(const char *text, int flag);   // keeps the text; shows it as a note only when flag is 0
+// Shows the text as a note unless quiet, and keeps it in invNotebuf (less a leading "!:?+=>" mark).
+char *invNote(const char *text, int quiet);

@@ -9,6 +9,7 @@
 #include "core/spend.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
+#include "items/itemtiles.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -75,14 +76,12 @@ static int fighting(const CreatureStruct &c) { return c.mode == 2 || c.mode == 9
 static int fleeing(const CreatureStruct &c) { return c.mode == 4 || c.mode == 5 || c.mode == 7; }
 static int is_bird(const CreatureStruct &c) { return c.moveclass == 3; }
 static const char *creature_tile(const CreatureStruct &c) { return c.tilename; }
-// The item's own tile name; an item without one, or whose tile is not drawn yet, is drawn as a
-// plain thing (a missing tile is logged once).
+// The item's tile (its own, else chosen by its symbol and name); an item without one, or whose tile
+// is not drawn yet, is drawn as a plain thing (a missing tile is logged once).
 static const char *item_tile(const ItemStruct &it) {
-    if (!it.tile[0]) return "it-item";
-    char name[sizeof it.tile + 1];
-    memcpy(name, it.tile, sizeof it.tile);
-    name[sizeof it.tile] = 0;
-    if (tile_index_cached(name) >= 0) return it.tile;
+    const char *name = ITEM_tilename(it);
+    if (!name[0]) return "it-item";
+    if (tile_index_cached(name) >= 0) return name;
     static char logged[64][sizeof it.tile + 1];
     static int nlogged;
     for (int i = 0; i < nlogged; i++)

@@ -17,6 +17,8 @@
 #include "maps/area.h"
 #include "maps/mapborder.h"
 #include "maps/mapquery.h"
+#include "maps/doors.h"
+#include "maps/look.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"
 #include "maps/sight.h"
@@ -59,10 +61,8 @@ static int weariness() { return 0; }                         // fresh
 static void set_effort(int level) { Plr.exertion = (uint8_t)level; }
 static int climb_it(int, int) { return SuccessRoll(0, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING")) >= SR_SUCCESS; }
 static int trap_fires(int, int) { return 0; }
-static void list_items_here(int, int) {}
 static int haul_minutes() { return 1; }
 static int haul_items_along() { return 1; }
-static int boat_load_ok() { return 1; }
 static void register_noise(int, int, int) {}
 static int wake_creature(int) { return 1; }
 static int trap_holds_player(int) { return 0; }
@@ -82,15 +82,6 @@ static const char *key_text(const char *key) {
     copy_bounded(text, sizeof text, MSG(key));
     return text;
 }
-
-// The closed door or gate opens; the step ends there.
-static void open_door(int x, int y) {
-    const int c = get_mapchar(x, y);
-    set_mapchar(x, y, c == 44 ? 45 : 22);
-    MoveNote(key_text(c == 44 ? "DO_OPEN_GATE" : "DO_OPEN_DOOR"));
-    TurnUsed = 1;
-}
-
 
 // ---- small rules ------------------------------------------------------------------------------
 
@@ -346,6 +337,7 @@ int MovePlayer(int step) {
     PlayerX_Previous = PlayerX;
     PlayerY_Previous = PlayerY;
     MoveSound[0] = 0;
+    if (step != 0) movement_way();
     if (Plr.movement_mode == MODE_SKI) MoveNote(":You ski.");
 
     LastMovingDirection = PlayerDir;
@@ -400,7 +392,7 @@ int MovePlayer(int step) {
         RUNNING = 0;
         LURK = 0;
         if (step != 0) {
-            if (!boat_load_ok()) return -1;
+            if (transcap(CRE_PLAYER, PlayerX_Previous, PlayerY_Previous) == -1) return -1;
             for (int i = 0; i < DATA_MAX; i++) {
                 DataStruct &d = Data[i];
                 if (d.type == DT_UNUSED) break;
@@ -446,6 +438,7 @@ int MovePlayer(int step) {
             if (step == 0) return c == 42 ? 1 : 0;
             if ((c == 44 || c == 254) && inivaldefyes("AUTO_OPEN_DOOR")) {
                 open_door(tx, ty);
+                TurnUsed = 1;
                 return 0;
             }
             char what[120], text[200];
@@ -518,7 +511,7 @@ int MovePlayer(int step) {
         }
     }
 
-    if (!trap_fires(PlayerX, PlayerY) && get_tempcol(PlayerX, PlayerY) != ':') list_items_here(PlayerX, PlayerY);
+    if (!trap_fires(PlayerX, PlayerY) && get_tempcol(PlayerX, PlayerY) != ':') Display_Items(PlayerX, PlayerY, 0);
 
     if (TRANSPORT)
         for (int i = 0; i < DATA_MAX; i++) {
@@ -601,7 +594,10 @@ int MovePlayer(int step) {
         }
     }
     map_debuglog("movement", "playmove %s", MoveSound);
-    if (!LURK) play_move(MoveSound);
+    if (LURK)
+        noise = Hiipimisen_Tarkistus();
+    else
+        play_move(MoveSound);
     if (step != 0) register_noise(PlayerX, PlayerY, noise);
     (void)backward_step;
     (void)walked_km;
@@ -609,24 +605,4 @@ int MovePlayer(int step) {
     SOUND_IN_DISTANCE = 0;
     SOUND_IN_POSITION = 0;
     return 1;
-}
-
-// ---- water (its module stands in here until it lands) ------------------------------------------
-
-// Stands in until the water movement module lands: water without ice is open.
-int avovesi(int x, int y) {
-    if (x != -1) return terrain_flag(get_mapchar(x, y), TF_WATER) && ice_thickness_true(x, y) == 0;
-    for (int dy = -1; dy <= 1; dy++)
-        for (int dx = -1; dx <= 1; dx++)
-            if (avovesi(PlayerX + dx, PlayerY + dy)) return 1;
-    return 0;
-}
-
-// Stands in until the water movement module lands: water asks nothing of the player.
-int WaterwayCheck(int, int) { return 1; }
-
-// Stands in until the movement module lands: the player walks.
-char *movement_desc() {
-    static char walking[] = "Walking";
-    return walking;
 }

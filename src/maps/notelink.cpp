@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/records.h"
+#include "core/squareevents.h"
 #include "creatures/creatures.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
@@ -39,6 +41,7 @@ void map_debuglog(const char *topic, const char *format, ...) {
 void map_player_falls_through_ice() {
     TARGET_NPC = -1;
     Note(MSG("ICE_BREAKS"));
+    Plr.movement_mode = 2;         // in the water before the pause shows it
     Pause();
 }
 
@@ -53,5 +56,4 @@ void map_debugfile(const char *file, const char *format, ...) {
     fclose(f);
 }
 
-// Stands in until the square events of the data pool land: nothing on the square reacts.
-void map_items_arrived(int, int) {}
+void map_items_arrived(int x, int y) { esineet_paikkatarkistus(x, y); }

@@ -5,7 +5,7 @@
 void map_debugnote(const char *format, ...) __attribute__((format(printf, 1, 2)));
 // A line to the debug log of a topic while debug logging is on.
 void map_debuglog(const char *topic, const char *format, ...) __attribute__((format(printf, 2, 3)));
-// The ice gave way under the player: the talk ends, the player is told and waits for a key.
+// The ice gave way under the player: the talk ends, she is told, swims and waits for a key.
 void map_player_falls_through_ice();
 // A line appended to a file of the working folder while debug information is on.
 void map_debugfile(const char *file, const char *format, ...) __attribute__((format(printf, 2, 3)));

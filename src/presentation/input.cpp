@@ -388,6 +388,12 @@ int key_event(char *text, SDL_Keysym *keysym) {
                 MOUSECLICK = 1;
                 return KEY_ENTER;
             }
+            if (e.button.button == SDL_BUTTON_RIGHT) {
+                MOUSECLICK = 2;
+                MOUSE_X = IS_LOGICALRESIZE() ? e.button.x : winXtogameX(e.button.x);
+                MOUSE_Y = IS_LOGICALRESIZE() ? e.button.y : winYtogameY(e.button.y);
+                return KEY_RCLICK;
+            }
             break;
         case SDL_MOUSEMOTION:
             if (e.motion.xrel == MOUSE_XREL && e.motion.yrel == MOUSE_YREL) break;
@@ -549,7 +555,8 @@ int getkey() {
     case KEY_QUIT:
         clrevents();
         return KEY_QUIT;
-    case KEY_ENTER: return raw;
+    case KEY_ENTER:
+    case KEY_RCLICK: return raw;
     default: break;
     }
     if ((raw == KEY_WHEEL_UP || raw == KEY_WHEEL_DOWN) && MOUSECLICK) {

@@ -13,7 +13,8 @@ enum {
 enum {
     KEY_SPACE = 32, KEY_FN1 = 1059, KEY_FN9 = 1067, KEY_HOME = 1071, KEY_UP = 1072, KEY_PGUP = 1073,
     KEY_LEFT = 1075, KEY_RIGHT = 1077, KEY_END = 1079, KEY_DOWN = 1080, KEY_PGDN = 1081, KEY_PAD5 = 1082,
-    KEY_ALT_MINUS = 1096, KEY_CTRL_0 = 1097, KEY_FREECLICK = 1510
+    KEY_ALT_MINUS = 1096, KEY_CTRL_0 = 1097, KEY_FREECLICK = 1510,
+    KEY_RCLICK = 1511              // the right mouse button, at MOUSE_X, MOUSE_Y
 };
 
 extern int CLOSE_WINDOW;           // the window's close button was pressed

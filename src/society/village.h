@@ -8,3 +8,4 @@ void createsocarea(int x, int y, int size);
 void socmaint(int x, int y);
 void kyla_maintenance(int x, int y);
 void field_maintenance(int x, int y);
+int socpopulation(int soc);        // the people of a society; 0 none

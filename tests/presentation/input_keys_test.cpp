@@ -179,7 +179,10 @@ TEST_F(KeyInput, MouseWheelAndClicks) {
     EXPECT_EQ(getkey(), 1099);
     EXPECT_EQ(MouseClick(), 0);
 
-    push_button(SDL_BUTTON_RIGHT);   // ignored
+    push_button(SDL_BUTTON_MIDDLE);  // ignored
+    push_button(SDL_BUTTON_RIGHT);   // the item lists' own menus
+    EXPECT_EQ(getkey(), KEY_RCLICK);
+    EXPECT_EQ(MouseClick(), 2);
     push_button(SDL_BUTTON_LEFT);
     EXPECT_EQ(getkey(), 13);
     EXPECT_EQ(MouseClick(), 1);

@@ -1,0 +1,584 @@
+// The item selection screen: the rows filled and marked for the command, the page with its buttons,
+// the key and mouse loop, multiple choice across filters and the count prompts.
+#include "items/invsel.h"
+
+#include "core/obj_func.h"
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "creatures/zoomservices.h"
+#include "items/inventory.h"
+#include "items/invlist.h"
+#include "items/itemcmd.h"
+#include "items/items.h"
+#include "items/itemunit.h"
+#include "items/vessels.h"
+#include "maps/movement.h"
+#include "screens/gameinfo.h"
+#include "presentation/hyper.h"
+#include "presentation/input.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "presentation/windows.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+int SELSLOT_COUNT;
+int INVRES_toiminta;
+char invNotebuf[1024];
+
+namespace {
+
+constexpr int OID_ROPE = 333, MAX_TEN = 10, KEY_FILTER_ALL = '*', KEY_PROCEED = KEY_SPACE, BUTTONS_MAX = 24;
+
+// A message of the message files with its "%s" filled by the argument (never used as a format).
+const char *msg_with(const char *key, const char *arg) {
+    const char *text = MSG(key);
+    char *out = sbuf();
+    const char *at = strstr(text, "%s");
+    if (!at) return copy_bounded(out, SBUF_SIZE, text);
+    snprintf(out, SBUF_SIZE, "%.*s%s%s", (int)(at - text), text, arg, at + 2);
+    return out;
+}
+
+struct Button {
+    int x, y, w, h, key;
+};
+
+// The screen as it runs: what the caller asked for and where the page stands.
+struct Screen {
+    int source, owner;
+    const char *title, *verb;
+    unsigned options, filter, code;
+    unsigned shown_filter;         // the filter the rows are grouped under now
+    bool mixed;                    // the rows hold more than one item type
+    int first, cursor;
+    int page_most;                 // the most rows a page has shown
+    Button buttons[BUTTONS_MAX];
+    int nbuttons;
+    int wx, wy, ww, wh;
+};
+
+SDL_Surface *under = nullptr;      // the game screen below the window
+
+void save_under() {
+    if (!screen) return;
+    if (!under) under = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
+    if (!under) return;
+    SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(screen, nullptr, under, nullptr);
+}
+
+void put_under() {
+    if (!under || !screen) return;
+    SDL_SetSurfaceBlendMode(under, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(under, nullptr, screen, nullptr);
+}
+
+bool multi(const Screen &s) { return (s.options & SEL_MULTI) != 0; }
+
+int rows_listed() { return InvData_count(); }
+
+bool is_leash_like(const ItemStruct &it) {
+    return (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) || it.id == OID_ROPE;
+}
+
+bool wields_anything() { return wielding(1) < 1000 || wielding(2) < 1000; }
+
+// ---- marks -----------------------------------------------------------------------------------
+
+void mark_rows(Screen &s) {
+    int first_type = -1;
+    s.mixed = false;
+    for (InvDataStruct &r : InvData) {
+        if (!r.pos) continue;
+        const ItemStruct it = ObjToItem(r.pos);
+        if (first_type < 0) first_type = it.type;
+        else if (it.type != first_type) s.mixed = true;
+        const bool worn = it.type == IT_ARMOUR && (it.status & ISTAT_WORN);
+        if (s.source == INV_FROM_GROUND && it.type == IT_VEHICLE && it.subtype == ST_BOAT && s.owner == CRE_PLAYER) {
+            // A boat at the player's feet on open water carries her: it is not picked up.
+            const DataStruct &d = Data[r.index];
+            if (d.x == PlayerX && d.y == PlayerY && avovesi(PlayerX, PlayerY)) r.disabled = 1;
+        }
+        if (s.code != CODE_PICKUP && it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) {
+            const int c = sotu_Crepos(it.state);
+            if (c >= 0 && onko_NPC_lieassa(c)) r.disabled = r.inuse = 1;
+        }
+        if (s.code == CODE_WIELD && it.type == IT_TOOL && it.subtype == ST_SKIS) r.disabled = 1;
+        if (s.code == CODE_WEAR && !worn && item_alreadyworn(r.pos)) r.disabled = r.likeworn = 1;
+        if (s.code == CODE_TAKEOFF && !worn && !(it.status & (ISTAT_PRIMARY | ISTAT_SECOND)) &&
+            !(it.type == IT_TOOL && it.subtype == ST_SKIS && it.state == 1))
+            r.disabled = r.unwielded = 1;
+        if (s.code == CODE_PICKUP && r.kind == INV_KIND_CARCASS) r.carcass = 1;
+        if (worn) r.worn = 1;
+        if ((s.options & SEL_NO_WORN) && worn) r.disabled = 1;
+        if ((s.options & SEL_NO_INUSE) && it.type == IT_TOOL && it.state != 0) r.disabled = r.inuse = 1;
+        if ((s.options & SEL_WRONG_TYPE) && s.filter && !filtered_type(it.type, s.filter)) r.disabled = r.wrongtype = 1;
+    }
+}
+
+// ---- drawing ---------------------------------------------------------------------------------
+
+int button(Screen &s, int x, int y, const char *text, int key) {
+    Piirra_Nappain(x, y, text);
+    const char *dot = strchr(text, '.');
+    const int w = Nappain_Leveys(text) + (dot ? 8 + textwidth(dot + 1) : 0);
+    if (s.nbuttons < BUTTONS_MAX) s.buttons[s.nbuttons++] = {x, y, w, 14, key};
+    return x + w + 8;
+}
+
+void draw(Screen &s) {
+    if (!screen) return;
+    put_under();
+    s.nbuttons = 0;
+    Piirra_Ikkuna(s.wx, s.wy, s.ww, s.wh, s.title[0] ? s.title : "Items selection", 0);
+    const char *prompt = multi(s) ? "Select items to " : "Select an item to ";
+    showtext(s.wx + 10, s.wy + 24, prompt, RGB_to_color(176, 196, 222), 1);
+    const int vx = s.wx + 10 + textwidth(prompt);
+    showtext(vx, s.wy + 24, s.verb, RGB_to_color(240, 230, 140), 1);
+    showtext(vx + textwidth(s.verb), s.wy + 24, ".", RGB_to_color(176, 196, 222), 1);
+    InvList_cursor = s.cursor;
+    const int shown = showInvList(s.first, s.shown_filter);
+    if (shown > s.page_most && shown != 13) s.page_most = shown;
+
+    // The info box with the buttons.
+    int y = INVLIST_INFOY;
+    showtext(s.wx + 10, y, "Use hotkeys, mouse click or", RGB_to_color(176, 196, 222), 1);
+    button(s, s.wx + 10 + textwidth("Use hotkeys, mouse click or") + 6, y - 4, "ENTER.to select.", KEY_ENTER);
+    y += 16;
+    int x = s.wx + 10;
+    x = button(s, x, y, "UP/DN.Move", 0);
+    x = button(s, x, y, "PgDn.Next page", KEY_PGDN);
+    x = button(s, x, y, "PgUp.Prev page", KEY_PGUP);
+    const int chosen = InvData_chosen_rows();
+    if (!(KEY_PROCEED == KEY_ESC && chosen)) x = button(s, x, y, "ESC.Cancel", KEY_ESC);
+    button(s, x, y, "TAB.Filter", KEY_TAB);
+    y += 16;
+    x = s.wx + 10;
+    char view[80];
+    if (s.shown_filter == 0) {
+        showtext(x, y + 4, "Viewing: All items", RGB_to_color(176, 196, 222), 1);
+    } else {
+        snprintf(view, sizeof view, "Viewing: %s", InvList_TYPETITLE(s.shown_filter));
+        showtext(x, y + 4, view, RGB_to_color(176, 196, 222), 1);
+        button(s, x + textwidth(view) + 10, y, "*.All types", KEY_FILTER_ALL);
+    }
+    y += 16;
+    if (multi(s)) {
+        x = button(s, s.wx + 10, y, "+.Select all", '+');
+        if (!chosen) {
+            showtext(x, y + 4, "You can select multiple items here.", RGB_to_color(176, 196, 222), 1);
+        } else {
+            x = button(s, x, y, "-.Deselect all", '-');
+            button(s, x, y, "SPACE.Done - proceed with selected.", KEY_PROCEED);
+        }
+        if (s.options & SEL_MAX_TEN) {
+            char more[60];
+            if (chosen >= MAX_TEN) copy_bounded(more, sizeof more, "You have selected the maximum number of entries.");
+            else snprintf(more, sizeof more, "...or select %d more entries.", MAX_TEN - chosen);
+            showtext(s.wx + 10, y + 20, more, RGB_to_color(168, 0, 0), 1);
+        }
+    } else if (s.code == CODE_WIELD && wields_anything()) {
+        button(s, s.wx + 10, y, "-.Take off all wielded items, go empty handed.", '-');
+    } else if (s.code == CODE_TAKEOFF && !chosen) {
+        x = s.wx + 10;
+        if (wielding(1) < 1000) x = button(s, x, y, "1.Unwield 1st weapon", '1');
+        if (wielding(2) < 1000) button(s, x, y, "2.Unwield 2nd weapon", '2');
+    }
+    // The encyclopedia offers the item under the pointer when it names a topic.
+    if (s.cursor >= 0 && s.cursor < INVDATA_MAX && InvData[s.cursor].pos) {
+        char name[41];
+        item_name(ObjToItem(InvData[s.cursor].pos), name);
+        if (istopic(name)) GameInfo_Hotspot(name, "", 0);
+    }
+    Flip();
+}
+
+// ---- choosing --------------------------------------------------------------------------------
+
+int row_at(int mx, int my) {
+    if (mx < INVLIST_X || mx >= INVLIST_X + INVLIST_W) return -1;
+    for (int i = InvList_eka; i <= InvList_vika && i < INVDATA_MAX; i++)
+        if (i >= 0 && InvList_rowy[i] >= 0 && my >= InvList_rowy[i] - 2 && my < InvList_rowy[i] - 2 + INVLIST_ROWH) return i;
+    return -1;
+}
+
+int button_at(const Screen &s, int mx, int my) {
+    for (int i = 0; i < s.nbuttons; i++) {
+        const Button &b = s.buttons[i];
+        if (b.key && mx >= b.x && mx < b.x + b.w && my >= b.y && my < b.y + b.h) return b.key;
+    }
+    return 0;
+}
+
+// The refusal of a disabled row, through invNote.
+void refuse(const Screen &s, const InvDataStruct &r) {
+    const int quiet = (s.options & SEL_QUIET) ? 1 : 0;
+    const char *text = msg_with("ITEM_INVALID", s.verb);
+    if ((s.options & SEL_NO_WORN) && r.worn) text = msg_with("ITEM_BEING_WORN", s.verb);
+    if ((s.options & SEL_NO_INUSE) && r.inuse) text = msg_with("ITEM_IN_USE", s.verb);
+    TARGET_ITEM = r.pos;
+    TARGET_NPC = -1;
+    if (s.code == CODE_DROP && r.worn) text = MSG("CANT_DROP_WORN");
+    else if (s.code == CODE_TAKEOFF && r.unwielded) text = MSG("TAKEOFF_CANT");
+    else if (s.code == CODE_WEAR && r.likeworn) {
+        item_alreadyworn_note(r.pos);
+        return;
+    } else if (s.code == CODE_WEAR && r.worn) text = MSG("WEAR_ALREADY");
+    invNote(text, quiet);
+}
+
+enum Outcome { STAY, CLOSE_ROW, CLOSE_CANCEL };
+
+// Row i chosen by a key, a click or Enter; shift takes the whole stack without asking.
+Outcome choose(Screen &s, int i, bool shift, int mx, int my) {
+    if (i < 0 || i >= INVDATA_MAX || !InvData[i].pos) return STAY;
+    InvDataStruct &r = InvData[i];
+    if (r.chosen > 0) {
+        InvData_select(i, 0);
+        return STAY;
+    }
+    if (r.disabled) {
+        refuse(s, r);
+        return (s.options & SEL_QUIET) ? CLOSE_CANCEL : STAY;
+    }
+    if ((s.options & SEL_MAX_TEN) && InvData_chosen_rows() >= MAX_TEN) return STAY;
+    if (s.code == CODE_APPLY || s.code == CODE_SUPERAPPLY) {
+        const ItemStruct it = ObjToItem(r.pos);
+        int action = MENU_NOT_TAKEN;
+        if (vessel_kind(it)) action = CONTAINER_rm(mx, my, it);
+        else if (is_leash_like(it)) action = LEASH_rm(mx, my, it);
+        if (action == 0) return STAY;
+        if (action != MENU_NOT_TAKEN) INVRES_toiminta = action;
+    }
+    int count = 1;
+    const bool asks = r.count >= 2 && (s.options & (SEL_MULTI | SEL_ASK_COUNT)) && !(s.options & SEL_ONE_EACH);
+    if (asks) {
+        if (shift) {
+            count = r.count;
+        } else {
+            r.chosen = r.count;   // highlighted while the count is asked
+            draw(s);
+            r.chosen = 0;
+            const int ry = InvList_rowy[i] >= 0 ? InvList_rowy[i] : INVLIST_Y + 40;
+            count = askCount(r.count, "", INVLIST_X + 40, ry + 14 > 520 ? 520 : ry + 14);
+        }
+        if (count < 0) count = 0;
+        if (count > r.count) count = r.count;
+    }
+    if (count == 0) return STAY;
+    const bool had = InvData_chosen_rows() > 0;
+    InvData_select(i, count);
+    if (!multi(s)) return CLOSE_ROW;
+    if (rows_listed() == 1 && !had) return CLOSE_ROW;
+    return STAY;
+}
+
+void select_all(Screen &s) {
+    const int most = (s.options & SEL_MAX_TEN) ? MAX_TEN : INVDATA_MAX;
+    const bool none_yet = InvData_chosen_rows() == 0;
+    for (int i = 0; i < INVDATA_MAX; i++) {
+        InvDataStruct &r = InvData[i];
+        if (!r.pos || r.disabled || r.chosen) continue;
+        if (InvData_chosen_rows() >= most) break;
+        if (none_yet && s.mixed && s.code == CODE_PICKUP && r.kind == INV_KIND_CARCASS) continue;
+        InvData_select(i, (s.options & SEL_ONE_EACH) ? 1 : r.count);
+    }
+}
+
+void deselect_all() {
+    for (int i = 0; i < INVDATA_MAX; i++)
+        if (InvData[i].chosen) InvData_select(i, 0);
+}
+
+void regroup(Screen &s, unsigned filter) {
+    s.shown_filter = filter;
+    memcpy(InvData, InvDataSave, sizeof InvData);
+    doInvList(filter, s.options);
+    s.first = s.cursor = 0;
+}
+
+unsigned types_present() {
+    unsigned bits = 0;
+    for (const InvDataStruct &r : InvDataSave) {
+        if (!r.pos) continue;
+        const ItemStruct it = ObjToItem(r.pos);
+        if (it.type < 32) bits |= 1u << it.type;
+        if (it.ownerflags & (OWN_UNPAID | OWN_TAKEN)) bits |= 1u << INVFILTER_UNPAID;
+    }
+    return bits;
+}
+
+void move_cursor(Screen &s, int by) {
+    const int n = rows_listed();
+    if (n == 0) return;
+    int c = s.cursor < 0 ? 0 : s.cursor + by;
+    if (c < 0) c = 0;
+    if (c >= n) c = n - 1;
+    s.cursor = c;
+    if (s.cursor < s.first) s.first = s.cursor;
+    while (s.cursor > InvList_vika && s.first < n - 1 && InvList_vika >= s.first) {
+        s.first += s.cursor - InvList_vika;
+        break;
+    }
+}
+
+int close(int result) {
+    put_under();
+    Flip();
+    return result;
+}
+
+}  // namespace
+
+// ---- the chosen counts across filters ------------------------------------------------------------
+
+static InvDataStruct *saved_row_of(const InvDataStruct &r) {
+    for (InvDataStruct &s : InvDataSave)
+        if (s.pos == r.pos && s.index == r.index && s.source == r.source) return &s;
+    return nullptr;
+}
+
+void InvData_select(int row, int count) {
+    if (row < 0 || row >= INVDATA_MAX || !InvData[row].pos) return;
+    InvData[row].chosen = count;
+    if (InvDataStruct *s = saved_row_of(InvData[row])) s->chosen = count;
+}
+
+static bool listed(const InvDataStruct &s) {
+    for (const InvDataStruct &r : InvData)
+        if (r.pos && r.pos == s.pos && r.index == s.index && r.source == s.source) return true;
+    return false;
+}
+
+int InvData_countsels() {
+    int n = 0, free_rows = INVDATA_MAX - InvData_count();
+    for (const InvDataStruct &s : InvDataSave) {
+        if (!s.pos || s.chosen <= 0) continue;
+        if (listed(s)) n++;
+        else if (free_rows > 0) n++, free_rows--;
+    }
+    return n;
+}
+
+void InvData_addsels() {
+    for (const InvDataStruct &s : InvDataSave) {
+        if (!s.pos || s.chosen <= 0 || listed(s)) continue;
+        for (InvDataStruct &r : InvData)
+            if (!r.pos) {
+                r = s;
+                break;
+            }
+    }
+}
+
+int InvData_chosen_rows() {
+    int n = 0;
+    for (const InvDataStruct &r : InvData) n += r.pos && r.chosen > 0;
+    return n;
+}
+
+// ---- the screen ----------------------------------------------------------------------------------
+
+int InvSel(int source, int owner, int x, int y, const char *title, const char *verb, unsigned options,
+           unsigned filter, unsigned code) {
+    ClrInvData();
+    memset(InvDataSave, 0, sizeof InvDataSave);
+    INVRES_toiminta = 0;
+    invNotebuf[0] = 0;
+    if (Plr.posture == 4 || REAL_QUIT == -1) return INVSEL_CANCEL;
+    Screen s{};
+    s.source = source;
+    s.owner = owner;
+    s.title = title ? title : "";
+    s.verb = verb ? verb : "";
+    s.options = options;
+    s.filter = filter;
+    s.code = code;
+    const int n = source == INV_FROM_GROUND ? InvGet_data(x, y) : InvGet_character(owner, options);
+    if (n == 0 && source == INV_FROM_PACK && owner == CRE_PLAYER) {
+        TARGET_NPC = -1;
+        ignore_lastnote();
+        invNote(MSG("CARRY_NOTHING"), (options & SEL_QUIET) ? 1 : 0);
+        return INVSEL_CANCEL;
+    }
+    mark_rows(s);
+    memcpy(InvDataSave, InvData, sizeof InvData);
+    const bool remembered = !strcmp(s.title, LAST_LISTTITLE) && filter == LAST_FILTER && !(options & SEL_COUNT_ONLY);
+    if (remembered) copy_bounded(LAST_LISTTITLE, sizeof LAST_LISTTITLE, "undefined");
+
+    const float r = ratio > 0 ? ratio : 1.0f;
+    s.wx = 5;
+    s.wy = 5;
+    s.ww = (int)(470 * r);
+    s.wh = (int)(520 * r);
+    INVLIST_X = s.wx;
+    INVLIST_Y = s.wy + 20;
+    INVLIST_W = s.ww;
+    INVLIST_H = s.wh - 20;
+    INVLIST_INFOH = 70;
+    INVLIST_INFOY = s.wy + s.wh - INVLIST_INFOH - 30 + 20;
+
+    // With the wrong-type mark every row stays listed; the filter only decides what may be chosen.
+    int admitted = 0;
+    if (options & SEL_WRONG_TYPE) {
+        for (const InvDataStruct &row : InvData) admitted += row.pos && !row.wrongtype;
+        s.shown_filter = 0;
+    } else {
+        s.shown_filter = filter;
+    }
+    const int kept = doInvList(s.shown_filter, options);
+    if ((options & SEL_WRONG_TYPE) && admitted == 0 && filter) return INVSEL_NOTHING;
+    if (kept == 0 && (filter == 0 || (options & SEL_WRONG_TYPE))) return INVSEL_NOTHING;
+    if (options & SEL_COUNT_ONLY) return kept;
+    if (remembered && LAST_LISTPOSITION >= 0 && LAST_LISTPOSITION < INVDATA_MAX && InvData[LAST_LISTPOSITION].pos) {
+        s.cursor = LAST_LISTPOSITION;
+        s.first = LAST_LISTALKUKOHTA >= 0 && LAST_LISTALKUKOHTA <= s.cursor ? LAST_LISTALKUKOHTA : s.cursor;
+    }
+
+    save_under();
+    bool auto_one = (options & SEL_AUTO_ONE) && kept == 1;
+    for (;;) {
+        draw(s);
+        if (s.cursor > InvList_vika && InvList_vika >= s.first) {   // the remembered row lies below the page
+            s.first = s.cursor;
+            draw(s);
+        }
+        int key;
+        bool shift = false, click = false;
+        if (auto_one) {
+            key = NAPPAIN[0];
+            auto_one = false;
+        } else {
+            key = getkey();
+            click = MOUSECLICK != 0;
+            shift = click ? (SDL_GetModState() & KMOD_SHIFT) != 0
+                          : ownlib_event.type == SDL_KEYDOWN && (ownlib_event.key.keysym.mod & KMOD_SHIFT);
+        }
+        if (key == KEY_QUIT) {
+            if (WindowClosed()) return close(INVSEL_CANCEL);
+            const int row = row_at(MOUSE_X, MOUSE_Y);
+            if (row >= 0) s.cursor = row;
+            continue;
+        }
+        if (key == KEY_IDLE || key == KEY_WINDOW) continue;
+        int row = -1;
+        if (key == KEY_ENTER && click) {
+            row = row_at(MOUSE_X, MOUSE_Y);
+            if (row < 0) {
+                key = button_at(s, MOUSE_X, MOUSE_Y);
+                if (key == 0 || key == KEY_ENTER) continue;
+                click = false;
+            }
+        } else if (key == KEY_RCLICK) {
+            // A right click on a container or a leash opens its own menu.
+            const int at = row_at(MOUSE_X, MOUSE_Y);
+            if (at < 0) continue;
+            s.cursor = at;
+            const ItemStruct it = ObjToItem(InvData[at].pos);
+            int action = MENU_NOT_TAKEN;
+            if (vessel_kind(it)) action = CONTAINER_rm(MOUSE_X, MOUSE_Y, it);
+            else if (is_leash_like(it)) action = LEASH_rm(MOUSE_X, MOUSE_Y, it);
+            if (action == 0 || action == MENU_NOT_TAKEN || InvData[at].disabled) continue;
+            INVRES_toiminta = action;
+            InvData_select(at, 1);
+            savelastInvSel(s.title, at, s.first, filter);
+            return close(at);
+        } else if (key == KEY_ENTER) {
+            row = s.cursor;
+        } else if (key > 0 && key < 128 && strchr(NAPPAIN, key) && isalpha(key)) {
+            const int k = (int)(strchr(NAPPAIN, key) - NAPPAIN);
+            if (s.first + k > InvList_vika) continue;
+            row = s.first + k;
+        }
+        if (row >= 0) {
+            s.cursor = row;
+            const Outcome o = choose(s, row, shift, click ? MOUSE_X : INVLIST_X + 60, click ? MOUSE_Y : InvList_rowy[row] + 14);
+            if (o == CLOSE_CANCEL) return close(INVSEL_CANCEL);
+            if (o == CLOSE_ROW) {
+                savelastInvSel(s.title, row, s.first, filter);
+                return close(row);
+            }
+            continue;
+        }
+        switch (key) {
+        case KEY_DOWN: move_cursor(s, 1); break;
+        case KEY_WHEEL_DOWN: move_cursor(s, 4); break;
+        case KEY_UP: move_cursor(s, -1); break;
+        case KEY_WHEEL_UP: move_cursor(s, -4); break;
+        case KEY_PGDN:
+            if (InvList_vika + 1 < rows_listed()) s.first = s.cursor = InvList_vika + 1;
+            else s.cursor = InvList_vika;
+            break;
+        case KEY_PGUP:
+            s.first -= s.page_most > 0 ? s.page_most : 1;
+            if (s.first < 0) s.first = 0;
+            s.cursor = s.first;
+            break;
+        case KEY_TAB:
+        case '.': {
+            const int f = InvFilterMenu(types_present());
+            if (f >= 0) regroup(s, (unsigned)f);
+            break;
+        }
+        case KEY_FILTER_ALL: regroup(s, 0); break;
+        case KEY_FN1: game_info("FILE"); break;
+        case '+':
+        case '=':
+            if (multi(s)) select_all(s);
+            break;
+        case '-':
+            if (!multi(s) && s.code == CODE_WIELD && wields_anything()) {
+                unwield_hand(1);
+                unwield_hand(2);
+                return close(INVSEL_CANCEL);
+            }
+            deselect_all();
+            break;
+        case '1':
+        case '2':
+            if (s.code == CODE_TAKEOFF && wielding(key - '0') < 1000) {
+                unwield_hand(key - '0');
+                return close(INVSEL_CANCEL);
+            }
+            deselect_all();
+            break;
+        case KEY_PROCEED:
+            if (multi(s)) {
+                InvData_addsels();
+                const int chosen = InvData_chosen_rows();
+                if (chosen) {
+                    savelastInvSel(s.title, s.cursor, s.first, filter);
+                    return close(chosen);
+                }
+            }
+            break;
+        case KEY_ESC:
+            if (InvData_chosen_rows() && !(s.options & SEL_ESC_AT_ONCE) && !CLOSE_WINDOW) {
+                put_under();
+                invNote("!You have some items selected.", 0);
+                if (!KyllaEi("Are you sure to cancel?")) break;
+            }
+            clrevents();
+            return close(INVSEL_CANCEL);
+        default: break;
+        }
+    }
+}
+
+int selslot(const char *title, const char *verb, unsigned options, unsigned filter, unsigned code) {
+    SELSLOT_COUNT = 0;
+    const int r = InvSel(INV_FROM_PACK, CRE_PLAYER, PlayerX, PlayerY, title, verb, options, filter, code);
+    if (r < 0) return r;
+    if (r >= INVDATA_MAX) return INVSEL_CANCEL;
+    SELSLOT_COUNT = InvData[r].chosen;
+    return InvData[r].index;
+}
+
+int selslotType(const char *title, const char *verb, unsigned filter) { return selslot(title, verb, 64, filter, 0); }

@@ -1,0 +1,179 @@
+// Vessels and their contents, the container and leash menus of the item lists, the animal on a
+// leash, releasing every leashed animal and the check that every leash still holds its animal.
+#include "items/vessels.h"
+
+#include "activities/actions.h"
+#include "activities/toimi.h"
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "core/strupr.h"
+#include "creatures/creatures.h"
+#include "creatures/zoomservices.h"
+#include "items/items.h"
+#include "maps/mapquery.h"
+#include "presentation/input.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "presentation/windows.h"
+
+#include <cstdio>
+#include <cstring>
+
+int PETCHECK = 0;
+
+enum { OID_WOODCUP = 351, OID_POT = 331, OID_ROPE = 333, MC_SAUNASTOVE = 5 };
+
+int vessel_kind(const ItemStruct &item) {
+    if (item.id == OID_BAG) return 1;
+    if (item.id == OID_WOODCUP || item.id == OID_POT || item.type == IT_CONTAINER) return 2;
+    return item.vessel != 0 ? 1 : 0;
+}
+
+static bool is_leash(const ItemStruct &item) { return item.type == IT_TOOL && item.subtype == ST_ROPE; }
+
+int Tyhjenna_EsineAstia(ItemStruct &item) {
+    item.weight = 0;
+    item.type = IT_CONTAINER;
+    item.subtype = 0;
+    item.vessel = 0;
+    item.fig[0] = item.fig[1] = item.fig[2] = 0;
+    item.raw = 0;
+    return 1;
+}
+
+// The vessel that a slot's contents stand for; the slot then holds the vessel alone. Stands in
+// until using contents up lands.
+static void pour_out(int slot) {
+    const int vessel = (int)ObjToItem(Plr.inv_obj[slot]).vessel;
+    TARGET_ITEM = vessel;
+    Note(MSG("CONTAINER_EMPTIED"));
+    if (vessel >= OBJ_PLAYER_FIRST && vessel <= OBJ_PLAYER_LAST) Plr.inv_obj[slot] = vessel;
+    else Plr.inv_obj[slot] = Plr.inv_count[slot] = 0;
+    laske_Load(CRE_PLAYER);
+}
+
+void CONTAINERDO_emtpy(int owner, int slot, int) {
+    if (owner != CRE_PLAYER || slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return;
+    const ItemStruct it = ObjToItem(Plr.inv_obj[slot]);
+    if (!vessel_kind(it)) {
+        Note(MSG("NOT_SUITABLE_ITEM"));
+        return;
+    }
+    if (it.vessel == 0) {
+        char name[41], note[120];
+        item_name(it, name);
+        snprintf(note, sizeof note, "!The %s is empty!", StrLwr(name));
+        Note(note);
+        return;
+    }
+    pour_out(slot);
+    Yhdista_Slottiin(slot);
+    TurnUsed = 1;
+}
+
+int CONTAINER_rm(int x, int y, const ItemStruct &item) {
+    Valinta_Tyhjaa();
+    if (!vessel_kind(item)) return MENU_NOT_TAKEN;
+    if (item.id == OID_WATER && got_mc_around(PlayerX, PlayerY, MC_SAUNASTOVE, 1))
+        Valinta_Lisaa('T', "Throw water on the sauna stove");
+    Valinta_Lisaa('F', Toiminta(ACT_FILL));
+    Valinta_Lisaa('P', "Pour or put something into");
+    if (item.vessel != 0) Valinta_Lisaa('E', Toiminta(ACT_EMPTY));
+    switch (TeeRMValinta("CONTAINER OPTIONS", x, y)) {
+    case 'E': return ACT_EMPTY;
+    case 'F': return ACT_FILL;
+    case 'P': return ACT_POUR;
+    case 'T': return ACT_SCOOP;
+    default: return 0;
+    }
+}
+
+int sotu_Crepos(unsigned socialid) {
+    if (socialid == 0) return CRE_NONE;
+    for (int c = 0; c < CRE_COUNT; c++)
+        if (Cre[c].kind != CK_NONE && Cre[c].socialid == socialid) return c;
+    return CRE_NONE;
+}
+
+int npcleash_check(const ItemStruct &item) {
+    if (!is_leash(item) || item.state == 0) return CRE_NONE;
+    return sotu_Crepos(item.state);
+}
+
+int LEASH_rm(int x, int y, const ItemStruct &item) {
+    if (non_outdoor()) return 0;
+    if (npcleash_check(item) < 0) return MENU_NOT_TAKEN;
+    Valinta_Tyhjaa();
+    Valinta_Lisaa('U', "Unleash");
+    Valinta_Lisaa('T', "Tie to a tree");
+    switch (TeeRMValinta("LEASHING OPTIONS", x, y)) {
+    case 'T': return ACT_TIE;
+    case 'U': return ACT_UNLEASH;
+    default: return 0;
+    }
+}
+
+// Takes the leash off: the animal goes free. Stands in until pets on leash land in the wilderness
+// work, which also lets the animal wander off.
+static void unleash(int slot) {
+    const int pos = Plr.inv_obj[slot];
+    if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) return;
+    ItemStruct &leash = PlayerObj[pos - OBJ_PLAYER_FIRST];
+    const int c = npcleash_check(leash);
+    if (c >= 0) cre_control2(c) &= (uint8_t)~CTRL2_LEASHED;
+    TARGET_NPC = c;
+    Note(MSG("PET_UNLEASHED"));
+    leash.state = 0;
+}
+
+void unleash_all() {
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int pos = Plr.inv_obj[s];
+        if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) continue;
+        if (npcleash_check(PlayerObj[pos - OBJ_PLAYER_FIRST]) >= 0) unleash(s);
+    }
+}
+
+// The animal of a stored creature number is alive in the creature file.
+static bool alive_in_file(unsigned n) {
+    if (n < CRE_DATAID || !Lataa_RealCreature((int)n)) return false;
+    return Creature.kind != CK_NONE && Creature.mode != CM_CARCASS;
+}
+
+int petcheck() {
+    if (PETCHECK || REAL_QUIT == -1) return 0;
+    ItemStruct *lost = nullptr;
+    for (int s = 0; s < PLR_SLOTS && !lost; s++) {
+        const int pos = Plr.inv_obj[s];
+        if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) continue;
+        ItemStruct &it = PlayerObj[pos - OBJ_PLAYER_FIRST];
+        if (is_leash(it) && it.state != 0 && sotu_Crepos(it.state) < 0) lost = &it;
+    }
+    if (!lost) return 1;
+    const unsigned social = lost->state;
+    // Only a living animal is brought back: a leash naming a dead one or a free record is cleared.
+    if (!alive_in_file(social)) {
+        lost->state = 0;
+        Note("!The animal that was on your leash is gone.");
+        return 0;
+    }
+    save_page();
+    Piirra_Ikkuna(10, 10, 350, 150, "PET MISSING!", 0);
+    const uint32_t red = RGB_to_color(168, 0, 0);
+    showtext(20, 40, "A pet disappeared from its leash.", red, 1);
+    showtext(20, 55, "Please take a screenshot and back up your", red, 1);
+    showtext(20, 70, "character folder without closing the game.", red, 1);
+    showtext(20, 100, "Press any key three times to go on.", red, 1);
+    for (int i = 0; i < 3; i++)
+        if (getkeypress() == KEY_QUIT) break;
+    restore_page();
+    const int id = lisaa_realcreature((int)social, 0);
+    if (id >= CRE_DATAID) set_data(DT_CREATURE, PlayerX, PlayerY + 1, id, 1);
+    return 0;
+}

@@ -1,0 +1,471 @@
+// src/maps/picker.cpp -- the picker: a cursor over the map moved by the direction keys or the
+// mouse, the creatures in sight to cycle through, the memory of the last target, and the small
+// wrappers that skip the picker when only one square fits.
+#include "maps/picker.h"
+
+#include "core/config.h"
+#include "core/datafunc.h"
+#include "core/oxa.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "creatures/crefile.h"
+#include "maps/area.h"
+#include "maps/mapborder.h"
+#include "maps/mapdraw.h"
+#include "maps/mapunit.h"
+#include "maps/sight.h"
+#include "presentation/input.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "presentation/tiles.h"
+#include "presentation/windows.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+int cr_in_sight[LOCSEL_CREATURES];
+int cr_dist[LOCSEL_CREATURES];
+int in_sight_pos = 0;
+int PREV_LOKAATIO_X = 0, PREV_LOKAATIO_Y = 0;
+int PREV_CRE_NUM = CRE_NONE;
+int LOCSEL_SCREEN_X = 0, LOCSEL_SCREEN_Y = 0;
+static int prev_player_x = -1, prev_player_y = -1;   // where the player stood at the last pick
+
+// Game key codes the picker reads.
+enum {
+    K_ENTER = 13, K_ESC = 27, K_HOME = 1071, K_UP = 1072, K_PGUP = 1073, K_LEFT = 1075, K_RIGHT = 1077,
+    K_END = 1079, K_DOWN = 1080, K_PGDN = 1081, K_INSERT = 1082, K_SCALE0 = 1097, K_WHEEL_UP = 1098,
+    K_WHEEL_DOWN = 1099, K_MOTION = -1,
+};
+
+// ---- services of modules that are not there yet ------------------------------------------------
+
+// Stands in until the world searches land: the square one step ahead of the player's facing.
+static void square_ahead(int *x, int *y) {
+    *x = PlayerX + Heds_x(PlayerDir);
+    *y = PlayerY + Heds_y(PlayerDir);
+}
+
+// ---- creatures in sight -----------------------------------------------------------------------
+
+// The creature number of a pool record of a live creature, range-checked; -1000 for anything else.
+static int record_creature(const DataStruct &d) {
+    if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID) return CRE_NONE;
+    const uint32_t slot = d.id - CRE_DATAID;
+    return slot < (uint32_t)CRE_COUNT ? (int)slot : CRE_NONE;
+}
+
+void refresh_locsel_insight() {
+    in_sight_pos = 0;
+    for (int i = 0; i < LOCSEL_CREATURES; i++) {
+        cr_in_sight[i] = CRE_NONE;
+        cr_dist[i] = 0;
+    }
+    for (int i = 0; i < DATA_MAX && in_sight_pos < LOCSEL_CREATURES; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == DT_UNUSED) break;
+        const int c = record_creature(d);
+        if (c == CRE_NONE || !See(d.x, d.y) || sukeltaako_NPC(c)) continue;
+        // Insertion keeps equal distances in pool order.
+        const int dist = koordinaattien_vali(PlayerX, PlayerY, d.x, d.y);
+        int at = in_sight_pos;
+        while (at > 0 && cr_dist[at - 1] > dist) {
+            cr_in_sight[at] = cr_in_sight[at - 1];
+            cr_dist[at] = cr_dist[at - 1];
+            at--;
+        }
+        cr_in_sight[at] = c;
+        cr_dist[at] = dist;
+        in_sight_pos++;
+    }
+}
+
+// The listed creature standing on the square; -1 none.
+static int listed_on(int x, int y) {
+    for (int i = 0; i < in_sight_pos; i++)
+        if (cre_x(cr_in_sight[i]) == x && cre_y(cr_in_sight[i]) == y) return i;
+    return -1;
+}
+
+static int listed_index(int c) {
+    for (int i = 0; i < in_sight_pos; i++)
+        if (cr_in_sight[i] == c) return i;
+    return -1;
+}
+
+// ---- drawing ----------------------------------------------------------------------------------
+
+static int half_w() { return mapDim.half_w > 0 ? mapDim.half_w : 12; }
+static int half_h() { return mapDim.half_h > 0 ? mapDim.half_h : 11; }
+static float cell_w() { return mapDim.cell_w > 0 ? mapDim.cell_w : 18.0f; }
+static float cell_h() { return mapDim.cell_h > 0 ? mapDim.cell_h : 20.0f; }
+static int centre_x() { return mapDim.centre_x ? mapDim.centre_x : 240; }
+static int centre_y() { return mapDim.centre_y ? mapDim.centre_y : 315; }
+
+static int fast_cursor = 0;        // FAST_TARGET_CURSOR, read once per pick
+
+void Nayta_Kohta(int x, int y) {
+    const float w = cell_w(), h = cell_h();
+    LOCSEL_SCREEN_X = centre_x() + (int)((float)(x - PlayerX) * w - w / 2);
+    LOCSEL_SCREEN_Y = centre_y() + (int)((float)(y - PlayerY) * h - h / 2);
+    if (NEWGFX) {
+        if (fast_cursor) {
+            const int fw = (int)(w * 1.5f);
+            RenderCursor(LOCSEL_SCREEN_X - (fw - (int)w) / 2, LOCSEL_SCREEN_Y - (fw - (int)h) / 2, fw, fw);
+            if (ren) SDL_RenderPresent(ren);
+            return;
+        }
+        LOCSEL_CURSOR_X = x;
+        LOCSEL_CURSOR_Y = y;
+        DrawMap();
+        return;
+    }
+    if (!screen) return;
+    alpha_box(LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, (int)w, (int)h, RGB_to_color(255, 0, 0), 64);
+    drawcursor(LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, (int)w, (int)h);
+    Flip();
+}
+
+// Screen position of a square centred, or 0 when it lies outside the map view.
+static int sprite_position(int x, int y, int &sx, int &sy) {
+    const float w = cell_w(), h = cell_h();
+    sx = centre_x() + (int)((float)(x - PlayerX) * w);
+    sy = centre_y() + (int)((float)(y - PlayerY) * h);
+    return sx >= mapDim.x && sx < mapDim.x + mapDim.width && sy >= mapDim.y && sy < mapDim.y + mapDim.height;
+}
+
+static int draw_sprite(int x, int y, int n, const char *tile, int flags) {
+    int sx, sy;
+    if (!sprite_position(x, y, sx, sy)) return 0;
+    Flip();
+    if (tile && tile[0] && NEWGFX) TileDraw_named(tile, n, 0, sx, sy, TILE_DIRECT | flags);
+    return 1;
+}
+
+int Nayta_Sprite(int x, int y, int n, const char *tile) {
+    if (abs(x - PlayerX) > half_w() || abs(y - PlayerY) > half_h()) return 0;
+    return draw_sprite(x, y, n, tile, 0);
+}
+
+int Nayta_Carcass_Sprite(int x, int y, int n, const char *tile) {
+    if (!See(x, y)) return 0;
+    return draw_sprite(x, y, n, tile, 8);
+}
+
+static void draw_window(int mode, const char *text) {
+    if (!screen) return;
+    const int target = mode & PICK_TARGET;
+    char title[100];
+    if (target)
+        copy_bounded(title, sizeof title, "CHOOSE TARGET");
+    else {
+        copy_bounded(title, sizeof title, text ? text : "");
+        for (char *p = title; *p; p++) *p = (char)toupper((unsigned char)*p);
+    }
+    winbox(503, 190, 286, target ? 150 : 140, title, 0, RGB_to_color(56, 88, 120));
+    const char up[2] = {24, 0}, down[2] = {25, 0}, left[2] = {27, 0}, right[2] = {26, 0};
+    drawbutton(513, 220, "7");
+    drawbutton(533, 220, up);
+    drawbutton(553, 220, "9");
+    drawbutton(513, 240, left);
+    drawbutton(553, 240, right);
+    if (mode & PICK_OWN_SQUARE) drawbutton(533, 240, "5");
+    drawbutton(513, 260, "1");
+    drawbutton(533, 260, down);
+    drawbutton(553, 260, "3");
+    const uint32_t steel = RGB_to_color(176, 196, 222);
+    showtext(513, 295, "ESC.Exit", steel, 0);
+    if (target) {
+        showtext(593, 295, "ENTER.Select", steel, 0);
+        if (in_sight_pos > 0) showtext(513, 315, "[+]Next, or [-]Previous creature", steel, 0);
+    }
+    char help[400];
+    if (target)
+        bprintf(help, sizeof help, "%s", "Choose target by pointing and clicking the location by mouse, or "
+                                         "by moving the cursor using these cursor/numpad keys.");
+    else
+        bprintf(help, sizeof help,
+                "Select %s with these cursor/numpad keys representing the cardinal directions, or by clicking "
+                "the location with the mouse.",
+                text ? text : "");
+    SANATAULUKKO_Lisaa(1, help);
+    showtext_sanataulukko(583, 220, 200, 0, COLOR_WHITE(), 0);
+    Flip();
+}
+
+// ---- the picker -------------------------------------------------------------------------------
+
+// The step of a direction key: 1 with dx, dy set; 0 for any other key.
+static int key_step(int key, int &dx, int &dy) {
+    switch (key) {
+    case '8': case K_UP: dx = 0; dy = -1; return 1;
+    case '2': case K_DOWN: dx = 0; dy = 1; return 1;
+    case '4': case K_LEFT: dx = -1; dy = 0; return 1;
+    case '6': case K_RIGHT: dx = 1; dy = 0; return 1;
+    case '7': case K_HOME: dx = -1; dy = -1; return 1;
+    case '9': case K_PGUP: dx = 1; dy = -1; return 1;
+    case '1': case K_END: dx = -1; dy = 1; return 1;
+    case '3': case K_PGDN: dx = 1; dy = 1; return 1;
+    default: return 0;
+    }
+}
+
+static int clamp(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+// The square under the mouse pointer, as an offset from the player.
+static void pointer_offset(int &ox, int &oy) {
+    const float w = cell_w(), h = cell_h();
+    ox = (int)floorf(((float)(MOUSE_X - centre_x()) + w / 2) / w);
+    oy = (int)floorf(((float)(MOUSE_Y - centre_y()) + h / 2) / h);
+}
+
+static void picker_end() {
+    restorescr("infoview");
+    freescr("infoview");
+    LOCSEL_CURSOR_X = LOCSEL_CURSOR_Y = 0;
+}
+
+int ValitseLokaatio(int mode, const char *text) {
+    const int target = mode & PICK_TARGET;
+    const int direction = !target;
+    fast_cursor = !strcmp(inival("FAST_TARGET_CURSOR", "NO"), "YES");
+    SDL_Rect area = {503, 190, 286, target ? 150 : 140};
+    if (screen) grabscr("infoview", &area);
+    refresh_locsel_insight();
+    draw_window(mode, text);
+
+    int ox = 0, oy = 0, sel = -1;   // the cursor's offset and the selected creature's list index
+    if (target) {
+        if (PlayerX == prev_player_x && PlayerY == prev_player_y) {
+            ox = PREV_LOKAATIO_X;
+            oy = PREV_LOKAATIO_Y;
+            const int i = PREV_CRE_NUM != CRE_NONE ? listed_index(PREV_CRE_NUM) : -1;
+            if (i >= 0) {
+                sel = i;
+                ox = cre_x(cr_in_sight[i]) - PlayerX;
+                oy = cre_y(cr_in_sight[i]) - PlayerY;
+            }
+        } else {
+            PREV_LOKAATIO_X = PREV_LOKAATIO_Y = 0;
+            PREV_CRE_NUM = CRE_NONE;
+        }
+    }
+    if (mode & PICK_ON_CREATURE) {
+        const int here = listed_on(PlayerX + ox, PlayerY + oy);
+        if (here >= 0)
+            sel = here;
+        else if (in_sight_pos > 0) {
+            sel = 0;
+            ox = cre_x(cr_in_sight[0]) - PlayerX;
+            oy = cre_y(cr_in_sight[0]) - PlayerY;
+        }
+    }
+
+    for (;;) {
+        if (target) {
+            const int lx = clamp(ox, -half_w(), half_w()), ly = clamp(oy, -half_h(), half_h());
+            if (lx != ox || ly != oy) sel = -1;
+            ox = lx;
+            oy = ly;
+        }
+        Nayta_Kohta(PlayerX + ox, PlayerY + oy);
+        const int key = getkey();
+        int cx = ox, cy = oy;   // the square to choose, or the cursor's next place
+        bool choose = false, moved = false;
+        int dx, dy;
+        if (key == K_ESC || (key == K_MOTION && WindowClosed())) {
+            GeneralX = GeneralY = 0;
+            picker_end();
+            return 0;
+        } else if (key_step(key, dx, dy)) {
+            if (direction) {
+                cx = dx;
+                cy = dy;
+                choose = true;
+            } else {
+                cx = ox + dx;
+                cy = oy + dy;
+                moved = true;
+                sel = -1;
+            }
+        } else if (key == '5' || key == K_INSERT) {
+            if (direction && (mode & PICK_OWN_SQUARE)) {
+                cx = cy = 0;
+                choose = true;
+            }
+        } else if ((key == '+' || key == '=' || key == '-') && target) {
+            if (in_sight_pos > 0) {
+                if (key == '-')
+                    sel = sel <= 0 ? in_sight_pos - 1 : sel - 1;
+                else
+                    sel = sel < 0 ? 0 : (sel + 1) % in_sight_pos;
+                ox = cre_x(cr_in_sight[sel]) - PlayerX;
+                oy = cre_y(cr_in_sight[sel]) - PlayerY;
+            }
+            continue;
+        } else if (key == K_ENTER) {
+            if ((ox || oy) || (mode & PICK_OWN_SQUARE)) choose = true;
+        } else if (key == K_MOTION) {
+            int px, py;
+            pointer_offset(px, py);
+            if (direction) {
+                px = clamp(px, -1, 1);
+                py = clamp(py, -1, 1);
+            }
+            cx = px;
+            cy = py;
+            moved = true;
+            if (target) sel = listed_on(PlayerX + cx, PlayerY + cy);
+        } else if (key == K_SCALE0 || key == K_WHEEL_UP || key == K_WHEEL_DOWN) {
+            mapScale(key == K_SCALE0 ? 0 : key == K_WHEEL_UP ? 1 : -1);
+            if (key != K_SCALE0) {
+                ClrMouseWheelBuffer();
+                refresh_locsel_insight();
+                sel = -1;
+            }
+            MapBorderInfo();
+            DrawMap();
+            draw_window(mode, text);
+            continue;
+        }
+        if (moved) {
+            if (direction && !(mode & PICK_UNSEEN) && !See(PlayerX + cx, PlayerY + cy)) continue;
+            ox = cx;
+            oy = cy;
+            continue;
+        }
+        if (!choose) continue;
+        const int x = PlayerX + cx, y = PlayerY + cy;
+        if (!See(x, y) && !(mode & PICK_UNSEEN) && !(cx == 0 && cy == 0)) {
+            NOTE_TUPLAOK = 1;
+            DISABLE_MORECHECK = 1;
+            Note("!Please pick a direction where you can see!");
+            continue;
+        }
+        picker_end();
+        PREV_LOKAATIO_X = cx;
+        PREV_LOKAATIO_Y = cy;
+        prev_player_x = PlayerX;
+        prev_player_y = PlayerY;
+        if (target) {
+            const int i = listed_on(x, y);
+            PREV_CRE_NUM = i >= 0 ? cr_in_sight[i] : CRE_NONE;
+        }
+        GeneralX = x;
+        GeneralY = y;
+        return get_mapchar(x, y);
+    }
+}
+
+// ---- wrappers ---------------------------------------------------------------------------------
+
+int OtaKohta(const char *text) { return ValitseLokaatio(PICK_TARGET, text); }
+
+int OtaKohta_Suunta(const char *text) { return ValitseLokaatio(PICK_DIRECTION, text); }
+
+int OtaTyhja_Suunta(const char *text) {
+    const int c = ValitseLokaatio(PICK_DIRECTION, text);
+    if (!c) return 0;
+    if (!TyhjaRuutu(c)) {
+        Note("!That won't do! You need to pick an open space location.");
+        GeneralX = GeneralY = 0;
+        return 0;
+    }
+    return c;
+}
+
+static int in_set(int c, const char *chars) { return c > 0 && c < 256 && chars && strchr(chars, c) != nullptr; }
+
+int DirSel_ch(const char *text, const char *chars) {
+    int found = 0, fx = 0, fy = 0;
+    for (int d = 0; d < 8; d++) {
+        const int x = PlayerX + Heds_x(d), y = PlayerY + Heds_y(d);
+        if (in_set(get_mapchar(x, y), chars)) {
+            found++;
+            fx = x;
+            fy = y;
+        }
+    }
+    if (found == 1) {
+        GeneralX = fx;
+        GeneralY = fy;
+        return get_mapchar(fx, fy);
+    }
+    return ValitseLokaatio(PICK_DIRECTION | PICK_UNSEEN, text);
+}
+
+int OtaKohta_Haluttumerkki(const char *text, const char *chars) {
+    int x, y;
+    square_ahead(&x, &y);
+    if (in_set(get_mapchar(x, y), chars)) {
+        GeneralX = x;
+        GeneralY = y;
+        return get_mapchar(x, y);
+    }
+    return ValitseLokaatio(PICK_DIRECTION, text);
+}
+
+// A record of the type on the square (a skinned carcass passed over with flag 8).
+static int square_has(int type, int x, int y, int flags) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == DT_UNUSED) break;
+        if (d.type != type || d.x != x || d.y != y) continue;
+        if ((flags & 8) && type == DT_CARCASS && d.id >= (uint32_t)CRE_DATAID &&
+            d.id - CRE_DATAID < (uint32_t)CRE_COUNT && is_carcass_skinned(Cre[d.id - CRE_DATAID]))
+            continue;
+        return 1;
+    }
+    return 0;
+}
+
+int askdir_datatype(const char *text, int type, int *x, int *y, int flags) {
+    int fx = 0, fy = 0, hit = 0;
+    if ((flags & 4) && square_has(type, PlayerX, PlayerY, flags)) {
+        fx = PlayerX;
+        fy = PlayerY;
+        hit = 1;
+    }
+    if (!hit) {
+        int ax, ay;
+        square_ahead(&ax, &ay);
+        if (square_has(type, ax, ay, flags)) {
+            fx = ax;
+            fy = ay;
+            hit = 1;
+        }
+    }
+    if (!hit && (flags & 1)) {
+        int found = 0, sx = 0, sy = 0;
+        for (int j = -1; j <= 1; j++)
+            for (int i = -1; i <= 1; i++) {
+                const int qx = PlayerX + i, qy = PlayerY + j;
+                if ((flags & 2) && !See(qx, qy) && (i || j)) continue;
+                if (square_has(type, qx, qy, flags)) {
+                    found++;
+                    sx = qx;
+                    sy = qy;
+                }
+            }
+        if (found == 1) {
+            fx = sx;
+            fy = sy;
+            hit = 1;
+        }
+    }
+    if (!hit) {
+        const int c = ValitseLokaatio(PICK_DIRECTION, text);
+        if (!c) return 0;
+        fx = GeneralX;
+        fy = GeneralY;
+    }
+    GeneralX = fx;
+    GeneralY = fy;
+    if (x) *x = fx;
+    if (y) *y = fy;
+    return get_mapchar(fx, fy);
+}

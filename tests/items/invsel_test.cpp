@@ -1,0 +1,142 @@
+// The selection screen as the player meets it: refusals that keep the screen open, the limit of ten
+// choices, count prompts and Shift+Enter, the remembered row, the mouse, and the page's pixels.
+#include "items/invsel_fixture.h"
+
+#include "presentation/input_feeder.h"
+
+namespace {
+
+using oxatest::InvTest;
+using oxatest::push_key;
+
+class InvSelScreen : public InvTest {
+protected:
+    static int drop_screen() {
+        return InvSel(INV_FROM_PACK, CRE_PLAYER, PlayerX, PlayerY, "What do you want to drop?", "drop", 49, 0, CODE_DROP);
+    }
+    // A click at (x, y) of the game screen: the pointer is already there.
+    static void click(int x, int y, uint8_t button = SDL_BUTTON_LEFT) {
+        MOUSE_X = x;
+        MOUSE_Y = y;
+        SDL_Event e{};
+        e.type = SDL_MOUSEBUTTONDOWN;
+        e.button.button = button;
+        e.button.state = SDL_PRESSED;
+        SDL_PushEvent(&e);
+    }
+};
+
+TEST_F(InvSelScreen, DroppingWithNothingCarriedSaysSoAndCancels) {
+    EXPECT_EQ(drop_screen(), INVSEL_CANCEL);
+    EXPECT_TRUE(noted("You are not carrying anything.")) << notes();
+    EXPECT_STREQ(invNotebuf, "You are not carrying anything.");
+    // Quiet: only kept.
+    lastnote[0] = 0;
+    const std::string before = notes();
+    EXPECT_EQ(InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "", "drop", SEL_QUIET, 0, CODE_DROP), INVSEL_CANCEL);
+    EXPECT_EQ(notes(), before);
+    EXPECT_STREQ(invNotebuf, "You are not carrying anything.");
+}
+
+TEST_F(InvSelScreen, AWornShirtIsRefusedInTheDropListAndTheScreenStaysOpen) {
+    ItemStruct shirt = thing(IT_ARMOUR, "Linen shirt");
+    shirt.status = ISTAT_WORN;
+    give(shirt);
+    give(thing(IT_FOOD, "Rye bread"));
+    keys({SDLK_a, SDLK_b, SDLK_SPACE});
+    EXPECT_EQ(drop_screen(), 1);
+    EXPECT_TRUE(noted("You can't drop what you are wearing")) << notes();
+    EXPECT_EQ(InvData[0].chosen, 0) << "the shirt";
+    EXPECT_EQ(InvData[1].chosen, 1) << "the bread, chosen after the refusal";
+}
+
+TEST_F(InvSelScreen, WithTheLimitOfTenAnEleventhChoiceIsIgnored) {
+    for (int i = 0; i < 12; i++) give(thing(IT_TIMBER, ("Log " + std::to_string(i)).c_str()));
+    oxatest::push_text("+");
+    keys({SDLK_l, SDLK_SPACE});
+    EXPECT_EQ(InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "Give", "deliver", SEL_MULTI | SEL_MAX_TEN, 0, 0), 10);
+    EXPECT_EQ(InvData[11].chosen, 0);
+    EXPECT_EQ(InvData[9].chosen, 1);
+}
+
+TEST_F(InvSelScreen, AStackAsksForACountAndShiftEnterTakesItAll) {
+    const int slot = give(thing(IT_WEAPON, "Arrow", 0.1f), 5);
+    held(slot).subtype = ST_ARROW;
+    // The only row: chosen at once, as a single choice.
+    keys({SDLK_a, SDLK_3});
+    EXPECT_EQ(drop_screen(), 0);
+    EXPECT_EQ(InvData[0].chosen, 3);
+
+    push_key(SDLK_RETURN, KMOD_LSHIFT);
+    keys({SDLK_ESCAPE});
+    EXPECT_EQ(drop_screen(), 0);
+    EXPECT_EQ(InvData[0].chosen, 5) << "no count was asked";
+}
+
+TEST_F(InvSelScreen, TheWearListReopensAtTheRememberedRow) {
+    give(thing(IT_ARMOUR, "Linen shirt"));
+    give(thing(IT_ARMOUR, "Fur coat"));
+    give(thing(IT_ARMOUR, "Woollen trousers"));
+    give(thing(IT_FOOD, "Rye bread"));
+    auto wear_list = [] {
+        return InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "What do you want to wear?", "wear", 83, IT_ARMOUR, CODE_WEAR);
+    };
+    keys({SDLK_DOWN, SDLK_RETURN, SDLK_SPACE});
+    ASSERT_EQ(wear_list(), 1);
+    EXPECT_EQ(name_at(InvData[1]), "Fur coat");
+    EXPECT_EQ(InvData[1].chosen, 1);
+
+    keys({SDLK_RETURN, SDLK_SPACE});
+    ASSERT_EQ(wear_list(), 1);
+    EXPECT_EQ(InvData[1].chosen, 1) << "Enter chose the remembered row";
+    EXPECT_EQ(InvData[0].chosen, 0);
+
+    // The bread is listed but cannot be worn.
+    keys({SDLK_d, SDLK_ESCAPE});
+    EXPECT_EQ(wear_list(), INVSEL_CANCEL);
+    EXPECT_TRUE(noted("You can't wear that.")) << notes();
+}
+
+TEST_F(InvSelScreen, NothingOfTheFilterWithTheWrongTypeMarkAnswersNothingToChoose) {
+    give(thing(IT_FOOD, "Rye bread"));
+    EXPECT_EQ(InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "What do you want to wear?", "wear", 83, IT_ARMOUR, CODE_WEAR), INVSEL_NOTHING);
+    // Without the mark the screen opens on the empty list; Esc leaves it.
+    keys({SDLK_ESCAPE});
+    EXPECT_EQ(InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "Tools", "use", 0, IT_TOOL, 0), INVSEL_CANCEL);
+    EXPECT_EQ(InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "Count", "count", SEL_COUNT_ONLY, IT_FOOD, 0), 1);
+}
+
+TEST_F(InvSelScreen, AClickOnARowChoosesIt) {
+    give(thing(IT_FOOD, "Rye bread"));
+    give(thing(IT_WEAPON, "Knife"));
+    // Draw the page once to learn where the rows lie: Esc at once.
+    keys({SDLK_ESCAPE});
+    selslot("You are carrying the following items.", "examine", 0, 0, 0);
+    const int knife_row = 0, y = InvList_rowy[knife_row];
+    ASSERT_GT(y, 0);
+    click(INVLIST_X + 60, y + 5);
+    EXPECT_EQ(selslot("You are carrying the following items.", "examine", 0, 0, 0), 1) << "the knife's slot";
+}
+
+TEST_F(InvSelScreen, FilterKeysRegroupTheSavedRowsAndKeepChoices) {
+    give(thing(IT_FOOD, "Rye bread"));
+    give(thing(IT_WEAPON, "Knife"));
+    give(thing(IT_FOOD, "Pike"), 2);
+    // Choose the knife, view foods only (Tab, f), choose the bread, back to all (*), proceed.
+    oxatest::KeyFeeder typing;
+    typing.keys({SDLK_a, SDLK_TAB, SDLK_f, SDLK_a}).text("*").key(SDLK_SPACE);
+    EXPECT_EQ(typing.typed([] { return InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "Take", "take", SEL_MULTI | SEL_ONE_EACH, 0, 0); }), 2);
+    EXPECT_EQ(InvData[0].chosen, 1) << name_at(InvData[0]);
+    EXPECT_EQ(InvData[1].chosen, 1) << name_at(InvData[1]);
+    EXPECT_EQ(InvData[2].chosen, 0) << name_at(InvData[2]);
+}
+
+TEST_F(InvSelScreen, EscWithChoicesAsksBeforeCancelling) {
+    give(thing(IT_FOOD, "Rye bread"));
+    give(thing(IT_WEAPON, "Knife"));
+    keys({SDLK_a, SDLK_ESCAPE, SDLK_n, SDLK_SPACE});
+    EXPECT_EQ(drop_screen(), 1) << "No went back to the list";
+    EXPECT_TRUE(noted("You have some items selected.")) << notes();
+}
+
+}  // namespace

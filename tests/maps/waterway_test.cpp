@@ -1,0 +1,202 @@
+// tests/maps/waterway_test.cpp -- stepping into water: wading and its questions, deep water and
+// swimming, drowning, a craft shoved with a pole or overloaded, the shore tests and the ice that
+// breaks under a creature.
+#include "maps/play_fixture.h"
+
+#include "creatures/zoomservices.h"
+#include "maps/water.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> questions;
+int answer = 1;
+int ask(const char *q) {
+    questions.push_back(q);
+    return answer;
+}
+int drowns(int) { return -1; }
+int swims_badly(int) { return 0; }
+
+class Waterway : public PlayTest {
+protected:
+    void SetUp() override {
+        PlayTest::SetUp();
+        questions.clear();
+        answer = 1;
+        MoveAsk = ask;
+        GlobWeather.water_temp = 200;   // 20 degrees: warm water asks nothing of its own
+        // A lake east of her: x 232..250, every square 10 high but the deeper ones.
+        for (int y = 220; y <= 240; y++)
+            for (int x = 232; x <= 250; x++) {
+                maailma[mapidx(x, y)] = CH_DEEP_WATER;
+                korkeuskartta[mapidx(x, y)] = 10;
+            }
+        clear_zoomservices();
+    }
+    void TearDown() override {
+        MoveAsk = KyllaEi;
+        WaterSwimTurn = saved_swim;
+        dir->write_file("oxa_ini.txt", "");
+        PlayTest::TearDown();
+    }
+    static void depth(int x, int y, int d) { korkeuskartta[mapidx(x, y)] = (uint8_t)(10 - d); }
+    void setting(const char *key, const char *value) {
+        dir->write_file("oxa_ini.txt", std::string("[") + key + ":" + value + "]\n");
+    }
+    int (*saved_swim)(int) = WaterSwimTurn;
+};
+
+TEST_F(Waterway, StepsFromTheShoreWadeAfterTheQuestion) {
+    depth(232, 230, 1);
+    EXPECT_EQ(vesisyvyys(232, 230), 1);
+    EXPECT_EQ(WaterwayCheck(232, 230), 1);
+    EXPECT_EQ(Plr.movement_mode, 4);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Step into water?");
+    EXPECT_TRUE(was_shown("The water is shallow enough to wade."));
+
+    Plr.movement_mode = 1;
+    questions.clear();
+    answer = 0;
+    EXPECT_EQ(WaterwayCheck(232, 230), 0);
+    EXPECT_EQ(Plr.movement_mode, 1);
+}
+
+TEST_F(Waterway, AutoWadeNoStopsSilentlyAfterTheColdWarning) {
+    depth(232, 230, 1);
+    GlobWeather.water_temp = 50;    // 5 degrees
+    setting("AUTO_WADE", "NO");
+    EXPECT_EQ(WaterwayCheck(232, 230), 0);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(was_shown(std::string("The water is ") + WaterTemp_txtdesc(5) + ".")) << "the cold is told";
+    EXPECT_EQ(Plr.movement_mode, 1);
+
+    setting("AUTO_WADE", "YES");
+    EXPECT_EQ(WaterwayCheck(232, 230), 1);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_EQ(Plr.movement_mode, 4);
+}
+
+TEST_F(Waterway, DeepWaterOffersASwimOnlyOnALocalMap) {
+    depth(232, 230, 3);
+    EXPECT_EQ(WaterwayCheck(232, 230), 0);
+    EXPECT_TRUE(was_shown("The water is too deep to wade."));
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Swim?");
+
+    world_map();
+    questions.clear();
+    forget();
+    maailma[mapidx(231, 230)] = CH_SHALLOW_WATER;
+    EXPECT_EQ(WaterwayCheck(231, 230), 0) << "from land into any water on the world map";
+    EXPECT_TRUE(was_shown("The water is too deep to wade."));
+    EXPECT_TRUE(questions.empty()) << "never a swim there";
+}
+
+TEST_F(Waterway, ASwimmerReachingTheShallowsWades) {
+    PlayerX = 240;
+    depth(240, 230, 1);
+    Plr.movement_mode = 2;
+    EXPECT_EQ(WaterwayCheck(239, 230), 1);
+    EXPECT_EQ(Plr.movement_mode, 4);
+    EXPECT_TRUE(was_shown("The water is shallow enough to wade."));
+
+    Plr.movement_mode = 2;
+    depth(240, 230, 5);
+    WaterSwimTurn = swims_badly;
+    EXPECT_EQ(WaterwayCheck(241, 230), -1) << "a failed swim gets nowhere";
+    EXPECT_EQ(Plr.movement_mode, 2);
+}
+
+TEST_F(Waterway, DrowningRunsTheDeathSequence) {
+    PlayerX = 240;
+    depth(240, 230, 5);
+    Plr.movement_mode = 2;
+    WaterSwimTurn = drowns;
+    REAL_QUIT = 0;
+    EXPECT_EQ(WaterwayCheck(241, 230), 0);
+    EXPECT_EQ(REAL_QUIT, -1);
+    int32_t cause;
+    memcpy(&cause, (const char *)&Plr + 5032, sizeof cause);
+    EXPECT_EQ(cause, -100);
+    EXPECT_TRUE(was_shown("You sink under water"));
+}
+
+TEST_F(Waterway, APoleShovesACraftIntoWaterThreeDeepButNotFour) {
+    const int boat = object("boat", 9, 13, 60);
+    Data[0] = DataStruct{};
+    put(DT_ITEM, 230, 230, boat);
+    put(DT_ITEM, 230, 230, object("bag", 3, 0, 5));   // cargo
+    EXPECT_EQ(WaterwayCheck(232, 230), -1) << "nothing to shove with";
+    EXPECT_TRUE(was_shown("ahead you must have sesta or paddle wielded!"));
+
+    carry(0, object("sesta", 6, 13), 128);
+    EXPECT_EQ(SestaStatus(), 1);
+    depth(231, 230, 3);
+    maailma[mapidx(231, 230)] = CH_DEEP_WATER;
+    korkeuskartta[mapidx(231, 230)] = 7;
+    EXPECT_EQ(WaterwayCheck(231, 230), 1);
+    EXPECT_EQ(Plr.movement_mode, 3);
+    EXPECT_EQ(Data[0].flags, PlayerDir + 1) << "the craft takes her facing";
+    depth(231, 230, 4);
+    EXPECT_EQ(WaterwayCheck(231, 230), -1);
+    EXPECT_TRUE(was_shown("You can't use plain sesta to move there. The water is too deep."));
+}
+
+TEST_F(Waterway, FortyOneStacksOverloadACraftWhateverTheyWeigh) {
+    const int boat = object("boat", 9, 13, 60);
+    put(DT_ITEM, 230, 230, boat);
+    const int feather = object("feather", 10, 0, 0);
+    for (int i = 0; i < 39; i++) put(DT_ITEM, 230, 230, feather);
+    EXPECT_EQ(transcap(-1, 230, 230), 1) << "forty stacks with the craft";
+    put(DT_ITEM, 230, 230, feather);
+    EXPECT_EQ(transcap(-1, 230, 230), -1);
+    EXPECT_TRUE(was_shown("is overloaded"));
+    EXPECT_EQ(transcap(-1, 240, 240), 0) << "no craft";
+
+    memset(Data, 0, sizeof Data);
+    put(DT_ITEM, 230, 230, boat);
+    put(DT_ITEM, 230, 230, object("stone", 10, 0, 11939));
+    EXPECT_EQ(transcap(0, 230, 230), 1);
+    put(DT_ITEM, 230, 230, feather, 1);
+    put(DT_ITEM, 230, 230, object("pebble", 10, 0, 1));
+    EXPECT_EQ(transcap(0, 230, 230), -1) << "200 times the craft's weight";
+}
+
+TEST_F(Waterway, OpenWaterAndShores) {
+    EXPECT_TRUE(avovesi(240, 230));
+    EXPECT_FALSE(avovesi(230, 230));
+    EXPECT_TRUE(ranta_alue(228, 230)) << "water five squares east";
+    EXPECT_FALSE(ranta_alue(226, 230));
+    EXPECT_FALSE(ranta_alue(240, 230)) << "open water is no shore";
+    PlayerX = 231;
+    EXPECT_TRUE(avovesi(-1, 0)) << "water beside her";
+    PlayerX = 220;
+    EXPECT_FALSE(avovesi(-1, 0));
+}
+
+TEST_F(Waterway, IceBreakingUnderACreatureAlarmsItsCommunity) {
+    GlobWeather.water_temp = -30;   // thin ice
+    ASSERT_GT(ice_thickness_mapwise(240, 230), 0);
+    creature(0, 4, 240, 230);
+    creature(1, 5, 245, 230);
+    creature(2, 6, 246, 230);
+    Cre[4].community = Cre[5].community = 77;
+    Cre[6].community = 12;
+    Cre[4].weight = Cre[5].weight = Cre[6].weight = 400;
+    Plr.month = 1;
+    put(DT_ITEM, 240, 230, object("rock", 10, 0, 1000));   // what lies there is too heavy for it
+    ASSERT_EQ(ice_break_check(240, 230, 0, 0), 1);
+    EXPECT_EQ(NpcIceFallCheck(240, 230, 4), 1);
+    EXPECT_TRUE(avovesi(240, 230)) << "open water where it broke";
+    EXPECT_EQ(Cre[4].stateflags & 8, 8u);
+    EXPECT_EQ(Cre[5].stateflags & 8, 8u);
+    EXPECT_EQ(Cre[5].icefall, 1);
+    EXPECT_EQ(Cre[6].stateflags & 8, 0u) << "another community";
+    EXPECT_EQ(NpcIceFallCheck(230, 230, 4), 0) << "no ice on land";
+}
+
+}  // namespace
