@@ -81,6 +81,7 @@ static void add_entry(const char *pattern, const char *line) {
 }
 
 void Lisaa_esine_menuvalinnat(const char *pattern, const char *skill, const char *section) {
+    if (ValintojenMaara == 0) default_key = 0;   // a new composition on an emptied menu
     const bool top = !section || !section[0], all = section && strcmp(section, "allmenu") == 0;
     char start[80] = "", end[80] = "";
     if (!top) {
