@@ -15,6 +15,7 @@
 //   DATA.DAT      the world's things (10000 records): stones, branches and a birch-bark basket
 //                 on the fields beside her
 //   EXITER.DAT    the day counters (12 bytes)
+//   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
 // Everything is computed from fixed numbers: the same commit always writes the same files.
@@ -254,6 +255,26 @@ bool write_creature_files(const std::string &dir) {
     return cre_file_create((dir + FOLDER + ".CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
 }
 
+// Her first load shows the first-timer page and this story: the marker 100 + scenario 0, which the
+// start-up screen takes back to 0.
+const char *const STORY[] = {
+    "AGRICULTURE - THE FIELDS OF HOME",
+    "scene-agriculture.jpg",
+    "Aino grew up on the fields beside the village, where her family has cleared the forest for rye and",
+    "barley for as long as anyone remembers. This spring her mother gave her a knife, a shirt of linen and",
+    "trousers of wool, and told her that it was time to learn to live by her own hands.",
+    "  The village is only a short walk to the east. Its people know her, and they will trade with her as",
+    "long as she deals fairly. Beyond the fields lies the forest, the lake and the river that runs to the sea.",
+    "  Summer is short. What she gathers, catches and stores now is what she will eat when the snow comes.",
+};
+
+bool write_first_start(PlayerStruct &player, const std::string &dir) {
+    player.scenario = 100;
+    std::string text;
+    for (const char *line : STORY) text += std::string(line) + "\n";
+    return write_file(dir + "story.txt", text.data(), text.size());
+}
+
 bool has_character() {
     static SavedCharacter found[LOADCHAR_ROWS];
     return list_saved_characters(found) > 0;
@@ -294,6 +315,7 @@ int main(int argc, char **argv) {
     ok = write_creature_files(dir) && ok;
     ok = write_file(dir + FOLDER + ".OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
+    ok = write_first_start(player, dir) && ok;
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.
     ok = ok && write_file(dir + FOLDER + ".OXS", &player, sizeof player);

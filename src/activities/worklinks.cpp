@@ -36,18 +36,12 @@ int branchRakenna(int, int) { return 0; }
 int Korjaa_Vaatteita() { return 0; }
 int TYING_join() { return 0; }
 int TYING_shorten() { return 0; }
-// Until the item commands land.
-void wearCmd() {}
-void wieldCmd(int, int) {}
-void takeoffCmd() {}
+// Until filling and pouring vessels and hauling land.
 void fillCmd(int) {}
 void Kaada_Astiaan(int) {}
 void Tyhjenna_InventoryAstia(int) {}
 void moveCmd() {}
 void pushCmd(int, int, int) {}
-// Until the wounds screen and sleep land.
-int Wounds() { return -1; }
-int Sleep(int) { return 0; }
 // Until pack animals land.
 int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
@@ -67,5 +61,3 @@ void Ansat() {}
 // Until tracking lands.
 void Tracking_IsoKartta(int) {}
 void Tutki_Jaljet(int, int, int) {}
-// Until wound care lands.
-int Hoida_Haavaa(int, int) { return 0; }

@@ -13,6 +13,7 @@
 #include "core/spend.h"
 #include "core/weather.h"
 #include "creatures/body.h"
+#include "maps/crestep.h"
 #include "creatures/creatures.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
@@ -355,6 +356,11 @@ void CreatureMove() {
     for (int i = 0; i < DATA_MAX; i++)
         born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
     mark_pool_pass();
+    // the creatures' steps read the things of the local area from a list made once per pass
+    struct CreaturePass {
+        CreaturePass() { crestep_pass_begin(); }
+        ~CreaturePass() { crestep_pass_end(); }
+    } creature_pass;
     const int world = bigmap();
     for (int i = 0; i < DATA_MAX; i++) {
         // Free when the pass began, or freed and taken by a new record during it.

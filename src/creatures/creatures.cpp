@@ -6,9 +6,7 @@
 
 // The services below stand in until the creatures module lands.
 
-void laske_Load(int) {}
 
-float INVALIDITEETTI(int, int, int) { return 0.0f; }
 
 int onko_JOKU_tajuton(int n) {
     if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;
@@ -17,10 +15,6 @@ int onko_JOKU_tajuton(int n) {
     return c.mode == CM_ASLEEP || c.posture == 3 || c.posture == 4;
 }
 
-int sukeltaako_NPC(int n) {
-    if (n < 0 || n >= CRE_COUNT) return 0;
-    return Cre[n].korkeus == -100;
-}
 
 // The creatures' map-entry catch-up and killing stand in until the creatures' life lands.
 void ClrRealCreaturePos() {

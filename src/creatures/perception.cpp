@@ -21,7 +21,6 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
-#include "maps/doors.h"
 #include "maps/crestep.h"
 #include "maps/facing.h"
 #include "maps/marker.h"
@@ -34,6 +33,7 @@
 
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;
+int STEALTH_REASONABLE;
 int IHMISUHKA;
 int PLR_NOISE;
 
@@ -500,13 +500,19 @@ void Reagoi_Olentoihin(int n) {
     if (bigmap() || INVISIBLE || !ask_free_to_react(n)) return;
     int x, y;
     if (!square_of(n, x, y)) return;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int calm = Cre[n].kind != CK_HUMAN && Cre[n].speciescode != 618 && !ask_predator(n);
+    int near[CRE_COUNT];
+    const int count = crestep_creatures_near(x, y, 15, near, CRE_COUNT);
+    for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {
+        const int i = count >= 0 ? near[k] : k;
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         // beyond 15 squares nothing is noticed: skip the far ones before any question
         if (abs((int)d.x - x) > 15 || abs((int)d.y - y) > 15) continue;
         const int m = creature_slot_of(d.id);
         if (m < 0 || m == n) continue;
+        // two animals that neither hunt nor rob have nothing to notice in each other
+        if (calm && Cre[m].kind != CK_HUMAN && Cre[m].role != 20 && !ask_predator(m)) continue;
         if (Havaitse_Olio(n, m)) return;
     }
 }

@@ -137,7 +137,7 @@ void draw(Screen &s) {
     if (!screen) return;
     put_under();
     s.nbuttons = 0;
-    Piirra_Ikkuna(s.wx, s.wy, s.ww, s.wh, s.title[0] ? s.title : "Items selection", 0);
+    Piirra_Ikkuna(s.wx, s.wy, s.ww, s.wh, s.title[0] ? s.title : "Items selection", WIN_TEX_SAVU);
     const char *prompt = multi(s) ? "Select items to " : "Select an item to ";
     showtext(s.wx + 10, s.wy + 24, prompt, RGB_to_color(176, 196, 222), 1);
     const int vx = s.wx + 10 + textwidth(prompt);

@@ -17,6 +17,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/vessels.h"
+#include "items/wearing.h"
 #include "maps/mapunit.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
@@ -43,6 +44,8 @@ static void bearmagic_SkullPlacement(int) {}
 static int taikakeino_tuttu(int, int) { return 0; }
 // Until the leashing work lands a tied animal is simply led again.
 static void untie_pick(int, int) {}
+// Until the body's condition checks land no injury keeps the player from wielding.
+static int puuhausvammaus(int, int, int, const char *) { return 0; }
 // Until the wilderness work's own use of items lands nothing is applied.
 static int Apply(int) {
     Note("_You can't think of a way to use it here.");
@@ -134,7 +137,6 @@ static void refresh() {
     Statistics();
 }
 
-static int wield_count() { return (wielding(1) < 1000) + (wielding(2) < 1000); }
 
 // ---- examining -----------------------------------------------------------------------------------
 
@@ -274,7 +276,7 @@ int GetIt(int dataIndex, int count, int autoWield) {
     TARGET_NUM = count;
     Note(MSG("PICK_UP"));
     const int slot = Lisaa_Inventoryyn(pos, count, 1, -1);
-    if (autoWield && wield_count() < 2 && slot >= 0 && slot < PLR_SLOTS) {
+    if (autoWield && wieldcount(CRE_PLAYER) < 2 && slot >= 0 && slot < PLR_SLOTS) {
         const bool weapon = it.type == IT_WEAPON && !is_arrow(it);
         const bool tool = it.type == IT_TOOL && (it.subtype == ST_BOAT || it.subtype == ST_SKISTICK);
         if (weapon || tool) wieldCmd(slot, 1);
@@ -422,11 +424,8 @@ void set_onehanded_pen(ItemStruct &item, int value) { set_one_hand_penalty(item,
 int wp_handpenalty(int creature, const ItemStruct &item, int verbose) {
     const int pen = onehanded_pen(item);
     if (pen == 0) return 0;
-    int held;
-    if (creature == CRE_PLAYER) held = wield_count();
-    else if (creature >= 0 && creature < CRE_COUNT) held = (Cre[creature].wielded != 0) + (Cre[creature].offhand != 0);
-    else return pen;
-    if (held > 1) return pen;
+    if (creature != CRE_PLAYER && (creature < 0 || creature >= CRE_COUNT)) return pen;
+    if (wieldcount(creature) > 1) return pen;
     const int first = (int)INVALIDITEETTI(creature, 2, 1), second = (int)INVALIDITEETTI(creature, 2, 2);
     if (first < 1 && second < 1) return 0;   // held in both hands
     if (verbose && creature == CRE_PLAYER) Note(MSG(first >= 1 ? "CANT_WIELD_INJURED:1" : "CANT_WIELD_INJURED:2"));
@@ -443,11 +442,89 @@ int skisequipped(int creature) {
     return 0;
 }
 
-// ---- until wielding and wearing land -------------------------------------------------------------
-int item_alreadyworn(int) { return 0; }
-void item_alreadyworn_note(int) {}
-void unwield_hand(int) {}
+// ---- wearing, taking off and wielding -----------------------------------------------------------
 
-// ---- hauling: it stands in until its module lands -------------------------------------------------
+int item_alreadyworn(int pos) { return alreadyworn(CRE_PLAYER, pos, 0); }
+void item_alreadyworn_note(int pos) { alreadyworn(CRE_PLAYER, pos, 1); }
+
+void unwield_hand(int hand) {
+    const int slot = wielding(hand);
+    if (slot < PLR_SLOTS) TakeOff(slot, 1);
+}
+
+// The chosen rows of the player's inventory, each while its slot still holds the row's item.
+template <typename Fn>
+static void each_chosen_slot(Fn act) {
+    for (int i = 0; i < INVDATA_MAX; i++) {
+        const InvDataStruct &row = InvData[i];
+        if (!row.pos || row.chosen <= 0 || row.source != INV_FROM_PACK) continue;
+        if (!valid_slot(row.index) || Plr.inv_obj[row.index] != row.pos) continue;
+        if (!act(row.index)) return;
+    }
+}
+
+void wearCmd() {
+    const int r = InvSel(INV_FROM_PACK, CRE_PLAYER, PlayerX, PlayerY, "What do you want to wear?", "wear", 83, IT_ARMOUR, CODE_WEAR);
+    if (r == INVSEL_NOTHING) Note(nothingto("wear"));
+    if (r < 0) return;
+    each_chosen_slot([](int slot) { return Wear(slot) != -1; });
+    refresh();
+}
+
+void takeoffCmd() {
+    const int r = selslot("What do you want to take off?", "take off", SEL_MULTI, 0, CODE_TAKEOFF);
+    if (r == INVSEL_NOTHING) Note(nothingto("take off"));
+    if (r < 0) return;
+    each_chosen_slot([](int slot) { return TakeOff(slot, 1) != -1; });
+    refresh();
+}
+
+// The slot now holding a stored item, or -1.
+static int slot_of(int pos) {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (pos && Plr.inv_obj[s] == pos) return s;
+    return -1;
+}
+
+void wieldCmd(int slot, int verbose) {
+    if (slot == -1000) {
+        slot = selslot("What do you want to wield?", "wield", SEL_NO_INUSE, invmask(IT_WEAPON, IT_TOOL), CODE_WIELD);
+        if (slot == INVSEL_NOTHING) Note(nothingto("wield"));
+        if (slot < 0) return;
+    }
+    if (!valid_slot(slot)) return;
+    if (wielding(1) == slot || wielding(2) == slot) {
+        Note("!You are already wielding that!");
+        return;
+    }
+    if (puuhausvammaus(CRE_PLAYER, 8, 0, "wield anything")) return;
+    // Only a fully disabled hand counts.
+    const int first = (int)INVALIDITEETTI(CRE_PLAYER, 3, 1), second = (int)INVALIDITEETTI(CRE_PLAYER, 3, 2);
+    int hand = 0, taken_off = 0;
+    auto take_off = [&](int h) {
+        const int s = wielding(h);
+        if (s >= PLR_SLOTS) return;
+        taken_off = Plr.inv_obj[s];
+        TakeOff(s, 0);
+    };
+    if (first >= 1) {
+        Note(MSG("CANT_WIELD_INJURED:1"));
+        hand = 2;
+        take_off(2);
+    }
+    if (second >= 1) {
+        Note(MSG("CANT_WIELD_INJURED:2"));
+        hand = 1;
+        take_off(1);
+    }
+    if (wielding(1) < PLR_SLOTS && wielding(2) < PLR_SLOTS) take_off(2);
+    const int pos = Plr.inv_obj[slot];
+    Wield(slot_of(pos) >= 0 ? slot_of(pos) : slot, hand, verbose);
+    const int back = slot_of(taken_off);
+    if (back >= 0) Yhdista_Slottiin(back);
+    refresh();
+}
+
+// ---- hauling: each stands in until its module lands ---------------------------------------------
 void stopHauling(int) {}
 int items_being_moved() { return 0; }

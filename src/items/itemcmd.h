@@ -14,6 +14,11 @@ int invCmd();                      // the last selection result
 void Inventory(int slot);          // examines the item of a slot; 1000 does nothing
 int GetIt(int dataIndex, int count, int autoWield);   // 1 taken, 0 could not be carried
 void applyCmd();
+void superapplyCmd();              // apply, with the container and leash menus
+void dropCmd();
+void wearCmd();
+void takeoffCmd();
+void wieldCmd(int slot, int verbose);   // slot -1000 asks which
 void applySkull_teeth(int slot);
 int onehanded_pen(const ItemStruct &item);
 void set_onehanded_pen(ItemStruct &item, int value);

@@ -11,6 +11,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/strupr.h"
+#include "creatures/condition.h"
 #include "creatures/body.h"
 #include "items/matching.h"
 #include "items/materials.h"
@@ -22,7 +23,6 @@
 
 #include <cstring>
 
-int PVAM_EMERGENCY;
 
 static bool skill_has(const ItemStruct &it, const char *word) {
     char s[28];

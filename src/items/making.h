@@ -4,7 +4,6 @@
 #pragma once
 #include "items/quality.h"
 
-extern int PVAM_EMERGENCY;         // the player's emergency: work takes four times as long
 
 int Tee(int kind, int id, const char *name);   // kind -1 a recipe by id or name; answers 0
 int TeeVaate(const char *name);

@@ -11,6 +11,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/strupr.h"
+#include "creatures/predicates.h"
 #include "creatures/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
@@ -126,7 +127,7 @@ static void unleash(int slot) {
     if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) return;
     ItemStruct &leash = PlayerObj[pos - OBJ_PLAYER_FIRST];
     const int c = npcleash_check(leash);
-    if (c >= 0) cre_control2(c) &= (uint8_t)~CTRL2_LEASHED;
+    if (c >= 0 && onko_NPC_lieassa(c)) Cre[c].role = 0;   // off the leash
     TARGET_NPC = c;
     Note(MSG("PET_UNLEASHED"));
     leash.state = 0;

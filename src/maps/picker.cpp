@@ -42,6 +42,14 @@ enum {
     K_WHEEL_DOWN = 1099, K_MOTION = -1,
 };
 
+void picker_reset() {
+    PREV_LOKAATIO_X = PREV_LOKAATIO_Y = 0;
+    PREV_CRE_NUM = CRE_NONE;
+    prev_player_x = prev_player_y = -1;
+    in_sight_pos = 0;
+    LOCSEL_CURSOR_X = LOCSEL_CURSOR_Y = 0;
+}
+
 // ---- services of modules that are not there yet ------------------------------------------------
 
 // Stands in until the world searches land: the square one step ahead of the player's facing.

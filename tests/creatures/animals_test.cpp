@@ -34,7 +34,7 @@ TEST_F(Animals, NoDietNoFoodSearch) {
 TEST_F(Animals, ALeashedAnimalSearchesFiveSquares) {
     const int dp = animal(1, 240, 240, 618, 25.0f);
     Cre[1].owner = -1;
-    cre_control2(1) |= CTRL2_LEASHED;
+    Cre[1].role = 9;   // on a leash
     Cre[1].diet2 = DIET_BERRIES;
     Cre[1].energy = -100;
     place_record(DT_ITEM, 246, 240, (uint32_t)food_item(431, 0.5f));

@@ -5,6 +5,7 @@
 
 #include "activities/skills.h"
 #include "items/making.h"
+#include "creatures/condition.h"
 
 namespace oxatest {
 namespace {
