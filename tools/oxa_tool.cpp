@@ -12,6 +12,9 @@
 //   oxa_tool recipes --check    run in the working folder: every recipe file read, each product's
 //                               resolution and its parsed lines; fails on an unresolved product, an
 //                               unknown requirement or a building that names no terrain
+//   oxa_tool craft <product> [--seed n]   run in the working folder: the product made once on a
+//                               fixture holding just its materials; fails unless exactly the used
+//                               materials left the pack and the product arrived
 //   oxa_tool sim [--seed N] [--ticks T]   run in the working folder: 20 animals of mixed species on
 //                               a generated forest-and-lake local area for T creature passes; prints
 //                               each species' activities
@@ -31,11 +34,16 @@
 #include "items/items.h"
 #include "items/plants.h"
 #include "items/recipecheck.h"
+#include "core/oxa.h"
+#include "presentation/show.h"
+#include <SDL2/SDL.h>
+#include <cstdlib>
 #include "presentation/tekstit.h"
 
 static int usage() {
     fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool creatures\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n"
-                    "       oxa_tool recipes --check\n       oxa_tool body --wound \"kind,part,level\"\n"
+                    "       oxa_tool recipes --check\n       oxa_tool craft <product> [--seed n]\n"
+                    "       oxa_tool body --wound \"kind,part,level\"\n"
                     "       oxa_tool days --seed n --days n --wounds \"wound;wound\"\n"
                     "       oxa_tool sim [--seed N] [--ticks T]\n");
     return 2;
@@ -71,6 +79,29 @@ static int objdefs(const char *dir) {
     }
     printf("%s/CONSTANT.OBJ: %ld bytes\n", dir, size);
     return 0;
+}
+
+static int craft(int argc, char **argv) {
+    int seed = 1;
+    for (int i = 3; i + 1 < argc; i++)
+        if (strcmp(argv[i], "--seed") == 0) seed = atoi(argv[i + 1]);
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    OXA_NODELAY = 1;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        fprintf(stderr, "oxa_tool: %s\n", SDL_GetError());
+        return 1;
+    }
+    win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
+    if (!win) {
+        fprintf(stderr, "oxa_tool: %s\n", SDL_GetError());
+        return 1;
+    }
+    initgr(0);
+    copy_bounded(language, sizeof language, "eng");
+    const int r = recipe_craft(argv[2], seed, stdout);
+    SDL_Quit();
+    return r;
 }
 
 static int describe_items() {
@@ -120,6 +151,7 @@ int main(int argc, char **argv) {
     if (argc >= 2 && strcmp(argv[1], "describe-items") == 0) return describe_items();
     if (argc >= 2 && strcmp(argv[1], "body") == 0) return bodytool_body(argc, argv, stdout);
     if (argc >= 2 && strcmp(argv[1], "days") == 0) return bodytool_days(argc, argv, stdout);
+    if (argc >= 3 && strcmp(argv[1], "craft") == 0) return craft(argc, argv);
     if (argc == 3 && strcmp(argv[1], "recipes") == 0 && strcmp(argv[2], "--check") == 0) return recipes_check(stdout);
     if (argc >= 2 && strcmp(argv[1], "sim") == 0) return cmd_sim(argc - 2, argv + 2);
     return usage();

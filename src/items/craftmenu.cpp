@@ -81,6 +81,7 @@ static void add_entry(const char *pattern, const char *line) {
 }
 
 void Lisaa_esine_menuvalinnat(const char *pattern, const char *skill, const char *section) {
+    if (ValintojenMaara == 0) default_key = 0;   // a new composition on an emptied menu
     const bool top = !section || !section[0], all = section && strcmp(section, "allmenu") == 0;
     char start[80] = "", end[80] = "";
     if (!top) {
@@ -312,7 +313,7 @@ int Pura(int mode, int x, int y) {
                 }
     }
     if (mode == -1) {
-        // Village mischief over the work comes with the village breaches.
+        // The mischief check of the work stands in until the village breaches land.
         if (!realbasicspend(minutes, 0, "DECONSTRUCTING", SPF_LONG0)) {
             const int done = SPEND_MINDONE;
             if (paused < 0) {

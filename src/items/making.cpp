@@ -246,7 +246,8 @@ int Tee(int kind, int id, const char *name_in) {
         if (amount > 100) amount = 100;
         bonus = Tekoheader_bonus(header);
         effort = Tekoheader_ponnistelu(header);
-        // The body's own refusals (Tekoheader_vammaus) come with the condition checks of the body.
+        // Stands in until the body's condition checks land: the body allows every work, whatever
+        // Tekoheader_vammaus forbids.
         maturing = Tekoheader_kypsymisaika(header);
         if (maturing < 0) maturing = 0;
         assist = Tekoheader_apuvoimat(header);

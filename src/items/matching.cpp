@@ -13,6 +13,7 @@
 #include "core/strupr.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
+#include "items/invsel.h"
 #include "items/quality.h"
 #include "items/recipes.h"
 #include "maps/area.h"
@@ -195,25 +196,12 @@ int paras_tarvike(const ItemStruct &it, int line, int &best_h, int &best_g) {
 
 static bool near_player(const DataStruct &d) { return abs((int)d.x - PlayerX) <= 1 && abs((int)d.y - PlayerY) <= 1; }
 
-// The item screen, until it lands: a choice menu of the pack's slots not yet chosen.
-static int menu_valinta(int line) {
-    Valinta_Tyhjaa();
-    int slots[36], n = 0;
-    for (int s = 0; s < PLR_SLOTS && n < 36; s++) {
-        if (!Plr.inv_obj[s] || (plr_slotbyte(s) & 1)) continue;
-        slots[n] = s;
-        Valinta_Lisaa(menukeys[n], ekuvaus(Plr.inv_obj[s], Plr.inv_count[s], 1));
-        n++;
-    }
-    if (n == 0) return -3000;
-    char title[200];
-    bprintf(title, sizeof title, "Select required equipment: %s", Tarvikelista[line].label);
-    int key = TeeValinta(title);
-    for (int i = 0; i < n; i++)
-        if (key && toupper(key) == menukeys[i]) return slots[i];
-    return -1000;
+// The item screen over the pack, showing the kinds the line's id asks for.
+static int screen_valinta(int line) {
+    Ecraftvar(nullptr, (int)Tarvikelista[line].id, Tarvikelista[line].rawname);
+    return selslot("Select required equipment", "use", Edat.options, Edat.filter, 0);
 }
-int (*tarvike_valinta)(int line) = menu_valinta;
+int (*tarvike_valinta)(int line) = screen_valinta;
 
 static void stash_item(int pos, int count, int where) {
     char *d = ekuvaus(pos, count, 1);

@@ -10,7 +10,19 @@
 #include "items/items.h"
 #include "items/materials.h"
 #include "items/recipes.h"
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/player.h"
+#include "core/spend.h"
+#include "items/inventory.h"
+#include "items/making.h"
+#include "items/matching.h"
 #include "maps/area.h"
+#include "maps/maps.h"
+#include "maps/mapunit.h"
+#include "presentation/notes.h"
+
+#include <SDL2/SDL.h>
 
 #include <cstring>
 #include <initializer_list>
@@ -110,5 +122,142 @@ int recipes_check(FILE *out) {
     }
     fclose_TEKODATA_F();
     fprintf(out, "%d records, %d faults\n", records, faults);
+    return faults ? 1 : 0;
+}
+
+// ---- making one product on a fixture ---------------------------------------------------------
+
+static int first_fitting_slot(int line) {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && !(plr_slotbyte(s) & 1) && OnkoPlrItemTarvike(s, line)) return s;
+    return -3000;
+}
+
+// An item that meets a line, or a blank item when the catalogue holds none.
+static ItemStruct fitting_item(const Tarvike_Struct &t, const char *product) {
+    ItemStruct it;
+    ClrItemstruct(it);
+    if (t.id == 407) return Luo_Sommelo(6);
+    int row = -1;
+    if (t.id == REQ_FREETEXT) {
+        row = definition_by_name(t.rawname);
+    } else {
+        // The first catalogue row that meets the id and is not the product itself.
+        char n[41];
+        for (int r = 1; r < CONSTANTOBJ_ROWS && row < 0; r++)
+            if (ConstantObj[r].type != IT_NONE && strcmp(item_name(ConstantObj[r], n), product) != 0 &&
+                OnkoEsineId(ConstantObj[r], (int)t.id))
+                row = r;
+    }
+    if (row > 0) it = ConstantObj[row];
+    if (t.length && get_Item_pituus(it) < (int)t.length) set_Item_pituus((int)t.length, it);
+    return it;
+}
+
+static int pack_count(const char *name) {
+    int n = 0;
+    char own[41];
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && strcmp(item_name(ObjToItem(Plr.inv_obj[s]), own), name) == 0) n += Plr.inv_count[s];
+    return n;
+}
+
+int recipe_craft(const char *name, int seed, FILE *out) {
+    recipes_check_tables();
+    memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+    memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+    memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+    memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+    strcpy(Plr.mapname, "ZOOMMAP");
+    for (int y = 190; y < 280; y++)
+        for (int x = 190; x < 280; x++) set_mapchar(x, y, CH_GROUND);
+    PlayerX = PlayerY = 230;
+    randomize(seed);
+
+    const char *h = fread_Tekodata(RECIPE_DIY, name, 0);
+    if (strcmp(h, "NOT FOUND") == 0) {
+        fprintf(out, "no recipe \"%s\"\n", name);
+        return 1;
+    }
+    char product[TEKO_VALUE_MAX + 1];
+    copy_bounded(product, sizeof product, Tekoheader_esine(h));
+    const bool patches = Tekoheader_patch(h) > 0;
+    // The materials, one line each, into the pack; a fire beside her when a line asks for one.
+    struct Given { char name[41]; int count, used; } given[TARVIKE_MAX];
+    int ngiven = 0;
+    char own[41];
+    for (;;) {
+        const char *l = fread_Tekodata(RECIPE_DIY, nullptr, 1);
+        if (strcmp(l, "NOT FOUND") == 0) break;
+        pura_esinetarvinta(l);
+        if (Tarvike.id == 56) {
+            set_data(DT_FIRE, PlayerX + 1, PlayerY, 0, 1);
+            continue;
+        }
+        if (Tarvike.id == REQ_FREETEXT && strchr(Tarvike.rawname, '[')) {
+            fprintf(out, "a place line is met by where she stands: %s\n", Tarvike.rawname);
+            char v[TEKO_VALUE_MAX + 1];
+            if (teko_bracket(Tarvike.rawname, "NEARBY_TILE", v) || teko_bracket(Tarvike.rawname, "TILE", v))
+                for (int c = 1; c < 255; c++)
+                    if (strcmp(StrUpr(terrain_desc(c)), StrUpr(v)) == 0) set_mapchar(PlayerX, PlayerY, c);
+            continue;
+        }
+        ItemStruct it = fitting_item(Tarvike, product);
+        if (it.type == IT_NONE) continue;
+        const int count = Tarvike.optional ? 0 : (int)(Tarvike.count ? Tarvike.count : Tarvike.max_count);
+        if (count <= 0) continue;
+        if (Tarvike.ground) {
+            set_data(DT_ITEM, PlayerX + 1, PlayerY, Esineesta_Uniikki(it), count);
+            fprintf(out, "laid %d %s next to her\n", count, item_name(it, own));
+            continue;
+        }
+        Lisaa_Inventoryyn(Esineesta_Uniikki(it), count + (Tarvike.remove ? 1 : 0), 0, -1);
+        if (ngiven < TARVIKE_MAX) {
+            item_name(it, given[ngiven].name);
+            given[ngiven].count = pack_count(given[ngiven].name);
+            given[ngiven].used = Tarvike.remove && !Tarvike.length && Tarvike.amount <= 0 ? count : 0;
+            ngiven++;
+        }
+    }
+    const int before = pack_count(product);
+    tarvike_valinta = first_fitting_slot;
+    INSTANT_TASKS = 1;
+    DISABLE_MORECHECK = 1;
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    if (patches) {
+        e.key.keysym.sym = SDLK_1;   // one patch, typed as a player types it
+        e.key.keysym.scancode = SDL_SCANCODE_1;
+        SDL_PushEvent(&e);
+        SDL_Event t{};
+        t.type = SDL_TEXTINPUT;
+        t.text.text[0] = '1';
+        SDL_PushEvent(&t);
+        SDL_Event up = e;
+        up.type = SDL_KEYUP;
+        up.key.state = SDL_RELEASED;
+        SDL_PushEvent(&up);
+    }
+    e.key.keysym.sym = SDLK_SPACE;
+    SDL_PushEvent(&e);   // the proceed question
+    Tee(-1, 0, product);
+    INSTANT_TASKS = 0;
+    int faults = 0;
+    for (int i = 0; i < ngiven; i++) {
+        const int left = pack_count(given[i].name);
+        fprintf(out, "used %d of %d %s\n", given[i].count - left, given[i].count, given[i].name);
+        if (given[i].used && given[i].count - left != given[i].used) faults++;
+    }
+    const int made = pack_count(product) - before;
+    int grade = 0;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && strcmp(item_name(ObjToItem(Plr.inv_obj[s]), own), product) == 0) {
+            ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+            grade = ItemGet_laatu(&it);
+        }
+    fprintf(out, "made %d %s, grade %d\n", made, product, grade);
+    if (made < 1) fprintf(out, "the last note: %s\n", lastnote);
+    if (made < 1) faults++;
     return faults ? 1 : 0;
 }

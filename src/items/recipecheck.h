@@ -7,3 +7,9 @@
 int recipes_check(FILE *out);
 // Builds the catalogue and the terrain table the check needs, touching no file.
 void recipes_check_tables();
+
+// Makes one product of a handcraft recipe on a fixture of its own: the player on open ground with
+// just the materials the recipe takes, the rolls seeded, the questions answered yes and the work
+// done at once. Prints what was used and made; answers 0 when exactly the used materials left the
+// pack and the product arrived, else 1. The screen must be open.
+int recipe_craft(const char *name, int seed, FILE *out);

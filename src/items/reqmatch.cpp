@@ -204,7 +204,7 @@ int OnkoItemId(int id) {
 }
 
 int hae_esine_tarvike(int id) {
-    // The culture's own kota cover comes with the cultures' tables; until then the catalogue answers.
+    // The culture's own kota cover stands in until the cultures' kota covers land: the catalogue answers.
     for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
         if (ConstantObj[r].type != IT_NONE && ConstantObj[r].name[0] && !is_place_id(id) && OnkoEsineId(ConstantObj[r], id))
             return r;

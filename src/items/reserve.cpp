@@ -123,7 +123,7 @@ void ifreezepos(int, int x, int y, int extra) {
     Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(x, y, extra);
 }
 
-// The mischief of taking a village's raw materials waits for the village breaches; until they land a
+// The mischief of taking a village's raw materials stands in until the village breaches land: a
 // taking from village goods is only logged.
 void Check_SocRawMaterial_Theft() {
     for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {

@@ -183,6 +183,10 @@ TEST_F(Making, MenusAreComposedFromTheRecipeFiles) {
     Lisaa_esine_menuvalinnat("diy_*.*", "", "Baskets");
     EXPECT_NE(texts().find("Birch-bark basket (4 pieces)"), std::string::npos);
 
+    dir->write_file("menudef_zlong.txt", "." + std::string(60, 'n') + ". *MAKE* -Z-\n");
+    compose_menu("MAKE");
+    EXPECT_EQ(strlen(menustruct[2].name), (size_t)TEKO_MENUNAME_MAX) << "a long menu name is cut";
+
     Valinta_Tyhjaa();
     Lisaa_esine_menuvalinnat("biy_*.*", "", "kota");
     EXPECT_NE(texts().find("Kota framework"), std::string::npos);
