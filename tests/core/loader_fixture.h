@@ -23,6 +23,7 @@
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapload.h"
+#include "maps/facing.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
@@ -55,6 +56,27 @@ inline void reset_loader_tables() {
     PlayerDir = 0;
     loader_clear_note();
     map_clear_file_error();
+}
+
+// On a local area, before the tests zoom out: the player walks to the free square of her own cell
+// farthest from every creature, so that no animal that wandered near her keeps her from leaving
+// (the game refuses to zoom out with a creature close by).
+inline void step_away_from_creatures() {
+    int best = -1, bx = PlayerX, by = PlayerY;
+    for (int y = 200; y <= 263; y++)
+        for (int x = 200; x <= 263; x++) {
+            if (!entry_square_free(x, y)) continue;
+            int nearest = 1000;
+            for (int i = 0; i < DATA_MAX; i++)
+                if (Data[i].type == DT_CREATURE) {
+                    const int d = koordinaattien_vali(Data[i].x, Data[i].y, x, y);
+                    if (d < nearest) nearest = d;
+                }
+            if (nearest > best) best = nearest, bx = x, by = y;
+            if (best >= 40) break;
+        }
+    PlayerX = bx;
+    PlayerY = by;
 }
 
 // The fixture writer of the build, run into this test's working folder.

@@ -157,6 +157,7 @@ TEST_F(LoaderTest, EnteringACellMakesItsAreaOnceAndThenLoadsItFromTheStore) {
     // Leave something on the area, go out to the world map and come back.
     const int item_x = PlayerX + 1, item_y = PlayerY;
     ASSERT_GE(set_data(DT_ITEM, item_x, item_y, 50001, 3), 0);
+    oxatest::step_away_from_creatures();
     EnterLocale(0, 0);
     ASSERT_EQ(GetMappie(0), 1) << loader_last_note() << " " << map_file_error();
     EXPECT_STREQ(Plr.mapname, "BIGMAP");
@@ -201,6 +202,7 @@ TEST_F(LoaderTest, StoredLocalMapCutShortIsRefusedNotReadAsGarbage) {
     ASSERT_EQ(loader(), 0);
     EnterLocale(0, 0);
     ASSERT_EQ(GetMappie(0), 1);
+    oxatest::step_away_from_creatures();
     EnterLocale(0, 0);
     ASSERT_EQ(GetMappie(0), 1);
     // The last stored local map loses its second half.

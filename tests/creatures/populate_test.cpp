@@ -35,6 +35,7 @@ protected:
         ZoomRenew = 0;
     }
     void zoom() {
+        if (!bigmap()) oxatest::step_away_from_creatures();
         EnterLocale(0, 0);
         ASSERT_EQ(LOAD_MAP, 1);
         ASSERT_EQ(GetMappie(0), 1) << loader_last_note();

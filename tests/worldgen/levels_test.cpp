@@ -51,6 +51,7 @@ protected:
         return n;
     }
     void zoom() {
+        if (!bigmap()) oxatest::step_away_from_creatures();
         EnterLocale(0, 0);
         ASSERT_EQ(LOAD_MAP, 1) << notes();
         ASSERT_EQ(GetMappie(0), 1) << loader_last_note() << " " << map_file_error();
