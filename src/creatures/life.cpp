@@ -5,11 +5,8 @@
 
 int onko_NPC_vesielaja(int) { return 0; }
 int onko_taistelutilanne(int, int) { return 0; }
-int HAAVAPROSENTTI(int) { return 0; }
 void NPC_Kuntotarkistus(int) {}
 void Pakene(int) {}
-int Suorita_Verenhukka(int, int, int, int) { return 0; }
-void Tajuttomuustarkistus(int, int) {}
 void Ela_Ihminen(int) {}
 void Taistelu_Main(int, int) {}
 int combatwise_dp(int, int, int) { return -1000; }

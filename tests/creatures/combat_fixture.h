@@ -6,6 +6,8 @@
 #include "creatures/combat.h"
 #include "items/weaponmat.h"
 
+#include <string>
+
 namespace oxatest {
 
 class CombatTest : public BodyTest {
