@@ -4,7 +4,6 @@
 #include "creatures/zoomservices.h"
 
 int onko_NPC_vesielaja(int) { return 0; }
-int onko_taistelutilanne(int, int) { return 0; }
 void NPC_Kuntotarkistus(int) {}
 void Pakene(int) {}
 void Ela_Ihminen(int) {}
@@ -13,7 +12,6 @@ int combatwise_dp(int, int, int) { return -1000; }
 int cr_pickup(int, int, int) { return 0; }
 int cre_falls_through_ice(int) { return 0; }
 void cre_kill(int, int) {}
-void combat_command(int) {}
 int comp_partymorale(int) { return 0; }
 void comp_tries_talking(int) {}
 void comp_count_day(int) {}

@@ -312,8 +312,8 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
             plr_set<int32_t>(PB_INJURYCAUSE, attacker >= 0 ? (int32_t)Cre[attacker].socialid : attacker);
         if (victim >= 0) HerataNPC(victim);
     }
-    if (w.stumble && StumbleRoll(victim, w.stumble, 1)) COMBAT_tactical_advantage = attacker;
-    if (w.fumble && FumbleRoll(victim, w.fumble, side)) COMBAT_tactical_advantage = attacker;
+    if (w.stumble && StumbleRoll(victim, w.stumble, 1)) Aseta_Etulyontiasema(attacker);
+    if (w.fumble && FumbleRoll(victim, w.fumble, side)) Aseta_Etulyontiasema(attacker);
     if (victim == -1) armour_damage(part, eff);
 }
 
