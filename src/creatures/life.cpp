@@ -7,7 +7,6 @@ int onko_NPC_vesielaja(int) { return 0; }
 void NPC_Kuntotarkistus(int) {}
 void Pakene(int) {}
 void Ela_Ihminen(int) {}
-void Taistelu_Main(int, int) {}
 int cre_falls_through_ice(int) { return 0; }
 void cre_kill(int, int) {}
 int comp_partymorale(int) { return 0; }
