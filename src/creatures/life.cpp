@@ -4,11 +4,8 @@
 #include "creatures/zoomservices.h"
 
 int onko_NPC_vesielaja(int) { return 0; }
-void NPC_Kuntotarkistus(int) {}
-void Pakene(int) {}
 void Ela_Ihminen(int) {}
 int cre_falls_through_ice(int) { return 0; }
-void cre_kill(int, int) {}
 int comp_partymorale(int) { return 0; }
 void comp_tries_talking(int) {}
 void comp_count_day(int) {}

@@ -302,7 +302,10 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
         }
     }
     const bool spared = attacker == CAUSE_NO_HARM || (attacker >= 0 && fightmode_dontkill(attacker));
-    if (w.kill && !spared && KillRoll(victim, w.kill)) return;
+    if (w.kill && !spared) {
+        if (victim >= 0) Cre[victim].killer = attacker;
+        if (KillRoll(victim, w.kill)) return;
+    }
     if (w.bleeding == 1) tell(victim, "BLEEDING_LIGHT");
     else if (w.bleeding == 2) tell(victim, "BLEEDING");
     else if (w.bleeding == 3 || w.bleeding == 4) tell(victim, "BLEEDING_HARD");
