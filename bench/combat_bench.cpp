@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "creatures/creation.h"
