@@ -281,6 +281,7 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
     AsetaHaava(victim, type, w.level, part, side, w.injury, w.bleeding);
     if (victim >= 0) {
         Cre[victim].enemy = attacker;
+        Cre[victim].killer = attacker;   // whoever wounded it last is its killer if the wounds end it
     } else if (attacker >= 0) {
         plr_set<int32_t>(PB_ATTACKER, (int32_t)Cre[attacker].socialid);
     } else if (attacker < -1) {
