@@ -1,5 +1,5 @@
-// src/creatures/life.cpp -- stands in until the creatures' life lands: nobody fights, flees, helps
-// or dies, and no creature does anything on its turn.
+// src/creatures/life.cpp -- stands in until the creatures' life lands: people live no everyday life,
+// nobody falls through ice and companions neither talk nor count their days.
 #include "creatures/life.h"
 #include "creatures/zoomservices.h"
 
