@@ -18,6 +18,9 @@
 //   oxa_tool sim [--seed N] [--ticks T]   run in the working folder: 20 animals of mixed species on
 //                               a generated forest-and-lake local area for T creature passes; prints
 //                               each species' activities
+//   oxa_tool wound --victim N --type T --impact I --part P --seed S   one wound to template N: the
+//                               wound cell, the rolls and whether it lived
+//   oxa_tool duel --seed S A B --rounds R   template A against template B R times: how they ended
 #include <unistd.h>
 
 #include <cstdio>
@@ -28,6 +31,7 @@
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "creatures/bodytool.h"
+#include "creatures/combat_tool.h"
 #include "creatures/creatures.h"
 #include "creatures/crsim.h"
 #include "items/itemdefs.h"
@@ -45,7 +49,9 @@ static int usage() {
                     "       oxa_tool recipes --check\n       oxa_tool craft <product> [--seed n]\n"
                     "       oxa_tool body --wound \"kind,part,level\"\n"
                     "       oxa_tool days --seed n --days n --wounds \"wound;wound\"\n"
-                    "       oxa_tool sim [--seed N] [--ticks T]\n");
+                    "       oxa_tool sim [--seed N] [--ticks T]\n"
+                    "       oxa_tool wound --victim N --type T --impact I --part P --seed S\n"
+                    "       oxa_tool duel --seed S A B --rounds R\n");
     return 2;
 }
 
@@ -141,6 +147,34 @@ static int cmd_sim(int argc, char **argv) {
     return r.outside || r.blocked ? 1 : 0;
 }
 
+static int cmd_wound(int argc, char **argv) {
+    long victim = -1, type = 0, impact = 0, part = 9, seed = 1;
+    for (int i = 0; i < argc; i++) {
+        long *v = !strcmp(argv[i], "--victim") ? &victim : !strcmp(argv[i], "--type") ? &type
+                : !strcmp(argv[i], "--impact") ? &impact : !strcmp(argv[i], "--part") ? &part
+                : !strcmp(argv[i], "--seed") ? &seed : nullptr;
+        if (!v || i + 1 >= argc) return usage();
+        *v = strtol(argv[++i], nullptr, 10);
+    }
+    if (type < 0 || type > 7 || impact < 0 || impact > 999 || part < 0 || part > 18 || seed < 0 ||
+        seed > 0x7fffffff)
+        return usage();
+    return combat_wound_tool((int)victim, (int)type, (int)impact, (int)part, (int)seed, stdout);
+}
+
+static int cmd_duel(int argc, char **argv) {
+    long seed = 1, rounds = 100, t[2] = {-1, -1};
+    int n = 0;
+    for (int i = 0; i < argc; i++) {
+        if (!strcmp(argv[i], "--seed") && i + 1 < argc) seed = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--rounds") && i + 1 < argc) rounds = strtol(argv[++i], nullptr, 10);
+        else if (n < 2) t[n++] = strtol(argv[i], nullptr, 10);
+        else return usage();
+    }
+    if (n != 2 || rounds < 1 || rounds > 100000 || seed < 0 || seed > 0x7fffffff) return usage();
+    return combat_duel_tool((int)t[0], (int)t[1], (int)seed, (int)rounds, stdout);
+}
+
 int main(int argc, char **argv) {
     if (argc == 3 && strcmp(argv[1], "defcreat") == 0) return cmd_defcreat(argv[2]);
     if (argc == 2 && strcmp(argv[1], "creatures") == 0) {
@@ -154,5 +188,7 @@ int main(int argc, char **argv) {
     if (argc >= 3 && strcmp(argv[1], "craft") == 0) return craft(argc, argv);
     if (argc == 3 && strcmp(argv[1], "recipes") == 0 && strcmp(argv[2], "--check") == 0) return recipes_check(stdout);
     if (argc >= 2 && strcmp(argv[1], "sim") == 0) return cmd_sim(argc - 2, argv + 2);
+    if (argc >= 2 && strcmp(argv[1], "wound") == 0) return cmd_wound(argc - 2, argv + 2);
+    if (argc >= 2 && strcmp(argv[1], "duel") == 0) return cmd_duel(argc - 2, argv + 2);
     return usage();
 }

@@ -102,7 +102,7 @@ static void wounded_start() {
     static const int kinds[3] = {0, 4, 2};
     for (int k = 0; k < 10 && plr_injury_total() < 71; k++) {
         const int dice = 1 + random(3);
-        HAAVOITA(CRE_PLAYER, kinds[random(3)], d6(dice), RandomBodypart(0, CRE_PLAYER), 0, "Start of the game");
+        HAAVOITA(CRE_PLAYER, kinds[random(3)], d6(dice), RandomBodypart(0, CRE_PLAYER), 0, -1001);   // a cause that never kills
     }
     DISABLE_NOTES = 0;
     EnterLocale(0, 0);

@@ -16,6 +16,7 @@
 #include "core/spend.h"
 #include "core/weather.h"
 #include "creatures/body.h"
+#include "creatures/bodyrec.h"
 #include "maps/crestep.h"
 #include "creatures/creatures.h"
 #include "creatures/life.h"
@@ -201,7 +202,7 @@ static void fire_step(int pos) {
             char line[160];
             snprintf(line, sizeof line, "!The fire burns your %s!", BODYPART(part, CRE_PLAYER));
             Note(line);
-            HAAVOITA(CRE_PLAYER, WOUND_BURN, 10 + random(10), part, 0, "Burned by fire");
+            HAAVOITA(CRE_PLAYER, WOUND_BURN, 10 + random(10), part, 0, CAUSE_FIRE);
         }
         FIRESAFE = 1;
     }

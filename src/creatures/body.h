@@ -16,8 +16,9 @@ void PlayerUnconscious();                  // the fainted player lies until cons
 void HealingRolls();
 void Aseta_Etulyontiasema(int who);        // -1000 clears the forward combat stance
 void plr_set_deathcause(int cause);
-// Inflicts a wound on the player (-1) or a creature: kind, points, body part, side and its cause.
-void HAAVOITA(int who, int kind, int amount, int part, int side, const char *cause);
+// Inflicts a wound on the player (-1) or a creature: damage type, impact, body part, side and the
+// attacker (a creature, -1 the player, or a cause code below -1).
+void HAAVOITA(int victim, int damageType, int impact, int part, int side, int attacker);
 enum { WOUND_BURN = 5 };
 float plr_fatigue();                       // 0.0 rested .. 100.0 exhausted
 int plr_tiredness();                       // above 2000 the player needs sleep

@@ -44,8 +44,6 @@ extern int COMBAT_attacker, COMBAT_defender;
 extern int MISSILE_osuman_success, MISSILE_puolustus, MISSILE_osui, MISSILE_passed, MISSILE_short;
 extern int MISSILE_aimed, MISSILE_blunt;
 extern char MISSILE_message[200];
-// Set by the "DTA" outcome: the defender now holds the tactical advantage.
-extern int COMBAT_tactical_advantage;
 
 // The table a melee defence answers from (NULL for a missile).
 const ResultCell (*combat_table(int mode, int defence))[4];

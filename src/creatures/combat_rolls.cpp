@@ -15,6 +15,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/combat.h"
 #include "creatures/creatures.h"
+#include "creatures/condition.h"
 #include "creatures/deathdrop.h"
 #include "creatures/lifeask.h"
 #include "creatures/physical.h"
@@ -97,8 +98,7 @@ int KillRoll(int who, int dice) {
     if (who >= 0) {
         KillCreature(who, 1);
     } else {
-        plr_set_deathcause(CAUSE_FATAL);
-        PlayerDeath("");
+        player_dies(CAUSE_FATAL);
     }
     return 1;
 }

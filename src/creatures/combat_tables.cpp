@@ -6,6 +6,7 @@
 #include "core/harnrule.h"
 #include "core/oxa.h"
 #include "core/ownlib.h"
+#include "creatures/body.h"
 #include "creatures/combat.h"
 #include "presentation/audio.h"
 #include "presentation/msglog.h"
@@ -16,7 +17,6 @@ int COMBAT_attacker = -1000, COMBAT_defender = -1000;
 int MISSILE_osuman_success, MISSILE_puolustus, MISSILE_osui, MISSILE_passed, MISSILE_short;
 int MISSILE_aimed, MISSILE_blunt;
 char MISSILE_message[200];
-int COMBAT_tactical_advantage = -1000;
 int COMBAT_attacker_impact, COMBAT_defender_impact;
 
 const ResultCell MELEE_vs_BLOCK[4][4] = {
@@ -239,7 +239,7 @@ AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
         tell_key("STUMBLE_TOGETHER");
     }
     if (has("DTA")) {
-        COMBAT_tactical_advantage = D;
+        Aseta_Etulyontiasema(D);
         combat_sound("miss");
     }
     if (has("AS")) r.attacker_stumble = dice;

@@ -16,12 +16,10 @@ int onko_JOKU_tajuton(int n) {
 }
 
 
-// Killing stands in until the creatures' death lands.
 void ClrRealCreaturePos() {
     for (int &p : RealCreaturePos) p = 0;
 }
 void allowed_check() {}
-void KillCreature(int, int) {}
 
 // Stands in until the creatures' reactions land: nobody notices.
 void SotuNPC_omatunto(unsigned) {}

@@ -11,7 +11,7 @@ int HAAVAPROSENTTI(int c);                 // wound percentage
 void NPC_Kuntotarkistus(int c);
 void Pakene(int c);                        // steps aside and flees from the player
 int Suorita_Verenhukka(int c, int x, int y, int mode);   // non-zero when bleeding ended the turn
-void Tajuttomuustarkistus(int c, int mode);
+int Tajuttomuustarkistus(int c, int stay);   // 1 while still unconscious
 int Nouse(int who);                        // non-zero when it got up
 void Reagoi_Olentoihin(int c);
 void Havaitse_PLR(int c, int pos);

@@ -1,5 +1,6 @@
 // src/creatures/perception.cpp -- what creatures notice and how they answer (see perception.h).
 #include "creatures/perception.h"
+#include "creatures/decisions.h"
 
 #include <cmath>
 #include <cstdio>
@@ -119,10 +120,17 @@ static int sees(int n, int tx, int ty) {
     return looks(x, y, tx, ty, Cre[n].Suunta);
 }
 
-// ---- the attacks and flights of fighting, until fighting lands -----------------------------------
+// ---- the attacks and flights of fighting ---------------------------------------------------------
 
-void cre_attacks(int n, int t, int) {
+// A person, or a beast with teeth or claws it can use, goes for its foe and fights on its own turns;
+// one without walks up to it.
+void cre_attacks(int n, int t, int how) {
     if (!ask_valid(n)) return;
+    if (Cre[n].kind == CK_HUMAN || NaturalAttackPossible(n, 0) || NaturalAttackPossible(n, 1) ||
+        NaturalAttackPossible(n, 2)) {
+        NPC_hyokkaa(n, t, how);
+        return;
+    }
     Cre[n].enemy = t;
     int x, y;
     if (!square_of(t, x, y)) return;

@@ -37,6 +37,6 @@ int onko_tajuissaan(int n);
 int ELAIN_counterstrike_halukkuus(int n);
 // The range in squares of a morale figure: f / 10 + 1, 0 for 0.
 int morale_range(int f);
-// Until fighting lands: n goes for t (the player -1) and n flees from t.
+// n goes for t (the player -1), fighting when it has the means; n flees from t.
 void cre_attacks(int n, int t, int how);
 void cre_flees(int n, int t);

@@ -339,5 +339,5 @@ void fall(int feet) {
     snprintf(InjuryCause, sizeof InjuryCause, "Hurt after %d meters fall", meters);
     int impact = 0;
     for (int i = 0; i < feet / 10; i++) impact += random(6) + 1;
-    HAAVOITA(-1, 0, impact, part, BODYPART_side, InjuryCause);
+    HAAVOITA(-1, 0, impact, part, BODYPART_side, CAUSE_FALL);
 }

@@ -26,10 +26,6 @@ uint8_t &cre_control2(int c) { return control2[(unsigned)c < (unsigned)CRE_COUNT
 // A follower's step after the player is taken as made until creature movement lands.
 int come_along(int c, int) { return onko_NPC_kesyelain(c) || onko_NPC_kumppani(c) || (cre_control2(c) & CTRL2_LED); }
 
-void Taistelu_OHI(int c) {
-    if ((unsigned)c < (unsigned)CRE_COUNT && (Cre[c].mode == 2 || Cre[c].mode == 99)) Cre[c].mode = 0;
-}
-
 void Poista_Olento(int c) {
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == DT_CREATURE && creature_slot_of(Data[i].id) == c) ClearDATA(i);

@@ -3,6 +3,7 @@
 // on a new day; facing changes that add up to a turn; and the end of the loop.
 #include "turn_fixture.h"
 
+#include "creatures/bodyrec.h"
 #include "maps/mapdraw.h"
 #include "presentation/tiles.h"
 
@@ -253,6 +254,7 @@ TEST_F(CreatureTurnTest, AFireBurnsThePlayerOnceATurnAndFillsInWhatItLacks) {
     Data[0].x = (uint16_t)PlayerX;
     Data[0].y = (uint16_t)PlayerY;
     Data[0].count = 60;
+    plr_bytes(PB_ENDURANCE)[0] = 200;   // the burn's shock never fells her: its note stays the last
     CreatureMove();
     EXPECT_EQ(Data[0].ready_minute, 560u) << "lit now, it burns for its count";
     EXPECT_EQ(Data[0].spent_minutes, 500u);

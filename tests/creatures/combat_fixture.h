@@ -6,6 +6,8 @@
 #include "creatures/combat.h"
 #include "items/weaponmat.h"
 
+#include <string>
+
 namespace oxatest {
 
 class CombatTest : public BodyTest {
@@ -16,7 +18,8 @@ protected:
         MSG_forget_index();
         COMBAT_attacker = COMBAT_defender = -1000;
         COMBAT_attacker_impact = COMBAT_defender_impact = 5;
-        COMBAT_tactical_advantage = -1000;
+        Aseta_Etulyontiasema(-1000);
+        DISABLE_NOTES = 0;
         Plr.posture = 0;
         Plr.agility = 12;
         plr_bytes(2758)[0] = 12;

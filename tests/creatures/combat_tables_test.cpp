@@ -2,6 +2,8 @@
 // rolls that follow a blow, and the wear weapons take when they meet.
 #include "combat_fixture.h"
 
+#include "creatures/melee.h"
+
 #include <string>
 
 namespace oxatest {
@@ -92,7 +94,7 @@ TEST_F(CombatTest, StrikesBlocksAndTheTacticalAdvantage) {
     EXPECT_EQ(r.attacker_grade, 1);
     EXPECT_EQ(r.defender_grade, 1);
     r = ATTACK_RESULT(ATTACK_MELEE, 0, DEF_DODGE, 3);
-    EXPECT_EQ(COMBAT_tactical_advantage, 1);
+    EXPECT_EQ(TACTICAL_ADVANTAGE, 1);
     EXPECT_EQ(r.attacker_grade + r.defender_grade, 0);
     r = ATTACK_RESULT(ATTACK_MELEE, 1, DEF_BLOCK, 2);
     EXPECT_EQ(r.miss, 1);

@@ -1,0 +1,10 @@
+// src/creatures/combat_tool.h -- headless fights for the command-line tool: one wound by the rules
+// of the wound table, and duels between two creature templates.
+#pragma once
+#include <cstdio>
+
+// Wounds a creature made from template `victim` once; prints the cell, the rolls and the outcome.
+int combat_wound_tool(int victim, int type, int impact, int part, int seed, FILE *out);
+// Sets template a against template b `rounds` times; prints how the duels ended. 0 when every duel
+// ended in a carcass or a flight.
+int combat_duel_tool(int a, int b, int seed, int rounds, FILE *out);

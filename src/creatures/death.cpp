@@ -1,0 +1,246 @@
+// src/creatures/death.cpp -- a creature dies: its kill is logged, its things fall to its square and
+// it lies as a carcass; a living creature's condition each tick; the flight of a frightened one.
+#include "creatures/death.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#include "activities/actions.h"
+#include "activities/activities.h"
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "core/weather.h"
+#include "creatures/combat.h"
+#include "creatures/cremove.h"
+#include "creatures/creatures.h"
+#include "creatures/deathdrop.h"
+#include "creatures/decisions.h"
+#include "creatures/life.h"
+#include "creatures/lifeask.h"
+#include "creatures/melee.h"
+#include "creatures/outfit.h"
+#include "creatures/physical.h"
+#include "creatures/predicates.h"
+#include "creatures/wounds.h"
+#include "creatures/zoomservices.h"
+#include "items/itemdefs.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
+
+static_assert(sizeof(CreatureStruct) == KILL_LOG_RECORD, "a kill-log record is one creature record");
+
+static bool creature(int n) { return n >= 0 && n < CRE_COUNT && Cre[n].kind != CK_NONE; }
+
+int kill_log_append(const CreatureStruct &c) {
+    char path[1100];
+    snprintf(path, sizeof path, "%s/KILL.LOG", CharacterPath);
+    FILE *f = fopen(path, "ab");
+    if (!f) return 0;
+    long before = -1;
+    if (fseek(f, 0, SEEK_END) == 0) before = ftell(f);
+    const size_t written = fwrite(&c, sizeof c, 1, f);
+    const bool flushed = fflush(f) == 0;
+    const bool closed = fclose(f) == 0;
+    if (written == 1 && flushed && closed) return 1;
+    // A short write is cut back to the last whole record: the log never holds half a creature.
+    if (before >= 0 && truncate(path, before) != 0) DebugNote("KILL.LOG could not be cut back");
+    return 0;
+}
+
+// The player's leashes that name the creature let it go.
+static void release_leashes(const CreatureStruct &c) {
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int obj = Plr.inv_obj[s];
+        if (obj < OBJ_PLAYER_FIRST || obj > OBJ_PLAYER_LAST) continue;
+        ItemStruct &it = PlayerObj[obj - OBJ_PLAYER_FIRST];
+        if (it.type == IT_TOOL && it.state != 0 && it.state == (uint16_t)c.socialid) it.state = 0;
+    }
+}
+
+void KillCreature(int n, int show) {
+    if (!creature(n)) return;
+    CreatureStruct &c = Cre[n];
+    if (c.mode == CM_CARCASS) return;
+    const bool diving = c.korkeus == -100;
+    const bool lost = c.kind == CK_SPIRIT || (diving && random(2) == 0);
+    // The bookkeeping comes first, so that a creature lost in the water leaves nothing naming it.
+    if (c.killer == -1 || c.killer == CAUSE_TRAP) {
+        if (!kill_log_append(c)) Note(MSG("KILL_LOG_FAILED"));
+        if (c.speciescode == 605) {
+            set_SpiritData_mood(PlayerX, PlayerY, 702, -15);
+            bearmagic_SkullPlacement(0);
+        }
+    }
+    if (is_socmember(n)) npc_socroles_lost(n);
+    if (c.role == 9) {
+        release_leashes(c);
+        c.role = 0;
+    }
+    if (lost) {
+        Poista_Olento(n);
+        c.mode = CM_CARCASS;
+        c.kind = CK_NONE;
+        return;
+    }
+    if (c.killer == -1 && c.kind != CK_HUMAN) {
+        const int fall = (int)std::ceil(c.weight / 30.0f);
+        if (fall > 0) set_SpiritData_mood(PlayerX, PlayerY, 702, -(fall > 5 ? 5 : fall));
+    }
+    if (show && !diving) cre_say(n, c.posture == 4 ? "NPC_DEATH_PEACEFUL" : "NPC_DEATH");
+    makepersonal_NPCitems(n, 0);
+    PudotaKasista(n, 0);
+    for (int s = 0; s < CRE_PACK; s++) {
+        if (c.pack[s] && c.packcount[s]) NpcDropItem(n, c.pack[s], c.packcount[s]);
+        c.pack[s] = 0;
+        c.packcount[s] = 0;
+        c.packbits[s] = 0;
+    }
+    // Each worn piece falls once and leaves its slot: the carcass wears no copies of it.
+    for (int s = 0; s < CRE_WORN; s++) {
+        DropCrArmor(n, s);
+        c.worn[s] = 0;
+    }
+    TappoTarkistukset(n);
+    const int pos = cre_datapos(n);
+    c.mode = CM_CARCASS;
+    c.daysaved = (int32_t)Plr.daynumber;
+    c.korkeus = 0;
+    c.Viimeisin_X = c.Viimeisin_Y = 0;
+    c.fatigue = c.weight;
+    if (pos >= 0) {
+        Data[pos].type = DT_CARCASS;
+        Data[pos].day = (uint16_t)Plr.daynumber;
+        make_datapos_top(pos);
+    }
+    UPDATE_SCREEN = 1;
+}
+
+void cre_kill(int c, int show) { KillCreature(c, show); }
+
+// ---- condition ----
+
+void NPC_Kuntotarkistus(int n) {
+    if (!creature(n) || Cre[n].mode == CM_CARCASS) return;
+    CreatureStruct &c = Cre[n];
+    if (c.bodytemp == 0.0f) c.bodytemp = 37.0f;
+    const int injury = body_injury_sum(n), bleeding = body_bleeding_sum(n);
+    c.injury = (uint8_t)(injury > 255 ? 255 : injury);
+    c.bleedtick = (uint8_t)(bleeding > 255 ? 255 : bleeding);
+    if (INVASUHDE_liikuntaelimet(n) >= 1.0f) FallProne(n, 0);
+    if (c.korkeus < 1) {
+        const int x = cre_x(n), y = cre_y(n);
+        if (avovesi(x, y) && !onko_NPC_vesielaja(n)) {
+            const int t = water_temp();
+            const float step = c.kind == CK_HUMAN ? 0.05f : 0.025f;
+            if (t <= 9) c.bodytemp -= step;
+            if (t < 6) c.bodytemp -= step;
+            if ((onko_NPC_kumppani(n) || onko_NPC_kesyelain(n)) && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 8 &&
+                c.bodytemp < 37.0f)
+                c.bodytemp += 0.2f;
+        } else if (c.bodytemp < 37.0f) {
+            c.bodytemp += 0.1f;
+        }
+    } else if (c.posture == 3 || c.posture == 4) {
+        FallProne(n, 0);
+    }
+}
+
+// ---- flight ----
+
+static int enemy_square(int n, int &x, int &y) {
+    const int e = Cre[n].enemy;
+    if (e == -1) {
+        x = PlayerX, y = PlayerY;
+        return 1;
+    }
+    if (creature(e) && e != n && cre_datapos(e) >= 0) {
+        x = cre_x(e), y = cre_y(e);
+        return 1;
+    }
+    if (Cre[n].enemy_x) {
+        x = Cre[n].enemy_x, y = Cre[n].enemy_y;
+        return 1;
+    }
+    return 0;
+}
+
+int PakoHyokkays(int n) {
+    if (!creature(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    const int fatigue = FATIGUE_PENALTY(n);
+    if (c.morale7 == 0 || fatigue <= 14 || c.weight < 5.0f) return 0;
+    const bool hesitant = random(100) >= c.morale6;
+    const bool predator = onko_JOKU_petoelain(n) != 0;
+    int ex, ey;
+    if (!enemy_square(n, ex, ey)) return 0;
+    const int d = koordinaattien_vali(cre_x(n), cre_y(n), ex, ey);
+    if (!(d < 3 || (predator && d < 7))) return 0;
+    int chance = fatigue / 2 + c.morale6 + c.morale3 + 5 * c.morale7;
+    if (chance > 95) chance = 95;
+    if (hesitant && !predator) chance -= c.weight <= 30.0f ? 20 : 10;
+    if (random(100) > chance) return 0;
+    if (d == 1 && Taistelu_ISKU(n, cre_datapos(n)) == 1) return 1;
+    if (predator || !hesitant) {
+        NPC_hyokkaa(n, c.enemy, d + random(c.morale7));
+        return 1;
+    }
+    return 0;
+}
+
+void Pakene(int n) {
+    if (!creature(n)) return;
+    CreatureStruct &c = Cre[n];
+    if (DEBUG_INFO) {
+        char line[40];
+        snprintf(line, sizeof line, "Pakene (%d)", n);
+        DebugNote(line);
+    }
+    if (c.magicburden > 0) c.magicburden--;
+    int ex, ey;
+    bool moved = false;
+    if (enemy_square(n, ex, ey)) {
+        const int x0 = cre_x(n), y0 = cre_y(n);
+        const Paikka p = Hae_Pakopaikka(n, ex, ey);
+        if (p.x) Kulje_Paikkaan(n, p.x, p.y);
+        moved = cre_x(n) != x0 || cre_y(n) != y0;
+    }
+    if (!moved && PakoHyokkays(n)) return;
+    if (c.offhand) c.shieldmode = 8;
+    if (c.refuge_counter > 0) c.refuge_counter--;
+    if (c.mode == 4 && Onko_Turvassa(n)) {
+        c.mode = c.homemode == 4 || c.homemode == 0 || c.homemode == 2 || c.homemode == 99 ? 3 : c.homemode;
+        Nollaa_Pakopaikka(n);
+    }
+}
+
+// ---- feathers ----
+
+static int water_square(int x, int y) { return avovesi(x, y); }
+
+int feather_drop(int n, int x, int y, unsigned limit) {
+    if (!creature(n) || Cre[n].kind != 21) return 0;
+    if (water_square(x, y) && water_square(x + 1, y) && water_square(x - 1, y) && water_square(x, y + 1) &&
+        water_square(x, y - 1))
+        return 0;
+    const ItemStruct feather = TeeSulka(Cre[n], "");
+    if (limit) {
+        int lying = 0;
+        for (int i = 0; i < DATA_MAX; i++) {
+            const DataStruct &d = Data[i];
+            if (d.type != DT_ITEM || koordinaattien_vali(x, y, d.x, d.y) > 31) continue;
+            const ItemStruct it = ObjToItem((int)d.id);
+            if (it.id == feather.id && it.origin == feather.origin) lying += d.count;
+        }
+        if (lying > 5) return 0;
+    }
+    const int pos = Luo_Esineen_Itempos(feather);
+    if (pos) set_data(DT_ITEM, x, y, pos, 1 + random(2));
+    return 0;
+}

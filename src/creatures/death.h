@@ -1,0 +1,15 @@
+// src/creatures/death.h -- a creature's death into a carcass and the kill log, its condition each
+// tick, a fleeing creature's tick with the cornered attack, and a bird's feathers.
+#pragma once
+#include <cstdint>
+
+struct CreatureStruct;
+
+enum { KILL_LOG_RECORD = 1384 };
+
+// Appends the whole record to "<character>/KILL.LOG"; 1 written whole, 0 nothing written.
+int kill_log_append(const CreatureStruct &c);
+void NPC_Kuntotarkistus(int n);
+void Pakene(int n);
+int PakoHyokkays(int n);
+int feather_drop(int n, int x, int y, unsigned limit);

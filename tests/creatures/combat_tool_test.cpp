@@ -1,0 +1,41 @@
+// Headless fights: a duel always ends in a carcass or a flight, the same seed tells the same story,
+// and a neck cut that takes the head off kills.
+#include "combat_fixture.h"
+
+#include <cstdio>
+#include <string>
+
+#include "creatures/combat_tool.h"
+
+namespace oxatest {
+
+static std::string run(int (*f)(FILE *)) {
+    FILE *out = tmpfile();
+    if (!out) return "";
+    f(out);
+    std::string s;
+    rewind(out);
+    char buf[256];
+    while (fgets(buf, sizeof buf, out)) s += buf;
+    fclose(out);
+    return s;
+}
+
+TEST_F(CombatTest, DuelsEndInACarcassOrAFlightAndRepeatBySeed) {
+    FILE *out = tmpfile();
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(combat_duel_tool(611, 605, 3, 20, out), 0) << "no duel was left undecided";
+    fclose(out);
+    const std::string a = run([](FILE *o) { return combat_duel_tool(611, 604, 7, 15, o); });
+    const std::string b = run([](FILE *o) { return combat_duel_tool(611, 604, 7, 15, o); });
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a.find("undecided  0"), std::string::npos) << a;
+    EXPECT_NE(run([](FILE *o) { return combat_duel_tool(1, 2, 7, 1, o); }).find("no creature template"), std::string::npos);
+}
+
+TEST_F(CombatTest, AWoundFromTheToolTellsTheCell) {
+    const std::string s = run([](FILE *o) { return combat_wound_tool(601, 2, 40, BP_NECK, 4, o); });
+    EXPECT_NE(s.find("rB4A4"), std::string::npos) << s;
+}
+
+}  // namespace oxatest

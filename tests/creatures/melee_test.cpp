@@ -1,0 +1,170 @@
+// The exchange of blows with scripted menus: who defends, what an ignored blow becomes, the
+// counterstrike of a creature without a weapon, the repeat key and the death blow's menu.
+#include "combat_fixture.h"
+
+#include "../presentation/input_feeder.h"
+
+#include "core/turnloop.h"
+#include "creatures/decisions.h"
+#include "creatures/life.h"
+#include "creatures/melee.h"
+#include "creatures/wounding.h"
+#include "items/wearing.h"
+#include "presentation/menu.h"
+
+namespace oxatest {
+
+class MeleeTest : public CombatTest {
+protected:
+    KeyFeeder f;
+    void SetUp() override {
+        CombatTest::SetUp();
+        WIZARD_randomsuccess = 0;
+        combat_repeat_option = 0;
+        COMBATREPEAT_ATTACKCOMMAND = COMBATREPEAT_ASPECT = COMBATREPEAT_ZONE = COMBATREPEAT_DEATHBLOW = 0;
+    }
+    void TearDown() override {
+        WIZARD_randomsuccess = 0;
+        CombatTest::TearDown();
+    }
+    // A wolf east of the player in slot c, with a bite.
+    static CreatureStruct &wolf(int c, int pos = 10) {
+        creature(pos, c, PlayerX + 1, PlayerY);
+        CreatureStruct &w = Cre[c];
+        w.kind = 3;
+        w.speciescode = 601;
+        w.endurance = 12;
+        w.weight = 40.0f;
+        w.speed = 200;
+        w.dodge = 40;
+        strcpy(w.natattack[0], "bite");
+        w.atkstrength[0] = 5;
+        w.atkweight[0] = 20;
+        w.atktype[0] = 3;
+        w.atkskill[0] = 50;
+        w.enemy = CRE_NONE;
+        strcpy(w.species, "wolf");
+        return w;
+    }
+};
+
+TEST_F(MeleeTest, DefenderThousandIsThePlayerAndIgnoreLiftsAnInferiorAttack) {
+    wolf(1);
+    WIZARD_randomsuccess = 3;                  // every roll inferior
+    f.key(SDLK_i);                             // the player ignores the blow
+    EXPECT_EQ(TYPED(Taistelu_TAPAHTUMA(1, 0, 0, 1000, 0)), 1);
+    EXPECT_EQ(DEFENDER, -1);
+    EXPECT_EQ(DefenderStrike.mode, DEF_NONE);
+    EXPECT_EQ(COMBAT_alevel, 1) << "inferior lifted to marginal";
+    EXPECT_EQ(COMBAT_outcome.attacker_grade, 2);
+    EXPECT_GT(body_injury_sum(-1), 0) << "the bite wounds her";
+    // A superior blow stays superior.
+    WIZARD_randomsuccess = 4;
+    f.key(SDLK_i);
+    Plr.posture = 0;
+    TYPED(Taistelu_TAPAHTUMA(1, 0, 0, 1000, 0));
+    EXPECT_EQ(COMBAT_alevel, 3);
+}
+
+TEST_F(MeleeTest, AnUnarmedCounterstrikeUsesTheNaturalAttack) {
+    CreatureStruct &w = wolf(1);
+    w.mode = 99;
+    w.enemy = -1;
+    w.aggressiveness = 100;
+    WIZARD_randomsuccess = 4;
+    // The player kicks east at the body; the wolf strikes back with its bite.
+    f.keys({SDLK_RIGHT, SDLK_b});
+    TYPED((combat_command('0'), 0));
+    EXPECT_EQ(TurnUsed, 1);
+    if (DefenderStrike.mode == DEF_COUNTERSTRIKE) {
+        EXPECT_EQ(DefenderStrike.hand, 0);
+        EXPECT_STREQ(DefenderStrike.key, "BITE");
+        EXPECT_EQ(DefenderStrike.dtype, 3);
+    }
+    EXPECT_STREQ(AttackerStrike.key, "KICK");
+    EXPECT_EQ(AttackerStrike.impact, 3);
+    EXPECT_TRUE(noted("kick")) << notes();
+    // Without a natural attack it has none to strike with.
+    memset(w.natattack, 0, sizeof w.natattack);
+    EXPECT_EQ(NaturalAttack(1), 1000);
+}
+
+TEST_F(MeleeTest, RepeatWithAnAspectTheNewWeaponLacksAsksAgain) {
+    wolf(1);
+    const ItemStruct spear = weapon("SPEAR", "Spear", 3, 200, 9, 4.0f);
+    const ItemStruct axe = weapon("AXE", "Axe", 4, 7, 200, 4.0f);
+    give(0, spear);
+    give(1, axe);
+    ASSERT_EQ(Wield(0, 1, 1), 1);
+    ASSERT_NE(getwieldedItempos(-1, 1), 0) << wielding(1);
+    WIZARD_randomsuccess = 3;
+    f.keys({SDLK_RIGHT, SDLK_p, SDLK_b});      // east, point, body
+    TYPED((combat_command('1'), 0));
+    EXPECT_EQ(COMBATREPEAT_ASPECT, (int)'P') << notes();
+    EXPECT_STREQ(AttackerStrike.key, "POINT");
+    // An axe has no point: the repeat key asks for the aspect again.
+    Plr.inv_obj[0] = 0, Plr.inv_count[0] = 0;
+    ASSERT_EQ(Wield(1, 1, 1), 1);
+    wolf(1);                                   // back where it stood, whether it ran or not
+    f.keys({SDLK_RIGHT, SDLK_e});
+    TYPED((combat_command('3'), 0));
+    EXPECT_STREQ(AttackerStrike.key, "EDGE");
+    EXPECT_EQ(COMBATREPEAT_ASPECT, 'E');
+    EXPECT_EQ(AttackerStrike.zone, 2) << "the zone is repeated without asking";
+    // A cancelled attack keeps the remembered choices.
+    COMBATREPEAT_ZONE = 'H';
+    f.key(SDLK_ESCAPE);
+    TYPED((combat_command('9'), 0));
+    EXPECT_EQ(TurnUsed, 0);
+    EXPECT_EQ(COMBATREPEAT_ATTACKCOMMAND, '1');
+    EXPECT_EQ(COMBATREPEAT_ZONE, 'H');
+}
+
+TEST_F(MeleeTest, TheDeathBlowOnlyOutsideCombatWithFourParts) {
+    CreatureStruct &w = wolf(1);
+    w.posture = 4;
+    EXPECT_EQ(ARMONISKU(-1, 1), 1);
+    f.keys({SDLK_RIGHT, SDLK_ESCAPE});
+    TYPED((combat_command('9'), 0));
+    // The menu that was shown last offered exactly neck, skull, thorax and abdomen.
+    ASSERT_EQ(ValintojenMaara >= 4, true);
+    std::string rows;
+    for (int i = 0; i < ValintojenMaara; i++)
+        if (ValintaEntry[i].key > 0 && ValintaEntry[i].key != 27) rows += std::string(ValintaEntry[i].text) + ";";
+    EXPECT_NE(rows.find("Neck"), std::string::npos) << rows;
+    EXPECT_NE(rows.find("Skull"), std::string::npos);
+    EXPECT_NE(rows.find("Thorax"), std::string::npos);
+    EXPECT_NE(rows.find("Abdomen"), std::string::npos);
+    EXPECT_EQ(rows.find("Legs"), std::string::npos);
+    // In the middle of a fight there is no death blow.
+    CreatureStruct &v = wolf(2, 11);
+    Data[11].x = (uint16_t)(PlayerX - 1);
+    v.mode = 99;
+    v.enemy = -1;
+    EXPECT_EQ(ARMONISKU(-1, 1), 0);
+}
+
+TEST_F(MeleeTest, TheTacticalAdvantage) {
+    Aseta_Etulyontiasema(-1000);
+    Aseta_Etulyontiasema(3);
+    EXPECT_EQ(TACTICAL_ADVANTAGE, 3);
+    TACTICAL_ADVANTAGE = -1000;
+    Aseta_Etulyontiasema(3);                   // the same holder twice: nobody
+    EXPECT_EQ(TACTICAL_ADVANTAGE, -1000);
+    Aseta_Etulyontiasema(-1000);
+    Aseta_Etulyontiasema(4);
+    Aseta_Etulyontiasema(5);                   // both sides: nobody
+    EXPECT_EQ(TACTICAL_ADVANTAGE, -1000);
+}
+
+TEST(WeaponAnalysis, TiesGoToTheLaterAspectAndANetHasNone) {
+    ItemStruct it{};
+    it.fig[0] = 6, it.fig[1] = 6, it.fig[2] = 200;
+    EXPECT_EQ(analysoi_ase(it).aspect, 1) << "equal blunt and edge picks edge";
+    EXPECT_EQ(analysoi_ase(it).dtype, 2);
+    it.fig[0] = it.fig[1] = it.fig[2] = 200;
+    EXPECT_EQ(ase_kayttokelpoinen(it), 0);
+    EXPECT_EQ(analysoi_ase(it).best, -1) << "the net: no usable aspect, and no endless draw";
+}
+
+}  // namespace oxatest
