@@ -10,15 +10,20 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
+#include "core/squareevents.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemdefs.h"
+#include "items/matching.h"
+#include "items/materials.h"
 #include "items/items.h"
 #include "items/vessels.h"
 #include "items/wearing.h"
+#include "maps/doors.h"
 #include "maps/mapunit.h"
+#include "maps/picker.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
@@ -34,10 +39,6 @@
 // Village ownership of goods: goods pass as they are until village ownership lands.
 static int debtreturn(int, int, int) { return 0; }
 static int owned_item_catch(int pos) { return pos; }
-// The square's own refusals and the hauling check wait for the core's square events to land.
-static int nopickcheck(int, int, int) { return 0; }
-static void haulcheck() {}
-static void esineet_paikkatarkistus(int, int) {}
 // The special finds wait for magic means and spirits to land.
 static int isloc_karhunkallohonka(int, int) { return 0; }
 static void bearmagic_SkullPlacement(int) {}
@@ -57,16 +58,15 @@ static void body_coverage_screen(int pos) {
     snprintf(line, sizeof line, "#%s", ekuvaus(pos, 1, 0));
     Note(line);
 }
-// Until requirement matching lands a cutting tool is any knife, axe or sword carried.
-static int cutting_tool_carried(const char *) {
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        if (Plr.inv_obj[s] <= 0) continue;
-        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if (it.type != IT_WEAPON) continue;
-        if (!strncmp(it.skill, "KNIFE", 5) || !strncmp(it.skill, "AXE", 3) || !strncmp(it.skill, "SWORD", 5)) return 1;
-    }
-    Note("!You need a cutting tool for that.");
-    return 0;
+// A one-line requirement list asking for a cutting tool, matched as crafting matches its lists.
+static int cutting_tool_carried(const char *title) {
+    enum { REQ_CUTTING_TOOL = 53 };
+    Tyhjaa_Tarvikelista();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_CUTTING_TOOL;
+    Tarvike.count = 1;
+    Lisaa_Tarvike();
+    return Kay_Tarvikelista(title);
 }
 // Until agriculture lands a plant is ripe from its ready day on, and harvesting takes its yield.
 static int HarvestBranch(int, int dp, int, unsigned char test) {
@@ -90,34 +90,6 @@ static int HarvestBranch(int, int dp, int, unsigned char test) {
     TurnUsed = 1;
     return 1;
 }
-// Until the square picker lands a direction is one key: the arrows, Home, End, PgUp and PgDn.
-static int OtaKohta_Suunta(const char *text) {
-    char line[120];
-    snprintf(line, sizeof line, "Choose the direction %s.", text);
-    com(line);
-    for (;;) {
-        const int k = getkey();
-        int dx = 0, dy = 0;
-        switch (k) {
-        case KEY_HOME: dx = -1, dy = -1; break;
-        case KEY_UP: dy = -1; break;
-        case KEY_PGUP: dx = 1, dy = -1; break;
-        case KEY_LEFT: dx = -1; break;
-        case KEY_RIGHT: dx = 1; break;
-        case KEY_END: dx = -1, dy = 1; break;
-        case KEY_DOWN: dy = 1; break;
-        case KEY_PGDN: dx = 1, dy = 1; break;
-        case KEY_ESC: return 0;
-        default:
-            if (k == KEY_QUIT && WindowClosed()) return 0;
-            continue;
-        }
-        GeneralX = PlayerX + dx;
-        GeneralY = PlayerY + dy;
-        return 1;
-    }
-}
-
 // ---- helpers -------------------------------------------------------------------------------------
 
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot] > 0 && Plr.inv_count[slot] > 0; }
