@@ -7,6 +7,9 @@
 //    80-223  six rows of 24 hues: bright, pale and dark, each strong and soft
 //   224-254  earth, wood, moss and skin tones of the northern land
 //   255      white
+// The body screens paint bruises with 152-159 and a good protection rating with 196: those entries
+// carry bruise colours and a yellow-green over the hue rows. The grey ramp stays whole for the text
+// fades; the body screens give the ramp indices they use (blood, ratings) their own colours.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -68,6 +71,13 @@ static void build() {
     };
     for (int i = 0; i < 31; i++) set(224 + i, earth[i][0], earth[i][1], earth[i][2]);
     set(255, 255, 255, 255);
+
+    static const uint8_t bruise[8][3] = {
+        {72, 52, 96}, {88, 60, 110}, {104, 68, 120}, {96, 80, 128},
+        {84, 92, 120}, {110, 84, 104}, {122, 96, 92}, {128, 112, 80},
+    };
+    for (int i = 0; i < 8; i++) set(152 + i, bruise[i][0], bruise[i][1], bruise[i][2]);
+    set(196, 190, 214, 60);  // protection rating 6
 }
 
 int main(int argc, char **argv) {

@@ -5,6 +5,13 @@
 //     truegfx/bg-oxastart.png    the start menu: a winter lake at blue hour, darker on the right
 //     truegfx/logotext.png       the "HALVORNALAND" logo in bold block letters
 //     truegfx/bg-worldview.jpg   the farewell: a wide lakeland at sunset
+//     truegfx/bg-heritage.jpg    the encyclopedia: old birch bark
+//     truegfx/bg-coverage.jpg    the armour coverage screen: dark tanned leather
+//     truegfx/bg-injury.jpg      the wounds screen: a dim hide in reddish light
+//     truegfx/scene-*.jpg, cre-bear.jpg, info-fence.jpg   the pictures of the start-up stories
+//     truegfx/armour.png         the body picture: 17 skin regions and their mirrors, each closed by
+//                                an outline; pixel x mirrors 197 - x (1337 - x on the screen)
+//     truegfx/armour_black.png   its silhouette in black
 // Everything is drawn from code with a fixed-seed generator of our own, so every build paints the
 // same pixels.
 #include <SDL2/SDL.h>
@@ -653,6 +660,240 @@ static Image paint_supernatural() {
     return tinted(im, Col{1.15, 0.75, 1.25}, 0.95);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Screen backgrounds of the encyclopedia and the body screens.
+
+// A surface of fibres: bark, leather or hide, by the two colours and the grain's stretch.
+static Image paint_fibres(Col dark, Col light, double sx, double sy, uint32_t seed, double vignette) {
+    const int W = 800, H = 600;
+    Image im(W, H);
+    for (int y = 0; y < H; y++)
+        for (int x = 0; x < W; x++) {
+            double n = fbm2(x * sx, y * sy, 5, seed);
+            double m = fbm2(x * 0.01, y * 0.01, 3, seed + 7);
+            Col c = mix(dark, light, n);
+            c = mix(c, scale(dark, 0.6), smooth(0.62, 0.8, m) * 0.5);
+            double dx = (x - W / 2.0) / (W / 2.0), dy = (y - H / 2.0) / (H / 2.0);
+            im.at(x, y) = scale(c, 1 - vignette * (dx * dx + dy * dy) * 0.5);
+        }
+    return im;
+}
+
+static Image paint_heritage() {
+    Image im = paint_fibres(rgb(150, 128, 96), rgb(226, 214, 186), 0.004, 0.09, 301, 0.5);
+    Rng rng(0x4E51u);
+    for (int i = 0; i < 90; i++) {   // the dark lenticels of birch bark
+        double x = rng.range(0, 800), y = rng.range(0, 600), w = rng.range(8, 40);
+        for (int k = 0; k < 3; k++) span(im, (int)y + k, x, x + w * (1 - k * 0.3), rgb(60, 44, 32), 0.55);
+    }
+    return im;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The story pictures, 240 x 150.
+
+static Image shrink(const Image &src, int w, int h) {
+    Image im(w, h);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            int x0 = x * src.w / w, x1 = (x + 1) * src.w / w, y0 = y * src.h / h, y1 = (y + 1) * src.h / h;
+            Col sum{0, 0, 0};
+            int n = 0;
+            for (int yy = y0; yy < y1; yy++)
+                for (int xx = x0; xx < x1; xx++) {
+                    const Col &c = src.px[(size_t)yy * src.w + xx];
+                    sum.r += c.r; sum.g += c.g; sum.b += c.b;
+                    n++;
+                }
+            im.at(x, y) = n ? scale(sum, 1.0 / n) : Col{0, 0, 0};
+        }
+    return im;
+}
+
+// Sky, a far forest edge and ground: the frame every story scene is painted on.
+static Image scene_base(Col sky_top, Col sky_low, Col ground, double horizon, uint32_t seed) {
+    const int W = 240, H = 150;
+    Image im(W, H);
+    for (int y = 0; y < H; y++)
+        for (int x = 0; x < W; x++) {
+            if (y < horizon) {
+                im.at(x, y) = mix(sky_top, sky_low, y / horizon);
+            } else {
+                double n = fbm2(x * 0.05, y * 0.08, 3, seed);
+                im.at(x, y) = mix(scale(ground, 0.8), ground, n);
+            }
+        }
+    Rng rng(seed);
+    for (double x = -4; x < W + 4; x += rng.range(4, 9))
+        spruce(im, x, horizon + 2, rng.range(14, 30), mix(rgb(16, 30, 20), sky_low, 0.15), Col{0, 0, 0}, 0, rng);
+    return im;
+}
+
+static Image paint_agriculture() {
+    Image im = scene_base(rgb(110, 160, 220), rgb(220, 226, 210), rgb(196, 160, 70), 60, 11);
+    for (int y = 64; y < 150; y += 6)   // furrows of ripe rye
+        for (int x = 0; x < 240; x++) im.blend(x, y, rgb(150, 110, 40), 0.5);
+    for (int i = 0; i < 5; i++) disc(im, 60 + i * 30, 100 + (i % 2) * 8, 5, 2, rgb(214, 186, 90), 1);   // sheaves
+    return im;
+}
+
+static Image paint_fishing() {
+    Image im = scene_base(rgb(120, 150, 200), rgb(230, 210, 180), rgb(60, 90, 120), 62, 12);
+    for (int y = 64; y < 150; y++)
+        for (int x = 0; x < 240; x++)
+            im.blend(x, y, rgb(200, 200, 210), 0.2 * smooth(0.6, 0.8, noise2(x * 0.2, y * 0.6, 5)));
+    for (int y = 0; y < 6; y++) span(im, 100 + y, 90 + y * 2, 150 - y * 2, rgb(70, 44, 24), 1);   // a boat
+    disc(im, 120, 94, 4, 1, rgb(40, 30, 24), 1);
+    for (int k = 0; k < 30; k++) im.blend(123 + k, 92 - k, rgb(60, 50, 40), 1);   // the rod
+    return im;
+}
+
+static Image paint_camp() { return shrink(paint_backstory(), 240, 150); }
+
+static Image paint_helpless() {
+    Image im = shrink(paint_starry_night(), 240, 150);
+    return tinted(im, Col{0.8, 0.85, 1.0}, 0.55);
+}
+
+static Image paint_halvornaland() { return shrink(paint_worldview(), 240, 150); }
+
+static Image paint_fence(bool snow) {
+    Image im = snow ? scene_base(rgb(150, 170, 200), rgb(226, 232, 240), rgb(236, 240, 246), 58, 13)
+                    : scene_base(rgb(110, 150, 200), rgb(210, 220, 210), rgb(90, 110, 60), 58, 13);
+    for (int i = 0; i < 14; i++) {   // felled trees laid as a fence, narrowing to a pit
+        double x = 8 + i * 17, y = 120 - i * 3.5;
+        for (int k = 0; k < 4; k++) span(im, (int)y + k, x, x + 20, rgb(84, 60, 40), 1);
+    }
+    disc(im, 226, 76, 8, 2, rgb(30, 24, 20), 1);
+    return im;
+}
+
+static Image paint_trapping() {
+    Image im = paint_fence(true);
+    disc(im, 70, 118, 3, 1, rgb(230, 230, 235), 1);   // a snared hare in the snow
+    return im;
+}
+
+static Image paint_bear() {
+    Image im = scene_base(rgb(100, 140, 190), rgb(200, 214, 200), rgb(70, 96, 50), 66, 14);
+    const Col fur = rgb(74, 48, 28);
+    disc(im, 120, 104, 30, 3, fur, 1);      // body
+    disc(im, 84, 96, 15, 2, fur, 1);        // head
+    disc(im, 76, 84, 5, 1, fur, 1);         // ears
+    disc(im, 92, 83, 5, 1, fur, 1);
+    disc(im, 72, 100, 6, 1, rgb(110, 80, 56), 1);   // muzzle
+    for (int lx : {98, 112, 134, 146})
+        for (int y = 120; y < 140; y++) span(im, y, lx, lx + 9, fur, 1);
+    disc(im, 80, 93, 1.5, 0.5, rgb(10, 8, 6), 1);
+    return im;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The body picture. Each pixel belongs to a region (0 outside); a region's pixels that touch another
+// region or the outside are its outline, the rest its skin. The left half is described; the right
+// half is its mirror (pixel x and 197 - x), and every part off the middle has its own region on each side.
+
+static const int BODY_W = 198, BODY_H = 302;
+static const Col SKIN = Col{222 / 255.0, 186 / 255.0, 152 / 255.0};
+static const Col OUTLINE = Col{62 / 255.0, 40 / 255.0, 28 / 255.0};
+
+static bool in_ellipse(double x, double y, double cx, double cy, double rx, double ry) {
+    double dx = (x - cx) / rx, dy = (y - cy) / ry;
+    return dx * dx + dy * dy <= 1;
+}
+
+// The part of the left half at (fx, fy) (pixel centres), 1 + part number, or 0 outside.
+static int body_part_at(double fx, double fy) {
+    if (in_ellipse(fx, fy, 87.5, 27.5, 4.5, 3)) return 1 + 1;                      // eye
+    if (in_ellipse(fx, fy, 99, 20, 15, 19)) return fy < 23 ? 1 + 0 : 1 + 2;         // skull, face
+    if (fy >= 39 && fy < 62 && fx >= 91) return 1 + 3;                              // neck
+    if (fy >= 62 && fy < 125 && fx >= 60) return 1 + 9;                             // chest
+    if (in_ellipse(fx, fy, 38, 75, 22, 14) && fx < 60 && fy < 89) return 1 + 4;     // shoulder
+    if (fx >= 16 && fx < 40) {                                                      // the arm
+        if (fy >= 89 && fy < 112) return 1 + 5;
+        if (fy >= 112 && fy < 128) return 1 + 6;
+        if (fy >= 128 && fy < 158) return 1 + 7;
+    }
+    if (in_ellipse(fx, fy, 27, 170, 11, 13) && fy >= 158) return 1 + 8;             // hand
+    if (fy >= 125 && fy < 158 && fx >= 64) return 1 + 10;                           // abdomen
+    if (fy >= 158 && fy < 188 && fx >= 82) return 1 + 12;                           // groin
+    if (fy >= 158 && fy < 185 && fx >= 58) return 1 + 11;                           // hip
+    if (fy >= 185 && fy < 215 && fx >= 58 && fx < 96) return 1 + 13;                // thigh
+    if (fy >= 215 && fy < 238 && fx >= 60 && fx < 92) return 1 + 14;                // knee
+    if (fy >= 238 && fy < 280 && fx >= 60 && fx < 88) return 1 + 15;                // shin
+    if (fy >= 280 && fy < 300 && fx >= 50 && fx < 88) return 1 + 16;                // foot
+    return 0;
+}
+
+static int body_region(int x, int y) {
+    if (x < 0 || y < 0 || x >= BODY_W || y >= BODY_H) return 0;
+    const double px = x + 0.5, py = y + 0.5;
+    const bool right = px > 99;
+    const int part = body_part_at(right ? 198 - px : px, py);
+    if (part == 0) return 0;
+    static const bool middle[18] = {false, true, false, true, true, false, false, false, false,
+                                    false, true, true, false, true, false, false, false, false};
+    return right && !middle[part] ? part + 100 : part;
+}
+
+static void paint_body(Image &skin, Image &black) {
+    for (int y = 0; y < BODY_H; y++)
+        for (int x = 0; x < BODY_W; x++) {
+            const int r = body_region(x, y);
+            skin.alpha[(size_t)y * BODY_W + x] = r ? 1.0 : 0.0;
+            black.alpha[(size_t)y * BODY_W + x] = r ? 1.0 : 0.0;
+            black.at(x, y) = Col{0, 0, 0};
+            if (!r) continue;
+            const bool edge = body_region(x - 1, y) != r || body_region(x + 1, y) != r ||
+                              body_region(x, y - 1) != r || body_region(x, y + 1) != r;
+            skin.at(x, y) = edge ? OUTLINE : SKIN;
+        }
+}
+
+// Writes a picture without the dither of photographs: the body's colours must be exact.
+static bool save_exact(const Image &im, const char *name) {
+    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, im.w, im.h, 32, SDL_PIXELFORMAT_RGBA32);
+    if (!s) return false;
+    SDL_LockSurface(s);
+    for (int y = 0; y < im.h; y++) {
+        uint8_t *row = (uint8_t *)s->pixels + (size_t)y * s->pitch;
+        for (int x = 0; x < im.w; x++) {
+            const Col &c = im.px[(size_t)y * im.w + x];
+            row[x * 4 + 0] = (uint8_t)std::lround(clamp01(c.r) * 255);
+            row[x * 4 + 1] = (uint8_t)std::lround(clamp01(c.g) * 255);
+            row[x * 4 + 2] = (uint8_t)std::lround(clamp01(c.b) * 255);
+            row[x * 4 + 3] = (uint8_t)std::lround(clamp01(im.alpha[(size_t)y * im.w + x]) * 255);
+        }
+    }
+    SDL_UnlockSurface(s);
+    const std::string path = Dir + "/" + name;
+    const int rc = IMG_SavePNG(s, path.c_str());
+    SDL_FreeSurface(s);
+    if (rc != 0) fprintf(stderr, "gen_pictures: cannot write %s: %s\n", path.c_str(), SDL_GetError());
+    return rc == 0;
+}
+
+static bool save_story_pictures() {
+    Image skin(BODY_W, BODY_H), black(BODY_W, BODY_H);
+    paint_body(skin, black);
+    bool ok = save_exact(skin, "truegfx/armour.png");
+    ok = save_exact(black, "truegfx/armour_black.png") && ok;
+    ok = save(paint_heritage(), "truegfx/bg-heritage.jpg", false, false) && ok;
+    ok = save(paint_fibres(rgb(34, 24, 18), rgb(92, 64, 42), 0.02, 0.006, 303, 0.8), "truegfx/bg-coverage.jpg",
+              false, false) && ok;
+    ok = save(paint_fibres(rgb(40, 14, 12), rgb(110, 60, 46), 0.006, 0.02, 305, 0.9), "truegfx/bg-injury.jpg",
+              false, false) && ok;
+    ok = save(paint_halvornaland(), "truegfx/scene-halvornaland.jpg", false, false) && ok;
+    ok = save(paint_helpless(), "truegfx/scene-helpless.jpg", false, false) && ok;
+    ok = save(paint_agriculture(), "truegfx/scene-agriculture.jpg", false, false) && ok;
+    ok = save(paint_fishing(), "truegfx/scene-fishing.jpg", false, false) && ok;
+    ok = save(paint_camp(), "truegfx/scene-camp.jpg", false, false) && ok;
+    ok = save(paint_trapping(), "truegfx/scene-trapping.jpg", false, false) && ok;
+    ok = save(paint_bear(), "truegfx/cre-bear.jpg", false, false) && ok;
+    ok = save(paint_fence(false), "truegfx/info-fence.jpg", false, false) && ok;
+    return ok;
+}
+
 int main(int argc, char **argv) {
     if (argc < 2) { fprintf(stderr, "usage: gen_pictures <working folder>\n"); return 1; }
     Dir = argv[1];
@@ -676,5 +917,6 @@ int main(int argc, char **argv) {
     ok = save(paint_backstory(), "truegfx/bg-backstory.png", true, false) && ok;
     ok = save(paint_supernatural(), "truegfx/bg-supernatural.jpg", false, false) && ok;
     ok = save(paint_panel(), "truegfx/bg-rpanel.png", true, false) && ok;
+    ok = save_story_pictures() && ok;
     return ok ? 0 : 1;
 }

@@ -150,19 +150,9 @@ void PHYSICIAN() {
     if (chosen != -1) Hoida_Haavaa(-1, chosen);
 }
 
-// Penalty causes of the body: the wounds, fatigue, starvation and load penalties. Wounds and
-// starvation count as none until the body's penalty causes land.
-int PENALTY_bitget(int who, int k) {
-    switch (k) {
-    case 2: return FATIGUE_PENALTY(who);
-    case 4: return ENCUMBRANCE_PENALTY(who);
-    default: return 0;
-    }
-}
-
 int (*skill_penalty_cause)(int who, int k) = PENALTY_bitget;
 int (*skill_physical_penalty)(int who) = PHYSICAL_PENALTY;
-float (*skill_fatigue_rate)(int who) = [](int) { return 1.0f; };
+float (*skill_fatigue_rate)(int who) = [](int who) { return (float)FatigueRate(who); };
 
 const char *Penalty_Syy(unsigned mask) {
     static char buf[300];

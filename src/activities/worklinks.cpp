@@ -32,22 +32,16 @@ int Aktiivinen_Kalastus(int) { return 0; }
 int Koe_Verkko(int, int) { return 0; }
 // Until building work lands.
 int branchRakenna(int, int) { return 0; }
-// Until the crafting engine lands.
-int Tee(int, int, const char *) { return 0; }
-int TeeVaate(const char *) { return 0; }
+// Until mending clothes and tying equipment land.
 int Korjaa_Vaatteita() { return 0; }
 int TYING_join() { return 0; }
 int TYING_shorten() { return 0; }
-int Pura(int, int, int) { return 0; }
 // Until filling and pouring vessels and hauling land.
 void fillCmd(int) {}
 void Kaada_Astiaan(int) {}
 void Tyhjenna_InventoryAstia(int) {}
 void moveCmd() {}
 void pushCmd(int, int, int) {}
-// Until the wounds screen and sleep land.
-int Wounds() { return -1; }
-int Sleep(int) { return 0; }
 // Until pack animals land.
 int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
@@ -56,8 +50,6 @@ int Do_Talk(int) { return 0; }
 void Herblore() {}
 // Until fishing lands.
 void Fishing() {}
-// Until building work lands.
-void building_skill() {}
 // Until swimming lands.
 int Swimming(int, int) { return 0; }
 // Until climbing lands.
@@ -66,10 +58,6 @@ int climb_it(int, int) { return 0; }
 void TIMBERCRAFT() {}
 // Until traps land.
 void Ansat() {}
-// Until the crafting engine lands.
-void wooden_items() {}
 // Until tracking lands.
 void Tracking_IsoKartta(int) {}
 void Tutki_Jaljet(int, int, int) {}
-// Until wound care lands.
-int Hoida_Haavaa(int, int) { return 0; }

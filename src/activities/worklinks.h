@@ -57,12 +57,12 @@ int Do_Talk(int mode);
 // ---- skills with screens of their own ----
 void Herblore();
 void Fishing();
-void building_skill();
+int building_skill();            // the key chosen
 int Swimming(int x, int y);
 int climb_it(int x, int y);
 void TIMBERCRAFT();
 void Ansat();
-void wooden_items();
+int wooden_items();             // the key chosen
 void Tracking_IsoKartta(int mode);
 void Tutki_Jaljet(int x, int y, int mode);
 // ---- wound care ----

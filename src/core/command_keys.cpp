@@ -35,9 +35,11 @@
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
+#include "presentation/bodypic.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
 #include "presentation/oxalistener.h"
+#include "presentation/screen.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
@@ -53,7 +55,6 @@
 #include <cstring>
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void armour_coverage_screen() {}
 
 static int GRAPHICS_UPDATE = 0;    // the developer's graphics-update switch
 static int big_tiles_mode = 0;     // 0 no big tiles, 1 unscaled, 2 scaled
@@ -227,7 +228,7 @@ int command_printable(int key, int t) {
     case 'A':
         command_line("Armour coverage");
         save_page();
-        armour_coverage_screen();
+        armour_coverage(0, "");
         restore_page();
         break;
     case 'C': Toimi(450, 0, ""); break;
@@ -240,7 +241,7 @@ int command_printable(int key, int t) {
         eatCmd();
         break;
     case 'L': Note(MSG("CHARACTER_LOG_GONE")); break;
-    case 'P': draw_profile(0); break;
+    case 'P': show_profile(); break;
     case 'Q': {
         command_describe('Q');
         return Quit(0) ? 0 : 1;

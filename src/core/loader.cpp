@@ -32,6 +32,7 @@
 #include "presentation/msglog.h"
 #include "presentation/panels.h"
 #include "presentation/notes.h"
+#include "presentation/screen.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
@@ -330,6 +331,7 @@ int loader() {
     laske_Load(-1);
     if (GRAPH_INIT) {
         FadeOut(1);
+        startup_screen();
         ClrOxaFlipMap();
     }
     saveportrait();

@@ -1,6 +1,7 @@
 // The process: start-up in its fixed order, the outer start-and-load loop, the start-up log and the
 // remembered window position.
 #include "core/oxa.h"
+#include "maps/picker.h"
 #include "maps/korkeus_main.h"
 
 #include "core/config.h"
@@ -143,6 +144,7 @@ void var_clear() {
     turnloop_reset();
     clock_reset();
     spend_reset();
+    picker_reset();
 }
 
 static void query_displays() {

@@ -100,7 +100,7 @@ int Nukuta_Elain(int n, int) {
     if (!ask_valid(n) || onko_NPC_lieassa(n) || ask_awake_time(n)) return 0;
     int x, y;
     if (!pos_xy(n, x, y) || !onko_NPCn_elinymparistoa(n, x, y)) return 0;
-    if (avovesi(x, y) && Cre[n].moveclass != 128) return 0;
+    if (crestep_open_water(x, y) && Cre[n].moveclass != 128) return 0;
     if (koordinaattien_vali(x, y, PlayerX, PlayerY) <= 40) return 0;
     if (Cre[n].korkeus == 100) Laskeudu(n);
     return Lisaa_Puuha(n, 4, 1000) >= 0;
@@ -149,7 +149,7 @@ int scary_foodpos(int n, int x, int y) {
 
 int taboo_foodloc(int n, int x, int y) {
     if (scary_foodpos(n, x, y)) return 1;
-    const int trap = get_datatype(DT_TRAP, x, y);
+    const int trap = crestep_trap_at(x, y);
     if (trap >= 0 && (ask_companion(n) || ask_pet(n) || !trap_catches(n))) return 1;
     int wx, wy;
     square_worldcell(x, y, &wx, &wy);
@@ -309,8 +309,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                 const ItemStruct it = ObjToItem((int)d.id);
                 if (!NPCruokaitem(n, (unsigned char)cls, it) || taboo_foodloc(n, d.x, d.y)) continue;
             } else {
-                if (!ask_eats_plants(n) || get_datatype(DT_TRAP, d.x, d.y) >= 0) continue;
-                if (!grazeable(n, i)) continue;
+                if (!ask_eats_plants(n) || !grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) continue;
                 if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) continue;
             }
             find = i;
@@ -473,7 +472,7 @@ int Ela_Hylje(int n) {
     CreatureStruct &c = Cre[n];
     int x, y;
     if (!pos_xy(n, x, y)) return -1;
-    if (!avovesi(x, y)) {
+    if (!crestep_open_water(x, y)) {
         if (c.korkeus != -100) c.korkeus = 0;
         int wx, wy;
         if (etaisyys_veteen(x, y, &wx, &wy) > 5 && wx) {
@@ -495,8 +494,8 @@ int Ela_Hylje(int n) {
     const int tx = x - 5 + random(10), ty = y - 5 + random(10);
     apukoord[0] = tx;
     apukoord[1] = ty;
-    if (!avovesi(tx, ty)) {
-        if (ice_thickness_true(tx, ty) < 1) return Lisaa_Puuha(n, 2, 5 + random(10));
+    if (!crestep_open_water(tx, ty)) {
+        if (crestep_ice(tx, ty) < 1) return Lisaa_Puuha(n, 2, 5 + random(10));
         Sukella(n);
         return Lisaa_Puuha(n, 60, 20);
     }
@@ -635,7 +634,7 @@ static void spirit_vanish(int n, int hx, int hy) {
     CreatureStruct &c = Cre[n];
     int x, y;
     if (!pos_xy(n, x, y)) return;
-    if (c.speciescode == 701 && avovesi(x, y)) {
+    if (c.speciescode == 701 && crestep_open_water(x, y)) {
         Sukella(n);
         Poista_Olento(n);
         return;

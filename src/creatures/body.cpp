@@ -1,20 +1,8 @@
-// src/creatures/body.cpp -- stands in until the body module lands: an unhurt, rested body that no
-// tick changes.
+// src/creatures/body.cpp -- the body's services that fighting owns: they stand in until fighting
+// lands.
 #include "creatures/body.h"
 
-void FatigueTick(int, int) {}
-void PhysicalTick(int, int) {}
-void AsetaPonnistelu(int, int) {}
-const char *effortdesc(int) { return "normal"; }
-void Alusta_Ponnisteluanalyysi() {}
-void Kerro_Ponnisteluanalyysi() {}
-void Haavatarkistukset(int) {}
-void Condition_Check(int) {}
-void PlayerUnconscious() {}
-void HealingRolls() {}
+// The forward stance of the melee exchange stands in until fighting lands.
 void Aseta_Etulyontiasema(int) {}
-void plr_set_deathcause(int) {}
+// Wounding in combat stands in until fighting lands: the blow leaves no wound.
 void HAAVOITA(int, int, int, int, int, const char *) {}
-float plr_fatigue() { return 0.0f; }
-int plr_tiredness() { return 0; }
-int plr_injury_total() { return 0; }

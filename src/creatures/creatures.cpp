@@ -6,9 +6,7 @@
 
 // The services below stand in until the creatures module lands.
 
-void laske_Load(int) {}
 
-float INVALIDITEETTI(int, int, int) { return 0.0f; }
 
 int onko_JOKU_tajuton(int n) {
     if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;
@@ -17,16 +15,11 @@ int onko_JOKU_tajuton(int n) {
     return c.mode == CM_ASLEEP || c.posture == 3 || c.posture == 4;
 }
 
-int sukeltaako_NPC(int n) {
-    if (n < 0 || n >= CRE_COUNT) return 0;
-    return Cre[n].korkeus == -100;
-}
 
-// The creatures' map-entry catch-up and killing stand in until the creatures' life lands.
+// Killing stands in until the creatures' death lands.
 void ClrRealCreaturePos() {
     for (int &p : RealCreaturePos) p = 0;
 }
-void cre_maintenance() {}
 void allowed_check() {}
 void KillCreature(int, int) {}
 

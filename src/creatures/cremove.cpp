@@ -40,14 +40,6 @@ static void drop_feather(int, int) {}
 // Until the bodies land: no limb is disabled.
 static float legs_disabled(int) { return 0.0f; }
 
-// Until the door and water movement lands: a shore is land beside water.
-static int shore_square(int x, int y) {
-    if (terrain_flag(get_mapchar(x, y), TF_WATER)) return 0;
-    for (int d = 0; d < 8; d++)
-        if (terrain_flag(get_mapchar(x + Heds_x(d), y + Heds_y(d)), TF_WATER)) return 1;
-    return 0;
-}
-
 static int pos_of(int n) { return crestep_pos(n); }
 
 void tyhjenna_liikehistoria(int n) {
@@ -208,7 +200,7 @@ int Kulje_Paikkaan(int n, int x, int y) {
     const int pos = pos_of(n);
     if (pos < 0) return 0;
     if (cr.mode == 4 || cr.mode == 99) AsetaPonnistelu(n, cr.korkeus == 100 ? 2 : 10);
-    else if (ask_water_creature(n) && avovesi(x, y)) AsetaPonnistelu(n, 1);
+    else if (ask_water_creature(n) && crestep_open_water(x, y)) AsetaPonnistelu(n, 1);
     const int p = ACTUAL_MOBILITY(-1) > 0 ? ACTUAL_MOBILITY(-1) : 1;
     const int v = cre_speed(n);
     const int tame = ask_pet(n) && cr.mode != 4 && cr.mode != 2 && cr.mode != 99;
@@ -285,7 +277,7 @@ int onko_NPCn_elinymparistoa(int n, int x, int y) {
     const CreatureStruct &c = Cre[n];
     if (ask_human(n) || ask_pet(n) || ask_domestic(n)) return 1;
     if (ask_bird(n)) {
-        if (c.moveclass == 128) return (avovesi(x, y) && vesisyvyys(x, y) < 6) || ice_thickness_true(x, y) > 0;
+        if (c.moveclass == 128) return (crestep_open_water(x, y) && vesisyvyys(x, y) < 6) || crestep_ice(x, y) > 0;
         int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
         if (!bigmap()) {
             wx += (x - AREA_CENTRE) >= 0 ? (x - AREA_CENTRE) / 64 : -((AREA_CENTRE - x + 63) / 64);
@@ -297,7 +289,7 @@ int onko_NPCn_elinymparistoa(int n, int x, int y) {
     }
     if (c.moveclass == 96 && c.kind != 24) {
         if (avovesi(x, y)) return 1;
-        return c.speciescode == 623 && shore_square(x, y);
+        return c.speciescode == 623 && ranta_alue(x, y);
     }
     return 1;
 }
@@ -326,7 +318,7 @@ Paikka Hae_Pakopaikka(int n, int tx, int ty) {
     }
     Nollaa_Pakopaikka(n);
     int wx = 0, wy = 0;
-    if (c.moveclass == 96 && !avovesi(cx, cy) && etaisyys_veteen(cx, cy, &wx, &wy) < 1000) {
+    if (c.moveclass == 96 && !crestep_open_water(cx, cy) && etaisyys_veteen(cx, cy, &wx, &wy) < 1000) {
         p.x = wx;
         p.y = wy;
     } else {
@@ -406,6 +398,7 @@ int Kiipea_Puuhun(int n) {
         cre_say(n, "DO_TREECLIMB");
         Data[pos].x = (uint16_t)x;
         Data[pos].y = (uint16_t)y;
+        crestep_record_moved(pos);
         Cre[n].Viimeisin_X = x;
         Cre[n].Viimeisin_Y = y;
         return 1;
@@ -420,8 +413,17 @@ int Laskeudu(int n) {
         c.korkeus = 0;
         return 0;
     }
+    // a bird comes down only where it can stand: onto a branch over a tree, onto water only a
+    // water bird; over a roof or a rock it stays in the air
+    const int pos = pos_of(n);
+    int perch = 0;
+    if (pos >= 0) {
+        const int ch = get_mapchar(Data[pos].x, Data[pos].y);
+        if (terrain_flag(ch, TF_TREE)) perch = 1;
+        else if (terrain_flag(ch, TF_WATER) ? !ask_water_creature(n) : terrain_flag(ch, TF_BLOCKS)) return 0;
+    }
     if (seen_or_near(n, 15)) cre_say(n, "DO_LAND");
-    c.korkeus = 0;
+    c.korkeus = perch ? 200 : 0;
     if (random(5) == 0) drop_feather(n, 1);
     return 1;
 }
@@ -429,7 +431,7 @@ int Laskeudu(int n) {
 int OSAAKO_LENTAA(int n) {
     if (!ask_valid(n) || !ask_bird(n)) return 0;
     const int pos = pos_of(n);
-    if (pos >= 0 && get_datatype(DT_TRAP, Data[pos].x, Data[pos].y) >= 0) {
+    if (pos >= 0 && crestep_trap_at(Data[pos].x, Data[pos].y) >= 0) {
         Laskeudu(n);
         return 0;
     }
@@ -458,7 +460,7 @@ int Sukella(int n) {
     CreatureStruct &c = Cre[n];
     if (c.korkeus == -100) return 0;
     const int pos = pos_of(n);
-    if (pos < 0 || !avovesi(Data[pos].x, Data[pos].y)) return 1;
+    if (pos < 0 || !crestep_open_water(Data[pos].x, Data[pos].y)) return 1;
     if (koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY) <= 19) cre_say(n, "DO_DIVE");
     c.korkeus = -100;
     return 1;
@@ -527,7 +529,7 @@ Paikka Hae_Hylkeen_Lekottelupaikka() {
             }
             if (!terrain_flag(c, TF_WATER) || ice_thickness_mapwise(x, y) <= 0) continue;
             if (ice_break_check(x, y, 500.0f, 0) != 0 || vesisyvyys(x, y) <= 3) continue;
-            if (!(avovesi(x + 3, y) || avovesi(x - 3, y) || avovesi(x, y + 3) || avovesi(x, y - 3))) continue;
+            if (!(crestep_open_water(x + 3, y) || crestep_open_water(x - 3, y) || crestep_open_water(x, y + 3) || crestep_open_water(x, y - 3))) continue;
             px[count] = x, py[count++] = y;
             x += 10;
             y += 10;

@@ -5,6 +5,7 @@
 
 #include "core/ownlib.h"
 #include "creatures/creatures.h"
+#include "creatures/puuha.h"
 #include "creatures/creation.h"
 #include "presentation/msglog.h"
 
@@ -87,6 +88,7 @@ void creature_make_safe(CreatureStruct &c) {
     for (auto &a : c.natattack) a[sizeof a - 1] = 0;
     for (auto &s : c.skillname) s[sizeof s - 1] = 0;
     c.tilename[sizeof c.tilename - 1] = 0;
+    puuha_make_safe(c);   // activities, targets and steps read from a file stay in range
 }
 
 void DoCreatures() {

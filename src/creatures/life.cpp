@@ -3,10 +3,6 @@
 #include "creatures/life.h"
 #include "creatures/zoomservices.h"
 
-// Companions and pets are marked in the stand-in control bytes until the creature record names them.
-int onko_NPC_kumppani(int c) { return (cre_control2(c) & CTRL2_COMPANION) != 0; }
-int onko_NPC_kesyelain(int c) { return (cre_control2(c) & CTRL2_PET) != 0; }
-int taisteleeko_NPC(int) { return 0; }
 int onko_NPC_vesielaja(int) { return 0; }
 int onko_taistelutilanne(int, int) { return 0; }
 int HAAVAPROSENTTI(int) { return 0; }
@@ -14,18 +10,11 @@ void NPC_Kuntotarkistus(int) {}
 void Pakene(int) {}
 int Suorita_Verenhukka(int, int, int, int) { return 0; }
 void Tajuttomuustarkistus(int, int) {}
-int Nouse(int) { return 0; }
 void Ela_Ihminen(int) {}
 void Taistelu_Main(int, int) {}
-int combatwise_dp(int, int, int) { return -1000; }
-int cr_pickup(int, int, int) { return 0; }
 int cre_falls_through_ice(int) { return 0; }
 void cre_kill(int, int) {}
 void combat_command(int) {}
 int comp_partymorale(int) { return 0; }
 void comp_tries_talking(int) {}
 void comp_count_day(int) {}
-int spendtask_helpers(char *names, int size) {
-    if (names && size > 0) names[0] = 0;
-    return 0;
-}

@@ -30,6 +30,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "presentation/notes.h"
+#include "presentation/show.h"
 #include "presentation/tekstit.h"
 
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
@@ -103,10 +104,18 @@ static int square_of(int n, int &x, int &y) {
     return 1;
 }
 
+// A line of sight reaches two squares past the half width of the map view: farther than that no
+// line is traced at all.
+static int looks(int x, int y, int tx, int ty, int heading) {
+    const int reach = (mapDim.half_w > 0 ? mapDim.half_w : 12) + 2;
+    if (koordinaattien_vali(x, y, tx, ty) > reach) return 0;
+    return NPC_see(x, y, tx, ty, heading);
+}
+
 static int sees(int n, int tx, int ty) {
     int x, y;
     if (!square_of(n, x, y)) return 0;
-    return NPC_see(x, y, tx, ty, Cre[n].Suunta);
+    return looks(x, y, tx, ty, Cre[n].Suunta);
 }
 
 // ---- the attacks and flights of fighting, until fighting lands -----------------------------------
@@ -425,7 +434,7 @@ void Havaitse_PLR(int n, int pos) {
     STEALTH_REASONABLE = 1;
     int seen = 0;
     if (c.mode != CM_ASLEEP) {
-        seen = NPC_see(Data[pos].x, Data[pos].y, PlayerX, PlayerY, c.Suunta);
+        seen = looks(Data[pos].x, Data[pos].y, PlayerX, PlayerY, c.Suunta);
         if (seen && LURK) seen = huomaako_NPC_piilopaikan(n, pos);
     }
     c.perception = (uint8_t)seen;
@@ -500,13 +509,19 @@ void Reagoi_Olentoihin(int n) {
     if (bigmap() || INVISIBLE || !ask_free_to_react(n)) return;
     int x, y;
     if (!square_of(n, x, y)) return;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int calm = Cre[n].kind != CK_HUMAN && Cre[n].speciescode != 618 && !ask_predator(n);
+    int near[CRE_COUNT];
+    const int count = crestep_creatures_near(x, y, 15, near, CRE_COUNT, calm);
+    for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {
+        const int i = count >= 0 ? near[k] : k;
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         // beyond 15 squares nothing is noticed: skip the far ones before any question
         if (abs((int)d.x - x) > 15 || abs((int)d.y - y) > 15) continue;
         const int m = creature_slot_of(d.id);
         if (m < 0 || m == n) continue;
+        // two animals that neither hunt nor rob have nothing to notice in each other
+        if (calm && Cre[m].kind != CK_HUMAN && Cre[m].role != 20 && !ask_predator(m)) continue;
         if (Havaitse_Olio(n, m)) return;
     }
 }

@@ -1,17 +1,41 @@
-// src/creatures/physical.h -- the player's body as the core and the panels ask about it: body parts,
-// injuries, penalties, speed and sleep.
+// src/creatures/physical.h -- the body as the core and the panels ask about it: body parts,
+// injuries, load, penalties, speed, limbs and sleep.
 #pragma once
 #include <cstdint>
 
 extern uint8_t PLAYER_SLEEPING;
 
-const char *BODYPART(int part, int who);       // the name of body part 0-16
-int RandomBodypart(int zone, int who);         // a hit location
-int SetInjury(int points, int part, int level, int bleeding, int type);   // the wound slot
-int ENCUMBRANCE_PENALTY(int who);              // percent, 0 none
+const char *BODYPART(int part, int who);       // the name of body part 0-18 for that body
+int RandomBodypart(int zone, int who);         // a hit location; sets Side
+int SetInjury(int points, int part, int level, int bleeding, int type);   // the slot used
+
+// ---- exertion, fatigue and load ----
+int FatigueRate(int who);                      // at least 1
+float laske_Load_value(int who);               // recounts and answers the load in pounds
+float FullWeightLoad(int who);                 // pounds, the body with what it carries
+
+// ---- penalties in percent ----
+enum { PEN_INJURY = 1, PEN_FATIGUE = 2, PEN_STARVATION = 3, PEN_ENCUMBRANCE = 4 };
+int ENCUMBRANCE_PENALTY(int who);
+int INJURY_PENALTY(int who);
+int STARVATION_PENALTY(int who);
 int FATIGUE_PENALTY(int who);
+int PENALTY_bitget(int who, int bit);
+int Laske_BITFIELD_Penalty(int who, int mask);
+int pBITFIELD_physical_penalty();              // 30
+int pBITFIELD_mobility();                      // 22
 int PHYSICAL_PENALTY(int who);
-int ACTUAL_MOBILITY(int who);                  // tenths of km/h after penalties
+int Physical_Penalty();
+int ENDURANCE_INDEX(int who);
+
+// ---- speed and limbs ----
+int MOBILITY(int who);                         // tenths of km/h
 int MAX_MOBILITY(int who);
-int nalantunne(int who);                       // the hunger feeling measure
-const char *VasymysTeksti(int value, int form);   // the wording of the player's weariness
+int ACTUAL_MOBILITY(int who);                  // after penalties; -1 unable to move
+float INVASUHDE_liikuntaelimet(int who);       // the legs: 0 sound .. 1 unable
+const char *HK_liikuntaelimet(int who);        // the leg-injury phrase; "" none
+float Pettaako_Fysiikka(int who, int which, int extra);
+int Fysiikan_Tarkistus();
+int is_running(int who);
+int nalantunne(int who);                       // the player's hunger feeling 0..255; -1 others
+const char *VasymysTeksti(int value, int form);   // form 0 the panel word, else the subject words

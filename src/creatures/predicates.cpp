@@ -1,12 +1,583 @@
-// src/creatures/predicates.cpp -- the creature predicates, roles and possessions.
+// src/creatures/predicates.cpp -- the creature predicates, the social roles of village people and
+// the marks and value of what a creature carries.
 #include "creatures/predicates.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "activities/food.h"
+#include "core/datafunc.h"
+#include "core/loader.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "core/turnloop.h"
 #include "creatures/creatures.h"
+#include "creatures/crefunc.h"
+#include "creatures/zoomservices.h"
+#include "items/items.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/sight.h"
+#include "presentation/msglog.h"
 
-static const CreatureStruct *cre(int n) { return (unsigned)n < (unsigned)CRE_COUNT ? &Cre[n] : nullptr; }
+static CreatureStruct *cre(int n) { return (unsigned)n < (unsigned)CRE_COUNT ? &Cre[n] : nullptr; }
+static bool alive(const CreatureStruct &c) { return c.kind != 0 && c.mode != CM_CARCASS; }
 
+// ---- what it is ----
+
+int is_human(int n) {
+    if (n == CRE_PLAYER) return 1;
+    const CreatureStruct *c = cre(n);
+    return c && c->kind == CK_HUMAN;
+}
+int onko_JOKU_elain(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->kind != CK_HUMAN;
+}
+int onko_JOKU_lintu(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->kind == 21;
+}
+int onko_JOKU_kaarme(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->kind == 11;
+}
+int onko_NPC_haltija(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->kind == CK_SPIRIT;
+}
 int onko_NPC_lintu(int n) {
     const CreatureStruct *c = n == CRE_PLAYER ? &Creature : cre(n);
+    return c && (c->moveclass == 64 || c->moveclass == 128 || c->kind == 21);
+}
+int Onko_nelijalkainen(int n) {
+    if (!cre(n)) return 0;
+    return !is_human(n) && !lentaako_NPC(n) && !onko_NPC_lintu(n);
+}
+int onko_JOKU_sorkkaelain(int n) {
+    const CreatureStruct *c = cre(n);
     if (!c) return 0;
-    return c->moveclass == 64 || c->moveclass == 128 || c->kind == 21;
+    switch (c->speciescode) {
+    case 609: case 613: case 614: case 615: case 616: case 619: case 620: case 660: return 1;
+    default: break;
+    }
+    switch (c->kind) {
+    case 5: case 7: case 8: case 9: case 10: case 17: return 1;
+    default: return 0;
+    }
+}
+int onko_JOKU_petoelain(int n) {
+    if (n == CRE_PLAYER) return 1;
+    const CreatureStruct *c = cre(n);
+    if (!c || c->kind == CK_HUMAN) return 0;
+    const uint32_t prey = 0x2 | 0x4 | 0x8 | 0x10 | 0x20 | 0x2000 | 0x10000;
+    return (c->diet1 & prey) || (c->diet2 & prey) || c->meateater;
+}
+int syo_kasveja(int n, int which) {
+    const CreatureStruct *c = cre(n);
+    if (!c || c->kind == CK_HUMAN) return 0;
+    const uint32_t plants = 0x80 | 0x100 | 0x200 | 0x400 | 0x800 | 0x1000;
+    if (which == 1) return (c->diet1 & plants) != 0;
+    if (which == 2) return (c->diet2 & plants) != 0;
+    return ((c->diet1 | c->diet2) & plants) != 0;
+}
+int onko_NPC_lihansyoja(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->meateater != 0;
+}
+int onko_olento_lihansyoja(int n) {
+    const CreatureStruct *c = cre(n);
+    return c ? c->meateater : 0;
+}
+int is_cub(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && (c->sexage & 2) && c->kind != CK_HUMAN;
+}
+static int role_is(int n, int r) {
+    const CreatureStruct *c = cre(n);
+    return c && c->role == r;
+}
+int onko_NPC_lapsi(int n) { return role_is(n, 15); }
+int onko_NPC_nainen(int n) { return role_is(n, 14); }
+int onko_NPC_parantaja(int n) { return role_is(n, 13); }
+int onko_NPC_rosvo(int n) { return role_is(n, 20); }
+int onko_NPC_lieassa(int n) { return role_is(n, 9); }
+int onko_NPC_kauppias(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->speciescode == 580;
+}
+int onko_NPC_aikamies(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->role != 13 && c->role != 14 && c->role != 15 && c->speciescode != 580;
+}
+static int species_matches(int n, const char *pattern) {
+    const CreatureStruct *c = cre(n);
+    if (!c || c->kind != CK_HUMAN) return 0;
+    char species[sizeof c->species + 1];
+    copy_bounded(species, sizeof species, c->species);
+    return wildcmp(pattern, species) ? 1 : 0;
+}
+int onko_NPC_vanhus(int n) { return species_matches(n, "*old *"); }
+int onko_NPC_vanhamies(int n) {
+    return is_human(n) && cre(n) && !onko_NPC_parantaja(n) && onko_NPC_vanhus(n) && !onko_NPC_nainen(n);
+}
+int onko_NPC_neito(int n) { return species_matches(n, "*maiden*"); }
+int is_tied(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && (c->domestic & 16);
+}
+int lentaako_NPC(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->korkeus == 100;
+}
+int Onko_lennossa(int n) { return lentaako_NPC(n); }
+int sukeltaako_NPC(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->korkeus == -100;
+}
+int saalistaako_NPC(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    const int p = c->Puuha[0];
+    return p == 52 || p == 55 || p == 68 || p == 69;
+}
+int taisteleeko_NPC(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && (c->mode == 2 || c->mode == 99);
+}
+int pakeneeko_NPC(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->mode == 4;
+}
+int nukkuuko_NPC(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->mode == CM_ASLEEP;
+}
+int onko_NPC_vapaa_reagoimaan(int n) {
+    if (INVISIBLE) return 0;
+    if (n == CRE_PLAYER) return 1;
+    const CreatureStruct *c = cre(n);
+    return c && c->mode != 2 && c->mode != 99 && c->mode != 4;
+}
+int onko_noiduttuelain(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && (c->stateflags & 2);
+}
+int onko_noiduttupaastetty(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && (c->stateflags & 4);
+}
+int onko_vironsusi(int n) { return onko_noiduttuelain(n) && Cre[n].speciescode == 611; }
+int onko_NPC_rohkea(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    for (uint8_t l : c->skilllevel)
+        if (l > 70) return 1;
+    return 0;
+}
+int onko_NPC_kumppani(int n) {
+    CreatureStruct *c = cre(n);
+    if (!c || c->kind != CK_HUMAN) return 0;
+    if (c->mode == 6) {
+        c->partyflags |= 256;
+        c->mode = 0;
+    }
+    if (!(c->partyflags & 256)) return 0;
+    c->memberbits |= 2;
+    return 1;
+}
+int onko_NPC_kesyelain(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c || c->kind == CK_HUMAN) return 0;
+    return c->role == 9 || c->owner == CRE_PLAYER;
+}
+int onko_NPC_jonkun_kesyelain(int n, int m) {
+    if (m == CRE_PLAYER) return onko_NPC_kesyelain(n);
+    const CreatureStruct *c = cre(n), *master = cre(m);
+    if (!c || !master || c->kind == CK_HUMAN || !(c->ownerbits & 1)) return 0;
+    return c->owner == (int32_t)master->socialid && master->socialid != 0;
+}
+int npcKotielain(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    if (c->domestic & 2) return 1;
+    switch (c->speciescode) {
+    case 609: case 610: case 615: case 616: case 617: case 618: case 619: case 621: return 1;
+    default: break;
+    }
+    return c->kind != CK_HUMAN && c->morale4 == 0 && c->morale5 == 0;
+}
+int is_socmember(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c || c->kind != CK_HUMAN || c->role == 5 || c->community == 0) return 0;
+    if (c->partyflags & 256) return 0;
+    return !(c->memberbits & 2) && !(c->memberbits & 4);
+}
+int is_socanimal(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c || c->kind == CK_HUMAN || onko_NPC_kesyelain(n)) return 0;
+    return c->owner > 0 || !(c->ownerbits & 1);
+}
+int is_armed(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    int weapons = 0;
+    for (int i = 0; i < CRE_PACK; i++)
+        if (c->pack[i] != 0 && ObjToItem(c->pack[i]).type == IT_WEAPON) weapons++;
+    return (c->wielded != 0 && weapons >= 1) || weapons >= 2;
+}
+int onko_NPC_tarkea_olento(int n) {
+    if (n == CRE_PLAYER) return 1;
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    if (onko_NPC_kumppani(n) || onko_NPC_rosvo(n) || onko_NPC_kesyelain(n)) return 1;
+    if (c->kind != CK_HUMAN && c->handling == 2) return 1;
+    if (onko_noiduttuelain(n) && !onko_noiduttupaastetty(n)) return 1;
+    return c->kind == CK_HUMAN && c->community != 0;
+}
+int onko_naaraan_kiima(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c || (c->sexage & 1)) return 0;
+    if ((c->sexage & 2) && CreAgeInMonths(n) < 12) return 0;
+    const int m = Plr.month;
+    switch (c->speciescode) {
+    case 616: return m == 9 || m == 10;
+    case 618: return m == 3 || m == 8 || m == 9;
+    case 609: return m == 1 || m == 3 || m == 4 || m == 5 || m == 7 || m == 9 || m == 10;
+    case 615: return m == 2 || m == 4 || m == 6 || m == 9 || m == 10 || m == 11;
+    default: return m == 9;
+    }
+}
+int Luopuuko_NPC_Esineslotista(int n, int slot) {
+    const CreatureStruct *c = cre(n);
+    if (!c || slot < 0 || slot >= CRE_PACK || c->pack[slot] == 0) return 0;
+    return ObjToItem(c->pack[slot]).type == IT_FOOD;
+}
+int onko_datapos_nyljetty(int) { return 0; }
+
+// ---- other queries ----
+
+int COMBATPROFILE(int n) {
+    if (n == CRE_PLAYER) return Plr.posture;
+    const CreatureStruct *c = cre(n);
+    return c ? c->posture : 0;
+}
+
+float olennon_keskipiste(int n) {
+    if (n == CRE_PLAYER) return Plr.posture == 0 ? 0.7f : 0.2f;
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0.0f;
+    const bool lying = c->posture != 0;
+    if (c->kind == CK_HUMAN) return lying ? 0.3f : 0.7f;
+    if (lying) return c->weight <= 1.0f ? 0.1f : 0.2f;
+    const float f = c->weight / 100.0f;
+    const float least = c->weight <= 1.0f ? 0.2f : 0.3f;
+    return f < least ? least : f;
+}
+
+int onko_NPC_hereillaoloaika(int n) {
+    CreatureStruct *c = cre(n);
+    if (!c) return n == CRE_PLAYER;
+    const int h = Plr.hour;
+    if (c->stateflags & (0x80 | 0x100)) return 1;
+    if (c->wakinghour == h + 1) return 1;
+    int rhythm = c->rhythm;
+    if (c->mode == 3) {
+        c->mode = 0;
+        rhythm = 1;
+    }
+    if (CREATURE_UPDATE) return 1;
+    if (is_socmember(n) && GOT_PROPERTY_ofsoc((int)c->community)) return 1;
+    bool awake;
+    switch (rhythm) {
+    case 0: awake = h < 7 || h > 21; break;
+    case 1: awake = h >= 8 && h <= 21; break;
+    case 2: awake = h > 19; break;
+    case 3: awake = (h >= 19 && h <= 22) || (h >= 6 && h <= 11); break;
+    case 4: awake = true; break;
+    default: awake = false; break;
+    }
+    if (c->mode != 0 && c->mode != CM_ASLEEP) awake = true;
+    return awake ? 1 : 0;
+}
+
+int NPCn_omistajan_sotu(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && c->owner != 0 && (c->ownerbits & 1) ? c->owner : CRE_NONE;
+}
+
+int onko_NPClla_kesyelain(int m) {
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (alive(Cre[i]) && onko_NPC_jonkun_kesyelain(i, m)) return i;
+    return CRE_NONE;
+}
+
+void set_CrePetAndMaster(int pet, int master) {
+    CreatureStruct *p = cre(pet), *m = cre(master);
+    if (!p) return;
+    p->ownerbits |= 1;
+    p->owner = master == CRE_PLAYER ? CRE_PLAYER : m ? (int32_t)m->socialid : p->owner;
+}
+
+void make_animal_socowned(int n, int soc) {
+    CreatureStruct *c = cre(n);
+    if (!c) return;
+    if (soc == 0) soc = (int)Mapinfo_socID(c->home_x, c->home_y);
+    if (soc <= 0) return;
+    c->owner = soc;
+    c->ownerbits &= (uint8_t)~1;
+}
+
+void paasta_noiduttuelain(int n) {
+    CreatureStruct *c = cre(n);
+    if (c) c->stateflags |= 4;
+}
+
+int NPCstruct_omatunto_mins(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c || !(c->stateflags & 8)) return -1;
+    return abs((int)Plr.minutes - (int)c->conscience);
+}
+
+int creature_square(int n, int &x, int &y) {
+    for (int i = 0; i < DATA_MAX; i++)
+        if ((Data[i].type == DT_CREATURE || Data[i].type == DT_CARCASS) && creature_slot_of(Data[i].id) == n) {
+            x = Data[i].x;
+            y = Data[i].y;
+            return 1;
+        }
+    return 0;
+}
+
+static bool on_map(int n) {
+    int x, y;
+    return creature_square(n, x, y) != 0;
+}
+
+int is_mom_around(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c || c->mother == 0) return 0;
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (alive(Cre[i]) && Cre[i].socialid == c->mother && on_map(i) && !onko_JOKU_tajuton(i)) return 1;
+    return 0;
+}
+
+int is_cub_around(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c || c->socialid == 0) return 0;
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (alive(Cre[i]) && Cre[i].mother == c->socialid) return 1;
+    return 0;
+}
+
+int aantelylaskuri(int n) {
+    CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    if (c->noisecounter == 0) return 1;
+    if (c->noisecounter <= 60) return 0;
+    c->noisecounter = 0;
+    return 1;
+}
+
+// ---- the local area ----
+
+int plr_engaged(int x, int y) {
+    if (INVISIBLE) return 0;
+    return abs(x - PlayerX) <= 1 && abs(y - PlayerY) <= 1;
+}
+
+int distance_from_plr(int x, int y) {
+    if (INVISIBLE) return 50;
+    return koordinaattien_vali(PlayerX, PlayerY, x, y);
+}
+
+// ---- societies ----
+
+static bool member_of(int i, int soc) { return soc > 0 && is_socmember(i) && Cre[i].community == (uint32_t)soc; }
+static bool awake_and_conscious(int i) { return Cre[i].mode != CM_ASLEEP && !onko_JOKU_tajuton(i); }
+
+int socmember_mindist(int soc) {
+    int best = 1000;
+    for (int i = 0; i < CRE_COUNT; i++) {
+        int x, y;
+        if (!member_of(i, soc) || !creature_square(i, x, y)) continue;
+        const int d = distance_from_plr(x, y);
+        if (d < best) best = d;
+    }
+    return best;
+}
+
+int socnearestnpc(int soc) {
+    int best = CRE_NONE, bestd = 1 << 30;
+    for (int i = 0; i < CRE_COUNT; i++) {
+        int x, y;
+        if (!member_of(i, soc) || !awake_and_conscious(i) || !creature_square(i, x, y)) continue;
+        const int d = distance_from_plr(x, y);
+        if (d < bestd) {
+            bestd = d;
+            best = i;
+        }
+    }
+    return best;
+}
+
+int is_socnearestnpc(int n) {
+    const CreatureStruct *c = cre(n);
+    return c && is_socmember(n) && socnearestnpc((int)c->community) == n;
+}
+
+int is_socnearestadult(int n) { return is_socnearestnpc(n) && !onko_NPC_lapsi(n); }
+
+int socseeplr(int soc) {
+    int nearest = CRE_NONE, bestd = 1 << 30;
+    for (int i = 0; i < CRE_COUNT; i++) {
+        int x, y;
+        if (!member_of(i, soc) || !awake_and_conscious(i) || !creature_square(i, x, y)) continue;
+        if (!NPC_see(x, y, PlayerX, PlayerY, Cre[i].Suunta)) continue;
+        if (See(x, y)) return i;
+        const int d = distance_from_plr(x, y);
+        if (d < bestd) {
+            bestd = d;
+            nearest = i;
+        }
+    }
+    return nearest;
+}
+
+int soc_companion_in_debt(int soc) {
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (alive(Cre[i]) && Cre[i].community == (uint32_t)soc && (Cre[i].compflags[2] & 4)) return i;
+    return CRE_NONE;
+}
+
+// Nobody counts as exhausted until the fatigue module lands.
+static bool exhausted(int) { return false; }
+
+void set_socrole_susp(int soc, int r) {
+    if (soc < 1 || r < 0 || r > 7) return;
+    int all[CRE_COUNT], grown[CRE_COUNT], men[CRE_COUNT], preferred[99];
+    int na = 0, ng = 0, nm = 0, np = 0;
+    for (int i = 0; i < CRE_COUNT; i++) {
+        if (!member_of(i, soc) || exhausted(i)) continue;
+        all[na++] = i;
+        if (onko_NPC_lapsi(i)) continue;
+        grown[ng++] = i;
+        if (onko_NPC_nainen(i)) continue;
+        men[nm++] = i;
+        if (np < 99 && (r == 0 || (r == 2 && is_armed(i)))) preferred[np++] = i;
+    }
+    int want = r == 1 ? 2 : r == 2 ? (na < 3 ? 1 : na / 3) : 1;
+    const uint8_t bit = (uint8_t)(1u << r);
+    auto hand_out = [&](int *list, int &count) {
+        while (want > 0 && count > 0) {
+            const int i = list[--count];
+            if (Cre[i].suspicion & bit) continue;
+            Cre[i].suspicion |= bit;
+            want--;
+            char line[120], name[sizeof Cre[i].pname + 1];
+            copy_bounded(name, sizeof name, Cre[i].pname);
+            snprintf(line, sizeof line, "Socrole %d for %s", r, name);
+            debuglog("socrole", line);
+        }
+    };
+    hand_out(preferred, np);
+    hand_out(men, nm);
+    hand_out(grown, ng);
+    hand_out(all, na);
+}
+
+int has_socrole_susp(int n, int r) {
+    if (!is_socmember(n) || r < 0 || r > 7) return 0;
+    const uint8_t bit = (uint8_t)(1u << r);
+    if (Cre[n].suspicion & bit) return 1;
+    const int soc = (int)Cre[n].community;
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (member_of(i, soc) && (Cre[i].suspicion & bit)) return 0;
+    set_socrole_susp(soc, r);
+    return 0;
+}
+
+void clr_socrole_susp(int soc, int r) {
+    if (r < 0 || r > 7) return;
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (member_of(i, soc)) Cre[i].suspicion &= (uint8_t) ~(1u << r);
+}
+
+void npc_socroles_lost(int n) {
+    if (!is_socmember(n)) return;
+    const uint8_t bits = Cre[n].suspicion;
+    for (int r = 0; r < 8; r++)
+        if (bits & (1u << r)) clr_socrole_susp((int)Cre[n].community, r);
+}
+
+// ---- possessions ----
+
+// The item of object number obj with owner flag 4 set or cleared, stored again; its new number.
+static int with_claim(int obj, bool mark) {
+    if (obj == 0) return 0;
+    ItemStruct item = ObjToItem(obj);
+    if (item.type == 0) return obj;
+    const uint8_t was = item.ownerflags;
+    if (mark) item.ownerflags |= 4;
+    else item.ownerflags &= (uint8_t)~4;
+    if (item.ownerflags == was) return obj;
+    const int stored = Luo_Esineen_Itempos(item);
+    return stored > 0 ? stored : obj;
+}
+
+void makepersonal_NPCitems(int n, int mark) {
+    CreatureStruct *c = cre(n);
+    if (!c) return;
+    const bool all_valuable = c->compflags[1] & 1;
+    // The pack has twenty entries: nothing past them is read.
+    for (int i = 0; i < CRE_PACK; i++) {
+        if (c->pack[i] == 0 || (c->packbits[i] & 1)) continue;
+        const bool valuable = all_valuable || esinehinta(0, ObjToItem(c->pack[i])) >= 8.0f;
+        c->pack[i] = with_claim(c->pack[i], valuable && mark);
+    }
+    for (int &w : c->worn) w = with_claim(w, mark != 0);
+    c->wielded = with_claim(c->wielded, mark != 0);
+}
+
+void make_NPC_escortee(int n, int figure) {
+    CreatureStruct *c = cre(n);
+    if (!c) return;
+    c->partyflags &= ~1024u;
+    c->partyflags |= 256;
+    c->compterms &= ~2u;
+    c->escortstate = 1;
+    c->compfigure = (uint8_t)figure;
+    uint32_t word;
+    memcpy(&word, c->compflags, sizeof word);
+    word &= ~(1u << 18);
+    word |= 1u << 8;
+    memcpy(c->compflags, &word, sizeof word);
+    const int cap = maxenergiavaranto(n);
+    c->food = (uint16_t)(cap < 0 ? 0 : cap > 65535 ? 65535 : cap);
+    c->stateflags &= ~(1u << 9);
+    c->follow[0] = c->follow[1] = 0;
+    // Its first activity is given up: the queue moves one place forward.
+    for (int k = 0; k < 9; k++) {
+        c->Puuha[k] = c->Puuha[k + 1];
+        c->PuuhaAika[k] = c->PuuhaAika[k + 1];
+        c->PuuhaTila[k] = c->PuuhaTila[k + 1];
+        c->PuuhaX[k] = c->PuuhaX[k + 1];
+        c->PuuhaY[k] = c->PuuhaY[k + 1];
+        c->PuuhaKohde[k] = c->PuuhaKohde[k + 1];
+    }
+    c->Puuha[9] = c->PuuhaAika[9] = c->PuuhaTila[9] = c->PuuhaX[9] = c->PuuhaY[9] = c->PuuhaKohde[9] = 0;
+    makepersonal_NPCitems(n, 1);
+}
+
+int NPC_inventoryhinta(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    float sum = c->wielded ? esinehinta(0, ObjToItem(c->wielded)) : 0.0f;
+    for (int i = 0; i < CRE_PACK; i++)
+        if (c->pack[i] != 0 && !(c->packbits[i] & 1)) sum += esinehinta(0, ObjToItem(c->pack[i])) * c->packcount[i];
+    for (int w : c->worn)
+        if (w) sum += esinehinta(0, ObjToItem(w));
+    return (int)sum;
 }

@@ -1,7 +1,89 @@
 // src/creatures/predicates.h -- what the game asks about a creature by its number: what it is, what
-// it does, whom it belongs to, whether it is awake; the social roles of village people; the value
-// of what a creature carries.
+// it does, whom it belongs to, whether it is awake; the social roles of village people; the marks
+// and value of what a creature carries. Unless said otherwise the player (-1) answers 0.
 #pragma once
 
-// A bird or a flier; for n = -1 it tests the working record Creature.
-int onko_NPC_lintu(int n);
+// ---- what it is ----
+int is_human(int n);                  // kind 1; the player too
+int onko_JOKU_elain(int n);           // an animal: kind not 1
+int onko_JOKU_lintu(int n);           // kind 21
+int onko_JOKU_kaarme(int n);          // kind 11
+int onko_NPC_haltija(int n);          // kind 50
+int onko_NPC_lintu(int n);            // a bird or a flier; -1 tests the working record Creature
+int Onko_nelijalkainen(int n);        // four-legged
+int onko_JOKU_sorkkaelain(int n);     // hoofed
+int onko_JOKU_petoelain(int n);       // a predator; the player counts as one
+int syo_kasveja(int n, int which);    // eats plants by diet word 1, 2 or (0) either
+int onko_NPC_lihansyoja(int n);
+int onko_olento_lihansyoja(int n);    // the meat eater byte itself
+int is_cub(int n);                    // a young animal
+int onko_NPC_lapsi(int n);            // role 15
+int onko_NPC_nainen(int n);           // role 14
+int onko_NPC_parantaja(int n);        // role 13
+int onko_NPC_rosvo(int n);            // role 20
+int onko_NPC_lieassa(int n);          // role 9: on a leash
+int onko_NPC_kauppias(int n);         // species 580
+int onko_NPC_aikamies(int n);         // a grown man
+int onko_NPC_vanhus(int n);           // an old person
+int onko_NPC_vanhamies(int n);
+int onko_NPC_neito(int n);            // a maiden
+int is_tied(int n);                   // tied to a post
+int lentaako_NPC(int n);              // flying; any negative n answers 0
+int Onko_lennossa(int n);
+int sukeltaako_NPC(int n);            // diving
+int saalistaako_NPC(int n);           // hunting
+int taisteleeko_NPC(int n);           // fighting
+int pakeneeko_NPC(int n);             // fleeing
+int nukkuuko_NPC(int n);              // asleep
+int onko_NPC_vapaa_reagoimaan(int n); // free to react
+int onko_noiduttuelain(int n);        // a bewitched animal
+int onko_noiduttupaastetty(int n);    // a bewitched animal released
+int onko_vironsusi(int n);            // a bewitched wolf
+int onko_NPC_rohkea(int n);           // brave: a skill above 70
+int onko_NPC_kumppani(int n);         // the player's companion (a person in mode 6 becomes one here)
+int onko_NPC_kesyelain(int n);        // the player's pet
+int onko_NPC_jonkun_kesyelain(int n, int m);   // pet of creature m (-1 the player)
+int npcKotielain(int n);              // a domestic animal
+int is_socmember(int n);              // a member of a village society
+int is_socanimal(int n);              // an animal not kept by the player
+int is_armed(int n);
+int onko_NPC_tarkea_olento(int n);    // important: the game keeps it; the player too
+int onko_naaraan_kiima(int n);        // a female in heat this month
+int Luopuuko_NPC_Esineslotista(int n, int slot);   // gives up pack entry slot (food)
+int onko_datapos_nyljetty(int i);
+
+// ---- other queries ----
+int COMBATPROFILE(int n);             // posture (the player: her condition)
+float olennon_keskipiste(int n);      // height factor of its centre
+int onko_NPC_hereillaoloaika(int n);  // awake at this hour
+int NPCn_omistajan_sotu(int n);       // the owner's social id, or -1000
+int onko_NPClla_kesyelain(int m);     // the first live pet of m; -1000 none
+void set_CrePetAndMaster(int pet, int master);
+void make_animal_socowned(int n, int soc);
+void paasta_noiduttuelain(int n);
+int NPCstruct_omatunto_mins(int n);   // minutes since it noticed the player's robbery; -1 not
+int is_mom_around(int n);
+int is_cub_around(int n);
+int aantelylaskuri(int n);            // the call counter: 1 may call now
+int creature_square(int n, int &x, int &y);   // 1 with its square on the map
+
+// ---- the local area ----
+int plr_engaged(int x, int y);        // within one square of the player
+int distance_from_plr(int x, int y);
+
+// ---- societies ----
+int socmember_mindist(int soc);
+int socnearestnpc(int soc);
+int is_socnearestnpc(int n);
+int is_socnearestadult(int n);
+int socseeplr(int soc);
+int soc_companion_in_debt(int soc);
+int has_socrole_susp(int n, int r);
+void set_socrole_susp(int soc, int r);
+void clr_socrole_susp(int soc, int r);
+void npc_socroles_lost(int n);
+
+// ---- possessions ----
+void makepersonal_NPCitems(int n, int mark);
+void make_NPC_escortee(int n, int figure);
+int NPC_inventoryhinta(int n);

@@ -28,7 +28,7 @@ int puuha_known_code(int code) {
     switch (code) {
     case 1: case 2: case 4: case 50: case 52: case 53: case 55: case 60: case 65: case 68: case 69: case 70:
     case 80: case 81: case 100: case 101: case 110: case 120: case 121: case 122: case 130: case 140: case 150:
-    case 151: case 200: case 300:
+    case 151: case 200: case 300: case 301:
         return 1;
     default:
         return 0;
@@ -40,22 +40,12 @@ static void clear_slot(CreatureStruct &c, int i) {
 }
 
 void puuha_make_safe(CreatureStruct &c) {
+    if (c.mode == CM_CARCASS) return;   // a carcass keeps its burning and skinning state in the queue
     for (int i = 0; i < PUUHA_SLOTS; i++) {
         if (c.Puuha[i] && !puuha_known_code(c.Puuha[i])) clear_slot(c, i);
         if (c.PuuhaX[i] < 0 || c.PuuhaX[i] >= 3072 || c.PuuhaY[i] < 0 || c.PuuhaY[i] >= 2048) c.PuuhaX[i] = c.PuuhaY[i] = 0;
         if (c.PuuhaAika[i] < -1) c.PuuhaAika[i] = 0;
         if ((c.Puuha[i] == 80 || c.Puuha[i] == 81) && (c.PuuhaKohde[i] < 0 || c.PuuhaKohde[i] >= DATA_MAX)) clear_slot(c, i);
-    }
-    // the queue keeps no gaps
-    int k = 0;
-    for (int i = 0; i < PUUHA_SLOTS; i++) {
-        if (!c.Puuha[i]) continue;
-        if (k != i) {
-            c.Puuha[k] = c.Puuha[i], c.PuuhaAika[k] = c.PuuhaAika[i], c.PuuhaTila[k] = c.PuuhaTila[i];
-            c.PuuhaX[k] = c.PuuhaX[i], c.PuuhaY[k] = c.PuuhaY[i], c.PuuhaKohde[k] = c.PuuhaKohde[i];
-            clear_slot(c, i);
-        }
-        k++;
     }
     for (int i = 0; i < 20; i++)
         if (c.movehist_x[i] < 0 || c.movehist_x[i] >= 3072 || c.movehist_y[i] < 0 || c.movehist_y[i] >= 2048)
@@ -186,17 +176,35 @@ void ClrNpcPaapuuha(int n) {
 
 static int belongs(int n, int m) {
     const CreatureStruct &a = Cre[n], &b = Cre[m];
+    // two animals of different kinds that share no herd and no master never belong together
+    if (a.kind != CK_HUMAN && b.kind != CK_HUMAN && a.speciescode != b.speciescode && a.speciescode != 618 &&
+        b.speciescode != 618 && !(a.community && a.community == b.community))
+        return 0;
     if ((a.kind == CK_HUMAN) != (b.kind == CK_HUMAN)) return 0;
     if (a.kind == CK_HUMAN && a.community != b.community && b.community != 0) return 0;
     return ovatko_NPCt_yhteisossa(n, m);
 }
 
+// The leader found last for each creature, and the minute a creature was last found alone: during
+// the creatures' passes a lone animal looks for a herd once a minute.
+static int leader_seen[CRE_COUNT];
+static uint32_t alone_minute[CRE_COUNT];
+
 int laumanjohtaja(int n) {
     if (!ask_valid(n)) return -1;
     CreatureStruct &c = Cre[n];
     if (c.herd == 1) return n;
+    // the leader found before still leads the same herd: no scan
+    const int l = leader_seen[n] - 1;
+    if (l >= 0 && l != n && c.community && Cre[l].kind != CK_NONE && Cre[l].herd && Cre[l].community == c.community &&
+        Cre[l].mode != CM_CARCASS && crestep_pos(l) >= 0)
+        return l;
+    if (crestep_pass_active() && alone_minute[n] == Plr.minutes + 1 && !c.community) return -1;
     int found = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int *roster;
+    const int count = crestep_roster(&roster);
+    for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {
+        const int i = count >= 0 ? roster[k] : k;
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID) continue;
         const int m = creature_slot_of(d.id);
@@ -205,9 +213,15 @@ int laumanjohtaja(int n) {
         found = 1;
         if (c.community == 0) c.community = crID();
         Cre[m].community = c.community;
-        if (Cre[m].herd) return m;
+        if (Cre[m].herd) {
+            leader_seen[n] = m + 1;
+            return m;
+        }
     }
-    if (!found) return -1;
+    if (!found) {
+        alone_minute[n] = Plr.minutes + 1;   // looked again next minute
+        return -1;
+    }
     if (ask_cub(n)) return n;
     c.herd = 1;
     return n;
@@ -216,7 +230,10 @@ int laumanjohtaja(int n) {
 template <typename F> static void for_herd(int n, F f) {
     if (laumanjohtaja(n) == -1) return;
     const uint32_t comm = Cre[n].community;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int *roster;
+    const int count = crestep_roster(&roster);
+    for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {
+        const int i = count >= 0 ? roster[k] : k;
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         const int m = creature_slot_of(d.id);

@@ -88,7 +88,7 @@ int huono_saalis_maaelaimelle(int n, int prey) {
     if (!ask_valid(prey)) return 1;
     if (Cre[prey].korkeus == 100) return 1;
     const int p = crestep_pos(prey);
-    if (p >= 0 && avovesi(Data[p].x, Data[p].y)) return !ask_pet(n);
+    if (p >= 0 && crestep_open_water(Data[p].x, Data[p].y)) return !ask_pet(n);
     return 0;
 }
 
@@ -99,7 +99,7 @@ int onko_hyva_nukkua(int n) {
     if (p < 0) return 0;
     const int x = Data[p].x, y = Data[p].y;
     if (ask_human(n)) {
-        if (avovesi(x, y)) return 0;
+        if (crestep_open_water(x, y)) return 0;
         if (GlobWeather.rain_kind == 1) return onkokatto(x, y);
         return 1;
     }
@@ -357,7 +357,7 @@ static int run_handler(int n, int dp, int code) {
         int prey;
         if (!hunt_target(n, 69, prey)) return 0;
         const int q = crestep_pos(prey);
-        if (q < 0 || Cre[prey].korkeus == 100 || Cre[prey].korkeus == 200 || avovesi(Data[q].x, Data[q].y)) {
+        if (q < 0 || Cre[prey].korkeus == 100 || Cre[prey].korkeus == 200 || crestep_open_water(Data[q].x, Data[q].y)) {
             Keskeyta_Puuha(n, 0);
             return 0;
         }

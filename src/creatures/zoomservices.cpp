@@ -9,6 +9,7 @@
 #include "items/items.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
+#include "creatures/predicates.h"
 #include "maps/mapunit.h"
 
 static uint8_t control[CRE_COUNT + 1], control2[CRE_COUNT + 1];
@@ -21,10 +22,9 @@ int creature_slot_of(uint32_t id) {
 
 uint8_t &cre_control(int c) { return control[(unsigned)c < (unsigned)CRE_COUNT ? c : CRE_COUNT]; }
 uint8_t &cre_control2(int c) { return control2[(unsigned)c < (unsigned)CRE_COUNT ? c : CRE_COUNT]; }
-int is_tied(int c) { return (cre_control(c) & CTRL_TIED) != 0; }
-int onko_NPC_lieassa(int c) { return (cre_control2(c) & CTRL2_LEASHED) != 0; }
 
-int come_along(int c, int) { return (cre_control2(c) & (CTRL2_PET | CTRL2_COMPANION | CTRL2_LED)) != 0; }
+// A follower's step after the player is taken as made until creature movement lands.
+int come_along(int c, int) { return onko_NPC_kesyelain(c) || onko_NPC_kumppani(c) || (cre_control2(c) & CTRL2_LED); }
 
 void Taistelu_OHI(int c) {
     if ((unsigned)c < (unsigned)CRE_COUNT && (Cre[c].mode == 2 || Cre[c].mode == 99)) Cre[c].mode = 0;
@@ -35,8 +35,6 @@ void Poista_Olento(int c) {
         if (Data[i].type == DT_CREATURE && creature_slot_of(Data[i].id) == c) ClearDATA(i);
 }
 
-int onko_NPC_haltija(int c) { return (unsigned)c < (unsigned)CRE_COUNT && Cre[c].kind == CK_SPIRIT; }
-int onko_noiduttupaastetty(int) { return 0; }
 // The goods of a society are the things in the pack that carry its mark.
 int GOT_PROPERTY_ofsoc(int soc) {
     if (soc <= 0) return 0;

@@ -1,19 +1,16 @@
 // src/creatures/zoomservices.h -- what the move between map levels asks of the creatures: who follows
 // the player, who is tied or on a leash, who can reach the player, and the society goods the player
-// holds. The control bytes live here until the creature record names them.
+// holds. Companions, pets, leashes and posts are the creature record's own (predicates.h); the
+// follow mark, the player's dogs and the led mark live in control bytes beside the creature table.
 #pragma once
 #include <cstdint>
 
 enum {
     CTRL_PLAYERS_DOG = 1,          // control byte: one of the player's dogs
-    CTRL_TIED = 4,                 // tied to a post or tree
     CTRL_FOLLOW = 8,               // follows the player to the next map
 };
 enum {
     CTRL2_LED = 2,                 // second control byte: led by the player
-    CTRL2_PET = 4,
-    CTRL2_COMPANION = 8,
-    CTRL2_LEASHED = 16,
 };
 
 // The creature slot a creature record's id names (id - 1000), or -1 when it names no slot.

@@ -497,7 +497,6 @@ void wieldCmd(int slot, int verbose) {
     refresh();
 }
 
-// ---- crafting and hauling: each stands in until its module lands ---------------------------------
-void make_item() {}
+// ---- hauling: each stands in until its module lands ---------------------------------------------
 void stopHauling(int) {}
 int items_being_moved() { return 0; }

@@ -32,7 +32,7 @@ int item_alreadyworn(int pos);     // a like piece is worn already (quiet)
 void item_alreadyworn_note(int pos);   // the same, with its note
 void unwield_hand(int hand);       // takes off what hand 1 or 2 holds (the turn is used)
 
-void make_item();                  // the crafting menu
+void make_item();                  // the crafting menu (items/making.h)
 int fclose_TEKODATA_F();           // closes the recipe data file; 1 when one was open
 void stopHauling(int who);
 int items_being_moved();           // 1 while hauled goods move with the player

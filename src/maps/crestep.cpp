@@ -2,12 +2,14 @@
 // tried in a fixed order; the first that ends the step gives the answer.
 #include "maps/crestep.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
+#include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/crefunc.h"
 #include "creatures/creatures.h"
@@ -16,6 +18,7 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
+#include "maps/doors.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
@@ -28,10 +31,6 @@ enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // ---- what the door, trap, track and magic modules will answer ---------------------------------
 
-// Until the door and water movement lands: an animal neither jumps nor breaks a fence.
-static int fence_gives_way(int) { return 0; }
-// Until the door and water movement lands: a door may always be closed behind.
-static int door_may_close(int, int) { return 1; }
 // Until the traps land: a trap holds what it caught, catches any animal and lets a person go.
 static int trap_holds(int) { return 1; }
 static int trap_catches(int n) { return !ask_human(n); }
@@ -82,6 +81,7 @@ static struct {
 
 void crestep_batch_begin(int n) {
     near.active = 0;
+    if (crestep_pass_active()) return;   // the pass index answers already
     const int pos = crestep_pos(n);
     if (pos < 0) return;
     near.cx = Data[pos].x;
@@ -119,8 +119,221 @@ static void look_at(SquareThings &s, int i, int self) {
     }
 }
 
+// ---- the pass index ----------------------------------------------------------------------------
+// While the creatures of the local area take their turns, the records a step cares about (creatures,
+// fires, traps) are listed by square once, and every step reads only its square's list. An entry is
+// checked against its record when read, so a record freed or moved since is never taken for what it
+// was; a move made by a step is added to the list of its new square. Records made by others during
+// the pass are seen from the next pass on.
+enum { IDX_SIDE = AREA_MAX - AREA_MIN + 1, IDX_ENTRIES = 3 * DATA_MAX };
+static struct {
+    int active = 0;
+    int32_t head[IDX_SIDE * IDX_SIDE];   // first entry + 1 of a square's list; 0 none
+    int32_t rec[IDX_ENTRIES], next[IDX_ENTRIES];
+    int used = 0;
+    int32_t touched[IDX_ENTRIES];
+    int ntouched = 0;
+    int roster[DATA_MAX];          // the live creature records, in pool order
+    int nroster = 0;
+} pass;
+
+static void memo_forget();
+static void build_blocks();
+
+static int indexed_type(int t) { return t == DT_CREATURE || t == DT_FIRE || t == DT_TRAP; }
+static int in_index(int x, int y) { return x >= AREA_MIN && x <= AREA_MAX && y >= AREA_MIN && y <= AREA_MAX; }
+
+static void index_add(int i, int x, int y) {
+    if (!pass.active || !in_index(x, y)) return;
+    if (pass.used >= IDX_ENTRIES) {
+        pass.active = 0;   // full: the rest of the pass reads the pool itself
+        return;
+    }
+    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    if (pass.head[sq] == 0) pass.touched[pass.ntouched++] = sq;
+    const int e = pass.used++;
+    pass.rec[e] = i;
+    pass.next[e] = pass.head[sq] - 1;
+    pass.head[sq] = e + 1;
+}
+
+void crestep_pass_end() {
+    for (int k = 0; k < pass.ntouched; k++) pass.head[pass.touched[k]] = 0;
+    pass.ntouched = 0;
+    pass.used = 0;
+    pass.active = 0;
+    pass.nroster = 0;
+}
+
+// What the answers about water and ice hang on: the map, the day, the frost and every ice hole and
+// open-water record. While it stays the same from pass to pass, the answers are kept.
+static uint64_t water_signature;
+
+void crestep_pass_begin() {
+    crestep_pass_end();
+    if (bigmap()) return;
+    pass.active = 1;
+    uint64_t sig = 1469598103934665603ull;
+    auto mix = [&sig](uint64_t v) { sig = (sig ^ v) * 1099511628211ull; };
+    mix(Plr.world_x);
+    mix(Plr.world_y);
+    mix(Plr.daynumber);
+    mix((uint64_t)(int64_t)GlobWeather.water_temp);
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {
+            mix((uint64_t)i);
+            mix(d.type);
+            mix((uint64_t)d.x << 16 | d.y);
+            mix(d.count);
+        }
+        if (!indexed_type(d.type)) continue;
+        if (d.type == DT_CREATURE) {
+            pass.roster[pass.nroster++] = i;
+            const int m = creature_slot_of(d.id);
+            if (m >= 0) cached_pos[m] = i;
+        }
+        index_add(i, d.x, d.y);
+    }
+    mix(get_mapchar(AREA_CENTRE, AREA_CENTRE));
+    if (sig != water_signature) memo_forget();
+    water_signature = sig;
+    build_blocks();
+}
+
+int crestep_pass_active() { return pass.active; }
+
+// The creature records of the pass by blocks of 16 x 16 squares, for the questions of who is near:
+// every creature, and apart the ones a grazing animal minds at all (people, robbers, predators).
+enum { BLOCK = 16, BLOCKS = (IDX_SIDE + BLOCK - 1) / BLOCK };
+struct Blocks {
+    int start[BLOCKS * BLOCKS + 1];
+    int items[DATA_MAX];
+};
+static Blocks all_blocks, threat_blocks;
+
+static int block_of(const DataStruct &d) {
+    const int bx = ((int)d.x - AREA_MIN) / BLOCK, by = ((int)d.y - AREA_MIN) / BLOCK;
+    return ((int)d.x < AREA_MIN || (int)d.y < AREA_MIN || bx >= BLOCKS || by >= BLOCKS) ? -1 : by * BLOCKS + bx;
+}
+
+static int minded(int i) {
+    const int m = creature_slot_of(Data[i].id);
+    return m >= 0 && (Cre[m].kind == CK_HUMAN || Cre[m].role == 20 || ask_predator(m));
+}
+
+static void fill_blocks(Blocks &b, int threats) {
+    int count[BLOCKS * BLOCKS + 1] = {};
+    for (int k = 0; k < pass.nroster; k++) {
+        const int i = pass.roster[k];
+        const int blk = block_of(Data[i]);
+        if (blk >= 0 && (!threats || minded(i))) count[blk + 1]++;
+    }
+    b.start[0] = 0;
+    for (int k = 0; k < BLOCKS * BLOCKS; k++) b.start[k + 1] = b.start[k] + count[k + 1];
+    int fill[BLOCKS * BLOCKS];
+    for (int k = 0; k < BLOCKS * BLOCKS; k++) fill[k] = b.start[k];
+    for (int k = 0; k < pass.nroster; k++) {   // in pool order within each block
+        const int i = pass.roster[k];
+        const int blk = block_of(Data[i]);
+        if (blk >= 0 && (!threats || minded(i))) b.items[fill[blk]++] = i;
+    }
+}
+
+static void build_blocks() {
+    fill_blocks(all_blocks, 0);
+    fill_blocks(threat_blocks, 1);
+}
+
+int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_only) {
+    if (!pass.active) return -1;
+    const Blocks &blk = threats_only ? threat_blocks : all_blocks;
+    // a creature steps at most a few squares a tick: the blocks are read with that margin
+    const int m = r + 4;
+    int bx0 = (x - m - AREA_MIN) / BLOCK, bx1 = (x + m - AREA_MIN) / BLOCK;
+    int by0 = (y - m - AREA_MIN) / BLOCK, by1 = (y + m - AREA_MIN) / BLOCK;
+    if (x - m < AREA_MIN) bx0 = 0;
+    if (y - m < AREA_MIN) by0 = 0;
+    bx1 = bx1 >= BLOCKS ? BLOCKS - 1 : bx1;
+    by1 = by1 >= BLOCKS ? BLOCKS - 1 : by1;
+    int n = 0;
+    for (int by = by0; by <= by1; by++)
+        for (int bx = bx0; bx <= bx1; bx++)
+            for (int k = blk.start[by * BLOCKS + bx]; k < blk.start[by * BLOCKS + bx + 1]; k++) {
+                const int i = blk.items[k];
+                const DataStruct &d = Data[i];
+                if (d.type != DT_CREATURE || abs((int)d.x - x) > r || abs((int)d.y - y) > r) continue;
+                if (n < max) out[n++] = i;
+            }
+    // pool order, as a walk over the pool would meet them
+    std::sort(out, out + n);
+    return n;
+}
+
+// Open water and ice of a square, asked once per pass: each answer walks the pool for ice holes.
+static uint8_t water_memo[IDX_SIDE * IDX_SIDE];   // 0 not asked, 1 + open water
+static int16_t ice_memo[IDX_SIDE * IDX_SIDE];     // 0 not asked, 1 + thickness (capped)
+static int32_t memo_touched[2 * IDX_SIDE * IDX_SIDE / 8];
+static int memo_count;
+
+static void memo_forget() {
+    for (int k = 0; k < memo_count; k++) water_memo[memo_touched[k]] = 0, ice_memo[memo_touched[k]] = 0;
+    memo_count = 0;
+}
+
+static int memo_slot(int x, int y) {
+    if (!pass.active || !in_index(x, y)) return -1;
+    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    if (!water_memo[sq] && !ice_memo[sq]) {
+        if (memo_count >= (int)(sizeof memo_touched / sizeof memo_touched[0])) return -1;
+        memo_touched[memo_count++] = sq;
+    }
+    return sq;
+}
+
+int crestep_open_water(int x, int y) {
+    const int sq = memo_slot(x, y);
+    if (sq < 0) return avovesi(x, y);
+    if (!water_memo[sq]) water_memo[sq] = (uint8_t)(1 + (avovesi(x, y) ? 1 : 0));
+    return water_memo[sq] - 1;
+}
+
+int crestep_ice(int x, int y) {
+    const int sq = memo_slot(x, y);
+    if (sq < 0) return ice_thickness_true(x, y);
+    if (!ice_memo[sq]) {
+        const int t = ice_thickness_true(x, y);
+        ice_memo[sq] = (int16_t)(1 + (t > 30000 ? 30000 : t < 0 ? 0 : t));
+    }
+    return ice_memo[sq] - 1;
+}
+
+int crestep_roster(const int **list) {
+    *list = pass.roster;
+    return pass.active ? pass.nroster : -1;
+}
+
+// A record moved by a step joins the list of its new square.
+static void index_moved(int i) {
+    if (pass.active) index_add(i, Data[i].x, Data[i].y);
+}
+
 static SquareThings things_at(int x, int y, int self) {
     SquareThings s;
+    if (pass.active && in_index(x, y)) {
+        int seen[16], nseen = 0;
+        for (int e = pass.head[(y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN)] - 1; e >= 0; e = pass.next[e]) {
+            const int i = pass.rec[e];
+            const DataStruct &d = Data[i];
+            if (d.x != x || d.y != y || !indexed_type(d.type)) continue;   // gone since
+            int dup = 0;
+            for (int k = 0; k < nseen; k++) dup |= seen[k] == i;
+            if (dup) continue;
+            if (nseen < 16) seen[nseen++] = i;
+            look_at(s, i, self);
+        }
+        return s;
+    }
     if (near.active && abs(x - near.cx) <= 1 && abs(y - near.cy) <= 1) {
         for (int k = 0; k < near.count; k++) {
             const DataStruct &d = Data[near.idx[k]];
@@ -160,6 +373,7 @@ static int pull_on_leash(int n, int pos) {
     }
     Data[pos].x = (uint16_t)tx;
     Data[pos].y = (uint16_t)ty;
+    index_moved(pos);
     Cre[n].Viimeisin_X = tx;
     Cre[n].Viimeisin_Y = ty;
     Cre[n].still = 0;
@@ -173,9 +387,9 @@ static int fleeing(const CreatureStruct &c) { return c.mode == 4; }
 static int water_rule(int n, int ox, int oy, int x, int y, int mode, int r) {
     CreatureStruct &cr = Cre[n];
     const int c = get_mapchar(x, y);
-    const int own_open = avovesi(ox, oy);
+    const int own_open = crestep_open_water(ox, oy);
     if (c == CH_FORD) return STEP_OK;
-    if (ice_thickness_true(x, y) > 0) {
+    if (crestep_ice(x, y) > 0) {
         if (cr.icefall && cr.icefall == Plr.month && !terrain_flag(get_mapchar(ox, oy), TF_WATER)) return STEP_OBSTACLE;
         float load = FullWeightLoad(n);
         if (load <= 0.0f) load = cr.weight * 2.2046f;   // pounds of its body alone
@@ -228,7 +442,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     }
     // 3. the player's square
     if (x == PlayerX && y == PlayerY) {
-        if (!(ask_companion(n) || ask_pet(n)) || !avovesi(ox, oy) || avovesi(PlayerX, PlayerY)) return STEP_BLOCKED;
+        if (!(ask_companion(n) || ask_pet(n)) || !crestep_open_water(ox, oy) || crestep_open_water(PlayerX, PlayerY)) return STEP_BLOCKED;
     }
     // 4. the terrain
     int c = get_mapchar(x, y);
@@ -245,7 +459,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
             uint8_t &bumps = cre_spare(cr, SPARE_FENCEBUMPS);
             if (bumps < 255) bumps++;
             if (bumps > 3) r = STEP_OK;
-        } else if (fence_gives_way(n)) {
+        } else if (obstacleCheck(n, x, y) == 1) {
             r = STEP_OK;
         }
     }
@@ -253,7 +467,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     if (flying && !terrain_flag(c, TF_ROOFED)) r = STEP_OK;
     // 5. swimmers
     if (cr.moveclass == 96) {
-        if (!avovesi(ox, oy)) {
+        if (!crestep_open_water(ox, oy)) {
             if (mode == 1 && cr.kind == 24) {
                 int wx = 0, wy = 0;
                 const int here = etaisyys_veteen(ox, oy, &wx, &wy);
@@ -267,7 +481,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
             } else if (mode == 1 && cr.korkeus == -100) {
                 cr.korkeus = 0;
             }
-        } else if (fleeing(cr) && !avovesi(x, y)) {
+        } else if (fleeing(cr) && !crestep_open_water(x, y)) {
             return STEP_BLOCKED;
         }
     }
@@ -341,6 +555,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     const int oldc = get_mapchar(ox, oy);
     Data[pos].x = (uint16_t)x;
     Data[pos].y = (uint16_t)y;
+    index_moved(pos);
     if (cr.Viimeisin_X == x && cr.Viimeisin_Y == y) {
         cr.still = 1;
     } else {
@@ -350,7 +565,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     }
     // 14. a person closes the door behind itself
     if (oldc == CH_OPEN_DOOR && !(ox == x && oy == y) && !(ox == PlayerX && oy == PlayerY) && ask_human(n) &&
-        !fleeing(cr) && !fighting(cr) && door_may_close(ox, oy)) {
+        !fleeing(cr) && !fighting(cr) && allowdoorclose(ox, oy)) {
         set_mapchar(ox, oy, CH_CLOSED_DOOR);
         if (See(ox, oy) || koordinaattien_vali(ox, oy, PlayerX, PlayerY) < 10) cre_say(n, "DO_CLOSE_DOOR");
     }
@@ -359,4 +574,13 @@ int Liikkuminen(int n, int x, int y, int mode) {
     if (cr.korkeus == 200 && !terrain_flag(get_mapchar(x, y), TF_TREE)) cr.korkeus = 0;
     if (!world && cr.korkeus == 0) leave_tracks(n, ox, oy, x, y);
     return STEP_OK;
+}
+
+void crestep_record_moved(int pos) {
+    if ((unsigned)pos < (unsigned)DATA_MAX) index_moved(pos);
+}
+
+int crestep_trap_at(int x, int y) {
+    const SquareThings s = things_at(x, y, -1);
+    return s.trap >= 0 ? s.trap : s.holding_trap;
 }

@@ -18,3 +18,21 @@ int crestep_free_square(int x, int y);
 // Only test steps (mode 0) may run between begin and end.
 void crestep_batch_begin(int n);
 void crestep_batch_end();
+// The creatures' pass: between begin and end the creatures, fires and traps of the local area are
+// read from a list by square made at the beginning (records made by others during the pass count
+// from the next pass). A record moved outside Liikkuminen is reported with crestep_record_moved.
+void crestep_pass_begin();
+void crestep_pass_end();
+int crestep_pass_active();
+void crestep_record_moved(int pos);
+// The live creature records in pool order as the pass began (entries may have been freed since);
+// -1 outside a pass.
+int crestep_roster(const int **list);
+// The pool position of a trap on x, y (set or holding), or -1; read from the pass list in a pass.
+int crestep_trap_at(int x, int y);
+// Open water and the true ice thickness of a square, remembered for the rest of a pass.
+int crestep_open_water(int x, int y);
+int crestep_ice(int x, int y);
+// In a pass: the live creature records within r squares of x, y in pool order (at most max); with
+// threats_only only people, robbers and predators; -1 outside a pass.
+int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_only = 0);

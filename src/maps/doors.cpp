@@ -17,6 +17,7 @@
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
+#include "creatures/cremove.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
 #include "creatures/zoomservices.h"
@@ -313,21 +314,11 @@ static int free_square(int x, int y, int self) {
     return 1;
 }
 
-// Stands in until the creature activities land: the pet walks one step toward the square.
-static void walk_toward(int c, int pos, int x, int y) {
-    const int cx = Data[pos].x, cy = Data[pos].y;
-    const int nx = cx + (x > cx) - (x < cx), ny = cy + (y > cy) - (y < cy);
-    if (free_square(nx, ny, c)) {
-        Data[pos].x = (uint16_t)nx;
-        Data[pos].y = (uint16_t)ny;
-    }
-}
-
 void pet_drag(int who, int n) {
     if (who != CRE_PLAYER || n < 0 || n >= CRE_COUNT) return;
     const int pos = cre_datapos(n);
     if (pos < 0 || pos >= DATA_MAX) return;
-    walk_toward(n, pos, PlayerX, PlayerY);
+    Kulje_Paikkaan(n, PlayerX, PlayerY);
     if (koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY) <= 1) return;
     // Dragged along: onto the square ahead of her, else the nearest free square beside her; with
     // none it stays where it is.
@@ -346,7 +337,7 @@ void pet_drag(int who, int n) {
     Data[pos].y = (uint16_t)ty;
 }
 
-static int fence(int x, int y) { return get_mapchar(x, y) == CH_FENCE; }
+static int fence(int x, int y) { return get_mapchar(x, y) == 42; }   // a fence square
 
 int obstacleCheck(int n, int x, int y) {
     if (n < 0 || n >= CRE_COUNT || !fence(x, y)) return 103;

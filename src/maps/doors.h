@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // Map chars of doors and gates.
-enum { CH_DOOR_CLOSED = 254, CH_DOOR_OPEN = 22, CH_GATE_CLOSED = 44, CH_GATE_OPEN = 45, CH_FENCE = 42 };
+enum { CH_DOOR_CLOSED = 254, CH_DOOR_OPEN = 22, CH_GATE_CLOSED = 44, CH_GATE_OPEN = 45 };
 
 extern uint8_t STEALTH_REASONABLE;  // a creature had the chance to notice the sneaking player
 

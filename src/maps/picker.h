@@ -32,6 +32,7 @@ int OtaKohta_Haluttumerkki(const char *text, const char *chars);   // the square
 // square first, 8 no skinned carcasses); its char and square, 0 after ESC.
 int askdir_datatype(const char *text, int type, int *x, int *y, int flags);
 void refresh_locsel_insight();
+void picker_reset();               // per-game: no last target remembered
 void Nayta_Kohta(int x, int y);
 int Nayta_Sprite(int x, int y, int n, const char *tile);
 int Nayta_Carcass_Sprite(int x, int y, int n, const char *tile);

@@ -31,6 +31,8 @@ static char s_keywordfirstline[TOPIC_LEN];
 
 enum { GLYPH_W = 8, LINE_READ = 151, HEADING_READ = 201, LINK_KEY = 5000, PAGE_RIGHT = 740, PAGE_BOTTOM = 490 };
 static const char *const NFO_FILE = "GAME.NFO";
+// Boxes of pale text take the dark smoke-wall texture: the light ones would hide the text.
+static const uint32_t DARK_BOX = WIN_TEX_SAVU;
 static const char *const BROWSER_MUSIC = "music_munni.ogg";
 
 static uint32_t rgb(int r, int g, int b) { return RGB_to_color(r, g, b); }
@@ -474,7 +476,7 @@ static const char *const FIRST_TIMER_TEXT[] = {
 
 static void first_timer_page() {
     show_topic("THE HALVORNALAND");
-    Piirra_Ikkuna(60, 290, 640, 205, "FIRST TIMER INFO", 0);
+    Piirra_Ikkuna(60, 290, 640, 205, "FIRST TIMER INFO", DARK_BOX);
     SANATAULUKKO_Tyhjaa();
     for (const char *l : FIRST_TIMER_TEXT) SANATAULUKKO_Lisaa(0, l);
     showtext_sanataulukko(65, 320, 630, 0, rgb(255, 255, 255), 0);
@@ -541,7 +543,7 @@ int cruise(const char *topic) {
     }
     for (;;) {
         copy_bounded(current, sizeof current, topsnes);
-        Piirra_Ikkuna(50, 505, 700, 90, "", 4);
+        Piirra_Ikkuna(50, 505, 700, 90, "", DARK_BOX);
         SANATAULUKKO_finfo("ENCYCLOPEDIA");
         showtext_sanataulukko(60, 515, 680, 0, rgb(238, 232, 170), 0);
         Flip();

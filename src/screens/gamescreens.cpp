@@ -8,6 +8,7 @@
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
+#include "presentation/screen.h"
 #include "presentation/show.h"
 
 // Leaves the game with the character saved; 0 when the player stays. Ctrl+S (flag 1) saves at once.
@@ -42,4 +43,5 @@ void MapView() {}
 void Wizard() {}
 void draw_profile(int) {}
 void KaytaNappaintaitoa(int) {}
-int HelpOptionsMenu() { return 0; }
+void Setup() {}
+int HelpOptionsMenu() { return menusel_Gameoptions(); }

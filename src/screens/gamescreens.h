@@ -8,4 +8,5 @@ void MapView();                    // the map of known areas
 void Wizard();                     // the developer console
 void draw_profile(int mode);
 void KaytaNappaintaitoa(int letter);   // the skill bound to a letter 0..25
+void Setup();                      // the setup screen
 int HelpOptionsMenu();             // the help and game-options menu; a command key or 0

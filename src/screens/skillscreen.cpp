@@ -4,6 +4,9 @@
 
 #include "core/records.h"
 #include "presentation/menu.h"
+#include "presentation/pictures.h"
+#include "presentation/screen.h"
+#include "presentation/show.h"
 
 #include <cstdio>
 #include <cstring>
@@ -27,4 +30,9 @@ int TaitoRuutu(int) {
     int key = TeeValinta("SKILLS");
     if (key > 0 && key < 128 && slot_of_key[key] >= 0) return slot_of_key[key];
     return 1000;
+}
+
+void PIIRRAPOHJA_Taitoruutu() {
+    bestfitPic("bg-profile.jpg", nullptr, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
+    SubScreen("SKILLS");
 }

@@ -21,6 +21,7 @@
 #include "maps/zoomstore.h"
 #include "presentation/effects.h"
 #include "presentation/notes.h"
+#include "presentation/screen.h"
 #include "presentation/show.h"
 #include "quests/tehtavat.h"
 #include "worldgen/worldgen.h"
@@ -37,8 +38,6 @@ void PopuloiZoomalue() {}
 static int tracking_roll() { return Kayta_Taitoa(0, 0, "TRACKING", 0); }
 // Tracks on the world map stand in until tracking lands: nothing is shown.
 static void Tracking_IsoKartta(int) {}
-// The entry screen stands in until the game screens land: nothing is shown.
-static void enter_screen(const char *) {}
 
 void area_check() {
     static int last_x = -1, last_y = -1;

@@ -180,7 +180,7 @@ static int zoom_out_blocker() {
         const int mode = Cre[c].mode;
         const bool busy = taisteleeko_NPC(c) || mode == 2 || mode == 99 || mode == 4;
         if (dist < (busy ? 25 : 15)) return c;
-        if (is_socmember(c) && GOT_PROPERTY_ofsoc((int)Cre[c].socialid) && dist < 35) return c;
+        if (is_socmember(c) && GOT_PROPERTY_ofsoc((int)Cre[c].community) && dist < 35) return c;
     }
     return -1;
 }

@@ -52,6 +52,7 @@ TEST_F(LoaderTest, SaveThenReloadGivesTheSameState) {
     copy_bounded(PlayerObj[0].name, sizeof PlayerObj[0].name, "Basket");
     PlayerObj[0].type = IT_CONTAINER;
     PlayerObj[0].material = 1;
+    laske_Load(CRE_PLAYER);   // the load is counted from the pack, as every load of the game does
     const int placed = set_data(DT_ITEM, PlayerX, PlayerY + 1, 50000, 1);
     ASSERT_GE(placed, 0);
     Plr.daynumber = 170;

@@ -3,6 +3,8 @@
 // end a task, and the tick pause.
 #include "turn_fixture.h"
 
+#include "core/obj_func.h"
+#include "items/items.h"
 #include "presentation/windows.h"
 
 #include <string>
@@ -77,6 +79,17 @@ TEST_F(SpendTest, TaskLengthLimit) {
     EXPECT_NE(strstr(lastnote, "far too long"), nullptr);
     EXPECT_EQ(SPENDING, 0);
 
+    // Twelve hours of carving outdoors: she is dressed against the cold of the night.
+    ItemStruct suit;
+    ClrItemstruct(suit);
+    suit.type = IT_ARMOUR;
+    SET_ITEM_TEXT(suit.name, "fur suit");
+    suit.weight = suit.fullweight = 5.0f;
+    suit.cover[0] = suit.cover[1] = suit.cover[2] = 255;
+    suit.fig[5] = 15;
+    suit.status = ISTAT_WORN;
+    Plr.inv_obj[0] = Esineesta_Uniikki(suit);
+    Plr.inv_count[0] = 1;
     EXPECT_EQ(spend(721, 0, "Carving", 0, SPF_LONG5 | SPF_NOPROGRESS), 1) << "a long task may";
     EXPECT_EQ(Plr.minutes, 721u);
     Plr.minutes = 0;

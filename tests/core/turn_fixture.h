@@ -54,6 +54,7 @@ protected:
         Plr.course_task = -1;
         Plr.last_upkeep_day = 15;
         Plr.energy = 5000;
+        Plr.body_temperature = 37.0f;
         GlobWeather = {};
         memset(maailma, CH_BLANK, MAP_BYTES);
         memset(maailma_alltime, CH_BLANK, MAP_BYTES);

@@ -43,7 +43,7 @@ TEST_F(CreStep, OthersTreesFiresAndThePlayerBlock) {
 TEST_F(CreStep, ALeashedAnimalFarBehindIsPutBehindThePlayer) {
     PlayerDir = 0;   // facing east: behind her is the square to the west
     animal(5, 236, 232, 618, 30.0f);
-    cre_control2(5) |= CTRL2_LEASHED;
+    Cre[5].role = 9;   // on a leash
     EXPECT_EQ(Liikkuminen(5, 235, 232, 1), STEP_OK);
     EXPECT_EQ(cx(5), 231);
     EXPECT_EQ(cy(5), 232);
@@ -55,7 +55,7 @@ TEST_F(CreStep, ALeashedAnimalIsNeverSetIntoAWall) {
     PlayerDir = 0;
     put(231, 232, 18);         // a tree behind her
     animal(5, 240, 240, 618, 30.0f);
-    cre_control2(5) |= CTRL2_LEASHED;
+    Cre[5].role = 9;   // on a leash
     EXPECT_EQ(Liikkuminen(5, 239, 240, 1), STEP_OK);
     EXPECT_EQ(koordinaattien_vali(cx(5), cy(5), PlayerX, PlayerY), 1);
     EXPECT_FALSE(terrain_flag(get_mapchar(cx(5), cy(5)), TF_BLOCKS));
@@ -86,7 +86,7 @@ TEST_F(CreStep, AVillagerCrossesAFenceOnTheFourthTryAndTheCountStaysAt255) {
 
 TEST_F(CreStep, ACompanionKeepsOutOfDeepWaterWhileThePlayerWalks) {
     person(8, 250, 250);
-    cre_control2(8) |= CTRL2_COMPANION;
+    Cre[8].partyflags |= 256;   // her companion
     put(251, 250, CH_DEEP_WATER);
     ASSERT_GE(vesisyvyys(251, 250), 2);
     Plr.movement_mode = 1;
@@ -134,4 +134,26 @@ TEST_F(CreStep, AFleeingSwimmerKeepsToOpenWater) {
     put(301, 300, CH_DEEP_WATER);
     EXPECT_EQ(Liikkuminen(12, 301, 300, 0), STEP_OK);
     EXPECT_EQ(Liikkuminen(12, 299, 300, 0), STEP_BLOCKED);
+}
+
+TEST_F(CreStep, InAPassTheSquaresFollowEveryMoveAndFreedRecord) {
+    animal(1, 240, 240);
+    const int b = animal(2, 244, 244);
+    const int fire = place_record(DT_FIRE, 241, 241, 0);
+    crestep_pass_begin();
+    EXPECT_EQ(Liikkuminen(1, 241, 241, 0), STEP_BLOCKED);   // the fire listed at the beginning
+    CrunchData(fire);
+    EXPECT_EQ(Liikkuminen(1, 241, 241, 0), STEP_OK);        // and gone when freed
+    // a creature that stepped next to it blocks at once; the square it left is free
+    Data[b].x = 242;
+    Data[b].y = 240;
+    crestep_record_moved(b);
+    EXPECT_EQ(Liikkuminen(2, 241, 240, 1), STEP_OK);
+    EXPECT_EQ(Liikkuminen(1, 241, 240, 0), STEP_BLOCKED);
+    EXPECT_EQ(Liikkuminen(1, 241, 239, 0), STEP_OK);
+    EXPECT_EQ(Liikkuminen(1, 242, 240, 1), STEP_OK);
+    int near[8];
+    EXPECT_EQ(crestep_creatures_near(240, 240, 3, near, 8), 2);
+    crestep_pass_end();
+    EXPECT_EQ(crestep_creatures_near(240, 240, 3, near, 8), -1);
 }

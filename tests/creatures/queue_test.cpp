@@ -107,9 +107,18 @@ TEST_F(Queue, AQueueReadFromADamagedFileIsCleaned) {
     c.Puuha[3] = 1;
     c.Suunta = 40;
     puuha_make_safe(c);
-    EXPECT_EQ(c.Puuha[0], 60);
-    EXPECT_EQ(c.PuuhaX[0], 0);
-    EXPECT_EQ(c.Puuha[1], 1);
+    EXPECT_EQ(c.Puuha[0], 0);          // dropped where it stood; the rest wait behind it
+    EXPECT_EQ(c.Puuha[1], 60);
+    EXPECT_EQ(c.PuuhaX[1], 0);
     EXPECT_EQ(c.Puuha[2], 0);
+    EXPECT_EQ(c.Puuha[3], 1);
+    // a carcass's queue is its burning and skinning state: left alone
+    CreatureStruct carcass{};
+    carcass.mode = CM_CARCASS;
+    carcass.Puuha[1] = 301;
+    carcass.PuuhaKohde[1] = 55555;
+    puuha_make_safe(carcass);
+    EXPECT_EQ(carcass.Puuha[1], 301);
+    EXPECT_EQ(carcass.PuuhaKohde[1], 55555);
     EXPECT_EQ(c.Suunta, 0);
 }

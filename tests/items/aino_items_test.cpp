@@ -121,6 +121,8 @@ TEST_F(AinoItems, ADayOfHandlingHerThings) {
               "Leather shoes x1 worn\n"
               "Bag x1\n"
               "Torch x1\n"
+              "Birch-bark strip x6\n"
+              "Branch x5\n"
               "Rye bread x1\n"
               "Stone x3\n"
               "Arrow x3\n")

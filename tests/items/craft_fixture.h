@@ -40,7 +40,11 @@ protected:
     static int cancel_choice(int) { return -1000; }
 
     static int row(const char *name) { return definition_by_name(name); }
-    static ItemStruct def(const char *name) { return ConstantObj[row(name)]; }
+    static ItemStruct def(const char *name) {
+        const int r = row(name);
+        EXPECT_GT(r, 0) << name;
+        return ConstantObj[r > 0 ? r : 0];
+    }
     static ItemStruct graded(const char *name, int grade) {
         ItemStruct it = def(name);
         ItemSet_laatu(grade, it);

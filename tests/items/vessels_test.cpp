@@ -35,7 +35,7 @@ protected:
     static ItemStruct leash_on(int c, unsigned social) {
         Cre[c].kind = 3;
         Cre[c].socialid = social;
-        cre_control2(c) |= CTRL2_LEASHED;
+        Cre[c].role = 9;           // on a leash
         ItemStruct rope = thing(IT_TOOL, "Rope", 0.5f, 333);
         rope.subtype = ST_ROPE;
         rope.state = (uint16_t)social;
@@ -61,7 +61,8 @@ TEST_F(Vessels, TheContainerMenuOffersWhatTheVesselAllows) {
 TEST_F(Vessels, EmptyingAVesselLeavesTheVesselAndRefusesAnEmptyOne) {
     const int slot = give(water());
     CONTAINERDO_emtpy(CRE_PLAYER, slot, 0);
-    EXPECT_EQ(Plr.inv_obj[slot], bowl_pos);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[slot]).id, ObjToItem(bowl_pos).id) << "the bowl is back in the slot";
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[slot]).vessel, 0u);
     EXPECT_EQ(TurnUsed, 1);
     CONTAINERDO_emtpy(CRE_PLAYER, slot, 0);
     EXPECT_TRUE(noted("The wooden bowl is empty!")) << notes();
@@ -99,7 +100,7 @@ TEST_F(Vessels, ReleasingEveryAnimalClearsTheLeashes) {
     give(thing(IT_WEAPON, "Knife"));
     unleash_all();
     EXPECT_EQ(held(slot).state, 0);
-    EXPECT_EQ(cre_control2(6) & CTRL2_LEASHED, 0);
+    EXPECT_NE(Cre[6].role, 9) << "off the leash";
     EXPECT_TRUE(noted("You take the leash off")) << notes();
 }
 

@@ -19,8 +19,10 @@ protected:
         it.cover[part / 8] = (uint8_t)(1 << (part % 8));
         return it;
     }
-    // The next timed task is cancelled: Esc, and yes to the question.
+    // The next timed task is cancelled: Esc, and yes to the question. The note lines start afresh,
+    // so that no "more" pause takes the key first.
     static void answer_yes_to_cancel() {
+        lines = 0;
         SpendAsk = [](const char *) { return 1; };
         push_key(SDLK_ESCAPE);
     }
@@ -79,7 +81,7 @@ TEST_F(Wearing, InterruptedCrossbowLoadPutsTheMissileDown) {
     ASSERT_EQ(Wield(0, 0, 0), 1);
     answer_yes_to_cancel();
     EXPECT_EQ(Wield(1, 0, 0), 0);
-    EXPECT_TRUE(noted("You didn't manage to load your crossbow!"));
+    EXPECT_TRUE(noted("You didn't manage to load your crossbow!")) << notes();
     EXPECT_EQ(flags(0), ISTAT_PRIMARY) << "the crossbow stays in hand";
     EXPECT_EQ(flags(1), 0) << "the bolt is put down";
 

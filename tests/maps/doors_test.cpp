@@ -2,7 +2,9 @@
 // running and the movement menu, and the door, fence and dragging tests of the creatures' steps.
 #include "maps/play_fixture.h"
 
+#include "creatures/perception.h"
 #include "creatures/zoomservices.h"
+#include "maps/crestep.h"
 #include "maps/doors.h"
 #include "maps/picker.h"
 #include "presentation/menu.h"
@@ -78,7 +80,7 @@ TEST_F(Doors, SneakingIsRefusedUnderAStrangersEyesButNotAFriends) {
     EXPECT_EQ(LURK, 0);
     EXPECT_TRUE(was_shown("You can't hide while someone is watching you."));
 
-    cre_control2(6) |= CTRL2_COMPANION;
+    Cre[6].partyflags |= 256;      // a companion
     forget();
     key('h');
     EXPECT_EQ(LURK, 1);
@@ -181,7 +183,7 @@ TEST_F(Doors, WaitingRestingAndLyingDownSpendTime) {
 }
 
 TEST_F(Doors, TheFenceStopsAllButSmallAnimalsAndJumpersInAHurry) {
-    for (int y = 220; y <= 224; y++) maailma[mapidx(235, y)] = CH_FENCE;   // a fence running north-south
+    for (int y = 220; y <= 224; y++) maailma[mapidx(235, y)] = 42;   // a fence running north-south
     creature(0, 2, 236, 222);
     Cre[2].kind = 5;
     Cre[2].weight = 5;
@@ -197,15 +199,33 @@ TEST_F(Doors, TheFenceStopsAllButSmallAnimalsAndJumpersInAHurry) {
     EXPECT_EQ(obstacleCheck(-1, 235, 222), 103);
 }
 
+TEST_F(Doors, TheCreatureStepAsksTheFenceAndTheDoorRules) {
+    for (int y = 220; y <= 224; y++) maailma[mapidx(235, y)] = 42;
+    creature(0, 2, 236, 222);
+    Cre[2].kind = 5;
+    Cre[2].weight = 300;
+    Cre[2].speciescode = 602;
+    EXPECT_EQ(Liikkuminen(2, 235, 222, 0), STEP_OBSTACLE) << "at ease the fence stops it";
+    Cre[2].mode = 4;
+    EXPECT_EQ(Liikkuminen(2, 235, 222, 0), STEP_OK) << "fleeing, it leaps";
+
+    maailma[mapidx(230, 228)] = CH_DOOR_OPEN;   // a person leaves a door she stands beside and sees
+    creature(1, 3, 230, 228);
+    Cre[3].kind = 1;
+    EXPECT_EQ(Liikkuminen(3, 230, 227, 1), STEP_OK);
+    EXPECT_EQ(maailma[mapidx(230, 228)], CH_DOOR_OPEN) << "not shut in front of her";
+}
+
 TEST_F(Doors, ADraggedPetLandsOnlyWhereACreatureCanStand) {
-    creature(0, 8, 230, 236);      // six squares behind her
+    creature(0, 8, 230, 270);      // forty squares behind her: more than its walk of a tick
+    Cre[8].owner = CRE_PLAYER;     // her pet
     PlayerDir = 2;
     pet_drag(-1, 8);
     EXPECT_EQ(Data[0].x, 230);
     EXPECT_EQ(Data[0].y, 229) << "onto the square ahead";
 
     Data[0].x = 230;
-    Data[0].y = 236;
+    Data[0].y = 270;
     terrain[219].flags |= TF_BLOCKS;
     maailma[mapidx(230, 229)] = 219;   // a wall ahead: the nearest free square round from it
     pet_drag(-1, 8);
@@ -214,9 +234,10 @@ TEST_F(Doors, ADraggedPetLandsOnlyWhereACreatureCanStand) {
 
     for (int d = 0; d < 8; d++) maailma[mapidx(230 + Heds_x(d), 230 + Heds_y(d))] = 219;
     Data[0].x = 230;
-    Data[0].y = 236;
+    Data[0].y = 270;
     pet_drag(-1, 8);
-    EXPECT_EQ(Data[0].y, 235) << "walled in: only its own step toward her";
+    EXPECT_GT(koordinaattien_vali(Data[0].x, Data[0].y, 230, 230), 1) << "walled in: not set into a wall";
+    EXPECT_FALSE(terrain_flag(get_mapchar(Data[0].x, Data[0].y), TF_BLOCKS));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // the look keys of the command reader.
 #include "maps/play_fixture.h"
 
+#include "maps/marker.h"
+
 #include "maps/look.h"
 #include "maps/picker.h"
 
@@ -108,6 +110,42 @@ TEST_F(Look, TheLookKeysTellWhatLiesThere) {
     EXPECT_EQ(command_dispatch(':', 0, 0), 1);
     EXPECT_TRUE(was_shown("You see a knife here."));
 
+}
+
+TEST_F(Look, AFireToldWithItsBurningTime) {
+    const int f = put(DT_FIRE, 230, 229, 0);
+    Data[f].id = 120;              // fuel for two hours
+    Data[f].spent_minutes = Plr.minutes;
+    EXPECT_EQ(Display_Items(230, 229, 1), 1);
+    EXPECT_TRUE(was_shown("You see a fire there."));
+    EXPECT_TRUE(was_shown("This fire will burn "));
+}
+
+TEST_F(Look, TheRepeatingFarLookEndsWhenTheWindowCloses) {
+    dir->write_file("oxa_ini.txt", "[FAR_LOOK_REPEAT:YES]\n");
+    put(DT_ITEM, 230, 229, object("axe"));
+    push_key(SDLK_UP);
+    push_key(SDLK_RETURN);         // one look; then no key ever comes
+    FarLook();
+    EXPECT_TRUE(was_shown("You see an axe there."));
+    EXPECT_EQ(GeneralX + GeneralY, 0);
+    dir->write_file("oxa_ini.txt", "");
+}
+
+TEST_F(Look, AWorldCellTellsItsSettlementShelterAndTraps) {
+    world_map();
+    ZoomExtraStruct &z = ZoomExtra[0];
+    z.x = 230;
+    z.y = 230;
+    z.dwelling = 4 | 2;
+    z.trapflags = 2;
+    EXPECT_EQ(Display_Items(230, 230, 0), 0);
+    const std::vector<std::string> lines = shown();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_NE(lines[0].find("There's your settlement at this location."), std::string::npos);
+    EXPECT_NE(lines[1].find("There is a shelter at this location."), std::string::npos);
+    EXPECT_NE(lines[2].find("There is net(s) set for catch at this location."), std::string::npos);
+    memset(&z, 0, sizeof z);
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ protected:
         next_answer = 0;
         MoveNote = capture_note;
         MoveAsk = scripted_ask;
+        WaterSwimTurn = [](int) { return 2; };   // every swimming turn a plain success
         memset(Cre, 0, sizeof Cre);
         dir->write_file("oxa_ini.txt", "");
         for (const char *f : {"messages/eng_general.txt", "messages/eng_movement.txt"}) dir->copy_asset(f);
@@ -51,9 +52,11 @@ protected:
     void TearDown() override {
         MoveNote = [](const char *) {};
         MoveAsk = [](const char *) { return 0; };
+        WaterSwimTurn = saved_swim;
         MSG_forget_index();
         MapsTest::TearDown();
     }
+    int (*saved_swim)(int) = WaterSwimTurn;
     // Game seconds spent since the walk began.
     long spent() const { return (long)(Plr.minutes - 1000) * 60 + Juoksevat_sekuntit; }
     bool told(const std::string &text) const {

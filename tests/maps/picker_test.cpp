@@ -18,7 +18,7 @@ protected:
         TurnTest::SetUp();
         NEWGFX = 1;
         PlayerDir = 2;             // facing north: the squares behind her are out of sight
-        PREV_CRE_NUM = CRE_NONE;
+        picker_reset();
         PlayerView();
     }
     static void motion_to(int x, int y, int rel) {

@@ -6,6 +6,7 @@
 
 #include "core/obj_func.h"
 #include "items/items.h"
+#include "maps/picker.h"
 
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ protected:
         TurnTest::SetUp();
         dir->copy_asset("messages/eng_movement.txt");
         MSG_forget_index();
+        picker_reset();
         memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
         memset(ConstantObj, 0, sizeof(ItemStruct) * CONSTANTOBJ_ROWS);
         copy_bounded(CharacterFile, sizeof CharacterFile, dir->path().c_str());

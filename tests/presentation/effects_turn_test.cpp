@@ -1,4 +1,4 @@
-// The turn loop's faint: a fainted player sees the map covered in dark red, as long as she lies.
+// The turn loop's faint: a fainted player sees the map covered in dark red until she comes to.
 #include "core/turn_fixture.h"
 
 #include "presentation/effects.h"
@@ -13,12 +13,12 @@ protected:
     }
 };
 
-TEST_F(FaintTurn, FaintedPlayerLeavesTheMapRed) {
+TEST_F(FaintTurn, FaintedPlayerLiesUnderTheRedMapUntilSheComesTo) {
     Plr.posture = 4;
     TurnUsed = 0;
     turn_answer();
-    EXPECT_EQ(MAPEFF_R, 52);
-    EXPECT_EQ(MAPEFF_G + MAPEFF_B, 0);
+    EXPECT_EQ(Plr.posture, 1) << "she came to and lies where she fell";
+    EXPECT_EQ(MAPEFF_R + MAPEFF_G + MAPEFF_B, 0) << "waking takes the red away";
     EXPECT_EQ(MAPEFFECT_DRAW, 0);
 
     Plr.posture = 0;               // a player who came to: the next pass leaves the map alone

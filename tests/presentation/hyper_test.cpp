@@ -181,8 +181,7 @@ TEST_F(Encyclopedia, LinksAreReachedWithTheCursorKeys) {
 
 // The topic names the code gives the encyclopedia, read from the sources.
 static std::set<std::string> topics_named_by_code() {
-    std::string here = __FILE__;
-    std::string root = here.substr(0, here.rfind("/tests/"));
+    const std::string root = OXA_SOURCE_DIR;
     std::set<std::string> names = {"START", "THE HALVORNALAND", "ARMOUR MATERIALS", "STEALTH"};
     std::regex call(R"((game_info|set_info|GameInfo_Hotspot|Valinta_LisaaGameinfo|Valinta_LisaaGlobalGameinfo|ARMOUR_INFO_TOPIC =)\(?\s*\"([A-Z][A-Z '-]+)\")");
     FILE *p = popen(("find " + root + "/src -name '*.cpp'").c_str(), "r");

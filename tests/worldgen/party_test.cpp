@@ -12,6 +12,10 @@ using oxatest::push_key;
 
 namespace {
 
+// The test's shorthand for what a follower is.
+enum { CTRL_TIED = 4 };
+enum { CTRL2_PET = 4, CTRL2_COMPANION = 8, CTRL2_LEASHED = 16 };
+
 class PartyTest : public TurnTest {
 protected:
     void SetUp() override {
@@ -28,13 +32,22 @@ protected:
         TurnTest::TearDown();
     }
     std::string notes() const { return dir->read_file("msglog.txt"); }
-    // A follower of slot c at (x, y) with its control marks.
+    // A follower of slot c at (x, y): a companion is a person of the player's party, a pet an animal
+    // she owns, a leashed one led on its leash, a tied one bound to its post.
     void follower(int pos, int c, int x, int y, uint8_t ctrl2, uint8_t ctrl = 0, const char *name = "") {
         creature(pos, c, x, y);
         Cre[c].kind = 2;
+        if (ctrl2 & CTRL2_COMPANION) {
+            Cre[c].kind = CK_HUMAN;
+            Cre[c].partyflags |= 256;
+        }
+        if (ctrl2 & CTRL2_PET) Cre[c].owner = CRE_PLAYER;
+        if (ctrl2 & CTRL2_LEASHED) Cre[c].role = 9;
+        if (ctrl & CTRL_TIED) Cre[c].domestic |= 16;
         copy_bounded(Cre[c].pname, sizeof Cre[c].pname, name);
-        cre_control2(c) = ctrl2;
-        cre_control(c) = ctrl;
+        Cre[c].namebits = 3;   // she knows their names
+        cre_control2(c) = ctrl2 & CTRL2_LED;
+        cre_control(c) = ctrl & (uint8_t)~CTRL_TIED;
         RealCreaturePos[c] = 700 + c;
     }
     static int entries() {
@@ -174,7 +187,8 @@ TEST_F(PartyTest, ZoomingOutIsRefusedNearBusyCreaturesAndOnCaveFloor) {
 TEST_F(PartyTest, AVillagerBlocksFromFurtherWhileSheHoldsItsGoods) {
     creature(0, 6, PlayerX + 34, PlayerY);
     Cre[6].kind = CK_HUMAN;
-    Cre[6].socialid = 4321;
+    Cre[6].socialid = 1006;
+    Cre[6].community = 4321;   // a member of the village whose goods she holds
     ItemStruct goods = {};
     goods.type = 11;
     copy_bounded(goods.name, sizeof goods.name, "rye bread");

@@ -1,0 +1,94 @@
+// src/creatures/bodyrec.h -- the body fields of the player record (by their offsets in the
+// character file) and the kinds of body the wound and movement rules tell apart.
+#pragma once
+#include <cstdint>
+#include <cstring>
+
+#include "core/records.h"
+#include "creatures/creatures.h"
+
+enum {
+    PB_SLEEPINESS = 2544,      // i32: the need of sleep
+    PB_W_LEVEL = 2552,         // u8[20] each: the wound slots
+    PB_W_SIDE = 2572,
+    PB_W_BLEEDING = 2592,
+    PB_W_PART = 2612,
+    PB_W_KIND = 2632,
+    PB_W_INJURY = 2652,
+    PB_W_TREATMENT = 2676,
+    PB_FATIGUE = 2720,         // f32, 0..100
+    PB_INJURY = 2724,          // u32, the injury total
+    PB_LOAD = 2728,            // f32, pounds carried
+    PB_BLOODLOSS = 2732,       // u32
+    PB_BODYWEIGHT = 2736,      // i32, pounds
+    PB_SPEED = 2759,           // u8
+    PB_ENDURANCE = 2761,       // u8
+    PB_FREEWORN = 2772,        // f32: worn weight that does not encumber
+    PB_SANITY = 2776,          // u8: lowered by nightmares
+    PB_HERBBITS = 4636,        // u32[20]: herb effects per wound slot
+    PB_TREATBITS = 4716,       // u32[20]: treatments applied per wound slot
+    PB_INJURYCAUSE = 5020,     // i32
+    PB_ATTACKER = 5028,        // i32: a social id or a cause code
+    PB_DEATHCAUSE = 5032,      // i32
+    PB_WAKEFLAGS = 5640,       // u32: cleared on waking
+};
+
+template <typename T> inline T plr_get(int offset) {
+    T v;
+    memcpy(&v, reinterpret_cast<const unsigned char *>(&Plr) + offset, sizeof v);
+    return v;
+}
+template <typename T> inline void plr_set(int offset, T v) {
+    memcpy(reinterpret_cast<unsigned char *>(&Plr) + offset, &v, sizeof v);
+}
+inline uint8_t *plr_bytes(int offset) { return reinterpret_cast<unsigned char *>(&Plr) + offset; }
+
+// One wound slot of any body, in the order it is handed around.
+struct WoundSlot {
+    uint8_t kind, level, part, injury, bleeding, side, treatment;
+};
+
+enum { WOUND_SLOTS = 20, BODYPARTS = 19 };
+enum {
+    WK_BLUNT = 1, WK_CUT = 2, WK_PUNCTURE = 3, WK_BURN = 4, WK_FROST = 5, WK_TEAR = 6,
+    ILL_FIRST = 10, ILL_LAST = 100, ILL_INFLUENZA = 10, ILL_PLAGUE = 11, ILL_NAUSEA = 20,
+    ILL_STOMACH = 21, ILL_POISONING = 23, ILL_DEADLY = 24, ILL_HALLUCINATING = 25,
+};
+enum {
+    BP_SKULL = 0, BP_EYE, BP_FACE, BP_NECK, BP_SHOULDER, BP_UPPERARM, BP_ELBOW, BP_FOREARM, BP_HAND,
+    BP_THORAX, BP_ABDOMEN, BP_HIP, BP_GROIN, BP_THIGH, BP_KNEE, BP_CALF, BP_FOOT, BP_TAIL, BP_WING,
+};
+enum {
+    CAUSE_BLEEDING = -99, CAUSE_THIRST = -102, CAUSE_INJURIES = -104, CAUSE_TRAP = -105,
+    CAUSE_FATAL = -106, CAUSE_FROST = -107, CAUSE_FALL = -108, CAUSE_ILLNESS = -109,
+    CAUSE_TREATMENT = -110, CAUSE_FIRE = -111, CAUSE_DROWNED = -112,
+};
+
+// The slot of a body: -1 the player, 0..499 a creature; false for anything else.
+bool wound_get(int who, int slot, WoundSlot &out);
+void wound_put(int who, int slot, const WoundSlot &w);
+bool body_valid(int who);
+
+// Kinds of body.
+inline const CreatureStruct *body_cre(int n) { return n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr; }
+inline bool body_is_human(int n) { return n == -1 || (body_cre(n) && body_cre(n)->kind == CK_HUMAN); }
+inline bool body_is_animal(int n) { return body_cre(n) && body_cre(n)->kind != CK_HUMAN; }
+inline bool body_is_bird(int n) { return body_cre(n) && body_cre(n)->kind == 21; }
+inline bool body_is_snake(int n) { return body_cre(n) && body_cre(n)->kind == 11; }
+inline bool body_is_flying(int n) { return body_cre(n) && body_cre(n)->korkeus == 100; }
+inline bool body_is_hoofed(int n) {
+    const CreatureStruct *c = body_cre(n);
+    if (!c) return false;
+    switch (c->speciescode) {
+    case 609: case 613: case 614: case 615: case 616: case 619: case 620: case 660: return true;
+    default: break;
+    }
+    switch (c->kind) {
+    case 5: case 7: case 8: case 9: case 10: case 17: return true;
+    default: return false;
+    }
+}
+inline bool body_is_fourlegged(int n) {
+    return body_cre(n) && !body_is_human(n) && !body_is_flying(n) && !body_is_bird(n);
+}
+inline bool body_is_cub(int n) { return body_cre(n) && (body_cre(n)->sexage & 2) && !body_is_human(n); }

@@ -1,0 +1,130 @@
+// Deaths and fainting of the wound check, the condition notes, sleep, the downed player, and what
+// a task asks of the limbs.
+#include "body_fixture.h"
+
+#include "core/weatherengine.h"
+
+namespace oxatest {
+
+using ConditionTest = BodyTest;
+
+TEST_F(ConditionTest, ColdKillsAtThirtyDegrees) {
+    Plr.body_temperature = 30.1f;
+    Haavatarkistukset(0);
+    EXPECT_EQ(REAL_QUIT, 0);
+    Plr.body_temperature = 30.0f;
+    Haavatarkistukset(0);
+    EXPECT_EQ(REAL_QUIT, -1) << "the game ends without a save";
+    EXPECT_EQ(plr_get<int32_t>(PB_DEATHCAUSE), CAUSE_FROST);
+    EXPECT_TRUE(noted("roze to death")) << notes();
+    REAL_QUIT = 0;
+    Plr.movement_mode = 2;
+    Haavatarkistukset(0);
+    EXPECT_EQ(plr_get<int32_t>(PB_DEATHCAUSE), CAUSE_DROWNED);
+}
+
+TEST_F(ConditionTest, SparingAttackerLetsHerFaintInsteadOfDying) {
+    beast(7, 1).socialid = 4321;
+    Cre[7].fightbits = 4;
+    plr_set<int32_t>(PB_ATTACKER, 4321);
+    for (int s = 0; s < 5; s++) wound(s, WK_BLUNT, 2, BP_THORAX, 20);
+    ASSERT_EQ(injury_total(), 100u);
+    Haavatarkistukset(0);
+    EXPECT_EQ(REAL_QUIT, 0);
+    EXPECT_EQ(Plr.posture, 4);
+    Cre[7].fightbits = 0;
+    Plr.posture = 0;
+    Haavatarkistukset(0);
+    EXPECT_EQ(REAL_QUIT, -1);
+    EXPECT_EQ(plr_get<int32_t>(PB_DEATHCAUSE), CAUSE_INJURIES);
+}
+
+TEST_F(ConditionTest, SleepNeedsTirednessAndEndsRested) {
+    GlobWeather.temperature = 20;   // a summer night
+    Plr.thirst = 100;
+    Plr.energy = 5000;
+    Plr.stomach = 200;
+    plr_set<int32_t>(PB_SLEEPINESS, 499);
+    EXPECT_EQ(Sleep(0), 0);
+    EXPECT_TRUE(noted("not tired enough"));
+    EXPECT_EQ(Plr.posture, 0);
+    plr_set<int32_t>(PB_SLEEPINESS, 500);
+    plr_set<float>(PB_FATIGUE, 40.0f);
+    const uint32_t before = Plr.minutes;
+    EXPECT_EQ(Sleep(0), 1);
+    EXPECT_EQ(plr_get<int32_t>(PB_SLEEPINESS), 0);
+    EXPECT_GE(Plr.minutes - before, 166u) << "500 of sleepiness is slept off in about three hours";
+    EXPECT_LE(Plr.minutes - before, 180u);
+    EXPECT_FLOAT_EQ(plr_get<float>(PB_FATIGUE), 0.0f);
+    EXPECT_TRUE(noted("You wake up."));
+    EXPECT_EQ(Plr.posture, 0);
+    EXPECT_EQ(PLAYER_SLEEPING, 0);
+}
+
+TEST_F(ConditionTest, OvercomeBySleepEvenInTheRain) {
+    GlobWeather.intensity = 3;
+    GlobWeather.rain_kind = 1;
+    plr_set<int32_t>(PB_SLEEPINESS, 1500);
+    EXPECT_EQ(Sleep(0), 0);
+    EXPECT_TRUE(noted("You can't sleep outside in the rain!"));
+    Plr.minutes = 100;
+    plr_set<int32_t>(PB_SLEEPINESS, 2501);
+    Condition_Check(0);
+    EXPECT_TRUE(noted("too tired to stay on your feet"));
+    EXPECT_TRUE(noted("don't mind sleeping in the rain"));
+    EXPECT_LE(plr_get<int32_t>(PB_SLEEPINESS), 1950);
+    EXPECT_GT(Plr.minutes, 100u + 60u);
+}
+
+TEST_F(ConditionTest, ConditionNotesKeepAQuarterHourApart) {
+    plr_set<int32_t>(PB_SLEEPINESS, 1900);
+    Plr.minutes = 1000;
+    Condition_Check(1);
+    EXPECT_EQ(Condition_Check_lastnotemin, 1000u);
+    const int shown = times_noted("You need to sleep!");
+    EXPECT_EQ(shown, 1);
+    for (Plr.minutes = 1001; Plr.minutes <= 1014; Plr.minutes++) Condition_Check(0);
+    EXPECT_EQ(times_noted("You need to sleep!"), 1) << "within 14 minutes of the last note";
+}
+
+TEST_F(ConditionTest, ADisarmingDownerLeavesTwoWeapons) {
+    for (int s = 0; s < 5; s++) give(s, thing(IT_WEAPON, "sword", 0, 3.0f));
+    give(5, thing(IT_FOOD, "bread", 0, 1.0f));
+    beast(2, 1).fightbits = 4;
+    plr_downed_act(2);
+    int swords = 0;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_WEAPON) swords++;
+    EXPECT_EQ(swords, 2);
+    int food = 0;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_FOOD) food++;
+    EXPECT_EQ(food, 1) << "only weapons are taken";
+    plr_downed_act(2);
+    swords = 0;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_WEAPON) swords++;
+    EXPECT_EQ(swords, 2) << "with two nothing is taken";
+}
+
+TEST_F(ConditionTest, TasksAskForLimbs) {
+    EXPECT_EQ(parse_condflags("stance, arms one-"), 1 | 4 | 32);
+    EXPECT_EQ(parse_condflags("hand"), 8);
+    EXPECT_EQ(parse_condflags("hands arm"), 16 | 2);
+    wound(0, WK_BLUNT, 2, BP_ELBOW, 20, 1);
+    PVAM_EMERGENCY = 0;
+    EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms one-"), 0, "chop"), 0);
+    EXPECT_EQ(PVAM_EMERGENCY, 1);
+    EXPECT_TRUE(noted("slow and difficult to chop"));
+    EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms"), 0, "chop"), 1);
+    wound(1, WK_BLUNT, 2, BP_ELBOW, 20, 2);
+    EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms one-"), 0, "chop"), 1);
+    Plr.posture = 1;
+    EXPECT_EQ(puuhausvammaus(-1, 1, 0, "dance"), 1);
+    EXPECT_STREQ(harmer(CAUSE_TRAP, 1), "was hurt by a trap");
+    copy_bounded(InjuryCause, sizeof InjuryCause, "Plague");
+    EXPECT_STREQ(harmer(CAUSE_ILLNESS, 10), "died from Plague");
+    EXPECT_STREQ(harmer(-3, 0), "being hurt");
+}
+
+}  // namespace oxatest

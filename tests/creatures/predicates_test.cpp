@@ -1,0 +1,186 @@
+// tests/creatures/predicates_test.cpp -- what the game asks about a creature: kinds, awake hours,
+// heat, companions and pets, village roles, and the marks on what a person carries.
+#include <gtest/gtest.h>
+
+#include "core/datafunc.h"
+#include "creation_fixture.h"
+#include "creatures/predicates.h"
+
+using oxatest::CreationTest;
+
+namespace {
+
+class Predicates : public CreationTest {
+protected:
+    // Slot c holds the creature made from code, standing at (x, y) of the data pool.
+    void place(int c, int code, int x = 10, int y = 10) {
+        Luo_Olento(code);
+        Cre[c] = Creature;
+        Cre[c].socialid = (uint32_t)(CRE_DATAID + 100 + c);
+        Data[c] = DataStruct{};
+        Data[c].type = DT_CREATURE;
+        Data[c].id = (uint32_t)(CRE_DATAID + c);
+        Data[c].x = (uint16_t)x;
+        Data[c].y = (uint16_t)y;
+    }
+    void SetUp() override {
+        CreationTest::SetUp();
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+    }
+};
+
+}  // namespace
+
+TEST_F(Predicates, ThePlayerIsAnImportantHumanAndNoAnimal) {
+    EXPECT_EQ(onko_NPC_tarkea_olento(CRE_PLAYER), 1);
+    EXPECT_EQ(is_human(CRE_PLAYER), 1);
+    EXPECT_EQ(onko_JOKU_elain(CRE_PLAYER), 0);
+    EXPECT_EQ(onko_JOKU_petoelain(CRE_PLAYER), 1);
+    EXPECT_EQ(syo_kasveja(CRE_PLAYER, 0), 0);
+    EXPECT_EQ(lentaako_NPC(CRE_PLAYER), 0);
+    EXPECT_EQ(is_human(CRE_COUNT), 0);
+    EXPECT_EQ(is_human(CRE_NONE), 0);
+}
+
+TEST_F(Predicates, KindsOfAnimals) {
+    place(0, 611);
+    place(1, 660, 12, 10);
+    place(2, 628, 14, 10);
+    place(3, 605, 16, 10);
+    Luo_ElainOlento(Cre[4], 605, "[young]");
+    EXPECT_TRUE(onko_JOKU_petoelain(0));
+    EXPECT_TRUE(onko_NPC_lihansyoja(0));
+    EXPECT_FALSE(onko_JOKU_petoelain(1));
+    EXPECT_TRUE(syo_kasveja(1, 1));
+    EXPECT_TRUE(onko_JOKU_sorkkaelain(1));
+    EXPECT_TRUE(Onko_nelijalkainen(1));
+    EXPECT_TRUE(onko_NPC_lintu(2));
+    EXPECT_FALSE(Onko_nelijalkainen(2));
+    EXPECT_TRUE(syo_kasveja(3, 0)) << "a bear eats berries too";
+    EXPECT_TRUE(onko_JOKU_petoelain(3));
+    EXPECT_FALSE(is_cub(3));
+    EXPECT_TRUE(is_cub(4));
+    // A young animal in slot 0 is a cub as well.
+    Cre[0].sexage |= 2;
+    EXPECT_TRUE(is_cub(0));
+    // The non-human of handling class 2 (a farm animal) is kept by the game.
+    place(5, 609);
+    EXPECT_TRUE(onko_NPC_tarkea_olento(5));
+    EXPECT_TRUE(npcKotielain(5));
+    EXPECT_FALSE(npcKotielain(0));
+}
+
+TEST_F(Predicates, AwakeHoursFollowTheRhythm) {
+    place(0, 611);
+    Plr.hour = 22;
+    Cre[0].rhythm = 0;
+    Cre[0].mode = 0;
+    EXPECT_EQ(onko_NPC_hereillaoloaika(0), 1);
+    Cre[0].rhythm = 1;
+    EXPECT_EQ(onko_NPC_hereillaoloaika(0), 0);
+    Cre[0].mode = 4;   // fleeing keeps it awake whatever the hour
+    EXPECT_EQ(onko_NPC_hereillaoloaika(0), 1);
+    Cre[0].mode = 3;   // at work: it sets down its work and keeps day hours
+    Plr.hour = 12;
+    Cre[0].rhythm = 0;
+    EXPECT_EQ(onko_NPC_hereillaoloaika(0), 1);
+    EXPECT_EQ(Cre[0].mode, 0);
+    Cre[0].rhythm = 3;
+    Plr.hour = 15;
+    EXPECT_EQ(onko_NPC_hereillaoloaika(0), 0);
+    Cre[0].wakinghour = 16;
+    EXPECT_EQ(onko_NPC_hereillaoloaika(0), 1);
+}
+
+TEST_F(Predicates, AFemaleElkIsInHeatOnlyInSeptember) {
+    Luo_ElainOlento(Cre[0], 660, "[female]");
+    Luo_ElainOlento(Cre[1], 660, "[male]");
+    Luo_ElainOlento(Cre[2], 616, "[female]");
+    for (int m = 1; m <= 12; m++) {
+        Plr.month = (uint8_t)m;
+        EXPECT_EQ(onko_naaraan_kiima(0), m == 9) << m;
+        EXPECT_EQ(onko_naaraan_kiima(1), 0);
+        EXPECT_EQ(onko_naaraan_kiima(2), m == 9 || m == 10) << m;
+    }
+}
+
+TEST_F(Predicates, CompanionsAndPets) {
+    place(0, 530);
+    EXPECT_FALSE(onko_NPC_kumppani(0));
+    Cre[0].mode = 6;   // joining the party
+    EXPECT_TRUE(onko_NPC_kumppani(0));
+    EXPECT_EQ(Cre[0].mode, 0);
+    EXPECT_TRUE(Cre[0].memberbits & 2);
+    Cre[0].community = 3000;
+    EXPECT_FALSE(is_socmember(0)) << "a companion is no village member";
+
+    place(1, 618);
+    EXPECT_FALSE(onko_NPC_kesyelain(1));
+    Cre[1].owner = CRE_PLAYER;
+    EXPECT_TRUE(onko_NPC_kesyelain(1));
+    EXPECT_TRUE(onko_NPC_jonkun_kesyelain(1, CRE_PLAYER));
+    place(2, 618);
+    place(3, 540);
+    set_CrePetAndMaster(2, 3);
+    EXPECT_TRUE(onko_NPC_jonkun_kesyelain(2, 3));
+    EXPECT_EQ(onko_NPClla_kesyelain(3), 2);
+    EXPECT_EQ(NPCn_omistajan_sotu(2), (int)Cre[3].socialid);
+    EXPECT_FALSE(is_socanimal(1));
+}
+
+TEST_F(Predicates, AVillageRoleGoesToAsManyAsItNeeds) {
+    place(0, 530);
+    place(1, 520, 12, 10);
+    for (int c : {0, 1}) Cre[c].community = 4000;
+    EXPECT_EQ(has_socrole_susp(0, 2), 0) << "the role is handed out, not yet held";
+    const int holders = (Cre[0].suspicion & 4 ? 1 : 0) + (Cre[1].suspicion & 4 ? 1 : 0);
+    EXPECT_EQ(holders, 1);
+    EXPECT_TRUE(Cre[0].suspicion & 4) << "a man before a woman";
+    EXPECT_EQ(has_socrole_susp(0, 2), 1);
+    // The watch (role 1) takes two; a lost member's roles are handed out again.
+    set_socrole_susp(4000, 1);
+    EXPECT_TRUE((Cre[0].suspicion & 2) && (Cre[1].suspicion & 2));
+    npc_socroles_lost(0);
+    EXPECT_EQ(Cre[0].suspicion & 6, 0);
+    EXPECT_EQ(Cre[1].suspicion & 6, 0);
+    // Outsiders take no roles.
+    set_socrole_susp(0, 1);
+    place(2, 510);
+    Cre[2].community = 4000;
+    EXPECT_EQ(has_socrole_susp(2, 3), 0);
+    EXPECT_EQ(Cre[2].suspicion, 0);
+}
+
+TEST_F(Predicates, PersonalMarksStayInsideThePack) {
+    place(0, 530);
+    CreatureStruct &c = Cre[0];
+    memset(c.pack, 0, sizeof c.pack);
+    memset(c.packcount, 0, sizeof c.packcount);
+    const int sword = object("Broadsword", 1), cord = object("Cord", 1);
+    ASSERT_GT(sword, 0);
+    c.pack[19] = sword;
+    c.packcount[19] = 1;
+    c.pack[3] = cord;
+    c.packcount[3] = 2;
+    c.pack[4] = sword;
+    c.packbits[4] = 1;   // already his own: left alone
+    const CreatureStruct before = c;
+    makepersonal_NPCitems(0, 1);
+    EXPECT_TRUE(ObjToItem(c.pack[19]).ownerflags & 4);
+    EXPECT_NE(c.pack[19], sword) << "the marked sword is a stored thing of its own";
+    EXPECT_EQ(c.pack[4], sword);
+    EXPECT_EQ(memcmp(c.packcount, before.packcount, sizeof c.packcount), 0);
+    EXPECT_EQ(c.speciesweight, before.speciesweight);
+    EXPECT_EQ(c.daysaved, before.daysaved);
+    for (int w : c.worn) {
+        if (w) {
+            EXPECT_TRUE(ObjToItem(w).ownerflags & 4);
+        }
+    }
+    EXPECT_GT(NPC_inventoryhinta(0), 0);
+    makepersonal_NPCitems(0, 0);
+    EXPECT_FALSE(ObjToItem(c.pack[19]).ownerflags & 4);
+    // A slot past the table changes nothing.
+    makepersonal_NPCitems(CRE_COUNT, 1);
+    EXPECT_EQ(NPC_inventoryhinta(CRE_COUNT), 0);
+}

@@ -1,0 +1,75 @@
+// tests/items/craft_game_test.cpp -- making a thing in a running game as a player does: the ready-made
+// character loaded, the make key and the menu keys pressed, the materials list answered and the work
+// spent in the turn loop.
+#include "core/loader_fixture.h"
+#include "presentation/input_feeder.h"
+
+#include "core/command.h"
+#include "core/player.h"
+#include "core/spend.h"
+#include "items/matching.h"
+#include "items/materials.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+
+namespace {
+
+class CraftGame : public oxatest::PlayingTest {
+protected:
+    void SetUp() override {
+        PlayingTest::SetUp();
+        for (const char *f : {"diy_utility.txt", "diy_clothes.txt", "diy_lumber.txt", "diy_transport.txt",
+                              "diy_weapons.txt", "diy_tying.txt", "biy_kota.txt", "biy_building.txt", "menudef_make.txt"})
+            dir->copy_asset(f);
+        SpendAsk = SpendAbortAsk = [](const char *) { return 1; };
+    }
+    void TearDown() override {
+        SpendAsk = KyllaEi;
+        SpendAbortAsk = KeskeytaKyllaEi;
+        PlayingTest::TearDown();
+    }
+    static int count_named(const char *name) {
+        int n = 0;
+        char own[41];
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] && strcmp(item_name(ObjToItem(Plr.inv_obj[s]), own), name) == 0) n += Plr.inv_count[s];
+        return n;
+    }
+};
+
+TEST_F(CraftGame, AinoMakesABirchBarkBasketFromTheMakeMenu) {
+    const int strips = count_named("Birch-bark strip");
+    ASSERT_GE(strips, 3) << "the ready-made character carries birch bark";
+    const uint32_t before = Plr.minutes;
+    // The make key ("+", as good as "M"), utility articles, the basket (first of the submenu), going on with the
+    // materials found; the work itself is done at once.
+    oxatest::KeyFeeder f;
+    f.key(SDLK_PLUS).key(SDLK_u).key(SDLK_1).key(SDLK_SPACE);
+    INSTANT_TASKS = 1;
+    ASSERT_EQ(f.typed([] { return PlayerAction(); }), 1);
+    INSTANT_TASKS = 0;
+    EXPECT_EQ(count_named("Birch-bark strip"), strips - 3);
+    ASSERT_EQ(count_named("Birch-bark basket"), 1);
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+        char own[41];
+        if (Plr.inv_obj[s] && strcmp(item_name(it, own), "Birch-bark basket") == 0) {
+            EXPECT_TRUE(on_laatutieto(&it)) << "the basket's grade is known";
+            EXPECT_GE(ItemGet_laatu(&it), 1);
+        }
+    }
+    (void)before;
+    EXPECT_NE(std::string(lastnote).find("birch-bark basket"), std::string::npos) << lastnote;
+}
+
+TEST_F(CraftGame, EscDuringTheWorkGivesTheBarkBack) {
+    const int strips = count_named("Birch-bark strip");
+    oxatest::KeyFeeder f;
+    // Esc comes during the work; its question is answered yes.
+    f.key(SDLK_PLUS).key(SDLK_u).key(SDLK_1).key(SDLK_SPACE).key(SDLK_ESCAPE);
+    ASSERT_EQ(f.typed([] { return PlayerAction(); }), 1);
+    EXPECT_EQ(count_named("Birch-bark strip"), strips);
+    EXPECT_EQ(count_named("Birch-bark basket"), 0);
+}
+
+}  // namespace
