@@ -6,6 +6,7 @@
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "creatures/creatures.h"
 #include "items/invlist.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
