@@ -265,8 +265,8 @@ void dress_and_arm(PlayerStruct &player) {
     player = Plr;
 }
 
-// She weighs something and wears her clothes, and a stack of arrows lies beside her: the item
-// commands have something to take off, put on and pick up by count.
+// She weighs something and wears her clothes, and a stack of arrows lies with the stones beside
+// her: the item commands have something to take off, put on and pick up by count.
 void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
     // Her body weight in pounds (the record's i32 at byte 2736): what she can carry is measured by it.
     const int32_t pounds = 132;
@@ -278,7 +278,7 @@ void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
     if (row <= 0) return;
     for (int i = 0; i < DATA_MAX; i++) {
         if (pool[i].type != 0) continue;
-        pool[i].x = (uint16_t)(HOME_X - 1);
+        pool[i].x = (uint16_t)(HOME_X + 1);
         pool[i].y = (uint16_t)HOME_Y;
         pool[i].type = DT_ITEM;
         pool[i].id = (uint32_t)row;

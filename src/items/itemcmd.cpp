@@ -11,11 +11,14 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "creatures/condition.h"
+#include "core/squareevents.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemdefs.h"
+#include "items/matching.h"
+#include "items/materials.h"
 #include "items/items.h"
 #include "items/vessels.h"
 #include "items/wearing.h"
@@ -37,9 +40,6 @@
 // Village ownership of goods: goods pass as they are until village ownership lands.
 static int debtreturn(int, int, int) { return 0; }
 static int owned_item_catch(int pos) { return pos; }
-// The square's own refusals wait for the core's square events to land.
-static int nopickcheck(int, int, int) { return 0; }
-static void esineet_paikkatarkistus(int, int) {}
 // The special finds wait for magic means and spirits to land.
 static int isloc_karhunkallohonka(int, int) { return 0; }
 static void bearmagic_SkullPlacement(int) {}
@@ -57,16 +57,15 @@ static void body_coverage_screen(int pos) {
     snprintf(line, sizeof line, "#%s", ekuvaus(pos, 1, 0));
     Note(line);
 }
-// Until requirement matching lands a cutting tool is any knife, axe or sword carried.
-static int cutting_tool_carried(const char *) {
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        if (Plr.inv_obj[s] <= 0) continue;
-        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if (it.type != IT_WEAPON) continue;
-        if (!strncmp(it.skill, "KNIFE", 5) || !strncmp(it.skill, "AXE", 3) || !strncmp(it.skill, "SWORD", 5)) return 1;
-    }
-    Note("!You need a cutting tool for that.");
-    return 0;
+// A one-line requirement list asking for a cutting tool, matched as crafting matches its lists.
+static int cutting_tool_carried(const char *title) {
+    enum { REQ_CUTTING_TOOL = 53 };
+    Tyhjaa_Tarvikelista();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_CUTTING_TOOL;
+    Tarvike.count = 1;
+    Lisaa_Tarvike();
+    return Kay_Tarvikelista(title);
 }
 // Until agriculture lands a plant is ripe from its ready day on, and harvesting takes its yield.
 static int HarvestBranch(int, int dp, int, unsigned char test) {

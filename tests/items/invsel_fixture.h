@@ -26,7 +26,8 @@ protected:
     void SetUp() override {
         TurnTest::SetUp();
         for (const char *f : {"messages/eng_items.txt", "messages/eng_itemcmd.txt", "messages/eng_food.txt",
-                              "messages/eng_world.txt", "messages/eng_movement.txt", "messages/eng_body.txt"})
+                              "messages/eng_world.txt", "messages/eng_movement.txt", "messages/eng_body.txt",
+                              "messages/eng_crafting.txt"})
             dir->copy_asset(f);
         MSG_forget_index();
         memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);

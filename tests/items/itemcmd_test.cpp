@@ -115,6 +115,7 @@ TEST_F(ItemCommands, TeethComeOutOfASkullOnlyWithTheTimeSpent) {
     skull.cover[0] = 4;
     const int slot = give(skull);
     const int minutes = (int)Plr.minutes;
+    oxatest::push_key(SDLK_SPACE);   // the knife found for the cutting: go on
     applySkull_teeth(slot);
     EXPECT_EQ(held(slot).cover[0], 0);
     EXPECT_NE(carried().find("wolf tooth x4"), std::string::npos) << carried();
@@ -123,6 +124,21 @@ TEST_F(ItemCommands, TeethComeOutOfASkullOnlyWithTheTimeSpent) {
 
     applySkull_teeth(slot);
     EXPECT_TRUE(noted("This Wolf skull has no teeth to remove.")) << notes();
+}
+
+TEST_F(ItemCommands, AnInterruptedRemovalLeavesTheTeethInTheSkull) {
+    ItemStruct knife = thing(IT_WEAPON, "Knife");
+    SET_ITEM_TEXT(knife.skill, "KNIFE");
+    give(knife);
+    ItemStruct skull = thing(IT_VALUABLE, "Wolf skull", 2.0f, 407);
+    SET_ITEM_TEXT(skull.skill, "wolf");
+    skull.cover[0] = 4;
+    const int slot = give(skull);
+    SpendAbortAsk = [](const char *) { return 1; };
+    keys({SDLK_SPACE, SDLK_ESCAPE});   // go on with the knife, then stop the work
+    applySkull_teeth(slot);
+    EXPECT_EQ(held(slot).cover[0], 4);
+    EXPECT_EQ(carried(), "Knife x1; Wolf skull x1; ");
 }
 
 TEST_F(ItemCommands, ASkullKeepsItsTeethWithoutACuttingTool) {
