@@ -31,16 +31,3 @@ float CreYoungWeightModify(int c, float w) {
 // Until the creatures' life lands every settlement counts as lived in, so that no save abandons one.
 int Cre_home_people(int, int, int) { return 1; }
 
-// Stand in until the creature module lands: no creature has a name, a kind or a place.
-// Until then a creature is called by its personal name, else by its kind.
-char *monnam(int n, int flags) {
-    char *out = sbuf();
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return out;
-    const CreatureStruct &c = Cre[n];
-    char pname[sizeof c.pname + 1], species[sizeof c.species + 1];
-    copy_bounded(pname, sizeof pname, c.pname);
-    copy_bounded(species, sizeof species, c.species);
-    if (pname[0]) bprintf(out, SBUF_SIZE, "%s", pname);
-    else if (species[0]) bprintf(out, SBUF_SIZE, flags == 2 ? "the %s" : "%s", species);
-    return out;
-}

@@ -12,15 +12,9 @@ int Suorita_Verenhukka(int, int, int, int) { return 0; }
 void Tajuttomuustarkistus(int, int) {}
 void Ela_Ihminen(int) {}
 void Taistelu_Main(int, int) {}
-int combatwise_dp(int, int, int) { return -1000; }
-int cr_pickup(int, int, int) { return 0; }
 int cre_falls_through_ice(int) { return 0; }
 void cre_kill(int, int) {}
 void combat_command(int) {}
 int comp_partymorale(int) { return 0; }
 void comp_tries_talking(int) {}
 void comp_count_day(int) {}
-int spendtask_helpers(char *names, int size) {
-    if (names && size > 0) names[0] = 0;
-    return 0;
-}

@@ -89,7 +89,8 @@ int wounds_screen(const int *slots, int count) {
             if (w.kind < ILL_FIRST) wound_mark(w.part, w.side, w.bleeding);
         }
         showtext(40, 560, "ESC.Exit", rgb(171, 171, 171), 0);
-        const int key = getkeypress();
+        Flip();
+        const int key = getkey();
         if (key == KC_ESC || key < 0) break;
         if (key >= 'a' && key < 'a' + count) {
             answer = slots[key - 'a'];

@@ -25,6 +25,7 @@
 #include "maps/water.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
+#include "items/itemwear.h"
 #include "presentation/audio.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
@@ -293,9 +294,11 @@ static void spend_step(int world) {
         // 2 m at 0.9 s/m costs 2 seconds, not 3.
         const double s = std::floor(minutes * 60.0 * 100.0 + 0.5) / 100.0;
         SecondTick((int)std::ceil(s), 0);
+        Kuluta_Kenkia((int)std::ceil(s), 0);
     } else {
         const double m = std::floor(minutes * 100.0 + 0.5) / 100.0;
         MinuteTick((int)std::ceil(m), 0);
+        Kuluta_Kenkia(0, (int)std::ceil(m));
     }
 }
 

@@ -54,6 +54,11 @@ void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y) 
     p.save_version = SAVE_VERSION;
     p.movement_mode = 1;
     p.body_temperature = 37.0f;
+    // The body: 130 pounds, endurance 12 and speed 12 (what a grown woman of the land starts with).
+    const int32_t body_weight = 130;
+    memcpy(reinterpret_cast<uint8_t *>(&p) + 2736, &body_weight, sizeof body_weight);
+    reinterpret_cast<uint8_t *>(&p)[2759] = 12;
+    reinterpret_cast<uint8_t *>(&p)[2761] = 12;
 }
 
 static bool write_into(const char *folder, const char *name, const void *data, size_t size) {

@@ -5,6 +5,7 @@
 
 #include "core/harnrule.h"
 #include "core/loader.h"
+#include "core/weatherengine.h"
 #include "core/oxa.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
@@ -48,6 +49,7 @@ protected:
     void TearDown() override {
         sleep_save = safesave;
         body_successroll = SuccessRoll;
+        GlobWeather = {};
         REAL_QUIT = 0;
         ActivityTest::TearDown();
     }

@@ -45,6 +45,7 @@ protected:
         if (ctrl2 & CTRL2_LEASHED) Cre[c].role = 9;
         if (ctrl & CTRL_TIED) Cre[c].domestic |= 16;
         copy_bounded(Cre[c].pname, sizeof Cre[c].pname, name);
+        Cre[c].namebits = 3;   // she knows their names
         cre_control2(c) = ctrl2 & CTRL2_LED;
         cre_control(c) = ctrl & (uint8_t)~CTRL_TIED;
         RealCreaturePos[c] = 700 + c;

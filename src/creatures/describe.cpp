@@ -1,0 +1,399 @@
+// src/creatures/describe.cpp -- names of creatures in the forms sentences need, the general
+// description line, carcasses, the information box, a creature's pack and what it picks up.
+#include "creatures/describe.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "core/strupr.h"
+#include "core/weather.h"
+#include "creatures/bodyrec.h"
+#include "creatures/crefile.h"
+#include "creatures/crefunc.h"
+#include "creatures/life.h"
+#include "creatures/physical.h"
+#include "creatures/wounds.h"
+#include "items/inventory.h"
+#include "items/items.h"
+#include "presentation/input.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "presentation/windows.h"
+
+char s_creaturedesc[1024];
+
+static CreatureStruct *cre(int n) { return n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr; }
+
+static void field(char *out, size_t size, const char *f, size_t fsize) {
+    const size_t n = strnlen(f, fsize);
+    copy_bounded(out, size < n + 1 ? size : n + 1, f);
+}
+
+void stripnpcname(int n) {
+    CreatureStruct *c = cre(n);
+    if (!c) return;
+    char species[sizeof c->species + 1];
+    field(species, sizeof species, c->species, sizeof c->species);
+    const char *at = strstr(species, "' the ");
+    if (!at) return;
+    char rest[sizeof species];
+    copy_bounded(rest, sizeof rest, at + 6);
+    memset(c->species, 0, sizeof c->species);
+    memcpy(c->species, rest, strlen(rest));
+    c->namebits |= 1;
+}
+
+// ---- names ----
+
+char *monnam(int n, int flags) {
+    char *out = sbuf();
+    if (n == -1) {
+        copy_bounded(out, SBUF_SIZE, "human");
+        return out;
+    }
+    CreatureStruct *c = cre(n);
+    if (!c) return out;
+    stripnpcname(n);
+    char name[64], pname[sizeof c->pname + 1];
+    field(name, sizeof name, c->species, sizeof c->species);
+    field(pname, sizeof pname, c->pname, sizeof c->pname);
+    const bool animal = c->kind != CK_HUMAN;
+    const unsigned sp = c->speciescode;
+    if (animal) {
+        name[0] = (char)tolower((unsigned char)name[0]);
+        char base[64];
+        copy_bounded(base, sizeof base, name);
+        const bool male = c->sexage & 1, young = c->sexage & 2;
+        if (young) {
+            if (sp == 606 || sp == 619 || sp == 620 || sp == 660) bprintf(name, sizeof name, "%s calf", base);
+            else if (sp >= 613 && sp <= 615) copy_bounded(name, sizeof name, "piglet");
+            else if (sp == 616) copy_bounded(name, sizeof name, "lamb");
+            else if (sp == 618) bprintf(name, sizeof name, "%s puppy", base);
+            else bprintf(name, sizeof name, "%s cub", base);
+        } else if (male) {
+            if (sp == 660) bprintf(name, sizeof name, "bull %s", base);
+            else if (sp == 616) copy_bounded(name, sizeof name, "ram");
+            else if (sp == 615) copy_bounded(name, sizeof name, "boar");
+            else if (sp == 619 || sp == 620) bprintf(name, sizeof name, "%s stag", base);
+        } else {
+            if (sp == 605) bprintf(name, sizeof name, "female %s", base);
+            else if (sp == 615) copy_bounded(name, sizeof name, "sow");
+            else if (sp == 618) copy_bounded(name, sizeof name, "female dog");
+            else if (sp == 619 || sp == 620) bprintf(name, sizeof name, "%s doe", base);
+        }
+        if (flags & 1) {
+            copy_bounded(out, SBUF_SIZE, name);
+            return out;
+        }
+    } else if (flags & 1) {
+        copy_bounded(out, SBUF_SIZE, "human");
+        return out;
+    }
+    if (flags & 8) {
+        bprintf(out, SBUF_SIZE, "%s the %s", pname, name);
+        return out;
+    }
+    const bool known = (c->namebits & 1) || (!animal && DEBUG_INFO);
+    if (animal && (c->namebits & 2) && pname[0]) {
+        if (flags & 4) bprintf(out, SBUF_SIZE, (flags & 2) ? "the %s called %s" : "%s called %s", name, pname);
+        else copy_bounded(out, SBUF_SIZE, pname);
+    } else if (known && pname[0]) {
+        if (flags & 4) bprintf(out, SBUF_SIZE, "%s the %s", pname, name);
+        else copy_bounded(out, SBUF_SIZE, pname);
+    } else {
+        bprintf(out, SBUF_SIZE, (flags & 2) ? "the %s" : "%s", name);
+    }
+    return out;
+}
+
+// Named from a scratch copy in the last slot, which is given back as it was: no live creature is
+// ever written over.
+char *monnam_cre(const CreatureStruct &record, int flags) {
+    static CreatureStruct keep;
+    keep = Cre[CRE_COUNT - 1];
+    Cre[CRE_COUNT - 1] = record;
+    char *out = monnam(CRE_COUNT - 1, flags);
+    Cre[CRE_COUNT - 1] = keep;
+    return out;
+}
+
+const char *s_NPC_sizedesc(int n) {
+    char *out = sbuf();
+    const CreatureStruct *c = cre(n);
+    if (!c || c->kind == CK_HUMAN || (c->sexage & 2) || c->speciesweight == 0.0f) return out;
+    if (c->weight <= 0.8f * c->speciesweight) bprintf(out, SBUF_SIZE, "%s ", MSG("ADJ:SMALL"));
+    else if (c->weight >= 1.2f * c->speciesweight) bprintf(out, SBUF_SIZE, "%s ", MSG("ADJ:BIG"));
+    return out;
+}
+
+static void add_word(char *list, size_t size, const char *word) {
+    if (!word || !word[0]) return;
+    if (list[0]) strncat(list, ", ", size - strlen(list) - 1);
+    strncat(list, word, size - strlen(list) - 1);
+}
+
+static const char *word_of(const char *key) {
+    char *out = sbuf();
+    copy_bounded(out, SBUF_SIZE, MSG(key));
+    return out;
+}
+
+const char *NPC_yleiskuvaus(int n, int mode) {
+    const CreatureStruct *c = cre(n);
+    s_creaturedesc[0] = 0;
+    if (!c) return s_creaturedesc;
+    if (mode == CM_CARCASS || c->mode == CM_CARCASS) {
+        bprintf(s_creaturedesc, sizeof s_creaturedesc, "%s%s", s_NPC_sizedesc(n), monnam(n, 4));
+        return s_creaturedesc;
+    }
+    char list[1024] = "";
+    const bool unconscious = c->posture == 3 || c->posture == 4;
+    if (c->mode == CM_ASLEEP) add_word(list, sizeof list, word_of("ACTIVITY_PROFILE:SLEEPING"));
+    else if (unconscious) add_word(list, sizeof list, word_of("ACTIVITY_PROFILE:UNCONSCIOUS"));
+    else if (c->posture == 1) add_word(list, sizeof list, word_of("ACTIVITY_PROFILE:FALLEN"));
+    if (!unconscious && (c->mode == 2 || c->mode == 99)) add_word(list, sizeof list, word_of("ACTIVITY_PROFILE:AGGRESSIVE"));
+    if (!unconscious && c->mode == 4) add_word(list, sizeof list, word_of("ACTIVITY_PROFILE:ESCAPING"));
+    if (c->injury > 0)
+        add_word(list, sizeof list, word_of(c->injury <= 2 * c->endurance ? "OVERALL_INJURY:LOW"
+                                            : c->injury <= 3 * c->endurance ? "OVERALL_INJURY:MED" : "OVERALL_INJURY:HIGH"));
+    char who[200];
+    snprintf(who, sizeof who, "%s%s", s_NPC_sizedesc(n), monnam(n, 4));
+    add_word(list, sizeof list, who);
+    const char *height = c->korkeus == 100 ? word_of("ACTIVITY_PROFILE:FLYING")
+                       : c->korkeus == 200 ? word_of("ACTIVITY_PROFILE:IN_A_TREE") : c->korkeus == -100 ? "(diving)" : "";
+    bprintf(s_creaturedesc, sizeof s_creaturedesc, "%s%s%s", list, height[0] ? " " : "", height);
+    return s_creaturedesc;
+}
+
+// ---- carcasses ----
+
+int pctEaten_carcass(int n, char *text, size_t size) {
+    if (text && size) text[0] = 0;
+    const CreatureStruct *c = cre(n);
+    if (!c || c->fatigue <= 0.0f || c->weight == c->fatigue || c->enemy_x || c->enemy_y) return 0;
+    const float gone = std::ceil(c->fatigue - c->weight);
+    const int p = (int)(gone / c->fatigue * 100.0f);
+    const char *kind = (c->eaten & 1) ? "CARCASS_CUT" : "CARCASS_EATEN";
+    const char *grade = p <= 15 ? "LOW" : p <= 45 ? "MED" : p <= 65 ? "HIGH" : "GREAT";
+    char key[40];
+    snprintf(key, sizeof key, "%s:%s", kind, grade);
+    if (text && size) copy_bounded(text, size, MSG(key));
+    return p;
+}
+
+static float torn_weight(int part) {
+    switch (part) {
+    case BP_NECK: case BP_FOREARM: case BP_CALF: return 0.25f;
+    case BP_SHOULDER: case BP_UPPERARM: case BP_HIP: case BP_THIGH: return 0.75f;
+    case BP_ELBOW: case BP_GROIN: case BP_KNEE: return 0.5f;
+    case BP_THORAX: case BP_ABDOMEN: return 1.0f;
+    default: return 0.0f;
+    }
+}
+
+int pctTorn_carcass(int n, char *text, size_t size) {
+    if (text && size) text[0] = 0;
+    const CreatureStruct *c = cre(n);
+    if (!c) return 0;
+    float sum = 0.0f;
+    int weighted = 0, blunt = 0;
+    WoundSlot w;
+    for (int s = 0; s < WOUND_SLOTS; s++) {
+        if (!wound_get(n, s, w) || w.kind == 0 || w.kind >= ILL_FIRST) continue;
+        const float pw = torn_weight(w.part);
+        int value = 0;
+        switch (w.kind) {
+        case WK_CUT: case WK_TEAR: value = 3 * w.level; break;
+        case WK_PUNCTURE: value = 2 * w.level; break;
+        case WK_BLUNT:
+            if (pw > 0.0f) blunt++;
+            if (w.level >= 3) value = 2;
+            else if (w.level == 2) value = (blunt >= weighted - blunt + 1 && blunt < 6) ? 0 : 1;
+            break;
+        default: break;
+        }
+        if (pw > 0.0f) weighted++;
+        sum += (float)value * pw;
+    }
+    int p = (int)std::ceil(sum * c->tearing);
+    if (weighted == 1 && sum <= 6.0f && p > 5) p = 5;
+    if (p > 99) p = 100;
+    const char *grade = p < 4 ? nullptr : p <= 10 ? "SLIGHT" : p <= 30 ? "LOW" : p <= 50 ? "MED" : p <= 70 ? "HIGH" : "GREAT";
+    if (grade && text && size) {
+        char key[40];
+        snprintf(key, sizeof key, "CARCASS_DAMAGE:%s", grade);
+        copy_bounded(text, size, MSG(key));
+    }
+    return p;
+}
+
+int carcass_rot(int age, int winter, char *text, size_t size) {
+    if (text && size) text[0] = 0;
+    int p = 0;
+    const char *word = "";
+    if (winter) {
+        if (age >= 14) p = 25, word = "rotten";
+    } else if (age >= 8) {
+        p = 100, word = "decaying";
+    } else if (age >= 2) {
+        p = 25, word = "rotten";
+    }
+    if (text && size) copy_bounded(text, size, word);
+    return p;
+}
+
+int pctRotten_carcass(int n, char *text, size_t size) {
+    const CreatureStruct *c = cre(n);
+    if (!c) {
+        if (text && size) text[0] = 0;
+        return 0;
+    }
+    return carcass_rot(sotubased_corpse_age((int)c->socialid), on_talvi(), text, size);
+}
+
+const char *NPC_ruhokuvaus(int n) {
+    static char out[1024];
+    out[0] = 0;
+    const CreatureStruct *c = cre(n);
+    if (!c) return out;
+    char head[600];
+    char general[512];
+    copy_bounded(general, sizeof general, NPC_yleiskuvaus(n, 0));
+    const bool dead_word = c->kind == CK_HUMAN || (c->namebits & 2);
+    bprintf(head, sizeof head, dead_word ? "dead %s" : "%s carcass", general);
+    char list[400] = "", word[100];
+    const int eaten = pctEaten_carcass(n, word, sizeof word);
+    add_word(list, sizeof list, word);
+    char burnt[100];
+    const int b = pctBurnt_carcass(*c, burnt, sizeof burnt);
+    if (!b && pctTorn_carcass(n, word, sizeof word) >= eaten) add_word(list, sizeof list, word);
+    pctRotten_carcass(n, word, sizeof word);
+    add_word(list, sizeof list, word);
+    add_word(list, sizeof list, burnt);
+    bprintf(out, sizeof out, "%s%s%s", list, list[0] ? " " : "", head);
+    if (!b) {
+        if (is_carcass_skinned(*c)) strncat(out, " (skinned)", sizeof out - strlen(out) - 1);
+        else if (get_carcass_skin_leftmins(*c) > 0) strncat(out, " (partially skinned)", sizeof out - strlen(out) - 1);
+    }
+    return out;
+}
+
+// ---- the information box ----
+
+void NPC_inforuutu(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c) return;
+    char text[2048];
+    char general[512];
+    copy_bounded(general, sizeof general, NPC_yleiskuvaus(n, c->mode));
+    general[0] = (char)toupper((unsigned char)general[0]);
+    snprintf(text, sizeof text, "%s.", general);
+    char wounds[600] = "";
+    WoundSlot w;
+    for (int s = 0; s < WOUND_SLOTS; s++)
+        if (wound_get(n, s, w) && w.kind) {
+            char line[120];
+            copy_bounded(line, sizeof line, StrLwr(HAAVA_kuvaus(n, s)));
+            add_word(wounds, sizeof wounds, line);
+        }
+    int y = 120;
+    grabscr("inforuutu");
+    char title[64];
+    field(title, sizeof title, c->species, sizeof c->species);
+    winbox(200, 100, 400, 200, title, 0, RGB_to_color(0, 0, 0));
+    showtext(210, y += 20, text, RGB_to_color(255, 255, 255), 0);
+    if (wounds[0]) showtext(210, y += 14, wounds, RGB_to_color(255, 87, 87), 0);
+    const char *legs = HK_liikuntaelimet(n);
+    if (legs[0]) showtext(210, y += 14, legs, RGB_to_color(255, 87, 87), 0);
+    Flip();
+    getkey();
+    restorescr("inforuutu");
+    freescr("inforuutu");
+}
+
+// ---- the pack ----
+
+int new_AddCrPack(int n, int obj, int count, int tag) {
+    if (count == 0 || obj == 0) return 1;
+    if (n < 0 || (n >= CRE_COUNT && n != 1000)) return 0;
+    // 1000 is the creature being built in the working record: no weight limit applies to it.
+    CreatureStruct &c = n == 1000 ? Creature : Cre[n];
+    if (n != 1000) {
+        if (c.weight < 2.0f) return 0;
+        if (!cancarryWT(n, (float)count * ObjToItem(obj).weight)) return 0;
+    }
+    for (int i = 0; i < CRE_PACK; i++)
+        if (c.pack[i] == obj && c.packbits[i] == tag && c.packcount[i] + count < 256) {
+            c.packcount[i] = (uint8_t)(c.packcount[i] + count);
+            if (n != 1000) laske_Load(n);
+            return 1;
+        }
+    const int needed = count <= 255 ? 1 : (count + 254) / 255;
+    int free = 0;
+    for (int i = 0; i < CRE_PACK; i++)
+        if (c.pack[i] == 0) free++;
+    if (free < needed) return 0;
+    for (int i = 0; i < CRE_PACK && count > 0; i++) {
+        if (c.pack[i] != 0) continue;
+        const int here = count > 255 ? 255 : count;
+        c.pack[i] = obj;
+        c.packcount[i] = (uint8_t)here;
+        c.packbits[i] = (uint8_t)tag;
+        count -= here;
+    }
+    if (n != 1000) laske_Load(n);
+    return 1;
+}
+
+int AddCrPack(int n, int obj, int count) { return new_AddCrPack(n, obj, count, 0); }
+
+int new_cr_pickup(int n, int pos, int count, int tag) {
+    CreatureStruct *c = cre(n);
+    if (!c || pos < 0 || pos >= DATA_MAX || Data[pos].type != DT_ITEM) return 0;
+    if (c->intelligence < 5 || c->dexterity < 5) return 0;
+    const int have = Data[pos].count;
+    if (count <= 0 || count > have) count = have;
+    if (!new_AddCrPack(n, (int)Data[pos].id, count, tag)) return 0;
+    c->lastaction |= 1;
+    TARGET_NPC = n;
+    TARGET_ITEM = (int)Data[pos].id;
+    TARGET_NUM = count;
+    NPCNote(n, MSG("PICK_UP"), "");
+    datapos_deccount(pos, count);
+    return 1;
+}
+
+int cr_pickup(int n, int pos, int count) { return new_cr_pickup(n, pos, count, 0); }
+
+int combatwise_dp(int, int x, int y) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == DT_ITEM && d.x == x && d.y == y && ObjToItem((int)d.id).type == IT_WEAPON) return i;
+    }
+    return -1000;
+}
+
+int spendtask_helpers(char *names, int size) {
+    if (names && size > 0) names[0] = 0;
+    int helpers = 0;
+    char list[300] = "";
+    for (int c = 0; c < CRE_COUNT; c++) {
+        const CreatureStruct &r = Cre[c];
+        if (r.kind == CK_NONE || r.mode == CM_CARCASS || !onko_NPC_kumppani(c)) continue;
+        if (r.Puuha[0] != 0 || r.posture != 0 || onko_JOKU_tajuton(c)) continue;
+        const int dp = cre_datapos(c);
+        if (dp < 0 || std::abs((int)Data[dp].x - PlayerX) > 1 || std::abs((int)Data[dp].y - PlayerY) > 1) continue;
+        helpers++;
+        add_word(list, sizeof list, monnam(c, 0));
+    }
+    if (names && size > 0) copy_bounded(names, (size_t)size, list);
+    return helpers;
+}

@@ -1,0 +1,22 @@
+// src/creatures/describe.h -- what the player reads about a creature: its names, its general
+// description, a carcass's state, the information box; a creature's pack and picking things up.
+#pragma once
+#include <cstddef>
+
+#include "creatures/creatures.h"
+
+extern char s_creaturedesc[1024];
+
+char *monnam_cre(const CreatureStruct &record, int flags);   // named from a scratch copy
+void stripnpcname(int n);
+const char *s_NPC_sizedesc(int n);
+const char *NPC_yleiskuvaus(int n, int mode);
+const char *NPC_ruhokuvaus(int n);
+int pctEaten_carcass(int n, char *text, size_t size);
+int pctTorn_carcass(int n, char *text, size_t size);
+int pctRotten_carcass(int n, char *text, size_t size);
+int carcass_rot(int age_days, int winter, char *text, size_t size);   // the rot of a carcass of that age
+void NPC_inforuutu(int n);
+int AddCrPack(int n, int obj, int count);
+int new_AddCrPack(int n, int obj, int count, int tag);
+int new_cr_pickup(int n, int pos, int count, int tag);

@@ -1,0 +1,92 @@
+// Names of creatures, carcass shares and a creature's pack.
+#include "body_fixture.h"
+
+#include "creatures/crefunc.h"
+#include "creatures/describe.h"
+
+namespace oxatest {
+
+using DescribeTest = BodyTest;
+
+static void species(CreatureStruct &c, const char *name) {
+    memset(c.species, 0, sizeof c.species);
+    memcpy(c.species, name, strlen(name));
+}
+
+TEST_F(DescribeTest, NamesBySpeciesSexAgeAndName) {
+    CreatureStruct &elk = beast(1, 7, 660);
+    species(elk, "Elk");
+    elk.sexage = 1;
+    EXPECT_STREQ(monnam(1, 0), "bull elk");
+    EXPECT_STREQ(monnam(1, 2), "the bull elk");
+    elk.sexage = 3;
+    EXPECT_STREQ(monnam(1, 0), "elk calf");
+    CreatureStruct &dog = beast(2, 3, 618);
+    species(dog, "Dog");
+    memcpy(dog.pname, "Musti", 5);
+    dog.namebits = 2;
+    dog.sexage = 1;
+    EXPECT_STREQ(monnam(2, 4), "dog called Musti");
+    EXPECT_STREQ(monnam(2, 0), "Musti");
+    CreatureStruct &man = beast(3, 1);
+    species(man, "hunter");
+    memcpy(man.pname, "Kauko", 5);
+    EXPECT_STREQ(monnam(3, 0), "hunter") << "a name she does not know";
+    man.namebits = 1;
+    EXPECT_STREQ(monnam(3, 4), "Kauko the hunter");
+    EXPECT_STREQ(monnam(3, 1), "human");
+    EXPECT_STREQ(monnam(-1, 0), "human");
+    // A record named from a scratch copy leaves the last live slot as it was.
+    beast(CRE_COUNT - 1, 3, 601);
+    species(Cre[CRE_COUNT - 1], "Wolf");
+    CreatureStruct other = elk;
+    EXPECT_STREQ(monnam_cre(other, 0), "elk calf");
+    EXPECT_STREQ(monnam(CRE_COUNT - 1, 0), "wolf");
+}
+
+TEST_F(DescribeTest, CarcassShares) {
+    CreatureStruct &hare = beast(4, 4, 640);
+    hare.mode = CM_CARCASS;
+    hare.tearing = 30.0f;
+    hare.woundkind[0] = WK_CUT;
+    hare.woundlevel[0] = 1;
+    hare.woundpart[0] = BP_THORAX;
+    char word[100];
+    EXPECT_LE(pctTorn_carcass(4, word, sizeof word), 5) << "one light cut tears little";
+    hare.woundkind[1] = WK_TEAR;
+    hare.woundlevel[1] = 3;
+    hare.woundpart[1] = BP_ABDOMEN;
+    EXPECT_EQ(pctTorn_carcass(4, word, sizeof word), 100);
+    hare.fatigue = 10.0f;
+    hare.weight = 7.0f;
+    EXPECT_EQ(pctEaten_carcass(4, word, sizeof word), 30);
+    EXPECT_STREQ(word, "half eaten");
+    hare.weight = 5.0f;
+    EXPECT_EQ(pctEaten_carcass(4, word, sizeof word), 50);
+    EXPECT_STREQ(word, "mostly eaten");
+    EXPECT_EQ(carcass_rot(3, 0, word, sizeof word), 25);
+    EXPECT_STREQ(word, "rotten");
+    EXPECT_EQ(carcass_rot(10, 1, word, sizeof word), 0) << "ten days in the winter cold";
+    EXPECT_STREQ(word, "");
+    EXPECT_EQ(carcass_rot(9, 0, word, sizeof word), 100);
+}
+
+TEST_F(DescribeTest, PackFillsSlotsOf255) {
+    CreatureStruct &c = beast(5, 1);
+    c.weight = 70.0f;
+    const int arrow = Esineesta_Uniikki(thing(IT_WEAPON, "arrow", 0, 0.05f));
+    EXPECT_EQ(AddCrPack(5, arrow, 300), 1);
+    EXPECT_EQ(c.packcount[0], 255);
+    EXPECT_EQ(c.packcount[1], 45);
+    EXPECT_EQ(c.pack[2], 0);
+    EXPECT_EQ(AddCrPack(5, arrow, 0), 1);
+    CreatureStruct &mouse = beast(6, 4);
+    mouse.weight = 1.0f;
+    EXPECT_EQ(AddCrPack(6, arrow, 1), 0) << "too small to carry";
+    // 1000 is the record being built: no weight limit.
+    memset(&Creature, 0, sizeof Creature);
+    EXPECT_EQ(AddCrPack(1000, arrow, 3), 1);
+    EXPECT_EQ(Creature.packcount[0], 3);
+}
+
+}  // namespace oxatest

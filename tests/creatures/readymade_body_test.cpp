@@ -1,0 +1,96 @@
+// The ready-made character's body as a player meets it: dressed, knife in hand, her load counted;
+// the clock wears her, "Z" puts her to sleep, F7 opens the Wounds screen.
+#include "core/loader_fixture.h"
+
+#include "core/command.h"
+#include "core/loader.h"
+#include "core/maintenance.h"
+#include "core/obj_func.h"
+#include "core/weatherengine.h"
+#include "creatures/bodyrec.h"
+#include "creatures/condition.h"
+#include "creatures/physical.h"
+#include "creatures/wounds.h"
+#include "items/wearing.h"
+#include "presentation/notes.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class ReadyMadeBody : public oxatest::LoaderScreenTest {
+protected:
+    void SetUp() override {
+        LoaderScreenTest::SetUp();
+        for (const char *f : {"ini_skills.txt", "flora_forest.txt", "flora_meadow.txt", "weathertypeinfo.txt",
+                              "fixedpoints.txt", "messages/eng_uname_flora.txt", "messages/eng_items.txt",
+                              "messages/eng_food.txt", "messages/eng_general.txt", "messages/eng_core.txt",
+                              "messages/eng_creatures.txt", "messages/eng_world.txt", "messages/eng_weather.txt",
+                              "messages/eng_movement.txt", "messages/eng_body.txt"})
+            dir->copy_asset(f);
+        sleep_save = [] {};
+    }
+    void TearDown() override {
+        sleep_save = safesave;
+        LoaderScreenTest::TearDown();
+    }
+    std::string notes() const {
+        std::ifstream in(path("msglog.txt"));
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    void start() {
+        ASSERT_EQ(loader(), 0);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+};
+
+TEST_F(ReadyMadeBody, DressedArmedAndWornByTheDay) {
+    start();
+    const int hand = getwieldedItempos(CRE_PLAYER, 1);
+    ASSERT_NE(hand, 0) << "she holds her knife";
+    char name[41];
+    EXPECT_STREQ(item_name(ObjToItem(hand), name), "Knife");
+    int worn = 0;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] >= OBJ_PLAYER_FIRST && (ObjToItem(Plr.inv_obj[s]).status & ISTAT_WORN)) worn++;
+    EXPECT_GE(worn, 3) << "shirt, trousers and shoes";
+    EXPECT_GT(PlrArmour(9, 6), 0) << "her shirt warms her chest";
+    EXPECT_GT(plr_get<float>(PB_LOAD), 0.0f);
+    EXPECT_GT(ACTUAL_MOBILITY(-1), 0);
+
+    const int sleepy = plr_get<int32_t>(PB_SLEEPINESS);
+    const uint32_t energy = Plr.energy;
+    Plr.exertion = 5;
+    MinuteTick(30, 0);
+    EXPECT_GT(plr_get<int32_t>(PB_SLEEPINESS), sleepy);
+    EXPECT_LT(Plr.energy, energy);
+    EXPECT_GT(plr_get<float>(PB_FATIGUE), 0.0f);
+}
+
+TEST_F(ReadyMadeBody, SleepKeyAndWoundsKey) {
+    start();
+    GlobWeather.intensity = 0;   // a dry evening
+    plr_set<int32_t>(PB_SLEEPINESS, 900);
+    const uint32_t before = Plr.minutes;
+    lines = 0;
+    command_dispatch('Z', 0, 0);
+    EXPECT_GE(Plr.minutes, before + 60) << "she slept an hour at least";
+    EXPECT_LT(plr_get<int32_t>(PB_SLEEPINESS), 900);
+    EXPECT_EQ(PLAYER_SLEEPING, 0);
+
+    EXPECT_NE(notes().find("Zzzz"), std::string::npos);
+
+    // F7: the Wounds screen lists her cut; choosing it starts its treatment, Esc leaves the menu.
+    Side = 1;
+    SetInjury(3, BP_HAND, 1, 0, 2);
+    lines = 0;
+    oxatest::push_key(SDLK_a);
+    oxatest::push_key(SDLK_ESCAPE);
+    command_dispatch(KC_F7, 0, 0);
+    EXPECT_NE(notes().find("treat the shallow cut in right hand"), std::string::npos) << notes();
+}
+
+}  // namespace
