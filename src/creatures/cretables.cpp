@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "creatures/creatures.h"
 #include "creatures/puuha.h"
@@ -90,6 +91,19 @@ void creature_make_safe(CreatureStruct &c) {
     for (auto &s : c.skillname) s[sizeof s - 1] = 0;
     c.tilename[sizeof c.tilename - 1] = 0;
     puuha_make_safe(c);   // activities, targets and steps read from a file stay in range
+    // Object numbers name a catalogue row or a stored thing; anything else is an empty entry.
+    auto thing = [](int32_t &obj) {
+        const bool row = obj > 0 && obj < CONSTANTOBJ_ROWS;
+        const bool stored = obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST;
+        if (!row && !stored) obj = 0;
+    };
+    for (int i = 0; i < CRE_PACK; i++) {
+        thing(c.pack[i]);
+        if (c.pack[i] == 0) c.packcount[i] = 0;
+    }
+    for (int32_t &w : c.worn) thing(w);
+    thing(c.wielded);
+    thing(c.offhand);
 }
 
 void DoCreatures() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/harness.h"
+#include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
@@ -107,6 +108,20 @@ TEST(CreatureRecord, DamagedTextsEndInsideTheirFields) {
     EXPECT_EQ(strlen(c.voice2), sizeof c.voice2 - 1);
     EXPECT_EQ(strlen(c.natattack[2]), sizeof c.natattack[2] - 1);
     EXPECT_EQ(strlen(c.skillname[3]), sizeof c.skillname[3] - 1);
+    // The things it carries name nothing the object tables hold: the entries are empty.
+    EXPECT_EQ(c.pack[0], 0);
+    EXPECT_EQ(c.packcount[0], 0);
+    EXPECT_EQ(c.worn[6], 0);
+    EXPECT_EQ(c.wielded, 0);
+    c.pack[3] = 12;
+    c.packcount[3] = 2;
+    c.worn[0] = OBJ_PLAYER_FIRST + 5;
+    c.offhand = -7;
+    creature_make_safe(c);
+    EXPECT_EQ(c.pack[3], 12);
+    EXPECT_EQ(c.packcount[3], 2);
+    EXPECT_EQ(c.worn[0], OBJ_PLAYER_FIRST + 5);
+    EXPECT_EQ(c.offhand, 0);
 }
 
 TEST(TemplateFile, DefcreatWritesAThousandRecords) {
