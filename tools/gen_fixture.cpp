@@ -18,6 +18,9 @@
 //   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
+// and in "<working folder>/VILHO/" the same files for Vilho, who begins with start scenario 2 (his
+// cell becomes a camp; he keeps his first weapon and first three armour items), written also into a
+// folder that holds Aino already.
 // Everything is computed from fixed numbers: the same commit always writes the same files.
 #include <sys/stat.h>
 #include <unistd.h>
@@ -233,6 +236,15 @@ void give_belongings(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// Materials for her first handcraft: birch-bark strips for a basket or a box, and branches.
+void give_crafting_materials(PlayerStruct &player) {
+    Plr = player;
+    Lisaa_Inventoryyn(Esineesta_Uniikki(Luo_Sommelo(6)), 6, 0, -1);
+    const int branch = object("Branch", 1);
+    if (branch > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[branch]), 5, 0, -1);
+    player = Plr;
+}
+
 // She wears her clothes and shoes and holds her knife in her hand; her load is counted.
 void dress_and_arm(PlayerStruct &player) {
     Plr = player;
@@ -253,13 +265,27 @@ void dress_and_arm(PlayerStruct &player) {
     player = Plr;
 }
 
-// Materials for her first handcraft: birch-bark strips for a basket or a box, and branches.
-void give_crafting_materials(PlayerStruct &player) {
+// She weighs something and wears her clothes, and a stack of arrows lies beside her: the item
+// commands have something to take off, put on and pick up by count.
+void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
+    // Her body weight in pounds (the record's i32 at byte 2736): what she can carry is measured by it.
+    const int32_t pounds = 132;
+    memcpy(reinterpret_cast<unsigned char *>(&player) + 2736, &pounds, sizeof pounds);
     Plr = player;
-    Lisaa_Inventoryyn(Esineesta_Uniikki(Luo_Sommelo(6)), 6, 0, -1);
-    const int branch = object("Branch", 1);
-    if (branch > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[branch]), 5, 0, -1);
+    wear_armours();
     player = Plr;
+    const int row = object("Arrow", 1);
+    if (row <= 0) return;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (pool[i].type != 0) continue;
+        pool[i].x = (uint16_t)(HOME_X - 1);
+        pool[i].y = (uint16_t)HOME_Y;
+        pool[i].type = DT_ITEM;
+        pool[i].id = (uint32_t)row;
+        pool[i].count = 5;
+        pool[i].day = (uint16_t)player.daynumber;
+        return;
+    }
 }
 
 bool write_file(const std::string &path, const void *data, size_t size) {
@@ -296,6 +322,54 @@ bool write_first_start(PlayerStruct &player, const std::string &dir) {
     return write_file(dir + "story.txt", text.data(), text.size());
 }
 
+bool world_made = false;
+void make_fixture_world() {
+    if (world_made) return;
+    make_world();
+    add_local_map_places();
+    world_made = true;
+}
+
+// Vilho, the second ready-made character: a man who begins with start scenario 2 near Aino's
+// village. His first turn makes his world cell a camp and leaves him his first weapon and first three
+// armour items of all he carries. Written into "VILHO/" with a world of his own, like hers, unless
+// the folder already holds him.
+bool write_scenario_character() {
+    const char *const folder = "VILHO";
+    const std::string dir = std::string(folder) + "/";
+    if (own_isfile((dir + "VILHO.OXS").c_str())) return true;
+    mkdir(folder, 0755);
+    make_fixture_world();
+    static PlayerStruct player;
+    uusi_pelaaja(player, "Vilho", 0, HOME_X - 3, HOME_Y + 2);
+    player.sex = 1;
+    player.scenario = 2;
+    memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+    copy_bounded(CharacterPath, sizeof CharacterPath, folder);
+    InitObjs();
+    Plr = player;
+    const char *own[] = {"Bag", "Knife", "Linen shirt", "Club", "Woollen trousers", "Torch",
+                         "Leather shoes", "Fur cap", "Salt", "Spear"};
+    for (const char *name : own) {
+        const int row = object(name, 1);
+        if (row > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
+    }
+    player = Plr;
+    std::vector<uint8_t> culture;
+    make_cultures(culture);
+    static DataStruct pool[DATA_MAX];
+    const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
+    bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
+    ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
+    ok = write_file(dir + "kulttuuri.dat", culture.data(), culture.size()) && ok;
+    ok = name_world(folder) && ok;
+    ok = write_file(dir + "CONSTANT.OBJ", ConstantObj, sizeof ConstantObj) && ok;
+    ok = defcreat(folder) == 1 && cre_file_create((dir + "VILHO.CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
+    ok = write_file(dir + "VILHO.OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
+    ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
+    return ok && write_file(dir + "VILHO.OXS", &player, sizeof player);
+}
+
 bool has_character() {
     static SavedCharacter found[LOADCHAR_ROWS];
     return list_saved_characters(found) > 0;
@@ -312,12 +386,11 @@ int main(int argc, char **argv) {
         fprintf(stderr, "gen_fixture: no working folder %s\n", argv[1]);
         return 1;
     }
-    if (has_character()) return 0;
+    if (has_character()) return write_scenario_character() ? 0 : 1;
 
     mkdir(FOLDER, 0755);
     const std::string dir = std::string(FOLDER) + "/";
-    make_world();
-    add_local_map_places();
+    make_fixture_world();
     static PlayerStruct player;
     make_player(player);
     std::vector<uint8_t> culture;
@@ -327,6 +400,7 @@ int main(int argc, char **argv) {
     static DataStruct pool[DATA_MAX];
     give_belongings(player, pool);
     give_crafting_materials(player);
+    dress_and_lay_arrows(player, pool);
     dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
@@ -341,5 +415,6 @@ int main(int argc, char **argv) {
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.
     ok = ok && write_file(dir + FOLDER + ".OXS", &player, sizeof player);
+    ok = write_scenario_character() && ok;
     return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include "activities/toimi.h"
 #include "core/config.h"
 #include "core/datafunc.h"
+#include "core/scenario.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -42,9 +43,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
     HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
     HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
     HOTKEY_stand_or_lay = 'u';
-
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-static void start_scenario() {}
 
 static void idle_timer_on() {
     if (OXA_NODELAY) return;       // tests run without the idle animation

@@ -35,8 +35,6 @@ int last_hour = -1;
 
 // ---- upkeep of other core modules that are not there yet --------------------------------------
 // Each stands in with the plainest answer until its module lands.
-static void wet_weather_upkeep(int) {}         // the map data's minute upkeep while it rains
-static void regional_event(int) {}
 static void meet_update(int, int) {}           // a creature catches up on unseen days
 
 static void say(const char *key) { Note(MSG(key)); }
@@ -76,7 +74,7 @@ void MinuteTick(int minutes, int mode) {
     }
     LampotilaTarkastus();
     light_sources(1);
-    if (is_it_raining()) wet_weather_upkeep(1);
+    if (is_it_raining()) MapDataMinuteMaintenance(1);
 }
 
 // Timed skill bonuses run down by the hour; one with an hour or less left ends.
@@ -221,7 +219,7 @@ void daily_maintenance() {
     Plr.last_upkeep_day = Plr.day;
     HealingRolls();
     STATSCREEN_fyysiset();
-    regional_event(0);
+    AlueellinenTapahtuma(0);
     equip_line();
     companions_day();
     ExtraMarkerMaintenance();

@@ -3,10 +3,13 @@
 #include "core/turnloop.h"
 
 #include "activities/actions.h"
+#include "core/burning.h"
 #include "core/command.h"
 #include "core/datafunc.h"
+#include "core/encountupkeep.h"
 #include "core/loader.h"
 #include "core/maintenance.h"
+#include "core/mapupkeep.h"
 #include "core/oxa.h"
 #include "core/ownlib.h"
 #include "core/records.h"
@@ -52,11 +55,6 @@ int BURGLARYSOC = 0;
 int INVISIBLE = 0;
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
-static void encounter_upkeep(int) {}           // a world-map encounter's upkeep
-static void work_ready_check(int) {}           // a work process finished when ready
-static void food_by_fire_tick(int) {}          // food cooking by a fire
-static int fuel_at(int, int, int) { return 0; }   // fuel value of a square; 1 burns it
-static void smoke_goods(int, int, int) {}      // goods smoked by a fire
 static void record_extra_marker() {}
 
 static void cre_log(int c, const char *stage) {
@@ -166,7 +164,7 @@ void fire_maintenance(int pos) {
     static const int nx[4] = {0, 0, -1, 1}, ny[4] = {-1, 1, 0, 0};
     for (int k = 0; k < 4; k++) {
         const int tx = x + nx[k], ty = y + ny[k];
-        if (fuel_at(tx, ty, 0) > 2 || burn(get_mapchar(tx, ty))) light_fire(tx, ty, 30 + random(30));
+        if (PolttoTarkistus(tx, ty, 0, "") > 2 || burn(get_mapchar(tx, ty))) light_fire(tx, ty, 30 + random(30));
     }
 }
 
@@ -181,14 +179,14 @@ static void fire_step(int pos) {
         return;
     }
     const int x = d.x, y = d.y;
-    const int h = 2 * fuel_at(x, y, 0);
+    const int h = 2 * PolttoTarkistus(x, y, 0, "");
     const int add = h > 1200 ? 1200 : h;
     if (add > 0) {
         d.ready_minute += (uint32_t)add;
         d.id += (uint32_t)add;
         // The count is the burn time in minutes; a long fire holds at the largest count.
         d.count = (uint16_t)((int)d.count + add > 65535 ? 65535 : d.count + add);
-        smoke_goods(x, y, add);
+        SmokePreparingGoods(x, y, add);
     }
     if (d.ready_minute > now + 1200) d.ready_minute = now + 1200;
     const int c = cre_xy(x, y);
@@ -207,7 +205,7 @@ static void fire_step(int pos) {
         }
         FIRESAFE = 1;
     }
-    fuel_at(x, y, 1);
+    PolttoTarkistus(x, y, 1, "");
     if (Data[pos].type != DT_FIRE) return;   // the fire's record went with its fuel
     const long left = (long)Data[pos].ready_minute - (long)now;
     if (labs(left) <= 14 && See(x, y) && !bigmap()) Note(MSG("FIRE_BURNS_OUT"));
@@ -302,7 +300,7 @@ void CreatureAct(int pos) {
         Pakene(c);
         return;
     }
-    if (cre_falls_through_ice(c)) return;
+    if (NpcIceFallCheck(cx, cy, c)) return;
     if (cr.bodytemp > 0.0f && cr.bodytemp < 30.0f) {
         cre_dies(c, "NPC_DEATH_DROWN");
         return;
@@ -375,11 +373,11 @@ void CreatureMove() {
             if (carcass >= 0) Data[carcass].type = 'X';
             CrunchData(i);
         }
-        if (d.type == DT_ENCOUNTER) encounter_upkeep(i);
+        if (d.type == DT_ENCOUNTER) encount_maintenance(i);
         if (!same()) continue;
-        if ((d.type == DT_WORK || d.type == DT_BOUND) && d.ready_minute) work_ready_check(i);
+        if ((d.type == DT_WORK || d.type == DT_BOUND) && d.ready_minute) TickPrepare(i);
         if (!same()) continue;
-        if (d.type == DT_ITEM && d.extra == 1) food_by_fire_tick(i);
+        if (d.type == DT_ITEM && d.extra == 1) TickActivity(i);
         if (!same()) continue;
         if (d.type == DT_FIRE) fire_step(i);
         if (!same()) continue;

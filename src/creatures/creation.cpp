@@ -18,6 +18,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/marker.h"
 #include "maps/rooms.h"
+#include "maps/worldsearch.h"
 #include "worldgen/culture.h"
 #include "worldgen/culturegoods.h"
 
@@ -538,8 +539,11 @@ const uint32_t Kohtaamistaulukko[KOHTAAMIS_ROWS][4] = {
     {603, 2, 0, 5}, {510, 2, 3, 1}, {550, 3, 3, 2}, {540, 3, 1, 3},
 };
 
-// Islands of the world map stand in as none until the world map's island test lands.
-static int isokartta_saari(int, int) { return 0; }
+// A world cell on a small piece of land: the island test answers 1 to 15 there.
+static bool on_island(int x, int y) {
+    const int land = isokartta_saari(x, y);
+    return land >= 1 && land < 16;
+}
 
 int Arvo_Olento(int terrain, int x, int y, int filter) {
     const int column = terrain == 2 ? 2 : terrain == 3 ? 3 : 1;
@@ -567,7 +571,7 @@ int Arvo_Olento(int terrain, int x, int y, int filter) {
         if (c.firstmonth != 0 && (Plr.month < c.firstmonth || Plr.month > c.lastmonth)) continue;
         if (c.habitat != 0) {
             if (!Onko_Reviiri(x, y, (int)c.habitat)) continue;
-        } else if (isokartta_saari(x, y) >= 1) {
+        } else if (on_island(x, y)) {
             continue;
         }
         candidates[n++] = code;

@@ -16,11 +16,10 @@ int onko_JOKU_tajuton(int n) {
 }
 
 
-// The creatures' map-entry catch-up and killing stand in until the creatures' life lands.
+// Killing stands in until the creatures' death lands.
 void ClrRealCreaturePos() {
     for (int &p : RealCreaturePos) p = 0;
 }
-void cre_maintenance() {}
 void allowed_check() {}
 void KillCreature(int, int) {}
 

@@ -40,14 +40,6 @@ static void drop_feather(int, int) {}
 // Until the bodies land: no limb is disabled.
 static float legs_disabled(int) { return 0.0f; }
 
-// Until the door and water movement lands: a shore is land beside water.
-static int shore_square(int x, int y) {
-    if (terrain_flag(get_mapchar(x, y), TF_WATER)) return 0;
-    for (int d = 0; d < 8; d++)
-        if (terrain_flag(get_mapchar(x + Heds_x(d), y + Heds_y(d)), TF_WATER)) return 1;
-    return 0;
-}
-
 static int pos_of(int n) { return crestep_pos(n); }
 
 void tyhjenna_liikehistoria(int n) {
@@ -296,8 +288,8 @@ int onko_NPCn_elinymparistoa(int n, int x, int y) {
         return !terrain_flag(get_alltime_maailmachar(wx, wy), TF_WATER);
     }
     if (c.moveclass == 96 && c.kind != 24) {
-        if (crestep_open_water(x, y)) return 1;
-        return c.speciescode == 623 && shore_square(x, y);
+        if (avovesi(x, y)) return 1;
+        return c.speciescode == 623 && ranta_alue(x, y);
     }
     return 1;
 }

@@ -21,6 +21,7 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
+#include "maps/doors.h"
 #include "maps/crestep.h"
 #include "maps/facing.h"
 #include "maps/marker.h"
@@ -29,11 +30,11 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "presentation/notes.h"
+#include "presentation/show.h"
 #include "presentation/tekstit.h"
 
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;
-int STEALTH_REASONABLE;
 int IHMISUHKA;
 int PLR_NOISE;
 
@@ -103,10 +104,18 @@ static int square_of(int n, int &x, int &y) {
     return 1;
 }
 
+// A line of sight reaches two squares past the half width of the map view: farther than that no
+// line is traced at all.
+static int looks(int x, int y, int tx, int ty, int heading) {
+    const int reach = (mapDim.half_w > 0 ? mapDim.half_w : 12) + 2;
+    if (koordinaattien_vali(x, y, tx, ty) > reach) return 0;
+    return NPC_see(x, y, tx, ty, heading);
+}
+
 static int sees(int n, int tx, int ty) {
     int x, y;
     if (!square_of(n, x, y)) return 0;
-    return NPC_see(x, y, tx, ty, Cre[n].Suunta);
+    return looks(x, y, tx, ty, Cre[n].Suunta);
 }
 
 // ---- the attacks and flights of fighting, until fighting lands -----------------------------------
@@ -425,7 +434,7 @@ void Havaitse_PLR(int n, int pos) {
     STEALTH_REASONABLE = 1;
     int seen = 0;
     if (c.mode != CM_ASLEEP) {
-        seen = NPC_see(Data[pos].x, Data[pos].y, PlayerX, PlayerY, c.Suunta);
+        seen = looks(Data[pos].x, Data[pos].y, PlayerX, PlayerY, c.Suunta);
         if (seen && LURK) seen = huomaako_NPC_piilopaikan(n, pos);
     }
     c.perception = (uint8_t)seen;
@@ -502,7 +511,7 @@ void Reagoi_Olentoihin(int n) {
     if (!square_of(n, x, y)) return;
     const int calm = Cre[n].kind != CK_HUMAN && Cre[n].speciescode != 618 && !ask_predator(n);
     int near[CRE_COUNT];
-    const int count = crestep_creatures_near(x, y, 15, near, CRE_COUNT);
+    const int count = crestep_creatures_near(x, y, 15, near, CRE_COUNT, calm);
     for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {
         const int i = count >= 0 ? near[k] : k;
         const DataStruct &d = Data[i];

@@ -6,7 +6,6 @@
 
 extern int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;   // the loudest noise of the turn
 extern int CLOAK;                  // the player cannot be perceived
-extern int STEALTH_REASONABLE;     // a creature tried to perceive the player
 extern int IHMISUHKA;              // people threaten each other
 extern int PLR_NOISE;              // the player's own noise level this turn
 

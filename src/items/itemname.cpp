@@ -10,6 +10,7 @@
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "items/items.h"
+#include "items/vessels.h"
 #include "items/plants.h"
 #include "presentation/tekstit.h"
 
@@ -46,14 +47,6 @@ const char *elaatu(const ItemStruct *item, int grade) {
 static ItemStruct load(int pos) {
     if (pos == ITEMPOS_NAMING) return NimiTempItem;
     return ObjToItem(pos);
-}
-
-// The creature a leash holds, by its social id; -1000 when it is not in the area. Stands in until
-// pets on leash land: an animal of the area on a leash is always told as led, never as tied.
-static int leashed_creature(unsigned socialid) {
-    for (int c = 0; c < CRE_COUNT; c++)
-        if (Cre[c].kind != CK_NONE && Cre[c].socialid == socialid) return c;
-    return CRE_NONE;
 }
 
 static const char *plant_unit(const ItemStruct &it, int count, unsigned char flags) {
@@ -120,7 +113,7 @@ char *enimi(int pos, int count, unsigned char flags) {
     }
 
     if (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) {
-        int c = leashed_creature(it.state);
+        int c = npcleash_check(it);   // the animal on the leash, when it is in the area
         if (c != CRE_NONE) {
             char with[SBUF_SIZE];
             bprintf(with, sizeof with, "%s (%s leash)", name, monnam(c, 0));

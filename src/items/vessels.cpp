@@ -1,5 +1,6 @@
 // Vessels and their contents, the container and leash menus of the item lists, the animal on a
 // leash, releasing every leashed animal and the check that every leash still holds its animal.
+#include "items/itemwear.h"
 #include "items/vessels.h"
 
 #include "activities/actions.h"
@@ -48,14 +49,9 @@ int Tyhjenna_EsineAstia(ItemStruct &item) {
     return 1;
 }
 
-// The vessel that a slot's contents stand for; the slot then holds the vessel alone. Stands in
-// until using contents up lands.
+// All of a slot's contents used up: the slot then holds the vessel alone, with its note.
 static void pour_out(int slot) {
-    const int vessel = (int)ObjToItem(Plr.inv_obj[slot]).vessel;
-    TARGET_ITEM = vessel;
-    Note(MSG("CONTAINER_EMPTIED"));
-    if (vessel >= OBJ_PLAYER_FIRST && vessel <= OBJ_PLAYER_LAST) Plr.inv_obj[slot] = vessel;
-    else Plr.inv_obj[slot] = Plr.inv_count[slot] = 0;
+    Kuluta_PlrItem(slot, 1000.0f);
     laske_Load(CRE_PLAYER);
 }
 

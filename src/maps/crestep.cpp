@@ -203,32 +203,51 @@ void crestep_pass_begin() {
 
 int crestep_pass_active() { return pass.active; }
 
-// The creature records of the pass by blocks of 16 x 16 squares, for the questions of who is near.
+// The creature records of the pass by blocks of 16 x 16 squares, for the questions of who is near:
+// every creature, and apart the ones a grazing animal minds at all (people, robbers, predators).
 enum { BLOCK = 16, BLOCKS = (IDX_SIDE + BLOCK - 1) / BLOCK };
-static int block_start[BLOCKS * BLOCKS + 1];
-static int block_items[DATA_MAX];
+struct Blocks {
+    int start[BLOCKS * BLOCKS + 1];
+    int items[DATA_MAX];
+};
+static Blocks all_blocks, threat_blocks;
 
-static void build_blocks() {
+static int block_of(const DataStruct &d) {
+    const int bx = ((int)d.x - AREA_MIN) / BLOCK, by = ((int)d.y - AREA_MIN) / BLOCK;
+    return ((int)d.x < AREA_MIN || (int)d.y < AREA_MIN || bx >= BLOCKS || by >= BLOCKS) ? -1 : by * BLOCKS + bx;
+}
+
+static int minded(int i) {
+    const int m = creature_slot_of(Data[i].id);
+    return m >= 0 && (Cre[m].kind == CK_HUMAN || Cre[m].role == 20 || ask_predator(m));
+}
+
+static void fill_blocks(Blocks &b, int threats) {
     int count[BLOCKS * BLOCKS + 1] = {};
-    auto block_of = [](const DataStruct &d) {
-        const int bx = ((int)d.x - AREA_MIN) / BLOCK, by = ((int)d.y - AREA_MIN) / BLOCK;
-        return (bx < 0 || by < 0 || bx >= BLOCKS || by >= BLOCKS) ? -1 : by * BLOCKS + bx;
-    };
     for (int k = 0; k < pass.nroster; k++) {
-        const int b = block_of(Data[pass.roster[k]]);
-        if (b >= 0) count[b + 1]++;
+        const int i = pass.roster[k];
+        const int blk = block_of(Data[i]);
+        if (blk >= 0 && (!threats || minded(i))) count[blk + 1]++;
     }
-    for (int b = 0; b < BLOCKS * BLOCKS; b++) block_start[b + 1] = block_start[b] + count[b + 1];
+    b.start[0] = 0;
+    for (int k = 0; k < BLOCKS * BLOCKS; k++) b.start[k + 1] = b.start[k] + count[k + 1];
     int fill[BLOCKS * BLOCKS];
-    for (int b = 0; b < BLOCKS * BLOCKS; b++) fill[b] = block_start[b];
+    for (int k = 0; k < BLOCKS * BLOCKS; k++) fill[k] = b.start[k];
     for (int k = 0; k < pass.nroster; k++) {   // in pool order within each block
-        const int b = block_of(Data[pass.roster[k]]);
-        if (b >= 0) block_items[fill[b]++] = pass.roster[k];
+        const int i = pass.roster[k];
+        const int blk = block_of(Data[i]);
+        if (blk >= 0 && (!threats || minded(i))) b.items[fill[blk]++] = i;
     }
 }
 
-int crestep_creatures_near(int x, int y, int r, int *out, int max) {
+static void build_blocks() {
+    fill_blocks(all_blocks, 0);
+    fill_blocks(threat_blocks, 1);
+}
+
+int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_only) {
     if (!pass.active) return -1;
+    const Blocks &blk = threats_only ? threat_blocks : all_blocks;
     // a creature steps at most a few squares a tick: the blocks are read with that margin
     const int m = r + 4;
     int bx0 = (x - m - AREA_MIN) / BLOCK, bx1 = (x + m - AREA_MIN) / BLOCK;
@@ -240,8 +259,8 @@ int crestep_creatures_near(int x, int y, int r, int *out, int max) {
     int n = 0;
     for (int by = by0; by <= by1; by++)
         for (int bx = bx0; bx <= bx1; bx++)
-            for (int k = block_start[by * BLOCKS + bx]; k < block_start[by * BLOCKS + bx + 1]; k++) {
-                const int i = block_items[k];
+            for (int k = blk.start[by * BLOCKS + bx]; k < blk.start[by * BLOCKS + bx + 1]; k++) {
+                const int i = blk.items[k];
                 const DataStruct &d = Data[i];
                 if (d.type != DT_CREATURE || abs((int)d.x - x) > r || abs((int)d.y - y) > r) continue;
                 if (n < max) out[n++] = i;

@@ -33,6 +33,6 @@ int crestep_trap_at(int x, int y);
 // Open water and the true ice thickness of a square, remembered for the rest of a pass.
 int crestep_open_water(int x, int y);
 int crestep_ice(int x, int y);
-// In a pass: the live creature records within r squares of x, y in pool order (at most max); -1
-// outside a pass.
-int crestep_creatures_near(int x, int y, int r, int *out, int max);
+// In a pass: the live creature records within r squares of x, y in pool order (at most max); with
+// threats_only only people, robbers and predators; -1 outside a pass.
+int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_only = 0);

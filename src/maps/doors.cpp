@@ -19,7 +19,6 @@
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/life.h"
-#include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "creatures/zoomservices.h"
 #include "items/itemcmd.h"
@@ -40,6 +39,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+
+uint8_t STEALTH_REASONABLE = 0;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
 

@@ -7,6 +7,8 @@
 // Map chars of doors and gates.
 enum { CH_DOOR_CLOSED = 254, CH_DOOR_OPEN = 22, CH_GATE_CLOSED = 44, CH_GATE_OPEN = 45 };
 
+extern uint8_t STEALTH_REASONABLE;  // a creature had the chance to notice the sneaking player
+
 int open_door(int x, int y);       // x 0 picks the door; 1 when something opened
 int close_door();                  // 1 when something closed
 int allowdoorclose(int x, int y);  // 1 when a creature may close the door at x, y

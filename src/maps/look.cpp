@@ -7,6 +7,7 @@
 #include "core/oxa.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "core/squareevents.h"
 #include "core/weather.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
@@ -51,8 +52,6 @@ static const char *trap_name(int) { return "trap"; }
 static const char *building_desc(int) { return "building work in progress"; }
 // Stands in until the markers land: the marker's own text is not kept yet.
 static const char *custom_marker_desc(int) { return ""; }
-// Stands in until the square events of the data pool land: no burning time is told.
-static void fire_burn_line(int) {}
 // Stands in until the tracking skill lands: tracks are found where a tracks record lies, and seen
 // where the player sees that square.
 static int examine_tracks(int x, int y) {
@@ -61,30 +60,6 @@ static int examine_tracks(int x, int y) {
     return 1;
 }
 static int sees_tracks(int pos) { return pos >= 0 && See(Data[pos].x, Data[pos].y); }
-
-// Stands in until the square events of the data pool land: the visible things of a square are
-// counted here, by the kinds the listing tells.
-static int visible_record(const DataStruct &d) {
-    switch (d.type) {
-    case DT_ITEM: case DT_WORK: case DT_FIRE: case DT_PLANT: case DT_HERB_B: case DT_VISIBLE: case DT_TRAP:
-    case DT_NET: case DT_CARCASS: case DT_FIRE_REMAINS: case DT_COUNTED: case DT_PAUSED_BUILDING:
-        return 1;
-    case DT_CREATURE: {
-        if (d.id < (uint32_t)CRE_DATAID || d.id - CRE_DATAID >= (uint32_t)CRE_COUNT) return 0;
-        return !sukeltaako_NPC((int)(d.id - CRE_DATAID));
-    }
-    default: return 0;
-    }
-}
-static int itemcount(int x, int y) {
-    int n = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
-        if (d.x == x && d.y == y && visible_record(d)) n++;
-    }
-    return n;
-}
 
 // ---- the skip list ----------------------------------------------------------------------------
 
@@ -236,7 +211,10 @@ int Display_Items(int x, int y, int looking) {
         }
         told++;
         if (kind == KIND_PLANT) plant_harvestinfo(i);
-        if (kind == KIND_FIRE) fire_burn_line(i);
+        if (kind == KIND_FIRE) {
+            bprintf(line, sizeof line, ":This fire will burn %s.", FireBurnDesc(i));
+            Note(line);
+        }
     }
     if (held == 1)
         note(held_text);

@@ -15,6 +15,7 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
+#include "maps/worldsearch.h"
 #include "presentation/input.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
@@ -50,13 +51,8 @@ void picker_reset() {
     LOCSEL_CURSOR_X = LOCSEL_CURSOR_Y = 0;
 }
 
-// ---- services of modules that are not there yet ------------------------------------------------
-
-// Stands in until the world searches land: the square one step ahead of the player's facing.
-static void square_ahead(int *x, int *y) {
-    *x = PlayerX + Heds_x(PlayerDir);
-    *y = PlayerY + Heds_y(PlayerDir);
-}
+// The square one step ahead of the player's facing.
+static void square_ahead(int *x, int *y) { getaheadxy(CRE_PLAYER, x, y); }
 
 // ---- creatures in sight -----------------------------------------------------------------------
 
@@ -122,6 +118,8 @@ void Nayta_Kohta(int x, int y) {
     LOCSEL_SCREEN_Y = centre_y() + (int)((float)(y - PlayerY) * h - h / 2);
     if (NEWGFX) {
         if (fast_cursor) {
+            // The map texture as it was drawn, the frame over it: the last frame goes with the flip.
+            Flip();
             const int fw = (int)(w * 1.5f);
             RenderCursor(LOCSEL_SCREEN_X - (fw - (int)w) / 2, LOCSEL_SCREEN_Y - (fw - (int)h) / 2, fw, fw);
             if (ren) SDL_RenderPresent(ren);

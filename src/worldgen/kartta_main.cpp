@@ -46,6 +46,7 @@ int luokartta() {
         edistymisgrafiikka(labels[i]);
         t = now_ms();
         steps[i]();
+        if (worldgen_out_of_memory) return 1;
         worldgen_step_ms[i + 1] = now_ms() - t;
         if (i == 0 && WORLDGEN_SCREEN) draw_mapareaborder(0);
     }

@@ -1,6 +1,7 @@
 // src/worldgen/kartta_main.h -- the world-map generator: the work map and its fractal, the terrain and
 // culture steps, the start place, writing the world's files and the world-generation screen.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // ---- the generator's own random stream (one seed gives one world on every machine) ------------
@@ -30,6 +31,10 @@ int peekkulttuurikartta(int y, int x);
 void pokekulttuurikartta(int y, int x, int culture);
 void alustatyokartta();
 int alustakartat();                // 0 when the work map could not be had
+// Where the generator takes its big working memory from (the work map, the sweeps' copies); a
+// step whose memory could not be had sets worldgen_out_of_memory and the generation fails.
+extern void *(*worldgen_alloc)(size_t);
+extern int worldgen_out_of_memory;
 void putsaa();
 
 // The fractal: midpoint displacement on the work map; a set cell is never changed.

@@ -64,8 +64,12 @@ void alustatyokartta() {
     if (tyokartta) memset(tyokartta, 0, (size_t)TYOKARTTA_W * TYOKARTTA_H);
 }
 
+void *(*worldgen_alloc)(size_t) = malloc;
+int worldgen_out_of_memory = 0;
+
 int alustakartat() {
-    if (!tyokartta) tyokartta = (uint8_t *)malloc((size_t)TYOKARTTA_W * TYOKARTTA_H);
+    worldgen_out_of_memory = 0;
+    if (!tyokartta) tyokartta = (uint8_t *)worldgen_alloc((size_t)TYOKARTTA_W * TYOKARTTA_H);
     if (!tyokartta) return 0;
     alustatyokartta();
     memset(maailma, 0, MAP_BYTES);

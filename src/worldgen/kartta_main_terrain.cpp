@@ -5,7 +5,7 @@
 using kartta::VH_rnd;
 
 #include <cmath>
-#include <vector>
+#include <cstdlib>
 
 #include "maps/mapunit.h"
 
@@ -58,14 +58,21 @@ static void transpose(const uint8_t *from, size_t from_stride, uint8_t *to, size
 
 // The four sweeps of the sea inwards from the open borders.
 static void sea_sweeps() {
-    std::vector<uint8_t> cols((size_t)MAP_STRIDE * MAP_ROWS), work((size_t)TYOKARTTA_W * TYOKARTTA_H);
-    transpose(maailma, MAP_STRIDE, cols.data(), MAP_ROWS, MAP_ROWS, MAP_STRIDE);
-    transpose(tyokartta, TYOKARTTA_W, work.data(), TYOKARTTA_H, TYOKARTTA_H, TYOKARTTA_W);
-    sea_sweep(cols.data(), work.data(), 1, 1);
-    sea_sweep(cols.data(), work.data(), 1, -1);
-    sea_sweep(cols.data(), work.data(), -1, 1);
-    sea_sweep(cols.data(), work.data(), -1, -1);
-    transpose(cols.data(), MAP_ROWS, maailma, MAP_STRIDE, MAP_STRIDE, MAP_ROWS);
+    uint8_t *cols = (uint8_t *)worldgen_alloc((size_t)MAP_STRIDE * MAP_ROWS);
+    uint8_t *work = (uint8_t *)worldgen_alloc((size_t)TYOKARTTA_W * TYOKARTTA_H);
+    if (cols && work) {
+        transpose(maailma, MAP_STRIDE, cols, MAP_ROWS, MAP_ROWS, MAP_STRIDE);
+        transpose(tyokartta, TYOKARTTA_W, work, TYOKARTTA_H, TYOKARTTA_H, TYOKARTTA_W);
+        sea_sweep(cols, work, 1, 1);
+        sea_sweep(cols, work, 1, -1);
+        sea_sweep(cols, work, -1, 1);
+        sea_sweep(cols, work, -1, -1);
+        transpose(cols, MAP_ROWS, maailma, MAP_STRIDE, MAP_STRIDE, MAP_ROWS);
+    } else {
+        worldgen_out_of_memory = 1;
+    }
+    free(cols);
+    free(work);
 }
 
 void luomerenranta() {

@@ -3,6 +3,8 @@
 #include "core/obj_func.h"
 #include "creatures/animals.h"
 #include "creatures/cremove.h"
+#include "core/loader.h"
+#include "presentation/notes.h"
 #include "creatures/crefile.h"
 #include "items/items.h"
 #include "life_fixture.h"
@@ -150,4 +152,19 @@ TEST_F(Animals, AnAnimalAtNightFarFromThePlayerLiesDownToSleep) {
     EXPECT_EQ(Cre[1].Puuha[0], 4);
     Ela_Elain(dp);
     EXPECT_EQ(Cre[1].mode, CM_ASLEEP);
+}
+
+TEST_F(Animals, OnEntryTheAnimalsCatchUpUnseenAndTheTurnsAreSpent) {
+    animal(1, 240, 240);
+    apukoord[0] = 300;
+    apukoord[1] = 240;
+    Lisaa_Puuha(1, 60, 500);
+    Cre[1].Suunta = 0;
+    CREATURE_UPDATE = 30;
+    INVISIBLE = 0;
+    cre_maintenance();
+    EXPECT_GE(cx(1), 265);   // thirty turns and the closing one, a step each
+    EXPECT_EQ(CREATURE_UPDATE, 0);
+    EXPECT_EQ(INVISIBLE, 0);
+    EXPECT_EQ(DISABLE_NOTES, 0);
 }

@@ -112,6 +112,15 @@ TEST_F(Look, TheLookKeysTellWhatLiesThere) {
 
 }
 
+TEST_F(Look, AFireToldWithItsBurningTime) {
+    const int f = put(DT_FIRE, 230, 229, 0);
+    Data[f].id = 120;              // fuel for two hours
+    Data[f].spent_minutes = Plr.minutes;
+    EXPECT_EQ(Display_Items(230, 229, 1), 1);
+    EXPECT_TRUE(was_shown("You see a fire there."));
+    EXPECT_TRUE(was_shown("This fire will burn "));
+}
+
 TEST_F(Look, TheRepeatingFarLookEndsWhenTheWindowCloses) {
     dir->write_file("oxa_ini.txt", "[FAR_LOOK_REPEAT:YES]\n");
     put(DT_ITEM, 230, 229, object("axe"));

@@ -3,6 +3,7 @@
 // breaks under a creature.
 #include "maps/play_fixture.h"
 
+#include "creatures/cremove.h"
 #include "creatures/zoomservices.h"
 #include "maps/water.h"
 
@@ -178,6 +179,17 @@ TEST_F(Waterway, OpenWaterAndShores) {
     EXPECT_FALSE(avovesi(-1, 0));
 }
 
+TEST_F(Waterway, ABeaverLivesOnTheShoreFiveSquaresFromOpenWater) {
+    creature(0, 4, 226, 230);
+    Cre[4].kind = 5;
+    Cre[4].moveclass = 96;
+    Cre[4].speciescode = 623;
+    Cre[4].morale4 = 1;            // a wild one
+    EXPECT_EQ(onko_NPCn_elinymparistoa(4, 227, 230), 1) << "open water five squares east";
+    EXPECT_EQ(onko_NPCn_elinymparistoa(4, 220, 230), 0);
+    EXPECT_EQ(onko_NPCn_elinymparistoa(4, 240, 230), 1) << "in the water itself";
+}
+
 TEST_F(Waterway, IceBreakingUnderACreatureAlarmsItsCommunity) {
     GlobWeather.water_temp = -30;   // thin ice
     ASSERT_GT(ice_thickness_mapwise(240, 230), 0);
@@ -197,6 +209,16 @@ TEST_F(Waterway, IceBreakingUnderACreatureAlarmsItsCommunity) {
     EXPECT_EQ(Cre[5].icefall, 1);
     EXPECT_EQ(Cre[6].stateflags & 8, 0u) << "another community";
     EXPECT_EQ(NpcIceFallCheck(230, 230, 4), 0) << "no ice on land";
+}
+
+TEST_F(Waterway, ACreatureStandingOnIceThatBreaksEndsItsTurnInTheWater) {
+    GlobWeather.water_temp = -30;
+    creature(0, 4, 240, 230);
+    Cre[4].community = 9;
+    put(DT_ITEM, 240, 230, object("rock", 10, 0, 1000));
+    CreatureAct(0);
+    EXPECT_TRUE(avovesi(240, 230)) << "the creatures' turn breaks the ice";
+    EXPECT_EQ(Cre[4].stateflags & 8, 8u);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -145,6 +146,31 @@ TEST_F(MessageKeys, StartUpWordsFitTheirBuffers) {
     EXPECT_LT(strlen(defs_carcass_eaten_great), sizeof defs_carcass_eaten_great - 1);
     EXPECT_LT(strlen(defs_activity_tajuton), sizeof defs_activity_tajuton - 1);
     EXPECT_STREQ(defs_activity_aggressiivinen, "aggressive");
+}
+
+// The message files are written by several hands: a key defined in two files would let one text
+// silently hide the other.
+TEST(MessageFiles, NoKeyIsDefinedTwice) {
+    const std::string dir = source_root() + "/data/messages";
+    DIR *d = opendir(dir.c_str());
+    ASSERT_NE(d, nullptr);
+    std::map<std::string, std::string> seen;
+    const std::regex heading(R"(^\.([A-Z0-9_:]+)\.(\(npc\))?\s*$)");
+    while (dirent *e = readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.rfind("eng_", 0) != 0) continue;
+        std::ifstream in(dir + "/" + name);
+        std::string line;
+        std::smatch m;
+        while (std::getline(in, line))
+            if (std::regex_match(line, m, heading)) {
+                const auto at = seen.find(m[1]);
+                EXPECT_TRUE(at == seen.end()) << m[1] << " in " << name << " and in " << at->second;
+                seen[m[1]] = name;
+            }
+    }
+    closedir(d);
+    EXPECT_GT(seen.size(), 100u);
 }
 
 }  // namespace

@@ -131,4 +131,27 @@ TEST_F(WorldFiles, FailedWriteIsReportedAndLeavesNoWorldFile) {
 }
 
 }  // namespace
+int allocations_allowed = 0;
+void *scarce_alloc(size_t n) {
+    if (allocations_allowed <= 0) return nullptr;
+    allocations_allowed--;
+    return malloc(n);
+}
+
+// Memory that cannot be had fails the generation: at the work map, and at the sea sweeps' copies.
+TEST_F(WorldFiles, MemoryThatCannotBeHadFailsTheGeneration) {
+    for (int allowed : {0, 1, 2}) {
+        putsaa();                  // no work map kept from an earlier world
+        allocations_allowed = allowed;
+        worldgen_alloc = scarce_alloc;
+        worldgen_seed(3);
+        EXPECT_EQ(luokartta(), 1) << allowed << " allocations allowed";
+        worldgen_alloc = malloc;
+    }
+    putsaa();
+    worldgen_seed(3);
+    EXPECT_EQ(luokartta(), 0) << "with memory the same seed makes its world";
+    EXPECT_EQ(worldgen_out_of_memory, 0);
+}
+
 }  // namespace oxatest

@@ -1,0 +1,58 @@
+// The store of local maps ("ZOOMINDEX.DAT" and "ZOOMMAPS.DAT", one bundle) compacted by map
+// maintenance: done, the new store holds whole records named by whole entries, the dummy first, each
+// map as it was; refused, both files stay byte for byte.
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "common.h"
+#include "core/mapupkeep.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "maps/maps.h"
+#include "maps/marker.h"
+#include "presentation/notes.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    oxafuzz::open_screen();
+    const std::string &dir = oxafuzz::workdir();
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.c_str());
+    std::map<std::string, std::string> files = {{"ZOOMINDEX.DAT", ""}, {"ZOOMMAPS.DAT", ""}};
+    for (const oxafuzz::BundleEntry &e : oxafuzz::unbundle(data, size))
+        if (files.count(e.name)) files[e.name].assign((const char *)e.data, e.size);
+    for (const auto &f : files)
+        if (!oxafuzz::write_file(f.first, f.second.data(), f.second.size())) abort();
+    memset(&Plr, 0, sizeof Plr);
+    strcpy(Plr.mapname, "BIGMAP");
+    Plr.daynumber = size % 700;
+    memset(ZoomExtra, 0, sizeof ZoomExtra);
+    lastnote[0] = 0;
+    oxafuzz::push_key(' ');   // the first note waits for a key
+    zoommap_maintenance();
+    oxafuzz::flush_events();
+
+    const std::string index = oxafuzz::read_file("ZOOMINDEX.DAT"), maps = oxafuzz::read_file("ZOOMMAPS.DAT");
+    const std::string &old_index = files["ZOOMINDEX.DAT"], &old_maps = files["ZOOMMAPS.DAT"];
+    if (!strstr(lastnote, "map maintenance done")) {
+        if (index != old_index || maps != old_maps) oxafuzz::fail("a refused compaction changed the store");
+        return 0;
+    }
+    if (index.size() % sizeof(ZoomIndex) != 0) oxafuzz::fail("a cut index entry");
+    const size_t kept = index.size() / sizeof(ZoomIndex);
+    if (maps.size() != kept * sizeof(ZoomStruct)) oxafuzz::fail("the maps do not match the index");
+    if (kept == 0 || index.compare(0, sizeof(ZoomIndex), old_index, 0, sizeof(ZoomIndex)) != 0)
+        oxafuzz::fail("the first entry was not kept");
+    // Every kept map is one of the old ones, in the old order, with its own entry.
+    size_t from = 0;
+    for (size_t n = 0; n < kept; n++) {
+        while (from * sizeof(ZoomIndex) < old_index.size() &&
+               (old_index.compare(from * sizeof(ZoomIndex), sizeof(ZoomIndex), index, n * sizeof(ZoomIndex),
+                                  sizeof(ZoomIndex)) != 0 ||
+                old_maps.compare(from * sizeof(ZoomStruct), sizeof(ZoomStruct), maps, n * sizeof(ZoomStruct),
+                                 sizeof(ZoomStruct)) != 0))
+            from++;
+        if (from * sizeof(ZoomIndex) >= old_index.size()) oxafuzz::fail("a kept map is not one of the old ones");
+        from++;
+    }
+    return 0;
+}

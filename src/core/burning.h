@@ -1,0 +1,7 @@
+// src/core/burning.h -- a fire and what lies in its square: the fuel there, whether there is kindling
+// enough to light it, and what burns up.
+#pragma once
+
+// With "[light]" in text: -2 no kindling, 1 kindling enough, -1 too little with other fuel, 0 too
+// little and nothing else. Otherwise the fuel value of the square; burn 1 burns what burns there.
+int PolttoTarkistus(int x, int y, int burn, const char *text);

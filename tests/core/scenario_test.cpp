@@ -1,0 +1,107 @@
+// Start scenarios: the ready-made Vilho begins in a camp with a weapon and three armour items, a start
+// runs once, and a wounded start leaves the player alive on a local map.
+#include "core/scenario.h"
+
+#include <string>
+#include <vector>
+
+#include "core/loader_fixture.h"
+#include "core/player.h"
+#include "maps/mapunit.h"
+
+namespace {
+
+class ScenarioTest : public oxatest::LoaderScreenTest {
+protected:
+    // The character of the folder loaded as the outer loop loads a game.
+    void load(const char *folder) {
+        copy_bounded(CharacterFile, sizeof CharacterFile, folder);
+        REAL_QUIT = loader();
+        ASSERT_EQ(REAL_QUIT, 0);
+        var_clear();
+        LOADER_RUN = 0;
+    }
+    void first_turn() {
+        press(SDLK_SPACE);
+        press(SDLK_PERIOD);
+        int r;
+        ASSERT_EQ(turn_pass(&r), 1);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    // A turn of rest; the notes of a map entered on the way may wait for keys.
+    void rest_a_turn() {
+        tap(SDLK_SPACE);
+        tap(SDLK_SPACE);
+        tap(SDLK_PERIOD);
+        int r;
+        ASSERT_EQ(turn_pass(&r), 1);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    static std::vector<std::string> pack() {
+        std::vector<std::string> names;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s]) {
+                char name[41];
+                names.push_back(item_name(ObjToItem(Plr.inv_obj[s]), name));
+            } else {
+                names.push_back("");
+            }
+        while (!names.empty() && names.back().empty()) names.pop_back();
+        return names;
+    }
+};
+
+TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
+    load("VILHO");
+    ASSERT_EQ(Plr.scenario, 2);
+    const int x = PlayerX, y = PlayerY;
+    ASSERT_NE(get_alltime_maailmachar(x, y), 30);
+    first_turn();
+    EXPECT_EQ(Plr.scenario, 0);
+    EXPECT_EQ(get_alltime_maailmachar(x, y), 30) << "his world cell became a camp";
+    // The bag before the knife went, and the knife that closed up into its slot was still looked at.
+    EXPECT_EQ(pack(), (std::vector<std::string>{"Knife", "Linen shirt", "Woollen trousers", "Leather shoes"}));
+
+    // The start ran once: asked again, nothing more goes.
+    start_scenario();
+    EXPECT_EQ(pack().size(), 4u);
+}
+
+TEST_F(ScenarioTest, AWoundedStartKeepsLightArmourUpToTheThirdAndAKnife) {
+    load("AINO");
+    // A cap after her shirt, trousers and shoes is the third light piece: it goes, and so does
+    // the second shirt after it.
+    AddNewItem(object("Fur cap", 1), 1);
+    AddNewItem(object("Linen shirt", 1), 1);
+    Plr.scenario = 5;
+    first_turn();
+    EXPECT_EQ(Plr.scenario, 0);
+    EXPECT_NE(REAL_QUIT, -1) << "wounded, but alive";
+    EXPECT_STREQ(Plr.mapname, "ZOOMMAP") << "the start enters the local map";
+    // Only armour is left, at most two light pieces of it, and the knife that was added.
+    const std::vector<std::string> left = pack();
+    ASSERT_GE(left.size(), 2u);
+    EXPECT_EQ(left.back(), "Knife");
+    int light = 0;
+    for (size_t s = 0; s + 1 < left.size(); s++) {
+        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+        EXPECT_EQ(it.type, IT_ARMOUR) << left[s];
+        light += it.weight < 3.0f;
+    }
+    EXPECT_EQ(light, 2);
+    EXPECT_EQ(left, (std::vector<std::string>{"Linen shirt", "Woollen trousers", "Leather shoes", "Knife"}));
+}
+
+TEST_F(ScenarioTest, NoCounterNoStart) {
+    load("AINO");
+    const std::vector<std::string> before = pack();
+    Plr.scenario = -3;
+    first_turn();
+    EXPECT_EQ(pack(), before);
+    Plr.scenario = 77;                                // unknown: only the counter is cleared
+    rest_a_turn();
+    EXPECT_EQ(Plr.scenario, 0);
+    EXPECT_EQ(pack(), before);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// The ready-made character handles her things through the turn loop, keys typed one at a time:
+// she drops her bread and picks it up again, takes part of the arrows beside her, takes off her
+// shirt and puts it on again, wields her knife, picks the stones from the square on her other side
+// and examines her knife. What she
+// carries and what lies on the ground afterwards match the expected dump.
+#include "core/loader_fixture.h"
+
+#include "core/maintenance.h"
+#include "core/turnloop.h"
+#include "items/invlist.h"
+#include "items/inventory.h"
+#include "items/items.h"
+#include "presentation/input_feeder.h"
+#include "presentation/notes.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class AinoItems : public oxatest::PlayingTest {
+protected:
+    // One command through the turn loop, with the answers to its questions typed after it. Capital
+    // letters are typed as text (a shifted key); a key with `shift_last` holds Shift on the last key.
+    static void command(std::initializer_list<int> ks, bool shift_last = false) {
+        oxatest::KeyFeeder typing;
+        size_t i = 0;
+        for (int k : ks) {
+            ++i;
+            if (k >= 'A' && k <= 'Z') {
+                const char t[2] = {(char)k, 0};
+                typing.text(t);
+            } else {
+                typing.key((SDL_Keycode)k, shift_last && i == ks.size() ? KMOD_LSHIFT : 0);
+            }
+        }
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
+    }
+    static std::string name_of(int pos) {
+        char n[41];
+        return item_name(ObjToItem(pos), n);
+    }
+    // The letter of a row as the lists of the player's things show it.
+    static SDL_Keycode letter(const char *name, unsigned filter = 0) {
+        InvGet_character(CRE_PLAYER, 0);
+        doInvList(filter, 0);
+        for (int i = 0; i < INVDATA_MAX && InvData[i].pos; i++)
+            if (name_of(InvData[i].pos) == name) return (SDL_Keycode)NAPPAIN[i];
+        ADD_FAILURE() << "no row " << name;
+        return SDLK_ESCAPE;
+    }
+    static std::string carried() {
+        std::string out;
+        for (int s = 0; s < PLR_SLOTS; s++) {
+            if (!Plr.inv_obj[s]) continue;
+            const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+            out += name_of(Plr.inv_obj[s]) + " x" + std::to_string(Plr.inv_count[s]);
+            if (it.status & ISTAT_WORN) out += " worn";
+            if (it.status & ISTAT_PRIMARY) out += " 1st";
+            if (it.status & ISTAT_SECOND) out += " 2nd";
+            out += "\n";
+        }
+        return out;
+    }
+    static std::string ground(int x, int y) {
+        std::string out;
+        for (int i = 0; i < DATA_MAX; i++) {
+            const DataStruct &d = Data[i];
+            if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
+            out += name_of((int)d.id) + " x" + std::to_string(d.count) + "\n";
+        }
+        return out;
+    }
+    std::string notes() const {
+        std::ifstream in(path("msglog.txt"));
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+};
+
+TEST_F(AinoItems, ADayOfHandlingHerThings) {
+    const int x = PlayerX, y = PlayerY;
+    ASSERT_EQ(ground(x, y), "");
+    ASSERT_EQ(ground(x - 1, y), "Arrow x5\n");
+    const int before = (int)Plr.minutes * 60 + Juoksevat_sekuntit;
+
+    command({SDLK_d, letter("Rye bread"), SDLK_SPACE});
+    EXPECT_EQ(ground(x, y), "Rye bread x1\n") << notes();
+    command({SDLK_g});   // the only thing there: taken at once
+    EXPECT_EQ(ground(x, y), "") << notes();
+
+    command({'G', SDLK_LEFT, SDLK_3});   // a stack asks how many
+    EXPECT_EQ(ground(x - 1, y), "Arrow x2\n") << notes();
+    EXPECT_NE(notes().find("You pick up 3 arrows."), std::string::npos);
+
+    const int undressed_at = (int)Plr.minutes * 60 + Juoksevat_sekuntit;
+    command({'T', letter("Linen shirt"), SDLK_SPACE});
+    command({'W', letter("Linen shirt"), SDLK_SPACE});
+    EXPECT_GE((int)Plr.minutes * 60 + Juoksevat_sekuntit - undressed_at, 20) << "undressing and dressing took their time";
+    command({SDLK_w, letter("Knife", invmask(IT_WEAPON, IT_TOOL))});
+    command({'G', SDLK_RIGHT, SDLK_RETURN});
+    command({SDLK_i, letter("Knife"), SDLK_SPACE, SDLK_ESCAPE});
+
+    EXPECT_EQ(carried(),
+              "Pike x1\n"
+              "elk cut x1\n"
+              "Salt x1\n"
+              "Water x1\n"
+              "Knife x1 1st\n"
+              "Linen shirt x1 worn\n"
+              "Woollen trousers x1 worn\n"
+              "Leather shoes x1 worn\n"
+              "Bag x1\n"
+              "Torch x1\n"
+              "Birch-bark strip x6\n"
+              "Branch x5\n"
+              "Rye bread x1\n"
+              "Arrow x3\n"
+              "Stone x3\n")
+        << notes();
+    EXPECT_EQ(ground(x, y), "");
+    EXPECT_EQ(ground(x - 1, y), "Arrow x2\n");
+    EXPECT_EQ(ground(x + 1, y), "");
+    EXPECT_GT((int)Plr.minutes * 60 + Juoksevat_sekuntit, before);
+    EXPECT_NE(notes().find("is used with the skill"), std::string::npos) << notes();
+}
+
+}  // namespace
