@@ -255,7 +255,8 @@ void dress_and_arm(PlayerStruct &player) {
         const int rec = n - OBJ_PLAYER_FIRST;
         ItemStruct &it = PlayerObj[rec];
         char name[41];
-        if (it.type == IT_ARMOUR && !alreadyworn(CRE_PLAYER, n, 0)) StatusSet(rec, ISTAT_WORN);
+        if (it.type == IT_ARMOUR && !(it.status & ISTAT_WORN) && !alreadyworn(CRE_PLAYER, n, 0))
+            StatusSet(rec, ISTAT_WORN);
         if (!armed && strcmp(item_name(it, name), "Knife") == 0) {
             StatusSet(rec, ISTAT_PRIMARY);
             armed = true;
