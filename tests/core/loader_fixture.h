@@ -58,13 +58,14 @@ inline void reset_loader_tables() {
     map_clear_file_error();
 }
 
-// On a local area, before the tests zoom out: the player walks to the free square of her own cell
-// farthest from every creature, so that no animal that wandered near her keeps her from leaving
-// (the game refuses to zoom out with a creature close by).
+// On a local area, before the tests zoom out: the player walks to the free square of the cell she
+// stands in farthest from every creature, so that no animal that wandered near her keeps her from
+// leaving (the game refuses to zoom out with a creature close by).
 inline void step_away_from_creatures() {
     int best = -1, bx = PlayerX, by = PlayerY;
-    for (int y = 200; y <= 263; y++)
-        for (int x = 200; x <= 263; x++) {
+    const int x0 = AREA_CENTRE + 64 * find_zoom_x(PlayerX, 0), y0 = AREA_CENTRE + 64 * find_zoom_y(PlayerY, 0);
+    for (int y = y0; y < y0 + 64; y++)
+        for (int x = x0; x < x0 + 64; x++) {
             if (!entry_square_free(x, y)) continue;
             int nearest = 1000;
             for (int i = 0; i < DATA_MAX; i++)
