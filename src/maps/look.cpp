@@ -9,6 +9,7 @@
 #include "core/records.h"
 #include "core/squareevents.h"
 #include "core/weather.h"
+#include "creatures/describe.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "items/items.h"
@@ -33,16 +34,9 @@ static int dpskip[DPSKIP_MAX];
 
 // ---- services of modules that are not there yet ------------------------------------------------
 
-// Stands in until the creature descriptions land: a creature is told by its name.
-static const char *creature_desc(int c) { return monnam(c, 0); }
-// Stands in until the creature descriptions land: a carcass is told by the creature's name.
-static const char *carcass_desc(int c) {
-    char *out = sbuf();
-    bprintf(out, SBUF_SIZE, "carcass of %s", monnam(c, 0));
-    return out;
-}
-// Stands in until the creature descriptions land: no information box.
-static void creature_infobox(int) {}
+static const char *creature_desc(int c) { return NPC_yleiskuvaus(c, 0); }
+static const char *carcass_desc(int c) { return NPC_ruhokuvaus(c); }
+static void creature_infobox(int c) { NPC_inforuutu(c); }
 // Stands in until the plant lore lands: a plant is a plant, with nothing to harvest told.
 static const char *plant_desc(int) { return "plant"; }
 static void plant_harvestinfo(int) {}

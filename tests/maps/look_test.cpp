@@ -5,6 +5,7 @@
 
 #include "maps/marker.h"
 
+#include "creatures/describe.h"
 #include "maps/look.h"
 #include "maps/picker.h"
 
@@ -110,6 +111,22 @@ TEST_F(Look, TheLookKeysTellWhatLiesThere) {
     EXPECT_EQ(command_dispatch(':', 0, 0), 1);
     EXPECT_TRUE(was_shown("You see a knife here."));
 
+}
+
+// A creature on the looked-at square is told by its own description.
+TEST_F(Look, ACreatureIsToldByItsDescription) {
+    Cre[5] = CreatureStruct{};
+    Cre[5].kind = 5;
+    copy_bounded(Cre[5].species, sizeof Cre[5].species, "wolf");
+    Cre[5].weight = 40.0f;
+    put(DT_CREATURE, 230, 229, CRE_DATAID + 5);
+    const std::string told = NPC_yleiskuvaus(5, 0);
+    ASSERT_FALSE(told.empty());
+    push_key('8');
+    EXPECT_EQ(command_dispatch('x', 0, 0), 1);
+    bool found = false;
+    for (const std::string &line : shown()) found = found || line.find(told) != std::string::npos;
+    EXPECT_TRUE(found) << told;
 }
 
 TEST_F(Look, AFireToldWithItsBurningTime) {
