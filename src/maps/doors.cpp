@@ -15,6 +15,7 @@
 #include "core/spend.h"
 #include "core/strupr.h"
 #include "core/weatherengine.h"
+#include "creatures/combat.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
@@ -55,11 +56,8 @@ static int creature_sees_player(int c) {
 // Stands in until the creature bodies land: the energy reserve of a creature is its food figure
 // of a full stomach, 1000.
 static int max_energy(int) { return 1000; }
-// Stands in until the creature bodies land: lying down and getting up are the posture byte.
-static void fall_prone() { Plr.posture = 1; }
-static void get_up() {
-    if (!Nouse(CRE_PLAYER)) Plr.posture = 0;
-}
+static void fall_prone() { FallProne(CRE_PLAYER, 2); }   // lying down by choice
+static void get_up() { Nouse(CRE_PLAYER); }
 // Stands in until the hauling of items lands: the hauled load can always be moved.
 static int hauled_load_moves() { return 1; }
 
