@@ -526,7 +526,7 @@ static void precip_tile(const char *name, bool rain) {
 
 // ---------------------------------------------------------------------------------------------
 
-static const C GROUND{102, 112, 66}, GROUND_D{78, 88, 52}, GROUND_L{140, 140, 92};
+static const C GROUND{102, 112, 66}, GROUND_D{78, 88, 52};
 
 int main(int argc, char **argv) {
     if (argc < 2) {

@@ -85,7 +85,7 @@ void LisaaYhteisravinto(ItemStruct &item, int count, float amount) {
     out.fullweight = out.weight;
     // A combined food of no weight keeps the per cents of its first ingredient.
     if (out.weight > 0) {
-        auto pc = [&out](int grams) {
+        auto pc = [](int grams) {
             float v = ceilf((float)grams * 0.2f / out.weight);
             return (int)(v > 255 ? 255 : v < 0 ? 0 : v);
         };
