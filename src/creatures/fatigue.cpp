@@ -9,6 +9,7 @@
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/physical.h"
+#include "creatures/predicates.h"
 #include "creatures/wounds.h"
 #include "items/items.h"
 #include "maps/movement.h"
@@ -339,6 +340,11 @@ int is_running(int who) {
     if (who == -1) return RUNNING ? 1 : 0;
     const CreatureStruct *c = body_cre(who);
     return c && (c->mode == 2 || c->mode == 99 || c->mode == 4) ? 1 : 0;
+}
+
+int pokertynyt(int who) {
+    const int p = COMBATPROFILE(who);
+    return p == 3 || p == 4 ? 1 : 0;
 }
 
 static void creature_mobility(CreatureStruct &c) {

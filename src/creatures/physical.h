@@ -37,5 +37,6 @@ const char *HK_liikuntaelimet(int who);        // the leg-injury phrase; "" none
 float Pettaako_Fysiikka(int who, int which, int extra);
 int Fysiikan_Tarkistus();
 int is_running(int who);
+int pokertynyt(int who);                       // dazed: combat profile 3 or 4
 int nalantunne(int who);                       // the player's hunger feeling 0..255; -1 others
 const char *VasymysTeksti(int value, int form);   // form 0 the panel word, else the subject words

@@ -15,6 +15,7 @@
 #include "core/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
+#include "creatures/physical.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "maps/mapunit.h"
@@ -452,8 +453,7 @@ int soc_companion_in_debt(int soc) {
     return CRE_NONE;
 }
 
-// Nobody counts as exhausted until the fatigue module lands.
-static bool exhausted(int) { return false; }
+static bool exhausted(int n) { return pokertynyt(n) != 0; }
 
 void set_socrole_susp(int soc, int r) {
     if (soc < 1 || r < 0 || r > 7) return;

@@ -4,6 +4,7 @@
 
 #include "core/datafunc.h"
 #include "creation_fixture.h"
+#include "creatures/physical.h"
 #include "creatures/predicates.h"
 
 using oxatest::CreationTest;
@@ -149,6 +150,19 @@ TEST_F(Predicates, AVillageRoleGoesToAsManyAsItNeeds) {
     Cre[2].community = 4000;
     EXPECT_EQ(has_socrole_susp(2, 3), 0);
     EXPECT_EQ(Cre[2].suspicion, 0);
+}
+
+// A member lying senseless is passed over when a role is handed out.
+TEST_F(Predicates, ADazedMemberTakesNoRole) {
+    place(0, 530);
+    place(1, 520, 12, 10);
+    for (int c : {0, 1}) Cre[c].community = 4000;
+    Cre[0].posture = 4;            // the man lies unconscious
+    EXPECT_EQ(pokertynyt(0), 1);
+    EXPECT_EQ(pokertynyt(1), 0);
+    has_socrole_susp(1, 2);
+    EXPECT_FALSE(Cre[0].suspicion & 4);
+    EXPECT_TRUE(Cre[1].suspicion & 4) << "the woman takes it";
 }
 
 TEST_F(Predicates, PersonalMarksStayInsideThePack) {
