@@ -164,8 +164,10 @@ int GetMappie(int mode) {
     DISABLE_NOTES = 1;
     FIRESAFE = 1;
     // Days since the player's world cell was last visited: the area's centre cell on a local area.
-    const int days = bigmap() ? (int)Plr.daynumber - (int)Plr.bigmap_saveday
-                              : (int)Plr.daynumber - Mapinfo_LastDay(AREA_CENTRE + 32, AREA_CENTRE + 32);
+    // Counted wide and held to a sane range: day numbers from a damaged file must not overflow.
+    const long long away = bigmap() ? (long long)Plr.daynumber - (long long)Plr.bigmap_saveday
+                                    : (long long)Plr.daynumber - Mapinfo_LastDay(AREA_CENTRE + 32, AREA_CENTRE + 32);
+    const int days = away < -1000000 ? -1000000 : away > 1000000 ? 1000000 : (int)away;
     log_line("initcall (%d) isox,isoy %d,%d", mode, IsoX(), IsoY());
     log_line("days: %d%.0d%.0d", days, 0, 0);
 
@@ -210,7 +212,7 @@ int GetMappie(int mode) {
     LOAD_MAP = 0;
     scene_of_death();
     if (!(mode == 0 && ENSIMMAINEN_LATAUS)) CREATURE_UPDATE = 0;
-    if (mode == 0 && world) CREATURE_UPDATE = days * 50 > 200 ? 200 : days * 50;
+    if (mode == 0 && world) CREATURE_UPDATE = days > 4 ? 200 : days * 50;
 
     loader_log("getmappie", "trap check call");
     PopuloiZoomalue();
