@@ -30,10 +30,10 @@ static void fresh_body() {
     DISABLE_NOTES = 1;   // no screen: the tool prints what it has to say
 }
 
-int bodytool_wound(const char *spec) {
-    if (!spec || !spec[0]) return 0;
+int bodytool_wound(const char *text) {
+    if (!text || !text[0]) return 0;
     char buf[120];
-    copy_bounded(buf, sizeof buf, spec);
+    copy_bounded(buf, sizeof buf, text);
     char *fields[5] = {};
     int n = 0;
     for (char *t = strtok(buf, ","); t && n < 5; t = strtok(nullptr, ",")) fields[n++] = t;

@@ -1,5 +1,5 @@
 // src/creatures/creation.cpp -- the one entry that makes every creature from its code: the people
-// by role with their clothes and gear, the spirits, the animals (species.cpp), and the draw of a
+// by role with their clothes and gear, the spirits, the animals (kindtable.cpp), and the draw of a
 // wilderness encounter.
 #include "creatures/creation.h"
 
@@ -14,7 +14,7 @@
 #include "creatures/creatures.h"
 #include "creatures/outfit.h"
 #include "creatures/predicates.h"
-#include "creatures/species.h"
+#include "creatures/kindtable.h"
 #include "maps/kulttuuri.h"
 #include "maps/marker.h"
 #include "maps/rooms.h"

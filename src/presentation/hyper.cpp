@@ -395,7 +395,7 @@ static void page_picture(const char *marker, const char *name) {
     ImageParm_BORDER = keep;
     char bare[PICNAME_MAX];
     int w, h;
-    image_spec_size(clean, bare, sizeof bare, w, h);
+    image_name_size(clean, bare, sizeof bare, w, h);
     if (h == 0) {
         SDL_Surface *pic = picture_load(bare);
         if (pic) {

@@ -81,13 +81,13 @@ static int read_number(const char *&p) {
     return digits ? v : -1;
 }
 
-void image_spec_size(const char *spec, char *name, size_t namesize, int &w, int &h) {
+void image_name_size(const char *picture, char *name, size_t namesize, int &w, int &h) {
     w = h = 0;
-    copy_bounded(name, namesize, spec ? spec : "");
+    copy_bounded(name, namesize, picture ? picture : "");
     char *blank = strchr(name, ' ');
     if (!blank) return;
     *blank = 0;
-    const char *p = spec + (blank - name) + 1;
+    const char *p = picture + (blank - name) + 1;
     int pw = read_number(p);
     if (pw < 0 || (*p != 'x' && *p != 'X')) return;
     p++;
@@ -99,10 +99,10 @@ void image_spec_size(const char *spec, char *name, size_t namesize, int &w, int 
     h = ph;
 }
 
-void image(const char *spec, int x, int y) {
+void image(const char *picture, int x, int y) {
     char name[PICNAME_MAX];
     int w, h;
-    image_spec_size(spec, name, sizeof name, w, h);
+    image_name_size(picture, name, sizeof name, w, h);
     size_t n = strlen(name);
     while (n > 0 && (name[n - 1] == '\n' || name[n - 1] == '\r')) name[--n] = 0;
     sized_image(name, x, y, w, h, ImageParm_BORDER);

@@ -16,9 +16,9 @@ SDL_Surface *picture_load(const char *name);
 
 // Screen surface placement
 void sized_image(const char *name, int x, int y, int w, int h, int border);
-void image(const char *spec, int x, int y);           // "name" or "name 64x48"
+void image(const char *picture, int x, int y);           // "name" or "name 64x48"
 // The size written after the name's first blank ("64x48"); 0 x 0 when none or malformed.
-void image_spec_size(const char *spec, char *name, size_t namesize, int &w, int &h);
+void image_name_size(const char *picture, char *name, size_t namesize, int &w, int &h);
 void freesizePic(const char *name, int x, int y, int w, int h, int flags);
 void freesizeBlit(SDL_Surface *pic, int x, int y, int w, int h, int flags);
 void bestfitPic(const char *name, SDL_Surface *pic, int x, int y, int w, int h, int flags);

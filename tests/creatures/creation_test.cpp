@@ -6,7 +6,7 @@
 #include <set>
 
 #include "creation_fixture.h"
-#include "creatures/species.h"
+#include "creatures/kindtable.h"
 
 using oxatest::CreationTest;
 

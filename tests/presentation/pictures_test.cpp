@@ -74,7 +74,7 @@ TEST(PictureNames, FolderPathsAndLineEnds) {
 TEST(PictureNames, SizeAfterTheName) {
     char name[PICNAME_MAX];
     int w, h;
-    struct { const char *spec, *name; int w, h; } cases[] = {
+    struct { const char *picture, *name; int w, h; } cases[] = {
         {"pic.png 64x48", "pic.png", 64, 48},
         {"pic.png 64x48\r\n", "pic.png", 64, 48},
         {"pic.png", "pic.png", 0, 0},
@@ -85,13 +85,13 @@ TEST(PictureNames, SizeAfterTheName) {
         {"pic.png 9999999999x48", "pic.png", 0, 0},
     };
     for (const auto &c : cases) {
-        image_spec_size(c.spec, name, sizeof name, w, h);
-        EXPECT_STREQ(name, c.name) << c.spec;
-        EXPECT_EQ(w, c.w) << c.spec;
-        EXPECT_EQ(h, c.h) << c.spec;
+        image_name_size(c.picture, name, sizeof name, w, h);
+        EXPECT_STREQ(name, c.name) << c.picture;
+        EXPECT_EQ(w, c.w) << c.picture;
+        EXPECT_EQ(h, c.h) << c.picture;
     }
     std::string longname(1000, 'b');
-    image_spec_size((longname + " 10x10").c_str(), name, sizeof name, w, h);
+    image_name_size((longname + " 10x10").c_str(), name, sizeof name, w, h);
     EXPECT_EQ(strlen(name), sizeof name - 1);
 }
 

@@ -1,8 +1,8 @@
-// src/creatures/species.cpp -- the animals of the northern wilderness and its farms: one row per
+// src/creatures/kindtable.cpp -- the animals of the northern wilderness and its farms: one row per
 // species with its body, senses, attacks and protection, and the figures that its life reads
 // (diet, habitat, breeding, calls, voice, picture, tearing factor, handling class, morale and the
 // cultures that hunt, skin or keep it).
-#include "creatures/species.h"
+#include "creatures/kindtable.h"
 
 #include <cstring>
 

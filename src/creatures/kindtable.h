@@ -1,4 +1,4 @@
-// src/creatures/species.h -- the animals: their species table and builders.
+// src/creatures/kindtable.h -- the animals: their species table and builders.
 #pragma once
 #include "creatures/creatures.h"
 
