@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         ActivityTest::SetUp();
         for (const char *f : {"cookery_baking.txt", "cookery_porridge.txt", "cookery_meat.txt", "cookery_fish.txt",
-                              "cookery_vegetable.txt"})
+                              "cookery_vegetable.txt", "menudef_cookery.txt"})
             dir->copy_asset(f);
         skill(0, "COOKERY", 30);
     }
@@ -186,6 +186,36 @@ TEST_F(CookingTest, RecipesFromTheCookeryFiles) {
     char out[64];
     fill_name(out, sizeof out, "%s %n", "stew");
     EXPECT_STREQ(out, "stew %n");
+}
+
+TEST_F(CookingTest, MenuDefinitionEntriesAndPatchesOfARecipe) {
+    // The cookery menu's own entry "Drinks" lists the recipes of its group.
+    fire();
+    lake();
+    give(0, thing(IT_FOOD, "Lingonberries", OID_BERRY, 0.5f));
+    give(1, pot());
+    oxatest::push_text("K");
+    push_key(SDLK_1);
+    push_key(SDLK_y);
+    Cook();
+    EXPECT_GE(slot_named("Berry drink"), 0) << notes();
+    EXPECT_EQ(slot_named("Lingonberries"), -1);
+
+    // A dish cooked in patches: the patchwise ingredient is taken once a patch, and the pieces share
+    // the weight.
+    dir->write_file("cookery_porridge.txt",
+                    "[SUBMENU_START:porridge]\n.Flat cake. *COOKERY* /10/ (1) [patch:5]\n"
+                    "{Flour} #0.5# [patchwise] [roast]\n\n[SUBMENU_END:porridge]\n");
+    give(2, thing(IT_FOOD, "Flour", 61, 3.0f));
+    fire();   // the first has burnt down
+    push_key(SDLK_3);
+    push_key(SDLK_y);
+    Toimi(122, 0, "Flat cake");
+    const int cakes = slot_named("Flat cake");
+    ASSERT_GE(cakes, 0) << notes();
+    EXPECT_EQ(Plr.inv_count[cakes], 3);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Flour")]).weight, 1.5f, 0.001f);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[cakes]).weight, 0.5f, 0.001f);
 }
 
 }  // namespace
