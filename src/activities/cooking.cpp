@@ -15,6 +15,7 @@
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/making.h"
+#include "items/plants.h"
 #include "items/recipes.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"
@@ -52,6 +53,31 @@ static bool has_word(const char *text, const char *word) {
     for (char &c : a) c = (char)tolower((unsigned char)c);
     for (char &c : b) c = (char)tolower((unsigned char)c);
     return a.find(b) != std::string::npos;
+}
+
+// The value of "[key:...]" in the plant data of the plant an item comes from (its skill text names
+// the plant); "" when the plant or the key is missing.
+static std::string flora_value(const ItemStruct &it, const char *key) {
+    char plant[sizeof it.skill + 1];
+    copy_bounded(plant, sizeof plant, it.skill);
+    if (!plant[0] || !hae_asciidata(0, plant)) return "";
+    std::string open = std::string("[") + key + ":";
+    const char *v = strstr(ascii_data, open.c_str());
+    if (!v) return "";
+    v += open.size();
+    const char *end = strchr(v, ']');
+    return std::string(v, end ? (size_t)(end - v) : strlen(v));
+}
+
+// A plant boiled by the fixed method loses the effects its plant data names as lost by boiling and
+// gains those boiling gives.
+static void boil_plant_effects(ItemStruct &it) {
+    if (it.id != OID_HERB && it.id != OID_FLOWER && it.id != OID_ROOT && it.id != OID_MUSHROOM &&
+        it.id != OID_BERRY && it.id != OID_POD)
+        return;
+    const uint32_t lost = AsetaYrttivaikutus(0, flora_value(it, "REMOVE_BOILED").c_str());
+    const uint32_t gained = AsetaYrttivaikutus(0, flora_value(it, "EFFECT_BOILED").c_str());
+    it.raw = (it.raw & ~lost) | gained;
 }
 
 void NollaaYhteisravinto() {
@@ -156,6 +182,7 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
         case COOK_BOIL:
             spoil = meat ? 4 : 8, pricefac = 1.1f;
             if (method == COOK_BOIL && (item.id == OID_HERB || item.id == OID_FLOWER)) herbs_boiled = true;
+            if (method != 0) boil_plant_effects(item);
             break;
         case COOK_ROAST:
             spoil = meat ? 5 : 8, pricefac = 1.15f;
@@ -293,10 +320,17 @@ static void add_line(const KaytettyRivi &line) {
     if (KaytetytMaara < KAYTETYT_MAX) Kaytetyt[KaytetytMaara++] = line;
 }
 
+// 1 when the plant data of the root's plant says its root is eaten cooked ("ROOT_USE").
+static int root_wants_cooking(const ItemStruct &root) {
+    return flora_value(root, "ROOT_USE").find("cooked") != std::string::npos;
+}
+
 int pahanmakuinen(const ItemStruct &item) {
     if (item.id != OID_ROOT) return 0;
-    (void)item;
-    return 0;   // the roots' use data come with herb lore; until it lands no root needs cooking
+    char name[48];
+    name_of(item, name, sizeof name);
+    if (strstr(StrUpr(name), "BOILED")) return 0;
+    return root_wants_cooking(item);
 }
 
 // Rolls the skill once a piece; the grade of the product is the average of the pieces' grades.

@@ -4,6 +4,7 @@
 #include "activity_fixture.h"
 
 #include "activities/cooking.h"
+#include "activities/herblore.h"
 #include "activities/toimi.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
@@ -133,13 +134,18 @@ TEST_F(CookingTest, MergedIngredientsByMethod) {
     EXPECT_EQ(d.water, 255);
     EXPECT_EQ(d.spoil, 180);
 
-    // Boiled herbs become a drink.
+    // Boiled herbs become a drink, with the effects boiling takes away and gives by their plant data.
+    definit_yrttidata();
+    dir->write_file("flora_herbs.txt", ".Yarrow. :1: (1) [herb]\n[REMOVE_BOILED:nausea][EFFECT_BOILED:sedative]\n");
     ItemStruct herb = thing(IT_FOOD, "Yarrow", OID_HERB, 0.1f);
+    SET_ITEM_TEXT(herb.skill, "Yarrow");
+    herb.raw = 1u << 1 | 1u << 11;   // nausea and astringent
     int tea = Kokkaa(-1, 120, "", 1, Esineesta_Uniikki(herb));
     EXPECT_STREQ(ObjToItem(tea).name, "yarrow beverage");
     EXPECT_EQ(ObjToItem(tea).type, IT_CONTAINER);
     EXPECT_EQ(ObjToItem(tea).spoil, 20);
     EXPECT_EQ(ObjToItem(tea).id, (uint32_t)OID_HERB);
+    EXPECT_EQ(ObjToItem(tea).raw, 1u << 11 | 1u << 18) << "nausea boiled away, sedative gained";
 }
 
 TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
