@@ -171,6 +171,9 @@ TEST_F(FoodTest, DrinkingFromACupOfWater) {
     give(1, thing(IT_FOOD, "Rye bread", 0, 0.25f));
     QuaffIt(1);
     EXPECT_TRUE(noted("That isn't suitable for this."));
+    give(2, cup);
+    QuaffIt(2);
+    EXPECT_TRUE(noted("The wooden cup is empty!")) << "an empty vessel is a vessel";
 }
 
 TEST_F(FoodTest, DrinkingFromTheLake) {
