@@ -452,11 +452,11 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
     Tarkista_Suoritus(8);
     ItemStruct made = ObjToItem(product);
     if (made.type != IT_CONTAINER) {
-        ItemSet_laatu(cooking_grade(count, *m, oe_ummehtunut(food_item) != 0), made);
+        ItemSet_laatu(cooking_grade(pieces, *m, oe_ummehtunut(food_item) != 0), made);
         made.quality &= (uint8_t)~QUAL_KNOWN;
         ItemToObjpos(made, product);
     } else {
-        cooking_grade(count, *m, false);
+        cooking_grade(pieces, *m, false);
     }
     if (m->maturing_days > 0) {
         place_maturing(product, 1, (uint32_t)m->maturing_days * 1440u);

@@ -55,6 +55,7 @@ protected:
 };
 
 TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
+    script();
     fire();
     lake();
     give(0, fish(), 2);
@@ -63,6 +64,7 @@ TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
     const int before = seconds_of_game();
     Toimi(120, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
+    EXPECT_EQ(Script::rolls_taken, 1) << "one batch, one roll";
     int s = slot_named("boiled pike");
     ASSERT_GE(s, 0) << notes();
     ItemStruct soup = ObjToItem(Plr.inv_obj[s]);
