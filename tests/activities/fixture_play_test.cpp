@@ -68,12 +68,20 @@ TEST_F(ReadyMadePlay, RepeatAfterLoadingDoesNothingAndBreadIsEaten) {
 
 TEST_F(ReadyMadePlay, SkillsKeyForecastsTheWeatherAndWeaponSkillsExplainThemselves) {
     start();
-    keys({SDLK_s, SDLK_y});
+    // Her 27 skills take two pages: weather lore, the 25th, is on the second.
+    keys({SDLK_s, SDLK_PLUS, SDLK_y});
     EXPECT_TRUE(noted("Using: WEATHERLORE")) << notes();
     EXPECT_TRUE(noted("You attempt to predict the weather...")) << notes();
     EXPECT_TRUE(noted("That's how you think the weather will be like.")) << notes();
     keys({SDLK_s, SDLK_g});
     EXPECT_TRUE(noted("That skill is used by wielding its weapon")) << notes();
+    // The last of her skills, hide work, opens its work menu.
+    lines = 0;
+    oxatest::push_key(SDLK_PLUS);
+    oxatest::push_text("A");
+    oxatest::push_key(SDLK_ESCAPE);
+    command_dispatch(SDLK_s, 0, 0);
+    EXPECT_TRUE(noted("Using: HIDEWORKING")) << notes();
 }
 
 TEST_F(ReadyMadePlay, DrinkingFromHerCup) {
