@@ -465,6 +465,8 @@ int parse_condflags(const char *text) {
 int puuhausvammaus(int who, int flags, int difficulty, const char *action) {
     if (!action) action = "do that";
     const bool player = who == -1;
+    // Each task is judged anew: an earlier slow task does not leave every later one slow.
+    if (player) PVAM_EMERGENCY = 0;
     bool slow = false;
     const bool lying = player ? Plr.posture != 0 : (who >= 0 && who < CRE_COUNT && Cre[who].posture != 0);
     if ((flags & 1) && lying) {

@@ -246,8 +246,10 @@ int Tee(int kind, int id, const char *name_in) {
         if (amount > 100) amount = 100;
         bonus = Tekoheader_bonus(header);
         effort = Tekoheader_ponnistelu(header);
-        // Stands in until the body's condition checks land: the body allows every work, whatever
-        // Tekoheader_vammaus forbids.
+        if (puuhausvammaus(-1, parse_condflags(Tekoheader_vammaus(header)), effort, "craft that")) {
+            fclose_TEKODATA_F();
+            return 0;
+        }
         maturing = Tekoheader_kypsymisaika(header);
         if (maturing < 0) maturing = 0;
         assist = Tekoheader_apuvoimat(header);
@@ -344,6 +346,7 @@ int TeeVaate(const char *name) {
         Note("!Error! Object header not found!");
         return 0;
     }
+    if (puuhausvammaus(-1, 4, 3, "make clothes")) return 0;
     ItemStruct product = ConstantObj[row];
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
