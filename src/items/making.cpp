@@ -13,6 +13,8 @@
 #include "core/strupr.h"
 #include "creatures/condition.h"
 #include "creatures/body.h"
+#include "creatures/describe.h"
+#include "creatures/predicates.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/recipes.h"
@@ -156,7 +158,12 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
             set_data(DT_ITEM, x, y, pos, n);
         } else if (mode == 2) {
             if (who == -1) Lisaa_Inventoryyn(pos, n, 1, -1);
-            else set_data(DT_ITEM, x, y, pos, n);   // a creature's pack takes them when creatures carry
+            else if (!AddCrPack(who, pos, n)) {
+                // A creature that cannot carry them drops them where it stands.
+                int cx = x, cy = y;
+                creature_square(who, cx, cy);
+                set_data(DT_ITEM, cx, cy, pos, n);
+            }
         } else {
             ClearDTEMP();
             DTEMP.type = DT_WORK;

@@ -250,9 +250,12 @@ TEST_F(Predicates, TheBiggestGameAboutHerIsFoundOffHerOwnCell) {
     memcpy(Plr.mapname, "BIGMAP", 7);
     PlayerX = 100, PlayerY = 100;
     memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
-    for (int code : {605, 611, 618}) {
-        Luo_Olento(code);
-        ConstantCre[code] = Creature;
+    static CreatureStruct kept[3];
+    const int codes[3] = {605, 611, 618};
+    for (int i = 0; i < 3; i++) {
+        kept[i] = ConstantCre[codes[i]];
+        Luo_Olento(codes[i]);
+        ConstantCre[codes[i]] = Creature;
     }
     const int big = ConstantCre[605].weight > ConstantCre[611].weight ? 605 : 611;
     const int small = big == 605 ? 611 : 605;
@@ -279,6 +282,7 @@ TEST_F(Predicates, TheBiggestGameAboutHerIsFoundOffHerOwnCell) {
     EXPECT_EQ(find_BigMapGame(big, &rec, &x, &y), 1);
     EXPECT_EQ(x, 80);
     EXPECT_EQ(y, 119);
+    for (int i = 0; i < 3; i++) ConstantCre[codes[i]] = kept[i];   // the templates are the game's own
     memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
     memset(Plr.mapname, 0, sizeof Plr.mapname);
 }
