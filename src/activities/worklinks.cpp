@@ -42,8 +42,6 @@ void Kaada_Astiaan(int) {}
 void Tyhjenna_InventoryAstia(int) {}
 void moveCmd() {}
 void pushCmd(int, int, int) {}
-// Until pack animals land.
-int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
 int Do_Talk(int) { return 0; }
 // Until herb lore lands.

@@ -25,11 +25,13 @@
 #include "maps/doors.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"
+#include "presentation/bodypic.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"
+#include "presentation/windows.h"
 #include "quests/tehtavat.h"
 
 #include <cstdio>
@@ -52,10 +54,15 @@ static int Apply(int) {
     return 0;
 }
 // Until the body coverage picture lands the examined piece is only named.
+// The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {
-    char line[200];
-    snprintf(line, sizeof line, "#%s", ekuvaus(pos, 1, 0));
-    Note(line);
+    const ItemStruct it = ObjToItem(pos);
+    char name[sizeof it.name + 1];
+    memcpy(name, it.name, sizeof it.name);
+    name[sizeof it.name] = 0;
+    save_page();
+    armour_coverage(1, name);
+    restore_page();
 }
 // A one-line requirement list asking for a cutting tool, matched as crafting matches its lists.
 static int cutting_tool_carried(const char *title) {
