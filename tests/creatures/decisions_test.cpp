@@ -250,4 +250,42 @@ TEST_F(DecisionsTest, FeathersNeverOverOpenWaterFarFromLand) {
     EXPECT_EQ(items(), 1) << "by the shore they fall";
 }
 
+TEST_F(DecisionsTest, CompanionsAndTheDogJoinHerFightButNotOneWhoStaysOut) {
+    CreatureStruct &w = foe(1, 10, PlayerX + 2, PlayerY);
+    fighting(1, -1);
+    CreatureStruct &helper = person(2, 11, PlayerX - 1, PlayerY, "SPEAR", 50);
+    helper.partyflags |= 256;
+    CreatureStruct &aside = person(3, 12, PlayerX, PlayerY - 1, "SPEAR", 50);
+    aside.partyflags |= 256 | 512;
+    CreatureStruct &dog = foe(4, 13, PlayerX, PlayerY + 1);
+    dog.speciescode = 618;
+    dog.kind = 15;
+    dog.owner = -1;
+    dog.partyflags |= 512;
+    EXPECT_EQ(Tarkista_Kumppanit(1), 2);
+    EXPECT_EQ(helper.mode, 99);
+    EXPECT_EQ(helper.enemy, 1);
+    EXPECT_NE(aside.mode, 99) << "flag 512 keeps a companion out";
+    EXPECT_EQ(dog.mode, 99) << "a tame dog always joins";
+    EXPECT_EQ(Tarkista_Kumppanit(1), 2) << "those fighting already count";
+    // A foe that only means to beat her: a companion will not fight for that and runs.
+    w.fightbits = 4;
+    Taistelu_OHI(2);
+    helper.mode = 3;
+    Tarkista_Kumppanit(1);
+    EXPECT_EQ(helper.mode, 4);
+}
+
+TEST_F(DecisionsTest, AReclaimerCalmsDownWhenSheHoldsNothingOfTheVillage) {
+    CreatureStruct &p = person(1, 10, PlayerX + 1, PlayerY, "CLUB", 50);
+    p.community = 7;
+    p.homemode = 3;
+    fighting(1, -1);
+    p.fightbits = 1;
+    Taistelu_Main(1, 10);
+    EXPECT_NE(p.mode, 99);
+    EXPECT_EQ(p.fightbits, 0);
+    EXPECT_EQ(p.enemy, CRE_NONE);
+}
+
 }  // namespace oxatest
