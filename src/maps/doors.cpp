@@ -58,8 +58,7 @@ static int creature_sees_player(int c) {
 static int max_energy(int) { return 1000; }
 static void fall_prone() { FallProne(CRE_PLAYER, 2); }   // lying down by choice
 static void get_up() { Nouse(CRE_PLAYER); }
-// Stands in until the hauling of items lands: the hauled load can always be moved.
-static int hauled_load_moves() { return 1; }
+static int hauled_load_moves() { return itemmove_check(CRE_PLAYER, 0) > 0; }
 
 // ---- doors ------------------------------------------------------------------------------------
 
