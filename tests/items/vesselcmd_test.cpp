@@ -106,6 +106,20 @@ TEST_F(VesselCommands, MilkComesOnlyFromATameFemaleInHerSeasonOnceADay) {
     INSTANT_TASKS = 0;
 }
 
+TEST_F(VesselCommands, MilkIsNotMilkedIntoWaterThatWouldBePouredAway) {
+    const int slot = give(in_vessel(thing(IT_CONTAINER, "Water", 0, OID_WATER), vessel("Wooden cup", 3.0f), 1.5f));
+    creature(306, 6, PlayerX, PlayerY - 1);
+    Cre[6].kind = 3;
+    Cre[6].speciescode = 609;
+    Cre[6].role = 9;
+    Plr.month = 6;
+    oxatest::push_key(SDLK_UP);
+    fillCmd(slot);
+    EXPECT_TRUE(noted("can't store different kinds of stuff")) << notes();
+    EXPECT_EQ(slot_item(slot).id, (unsigned)OID_WATER);
+    EXPECT_FLOAT_EQ(slot_item(slot).weight, 1.5f) << "the water is kept";
+}
+
 TEST_F(VesselCommands, PouringMovesWhatFitsAndTheRestStaysInTheSource) {
     const ItemStruct cup = vessel("Wooden cup", 3.0f);
     give(in_vessel(thing(IT_CONTAINER, "Water", 0, OID_WATER), cup, 3.0f));
