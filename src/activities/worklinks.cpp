@@ -44,8 +44,6 @@ void moveCmd() {}
 void pushCmd(int, int, int) {}
 // Until pack animals land.
 int Pura_NPC(int, int) { return 0; }
-// Until conversation lands.
-int Do_Talk(int) { return 0; }
 // Until herb lore lands.
 void Herblore() {}
 // Until fishing lands.
