@@ -18,6 +18,7 @@
 #include "items/invsel.h"
 #include "items/itemdefs.h"
 #include "items/matching.h"
+#include "items/ownership.h"
 #include "items/materials.h"
 #include "items/items.h"
 #include "items/vessels.h"
@@ -40,9 +41,6 @@
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 
-// Village ownership of goods: goods pass as they are until village ownership lands.
-static int debtreturn(int, int, int) { return 0; }
-static int owned_item_catch(int pos) { return pos; }
 // The special finds wait for magic means and spirits to land.
 static int isloc_karhunkallohonka(int, int) { return 0; }
 static void bearmagic_SkullPlacement(int) {}
@@ -236,7 +234,7 @@ int GetIt(int dataIndex, int count, int autoWield) {
             else untie_pick(pos, count);
         }
     }
-    if (d.type == DT_ITEM && d.owner != 0) pos = owned_item_catch(pos);
+    if (d.type == DT_ITEM) pos = owned_item_catch(own_datapos(dataIndex), pos, count, 0);
     const ItemStruct it = ObjToItem(pos);
     if (it.id == 416 && it.origin == 605 && isloc_karhunkallohonka(d.x, d.y)) {
         bearmagic_SkullPlacement(0);
