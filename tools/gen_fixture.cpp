@@ -289,6 +289,28 @@ void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// A hunting bow and a bundle of arrows lie on the field a step north-east of her, on the way to the
+// village: wielded together they shoot with 't', and a shot arrow can be fetched again.
+void lay_bow_and_arrows(PlayerStruct &player, DataStruct *pool) {
+    const struct {
+        const char *name;
+        int count;
+    } laid[] = {{"Hunting bow", 1}, {"Arrow", 10}};
+    int i = 0;
+    for (const auto &l : laid) {
+        const int row = object(l.name, 1);
+        if (row <= 0) continue;
+        while (i < DATA_MAX && pool[i].type != 0) i++;
+        if (i >= DATA_MAX) return;
+        pool[i].x = (uint16_t)(HOME_X + 1);
+        pool[i].y = (uint16_t)(HOME_Y - 1);
+        pool[i].type = DT_ITEM;
+        pool[i].id = (uint32_t)row;
+        pool[i].count = (uint16_t)l.count;
+        pool[i].day = (uint16_t)player.daynumber;
+    }
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -403,6 +425,7 @@ int main(int argc, char **argv) {
     give_crafting_materials(player);
     dress_and_lay_arrows(player, pool);
     dress_and_arm(player);
+    lay_bow_and_arrows(player, pool);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;

@@ -12,6 +12,7 @@
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
 #include "creatures/melee.h"
+#include "creatures/missile_exchange.h"
 #include "creatures/perception.h"
 #include "creatures/predicates.h"
 #include "maps/mapunit.h"
@@ -91,5 +92,6 @@ void Taistelu_Main(int c, int pos) {
     }
     cr.stamina--;
     if (cr.enemy == -1 && COMBATPROFILE(-1) == 4 && fightmode_dontkill(c)) return;
+    if (Taistelu_Jousi(c, pos)) return;
     if (Taistelu_LIIKE(c, pos)) Taistelu_ISKU(c, pos);
 }

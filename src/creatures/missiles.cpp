@@ -449,7 +449,8 @@ void MissileTarkistukset(int thrower, int targetX, int targetY, const ItemStruct
     debugf("Velocity: %.2f Aero: %.2f", v0, aero);
     if (SB_SOUND) {
         Aseta_AudioPos(x0, y0);
-        play_sample(launcher > 0 ? "arrow" : "throw", 0);
+        if (launcher > 0) play_sample("arrow", 0);
+        else play_sample("throw", 0);
     }
 
     const float launch = get_terrainaltitude(x0, y0) + 1.75f;

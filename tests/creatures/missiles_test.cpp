@@ -3,6 +3,8 @@
 #include "combat_fixture.h"
 
 #include "core/datafunc.h"
+#include "creatures/life.h"
+#include "creatures/melee.h"
 #include "creatures/missiles.h"
 #include "maps/directions.h"
 
@@ -208,6 +210,52 @@ TEST_F(MissileTest, TheShieldCoversByModeAndDirection) {
     EXPECT_EQ(mslhit_shieldcheck(6, BP_THORAX, 0, bk, x, y), 0);
     // The player's round shield in hand 1 covers shoulder to knee.
     EXPECT_EQ(shieldcoverage(-1, BP_THORAX), 0) << "nothing in hand";
+}
+
+}  // namespace oxatest
+
+namespace oxatest {
+
+class ArcherTest : public MissileTest {
+protected:
+    // A person three squares east of the player, facing her, its bow in hand and arrows in its pack.
+    CreatureStruct &archer(int c, bool crossbow) {
+        ItemStruct b = weapon(crossbow ? "CROSSBOW" : "BOW", crossbow ? "Crossbow" : "Longbow", 200, 200, 8, 4.0f);
+        b.subtype = ST_BOW;
+        CreatureStruct &a = armed(c, b);
+        creature(50, c, PlayerX + 3, PlayerY);
+        a.kind = CK_HUMAN;
+        a.mode = 99;
+        a.enemy = -1;
+        a.stamina = 255;
+        a.Suunta = 4;              // west, towards her
+        a.pack[0] = Esineesta_Uniikki(arrow());
+        a.packcount[0] = 12;
+        return a;
+    }
+};
+
+TEST_F(ArcherTest, ABowmanAimsOneTurnACrossbowmanFour) {
+    CreatureStruct &a = archer(5, false);
+    Taistelu_Main(5, 50);
+    EXPECT_EQ(a.bowaim, 1);
+    EXPECT_EQ(a.packcount[0], 12) << "aiming, not shooting yet";
+    int turns = 0;
+    while (a.packcount[0] == 12 && turns < 40) Taistelu_Main(5, 50), turns++;
+    EXPECT_EQ(a.packcount[0], 11) << "then it shoots one arrow";
+    EXPECT_EQ(a.bowaim, 0) << "and aims anew";
+
+    CreatureStruct &x = archer(6, true);
+    Cre[5].kind = CK_NONE;
+    Data[50].id = (uint32_t)(CRE_DATAID + 6);
+    for (int i = 1; i <= 4; i++) {
+        Taistelu_Main(6, 50);
+        EXPECT_EQ(x.bowaim, i);
+        EXPECT_EQ(x.packcount[0], 12);
+    }
+    turns = 0;
+    while (x.packcount[0] == 12 && turns < 40) Taistelu_Main(6, 50), turns++;
+    EXPECT_EQ(x.packcount[0], 11);
 }
 
 }  // namespace oxatest
