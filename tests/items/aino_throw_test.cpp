@@ -104,6 +104,7 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
 
     // Into the local map of her cell, with a clear line of six squares from her.
     command({SDLK_RETURN});
+    command({SDLK_PERIOD});        // the next pass makes the local map
     ASSERT_FALSE(bigmap()) << notes();
     const int px = PlayerX, py = PlayerY;
     const struct {
@@ -120,7 +121,15 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
         }
         if (clear) d = i;
     }
-    ASSERT_GE(d, 0) << "no clear line from her square";
+    std::string around;
+    for (int i = 0; i < 4; i++) {
+        for (int k = 1; k <= 7; k++) {
+            const int qx = px + dirs[i].dx * k, qy = py + dirs[i].dy * k;
+            around += std::to_string(get_mapchar(qx, qy)) + "/" + std::to_string(terrain_flag(get_mapchar(qx, qy), TF_BLOCKS | TF_WATER)) + "/" + std::to_string(cre_xy(qx, qy)) + " ";
+        }
+        around += "\n";
+    }
+    ASSERT_GE(d, 0) << "no clear line from her square\n" << around;
     const int dx = dirs[d].dx, dy = dirs[d].dy;
     const SDL_Keycode key = dirs[d].key;
 
