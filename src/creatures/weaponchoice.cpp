@@ -317,5 +317,3 @@ int NPC_wield(int n) {
     return 1;
 }
 
-// Shooting flies with the missiles: until missiles land the bowman holds its arrow.
-int NPC_ammu(int, int) { return 0; }

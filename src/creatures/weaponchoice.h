@@ -25,5 +25,3 @@ int NPC_wield(int n);                          // 1 when it took a weapon into i
 void NPC_unwield(int n, int which);            // 0 both hands, 1 hand 1, 2 hand 2
 int NPC_shieldwield(int n);                    // 1 when it took a shield
 void NPC_selectshieldmode(int n);
-// One arrow leaves the bow of creature c at its foe; 1 when it was shot.
-int NPC_ammu(int c, int bow);
