@@ -325,6 +325,12 @@ static int root_wants_cooking(const ItemStruct &root) {
     return flora_value(root, "ROOT_USE").find("cooked") != std::string::npos;
 }
 
+int voiko_jauhaa(const ItemStruct &item) {
+    if (item.id == OID_SEED || item.id == OID_GRAIN) return 1;
+    if (item.id != OID_ROOT) return 0;
+    return flora_value(item, "ROOT_USE").find("flour") != std::string::npos;
+}
+
 int pahanmakuinen(const ItemStruct &item) {
     if (item.id != OID_ROOT) return 0;
     char name[48];
