@@ -420,7 +420,8 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
     }
     if (slot < 0) return -1;
     int count = Plr.inv_count[slot];
-    if (count > m->limit) count = m->limit;   // the whole stack chosen, up to the method's limit
+    if (count > m->limit) count = m->limit;   // no more than the method takes at once
+    if (count > 1) count = AskCount(count);  // how many of a stack; Enter takes them all
     if (count <= 0) return -1;
     int food_obj = Plr.inv_obj[slot];
     ItemStruct food_item = ObjToItem(food_obj);
