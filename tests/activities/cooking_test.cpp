@@ -61,6 +61,7 @@ TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
     give(0, fish(), 2);
     int potobj = give(1, pot());
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     const int before = seconds_of_game();
     Toimi(120, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
@@ -80,6 +81,7 @@ TEST_F(CookingTest, RoastingSevenTakesThreeMinutesAndSevenRolls) {
     fire();
     give(0, fish(), 7);
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     const int before = seconds_of_game();
     Toimi(121, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
@@ -97,6 +99,7 @@ TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
     give(1, thing(IT_FOOD, "Salt", OID_SALT, 1.0f));
     give(2, thing(IT_WEAPON, "Knife", 250, 0.3f));
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     const int before = seconds_of_game();
     Toimi(105, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 14 * 60);
@@ -160,12 +163,20 @@ TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
 
     fire();
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     push_key(SDLK_ESCAPE);
     push_key(SDLK_y);
     EXPECT_EQ(Kokkaa(-1, 121, "", 0, 0), -1);
     EXPECT_FLOAT_EQ(pack_weight(), before);
     EXPECT_EQ(slot_named("roasted pike"), -1);
     EXPECT_GE(slot_named("Pike"), 0);
+
+    // Part of a stack: two of the three are roasted, one is left raw.
+    push_key(SDLK_a);
+    push_key(SDLK_2);
+    ASSERT_GT(Kokkaa(-1, 121, "", 0, 0), 0) << notes();
+    EXPECT_EQ(Plr.inv_count[slot_named("Pike")], 1);
+    EXPECT_GE(slot_named("roasted pike"), 0);
 }
 
 TEST_F(CookingTest, RecipesFromTheCookeryFiles) {

@@ -252,6 +252,9 @@ TEST_F(FoodTest, RootsOfPlantsEatenCookedTasteTooBadRaw) {
     EXPECT_EQ(pahanmakuinen(bitter), 1);
     EXPECT_EQ(pahanmakuinen(sweet), 0);
     EXPECT_EQ(pahanmakuinen(boiled), 0);
+    EXPECT_EQ(voiko_jauhaa(bitter), 1) << "its plant data names flour";
+    EXPECT_EQ(voiko_jauhaa(sweet), 0);
+    EXPECT_EQ(voiko_jauhaa(thing(IT_FOOD, "Barley", OID_GRAIN, 1.0f)), 1);
     give(0, bitter);
     eat(0);
     EXPECT_TRUE(noted("It tastes far too bad to be eaten just like that!"));
