@@ -95,6 +95,7 @@ int ARMONISKU(int attacker, int target) {
     if (!creature(target)) return 0;
     if (attacker == -1) {
         if (onko_taistelutilanne(-1, 0) > 0) return 0;
+        if (onko_NPC_lieassa(target)) return 2;   // her own leashed beast is butchered, not fought
         if (onko_JOKU_tajuton(target)) return 1;
         return 0;
     }

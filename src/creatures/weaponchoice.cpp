@@ -98,7 +98,7 @@ int OtaVihollisenTiedot(int n) {
     if (!creature(n)) return 0;
     CreatureStruct &c = Cre[n];
     const int e = c.enemy;
-    if (e == n || e == CRE_NONE || (e == 0 && c.enemy_soc == 0)) return 0;
+    if (e == n || e == CRE_NONE) return 0;
     int x, y;
     if (e == -1) {
         if (c.enemy_x == 0 && c.enemy_y == 0) c.enemy_x = (uint16_t)PlayerX, c.enemy_y = (uint16_t)PlayerY;
