@@ -99,6 +99,7 @@ int ARMONISKU(int attacker, int target) {
     if (!creature(target)) return 0;
     if (attacker == -1) {
         if (onko_taistelutilanne(-1, 0) > 0) return 0;
+        if (onko_NPC_lieassa(target)) return 2;   // her own leashed beast is butchered, not fought
         if (onko_JOKU_tajuton(target)) return 1;
         return 0;
     }
@@ -439,6 +440,18 @@ void Taistelu_PUOLUSTUS(int defender) {
 
 // ---- the exchange ----
 
+// The player hears which weapon the classes favour, when a weapon strikes and one side gains.
+static void tell_weapon_classes(int attacker, int defender, int mod) {
+    if (mod == 0 || !AttackerStrike.hand || (attacker != -1 && defender != -1)) return;
+    vMSG_wc_bonus = mod < 0 ? -mod : mod;
+    const char *key;
+    if (DefenderStrike.mode == DEF_DODGE) key = mod < 0 ? "WC_BONUS_DODGE" : "WC_BONUS_ATTACKER";
+    else if (DefenderStrike.mode == DEF_BLOCK || DefenderStrike.mode == DEF_COUNTERSTRIKE)
+        key = mod < 0 ? "WC_BONUS_DEFENDER_WINS" : "WC_BONUS_ATTACKER_WINS";
+    else return;
+    Note(MSG(key));
+}
+
 static int roll(int who, int penalty, int bonus, const char *skill, int ml) {
     if (who == -1) return Kayta_Taitoa(penalty, bonus, skill, 0);
     return SuccessRoll(penalty, ml + bonus);
@@ -519,6 +532,7 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     debugf("A-SKILL:%s(%d) D-SKILL:%s(%d)", AttackerStrike.skill, aml, dskill, dml);
     const int mod = missile ? 0 : WEAPON_MODIFIER(AttackerStrike.cls, DefenderStrike.cls);
     int abonus = mod > 0 ? mod : 0, dbonus = mod < 0 ? -mod : 0;
+    tell_weapon_classes(attacker, defender, mod);
     int apen = PHYSICAL_PENALTY(attacker), dpen = PHYSICAL_PENALTY(defender);
     if (defender == -1) {
         const int n = onko_taistelutilanne(-1, 1);
@@ -530,8 +544,21 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     if (!missile && COMBATPROFILE(defender) != 0) abonus += 20;
     if (!missile && COMBATPROFILE(attacker) != 0) dbonus += 20;
     static const int aimpen[4] = {0, 10, 15, 20};
-    if (!missile) apen += aimpen[AttackerStrike.aimdiff & 3];
+    if (!missile) {
+        apen += aimpen[AttackerStrike.aimdiff & 3];
+        if (AttackerStrike.hand) apen += wp_handpenalty(attacker, AttackerStrike.weapon, 0);
+    }
     if (DefenderStrike.mode == DEF_COUNTERSTRIKE) dpen += aimpen[DefenderStrike.aimdiff & 3];
+    // A weapon meant for two hands held in one blocks and strikes back the worse.
+    if ((DefenderStrike.mode == DEF_BLOCK || DefenderStrike.mode == DEF_COUNTERSTRIKE) && DefenderStrike.hand &&
+        AttackerStrike.hand) {
+        const int pen = wp_handpenalty(defender, DefenderStrike.weapon, 1);
+        if (pen && defender == -1) {
+            snprintf(vMSG_var, sizeof vMSG_var, "%d", pen);
+            Note(MSG("TWO-HANDED_PENALTY"));
+        }
+        dpen += pen;
+    }
     int aml2 = aml, dml2 = dml;
     EML_sync(aml2, apen, dml2, dpen);
     int alevel = missile ? MISSILE_osuman_success : roll(attacker, apen, abonus, AttackerStrike.skill, aml);
