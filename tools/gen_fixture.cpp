@@ -348,7 +348,6 @@ void lay_vessels_and_mending(PlayerStruct &player, DataStruct *pool) {
             pool[i].day = (uint16_t)player.daynumber;
             break;
         }
-        }
     }
 }
 
