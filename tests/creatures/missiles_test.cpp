@@ -252,15 +252,17 @@ namespace oxatest {
 
 class ArcherTest : public MissileTest {
 protected:
-    // A person three squares east of the player, facing her, its bow in hand and arrows in its pack.
+    // A person six squares east of the player, facing her, its bow in hand and arrows in its pack.
     CreatureStruct &archer(int c, bool crossbow) {
         ItemStruct b = weapon(crossbow ? "CROSSBOW" : "BOW", crossbow ? "Crossbow" : "Longbow", 200, 200, 8, 4.0f);
         b.subtype = ST_BOW;
         CreatureStruct &a = armed(c, b);
-        creature(50, c, PlayerX + 3, PlayerY);
+        creature(50, c, PlayerX + 6, PlayerY);
         a.kind = CK_HUMAN;
+        a.socialid = 3000u + (uint32_t)c;
+        a.strength = a.endurance = 12;
+        Aseta_Vihollinen(c, -1);
         a.mode = 99;
-        a.enemy = -1;
         a.stamina = 255;
         a.Suunta = 4;              // west, towards her
         a.pack[0] = Esineesta_Uniikki(arrow());
