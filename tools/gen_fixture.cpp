@@ -351,8 +351,8 @@ void lay_vessels_and_mending(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
-// A hunting bow and a bundle of arrows lie on the field a step north-east of her, on the way to the
-// village: wielded together they shoot with 't', and a shot arrow can be fetched again.
+// A hunting bow and a bundle of arrows lie on the field a step south of her: wielded together they
+// shoot with 't', and a shot arrow can be fetched again.
 void lay_bow_and_arrows(PlayerStruct &player, DataStruct *pool) {
     const struct {
         const char *name;
@@ -364,8 +364,8 @@ void lay_bow_and_arrows(PlayerStruct &player, DataStruct *pool) {
         if (row <= 0) continue;
         while (i < DATA_MAX && pool[i].type != 0) i++;
         if (i >= DATA_MAX) return;
-        pool[i].x = (uint16_t)(HOME_X + 1);
-        pool[i].y = (uint16_t)(HOME_Y - 1);
+        pool[i].x = (uint16_t)HOME_X;
+        pool[i].y = (uint16_t)(HOME_Y + 1);
         pool[i].type = DT_ITEM;
         pool[i].id = (uint32_t)row;
         pool[i].count = (uint16_t)l.count;
@@ -488,8 +488,8 @@ int main(int argc, char **argv) {
     dress_and_lay_arrows(player, pool);
     lay_cooking_place(player, pool);
     lay_vessels_and_mending(player, pool);
-    dress_and_arm(player);
     lay_bow_and_arrows(player, pool);
+    dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;

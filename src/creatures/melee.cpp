@@ -613,6 +613,10 @@ int MELEEHYOKKAYS_pelaaja(int command) {
             return 0;
         }
         const ItemStruct it = ObjToItem(pos);
+        if (onko_KILPI(it) && onko_taistelutilanne(-1, 0) == 0) {
+            ShieldMode();   // outside a fight the shield's key sets how it is held
+            return 0;
+        }
         if (it.subtype == ST_BOW) {
             Note("!Don't strike with a bow, but use [t]hrow command and select an arrow to shoot.");
             return 0;

@@ -13,7 +13,6 @@
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
 #include "creatures/melee.h"
-#include "creatures/missile_exchange.h"
 #include "creatures/perception.h"
 #include "creatures/predicates.h"
 #include "maps/mapunit.h"
@@ -154,6 +153,30 @@ static int village_fight(int c) {
     return 0;
 }
 
+// A bowman's turn with its bow: 1 when the turn is spent (aiming or shooting).
+static int bow_turn(int c, int sees) {
+    CreatureStruct &cr = Cre[c];
+    if (!sees) return 0;
+    if (cr.bowaim == 0) {
+        cr.bowaim = 1;
+        return 1;
+    }
+    const ItemStruct bow = ObjToItem(cr.wielded);
+    char skill[sizeof bow.skill + 1];
+    memcpy(skill, bow.skill, sizeof bow.skill);
+    skill[sizeof bow.skill] = 0;
+    // A crossbow takes longer to span and lay than a bow to draw.
+    if (strcmp(skill, "CROSSBOW") == 0 && cr.bowaim < 4) {
+        cr.bowaim++;
+        return 1;
+    }
+    if (random(2) == 0 && NPC_ammu(c, cr.wielded)) {
+        cr.bowaim = 0;
+        return 1;
+    }
+    return 0;
+}
+
 void Taistelu_Main(int c, int pos) {
     if (!creature(c)) return;
     CreatureStruct &cr = Cre[c];
@@ -185,6 +208,10 @@ void Taistelu_Main(int c, int pos) {
         if (COMBATPROFILE(-1) == 4 && fightmode_dontkill(c)) return;
     }
     if (NPC_wield(c)) return;
-    if (Taistelu_Jousi(c, pos)) return;
+    if (cr.wielded && ObjToItem(cr.wielded).subtype == ST_BOW) {
+        const int sees = NPC_see(cre_x(c), cre_y(c), vihollinen_x, vihollinen_y, cr.Suunta);
+        if (bow_turn(c, sees)) return;
+        if (!sees && !Taistelu_LIIKE(c, pos)) return;
+    }
     if (Taistelu_LIIKE(c, pos)) Taistelu_ISKU(c, pos);
 }

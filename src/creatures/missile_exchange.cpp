@@ -23,7 +23,6 @@
 #include "items/inventory.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"
-#include "maps/sight.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
@@ -170,43 +169,11 @@ void missile_exchange_aftermath(int defender, int grade) {
 
 // ---- a creature's shot ----
 
-// The creature's bow in its hand, 0 none; crossbow set for a weapon of the crossbow skill.
-static int bow_in_hand(int c, bool &crossbow) {
-    const int pos = Cre[c].wielded;
-    crossbow = false;
-    if (pos <= 0) return 0;
-    const ItemStruct it = ObjToItem(pos);
-    if (it.subtype != ST_BOW) return 0;
-    crossbow = strncmp(it.skill, "CROSSBOW", sizeof it.skill) == 0;
-    return pos;
-}
-
-int Taistelu_Jousi(int c, int pos) {
-    if (!creature(c)) return 0;
-    CreatureStruct &cr = Cre[c];
-    bool crossbow;
-    const int bow = bow_in_hand(c, crossbow);
-    if (!bow) return 0;
-    int ex, ey;
-    const int foe = cr.enemy;
-    if (foe == -1) ex = PlayerX, ey = PlayerY;
-    else if (creature(foe) && foe != c) ex = cre_x(foe), ey = cre_y(foe);
-    else return 0;
-    const bool awake = cr.posture != 3 && cr.posture != 4;
-    if (awake && NPC_see(cre_x(c), cre_y(c), ex, ey, cr.Suunta)) {
-        // Aiming takes a turn with a bow, four with a crossbow.
-        if (cr.bowaim == 0 || (crossbow && cr.bowaim < 4)) {
-            cr.bowaim++;
-            return 1;
-        }
-        if (random(2) == 0) {
-            const int arrow = NPC_nuoli(c, 1);
-            if (arrow && Taistelu_TAPAHTUMA(c, arrow, 1, foe == -1 ? 1000 : foe, bow)) {
-                if (creature(c)) Cre[c].bowaim = 0;
-                return 1;
-            }
-        }
-        return 0;
-    }
-    return Taistelu_LIIKE(c, pos) ? 0 : 1;
+int NPC_ammu(int c, int bow) {
+    if (!creature(c) || bow <= 0) return 0;
+    const int foe = Cre[c].enemy;
+    if (foe != -1 && (!creature(foe) || foe == c)) return 0;
+    const int arrow = NPC_nuoli(c, 1);
+    if (!arrow) return 0;
+    return Taistelu_TAPAHTUMA(c, arrow, 1, foe == -1 ? 1000 : foe, bow);
 }

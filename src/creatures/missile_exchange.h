@@ -12,7 +12,3 @@ int missile_exchange_flight(int attacker, int &defender);
 void missile_exchange_defence(int attacker, int defender, int &code, int &level);
 // Where the missile ends after the blow: broken, stuck in the creature hit, or on the ground.
 void missile_exchange_aftermath(int defender, int grade);
-// A fighting creature with a bow in its hand: aims (a turn, a crossbow four), then shoots 1 time
-// in 2; one that cannot see its foe closes in. 1 when its turn ended, 0 when it goes on to the
-// ordinary approach and blow.
-int Taistelu_Jousi(int c, int pos);

@@ -67,58 +67,11 @@ static void body_xy(int n, int &x, int &y) {
     if (n == -1) x = PlayerX, y = PlayerY;
     else x = cre_x(n), y = cre_y(n);
 }
-static bool name_has(const ItemStruct &it, const char *part) {
-    char n[sizeof it.name + 1];
-    memcpy(n, it.name, sizeof it.name);
-    n[sizeof it.name] = 0;
-    return strstr(n, part) != nullptr;
-}
 static void skill_word(const ItemStruct &it, char *out, size_t size) {
     char s[sizeof it.skill + 1];
     memcpy(s, it.skill, sizeof it.skill);
     s[sizeof it.skill] = 0;
     copy_bounded(out, size, s);
-}
-
-// ---- what an item is, as a missile ----
-
-int onko_NUOLI(const ItemStruct &item) { return item.subtype == ST_ARROW ? 1 : 0; }
-
-int onko_JOUSIPYSSY(const ItemStruct &item) {
-    if (item.subtype == ST_ARROW) return 0;
-    if (item.subtype == ST_BOW) return 1;
-    char s[32];
-    skill_word(item, s, sizeof s);
-    return item.type == IT_WEAPON && strstr(s, "BOW") ? 1 : 0;
-}
-
-int onko_MELEEASE(const ItemStruct &item) {
-    if (item.type != IT_WEAPON || onko_JOUSIPYSSY(item) || onko_NUOLI(item)) return 0;
-    return name_has(item, "Rock") || name_has(item, "Stone") ? 0 : 1;
-}
-
-int onko_HEITTOASE(const ItemStruct &item) {
-    if (onko_NUOLI(item)) return 1;
-    return onko_MELEEASE(item) && item.cover[2] != 0 && !name_has(item, "taff") ? 1 : 0;
-}
-
-int onko_JOKU_jousimies(int n) {
-    int pos = getwieldedItempos(n, 1);
-    if (!pos) pos = getwieldedItempos(n, 2);
-    return pos && onko_JOUSIPYSSY(ObjToItem(pos)) ? 1 : 0;
-}
-
-int NPC_nuoli(int n, int take) {
-    if (!creature(n)) return 0;
-    CreatureStruct &c = Cre[n];
-    for (int s = 0; s < 20; s++) {
-        if (c.pack[s] <= 0 || c.packcount[s] == 0) continue;
-        const int pos = c.pack[s];
-        if (!onko_NUOLI(ObjToItem(pos))) continue;
-        if (take) Poista_NpcItem(n, s, 1);
-        return pos;
-    }
-    return 0;
 }
 
 // ---- small figures of the flight ----

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+#include "creatures/weaponchoice.h"   // what an item is as a missile: bow, arrow, thrown weapon
 #include "items/items.h"
 
 // One flight at a time. Beside these the exchange reads the older names of combat.h:
@@ -33,14 +34,6 @@ extern uint8_t MISSILE_rotate;          // 0 no rotation, 1 point first, 2 tumbl
 extern int MISSILE_accuracy;            // the accuracy the last flight was set up with
 extern float MISSILE_cone;              // its spread cone in radians
 extern int MISSILE_DRAW;                // 0: no sprite and no pause (headless runs, benchmarks)
-
-// ---- what an item is, as a missile ----
-int onko_JOUSIPYSSY(const ItemStruct &item);   // a launcher: bow or crossbow
-int onko_NUOLI(const ItemStruct &item);        // an arrow
-int onko_MELEEASE(const ItemStruct &item);     // a striking weapon (no launcher, arrow, rock or stone)
-int onko_HEITTOASE(const ItemStruct &item);    // an arrow, or a weapon made to be thrown
-int onko_JOKU_jousimies(int n);                // 1 when its hand holds a launcher
-int NPC_nuoli(int n, int take);                // the item position of its first arrow; 0 none
 
 // ---- the flight ----
 // The whole flight of a throw or shot by the player (-1) or a creature at a square. The item is a

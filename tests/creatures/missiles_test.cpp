@@ -2,6 +2,8 @@
 // small target offers, the flight that reaches the edge of the area, and the cover of a shield.
 #include "combat_fixture.h"
 
+#include "../presentation/input_feeder.h"
+
 #include "core/datafunc.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"
@@ -134,6 +136,38 @@ TEST_F(MissileTest, AFlightEndsOnTheLastSquareInsideTheArea) {
     EXPECT_EQ(items_at(MISSILE_landX, MISSILE_landY), 1);
 }
 
+TEST_F(MissileTest, DragBeyondTheScaleAndAThrowAtHerOwnFeetStayOnTheMap) {
+    // A heavy coat has a negative drag, a large throwing figure one above 1000: neither turns the
+    // missile round in the air or lets it speed up; it comes down on the map all the same.
+    shoot_missile(0, 230, 230, 240, 230, 0.0f, 1.75f, 0.0f, 19.0f, 5000.0f);
+    EXPECT_GE(MISSILE_velocity, 0.0f);
+    EXPECT_GE(MISSILE_landX, 230);
+    EXPECT_LE(MISSILE_landX, 240);
+    shoot_missile(0, 230, 230, 240, 230, 0.0f, 1.75f, 0.0f, 19.0f, -300.0f);
+    EXPECT_LE(MISSILE_velocity, 19.0f) << "no speed is gained";
+    EXPECT_LE(MISSILE_landX, 240);
+    // At her own square nothing flies: it drops where she stands.
+    memset(Data, 0, sizeof Data);
+    MissileTarkistukset(-1, PlayerX, PlayerY, stone(), 0);
+    EXPECT_EQ(MISSILE_landX, PlayerX);
+    EXPECT_EQ(MISSILE_landY, PlayerY);
+    EXPECT_EQ(items_at(PlayerX, PlayerY), 1);
+}
+
+TEST_F(MissileTest, TheShieldModeMenuSetsOneWayOfHoldingIt) {
+    KeyFeeder f;
+    Plr.shield_guard = 1 | 4;
+    f.key(SDLK_c);
+    TYPED((ShieldMode(), 0));
+    EXPECT_EQ(Plr.shield_guard & 14, 2) << "centre replaces high";
+    f.key(SDLK_s);
+    TYPED((ShieldMode(), 0));
+    EXPECT_EQ(Plr.shield_guard & 14, 8);
+    f.key(SDLK_n);
+    TYPED((ShieldMode(), 0));
+    EXPECT_EQ(Plr.shield_guard, 0) << "none clears the byte";
+}
+
 TEST_F(MissileTest, ASmallBirdAimedAtWithDifficultyThreeOffersSizeFive) {
     CreatureStruct &bird = beast(3, 21);
     bird.weight = 3.0f;
@@ -218,15 +252,17 @@ namespace oxatest {
 
 class ArcherTest : public MissileTest {
 protected:
-    // A person three squares east of the player, facing her, its bow in hand and arrows in its pack.
+    // A person six squares east of the player, facing her, its bow in hand and arrows in its pack.
     CreatureStruct &archer(int c, bool crossbow) {
         ItemStruct b = weapon(crossbow ? "CROSSBOW" : "BOW", crossbow ? "Crossbow" : "Longbow", 200, 200, 8, 4.0f);
         b.subtype = ST_BOW;
         CreatureStruct &a = armed(c, b);
-        creature(50, c, PlayerX + 3, PlayerY);
+        creature(50, c, PlayerX + 6, PlayerY);
         a.kind = CK_HUMAN;
+        a.socialid = 3000u + (uint32_t)c;
+        a.strength = a.endurance = 12;
+        Aseta_Vihollinen(c, -1);
         a.mode = 99;
-        a.enemy = -1;
         a.stamina = 255;
         a.Suunta = 4;              // west, towards her
         a.pack[0] = Esineesta_Uniikki(arrow());

@@ -151,4 +151,27 @@ TEST_F(ThrowTest, AThrowTheExchangeRefusesKeepsTheItem) {
     EXPECT_TRUE(noted("You throw your stone at")) << notes();
 }
 
+TEST_F(ThrowTest, AnArrowShotAtAWolfWoundsItAndSticksOrBreaks) {
+    skill(0, "BOW", 80);
+    give_in(0, bow(), 1, ISTAT_PRIMARY);
+    give_in(1, arrow(), 5, ISTAT_SECOND);
+    CreatureStruct &wolf = beast(4, 3, 611);
+    creature(42, 4, PlayerX + 3, PlayerY);
+    wolf.kind = 3;
+    wolf.mode = 3;
+    wolf.weight = 40.0f;
+    WIZARD_randomsuccess = 4;      // every roll superior: the arrow flies true down the middle
+    f.keys({SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RETURN, SDLK_b});   // the wolf, the body
+    TYPED((Heita(), 0));
+    EXPECT_EQ(TurnUsed, 1);
+    EXPECT_TRUE(noted("You shoot at")) << notes();
+    EXPECT_EQ(carried("Arrow"), 4);
+    EXPECT_GT(body_injury_sum(4), 0) << notes();
+    int stuck = 0;
+    for (int s = 0; s < 20; s++)
+        if (wolf.pack[s] && strcmp(ObjToItem(wolf.pack[s]).name, "Arrow") == 0) stuck += wolf.packcount[s];
+    const size_t broken = lying("broken arrow").size();
+    EXPECT_EQ(stuck + (int)broken, 1) << "the arrow sticks in the wolf, or breaks on it";
+}
+
 }  // namespace oxatest

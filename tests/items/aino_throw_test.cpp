@@ -91,12 +91,12 @@ protected:
 };
 
 TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
-    // On the world map she takes the stones beside her and the bow and arrows north-east of her.
+    // On the world map she takes the stones beside her and the bow and arrows south of her.
     const int x = PlayerX, y = PlayerY;
     command({'G', SDLK_RIGHT, ground_letter(x + 1, y, "Stone"), SDLK_RETURN, SDLK_SPACE});
     ASSERT_EQ(carried("Stone"), 3) << notes();
-    command({'G', SDLK_9, ground_letter(x + 1, y - 1, "Hunting bow"), ground_letter(x + 1, y - 1, "Arrow"),
-             SDLK_RETURN, SDLK_SPACE});
+    command({'G', SDLK_DOWN, ground_letter(x, y + 1, "Hunting bow"), ground_letter(x, y + 1, "Arrow"), SDLK_RETURN,
+             SDLK_SPACE});
     ASSERT_EQ(carried("Hunting bow"), 1) << notes();
     ASSERT_EQ(carried("Arrow"), 10) << notes();
     command({SDLK_t});
