@@ -3,6 +3,8 @@
 // item back, and recipes read from the cookery files.
 #include "activity_fixture.h"
 
+#include <cmath>
+
 #include "activities/cooking.h"
 #include "activities/herblore.h"
 #include "activities/toimi.h"
@@ -126,6 +128,17 @@ TEST_F(CookingTest, MergedIngredientsByMethod) {
     ASSERT_GT(mixed, 0);
     EXPECT_EQ(strncmp(ObjToItem(mixed).name, "Mixed", 5), 0) << ObjToItem(mixed).name;
     EXPECT_FLOAT_EQ(ObjToItem(mixed).weight, 4.0f);
+
+    // Ingredients of no weight at all: no per cent or price is divided by the weight.
+    ItemStruct none = fish("Pike", 0.0f);
+    none.price = 5;
+    KaytetytMaara = 1;
+    Kaytetyt[0].obj = Esineesta_Uniikki(none), Kaytetyt[0].count = 1, Kaytetyt[0].method = 121;
+    int weightless = Kokkaa_Tarvikelista(121, "", 0);
+    ASSERT_GT(weightless, 0);
+    EXPECT_FLOAT_EQ(ObjToItem(weightless).weight, 0.0f);
+    EXPECT_TRUE(std::isfinite(ObjToItem(weightless).priceperweight));
+    EXPECT_FLOAT_EQ(ObjToItem(weightless).priceperweight, 0.0f);
 
     // Drying: ten times lighter, the nutrient bytes ten times higher and at most 255.
     ItemStruct f = fish("Pike", 2.0f);

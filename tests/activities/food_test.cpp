@@ -140,6 +140,17 @@ TEST_F(FoodTest, RefusedMealsChangeNothing) {
     EXPECT_EQ(Plr.inv_count[0], 1);
     EXPECT_EQ(Plr.inv_count[1], 1);
     EXPECT_EQ(Plr.energy, 3000u);
+
+    // A mushroom known to be poisonous is eaten only after a yes.
+    Plr.stomach = 0;
+    ItemStruct fly = thing(IT_FOOD, "Fly agaric", OID_MUSHROOM, 0.2f);
+    fly.raw = 0x20;
+    give(2, fly);
+    push_key(SDLK_n);
+    eat(2);
+    EXPECT_TRUE(noted("You know the fly agaric is poisonous.")) << notes();
+    EXPECT_EQ(Plr.inv_count[2], 1);
+    EXPECT_EQ(Plr.stomach, 0);
 }
 
 TEST_F(FoodTest, DrinkingFromACupOfWater) {

@@ -124,6 +124,7 @@ TEST_F(SkillUseTest, PhysicianSeesTheWorstBleedingOfACompanionAhead) {
     push_key(SDLK_ESCAPE);   // and none of those
     PHYSICIAN();
     EXPECT_TRUE(noted("is bleeding.")) << notes();
+    EXPECT_TRUE(noted("Try to treat her wounds?")) << notes();
     EXPECT_EQ(TARGET_NPC, 4);
     EXPECT_EQ(Cre[4].woundbleeding[7], 9) << "nothing treated without a yes";
 
