@@ -21,6 +21,7 @@
 #include "items/materials.h"
 #include "items/items.h"
 #include "items/vessels.h"
+#include "items/vesselcmd.h"
 #include "items/wearing.h"
 #include "maps/doors.h"
 #include "maps/mapunit.h"
@@ -147,7 +148,7 @@ int container_action(int action, int slot) {
     switch (action) {
     case ACT_FILL: fillCmd(slot); return 1;
     case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); return 0;
-    case ACT_SCOOP: return 1;   // throwing water on the stove waits for the sauna's own work
+    case ACT_SCOOP: scoop(slot); return 1;
     case ACT_POUR: Kaada_Astiaan(slot); return 0;
     case ACT_TIE:
     case ACT_UNLEASH: return 1;
@@ -350,7 +351,7 @@ void superapplyCmd() {
         switch (INVRES_toiminta) {
         case ACT_FILL: fillCmd(slot); return;
         case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); continue;
-        case ACT_SCOOP: return;
+        case ACT_SCOOP: scoop(slot); return;
         case ACT_POUR: Kaada_Astiaan(slot); continue;
         case ACT_TIE:
         case ACT_UNLEASH: return;
@@ -502,6 +503,3 @@ void wieldCmd(int slot, int verbose) {
     refresh();
 }
 
-// ---- hauling: each stands in until its module lands ---------------------------------------------
-void stopHauling(int) {}
-int items_being_moved() { return 0; }

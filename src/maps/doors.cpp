@@ -50,8 +50,7 @@ enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, 
 
 static void fall_prone() { FallProne(CRE_PLAYER, 2); }   // lying down by choice
 static void get_up() { Nouse(CRE_PLAYER); }
-// Stands in until the hauling of items lands: the hauled load can always be moved.
-static int hauled_load_moves() { return 1; }
+static int hauled_load_moves() { return itemmove_check(CRE_PLAYER, 0) > 0; }
 
 // ---- doors ------------------------------------------------------------------------------------
 

@@ -129,6 +129,9 @@ TEST_F(AinoItems, ADayOfHandlingHerThings) {
               "Torch x1\n"
               "Birch-bark strip x6\n"
               "Branch x5\n"
+              "Pot x1\n"
+              "Perch x1\n"
+              "Roach x1\n"
               "Rye bread x1\n"
               "Stone x3\n"
               "Arrow x3\n")
