@@ -66,6 +66,7 @@ TEST_F(ConditionTest, SleepNeedsTirednessAndEndsRested) {
 // A dog beside her sees a wolf and barks the alarm while she sleeps: the noise wakes her long before
 // she is rested.
 TEST_F(ConditionTest, ANoiseSheHearsWakesHer) {
+    randomize(7);
     GlobWeather.temperature = 20;
     Plr.thirst = 100;
     Plr.energy = 5000;
@@ -100,6 +101,7 @@ TEST_F(ConditionTest, ANoiseSheHearsWakesHer) {
 }
 
 TEST_F(ConditionTest, OvercomeBySleepEvenInTheRain) {
+    randomize(7);                  // the night's rolls do not hang on the tests before
     GlobWeather.intensity = 3;
     GlobWeather.rain_kind = 1;
     plr_set<int32_t>(PB_SLEEPINESS, 1500);
