@@ -2,7 +2,7 @@
 # fuzz/run.sh smoke|long <fuzz build folder> <seconds per target> <processes> [target ...]
 #   smoke: every target runs alone for the seconds on a copy of its seeds, <processes> targets at a
 #          time; any crash, leak, sanitizer finding or hang fails the run (make test).
-#   long:  every target in turn, on <processes> processes, keeping its growing corpus in
+#   long:  every target for the seconds, <processes> targets at a time, keeping its growing corpus in
 #          <build>/corpus/<name>; the new crashing inputs are minimised and kept in tests/fuzz/<name>/
 #          for the ordinary test build to replay (make fuzz).
 # A single input taking over a second counts as a hang.
@@ -52,21 +52,20 @@ if [ "$mode" = smoke ]; then
 fi
 
 [ "$mode" = long ] || { echo "usage: $0 smoke|long <build> <seconds> <processes> [target ...]"; exit 2; }
-summary="$logs/fuzz-summary.txt"
-: > "$summary"
-failed=0
-for name in "${targets[@]}"; do
-  corpus="$build/corpus/$name" crashes="$build/crashes/$name"
+
+# One target for the whole time on one process of its own, its corpus growing in <build>/corpus/<name>.
+long_one() {
+  local name=$1 corpus="$build/corpus/$1" crashes="$build/crashes/$1" tmp="$build/tmp/$1"
   mkdir -p "$corpus" "$crashes"
+  local before
   before=$(ls "$crashes" | sort)
-  tmp="$build/tmp/$name"
   rm -rf "$tmp" && mkdir -p "$tmp"
-  TMPDIR="$tmp" "$build/fuzz_$name" -fork="$procs" -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
+  TMPDIR="$tmp" "$build/fuzz_$name" -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1 \
     -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 $(dict_of "$name") \
     -artifact_prefix="$crashes/" "$corpus" "$build/seeds/$name" > "$logs/long-$name.log" 2>&1
   read -r execs ft < <(stats "$logs/long-$name.log")
+  local found count=0 f kept
   found=$(comm -13 <(echo "$before") <(ls "$crashes" | sort) | grep -v '^$' || true)
-  count=0
   for f in $found; do
     count=$((count + 1))
     mkdir -p "$src/tests/fuzz/$name"
@@ -80,9 +79,17 @@ for name in "${targets[@]}"; do
     echo "  new: tests/fuzz/$name/$f"
   done
   rm -rf "$tmp"
-  [ $count -gt 0 ] && failed=1
-  line=$(printf '%-16s %12s executions %7s features %3d new crashes' "$name" "$execs" "$ft" "$count")
-  echo "$line" | tee -a "$summary"
-done
+  printf '%-16s %12s executions %7s features %3d new crashes\n' "$name" "$execs" "$ft" "$count" > "$logs/long-$name.sum"
+  cat "$logs/long-$name.sum"
+  [ $count -eq 0 ]
+}
+
+# <processes> targets run side by side, so the whole run takes about seconds x targets / processes.
+summary="$logs/fuzz-summary.txt"
+export -f long_one stats dict_of
+export build seconds src logs
+printf '%s\n' "${targets[@]}" | xargs -P "$procs" -I{} bash -c 'long_one {}'
+failed=$?
+for name in "${targets[@]}"; do cat "$logs/long-$name.sum" 2>/dev/null; done > "$summary"
 echo "summary in $summary"
-exit $failed
+[ $failed -eq 0 ]
