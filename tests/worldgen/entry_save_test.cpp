@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "core/savecommit.h"
+#include "core/squareevents.h"
 #include "presentation/msglog.h"
 #include "presentation/tekstit.h"
 #include "worldgen/worldgen.h"
@@ -89,4 +90,10 @@ TEST_F(EntrySaveTest, AWorldMapThatCantBeSavedKeepsHerOnIt) {
     PlayerX = wx;
     PlayerY = wy;
     EXPECT_TRUE(cells_seen_on_disk());
+}
+
+TEST_F(EntrySaveTest, LoadingACharacterForgetsTheRodFishingLuckOfTheOneBefore) {
+    PLRGLOBAL_rodfishing_luck_mintick = 12345;
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(PLRGLOBAL_rodfishing_luck_mintick, 0u);
 }
