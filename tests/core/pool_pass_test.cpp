@@ -43,4 +43,22 @@ TEST_F(PoolPassTest, APlaceFreedAndTakenDuringTheWalkWaitsForTheNext) {
     EXPECT_TRUE(refilled) << "no draw spread a fire into the freed place";
 }
 
+TEST_F(PoolPassTest, TheWalkReachesTheLastPlaceOfThePool) {
+    // The walk ends at the last record in use: a fire in the pool's very last place still burns, and
+    // one placed past a gap of free places too.
+    for (int y = 225; y <= 235; y++)
+        for (int x = 225; x <= 235; x++) maailma[mapidx(x, y)] = 70;
+    Plr.minutes = 1000;
+    for (int last : {DATA_MAX - 1, 7}) {
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        Data[0].type = DT_FIRE_REMAINS;
+        Data[0].x = Data[0].y = 226;
+        Data[last].type = DT_FIRE;
+        Data[last].x = Data[last].y = 230;
+        Data[last].count = 40;
+        CreatureMove();
+        EXPECT_EQ(Data[last].ready_minute, 1040u) << "the fire in place " << last << " was not walked";
+    }
+}
+
 }  // namespace
