@@ -204,8 +204,9 @@ std::vector<BundleEntry> unbundle(const uint8_t *data, size_t size) {
                      (uint32_t)data[at + 3] << 24;
         at += 4;
         if (n > size - at) n = (uint32_t)(size - at);
-        bool usable = !name.empty() && name.find('/') == std::string::npos && name != "." && name != ".." &&
-                      name.find('\0') == std::string::npos;
+        // A name the targets can prefix ("flora_", "@") and still write: short, one plain file.
+        bool usable = !name.empty() && name.size() <= 200 && name.find('/') == std::string::npos && name != "." &&
+                      name != ".." && name.find('\0') == std::string::npos;
         if (usable) out.push_back({name, data + at, n});
         at += n;
     }

@@ -43,7 +43,7 @@ int copyfile(const char *from, const char *to) {
         fclose(in);
         return 0;
     }
-    char block[1000];
+    static char block[64 * 1024];   // the world is copied at every load: large blocks keep it quick
     size_t n;
     int ok = 1;
     while ((n = fread(block, 1, sizeof block, in)) > 0) {

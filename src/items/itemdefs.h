@@ -18,6 +18,10 @@ ItemStruct Vesiesine(float weight);
 // same name, id and type; otherwise (and for -1/-2 without a match) at the first free row.
 // Answers the row stored, or -1 when nothing was stored.
 int save_object(int row);
+// The lines of "create_objects.txt": gathered, and appended by the flush (the table's builders flush
+// when they are done).
+void objdef_log(const char *text);
+void objdef_log_flush();
 void armourdump(const char *label);
 int Prot1(unsigned code);
 int Prot2(unsigned code);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "activities/herblore.h"
 #include "core/obj_func.h"
@@ -257,11 +258,22 @@ ItemStruct Vesiesine(float weight) {
 
 // ---- storing a definition ----
 
-static void objlog(const char *text) {
-    FILE *f = fopen("create_objects.txt", "a");
-    if (!f) return;
-    fputs(text, f);
-    fclose(f);
+// The definitions log gathers its lines and appends them in one go: building the table logs some
+// eight hundred lines, and opening the file for each made every load slow.
+static std::string objlog_lines;
+
+void objdef_log(const char *text) {
+    objlog_lines += text;
+    if (objlog_lines.size() >= 64 * 1024) objdef_log_flush();
+}
+
+void objdef_log_flush() {
+    if (objlog_lines.empty()) return;
+    if (FILE *f = fopen("create_objects.txt", "a")) {
+        fwrite(objlog_lines.data(), 1, objlog_lines.size(), f);
+        fclose(f);
+    }
+    objlog_lines.clear();
 }
 
 // A name in lower case as the game lowers texts (the code-page letters included), into out.
@@ -288,7 +300,7 @@ int save_object(int row) {
         memcpy(skill, Item.skill, sizeof Item.skill);
         skill[sizeof Item.skill] = 0;
         snprintf(line, sizeof line, "save_object (%d) %s (Skill: %s)\n", row, name, skill);
-        objlog(line);
+        objdef_log(line);
         char lname[41], lother[41];
         lower_name(name, lname);
         int chosen = -1, free = -1;
@@ -299,14 +311,14 @@ int save_object(int row) {
             if (row == -1) {
                 chosen = r;
                 snprintf(line, sizeof line, "nimimatch kohdassa #%d %s = %s\n", r, other, name);
-                objlog(line);
+                objdef_log(line);
             } else if (row == -2) {
                 snprintf(line, sizeof line, "#%d nimimatchaus <=-1 %s = %s\n", r, other, name);
-                objlog(line);
+                objdef_log(line);
                 if (ConstantObj[r].id == Item.id && ConstantObj[r].type == Item.type) {
                     chosen = r;
                     snprintf(line, sizeof line, "TYPE & ESINE MATCH -- pos = %d\n", r);
-                    objlog(line);
+                    objdef_log(line);
                 }
             }
         }
@@ -314,7 +326,7 @@ int save_object(int row) {
         if (chosen < 0) return -1;
         snprintf(line, sizeof line, "esinekorvaus match #%d-%s <--- %s\n", chosen, item_name(ConstantObj[chosen], other),
                  name);
-        objlog(line);
+        objdef_log(line);
         row = chosen;
     }
     if (row >= CONSTANTOBJ_ROWS) return -1;

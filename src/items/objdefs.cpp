@@ -481,13 +481,6 @@ static void build_jewellery() {
 
 // ---- the definitions file ----
 
-static void objlog(const char *text) {
-    FILE *f = fopen("create_objects.txt", "a");
-    if (!f) return;
-    fputs(text, f);
-    fclose(f);
-}
-
 static void terminate_texts(ItemStruct &it) {
     it.name[sizeof it.name - 1] = 0;
     it.skill[sizeof it.skill - 1] = 0;
@@ -497,7 +490,7 @@ static void terminate_texts(ItemStruct &it) {
 int read_constantobj(const char *path) {
     FILE *f = fopen(path, "rb");
     if (!f) return -1;
-    objlog("-- previous constantobj start --\n");
+    objdef_log("-- previous constantobj start --\n");
     int i = 0;
     ItemStruct rec;
     char line[120], name[41];
@@ -509,10 +502,11 @@ int read_constantobj(const char *path) {
         } else {
             snprintf(line, sizeof line, "#%d past the table's last row, ignored\n", i);
         }
-        objlog(line);
+        objdef_log(line);
         i++;
     }
     fclose(f);
+    objdef_log_flush();
     return i < CONSTANTOBJ_ROWS ? i : CONSTANTOBJ_ROWS;
 }
 
@@ -541,6 +535,7 @@ void InitObjs() {
     armourdump("original constant.obj");
 
     build_objdef_rows();
+    objdef_log_flush();
 
     write_constantobj(path);
     write_constantobj("CONSTANT.OBJ");

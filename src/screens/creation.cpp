@@ -14,6 +14,7 @@ void create_objects(const char *) {
     InitObjs();
     InitUnames();
     LuoKasvit();
+    objdef_log_flush();
 }
 
 // Stands in until character creation lands: a new skill takes the first empty slot at level 0.

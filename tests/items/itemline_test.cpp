@@ -170,6 +170,7 @@ TEST_F(Lines, SaveObjectByNameIdAndType) {
     for (int r = 1; r < CONSTANTOBJ_ROWS; r++) ConstantObj[r] = blank(IT_TOOL, "Full");
     Item = blank(IT_TOOL, "Other");
     EXPECT_EQ(save_object(-1), -1);
+    objdef_log_flush();
     EXPECT_TRUE(dir->exists("create_objects.txt"));
 }
 
