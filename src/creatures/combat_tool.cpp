@@ -10,6 +10,7 @@
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
 #include "creatures/melee.h"
+#include "creatures/weaponchoice.h"
 #include "creatures/wounding.h"
 #include "creatures/wounds.h"
 #include "presentation/notes.h"
@@ -98,6 +99,8 @@ int combat_duel_tool(int a, int b, int seed, int rounds, FILE *out) {
             if (Cre[att].posture == 4 || Cre[att].mode != 99) continue;
             Cre[att].posture = Cre[att].posture == 1 ? 0 : Cre[att].posture;   // a fallen fighter gets up
             Cre[att].enemy = def;
+            // A person takes up the weapon it fights best with before its first blow.
+            if (NPC_wield(att)) continue;
             Taistelu_ISKU(att, -1);
         }
         count[outcome]++;

@@ -163,7 +163,7 @@ struct CreatureStruct {
     uint8_t  escortdest;       // 611: bit 0 to a village, bit 1 to a given culture
     uint8_t  escortculture;    // 612: the escort's destination culture
     uint8_t  breedmonth;       // 613: the month the species breeds in
-    uint8_t  pad614;
+    uint8_t  venom;            // 614: a snake's venom spent on a bite (1)
     uint8_t  escorttarget;     // 615
     uint8_t  escortkind;       // 616
     uint8_t  escortstate;      // 617

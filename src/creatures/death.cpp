@@ -27,6 +27,14 @@
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
 #include "creatures/zoomservices.h"
+#include "creatures/bodyrec.h"
+#include "creatures/fightvillage.h"
+#include "creatures/puuha.h"
+#include "maps/area.h"
+#include "maps/crestep.h"
+#include "maps/maps.h"
+#include "quests/tehtavat.h"
+#include "society/village.h"
 #include "items/itemdefs.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
@@ -64,10 +72,58 @@ static void release_leashes(const CreatureStruct &c) {
     }
 }
 
+// The player record's byte of the bewitched wolf's fate: 1 killed, 2 freed.
+enum { PB_WOLFSTATE = 5038 };
+
+// Game-course tasks a death reports.
+enum { TASK_KILL = 12, TASK_BEAR = 31, TASK_RAIDERS = 32 };
+
+static int live_raiders() {
+    int count = 0;
+    for (int k = 0; k < CRE_COUNT; k++)
+        if (creature(k) && Cre[k].kind == CK_HUMAN && Cre[k].culture == 11 && Cre[k].mode != CM_CARCASS &&
+            cre_datapos(k) >= 0)
+            count++;
+    return count;
+}
+
+// A village member's death: a murder when the player did it, and a place the fewer in its village.
+static void village_loss(int n) {
+    CreatureStruct &c = Cre[n];
+    const int soc = (int)c.community;
+    if (c.killer == -1) fight_murder(soc);
+    npc_socroles_lost(n);
+    char line[40];
+    if (DEBUG_INFO) {
+        snprintf(line, sizeof line, "socpopul before %d", socpopulation(soc));
+        DebugNote(line);
+    }
+    fight_leave_population(n, soc);
+    if (DEBUG_INFO) {
+        snprintf(line, sizeof line, "socpopul after %d", socpopulation(soc));
+        DebugNote(line);
+    }
+}
+
+// The first companion or tame dog that was after the dead goes to where it fell.
+static void send_to_deathplace(int n, int x, int y) {
+    const uint16_t soc = (uint16_t)Cre[n].socialid;
+    for (int k = 0; k < CRE_COUNT; k++) {
+        if (k == n || !creature(k) || Cre[k].mode == CM_CARCASS || Cre[k].enemy_soc != soc) continue;
+        if (!onko_NPC_kumppani(k) && !(Cre[k].speciescode == 618 && onko_NPC_kesyelain(k))) continue;
+        apukoord[0] = x;
+        apukoord[1] = y;
+        Lisaa_Puuha(k, 50, 100);
+        return;
+    }
+}
+
 void KillCreature(int n, int show) {
     if (!creature(n)) return;
     CreatureStruct &c = Cre[n];
     if (c.mode == CM_CARCASS) return;
+    if (onko_noiduttuelain(n) && onko_vironsusi(n))
+        plr_set<uint8_t>(PB_WOLFSTATE, (uint8_t)((plr_get<uint8_t>(PB_WOLFSTATE) & ~2u) | 1u));
     const bool diving = c.korkeus == -100;
     const bool lost = c.kind == CK_SPIRIT || (diving && random(2) == 0);
     // The bookkeeping comes first, so that a creature lost in the water leaves nothing naming it.
@@ -77,8 +133,12 @@ void KillCreature(int n, int show) {
             set_SpiritData_mood(PlayerX, PlayerY, 702, -15);
             bearmagic_SkullPlacement(0);
         }
+    } else if (c.speciescode == 605 && creature(c.killer) &&
+               (onko_NPC_kumppani(c.killer) || onko_NPC_kesyelain(c.killer))) {
+        bearmagic_SkullPlacement(0);
     }
-    if (is_socmember(n)) npc_socroles_lost(n);
+    if (is_socmember(n)) village_loss(n);
+    const int lastx = cre_x(n), lasty = cre_y(n);
     if (c.role == 9) {
         release_leashes(c);
         c.role = 0;
@@ -90,9 +150,13 @@ void KillCreature(int n, int show) {
         return;
     }
     if (c.killer == -1 && c.kind != CK_HUMAN) {
+        Tarkista_Suoritus(TASK_KILL);
         const int fall = (int)std::ceil(c.weight / 30.0f);
         if (fall > 0) set_SpiritData_mood(PlayerX, PlayerY, 702, -(fall > 5 ? 5 : fall));
     }
+    if (c.speciescode == 605 || c.kind == 4) Tarkista_Suoritus(TASK_BEAR);
+    // The last raider but one falling counts for the course of war.
+    if (c.kind == CK_HUMAN && c.culture == 11 && live_raiders() - 1 < 2) Tarkista_Suoritus(TASK_RAIDERS);
     if (show && !diving) cre_say(n, c.posture == 4 ? "NPC_DEATH_PEACEFUL" : "NPC_DEATH");
     makepersonal_NPCitems(n, 0);
     PudotaKasista(n, 0);
@@ -119,6 +183,7 @@ void KillCreature(int n, int show) {
         Data[pos].day = (uint16_t)Plr.daynumber;
         make_datapos_top(pos);
     }
+    send_to_deathplace(n, lastx, lasty);
     UPDATE_SCREEN = 1;
 }
 
@@ -148,6 +213,8 @@ void NPC_Kuntotarkistus(int n) {
             c.bodytemp += 0.1f;
         }
     } else if (c.posture == 3 || c.posture == 4) {
+        FallProne(n, 0);
+    } else if (c.korkeus == 200 && !terrain_flag(get_mapchar(cre_x(n), cre_y(n)), TF_TREE)) {
         FallProne(n, 0);
     }
 }
@@ -203,6 +270,23 @@ void Pakene(int n) {
         DebugNote(line);
     }
     if (c.magicburden > 0) c.magicburden--;
+    uint8_t &treestay = cre_spare(c, SPARE_TREESTAY);
+    if (c.korkeus == 200 && treestay > 0) {
+        treestay--;
+        return;
+    }
+    for (int i = 3; i < 20; i++) c.movehist_x[i] = c.movehist_y[i] = 0;
+    const int pos = cre_datapos(n);
+    const bool caught = pos >= 0 && crestep_trap_at(Data[pos].x, Data[pos].y) >= 0;
+    if (!caught) {
+        // A flier takes wing, a squirrel unhurt makes for a tree, a swimmer dives.
+        if (OSAAKO_LENTAA(n)) Lenna(n);
+        else if (c.speciescode == 604 && c.injury == 0) Kiipea_Puuhun(n);
+        else if (ask_water_creature(n)) Sukella(n);
+    } else if (c.posture == 5 || c.posture == 6) {
+        c.posture = 0;
+        c.korkeus = 0;
+    }
     int ex, ey;
     bool moved = false;
     if (enemy_square(n, ex, ey)) {

@@ -13,7 +13,19 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
+#include "presentation/notes.h"
+#include "presentation/msglog.h"
 #include "presentation/tekstit.h"
+#include "activities/wornmagic.h"
+#include "core/datafunc.h"
+#include "core/spend.h"
+#include "creatures/cremove.h"
+#include "creatures/fightvillage.h"
+#include "creatures/melee.h"
+#include "creatures/outfit.h"
+#include "creatures/weaponchoice.h"
+#include "maps/movement.h"
+#include "maps/sight.h"
 
 enum { UNUSABLE = 200, MODE_COMBAT = 99, MODE_FLEE = 4 };
 
@@ -74,20 +86,43 @@ int NaturalAttack(int n) {
     return r;
 }
 
+// A bear that has not been hurt much yet will not face the bearer of a bear charm.
+static bool shies_from_charm(int n, int target) {
+    if (Cre[n].speciescode != 605 || Cre[n].woundcount >= 3) return false;
+    return hasmagic_worn(target, 16, "") != 0;
+}
+
+void taistelutilanne_puuhakeskeytys(int n) {
+    if (creature(n) && !saalistaako_NPC(n)) Keskeyta_Puuha(n, -1);
+}
+
 void NPC_hyokkaa(int n, int target, int stamina) {
     if (!creature(n) || n == target || Cre[n].posture == 4) return;
     CreatureStruct &c = Cre[n];
+    if (shies_from_charm(n, target)) {
+        NPC_Pakene(n, -1, 0);
+        return;
+    }
     if (c.kind != CK_HUMAN && NaturalAttack(n) == 1000) {
         NPC_Pakene(n, target, 0);
         return;
     }
+    taistelutilanne_puuhakeskeytys(n);
     if (c.mode == MODE_COMBAT && c.enemy == target) return;
-    c.enemy = target;
+    Aseta_Vihollinen(n, target);
     c.mode = MODE_COMBAT;
-    c.stamina = (uint8_t)(stamina == 0 ? 255 : stamina);
+    c.stamina = (uint8_t)(stamina == 0 ? 255 : stamina > 255 ? 255 : stamina);
     ATTACKER = n;
     DEFENDER = target;
     cre_say(n, "NPC_ATTACKS");
+}
+
+// A flight the player does not see from a bird, a seal, a small or a swimming thing goes untold.
+static bool flight_untold(int n) {
+    const CreatureStruct &c = Cre[n];
+    const int x = cre_x(n), y = cre_y(n);
+    if (See(x, y)) return false;
+    return onko_NPC_lintu(n) || c.kind == 24 || c.weight < 3.0f || c.korkeus == -100 || avovesi(x, y);
 }
 
 int NPC_Pakene(int n, int from, int force) {
@@ -96,32 +131,109 @@ int NPC_Pakene(int n, int from, int force) {
     if (c.mode == MODE_FLEE) return 1;
     if (onko_NPC_kumppani(n) && !force) return 0;
     Keskeyta_Puuha(n, -1);
-    c.enemy = from;
+    Aseta_Vihollinen(n, from);
     c.mode = MODE_FLEE;
-    cre_say(n, "DO_ESCAPE");
-    cre_flees(n, from);
-    c.mode = MODE_FLEE;
+    Nollaa_Pakopaikka(n);
+    set_NPC_alertness(n, 100);
+    if (!flight_untold(n)) cre_say(n, "DO_ESCAPE");
     return 1;
+}
+
+int Tarkista_Kumppanit(int n) {
+    if (!creature(n)) return 0;
+    const bool nokill = (Cre[n].fightbits & 7) != 0;
+    int allies = 0;
+    for (int k = 0; k < CRE_COUNT; k++) {
+        if (k == n || !creature(k) || Cre[k].mode == CM_CARCASS || cre_datapos(k) < 0) continue;
+        CreatureStruct &c = Cre[k];
+        const bool dog = c.speciescode == 618 && onko_NPC_kesyelain(k);
+        const bool companion = onko_NPC_kumppani(k) != 0;
+        if (!dog && !(companion && !(c.partyflags & 512))) continue;
+        if (taisteleeko_NPC(k) && c.enemy == n) {
+            allies++;
+            continue;
+        }
+        const int x = cre_x(k), y = cre_y(k);
+        if (!NPC_see(x, y, cre_x(n), cre_y(n), c.Suunta) && !See(x, y)) continue;
+        const bool kin = companion && c.community && c.community == Cre[n].community;
+        if (kin) fight_unjoin(k);
+        if (companion && nokill) {
+            if (!pakeneeko_NPC(k)) {
+                NPCNote(k, "This is not my fight!", "");
+                NPC_Pakene(k, n, 1);
+            }
+            continue;
+        }
+        if (kin) continue;
+        NPC_hyokkaa(k, n, 0);
+        if (taisteleeko_NPC(k)) allies++;
+    }
+    return allies;
+}
+
+void rauhoita_NPCn_lemmikit(int n) {
+    if (!creature(n) || Cre[n].kind != CK_HUMAN || !Cre[n].community) return;
+    for (int k = 0; k < CRE_COUNT; k++) {
+        if (!creature(k) || Cre[k].speciescode != 618 || Cre[k].mode == CM_CARCASS) continue;
+        if (Cre[k].community != Cre[n].community || !taisteleeko_NPC(k)) continue;
+        Taistelu_OHI(k);
+    }
 }
 
 void NPC_moraalitarkistus_haavoitus(int n, int attacker, int wounds) {
     if (!creature(n) || Cre[n].posture == 4) return;
+    if (attacker == -1 && CLOAK) return;
+    if (ask_dazed(n)) return;
     CreatureStruct &c = Cre[n];
-    if (attacker >= 0) {
+    const bool wasfighting = c.mode == MODE_COMBAT;
+    bool villager = false;
+    int soc = 0;
+    if (attacker == -1) {
+        if (onko_NPC_kesyelain(n) || onko_NPC_kumppani(n)) return;
+        if (c.kind == CK_HUMAN && c.culture == 11) {
+            // a raider of the north answers blows as any foe
+        } else if (is_socmember(n)) {
+            soc = (int)c.community;
+            villager = true;
+            if (wounds > 0) fight_breach_violence(soc, 1);
+            Aseta_Vihollinen(n, -1);
+        } else if (c.kind == CK_HUMAN) {
+            set_Cre_moralebit(n, -1, 1);
+        } else if (npcKotielain(n) && !onko_NPC_kesyelain(n)) {
+            const int s = (int)c.community;
+            if (s) fight_breach_violence(s, 1);
+        }
+    } else if (attacker >= 0) {
         if (creature(attacker) && c.community && c.community == Cre[attacker].community) return;
-        if (c.mode == MODE_COMBAT) {
+        if (wasfighting) {
             if (c.enemy != attacker) NPC_hyokkaa(n, attacker, 0);
             return;
         }
-    } else if (attacker == -1 && (onko_NPC_kesyelain(n) || onko_NPC_kumppani(n))) {
-        return;
     }
-    c.enemy = attacker;
+    if (!villager) Aseta_Vihollinen(n, attacker);
     const int w = c.woundcount + wounds;
     c.woundcount = (uint8_t)(w > 255 ? 255 : w);
+    if (DEBUG_INFO) {
+        char line[60];
+        snprintf(line, sizeof line, "haavat: %d hyokkaavyys: %d", c.woundcount, c.aggressiveness);
+        DebugNote(line);
+    }
+    bool beat = false;
+    if (villager && fight_violence_flag(soc)) {
+        if (has_socrole_susp(n, 2)) {
+            NPC_hyokkaa(n, -1, 0);
+            c.fightbits |= 4;
+            return;
+        }
+        if (wounds == 0) return;
+        beat = true;
+    }
     if (random(100) + 1 < c.aggressiveness) {
-        if (c.mode != MODE_COMBAT) cre_say(n, "SOUND_THREATEN");
+        if (!wasfighting && cre_say(n, "SOUND_THREATEN"))
+            SPEND_INTERRUPT = 1;
+        DEFENDER = attacker;
         NPC_hyokkaa(n, attacker, 0);
+        if (beat) c.fightbits |= 4;
     } else {
         NPC_Pakene(n, attacker, 0);
     }

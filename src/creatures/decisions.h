@@ -20,3 +20,6 @@ int NaturalAttack(int n);                             // 0..2, 1000 none
 void NPC_hyokkaa(int n, int target, int stamina);
 int NPC_Pakene(int n, int from, int force);           // 1 fled
 void NPC_moraalitarkistus_haavoitus(int n, int attacker, int wounds);
+void taistelutilanne_puuhakeskeytys(int n);           // its activities end, unless it hunts
+int Tarkista_Kumppanit(int n);                        // the player's allies now fighting n
+void rauhoita_NPCn_lemmikit(int n);                   // the fighting dogs of n's village calm down

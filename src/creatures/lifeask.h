@@ -14,11 +14,13 @@ enum {
     SPARE_APPEARED = 3,            // a spirit: ticks since it appeared
     SPARE_SPIRITSTATE = 4,         // a spirit: 0 none, 1 playing, 2 giving a gift, 3 spoken
     SPARE_SPIRITSEEN = 5,          // a spirit: 1 once the player has seen it
-    SPARE_PREPAID = 6,             // a companion: prepaid days left
-    SPARE_SERVICE = 7,             // a companion: days in service
-    SPARE_NEXTHUNT = 8,            // a loner: the running minute of its next hunt (4 bytes)
-    SPARE_QUIET = 12,              // a person that does not greet
-    SPARE_STOPPED = 13,            // an escortee: the world cell where it stopped (2 + 2 bytes)
+    SPARE_TREESTAY = 6,            // fleeing turns it still keeps to its tree
+    SPARE_MILKDAY = 7,             // two bytes (7 and 8): low 16 bits of the day it was last milked
+    SPARE_PREPAID = 9,             // a companion: prepaid days left
+    SPARE_SERVICE = 10,            // a companion: days in service
+    SPARE_NEXTHUNT = 11,           // a loner: the running minute of its next hunt (4 bytes)
+    SPARE_QUIET = 15,              // a person that does not greet
+    SPARE_STOPPED = 16,            // an escortee: the world cell where it stopped (2 + 2 bytes)
 };
 inline uint8_t &cre_spare(CreatureStruct &c, int i) { return reinterpret_cast<uint8_t &>(c.spare2[i]); }
 

@@ -22,6 +22,10 @@
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "creatures/wounds.h"
+#include "creatures/fightvillage.h"
+#include "creatures/predicates.h"
+#include "activities/activities.h"
+#include "activities/wornmagic.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"
 #include "maps/doors.h"
@@ -243,8 +247,18 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
         armour = CreArmour(victim, part, type);
         mass = (int)Cre[victim].weight;
     }
-    if (attacker >= 0) setNPCnoise(attacker, 3);
-    const int eff = impact - armour;
+    // Dog-fur mittens and the lore of the bear make her blows bite deeper into a bear.
+    const int bearmagic = attacker == -1 && victim >= 0 && Cre[victim].speciescode == 605 &&
+                          taikakeino_tuttu(94, 0) && hasmagic_worn(-1, 0, "[dog fur mittens]");
+    bool venomous = false;
+    if (attacker >= 0) {
+        setNPCnoise(attacker, 3);
+        if (Cre[attacker].speciescode == 622 && Cre[attacker].venom == 0) {
+            Cre[attacker].venom = 1;
+            venomous = true;
+        }
+    }
+    const int eff = impact - armour + (bearmagic ? 2 : 0);
     if (DEBUG_INFO) {
         char line[120];
         snprintf(line, sizeof line, "HAAVOITA %d: impact: %d Haarniskointi: %d -> eff_impact: %d", victim, impact,
@@ -284,6 +298,10 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
         Cre[victim].killer = attacker;   // whoever wounded it last is its killer if the wounds end it
     } else if (attacker >= 0) {
         plr_set<int32_t>(PB_ATTACKER, (int32_t)Cre[attacker].socialid);
+        // A villager's beating that the village has marked as violence is counted against her.
+        const int soc = (int)Cre[attacker].community;
+        if (is_socmember(attacker) && (Cre[attacker].fightbits & 4) && fight_violence_flag(soc))
+            fight_breach_violence(soc, 2);
     } else if (attacker < -1) {
         plr_set<int32_t>(PB_ATTACKER, attacker);
     }
@@ -293,6 +311,7 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
                  w.bleeding, w.injury);
         DebugNote(line);
     }
+    if (venomous && victim == -1) SetInjury(random(3) + 3, 0, random(3) + 3, 0, 23);
     if (w.amputation) {
         if (AmputationRoll(victim, w.amputation)) {
             w.bleeding++;
