@@ -12,11 +12,13 @@
 #include "core/squareevents.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
+#include "creatures/breaches.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/items.h"
+#include "items/ownership.h"
 #include "items/vessels.h"
 #include "maps/doors.h"
 #include "maps/movement.h"
@@ -30,24 +32,12 @@
 #include <cstdio>
 #include <cstring>
 
-int MOVE_UNPAID[HAUL_SOCIETIES];
-int MOVE_TAKEN[HAUL_SOCIETIES];
 int ITEMMOVE_ponnistelu = 0;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_WADE = 4, MODE_HAUL = 9, MISCHIEF_PUSH = 701 };
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 
-// Village ownership of goods: until village ownership lands a record's owner word names its owner
-// society (22222 the village's own goods), goods pass as they are and no debt is handed back.
-static int own_datapos(int dp) {
-    const int owner = Data[dp].owner;
-    return owner > 0 ? owner : 0;
-}
-static int owned_item_catch(int, int item, int, int) { return item; }
-static int debtreturn(int, int, int) { return 0; }
-// Until the village breaches land pushing goods about is no mischief anyone minds.
-static void breachrun_mischief(int, int, int) {}
 
 // ---- the time tables -----------------------------------------------------------------------------
 
@@ -124,8 +114,8 @@ int dp_setmove(int hauler, int dataIndex, int count) {
     if (!haulable_type(d) || d.count == 0 || count < 1) return -1;
     if (count < d.count && split_datapos(dataIndex, d.count - count) < 0) return -1;
     if (d.type == DT_ITEM) {
-        const int owner = own_datapos(dataIndex);
-        if (owner) {
+        const OwnerStruct owner = own_datapos(dataIndex);
+        if (!owner.free) {
             const int item = owned_item_catch(owner, (int)d.id, d.count, 0);
             if (item != CRE_NONE && item > 0) d.id = (uint32_t)item;
         }
@@ -284,11 +274,11 @@ static void move_record(int dp, int count, int x, int y) {
         return;
     }
     int item = (int)d.id;
-    const int owner = own_datapos(dp);
-    if (owner) {
+    const OwnerStruct owner = own_datapos(dp);
+    if (!owner.free) {
         const int caught = owned_item_catch(owner, item, count, 1);
         if (caught > 0) item = caught;
-        breachrun_mischief(owner, MISCHIEF_PUSH, 1);
+        breachrun_mischief((int)owner.soc, MISCHIEF_PUSH, 1);
     }
     datapos_deccount(dp, count);
     set_data(DT_ITEM, x, y, item, count);
@@ -336,16 +326,17 @@ static void pack_on(int animal) {
         TARGET_NUM = count;
         TARGET_ITEM = item;
         TARGET_NPC = animal;
-        const int owner = own_datapos(row.index);
-        if (owner) {
+        const OwnerStruct owner = own_datapos(row.index);
+        if (!owner.free) {
             const int caught = owned_item_catch(owner, item, count, 0);
             if (caught > 0) item = caught;
         }
         if (!AddCrPack(animal, item, count)) {
             Note(MSG("CARRY_TOO_HEAVY"));
-            if (owner) debtreturn(item, count, 0);
+            if (!owner.free) debtreturn(item, count, 0);
             continue;
         }
+        if (!owner.free) SET_PACKED_ofsoc((int)owner.soc);
         datapos_deccount(row.index, count);
         row.chosen = 0;
         Note(MSG("PACK_DONE"));

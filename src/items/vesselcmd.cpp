@@ -1,6 +1,7 @@
 // The commands on the contents of carried vessels. A filled vessel is one item that stands for its
 // contents and names its vessel; whatever is poured or emptied, the weight that leaves one item is
 // the weight that arrives in the other, so nothing is made or lost on the way.
+#include "items/ownership.h"
 #include "items/vesselcmd.h"
 
 #include "activities/containers.h"
@@ -46,8 +47,6 @@ enum {
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 
-// Until village ownership lands there is no debt book whose entry could follow the filled vessel.
-static void replacedebtitem(int, int, int) {}
 
 // ---- helpers -------------------------------------------------------------------------------------
 
