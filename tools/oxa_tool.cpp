@@ -18,6 +18,11 @@
 //   oxa_tool sim [--seed N] [--ticks T]   run in the working folder: 20 animals of mixed species on
 //                               a generated forest-and-lake local area for T creature passes; prints
 //                               each species' activities
+//   oxa_tool sim --fixture village [--seed N] [--ticks T]   the same area with a village at its centre:
+//                               villagers, their dogs, a robber band and wildlife; prints what each
+//                               group did and the words said
+//   oxa_tool village-run [--seed N]   the scripted visit: goods taken unseen, then seen, then the
+//                               village left; prints the debts, collection levels and shouts
 //   oxa_tool wound --victim N --type T --impact I --part P --seed S   one wound to template N: the
 //                               wound cell, the rolls and whether it lived
 //   oxa_tool duel --seed S A B --rounds R   template A against template B R times: how they ended
@@ -34,6 +39,7 @@
 #include "creatures/combat_tool.h"
 #include "creatures/creatures.h"
 #include "creatures/crsim.h"
+#include "creatures/villagesim.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"
@@ -49,7 +55,7 @@ static int usage() {
                     "       oxa_tool recipes --check\n       oxa_tool craft <product> [--seed n]\n"
                     "       oxa_tool body --wound \"kind,part,level\"\n"
                     "       oxa_tool days --seed n --days n --wounds \"wound;wound\"\n"
-                    "       oxa_tool sim [--seed N] [--ticks T]\n"
+                    "       oxa_tool sim [--seed N] [--ticks T] [--fixture village]\n       oxa_tool village-run [--seed N]\n"
                     "       oxa_tool wound --victim N --type T --impact I --part P --seed S\n"
                     "       oxa_tool duel --seed S A B --rounds R\n");
     return 2;
@@ -133,18 +139,39 @@ static int describe_items() {
 
 static int cmd_sim(int argc, char **argv) {
     long seed = 1, ticks = 2000;
+    bool village = false;
     for (int i = 0; i < argc; i++) {
         if (!strcmp(argv[i], "--seed") && i + 1 < argc) seed = strtol(argv[++i], nullptr, 10);
         else if (!strcmp(argv[i], "--ticks") && i + 1 < argc) ticks = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--fixture") && i + 1 < argc && !strcmp(argv[i + 1], "village")) village = true, i++;
         else return usage();
     }
     if (ticks < 0 || ticks > 10000000 || seed < 0 || seed > 0x7fffffff) return usage();
+    if (village) {
+        const VillageSimResult v = village_sim((int)seed, (int)ticks, stdout);
+        if (v.people == 0) {
+            fprintf(stderr, "oxa_tool: no village could be made\n");
+            return 1;
+        }
+        return v.outside ? 1 : 0;
+    }
     const CreSimResult r = creature_sim((int)seed, (int)ticks, stdout);
     if (r.creatures == 0) {
         fprintf(stderr, "oxa_tool: no local area could be made\n");
         return 1;
     }
     return r.outside || r.blocked ? 1 : 0;
+}
+
+static int cmd_village_run(int argc, char **argv) {
+    long seed = 1;
+    for (int i = 0; i < argc; i++) {
+        if (!strcmp(argv[i], "--seed") && i + 1 < argc) seed = strtol(argv[++i], nullptr, 10);
+        else return usage();
+    }
+    if (seed < 0 || seed > 0x7fffffff) return usage();
+    const VillageScriptResult r = village_script((int)seed, stdout);
+    return r.debts_unseen == 0 && r.debts_seen == 1 && r.debts_checked >= 1 && r.level_left == 2 ? 0 : 1;
 }
 
 static int cmd_wound(int argc, char **argv) {
@@ -188,6 +215,7 @@ int main(int argc, char **argv) {
     if (argc >= 3 && strcmp(argv[1], "craft") == 0) return craft(argc, argv);
     if (argc == 3 && strcmp(argv[1], "recipes") == 0 && strcmp(argv[2], "--check") == 0) return recipes_check(stdout);
     if (argc >= 2 && strcmp(argv[1], "sim") == 0) return cmd_sim(argc - 2, argv + 2);
+    if (argc >= 2 && strcmp(argv[1], "village-run") == 0) return cmd_village_run(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "wound") == 0) return cmd_wound(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "duel") == 0) return cmd_duel(argc - 2, argv + 2);
     return usage();

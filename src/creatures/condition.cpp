@@ -25,7 +25,14 @@
 #include "creatures/healing.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
+#include "creatures/breaches.h"
+#include "creatures/describe.h"
+#include "creatures/predicates.h"
 #include "creatures/wounds.h"
+#include "core/datafunc.h"
+#include "items/ownership.h"
+#include "items/vessels.h"
+#include "society/village.h"
 #include "items/inventory.h"
 #include "items/items.h"
 #include "items/wearing.h"
@@ -240,11 +247,65 @@ void PlayerUnconscious() {
     UPDATE_SCREEN = 1;
 }
 
-// Goods of the downer's community are taken back once village ownership of goods lands; until then
-// nothing is owned by a community.
-int get_stolen_items(int, int c) {
+// One owned item of the community taken back: its debt cleared, its owner marks gone, into c's pack
+// or else the village's goods pool.
+static void take_back(int c, int soc, int pos, int count) {
+    remitemdebt(soc, (unsigned)pos, (unsigned)count);
+    ItemStruct item = ObjToItem(pos);
+    item.ownerflags &= (uint8_t)~7;
+    const int stored = Luo_Esineen_Itempos(item);
+    const int give = stored > 0 ? stored : pos;
+    if (!new_AddCrPack(c, give, count, 0)) addvilpool(soc, give, count);
+}
+
+static bool community_goods(int pos, int soc) {
+    if (pos <= 0) return false;
+    const ItemStruct item = ObjToItem(pos);
+    const OwnerStruct o = own_item(item);
+    return !o.free && o.soc == (uint32_t)soc && (item.ownerflags & 3);
+}
+
+int get_stolen_items(int owner, int c) {
     if (c < 0 || c >= CRE_COUNT || Cre[c].community == 0) return 0;
-    return 0;
+    const int soc = (int)Cre[c].community;
+    if (!GetGlobVil(soc)) return 0;
+    int taken = 0;
+    if (owner == -1)
+        for (int s = 0; s < PLR_SLOTS; s++) {
+            if (!community_goods(Plr.inv_obj[s], soc) || Plr.inv_count[s] <= 0) continue;
+            const int pos = Plr.inv_obj[s], count = Plr.inv_count[s];
+            Poista_PlrItem_NoCrunch(s, count);
+            take_back(c, soc, pos, count);
+            taken++;
+        }
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.owner != (int16_t)owner || d.extra != 4 || !community_goods((int)d.id, soc)) continue;
+        const int pos = (int)d.id, count = d.count;
+        ClearDATA(i);
+        take_back(c, soc, pos, count);
+        taken++;
+    }
+    for (int m = 0; m < CRE_COUNT; m++) {
+        if (m == c || Cre[m].kind == CK_NONE || !(onko_NPC_kumppani(m) || onko_NPC_kesyelain(m))) continue;
+        for (int k = 0; k < CRE_PACK; k++) {
+            if (!community_goods(Cre[m].pack[k], soc) || Cre[m].packcount[k] == 0) continue;
+            const int pos = Cre[m].pack[k], count = Cre[m].packcount[k];
+            Cre[m].pack[k] = 0;
+            Cre[m].packcount[k] = 0;
+            Cre[m].packbits[k] = 0;
+            take_back(c, soc, pos, count);
+            taken++;
+        }
+    }
+    SaveGlobVil();
+    MOVETAKEN_clr();
+    if (owner == -1) {
+        CrunchItems();
+        GOT_recount(soc);
+    }
+    laske_Load(owner);
+    return taken;
 }
 
 void plr_downed_act(int c) {
@@ -267,6 +328,10 @@ void plr_downed_act(int c) {
                 }
             }
         }
+    }
+    if (onko_NPC_rosvo(c)) {
+        unleash_all();
+        rob_items(-1, c, 0);
     }
 }
 

@@ -65,7 +65,13 @@ static void set_spare_u32(CreatureStruct &c, int at, uint32_t v) { memcpy(&c.spa
 
 // ---- speaking and shouting ----
 
+void (*people_speech_log)(int n, const char *key, const char *text) = nullptr;
+
 static int speak(int n, const char *key, const char *text) {
+    if (people_speech_log) {
+        people_speech_log(n, key, text ? text : "");
+        return 1;
+    }
     copy_bounded(vMSG_var, sizeof vMSG_var, text ? text : "");
     TARGET_NPC = n;
     char line[MSGBUF_SIZE];

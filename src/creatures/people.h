@@ -19,6 +19,10 @@ enum : uint32_t { SF_QUESTTALK = 1u << 4, SF_ARRIVED = 1u << 9 };   // state fla
 uint32_t compword(int n);                      // the companion flag word of creature n
 void set_compword(int n, uint32_t w);
 
+// A headless run hears every word through this log (key "NPC_SAYS" or "NPC_SHOUTS", the words);
+// while it is set the words count as heard.
+extern void (*people_speech_log)(int n, const char *key, const char *text);
+
 void Ela_Ihminen(int dp);
 int Olento_Puhuu(int n, const char *text);     // 1 when the words were shown
 int Olento_Huutaa(int n, const char *text);    // 1 when the shout was shown

@@ -1,5 +1,6 @@
 // The crafting menus, composed from the recipe files at run time (the make menu with its submenus and
 // the extra entries of the menu files, carpentry, buildings), and taking a structure apart.
+#include "creatures/breaches.h"
 #include "items/making.h"
 
 #include "activities/cooking.h"
@@ -313,7 +314,7 @@ int Pura(int mode, int x, int y) {
                 }
     }
     if (mode == -1) {
-        // The mischief check of the work stands in until the village breaches land.
+        breachrun_mischief(0, 600, 5);   // taking a village's building apart is mischief
         if (!realbasicspend(minutes, 0, "DECONSTRUCTING", SPF_LONG0)) {
             const int done = SPEND_MINDONE;
             if (paused < 0) {

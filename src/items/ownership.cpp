@@ -43,8 +43,9 @@ OwnerStruct own_datapos(int index) {
     if ((unsigned)index >= (unsigned)DATA_MAX || Data[index].type != DT_ITEM) return o;
     const DataStruct &d = Data[index];
     const int wx = kohtaIsoX(d.x), wy = kohtaIsoY(d.y);
-    const unsigned soc = Mapinfo_socID(wx, wy);
-    if (soc && d.owner == SOC_OWNER) {
+    // the cell's society is looked up only for goods marked as the village's
+    const unsigned soc = d.owner == SOC_OWNER ? Mapinfo_socID(wx, wy) : 0;
+    if (soc) {
         if (get_alltime_kulttuuri(wx, wy) == 11) return o;
         o.soc = soc;
         o.free = 0;

@@ -1,6 +1,7 @@
 // The commands on the contents of carried vessels. A filled vessel is one item that stands for its
 // contents and names its vessel; whatever is poured or emptied, the weight that leaves one item is
 // the weight that arrives in the other, so nothing is made or lost on the way.
+#include "items/ownership.h"
 #include "items/vesselcmd.h"
 
 #include "activities/containers.h"
@@ -30,7 +31,6 @@
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/menu.h"
-#include "items/ownership.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"

@@ -1,11 +1,14 @@
 // src/worldgen/rndhouse_village.cpp -- settlements laid out on a local map. They stand in until the
 // settlement layouts land: every settlement is one small house with a few of its people by it, and
 // storing it never counts the village as abandoned.
+#include <strings.h>
+
 #include <cstring>
 
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
+#include "items/items.h"
 #include "maps/maps.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
@@ -53,6 +56,29 @@ static void house_people(int culture, const int *codes, int count) {
 
 static const int VILLAGERS[] = {530, 520, 580, 560, 590, 540};
 
+// The village's own goods on the floor of the house: a cup, a bowl and a basket that belong to the
+// village (owner word 22222) until somebody pays for them.
+static void house_goods() {
+    static const char *const goods[] = {"Wooden cup", "Wooden bowl", "Birch-bark basket"};
+    int record = 0;
+    for (int g = 0; g < 3; g++) {
+        int row = 0;
+        for (int r = 1; r < CONSTANTOBJ_ROWS && !row; r++)
+            if (ConstantObj[r].type != 0 && !strcasecmp(ConstantObj[r].name, goods[g])) row = r;
+        if (!row) continue;
+        while (record < ZOOM_RECORDS && Zoom.data[record].type != 0) record++;
+        if (record >= ZOOM_RECORDS) return;
+        DataStruct &d = Zoom.data[record];
+        memset(&d, 0, sizeof d);
+        d.type = DT_ITEM;
+        d.x = (uint16_t)(31 + g);
+        d.y = 32;
+        d.id = (uint32_t)row;
+        d.count = 1;
+        d.owner = SOC_OWNER;
+    }
+}
+
 void TeeLeiri(int culture) {
     small_house(30, 30);
     static const int raiders[] = {500, 500, 500};
@@ -60,14 +86,17 @@ void TeeLeiri(int culture) {
 }
 void TeeUudistalo(int culture) {
     small_house(30, 30);
+    house_goods();
     house_people(culture, VILLAGERS, 3);
 }
 void TeeLinnaKyla(int culture) {
     small_house(30, 30);
+    house_goods();
     house_people(culture, VILLAGERS, 6);
 }
 void TeeKyla(int culture) {
     small_house(30, 30);
+    house_goods();
     house_people(culture, VILLAGERS, 6);
 }
 // Until settling inhabitants lands nobody is placed, so no settlement can be found deserted.

@@ -1,6 +1,7 @@
 // tests/creatures/ownership_test.cpp -- village goods: picked up seen or unseen, booked once, given
 // back here only, the society lists, what a villager's drop leaves owned, culture 11, the burglary
 // check when she walks off with goods, and the debt book's bounds.
+#include "creatures/condition.h"
 #include "items/itemcmd.h"
 #include "village_fixture.h"
 
@@ -193,4 +194,45 @@ TEST_F(Ownership, TheDebtBookRefusesBadCountsAndNeverGoesNegative) {
     EXPECT_EQ(GetGlobVil(0), 0);
     EXPECT_EQ(socpopulation(-5), 0);
     EXPECT_EQ(locdist_soccenter(123456, 1500, 1000), 1000);
+}
+
+TEST_F(Ownership, ADownerOfTheVillageTakesBackItsGoodsFromHerAndHerCompanion) {
+    villager(1, 236, 232, true);
+    Cre[1].weight = 80.0f;
+    const int a = goods(232, 233, "Clay jug");
+    ASSERT_EQ(GetIt(a, 1, 0), 1);   // seen: a debt
+    ASSERT_EQ(vildebtcount(SOC), 1);
+    Plr.inv_obj[1] = item("Knife", IT_TOOL, 8.0f);   // her own
+    Plr.inv_count[1] = 1;
+    person(2, 231, 232);
+    Cre[2].partyflags = PF_COMPANION;
+    ItemStruct bowl = ObjToItem(item("Wooden bowl", IT_TOOL, 6.0f));
+    bowl.ownersoc = SOC;
+    bowl.ownerflags = OWN_TAKEN;
+    Cre[2].pack[0] = Esineesta_Uniikki(bowl);
+    Cre[2].packcount[0] = 1;
+    EXPECT_EQ(get_stolen_items(-1, 1), 2);
+    EXPECT_EQ(vildebtcount(SOC), 0);
+    EXPECT_EQ(Cre[2].pack[0], 0);
+    EXPECT_EQ(strcmp(ObjToItem(Plr.inv_obj[0]).name, "Knife"), 0) << "her own knife moved up, no gap";
+    EXPECT_EQ(Plr.inv_obj[1], 0);
+    int back = 0;
+    for (int k = 0; k < CRE_PACK; k++)
+        if (Cre[1].pack[k]) {
+            back++;
+            EXPECT_EQ(ObjToItem(Cre[1].pack[k]).ownerflags & 7, 0);
+        }
+    EXPECT_EQ(back, 2);
+    EXPECT_FALSE(GOT_PROPERTY_ofsoc(SOC));
+}
+
+TEST_F(Ownership, ARobberWhoDownsHerRobsHer) {
+    person(1, 233, 232);
+    Cre[1].role = 20;
+    Cre[1].weight = 200.0f;
+    Plr.inv_obj[0] = item("Axe", IT_TOOL, 150.0f);
+    Plr.inv_count[0] = 1;
+    plr_downed_act(1);
+    EXPECT_EQ(Plr.inv_obj[0], 0);
+    EXPECT_EQ(strcmp(ObjToItem(Cre[1].pack[0]).name, "Axe"), 0);
 }

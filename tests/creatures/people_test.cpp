@@ -220,3 +220,27 @@ TEST_F(People, ALeavingCompanionOwesOrNot) {
     unjoin_npc(1);
     EXPECT_TRUE(compword(1) & CF_OWING);
 }
+
+TEST_F(People, MischiefCountsOutsideTheCentreOnlyWhenSeenAndKeepsFourKinds) {
+    Plr.world_x = 1501;   // next to the village, in its fields
+    Mapinfo_setsocID(1501, 1000, SOC);
+    breachrun_mischief(SOC, 600, 5);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.mischief, 0) << "nobody saw it";
+    villager(1, 236, 232, true);
+    for (int kind = 1; kind <= 5; kind++) breachrun_mischief(0, kind, kind);
+    breachrun_mischief(SOC, 3, 9);   // a kind already listed keeps its place
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.mischief, 1);
+    EXPECT_EQ(globVil.mischiefcount, 6);
+    EXPECT_EQ(globVil.mischiefkind[0], 5);
+    EXPECT_EQ(globVil.mischiefkind[3], 2);
+    EXPECT_EQ(globVil.mischiefweight[0], 5);
+    // the villager, meeting her eyes, shouts and comes to have a word about it
+    Cre[1].perception = 1;
+    const int dp = crestep_pos(1);
+    for (int t = 0; t < 20 && GetGlobVil(SOC) && globVil.mischief; t++) Ela_Ihminen(dp);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.mischief, 0);
+    EXPECT_EQ(globVil.said[3], 1);
+}

@@ -38,6 +38,7 @@ protected:
         GOT_PACKED_clr();
         MOVETAKEN_clr();
         BURGLARYSOC = 0;
+        set_alltime_kulttuuri(1500, 1000, 0);   // a test may have made it culture 11
         put_world(1500, 1000, 210);
         Mapinfo_setsocID(1500, 1000, SOC);
         GetGlobVil(SOC);

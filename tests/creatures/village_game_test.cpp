@@ -1,0 +1,71 @@
+// tests/creatures/village_game_test.cpp -- the ready-made character walks into her village: its
+// people belong to its society, the goods on the house floor are the village's, what she picks up
+// under a villager's eyes becomes a debt, and the village's people live their turns with her there.
+#include "core/loader_fixture.h"
+
+#include "core/turnloop.h"
+#include "creatures/people.h"
+#include "creatures/zoomservices.h"
+#include "items/itemcmd.h"
+#include "items/ownership.h"
+#include "maps/marker.h"
+#include "society/village.h"
+#include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
+
+using oxatest::LoaderTest;
+
+namespace {
+class VillageGame : public LoaderTest {
+protected:
+    void SetUp() override {
+        LoaderTest::SetUp();
+        clear_zoomservices();
+        ZoomRenew = 0;
+    }
+    void enter_village() {
+        ASSERT_EQ(loader(), 0);
+        PlayerX = 1510;
+        PlayerY = 1000;
+        ASSERT_EQ(CheckExits(), 1);
+        ASSERT_EQ(LOAD_MAP, 1);
+        ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    }
+};
+}  // namespace
+
+TEST_F(VillageGame, HerVillagesPeopleAndGoodsBelongToItsSociety) {
+    enter_village();
+    const unsigned soc = Mapinfo_socID(IsoX(), IsoY());
+    ASSERT_NE(soc, 0u) << "entering the village made its society";
+    int members = 0;
+    for (int c = 0; c < CRE_COUNT; c++)
+        if (Cre[c].kind == CK_HUMAN && Cre[c].community == soc) members++;
+    EXPECT_GE(members, 6);
+    EXPECT_GE(socpopulation((int)soc), 6);
+    int goods = -1;
+    for (int i = 0; i < DATA_MAX && goods < 0; i++)
+        if (Data[i].type == DT_ITEM && Data[i].owner == SOC_OWNER) goods = i;
+    ASSERT_GE(goods, 0) << "the house keeps the village's goods";
+    EXPECT_EQ(own_datapos(goods).soc, soc);
+
+    // she picks a cup up: seen or unseen, the village knows whose it is
+    Data[goods].x = (uint16_t)PlayerX;
+    Data[goods].y = (uint16_t)PlayerY;
+    ASSERT_EQ(GetIt(goods, 1, 0), 1);
+    int slot = -1;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] > 0 && ObjToItem(Plr.inv_obj[s]).ownersoc == soc) slot = s;
+    ASSERT_GE(slot, 0);
+    const uint8_t flags = ObjToItem(Plr.inv_obj[slot]).ownerflags;
+    EXPECT_TRUE(flags & (OWN_UNPAID | OWN_TAKEN));
+    EXPECT_EQ((flags & OWN_UNPAID) != 0, vildebtcount((int)soc) == 1);
+    EXPECT_TRUE(GOT_PROPERTY_ofsoc((int)soc));
+
+    // the village lives its turns around her, through the game's own creature pass
+    for (int t = 0; t < 200; t++) CreatureMove();
+    int placed = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_CREATURE) placed++;
+    EXPECT_GT(placed, 0);
+}

@@ -1,0 +1,41 @@
+// tests/creatures/villagesim_test.cpp -- the headless village runs: the scripted visit books the
+// debts and raises the collection as the village goods go unseen, seen and out of the village, and a
+// short run of village life keeps everybody inside the area, greets her and lets the band rob her.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "common/harness.h"
+#include "creatures/villagesim.h"
+
+TEST(VillageRun, UnseenThenSeenThenLeavingBooksDebtsAndRaisesTheCollection) {
+    oxatest::TempDir dir;
+    dir.copy_asset("linedist.arr");
+    char *buf = nullptr;
+    size_t size = 0;
+    FILE *f = open_memstream(&buf, &size);
+    const VillageScriptResult r = village_script(2, f);
+    fclose(f);
+    const std::string out(buf, size);
+    free(buf);
+    EXPECT_EQ(r.debts_unseen, 0);
+    EXPECT_EQ(r.debts_seen, 1);
+    EXPECT_EQ(r.debts_checked, 2) << "the watching villager books the jug taken unseen";
+    EXPECT_EQ(r.level_checked, 1);
+    EXPECT_EQ(r.level_left, 2);
+    EXPECT_NE(out.find("Don't you dare to leave with unpaid goods!"), std::string::npos) << out;
+    EXPECT_NE(out.find("come chat with us and trade"), std::string::npos) << out;
+}
+
+TEST(VillageRun, VillageLifeGreetsHerAndTheBandRobsHer) {
+    oxatest::TempDir dir;
+    dir.copy_asset("linedist.arr");
+    const VillageSimResult r = village_sim(2, 600, nullptr);
+    EXPECT_EQ(r.people, 6);
+    EXPECT_EQ(r.dogs, 2);
+    EXPECT_EQ(r.robbers, 3);
+    EXPECT_EQ(r.outside, 0);
+    EXPECT_GT(r.words, 0);
+    EXPECT_EQ(r.robbed, 2);
+}
