@@ -1,7 +1,6 @@
 // The commands on the contents of carried vessels. A filled vessel is one item that stands for its
 // contents and names its vessel; whatever is poured or emptied, the weight that leaves one item is
 // the weight that arrives in the other, so nothing is made or lost on the way.
-#include "items/ownership.h"
 #include "items/vesselcmd.h"
 
 #include "activities/containers.h"
@@ -24,6 +23,7 @@
 #include "items/items.h"
 #include "items/itemwear.h"
 #include "items/materials.h"
+#include "items/ownership.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/picker.h"
