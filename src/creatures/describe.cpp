@@ -1,6 +1,7 @@
 // src/creatures/describe.cpp -- names of creatures in the forms sentences need, the general
 // description line, carcasses, the information box, a creature's pack and what it picks up.
 #include "creatures/describe.h"
+#include "creatures/decisions.h"
 
 #include <cctype>
 #include <cmath>
@@ -380,7 +381,10 @@ int cr_pickup(int n, int pos, int count) { return new_cr_pickup(n, pos, count, 0
 int combatwise_dp(int, int x, int y) {
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_ITEM && d.x == x && d.y == y && ObjToItem((int)d.id).type == IT_WEAPON) return i;
+        if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
+        // A net or anything else that strikes no way at all is no loot for a fight.
+        const ItemStruct it = ObjToItem((int)d.id);
+        if (it.type == IT_WEAPON && ase_kayttokelpoinen(it)) return i;
     }
     return -1000;
 }

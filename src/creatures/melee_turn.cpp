@@ -18,6 +18,8 @@
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/facing.h"
+#include "maps/doors.h"
+#include "maps/worldsearch.h"
 #include "creatures/physical.h"
 #include "core/obj_func.h"
 #include "creatures/fightvillage.h"
@@ -55,6 +57,27 @@ int Taistelu_LIIKE(int c, int) {
     if (!foe_square(c, ex, ey)) return 0;
     CreatureStruct &cr = Cre[c];
     const int d = koordinaattien_vali(cre_x(c), cre_y(c), ex, ey);
+    // An animal on her leash goes where she goes.
+    if (cr.role == 9 && koordinaattien_vali(cre_x(c), cre_y(c), PlayerX, PlayerY) > 1) {
+        pet_drag(-1, c);
+        return 0;
+    }
+    // A dog holds at bay a beast that does not fight back: it bites only when it is the heavier,
+    // and otherwise heads the beast off and gives tongue.
+    const int e = cr.enemy;
+    if (cr.speciescode == 618 && e >= 0 && !taisteleeko_NPC(e)) {
+        if (d <= 1) {
+            kaanna_NPC_kohti(c, ex, ey);
+            return cr.weight >= Cre[e].weight && random(2) == 0 ? 1 : 0;
+        }
+        int ax, ay;
+        getaheadxy(e, &ax, &ay);
+        Kulje_Paikkaan(c, ax, ay);
+        cre_say(c, "SOUND_ALARM");
+        setNPCnoise(c, 3);
+        NPC_uhkareagointi(e, c);
+        return 0;
+    }
     if (d <= 1) return 1;
     if (cr.fightbits & 2) {
         if (d > cr.enemydist) {

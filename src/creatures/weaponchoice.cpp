@@ -40,24 +40,29 @@ static bool skill_is(const ItemStruct &it, const char *word) {
     skill_of(it, s);
     return strcmp(s, word) == 0;
 }
-static bool name_has(const ItemStruct &it, const char *word) {
-    char s[sizeof it.name + 1];
-    memcpy(s, it.name, sizeof it.name);
-    s[sizeof it.name] = 0;
-    return strstr(s, word) != nullptr;
-}
 
-// ---- what an item is ----
+// ---- what an item is, for arming ----
 
-int onko_NUOLI(const ItemStruct &item) { return item.subtype == ST_ARROW; }
+static bool arrow_item(const ItemStruct &item) { return item.subtype == ST_ARROW; }
 
-int onko_JOUSIPYSSY(const ItemStruct &item) {
-    if (item.subtype == ST_ARROW) return 0;
+static bool launcher(const ItemStruct &item) {
+    if (item.subtype == ST_ARROW) return false;
     return item.subtype == ST_BOW || (item.type == IT_WEAPON && skill_has(item, "BOW"));
 }
 
+// A launcher in the hand of n: hand 1, else hand 2.
+static bool holds_launcher(int n) {
+    if (!creature(n)) return false;
+    const int pos = Cre[n].wielded ? Cre[n].wielded : Cre[n].offhand;
+    return pos && launcher(ObjToItem(pos));
+}
+
+// What an item is for the fight and the missiles.
+int onko_NUOLI(const ItemStruct &item) { return arrow_item(item); }
+int onko_JOUSIPYSSY(const ItemStruct &item) { return launcher(item); }
+
 int onko_MELEEASE(const ItemStruct &item) {
-    if (item.type != IT_WEAPON || onko_JOUSIPYSSY(item) || onko_NUOLI(item)) return 0;
+    if (item.type != IT_WEAPON || launcher(item) || arrow_item(item)) return 0;
     char s[sizeof item.name + 1];
     memcpy(s, item.name, sizeof item.name);
     s[sizeof item.name] = 0;
@@ -65,16 +70,15 @@ int onko_MELEEASE(const ItemStruct &item) {
 }
 
 int onko_HEITTOASE(const ItemStruct &item) {
-    if (onko_NUOLI(item)) return 1;
+    if (arrow_item(item)) return 1;
     // The throwing figure of a weapon is its third extra byte.
-    return onko_MELEEASE(item) && item.cover[2] != 0 && !name_has(item, "taff");
+    char s[sizeof item.name + 1];
+    memcpy(s, item.name, sizeof item.name);
+    s[sizeof item.name] = 0;
+    return onko_MELEEASE(item) && item.cover[2] != 0 && strstr(s, "taff") == nullptr;
 }
 
-int onko_JOKU_jousimies(int n) {
-    if (!creature(n)) return 0;
-    const int pos = Cre[n].wielded ? Cre[n].wielded : Cre[n].offhand;
-    return pos && onko_JOUSIPYSSY(ObjToItem(pos));
-}
+int onko_JOKU_jousimies(int n) { return holds_launcher(n); }
 
 // ---- the foe ----
 
@@ -98,7 +102,7 @@ int OtaVihollisenTiedot(int n) {
     if (!creature(n)) return 0;
     CreatureStruct &c = Cre[n];
     const int e = c.enemy;
-    if (e == n || e == CRE_NONE || (e == 0 && c.enemy_soc == 0)) return 0;
+    if (e == n || e == CRE_NONE) return 0;
     int x, y;
     if (e == -1) {
         if (c.enemy_x == 0 && c.enemy_y == 0) c.enemy_x = (uint16_t)PlayerX, c.enemy_y = (uint16_t)PlayerY;
@@ -146,7 +150,7 @@ int NPC_nuoli(int n, int take) {
     if (!creature(n)) return 0;
     CreatureStruct &c = Cre[n];
     for (int s = 0; s < CRE_PACK; s++) {
-        if (!c.pack[s] || !onko_NUOLI(ObjToItem(c.pack[s]))) continue;
+        if (!c.pack[s] || !arrow_item(ObjToItem(c.pack[s]))) continue;
         const int pos = c.pack[s];
         if (take) {
             if (c.packcount[s] > 1) {
@@ -176,12 +180,12 @@ int NPC_jousi_perusteltu(int n, int check) {
         if (d > 15) return 0;
         if (vihollinen == -1 && onko_taistelutilanne(-1, 1) > 0) return 0;
     }
-    bool bow = c.wielded && onko_JOUSIPYSSY(ObjToItem(c.wielded));
+    bool bow = c.wielded && launcher(ObjToItem(c.wielded));
     int arrows = 0;
     for (int s = 0; s < CRE_PACK; s++) {
         if (!c.pack[s]) continue;
         const ItemStruct it = ObjToItem(c.pack[s]);
-        if (onko_JOUSIPYSSY(it)) bow = true;
+        if (launcher(it)) bow = true;
         if (is_arrow_to_shoot(it)) arrows += c.packcount[s] ? c.packcount[s] : 1;
     }
     return bow && arrows > 1;
@@ -222,7 +226,7 @@ void NPC_selectshieldmode(int n) {
     CreatureStruct &c = Cre[n];
     c.shieldmode = 0;
     if (!c.offhand || !OtaVihollisenTiedot(n)) return;
-    if (vihollinen >= 0 && onko_JOKU_jousimies(vihollinen)) c.shieldmode = random(2) ? 4 : 2;
+    if (vihollinen >= 0 && holds_launcher(vihollinen)) c.shieldmode = random(2) ? 4 : 2;
 }
 
 int NPC_shieldwield(int n) {
@@ -231,7 +235,7 @@ int NPC_shieldwield(int n) {
     if (c.offhand || !OtaVihollisenTiedot(n) || vihollisen_etaisyys <= 2) return 0;
     if (c.wielded) {
         const ItemStruct held = ObjToItem(c.wielded);
-        if (onehanded_pen(held) > 5 || onko_JOUSIPYSSY(held)) return 0;
+        if (onehanded_pen(held) > 5 || launcher(held)) return 0;
     }
     int slot = -1;
     for (int s = 0; s < CRE_PACK; s++) {
@@ -267,7 +271,7 @@ int NPC_wield(int n) {
         } else if (NPC_shieldwield(n)) {
             return 1;
         }
-    } else if (c.wielded && !onko_JOUSIPYSSY(ObjToItem(c.wielded))) {
+    } else if (c.wielded && !launcher(ObjToItem(c.wielded))) {
         NPC_unwield(n, 0);
     }
     if (c.offhand && random(5) == 0) NPC_selectshieldmode(n);
@@ -278,8 +282,8 @@ int NPC_wield(int n) {
     for (int s = 0; s < CRE_PACK; s++) {
         if (!c.pack[s]) continue;
         const ItemStruct it = ObjToItem(c.pack[s]);
-        if (it.type != IT_WEAPON || onko_NUOLI(it) || skill_is(it, "SHIELD")) continue;
-        if ((onko_JOUSIPYSSY(it) != 0) != (shoot != 0)) continue;
+        if (it.type != IT_WEAPON || arrow_item(it) || skill_is(it, "SHIELD")) continue;
+        if ((launcher(it) != 0) != (shoot != 0)) continue;
         // A net or the like strikes no way at all: never taken up for a fight.
         if (!ase_kayttokelpoinen(it)) continue;
         const int cls = Ota_AttackClass(it.adclass);
@@ -316,6 +320,3 @@ int NPC_wield(int n) {
     c.bowaim = 0;
     return 1;
 }
-
-// Shooting flies with the missiles: until missiles land the bowman holds its arrow.
-int NPC_ammu(int, int) { return 0; }

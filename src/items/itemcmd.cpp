@@ -52,7 +52,6 @@ static int Apply(int) {
     Note("_You can't think of a way to use it here.");
     return 0;
 }
-// Until the body coverage picture lands the examined piece is only named.
 // The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {
     const ItemStruct it = ObjToItem(pos);

@@ -1,7 +1,6 @@
 // The commands on the contents of carried vessels. A filled vessel is one item that stands for its
 // contents and names its vessel; whatever is poured or emptied, the weight that leaves one item is
 // the weight that arrives in the other, so nothing is made or lost on the way.
-#include "items/ownership.h"
 #include "items/vesselcmd.h"
 
 #include "activities/containers.h"
@@ -31,6 +30,7 @@
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/menu.h"
+#include "items/ownership.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"
@@ -44,9 +44,6 @@ enum {
     SPECIES_COW = 609, SPECIES_SHEEP = 616, SPECIES_REINDEER = 619, MC_SAUNASTOVE = 5,
     SEX_MALE = 1, SEX_YOUNG = 2,
 };
-
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-
 
 // ---- helpers -------------------------------------------------------------------------------------
 

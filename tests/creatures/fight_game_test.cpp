@@ -1,0 +1,105 @@
+// Aino fights as a player does: '1', a direction and her menus strike the hare lying beside her with
+// her knife; it dies into a carcass on its square and her folder's kill log grows by one record.
+#include "core/loader_fixture.h"
+
+#include <sys/stat.h>
+
+#include "../presentation/input_feeder.h"
+
+#include "core/command.h"
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "creatures/creation.h"
+#include "creatures/creatures.h"
+#include "creatures/death.h"
+#include "creatures/melee.h"
+#include "items/wearing.h"
+#include "presentation/notes.h"
+#include "presentation/tekstit.h"
+#include "core/harnrule.h"
+#include "core/turnloop.h"
+#include "core/loader.h"
+#include "worldgen/worldgen.h"
+
+namespace {
+
+class FightGame : public oxatest::PlayingTest {
+protected:
+    long log_size() const {
+        struct stat st;
+        return stat(path("KILL.LOG").c_str(), &st) == 0 ? (long)st.st_size : 0;
+    }
+    // A hare of the templates lying stunned on the square east of her, in a free slot.
+    int stunned_hare() {
+        int slot = -1;
+        for (int c = 0; c < CRE_COUNT && slot < 0; c++)
+            if (Cre[c].kind == CK_NONE) slot = c;
+        Luo_Olento(620);
+        Cre[slot] = Creature;
+        Cre[slot].posture = 4;
+        Cre[slot].mode = 3;
+        Cre[slot].enemy = CRE_NONE;
+        Cre[slot].socialid = 7777;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_CREATURE && Data[i].x == PlayerX + 1 && Data[i].y == PlayerY) Data[i].type = 0;
+        set_data(DT_CREATURE, PlayerX + 1, PlayerY, CRE_DATAID + slot, 1);
+        Cre[slot].Viimeisin_X = PlayerX + 1;
+        Cre[slot].Viimeisin_Y = PlayerY;
+        return slot;
+    }
+};
+
+TEST_F(FightGame, HerKnifeKillsTheHareIntoACarcassAndOneLoggedRecord) {
+    // She steps from the wilderness map onto the local map she stands in.
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1);
+    ASSERT_STREQ(Plr.mapname, "ZOOMMAP");
+    const int knife = getwieldedItempos(CRE_PLAYER, 1);
+    ASSERT_NE(knife, 0) << "she holds her knife";
+    for (int c = 0; c < CRE_COUNT; c++)
+        if (Cre[c].kind != CK_NONE && Cre[c].mode != CM_CARCASS) Cre[c].enemy = CRE_NONE, Cre[c].mode = 3;
+    const int hare = stunned_hare();
+    const long before = log_size();
+    WIZARD_randomsuccess = 4;   // every roll superior
+    // Her knife's edge at the neck: the menus ask the aspect only when more than one can strike.
+    const ItemStruct k = ObjToItem(knife);
+    int usable = 0;
+    for (int i = 0; i < 3; i++) usable += k.fig[i] < 200;
+    ASSERT_LT(k.fig[1], 200) << "a knife has an edge";
+    {
+        oxatest::KeyFeeder f;
+        f.key(SDLK_RIGHT);
+        if (usable > 1) f.key(SDLK_e);
+        f.key(SDLK_n);
+        TYPED((command_dispatch('1', 0, 0), 0));
+    }
+    EXPECT_EQ(AttackerStrike.deathblow, 1);
+    EXPECT_EQ(AttackerStrike.zone, 3);
+    // '3' repeats the blow, asking only where; between her blows the creatures take their turn, and
+    // the hare's wounds tell on it.
+    for (int blow = 0; blow < 20 && Cre[hare].mode != CM_CARCASS; blow++) {
+        CreatureMove();
+        if (Cre[hare].mode == CM_CARCASS) break;
+        Cre[hare].posture = 4;   // it stays stunned where it lies
+        Cre[hare].mode = 3;
+        oxatest::KeyFeeder f;
+        f.key(SDLK_RIGHT);
+        TYPED((command_dispatch('3', 0, 0), 0));
+        EXPECT_STREQ(AttackerStrike.key, "EDGE");
+    }
+    CreatureMove();
+    WIZARD_randomsuccess = 0;
+    ASSERT_EQ(Cre[hare].mode, CM_CARCASS) << "the blow at the neck of a stunned hare kills it: " << (int)k.fig[0]
+                                          << "/" << (int)k.fig[1] << "/" << (int)k.fig[2] << " grade "
+                                          << (int)COMBAT_outcome.attacker_grade << " impact "
+                                          << AttackerStrike.impact << " injury " << (int)Cre[hare].injury;
+    EXPECT_EQ(log_size(), before + 1384);
+    int carcass = -1;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CARCASS && Data[i].id == (uint32_t)(CRE_DATAID + hare)) carcass = i;
+    ASSERT_GE(carcass, 0);
+    EXPECT_EQ(Data[carcass].x, PlayerX + 1);
+    EXPECT_EQ(Data[carcass].y, PlayerY);
+}
+
+}  // namespace
