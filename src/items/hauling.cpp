@@ -36,6 +36,11 @@ int ITEMMOVE_ponnistelu = 0;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_WADE = 4, MODE_HAUL = 9, MISCHIEF_PUSH = 701 };
 
+// The society owning a map record's goods; 0 when they are free.
+static int owner_soc(int dp) {
+    const OwnerStruct o = own_datapos(dp);
+    return o.free ? 0 : (int)o.soc;
+}
 
 // ---- the time tables -----------------------------------------------------------------------------
 
@@ -112,9 +117,9 @@ int dp_setmove(int hauler, int dataIndex, int count) {
     if (!haulable_type(d) || d.count == 0 || count < 1) return -1;
     if (count < d.count && split_datapos(dataIndex, d.count - count) < 0) return -1;
     if (d.type == DT_ITEM) {
-        const OwnerStruct owner = own_datapos(dataIndex);
-        if (!owner.free) {
-            const int item = owned_item_catch(owner, (int)d.id, d.count, 0);
+        const int owner = owner_soc(dataIndex);
+        if (owner) {
+            const int item = owned_item_catch(own_datapos(dataIndex), (int)d.id, d.count, 0);
             if (item != CRE_NONE && item > 0) d.id = (uint32_t)item;
         }
     }
@@ -261,11 +266,11 @@ static void move_record(int dp, int count, int x, int y) {
         return;
     }
     int item = (int)d.id;
-    const OwnerStruct owner = own_datapos(dp);
-    if (!owner.free) {
-        const int caught = owned_item_catch(owner, item, count, 1);
+    const int owner = owner_soc(dp);
+    if (owner) {
+        const int caught = owned_item_catch(own_datapos(dp), item, count, 1);
         if (caught > 0) item = caught;
-        breachrun_mischief((int)owner.soc, MISCHIEF_PUSH, 1);
+        breachrun_mischief(owner, MISCHIEF_PUSH, 1);
     }
     datapos_deccount(dp, count);
     set_data(DT_ITEM, x, y, item, count);
@@ -313,17 +318,17 @@ static void pack_on(int animal) {
         TARGET_NUM = count;
         TARGET_ITEM = item;
         TARGET_NPC = animal;
-        const OwnerStruct owner = own_datapos(row.index);
-        if (!owner.free) {
-            const int caught = owned_item_catch(owner, item, count, 0);
+        const int owner = owner_soc(row.index);
+        if (owner) {
+            const int caught = owned_item_catch(own_datapos(row.index), item, count, 0);
             if (caught > 0) item = caught;
         }
         if (!AddCrPack(animal, item, count)) {
             Note(MSG("CARRY_TOO_HEAVY"));
-            if (!owner.free) debtreturn(item, count, 0);
+            if (owner) debtreturn(item, count, 0);
             continue;
         }
-        if (!owner.free) SET_PACKED_ofsoc((int)owner.soc);
+        if (owner) SET_PACKED_ofsoc(owner);   // the village's goods on her animal
         datapos_deccount(row.index, count);
         row.chosen = 0;
         Note(MSG("PACK_DONE"));
