@@ -28,8 +28,8 @@ void fight_reclaim_check(int) {}
 int fight_clever_thievery(int) { return 0; }
 // Until companions' leaving lands a companion stays in the party.
 void fight_unjoin(int) {}
-// Until then the village stands wherever one of its people sees the player.
-int fight_banish_condition(int soc) { return socseeplr(soc) != CRE_NONE; }
+// Until then the village reaches as far as nine squares from the nearest of its people.
+int fight_banish_condition(int soc) { return socmember_mindist(soc) <= 9; }
 
 // ---- the end of a beating ----
 
