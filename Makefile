@@ -1,7 +1,7 @@
 # make run  -- install what is missing, build, generate the assets and start the game in build/run/
 # make test -- the same set-up, then a sanitizer build and the whole test suite, headless, and a
 #              short run of every fuzz target (a few seconds each)
-# make fuzz  -- every fuzz target for FUZZ_SECONDS on FUZZ_JOBS processes; new crashing inputs are
+# make fuzz  -- every fuzz target for FUZZ_SECONDS, FUZZ_JOBS targets at a time; new crashing inputs are
 #              minimised into tests/fuzz/<name>/
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600

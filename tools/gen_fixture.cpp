@@ -12,8 +12,8 @@
 //   WORLD.DAT     the world (3073 x 2049 bytes): forest land with a sea coast in the west, a lake,
 //                 a river from the lake to the sea, a bog, hills with a mountain, and a village with
 //                 its fields; the character stands in the open fields beside the village
-//   DATA.DAT      the world's things (10000 records): stones, branches and a birch-bark basket
-//                 on the fields beside her
+//   DATA.DAT      the world's things (10000 records): stones, branches, a birch-bark basket and a
+//                 fire with a day's fuel on the fields beside her
 //   EXITER.DAT    the day counters (12 bytes)
 //   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
@@ -289,6 +289,68 @@ void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// A cooking place beside her on the way to the village: a fire with a day's fuel, a pot in her pack
+// and two more fish, a perch and a roach, so that roasting, boiling and a fish recipe can be tried.
+void lay_cooking_place(PlayerStruct &player, DataStruct *pool) {
+    Plr = player;
+    for (const char *name : {"Pot", "Perch", "Roach"}) {
+        const int row = object(name, 1);
+        if (row > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
+    }
+    player = Plr;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (pool[i].type != 0) continue;
+        DataStruct &fire = pool[i];
+        fire.type = DT_FIRE;
+        fire.x = (uint16_t)(HOME_X + 1);
+        fire.y = (uint16_t)(HOME_Y - 1);
+        fire.count = 1440;                         // minutes of fuel
+        fire.id = 1440;
+        fire.day = (uint16_t)player.daynumber;
+        fire.spent_minutes = player.minutes;
+        fire.ready_minute = player.minutes + 1440;
+        return;
+    }
+}
+
+// Things to haul, pour and mend on the field west of her: a wooden cup and a pot, a worn leather shirt
+// and a ten-foot cord; a log and a stone a step further.
+void lay_vessels_and_mending(PlayerStruct &player, DataStruct *pool) {
+    struct Laid {
+        int dx, dy;
+        const char *name;
+        float condition;           // share of the whole weight left; 0 keeps the catalogue's
+        int feet;                  // a length of tying equipment; 0 none
+    };
+    const Laid laid[] = {{-1, 0, "Wooden cup", 0, 0}, {-1, 0, "Pot", 0, 0}, {-1, 0, "Leather shirt", 0.6f, 0},
+                         {-1, 0, "Cord", 0, 10}, {-1, 1, "Log", 0, 0}, {-1, 1, "Stone", 0, 0}};
+    for (const Laid &l : laid) {
+        const int row = object(l.name, 1);
+        if (row <= 0) continue;
+        int id = row;
+        if (l.condition > 0 || l.feet > 0) {
+            ItemStruct it = ConstantObj[row];
+            if (l.condition > 0) it.weight = it.fullweight * l.condition;
+            if (l.feet > 0) {
+                set_Item_pituus(l.feet, it);
+                set_Item_maxpituus(l.feet, it);
+                it.weight = it.fullweight = 1.0f;
+            }
+            id = Esineesta_Uniikki(it);
+        }
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (pool[i].type != 0) continue;
+            pool[i].x = (uint16_t)(HOME_X + l.dx);
+            pool[i].y = (uint16_t)(HOME_Y + l.dy);
+            pool[i].type = DT_ITEM;
+            pool[i].id = (uint32_t)id;
+            pool[i].count = 1;
+            pool[i].day = (uint16_t)player.daynumber;
+            break;
+        }
+    }
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -402,6 +464,8 @@ int main(int argc, char **argv) {
     give_belongings(player, pool);
     give_crafting_materials(player);
     dress_and_lay_arrows(player, pool);
+    lay_cooking_place(player, pool);
+    lay_vessels_and_mending(player, pool);
     dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());

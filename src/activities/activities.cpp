@@ -2,7 +2,8 @@
 
 #include "core/records.h"
 
-// Stand in until the activities land: no herb lore, skill bank, magic means or traps.
+// Stand in until herb lore, the herbarium, the magic means and the traps land: nothing to save, no
+// herbarium row to mark known, no means learnt, no animal lured.
 int HERBLORE_save() { return 1; }
 void aseta_unid() {}
 void opi_taikakeino(int, int) {}

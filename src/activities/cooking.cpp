@@ -14,6 +14,9 @@
 #include "core/strupr.h"
 #include "items/inventory.h"
 #include "items/itemdefs.h"
+#include "items/making.h"
+#include "items/plants.h"
+#include "items/recipes.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"
 #include "presentation/menu.h"
@@ -50,6 +53,31 @@ static bool has_word(const char *text, const char *word) {
     for (char &c : a) c = (char)tolower((unsigned char)c);
     for (char &c : b) c = (char)tolower((unsigned char)c);
     return a.find(b) != std::string::npos;
+}
+
+// The value of "[key:...]" in the plant data of the plant an item comes from (its skill text names
+// the plant); "" when the plant or the key is missing.
+static std::string flora_value(const ItemStruct &it, const char *key) {
+    char plant[sizeof it.skill + 1];
+    copy_bounded(plant, sizeof plant, it.skill);
+    if (!plant[0] || !hae_asciidata(0, plant)) return "";
+    std::string open = std::string("[") + key + ":";
+    const char *v = strstr(ascii_data, open.c_str());
+    if (!v) return "";
+    v += open.size();
+    const char *end = strchr(v, ']');
+    return std::string(v, end ? (size_t)(end - v) : strlen(v));
+}
+
+// A plant boiled by the fixed method loses the effects its plant data names as lost by boiling and
+// gains those boiling gives.
+static void boil_plant_effects(ItemStruct &it) {
+    if (it.id != OID_HERB && it.id != OID_FLOWER && it.id != OID_ROOT && it.id != OID_MUSHROOM &&
+        it.id != OID_BERRY && it.id != OID_POD)
+        return;
+    const uint32_t lost = AsetaYrttivaikutus(0, flora_value(it, "REMOVE_BOILED").c_str());
+    const uint32_t gained = AsetaYrttivaikutus(0, flora_value(it, "EFFECT_BOILED").c_str());
+    it.raw = (it.raw & ~lost) | gained;
 }
 
 void NollaaYhteisravinto() {
@@ -154,6 +182,7 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
         case COOK_BOIL:
             spoil = meat ? 4 : 8, pricefac = 1.1f;
             if (method == COOK_BOIL && (item.id == OID_HERB || item.id == OID_FLOWER)) herbs_boiled = true;
+            if (method != 0) boil_plant_effects(item);
             break;
         case COOK_ROAST:
             spoil = meat ? 5 : 8, pricefac = 1.15f;
@@ -291,10 +320,17 @@ static void add_line(const KaytettyRivi &line) {
     if (KaytetytMaara < KAYTETYT_MAX) Kaytetyt[KaytetytMaara++] = line;
 }
 
+// 1 when the plant data of the root's plant says its root is eaten cooked ("ROOT_USE").
+static int root_wants_cooking(const ItemStruct &root) {
+    return flora_value(root, "ROOT_USE").find("cooked") != std::string::npos;
+}
+
 int pahanmakuinen(const ItemStruct &item) {
     if (item.id != OID_ROOT) return 0;
-    (void)item;
-    return 0;   // the roots' use data come with herb lore; until it lands no root needs cooking
+    char name[48];
+    name_of(item, name, sizeof name);
+    if (strstr(StrUpr(name), "BOILED")) return 0;
+    return root_wants_cooking(item);
 }
 
 // Rolls the skill once a piece; the grade of the product is the average of the pieces' grades.
@@ -416,11 +452,11 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
     Tarkista_Suoritus(8);
     ItemStruct made = ObjToItem(product);
     if (made.type != IT_CONTAINER) {
-        ItemSet_laatu(cooking_grade(count, *m, oe_ummehtunut(food_item) != 0), made);
+        ItemSet_laatu(cooking_grade(pieces, *m, oe_ummehtunut(food_item) != 0), made);
         made.quality &= (uint8_t)~QUAL_KNOWN;
         ItemToObjpos(made, product);
     } else {
-        cooking_grade(count, *m, false);
+        cooking_grade(pieces, *m, false);
     }
     if (m->maturing_days > 0) {
         place_maturing(product, 1, (uint32_t)m->maturing_days * 1440u);
@@ -563,6 +599,12 @@ int TeeResepti(const char *name) {
     const int symbol = header_number(header, ':', ':', 0);
     std::string all = cookery_texts();
     RecipeLines lines = recipe_lines(all, header);
+    // A dish cooked in patches asks how many; none cancels.
+    int patches = 1;
+    if (strstr(header, "[patch")) {
+        patches = AskCount(Tekoheader_patch(header));
+        if (patches <= 0) return 0;
+    }
 
     KaytetytMaara = 0;
     bool need_fire = false, need_pot = false;
@@ -580,6 +622,11 @@ int TeeResepti(const char *name) {
         tag_value(l, '#', '#', num, sizeof num);
         float pounds = num[0] ? (float)atof(num) : 0.0f;
         if (!(pounds >= 0 && pounds < 1000)) pounds = 0;
+        // Taken once a patch: a line by weight takes more pounds, a line by count more pieces.
+        if (strstr(l, "[patchwise]")) {
+            if (pounds > 0) pounds *= (float)patches;
+            else count *= patches;
+        }
         int method = strstr(l, "[boil]") ? COOK_BOIL : strstr(l, "[roast]") ? COOK_ROAST : strstr(l, "[bake]") ? COOK_BAKE : 0;
         need_fire |= method != 0;
         need_pot |= method == COOK_BOIL || method == COOK_BAKE;
@@ -645,21 +692,23 @@ int TeeResepti(const char *name) {
     Tarkista_Suoritus(8);
     int sum = 0, level = Skill_ML(-1, skill);
     if (level == 1000) level = 0;
-    for (int i = 0; i < amount; i++) sum += craftquality(level, Kayta_Taitoa(0, bonus, skill, development));
+    const int rolls = patches * amount;
+    for (int i = 0; i < rolls; i++) sum += craftquality(level, Kayta_Taitoa(0, bonus, skill, development));
     ItemStruct made = ObjToItem(product);
     if (symbol) made.tilesym = (uint8_t)symbol;
-    if (amount > 1) {
-        made.weight /= (float)amount;
-        made.fullweight /= (float)amount;
+    const float parts = (float)patches * (float)(amount > 1 ? amount : 1);
+    if (parts > 1) {
+        made.weight /= parts;
+        made.fullweight /= parts;
     }
     for (int i = 0; i < lines.nitems; i++) RAWITEMLINE_go(lines.items[i].c_str(), &made);
     if (made.type != IT_CONTAINER && !strstr(header, "[noquality]")) {
-        ItemSet_laatu((sum + amount / 2) / (amount > 0 ? amount : 1), made);
+        ItemSet_laatu((sum + rolls / 2) / (rolls > 0 ? rolls : 1), made);
         made.quality &= (uint8_t)~QUAL_KNOWN;
     }
     ItemToObjpos(made, product);
     if (maturing > 0) {
-        place_maturing(product, amount, (uint32_t)maturing);
+        place_maturing(product, rolls, (uint32_t)maturing);
         product_note(product, maturing / 1440 > 0 ? maturing / 1440 : 1);
         return 0;
     }
@@ -671,34 +720,21 @@ int TeeResepti(const char *name) {
             }
         Lisaa_Inventoryyn(product, 1, 1, -1);
     } else {
-        Lisaa_Inventoryyn(product, amount, 1, -1);
+        Lisaa_Inventoryyn(product, rolls, 1, -1);
     }
     product_note(product, 0);
     return 0;
 }
 
-// The recipes of one group as menu entries that cook them.
+// The recipes of one menu group of the cookery files, each entry cooking its recipe.
 static void recipe_menu(const char *group, const char *title) {
-    std::string all = cookery_texts();
-    char flag[40];
-    snprintf(flag, sizeof flag, "[%s]", group);
     Valinta_Tyhjaa();
-    int k = 0;
-    size_t pos = 0;
-    while (pos < all.size() && menukeys[k]) {
-        size_t eol = all.find('\n', pos);
-        if (eol == std::string::npos) eol = all.size();
-        std::string line = all.substr(pos, eol - pos);
-        pos = eol + 1;
-        if (line.empty() || line[0] != '.' || line.find(flag) == std::string::npos) continue;
-        char recipe[100];
-        tag_value(line.c_str(), '.', '.', recipe, sizeof recipe);
-        if (recipe[0]) Valinta_LisaaTekstitarkenteella(menukeys[k++], recipe, COOK_RECIPE, recipe);
-    }
-    if (k == 0) {
+    Lisaa_esine_menuvalinnat(recipe_pattern(RECIPE_COOKERY), "COOKERY", group);
+    if (ValintojenMaara == 0) {
         Note("!You know no such recipes.");
         return;
     }
+    NOUPDATE_RC = 1;
     TeeValinta(title);
 }
 
@@ -706,25 +742,35 @@ void Cook() {
     Valinta_Tyhjaa();
     Valinta_LisaaToiminnalla('R', "Roast", COOK_ROAST);
     Valinta_LisaaToiminnalla('B', "Boil / Herbal beverages", COOK_BOIL);
-    Valinta_Lisaa(0, "");
+    Valinta_Lisaa(-1, "");
     Valinta_Lisaa('A', "Baking recipes");
     Valinta_Lisaa('P', "Porridge recipes");
     Valinta_Lisaa('M', "Meat recipes");
     Valinta_Lisaa('F', "Fish recipes");
     Valinta_Lisaa('V', "Vegetable recipes");
-    Valinta_Lisaa(0, "");
+    compose_menu("COOKERY");
+    Valinta_Lisaa_MenuStruct();
+    Valinta_Lisaa(-1, "");
     Valinta_LisaaToiminnalla('D', "Dry (for preservation)", COOK_DRY);
     Valinta_LisaaToiminnalla('S', "Salt (for preservation)", COOK_SALT);
     Valinta_LisaaToiminnalla('E', "Smoke (for preservation)", COOK_SMOKE);
     Valinta_LisaaGlobalGameinfo("COOKERY");
     NOUPDATE_RC = 1;
-    int key = toupper(TeeValinta("COOKERY OPTIONS"));
+    const int key = TeeValinta("COOKERY OPTIONS");
     switch (key) {
-    case 'A': recipe_menu("baking", "BREAD AND BAKING RECIPES"); break;
-    case 'P': recipe_menu("porridge", "PORRIDGE RECIPES"); break;
-    case 'M': recipe_menu("meat", "MEAT RECIPES"); break;
-    case 'F': recipe_menu("fish", "FISH RECIPES"); break;
-    case 'V': recipe_menu("vegetable", "VEGETABLE RECIPES"); break;
+    case 'A': recipe_menu("baking", "BREAD AND BAKING RECIPES"); return;
+    case 'P': recipe_menu("porridge", "PORRIDGE RECIPES"); return;
+    case 'M': recipe_menu("meat", "MEAT RECIPES"); return;
+    case 'F': recipe_menu("fish", "FISH RECIPES"); return;
+    case 'V': recipe_menu("vegetable", "VEGETABLE RECIPES"); return;
     default: break;
     }
+    // An entry of the cookery menu definition lists the recipes of its own group.
+    for (const MenuStructEntry &m : menustruct)
+        if (m.key && m.key == key) {
+            char title[sizeof m.name];
+            copy_bounded(title, sizeof title, StrUpr(m.name));
+            recipe_menu(m.name, title);
+            return;
+        }
 }

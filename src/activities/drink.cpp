@@ -10,6 +10,7 @@
 #include "core/strupr.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/materials.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/water.h"
@@ -38,11 +39,11 @@ void QuaffIt(int slot) {
     int obj = Plr.inv_obj[slot];
     ItemStruct item = ObjToItem(obj);
     TARGET_ITEM = obj;
-    if (item.type != IT_CONTAINER || item.vessel == 0) {
+    if (!OnkoEsineSailio(item)) {
         Note(MSG("NOT_SUITABLE_ITEM"));
         return;
     }
-    if (item.weight <= 0) {
+    if (OnkoSailioTyhja(item) || item.weight <= 0) {
         char name[48], line[120];
         item_name(item, name);
         fill_name(line, sizeof line, "!The %s is empty!", StrLwr(name));

@@ -1,6 +1,10 @@
 // Food values, the body's stomach, energy and thirst, and eating.
 #include "activities/food.h"
 
+#include "activities/cooking.h"
+#include "creatures/animals.h"
+#include "creatures/life.h"
+
 #include "core/config.h"
 #include "core/obj_func.h"
 #include "core/ownlib.h"
@@ -124,6 +128,25 @@ void heikenna_ravintoarvot(ravinto_struct &v, float factor) {
 
 // TiivistaRavinto and Laske_RuoanHinta_PerLbs live with the herb lore's food rules.
 
+ItemStruct Lihaesine(const char *name, float weight, const CreatureStruct &tpl) {
+    ItemStruct it;
+    ClrItemstruct(it);
+    it.type = IT_FOOD;
+    it.id = 500;
+    char cut[80];
+    fill_name(cut, sizeof cut, "%s cut", name ? name : "");
+    SET_ITEM_TEXT(it.name, cut);
+    SET_ITEM_TEXT(it.skill, name ? name : "");
+    it.tilesym = 145;
+    SET_ITEM_TEXT(it.tile, "org-meatcut");
+    it.weight = it.fullweight = weight;
+    it.spoil = 3;
+    for (int k = 0; k < 3; k++) it.fig[k] = tpl.meat[k];
+    it.priceperweight = (float)(tpl.meat[0] + tpl.meat[1] + tpl.meat[2]) * 0.04f;
+    it.price = it.priceperweight * weight;
+    return it;
+}
+
 int maxenergiavaranto(int n) {
     if (n < 0 || n >= CRE_COUNT) return 5000;
     const CreatureStruct &c = Cre[n];
@@ -180,9 +203,6 @@ int ateria_sekunnit(int calories) {
     if (calories < 150) return calories / 3 < 10 ? 10 : calories / 3;
     return calories / 150 * 60;
 }
-
-// Roots that must be cooked taste too bad raw; herb lore tells which, and until it lands none do.
-static int pahanmakuinen(const ItemStruct &) { return 0; }
 
 // Takes up to `pounds` of the slot's item; answers the amount taken. A whole unit leaves the slot;
 // part of one leaves a lighter unique item behind.
@@ -305,6 +325,12 @@ void eat(int slot) {
         total += (long)ravinto(it).kcal_item * Plr.inv_count[s];
     }
     if (total > 9000) Tarkista_Suoritus(35);
+    // Her companions eat when she does.
+    for (int d = 0; d < DATA_MAX; d++) {
+        if (Data[d].type != DT_CREATURE || Data[d].id < CRE_DATAID) continue;
+        const int c = (int)Data[d].id - CRE_DATAID;
+        if (c < CRE_COUNT && onko_NPC_kumppani(c) && !onko_JOKU_tajuton(c)) syonti(c, 1);
+    }
 }
 
 // A menu of the pack's items of one type; the chosen slot, -1 none.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 struct ItemStruct;
+struct CreatureStruct;
 
 struct ravinto_struct {
     int32_t kcal100;               // calories per 100 g
@@ -18,6 +19,8 @@ int Ravintoarvo_Nimesta(const char *name);     // meat or fish code of an upper-
 void heikenna_ravintoarvot(ravinto_struct &value, float factor);
 void TiivistaRavinto(ItemStruct &item, float factor);
 float Laske_RuoanHinta_PerLbs(const ItemStruct &item);
+// A cut of meat of the animal named: its nutrients and so its price come from the creature's template.
+ItemStruct Lihaesine(const char *name, float weight, const CreatureStruct &tpl);
 int maxenergiavaranto(int n);                  // energy cap of the player (-1) or creature n
 int mahataynna(int n);                         // 1 when the player's stomach is full
 float nestetarve(const ravinto_struct &value); // pounds of a drink that quench the thirst

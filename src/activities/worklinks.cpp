@@ -32,18 +32,6 @@ int Aktiivinen_Kalastus(int) { return 0; }
 int Koe_Verkko(int, int) { return 0; }
 // Until building work lands.
 int branchRakenna(int, int) { return 0; }
-// Until mending clothes and tying equipment land.
-int Korjaa_Vaatteita() { return 0; }
-int TYING_join() { return 0; }
-int TYING_shorten() { return 0; }
-// Until filling and pouring vessels and hauling land.
-void fillCmd(int) {}
-void Kaada_Astiaan(int) {}
-void Tyhjenna_InventoryAstia(int) {}
-void moveCmd() {}
-void pushCmd(int, int, int) {}
-// Until pack animals land.
-int Pura_NPC(int, int) { return 0; }
 // Until conversation lands.
 int Do_Talk(int) { return 0; }
 // Until herb lore lands.

@@ -43,10 +43,10 @@ void wieldCmd(int slot, int mode);
 void dropCmd();
 void takeoffCmd();
 void fillCmd(int slot);
-void Kaada_Astiaan(int slot);
+int Kaada_Astiaan(int slot);
 void Tyhjenna_InventoryAstia(int slot);
 void moveCmd();
-void pushCmd(int x, int y, int mode);
+void pushCmd(unsigned mode, int x, int y);   // mode 0 the push command, 1 the chosen rows to (x, y)
 void superapplyCmd();
 // ---- the body and the party ----
 int Wounds();                      // the chosen wound slot, -1 none

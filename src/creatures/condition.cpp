@@ -1,6 +1,7 @@
 // src/creatures/condition.cpp -- the wound and condition checks of each turn, fainting and coming
 // to, sleep, getting up, the limbs a task needs, and the phrases that tell what harmed someone.
 #include "creatures/condition.h"
+#include "creatures/perception.h"
 
 #include <cmath>
 #include <cstdio>
@@ -381,6 +382,9 @@ int Sleep(int mode) {
             AsetaPonnistelu(-1, 0);
             MinuteTick(2, 0);
             CreatureMove();
+            // A noise she hears wakes her; each step listens afresh.
+            if (AANI_TASO > 1 && kuulohavainto(-1, AANI_X, AANI_Y, AANI_TASO)) SLEEP_INTERRUPT = 10;
+            clear_noises();
             if (onko_taistelutilanne(-1, 0)) SLEEP_INTERRUPT = 1;
             if (Plr.posture != 1) {
                 SLEEP_INTERRUPT = 4;
@@ -465,6 +469,8 @@ int parse_condflags(const char *text) {
 int puuhausvammaus(int who, int flags, int difficulty, const char *action) {
     if (!action) action = "do that";
     const bool player = who == -1;
+    // Each task is judged anew: an earlier slow task does not leave every later one slow.
+    if (player) PVAM_EMERGENCY = 0;
     bool slow = false;
     const bool lying = player ? Plr.posture != 0 : (who >= 0 && who < CRE_COUNT && Cre[who].posture != 0);
     if ((flags & 1) && lying) {

@@ -23,6 +23,8 @@
 #include "creatures/wounds.h"
 #include "items/inventory.h"
 #include "items/itemwear.h"
+#include "items/matching.h"
+#include "items/materials.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
@@ -134,51 +136,43 @@ int Toimenpiteen_Seuraus(int n, int slot, int bonus, int fixed) {
 }
 
 // ---- materials of a treatment ----
-// The materials are looked up in the pack by their object id until the crafting material lists land.
 
-static int slot_with(unsigned id) {
-    for (int s = 0; s < PLR_SLOTS; s++)
-        if (Plr.inv_obj[s] && Plr.inv_count[s] > 0 && ObjToItem(Plr.inv_obj[s]).id == id) return s;
-    return -1;
+static void treatment_line(uint32_t id, uint32_t count, float amount, bool remove, bool optional) {
+    Tyhjaa_Tarvike();
+    Tarvike.id = id;
+    Tarvike.count = Tarvike.first_count = count;
+    Tarvike.amount = Tarvike.first_amount = amount;
+    Tarvike.remove = remove ? 1 : 0;
+    Tarvike.optional = optional ? 1 : 0;
+    Lisaa_Tarvike();
 }
 
-static bool fire_near() {
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type == DT_FIRE && std::abs((int)d.x - PlayerX) <= 1 && std::abs((int)d.y - PlayerY) <= 1) return true;
-    }
-    return false;
-}
+void Lisaa_Haavatarvike_Vesi() { treatment_line(OID_WATER, 1, 0.5f, true, false); }
+void Lisaa_Haavatarvike_Yrtit() { treatment_line(OID_HERB, 1, 0.1f, true, true); }
+void Lisaa_Haavatarvike_Side() { treatment_line(OID_BANDAGE, 1, 0.0f, true, false); }
 
-struct Needs { bool bandage, water, branch, fire; };
-static Needs needs_of(int m) {
+// The material lines of a method, in the order the list shows them.
+static void treatment_materials(int m) {
+    Tyhjaa_Tarvikelista();
     switch (m) {
-    case M_COMPRESS: return {true, true, false, false};
-    case M_CLEAN: return {false, true, false, false};
-    case M_DRESS: return {true, false, false, false};
-    case M_SPLINT: return {true, false, true, false};
-    case M_WARM: return {false, false, false, true};
-    default: return {false, false, false, false};
+    case M_BLEED: Lisaa_Haavatarvike_Yrtit(); break;
+    case M_COMPRESS: Lisaa_Haavatarvike_Side(), Lisaa_Haavatarvike_Vesi(), Lisaa_Haavatarvike_Yrtit(); break;
+    case M_CLEAN: Lisaa_Haavatarvike_Vesi(), Lisaa_Haavatarvike_Yrtit(); break;
+    case M_DRESS: Lisaa_Haavatarvike_Side(), Lisaa_Haavatarvike_Yrtit(); break;
+    case M_SPLINT: treatment_line(OID_BRANCH, 1, 0.0f, true, false), Lisaa_Haavatarvike_Side(); break;
+    case M_WARM: treatment_line(OID_FIRE, 1, 0.0f, false, false); break;
+    default: break;
     }
 }
 
-static bool have_materials(int m) {
-    const Needs n = needs_of(m);
-    bool ok = true;
-    if (n.bandage && slot_with(OID_BANDAGE) < 0) Note("!You need bandages for that."), ok = false;
-    if (n.water && slot_with(OID_WATER) < 0) Note("!You need some water for that."), ok = false;
-    if (n.branch && slot_with(OID_BRANCH) < 0) Note("!You need a branch for a splint."), ok = false;
-    if (n.fire && !fire_near()) Note("!You need a fire for that."), ok = false;
-    return ok;
-}
-
-static void use_materials(int m, int herb_slot) {
-    const Needs n = needs_of(m);
-    int s;
-    if (n.water && (s = slot_with(OID_WATER)) >= 0) Kuluta_PlrItem(s, 0.5f);
-    if (n.bandage && (s = slot_with(OID_BANDAGE)) >= 0) Poista_PlrItem(s, 1);
-    if (n.branch && (s = slot_with(OID_BRANCH)) >= 0) Poista_PlrItem(s, 1);
-    if (herb_slot >= 0 && (s = slot_with(OID_HERB)) >= 0) Kuluta_PlrItem(s, 0.1f);
+// The herb the treatment took: the last herbs or flowers line that found an item; 0 none.
+static int used_herb() {
+    int herb = 0;
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        const Tarvike_Struct &t = Kayttolista[i];
+        if ((t.id == OID_HERB || t.id == OID_FLOWER) && t.itempos > 1) herb = (int)t.itempos;
+    }
+    return herb;
 }
 
 // ---- treating a slot ----
@@ -222,22 +216,25 @@ int Hoida_Haavaa(int n, int slot) {
     for (const Opt &o : order)
         if (key == o.key && (mask & (1 << o.m))) m = o.m;
     if (m == 0) return 0;
-    if (!have_materials(m)) return 0;
-    // The herb: any herb in the pack helps a treatment that needs its effects.
+    char method[64];
+    copy_bounded(method, sizeof method, HoitoTeksti(m));
+    treatment_materials(m);
+    if (!Kay_Tarvikelista(method)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    // The herb: one whose effects meet what the wound needs helps the treatment.
     const uint32_t needed = w.bleeding ? (1u << 11) : m == M_CLEAN ? ((1u << 12) | (1u << 20) | (1u << 21))
                           : w.kind < ILL_FIRST ? ((1u << 11) | (1u << 12) | (1u << 13)) : 0u;
-    int bonus = 0, herb = -1;
+    int bonus = 0;
     bool sure = false;
-    const int hs = slot_with(OID_HERB);
-    if (hs >= 0) {
-        const ItemStruct h = ObjToItem(Plr.inv_obj[hs]);
-        herb = hs;
+    if (const int herb = used_herb()) {
+        const ItemStruct h = ObjToItem(herb);
         if (h.raw & needed) bonus = 25;
         if (h.raw & (1u << 22)) sure = true;
         if (player) set_bits(PB_HERBBITS, slot, h.raw);
     }
-    char method[64];
-    copy_bounded(method, sizeof method, StrLwr(HoitoTeksti(m)));
+    copy_bounded(method, sizeof method, StrLwr(method));
     copy_bounded(vMSG_var, sizeof vMSG_var, method);
     Note(MSG("WOUND_TREATMENT"));
     if (m == M_BLEED) {
@@ -246,8 +243,11 @@ int Hoida_Haavaa(int n, int slot) {
         if (ml < 50) target += 50 - ml;
         const int r = Kayta_Taitoa(0, target, "PHYSICIAN", 2);
         static const int secs[4] = {75, 60, 45, 30};
-        if (!spend(0, secs[r < 0 ? 0 : r > 3 ? 3 : r], "WOUND TREATMENT", 0, 48)) return 0;
-        use_materials(m, herb);
+        if (!spend(0, secs[r < 0 ? 0 : r > 3 ? 3 : r], "WOUND TREATMENT", 0, 48)) {
+            Palauta_Kaytetyt_Tarvikkeet();
+            return 0;
+        }
+        Poista_Kaytetyt_Tarvikkeet();
         if (r == 0) {
             snprintf(line, sizeof line, "!The %s still continues to bleed.", lname);
         } else {
@@ -259,8 +259,11 @@ int Hoida_Haavaa(int n, int slot) {
         Note(line);
         return 0;
     }
-    if (!spend(t, 0, "WOUND TREATMENT", 0, 48)) return 0;
-    use_materials(m, herb);
+    if (!spend(t, 0, "WOUND TREATMENT", 0, 48)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    Poista_Kaytetyt_Tarvikkeet();
     Kayta_Taitoa(0, bonus, "PHYSICIAN", m == M_CLEAN || m == M_WARM ? 0 : 2);
     if (player) *treat_bits(slot) |= 1u << m;
     int result;

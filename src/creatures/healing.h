@@ -9,6 +9,10 @@ const char *HoitoTeksti(int m);
 int Hoitobittien_lkm(uint32_t bits);
 int Toimenpiteen_Seuraus(int n, int slot, int bonus, int fixed);
 int Hoida_Haavaa(int n, int slot);                     // always 0
+// The Water, Herbs and Bandages lines of a treatment, added to the current material list.
+void Lisaa_Haavatarvike_Vesi();
+void Lisaa_Haavatarvike_Yrtit();
+void Lisaa_Haavatarvike_Side();
 void HealInjury(int slot, int points);
 void unlethalize(int keep_bleeding);
 void HealingRolls();

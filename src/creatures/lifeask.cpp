@@ -6,6 +6,7 @@
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "creatures/life.h"
+#include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
@@ -24,8 +25,7 @@ int ask_eats_plants(int n) { return ask_valid(n) && syo_kasveja(n, 0); }
 int ask_bird(int n) { return ask_valid(n) && onko_NPC_lintu(n); }
 int ask_awake_time(int n) { return !ask_valid(n) || onko_NPC_hereillaoloaika(n); }
 int ask_free_to_react(int n) { return n == -1 ? !INVISIBLE : ask_valid(n) && onko_NPC_vapaa_reagoimaan(n); }
-// Until the bodies land: nobody is exhausted.
-int ask_dazed(int) { return 0; }
+int ask_dazed(int n) { return ask_valid(n) && pokertynyt(n); }
 int ask_bewitched(int n) { return ask_valid(n) && onko_noiduttuelain(n); }
 int ask_bewitched_wolf(int n) { return ask_valid(n) && onko_vironsusi(n); }
 int ask_mom_around(int n) { return ask_valid(n) && is_mom_around(n); }
@@ -67,10 +67,9 @@ int aantelylaskuri(int n, int v) {
     return 1;
 }
 
-// Until the leashes land: no tied creature knows its post.
-int ask_tether(int, int *x, int *y) {
+int ask_tether(int n, int *x, int *y) {
     *x = *y = 0;
-    return 0;
+    return ask_valid(n) && tiedxy(n, x, y);
 }
 
 int cre_say(int n, const char *key, const char *flags) {

@@ -15,6 +15,7 @@ enum {
     SPARE_SPIRITSTATE = 4,         // a spirit: 0 none, 1 playing, 2 giving a gift, 3 spoken
     SPARE_SPIRITSEEN = 5,          // a spirit: 1 once the player has seen it
     SPARE_TREESTAY = 6,            // fleeing turns it still keeps to its tree
+    SPARE_MILKDAY = 7,             // two bytes (7 and 8): low 16 bits of the day it was last milked
 };
 inline uint8_t &cre_spare(CreatureStruct &c, int i) { return reinterpret_cast<uint8_t &>(c.spare2[i]); }
 

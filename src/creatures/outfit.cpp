@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "activities/food.h"
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/records.h"
@@ -435,9 +436,8 @@ int NAHKA_OnkoTurkis(const char *name) {
     return 0;
 }
 
-// Price per pound of a cut of the species' meat: the richer its meat figures, the dearer. This
-// stands in until the meat maker of the food module lands.
-static float meat_price_per_pound(const CreatureStruct &c) { return 0.5f + (c.meat[1] + c.meat[2]) / 20.0f; }
+// Price per pound of a cut of the species' meat, as the meat maker prices it.
+static float meat_price_per_pound(const CreatureStruct &c) { return Lihaesine("", 1.0f, c).priceperweight; }
 
 int elainhinta(int c) {
     const CreatureStruct *r = record_of(c);

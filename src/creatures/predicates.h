@@ -66,6 +66,15 @@ int is_mom_around(int n);
 int is_cub_around(int n);
 int aantelylaskuri(int n);            // the call counter: 1 may call now
 int creature_square(int n, int &x, int &y);   // 1 with its square on the map
+int NPCSee(int n, int x, int y);      // n sees the square; never asleep or senseless
+// The square of the leash a tied creature is bound to; 0 (and the tied mark cleared) when none.
+int tiedxy(int n, int *x, int *y);
+// The heaviest game animal about the player, not on her own world cell: the world's encounters
+// within 20 cells and, on a local map, the creatures farther than 64 squares. Of species, or for 0
+// one her culture hunts or skins. 1 found: its square and its record (when record is given).
+int find_BigMapGame(int species, struct CreatureStruct *record, int *x, int *y);
+// The shop floor ("_" squares) swept: spoiled food always, other items within 3 squares one in five.
+void Siivoa_Kauppa(int x, int y);
 
 // ---- the local area ----
 int plr_engaged(int x, int y);        // within one square of the player

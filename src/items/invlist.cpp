@@ -276,11 +276,11 @@ int showInvList(int first, unsigned filter) {
             alpha_box(INVLIST_X + 5, y - 2, INVLIST_W - 10, INVLIST_ROWH, RGB_to_color(0, 168, 0), 96);
             colour = RGB_to_color(84, 252, 84);
         }
-        invshow_picture(INVLIST_X + 20, y + 8, it);
-        showtext(INVLIST_X + 34, y + 5, text, colour, 1);
-        invshow_wear(colx_wear, y + 7, r.pos);
-        showtext(colx_weight, y + 5, txt_itemweight(r.pos, r.count), RGB_to_color(60, 90, 152), 1);
-        if (r.source == INV_FROM_PACK) invshow_inuse(colx_wield, y, r.pos);
+        invshow_picture(INVLIST_X + 20, y + 4, it);
+        showtext(INVLIST_X + 34, y, text, colour, 1);
+        invshow_wear(colx_wear, y + 2, r.pos);
+        showtext(colx_weight, y, txt_itemweight(r.pos, r.count), RGB_to_color(60, 90, 152), 1);
+        if (r.source == INV_FROM_PACK) invshow_inuse(colx_wield, y - 4, r.pos);
         InvList_rowy[i] = y;
         y += INVLIST_ROWH;
         InvList_vika = i;

@@ -12,7 +12,7 @@ enum {
     INV_KIND_CARCASS = '4',
     INVTYPE_COUNT = 12,
     INVFILTER_UNPAID = 27,         // unpaid or taken goods
-    INVLIST_ROWH = 20,             // pixels of one row: room for the item's picture
+    INVLIST_ROWH = 12,             // pixels of one row: a line of text with its small picture
 };
 constexpr uint32_t INVFILTER_MASK = 0x80000000u;   // the filter's other bits admit types by number
 constexpr uint32_t invmask(int a, int b = 0) { return INVFILTER_MASK | (1u << a) | (b ? 1u << b : 0u); }

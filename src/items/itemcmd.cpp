@@ -21,15 +21,18 @@
 #include "items/materials.h"
 #include "items/items.h"
 #include "items/vessels.h"
+#include "items/vesselcmd.h"
 #include "items/wearing.h"
 #include "maps/doors.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"
+#include "presentation/bodypic.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"
+#include "presentation/windows.h"
 #include "quests/tehtavat.h"
 
 #include <cstdio>
@@ -52,10 +55,15 @@ static int Apply(int) {
     return 0;
 }
 // Until the body coverage picture lands the examined piece is only named.
+// The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {
-    char line[200];
-    snprintf(line, sizeof line, "#%s", ekuvaus(pos, 1, 0));
-    Note(line);
+    const ItemStruct it = ObjToItem(pos);
+    char name[sizeof it.name + 1];
+    memcpy(name, it.name, sizeof it.name);
+    name[sizeof it.name] = 0;
+    save_page();
+    armour_coverage(1, name);
+    restore_page();
 }
 // A one-line requirement list asking for a cutting tool, matched as crafting matches its lists.
 static int cutting_tool_carried(const char *title) {
@@ -141,7 +149,7 @@ int container_action(int action, int slot) {
     switch (action) {
     case ACT_FILL: fillCmd(slot); return 1;
     case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); return 0;
-    case ACT_SCOOP: return 1;   // throwing water on the stove waits for the sauna's own work
+    case ACT_SCOOP: scoop(slot); return 1;
     case ACT_POUR: Kaada_Astiaan(slot); return 0;
     case ACT_TIE:
     case ACT_UNLEASH: return 1;
@@ -344,7 +352,7 @@ void superapplyCmd() {
         switch (INVRES_toiminta) {
         case ACT_FILL: fillCmd(slot); return;
         case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); continue;
-        case ACT_SCOOP: return;
+        case ACT_SCOOP: scoop(slot); return;
         case ACT_POUR: Kaada_Astiaan(slot); continue;
         case ACT_TIE:
         case ACT_UNLEASH: return;
@@ -496,6 +504,3 @@ void wieldCmd(int slot, int verbose) {
     refresh();
 }
 
-// ---- hauling: each stands in until its module lands ---------------------------------------------
-void stopHauling(int) {}
-int items_being_moved() { return 0; }

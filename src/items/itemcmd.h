@@ -2,6 +2,7 @@
 // taking off, wielding, applying, picking up from a square or a direction, teeth from a skull; the
 // one-hand penalty and the skis test; crafting and hauling.
 #pragma once
+#include "items/hauling.h"   // stopHauling, items_being_moved and the push of heavy things
 
 struct ItemStruct;
 
@@ -34,5 +35,3 @@ void unwield_hand(int hand);       // takes off what hand 1 or 2 holds (the turn
 
 void make_item();                  // the crafting menu (items/making.h)
 int fclose_TEKODATA_F();           // closes the recipe data file; 1 when one was open
-void stopHauling(int who);
-int items_being_moved();           // 1 while hauled goods move with the player

@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int LIST_PICTURE = 18;   // pixels of the longer side of a list picture
+constexpr int LIST_PICTURE = 12;   // pixels of the longer side of a list picture: one list row
 
 // The name tests of one item: each match replaces the answer so far.
 struct TileChoice {

@@ -13,6 +13,8 @@
 #include "core/strupr.h"
 #include "creatures/condition.h"
 #include "creatures/body.h"
+#include "creatures/describe.h"
+#include "creatures/predicates.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/recipes.h"
@@ -156,7 +158,12 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
             set_data(DT_ITEM, x, y, pos, n);
         } else if (mode == 2) {
             if (who == -1) Lisaa_Inventoryyn(pos, n, 1, -1);
-            else set_data(DT_ITEM, x, y, pos, n);   // a creature's pack takes them when creatures carry
+            else if (!AddCrPack(who, pos, n)) {
+                // A creature that cannot carry them drops them where it stands.
+                int cx = x, cy = y;
+                creature_square(who, cx, cy);
+                set_data(DT_ITEM, cx, cy, pos, n);
+            }
         } else {
             ClearDTEMP();
             DTEMP.type = DT_WORK;
@@ -246,8 +253,10 @@ int Tee(int kind, int id, const char *name_in) {
         if (amount > 100) amount = 100;
         bonus = Tekoheader_bonus(header);
         effort = Tekoheader_ponnistelu(header);
-        // Stands in until the body's condition checks land: the body allows every work, whatever
-        // Tekoheader_vammaus forbids.
+        if (puuhausvammaus(-1, parse_condflags(Tekoheader_vammaus(header)), effort, "craft that")) {
+            fclose_TEKODATA_F();
+            return 0;
+        }
         maturing = Tekoheader_kypsymisaika(header);
         if (maturing < 0) maturing = 0;
         assist = Tekoheader_apuvoimat(header);
@@ -344,6 +353,7 @@ int TeeVaate(const char *name) {
         Note("!Error! Object header not found!");
         return 0;
     }
+    if (puuhausvammaus(-1, 4, 3, "make clothes")) return 0;
     ItemStruct product = ConstantObj[row];
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();

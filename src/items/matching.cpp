@@ -14,6 +14,7 @@
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invsel.h"
+#include "items/itemwear.h"
 #include "items/quality.h"
 #include "items/recipes.h"
 #include "maps/area.h"
@@ -311,6 +312,10 @@ int ot(int who, int line) {
         }
         slot = s;
     }
+    // A pot taken from the pack for a pot line is emptied, and only the one taken: the candidates
+    // looked at on the way keep what they hold.
+    if (dp < 0 && (t.id == 331 || t.id == 370) && ObjToItem(Plr.inv_obj[slot]).vessel != 0)
+        Kuluta_PlrItem(slot, 1000.0f);
     const int pos = dp >= 0 ? (int)Data[dp].id : Plr.inv_obj[slot];
     int have = dp >= 0 ? (int)Data[dp].count - dp_varattu(Data[dp]) : Plr.inv_count[slot];
     if (have < 1) have = 1;
@@ -347,8 +352,17 @@ int ot(int who, int line) {
         return 1;
     }
     if (t.container) {
-        Poista_PlrItem(slot >= 0 ? slot : 0, slot >= 0 ? 1 : 0);
-        ItemStruct empty = ObjToItem(pos);
+        // The contents are poured out and the empty container goes into the pack on its own, where
+        // the product will be put. A container on the ground stays reserved until the work is done.
+        ItemStruct empty;
+        if (slot >= 0) {
+            if (ObjToItem(Plr.inv_obj[slot]).vessel != 0) Kuluta_PlrItem(slot, 1000.0f);
+            empty = ObjToItem(Plr.inv_obj[slot]);
+            Poista_PlrItem(slot, 1);
+        } else {
+            empty = ObjToItem(pos);
+            if (empty.vessel != 0) empty = ObjToItem((int)empty.vessel);
+        }
         empty.vessel = 0;
         int own = Esineesta_Uniikki(empty);
         if (own) Lisaa_Inventoryyn(own, 1, 0, -1);

@@ -3,6 +3,7 @@
 // pet-dragging tests of the creatures' steps.
 #include "maps/doors.h"
 
+#include "activities/food.h"
 #include "activities/skills.h"
 #include "activities/skilluse.h"
 #include "activities/toimi.h"
@@ -47,19 +48,9 @@ enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, 
 
 // ---- services of modules that are not there yet ------------------------------------------------
 
-// Stands in until the creature perception lands: a creature sees the player when its line of
-// sight from its square and heading reaches her.
-static int creature_sees_player(int c) {
-    const int x = cre_x(c), y = cre_y(c);
-    return NPC_see(x, y, PlayerX, PlayerY, Cre[c].Suunta);
-}
-// Stands in until the creature bodies land: the energy reserve of a creature is its food figure
-// of a full stomach, 1000.
-static int max_energy(int) { return 1000; }
 static void fall_prone() { FallProne(CRE_PLAYER, 2); }   // lying down by choice
 static void get_up() { Nouse(CRE_PLAYER); }
-// Stands in until the hauling of items lands: the hauled load can always be moved.
-static int hauled_load_moves() { return 1; }
+static int hauled_load_moves() { return itemmove_check(CRE_PLAYER, 0) > 0; }
 
 // ---- doors ------------------------------------------------------------------------------------
 
@@ -160,7 +151,7 @@ void Piiloudu() {
         if (d.type == DT_UNUSED) break;
         const int c = record_creature(d);
         if (c == CRE_NONE || onko_NPC_kumppani(c) || onko_NPC_kesyelain(c)) continue;
-        if (creature_sees_player(c)) {
+        if (NPCSee(c, PlayerX, PlayerY)) {
             Note(MSG("HIDING_CANT"));
             return;
         }
@@ -336,7 +327,7 @@ int obstacleCheck(int n, int x, int y) {
     if (onko_JOKU_elain(n) && c.weight < 10.0f) return 1;
     const int sp = (int)c.speciescode;
     const bool jumper = sp == 602 || sp == 605 || sp == 608 || sp == 611;
-    const int ceiling = (int)std::ceil(max_energy(n) / 10.0);
+    const int ceiling = (int)std::ceil(maxenergiavaranto(n) / 10.0);
     const bool hurry = pakeneeko_NPC(n) || taisteleeko_NPC(n) || onko_NPC_rosvo(n) || (saalistaako_NPC(n) && c.energy < ceiling);
     if (!jumper || !hurry) return 103;
     if (sp == 605) {

@@ -12,6 +12,7 @@
 #include "core/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
+#include "core/spend.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
@@ -25,6 +26,7 @@
 #include "maps/water.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
+#include "items/hauling.h"
 #include "items/itemwear.h"
 #include "presentation/audio.h"
 #include "presentation/menu.h"
@@ -62,8 +64,6 @@ static int weariness() { return 0; }                         // fresh
 static void set_effort(int level) { Plr.exertion = (uint8_t)level; }
 static int climb_it(int, int) { return SuccessRoll(0, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING")) >= SR_SUCCESS; }
 static int trap_fires(int, int) { return 0; }
-static int haul_minutes() { return 1; }
-static int haul_items_along() { return 1; }
 static void register_noise(int, int, int) {}
 static int wake_creature(int) { return 1; }
 static int trap_holds_player(int) { return 0; }
@@ -471,8 +471,11 @@ int MovePlayer(int step) {
 
     if (!climbed) {
         if (mode == MODE_HAUL && step != 0) {
-            const int t = haul_minutes();
-            MinuteTick(t < 1 ? 1 : t, 0);
+            // A hauling step costs what the hauled load weighs: up to a minute ticks by, more is
+            // spent as a task that something may cut short.
+            const int t = itemmove_spendtime(CRE_PLAYER);
+            if (t <= 1) MinuteTick(1, 0);
+            else if (!realbasicspend(t, 0, "Moving items", SPF_HELPERS)) return -1;
         }
         if (Plr.posture == 1 && mode != MODE_ROW) MoveNote(":You crawl.");
         TurnUsed = 2;
@@ -486,6 +489,7 @@ int MovePlayer(int step) {
         walked_km += world ? 0.1f : 0.002f;
         Exit_Checking = 1;
         choose_effort(KiipeilyTarkistus(-1, PlayerX_Previous, PlayerY_Previous, PlayerX, PlayerY) == 0);
+        if (mode == MODE_HAUL && step != 0 && ITEMMOVE_ponnistelu > 0) set_effort(ITEMMOVE_ponnistelu);
         Plr.command_flags |= 2;
         spend_step(world);
     }
@@ -527,7 +531,7 @@ int MovePlayer(int step) {
             }
         }
     if (mode == MODE_HAUL && step != 0) {
-        if (haul_items_along())
+        if (ItemMove() > 0)
             MoveNote(":You haul items along.");
         else
             Plr.movement_mode = MODE_WALK;

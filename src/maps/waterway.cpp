@@ -27,6 +27,7 @@
 #include "maps/water.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
+#include "creatures/condition.h"
 #include "quests/tehtavat.h"
 #include "screens/gamescreens.h"
 
@@ -40,8 +41,6 @@ enum { DEATH_DROWNED = -100, PLR_DEATHCAUSE = 5032 };   // the cause-of-death fi
 // Stands in until the swimming skill lands: a SWIMMING roll; nobody drowns.
 static int swim_roll(int) { return Kayta_Taitoa(0, 0, "SWIMMING", LEARN_NORMAL); }
 int (*WaterSwimTurn)(int mode) = swim_roll;
-// Stands in until the creature bodies land: nothing hurts enough to keep her out of the water.
-static int injury_refuses(const char *) { return 0; }
 
 // ---- water and shores ---------------------------------------------------------------------------
 
@@ -250,7 +249,7 @@ int WaterwayCheck(int x, int y) {
     }
     if (world || vesisyvyys(x, y) >= 2) return deep_water(x, y);
     Note(MSG("CAN_WADE"));
-    if (injury_refuses("wade") || LOAD_MAP) return 0;
+    if (puuhausvammaus(CRE_PLAYER, 0, 0, "wade") || LOAD_MAP) return 0;
     if (skis_on()) {
         Note(cant("wade with skis on"));
         return 0;

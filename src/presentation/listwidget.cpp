@@ -579,10 +579,17 @@ void LIST_Save() {
     write_atomic(MENULIST_FILE, &s, sizeof s);
 }
 
+// A place or size the game could have drawn at: the list's sums (right edges, highlight bars) then
+// stay far inside an int.
+static bool drawable(int32_t v) { return v >= -16384 && v <= 16384; }
+
 void LIST_Restore() {
     static SavedList s;
     if (!read_exact(MENULIST_FILE, &s, sizeof s)) return;
     if (s.list.count < 0 || s.list.count > LIST_MAX_ENTRIES) return;
+    if (!drawable(s.list.x) || !drawable(s.list.y) || !drawable(s.list.w) || !drawable(s.list.h)) return;
+    for (const ListEntryStruct &e : s.entries)
+        if (!drawable(e.x) || !drawable(e.y) || !drawable(e.w) || !drawable(e.h) || !drawable(e.labelw)) return;
     s.list.title[sizeof s.list.title - 1] = 0;
     s.list.movesample[sizeof s.list.movesample - 1] = 0;
     s.list.choosesample[sizeof s.list.choosesample - 1] = 0;

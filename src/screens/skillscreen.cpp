@@ -11,24 +11,39 @@
 #include <cstdio>
 #include <cstring>
 
+// Skills a menu page shows before its entry for the rest.
+enum { SKILLS_PER_PAGE = VALINTA_SHOWN - 1 };
+
 int TaitoRuutu(int) {
     static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     int slot_of_key[128];
     memset(slot_of_key, -1, sizeof slot_of_key);
-    Valinta_Tyhjaa();
-    int k = 0;
-    for (int s = 0; s < PLR_SKILLS && keys[k]; s++) {
-        if (!Plr.skill_name[s][0]) continue;
-        char name[PLR_SKILLNAME + 1];
-        memcpy(name, Plr.skill_name[s], PLR_SKILLNAME);
-        name[PLR_SKILLNAME] = 0;
-        char line[64];
-        snprintf(line, sizeof line, "%-12s %3d%%", name, Plr.skill_level[s]);
-        slot_of_key[(unsigned char)keys[k]] = s;
-        Valinta_Lisaa(keys[k++], line);
+    int slots[PLR_SKILLS], count = 0;
+    for (int s = 0; s < PLR_SKILLS; s++)
+        if (Plr.skill_name[s][0]) slots[count++] = s;
+    // Every skill keeps its letter; a list longer than a menu page goes on to a second page.
+    for (int first = 0; first < count;) {
+        Valinta_Tyhjaa();
+        const int last = count - first > VALINTA_SHOWN ? first + SKILLS_PER_PAGE : count;
+        for (int i = first; i < last && keys[i]; i++) {
+            const int s = slots[i];
+            char name[PLR_SKILLNAME + 1];
+            memcpy(name, Plr.skill_name[s], PLR_SKILLNAME);
+            name[PLR_SKILLNAME] = 0;
+            char line[64];
+            snprintf(line, sizeof line, "%-12s %3d%%", name, Plr.skill_level[s]);
+            slot_of_key[(unsigned char)keys[i]] = s;
+            Valinta_Lisaa(keys[i], line);
+        }
+        if (last < count) Valinta_Lisaa('+', "More skills");
+        const int key = TeeValinta("SKILLS");
+        if (key == '+' && last < count) {
+            first = last;
+            continue;
+        }
+        if (key > 0 && key < 128 && slot_of_key[key] >= 0) return slot_of_key[key];
+        return 1000;
     }
-    int key = TeeValinta("SKILLS");
-    if (key > 0 && key < 128 && slot_of_key[key] >= 0) return slot_of_key[key];
     return 1000;
 }
 

@@ -4,6 +4,7 @@
 #include "activity_fixture.h"
 
 #include "activities/cooking.h"
+#include "activities/herblore.h"
 #include "activities/toimi.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
@@ -20,7 +21,7 @@ protected:
     void SetUp() override {
         ActivityTest::SetUp();
         for (const char *f : {"cookery_baking.txt", "cookery_porridge.txt", "cookery_meat.txt", "cookery_fish.txt",
-                              "cookery_vegetable.txt"})
+                              "cookery_vegetable.txt", "menudef_cookery.txt"})
             dir->copy_asset(f);
         skill(0, "COOKERY", 30);
     }
@@ -54,6 +55,7 @@ protected:
 };
 
 TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
+    script();
     fire();
     lake();
     give(0, fish(), 2);
@@ -62,6 +64,7 @@ TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
     const int before = seconds_of_game();
     Toimi(120, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
+    EXPECT_EQ(Script::rolls_taken, 1) << "one batch, one roll";
     int s = slot_named("boiled pike");
     ASSERT_GE(s, 0) << notes();
     ItemStruct soup = ObjToItem(Plr.inv_obj[s]);
@@ -133,13 +136,18 @@ TEST_F(CookingTest, MergedIngredientsByMethod) {
     EXPECT_EQ(d.water, 255);
     EXPECT_EQ(d.spoil, 180);
 
-    // Boiled herbs become a drink.
+    // Boiled herbs become a drink, with the effects boiling takes away and gives by their plant data.
+    definit_yrttidata();
+    dir->write_file("flora_herbs.txt", ".Yarrow. :1: (1) [herb]\n[REMOVE_BOILED:nausea][EFFECT_BOILED:sedative]\n");
     ItemStruct herb = thing(IT_FOOD, "Yarrow", OID_HERB, 0.1f);
+    SET_ITEM_TEXT(herb.skill, "Yarrow");
+    herb.raw = 1u << 1 | 1u << 11;   // nausea and astringent
     int tea = Kokkaa(-1, 120, "", 1, Esineesta_Uniikki(herb));
     EXPECT_STREQ(ObjToItem(tea).name, "yarrow beverage");
     EXPECT_EQ(ObjToItem(tea).type, IT_CONTAINER);
     EXPECT_EQ(ObjToItem(tea).spoil, 20);
     EXPECT_EQ(ObjToItem(tea).id, (uint32_t)OID_HERB);
+    EXPECT_EQ(ObjToItem(tea).raw, 1u << 11 | 1u << 18) << "nausea boiled away, sedative gained";
 }
 
 TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
@@ -186,6 +194,36 @@ TEST_F(CookingTest, RecipesFromTheCookeryFiles) {
     char out[64];
     fill_name(out, sizeof out, "%s %n", "stew");
     EXPECT_STREQ(out, "stew %n");
+}
+
+TEST_F(CookingTest, MenuDefinitionEntriesAndPatchesOfARecipe) {
+    // The cookery menu's own entry "Drinks" lists the recipes of its group.
+    fire();
+    lake();
+    give(0, thing(IT_FOOD, "Lingonberries", OID_BERRY, 0.5f));
+    give(1, pot());
+    oxatest::push_text("K");
+    push_key(SDLK_1);
+    push_key(SDLK_y);
+    Cook();
+    EXPECT_GE(slot_named("Berry drink"), 0) << notes();
+    EXPECT_EQ(slot_named("Lingonberries"), -1);
+
+    // A dish cooked in patches: the patchwise ingredient is taken once a patch, and the pieces share
+    // the weight.
+    dir->write_file("cookery_porridge.txt",
+                    "[SUBMENU_START:porridge]\n.Flat cake. *COOKERY* /10/ (1) [patch:5]\n"
+                    "{Flour} #0.5# [patchwise] [roast]\n\n[SUBMENU_END:porridge]\n");
+    give(2, thing(IT_FOOD, "Flour", 61, 3.0f));
+    fire();   // the first has burnt down
+    push_key(SDLK_3);
+    push_key(SDLK_y);
+    Toimi(122, 0, "Flat cake");
+    const int cakes = slot_named("Flat cake");
+    ASSERT_GE(cakes, 0) << notes();
+    EXPECT_EQ(Plr.inv_count[cakes], 3);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Flour")]).weight, 1.5f, 0.001f);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[cakes]).weight, 0.5f, 0.001f);
 }
 
 }  // namespace

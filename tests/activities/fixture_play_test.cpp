@@ -8,6 +8,9 @@
 #include "core/oxa.h"
 #include "core/obj_func.h"
 #include "core/turnloop.h"
+#include "core/maintenance.h"
+#include "screens/skillscreen.h"
+#include "items/items.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 
@@ -31,7 +34,8 @@ protected:
                               "fixedpoints.txt", "messages/eng_uname_flora.txt", "messages/eng_items.txt",
                               "messages/eng_food.txt", "messages/eng_general.txt", "messages/eng_core.txt",
                               "messages/eng_creatures.txt", "messages/eng_world.txt", "messages/eng_weather.txt",
-                              "messages/eng_movement.txt"})
+                              "messages/eng_movement.txt", "cookery_baking.txt", "cookery_porridge.txt",
+                              "cookery_meat.txt", "cookery_fish.txt", "cookery_vegetable.txt"})
             dir->copy_asset(f);
     }
     void start() {
@@ -64,12 +68,20 @@ TEST_F(ReadyMadePlay, RepeatAfterLoadingDoesNothingAndBreadIsEaten) {
 
 TEST_F(ReadyMadePlay, SkillsKeyForecastsTheWeatherAndWeaponSkillsExplainThemselves) {
     start();
-    keys({SDLK_s, SDLK_y});
+    // Her 27 skills take two pages: weather lore, the 25th, is on the second.
+    keys({SDLK_s, SDLK_PLUS, SDLK_y});
     EXPECT_TRUE(noted("Using: WEATHERLORE")) << notes();
     EXPECT_TRUE(noted("You attempt to predict the weather...")) << notes();
     EXPECT_TRUE(noted("That's how you think the weather will be like.")) << notes();
     keys({SDLK_s, SDLK_g});
     EXPECT_TRUE(noted("That skill is used by wielding its weapon")) << notes();
+    // The last of her skills, hide work, opens its work menu.
+    lines = 0;
+    oxatest::push_key(SDLK_PLUS);
+    oxatest::push_text("A");
+    oxatest::push_key(SDLK_ESCAPE);
+    command_dispatch(SDLK_s, 0, 0);
+    EXPECT_TRUE(noted("Using: HIDEWORKING")) << notes();
 }
 
 TEST_F(ReadyMadePlay, DrinkingFromHerCup) {
@@ -78,6 +90,69 @@ TEST_F(ReadyMadePlay, DrinkingFromHerCup) {
     keys({SDLK_q, SDLK_a});
     EXPECT_TRUE(noted("You drink.")) << notes();
     EXPECT_EQ(Plr.thirst, 0);
+}
+
+// Her key on the skills screen: the screen lists the skills in slot order from "a".
+static SDL_Keycode skill_key(const char *name) {
+    static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    int k = 0;
+    for (int s = 0; s < PLR_SKILLS && keys[k]; s++) {
+        if (!Plr.skill_name[s][0]) continue;
+        if (strncmp(Plr.skill_name[s], name, PLR_SKILLNAME) == 0) return (SDL_Keycode)keys[k];
+        k++;
+    }
+    return SDLK_ESCAPE;
+}
+
+static int pack_slot_named(const char *name) {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && strcmp(ObjToItem(Plr.inv_obj[s]).name, name) == 0) return s;
+    return -1;
+}
+
+TEST_F(ReadyMadePlay, CookingByTheFireAndFishSpoilingInHerPackDaysLater) {
+    start();
+    const char cookery = (char)skill_key("COOKERY");
+    ASSERT_NE(cookery, (char)SDLK_ESCAPE);
+    // The skills key, then the typed answers of the skills screen and the cooking menus.
+    auto cook = [&](const char *answers) {
+        lines = 0;
+        const char first[2] = {cookery, 0};
+        oxatest::push_text(first);
+        for (const char *a = answers; *a; a++) {
+            const char one[2] = {*a, 0};
+            if (*a == '\r') oxatest::push_key(SDLK_RETURN);
+            else oxatest::push_text(one);
+        }
+        command_dispatch(SDLK_s, 0, 0);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);   // an answer no question took is dropped
+    };
+    cook("Rdn");   // roast the roach, the fourth raw fish or meat of her pack
+    EXPECT_TRUE(noted("You now have roasted roach.")) << notes();
+    cook("Bbn");   // boil the pike in the pot with the water of her cup
+    EXPECT_TRUE(noted("You now have boiled pike.")) << notes();
+    EXPECT_GE(pack_slot_named("boiled pike"), 0);
+    cook("San");   // salt the elk cut
+    EXPECT_TRUE(noted("will be ready in 5 days")) << notes();
+    cook("F2yn");  // fish on a plank, from the perch
+    EXPECT_TRUE(noted("You now have fish on a plank.")) << notes();
+    EXPECT_EQ(Komentohistoria, 122);
+
+    // Days later the fish she kept raw spoils where it lies in her pack, with one note.
+    const int pike = pack_slot_named("boiled pike");
+    ASSERT_GE(pike, 0);
+    int foul_days = 0;
+    for (int d = 0; d < 6; d++) {
+        const size_t before = notes().size();
+        daily_maintenance();
+        const std::string day = notes().substr(before);
+        const size_t first = day.find("Something in your pack is smelling foul!");
+        if (first == std::string::npos) continue;
+        foul_days++;
+        EXPECT_EQ(first, day.rfind("Something in your pack is smelling foul!")) << "one note a day: " << day;
+    }
+    EXPECT_GE(foul_days, 1);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[pike]).spoil, SPOIL_SPOILED) << "still in its slot";
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include "activity_fixture.h"
 
 #include "activities/containers.h"
+#include "activities/cooking.h"
 #include "activities/food.h"
+#include "core/datafunc.h"
+#include "creatures/creatures.h"
 #include "items/itemdefs.h"
 
 using oxatest::ActivityTest;
@@ -168,6 +171,9 @@ TEST_F(FoodTest, DrinkingFromACupOfWater) {
     give(1, thing(IT_FOOD, "Rye bread", 0, 0.25f));
     QuaffIt(1);
     EXPECT_TRUE(noted("That isn't suitable for this."));
+    give(2, cup);
+    QuaffIt(2);
+    EXPECT_TRUE(noted("The wooden cup is empty!")) << "an empty vessel is a vessel";
 }
 
 TEST_F(FoodTest, DrinkingFromTheLake) {
@@ -216,6 +222,58 @@ TEST_F(FoodTest, OwnerMarksFadeOnTheTenthDay) {
     EXPECT_EQ(after.ownerword1, 0);
     ItemStruct plain = thing(IT_TOOL, "Knife", 0, 1.0f);
     EXPECT_EQ(stolendailydecay(plain), 0);
+}
+
+TEST_F(FoodTest, MeatCutsTakeTheirAnimalsNutrientsAndPrice) {
+    CreatureStruct elk = {};
+    elk.meat[0] = 0, elk.meat[1] = 3, elk.meat[2] = 21;
+    ItemStruct cut = Lihaesine("elk", 2.0f, elk);
+    EXPECT_STREQ(cut.name, "elk cut");
+    EXPECT_STREQ(cut.skill, "elk");
+    EXPECT_EQ(cut.id, 500u);
+    EXPECT_EQ(cut.spoil, 3);
+    EXPECT_FLOAT_EQ(cut.priceperweight, 24 * 0.04f);
+    EXPECT_FLOAT_EQ(cut.price, 2.0f * 24 * 0.04f);
+    EXPECT_EQ(ravinto(cut).kcal_item, 1110) << "a cut eats as its animal's meat";
+    // A name is text, never a format.
+    EXPECT_STREQ(Lihaesine("%n%s", 1.0f, elk).name, "%n%s cut");
+}
+
+TEST_F(FoodTest, RootsOfPlantsEatenCookedTasteTooBadRaw) {
+    dir->write_file("flora_roots.txt", ".Bitter root. :1: (1) [root]\n[ROOT_USE:cooked flour][SIZE:M]\n\n"
+                                       ".Sweet root. :1: (1) [root]\n[ROOT_USE:raw][SIZE:M]\n");
+    ItemStruct bitter = thing(IT_FOOD, "Bitter root", OID_ROOT, 0.2f);
+    SET_ITEM_TEXT(bitter.skill, "Bitter root");
+    ItemStruct sweet = bitter;
+    SET_ITEM_TEXT(sweet.name, "Sweet root");
+    SET_ITEM_TEXT(sweet.skill, "Sweet root");
+    ItemStruct boiled = bitter;
+    SET_ITEM_TEXT(boiled.name, "boiled bitter root");
+    EXPECT_EQ(pahanmakuinen(bitter), 1);
+    EXPECT_EQ(pahanmakuinen(sweet), 0);
+    EXPECT_EQ(pahanmakuinen(boiled), 0);
+    give(0, bitter);
+    eat(0);
+    EXPECT_TRUE(noted("It tastes far too bad to be eaten just like that!"));
+    EXPECT_EQ(Plr.inv_count[0], 1);
+}
+
+TEST_F(FoodTest, CompanionsEatWhenSheEats) {
+    Cre[5] = CreatureStruct{};
+    Cre[5].kind = CK_HUMAN;
+    Cre[5].partyflags |= 256;
+    Cre[5].energy = 0;
+    ItemStruct bread = thing(IT_FOOD, "Rye bread", 0, 0.25f);
+    bread.spoil = 14;
+    Cre[5].pack[0] = Esineesta_Uniikki(bread);
+    Cre[5].packcount[0] = 3;
+    ASSERT_GE(set_data(DT_CREATURE, PlayerX + 1, PlayerY, CRE_DATAID + 5, 1), 0);
+    give(0, bread);
+    Plr.energy = 3000;
+    push_key(SDLK_n);
+    eat(0);
+    EXPECT_GT(Cre[5].energy, 0);
+    EXPECT_LT(Cre[5].packcount[0], 3);
 }
 
 }  // namespace

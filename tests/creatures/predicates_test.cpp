@@ -6,6 +6,10 @@
 #include "creation_fixture.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
+#include "core/loader.h"
+#include "core/obj_func.h"
+#include "core/turnloop.h"
+#include "maps/mapunit.h"
 
 using oxatest::CreationTest;
 
@@ -197,4 +201,120 @@ TEST_F(Predicates, PersonalMarksStayInsideThePack) {
     // A slot past the table changes nothing.
     makepersonal_NPCitems(CRE_COUNT, 1);
     EXPECT_EQ(NPC_inventoryhinta(CRE_COUNT), 0);
+}
+
+TEST_F(Predicates, ASleeperOrASenselessOneSeesNothing) {
+    place(0, 611, 10, 10);
+    Cre[0].Suunta = 2;                       // facing east, the square ahead in plain view
+    const int sees = NPCSee(0, 12, 10);
+    Cre[0].posture = 3;
+    EXPECT_EQ(NPCSee(0, 12, 10), 0);
+    Cre[0].posture = 4;
+    EXPECT_EQ(NPCSee(0, 12, 10), 0);
+    Cre[0].posture = 0;
+    EXPECT_EQ(NPCSee(0, 12, 10), sees) << "awake again it sees as before";
+    EXPECT_EQ(NPCSee(CRE_COUNT, 12, 10), 0);
+}
+
+TEST_F(Predicates, ATiedCreatureIsBoundWhereItsLeashLies) {
+    place(0, 618, 10, 10);
+    Cre[0].domestic |= 16;                   // tied
+    ItemStruct leash{};
+    leash.type = IT_TOOL;
+    leash.subtype = ST_ROPE;
+    SET_ITEM_TEXT(leash.name, "Rope");
+    leash.state = (uint16_t)Cre[0].socialid;
+    Data[5].type = DT_ITEM;
+    Data[5].x = 20;
+    Data[5].y = 21;
+    Data[5].id = (uint32_t)Esineesta_Uniikki(leash);
+    Data[5].count = 1;
+    int x = -1, y = -1;
+    EXPECT_EQ(tiedxy(0, &x, &y), 1);
+    EXPECT_EQ(x, 20);
+    EXPECT_EQ(y, 21);
+    EXPECT_TRUE(is_tied(0));
+
+    ClearDATA(5);
+    LOAD_MAP = 1;
+    EXPECT_EQ(tiedxy(0, &x, &y), 0);
+    EXPECT_TRUE(is_tied(0)) << "a map being loaded may not have laid its leash yet";
+    LOAD_MAP = 0;
+    EXPECT_EQ(tiedxy(0, &x, &y), 0);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    EXPECT_FALSE(is_tied(0)) << "no leash holds it";
+}
+
+TEST_F(Predicates, TheBiggestGameAboutHerIsFoundOffHerOwnCell) {
+    memcpy(Plr.mapname, "BIGMAP", 7);
+    PlayerX = 100, PlayerY = 100;
+    memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
+    static CreatureStruct kept[3];
+    const int codes[3] = {605, 611, 618};
+    for (int i = 0; i < 3; i++) {
+        kept[i] = ConstantCre[codes[i]];
+        Luo_Olento(codes[i]);
+        ConstantCre[codes[i]] = Creature;
+    }
+    const int big = ConstantCre[605].weight > ConstantCre[611].weight ? 605 : 611;
+    const int small = big == 605 ? 611 : 605;
+    auto encounter = [](int i, int code, int x, int y) {
+        IsoData[i].type = DT_ENCOUNTER;
+        IsoData[i].id = (uint32_t)code;
+        IsoData[i].x = (uint16_t)x;
+        IsoData[i].y = (uint16_t)y;
+    };
+    encounter(0, small, 110, 95);
+    encounter(1, big, 100, 100);             // on her own cell: not counted
+    encounter(2, big, 121, 100);             // 21 cells away: not counted
+    CreatureStruct rec{};
+    int x, y;
+    EXPECT_EQ(find_BigMapGame(big, &rec, &x, &y), 0);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(find_BigMapGame(small, &rec, &x, &y), 1);
+    EXPECT_EQ(x, 110);
+    EXPECT_EQ(y, 95);
+    EXPECT_EQ((int)rec.speciescode, (int)ConstantCre[small].speciescode);
+    encounter(3, big, 80, 119);
+    encounter(4, 618, 101, 101);
+    ConstantCre[618].weight = 5000;          // a dog, heavier than anything, but of no species asked
+    EXPECT_EQ(find_BigMapGame(big, &rec, &x, &y), 1);
+    EXPECT_EQ(x, 80);
+    EXPECT_EQ(y, 119);
+    for (int i = 0; i < 3; i++) ConstantCre[codes[i]] = kept[i];   // the templates are the game's own
+    memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
+    memset(Plr.mapname, 0, sizeof Plr.mapname);
+}
+
+TEST_F(Predicates, SweepingAShopFloorTakesSpoiledFoodAlways) {
+    memset(Plr.mapname, 0, sizeof Plr.mapname);
+    for (int y = 0; y < 30; y++)
+        for (int x = 0; x < 30; x++) set_mapchar(x, y, '_');
+    ItemStruct bread{}, rotten{}, knife{};
+    bread.type = rotten.type = IT_FOOD;
+    SET_ITEM_TEXT(bread.name, "Bread");
+    SET_ITEM_TEXT(rotten.name, "Rotten bread");
+    rotten.spoil = 255;
+    knife.type = IT_WEAPON;
+    SET_ITEM_TEXT(knife.name, "Knife");
+    auto lay = [](int i, const ItemStruct &it, int x, int y) {
+        Data[i].type = DT_ITEM;
+        Data[i].x = (uint16_t)x;
+        Data[i].y = (uint16_t)y;
+        Data[i].id = (uint32_t)Esineesta_Uniikki(it);
+        Data[i].count = 1;
+    };
+    int near_gone = 0;
+    for (int round = 0; round < 40; round++) {
+        lay(0, rotten, 25, 25);              // far, but spoiled
+        lay(1, knife, 20, 20);               // far: stays
+        lay(2, bread, 11, 12);               // near: one in five
+        Siivoa_Kauppa(10, 10);
+        EXPECT_EQ(Data[0].type, DT_FREED);
+        EXPECT_EQ(Data[1].type, DT_ITEM);
+        if (Data[2].type == DT_FREED) near_gone++;
+    }
+    EXPECT_GT(near_gone, 0);
+    EXPECT_LT(near_gone, 25);
 }

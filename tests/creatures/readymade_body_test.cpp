@@ -1,6 +1,7 @@
 // The ready-made character's body as a player meets it: dressed, knife in hand, her load counted;
 // the clock wears her, "Z" puts her to sleep, F7 opens the Wounds screen.
 #include "core/loader_fixture.h"
+#include "presentation/input_feeder.h"
 
 #include "core/command.h"
 #include "core/loader.h"
@@ -11,7 +12,10 @@
 #include "creatures/condition.h"
 #include "creatures/physical.h"
 #include "creatures/wounds.h"
+#include "core/spend.h"
+#include "items/items.h"
 #include "items/wearing.h"
+#include "presentation/tekstit.h"
 #include "presentation/notes.h"
 
 #include <fstream>
@@ -91,6 +95,42 @@ TEST_F(ReadyMadeBody, SleepKeyAndWoundsKey) {
     oxatest::push_key(SDLK_ESCAPE);
     command_dispatch(KC_F7, 0, 0);
     EXPECT_NE(notes().find("treat the shallow cut in right hand"), std::string::npos) << notes();
+}
+
+// Cleaning a cut through F7 takes her water by the material list; the spent water is gone and the
+// method is marked; with no bandage about, dressing says so and takes nothing.
+TEST_F(ReadyMadeBody, TreatingACutTakesItsMaterialsFromThePack) {
+    start();
+    dir->copy_asset("messages/eng_crafting.txt");
+    MSG_forget_index();
+    Side = 1;
+    const int slot = SetInjury(3, BP_HAND, 1, 0, 2);
+    auto water_weight = [] {
+        float w = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).id == OID_WATER) w += ObjToItem(Plr.inv_obj[s]).weight;
+        return w;
+    };
+    const float before = water_weight();
+    ASSERT_GT(before, 0.5f) << "she carries a cup of water";
+    INSTANT_TASKS = 1;
+    lines = 0;
+    oxatest::KeyFeeder f;
+    f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});   // the cup of water; no herbs
+    f.typed([] { return command_dispatch(KC_F7, 0, 0); });
+    EXPECT_NEAR(water_weight(), before - 0.5f, 0.01f) << notes();
+    EXPECT_NE(notes().find("clean the wound"), std::string::npos) << notes();
+    EXPECT_EQ(plr_get<uint32_t>(PB_TREATBITS + 4 * slot) & (1u << 3), 1u << 3) << "cleaning is marked as done";
+
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    const std::string seen = notes();
+    oxatest::KeyFeeder g;
+    g.keys({SDLK_a, SDLK_d, SDLK_ESCAPE, SDLK_ESCAPE});
+    g.typed([] { return command_dispatch(KC_F7, 0, 0); });
+    INSTANT_TASKS = 0;
+    EXPECT_EQ(plr_get<uint32_t>(PB_TREATBITS + 4 * slot) & (1u << 4), 0u) << "no bandage, no dressing";
+    EXPECT_NE(notes().substr(seen.size()).find("andage"), std::string::npos) << notes().substr(seen.size());
+    EXPECT_NEAR(water_weight(), before - 0.5f, 0.01f);
 }
 
 }  // namespace

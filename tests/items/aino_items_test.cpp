@@ -5,12 +5,18 @@
 // carries and what lies on the ground afterwards match the expected dump.
 #include "core/loader_fixture.h"
 
+#include "core/datafunc.h"
 #include "core/maintenance.h"
+#include "creatures/creation.h"
+#include "creatures/creatures.h"
+#include "presentation/tekstit.h"
 #include "core/turnloop.h"
 #include "items/invlist.h"
 #include "items/inventory.h"
+#include "items/itemcmd.h"
 #include "items/items.h"
 #include "presentation/input_feeder.h"
+#include "presentation/listwidget.h"
 #include "presentation/notes.h"
 
 #include <fstream>
@@ -123,6 +129,9 @@ TEST_F(AinoItems, ADayOfHandlingHerThings) {
               "Torch x1\n"
               "Birch-bark strip x6\n"
               "Branch x5\n"
+              "Pot x1\n"
+              "Perch x1\n"
+              "Roach x1\n"
               "Rye bread x1\n"
               "Stone x3\n"
               "Arrow x3\n")
@@ -131,6 +140,61 @@ TEST_F(AinoItems, ADayOfHandlingHerThings) {
     EXPECT_EQ(ground(x + 1, y), "Arrow x2\n");
     EXPECT_GT((int)Plr.minutes * 60 + Juoksevat_sekuntit, before);
     EXPECT_NE(notes().find("is used with the skill"), std::string::npos) << notes();
+}
+
+// Examining her shirt opens its coverage on the body picture, where the kinds of attack are chosen;
+// the page she left is back afterwards.
+TEST_F(AinoItems, ExaminingHerShirtShowsItsCoverage) {
+    int shirt = -1;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && name_of(Plr.inv_obj[s]) == "Linen shirt") shirt = s;
+    ASSERT_GE(shirt, 0);
+    const std::string before = notes();
+    oxatest::KeyFeeder typing;
+    typing.text("B").key(SDLK_ESCAPE);
+    typing.typed([&] {
+        Inventory(shirt);
+        return 0;
+    });
+    for (int kind : {'B', 'P', 'S', 'E', 'T', 'W', 'A'})
+        EXPECT_GE(LIST_PosOfKey(kind), 0) << "the coverage screen lists the kinds of attack: " << (char)kind;
+    EXPECT_EQ(notes().substr(before.size()).find("Only weapons"), std::string::npos) << notes();
+}
+
+// Her dog beside her carries a loaf: 'G' towards it unpacks the dog, and the loaf comes to her pack.
+TEST_F(AinoItems, PickingFromTheDogBesideHerUnpacksIt) {
+    dir->copy_asset("messages/eng_unpack.txt");
+    MSG_forget_index();
+    int dog = -1;
+    for (int c = 0; c < CRE_COUNT && dog < 0; c++)
+        if (Cre[c].kind == CK_NONE) dog = c;
+    ASSERT_GE(dog, 0);
+    Luo_Olento(618);
+    Cre[dog] = Creature;
+    Cre[dog].owner = CRE_PLAYER;
+    int bread = 0;
+    for (int s = 0; s < PLR_SLOTS && !bread; s++)
+        if (Plr.inv_obj[s] && name_of(Plr.inv_obj[s]) == "Rye bread") bread = Plr.inv_obj[s];
+    ASSERT_NE(bread, 0);
+    Cre[dog].pack[0] = bread;
+    Cre[dog].packcount[0] = 2;
+    int rec = -1;
+    for (int i = 0; i < DATA_MAX && rec < 0; i++)
+        if (Data[i].type == DT_UNUSED) rec = i;
+    ASSERT_GE(rec, 0);
+    Data[rec] = DataStruct{};
+    Data[rec].type = DT_CREATURE;
+    Data[rec].id = (uint32_t)(CRE_DATAID + dog);
+    Data[rec].x = (uint16_t)PlayerX;
+    Data[rec].y = (uint16_t)(PlayerY + 1);
+    const std::string before = carried();
+    command({'G', SDLK_DOWN, SDLK_a, SDLK_RETURN, SDLK_RETURN, SDLK_SPACE});
+    EXPECT_EQ(Cre[dog].pack[0], 0) << notes();
+    EXPECT_NE(notes().find("You open the load"), std::string::npos) << notes();
+    EXPECT_NE(notes().find("You pick up"), std::string::npos) << notes();
+    EXPECT_NE(carried(), before);
+    ClearDATA(rec);
+    memset(&Cre[dog], 0, sizeof Cre[dog]);
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 #include "core/command.h"
 #include "core/player.h"
 #include "core/spend.h"
+#include "creatures/bodyrec.h"
+#include "creatures/condition.h"
+#include "creatures/wounds.h"
+#include "items/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "presentation/menu.h"
@@ -21,12 +25,22 @@ protected:
         for (const char *f : {"diy_utility.txt", "diy_clothes.txt", "diy_lumber.txt", "diy_transport.txt",
                               "diy_weapons.txt", "diy_tying.txt", "biy_kota.txt", "biy_building.txt", "menudef_make.txt"})
             dir->copy_asset(f);
+        dir->copy_asset("messages/eng_body.txt");
         SpendAsk = SpendAbortAsk = [](const char *) { return 1; };
     }
     void TearDown() override {
         SpendAsk = KyllaEi;
         SpendAbortAsk = KeskeytaKyllaEi;
         PlayingTest::TearDown();
+    }
+    // Every note shown so far, one a line: a refusal is followed by its reasons, so the last note alone
+    // does not tell it.
+    std::string notes() const { return dir->exists("AINO/msglog.txt") ? dir->read_file("AINO/msglog.txt") : ""; }
+    bool noted(const char *text) const { return notes().find(text) != std::string::npos; }
+    // A hand crushed past use: more than 15 points on it disables that side.
+    static void crush_hand(int slot, int side) {
+        WoundSlot w{(uint8_t)WK_BLUNT, 3, (uint8_t)BP_HAND, 18, 0, (uint8_t)side, 0};
+        wound_put(-1, slot, w);
     }
     static int count_named(const char *name) {
         int n = 0;
@@ -70,6 +84,40 @@ TEST_F(CraftGame, EscDuringTheWorkGivesTheBarkBack) {
     ASSERT_EQ(f.typed([] { return PlayerAction(); }), 1);
     EXPECT_EQ(count_named("Birch-bark strip"), strips);
     EXPECT_EQ(count_named("Birch-bark basket"), 0);
+}
+
+TEST_F(CraftGame, AHandPastUseRefusesTheBasketAndOneHandSlowsTheBox) {
+    const int strips = count_named("Birch-bark strip");
+    crush_hand(0, 2);
+    oxatest::KeyFeeder f;
+    f.key(SDLK_PLUS).key(SDLK_u).key(SDLK_1).key(SDLK_SPACE);
+    INSTANT_TASKS = 1;
+    f.typed([] { return PlayerAction(); });
+    INSTANT_TASKS = 0;
+    EXPECT_TRUE(noted("Your badly injured hands won't let you craft that.")) << notes();
+    EXPECT_TRUE(noted("Both hands needed.")) << notes();
+    EXPECT_EQ(count_named("Birch-bark strip"), strips) << "nothing is taken for a refused work";
+    EXPECT_EQ(count_named("Birch-bark basket"), 0);
+
+    // The box asks for hands but makes do with one: slow, and made.
+    oxatest::KeyFeeder g;
+    g.key(SDLK_PLUS).key(SDLK_u).key(SDLK_2).key(SDLK_SPACE).key(SDLK_SPACE);
+    INSTANT_TASKS = 1;
+    g.typed([] { return PlayerAction(); });
+    INSTANT_TASKS = 0;
+    EXPECT_TRUE(noted("only your right hand is in usable condition")) << notes();
+    EXPECT_TRUE(noted("slow and difficult to craft that")) << notes();
+    EXPECT_EQ(PVAM_EMERGENCY, 1);
+    EXPECT_EQ(count_named("Birch-bark box"), 1);
+}
+
+TEST_F(CraftGame, BothArmsPastUseRefuseClothes) {
+    for (int side = 1; side <= 2; side++) {
+        WoundSlot w{(uint8_t)WK_BLUNT, 3, (uint8_t)BP_ELBOW, 18, 0, (uint8_t)side, 0};
+        wound_put(-1, side, w);
+    }
+    TeeVaate("Leather shoes");
+    EXPECT_TRUE(noted("Your badly injured arms won't let you make clothes.")) << notes();
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 
 #include "activities/skills.h"
 #include "items/making.h"
+#include "creatures/bodyrec.h"
 #include "creatures/condition.h"
+#include "creatures/wounds.h"
 
 namespace oxatest {
 namespace {
@@ -27,7 +29,7 @@ protected:
         PVAM_EMERGENCY = 0;
         dir->write_file("diy_test.txt",
                         ".Peg. *CARPENTRY* /10/ (2) [patch:5] \"Wooden stake\"\n{Birch twig} (1) [remove] [patchwise]\n\n"
-                        ".Birch-bark box. *CARPENTRY* /30/ (1)\n{Birch twig} (1) [remove]\n\n"
+                        ".Birch-bark box. *CARPENTRY* /30/ (1) [phys:hands one-]\n{Birch twig} (1) [remove]\n\n"
                         ".Dried stake. *CARPENTRY* /30/ \\2d\\ \"Wooden stake\"\n{Birch twig} (1) [remove]\n\n"
                         "[SUBMENU_START:Baskets]\n.Birch-bark basket. *CARPENTRY* /30/ (4)\n{Birch twig} (1) [remove]\n"
                         "[SUBMENU_END:Baskets]\n");
@@ -113,13 +115,57 @@ TEST_F(Making, AMaturingProductWaitsOnTheSquare) {
     EXPECT_STREQ(lastnote, "_This process should be complete in 2 days.");
 }
 
+// A box asks for both hands but makes do with one: with the right hand crushed the work is slow.
+// What a creature makes goes into its own pack; with no room in the pack it lands where it stands.
+TEST_F(Making, ACreaturesProductsGoIntoItsPackOrAtItsFeet) {
+    memset(Cre, 0, sizeof(CreatureStruct) * CRE_COUNT);
+    Cre[4].kind = CK_HUMAN;
+    Cre[4].weight = 70.0f;
+    Cre[4].strength = Cre[4].endurance = 12;
+    Data[7] = DataStruct{};
+    Data[7].type = DT_CREATURE;
+    Data[7].id = (uint32_t)(CRE_DATAID + 4);
+    Data[7].x = (uint16_t)(PlayerX + 3), Data[7].y = (uint16_t)(PlayerY + 2);
+    static QualityListStruct q;
+    qualist_init(q, 1);
+    qualist_inititem(q, def("Wooden stake"));
+    qualist_add(q, 3);
+    qualist_add(q, 3);
+    const std::string before = lastnote;
+    aikaansaantirutiini(4, q, 2, PlayerX, PlayerY, 0);
+    int carried_stakes = 0;
+    for (int i = 0; i < CRE_PACK; i++)
+        if (Cre[4].pack[i] && name_of(ObjToItem(Cre[4].pack[i])) == "Wooden stake") carried_stakes += Cre[4].packcount[i];
+    EXPECT_EQ(carried_stakes, 2);
+    EXPECT_EQ(std::string(lastnote), before) << "the player is told nothing of a creature's work";
+
+    for (int i = 0; i < CRE_PACK; i++) Cre[4].pack[i] = Esineesta_Uniikki(def("Birch twig")), Cre[4].packcount[i] = 1;
+    aikaansaantirutiini(4, q, 2, PlayerX, PlayerY, 0);
+    int dropped = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.x == PlayerX + 3 && d.y == PlayerY + 2 && name_of(ObjToItem((int)d.id)) == "Wooden stake")
+            dropped += d.count;
+    EXPECT_EQ(dropped, 2) << "a full pack: at its feet";
+}
+
 TEST_F(Making, AnEmergencyQuadruplesTheWork) {
-    carry(def("Birch twig"), 1);
-    PVAM_EMERGENCY = 1;
+    carry(def("Birch twig"), 2);
+    plr_bytes(PB_ENDURANCE)[0] = 12;
+    WoundSlot w{(uint8_t)WK_BLUNT, 3, (uint8_t)BP_HAND, 18, 0, 1, 0};
+    wound_put(-1, 0, w);
     scripted_result = 2;
     push_key(SDLK_SPACE);
+    push_key(SDLK_SPACE);
     Tee(-1, 352, "");
+    EXPECT_EQ(PVAM_EMERGENCY, 1);
     EXPECT_EQ(Plr.minutes, 120u);
+
+    // Healed, the same work takes its own time: the emergency of the last work does not stay.
+    wound_put(-1, 0, WoundSlot{});
+    push_key(SDLK_SPACE);
+    Tee(-1, 352, "");
+    EXPECT_EQ(PVAM_EMERGENCY, 0);
+    EXPECT_EQ(Plr.minutes, 150u);
 }
 
 TEST_F(Making, ClothingIsAlwaysOfOrdinaryQuality) {
@@ -214,6 +260,34 @@ TEST_F(Making, TakingApartTakesThePausedTimeAndKeepsTheRest) {
     }
     EXPECT_EQ(stakes, 4) << "the fence's own stakes fall to the ground";
     EXPECT_EQ(paused, 0);
+}
+
+// Esc is pressed at every ten-second tick and answered yes once three minutes are done: the work stops
+// after 3 of its 10 minutes.
+int abort_asked = 0;
+int third_esc_aborts(const char *) {
+    if (++abort_asked >= 18) return 1;
+    push_key(SDLK_ESCAPE);
+    return 0;
+}
+
+TEST_F(Making, StoppedAtThreeOfTenMinutesSevenAreLeft) {
+    // A quick fence of a quarter of an hour: 10 minutes to take apart.
+    dir->write_file("biy_building.txt", ".Fence. *BUILDING* /15/\n{Wooden stake} (4) [remove]\n\n");
+    fclose_TEKODATA_F();
+    const int x = PlayerX + 1, y = PlayerY;
+    maailma[mapidx(x, y)] = 42;
+    abort_asked = 0;
+    SpendAsk = third_esc_aborts;
+    push_key(SDLK_ESCAPE);
+    EXPECT_EQ(Pura(-1, x, y), 0);
+    int rec = -1;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_PAUSED_BUILDING) rec = i;
+    ASSERT_GE(rec, 0);
+    EXPECT_EQ(Data[rec].spent_minutes, 3u);
+    EXPECT_EQ(Data[rec].ready_minute - Data[rec].spent_minutes, 7u) << "7 of its 10 minutes are left";
+    EXPECT_EQ(get_mapchar(x, y), 42) << "the fence still stands";
 }
 
 TEST_F(Making, AnInterruptedTakingApartLeavesTheMinutesLeft) {

@@ -149,6 +149,53 @@ TEST_F(Matching, MilkIsTakenInItsVessel) {
     EXPECT_EQ(Kayttolista[0].source, TSRC_INV);
 }
 
+static int chosen_slot = 0;
+
+// A pot of water taken for a pot line is emptied; a second pot looked at on the way keeps its water. A container line pours out the cup and keeps the empty cup apart in the pack.
+TEST_F(Matching, APotTakenIsEmptiedAndAContainerLineKeepsTheEmptyVessel) {
+    ItemStruct water = def("Salt");
+    SET_ITEM_TEXT(water.name, "Water");
+    water.id = OID_WATER;
+    water.type = IT_FOOD;
+    water.weight = water.fullweight = 2.0f;
+    ItemStruct pot = def("Pot");
+    water.vessel = (uint32_t)Esineesta_Uniikki(pot);
+    const int first = carry(water, 1);
+    water.vessel = (uint32_t)Esineesta_Uniikki(pot);
+    const int second = carry(water, 1);
+    line("{Pot} (1)");
+    push_key(SDLK_SPACE);
+    ASSERT_NE(Kay_Tarvikelista("Test"), 0);
+    ItemStruct taken = ObjToItem((int)Kayttolista[0].itempos);
+    EXPECT_EQ(taken.id, def("Pot").id) << "the line holds the pot itself";
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[first]).id, def("Pot").id) << "the pot taken was emptied";
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[second]).id, (uint32_t)OID_WATER) << "the other pot keeps its water";
+
+    Tyhjaa_Tarvikelista();
+    ItemStruct cup = def("Wooden cup");
+    water.vessel = (uint32_t)Esineesta_Uniikki(cup);
+    const int cupslot = carry(water, 1);
+    line("{Wooden cup} (1) [container]");
+    chosen_slot = cupslot;
+    tarvike_valinta = [](int) { return chosen_slot; };
+    push_key(SDLK_SPACE);
+    ASSERT_NE(Kay_Tarvikelista("Test"), 0);
+    const int k = SailioValmistuvalle();
+    ASSERT_EQ(k, 0);
+    ItemStruct kept = ObjToItem((int)Kayttolista[0].itempos);
+    EXPECT_STREQ(kept.name, "Wooden cup") << "the empty cup, not the water";
+    EXPECT_EQ(kept.vessel, 0u);
+    int cups = 0, waters = 0;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        if (!Plr.inv_obj[s]) continue;
+        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+        if (!strcmp(it.name, "Wooden cup")) cups += Plr.inv_count[s];
+        if (it.id == OID_WATER) waters += Plr.inv_count[s];
+    }
+    EXPECT_EQ(cups, 1);
+    EXPECT_EQ(waters, 1) << "only the first pot still holds water";
+}
+
 TEST_F(Matching, NothingToUseFailsTheCheck) {
     tarvike_valinta = [](int) { return -3000; };
     line("{Cord} =3= [remove]");

@@ -3,6 +3,8 @@
 #include "items/invsel_fixture.h"
 
 #include "core/command.h"
+#include "creatures/bodyrec.h"
+#include "creatures/wounds.h"
 #include "items/wearing.h"
 
 namespace {
@@ -107,6 +109,24 @@ TEST_F(WearCommands, PickingUpWithControlWieldsAWeaponButNotAnArrow) {
     pickupCmd(PlayerX, PlayerY, PICK_WIELD);
     EXPECT_EQ(wielding(2), 1000);
     EXPECT_NE(carried().find("Arrow x4"), std::string::npos) << carried();
+}
+
+// A crushed right hand: the weapon goes to the left hand, and what the left held comes off first.
+TEST_F(WearCommands, WieldingWithTheFirstHandPastUseTakesTheSecond) {
+    plr_bytes(PB_ENDURANCE)[0] = 12;
+    WoundSlot w{(uint8_t)WK_BLUNT, 3, (uint8_t)BP_HAND, 18, 0, 1, 0};
+    wound_put(-1, 0, w);
+    ItemStruct axe = thing(IT_WEAPON, "Axe");
+    axe.status = ISTAT_SECOND;
+    const int held_axe = give(axe);
+    const int knife = give(thing(IT_WEAPON, "Knife"));
+    oxatest::push_key(SDLK_b);
+    command_dispatch('w', 0, 0);
+    EXPECT_EQ(wielding(2), knife) << notes();
+    EXPECT_EQ(wielding(1), 1000) << "the crushed hand holds nothing";
+    EXPECT_EQ(held(held_axe).status & (ISTAT_PRIMARY | ISTAT_SECOND), 0) << "the axe was taken off";
+    EXPECT_TRUE(noted("injur")) << notes();
+    wound_put(-1, 0, WoundSlot{});
 }
 
 }  // namespace

@@ -80,6 +80,13 @@ TEST_F(Doors, SneakingIsRefusedUnderAStrangersEyesButNotAFriends) {
     EXPECT_EQ(LURK, 0);
     EXPECT_TRUE(was_shown("You can't hide while someone is watching you."));
 
+    Cre[6].posture = 3;            // senseless: it sees nothing
+    forget();
+    key('h');
+    EXPECT_EQ(LURK, 1);
+    key('h');
+    Cre[6].posture = 0;
+
     Cre[6].partyflags |= 256;      // a companion
     forget();
     key('h');
@@ -193,6 +200,14 @@ TEST_F(Doors, TheFenceStopsAllButSmallAnimalsAndJumpersInAHurry) {
     EXPECT_EQ(obstacleCheck(2, 235, 222), 103) << "a jumper at ease stays";
     Cre[2].mode = 4;
     EXPECT_EQ(obstacleCheck(2, 235, 222), 1) << "a fleeing jumper jumps";
+    Cre[2].mode = 0;
+    Cre[2].Puuha[0] = 52;          // hunting
+    Cre[2].energy = 1000;
+    EXPECT_EQ(obstacleCheck(2, 235, 222), 1) << "a hunter under a tenth of its 10500 reserve is in a hurry";
+    Cre[2].energy = 1100;
+    EXPECT_EQ(obstacleCheck(2, 235, 222), 103) << "a fed hunter is not";
+    Cre[2].Puuha[0] = 0;
+    Cre[2].mode = 4;
     Data[0].x = 235;
     EXPECT_EQ(obstacleCheck(2, 235, 223), 103) << "but not from a fence square";
     EXPECT_EQ(obstacleCheck(2, 236, 223), 103) << "no fence: blocked as an obstacle";

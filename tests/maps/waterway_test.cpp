@@ -3,7 +3,9 @@
 // breaks under a creature.
 #include "maps/play_fixture.h"
 
+#include "creatures/bodyrec.h"
 #include "creatures/cremove.h"
+#include "creatures/wounds.h"
 #include "creatures/zoomservices.h"
 #include "maps/water.h"
 
@@ -64,6 +66,19 @@ TEST_F(Waterway, StepsFromTheShoreWadeAfterTheQuestion) {
     answer = 0;
     EXPECT_EQ(WaterwayCheck(232, 230), 0);
     EXPECT_EQ(Plr.movement_mode, 1);
+}
+
+TEST_F(Waterway, LegsPastUseKeepHerOutOfTheWater) {
+    depth(232, 230, 1);
+    plr_bytes(PB_ENDURANCE)[0] = 12;
+    WoundSlot w{(uint8_t)WK_BLUNT, 3, (uint8_t)BP_KNEE, 18, 0, 1, 0};   // a crushed right knee
+    wound_put(-1, 0, w);
+    EXPECT_EQ(WaterwayCheck(232, 230), 0);
+    EXPECT_EQ(Plr.movement_mode, 1);
+    EXPECT_TRUE(questions.empty()) << "she is not asked";
+    EXPECT_TRUE(was_shown("Better condition needed.")) << "the body's refusal is told";
+    wound_put(-1, 0, WoundSlot{});
+    EXPECT_EQ(WaterwayCheck(232, 230), 1);
 }
 
 TEST_F(Waterway, AutoWadeNoStopsSilentlyAfterTheColdWarning) {

@@ -264,6 +264,19 @@ TEST_F(ListWidget, SavedListComesBackAndABadFileChangesNothing) {
     dir->write_file("MENULIST.SAV", bad);
     LIST_Restore();
     EXPECT_EQ(ListEntryPos(), 2);
+
+    // So is one whose list or entry lies far off any screen: drawing it would overflow its sums.
+    LIST_Save();
+    const std::string good = dir->read_file("MENULIST.SAV");
+    for (size_t at : {size_t(0), size_t(400 + 232 + 208)}) {   // the list's x; the second entry's x
+        std::string far = good;
+        int32_t x = 2000000000;
+        memcpy(&far[at], &x, 4);
+        dir->write_file("MENULIST.SAV", far);
+        LIST_Reset(0, "OTHER", 1, 2, 3, 4, 5);
+        LIST_Restore();
+        EXPECT_STREQ(List.title, "OTHER") << at;
+    }
 }
 
 TEST_F(ListWidget, ResetStylesAndKeyDisabling) {
