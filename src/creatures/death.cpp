@@ -105,6 +105,19 @@ static void village_loss(int n) {
     }
 }
 
+// A trap holding the dead on its square lets go: a sprung trap lies there as a trap item again.
+static void release_traps_at(int x, int y) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_TRAP || d.x != x || d.y != y || d.extra == 0) continue;
+        d.extra = 0;
+        if (d.flags & 2) {
+            d.type = DT_ITEM;
+            d.count = 1;
+        }
+    }
+}
+
 // The first companion or tame dog that was after the dead goes to where it fell.
 static void send_to_deathplace(int n, int x, int y) {
     const uint16_t soc = (uint16_t)Cre[n].socialid;
@@ -183,6 +196,7 @@ void KillCreature(int n, int show) {
         Data[pos].day = (uint16_t)Plr.daynumber;
         make_datapos_top(pos);
     }
+    release_traps_at(lastx, lasty);
     send_to_deathplace(n, lastx, lasty);
     UPDATE_SCREEN = 1;
 }

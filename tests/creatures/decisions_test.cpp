@@ -320,4 +320,28 @@ TEST_F(DecisionsTest, HerLeashedBeastIsButcheredAndADogHoldsABeastAtBay) {
     EXPECT_LT(bites, 40);
 }
 
+TEST_F(DecisionsTest, ADeadAnimalLetsGoOfTheTrapAndHerDogGoesToWhereItFell) {
+    CreatureStruct &hare = foe(1, 10, PlayerX + 4, PlayerY);
+    hare.kind = 2;
+    hare.speciescode = 620;
+    hare.weight = 4.0f;
+    ASSERT_EQ(set_data(DT_TRAP, PlayerX + 4, PlayerY, 300, 1), 1);
+    int trap = -1;
+    for (int i = 0; i < DATA_MAX && trap < 0; i++)
+        if (Data[i].type == DT_TRAP) trap = i;
+    ASSERT_GE(trap, 0);
+    Data[trap].extra = 'd';
+    Data[trap].flags = 2;
+    CreatureStruct &dog = foe(2, 11, PlayerX + 1, PlayerY + 1);
+    dog.speciescode = 618;
+    dog.kind = 15;
+    dog.owner = -1;
+    Aseta_Vihollinen(2, 1);
+    hare.killer = 2;
+    KillCreature(1, 0);
+    EXPECT_EQ(Data[trap].type, DT_ITEM) << "the sprung trap lies there to be taken";
+    EXPECT_EQ(Data[trap].extra, 0);
+    EXPECT_EQ(dog.Puuha[0], 50) << "the dog goes to the carcass";
+}
+
 }  // namespace oxatest
