@@ -289,7 +289,7 @@ void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
     }
 }
 
-// A cooking place beside her on the way to the village: a fire with a day's fuel, a pot in her pack
+// A cooking place just north of her: a fire with a day's fuel, a pot in her pack
 // and two more fish, a perch and a roach, so that roasting, boiling and a fish recipe can be tried.
 void lay_cooking_place(PlayerStruct &player, DataStruct *pool) {
     Plr = player;
@@ -302,7 +302,7 @@ void lay_cooking_place(PlayerStruct &player, DataStruct *pool) {
         if (pool[i].type != 0) continue;
         DataStruct &fire = pool[i];
         fire.type = DT_FIRE;
-        fire.x = (uint16_t)(HOME_X + 1);
+        fire.x = (uint16_t)HOME_X;              // north of her: the bow lies north-east
         fire.y = (uint16_t)(HOME_Y - 1);
         fire.count = 1440;                         // minutes of fuel
         fire.id = 1440;
@@ -348,6 +348,28 @@ void lay_vessels_and_mending(PlayerStruct &player, DataStruct *pool) {
             pool[i].day = (uint16_t)player.daynumber;
             break;
         }
+    }
+}
+
+// A hunting bow and a bundle of arrows lie on the field a step south of her: wielded together they
+// shoot with 't', and a shot arrow can be fetched again.
+void lay_bow_and_arrows(PlayerStruct &player, DataStruct *pool) {
+    const struct {
+        const char *name;
+        int count;
+    } laid[] = {{"Hunting bow", 1}, {"Arrow", 10}};
+    int i = 0;
+    for (const auto &l : laid) {
+        const int row = object(l.name, 1);
+        if (row <= 0) continue;
+        while (i < DATA_MAX && pool[i].type != 0) i++;
+        if (i >= DATA_MAX) return;
+        pool[i].x = (uint16_t)HOME_X;
+        pool[i].y = (uint16_t)(HOME_Y + 1);
+        pool[i].type = DT_ITEM;
+        pool[i].id = (uint32_t)row;
+        pool[i].count = (uint16_t)l.count;
+        pool[i].day = (uint16_t)player.daynumber;
     }
 }
 
@@ -466,6 +488,7 @@ int main(int argc, char **argv) {
     dress_and_lay_arrows(player, pool);
     lay_cooking_place(player, pool);
     lay_vessels_and_mending(player, pool);
+    lay_bow_and_arrows(player, pool);
     dress_and_arm(player);
 
     bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());

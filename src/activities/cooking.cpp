@@ -325,6 +325,12 @@ static int root_wants_cooking(const ItemStruct &root) {
     return flora_value(root, "ROOT_USE").find("cooked") != std::string::npos;
 }
 
+int voiko_jauhaa(const ItemStruct &item) {
+    if (item.id == OID_SEED || item.id == OID_GRAIN) return 1;
+    if (item.id != OID_ROOT) return 0;
+    return flora_value(item, "ROOT_USE").find("flour") != std::string::npos;
+}
+
 int pahanmakuinen(const ItemStruct &item) {
     if (item.id != OID_ROOT) return 0;
     char name[48];
@@ -414,7 +420,8 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
     }
     if (slot < 0) return -1;
     int count = Plr.inv_count[slot];
-    if (count > m->limit) count = m->limit;   // the whole stack chosen, up to the method's limit
+    if (count > m->limit) count = m->limit;   // no more than the method takes at once
+    if (count > 1) count = AskCount(count);  // how many of a stack; Enter takes them all
     if (count <= 0) return -1;
     int food_obj = Plr.inv_obj[slot];
     ItemStruct food_item = ObjToItem(food_obj);

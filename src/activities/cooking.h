@@ -38,6 +38,7 @@ void NollaaYhteisravinto();
 void LisaaYhteisravinto(ItemStruct &item, int count, float amount);
 void Palauta_Kokkaustarvikkeet();                // gives every taken item back to the pack
 int pahanmakuinen(const ItemStruct &item);
+int voiko_jauhaa(const ItemStruct &item);        // 1 when the item can be ground to flour
 // The header of a cookery recipe, "NOT FOUND" when no cookery file holds it; a test may read a text.
 const char *cookery_header(const char *name);
 const char *cookery_header_text(const char *text, unsigned size, const char *name, char *out, unsigned outsize);

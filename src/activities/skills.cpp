@@ -8,6 +8,7 @@
 #include "core/strupr.h"
 #include "creatures/creatures.h"
 #include "creatures/physical.h"
+#include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "quests/tehtavat.h"
 #include "screens/skilldata.h"
@@ -123,13 +124,15 @@ int Kayta_Taitoa(int penalty, int bonus, const char *name_in, int mode) {
     if (s < 0) {
         int level = Skill_ML(-1, name);
         if (level == 1000 || level == 0) level = 5;
-        char msg[128];
-        snprintf(msg, sizeof msg, "Kayta no-list taitoa: %.40s (%d%%)", name, level);
-        DebugNote(msg);
+        if (DEBUG_INFO) {
+            char msg[128];
+            snprintf(msg, sizeof msg, "Kayta no-list taitoa: %.40s (%d%%)", name, level);
+            DebugNote(msg);
+        }
         return skill_successroll(penalty, bonus + level);
     }
     int L = Plr.skill_level[s];
-    {
+    if (DEBUG_INFO) {   // the roll is on every hot path: its note is written only when shown
         char msg[160];
         snprintf(msg, sizeof msg, "Kayta taitoa: %.40s (%d%%) [-%d] [+%d] Kehitys: %d", name, L, penalty, bonus, mode);
         DebugNote(msg);

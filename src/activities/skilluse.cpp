@@ -140,7 +140,10 @@ void PHYSICIAN() {
         snprintf(line, sizeof line, ":You see %s is bleeding.", monnam(who, 4));
         Note(line);
         TARGET_NPC = who;
-        snprintf(line, sizeof line, "Try to treat %s wounds?", Cre[who].kind == CK_HUMAN ? "the" : "its");
+        char question[200];
+        fill_name(question, sizeof question, "Try to treat %s wounds?",
+                  MSG(Cre[who].sexage & 1 ? "PP_GEN:MASC" : "PP_GEN:FEM"));
+        copy_bounded(line, sizeof line, question);
         if (KyllaEi(line)) {
             Hoida_Haavaa(who, slot);
             return;

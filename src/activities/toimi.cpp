@@ -5,6 +5,7 @@
 #include "activities/actions.h"
 #include "activities/cooking.h"
 #include "activities/worklinks.h"
+#include "society/village.h"
 #include "core/command.h"
 #include "core/loader.h"
 #include "core/ownlib.h"

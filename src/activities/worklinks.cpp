@@ -32,8 +32,6 @@ int Aktiivinen_Kalastus(int) { return 0; }
 int Koe_Verkko(int, int) { return 0; }
 // Until building work lands.
 int branchRakenna(int, int) { return 0; }
-// Until conversation lands.
-int Do_Talk(int) { return 0; }
 // Until herb lore lands.
 void Herblore() {}
 // Until fishing lands.

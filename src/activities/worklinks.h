@@ -53,7 +53,6 @@ int Wounds();                      // the chosen wound slot, -1 none
 int Sleep(int mode);
 int Pura_NPC(int code, int who);
 // ---- conversation ----
-int Do_Talk(int mode);
 // ---- skills with screens of their own ----
 void Herblore();
 void Fishing();

@@ -41,6 +41,7 @@
 #include "screens/quit.h"
 #include "society/talk.h"
 #include "society/village.h"
+#include "items/ownership.h"
 
 int CREATURE_UPDATE;
 int ENSIMMAINEN_LATAUS;
@@ -97,6 +98,10 @@ void Init() {
     InitSines();
     oxa_textinit();
     GOT_PACKED_clr();
+    GOT_UNPAID_clr();
+    GOT_TAKEN_clr();
+    MOVETAKEN_clr();
+    clrVillages();
     memset(TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
 }
 

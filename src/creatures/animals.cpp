@@ -37,6 +37,8 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "creatures/predicates.h"
+#include "items/ownership.h"
 #include "presentation/audio.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
@@ -44,8 +46,6 @@
 
 // Until the traps land: a trap catches any animal.
 static int trap_catches(int n) { return !ask_human(n); }
-// Until the village goods land: nothing lying on the map is a village's.
-static int village_goods(int) { return 0; }
 // Until the plants land: a plant can be grazed when ripe or by a grass eater.
 static int grazeable(int n, int dp) { return Data[dp].ready_day == 0 || ((Cre[n].diet1 | Cre[n].diet2) & DIET_GRASS); }
 
@@ -303,7 +303,8 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             const int dist = koordinaattien_vali(x, y, d.x, d.y);
             if (dist >= r) continue;
             if (d.type == DT_ITEM) {
-                if (village_goods(i)) continue;
+                const OwnerStruct o = own_datapos(i);
+                if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) continue;
                 const ItemStruct it = ObjToItem((int)d.id);
                 if (!NPCruokaitem(n, (unsigned char)cls, it) || taboo_foodloc(n, d.x, d.y)) continue;
             } else {

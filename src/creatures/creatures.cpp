@@ -21,5 +21,3 @@ void ClrRealCreaturePos() {
 }
 void allowed_check() {}
 
-// Stands in until the creatures' reactions land: nobody notices.
-void SotuNPC_omatunto(unsigned) {}

@@ -95,6 +95,25 @@ int Talleta_RealCreature(const CreatureStruct &c, int n) {
     return ok ? 1 : 0;
 }
 
+void SotuNPC_omatunto(unsigned s) {
+    if (s < (unsigned)CRE_DATAID) return;
+    // A creature of the local area carries the mark back to the file when the map is left.
+    for (CreatureStruct &c : Cre)
+        if (c.kind != CK_NONE && c.socialid == s) {
+            c.stateflags |= 8u;
+            c.conscience = Plr.minutes;
+        }
+    FILE *f = open_cre_file("rb");
+    if (!f) return;
+    static CreatureStruct r;
+    const bool ok = read_record(f, (long)(s - CRE_DATAID), r);
+    fclose(f);
+    if (!ok || r.kind == CK_NONE) return;
+    r.stateflags |= 8u;
+    r.conscience = Plr.minutes;
+    Talleta_RealCreature(r, (int)s);
+}
+
 int SaveNewRealCreature(CreatureStruct &c) {
     char path[1200];
     cre_file_path(path, sizeof path);

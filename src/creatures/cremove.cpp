@@ -12,9 +12,9 @@
 #include "core/records.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
+#include "creatures/physical.h"
 #include "creatures/lifeask.h"
 #include "creatures/life.h"
-#include "creatures/physical.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
@@ -37,8 +37,6 @@ enum { HIST = 20 };
 
 // Until the feathers of the creatures' death land: a bird drops no feather.
 static void drop_feather(int, int) {}
-// Until the bodies land: no limb is disabled.
-static float legs_disabled(int) { return 0.0f; }
 
 static int pos_of(int n) { return crestep_pos(n); }
 
@@ -446,7 +444,7 @@ int Lenna(int n) {
         c.mode = cre_spare(c, SPARE_RESTOREMODE) == CM_ASLEEP ? 0 : cre_spare(c, SPARE_RESTOREMODE);
     }
     c.korkeus = 100;
-    if (legs_disabled(n) >= 1.0f) {
+    if (INVASUHDE_liikuntaelimet(n) >= 1.0f) {
         c.korkeus = 0;
         return 0;
     }

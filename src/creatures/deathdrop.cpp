@@ -14,6 +14,7 @@ ItemStruct claim_ItemTo_npc(ItemStruct item, int creature) {
     if (creature < 0 || creature >= CRE_COUNT || Cre[creature].culture == 11) return item;
     if (item.ownerflags & OWN_CLEARS) {
         item.owner = 0;
+        item.ownersoc = 0;
         item.ownerflags = 0;
         item.ownerword1 = item.ownerword2 = 0;
     } else if (is_socmember(creature)) {

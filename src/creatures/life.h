@@ -1,6 +1,7 @@
 // src/creatures/life.h -- the life of a creature on its turn: condition, reactions, perception,
 // everyday life, fleeing and fighting, and the companions' daily morale.
 #pragma once
+#include "creatures/people.h"
 
 int onko_NPC_kumppani(int c);              // the player's companion
 int onko_NPC_kesyelain(int c);             // the player's pet
@@ -15,7 +16,6 @@ int Tajuttomuustarkistus(int c, int stay);   // 1 while still unconscious
 int Nouse(int who);                        // non-zero when it got up
 void Reagoi_Olentoihin(int c);
 void Havaitse_PLR(int c, int pos);
-void Ela_Ihminen(int pos);
 void Ela_Elain(int pos);
 void Ela_Haltija(int pos);
 void Taistelu_Main(int c, int pos);
@@ -24,7 +24,4 @@ int cr_pickup(int c, int pos, int count);  // non-zero when picked up
 int cre_falls_through_ice(int c);          // non-zero when the ice broke under it
 void cre_kill(int c, int mode);            // dies where it stands
 void combat_command(int key);
-int comp_partymorale(int c);               // the companion wants to talk
-void comp_tries_talking(int c);
-void comp_count_day(int c);                // prepaid days down, days in service up
 int spendtask_helpers(char *names, int size);   // helpers on the player's task, their names

@@ -16,6 +16,11 @@ enum {
     SPARE_SPIRITSEEN = 5,          // a spirit: 1 once the player has seen it
     SPARE_TREESTAY = 6,            // fleeing turns it still keeps to its tree
     SPARE_MILKDAY = 7,             // two bytes (7 and 8): low 16 bits of the day it was last milked
+    SPARE_PREPAID = 9,             // a companion: prepaid days left
+    SPARE_SERVICE = 10,            // a companion: days in service
+    SPARE_NEXTHUNT = 11,           // a loner: the running minute of its next hunt (4 bytes)
+    SPARE_QUIET = 15,              // a person that does not greet
+    SPARE_STOPPED = 16,            // an escortee: the world cell where it stopped (2 + 2 bytes)
 };
 inline uint8_t &cre_spare(CreatureStruct &c, int i) { return reinterpret_cast<uint8_t &>(c.spare2[i]); }
 

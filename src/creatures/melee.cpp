@@ -22,13 +22,17 @@
 #include "creatures/decisions.h"
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
+#include "creatures/missile_exchange.h"
+#include "creatures/missiles.h"
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/wounding.h"
 #include "creatures/wounds.h"
 #include "items/itemcmd.h"
+#include "items/throwing.h"
 #include "items/wearing.h"
+#include "maps/directions.h"
 #include "maps/doors.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
@@ -133,6 +137,18 @@ static int aiming_zone(int attacker, int defender, int headDiff, int armsDiff, i
     if (attacker != -1) {
         s.zone = 2;
         if ((COMBATPROFILE(attacker) != 0 && COMBATPROFILE(defender) == 0) || Cre[attacker].attackfig == 3) s.zone = 3;
+        if (s.mode == ATTACK_MISSILE && (defender == -1 || defender == 1000) && (Plr.shield_guard & 1)) {
+            // Around a held shield: the head or the legs, the body from the side or behind.
+            if (Plr.shield_guard & (2 | 8)) {
+                const int r = random(5);
+                if (r <= 1) s.zone = 0, s.aimdiff = headDiff;
+                else if (r <= 3) s.zone = 3, s.aimdiff = legsDiff;
+            } else if ((Plr.shield_guard & 4) && random(2) == 0) {
+                s.zone = 3, s.aimdiff = legsDiff;
+            }
+            const int d = reldir(-1, s.x, s.y);
+            if (d >= 2 && d <= 6) s.zone = 2, s.aimdiff = 0;
+        }
         if (s.deathblow) {
             s.zone = BP_NECK;
             BODYPART_KILLZONE = 1;
@@ -263,6 +279,10 @@ int Taistelu_HYOKKAYS(int attacker, int weapon, int hand, int defender, int laun
         }
     } else {
         s.weapon = ObjToItem(weapon);
+        if (s.mode == ATTACK_MISSILE) {
+            head = 2, arms = 3, legs = 3;
+            s.bowflag = onko_JOUSIPYSSY(ObjToItem(launcher));
+        }
         s.cls = (uint8_t)Ota_AttackClass(s.weapon.adclass);
         copy_bounded(s.noun, sizeof s.noun, ekuvaus(weapon, 1, 4));
         char sk[sizeof s.weapon.skill + 1];
@@ -270,11 +290,20 @@ int Taistelu_HYOKKAYS(int attacker, int weapon, int hand, int defender, int laun
         sk[sizeof s.weapon.skill] = 0;
         copy_bounded(s.skill, sizeof s.skill, sk);
         const WeaponAnalysis a = analysoi_ase(s.weapon);
-        if (a.best < 0) {
+        if (a.best < 0 && s.mode != ATTACK_MISSILE) {
             if (attacker == -1) Note(MSG("BAD_MELEE_WEAPON"));
             return 0;
         }
-        if (attacker == -1) {
+        if (s.mode == ATTACK_MISSILE) {
+            // Arrows and throwing weapons fly their best way, other weapons tumble, anything else is blunt.
+            if (s.bowflag || onko_HEITTOASE(s.weapon)) {
+                s.aspect = a.best >= 0 ? a.aspect : 0;
+                if (onko_NUOLI(s.weapon)) s.impactcap = s.aspect == 0 ? 15 : 20;
+            } else {
+                s.aspect = onko_MELEEASE(s.weapon) && a.best >= 0 ? a.randomaspect : 0;
+            }
+            if (attacker != -1 && a.best >= 0) s.aspect = a.aspect;
+        } else if (attacker == -1) {
             const int choice = player_aspect(s.weapon);
             if (choice == 0) {
                 TurnUsed = 0;
@@ -286,7 +315,9 @@ int Taistelu_HYOKKAYS(int attacker, int weapon, int hand, int defender, int laun
         }
         s.dtype = s.aspect == 1 ? 2 : s.aspect == 2 ? 4 : 0;
         copy_bounded(s.key, sizeof s.key, s.aspect == 1 ? "EDGE" : s.aspect == 2 ? "POINT" : "BLUNT");
+        if (s.mode == ATTACK_MISSILE) copy_bounded(s.key, sizeof s.key, s.bowflag ? "SHOOT" : "THROW");
         s.impact = aspect_value(s.weapon, s.aspect);
+        if (s.impact >= UNUSABLE) s.impact = 0;
         const int q = ItemGet_laatu(&s.weapon);
         if ((q == 1 || q == 2) && s.impact > 2) s.impact--;
         if (q == 4 || q == 5) s.impact++;
@@ -327,7 +358,10 @@ void Taistelu_PUOLUSTUS(int defender) {
     const int p1 = getwieldedItempos(defender, 1), p2 = getwieldedItempos(defender, 2);
     if (p1) w1 = ObjToItem(p1);
     if (p2) w2 = ObjToItem(p2);
-    if (down || !sees) {
+    if (AttackerStrike.mode == ATTACK_MISSILE && COMBAT_attacker == ATTACKER) {
+        // Nothing parries a missile: only a body on the move may slip aside.
+        code = !down && MOVEDODGE_kaytossa(defender) ? DEF_MOVEDODGE : DEF_NONE;
+    } else if (down || !sees) {
         code = DEF_NONE;
     } else if (defender == -1) {
         Valinta_Tyhjaa();
@@ -388,6 +422,9 @@ void Taistelu_PUOLUSTUS(int defender) {
         copy_bounded(s.skill, sizeof s.skill, "DODGE");
         s.cls = 2;
         s.ml = dml;
+    } else if (code == DEF_MOVEDODGE) {
+        copy_bounded(s.skill, sizeof s.skill, "MOVEDODGE");
+        s.cls = 2;
     } else if (code == DEF_BLOCK || (code == DEF_COUNTERSTRIKE && hand)) {
         const int pos = hand == 2 ? p2 : p1;
         s.weapon = ObjToItem(pos);
@@ -438,6 +475,15 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     setNPCnoise(attacker, 3);
     AttackerStrike = StrikeData;
     vMSG_attack_bow[0] = 0;
+    const bool missile = AttackerStrike.mode == ATTACK_MISSILE;
+    if (missile && AttackerStrike.bowflag) {
+        const ItemStruct bow = ObjToItem(launcher);
+        char sk[sizeof bow.skill + 1];
+        memcpy(sk, bow.skill, sizeof bow.skill);
+        sk[sizeof bow.skill] = 0;
+        copy_bounded(AttackerStrike.skill, sizeof AttackerStrike.skill, sk);
+        copy_bounded(vMSG_attack_bow, sizeof vMSG_attack_bow, ekuvaus(launcher, 1, 4));
+    }
     copy_bounded(vMSG_attack_weapon, sizeof vMSG_attack_weapon, AttackerStrike.noun);
     copy_bounded(vMSG_attack_aspect, sizeof vMSG_attack_aspect, AttackerStrike.key);
     copy_bounded(vMSG_defender_bodypart, sizeof vMSG_defender_bodypart, AttackerStrike.partname);
@@ -447,10 +493,14 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
         body_xy(attacker, ax, ay);
         TARGET_NPC = attacker;
         copy_bounded(text, sizeof text,
-                     MSG(hand == 0 ? "UNARMED_ATTACK_DECLARATION" : "WEAPON_ATTACK_DECLARATION"));
+                     MSG(hand == 0                    ? "UNARMED_ATTACK_DECLARATION"
+                         : !missile                   ? "WEAPON_ATTACK_DECLARATION"
+                         : AttackerStrike.bowflag     ? "BOW_ATTACK_DECLARATION"
+                                                      : "THROW_ATTACK_DECLARATION"));
         if (defender == -1 && !See(ax, ay)) Note(MSG("CANT_SEE_ATTACKER"));
         else NPCNote(attacker, text, "");
     }
+    if (missile && !missile_exchange_flight(attacker, defender)) return 1;
     Taistelu_PUOLUSTUS(defender);
     DefenderStrike = StrikeData;
     if (DefenderStrike.mode == DEF_BLOCK)
@@ -480,7 +530,7 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     if (dml >= 1000) dml = 0;
     if (dml == 0 && defender != -1) dml = 35;
     debugf("A-SKILL:%s(%d) D-SKILL:%s(%d)", AttackerStrike.skill, aml, dskill, dml);
-    const int mod = WEAPON_MODIFIER(AttackerStrike.cls, DefenderStrike.cls);
+    const int mod = missile ? 0 : WEAPON_MODIFIER(AttackerStrike.cls, DefenderStrike.cls);
     int abonus = mod > 0 ? mod : 0, dbonus = mod < 0 ? -mod : 0;
     tell_weapon_classes(attacker, defender, mod);
     int apen = PHYSICAL_PENALTY(attacker), dpen = PHYSICAL_PENALTY(defender);
@@ -491,11 +541,13 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
             debugf(">OUTNUMBERED BY %d NPCs", n);
         }
     }
-    if (COMBATPROFILE(defender) != 0) abonus += 20;
-    if (COMBATPROFILE(attacker) != 0) dbonus += 20;
+    if (!missile && COMBATPROFILE(defender) != 0) abonus += 20;
+    if (!missile && COMBATPROFILE(attacker) != 0) dbonus += 20;
     static const int aimpen[4] = {0, 10, 15, 20};
-    apen += aimpen[AttackerStrike.aimdiff & 3];
-    if (AttackerStrike.hand) apen += wp_handpenalty(attacker, AttackerStrike.weapon, 0);
+    if (!missile) {
+        apen += aimpen[AttackerStrike.aimdiff & 3];
+        if (AttackerStrike.hand) apen += wp_handpenalty(attacker, AttackerStrike.weapon, 0);
+    }
     if (DefenderStrike.mode == DEF_COUNTERSTRIKE) dpen += aimpen[DefenderStrike.aimdiff & 3];
     // A weapon meant for two hands held in one blocks and strikes back the worse.
     if ((DefenderStrike.mode == DEF_BLOCK || DefenderStrike.mode == DEF_COUNTERSTRIKE) && DefenderStrike.hand &&
@@ -509,15 +561,18 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     }
     int aml2 = aml, dml2 = dml;
     EML_sync(aml2, apen, dml2, dpen);
-    int alevel = roll(attacker, apen, abonus, AttackerStrike.skill, aml);
-    int dlevel = DefenderStrike.mode == DEF_NONE ? 0 : roll(defender, dpen, dbonus, dskill, dml);
+    int alevel = missile ? MISSILE_osuman_success : roll(attacker, apen, abonus, AttackerStrike.skill, aml);
+    int dlevel = DefenderStrike.mode == DEF_NONE || missile ? 0 : roll(defender, dpen, dbonus, dskill, dml);
+    if (missile) missile_exchange_defence(attacker, defender, DefenderStrike.mode, dlevel);
     if (onko_NPC_haltija(defender)) alevel = 0;
     if (defender >= 0 && onko_NPC_haltija(defender)) dlevel = 3;
     if (DefenderStrike.mode == DEF_NONE && alevel < 3) alevel++;
     COMBAT_attacker_impact = AttackerStrike.impact;
     COMBAT_defender_impact = DefenderStrike.impact;
     COMBAT_alevel = alevel, COMBAT_dlevel = dlevel;
-    const AttackOutcome r = COMBAT_outcome = ATTACK_RESULT(ATTACK_MELEE, alevel, DefenderStrike.mode, dlevel);
+    const AttackOutcome r = COMBAT_outcome =
+        ATTACK_RESULT(missile ? ATTACK_MISSILE : ATTACK_MELEE, alevel, DefenderStrike.mode, dlevel);
+    if (missile) missile_exchange_aftermath(defender, r.attacker_grade);
     if (!body(attacker) || !body(defender)) return 1;   // freed in the middle of the exchange
     const bool both = r.attacker_stumble && r.defender_stumble;
     if (r.defender_stumble && StumbleRoll(defender, r.defender_stumble, !both)) Aseta_Etulyontiasema(attacker);
@@ -530,6 +585,7 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     if (r.attacker_grade > 0 && body(defender)) {
         int impact = LaskeImpact(r.attacker_grade, AttackerStrike.impact, AttackerStrike.deathblow);
         if (impact > AttackerStrike.impactcap) impact = AttackerStrike.impactcap;
+        if (missile && AttackerStrike.aspect == 0 && onko_NUOLI(AttackerStrike.weapon)) AttackerStrike.dtype = 7;
         HAAVOITA(defender, AttackerStrike.dtype, impact, AttackerStrike.part, AttackerStrike.side, attacker);
     }
     if (r.defender_grade > 0 && body(attacker) && body(defender)) {
@@ -538,7 +594,7 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
         HAAVOITA(attacker, DefenderStrike.dtype, impact, DefenderStrike.part, DefenderStrike.side, defender);
     }
     Kerro_Etulyontiasema();
-    if (creature(defender) && Cre[defender].mode != CM_CARCASS) {
+    if (creature(defender) && Cre[defender].mode != CM_CARCASS && !(missile && missile_skip_morale)) {
         NPC_moraalitarkistus_haavoitus(defender, attacker, r.attacker_grade > 0 ? 1 : 0);
         RYHMA_moraalitarkistus(defender, attacker);
         NPC_Kuntotarkistus(defender);
@@ -557,6 +613,10 @@ int MELEEHYOKKAYS_pelaaja(int command) {
             return 0;
         }
         const ItemStruct it = ObjToItem(pos);
+        if (onko_KILPI(it) && onko_taistelutilanne(-1, 0) == 0) {
+            ShieldMode();   // outside a fight the shield's key sets how it is held
+            return 0;
+        }
         if (it.subtype == ST_BOW) {
             Note("!Don't strike with a bow, but use [t]hrow command and select an arrow to shoot.");
             return 0;
@@ -618,6 +678,7 @@ void combat_command(int key) {
     case '2': MELEEHYOKKAYS_pelaaja(2); break;
     case '0': MELEEHYOKKAYS_pelaaja(3); break;
     case '9': MELEEHYOKKAYS_pelaaja(4); break;
+    case 't': Heita(); break;
     default: break;
     }
     combat_repeat_option = 0;

@@ -153,17 +153,25 @@ static int village_fight(int c) {
     return 0;
 }
 
-// A bowman's turn with the bow in its hand: 1 when the turn is spent. Seeing its foe it aims, a turn
-// with a bow and four with a crossbow, and then shoots one turn in two; not seeing it, it closes in
-// and may strike as well. The shot flies with the missiles: until missiles land the bowman holds it.
-static int bow_turn(int c, int pos) {
+// A bowman's turn with its bow: 1 when the turn is spent (aiming or shooting).
+static int bow_turn(int c, int sees) {
     CreatureStruct &cr = Cre[c];
-    if (!cr.wielded || ObjToItem(cr.wielded).subtype != ST_BOW) return 0;
-    if (!NPC_see(cre_x(c), cre_y(c), vihollinen_x, vihollinen_y, cr.Suunta)) return Taistelu_LIIKE(c, pos) ? 0 : 1;
+    if (!sees) return 0;
+    if (cr.bowaim == 0) {
+        cr.bowaim = 1;
+        return 1;
+    }
     const ItemStruct bow = ObjToItem(cr.wielded);
-    const bool crossbow = strncmp(bow.skill, "CROSSBOW", sizeof bow.skill) == 0;
-    if (cr.bowaim == 0 || (crossbow && cr.bowaim < 4)) {
+    char skill[sizeof bow.skill + 1];
+    memcpy(skill, bow.skill, sizeof bow.skill);
+    skill[sizeof bow.skill] = 0;
+    // A crossbow takes longer to span and lay than a bow to draw.
+    if (strcmp(skill, "CROSSBOW") == 0 && cr.bowaim < 4) {
         cr.bowaim++;
+        return 1;
+    }
+    if (random(2) == 0 && NPC_ammu(c, cr.wielded)) {
+        cr.bowaim = 0;
         return 1;
     }
     return 0;
@@ -200,6 +208,10 @@ void Taistelu_Main(int c, int pos) {
         if (COMBATPROFILE(-1) == 4 && fightmode_dontkill(c)) return;
     }
     if (NPC_wield(c)) return;
-    if (bow_turn(c, pos)) return;
+    if (cr.wielded && ObjToItem(cr.wielded).subtype == ST_BOW) {
+        const int sees = NPC_see(cre_x(c), cre_y(c), vihollinen_x, vihollinen_y, cr.Suunta);
+        if (bow_turn(c, sees)) return;
+        if (!sees && !Taistelu_LIIKE(c, pos)) return;
+    }
     if (Taistelu_LIIKE(c, pos)) Taistelu_ISKU(c, pos);
 }

@@ -75,6 +75,9 @@ int tiedxy(int n, int *x, int *y);
 int find_BigMapGame(int species, struct CreatureStruct *record, int *x, int *y);
 // The shop floor ("_" squares) swept: spoiled food always, other items within 3 squares one in five.
 void Siivoa_Kauppa(int x, int y);
+// On a local map holding world cell wx, wy: its loose people of the cell's culture join community soc.
+// 0 on the world map or for a cell outside the area.
+int luo_ihmisyhteiso(int wx, int wy, unsigned soc);
 
 // ---- the local area ----
 int plr_engaged(int x, int y);        // within one square of the player

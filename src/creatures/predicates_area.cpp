@@ -115,3 +115,19 @@ void Siivoa_Kauppa(int x, int y) {
         if (spoiled || (near && random(5) == 0)) CrunchData(i);
     }
 }
+
+int luo_ihmisyhteiso(int wx, int wy, unsigned soc) {
+    if (bigmap() || bigxy_zoomrect(wx, wy).w == 0) return 0;
+    const int culture = get_alltime_kulttuuri(wx, wy);
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE) continue;
+        const int n = creature_slot_of(d.id);
+        if (n < 0) continue;
+        CreatureStruct &c = Cre[n];
+        // Joining names the community: what the village's people-keeping does with a non-zero society.
+        if (c.kind == CK_HUMAN && c.mode != CM_CARCASS && c.community == 0 && (int)c.culture == culture)
+            c.community = soc;
+    }
+    return 1;
+}

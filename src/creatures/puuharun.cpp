@@ -19,6 +19,7 @@
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "creatures/puuha.h"
+#include "creatures/breaches.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "maps/area.h"
@@ -53,8 +54,6 @@ static void roast_pack_meat(int, int) {}
 static int cut_carcass(int, int) { return 0; }
 // Until quests land: there is no quest to talk about.
 static int quest_talk_ready(int) { return 0; }
-// Until the robbers land: the robbery and the watch stand still.
-static void robbery_step(int) {}
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);
@@ -485,7 +484,7 @@ static int run_handler(int n, int dp, int code) {
         PUUHAUS_HuolehdiRuoista(n);
         return -1;
     case 150:
-        robbery_step(n);
+        PUUHASE_rosmous(n);
         return -1;
     case 151:
         kaanna_NPC_kohti(n, PlayerX, PlayerY);

@@ -57,6 +57,29 @@ static bool holds_launcher(int n) {
     return pos && launcher(ObjToItem(pos));
 }
 
+// What an item is for the fight and the missiles.
+int onko_NUOLI(const ItemStruct &item) { return arrow_item(item); }
+int onko_JOUSIPYSSY(const ItemStruct &item) { return launcher(item); }
+
+int onko_MELEEASE(const ItemStruct &item) {
+    if (item.type != IT_WEAPON || launcher(item) || arrow_item(item)) return 0;
+    char s[sizeof item.name + 1];
+    memcpy(s, item.name, sizeof item.name);
+    s[sizeof item.name] = 0;
+    return strcmp(s, "Rock") != 0 && strcmp(s, "Stone") != 0;
+}
+
+int onko_HEITTOASE(const ItemStruct &item) {
+    if (arrow_item(item)) return 1;
+    // The throwing figure of a weapon is its third extra byte.
+    char s[sizeof item.name + 1];
+    memcpy(s, item.name, sizeof item.name);
+    s[sizeof item.name] = 0;
+    return onko_MELEEASE(item) && item.cover[2] != 0 && strstr(s, "taff") == nullptr;
+}
+
+int onko_JOKU_jousimies(int n) { return holds_launcher(n); }
+
 // ---- the foe ----
 
 void Aseta_Vihollinen(int n, int enemy) {
@@ -122,6 +145,26 @@ int NPC_paras_taistelukyky(int n, int mode) {
 // ---- bows and arrows ----
 
 static bool is_arrow_to_shoot(const ItemStruct &it) { return it.subtype == ST_ARROW && it.fig[0] == 0; }
+
+int NPC_nuoli(int n, int take) {
+    if (!creature(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    for (int s = 0; s < CRE_PACK; s++) {
+        if (!c.pack[s] || !arrow_item(ObjToItem(c.pack[s]))) continue;
+        const int pos = c.pack[s];
+        if (take) {
+            if (c.packcount[s] > 1) {
+                c.packcount[s]--;
+            } else {
+                c.pack[s] = 0;
+                c.packcount[s] = 0;
+                c.packbits[s] = 0;
+            }
+        }
+        return pos;
+    }
+    return 0;
+}
 
 int NPC_jousi_perusteltu(int n, int check) {
     if (!creature(n)) return 0;

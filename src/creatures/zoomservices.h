@@ -5,6 +5,9 @@
 #pragma once
 #include <cstdint>
 
+#include "creatures/people.h"
+#include "items/ownership.h"
+
 enum {
     CTRL_PLAYERS_DOG = 1,          // control byte: one of the player's dogs
     CTRL_FOLLOW = 8,               // follows the player to the next map
@@ -20,11 +23,9 @@ uint8_t &cre_control(int c);       // the control byte of a slot; a slot out of 
 uint8_t &cre_control2(int c);
 int is_tied(int c);
 int onko_NPC_lieassa(int c);       // on a leash
-int come_along(int c, int mode);   // 1 when the creature moved after the player
 int canreachloc(int c, int x, int y);
 void Taistelu_OHI(int c);          // its fight ends
 void Poista_Olento(int c);         // removed from the map
 int onko_NPC_haltija(int c);       // a spirit being
 int onko_noiduttupaastetty(int c); // a released bewitched animal
-int GOT_PROPERTY_ofsoc(int soc);   // 1 when the player holds goods of the society
 void clear_zoomservices();         // every control byte cleared

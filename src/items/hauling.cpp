@@ -11,12 +11,14 @@
 #include "core/spend.h"
 #include "core/squareevents.h"
 #include "creatures/body.h"
+#include "creatures/breaches.h"
 #include "creatures/creatures.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/items.h"
+#include "items/ownership.h"
 #include "items/vessels.h"
 #include "maps/doors.h"
 #include "maps/movement.h"
@@ -30,24 +32,15 @@
 #include <cstdio>
 #include <cstring>
 
-int MOVE_UNPAID[HAUL_SOCIETIES];
-int MOVE_TAKEN[HAUL_SOCIETIES];
 int ITEMMOVE_ponnistelu = 0;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_WADE = 4, MODE_HAUL = 9, MISCHIEF_PUSH = 701 };
 
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-
-// Village ownership of goods: until village ownership lands a record's owner word names its owner
-// society (22222 the village's own goods), goods pass as they are and no debt is handed back.
-static int own_datapos(int dp) {
-    const int owner = Data[dp].owner;
-    return owner > 0 ? owner : 0;
+// The society owning a map record's goods; 0 when they are free.
+static int owner_soc(int dp) {
+    const OwnerStruct o = own_datapos(dp);
+    return o.free ? 0 : (int)o.soc;
 }
-static int owned_item_catch(int, int item, int, int) { return item; }
-static int debtreturn(int, int, int) { return 0; }
-// Until the village breaches land pushing goods about is no mischief anyone minds.
-static void breachrun_mischief(int, int, int) {}
 
 // ---- the time tables -----------------------------------------------------------------------------
 
@@ -124,9 +117,9 @@ int dp_setmove(int hauler, int dataIndex, int count) {
     if (!haulable_type(d) || d.count == 0 || count < 1) return -1;
     if (count < d.count && split_datapos(dataIndex, d.count - count) < 0) return -1;
     if (d.type == DT_ITEM) {
-        const int owner = own_datapos(dataIndex);
+        const int owner = owner_soc(dataIndex);
         if (owner) {
-            const int item = owned_item_catch(owner, (int)d.id, d.count, 0);
+            const int item = owned_item_catch(own_datapos(dataIndex), (int)d.id, d.count, 0);
             if (item != CRE_NONE && item > 0) d.id = (uint32_t)item;
         }
     }
@@ -136,17 +129,6 @@ int dp_setmove(int hauler, int dataIndex, int count) {
 }
 
 // Adds a society once to the first free entry of a list.
-static void note_society(int list[HAUL_SOCIETIES], int society) {
-    if (society <= 0) return;
-    for (int i = 0; i < HAUL_SOCIETIES; i++) {
-        if (list[i] == society) return;
-        if (list[i] == 0) {
-            list[i] = society;
-            return;
-        }
-    }
-}
-
 int ItemMove() {
     memset(MOVE_UNPAID, 0, sizeof MOVE_UNPAID);
     memset(MOVE_TAKEN, 0, sizeof MOVE_TAKEN);
@@ -159,8 +141,8 @@ int ItemMove() {
         n++;
         if (d.type != DT_ITEM) continue;
         const ItemStruct it = ObjToItem((int)d.id);
-        if (it.ownerflags & OWN_UNPAID) note_society(MOVE_UNPAID, (int)it.ownersoc);
-        if (it.ownerflags & OWN_TAKEN) note_society(MOVE_TAKEN, (int)it.ownersoc);
+        if ((it.ownerflags & OWN_UNPAID) && it.ownersoc > 0) SET_MOVEUNPAID_ofsoc((int)it.ownersoc);
+        if ((it.ownerflags & OWN_TAKEN) && it.ownersoc > 0) SET_MOVETAKEN_ofsoc((int)it.ownersoc);
     }
     return n;
 }
@@ -284,9 +266,9 @@ static void move_record(int dp, int count, int x, int y) {
         return;
     }
     int item = (int)d.id;
-    const int owner = own_datapos(dp);
+    const int owner = owner_soc(dp);
     if (owner) {
-        const int caught = owned_item_catch(owner, item, count, 1);
+        const int caught = owned_item_catch(own_datapos(dp), item, count, 1);
         if (caught > 0) item = caught;
         breachrun_mischief(owner, MISCHIEF_PUSH, 1);
     }
@@ -336,9 +318,9 @@ static void pack_on(int animal) {
         TARGET_NUM = count;
         TARGET_ITEM = item;
         TARGET_NPC = animal;
-        const int owner = own_datapos(row.index);
+        const int owner = owner_soc(row.index);
         if (owner) {
-            const int caught = owned_item_catch(owner, item, count, 0);
+            const int caught = owned_item_catch(own_datapos(row.index), item, count, 0);
             if (caught > 0) item = caught;
         }
         if (!AddCrPack(animal, item, count)) {

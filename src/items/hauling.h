@@ -5,16 +5,13 @@
 struct ItemStruct;
 
 enum {
-    HAUL_SOCIETIES = 100,          // entries of the hauled-goods society lists
     HAULED_STATE = 4,              // extra byte of a record being hauled (never merged meanwhile)
     PUSH_COMMAND = 0,              // pushCmd modes: the push command, or the rows already chosen
     PUSH_CHOSEN_ROWS = 1,
 };
 
-// Owners of unpaid and of taken goods among the hauled items; 0 is a free entry. Filled anew on
-// every hauling step, cleared when the player stops.
-extern int MOVE_UNPAID[HAUL_SOCIETIES];
-extern int MOVE_TAKEN[HAUL_SOCIETIES];
+// The owners of unpaid and of taken goods among the hauled items are the ownership lists MOVE_UNPAID
+// and MOVE_TAKEN: filled anew on every hauling step, cleared when the player stops.
 extern int ITEMMOVE_ponnistelu;    // exertion of the current hauling, set by itemmove_spendtime
 
 void moveCmd();                    // the haul command: starts or stops hauling

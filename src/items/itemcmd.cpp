@@ -18,6 +18,7 @@
 #include "items/invsel.h"
 #include "items/itemdefs.h"
 #include "items/matching.h"
+#include "items/ownership.h"
 #include "items/materials.h"
 #include "items/items.h"
 #include "items/vessels.h"
@@ -40,9 +41,6 @@
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 
-// Village ownership of goods: goods pass as they are until village ownership lands.
-static int debtreturn(int, int, int) { return 0; }
-static int owned_item_catch(int pos) { return pos; }
 // The special finds wait for magic means and spirits to land.
 static int isloc_karhunkallohonka(int, int) { return 0; }
 static void bearmagic_SkullPlacement(int) {}
@@ -54,7 +52,6 @@ static int Apply(int) {
     Note("_You can't think of a way to use it here.");
     return 0;
 }
-// Until the body coverage picture lands the examined piece is only named.
 // The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {
     const ItemStruct it = ObjToItem(pos);
@@ -236,7 +233,7 @@ int GetIt(int dataIndex, int count, int autoWield) {
             else untie_pick(pos, count);
         }
     }
-    if (d.type == DT_ITEM && d.owner != 0) pos = owned_item_catch(pos);
+    if (d.type == DT_ITEM) pos = owned_item_catch(own_datapos(dataIndex), pos, count, 0);
     const ItemStruct it = ObjToItem(pos);
     if (it.id == 416 && it.origin == 605 && isloc_karhunkallohonka(d.x, d.y)) {
         bearmagic_SkullPlacement(0);

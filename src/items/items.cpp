@@ -185,7 +185,7 @@ void DataPool_add(DataPoolStruct &pool, const DataStruct &record) {
 // ---- the core's item services ----
 
 void set_dp_socowned(int dp) {
-    if (dp >= 0 && dp < DATA_MAX) Data[dp].owner = SOC_OWNER;
+    if (dp >= 0 && dp < DATA_MAX && Data[dp].type == DT_ITEM && Data[dp].owner == 0) Data[dp].owner = SOC_OWNER;
 }
 
 int wielding(int hand) {
@@ -198,5 +198,3 @@ int wielding(int hand) {
     return 1000;
 }
 
-// Stands in until village ownership of goods lands: no packed goods are remembered.
-void GOT_PACKED_clr() {}

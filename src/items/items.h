@@ -206,4 +206,3 @@ float esinehinta(int unused, const ItemStruct &item);
 void set_dp_socowned(int dp);   // marks data-pool record dp as goods of the village
 // The inventory slot whose player object is held in hand 1 (primary) or 2 (second); 1000 none.
 int wielding(int hand);
-void GOT_PACKED_clr();          // the memory of packed goods, cleared at each game load

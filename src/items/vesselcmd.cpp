@@ -30,6 +30,7 @@
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/menu.h"
+#include "items/ownership.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/tekstit.h"
@@ -43,11 +44,6 @@ enum {
     SPECIES_COW = 609, SPECIES_SHEEP = 616, SPECIES_REINDEER = 619, MC_SAUNASTOVE = 5,
     SEX_MALE = 1, SEX_YOUNG = 2,
 };
-
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-
-// Until village ownership lands there is no debt book whose entry could follow the filled vessel.
-static void replacedebtitem(int, int, int) {}
 
 // ---- helpers -------------------------------------------------------------------------------------
 

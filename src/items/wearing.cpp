@@ -13,6 +13,7 @@
 #include "core/spend.h"
 #include "core/strupr.h"
 #include "creatures/creatures.h"
+#include "creatures/missiles.h"
 #include "items/items.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
@@ -65,9 +66,6 @@ static int bow_ready() {
     if (b.subtype == ST_BOW && a.subtype == ST_ARROW) return 1;
     return 0;
 }
-
-// The shield-mode menu belongs to missiles: until missiles land a shield is held without a mode.
-static void ShieldMode() {}
 
 int Wield(int slot, int hand, int quiet) {
     TARGET_NPC = CRE_PLAYER;

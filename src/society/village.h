@@ -1,11 +1,183 @@
-// src/society/village.h -- village societies: the cached village record and the upkeep that map
-// entry and loading call.
+// src/society/village.h -- village societies: the village record, the one cached record `globVil`,
+// the debt book, reclaiming of goods, the answers to thefts and violence, the people of a society and
+// the talks that people open. Until the villages land the records live in memory only (a table of
+// VILLAGE_MAX records, emptied by clrVillages) and talks are opened as a line of speech.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 
-int SaveGlobVil();                 // writes the cached village; 1 when written (or nothing cached)
-void clrGlobVil();                 // empties the cached village (id -1000)
-void createsocarea(int x, int y, int size);
+enum { VILLAGE_DEBTS = 100, VILLAGE_POOL = 100, VILLAGE_PEOPLE = 50, VILLAGE_MAX = 64 };
+
+struct VillageDebtLine {           // 80 bytes
+    uint8_t  active;               // 1 in use
+    uint8_t  pad1[3];
+    uint32_t object;               // object number of the owed item
+    uint32_t count;                // count owed
+    float    value;                // price of one item times count
+    uint8_t  pad16[48];
+    uint32_t minute;               // running game minute when the line was opened
+    uint8_t  pad68[12];
+};
+static_assert(sizeof(VillageDebtLine) == 80, "debt line");
+
+// The record of one village society, 11428 bytes. The reaction fields of the creatures' life that the
+// village file does not place (shout marks, watch, collection) sit in the tail block from 10384.
+struct VillageStruct {
+    int32_t  centre_x;             // 0: world column of the centre; 0, 0 unset
+    int32_t  centre_y;             // 4
+    uint32_t socid;                // 8
+    VillageDebtLine debt[VILLAGE_DEBTS];   // 12
+    uint8_t  reclaimflag;          // 8012: an item the village wants back lies on the map
+    uint8_t  hasdebt;              // 8013: the player owes the village
+    uint8_t  pad8014[2];
+    uint32_t debtage;              // 8016
+    uint8_t  debtlevel;            // 8020: 0 none, 1 up to 16.0, 2 above 16.0, 3 above 400.0
+    uint8_t  misdeeds;             // 8021
+    uint8_t  tradeban;             // 8022: trade stoppage
+    uint8_t  pad8023;
+    uint32_t tradeban_day;         // 8024
+    uint8_t  pad8028[10];
+    uint8_t  culture;              // 8038
+    uint8_t  pad8039;
+    uint32_t pool[VILLAGE_POOL];   // 8040: goods pool
+    uint8_t  poolcount[VILLAGE_POOL];   // 8440
+    uint8_t  pad8540[160];
+    uint32_t hired[10];            // 8700
+    uint32_t people[VILLAGE_PEOPLE];    // 8740: social ids
+    uint32_t flags;                // 8940: 0x400 cleared by a banishment, 0x4000 collection active
+    uint8_t  said[4];              // 8944: shouts said: drop our goods, leave, beating, mischief
+    uint16_t centres_x[10];        // 8948
+    uint16_t centres_y[10];        // 8968
+    uint16_t visits;               // 8988
+    uint16_t visitgap;             // 8990
+    uint32_t lastvisit;            // 8992
+    uint16_t talks;                // 8996
+    uint8_t  greeted;              // 8998
+    uint8_t  pad8999[397];
+    uint8_t  mischief;             // 9396
+    uint8_t  mischiefcount;        // 9397
+    uint16_t mischiefkind[4];      // 9398
+    uint8_t  mischiefweight[4];    // 9406
+    uint8_t  pad9410[5];
+    uint8_t  deliveries;           // 9415
+    uint8_t  violence;             // 9416
+    uint8_t  violence1;            // 9417
+    uint8_t  violence2;            // 9418
+    uint8_t  questhelp;            // 9419
+    uint8_t  talkstate;            // 9420
+    uint8_t  pad9421[4];
+    uint8_t  murders;              // 9425
+    uint8_t  theft;                // 9426
+    uint8_t  theftcount;           // 9427
+    uint16_t theftday;             // 9428
+    uint8_t  pad9430[10];
+    uint8_t  banished;             // 9440
+    uint8_t  banishstate;          // 9441
+    uint8_t  pad9442[2];
+    uint32_t banish_minute;        // 9444: start minute of the enforcement
+    uint16_t banish_day;           // 9448: end day
+    uint8_t  pad9450[89];
+    uint8_t  paytrouble;           // 9539
+    uint8_t  goodtrades;           // 9540
+    uint8_t  pad9541[11];
+    uint8_t  gracetype;            // 9552: the level the grace leads to
+    uint8_t  reclaimlevel;         // 9553: collection level 0..3
+    uint8_t  pad9554[6];
+    uint32_t graceend;             // 9560: running minute; 0 no grace
+    uint8_t  pad9564[456];
+    float    wholereward;          // 10020
+    float    credit;               // 10024
+    float    generosity;           // 10028
+    float    everdebt;             // 10032
+    uint8_t  pad10036[348];
+    // ---- tail block: the reaction fields of the creatures' life ----
+    uint32_t saidbits;             // 10384: shouts said, by kind
+    uint8_t  theftweight;          // 10388: added to the theft count per theft
+    uint8_t  theftrun;             // 10389: the player ran off with stolen goods
+    uint8_t  paydeadline;          // 10390: the payment deadline passed
+    uint8_t  goods;                // 10391: the village has goods to collect
+    uint8_t  collect[2];           // 10392: collection state bytes
+    uint8_t  watch;                // 10394: watch level
+    uint8_t  talkrequest;          // 10395
+    uint32_t duemin;               // 10396: the minute the collection falls due
+    uint8_t  debttalked;           // 10400: the debt talk of this visit was held
+    uint8_t  pad10401[3];
+    uint8_t  greetings;            // 10404: greetings said this visit
+    uint8_t  flags2;               // 10405: bit 6 no debt talk
+    uint8_t  nobeating;            // 10406
+    uint8_t  settled;              // 10407
+    uint8_t  pad10408[1020];
+};
+static_assert(sizeof(VillageStruct) == 11428, "VillageStruct is a file record");
+static_assert(offsetof(VillageStruct, debt) == 12, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, reclaimflag) == 8012, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, pool) == 8040, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, people) == 8740, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, said) == 8944, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, visits) == 8988, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, mischief) == 9396, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, violence) == 9416, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, murders) == 9425, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, banished) == 9440, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, banish_day) == 9448, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, paytrouble) == 9539, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, reclaimlevel) == 9553, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, graceend) == 9560, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, everdebt) == 10032, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, saidbits) == 10384, "VillageStruct layout");
+
+extern VillageStruct globVil;      // the cached village
+extern int globVilID;              // its society, -1000 none
+extern int Chatting_With;          // the person being talked to, -1000 none
+
+// ---- the cache ----
+int GetGlobVil(int soc);           // makes soc's record current; 0 for a society id of 0 or below
+int SaveGlobVil();                 // writes the cached village back; 1 when written (or nothing cached)
+void clrGlobVil();                 // empties the cache (id -1000)
+void clrVillages();                // forgets every village (a new game, a test)
+void updglobnewstick();
+int createsocarea(int x, int y, int flags);   // the society of the settlement cells around x, y
 void socmaint(int x, int y);
 void kyla_maintenance(int x, int y);
 void field_maintenance(int x, int y);
-int socpopulation(int soc);        // the people of a society; 0 none
+
+// ---- debts and the goods pool ----
+int additemdebt(int soc, int pos, int count);            // books a debt line; 0 when refused
+int remitemdebt(int soc, unsigned pos, unsigned count);  // non-zero when a line was removed
+int addvilpool(int soc, int pos, int count);
+int vildebtcount(int soc);         // debt lines in use
+void vildebtrefresh();             // the cached village's debt flag and level from its lines
+void forgivedebtitems(int soc);
+
+// ---- collection of debts and reclaiming ----
+int perinta_taso(int soc);         // 0..3
+void aktivoi_perinta(int soc, unsigned char level);
+void perinta_armonaika(int soc, int minutes, unsigned char level);
+void deaktivoi_perinta(int soc);
+void perinta_tick(int soc);        // a grace that ran out raises the level
+int socwants_reclaim_dp(int dp, int soc);
+int soc_reclaim_check(int soc);
+
+// ---- answers to misdeeds ----
+int after_theft(int soc);          // 0 nothing more, 2 banishment, 3 long banishment
+int after_violence(int soc);
+
+// ---- people and places ----
+int socpopulation(int soc);        // the people of a society on record and in the area; 0 none
+void npcremsocppl(int n, int soc);
+void meet_soc(int soc);
+int isloc_soccenter(int soc, int wx, int wy);
+int locdist_soccenter(int soc, int wx, int wy);   // cells from the centre; 1000 when none is known
+int SocFam(int n, VillageStruct *v);
+void socrepSummary(const VillageStruct &v);       // into TARGET_REPSUMMARY
+int CompanionInvDebt(int n, unsigned mode);
+int NPC_riittavasti_aseita(int n, int k);
+
+// ---- talk openers ----
+const char *chats_TimeBasedGreeting(int n);       // "" when none
+const char *chats_MeetGapRemark(int n, int days); // "" when none
+void Init_Talk_NPC(int n, int kind);
+int Do_Talk(int mode);             // 1 when a talk was held
+int npc_talkstart_quest(int n);
+int npc_talkstart_robbery(int n);
+int npc_talkstart_debt(int n);

@@ -45,6 +45,7 @@ protected:
         dir->copy_asset("NOTES.STD");
         dir->copy_asset("messages/eng_food.txt");
         dir->copy_asset("messages/eng_items.txt");
+        dir->copy_asset("messages/eng_skills.txt");
         MSG_forget_index();
         memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
         memset(ConstantObj, 0, sizeof(ItemStruct) * CONSTANTOBJ_ROWS);

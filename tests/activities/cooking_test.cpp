@@ -3,6 +3,8 @@
 // item back, and recipes read from the cookery files.
 #include "activity_fixture.h"
 
+#include <cmath>
+
 #include "activities/cooking.h"
 #include "activities/herblore.h"
 #include "activities/toimi.h"
@@ -61,6 +63,7 @@ TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
     give(0, fish(), 2);
     int potobj = give(1, pot());
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     const int before = seconds_of_game();
     Toimi(120, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
@@ -80,6 +83,7 @@ TEST_F(CookingTest, RoastingSevenTakesThreeMinutesAndSevenRolls) {
     fire();
     give(0, fish(), 7);
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     const int before = seconds_of_game();
     Toimi(121, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
@@ -97,6 +101,7 @@ TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
     give(1, thing(IT_FOOD, "Salt", OID_SALT, 1.0f));
     give(2, thing(IT_WEAPON, "Knife", 250, 0.3f));
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     const int before = seconds_of_game();
     Toimi(105, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 14 * 60);
@@ -123,6 +128,17 @@ TEST_F(CookingTest, MergedIngredientsByMethod) {
     ASSERT_GT(mixed, 0);
     EXPECT_EQ(strncmp(ObjToItem(mixed).name, "Mixed", 5), 0) << ObjToItem(mixed).name;
     EXPECT_FLOAT_EQ(ObjToItem(mixed).weight, 4.0f);
+
+    // Ingredients of no weight at all: no per cent or price is divided by the weight.
+    ItemStruct none = fish("Pike", 0.0f);
+    none.price = 5;
+    KaytetytMaara = 1;
+    Kaytetyt[0].obj = Esineesta_Uniikki(none), Kaytetyt[0].count = 1, Kaytetyt[0].method = 121;
+    int weightless = Kokkaa_Tarvikelista(121, "", 0);
+    ASSERT_GT(weightless, 0);
+    EXPECT_FLOAT_EQ(ObjToItem(weightless).weight, 0.0f);
+    EXPECT_TRUE(std::isfinite(ObjToItem(weightless).priceperweight));
+    EXPECT_FLOAT_EQ(ObjToItem(weightless).priceperweight, 0.0f);
 
     // Drying: ten times lighter, the nutrient bytes ten times higher and at most 255.
     ItemStruct f = fish("Pike", 2.0f);
@@ -160,12 +176,20 @@ TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
 
     fire();
     push_key(SDLK_a);
+    push_key(SDLK_RETURN);   // the whole stack
     push_key(SDLK_ESCAPE);
     push_key(SDLK_y);
     EXPECT_EQ(Kokkaa(-1, 121, "", 0, 0), -1);
     EXPECT_FLOAT_EQ(pack_weight(), before);
     EXPECT_EQ(slot_named("roasted pike"), -1);
     EXPECT_GE(slot_named("Pike"), 0);
+
+    // Part of a stack: two of the three are roasted, one is left raw.
+    push_key(SDLK_a);
+    push_key(SDLK_2);
+    ASSERT_GT(Kokkaa(-1, 121, "", 0, 0), 0) << notes();
+    EXPECT_EQ(Plr.inv_count[slot_named("Pike")], 1);
+    EXPECT_GE(slot_named("roasted pike"), 0);
 }
 
 TEST_F(CookingTest, RecipesFromTheCookeryFiles) {

@@ -140,6 +140,17 @@ TEST_F(FoodTest, RefusedMealsChangeNothing) {
     EXPECT_EQ(Plr.inv_count[0], 1);
     EXPECT_EQ(Plr.inv_count[1], 1);
     EXPECT_EQ(Plr.energy, 3000u);
+
+    // A mushroom known to be poisonous is eaten only after a yes.
+    Plr.stomach = 0;
+    ItemStruct fly = thing(IT_FOOD, "Fly agaric", OID_MUSHROOM, 0.2f);
+    fly.raw = 0x20;
+    give(2, fly);
+    push_key(SDLK_n);
+    eat(2);
+    EXPECT_TRUE(noted("You know the fly agaric is poisonous.")) << notes();
+    EXPECT_EQ(Plr.inv_count[2], 1);
+    EXPECT_EQ(Plr.stomach, 0);
 }
 
 TEST_F(FoodTest, DrinkingFromACupOfWater) {
@@ -252,6 +263,9 @@ TEST_F(FoodTest, RootsOfPlantsEatenCookedTasteTooBadRaw) {
     EXPECT_EQ(pahanmakuinen(bitter), 1);
     EXPECT_EQ(pahanmakuinen(sweet), 0);
     EXPECT_EQ(pahanmakuinen(boiled), 0);
+    EXPECT_EQ(voiko_jauhaa(bitter), 1) << "its plant data names flour";
+    EXPECT_EQ(voiko_jauhaa(sweet), 0);
+    EXPECT_EQ(voiko_jauhaa(thing(IT_FOOD, "Barley", OID_GRAIN, 1.0f)), 1);
     give(0, bitter);
     eat(0);
     EXPECT_TRUE(noted("It tastes far too bad to be eaten just like that!"));

@@ -4,7 +4,9 @@
 #include "activity_fixture.h"
 
 #include "activities/skilluse.h"
+#include "creatures/creatures.h"
 #include "creatures/physical.h"
+#include "maps/mapunit.h"
 #include "core/datafunc.h"
 #include "worldgen/encounter.h"
 #include "presentation/tekstit.h"
@@ -108,6 +110,30 @@ TEST_F(SkillUseTest, SkillAnalysisByPenaltyShare) {
                  "&Your already unskilled tracking attempt is determined to succeed poorly due to being wounded!");
     body_penalty = 0;
     EXPECT_STREQ(Skill_Analyysi("TRACKING", 1), "");
+}
+
+TEST_F(SkillUseTest, PhysicianSeesTheWorstBleedingOfACompanionAhead) {
+    Cre[4] = CreatureStruct{};
+    Cre[4].kind = CK_HUMAN;
+    Cre[4].partyflags |= 256;
+    Cre[4].woundbleeding[2] = 3;
+    Cre[4].woundbleeding[7] = 9;
+    const int ax = PlayerX + Heds_x(PlayerDir), ay = PlayerY + Heds_y(PlayerDir);
+    ASSERT_GE(set_data(DT_CREATURE, ax, ay, CRE_DATAID + 4, 1), 0);
+    push_key(SDLK_n);        // not the companion: her own wounds instead
+    push_key(SDLK_ESCAPE);   // and none of those
+    PHYSICIAN();
+    EXPECT_TRUE(noted("is bleeding.")) << notes();
+    EXPECT_TRUE(noted("Try to treat her wounds?")) << notes();
+    EXPECT_EQ(TARGET_NPC, 4);
+    EXPECT_EQ(Cre[4].woundbleeding[7], 9) << "nothing treated without a yes";
+
+    // Nobody bleeding ahead: straight to her own wounds.
+    Cre[4].woundbleeding[2] = Cre[4].woundbleeding[7] = 0;
+    TARGET_NPC = -1;
+    push_key(SDLK_ESCAPE);
+    PHYSICIAN();
+    EXPECT_EQ(TARGET_NPC, -1);
 }
 
 }  // namespace

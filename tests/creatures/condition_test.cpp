@@ -3,6 +3,8 @@
 #include "body_fixture.h"
 
 #include "core/weatherengine.h"
+#include "creatures/creation.h"
+#include "maps/sight.h"
 
 namespace oxatest {
 
@@ -61,7 +63,45 @@ TEST_F(ConditionTest, SleepNeedsTirednessAndEndsRested) {
     EXPECT_EQ(PLAYER_SLEEPING, 0);
 }
 
+// A dog beside her sees a wolf and barks the alarm while she sleeps: the noise wakes her long before
+// she is rested.
+TEST_F(ConditionTest, ANoiseSheHearsWakesHer) {
+    randomize(7);
+    GlobWeather.temperature = 20;
+    Plr.thirst = 100;
+    Plr.energy = 5000;
+    Plr.stomach = 200;
+    auto put = [](int c, int code, int rec, int x, int y) {
+        Luo_Olento(code);
+        Cre[c] = Creature;
+        Cre[c].mode = 0;
+        Cre[c].posture = 0;
+        Data[rec] = DataStruct{};
+        Data[rec].type = DT_CREATURE;
+        Data[rec].id = (uint32_t)(CRE_DATAID + c);
+        Data[rec].x = (uint16_t)x;
+        Data[rec].y = (uint16_t)y;
+    };
+    put(3, 618, 40, PlayerX + 1, PlayerY);
+    put(4, 611, 41, PlayerX + 5, PlayerY);
+    for (int h = 0; h < 9; h++)
+        if (NPC_see(PlayerX + 1, PlayerY, PlayerX + 5, PlayerY, h)) {
+            Cre[3].Suunta = h;                // facing the wolf
+            break;
+        }
+    plr_set<int32_t>(PB_SLEEPINESS, 3000);
+    const uint32_t before = Plr.minutes;
+    EXPECT_EQ(Sleep(0), 1);
+    EXPECT_TRUE(noted("Your sleep is interrupted by strange noises.")) << notes();
+    EXPECT_LT(Plr.minutes - before, 120u) << "she woke within the first hour";
+    EXPECT_GT(plr_get<int32_t>(PB_SLEEPINESS), 0);
+    ClearDATA(40);
+    ClearDATA(41);
+    Cre[3] = Cre[4] = CreatureStruct{};
+}
+
 TEST_F(ConditionTest, OvercomeBySleepEvenInTheRain) {
+    randomize(7);                  // the night's rolls do not hang on the tests before
     GlobWeather.intensity = 3;
     GlobWeather.rain_kind = 1;
     plr_set<int32_t>(PB_SLEEPINESS, 1500);

@@ -184,3 +184,28 @@ TEST(CarcassState, SkinningAndBurning) {
 }
 
 }  // namespace
+
+// A person who saw the player's robbery remembers it when it is noticed: on the map and in the file,
+// and one away from the map in the file alone.
+TEST_F(CreatureFile, ANoticedRobberyIsMarkedInTheFileAndOnTheMap) {
+    ASSERT_EQ(cre_file_create((dir->path() + "/T.CRS").c_str(), CRS_START_RECORDS), 1);
+    place(0, DT_CREATURE, 600);
+    creature_mess();
+    ASSERT_EQ(Cre[0].socialid, 1000u);
+    CreatureStruct away{};
+    away.kind = 1;
+    copy_bounded(away.species, sizeof away.species, "Hunter");
+    const int far = SaveNewRealCreature(away);
+    ASSERT_GE(far, 1001);
+    Plr.minutes = 5000;
+    SotuNPC_omatunto(1000);
+    SotuNPC_omatunto((unsigned)far);
+    EXPECT_EQ(Cre[0].stateflags & 8u, 8u);
+    EXPECT_EQ(Cre[0].conscience, 5000u);
+    EXPECT_EQ(record(0).stateflags & 8u, 8u);
+    EXPECT_EQ(record(far - 1000).stateflags & 8u, 8u);
+    EXPECT_EQ(record(far - 1000).conscience, 5000u);
+    SotuNPC_omatunto(2999);        // a free record stays free
+    EXPECT_EQ(record(1999).kind, 0);
+    SotuNPC_omatunto(999);         // no persistent number: nothing
+}

@@ -2,6 +2,7 @@
 // arrival beside a wall, travel by speed, the place searches, escape and safety.
 #include "creatures/cremove.h"
 #include "life_fixture.h"
+#include "creatures/wounds.h"
 
 using Moving = LifeTest;
 
@@ -98,4 +99,21 @@ TEST_F(Moving, ReachingAroundAWallDoesNotChangeThePool) {
     EXPECT_EQ(memcmp(before, Data, sizeof before), 0);
     for (int y = 74; y <= 389; y++) put(243, y, 18);
     EXPECT_EQ(canreachloc(1, 246, 240), 0);
+}
+
+TEST_F(Moving, ABirdWithAWingPastUseCannotTakeOff) {
+    animal(3, 240, 240, 632, 4.0f);
+    Cre[3].kind = 21;
+    Cre[3].endurance = 10;
+    Cre[3].woundkind[0] = WK_BLUNT;
+    Cre[3].woundlevel[0] = 3;
+    Cre[3].woundpart[0] = BP_ELBOW;
+    Cre[3].woundinjury[0] = 18;
+    Cre[3].woundside[0] = 1;
+    EXPECT_EQ(Lenna(3), 0);
+    EXPECT_EQ(Cre[3].korkeus, 0) << "it falls back to the ground";
+    Cre[3].woundkind[0] = 0;
+    Cre[3].woundinjury[0] = 0;
+    EXPECT_EQ(Lenna(3), 1);
+    EXPECT_EQ(Cre[3].korkeus, 100);
 }

@@ -9,6 +9,7 @@
 #include "core/loader.h"
 #include "core/obj_func.h"
 #include "core/turnloop.h"
+#include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 
 using oxatest::CreationTest;
@@ -317,4 +318,32 @@ TEST_F(Predicates, SweepingAShopFloorTakesSpoiledFoodAlways) {
     }
     EXPECT_GT(near_gone, 0);
     EXPECT_LT(near_gone, 25);
+}
+
+TEST_F(Predicates, LoosePeopleOfTheCellsCultureJoinTheVillage) {
+    memset(Plr.mapname, 0, sizeof Plr.mapname);
+    memcpy(Plr.mapname, "ZOOMMAP", 8);
+    Plr.world_x = 1500, Plr.world_y = 1000;
+    const int keep = get_alltime_kulttuuri(1501, 1000);
+    set_alltime_kulttuuri(1501, 1000, 3);
+    place(0, 501);
+    place(1, 501, 12, 10);
+    place(2, 501, 14, 10);
+    place(3, 611, 16, 10);
+    for (int c = 0; c < 3; c++) Cre[c].kind = CK_HUMAN;
+    Cre[0].culture = 3;
+    Cre[1].culture = 4;                      // of another culture
+    Cre[2].culture = 3;
+    Cre[2].community = 77;                   // has a village already
+    Cre[3].culture = 3;                      // an animal
+    EXPECT_EQ(luo_ihmisyhteiso(1501, 1000, 12), 1);
+    EXPECT_EQ(Cre[0].community, 12u);
+    EXPECT_EQ(Cre[1].community, 0u);
+    EXPECT_EQ(Cre[2].community, 77u);
+    EXPECT_EQ(Cre[3].community, 0u);
+    EXPECT_EQ(luo_ihmisyhteiso(1504, 1000, 12), 0) << "a cell outside the area";
+    memcpy(Plr.mapname, "BIGMAP", 7);
+    EXPECT_EQ(luo_ihmisyhteiso(1501, 1000, 12), 0) << "not on the world map";
+    set_alltime_kulttuuri(1501, 1000, keep);
+    memset(Plr.mapname, 0, sizeof Plr.mapname);
 }

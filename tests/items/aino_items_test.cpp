@@ -197,4 +197,37 @@ TEST_F(AinoItems, PickingFromTheDogBesideHerUnpacksIt) {
     memset(&Cre[dog], 0, sizeof Cre[dog]);
 }
 
+// A companion's load too heavy for her: she is asked once, and yes puts it on her own square.
+TEST_F(AinoItems, WhatSheCannotCarryFromACompanionGoesToTheGround) {
+    int friend_slot = -1;
+    for (int c = 0; c < CRE_COUNT && friend_slot < 0; c++)
+        if (Cre[c].kind == CK_NONE) friend_slot = c;
+    ASSERT_GE(friend_slot, 0);
+    CreatureStruct &f = Cre[friend_slot];
+    memset(&f, 0, sizeof f);
+    f.kind = CK_HUMAN;
+    f.weight = 70.0f;
+    f.partyflags |= 256;               // her companion
+    ItemStruct rock = ObjToItem(Plr.inv_obj[0]);
+    SET_ITEM_TEXT(rock.name, "Millstone");
+    rock.type = IT_TIMBER;
+    rock.weight = rock.fullweight = 900.0f;
+    f.pack[0] = Esineesta_Uniikki(rock);
+    f.packcount[0] = 1;
+    int rec = -1;
+    for (int i = 0; i < DATA_MAX && rec < 0; i++)
+        if (Data[i].type == DT_UNUSED) rec = i;
+    ASSERT_GE(rec, 0);
+    Data[rec] = DataStruct{};
+    Data[rec].type = DT_CREATURE;
+    Data[rec].id = (uint32_t)(CRE_DATAID + friend_slot);
+    Data[rec].x = (uint16_t)PlayerX;
+    Data[rec].y = (uint16_t)(PlayerY + 1);
+    command({'G', SDLK_DOWN, SDLK_a, SDLK_RETURN, SDLK_y, SDLK_SPACE});
+    EXPECT_EQ(f.pack[0], 0) << notes();
+    EXPECT_EQ(ground(PlayerX, PlayerY), "Millstone x1\n") << notes();
+    ClearDATA(rec);
+    memset(&f, 0, sizeof f);
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "core/command.h"
 #include "items/hauling.h"
+#include "items/ownership.h"
 
 namespace {
 

@@ -193,6 +193,7 @@ TEST_F(PartyTest, AVillagerBlocksFromFurtherWhileSheHoldsItsGoods) {
     goods.type = 11;
     copy_bounded(goods.name, sizeof goods.name, "rye bread");
     goods.ownersoc = 4321;
+    goods.ownerflags = 2;   // taken unseen
     Plr.inv_obj[0] = Luo_Esineen_Itempos(goods);
     Plr.inv_count[0] = 1;
     EnterLocale(0, 0);

@@ -1,0 +1,27 @@
+// src/creatures/breaches.h -- what village people do about the player's breaches (thefts, violence,
+// murders, mischief, banishment), the collection of debts and the fetching back of goods, and the
+// robbers: snatching goods, starting a robbery and taking the player's goods.
+#pragma once
+
+enum { ROBITEMS_SIZE = 1024 };
+extern char rob_items_string[ROBITEMS_SIZE];   // the goods robbed, each "description, "
+extern float ROBBERY_LOAD;         // the player's load when a robbery was settled in talk
+
+int aggtalk(int n, unsigned kind, unsigned char flags);   // 1 when shouted
+bool vio_act(int n);               // true when the reaction used the tick
+void breachrun_theft(int soc);
+void breachrun_violence(int soc, unsigned char kinds);
+void breachrun_banish(int soc, int minutes, unsigned kinds);
+void breachrun_mischief(int soc, int kind, int weight);
+bool banish_condition(int soc);
+bool clever_thievery(int n);
+int PUUHA_varjosta(int n);
+int PUUHA_perinta(int dp, int n);
+void PUUHASE_reclaimnearest(int n);
+int PUUHASE_snatchnearest(int n);
+int Ryostele(int n);
+void PUUHASE_rosmous(int n);
+int rosvoroopeilu(int n);
+int rob_items(int victim, int n, unsigned char check);
+void Shout_comebarter(int n);
+int robber_wants(int pos);         // 1 for goods a robber takes

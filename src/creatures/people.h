@@ -1,0 +1,38 @@
+// src/creatures/people.h -- the life of people: one tick of a person (village duties, greeting,
+// companions, dressing, following, robbers, the daily routine), how creatures speak and shout, and
+// companions joining and leaving the party and escortees reaching their place.
+#pragma once
+#include <cstdint>
+
+// Membership bits byte (memberbits).
+enum : uint8_t { MB_AWAY = 2, MB_TOLAND = 8, MB_LEAVE = 16, MB_GOHOME = 32 };
+// Companion flag word (the four companion flag bytes read as one word).
+enum : uint32_t {
+    CF_HUNGRY = 1u << 0, CF_STARVING = 1u << 1, CF_UNHAPPY = 1u << 2, CF_ESCORTEE = 1u << 8,
+    CF_ATDEST = 1u << 9, CF_OWING = 1u << 18, CF_LEFTPARTY = 1u << 30, CF_WANTSTALK = 1u << 31,
+};
+// Companion word (partyflags): companion, waiting until a minute, heeling, keeping close.
+enum : uint32_t { PF_COMPANION = 256, PF_WAITING = 512, PF_HEEL = 4096, PF_CLOSE = 8192 };
+enum : uint32_t { GREET_DONE = 16 };           // greeting bits: greeted this visit
+enum : uint32_t { SF_QUESTTALK = 1u << 4, SF_ARRIVED = 1u << 9 };   // state flags of people
+
+uint32_t compword(int n);                      // the companion flag word of creature n
+void set_compword(int n, uint32_t w);
+
+void Ela_Ihminen(int dp);
+int Olento_Puhuu(int n, const char *text);     // 1 when the words were shown
+int Olento_Huutaa(int n, const char *text);    // 1 when the shout was shown
+void noisy_agree(int n);
+void noisy_disagree(int n);
+void wounded_disagree(int n);
+void response_happy(int n);
+void response_confused(int n);
+int socmember_greets(int n);                   // 1 when it spoke
+int comp_tries_talking(int n);
+int comp_partymorale(int n);                   // 1 when the companion wants to talk
+void comp_count_day(int n);                    // prepaid days down, days in service up
+int come_along(int n, int mode);            // 1 when it follows (mode 1: and stepped after its leader)
+void unjoin_npc(int n);
+void liitayhteisoon(int n, unsigned soc);
+int EscorteeAtDest(int n, int x, int y);
+int PUUHASE_pukeudu(int n);

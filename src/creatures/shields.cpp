@@ -1,0 +1,112 @@
+// src/creatures/shields.cpp -- how a shield is held against missiles (centre, high, by the side)
+// and which body parts it covers from which direction.
+#include <cctype>
+#include <initializer_list>
+#include <cstring>
+
+#include "core/obj_func.h"
+#include "core/records.h"
+#include "creatures/bodyrec.h"
+#include "creatures/creatures.h"
+#include "creatures/missiles.h"
+#include "items/items.h"
+#include "items/wearing.h"
+#include "maps/directions.h"
+#include "presentation/menu.h"
+#include "presentation/notes.h"
+#include "presentation/panels.h"
+
+enum { GUARD_CENTER = 2, GUARD_HIGH = 4, GUARD_SIDE = 8, GUARD_MODES = 14 };
+
+void ShieldMode() {
+    Note("#Select how to hold the shield to cover yourself against missile attacks.");
+    Valinta_Tyhjaa();
+    Valinta_Lisaa('N', "None");
+    Valinta_Lisaa('C', "Center");
+    Valinta_Lisaa('H', "High");
+    Valinta_Lisaa('S', "Side");
+    Valinta_LisaaGameinfo("SHIELD");
+    const int k = toupper(TeeValinta("Shield mode"));
+    uint8_t &g = Plr.shield_guard;
+    switch (k) {
+    case 'C':
+        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_CENTER);
+        Note("_Holding the shield carefully in front of your center slows your movement.");
+        break;
+    case 'H':
+        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_HIGH);
+        Note("_Holding the shield high restricts your field of vision and slows your movement.");
+        break;
+    case 'S':
+        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_SIDE);
+        Note("_Holding the shield raised by your side it's slightly slower to move.");
+        break;
+    case 'D':
+        g = (uint8_t)(g & ~GUARD_MODES);
+        Note("_You move normally and don't cover behind the shield.");
+        break;
+    default: g = 0; break;
+    }
+    Nayta_Wieldatut(1);
+}
+
+static bool round_shield(int item) {
+    if (item <= 0) return false;
+    const ItemStruct it = ObjToItem(item);
+    char n[sizeof it.name + 1];
+    memcpy(n, it.name, sizeof it.name);
+    n[sizeof it.name] = 0;
+    return strstr(n, "oundshield") != nullptr;
+}
+
+static bool among(int part, std::initializer_list<int> parts) {
+    for (int p : parts)
+        if (p == part) return true;
+    return false;
+}
+
+int mslhit_shieldcheck(int target, int part, int, int shieldItem, int fromX, int fromY) {
+    uint8_t mode;
+    if (target == -1) mode = Plr.shield_guard;
+    else if (target >= 0 && target < CRE_COUNT) mode = Cre[target].shieldmode;
+    else return 0;
+    const int d = reldir(target, fromX, fromY);
+    const int hand = target == -1 ? 1 : 2;
+    const bool side = hand == 1 ? d >= 5 && d <= 7 : d >= 1 && d <= 3;
+    const bool round = round_shield(shieldItem);
+    const bool front = d == 0 || d == 1 || d == 7, flank = d == 2 || d == 6;
+    if (mode & GUARD_SIDE) {
+        if (!side) return 0;
+        if (among(part, {BP_FOREARM, BP_HAND, BP_THORAX})) return 1;
+        return round && among(part, {BP_NECK, BP_SHOULDER, BP_ABDOMEN, BP_HIP, BP_GROIN, BP_THIGH, BP_KNEE});
+    }
+    if (mode & GUARD_HIGH) {
+        if (front) {
+            if (among(part, {BP_SKULL, BP_EYE, BP_FACE, BP_NECK, BP_FOREARM, BP_HAND})) return 1;
+            return round && among(part, {BP_SHOULDER, BP_UPPERARM, BP_ELBOW, BP_THORAX, BP_ABDOMEN, BP_GROIN});
+        }
+        if (flank) {
+            if (among(part, {BP_EYE, BP_FACE, BP_FOREARM, BP_HAND})) return 1;
+            return round && among(part, {BP_UPPERARM, BP_ELBOW, BP_THORAX});
+        }
+        return 0;
+    }
+    if (mode & GUARD_CENTER) {
+        if (front) {
+            if (among(part, {BP_FOREARM, BP_HAND, BP_THORAX})) return 1;
+            return round && among(part, {BP_NECK, BP_SHOULDER, BP_UPPERARM, BP_ELBOW, BP_ABDOMEN, BP_HIP,
+                                         BP_GROIN, BP_THIGH, BP_KNEE});
+        }
+        if (flank) {
+            if (among(part, {BP_FOREARM, BP_HAND})) return 1;
+            return round && among(part, {BP_UPPERARM, BP_ELBOW, BP_THORAX, BP_GROIN});
+        }
+        return 0;
+    }
+    return side && among(part, {BP_FOREARM, BP_HAND}) ? 1 : 0;
+}
+
+int shieldcoverage(int who, int part) {
+    if (who != -1 || part < 4 || part > 14) return 0;
+    return round_shield(getwieldedItempos(-1, 1)) ? 1 : 0;
+}

@@ -1,0 +1,327 @@
+// src/items/ownership.cpp -- village ownership of goods (see ownership.h).
+#include "items/ownership.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "core/datafunc.h"
+#include "core/obj_func.h"
+#include "core/ownlib.h"
+#include "core/records.h"
+#include "core/turnloop.h"
+#include "creatures/breaches.h"
+#include "creatures/creatures.h"
+#include "creatures/people.h"
+#include "creatures/predicates.h"
+#include "items/items.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "presentation/msglog.h"
+#include "presentation/notes.h"
+#include "society/village.h"
+
+int GOT_UNPAID[OWNLIST_MAX], GOT_TAKEN[OWNLIST_MAX], GOT_PACKED[OWNLIST_MAX];
+int MOVE_UNPAID[OWNLIST_MAX], MOVE_TAKEN[OWNLIST_MAX];
+
+static void dbg(const char *text) {
+    if (DEBUG_INFO) DebugNote(text);
+}
+
+// ---- who owns what ----
+
+OwnerStruct own_item(const ItemStruct &item) {
+    OwnerStruct o{};
+    o.soc = item.ownersoc;
+    o.free = (uint8_t)(item.ownersoc == 0 || (item.ownerflags & OWN_FREE));
+    return o;
+}
+
+OwnerStruct own_datapos(int index) {
+    OwnerStruct o{};
+    o.free = 1;
+    if ((unsigned)index >= (unsigned)DATA_MAX || Data[index].type != DT_ITEM) return o;
+    const DataStruct &d = Data[index];
+    const int wx = kohtaIsoX(d.x), wy = kohtaIsoY(d.y);
+    const unsigned soc = Mapinfo_socID(wx, wy);
+    if (soc && d.owner == SOC_OWNER) {
+        if (get_alltime_kulttuuri(wx, wy) == 11) return o;
+        o.soc = soc;
+        o.free = 0;
+        return o;
+    }
+    return own_item(ObjToItem((int)d.id));
+}
+
+OwnerStruct own_bigmaploc(int x, int y) {
+    OwnerStruct o{};
+    o.free = 1;
+    uint32_t nearest = 0;
+    int best = 6;
+    for (const ZoomExtraStruct &z : ZoomExtra) {
+        if (z.x == 0 || z.socid == 0) continue;
+        if (z.x == x && z.y == y) {
+            if (z.socid == (uint32_t)-1000) break;
+            o.soc = z.socid;
+            o.free = 0;
+            return o;
+        }
+        const int d = koordinaattien_vali(x, y, z.x, z.y);
+        if (d < best) {
+            best = d;
+            nearest = z.socid;
+        }
+    }
+    const int c = get_alltime_maailmachar(x, y);
+    if ((c == 47 || c == 251) && nearest && nearest != (uint32_t)-1000) {
+        o.soc = nearest;
+        o.free = 0;
+    }
+    return o;
+}
+
+int debtminlimit(int soc, int minutes) {
+    if (!GetGlobVil(soc)) return 0;
+    for (const VillageDebtLine &d : globVil.debt) {
+        if (!d.active) continue;
+        const long gap = (long)Plr.minutes - (long)d.minute;
+        if (gap > minutes || -gap > minutes) return 1;
+    }
+    return 0;
+}
+
+// ---- the lists ----
+
+static int list_has(const int *list, int soc) {
+    for (int i = 0; i < OWNLIST_MAX && list[i]; i++)
+        if (list[i] == soc) return 1;
+    return 0;
+}
+
+static int list_add(int *list, int soc) {
+    for (int i = 0; i < OWNLIST_MAX; i++) {
+        if (list[i] == soc) return i;
+        if (list[i] == 0) {
+            list[i] = soc;
+            return i;
+        }
+    }
+    return OWNLIST_MAX;
+}
+
+static void list_remove(int *list, int soc) {
+    int k = 0;
+    for (int i = 0; i < OWNLIST_MAX && list[i]; i++)
+        if (list[i] != soc) list[k++] = list[i];
+    for (; k < OWNLIST_MAX && list[k]; k++) list[k] = 0;
+}
+
+int GOT_UNPAID_ofsoc(int soc) { return soc != 0 && list_has(GOT_UNPAID, soc); }
+int GOT_TAKEN_ofsoc(int soc) { return soc != 0 && list_has(GOT_TAKEN, soc); }
+int GOT_PACKED_ofsoc(int soc) { return soc != 0 && list_has(GOT_PACKED, soc); }
+int GOT_MOVETAKEN_ofsoc(int soc) { return soc != 0 && list_has(MOVE_TAKEN, soc); }
+int GOT_MOVEUNPAID_ofsoc(int soc) { return soc != 0 && list_has(MOVE_UNPAID, soc); }
+int SET_UNPAID_ofsoc(int soc) { return list_add(GOT_UNPAID, soc); }
+int SET_TAKEN_ofsoc(int soc) { return list_add(GOT_TAKEN, soc); }
+int SET_MOVETAKEN_ofsoc(int soc) { return list_add(MOVE_TAKEN, soc); }
+int SET_MOVEUNPAID_ofsoc(int soc) { return list_add(MOVE_UNPAID, soc); }
+void SET_PACKED_ofsoc(int soc) { list_add(GOT_PACKED, soc); }
+void GOT_UNPAID_clr() { memset(GOT_UNPAID, 0, sizeof GOT_UNPAID); }
+void GOT_TAKEN_clr() { memset(GOT_TAKEN, 0, sizeof GOT_TAKEN); }
+void GOT_PACKED_clr() { memset(GOT_PACKED, 0, sizeof GOT_PACKED); }
+void MOVETAKEN_clr() {
+    memset(MOVE_TAKEN, 0, sizeof MOVE_TAKEN);
+    memset(MOVE_UNPAID, 0, sizeof MOVE_UNPAID);
+}
+
+int GOT_PROPERTY_ofsoc(int soc) {
+    if (soc == 0) return 0;
+    GOT_recount(soc);
+    return GOT_UNPAID_ofsoc(soc) || GOT_TAKEN_ofsoc(soc) || GOT_PACKED_ofsoc(soc) || GOT_MOVETAKEN_ofsoc(soc) ||
+           GOT_MOVEUNPAID_ofsoc(soc);
+}
+
+void GOT_recount(int soc) {
+    if (soc == 0) return;
+    bool unpaid = false, taken = false;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        if (Plr.inv_obj[s] <= 0 || Plr.inv_count[s] <= 0) continue;
+        const ItemStruct item = ObjToItem(Plr.inv_obj[s]);
+        if (item.ownersoc != (uint32_t)soc || (item.ownerflags & OWN_FREE)) continue;
+        if (item.ownerflags & OWN_TAKEN) taken = true;
+        else if (item.ownerflags & OWN_UNPAID) unpaid = true;
+    }
+    if (unpaid) list_add(GOT_UNPAID, soc);
+    else list_remove(GOT_UNPAID, soc);
+    if (taken) list_add(GOT_TAKEN, soc);
+    else list_remove(GOT_TAKEN, soc);
+}
+
+// ---- picking up and giving back ----
+
+int owned_item_catch(OwnerStruct owner, int position, int count, int unseen) {
+    if (position <= 0) return position;
+    ItemStruct item = ObjToItem(position);
+    if (item.type == 0) return position;
+    if (position < OBJ_PLAYER_FIRST) {
+        const int made = Esineesta_Uniikki(item);
+        if (made <= 0) return position;
+        position = made;
+    }
+    if (owner.free && item.ownersoc == 0) return position;
+    if (!owner.free && item.ownersoc == 0) item.ownersoc = owner.soc;
+    const int soc = (int)item.ownersoc;
+    if (item.ownerflags & OWN_UNPAID) {
+        SET_UNPAID_ofsoc(soc);
+        const int again = Luo_Esineen_Itempos(item);
+        return again > 0 ? again : position;
+    }
+    const int seer = socseeplr(soc);
+    const bool seen = seer != CRE_NONE && !(unseen & 1);
+    if (!seen) {
+        item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_UNPAID) | OWN_TAKEN);
+    } else {
+        char line[80], name[sizeof Cre[0].pname + 1];
+        copy_bounded(name, sizeof name, Cre[seer].pname);
+        snprintf(line, sizeof line, "soc member %s sees pickup", name);
+        dbg(line);
+        item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_TAKEN) | OWN_UNPAID);
+    }
+    if (item.ownerword1 == 0) {
+        item.ownerword1 = (int16_t)IsoX();
+        item.ownerword2 = (int16_t)IsoY();
+        char line[64];
+        snprintf(line, sizeof line, "debtitem got og.coordinates %d,%d", item.ownerword1, item.ownerword2);
+        dbg(line);
+    }
+    const int stored = Luo_Esineen_Itempos(item);
+    if (stored <= 0) return position;
+    if (seen && !owner.free) {
+        additemdebt(soc, stored, count);
+        SET_UNPAID_ofsoc(soc);
+    } else if (!seen) {
+        SET_TAKEN_ofsoc(soc);
+    }
+    return stored;
+}
+
+int debtreturn(int position, int count, int here_only) {
+    if (position <= 0 || count <= 0) return 0;
+    ItemStruct item = ObjToItem(position);
+    if (!(item.ownerflags & OWN_UNPAID) || (item.ownerflags & OWN_FREE) || item.ownersoc == 0) return 0;
+    if ((here_only & 1) && (item.ownerword1 != IsoX() || item.ownerword2 != IsoY())) return 0;
+    if (DEBUG_INFO) {
+        char line[200];
+        snprintf(line, sizeof line, "remove debt item: %s (%d) * %d", ekuvaus(position, 1, 0), position, count);
+        DebugNote(line);
+    }
+    if (!remitemdebt((int)item.ownersoc, (unsigned)position, (unsigned)count)) return 0;
+    item.ownerflags &= (uint8_t)~OWN_UNPAID;
+    const int stored = Luo_Esineen_Itempos(item);
+    if (stored <= 0) return 0;
+    if (DEBUG_INFO) {
+        char line[200];
+        snprintf(line, sizeof line, "creates new item: %s (%d)", ekuvaus(stored, 1, 0), stored);
+        DebugNote(line);
+    }
+    return stored;
+}
+
+void replacedebtitem(int soc, int oldpos, int newpos) {
+    if (remitemdebt(soc, (unsigned)oldpos, 1)) additemdebt(soc, newpos, 1);
+}
+
+// ---- leaving with goods ----
+
+// A taken item found with someone watching (or forced) turns unpaid and is booked; the new position.
+static int book_taken(int soc, int pos, int count) {
+    ItemStruct item = ObjToItem(pos);
+    item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_TAKEN) | OWN_UNPAID);
+    const int stored = Luo_Esineen_Itempos(item);
+    if (stored <= 0) return pos;
+    additemdebt(soc, stored, count);
+    SET_UNPAID_ofsoc(soc);
+    return stored;
+}
+
+void burglary(int soc, int force) {
+    if (INVISIBLE || soc == 0 || (soc == BURGLARYSOC && !force)) return;
+    if (!GetGlobVil(soc)) return;
+    if (!GOT_PROPERTY_ofsoc(soc) && !globVil.hasdebt) return;
+    BURGLARYSOC = soc;
+    const int seer = socseeplr(soc), nearest = socnearestnpc(soc);
+    int unpaid = 0, packed_taken = 0;
+    bool called_back = false;
+    auto examine = [&](int &pos, int count, bool in_pack) {
+        if (pos <= 0 || count <= 0) return;
+        const ItemStruct item = ObjToItem(pos);
+        if ((item.ownerflags & OWN_FREE) || item.ownersoc != (uint32_t)soc) return;
+        if (item.ownerflags & OWN_TAKEN) {
+            if (in_pack) packed_taken = 1;
+            if (seer == CRE_NONE && !force) return;
+            pos = book_taken(soc, pos, count);
+            if (!called_back && seer != CRE_NONE && perinta_taso(soc) == 0) {
+                called_back = true;
+                Shout_comebarter(seer);
+                aktivoi_perinta(soc, 1);
+                perinta_armonaika(soc, 15, 2);
+            }
+        } else if (item.ownerflags & OWN_UNPAID) {
+            unpaid = 1;
+        }
+    };
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        int pos = Plr.inv_obj[s];
+        examine(pos, Plr.inv_count[s], false);
+        Plr.inv_obj[s] = pos;
+    }
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.owner != -1 || d.extra != 4) continue;
+        int pos = (int)d.id;
+        examine(pos, d.count, false);
+        d.id = (uint32_t)pos;
+    }
+    const bool packed = GOT_PACKED_ofsoc(soc);
+    if (packed)
+        for (int c = 0; c < CRE_COUNT; c++) {
+            if (Cre[c].kind == CK_NONE || !(onko_NPC_kumppani(c) || onko_NPC_kesyelain(c))) continue;
+            for (int k = 0; k < CRE_PACK; k++) {
+                int pos = Cre[c].pack[k];
+                examine(pos, Cre[c].packcount[k], true);
+                Cre[c].pack[k] = pos;
+            }
+        }
+    if (packed && !unpaid && !packed_taken) list_remove(GOT_PACKED, soc);
+    GOT_recount(soc);
+    GetGlobVil(soc);
+    const int level = perinta_taso(soc);
+    const int speaker = seer != CRE_NONE ? seer : nearest;
+    if (unpaid && Mapinfo_socID(IsoX(), IsoY()) != (unsigned)soc && speaker != CRE_NONE && level <= 2) {
+        if (level <= 1) {
+            char text[80];
+            copy_bounded(text, sizeof text, seer != CRE_NONE ? "Don't you dare to leave with unpaid goods!"
+                                                             : "Come back you thief! I saw you carry our goods!");
+            if (Olento_Huutaa(speaker, text)) Pause();
+            aktivoi_perinta(soc, 2);
+        }
+        perinta_armonaika(soc, 15, 3);
+    }
+    GetGlobVil(soc);
+    if (globVil.theftrun || perinta_taso(soc)) return;
+    if (debtminlimit(soc, 10) && !globVil.paydeadline && seer != CRE_NONE) {
+        char text[80];
+        copy_bounded(text, sizeof text, "You have found something to barter about? Let's talk about it.");
+        Olento_Puhuu(seer, text);
+        aktivoi_perinta(soc, 1);
+        Pause();
+        perinta_armonaika(soc, 10, 2);
+    }
+    GetGlobVil(soc);
+    if (globVil.paydeadline && seer != CRE_NONE) {
+        Shout_comebarter(seer);
+        aktivoi_perinta(soc, 2);
+        Pause();
+        perinta_armonaika(soc, 10, 3);
+    }
+}

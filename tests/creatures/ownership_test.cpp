@@ -1,0 +1,196 @@
+// tests/creatures/ownership_test.cpp -- village goods: picked up seen or unseen, booked once, given
+// back here only, the society lists, what a villager's drop leaves owned, culture 11, the burglary
+// check when she walks off with goods, and the debt book's bounds.
+#include "items/itemcmd.h"
+#include "village_fixture.h"
+
+using Ownership = VillageTest;
+
+TEST_F(Ownership, UnseenPickUpIsTakenSeenIsADebtAndALaterSeerBooksTheTaken) {
+    const int a = goods(232, 233, "Clay jug");
+    ASSERT_FALSE(own_datapos(a).free);
+    EXPECT_EQ(own_datapos(a).soc, (uint32_t)SOC);
+    ASSERT_EQ(GetIt(a, 1, 0), 1);
+    const ItemStruct first = ObjToItem(Plr.inv_obj[0]);
+    EXPECT_EQ(first.ownerflags & (OWN_UNPAID | OWN_TAKEN), OWN_TAKEN);
+    EXPECT_EQ(first.ownersoc, (uint32_t)SOC);
+    EXPECT_EQ(first.ownerword1, 1500);
+    EXPECT_EQ(vildebtcount(SOC), 0);
+    EXPECT_TRUE(GOT_TAKEN_ofsoc(SOC));
+
+    villager(1, 236, 232, true);
+    ASSERT_EQ(socseeplr(SOC), 1);
+    const int b = goods(232, 231, "Wooden bowl");
+    ASSERT_EQ(GetIt(b, 1, 0), 1);
+    const ItemStruct second = ObjToItem(Plr.inv_obj[1]);
+    EXPECT_EQ(second.ownerflags & (OWN_UNPAID | OWN_TAKEN), OWN_UNPAID);
+    EXPECT_EQ(vildebtcount(SOC), 1);
+    EXPECT_TRUE(GOT_UNPAID_ofsoc(SOC));
+
+    // the burglary check with the villager watching turns the taken jug into a debt too
+    burglary(SOC, 0);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[0]).ownerflags & (OWN_UNPAID | OWN_TAKEN), OWN_UNPAID);
+    EXPECT_EQ(vildebtcount(SOC), 2);
+    EXPECT_EQ(perinta_taso(SOC), 1);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.graceend, Plr.minutes + 15);
+    EXPECT_EQ(globVil.gracetype, 2);
+    // the grace runs out: the collection moves up
+    Plr.minutes += 16;
+    EXPECT_EQ(perinta_taso(SOC), 2);
+}
+
+TEST_F(Ownership, AnUnpaidItemKeepsItsOneDebtWhenCaughtAgain) {
+    villager(1, 236, 232, true);
+    const int a = goods(232, 233, "Clay jug");
+    ASSERT_EQ(GetIt(a, 1, 0), 1);
+    const int pos = Plr.inv_obj[0];
+    ASSERT_EQ(vildebtcount(SOC), 1);
+    OwnerStruct place{};
+    place.soc = SOC;
+    const int again = owned_item_catch(place, pos, 1, 0);
+    EXPECT_EQ(ObjToItem(again).ownerflags & OWN_UNPAID, OWN_UNPAID);
+    EXPECT_EQ(vildebtcount(SOC), 1);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.debt[0].count, 1u);
+    // free goods of nobody pass unchanged
+    OwnerStruct nobody{};
+    nobody.free = 1;
+    const int loose = item("Stone", IT_TOOL, 0.0f);
+    EXPECT_EQ(owned_item_catch(nobody, loose, 1, 0), loose);
+    EXPECT_EQ(ObjToItem(loose).ownersoc, 0u);
+}
+
+TEST_F(Ownership, GoodsTakenInAnotherCellAreNotReturnedHereOnly) {
+    villager(1, 236, 232, true);
+    const int a = goods(232, 233, "Clay jug");
+    ASSERT_EQ(GetIt(a, 1, 0), 1);
+    const int pos = Plr.inv_obj[0];
+    Plr.world_x = 1501;   // the next cell
+    EXPECT_EQ(debtreturn(pos, 1, 1), 0);
+    EXPECT_EQ(vildebtcount(SOC), 1);
+    const int back = debtreturn(pos, 1, 0);
+    ASSERT_NE(back, 0);
+    EXPECT_EQ(ObjToItem(back).ownerflags & OWN_UNPAID, 0);
+    EXPECT_EQ(ObjToItem(back).ownersoc, (uint32_t)SOC);
+    EXPECT_EQ(vildebtcount(SOC), 0);
+    // no debt left to return against
+    EXPECT_EQ(debtreturn(pos, 1, 0), 0);
+}
+
+TEST_F(Ownership, AFullListAnswersAHundredAndStays) {
+    for (int i = 0; i < OWNLIST_MAX; i++) ASSERT_EQ(SET_UNPAID_ofsoc(1000 + i), i);
+    EXPECT_EQ(SET_UNPAID_ofsoc(1042), 42);   // already there
+    int before[OWNLIST_MAX];
+    memcpy(before, GOT_UNPAID, sizeof before);
+    EXPECT_EQ(SET_UNPAID_ofsoc(77), OWNLIST_MAX);
+    EXPECT_EQ(memcmp(before, GOT_UNPAID, sizeof before), 0);
+    EXPECT_FALSE(GOT_UNPAID_ofsoc(77));
+    for (int i = 0; i < OWNLIST_MAX; i++) SET_TAKEN_ofsoc(2000 + i);
+    EXPECT_EQ(SET_TAKEN_ofsoc(5), OWNLIST_MAX);
+    EXPECT_EQ(SET_MOVETAKEN_ofsoc(5), 0);
+    EXPECT_TRUE(GOT_PROPERTY_ofsoc(5));
+    MOVETAKEN_clr();
+    EXPECT_FALSE(GOT_PROPERTY_ofsoc(5));
+    EXPECT_FALSE(GOT_PROPERTY_ofsoc(0));
+}
+
+TEST_F(Ownership, AVillagersDropIsItsCommunitysUnlessMarkedToClear) {
+    villager(1, 236, 232, false);
+    ItemStruct it{};
+    it.type = IT_TOOL;
+    it.id = 300;
+    it.weight = it.fullweight = 1.0f;
+    strcpy(it.name, "Knife");
+    it.ownersoc = 99;
+    it.ownerflags = OWN_UNPAID | 64;
+    const int marked = Esineesta_Uniikki(it);
+    it.ownerflags = OWN_TAKEN;
+    const int plain = Esineesta_Uniikki(it);
+    NpcDropItem(1, marked, 1);
+    NpcDropItem(1, plain, 1);
+    int nobodys = 0, villages = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (Data[i].type != DT_ITEM || Data[i].x != 236) continue;
+        const ItemStruct d = ObjToItem((int)Data[i].id);
+        if (d.ownersoc == 0 && d.ownerflags == 0) nobodys++;
+        if (d.ownersoc == (uint32_t)SOC && !(d.ownerflags & (OWN_UNPAID | OWN_TAKEN))) villages++;
+    }
+    EXPECT_EQ(nobodys, 1);
+    EXPECT_EQ(villages, 1);
+}
+
+TEST_F(Ownership, CultureElevenTakesNothingAndItsVillageGoodsAreFree) {
+    villager(1, 236, 232, false);
+    Cre[1].culture = 11;
+    ItemStruct it{};
+    it.type = IT_TOOL;
+    it.weight = it.fullweight = 1.0f;
+    strcpy(it.name, "Knife");
+    it.ownersoc = 99;
+    it.ownerflags = OWN_TAKEN;
+    const ItemStruct kept = claim_ItemTo_npc(it, 1);
+    EXPECT_EQ(kept.ownersoc, 99u);
+    EXPECT_EQ(kept.ownerflags, OWN_TAKEN);
+    const int a = goods(232, 233, "Clay jug");
+    set_alltime_kulttuuri(1500, 1000, 11);
+    EXPECT_TRUE(own_datapos(a).free);
+    ASSERT_EQ(GetIt(a, 1, 0), 1);
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[0]).ownersoc, 0u);
+    EXPECT_EQ(vildebtcount(SOC), 0);
+}
+
+TEST_F(Ownership, TheWorldCellsOwnerByRecordAndBySettledNeighbourhood) {
+    EXPECT_EQ(own_bigmaploc(1500, 1000).soc, (uint32_t)SOC);
+    EXPECT_TRUE(own_bigmaploc(1503, 1000).free);   // plain land near the village
+    put_world(1503, 1000, 47);
+    EXPECT_EQ(own_bigmaploc(1503, 1000).soc, (uint32_t)SOC);
+    put_world(1510, 1000, 47);
+    EXPECT_TRUE(own_bigmaploc(1510, 1000).free);   // too far
+}
+
+TEST_F(Ownership, LeavingWithUnpaidGoodsBringsTheShoutAndTheSecondLevel) {
+    villager(1, 236, 232, true);
+    const int a = goods(232, 233, "Clay jug");
+    ASSERT_EQ(GetIt(a, 1, 0), 1);
+    Plr.world_x = 1501;   // she walked out of the village's cell
+    burglary(SOC, 0);
+    EXPECT_EQ(perinta_taso(SOC), 2);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.gracetype, 3);
+    // the same society in the same pass is not checked twice
+    aktivoi_perinta(SOC, 0);
+    burglary(SOC, 0);
+    EXPECT_EQ(perinta_taso(SOC), 0);
+    BURGLARYSOC = 0;
+    burglary(SOC, 0);
+    EXPECT_EQ(perinta_taso(SOC), 2);
+}
+
+TEST_F(Ownership, TheDebtBookRefusesBadCountsAndNeverGoesNegative) {
+    const int pos = item("Clay jug", IT_TOOL, 4.0f);
+    EXPECT_EQ(additemdebt(SOC, pos, 0), 0);
+    EXPECT_EQ(additemdebt(SOC, pos, -3), 0);
+    EXPECT_EQ(additemdebt(0, pos, 1), 0);
+    EXPECT_EQ(additemdebt(-7, pos, 1), 0);
+    EXPECT_EQ(vildebtcount(SOC), 0);
+    ASSERT_EQ(additemdebt(SOC, pos, 2), 1);
+    ASSERT_EQ(additemdebt(SOC, pos, 1), 1);   // more of the same item: the one line grows
+    EXPECT_EQ(vildebtcount(SOC), 1);
+    EXPECT_EQ(remitemdebt(SOC, (unsigned)pos, 1), 1);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.debt[0].count, 2u);
+    EXPECT_EQ(remitemdebt(SOC, (unsigned)pos, 50), 1);   // more than owed: the line closes
+    EXPECT_EQ(vildebtcount(SOC), 0);
+    EXPECT_EQ(remitemdebt(SOC, (unsigned)pos, 1), 0);
+    EXPECT_EQ(remitemdebt(-1, (unsigned)pos, 1), 0);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.hasdebt, 0);
+    // a full book refuses the hundred-and-first item and keeps every line
+    for (int i = 0; i < VILLAGE_DEBTS; i++) ASSERT_EQ(additemdebt(SOC, item("Bead", 10, 1.0f), 1), 1);
+    EXPECT_EQ(additemdebt(SOC, item("Shell", 10, 1.0f), 1), 0);
+    EXPECT_EQ(vildebtcount(SOC), VILLAGE_DEBTS);
+    EXPECT_EQ(GetGlobVil(0), 0);
+    EXPECT_EQ(socpopulation(-5), 0);
+    EXPECT_EQ(locdist_soccenter(123456, 1500, 1000), 1000);
+}

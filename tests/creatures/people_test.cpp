@@ -1,0 +1,222 @@
+// tests/creatures/people_test.cpp -- the life of people and the village's answers to breaches: the
+// loner's roast, companions' morale, shouts said once, banishment lengths, robbers and their band.
+#include "activities/food.h"
+#include "core/datafunc.h"
+#include "maps/facing.h"
+#include "village_fixture.h"
+
+using People = VillageTest;
+
+static int raw_meat() {
+    ItemStruct meat{};
+    meat.type = IT_FOOD;
+    meat.id = 500;
+    meat.weight = meat.fullweight = 1.0f;
+    strcpy(meat.name, "Raw meat");
+    return Luo_Esineen_Itempos(meat);
+}
+
+TEST_F(People, ALonerRoastsRawMeatBeforeAnythingElseOutsideASettlement) {
+    const int dp = person(1, 240, 240);
+    Cre[1].rhythm = 4;
+    Cre[1].pack[0] = raw_meat();
+    Cre[1].packcount[0] = 1;
+    Plr.world_x = 1600;   // far from the village: wilderness all round
+    Ela_Ihminen(dp);
+    EXPECT_EQ(Cre[1].Puuha[0], 130);
+    // without meat the loner roams or hunts instead
+    memset(Cre[1].Puuha, 0, sizeof Cre[1].Puuha);
+    Cre[1].pack[0] = 0;
+    Cre[1].packcount[0] = 0;
+    Ela_Ihminen(dp);
+    EXPECT_NE(Cre[1].Puuha[0], 130);
+}
+
+TEST_F(People, ACompanionAsksToTalkOnlyWhenHungryStarvingOrUnhappy) {
+    person(1, 233, 232);
+    Cre[1].partyflags |= PF_COMPANION;
+    const int cap = maxenergiavaranto(1);
+    ASSERT_GT(cap, 8);
+    struct Case {
+        int energy, state;
+        int wants;
+        uint32_t bits;
+    } cases[] = {
+        {cap, 4, 0, 0},                        // sated and content: quiet
+        {cap / 4, 9, 0, 0},                    // a quarter exactly is still enough
+        {cap / 4 - 1, 4, 1, CF_HUNGRY},
+        {0, 4, 1, CF_STARVING},
+        {cap, 3, 1, CF_UNHAPPY},
+    };
+    for (const Case &k : cases) {
+        set_compword(1, 0);
+        Cre[1].energy = (int16_t)k.energy;
+        Cre[1].compstate = (uint8_t)k.state;
+        EXPECT_EQ(comp_partymorale(1), k.wants) << k.energy << " " << k.state;
+        EXPECT_EQ(compword(1) & (CF_HUNGRY | CF_STARVING | CF_UNHAPPY), k.bits);
+        EXPECT_EQ((compword(1) & CF_WANTSTALK) != 0, k.wants == 1);
+    }
+    // not a companion: nothing is counted
+    Cre[1].partyflags = 0;
+    Cre[1].energy = 0;
+    EXPECT_EQ(comp_partymorale(1), 0);
+}
+
+TEST_F(People, DropOurGoodsIsShoutedOnceUntilTheMarkIsReset) {
+    villager(1, 236, 232, true);
+    EXPECT_EQ(aggtalk(1, 1, 0), 1);
+    EXPECT_EQ(aggtalk(1, 1, 0), 0);
+    EXPECT_EQ(aggtalk(1, 1, 4), 1);   // flag 4 says it again
+    EXPECT_EQ(aggtalk(1, 1, 1), 0);   // flag 1 only resets
+    EXPECT_EQ(aggtalk(1, 1, 0), 1);
+    // a person of no community shouts nothing
+    person(2, 236, 234);
+    EXPECT_EQ(aggtalk(2, 1, 0), 0);
+}
+
+TEST_F(People, BanishmentLengthByKindsAndNoSecondBanishment) {
+    struct Case {
+        unsigned kinds;
+        int days;
+    } cases[] = {{0, 3}, {1, 7}, {2, 30}, {6, 180}, {3, 30}, {8, 360}, {31, 3650}};
+    for (const Case &k : cases) {
+        clrVillages();
+        breachrun_banish(SOC, 5, k.kinds);
+        GetGlobVil(SOC);
+        EXPECT_EQ(globVil.banished, 1);
+        EXPECT_EQ((int)globVil.banish_day, (int)Plr.daynumber + k.days) << k.kinds;
+        EXPECT_EQ(globVil.banish_minute, Plr.minutes + 5);
+    }
+    breachrun_banish(SOC, 5, 2);   // already banished for 3650 days: kept
+    GetGlobVil(SOC);
+    EXPECT_EQ((int)globVil.banish_day, (int)Plr.daynumber + 3650);
+}
+
+TEST_F(People, RobbersTakeAtMostTenDearestFirstSkippingTrinketsAndFourthClothes) {
+    person(1, 233, 232);
+    Cre[1].role = 20;
+    Cre[1].weight = 400.0f;   // strong enough to carry it all
+    const int dear = item("Silver brooch", 10, 1000.0f);
+    int s = 0;
+    Plr.inv_obj[s] = dear, Plr.inv_count[s++] = 1;
+    for (int i = 0; i < 5; i++) Plr.inv_obj[s] = item("Woollen coat", IT_ARMOUR, 200.0f + i), Plr.inv_count[s++] = 1;
+    for (int i = 0; i < 3; i++) Plr.inv_obj[s] = item("Axe", IT_TOOL, 160.0f + i), Plr.inv_count[s++] = 1;
+    const int trinket1 = item("Bead", 10, 50.0f), trinket2 = item("Shell", 10, 49.0f);
+    Plr.inv_obj[s] = trinket1, Plr.inv_count[s++] = 1;
+    Plr.inv_obj[s] = trinket2, Plr.inv_count[s++] = 1;
+    Plr.inv_obj[s] = item("Bread", IT_FOOD, 500.0f), Plr.inv_count[s++] = 1;   // not wanted
+    ASSERT_LT(esinehinta(0, ObjToItem(trinket1)), 160.0f / 3.0f);
+
+    EXPECT_EQ(rob_items(-1, 1, 0), 7);   // the brooch, three coats, three axes
+    int coats = 0, axes = 0, left = 0;
+    bool gap = false, bead = false;
+    for (int k = 0; k < PLR_SLOTS; k++) {
+        if (Plr.inv_obj[k] == 0) {
+            for (int j = k; j < PLR_SLOTS; j++) gap = gap || Plr.inv_obj[j] != 0;
+            continue;
+        }
+        left++;
+        const ItemStruct it = ObjToItem(Plr.inv_obj[k]);
+        coats += !strcmp(it.name, "Woollen coat");
+        axes += !strcmp(it.name, "Axe");
+        bead = bead || !strcmp(it.name, "Bead");
+    }
+    EXPECT_FALSE(gap) << "the pack keeps no holes";
+    EXPECT_EQ(left, 5);
+    EXPECT_EQ(coats, 2);
+    EXPECT_EQ(axes, 0);
+    EXPECT_TRUE(bead);
+    EXPECT_NE(strstr(rob_items_string, "brooch"), nullptr) << rob_items_string;
+    int packed = 0;
+    for (int k = 0; k < CRE_PACK; k++) packed += Cre[1].packcount[k];
+    EXPECT_EQ(packed, 7);
+    // only the player is robbed
+    EXPECT_EQ(rob_items(3, 1, 0), 0);
+    EXPECT_EQ(rob_items_string[0], 0);
+}
+
+TEST_F(People, ElevenWantedItemsGiveAtMostTen) {
+    person(1, 233, 232);
+    Cre[1].role = 20;
+    Cre[1].weight = 400.0f;
+    for (int i = 0; i < 11; i++) Plr.inv_obj[i] = item("Axe", IT_TOOL, 100.0f + i), Plr.inv_count[i] = 1;
+    EXPECT_EQ(rob_items(-1, 1, 1), 10);   // the check alone changes nothing
+    for (int i = 0; i < 11; i++) EXPECT_NE(Plr.inv_obj[i], 0);
+    EXPECT_EQ(rob_items(-1, 1, 0), 10);
+    EXPECT_NE(Plr.inv_obj[0], 0);
+    EXPECT_EQ(Plr.inv_obj[1], 0);
+    EXPECT_EQ(esinehinta(0, ObjToItem(Plr.inv_obj[0])), 100.0f);   // the cheapest stays
+}
+
+TEST_F(People, TheBandGetsTheLeadersRobberyCode) {
+    for (int n = 1; n <= 3; n++) {
+        person(n, 245 + n, 245);
+        Cre[n].role = 20;
+        Cre[n].community = 9000;
+    }
+    Cre[1].herd = 1;
+    EXPECT_EQ(Ryostele(1), 1);
+    for (int n = 1; n <= 3; n++) EXPECT_EQ(Cre[n].Puuha[0], 150) << n;
+    // nobody robs a player out of reach
+    memset(Cre[1].Puuha, 0, sizeof Cre[1].Puuha);
+    PlayerX = PlayerY = 200;
+    person(4, 270, 270);
+    Cre[4].role = 20;
+    EXPECT_EQ(Ryostele(4), 0);
+}
+
+TEST_F(People, ARobberTalksThePlayerOutOfHerGoodsAndTheBandLeaves) {
+    person(1, 234, 232);
+    Cre[1].role = 20;
+    Cre[1].weight = 400.0f;
+    Cre[1].herd = 1;
+    Cre[1].community = 9000;
+    Cre[1].Suunta = suunta_jostain_johonkin(234, 232, PlayerX, PlayerY);
+    Plr.inv_obj[0] = item("Axe", IT_TOOL, 150.0f);
+    Plr.inv_count[0] = 1;
+    ASSERT_EQ(Lisaa_Puuha(1, 150, 255), 0);
+    for (int i = 0; i < 5 && Plr.inv_obj[0]; i++) PUUHASE_rosmous(1);
+    EXPECT_EQ(Plr.inv_obj[0], 0);
+    EXPECT_TRUE(Cre[1].memberbits & MB_LEAVE);
+}
+
+TEST_F(People, ADressRequestPutsOnTheFirstLooseClothingOnce) {
+    const int dp = person(1, 240, 240);
+    Cre[1].requestbits = 1;
+    Cre[1].pack[0] = item("Axe", IT_TOOL, 10.0f);
+    Cre[1].packcount[0] = 1;
+    Cre[1].pack[1] = item("Woollen coat", IT_ARMOUR, 10.0f);
+    Cre[1].packcount[1] = 1;
+    Ela_Ihminen(dp);
+    EXPECT_EQ(strcmp(ObjToItem(Cre[1].worn[0]).name, "Woollen coat"), 0);
+    EXPECT_EQ(Cre[1].pack[1], 0);
+    Ela_Ihminen(dp);   // nothing more to put on: the request ends
+    EXPECT_EQ(Cre[1].requestbits & 1, 0u);
+}
+
+TEST_F(People, AVillageMemberAwayFromItsVillageTurnsHome) {
+    const int dp = villager(1, 240, 240, false);
+    Cre[1].home_x = 1500;
+    Cre[1].home_y = 1000;
+    Plr.world_x = 1540;   // wilderness, 40 cells from the centre
+    Ela_Ihminen(dp);
+    EXPECT_TRUE(Cre[1].memberbits & MB_GOHOME);
+    Ela_Ihminen(dp);
+    EXPECT_EQ(Cre[1].Puuha[0], 65);
+}
+
+TEST_F(People, ALeavingCompanionOwesOrNot) {
+    person(1, 233, 232);
+    Cre[1].partyflags = PF_COMPANION;
+    set_compword(1, CF_ESCORTEE | CF_ATDEST);
+    Cre[1].compdebt = 0;
+    unjoin_npc(1);
+    EXPECT_FALSE(onko_NPC_kumppani(1));
+    EXPECT_EQ(compword(1), (uint32_t)CF_LEFTPARTY);
+    EXPECT_TRUE(Cre[1].memberbits & MB_GOHOME);
+    EXPECT_EQ(Cre[1].leftday, Plr.daynumber);
+    Cre[1].partyflags = PF_COMPANION;
+    Cre[1].compdebt = 40;
+    unjoin_npc(1);
+    EXPECT_TRUE(compword(1) & CF_OWING);
+}

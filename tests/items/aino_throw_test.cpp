@@ -1,0 +1,179 @@
+// The ready-made character throws and shoots through the turn loop, keys typed one at a time: she
+// picks up the stones beside her and throws one at a hare, takes the bow and arrows from the field,
+// wields them and shoots, and the arrow lies where it landed, inside the area, to be picked up.
+#include "core/loader_fixture.h"
+
+#include "core/datafunc.h"
+#include "core/turnloop.h"
+#include "creatures/creation.h"
+#include "creatures/creatures.h"
+#include "maps/area.h"
+#include "maps/mapunit.h"
+#include "creatures/missiles.h"
+#include "items/invlist.h"
+#include "items/inventory.h"
+#include "items/items.h"
+#include "maps/maps.h"
+#include "maps/picker.h"
+#include "maps/sight.h"
+#include "presentation/input_feeder.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+class AinoThrows : public oxatest::PlayingTest {
+protected:
+    void SetUp() override {
+        PlayingTest::SetUp();
+        MISSILE_DRAW = 0;
+    }
+    void TearDown() override {
+        MISSILE_DRAW = 1;
+        PlayingTest::TearDown();
+    }
+    static void command(std::initializer_list<int> ks) {
+        oxatest::KeyFeeder typing;
+        for (int k : ks) {
+            if (k >= 'A' && k <= 'Z') {
+                const char t[2] = {(char)k, 0};
+                typing.text(t);
+            } else {
+                typing.key((SDL_Keycode)k);
+            }
+        }
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
+    }
+    static std::string name_of(int pos) {
+        char n[41];
+        return item_name(ObjToItem(pos), n);
+    }
+    static SDL_Keycode letter(const char *name, unsigned filter = 0) {
+        InvGet_character(CRE_PLAYER, 0);
+        doInvList(filter, 0);
+        for (int i = 0; i < INVDATA_MAX && InvData[i].pos; i++)
+            if (name_of(InvData[i].pos) == name) return (SDL_Keycode)NAPPAIN[i];
+        ADD_FAILURE() << "no row " << name;
+        return SDLK_ESCAPE;
+    }
+    static SDL_Keycode ground_letter(int x, int y, const char *name) {
+        InvGet_data(x, y);
+        doInvList(0, 0);
+        for (int i = 0; i < INVDATA_MAX && InvData[i].pos; i++)
+            if (name_of(InvData[i].pos) == name) return (SDL_Keycode)NAPPAIN[i];
+        ADD_FAILURE() << "no record " << name;
+        return SDLK_ESCAPE;
+    }
+    static int carried(const char *name) {
+        int n = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] && name_of(Plr.inv_obj[s]) == name) n += Plr.inv_count[s];
+        return n;
+    }
+    // The squares where the named thing lies, other than the one given.
+    static std::vector<std::pair<int, int>> lying(const char *name, int notx, int noty) {
+        std::vector<std::pair<int, int>> at;
+        for (int i = 0; i < DATA_MAX; i++) {
+            const DataStruct &d = Data[i];
+            if (d.type == DT_ITEM && name_of((int)d.id) == name && !(d.x == notx && d.y == noty))
+                at.push_back({d.x, d.y});
+        }
+        return at;
+    }
+    std::string notes() const {
+        std::ifstream in(path("msglog.txt"));
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+};
+
+TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
+    // On the world map she takes the stones beside her and the bow and arrows south of her.
+    const int x = PlayerX, y = PlayerY;
+    command({'G', SDLK_RIGHT, ground_letter(x + 1, y, "Stone"), SDLK_RETURN, SDLK_SPACE});
+    ASSERT_EQ(carried("Stone"), 3) << notes();
+    command({'G', SDLK_DOWN, ground_letter(x, y + 1, "Hunting bow"), ground_letter(x, y + 1, "Arrow"), SDLK_RETURN,
+             SDLK_SPACE});
+    ASSERT_EQ(carried("Hunting bow"), 1) << notes();
+    ASSERT_EQ(carried("Arrow"), 10) << notes();
+    command({SDLK_t});
+    EXPECT_NE(notes().find("That's not allowed on the wilderness map!"), std::string::npos);
+
+    // Into the local map of her cell, with a clear line of six squares from her.
+    command({SDLK_RETURN});
+    command({SDLK_PERIOD});        // the next pass makes the local map
+    ASSERT_FALSE(bigmap()) << notes();
+    const int px = PlayerX, py = PlayerY;
+    const struct {
+        int dx, dy;
+        SDL_Keycode key;
+    } dirs[] = {{1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, 1, SDLK_DOWN}, {0, -1, SDLK_UP}};
+    int d = -1;
+    for (int i = 0; i < 4 && d < 0; i++) {
+        bool clear = true;
+        for (int k = 1; k <= 7; k++) {
+            const int c = get_mapchar(px + dirs[i].dx * k, py + dirs[i].dy * k);
+            if (terrain_flag(c, TF_BLOCKS | TF_WATER) || cre_xy(px + dirs[i].dx * k, py + dirs[i].dy * k) >= 0)
+                clear = false;
+        }
+        if (clear) d = i;
+    }
+    std::string around;
+    for (int i = 0; i < 4; i++) {
+        for (int k = 1; k <= 7; k++) {
+            const int qx = px + dirs[i].dx * k, qy = py + dirs[i].dy * k;
+            around += std::to_string(get_mapchar(qx, qy)) + "/" + std::to_string(terrain_flag(get_mapchar(qx, qy), TF_BLOCKS | TF_WATER)) + "/" + std::to_string(cre_xy(qx, qy)) + " ";
+        }
+        around += "\n";
+    }
+    ASSERT_GE(d, 0) << "no clear line from her square\n" << around;
+    const int dx = dirs[d].dx, dy = dirs[d].dy;
+    const SDL_Keycode key = dirs[d].key;
+
+    // A hare sits three squares off; she throws a stone at it.
+    int slot = 0;
+    while (slot < CRE_COUNT && Cre[slot].kind != CK_NONE) slot++;
+    ASSERT_LT(slot, CRE_COUNT);
+    Luo_Olento(600);
+    Cre[slot] = Creature;
+    set_data(DT_CREATURE, px + 3 * dx, py + 3 * dy, CRE_DATAID + slot, 1);
+    PlayerView();
+    command({SDLK_t, letter("Stone"), key, key, key, SDLK_RETURN, SDLK_b});
+    EXPECT_EQ(carried("Stone"), 2) << notes();
+    EXPECT_NE(notes().find("stone"), std::string::npos) << notes();
+
+    // With the bow and an arrow in her hands 't' asks no item, only the target.
+    command({'T', letter("Knife"), SDLK_SPACE});
+    command({SDLK_w, letter("Hunting bow", invmask(IT_WEAPON, IT_TOOL))});
+    command({SDLK_w, letter("Arrow", invmask(IT_WEAPON, IT_TOOL))});
+    ASSERT_LT(wielding(1), PLR_SLOTS) << notes();
+    ASSERT_LT(wielding(2), PLR_SLOTS) << notes();
+    // The hare has gone its way; the picker starts from her own square again.
+    if (cre_datapos(slot) >= 0) CrunchData(cre_datapos(slot));
+    Cre[slot].kind = CK_NONE;
+    picker_reset();
+    PlayerView();
+    const int before = carried("Arrow");
+    command({SDLK_t, key, key, key, key, key, key, SDLK_RETURN});
+    EXPECT_EQ(carried("Arrow"), before - 1) << notes();
+    const auto at = lying("Arrow", -1, -1);
+    ASSERT_EQ(at.size(), 1u) << notes();
+    const int ax = at[0].first, ay = at[0].second;
+    EXPECT_TRUE(ax >= AREA_MIN && ax <= AREA_MAX && ay >= AREA_MIN && ay <= AREA_MAX);
+
+    // She goes there and picks it up.
+    PlayerX = ax, PlayerY = ay;
+    PlayerView();
+    int things = 0;
+    for (const DataStruct &r : Data)
+        if (r.type == DT_ITEM && r.x == ax && r.y == ay) things++;
+    if (things == 1) command({SDLK_g});
+    else command({SDLK_g, ground_letter(ax, ay, "Arrow"), SDLK_SPACE});
+    EXPECT_EQ(carried("Arrow"), before) << notes();
+    EXPECT_TRUE(lying("Arrow", -1, -1).empty());
+}
+
+}  // namespace
