@@ -1,35 +1,46 @@
-// src/creatures/fightvillage.cpp -- a fight's questions to the fighters' village. The village's own
-// records of violence, murders and people stand in here until the village's answer to violence
-// lands: no village remembers a blow, and each villager fights as its own mode bits say.
+// src/creatures/fightvillage.cpp -- a fight's questions to the fighters' village: its record of
+// violence, the murders done to it and its people, and the villagers' shouts and checks.
 #include "creatures/fightvillage.h"
 
 #include <cstdio>
 
 #include "core/ownlib.h"
+#include "creatures/breaches.h"
 #include "creatures/creatures.h"
+#include "creatures/people.h"
 #include "creatures/predicates.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
+#include "society/village.h"
 
-// ---- stand-ins until the village's answer to violence lands ----
-int fight_violence_flag(int) { return 0; }
-void fight_clear_violence_flag(int) {}
-void fight_breach_violence(int, int) {}
-int fight_violence_record(int, int *nobeat, int *first, int *second) {
+int fight_violence_flag(int soc) { return GetGlobVil(soc) ? globVil.violence != 0 : 0; }
+void fight_clear_violence_flag(int soc) {
+    if (!GetGlobVil(soc)) return;
+    globVil.violence = 0;
+    SaveGlobVil();
+}
+void fight_breach_violence(int soc, int kinds) { breachrun_violence(soc, (unsigned char)kinds); }
+int fight_violence_record(int soc, int *nobeat, int *first, int *second) {
     *nobeat = 0;
     *first = *second = 0;
-    return 0;
+    if (!GetGlobVil(soc)) return 0;
+    *nobeat = globVil.nobeating;
+    *first = globVil.violence1;
+    *second = globVil.violence2;
+    return globVil.settled;
 }
-void fight_after_violence(int) {}
-void fight_murder(int) {}
-void fight_leave_population(int, int) {}
-int fight_aggtalk(int, unsigned, unsigned char) { return 0; }
-void fight_reclaim_check(int) {}
-int fight_clever_thievery(int) { return 0; }
-// Until companions' leaving lands a companion stays in the party.
-void fight_unjoin(int) {}
-// Until then the village reaches as far as nine squares from the nearest of its people.
-int fight_banish_condition(int soc) { return socmember_mindist(soc) <= 9; }
+void fight_after_violence(int soc) { after_violence(soc); }
+void fight_murder(int soc) {
+    if (!GetGlobVil(soc)) return;
+    if (globVil.murders < 255) globVil.murders++;
+    SaveGlobVil();
+}
+void fight_leave_population(int n, int soc) { npcremsocppl(n, soc); }
+int fight_aggtalk(int n, unsigned kind, unsigned char flags) { return aggtalk(n, kind, flags); }
+void fight_reclaim_check(int soc) { soc_reclaim_check(soc); }
+int fight_clever_thievery(int n) { return clever_thievery(n) ? 1 : 0; }
+void fight_unjoin(int n) { unjoin_npc(n); }
+int fight_banish_condition(int soc) { return banish_condition(soc) ? 1 : 0; }
 
 // ---- the end of a beating ----
 
