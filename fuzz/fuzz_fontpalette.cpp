@@ -7,6 +7,12 @@
 #include "common.h"
 #include "presentation/show.h"
 
+// Opening the screen takes longer than a single input may: it is done before the first.
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    oxafuzz::open_screen();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     oxafuzz::open_screen();
     const bool font = size && (data[0] & 1);

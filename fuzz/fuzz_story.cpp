@@ -9,6 +9,12 @@
 #include "presentation/screen.h"
 #include "presentation/tekstit.h"
 
+// Opening the screen takes longer than a single input may: it is done before the first.
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    oxafuzz::open_screen();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::string &dir = oxafuzz::workdir();
     oxafuzz::open_screen();

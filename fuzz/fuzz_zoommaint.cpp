@@ -13,6 +13,12 @@
 #include "maps/marker.h"
 #include "presentation/notes.h"
 
+// Opening the screen takes longer than a single input may: it is done before the first.
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    oxafuzz::open_screen();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     oxafuzz::open_screen();
     const std::string &dir = oxafuzz::workdir();

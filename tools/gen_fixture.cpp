@@ -419,6 +419,19 @@ void make_fixture_world() {
 // village. His first turn makes his world cell a camp and leaves him his first weapon and first three
 // armour items of all he carries. Written into "VILHO/" with a world of his own, like hers, unless
 // the folder already holds him.
+// Vilho lives in deep winter: the twentieth day of the first month, snow on the ground and the lakes
+// frozen (the weather of the year is run up to his date when he is loaded).
+void winter_date(PlayerStruct &p) {
+    p.day = 20;
+    p.month = 1;
+    p.year = 1;
+    p.daynumber = 20;
+    p.day_counter2 = 20;
+    p.bigmap_saveday = 20;
+    p.minutes = 20 * 1440 + 600;
+    p.air_temperature = -12.0f;
+}
+
 bool write_scenario_character() {
     const char *const folder = "VILHO";
     const std::string dir = std::string(folder) + "/";
@@ -429,6 +442,7 @@ bool write_scenario_character() {
     uusi_pelaaja(player, "Vilho", 0, HOME_X - 3, HOME_Y + 2);
     player.sex = 1;
     player.scenario = 2;
+    winter_date(player);
     memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
     InitObjs();

@@ -187,8 +187,10 @@ int SetDTEMP(int n) {
         }
         if (pos < 0) return -1000;
     }
+    const bool fresh = is_free(Data[pos]);
     chkdplimit(DTEMP.x, DTEMP.y);
     Data[pos] = DTEMP;
+    if (fresh) data_filled[pos] = 1;   // a new record in a place freed during a walk waits for the next
     return pos;
 }
 

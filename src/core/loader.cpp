@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
+#include "activities/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/loader_int.h"
@@ -15,6 +16,7 @@
 #include "core/ownlib.h"
 #include "core/player.h"
 #include "core/savecommit.h"
+#include "core/squareevents.h"
 #include "core/weatherengine.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
@@ -305,6 +307,8 @@ int loader() {
     Komentotekstitarkenne[0] = 0;
     ClearPrevNameStack();
     DISABLE_NOTES = 1;
+    PLRGLOBAL_luckrolls = 0;   // luck of the character played before stays with it
+    PLRGLOBAL_rodfishing_luck_mintick = 0;
 
     Init();
     GetConfig();

@@ -11,6 +11,7 @@
 #include "core/ownlib.h"
 #include "core/player.h"
 #include "core/savecommit.h"
+#include "core/savediff.h"
 #include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "maps/kulttuuri.h"
@@ -52,8 +53,7 @@ void say_failure(const char *what) {
 
 // Stages one whole file of the save.
 static void stage(const char *path, const void *buf, size_t size) {
-    char name[1300];
-    if (!write_atomic(save_target(path, name, sizeof name), buf, size)) save_fail(path);
+    if (!save_write_file(path, buf, size)) save_fail(path);
 }
 
 // The pools as they were before the map was saved: saving renumbers the creatures of the pool, and a

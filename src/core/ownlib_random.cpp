@@ -2,9 +2,52 @@
 #include "core/ownlib.h"
 
 #include <cstdarg>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+
+// The game draws millions of numbers when it builds an area or runs its creatures, and the C library
+// takes a lock for each one. `rand` and `srand` are therefore the C library's own additive generator
+// (degree 31, separation 3, seeded by the same minimal-standard steps) without the lock: every caller,
+// the game's and the libraries', still shares one stream, and a seed gives the numbers it always gave.
+namespace {
+enum { RAND_DEG = 31, RAND_SEP = 3 };
+int32_t rand_state[RAND_DEG];
+int rand_front = RAND_SEP, rand_rear = 0;
+bool rand_seeded;
+
+inline int32_t rand_next() {
+    const uint32_t v = (uint32_t)rand_state[rand_front] + (uint32_t)rand_state[rand_rear];
+    rand_state[rand_front] = (int32_t)v;
+    if (++rand_front == RAND_DEG) rand_front = 0;
+    if (++rand_rear == RAND_DEG) rand_rear = 0;
+    return (int32_t)(v >> 1);
+}
+
+void rand_seed(unsigned seed) {
+    if (seed == 0) seed = 1;
+    int32_t word = (int32_t)seed;
+    rand_state[0] = word;
+    for (int i = 1; i < RAND_DEG; i++) {
+        const int32_t hi = word / 127773, lo = word % 127773;
+        word = 16807 * lo - 2836 * hi;
+        if (word < 0) word += 2147483647;
+        rand_state[i] = word;
+    }
+    rand_front = RAND_SEP;
+    rand_rear = 0;
+    for (int i = 0; i < RAND_DEG * 10; i++) rand_next();
+    rand_seeded = true;
+}
+}  // namespace
+
+extern "C" int rand(void) noexcept {
+    if (!rand_seeded) rand_seed(1);   // an unseeded stream starts as if seeded with 1
+    return rand_next();
+}
+
+extern "C" void srand(unsigned seed) noexcept { rand_seed(seed); }
 
 // Redraws until the draw differs from the first one, at most ten times, so that short ranges
 // rarely repeat the same number twice; the exact count of rand calls keeps seeded results stable.

@@ -124,6 +124,11 @@ const char *save_source(const char *path, char *buf, size_t size) {
     return own_isfile(buf) ? buf : path;
 }
 
+int save_staged_as(const char *path) {
+    const Staged *s = depth ? find_staged(path) : nullptr;
+    return s ? s->journal : -1;
+}
+
 static bool write_in_place(const char *path, long offset, const void *buf, size_t size) {
     FILE *f = fopen(path, "r+b");
     if (!f) f = fopen(path, "w+b");

@@ -39,6 +39,8 @@ const char *save_failure();
 const char *save_target(const char *path, char *buf, size_t size);
 // The name to read `path` from: what the running save staged for it, else `path`.
 const char *save_source(const char *path, char *buf, size_t size);
+// How the running save holds `path`: -1 not at all, 0 as a staged replacement, 1 as a journal.
+int save_staged_as(const char *path);
 // Writes `size` bytes at `offset` of a file that is rewritten in place: inside a save they join the
 // file's journal and reach the file at the commit; outside a save they are written at once.
 bool save_write_at(const char *path, long offset, const void *buf, size_t size);

@@ -16,6 +16,8 @@
 #include "creatures/body.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
+#include "creatures/healing.h"
+#include "creatures/outfit.h"
 #include "creatures/creatures.h"
 #include "creatures/physical.h"
 #include "items/inventory.h"
@@ -104,6 +106,7 @@ static void wounded_start() {
         const int dice = 1 + random(3);
         HAAVOITA(CRE_PLAYER, kinds[random(3)], d6(dice), RandomBodypart(0, CRE_PLAYER), 0, -1001);   // a cause that never kills
     }
+    unlethalize(0);   // hurt, not dying: no bleeding, blood loss and injury held below the deadly marks
     DISABLE_NOTES = 0;
     EnterLocale(0, 0);
 }
@@ -218,6 +221,7 @@ static int wandering_person(int culture) {
     static CreatureStruct person;
     synnyta_IHMISOLENTO(person, RAIDERS_SPECIES, culture, 0);
     person.role = 11;
+    domorale_NjerpezAvoider(person);   // a wanderer who keeps away from the raiders
     const int n = SaveNewRealCreature(person);
     return n >= CRE_DATAID ? n : 0;
 }

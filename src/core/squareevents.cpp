@@ -30,6 +30,8 @@
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
 
+uint32_t PLRGLOBAL_rodfishing_luck_mintick;
+
 static bool valid_pos(int n) { return n >= 0 && n < DATA_MAX; }
 
 static bool player_wears_anything() {
@@ -318,6 +320,7 @@ void esineet_paikkatarkistus(int x, int y) {
         if (!open_water || watercraft_on(x, y, nullptr)) continue;
         play_sample("splash", 0);
         if (it.subtype == ST_POLEARM && taikakeino_tuttu(130, 0)) {
+            PLRGLOBAL_rodfishing_luck_mintick = Plr.minutes + ROD_LUCK_MINUTES;
             Tarkista_Suoritus(11);
             set_SpiritData_mood(PlayerX, PlayerY, 701, 2);
         }

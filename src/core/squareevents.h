@@ -4,7 +4,13 @@
 // when work is ready and how long a fire burns.
 #pragma once
 
-enum { TREEDATA_PEELED = 1, TREEDATA_SAPLING = 3, CARE_FULL = 960 };
+#include <cstdint>
+
+enum { TREEDATA_PEELED = 1, TREEDATA_SAPLING = 3, CARE_FULL = 960, ROD_LUCK_MINUTES = 360 };
+
+// A fishing rod thrown into open water by one who knows the custom: rod fishing goes better until the
+// running minute counter reaches this. Cleared when a character is loaded.
+extern uint32_t PLRGLOBAL_rodfishing_luck_mintick;
 
 float kuluta_datapos(int n, float amount);  // weight taken from item stack n; 0 when none
 void set_activity_pause(int x, int y, int id, int owner, int spent, int needed);

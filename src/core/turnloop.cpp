@@ -352,8 +352,12 @@ static uint8_t born_this_pass[DATA_MAX];
 void CreatureMove() {
     BURGLARYSOC = 0;
     if (REAL_QUIT == -1) return;
-    for (int i = 0; i < DATA_MAX; i++)
+    // Every place past the last one in use was free when the pass began: the walk ends there.
+    int end = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
         born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
+        if (!born_this_pass[i]) end = i + 1;
+    }
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
@@ -361,7 +365,7 @@ void CreatureMove() {
         ~CreaturePass() { crestep_pass_end(); }
     } creature_pass;
     const int world = bigmap();
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0; i < end; i++) {
         // Free when the pass began, or freed and taken by a new record during it.
         if (born_this_pass[i] || data_filled[i]) continue;
         DataStruct &d = Data[i];

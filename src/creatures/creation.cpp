@@ -550,11 +550,15 @@ int Arvo_Olento(int terrain, int x, int y, int filter) {
     const int t = random(9);
     int candidates[KOHTAAMIS_ROWS], n = 0;
     const CreatureStruct saved = Creature;
-    for (const auto &row : Kohtaamistaulukko) {
+    int codes[KOHTAAMIS_ROWS], kills[KOHTAAMIS_ROWS], plenty[KOHTAAMIS_ROWS];
+    for (int r = 0; r < KOHTAAMIS_ROWS; r++) codes[r] = (int)Kohtaamistaulukko[r][0];
+    LueExtraMarkerit(x, y, codes, KOHTAAMIS_ROWS, kills, plenty);
+    for (int r = 0; r < KOHTAAMIS_ROWS; r++) {
+        const auto &row = Kohtaamistaulukko[r];
         const int code = (int)row[0];
-        int p = (int)row[column] - LueExtraMarker_TAPPO(x, y, code);
+        int p = (int)row[column] - kills[r];
         if (p < 0) p = 0;
-        p += LueExtraMarker_RUNSAUS(x, y, code);
+        p += plenty[r];
         bool take;
         if (filter == 1) take = code == 602 || code == 605 || code == 608 || code == 611;
         else {

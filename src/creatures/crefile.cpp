@@ -186,6 +186,24 @@ static void write_failed(const char *path) {
     note(text);
 }
 
+// The free records of the file, read in blocks from its start.
+static int count_free_records(FILE *f, long records) {
+    static CreatureStruct block[64];
+    if (fseek(f, 0, SEEK_SET) != 0) return 0;
+    int free_records = 0;
+    for (long k = 0; k < records;) {
+        const size_t want = records - k < 64 ? (size_t)(records - k) : 64;
+        const size_t got = fread(block, sizeof block[0], want, f);
+        for (size_t i = 0; i < got; i++) {
+            creature_make_safe(block[i]);
+            free_records += block[i].kind == 0;
+        }
+        if (got < want) break;
+        k += (long)got;
+    }
+    return free_records;
+}
+
 void creature_mess() {
     char path[1200];
     cre_file_path(path, sizeof path);
@@ -200,10 +218,7 @@ void creature_mess() {
     // Enough free records for the templates of this map and the creatures made on it.
     long records = file_records(f);
     for (;;) {
-        int free_records = 0;
-        for (long k = 0; k < records; k++)
-            if (read_record(f, k, r) && r.kind == 0) free_records++;
-        if (free_records >= CRS_MIN_FREE) break;
+        if (count_free_records(f, records) >= CRS_MIN_FREE) break;
         static const CreatureStruct blank{};
         for (int i = 0; i < CRS_GROW_RECORDS && write_ok; i++) write_ok = write_record(f, records + i, blank);
         if (!write_ok) break;

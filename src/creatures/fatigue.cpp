@@ -256,8 +256,17 @@ static int limb_weight(int group, int part) {
     }
 }
 
+// A creature without a single injured wound slot, as most are: nothing to weigh.
+static bool unhurt_creature(int who) {
+    if (who < 0) return false;
+    const CreatureStruct &c = Cre[who];
+    for (int s = 0; s < WOUND_SLOTS; s++)
+        if (c.woundkind[s] != 0 && c.woundinjury[s] != 0) return false;
+    return true;
+}
+
 float INVALIDITEETTI(int who, int group, int side) {
-    if (!body_valid(who)) return 0.0f;
+    if (!body_valid(who) || unhurt_creature(who)) return 0.0f;
     const int end = endurance(who);
     const int maximum = 4 * end;
     int sum = 0;

@@ -57,16 +57,6 @@ static void body_xy(int n, int &x, int &y) {
     if (n == -1) x = PlayerX, y = PlayerY;
     else x = cre_x(n), y = cre_y(n);
 }
-static void debugf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-static void debugf(const char *fmt, ...) {
-    if (!DEBUG_INFO) return;
-    char line[200];
-    va_list ap;
-    va_start(ap, fmt);
-    vsnprintf(line, sizeof line, fmt, ap);
-    va_end(ap);
-    DebugNote(line);
-}
 static void key_text(char *out, const char *key) { copy_bounded(out, 100, MSG(key)); }
 
 // ---- the tactical advantage ----
@@ -84,7 +74,7 @@ void Aseta_Etulyontiasema(int n) {
         DebugNote("TACTICAL_ADVANTAGE molemmille - ei tulosta!");
     } else {
         TACTICAL_ADVANTAGE = LAST_TACTICAL_ADVANTAGE = n;
-        debugf("new LAST_TACTICAL_ADVANTAGE: %d", n);
+        DebugNotef("new LAST_TACTICAL_ADVANTAGE: %d", n);
     }
 }
 
@@ -327,7 +317,7 @@ int Taistelu_HYOKKAYS(int attacker, int weapon, int hand, int defender, int laun
     s.side = BODYPART_side;
     copy_bounded(s.partname, sizeof s.partname, BODYPART(s.part, defender == 1000 ? -1 : defender));
     s.dicecap = MAXDICES(s.impact);
-    debugf("strikeimpact %d maxdices: %d", s.impact, s.dicecap);
+    DebugNotef("strikeimpact %d maxdices: %d", s.impact, s.dicecap);
     SetLastActionBit(attacker, 0);
     return 1;
 }
@@ -414,7 +404,7 @@ void Taistelu_PUOLUSTUS(int defender) {
             const int base = code == DEF_BLOCK ? dcls * 5 + wml : dml;
             if (random(base) < random(acls * 5 + wml)) code = DEF_COUNTERSTRIKE, hand = 1;
         }
-        debugf("NPCdefend: %s Dge:%d Blk:%d chose:%d", monnam(defender, 0), dml, wml, code);
+        DebugNotef("NPCdefend: %s Dge:%d Blk:%d chose:%d", monnam(defender, 0), dml, wml, code);
     }
     s.mode = code;
     s.hand = s.hand2 = hand;
@@ -529,7 +519,7 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     int dml = dskill[0] ? Skill_ML(defender, dskill) : DefenderStrike.ml;
     if (dml >= 1000) dml = 0;
     if (dml == 0 && defender != -1) dml = 35;
-    debugf("A-SKILL:%s(%d) D-SKILL:%s(%d)", AttackerStrike.skill, aml, dskill, dml);
+    DebugNotef("A-SKILL:%s(%d) D-SKILL:%s(%d)", AttackerStrike.skill, aml, dskill, dml);
     const int mod = missile ? 0 : WEAPON_MODIFIER(AttackerStrike.cls, DefenderStrike.cls);
     int abonus = mod > 0 ? mod : 0, dbonus = mod < 0 ? -mod : 0;
     tell_weapon_classes(attacker, defender, mod);
@@ -538,7 +528,7 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
         const int n = onko_taistelutilanne(-1, 1);
         if (n > 1) {
             dpen += 10 * (n - 1);
-            debugf(">OUTNUMBERED BY %d NPCs", n);
+            DebugNotef(">OUTNUMBERED BY %d NPCs", n);
         }
     }
     if (!missile && COMBATPROFILE(defender) != 0) abonus += 20;

@@ -51,16 +51,6 @@ int MISSILE_DRAW = 1;
 
 static int s_thrower = -1;   // who threw the missile in flight
 
-static void debugf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-static void debugf(const char *fmt, ...) {
-    if (!DEBUG_INFO) return;
-    char line[200];
-    va_list ap;
-    va_start(ap, fmt);
-    vsnprintf(line, sizeof line, fmt, ap);
-    va_end(ap);
-    DebugNote(line);
-}
 
 static bool creature(int n) { return n >= 0 && n < CRE_COUNT && Cre[n].kind != CK_NONE; }
 static void body_xy(int n, int &x, int &y) {
@@ -325,8 +315,8 @@ void MissileTarkistukset(int thrower, int targetX, int targetY, const ItemStruct
         copy_bounded(MISSILE_tilename, sizeof MISSILE_tilename, t);
         MISSILE_symbol = item.tilesym;
     }
-    debugf("Missile: %d,%d -> %d,%d : Etaisyys: %d", x0, y0, targetX, targetY, d);
-    debugf("Lentava ase: %s", vMSG_attack_weapon);
+    DebugNotef("Missile: %d,%d -> %d,%d : Etaisyys: %d", x0, y0, targetX, targetY, d);
+    DebugNotef("Lentava ase: %s", vMSG_attack_weapon);
 
     // The skill: the item's own when the thrower has it, else plain throwing; a launcher's with one.
     char skill[32];
@@ -346,10 +336,10 @@ void MissileTarkistukset(int thrower, int targetX, int targetY, const ItemStruct
         base = GetBowVelocity(bow);
         crossbow = strcmp(skill, "CROSSBOW") == 0;
         ml = Skill_ML(thrower, skill);
-        debugf("Ampuva jousi: %s", ekuvaus(launcher, 1, 4));
+        DebugNotef("Ampuva jousi: %s", ekuvaus(launcher, 1, 4));
     }
     if (ml >= 1000) ml = 0;
-    debugf("Missiletaito: %s ML: %d", skill, ml);
+    DebugNotef("Missiletaito: %s ML: %d", skill, ml);
 
     int penalty = Laske_BITFIELD_Penalty(thrower, 6), bonus = 0;
     if (COMBATPROFILE(thrower) == 1) penalty += 30;
@@ -395,11 +385,11 @@ void MissileTarkistukset(int thrower, int targetX, int targetY, const ItemStruct
         if (A < ml) A += random(ml - A);
         break;
     }
-    debugf("Missile_success:%d accuracy:%d", level, A);
+    DebugNotef("Missile_success:%d accuracy:%d", level, A);
 
     const float v0 = base + GetMissileVelocity(item);
     const float aero = GetMissileAerodynamics(item);
-    debugf("Velocity: %.2f Aero: %.2f", v0, aero);
+    DebugNotef("Velocity: %.2f Aero: %.2f", v0, aero);
     if (SB_SOUND) {
         Aseta_AudioPos(x0, y0);
         if (launcher > 0) play_sample("arrow", 0);
@@ -427,12 +417,12 @@ void MissileTarkistukset(int thrower, int targetX, int targetY, const ItemStruct
     if (target == -1000 && d == 1) A = 100;
     MISSILE_accuracy = A;
     MISSILE_cone = getmissilecone(A);
-    debugf("laukaisukorkeus: %.2f m / maali: %.2f m cone: %.2f", launch, aim, MISSILE_cone);
+    DebugNotef("laukaisukorkeus: %.2f m / maali: %.2f m cone: %.2f", launch, aim, MISSILE_cone);
 
     shoot_missile(MISSILE_rotate, x0, y0, targetX, targetY, MISSILE_cone, launch, aim, v0, aero);
 
     MISSILE_ke = GetMissileKE(v0, MISSILE_velocity, item);
-    debugf("MslHit VC:%.2f m/2 KE:%d", MISSILE_velocity, MISSILE_ke);
+    DebugNotef("MslHit VC:%.2f m/2 KE:%d", MISSILE_velocity, MISSILE_ke);
     if (!MISSILE_osui && !MISSILE_tile_osuma && MISSILE_tosiesine)
         aseta_heitetty_esine(MISSILE_landX, MISSILE_landY, MISSILE_tosiesine);
     UPDATE_SCREEN = 1;

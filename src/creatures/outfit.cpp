@@ -473,16 +473,19 @@ void Luo_Ihmisen_Moraali() {
 
 static CreatureStruct *live(int c) { return (unsigned)c < (unsigned)CRE_COUNT ? &Cre[c] : nullptr; }
 
+void domorale_NjerpezAvoider(CreatureStruct &r) {
+    r.morale4 = (uint8_t)random(70);
+    r.morale3 = (uint8_t)random(30);
+    r.morale5 = (uint8_t)random(100);
+    r.morale1 = (uint8_t)random(100);
+    r.morale2 = (uint8_t)(20 + random(10));
+    r.morale6 = (uint8_t)(90 + random(10));
+    for (uint8_t &b : r.moralebits) b |= 2;
+}
+
 void domorale_NjerpezAvoider(int c) {
     CreatureStruct *r = live(c);
-    if (!r) return;
-    r->morale4 = (uint8_t)random(70);
-    r->morale3 = (uint8_t)random(30);
-    r->morale5 = (uint8_t)random(100);
-    r->morale1 = (uint8_t)random(100);
-    r->morale2 = (uint8_t)(20 + random(10));
-    r->morale6 = (uint8_t)(90 + random(10));
-    for (uint8_t &b : r->moralebits) b |= 2;
+    if (r) domorale_NjerpezAvoider(*r);
 }
 
 void set_Cre_moralebit(int c, int target, int bit) {

@@ -60,6 +60,7 @@ int elainhinta(int c);
 void Aseta_Moraali_Kotielain();
 void Luo_Ihmisen_Moraali();
 void domorale_NjerpezAvoider(int c);
+void domorale_NjerpezAvoider(CreatureStruct &r);   // the same for a record not (yet) in a slot
 void set_Cre_moralebit(int c, int target, int bit);
 void setall_Cre_moralebit(int c, int bit);
 int get_Cre_bfmorale(int c, int target);

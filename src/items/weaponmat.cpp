@@ -130,16 +130,6 @@ MatStruct getwpMat(const ItemStruct &item, int aspect) {
     return m;
 }
 
-static void debugf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-static void debugf(const char *fmt, ...) {
-    if (!DEBUG_INFO) return;
-    char line[200];
-    va_list ap;
-    va_start(ap, fmt);
-    vsnprintf(line, sizeof line, fmt, ap);
-    va_end(ap);
-    DebugNote(line);
-}
 
 // The share of an item's area the contact wears away, in percent.
 static double wear_share(int area, const MatStruct &m, float ownFull, float otherFull, int grade) {
@@ -149,13 +139,13 @@ static double wear_share(int area, const MatStruct &m, float ownFull, float othe
     if (ownFull > otherFull && ownFull > 0.0f) share *= (double)otherFull / ownFull;
     if (grade == 0 || grade == 1) share *= 0.6;
     else if (grade == 2) share *= 0.8;
-    debugf("c_area(%d) vs. item_area(%d) = %.2f%% destroyed", area, itemarea, 100.0 * share);
+    DebugNotef("c_area(%d) vs. item_area(%d) = %.2f%% destroyed", area, itemarea, 100.0 * share);
     return 100.0 * share;
 }
 
 int wpwp_energy(const ItemStruct &a, const MatStruct &A, int grade) {
     int s = (int)std::ceil((double)A.attack * a.weight * A.velocity);
-    debugf("KE: %d", s * s);
+    DebugNotef("KE: %d", s * s);
     switch (grade) {
     case 0: s = s / 2; break;
     case 1: s = (int)(s * 0.8); break;
@@ -168,33 +158,33 @@ int wpwp_energy(const ItemStruct &a, const MatStruct &A, int grade) {
 
 const char *WpWpDmg_items(const ItemStruct &a, const ItemStruct &b, int aspect, int grade) {
     const MatStruct A = getwpMat(a, aspect), B = getwpMat(b, aspect);
-    debugf("att ca:%d block ca:%d", A.contact, B.blockarea);
-    debugf("aQ: %d bQ: %d", ItemGet_laatu(&a), ItemGet_laatu(&b));
+    DebugNotef("att ca:%d block ca:%d", A.contact, B.blockarea);
+    DebugNotef("aQ: %d bQ: %d", ItemGet_laatu(&a), ItemGet_laatu(&b));
     char aname[sizeof a.name + 1];
     memcpy(aname, a.name, sizeof a.name);
     aname[sizeof a.name] = 0;
-    debugf("wp %s strikes with ca %d vlc: %.2f", aname, A.contact, A.velocity);
+    DebugNotef("wp %s strikes with ca %d vlc: %.2f", aname, A.contact, A.velocity);
     const int E = wpwp_energy(a, A, grade);
-    debugf("KE after velocity (%.2f): %d", A.velocity, E);
+    DebugNotef("KE after velocity (%.2f): %d", A.velocity, E);
     // An area of 0 counts as 1: a broken record never divides by zero.
     const int hit_area = A.contact ? A.contact : 1;
     int target_area = B.blockarea < A.contact ? B.blockarea : A.contact;
     if (target_area == 0) target_area = 1;
     const int hitfpa = E / hit_area, blockfpa = E / target_area;
-    debugf("KE = %d FPA = %d", E, hitfpa);
-    debugf("KE = %d FPA ont target = %d", E, blockfpa);
+    DebugNotef("KE = %d FPA = %d", E, hitfpa);
+    DebugNotef("KE = %d FPA ont target = %d", E, blockfpa);
     const int T = (hitfpa + blockfpa) / 2;
-    debugf("TRUEFPA:%d -- HITFPA:%d BLOCKFPA:%d", T, hitfpa, blockfpa);
+    DebugNotef("TRUEFPA:%d -- HITFPA:%d BLOCKFPA:%d", T, hitfpa, blockfpa);
     char ad[40] = "", bd[40] = "";
     if (T >= A.threshold && B.hardness >= A.hardness) {
-        debugf("!%s can damage!", "blocker");
-        debugf("%d times exceed, %.2f contact pct", A.threshold ? (T + A.threshold - 1) / A.threshold : 0,
+        DebugNotef("!%s can damage!", "blocker");
+        DebugNotef("%d times exceed, %.2f contact pct", A.threshold ? (T + A.threshold - 1) / A.threshold : 0,
                (double)target_area / (A.itemarea ? A.itemarea : 1));
         snprintf(ad, sizeof ad, "[AD:%.0f]", wear_share(target_area, A, a.fullweight, b.fullweight, grade));
     }
     if (T >= B.threshold && B.hardness <= A.hardness) {
-        debugf("!%s can damage!", "striker");
-        debugf("%d times exceed, %.2f contact pct", B.threshold ? (T + B.threshold - 1) / B.threshold : 0,
+        DebugNotef("!%s can damage!", "striker");
+        DebugNotef("%d times exceed, %.2f contact pct", B.threshold ? (T + B.threshold - 1) / B.threshold : 0,
                (double)target_area / (B.itemarea ? B.itemarea : 1));
         snprintf(bd, sizeof bd, "[BD:%.0f]", wear_share(target_area, B, b.fullweight, a.fullweight, grade));
     }

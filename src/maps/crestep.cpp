@@ -179,7 +179,10 @@ void crestep_pass_begin() {
     mix(Plr.world_y);
     mix(Plr.daynumber);
     mix((uint64_t)(int64_t)GlobWeather.water_temp);
-    for (int i = 0; i < DATA_MAX; i++) {
+    // Free places give nothing to the signature or the index: the scan ends at the last one in use.
+    int end = DATA_MAX;
+    while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
+    for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {
             mix((uint64_t)i);

@@ -8,6 +8,7 @@
 #include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "core/savecommit.h"
+#include "core/savediff.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"
@@ -32,8 +33,7 @@ static int fail(const char *what, const char *path) {
 static int write_whole(const char *name, const void *buf, size_t size) {
     char path[1100];
     world_path(path, sizeof path, name);
-    char staged[1200];
-    return write_atomic(save_target(path, staged, sizeof staged), buf, size) ? 1 : fail(name, path);
+    return save_write_file(path, buf, size) ? 1 : fail(name, path);
 }
 
 // One changed cell is written where it lies in "WORLD.DAT"; only a missing or damaged file is

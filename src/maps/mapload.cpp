@@ -10,6 +10,7 @@
 #include "core/datafunc.h"
 #include "core/ownlib.h"
 #include "core/savecommit.h"
+#include "core/savediff.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/facing.h"
@@ -208,8 +209,7 @@ int SaveMap(const char *name) {
             map_debuglog("savemap", "SaveMap(%s) after saveplayermap DATA #%d creature %u", name, i, Data[i].id);
     char path[1100];
     snprintf(path, sizeof path, "%s/%s.DAT", CharacterPath, name);
-    char staged[1200];
-    if (!write_atomic(save_target(path, staged, sizeof staged), Data, sizeof Data)) {
+    if (!save_write_file(path, Data, sizeof Data)) {
         map_debuglog("_system", "%s couldn't be written", path);
         ok = 0;
     }

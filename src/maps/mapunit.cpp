@@ -173,13 +173,25 @@ void SetPlayerAround(int x, int y) {
     }
 }
 
+// On a local area every square of the layer is a plain byte of the current map. Deep and shallow
+// water (182 and 183) differ only in the lowest bit: eight squares are tested at once, and only a word
+// that may hold water is looked at square by square.
 void wadestrip() {
     if (bigmap()) return;
-    for (int y = 0; y < MAP_ROWS; y++)
-        for (int x = 0; x < MAP_STRIDE; x++) {
-            uint8_t c = maailma[mapidx(x, y)];
-            if (c == CH_DEEP_WATER || c == CH_SHALLOW_WATER) set_mapchar(x, y, CH_WADE_WATER);
-        }
+    static_assert((CH_DEEP_WATER & ~1) == CH_DEEP_WATER && CH_SHALLOW_WATER == CH_DEEP_WATER + 1, "water chars");
+    const uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+    const uint64_t water = ones * (uint64_t)CH_DEEP_WATER, even = ones * 0xFEull;
+    size_t i = 0;
+    for (; i + 8 <= MAP_BYTES; i += 8) {
+        uint64_t w;
+        memcpy(&w, &maailma[i], 8);
+        const uint64_t v = (w & even) ^ water;   // a zero byte where the square is water
+        if (((v - ones) & ~v & highs) == 0) continue;
+        for (size_t k = i; k < i + 8; k++)
+            if (maailma[k] == CH_DEEP_WATER || maailma[k] == CH_SHALLOW_WATER) maailma[k] = (uint8_t)CH_WADE_WATER;
+    }
+    for (; i < MAP_BYTES; i++)
+        if (maailma[i] == CH_DEEP_WATER || maailma[i] == CH_SHALLOW_WATER) maailma[i] = (uint8_t)CH_WADE_WATER;
 }
 
 // ---- season, daylight and sight lines ---------------------------------------------------------

@@ -8,7 +8,7 @@
 
 #include "core/ownlib.h"
 #include "core/savecommit.h"
-#include "core/savecommit.h"
+#include "core/savediff.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"
@@ -155,8 +155,8 @@ static void marker_path(char *buf, size_t size, const char *name) { snprintf(buf
 static int write_table(const char *name, const void *table, size_t size) {
     char path[1200];
     marker_path(path, sizeof path, name);
-    char staged[1300];   // inside a save the table joins the save's commit
-    if (write_atomic(save_target(path, staged, sizeof staged), table, size)) return 1;
+    // Inside a save the table joins the save's commit, by its changes.
+    if (save_write_file(path, table, size)) return 1;
     debuglog("_system", name);
     return 0;
 }
@@ -252,6 +252,24 @@ ExtraMarkerStruct Get_ExtraMarker(int x, int y, int kind, int species) {
 int LueExtraMarker_TAPPO(int x, int y, int species) { return (int)Get_ExtraMarker(x, y, MARKER_KILL, species).strength; }
 int LueExtraMarker_RUNSAUS(int x, int y, int species) {
     return (int)Get_ExtraMarker(x, y, MARKER_ABUNDANCE, species).strength;
+}
+
+void LueExtraMarkerit(int x, int y, const int *species, int n, int *kill, int *abundance) {
+    bool kill_found[64] = {}, abundance_found[64] = {};
+    if (n > 64) n = 64;
+    for (int j = 0; j < n; j++) kill[j] = abundance[j] = 0;
+    for (const ExtraMarkerStruct &e : ExtraMarker) {
+        if (e.kind != MARKER_KILL && e.kind != MARKER_ABUNDANCE) continue;
+        if (manhattan((int)e.x, (int)e.y, x, y) >= (int)e.radius) continue;
+        // The first marker in the table that fits a species gives its reading.
+        bool *found = e.kind == MARKER_KILL ? kill_found : abundance_found;
+        int *value = e.kind == MARKER_KILL ? kill : abundance;
+        for (int j = 0; j < n; j++)
+            if (!found[j] && e.species == (uint32_t)species[j]) {
+                found[j] = true;
+                value[j] = (int)e.strength;
+            }
+    }
 }
 
 void ExtraMarkerMaintenance() {

@@ -57,6 +57,8 @@ void Set_ExtraMarker(const ExtraMarkerStruct &m);
 ExtraMarkerStruct Get_ExtraMarker(int x, int y, int kind, int species);
 int LueExtraMarker_TAPPO(int x, int y, int species);
 int LueExtraMarker_RUNSAUS(int x, int y, int species);
+// Both readings above for each of `n` species in one pass over the markers.
+void LueExtraMarkerit(int x, int y, const int *species, int n, int *kill, int *abundance);
 void ExtraMarkerMaintenance();     // expired markers go; the daily upkeep runs it
 int ExtraMarkers_in_use();
 

@@ -60,6 +60,9 @@ static std::string index_cache_path;
 static struct stat index_cache_stat;
 static bool index_cached;
 
+static bool batch_pending;   // cells of a batch wait in the cached index for the file
+static bool batch_lost;      // the index was read again from disk while a batch waited to write it
+
 static uint64_t cell_key(int x, int y) { return ((uint64_t)(uint32_t)x << 32) | (uint32_t)y; }
 
 static bool same_file(const struct stat &a, const struct stat &b) {
@@ -89,6 +92,7 @@ static const std::vector<ZoomIndex> *current_index() {
     if (index_cached && index_cache_path == path && same_file(st, index_cache_stat)) return &index_cache;
     FILE *f = fopen(path, "rb");
     if (!f) return nullptr;
+    if (batch_pending) batch_lost = true;
     std::vector<ZoomIndex> entries;
     ZoomIndex e;
     while (fread(&e, sizeof e, 1, f) == 1) entries.push_back(e);   // a cut entry at the end is ignored
@@ -115,6 +119,22 @@ static bool write_index(const std::vector<ZoomIndex> &entries) {
     }
     cache_index(path, entries);
     return true;
+}
+
+// While a batch runs, new cells join the index in memory only; their records are already whole in the
+// store, so a crash before the batch ends loses the new cells, never names a record not written.
+static int batch_depth;
+
+void zoomstore_batch_begin() { batch_depth++; }
+
+int zoomstore_batch_end() {
+    if (batch_depth == 0 || --batch_depth > 0) return 1;
+    if (!batch_pending) return 1;
+    const bool lost = batch_lost || !index_cached;
+    batch_pending = batch_lost = false;
+    if (lost) return 0;   // the cells waiting for the index went with the cache
+    const std::vector<ZoomIndex> entries = index_cache;
+    return write_index(entries) ? 1 : 0;
 }
 
 static void dummy_record(ZoomStruct &z) {
@@ -202,12 +222,35 @@ int load_zoommap(int x, int y) {
     return 1;
 }
 
+// The records the running save has put in the store's journal: one of them may differ from the file.
+static std::vector<long> journaled;
+
+// True when record n of the store already holds `Zoom` byte for byte and no change of the running save
+// is waiting for it: writing it again would change nothing.
+static bool record_unchanged(const char *path, long n) {
+    if (save_running()) {
+        if (save_staged_as(path) != 1) journaled.clear();
+        for (long k : journaled)
+            if (k == n) return false;
+    }
+    static ZoomStruct stored;
+    FILE *f = fopen(path, "rb");
+    if (!f) return false;
+    const bool same = fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fread(&stored, sizeof stored, 1, f) == 1 &&
+                      memcmp(&stored, &Zoom, sizeof Zoom) == 0;
+    fclose(f);
+    return same;
+}
+
 // Inside a save the record joins the save's journal and reaches the store when the save commits.
 static bool write_record(long n) {
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     if (!own_isfile(path)) return false;
-    return save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom);
+    if (record_unchanged(path, n)) return true;
+    if (!save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)) return false;
+    if (save_running()) journaled.push_back(n);
+    return true;
 }
 
 // ---- saving one map ---------------------------------------------------------------------------
@@ -302,6 +345,12 @@ int save_zoommap(int x, int y, int flags) {
     if (!read_index(entries) || entries.empty()) return 0;
     if (!write_record((long)entries.size())) return 0;
     entries.push_back({0, x, y});
+    if (batch_depth > 0 && index_cached) {
+        index_pos.emplace(cell_key(x, y), (int)index_cache.size());
+        index_cache.push_back(entries.back());
+        batch_pending = true;
+        return 1;
+    }
     return write_index(entries) ? 1 : 0;
 }
 

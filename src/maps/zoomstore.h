@@ -19,5 +19,9 @@ void dataextract(int zx, int zy);
 void zoomset_maailma(int zx, int zy);
 void Zoomer(int x, int y);
 int zoomsave();                    // 1 when all 25 local maps were stored
+// A batch of new cells (the local area built at once): their records are written as they come, the
+// index that names them once at the end. Answers 1 when the index took every cell of the batch.
+void zoomstore_batch_begin();
+int zoomstore_batch_end();
 void Aseta_TERRAIN_Korkeus_Relmap(int x, int y);
 int zoommap_important(int daylag);

@@ -16,6 +16,7 @@
 #include "presentation/tekstit_records.h"
 
 #include <cctype>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -406,6 +407,16 @@ void DebugNote(const char *text) {
     DISABLE_NOTES = 0;
     Note(debugnote);
     DISABLE_NOTES = keep;
+}
+
+void DebugNotef(const char *fmt, ...) {
+    if (!DEBUG_INFO) return;
+    char line[200];
+    va_list ap;
+    va_start(ap, fmt);
+    vsnprintf(line, sizeof line, fmt, ap);
+    va_end(ap);
+    DebugNote(line);
 }
 
 // ---- notes of what creatures do ---------------------------------------------------------------

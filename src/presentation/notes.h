@@ -29,6 +29,8 @@ void Note(const char *text);
 void note(const char *text);       // shown as given: nothing capitalised
 void SNote1(const char *a, const char *b, const char *c);
 void DebugNote(const char *text);
+// A debug note made from a format, formatted only while debug notes are shown.
+void DebugNotef(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 int NPCNote(int creature, const char *seen, const char *flags);
 void ignore_lastnote();
 void MoreCheck(uint32_t colour, int save, int x, int y);

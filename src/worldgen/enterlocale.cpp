@@ -10,6 +10,7 @@
 #include "core/loader.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "core/savecommit.h"
 #include "core/strupr.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"
@@ -106,6 +107,10 @@ int surroundings(int all) {
     LuoZoomKorkeusAlue(cx, cy);
     if (bigmap()) Tallenna_IsoData_Muistitiedostoon();
     int failed = 0;
+    // The new cells of the area are one batch: the store's index and the hand-over's trace are
+    // written once for all of them.
+    zoomstore_batch_begin();
+    rndhouse_trace_hold(1);
     for (int dy = -2; dy <= 2; dy++)
         for (int dx = -2; dx <= 2; dx++) {
             const int x = cx + dx, y = cy + dy;
@@ -115,6 +120,8 @@ int surroundings(int all) {
             if (!pending && (all == 1 || (dx == 0 && dy == 0) || ZoomMapPos(x, y) != 0)) continue;
             if (!build_cell(x, y, dx, dy)) failed++;
         }
+    rndhouse_trace_hold(0);
+    if (!zoomstore_batch_end()) failed++;
     return failed;
 }
 
@@ -252,15 +259,27 @@ void EnterLocale(int kind, int n) {
     }
 
     int failed = 0;
+    // The centre joins the batch of its surroundings: one index write and one trace for the area.
+    zoomstore_batch_begin();
+    rndhouse_trace_hold(1);
     if (world) {
         surroundings_clean();
         Tallenna_IsoData_Muistitiedostoon();
         failed = surroundings(0);
     }
-    SaveMap(Plr.mapname);
+    if (world) {
+        // The world map left behind is one commit: its changes go in together or not at all.
+        save_begin();
+        if (!SaveMap(Plr.mapname)) save_fail("the world map");
+        if (!save_commit()) failed++;
+    } else {
+        SaveMap(Plr.mapname);
+    }
     Aseta_TERRAIN_Korkeus_Relmap(0, 0);
     const char *desc = terrain_desc(get_alltime_maailmachar(sx, sy));
     if (!TERRAIN(desc, kindtext, number, Plr.month, name, sx, sy, kind ? n : 0)) failed++;
+    rndhouse_trace_hold(0);
+    if (!zoomstore_batch_end()) failed++;
 
     if (failed && world) {
         // The area could not be stored whole: the player stays where she is, with her party.

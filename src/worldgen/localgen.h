@@ -16,6 +16,9 @@ extern int RNDHOUSE_STORED;        // 1 when the last run stored its cell's loca
 // Writes the hand-over (kept as a trace in "RNDHOUSE.DAT") and builds the cell; `lines` holds the
 // kind, number and month lines, each ended by a line feed. Answers 1 when the cell's map was stored.
 int rndhouse(const char *keyword, const char *lines, const char *name, int x, int y, int creature);
+// While held, the trace of each hand-over is kept in memory; releasing writes the last one, so a batch
+// of cells leaves the same trace as building them one by one.
+void rndhouse_trace_hold(int hold);
 void terrain_make(const char *keyword, const char *, const char *, const char *kind, const char *number,
                   const char *month);
 int keyword_class(const char *keyword);   // -1 none, 0, 1, 2, 4, 5, 228 or 250

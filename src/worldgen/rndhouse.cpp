@@ -63,20 +63,39 @@ static void take_lines(const char *lines) {
     }
 }
 
-int rndhouse(const char *keyword, const char *lines, const char *name, int x, int y, int creature) {
-    copy_bounded(env_type, sizeof env_type, keyword ? keyword : "");
-    take_lines(lines);
-    handover_set = 1;
+static int trace_held;
+static char held_trace[2600];
+
+static void write_trace(const char *text) {
     char path[1100];
     handover_path(path, sizeof path);
     FILE *f = fopen(path, "wt");
     if (f) {
-        fprintf(f, "%s\n%s\n%s\n%s\n%s\n%s\n%s\n%s\n", env_type, special1, special2, special3, name ? name : "",
-                CharacterPath, CharacterFile, Plr.mapname);
+        fputs(text, f);
         if (fclose(f) != 0) logf("rndhouse", "RNDHOUSE.DAT couldn't be written in %s", OxaPath);
     } else {
         logf("rndhouse", "RNDHOUSE.DAT couldn't be written in %s", OxaPath);
     }
+}
+
+void rndhouse_trace_hold(int hold) {
+    if (hold) {
+        if (trace_held++ == 0) held_trace[0] = 0;
+        return;
+    }
+    if (trace_held == 0 || --trace_held > 0) return;
+    if (held_trace[0]) write_trace(held_trace);
+}
+
+int rndhouse(const char *keyword, const char *lines, const char *name, int x, int y, int creature) {
+    copy_bounded(env_type, sizeof env_type, keyword ? keyword : "");
+    take_lines(lines);
+    handover_set = 1;
+    char trace[sizeof held_trace];
+    snprintf(trace, sizeof trace, "%s\n%s\n%s\n%s\n%s\n%s\n%s\n%s\n", env_type, special1, special2, special3,
+             name ? name : "", CharacterPath, CharacterFile, Plr.mapname);
+    if (trace_held) copy_bounded(held_trace, sizeof held_trace, trace);
+    else write_trace(trace);
     rndhouse_main(x, y, creature);
     return RNDHOUSE_STORED;
 }

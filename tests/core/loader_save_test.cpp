@@ -47,10 +47,24 @@ private:
 
 }  // namespace
 
+// Something of every file changed since the load: a file that holds what it would be saved as is
+// left out of a save.
+static void change_every_file() {
+    maailma[mapidx(PlayerX + 3, PlayerY)] ^= 1;
+    maailma_memorymap[mapidx(PlayerX + 40, PlayerY)] ^= 1;
+    Data[DATA_MAX - 1].x ^= 1;
+    Plr.daynumber++;
+    PlayerObj[5].weight += 1.0f;
+    ConstantObj[5].weight += 1.0f;
+    ZoomExtra[ZOOMEXTRA_COUNT - 1].lastday ^= 1;
+    ExtraMarker[EXTRAMARKER_COUNT - 1].dayset ^= 1;
+}
+
 TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     ASSERT_EQ(loader(), 0);
     FolderWatch watch(dir->path() + "/AINO");
     ASSERT_TRUE(watch.ok());
+    change_every_file();
     ASSERT_EQ(Save(0), 1);
     // The backup, then the list of the save's files, then those files in their order: the map first.
     const std::vector<std::string> expected = {"AINO.BAK",   "SAVE.COMMIT", "WORLD.DAT",    "WORLD.PLM",
@@ -64,8 +78,21 @@ TEST_F(LoaderTest, QuickSaveWritesOnlyTheCharacterAndItsObjects) {
     ASSERT_EQ(loader(), 0);
     FolderWatch watch(dir->path() + "/AINO");
     ASSERT_TRUE(watch.ok());
+    change_every_file();
     ASSERT_EQ(Save(SAVE_QUICK), 1);
     const std::vector<std::string> expected = {"AINO.BAK", "SAVE.COMMIT", "AINO.OXS", "AINO.OBJ"};
+    EXPECT_EQ(watch.arrived(), expected);
+}
+
+TEST_F(LoaderTest, AnUnchangedFileIsLeftOutOfTheSave) {
+    ASSERT_EQ(loader(), 0);
+    ASSERT_EQ(Save(0), 1);
+    FolderWatch watch(dir->path() + "/AINO");
+    ASSERT_TRUE(watch.ok());
+    // Only the character record changed since the last save; the world and the objects did not.
+    Plr.daynumber++;
+    ASSERT_EQ(Save(SAVE_QUICK), 1);
+    const std::vector<std::string> expected = {"AINO.BAK", "SAVE.COMMIT", "AINO.OXS"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 
@@ -92,6 +119,7 @@ TEST_F(LoaderTest, SaveThatCannotWriteEveryFileKeepsTheLastGoodSave) {
         ASSERT_EQ(mkdir(staged.c_str(), 0755), 0);
         Plr.daynumber++;
         PlayerObj[5].type = (uint8_t)(PlayerObj[5].type + 1);
+        ConstantObj[5].weight += 1.0f;   // every file of the list has something new to save
         loader_clear_note();
         EXPECT_EQ(Save(SAVE_EXPLICIT), 0) << blocked;
         EXPECT_STRNE(loader_last_note(), "=Your character has been saved.") << blocked;
@@ -115,6 +143,7 @@ TEST_F(LoaderTest, MapThatCannotBeSavedKeepsTheCharacterFiles) {
     const std::vector<uint8_t> oxs = read("AINO.OXS");
     ASSERT_EQ(mkdir(path("WORLD.DAT.new").c_str(), 0755), 0);
     Plr.daynumber += 3;
+    maailma[mapidx(PlayerX + 3, PlayerY)] ^= 1;   // the world map changed and must be saved
     EXPECT_EQ(Save(SAVE_EXPLICIT), 0);
     EXPECT_EQ(loader_last_note()[0], '!');
     EXPECT_EQ(read("AINO.OXS"), oxs);

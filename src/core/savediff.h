@@ -1,0 +1,10 @@
+// src/core/savediff.h -- writing a big file of the character folder into the running save only when it
+// changed: a file that already holds exactly the bytes to be saved is left out of the save, so entering
+// a local area after a few steps on the world map does not write the unchanged world again. A file that
+// changed is staged whole as before; the commit stays whole either way.
+#pragma once
+#include <cstddef>
+
+// Makes `path` hold exactly the `size` bytes of `buf` once the running save commits. Outside a save the
+// file is replaced whole at once. False when a write failed (the running save is then marked failed).
+bool save_write_file(const char *path, const void *buf, size_t size);
