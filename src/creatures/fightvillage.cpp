@@ -14,7 +14,7 @@
 #include "society/village.h"
 
 // ---- the village's record ----
-int fight_violence_flag(int soc) { return GetGlobVil(soc) ? globVil.violence : 0; }
+int fight_violence_flag(int soc) { return GetGlobVil(soc) ? globVil.violence != 0 : 0; }
 void fight_clear_violence_flag(int soc) {
     if (!GetGlobVil(soc)) return;
     globVil.violence = 0;
