@@ -5,6 +5,7 @@
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "creatures/creatures.h"
 #include "items/hauling.h"
 #include "items/items.h"
 
