@@ -12,6 +12,7 @@
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
 #include "items/items.h"
+#include "items/ownership.h"
 #include "maps/movement.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
@@ -121,6 +122,9 @@ float laske_Load_value(int who) {
     if (who == -1) {
         const float tenth = (float)plr_get<int32_t>(PB_BODYWEIGHT) / 10.0f;
         float total = 0.0f, worn = 0.0f, free = 0.0f;
+        // Counting her load also tells which villages' goods she carries unpaid or taken.
+        GOT_UNPAID_clr();
+        GOT_TAKEN_clr();
         for (int s = 0; s < PLR_SLOTS; s++) {
             if (Plr.inv_count[s] <= 0 || Plr.inv_obj[s] == 0) continue;
             ItemStruct it;
@@ -131,6 +135,10 @@ float laske_Load_value(int who) {
                 if (tenth > worn) free += w;
             }
             total += w;
+            if (it.ownersoc != 0) {
+                if (it.ownerflags & OWN_UNPAID) SET_UNPAID_ofsoc((int)it.ownersoc);
+                if (it.ownerflags & OWN_TAKEN) SET_TAKEN_ofsoc((int)it.ownersoc);
+            }
         }
         plr_set<float>(PB_FREEWORN, free);
         plr_set<float>(PB_LOAD, total);
@@ -140,8 +148,14 @@ float laske_Load_value(int who) {
     if (!c) return 0.0f;
     float sum = 0.0f;
     ItemStruct it;
-    for (int i = 0; i < CRE_PACK; i++)
-        if (c->pack[i] && c->packcount[i]) sum += (float)c->packcount[i] * ObjToItem(it, c->pack[i]).weight;
+    // The village goods on her pet's or companion's back count as packed.
+    const bool hers = onko_NPC_kesyelain(who) || onko_NPC_kumppani(who);
+    for (int i = 0; i < CRE_PACK; i++) {
+        if (!c->pack[i] || !c->packcount[i]) continue;
+        ObjToItem(it, c->pack[i]);
+        sum += (float)c->packcount[i] * it.weight;
+        if (hers && it.ownersoc != 0 && (it.ownerflags & (OWN_UNPAID | OWN_TAKEN))) SET_PACKED_ofsoc((int)it.ownersoc);
+    }
     const int32_t held[CRE_WORN + 2] = {c->worn[0], c->worn[1], c->worn[2], c->worn[3], c->worn[4],
                                         c->worn[5], c->worn[6], c->wielded, c->offhand};
     float running = 0.0f;

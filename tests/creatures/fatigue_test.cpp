@@ -2,6 +2,8 @@
 #include "body_fixture.h"
 
 #include "core/maintenance.h"
+#include "creatures/predicates.h"
+#include "items/ownership.h"
 #include "items/wearing.h"
 
 namespace oxatest {
@@ -81,6 +83,40 @@ TEST_F(FatigueTest, CreatureLoadAndEncumbrance) {
     EXPECT_EQ(ENCUMBRANCE_PENALTY(2), 50);
     EXPECT_GE(FatigueRate(2), 1) << "no endurance reads as one";
     EXPECT_EQ(ENCUMBRANCE_PENALTY(-5), 0);
+}
+
+TEST_F(FatigueTest, CountingTheLoadMarksTheVillagesWhoseGoodsAreCarried) {
+    ItemStruct bowl = thing(IT_TOOL, "bowl", 0, 1.0f);
+    bowl.ownersoc = 41;
+    bowl.ownerflags = OWN_UNPAID;
+    ItemStruct axe = thing(IT_TOOL, "axe", 0, 3.0f);
+    axe.ownersoc = 42;
+    axe.ownerflags = OWN_TAKEN;
+    give(0, bowl);
+    give(1, axe);
+    SET_UNPAID_ofsoc(77);   // a mark left from goods she no longer has
+    laske_Load(CRE_PLAYER);
+    EXPECT_TRUE(GOT_UNPAID_ofsoc(41));
+    EXPECT_TRUE(GOT_TAKEN_ofsoc(42));
+    EXPECT_FALSE(GOT_UNPAID_ofsoc(42));
+    EXPECT_FALSE(GOT_UNPAID_ofsoc(77)) << "the lists are counted anew from her pack";
+    Plr.inv_obj[1] = 0;
+    laske_Load(CRE_PLAYER);
+    EXPECT_FALSE(GOT_TAKEN_ofsoc(42));
+
+    // On her pet's back they count as packed; on a wild animal's they do not.
+    GOT_PACKED_clr();
+    CreatureStruct &dog = beast(2, 7, 618);
+    dog.pack[0] = Esineesta_Uniikki(axe);
+    dog.packcount[0] = 1;
+    laske_Load(2);
+    EXPECT_FALSE(GOT_PACKED_ofsoc(42));
+    set_CrePetAndMaster(2, -1);
+    ASSERT_TRUE(onko_NPC_kesyelain(2));
+    laske_Load(2);
+    EXPECT_TRUE(GOT_PACKED_ofsoc(42));
+    GOT_PACKED_clr();
+    GOT_UNPAID_clr();
 }
 
 TEST_F(FatigueTest, FatigueStaysWithinItsRange) {
