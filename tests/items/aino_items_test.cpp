@@ -12,6 +12,7 @@
 #include "presentation/tekstit.h"
 #include "core/turnloop.h"
 #include "items/invlist.h"
+#include "items/row_letters.h"
 #include "items/inventory.h"
 #include "items/itemcmd.h"
 #include "items/items.h"
@@ -23,6 +24,10 @@
 #include <sstream>
 
 namespace {
+
+using oxatest::carried_letter;
+using oxatest::ground_letter;
+using oxatest::item_name_of;
 
 class AinoItems : public oxatest::PlayingTest {
 protected:
@@ -43,27 +48,8 @@ protected:
         int r;
         typing.typed([&] { return turn_pass(&r); });
     }
-    static std::string name_of(int pos) {
-        char n[41];
-        return item_name(ObjToItem(pos), n);
-    }
-    // The letter of a row as the lists of the player's things show it.
-    static SDL_Keycode letter(const char *name, unsigned filter = 0) {
-        InvGet_character(CRE_PLAYER, 0);
-        doInvList(filter, 0);
-        for (int i = 0; i < INVDATA_MAX && InvData[i].pos; i++)
-            if (name_of(InvData[i].pos) == name) return (SDL_Keycode)NAPPAIN[i];
-        ADD_FAILURE() << "no row " << name;
-        return SDLK_ESCAPE;
-    }
-    static SDL_Keycode ground_letter(int x, int y, const char *name) {
-        InvGet_data(x, y);
-        doInvList(0, 0);
-        for (int i = 0; i < INVDATA_MAX && InvData[i].pos; i++)
-            if (name_of(InvData[i].pos) == name) return (SDL_Keycode)NAPPAIN[i];
-        ADD_FAILURE() << "no record " << name;
-        return SDLK_ESCAPE;
-    }
+    static std::string name_of(int pos) { return item_name_of(pos); }
+    static SDL_Keycode letter(const char *name, unsigned filter = 0) { return carried_letter(name, filter); }
     static std::string carried() {
         std::string out;
         for (int s = 0; s < PLR_SLOTS; s++) {
