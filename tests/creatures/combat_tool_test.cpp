@@ -6,6 +6,7 @@
 #include <string>
 
 #include "creatures/combat_tool.h"
+#include "items/itemdefs.h"
 
 namespace oxatest {
 
@@ -31,6 +32,23 @@ TEST_F(CombatTest, DuelsEndInACarcassOrAFlightAndRepeatBySeed) {
     EXPECT_EQ(a, b);
     EXPECT_NE(a.find("undecided  0"), std::string::npos) << a;
     EXPECT_NE(run([](FILE *o) { return combat_duel_tool(1, 2, 7, 1, o); }).find("no creature template"), std::string::npos);
+}
+
+TEST_F(CombatTest, ABowmanShootsBeforeTheFightComesHandToHand) {
+    build_objdef_rows();   // the warriors' swords, bows and arrows
+    const std::string a = run([](FILE *o) { return combat_duel_tool(500, 611, 9, 30, o); });
+    EXPECT_EQ(a, run([](FILE *o) { return combat_duel_tool(500, 611, 9, 30, o); }));
+    EXPECT_NE(a.find("undecided  0"), std::string::npos) << a;
+    long bows = 0, shots = 0, wounded = 0, close = 0;
+    const size_t at = a.find("with a bow");
+    ASSERT_NE(at, std::string::npos) << a;
+    ASSERT_EQ(sscanf(a.c_str() + at, "with a bow %ld, arrows shot %ld, arrows that wounded %ld, turns hand to hand %ld",
+                     &bows, &shots, &wounded, &close), 4);
+    EXPECT_GT(bows, 0) << "some warriors carry a bow";
+    EXPECT_LT(bows, 30) << "and some do not";
+    EXPECT_GT(shots, 0);
+    EXPECT_LE(wounded, shots);
+    EXPECT_GT(close, 0);
 }
 
 TEST_F(CombatTest, AWoundFromTheToolTellsTheCell) {
