@@ -11,6 +11,7 @@
 #include "core/obj_func.h"
 #include "core/turnloop.h"
 #include "creatures/body.h"
+#include "creatures/combat.h"
 #include "creatures/creation.h"
 #include "creatures/missiles.h"
 #include "maps/area.h"
@@ -67,7 +68,9 @@ int combat_wound_tool(int victim, int type, int impact, int part, int seed, FILE
         fprintf(out, "the cell reads: level %d, injury %d, F%d S%d B%d K%d E%d A%d\n", w.level, w.injury,
                 w.fumble, w.stumble, w.bleeding, w.kill, w.shock, w.amputation);
     }
+    combat_rolltrace_clear();
     HAAVOITA(0, type, impact, part, 1, 1);
+    fprintf(out, "%s", COMBAT_rolltrace[0] ? COMBAT_rolltrace : "no rolls\n");
     const CreatureStruct &c = Cre[0];
     fprintf(out, "%s: injury %d, bleeding %d, posture %d\n", c.mode == CM_CARCASS ? "died" : "survived",
             c.injury, body_bleeding_sum(0), c.posture);

@@ -54,6 +54,10 @@ TEST_F(CombatTest, ABowmanShootsBeforeTheFightComesHandToHand) {
 TEST_F(CombatTest, AWoundFromTheToolTellsTheCell) {
     const std::string s = run([](FILE *o) { return combat_wound_tool(601, 2, 40, BP_NECK, 4, o); });
     EXPECT_NE(s.find("rB4A4"), std::string::npos) << s;
+    // The head comes off, and a neck cut that takes it rolls 99 dice to kill.
+    EXPECT_NE(s.find("amputation 4d6: "), std::string::npos) << s;
+    EXPECT_NE(s.find(", cut off\nkill 99d6: "), std::string::npos) << s;
+    EXPECT_NE(s.find("\ndied: "), std::string::npos) << s;
 }
 
 }  // namespace oxatest
