@@ -45,6 +45,11 @@
 #include "presentation/tekstit.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
+#include "maps/area.h"
+#include "maps/mapquery.h"
+#include "maps/zoomstore.h"
+#include "presentation/msglog.h"
 
 uint8_t PLAYER_SLEEPING;
 int NSAFETY, PVAM_EMERGENCY;
@@ -329,10 +334,62 @@ void plr_downed_act(int c) {
             }
         }
     }
-    if (onko_NPC_rosvo(c)) {
+    const bool robber = onko_NPC_rosvo(c) != 0;
+    if (robber) {
         unleash_all();
         rob_items(-1, c, 0);
     }
+    if ((Cre[c].fightbits & 6) || robber) carry_off();
+}
+
+// ---- carried off ----
+
+int carry_off_place(int wx, int wy, int *x, int *y) {
+    static int cand_x[101 * 101], cand_y[101 * 101];
+    int n = 0;
+    for (int cy = wy - 50; cy <= wy + 50; cy += 1 + random(4))
+        for (int cx = wx - 50; cx <= wx + 50; cx += 1 + random(4)) {
+            if (cx < 101 || cx > 3071 || cy < 101 || cy > 2047) continue;
+            if (is_settled_area(cx, cy, 5) || terrain_flag(get_alltime_maailmachar(cx, cy), TF_WATER)) continue;
+            if (ZoomMapPos(cx, cy) != 0) continue;
+            cand_x[n] = cx;
+            cand_y[n++] = cy;
+        }
+    if (n == 0) return 0;
+    const int k = random(n);
+    *x = cand_x[k];
+    *y = cand_y[k];
+    return 1;
+}
+
+// The downed player is dragged away to a wild, unvisited place near by; the hours pass meanwhile.
+void carry_off() {
+    if (bigmap()) return;
+    int x, y;
+    if (!carry_off_place((int)Plr.world_x, (int)Plr.world_y, &x, &y)) return;
+    force_to_zoommap(x, y);
+    if (REAL_QUIT == -1 || bigmap()) return;
+    const int hours = 2 + random(3);
+    for (int h = 0; h < hours && REAL_QUIT != -1; h++) {
+        MinuteTick(60, 2);
+        Time();
+    }
+}
+
+// Saves and leaves the local area for the world map, then enters the local map of world cell x, y:
+// both maps are loaded here, so the turn that follows is played on the new one.
+void force_to_zoommap(int x, int y) {
+    if (bigmap() || REAL_QUIT == -1) return;
+    char line[60];
+    snprintf(line, sizeof line, "(%d,%d)", x, y);
+    debuglog("force_to_zoommap", line);
+    ExitEnviron(PlayerX, PlayerY, 1);
+    if (LOAD_MAP) MapLoader(0);
+    if (REAL_QUIT == -1 || !bigmap()) return;
+    PlayerX = x;
+    PlayerY = y;
+    EnterLocale(0, 0);
+    if (LOAD_MAP) MapLoader(0);
 }
 
 // ---- getting up ----
