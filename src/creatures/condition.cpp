@@ -26,6 +26,7 @@
 #include "creatures/life.h"
 #include "creatures/physical.h"
 #include "creatures/breaches.h"
+#include "creatures/decisions.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
@@ -240,7 +241,9 @@ void PlayerUnconscious() {
         DISABLE_NOTES = 0;
         return;
     }
-    if (downer >= 0 && Cre[downer].kind != CK_NONE && Cre[downer].mode != CM_CARCASS && Cre[downer].mode != 4)
+    // Her dog or companions who take on the downer keep it from her.
+    if (downer >= 0 && Cre[downer].kind != CK_NONE && Cre[downer].mode != CM_CARCASS && Cre[downer].mode != 4 &&
+        Tarkista_Kumppanit(downer) == 0)
         plr_downed_act(downer);
     DISABLE_NOTES = 0;
     Plr.posture = 1;
@@ -691,11 +694,18 @@ const char *harmer(int cause, int form) {
         static const char *const hit[3] = {"being hit by %s", "was hit by %s", "killed by %s"};
         // The attacker is named from a scratch record, never from a live slot.
         char name[120] = "someone";
-        for (int c = 0; c < CRE_COUNT; c++)
+        bool found = false;
+        for (int c = 0; c < CRE_COUNT && !found; c++)
             if (Cre[c].kind != CK_NONE && Cre[c].socialid == (uint32_t)cause) {
                 copy_bounded(name, sizeof name, monnam(c, 4));
-                break;
+                found = true;
             }
+        // One gone from the area is read from the creature file; the working record is kept.
+        if (!found && cause >= CRE_DATAID) {
+            const CreatureStruct keep = Creature;
+            if (Lataa_RealCreature(cause) && Creature.kind != CK_NONE) copy_bounded(name, sizeof name, monnam_cre(Creature, 4));
+            Creature = keep;
+        }
         const char *at = strstr(hit[f], "%s");
         snprintf(out, sizeof out, "%.*s%s%s", (int)(at - hit[f]), hit[f], name, at + 2);
         return out;

@@ -8,6 +8,8 @@
 #include "creatures/condition.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
+#include "creatures/crefile.h"
+#include "creatures/describe.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/zoomstore.h"
@@ -93,6 +95,29 @@ TEST_F(CarriedOff, ARobberWhoKnocksHerOutDragsHerToAWildUnvisitedPlace) {
     EXPECT_EQ((int)Plr.world_x, nx);
 }
 
+TEST_F(CarriedOff, HerDogTakesOnTheRobberAndSheStaysWhereSheFell) {
+    const int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
+    const int robber = downer_beside(551);
+    int dog = -1;
+    for (int c = 0; c < CRE_COUNT && dog < 0; c++)
+        if (Cre[c].kind == CK_NONE) dog = c;
+    Luo_Olento(618);
+    Cre[dog] = Creature;
+    Cre[dog].owner = CRE_PLAYER;
+    Cre[dog].mode = 3;
+    Cre[dog].enemy = CRE_NONE;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CREATURE && Data[i].x == PlayerX - 1 && Data[i].y == PlayerY) Data[i].type = 0;
+    set_data(DT_CREATURE, PlayerX - 1, PlayerY, CRE_DATAID + dog, 1);
+    Cre[dog].Viimeisin_X = PlayerX - 1;
+    Cre[dog].Viimeisin_Y = PlayerY;
+    Plr.posture = 4;
+    ASSERT_EQ(turn_answer(), 1);
+    EXPECT_EQ((int)Plr.world_x, wx);
+    EXPECT_EQ((int)Plr.world_y, wy);
+    EXPECT_EQ(Cre[dog].enemy, robber) << "the dog went for him";
+}
+
 TEST_F(CarriedOff, ADownerWhoOnlySparesHerLeavesHerWhereSheFell) {
     // A villager that beats her to submission without banishing her: she wakes where she fell.
     const int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
@@ -129,6 +154,24 @@ TEST_F(CarriedOff, TheWorldMapForcesNothingAndTheWorldsEdgeOffersNoPlace) {
         EXPECT_FALSE(terrain_flag(get_alltime_maailmachar(x, y), TF_WATER));
         EXPECT_EQ(ZoomMapPos(x, y), 0);
     }
+}
+
+TEST_F(CarriedOff, AnAttackerGoneFromTheAreaIsNamedFromTheCreatureFile) {
+    Luo_Olento(551);
+    CreatureStruct robber = Creature;
+    copy_bounded(robber.pname, sizeof robber.pname, "Kauko");
+    robber.namebits |= 1;   // she knows his name
+    const int id = SaveNewRealCreature(robber);
+    ASSERT_GE(id, CRE_DATAID);
+    for (int c = 0; c < CRE_COUNT; c++) ASSERT_NE(Cre[c].socialid, (uint32_t)id);
+    Creature.speciescode = 123;   // whatever the working record holds stays there
+    const CreatureStruct last = Cre[CRE_COUNT - 1];
+    const std::string expected = std::string("killed by ") + monnam_cre(robber, 4);
+    EXPECT_NE(expected.find("Kauko"), std::string::npos);
+    EXPECT_EQ(std::string(harmer(id, 10)), expected);
+    EXPECT_EQ(Creature.speciescode, 123u);
+    EXPECT_EQ(memcmp(&Cre[CRE_COUNT - 1], &last, sizeof last), 0) << "no live slot is borrowed";
+    EXPECT_STREQ(harmer(id + 5000, 1), "was hit by someone") << "a number past the file";
 }
 
 }  // namespace
