@@ -389,8 +389,11 @@ void force_to_zoommap(int x, int y) {
     ExitEnviron(PlayerX, PlayerY, 1);
     if (LOAD_MAP) MapLoader(0);
     if (REAL_QUIT == -1 || !bigmap()) return;
+    // On the world map she stands on the cell itself.
     PlayerX = x;
     PlayerY = y;
+    Plr.world_x = (uint32_t)x;
+    Plr.world_y = (uint32_t)y;
     EnterLocale(0, 0);
     if (LOAD_MAP) MapLoader(0);
 }
