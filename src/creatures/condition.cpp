@@ -386,8 +386,11 @@ void force_to_zoommap(int x, int y) {
     char line[60];
     snprintf(line, sizeof line, "(%d,%d)", x, y);
     debuglog("force_to_zoommap", line);
+    // Loading a map turns the notes on; a fainted player's stay off until she comes to.
+    const uint8_t quiet = DISABLE_NOTES;
     ExitEnviron(PlayerX, PlayerY, 1);
     if (LOAD_MAP) MapLoader(0);
+    DISABLE_NOTES = quiet;
     if (REAL_QUIT == -1 || !bigmap()) return;
     // On the world map she stands on the cell itself.
     PlayerX = x;
@@ -396,6 +399,7 @@ void force_to_zoommap(int x, int y) {
     Plr.world_y = (uint32_t)y;
     EnterLocale(0, 0);
     if (LOAD_MAP) MapLoader(0);
+    DISABLE_NOTES = quiet;
 }
 
 // ---- getting up ----
