@@ -1,6 +1,8 @@
 #include "maps/zoomstore.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -59,6 +61,7 @@ static std::unordered_map<uint64_t, int> index_pos;   // world cell -> its first
 static std::string index_cache_path;
 static struct stat index_cache_stat;
 static bool index_cached;
+static size_t index_cache_on_disk;   // entries the file held when it was cached
 
 static bool batch_pending;   // cells of a batch wait in the cached index for the file
 static bool batch_lost;      // the index was read again from disk while a batch waited to write it
@@ -74,6 +77,7 @@ static void cache_index(const char *path, const std::vector<ZoomIndex> &entries)
     index_cached = stat(path, &index_cache_stat) == 0;
     index_cache_path = path;
     index_cache = entries;
+    index_cache_on_disk = entries.size();
     index_pos.clear();
     for (int n = 0; n < (int)entries.size(); n++)
         if (entries[n].x != -1 || entries[n].y != -1) index_pos.emplace(cell_key(entries[n].x, entries[n].y), n);
@@ -121,19 +125,48 @@ static bool write_index(const std::vector<ZoomIndex> &entries) {
     return true;
 }
 
+// Outside a save, cells that only join the end of the index are added to the file it was read from:
+// their records are whole in the store already, and a cut entry at the end is never read, so a crash
+// in the middle loses only new cells. False, with the file as it was, when that can't be done.
+static bool append_index(const std::vector<ZoomIndex> &entries) {
+    if (save_running() || !index_cached || entries.size() <= index_cache_on_disk) return false;
+    char real[1100];
+    store_path(real, sizeof real, "ZOOMINDEX.DAT");
+    if (index_cache_path != real) return false;
+    const int fd = open(real, O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    const off_t old_size = (off_t)(index_cache_on_disk * sizeof(ZoomIndex));
+    bool ok = fstat(fd, &st) == 0 && same_file(st, index_cache_stat) && st.st_size == old_size;
+    if (ok) {
+        const size_t bytes = (entries.size() - index_cache_on_disk) * sizeof(ZoomIndex);
+        ok = write(fd, &entries[index_cache_on_disk], bytes) == (ssize_t)bytes;
+        if (!ok && ftruncate(fd, old_size) != 0) index_cached = false;
+    }
+    if (close(fd) != 0) ok = false;
+    if (ok) cache_index(real, entries);
+    return ok;
+}
+
 // While a batch runs, new cells join the index in memory only; their records are already whole in the
 // store, so a crash before the batch ends loses the new cells, never names a record not written.
 static int batch_depth;
 
-void zoomstore_batch_begin() { batch_depth++; }
+void zoomstore_batch_begin() {
+    batch_depth++;
+    zoomextra_hold(1);
+}
 
 int zoomstore_batch_end() {
-    if (batch_depth == 0 || --batch_depth > 0) return 1;
+    if (batch_depth == 0) return 1;
+    zoomextra_hold(0);
+    if (--batch_depth > 0) return 1;
     if (!batch_pending) return 1;
     const bool lost = batch_lost || !index_cached;
     batch_pending = batch_lost = false;
     if (lost) return 0;   // the cells waiting for the index went with the cache
     const std::vector<ZoomIndex> entries = index_cache;
+    if (append_index(entries)) return 1;
     return write_index(entries) ? 1 : 0;
 }
 
@@ -448,6 +481,7 @@ void Zoomer(int x, int y) {
 
 int zoomsave() {
     int stored = 1;
+    zoomextra_hold(1);
     const int px = find_zoom_x(PlayerX, 0), py = find_zoom_y(PlayerY, 0);
     const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
     for (int zy = -2; zy <= 2; zy++)
@@ -467,6 +501,7 @@ int zoomsave() {
                 stored = 0;
             }
         }
+    zoomextra_hold(0);
     return stored;
 }
 
