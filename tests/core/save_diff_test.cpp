@@ -1,7 +1,7 @@
 // Big files written into a save only when they changed: an unchanged file stays out of the save, a
 // little changed one goes by its changed blocks, a much changed one is staged whole, the commit leaves
-// exactly the new bytes, and a save that fails leaves the
-// file as it was. The random stream the game draws from is the C library's generator, number for number.
+// exactly the new bytes, and a save that fails leaves the file as it was. The random stream the game
+// draws from is the C library's generator, number for number.
 #include <cstdlib>
 #include <string>
 #include <vector>
