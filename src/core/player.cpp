@@ -1,10 +1,6 @@
 // The player record's files, the inventory slots and the skill lookups.
 #include "core/player.h"
 
-#include <sys/stat.h>
-
-#include <cstring>
-
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/ownlib.h"
@@ -38,12 +34,6 @@ int do_OXS_backup() {
     static uint8_t copy[PLR_SIZE];
     if (!read_exact(oxs, copy, sizeof copy)) return 0;
     if (copy[0] == 0 && copy[1] == 0 && copy[2] == 0 && copy[3] == 0) return 0;
-    // A backup that already holds these bytes is left as it is: a new file costs far more than a read.
-    static uint8_t held[PLR_SIZE];
-    struct stat st;
-    if (stat(bak, &st) == 0 && S_ISREG(st.st_mode) && (size_t)st.st_size == sizeof held && read_exact(bak, held, sizeof held) &&
-        memcmp(held, copy, sizeof copy) == 0)
-        return 1;
     return write_atomic(bak, copy, sizeof copy) ? 1 : 0;
 }
 
