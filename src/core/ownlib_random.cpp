@@ -49,6 +49,20 @@ extern "C" int rand(void) noexcept {
 
 extern "C" void srand(unsigned seed) noexcept { rand_seed(seed); }
 
+void rand_block(int32_t *out, int count) {
+    if (!rand_seeded) rand_seed(1);
+    for (int i = 0; i < count; i++) out[i] = rand_next();
+}
+
+// One step undone: the indices go back and the sum is taken out of the front word again.
+void rand_unget(int count) {
+    for (int i = 0; i < count; i++) {
+        rand_front = rand_front == 0 ? RAND_DEG - 1 : rand_front - 1;
+        rand_rear = rand_rear == 0 ? RAND_DEG - 1 : rand_rear - 1;
+        rand_state[rand_front] = (int32_t)((uint32_t)rand_state[rand_front] - (uint32_t)rand_state[rand_rear]);
+    }
+}
+
 // Redraws until the draw differs from the first one, at most ten times, so that short ranges
 // rarely repeat the same number twice; the exact count of rand calls keeps seeded results stable.
 int random(int n) {

@@ -144,3 +144,17 @@ TEST(RandomStream, IsTheCLibraryGeneratorNumberForNumber) {
         }
     }
 }
+
+TEST(RandomStream, DrawsTakenInABlockAndGivenBackLeaveTheStreamAsPlainDraws) {
+    for (int taken : {0, 1, 30, 31, 32, 700}) {
+        srand(99);
+        std::vector<int> plain;
+        for (int i = 0; i < 2000; i++) plain.push_back(rand());
+        srand(99);
+        std::vector<int32_t> block(1000);
+        rand_block(block.data(), 1000);
+        for (int i = 0; i < 1000; i++) ASSERT_EQ(block[i], plain[i]) << i;
+        rand_unget(1000 - taken);   // only `taken` of them were used
+        for (int i = taken; i < 2000; i++) ASSERT_EQ(rand(), plain[i]) << "taken " << taken << " draw " << i;
+    }
+}
