@@ -198,6 +198,16 @@ void fill_layer(uint8_t *layer, uint8_t value) {
     memset(layer + i, value, MAP_BYTES - i);
 }
 
+// A layer copied over one that mostly holds the same already (the remembered world after a save):
+// blocks that are the same are only read.
+void copy_layer(uint8_t *to, const uint8_t *from) {
+    enum { BLOCK = 4096 };
+    size_t i = 0;
+    for (; i + BLOCK <= MAP_BYTES; i += BLOCK)
+        if (memcmp(to + i, from + i, BLOCK) != 0) memcpy(to + i, from + i, BLOCK);
+    memcpy(to + i, from + i, MAP_BYTES - i);
+}
+
 // On a local area every square of the layer is a plain byte of the current map. Deep and shallow
 // water (182 and 183) differ only in the lowest bit: a block of squares is tested at once, and only a
 // block that may hold water is looked at square by square.

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <set>
 #include <unordered_map>
 
 #include "core/ownlib.h"
@@ -40,20 +39,36 @@ static bool full_logged;
 // out free is looked at again at the next lookup, since the caller writes its cell into it; removals
 // and a reloaded table go through this file and keep the index in step. Outside such a hold every
 // lookup walks the table, so records written into it directly are always found.
+enum { FREE_WORDS = (ZOOMEXTRA_COUNT + 63) / 64 };
 static struct {
     int depth;
     bool built;
     std::unordered_map<uint32_t, int> first;   // cell -> its lowest record
-    std::set<int> free;                       // records with no cell
+    uint64_t free[FREE_WORDS];                // a bit for each record with no cell
     int handed = -1;                          // a free record handed out by the last lookup
 } held;
+
+static void free_set(int i, bool on) {
+    const uint64_t bit = (uint64_t)1 << (i & 63);
+    if (on)
+        held.free[i >> 6] |= bit;
+    else
+        held.free[i >> 6] &= ~bit;
+}
+
+// The lowest free record, or -1.
+static int free_first() {
+    for (int w = 0; w < FREE_WORDS; w++)
+        if (held.free[w]) return w * 64 + __builtin_ctzll(held.free[w]);
+    return -1;
+}
 
 static uint32_t record_key(const ZoomExtraStruct &z) { return (uint32_t)z.x | (uint32_t)z.y << 16; }
 
 static void index_forget() {
     held.built = false;
     held.first.clear();
-    held.free.clear();
+    memset(held.free, 0, sizeof held.free);
     held.handed = -1;
 }
 
@@ -61,7 +76,7 @@ static void index_build() {
     index_forget();
     for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
         if (ZoomExtra[i].x == 0)
-            held.free.insert(held.free.end(), i);
+            free_set(i, true);
         else
             held.first.emplace(record_key(ZoomExtra[i]), i);
     }
@@ -73,7 +88,7 @@ static void index_settle() {
     const int h = held.handed;
     held.handed = -1;
     if (h < 0 || ZoomExtra[h].x == 0) return;
-    held.free.erase(h);
+    free_set(h, false);
     auto at = held.first.emplace(record_key(ZoomExtra[h]), h);
     if (!at.second && at.first->second > h) at.first->second = h;
 }
@@ -99,9 +114,8 @@ static bool index_lookup(int x, int y, int &answer) {
             return true;
         }
     }
-    if (held.free.empty()) return false;
-    answer = *held.free.begin();
-    if (ZoomExtra[answer].x != 0) return false;
+    answer = free_first();
+    if (answer < 0 || ZoomExtra[answer].x != 0) return false;
     held.handed = answer;
     return true;
 }
@@ -158,7 +172,7 @@ void remove_ZoomExtra(int x, int y) {
         if ((int16_t)z.x != x || z.y != (uint16_t)y) continue;
         if (held.built) {
             held.first.erase(record_key(z));
-            held.free.insert(i);
+            free_set(i, true);
         }
         memset(&z, 0, sizeof z);
     }
