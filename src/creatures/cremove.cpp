@@ -65,7 +65,8 @@ static int visited(const CreatureStruct &c, int x, int y) {
 }
 
 struct Candidate {
-    int movable, heading, both, one, seen, pref;
+    int heading, both, one, pref;
+    int movable, seen;             // -1 until asked
 };
 
 static int pick(const int *list, int count, const Candidate *cand) {
@@ -86,8 +87,12 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     CreatureStruct &cr = Cre[n];
     const int ox = Data[pos].x, oy = Data[pos].y;
     const int dx = abs(ox - x), dy = abs(oy - y);
+    // When no test step around here changes anything, a test is taken only when the choice needs
+    // its answer; otherwise all are taken in their order, as they always were.
+    int quiet = crestep_quiet_test(n, x, y);
+    for (int d = 0; d < 8 && quiet; d++) quiet = crestep_quiet_test(n, ox + Heds_x(d), oy + Heds_y(d));
     crestep_batch_begin(n);
-    if (Liikkuminen(n, x, y, 0) != STEP_OK && dx < 2 && dy < 2) {
+    if ((!quiet || (dx < 2 && dy < 2)) && Liikkuminen(n, x, y, 0) != STEP_OK && dx < 2 && dy < 2) {
         crestep_batch_end();
         return 1;
     }
@@ -98,28 +103,34 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     for (int d = 0; d < 8; d++) {
         const int nx = ox + Heds_x(d), ny = oy + Heds_y(d);
         Candidate &c = cand[d];
-        c.movable = Liikkuminen(n, nx, ny, 0) == STEP_OK;
+        c.movable = quiet ? -1 : Liikkuminen(n, nx, ny, 0) == STEP_OK;
         const int ndx = abs(nx - x), ndy = abs(ny - y);
         c.heading = spirit || within_heading(heading, d);
         c.both = ndx < dx && ndy < dy;
         c.one = BRANCH_PATHMAKE ? ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) : (ndx < dx || ndy < dy);
-        c.seen = visited(cr, nx, ny);
+        c.seen = -1;
         c.pref = 0;
         if (BRANCH_PATHMAKE) {
             if (get_mapchar(nx, ny) == '.') c.pref = 3;
             else if (get_datatype(DT_TRACKS, nx, ny) >= 0) c.pref = 1;
         }
     }
-    crestep_batch_end();
+    auto open = [&](int d) {   // a way it may take: not walked lately and a step possible
+        Candidate &c = cand[d];
+        if (c.seen < 0) c.seen = visited(cr, ox + Heds_x(d), oy + Heds_y(d));
+        if (c.seen) return 0;
+        if (c.movable < 0) c.movable = Liikkuminen(n, ox + Heds_x(d), oy + Heds_y(d), 0) == STEP_OK;
+        return c.movable;
+    };
     int list[8], count, d = -1;
     // a: toward it on both axes
     count = 0;
     for (int k = 0; k < 8; k++)
-        if (cand[k].movable && cand[k].heading && cand[k].both && !cand[k].seen) list[count++] = k;
+        if (cand[k].heading && cand[k].both && open(k)) list[count++] = k;
     d = pick(list, count, cand);
     if (d >= 0 && BRANCH_PATHMAKE && cand[d].pref == 0) {
         for (int k = 0; k < 8; k++)
-            if (cand[k].movable && cand[k].heading && cand[k].one && !cand[k].both && !cand[k].seen && cand[k].pref > 0) {
+            if (cand[k].heading && cand[k].one && !cand[k].both && cand[k].pref > 0 && open(k)) {
                 d = -1;
                 break;
             }
@@ -128,23 +139,24 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     if (d < 0) {
         count = 0;
         for (int k = 0; k < 8; k++)
-            if (cand[k].movable && cand[k].heading && cand[k].one && !cand[k].seen) list[count++] = k;
+            if (cand[k].heading && cand[k].one && open(k)) list[count++] = k;
         d = pick(list, count, cand);
     }
     // c: ahead, anywhere
     if (d < 0) {
         count = 0;
         for (int k = 0; k < 8; k++)
-            if (cand[k].movable && cand[k].heading && !cand[k].seen) list[count++] = k;
+            if (cand[k].heading && open(k)) list[count++] = k;
         d = pick(list, count, cand);
     }
     // d: any way not taken lately
     if (d < 0) {
         count = 0;
         for (int k = 0; k < 8; k++)
-            if (cand[k].movable && !cand[k].seen) list[count++] = k;
+            if (open(k)) list[count++] = k;
         if (count) d = list[random(count)];
     }
+    crestep_batch_end();
     if (d < 0) {
         if (cr.movehist_x[3] == ox) {
             for (int i = 1; i < HIST; i++) {

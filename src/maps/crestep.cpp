@@ -157,7 +157,10 @@ static void index_add(int i, int x, int y) {
     pass.head[sq] = e + 1;
 }
 
+static void depth_forget();
+
 void crestep_pass_end() {
+    depth_forget();
     for (int k = 0; k < pass.ntouched; k++) pass.head[pass.touched[k]] = 0;
     pass.ntouched = 0;
     pass.used = 0;
@@ -311,6 +314,29 @@ int crestep_ice(int x, int y) {
     return ice_memo[sq] - 1;
 }
 
+// Water depths asked during a pass: each answer walks four arms of up to 50 squares to the shore.
+static int16_t depth_memo[IDX_SIDE * IDX_SIDE];   // 0 not asked, 1 + depth
+static int32_t depth_touched[IDX_SIDE * IDX_SIDE / 8];
+static int depth_count;
+
+static void depth_forget() {
+    for (int k = 0; k < depth_count; k++) depth_memo[depth_touched[k]] = 0;
+    depth_count = 0;
+}
+
+int crestep_depth(int x, int y) {
+    if (!pass.active || !in_index(x, y)) return vesisyvyys(x, y);
+    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    if (!depth_memo[sq]) {
+        if (depth_count >= (int)(sizeof depth_touched / sizeof depth_touched[0])) return vesisyvyys(x, y);
+        const int d = vesisyvyys(x, y);
+        if (d < 0 || d > 30000) return d;
+        depth_memo[sq] = (int16_t)(1 + d);
+        depth_touched[depth_count++] = sq;
+    }
+    return depth_memo[sq] - 1;
+}
+
 int crestep_roster(const int **list) {
     *list = pass.roster;
     return pass.active ? pass.nroster : -1;
@@ -407,18 +433,18 @@ static int water_rule(int n, int ox, int oy, int x, int y, int mode, int r) {
         return STEP_OBSTACLE;
     }
     if (!come_along(n, 0)) {
-        if (vesisyvyys(x, y) < 2 && cr.weight > 6.0f) {
+        if (crestep_depth(x, y) < 2 && cr.weight > 6.0f) {
             if (cr.role == 20 || fighting(cr) || own_open) return STEP_OK;
             return r;
         }
-        if (own_open && vesisyvyys(ox, oy) >= 2) return STEP_OK;
+        if (own_open && crestep_depth(ox, oy) >= 2) return STEP_OK;
         return r;
     }
     if (own_open) return STEP_OK;
     const int dist = koordinaattien_vali(ox, oy, PlayerX, PlayerY);
     const int plr_in_water = Plr.movement_mode == 2 || Plr.movement_mode == 3 || Plr.movement_mode == 4;
     if (!plr_in_water) {
-        if (vesisyvyys(x, y) <= 1 && dist >= 11 && water_temp() >= 10) return STEP_OK;
+        if (crestep_depth(x, y) <= 1 && dist >= 11 && water_temp() >= 10) return STEP_OK;
         return r;
     }
     return dist >= 2 ? STEP_OK : r;
@@ -577,6 +603,16 @@ int Liikkuminen(int n, int x, int y, int mode) {
     if (cr.korkeus == 200 && !terrain_flag(get_mapchar(x, y), TF_TREE)) cr.korkeus = 0;
     if (!world && cr.korkeus == 0) leave_tracks(n, ox, oy, x, y);
     return STEP_OK;
+}
+
+int crestep_quiet_test(int n, int x, int y) {
+    if (!ask_valid(n)) return 1;
+    CreatureStruct &cr = Cre[n];
+    if (cre_spare(cr, SPARE_FENCEBUMPS) != 0) return 0;   // a test on open ground would clear them
+    const int c = get_mapchar(x, y);
+    if (c == CH_FENCE) return 0;                            // bumps, and a bear may tear it down
+    // a walker's test on water may ask whether it follows someone, and may roll for the ice
+    return !terrain_flag(c, TF_WATER) || cr.korkeus == 100 || ask_water_creature(n);
 }
 
 void crestep_record_moved(int pos) {
