@@ -211,7 +211,8 @@ int Kulje_Paikkaan(int n, int x, int y) {
     if (pos < 0) return 0;
     if (cr.mode == 4 || cr.mode == 99) AsetaPonnistelu(n, cr.korkeus == 100 ? 2 : 10);
     else if (ask_water_creature(n) && crestep_open_water(x, y)) AsetaPonnistelu(n, 1);
-    const int p = ACTUAL_MOBILITY(-1) > 0 ? ACTUAL_MOBILITY(-1) : 1;
+    const int plr_mobility = ACTUAL_MOBILITY(-1);
+    const int p = plr_mobility > 0 ? plr_mobility : 1;
     const int v = cre_speed(n);
     const int tame = ask_pet(n) && cr.mode != 4 && cr.mode != 2 && cr.mode != 99;
     int enemy_v = 0;
