@@ -64,6 +64,19 @@ static int visited(const CreatureStruct &c, int x, int y) {
     return 0;
 }
 
+// The compass steps, read once.
+struct Compass {
+    int x[8], y[8];
+};
+static const Compass &compass() {
+    static const Compass c = [] {
+        Compass k;
+        for (int d = 0; d < 8; d++) k.x[d] = Heds_x(d), k.y[d] = Heds_y(d);
+        return k;
+    }();
+    return c;
+}
+
 struct Candidate {
     int heading, both, one, pref;
     int movable, seen;             // -1 until asked
@@ -89,19 +102,19 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     const int dx = abs(ox - x), dy = abs(oy - y);
     // When no test step around here changes anything, a test is taken only when the choice needs
     // its answer; otherwise all are taken in their order, as they always were.
-    int quiet = crestep_quiet_test(n, x, y);
-    for (int d = 0; d < 8 && quiet; d++) quiet = crestep_quiet_test(n, ox + Heds_x(d), oy + Heds_y(d));
+    const int quiet = crestep_quiet_tests(n, ox, oy, x, y);
     crestep_batch_begin(n);
     if ((!quiet || (dx < 2 && dy < 2)) && Liikkuminen(n, x, y, 0) != STEP_OK && dx < 2 && dy < 2) {
         crestep_batch_end();
         return 1;
     }
     Candidate cand[8];
+    const Compass &cp = compass();
     const int spirit = onko_NPC_haltija(n);
     int heading = cr.Suunta;
     if (heading < 0 || heading > 7) heading = 0;
     for (int d = 0; d < 8; d++) {
-        const int nx = ox + Heds_x(d), ny = oy + Heds_y(d);
+        const int nx = ox + cp.x[d], ny = oy + cp.y[d];
         Candidate &c = cand[d];
         c.movable = quiet ? -1 : Liikkuminen(n, nx, ny, 0) == STEP_OK;
         const int ndx = abs(nx - x), ndy = abs(ny - y);
@@ -117,9 +130,9 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     }
     auto open = [&](int d) {   // a way it may take: not walked lately and a step possible
         Candidate &c = cand[d];
-        if (c.seen < 0) c.seen = visited(cr, ox + Heds_x(d), oy + Heds_y(d));
+        if (c.seen < 0) c.seen = visited(cr, ox + cp.x[d], oy + cp.y[d]);
         if (c.seen) return 0;
-        if (c.movable < 0) c.movable = Liikkuminen(n, ox + Heds_x(d), oy + Heds_y(d), 0) == STEP_OK;
+        if (c.movable < 0) c.movable = Liikkuminen(n, ox + cp.x[d], oy + cp.y[d], 0) == STEP_OK;
         return c.movable;
     };
     int list[8], count, d = -1;

@@ -9,10 +9,10 @@ enum { STEP_OK = 1, STEP_BLOCKED = 101, STEP_OBSTACLE = 103, STEP_TRAPPED = 104 
 // door or trying a slope), 101 blocked, 103 an obstacle, 104 held by a trap.
 int Liikkuminen(int n, int x, int y, int mode);
 
-// 1 when a test step (mode 0) of creature n to x, y changes nothing and draws no random number, so
-// that it may be left out or taken in any order: no fence there and no fence bumps counted, and no
-// water there for a creature that walks.
-int crestep_quiet_test(int n, int x, int y);
+// 1 when no test step (mode 0) of creature n standing on ox, oy to x, y or to a square beside it
+// changes anything or draws a random number, so that those tests may be left out or taken in any
+// order: no fence there and no fence bumps counted, and no water there for a creature that walks.
+int crestep_quiet_tests(int n, int ox, int oy, int x, int y);
 
 // The pool position of creature n's live record (type 4, id n + 1000), or -1.
 int crestep_pos(int n);
