@@ -77,22 +77,6 @@ static const Compass &compass() {
     return c;
 }
 
-struct Candidate {
-    int heading, both, one, pref;
-    int movable, seen;             // -1 until asked
-};
-
-static int pick(const int *list, int count, const Candidate *cand) {
-    if (count == 0) return -1;
-    if (BRANCH_PATHMAKE) {
-        int best = -1, bestpref = 0;
-        for (int i = 0; i < count; i++)
-            if (cand[list[i]].pref > bestpref) best = list[i], bestpref = cand[list[i]].pref;
-        if (best >= 0) return best;
-    }
-    return list[random(count)];
-}
-
 int askel_kohti_paikkaa(int n, int x, int y) {
     if (WIZARD_npcfreeze || !ask_valid(n)) return 0;
     const int pos = pos_of(n);
@@ -108,65 +92,84 @@ int askel_kohti_paikkaa(int n, int x, int y) {
         crestep_batch_end();
         return 1;
     }
-    Candidate cand[8];
+    // The directions as bits: ahead (within the heading), toward it on both axes, toward it on one.
     const Compass &cp = compass();
     const int spirit = onko_NPC_haltija(n);
     int heading = cr.Suunta;
     if (heading < 0 || heading > 7) heading = 0;
+    unsigned ahead = 0, both = 0, one = 0, pref_any = 0;
+    int pref[8] = {};
     for (int d = 0; d < 8; d++) {
         const int nx = ox + cp.x[d], ny = oy + cp.y[d];
-        Candidate &c = cand[d];
-        c.movable = quiet ? -1 : Liikkuminen(n, nx, ny, 0) == STEP_OK;
         const int ndx = abs(nx - x), ndy = abs(ny - y);
-        c.heading = spirit || within_heading(heading, d);
-        c.both = ndx < dx && ndy < dy;
-        c.one = BRANCH_PATHMAKE ? ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) : (ndx < dx || ndy < dy);
-        c.seen = -1;
-        c.pref = 0;
+        const unsigned bit = 1u << d;
+        if (spirit || within_heading(heading, d)) ahead |= bit;
+        if (ndx < dx && ndy < dy) both |= bit;
+        if (BRANCH_PATHMAKE ? ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) : (ndx < dx || ndy < dy)) one |= bit;
         if (BRANCH_PATHMAKE) {
-            if (get_mapchar(nx, ny) == '.') c.pref = 3;
-            else if (get_datatype(DT_TRACKS, nx, ny) >= 0) c.pref = 1;
+            if (get_mapchar(nx, ny) == '.') pref[d] = 3;
+            else if (get_datatype(DT_TRACKS, nx, ny) >= 0) pref[d] = 1;
+            if (pref[d]) pref_any |= bit;
         }
     }
-    auto open = [&](int d) {   // a way it may take: not walked lately and a step possible
-        Candidate &c = cand[d];
-        if (c.seen < 0) c.seen = visited(cr, ox + cp.x[d], oy + cp.y[d]);
-        if (c.seen) return 0;
-        if (c.movable < 0) c.movable = Liikkuminen(n, ox + cp.x[d], oy + cp.y[d], 0) == STEP_OK;
-        return c.movable;
+    // The ways it may take: not walked lately and a step possible; asked as a choice needs them, or
+    // all at once, in order, when the tests may change something.
+    unsigned known = 0, open_ways = 0;
+    auto ask = [&](int d) {
+        const unsigned bit = 1u << d;
+        if (known & bit) return;
+        known |= bit;
+        const int nx = ox + cp.x[d], ny = oy + cp.y[d];
+        if (!visited(cr, nx, ny) && Liikkuminen(n, nx, ny, 0) == STEP_OK) open_ways |= bit;
     };
-    int list[8], count, d = -1;
-    // a: toward it on both axes
-    count = 0;
-    for (int k = 0; k < 8; k++)
-        if (cand[k].heading && cand[k].both && open(k)) list[count++] = k;
-    d = pick(list, count, cand);
-    if (d >= 0 && BRANCH_PATHMAKE && cand[d].pref == 0) {
+    if (!quiet)
+        for (int d = 0; d < 8; d++) {
+            const unsigned bit = 1u << d;
+            known |= bit;
+            const int nx = ox + cp.x[d], ny = oy + cp.y[d];
+            const int movable = Liikkuminen(n, nx, ny, 0) == STEP_OK;
+            if (movable && !visited(cr, nx, ny)) open_ways |= bit;
+        }
+    auto choose = [&](unsigned wanted) {   // one of the open ways among the wanted, or -1
+        int list[8], count = 0;
         for (int k = 0; k < 8; k++)
-            if (cand[k].heading && cand[k].one && !cand[k].both && cand[k].pref > 0 && open(k)) {
-                d = -1;
-                break;
+            if (wanted & (1u << k)) {
+                ask(k);
+                if (open_ways & (1u << k)) list[count++] = k;
+            }
+        if (count == 0) return -1;
+        if (BRANCH_PATHMAKE) {
+            int best = -1, bestpref = 0;
+            for (int i = 0; i < count; i++)
+                if (pref[list[i]] > bestpref) best = list[i], bestpref = pref[list[i]];
+            if (best >= 0) return best;
+        }
+        return list[random(count)];
+    };
+    // a: toward it on both axes
+    int d = choose(ahead & both);
+    if (d >= 0 && BRANCH_PATHMAKE && pref[d] == 0) {
+        const unsigned better = ahead & one & ~both & pref_any;
+        for (int k = 0; k < 8; k++)
+            if (better & (1u << k)) {
+                ask(k);
+                if (open_ways & (1u << k)) {
+                    d = -1;
+                    break;
+                }
             }
     }
     // b: toward it on one axis
-    if (d < 0) {
-        count = 0;
-        for (int k = 0; k < 8; k++)
-            if (cand[k].heading && cand[k].one && open(k)) list[count++] = k;
-        d = pick(list, count, cand);
-    }
+    if (d < 0) d = choose(ahead & one);
     // c: ahead, anywhere
-    if (d < 0) {
-        count = 0;
-        for (int k = 0; k < 8; k++)
-            if (cand[k].heading && open(k)) list[count++] = k;
-        d = pick(list, count, cand);
-    }
+    if (d < 0) d = choose(ahead);
     // d: any way not taken lately
     if (d < 0) {
-        count = 0;
-        for (int k = 0; k < 8; k++)
-            if (open(k)) list[count++] = k;
+        int list[8], count = 0;
+        for (int k = 0; k < 8; k++) {
+            ask(k);
+            if (open_ways & (1u << k)) list[count++] = k;
+        }
         if (count) d = list[random(count)];
     }
     crestep_batch_end();
@@ -271,7 +274,10 @@ Paikka HaePaikka_Karttamerkki(int x, int y, int radius, unsigned char c1, unsign
 static Paikka search_pool(int x, int y, int radius, int t1, int t2, int id1, int id2, int byid) {
     Paikka p;
     const int lim = 2 * radius;
-    for (int i = 0; i < DATA_MAX; i++) {
+    // beyond the last record in use lie only unused and freed places, which no search asks for
+    const int free_asked = !byid && (t1 == DT_UNUSED || t1 == DT_FREED || t2 == DT_UNUSED || t2 == DT_FREED);
+    const int end = free_asked ? DATA_MAX : crestep_pool_end();
+    for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
         if (abs((int)d.x - x) >= lim || abs((int)d.y - y) >= lim) continue;
         if (byid) {

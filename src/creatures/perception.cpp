@@ -267,6 +267,15 @@ int ovatko_NPCt_yhteisossa(int a, int b) {
     return 0;
 }
 
+int yhteisoton_elain(int a) {
+    if (!ask_valid(a)) return 0;
+    const CreatureStruct &x = Cre[a];
+    // every rule above that can answer 1 for an animal a needs a dog (618), reindeer or cattle (500,
+    // 510), a community, or a herding kind
+    return x.kind != CK_HUMAN && x.community == 0 && x.speciescode != 618 && x.speciescode != 500 &&
+           x.speciescode != 510 && !herd_species((int)x.speciescode);
+}
+
 int ihminen_vs_ihminen(int a, int b) {
     if (!ask_valid(a)) return 0;
     if (b != -1 && ovatko_NPCt_yhteisossa(a, b)) return 0;

@@ -177,6 +177,12 @@ static void index_add(int i, int x, int y) {
 
 static void depth_forget();
 
+int crestep_pool_end() {
+    int end = DATA_MAX;
+    while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
+    return end;
+}
+
 void crestep_pass_end() {
     depth_forget();
     for (int k = 0; k < pass.ntouched; k++) pass.head[pass.touched[k]] = 0;
@@ -201,8 +207,7 @@ void crestep_pass_begin() {
     mix(Plr.daynumber);
     mix((uint64_t)(int64_t)GlobWeather.water_temp);
     // Free places give nothing to the signature or the index: the scan ends at the last one in use.
-    int end = DATA_MAX;
-    while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
+    const int end = crestep_pool_end();
     for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {

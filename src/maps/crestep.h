@@ -14,6 +14,10 @@ int Liikkuminen(int n, int x, int y, int mode);
 // order: no fence there and no fence bumps counted, and no water there for a creature that walks.
 int crestep_quiet_tests(int n, int ox, int oy, int x, int y);
 
+// The place after the last record in use in the pool, looked up from its end: the places beyond hold
+// no record (unused or freed).
+int crestep_pool_end();
+
 // The pool position of creature n's live record (type 4, id n + 1000), or -1.
 int crestep_pos(int n);
 // 1 when a creature could be set down on x, y: inside the local area, terrain that does not block,
