@@ -297,8 +297,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     if (!pos_xy(n, x, y)) return 0;
     for (int cls = 1; cls <= 2; cls++) {
         int find = -1, r = radius;
-        const int end = crestep_pool_end();   // food lies only in records in use
-        for (int i = 0; i < end; i++) {
+        for (int i = 0; i < DATA_MAX; i++) {
             const DataStruct &d = Data[i];
             if (d.type != DT_ITEM && d.type != DT_PLANT) continue;
             const int dist = koordinaattien_vali(x, y, d.x, d.y);
