@@ -36,7 +36,7 @@ struct Folder {
         char cwd[4096];
         previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
         const std::string run = OXA_RUN_DIR;
-        const std::string cmd = run + "/../gen_fixture " + path + " && cp " + run + "/linedist.arr " + run +
+        const std::string cmd = "cp -r " + run + "/../fixture/AINO " + path + " && cp " + run + "/linedist.arr " + run +
                                 "/NOTES.STD " + path + " && cp -r " + run + "/messages " + path + " && cp -r " +
                                 path + "/AINO " + path + "/AINO.pristine";
         if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be made: %s\n", cmd.c_str());
@@ -77,9 +77,33 @@ void enter_fresh(benchmark::State &state, int wx, int wy) {
         benchmark::DoNotOptimize(GetMappie(0));
     }
 }
-void BM_enter_fresh_area_forest(benchmark::State &state) { enter_fresh(state, 1620, 900); }
-void BM_enter_fresh_area_lake(benchmark::State &state) { enter_fresh(state, 1550, 980); }
-void BM_enter_fresh_area_sea(benchmark::State &state) { enter_fresh(state, 1380, 1000); }
+// The cell of a kind nearest the ready-made character's home, ring by ring.
+struct Cell {
+    int x, y;
+};
+Cell nearest(int code) {
+    folder().fresh_character();
+    const int hx = PlayerX, hy = PlayerY;
+    for (int d = 1; d < WORLD_W; d++)
+        for (int y = hy - d; y <= hy + d; y++)
+            for (int x = hx - d; x <= hx + d; x++)
+                if ((std::abs(x - hx) == d || std::abs(y - hy) == d) && x >= 0 && y >= 0 && x < WORLD_W &&
+                    y < WORLD_H && get_alltime_maailmachar(x, y) == code)
+                    return {x, y};
+    return {hx, hy};
+}
+void BM_enter_fresh_area_forest(benchmark::State &state) {
+    const Cell c = nearest(15);
+    enter_fresh(state, c.x, c.y);
+}
+void BM_enter_fresh_area_lake(benchmark::State &state) {
+    const Cell c = nearest(CH_DEEP_WATER);
+    enter_fresh(state, c.x, c.y);
+}
+void BM_enter_fresh_area_sea(benchmark::State &state) {
+    const Cell c = nearest(CH_SEA);
+    enter_fresh(state, c.x, c.y);
+}
 BENCHMARK(BM_enter_fresh_area_forest)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_enter_fresh_area_lake)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_enter_fresh_area_sea)->Unit(benchmark::kMillisecond);

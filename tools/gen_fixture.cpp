@@ -9,14 +9,13 @@
 //   AINO.CRS      the character's creature file: 3000 free records, as character creation makes it
 //   CONSTANT.CRE  the 1000 creature templates (defcreat)
 //   CONSTANT.OBJ  the object definitions: the game's catalogue (400 rows)
-//   WORLD.DAT     the world (3073 x 2049 bytes): forest land with a sea coast in the west, a lake,
-//                 a river from the lake to the sea, a bog, hills with a mountain, and a village with
-//                 its fields; the character stands in the open fields beside the village
+//   WORLD.DAT     the world (3073 x 2049 bytes), made by the world generator from a fixed seed; the
+//                 character stands on a field a few steps from a village of her own culture
 //   DATA.DAT      the world's things (10000 records): stones, branches, a birch-bark basket and a
 //                 fire with a day's fuel on the fields beside her
 //   EXITER.DAT    the day counters (12 bytes)
 //   story.txt     her start-up story, shown with the first-timer page on her first load
-//   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes)
+//   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes), from the generator
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
 // and in "<working folder>/VILHO/" the same files for Vilho, who begins with start scenario 2 (his
 // cell becomes a camp; he keeps his first weapon and first three armour items), written also into a
@@ -25,6 +24,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -49,75 +49,52 @@
 namespace {
 
 const char *const FOLDER = "AINO";
-const int HOME_X = 1505, HOME_Y = 1000;   // the character's world cell
-const int VILLAGE_X = 1510, VILLAGE_Y = 1000;
+const uint32_t WORLD_SEED = 20260611;    // the world she lives in
+const uint32_t NAMES_SEED = 20261207;    // its place names
+const int HER_CULTURE = 0;
 
-std::vector<uint8_t> world(MAP_BYTES, CH_BLANK);
+// Her world cell, found in the generated world.
+int HOME_X, HOME_Y;
 
-void put(int x, int y, int c) {
-    if (x >= 0 && y >= 0 && x < WORLD_W && y < WORLD_H) world[(size_t)x + (size_t)MAP_STRIDE * y] = (uint8_t)c;
+int cell(int x, int y) { return peekmaailma(y, x); }
+
+// Land she walks on and things may lie on: fields, clearings, heaths and dry forests.
+bool open_land(int x, int y) {
+    switch (cell(x, y)) {
+    case 3: case 15: case 16: case 47: case 228: case 235: case 236: case 237: case 238: case 250: case 251:
+        return true;
+    default:
+        return false;
+    }
 }
 
-int at(int x, int y) { return world[(size_t)x + (size_t)MAP_STRIDE * y]; }
-
-// A small fixed generator, so that the scattered forest kinds never depend on the C library.
-uint32_t lcg_state = 12345;
-int draw(int n) {
-    lcg_state = lcg_state * 1103515245u + 12345u;
-    return (int)((lcg_state >> 16) % (uint32_t)n);
-}
-
-void make_world() {
-    for (int y = 0; y < WORLD_H; y++)
-        for (int x = 0; x < WORLD_W; x++) {
-            int c = 15;                                   // coniferous forest
-            int r = draw(100);
-            if (r < 8) c = 16;                            // grove
-            else if (r < 12) c = 238;                     // heathland
-            else if (r < 14) c = 3;                       // lichenous pine forest
-            if (x < 1400) c = 180;                        // the sea
-            else if (x < 1404) c = 181;                   // its shallows
-            put(x, y, c);
+// Her home: a field of her culture three to six cells west of one of its villages (her story says the
+// village lies to the east), with open land all round it for the things laid beside her and for
+// Vilho's camp, and no settlement among them. The villages are taken in the order of the map's rows,
+// each one's ring of cells nearest first, so the same world always gives the same home.
+bool find_home() {
+    for (int vy = 128; vy < 1920; vy++)
+        for (int vx = 256; vx < 2048; vx++) {
+            if (cell(vx, vy) != 239 || peekkulttuurikartta(vy, vx) != HER_CULTURE) continue;
+            for (int d = 3; d <= 6; d++)
+                for (int dy = -d; dy <= d; dy++)
+                    for (int dx = -d; dx <= d; dx++) {
+                        if (std::max(std::abs(dx), std::abs(dy)) != d || dx > -3) continue;
+                        const int hx = vx + dx, hy = vy + dy;
+                        if (cell(hx, hy) != CH_FIELD || peekkulttuurikartta(hy, hx) != HER_CULTURE) continue;
+                        bool open = true;
+                        for (int y = hy - 1; y <= hy + 2 && open; y++)
+                            for (int x = hx - 3; x <= hx + 2 && open; x++) open = open_land(x, y);
+                        if (!open) continue;
+                        HOME_X = hx, HOME_Y = hy;
+                        return true;
+                    }
         }
-    // The lake, with a shallow rim.
-    for (int y = 960; y <= 1000; y++)
-        for (int x = 1530; x <= 1570; x++) {
-            int dx = x - 1550, dy = y - 980, d2 = dx * dx + dy * dy;
-            if (d2 <= 12 * 12) put(x, y, CH_DEEP_WATER);
-            else if (d2 <= 15 * 15) put(x, y, CH_SHALLOW_WATER);
-        }
-    // The river from the lake to the sea, with a ford.
-    for (int x = 1404; x < 1536; x++) put(x, 1020 - (x > 1500 ? (x - 1500) / 3 : 0), CH_RIVER);
-    put(1450, 1020, CH_FORD);
-    // The bog, the hills and a mountain.
-    for (int y = 1040; y <= 1060; y++)
-        for (int x = 1495; x <= 1520; x++) put(x, y, (x + y) % 5 == 0 ? 236 : 233);
-    for (int y = 1030; y <= 1050; y++)
-        for (int x = 1560; x <= 1580; x++) put(x, y, 91);
-    put(1570, 1040, 94);
-    // Open fields around the home and the village, so that the first look reaches the lake.
-    for (int y = 990; y <= 1010; y++)
-        for (int x = 1498; x <= 1528; x++)
-            if (at(x, y) != CH_RIVER) put(x, y, CH_FIELD);
-    // The village and its fields.
-    put(VILLAGE_X, VILLAGE_Y, 210);
-    for (int y = VILLAGE_Y - 1; y <= VILLAGE_Y + 1; y++)
-        for (int x = VILLAGE_X - 2; x <= VILLAGE_X + 2; x++)
-            if (at(x, y) != 210) put(x, y, CH_FIELD);
-    put(HOME_X, HOME_Y, CH_FIELD);
-}
-
-// Kinds of land to zoom into within a short walk of the home: spruce backwoods to the west, a
-// lichen-pine heath and a cliff to the south-west.
-void add_local_map_places() {
-    for (int y = 994; y <= 1006; y++)
-        for (int x = 1488; x <= 1495; x++) put(x, y, 235);
-    for (int y = 1012; y <= 1016; y++)
-        for (int x = 1490; x <= 1496; x++) put(x, y, x == 1496 ? 93 : 3);
+    return false;
 }
 
 // Aino of culture 0 on her home field: a new character as the start menu writes one.
-void make_player(PlayerStruct &p) { uusi_pelaaja(p, "Aino", 0, HOME_X, HOME_Y); }
+void make_player(PlayerStruct &p) { uusi_pelaaja(p, "Aino", HER_CULTURE, HOME_X, HOME_Y); }
 
 // The further skills a new character starts with, and food and drink in her pack: rye bread, a raw
 // pike, an elk cut, salt and a wooden cup of water.
@@ -179,31 +156,6 @@ void give_skills_and_food(PlayerStruct &p, ItemStruct *objects) {
         p.inv_obj[k] = OBJ_PLAYER_FIRST + pack[k];
         p.inv_count[k] = 1;
     }
-}
-
-// Three cultures' home blocks around the character with a stretch of no man's land between the
-// coast and her own people: the western coast is culture 1's, a band of nobody's blocks runs just
-// west of her, her own culture 2 holds the north-east and culture 3 the south-east.
-void make_cultures(std::vector<uint8_t> &culture) {
-    culture.assign(96 * 64, 1);
-    for (int by = 0; by < 64; by++)
-        for (int bx = 0; bx < 96; bx++) {
-            const int i = by * 96 + bx;
-            if (bx * 32 + 31 < 1400) culture[i] = 10;   // open sea: nobody's
-            else if (bx == 46) culture[i] = 10;         // no man's land
-            else if (bx >= 47) culture[i] = by >= 36 ? 3 : 2;
-        }
-}
-
-// The blocks are named by the game's own name generator, from a fixed seed.
-bool name_world(const std::string &dir) {
-    memcpy(maailma, world.data(), MAP_BYTES);
-    srand(20260611);
-    alustanimilistat();
-    nimeakartta();
-    if (tallenna_nimet(dir.c_str())) return true;
-    fprintf(stderr, "gen_fixture: couldn't write %s/names.dat\n", dir.c_str());
-    return false;
 }
 
 // Her belongings from the game's catalogue, given through the inventory functions as the game gives
@@ -407,12 +359,32 @@ bool write_first_start(PlayerStruct &player, const std::string &dir) {
     return write_file(dir + "story.txt", text.data(), text.size());
 }
 
+// The world, generated once from its seed: her home and village found in it. A generator that no
+// longer gives a village of her culture with a field beside it is told, not papered over.
 bool world_made = false;
-void make_fixture_world() {
-    if (world_made) return;
-    make_world();
-    add_local_map_places();
+bool make_fixture_world() {
+    if (world_made) return true;
+    worldgen_seed(WORLD_SEED);
+    if (luokartta() != 0) {
+        fprintf(stderr, "gen_fixture: the world generator failed\n");
+        return false;
+    }
+    putsaa();
+    if (!find_home()) {
+        fprintf(stderr, "gen_fixture: the world of seed %u has no field beside a village of culture %d\n",
+                WORLD_SEED, HER_CULTURE);
+        return false;
+    }
     world_made = true;
+    return true;
+}
+
+// The world, its culture map and its place names into a character's folder: the same names each time.
+bool write_world(const char *folder) {
+    worldgen_seed(NAMES_SEED);
+    if (tallennakartta(folder) == 0) return true;
+    fprintf(stderr, "gen_fixture: couldn't write the world into %s\n", folder);
+    return false;
 }
 
 // Vilho, the second ready-made character: a man who begins with start scenario 2 near Aino's
@@ -437,7 +409,7 @@ bool write_scenario_character() {
     const std::string dir = std::string(folder) + "/";
     if (own_isfile((dir + "VILHO.OXS").c_str())) return true;
     mkdir(folder, 0755);
-    make_fixture_world();
+    if (!make_fixture_world()) return false;
     static PlayerStruct player;
     uusi_pelaaja(player, "Vilho", 0, HOME_X - 3, HOME_Y + 2);
     player.sex = 1;
@@ -454,14 +426,10 @@ bool write_scenario_character() {
         if (row > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
     }
     player = Plr;
-    std::vector<uint8_t> culture;
-    make_cultures(culture);
     static DataStruct pool[DATA_MAX];
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
-    bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
+    bool ok = write_world(folder);
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
-    ok = write_file(dir + "kulttuuri.dat", culture.data(), culture.size()) && ok;
-    ok = name_world(folder) && ok;
     ok = write_file(dir + "CONSTANT.OBJ", ConstantObj, sizeof ConstantObj) && ok;
     ok = defcreat(folder) == 1 && cre_file_create((dir + "VILHO.CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
     ok = write_file(dir + "VILHO.OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
@@ -489,11 +457,9 @@ int main(int argc, char **argv) {
 
     mkdir(FOLDER, 0755);
     const std::string dir = std::string(FOLDER) + "/";
-    make_fixture_world();
+    if (!make_fixture_world()) return 1;
     static PlayerStruct player;
     make_player(player);
-    std::vector<uint8_t> culture;
-    make_cultures(culture);
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
     give_skills_and_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];
@@ -505,10 +471,8 @@ int main(int argc, char **argv) {
     lay_bow_and_arrows(player, pool);
     dress_and_arm(player);
 
-    bool ok = write_file(dir + "WORLD.DAT", world.data(), world.size());
+    bool ok = write_world(FOLDER);
     ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
-    ok = write_file(dir + "kulttuuri.dat", culture.data(), culture.size()) && ok;
-    ok = name_world(FOLDER) && ok;
     ok = write_file(dir + "CONSTANT.OBJ", ConstantObj, sizeof ConstantObj) && ok;
     ok = write_creature_files(dir) && ok;
     ok = write_file(dir + FOLDER + ".OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;

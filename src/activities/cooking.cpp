@@ -15,8 +15,12 @@
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/making.h"
+#include "items/matching.h"
+#include "items/materials.h"
 #include "items/plants.h"
+#include "items/quality.h"
 #include "items/recipes.h"
+#include "items/vessels.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"
 #include "presentation/menu.h"
@@ -32,8 +36,6 @@
 #include <cstring>
 #include <string>
 
-KaytettyRivi Kaytetyt[KAYTETYT_MAX];
-int KaytetytMaara;
 ItemStruct yhteisravintoesine;
 ravinto_struct yhteisravintoarvo;
 float yhteisravintohinta;
@@ -126,62 +128,65 @@ void LisaaYhteisravinto(ItemStruct &item, int count, float amount) {
     yhteisravintoentries++;
 }
 
-void Palauta_Kokkaustarvikkeet() {
-    for (int i = 0; i < KaytetytMaara; i++) {
-        KaytettyRivi &r = Kaytetyt[i];
-        if (r.taken && r.obj && r.count > 0) Lisaa_Inventoryyn(r.obj, r.count, 1, -1);
-        r.taken = 0;
+// The item of a used line as the merge takes it: the chosen item, or water of the line's amount for a
+// water line whose water came from the lake or has been poured out of its vessel.
+static bool line_item(const Tarvike_Struct &t, ItemStruct &item) {
+    if (t.itempos > 1) {
+        item = ObjToItem((int)t.itempos);
+        if (t.id != OID_WATER || has_word(item.name, "water")) return item.type != IT_NONE;
     }
+    if (t.id != OID_WATER) return false;
+    item = Vesiesine(t.amount);
+    return true;
 }
 
 int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
     NollaaYhteisravinto();
-    char raw[48] = "", pattern[64] = "";
+    char raw[48] = "", pattern[104] = "";
     bool have_raw = false, have_pattern = false, have_id = false;
-    int common = 0, container = 0;
+    int common = 0;
     int spoil = 5;
     float conc = 0, pricefac = 0;
     bool any_container = false;
-    for (int i = 0; i < KaytetytMaara; i++) any_container |= Kaytetyt[i].container != 0;
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) any_container |= Kayttolista[i].container != 0;
     bool herbs_boiled = false;
-    for (int i = 0; i < KaytetytMaara; i++) {
-        KaytettyRivi &line = Kaytetyt[i];
-        if (line.container && !container) container = line.obj;
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        Tarvike_Struct &line = Kayttolista[i];
         if (!line.method) continue;
         ItemStruct item;
-        if (line.obj) item = ObjToItem(line.obj);
-        else if (line.water) item = Vesiesine(line.amount);
-        else continue;
+        if (!line_item(line, item)) continue;
+        const bool herb = item.id == OID_HERB || item.id == OID_FLOWER;
         if (line.naming) {
+            const int mode = herb && method == COOK_BOIL && line.method == COOK_BOIL ? (int)NAMING_FIXED : (int)line.naming;
             char own[48];
-            name_of(item, own, sizeof own);
+            copy_bounded(own, sizeof own, Esineen_Raakanimi(mode, item));
+            if (!own[0] || strcmp(own, "unknown") == 0) name_of(item, own, sizeof own);
             if (!have_raw) {
                 copy_bounded(raw, sizeof raw, StrLwr(own));
-                copy_bounded(pattern, sizeof pattern, line.pattern);
-                have_raw = have_pattern = true;
+                copy_bounded(pattern, sizeof pattern, line.naming_text);
+                have_pattern = pattern[0] != 0;
+                have_raw = true;
             } else if (strcmp(raw, StrLwr(own)) != 0) {
                 copy_bounded(raw, sizeof raw, "Mixed");
                 have_pattern = false;
             }
         }
-        if (!line.water) {
+        if (line.id != OID_WATER) {
             if (!have_id) common = (int)item.id, have_id = true;
             else if (common != (int)item.id) common = -1;
         }
         float amount = line.amount > 0 ? line.amount : item.weight;
-        int count = line.count > 0 ? line.count : 1;
-        if (method && !any_container) {
-            amount *= (float)count;
-            count = 1;
-        }
-        bool meat = raw_meat_or_fish(item);
+        int count = line.count > 0 ? (int)line.count : 1;
+        if (line.amount > 0) count = 1;   // a weighed line took its pounds once
+        if (method && !any_container) count = 1;   // one piece: the rolls make as many as were cooked
+        const bool meat = raw_meat_or_fish(item);
         switch (line.method) {
         case COOK_DRY: spoil = 180, conc = 10.0f, pricefac = 1.6f; break;
         case COOK_SALT: spoil = 254, pricefac = 1.8f; break;
         case COOK_BAKE: spoil = meat ? 5 : 8, pricefac = 1.2f; break;
         case COOK_BOIL:
             spoil = meat ? 4 : 8, pricefac = 1.1f;
-            if (method == COOK_BOIL && (item.id == OID_HERB || item.id == OID_FLOWER)) herbs_boiled = true;
+            if (method == COOK_BOIL && herb) herbs_boiled = true;
             if (method != 0) boil_plant_effects(item);
             break;
         case COOK_ROAST:
@@ -198,7 +203,7 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
         LisaaYhteisravinto(item, count, amount);
     }
     if (yhteisravintoentries == 0) {
-        Palauta_Kokkaustarvikkeet();
+        Palauta_Kaytetyt_Tarvikkeet();
         return -1;
     }
     ItemStruct &p = yhteisravintoesine;
@@ -221,8 +226,12 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
         p.spoil = 20;
     }
     ItemSet_laatutieto(1, p);
+    // The container of the product: the chosen item of the first container line.
+    int container = 0;
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id && !container; i++)
+        if (Kayttolista[i].container && Kayttolista[i].itempos > 1) container = (int)Kayttolista[i].itempos;
     if (minutes > 0 && !realbasicspend(minutes, 0, "COOKING", 0)) {
-        Palauta_Kokkaustarvikkeet();
+        Palauta_Kaytetyt_Tarvikkeet();
         return -1;
     }
     if (!have_pattern) {
@@ -236,8 +245,8 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
     else if (have_raw) fill_name(product_name, sizeof product_name, pattern, raw);
     else copy_bounded(product_name, sizeof product_name, name);
     SET_ITEM_TEXT(p.name, product_name);
-    for (int i = 0; i < KaytetytMaara; i++) Kaytetyt[i].taken = 0;   // used up in the product
     if (!container) return Luo_Esineen_Itempos(p);
+    if (container >= OBJ_PLAYER_FIRST && container <= OBJ_PLAYER_LAST) Tyhjenna_EsineAstia(PlayerObj[container - OBJ_PLAYER_FIRST]);
     int product = Esineesta_Uniikki(p);
     return Sailioi(product, container, 0, 0);
 }
@@ -247,20 +256,19 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
 struct Method {
     int code;
     int food_class;                // 495 raw meat or fish, 420 raw ingredients
-    int limit;
+    int limit;                     // pieces at a time
     const char *pattern;
     int bonus;
     int learning;
-    bool fire, water, pot, knife, salt, tying, smokehouse;
-    int maturing_days;
+    int maturing_days;             // preserving; 0 food that is done by the fire in minutes
 };
 
 static const Method methods[] = {
-    {COOK_BOIL, 420, 10, "boiled %s", 50, -1, true, true, true, false, false, false, false, 0},
-    {COOK_ROAST, 495, 10, "roasted %s", 50, -1, true, false, false, false, false, false, false, 0},
-    {COOK_DRY, 495, 50, "dried %s", 10, 0, false, false, false, true, false, true, false, 25},
-    {COOK_SALT, 495, 50, "salted %s", 20, 1, false, false, false, true, true, false, false, 5},
-    {COOK_SMOKE, 495, 50, "smoked %s", 0, 2, false, false, false, false, false, true, true, 16},
+    {COOK_BOIL, 420, 10, "boiled %s", 50, LEARN_THIRD, 0},
+    {COOK_ROAST, 495, 10, "roasted %s", 50, LEARN_THIRD, 0},
+    {COOK_DRY, 495, 50, "dried %s", 10, 0, 25},
+    {COOK_SALT, 495, 50, "salted %s", 20, 1, 5},
+    {COOK_SMOKE, 495, 50, "smoked %s", 0, 2, 16},
 };
 
 static const Method *method_of(int code) {
@@ -269,55 +277,142 @@ static const Method *method_of(int code) {
     return nullptr;
 }
 
-static bool fire_near() {
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_FIRE && std::abs((int)Data[i].x - PlayerX) <= 1 && std::abs((int)Data[i].y - PlayerY) <= 1)
-            return true;
-    return false;
+static void add_plain(int id) {
+    Tyhjaa_Tarvike();
+    Tarvike.id = (uint32_t)id;
+    Lisaa_Tarvike();
 }
 
-// The first pack slot whose item passes the test; -1 none.
-template <class F> static int pack_slot(F test) {
-    for (int s = 0; s < PLR_SLOTS; s++)
-        if (Plr.inv_obj[s] && test(ObjToItem(Plr.inv_obj[s]))) return s;
-    return -1;
+// A material used up in proportion to the food: `ratio` pounds for each piece.
+static void add_by_ratio(int id, float ratio) {
+    Tyhjaa_Tarvike();
+    Tarvike.id = (uint32_t)id;
+    Tarvike.remove = 1;
+    Tarvike.ratio = ratio;
+    Tarvike.amount = Tarvike.first_amount = ratio;
+    Lisaa_Tarvike();
 }
 
-static bool is_pot(const ItemStruct &it) { return it.id == 331 || it.id == 370 || has_word(it.name, "pot"); }
-static bool is_knife(const ItemStruct &it) { return has_word(it.name, "knife") || has_word(it.skill, "KNIFE"); }
-static bool is_tying(const ItemStruct &it) { return it.subtype == ST_ROPE || has_word(it.name, "cord") || has_word(it.name, "rope"); }
-static bool is_water(const ItemStruct &it) { return it.id == OID_WATER && it.vessel != 0 && it.weight > 0; }
-
-static bool food_of_class(const ItemStruct &it, int cls) {
-    if (it.type != IT_FOOD || it.spoil == SPOIL_SPOILED) return false;
-    if (cls == 495) return raw_meat_or_fish(it);
-    return it.id != OID_SALT;
+static void add_food(const Method &m) {
+    Tyhjaa_Tarvike();
+    Tarvike.id = (uint32_t)m.food_class;
+    Tarvike.count = Tarvike.first_count = 0;   // as many as she chooses
+    Tarvike.max_count = (uint32_t)m.limit;
+    Tarvike.remove = 1;
+    Tarvike.method = (uint32_t)m.code;
+    Tarvike.naming = NAMING_ORIGINAL;
+    copy_bounded(Tarvike.naming_text, sizeof Tarvike.naming_text, m.pattern);
+    Lisaa_Tarvike();
 }
 
-// A menu of the pack's foods of the class; the chosen slot, -1 none, -2 none to choose from.
-static int choose_food(int cls, const char *title) {
-    static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    int slot_of[128];
-    memset(slot_of, -1, sizeof slot_of);
-    Valinta_Tyhjaa();
-    int k = 0;
-    for (int s = 0; s < PLR_SLOTS && keys[k]; s++) {
-        if (!Plr.inv_obj[s]) continue;
-        ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if (!food_of_class(it, cls)) continue;
-        char name[48], line[80];
-        name_of(it, name, sizeof name);
-        snprintf(line, sizeof line, "%d %s", Plr.inv_count[s], name);
-        slot_of[(unsigned char)keys[k]] = s;
-        Valinta_Lisaa(keys[k++], line);
+// The pot the product is cooked in and carried as.
+static void add_pot() {
+    Tyhjaa_Tarvike();
+    Tarvike.id = 370;
+    Tarvike.count = Tarvike.first_count = 1;
+    Tarvike.remove = 1;
+    Tarvike.container = 1;
+    Lisaa_Tarvike();
+}
+
+// The material list of a method; answers the food line.
+static int method_list(const Method &m) {
+    Tyhjaa_Tarvikelista();
+    switch (m.code) {
+    case COOK_BOIL: add_plain(56), add_food(m), add_by_ratio(OID_WATER, 1.3f), add_pot(); return 1;
+    case COOK_ROAST: add_plain(56), add_food(m); return 1;
+    case COOK_DRY: add_food(m), add_plain(59), add_plain(60), add_plain(51), add_by_ratio(330, 0.5f); return 0;
+    case COOK_SALT: add_food(m), add_plain(51), add_by_ratio(OID_SALT, 0.1f); return 0;
+    default: add_plain(58), add_food(m), add_by_ratio(330, 0.5f); return 1;
     }
-    if (k == 0) return -2;
-    int key = TeeValinta(title);
-    return key > 0 && key < 128 ? slot_of[key] : -1;
 }
 
-static void add_line(const KaytettyRivi &line) {
-    if (KaytetytMaara < KAYTETYT_MAX) Kaytetyt[KaytetytMaara++] = line;
+// Minutes the food lies by the fire after the cooking before it is done.
+static int minutes_by_fire(const ItemStruct &food) {
+    if (raw_meat_or_fish(food)) {
+        const int m = (int)ceilf(food.weight * 15.0f);
+        return m < 10 ? 10 : m;
+    }
+    if (food.id == OID_ROOT) return 20;
+    if (food.id == OID_MUSHROOM) return 10;
+    return 15;
+}
+
+// A vessel the product is carried in leaves the pack: what it holds now stands for it.
+static void vessel_leaves_pack() {
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        if (!Kayttolista[i].container || Kayttolista[i].itempos <= 1) continue;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] == (int)Kayttolista[i].itempos) {
+                Poista_PlrItem(s, 1);
+                return;
+            }
+        return;
+    }
+}
+
+int Kokkaa(int who, int method, const char *, int mode, int item) {
+    const Method *m = method_of(method);
+    if (!m) return -1;
+    const int food_line = method_list(*m);
+    if (mode == 1 && item) {
+        Tarvike_Struct &f = Tarvikelista[food_line];
+        f.itempos = (uint32_t)item;
+        f.count = f.first_count = 1;
+        memcpy(Kayttolista, Tarvikelista, sizeof Kayttolista);
+        const uint32_t id = ObjToItem(item).id;
+        if (id == OID_HERB || id == OID_FLOWER)
+            for (int i = 0; i < 50; i++)
+                if (Kayttolista[i].id == OID_WATER) Kayttolista[i].method = COOK_BOIL;
+        return Kokkaa_Tarvikelista(method, "", 0);
+    }
+    if (who != -1) return -1;
+    if (!Kay_Tarvikelista(Toiminta(method))) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return -1;
+    }
+    int count = (int)Tarvikelista[food_line].first_count;
+    if (count < 1) count = 1;
+    const ItemStruct food = ObjToItem((int)Tarvikelista[food_line].itempos);
+    // Herbs and flowers are boiled with their water: it becomes the drink.
+    if (food.id == OID_HERB || food.id == OID_FLOWER)
+        for (int i = 0; i < 50 && Kayttolista[i].id; i++)
+            if (Kayttolista[i].id == OID_WATER) Kayttolista[i].method = COOK_BOIL;
+    if (SailioValmistuvalle() >= 0) count = 1;
+    int minutes = (method == COOK_SALT || method == COOK_SMOKE || method == COOK_DRY) ? 2 * count : count / 2;
+    if (minutes < 3) minutes = 3;
+    const int product = Kokkaa_Tarvikelista(method, "", minutes);
+    if (product < 0) return -1;
+    Poista_Kaytetyt_Tarvikkeet();
+    Tarkista_Suoritus(8);
+    const int maturing = m->maturing_days > 0 ? m->maturing_days * 1440 : minutes_by_fire(food);
+
+    static QualityListStruct q;
+    qualist_init(q, 1);
+    ItemStruct made = ObjToItem(product);
+    made.quality &= (uint8_t)~QUAL_KNOWN;   // the cook learns the quality by eating
+    qualist_inititem(q, made);
+    q.unmarked = 1;                // the cook learns the quality by eating
+    q.noquality = made.type == IT_CONTAINER;
+    q.maturing = (uint32_t)maturing;
+    int level = Skill_ML(-1, "COOKERY");
+    if (level == 1000) level = 0;
+    const bool stale = oe_ummehtunut(food) != 0;
+    for (int i = 0; i < count; i++) {
+        int roll = Kayta_Taitoa(0, m->bonus, "COOKERY", i == 0 ? m->learning : LEARN_FIFTH);
+        if (stale) roll = 0;
+        qualist_add(q, craftquality(level, roll));
+    }
+    vessel_leaves_pack();
+    aikaansaantirutiini(-1, q, 3, PlayerX, PlayerY, method == COOK_SMOKE ? 123 : 0);
+    if (method == COOK_DRY || method == COOK_SMOKE) {
+        // The cords and the rest come back when the work is done; the food is in the product.
+        for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++)
+            if (Kayttolista[i].method) Kayttolista[i].bound = 1;
+        Sido_Kaytetyt_Tarvikkeet_Ajallisesti_Kohtaan(PlayerX, PlayerY, maturing);
+    }
+    TurnUsed = 1;
+    return product;
 }
 
 // 1 when the plant data of the root's plant says its root is eaten cooked ("ROOT_USE").
@@ -339,397 +434,129 @@ int pahanmakuinen(const ItemStruct &item) {
     return root_wants_cooking(item);
 }
 
-// Rolls the skill once a piece; the grade of the product is the average of the pieces' grades.
-static int cooking_grade(int pieces, const Method &m, bool stale) {
-    int sum = 0, level = Skill_ML(-1, "COOKERY");
-    if (level == 1000) level = 0;
-    for (int i = 0; i < pieces; i++) {
-        int roll = Kayta_Taitoa(0, m.bonus, "COOKERY", i == 0 ? m.learning : -2);
-        if (stale) roll = 0;
-        sum += craftquality(level, roll);
-    }
-    return pieces > 0 ? (sum + pieces / 2) / pieces : 3;
-}
-
-// The product left to mature at the player's square as work in progress.
-static void place_maturing(int product, int count, uint32_t minutes) {
-    ClearDTEMP();
-    DTEMP.type = DT_WORK;
-    DTEMP.x = (uint16_t)PlayerX;
-    DTEMP.y = (uint16_t)PlayerY;
-    DTEMP.id = (uint32_t)product;
-    DTEMP.count = (uint16_t)(count > 0 ? count : 1);
-    DTEMP.owner = -1;
-    DTEMP.day = (uint16_t)Plr.daynumber;
-    DTEMP.ready_day = (uint16_t)(Plr.daynumber + minutes / 1440u);
-    DTEMP.ready_minute = Plr.minutes + minutes;
-    if (SetDTEMP(-1) < 0) Lisaa_Inventoryyn(product, count > 0 ? count : 1, 1, -1);   // no room: kept at hand
-}
-
-static void product_note(int product, int days) {
-    char name[48], line[160];
-    name_of(ObjToItem(product), name, sizeof name);
-    if (days > 0) {
-        char pattern[80];
-        snprintf(pattern, sizeof pattern, "=The %%s will be ready in %d days.", days);
-        fill_name(line, sizeof line, pattern, StrLwr(name));
-    } else {
-        fill_name(line, sizeof line, "=You now have %s.", StrLwr(name));
-    }
-    Note(line);
-}
-
-int Kokkaa(int who, int method, const char *, int mode, int item) {
-    const Method *m = method_of(method);
-    if (!m) return -1;
-    KaytetytMaara = 0;
-    if (mode == 1 && item) {
-        KaytettyRivi food = {};
-        food.obj = item, food.count = 1, food.method = method, food.naming = 1;
-        copy_bounded(food.pattern, sizeof food.pattern, m->pattern);
-        add_line(food);
-        return Kokkaa_Tarvikelista(method, "", 0);
-    }
-    if (who != -1) return -1;
-    int pot = m->pot ? pack_slot(is_pot) : -1;
-    int salt = m->salt ? pack_slot([](const ItemStruct &it) { return it.id == OID_SALT; }) : -1;
-    int waterslot = m->water ? pack_slot(is_water) : -1;
-    std::string missing;
-    auto need = [&missing](bool ok, const char *what) {
-        if (ok) return;
-        missing += missing.empty() ? "" : ", ";
-        missing += what;
-    };
-    need(!m->fire || fire_near(), "a fire");
-    need(!m->pot || pot >= 0, "a cooking pot");
-    need(!m->water || avovesi(-1, 0) || waterslot >= 0, "water");
-    need(!m->knife || pack_slot(is_knife) >= 0, "a knife");
-    need(!m->salt || salt >= 0, "salt");
-    need(!m->tying || pack_slot(is_tying) >= 0, "tying equipment");
-    need(!m->smokehouse, "a smoke sauna to smoke in");
-    if (!missing.empty()) {
-        char line[300];
-        snprintf(line, sizeof line, "!%s: you need %s.", Toiminta(method), missing.c_str());
-        Note(line);
-        return -1;
-    }
-    int slot = choose_food(m->food_class, Toiminta(method));
-    if (slot == -2) {
-        Note(nothingto(m->food_class == 495 ? "raw meat or fish" : "food to cook"));
-        return -1;
-    }
-    if (slot < 0) return -1;
-    int count = Plr.inv_count[slot];
-    if (count > m->limit) count = m->limit;   // no more than the method takes at once
-    if (count > 1) count = AskCount(count);  // how many of a stack; Enter takes them all
-    if (count <= 0) return -1;
-    int food_obj = Plr.inv_obj[slot];
-    ItemStruct food_item = ObjToItem(food_obj);
-    int pot_obj = pot >= 0 ? Plr.inv_obj[pot] : 0;
-    Poista_PlrItem(slot, count);
-    KaytettyRivi food = {};
-    food.obj = food_obj, food.count = count, food.method = method, food.naming = 1, food.taken = 1;
-    copy_bounded(food.pattern, sizeof food.pattern, m->pattern);
-    add_line(food);
-    float water_amount = 1.3f * (float)count;
-    if (m->water) {
-        KaytettyRivi w = {};
-        w.water = 1, w.amount = water_amount;
-        if (food_item.id == OID_HERB || food_item.id == OID_FLOWER) w.method = COOK_BOIL;
-        add_line(w);
-    }
-    if (m->pot) {
-        KaytettyRivi p = {};
-        p.obj = pot_obj, p.count = 1, p.container = 1;
-        add_line(p);
-    }
-    int pieces = m->pot ? 1 : count;
-    int minutes = (method == COOK_SALT || method == COOK_SMOKE || method == COOK_DRY) ? 2 * pieces : pieces / 2;
-    if (minutes < 3) minutes = 3;
-    int product = Kokkaa_Tarvikelista(method, "", minutes);
-    if (product < 0) return -1;
-    if (salt >= 0) {
-        int s = pack_slot([](const ItemStruct &it) { return it.id == OID_SALT; });
-        if (s >= 0) kuluta_slotista(s, 0.1f * (float)count);
-    }
-    if (m->water && !avovesi(-1, 0)) {
-        int s = pack_slot(is_water);
-        if (s >= 0) kuluta_slotista(s, water_amount);
-    }
-    Tarkista_Suoritus(8);
-    ItemStruct made = ObjToItem(product);
-    if (made.type != IT_CONTAINER) {
-        ItemSet_laatu(cooking_grade(pieces, *m, oe_ummehtunut(food_item) != 0), made);
-        made.quality &= (uint8_t)~QUAL_KNOWN;
-        ItemToObjpos(made, product);
-    } else {
-        cooking_grade(pieces, *m, false);
-    }
-    if (m->maturing_days > 0) {
-        place_maturing(product, 1, (uint32_t)m->maturing_days * 1440u);
-        product_note(product, m->maturing_days);
-        return product;
-    }
-    if (m->pot) {
-        int s = -1;
-        for (int k = 0; k < PLR_SLOTS && s < 0; k++)
-            if (Plr.inv_obj[k] == pot_obj) s = k;
-        if (s >= 0) Poista_PlrItem(s, 1);   // the pot is carried as what it holds
-    }
-    Lisaa_Inventoryyn(product, 1, 1, -1);
-    product_note(product, 0);
-    return product;
-}
-
 // ---- recipes ------------------------------------------------------------------------------------
 
-// The value between the marks of a header tag ("..", "//", "()"), cut to the buffer; "" when none.
-static void tag_value(const char *line, char open, char close, char *out, size_t size) {
-    out[0] = 0;
-    const char *a = strchr(line, open);
-    if (!a) return;
-    const char *b = open == close ? (strlen(a) > 2 ? strchr(a + 2, close) : nullptr) : strchr(line, close);
-    if (!b || b <= a) return;
-    size_t n = (size_t)(b - a - 1);
-    if (n >= size) n = size - 1;
-    memcpy(out, a + 1, n);
-    out[n] = 0;
+static bool list_has(int id) {
+    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++)
+        if ((int)Tarvikelista[i].id == id || (id == 370 && Tarvikelista[i].id == 331)) return true;
+    return false;
 }
 
-const char *cookery_header_text(const char *text, unsigned size, const char *name, char *out, unsigned outsize) {
-    const char *p = text, *end = text + size;
-    char want[100];
-    copy_bounded(want, sizeof want, StrUpr(name));
-    while (p < end) {
-        char line[450];
-        size_t n = 0;
-        while (p < end && *p != '\n') {
-            if (n + 1 < sizeof line && *p != '\r') line[n++] = *p;
-            p++;
-        }
-        if (p < end) p++;
-        line[n] = 0;
-        if (line[0] != '.') continue;
-        char tag[100];
-        tag_value(line, '.', '.', tag, sizeof tag);
-        if (strcmp(StrUpr(tag), want) == 0) {
-            copy_bounded(out, outsize, line);
-            return out;
-        }
+// The working line put first, labelled as the list's own lines are.
+static void first_line() {
+    const char *label = Esineen_Label((int)Tarvike.id);
+    copy_bounded(Tarvike.label, sizeof Tarvike.label, label[0] ? label : Esineen_Nimi((int)Tarvike.id));
+    copy_bounded(Tarvike.hint, sizeof Tarvike.hint, Esineen_Hint((int)Tarvike.id));
+    Lisaa_Tarvike_Ensimmaiseksi();
+}
+
+void Tarkista_Kokkaustarvikelista() {
+    bool fire = false, pot = false, fireplace = false;
+    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++) {
+        const uint32_t m = Tarvikelista[i].method;
+        fire |= m == COOK_BOIL || m == COOK_ROAST;
+        pot |= m == COOK_BOIL || m == COOK_BAKE;
+        fireplace |= m == COOK_BAKE;
     }
-    copy_bounded(out, outsize, "NOT FOUND");
-    return out;
-}
-
-static std::string read_whole(const char *path) {
-    std::string text;
-    FILE *f = fopen(path, "rb");
-    if (!f) return text;
-    char chunk[4096];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && text.size() < (1u << 22)) text.append(chunk, n);
-    fclose(f);
-    return text;
-}
-
-// Every cookery file of the working folder in sorted name order, as one text.
-static std::string cookery_texts() {
-    static const char *const files[] = {"cookery_baking.txt", "cookery_porridge.txt", "cookery_meat.txt",
-                                        "cookery_fish.txt", "cookery_vegetable.txt"};
-    std::string all;
-    for (const char *f : files) all += read_whole(f) + "\n";
-    return all;
-}
-
-const char *cookery_header(const char *name) {
-    static char header[450];
-    std::string all = cookery_texts();
-    return cookery_header_text(all.data(), (unsigned)all.size(), name, header, sizeof header);
-}
-
-// The material lines of a recipe: the lines after its header that begin with "{", and its item lines.
-struct RecipeLines {
-    std::string materials[30];
-    int nmaterials = 0;
-    std::string items[30];
-    int nitems = 0;
-};
-
-static RecipeLines recipe_lines(const std::string &all, const char *header) {
-    RecipeLines r;
-    size_t pos = all.find(header);
-    if (pos == std::string::npos) return r;
-    pos = all.find('\n', pos);
-    while (pos != std::string::npos && pos + 1 < all.size()) {
-        size_t start = pos + 1, eol = all.find('\n', start);
-        std::string line = all.substr(start, (eol == std::string::npos ? all.size() : eol) - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        pos = eol;
-        if (line.rfind("//", 0) == 0 || line.rfind("##", 0) == 0) continue;
-        if (line.size() > 254) line.resize(254);
-        if (!line.empty() && line[0] == '.') continue;
-        if (!line.empty() && line[0] == '{' && r.nmaterials < 30) r.materials[r.nmaterials++] = line;
-        else if (!line.empty() && line[0] == '[' && r.nitems < 30) r.items[r.nitems++] = line;
-        else break;
+    if (pot && !list_has(370)) add_pot();
+    if (fire && !list_has(56)) {
+        Tyhjaa_Tarvike();
+        Tarvike.id = 56;
+        first_line();
     }
-    return r;
-}
-
-static int header_number(const char *header, char open, char close, int def) {
-    char v[100];
-    tag_value(header, open, close, v, sizeof v);
-    if (!v[0]) return def;
-    long n = strtol(v, nullptr, 10);
-    if (strchr(v, 'h')) n *= 60;
-    if (strchr(v, 'd')) n *= 1440;
-    if (n < 0) n = 0;
-    if (n > 1000000) n = 1000000;
-    return (int)n;
+    if (fireplace && !list_has(65)) {
+        Tyhjaa_Tarvike();
+        Tarvike.id = 65;
+        first_line();
+    }
 }
 
 int TeeResepti(const char *name) {
-    char header[450];
-    copy_bounded(header, sizeof header, cookery_header(name));
+    char header[TEKO_LINE_MAX + 1];
+    copy_bounded(header, sizeof header, fread_Tekodata(RECIPE_COOKERY, name ? name : "", 0));
     if (strcmp(header, "NOT FOUND") == 0) {
         Note("!Error! Object header not found!");
         return 0;
     }
-    char product_name[100], skill[100];
-    tag_value(header, '.', '.', product_name, sizeof product_name);
-    tag_value(header, '*', '*', skill, sizeof skill);
-    if (!skill[0]) copy_bounded(skill, sizeof skill, "COOKERY");
-    const int minutes = header_number(header, '/', '/', 15);
-    const int amount = header_number(header, '(', ')', 1);
-    const int bonus = header_number(header, '%', '%', 0);
-    const int development = header_number(header, '|', '|', 0);
-    const int maturing = header_number(header, '\\', '\\', 0);
-    const int symbol = header_number(header, ':', ':', 0);
-    std::string all = cookery_texts();
-    RecipeLines lines = recipe_lines(all, header);
+    char product_name[TEKO_VALUE_MAX + 1], skill[TEKO_VALUE_MAX + 1], symbol[TEKO_VALUE_MAX + 1];
+    copy_bounded(product_name, sizeof product_name, Tekoheader_esine(header));
+    copy_bounded(skill, sizeof skill, Tekoheader_taito(header));
+    teko_tag(header, ':', ':', symbol);
+    const int development = Tekoheader_kehitys(header);
+    int amount = Tekoheader_maara(header);
+    if (amount < 1) amount = 1;
+    if (amount > 100) amount = 100;
+    const int bonus = Tekoheader_bonus(header);
+    int minutes = Tekoheader_aika(header);
+    if (minutes < 0) minutes = 0;
+    int maturing = Tekoheader_kypsymisaika(header);
+    if (maturing < 0) maturing = 0;
     // A dish cooked in patches asks how many; none cancels.
     int patches = 1;
     if (strstr(header, "[patch")) {
         patches = AskCount(Tekoheader_patch(header));
-        if (patches <= 0) return 0;
+        if (patches <= 0) {
+            fclose_TEKODATA_F();
+            return 0;
+        }
     }
-
-    KaytetytMaara = 0;
-    bool need_fire = false, need_pot = false;
-    std::string missing;
-    struct Consume { int obj; float pounds; } consume[30];
-    int nconsume = 0;
-    for (int i = 0; i < lines.nmaterials; i++) {
-        const char *l = lines.materials[i].c_str();
-        char req[100], num[100];
-        tag_value(l, '{', '}', req, sizeof req);
-        tag_value(l, '(', ')', num, sizeof num);
-        int count = num[0] ? atoi(num) : 1;
-        if (count < 1) count = 1;
-        if (count > 50) count = 50;
-        tag_value(l, '#', '#', num, sizeof num);
-        float pounds = num[0] ? (float)atof(num) : 0.0f;
-        if (!(pounds >= 0 && pounds < 1000)) pounds = 0;
-        // Taken once a patch: a line by weight takes more pounds, a line by count more pieces.
+    Tyhjaa_Tarvikelista();
+    for (;;) {
+        const char *l = fread_Tekodata(RECIPE_COOKERY, nullptr, 1);
+        if (strcmp(l, "NOT FOUND") == 0) break;
+        pura_esinetarvinta(l);
+        Tarvike.method = strstr(l, "[boil]") ? COOK_BOIL : strstr(l, "[roast]") ? COOK_ROAST : strstr(l, "[bake]") ? COOK_BAKE : 0;
         if (strstr(l, "[patchwise]")) {
-            if (pounds > 0) pounds *= (float)patches;
-            else count *= patches;
+            if (Tarvike.count <= 1 && Tarvike.length) Tarvike.length *= (uint32_t)patches;
+            else Tarvike.count *= (uint32_t)patches;
+            Tarvike.amount *= (float)patches;
+            Tarvike.first_count = Tarvike.count;
+            Tarvike.first_amount = Tarvike.amount;
         }
-        int method = strstr(l, "[boil]") ? COOK_BOIL : strstr(l, "[roast]") ? COOK_ROAST : strstr(l, "[bake]") ? COOK_BAKE : 0;
-        need_fire |= method != 0;
-        need_pot |= method == COOK_BOIL || method == COOK_BAKE;
-        if (has_word(req, "fire") && strlen(req) < 6) { need_fire = true; continue; }
-        if (has_word(req, "pot") && strlen(req) < 12) { need_pot = true; continue; }
-        KaytettyRivi line = {};
-        line.count = count, line.amount = pounds, line.method = method;
-        if (has_word(req, "water") && strlen(req) < 6) {
-            line.water = 1;
-            if (!avovesi(-1, 0)) {
-                int s = pack_slot(is_water);
-                if (s < 0 || ObjToItem(Plr.inv_obj[s]).weight < pounds) { missing += missing.empty() ? "" : ", "; missing += "water"; continue; }
-                consume[nconsume++] = {Plr.inv_obj[s], pounds};
-            }
-            add_line(line);
-            continue;
-        }
-        std::string want = req;
-        int s = pack_slot([&want](const ItemStruct &it) { return has_word(it.name, want.c_str()); });
-        if (s < 0 || (pounds <= 0 && Plr.inv_count[s] < count) || (pounds > 0 && ObjToItem(Plr.inv_obj[s]).weight < pounds)) {
-            missing += missing.empty() ? "" : ", ";
-            missing += req;
-            continue;
-        }
-        line.obj = Plr.inv_obj[s];
-        if (pounds > 0) {
-            consume[nconsume++] = {line.obj, pounds};
-        } else if (strstr(l, "[remove]")) {
-            Poista_PlrItem(s, count);
-            line.taken = 1;
-        }
-        add_line(line);
+        Lisaa_Tarvike();
     }
-    if (need_fire && !fire_near()) missing += missing.empty() ? "a fire" : ", a fire";
-    int pot = need_pot ? pack_slot(is_pot) : -1;
-    if (need_pot && pot < 0) missing += missing.empty() ? "a cooking pot" : ", a cooking pot";
-    char line[300];
-    if (!missing.empty()) {
-        Palauta_Kokkaustarvikkeet();
-        snprintf(line, sizeof line, "!%.60s: you need %.200s.", product_name, missing.c_str());
-        Note(line);
+    static AsciiRawStruct raw;
+    memset(&raw, 0, sizeof raw);
+    read_asciiraw(RECIPE_COOKERY, product_name, &raw);
+    Tarkista_Kokkaustarvikelista();
+    if (!Kay_Tarvikelista("INGREDIENTS")) {
+        Palauta_Kaytetyt_Tarvikkeet();
         return 0;
     }
-    int pot_obj = pot >= 0 ? Plr.inv_obj[pot] : 0;
-    if (pot_obj) {
-        KaytettyRivi p = {};
-        p.obj = pot_obj, p.count = 1, p.container = 1;
-        add_line(p);
-    }
-    fill_name(line, sizeof line, "Cook %s with the ingredients at hand?", product_name);
-    if (!KyllaEi(line)) {
-        Palauta_Kokkaustarvikkeet();
-        return 0;
-    }
-    int product = Kokkaa_Tarvikelista(0, product_name, minutes);
+    const int product = Kokkaa_Tarvikelista(0, product_name, minutes);
     if (product < 0) return 0;
-    for (int i = 0; i < nconsume; i++) {
-        int s = -1;
-        for (int k = 0; k < PLR_SLOTS; k++)
-            if (Plr.inv_obj[k] == consume[i].obj) s = k;
-        if (s >= 0) kuluta_slotista(s, consume[i].pounds);
-    }
+    Poista_Kaytetyt_Tarvikkeet();
     Tarkista_Suoritus(8);
-    int sum = 0, level = Skill_ML(-1, skill);
+    int level = Skill_ML(-1, skill);
     if (level == 1000) level = 0;
-    const int rolls = patches * amount;
-    for (int i = 0; i < rolls; i++) sum += craftquality(level, Kayta_Taitoa(0, bonus, skill, development));
     ItemStruct made = ObjToItem(product);
-    if (symbol) made.tilesym = (uint8_t)symbol;
-    const float parts = (float)patches * (float)(amount > 1 ? amount : 1);
-    if (parts > 1) {
+    if (symbol[0]) made.tilesym = (uint8_t)Tekoheader_symbol(header);
+    const float parts = (float)patches * (float)amount;
+    const bool in_pot = made.vessel != 0;
+    if (parts > 1 && !in_pot) {
         made.weight /= parts;
         made.fullweight /= parts;
     }
-    for (int i = 0; i < lines.nitems; i++) RAWITEMLINE_go(lines.items[i].c_str(), &made);
-    if (made.type != IT_CONTAINER && !strstr(header, "[noquality]")) {
-        ItemSet_laatu((sum + rolls / 2) / (rolls > 0 ? rolls : 1), made);
-        made.quality &= (uint8_t)~QUAL_KNOWN;
+    RawModItem(&raw, &made);
+    static QualityListStruct q;
+    qualist_init(q, 1);
+    q.unmarked = 1;
+    q.noquality = made.type == IT_CONTAINER || strstr(header, "[noquality]") != nullptr;
+    q.maturing = (uint32_t)maturing;
+    const int rolls = patches * amount;
+    for (int i = 0; i < rolls; i++) qualist_add(q, craftquality(level, Kayta_Taitoa(0, bonus, skill, development)));
+    if (in_pot) {
+        // Cooked in its pot: one dish, carried as the pot.
+        for (int g = 0; g < 6; g++) q.count[g] = 0;
+        q.count[3] = 1;
+        q.noquality = 1;
+        vessel_leaves_pack();
     }
+    made.quality &= (uint8_t)~QUAL_KNOWN;
     ItemToObjpos(made, product);
-    if (maturing > 0) {
-        place_maturing(product, rolls, (uint32_t)maturing);
-        product_note(product, maturing / 1440 > 0 ? maturing / 1440 : 1);
-        return 0;
-    }
-    if (pot_obj) {
-        for (int k = 0; k < PLR_SLOTS; k++)
-            if (Plr.inv_obj[k] == pot_obj) {
-                Poista_PlrItem(k, 1);
-                break;
-            }
-        Lisaa_Inventoryyn(product, 1, 1, -1);
-    } else {
-        Lisaa_Inventoryyn(product, rolls, 1, -1);
-    }
-    product_note(product, 0);
+    qualist_inititem(q, made);
+    aikaansaantirutiini(-1, q, maturing > 0 ? 3 : 4, PlayerX, PlayerY, 0);
+    TurnUsed = 1;
     return 0;
 }
 

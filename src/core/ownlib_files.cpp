@@ -115,6 +115,7 @@ bool read_exact(const char *path, void *buf, size_t size) {
 
 bool write_atomic(const char *path, const void *buf, size_t size) {
     char tmp[1100];
+    if (!path || !path[0]) return false;   // a refused name: nothing is written
     if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) return false;
     FILE *f = fopen(tmp, "wb");
     if (!f) return false;

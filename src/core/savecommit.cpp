@@ -58,8 +58,15 @@ bool save_registered_files() {
     bool ok = true;
     for (int i = 0; i < registered_count; i++) {
         char path[PATH_MAX_LEN], buf[PATH_MAX_LEN + 8];
-        snprintf(path, sizeof path, "%s/%s", CharacterPath, registered[i].name);
-        if (!registered[i].write || !registered[i].write(save_target(path, buf, sizeof buf))) {
+        const int n = snprintf(path, sizeof path, "%s/%s", CharacterPath, registered[i].name);
+        if (n < 0 || n >= (int)sizeof path) {
+            // A name cut short would be some other file: the save fails instead.
+            save_fail(registered[i].name);
+            ok = false;
+            continue;
+        }
+        const char *target = save_target(path, buf, sizeof buf);
+        if (!target[0] || !registered[i].write || !registered[i].write(target)) {
             save_fail(path);
             ok = false;
         }
@@ -69,8 +76,13 @@ bool save_registered_files() {
 
 // ---- the session --------------------------------------------------------------------------------
 
-static void staged_name(char *buf, size_t size, const char *path, int journal) {
-    snprintf(buf, size, "%s.%s", path, journal ? "jnl" : "new");
+// The staged name of a file; false (and an empty name) when it does not fit the buffer.
+static bool staged_name(char *buf, size_t size, const char *path, int journal) {
+    if (size == 0) return false;
+    const int n = snprintf(buf, size, "%s.%s", path, journal ? "jnl" : "new");
+    if (n >= 0 && (size_t)n < size) return true;
+    buf[0] = 0;
+    return false;
 }
 
 static Staged *find_staged(const char *path) {
@@ -82,15 +94,14 @@ static Staged *find_staged(const char *path) {
 static Staged *add_staged(const char *path, int journal) {
     Staged *s = find_staged(path);
     if (s) return s;
-    if (staged_count >= STAGED_MAX || strlen(path) >= sizeof s->path) {
+    char name[PATH_MAX_LEN + 8];
+    if (staged_count >= STAGED_MAX || strlen(path) >= sizeof s->path || !staged_name(name, sizeof name, path, journal)) {
         save_fail(path);
         return nullptr;
     }
     s = &staged[staged_count++];
     copy_bounded(s->path, sizeof s->path, path);
     s->journal = journal;
-    char name[PATH_MAX_LEN + 8];
-    staged_name(name, sizeof name, path, journal);
     if (journal) unlink(name);   // a journal left by an earlier failure never mixes with this save
     return s;
 }
@@ -112,7 +123,13 @@ const char *save_failure() { return failure; }
 const char *save_target(const char *path, char *buf, size_t size) {
     if (!depth) return path;
     Staged *s = add_staged(path, 0);
-    staged_name(buf, size, path, s ? s->journal : 0);
+    // A file the save cannot stage, or whose staged name would be cut short in `buf`, is refused:
+    // the empty name opens nothing, and the save reports the failure.
+    if (!s || !staged_name(buf, size, path, s->journal)) {
+        save_fail(path);
+        if (size) buf[0] = 0;
+        return "";
+    }
     return buf;
 }
 
@@ -120,7 +137,7 @@ const char *save_source(const char *path, char *buf, size_t size) {
     if (!depth) return path;
     const Staged *s = find_staged(path);
     if (!s || s->journal) return path;
-    staged_name(buf, size, path, 0);
+    if (!staged_name(buf, size, path, 0)) return path;
     return own_isfile(buf) ? buf : path;
 }
 
@@ -151,7 +168,10 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
         return false;
     }
     char name[PATH_MAX_LEN + 8];
-    staged_name(name, sizeof name, path, 1);
+    if (!staged_name(name, sizeof name, path, 1)) {
+        save_fail(path);
+        return false;
+    }
     FILE *f = fopen(name, "ab");
     if (!f) {
         save_fail(path);
@@ -203,12 +223,12 @@ int (*save_rename)(const char *from, const char *to) = rename;
 
 static bool put_in_place(const char *path) {
     char name[PATH_MAX_LEN + 8];
-    staged_name(name, sizeof name, path, 1);
+    if (!staged_name(name, sizeof name, path, 1)) return false;
     if (own_isfile(name)) {
         if (!apply_journal(name, path)) return false;
         remove(name);
     }
-    staged_name(name, sizeof name, path, 0);
+    if (!staged_name(name, sizeof name, path, 0)) return false;
     if (own_isfile(name) && save_rename(name, path) != 0) return false;
     return true;
 }
@@ -216,8 +236,7 @@ static bool put_in_place(const char *path) {
 static void discard_staged() {
     char name[PATH_MAX_LEN + 8];
     for (int i = 0; i < staged_count; i++) {
-        staged_name(name, sizeof name, staged[i].path, staged[i].journal);
-        unlink(name);
+        if (staged_name(name, sizeof name, staged[i].path, staged[i].journal)) unlink(name);
     }
     staged_count = 0;
 }

@@ -26,6 +26,7 @@
 #include "creatures/life.h"
 #include "creatures/physical.h"
 #include "creatures/breaches.h"
+#include "creatures/decisions.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
@@ -45,6 +46,11 @@
 #include "presentation/tekstit.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
+#include "maps/area.h"
+#include "maps/mapquery.h"
+#include "maps/zoomstore.h"
+#include "presentation/msglog.h"
 
 uint8_t PLAYER_SLEEPING;
 int NSAFETY, PVAM_EMERGENCY;
@@ -235,7 +241,9 @@ void PlayerUnconscious() {
         DISABLE_NOTES = 0;
         return;
     }
-    if (downer >= 0 && Cre[downer].kind != CK_NONE && Cre[downer].mode != CM_CARCASS && Cre[downer].mode != 4)
+    // Her dog or companions who take on the downer keep it from her.
+    if (downer >= 0 && Cre[downer].kind != CK_NONE && Cre[downer].mode != CM_CARCASS && Cre[downer].mode != 4 &&
+        Tarkista_Kumppanit(downer) == 0)
         plr_downed_act(downer);
     DISABLE_NOTES = 0;
     Plr.posture = 1;
@@ -329,10 +337,62 @@ void plr_downed_act(int c) {
             }
         }
     }
-    if (onko_NPC_rosvo(c)) {
+    const bool robber = onko_NPC_rosvo(c) != 0;
+    if (robber) {
         unleash_all();
         rob_items(-1, c, 0);
     }
+    if ((Cre[c].fightbits & 6) || robber) carry_off();
+}
+
+// ---- carried off ----
+
+int carry_off_place(int wx, int wy, int *x, int *y) {
+    static int cand_x[101 * 101], cand_y[101 * 101];
+    int n = 0;
+    for (int cy = wy - 50; cy <= wy + 50; cy += 1 + random(4))
+        for (int cx = wx - 50; cx <= wx + 50; cx += 1 + random(4)) {
+            if (cx < 101 || cx > 3071 || cy < 101 || cy > 2047) continue;
+            if (is_settled_area(cx, cy, 5) || terrain_flag(get_alltime_maailmachar(cx, cy), TF_WATER)) continue;
+            if (ZoomMapPos(cx, cy) != 0) continue;
+            cand_x[n] = cx;
+            cand_y[n++] = cy;
+        }
+    if (n == 0) return 0;
+    const int k = random(n);
+    *x = cand_x[k];
+    *y = cand_y[k];
+    return 1;
+}
+
+// The downed player is dragged away to a wild, unvisited place near by; the hours pass meanwhile.
+void carry_off() {
+    if (bigmap()) return;
+    int x, y;
+    if (!carry_off_place((int)Plr.world_x, (int)Plr.world_y, &x, &y)) return;
+    force_to_zoommap(x, y);
+    if (REAL_QUIT == -1 || bigmap()) return;
+    const int hours = 2 + random(3);
+    for (int h = 0; h < hours && REAL_QUIT != -1; h++) {
+        MinuteTick(60, 2);
+        Time();
+    }
+}
+
+// Saves and leaves the local area for the world map, then enters the local map of world cell x, y:
+// both maps are loaded here, so the turn that follows is played on the new one.
+void force_to_zoommap(int x, int y) {
+    if (bigmap() || REAL_QUIT == -1) return;
+    char line[60];
+    snprintf(line, sizeof line, "(%d,%d)", x, y);
+    debuglog("force_to_zoommap", line);
+    ExitEnviron(PlayerX, PlayerY, 1);
+    if (LOAD_MAP) MapLoader(0);
+    if (REAL_QUIT == -1 || !bigmap()) return;
+    PlayerX = x;
+    PlayerY = y;
+    EnterLocale(0, 0);
+    if (LOAD_MAP) MapLoader(0);
 }
 
 // ---- getting up ----
@@ -634,11 +694,18 @@ const char *harmer(int cause, int form) {
         static const char *const hit[3] = {"being hit by %s", "was hit by %s", "killed by %s"};
         // The attacker is named from a scratch record, never from a live slot.
         char name[120] = "someone";
-        for (int c = 0; c < CRE_COUNT; c++)
+        bool found = false;
+        for (int c = 0; c < CRE_COUNT && !found; c++)
             if (Cre[c].kind != CK_NONE && Cre[c].socialid == (uint32_t)cause) {
                 copy_bounded(name, sizeof name, monnam(c, 4));
-                break;
+                found = true;
             }
+        // One gone from the area is read from the creature file; the working record is kept.
+        if (!found && cause >= CRE_DATAID) {
+            const CreatureStruct keep = Creature;
+            if (Lataa_RealCreature(cause) && Creature.kind != CK_NONE) copy_bounded(name, sizeof name, monnam_cre(Creature, 4));
+            Creature = keep;
+        }
         const char *at = strstr(hit[f], "%s");
         snprintf(out, sizeof out, "%.*s%s%s", (int)(at - hit[f]), hit[f], name, at + 2);
         return out;

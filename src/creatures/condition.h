@@ -9,6 +9,14 @@ extern float TURKISPAITA;          // the weight of a fur shirt: the measure of 
 
 void plr_downed_act(int c);        // what creature c does to the downed player
 int get_stolen_items(int owner, int c);
+// From a local map: saves, leaves for the world map and enters the local map of world cell x, y.
+// Nothing on the world map.
+void force_to_zoommap(int x, int y);
+// The downed player carried off: a wild, unvisited, unsettled land cell within 50 of the world
+// position, its local map entered, two to four hours gone.
+void carry_off();
+// The cell she is carried to from world cell wx, wy; 0 when no cell near by will do.
+int carry_off_place(int wx, int wy, int *x, int *y);
 // The safe save before sleep; a test may point it elsewhere.
 extern void (*sleep_save)();
 int Sleep(int mode);               // 0 the sleep command or overcome, 1 dozing off; 1 when slept

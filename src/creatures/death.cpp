@@ -21,6 +21,7 @@
 #include "creatures/decisions.h"
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
+#include "creatures/melee_aside.h"
 #include "creatures/melee.h"
 #include "creatures/outfit.h"
 #include "creatures/physical.h"
@@ -107,15 +108,15 @@ static void village_loss(int n) {
 
 // A trap holding the dead on its square lets go: a sprung trap lies there as a trap item again.
 static void release_traps_at(int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++) {
-        DataStruct &d = Data[i];
-        if (d.type != DT_TRAP || d.x != x || d.y != y || d.extra == 0) continue;
-        d.extra = 0;
-        if (d.flags & 2) {
-            d.type = DT_ITEM;
-            d.count = 1;
-        }
-    }
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_TRAP && Data[i].x == x && Data[i].y == y) PaastaAnsa(i);
+}
+
+// Her kills by the kind of creature and, for people, by culture.
+static void count_players_kill(const CreatureStruct &c) {
+    const int kind = c.speciescode;
+    if (kind >= 0 && kind < (int)(sizeof Tappolista / sizeof Tappolista[0])) Tappolista[kind]++;
+    if (c.kind == CK_HUMAN && c.culture < 15) Tappolista_kulttuuri[c.culture]++;
 }
 
 // The first companion or tame dog that was after the dead goes to where it fell.
@@ -142,6 +143,7 @@ void KillCreature(int n, int show) {
     // The bookkeeping comes first, so that a creature lost in the water leaves nothing naming it.
     if (c.killer == -1 || c.killer == CAUSE_TRAP) {
         if (!kill_log_append(c)) Note(MSG("KILL_LOG_FAILED"));
+        if (c.killer == -1) count_players_kill(c);
         if (c.speciescode == 605) {
             set_SpiritData_mood(PlayerX, PlayerY, 702, -15);
             bearmagic_SkullPlacement(0);

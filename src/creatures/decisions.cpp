@@ -125,6 +125,17 @@ static bool flight_untold(int n) {
     return onko_NPC_lintu(n) || c.kind == 24 || c.weight < 3.0f || c.korkeus == -100 || avovesi(x, y);
 }
 
+// The compass way a creature runs: straight away from what it flees, or on as it faces when that
+// stands on its own square or is gone.
+static int flight_direction(int n, int from) {
+    const int x = cre_x(n), y = cre_y(n);
+    int fx = x, fy = y;
+    if (from == -1) fx = PlayerX, fy = PlayerY;
+    else if (creature(from) && cre_datapos(from) >= 0) fx = cre_x(from), fy = cre_y(from);
+    if (fx == x && fy == y) return Cre[n].Suunta & 7;
+    return Kulma_Ilmansuunnaksi(calcAngle(fx, fy, x, y));
+}
+
 int NPC_Pakene(int n, int from, int force) {
     if (!creature(n)) return 0;
     CreatureStruct &c = Cre[n];
@@ -135,7 +146,10 @@ int NPC_Pakene(int n, int from, int force) {
     c.mode = MODE_FLEE;
     Nollaa_Pakopaikka(n);
     set_NPC_alertness(n, 100);
-    if (!flight_untold(n)) cre_say(n, "DO_ESCAPE");
+    if (!flight_untold(n)) {
+        TARGET_DIR = flight_direction(n, from);
+        cre_say(n, "DO_ESCAPE");
+    }
     return 1;
 }
 

@@ -22,6 +22,7 @@
 #include "creatures/decisions.h"
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
+#include "creatures/melee_aside.h"
 #include "creatures/missile_exchange.h"
 #include "creatures/missiles.h"
 #include "creatures/perception.h"
@@ -630,10 +631,15 @@ int MELEEHYOKKAYS_pelaaja(int command) {
         Note("*CK");
         return 0;
     }
-    if (!OtaKohta_Suunta(command == 3 ? "where to kick" : "where is your enemy")) return 0;
+    // A kick may go where she cannot see: behind her, with her heel.
+    const int picked = command == 3 ? ValitseLokaatio(PICK_DIRECTION | PICK_UNSEEN, "where to kick")
+                                    : OtaKohta_Suunta("where is your enemy");
+    if (!picked) return 0;
+    if (command == 3 && kick_heel(GeneralX, GeneralY)) return TurnUsed = 1;
     const int c = cre_xy_select(GeneralX, GeneralY);
     if (c == -1000) return 0;
     if (c < 0 || c >= CRE_COUNT) {
+        if (command == 3) return TurnUsed = kick_no_creature(GeneralX, GeneralY);
         Note("*CM");
         return 0;
     }

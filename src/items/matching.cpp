@@ -549,6 +549,19 @@ int OnkoTarviketta_branch(int line) {
 
 // ---- the whole check ------------------------------------------------------------------------------
 
+// A line with a ratio takes that many pounds for each piece the player chose on the nearest line
+// before it whose number she chose (the salt for the fish she salts); one piece when none.
+static void by_ratio(int line) {
+    uint32_t pieces = 1;
+    for (int k = line - 1; k >= 0; k--)
+        if (Tarvikelista[k].chosen) {
+            pieces = Tarvikelista[k].first_count ? Tarvikelista[k].first_count : 1;
+            break;
+        }
+    Tarvike_Struct &t = Tarvikelista[line];
+    t.amount = t.first_amount = t.ratio * (float)pieces;
+}
+
 int Kay_Tarvikelista(const char *title) {
     GLOB_TK_laaturaja = 5, GLOB_TK_kelpoisuus = 100, GLOB_MAT_laaturaja = 5;
     SDL_Rect panel = {495, 10, 300, 390};
@@ -559,6 +572,7 @@ int Kay_Tarvikelista(const char *title) {
     memset(line_done, 0, sizeof line_done);
     copy_bounded(Tarvikelista_TITLE, sizeof Tarvikelista_TITLE, title ? title : "");
     for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++) {
+        if (Tarvikelista[i].ratio > 0) by_ratio(i);
         Esita_Tarvikelista(i);
         if (!OnkoTarviketta_branch(i)) {
             restorescr("statscreen");

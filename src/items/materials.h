@@ -39,7 +39,10 @@ struct Tarvike_Struct {
     uint8_t  pad516[4];
     uint8_t  optional;             // 520
     uint8_t  noquality;            // 521
-    uint8_t  pad522[22];
+    uint8_t  pad522[2];
+    uint32_t method;               // 524: how the line's item is cooked (an action code), 0 none
+    float    ratio;                // 528: pounds taken for each piece of the chosen line before it
+    uint8_t  pad532[12];
     uint32_t bound;                // 544: the used item is bound to a time
 };
 static_assert(sizeof(Tarvike_Struct) == 548, "Tarvike_Struct is a file record");
@@ -64,6 +67,8 @@ static_assert(offsetof(Tarvike_Struct, itempos) == 508, "Tarvike_Struct layout")
 static_assert(offsetof(Tarvike_Struct, linked) == 512, "Tarvike_Struct layout");
 static_assert(offsetof(Tarvike_Struct, optional) == 520, "Tarvike_Struct layout");
 static_assert(offsetof(Tarvike_Struct, noquality) == 521, "Tarvike_Struct layout");
+static_assert(offsetof(Tarvike_Struct, method) == 524, "Tarvike_Struct layout");
+static_assert(offsetof(Tarvike_Struct, ratio) == 528, "Tarvike_Struct layout");
 static_assert(offsetof(Tarvike_Struct, bound) == 544, "Tarvike_Struct layout");
 
 enum {

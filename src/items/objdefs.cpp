@@ -513,8 +513,8 @@ int read_constantobj(const char *path) {
 int write_constantobj(const char *path) {
     if (write_atomic(path, ConstantObj, sizeof ConstantObj)) return 1;
     char text[1200];
-    snprintf(text, sizeof text, "%s couldn't be written", path);
-    debuglog("_system", text);
+    const int n = snprintf(text, sizeof text, "%s couldn't be written", path);
+    debuglog("_system", n >= 0 && n < (int)sizeof text ? text : "CONSTANT.OBJ couldn't be written (its path is too long)");
     return 0;
 }
 
@@ -530,14 +530,16 @@ void build_objdef_rows() {
 void InitObjs() {
     for (ItemStruct &r : ConstantObj) unmatchable_blank(r);
     char path[1200];
-    snprintf(path, sizeof path, "%s/CONSTANT.OBJ", CharacterPath);
-    read_constantobj(path);
+    // A character path too long for the name is never cut short into some other file's name.
+    const int n = snprintf(path, sizeof path, "%s/CONSTANT.OBJ", CharacterPath);
+    const bool fits = n >= 0 && n < (int)sizeof path;
+    if (fits) read_constantobj(path);
     armourdump("original constant.obj");
 
     build_objdef_rows();
     objdef_log_flush();
 
-    write_constantobj(path);
+    if (fits) write_constantobj(path);
     write_constantobj("CONSTANT.OBJ");
     armourdump("in-game redone constant.obj");
 }

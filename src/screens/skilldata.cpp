@@ -103,6 +103,7 @@ unsigned SkillDATA_text(const char *text, unsigned size, int c, const char *name
         if (strcmp(name, "SURVIVAL") && strcmp(name, "DAGGER") && strcmp(name, "RITUAL")) {
             snprintf(msg, sizeof msg, "!Bug! Couldn't resolve %.40s-skill. Report!", name);
             Note(msg);
+            Pause();   // the player is stopped at the note until a key
         }
         return 0;
     }

@@ -1,7 +1,9 @@
-// tests/activities/cooking_test.cpp -- cooking by the fire: boiling in the pot, roasting, salting to
-// mature, drying and herb beverages, mixed ingredients, refusals and interruptions that give every
-// item back, and recipes read from the cookery files.
+// tests/activities/cooking_test.cpp -- cooking by the fire through the crafting engine's material
+// check: boiling in the pot and roasting, both done by the fire some minutes later, salting to mature,
+// drying and herb beverages, mixed ingredients, refusals and interruptions that give every item back,
+// and recipes read from the cookery files.
 #include "activity_fixture.h"
+#include "pick_hook.h"
 
 #include <cmath>
 
@@ -10,9 +12,13 @@
 #include "activities/toimi.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
+#include "core/spend.h"
+#include "core/turnloop.h"
 #include "items/inventory.h"
+#include "items/recipes.h"
 
 using oxatest::ActivityTest;
+using oxatest::Pick;
 using oxatest::Script;
 using oxatest::push_key;
 
@@ -23,9 +29,45 @@ protected:
     void SetUp() override {
         ActivityTest::SetUp();
         for (const char *f : {"cookery_baking.txt", "cookery_porridge.txt", "cookery_meat.txt", "cookery_fish.txt",
-                              "cookery_vegetable.txt", "menudef_cookery.txt"})
+                              "cookery_vegetable.txt", "menudef_cookery.txt", "messages/eng_crafting.txt",
+                              "messages/eng_world.txt"})
             dir->copy_asset(f);
+        MSG_forget_index();
         skill(0, "COOKERY", 30);
+        fclose_TEKODATA_F();
+    }
+    Pick pick;
+    // The work records lying on the player's square: their pieces, and the first one's item.
+    static int work_here(ItemStruct *first = nullptr, int type = DT_WORK) {
+        int n = 0;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == type && Data[i].x == PlayerX && Data[i].y == PlayerY) {
+                if (n == 0 && first) *first = ObjToItem((int)Data[i].id);
+                n += Data[i].count;
+            }
+        return n;
+    }
+    // The pieces of the name lying on the player's square in records of the type.
+    static int lying(const char *name, int type = DT_ITEM, ItemStruct *item = nullptr) {
+        int n = 0;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == type && Data[i].x == PlayerX && Data[i].y == PlayerY &&
+                strcmp(ObjToItem((int)Data[i].id).name, name) == 0) {
+                if (item) *item = ObjToItem((int)Data[i].id);
+                n += Data[i].count;
+            }
+        return n;
+    }
+    static int ready_minute_here() {
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_WORK && Data[i].x == PlayerX && Data[i].y == PlayerY) return (int)Data[i].ready_minute;
+        return -1;
+    }
+    // One pass of the turn loop with the player waiting a turn.
+    static void wait_a_turn() {
+        int r = 0;
+        oxatest::push_key('.');
+        ASSERT_EQ(turn_pass(&r), 1);
     }
     void fire() { ASSERT_GE(set_data(DT_FIRE, PlayerX + 1, PlayerY, 0, 1), 0); }
     void lake() {
@@ -56,74 +98,90 @@ protected:
     }
 };
 
-TEST_F(CookingTest, BoilingMakesOneBatchInThePotInThreeMinutes) {
+TEST_F(CookingTest, BoilingMakesOneBatchInThePotThatIsDoneByTheFire) {
     script();
     fire();
     lake();
     give(0, fish(), 2);
-    int potobj = give(1, pot());
-    push_key(SDLK_a);
+    give(1, pot());
     push_key(SDLK_RETURN);   // the whole stack
+    push_key(SDLK_SPACE);    // all at hand: go on
     const int before = seconds_of_game();
     Toimi(120, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
     EXPECT_EQ(Script::rolls_taken, 1) << "one batch, one roll";
-    int s = slot_named("boiled pike");
-    ASSERT_GE(s, 0) << notes();
-    ItemStruct soup = ObjToItem(Plr.inv_obj[s]);
-    EXPECT_EQ(soup.vessel, (uint32_t)potobj) << "the pot holds it";
-    EXPECT_FLOAT_EQ(soup.weight, 4.0f);
+    EXPECT_EQ(Komentohistoria, 120);
     EXPECT_EQ(slot_named("Pot"), -1) << "the pot is carried as what it holds";
     EXPECT_EQ(slot_named("Pike"), -1);
-    EXPECT_EQ(Komentohistoria, 120);
+    // The pot lies by the fire until the pike is done: half an hour for two pounds of fish.
+    ItemStruct soup;
+    ASSERT_EQ(work_here(&soup), 1) << notes();
+    EXPECT_STREQ(soup.name, "boiled pike");
+    EXPECT_STREQ(ObjToItem((int)soup.vessel).name, "Pot") << "the pot holds it";
+    EXPECT_FLOAT_EQ(soup.weight, 4.0f);
+    EXPECT_EQ(ready_minute_here(), (int)Plr.minutes + 30);
+    EXPECT_TRUE(noted("You set")) << notes();
+
+    wait_a_turn();
+    EXPECT_EQ(work_here(), 1) << "still cooking";
+    ASSERT_TRUE(realbasicspend(30, 0, "WAITING", 0));
+    wait_a_turn();
+    EXPECT_EQ(work_here(), 0);
+    ItemStruct done;
+    ASSERT_EQ(work_here(&done, DT_ITEM), 1) << "the pot of boiled pike lies by the fire, done";
+    EXPECT_STREQ(done.name, "boiled pike");
+    EXPECT_TRUE(noted("seems to be ready")) << notes();
 }
 
 TEST_F(CookingTest, RoastingSevenTakesThreeMinutesAndSevenRolls) {
     script();
     fire();
     give(0, fish(), 7);
-    push_key(SDLK_a);
     push_key(SDLK_RETURN);   // the whole stack
+    push_key(SDLK_SPACE);
     const int before = seconds_of_game();
     Toimi(121, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
     EXPECT_EQ(Script::rolls_taken, 7);
-    int s = slot_named("roasted pike");
-    ASSERT_GE(s, 0) << notes();
-    ItemStruct roast = ObjToItem(Plr.inv_obj[s]);
-    EXPECT_NEAR(roast.weight, 14.0f / 1.34f, 0.01f);
+    ItemStruct roast;
+    ASSERT_EQ(work_here(&roast), 7) << notes();
+    EXPECT_STREQ(roast.name, "roasted pike");
+    EXPECT_NEAR(roast.weight, 2.0f / 1.34f, 0.01f) << "each piece roasted on its own";
     EXPECT_EQ(roast.spoil, 5);
     EXPECT_FALSE(roast.quality & QUAL_KNOWN) << "the cook learns the quality by eating";
+    EXPECT_EQ(slot_named("Pike"), -1);
 }
 
 TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
     give(0, fish(), 7);
     give(1, thing(IT_FOOD, "Salt", OID_SALT, 1.0f));
-    give(2, thing(IT_WEAPON, "Knife", 250, 0.3f));
-    push_key(SDLK_a);
+    ItemStruct knife = thing(IT_WEAPON, "Knife", 250, 0.3f);
+    SET_ITEM_TEXT(knife.skill, "KNIFE");
+    give(2, knife);
     push_key(SDLK_RETURN);   // the whole stack
+    push_key(SDLK_SPACE);
     const int before = seconds_of_game();
     Toimi(105, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 14 * 60);
-    int work = -1;
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_WORK) work = i;
-    ASSERT_GE(work, 0) << notes();
-    EXPECT_EQ(Data[work].ready_day, Plr.daynumber + 5);
-    EXPECT_STREQ(ObjToItem((int)Data[work].id).name, "salted pike");
-    EXPECT_EQ(ObjToItem((int)Data[work].id).spoil, 254);
-    EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Salt")]).weight, 0.3f, 0.001f);
-    EXPECT_TRUE(noted("will be ready in 5 days"));
+    ItemStruct salted;
+    ASSERT_EQ(work_here(&salted), 7) << notes();
+    EXPECT_EQ(ready_minute_here(), (int)Plr.minutes + 5 * 1440);
+    EXPECT_STREQ(salted.name, "salted pike");
+    EXPECT_EQ(salted.spoil, 254);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Salt")]).weight, 0.3f, 0.001f) << "a tenth of a pound a fish";
+    EXPECT_GE(slot_named("Knife"), 0) << "the knife is only used";
+    EXPECT_TRUE(noted("complete in 5 days")) << notes();
 }
 
 TEST_F(CookingTest, MergedIngredientsByMethod) {
     // Two different fish in one pot: the raw name becomes "Mixed".
-    KaytetytMaara = 2;
-    Kaytetyt[0] = {};
-    Kaytetyt[0].obj = Esineesta_Uniikki(fish("Pike")), Kaytetyt[0].count = 1, Kaytetyt[0].method = 120, Kaytetyt[0].naming = 1;
-    strcpy(Kaytetyt[0].pattern, "boiled %s");
-    Kaytetyt[1] = Kaytetyt[0];
-    Kaytetyt[1].obj = Esineesta_Uniikki(fish("Perch"));
+    Tyhjaa_Tarvikelista();
+    Kayttolista[0].id = 420;
+    Kayttolista[0].itempos = (uint32_t)Esineesta_Uniikki(fish("Pike"));
+    Kayttolista[0].count = 1, Kayttolista[0].method = 120, Kayttolista[0].naming = NAMING_ORIGINAL;
+    strcpy(Kayttolista[0].naming_text, "boiled %s");
+    Kayttolista[1] = Kayttolista[0];
+    Kayttolista[1].itempos = (uint32_t)Esineesta_Uniikki(fish("Perch"));
     int mixed = Kokkaa_Tarvikelista(120, "", 0);
     ASSERT_GT(mixed, 0);
     EXPECT_EQ(strncmp(ObjToItem(mixed).name, "Mixed", 5), 0) << ObjToItem(mixed).name;
@@ -132,8 +190,9 @@ TEST_F(CookingTest, MergedIngredientsByMethod) {
     // Ingredients of no weight at all: no per cent or price is divided by the weight.
     ItemStruct none = fish("Pike", 0.0f);
     none.price = 5;
-    KaytetytMaara = 1;
-    Kaytetyt[0].obj = Esineesta_Uniikki(none), Kaytetyt[0].count = 1, Kaytetyt[0].method = 121;
+    Tyhjaa_Tarvikelista();
+    Kayttolista[0].id = 495;
+    Kayttolista[0].itempos = (uint32_t)Esineesta_Uniikki(none), Kayttolista[0].count = 1, Kayttolista[0].method = 121;
     int weightless = Kokkaa_Tarvikelista(121, "", 0);
     ASSERT_GT(weightless, 0);
     EXPECT_FLOAT_EQ(ObjToItem(weightless).weight, 0.0f);
@@ -163,6 +222,7 @@ TEST_F(CookingTest, MergedIngredientsByMethod) {
     EXPECT_EQ(ObjToItem(tea).type, IT_CONTAINER);
     EXPECT_EQ(ObjToItem(tea).spoil, 20);
     EXPECT_EQ(ObjToItem(tea).id, (uint32_t)OID_HERB);
+    EXPECT_NEAR(ObjToItem(tea).weight, 1.4f, 0.001f) << "the herb with the water it was boiled in";
     EXPECT_EQ(ObjToItem(tea).raw, 1u << 11 | 1u << 18) << "nausea boiled away, sedative gained";
 }
 
@@ -171,25 +231,33 @@ TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
     give(1, thing(IT_FOOD, "Rye bread", 0, 0.25f), 2);
     const float before = pack_weight();
     Toimi(121, 0, "");
-    EXPECT_TRUE(noted("need a fire")) << notes();
+    EXPECT_TRUE(noted("You don't have any fire!")) << notes();
     EXPECT_FLOAT_EQ(pack_weight(), before);
 
     fire();
-    push_key(SDLK_a);
+    // Everything at hand, and then she would rather not.
+    push_key(SDLK_RETURN);
+    push_key(SDLK_ESCAPE);
+    EXPECT_EQ(Kokkaa(-1, 121, "", 0, 0), -1);
+    EXPECT_FLOAT_EQ(pack_weight(), before);
+    EXPECT_EQ(Plr.inv_count[slot_named("Pike")], 3);
+
+    // Broken off while the fish roast.
     push_key(SDLK_RETURN);   // the whole stack
+    push_key(SDLK_SPACE);
     push_key(SDLK_ESCAPE);
     push_key(SDLK_y);
     EXPECT_EQ(Kokkaa(-1, 121, "", 0, 0), -1);
     EXPECT_FLOAT_EQ(pack_weight(), before);
-    EXPECT_EQ(slot_named("roasted pike"), -1);
-    EXPECT_GE(slot_named("Pike"), 0);
+    EXPECT_EQ(work_here(), 0);
+    EXPECT_EQ(Plr.inv_count[slot_named("Pike")], 3);
 
     // Part of a stack: two of the three are roasted, one is left raw.
-    push_key(SDLK_a);
     push_key(SDLK_2);
+    push_key(SDLK_SPACE);
     ASSERT_GT(Kokkaa(-1, 121, "", 0, 0), 0) << notes();
     EXPECT_EQ(Plr.inv_count[slot_named("Pike")], 1);
-    EXPECT_GE(slot_named("roasted pike"), 0);
+    EXPECT_EQ(work_here(), 2);
 }
 
 TEST_F(CookingTest, RecipesFromTheCookeryFiles) {
@@ -202,25 +270,30 @@ TEST_F(CookingTest, RecipesFromTheCookeryFiles) {
     give(1, pot());
     oxatest::push_text("F");   // fish recipes
     push_key(SDLK_1);          // the first: fish soup
-    push_key(SDLK_y);          // cook it with what is at hand
+    push_key(SDLK_SPACE);      // cook it with what is at hand
     Cook();
-    int s = slot_named("Fish soup");
-    ASSERT_GE(s, 0) << notes();
+    ItemStruct soup;
+    ASSERT_EQ(lying("Fish soup", DT_ITEM, &soup), 1) << "cooked by the fire: " << notes();
+    EXPECT_NE(soup.vessel, 0u) << "in its pot";
+    EXPECT_TRUE(noted("You cooked")) << notes();
     EXPECT_EQ(slot_named("Pike"), -1);
+    EXPECT_EQ(slot_named("Pot"), -1);
     EXPECT_EQ(Komentohistoria, 122);
     EXPECT_STREQ(Komentotekstitarkenne, "Fish soup");
 
     // A recipe's name is text, never a format.
-    const char file[] = ".Odd %n dish. *COOKERY* /5/\n{Water} #1# [boil]\n";
-    char header[450];
-    EXPECT_STREQ(cookery_header_text(file, sizeof file - 1, "odd %n dish", header, sizeof header),
-                 ".Odd %n dish. *COOKERY* /5/");
+    dir->write_file("cookery_fish.txt", ".Odd %n dish. *COOKERY* /5/\n{Water} #1# [roast]\n");
+    fire();
+    push_key(SDLK_SPACE);
+    TeeResepti("odd %n dish");
+    EXPECT_EQ(lying("Odd %n dish"), 1) << notes();
     char out[64];
     fill_name(out, sizeof out, "%s %n", "stew");
     EXPECT_STREQ(out, "stew %n");
 }
 
 TEST_F(CookingTest, MenuDefinitionEntriesAndPatchesOfARecipe) {
+    script();
     // The cookery menu's own entry "Drinks" lists the recipes of its group.
     fire();
     lake();
@@ -228,26 +301,25 @@ TEST_F(CookingTest, MenuDefinitionEntriesAndPatchesOfARecipe) {
     give(1, pot());
     oxatest::push_text("K");
     push_key(SDLK_1);
-    push_key(SDLK_y);
+    push_key(SDLK_SPACE);
     Cook();
-    EXPECT_GE(slot_named("Berry drink"), 0) << notes();
+    EXPECT_EQ(lying("Berry drink"), 1) << notes();
     EXPECT_EQ(slot_named("Lingonberries"), -1);
 
     // A dish cooked in patches: the patchwise ingredient is taken once a patch, and the pieces share
     // the weight.
     dir->write_file("cookery_porridge.txt",
                     "[SUBMENU_START:porridge]\n.Flat cake. *COOKERY* /10/ (1) [patch:5]\n"
-                    "{Flour} #0.5# [patchwise] [roast]\n\n[SUBMENU_END:porridge]\n");
+                    "{Flour} #0.5# [remove] [patchwise] [roast]\n\n[SUBMENU_END:porridge]\n");
     give(2, thing(IT_FOOD, "Flour", 61, 3.0f));
     fire();   // the first has burnt down
     push_key(SDLK_3);
-    push_key(SDLK_y);
+    push_key(SDLK_SPACE);
     Toimi(122, 0, "Flat cake");
-    const int cakes = slot_named("Flat cake");
-    ASSERT_GE(cakes, 0) << notes();
-    EXPECT_EQ(Plr.inv_count[cakes], 3);
+    ItemStruct cake;
+    EXPECT_EQ(lying("Flat cake", DT_ITEM, &cake), 3) << notes();
     EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Flour")]).weight, 1.5f, 0.001f);
-    EXPECT_NEAR(ObjToItem(Plr.inv_obj[cakes]).weight, 0.5f, 0.001f);
+    EXPECT_NEAR(cake.weight, 0.5f, 0.001f);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // commands: repeat right after loading, eating her rye bread, drinking from her cup, and her
 // skills through the skills key.
 #include "core/loader_fixture.h"
+#include "../items/row_letters.h"
+#include "pick_hook.h"
 
 #include "core/command.h"
 #include "core/loader.h"
@@ -35,7 +37,8 @@ protected:
                               "messages/eng_food.txt", "messages/eng_general.txt", "messages/eng_core.txt",
                               "messages/eng_creatures.txt", "messages/eng_world.txt", "messages/eng_weather.txt",
                               "messages/eng_movement.txt", "cookery_baking.txt", "cookery_porridge.txt",
-                              "cookery_meat.txt", "cookery_fish.txt", "cookery_vegetable.txt"})
+                              "cookery_meat.txt", "cookery_fish.txt", "cookery_vegetable.txt",
+                              "messages/eng_crafting.txt"})
             dir->copy_asset(f);
     }
     void start() {
@@ -110,39 +113,64 @@ static int pack_slot_named(const char *name) {
     return -1;
 }
 
+// The pieces lying on her square in pool records of the type whose item has the name.
+static int lying_here(int type, const char *name) {
+    int n = 0;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == type && Data[i].x == PlayerX && Data[i].y == PlayerY &&
+            strcmp(ObjToItem((int)Data[i].id).name, name) == 0)
+            n += Data[i].count;
+    return n;
+}
+
 TEST_F(ReadyMadePlay, CookingByTheFireAndFishSpoilingInHerPackDaysLater) {
     start();
+    oxatest::Pick pick;
     const char cookery = (char)skill_key("COOKERY");
     ASSERT_NE(cookery, (char)SDLK_ESCAPE);
-    // The skills key, then the typed answers of the skills screen and the cooking menus.
-    auto cook = [&](const char *answers) {
+    // The skills key, then the typed answers of the skills screen, the cooking menus and the check of
+    // what she has at hand (space goes on); the things she picks on the item screen by name.
+    auto cook = [&](const char *answers, std::initializer_list<const char *> picks) {
         lines = 0;
+        for (const char *p : picks) oxatest::Pick::names().push_back(p);
         const char first[2] = {cookery, 0};
         oxatest::push_text(first);
         for (const char *a = answers; *a; a++) {
             const char one[2] = {*a, 0};
-            if (*a == '\r') oxatest::push_key(SDLK_RETURN);
+            if (*a == ' ') oxatest::push_key(SDLK_SPACE);
             else oxatest::push_text(one);
         }
         command_dispatch(SDLK_s, 0, 0);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);   // an answer no question took is dropped
+        oxatest::Pick::names().clear();
     };
-    cook("Rdn");   // roast the roach, the fourth raw fish or meat of her pack
-    EXPECT_TRUE(noted("You now have roasted roach.")) << notes();
-    cook("Bbn");   // boil the pike in the pot with the water of her cup
-    EXPECT_TRUE(noted("You now have boiled pike.")) << notes();
-    EXPECT_GE(pack_slot_named("boiled pike"), 0);
-    cook("San");   // salt the elk cut
-    EXPECT_TRUE(noted("will be ready in 5 days")) << notes();
-    cook("F2yn");  // fish on a plank, from the perch
-    EXPECT_TRUE(noted("You now have fish on a plank.")) << notes();
+    cook("F2 n", {});  // fish on a plank, from the perch, cooked at once
+    EXPECT_TRUE(noted("You cooked")) << notes();
+    EXPECT_EQ(lying_here(DT_ITEM, "Fish on a plank"), 1) << notes();
     EXPECT_EQ(Komentohistoria, 122);
+    // She takes the fish on its plank with her.
+    lines = 0;
+    oxatest::push_key(oxatest::ground_letter(PlayerX, PlayerY, "Fish on a plank"));
+    oxatest::push_key(SDLK_RETURN);
+    command_dispatch('g', 0, 0);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    ASSERT_GE(pack_slot_named("Fish on a plank"), 0) << notes();
 
-    // Days later the fish she kept raw spoils where it lies in her pack, with one note.
-    const int pike = pack_slot_named("boiled pike");
-    ASSERT_GE(pike, 0);
+    // Roasting and boiling leave the food by the fire until it is done; salted meat matures for days.
+    cook("R n", {"Roach"});
+    EXPECT_EQ(lying_here(DT_WORK, "roasted roach"), 1) << notes();
+    EXPECT_TRUE(noted("roasted roach to be prepared")) << notes();
+    cook("B n", {"Pike", "Water", "Pot"});
+    EXPECT_EQ(lying_here(DT_WORK, "boiled pike"), 1) << "in the pot by the fire: " << notes();
+    EXPECT_EQ(pack_slot_named("Pot"), -1);
+    cook("S n", {"elk cut", "Salt"});
+    EXPECT_TRUE(noted("complete in 5 days")) << notes();
+
+    // Days later the fish spoils where it lies in her pack, with one note.
+    const int fish = pack_slot_named("Fish on a plank");
+    ASSERT_GE(fish, 0);
     int foul_days = 0;
-    for (int d = 0; d < 6; d++) {
+    for (int d = 0; d < 8; d++) {
         const size_t before = notes().size();
         daily_maintenance();
         const std::string day = notes().substr(before);
@@ -152,7 +180,7 @@ TEST_F(ReadyMadePlay, CookingByTheFireAndFishSpoilingInHerPackDaysLater) {
         EXPECT_EQ(first, day.rfind("Something in your pack is smelling foul!")) << "one note a day: " << day;
     }
     EXPECT_GE(foul_days, 1);
-    EXPECT_EQ(ObjToItem(Plr.inv_obj[pike]).spoil, SPOIL_SPOILED) << "still in its slot";
+    EXPECT_EQ(ObjToItem(Plr.inv_obj[fish]).spoil, SPOIL_SPOILED) << "still in its slot";
 }
 
 }  // namespace

@@ -205,7 +205,9 @@ TEST_F(SkillTest, SkillTableGivesLevelsAptitudesGroupsAndKeys) {
     EXPECT_EQ(SkillDATA_text(table, n, -1, "SWIM", SKD_GROUP), 1u);
     EXPECT_EQ(SkillDATA_text(table, n, -1, "SWIM", SKD_KEY), (unsigned)'w');
     EXPECT_EQ(SkillDATA_text(table, n, -1, "ODD", SKD_APTITUDE), 0u);
+    oxatest::push_key(SDLK_SPACE);   // the note of a skill the table lacks waits for a key
     EXPECT_EQ(SkillDATA_text(table, n, -1, "SWI", SKD_LEVEL), 0u) << "names match whole";
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 8, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN), 0) << "the key was waited for";
     EXPECT_EQ(SkillDATA_text(table, n, -1, "", SKD_LEVEL), 0u);
 
     std::string huge = ".LONG. [def:4]" + std::string(5000, ' ') + "[def:9]\n[ATTRIBS:" + std::string(3000, 'x') + "]\n";
@@ -219,7 +221,10 @@ TEST_F(SkillTest, SkillTableGivesLevelsAptitudesGroupsAndKeys) {
     for (int off : {2754, 2755, 2758, 2759, 2761, 2762, 2765, 2766, 2767, 2770, 2771}) p[off] = 10;
     for (const char *name : names) EXPECT_GT(SkillDATA(-1, name, SKD_LEVEL), 0u) << name;
     EXPECT_FALSE(noted("Couldn't resolve D"));
+    oxatest::push_key(SDLK_SPACE);
     EXPECT_EQ(SkillDATA(-1, "NOSUCHSKILL", SKD_LEVEL), 0u);
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 8, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN), 0);
+    EXPECT_EQ(SkillDATA(-1, "DAGGER", SKD_LEVEL), 0u) << "a dagger has no block of its own, and no note stops her";
     EXPECT_TRUE(noted("Couldn't resolve NOSUCHSKILL-skill"));
 }
 

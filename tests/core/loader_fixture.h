@@ -83,6 +83,12 @@ inline void step_away_from_creatures() {
 // The fixture writer of the build, run into this test's working folder.
 inline std::string fixture_tool() { return std::string(OXA_RUN_DIR) + "/../gen_fixture"; }
 
+// The ready-made characters the build wrote once; each test copies them into its own folder.
+inline std::string copy_fixture_command(const std::string &into) {
+    const std::string from = std::string(OXA_RUN_DIR) + "/../fixture";
+    return "cp -r " + from + "/AINO " + from + "/VILHO " + into + "/";
+}
+
 // The data files of the working folder that loading a character reads: without one the loader ends
 // the program, and the test with it.
 inline void copy_game_data(TempDir *dir) {
@@ -92,13 +98,29 @@ inline void copy_game_data(TempDir *dir) {
         dir->copy_asset(f);
 }
 
+// Her village: the settlement nearest the loaded character's world cell (0, 0 when none is near).
+struct WorldCell {
+    int x, y;
+};
+inline WorldCell her_village() {
+    const int hx = (int)Plr.world_x, hy = (int)Plr.world_y;
+    for (int d = 1; d <= 12; d++)
+        for (int y = hy - d; y <= hy + d; y++)
+            for (int x = hx - d; x <= hx + d; x++) {
+                if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
+                const int c = get_alltime_maailmachar(x, y);
+                if (c == 239 || c == 210 || c == 211) return {x, y};
+            }
+    return {0, 0};
+}
+
 class LoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         OXA_NODELAY = 1;
         dir = new TempDir();
         copy_game_data(dir);
-        std::string cmd = fixture_tool() + " " + dir->path();
+        std::string cmd = copy_fixture_command(dir->path());
         ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
         reset_loader_tables();
         copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
@@ -157,8 +179,8 @@ protected:
         // The game's texts, as the working folder holds them.
         std::string copy = "cp -r " + std::string(OXA_RUN_DIR) + "/messages " + dir->path() + "/";
         ASSERT_EQ(system(copy.c_str()), 0);
-        std::string cmd = fixture_tool() + " " + dir->path();
-        ASSERT_EQ(system(cmd.c_str()), 0);
+        std::string cmd = copy_fixture_command(dir->path());
+        ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
         reset_loader_tables();
         copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
         copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");

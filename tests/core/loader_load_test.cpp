@@ -7,6 +7,7 @@
 #include "presentation/show.h"
 #include "core/turnloop.h"
 #include "presentation/input.h"
+#include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 
 using oxatest::LoaderTest;
@@ -30,7 +31,7 @@ TEST_F(LoaderTest, FixtureLoadsOntoTheWorldMap) {
     EXPECT_EQ(PlayerY, (int)Plr.world_y);
     EXPECT_EQ(Environ, 1);
     EXPECT_FALSE(terrain_flag(get_mapchar(PlayerX, PlayerY), TF_WATER | TF_BLOCKS)) << "the character stands on land";
-    EXPECT_EQ(get_mapchar(1200, 1000), CH_SEA);
+    EXPECT_EQ(get_mapchar(0, 0), CH_SEA);   // the world's edge is open sea
     EXPECT_EQ(memcmp(maailma, maailma_alltime, MAP_BYTES), 0);
     EXPECT_EQ(ENSIMMAINEN_LATAUS, 1);
     EXPECT_EQ(LOAD_MAP, 0);
@@ -333,6 +334,28 @@ TEST_F(LoaderTest, FixtureWriterLeavesAnExistingCharacterAlone) {
     std::string cmd = oxatest::fixture_tool() + " " + dir->path();
     ASSERT_EQ(system(cmd.c_str()), 0);
     EXPECT_EQ(read("AINO.OXS"), before);
+}
+
+// Her world is the generator's, from fixed seeds: written again into another folder, every file is
+// the same, and she stands on a field of her own people's land with one of their villages to the east.
+TEST_F(LoaderTest, FixtureWorldIsGeneratedAlikeWithHerHomeBesideHerVillage) {
+    const std::string again = dir->path() + "/again";
+    const std::string cmd = "mkdir -p " + again + " && cp " + dir->path() + "/*.dat " + again + "/ && " +
+                            oxatest::fixture_tool() + " " + again;
+    ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
+    for (const char *f : {"WORLD.DAT", "kulttuuri.dat", "names.dat", "DATA.DAT", "AINO.OXS", "AINO.OBJ"}) {
+        const std::vector<uint8_t> a = read(f), b = read(std::string("../again/AINO/") + f);
+        ASSERT_FALSE(a.empty()) << f;
+        EXPECT_TRUE(a == b) << f << " differs";
+    }
+    ASSERT_EQ(loader(), 0);
+    const int culture = reinterpret_cast<const uint8_t *>(&Plr)[13];
+    EXPECT_EQ(get_alltime_maailmachar(PlayerX, PlayerY), CH_FIELD);
+    EXPECT_EQ(get_alltime_kulttuuri(PlayerX, PlayerY), culture);
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(v.x, 0) << "a village near her";
+    EXPECT_GT(v.x, PlayerX) << "to the east, as her story tells";
+    EXPECT_EQ(get_alltime_kulttuuri(v.x, v.y), culture);
 }
 
 // The road of a game: the ready-made character loads onto the world map, a turn passes, Ctrl+S

@@ -244,8 +244,8 @@ TEST_F(LoaderTest, StoredLocalMapCutShortIsRefusedNotReadAsGarbage) {
     for (int y = 200; y <= 263; y++)
         for (int x = 200; x <= 263; x++) ASSERT_EQ(get_mapchar(x, y), CH_GROUND) << x << "," << y;
     int soil = 0;
-    for (int y = 136; y <= 199; y++)
-        for (int x = 200; x <= 263; x++) soil += get_mapchar(x, y) == 'R';
+    for (int y = 72; y <= 391; y++)
+        for (int x = 72; x <= 391; x++) soil += get_mapchar(x, y) == 'R';
     EXPECT_GT(soil, 0);
     EXPECT_EQ(size_of("ZOOMMAPS.DAT") % 88392, 0) << "the next save writes the map whole again";
 }

@@ -9,10 +9,11 @@ using oxatest::LoaderTest;
 
 TEST_F(LoaderTest, VisitedCellsAndMarkersSurviveASaveAndAReload) {
     ASSERT_EQ(loader(), 0);
-    EXPECT_EQ(get_alltime_kulttuuri(1505, 1000), 2);
-    EXPECT_EQ(get_alltime_kulttuuri(1480, 1000), 10);    // the no man's land west of her
-    EXPECT_STRNE(get_areaname(1505, 1000, 1, nullptr), "  ");
-    EXPECT_GT(strlen(get_areaname(1505, 1000, 0, nullptr)), 3u);
+    const int hx = (int)Plr.world_x, hy = (int)Plr.world_y;
+    EXPECT_EQ(get_alltime_kulttuuri(hx, hy), reinterpret_cast<const uint8_t *>(&Plr)[13]) << "her own people's land";
+    EXPECT_EQ(get_alltime_kulttuuri(0, 0), 10);    // the open sea is nobody's
+    EXPECT_STRNE(get_areaname(hx, hy, 1, nullptr), "  ");
+    EXPECT_GT(strlen(get_areaname(hx, hy, 0, nullptr)), 3u);
 
     EnterLocale(0, 0);
     ASSERT_EQ(GetMappie(0), 1);

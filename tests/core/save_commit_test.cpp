@@ -163,3 +163,47 @@ TEST(SaveCommit, JournalAndStagedFilesReachTheirFilesOnlyAtTheCommit) {
     EXPECT_EQ(dir.read_file("TABLE.DAT"), "new");
     EXPECT_FALSE(save_running());
 }
+
+// A character folder with a long path: a staged name that would not fit is refused and the save
+// fails, never a file written under a name cut short (which the commit would then miss, reporting a
+// save that wrote nothing as done).
+TEST(SaveNames, ALongCharacterPathIsRefusedNeverCutShort) {
+    oxatest::TempDir dir;
+    std::string deep = dir.path();
+    while (deep.size() < 960) {
+        deep += "/" + std::string(60, 'k');
+        ASSERT_EQ(mkdir(deep.c_str(), 0755), 0) << deep;
+    }
+    copy_bounded(CharacterPath, sizeof CharacterPath, deep.c_str());
+    const std::string file = deep + "/MARKER.DAT";
+    auto exists = [](const std::string &p) { struct stat st; return stat(p.c_str(), &st) == 0; };
+
+    // The long path itself saves: its staged name fits.
+    char name[1300];
+    save_begin();
+    ASSERT_TRUE(write_atomic(save_target(file.c_str(), name, sizeof name), "x", 1));
+    ASSERT_TRUE(save_commit()) << save_failure();
+    ASSERT_TRUE(exists(file));
+
+    // A name buffer one byte short of "<file>.new".
+    std::vector<char> small(file.size() + 4);
+    save_begin();
+    const char *to = save_target(file.c_str(), small.data(), small.size());
+    EXPECT_STREQ(to, "");
+    EXPECT_FALSE(write_atomic(to, "y", 1));
+    EXPECT_FALSE(save_commit());
+    EXPECT_EQ(std::string(save_failure()), file);
+    EXPECT_FALSE(exists(file + ".ne")) << "nothing under a name cut short";
+    FILE *f = fopen(file.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fgetc(f), 'x') << "the last save stands";
+    fclose(f);
+
+    // A file name past the longest the save keeps: refused as well.
+    const std::string over = deep + "/" + std::string(200, 'f');
+    save_begin();
+    EXPECT_STREQ(save_target(over.c_str(), name, sizeof name), "");
+    EXPECT_FALSE(save_commit());
+    EXPECT_FALSE(exists(over + ".new"));
+    CharacterPath[0] = 0;
+}

@@ -32,6 +32,8 @@ class BodyTest : public ActivityTest {
 protected:
     void SetUp() override {
         ActivityTest::SetUp();
+        // The weather of a game an earlier test played must not rain on these nights.
+        weatherengine = cWeatherEngine();
         dir->copy_asset("messages/eng_body.txt");
         MSG_forget_index();
         plr_set<int32_t>(PB_BODYWEIGHT, 130);

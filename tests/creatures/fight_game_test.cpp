@@ -60,6 +60,7 @@ TEST_F(FightGame, HerKnifeKillsTheHareIntoACarcassAndOneLoggedRecord) {
         if (Cre[c].kind != CK_NONE && Cre[c].mode != CM_CARCASS) Cre[c].enemy = CRE_NONE, Cre[c].mode = 3;
     const int hare = stunned_hare();
     const long before = log_size();
+    const unsigned hares_before = Tappolista[620];
     WIZARD_randomsuccess = 4;   // every roll superior
     // Her knife's edge at the neck: the menus ask the aspect only when more than one can strike.
     const ItemStruct k = ObjToItem(knife);
@@ -94,6 +95,7 @@ TEST_F(FightGame, HerKnifeKillsTheHareIntoACarcassAndOneLoggedRecord) {
                                           << (int)COMBAT_outcome.attacker_grade << " impact "
                                           << AttackerStrike.impact << " injury " << (int)Cre[hare].injury;
     EXPECT_EQ(log_size(), before + 1384);
+    EXPECT_EQ(Tappolista[620], hares_before + 1) << "the hare counts among her kills";
     int carcass = -1;
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == DT_CARCASS && Data[i].id == (uint32_t)(CRE_DATAID + hare)) carcass = i;

@@ -232,6 +232,8 @@ TEST_F(Ownership, ARobberWhoDownsHerRobsHer) {
     Cre[1].weight = 200.0f;
     Plr.inv_obj[0] = item("Axe", IT_TOOL, 150.0f);
     Plr.inv_count[0] = 1;
+    // At the edge of the world there is no wild place to drag her to: she is robbed where she fell.
+    Plr.world_x = Plr.world_y = 40;
     plr_downed_act(1);
     EXPECT_EQ(Plr.inv_obj[0], 0);
     EXPECT_EQ(strcmp(ObjToItem(Cre[1].pack[0]).name, "Axe"), 0);

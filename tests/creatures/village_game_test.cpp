@@ -25,8 +25,9 @@ protected:
     }
     void enter_village() {
         ASSERT_EQ(loader(), 0);
-        PlayerX = 1510;
-        PlayerY = 1000;
+        const oxatest::WorldCell v = oxatest::her_village();
+        PlayerX = v.x;
+        PlayerY = v.y;
         ASSERT_EQ(CheckExits(), 1);
         ASSERT_EQ(LOAD_MAP, 1);
         ASSERT_EQ(GetMappie(0), 1) << loader_last_note();

@@ -124,19 +124,21 @@ TEST_F(LevelsTest, AnAreaThatCannotBeStoredKeepsHerOnTheWorldMap) {
 
 TEST_F(LevelsTest, SteppingOntoHerVillageEntersItAndTheVillageIsKept) {
     ASSERT_EQ(loader(), 0);
-    PlayerX = 1510;
-    PlayerY = 1000;
-    ASSERT_EQ(get_alltime_maailmachar(1510, 1000), 210);
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(v.x, 0) << "a village near her home";
+    const int code = get_alltime_maailmachar(v.x, v.y);
+    PlayerX = v.x;
+    PlayerY = v.y;
     ASSERT_EQ(CheckExits(), 1);
     ASSERT_EQ(LOAD_MAP, 1);
     ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
     EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
-    EXPECT_EQ((int)Plr.world_x, 1510);
+    EXPECT_EQ((int)Plr.world_x, v.x);
     EXPECT_GT(count_on_area(AREA_CENTRE, AREA_CENTRE, 95), 0) << "a house stands in the village";
     zoom();   // out, storing the village
-    EXPECT_EQ(get_alltime_maailmachar(1510, 1000), 210);
-    EXPECT_EQ(ZoomExtra[zoomextra_kohta(1510, 1000)].abandoned, 0);
-    EXPECT_NE(get_alltime_kulttuuri(1510, 1000), 10);
+    EXPECT_EQ(get_alltime_maailmachar(v.x, v.y), code);
+    EXPECT_EQ(ZoomExtra[zoomextra_kohta(v.x, v.y)].abandoned, 0);
+    EXPECT_NE(get_alltime_kulttuuri(v.x, v.y), 10);
 }
 
 TEST_F(LevelsTest, OnlySettlementsCampsCavesAndAnOwnHomesteadAreEnteredByStepping) {
