@@ -2,7 +2,8 @@
 // The list widget trims key bursts (three or more presses waiting at once), so a test that pushed a
 // whole sequence up front would lose it. The feeder pushes the next key only when the previous one was
 // taken, with the reader really waiting (waits switched on). When its keys are used up and the queue
-// stays empty, it closes the window so that no test can hang.
+// stays empty for three seconds, it closes the window so that no test can hang (a busy machine may
+// take a while over the last key).
 #pragma once
 #include "core/oxa.h"
 #include "presentation/show.h"
@@ -137,7 +138,7 @@ private:
             }
         }
         if (!wait_taken()) return;
-        for (int i = 0; i < 300 && !done_; i++) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        for (int i = 0; i < 1500 && !done_; i++) std::this_thread::sleep_for(std::chrono::milliseconds(2));
         if (done_) return;
         SDL_Event q{};
         q.type = SDL_QUIT;
