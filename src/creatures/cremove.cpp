@@ -64,19 +64,17 @@ static int visited(const CreatureStruct &c, int x, int y) {
     return 0;
 }
 
-struct Candidate {
-    int movable, heading, both, one, seen, pref;
+// The compass steps, read once.
+struct Compass {
+    int x[8], y[8];
 };
-
-static int pick(const int *list, int count, const Candidate *cand) {
-    if (count == 0) return -1;
-    if (BRANCH_PATHMAKE) {
-        int best = -1, bestpref = 0;
-        for (int i = 0; i < count; i++)
-            if (cand[list[i]].pref > bestpref) best = list[i], bestpref = cand[list[i]].pref;
-        if (best >= 0) return best;
-    }
-    return list[random(count)];
+static const Compass &compass() {
+    static const Compass c = [] {
+        Compass k;
+        for (int d = 0; d < 8; d++) k.x[d] = Heds_x(d), k.y[d] = Heds_y(d);
+        return k;
+    }();
+    return c;
 }
 
 int askel_kohti_paikkaa(int n, int x, int y) {
@@ -86,65 +84,95 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     CreatureStruct &cr = Cre[n];
     const int ox = Data[pos].x, oy = Data[pos].y;
     const int dx = abs(ox - x), dy = abs(oy - y);
+    // When no test step around here changes anything, a test is taken only when the choice needs
+    // its answer; otherwise all are taken in their order, as they always were.
+    const int quiet = crestep_quiet_tests(n, ox, oy, x, y);
     crestep_batch_begin(n);
-    if (Liikkuminen(n, x, y, 0) != STEP_OK && dx < 2 && dy < 2) {
+    if ((!quiet || (dx < 2 && dy < 2)) && Liikkuminen(n, x, y, 0) != STEP_OK && dx < 2 && dy < 2) {
         crestep_batch_end();
         return 1;
     }
-    Candidate cand[8];
+    // The directions as bits: ahead (within the heading), toward it on both axes, toward it on one.
+    const Compass &cp = compass();
     const int spirit = onko_NPC_haltija(n);
     int heading = cr.Suunta;
     if (heading < 0 || heading > 7) heading = 0;
+    unsigned ahead = 0, both = 0, one = 0, pref_any = 0;
+    int pref[8] = {};
     for (int d = 0; d < 8; d++) {
-        const int nx = ox + Heds_x(d), ny = oy + Heds_y(d);
-        Candidate &c = cand[d];
-        c.movable = Liikkuminen(n, nx, ny, 0) == STEP_OK;
+        const int nx = ox + cp.x[d], ny = oy + cp.y[d];
         const int ndx = abs(nx - x), ndy = abs(ny - y);
-        c.heading = spirit || within_heading(heading, d);
-        c.both = ndx < dx && ndy < dy;
-        c.one = BRANCH_PATHMAKE ? ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) : (ndx < dx || ndy < dy);
-        c.seen = visited(cr, nx, ny);
-        c.pref = 0;
+        const unsigned bit = 1u << d;
+        if (spirit || within_heading(heading, d)) ahead |= bit;
+        if (ndx < dx && ndy < dy) both |= bit;
+        if (BRANCH_PATHMAKE ? ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) : (ndx < dx || ndy < dy)) one |= bit;
         if (BRANCH_PATHMAKE) {
-            if (get_mapchar(nx, ny) == '.') c.pref = 3;
-            else if (get_datatype(DT_TRACKS, nx, ny) >= 0) c.pref = 1;
+            if (get_mapchar(nx, ny) == '.') pref[d] = 3;
+            else if (get_datatype(DT_TRACKS, nx, ny) >= 0) pref[d] = 1;
+            if (pref[d]) pref_any |= bit;
         }
     }
-    crestep_batch_end();
-    int list[8], count, d = -1;
-    // a: toward it on both axes
-    count = 0;
-    for (int k = 0; k < 8; k++)
-        if (cand[k].movable && cand[k].heading && cand[k].both && !cand[k].seen) list[count++] = k;
-    d = pick(list, count, cand);
-    if (d >= 0 && BRANCH_PATHMAKE && cand[d].pref == 0) {
+    // The ways it may take: not walked lately and a step possible; asked as a choice needs them, or
+    // all at once, in order, when the tests may change something.
+    unsigned known = 0, open_ways = 0;
+    auto ask = [&](int d) {
+        const unsigned bit = 1u << d;
+        if (known & bit) return;
+        known |= bit;
+        const int nx = ox + cp.x[d], ny = oy + cp.y[d];
+        if (!visited(cr, nx, ny) && Liikkuminen(n, nx, ny, 0) == STEP_OK) open_ways |= bit;
+    };
+    if (!quiet)
+        for (int d = 0; d < 8; d++) {
+            const unsigned bit = 1u << d;
+            known |= bit;
+            const int nx = ox + cp.x[d], ny = oy + cp.y[d];
+            const int movable = Liikkuminen(n, nx, ny, 0) == STEP_OK;
+            if (movable && !visited(cr, nx, ny)) open_ways |= bit;
+        }
+    auto choose = [&](unsigned wanted) {   // one of the open ways among the wanted, or -1
+        int list[8], count = 0;
         for (int k = 0; k < 8; k++)
-            if (cand[k].movable && cand[k].heading && cand[k].one && !cand[k].both && !cand[k].seen && cand[k].pref > 0) {
-                d = -1;
-                break;
+            if (wanted & (1u << k)) {
+                ask(k);
+                if (open_ways & (1u << k)) list[count++] = k;
+            }
+        if (count == 0) return -1;
+        if (BRANCH_PATHMAKE) {
+            int best = -1, bestpref = 0;
+            for (int i = 0; i < count; i++)
+                if (pref[list[i]] > bestpref) best = list[i], bestpref = pref[list[i]];
+            if (best >= 0) return best;
+        }
+        return list[random(count)];
+    };
+    // a: toward it on both axes
+    int d = choose(ahead & both);
+    if (d >= 0 && BRANCH_PATHMAKE && pref[d] == 0) {
+        const unsigned better = ahead & one & ~both & pref_any;
+        for (int k = 0; k < 8; k++)
+            if (better & (1u << k)) {
+                ask(k);
+                if (open_ways & (1u << k)) {
+                    d = -1;
+                    break;
+                }
             }
     }
     // b: toward it on one axis
-    if (d < 0) {
-        count = 0;
-        for (int k = 0; k < 8; k++)
-            if (cand[k].movable && cand[k].heading && cand[k].one && !cand[k].seen) list[count++] = k;
-        d = pick(list, count, cand);
-    }
+    if (d < 0) d = choose(ahead & one);
     // c: ahead, anywhere
-    if (d < 0) {
-        count = 0;
-        for (int k = 0; k < 8; k++)
-            if (cand[k].movable && cand[k].heading && !cand[k].seen) list[count++] = k;
-        d = pick(list, count, cand);
-    }
+    if (d < 0) d = choose(ahead);
     // d: any way not taken lately
     if (d < 0) {
-        count = 0;
-        for (int k = 0; k < 8; k++)
-            if (cand[k].movable && !cand[k].seen) list[count++] = k;
+        int list[8], count = 0;
+        for (int k = 0; k < 8; k++) {
+            ask(k);
+            if (open_ways & (1u << k)) list[count++] = k;
+        }
         if (count) d = list[random(count)];
     }
+    crestep_batch_end();
     if (d < 0) {
         if (cr.movehist_x[3] == ox) {
             for (int i = 1; i < HIST; i++) {
@@ -199,7 +227,8 @@ int Kulje_Paikkaan(int n, int x, int y) {
     if (pos < 0) return 0;
     if (cr.mode == 4 || cr.mode == 99) AsetaPonnistelu(n, cr.korkeus == 100 ? 2 : 10);
     else if (ask_water_creature(n) && crestep_open_water(x, y)) AsetaPonnistelu(n, 1);
-    const int p = ACTUAL_MOBILITY(-1) > 0 ? ACTUAL_MOBILITY(-1) : 1;
+    const int plr_mobility = ACTUAL_MOBILITY(-1);
+    const int p = plr_mobility > 0 ? plr_mobility : 1;
     const int v = cre_speed(n);
     const int tame = ask_pet(n) && cr.mode != 4 && cr.mode != 2 && cr.mode != 99;
     int enemy_v = 0;
@@ -245,7 +274,10 @@ Paikka HaePaikka_Karttamerkki(int x, int y, int radius, unsigned char c1, unsign
 static Paikka search_pool(int x, int y, int radius, int t1, int t2, int id1, int id2, int byid) {
     Paikka p;
     const int lim = 2 * radius;
-    for (int i = 0; i < DATA_MAX; i++) {
+    // beyond the last record in use lie only unused and freed places, which no search asks for
+    const int free_asked = !byid && (t1 == DT_UNUSED || t1 == DT_FREED || t2 == DT_UNUSED || t2 == DT_FREED);
+    const int end = free_asked ? DATA_MAX : crestep_pool_end();
+    for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
         if (abs((int)d.x - x) >= lim || abs((int)d.y - y) >= lim) continue;
         if (byid) {

@@ -216,7 +216,8 @@ void NPC_Kuntotarkistus(int n) {
     c.bleedtick = (uint8_t)(bleeding > 255 ? 255 : bleeding);
     if (INVASUHDE_liikuntaelimet(n) >= 1.0f) FallProne(n, 0);
     if (c.korkeus < 1) {
-        const int x = cre_x(n), y = cre_y(n);
+        const int pos = crestep_pos(n);
+        const int x = pos < 0 ? 0 : Data[pos].x, y = pos < 0 ? 0 : Data[pos].y;
         if (avovesi(x, y) && !onko_NPC_vesielaja(n)) {
             const int t = water_temp();
             const float step = c.kind == CK_HUMAN ? 0.05f : 0.025f;
@@ -230,8 +231,9 @@ void NPC_Kuntotarkistus(int n) {
         }
     } else if (c.posture == 3 || c.posture == 4) {
         FallProne(n, 0);
-    } else if (c.korkeus == 200 && !terrain_flag(get_mapchar(cre_x(n), cre_y(n)), TF_TREE)) {
-        FallProne(n, 0);
+    } else if (c.korkeus == 200) {
+        const int pos = crestep_pos(n);
+        if (!terrain_flag(pos < 0 ? get_mapchar(0, 0) : get_mapchar(Data[pos].x, Data[pos].y), TF_TREE)) FallProne(n, 0);
     }
 }
 

@@ -299,6 +299,7 @@ float INVALIDITEETTI(int who, int group, int side) {
 }
 
 float INVASUHDE_liikuntaelimet(int who) {
+    if (who >= 0 && who < CRE_COUNT && unhurt_creature(who)) return 0.0f;   // no limb is hurt
     if (body_is_flying(who)) {
         const float right = INVALIDITEETTI(who, 2, 1), left = INVALIDITEETTI(who, 2, 2);
         if (right >= 0.5f || left >= 0.5f) return 1.0f;

@@ -19,6 +19,7 @@
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
 #include "creatures/physical.h"
+#include "creatures/predicates.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
@@ -205,23 +206,29 @@ int huomaako_NPC_piilopaikan(int n, int pos) {
 // ---- relations -------------------------------------------------------------------------------------
 
 static int hides_in_cover(int n) { return ask_valid(n) && (Cre[n].stateflags & 0x80); }
-static int is_bird_noprey(int n) { return ask_bird(n) && !ask_predator(n); }
 
-int saaliselain(int a, int b) {
-    if (!ask_valid(a) || !ask_valid(b) || ask_human(a) || ask_human(b) || hides_in_cover(b) || !ask_predator(a)) return 0;
-    const float wa = Cre[a].weight, wb = Cre[b].weight;
-    const uint32_t words[2] = {Cre[a].diet1, Cre[a].diet2};
-    const int bpred = ask_predator(b);
+// Whether the predator a takes b for prey, and how (the diet word that names it, 1 or 2): a is a
+// live predator, bpred whether b is one.
+static int prey_rank(int a, int b, int bpred) {
+    const CreatureStruct &A = Cre[a], &B = Cre[b];
+    if (B.kind == CK_HUMAN || (B.stateflags & 0x80)) return 0;   // people, and prey hiding in cover
+    const float wa = A.weight, wb = B.weight;
+    const uint32_t words[2] = {A.diet1, A.diet2};
     for (int i = 0; i < 2; i++) {
         const uint32_t w = words[i];
-        if ((w & 0x10) && Cre[b].speciescode == 600) return i + 1;
-        if ((w & 0x2000) && is_bird_noprey(b)) return i + 1;
+        if ((w & 0x10) && B.speciescode == 600) return i + 1;
+        if ((w & 0x2000) && !bpred && ask_bird(b)) return i + 1;
         if ((w & 0x20) && bpred && wb < wa / 2) return i + 1;
         if ((w & 0x2) && !bpred && wb <= 1.5f * wa) return i + 1;
         if ((w & 0x4) && !bpred && wb > wa && wb < 10.0f * wa) return i + 1;
         if ((w & 0x8) && !bpred && wb > wa) return i + 1;
     }
     return 0;
+}
+
+int saaliselain(int a, int b) {
+    if (!ask_valid(a) || !ask_valid(b) || Cre[a].kind == CK_HUMAN || !onko_JOKU_petoelain(a)) return 0;
+    return prey_rank(a, b, onko_JOKU_petoelain(b));
 }
 
 int riistaelain(int a, int b) {
@@ -260,6 +267,15 @@ int ovatko_NPCt_yhteisossa(int a, int b) {
     return 0;
 }
 
+int yhteisoton_elain(int a) {
+    if (!ask_valid(a)) return 0;
+    const CreatureStruct &x = Cre[a];
+    // every rule above that can answer 1 for an animal a needs a dog (618), reindeer or cattle (500,
+    // 510), a community, or a herding kind
+    return x.kind != CK_HUMAN && x.community == 0 && x.speciescode != 618 && x.speciescode != 500 &&
+           x.speciescode != 510 && !herd_species((int)x.speciescode);
+}
+
 int ihminen_vs_ihminen(int a, int b) {
     if (!ask_valid(a)) return 0;
     if (b != -1 && ovatko_NPCt_yhteisossa(a, b)) return 0;
@@ -277,15 +293,17 @@ int ihminen_vs_ihminen(int a, int b) {
 int elain_vs_elain(int a, int b) {
     if (b == -1 || !ask_valid(a) || !ask_valid(b)) return 0;
     const CreatureStruct &x = Cre[a], &y = Cre[b];
-    if (x.speciescode == 618 && ask_domestic(a) && ((ask_predator(b) && !ask_domestic(b)) || y.role == 20)) return 4;
+    const int bpred = onko_JOKU_petoelain(b);
+    if (x.speciescode == 618 && ask_domestic(a) && ((bpred && !ask_domestic(b)) || y.role == 20)) return 4;
     if (x.kind != CK_HUMAN) {
         if (y.kind == CK_HUMAN) return ask_domestic(a) ? 0 : 1;
         if (y.kind == CK_SPIRIT) return 0;
     }
     if (y.kind == CK_SPIRIT) return 0;
-    if (ask_predator(a) && saaliselain(a, b)) return 3;
-    if (ask_predator(b) && saaliselain(b, a)) return 2;
-    if (ask_predator(b) && y.enemy == a && (y.mode == 2 || y.mode == 99)) return 2;
+    const int apred = onko_JOKU_petoelain(a);
+    if (apred && prey_rank(a, b, bpred)) return 3;
+    if (bpred && prey_rank(b, a, apred)) return 2;
+    if (bpred && y.enemy == a && (y.mode == 2 || y.mode == 99)) return 2;
     return 0;
 }
 

@@ -24,6 +24,9 @@ int elain_vs_elain(int a, int b);
 int saaliselain(int a, int b);
 int riistaelain(int a, int b);
 int ovatko_NPCt_yhteisossa(int a, int b);
+// 1 when creature a shares a community with no creature at all as things stand: an animal outside
+// any community, of a kind that never herds (ovatko_NPCt_yhteisossa answers 0 for it and any other).
+int yhteisoton_elain(int a);
 int NPC_uhkareagointi(int n, int t);
 int NPC_moraalitarkistus_uhka(int n, int t);
 int NPC_ihmisuhka(int a, int b);

@@ -201,6 +201,12 @@ int laumanjohtaja(int n) {
         return l;
     if (crestep_pass_active() && alone_minute[n] == Plr.minutes + 1 && !c.community) return -1;
     int found = 0;
+    // an animal of a kind that never herds, outside any community, belongs with no one: the scan
+    // below would find nobody
+    if (c.kind != CK_HUMAN && c.speciescode != 618 && yhteisoton_elain(n)) {
+        alone_minute[n] = Plr.minutes + 1;
+        return -1;
+    }
     const int *roster;
     const int count = crestep_roster(&roster);
     for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {

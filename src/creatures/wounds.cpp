@@ -130,7 +130,17 @@ void wound_put(int who, int slot, const WoundSlot &w) {
     }
 }
 
+// A creature's sums read its slot bytes straight: a slot counts while its kind is not zero.
+static int creature_slot_sum(int who, const uint8_t *values) {
+    const uint8_t *kind = Cre[who].woundkind;
+    int sum = 0;
+    for (int s = 0; s < WOUND_SLOTS; s++)
+        if (kind[s]) sum += values[s];
+    return sum;
+}
+
 int body_injury_sum(int who) {
+    if (who >= 0 && who < CRE_COUNT) return creature_slot_sum(who, Cre[who].woundinjury);
     int sum = 0;
     WoundSlot w;
     for (int s = 0; s < WOUND_SLOTS; s++)
@@ -139,6 +149,7 @@ int body_injury_sum(int who) {
 }
 
 int body_bleeding_sum(int who) {
+    if (who >= 0 && who < CRE_COUNT) return creature_slot_sum(who, Cre[who].woundbleeding);
     int sum = 0;
     WoundSlot w;
     for (int s = 0; s < WOUND_SLOTS; s++)

@@ -42,6 +42,11 @@ static void trap_lets_go(int trap) { Data[trap].extra = 'd'; }
 // Until the tracks land: a step leaves no track.
 static void leave_tracks(int, int, int, int, int) {}
 
+// The map reads of a step, inline: the char of a square (blank outside the grid) and a terrain flag
+// other than the sight flag (which the see-all mode changes).
+static inline int mapchar(int x, int y) { return in_grid(x, y) ? maailma[mapidx(x, y)] : CH_BLANK; }
+static inline int has_flag(int c, uint32_t mask) { return (unsigned)c <= 255 && (terrain[c].flags & mask) != 0; }
+
 // ---- the creature's record ----------------------------------------------------------------------
 
 static int cached_pos[CRE_COUNT];
@@ -79,7 +84,16 @@ static struct {
     int idx[96];
 } near;
 
+// What lies on the square of the creature whose steps are being tested: the same for every test of
+// a batch, so looked up once.
+static struct {
+    int n = -1, x = 0, y = 0, known = 0;
+    SquareThings s;
+} here_memo;
+
 void crestep_batch_begin(int n) {
+    here_memo.n = n;
+    here_memo.known = 0;
     near.active = 0;
     if (crestep_pass_active()) return;   // the pass index answers already
     const int pos = crestep_pos(n);
@@ -100,7 +114,11 @@ void crestep_batch_begin(int n) {
     near.active = !near.overflow;
 }
 
-void crestep_batch_end() { near.active = 0; }
+void crestep_batch_end() {
+    near.active = 0;
+    here_memo.n = -1;
+    here_memo.known = 0;
+}
 
 static void look_at(SquareThings &s, int i, int self) {
     const DataStruct &d = Data[i];
@@ -157,7 +175,16 @@ static void index_add(int i, int x, int y) {
     pass.head[sq] = e + 1;
 }
 
+static void depth_forget();
+
+int crestep_pool_end() {
+    int end = DATA_MAX;
+    while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
+    return end;
+}
+
 void crestep_pass_end() {
+    depth_forget();
     for (int k = 0; k < pass.ntouched; k++) pass.head[pass.touched[k]] = 0;
     pass.ntouched = 0;
     pass.used = 0;
@@ -180,8 +207,7 @@ void crestep_pass_begin() {
     mix(Plr.daynumber);
     mix((uint64_t)(int64_t)GlobWeather.water_temp);
     // Free places give nothing to the signature or the index: the scan ends at the last one in use.
-    int end = DATA_MAX;
-    while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
+    const int end = crestep_pool_end();
     for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {
@@ -198,7 +224,7 @@ void crestep_pass_begin() {
         }
         index_add(i, d.x, d.y);
     }
-    mix(get_mapchar(AREA_CENTRE, AREA_CENTRE));
+    mix(mapchar(AREA_CENTRE, AREA_CENTRE));
     if (sig != water_signature) memo_forget();
     water_signature = sig;
     build_blocks();
@@ -311,6 +337,29 @@ int crestep_ice(int x, int y) {
     return ice_memo[sq] - 1;
 }
 
+// Water depths asked during a pass: each answer walks four arms of up to 50 squares to the shore.
+static int16_t depth_memo[IDX_SIDE * IDX_SIDE];   // 0 not asked, 1 + depth
+static int32_t depth_touched[IDX_SIDE * IDX_SIDE / 8];
+static int depth_count;
+
+static void depth_forget() {
+    for (int k = 0; k < depth_count; k++) depth_memo[depth_touched[k]] = 0;
+    depth_count = 0;
+}
+
+int crestep_depth(int x, int y) {
+    if (!pass.active || !in_index(x, y)) return vesisyvyys(x, y);
+    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    if (!depth_memo[sq]) {
+        if (depth_count >= (int)(sizeof depth_touched / sizeof depth_touched[0])) return vesisyvyys(x, y);
+        const int d = vesisyvyys(x, y);
+        if (d < 0 || d > 30000) return d;
+        depth_memo[sq] = (int16_t)(1 + d);
+        depth_touched[depth_count++] = sq;
+    }
+    return depth_memo[sq] - 1;
+}
+
 int crestep_roster(const int **list) {
     *list = pass.roster;
     return pass.active ? pass.nroster : -1;
@@ -354,8 +403,8 @@ static SquareThings things_at(int x, int y, int self) {
 int crestep_free_square(int x, int y) {
     if (!in_area(x, y)) return 0;
     if (x == PlayerX && y == PlayerY) return 0;
-    const int c = get_mapchar(x, y);
-    if (terrain_flag(c, TF_BLOCKS) || terrain_flag(c, TF_WATER)) return 0;
+    const int c = mapchar(x, y);
+    if (has_flag(c, TF_BLOCKS) || has_flag(c, TF_WATER)) return 0;
     const SquareThings s = things_at(x, y, -1);
     return s.creature < 0 && !s.fire;
 }
@@ -389,11 +438,11 @@ static int fleeing(const CreatureStruct &c) { return c.mode == 4; }
 // Water, ice and fords for a creature that walks.
 static int water_rule(int n, int ox, int oy, int x, int y, int mode, int r) {
     CreatureStruct &cr = Cre[n];
-    const int c = get_mapchar(x, y);
+    const int c = mapchar(x, y);
     const int own_open = crestep_open_water(ox, oy);
     if (c == CH_FORD) return STEP_OK;
     if (crestep_ice(x, y) > 0) {
-        if (cr.icefall && cr.icefall == Plr.month && !terrain_flag(get_mapchar(ox, oy), TF_WATER)) return STEP_OBSTACLE;
+        if (cr.icefall && cr.icefall == Plr.month && !has_flag(mapchar(ox, oy), TF_WATER)) return STEP_OBSTACLE;
         float load = FullWeightLoad(n);
         if (load <= 0.0f) load = cr.weight * 2.2046f;   // pounds of its body alone
         if (!ask_human(n)) load *= 1.25f;
@@ -407,18 +456,18 @@ static int water_rule(int n, int ox, int oy, int x, int y, int mode, int r) {
         return STEP_OBSTACLE;
     }
     if (!come_along(n, 0)) {
-        if (vesisyvyys(x, y) < 2 && cr.weight > 6.0f) {
+        if (crestep_depth(x, y) < 2 && cr.weight > 6.0f) {
             if (cr.role == 20 || fighting(cr) || own_open) return STEP_OK;
             return r;
         }
-        if (own_open && vesisyvyys(ox, oy) >= 2) return STEP_OK;
+        if (own_open && crestep_depth(ox, oy) >= 2) return STEP_OK;
         return r;
     }
     if (own_open) return STEP_OK;
     const int dist = koordinaattien_vali(ox, oy, PlayerX, PlayerY);
     const int plr_in_water = Plr.movement_mode == 2 || Plr.movement_mode == 3 || Plr.movement_mode == 4;
     if (!plr_in_water) {
-        if (vesisyvyys(x, y) <= 1 && dist >= 11 && water_temp() >= 10) return STEP_OK;
+        if (crestep_depth(x, y) <= 1 && dist >= 11 && water_temp() >= 10) return STEP_OK;
         return r;
     }
     return dist >= 2 ? STEP_OK : r;
@@ -426,7 +475,7 @@ static int water_rule(int n, int ox, int oy, int x, int y, int mode, int r) {
 
 int Liikkuminen(int n, int x, int y, int mode) {
     if (!ask_valid(n)) return STEP_BLOCKED;
-    if (mode == 1) near.active = 0;
+    if (mode == 1) near.active = 0, here_memo.n = -1, here_memo.known = 0;
     const int pos = crestep_pos(n);
     if (pos < 0) return STEP_BLOCKED;
     CreatureStruct &cr = Cre[n];
@@ -448,9 +497,9 @@ int Liikkuminen(int n, int x, int y, int mode) {
         if (!(ask_companion(n) || ask_pet(n)) || !crestep_open_water(ox, oy) || crestep_open_water(PlayerX, PlayerY)) return STEP_BLOCKED;
     }
     // 4. the terrain
-    int c = get_mapchar(x, y);
+    int c = mapchar(x, y);
     int r;
-    if (!terrain_flag(c, TF_BLOCKS)) {
+    if (!has_flag(c, TF_BLOCKS)) {
         r = STEP_OK;
         cre_spare(cr, SPARE_FENCEBUMPS) = 0;
     } else {
@@ -467,7 +516,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     const int flying = cr.korkeus == 100;
-    if (flying && !terrain_flag(c, TF_ROOFED)) r = STEP_OK;
+    if (flying && !has_flag(c, TF_ROOFED)) r = STEP_OK;
     // 5. swimmers
     if (cr.moveclass == 96) {
         if (!crestep_open_water(ox, oy)) {
@@ -489,13 +538,13 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     // 6. water
-    if (terrain_flag(c, TF_WATER)) {
+    if (has_flag(c, TF_WATER)) {
         if (flying || ask_water_creature(n)) r = STEP_OK;
         else r = water_rule(n, ox, oy, x, y, mode, r);
     }
     // 7. up in a tree
     if (cr.korkeus == 200) {
-        if (terrain_flag(c, TF_TREE)) r = STEP_OK;
+        if (has_flag(c, TF_TREE)) r = STEP_OK;
         else if (fleeing(cr)) return STEP_BLOCKED;
     }
     // 8. a closed door
@@ -507,7 +556,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
                 if (See(x, y) || koordinaattien_vali(x, y, PlayerX, PlayerY) < 10) cre_say(n, "DO_OPEN_DOOR");
                 x = ox;
                 y = oy;
-                c = get_mapchar(x, y);
+                c = mapchar(x, y);
             }
         }
     }
@@ -522,7 +571,18 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     if (there.fire) return STEP_BLOCKED;
-    const SquareThings here = things_at(ox, oy, n);
+    SquareThings here;
+    if (mode == 0 && here_memo.n == n && here_memo.known && here_memo.x == ox && here_memo.y == oy) {
+        here = here_memo.s;
+    } else {
+        here = things_at(ox, oy, n);
+        if (mode == 0 && here_memo.n == n) {
+            here_memo.s = here;
+            here_memo.x = ox;
+            here_memo.y = oy;
+            here_memo.known = 1;
+        }
+    }
     if (here.holding_trap >= 0) {
         r = STEP_OK;
         if (mode == 1) {
@@ -555,7 +615,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     // 11. only a test, or no way
     if (r != STEP_OK || mode == 0) return r;
     // 12. the move
-    const int oldc = get_mapchar(ox, oy);
+    const int oldc = mapchar(ox, oy);
     Data[pos].x = (uint16_t)x;
     Data[pos].y = (uint16_t)y;
     index_moved(pos);
@@ -574,9 +634,27 @@ int Liikkuminen(int n, int x, int y, int mode) {
     }
     // 15. after the step
     cr.lastaction |= 2;
-    if (cr.korkeus == 200 && !terrain_flag(get_mapchar(x, y), TF_TREE)) cr.korkeus = 0;
+    if (cr.korkeus == 200 && !has_flag(mapchar(x, y), TF_TREE)) cr.korkeus = 0;
     if (!world && cr.korkeus == 0) leave_tracks(n, ox, oy, x, y);
     return STEP_OK;
+}
+
+int crestep_quiet_tests(int n, int ox, int oy, int x, int y) {
+    if (!ask_valid(n)) return 1;
+    CreatureStruct &cr = Cre[n];
+    if (cre_spare(cr, SPARE_FENCEBUMPS) != 0) return 0;   // a test on open ground would clear them
+    // a walker's test on water may ask whether it follows someone, and may roll for the ice; a test
+    // on a fence counts a bump, and a bear may tear the fence down
+    const int walker = cr.korkeus != 100 && !ask_water_creature(n);
+    auto quiet = [walker](int sx, int sy) {
+        const int c = mapchar(sx, sy);
+        return c != CH_FENCE && !(walker && has_flag(c, TF_WATER));
+    };
+    if (!quiet(x, y)) return 0;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if ((dx || dy) && !quiet(ox + dx, oy + dy)) return 0;
+    return 1;
 }
 
 void crestep_record_moved(int pos) {

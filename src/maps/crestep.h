@@ -9,6 +9,15 @@ enum { STEP_OK = 1, STEP_BLOCKED = 101, STEP_OBSTACLE = 103, STEP_TRAPPED = 104 
 // door or trying a slope), 101 blocked, 103 an obstacle, 104 held by a trap.
 int Liikkuminen(int n, int x, int y, int mode);
 
+// 1 when no test step (mode 0) of creature n standing on ox, oy to x, y or to a square beside it
+// changes anything or draws a random number, so that those tests may be left out or taken in any
+// order: no fence there and no fence bumps counted, and no water there for a creature that walks.
+int crestep_quiet_tests(int n, int ox, int oy, int x, int y);
+
+// The place after the last record in use in the pool, looked up from its end: the places beyond hold
+// no record (unused or freed).
+int crestep_pool_end();
+
 // The pool position of creature n's live record (type 4, id n + 1000), or -1.
 int crestep_pos(int n);
 // 1 when a creature could be set down on x, y: inside the local area, terrain that does not block,
@@ -33,6 +42,8 @@ int crestep_trap_at(int x, int y);
 // Open water and the true ice thickness of a square, remembered for the rest of a pass.
 int crestep_open_water(int x, int y);
 int crestep_ice(int x, int y);
+// The water depth of a square (vesisyvyys), remembered until the pass ends.
+int crestep_depth(int x, int y);
 // In a pass: the live creature records within r squares of x, y in pool order (at most max); with
 // threats_only only people, robbers and predators; -1 outside a pass.
 int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_only = 0);

@@ -138,7 +138,9 @@ int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY) {
         return 0;
     if (to_c == 20) return 1000;
     if (to_c == 39 && on_kyla((int)Plr.world_x, (int)Plr.world_y, 1)) return 1000;
-    const int d = Pinnan_Korkeus(toX, toY) - Pinnan_Korkeus(fromX, fromY);
+    // the local area's heights read straight (off the grid 0)
+    auto height = [](int x, int y) { return in_grid(x, y) ? (int)korkeuskartta[mapidx(x, y)] : 0; };
+    const int d = height(toX, toY) - height(fromX, fromY);
     if (d <= 0) return 0;
     int limit = 2;
     if (who >= 0 && who < CRE_COUNT) {

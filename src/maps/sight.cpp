@@ -56,12 +56,12 @@ static void record_seen(int x, int y, int c) {
 
 // One line from (x0, y0). With a target the line answers whether it reaches the target; without,
 // it writes what the player sees into the view layers.
+// The line's sight length is ldist.
 static int trace(int line, int xstep, int ystep, int major, int x0, int y0, int tx, int ty, int allsee, int who,
-                 int world, int maxstep) {
+                 int world, int maxstep, int ldist) {
     const int H0 = surface(x0, y0, world);
     int highest = H0, lowest = H0, rises = 0, falls = 0, since_fall = 0, budget = 1;
     const int prone = who == -1 && Plr.posture == 1;
-    const int ldist = (int)LDist[line];
     int x = x0, y = y0;
     for (int step = 0;; step++) {
         if (major == 0) {
@@ -138,57 +138,90 @@ static int trace(int line, int xstep, int ystep, int major, int x0, int y0, int 
 
 int pos_linedraw(int line, int xstep, int ystep, int major, int x0, int y0, int tx, int ty, int allsee, int who) {
     if (line < 0 || line >= LINE_COUNT) return 0;
-    return trace(line, xstep, ystep, major, x0, y0, tx, ty, allsee, who, bigmap(), view_half_w());
+    return trace(line, xstep, ystep, major, x0, y0, tx, ty, allsee, who, bigmap(), view_half_w(), (int)LDist[line]);
 }
 
 void view8(int octant) {
     const int o = ((octant % 8) + 8) % 8, world = bigmap(), maxstep = view_half_w();
     for (int line = 0; line < LINE_COUNT; line++)
-        trace(line, oct_xs[o], oct_ys[o], oct_major[o], PlayerX, PlayerY, 0, 0, 0, -1, world, maxstep);
+        trace(line, oct_xs[o], oct_ys[o], oct_major[o], PlayerX, PlayerY, 0, 0, 0, -1, world, maxstep, (int)LDist[line]);
 }
 
-// Lines whose first k steps differ from every earlier line's: a target k steps along the major
-// axis is reached by one of them or by none.
-static int distinct_lines[41][LINE_COUNT];
-static int distinct_count[41];
+// The lines of an octant as a target query sees them. A line reaches a target k squares along the
+// major axis only at its k-th step, and only when it has turned exactly as many times as the target
+// lies off the axis; lines that cross the same squares that far answer alike, but for their sight
+// length, and the longest of them answers for all (a longer line sees all a shorter one sees).
+// group_lines[k] lists, for each such bundle of lines at major distance k, its first line and its
+// members; group_start[k][m] .. group_start[k][m + 1] are the bundles m squares off the axis. The
+// patterns end after 40 steps, so farther targets are looked up at 40 with the rest straight.
+enum { PATTERN_STEPS = 40 };
+struct LineGroup {
+    int line;                      // the line traced for the bundle
+    uint64_t members;              // bit per line
+};
+static LineGroup group_lines[PATTERN_STEPS + 1][LINE_COUNT];
+static int group_start[PATTERN_STEPS + 1][PATTERN_STEPS + 2];
 
-static void build_distinct_lines() {
+static void build_line_groups() {
     static uint8_t built_from[LINE_COUNT][6];
-    if (distinct_count[1] && memcmp(built_from, LineData, sizeof built_from) == 0) return;
+    static bool built = false;
+    if (built && memcmp(built_from, LineData, sizeof built_from) == 0) return;
     memcpy(built_from, LineData, sizeof built_from);
-    for (int k = 0; k <= 40; k++) {
-        distinct_count[k] = 0;
-        for (int line = 0; line < LINE_COUNT; line++) {
-            bool seen = false;
-            for (int j = 0; j < distinct_count[k] && !seen; j++) {
-                int other = distinct_lines[k][j];
-                bool same = true;
-                for (int s = 0; s < k && same; s++) same = line_bit(line, s) == line_bit(other, s);
-                seen = same;
+    built = true;
+    for (int k = 1; k <= PATTERN_STEPS; k++) {
+        int count = 0;
+        for (int m = 0; m <= k; m++) {
+            group_start[k][m] = count;
+            for (int line = 0; line < LINE_COUNT; line++) {
+                int turns = 0;
+                for (int s = 0; s < k; s++) turns += line_bit(line, s);
+                if (turns != m) continue;
+                int g = group_start[k][m];
+                for (; g < count; g++) {
+                    bool same = true;
+                    for (int s = 0; s < k && same; s++) same = line_bit(line, s) == line_bit(group_lines[k][g].line, s);
+                    if (same) break;
+                }
+                if (g == count) group_lines[k][count++] = {line, 0};
+                group_lines[k][g].members |= (uint64_t)1 << line;
             }
-            if (!seen) distinct_lines[k][distinct_count[k]++] = line;
         }
+        group_start[k][k + 1] = count;
     }
 }
 
-// A target query: every line of the octant, but no line goes past the target's major-axis
-// distance, and lines that follow the same squares that far are traced once. The sight length
-// of a line matters only without the all-see flag.
+// A target query: no line goes past the target's major-axis distance, and of the lines that cross
+// the same squares that far only one is traced. The sight length matters only without the all-see
+// flag.
 static int reach_octant(int o, int x0, int y0, int tx, int ty, int allsee, int world, int who) {
     const int dmaj = oct_major[o] == 0 ? (tx - x0) * oct_xs[o] : (ty - y0) * oct_ys[o];
     const int dmin = oct_major[o] == 0 ? (ty - y0) * oct_ys[o] : (tx - x0) * oct_xs[o];
     if (dmaj <= 0 || dmin < 0 || dmin > dmaj) return 0;   // the octant's lines never get there
     int maxstep = view_half_w();
     if (dmaj - 1 < maxstep) maxstep = dmaj - 1;
-    if (allsee && dmaj <= 40) {
-        build_distinct_lines();
-        for (int j = 0; j < distinct_count[dmaj]; j++)
-            if (trace(distinct_lines[dmaj][j], oct_xs[o], oct_ys[o], oct_major[o], x0, y0, tx, ty, 1, who, world, maxstep))
+    // A line that stops before the target's step never reaches it; the player's own lines (prone on
+    // a slope) and a target on x 0 (which traces the player's view) take every line.
+    if (dmaj - 1 > maxstep + 1) return 0;
+    if (tx != 0 && who != -1) {
+        build_line_groups();
+        const int k = dmaj < PATTERN_STEPS ? dmaj : PATTERN_STEPS;
+        if (dmin > k) return 0;
+        for (int g = group_start[k][dmin]; g < group_start[k][dmin + 1]; g++) {
+            const LineGroup &lg = group_lines[k][g];
+            int ldist = 0;
+            if (!allsee)
+                for (uint64_t b = lg.members; b; b &= b - 1) {
+                    const int d = (int)LDist[__builtin_ctzll(b)];
+                    if (d > ldist) ldist = d;
+                }
+            if (trace(lg.line, oct_xs[o], oct_ys[o], oct_major[o], x0, y0, tx, ty, allsee, who, world, maxstep, ldist))
                 return 1;
+        }
         return 0;
     }
     for (int line = 0; line < LINE_COUNT; line++)
-        if (trace(line, oct_xs[o], oct_ys[o], oct_major[o], x0, y0, tx, ty, allsee, who, world, maxstep)) return 1;
+        if (trace(line, oct_xs[o], oct_ys[o], oct_major[o], x0, y0, tx, ty, allsee, who, world, maxstep, (int)LDist[line]))
+            return 1;
     return 0;
 }
 

@@ -27,17 +27,22 @@ int vesisyvyys(int x, int y) {
         default: return 4;
         }
     }
-    const int h = Pinnan_Korkeus(x, y);
+    // the local area's layers read straight: a square off the grid is blank ground of height 0
+    auto height = [](int tx, int ty) { return in_grid(tx, ty) ? (int)korkeuskartta[mapidx(tx, ty)] : 0; };
+    auto water = [](int tx, int ty) {
+        return (terrain[in_grid(tx, ty) ? maailma[mapidx(tx, ty)] : CH_BLANK].flags & TF_WATER) != 0;
+    };
+    const int h = height(x, y);
     static const int arm_dx[4] = {1, -1, 0, 0}, arm_dy[4] = {0, 0, 1, -1};
     int shore = 0, found_land = 0;
     for (int arm = 0; arm < 4; arm++)
         for (int step = 0; step < 50; step++) {
             int tx = x + arm_dx[arm] * step, ty = y + arm_dy[arm] * step;
-            if (!terrain_flag(get_mapchar(tx, ty), TF_WATER)) {
+            if (!water(tx, ty)) {
                 found_land = 1;
                 break;
             }
-            int s = Pinnan_Korkeus(tx, ty);
+            int s = height(tx, ty);
             if (s > shore) shore = s;
         }
     if (shore == 0 || !found_land) shore = 7;
