@@ -193,7 +193,10 @@ bool save_write_stretches(const char *path, const void *base, const SaveStretch 
         return false;
     }
     char name[PATH_MAX_LEN + 8];
-    staged_name(name, sizeof name, path, 1);
+    if (!staged_name(name, sizeof name, path, 1)) {
+        save_fail(path);
+        return false;
+    }
     FILE *f = fopen(name, "ab");
     if (!f) {
         save_fail(path);

@@ -24,42 +24,13 @@ static inline bool inside(int x, int y) { return (unsigned)x < 64u && (unsigned)
 // the stream when the shape is done, so the stream goes on exactly as after the same random(n) calls.
 // The remainder is taken by a multiplication instead of a division: exact, the draws are never negative.
 namespace {
-class BlockDraws {
-public:
-    BlockDraws() = default;
-    BlockDraws(const BlockDraws &) = delete;
-    BlockDraws &operator=(const BlockDraws &) = delete;
-    ~BlockDraws() { rand_unget(have_ - used_); }
-    int32_t next() {
-        if (used_ == have_) {
-            rand_block(buf_, BLOCK);
-            have_ = BLOCK;
-            used_ = 0;
-        }
-        return buf_[used_++];
-    }
+enum { DRAW_BLOCK = 512 };
 
-private:
-    enum { BLOCK = 512 };
-    int32_t buf_[BLOCK];
-    int used_ = 0, have_ = 0;
-};
-
-struct Draw {
+struct Remainder {
     uint32_t n;
     uint64_t m;
-    explicit Draw(int range) : n((uint32_t)range), m(range > 0 ? UINT64_C(0xFFFFFFFFFFFFFFFF) / (uint32_t)range + 1 : 0) {}
-    int mod(int32_t v) const { return (int)(((unsigned __int128)(m * (uint32_t)v) * n) >> 64); }
-    int operator()(BlockDraws &draws) const {
-        if (n == 0) return 0;
-        const int first = mod(draws.next());
-        int r = first;
-        for (int repeats = 0; repeats < 10; repeats++) {
-            r = mod(draws.next());
-            if (r != first) break;
-        }
-        return r;
-    }
+    explicit Remainder(int range) : n((uint32_t)range), m(range > 0 ? UINT64_C(0xFFFFFFFFFFFFFFFF) / (uint32_t)range + 1 : 0) {}
+    int of(int32_t v) const { return (int)(((unsigned __int128)(m * (uint32_t)v) * n) >> 64); }
 };
 }  // namespace
 
@@ -111,31 +82,52 @@ int muodosta(int cx, int cy, int w, int h) {
     // The blob grows until it has added w x h / 2.5 squares. The tries are bounded: a box squeezed
     // against the edge may hold too few growable squares, and the loop must still end. The bound is
     // far above what any size of the builders needs. Each square keeps the count of its neighbours in
-    // the shape (a border all round stands for the squares off the map, which never count).
+    // the shape, and a square of the shape carries the high bit: a square can grow when its byte is
+    // 3..127, one test per try. A border all round stands for the squares off the map, which never count.
     static uint8_t around[66][66];
     memset(around, 0, sizeof around);
     auto add_square = [](int x, int y) {
         muoto[y][x] = 1;
         for (int dy = 0; dy <= 2; dy++)
-            for (int dx = 0; dx <= 2; dx++) around[y + dy][x + dx]++;
-        around[y + 1][x + 1]--;
+            for (int dx = 0; dx <= 2; dx++)
+                if (dx != 1 || dy != 1) around[y + dy][x + dx]++;
+        around[y + 1][x + 1] |= 0x80;
     };
     for (int y = 0; y < 64; y++)
         for (int x = 0; x < 64; x++)
             if (muoto[y][x]) add_square(x, y);
     const double target = w * h / 2.5;
+    const int most = (int)target;   // `grown <= target` for whole numbers
     const long limit = 400L * w * h + 4096;
     int grown = 0;
-    BlockDraws draws;
-    const Draw draw_w(w), draw_h(h);
-    for (long t = 0; grown <= target && t < limit; t++) {
-        const int x = clamp63(cx - w / 2 + draw_w(draws)), y = clamp63(cy - h / 2 + draw_h(draws));
-        // Both halves read at once: the first alone would mispredict at every other try.
-        if ((muoto[y][x] == 0) & (around[y + 1][x + 1] > 2)) {
+    int32_t drawn[DRAW_BLOCK];
+    int used = 0, have = 0;
+    auto next = [&]() {
+        if (used == have) {
+            rand_block(drawn, DRAW_BLOCK);
+            have = DRAW_BLOCK;
+            used = 0;
+        }
+        return drawn[used++];
+    };
+    auto draw = [&](const Remainder &r) {
+        const int first = r.of(next());
+        int v = first;
+        for (int repeats = 0; repeats < 10; repeats++) {
+            v = r.of(next());
+            if (v != first) break;
+        }
+        return v;
+    };
+    const Remainder by_w(w), by_h(h);
+    for (long t = 0; grown <= most && t < limit; t++) {
+        const int x = clamp63(cx - w / 2 + draw(by_w)), y = clamp63(cy - h / 2 + draw(by_h));
+        if ((uint8_t)(around[y + 1][x + 1] - 3) < 0x7D) {
             add_square(x, y);
             grown++;
         }
     }
+    rand_unget(have - used);
     return grown;
 }
 
