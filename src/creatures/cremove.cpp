@@ -59,9 +59,10 @@ static void history_shift(CreatureStruct &c) {
 }
 
 static int visited(const CreatureStruct &c, int x, int y) {
-    for (int i = 0; i < HIST; i++)
-        if (c.movehist_x[i] == x && c.movehist_y[i] == y && (x || y)) return 1;
-    return 0;
+    if (!x && !y) return 0;
+    int hit = 0;   // the whole history compared without a branch
+    for (int i = 0; i < HIST; i++) hit |= (c.movehist_x[i] == x) & (c.movehist_y[i] == y);
+    return hit;
 }
 
 // The compass steps, read once.

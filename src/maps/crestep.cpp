@@ -15,6 +15,7 @@
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/life.h"
+#include "creatures/people.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
@@ -643,12 +644,15 @@ int crestep_quiet_tests(int n, int ox, int oy, int x, int y) {
     if (!ask_valid(n)) return 1;
     CreatureStruct &cr = Cre[n];
     if (cre_spare(cr, SPARE_FENCEBUMPS) != 0) return 0;   // a test on open ground would clear them
-    // a walker's test on water may ask whether it follows someone, and may roll for the ice; a test
-    // on a fence counts a bump, and a bear may tear the fence down
+    // a walker's test on water rolls for ice it might climb onto, and asks whether it follows
+    // someone (which may change its record); a test on a fence counts a bump, and a bear may tear
+    // the fence down
     const int walker = cr.korkeus != 100 && !ask_water_creature(n);
-    auto quiet = [walker](int sx, int sy) {
+    const int wild = follows_nobody(n);
+    auto quiet = [walker, wild](int sx, int sy) {
         const int c = mapchar(sx, sy);
-        return c != CH_FENCE && !(walker && has_flag(c, TF_WATER));
+        if (c == CH_FENCE) return false;
+        return !walker || !has_flag(c, TF_WATER) || c == CH_FORD || (wild && crestep_ice(sx, sy) <= 0);
     };
     if (!quiet(x, y)) return 0;
     for (int dy = -1; dy <= 1; dy++)

@@ -9,13 +9,20 @@
 
 using StepChoice = LifeTest;
 
-TEST_F(StepChoice, OnlyTestsOnFencesOrOnWaterForAWalkerCountAsNotQuiet) {
+TEST_F(StepChoice, TestsOnFencesIceOrAFollowersWaterAreNotQuiet) {
     animal(1, 240, 240);
     EXPECT_TRUE(crestep_quiet_tests(1, 240, 240, 250, 250));
     put(250, 250, 42);   // a fence at the goal
     EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
     put(250, 250, CH_GROUND);
-    put(239, 241, CH_DEEP_WATER);   // water beside it
+    put(239, 241, CH_DEEP_WATER);   // open water beside a wild animal
+    EXPECT_TRUE(crestep_quiet_tests(1, 240, 240, 250, 250));
+    Cre[1].owner = CRE_PLAYER;      // her pet asks whether it follows her
+    EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
+    Cre[1].owner = 0;
+    Plr.month = 1;
+    place_record(DT_ICEHOLE, 239, 241, 0, 200);   // ice it might try to climb onto
+    ASSERT_GT(crestep_ice(239, 241), 0);
     EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
     Cre[1].korkeus = 100;           // in the air it is no walker
     EXPECT_TRUE(crestep_quiet_tests(1, 240, 240, 250, 250));
