@@ -186,6 +186,7 @@ static int cmd_wound(int argc, char **argv) {
     if (type < 0 || type > 7 || impact < 0 || impact > 999 || part < 0 || part > 18 || seed < 0 ||
         seed > 0x7fffffff)
         return usage();
+    build_objdef_rows();   // what a person wears comes from the catalogue
     return combat_wound_tool((int)victim, (int)type, (int)impact, (int)part, (int)seed, stdout);
 }
 
@@ -199,6 +200,7 @@ static int cmd_duel(int argc, char **argv) {
         else return usage();
     }
     if (n != 2 || rounds < 1 || rounds > 100000 || seed < 0 || seed > 0x7fffffff) return usage();
+    build_objdef_rows();   // people take their weapons and bows from the catalogue
     return combat_duel_tool((int)t[0], (int)t[1], (int)seed, (int)rounds, stdout);
 }
 

@@ -392,7 +392,7 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
     ItemStruct made = ObjToItem(product);
     made.quality &= (uint8_t)~QUAL_KNOWN;   // the cook learns the quality by eating
     qualist_inititem(q, made);
-    q.unmarked = 1;                // the cook learns the quality by eating
+    q.unmarked = q.hide_grade = 1;   // the cook learns the quality by eating
     q.noquality = made.type == IT_CONTAINER;
     q.maturing = (uint32_t)maturing;
     int level = Skill_ML(-1, "COOKERY");
@@ -540,7 +540,7 @@ int TeeResepti(const char *name) {
     RawModItem(&raw, &made);
     static QualityListStruct q;
     qualist_init(q, 1);
-    q.unmarked = 1;
+    q.unmarked = q.hide_grade = 1;
     q.noquality = made.type == IT_CONTAINER || strstr(header, "[noquality]") != nullptr;
     q.maturing = (uint32_t)maturing;
     const int rolls = patches * amount;

@@ -30,11 +30,10 @@ int FOODSPOIL_PlrPack() {
         ItemStruct changed;
         int r = spoilItem(n, 0, 0, changed, 1);
         if (r == 0) continue;
-        int count = Plr.inv_count[s];
-        Plr.inv_obj[s] = 0;
-        Plr.inv_count[s] = 0;
-        Plr.inv_obj[s] = Luo_Esineen_Itempos(changed);
-        Plr.inv_count[s] = count;
+        // With the object table full the slot keeps the item as it was rather than losing it.
+        const int aged = Luo_Esineen_Itempos(changed);
+        if (!aged) continue;
+        Plr.inv_obj[s] = aged;
         if (r == 2) foul = 1;
     }
     for (int s = 0; s < PLR_SLOTS; s++) {

@@ -62,6 +62,11 @@ int FumbleRoll(int who, int dice, int hands);
 int StumbleRoll(int who, int dice, int tell);
 int ShockRoll(int who, int dice, int tell);
 int KillRoll(int who, int dice);
+// Every fumble, stumble, shock, kill and amputation roll since the trace was cleared, one line each
+// ("kill 4d6: 15 against 12, died"); the headless wound tool prints it.
+enum { COMBAT_ROLLTRACE_SIZE = 1024 };
+extern char COMBAT_rolltrace[COMBAT_ROLLTRACE_SIZE];
+void combat_rolltrace_clear();
 int AmputationRoll(int who, int dice);
 int Pyorry(int who);                            // 1: fainted
 void FallProne(int who, int how);               // how 1 a stumble

@@ -54,14 +54,31 @@ static int posture(int who) {
 
 static void say(int who, const char *key) { cre_say(who, key); }
 
+// ---- the trace of rolls ----
+
+char COMBAT_rolltrace[COMBAT_ROLLTRACE_SIZE];
+
+void combat_rolltrace_clear() { COMBAT_rolltrace[0] = 0; }
+
+// One line of the trace: what was rolled, the dice, the total against its mark, and what came of it.
+static void trace_roll(const char *name, int dice, int total, int mark, const char *result) {
+    const size_t used = strlen(COMBAT_rolltrace);
+    if (used + 1 >= sizeof COMBAT_rolltrace) return;
+    snprintf(COMBAT_rolltrace + used, sizeof COMBAT_rolltrace - used, "%s %dd6: %d against %d, %s\n", name, dice,
+             total, mark, result);
+}
+
 int FumbleRoll(int who, int dice, int hands) {
     if (who != -1 && (!creature(who) || Cre[who].kind != CK_HUMAN)) return 0;
     if (wieldcount(who) == 0) return 0;
     if (dice == 0) return 1;
-    if (ENDURANCE_INDEX(who) + d6(dice) > combat_dexterity(who)) {
+    const int fumble = ENDURANCE_INDEX(who) + d6(dice);
+    if (fumble > combat_dexterity(who)) {
+        trace_roll("fumble", dice, fumble, combat_dexterity(who), "dropped");
         PudotaKasista(who, hands);
         return 1;
     }
+    trace_roll("fumble", dice, fumble, combat_dexterity(who), "held");
     say(who, "FUMBLE_CHECK");
     return 0;
 }
@@ -69,16 +86,20 @@ int FumbleRoll(int who, int dice, int hands) {
 int StumbleRoll(int who, int dice, int tell) {
     if (posture(who) != 0) return 0;
     if (dice == 0) return 1;
-    if (combat_agility(who) < ENDURANCE_INDEX(who) + d6(dice)) {
+    const int stumble = ENDURANCE_INDEX(who) + d6(dice);
+    if (combat_agility(who) < stumble) {
+        trace_roll("stumble", dice, stumble, combat_agility(who), "fell");
         FallProne(who, 1);
         return 1;
     }
+    trace_roll("stumble", dice, stumble, combat_agility(who), "stood");
     if (tell) say(who, "STUMBLE_CHECK");
     return 0;
 }
 
 int ShockRoll(int who, int dice, int tell) {
     const int roll = ENDURANCE_INDEX(who) + d6(dice);
+    trace_roll("shock", dice, roll, combat_endurance(who), combat_endurance(who) < roll ? "fainted" : "kept up");
     if (posture(who) == 4) return combat_endurance(who) < roll;
     if (combat_endurance(who) >= roll) {
         if (who >= 0 && tell) {
@@ -93,7 +114,9 @@ int ShockRoll(int who, int dice, int tell) {
 
 int KillRoll(int who, int dice) {
     const int endurance = dice == 99 ? 0 : combat_endurance(who);
-    if (endurance >= d6(dice)) return 0;
+    const int kill = d6(dice);
+    trace_roll("kill", dice, kill, endurance, endurance >= kill ? "lived" : "died");
+    if (endurance >= kill) return 0;
     say(who, "FATAL_WOUND");
     if (who >= 0) {
         KillCreature(who, 1);
@@ -107,7 +130,9 @@ int AmputationRoll(int who, int dice) {
     int value;
     if (who == -1) value = plr_get<int32_t>(PB_BODYWEIGHT) / 10;
     else value = creature(who) ? (int)std::ceil(Cre[who].weight / 10.0f) : 0;
-    if (value >= d6(dice)) return 0;
+    const int cut = d6(dice);
+    trace_roll("amputation", dice, cut, value, value >= cut ? "held on" : "cut off");
+    if (value >= cut) return 0;
     say(who, "AMPUTATION_WOUND");
     return 1;
 }

@@ -149,6 +149,7 @@ TEST_F(CookingTest, RoastingSevenTakesThreeMinutesAndSevenRolls) {
     EXPECT_NEAR(roast.weight, 2.0f / 1.34f, 0.01f) << "each piece roasted on its own";
     EXPECT_EQ(roast.spoil, 5);
     EXPECT_FALSE(roast.quality & QUAL_KNOWN) << "the cook learns the quality by eating";
+    EXPECT_TRUE(noted("You set 7 roasted pike")) << "and no grade is named: " << notes();
     EXPECT_EQ(slot_named("Pike"), -1);
 }
 

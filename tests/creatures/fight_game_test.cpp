@@ -95,7 +95,7 @@ TEST_F(FightGame, HerKnifeKillsTheHareIntoACarcassAndOneLoggedRecord) {
                                           << (int)COMBAT_outcome.attacker_grade << " impact "
                                           << AttackerStrike.impact << " injury " << (int)Cre[hare].injury;
     EXPECT_EQ(log_size(), before + 1384);
-    EXPECT_EQ(Tappolista[620], hares_before + 1) << "the hare counts among her kills";
+    EXPECT_EQ(Tappolista[620], hares_before + 1) << "the kill counts among hers, by its kind";
     int carcass = -1;
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == DT_CARCASS && Data[i].id == (uint32_t)(CRE_DATAID + hare)) carcass = i;

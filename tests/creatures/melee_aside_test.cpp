@@ -8,6 +8,7 @@
 #include "core/datafunc.h"
 #include "maps/mapunit.h"
 #include "creatures/decisions.h"
+#include "creatures/melee.h"
 #include "creatures/melee_aside.h"
 #include "presentation/tekstit.h"
 
@@ -115,6 +116,16 @@ TEST_F(MeleeAside, ATrapLetsGoOnce) {
     EXPECT_EQ(PaastaAnsa(20), 0) << "already let go";
     EXPECT_EQ(PaastaAnsa(-1), 0);
     EXPECT_EQ(PaastaAnsa(DATA_MAX), 0);
+}
+
+TEST_F(MeleeAside, AnExchangeWithNobodyOnOneSideNeverStarts) {
+    wolf(1, 10, PlayerX + 1, PlayerY);
+    for (int n : {-7, -1000, (int)CRE_COUNT, 9999, 2}) {   // 2: an empty slot
+        EXPECT_EQ(Taistelu_TAPAHTUMA(1, 0, 0, n, 0), 0) << n;
+        EXPECT_EQ(Taistelu_TAPAHTUMA(n, 0, 0, 1, 0), 0) << n;
+    }
+    EXPECT_EQ(Taistelu_TAPAHTUMA(1, 0, 0, 1, 0), 0) << "nobody fights itself";
+    EXPECT_EQ(body_injury_sum(-1), 0);
 }
 
 }  // namespace oxatest
