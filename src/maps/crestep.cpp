@@ -654,6 +654,9 @@ int crestep_quiet_tests(int n, int ox, int oy, int x, int y) {
         if (c == CH_FENCE) return false;
         return !walker || !has_flag(c, TF_WATER) || c == CH_FORD || (wild && crestep_ice(sx, sy) <= 0);
     };
+    // a test onto the player's square asks whether a person is her companion, which may change it
+    if (cr.kind == CK_HUMAN && koordinaattien_vali(ox, oy, PlayerX, PlayerY) <= 1) return 0;
+    if (cr.kind == CK_HUMAN && x == PlayerX && y == PlayerY) return 0;
     if (!quiet(x, y)) return 0;
     for (int dy = -1; dy <= 1; dy++)
         for (int dx = -1; dx <= 1; dx++)

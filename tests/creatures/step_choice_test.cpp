@@ -33,6 +33,14 @@ TEST_F(StepChoice, TestsOnFencesIceOrAFollowersWaterAreNotQuiet) {
     put(239, 241, CH_GROUND);
     cre_spare(Cre[1], SPARE_FENCEBUMPS) = 2;   // a test on open ground would clear the count
     EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
+    // beside the player a person's test onto her square asks whether it is her companion
+    animal(2, PlayerX + 1, PlayerY);
+    EXPECT_TRUE(crestep_quiet_tests(2, PlayerX + 1, PlayerY, 250, 250));
+    person(3, PlayerX - 1, PlayerY);
+    EXPECT_FALSE(crestep_quiet_tests(3, PlayerX - 1, PlayerY, 250, 250));
+    person(4, 250, 260);
+    EXPECT_TRUE(crestep_quiet_tests(4, 250, 260, 240, 260));
+    EXPECT_FALSE(crestep_quiet_tests(4, 250, 260, PlayerX, PlayerY));
 }
 
 TEST_F(StepChoice, APersonBoxedInBesideAFenceBumpsItOnEveryChoiceAndCrossesOnTheFourth) {
