@@ -40,9 +40,11 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
+#include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
@@ -219,16 +221,26 @@ void Condition_Check(int force) {
 
 // ---- unconsciousness ----
 
+// Notes and the map come back on as she comes to (or dies).
+static void senses_back() {
+    DISABLE_NOTES = 0;
+    DISABLE_MAP = 0;
+}
+
 void PlayerUnconscious() {
+    // The ambient sound stops and she reads how she fell before the world goes on without her.
+    StopIdleSample();
+    Pause();
+    DISABLE_NOTES = 1;
+    DISABLE_MAP = 1;
     plr_fall_prone();
     Plr.posture = 4;
     const int downer = attacker_present();
     if (downer >= 0 && fightmode_dontkill(downer)) unlethalize(0);
     const uint32_t wx = Plr.world_x, wy = Plr.world_y;
-    DISABLE_NOTES = 1;
     for (int i = 0; i < 500; i++) {
         if (REAL_QUIT == -1) {
-            DISABLE_NOTES = 0;
+            senses_back();
             return;
         }
         SecondTick(6, 0);
@@ -238,14 +250,14 @@ void PlayerUnconscious() {
         if (Plr.posture != 4) break;
     }
     if (REAL_QUIT == -1) {
-        DISABLE_NOTES = 0;
+        senses_back();
         return;
     }
     // Her dog or companions who take on the downer keep it from her.
     if (downer >= 0 && Cre[downer].kind != CK_NONE && Cre[downer].mode != CM_CARCASS && Cre[downer].mode != 4 &&
         Tarkista_Kumppanit(downer) == 0)
         plr_downed_act(downer);
-    DISABLE_NOTES = 0;
+    senses_back();
     Plr.posture = 1;
     if (Plr.world_x == wx && Plr.world_y == wy) {
         say_key("REGAIN_CONSCIOUSNESS");
@@ -386,13 +398,20 @@ void force_to_zoommap(int x, int y) {
     char line[60];
     snprintf(line, sizeof line, "(%d,%d)", x, y);
     debuglog("force_to_zoommap", line);
+    // Loading a map turns the notes on; a fainted player's stay off until she comes to.
+    const uint8_t quiet = DISABLE_NOTES;
     ExitEnviron(PlayerX, PlayerY, 1);
     if (LOAD_MAP) MapLoader(0);
+    DISABLE_NOTES = quiet;
     if (REAL_QUIT == -1 || !bigmap()) return;
+    // On the world map she stands on the cell itself.
     PlayerX = x;
     PlayerY = y;
+    Plr.world_x = (uint32_t)x;
+    Plr.world_y = (uint32_t)y;
     EnterLocale(0, 0);
     if (LOAD_MAP) MapLoader(0);
+    DISABLE_NOTES = quiet;
 }
 
 // ---- getting up ----
@@ -487,6 +506,7 @@ int Sleep(int mode) {
         SLEEP_INTERRUPT = 0;
     }
     if (get_mapchar(PlayerX, PlayerY) == '.') SLEEP_INTERRUPT = 2;
+    StopIdleSample();
     const float warmth = (float)sleepeasy(PlayerX, PlayerY, 5) / 2.0f;
     Plr.posture = 1;
     PLAYER_SLEEPING = 1;
@@ -494,6 +514,7 @@ int Sleep(int mode) {
     clear_noises();
     sleep_save();
     DISABLE_NOTES = 1;
+    DISABLE_MAP = 1;
 
     int hours = 12, wake = 0;   // wake: 1 hunger, 2 thirst
     if (mode == 1 && nalantunne(-1) > 200) hours = 2, wake = 1;
@@ -535,7 +556,7 @@ int Sleep(int mode) {
             break;
         }
     }
-    DISABLE_NOTES = 0;
+    senses_back();
     const int why = SLEEP_INTERRUPT;
     bool get_up = false;
     switch (why) {

@@ -327,6 +327,7 @@ void HealInjury(int slot, int points) {
     w.kind = w.treatment = w.bleeding = w.injury = 0;
     wound_put(-1, slot, w);
     set_bits(PB_HERBBITS, slot, 0);
+    set_bits(PB_TREATBITS, slot, 0);   // the next wound in this slot starts untreated
 }
 
 void unlethalize(int keep_bleeding) {

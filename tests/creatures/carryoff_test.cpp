@@ -66,7 +66,9 @@ TEST_F(CarriedOff, ARobberWhoKnocksHerOutDragsHerToAWildUnvisitedPlace) {
     ASSERT_EQ(Cre[robber].role, 20);
     Plr.posture = 4;
     const uint32_t minutes = Plr.minutes;
+    const size_t seen = notes().size();
     ASSERT_EQ(turn_answer(), 1);
+    EXPECT_EQ(notes().find("Zooming", seen), std::string::npos) << "she saw nothing of the way";
     ASSERT_NE(REAL_QUIT, -1);
 
     EXPECT_STREQ(Plr.mapname, "ZOOMMAP") << "she lies on a local map again";

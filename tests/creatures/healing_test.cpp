@@ -1,6 +1,10 @@
 // Treatment methods and outcomes, the daily healing rolls and surviving a beating.
 #include "body_fixture.h"
 
+#include "presentation/menu.h"
+
+#include <string>
+
 namespace oxatest {
 
 using HealingTest = BodyTest;
@@ -18,7 +22,15 @@ TEST_F(HealingTest, MethodsByWound) {
 }
 
 TEST_F(HealingTest, TreatingOffersWhatTheWoundStillNeeds) {
+    // A bleeding cut that still needs cleaning and dressing offers only to stop the bleeding.
     wound(0, WK_CUT, 2, BP_FOREARM, 8, 1, 3);
+    push_key(SDLK_ESCAPE);
+    EXPECT_EQ(Hoida_Haavaa(-1, 0), 0);
+    std::string offered;
+    for (int i = 0; i < ValintojenMaara; i++)
+        if (ValintaEntry[i].key > 0) offered += ValintaEntry[i].text[0];
+    EXPECT_EQ(offered, "B");
+    EXPECT_EQ(slot(0).bleeding, 3) << "nothing was done";
     // Every ordinary method was applied already: a bleeding wound still offers to stop the bleeding.
     plr_set<uint32_t>(PB_TREATBITS, 24u);
     push_key(SDLK_ESCAPE);

@@ -4,12 +4,14 @@
 #include "presentation/input_feeder.h"
 
 #include "core/command.h"
+#include "core/harnrule.h"
 #include "core/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/weatherengine.h"
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
+#include "creatures/healing.h"
 #include "creatures/physical.h"
 #include "creatures/wounds.h"
 #include "core/spend.h"
@@ -131,6 +133,47 @@ TEST_F(ReadyMadeBody, TreatingACutTakesItsMaterialsFromThePack) {
     EXPECT_EQ(plr_get<uint32_t>(PB_TREATBITS + 4 * slot) & (1u << 4), 0u) << "no bandage, no dressing";
     EXPECT_NE(notes().substr(seen.size()).find("andage"), std::string::npos) << notes().substr(seen.size());
     EXPECT_NEAR(water_weight(), before - 0.5f, 0.01f);
+}
+
+// An inferior roll on cleaning a deep cut opens it: it bleeds again, and a death from it is the
+// treatment's; the same roll on a small cut only leaves it worse.
+TEST_F(ReadyMadeBody, AFailedCleaningOpensADeepCut) {
+    start();
+    dir->copy_asset("messages/eng_crafting.txt");
+    MSG_forget_index();
+    Side = 1;
+    const int deep = SetInjury(9, BP_THIGH, 2, 0, 2);
+    INSTANT_TASKS = 1;
+    WIZARD_randomsuccess = 3;   // every roll a critical failure
+    lines = 0;
+    {
+        oxatest::KeyFeeder f;
+        f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});
+        f.typed([] { return command_dispatch(KC_F7, 0, 0); });
+    }
+    WoundSlot w{};
+    ASSERT_TRUE(wound_get(-1, deep, w));
+    EXPECT_EQ(w.bleeding, 2) << notes();
+    EXPECT_EQ(plr_get<int32_t>(PB_INJURYCAUSE), CAUSE_TREATMENT);
+    EXPECT_NE(notes().find("to start bleeding"), std::string::npos);
+    EXPECT_EQ(w.treatment, 0) << "an opened wound keeps no result";
+
+    // The deep cut heals away; a small cut takes its slot afresh, untreated. The same roll gives it
+    // "worse" (30), kept as its result, and no bleeding.
+    HealInjury(deep, 100);
+    const int small = SetInjury(4, BP_THIGH, 2, 0, 2);
+    ASSERT_EQ(small, deep);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    {
+        oxatest::KeyFeeder f;
+        f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});
+        f.typed([] { return command_dispatch(KC_F7, 0, 0); });
+    }
+    WIZARD_randomsuccess = 0;
+    INSTANT_TASKS = 0;
+    ASSERT_TRUE(wound_get(-1, small, w));
+    EXPECT_EQ(w.bleeding, 0) << notes();
+    EXPECT_EQ(w.treatment, 30);
 }
 
 }  // namespace
