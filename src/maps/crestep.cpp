@@ -252,25 +252,32 @@ static int minded(int i) {
     return m >= 0 && (Cre[m].kind == CK_HUMAN || Cre[m].role == 20 || ask_predator(m));
 }
 
+// The block of each roster entry and whether a grazing animal minds it, worked out once a pass.
+static int roster_block[DATA_MAX];
+static uint8_t roster_minded[DATA_MAX];
+
 static void fill_blocks(Blocks &b, int threats) {
     int count[BLOCKS * BLOCKS + 1] = {};
     for (int k = 0; k < pass.nroster; k++) {
-        const int i = pass.roster[k];
-        const int blk = block_of(Data[i]);
-        if (blk >= 0 && (!threats || minded(i))) count[blk + 1]++;
+        const int blk = roster_block[k];
+        if (blk >= 0 && (!threats || roster_minded[k])) count[blk + 1]++;
     }
     b.start[0] = 0;
     for (int k = 0; k < BLOCKS * BLOCKS; k++) b.start[k + 1] = b.start[k] + count[k + 1];
     int fill[BLOCKS * BLOCKS];
     for (int k = 0; k < BLOCKS * BLOCKS; k++) fill[k] = b.start[k];
     for (int k = 0; k < pass.nroster; k++) {   // in pool order within each block
-        const int i = pass.roster[k];
-        const int blk = block_of(Data[i]);
-        if (blk >= 0 && (!threats || minded(i))) b.items[fill[blk]++] = i;
+        const int blk = roster_block[k];
+        if (blk >= 0 && (!threats || roster_minded[k])) b.items[fill[blk]++] = pass.roster[k];
     }
 }
 
 static void build_blocks() {
+    for (int k = 0; k < pass.nroster; k++) {
+        const int i = pass.roster[k];
+        roster_block[k] = block_of(Data[i]);
+        roster_minded[k] = roster_block[k] >= 0 && minded(i);
+    }
     fill_blocks(all_blocks, 0);
     fill_blocks(threat_blocks, 1);
 }
