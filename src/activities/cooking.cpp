@@ -471,6 +471,11 @@ void Tarkista_Kokkaustarvikelista() {
     }
 }
 
+// How an ingredient line is cooked, by its mark "[boil]", "[roast]" or "[bake]"; 0 for none.
+static void mark_method(const char *line) {
+    Tarvike.method = strstr(line, "[boil]") ? COOK_BOIL : strstr(line, "[roast]") ? COOK_ROAST : strstr(line, "[bake]") ? COOK_BAKE : 0;
+}
+
 int TeeResepti(const char *name) {
     char header[TEKO_LINE_MAX + 1];
     copy_bounded(header, sizeof header, fread_Tekodata(RECIPE_COOKERY, name ? name : "", 0));
@@ -500,21 +505,7 @@ int TeeResepti(const char *name) {
             return 0;
         }
     }
-    Tyhjaa_Tarvikelista();
-    for (;;) {
-        const char *l = fread_Tekodata(RECIPE_COOKERY, nullptr, 1);
-        if (strcmp(l, "NOT FOUND") == 0) break;
-        pura_esinetarvinta(l);
-        Tarvike.method = strstr(l, "[boil]") ? COOK_BOIL : strstr(l, "[roast]") ? COOK_ROAST : strstr(l, "[bake]") ? COOK_BAKE : 0;
-        if (strstr(l, "[patchwise]")) {
-            if (Tarvike.count <= 1 && Tarvike.length) Tarvike.length *= (uint32_t)patches;
-            else Tarvike.count *= (uint32_t)patches;
-            Tarvike.amount *= (float)patches;
-            Tarvike.first_count = Tarvike.count;
-            Tarvike.first_amount = Tarvike.amount;
-        }
-        Lisaa_Tarvike();
-    }
+    read_material_lines(RECIPE_COOKERY, patches, mark_method);
     static AsciiRawStruct raw;
     memset(&raw, 0, sizeof raw);
     read_asciiraw(RECIPE_COOKERY, product_name, &raw);

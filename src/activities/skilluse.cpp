@@ -35,8 +35,15 @@ int Weatherlore_lastskillhour = -1;
 int Weatherlore_suc;
 
 int UseSkills() {
+    // The game screen as it stands now is what the skills screen puts back: a page kept by an
+    // earlier command is stale, and before the first one it is black.
+    GAME_SAVED = 0;
+    game_save();
     int slot = TaitoRuutu(0);
-    if (slot == 1000) return 0;
+    if (slot == 1000) {
+        GAME_SAVED = 0;   // the command puts its own page back
+        return 0;
+    }
     FLIP_map_ON();
     game_restore();
     doskill(slot);

@@ -185,6 +185,37 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
     return ok;
 }
 
+bool save_write_stretches(const char *path, const void *base, const SaveStretch *stretches, int n) {
+    if (!depth) return false;
+    Staged *s = add_staged(path, 1);
+    if (!s || !s->journal) {
+        save_fail(path);
+        return false;
+    }
+    char name[PATH_MAX_LEN + 8];
+    staged_name(name, sizeof name, path, 1);
+    FILE *f = fopen(name, "ab");
+    if (!f) {
+        save_fail(path);
+        return false;
+    }
+    bool ok = true;
+    for (int i = 0; ok && i < n; i++) {
+        const SaveStretch &st = stretches[i];
+        if (st.offset < 0 || st.size > JOURNAL_ENTRY_MAX) {
+            ok = false;
+            break;
+        }
+        const JournalHead head = {st.offset, (uint32_t)st.size, 0};
+        ok = fwrite(&head, sizeof head, 1, f) == 1 &&
+             fwrite((const unsigned char *)base + st.offset, 1, st.size, f) == st.size;
+    }
+    ok = fflush(f) == 0 && ok;
+    ok = fclose(f) == 0 && ok;
+    if (!ok) save_fail(path);
+    return ok;
+}
+
 // Applies a journal to its file. Applying it twice gives the same file, so a commit cut short is
 // simply run again by the next load.
 static bool apply_journal(const char *journal, const char *path) {

@@ -45,6 +45,15 @@ int save_staged_as(const char *path);
 // file's journal and reach the file at the commit; outside a save they are written at once.
 bool save_write_at(const char *path, long offset, const void *buf, size_t size);
 
+// Several changed stretches of a file at once, inside a save only: each `size` bytes at `offset` of
+// `base` (the file's whole new content) join the file's journal, in order. False outside a save or when
+// the journal couldn't be written (the save is then marked failed).
+struct SaveStretch {
+    long offset;
+    size_t size;
+};
+bool save_write_stretches(const char *path, const void *base, const SaveStretch *stretches, int n);
+
 // Puts a staged file in place over its file; a test may point it elsewhere to make a rename fail.
 extern int (*save_rename)(const char *from, const char *to);
 

@@ -1,7 +1,9 @@
 // src/core/savediff.h -- writing a big file of the character folder into the running save only when it
 // changed: a file that already holds exactly the bytes to be saved is left out of the save, so entering
-// a local area after a few steps on the world map does not write the unchanged world again. A file that
-// changed is staged whole as before; the commit stays whole either way.
+// a local area after a few steps on the world map does not write the unchanged world again. A big file
+// of which little changed (the world memory after a walk, the map-info table after an entry) has only
+// its changed stretches written, to its journal; any other change is staged whole. The commit stays
+// whole either way.
 #pragma once
 #include <cstddef>
 

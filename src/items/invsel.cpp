@@ -62,16 +62,28 @@ struct Screen {
     Button buttons[BUTTONS_MAX];
     int nbuttons;
     int wx, wy, ww, wh;
+    int flipmode;                  // the map flip as it was when the screen opened
 };
 
-SDL_Surface *under = nullptr;      // the game screen below the window
+SDL_Surface *under = nullptr;      // what lies below the window: the game screen with its map drawn in
+SDL_Surface *game_page = nullptr;  // the game screen as it was, put back when the screen closes
 
-void save_under() {
-    if (!screen) return;
-    if (!under) under = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
-    if (!under) return;
+void copy_screen(SDL_Surface *&into) {
+    if (!into) into = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
+    if (!into) return;
     SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(screen, nullptr, under, nullptr);
+    SDL_BlitSurface(screen, nullptr, into, nullptr);
+}
+
+// Every flip would lay the map over the window, which covers the map view: while the screen waits the
+// map flip stays off and the map is drawn into what lies below the window instead.
+void save_under(Screen &s) {
+    s.flipmode = FLIPMODE;
+    if (!screen) return;
+    copy_screen(game_page);
+    copy_screen(under);
+    if (s.flipmode && under) MapIntoSurface(under);
+    FLIP_map_OFF();
 }
 
 void put_under() {
@@ -329,8 +341,13 @@ void move_cursor(Screen &s, int by) {
     }
 }
 
-int close(int result) {
-    put_under();
+// The game screen put back as it was, the map flip with it.
+int close(const Screen &s, int result) {
+    FLIPMODE = s.flipmode;
+    if (game_page && screen) {
+        SDL_SetSurfaceBlendMode(game_page, SDL_BLENDMODE_NONE);
+        SDL_BlitSurface(game_page, nullptr, screen, nullptr);
+    }
     Flip();
     return result;
 }
@@ -442,7 +459,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         s.first = LAST_LISTALKUKOHTA >= 0 && LAST_LISTALKUKOHTA <= s.cursor ? LAST_LISTALKUKOHTA : s.cursor;
     }
 
-    save_under();
+    save_under(s);
     bool auto_one = (options & SEL_AUTO_ONE) && kept == 1;
     for (;;) {
         draw(s);
@@ -462,7 +479,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
                           : ownlib_event.type == SDL_KEYDOWN && (ownlib_event.key.keysym.mod & KMOD_SHIFT);
         }
         if (key == KEY_QUIT) {
-            if (WindowClosed()) return close(INVSEL_CANCEL);
+            if (WindowClosed()) return close(s, INVSEL_CANCEL);
             const int row = row_at(MOUSE_X, MOUSE_Y);
             if (row >= 0) s.cursor = row;
             continue;
@@ -489,7 +506,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
             INVRES_toiminta = action;
             InvData_select(at, 1);
             savelastInvSel(s.title, at, s.first, filter);
-            return close(at);
+            return close(s, at);
         } else if (key == KEY_ENTER) {
             row = s.cursor;
         } else if (key > 0 && key < 128 && strchr(NAPPAIN, key) && isalpha(key)) {
@@ -500,10 +517,10 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         if (row >= 0) {
             s.cursor = row;
             const Outcome o = choose(s, row, shift, click ? MOUSE_X : INVLIST_X + 60, click ? MOUSE_Y : InvList_rowy[row] + 14);
-            if (o == CLOSE_CANCEL) return close(INVSEL_CANCEL);
+            if (o == CLOSE_CANCEL) return close(s, INVSEL_CANCEL);
             if (o == CLOSE_ROW) {
                 savelastInvSel(s.title, row, s.first, filter);
-                return close(row);
+                return close(s, row);
             }
             continue;
         }
@@ -537,7 +554,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
             if (!multi(s) && s.code == CODE_WIELD && wields_anything()) {
                 unwield_hand(1);
                 unwield_hand(2);
-                return close(INVSEL_CANCEL);
+                return close(s, INVSEL_CANCEL);
             }
             deselect_all();
             break;
@@ -545,7 +562,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         case '2':
             if (s.code == CODE_TAKEOFF && wielding(key - '0') < 1000) {
                 unwield_hand(key - '0');
-                return close(INVSEL_CANCEL);
+                return close(s, INVSEL_CANCEL);
             }
             deselect_all();
             break;
@@ -555,7 +572,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
                 const int chosen = InvData_chosen_rows();
                 if (chosen) {
                     savelastInvSel(s.title, s.cursor, s.first, filter);
-                    return close(chosen);
+                    return close(s, chosen);
                 }
             }
             break;
@@ -566,7 +583,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
                 if (!KyllaEi("Are you sure to cancel?")) break;
             }
             clrevents();
-            return close(INVSEL_CANCEL);
+            return close(s, INVSEL_CANCEL);
         default: break;
         }
     }

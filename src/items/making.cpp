@@ -213,6 +213,25 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
 
 // ---- the maker ------------------------------------------------------------------------------------
 
+void read_material_lines(int kind, int patches, void (*mark)(const char *line)) {
+    Tyhjaa_Tarvikelista();
+    for (;;) {
+        const char *l = fread_Tekodata(kind, nullptr, 1);
+        if (strcmp(l, "NOT FOUND") == 0) break;
+        pura_esinetarvinta(l);
+        if (mark) mark(l);
+        // A line needed for every patch: a single piece with a length grows longer, others more.
+        if (strstr(l, "[patchwise]")) {
+            if (Tarvike.count <= 1 && Tarvike.length) Tarvike.length *= (uint32_t)patches;
+            else Tarvike.count *= (uint32_t)patches;
+            Tarvike.amount *= (float)patches;
+            Tarvike.first_count = Tarvike.count;
+            Tarvike.first_amount = Tarvike.amount;
+        }
+        Lisaa_Tarvike();
+    }
+}
+
 static const unsigned HELPER_FLAGS[4] = {0, SPF_HELPERS | SPF_HELPERS1, SPF_HELPERS | SPF_HELPERS2, SPF_HELPERS};
 
 static int product_row(int id, const char *name, const char *header) {
@@ -268,20 +287,7 @@ int Tee(int kind, int id, const char *name_in) {
                 return 0;
             }
         }
-        Tyhjaa_Tarvikelista();
-        for (;;) {
-            const char *l = fread_Tekodata(RECIPE_DIY, nullptr, 1);
-            if (strcmp(l, "NOT FOUND") == 0) break;
-            pura_esinetarvinta(l);
-            if (strstr(l, "[patchwise]")) {
-                if (Tarvike.count <= 1 && Tarvike.length) Tarvike.length *= (uint32_t)patches;
-                else Tarvike.count *= (uint32_t)patches;
-                Tarvike.amount *= (float)patches;
-                Tarvike.first_count = Tarvike.count;
-                Tarvike.first_amount = Tarvike.amount;
-            }
-            Lisaa_Tarvike();
-        }
+        read_material_lines(RECIPE_DIY, patches, nullptr);
         worktime = Tekoheader_aika(header) * patches;
         noquality = strstr(header, "[noquality]") != nullptr;
     }

@@ -7,6 +7,10 @@
 
 int Tee(int kind, int id, const char *name);   // kind -1 a recipe by id or name; answers 0
 int TeeVaate(const char *name);
+// Reads the material lines of the recipe fread_Tekodata has open (kind RECIPE_*) into a fresh material
+// list; a line marked "[patchwise]" is needed once for each of the patches. `mark`, when given, adds
+// the caller's own marks to each line before it is listed.
+void read_material_lines(int kind, int patches, void (*mark)(const char *line));
 void ka_vaate(ItemStruct &clothing, int keep, int weight);   // 1 when the used hides gave it materials
 // Puts the products of q where the mode says: 1 and 4 the ground, 2 the inventory, 3 and 5 a maturing
 // record at x, y.

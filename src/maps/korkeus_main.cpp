@@ -93,29 +93,32 @@ void alustazoomkorkeus(int y, int x) {
     pokekorkeus(64, 64, ((h(1, 1) + h(0, 1)) / 2 + peekkorkeus(64, 32)) / 2);
 }
 
-// One point of the subdivision; seeded points and points already made are kept.
-static void korkeus_laskekohta(int col, int row, int sum, int a) {
+// One point of the subdivision; seeded points and points already made are kept. The squares of a
+// subdivision all lie inside the 65 x 65 grid, so the grid is read and written directly. The random
+// draw is a whole number below 2a, so adding it in whole numbers gives what the float sum gave.
+static inline void korkeus_laskekohta(uint8_t *grid, int col, int row, int sum, int a) {
     int value = sum >> 1;
-    if (a > 1) value = (int)((float)((sum >> 1) - a) + ZZ_rnd(2 * a));
+    if (a > 1) value = (sum >> 1) - a + (int)ZZ_rnd(2 * a);
     if (value < 1) value = 1;
     if (value > 255) value = 255;
-    if (peekkorkeus(row, col) == 0) pokekorkeus(row, col, value);
+    uint8_t &h = grid[row * 65 + col];
+    if (h == 0) h = (uint8_t)value;
 }
 
-static void korkeus_laskeruutu(int x, int y, int s, int a, int t) {
-    auto at = [](int col, int row) { return peekkorkeus(row, col); };
-    korkeus_laskekohta(x, y + s, at(x, y) + at(x, y + 2 * s), a);
-    korkeus_laskekohta(x + s, y + 2 * s, at(x, y + 2 * s) + at(x + 2 * s, y + 2 * s), a);
-    korkeus_laskekohta(x + 2 * s, y + s, at(x + 2 * s, y) + at(x + 2 * s, y + 2 * s), a);
-    korkeus_laskekohta(x + s, y, at(x + 2 * s, y) + at(x, y), a);
-    korkeus_laskekohta(x + s, y + s, at(x + 2 * s, y + s) + at(x, y + s), a);
+static void korkeus_laskeruutu(uint8_t *grid, int x, int y, int s, int a, int t) {
+    auto at = [grid](int col, int row) { return (int)grid[row * 65 + col]; };
+    korkeus_laskekohta(grid, x, y + s, at(x, y) + at(x, y + 2 * s), a);
+    korkeus_laskekohta(grid, x + s, y + 2 * s, at(x, y + 2 * s) + at(x + 2 * s, y + 2 * s), a);
+    korkeus_laskekohta(grid, x + 2 * s, y + s, at(x + 2 * s, y) + at(x + 2 * s, y + 2 * s), a);
+    korkeus_laskekohta(grid, x + s, y, at(x + 2 * s, y) + at(x, y), a);
+    korkeus_laskekohta(grid, x + s, y + s, at(x + 2 * s, y + s) + at(x, y + s), a);
     if (s < 2) return;
     if (s < t) a /= 2;
     s /= 2;
-    korkeus_laskeruutu(x, y, s, a, t);
-    korkeus_laskeruutu(x + 2 * s, y, s, a, t);
-    korkeus_laskeruutu(x + 2 * s, y + 2 * s, s, a, t);
-    korkeus_laskeruutu(x, y + 2 * s, s, a, t);
+    korkeus_laskeruutu(grid, x, y, s, a, t);
+    korkeus_laskeruutu(grid, x + 2 * s, y, s, a, t);
+    korkeus_laskeruutu(grid, x + 2 * s, y + 2 * s, s, a, t);
+    korkeus_laskeruutu(grid, x, y + 2 * s, s, a, t);
 }
 
 // Height bands 1..43 by the upper bound of each band.
@@ -147,9 +150,9 @@ void laskekorkeuskartta(int y0, int x0) {
             alustazoomkorkeus(y, x);
             ZZ_setrnd((uint32_t)(x + y));
             const int c = peekkorkeus(32, 32);
-            if (c < 47) korkeus_laskeruutu(0, 0, 32, 2, 8);
-            else if (c < 160) korkeus_laskeruutu(0, 0, 32, 4, 16);
-            else korkeus_laskeruutu(0, 0, 32, 6, 8);
+            if (c < 47) korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 2, 8);
+            else if (c < 160) korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 4, 16);
+            else korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 6, 8);
             kopioiruutu(i * 64, j * 64);
         }
     pehmennakartta();

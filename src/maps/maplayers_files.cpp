@@ -152,8 +152,8 @@ int save_playermap(const char *name) {
     }
     int ok = write_world_files();
     ok = Tallenna_Bigmap_DATA() && ok;
-    memcpy(maailma_alltime_memorymap, maailma_memorymap, MAP_BYTES);
-    memcpy(maailma_alltime, maailma, MAP_BYTES);
+    copy_layer(maailma_alltime_memorymap, maailma_memorymap);
+    copy_layer(maailma_alltime, maailma);
     Plr.bigmap_saveday = Plr.daynumber;
     return ok;
 }

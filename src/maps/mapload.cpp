@@ -99,14 +99,14 @@ void GetIso() {
 }
 
 void clear_playermap() {
-    memset(maailma_memorymap, ' ', MAP_BYTES);
-    memset(maailma_attrib, ':', MAP_BYTES);
-    memset(maailma_work, ' ', MAP_BYTES);
-    memset(maailma_worksymbol, 0, MAP_BYTES);
+    fill_layer(maailma_memorymap, ' ');
+    fill_layer(maailma_attrib, ':');
+    fill_layer(maailma_work, ' ');
+    fill_layer(maailma_worksymbol, 0);
 }
 
 void Read_MemoryMap(const char *name) {
-    memset(maailma_work, ' ', MAP_BYTES);
+    fill_layer(maailma_work, ' ');
     if (strstr(name, "ZOOMMAP")) return;   // the area's memory came with its stored local maps
     clear_playermap();
     if (strstr(name, "BIGMAP")) {
@@ -166,10 +166,10 @@ void place_player_on_area() {
 
 void GetMap(const char *name) {
     memset(Data, 0, sizeof Data);
-    memset(pintakartta, 0, MAP_BYTES);
-    memset(korkeuskartta, 0, MAP_BYTES);
-    memset(maailma, CH_GROUND, MAP_BYTES);
-    memset(maailma_attrib, ':', MAP_BYTES);   // maailma_work is cleared by Read_MemoryMap below
+    fill_layer(pintakartta, 0);
+    fill_layer(korkeuskartta, 0);
+    fill_layer(maailma, CH_GROUND);
+    fill_layer(maailma_attrib, ':');   // maailma_work is cleared by Read_MemoryMap below
     if (bigmap()) {
         GetIso();
     } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {

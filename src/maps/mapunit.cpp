@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "core/ownlib.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
@@ -173,25 +177,70 @@ void SetPlayerAround(int x, int y) {
     }
 }
 
+// Most of a layer often holds the fill already (the world around a local area, a layer nothing wrote
+// since the last map was loaded): a block that does is only read, which costs far less than writing it.
+void fill_layer(uint8_t *layer, uint8_t value) {
+    enum { BLOCK = 4096 };
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i v = _mm_set1_epi8((char)value);
+    for (; i + BLOCK <= MAP_BYTES; i += BLOCK) {
+        const __m128i *p = reinterpret_cast<const __m128i *>(layer + i);
+        size_t k = 0;
+        for (; k < BLOCK / 16; k += 4) {
+            const __m128i a = _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(p + k), v), _mm_cmpeq_epi8(_mm_loadu_si128(p + k + 1), v));
+            const __m128i b = _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128(p + k + 2), v), _mm_cmpeq_epi8(_mm_loadu_si128(p + k + 3), v));
+            if (_mm_movemask_epi8(_mm_and_si128(a, b)) != 0xFFFF) break;
+        }
+        if (k < BLOCK / 16) memset(layer + i, value, BLOCK);
+    }
+#endif
+    memset(layer + i, value, MAP_BYTES - i);
+}
+
+// A layer copied over one that mostly holds the same already (the remembered world after a save):
+// blocks that are the same are only read.
+void copy_layer(uint8_t *to, const uint8_t *from) {
+    enum { BLOCK = 4096 };
+    size_t i = 0;
+    for (; i + BLOCK <= MAP_BYTES; i += BLOCK)
+        if (memcmp(to + i, from + i, BLOCK) != 0) memcpy(to + i, from + i, BLOCK);
+    memcpy(to + i, from + i, MAP_BYTES - i);
+}
+
 // On a local area every square of the layer is a plain byte of the current map. Deep and shallow
-// water (182 and 183) differ only in the lowest bit: eight squares are tested at once, and only a word
-// that may hold water is looked at square by square.
+// water (182 and 183) differ only in the lowest bit: a block of squares is tested at once, and only a
+// block that may hold water is looked at square by square.
+static void wade_squares(size_t from, size_t to) {
+    for (size_t k = from; k < to; k++)
+        if (maailma[k] == CH_DEEP_WATER || maailma[k] == CH_SHALLOW_WATER) maailma[k] = (uint8_t)CH_WADE_WATER;
+}
+
 void wadestrip() {
     if (bigmap()) return;
     static_assert((CH_DEEP_WATER & ~1) == CH_DEEP_WATER && CH_SHALLOW_WATER == CH_DEEP_WATER + 1, "water chars");
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i even = _mm_set1_epi8((char)0xFE), water = _mm_set1_epi8((char)CH_DEEP_WATER);
+    for (; i + 64 <= MAP_BYTES; i += 64) {
+        const __m128i *p = reinterpret_cast<const __m128i *>(&maailma[i]);
+        const __m128i a = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p), even), water);
+        const __m128i b = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 1), even), water);
+        const __m128i c = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 2), even), water);
+        const __m128i d = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 3), even), water);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) != 0) wade_squares(i, i + 64);
+    }
+#else
     const uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
     const uint64_t water = ones * (uint64_t)CH_DEEP_WATER, even = ones * 0xFEull;
-    size_t i = 0;
     for (; i + 8 <= MAP_BYTES; i += 8) {
         uint64_t w;
         memcpy(&w, &maailma[i], 8);
         const uint64_t v = (w & even) ^ water;   // a zero byte where the square is water
-        if (((v - ones) & ~v & highs) == 0) continue;
-        for (size_t k = i; k < i + 8; k++)
-            if (maailma[k] == CH_DEEP_WATER || maailma[k] == CH_SHALLOW_WATER) maailma[k] = (uint8_t)CH_WADE_WATER;
+        if (((v - ones) & ~v & highs) != 0) wade_squares(i, i + 8);
     }
-    for (; i < MAP_BYTES; i++)
-        if (maailma[i] == CH_DEEP_WATER || maailma[i] == CH_SHALLOW_WATER) maailma[i] = (uint8_t)CH_WADE_WATER;
+#endif
+    wade_squares(i, MAP_BYTES);
 }
 
 // ---- season, daylight and sight lines ---------------------------------------------------------

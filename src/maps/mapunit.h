@@ -73,6 +73,10 @@ int middle(int width, const char *text);
 void SetPlayerAround(int x, int y);
 void fordmaker();
 void wadestrip();
+// Sets all MAP_BYTES bytes of a layer to `value`.
+void fill_layer(uint8_t *layer, uint8_t value);
+// Copies all MAP_BYTES bytes of `from` over `to`.
+void copy_layer(uint8_t *to, const uint8_t *from);
 void Mapcopy_ZoomToCurrent(SDL_Rect rect);
 
 // ---- the data pools of the world map and of the current map -----------------------------------

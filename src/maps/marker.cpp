@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 
 #include "core/ownlib.h"
 #include "core/savecommit.h"
@@ -33,7 +34,98 @@ int bigloc_on_zoomarea(int x, int y) {
 
 static bool full_logged;
 
+// While the local maps of an area are built and stored, the table is looked up through an index made
+// by one pass over it: the first record of each cell and the free records in order. A record handed
+// out free is looked at again at the next lookup, since the caller writes its cell into it; removals
+// and a reloaded table go through this file and keep the index in step. Outside such a hold every
+// lookup walks the table, so records written into it directly are always found.
+enum { FREE_WORDS = (ZOOMEXTRA_COUNT + 63) / 64 };
+static struct {
+    int depth;
+    bool built;
+    std::unordered_map<uint32_t, int> first;   // cell -> its lowest record
+    uint64_t free[FREE_WORDS];                // a bit for each record with no cell
+    int handed = -1;                          // a free record handed out by the last lookup
+} held;
+
+static void free_set(int i, bool on) {
+    const uint64_t bit = (uint64_t)1 << (i & 63);
+    if (on)
+        held.free[i >> 6] |= bit;
+    else
+        held.free[i >> 6] &= ~bit;
+}
+
+// The lowest free record, or -1.
+static int free_first() {
+    for (int w = 0; w < FREE_WORDS; w++)
+        if (held.free[w]) return w * 64 + __builtin_ctzll(held.free[w]);
+    return -1;
+}
+
+static uint32_t record_key(const ZoomExtraStruct &z) { return (uint32_t)z.x | (uint32_t)z.y << 16; }
+
+static void index_forget() {
+    held.built = false;
+    held.first.clear();
+    memset(held.free, 0, sizeof held.free);
+    held.handed = -1;
+}
+
+static void index_build() {
+    index_forget();
+    for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
+        if (ZoomExtra[i].x == 0)
+            free_set(i, true);
+        else
+            held.first.emplace(record_key(ZoomExtra[i]), i);
+    }
+    held.built = true;
+}
+
+// The record handed out free last time has a cell now when its caller claimed it.
+static void index_settle() {
+    const int h = held.handed;
+    held.handed = -1;
+    if (h < 0 || ZoomExtra[h].x == 0) return;
+    free_set(h, false);
+    auto at = held.first.emplace(record_key(ZoomExtra[h]), h);
+    if (!at.second && at.first->second > h) at.first->second = h;
+}
+
+void zoomextra_hold(int on) {
+    if (on) {
+        held.depth++;
+        return;
+    }
+    if (held.depth > 0 && --held.depth == 0) index_forget();
+}
+
+// The answer of the walk below through the index; false when the index can't give it.
+static bool index_lookup(int x, int y, int &answer) {
+    if (!held.built) index_build();
+    index_settle();
+    if (x != 0 && x == (int16_t)x) {
+        const auto it = held.first.find((uint32_t)(uint16_t)x | (uint32_t)(uint16_t)y << 16);
+        if (it != held.first.end()) {
+            const ZoomExtraStruct &z = ZoomExtra[it->second];
+            if ((int16_t)z.x != x || z.y != (uint16_t)y) return false;
+            answer = it->second;
+            return true;
+        }
+    }
+    answer = free_first();
+    if (answer < 0 || ZoomExtra[answer].x != 0) return false;
+    held.handed = answer;
+    return true;
+}
+
 int zoomextra_kohta(int x, int y) {
+    if (held.depth > 0) {
+        int answer;
+        if (index_lookup(x, y, answer)) return answer;
+        index_forget();   // the table changed behind the index: walk it, and index it again next time
+    }
     int free_at = -1;
     for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
         if (x != 0 && (int16_t)ZoomExtra[i].x == x && ZoomExtra[i].y == (uint16_t)y) return i;
@@ -74,8 +166,16 @@ static ZoomExtraStruct *claim(int x, int y) {
 }
 
 void remove_ZoomExtra(int x, int y) {
-    for (ZoomExtraStruct &z : ZoomExtra)
-        if ((int16_t)z.x == x && z.y == (uint16_t)y) memset(&z, 0, sizeof z);
+    if (held.built) index_settle();
+    for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
+        ZoomExtraStruct &z = ZoomExtra[i];
+        if ((int16_t)z.x != x || z.y != (uint16_t)y) continue;
+        if (held.built) {
+            held.first.erase(record_key(z));
+            free_set(i, true);
+        }
+        memset(&z, 0, sizeof z);
+    }
 }
 
 int numused_ZoomExtra() {
@@ -186,6 +286,7 @@ static int read_table(const char *name, void *table, size_t record, size_t count
 }
 
 int LoadMarkerFiles() {
+    index_forget();
     memset(ZoomExtra, 0, sizeof ZoomExtra);
     memset(ExtraMarker, 0, sizeof ExtraMarker);
     full_logged = false;

@@ -26,6 +26,9 @@ extern ExtraMarkerStruct ExtraMarker[EXTRAMARKER_COUNT];
 // ---- map-info records (x, y a world cell unless said otherwise) ----
 int zoomextra_kohta(int x, int y);   // the cell's record, else the first free one; -1 when full
 ZoomExtraStruct &zoomextra_ref(int x, int y);  // the cell's record; a throwaway one when full
+// Held (nested) while many cells are looked up and stored at once: the table is indexed once instead of
+// walked at every lookup. Only this file's functions may add or clear records while it is held.
+void zoomextra_hold(int on);
 void remove_ZoomExtra(int x, int y);
 int numused_ZoomExtra();
 int zoommap_lastday(int x, int y);           // last-visit day, today when none

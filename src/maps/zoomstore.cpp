@@ -1,6 +1,8 @@
 #include "maps/zoomstore.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -59,6 +61,7 @@ static std::unordered_map<uint64_t, int> index_pos;   // world cell -> its first
 static std::string index_cache_path;
 static struct stat index_cache_stat;
 static bool index_cached;
+static size_t index_cache_on_disk;   // entries the file held when it was cached
 
 static bool batch_pending;   // cells of a batch wait in the cached index for the file
 static bool batch_lost;      // the index was read again from disk while a batch waited to write it
@@ -74,6 +77,7 @@ static void cache_index(const char *path, const std::vector<ZoomIndex> &entries)
     index_cached = stat(path, &index_cache_stat) == 0;
     index_cache_path = path;
     index_cache = entries;
+    index_cache_on_disk = entries.size();
     index_pos.clear();
     for (int n = 0; n < (int)entries.size(); n++)
         if (entries[n].x != -1 || entries[n].y != -1) index_pos.emplace(cell_key(entries[n].x, entries[n].y), n);
@@ -121,19 +125,100 @@ static bool write_index(const std::vector<ZoomIndex> &entries) {
     return true;
 }
 
+// Outside a save, cells that only join the end of the index are added to the file it was read from:
+// their records are whole in the store already, and a cut entry at the end is never read, so a crash
+// in the middle loses only new cells. False, with the file as it was, when that can't be done.
+static bool append_index(const std::vector<ZoomIndex> &entries) {
+    if (save_running() || !index_cached || entries.size() <= index_cache_on_disk) return false;
+    char real[1100];
+    store_path(real, sizeof real, "ZOOMINDEX.DAT");
+    if (index_cache_path != real) return false;
+    const int fd = open(real, O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    const off_t old_size = (off_t)(index_cache_on_disk * sizeof(ZoomIndex));
+    bool ok = fstat(fd, &st) == 0 && same_file(st, index_cache_stat) && st.st_size == old_size;
+    if (ok) {
+        const size_t bytes = (entries.size() - index_cache_on_disk) * sizeof(ZoomIndex);
+        ok = write(fd, &entries[index_cache_on_disk], bytes) == (ssize_t)bytes;
+        if (!ok && ftruncate(fd, old_size) != 0) index_cached = false;
+    }
+    if (close(fd) != 0) ok = false;
+    if (ok) cache_index(real, entries);
+    return ok;
+}
+
+// ---- the maps file kept open ------------------------------------------------------------------
+// While many records are read or written at once (an area loaded, saved or built), the maps file is
+// opened once. It is used only while it is still the file under the store's name; anything else goes
+// the ordinary way.
+static struct {
+    int depth;
+    int fd = -1;
+    std::string path;
+} held_maps;
+
+static void maps_hold(int on) {
+    if (on) {
+        held_maps.depth++;
+        return;
+    }
+    if (held_maps.depth > 0 && --held_maps.depth == 0 && held_maps.fd >= 0) {
+        close(held_maps.fd);
+        held_maps.fd = -1;
+    }
+}
+
+// The held maps file open for reading and writing, or -1.
+static int held_maps_fd(const char *path) {
+    if (held_maps.depth == 0) return -1;
+    struct stat named, opened;
+    if (stat(path, &named) != 0) return -1;
+    if (held_maps.fd >= 0 && (held_maps.path != path || fstat(held_maps.fd, &opened) != 0 ||
+                              opened.st_ino != named.st_ino || opened.st_dev != named.st_dev)) {
+        close(held_maps.fd);
+        held_maps.fd = -1;
+    }
+    if (held_maps.fd < 0) {
+        held_maps.fd = open(path, O_RDWR | O_CLOEXEC);
+        held_maps.path = path;
+    }
+    return held_maps.fd;
+}
+
+// Record n of the maps file into `z`: 1 when it was read whole, 0 when it was cut short, -1 when the file
+// couldn't be opened.
+static int read_record(const char *path, long n, ZoomStruct &z) {
+    const int fd = held_maps_fd(path);
+    if (fd >= 0) return pread(fd, &z, sizeof z, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof z ? 1 : 0;
+    FILE *f = fopen(path, "rb");
+    if (!f) return -1;
+    const bool ok = fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fread(&z, sizeof z, 1, f) == 1;
+    fclose(f);
+    return ok ? 1 : 0;
+}
+
 // While a batch runs, new cells join the index in memory only; their records are already whole in the
 // store, so a crash before the batch ends loses the new cells, never names a record not written.
 static int batch_depth;
 
-void zoomstore_batch_begin() { batch_depth++; }
+void zoomstore_batch_begin() {
+    batch_depth++;
+    zoomextra_hold(1);
+    maps_hold(1);
+}
 
 int zoomstore_batch_end() {
-    if (batch_depth == 0 || --batch_depth > 0) return 1;
+    if (batch_depth == 0) return 1;
+    zoomextra_hold(0);
+    maps_hold(0);
+    if (--batch_depth > 0) return 1;
     if (!batch_pending) return 1;
     const bool lost = batch_lost || !index_cached;
     batch_pending = batch_lost = false;
     if (lost) return 0;   // the cells waiting for the index went with the cache
     const std::vector<ZoomIndex> entries = index_cache;
+    if (append_index(entries)) return 1;
     return write_index(entries) ? 1 : 0;
 }
 
@@ -208,11 +293,10 @@ int load_zoommap(int x, int y) {
     if (n == 0) return 0;
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
-    FILE *f = fopen(path, "rb");
-    if (!f) return 0;
     static ZoomStruct staging;
-    bool ok = fseek(f, (long)n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fread(&staging, sizeof staging, 1, f) == 1;
-    fclose(f);
+    const int got = read_record(path, n, staging);
+    if (got < 0) return 0;
+    const bool ok = got == 1;
     // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear.
     if (!ok || staging.x != x || staging.y != y) {
         map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
@@ -234,12 +318,7 @@ static bool record_unchanged(const char *path, long n) {
             if (k == n) return false;
     }
     static ZoomStruct stored;
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    const bool same = fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fread(&stored, sizeof stored, 1, f) == 1 &&
-                      memcmp(&stored, &Zoom, sizeof Zoom) == 0;
-    fclose(f);
-    return same;
+    return read_record(path, n, stored) == 1 && memcmp(&stored, &Zoom, sizeof Zoom) == 0;
 }
 
 // Inside a save the record joins the save's journal and reaches the store when the save commits.
@@ -248,6 +327,8 @@ static bool write_record(long n) {
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     if (!own_isfile(path)) return false;
     if (record_unchanged(path, n)) return true;
+    const int fd = save_running() ? -1 : held_maps_fd(path);
+    if (fd >= 0) return pwrite(fd, &Zoom, sizeof Zoom, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof Zoom;
     if (!save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)) return false;
     if (save_running()) journaled.push_back(n);
     return true;
@@ -436,11 +517,13 @@ void zoomset_maailma(int zx, int zy) {
 }
 
 void Zoomer(int x, int y) {
+    maps_hold(1);
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             load_zoommap(x + zx, y + zy);
             zoomset_maailma(zx, zy);
         }
+    maps_hold(0);
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == TYPE_CREATURE) map_debuglog("zoomer", "Zoomer(%d,%d) DATA #%d cr:%u", x, y, i, Data[i].id);
     map_debuglog("zoomer", "zoomer end");
@@ -448,6 +531,8 @@ void Zoomer(int x, int y) {
 
 int zoomsave() {
     int stored = 1;
+    zoomextra_hold(1);
+    maps_hold(1);
     const int px = find_zoom_x(PlayerX, 0), py = find_zoom_y(PlayerY, 0);
     const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
     for (int zy = -2; zy <= 2; zy++)
@@ -467,6 +552,8 @@ int zoomsave() {
                 stored = 0;
             }
         }
+    maps_hold(0);
+    zoomextra_hold(0);
     return stored;
 }
 

@@ -106,14 +106,14 @@ static int free_slot() {
 
 static void loaded_note(const char *name) {
     char line[160];
-    snprintf(line, sizeof line, "Loading audio: %s", name);
+    snprintf(line, sizeof line, "Loading audio: %.140s", name);
     initmsg(line);
     if (screen) RandomStar();
 }
 
 static void failed_note(const char *path) {
     char line[160];
-    snprintf(line, sizeof line, "FAILED TO LOAD: %s", path);
+    snprintf(line, sizeof line, "FAILED TO LOAD: %.140s", path);
     initmsg(line);
     audio_debug(line);
 }

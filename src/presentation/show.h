@@ -42,6 +42,9 @@ void RenderQuickDoScreen();
 void FlipSurface(SDL_Surface *surface);
 void FlipScreenPortion(int x, int y, int w, int h, int present);
 void rc();
+// Copies the map as the map view last showed it into the surface's map view: a window drawn over the
+// map without the map flip keeps the map around it. 1 when copied.
+int MapIntoSurface(SDL_Surface *to);
 void FLIP_map_ON();
 void FLIP_map_OFF();
 void FLIP_map_ONCE();

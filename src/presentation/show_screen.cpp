@@ -407,6 +407,14 @@ void OxaMap_to_MasterMapTexture() {
 
 void OxaMap_to_texture() { OxaMap_to_MasterMapTexture(); }
 
+// The part of the composed map texture the map view shows.
+static SDL_Rect map_source() {
+    if (mapDim.scale == 1.0f) return {mapDim.src_left, mapDim.src_top, mapDim.width, mapDim.height};
+    const float scale = mapDim.scale > 0.0f ? mapDim.scale : 1.0f;
+    const int sw = (int)((float)mapDim.width / scale), sh = (int)((float)mapDim.height / scale);
+    return {mapDim.src_centre_x - sw / 2, mapDim.src_centre_y - sh / 2, sw, sh};
+}
+
 void rc() {
     if (!ren) return;
     const int s = MAPEFF_R + MAPEFF_G + MAPEFF_B;
@@ -425,17 +433,34 @@ void rc() {
         return;
     }
     if (!NOUPDATE_RC) OxaMap_to_MasterMapTexture();
-    SDL_Rect src;
-    if (mapDim.scale == 1.0f) {
-        src = {mapDim.src_left, mapDim.src_top, mapDim.width, mapDim.height};
-    } else {
-        float scale = mapDim.scale > 0.0f ? mapDim.scale : 1.0f;
-        int sw = (int)((float)mapDim.width / scale), sh = (int)((float)mapDim.height / scale);
-        src = {mapDim.src_centre_x - sw / 2, mapDim.src_centre_y - sh / 2, sw, sh};
-    }
+    const SDL_Rect src = map_source();
     SDL_Rect dst = {mapDim.x, mapDim.y, mapDim.width, mapDim.height};
     NativeResolution_RectConvert(&dst);
     SDL_RenderCopy(ren, MapMainFinalTexture, &src, &dst);
+}
+
+int MapIntoSurface(SDL_Surface *to) {
+    if (!ren || !to || !MapMainFinalTexture) return 0;
+    const int tint = MAPEFF_R + MAPEFF_G + MAPEFF_B;
+    if (DISABLE_MAP && tint == 0 && !MAPEFFECT_DRAW) return 0;
+    if (tint != 0 && !MAPEFFECT_DRAW) {   // the flip shows the view filled with the effect's colour
+        SDL_Rect r = {mapDim.x - 1, mapDim.y - 1, mapDim.width + 1, mapDim.height + 1};
+        SDL_FillRect(to, &r, SDL_MapRGB(to->format, (uint8_t)MAPEFF_R, (uint8_t)MAPEFF_G, (uint8_t)MAPEFF_B));
+        return 1;
+    }
+    const SDL_Rect src = map_source();
+    if (src.w <= 0 || src.h <= 0) return 0;
+    SDL_Surface *part = SDL_CreateRGBSurfaceWithFormat(0, src.w, src.h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!part) return 0;
+    SDL_Texture *held = SDL_GetRenderTarget(ren);
+    SDL_SetRenderTarget(ren, MapMainFinalTexture);
+    const int read = SDL_RenderReadPixels(ren, &src, SDL_PIXELFORMAT_ARGB8888, part->pixels, part->pitch);
+    SDL_SetRenderTarget(ren, held);
+    SDL_Rect dst = {mapDim.x, mapDim.y, mapDim.width, mapDim.height};
+    SDL_SetSurfaceBlendMode(part, SDL_BLENDMODE_NONE);
+    const bool copied = read == 0 && SDL_BlitScaled(part, nullptr, to, &dst) == 0;
+    SDL_FreeSurface(part);
+    return copied ? 1 : 0;
 }
 
 // ---- light spots ------------------------------------------------------------------------------

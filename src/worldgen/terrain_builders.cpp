@@ -2,6 +2,8 @@
 // surface cover and soil over grown shapes, trees and bushes scattered by count, bog pools and rock.
 // Heights are the cell's relief, laid before building; the builders only read them (the cliff
 // raises its rock by one).
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/ownlib.h"
@@ -16,6 +18,50 @@ uint8_t muoto[64][64];
 static inline int at(int x, int y) { return y * ZOOM_SIDE + x; }
 static inline int clamp63(int v) { return v < 0 ? 0 : v > 63 ? 63 : v; }
 static inline bool inside(int x, int y) { return (unsigned)x < 64u && (unsigned)y < 64u; }
+
+// A shape grows by tens of thousands of tries, each drawing twice by the redraw rule of random(n). The
+// draws come from the shared stream a block at a time, and whatever is left of the block goes back to
+// the stream when the shape is done, so the stream goes on exactly as after the same random(n) calls.
+// The remainder is taken by a multiplication instead of a division: exact, the draws are never negative.
+namespace {
+class BlockDraws {
+public:
+    BlockDraws() = default;
+    BlockDraws(const BlockDraws &) = delete;
+    BlockDraws &operator=(const BlockDraws &) = delete;
+    ~BlockDraws() { rand_unget(have_ - used_); }
+    int32_t next() {
+        if (used_ == have_) {
+            rand_block(buf_, BLOCK);
+            have_ = BLOCK;
+            used_ = 0;
+        }
+        return buf_[used_++];
+    }
+
+private:
+    enum { BLOCK = 512 };
+    int32_t buf_[BLOCK];
+    int used_ = 0, have_ = 0;
+};
+
+struct Draw {
+    uint32_t n;
+    uint64_t m;
+    explicit Draw(int range) : n((uint32_t)range), m(range > 0 ? UINT64_C(0xFFFFFFFFFFFFFFFF) / (uint32_t)range + 1 : 0) {}
+    int mod(int32_t v) const { return (int)(((unsigned __int128)(m * (uint32_t)v) * n) >> 64); }
+    int operator()(BlockDraws &draws) const {
+        if (n == 0) return 0;
+        const int first = mod(draws.next());
+        int r = first;
+        for (int repeats = 0; repeats < 10; repeats++) {
+            r = mod(draws.next());
+            if (r != first) break;
+        }
+        return r;
+    }
+};
+}  // namespace
 
 // ---- scattering ---------------------------------------------------------------------------------
 
@@ -48,14 +94,6 @@ void PuuPeitto(uint8_t ch, int percent) {
 
 // ---- shapes -------------------------------------------------------------------------------------
 
-static int set_neighbours(int x, int y) {
-    int n = 0;
-    for (int dy = -1; dy <= 1; dy++)
-        for (int dx = -1; dx <= 1; dx++)
-            if ((dx || dy) && inside(x + dx, y + dy)) n += muoto[y + dy][x + dx];
-    return n;
-}
-
 int muodosta(int cx, int cy, int w, int h) {
     if (cx - w / 2 < 0) cx = (int)(cx + w / 2.1);
     if (cy - h / 2 < 0) cy = (int)(cy + h / 2.1);
@@ -72,14 +110,29 @@ int muodosta(int cx, int cy, int w, int h) {
     if (core == 0 || w <= 0 || h <= 0) return 0;
     // The blob grows until it has added w x h / 2.5 squares. The tries are bounded: a box squeezed
     // against the edge may hold too few growable squares, and the loop must still end. The bound is
-    // far above what any size of the builders needs.
+    // far above what any size of the builders needs. Each square keeps the count of its neighbours in
+    // the shape (a border all round stands for the squares off the map, which never count).
+    static uint8_t around[66][66];
+    memset(around, 0, sizeof around);
+    auto add_square = [](int x, int y) {
+        muoto[y][x] = 1;
+        for (int dy = 0; dy <= 2; dy++)
+            for (int dx = 0; dx <= 2; dx++) around[y + dy][x + dx]++;
+        around[y + 1][x + 1]--;
+    };
+    for (int y = 0; y < 64; y++)
+        for (int x = 0; x < 64; x++)
+            if (muoto[y][x]) add_square(x, y);
     const double target = w * h / 2.5;
     const long limit = 400L * w * h + 4096;
     int grown = 0;
+    BlockDraws draws;
+    const Draw draw_w(w), draw_h(h);
     for (long t = 0; grown <= target && t < limit; t++) {
-        const int x = clamp63(cx - w / 2 + random(w)), y = clamp63(cy - h / 2 + random(h));
-        if (!muoto[y][x] && set_neighbours(x, y) > 2) {
-            muoto[y][x] = 1;
+        const int x = clamp63(cx - w / 2 + draw_w(draws)), y = clamp63(cy - h / 2 + draw_h(draws));
+        // Both halves read at once: the first alone would mispredict at every other try.
+        if ((muoto[y][x] == 0) & (around[y + 1][x + 1] > 2)) {
+            add_square(x, y);
             grown++;
         }
     }

@@ -1,6 +1,7 @@
 // Big files written into a save only when they changed: an unchanged file stays out of the save, a
-// changed one is staged whole, the commit leaves exactly the new bytes, and a save that fails leaves the
-// file as it was. The random stream the game draws from is the C library's generator, number for number.
+// little changed one goes by its changed blocks, a much changed one is staged whole, the commit leaves
+// exactly the new bytes, and a save that fails leaves the file as it was. The random stream the game
+// draws from is the C library's generator, number for number.
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -46,16 +47,32 @@ protected:
 
 }  // namespace
 
-TEST_F(SaveDiffTest, AChangedFileIsStagedWholeAndTheCommitLeavesTheNewBytes) {
+TEST_F(SaveDiffTest, AChangedFileIsWrittenByItsChangesAndTheCommitLeavesTheNewBytes) {
+    // A few changed bytes here and there, the last block cut short: only they go to the journal.
     std::vector<unsigned char> now = old_bytes;
     now[5] ^= 1;
+    now[511] ^= 2;
+    now[512] ^= 4;
+    now[150001] ^= 8;
     now.back() ^= 3;
     save_begin();
     ASSERT_TRUE(save_write_file(path.c_str(), now.data(), now.size()));
-    EXPECT_EQ(save_staged_as(path.c_str()), 0);
+    EXPECT_EQ(save_staged_as(path.c_str()), 1);
+    EXPECT_LT(read_all(path + ".jnl").size(), (size_t)4 * 512 + 4 * 16) << "only the changed blocks";
     EXPECT_EQ(read_all(path), old_bytes);   // nothing reaches the file before the commit
     ASSERT_TRUE(save_commit());
     EXPECT_EQ(read_all(path), now);
+    EXPECT_FALSE(dir->exists("WORLD.DAT.jnl"));
+    EXPECT_FALSE(dir->exists("WORLD.DAT.new"));
+
+    // Much of it changed: the file is staged whole.
+    std::vector<unsigned char> most = now;
+    for (size_t i = 0; i < most.size(); i += 3) most[i] ^= 0x55;
+    save_begin();
+    ASSERT_TRUE(save_write_file(path.c_str(), most.data(), most.size()));
+    EXPECT_EQ(save_staged_as(path.c_str()), 0);
+    ASSERT_TRUE(save_commit());
+    EXPECT_EQ(read_all(path), most);
     EXPECT_FALSE(dir->exists("WORLD.DAT.new"));
 }
 
@@ -87,6 +104,7 @@ TEST_F(SaveDiffTest, AFailedSaveLeavesTheFileAsItWas) {
     EXPECT_FALSE(save_commit());
     EXPECT_EQ(read_all(path), old_bytes);
     EXPECT_FALSE(dir->exists("WORLD.DAT.new"));
+    EXPECT_FALSE(dir->exists("WORLD.DAT.jnl"));
 }
 
 TEST_F(SaveDiffTest, WrittenTwiceInOneSaveTheLastBytesWin) {
@@ -124,5 +142,19 @@ TEST(RandomStream, IsTheCLibraryGeneratorNumberForNumber) {
             random_r(&reference, &want);
             ASSERT_EQ(rand(), want) << "seed " << seed << " draw " << i;
         }
+    }
+}
+
+TEST(RandomStream, DrawsTakenInABlockAndGivenBackLeaveTheStreamAsPlainDraws) {
+    for (int taken : {0, 1, 30, 31, 32, 700}) {
+        srand(99);
+        std::vector<int> plain;
+        for (int i = 0; i < 2000; i++) plain.push_back(rand());
+        srand(99);
+        std::vector<int32_t> block(1000);
+        rand_block(block.data(), 1000);
+        for (int i = 0; i < 1000; i++) ASSERT_EQ(block[i], plain[i]) << i;
+        rand_unget(1000 - taken);   // only `taken` of them were used
+        for (int i = taken; i < 2000; i++) ASSERT_EQ(rand(), plain[i]) << "taken " << taken << " draw " << i;
     }
 }

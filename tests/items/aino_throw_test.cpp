@@ -103,8 +103,9 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
         bool clear = true;
         for (int k = 1; k <= 7; k++) {
             const int c = get_mapchar(px + dirs[i].dx * k, py + dirs[i].dy * k);
-            if (terrain_flag(c, TF_BLOCKS | TF_WATER) || cre_xy(px + dirs[i].dx * k, py + dirs[i].dy * k) >= 0)
-                clear = false;
+            const int qx = px + dirs[i].dx * k, qy = py + dirs[i].dy * k;
+            // The target is picked among squares she sees: a bush on the way hides what lies behind.
+            if (terrain_flag(c, TF_BLOCKS | TF_WATER) || cre_xy(qx, qy) >= 0 || !See(qx, qy)) clear = false;
         }
         if (clear) d = i;
     }

@@ -155,3 +155,69 @@ TEST_F(MarkerTest, FullMarkerTableReplacesTheOldestAndExpiryClearsMarkers) {
     ExtraMarkerMaintenance();
     EXPECT_EQ(ExtraMarkers_in_use(), 0);
 }
+
+// Held, the table answers through its index exactly what the walk answers: a cell's first record, the
+// first free record, a free record its caller then claims, removals, cells that can't be in the table,
+// and a table full to the last record.
+TEST_F(MarkerTest, HeldLookupsAnswerWhatTheWalkAnswers) {
+    memset(ZoomExtra, 0, sizeof ZoomExtra);
+    for (int i = 0; i < 40; i++) {   // a table with holes and a cell held twice
+        if (i % 7 == 3) continue;
+        ZoomExtra[i].x = (uint16_t)(100 + i % 30);
+        ZoomExtra[i].y = 50;
+    }
+    ZoomExtra[60].x = 0xFFFF;   // a cell of x -1
+    ZoomExtra[60].y = 9;
+    std::vector<int> walk, held;
+    uint32_t seed = 7;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return (int)((seed >> 8) % (uint32_t)n);
+    };
+    ZoomExtraStruct saved[ZOOMEXTRA_COUNT];
+    for (int pass = 0; pass < 2; pass++) {
+        std::vector<int> &out = pass == 0 ? walk : held;
+        memcpy(saved, ZoomExtra, sizeof saved);
+        seed = 7;
+        if (pass == 1) zoomextra_hold(1);
+        for (int step = 0; step < 400; step++) {
+            const int x = next(4) == 0 ? 0 : 95 + next(45), y = next(5) == 0 ? 51 : 50;
+            switch (next(5)) {
+            case 0: {   // claimed by the caller through the reference, as the map store does
+                ZoomExtraStruct &z = zoomextra_ref(x, y);
+                z.x = (uint16_t)x;
+                z.y = (uint16_t)y;
+                out.push_back((int)(&z - ZoomExtra));
+                break;
+            }
+            case 1:
+                remove_ZoomExtra(x, y);
+                out.push_back(numused_ZoomExtra());
+                break;
+            case 2:
+                Mapinfo_setsocID(x, y, (unsigned)step);
+                out.push_back((int)Mapinfo_socID(x, y));
+                break;
+            default:
+                out.push_back(zoomextra_kohta(x, y));
+            }
+        }
+        for (int x : {-1, 40000, 70000, 0}) out.push_back(zoomextra_kohta(x, 9));
+        if (pass == 1) zoomextra_hold(0);
+        if (pass == 0) memcpy(ZoomExtra, saved, sizeof saved);
+    }
+    EXPECT_EQ(walk, held);
+
+    // Full to the last record: none for a new cell, held or not; a freed one is handed out again.
+    for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
+        ZoomExtra[i].x = (uint16_t)(1 + i % 3000);
+        ZoomExtra[i].y = (uint16_t)(1 + i / 3000);
+    }
+    zoomextra_hold(1);
+    EXPECT_EQ(zoomextra_kohta(2500, 2500), -1);
+    EXPECT_EQ(zoomextra_kohta(5, 2), 3004);
+    remove_ZoomExtra(5, 2);
+    EXPECT_EQ(zoomextra_kohta(2500, 2500), 3004);
+    zoomextra_hold(0);
+    EXPECT_EQ(zoomextra_kohta(2500, 2500), 3004);
+}

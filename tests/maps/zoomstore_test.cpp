@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/savecommit.h"
 #include "maps/kulttuuri.h"
 #include "maptest.h"
 
@@ -325,4 +326,45 @@ TEST_F(StoreTest, KeepTestByVisitsItemsAndCreatures) {
     ZoomMap_Clear();
     Zoom.data[5].type = 'w';
     EXPECT_EQ(zoommap_important(5000), 1);
+}
+
+// The cells of a batch join the end of the index file it was read from; an index that changed on disk
+// meanwhile is written whole instead, and a batch inside a save goes with the save.
+TEST_F(StoreTest, ABatchAddsItsCellsToTheEndOfTheIndex) {
+    store(10, 20);
+    const std::vector<ZoomIndex> before = index();
+    zoomstore_batch_begin();
+    store(11, 20);
+    store(12, 20);
+    EXPECT_EQ(index().size(), before.size()) << "the index waits for the end of the batch";
+    ASSERT_EQ(zoomstore_batch_end(), 1);
+    std::vector<ZoomIndex> after = index();
+    ASSERT_EQ(after.size(), before.size() + 2);
+    EXPECT_EQ(memcmp(after.data(), before.data(), before.size() * sizeof(ZoomIndex)), 0);
+    EXPECT_EQ(after[after.size() - 2].x, 11);
+    EXPECT_EQ(after.back().x, 12);
+    EXPECT_EQ(ZoomMapPos(12, 20), 3);
+
+    // Replaced by another index of the same size behind the store's back: nothing is added to that
+    // file; the store writes its own index whole.
+    zoomstore_batch_begin();
+    store(13, 20);
+    std::vector<ZoomIndex> other = after;
+    other[1].x = other[1].y = -1;
+    ASSERT_TRUE(write_atomic(path("ZOOMINDEX.DAT").c_str(), other.data(), other.size() * sizeof(ZoomIndex)));
+    ASSERT_EQ(zoomstore_batch_end(), 1);
+    std::vector<ZoomIndex> mine = index();
+    ASSERT_EQ(mine.size(), after.size() + 1);
+    EXPECT_EQ(mine[1].x, 10);
+    EXPECT_EQ(mine.back().x, 13);
+
+    // Inside a save the index is staged whole with the save.
+    save_begin();
+    zoomstore_batch_begin();
+    store(14, 20);
+    ASSERT_EQ(zoomstore_batch_end(), 1);
+    EXPECT_EQ(index().size(), mine.size()) << "nothing reaches the file before the commit";
+    ASSERT_TRUE(save_commit());
+    EXPECT_EQ(index().size(), mine.size() + 1);
+    EXPECT_EQ(ZoomMapPos(14, 20), (int)mine.size());
 }

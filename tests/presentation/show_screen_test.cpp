@@ -262,3 +262,29 @@ TEST_F(ShowScreen, ZoomedMapIsCutAroundTheViewCentre) {
     EXPECT_EQ(window_rgb(239, 315), 0u);
     mapdimInit(800, 600, 1.0f);
 }
+
+TEST_F(ShowScreen, MapDrawnIntoTheScreenIsWhatTheMapFlipShows) {
+    FLIP_map_ON();
+    Flip();   // composes the map: green
+    box(0, 0, 799, 599, map_rgb(0, 0, 255));
+    ASSERT_EQ(MapIntoSurface(screen), 1);
+    EXPECT_EQ(oxatest::pixel(VIEW_X, VIEW_Y), map_rgb(0, 200, 0));
+    EXPECT_EQ(oxatest::pixel(mapDim.x, mapDim.y), map_rgb(0, 200, 0));
+    EXPECT_EQ(oxatest::pixel(mapDim.x + mapDim.width - 1, mapDim.y + mapDim.height - 1), map_rgb(0, 200, 0));
+    EXPECT_EQ(oxatest::pixel(mapDim.x - 1, mapDim.y), map_rgb(0, 0, 255));
+    EXPECT_EQ(oxatest::pixel(mapDim.x + mapDim.width, VIEW_Y), map_rgb(0, 0, 255));
+    FLIP_map_OFF();
+    Flip();   // without the map flip the window shows the same
+    EXPECT_EQ(window_rgb(VIEW_X, VIEW_Y), 0x00C800u);
+
+    // A colour effect shows as the flip shows it; a hidden map is not drawn at all.
+    MAPEFF_R = 200;
+    ASSERT_EQ(MapIntoSurface(screen), 1);
+    EXPECT_EQ(oxatest::pixel(mapDim.x - 1, mapDim.y - 1), map_rgb(200, 0, 0));
+    RESET_MAPEFF();
+    box(0, 0, 799, 599, map_rgb(0, 0, 255));
+    DISABLE_MAP = 1;
+    EXPECT_EQ(MapIntoSurface(screen), 0);
+    EXPECT_EQ(oxatest::pixel(VIEW_X, VIEW_Y), map_rgb(0, 0, 255));
+    DISABLE_MAP = 0;
+}

@@ -1,0 +1,153 @@
+// The item screen as the player sees it in the window, with the ready-made character: the list stays
+// in sight over the map while it waits for keys (idle ticks and cursor moves included), and a choice
+// cancelled there, from the drop command or from cooking through the skills key, leaves the game
+// screen whole. Every frame the window shows is kept by SDL's dummy video driver and read back.
+#include "core/loader_fixture.h"
+
+#include "core/command.h"
+#include "presentation/notes.h"
+#include "presentation/show.h"
+
+#include <dirent.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using Frame = std::shared_ptr<SDL_Surface>;
+
+Frame adopt(SDL_Surface *s) {
+    SDL_Surface *own = s ? SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
+    return Frame(own, [](SDL_Surface *p) { SDL_FreeSurface(p); });
+}
+
+// The frames the window is shown while `run` runs, in order.
+template <class F> std::vector<Frame> frames_during(F run) {
+    const char *const SAVE = "SDL_VIDEO_DUMMY_SAVE_FRAMES";
+    auto listed = [] {
+        std::vector<std::string> names;
+        if (DIR *d = opendir(".")) {
+            while (dirent *e = readdir(d))
+                if (!strncmp(e->d_name, "SDL_window", 10)) names.push_back(e->d_name);
+            closedir(d);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    for (const std::string &n : listed()) remove(n.c_str());
+    setenv(SAVE, "1", 1);
+    SDL_SetHint(SAVE, "1");
+    run();
+    SDL_SetHint(SAVE, "0");
+    unsetenv(SAVE);
+    std::vector<Frame> frames;
+    for (const std::string &n : listed()) {
+        SDL_Surface *s = SDL_LoadBMP(n.c_str());
+        frames.push_back(adopt(s));
+        SDL_FreeSurface(s);
+        remove(n.c_str());
+    }
+    return frames;
+}
+
+uint32_t at(const Frame &f, int x, int y) {
+    return ((const uint32_t *)((const uint8_t *)f->pixels + y * f->pitch))[x] & 0xFFFFFFu;
+}
+
+// How many of the rectangle's pixels differ between the frames.
+int differing(const Frame &a, const Frame &b, const SDL_Rect &r) {
+    int n = 0;
+    for (int y = r.y; y < r.y + r.h; y++)
+        for (int x = r.x; x < r.x + r.w; x++) n += at(a, x, y) != at(b, x, y);
+    return n;
+}
+
+// The share of the rectangle's pixels that are the same in both frames.
+double same_share(const Frame &a, const Frame &b, const SDL_Rect &r) {
+    return 1.0 - (double)differing(a, b, r) / (r.w * r.h);
+}
+
+// Her key on the skills screen: the skills in slot order from "a".
+char skill_key(const char *name) {
+    static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    int k = 0;
+    for (int s = 0; s < PLR_SKILLS && keys[k]; s++) {
+        if (!Plr.skill_name[s][0]) continue;
+        if (!strncmp(Plr.skill_name[s], name, PLR_SKILLNAME)) return keys[k];
+        k++;
+    }
+    return 0;
+}
+
+void push_idle_tick() {
+    SDL_Event e{};
+    e.type = SDL_USEREVENT;
+    SDL_PushEvent(&e);
+}
+
+class AinoItemScreen : public oxatest::PlayingTest {
+protected:
+    void SetUp() override {
+        oxatest::PlayingTest::SetUp();
+        for (const char *f : {"cookery_baking.txt", "cookery_porridge.txt", "cookery_meat.txt", "cookery_fish.txt",
+                              "cookery_vegetable.txt"})
+            dir->copy_asset(f);
+        SDL_Surface *w = SDL_GetWindowSurface(win);
+        ASSERT_NE(w, nullptr);
+        if (w->w != 800 || w->h != 600) GTEST_SKIP() << "the window is not at the game's own size";
+        lines = 0;
+        Flip();
+        game = adopt(w);   // the game screen as the window shows it, the map in its view
+    }
+    // The list window's part that lies over the map view, and the side panel with the character's state.
+    static constexpr SDL_Rect LIST_OVER_MAP = {20, 90, 440, 425};
+    // The list's rows and buttons in the map view, where the game screen shows only the map.
+    bool shows_list(const Frame &f) const { return differing(f, game, LIST_OVER_MAP) > 300; }
+    static constexpr SDL_Rect STATE_PANEL = {500, 15, 290, 300};
+    static constexpr SDL_Rect PLACE_BOXES = {15, 5, 450, 70};
+    Frame game;
+};
+
+TEST_F(AinoItemScreen, DropListStaysOverTheMapThroughIdleTicksAndMovesThenTheMapComesBack) {
+    const std::vector<Frame> frames = frames_during([] {
+        push_idle_tick();
+        oxatest::push_key(SDLK_DOWN);
+        push_idle_tick();
+        oxatest::push_key(SDLK_ESCAPE);
+        command_dispatch('d', 0, 0);
+    });
+    ASSERT_GE(frames.size(), 2u);
+    int showing_list = 0;
+    for (const Frame &f : frames) showing_list += shows_list(f);
+    // The first look, two idle ticks and the cursor move: every wait shows the list, none the map.
+    EXPECT_GE(showing_list, 4) << "of " << frames.size() << " frames";
+    EXPECT_GT(same_share(frames.back(), game, LIST_OVER_MAP), 0.95) << "the map back when the list closes";
+    EXPECT_GT(same_share(frames.back(), game, STATE_PANEL), 0.95);
+}
+
+TEST_F(AinoItemScreen, RoastCancelledAtTheItemScreenLeavesTheGameScreenWhole) {
+    const char cookery = skill_key("COOKERY");
+    ASSERT_NE(cookery, 0);
+    const char key[2] = {cookery, 0};
+    const std::vector<Frame> frames = frames_during([&] {
+        oxatest::push_text(key);
+        oxatest::push_text("R");   // roast: she has a fire; the food is chosen on the item screen
+        push_idle_tick();
+        oxatest::push_key(SDLK_ESCAPE);
+        command_dispatch('s', 0, 0);
+    });
+    ASSERT_GE(frames.size(), 2u);
+    int showing_list = 0;
+    for (const Frame &f : frames) showing_list += shows_list(f);
+    EXPECT_GE(showing_list, 2) << "the list of foods shown over the map, before and after the idle tick";
+    const Frame &last = frames.back();
+    EXPECT_GT(same_share(last, game, STATE_PANEL), 0.9) << "the side panel after the cancel";
+    EXPECT_GT(same_share(last, game, PLACE_BOXES), 0.9) << "the boxes above the map after the cancel";
+    EXPECT_GT(same_share(last, game, LIST_OVER_MAP), 0.95) << "the map after the cancel";
+    // What the next flip shows, too: the screen itself is whole, not only the last frame.
+    Flip();
+    EXPECT_GT(same_share(adopt(SDL_GetWindowSurface(win)), game, STATE_PANEL), 0.9);
+}
+
+}  // namespace
