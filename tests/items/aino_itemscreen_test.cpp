@@ -102,8 +102,12 @@ protected:
     }
     // The list window's part that lies over the map view, and the side panel with the character's state.
     static constexpr SDL_Rect LIST_OVER_MAP = {20, 90, 440, 425};
-    // The list's rows and buttons in the map view, where the game screen shows only the map.
-    bool shows_list(const Frame &f) const { return differing(f, game, LIST_OVER_MAP) > 300; }
+    // The frames with the list's rows and buttons in the map view, where the game shows only the map.
+    int showing_list(const std::vector<Frame> &frames) const {
+        int n = 0;
+        for (const Frame &f : frames) n += differing(f, game, LIST_OVER_MAP) > 300;
+        return n;
+    }
     static constexpr SDL_Rect STATE_PANEL = {500, 15, 290, 300};
     static constexpr SDL_Rect PLACE_BOXES = {15, 5, 450, 70};
     Frame game;
@@ -118,10 +122,8 @@ TEST_F(AinoItemScreen, DropListStaysOverTheMapThroughIdleTicksAndMovesThenTheMap
         command_dispatch('d', 0, 0);
     });
     ASSERT_GE(frames.size(), 2u);
-    int showing_list = 0;
-    for (const Frame &f : frames) showing_list += shows_list(f);
     // The first look, two idle ticks and the cursor move: every wait shows the list, none the map.
-    EXPECT_GE(showing_list, 4) << "of " << frames.size() << " frames";
+    EXPECT_GE(showing_list(frames), 4) << "of " << frames.size() << " frames";
     EXPECT_GT(same_share(frames.back(), game, LIST_OVER_MAP), 0.95) << "the map back when the list closes";
     EXPECT_GT(same_share(frames.back(), game, STATE_PANEL), 0.95);
 }
@@ -138,9 +140,7 @@ TEST_F(AinoItemScreen, RoastCancelledAtTheItemScreenLeavesTheGameScreenWhole) {
         command_dispatch('s', 0, 0);
     });
     ASSERT_GE(frames.size(), 2u);
-    int showing_list = 0;
-    for (const Frame &f : frames) showing_list += shows_list(f);
-    EXPECT_GE(showing_list, 2) << "the list of foods shown over the map, before and after the idle tick";
+    EXPECT_GE(showing_list(frames), 2) << "the list of foods shown over the map, before and after the idle tick";
     const Frame &last = frames.back();
     EXPECT_GT(same_share(last, game, STATE_PANEL), 0.9) << "the side panel after the cancel";
     EXPECT_GT(same_share(last, game, PLACE_BOXES), 0.9) << "the boxes above the map after the cancel";
