@@ -59,9 +59,10 @@ static void history_shift(CreatureStruct &c) {
 }
 
 static int visited(const CreatureStruct &c, int x, int y) {
-    for (int i = 0; i < HIST; i++)
-        if (c.movehist_x[i] == x && c.movehist_y[i] == y && (x || y)) return 1;
-    return 0;
+    if (!x && !y) return 0;
+    int hit = 0;   // the whole history compared without a branch
+    for (int i = 0; i < HIST; i++) hit |= (c.movehist_x[i] == x) & (c.movehist_y[i] == y);
+    return hit;
 }
 
 // The compass steps, read once.
@@ -88,9 +89,13 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     // its answer; otherwise all are taken in their order, as they always were.
     const int quiet = crestep_quiet_tests(n, ox, oy, x, y);
     crestep_batch_begin(n);
-    if ((!quiet || (dx < 2 && dy < 2)) && Liikkuminen(n, x, y, 0) != STEP_OK && dx < 2 && dy < 2) {
-        crestep_batch_end();
-        return 1;
+    int goal_open = -1;   // the test step onto the goal, when taken
+    if (!quiet || (dx < 2 && dy < 2)) {
+        goal_open = Liikkuminen(n, x, y, 0) == STEP_OK;
+        if (!goal_open && dx < 2 && dy < 2) {
+            crestep_batch_end();
+            return 1;
+        }
     }
     // The directions as bits: ahead (within the heading), toward it on both axes, toward it on one.
     const Compass &cp = compass();
@@ -120,7 +125,10 @@ int askel_kohti_paikkaa(int n, int x, int y) {
         if (known & bit) return;
         known |= bit;
         const int nx = ox + cp.x[d], ny = oy + cp.y[d];
-        if (!visited(cr, nx, ny) && Liikkuminen(n, nx, ny, 0) == STEP_OK) open_ways |= bit;
+        if (visited(cr, nx, ny)) return;
+        // a quiet test onto the goal beside it was taken already
+        const int movable = nx == x && ny == y && goal_open >= 0 ? goal_open : Liikkuminen(n, nx, ny, 0) == STEP_OK;
+        if (movable) open_ways |= bit;
     };
     if (!quiet)
         for (int d = 0; d < 8; d++) {

@@ -13,7 +13,6 @@
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
 
-int ask_valid(int n) { return (unsigned)n < (unsigned)CRE_COUNT && Cre[n].kind != CK_NONE; }
 int ask_human(int n) { return n == -1 || (ask_valid(n) && Cre[n].kind == CK_HUMAN); }
 int ask_pet(int n) { return ask_valid(n) && onko_NPC_kesyelain(n); }
 int ask_companion(int n) { return ask_valid(n) && onko_NPC_kumppani(n); }

@@ -32,7 +32,8 @@ enum : uint32_t {
 };
 
 // ---- the questions, by the creature predicates ----
-int ask_valid(int n);                  // 0..499 and not an empty slot
+// 0..499 and not an empty slot (inline: every question of the creatures' pass asks it first)
+inline int ask_valid(int n) { return (unsigned)n < (unsigned)CRE_COUNT && Cre[n].kind != CK_NONE; }
 int ask_human(int n);                  // kind 1; the player too
 int ask_pet(int n);                    // the player's pet: role 9 or owner -1, never a person
 int ask_companion(int n);

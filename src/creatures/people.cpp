@@ -190,6 +190,14 @@ static int stopped_cell(CreatureStruct &c, int &wx, int &wy) {
     return v != 0;
 }
 
+int follows_nobody(int n) {
+    if (n < 0 || !ask_valid(n)) return 1;
+    const CreatureStruct &c = Cre[n];
+    if (c.kind == CK_HUMAN) return 0;   // a person's answer asks whether she is a companion
+    const bool led = onko_NPC_lieassa(n) || (cre_control2(n) & CTRL2_LED);
+    return !onko_NPC_kesyelain(n) && c.owner <= 0 && !(cre_control(n) & CTRL_FOLLOW) && !led;
+}
+
 int come_along(int n, int mode) {
     if (n < 0 || !ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];

@@ -36,6 +36,9 @@ int comp_tries_talking(int n);
 int comp_partymorale(int n);                   // 1 when the companion wants to talk
 void comp_count_day(int n);                    // prepaid days down, days in service up
 int come_along(int n, int mode);            // 1 when it follows (mode 1: and stepped after its leader)
+// 1 when come_along(n, ...) answers 0 at once, changing nothing and drawing no number: an animal that
+// is nobody's pet, is not led and follows nobody.
+int follows_nobody(int n);
 void unjoin_npc(int n);
 void liitayhteisoon(int n, unsigned soc);
 int EscorteeAtDest(int n, int x, int y);

@@ -13,11 +13,6 @@
 
 static uint8_t control[CRE_COUNT + 1], control2[CRE_COUNT + 1];
 
-int creature_slot_of(uint32_t id) {
-    if (id < (uint32_t)CRE_DATAID) return -1;
-    const uint32_t slot = id - CRE_DATAID;
-    return slot < (uint32_t)CRE_COUNT ? (int)slot : -1;
-}
 
 uint8_t &cre_control(int c) { return control[(unsigned)c < (unsigned)CRE_COUNT ? c : CRE_COUNT]; }
 uint8_t &cre_control2(int c) { return control2[(unsigned)c < (unsigned)CRE_COUNT ? c : CRE_COUNT]; }

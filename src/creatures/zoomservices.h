@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+#include "creatures/creatures.h"
 #include "creatures/people.h"
 #include "items/ownership.h"
 
@@ -17,7 +18,12 @@ enum {
 };
 
 // The creature slot a creature record's id names (id - 1000), or -1 when it names no slot.
-int creature_slot_of(uint32_t id);
+// (inline: the creatures' pass asks it of every record it walks)
+inline int creature_slot_of(uint32_t id) {
+    if (id < (uint32_t)CRE_DATAID) return -1;
+    const uint32_t slot = id - CRE_DATAID;
+    return slot < (uint32_t)CRE_COUNT ? (int)slot : -1;
+}
 
 uint8_t &cre_control(int c);       // the control byte of a slot; a slot out of range reads a spare
 uint8_t &cre_control2(int c);

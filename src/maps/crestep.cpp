@@ -15,6 +15,7 @@
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/life.h"
+#include "creatures/people.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
@@ -251,25 +252,32 @@ static int minded(int i) {
     return m >= 0 && (Cre[m].kind == CK_HUMAN || Cre[m].role == 20 || ask_predator(m));
 }
 
+// The block of each roster entry and whether a grazing animal minds it, worked out once a pass.
+static int roster_block[DATA_MAX];
+static uint8_t roster_minded[DATA_MAX];
+
 static void fill_blocks(Blocks &b, int threats) {
     int count[BLOCKS * BLOCKS + 1] = {};
     for (int k = 0; k < pass.nroster; k++) {
-        const int i = pass.roster[k];
-        const int blk = block_of(Data[i]);
-        if (blk >= 0 && (!threats || minded(i))) count[blk + 1]++;
+        const int blk = roster_block[k];
+        if (blk >= 0 && (!threats || roster_minded[k])) count[blk + 1]++;
     }
     b.start[0] = 0;
     for (int k = 0; k < BLOCKS * BLOCKS; k++) b.start[k + 1] = b.start[k] + count[k + 1];
     int fill[BLOCKS * BLOCKS];
     for (int k = 0; k < BLOCKS * BLOCKS; k++) fill[k] = b.start[k];
     for (int k = 0; k < pass.nroster; k++) {   // in pool order within each block
-        const int i = pass.roster[k];
-        const int blk = block_of(Data[i]);
-        if (blk >= 0 && (!threats || minded(i))) b.items[fill[blk]++] = i;
+        const int blk = roster_block[k];
+        if (blk >= 0 && (!threats || roster_minded[k])) b.items[fill[blk]++] = pass.roster[k];
     }
 }
 
 static void build_blocks() {
+    for (int k = 0; k < pass.nroster; k++) {
+        const int i = pass.roster[k];
+        roster_block[k] = block_of(Data[i]);
+        roster_minded[k] = roster_block[k] >= 0 && minded(i);
+    }
     fill_blocks(all_blocks, 0);
     fill_blocks(threat_blocks, 1);
 }
@@ -643,13 +651,19 @@ int crestep_quiet_tests(int n, int ox, int oy, int x, int y) {
     if (!ask_valid(n)) return 1;
     CreatureStruct &cr = Cre[n];
     if (cre_spare(cr, SPARE_FENCEBUMPS) != 0) return 0;   // a test on open ground would clear them
-    // a walker's test on water may ask whether it follows someone, and may roll for the ice; a test
-    // on a fence counts a bump, and a bear may tear the fence down
+    // a walker's test on water rolls for ice it might climb onto, and asks whether it follows
+    // someone (which may change its record); a test on a fence counts a bump, and a bear may tear
+    // the fence down
     const int walker = cr.korkeus != 100 && !ask_water_creature(n);
-    auto quiet = [walker](int sx, int sy) {
+    const int wild = follows_nobody(n);
+    auto quiet = [walker, wild](int sx, int sy) {
         const int c = mapchar(sx, sy);
-        return c != CH_FENCE && !(walker && has_flag(c, TF_WATER));
+        if (c == CH_FENCE) return false;
+        return !walker || !has_flag(c, TF_WATER) || c == CH_FORD || (wild && crestep_ice(sx, sy) <= 0);
     };
+    // a test onto the player's square asks whether a person is her companion, which may change it
+    if (cr.kind == CK_HUMAN && koordinaattien_vali(ox, oy, PlayerX, PlayerY) <= 1) return 0;
+    if (cr.kind == CK_HUMAN && x == PlayerX && y == PlayerY) return 0;
     if (!quiet(x, y)) return 0;
     for (int dy = -1; dy <= 1; dy++)
         for (int dx = -1; dx <= 1; dx++)

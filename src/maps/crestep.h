@@ -11,7 +11,8 @@ int Liikkuminen(int n, int x, int y, int mode);
 
 // 1 when no test step (mode 0) of creature n standing on ox, oy to x, y or to a square beside it
 // changes anything or draws a random number, so that those tests may be left out or taken in any
-// order: no fence there and no fence bumps counted, and no water there for a creature that walks.
+// order: no fence there and no fence bumps counted, no water there for a creature that walks
+// (unless the water holds no ice and the creature follows nobody), and no person beside the player.
 int crestep_quiet_tests(int n, int ox, int oy, int x, int y);
 
 // The place after the last record in use in the pool, looked up from its end: the places beyond hold

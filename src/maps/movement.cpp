@@ -129,7 +129,8 @@ static void article_lower(const char *desc, char *out, size_t size) {
 
 int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY) {
     if (bigmap()) return 0;
-    const int from_c = get_mapchar(fromX, fromY), to_c = get_mapchar(toX, toY);
+    auto mapchar = [](int x, int y) { return in_grid(x, y) ? (int)maailma[mapidx(x, y)] : CH_BLANK; };
+    const int from_c = mapchar(fromX, fromY), to_c = mapchar(toX, toY);
     if (terrain_flag(from_c, TF_WATER) && terrain_flag(to_c, TF_WATER)) return 0;
     if (who == -1 && (Plr.movement_mode == MODE_SWIM || Plr.movement_mode == MODE_WADE) && terrain_flag(to_c, TF_WATER))
         return 0;

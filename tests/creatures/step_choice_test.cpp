@@ -9,13 +9,20 @@
 
 using StepChoice = LifeTest;
 
-TEST_F(StepChoice, OnlyTestsOnFencesOrOnWaterForAWalkerCountAsNotQuiet) {
+TEST_F(StepChoice, TestsOnFencesIceOrAFollowersWaterAreNotQuiet) {
     animal(1, 240, 240);
     EXPECT_TRUE(crestep_quiet_tests(1, 240, 240, 250, 250));
     put(250, 250, 42);   // a fence at the goal
     EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
     put(250, 250, CH_GROUND);
-    put(239, 241, CH_DEEP_WATER);   // water beside it
+    put(239, 241, CH_DEEP_WATER);   // open water beside a wild animal
+    EXPECT_TRUE(crestep_quiet_tests(1, 240, 240, 250, 250));
+    Cre[1].owner = CRE_PLAYER;      // her pet asks whether it follows her
+    EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
+    Cre[1].owner = 0;
+    Plr.month = 1;
+    place_record(DT_ICEHOLE, 239, 241, 0, 200);   // ice it might try to climb onto
+    ASSERT_GT(crestep_ice(239, 241), 0);
     EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
     Cre[1].korkeus = 100;           // in the air it is no walker
     EXPECT_TRUE(crestep_quiet_tests(1, 240, 240, 250, 250));
@@ -26,6 +33,14 @@ TEST_F(StepChoice, OnlyTestsOnFencesOrOnWaterForAWalkerCountAsNotQuiet) {
     put(239, 241, CH_GROUND);
     cre_spare(Cre[1], SPARE_FENCEBUMPS) = 2;   // a test on open ground would clear the count
     EXPECT_FALSE(crestep_quiet_tests(1, 240, 240, 250, 250));
+    // beside the player a person's test onto her square asks whether it is her companion
+    animal(2, PlayerX + 1, PlayerY);
+    EXPECT_TRUE(crestep_quiet_tests(2, PlayerX + 1, PlayerY, 250, 250));
+    person(3, PlayerX - 1, PlayerY);
+    EXPECT_FALSE(crestep_quiet_tests(3, PlayerX - 1, PlayerY, 250, 250));
+    person(4, 250, 260);
+    EXPECT_TRUE(crestep_quiet_tests(4, 250, 260, 240, 260));
+    EXPECT_FALSE(crestep_quiet_tests(4, 250, 260, PlayerX, PlayerY));
 }
 
 TEST_F(StepChoice, APersonBoxedInBesideAFenceBumpsItOnEveryChoiceAndCrossesOnTheFourth) {
