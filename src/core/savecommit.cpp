@@ -156,27 +156,23 @@ static bool write_in_place(const char *path, long offset, const void *buf, size_
     return ok;
 }
 
+// The journal of a staged file, opened for appending; null, with the save failed, when it can't be had.
+static FILE *open_journal(const char *path) {
+    Staged *s = add_staged(path, 1);
+    char name[PATH_MAX_LEN + 8];
+    FILE *f = s && s->journal && staged_name(name, sizeof name, path, 1) ? fopen(name, "ab") : nullptr;
+    if (!f) save_fail(path);
+    return f;
+}
+
 bool save_write_at(const char *path, long offset, const void *buf, size_t size) {
     if (!depth) return write_in_place(path, offset, buf, size);
     if (offset < 0 || size > JOURNAL_ENTRY_MAX) {
         save_fail(path);
         return false;
     }
-    Staged *s = add_staged(path, 1);
-    if (!s || !s->journal) {
-        save_fail(path);
-        return false;
-    }
-    char name[PATH_MAX_LEN + 8];
-    if (!staged_name(name, sizeof name, path, 1)) {
-        save_fail(path);
-        return false;
-    }
-    FILE *f = fopen(name, "ab");
-    if (!f) {
-        save_fail(path);
-        return false;
-    }
+    FILE *f = open_journal(path);
+    if (!f) return false;
     const JournalHead head = {offset, (uint32_t)size, 0};
     bool ok = fwrite(&head, sizeof head, 1, f) == 1 && fwrite(buf, 1, size, f) == size;
     ok = fflush(f) == 0 && ok;
@@ -187,21 +183,8 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
 
 bool save_write_stretches(const char *path, const void *base, const SaveStretch *stretches, int n) {
     if (!depth) return false;
-    Staged *s = add_staged(path, 1);
-    if (!s || !s->journal) {
-        save_fail(path);
-        return false;
-    }
-    char name[PATH_MAX_LEN + 8];
-    if (!staged_name(name, sizeof name, path, 1)) {
-        save_fail(path);
-        return false;
-    }
-    FILE *f = fopen(name, "ab");
-    if (!f) {
-        save_fail(path);
-        return false;
-    }
+    FILE *f = open_journal(path);
+    if (!f) return false;
     bool ok = true;
     for (int i = 0; ok && i < n; i++) {
         const SaveStretch &st = stretches[i];

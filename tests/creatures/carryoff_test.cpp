@@ -1,6 +1,7 @@
 // Aino knocked out on her local map: whoever downed her may drag her off to a wild place near by,
 // where she comes to hours later. The turn loop runs her fainting as it does in play.
 #include "core/loader_fixture.h"
+#include "creatures/beside_her.h"
 
 #include "core/datafunc.h"
 #include "core/turnloop.h"
@@ -41,19 +42,7 @@ protected:
     }
     // A creature of `code` standing calm beside her, with a social id she remembers as her attacker.
     int downer_beside(int code) {
-        int slot = -1;
-        for (int c = 0; c < CRE_COUNT && slot < 0; c++)
-            if (Cre[c].kind == CK_NONE) slot = c;
-        Luo_Olento(code);
-        Cre[slot] = Creature;
-        Cre[slot].mode = 3;
-        Cre[slot].enemy = CRE_NONE;
-        Cre[slot].socialid = 7777;
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_CREATURE && Data[i].x == PlayerX + 1 && Data[i].y == PlayerY) Data[i].type = 0;
-        set_data(DT_CREATURE, PlayerX + 1, PlayerY, CRE_DATAID + slot, 1);
-        Cre[slot].Viimeisin_X = PlayerX + 1;
-        Cre[slot].Viimeisin_Y = PlayerY;
+        const int slot = oxatest::creature_east_of_her(code);
         plr_set<int32_t>(PB_ATTACKER, 7777);
         return slot;
     }

@@ -1,6 +1,7 @@
 // Aino fights as a player does: '1', a direction and her menus strike the hare lying beside her with
 // her knife; it dies into a carcass on its square and her folder's kill log grows by one record.
 #include "core/loader_fixture.h"
+#include "creatures/beside_her.h"
 
 #include <sys/stat.h>
 
@@ -31,20 +32,8 @@ protected:
     }
     // A hare of the templates lying stunned on the square east of her, in a free slot.
     int stunned_hare() {
-        int slot = -1;
-        for (int c = 0; c < CRE_COUNT && slot < 0; c++)
-            if (Cre[c].kind == CK_NONE) slot = c;
-        Luo_Olento(620);
-        Cre[slot] = Creature;
+        const int slot = oxatest::creature_east_of_her(620);
         Cre[slot].posture = 4;
-        Cre[slot].mode = 3;
-        Cre[slot].enemy = CRE_NONE;
-        Cre[slot].socialid = 7777;
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_CREATURE && Data[i].x == PlayerX + 1 && Data[i].y == PlayerY) Data[i].type = 0;
-        set_data(DT_CREATURE, PlayerX + 1, PlayerY, CRE_DATAID + slot, 1);
-        Cre[slot].Viimeisin_X = PlayerX + 1;
-        Cre[slot].Viimeisin_Y = PlayerY;
         return slot;
     }
 };

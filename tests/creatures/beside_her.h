@@ -1,0 +1,28 @@
+// tests/creatures/beside_her.h -- a creature of the templates standing calm on the square east of the
+// loaded character, in the first free slot, with a social id of 7777.
+#pragma once
+#include "core/datafunc.h"
+#include "core/loader_fixture.h"
+#include "creatures/creation.h"
+#include "creatures/creatures.h"
+
+namespace oxatest {
+
+inline int creature_east_of_her(int code) {
+    int slot = -1;
+    for (int c = 0; c < CRE_COUNT && slot < 0; c++)
+        if (Cre[c].kind == CK_NONE) slot = c;
+    Luo_Olento(code);
+    Cre[slot] = Creature;
+    Cre[slot].mode = 3;
+    Cre[slot].enemy = CRE_NONE;
+    Cre[slot].socialid = 7777;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CREATURE && Data[i].x == PlayerX + 1 && Data[i].y == PlayerY) Data[i].type = 0;
+    set_data(DT_CREATURE, PlayerX + 1, PlayerY, CRE_DATAID + slot, 1);
+    Cre[slot].Viimeisin_X = PlayerX + 1;
+    Cre[slot].Viimeisin_Y = PlayerY;
+    return slot;
+}
+
+}  // namespace oxatest
