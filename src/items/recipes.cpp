@@ -104,12 +104,12 @@ int teko_bracket(const char *line, const char *key, char *out) {
 // A decimal value held within the ints; "h" and "d" multiply when asked.
 static int tag_number(const char *v, int def, bool hours, bool days) {
     if (!v[0]) return def;
-    long long n = strtol(v, nullptr, 10);
+    // Held within bounds before and after the multiplying, so a huge figure never overflows.
+    auto held = [](long long x) { return x > INT_MAX / 2 ? INT_MAX / 2 : x < -(INT_MAX / 2) ? -(INT_MAX / 2) : x; };
+    long long n = held(strtol(v, nullptr, 10));
     if (hours && strchr(v, 'h')) n *= 60;
     if (days && strchr(v, 'd')) n *= 1440;
-    if (n > INT_MAX / 2) n = INT_MAX / 2;
-    if (n < -(INT_MAX / 2)) n = -(INT_MAX / 2);
-    return (int)n;
+    return (int)held(n);
 }
 
 static int header_number(const char *h, char open, char close, int def, bool hours = false, bool days = false) {

@@ -1,6 +1,7 @@
 // tests/items/recipes_test.cpp -- the recipe readers: header tags with their defaults, finding a
 // record among the files of its kind, walking its material lines, copying it whole, the bounds of
 // the format and the pattern matcher.
+#include <climits>
 #include "items/items_fixture.h"
 #include "items/materials.h"
 #include "items/recipes.h"
@@ -29,6 +30,9 @@ TEST_F(RecipeFiles, HeaderTagsAndTheirDefaults) {
     EXPECT_EQ(Tekoheader_kypsymisaika(".X. \\2hd\\"), 2 * 60 * 1440);
     EXPECT_STREQ(Tekoheader_taito(".X. /5/"), "UNARMED");
     EXPECT_EQ(Tekoheader_aika(".X. *AXE*"), 15);
+    // A figure too big for any number is held at the largest time, hours and days as well.
+    EXPECT_EQ(Tekoheader_aika(".X. /99999999999999999999999h/"), INT_MAX / 2);
+    EXPECT_EQ(Tekoheader_kypsymisaika(".X. \\-99999999999999999999hd\\"), -(INT_MAX / 2));
 
     const struct { const char *h; int effort, assist; } bounds[] = {
         {".X. [effort:6] [assist:7]", 0, 3}, {".X. [effort:-1] [assist:-2]", 0, 0}};
