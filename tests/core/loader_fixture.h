@@ -27,6 +27,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
+#include "worldgen/encounter.h"
 
 namespace oxatest {
 
@@ -130,6 +131,16 @@ protected:
     void TearDown() override { delete dir; }
 
     std::string path(const std::string &name) const { return dir->path() + "/AINO/" + name; }
+    // Loads her and steps her onto her village, whose local area is made and loaded.
+    static void enter_her_village() {
+        ASSERT_EQ(loader(), 0);
+        const WorldCell v = her_village();
+        PlayerX = v.x;
+        PlayerY = v.y;
+        ASSERT_EQ(CheckExits(), 1);
+        ASSERT_EQ(LOAD_MAP, 1);
+        ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    }
     long size_of(const std::string &name) const {
         struct stat st;
         return stat(path(name).c_str(), &st) == 0 ? (long)st.st_size : -1;

@@ -117,13 +117,8 @@ TEST_F(Populate, AWildCellHasItsAnimalsAndKeepsThemOnTheSameSquares) {
 }
 
 TEST_F(Populate, HerVillageHasItsPeopleDressedAndArmed) {
-    ASSERT_EQ(loader(), 0);
-    const oxatest::WorldCell v = oxatest::her_village();
-    PlayerX = v.x;
-    PlayerY = v.y;
-    ASSERT_EQ(CheckExits(), 1);
-    ASSERT_EQ(LOAD_MAP, 1);
-    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    enter_her_village();
+    const oxatest::WorldCell v = {(int)Plr.world_x, (int)Plr.world_y};
     int people = 0, dressed = 0, armed = 0;
     std::set<uint32_t> numbers;
     for (int c = 0; c < CRE_COUNT; c++) {

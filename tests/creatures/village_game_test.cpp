@@ -23,20 +23,11 @@ protected:
         clear_zoomservices();
         ZoomRenew = 0;
     }
-    void enter_village() {
-        ASSERT_EQ(loader(), 0);
-        const oxatest::WorldCell v = oxatest::her_village();
-        PlayerX = v.x;
-        PlayerY = v.y;
-        ASSERT_EQ(CheckExits(), 1);
-        ASSERT_EQ(LOAD_MAP, 1);
-        ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
-    }
 };
 }  // namespace
 
 TEST_F(VillageGame, HerVillagesPeopleAndGoodsBelongToItsSociety) {
-    enter_village();
+    enter_her_village();
     const unsigned soc = Mapinfo_socID(IsoX(), IsoY());
     ASSERT_NE(soc, 0u) << "entering the village made its society";
     int members = 0;
