@@ -27,7 +27,8 @@ struct Folder {
         char cwd[4096];
         previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
         std::string run = OXA_RUN_DIR;
-        std::string cmd = "cp -r " + run + "/../fixture/AINO " + path + " && cp " + run + "/linedist.arr " + run + "/NOTES.STD " + path;
+        std::string cmd = "cp -r " + run + "/../fixture/AINO " + path + " && cp " + run + "/linedist.arr " + run +
+                          "/NOTES.STD " + path + " && cp -r " + run + "/messages " + path;
         if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be made: %s\n", cmd.c_str());
         if (chdir(path.c_str()) != 0) perror("chdir");
         OXA_NODELAY = 1;

@@ -9,10 +9,6 @@ int random(int n);                 // 0 .. n-1, by the redraw rule; random(0) is
 void randomize(int seed);          // 0 seeds from the clock
 int ee_rand(int n);                // 0 .. n
 int difrand(int n);                // -n .. n
-// For a loop that draws very many numbers: `count` draws of rand() into `out`, and the last `count`
-// draws taken back (the stream then goes on as if they had never been drawn).
-void rand_block(int32_t *out, int count);
-void rand_unget(int count);
 int gausrnd(int base, int s);      // base .. base + s, bunched around the middle
 int slopernd(int base, int a, int b);
 char *rndstr(const char *first, ...);   // one of its texts; the list ends with ""

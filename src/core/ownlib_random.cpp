@@ -49,34 +49,6 @@ extern "C" int rand(void) noexcept {
 
 extern "C" void srand(unsigned seed) noexcept { rand_seed(seed); }
 
-// The ring laid out in the order its words were written, oldest (the front) first: each new word is the
-// oldest plus the one written three steps before, so a block is made in one straight run.
-void rand_block(int32_t *out, int count) {
-    if (!rand_seeded) rand_seed(1);
-    enum { RUN = 512 };
-    uint32_t line[RAND_DEG + RUN];
-    while (count > 0) {
-        const int n = count < RUN ? count : RUN;
-        for (int j = 0; j < RAND_DEG; j++) line[j] = (uint32_t)rand_state[(rand_front + j) % RAND_DEG];
-        for (int k = RAND_DEG; k < RAND_DEG + n; k++) line[k] = line[k - RAND_DEG] + line[k - RAND_SEP];
-        for (int i = 0; i < n; i++) out[i] = (int32_t)(line[RAND_DEG + i] >> 1);
-        rand_front = (rand_front + n) % RAND_DEG;
-        rand_rear = (rand_rear + n) % RAND_DEG;
-        for (int j = 0; j < RAND_DEG; j++) rand_state[(rand_front + j) % RAND_DEG] = (int32_t)line[n + j];
-        out += n;
-        count -= n;
-    }
-}
-
-// One step undone: the indices go back and the sum is taken out of the front word again.
-void rand_unget(int count) {
-    for (int i = 0; i < count; i++) {
-        rand_front = rand_front == 0 ? RAND_DEG - 1 : rand_front - 1;
-        rand_rear = rand_rear == 0 ? RAND_DEG - 1 : rand_rear - 1;
-        rand_state[rand_front] = (int32_t)((uint32_t)rand_state[rand_front] - (uint32_t)rand_state[rand_rear]);
-    }
-}
-
 // Redraws until the draw differs from the first one, at most ten times, so that short ranges
 // rarely repeat the same number twice; the exact count of rand calls keeps seeded results stable.
 int random(int n) {

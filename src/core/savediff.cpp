@@ -22,20 +22,66 @@ static bool stage_whole(const char *path, const void *buf, size_t size) {
 // How the file at `path` stands against the `size` bytes of `buf`.
 enum class Holds { other, same, stretches };
 
+// The files a save compares are mapped once and kept mapped while the file stays the same one (same
+// device, inode and size): a shared mapping always shows the file as it now is, also after changes
+// written into it in place. A file replaced by a new one, or grown or cut, is mapped anew.
+namespace {
+struct Mapping {
+    char path[1100];
+    dev_t dev;
+    ino_t ino;
+    size_t size;
+    const unsigned char *bytes;
+    unsigned long used;
+};
+Mapping mappings[8];
+unsigned long mapping_clock;
+}  // namespace
+
+static const unsigned char *mapped_file(const char *path, size_t size) {
+    if (size == 0 || strlen(path) >= sizeof mappings[0].path) return nullptr;
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || (size_t)st.st_size != size) {
+        close(fd);
+        return nullptr;
+    }
+    Mapping *slot = &mappings[0];
+    for (Mapping &m : mappings) {
+        if (m.bytes && strcmp(m.path, path) == 0) {
+            if (m.dev == st.st_dev && m.ino == st.st_ino && m.size == size) {
+                close(fd);
+                m.used = ++mapping_clock;
+                return m.bytes;
+            }
+            slot = &m;   // the same name on another file: its old mapping goes
+            break;
+        }
+        if (!m.bytes || m.used < slot->used) slot = &m;
+    }
+    void *map = mmap(nullptr, size, PROT_READ, MAP_SHARED | MAP_POPULATE, fd, 0);   // one call maps every page
+    close(fd);
+    if (slot->bytes) munmap(const_cast<unsigned char *>(slot->bytes), slot->size);
+    slot->bytes = nullptr;
+    if (map == MAP_FAILED) return nullptr;
+    copy_bounded(slot->path, sizeof slot->path, path);
+    slot->dev = st.st_dev;
+    slot->ino = st.st_ino;
+    slot->size = size;
+    slot->bytes = static_cast<const unsigned char *>(map);
+    slot->used = ++mapping_clock;
+    return slot->bytes;
+}
+
 // A changed file of the same size is compared block by block; when little of it changed, the changed
 // stretches are collected in `out` and go to the file's journal instead of a whole new file.
 constexpr size_t DIFF_BLOCK = 512, STRETCHES_MAX = 512;
 static Holds compare_file(const char *path, const void *buf, size_t size, std::vector<SaveStretch> &out) {
     out.clear();
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Holds::other;
-    struct stat st;
-    void *map = MAP_FAILED;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && size > 0 && (size_t)st.st_size == size)
-        map = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);   // one call maps every page
-    close(fd);
-    if (map == MAP_FAILED) return Holds::other;
-    const unsigned char *old_bytes = static_cast<const unsigned char *>(map), *new_bytes = static_cast<const unsigned char *>(buf);
+    const unsigned char *map = mapped_file(path, size);
+    if (!map) return Holds::other;
+    const unsigned char *old_bytes = map, *new_bytes = static_cast<const unsigned char *>(buf);
     Holds result = Holds::same;
     if (memcmp(map, buf, size) != 0) {
         // Only a file of some size is worth taking apart; a big change is written whole.
@@ -54,7 +100,6 @@ static Holds compare_file(const char *path, const void *buf, size_t size, std::v
             if (changed > size / 8) result = Holds::other;
         }
     }
-    munmap(map, size);
     return result;
 }
 

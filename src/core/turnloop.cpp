@@ -352,18 +352,16 @@ static uint8_t born_this_pass[DATA_MAX];
 void CreatureMove() {
     BURGLARYSOC = 0;
     if (REAL_QUIT == -1) return;
-    // Every place past the last one in use was free when the pass began: the walk ends there.
-    int end = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
-        born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
-        if (!born_this_pass[i]) end = i + 1;
-    }
+    // Every place past the last one in use was free when the pass began: the walk ends there, and
+    // the pool is read once a pass to find it.
+    const int end = crestep_pool_end();
+    for (int i = 0; i < end; i++) born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
-        CreaturePass() { crestep_pass_begin(); }
+        explicit CreaturePass(int end) { crestep_pass_begin(end); }
         ~CreaturePass() { crestep_pass_end(); }
-    } creature_pass;
+    } creature_pass(end);
     const int world = bigmap();
     for (int i = 0; i < end; i++) {
         // Free when the pass began, or freed and taken by a new record during it.

@@ -197,7 +197,9 @@ void crestep_pass_end() {
 // open-water record. While it stays the same from pass to pass, the answers are kept.
 static uint64_t water_signature;
 
-void crestep_pass_begin() {
+void crestep_pass_begin() { crestep_pass_begin(crestep_pool_end()); }
+
+void crestep_pass_begin(int end) {
     crestep_pass_end();
     if (bigmap()) return;
     pass.active = 1;
@@ -208,7 +210,6 @@ void crestep_pass_begin() {
     mix(Plr.daynumber);
     mix((uint64_t)(int64_t)GlobWeather.water_temp);
     // Free places give nothing to the signature or the index: the scan ends at the last one in use.
-    const int end = crestep_pool_end();
     for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {

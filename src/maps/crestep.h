@@ -32,6 +32,7 @@ void crestep_batch_end();
 // read from a list by square made at the beginning (records made by others during the pass count
 // from the next pass). A record moved outside Liikkuminen is reported with crestep_record_moved.
 void crestep_pass_begin();
+void crestep_pass_begin(int end);   // `end`: crestep_pool_end() as the caller found it just now
 void crestep_pass_end();
 int crestep_pass_active();
 void crestep_record_moved(int pos);

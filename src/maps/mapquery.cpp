@@ -148,10 +148,6 @@ int birch_leaf_level() {
     return v < 0 ? 0 : v;
 }
 
-int PINTA(int b) { return b & 7; }
-int MAAPERA(int b) { return (b >> 3) & 7; }
-int aseta_maaperatyyppi(int b, int v) { return (b & ~7) | (v & 7); }
-int aseta_MAAPERA(int b, int v) { return (b & ~(7 << 3)) | ((v & 7) << 3); }
 
 int pintakartta_value(int x, int y) { return in_layer(x, y) ? pintakartta[mapidx(x, y)] : 0; }
 

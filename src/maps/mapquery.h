@@ -22,10 +22,10 @@ SDL_Rect bigxy_zoomrect(int x, int y);
 int birch_leaf_level();
 
 // Surface code in bits 0-2, soil code in bits 3-5 of a `pintakartta` byte.
-int PINTA(int b);
-int MAAPERA(int b);
-int aseta_maaperatyyppi(int b, int v);
-int aseta_MAAPERA(int b, int v);
+inline int PINTA(int b) { return b & 7; }
+inline int MAAPERA(int b) { return (b >> 3) & 7; }
+inline int aseta_maaperatyyppi(int b, int v) { return (b & ~7) | (v & 7); }
+inline int aseta_MAAPERA(int b, int v) { return (b & ~(7 << 3)) | ((v & 7) << 3); }
 int pintakartta_value(int x, int y);
 void Tyhjenna_PINTA(int x, int y);
 int maapera_arvo(int x, int y);

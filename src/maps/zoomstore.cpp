@@ -83,6 +83,20 @@ static void cache_index(const char *path, const std::vector<ZoomIndex> &entries)
         if (entries[n].x != -1 || entries[n].y != -1) index_pos.emplace(cell_key(entries[n].x, entries[n].y), n);
 }
 
+// The file took `entries`, which are the cached index with new cells at the end: only those join.
+static void cache_index_grown(const char *path, const std::vector<ZoomIndex> &entries) {
+    if (index_cache.size() > entries.size()) {
+        cache_index(path, entries);
+        return;
+    }
+    index_cached = stat(path, &index_cache_stat) == 0;
+    for (size_t n = index_cache.size(); n < entries.size(); n++) {
+        index_cache.push_back(entries[n]);
+        if (entries[n].x != -1 || entries[n].y != -1) index_pos.emplace(cell_key(entries[n].x, entries[n].y), (int)n);
+    }
+    index_cache_on_disk = entries.size();
+}
+
 // The cached index when it is the file's; else the file read again into the cache.
 static const std::vector<ZoomIndex> *current_index() {
     char real[1100], staged[1200];
@@ -144,7 +158,7 @@ static bool append_index(const std::vector<ZoomIndex> &entries) {
         if (!ok && ftruncate(fd, old_size) != 0) index_cached = false;
     }
     if (close(fd) != 0) ok = false;
-    if (ok) cache_index(real, entries);
+    if (ok) cache_index_grown(real, entries);
     return ok;
 }
 
@@ -432,6 +446,7 @@ int save_zoommap(int x, int y, int flags) {
         batch_pending = true;
         return 1;
     }
+    if (append_index(entries)) return 1;
     return write_index(entries) ? 1 : 0;
 }
 
@@ -453,9 +468,38 @@ static int in_local_map(const DataStruct &d, int zx, int zy) {
     return d.x >= x0 && d.x < x0 + 64 && d.y >= y0 && d.y < y0 + 64;
 }
 
-void dataextract(int zx, int zy) {
+// Past the last record ever taken the pool holds only never-used places.
+static int pool_taken_end() {
+    int end = DATA_MAX;
+    while (end > 0 && Data[end - 1].type == 0) end--;
+    return end;
+}
+
+// One walk over the first `end` records of the pool: the records of local map (zx, zy) go into
+// `Zoom.data` in pool order (the first ZOOM_RECORDS of them), the rest of it is cleared. Answers how
+// many there are; `last` is the place of the last one.
+static int extract_records(int zx, int zy, int end, int &last) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
-    memset(Zoom.data, 0, sizeof Zoom.data);
+    int count = 0;
+    last = -1;
+    for (int i = 0; i < end; i++) {
+        if (Data[i].type == 0 || !in_local_map(Data[i], zx, zy)) continue;
+        if (count < ZOOM_RECORDS) {
+            DataStruct &d = Zoom.data[count];
+            d = Data[i];
+            d.x = (uint16_t)(d.x - x0);
+            d.y = (uint16_t)(d.y - y0);
+        }
+        count++;
+        last = i;
+    }
+    const int stored = count < ZOOM_RECORDS ? count : ZOOM_RECORDS;
+    memset(&Zoom.data[stored], 0, sizeof(DataStruct) * (size_t)(ZOOM_RECORDS - stored));
+    return count;
+}
+
+static void extract_map(int zx, int zy, int end) {
+    const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
     for (int row = 0; row < ZOOM_SIDE; row++) {
         size_t from = mapidx(x0, y0 + row);
         memcpy(&Zoom.chars[row * 64], &maailma[from], 64);
@@ -463,27 +507,19 @@ void dataextract(int zx, int zy) {
         memcpy(&Zoom.surface[row * 64], &pintakartta[from], 64);
         memcpy(&Zoom.height[row * 64], &korkeuskartta[from], 64);
     }
+    // A local map crowded with records is thinned a hundred at a time, ten times at the most.
+    int last = -1;
     for (int pass = 0; pass < 10; pass++) {
-        int count = 0, last = -1;
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type != 0 && in_local_map(Data[i], zx, zy)) {
-                count++;
-                last = i;
-            }
-        if (count < 1901) break;
+        if (extract_records(zx, zy, end, last) < 1901) return;
         map_debuglog("_system", "dataextract: cleanup entries initialized");
         rmDatas(100, Data[last].x, Data[last].y);
         Siivoa_DATA();
+        end = pool_taken_end();
     }
-    int stored = 0;
-    for (int i = 0; i < DATA_MAX && stored < ZOOM_RECORDS; i++) {
-        if (Data[i].type == 0 || !in_local_map(Data[i], zx, zy)) continue;
-        DataStruct &d = Zoom.data[stored++];
-        d = Data[i];
-        d.x = (uint16_t)(d.x - x0);
-        d.y = (uint16_t)(d.y - y0);
-    }
+    extract_records(zx, zy, end, last);
 }
+
+void dataextract(int zx, int zy) { extract_map(zx, zy, pool_taken_end()); }
 
 void zoomset_maailma(int zx, int zy) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
@@ -535,10 +571,13 @@ int zoomsave() {
     maps_hold(1);
     const int px = find_zoom_x(PlayerX, 0), py = find_zoom_y(PlayerY, 0);
     const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
+    // Storing the maps takes no new records (thinning a crowded map only packs the pool lower down):
+    // the end of the pool is found once for all 25.
+    const int end = pool_taken_end();
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             map_debuglog("zoomsave", "zoomsave %d,%d of %d,%d", zx, zy, cx, cy);
-            dataextract(zx, zy);
+            extract_map(zx, zy, end);
             ZoomExtraStruct &info = zoomextra_ref(cx + zx, cy + zy);
             info.x = (uint16_t)(cx + zx);
             info.y = (uint16_t)(cy + zy);

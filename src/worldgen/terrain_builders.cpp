@@ -19,20 +19,6 @@ static inline int at(int x, int y) { return y * ZOOM_SIDE + x; }
 static inline int clamp63(int v) { return v < 0 ? 0 : v > 63 ? 63 : v; }
 static inline bool inside(int x, int y) { return (unsigned)x < 64u && (unsigned)y < 64u; }
 
-// A shape grows by tens of thousands of tries, each drawing twice by the redraw rule of random(n). The
-// draws come from the shared stream a block at a time, and whatever is left of the block goes back to
-// the stream when the shape is done, so the stream goes on exactly as after the same random(n) calls.
-// The remainder is taken by a multiplication instead of a division: exact, the draws are never negative.
-namespace {
-enum { DRAW_BLOCK = 512 };
-
-struct Remainder {
-    uint32_t n;
-    uint64_t m;
-    explicit Remainder(int range) : n((uint32_t)range), m(range > 0 ? UINT64_C(0xFFFFFFFFFFFFFFFF) / (uint32_t)range + 1 : 0) {}
-    int of(int32_t v) const { return (int)(((unsigned __int128)(m * (uint32_t)v) * n) >> 64); }
-};
-}  // namespace
 
 // ---- scattering ---------------------------------------------------------------------------------
 
@@ -71,63 +57,84 @@ int muodosta(int cx, int cy, int w, int h) {
     if (cx + w / 2 > 63) cx = (int)(64 - w / 2.1);
     if (cy + h / 2 > 63) cy = (int)(64 - h / 2.1);
     memset(muoto, 0, sizeof muoto);
-    int core = 0;
-    for (int y = cy - h / 3; y < cy + h / 3; y++)
-        for (int x = cx - w / 3; x < cx + w / 3; x++)
-            if (x >= 1 && x <= 63 && y >= 1 && y <= 63) {
-                muoto[y][x] = 1;
-                core++;
-            }
-    if (core == 0 || w <= 0 || h <= 0) return 0;
-    // The blob grows until it has added w x h / 2.5 squares. The tries are bounded: a box squeezed
-    // against the edge may hold too few growable squares, and the loop must still end. The bound is
-    // far above what any size of the builders needs. Each square keeps the count of its neighbours in
-    // the shape, and a square of the shape carries the high bit: a square can grow when its byte is
-    // 3..127, one test per try. A border all round stands for the squares off the map, which never count.
-    static uint8_t around[66][66];
+    // The core: columns and rows from a third before the centre to a third after, within 1..63.
+    const int x0 = cx - w / 3 < 1 ? 1 : cx - w / 3, x1 = cx + w / 3 > 64 ? 64 : cx + w / 3;
+    const int y0 = cy - h / 3 < 1 ? 1 : cy - h / 3, y1 = cy + h / 3 > 64 ? 64 : cy + h / 3;
+    if (x0 >= x1 || y0 >= y1 || w <= 0 || h <= 0) return 0;
+    for (int y = y0; y < y1; y++) memset(&muoto[y][x0], 1, (size_t)(x1 - x0));
+    // The blob grows until it has added more than w x h / 2.5 squares. A try lands on (rx, ry) of the
+    // w x h box, each place as likely as any other, and grows the square it lands on (the box clamped
+    // to the map) when that square is outside the shape with three or more neighbours inside it. Tries
+    // that land on no such square change nothing, so only the landings that grow are drawn: one of
+    // them, each as likely as another, which is where the first try that grows would have landed.
+    // Near the edge several landings share a square, and that square is as much likelier. The shape
+    // stops early only when no square can grow.
+    static uint8_t around[66][66];   // neighbours inside; the high bit marks a square inside
+    static int16_t slot_of[64 * 64];  // landing -> its place in `ready`, while it is there
+    static uint16_t ready[64 * 64];   // the landings that grow
+    int nready = 0;
+    const int span_w = w < 64 ? w : 64, span_h = h < 64 ? h : 64;
+    int first_rx[64], last_rx[64], first_ry[64], last_ry[64];
+    for (int i = 0; i < 64; i++) first_rx[i] = first_ry[i] = 64, last_rx[i] = last_ry[i] = -1;
+    for (int i = 0; i < span_w; i++) {
+        const int x = clamp63(cx - w / 2 + i);
+        if (first_rx[x] > i) first_rx[x] = i;
+        last_rx[x] = i;
+    }
+    for (int i = 0; i < span_h; i++) {
+        const int y = clamp63(cy - h / 2 + i);
+        if (first_ry[y] > i) first_ry[y] = i;
+        last_ry[y] = i;
+    }
+    // Around the core rectangle a square's neighbours inside are its 3 x 3 box's overlap with it.
     memset(around, 0, sizeof around);
-    auto add_square = [](int x, int y) {
+    auto overlap = [](int a, int lo, int hi) {
+        const int from = a - 1 > lo ? a - 1 : lo, to = a + 1 < hi - 1 ? a + 1 : hi - 1;
+        return to >= from ? to - from + 1 : 0;
+    };
+    for (int y = y0 - 1; y <= y1 && y < 64; y++)
+        for (int x = x0 - 1; x <= x1 && x < 64; x++) {
+            const bool in_core = x >= x0 && x < x1 && y >= y0 && y < y1;
+            around[y + 1][x + 1] = (uint8_t)(overlap(x, x0, x1) * overlap(y, y0, y1) - in_core);
+            if (in_core) around[y + 1][x + 1] |= 0x80;
+        }
+    auto add_landings = [&](int x, int y) {
+        for (int ry = first_ry[y]; ry <= last_ry[y]; ry++)
+            for (int rx = first_rx[x]; rx <= last_rx[x]; rx++) {
+                const int landing = ry * 64 + rx;
+                slot_of[landing] = (int16_t)nready;
+                ready[nready++] = (uint16_t)landing;
+            }
+    };
+    auto drop_landings = [&](int x, int y) {
+        for (int ry = first_ry[y]; ry <= last_ry[y]; ry++)
+            for (int rx = first_rx[x]; rx <= last_rx[x]; rx++) {
+                const int landing = ry * 64 + rx, at = slot_of[landing], last = ready[--nready];
+                ready[at] = (uint16_t)last;
+                slot_of[last] = (int16_t)at;
+            }
+    };
+    // A square can grow while it is outside the shape with three or more neighbours inside.
+    const int left = clamp63(cx - w / 2), right = clamp63(cx - w / 2 + span_w - 1);
+    const int top = clamp63(cy - h / 2), bottom = clamp63(cy - h / 2 + span_h - 1);
+    for (int y = top; y <= bottom; y++)
+        for (int x = left; x <= right; x++)
+            if ((uint8_t)(around[y + 1][x + 1] - 3) < 0x7D) add_landings(x, y);
+    const double target = w * h / 2.5;
+    int grown = 0;
+    while (grown <= target && nready > 0) {
+        const int landing = ready[random(nready)];
+        const int x = clamp63(cx - w / 2 + landing % 64), y = clamp63(cy - h / 2 + landing / 64);
+        drop_landings(x, y);
         muoto[y][x] = 1;
+        around[y + 1][x + 1] |= 0x80;
+        grown++;
+        // A neighbour outside the shape whose count reaches three can grow from now on.
         for (int dy = 0; dy <= 2; dy++)
             for (int dx = 0; dx <= 2; dx++)
-                if (dx != 1 || dy != 1) around[y + dy][x + dx]++;
-        around[y + 1][x + 1] |= 0x80;
-    };
-    for (int y = 0; y < 64; y++)
-        for (int x = 0; x < 64; x++)
-            if (muoto[y][x]) add_square(x, y);
-    const double target = w * h / 2.5;
-    const int most = (int)target;   // `grown <= target` for whole numbers
-    const long limit = 400L * w * h + 4096;
-    int grown = 0;
-    int32_t drawn[DRAW_BLOCK];
-    int used = 0, have = 0;
-    auto next = [&]() {
-        if (used == have) {
-            rand_block(drawn, DRAW_BLOCK);
-            have = DRAW_BLOCK;
-            used = 0;
-        }
-        return drawn[used++];
-    };
-    auto draw = [&](const Remainder &r) {
-        const int first = r.of(next());
-        int v = first;
-        for (int repeats = 0; repeats < 10; repeats++) {
-            v = r.of(next());
-            if (v != first) break;
-        }
-        return v;
-    };
-    const Remainder by_w(w), by_h(h);
-    for (long t = 0; grown <= most && t < limit; t++) {
-        const int x = clamp63(cx - w / 2 + draw(by_w)), y = clamp63(cy - h / 2 + draw(by_h));
-        if ((uint8_t)(around[y + 1][x + 1] - 3) < 0x7D) {
-            add_square(x, y);
-            grown++;
-        }
+                if ((dx != 1 || dy != 1) && ++around[y + dy][x + dx] == 3 && inside(x + dx - 1, y + dy - 1))
+                    add_landings(x + dx - 1, y + dy - 1);
     }
-    rand_unget(have - used);
     return grown;
 }
 

@@ -145,16 +145,44 @@ TEST(RandomStream, IsTheCLibraryGeneratorNumberForNumber) {
     }
 }
 
-TEST(RandomStream, DrawsTakenInABlockAndGivenBackLeaveTheStreamAsPlainDraws) {
-    for (int taken : {0, 1, 30, 31, 32, 700}) {
-        srand(99);
-        std::vector<int> plain;
-        for (int i = 0; i < 2000; i++) plain.push_back(rand());
-        srand(99);
-        std::vector<int32_t> block(1000);
-        rand_block(block.data(), 1000);
-        for (int i = 0; i < 1000; i++) ASSERT_EQ(block[i], plain[i]) << i;
-        rand_unget(1000 - taken);   // only `taken` of them were used
-        for (int i = taken; i < 2000; i++) ASSERT_EQ(rand(), plain[i]) << "taken " << taken << " draw " << i;
+TEST_F(SaveDiffTest, AFileIsComparedAsItIsNowAfterChangesInPlaceAndReplacement) {
+    auto unchanged = [&](const std::string &p, const std::vector<unsigned char> &bytes) {
+        save_begin();
+        EXPECT_TRUE(save_write_file(p.c_str(), bytes.data(), bytes.size()));
+        const int staged = save_staged_as(p.c_str());
+        EXPECT_TRUE(save_commit());
+        return staged == -1;
+    };
+    ASSERT_TRUE(unchanged(path, old_bytes));
+
+    // Another writer changes a byte of the file where it lies: the same bytes are a change now.
+    FILE *f = fopen(path.c_str(), "r+b");
+    ASSERT_NE(f, nullptr);
+    fseek(f, 4321, SEEK_SET);
+    fputc(old_bytes[4321] ^ 0x20, f);
+    fclose(f);
+    EXPECT_FALSE(unchanged(path, old_bytes));
+    EXPECT_EQ(read_all(path), old_bytes);
+
+    // A new file of the same size under the same name is what the bytes are held against.
+    std::vector<unsigned char> other(old_bytes.size(), 0x5A);
+    ASSERT_TRUE(write_atomic(path.c_str(), other.data(), other.size()));
+    EXPECT_TRUE(unchanged(path, other));
+    EXPECT_FALSE(unchanged(path, old_bytes));
+    EXPECT_EQ(read_all(path), old_bytes);
+
+    // More files than are kept mapped at once, each asked twice: every answer stays right.
+    std::vector<std::string> names;
+    for (int i = 0; i < 12; i++) {
+        names.push_back(dir->path() + "/FILE" + std::to_string(i) + ".DAT");
+        std::vector<unsigned char> bytes(20000, (unsigned char)i);
+        ASSERT_TRUE(write_atomic(names.back().c_str(), bytes.data(), bytes.size()));
     }
+    for (int round = 0; round < 2; round++)
+        for (int i = 0; i < 12; i++) {
+            EXPECT_TRUE(unchanged(names[i], std::vector<unsigned char>(20000, (unsigned char)i))) << i;
+            EXPECT_FALSE(unchanged(names[i], std::vector<unsigned char>(20000, (unsigned char)(i + 1)))) << i;
+            std::vector<unsigned char> back(20000, (unsigned char)i);
+            ASSERT_TRUE(write_atomic(names[i].c_str(), back.data(), back.size()));
+        }
 }

@@ -238,6 +238,9 @@ TEST_F(StoreTest, TheWholeAreaIsSavedAndBuiltAgain) {
     Data[0].type = 27;
     Data[0].x = 100;
     Data[0].y = 100;
+    Data[DATA_MAX - 1].type = 27;                     // the pool's last place is read too
+    Data[DATA_MAX - 1].x = 300;
+    Data[DATA_MAX - 1].y = 310;
     zoomsave();
     EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 26 * 88392);
     const ZoomExtraStruct &own = ZoomExtra[zoomextra_kohta(500, 600)];
@@ -255,6 +258,9 @@ TEST_F(StoreTest, TheWholeAreaIsSavedAndBuiltAgain) {
     EXPECT_EQ(maailma[mapidx(200, 200)], CH_GROUND);
     EXPECT_EQ(Data[0].type, 27);
     EXPECT_EQ(Data[0].x, 100);
+    int far = 0;
+    for (const DataStruct &d : Data) far += d.type == 27 && d.x == 300 && d.y == 310;
+    EXPECT_EQ(far, 1);
 
     memset(maailma, 0, MAP_BYTES);
     Zoomer(900, 900);                                 // nothing stored there: plain ground

@@ -4,7 +4,10 @@
 
 #include <sys/stat.h>
 
+#include <cmath>
+#include <cstring>
 #include <set>
+#include <vector>
 
 // ---- the driver ---------------------------------------------------------------------------------
 
@@ -241,6 +244,89 @@ TEST_F(LocalGenTest, BlobsReachTheirSizesEvenSqueezedAgainstTheEdge) {
         EXPECT_GT(grown, c.w * c.h / 2.5 - 1) << c.cx << "," << c.cy << " " << c.w << "x" << c.h;
     }
     EXPECT_EQ(muodosta(32, 32, 0, 0), 0);
+}
+
+// The shape grows as try after try over its box would grow it: a try lands anywhere in the box (the
+// box clamped to the map) and grows the square there when it is outside the shape with three or more
+// neighbours inside. Over many seeds both give shapes alike in outline, in where they lie and in how
+// much of them touches the map's edge, a box squeezed against a corner included.
+namespace {
+struct ShapeStats {
+    std::vector<double> values[4];   // outline, squares on the map's edge, mean column, mean row
+    void add() {
+        int area = 0, outline = 0, edge = 0;
+        double sx = 0, sy = 0;
+        for (int y = 0; y < 64; y++)
+            for (int x = 0; x < 64; x++) {
+                if (!muoto[y][x]) continue;
+                area++;
+                sx += x;
+                sy += y;
+                edge += x == 0 || y == 0 || x == 63 || y == 63;
+                outline += (x == 0 || !muoto[y][x - 1]) + (x == 63 || !muoto[y][x + 1]) + (y == 0 || !muoto[y - 1][x]) +
+                           (y == 63 || !muoto[y + 1][x]);
+            }
+        values[0].push_back(outline);
+        values[1].push_back(edge);
+        values[2].push_back(sx / area);
+        values[3].push_back(sy / area);
+    }
+};
+
+void grow_by_tries(int cx, int cy, int w, int h) {
+    if (cx - w / 2 < 0) cx = (int)(cx + w / 2.1);
+    if (cy - h / 2 < 0) cy = (int)(cy + h / 2.1);
+    if (cx + w / 2 > 63) cx = (int)(64 - w / 2.1);
+    if (cy + h / 2 > 63) cy = (int)(64 - h / 2.1);
+    memset(muoto, 0, sizeof muoto);
+    for (int y = cy - h / 3; y < cy + h / 3; y++)
+        for (int x = cx - w / 3; x < cx + w / 3; x++)
+            if (x >= 1 && x <= 63 && y >= 1 && y <= 63) muoto[y][x] = 1;
+    auto clamp = [](int v) { return v < 0 ? 0 : v > 63 ? 63 : v; };
+    int grown = 0;
+    for (long t = 0; grown <= w * h / 2.5 && t < 10000000; t++) {
+        const int x = clamp(cx - w / 2 + random(w)), y = clamp(cy - h / 2 + random(h));
+        if (muoto[y][x]) continue;
+        int around = 0;
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++)
+                around += (dx || dy) && x + dx >= 0 && x + dx < 64 && y + dy >= 0 && y + dy < 64 && muoto[y + dy][x + dx];
+        if (around > 2) {
+            muoto[y][x] = 1;
+            grown++;
+        }
+    }
+}
+}  // namespace
+
+TEST_F(LocalGenTest, ShapesGrowAsTryAfterTryWouldGrowThem) {
+    struct { int cx, cy, w, h; } cases[] = {{60, 60, 21, 21}, {2, 30, 12, 10}, {32, 32, 64, 64}};
+    const char *what[4] = {"outline", "squares on the edge", "mean column", "mean row"};
+    for (auto &c : cases) {
+        ShapeStats fast, tries;
+        for (int seed = 1; seed <= 150; seed++) {
+            randomize(seed);
+            muodosta(c.cx, c.cy, c.w, c.h);
+            fast.add();
+            randomize(seed + 1000);
+            grow_by_tries(c.cx, c.cy, c.w, c.h);
+            tries.add();
+        }
+        for (int k = 0; k < 4; k++) {
+            auto mean_and_error = [](const std::vector<double> &v, double &mean, double &error2) {
+                mean = 0;
+                for (double d : v) mean += d;
+                mean /= (double)v.size();
+                double var = 0;
+                for (double d : v) var += (d - mean) * (d - mean);
+                error2 = var / (double)(v.size() - 1) / (double)v.size();
+            };
+            double m1, e1, m2, e2;
+            mean_and_error(fast.values[k], m1, e1);
+            mean_and_error(tries.values[k], m2, e2);
+            EXPECT_NEAR(m1, m2, 5 * std::sqrt(e1 + e2) + 0.05) << what[k] << " of " << c.cx << "," << c.cy << " " << c.w << "x" << c.h;
+        }
+    }
 }
 
 TEST_F(LocalGenTest, AFieldIsPreparedSoilWithRocksPutAnywhere) {
