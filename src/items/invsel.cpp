@@ -137,10 +137,14 @@ void mark_rows(Screen &s) {
 
 // ---- drawing ---------------------------------------------------------------------------------
 
+static int button_width(const char *text) {
+    const char *dot = strchr(text, '.');
+    return Nappain_Leveys(text) + (dot ? 8 + textwidth(dot + 1) : 0);
+}
+
 int button(Screen &s, int x, int y, const char *text, int key) {
     Piirra_Nappain(x, y, text);
-    const char *dot = strchr(text, '.');
-    const int w = Nappain_Leveys(text) + (dot ? 8 + textwidth(dot + 1) : 0);
+    const int w = button_width(text);
     if (s.nbuttons < BUTTONS_MAX) s.buttons[s.nbuttons++] = {x, y, w, 14, key};
     return x + w + 8;
 }
@@ -170,17 +174,21 @@ void draw(Screen &s) {
     x = button(s, x, y, "PgUp.Prev page", KEY_PGUP);
     const int chosen = InvData_chosen_rows();
     if (!(KEY_PROCEED == KEY_ESC && chosen)) x = button(s, x, y, "ESC.Cancel", KEY_ESC);
-    button(s, x, y, "TAB.Filter", KEY_TAB);
+    // A row too full for the filter button leaves it to the view line below, which it belongs with.
+    const bool filter_below = x + button_width("TAB.Filter") > s.wx + s.ww - 10;
+    if (!filter_below) button(s, x, y, "TAB.Filter", KEY_TAB);
     y += 16;
     x = s.wx + 10;
     char view[80];
     if (s.shown_filter == 0) {
         showtext(x, y + 4, "Viewing: All items", RGB_to_color(176, 196, 222), 1);
+        x += textwidth("Viewing: All items") + 10;
     } else {
         snprintf(view, sizeof view, "Viewing: %s", InvList_TYPETITLE(s.shown_filter));
         showtext(x, y + 4, view, RGB_to_color(176, 196, 222), 1);
-        button(s, x + textwidth(view) + 10, y, "*.All types", KEY_FILTER_ALL);
+        x = button(s, x + textwidth(view) + 10, y, "*.All types", KEY_FILTER_ALL);
     }
+    if (filter_below) button(s, x, y, "TAB.Filter", KEY_TAB);
     y += 16;
     if (multi(s)) {
         x = button(s, s.wx + 10, y, "+.Select all", '+');

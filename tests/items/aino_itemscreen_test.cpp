@@ -150,4 +150,23 @@ TEST_F(AinoItemScreen, RoastCancelledAtTheItemScreenLeavesTheGameScreenWhole) {
     EXPECT_GT(same_share(adopt(SDL_GetWindowSurface(win)), game, STATE_PANEL), 0.9);
 }
 
+TEST_F(AinoItemScreen, TheListsButtonsStayInsideItsWindow) {
+    // Beside the list window, level with its rows of buttons, the game screen shows as it was.
+    static constexpr SDL_Rect BESIDE_BUTTONS = {476, 440, 320, 36};
+    for (SDL_Keycode filter : {SDLK_UNKNOWN, SDLK_a}) {
+        const std::vector<Frame> frames = frames_during([filter] {
+            if (filter != SDLK_UNKNOWN) {
+                oxatest::push_key(SDLK_TAB);
+                oxatest::push_key(filter);   // armours and clothes: the view line gets its own button
+            }
+            push_idle_tick();
+            oxatest::push_key(SDLK_ESCAPE);
+            command_dispatch('d', 0, 0);
+        });
+        ASSERT_GE(showing_list(frames), 1);
+        for (size_t i = 0; i < frames.size(); i++)
+            EXPECT_LT(differing(frames[i], game, BESIDE_BUTTONS), 10) << "filter key " << filter << ", frame " << i;
+    }
+}
+
 }  // namespace
