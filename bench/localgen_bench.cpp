@@ -53,7 +53,9 @@ struct Folder {
     // The character as the fixture made her, her area never built. The files are put back where they
     // lie, as a player's folder keeps its files from one entry to the next; files the entry made go.
     void fresh_character() {
-        const std::string cmd = "cd " + path + "/AINO && for f in * .[!.]*; do [ -e \"../AINO.pristine/$f\" ] || rm -rf \"$f\"; done; cp -a ../AINO.pristine/. .";
+        const std::string cmd = "cd " + path +
+                                "/AINO && for f in * .[!.]*; do [ -e \"../AINO.pristine/$f\" ] || rm -rf \"$f\"; done;"
+                                " cp -a ../AINO.pristine/. .";
         if (system(cmd.c_str()) != 0) perror("cp");
         REAL_QUIT = 0;
         loader();
