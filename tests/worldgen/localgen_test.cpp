@@ -324,7 +324,8 @@ TEST_F(LocalGenTest, ShapesGrowAsTryAfterTryWouldGrowThem) {
             double m1, e1, m2, e2;
             mean_and_error(fast.values[k], m1, e1);
             mean_and_error(tries.values[k], m2, e2);
-            EXPECT_NEAR(m1, m2, 5 * std::sqrt(e1 + e2) + 0.05) << what[k] << " of " << c.cx << "," << c.cy << " " << c.w << "x" << c.h;
+            EXPECT_NEAR(m1, m2, 5 * std::sqrt(e1 + e2) + 0.05)
+                << what[k] << " of " << c.cx << "," << c.cy << " " << c.w << "x" << c.h;
         }
     }
 }
