@@ -62,7 +62,7 @@ int muodosta(int cx, int cy, int w, int h) {
     const int y0 = cy - h / 3 < 1 ? 1 : cy - h / 3, y1 = cy + h / 3 > 64 ? 64 : cy + h / 3;
     if (x0 >= x1 || y0 >= y1 || w <= 0 || h <= 0) return 0;
     for (int y = y0; y < y1; y++) memset(&muoto[y][x0], 1, (size_t)(x1 - x0));
-    // The blob grows until it has added more than w x h / 2.5 squares. A try lands on (rx, ry) of the
+    // The blob keeps growing while it has added at most w x h / 2.5 squares. A try falls on (rx, ry) of the
     // w x h box, each place as likely as any other, and grows the square it lands on (the box clamped
     // to the map) when that square is outside the shape with three or more neighbours inside it. Tries
     // that land on no such square change nothing, so only the landings that grow are drawn: one of
