@@ -8,6 +8,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/life.h"
+#include "creatures/predicates.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"

@@ -20,6 +20,7 @@
 #include "maps/crestep.h"
 #include "creatures/creatures.h"
 #include "creatures/life.h"
+#include "creatures/predicates.h"
 #include "creatures/physical.h"
 #include "maps/area.h"
 #include "maps/facing.h"

@@ -3,11 +3,6 @@
 
 #include "core/records.h"
 
-
-// The services below stand in until the creatures module lands.
-
-
-
 int onko_JOKU_tajuton(int n) {
     if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;
     if (n < 0 || n >= CRE_COUNT) return 0;
@@ -15,9 +10,10 @@ int onko_JOKU_tajuton(int n) {
     return c.mode == CM_ASLEEP || c.posture == 3 || c.posture == 4;
 }
 
-
 void ClrRealCreaturePos() {
     for (int &p : RealCreaturePos) p = 0;
 }
+
+// The entry check of a map: no rule of the game ends it on entering a map.
 void allowed_check() {}
 

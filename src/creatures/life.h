@@ -6,7 +6,6 @@
 int onko_NPC_kumppani(int c);              // the player's companion
 int onko_NPC_kesyelain(int c);             // the player's pet
 int taisteleeko_NPC(int c);                // fighting
-int onko_NPC_vesielaja(int c);             // a water creature
 int onko_taistelutilanne(int who, int mode);   // a conscious foe stands next to the player
 int HAAVAPROSENTTI(int c);                 // wound percentage
 void NPC_Kuntotarkistus(int c);
@@ -21,7 +20,6 @@ void Ela_Haltija(int pos);
 void Taistelu_Main(int c, int pos);
 int combatwise_dp(int c, int x, int y);    // pool position worth picking up, or -1000
 int cr_pickup(int c, int pos, int count);  // non-zero when picked up
-int cre_falls_through_ice(int c);          // non-zero when the ice broke under it
 void cre_kill(int c, int mode);            // dies where it stands
 void combat_command(int key);
 int spendtask_helpers(char *names, int size);   // helpers on the player's task, their names

@@ -134,6 +134,12 @@ int lentaako_NPC(int n) {
     return c && c->korkeus == 100;
 }
 int Onko_lennossa(int n) { return lentaako_NPC(n); }
+// A water creature: the fish-like species 701 or a swimmer's movement class; -1 asks the template
+// `Creature` that a new creature is being made from.
+int onko_NPC_vesielaja(int n) {
+    const CreatureStruct *c = n == -1 ? &Creature : cre(n);
+    return c && (c->speciescode == 701 || c->moveclass == 96 || c->moveclass == 128);
+}
 int sukeltaako_NPC(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->korkeus == -100;

@@ -34,6 +34,7 @@ int sukeltaako_NPC(int n);            // diving
 int saalistaako_NPC(int n);           // hunting
 int taisteleeko_NPC(int n);           // fighting
 int pakeneeko_NPC(int n);             // fleeing
+int onko_NPC_vesielaja(int n);        // a water creature; -1 the template `Creature`
 int nukkuuko_NPC(int n);              // asleep
 int onko_NPC_vapaa_reagoimaan(int n); // free to react
 int onko_noiduttuelain(int n);        // a bewitched animal

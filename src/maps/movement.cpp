@@ -24,13 +24,21 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "creatures/animals.h"
+#include "creatures/body.h"
 #include "creatures/life.h"
+#include "creatures/melee_aside.h"
+#include "creatures/perception.h"
 #include "creatures/physical.h"
+#include "creatures/predicates.h"
 #include "items/hauling.h"
 #include "items/itemwear.h"
+#include "activities/skilluse.h"
 #include "presentation/audio.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
+#include "presentation/panels.h"
+#include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
 
@@ -59,22 +67,25 @@ static float walked_km = 0.0f;     // distance walked this run
 // ---- services of other modules that are not there yet --------------------------------------
 // Each stands in with the plainest answer until its module lands.
 
-static int actual_mobility() { return 10; }                  // a walker's pace, km/h
-static int weariness() { return 0; }                         // fresh
-static void set_effort(int level) { Plr.exertion = (uint8_t)level; }
 static int climb_it(int, int) { return SuccessRoll(0, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING")) >= SR_SUCCESS; }
 static int trap_fires(int, int) { return 0; }
-static void register_noise(int, int, int) {}
-static int wake_creature(int) { return 1; }
 static int trap_holds_player(int) { return 0; }
-static void release_trap(int) {}
 
-// A creature that makes way for the player: a pet, a companion or a calm person, awake and
-// standing. Only people are told apart until the creature module lands.
-static int gives_way(const CreatureStruct &c) {
+static void set_effort(int level) { AsetaPonnistelu(-1, level); }
+
+// The step's noise goes into the world at her square and stands as her own noise of the turn.
+static void register_noise(int x, int y, int level) {
+    aseta_maailmaan_meteli(x, y, level, -1);
+    setNPCnoise(-1, level);
+}
+
+// A creature that makes way for the player: awake and standing, and her pet, her companion or a
+// person who neither flees nor fights.
+static int gives_way(int slot) {
+    const CreatureStruct &c = Cre[slot];
     if (c.mode == CM_ASLEEP || c.posture != 0) return 0;
-    const int calm = c.mode != 2 && c.mode != 99 && c.mode != 4 && c.mode != 5 && c.mode != 7;
-    return c.kind == CK_HUMAN && calm;
+    if (onko_NPC_kesyelain(slot) || onko_NPC_kumppani(slot)) return 1;
+    return c.kind == CK_HUMAN && !pakeneeko_NPC(slot) && !taisteleeko_NPC(slot);
 }
 
 // The text of a message key, copied out of the message module's buffer.
@@ -242,10 +253,10 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 if (slot >= CRE_COUNT) continue;   // a damaged id names no creature
                 const CreatureStruct &cr = Cre[slot];
                 if (cr.mode == CM_ASLEEP) {
-                    if (wake_creature((int)slot)) return MOVE_CREATURE;
+                    if (HerataNPC((int)slot)) return MOVE_CREATURE;
                     continue;
                 }
-                if (gives_way(cr)) {
+                if (gives_way((int)slot)) {
                     TARGET_NPC = (int)slot;
                     MoveNote(key_text("NPC_WITHDRAWS"));
                     Pakene((int)slot);
@@ -261,7 +272,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
             }
         } else if (d.x == fromX && d.y == fromY && d.type == DT_TRAP && d.extra == 'e') {
             if (trap_holds_player(i)) return MOVE_TRAPPED;
-            release_trap(i);
+            PaastaAnsa(i);
         }
     }
     return MOVE_FREE;
@@ -315,7 +326,7 @@ static void choose_effort(int level_step) {
     } else {
         const int snow = snow_thickness_mapwise(PlayerX, PlayerY);
         if (snow <= 99 || mode == MODE_SWIM) {
-            if (mode == MODE_WALK && weariness() <= 1499 && level_step) set_effort(2);
+            if (mode == MODE_WALK && plr_tiredness() <= 1499 && level_step) set_effort(2);
         } else if (mode == MODE_SKI) {
             int r = SuccessRoll(-3, plr_ML("SKIING") == 1000 ? 0 : plr_ML("SKIING"));
             if (random(2)) r = SuccessRoll(0, plr_ML("SKIING") == 1000 ? 0 : plr_ML("SKIING"));
@@ -325,7 +336,7 @@ static void choose_effort(int level_step) {
             else if (r == 3) set_effort(2);
             copy_bounded(MoveSound, sizeof MoveSound, "ski");
         } else {
-            const int w = weariness();
+            const int w = plr_tiredness();
             set_effort(w > 749 ? 7 : w > 599 ? 6 : w > 499 ? 5 : w < 250 ? 3 : 4);
             copy_bounded(MoveSound, sizeof MoveSound, "walk_deepsnow");
         }
@@ -361,14 +372,20 @@ int MovePlayer(int step) {
     }
     map_debuglog("movement", "MovePlayer(%d) %d,%d -> %d,%d", step, PlayerX, PlayerY, tx, ty);
 
-    const int mobility = actual_mobility();
+    // Her speed after the penalties of wounds, weariness and load; the same penalties tell why.
+    const int mobility = ACTUAL_MOBILITY(-1);
+    char line[400];
     if (mobility < 0) {
-        MoveNote("!You are not able move ahead at all!");
+        snprintf(line, sizeof line, "!You are not able move ahead %s!", Penalty_Syy((unsigned)pBITFIELD_mobility()));
+        MoveNote(line);
         return -1;
     }
     if (mobility <= 9 && RUNNING) {
         RUNNING = 0;
-        MoveNote("!You can't run any longer now!");
+        if (GRAPH_INIT) StatScreen();
+        snprintf(line, sizeof line, "!You can't run any longer %s!", Penalty_Syy((unsigned)pBITFIELD_mobility()));
+        MoveNote(line);
+        Pause();
         return -1;
     }
 

@@ -4,6 +4,7 @@
 #include "core/turn_fixture.h"
 
 #include "core/weatherengine.h"
+#include "creatures/bodyrec.h"
 #include "presentation/audio.h"
 #include "presentation/listwidget.h"
 #include "presentation/oxalistener.h"
@@ -54,6 +55,7 @@ TEST_F(GameSound, AStepSoundsByItsModeAndTheAmbientLoopFollowsTheWeather) {
     EXPECT_EQ(name_on(CH_IDLE), "AMBIENCE");
 
     Mix_HaltChannel(CH_MOVE);
+    plr_set<uint8_t>(PB_SPEED, 12);   // a walker's pace: fast enough to run
     RUNNING = 1;
     oxatest::push_key(SDLK_UP);
     ASSERT_EQ(turn_pass(&r), 1);

@@ -76,6 +76,24 @@ TEST_F(Predicates, KindsOfAnimals) {
     EXPECT_FALSE(npcKotielain(0));
 }
 
+TEST_F(Predicates, WaterCreaturesBySpeciesOrByHowTheyMove) {
+    place(0, 611);
+    EXPECT_FALSE(onko_NPC_vesielaja(0)) << "a wolf";
+    for (int moveclass : {96, 128}) {
+        Cre[0].moveclass = (uint8_t)moveclass;
+        EXPECT_TRUE(onko_NPC_vesielaja(0)) << moveclass;
+    }
+    Cre[0].moveclass = 0;
+    Cre[0].speciescode = 701;
+    EXPECT_TRUE(onko_NPC_vesielaja(0));
+    // -1 asks the template a creature is being made from.
+    Creature = Cre[0];
+    EXPECT_TRUE(onko_NPC_vesielaja(-1));
+    Creature.speciescode = 611;
+    EXPECT_FALSE(onko_NPC_vesielaja(-1));
+    EXPECT_FALSE(onko_NPC_vesielaja(CRE_COUNT)) << "no such creature";
+}
+
 TEST_F(Predicates, AwakeHoursFollowTheRhythm) {
     place(0, 611);
     Plr.hour = 22;

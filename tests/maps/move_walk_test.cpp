@@ -4,9 +4,14 @@
 
 #include "core/config.h"
 #include "core/maintenance.h"
+#include "creatures/body.h"
+#include "creatures/bodyrec.h"
 #include "creatures/creatures.h"
+#include "creatures/perception.h"
+#include "creatures/physical.h"
 #include "maps/facing.h"
 #include "maps/movement.h"
+#include "presentation/notes.h"
 #include "presentation/tekstit.h"
 
 #include <string>
@@ -216,6 +221,63 @@ TEST_F(Walk, FiresAndCreaturesStopTheStep) {
     Data[rec].x = 240;
     EXPECT_EQ(MovePlayer(104), 1);
     EXPECT_EQ(PlayerY, 233);
+}
+
+TEST_F(Walk, WornOutSheCannotStepOrRunAndIsToldWhy) {
+    plr_set<float>(PB_FATIGUE, 100.0f);
+    EXPECT_EQ(MovePlayer(102), -1);
+    EXPECT_TRUE(told("!You are not able move ahead due to being fatigued!")) << (notes.empty() ? "" : notes.back());
+    EXPECT_EQ(PlayerX, 232);
+
+    // Nearly worn out she still walks, but a run ends at once.
+    plr_set<float>(PB_FATIGUE, 99.0f);
+    ASSERT_GE(ACTUAL_MOBILITY(-1), 0);
+    RUNNING = 1;
+    DISABLE_MORECHECK = 1;   // the pause after the note gives way at once
+    ASSERT_LE(ACTUAL_MOBILITY(-1), 9);
+    EXPECT_EQ(MovePlayer(102), -1);
+    EXPECT_TRUE(told("!You can't run any longer due to being fatigued!"));
+    EXPECT_EQ(RUNNING, 0);
+    DISABLE_MORECHECK = 0;
+    plr_set<float>(PB_FATIGUE, 0.0f);
+    RUNNING = 0;
+    EXPECT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(PlayerX, 233);
+}
+
+TEST_F(Walk, ASleeperInTheWayWakesAndAPetMakesWay) {
+    Cre[7].kind = 5;   // an animal asleep on the square south of her
+    Cre[7].mode = CM_ASLEEP;
+    place(DT_CREATURE, 232, 233, CRE_DATAID + 7);
+    EXPECT_EQ(MovePlayer(104), 0);
+    EXPECT_NE(Cre[7].mode, CM_ASLEEP) << "woken by her step";
+    EXPECT_EQ(PlayerY, 232);
+
+    // Awake, her own pet steps aside as a calm person would: she is told it withdraws.
+    Cre[7].mode = 3;
+    Cre[7].posture = 0;
+    Cre[7].owner = CRE_PLAYER;
+    notes.clear();
+    MovePlayer(104);
+    const std::string withdraws = MSG("NPC_WITHDRAWS"), ahead = MSG("MOVEMENT_NPC_AHEAD");
+    EXPECT_TRUE(told(withdraws)) << (notes.empty() ? "" : notes.back());
+    EXPECT_FALSE(told(ahead));
+    // A wild animal awake in her way stays the creature ahead.
+    Cre[7].owner = 0;
+    notes.clear();
+    MovePlayer(104);
+    EXPECT_TRUE(told(ahead));
+    EXPECT_FALSE(told(withdraws));
+}
+
+TEST_F(Walk, HerStepIsHeardInTheWorld) {
+    clear_noises();
+    ASSERT_EQ(MovePlayer(102), 1);
+    EXPECT_EQ(AANI_AIHEUTTAJA, -1);
+    EXPECT_GE(AANI_TASO, 1);
+    EXPECT_EQ(AANI_X, PlayerX);
+    EXPECT_EQ(AANI_Y, PlayerY);
+    EXPECT_EQ(PLR_NOISE, AANI_TASO);
 }
 
 TEST_F(Walk, IceThatHoldsIsWalkedAndThinIceAsksFirst) {
