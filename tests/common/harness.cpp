@@ -87,6 +87,7 @@ void ScreenTest::SetUp() {
     }
     ASSERT_NE(screen, nullptr);
     ASSERT_NE(ren, nullptr);
+    FLIP_map_OFF();   // as the game starts: a flip shows the screen, no map laid over it
     SDL_FillRect(screen, nullptr, 0);
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }

@@ -252,6 +252,10 @@ namespace oxatest {
 
 class ArcherTest : public MissileTest {
 protected:
+    void SetUp() override {
+        MissileTest::SetUp();
+        srand(1);   // whether a bowman shoots or closes in is drawn: each run draws the same
+    }
     // A person six squares east of the player, facing her, its bow in hand and arrows in its pack.
     CreatureStruct &archer(int c, bool crossbow) {
         ItemStruct b = weapon(crossbow ? "CROSSBOW" : "BOW", crossbow ? "Crossbow" : "Longbow", 200, 200, 8, 4.0f);
