@@ -56,9 +56,6 @@ int FIRESAFE = 0;
 int BURGLARYSOC = 0;
 int INVISIBLE = 0;
 
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-static void record_extra_marker() {}
-
 static void cre_log(int c, const char *stage) {
     if (!DEBUGLOG) return;
     char line[120];
@@ -529,7 +526,7 @@ int turn_pass(int *result) {
     if (result) *result = r;
     DISABLE_MORECHECK = 0;
     if (EXIT_CLOSE_GAME) oxa_quit("");
-    record_extra_marker();
+    // The area markers are set where kills and plentiful years happen; a turn adds none of its own.
     if (Environ != 1 && LittleTurns >= 4) TurnUsed = 1;
     if (REAL_QUIT == -1) return 0;
     if (LOAD_MAP == 1) {

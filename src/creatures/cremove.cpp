@@ -12,6 +12,7 @@
 #include "core/records.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
+#include "creatures/death.h"
 #include "creatures/physical.h"
 #include "creatures/lifeask.h"
 #include "creatures/life.h"
@@ -35,10 +36,13 @@ int WIZARD_npcfreeze;
 
 enum { HIST = 20 };
 
-// Until the feathers of the creatures' death land: a bird drops no feather.
-static void drop_feather(int, int) {}
-
 static int pos_of(int n) { return crestep_pos(n); }
+
+// A bird sheds a feather or two where it stands, within the limit of feathers lying about.
+static void drop_feather(int n) {
+    const int pos = pos_of(n);
+    if (pos >= 0) feather_drop(n, Data[pos].x, Data[pos].y, 1);
+}
 
 void tyhjenna_liikehistoria(int n) {
     if (!ask_valid(n)) return;
@@ -462,7 +466,7 @@ int Laskeudu(int n) {
     }
     if (seen_or_near(n, 15)) cre_say(n, "DO_LAND");
     c.korkeus = perch ? 200 : 0;
-    if (random(5) == 0) drop_feather(n, 1);
+    if (random(5) == 0) drop_feather(n);
     return 1;
 }
 
@@ -489,7 +493,7 @@ int Lenna(int n) {
         return 0;
     }
     if (seen_or_near(n, 15)) cre_say(n, "DO_FLY");
-    if (random(10) == 0) drop_feather(n, 1);
+    if (random(10) == 0) drop_feather(n);
     return 1;
 }
 

@@ -3,6 +3,7 @@
 #include "creatures/cremove.h"
 #include "life_fixture.h"
 #include "creatures/wounds.h"
+#include "core/obj_func.h"
 
 using Moving = LifeTest;
 
@@ -116,4 +117,23 @@ TEST_F(Moving, ABirdWithAWingPastUseCannotTakeOff) {
     Cre[3].woundinjury[0] = 0;
     EXPECT_EQ(Lenna(3), 1);
     EXPECT_EQ(Cre[3].korkeus, 100);
+}
+
+TEST_F(Moving, ABirdTakingOffAndLandingShedsFeathersWithinTheLimit) {
+    animal(3, 240, 240, 632, 4.0f);
+    Cre[3].kind = 21;
+    srand(5);
+    for (int i = 0; i < 200; i++) {
+        Lenna(3);
+        Laskeudu(3);
+    }
+    int stacks = 0, feathers = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.x == 240 && d.y == 240) {
+            stacks++;
+            feathers += d.count;
+            EXPECT_EQ(ObjToItem((int)d.id).id, 418u) << "a feather";
+        }
+    EXPECT_GE(stacks, 1) << "some take-offs and landings shed a feather";
+    EXPECT_LE(feathers, 7) << "none once more than five lie about; one shedding leaves two at the most";
 }
