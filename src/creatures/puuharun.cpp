@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "activities/cooking.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/ownlib.h"
@@ -14,6 +15,7 @@
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
+#include "creatures/describe.h"
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
@@ -21,6 +23,7 @@
 #include "creatures/puuha.h"
 #include "creatures/breaches.h"
 #include "creatures/zoomservices.h"
+#include "items/inventory.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/crestep.h"
@@ -48,8 +51,16 @@ static void light_fire_at(int x, int y, int minutes) {
 }
 // Until the timber work lands: felling and log work end at once.
 static int timber_step(int, int, int, int) { return 1; }
-// Until cooking lands: roasting leaves the meat as it is.
-static void roast_pack_meat(int, int) {}
+// The raw meat or fish of a pack slot, ten pieces at the most, roasted by the fire: the raw pieces
+// leave the pack and as many roasted ones take their place.
+static void roast_pack_meat(int n, int slot) {
+    CreatureStruct &c = Cre[n];
+    const int count = c.packcount[slot] < 10 ? c.packcount[slot] : 10;
+    const int roasted = Kokkaa(n, COOK_ROAST, "", 1, (int)c.pack[slot]);
+    if (roasted <= 0) return;
+    Poista_NpcItem(n, slot, count);
+    new_AddCrPack(n, roasted, count, 0);
+}
 // Until butchery lands: a carcass cannot be cut up by a creature.
 static int cut_carcass(int, int) { return 0; }
 // Until quests land: there is no quest to talk about.
