@@ -19,6 +19,7 @@
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "presentation/input.h"
+#include "presentation/input_feeder.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
 #include "maps/area.h"
@@ -244,6 +245,13 @@ protected:
         int r;
         ASSERT_EQ(turn_pass(&r), 1);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    // Keys typed through the turn loop, as a player types them.
+    static void command(std::initializer_list<int> ks) {
+        KeyFeeder typing;
+        for (int k : ks) typing.key((SDL_Keycode)k, 0);
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
     }
 };
 

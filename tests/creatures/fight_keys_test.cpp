@@ -42,12 +42,6 @@ protected:
         }
         for (int c = 0; c < CRE_COUNT; c++) Cre[c].enemy = CRE_NONE;
     }
-    static void command(std::initializer_list<int> ks) {
-        oxatest::KeyFeeder typing;
-        for (int k : ks) typing.key((SDL_Keycode)k);
-        int r;
-        typing.typed([&] { return turn_pass(&r); });
-    }
     // A new record of the pool on the square; its position.
     static int record(int type, int x, int y, int id) {
         set_data(type, x, y, id, 0);

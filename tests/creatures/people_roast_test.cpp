@@ -16,12 +16,6 @@ namespace {
 
 class PeopleRoast : public oxatest::PlayingTest {
 protected:
-    static void command(std::initializer_list<SDL_Keycode> ks) {
-        oxatest::KeyFeeder typing;
-        for (SDL_Keycode k : ks) typing.key(k, 0);
-        int r;
-        typing.typed([&] { return turn_pass(&r); });
-    }
     static std::string name_of(int obj) {
         const ItemStruct it = ObjToItem(obj);
         return std::string(it.name, strnlen(it.name, sizeof it.name));

@@ -18,12 +18,6 @@ namespace {
 
 class AinoHauling : public oxatest::PlayingTest {
 protected:
-    static void command(std::initializer_list<SDL_Keycode> ks) {
-        oxatest::KeyFeeder typing;
-        for (SDL_Keycode k : ks) typing.key(k, 0);
-        int r;
-        typing.typed([&] { return turn_pass(&r); });
-    }
     static int laid(const char *name, int x, int y) {
         const int row = object(name, 1);
         if (row <= 0) return -1;
