@@ -23,6 +23,7 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
+#include "items/mending.h"
 #include "items/items.h"
 #include "items/ownership.h"
 #include "items/vessels.h"
@@ -437,19 +438,6 @@ void PUUHASE_reclaimnearest(int n) {
 
 // ---- robbers ----
 
-// Until the goods tests land: weapons, clothes, skins, tools and valuables worth 12 or more, never a
-// leash that holds a creature of the area.
-int robber_wants(int pos) {
-    if (pos <= 0) return 0;
-    const ItemStruct it = ObjToItem(pos);
-    switch (it.type) {
-    case IT_WEAPON: case IT_ARMOUR: case IT_SKIN: case IT_TOOL: case 10: break;
-    default: return 0;
-    }
-    if (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0 && sotu_Crepos(it.state) != CRE_NONE) return 0;
-    return esinehinta(0, it) >= 12.0f;
-}
-
 int PUUHASE_snatchnearest(int n) {
     int x, y;
     if (!ask_valid(n) || !creature_square(n, x, y)) return 0;
@@ -458,7 +446,7 @@ int PUUHASE_snatchnearest(int n) {
         const DataStruct &d = Data[i];
         if (d.type != DT_ITEM || d.count == 0) continue;
         const int dist = koordinaattien_vali(x, y, d.x, d.y);
-        if (dist >= bestd || !robber_wants((int)d.id) || !cancarry(n, (int)d.id, 1)) continue;
+        if (dist >= bestd || !robber_wanted_item(ObjToItem((int)d.id)) || !cancarry(n, (int)d.id, 1)) continue;
         bestd = dist;
         best = i;
     }
@@ -519,7 +507,7 @@ int rob_items(int victim, int n, unsigned char check) {
     int count = 0;
     for (int s = 0; s < PLR_SLOTS; s++) {
         const int pos = Plr.inv_obj[s];
-        if (pos <= 0 || Plr.inv_count[s] <= 0 || !robber_wants(pos)) continue;
+        if (pos <= 0 || Plr.inv_count[s] <= 0 || !robber_wanted_item(ObjToItem(pos))) continue;
         const float p = esinehinta(0, ObjToItem(pos));
         int k = count++;
         while (k > 0 && price[k - 1] < p) {

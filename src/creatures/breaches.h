@@ -24,4 +24,3 @@ void PUUHASE_rosmous(int n);
 int rosvoroopeilu(int n);
 int rob_items(int victim, int n, unsigned char check);
 void Shout_comebarter(int n);
-int robber_wants(int pos);         // 1 for goods a robber takes

@@ -71,7 +71,13 @@ static void say_key(const char *key) {
     Note(MSG(key));
 }
 
-int fightmode_dontkill(int c) { return c >= 0 && c < CRE_COUNT && (Cre[c].fightbits & 7) ? 1 : 0; }
+// Below 0 (the player, or nobody) answers 1; the callers that weigh a blow ask it of creatures only.
+// A robber means to rob, not to kill.
+int fightmode_dontkill(int c) {
+    if (c < 0) return 1;
+    if (c >= CRE_COUNT || Cre[c].kind == CK_NONE) return 0;
+    return onko_NPC_rosvo(c) || (Cre[c].fightbits & 7) ? 1 : 0;
+}
 
 // The creature of the area whose social id is the last attacker's; -1 none.
 static int attacker_present() {

@@ -73,9 +73,6 @@ static void release_leashes(const CreatureStruct &c) {
     }
 }
 
-// The player record's byte of the bewitched wolf's fate: 1 killed, 2 freed.
-enum { PB_WOLFSTATE = 5038 };
-
 // Game-course tasks a death reports.
 enum { TASK_KILL = 12, TASK_BEAR = 31, TASK_RAIDERS = 32 };
 

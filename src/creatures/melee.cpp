@@ -342,8 +342,8 @@ void Taistelu_PUOLUSTUS(int defender) {
     if (defender == -1) {
         sees = See(ax, ay);
         SPEND_INTERRUPT = 3;
-    } else if (!taisteleeko_NPC(defender) && !pakeneeko_NPC(defender)) {
-        sees = false;
+    } else {
+        sees = NPCSee(defender, ax, ay) && (taisteleeko_NPC(defender) || pakeneeko_NPC(defender));
     }
     ItemStruct w1{}, w2{};
     const int p1 = getwieldedItempos(defender, 1), p2 = getwieldedItempos(defender, 2);
@@ -393,7 +393,7 @@ void Taistelu_PUOLUSTUS(int defender) {
             wml = Skill_ML(defender, sk);
         }
         const int dcls = canblock ? Ota_DefenseClass(bw.adclass) : 0, acls = m1 ? Ota_AttackClass(w1.adclass) : 0;
-        if (dml == 0 && !canblock) {
+        if (dml == 0) {
             code = DEF_NONE;
         } else if (!canblock || dcls < 2 || wml == 0) {
             code = DEF_DODGE;
@@ -463,6 +463,11 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     DEFENDER = COMBAT_defender = defender;
     if (!Taistelu_HYOKKAYS(attacker, weapon, hand, defender, launcher)) return 0;
     AsetaPonnistelu(attacker, 10);
+    {
+        int nx, ny;
+        body_xy(attacker, nx, ny);
+        aseta_maailmaan_meteli(nx, ny, 3, attacker);
+    }
     setNPCnoise(attacker, 3);
     AttackerStrike = StrikeData;
     vMSG_attack_bow[0] = 0;
@@ -586,7 +591,7 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     }
     Kerro_Etulyontiasema();
     if (creature(defender) && Cre[defender].mode != CM_CARCASS && !(missile && missile_skip_morale)) {
-        NPC_moraalitarkistus_haavoitus(defender, attacker, r.attacker_grade > 0 ? 1 : 0);
+        NPC_moraalitarkistus_haavoitus(defender, attacker, 1);
         RYHMA_moraalitarkistus(defender, attacker);
         NPC_Kuntotarkistus(defender);
     }

@@ -15,6 +15,7 @@
 #include "creatures/melee.h"
 #include "creatures/perception.h"
 #include "creatures/predicates.h"
+#include "creatures/people.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/facing.h"
@@ -146,7 +147,7 @@ static int village_fight(int c) {
         calm_down(c, true);
         fight_after_violence(soc);
         const int seer = socseeplr(soc);
-        if (seer != CRE_NONE) NPCNote(seer, "\"Won't you behave now?\"", "");
+        if (seer != CRE_NONE && Olento_Huutaa(seer, "Won't you behave now?")) Pause();
         fight_clear_violence_flag(soc);
         return 1;
     }
@@ -193,6 +194,7 @@ void Taistelu_Main(int c, int pos) {
         calm_down(c, false);
         return;
     }
+    aseta_maailmaan_meteli(cre_x(c), cre_y(c), 3, c);
     setNPCnoise(c, 3);
     taistelutilanne_puuhakeskeytys(c);
     if (is_socmember(c) && village_fight(c)) return;

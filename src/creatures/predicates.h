@@ -62,6 +62,8 @@ int onko_NPClla_kesyelain(int m);     // the first live pet of m; -1000 none
 void set_CrePetAndMaster(int pet, int master);
 void make_animal_socowned(int n, int soc);
 void paasta_noiduttuelain(int n);
+// The player record's byte of the bewitched wolf's fate: 1 killed, 2 freed.
+enum { PB_WOLFSTATE = 5038 };
 int NPCstruct_omatunto_mins(int n);   // minutes since it noticed the player's robbery; -1 not
 int is_mom_around(int n);
 int is_cub_around(int n);

@@ -20,11 +20,20 @@
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
 #include "creatures/physical.h"
+#include "activities/activities.h"
+#include "creatures/bodyrec.h"
+#include "creatures/weaponchoice.h"
+#include "creatures/predicates.h"
+#include "creatures/people.h"
+#include "creatures/crefile.h"
+#include "creatures/death.h"
 #include "creatures/puuha.h"
 #include "creatures/breaches.h"
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/items.h"
+#include "items/mending.h"
+#include "society/village.h"
 #include "maps/area.h"
 #include "maps/crestep.h"
 #include "maps/facing.h"
@@ -177,20 +186,22 @@ static void eat_carcass_portion(int n, int cdp) {
     CreatureStruct &carcass = Cre[m];
     if (Cre[n].korkeus == 100) Laskeudu(n);
     // a portion of one pound of its meat
-    ItemStruct meat{};
-    meat.type = IT_FOOD;
-    meat.id = 500;
-    meat.weight = meat.fullweight = 1.0f;
-    meat.fig[0] = carcass.meat[0];
-    meat.fig[1] = carcass.meat[1];
-    meat.fig[2] = carcass.meat[2];
+    ItemStruct meat = Lihaesine(carcass.species, 1.0f, carcass);
     const ravinto_struct v = ravinto(meat);
     Ravitse(n, v, meat, 1.0f, 0);
+    // a bird not yet skinned sheds its feathers where it is eaten
+    if (onko_NPC_lintu(m) && !is_carcass_skinned(carcass)) {
+        const int p = crestep_pos(n);
+        if (p >= 0)
+            for (int k = 0; k < 3; k++) feather_drop(m, Data[p].x, Data[p].y, 0);
+    }
     carcass.eaten &= (uint8_t)~1;
     carcass.weight -= 1.0f;
     if (carcass.weight <= 0.0f) {
+        const int x = Data[cdp].x, y = Data[cdp].y;
         CrunchData(cdp);
         Keskeyta_Puuha(n, -1);
+        CarcassDecayComplete(m, x, y);
         return;
     }
     if (Cre[n].energy >= maxenergiavaranto(n)) Keskeyta_Puuha(n, -1);
@@ -239,7 +250,8 @@ static int eat_food(int n, int dp) {
         }
         Keskeyta_Puuha(n, 0);
         if (ask_bewitched_wolf(n) && strstr(item.name, "bread")) {
-            Cre[n].stateflags |= 4;
+            paasta_noiduttuelain(n);
+            plr_set<uint8_t>(PB_WOLFSTATE, (uint8_t)(plr_get<uint8_t>(PB_WOLFSTATE) | 2u));
             return 1;
         }
         Lisaa_Puuha(n, 2, 3);
@@ -283,7 +295,7 @@ static int go_home(int n) {
     const int hx = c.PuuhaX[0], hy = c.PuuhaY[0];
     if (koordinaattien_vali(Data[p].x, Data[p].y, PlayerX, PlayerY) > 64 && !bigloc_on_zoomarea(hx, hy)) {
         c.memberbits &= (uint8_t)~32;
-        Poista_Olento(n);
+        if (cr_teleport(n, hx, hy)) Poista_SotuOlento(c.socialid);
         return 1;
     }
     if (wx == hx && wy == hy) {
@@ -321,6 +333,7 @@ static int run_handler(int n, int dp, int code) {
         Kulje_Paikkaan(n, c.PuuhaX[0] + random(3) - 1, c.PuuhaY[0] + random(3) - 1);
         if ((ask_pet(n) || ask_companion(n)) && aantelylaskuri(n, 0)) {
             if (!ask_human(n)) cre_say(n, "SOUND_NORMAL");
+            else Olento_Huutaa(n, "Come here!");
             const int q = crestep_pos(n);
             if (q >= 0) aseta_maailmaan_meteli(Data[q].x, Data[q].y, 3, n);
             aantelylaskuri(n, 2 + random(5));
@@ -367,7 +380,8 @@ static int run_handler(int n, int dp, int code) {
         int prey;
         if (!hunt_target(n, 69, prey)) return 0;
         const int q = crestep_pos(prey);
-        if (q < 0 || Cre[prey].korkeus == 100 || Cre[prey].korkeus == 200 || crestep_open_water(Data[q].x, Data[q].y)) {
+        const bool up = Cre[prey].korkeus == 100 || Cre[prey].korkeus == 200;
+        if (q < 0 || (up && !NPC_jousi_perusteltu(n, 0)) || crestep_open_water(Data[q].x, Data[q].y)) {
             Keskeyta_Puuha(n, 0);
             return 0;
         }
@@ -398,13 +412,26 @@ static int run_handler(int n, int dp, int code) {
     case 80: case 81: {
         // the record aimed at must still be an item on the square where it was seen
         const int r = c.PuuhaKohde[0];
-        if ((unsigned)r >= (unsigned)DATA_MAX || Data[r].type != DT_ITEM ||
-            (c.PuuhaX[0] && (Data[r].x != c.PuuhaX[0] || Data[r].y != c.PuuhaY[0]))) {
+        const bool there = (unsigned)r < (unsigned)DATA_MAX && Data[r].type == DT_ITEM &&
+                           (!c.PuuhaX[0] || (Data[r].x == c.PuuhaX[0] && Data[r].y == c.PuuhaY[0]));
+        const int soc = (int)c.community;
+        if (code == 80 && !(there && socwants_reclaim_dp(r, soc))) {
+            Keskeyta_Puuha(n, -1);
+            soc_reclaim_check(soc);
+            return 0;
+        }
+        if (code == 81 && !(there && robber_wanted_item(ObjToItem((int)Data[r].id)))) {
             Keskeyta_Puuha(n, -1);
             return 0;
         }
         if (askel_kohti_paikkaa(n, Data[r].x, Data[r].y)) {
-            cr_pickup(n, r, Data[r].count);
+            const int obj = (int)Data[r].id, count = Data[r].count;
+            if (code == 80) {
+                remitemdebt(soc, (unsigned)obj, (unsigned)count);
+                new_cr_pickup(n, r, count, 1);
+            } else {
+                new_cr_pickup(n, r, cancarry(n, obj, count) ? count : 1, 0);
+            }
             Keskeyta_Puuha(n, -1);
         }
         return -1;
@@ -498,7 +525,15 @@ static int run_handler(int n, int dp, int code) {
         PUUHASE_rosmous(n);
         return -1;
     case 151:
+        // her load grew since the robbery was settled: she kept something back
+        if (rob_items(-1, n, 1)) {
+            Keskeyta_Puuha(n, -1);
+            c.moralebits[19] = 3;
+            laumamoraali(n);
+            return -1;
+        }
         kaanna_NPC_kohti(n, PlayerX, PlayerY);
+        NPC_wield(n);
         return -1;
     case 4:
         return sleep_handler(n);

@@ -252,6 +252,7 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
                           taikakeino_tuttu(94, 0) && hasmagic_worn(-1, 0, "[dog fur mittens]");
     bool venomous = false;
     if (attacker >= 0) {
+        aseta_maailmaan_meteli(cre_x(attacker), cre_y(attacker), 3, attacker);
         setNPCnoise(attacker, 3);
         if (Cre[attacker].speciescode == 622 && Cre[attacker].venom == 0) {
             Cre[attacker].venom = 1;

@@ -10,6 +10,9 @@
 #include "creatures/creatures.h"
 #include "creatures/predicates.h"
 #include "maps/mapunit.h"
+#include "maps/zoomstore.h"
+#include "creatures/crefile.h"
+#include "creatures/puuha.h"
 
 static uint8_t control[CRE_COUNT + 1], control2[CRE_COUNT + 1];
 
@@ -20,6 +23,38 @@ uint8_t &cre_control2(int c) { return control2[(unsigned)c < (unsigned)CRE_COUNT
 void Poista_Olento(int c) {
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == DT_CREATURE && creature_slot_of(Data[i].id) == c) ClearDATA(i);
+}
+
+void Poista_SotuOlento(unsigned s) {
+    if (!s) return;
+    for (int c = 0; c < CRE_COUNT; c++)
+        if (Cre[c].kind != CK_NONE && Cre[c].mode != CM_CARCASS && Cre[c].socialid == s && cre_datapos(c) >= 0) {
+            Poista_Olento(c);
+            return;
+        }
+}
+
+int cr_teleport(int n, int x, int y) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT || Cre[n].kind == CK_NONE || !ZoomMapPos(x, y)) return 0;
+    Keskeyta_Puuha(n, -1);
+    Talleta_RealCreature(Cre[n], RealCreaturePos[n]);
+    // The stored map passes through the one buffer, which goes back as it was.
+    static ZoomStruct kept;
+    memcpy(&kept, &Zoom, sizeof kept);
+    if (load_zoommap(x, y)) {
+        for (DataStruct &d : Zoom.data) {
+            if (d.type != 0) continue;
+            memset(&d, 0, sizeof d);
+            d.type = DT_CREATURE;
+            d.x = d.y = 30;
+            d.count = 1;
+            d.id = Cre[n].socialid;
+            break;
+        }
+        save_zoommap(x, y, 1);
+    }
+    memcpy(&Zoom, &kept, sizeof Zoom);
+    return 1;
 }
 
 void clear_zoomservices() {

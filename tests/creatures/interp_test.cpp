@@ -106,25 +106,3 @@ TEST_F(Interp, AVanishedPreyCancelsAndTheAnimalChoosesAgainAtOnce) {
     EXPECT_EQ(Tee_Puuha(dp), 0);
     EXPECT_EQ(Cre[1].Puuha[0], 0);
 }
-
-TEST_F(Interp, AReclaimAimedAtAFreedOrReusedRecordIsCancelled) {
-    const int dp = person(1, 240, 240);
-    const int item = place_record(DT_ITEM, 245, 240, 1);
-    Lisaa_Puuha(1, 80, 100);
-    Cre[1].PuuhaKohde[0] = item;
-    Cre[1].PuuhaX[0] = 245;
-    Cre[1].PuuhaY[0] = 240;
-    EXPECT_EQ(Tee_Puuha(dp), 1);
-    CrunchData(item);
-    EXPECT_EQ(Tee_Puuha(dp), 0);
-    EXPECT_EQ(Cre[1].Puuha[0], 0);
-    // reused: a fire now holds that pool index
-    Lisaa_Puuha(1, 80, 100);
-    Cre[1].PuuhaKohde[0] = item;
-    Data[item] = DataStruct{};
-    Data[item].type = DT_FIRE;
-    Data[item].x = 245;
-    Data[item].y = 240;
-    EXPECT_EQ(Tee_Puuha(dp), 0);
-    EXPECT_EQ(Cre[1].Puuha[0], 0);
-}

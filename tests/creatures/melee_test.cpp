@@ -8,6 +8,7 @@
 #include "creatures/decisions.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"
+#include "creatures/perception.h"
 #include "creatures/wounding.h"
 #include "items/wearing.h"
 #include "presentation/menu.h"
@@ -87,6 +88,29 @@ TEST_F(MeleeTest, AnUnarmedCounterstrikeUsesTheNaturalAttack) {
     // Without a natural attack it has none to strike with.
     memset(w.natattack, 0, sizeof w.natattack);
     EXPECT_EQ(NaturalAttack(1), 1000);
+}
+
+TEST_F(MeleeTest, AFightIsHeardInTheWorldFromTheAttackersSquare) {
+    // The exchange, the wolf's own combat turn and a wound it gives each make world noise 3 where it stands.
+    for (const char *way : {"the exchange", "its combat turn", "the wound"}) {
+        SCOPED_TRACE(way);
+        CreatureStruct &wolf_ = wolf(1);
+        wolf(2, 11);
+        Data[11].x = (uint16_t)(PlayerX + 2);
+        Cre[2].speciescode = 600;
+        Cre[2].socialid = 5002;
+        wolf_.mode = 99;
+        wolf_.enemy = 2;
+        wolf_.enemy_soc = 5002;
+        wolf_.stamina = 255;
+        aseta_maailmaan_meteli(0, 0, 0, CRE_NONE);
+        if (way[4] == 'e') TYPED(Taistelu_TAPAHTUMA(1, 0, 0, 2, 0));
+        else if (way[4] == 'c') Taistelu_Main(1, 10);
+        else HAAVOITA(2, 3, 12, BP_THIGH, 1, 1);
+        EXPECT_EQ(AANI_TASO, 3);
+        EXPECT_EQ(AANI_X, PlayerX + 1);
+        EXPECT_EQ(AANI_Y, PlayerY);
+    }
 }
 
 TEST_F(MeleeTest, RepeatWithAnAspectTheNewWeaponLacksAsksAgain) {

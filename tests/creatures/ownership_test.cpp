@@ -1,6 +1,8 @@
 // tests/creatures/ownership_test.cpp -- village goods: picked up seen or unseen, booked once, given
 // back here only, the society lists, what a villager's drop leaves owned, culture 11, the burglary
 // check when she walks off with goods, and the debt book's bounds.
+#include "core/player.h"
+#include "creatures/animals.h"
 #include "creatures/condition.h"
 #include "items/itemcmd.h"
 #include "village_fixture.h"
@@ -237,4 +239,58 @@ TEST_F(Ownership, ARobberWhoDownsHerRobsHer) {
     plr_downed_act(1);
     EXPECT_EQ(Plr.inv_obj[0], 0);
     EXPECT_EQ(strcmp(ObjToItem(Cre[1].pack[0]).name, "Axe"), 0);
+}
+
+TEST_F(Ownership, AReclaimerClearsTheDebtAndARobberTakesWhatHeStillWants) {
+    // 80: the jug she booked and then dropped is fetched back by a villager, and its debt line goes.
+    // 81: a robber fetches a dear ring stack whole. Either cancels at once when its target is gone,
+    // free of the village or no longer worth robbing.
+    for (int code : {80, 81}) {
+        SCOPED_TRACE(code);
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        const int vdp = villager(1, 236, 232, true);
+        Cre[1].intelligence = Cre[1].dexterity = 10;
+        int pos;
+        if (code == 80) {
+            ASSERT_EQ(GetIt(goods(232, 233, "Clay jug"), 1, 0), 1);
+            ASSERT_EQ(vildebtcount(SOC), 1);
+            pos = Plr.inv_obj[0];
+            DropItem(1, pos, 240, 232);
+        } else {
+            Cre[1].role = 20;
+            pos = item("Silver ring", IT_VALUABLE, 60.0f, 0.1f);
+            place_record(DT_ITEM, 240, 232, (uint32_t)pos, 3);
+        }
+        auto aimed = [&] {
+            int r = -1;
+            for (int i = 0; i < DATA_MAX; i++)
+                if (Data[i].type == DT_ITEM && Data[i].id == (uint32_t)pos) r = i;
+            Keskeyta_Puuha(1, -1);
+            Lisaa_Puuha(1, code, 100);
+            Cre[1].PuuhaKohde[0] = r;
+            Cre[1].PuuhaX[0] = 240;
+            Cre[1].PuuhaY[0] = 232;
+            return r;
+        };
+        const int r = aimed();
+        ASSERT_GE(r, 0);
+        for (int t = 0; t < 20 && Cre[1].Puuha[0] == code; t++) Tee_Puuha(vdp);
+        EXPECT_EQ(npc_got_ESINE(1, ObjToItem(pos).id) != -1000, true);
+        EXPECT_NE(Data[r].type, DT_ITEM);
+        if (code == 80) {
+            EXPECT_EQ(vildebtcount(SOC), 0) << "the debt goes with the jug";
+        }
+        // not wanted any longer: the jug lies free of the village, the ring is worth nothing now
+        ItemStruct it = ObjToItem(pos);
+        if (code == 80) {
+            it.ownersoc = 0, it.ownerword1 = it.ownerword2 = 0;
+        } else {
+            it.price = it.priceperweight = 0.0f;
+        }
+        pos = Esineesta_Uniikki(it);
+        place_record(DT_ITEM, 240, 232, (uint32_t)pos);
+        aimed();
+        EXPECT_EQ(Tee_Puuha(vdp), 0);
+        EXPECT_EQ(Cre[1].Puuha[0], 0);
+    }
 }

@@ -2,7 +2,9 @@
 // per tick and the injury percentage.
 #include "combat_fixture.h"
 
+#include "creatures/creation.h"
 #include "creatures/life.h"
+#include "items/itemdefs.h"
 #include "creatures/wounding.h"
 
 namespace oxatest {
@@ -62,17 +64,38 @@ TEST_F(WoundingTest, ANeckAmputationAlwaysKills) {
 }
 
 TEST_F(WoundingTest, ARobbersBlowsNeverRollToKill) {
-    CreatureStruct &robber = beast(2, CK_HUMAN);
-    robber.fightbits = 4;
-    robber.socialid = 77;
-    plr_bytes(PB_ENDURANCE)[0] = 0;
-    for (int i = 0; i < 20; i++) {
+    // A robber as the game makes one (no fight-mode bit of its own) and a villager giving a beating:
+    // their blows at a senseless head never roll to kill, and at injury 100 the wound check only fells her.
+    for (const char *f : {"westm.dat", "westf.dat", "northm.dat", "northf.dat", "eastm.dat", "eastf.dat"})
+        dir->copy_asset(f);
+    InitObjs();
+    for (int beating = 0; beating < 2; beating++) {
+        SCOPED_TRACE(beating ? "a villager beating her" : "a robber");
+        if (beating) {
+            beast(2, CK_HUMAN).fightbits = 4;
+        } else {
+            Luo_Olento(551);
+            Cre[2] = Creature;
+            ASSERT_EQ(Cre[2].fightbits, 0);
+        }
+        Cre[2].socialid = 77;
+        REAL_QUIT = 0;
+        plr_bytes(PB_ENDURANCE)[0] = 0;
+        for (int i = 0; i < 20; i++) {
+            Plr.posture = 0;
+            HAAVOITA(-1, 0, 40, BP_SKULL, 3, 2);
+            EXPECT_EQ(REAL_QUIT, 0);
+        }
+        EXPECT_EQ(plr_get<int32_t>(PB_ATTACKER), 77);
+        EXPECT_EQ(Plr.posture, 4) << "the shock still fells";
+        plr_bytes(PB_ENDURANCE)[0] = 12;
         Plr.posture = 0;
-        HAAVOITA(-1, 0, 40, BP_SKULL, 3, 2);
+        plr_set<uint32_t>(PB_INJURY, 100);
+        Haavatarkistukset(0);
         EXPECT_EQ(REAL_QUIT, 0);
+        EXPECT_EQ(Plr.posture, 4);
     }
-    EXPECT_EQ(plr_get<int32_t>(PB_ATTACKER), 77);
-    EXPECT_EQ(Plr.posture, 4) << "the shock still fells";
+    EXPECT_EQ(fightmode_dontkill(-1), 1);
 }
 
 TEST_F(WoundingTest, ArmourAbsorbsAndAHitLeavesARecord) {
