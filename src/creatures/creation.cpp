@@ -251,8 +251,8 @@ static void Synnyta_Emanta() {
     Luorunko_Ihminen(-1);
     c.role = 14;
     c.graphic = Kulttuuri == 11 ? 1061 : by_circle(1016, 1024, 1008);
-    static const char *const words[3] = {"woman", "maiden", "housewife"};
-    set_role_name(words[random(3)]);
+    static const char *const words[3] = {"Woman", "Maiden", "Housewife"};
+    set_species(words[random(3)]);
     pue_nainen(1, wealth_at_most(4));
     gear(30, KULTTUURIESINE_Arkipuukko(Kulttuuri));
     Lisaa_Arkiruoka(Kulttuuri);
@@ -377,8 +377,6 @@ static void Synnyta_Vanhus() {
     gear(50, KULTTUURIESINE_Arkipuukko(Kulttuuri));
     gear(30, KULTTUURIESINE_Eratyokalu(Kulttuuri));
     Lisaa_Arkiruoka(Kulttuuri);
-    memset(c.skillname, 0, sizeof c.skillname);
-    memset(c.skilllevel, 0, sizeof c.skilllevel);
     set_skill("SWORD", spread(10, 59));
     set_skill("KNIFE", spread(10, 59));
     set_skill("AXE", spread(10, 59));

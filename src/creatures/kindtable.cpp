@@ -105,7 +105,7 @@ static const SpeciesRow SPECIES[] = {
   1042, "", D_HARE | D_SMALLPREY | D_BIRDS, D_PREYCARCASS | D_CARRION | D_BERRIES, H_FELL | H_HEATH | H_SHORE, B_BREEDS, 5, 0, 0, "bark", "yelp", 10.0f, 3, 0, 2, 1, M_SHY, 0,
   "", "northern eastern", ""},
  {604, "Squirrel", 13, 0.4f, 30, 4,4,18,14,14, 60, 2,2,10,14, {{"nip",0,8,3,50}, NOATK, NOATK}, {2,1,1,1,1},3, 60, 3,15, 250, 0, R_BLANK, 0,0, 0,0,1,
-  1053, "av-squirrel", D_MUSHROOMS | D_PODS, D_BERRIES, H_FOREST | H_CONIFER, B_BREEDS | B_TWIGNEST, 4, 0, 0, "squeak", "chatter", 50.0f, 1, 3, 2, 1, M_PREY, 0,
+  1053, "av-srodent", D_MUSHROOMS | D_PODS, D_BERRIES, H_FOREST | H_CONIFER, B_BREEDS | B_TWIGNEST, 4, 0, 0, "squeak", "chatter", 50.0f, 1, 3, 2, 1, M_PREY, 0,
   "owl kui", "all", ""},
  {605, "Bear", 4, 240.0f, 40, 20,18,12,17,12, 120, 6,10,50,60, {{"smack",7,12,0,70}, {"crush",10,30,1,40}, {"big_bite",7,30,3,75}}, {4,3,3,4,3},4, 60, 13,29, 30, 1, 0, 4,11, 0,0,1,
   1049, "", D_BIGPREY | D_HUGEPREY | D_BERRIES, D_CARRION | D_FISH | D_GRASS | D_PREYCARCASS, H_FOREST | H_CONIFER | H_MIRE | H_WILDS, B_BREEDS, 1, 0, 0, "growl", "roar", 0.3f, 4, 0, 4, 1, M_BIG, 1,
@@ -138,10 +138,10 @@ static const SpeciesRow SPECIES[] = {
   1033, "", D_SMALLPREY | D_HARE, D_FOOD | D_CARRION | D_BREAD, H_FARM, B_BREEDS, 3, 0, 0, "bark", "howl", 1.8f, 2, 2, 2, 1, M_DOMESTIC, 0,
   "", "", "all"},
  {619, "reindeer", 10, 130.0f, 40, 17,13,9,14,18, 140, 7,7,40,45, {{"hoof_kick",3,15,0,60}, {"antler_rake",3,30,0,60}, NOATK}, {4,3,3,4,2},5, 45, 5,22, 0, 0, 3, 0,0, 0,0,3,
-  1052, "", D_MUSHROOMS | D_GRASS, D_PODS, H_FELL | H_HEATH | H_MIRE | H_FARM, B_BREEDS, 5, 0, 0, "grunt", "snort", 0.45f, 2, 0, 3, 0, M_DOMESTIC, 0,
+  1052, "", D_MUSHROOMS | D_GRASS, D_PODS, H_FELL | H_HEATH | H_MIRE | H_FARM, B_BREEDS, 5, 0, 0, "bawl", "cough", 0.45f, 2, 0, 3, 0, M_DOMESTIC, 0,
   "northern", "northern", "northern"},
  {620, "Forest reindeer", 10, 140.0f, 40, 17,13,9,14,18, 140, 7,7,40,45, {{"hoof_kick",3,15,0,60}, {"antler_rake",3,30,0,60}, NOATK}, {4,3,3,4,2},5, 45, 4,23, 50, 0, 3, 0,0, 0,0,3,
-  1052, "", D_MUSHROOMS | D_GRASS, D_PODS, H_FOREST | H_MIRE | H_HEATH | H_WILDS, B_BREEDS, 5, 0, 0, "grunt", "snort", 0.45f, 1, 0, 3, 1, M_PREY, 0,
+  1052, "", D_MUSHROOMS | D_GRASS, D_PODS, H_FOREST | H_MIRE | H_HEATH | H_WILDS, B_BREEDS, 5, 0, 0, "bawl", "cough", 0.45f, 1, 0, 3, 1, M_PREY, 0,
   "kui owl eastern", "kui owl eastern", ""},
  {621, "Horse", 17, 350.0f, 30, 20,16,9,19,19, 130, 5,5,35,44, {{"hoof_kick",5,8,0,60}, NOATK, NOATK}, {2,1,3,2,3},1, 75, 12,25, 0, 0, R_BLANK, 0,0, 0,0,1,
   0, "av-horse", D_GRASS, D_ROOTS | D_BREAD, H_FARM | H_FIELD, B_BREEDS, 5, 0, 0, "neigh", "snort", 0.2f, 2, 0, 4, 0, M_DOMESTIC, 0,
@@ -380,11 +380,9 @@ int build_species(int code) {
             c.speciesweight = 300.0f;
             c.tearing = 0.33f;
             c.group = 1;
-            c.graphic = (uint32_t)(random(2) ? 1032 : 1031);
             copy_bounded(c.species, sizeof c.species, "bull");
-        } else {
-            c.graphic = (uint32_t)(random(2) ? 1030 : 1029);
         }
+        c.graphic = (uint32_t)(random(2) ? 1030 : 1029);
         c.domestic |= 2;
         if (young) make_young(c, c.speciesweight / 5.0f);
         break;
