@@ -19,6 +19,7 @@
 #include "creatures/bodyrec.h"
 #include "maps/crestep.h"
 #include "creatures/creatures.h"
+#include "creatures/death.h"
 #include "creatures/life.h"
 #include "creatures/predicates.h"
 #include "creatures/physical.h"
@@ -347,7 +348,19 @@ void CreatureAct(int pos) {
 // Slots free when the walk began: a record made in one of them during the walk waits for the next.
 static uint8_t born_this_pass[DATA_MAX];
 
+static void creature_walk();
+
+// One pass of the creatures. A death marks the pool, which is packed only when the outermost pass
+// has ended, so the walk neither skips nor repeats a record.
 void CreatureMove() {
+    static int depth = 0;
+    depth++;
+    creature_walk();
+    depth--;
+    if (depth == 0) death_pack_pending();
+}
+
+static void creature_walk() {
     BURGLARYSOC = 0;
     if (REAL_QUIT == -1) return;
     // Every place past the last one in use was free when the pass began: the walk ends there, and

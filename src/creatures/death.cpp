@@ -13,6 +13,7 @@
 #include "core/obj_func.h"
 #include "core/ownlib.h"
 #include "core/records.h"
+#include "core/spend.h"
 #include "core/weather.h"
 #include "creatures/combat.h"
 #include "creatures/cremove.h"
@@ -194,6 +195,7 @@ void KillCreature(int n, int show) {
         Data[pos].type = DT_CARCASS;
         Data[pos].day = (uint16_t)Plr.daynumber;
         make_datapos_top(pos);
+        death_pack_mark();
     }
     release_traps_at(lastx, lasty);
     send_to_deathplace(n, lastx, lasty);
@@ -201,6 +203,14 @@ void KillCreature(int n, int show) {
 }
 
 void cre_kill(int c, int show) { KillCreature(c, show); }
+
+static bool pack_pending;
+void death_pack_mark() { pack_pending = true; }
+void death_pack_pending() {
+    if (!pack_pending || SPENDING_CRITICAL) return;
+    pack_pending = false;
+    Siivoa_DATA();
+}
 
 // ---- condition ----
 

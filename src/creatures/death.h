@@ -13,3 +13,8 @@ void NPC_Kuntotarkistus(int n);
 void Pakene(int n);
 int PakoHyokkays(int n);
 int feather_drop(int n, int x, int y, unsigned limit);
+
+// A death leaves a hole in the data pool. It is packed once the creatures' pass has ended, never in
+// the middle of the walk, where the records behind it would slide under the walker.
+void death_pack_mark();
+void death_pack_pending();   // packs the pool when a death marked it (and no critical task runs)

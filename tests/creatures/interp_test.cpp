@@ -106,3 +106,21 @@ TEST_F(Interp, AVanishedPreyCancelsAndTheAnimalChoosesAgainAtOnce) {
     EXPECT_EQ(Tee_Puuha(dp), 0);
     EXPECT_EQ(Cre[1].Puuha[0], 0);
 }
+
+TEST_F(Interp, ADeathDuringTheWalkNeitherSkipsNorRepeatsATurnAndThePoolEndsPacked) {
+    // Three waiting animals; the middle one drowns in its own tick. Each other one counts its wait
+    // down once, and after the pass no hole is left in the pool.
+    for (int n = 1; n <= 3; n++) {
+        animal(n, 258 + 2 * n, 260);
+        Lisaa_Puuha(n, 2, 10);
+        Cre[n].PuuhaTila[0] = PUUHA_WAITING;
+    }
+    Cre[2].bodytemp = 20.0f;
+    CreatureMove();
+    EXPECT_EQ(Cre[2].mode, CM_CARCASS);
+    EXPECT_EQ(Cre[1].PuuhaAika[0], 9);
+    EXPECT_EQ(Cre[3].PuuhaAika[0], 9);
+    int last = DATA_MAX - 1;
+    while (last >= 0 && Data[last].type == DT_UNUSED) last--;
+    for (int i = 0; i < last; i++) EXPECT_TRUE(Data[i].type != DT_UNUSED && Data[i].type != DT_FREED) << i;
+}
