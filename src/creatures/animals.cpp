@@ -38,6 +38,8 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "creatures/predicates.h"
+#include "creatures/bodyrec.h"
+#include "society/village.h"
 #include "items/ownership.h"
 #include "presentation/audio.h"
 #include "presentation/msglog.h"
@@ -48,6 +50,10 @@
 static int trap_catches(int n) { return !ask_human(n); }
 // Until the plants land: a plant can be grazed when ripe or by a grass eater.
 static int grazeable(int n, int dp) { return Data[dp].ready_day == 0 || ((Cre[n].diet1 | Cre[n].diet2) & DIET_GRASS); }
+
+// The player record's bytes of the spirits she met: the forest maid (met, and her gift given) and
+// the spirits of the water and of the forest.
+enum { PB_SPIRITMET = 5016, PB_MAIDEN = 5625, MAIDEN_MET = 2, MAIDEN_GIFT = 64 };
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);
@@ -244,11 +250,8 @@ int Saalista(int n, unsigned char cls) {
     return 1;
 }
 
-// Until the people's gear lands: a person hunts when it holds a weapon.
-static int armed_enough(int n) { return Cre[n].wielded != 0; }
-
 int Metsasta(int n) {
-    if (!ask_valid(n) || !ask_human(n) || !armed_enough(n)) return 0;
+    if (!ask_valid(n) || !ask_human(n) || !NPC_riittavasti_aseita(n, 2)) return 0;
     int x, y;
     if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
     int best = -1, bestd = 126;
@@ -642,8 +645,8 @@ static void spirit_vanish(int n, int hx, int hy) {
         for (int dy = -2; dy <= 2; dy++)
             for (int dx = -2; dx <= 2; dx++)
                 if (crestep_free_square(x + dx, y + dy)) {
-                    // until the artefacts land the gift is a plain shirt of the catalogue
-                    set_data(DT_ITEM, x + dx, y + dy, 1, 1);
+                    set_data(DT_ITEM, x + dx, y + dy, Luo_Esineen_Itempos(artefactItem_Kulumaton_Paita()), 1);
+                    plr_set<uint8_t>(PB_MAIDEN, (uint8_t)(plr_get<uint8_t>(PB_MAIDEN) | MAIDEN_GIFT));
                     dx = dy = 3;
                 }
     }
@@ -659,7 +662,12 @@ void Ela_Haltija(int dp) {
     if (cre_spare(c, SPARE_APPEARED) < 255) cre_spare(c, SPARE_APPEARED)++;
     kaanna_NPC_kohti(n, PlayerX, PlayerY);
     const int x = Data[dp].x, y = Data[dp].y;
-    if (See(x, y)) cre_spare(c, SPARE_SPIRITSEEN) = 1;
+    if (See(x, y)) {
+        cre_spare(c, SPARE_SPIRITSEEN) = 1;
+        if (c.speciescode == 700) plr_set<uint8_t>(PB_MAIDEN, (uint8_t)(plr_get<uint8_t>(PB_MAIDEN) | MAIDEN_MET));
+        if (c.speciescode == 701 || c.speciescode == 702)
+            plr_set<uint32_t>(PB_SPIRITMET, plr_get<uint32_t>(PB_SPIRITMET) | (c.speciescode == 701 ? 4u : 16u));
+    }
     // a hiding square: nearer to the spirit than to the player
     int hx = 0, hy = 0, best = 1000;
     for (int dy = -20; dy < 20; dy++)
@@ -693,7 +701,7 @@ void Ela_Haltija(int dp) {
                                       "\"Come, I want you to have it.\"", "\"Follow me and get your gift.\""};
         static const char *play[4] = {"\"Catch me, and I'm yours.\"", "\"Come play with me.\"",
                                       "\"You want to follow me. Yes, you do.\"", "\"Can you catch me?\""};
-        if (random(12) == 0) {
+        if (random(12) == 0 && !(plr_get<uint8_t>(PB_MAIDEN) & MAIDEN_GIFT)) {
             cre_spare(c, SPARE_SPIRITSTATE) = 2;
             Note(gift[random(4)]);
         } else {

@@ -321,6 +321,32 @@ int sotubased_corpse_age(int s) {
     return d < 0 ? -d : d;
 }
 
+int getsotucrstruct(CreatureStruct &out, unsigned s, int type) {
+    memset(&out, 0, sizeof out);
+    if (!s) return 0;
+    // On the map: a carcass record for type 52, a live creature's record for any other type.
+    const uint8_t want = type == 52 ? DT_CARCASS : DT_CREATURE;
+    for (const DataStruct &d : Data) {
+        if (d.type != want || d.id < (uint32_t)CRE_DATAID) continue;
+        const uint32_t slot = d.id - CRE_DATAID;
+        if (slot < (uint32_t)CRE_COUNT && Cre[slot].kind != 0 && Cre[slot].socialid == s) {
+            out = Cre[slot];
+            return 1;
+        }
+    }
+    // The file: a creature's record number is its social id, so that record is read first; a file
+    // whose records were moved about is searched through.
+    FILE *f = open_cre_file("rb");
+    if (!f) return 0;
+    static CreatureStruct r;
+    bool found = s >= (unsigned)CRE_DATAID && read_record(f, (long)s - CRE_DATAID, r) && r.kind != 0 && r.socialid == s;
+    const long n = found ? 0 : file_records(f);
+    for (long k = 0; k < n && !found; k++) found = read_record(f, k, r) && r.kind != 0 && r.socialid == s;
+    fclose(f);
+    if (found) out = r;
+    return found ? 1 : 0;
+}
+
 // ---- carcass state ----
 
 void set_carcass_skinned(CreatureStruct &c) {

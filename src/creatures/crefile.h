@@ -25,6 +25,9 @@ int SaveNewRealCreature(CreatureStruct &c);
 // SaveNewRealCreature then lisaa_realcreature; the slot + 1000 id, or CRE_NONE with no slot free.
 int new_creature_to_DATA(CreatureStruct &c);
 void CarcassSave();
+// The record of social id s: the area's live creature (its carcass for type 52), else the first
+// record in use in the creature file; a zeroed record and 0 when there is none.
+int getsotucrstruct(CreatureStruct &out, unsigned s, int type);
 
 // Carcass state kept in the second slot of the activity queue.
 void set_carcass_skin_pause(CreatureStruct &c, int needed, int spent);

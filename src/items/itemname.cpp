@@ -8,7 +8,9 @@
 #include "core/ownlib.h"
 #include "core/strupr.h"
 #include "creatures/creatures.h"
+#include "creatures/crefile.h"
 #include "creatures/crefunc.h"
+#include "creatures/describe.h"
 #include "items/items.h"
 #include "items/vessels.h"
 #include "items/plants.h"
@@ -78,9 +80,19 @@ char *enimi(int pos, int count, unsigned char flags) {
     char name[SBUF_SIZE], own[41];
     item_name(it, own);
 
-    // A carcass keeps the name it was given from its creature ("dead elk"); the dead creature is
-    // never loaded into the area's creature slots to name it.
+    // A carcass is told as its dead creature is: the creature is fetched into the last slot of the
+    // area's table for the telling, and whatever stood in that slot goes back after it.
     if (it.type == IT_CARCASS) {
+        static CreatureStruct kept, dead;
+        if (getsotucrstruct(dead, it.id, 52)) {
+            const int last = CRE_COUNT - 1;
+            kept = Cre[last];
+            Cre[last] = dead;
+            Cre[last].mode = CM_CARCASS;
+            copy_bounded(out, SBUF_SIZE, NPC_ruhokuvaus(last));
+            Cre[last] = kept;
+            if (out[0]) return out;
+        }
         copy_bounded(out, SBUF_SIZE, StrLwr(own));
         return out;
     }

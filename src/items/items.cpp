@@ -8,6 +8,7 @@
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
+#include "creatures/crefile.h"
 #include "presentation/tekstit.h"
 
 #include <cmath>
@@ -146,25 +147,23 @@ char *ItemMatSkill(const ItemStruct &item) {
     return copy_bounded(out, sizeof out, enimi(ITEMPOS_NAMING, 1, 18));
 }
 
-// The carcass item of a creature by its social id. Stands in until persistent creatures land: the
-// species and weight come from the area's creature table while the creature is there, else the item
-// is a plain "carcass".
+// The carcass item of a stored creature by its social id: its species and weight (twice its
+// kilograms, in pounds) from the area's carcass or the creature file, carcasses of the area saved first.
 int Luo_Sotucarcass_Itempos(unsigned socialid) {
+    CarcassSave();
     ItemStruct it;
     ClrItemstruct(it);
+    static CreatureStruct c;
+    getsotucrstruct(c, socialid, 52);
     it.type = IT_CARCASS;
-    SET_ITEM_TEXT(it.name, "carcass");
-    for (const CreatureStruct &c : Cre)
-        if (c.kind != 0 && c.socialid == socialid) {
-            char species[sizeof c.species + 1];
-            memcpy(species, c.species, sizeof c.species);
-            species[sizeof c.species] = 0;
-            char name[80];
-            snprintf(name, sizeof name, "dead %s", species);
-            SET_ITEM_TEXT(it.name, name);
-            it.weight = it.fullweight = 2.0f * c.weight;
-            break;
-        }
+    char species[sizeof c.species + 1];
+    memcpy(species, c.species, sizeof c.species);
+    species[sizeof c.species] = 0;
+    char name[80];
+    snprintf(name, sizeof name, "dead %s", species);
+    name[39] = 0;
+    SET_ITEM_TEXT(it.name, name);
+    it.weight = it.fullweight = 2.0f * c.weight;
     it.id = socialid;
     return Luo_Esineen_Itempos(it);
 }

@@ -3,6 +3,8 @@
 // sprung takes no turn, and a tree behind her, out of her sight, gets her heel. A hare she kills with
 // her knife still lies on its square, a carcass, when she has left the map and come back.
 #include "core/loader_fixture.h"
+#include "items/invlist.h"
+#include "items/items.h"
 
 #include <fstream>
 #include <sstream>
@@ -154,6 +156,18 @@ TEST_F(FightKeys, TheHareSheKillsStillLiesThereWhenSheComesBack) {
     ASSERT_GE(found, 0) << "the hare's carcass lies where it fell";
     EXPECT_EQ(Cre[found].mode, CM_CARCASS);
     EXPECT_NE(std::string(NPC_ruhokuvaus(found)).find("hare carcass"), std::string::npos) << NPC_ruhokuvaus(found);
+    // Her list of what lies on the square names the carcass as its dead creature is told, and its
+    // item weighs twice the hare's kilograms, read from her creature file.
+    int row = -1;
+    const int rows = InvGet_data(x, y);
+    for (int r = 0; r < rows; r++)
+        if (InvData[r].kind == INV_KIND_CARCASS) row = r;
+    ASSERT_GE(row, 0);
+    const std::string told = enimi(InvData[row].pos, 1, 0);
+    EXPECT_NE(told.find("hare carcass"), std::string::npos) << told;
+    const ItemStruct item = ObjToItem(InvData[row].pos);
+    EXPECT_STREQ(item.name, "dead Hare");
+    EXPECT_FLOAT_EQ(item.weight, 2.0f * Cre[found].weight);
 }
 
 TEST_F(FightKeys, AKickedHareRunsAndIsToldWhere) {

@@ -4,7 +4,11 @@
 #include "creatures/animals.h"
 #include "creatures/cremove.h"
 #include "items/items.h"
+#include "creatures/bodyrec.h"
 #include "life_fixture.h"
+
+#include <cstdlib>
+#include <string>
 
 using Interp = LifeTest;
 
@@ -123,4 +127,42 @@ TEST_F(Interp, ADeathDuringTheWalkNeitherSkipsNorRepeatsATurnAndThePoolEndsPacke
     int last = DATA_MAX - 1;
     while (last >= 0 && Data[last].type == DT_UNUSED) last--;
     for (int i = 0; i < last; i++) EXPECT_TRUE(Data[i].type != DT_UNUSED && Data[i].type != DT_FREED) << i;
+}
+
+TEST_F(Interp, AHunterSetsOutWithTwoWeaponsWhetherOrNotHeWieldsOne) {
+    ItemStruct spear{};
+    spear.type = IT_WEAPON;
+    spear.weight = spear.fullweight = 4.0f;
+    strcpy(spear.name, "Spear");
+    const int w = Esineesta_Uniikki(spear);
+    const struct { int wielded, packed, hunts; } cases[] = {{1, 0, 0}, {0, 2, 1}, {1, 1, 1}};
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.packed);
+        person(1, 240, 240);
+        animal(2, 250, 250, 620);
+        Cre[2].gamecultures = 1;
+        Cre[1].wielded = k.wielded ? w : 0;
+        for (int s = 0; s < k.packed; s++) Cre[1].pack[s] = w, Cre[1].packcount[s] = 1;
+        Cre[1].Paapuuha = 69;
+        EXPECT_EQ(PaaPuuha(1), k.hunts);
+        EXPECT_EQ(Cre[1].Puuha[0], k.hunts ? 69 : 0);
+        for (int i = 0; i < DATA_MAX; i++) Data[i].type = DT_UNUSED;
+    }
+}
+
+TEST_F(Interp, TheForestMaidLeavesHerShirtOnceOutOfSight) {
+    const int dp = animal(3, 232 + 120, 232, 700, 40.0f);
+    Cre[3].kind = CK_SPIRIT;
+    cre_spare(Cre[3], SPARE_APPEARED) = 120;
+    cre_spare(Cre[3], SPARE_SPIRITSTATE) = 2;
+    plr_set<uint8_t>(5625, 0);
+    Ela_Haltija(dp);
+    int gift = -1;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_ITEM && std::abs(Data[i].x - 352) <= 2 && std::abs(Data[i].y - 232) <= 2) gift = i;
+    ASSERT_GE(gift, 0);
+    const ItemStruct shirt = ObjToItem((int)Data[gift].id);
+    EXPECT_EQ(shirt.magic, 2);
+    EXPECT_EQ(std::string(shirt.name).rfind("embroidered", 0), 0u) << shirt.name;
+    EXPECT_EQ(plr_get<uint8_t>(5625) & 64, 64) << "her gift is given";
 }
