@@ -28,6 +28,7 @@ float CreYoungWeightModify(int c, float w) {
     return r && (r->sexage & 2) && CreAgeInMonths(c) <= 24 ? w * 0.7f : w;
 }
 
-// Until the creatures' life lands every settlement counts as lived in, so that no save abandons one.
+// Until settling inhabitants lands no settlement has people of its own to count, so every one counts
+// as lived in and no save abandons one.
 int Cre_home_people(int, int, int) { return 1; }
 

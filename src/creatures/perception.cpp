@@ -1,5 +1,6 @@
 // src/creatures/perception.cpp -- what creatures notice and how they answer (see perception.h).
 #include "creatures/perception.h"
+#include "society/village.h"
 #include "creatures/decisions.h"
 
 #include <cmath>
@@ -442,8 +443,8 @@ void RYHMA_moraalitarkistus(int n, int t) {
     }
 }
 
-// Until the villages land: the player's visits to the village are counted by its dog's own record.
-static int village_visits(int n) { return (int)Cre[n].visits; }
+// The player's visits to the village of a world cell's society.
+static int village_visits(int soc) { return GetGlobVil(soc) ? (int)globVil.visits : 0; }
 
 // ---- seeing ------------------------------------------------------------------------------------------
 
@@ -481,7 +482,7 @@ void Havaitse_PLR(int n, int pos) {
     if (!ask_free_to_react(n)) return;
     int wx, wy;
     square_worldcell(Data[pos].x, Data[pos].y, &wx, &wy);
-    if (c.speciescode == 618 && c.owner > 0 && Mapinfo_socID(wx, wy) && 4 + random(5) >= village_visits(n) && !PLAYER_SLEEPING) {
+    if (c.speciescode == 618 && c.owner > 0 && Mapinfo_socID(wx, wy) && 4 + random(5) >= village_visits((int)Mapinfo_socID(wx, wy)) && !PLAYER_SLEEPING) {
         if (aantelylaskuri(n, 0)) {
             cre_say(n, "SOUND_NORMAL");
             if (AANI_TASO < 4) aseta_maailmaan_meteli(Data[pos].x, Data[pos].y, 3, n);

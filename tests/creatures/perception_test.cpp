@@ -4,6 +4,7 @@
 #include "creatures/body.h"
 #include "maps/marker.h"
 #include "life_fixture.h"
+#include "society/village.h"
 
 using Perception = LifeTest;
 
@@ -75,14 +76,24 @@ TEST_F(Perception, AVillageDogFallsSilentAfterEightVisits) {
     Cre[1].Suunta = 4;   // facing the player
     Cre[1].morale4 = Cre[1].morale5 = 0;
     ASSERT_EQ(Mapinfo_socID(100, 100), 44u);
-    Cre[1].visits = 1;
+    // The visits are the village's count of hers, not the dog's own.
+    clrVillages();
+    auto visits = [](int v) {
+        GetGlobVil(44);
+        globVil.visits = (uint16_t)v;
+        SaveGlobVil();
+    };
+    visits(1);
+    Cre[1].visits = 20;
     Havaitse_PLR(1, dp);
     EXPECT_EQ(AANI_TASO, 3);
     clear_noises();
     Cre[1].noisecounter = 0;
-    Cre[1].visits = 9;
+    visits(9);
+    Cre[1].visits = 0;
     for (int i = 0; i < 50; i++) Havaitse_PLR(1, dp);
     EXPECT_EQ(AANI_TASO, 0);
+    clrVillages();
 }
 
 TEST_F(Perception, FriendshipStopsAt255) {
