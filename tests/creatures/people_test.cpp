@@ -244,3 +244,105 @@ TEST_F(People, MischiefCountsOutsideTheCentreOnlyWhenSeenAndKeepsFourKinds) {
     EXPECT_EQ(globVil.mischief, 0);
     EXPECT_EQ(globVil.said[3], 1);
 }
+
+TEST_F(People, ActivitiesCallWatchAndHuntAsTheirCodesSay) {
+    const int knife = item("Knife", IT_WEAPON, 20.0f);
+    // 50: a companion going to the player calls out to her.
+    {
+        static std::string said;
+        said.clear();
+        people_speech_log = [](int, const char *key, const char *text) { said += std::string(key) + ":" + text; };
+        const int dp = person(1, 245, 232);
+        Cre[1].partyflags = 256;
+        Lisaa_Puuha(1, 50, 100);
+        Cre[1].PuuhaX[0] = PlayerX;
+        Cre[1].PuuhaY[0] = PlayerY;
+        Cre[1].noisecounter = 0;   // its voice is free again
+        Tee_Puuha(dp);
+        people_speech_log = nullptr;
+        EXPECT_EQ(said, "NPC_SHOUTS:Come here!");
+    }
+    // 151: a robber watching her takes up his knife; once her load has grown since the robbery was
+    // settled, he stops watching and his morale toward her becomes 3.
+    for (int grown = 0; grown < 2; grown++) {
+        SCOPED_TRACE(grown ? "her load grew" : "watching");
+        memset(Cre, 0, sizeof Cre);
+        const int dp = person(2, 236, 232);
+        Cre[2].role = 20;
+        Cre[2].pack[0] = knife;
+        Cre[2].packcount[0] = 1;
+        Cre[2].skillname[0][0] = 'K';
+        Plr.inv_obj[0] = grown ? item("Silver ring", IT_VALUABLE, 80.0f, 0.1f) : 0;
+        Plr.inv_count[0] = grown;
+        ROBBERY_LOAD = -1.0f;
+        Lisaa_Puuha(2, 151, 100);
+        for (int t = 0; t < 40 && Cre[2].Puuha[0] == 151 && !Cre[2].wielded; t++) Tee_Puuha(dp);
+        if (grown) {
+            EXPECT_EQ(Cre[2].Puuha[0], 0);
+            EXPECT_EQ(Cre[2].moralebits[19], 3);
+        } else {
+            EXPECT_EQ(Cre[2].wielded, knife);
+        }
+    }
+    // 69: game up in a tree is hunted with a bow and arrows only.
+    for (int bow = 0; bow < 2; bow++) {
+        SCOPED_TRACE(bow ? "with a bow" : "without a bow");
+        memset(Cre, 0, sizeof Cre);
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        const int dp = person(3, 240, 240);
+        animal(4, 245, 240, 632, 4.0f);
+        Cre[4].korkeus = 200;
+        if (bow) {
+            ItemStruct b{}, a{};
+            b.type = a.type = IT_WEAPON;
+            b.subtype = ST_BOW;
+            a.subtype = ST_ARROW;
+            strcpy(b.name, "Bow");
+            strcpy(a.name, "Arrow");
+            Cre[3].pack[0] = Esineesta_Uniikki(b), Cre[3].packcount[0] = 1;
+            Cre[3].pack[1] = Esineesta_Uniikki(a), Cre[3].packcount[1] = 5;
+        }
+        Lisaa_Puuha(3, 69, 100);
+        Cre[3].PuuhaKohde[0] = (int32_t)Cre[4].socialid;
+        EXPECT_EQ(Tee_Puuha(dp), bow);
+        EXPECT_EQ(Cre[3].Puuha[0], bow ? 69 : 0);
+    }
+}
+
+TEST_F(People, AWolfEatsAGrouseToTheFeathersAndTheBewitchedWolfIsFreedByBread) {
+    // 52: the last pound of an unskinned grouse is eaten: its feathers lie at the wolf's feet and the
+    // carcass is gone.
+    const int wolf = animal(1, 240, 240, 611, 40.0f);
+    Cre[1].diet1 = 0x4000000;
+    animal(2, 241, 240, 628, 1.0f);
+    Cre[2].kind = 21;
+    Cre[2].mode = CM_CARCASS;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CREATURE && Data[i].id == (uint32_t)(CRE_DATAID + 2)) Data[i].type = DT_CARCASS;
+    Lisaa_Puuha(1, 52, 50);
+    Cre[1].PuuhaKohde[0] = (int32_t)Cre[2].socialid;
+    Tee_Puuha(wolf);
+    int feathers = 0;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_ITEM && Data[i].x == cx(1) && Data[i].y == cy(1)) feathers += Data[i].count;
+    EXPECT_GE(feathers, 3);
+    for (int i = 0; i < DATA_MAX; i++) EXPECT_NE(Data[i].type, DT_CARCASS);
+    // 53: the bewitched wolf eats the bread it stands on; it is freed and her record says so.
+    memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+    const int bewitched = animal(3, 250, 250, 611, 40.0f);
+    Cre[3].stateflags = 2;
+    Cre[3].diet2 = 0x400000;
+    ItemStruct bread{};
+    bread.type = IT_FOOD;
+    bread.weight = bread.fullweight = 1.0f;
+    strcpy(bread.name, "Rye bread");
+    const int pos = Esineesta_Uniikki(bread);
+    place_record(DT_ITEM, 250, 250, (uint32_t)pos);
+    plr_set<uint8_t>(5038, 0);
+    Lisaa_Puuha(3, 53, 50);
+    Cre[3].PuuhaX[0] = Cre[3].PuuhaY[0] = 250;
+    Cre[3].PuuhaKohde[0] = pos;
+    for (int t = 0; t < 10 && Cre[3].Puuha[0] == 53; t++) Tee_Puuha(bewitched);
+    EXPECT_TRUE(Cre[3].stateflags & 4);
+    EXPECT_EQ(plr_get<uint8_t>(5038) & 2, 2);
+}
