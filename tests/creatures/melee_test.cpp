@@ -11,6 +11,7 @@
 #include "creatures/perception.h"
 #include "creatures/wounding.h"
 #include "items/wearing.h"
+#include "maps/facing.h"
 #include "presentation/menu.h"
 
 namespace oxatest {
@@ -110,6 +111,46 @@ TEST_F(MeleeTest, AFightIsHeardInTheWorldFromTheAttackersSquare) {
         EXPECT_EQ(AANI_TASO, 3);
         EXPECT_EQ(AANI_X, PlayerX + 1);
         EXPECT_EQ(AANI_Y, PlayerY);
+    }
+}
+
+TEST_F(MeleeTest, ACreatureDefendsWhatItSeesWithTheDodgeItHasAndCountsEveryBlow) {
+    // A wolf in a fight with its back to her does not see her kick coming; a person without dodge
+    // does not defend even holding a shield; a kick that misses still counts in the wolf's morale.
+    const struct { const char *what; bool person, facing; int rolls; } cases[] = {
+        {"a wolf facing away", false, false, 4},
+        {"a person with no dodge and a shield", true, true, 4},
+        {"a wolf the kick misses", false, true, 3},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        for (int round = 0; round < 8; round++) {
+            memset(&Cre[1], 0, sizeof Cre[1]);
+            CreatureStruct &w = wolf(1);
+            if (k.person) {
+                ItemStruct shield = weapon("SHIELD", "Round shield", 2, 200, 200, 8.0f);
+                shield.adclass = (uint8_t)Aseta_ADClass(1, 4);
+                armed(1, shield);
+                Cre[1].dodge = 0;
+                strcpy(Cre[1].skillname[0], "SHIELD");
+                Cre[1].skilllevel[0] = 60;
+            }
+            Cre[1].mode = 99;
+            Cre[1].enemy = -1;
+            const int toward = suunta_jostain_johonkin(PlayerX + 1, PlayerY, PlayerX, PlayerY);
+            Cre[1].Suunta = k.facing ? toward : (toward + 4) % 8;
+            (void)w;
+            WIZARD_randomsuccess = k.rolls;
+            Plr.posture = 0;
+            f.keys({SDLK_RIGHT, SDLK_b});
+            TYPED((combat_command('0'), 0));
+            if (k.rolls == 3) {
+                EXPECT_EQ(COMBAT_outcome.attacker_grade, 0);
+                EXPECT_EQ(Cre[1].woundcount, 1);
+            } else {
+                EXPECT_EQ(DefenderStrike.mode, DEF_NONE);
+            }
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 // loner's roast, companions' morale, shouts said once, banishment lengths, robbers and their band.
 #include "activities/food.h"
 #include "core/datafunc.h"
+#include "creatures/life.h"
 #include "maps/facing.h"
 #include "village_fixture.h"
 
@@ -345,4 +346,23 @@ TEST_F(People, AWolfEatsAGrouseToTheFeathersAndTheBewitchedWolfIsFreedByBread) {
     for (int t = 0; t < 10 && Cre[3].Puuha[0] == 53; t++) Tee_Puuha(bewitched);
     EXPECT_TRUE(Cre[3].stateflags & 4);
     EXPECT_EQ(plr_get<uint8_t>(5038) & 2, 2);
+}
+
+TEST_F(People, AVillagerWhoHasBeatenHerEnoughShoutsAtHer) {
+    static std::string said;
+    said.clear();
+    people_speech_log = [](int, const char *key, const char *text) { said += std::string(key) + ":" + text + ";"; };
+    const int dp = villager(1, 233, 232, true);
+    Cre[1].mode = 99;
+    Cre[1].enemy = -1;
+    Cre[1].fightbits = 4;
+    Cre[1].stamina = 255;
+    GetGlobVil(SOC);
+    globVil.nobeating = 1;
+    globVil.violence = 0;
+    SaveGlobVil();
+    Taistelu_Main(1, dp);
+    people_speech_log = nullptr;
+    EXPECT_NE(said.find("NPC_SHOUTS:Won't you behave now?"), std::string::npos) << said;
+    EXPECT_NE(Cre[1].mode, 99) << "the beating is over";
 }
