@@ -5,6 +5,7 @@
 #include "creatures/cremove.h"
 #include "items/items.h"
 #include "creatures/bodyrec.h"
+#include "maps/zoomstore.h"
 #include "life_fixture.h"
 
 #include <cstdlib>
@@ -165,4 +166,29 @@ TEST_F(Interp, TheForestMaidLeavesHerShirtOnceOutOfSight) {
     EXPECT_EQ(shirt.magic, 2);
     EXPECT_EQ(std::string(shirt.name).rfind("embroidered", 0), 0u) << shirt.name;
     EXPECT_EQ(plr_get<uint8_t>(5625) & 64, 64) << "her gift is given";
+}
+
+TEST_F(Interp, GoingHomeFarAwayMovesTheCreatureIntoItsStoredHomeMap) {
+    // Home at a stored cell: the creature leaves the area for a record of that map. Home at a cell
+    // that was never stored: it stays where it is.
+    ZoomMap_Clear();
+    ASSERT_EQ(save_zoommap(1600, 1000, 1), 1);
+    for (int stored = 1; stored >= 0; stored--) {
+        SCOPED_TRACE(stored ? "a stored home" : "no stored home");
+        const int dp = person(1, 232 + 70, 232);
+        Cre[1].community = 5;
+        Cre[1].socialid = 4242;
+        Cre[1].home_x = stored ? 1600 : 1700;
+        Cre[1].home_y = 1000;
+        ASSERT_GE(Lisaa_Puuha(1, 65, 100), 0);
+        Tee_Puuha(dp);
+        EXPECT_EQ(crestep_pos(1) >= 0, !stored);
+        if (stored) {
+            ASSERT_EQ(load_zoommap(1600, 1000), 1);
+            int found = 0;
+            for (const DataStruct &d : Zoom.data) found += d.type == DT_CREATURE && d.id == 4242u && d.x == 30 && d.y == 30;
+            EXPECT_EQ(found, 1);
+        }
+        for (int i = 0; i < DATA_MAX; i++) Data[i].type = DT_UNUSED;
+    }
 }
