@@ -482,7 +482,8 @@ void Havaitse_PLR(int n, int pos) {
     if (!ask_free_to_react(n)) return;
     int wx, wy;
     square_worldcell(Data[pos].x, Data[pos].y, &wx, &wy);
-    if (c.speciescode == 618 && c.owner > 0 && Mapinfo_socID(wx, wy) && 4 + random(5) >= village_visits((int)Mapinfo_socID(wx, wy)) && !PLAYER_SLEEPING) {
+    const int soc = (int)Mapinfo_socID(wx, wy);
+    if (c.speciescode == 618 && c.owner > 0 && soc && 4 + random(5) >= village_visits(soc) && !PLAYER_SLEEPING) {
         if (aantelylaskuri(n, 0)) {
             cre_say(n, "SOUND_NORMAL");
             if (AANI_TASO < 4) aseta_maailmaan_meteli(Data[pos].x, Data[pos].y, 3, n);

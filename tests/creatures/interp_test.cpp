@@ -186,7 +186,8 @@ TEST_F(Interp, GoingHomeFarAwayMovesTheCreatureIntoItsStoredHomeMap) {
         if (stored) {
             ASSERT_EQ(load_zoommap(1600, 1000), 1);
             int found = 0;
-            for (const DataStruct &d : Zoom.data) found += d.type == DT_CREATURE && d.id == 4242u && d.x == 30 && d.y == 30;
+            for (const DataStruct &d : Zoom.data)
+                found += d.type == DT_CREATURE && d.id == 4242u && d.x == 30 && d.y == 30;
             EXPECT_EQ(found, 1);
         }
         for (int i = 0; i < DATA_MAX; i++) Data[i].type = DT_UNUSED;
