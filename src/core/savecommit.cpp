@@ -400,8 +400,11 @@ static bool restore_old_bytes(const char *undo, const char *path) {
     const long long total = file_length(undo);
     FILE *in = total >= 0 ? fopen(undo, "rb") : nullptr;
     if (!in) return false;
+    // A journal only ever lengthens its file: the old size lies within the file as it now stands.
+    const long long now = file_length(path);
     UndoHead uh;
-    bool ok = fread(&uh, sizeof uh, 1, in) == 1 && uh.magic == UNDO_MAGIC && uh.pad == 0 && uh.old_size >= -1;
+    bool ok = fread(&uh, sizeof uh, 1, in) == 1 && uh.magic == UNDO_MAGIC && uh.pad == 0 && uh.old_size >= -1 &&
+              uh.old_size <= (now > 0 ? now : 0);
     // Every entry is checked before one is written back.
     long long at = (long long)sizeof uh;
     while (ok && at < total) {
