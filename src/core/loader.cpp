@@ -230,7 +230,7 @@ int ReadGuy() {
         loader_say("!The character folder's path is too long.");
         return 0;
     }
-    if (!finish_interrupted_save()) loader_say("!The last save was cut short and could not be finished.");
+    if (!settle_unfinished_save()) return 0;
     if (!read_character_file()) return 0;
     PlayerX = (int)Plr.x;
     PlayerY = (int)Plr.y;

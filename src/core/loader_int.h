@@ -11,3 +11,6 @@ void loader_log(const char *topic, const char *text);
 void char_ext_path(char *buf, size_t size, const char *ext);
 void char_file_path(char *buf, size_t size, const char *name);
 
+// Before the folder is read: a save cut short is finished or taken back, and a commit list that fails
+// its check is left to the player. 0 when the character can't be loaded now (nothing was changed).
+int settle_unfinished_save();

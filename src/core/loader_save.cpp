@@ -19,8 +19,10 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
+#include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
+#include "presentation/show.h"
 #include "society/village.h"
 
 namespace {
@@ -56,6 +58,19 @@ static void stage(const char *path, const void *buf, size_t size) {
     if (!save_write_file(path, buf, size)) save_fail(path);
 }
 
+// The backup of the character file joins the save: it holds the last good save's record once this
+// save commits, and a save that fails leaves the backup as it was too. A backup that can't be made
+// leaves the older one; the save goes on.
+static void stage_backup() {
+    char oxs[1200], bak[1200];
+    char_ext_path(oxs, sizeof oxs, "OXS");
+    char_ext_path(bak, sizeof bak, "BAK");
+    static uint8_t copy[PLR_SIZE];
+    if (!read_exact(oxs, copy, sizeof copy) || (copy[0] == 0 && copy[1] == 0 && copy[2] == 0 && copy[3] == 0) ||
+        !save_write_file(bak, copy, sizeof copy))
+        loader_log("_system", "the character file couldn't be backed up");
+}
+
 // The pools as they were before the map was saved: saving renumbers the creatures of the pool, and a
 // save that fails goes on playing with the pools it had.
 static DataStruct keep_data[DATA_MAX], keep_iso[DATA_MAX];
@@ -66,11 +81,10 @@ int Save(int mode) {
         loader_wait_key();
         return 0;
     }
-    // The backup keeps the last good save; a backup that fails leaves the older one, and the save goes on.
-    if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
     if (mode == SAVE_EXPLICIT) loader_say("#Saving your character...");
 
     save_begin();
+    stage_backup();
     bool map_saved = false;
     if (mode != SAVE_QUICK) {
         if (!HERBLORE_save()) save_fail("herb lore");
@@ -138,4 +152,32 @@ void safesave() {
     UPDATE = 1;
     GetMappie(1);
     UPDATE = 0;
+}
+
+int settle_unfinished_save() {
+    switch (recover_interrupted_save()) {
+    case SaveRecovery::none:
+    case SaveRecovery::finished: return 1;
+    case SaveRecovery::rolled_back:
+        loader_say("!The last save was cut short and could not be finished; the save before it is kept.");
+        return 1;
+    case SaveRecovery::unresolved:
+        loader_say("!The last save was cut short and can't be finished or taken back (is the disk full?). "
+                   "Nothing was changed.");
+        loader_wait_key();
+        return 0;
+    case SaveRecovery::damaged_list: break;
+    }
+    loader_say("!The list of the last save, SAVE.COMMIT, is damaged: that save can't be finished. Its files "
+               "and the save before it are both kept.");
+    if (!screen || !KyllaEi("Load the save before it, and set the unfinished save aside?")) return 0;
+    char folder[1200], msg[1400];
+    if (!set_unfinished_save_aside(folder, sizeof folder)) {
+        loader_say("!The unfinished save couldn't be set aside.");
+        loader_wait_key();
+        return 0;
+    }
+    snprintf(msg, sizeof msg, "!The files of the unfinished save are kept in %s.", folder);
+    loader_say(msg);
+    return 1;
 }

@@ -1,19 +1,27 @@
-// One save is one commit: the staged files of a save, their list, and putting them in place.
+// One save is one commit: the staged files of a save, their list, putting them in place, and taking
+// back a commit that could not finish.
 #include "core/savecommit.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "core/ownlib.h"
 #include "core/records.h"
 #include "presentation/msglog.h"
 
 static const char *const COMMIT_LIST = "SAVE.COMMIT";
-enum { STAGED_MAX = 64, REGISTERED_MAX = 32, PATH_MAX_LEN = 1100 };
+static const char *const ROLLBACK_LIST = "SAVE.ROLLBACK";
+static const char *const ASIDE_FOLDER = "SAVE.UNFINISHED";
+enum { STAGED_MAX = SAVE_LIST_MAX, REGISTERED_MAX = 32, PATH_MAX_LEN = 1100, LIST_BYTES_MAX = 65536 };
 
 // One journal entry: where the bytes go in the file, and how many follow the header.
 struct JournalHead {
@@ -24,14 +32,26 @@ struct JournalHead {
 static_assert(sizeof(JournalHead) == 16, "JournalHead is a file record");
 static const uint32_t JOURNAL_ENTRY_MAX = 16u << 20;
 
+// The old bytes a journal overwrites, kept while the commit runs: the file's old size (-1: it did not
+// exist), then one entry per stretch of the old file that the journal overwrites.
+struct UndoHead {
+    int64_t old_size;
+    uint32_t magic;    // UNDO_MAGIC
+    uint32_t pad;      // kept zero
+};
+static_assert(sizeof(UndoHead) == 16, "UndoHead is a file record");
+static const uint32_t UNDO_MAGIC = 0x4f444e55u;   // "UNDO"
+
 struct Staged {
     char path[PATH_MAX_LEN];   // the final name
     int journal;               // 1: "<path>.jnl" holds changes made in place; 0: "<path>.new" replaces it
+    long long size;            // a journal's file as it stands once the journal is applied
 };
 
 static Staged staged[STAGED_MAX];
 static int staged_count;
 static int depth;
+static bool blocked;   // a commit of an earlier save stands unsettled: this save stages nothing
 static char failure[PATH_MAX_LEN];
 
 struct Registered {
@@ -92,6 +112,10 @@ static Staged *find_staged(const char *path) {
 }
 
 static Staged *add_staged(const char *path, int journal) {
+    if (blocked) {
+        save_fail(path);
+        return nullptr;
+    }
     Staged *s = find_staged(path);
     if (s) return s;
     char name[PATH_MAX_LEN + 8];
@@ -102,14 +126,30 @@ static Staged *add_staged(const char *path, int journal) {
     s = &staged[staged_count++];
     copy_bounded(s->path, sizeof s->path, path);
     s->journal = journal;
+    struct stat st;
+    s->size = stat(path, &st) == 0 ? (long long)st.st_size : 0;
     if (journal) unlink(name);   // a journal left by an earlier failure never mixes with this save
     return s;
 }
+
+static SaveRecovery settle_lists();
+static bool folder_path(char *buf, size_t size, const char *name, const char *ext);
+static bool is_file(const char *path);
 
 void save_begin() {
     if (depth++ > 0) return;
     staged_count = 0;
     failure[0] = 0;
+    // A commit an earlier save could not take back is settled first; while it stands, none of its
+    // files may be touched, so this save fails without staging any.
+    char list[PATH_MAX_LEN], rollback[PATH_MAX_LEN];
+    blocked = false;
+    if (folder_path(list, sizeof list, COMMIT_LIST, "") && folder_path(rollback, sizeof rollback, ROLLBACK_LIST, "") &&
+        (is_file(list) || is_file(rollback))) {
+        const SaveRecovery r = settle_lists();
+        blocked = r == SaveRecovery::damaged_list || r == SaveRecovery::unresolved;
+        if (blocked) save_fail("an unfinished save");
+    }
 }
 
 int save_running() { return depth > 0; }
@@ -146,6 +186,7 @@ int save_staged_as(const char *path) {
     return s ? s->journal : -1;
 }
 
+
 static bool write_in_place(const char *path, long offset, const void *buf, size_t size) {
     FILE *f = fopen(path, "r+b");
     if (!f) f = fopen(path, "w+b");
@@ -157,12 +198,41 @@ static bool write_in_place(const char *path, long offset, const void *buf, size_
 }
 
 // The journal of a staged file, opened for appending; null, with the save failed, when it can't be had.
-static FILE *open_journal(const char *path) {
+static FILE *open_journal(const char *path, Staged **out) {
     Staged *s = add_staged(path, 1);
     char name[PATH_MAX_LEN + 8];
     FILE *f = s && s->journal && staged_name(name, sizeof name, path, 1) ? fopen(name, "ab") : nullptr;
     if (!f) save_fail(path);
+    *out = s;
     return f;
+}
+
+// Appends one entry; `buf` null writes zeros.
+static bool append_entry(FILE *f, long long offset, const void *buf, size_t size) {
+    static const unsigned char zeros[4096] = {};
+    const JournalHead head = {offset, (uint32_t)size, 0};
+    if (fwrite(&head, sizeof head, 1, f) != 1) return false;
+    if (buf) return fwrite(buf, 1, size, f) == size;
+    for (size_t left = size; left > 0;) {
+        const size_t n = left < sizeof zeros ? left : sizeof zeros;
+        if (fwrite(zeros, 1, n, f) != n) return false;
+        left -= n;
+    }
+    return true;
+}
+
+// Bytes at `offset` join the journal of `s`. Bytes past the end of the file as the journal leaves it
+// are preceded by zeros up to them: no entry of a journal starts beyond its file.
+static bool journal_bytes(FILE *f, Staged *s, long long offset, const void *buf, size_t size) {
+    while (s->size < offset) {
+        const long long gap = offset - s->size;
+        const size_t n = gap > (long long)JOURNAL_ENTRY_MAX ? JOURNAL_ENTRY_MAX : (size_t)gap;
+        if (!append_entry(f, s->size, nullptr, n)) return false;
+        s->size += (long long)n;
+    }
+    if (!append_entry(f, offset, buf, size)) return false;
+    if (offset + (long long)size > s->size) s->size = offset + (long long)size;
+    return true;
 }
 
 bool save_write_at(const char *path, long offset, const void *buf, size_t size) {
@@ -171,10 +241,10 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
         save_fail(path);
         return false;
     }
-    FILE *f = open_journal(path);
+    Staged *s = nullptr;
+    FILE *f = open_journal(path, &s);
     if (!f) return false;
-    const JournalHead head = {offset, (uint32_t)size, 0};
-    bool ok = fwrite(&head, sizeof head, 1, f) == 1 && fwrite(buf, 1, size, f) == size;
+    bool ok = journal_bytes(f, s, offset, buf, size);
     ok = fflush(f) == 0 && ok;
     ok = fclose(f) == 0 && ok;
     if (!ok) save_fail(path);
@@ -183,18 +253,14 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
 
 bool save_write_stretches(const char *path, const void *base, const SaveStretch *stretches, int n) {
     if (!depth) return false;
-    FILE *f = open_journal(path);
+    Staged *s = nullptr;
+    FILE *f = open_journal(path, &s);
     if (!f) return false;
     bool ok = true;
     for (int i = 0; ok && i < n; i++) {
         const SaveStretch &st = stretches[i];
-        if (st.offset < 0 || st.size > JOURNAL_ENTRY_MAX) {
-            ok = false;
-            break;
-        }
-        const JournalHead head = {st.offset, (uint32_t)st.size, 0};
-        ok = fwrite(&head, sizeof head, 1, f) == 1 &&
-             fwrite((const unsigned char *)base + st.offset, 1, st.size, f) == st.size;
+        ok = st.offset >= 0 && st.size <= JOURNAL_ENTRY_MAX &&
+             journal_bytes(f, s, st.offset, (const unsigned char *)base + st.offset, st.size);
     }
     ok = fflush(f) == 0 && ok;
     ok = fclose(f) == 0 && ok;
@@ -202,8 +268,114 @@ bool save_write_stretches(const char *path, const void *base, const SaveStretch 
     return ok;
 }
 
-// Applies a journal to its file. Applying it twice gives the same file, so a commit cut short is
-// simply run again by the next load.
+// ---- the files of a commit ----------------------------------------------------------------------
+
+static long long file_length(const char *path) {
+    struct stat st;
+    return stat(path, &st) == 0 && S_ISREG(st.st_mode) ? (long long)st.st_size : -1;
+}
+
+static bool is_file(const char *path) { return file_length(path) >= 0; }
+
+// "<character folder>/<name><ext>"; false when it does not fit.
+static bool folder_path(char *buf, size_t size, const char *name, const char *ext) {
+    const int n = snprintf(buf, size, "%s/%s%s", CharacterPath, name, ext);
+    return n >= 0 && (size_t)n < size;
+}
+
+int (*save_rename)(const char *from, const char *to) = rename;
+bool (*save_commit_step)(int n) = nullptr;
+static int step_count;
+
+// Every step of a commit passes here; a test may make one fail as a full disk would.
+static bool step() {
+    const int n = step_count++;
+    if (save_commit_step && !save_commit_step(n)) {
+        errno = ENOSPC;
+        return false;
+    }
+    return true;
+}
+
+// What a journal does to its file, read without applying any entry.
+struct JournalPlan {
+    long long old_size;     // -1: the file does not exist yet
+    long long new_size;
+    long long undo_bytes;   // the old bytes it overwrites, with their entries
+};
+
+// False when an entry is cut short, is larger than any record a save writes, or starts past the end
+// of its file as it stands by then: a journal overwrites its file or lengthens it by the bytes it
+// holds, nothing else.
+static bool check_journal(const char *journal, long long old_size, JournalPlan &plan) {
+    const long long total = file_length(journal);
+    FILE *in = total >= 0 ? fopen(journal, "rb") : nullptr;
+    if (!in) return false;
+    long long size = old_size < 0 ? 0 : old_size, at = 0, undo = (long long)sizeof(UndoHead);
+    bool ok = true;
+    while (ok && at < total) {
+        JournalHead head;
+        ok = total - at >= (long long)sizeof head && fread(&head, sizeof head, 1, in) == 1;
+        if (!ok) break;
+        at += (long long)sizeof head;
+        ok = head.pad == 0 && head.offset >= 0 && head.offset <= size && head.size <= JOURNAL_ENTRY_MAX &&
+             (long long)head.size <= total - at;
+        if (!ok) break;
+        if (head.offset < old_size) {
+            const long long end = head.offset + head.size < old_size ? head.offset + head.size : old_size;
+            undo += (long long)sizeof head + end - head.offset;
+        }
+        if (head.offset + (long long)head.size > size) size = head.offset + (long long)head.size;
+        at += head.size;
+        ok = fseeko(in, (off_t)at, SEEK_SET) == 0;
+    }
+    fclose(in);
+    plan = {old_size, size, undo};
+    return ok;
+}
+
+// Copies `n` bytes from `in` at its position to `out` at its position.
+static bool copy_bytes(FILE *in, FILE *out, long long n) {
+    static unsigned char block[1 << 16];
+    while (n > 0) {
+        const size_t k = n < (long long)sizeof block ? (size_t)n : sizeof block;
+        if (fread(block, 1, k, in) != k || fwrite(block, 1, k, out) != k) return false;
+        n -= (long long)k;
+    }
+    return true;
+}
+
+// Keeps what a checked journal will overwrite of `path` in "<path>.undo", with the file's old size.
+static bool keep_old_bytes(const char *journal, const char *path, const char *undo) {
+    char tmp[PATH_MAX_LEN + 16];
+    if (snprintf(tmp, sizeof tmp, "%s.tmp", undo) >= (int)sizeof tmp) return false;
+    const long long old_size = file_length(path);
+    FILE *in = fopen(journal, "rb");
+    FILE *old = old_size > 0 ? fopen(path, "rb") : nullptr;
+    FILE *out = fopen(tmp, "wb");
+    bool ok = in && out && (old_size <= 0 || old);
+    const UndoHead uh = {old_size, UNDO_MAGIC, 0};
+    ok = ok && fwrite(&uh, sizeof uh, 1, out) == 1;
+    JournalHead head;
+    while (ok && fread(&head, sizeof head, 1, in) == 1) {
+        if (head.offset < old_size) {
+            const long long end = head.offset + head.size < old_size ? head.offset + head.size : old_size;
+            const JournalHead kept = {head.offset, (uint32_t)(end - head.offset), 0};
+            ok = fwrite(&kept, sizeof kept, 1, out) == 1 && fseeko(old, (off_t)head.offset, SEEK_SET) == 0 &&
+                 copy_bytes(old, out, end - head.offset);
+        }
+        ok = ok && fseeko(in, (off_t)head.size, SEEK_CUR) == 0;
+    }
+    if (in) fclose(in);
+    if (old) fclose(old);
+    if (out) ok = fflush(out) == 0 && fclose(out) == 0 && ok;
+    ok = ok && rename(tmp, undo) == 0;
+    if (!ok) remove(tmp);
+    return ok;
+}
+
+// Applies a checked journal to its file. Applying it twice gives the same file, so a commit cut short
+// is simply run again by the next load.
 static bool apply_journal(const char *journal, const char *path) {
     FILE *in = fopen(journal, "rb");
     if (!in) return false;
@@ -213,42 +385,209 @@ static bool apply_journal(const char *journal, const char *path) {
         fclose(in);
         return false;
     }
-    static unsigned char block[1 << 16];
     bool ok = true;
     JournalHead head;
-    while (ok && fread(&head, sizeof head, 1, in) == 1) {
-        if (head.offset < 0 || head.offset > INT32_MAX || head.size > JOURNAL_ENTRY_MAX || head.pad != 0 ||
-            fseek(out, (long)head.offset, SEEK_SET) != 0) {
-            ok = false;
-            break;
-        }
-        for (uint32_t left = head.size; ok && left > 0;) {
-            const size_t n = left < sizeof block ? left : sizeof block;
-            ok = fread(block, 1, n, in) == n && fwrite(block, 1, n, out) == n;
-            left -= (uint32_t)n;
-        }
-    }
-    if (ok && !feof(in)) ok = false;   // a cut header: the journal is damaged
+    while (ok && fread(&head, sizeof head, 1, in) == 1)
+        ok = step() && fseeko(out, (off_t)head.offset, SEEK_SET) == 0 && copy_bytes(in, out, head.size);
     fclose(in);
     ok = fflush(out) == 0 && ok;
     ok = fclose(out) == 0 && ok;
     return ok;
 }
 
-// Puts one staged file in place: a replacement is renamed over its file, a journal applied.
-int (*save_rename)(const char *from, const char *to) = rename;
-
-static bool put_in_place(const char *path) {
-    char name[PATH_MAX_LEN + 8];
-    if (!staged_name(name, sizeof name, path, 1)) return false;
-    if (own_isfile(name)) {
-        if (!apply_journal(name, path)) return false;
-        remove(name);
+// Writes the kept old bytes back and cuts the file to its old size (a file that did not exist goes).
+static bool restore_old_bytes(const char *undo, const char *path) {
+    const long long total = file_length(undo);
+    FILE *in = total >= 0 ? fopen(undo, "rb") : nullptr;
+    if (!in) return false;
+    // A journal only ever lengthens its file: the old size lies within the file as it now stands.
+    const long long now = file_length(path);
+    UndoHead uh;
+    bool ok = fread(&uh, sizeof uh, 1, in) == 1 && uh.magic == UNDO_MAGIC && uh.pad == 0 && uh.old_size >= -1 &&
+              uh.old_size <= (now > 0 ? now : 0);
+    // Every entry is checked before one is written back.
+    long long at = (long long)sizeof uh;
+    while (ok && at < total) {
+        JournalHead head;
+        ok = total - at >= (long long)sizeof head && fread(&head, sizeof head, 1, in) == 1;
+        if (!ok) break;
+        at += (long long)sizeof head;
+        ok = head.pad == 0 && head.offset >= 0 && head.offset + (long long)head.size <= uh.old_size &&
+             (long long)head.size <= total - at && fseeko(in, (off_t)head.size, SEEK_CUR) == 0;
+        at += head.size;
     }
-    if (!staged_name(name, sizeof name, path, 0)) return false;
-    if (own_isfile(name) && save_rename(name, path) != 0) return false;
+    if (!ok) {
+        fclose(in);
+        return false;
+    }
+    if (uh.old_size < 0) {
+        fclose(in);
+        return remove(path) == 0 || errno == ENOENT;
+    }
+    FILE *out = fopen(path, "r+b");
+    if (!out) out = fopen(path, "w+b");
+    ok = out && fseeko(in, (off_t)sizeof uh, SEEK_SET) == 0;
+    JournalHead head;
+    while (ok && fread(&head, sizeof head, 1, in) == 1)
+        ok = fseeko(out, (off_t)head.offset, SEEK_SET) == 0 && copy_bytes(in, out, head.size);
+    fclose(in);
+    if (!out) return false;
+    ok = fflush(out) == 0 && ok;
+    ok = ftruncate(fileno(out), (off_t)uh.old_size) == 0 && ok;
+    ok = fclose(out) == 0 && ok;
+    return ok;
+}
+
+// Puts one file of a standing list in place: its journal applied (its old bytes kept first), or the
+// staged file renamed over it (the old one kept as "<file>.prev"). A file already in place stays.
+static bool put_one(const SaveListEntry &e) {
+    char path[PATH_MAX_LEN], staged_file[PATH_MAX_LEN + 8], kept[PATH_MAX_LEN + 8];
+    const bool journal = e.kind == 'J';
+    if (!folder_path(path, sizeof path, e.name, "") ||
+        !folder_path(staged_file, sizeof staged_file, e.name, journal ? ".jnl" : ".new") ||
+        !folder_path(kept, sizeof kept, e.name, journal ? ".undo" : ".prev"))
+        return false;
+    if (!is_file(staged_file)) return true;
+    if (journal) {
+        JournalPlan plan;
+        if (!check_journal(staged_file, file_length(path), plan)) return false;
+        if (!is_file(kept) && (!step() || !keep_old_bytes(staged_file, path, kept))) return false;
+        return apply_journal(staged_file, path);
+    }
+    if (e.kind == 'R' && is_file(path) && !is_file(kept) && (!step() || rename(path, kept) != 0)) return false;
+    return step() && save_rename(staged_file, path) == 0;
+}
+
+// Every file of a list in place, in order: -1; else the entry that failed.
+static int put_all_in_place(const SaveListEntry *e, int n) {
+    for (int i = 0; i < n; i++)
+        if (!put_one(e[i])) return i;
+    return -1;
+}
+
+// One file back as the last good save left it; its staged and kept files go.
+static bool take_back_one(const SaveListEntry &e) {
+    char path[PATH_MAX_LEN], staged_file[PATH_MAX_LEN + 8], kept[PATH_MAX_LEN + 8];
+    const bool journal = e.kind == 'J';
+    if (!folder_path(path, sizeof path, e.name, "") ||
+        !folder_path(staged_file, sizeof staged_file, e.name, journal ? ".jnl" : ".new") ||
+        !folder_path(kept, sizeof kept, e.name, journal ? ".undo" : ".prev"))
+        return false;
+    if (journal) {
+        if (is_file(kept) && !restore_old_bytes(kept, path)) return false;
+    } else if (is_file(kept)) {
+        if (rename(kept, path) != 0) return false;
+    } else if (e.kind == 'C' && !is_file(staged_file)) {
+        remove(path);   // created by the commit
+    }
+    remove(kept);
+    remove(staged_file);
     return true;
 }
+
+// Takes a commit back: its list becomes the rollback list (a crash from here on is taken back by the
+// next load too), then every file returns, the last first.
+static bool take_back(const SaveListEntry *e, int n, const char *list, const char *rollback) {
+    if (is_file(list) && rename(list, rollback) != 0) return false;
+    bool ok = true;
+    for (int i = n - 1; i >= 0; i--) ok = take_back_one(e[i]) && ok;
+    if (ok) remove(rollback);
+    return ok;
+}
+
+// A commit that stands whole: the old files go, then the list.
+static void clear_kept(const SaveListEntry *e, int n, const char *list) {
+    char name[PATH_MAX_LEN + 8];
+    for (int i = 0; i < n; i++) {
+        const bool journal = e[i].kind == 'J';
+        if (folder_path(name, sizeof name, e[i].name, journal ? ".undo" : ".prev")) remove(name);
+        if (journal && folder_path(name, sizeof name, e[i].name, ".jnl")) remove(name);
+    }
+    remove(list);
+}
+
+// ---- the list -----------------------------------------------------------------------------------
+
+static uint32_t checksum(const void *data, size_t n) {
+    const unsigned char *p = static_cast<const unsigned char *>(data);
+    uint32_t c = 0xffffffffu;
+    for (size_t i = 0; i < n; i++) {
+        c ^= p[i];
+        for (int k = 0; k < 8; k++) c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
+    }
+    return ~c;
+}
+
+// A name a list may hold: a file of the character folder itself, never the list's own names.
+static bool listable(const char *name, size_t n) {
+    if (n == 0 || n >= sizeof(SaveListEntry{}.name)) return false;
+    for (size_t i = 0; i < n; i++)
+        if ((unsigned char)name[i] < 32 || name[i] == '/' || name[i] == 127) return false;
+    const std::string s(name, n);
+    return s != "." && s != ".." && s != COMMIT_LIST && s != ROLLBACK_LIST;
+}
+
+size_t save_list_format(char *buf, size_t size, const SaveListEntry *entries, int n) {
+    size_t at = 0;
+    for (int i = 0; i < n; i++) {
+        const SaveListEntry &e = entries[i];
+        if ((e.kind != 'R' && e.kind != 'C' && e.kind != 'J') || !listable(e.name, strnlen(e.name, sizeof e.name)))
+            return 0;
+        const int k = snprintf(buf + at, size - at, "%c %s\n", e.kind, e.name);
+        if (k < 0 || (size_t)k >= size - at) return 0;
+        at += (size_t)k;
+    }
+    const int k = snprintf(buf + at, size - at, "end %d %08x\n", n, (unsigned)checksum(buf, at));
+    if (k < 0 || (size_t)k >= size - at) return 0;
+    return at + (size_t)k;
+}
+
+int save_list_parse(const char *text, size_t size, SaveListEntry *out, int max) {
+    if (!text || size == 0 || size > LIST_BYTES_MAX || text[size - 1] != '\n') return -1;
+    size_t last = size - 1;
+    while (last > 0 && text[last - 1] != '\n') last--;
+    // The end line, exactly as the list writes it.
+    char line[48], expect[48];
+    if (size - last >= sizeof line) return -1;
+    memcpy(line, text + last, size - last);
+    line[size - last] = 0;
+    int count = -1;
+    unsigned sum = 0;
+    if (sscanf(line, "end %d %8x", &count, &sum) != 2 || count < 0 || count > max) return -1;
+    snprintf(expect, sizeof expect, "end %d %08x\n", count, sum);
+    if (strcmp(line, expect) != 0 || checksum(text, last) != sum) return -1;
+    int n = 0;
+    for (size_t at = 0; at < last;) {
+        const char *nl = static_cast<const char *>(memchr(text + at, '\n', last - at));
+        const size_t len = (size_t)(nl - (text + at));
+        const char kind = text[at];
+        if (n >= count || len < 3 || (kind != 'R' && kind != 'C' && kind != 'J') || text[at + 1] != ' ' ||
+            !listable(text + at + 2, len - 2))
+            return -1;
+        out[n].kind = kind;
+        memcpy(out[n].name, text + at + 2, len - 2);
+        out[n].name[len - 2] = 0;
+        n++;
+        at += len + 1;
+    }
+    return n == count ? n : -1;
+}
+
+// The list at `path`: its entries; -2 when there is none, -1 when it fails its check.
+static int read_list(const char *path, SaveListEntry *out) {
+    struct stat st;
+    if (lstat(path, &st) != 0) return errno == ENOENT ? -2 : -1;
+    if (!S_ISREG(st.st_mode) || st.st_size <= 0 || st.st_size > LIST_BYTES_MAX) return -1;
+    static char text[LIST_BYTES_MAX];
+    FILE *f = fopen(path, "rb");
+    if (!f) return -1;
+    const size_t n = fread(text, 1, sizeof text, f);
+    fclose(f);
+    if (n != (size_t)st.st_size) return -1;
+    return save_list_parse(text, n, out, STAGED_MAX);
+}
+
+// ---- the session's commit -----------------------------------------------------------------------
 
 static void discard_staged() {
     char name[PATH_MAX_LEN + 8];
@@ -274,78 +613,194 @@ static bool in_character_folder(const char *path) {
     return strncmp(path, CharacterPath, n) == 0 && path[n] == '/' && !strchr(path + n + 1, '/');
 }
 
-// The list is the point of no return: once it stands, the next load finishes what is cut short here.
+static long long free_bytes() {
+    struct statvfs vfs;
+    if (statvfs(CharacterPath, &vfs) != 0) return -1;
+    return (long long)vfs.f_bavail * (long long)vfs.f_frsize;
+}
+
+static bool fail_commit(const char *what) {
+    save_fail(what);
+    discard_staged();
+    return false;
+}
+
+// The list is the point of no return: once it stands, the commit is finished, or taken back whole.
 bool save_commit() {
     if (depth > 1) {
         depth--;
         return !failure[0];
     }
     depth = 0;
-    if (failure[0]) {
-        discard_staged();
-        return false;
-    }
-    if (staged_count == 0) return true;
-    static char list[STAGED_MAX * 130];
-    list[0] = 0;
+    if (failure[0]) return fail_commit(failure);
+    static SaveListEntry entries[STAGED_MAX];
+    int n = 0;
+    // Room for the old bytes the journals overwrite, what they add, the list and the folder's entries.
+    long long need = 64 * 1024;
     for (int i = 0; i < staged_count; i++) {
-        if (!in_character_folder(staged[i].path)) {
-            save_fail(staged[i].path);
-            discard_staged();
-            return false;
+        const Staged &s = staged[i];
+        char name[PATH_MAX_LEN + 8];
+        if (!in_character_folder(s.path) || !staged_name(name, sizeof name, s.path, s.journal))
+            return fail_commit(s.path);
+        if (!is_file(name)) continue;   // staged, but nothing was written for it
+        const long long old_size = file_length(s.path);
+        char kind = old_size >= 0 ? 'R' : 'C';
+        if (s.journal) {
+            JournalPlan plan;
+            if (!check_journal(name, old_size, plan)) return fail_commit(s.path);
+            need += plan.undo_bytes + plan.new_size - (old_size > 0 ? old_size : 0);
+            kind = 'J';
         }
-        strncat(list, base_name(staged[i].path), sizeof list - strlen(list) - 2);
-        strncat(list, "\n", sizeof list - strlen(list) - 1);
+        need += 8192;
+        SaveListEntry &e = entries[n++];
+        e.kind = kind;
+        if (!listable(base_name(s.path), strlen(base_name(s.path)))) return fail_commit(s.path);
+        copy_bounded(e.name, sizeof e.name, base_name(s.path));
     }
-    char marker[PATH_MAX_LEN];
-    snprintf(marker, sizeof marker, "%s/%s", CharacterPath, COMMIT_LIST);
-    if (!write_atomic(marker, list, strlen(list))) {
-        save_fail(marker);
-        discard_staged();
-        return false;
+    if (n == 0) {
+        staged_count = 0;
+        return true;
     }
-    for (int i = 0; i < staged_count; i++) {
-        if (!put_in_place(staged[i].path)) {
-            save_fail(staged[i].path);
-            staged_count = 0;
-            return false;   // the list stays: the next load puts the rest in place
-        }
-    }
+    const long long room = free_bytes();
+    if (room >= 0 && room < need) return fail_commit("not enough free disk space");
+    static char text[LIST_BYTES_MAX];
+    const size_t len = save_list_format(text, sizeof text, entries, n);
+    char list[PATH_MAX_LEN], rollback[PATH_MAX_LEN];
+    if (!len || !folder_path(list, sizeof list, COMMIT_LIST, "") ||
+        !folder_path(rollback, sizeof rollback, ROLLBACK_LIST, ""))
+        return fail_commit(CharacterPath);
+    if (is_file(list) || is_file(rollback)) return fail_commit("an unfinished save");
+    step_count = 0;
+    if (!step() || !write_atomic(list, text, len)) return fail_commit(list);
     staged_count = 0;
-    remove(marker);
-    return true;
+    const int failed = put_all_in_place(entries, n);
+    if (failed < 0) {
+        clear_kept(entries, n, list);
+        return true;
+    }
+    char what[PATH_MAX_LEN];
+    if (!folder_path(what, sizeof what, entries[failed].name, "")) copy_bounded(what, sizeof what, entries[failed].name);
+    save_fail(what);
+    // Taken back whole; should that fail too, the rollback list stands and the next load or save
+    // takes it back before anything else.
+    if (!take_back(entries, n, list, rollback)) debuglog("_system", "a failed save could not be taken back");
+    return false;
 }
 
 // ---- the next load ------------------------------------------------------------------------------
 
-static void remove_staged_files(const char *pattern_ext) {
-    char pattern[PATH_MAX_LEN];
-    snprintf(pattern, sizeof pattern, "%s/*.%s", CharacterPath, pattern_ext);
-    wild_remove(pattern);
+static bool has_suffix(const char *name, const char *suffix) {
+    const size_t n = strlen(name), k = strlen(suffix);
+    return n > k && strcmp(name + n - k, suffix) == 0;
+}
+
+// Every temporary name a save uses: staged files, journals, the kept old files, and the half-written
+// files of an atomic write.
+static const char *const TEMPORARY[] = {".new", ".jnl", ".tmp", ".undo", ".prev"};
+
+static bool temporary_name(const char *name) {
+    for (const char *t : TEMPORARY)
+        if (has_suffix(name, t)) return true;
+    return false;
+}
+
+// The regular files of the character folder with a temporary name.
+static std::vector<std::string> temporary_files() {
+    std::vector<std::string> names;
+    DIR *d = opendir(CharacterPath);
+    if (!d) return names;
+    while (dirent *e = readdir(d)) {
+        char path[PATH_MAX_LEN + 300];
+        struct stat st;
+        if (!temporary_name(e->d_name) || !folder_path(path, sizeof path, e->d_name, "") || lstat(path, &st) != 0 ||
+            !S_ISREG(st.st_mode))
+            continue;
+        names.push_back(e->d_name);
+    }
+    closedir(d);
+    return names;
+}
+
+static void remove_temporaries() {
+    for (const std::string &name : temporary_files()) {
+        char path[PATH_MAX_LEN + 300], file[PATH_MAX_LEN + 300];
+        if (!folder_path(path, sizeof path, name.c_str(), "")) continue;
+        // An old file without its file (nothing should leave one) takes its place again.
+        if (has_suffix(path, ".prev")) {
+            copy_bounded(file, sizeof file, path);
+            file[strlen(file) - 5] = 0;
+            if (!is_file(file) && rename(path, file) == 0) continue;
+        }
+        remove(path);
+    }
+}
+
+// A list left standing by a commit cut short: finished when it can be, else taken back.
+static SaveRecovery settle_lists() {
+    char list[PATH_MAX_LEN], rollback[PATH_MAX_LEN];
+    if (!folder_path(list, sizeof list, COMMIT_LIST, "") || !folder_path(rollback, sizeof rollback, ROLLBACK_LIST, ""))
+        return SaveRecovery::unresolved;
+    static SaveListEntry entries[STAGED_MAX];
+    int n = read_list(rollback, entries);
+    if (n == -1) return SaveRecovery::damaged_list;
+    if (n >= 0) return take_back(entries, n, list, rollback) ? SaveRecovery::rolled_back : SaveRecovery::unresolved;
+    n = read_list(list, entries);
+    if (n == -2) return SaveRecovery::none;
+    if (n == -1) return SaveRecovery::damaged_list;
+    step_count = 0;
+    if (put_all_in_place(entries, n) < 0) {
+        clear_kept(entries, n, list);
+        return SaveRecovery::finished;
+    }
+    return take_back(entries, n, list, rollback) ? SaveRecovery::rolled_back : SaveRecovery::unresolved;
+}
+
+SaveRecovery recover_interrupted_save() {
+    const SaveRecovery r = settle_lists();
+    if (r == SaveRecovery::damaged_list || r == SaveRecovery::unresolved) return r;
+    remove_temporaries();
+    if (r == SaveRecovery::finished) debuglog("_system", "an interrupted save was finished");
+    if (r == SaveRecovery::rolled_back) debuglog("_system", "an interrupted save was taken back");
+    return r;
 }
 
 bool finish_interrupted_save() {
-    char marker[PATH_MAX_LEN], path[PATH_MAX_LEN + 256];
-    snprintf(marker, sizeof marker, "%s/%s", CharacterPath, COMMIT_LIST);
-    FILE *f = fopen(marker, "r");
-    if (!f) {
-        // No list: a save was cut short before its files were complete; the last save stands.
-        remove_staged_files("new");
-        remove_staged_files("jnl");
-        return true;
+    const SaveRecovery r = recover_interrupted_save();
+    return r != SaveRecovery::damaged_list && r != SaveRecovery::unresolved;
+}
+
+bool set_unfinished_save_aside(char *folder, size_t size) {
+    char aside[PATH_MAX_LEN];
+    bool made = false;
+    for (int k = 1; k <= 9 && !made; k++) {
+        const int n = k == 1 ? snprintf(aside, sizeof aside, "%s/%s", CharacterPath, ASIDE_FOLDER)
+                             : snprintf(aside, sizeof aside, "%s/%s.%d", CharacterPath, ASIDE_FOLDER, k);
+        if (n < 0 || n >= (int)sizeof aside) return false;
+        made = mkdir(aside, 0755) == 0;
     }
-    char name[200];
-    bool whole = true;
-    while (fgets(name, sizeof name, f)) {
-        name[strcspn(name, "\r\n")] = 0;
-        if (!name[0] || strchr(name, '/') || strcmp(name, "..") == 0 || strcmp(name, COMMIT_LIST) == 0) continue;
-        snprintf(path, sizeof path, "%s/%s", CharacterPath, name);
-        if (!put_in_place(path)) whole = false;
+    if (!made) return false;
+    copy_bounded(folder, size, aside);
+    auto move_aside = [&](const char *name) {
+        char from[PATH_MAX_LEN + 300], to[PATH_MAX_LEN * 2];
+        if (!folder_path(from, sizeof from, name, "") || snprintf(to, sizeof to, "%s/%s", aside, name) >= (int)sizeof to)
+            return false;
+        return !is_file(from) || rename(from, to) == 0;
+    };
+    bool ok = true;
+    // The files a commit put in place go back first: a file replaced returns from its old copy (the
+    // new one is set aside), a journal's old bytes are written back.
+    for (const std::string &name : temporary_files()) {
+        char path[PATH_MAX_LEN + 300], file[PATH_MAX_LEN + 300];
+        if (!folder_path(path, sizeof path, name.c_str(), "")) continue;
+        copy_bounded(file, sizeof file, path);
+        if (has_suffix(name.c_str(), ".prev")) {
+            file[strlen(file) - 5] = 0;
+            ok = move_aside(base_name(file)) && rename(path, file) == 0 && ok;
+        } else if (has_suffix(name.c_str(), ".undo")) {
+            file[strlen(file) - 5] = 0;
+            ok = restore_old_bytes(path, file) && move_aside(name.c_str()) && ok;
+        }
     }
-    fclose(f);
-    remove_staged_files("new");
-    remove_staged_files("jnl");
-    remove(marker);
-    debuglog("_system", "an interrupted save was finished");
-    return whole;
+    for (const std::string &name : temporary_files()) ok = move_aside(name.c_str()) && ok;
+    return ok && move_aside(COMMIT_LIST) && move_aside(ROLLBACK_LIST);
 }

@@ -1,9 +1,13 @@
 // src/core/savecommit.h -- one save is one commit. While a save runs, every file it writes goes
 // beside the old one under a staged name ("<file>.new"); a file that is rewritten in place (the
 // local-map store) collects its changes in a journal ("<file>.jnl"). Only when every file was written
-// whole does the commit put them all in place, after writing the list "SAVE.COMMIT" of their names:
-// a crash before the list leaves the last save as it was (the next load throws the staged files
-// away); a crash after it is finished by the next load. A failed save changes no file.
+// whole, every journal checked and the disk holds room for the commit, the list "SAVE.COMMIT" of their
+// names is written, with its count and checksum; then the files go in place, each old file kept beside
+// (a replaced one as "<file>.prev", the old bytes a journal overwrites as "<file>.undo") until all
+// stand. A commit that cannot finish is taken back whole before the save reports: the list becomes
+// "SAVE.ROLLBACK" and every file returns to what the last good save left. A crash before the list
+// leaves the last save as it was (the next load throws the staged files away); a crash after it is
+// finished by the next load, or taken back when it can't be finished.
 //
 // A module adds a file of the character folder to every full save by registering its writer once:
 //
@@ -25,7 +29,8 @@ bool save_registered_files();
 
 // A save session. Sessions nest: only the outermost commit puts the files in place.
 void save_begin();
-// Puts every staged file in place; false (and nothing changed) when a file of the save failed.
+// Puts every staged file in place; false, with every file as the last good save left it, when a file
+// of the save failed or the commit could not finish.
 bool save_commit();
 // Throws the staged files of the running save away.
 void save_discard();
@@ -57,7 +62,39 @@ bool save_write_stretches(const char *path, const void *base, const SaveStretch 
 // Puts a staged file in place over its file; a test may point it elsewhere to make a rename fail.
 extern int (*save_rename)(const char *from, const char *to);
 
-// Finishes a save that a crash cut short after its list stood, or throws away the staged files of
-// one cut short before; called before the character folder is read. False when a save cut short
-// could not be finished whole.
+// Asked before every step of a commit (the list written, a rename, a journal entry, the old bytes of a
+// file kept) with the step's number from 0; a step it answers false for fails as on a full disk. Null
+// (every step goes on) but for tests.
+extern bool (*save_commit_step)(int n);
+
+// One file of a commit list: how the commit puts it in place ('R' replaces the file, 'C' creates it,
+// 'J' applies its journal) and its name in the character folder.
+struct SaveListEntry {
+    char kind;
+    char name[200];
+};
+enum { SAVE_LIST_MAX = 64 };
+// The text of a commit list: the entries, then their count and checksum. Its length; 0 when the
+// entries don't fit `size` or a name can't stand in a list.
+size_t save_list_format(char *buf, size_t size, const SaveListEntry *entries, int n);
+// The entries of a list's text; -1 when the text is cut, garbled or fails its checksum.
+int save_list_parse(const char *text, size_t size, SaveListEntry *out, int max);
+
+// What the load found of a save cut short.
+enum class SaveRecovery {
+    none,          // no save was pending: the temporary files of one cut short are gone
+    finished,      // a commit cut short after its list stood was finished
+    rolled_back,   // a commit that could not be finished was taken back: the save before it stands
+    unresolved,    // a commit could neither be finished nor taken back (a full disk): nothing more changed
+    damaged_list,  // the list fails its check: the staged files and the old files are both kept
+};
+// Finishes or takes back a save cut short; called before the character folder is read. Outside the
+// cases above it removes every temporary name a save uses.
+SaveRecovery recover_interrupted_save();
+// The same, true when the folder holds one whole save afterwards.
 bool finish_interrupted_save();
+// With a damaged list, the player chose the last good save: the list and the staged files of the
+// unfinished save are moved into a folder "SAVE.UNFINISHED" of the character folder (the first of
+// "SAVE.UNFINISHED", "SAVE.UNFINISHED.2" ... that is free) after the files it put in place are taken
+// back. False when that could not be done whole: the list then stays for the next try.
+bool set_unfinished_save_aside(char *folder, size_t size);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "core/loader_fixture.h"
+#include "core/savecommit.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;
@@ -35,7 +36,8 @@ public:
                 auto ends = [&](const char *s) {
                     return name.size() >= strlen(s) && name.compare(name.size() - strlen(s), strlen(s), s) == 0;
                 };
-                const bool staged = ends(".new") || ends(".tmp") || ends(".jnl");
+                const bool staged =
+                    ends(".new") || ends(".tmp") || ends(".jnl") || ends(".prev") || ends(".undo");
                 // Written in place counts once the list of the save stands (files are opened for update
                 // before it, the creature file above all).
                 const bool in_place = !(e->mask & IN_MOVED_TO);
@@ -74,8 +76,8 @@ TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     ASSERT_TRUE(watch.ok());
     change_every_file();
     ASSERT_EQ(Save(0), 1);
-    // The backup, then the list of the save's files, then those files in their order: the map first.
-    const std::vector<std::string> expected = {"AINO.BAK",   "SAVE.COMMIT", "WORLD.DAT",    "WORLD.PLM",
+    // The list of the save's files, then those files in their order: the backup, then the map.
+    const std::vector<std::string> expected = {"SAVE.COMMIT", "AINO.BAK", "WORLD.DAT",    "WORLD.PLM",
                                                "DATA.DAT",   "BIGMAP.DAT",  "AINO.OXS",     "AINO.OBJ",
                                                "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT", "kulttuuri.dat",
                                                "kulttuuri.bak", "MARKER.DAT", "EXTRAMARKER.DAT"};
@@ -88,7 +90,7 @@ TEST_F(LoaderTest, QuickSaveWritesOnlyTheCharacterAndItsObjects) {
     ASSERT_TRUE(watch.ok());
     change_every_file();
     ASSERT_EQ(Save(SAVE_QUICK), 1);
-    const std::vector<std::string> expected = {"AINO.BAK", "SAVE.COMMIT", "AINO.OXS", "AINO.OBJ"};
+    const std::vector<std::string> expected = {"SAVE.COMMIT", "AINO.BAK", "AINO.OXS", "AINO.OBJ"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 
@@ -97,10 +99,11 @@ TEST_F(LoaderTest, AnUnchangedFileIsLeftOutOfTheSave) {
     ASSERT_EQ(Save(0), 1);
     FolderWatch watch(dir->path() + "/AINO");
     ASSERT_TRUE(watch.ok());
-    // Only the character record changed since the last save; the world and the objects did not.
+    // Only the character record changed since the last save; the world, the objects and the backup
+    // (the record as the last save left it) did not.
     Plr.daynumber++;
     ASSERT_EQ(Save(SAVE_QUICK), 1);
-    const std::vector<std::string> expected = {"AINO.BAK", "SAVE.COMMIT", "AINO.OXS"};
+    const std::vector<std::string> expected = {"SAVE.COMMIT", "AINO.OXS"};
     EXPECT_EQ(watch.arrived(), expected);
 }
 
@@ -154,6 +157,7 @@ TEST_F(LoaderTest, MapThatCannotBeSavedKeepsTheCharacterFiles) {
     ASSERT_EQ(loader(), 0);
     const std::vector<uint8_t> oxs = read("AINO.OXS");
     ASSERT_EQ(mkdir(path("WORLD.DAT.new").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(path("WORLD.DAT.jnl").c_str(), 0755), 0);
     Plr.daynumber += 3;
     maailma[mapidx(PlayerX + 3, PlayerY)] ^= 1;   // the world map changed and must be saved
     EXPECT_EQ(Save(SAVE_EXPLICIT), 0);
@@ -282,8 +286,11 @@ TEST_F(LoaderTest, SaveCutShortIsFinishedOrForgottenByTheNextLoad) {
     const int32_t exiter[3] = {(int32_t)later.day_counter2 * 3, (int32_t)later.daynumber - 500, 0};
     write("AINO.OXS.new", &later, sizeof later);
     write("EXITER.DAT.new", exiter, sizeof exiter);
-    const char list[] = "AINO.OXS\nAINO.OBJ\nEXITER.DAT\n";
-    write("SAVE.COMMIT", list, strlen(list));
+    const SaveListEntry entries[] = {{'R', "AINO.OXS"}, {'R', "AINO.OBJ"}, {'R', "EXITER.DAT"}};
+    char list[256];
+    const size_t len = save_list_format(list, sizeof list, entries, 3);
+    ASSERT_GT(len, 0u);
+    write("SAVE.COMMIT", list, len);
     leave_to_menu();
     ASSERT_EQ(loader(), 0);
     EXPECT_EQ(Plr.daynumber, later.daynumber);

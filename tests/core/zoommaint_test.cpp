@@ -185,7 +185,7 @@ static int refuse_maps_rename(const char *from, const char *to) {
     return rename(from, to);
 }
 
-TEST_F(CompactionTest, ARenameThatFailsLeavesTheStoreAndTheNextLoadFinishesIt) {
+TEST_F(CompactionTest, ARenameThatFailsLeavesTheStoreAsItWas) {
     append_map(2990, 2000, true, (int)Plr.daynumber);
     append_map(3001, 2000, false, (int)Plr.daynumber - 400);
     ASSERT_TRUE(SaveMarkerFile());
@@ -199,16 +199,16 @@ TEST_F(CompactionTest, ARenameThatFailsLeavesTheStoreAndTheNextLoadFinishesIt) {
     EXPECT_EQ(bytes("MARKER.DAT"), marker_file);
     EXPECT_EQ(markers(), marks);
 
-    // Cut short between the two renames: the next load puts the other file in place.
+    // Cut short between the two renames: the index already in place is taken back with the maps.
     save_rename = refuse_maps_rename;
     press_seven();
     EXPECT_FALSE(done_shown());
     save_rename = rename;
+    EXPECT_EQ(bytes("ZOOMINDEX.DAT"), idx);
+    EXPECT_EQ(bytes("ZOOMMAPS.DAT"), maps);
+    EXPECT_FALSE(dir->exists("AINO/SAVE.COMMIT"));
     ASSERT_TRUE(finish_interrupted_save());
-    const std::vector<ZoomIndex> after = index();
-    EXPECT_EQ(after.size() + 1, idx.size() / sizeof(ZoomIndex));
-    EXPECT_EQ(bytes("ZOOMMAPS.DAT").size(), after.size() * sizeof(ZoomStruct));
-    EXPECT_EQ(ZoomMapPos(3001, 2000), 0);
+    EXPECT_NE(ZoomMapPos(3001, 2000), 0) << "nothing dropped";
     ASSERT_EQ(load_zoommap(2990, 2000), 1);
 }
 
