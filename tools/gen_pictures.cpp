@@ -571,9 +571,10 @@ static const char *const *letter(char ch) {
     return nullptr;
 }
 
-// The title lettering; it fits the start menu's information box, 190 pixels wide.
+// The title lettering, 196 pixels wide with the version line centred under it; the letters keep
+// clear of its sides, so that they stay inside the start menu's information box, 190 pixels wide.
 static Image paint_logo() {
-    const int W = 188, H = 45, CW = 2, CH = 4, GAP = 1, X0 = 3, Y0 = 3;
+    const int W = 196, H = 45, CW = 2, CH = 4, GAP = 1, X0 = 6, Y0 = 3;
     const char *text = "HALVORNALAND";
     std::vector<uint8_t> ink((size_t)W * H, 0);
     int x = X0;

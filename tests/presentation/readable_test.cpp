@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -110,7 +111,7 @@ std::vector<Shot> while_waiting(std::vector<SDL_Keycode> steps, const std::funct
                SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0;
     };
     auto settle = [&] {
-        for (int quiet = 0; quiet < 150 && !done;) {
+        for (int quiet = 0; quiet < 250 && !done;) {   // half a second with nothing waiting
             quiet = waiting() ? quiet + 1 : 0;
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
