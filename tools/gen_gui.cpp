@@ -1,11 +1,14 @@
 // tools/gen_gui.cpp -- paints the window and button pictures of the GUI into the working folder:
 //     truegfx/nappain.png            button pieces: left cap x 0-6, middle x 7-14, right cap x 22-28;
-//                                    the key face is 19 pixels high, the rest of the 32 rows pure white
-//                                    (the sheet's transparent colour)
-//     truegfx/texture_vaalea.png     window texture: pale linen
+//                                    the key face holds rows 3-15 around the key letter (drawn at rows
+//                                    5-14), so that keys on rows 12 pixels apart never cover each
+//                                    other's text; the rest of the 32 rows pure white (the sheet's
+//                                    transparent colour)
+//     truegfx/texture_vaalea.png     window texture: pale linen, for dark text (the encyclopedia's
+//                                    pages, the task window)
 //     truegfx/texture_tuohi.png      window texture: birch bark
-//     truegfx/texture_kivi.png       window texture: grey stone
-//     truegfx/texture_savuseina.png  window texture: smoke-blackened logs
+//     truegfx/texture_kivi.png       window texture: dark slate, for light text
+//     truegfx/texture_savuseina.png  window texture: smoke-blackened logs, for light text
 //     truegfx/cursor_target.png      the target cursor
 //     truetile/gui-*.png             horizon-box weather icons, the horizon, the fire glow, the heading
 //                                    arrow and the sound clue
@@ -93,26 +96,28 @@ void put_texture(Canvas &c, int x, int y, double r, double g, double b) {
     c.put(x, y, r > 250 ? 250 : r, g > 250 ? 250 : g, b > 250 ? 250 : b);
 }
 
-// The keyboard button: bevelled light key on rows 0-18, pure white below and between the pieces.
+// The keyboard button: a bevelled light key on rows 3-15, pure white above, below and between the
+// pieces. The face stays light behind the black key letter (rows 5-14).
 bool button_pieces(const std::string &dir) {
     Canvas c(32, 32);
     c.fill(255, 255, 255);
+    const int top = 3, bottom = 15;
     auto piece = [&](int x0, int w, bool left, bool right) {
-        for (int y = 0; y < 19; y++)
+        for (int y = top; y <= bottom; y++)
             for (int i = 0; i < w; i++) {
                 int x = x0 + i;
-                bool edge = y == 0 || y == 18 || (left && i == 0) || (right && i == w - 1);
-                bool corner = (y == 0 || y == 18) && ((left && i == 0) || (right && i == w - 1));
+                bool edge = y == top || y == bottom || (left && i == 0) || (right && i == w - 1);
+                bool corner = (y == top || y == bottom) && ((left && i == 0) || (right && i == w - 1));
                 if (corner) continue;   // rounded corners stay transparent
                 if (edge) {
                     c.put(x, y, 40, 36, 30);
-                } else if (y == 1 || (left && i == 1)) {
+                } else if (y == top + 1 || (left && i == 1)) {
                     c.put(x, y, 246, 242, 228);
-                } else if (y >= 16 || (right && i == w - 2)) {
-                    c.put(x, y, 132, 124, 108);
+                } else if (right && i == w - 2) {
+                    c.put(x, y, 150, 142, 126);
                 } else {
-                    int shade = 214 - y;
-                    c.put(x, y, shade, shade - 4, shade - 18);
+                    int shade = 226 - 2 * (y - top);
+                    c.put(x, y, shade, shade - 4, shade - 16);
                 }
             }
     };
@@ -127,9 +132,9 @@ bool texture_vaalea(const std::string &dir) {
     for (int y = 0; y < 160; y++)
         for (int x = 0; x < 160; x++) {
             double n = fbm(x / 20.0, y / 20.0, 8, 8, 4, 11);
-            double weave = ((x + y) % 4 == 0 ? -6 : 0) + ((x - y + 160) % 4 == 0 ? -4 : 0);
-            double v = 200 + 36 * (n - 0.5) + weave;
-            put_texture(c, x, y, v + 12, v + 4, v - 22);
+            double weave = ((x + y) % 4 == 0 ? -3 : 0) + ((x - y + 160) % 4 == 0 ? -2 : 0);
+            double v = 238 + 14 * (n - 0.5) + weave;
+            put_texture(c, x, y, v + 4, v + 1, v - 12);
         }
     return c.save(dir + "/truegfx/texture_vaalea.png");
 }
@@ -155,7 +160,7 @@ bool texture_kivi(const std::string &dir) {
         for (int x = 0; x < 160; x++) {
             double n = fbm(x / 16.0, y / 16.0, 10, 10, 5, 37);
             double cracks = std::fabs(noise2(x / 20.0, y / 20.0, 8, 8, 41) - 0.5);
-            double v = 118 + 70 * (n - 0.5) - (cracks < 0.025 ? 40 : 0);
+            double v = 40 + 24 * (n - 0.5) - (cracks < 0.025 ? 16 : 0);
             put_texture(c, x, y, v, v + 2, v + 6);
         }
     return c.save(dir + "/truegfx/texture_kivi.png");
@@ -168,8 +173,8 @@ bool texture_savuseina(const std::string &dir) {
             int log = y / 32, in = y % 32;
             double round = std::sin(M_PI * (in + 0.5) / 32.0);
             double grain = fbm(x / 40.0, (y + log * 7) / 3.0, 4, NO_WRAP, 3, 53 + log);
-            double v = 20 + 38 * round + 18 * (grain - 0.5);
-            if (in == 0 || in == 31) v = 8;
+            double v = 14 + 30 * round + 12 * (grain - 0.5);
+            if (in == 0 || in == 31) v = 6;
             put_texture(c, x, y, v + 6, v + 3, v);
         }
     return c.save(dir + "/truegfx/texture_savuseina.png");

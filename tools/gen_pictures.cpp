@@ -571,8 +571,10 @@ static const char *const *letter(char ch) {
     return nullptr;
 }
 
+// The title lettering, 196 pixels wide with the version line centred under it; the letters keep
+// clear of its sides, so that they stay inside the start menu's information box, 190 pixels wide.
 static Image paint_logo() {
-    const int W = 196, H = 45, CW = 2, CH = 4, GAP = 2, X0 = 3, Y0 = 3;
+    const int W = 196, H = 45, CW = 2, CH = 4, GAP = 1, X0 = 6, Y0 = 3;
     const char *text = "HALVORNALAND";
     std::vector<uint8_t> ink((size_t)W * H, 0);
     int x = X0;
@@ -647,10 +649,29 @@ static Image paint_panel() {
     return im;
 }
 
-static Image paint_backstory() {
+// A sheet of pale birch bark pinned over the picture, for the black text the start-up story writes
+// on it: the window laid over the story darkens it by half, so it starts near white.
+static void bark_sheet(Image &im, int x0, int y0, int x1, int y1, uint32_t seed) {
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++) {
+            double n = fbm2(x * 0.01, y * 0.2, 3, seed);
+            Col c = mix(rgb(242, 238, 224), rgb(255, 252, 242), n);
+            if (x == x0 || y == y0 || x == x1 || y == y1) c = rgb(120, 104, 80);
+            im.at(x, y) = c;
+        }
+}
+
+static Image paint_campfire_night() {
     Image im = paint_starry_night();
     glow(im, 400, 585, 260, rgb(255, 120, 40), 0.55);   // a campfire beyond the clearing
     glow(im, 400, 590, 60, rgb(255, 200, 120), 0.9);
+    return im;
+}
+
+static Image paint_backstory() {
+    Image im = paint_campfire_night();
+    bark_sheet(im, 4, 24, 384, 176, 311);     // the words about the story, beside its picture
+    bark_sheet(im, 190, 578, 610, 598, 313);  // the line that asks for a key
     return im;
 }
 
@@ -748,7 +769,7 @@ static Image paint_fishing() {
     return im;
 }
 
-static Image paint_camp() { return shrink(paint_backstory(), 240, 150); }
+static Image paint_camp() { return shrink(paint_campfire_night(), 240, 150); }
 
 static Image paint_helpless() {
     Image im = shrink(paint_starry_night(), 240, 150);

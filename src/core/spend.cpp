@@ -183,14 +183,17 @@ static void open_window(const char *message, int continued, unsigned flags) {
     const GuiBlock &g = spendGui;
     winbox(g.x, g.y, g.width, g.height, title, 0, RGB_to_color(176, 196, 222));
     const float lh = (float)GuiLINEHEIGHT;
-    showtext(g.x + 5, g.y + (int)(2.9f * lh), "Time spent: ", DEFTEXT_COL, 0);
+    // The window is pale linen, which the dark values and hints of the window need: the labels are
+    // dark as well.
+    const uint32_t label = RGB_to_color(40, 36, 30);
+    showtext(g.x + 5, g.y + (int)(2.9f * lh), "Time spent: ", label, 0);
     if (!(flags & SPF_NOPROGRESS)) {
         if (continued)
             showtext(g.x + 5, g.y + (int)(4.0f * lh), "Continuing: ", RGB_to_color(0, 100, 0), 0);
         else
-            showtext(g.x + 5, g.y + (int)(4.0f * lh), "  Progress: ", DEFTEXT_COL, 0);
+            showtext(g.x + 5, g.y + (int)(4.0f * lh), "  Progress: ", label, 0);
     }
-    showtext(g.x + 5, g.y + (int)(5.2f * lh), "    Effort: ", DEFTEXT_COL, 0);
+    showtext(g.x + 5, g.y + (int)(5.2f * lh), "    Effort: ", label, 0);
     char effort[60];
     copy_bounded(effort, sizeof effort, effortdesc(Plr.exertion));
     if (effort[0] >= 'a' && effort[0] <= 'z') effort[0] = (char)(effort[0] - 'a' + 'A');

@@ -313,7 +313,7 @@ void NPC_inforuutu(int n) {
     grabscr("inforuutu");
     char title[64];
     field(title, sizeof title, c->species, sizeof c->species);
-    winbox(200, 100, 400, 200, title, 0, RGB_to_color(0, 0, 0));
+    winbox(200, 100, 400, 200, title, WIN_TEX_SAVU, RGB_to_color(0, 0, 0));   // dark logs under light texts
     showtext(210, y += 20, text, RGB_to_color(255, 255, 255), 0);
     if (wounds[0]) showtext(210, y += 14, wounds, RGB_to_color(255, 87, 87), 0);
     const char *legs = HK_liikuntaelimet(n);

@@ -223,12 +223,23 @@ static const char *owner_note(const ItemStruct &it) {
     return "";
 }
 
+// The weight column: wide enough for "12.5 lbs", its texts set flush right.
+static const int WEIGHT_COLUMN_W = 8 * 8;
+
+// A row's weight in its colour on a pale tag, flush with the column's right edge: the dark blue reads
+// on the tag where it would vanish on the window's dark logs.
+static void weight_tag(int right, int y, const char *weight) {
+    const int x = right - textwidth(weight);
+    box(x - 2, y - 1, right + 1, y + 10, RGB_to_color(232, 226, 206));
+    showtext(x, y, weight, RGB_to_color(60, 90, 152), 0);
+}
+
 static void header_bar(int y, int type, bool inventory, int colx_wield, int colx_wear, int colx_weight) {
     TekstiPalkki(INVLIST_X + 5, y, INVLIST_W - 10, InvList_TYPETITLE((unsigned)type), 1);
     const uint32_t grey = RGB_to_color(176, 196, 222);
     if (type == IT_CONTAINER || type == IT_FOOD) showtext(colx_wear, y + 4, "usage", grey, 1);
     if (type == IT_WEAPON || type == IT_ARMOUR || type == IT_SKIN) showtext(colx_wear, y + 4, "wear", grey, 1);
-    showtext(colx_weight, y + 4, "weight", grey, 1);
+    showtext(colx_weight + WEIGHT_COLUMN_W - textwidth("weight"), y + 4, "weight", grey, 1);
     if (inventory) {
         const char *state = type == IT_WEAPON ? "wielded" : type == IT_ARMOUR ? "  worn " : type == IT_TOOL ? " in use" : "";
         if (state[0]) showtext(colx_wield, y + 4, state, grey, 1);
@@ -239,7 +250,7 @@ int showInvList(int first, unsigned filter) {
     (void)filter;
     for (int &y : InvList_rowy) y = -1;
     const int right = INVLIST_X + INVLIST_W - 10;
-    const int colx_weight = right - textwidth("weight");
+    const int colx_weight = right - WEIGHT_COLUMN_W;
     const int colx_wear = colx_weight - 10 - textwidth("usage");
     const int colx_wield = colx_wear - 10 - textwidth("wielded");
     const int bottom = INVLIST_INFOY - 25;
@@ -279,7 +290,7 @@ int showInvList(int first, unsigned filter) {
         invshow_picture(INVLIST_X + 20, y + 4, it);
         showtext(INVLIST_X + 34, y, text, colour, 1);
         invshow_wear(colx_wear, y + 2, r.pos);
-        showtext(colx_weight, y, txt_itemweight(r.pos, r.count), RGB_to_color(60, 90, 152), 1);
+        weight_tag(right, y, txt_itemweight(r.pos, r.count));
         if (r.source == INV_FROM_PACK) invshow_inuse(colx_wield, y - 4, r.pos);
         InvList_rowy[i] = y;
         y += INVLIST_ROWH;

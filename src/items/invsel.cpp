@@ -152,6 +152,8 @@ int button(Screen &s, int x, int y, const char *text, int key) {
 void draw(Screen &s) {
     if (!screen) return;
     put_under();
+    const uint32_t keep_label = BUTTON_DEFTEXT;
+    BUTTON_DEFTEXT = RGB_to_color(176, 196, 222);   // the buttons' words light on the dark logs
     s.nbuttons = 0;
     Piirra_Ikkuna(s.wx, s.wy, s.ww, s.wh, s.title[0] ? s.title : "Items selection", WIN_TEX_SAVU);
     const char *prompt = multi(s) ? "Select items to " : "Select an item to ";
@@ -196,7 +198,14 @@ void draw(Screen &s) {
             showtext(x, y + 4, "You can select multiple items here.", RGB_to_color(176, 196, 222), 1);
         } else {
             x = button(s, x, y, "-.Deselect all", '-');
-            button(s, x, y, "SPACE.Done - proceed with selected.", KEY_PROCEED);
+            const char *const done = "SPACE.Done - proceed with selected.";
+            if (x + button_width(done) > s.wx + s.ww - 10) {   // on a line of its own inside the window
+                x = s.wx + 10;
+                y += 16;
+            }
+            BUTTON_DEFTEXT = RGB_to_color(84, 252, 84);
+            button(s, x, y, done, KEY_PROCEED);
+            BUTTON_DEFTEXT = RGB_to_color(176, 196, 222);
         }
         if (s.options & SEL_MAX_TEN) {
             char more[60];
@@ -217,6 +226,7 @@ void draw(Screen &s) {
         item_name(ObjToItem(InvData[s.cursor].pos), name);
         if (istopic(name)) GameInfo_Hotspot(name, "", 0);
     }
+    BUTTON_DEFTEXT = keep_label;
     Flip();
 }
 
@@ -449,6 +459,9 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
     INVLIST_H = s.wh - 20;
     INVLIST_INFOH = 70;
     INVLIST_INFOY = s.wy + s.wh - INVLIST_INFOH - 30 + 20;
+    // A list of several choices has a line more of buttons, and one more with the count limit.
+    if (options & SEL_MULTI) INVLIST_INFOY -= 16;
+    if ((options & SEL_MULTI) && (options & SEL_MAX_TEN)) INVLIST_INFOY -= 16;
 
     // With the wrong-type mark every row stays listed; the filter only decides what may be chosen.
     int admitted = 0;

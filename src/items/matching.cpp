@@ -102,7 +102,7 @@ static bool line_done[TARVIKE_MAX];
 static bool line_met(int line) { return line >= 0 && line < TARVIKE_MAX && line_done[line]; }
 
 void Esita_Tarvikelista(int line) {
-    winbox(495, 152, 300, 200, StrUpr(Tarvikelista_TITLE), 0, 0);
+    winbox(495, 152, 300, 200, StrUpr(Tarvikelista_TITLE), WIN_TEX_KIVI, 0);   // dark slate under light rows
     showtext(503, 172, "To do this, you need the following", rgb(176, 196, 222), 0);
     showtext(503, 182, "equipment, materials and/or articles:", rgb(176, 196, 222), 0);
     int y = 198;

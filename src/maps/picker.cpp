@@ -172,7 +172,7 @@ static void draw_window(int mode, const char *text) {
         copy_bounded(title, sizeof title, text ? text : "");
         for (char *p = title; *p; p++) *p = (char)toupper((unsigned char)*p);
     }
-    winbox(503, 190, 286, target ? 150 : 140, title, 0, RGB_to_color(56, 88, 120));
+    winbox(503, 190, 286, target ? 150 : 140, title, WIN_TEX_SAVU, RGB_to_color(56, 88, 120));   // dark under light texts
     const char up[2] = {24, 0}, down[2] = {25, 0}, left[2] = {27, 0}, right[2] = {26, 0};
     drawbutton(513, 220, "7");
     drawbutton(533, 220, up);

@@ -163,7 +163,7 @@ static void coverage_title(int mode, const char *itemname, int kind) {
     } else {
         snprintf(title, sizeof title, "SELECTED ARMOUR COVERAGE");
     }
-    Piirra_Ikkuna(550, 30, 230, 50, title, 0);
+    Piirra_Ikkuna(550, 30, 230, 50, title, WIN_TEX_SAVU);   // dark logs under the white line
     char line[60];
     snprintf(line, sizeof line, "...against: %s", kind_word(kind));
     showtext(560, 60, line, RGB_to_color(255, 255, 255), 0);

@@ -33,12 +33,22 @@ static const double arrow_angle[8] = {90, 45, 0, -45, -90, -135, 180, 135};
 // Bearing of each facing, degrees clockwise from north.
 static const int facing_bearing[8] = {90, 45, 0, 315, 270, 225, 180, 135};
 
+// The eight places of a 32 x 32 clue lie around the middle of the part of the box below the state
+// and speed lines, so that no arrow covers those lines or leaves the box.
+static const int HEADING_TEXT_BOTTOM = 37;   // the state box and the speed line end above this
+
 void heading_clue_place(int d, int w, int h, int &x, int &y) {
-    int cx = w / 2 - 16, cy = h / 2 - 24;
-    static const int off[8][2] = {{24, 0}, {24, -64}, {0, -64}, {-56, -64}, {-56, 0}, {-56, 16}, {0, 16}, {24, 16}};
+    const int top = HEADING_TEXT_BOTTOM;
+    const int cx = w / 2 - 16, cy = (top + h) / 2 - 16;
+    int rx = w / 2 - 16 - 6, ry = (h - top) / 2 - 16 - 4;   // as far out as the box allows
+    if (rx > 40) rx = 40;
+    if (ry > 40) ry = 40;
+    if (rx < 0) rx = 0;
+    if (ry < 0) ry = 0;
+    static const int dir[8][2] = {{1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}};
     if (d < 0 || d > 7) d = 0;
-    x = cx + off[d][0];
-    y = cy + off[d][1];
+    x = cx + dir[d][0] * rx;
+    y = cy + dir[d][1] * ry;
 }
 
 void HeadingInit() {
@@ -134,7 +144,7 @@ void Heading() {
         int tw = 32, th = 32;
         SDL_QueryTexture(guiTEXArrow, nullptr, nullptr, &tw, &th);
         heading_clue_place(facing, w, h, ax, ay);
-        SDL_Rect dst = {ax, ay, tw, th};
+        SDL_Rect dst = {ax + (32 - tw) / 2, ay + (32 - th) / 2, tw, th};   // in the middle of its place
         SDL_RenderCopyEx(r, guiTEXArrow, nullptr, &dst, arrow_angle[facing], nullptr, SDL_FLIP_NONE);
     }
 

@@ -29,7 +29,7 @@ int INFO_ON = 0, INFO_MAPRESTORE = 0;
 
 static char s_keywordfirstline[TOPIC_LEN];
 
-enum { GLYPH_W = 8, LINE_READ = 151, HEADING_READ = 201, LINK_KEY = 5000, PAGE_RIGHT = 740, PAGE_BOTTOM = 490 };
+enum { GLYPH_W = 8, LINE_READ = 151, HEADING_READ = 201, LINK_KEY = 5000, PAGE_LEFT = 60, PAGE_RIGHT = 740, PAGE_BOTTOM = 490 };
 static const char *const NFO_FILE = "GAME.NFO";
 // Boxes of pale text take the dark smoke-wall texture: the light ones would hide the text.
 static const uint32_t DARK_BOX = WIN_TEX_SAVU;
@@ -348,7 +348,10 @@ void link_show(const char *line, const char *heading) {
         }
         if (word[0] == '<') continue;
         const int w = textwidth(word);
-        if (HYPER_X + w >= PAGE_RIGHT + 1 && row[0]) {
+        // A word that would pass the page's edge starts a new line, the first word of a file line
+        // too when the line before left the place far to the right; only a word at the left margin,
+        // too long for any line, stays where it is.
+        if (HYPER_X + w >= PAGE_RIGHT + 1 && HYPER_X > PAGE_LEFT) {
             end_row();
         } else if (row[0]) {
             // A two-word topic is not split over two lines.

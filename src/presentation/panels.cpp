@@ -215,14 +215,14 @@ void Nayta_Perustarpeet(int values_only) {
     uint32_t grey = rgb(171, 171, 171);
     if (!values_only) {
         if (newer) {
-            winbox(503, 190, 286, 68, "", 0, 0);
+            winbox(503, 190, 286, 68, "", WIN_TEX_SAVU, 0);   // dark logs behind the light grey texts
             showtext(510, 198, "Hunger:", grey, 0);
             showtext(510, 211, "Thirst:", grey, 0);
             showtext(679, 198, "Nutrition:", grey, 0);
             showtext(510, 228, "Warmth:", grey, 0);
             showtext(510, 243, "Vigour:", grey, 0);
         } else {
-            winbox(595, 190, 195, 110, "", 0, 0);
+            winbox(595, 190, 195, 110, "", WIN_TEX_SAVU, 0);
             TekstiPalkki(595, 190, 195, "Nutrition/Warmth/Vigour", 1);
             showtext(605, 213, "Hunger:", grey, 0);
             showtext(605, 226, "Thirst:", grey, 0);
@@ -293,7 +293,10 @@ void Nayta_Wieldatut_(int values_only) {
 void Nayta_Komentohistoria(int values_only) {
     if (!screen) return;
     if (!values_only) {
+        const uint32_t keep = BUTTON_DEFTEXT;
+        BUTTON_DEFTEXT = rgb(176, 196, 222);   // the label light on the panel's dark wood
         Piirra_Nappain(500, 553, "r.Repeat:");
+        BUTTON_DEFTEXT = keep;
         TextBox(580, 555, 215, "", rgb(171, 171, 171));
     }
     if (!Komentohistoria) return;
@@ -311,7 +314,7 @@ void Nayta_Komentohistoria(int values_only) {
 void com(const char *text) {
     if (!screen) return;
     if (text && !strcmp(text, "INIT")) {
-        winbox(500, 530, 295, 15, "", 0, 0);
+        winbox(500, 530, 295, 15, "", WIN_TEX_SAVU, 0);   // dark under the khaki label
         showtext(505, 534, "Command: ", rgb(240, 230, 140), 0);
         return;
     }
@@ -368,8 +371,10 @@ void StatScreen() {
     copy_bounded(name, sizeof name, plrnam());
     showtext((newer ? 646 : 652) - textwidth(name) / 2, 11, name, rgb(252, 252, 84), 0);
 
-    if (newer) box(503, 25, 503 + 159, 25 + 159, rgb(87, 87, 87));
-    else box(503, 25, 662, 185, rgb(87, 87, 87));
+    // The box behind the labels: dark enough for the light grey labels to read on it.
+    const uint32_t label_box = rgb(40, 40, 44);
+    if (newer) box(503, 25, 503 + 159, 25 + 159, label_box);
+    else box(503, 25, 662, 185, label_box);
 
     uint32_t label = rgb(171, 171, 171), white = rgb(255, 255, 255);
     tsub(58, 4, "Carrying", "Lbs", label, 0, 0);

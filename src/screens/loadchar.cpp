@@ -38,7 +38,6 @@ int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]) {
     return rows;
 }
 
-enum { ROW_KEY = 3000 };   // row n of the list answers ROW_KEY + n
 
 void load_character() {
     static SavedCharacter rows[LOADCHAR_ROWS];
@@ -54,7 +53,9 @@ void load_character() {
         getkey();
         return;
     }
-    for (int i = 0; i < count; i++) LIST_Entry(ROW_KEY + i, rows[i].name);
+    // The names are plain lines of the list, not key caps: a cap would hide the name under the
+    // highlight and run into the next row.
+    for (int i = 0; i < count; i++) LIST_Entry(0, rows[i].name);
     LIST_Entry(-1, "");
     LIST_Entry(KEY_ESC, "<ESC>.Exit");
     LIST_Draw();   // the list chooses over what is on the screen
@@ -62,8 +63,7 @@ void load_character() {
         const int chosen = LIST_Go();
         if (chosen == KEY_WINDOW) continue;
         if (chosen < 0) return;
-        const int key = LIST_PosKey(chosen);
-        if (key >= ROW_KEY && key < ROW_KEY + count) copy_bounded(CharacterFile, sizeof CharacterFile, rows[key - ROW_KEY].folder);
+        if (chosen < count) copy_bounded(CharacterFile, sizeof CharacterFile, rows[chosen].folder);
         return;
     }
 }

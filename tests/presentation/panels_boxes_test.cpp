@@ -173,7 +173,7 @@ TEST_F(PanelScreen, WholePanelAndNameBar) {
     StatScreen();
     Statistics();
     EXPECT_EQ(at(786, 20), (Rgb{56, 88, 120}));    // the name bar
-    EXPECT_EQ(at(504, 100), DARKGREY);              // behind the value boxes
+    EXPECT_EQ(at(504, 100), (Rgb{40, 40, 44}));     // behind the value boxes, dark under the labels
     // The value boxes sit where the labels put them.
     EXPECT_EQ(stat_x[0], 58 * 9 - 9);
     EXPECT_EQ(stat_y[0], (int)(3 * 11.75f) + 12);
@@ -204,14 +204,25 @@ TEST(HeadingBox, SoundBearingsFromTheFacing) {
     }
 }
 
-TEST(HeadingBox, CluePlacesAroundTheCentre) {
-    int x, y;
-    heading_clue_place(3, 124, 160, x, y);      // north-west: upper left
-    EXPECT_EQ(x, 62 - 16 - 56);
-    EXPECT_EQ(y, 80 - 24 - 64);
-    heading_clue_place(6, 124, 160, x, y);      // south: below the centre
-    EXPECT_EQ(x, 62 - 16);
-    EXPECT_EQ(y, 80 - 24 + 16);
+TEST(HeadingBox, CluePlacesLieAroundTheMiddleInsideTheBoxBelowItsTexts) {
+    int cx, cy;
+    heading_clue_place(0, 124, 160, cx, cy);
+    int wx, wy;
+    heading_clue_place(4, 124, 160, wx, wy);
+    const int mx = (cx + wx) / 2;
+    for (int d = 0; d < 8; d++) {
+        int x, y;
+        heading_clue_place(d, 124, 160, x, y);
+        EXPECT_GE(x, 0) << d;
+        EXPECT_LE(x + 32, 124) << d;
+        EXPECT_GE(y, 37) << d << ": clear of the state and speed lines";
+        EXPECT_LE(y + 32, 160) << d;
+        // East lies right, north up: the places turn with the compass.
+        const int sx = (d == 0 || d == 1 || d == 7) ? 1 : (d == 2 || d == 6) ? 0 : -1;
+        const int sy = (d == 1 || d == 2 || d == 3) ? -1 : (d == 0 || d == 4) ? 0 : 1;
+        EXPECT_EQ((x > mx) - (x < mx), sx) << d;
+        EXPECT_EQ((y > cy) - (y < cy), sy) << d;
+    }
 }
 
 TEST_F(PanelScreen, SoundCluesFadeAndExpire) {
