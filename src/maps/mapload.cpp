@@ -167,13 +167,14 @@ void place_player_on_area() {
 }
 
 // The local maps of the area that the store doesn't hold (lost with a damaged store, or dropped from
-// it before the area in play was stored again) are built anew before the area is read, and the player
-// is told: no local map of the area is laid as plain ground in silence.
+// it before the area in play was stored again, or a record found damaged as it is read) are built anew
+// before the area is read, and the player is told: no local map of the area is laid as plain ground
+// in silence.
 static void rebuild_missing_area_maps(int cx, int cy) {
     int missing[25][2], count = 0;
     for (int dy = -2; dy <= 2; dy++)
         for (int dx = -2; dx <= 2; dx++)
-            if (in_grid(cx + dx, cy + dy) && ZoomMapPos(cx + dx, cy + dy) == 0) {
+            if (in_grid(cx + dx, cy + dy) && !load_zoommap(cx + dx, cy + dy)) {
                 missing[count][0] = cx + dx;
                 missing[count][1] = cy + dy;
                 count++;

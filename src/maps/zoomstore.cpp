@@ -487,9 +487,14 @@ int load_zoommap(int x, int y) {
     const int got = read_record(path, n, staging);
     if (got < 0) return 0;
     const bool ok = got == 1;
-    // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear.
+    // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear;
+    // the store is checked again at once, which tells of the damage and names the map no longer.
     if (!ok || staging.x != x || staging.y != y) {
         map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
+        if (!save_running()) {
+            seen_pair.valid = false;
+            store_ready();
+        }
         return 0;
     }
     memcpy(&Zoom, &staging, sizeof Zoom);
