@@ -152,7 +152,7 @@ static bool pair_as_seen(const char *index_path, const char *maps_path) {
            stat(maps_path, &m) == 0 && same_file(i, seen_pair.index) && same_file(m, seen_pair.maps);
 }
 
-// The store writes: the pair stays as seen when it was as seen before the write.
+// Around the store's own writes: the pair stays as seen only when it was as seen before the write.
 static bool pair_seen_now() {
     char index_path[1100], maps_path[1100];
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
@@ -421,13 +421,18 @@ static void check_pair(const char *index_path, const char *maps_path) {
     const long maps_size = file_size(maps_path);
     const long records = maps_size > 0 ? maps_size / ZOOM_RECORD_BYTES : 0;
     const int fd = records > 0 ? open(maps_path, O_RDONLY | O_CLOEXEC) : -1;
+    if (records > 0 && fd < 0) {   // maps that can't be read are never taken for lost ones
+        map_debuglog("_system", "ZOOMMAPS.DAT can't be read in %s", map_charpath());
+        return;
+    }
+    if (fd >= 0) posix_fadvise(fd, 0, 0, POSIX_FADV_RANDOM);   // eight bytes of each record, no more
     std::vector<ZoomIndex> entries;
     long tail = 0;
     const bool had_index = own_isfile(index_path);
     if (parse_index(index_path, entries, tail))
-        mend_index(maps_path, fd, fd >= 0 ? records : 0, std::move(entries), tail);
+        mend_index(maps_path, fd, records, std::move(entries), tail);
     else
-        rebuild_index(maps_path, fd, fd >= 0 ? records : 0, had_index);
+        rebuild_index(maps_path, fd, records, had_index);
     if (fd >= 0) close(fd);
 }
 
