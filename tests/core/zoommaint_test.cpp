@@ -1,5 +1,7 @@
 // Compacting the store of local maps: kept maps come through unchanged, dropped ones go with their
-// map-info records, and a store that could not be rewritten whole stays as it was, byte for byte.
+// map-info records, and a store that could not be rewritten whole stays as it was, byte for byte. The
+// maps of the area she plays are never dropped, and a store damaged behind the game's back is told of
+// at the next load, which never lays her area as plain ground.
 #include <sys/stat.h>
 #include <unistd.h>
 
