@@ -37,6 +37,14 @@ static void meter(int done, int total) {
     FlipScreenPortion(100, 100, 250, 100, 1);
 }
 
+// The local maps of the area in play are kept whatever their age says: the area in memory goes back
+// into the store only with the next save, and a game that ends before that must find them there.
+static bool in_area_in_play(const ZoomIndex &e) {
+    if (bigmap() || (e.x == -1 && e.y == -1)) return false;
+    const long long dx = (long long)e.x - (int)Plr.world_x, dy = (long long)e.y - (int)Plr.world_y;
+    return dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2;
+}
+
 // The kept maps written to the staged names of both files; the cells of the dropped maps in `dropped`.
 // False when a file could not be read or written whole: the staged files are then thrown away.
 static bool write_kept_maps(int total, std::vector<ZoomIndex> &dropped) {
@@ -62,7 +70,7 @@ static bool write_kept_maps(int total, std::vector<ZoomIndex> &dropped) {
             break;
         }
         bool keep;
-        if (n == 0)
+        if (n == 0 || in_area_in_play(e))
             keep = true;
         else if (e.x == -1 && e.y == -1)
             keep = false;
@@ -116,7 +124,8 @@ void zoommap_maintenance() {
 
     char index_path[1100];
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
-    const long bytes = file_bytes(index_path);
+    // A damaged store is mended (and told of) first; one that can't be is left alone.
+    const long bytes = zoomstore_check() ? file_bytes(index_path) : -1;
     const int total = bytes > 0 ? (int)(bytes / (long)sizeof(ZoomIndex)) : 0;
     map_debugnote("Maps total: %d", total);
 

@@ -11,6 +11,7 @@
 #include "core/ownlib.h"
 #include "core/savecommit.h"
 #include "core/savediff.h"
+#include "core/strupr.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/facing.h"
@@ -23,6 +24,7 @@
 #include "maps/zoomstore.h"
 #include "screens/quit.h"
 #include "society/village.h"
+#include "worldgen/worldgen.h"
 
 int ZOOMEXTRA_Lahesty;
 
@@ -164,16 +166,55 @@ void place_player_on_area() {
     if (!place_on_entry(PlayerX, PlayerY)) map_debuglog("_system", "no free square to enter at %d,%d", PlayerX, PlayerY);
 }
 
+// The local maps of the area that the store doesn't hold (lost with a damaged store, or dropped from
+// it before the area in play was stored again, or a record found damaged as it is read) are built anew
+// before the area is read, and the player is told: no local map of the area is laid as plain ground
+// in silence.
+static void rebuild_missing_area_maps(int cx, int cy) {
+    int missing[25][2], count = 0;
+    for (int dy = -2; dy <= 2; dy++)
+        for (int dx = -2; dx <= 2; dx++)
+            if (in_grid(cx + dx, cy + dy) && !load_zoommap(cx + dx, cy + dy)) {
+                missing[count][0] = cx + dx;
+                missing[count][1] = cy + dy;
+                count++;
+            }
+    if (count == 0) return;
+    LuoZoomKorkeusAlue(cx, cy);
+    zoomstore_batch_begin();
+    int made = 0;
+    for (int k = 0; k < count; k++) {
+        const int x = missing[k][0], y = missing[k][1];
+        char desc[81];
+        copy_bounded(desc, sizeof desc, terrain_desc(get_alltime_maailmachar(x, y)));
+        strupr(desc);
+        Aseta_TERRAIN_Korkeus_Relmap(x - cx, y - cy);
+        made += TERRAIN(desc, "ZOOM", 0, Plr.month, terrain_name(x, y), x, y, 0) ? 1 : 0;
+    }
+    if (!zoomstore_batch_end()) made = 0;
+    char text[200];
+    if (made == count)
+        snprintf(text, sizeof text, "!The store lacked %d of the local maps around you; they have been made anew.", count);
+    else
+        snprintf(text, sizeof text,
+                 "!The store lacked %d of the local maps around you; %d of them couldn't be made anew.", count,
+                 count - made);
+    map_debuglog("_system", "%s", text);
+    map_report(text);
+}
+
 void GetMap(const char *name) {
     memset(Data, 0, sizeof Data);
     fill_layer(pintakartta, 0);
     fill_layer(korkeuskartta, 0);
     fill_layer(maailma, CH_GROUND);
     fill_layer(maailma_attrib, ':');   // maailma_work is cleared by Read_MemoryMap below
+    zoomstore_check();                 // a damaged store is told of, and mended, before any map is read
     if (bigmap()) {
         GetIso();
     } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {
         Environ = 2;
+        rebuild_missing_area_maps((int)Plr.world_x, (int)Plr.world_y);
         Zoomer((int)Plr.world_x, (int)Plr.world_y);
         place_player_on_area();
     }

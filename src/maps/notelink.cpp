@@ -38,6 +38,13 @@ void map_debuglog(const char *topic, const char *format, ...) {
     debuglog(topic, text);
 }
 
+void map_report(const char *text) {
+    const uint8_t keep = DISABLE_NOTES;
+    DISABLE_NOTES = 0;
+    note(text);   // as written: file names and numbers keep their case
+    DISABLE_NOTES = keep;
+}
+
 void map_player_falls_through_ice() {
     TARGET_NPC = -1;
     Note(MSG("ICE_BREAKS"));

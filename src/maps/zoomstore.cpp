@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/datafunc.h"
@@ -127,15 +130,47 @@ static bool read_index(std::vector<ZoomIndex> &entries) {
     return true;
 }
 
+// The two files as the store last saw them: after a check, and after each of its own writes. A pair
+// that differs (another folder, a load, a change behind the store's back) is checked again before use.
+static struct {
+    std::string dir;
+    struct stat index, maps;
+    bool valid;
+} seen_pair;
+
+static void remember_pair() {
+    char index_path[1100], maps_path[1100];
+    store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
+    store_path(maps_path, sizeof maps_path, "ZOOMMAPS.DAT");
+    seen_pair.valid = stat(index_path, &seen_pair.index) == 0 && stat(maps_path, &seen_pair.maps) == 0;
+    seen_pair.dir = map_charpath();
+}
+
+static bool pair_as_seen(const char *index_path, const char *maps_path) {
+    struct stat i, m;
+    return seen_pair.valid && seen_pair.dir == map_charpath() && stat(index_path, &i) == 0 &&
+           stat(maps_path, &m) == 0 && same_file(i, seen_pair.index) && same_file(m, seen_pair.maps);
+}
+
+// Around the store's own writes: the pair stays as seen only when it was as seen before the write.
+static bool pair_seen_now() {
+    char index_path[1100], maps_path[1100];
+    store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
+    store_path(maps_path, sizeof maps_path, "ZOOMMAPS.DAT");
+    return pair_as_seen(index_path, maps_path);
+}
+
 static bool write_index(const std::vector<ZoomIndex> &entries) {
     char real[1100], staged[1200];
     store_path(real, sizeof real, "ZOOMINDEX.DAT");
     const char *path = save_target(real, staged, sizeof staged);
+    const bool seen = path == real && pair_seen_now();
     if (!write_atomic(path, entries.data(), entries.size() * sizeof(ZoomIndex))) {
         index_cached = false;
         return false;
     }
     cache_index(path, entries);
+    if (seen) remember_pair();
     return true;
 }
 
@@ -147,6 +182,7 @@ static bool append_index(const std::vector<ZoomIndex> &entries) {
     char real[1100];
     store_path(real, sizeof real, "ZOOMINDEX.DAT");
     if (index_cache_path != real) return false;
+    const bool seen = pair_seen_now();
     const int fd = open(real, O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st;
@@ -158,7 +194,10 @@ static bool append_index(const std::vector<ZoomIndex> &entries) {
         if (!ok && ftruncate(fd, old_size) != 0) index_cached = false;
     }
     if (close(fd) != 0) ok = false;
-    if (ok) cache_index_grown(real, entries);
+    if (ok) {
+        cache_index_grown(real, entries);
+        if (seen) remember_pair();
+    }
     return ok;
 }
 
@@ -243,49 +282,191 @@ static void dummy_record(ZoomStruct &z) {
     z.x = z.y = -1;
 }
 
-// Rebuilds a lost index from the cells written in the records themselves; when a cell was stored more
-// than once the last record holds it.
-static bool rebuild_index(const char *maps_path, long size) {
-    std::vector<ZoomIndex> entries;
-    entries.push_back({0, -1, -1});
-    FILE *f = fopen(maps_path, "rb");
-    if (!f) return false;
-    long records = size / ZOOM_RECORD_BYTES;
-    for (long n = 1; n < records; n++) {
-        int32_t cell[2];
-        if (fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) != 0 || fread(cell, sizeof cell, 1, f) != 1) break;
-        bool usable = in_grid(cell[0], cell[1]);
-        for (ZoomIndex &e : entries)
-            if (usable && e.x == cell[0] && e.y == cell[1]) e.x = e.y = -1;
-        entries.push_back({0, usable ? cell[0] : -1, usable ? cell[1] : -1});
-    }
-    fclose(f);
-    return write_index(entries);
+// ---- the pair checked against each other --------------------------------------------------------
+// Before the store is used, and again whenever either file is not as the store last saw it, the index
+// and the maps are checked against each other: every entry must name a whole record written for its
+// own cell. What is damaged is mended as far as the files allow and the player is told; a map that is
+// lost is no longer named, so that it is made anew where it is needed, never read as plain ground.
+
+static void store_says(const char *format, ...) __attribute__((format(printf, 1, 2)));
+static void store_says(const char *format, ...) {
+    char text[300];
+    va_list ap;
+    va_start(ap, format);
+    vsnprintf(text, sizeof text, format, ap);
+    va_end(ap);
+    map_debuglog("_system", "%s (%s)", text, map_charpath());
+    map_report(text);
 }
 
-// Makes sure both files stand: a missing pair is created with the dummy; a missing index is rebuilt
-// from the maps, never by emptying them; an index whose maps are gone is reset to the dummy.
+// The world cell record n of the maps file was written for; false when the file doesn't hold it whole.
+static bool record_cell(int fd, long records, long n, int32_t cell[2]) {
+    return fd >= 0 && n < records && pread(fd, cell, 2 * sizeof(int32_t), (off_t)n * ZOOM_RECORD_BYTES) ==
+                                         (ssize_t)(2 * sizeof(int32_t));
+}
+
+static bool is_removed(const ZoomIndex &e) { return e.x == -1 && e.y == -1; }
+
+// The entries of a whole index: the dummy first, then cells of the world or removed maps. False for
+// anything else (garbage, or no index at all). A cut entry at the end (a crash while cells were being
+// added) is left out and counted in `tail`.
+static bool parse_index(const char *path, std::vector<ZoomIndex> &entries, long &tail) {
+    entries.clear();
+    tail = 0;
+    const long size = file_size(path);
+    // An index names one record per entry; far more entries than any store could hold is not an index.
+    if (size < (long)sizeof(ZoomIndex) || size > (long)sizeof(ZoomIndex) * 4000000L) return false;
+    tail = size % (long)sizeof(ZoomIndex);
+    entries.resize((size_t)(size / (long)sizeof(ZoomIndex)));
+    if (!read_exact(path, entries.data(), entries.size() * sizeof(ZoomIndex))) return false;
+    if (!is_removed(entries[0])) return false;
+    for (const ZoomIndex &e : entries)
+        if (!is_removed(e) && !in_grid(e.x, e.y)) return false;
+    return true;
+}
+
+// The dummy record alone: the maps file of an empty store.
+static bool write_dummy_maps(const char *maps_path) {
+    static ZoomStruct dummy;
+    dummy_record(dummy);
+    return write_atomic(maps_path, &dummy, sizeof dummy);
+}
+
+// An index that is not one is made again from the cells written in the records themselves; when a cell
+// was stored more than once the last record holds it.
+static void rebuild_index(const char *maps_path, int fd, long records, bool had_index) {
+    std::vector<ZoomIndex> entries;
+    std::unordered_map<uint64_t, size_t> at;
+    entries.push_back({0, -1, -1});
+    int found = 0;
+    for (long n = 1; n < records; n++) {
+        int32_t cell[2];
+        ZoomIndex e = {0, -1, -1};
+        if (record_cell(fd, records, n, cell) && in_grid(cell[0], cell[1])) {
+            const auto it = at.find(cell_key(cell[0], cell[1]));
+            if (it != at.end()) {
+                entries[it->second].x = entries[it->second].y = -1;
+                found--;
+            }
+            at[cell_key(cell[0], cell[1])] = entries.size();
+            e.x = cell[0];
+            e.y = cell[1];
+            found++;
+        }
+        entries.push_back(e);
+    }
+    if (records < 1 && !write_dummy_maps(maps_path)) return;
+    if (!write_index(entries)) {
+        map_debuglog("_system", "ZOOMINDEX.DAT couldn't be rebuilt in %s", map_charpath());
+        return;
+    }
+    const char *what = had_index ? "was damaged" : "was missing";
+    if (found > 0)
+        store_says("!ZOOMINDEX.DAT %s and has been rebuilt from ZOOMMAPS.DAT (local maps found: %d).", what, found);
+    else
+        store_says("!ZOOMINDEX.DAT %s and ZOOMMAPS.DAT holds no whole local map. The local maps will be made anew.",
+                   what);
+}
+
+// A whole index against the maps: entries whose record is missing or written for another cell are
+// lost; records past the end of the index written for cells it doesn't name are taken back in.
+static void mend_index(const char *maps_path, int fd, long records, std::vector<ZoomIndex> entries, long tail) {
+    int named = 0, lost = 0;
+    for (size_t n = 1; n < entries.size(); n++) {
+        ZoomIndex &e = entries[n];
+        if (is_removed(e)) continue;
+        named++;
+        int32_t cell[2];
+        if (record_cell(fd, records, (long)n, cell) && cell[0] == e.x && cell[1] == e.y) continue;
+        e.x = e.y = -1;
+        lost++;
+    }
+    std::unordered_map<uint64_t, long> unnamed;   // cell -> its last record past the index
+    std::unordered_set<uint64_t> indexed;
+    for (const ZoomIndex &e : entries)
+        if (!is_removed(e)) indexed.insert(cell_key(e.x, e.y));
+    for (long n = (long)entries.size(); n < records; n++) {
+        int32_t cell[2];
+        if (record_cell(fd, records, n, cell) && in_grid(cell[0], cell[1]) && !indexed.count(cell_key(cell[0], cell[1])))
+            unnamed[cell_key(cell[0], cell[1])] = n;
+    }
+    int found = 0;
+    if (!unnamed.empty()) {
+        size_t last = 0;
+        for (const auto &u : unnamed) last = std::max(last, (size_t)u.second);
+        entries.resize(last + 1, ZoomIndex{0, -1, -1});
+        for (const auto &u : unnamed) {
+            entries[(size_t)u.second].x = (int32_t)(u.first >> 32);
+            entries[(size_t)u.second].y = (int32_t)(uint32_t)u.first;
+            found++;
+        }
+    }
+    if (lost == 0 && found == 0 && tail == 0 && records >= 1) return;
+    // Entries past the end of the maps name nothing: new maps are written at the end of the index,
+    // which then never lies past the end of the file.
+    while (entries.size() > 1 && (long)entries.size() > records && is_removed(entries.back())) entries.pop_back();
+    if (records < 1 && !write_dummy_maps(maps_path)) return;
+    if (!write_index(entries)) {
+        map_debuglog("_system", "ZOOMINDEX.DAT couldn't be mended in %s", map_charpath());
+        return;
+    }
+    if (lost > 0)
+        store_says("!ZOOMMAPS.DAT is damaged: %d of its %d local maps are lost. Those will be made anew.", lost, named);
+    if (found > 0)
+        store_says("!ZOOMINDEX.DAT was cut short; local maps it no longer named were found again in ZOOMMAPS.DAT: %d.",
+                   found);
+}
+
+static void check_pair(const char *index_path, const char *maps_path) {
+    const long maps_size = file_size(maps_path);
+    const long records = maps_size > 0 ? maps_size / ZOOM_RECORD_BYTES : 0;
+    const int fd = records > 0 ? open(maps_path, O_RDONLY | O_CLOEXEC) : -1;
+    if (records > 0 && fd < 0) {   // maps that can't be read are never taken for lost ones
+        map_debuglog("_system", "ZOOMMAPS.DAT can't be read in %s", map_charpath());
+        return;
+    }
+    if (fd >= 0) posix_fadvise(fd, 0, 0, POSIX_FADV_RANDOM);   // eight bytes of each record, no more
+    std::vector<ZoomIndex> entries;
+    long tail = 0;
+    const bool had_index = own_isfile(index_path);
+    if (parse_index(index_path, entries, tail))
+        mend_index(maps_path, fd, records, std::move(entries), tail);
+    else
+        rebuild_index(maps_path, fd, records, had_index);
+    if (fd >= 0) close(fd);
+}
+
+// Makes sure both files stand and agree. A folder without either gets the empty store (the dummy
+// alone) in silence; anything else is checked, and mended as above, whenever it is not as last seen.
+// While a save or a batch is writing, only missing files are made: the check waits for them to end.
 static bool store_ready() {
     char index_path[1100], maps_path[1100];
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
     store_path(maps_path, sizeof maps_path, "ZOOMMAPS.DAT");
+    if (pair_as_seen(index_path, maps_path)) return true;
     const bool have_index = own_isfile(index_path);
     const long maps_size = file_size(maps_path);
-    if (have_index && maps_size >= ZOOM_RECORD_BYTES) return true;
-    if (!have_index && maps_size >= ZOOM_RECORD_BYTES) {
-        if (rebuild_index(maps_path, maps_size)) return true;
-        map_debuglog("_system", "ZOOMINDEX.DAT couldn't be rebuilt in %s", map_charpath());
+    if (!have_index && maps_size <= 0) {
+        const ZoomIndex first = {0, -1, -1};
+        if (!write_dummy_maps(maps_path) || !write_atomic(index_path, &first, sizeof first)) {
+            map_debuglog("_system", "the local-map store couldn't be created in %s", map_charpath());
+            return false;
+        }
+        index_cached = false;
+        remember_pair();
+        return true;
+    }
+    if (save_running() || batch_pending) {
+        if (have_index && maps_size >= ZOOM_RECORD_BYTES) return true;
+        map_debuglog("_system", "the local-map store in %s is incomplete during a save", map_charpath());
         return false;
     }
-    static ZoomStruct dummy;
-    dummy_record(dummy);
-    const ZoomIndex first = {0, -1, -1};
-    if (!write_atomic(maps_path, &dummy, sizeof dummy) || !write_atomic(index_path, &first, sizeof first)) {
-        map_debuglog("_system", "the local-map store couldn't be created in %s", map_charpath());
-        return false;
-    }
-    return true;
+    check_pair(index_path, maps_path);
+    remember_pair();
+    return own_isfile(index_path) && file_size(maps_path) >= ZOOM_RECORD_BYTES;
 }
+
+int zoomstore_check() { return store_ready() ? 1 : 0; }
 
 int ZoomMapPos(int x, int y) {
     if (!store_ready()) return 0;
@@ -311,9 +492,14 @@ int load_zoommap(int x, int y) {
     const int got = read_record(path, n, staging);
     if (got < 0) return 0;
     const bool ok = got == 1;
-    // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear.
+    // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear;
+    // the store is checked again at once, which tells of the damage and names the map no longer.
     if (!ok || staging.x != x || staging.y != y) {
         map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
+        if (!save_running()) {
+            seen_pair.valid = false;
+            store_ready();
+        }
         return 0;
     }
     memcpy(&Zoom, &staging, sizeof Zoom);
@@ -341,11 +527,17 @@ static bool write_record(long n) {
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     if (!own_isfile(path)) return false;
     if (record_unchanged(path, n)) return true;
-    const int fd = save_running() ? -1 : held_maps_fd(path);
-    if (fd >= 0) return pwrite(fd, &Zoom, sizeof Zoom, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof Zoom;
-    if (!save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)) return false;
-    if (save_running()) journaled.push_back(n);
-    return true;
+    if (save_running()) {
+        if (!save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)) return false;
+        journaled.push_back(n);
+        return true;
+    }
+    const bool seen = pair_seen_now();
+    const int fd = held_maps_fd(path);
+    const bool ok = fd >= 0 ? pwrite(fd, &Zoom, sizeof Zoom, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof Zoom
+                            : save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom);
+    if (ok && seen) remember_pair();
+    return ok;
 }
 
 // ---- saving one map ---------------------------------------------------------------------------
@@ -533,6 +725,10 @@ void zoomset_maailma(int zx, int zy) {
     int slot = 0, full = 0;
     for (const DataStruct &z : Zoom.data) {
         if (z.type == 0) continue;
+        if (z.x >= ZOOM_SIDE || z.y >= ZOOM_SIDE) {   // a damaged record would land on another map
+            map_debuglog("_system", "a record of local map %d,%d lies off the map (%u,%u)", Zoom.x, Zoom.y, z.x, z.y);
+            continue;
+        }
         while (!full) {
             while (slot < DATA_MAX && slot <= 9900 && Data[slot].type != 0) slot++;
             if (slot <= 9900 && slot < DATA_MAX) break;

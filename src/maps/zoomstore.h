@@ -11,6 +11,9 @@ int find_zoom_x(int v, int border);  // local-map offset -2..2 of a current-map 
 int find_zoom_y(int v, int border);
 
 int ZoomMapPos(int x, int y);      // record number of a world cell, 0 when not stored
+// Checks the index and the maps against each other (whenever either is not as the store last saw it)
+// and mends what it can, telling the player what was damaged. 1 when the store stands.
+int zoomstore_check();
 void ZoomMap_Clear();
 int load_zoommap(int x, int y);    // 1 loaded, 0 not stored or unreadable
 int save_zoommap(int x, int y, int flags);   // 1 stored; flags bit 1 skips the abandonment step

@@ -1,5 +1,7 @@
 // Compacting the store of local maps: kept maps come through unchanged, dropped ones go with their
-// map-info records, and a store that could not be rewritten whole stays as it was, byte for byte.
+// map-info records, and a store that could not be rewritten whole stays as it was, byte for byte. The
+// maps of the area she plays are never dropped, and a store damaged behind the game's back is told of
+// at the next load, which never lays her area as plain ground.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,10 +12,12 @@
 
 #include "core/loader_fixture.h"
 #include "core/mapupkeep.h"
+#include "core/ownlib.h"
 #include "core/savecommit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "presentation/notes.h"
+#include "worldgen/worldgen.h"
 
 namespace {
 
@@ -82,6 +86,49 @@ protected:
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
     bool done_shown() const { return strstr(lastnote, "Ok, map maintenance done.") != nullptr; }
+    std::string notes() const {
+        const std::vector<uint8_t> b = bytes("msglog.txt");
+        return std::string(b.begin(), b.end());
+    }
+    // She steps from the wilderness map onto the local map she stands in: its area is made and stored.
+    void zoom_in() {
+        EnterLocale(0, 0);
+        ASSERT_EQ(GetMappie(0), 1);
+        ASSERT_STREQ(Plr.mapname, "ZOOMMAP");
+    }
+    // The character layer of each of the 25 local maps of her area, as the store holds them.
+    std::vector<std::string> stored_area() {
+        std::vector<std::string> maps;
+        for (int dy = -2; dy <= 2; dy++)
+            for (int dx = -2; dx <= 2; dx++) {
+                EXPECT_EQ(load_zoommap((int)Plr.world_x + dx, (int)Plr.world_y + dy), 1) << dx << "," << dy;
+                maps.emplace_back((const char *)Zoom.chars, sizeof Zoom.chars);
+            }
+        return maps;
+    }
+    // Squares of local map k (0..24) of the area in memory that show `chars`, and that are plain ground.
+    static int same_squares(int k, const std::string &chars, int *ground) {
+        const int x0 = AREA_CENTRE + 64 * (k % 5 - 2), y0 = AREA_CENTRE + 64 * (k / 5 - 2);
+        int same = 0;
+        *ground = 0;
+        for (int y = 0; y < 64; y++)
+            for (int x = 0; x < 64; x++) {
+                same += get_mapchar(x0 + x, y0 + y) == (uint8_t)chars[y * 64 + x];
+                *ground += get_mapchar(x0 + x, y0 + y) == CH_GROUND;
+            }
+        return same;
+    }
+    // The game ends without saving (a kill, a crash): nothing in memory survives, the folder is loaded
+    // again as the next start of the game loads it.
+    void killed_and_loaded() {
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        var_clear();
+        oxatest::reset_loader_tables();
+        memset(maailma, 0x5a, MAP_BYTES);
+        ASSERT_EQ(loader(), 0) << loader_last_note();
+        var_clear();
+        LOADER_RUN = 0;
+    }
     static std::vector<uint8_t> markers() {
         std::vector<uint8_t> b(sizeof ZoomExtra);
         memcpy(b.data(), ZoomExtra, sizeof ZoomExtra);
@@ -162,7 +209,8 @@ TEST_F(CompactionTest, AWriteThatFailsLeavesTheStoreAndMarkersAsTheyWere) {
     EXPECT_FALSE(dir->exists("AINO/SAVE.COMMIT"));
     EXPECT_NE(ZoomMapPos(3001, 2000), 0);
 
-    // An index naming more maps than the file holds is refused the same way.
+    // A maps file cut inside its last map: the store says so first, no longer names that map, and the
+    // maintenance runs over the maps that are whole.
     rmdir(path("ZOOMMAPS.DAT.new").c_str());
     std::vector<uint8_t> cut = maps;
     cut.resize(cut.size() - 100);
@@ -170,10 +218,10 @@ TEST_F(CompactionTest, AWriteThatFailsLeavesTheStoreAndMarkersAsTheyWere) {
     fwrite(cut.data(), 1, cut.size(), f);
     fclose(f);
     press_seven();
-    EXPECT_FALSE(done_shown());
-    EXPECT_EQ(bytes("ZOOMINDEX.DAT"), idx);
-    EXPECT_EQ(bytes("ZOOMMAPS.DAT"), cut);
-    EXPECT_EQ(markers(), marks);
+    EXPECT_TRUE(done_shown()) << lastnote;
+    EXPECT_NE(notes().find("ZOOMMAPS.DAT is damaged: 1 of its"), std::string::npos);
+    EXPECT_EQ(ZoomMapPos(3001, 2000), 0);
+    EXPECT_EQ(bytes("ZOOMMAPS.DAT").size(), index().size() * sizeof(ZoomStruct));
 }
 
 static int refuse_rename(const char *, const char *) {
@@ -210,6 +258,68 @@ TEST_F(CompactionTest, ARenameThatFailsLeavesTheStoreAsItWas) {
     ASSERT_TRUE(finish_interrupted_save());
     EXPECT_NE(ZoomMapPos(3001, 2000), 0) << "nothing dropped";
     ASSERT_EQ(load_zoommap(2990, 2000), 1);
+}
+
+// Maintenance on a local area, then the game killed before any save: the next load finds the area's
+// maps as they were stored, none dropped, none made anew, none plain ground.
+TEST_F(CompactionTest, MaintenanceOnHerAreaThenAKillKeepsEveryMapOfTheArea) {
+    zoom_in();
+    const std::vector<std::string> before = stored_area();
+    press_seven();
+    EXPECT_TRUE(done_shown()) << lastnote;
+    killed_and_loaded();
+    ASSERT_STREQ(Plr.mapname, "ZOOMMAP");
+    for (int k = 0; k < 25; k++) {
+        int ground;
+        EXPECT_GT(same_squares(k, before[k], &ground), 4096 * 9 / 10) << "local map " << k;
+    }
+    EXPECT_EQ(notes().find("The store lacked"), std::string::npos);
+}
+
+// Each file of the store damaged: the load says which and what was done, and her area is never plain
+// ground. A damaged index is rebuilt from the maps, which come back as stored; lost maps are made anew.
+TEST_F(CompactionTest, ADamagedStoreIsToldOfAndHerAreaIsNeverPlainGround) {
+    zoom_in();
+    const std::vector<std::string> before = stored_area();
+    const std::vector<uint8_t> index = bytes("ZOOMINDEX.DAT"), maps = bytes("ZOOMMAPS.DAT");
+    ASSERT_EQ(index.size(), 26u * 12);
+    auto random = [](std::vector<uint8_t> b) {
+        for (size_t i = 0; i < b.size(); i++) b[i] = (uint8_t)(i * 2654435761u >> 11);
+        return b;
+    };
+    auto half = [](std::vector<uint8_t> b) { return std::vector<uint8_t>(b.begin(), b.begin() + b.size() / 2); };
+    struct Case {
+        const char *what;
+        std::vector<uint8_t> index, maps;
+        const char *told;
+        bool as_stored;   // the area comes back as it was stored
+    } cases[] = {
+        {"maps zeroed", index, std::vector<uint8_t>(maps.size()),
+         "!ZOOMMAPS.DAT is damaged: 25 of its 25 local maps are lost. Those will be made anew.", false},
+        {"maps cut to half", index, half(maps), "!ZOOMMAPS.DAT is damaged: 13 of its 25 local maps are lost.", false},
+        {"maps random", index, random(maps), "!ZOOMMAPS.DAT is damaged: 25 of its 25", false},
+        {"index cut to half", half(index), maps,
+         "!ZOOMINDEX.DAT was cut short; local maps it no longer named were found again in ZOOMMAPS.DAT: 13.", true},
+        {"index random", random(index), maps,
+         "!ZOOMINDEX.DAT was damaged and has been rebuilt from ZOOMMAPS.DAT (local maps found: 25).", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(write_atomic(path("ZOOMINDEX.DAT").c_str(), c.index.data(), c.index.size()));
+        ASSERT_TRUE(write_atomic(path("ZOOMMAPS.DAT").c_str(), c.maps.data(), c.maps.size()));
+        const size_t seen = notes().size();
+        killed_and_loaded();
+        ASSERT_STREQ(Plr.mapname, "ZOOMMAP");
+        const std::string told = notes().substr(seen);
+        EXPECT_NE(told.find(c.told + 1), std::string::npos) << told;
+        EXPECT_EQ(told.find("The store lacked") != std::string::npos, !c.as_stored) << told;
+        for (int k = 0; k < 25; k++) {
+            int ground;
+            const int same = same_squares(k, before[k], &ground);
+            EXPECT_LT(ground, 4096) << "local map " << k << " is plain ground";
+            EXPECT_TRUE(!c.as_stored || same > 4096 * 9 / 10) << "local map " << k << ": " << same;
+        }
+    }
 }
 
 }  // namespace

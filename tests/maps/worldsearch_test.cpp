@@ -34,7 +34,13 @@ protected:
         fclose(f);
         f = fopen(path("ZOOMMAPS.DAT").c_str(), "wb");
         static ZoomStruct blank;
-        for (size_t n = 0; n <= cells.size(); n++) fwrite(&blank, sizeof blank, 1, f);
+        blank.x = blank.y = -1;
+        fwrite(&blank, sizeof blank, 1, f);
+        for (auto c : cells) {
+            blank.x = c.first;   // each record names its own cell
+            blank.y = c.second;
+            fwrite(&blank, sizeof blank, 1, f);
+        }
         fclose(f);
     }
 };

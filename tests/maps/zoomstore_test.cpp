@@ -3,12 +3,16 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <fstream>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "core/savecommit.h"
 #include "maps/kulttuuri.h"
 #include "maptest.h"
+#include "presentation/notes.h"
 
 class StoreTest : public MapsTest {
 protected:
@@ -122,53 +126,85 @@ TEST_F(StoreTest, ARemovedMapIsGoneAndASaveAppendsItAgain) {
     EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 4 * 88392);
 }
 
-TEST_F(StoreTest, ALostIndexIsRebuiltFromTheMapsNeverByEmptyingThem) {
-    store(10, 20);
-    store(11, 20);
-    ZoomMap_Remove(10, 20);
-    store(10, 20);                                    // record 3; record 1 no longer counts
-    remove(path("ZOOMINDEX.DAT").c_str());
-    EXPECT_EQ(ZoomMapPos(10, 20), 3);
-    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 4 * 88392);
-    EXPECT_EQ(ZoomMapPos(11, 20), 2);
-    std::vector<ZoomIndex> idx = index();
-    ASSERT_EQ(idx.size(), 4u);
-    EXPECT_EQ(idx[1].x, -1);
-    ASSERT_EQ(load_zoommap(11, 20), 1);
-    EXPECT_TRUE(holds_map(11, 20));
-}
-
-TEST_F(StoreTest, AnIndexWithoutItsMapsStartsAgainFromTheDummy) {
-    store(10, 20);
-    remove(path("ZOOMMAPS.DAT").c_str());
-    EXPECT_EQ(ZoomMapPos(10, 20), 0);
-    EXPECT_EQ(size_of("ZOOMMAPS.DAT"), 88392);
-    EXPECT_EQ(size_of("ZOOMINDEX.DAT"), 12);
-    store(10, 20);
-    EXPECT_EQ(ZoomMapPos(10, 20), 1);
-}
-
-TEST_F(StoreTest, ARecordCutShortIsRefused) {
-    store(10, 20);
-    store(11, 20);
-    ASSERT_EQ(truncate(path("ZOOMMAPS.DAT").c_str(), 3 * 88392 - 100), 0);
-    make_map(5, 5);
-    EXPECT_EQ(load_zoommap(11, 20), 0);
-    EXPECT_EQ(Zoom.chars[0], CH_GROUND);              // nothing of the cut record came in
-    EXPECT_EQ(Zoom.data[0].type, 0);
-    ASSERT_EQ(load_zoommap(10, 20), 1);
-    EXPECT_TRUE(holds_map(10, 20));
-
-    // A record that belongs to another cell (a damaged index) is refused too.
-    std::vector<ZoomIndex> idx = index();
-    idx[1].x = 99;
-    std::ofstream(path("ZOOMINDEX.DAT"), std::ios::binary)
-        .write(reinterpret_cast<const char *>(idx.data()), idx.size() * sizeof(ZoomIndex));
-    EXPECT_EQ(load_zoommap(99, 20), 0);
-
-    // A cut entry at the end of the index is not read as an entry.
-    std::ofstream(path("ZOOMINDEX.DAT"), std::ios::binary | std::ios::app).write("\1\2\3\4\5", 5);
-    EXPECT_EQ(ZoomMapPos(99, 20), 1);
+// Damage to either file is found the next time the store is used: what it holds afterwards and what
+// the player is told. The store holds 11,20 (record 2), 10,20 (record 3, its first record 1 removed)
+// and 12,20 (record 4).
+TEST_F(StoreTest, ADamagedPairIsMendedAndToldOfNeverReadAsGarbage) {
+    const long rec = 88392;
+    auto cut = [&](const char *name, long size) { ASSERT_EQ(truncate(path(name).c_str(), size), 0); };
+    auto fill = [&](const char *name, int byte) {
+        std::string b(size_of(name), (char)byte);
+        if (byte < 0)
+            for (size_t i = 0; i < b.size(); i++) b[i] = (char)(i * 2654435761u >> 13);
+        ASSERT_TRUE(write_atomic(path(name).c_str(), b.data(), b.size()));
+    };
+    auto recell = [&](long n, int32_t x) {   // record n now says it was written for x, 20
+        FILE *f = fopen(path("ZOOMMAPS.DAT").c_str(), "r+b");
+        ASSERT_NE(f, nullptr);
+        fseek(f, n * rec, SEEK_SET);
+        fwrite(&x, sizeof x, 1, f);
+        fclose(f);
+    };
+    struct Case {
+        const char *what;
+        std::function<void()> damage;
+        std::vector<int> kept;   // cells x, 20 that load whole afterwards
+        const char *told;        // the start of the note; "" none
+    } cases[] = {
+        {"maps cut inside the last record", [&] { cut("ZOOMMAPS.DAT", 5 * rec - 100); }, {10, 11},
+         "!ZOOMMAPS.DAT is damaged: 1 of its 3 local maps are lost."},
+        {"maps removed", [&] { remove(path("ZOOMMAPS.DAT").c_str()); }, {}, "!ZOOMMAPS.DAT is damaged: 3 of its 3"},
+        {"a record of another cell", [&] { recell(2, 99); }, {10, 12}, "!ZOOMMAPS.DAT is damaged: 1 of its 3"},
+        {"index removed", [&] { remove(path("ZOOMINDEX.DAT").c_str()); }, {10, 11, 12},
+         "!ZOOMINDEX.DAT was missing and has been rebuilt from ZOOMMAPS.DAT (local maps found: 3)."},
+        {"index zeroed", [&] { fill("ZOOMINDEX.DAT", 0); }, {10, 11, 12}, "!ZOOMINDEX.DAT was damaged and has been"},
+        {"index cut to nothing", [&] { cut("ZOOMINDEX.DAT", 0); }, {10, 11, 12}, "!ZOOMINDEX.DAT was damaged and"},
+        {"index cut after two entries", [&] { cut("ZOOMINDEX.DAT", 24); }, {10, 11, 12},
+         "!ZOOMINDEX.DAT was cut short; local maps it no longer named were found again in ZOOMMAPS.DAT: 3."},
+        {"index cut inside its last entry", [&] { cut("ZOOMINDEX.DAT", 55); }, {10, 11, 12},
+         "!ZOOMINDEX.DAT was cut short;"},
+        // A crash while an entry was being added leaves part of it: nothing is lost, nothing to tell.
+        {"a cut entry after the index", [&] { std::ofstream(path("ZOOMINDEX.DAT"), std::ios::app).write("\1\2\3", 3); },
+         {10, 11, 12}, ""},
+        {"both random", [&] { fill("ZOOMINDEX.DAT", -1), fill("ZOOMMAPS.DAT", -1); }, {},
+         "!ZOOMINDEX.DAT was damaged and ZOOMMAPS.DAT holds no whole local map."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        remove(path("ZOOMINDEX.DAT").c_str());
+        remove(path("ZOOMMAPS.DAT").c_str());
+        store(10, 20);
+        store(11, 20);
+        ZoomMap_Remove(10, 20);
+        store(10, 20);
+        store(12, 20);
+        c.damage();
+        lastnote[0] = 0;
+        for (int x : {10, 11, 12}) {
+            make_map(5, 5);
+            const bool kept = std::find(c.kept.begin(), c.kept.end(), x) != c.kept.end();
+            EXPECT_EQ(load_zoommap(x, 20), kept ? 1 : 0) << x;
+            EXPECT_EQ(kept ? holds_map(x, 20) : Zoom.chars[0] == CH_GROUND, true) << x;
+        }
+        if (std::find(c.kept.begin(), c.kept.end(), 10) != c.kept.end()) {
+            EXPECT_EQ(ZoomMapPos(10, 20), 3) << "a cell stored twice is found in its last record";
+        }
+        EXPECT_EQ(std::string(lastnote).rfind(c.told, 0), 0u) << lastnote;
+        if (!c.told[0]) {
+            EXPECT_EQ(lastnote[0], 0) << lastnote;
+        }
+        // The store goes on whole: every entry names its own record, and a new map finds its place.
+        EXPECT_EQ(size_of("ZOOMINDEX.DAT") % 12, 0);
+        store(13, 20);
+        ASSERT_EQ(load_zoommap(13, 20), 1);
+        EXPECT_TRUE(holds_map(13, 20));
+        const std::vector<ZoomIndex> idx = index();
+        EXPECT_LE((long)idx.size() * rec, size_of("ZOOMMAPS.DAT"));
+        for (size_t n = 1; n < idx.size(); n++)
+            if (idx[n].x != -1) {
+                EXPECT_EQ(ZoomMapPos(idx[n].x, idx[n].y), (int)n);
+            }
+    }
 }
 
 TEST_F(StoreTest, LayersAndRecordsTravelBetweenTheAreaAndTheBuffer) {
