@@ -112,7 +112,7 @@ TEST_F(Making, AMaturingProductWaitsOnTheSquare) {
     EXPECT_EQ(Data[rec].ready_minute, done + 2880);
     EXPECT_EQ(name_of(ObjToItem((int)Data[rec].id)), "Dried stake");
     EXPECT_EQ(carried("Dried stake"), 0);
-    EXPECT_STREQ(lastnote, "_This process should be complete in 2 days.");
+    EXPECT_STREQ(lastnote, "_This process should be complete after 2 days.");
 }
 
 // A box asks for both hands but makes do with one: with the right hand crushed the work is slow.
