@@ -9,6 +9,7 @@
 //     truegfx/bg-coverage.jpg    the armour coverage screen: dark tanned leather
 //     truegfx/bg-injury.jpg      the wounds screen: a dim hide in reddish light
 //     truegfx/scene-*.jpg, cre-bear.jpg, info-fence.jpg   the pictures of the start-up stories
+//     truegfx/head-108.jpg       the head picture of timber and carpentry work: a woodworker at a log
 //     truegfx/armour.png         the body picture: 17 skin regions and their mirrors, each closed by
 //                                an outline; pixel x mirrors 197 - x (1337 - x on the screen)
 //     truegfx/armour_black.png   its silhouette in black
@@ -809,6 +810,46 @@ static Image paint_bear() {
     return im;
 }
 
+// A thick straight stroke: round spots along the way.
+static void stroke(Image &im, double x0, double y0, double x1, double y1, double width, Col c) {
+    const int steps = (int)std::ceil(std::hypot(x1 - x0, y1 - y0) * 2) + 1;
+    for (int i = 0; i <= steps; i++) {
+        const double t = (double)i / steps;
+        disc(im, lerp(x0, x1, t), lerp(y0, y1, t), width / 2, 0.6, c, 1);
+    }
+}
+
+// The head picture of timber and carpentry work: a woodworker at a log laid on two trestles, the axe
+// raised for the next blow, chips in the grass.
+static Image paint_woodworker() {
+    Image im = scene_base(rgb(120, 160, 210), rgb(226, 222, 196), rgb(96, 118, 58), 58, 15);
+    const Col wood = rgb(112, 78, 44), dark = rgb(58, 40, 24), cloth = rgb(82, 96, 120), skin = rgb(214, 170, 130);
+    for (double tx : {70.0, 140.0}) {   // the trestles
+        stroke(im, tx - 10, 132, tx + 6, 98, 3, dark);
+        stroke(im, tx + 10, 132, tx - 6, 98, 3, dark);
+    }
+    for (int y = 0; y < 12; y++)        // the log, lighter on top
+        span(im, 90 + y, 40, 168, mix(rgb(150, 112, 70), wood, y / 11.0), 1);
+    disc(im, 168, 96, 6, 0.8, rgb(196, 160, 110), 1);   // its cut end with the rings
+    disc(im, 168, 96, 3, 0.5, rgb(168, 128, 84), 1);
+    Rng rng(16);
+    for (int i = 0; i < 18; i++)        // chips on the ground
+        disc(im, rng.range(60, 200), rng.range(118, 142), rng.range(0.8, 1.8), 0.5, rgb(214, 186, 140), 1);
+    // The woodworker, facing the log from the right.
+    stroke(im, 196, 142, 190, 116, 5, dark);   // legs
+    stroke(im, 206, 142, 200, 116, 5, dark);
+    for (int y = 86; y < 118; y++) span(im, y, 186 + (y - 86) * 0.1, 206 - (y - 86) * 0.05, cloth, 1);   // body
+    disc(im, 197, 78, 7, 0.8, skin, 1);                   // head
+    disc(im, 197, 73, 7, 0.8, rgb(70, 50, 30), 0.9);      // hair
+    stroke(im, 190, 90, 178, 64, 4, cloth);               // arms raised
+    stroke(im, 202, 90, 182, 62, 4, cloth);
+    disc(im, 180, 62, 3, 0.6, skin, 1);                   // hands
+    stroke(im, 180, 62, 166, 40, 2.4, rgb(150, 110, 64)); // the axe's handle
+    for (int k = 0; k < 9; k++)                           // its blade
+        span(im, 34 + k, 158 - k * 0.4, 168 - k * 0.8, rgb(170, 176, 184), 1);
+    return im;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The body picture. Each pixel belongs to a region (0 outside); a region's pixels that touch another
 // region or the outside are its outline, the rest its skin. The left half is described; the right
@@ -912,6 +953,7 @@ static bool save_story_pictures() {
     ok = save(paint_trapping(), "truegfx/scene-trapping.jpg", false, false) && ok;
     ok = save(paint_bear(), "truegfx/cre-bear.jpg", false, false) && ok;
     ok = save(paint_fence(false), "truegfx/info-fence.jpg", false, false) && ok;
+    ok = save(paint_woodworker(), "truegfx/head-108.jpg", false, false) && ok;
     return ok;
 }
 

@@ -10,6 +10,7 @@
 #include "core/strupr.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/itemwear.h"
 #include "items/materials.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
@@ -61,7 +62,7 @@ void QuaffIt(int slot) {
     drinknote(amount, obj);
     Ravitse(-1, value, item, amount, 1);
     Plr.body_effects |= item.raw;
-    kuluta_slotista(slot, amount);
+    Kuluta_PlrItem(slot, amount);
     Nayta_Perustarpeet(1);
 }
 

@@ -16,6 +16,7 @@
 #include "creatures/physical.h"
 #include "items/inventory.h"
 #include "items/items.h"
+#include "items/itemwear.h"
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
@@ -204,42 +205,22 @@ int ateria_sekunnit(int calories) {
     return calories / 150 * 60;
 }
 
-// Takes up to `pounds` of the slot's item; answers the amount taken. A whole unit leaves the slot;
-// part of one leaves a lighter unique item behind.
-float kuluta_slotista(int slot, float pounds) {
-    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0 || pounds <= 0) return 0;
-    ItemStruct it = ObjToItem(Plr.inv_obj[slot]);
-    if (it.weight <= pounds + 0.0001f && it.type != IT_CONTAINER) {
-        Poista_PlrItem(slot, 1);
-        return it.weight;
-    }
-    Slotista_Uniikki(slot);
-    int obj = Plr.inv_obj[slot];
-    if (obj < OBJ_PLAYER_FIRST || obj > OBJ_PLAYER_LAST) return 0;
-    ItemStruct &own = PlayerObj[obj - OBJ_PLAYER_FIRST];
-    float taken = pounds < own.weight ? pounds : own.weight;
-    own.weight -= taken;
-    laske_Load(-1);
-    return taken;
-}
-
 static void taste_note(int taste) {
     char key[32];
     snprintf(key, sizeof key, "EATMSG_TASTE:%u", (unsigned)taste);
     char line[600];
     copy_bounded(line, sizeof line, MSG(key));
+    // The tail follows the body: a hungry eater's words first, a starving one's over them; the taste
+    // picks which pair of words.
+    static const char *const tails[3][2] = {
+        {" but your stomach welcomes it.", " but you couldn't care less at the moment."},
+        {" and happily consumed too.", " and you dig in like a starving person does."},
+        {" and is devoured with great appetite.", ", which you barely notice while gobbling it down."},
+    };
+    const char *const *words = tails[taste < 3 ? 0 : taste == 3 ? 1 : 2];
     const char *tail = ".";
-    int hunger = nalantunne(-1);
-    if (taste < 3) {
-        if (hunger > 150) tail = " but your stomach welcomes it.";
-        if (Plr.starvation) tail = " but you couldn't care less at the moment.";
-    } else if (taste == 3) {
-        tail = " and happily consumed too.";
-        if (Plr.starvation) tail = " and you dig in like a starving person does.";
-    } else {
-        tail = " and is devoured with great appetite.";
-        if (Plr.starvation) tail = ", which you barely notice while gobbling it down.";
-    }
+    if (nalantunne(-1) > 150) tail = words[0];
+    if (Plr.starvation) tail = words[1];
     size_t used = strlen(line);
     copy_bounded(line + used, sizeof line - used, tail);
     Note(line);
@@ -307,7 +288,7 @@ void eat(int slot) {
     copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "EAT");
     if (!realbasicspend(seconds / 60, seconds % 60, "eating", 0)) return;
     Ravitse(-1, value, item, need, 0);
-    float taken = kuluta_slotista(slot, need);
+    const float taken = Kuluta_PlrItem(slot, need);
     if (item.weight > taken + 0.0001f) {
         Plr.stomach = 255;
         named_note("EAT_PARTIAL", item);

@@ -37,8 +37,6 @@ void quaffCmd();
 
 int FOODSPOIL_PlrPack();                       // 1 when something in the pack spoiled today
 int stolendailydecay(ItemStruct &item);        // 1 when the item carries owner marks
-// Takes up to `pounds` of an inventory slot's item; answers the pounds taken.
-float kuluta_slotista(int slot, float pounds);
 // A menu of the pack's items of one type: the chosen slot, -1 none chosen, -2 none to choose from.
 int choose_pack_item(int type, const char *title);
 // Plain "%s" substitution of a name into a pattern; never a printf format.

@@ -220,7 +220,7 @@ static void run_action(int action, int value, const char *text) {
     case 452: Nouse(-1); break;
     case 453: Wounds(); break;
     case 454: BUTCHERY_cutCmd(); break;
-    case 455: Sleep(1); break;
+    case 455: Sleep(0); break;          // she lies down to sleep: not a doze
     case 457: Pura_NPC(457, -1); break;
     case 458: Kaada_Astiaan(-1000); break;
     case 459: Tyhjenna_InventoryAstia(-1000); break;

@@ -172,7 +172,7 @@ void command_zoom() {
         }
     }
     if (companyzoomcheck(1)) {
-        LastMovingDirection = 0;
+        LastMovingDirection = -1;      // no heading: a new local map is entered in its middle
         EnterLocale(0, 0);
     }
 }

@@ -194,9 +194,9 @@ void Valmistunut_DATATYPE(int n) {
         return;
     }
     const int x = d.x, y = d.y;
-    if (!spoiled_id) return;
+    // The failed units are lost either way; they lie spoiled beside the rest when they can spoil.
     datapos_deccount(n, failed);
-    set_data(DT_ITEM, x, y, spoiled_id, failed);
+    if (spoiled_id) set_data(DT_ITEM, x, y, spoiled_id, failed);
 }
 
 // ---- thrown items and arrivals --------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/ownership.h"
 #include "items/wearing.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
@@ -135,7 +136,8 @@ static void lower_name(const ItemStruct &it, char *out, size_t size) {
 }
 
 // The used-up contents of a slot leave, and their vessel comes back empty into the same slot.
-static void return_vessel(int slot, const ItemStruct &contents, bool emptied_by_command) {
+// contents_pos is where the contents were booked before the slot was made their own.
+static void return_vessel(int slot, const ItemStruct &contents, int contents_pos, bool emptied_by_command) {
     ItemStruct vessel = ObjToItem((int)contents.vessel);
     char line[300], name[41];
     if (emptied_by_command) {
@@ -158,9 +160,9 @@ static void return_vessel(int slot, const ItemStruct &contents, bool emptied_by_
     vessel.fig[0] = vessel.fig[1] = vessel.fig[2] = 0;
     vessel.raw = 0;
     vessel.status = 0;
-    // Goods of a village carry their owner over to the vessel; the village's debt entry follows the
-    // vessel once village ownership of goods lands.
-    if (contents.ownersoc != 0 && !(contents.ownerflags & OWN_FREE)) {
+    // Goods of a village carry their owner over to the vessel, and the village's debt entry follows.
+    const bool owned = contents.ownersoc != 0 && !(contents.ownerflags & OWN_FREE);
+    if (owned) {
         vessel.ownerword1 = contents.ownerword1;
         vessel.ownerword2 = contents.ownerword2;
         vessel.ownersoc = contents.ownersoc;
@@ -168,11 +170,14 @@ static void return_vessel(int slot, const ItemStruct &contents, bool emptied_by_
         vessel.owner = contents.owner;
     }
     const int made = Luo_Esineen_Itempos(vessel);
-    if (made) Lisaa_Inventoryyn(made, 1, 0, slot);
+    if (!made) return;
+    Lisaa_Inventoryyn(made, 1, 0, slot);
+    if (owned) replacedebtitem((int)contents.ownersoc, contents_pos, made);
 }
 
 float Kuluta_PlrItem(int slot, float amount) {
     if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return 0.0f;
+    const int booked = Plr.inv_obj[slot];   // the position a village's debt line names
     Slotista_Uniikki(slot);
     const int obj = Plr.inv_obj[slot];
     ItemStruct it = ObjToItem(obj);
@@ -191,12 +196,13 @@ float Kuluta_PlrItem(int slot, float amount) {
     if (empty_vessel(it)) return 0.0f;
     Poista_PlrItem(slot, 1);
     if (it.vessel == 0) return old;
-    return_vessel(slot, it, amount == 1000.0f);
+    return_vessel(slot, it, booked, amount == 1000.0f);
     return old;
 }
 
 int Lyhenna_PlrItem(int slot, int feet) {
     if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return 0;
+    const int booked = Plr.inv_obj[slot];
     Slotista_Uniikki(slot);
     const int obj = Plr.inv_obj[slot];
     ItemStruct it = ObjToItem(obj);
@@ -213,7 +219,7 @@ int Lyhenna_PlrItem(int slot, int feet) {
     }
     if (empty_vessel(it)) return 0;
     Poista_PlrItem(slot, 1);
-    if (it.vessel != 0) return_vessel(slot, it, false);
+    if (it.vessel != 0) return_vessel(slot, it, booked, false);
     return length;
 }
 

@@ -9,6 +9,7 @@
 #include "core/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
+#include "core/squareevents.h"
 #include "core/spend.h"
 #include "core/strupr.h"
 #include "creatures/condition.h"
@@ -20,6 +21,8 @@
 #include "items/recipes.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
+#include "presentation/pictures.h"
+#include "presentation/show.h"
 #include "presentation/tekstit.h"
 #include "quests/tehtavat.h"
 
@@ -123,18 +126,14 @@ char *QUALITYLIST_msg(int item, const QualityListStruct &q) {
     return out;
 }
 
-static void ready_note(const DataStruct &d, const QualityListStruct &q) {
+// When the maturing work of record n will be done, in the words the square gives its work.
+static void ready_note(int n, const QualityListStruct &q) {
     if (q.pending_msg[0]) {
         Note(q.pending_msg);
         return;
     }
-    const uint32_t left = d.ready_minute > Plr.minutes ? d.ready_minute - Plr.minutes : 0;
-    char when[100];
-    if (left >= 1440) bprintf(when, sizeof when, "in %u day%s", (left + 720) / 1440, (left + 720) / 1440 == 1 ? "" : "s");
-    else if (left >= 60) bprintf(when, sizeof when, "in %u hour%s", (left + 30) / 60, (left + 30) / 60 == 1 ? "" : "s");
-    else copy_bounded(when, sizeof when, "soon");
     char note[200];
-    bprintf(note, sizeof note, "_This process should be complete %s.", when);
+    bprintf(note, sizeof note, "_This process should be complete %s.", DataReadyDesc(n));
     Note(note);
 }
 
@@ -202,7 +201,7 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
     }
     if (mode == 3 || mode == 5) {
         if (extra == 123) Note("#Smoking requires continuous maintaining of fire, so remember to warm up the fireplace on daily basis.");
-        if (maturing_rec >= 0) ready_note(Data[maturing_rec], q);
+        if (maturing_rec >= 0) ready_note(maturing_rec, q);
     } else if (!q.noquality) {
         if (q.by_tool && q.by_mat) Note("_This was the best you could do with the given tools and materials.");
         else if (q.by_tool) Note("_Your tools are to blame, not your skills.");
@@ -247,6 +246,16 @@ static int product_row(int id, const char *name, const char *header) {
     return -1;
 }
 
+// The head picture of a work, "head-<n>.jpg", at half its size just above the task window, where it
+// stays while the work goes on; 0 draws nothing.
+static void draw_head_picture(int n) {
+    if (n <= 0) return;
+    char name[32];
+    bprintf(name, sizeof name, "head-%d.jpg", n);
+    const int w = 120, h = 75;
+    sized_image(name, spendGui.x + spendGui.width - w - 4, spendGui.y - h - 4, w, h, 1);
+}
+
 int Tee(int kind, int id, const char *name_in) {
     char name[TEKO_VALUE_MAX + 1];
     copy_bounded(name, sizeof name, name_in ? name_in : "");
@@ -255,6 +264,7 @@ int Tee(int kind, int id, const char *name_in) {
     char header[TEKO_LINE_MAX + 1] = "";
     char product_name[TEKO_VALUE_MAX + 1] = "", skill[TEKO_VALUE_MAX + 1] = "UNARMED", base[TEKO_VALUE_MAX + 1] = "";
     int development = 0, amount = 1, bonus = 0, effort = 4, maturing = 0, assist = 0, patches = 1, worktime = 30;
+    int head_picture = 0;
     bool noquality = false;
     if (kind == -1) {
         copy_bounded(header, sizeof header, fread_Tekodata(RECIPE_DIY, name[0] ? name : Esineen_Nimi(id), 0));
@@ -290,6 +300,7 @@ int Tee(int kind, int id, const char *name_in) {
         read_material_lines(RECIPE_DIY, patches, nullptr);
         worktime = Tekoheader_aika(header) * patches;
         noquality = strstr(header, "[noquality]") != nullptr;
+        head_picture = 108;
     }
     const int row = product_row(id, name, kind == -1 ? header : nullptr);
     ItemStruct product;
@@ -326,6 +337,7 @@ int Tee(int kind, int id, const char *name_in) {
         qualist_add(q, grade);
     }
     const int minutes = tyoaikamuutos(worktime * (PVAM_EMERGENCY ? 4 : 1), GLOB_TK_kelpoisuus, cls);
+    draw_head_picture(head_picture);
     AsetaPonnistelu(-1, effort);
     if (kind == -1) copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
     if (!realbasicspend(minutes, 0, "DOING HANDCRAFT", HELPER_FLAGS[assist < 0 ? 0 : assist > 3 ? 3 : assist])) {

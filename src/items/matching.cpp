@@ -4,7 +4,6 @@
 // all back on a cancel.
 #include "items/matching.h"
 
-#include "activities/food.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/ownlib.h"
@@ -406,7 +405,7 @@ int ot(int who, int line) {
             dp_varattu(Data[dp]) = 1;
             taken = ObjToItem(pos).weight;
         } else {
-            taken = kuluta_slotista(slot, t.amount);
+            taken = Kuluta_PlrItem(slot, t.amount);
         }
         stash_item(pos, 1, where);
         used(t, line, 1, taken < t.amount ? taken : t.amount);

@@ -339,7 +339,7 @@ void Enter(int x, int y, int mode) {
         if (ice_thickness_worldmap(x, y) != 0) KARTANLATAUSTAPA = 0;
         int lx, ly;
         last_position(x, y, lx, ly);
-        if (lx != 0 && mode != 2) {
+        if (lx != 0 && KARTANLATAUSTAPA != 2) {
             KARTANLATAUSTAPA = 8;
             KARTANLATAUS_X = lx;
             KARTANLATAUS_Y = ly;

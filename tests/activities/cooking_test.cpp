@@ -171,7 +171,7 @@ TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
     EXPECT_EQ(salted.spoil, 254);
     EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Salt")]).weight, 0.3f, 0.001f) << "a tenth of a pound a fish";
     EXPECT_GE(slot_named("Knife"), 0) << "the knife is only used";
-    EXPECT_TRUE(noted("complete in 5 days")) << notes();
+    EXPECT_TRUE(noted("complete after 5 days.")) << notes();
 }
 
 TEST_F(CookingTest, MergedIngredientsByMethod) {

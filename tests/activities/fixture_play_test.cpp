@@ -164,7 +164,7 @@ TEST_F(ReadyMadePlay, CookingByTheFireAndFishSpoilingInHerPackDaysLater) {
     EXPECT_EQ(lying_here(DT_WORK, "boiled pike"), 1) << "in the pot by the fire: " << notes();
     EXPECT_EQ(pack_slot_named("Pot"), -1);
     cook("S n", {"elk cut", "Salt"});
-    EXPECT_TRUE(noted("complete in 5 days")) << notes();
+    EXPECT_TRUE(noted("complete after 5 days.")) << notes();
 
     // Days later the fish spoils where it lies in her pack, with one note.
     const int fish = pack_slot_named("Fish on a plank");

@@ -117,13 +117,43 @@ TEST_F(FoodTest, EatingBreadThroughTheEatKey) {
     const int before = seconds_of_game();
     push_key(SDLK_a);
     command_dispatch('E', 0, 0);
-    EXPECT_TRUE(noted("It tastes good and happily consumed too."));
+    EXPECT_TRUE(noted("It tastes good.")) << "not hungry enough for more words";
     EXPECT_TRUE(noted("You eat the rye bread."));
     EXPECT_EQ(Plr.inv_obj[0], 0) << "the bread is eaten";
     // 0.25 lb of bread: 225 kcal per 100 g, 282 calories, one minute and a half rounded to one.
     EXPECT_EQ(seconds_of_game() - before, 60);
     EXPECT_GT(Plr.stomach, 0);
     EXPECT_GT(Plr.energy, 3200u) << "282 calories less a minute's use";
+}
+
+// Every taste takes its words from the body: none when she is not hungry, the hungry words past a
+// hunger of 150, the starving words over them.
+TEST_F(FoodTest, TasteWordsFollowHungerAtEveryTaste) {
+    enum { FED, HUNGRY, STARVING };
+    struct { int grade, body; const char *line; } table[] = {
+        {2, FED, "It tastes rather bland."},
+        {2, HUNGRY, "It tastes rather bland but your stomach welcomes it."},
+        {2, STARVING, "It tastes rather bland but you couldn't care less at the moment."},
+        {3, FED, "It tastes good."},
+        {3, HUNGRY, "It tastes good and happily consumed too."},
+        {3, STARVING, "It tastes good and you dig in like a starving person does."},
+        {5, FED, "It tastes delicious."},
+        {5, HUNGRY, "It tastes delicious and is devoured with great appetite."},
+        {5, STARVING, "It tastes delicious, which you barely notice while gobbling it down."},
+    };
+    for (auto &t : table) {
+        ItemStruct bread = thing(IT_FOOD, "Rye bread", 0, 0.25f);
+        ItemSet_laatu(t.grade, bread);
+        bread.spoil = 14;          // fresh: a stale bread tastes no better than bland
+        give(0, bread);
+        Plr.stomach = t.body == FED ? 200 : 0;
+        Plr.energy = t.body == FED ? 5000 : 400;
+        Plr.starvation = t.body == STARVING;
+        const size_t before = notes().size();
+        eat(0);
+        EXPECT_NE(notes().find(std::string(t.line) + "\n", before), std::string::npos)
+            << t.grade << " " << t.body << ": " << notes().substr(before);
+    }
 }
 
 TEST_F(FoodTest, RefusedMealsChangeNothing) {

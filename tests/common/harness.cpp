@@ -97,6 +97,22 @@ void ScreenTest::TearDown() {
     dir = nullptr;
 }
 
+NoScreen::NoScreen() : win_(win), ren_(ren), tex_(tex), screen_(screen), graph_init_(GRAPH_INIT) {
+    win = nullptr;
+    ren = nullptr;
+    tex = nullptr;
+    screen = nullptr;
+    GRAPH_INIT = 0;
+}
+
+NoScreen::~NoScreen() {
+    win = win_;
+    ren = ren_;
+    tex = tex_;
+    screen = screen_;
+    GRAPH_INIT = graph_init_;
+}
+
 void push_key(SDL_Keycode key, uint16_t mod) {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;

@@ -32,6 +32,23 @@ protected:
     TempDir *dir = nullptr;
 };
 
+// For the tests of a game without a screen: while it lives, the window, renderer and screen an earlier
+// test of the same process opened are out of sight, and the game runs as in a process that never
+// opened them (the loader draws nothing, so the clock's refresh of the panels does not run).
+class NoScreen {
+public:
+    NoScreen();
+    ~NoScreen();
+    NoScreen(const NoScreen &) = delete;
+    NoScreen &operator=(const NoScreen &) = delete;
+private:
+    SDL_Window *win_;
+    SDL_Renderer *ren_;
+    SDL_Texture *tex_;
+    SDL_Surface *screen_;
+    int graph_init_;
+};
+
 std::string asset_path(const char *relative);   // a file of the built working folder
 void push_key(SDL_Keycode key, uint16_t mod = 0);
 void push_text(const char *text);

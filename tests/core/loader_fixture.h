@@ -180,6 +180,7 @@ protected:
     }
 
     TempDir *dir = nullptr;
+    NoScreen no_screen;        // a screen opened by an earlier test stays out of these
 };
 
 // The ready-made character in a folder, with a headless screen: the game as a player runs it.

@@ -99,6 +99,15 @@ TEST_F(SquareTest, FinishedWorkSpoilsByTheCareItHad) {
     EXPECT_EQ(units(DT_ITEM, 230, 231, -1), 40) << "no unit is lost";
     EXPECT_GT(good, 5);
     EXPECT_LT(good, 35);
+    // Work that has no spoiled form loses its failed units all the same.
+    memset(Data, 0, sizeof Data);
+    const int tar = stored(IT_TOOL, "Tar", 1.0f);
+    n = work(tar, 40, 480);
+    Valmistunut_DATATYPE(n);
+    EXPECT_EQ(Data[n].id, (uint32_t)tar);
+    EXPECT_GT(Data[n].count, 5);
+    EXPECT_LT(Data[n].count, 35) << "the neglected units are gone";
+    EXPECT_EQ(units(DT_ITEM, 230, 231, -1), Data[n].count) << "and nothing lies beside them";
     // Work without care marks is only made an item.
     memset(Data, 0, sizeof Data);
     n = work(fish, 3, 10);

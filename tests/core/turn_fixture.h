@@ -43,6 +43,7 @@ protected:
         copy_bounded(language, sizeof language, "eng");
         MSG_forget_index();
         copy_bounded(CharacterPath, sizeof CharacterPath, dir->path().c_str());
+        CharacterFile[0] = 0;      // no character's name left by an earlier test
 
         memset(&Plr, 0, sizeof Plr);
         strcpy(Plr.mapname, "ZOOMMAP");

@@ -5,6 +5,7 @@
 #include "creatures/animals.h"
 #include "creatures/condition.h"
 #include "items/itemcmd.h"
+#include "items/itemwear.h"
 #include "village_fixture.h"
 
 using Ownership = VillageTest;
@@ -293,4 +294,32 @@ TEST_F(Ownership, AReclaimerClearsTheDebtAndARobberTakesWhatHeStillWants) {
         EXPECT_EQ(Tee_Puuha(vdp), 0);
         EXPECT_EQ(Cre[1].Puuha[0], 0);
     }
+}
+
+// Unpaid milk drunk to the end: the jug comes back with the village's mark, and the debt is for the jug.
+TEST_F(Ownership, UnpaidContentsUsedUpLeaveTheirDebtOnTheVessel) {
+    ItemStruct milk{};
+    milk.type = IT_CONTAINER;
+    milk.id = OID_MILK;
+    strcpy(milk.name, "Milk");
+    milk.weight = 1.0f;
+    milk.fullweight = 2.0f;
+    milk.price = 3.0f;
+    milk.vessel = (uint32_t)item("Clay jug", IT_CONTAINER, 5.0f);
+    milk.ownersoc = SOC;
+    milk.ownerflags = OWN_UNPAID;
+    const int pos = Esineesta_Uniikki(milk);
+    Plr.inv_obj[0] = pos;
+    Plr.inv_count[0] = 1;
+    ASSERT_EQ(additemdebt(SOC, pos, 1), 1);
+    EXPECT_FLOAT_EQ(Kuluta_PlrItem(0, 1.0f), 1.0f);
+    const int jug = Plr.inv_obj[0];
+    EXPECT_STREQ(ObjToItem(jug).name, "Clay jug");
+    EXPECT_EQ(ObjToItem(jug).ownersoc, (uint32_t)SOC);
+    EXPECT_EQ(vildebtcount(SOC), 1);
+    GetGlobVil(SOC);
+    int lines_for_jug = 0;
+    for (const VillageDebtLine &d : globVil.debt)
+        if (d.active && d.object == (uint32_t)jug) lines_for_jug++;
+    EXPECT_EQ(lines_for_jug, 1);
 }

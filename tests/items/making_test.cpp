@@ -98,7 +98,9 @@ TEST_F(Making, TheSkillRollIsCappedByTheMaterials) {
     EXPECT_STREQ(lastnote, "_You could have done better, but can't make good out of bad.");
 }
 
+// A recipe's work shows its head picture, the woodworker, above the task window while it goes on.
 TEST_F(Making, AMaturingProductWaitsOnTheSquare) {
+    dir->copy_asset("truegfx/head-108.jpg");
     carry(def("Birch twig"), 1);
     Plr.minutes = 1000;
     push_key(SDLK_SPACE);
@@ -112,7 +114,10 @@ TEST_F(Making, AMaturingProductWaitsOnTheSquare) {
     EXPECT_EQ(Data[rec].ready_minute, done + 2880);
     EXPECT_EQ(name_of(ObjToItem((int)Data[rec].id)), "Dried stake");
     EXPECT_EQ(carried("Dried stake"), 0);
-    EXPECT_STREQ(lastnote, "_This process should be complete in 2 days.");
+    EXPECT_STREQ(lastnote, "_This process should be complete after 2 days.");
+    int r, g, b;
+    oxatest::rgb(oxatest::pixel(spendGui.x + spendGui.width - 100, spendGui.y - 72), r, g, b);
+    EXPECT_GT(b, r + 40) << "the sky of the picture: " << r << "," << g << "," << b;
 }
 
 // A box asks for both hands but makes do with one: with the right hand crushed the work is slow.

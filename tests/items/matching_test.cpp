@@ -3,6 +3,8 @@
 // the removal after the work and the ring of parked lists.
 #include "items/craft_fixture.h"
 
+#include "activities/containers.h"
+
 #include <sys/stat.h>
 
 namespace oxatest {
@@ -194,6 +196,40 @@ TEST_F(Matching, APotTakenIsEmptiedAndAContainerLineKeepsTheEmptyVessel) {
     }
     EXPECT_EQ(cups, 1);
     EXPECT_EQ(waters, 1) << "only the first pot still holds water";
+}
+
+// A weighed material is taken by weight: what is left stays in its vessel, and a vessel drunk or used
+// to the end comes back empty into the same slot.
+TEST_F(Matching, AWeighedMaterialLeavesItsVesselWhenUsedUp) {
+    const float full = def("Wooden cup").fullweight;   // the cup filled to the brim
+    ASSERT_GT(full, 1.0f);
+    struct { float need, taken, left; } table[] = {
+        {1.0f, 1.0f, full - 1.0f},
+        {full, full, 0.0f},
+        {full + 1.0f, full, 0.0f},   // no more than the cup holds
+    };
+    for (auto &t : table) {
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        Tyhjaa_Tarvikelista();
+        const int water = Sailioi(0, Esineesta_Uniikki(def("Wooden cup")), OID_WATER, 0);
+        chosen_slot = Lisaa_Inventoryyn(water, 1, 0, -1);
+        tarvike_valinta = [](int) { return chosen_slot; };
+        char text[60];
+        snprintf(text, sizeof text, "{Water} #%.2f# [remove]", (double)t.need);
+        line(text);
+        push_key(SDLK_SPACE);
+        ASSERT_NE(Kay_Tarvikelista("Test"), 0) << text;
+        EXPECT_NEAR(Kayttolista[0].amount, t.taken, 1e-4) << text;
+        const ItemStruct in_slot = ObjToItem(Plr.inv_obj[chosen_slot]);
+        if (t.left > 0) {
+            EXPECT_EQ(in_slot.id, (uint32_t)OID_WATER) << text;
+            EXPECT_NEAR(in_slot.weight, t.left, 1e-4) << text;
+        } else {
+            EXPECT_STREQ(in_slot.name, "Wooden cup") << text;
+            EXPECT_EQ(in_slot.vessel, 0u) << text;
+        }
+    }
 }
 
 TEST_F(Matching, NothingToUseFailsTheCheck) {

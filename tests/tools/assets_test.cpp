@@ -151,6 +151,7 @@ TEST_F(Pictures, LoadWithTheirSizes) {
         {"truegfx/bg-backstory.png", 800, 600},
         {"truegfx/bg-supernatural.jpg", 800, 600},
         {"truegfx/bg-rpanel.png", 328, 600},
+        {"truegfx/head-108.jpg", 240, 150},
     };
     for (const Picture &p : pics) {
         SDL_Surface *s = load(p.name);

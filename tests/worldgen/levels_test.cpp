@@ -170,14 +170,18 @@ TEST_F(LevelsTest, ARevisitPlacesHerUpLeftOfHerLastSquareByZoomButOnItByHomestea
     EXPECT_EQ(KARTANLATAUS_X, 29);
     EXPECT_EQ(KARTANLATAUS_Y, 39);
 
-    Nollaa_Kartanlataustapa();
-    strcpy(Plr.mapname, "BIGMAP");
-    PlayerX = wx;
-    PlayerY = wy;
-    Enter(wx, wy, 0);
-    EXPECT_EQ(KARTANLATAUSTAPA, 8);
-    EXPECT_EQ(KARTANLATAUS_X, 30);
-    EXPECT_EQ(KARTANLATAUS_Y, 40);
+    // The automatic entry places her on the square itself, unless a loading mode 2 was already set.
+    struct { int mode_before, mode_after, x; } table[] = {{0, 8, 30}, {2, 2, 0}};
+    for (auto &t : table) {
+        Nollaa_Kartanlataustapa();
+        KARTANLATAUSTAPA = t.mode_before;
+        strcpy(Plr.mapname, "BIGMAP");
+        PlayerX = wx;
+        PlayerY = wy;
+        Enter(wx, wy, 0);
+        EXPECT_EQ(KARTANLATAUSTAPA, t.mode_after) << t.mode_before;
+        EXPECT_EQ(KARTANLATAUS_X, t.x) << t.mode_before;
+    }
 }
 
 TEST_F(LevelsTest, RenewingTheAreaShowsNoNoteAndNoArrivalText) {
@@ -220,4 +224,18 @@ TEST_F(LevelsTest, WalkingOffTheMiddleRebuildsTheAreaAroundHerCell) {
     EXPECT_EQ(PlayerX, AREA_CENTRE + 1) << "one square inside the new centre cell";
     EXPECT_EQ(PlayerY, y);
     EXPECT_EQ(stored_chars(wx, wy), before) << "the old centre is kept in the store";
+}
+
+namespace {
+class FirstZoom : public oxatest::PlayingTest {};
+}  // namespace
+
+// Her first Enter on the world map has no heading to come in by: she stands in the middle of her field.
+TEST_F(FirstZoom, HerFirstEnterPutsHerInTheMiddleOfHerField) {
+    ASSERT_TRUE(bigmap());
+    command({SDLK_RETURN});
+    command({SDLK_SPACE, SDLK_PERIOD});   // the first look over the new map waits for a key
+    ASSERT_FALSE(bigmap());
+    EXPECT_EQ(PlayerX, AREA_CENTRE + 32);
+    EXPECT_EQ(PlayerY, AREA_CENTRE + 32);
 }
