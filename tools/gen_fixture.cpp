@@ -17,8 +17,9 @@
 //   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes), from the generator
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
-// and in "<working folder>/VILHO/" the same files for Vilho, who begins with start scenario 2 (his
-// cell becomes a camp; he keeps his first weapon and first three armour items), written also into a
+// and in "<working folder>/VILHO/" the same files for Vilho, dressed and with his knife in his hand, who
+// begins with start scenario 2 (his cell becomes a camp; he keeps his first weapon and first three
+// armour items), written also into a
 // folder that holds Aino already.
 // Everything is computed from fixed numbers: the same commit always writes the same files.
 #include <sys/stat.h>
@@ -425,6 +426,20 @@ bool write_scenario_character() {
         const int row = object(name, 1);
         if (row > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
     }
+    // He wears his clothes and holds his knife, as a new character's first look dresses him: his
+    // scenario is set below 100, so the start-up page that dresses a new character never comes.
+    const int32_t pounds = 165;
+    memcpy(reinterpret_cast<unsigned char *>(&Plr) + 2736, &pounds, sizeof pounds);
+    wear_armours();
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int n = Plr.inv_obj[s];
+        if (n < OBJ_PLAYER_FIRST || n > OBJ_PLAYER_LAST) continue;
+        char name[41];
+        if (strcmp(item_name(PlayerObj[n - OBJ_PLAYER_FIRST], name), "Knife") != 0) continue;
+        StatusSet(n - OBJ_PLAYER_FIRST, ISTAT_PRIMARY);
+        break;
+    }
+    laske_Load(CRE_PLAYER);
     player = Plr;
     static DataStruct pool[DATA_MAX];
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};

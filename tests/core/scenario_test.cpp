@@ -61,6 +61,11 @@ TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
     EXPECT_EQ(get_alltime_maailmachar(x, y), 30) << "his world cell became a camp";
     // The bag before the knife went, and the knife that closed up into its slot was still looked at.
     EXPECT_EQ(pack(), (std::vector<std::string>{"Knife", "Linen shirt", "Woollen trousers", "Leather shoes"}));
+    // He keeps them on: dressed for January, the knife in his hand to cut his way out.
+    for (int s = 0; s < 4; s++) {
+        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+        EXPECT_NE(it.status & (s == 0 ? ISTAT_PRIMARY : ISTAT_WORN), 0) << pack()[s];
+    }
 
     // The start ran once: asked again, nothing more goes.
     start_scenario();
