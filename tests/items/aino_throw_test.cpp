@@ -59,6 +59,13 @@ protected:
             if (Plr.inv_obj[s] && name_of(Plr.inv_obj[s]) == name) n += Plr.inv_count[s];
         return n;
     }
+    static bool slot_held_by(const char *name) {
+        for (int h = 1; h <= 2; h++) {
+            const int s = wielding(h);
+            if (s >= 0 && s < PLR_SLOTS && Plr.inv_obj[s] && name_of(Plr.inv_obj[s]) == name) return true;
+        }
+        return false;
+    }
     // The squares where the named thing lies, other than the one given.
     static std::vector<std::pair<int, int>> lying(const char *name, int notx, int noty) {
         std::vector<std::pair<int, int>> at;
@@ -162,6 +169,62 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     else command({SDLK_g, ground_letter(ax, ay, "Arrow"), SDLK_SPACE});
     EXPECT_EQ(carried("Arrow"), before) << notes();
     EXPECT_TRUE(lying("Arrow", -1, -1).empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The bow in her hand and the arrows in her pack: with the knife in the other hand the arrows are
+// refused (both hands are in use); with that hand free an arrow from the pack goes into it, flies
+// across the map view square by square, and the shot is told.
+TEST_F(AinoThrows, AWieldedBowShootsAnArrowFromThePackAndTheFlightIsDrawn) {
+    MISSILE_DRAW = 1;
+    const int x = PlayerX, y = PlayerY;
+    command({'G', SDLK_DOWN, ground_letter(x, y + 1, "Hunting bow"), ground_letter(x, y + 1, "Arrow"), SDLK_RETURN,
+             SDLK_SPACE});
+    ASSERT_EQ(carried("Arrow"), 10) << notes();
+    command({SDLK_RETURN});
+    command({SDLK_PERIOD});
+    ASSERT_FALSE(bigmap()) << notes();
+    command({SDLK_w, letter("Hunting bow", invmask(IT_WEAPON, IT_TOOL))});
+    ASSERT_TRUE(slot_held_by("Hunting bow")) << notes();
+    ASSERT_TRUE(slot_held_by("Knife")) << notes();
+
+    command({SDLK_t, letter("Arrow", invmask(IT_WEAPON, IT_TOOL))});
+    EXPECT_NE(notes().find("With both hands in use you can't thrown an unwielded weapon now!"), std::string::npos);
+    EXPECT_EQ(carried("Arrow"), 10);
+
+    // The knife goes back to the pack; a hare sits four squares off in a line she sees.
+    command({'T', letter("Knife"), SDLK_SPACE});
+    ASSERT_FALSE(slot_held_by("Knife")) << notes();
+    const int px = PlayerX, py = PlayerY;
+    int dx = 0, dy = 0;
+    SDL_Keycode key = 0;
+    const struct { int dx, dy; SDL_Keycode key; } dirs[] = {{1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, 1, SDLK_DOWN}, {0, -1, SDLK_UP}};
+    for (const auto &d : dirs) {
+        bool clear = true;
+        for (int k = 1; k <= 5; k++) {
+            const int qx = px + d.dx * k, qy = py + d.dy * k;
+            if (terrain_flag(get_mapchar(qx, qy), TF_BLOCKS | TF_WATER) || cre_xy(qx, qy) >= 0 || !See(qx, qy)) clear = false;
+        }
+        if (clear && !key) dx = d.dx, dy = d.dy, key = d.key;
+    }
+    ASSERT_NE(key, 0) << "no clear line from her square";
+    int slot = 0;
+    while (slot < CRE_COUNT && Cre[slot].kind != CK_NONE) slot++;
+    ASSERT_LT(slot, CRE_COUNT);
+    Luo_Olento(600);
+    Cre[slot] = Creature;
+    set_data(DT_CREATURE, px + 4 * dx, py + 4 * dy, CRE_DATAID + slot, 1);
+    picker_reset();
+    PlayerView();
+    const int drawn = missile_sprites_drawn;
+    command({SDLK_t, letter("Arrow", invmask(IT_WEAPON, IT_TOOL)), key, key, key, key, SDLK_RETURN, SDLK_b, SDLK_SPACE,
+             SDLK_SPACE});
+    EXPECT_EQ(carried("Arrow"), 9) << notes();
+    EXPECT_NE(notes().find("You shoot at"), std::string::npos) << notes();
+    EXPECT_GE(missile_sprites_drawn - drawn, 1) << "the arrow's flight is drawn on the map view";
 }
 
 }  // namespace
