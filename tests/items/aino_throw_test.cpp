@@ -1,5 +1,5 @@
-// The ready-made character throws and shoots through the turn loop, keys typed one at a time: she
-// picks up the stones beside her and throws one at a hare, takes the bow and arrows from the field,
+// The ready-made character throws and shoots through the turn loop, keys typed one at a time: down on
+// her field she picks up the stones beside her and throws one at a hare, takes the bow and arrows,
 // wields them and shoots, and the arrow lies where it landed, inside the area, to be picked up.
 #include "core/loader_fixture.h"
 
@@ -85,7 +85,14 @@ protected:
 };
 
 TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
-    // On the world map she takes the stones beside her and the bow and arrows south of her.
+    command({SDLK_t});
+    EXPECT_NE(notes().find("That's not allowed on the wilderness map!"), std::string::npos);
+
+    // Down on the local map of her cell she takes the stones beside her and the bow and arrows south
+    // of her.
+    command({SDLK_RETURN});
+    command({SDLK_PERIOD});        // the next pass makes the local map
+    ASSERT_FALSE(bigmap()) << notes();
     const int x = PlayerX, y = PlayerY;
     command({'G', SDLK_RIGHT, ground_letter(x + 1, y, "Stone"), SDLK_RETURN, SDLK_SPACE});
     ASSERT_EQ(carried("Stone"), 3) << notes();
@@ -93,13 +100,8 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
              SDLK_SPACE});
     ASSERT_EQ(carried("Hunting bow"), 1) << notes();
     ASSERT_EQ(carried("Arrow"), 10) << notes();
-    command({SDLK_t});
-    EXPECT_NE(notes().find("That's not allowed on the wilderness map!"), std::string::npos);
 
-    // Into the local map of her cell, with a clear line of six squares from her.
-    command({SDLK_RETURN});
-    command({SDLK_PERIOD});        // the next pass makes the local map
-    ASSERT_FALSE(bigmap()) << notes();
+    // A clear line of six squares from her.
     const int px = PlayerX, py = PlayerY;
     const struct {
         int dx, dy;
@@ -154,7 +156,7 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     const int before = carried("Arrow");
     command({SDLK_t, key, key, key, key, key, key, SDLK_RETURN});
     EXPECT_EQ(carried("Arrow"), before - 1) << notes();
-    const auto at = lying("Arrow", -1, -1);
+    const auto at = lying("Arrow", x + 1, y);   // not the five that lay beside her from the start
     ASSERT_EQ(at.size(), 1u) << notes();
     const int ax = at[0].first, ay = at[0].second;
     EXPECT_TRUE(ax >= AREA_MIN && ax <= AREA_MAX && ay >= AREA_MIN && ay <= AREA_MAX);
@@ -168,7 +170,7 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     if (things == 1) command({SDLK_g});
     else command({SDLK_g, ground_letter(ax, ay, "Arrow"), SDLK_SPACE});
     EXPECT_EQ(carried("Arrow"), before) << notes();
-    EXPECT_TRUE(lying("Arrow", -1, -1).empty());
+    EXPECT_TRUE(lying("Arrow", x + 1, y).empty());
 }
 
 }  // namespace
@@ -180,13 +182,13 @@ namespace {
 // across the map view square by square, and the shot is told.
 TEST_F(AinoThrows, AWieldedBowShootsAnArrowFromThePackAndTheFlightIsDrawn) {
     MISSILE_DRAW = 1;
+    command({SDLK_RETURN});
+    command({SDLK_PERIOD});
+    ASSERT_FALSE(bigmap()) << notes();
     const int x = PlayerX, y = PlayerY;
     command({'G', SDLK_DOWN, ground_letter(x, y + 1, "Hunting bow"), ground_letter(x, y + 1, "Arrow"), SDLK_RETURN,
              SDLK_SPACE});
     ASSERT_EQ(carried("Arrow"), 10) << notes();
-    command({SDLK_RETURN});
-    command({SDLK_PERIOD});
-    ASSERT_FALSE(bigmap()) << notes();
     command({SDLK_w, letter("Hunting bow", invmask(IT_WEAPON, IT_TOOL))});
     ASSERT_TRUE(slot_held_by("Hunting bow")) << notes();
     ASSERT_TRUE(slot_held_by("Knife")) << notes();
