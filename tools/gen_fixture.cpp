@@ -356,8 +356,7 @@ bool write_creature_files(const std::string &dir) {
     return cre_file_create((dir + FOLDER + ".CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
 }
 
-// Her first load shows the first-timer page and this story: the marker 100 + scenario 0, which the
-// start-up screen takes back to 0.
+// Her story, shown with the first-timer page on her first load.
 const char *const STORY[] = {
     "AGRICULTURE - THE FIELDS OF HOME",
     "scene-agriculture.jpg",
@@ -369,10 +368,28 @@ const char *const STORY[] = {
     "  Summer is short. What she gathers, catches and stores now is what she will eat when the snow comes.",
 };
 
-bool write_first_start(PlayerStruct &player, const std::string &dir) {
-    player.scenario = 100;
+// His story: the start of scenario 2, which takes everything from him but his knife and three pieces of
+// clothing and makes his world cell a camp, told as an escape from the raiders who took him.
+const char *const VILHO_STORY[] = {
+    "ESCAPE FROM THE NJERPEZ CAMP",
+    "scene-camp.jpg",
+    "Vilho was looking at his snares in the snow when Njerpez raiders came out of the forest. They took",
+    "his bag, his spear and his club, his food and his fur cap, and dragged him to their camp to carry",
+    "their loot east. They left him his shirt, trousers and shoes so that he would not freeze before the",
+    "work was done, and they never found the knife in his sleeve.",
+    "  This cold morning the three warriors keep to their hut by the fire, and Vilho stands at the",
+    "western edge of the camp with the knife in his hand. He has eaten his fill, and the forest is near.",
+    "  Run now, before they miss you. Do not fight three warriors alone: go west, out of their sight, and",
+    "find food and shelter before the cold of January finds you.",
+};
+
+// A first load shows the first-timer page and the story: the marker 100 + the scenario, which the
+// start-up screen takes back to the scenario itself.
+bool write_first_start(PlayerStruct &player, const std::string &dir, const char *const *story, size_t lines,
+                       int scenario = 0) {
+    player.scenario = 100 + scenario;
     std::string text;
-    for (const char *line : STORY) text += std::string(line) + "\n";
+    for (size_t i = 0; i < lines; i++) text += std::string(story[i]) + "\n";
     return write_file(dir + "story.txt", text.data(), text.size());
 }
 
@@ -430,7 +447,6 @@ bool write_scenario_character() {
     static PlayerStruct player;
     uusi_pelaaja(player, "Vilho", 0, HOME_X - 3, HOME_Y + 2);
     player.sex = 1;
-    player.scenario = 2;
     winter_date(player);
     memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
@@ -465,6 +481,7 @@ bool write_scenario_character() {
     ok = defcreat(folder) == 1 && cre_file_create((dir + "VILHO.CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
     ok = write_file(dir + "VILHO.OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
+    ok = write_first_start(player, dir, VILHO_STORY, sizeof VILHO_STORY / sizeof *VILHO_STORY, 2) && ok;
     return ok && write_file(dir + "VILHO.OXS", &player, sizeof player);
 }
 
@@ -481,7 +498,9 @@ bool find_spot() {
         for (int y = y0 - d; y <= y0 + d; y++)
             for (int x = x0 - d; x <= x0 + d; x++) {
                 if (std::max(std::abs(x - x0), std::abs(y - y0)) != d) continue;
-                if (x < AREA_CENTRE + 4 || x > AREA_CENTRE + 59 || y < AREA_CENTRE + 4 || y > AREA_CENTRE + 59) continue;
+                const bool inside = x >= AREA_CENTRE + 4 && x <= AREA_CENTRE + 59 && y >= AREA_CENTRE + 4 &&
+                                    y <= AREA_CENTRE + 59;   // on the middle local map, off its edges
+                if (!inside) continue;
                 bool open = true;
                 for (int by = y - 1; by <= y + 1 && open; by++)
                     for (int bx = x - 1; bx <= x + 2 && open; bx++) {
@@ -572,7 +591,7 @@ int main(int argc, char **argv) {
     ok = write_creature_files(dir) && ok;
     ok = write_file(dir + FOLDER + ".OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
-    ok = write_first_start(player, dir) && ok;
+    ok = write_first_start(player, dir, STORY, sizeof STORY / sizeof *STORY) && ok;
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.
     ok = ok && write_file(dir + FOLDER + ".OXS", &player, sizeof player);
