@@ -11,14 +11,18 @@
 //   CONSTANT.OBJ  the object definitions: the game's catalogue (400 rows)
 //   WORLD.DAT     the world (3073 x 2049 bytes), made by the world generator from a fixed seed; the
 //                 character stands on a field a few steps from a village of her own culture
-//   DATA.DAT      the world's things (10000 records): stones, branches, a birch-bark basket and a
-//                 fire with a day's fuel on the fields beside her
+//   DATA.DAT      the world's things (10000 records): none
+//   ZOOMMAPS.DAT  and the rest of the local-map store: the local maps round her field, made by the game
+//                 as she first goes down there, with her things laid beside the square she stood on:
+//                 a fire with a day's fuel north of her, the bow and arrows south, stones, arrows, branches
+//                 and a birch-bark basket east, cups, a pot, a worn shirt, a cord, a log and a stone west
 //   EXITER.DAT    the day counters (12 bytes)
 //   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes), from the generator
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
-// and in "<working folder>/VILHO/" the same files for Vilho, who begins with start scenario 2 (his
-// cell becomes a camp; he keeps his first weapon and first three armour items), written also into a
+// and in "<working folder>/VILHO/" the same files for Vilho, dressed and with his knife in his hand, who
+// begins with start scenario 2 (his cell becomes a camp; he keeps his first weapon and first three
+// armour items), written also into a
 // folder that holds Aino already.
 // Everything is computed from fixed numbers: the same commit always writes the same files.
 #include <sys/stat.h>
@@ -31,7 +35,10 @@
 #include <string>
 #include <vector>
 
+#include "core/config.h"
+#include "core/loader.h"
 #include "core/ownlib.h"
+#include "core/oxa.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
@@ -40,11 +47,15 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/wearing.h"
+#include "maps/area.h"
+#include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "screens/loadchar.h"
+#include "worldgen/encounter.h"
 #include "worldgen/kartta_main.h"
+#include "worldgen/worldgen.h"
 
 namespace {
 
@@ -55,6 +66,8 @@ const int HER_CULTURE = 0;
 
 // Her world cell, found in the generated world.
 int HOME_X, HOME_Y;
+// Her square on the local map of that cell, where her things are laid around her.
+int SPOT_X, SPOT_Y;
 
 int cell(int x, int y) { return peekmaailma(y, x); }
 
@@ -159,8 +172,8 @@ void give_skills_and_food(PlayerStruct &p, ItemStruct *objects) {
 }
 
 // Her belongings from the game's catalogue, given through the inventory functions as the game gives
-// them, and a few things laid on the fields between her and the village.
-void give_belongings(PlayerStruct &player, DataStruct *pool) {
+// them.
+void give_belongings(PlayerStruct &player) {
     copy_bounded(CharacterPath, sizeof CharacterPath, FOLDER);
     InitObjs();
     Plr = player;
@@ -171,20 +184,33 @@ void give_belongings(PlayerStruct &player, DataStruct *pool) {
         Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
     }
     player = Plr;
+}
+
+// A free record of the map's pool; null when the pool is full.
+DataStruct *free_record(DataStruct *pool) {
+    for (int i = 0; i < DATA_MAX; i++)
+        if (pool[i].type == 0) return &pool[i];
+    return nullptr;
+}
+
+// A few things on the field beside her: stones and a stack of arrows east of her, branches, a
+// birch-bark basket a step further.
+void lay_stones_and_branches(const PlayerStruct &player, DataStruct *pool) {
     const struct {
         int dx, dy;
         const char *name;
         int count;
-    } laid[] = {{1, 0, "Stone", 3}, {1, 1, "Branch", 4}, {2, 0, "Birch-bark basket", 1}};
-    int n = 0;
+    } laid[] = {{1, 0, "Stone", 3}, {1, 1, "Branch", 4}, {2, 0, "Birch-bark basket", 1}, {1, 0, "Arrow", 5}};
     for (const auto &l : laid) {
-        DataStruct &d = pool[n++];
-        d.x = (uint16_t)(HOME_X + l.dx);
-        d.y = (uint16_t)(HOME_Y + l.dy);
-        d.type = DT_ITEM;
-        d.id = (uint32_t)object(l.name, 1);
-        d.count = (uint16_t)l.count;
-        d.day = (uint16_t)player.daynumber;
+        DataStruct *d = free_record(pool);
+        const int row = object(l.name, 1);
+        if (!d || row <= 0) continue;
+        d->x = (uint16_t)(SPOT_X + l.dx);
+        d->y = (uint16_t)(SPOT_Y + l.dy);
+        d->type = DT_ITEM;
+        d->id = (uint32_t)row;
+        d->count = (uint16_t)l.count;
+        d->day = (uint16_t)player.daynumber;
     }
 }
 
@@ -218,44 +244,35 @@ void dress_and_arm(PlayerStruct &player) {
     player = Plr;
 }
 
-// She weighs something and wears her clothes, and a stack of arrows lies with the stones beside
-// her: the item commands have something to take off, put on and pick up by count.
-void dress_and_lay_arrows(PlayerStruct &player, DataStruct *pool) {
+// She weighs something and wears her clothes: the item commands have something to take off and put on.
+void dress(PlayerStruct &player) {
     // Her body weight in pounds (the record's i32 at byte 2736): what she can carry is measured by it.
     const int32_t pounds = 132;
     memcpy(reinterpret_cast<unsigned char *>(&player) + 2736, &pounds, sizeof pounds);
     Plr = player;
     wear_armours();
     player = Plr;
-    const int row = object("Arrow", 1);
-    if (row <= 0) return;
-    for (int i = 0; i < DATA_MAX; i++) {
-        if (pool[i].type != 0) continue;
-        pool[i].x = (uint16_t)(HOME_X + 1);
-        pool[i].y = (uint16_t)HOME_Y;
-        pool[i].type = DT_ITEM;
-        pool[i].id = (uint32_t)row;
-        pool[i].count = 5;
-        pool[i].day = (uint16_t)player.daynumber;
-        return;
-    }
 }
 
-// A cooking place just north of her: a fire with a day's fuel, a pot in her pack
-// and two more fish, a perch and a roach, so that roasting, boiling and a fish recipe can be tried.
-void lay_cooking_place(PlayerStruct &player, DataStruct *pool) {
+// A pot in her pack and two more fish, a perch and a roach, so that roasting, boiling and a fish recipe
+// can be tried at her fire.
+void give_cooking_things(PlayerStruct &player) {
     Plr = player;
     for (const char *name : {"Pot", "Perch", "Roach"}) {
         const int row = object(name, 1);
         if (row > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
     }
     player = Plr;
+}
+
+// A cooking place just north of her: a fire with a day's fuel.
+void lay_fire(const PlayerStruct &player, DataStruct *pool) {
     for (int i = 0; i < DATA_MAX; i++) {
         if (pool[i].type != 0) continue;
         DataStruct &fire = pool[i];
         fire.type = DT_FIRE;
-        fire.x = (uint16_t)HOME_X;              // north of her: the bow lies north-east
-        fire.y = (uint16_t)(HOME_Y - 1);
+        fire.x = (uint16_t)SPOT_X;
+        fire.y = (uint16_t)(SPOT_Y - 1);
         fire.count = 1440;                         // minutes of fuel
         fire.id = 1440;
         fire.day = (uint16_t)player.daynumber;
@@ -267,7 +284,7 @@ void lay_cooking_place(PlayerStruct &player, DataStruct *pool) {
 
 // Things to haul, pour and mend on the field west of her: a wooden cup and a pot, a worn leather shirt
 // and a ten-foot cord; a log and a stone a step further.
-void lay_vessels_and_mending(PlayerStruct &player, DataStruct *pool) {
+void lay_vessels_and_mending(const PlayerStruct &player, DataStruct *pool) {
     struct Laid {
         int dx, dy;
         const char *name;
@@ -292,8 +309,8 @@ void lay_vessels_and_mending(PlayerStruct &player, DataStruct *pool) {
         }
         for (int i = 0; i < DATA_MAX; i++) {
             if (pool[i].type != 0) continue;
-            pool[i].x = (uint16_t)(HOME_X + l.dx);
-            pool[i].y = (uint16_t)(HOME_Y + l.dy);
+            pool[i].x = (uint16_t)(SPOT_X + l.dx);
+            pool[i].y = (uint16_t)(SPOT_Y + l.dy);
             pool[i].type = DT_ITEM;
             pool[i].id = (uint32_t)id;
             pool[i].count = 1;
@@ -305,7 +322,7 @@ void lay_vessels_and_mending(PlayerStruct &player, DataStruct *pool) {
 
 // A hunting bow and a bundle of arrows lie on the field a step south of her: wielded together they
 // shoot with 't', and a shot arrow can be fetched again.
-void lay_bow_and_arrows(PlayerStruct &player, DataStruct *pool) {
+void lay_bow_and_arrows(const PlayerStruct &player, DataStruct *pool) {
     const struct {
         const char *name;
         int count;
@@ -316,8 +333,8 @@ void lay_bow_and_arrows(PlayerStruct &player, DataStruct *pool) {
         if (row <= 0) continue;
         while (i < DATA_MAX && pool[i].type != 0) i++;
         if (i >= DATA_MAX) return;
-        pool[i].x = (uint16_t)HOME_X;
-        pool[i].y = (uint16_t)(HOME_Y + 1);
+        pool[i].x = (uint16_t)SPOT_X;
+        pool[i].y = (uint16_t)(SPOT_Y + 1);
         pool[i].type = DT_ITEM;
         pool[i].id = (uint32_t)row;
         pool[i].count = (uint16_t)l.count;
@@ -339,8 +356,7 @@ bool write_creature_files(const std::string &dir) {
     return cre_file_create((dir + FOLDER + ".CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
 }
 
-// Her first load shows the first-timer page and this story: the marker 100 + scenario 0, which the
-// start-up screen takes back to 0.
+// Her story, shown with the first-timer page on her first load.
 const char *const STORY[] = {
     "AGRICULTURE - THE FIELDS OF HOME",
     "scene-agriculture.jpg",
@@ -352,10 +368,28 @@ const char *const STORY[] = {
     "  Summer is short. What she gathers, catches and stores now is what she will eat when the snow comes.",
 };
 
-bool write_first_start(PlayerStruct &player, const std::string &dir) {
-    player.scenario = 100;
+// His story: the start of scenario 2, which takes everything from him but his knife and three pieces of
+// clothing and makes his world cell a camp, told as an escape from the raiders who took him.
+const char *const VILHO_STORY[] = {
+    "ESCAPE FROM THE NJERPEZ CAMP",
+    "scene-camp.jpg",
+    "Vilho was looking at his snares in the snow when Njerpez raiders came out of the forest. They took",
+    "his bag, his spear and his club, his food and his fur cap, and dragged him to their camp to carry",
+    "their loot east. They left him his shirt, trousers and shoes so that he would not freeze before the",
+    "work was done, and they never found the knife in his sleeve.",
+    "  This cold morning the three warriors keep to their hut by the fire, and Vilho stands at the",
+    "western edge of the camp with the knife in his hand. He has eaten his fill, and the forest is near.",
+    "  Run now, before they miss you. Do not fight three warriors alone: go west, out of their sight, and",
+    "find food and shelter before the cold of January finds you.",
+};
+
+// A first load shows the first-timer page and the story: the marker 100 + the scenario, which the
+// start-up screen takes back to the scenario itself.
+bool write_first_start(PlayerStruct &player, const std::string &dir, const char *const *story, size_t lines,
+                       int scenario = 0) {
+    player.scenario = 100 + scenario;
     std::string text;
-    for (const char *line : STORY) text += std::string(line) + "\n";
+    for (size_t i = 0; i < lines; i++) text += std::string(story[i]) + "\n";
     return write_file(dir + "story.txt", text.data(), text.size());
 }
 
@@ -413,7 +447,6 @@ bool write_scenario_character() {
     static PlayerStruct player;
     uusi_pelaaja(player, "Vilho", 0, HOME_X - 3, HOME_Y + 2);
     player.sex = 1;
-    player.scenario = 2;
     winter_date(player);
     memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
@@ -425,6 +458,20 @@ bool write_scenario_character() {
         const int row = object(name, 1);
         if (row > 0) Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[row]), 1, 0, -1);
     }
+    // He wears his clothes and holds his knife, as a new character's first look dresses him: his
+    // scenario is set below 100, so the start-up page that dresses a new character never comes.
+    const int32_t pounds = 165;
+    memcpy(reinterpret_cast<unsigned char *>(&Plr) + 2736, &pounds, sizeof pounds);
+    wear_armours();
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int n = Plr.inv_obj[s];
+        if (n < OBJ_PLAYER_FIRST || n > OBJ_PLAYER_LAST) continue;
+        char name[41];
+        if (strcmp(item_name(PlayerObj[n - OBJ_PLAYER_FIRST], name), "Knife") != 0) continue;
+        StatusSet(n - OBJ_PLAYER_FIRST, ISTAT_PRIMARY);
+        break;
+    }
+    laske_Load(CRE_PLAYER);
     player = Plr;
     static DataStruct pool[DATA_MAX];
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
@@ -434,7 +481,76 @@ bool write_scenario_character() {
     ok = defcreat(folder) == 1 && cre_file_create((dir + "VILHO.CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
     ok = write_file(dir + "VILHO.OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
+    ok = write_first_start(player, dir, VILHO_STORY, sizeof VILHO_STORY / sizeof *VILHO_STORY, 2) && ok;
     return ok && write_file(dir + "VILHO.OXS", &player, sizeof player);
+}
+
+// Her things go on the local map of her field, beside her, where she can use them: the game itself
+// loads her, zooms in onto her cell, lays them round a square of open ground and zooms out again. The
+// store keeps the area with her things, and going down again brings her back to that square.
+const unsigned LOCAL_SEED = 20261208;   // the stream the local maps of her cell are made from
+
+// A square near where she came down whose block from one west to two east and one north to one
+// south is open ground with nothing on it.
+bool find_spot() {
+    const int x0 = PlayerX, y0 = PlayerY;
+    for (int d = 0; d <= 24; d++)
+        for (int y = y0 - d; y <= y0 + d; y++)
+            for (int x = x0 - d; x <= x0 + d; x++) {
+                if (std::max(std::abs(x - x0), std::abs(y - y0)) != d) continue;
+                const bool inside = x >= AREA_CENTRE + 4 && x <= AREA_CENTRE + 59 && y >= AREA_CENTRE + 4 &&
+                                    y <= AREA_CENTRE + 59;   // on the middle local map, off its edges
+                if (!inside) continue;
+                bool open = true;
+                for (int by = y - 1; by <= y + 1 && open; by++)
+                    for (int bx = x - 1; bx <= x + 2 && open; bx++) {
+                        open = entry_square_free(bx, by) && !terrain_flag(get_mapchar(bx, by), TF_WATER);
+                        for (int i = 0; i < DATA_MAX && open; i++)
+                            if (Data[i].type != 0 && Data[i].type != DT_FREED && Data[i].x == bx && Data[i].y == by)
+                                open = false;
+                    }
+                if (!open) continue;
+                SPOT_X = x, SPOT_Y = y;
+                return true;
+            }
+    return false;
+}
+
+bool lay_things_on_her_local_map() {
+    OXA_NODELAY = 1;
+    if (!getcwd(OxaPath, sizeof OxaPath)) return false;
+    copy_bounded(CharacterFile, sizeof CharacterFile, FOLDER);
+    if (loader() != 0) {
+        fprintf(stderr, "gen_fixture: the game couldn't load %s\n", FOLDER);
+        return false;
+    }
+    var_clear();
+    LOADER_RUN = 0;
+    srand(LOCAL_SEED);
+    EnterLocale(0, 0);
+    if (!LOAD_MAP || GetMappie(0) != 1 || bigmap()) {
+        fprintf(stderr, "gen_fixture: her local map couldn't be made\n");
+        return false;
+    }
+    if (!find_spot()) {
+        fprintf(stderr, "gen_fixture: no open ground for her things near %d,%d\n", PlayerX, PlayerY);
+        return false;
+    }
+    PlayerX = SPOT_X;
+    PlayerY = SPOT_Y;
+    lay_stones_and_branches(Plr, Data);
+    lay_fire(Plr, Data);
+    lay_vessels_and_mending(Plr, Data);
+    lay_bow_and_arrows(Plr, Data);
+    ExitEnviron(PlayerX, PlayerY, 1);
+    if (!LOAD_MAP || GetMappie(0) != 1 || !bigmap()) {
+        fprintf(stderr, "gen_fixture: she couldn't go back to the world map\n");
+        return false;
+    }
+    const bool saved = Save(0) == 1;
+    // The notes of the trip are the making of the fixture, not her game's first lines.
+    remove((std::string(FOLDER) + "/msglog.txt").c_str());
+    return saved;
 }
 
 bool has_character() {
@@ -462,13 +578,11 @@ int main(int argc, char **argv) {
     make_player(player);
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
     give_skills_and_food(player, PlayerObj);
-    static DataStruct pool[DATA_MAX];
-    give_belongings(player, pool);
+    static DataStruct pool[DATA_MAX];   // the world map's things: hers lie on her local map
+    give_belongings(player);
     give_crafting_materials(player);
-    dress_and_lay_arrows(player, pool);
-    lay_cooking_place(player, pool);
-    lay_vessels_and_mending(player, pool);
-    lay_bow_and_arrows(player, pool);
+    dress(player);
+    give_cooking_things(player);
     dress_and_arm(player);
 
     bool ok = write_world(FOLDER);
@@ -477,10 +591,16 @@ int main(int argc, char **argv) {
     ok = write_creature_files(dir) && ok;
     ok = write_file(dir + FOLDER + ".OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
-    ok = write_first_start(player, dir) && ok;
+    ok = write_first_start(player, dir, STORY, sizeof STORY / sizeof *STORY) && ok;
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.
     ok = ok && write_file(dir + FOLDER + ".OXS", &player, sizeof player);
     ok = write_scenario_character() && ok;
+    // Last, as it loads her into the game's tables: her things onto her local map. A failure takes
+    // her character file away again, so that the next build writes her anew.
+    if (ok && !lay_things_on_her_local_map()) {
+        remove((dir + FOLDER + ".OXS").c_str());
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

@@ -151,7 +151,11 @@ static void ice_tile(const char *name, C base, uint32_t seed) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Tall things: 64 x 96 frames with the foot at (32, 82).
+// Tall things: 64 x 96 frames whose reference point, the middle of their square, is (32, 82). A
+// square is 18 x 20 pixels on the map, so a thing standing on it has its foot near the square's
+// lower edge (FOOT, as the figures do) and rises at most two squares above it: a tree in the row in
+// front of the player covers her only where it stands, and what stands on a square is seen on it.
+enum { FOOT = 88 };
 
 static Frame tall() { return Frame(64, 96); }
 
@@ -163,7 +167,7 @@ static void trunk(Frame &f, int x, int top, int bottom, int w, C c) {
 // A spruce: stacked drooping tiers, dark blue-green, lit from the upper left.
 static Frame spruce(double size, uint32_t seed, int sway, bool snow) {
     Frame f = tall();
-    int foot = 82, top = (int)(foot - 70 * size);
+    int foot = FOOT, top = (int)(foot - 70 * size);
     trunk(f, 32, foot - 10, foot, 3, C{70, 48, 32});
     int tiers = (int)(7 * size) + 2;
     for (int i = 0; i < tiers; i++) {
@@ -185,7 +189,7 @@ static Frame spruce(double size, uint32_t seed, int sway, bool snow) {
 // A pine: tall bare reddish trunk, a flat-topped crown of clumps.
 static Frame pine(double size, uint32_t seed, int sway) {
     Frame f = tall();
-    int foot = 82, top = (int)(foot - 72 * size);
+    int foot = FOOT, top = (int)(foot - 72 * size);
     trunk(f, 32, top + 12, foot, size > 0.7 ? 4 : 3, C{150, 82, 50});
     for (int i = 0; i < 6; i++) {
         double cx = 32 + sway + (rnd(i, 1, seed) - 0.5) * 22 * size, cy = top + 6 + rnd(i, 2, seed) * 14 * size;
@@ -200,7 +204,7 @@ static Frame pine(double size, uint32_t seed, int sway) {
 // A deciduous tree: the bare trunk and branches; its leaves are a second tile drawn over it.
 static Frame bare_tree(double size, uint32_t seed, C bark, bool birch) {
     Frame f = tall();
-    int foot = 82, top = (int)(foot - 66 * size);
+    int foot = FOOT, top = (int)(foot - 66 * size);
     trunk(f, 32, top + 8, foot, size > 0.7 ? 4 : 2, bark);
     if (birch)
         for (int y = top + 10; y < foot; y += 3)
@@ -215,7 +219,7 @@ static Frame bare_tree(double size, uint32_t seed, C bark, bool birch) {
 
 static Frame leaves(double size, uint32_t seed, C leaf, int sway) {
     Frame f = tall();
-    int foot = 82, top = (int)(foot - 66 * size);
+    int foot = FOOT, top = (int)(foot - 66 * size);
     for (int i = 0; i < 9; i++) {
         double cx = 32 + sway + (rnd(i, 1, seed) - 0.5) * 26 * size, cy = top + 8 + rnd(i, 2, seed) * 30 * size;
         ellipse(f, cx, cy, 7 * size + 2, 6 * size + 2, [&](int x, int y, double d) {
@@ -249,12 +253,12 @@ static Frame forest(uint32_t seed, int kinds, int sway, bool mire) {
             }
         }
     const int n = 4;
-    const double px[n] = {22, 42, 30, 38}, py[n] = {72, 74, 88, 86};
+    const double px[n] = {24, 40, 29, 37}, py[n] = {76, 78, 90, 88};
     for (int i = 0; i < n; i++) {
         int k = kinds == 3 ? 1 : kinds == 4 ? (i % 2) : kinds;
-        double s = 0.42 + 0.12 * rnd(i, 9, seed);
+        double s = 0.3 + 0.08 * rnd(i, 9, seed);
         Frame t = k == 0 ? spruce(s, seed + i * 7, sway, false) : pine(s, seed + i * 7, sway);
-        int ox = (int)px[i] - 32, oy = (int)py[i] - 82;
+        int ox = (int)px[i] - 32, oy = (int)py[i] - FOOT;
         for (int y = 0; y < 96; y++)
             for (int x = 0; x < 64; x++) {
                 C c;
@@ -269,8 +273,9 @@ static Frame forest(uint32_t seed, int kinds, int sway, bool mire) {
 
 static Frame boulder(uint32_t seed, double size, C base) {
     Frame f = tall();
-    ellipse(f, 32, 82 - 10 * size, 16 * size, 13 * size, [&](int x, int y, double d) {
-        double lit = 1.15 - 0.5 * d + (32 - x) * 0.012 + (70 - y) * 0.01;
+    // It lies on its square: 20 pixels of the 18 x 20 square, resting on the lower edge.
+    ellipse(f, 32, FOOT - 9 * size, 12 * size, 9 * size, [&](int x, int y, double d) {
+        double lit = 1.15 - 0.5 * d + (32 - x) * 0.012 + (78 - y) * 0.01;
         return shade(mixc(base, shade(base, 0.7), fbm(x * 0.3, y * 0.3, seed)), lit);
     });
     outline(f, 0.45);
@@ -599,44 +604,44 @@ int main(int argc, char **argv) {
     save_strip("ter-icehole", {glow(C{20, 40, 70}, C{60, 100, 140}, 7)});
 
     // ---- trees: two frames each, the second swaying for the vegetation animation ----
-    tree_tile("ter-spruce", [](int k) { return spruce(1.0, 101, k, false); });
-    tree_tile("ter-wspruce", [](int k) { return spruce(1.0, 101, k, true); });
-    tree_tile("ter-yspruce", [](int k) { return spruce(0.55, 102, k, false); });
-    tree_tile("ter-spruces", [](int k) { return spruce(0.3, 103, k, false); });
-    tree_tile("ter-pine", [](int k) { return pine(1.0, 104, k); });
-    tree_tile("ter-ypine", [](int k) { return pine(0.55, 105, k); });
-    tree_tile("ter-ndbirch", [](int) { return bare_tree(0.95, 106, C{226, 222, 214}, true); });
-    tree_tile("ter-birch", [](int k) { return leaves(0.95, 106, C{110, 160, 70}, k); });
-    tree_tile("ter-ndbirchs", [](int) { return bare_tree(0.45, 107, C{226, 222, 214}, true); });
-    tree_tile("ter-birchs", [](int k) { return leaves(0.45, 107, C{120, 170, 76}, k); });
-    tree_tile("ter-ndrowan", [](int) { return bare_tree(0.7, 108, C{110, 96, 84}, false); });
+    tree_tile("ter-spruce", [](int k) { return spruce(0.58, 101, k, false); });
+    tree_tile("ter-wspruce", [](int k) { return spruce(0.58, 101, k, true); });
+    tree_tile("ter-yspruce", [](int k) { return spruce(0.4, 102, k, false); });
+    tree_tile("ter-spruces", [](int k) { return spruce(0.24, 103, k, false); });
+    tree_tile("ter-pine", [](int k) { return pine(0.56, 104, k); });
+    tree_tile("ter-ypine", [](int k) { return pine(0.4, 105, k); });
+    tree_tile("ter-ndbirch", [](int) { return bare_tree(0.6, 106, C{226, 222, 214}, true); });
+    tree_tile("ter-birch", [](int k) { return leaves(0.6, 106, C{110, 160, 70}, k); });
+    tree_tile("ter-ndbirchs", [](int) { return bare_tree(0.34, 107, C{226, 222, 214}, true); });
+    tree_tile("ter-birchs", [](int k) { return leaves(0.34, 107, C{120, 170, 76}, k); });
+    tree_tile("ter-ndrowan", [](int) { return bare_tree(0.5, 108, C{110, 96, 84}, false); });
     tree_tile("ter-rowan", [](int k) {
-        Frame f = leaves(0.7, 108, C{90, 136, 60}, k);
-        for (int i = 0; i < 10; i++) f.put(26 + (int)(rnd(i, 0, 9) * 14), 40 + (int)(rnd(i, 1, 9) * 16), C{210, 50, 30});
+        Frame f = leaves(0.5, 108, C{90, 136, 60}, k);
+        for (int i = 0; i < 10; i++) f.put(27 + (int)(rnd(i, 0, 9) * 10), FOOT - 30 + (int)(rnd(i, 1, 9) * 12), C{210, 50, 30});
         return f;
     });
-    tree_tile("ter-ndalder", [](int) { return bare_tree(0.8, 109, C{96, 88, 80}, false); });
-    tree_tile("ter-alder", [](int k) { return leaves(0.8, 109, C{70, 116, 60}, k); });
+    tree_tile("ter-ndalder", [](int) { return bare_tree(0.55, 109, C{96, 88, 80}, false); });
+    tree_tile("ter-alder", [](int k) { return leaves(0.55, 109, C{70, 116, 60}, k); });
     tree_tile("ter-conifore", [](int k) { return forest(111, 4, k, false); });
     tree_tile("ter-lichpine", [](int k) { return forest(112, 3, k, false); });
     tree_tile("ter-sprmire", [](int k) { return forest(113, 0, k, true); });
     tree_tile("ter-grove", [](int k) {
-        Frame f = leaves(0.6, 114, C{100, 150, 70}, k);
-        Frame g = leaves(0.5, 115, C{110, 160, 80}, k);
+        Frame f = leaves(0.45, 114, C{100, 150, 70}, k);
+        Frame g = leaves(0.38, 115, C{110, 160, 80}, k);
         for (int y = 0; y < 96; y++) for (int x = 0; x < 64; x++) { C c; if (g.get(x, y, c)) f.put(x + ((x < 40) ? 10 : 0), y + 6, c); }
         return f;
     });
     tree_tile("ter-thicket", [](int k) {
         Frame f = tall();
         for (int i = 0; i < 8; i++)
-            ellipse(f, 20 + rnd(i, 0, 116) * 24 + k, 64 + rnd(i, 1, 116) * 16, 6, 5, [&](int x, int y, double d) { return shade(C{70, 110, 56}, 1.1 - 0.4 * d - 0.2 * rnd(x, y, 2)); });
+            ellipse(f, 22 + rnd(i, 0, 116) * 20 + k, FOOT - 18 + rnd(i, 1, 116) * 14, 6, 5, [&](int x, int y, double d) { return shade(C{70, 110, 56}, 1.1 - 0.4 * d - 0.2 * rnd(x, y, 2)); });
         outline(f, 0.55);
         return f;
     });
     tree_tile("ter-bushes", [](int k) {
         Frame f = tall();
         for (int i = 0; i < 4; i++)
-            ellipse(f, 22 + rnd(i, 0, 117) * 20 + k, 74 + rnd(i, 1, 117) * 8, 5, 4, [&](int x, int y, double d) { return shade(C{90, 126, 62}, 1.1 - 0.4 * d - 0.2 * rnd(x, y, 3)); });
+            ellipse(f, 22 + rnd(i, 0, 117) * 20 + k, FOOT - 10 + rnd(i, 1, 117) * 6, 5, 4, [&](int x, int y, double d) { return shade(C{90, 126, 62}, 1.1 - 0.4 * d - 0.2 * rnd(x, y, 3)); });
         outline(f, 0.55);
         return f;
     });

@@ -34,6 +34,7 @@ extern uint8_t MISSILE_rotate;          // 0 no rotation, 1 point first, 2 tumbl
 extern int MISSILE_accuracy;            // the accuracy the last flight was set up with
 extern float MISSILE_cone;              // its spread cone in radians
 extern int MISSILE_DRAW;                // 0: no sprite and no pause (headless runs, benchmarks)
+extern int missile_sprites_drawn;       // sprites of flights drawn on the map view so far
 
 // ---- the flight ----
 // The whole flight of a throw or shot by the player (-1) or a creature at a square. The item is a

@@ -8,6 +8,7 @@
 #include "maps/movement.h"
 #include "maps/painter.h"
 #include "maps/sight.h"
+#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 
@@ -72,6 +73,7 @@ void DrawMap() {
         ShowDeco();
         DrawPC(1);
         SDL_SetRenderTarget(ren, prev);
+        refresh_state_line();
         Flip();
     }
     if (NAKOPIIRISSA_Kyla) MoveNote(":As you explore the wilderness a settlement comes into view up ahead!");

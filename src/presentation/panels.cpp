@@ -394,17 +394,44 @@ void StatScreen() {
     FlipWithMap();
 }
 
+// The state word and the speed as they stand on the panel now: she may fall, faint or wake after
+// the panel was last drawn in a turn, and the next map redraw then puts her real state there.
+static char shown_state[100];
+static int shown_speed = -1000;
+
+static void state_line() {
+    uint8_t r, g, b;
+    const char *word = state_word(&r, &g, &b, &hd);
+    char t[120];
+    snprintf(t, sizeof t, "   %s", word);
+    TextBox(670, 155, 115, t, rgb(r, g, b));
+    copy_bounded(shown_state, sizeof shown_state, word);
+}
+
+static void speed_line() {
+    INFOPALKKI_mobility();
+    shown_speed = ACTUAL_MOBILITY(-1);
+}
+
+void refresh_state_line() {
+    if (!screen) return;
+    uint8_t r, g, b;
+    int figure;
+    const bool word_changed = strcmp(state_word(&r, &g, &b, &figure), shown_state) != 0;
+    const bool speed_changed = ACTUAL_MOBILITY(-1) != shown_speed;
+    if (!word_changed && !speed_changed) return;
+    state_line();
+    speed_line();
+    Heading();   // the heading box tells her state and speed too
+}
+
 void Statistics() {
     Time();
     if (!screen) return;
     STATSCREEN_fyysiset();
-    uint8_t r, g, b;
-    const char *word = state_word(&r, &g, &b, &hd);
+    state_line();
     Heading();
-    char t[120];
-    snprintf(t, sizeof t, "   %s", word);
-    TextBox(670, 155, 115, t, rgb(r, g, b));
-    INFOPALKKI_mobility();
+    speed_line();
     nutri_stat();
     Heading();
     Nayta_Wieldatut_(1);

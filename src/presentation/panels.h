@@ -13,6 +13,8 @@ extern int UPDATE;                 // a local map is being renewed: no loading b
 
 void StatScreen();
 void Statistics();
+// Draws the state word and the speed again when her posture or speed changed since they were drawn.
+void refresh_state_line();
 void FlipStatistics();
 void redraw_screen();
 void tsub(int column, int row, const char *label, const char *unit, uint32_t colour, int ignored, int slot);

@@ -125,6 +125,7 @@ static int lying_here(int type, const char *name) {
 
 TEST_F(ReadyMadePlay, CookingByTheFireAndFishSpoilingInHerPackDaysLater) {
     start();
+    oxatest::down_to_her_field();   // her fire burns a step north of her there
     oxatest::Pick pick;
     const char cookery = (char)skill_key("COOKERY");
     ASSERT_NE(cookery, (char)SDLK_ESCAPE);

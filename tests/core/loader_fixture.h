@@ -29,6 +29,7 @@
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
 
 namespace oxatest {
 
@@ -80,6 +81,16 @@ inline void step_away_from_creatures() {
         }
     PlayerX = bx;
     PlayerY = by;
+}
+
+// Down from the world map to the local map of her field, as Enter and the next pass of the turn loop
+// take her there: her things lie round the square she comes back to.
+inline void down_to_her_field() {
+    LOADER_RUN = 0;   // as the outer loop leaves it after loading
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    ASSERT_STREQ(Plr.mapname, "ZOOMMAP");
 }
 
 // The fixture writer of the build, run into this test's working folder.

@@ -340,10 +340,14 @@ TEST_F(LoaderTest, FixtureWriterLeavesAnExistingCharacterAlone) {
 // the same, and she stands on a field of her own people's land with one of their villages to the east.
 TEST_F(LoaderTest, FixtureWorldIsGeneratedAlikeWithHerHomeBesideHerVillage) {
     const std::string again = dir->path() + "/again";
-    const std::string cmd = "mkdir -p " + again + " && cp " + dir->path() + "/*.dat " + again + "/ && " +
-                            oxatest::fixture_tool() + " " + again;
+    // The game data the game reads as it takes her down to her field and back.
+    const std::string cmd = "mkdir -p " + again + "/messages && cp " + dir->path() + "/*.dat " + dir->path() +
+                            "/*.arr " + dir->path() + "/*.txt " + dir->path() + "/NOTES.STD " + again + "/ && cp " +
+                            dir->path() + "/messages/* " + again + "/messages/ && " + oxatest::fixture_tool() + " " +
+                            again;
     ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
-    for (const char *f : {"WORLD.DAT", "kulttuuri.dat", "names.dat", "DATA.DAT", "AINO.OXS", "AINO.OBJ"}) {
+    for (const char *f : {"WORLD.DAT", "kulttuuri.dat", "names.dat", "DATA.DAT", "AINO.OXS", "AINO.OBJ", "ZOOMMAPS.DAT",
+                          "ZOOMMAP.DAT"}) {
         const std::vector<uint8_t> a = read(f), b = read(std::string("../again/AINO/") + f);
         ASSERT_FALSE(a.empty()) << f;
         EXPECT_TRUE(a == b) << f << " differs";

@@ -8,6 +8,9 @@
 #include "core/loader_fixture.h"
 #include "core/player.h"
 #include "maps/mapunit.h"
+#include "creatures/predicates.h"
+#include "creatures/zoomservices.h"
+#include "creatures/creatures.h"
 
 namespace {
 
@@ -53,7 +56,9 @@ protected:
 
 TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
     load("VILHO");
+    // His first load showed the first-timer page and his story, which took the marker off his start.
     ASSERT_EQ(Plr.scenario, 2);
+    EXPECT_NE(dir->read_file("VILHO/story.txt").find("NJERPEZ CAMP"), std::string::npos);
     const int x = PlayerX, y = PlayerY;
     ASSERT_NE(get_alltime_maailmachar(x, y), 30);
     first_turn();
@@ -61,10 +66,48 @@ TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
     EXPECT_EQ(get_alltime_maailmachar(x, y), 30) << "his world cell became a camp";
     // The bag before the knife went, and the knife that closed up into its slot was still looked at.
     EXPECT_EQ(pack(), (std::vector<std::string>{"Knife", "Linen shirt", "Woollen trousers", "Leather shoes"}));
+    // He keeps them on: dressed for January, the knife in his hand to cut his way out.
+    for (int s = 0; s < 4; s++) {
+        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+        EXPECT_NE(it.status & (s == 0 ? ISTAT_PRIMARY : ISTAT_WORN), 0) << pack()[s];
+    }
 
     // The start ran once: asked again, nothing more goes.
     start_scenario();
     EXPECT_EQ(pack().size(), 4u);
+}
+
+// The camp is the raiders': he comes to its edge unseen and walks off west, away from their hut.
+TEST_F(ScenarioTest, VilhoCanSlipAwayFromTheRaidersCamp) {
+    load("VILHO");
+    srand(20261208);
+    auto play = [](std::initializer_list<SDL_Keycode> keys) {
+        oxatest::KeyFeeder typing;
+        for (SDL_Keycode k : keys) typing.key(k);
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
+    };
+    play({SDLK_SPACE, SDLK_PERIOD});                    // his start: the cell becomes the camp
+    for (int i = 0; i < 3 && strcmp(Plr.mapname, "ZOOMMAP") == 0 && PlayerX < 0; i++) play({SDLK_SPACE, SDLK_PERIOD});
+    ASSERT_STREQ(Plr.mapname, "ZOOMMAP") << "he is in the camp";
+    auto raiders = [] {
+        std::vector<int> far;
+        for (const DataStruct &d : Data) {
+            const int c = d.type == DT_CREATURE ? creature_slot_of(d.id) : -1;
+            if (c >= 0 && Cre[c].speciescode == 500)
+                far.push_back(taisteleeko_NPC(c) ? -1 : koordinaattien_vali(d.x, d.y, PlayerX, PlayerY));
+        }
+        return far;
+    };
+    const std::vector<int> at_start = raiders();
+    ASSERT_FALSE(at_start.empty()) << "the warriors of the camp";
+    for (int d : at_start) EXPECT_GE(d, 15) << "a warrior beside him, or one fighting him";
+    const int x = PlayerX;
+    while (PlayerDir != 4) play({SDLK_LEFT});   // he turns to face west, and walks
+    for (int step = 0; step < 8; step++) play({SDLK_UP});
+    EXPECT_LE(PlayerX, x - 4) << "he walked west\n" << dir->read_file("VILHO/msglog.txt");
+    EXPECT_NE(REAL_QUIT, -1) << "alive";
+    for (int d : raiders()) EXPECT_NE(d, -1) << "nobody is after him";
 }
 
 TEST_F(ScenarioTest, AWoundedStartKeepsLightArmourUpToTheThirdAndAKnife) {

@@ -55,8 +55,9 @@ TEST_F(AinoHauling, SheHaulsALogAlongAndPushesAStone) {
     EXPECT_EQ(Plr.movement_mode, 9) << notes();
     EXPECT_EQ(itemmove_check(CRE_PLAYER, 0), 1);
 
+    // South, over her bow and arrows: her fire burns north of her.
     const int before = (int)Plr.minutes;
-    command({SDLK_UP});
+    command({SDLK_DOWN});
     ASSERT_TRUE(PlayerX != x || PlayerY != y) << notes();
     EXPECT_EQ(count_at(log, PlayerX, PlayerY), 1) << notes();
     EXPECT_EQ(count_at(log, x, y), 0);

@@ -81,6 +81,7 @@ protected:
 };
 
 TEST_F(AinoItems, ADayOfHandlingHerThings) {
+    oxatest::down_to_her_field();
     const int x = PlayerX, y = PlayerY;
     ASSERT_EQ(ground(x, y), "");
     ASSERT_EQ(ground(x + 1, y), "Stone x3\nArrow x5\n");

@@ -3,6 +3,7 @@
 // cancelled there, from the drop command or from cooking through the skills key, leaves the game
 // screen whole. Every frame the window shows is kept by SDL's dummy video driver and read back.
 #include "core/loader_fixture.h"
+#include "maps/mapdraw.h"
 
 #include "core/command.h"
 #include "presentation/notes.h"
@@ -129,6 +130,11 @@ TEST_F(AinoItemScreen, DropListStaysOverTheMapThroughIdleTicksAndMovesThenTheMap
 }
 
 TEST_F(AinoItemScreen, RoastCancelledAtTheItemScreenLeavesTheGameScreenWhole) {
+    oxatest::down_to_her_field();   // her fire burns a step north of her there
+    lines = 0;
+    DrawMap();
+    Flip();
+    game = adopt(SDL_GetWindowSurface(win));
     const char cookery = skill_key("COOKERY");
     ASSERT_NE(cookery, 0);
     const char key[2] = {cookery, 0};

@@ -1,5 +1,5 @@
-// The ready-made character throws and shoots through the turn loop, keys typed one at a time: she
-// picks up the stones beside her and throws one at a hare, takes the bow and arrows from the field,
+// The ready-made character throws and shoots through the turn loop, keys typed one at a time: down on
+// her field she picks up the stones beside her and throws one at a hare, takes the bow and arrows,
 // wields them and shoots, and the arrow lies where it landed, inside the area, to be picked up.
 #include "core/loader_fixture.h"
 
@@ -59,6 +59,13 @@ protected:
             if (Plr.inv_obj[s] && name_of(Plr.inv_obj[s]) == name) n += Plr.inv_count[s];
         return n;
     }
+    static bool slot_held_by(const char *name) {
+        for (int h = 1; h <= 2; h++) {
+            const int s = wielding(h);
+            if (s >= 0 && s < PLR_SLOTS && Plr.inv_obj[s] && name_of(Plr.inv_obj[s]) == name) return true;
+        }
+        return false;
+    }
     // The squares where the named thing lies, other than the one given.
     static std::vector<std::pair<int, int>> lying(const char *name, int notx, int noty) {
         std::vector<std::pair<int, int>> at;
@@ -78,7 +85,14 @@ protected:
 };
 
 TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
-    // On the world map she takes the stones beside her and the bow and arrows south of her.
+    command({SDLK_t});
+    EXPECT_NE(notes().find("That's not allowed on the wilderness map!"), std::string::npos);
+
+    // Down on the local map of her cell she takes the stones beside her and the bow and arrows south
+    // of her.
+    command({SDLK_RETURN});
+    command({SDLK_PERIOD});        // the next pass makes the local map
+    ASSERT_FALSE(bigmap()) << notes();
     const int x = PlayerX, y = PlayerY;
     command({'G', SDLK_RIGHT, ground_letter(x + 1, y, "Stone"), SDLK_RETURN, SDLK_SPACE});
     ASSERT_EQ(carried("Stone"), 3) << notes();
@@ -86,13 +100,8 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
              SDLK_SPACE});
     ASSERT_EQ(carried("Hunting bow"), 1) << notes();
     ASSERT_EQ(carried("Arrow"), 10) << notes();
-    command({SDLK_t});
-    EXPECT_NE(notes().find("That's not allowed on the wilderness map!"), std::string::npos);
 
-    // Into the local map of her cell, with a clear line of six squares from her.
-    command({SDLK_RETURN});
-    command({SDLK_PERIOD});        // the next pass makes the local map
-    ASSERT_FALSE(bigmap()) << notes();
+    // A clear line of six squares from her.
     const int px = PlayerX, py = PlayerY;
     const struct {
         int dx, dy;
@@ -147,7 +156,7 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     const int before = carried("Arrow");
     command({SDLK_t, key, key, key, key, key, key, SDLK_RETURN});
     EXPECT_EQ(carried("Arrow"), before - 1) << notes();
-    const auto at = lying("Arrow", -1, -1);
+    const auto at = lying("Arrow", x + 1, y);   // not the five that lay beside her from the start
     ASSERT_EQ(at.size(), 1u) << notes();
     const int ax = at[0].first, ay = at[0].second;
     EXPECT_TRUE(ax >= AREA_MIN && ax <= AREA_MAX && ay >= AREA_MIN && ay <= AREA_MAX);
@@ -161,7 +170,63 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     if (things == 1) command({SDLK_g});
     else command({SDLK_g, ground_letter(ax, ay, "Arrow"), SDLK_SPACE});
     EXPECT_EQ(carried("Arrow"), before) << notes();
-    EXPECT_TRUE(lying("Arrow", -1, -1).empty());
+    EXPECT_TRUE(lying("Arrow", x + 1, y).empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The bow in her hand and the arrows in her pack: with the knife in the other hand the arrows are
+// refused (both hands are in use); with that hand free an arrow from the pack goes into it, flies
+// across the map view square by square, and the shot is told.
+TEST_F(AinoThrows, AWieldedBowShootsAnArrowFromThePackAndTheFlightIsDrawn) {
+    MISSILE_DRAW = 1;
+    command({SDLK_RETURN});
+    command({SDLK_PERIOD});
+    ASSERT_FALSE(bigmap()) << notes();
+    const int x = PlayerX, y = PlayerY;
+    command({'G', SDLK_DOWN, ground_letter(x, y + 1, "Hunting bow"), ground_letter(x, y + 1, "Arrow"), SDLK_RETURN,
+             SDLK_SPACE});
+    ASSERT_EQ(carried("Arrow"), 10) << notes();
+    command({SDLK_w, letter("Hunting bow", invmask(IT_WEAPON, IT_TOOL))});
+    ASSERT_TRUE(slot_held_by("Hunting bow")) << notes();
+    ASSERT_TRUE(slot_held_by("Knife")) << notes();
+
+    command({SDLK_t, letter("Arrow", invmask(IT_WEAPON, IT_TOOL))});
+    EXPECT_NE(notes().find("With both hands in use you can't thrown an unwielded weapon now!"), std::string::npos);
+    EXPECT_EQ(carried("Arrow"), 10);
+
+    // The knife goes back to the pack; a hare sits four squares off in a line she sees.
+    command({'T', letter("Knife"), SDLK_SPACE});
+    ASSERT_FALSE(slot_held_by("Knife")) << notes();
+    const int px = PlayerX, py = PlayerY;
+    int dx = 0, dy = 0;
+    SDL_Keycode key = 0;
+    const struct { int dx, dy; SDL_Keycode key; } dirs[] = {{1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, 1, SDLK_DOWN}, {0, -1, SDLK_UP}};
+    for (const auto &d : dirs) {
+        bool clear = true;
+        for (int k = 1; k <= 5; k++) {
+            const int qx = px + d.dx * k, qy = py + d.dy * k;
+            if (terrain_flag(get_mapchar(qx, qy), TF_BLOCKS | TF_WATER) || cre_xy(qx, qy) >= 0 || !See(qx, qy)) clear = false;
+        }
+        if (clear && !key) dx = d.dx, dy = d.dy, key = d.key;
+    }
+    ASSERT_NE(key, 0) << "no clear line from her square";
+    int slot = 0;
+    while (slot < CRE_COUNT && Cre[slot].kind != CK_NONE) slot++;
+    ASSERT_LT(slot, CRE_COUNT);
+    Luo_Olento(600);
+    Cre[slot] = Creature;
+    set_data(DT_CREATURE, px + 4 * dx, py + 4 * dy, CRE_DATAID + slot, 1);
+    picker_reset();
+    PlayerView();
+    const int drawn = missile_sprites_drawn;
+    command({SDLK_t, letter("Arrow", invmask(IT_WEAPON, IT_TOOL)), key, key, key, key, SDLK_RETURN, SDLK_b, SDLK_SPACE,
+             SDLK_SPACE});
+    EXPECT_EQ(carried("Arrow"), 9) << notes();
+    EXPECT_NE(notes().find("You shoot at"), std::string::npos) << notes();
+    EXPECT_GE(missile_sprites_drawn - drawn, 1) << "the arrow's flight is drawn on the map view";
 }
 
 }  // namespace
