@@ -223,6 +223,7 @@ static void find_named_indexes() {
 
 void NewGfx_loadtiledata() {
     NewGfx_freetiledata();
+    baddraws = 0;   // a tile set loaded anew logs its own first failed draws
     int next = 0;
     if (own_firstfile("truetile/*.png") == 0) {
         do {
