@@ -53,7 +53,6 @@ void FLIP_map_ONCE();
 // nest; the last close brings back the map flip as it was.
 void subscreen_open();
 void subscreen_close();
-int subscreen_owns();
 struct SubScreenHold {
     SubScreenHold() { subscreen_open(); }
     ~SubScreenHold() { subscreen_close(); }

@@ -329,8 +329,6 @@ void subscreen_close() {
     if (--subscreens_open == 0) FLIPMODE = flipmode_held;
 }
 
-int subscreen_owns() { return subscreens_open > 0; }
-
 void Ruudunpaivitys_Off() {
     DISABLE_FLIPORIG = DISABLE_FLIP;
     DISABLE_FLIP = 0;

@@ -53,12 +53,17 @@ inline uint32_t at(const Frame &f, int x, int y) {
     return ((const uint32_t *)((const uint8_t *)f->pixels + y * f->pitch))[x] & 0xFFFFFFu;
 }
 
+// How many of the rectangle's pixels differ between the frames.
+inline int differing(const Frame &a, const Frame &b, const SDL_Rect &r) {
+    int n = 0;
+    for (int y = r.y; y < r.y + r.h; y++)
+        for (int x = r.x; x < r.x + r.w; x++) n += at(a, x, y) != at(b, x, y);
+    return n;
+}
+
 // The share of the rectangle's pixels that are the same in both frames.
 inline double same_share(const Frame &a, const Frame &b, const SDL_Rect &r) {
-    int same = 0;
-    for (int y = r.y; y < r.y + r.h; y++)
-        for (int x = r.x; x < r.x + r.w; x++) same += at(a, x, y) == at(b, x, y);
-    return (double)same / (r.w * r.h);
+    return 1.0 - (double)differing(a, b, r) / (r.w * r.h);
 }
 
 }  // namespace oxatest
