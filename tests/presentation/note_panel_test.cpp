@@ -74,33 +74,46 @@ TEST_F(AinoNotes, BurstLongerThanThePanelIsWrappedPagedAndLoggedWhole) {
     for (size_t i = 0; i < burst.size(); i++) EXPECT_EQ(log[before + i], burst[i]) << "logged whole and in order";
 }
 
-TEST_F(AinoNotes, NoteGivenUnderTheTaskWindowStaysInThePanel) {
-    plr_set<float>(PB_FATIGUE, 0.01f);   // a moment's rest takes it away
-    const size_t before = logged().size();
-    KeyFeeder f;
-    f.key(SDLK_SLASH).key(SDLK_f);   // the movement menu: rest until not fatigued
-    int r;
-    f.typed([&] { return turn_pass(&r); });
-    const std::vector<std::string> log = logged();
-    ASSERT_GT(log.size(), before);
-    ASSERT_NE(std::find(log.begin() + (long)before, log.end(), "You have rested away the fatigue."), log.end());
-    EXPECT_EQ(plr_get<float>(PB_FATIGUE), 0.0f);
+TEST_F(AinoNotes, NoteGivenUnderAWindowStaysInThePanel) {
+    struct Case {
+        const char *window, *note;
+        std::function<void(KeyFeeder &)> type;
+    } cases[] = {
+        // The movement menu's rest until not fatigued: the task window is up when the rest is done.
+        {"task window", "You have rested away the fatigue.", [](KeyFeeder &f) { f.key(SDLK_SLASH).key(SDLK_f); }},
+        // Dropping what she wears: the item list stays open and says why.
+        {"item list", nullptr, [](KeyFeeder &f) { f.key(SDLK_d).key(SDLK_TAB).key(SDLK_a).key(SDLK_RETURN).key(SDLK_ESCAPE); }},
+    };
+    for (const Case &c : cases) {
+        plr_set<float>(PB_FATIGUE, 0.01f);   // a moment's rest takes it away
+        const size_t before = logged().size();
+        KeyFeeder f;
+        c.type(f);
+        int r;
+        f.typed([&] { return turn_pass(&r); });
+        const std::vector<std::string> log = logged();
+        ASSERT_GT(log.size(), before) << c.window;
+        if (c.note) {
+            ASSERT_NE(std::find(log.begin() + (long)before, log.end(), c.note), log.end()) << c.window;
+        }
 
-    // The panel's last rows are the last notes logged: written again into a fresh box, they give the
-    // same ink.
-    const std::vector<std::string> shown = box_ink();
-    const int rows_of_notes = (noteboxGui.height - 10) / NOTE_LINE_H;
-    StatScreen();
-    DISABLE_MORECHECK = 1;
-    NOTE_TUPLAOK = 1;
-    const size_t from = log.size() > (size_t)rows_of_notes ? log.size() - (size_t)rows_of_notes : 0;
-    for (size_t i = from; i < log.size(); i++) note(log[i].c_str());
-    NOTE_TUPLAOK = 0;
-    DISABLE_MORECHECK = 0;
-    const std::vector<std::string> expected = box_ink();
-    ASSERT_EQ(shown.size(), expected.size());
-    // The bottom line: the latest note, which the restore of the window used to take away.
-    for (size_t y = shown.size() - NOTE_LINE_H; y < shown.size(); y++) EXPECT_EQ(shown[y], expected[y]) << "row " << y;
+        // The panel's last rows are the last notes logged: written again into a fresh box, they give
+        // the same ink.
+        const std::vector<std::string> shown = box_ink();
+        const int rows_of_notes = (noteboxGui.height - 10) / NOTE_LINE_H;
+        StatScreen();
+        DISABLE_MORECHECK = 1;
+        NOTE_TUPLAOK = 1;
+        const size_t from = log.size() > (size_t)rows_of_notes ? log.size() - (size_t)rows_of_notes : 0;
+        for (size_t i = from; i < log.size(); i++) note(log[i].c_str());
+        NOTE_TUPLAOK = 0;
+        DISABLE_MORECHECK = 0;
+        const std::vector<std::string> expected = box_ink();
+        ASSERT_EQ(shown.size(), expected.size());
+        // The bottom line: the latest note, which the window closing used to take away.
+        for (size_t y = shown.size() - NOTE_LINE_H; y < shown.size(); y++)
+            EXPECT_EQ(shown[y], expected[y]) << c.window << ", row " << y << ", last note " << log.back();
+    }
 }
 
 }  // namespace
