@@ -553,4 +553,5 @@ void TurnLoop() {
     int r;
     while (turn_pass(&r)) {
     }
+    FLIP_map_OFF();   // however the game was left, the menus that follow show no map
 }

@@ -39,9 +39,10 @@ static void bar(int x, int y, int value, int maximum, uint32_t colour) {
     box(x + 1, y + 1, x + 1 + w, y + 7, colour);
 }
 
-int wounds_screen(const int *slots, int count) {
-    grabscr("wounds");
-    int answer = -1;
+// The list's own answer: a wound's letter or ESC ends it; idle ticks, window events and the mouse
+// moving leave it open.
+static int wounds_list(const int *slots, int count) {
+    SubScreenHold hold;   // the screen covers the map view until it ends
     for (;;) {
         PIIRRAPOHJA_Haavaruutu();
         if (count <= 0) showtext(40, 60, "You have no injuries.", rgb(171, 171, 171), 0);
@@ -67,12 +68,14 @@ int wounds_screen(const int *slots, int count) {
         showtext(40, 560, "ESC.Exit", rgb(171, 171, 171), 0);
         Flip();
         const int key = getkey();
-        if (key == KC_ESC || key < 0) break;
-        if (key >= 'a' && key < 'a' + count) {
-            answer = slots[key - 'a'];
-            break;
-        }
+        if (key == KC_ESC || (key == KEY_QUIT && WindowClosed())) return -1;
+        if (key >= 'a' && key < 'a' + count) return slots[key - 'a'];
     }
+}
+
+int wounds_screen(const int *slots, int count) {
+    grabscr("wounds");
+    const int answer = wounds_list(slots, count);
     restorescr("wounds");
     freescr("wounds");
     return answer;

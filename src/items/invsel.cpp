@@ -67,6 +67,7 @@ struct Screen {
 
 SDL_Surface *under = nullptr;      // what lies below the window: the game screen with its map drawn in
 SDL_Surface *game_page = nullptr;  // the game screen as it was, put back when the screen closes
+int page_notes = 0;                // both show the note box: put back, they get the later notes
 
 void copy_screen(SDL_Surface *&into) {
     if (!into) into = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
@@ -82,6 +83,7 @@ void save_under(Screen &s) {
     if (!screen) return;
     copy_screen(game_page);
     copy_screen(under);
+    page_notes = notebox_shown_in(screen);
     if (s.flipmode && under) MapIntoSurface(under);
     FLIP_map_OFF();
 }
@@ -90,6 +92,7 @@ void put_under() {
     if (!under || !screen) return;
     SDL_SetSurfaceBlendMode(under, SDL_BLENDMODE_NONE);
     SDL_BlitSurface(under, nullptr, screen, nullptr);
+    if (page_notes) notebox_put_back(screen);
 }
 
 bool multi(const Screen &s) { return (s.options & SEL_MULTI) != 0; }
@@ -365,6 +368,7 @@ int close(const Screen &s, int result) {
     if (game_page && screen) {
         SDL_SetSurfaceBlendMode(game_page, SDL_BLENDMODE_NONE);
         SDL_BlitSurface(game_page, nullptr, screen, nullptr);
+        if (page_notes) notebox_put_back(screen);
     }
     Flip();
     return result;

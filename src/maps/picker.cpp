@@ -229,10 +229,12 @@ static void pointer_offset(int &ox, int &oy) {
     oy = (int)floorf(((float)(MOUSE_Y - centre_y()) + h / 2) / h);
 }
 
+// The window comes off the panel and the cursor off the map: the map is drawn anew without it.
 static void picker_end() {
     restorescr("infoview");
     freescr("infoview");
     LOCSEL_CURSOR_X = LOCSEL_CURSOR_Y = 0;
+    if (NEWGFX) DrawMap();
 }
 
 int ValitseLokaatio(int mode, const char *text) {

@@ -4,6 +4,7 @@
 #include "core/ownlib.h"
 #include "presentation/audio.h"
 #include "presentation/input.h"
+#include "presentation/notes.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
 
@@ -412,6 +413,7 @@ static bool any_key(int key) {
 
 // The screen under a running list: a page of the list's own, so that the caller's pages stay theirs.
 static SDL_Surface *list_page = nullptr;
+static int list_page_notes = 0;    // the page shows the note box: put back, it gets the later notes
 
 static void save_area() {
     if (!screen) return;
@@ -422,12 +424,14 @@ static void save_area() {
     SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
     SDL_BlitSurface(screen, nullptr, list_page, nullptr);
     SDL_SetSurfaceBlendMode(screen, mode);
+    list_page_notes = notebox_shown_in(screen);
 }
 
 static void put_back_area() {
     if (!list_page || !screen) return;
     SDL_SetSurfaceBlendMode(list_page, SDL_BLENDMODE_NONE);
     SDL_BlitSurface(list_page, nullptr, screen, nullptr);
+    if (list_page_notes) notebox_put_back(screen);
 }
 
 static void redraw() {

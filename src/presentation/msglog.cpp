@@ -251,29 +251,35 @@ static void player_note(ViewState &v) {
     }
 }
 
+// Puts back the screen as it was before the viewer opened and shows it with the map.
+static void close_viewer(SDL_Surface *saved) {
+    if (saved) {
+        SDL_BlitSurface(saved, nullptr, screen, nullptr);
+        SDL_FreeSurface(saved);
+    }
+    subscreen_close();
+    FlipWithMap();
+}
+
 void MsgLog() {
     char path[300];
     msglog_path(path, sizeof path);
     const int width = RESOLUTION_X, height = RESOLUTION_Y;
     ViewState v{};
     v.rows = (height - 100) / 10;
+    if (!read_log(path, v, width)) {
+        Note("!There are no previous messages.");
+        return;
+    }
+    v.total = v.lines_read;
     SDL_Surface *saved = nullptr;
-    bool first = true;
+    if (screen) {
+        saved = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, screen->format->BitsPerPixel,
+                                               screen->format->format);
+        if (saved) SDL_BlitSurface(screen, nullptr, saved, nullptr);
+    }
+    subscreen_open();   // the log covers the whole window until ESC
     for (;;) {
-        if (!read_log(path, v, width)) {
-            if (saved) SDL_FreeSurface(saved);
-            Note("!There are no previous messages.");
-            return;
-        }
-        if (first) {
-            v.total = v.lines_read;
-            if (screen) {
-                saved = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, screen->format->BitsPerPixel,
-                                                       screen->format->format);
-                if (saved) SDL_BlitSurface(screen, nullptr, saved, nullptr);
-            }
-            first = false;
-        }
         choose_lines(v);
         draw_log(v, width, height);
         Flip();
@@ -290,11 +296,11 @@ void MsgLog() {
         } else if (k == KEY_ENTER) {
             player_note(v);
         } else if (k == KEY_ESC) {
-            if (saved) {
-                SDL_BlitSurface(saved, nullptr, screen, nullptr);
-                SDL_FreeSurface(saved);
-            }
-            FlipWithMap();
+            close_viewer(saved);
+            return;
+        }
+        if (!read_log(path, v, width)) {   // the file went away while it was shown
+            close_viewer(saved);
             return;
         }
     }

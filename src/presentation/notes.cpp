@@ -145,6 +145,81 @@ void SAMPLE(const char *text) {
 
 uint32_t NOTEBOX_BACKCOLOR() { return getpix(501, 400); }
 
+// The box as the notes left it, at its place on a page of the screen's size. A window over the box
+// that is put back from a copy taken before later notes would hide them; the copy is brought up to
+// date from here (notebox_shown_in, notebox_put_back), and notes that come while the box is covered
+// are written here as well as on the screen.
+static SDL_Surface *notes_page = nullptr;
+static SDL_Rect notes_place = {0, 0, 0, 0};   // where the box stood when it was kept; w 0 none
+static bool notes_covered = false;            // the note being written goes to the page as well
+
+static SDL_Rect box_place() { return {noteboxGui.x, noteboxGui.y, noteboxGui.width, noteboxGui.height}; }
+
+static bool page_ready() {
+    if (!screen) return false;
+    if (notes_page && (notes_page->w != screen->w || notes_page->h != screen->h ||
+                       notes_page->format->format != screen->format->format)) {
+        SDL_FreeSurface(notes_page);
+        notes_page = nullptr;
+    }
+    if (!notes_page) {
+        notes_page = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, screen->format->BitsPerPixel,
+                                                    screen->format->format);
+        notes_place = {0, 0, 0, 0};
+    }
+    return notes_page != nullptr;
+}
+
+static bool inside(const SDL_Rect &r, const SDL_Surface *s) {
+    return r.w > 0 && r.h > 0 && r.x >= 0 && r.y >= 0 && r.x + r.w <= s->w && r.y + r.h <= s->h;
+}
+
+static void copy_box(SDL_Surface *from, SDL_Surface *to, const SDL_Rect &r) {
+    SDL_BlendMode mode;
+    SDL_GetSurfaceBlendMode(from, &mode);
+    SDL_SetSurfaceBlendMode(from, SDL_BLENDMODE_NONE);
+    SDL_Rect src = r, dst = r;
+    SDL_BlitSurface(from, &src, to, &dst);
+    SDL_SetSurfaceBlendMode(from, mode);
+}
+
+// The box as the screen shows it now becomes the kept one.
+static void keep_box() {
+    const SDL_Rect r = box_place();
+    if (!page_ready() || !inside(r, screen)) return;
+    copy_box(screen, notes_page, r);
+    notes_place = r;
+}
+
+int notebox_shown_in(const SDL_Surface *copy) {
+    const SDL_Rect r = box_place();
+    if (!copy || !notes_page || notes_place.w == 0 || !SDL_RectEquals(&r, &notes_place)) return 0;
+    if (copy->format->format != notes_page->format->format || !inside(r, copy)) return 0;
+    const int bpp = copy->format->BytesPerPixel;
+    for (int y = r.y; y < r.y + r.h; y++) {
+        const uint8_t *a = (const uint8_t *)copy->pixels + y * copy->pitch + r.x * bpp;
+        const uint8_t *b = (const uint8_t *)notes_page->pixels + y * notes_page->pitch + r.x * bpp;
+        if (memcmp(a, b, (size_t)r.w * bpp) != 0) return 0;
+    }
+    return 1;
+}
+
+void notebox_put_back(SDL_Surface *to) {
+    const SDL_Rect r = box_place();
+    if (!to || !notes_page || notes_place.w == 0 || !SDL_RectEquals(&r, &notes_place) || !inside(r, to)) return;
+    copy_box(notes_page, to, r);
+}
+
+// Draws on the screen, and on the kept page too while something covers the box.
+template <class F> static void on_box(F draw) {
+    draw();
+    if (!notes_covered || !notes_page) return;
+    SDL_Surface *shown = screen;
+    screen = notes_page;
+    draw();
+    screen = shown;
+}
+
 static uint32_t note_bg() { return RGB_to_color(NOTE_BG_R, NOTE_BG_G, NOTE_BG_B); }
 
 void draw_notebox() {
@@ -152,6 +227,7 @@ void draw_notebox() {
     box(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, note_bg());
     frame(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1);
     lines = 0;
+    keep_box();
 }
 
 void note_bottom() {
@@ -311,9 +387,9 @@ static void flush_word(uint32_t colour, char *logged, size_t logsize) {
     int w = textwidth(AfterSpace);
     if (notex + w > NOTE_RIGHT_EDGE && notex > noteboxGui.x + 5) {
         MoreCheck(colour, 1, 0, 0);
-        note_bottom();
+        on_box(note_bottom);
     }
-    showtext(notex, notey, AfterSpace, colour, 0);
+    on_box([&] { showtext(notex, notey, AfterSpace, colour, 0); });
     strncat(logged, AfterSpace, logsize - strlen(logged) - 1);
     notex += w;
     AfterSpace[0] = 0;
@@ -346,12 +422,14 @@ void Note(const char *text) {
     NOTEMOD_alkuok = 0;
     if (!strcmp(NOTE, lastnote) && !NOTE_TUPLAOK) return;
     copy_bounded(lastnote, sizeof lastnote, NOTE);
+    // A window over the box: the note goes to the kept box too, to be seen when the window closes.
+    notes_covered = page_ready() && notes_place.w != 0 && !notebox_shown_in(screen);
     if (Darken_Notes) {
-        darken_notes();
+        on_box(darken_notes);
         Darken_Notes = 0;
     }
     MoreCheck(0, 1, 0, 0);
-    note_bottom();
+    on_box(note_bottom);
 
     uint8_t r = 0, g = 0, b = 0;
     char logged[NOTE_SIZE] = "";
@@ -379,6 +457,8 @@ void Note(const char *text) {
         if (c == ' ') flush_word(colour, logged, sizeof logged);
     }
     flush_word(colour, logged, sizeof logged);
+    if (!notes_covered) keep_box();
+    notes_covered = false;
     WhereXN = notex;
     WhereYN = notey;
     if (sample[0])

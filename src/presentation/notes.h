@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+struct SDL_Surface;
+
 enum { NOTE_SIZE = 1024, NOTE_TEXT_MAX = 1020, NOTE_LINE_H = 10, NOTE_RIGHT_EDGE = 791 };
 
 extern char NOTE[NOTE_SIZE];       // the note being shown, after decoding
@@ -38,6 +40,10 @@ void Pause();
 int ProceedPause();                // 1 for SPACE, 0 for ESC
 void draw_notebox();
 void note_bottom();
+// The note box as the notes left it: 1 when a copy of the screen shows it so; such a copy, put back
+// later, gets the notes written since (the box is laid over it again).
+int notebox_shown_in(const SDL_Surface *copy);
+void notebox_put_back(SDL_Surface *to);
 uint32_t NOTEBOX_BACKCOLOR();
 void SAMPLE(const char *text);
 const char *SAMPLE_name(const char *text);   // the sample a note's words call for, "" for none

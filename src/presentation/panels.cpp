@@ -209,6 +209,27 @@ static void need_bar(int x, int y, int value, int maximum, int red) {
     meter_bar(x, y, 75, (float)value, (float)maximum);
 }
 
+// The vigour text stands on the window's own background: the strip behind it is kept when the window
+// is drawn and put back before each new text, so that a shorter word never lands on a longer one.
+static SDL_Surface *vigour_ground = nullptr;
+static SDL_Rect vigour_place = {0, 0, 0, 0};
+
+static void keep_vigour_ground(int x, int y, int right) {
+    vigour_place = {x, y, right - x, 10};
+    if (vigour_ground) SDL_FreeSurface(vigour_ground);
+    vigour_ground = SDL_CreateRGBSurfaceWithFormat(0, vigour_place.w, vigour_place.h, screen->format->BitsPerPixel,
+                                                   screen->format->format);
+    if (!vigour_ground) return;
+    SDL_Rect from = vigour_place;
+    SDL_BlitSurface(screen, &from, vigour_ground, nullptr);
+}
+
+static void clear_vigour(int x, int y) {
+    if (!vigour_ground || vigour_place.x != x || vigour_place.y != y) return;
+    SDL_Rect to = vigour_place;
+    SDL_BlitSurface(vigour_ground, nullptr, screen, &to);
+}
+
 void Nayta_Perustarpeet(int values_only) {
     if (!screen) return;
     bool newer = NEWHEADINGBRANCH == 1;
@@ -221,11 +242,13 @@ void Nayta_Perustarpeet(int values_only) {
             showtext(679, 198, "Nutrition:", grey, 0);
             showtext(510, 228, "Warmth:", grey, 0);
             showtext(510, 243, "Vigour:", grey, 0);
+            keep_vigour_ground(568, 240, 503 + 286 - 3);
         } else {
             winbox(595, 190, 195, 110, "", WIN_TEX_SAVU, 0);
             TekstiPalkki(595, 190, 195, "Nutrition/Warmth/Vigour", 1);
             showtext(605, 213, "Hunger:", grey, 0);
             showtext(605, 226, "Thirst:", grey, 0);
+            keep_vigour_ground(625, 283, 595 + 195 - 3);
         }
     }
     int hr = hunger_red(Plr.energy);
@@ -239,6 +262,7 @@ void Nayta_Perustarpeet(int values_only) {
     char warmth[100];
     copy_bounded(warmth, sizeof warmth, PlrWarmthDesc(0, wc));
     TextBox(newer ? 568 : 625, newer ? 226 : 268, 160, warmth, rgb(wc.r, wc.g, wc.b));
+    clear_vigour(newer ? 568 : 625, newer ? 240 : 283);
     showtext(newer ? 568 : 625, newer ? 240 : 283, VasymysTeksti(plr_field<int32_t>(PLR_WEARINESS), 0), grey, 0);
 }
 

@@ -48,6 +48,17 @@ int MapIntoSurface(SDL_Surface *to);
 void FLIP_map_ON();
 void FLIP_map_OFF();
 void FLIP_map_ONCE();
+// A screen that covers the whole window (the message log, the wounds, the armour coverage) owns it
+// from open to close: no flip, note, idle tick or map redraw lays the map over it meanwhile. Opens
+// nest; the last close brings back the map flip as it was.
+void subscreen_open();
+void subscreen_close();
+struct SubScreenHold {
+    SubScreenHold() { subscreen_open(); }
+    ~SubScreenHold() { subscreen_close(); }
+    SubScreenHold(const SubScreenHold &) = delete;
+    SubScreenHold &operator=(const SubScreenHold &) = delete;
+};
 void Ruudunpaivitys_Off();
 void Ruudunpaivitys_On();
 void RESET_MAPEFF();

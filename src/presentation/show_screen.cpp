@@ -48,6 +48,8 @@ int maplightspot_x[MAX_LIGHTSPOTS], maplightspot_y[MAX_LIGHTSPOTS], maplightspot
 int GRAPH_INIT = 0;
 
 static SDL_Rect remembered_viewport;   // the viewport in force before SetGameViewport
+static int subscreens_open = 0;        // full-window screens open, one inside another
+static int flipmode_held = 0;          // the map flip as it was when the first of them opened
 
 // ---- the renderer log -------------------------------------------------------------------------
 
@@ -250,7 +252,7 @@ void RenderDoScreen() {
 void Flip() {
     if (DISABLE_FLIP || !ren) return;
     RenderDoScreen();
-    if (FLIPMODE != 0) {
+    if (FLIPMODE != 0 && !subscreens_open) {
         rc();
         if (FLIPMODE == 2) FLIPMODE = 0;
     }
@@ -316,6 +318,16 @@ void FlipScreenPortion(int x, int y, int w, int h, int present) {
 void FLIP_map_ON() { FLIPMODE = 1; }
 void FLIP_map_OFF() { FLIPMODE = 0; }
 void FLIP_map_ONCE() { FLIPMODE = 2; }
+
+void subscreen_open() {
+    if (subscreens_open++ == 0) flipmode_held = FLIPMODE;
+    FLIPMODE = 0;
+}
+
+void subscreen_close() {
+    if (subscreens_open == 0) return;
+    if (--subscreens_open == 0) FLIPMODE = flipmode_held;
+}
 
 void Ruudunpaivitys_Off() {
     DISABLE_FLIPORIG = DISABLE_FLIP;
@@ -416,7 +428,7 @@ static SDL_Rect map_source() {
 }
 
 void rc() {
-    if (!ren) return;
+    if (!ren || subscreens_open) return;
     const int s = MAPEFF_R + MAPEFF_G + MAPEFF_B;
     if (DISABLE_MAP && s == 0 && !MAPEFFECT_DRAW) return;
     to_window();
@@ -440,7 +452,7 @@ void rc() {
 }
 
 int MapIntoSurface(SDL_Surface *to) {
-    if (!ren || !to || !MapMainFinalTexture) return 0;
+    if (!ren || !to || !MapMainFinalTexture || subscreens_open) return 0;
     const int tint = MAPEFF_R + MAPEFF_G + MAPEFF_B;
     if (DISABLE_MAP && tint == 0 && !MAPEFFECT_DRAW) return 0;
     if (tint != 0 && !MAPEFFECT_DRAW) {   // the flip shows the view filled with the effect's colour

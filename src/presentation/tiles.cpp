@@ -3,6 +3,7 @@
 #include "presentation/tiles.h"
 
 #include "core/ownlib.h"
+#include "presentation/msglog.h"
 #include "presentation/show.h"
 
 #include <SDL2/SDL_image.h>
@@ -36,11 +37,11 @@ static unsigned tile_generation = 1;   // changes whenever a record of the table
 
 int tile_baddraws() { return baddraws; }
 
-// A draw that cannot be made is counted; the first few go to the log so that a broken tile set
-// shows without filling the disk at every redraw.
+// A draw that cannot be made is counted; while the debug logs are on, the first few go to the log so
+// that a broken tile set shows without filling the disk at every redraw.
 static void log_baddraw(const char *what, int tile, int frame) {
     baddraws++;
-    if (baddraws > 32) return;
+    if (!DEBUGLOG || baddraws > 32) return;
     FILE *f = fopen("debug_tiles.txt", "ab");
     if (!f) return;
     fprintf(f, "%s: tile %d frame %d\n", what, tile, frame);
@@ -223,6 +224,7 @@ static void find_named_indexes() {
 
 void NewGfx_loadtiledata() {
     NewGfx_freetiledata();
+    baddraws = 0;   // a tile set loaded anew logs its own first failed draws
     int next = 0;
     if (own_firstfile("truetile/*.png") == 0) {
         do {

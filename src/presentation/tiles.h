@@ -79,5 +79,5 @@ void put_tile();
 int tile_index_cached(const char *name);
 
 // Bad draws (an index outside the table, a record without its texture) counted since start; each
-// of the first few is written to "debug_tiles.txt".
+// of the first few is written to "debug_tiles.txt" while the debug logs are on.
 int tile_baddraws();

@@ -3,6 +3,7 @@
 #include "presentation/windows.h"
 
 #include "core/ownlib.h"
+#include "presentation/notes.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
 
@@ -34,6 +35,7 @@ struct GrabSlot {
     SDL_Rect rect;
     int has_rect;
     SDL_Rect viewport;             // renderer grabs only
+    int notes;                     // the copy shows the note box as the notes left it
 };
 static GrabSlot ScreenGrab[GRAB_SLOTS];
 static GrabSlot RenderGrab[GRAB_SLOTS];
@@ -615,12 +617,20 @@ static void copy_surface(SDL_Surface *from, SDL_Surface *to, const SDL_Rect *rec
     SDL_SetSurfaceBlendMode(from, mode);
 }
 
-void get_screen(int n) { copy_surface(screen, page(n), nullptr); }
+// Which pages hold the note box as the notes left it when they were saved: put back, they get the
+// notes written since, so that no note is lost from the box by a window closing.
+static int page_notes[5];
+
+void get_screen(int n) {
+    copy_surface(screen, page(n), nullptr);
+    if (n >= 1 && n <= 4) page_notes[n] = notebox_shown_in(screen);
+}
 
 void do_screen(int n) {
     SDL_Surface *p = page(n);
     if (!p) return;
     copy_surface(p, screen, nullptr);
+    if (page_notes[n]) notebox_put_back(screen);
     Flip();
 }
 
@@ -628,9 +638,15 @@ void save_page() { get_screen(1); }
 void restore_page() { do_screen(1); }
 void save_menubuf() { get_screen(4); }
 
+static bool over_notebox(const SDL_Rect &r) {
+    const SDL_Rect b = {noteboxGui.x, noteboxGui.y, noteboxGui.width, noteboxGui.height};
+    return SDL_HasIntersection(&r, &b) == SDL_TRUE;
+}
+
 void restore_menubuf(int x, int y, int w, int h) {
     SDL_Rect r = {x, y, w, h};
     copy_surface(MENUBUFFER, screen, &r);
+    if (page_notes[4] && over_notebox(r)) notebox_put_back(screen);
     Flip();
 }
 
@@ -700,6 +716,7 @@ void grabscr(const char *name, const SDL_Rect *rect) {
     GrabSlot &g = ScreenGrab[s];
     g.picture = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
     copy_surface(screen, g.picture, nullptr);
+    g.notes = notebox_shown_in(screen);
 }
 
 void showscr(const char *name) {
@@ -708,9 +725,14 @@ void showscr(const char *name) {
     GrabSlot &g = ScreenGrab[s];
     if (g.has_rect) {
         copy_surface(g.picture, screen, &g.rect);
+        if (g.notes && over_notebox(g.rect)) {
+            notebox_put_back(screen);
+            FlipScreenPortion(noteboxGui.x, noteboxGui.y, noteboxGui.width, noteboxGui.height, 0);
+        }
         FlipScreenPortion(g.rect.x, g.rect.y, g.rect.w, g.rect.h, 1);
     } else {
         copy_surface(g.picture, screen, nullptr);
+        if (g.notes) notebox_put_back(screen);
         Flip();
     }
 }

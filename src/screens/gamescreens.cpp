@@ -37,7 +37,11 @@ int Quit(int flag) {
     if (closed) EXIT_CLOSE_GAME = 1;
     return 1;
 }
-void PlayerDeath(const char *) { REAL_QUIT = -1; }
+// The game ends here: the screens that follow (the start menu first) are drawn without the map.
+void PlayerDeath(const char *) {
+    FLIP_map_OFF();
+    REAL_QUIT = -1;
+}
 void HelpScreen() {}
 void MapView() {}
 void Wizard() {}

@@ -68,6 +68,14 @@ public:
         return *this;
     }
 
+    // An idle tick, as the idle timer pushes it; the next key follows at once.
+    KeyFeeder &idle() {
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        groups_.push_back({e});
+        return *this;
+    }
+
     KeyFeeder &quit() {
         SDL_Event q{};
         q.type = SDL_QUIT;

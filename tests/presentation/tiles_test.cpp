@@ -1,6 +1,7 @@
 // tests/presentation/tiles_test.cpp -- tile strips written by the test itself: size classes, frames,
 // the scalable marker, the grey and silhouette copies, the option passes and bad draws.
 #include "common/harness.h"
+#include "presentation/msglog.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 
@@ -211,6 +212,10 @@ TEST_F(Tiles, BadIndexesAndMissingTexturesDrawNothingAndAreLogged) {
     TileDraw_named("no-such-tile", 0, 0, 10, 10, 0);
     EXPECT_EQ(tile_baddraws(), before + 3);
     EXPECT_EQ(MapPixels().ink().w, 0);
+    EXPECT_FALSE(dir->exists("debug_tiles.txt")) << "no log with the debug logs off";
+    DEBUGLOG = 1;
+    DrawOxaTile(-1, 0, 0, 10, 10, 0);
+    DEBUGLOG = 0;
     EXPECT_TRUE(dir->exists("debug_tiles.txt"));
 }
 
