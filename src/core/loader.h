@@ -38,6 +38,8 @@ void areal_food_spoil(int days);
 // The last message the loader or a save gave the player ("" none), e.g. why a load was refused.
 const char *loader_last_note();
 void loader_clear_note();
+// Every message the loader gave the player during the current load, one a line.
+const char *loader_load_notes();
 
 // The version check of a freshly read record: ends the program for saves too old to upgrade, and
 // clears what older versions kept at offsets 1400 and 1404.
