@@ -9,6 +9,7 @@
 #include <set>
 
 #include "core/loader_fixture.h"
+#include "screens/loadchar.h"
 #include "screens/quit.h"
 
 using oxatest::LoaderScreenTest;
@@ -225,4 +226,28 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
         }
     }
     oxa_quit_hook = nullptr;
+}
+
+// A cut or zeroed character file: the start menu still offers her, and loading her names the file.
+TEST_F(LoaderScreenTest, DamagedCharacterIsOfferedAndLoadingHerNamesTheFile) {
+    const std::string oxs = path("AINO.OXS");
+    FILE *f = fopen(oxs.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::string good(sizeof(PlayerStruct), '\0');
+    ASSERT_EQ(fread(&good[0], 1, good.size(), f), good.size());
+    fclose(f);
+    for (const std::string &bad : {good.substr(0, good.size() / 2), std::string(good.size(), '\0'), std::string()}) {
+        SCOPED_TRACE(bad.size());
+        f = fopen(oxs.c_str(), "wb");
+        fwrite(bad.data(), 1, bad.size(), f);
+        fclose(f);
+        press(SDLK_RETURN);   // the first row: AINO, before VILHO
+        load_character();
+        ASSERT_STREQ(CharacterFile, "AINO");
+        oxatest::reset_loader_tables();
+        press(SDLK_SPACE);
+        EXPECT_EQ(loader(), -1);
+        EXPECT_NE(strstr(loader_last_note(), "AINO.OXS is damaged"), nullptr) << loader_last_note();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
 }
