@@ -172,13 +172,15 @@ bool check_creatures(const char *file, const std::vector<uint32_t> &named) {
         unsound += !terminated(c.species) || !terminated(c.pname);
     }
     if (mostly_noise(unsound, used)) return refuse(file, "its records are no creatures");
-    // Every creature the maps hold is in the file.
-    for (uint32_t k : named) {
-        if (k >= records || record_at<CreatureStruct>(b, k).kind == CK_NONE) {
-            char why[100];
-            snprintf(why, sizeof why, "creature %u of the maps is missing from it", (unsigned)k);
-            return refuse(file, why);
-        }
+    // The creatures the maps hold are in the file (a stray record of a creature gone is the map
+    // entry's to clean up).
+    size_t missing = 0;
+    for (uint32_t k : named) missing += k >= records || record_at<CreatureStruct>(b, k).kind == CK_NONE;
+    if (mostly_noise(missing, named.size())) {
+        char why[100];
+        snprintf(why, sizeof why, "%u of the %u creatures of the maps are missing from it", (unsigned)missing,
+                 (unsigned)named.size());
+        return refuse(file, why);
     }
     if (b.size() % sizeof(CreatureStruct) != 0) loader_say("!The creature file ends in a cut record; it is left out.");
     return true;
@@ -390,9 +392,6 @@ bool check_character_folder() {
     }
     read_stored_cells();
     read_stored_creatures(named);
-    for (const DataStruct &d : on_disk.party)
-        if ((d.type == DT_CREATURE || d.type == DT_CARCASS || d.type == DT_PARTY) && d.id >= (uint32_t)CRE_DATAID)
-            named.push_back(d.id - CRE_DATAID);
 
     snprintf(file, sizeof file, "The object file %s.OBJ", CharacterFile);
     if (!check_objects(file)) return false;
@@ -580,6 +579,17 @@ void make_player_record_safe() {
             if (Plr.inv_count[s] > 1000000) Plr.inv_count[s] = 1000000;
             if (Plr.inv_obj[s] == 0) Plr.inv_count[s] = 0;
         }
+    }
+    // The things travelling with her: a record the game never writes is dropped.
+    bool party = false;
+    for (DataStruct &d : Plr.party)
+        if (!pool_record_sound(d, MAP_STRIDE, MAP_ROWS)) {
+            memset(&d, 0, sizeof d);
+            party = true;
+        }
+    if (party) {
+        if (list[0]) strncat(list, ", ", n - strlen(list) - 1);
+        strncat(list, "the things travelling with her", n - strlen(list) - 1);
     }
     if (slots) {
         if (list[0]) strncat(list, ", ", n - strlen(list) - 1);

@@ -251,3 +251,49 @@ TEST_F(LoaderScreenTest, DamagedCharacterIsOfferedAndLoadingHerNamesTheFile) {
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
 }
+
+// Her record's figures filled with random bytes (what names her and where she stands kept): the load
+// sets each figure within its bounds and says so, and her first turns and panels run on them.
+TEST_F(LoaderScreenTest, FiguresOutOfRangeInTheCharacterFileAreSetWithinBounds) {
+    static PlayerStruct rec;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &rec, sizeof rec));
+    const PlayerStruct keep = rec;
+    std::mt19937 draw(8);
+    uint8_t *bytes = reinterpret_cast<uint8_t *>(&rec);
+    for (size_t i = offsetof(PlayerStruct, skill_aptitude); i < sizeof rec; i++) bytes[i] = (uint8_t)(draw() & 255);
+    memcpy(rec.mapname, keep.mapname, sizeof rec.mapname);
+    rec.world_x = keep.world_x;
+    rec.world_y = keep.world_y;
+    rec.x = keep.x;
+    rec.y = keep.y;
+    rec.save_version = keep.save_version;
+    FILE *f = fopen(path("AINO.OXS").c_str(), "wb");
+    ASSERT_EQ(fwrite(&rec, sizeof rec, 1, f), 1u);
+    fclose(f);
+
+    for (int i = 0; i < 6; i++) press(SDLK_SPACE);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_NE(strstr(loader_load_notes(), "AINO.OXS held figures out of range"), nullptr) << loader_load_notes();
+    EXPECT_LT(Plr.hour, 24);
+    EXPECT_GE(Plr.month, 1);
+    EXPECT_LE(Plr.month, 12);
+    EXPECT_LE(Plr.facing, 7);
+    for (int s = 0; s < PLR_SLOTS; s++) EXPECT_GE(Plr.inv_count[s], 0);
+
+    // A body this broken may not live long: her death ends the turns, the sanitizer has its say.
+    oxa_quit_hook = throw_quit;
+    var_clear();
+    LOADER_RUN = 0;
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    try {
+        for (int t = 0; t < 3; t++) {
+            press(SDLK_SPACE);
+            press(SDLK_PERIOD);
+            int r;
+            turn_pass(&r);
+            SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        }
+    } catch (const Refused &) {
+    }
+    oxa_quit_hook = nullptr;
+}
