@@ -24,8 +24,10 @@ enum {
 
 // int loader() is declared in core/oxa.h: 0 play, -1 back to the menu.
 void Init();                       // per-game reset of module state
-// Reads the character folder. 1 read; 0 refused with a message (a damaged character file), and the
-// game goes back to the menu. A missing character or object file ends the program.
+// Reads the character folder. Every file is looked at first, before anything is read into the game or
+// written: 1 read; 0 refused with a message naming a damaged file, the folder left as it was, and the
+// game goes back to the menu. A missing character or object file, a damaged world and a save too old
+// to upgrade end the program, also before anything is written.
 int ReadGuy();
 int GetMappie(int mode);           // map-entry upkeep; mode 0 an entry, 1 a renewal; 1 when saved
 // Saves the character folder; 1 when every file was written, 0 when a file failed (the player is
