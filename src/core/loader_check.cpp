@@ -128,7 +128,8 @@ bool check_objects(const char *file) {
     char path[1200];
     char_ext_path(path, sizeof path, "OBJ");
     Bytes b;
-    if (!slurp(path, b)) return true;   // a missing object file ends the program when it is read
+    // A missing object file ends the program, as its reader always has: here, before anything is rebuilt.
+    if (!own_isfile(path) || !slurp(path, b)) oxa_quit("Couldn't open object data!");
     const size_t records = b.size() / sizeof(ItemStruct);
     size_t used = 0, unsound = 0;
     for (size_t i = 0; i < records; i++) {
@@ -358,6 +359,13 @@ bool check_character_folder() {
 
     Bytes world, b;
     path_of(path, sizeof path, "WORLD.DAT");
+    char lower[1200];
+    path_of(lower, sizeof lower, "world.dat");
+    if (!own_isfile(path) && !own_isfile(lower)) {
+        char msg[1300];
+        snprintf(msg, sizeof msg, "Oxa couldn't open %s/WORLD.DAT", CharacterPath);
+        oxa_quit(msg);
+    }
     // The world's reader ends the program on a damaged world, as it always has: before anything is
     // written, and naming the copy that brings the world back.
     if (slurp(path, world) && !world_whole(world)) {
