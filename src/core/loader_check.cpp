@@ -199,8 +199,9 @@ bool templates_whole(const Bytes &b) {
     return !mostly_noise(unsound, n);
 }
 
-// CONSTANT.OBJ: the definitions table whole; most rows are built by the game and are never blank.
-bool definitions_whole(const Bytes &b) {
+// CONSTANT.OBJ: the definitions table whole; once a load has built it, most of its rows are never
+// blank (character creation writes it blank, for the first load to build).
+bool definitions_whole(const Bytes &b, bool built) {
     if (b.size() != sizeof(ItemStruct) * CONSTANTOBJ_ROWS) return false;
     size_t blank = 0, unsound = 0;
     for (size_t i = 0; i < (size_t)CONSTANTOBJ_ROWS; i++) {
@@ -208,7 +209,7 @@ bool definitions_whole(const Bytes &b) {
         unsound += it.type > IT_CARCASS || !terminated(it.name) || !terminated(it.skill);
         blank += it.type == 0;
     }
-    return !mostly_noise(unsound, CONSTANTOBJ_ROWS) && blank < (size_t)CONSTANTOBJ_ROWS * 3 / 4;
+    return !mostly_noise(unsound, CONSTANTOBJ_ROWS) && (!built || blank < (size_t)CONSTANTOBJ_ROWS * 3 / 4);
 }
 
 // ---- the world --------------------------------------------------------------------------------
@@ -354,6 +355,10 @@ void read_stored_creatures(std::vector<uint32_t> &named) {
 bool check_character_folder() {
     found = Findings{};
     char file[300], path[1200];
+    // A folder that was never loaded has no copy of its world yet: character creation writes the
+    // world's things and the object definitions empty, for the first load to fill.
+    path_of(path, sizeof path, "WORLD.BAK");
+    const bool loaded_before = own_isfile(path);
     snprintf(file, sizeof file, "The character file %s.OXS", CharacterFile);
     if (!check_character_file(file)) return false;
 
@@ -394,7 +399,7 @@ bool check_character_folder() {
                      (unsigned)n, DATA_MAX);
             loader_say(msg);
         }
-        if (all_zero(b.data(), b.size()) && on_disk.bigmap_saveday != 0)
+        if (all_zero(b.data(), b.size()) && loaded_before)
             loader_say("!DATA.DAT holds nothing: the things on the world map are lost.");
         note_creatures(pool, n, named);
     }
@@ -410,7 +415,7 @@ bool check_character_folder() {
     path_of(path, sizeof path, "CONSTANT.CRE");
     found.templates = slurp(path, b) && !templates_whole(b);
     path_of(path, sizeof path, "CONSTANT.OBJ");
-    found.definitions = slurp(path, b) && !definitions_whole(b);
+    found.definitions = slurp(path, b) && !definitions_whole(b, loaded_before);
     path_of(path, sizeof path, "MARKER.DAT");
     found.markers = slurp(path, b) && !markers_whole(b);
     path_of(path, sizeof path, "EXTRAMARKER.DAT");

@@ -177,6 +177,11 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
     ASSERT_EQ(Save(0), 1);
     Folder folder(dir->path() + "/AINO");
     folder.take();
+    var_clear();
+    oxatest::reset_loader_tables();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(loader_load_notes(), "") << "the saved folder loads without a word";
+    folder.restore();
 
     oxa_quit_hook = throw_quit;
     unsigned seed = 20261208;

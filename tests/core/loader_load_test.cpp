@@ -24,6 +24,7 @@ int slot_named(const char *name) {
 
 TEST_F(LoaderTest, FixtureLoadsOntoTheWorldMap) {
     ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(loader_load_notes(), "") << "a sound folder loads without a word";
     EXPECT_STREQ(Plr.name, "Aino");
     EXPECT_STREQ(Plr.mapname, "BIGMAP");
     EXPECT_EQ(Plr.save_version, SAVE_VERSION);
