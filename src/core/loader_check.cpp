@@ -183,7 +183,11 @@ bool check_creatures(const char *file, const std::vector<uint32_t> &named) {
                  (unsigned)named.size());
         return refuse(file, why);
     }
-    if (b.size() % sizeof(CreatureStruct) != 0) loader_say("!The creature file ends in a cut record; it is left out.");
+    if (b.size() % sizeof(CreatureStruct) != 0) {
+        char msg[400];
+        snprintf(msg, sizeof msg, "!The creature file %s.CRS ends in a cut record; it is left out.", CharacterFile);
+        loader_say(msg);
+    }
     return true;
 }
 
