@@ -54,13 +54,22 @@ char Komentotekstitarkenne[100];
 // ---- messages and paths -------------------------------------------------------------------------
 
 static char last_note[300];
+static char load_notes[4000];
 const char *loader_last_note() { return last_note; }
-void loader_clear_note() { last_note[0] = 0; }
+const char *loader_load_notes() { return load_notes; }
+void loader_clear_note() {
+    last_note[0] = 0;
+    load_notes[0] = 0;
+}
 
 // The loader's messages are shown even while the loading keeps other notes quiet: they tell why a
 // file was refused or a save failed.
 void loader_say(const char *text) {
     copy_bounded(last_note, sizeof last_note, text);
+    if (LOADER_RUN) {
+        strncat(load_notes, text, sizeof load_notes - strlen(load_notes) - 1);
+        strncat(load_notes, "\n", sizeof load_notes - strlen(load_notes) - 1);
+    }
     if (!screen) return;
     const uint8_t keep = DISABLE_NOTES;
     DISABLE_NOTES = 0;
@@ -115,7 +124,10 @@ static int read_character_file() {
     char path[1200];
     char_ext_path(path, sizeof path, "OXS");
     if (!own_isfile(path)) oxa_quit("Wrong character file specified as a command-line parameter.");
-    if (ReadPlrFile() == 1) return 1;
+    if (ReadPlrFile() == 1) {
+        make_player_record_safe();
+        return 1;
+    }
     char msg[1400];
     snprintf(msg, sizeof msg, "!The character file %s is damaged (%ld of %d bytes). It can't be loaded.", path,
              file_size(path), (int)PLR_SIZE);
@@ -174,6 +186,13 @@ static void read_templates() {
         loader_log("readguy", line);
     }
     if (more) loader_say("!CONSTANT.CRE holds more than 1000 creature templates; the rest were left out.");
+    // A new character's file is empty: its templates are all built at the load.
+    if (got > 0 && got < (size_t)CONSTANTCRE_COUNT) {
+        char msg[200];
+        snprintf(msg, sizeof msg, "!CONSTANT.CRE is cut short (%u of %d creature templates); those past its end are built anew or left empty.",
+                 (unsigned)got, (int)CONSTANTCRE_COUNT);
+        loader_say(msg);
+    }
     long size = file_size(path);
     if (!more && size >= 0 && (size_t)size != got * sizeof(CreatureStruct))
         loader_say("!CONSTANT.CRE ends in a damaged record; it was left out.");
@@ -191,13 +210,17 @@ static void scan_creature_file() {
     if (size % (long)sizeof(CreatureStruct) != 0) loader_log("readguy", "creature file ends in a cut record");
 }
 
-// The exit record overrides both day counters; a short one is ignored and the character file's
-// counters stay.
+// The exit record overrides both day counters; a damaged one is ignored and the character file's
+// counters stay. The game writes the second counter times three, the day number less 500 (never
+// below -500) and a zero; a record of zeros is no day the game wrote.
 static void read_exit_record() {
     char path[1200];
     char_file_path(path, sizeof path, "EXITER.DAT");
     if (!own_isfile(path)) return;
-    if (file_size(path) != 12 || !ReadExiter()) loader_say("!EXITER.DAT is damaged; the day counters of the character file are kept.");
+    int32_t v[3] = {0, 0, 0};
+    const bool whole = file_size(path) == (long)sizeof v && read_exact(path, v, sizeof v);
+    const bool sound = whole && v[2] == 0 && v[0] >= 0 && v[0] % 3 == 0 && v[1] >= -500 && (v[0] | v[1]) != 0;
+    if (!sound || !ReadExiter()) loader_say("!EXITER.DAT is damaged; the day counters of the character file are kept.");
 }
 
 static int day_of_year() {
@@ -231,6 +254,9 @@ int ReadGuy() {
         return 0;
     }
     if (!settle_unfinished_save()) return 0;
+    // Nothing is read into the game, and nothing written, before every file has been looked at.
+    if (!check_character_folder()) return 0;
+    rebuild_damaged_files();
     if (!read_character_file()) return 0;
     PlayerX = (int)Plr.x;
     PlayerY = (int)Plr.y;
@@ -282,9 +308,9 @@ static void found_missing_societies() {
                 createsocarea(x, y, 3);
 }
 
-// The backups are taken only of files that were read whole, and only once the load can no longer be
-// refused: a damaged world or character file never replaces its last good copy, and a refused load
-// leaves the folder as it was.
+// The backups are taken only of files that were read whole, and only once the map was entered: a
+// damaged world or character file never replaces its last good copy, and a refused load leaves the
+// folder as it was.
 static void back_up_checked_files() {
     if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
     char world[1200], backup[1200];
@@ -296,6 +322,7 @@ static void back_up_checked_files() {
 
 int loader() {
     LOADER_RUN = 1;
+    load_notes[0] = 0;
     // The start menu lets its close button end the program at once; during play a closed window
     // asks to quit and saves first.
     XOUT_OK = 0;
@@ -354,12 +381,16 @@ int loader() {
     DISABLE_NOTES = 0;
 
     GetIso();
-    back_up_checked_files();
     fordmaker();
+    if (names_need_rebuilding()) {
+        luo_nimet(CharacterPath);
+        loader_say("!names.dat was damaged; the places of the world are named anew.");
+    }
     lataa_nimet(CharacterPath);
     found_missing_societies();
 
     GetMappie(0);
+    if (REAL_QUIT != -1) back_up_checked_files();
     upgrade_old_records();
     return REAL_QUIT == -1 ? -1 : 0;
 }

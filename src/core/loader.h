@@ -24,8 +24,10 @@ enum {
 
 // int loader() is declared in core/oxa.h: 0 play, -1 back to the menu.
 void Init();                       // per-game reset of module state
-// Reads the character folder. 1 read; 0 refused with a message (a damaged character file), and the
-// game goes back to the menu. A missing character or object file ends the program.
+// Reads the character folder. Every file is looked at first, before anything is read into the game or
+// written: 1 read; 0 refused with a message naming a damaged file, the folder left as it was, and the
+// game goes back to the menu. A missing character or object file, a damaged world and a save too old
+// to upgrade end the program, also before anything is written.
 int ReadGuy();
 int GetMappie(int mode);           // map-entry upkeep; mode 0 an entry, 1 a renewal; 1 when saved
 // Saves the character folder; 1 when every file was written, 0 when a file failed (the player is
@@ -38,6 +40,8 @@ void areal_food_spoil(int days);
 // The last message the loader or a save gave the player ("" none), e.g. why a load was refused.
 const char *loader_last_note();
 void loader_clear_note();
+// Every message the loader gave the player during the current load, one a line.
+const char *loader_load_notes();
 
 // The version check of a freshly read record: ends the program for saves too old to upgrade, and
 // clears what older versions kept at offsets 1400 and 1404.

@@ -14,3 +14,14 @@ void char_file_path(char *buf, size_t size, const char *name);
 // Before the folder is read: a save cut short is finished or taken back, and a commit list that fails
 // its check is left to the player. 0 when the character can't be loaded now (nothing was changed).
 int settle_unfinished_save();
+
+// The look over the character folder before the load reads or writes anything: false when a damaged
+// file refused the load (the player was told, and no file was touched).
+bool check_character_folder();
+// Once every file was checked: the damaged files the game can build again are rebuilt, and the
+// player is told of each.
+void rebuild_damaged_files();
+bool names_need_rebuilding();
+// The figures of the character record just read, kept within their bounds; the player is told
+// which were out of range.
+void make_player_record_safe();

@@ -264,16 +264,14 @@ static int write_table(const char *name, const void *table, size_t size) {
 int SaveMarkerFile() { return write_table("MARKER.DAT", ZoomExtra, sizeof ZoomExtra); }
 int SaveExtraMarkerFile() { return write_table("EXTRAMARKER.DAT", ExtraMarker, sizeof ExtraMarker); }
 
-// Reads as many whole records as the file holds; the rest of the table stays clear. A missing
-// file is written from the cleared table. Answers 1 when the file was whole or missing.
+// Reads as many whole records as the file holds; the rest of the table stays clear. A missing file
+// leaves the table clear: the next save writes it, and a load writes nothing. Answers 1 when the file
+// was whole or missing. (The loader looks at both files before this and rebuilds a damaged one.)
 static int read_table(const char *name, void *table, size_t record, size_t count) {
     char path[1200];
     marker_path(path, sizeof path, name);
     FILE *f = fopen(path, "rb");
-    if (!f) {
-        write_table(name, table, record * count);
-        return 1;
-    }
+    if (!f) return 1;
     const size_t got = fread(table, record, count, f);
     fclose(f);
     if (got == count) return 1;
@@ -290,8 +288,9 @@ int LoadMarkerFiles() {
     memset(ZoomExtra, 0, sizeof ZoomExtra);
     memset(ExtraMarker, 0, sizeof ExtraMarker);
     full_logged = false;
-    if (Plr.save_version < 312) SaveMarkerFile();   // older saves kept other records here
-    const int a = read_table("MARKER.DAT", ZoomExtra, sizeof(ZoomExtraStruct), ZOOMEXTRA_COUNT);
+    // Older saves kept other records in the marker file: their table starts empty, and the next save
+    // writes it.
+    const int a = Plr.save_version < 312 ? 1 : read_table("MARKER.DAT", ZoomExtra, sizeof(ZoomExtraStruct), ZOOMEXTRA_COUNT);
     const int b = read_table("EXTRAMARKER.DAT", ExtraMarker, sizeof(ExtraMarkerStruct), EXTRAMARKER_COUNT);
     return a && b;
 }

@@ -13,13 +13,18 @@
 #include "presentation/listwidget.h"
 #include "presentation/show.h"
 
-// The name of a folder's character file, when the folder holds a whole one.
+// The name of a folder's character file, when the folder holds one. A character file that is cut
+// short or holds no name is offered by its folder's name: loading it tells which file is damaged.
 static bool character_name(const char *folder, char *name, size_t size) {
     char path[2 * LOADCHAR_FOLDER + 8];
     snprintf(path, sizeof path, "%s/%s.OXS", folder, folder);
+    struct stat st;
+    if (stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return false;
     static PlayerStruct record;
-    if (!read_exact(path, &record, sizeof record)) return false;
-    copy_bounded(name, size, record.name);
+    if (read_exact(path, &record, sizeof record) && record.name[0] != 0 && memchr(record.name, 0, sizeof record.name))
+        copy_bounded(name, size, record.name);
+    else
+        copy_bounded(name, size, folder);
     return true;
 }
 

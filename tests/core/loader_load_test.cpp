@@ -24,6 +24,7 @@ int slot_named(const char *name) {
 
 TEST_F(LoaderTest, FixtureLoadsOntoTheWorldMap) {
     ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(loader_load_notes(), "") << "a sound folder loads without a word";
     EXPECT_STREQ(Plr.name, "Aino");
     EXPECT_STREQ(Plr.mapname, "BIGMAP");
     EXPECT_EQ(Plr.save_version, SAVE_VERSION);
@@ -134,10 +135,22 @@ TEST_F(LoaderTest, VersionsFrom318LoadAndOlderThan350LoseTheirSpiritStanding) {
     }
 }
 
-TEST_F(LoaderTest, Version317IsRefusedWithItsMessage) {
-    edit_record([](PlayerStruct &p) { p.save_version = 317; });
-    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0),
-                "Can't migrate! This savegame needs a remedy. Report the issue at forums or by e-mail.");
+TEST_F(LoaderTest, Version317IsRefusedWithItsMessageAndTheFolderKept) {
+    // A saved folder with its marker files; then a record too old to upgrade.
+    ASSERT_EQ(loader(), 0);
+    ASSERT_EQ(Save(0), 1);
+    const std::vector<uint8_t> markers = read("MARKER.DAT");
+    ASSERT_EQ(markers.size(), 1560000u);
+    for (int version : {317, 311}) {
+        edit_record([&](PlayerStruct &p) { p.save_version = version; });
+        const std::vector<uint8_t> record = read("AINO.OXS");
+        leave_to_menu();
+        EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0),
+                    "Can't migrate! This savegame needs a remedy. Report the issue at forums or by e-mail.");
+        EXPECT_EQ(read("MARKER.DAT"), markers) << version << ": the refused load cleared the marker file";
+        EXPECT_EQ(read("AINO.OXS"), record) << version;
+        EXPECT_FALSE(dir->exists("AINO/AINO.BAK") && read("AINO.BAK") == record) << "no backup of a refused record";
+    }
 }
 
 TEST_F(LoaderTest, OldSkillsAndMarkersAreUpgradedInPlace) {

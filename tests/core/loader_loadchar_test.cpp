@@ -29,18 +29,20 @@ TEST(LoadCharacter, ListsOnlyFoldersHoldingTheirOwnCharacterFile) {
     oxatest::TempDir dir;
     make_character("BETA", "Beta the Typed");
     make_character("ALPHA", "alpha");
-    make_character("SHORT", "Cut", 100);                  // a damaged character file
+    make_character("SHORT", "Cut", 100);                  // a damaged character file: offered by its folder
     mkdir("NOFILE", 0755);                                // a folder without its character file
     dir.write_file("NOFILE/OTHER.OXS", std::string(sizeof(PlayerStruct), 'x'));
     dir.write_file("PLAIN.OXS", std::string(sizeof(PlayerStruct), 'x'));   // a plain file
     dir.write_file("PLAIN", "not a folder");
 
     SavedCharacter rows[LOADCHAR_ROWS];
-    ASSERT_EQ(list_saved_characters(rows), 2);
+    ASSERT_EQ(list_saved_characters(rows), 3);
     EXPECT_STREQ(rows[0].folder, "ALPHA");
     EXPECT_STREQ(rows[0].name, "alpha");
     EXPECT_STREQ(rows[1].folder, "BETA");
     EXPECT_STREQ(rows[1].name, "Beta the Type") << "the 13 characters of the name field as typed";
+    EXPECT_STREQ(rows[2].folder, "SHORT");
+    EXPECT_STREQ(rows[2].name, "SHORT");
 }
 
 TEST(LoadCharacter, KeepsTheFirst32InSortedOrder) {

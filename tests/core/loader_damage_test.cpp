@@ -1,0 +1,304 @@
+// Damaged files of a saved character folder: each file the load reads, cut to half, zeroed and filled
+// with random bytes, is either refused with a message naming it, leaving every byte of the folder as it
+// was, or read with a message naming it and saying what the game does instead.
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <map>
+#include <random>
+#include <set>
+
+#include "core/loader_fixture.h"
+#include "screens/loadchar.h"
+#include "screens/quit.h"
+
+using oxatest::LoaderScreenTest;
+
+namespace {
+
+// The files of a folder as written, by name, and the stamps they were left with: a file whose size and
+// time are as stamped holds the bytes kept.
+class Folder {
+public:
+    explicit Folder(std::string path) : path_(std::move(path)) {}
+
+    void take() {
+        bytes_.clear();
+        for (const std::string &name : names()) bytes_[name] = slurp(name);
+        stamp_all();
+    }
+    // Every file back as taken, files added since removed.
+    void restore() {
+        for (const std::string &name : names())
+            if (!bytes_.count(name)) remove(at(name).c_str());
+        for (const auto &f : bytes_)
+            if (!as_stamped(f.first) || damaged_.count(f.first)) put(f.first, f.second);
+    }
+    void put(const std::string &name, const std::string &bytes) {
+        FILE *f = fopen(at(name).c_str(), "wb");
+        ASSERT_NE(f, nullptr) << name;
+        ASSERT_EQ(fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
+        fclose(f);
+        stamps_[name] = stamp(name);
+        if (bytes_.count(name) && bytes_[name] == bytes)
+            damaged_.erase(name);
+        else
+            damaged_.insert(name);
+    }
+    // The files whose bytes differ from what was put or taken last; the message log may only grow.
+    std::string changed(const std::string &damaged_name, const std::string &damaged_bytes) {
+        std::string out;
+        for (const std::string &name : names()) {
+            if (!stamps_.count(name)) {
+                out += "+" + name + " ";
+                continue;
+            }
+            if (as_stamped(name)) continue;
+            const std::string now = slurp(name);
+            const std::string &was = name == damaged_name ? damaged_bytes : bytes_[name];
+            const bool grew = name == "msglog.txt" && now.compare(0, was.size(), was) == 0;
+            if (now != was && !grew) out += name + " ";
+        }
+        for (const auto &s : stamps_)
+            if (!exists(s.first)) out += "-" + s.first + " ";
+        return out;
+    }
+    const std::map<std::string, std::string> &files() const { return bytes_; }
+    // The lines the message log gained since it was last put back.
+    std::string log_since() const {
+        const std::string now = slurp("msglog.txt");
+        auto it = bytes_.find("msglog.txt");
+        const size_t was = it == bytes_.end() ? 0 : it->second.size();
+        return now.size() > was ? now.substr(was) : "";
+    }
+
+private:
+    struct Stamp {
+        off_t size;
+        timespec mtime;
+    };
+    std::string at(const std::string &name) const { return path_ + "/" + name; }
+    bool exists(const std::string &name) const {
+        struct stat st;
+        return stat(at(name).c_str(), &st) == 0;
+    }
+    Stamp stamp(const std::string &name) const {
+        struct stat st {};
+        stat(at(name).c_str(), &st);
+        return {st.st_size, st.st_mtim};
+    }
+    bool as_stamped(const std::string &name) const {
+        struct stat st;
+        auto it = stamps_.find(name);
+        return it != stamps_.end() && stat(at(name).c_str(), &st) == 0 && st.st_size == it->second.size &&
+               st.st_mtim.tv_sec == it->second.mtime.tv_sec && st.st_mtim.tv_nsec == it->second.mtime.tv_nsec;
+    }
+    void stamp_all() {
+        stamps_.clear();
+        for (const std::string &name : names()) stamps_[name] = stamp(name);
+    }
+    std::vector<std::string> names() const {
+        std::vector<std::string> out;
+        if (DIR *d = opendir(path_.c_str())) {
+            while (dirent *e = readdir(d))
+                if (e->d_name[0] != '.') out.push_back(e->d_name);
+            closedir(d);
+        }
+        return out;
+    }
+    std::string slurp(const std::string &name) const {
+        std::string out;
+        if (FILE *f = fopen(at(name).c_str(), "rb")) {
+            char buf[1 << 16];
+            size_t n;
+            while ((n = fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
+            fclose(f);
+        }
+        return out;
+    }
+    std::string path_;
+    std::map<std::string, std::string> bytes_;
+    std::map<std::string, Stamp> stamps_;
+    std::set<std::string> damaged_;
+};
+
+struct Refused {
+    std::string text;
+};
+[[noreturn]] void throw_quit(const char *text) { throw Refused{text}; }
+
+enum Damage { HALF, ZERO, RANDOM };
+const char *const damage_name[] = {"half", "zero", "random"};
+
+std::string damaged(const std::string &good, Damage how, unsigned seed) {
+    if (how == HALF) return good.substr(0, good.size() / 2);
+    std::string bytes(good.size(), '\0');
+    if (how == RANDOM) {
+        std::mt19937 draw(seed);
+        for (char &c : bytes) c = (char)(draw() & 255);
+    }
+    return bytes;
+}
+
+// What the game does with a damaged file: refuses the load, or loads and says what it did instead;
+// EITHER is left to the local-map store's own checks. QUIET: the damage takes nothing the game reads
+// (the half of the creature file that is cut holds no creature; the area markers of a folder with
+// none are zeros already).
+enum Expect { REFUSED, TOLD, EITHER, QUIET };
+
+struct Row {
+    const char *file;
+    Expect half, zero, random;
+};
+
+const Row rows[] = {
+    {"AINO.OXS", REFUSED, REFUSED, REFUSED},     {"AINO.OBJ", TOLD, REFUSED, REFUSED},
+    {"AINO.CRS", QUIET, REFUSED, REFUSED},       {"CONSTANT.CRE", TOLD, TOLD, TOLD},
+    {"CONSTANT.OBJ", TOLD, TOLD, TOLD},          {"DATA.DAT", TOLD, TOLD, REFUSED},
+    {"EXITER.DAT", TOLD, TOLD, TOLD},            {"WEATHER.DAT", TOLD, TOLD, TOLD},
+    {"MARKER.DAT", TOLD, TOLD, TOLD},            {"EXTRAMARKER.DAT", TOLD, QUIET, TOLD},
+    {"WORLD.DAT", REFUSED, REFUSED, REFUSED},    {"WORLD.PLM", TOLD, TOLD, TOLD},
+    {"kulttuuri.dat", TOLD, TOLD, TOLD},         {"names.dat", TOLD, TOLD, TOLD},
+    {"ZOOMINDEX.DAT", EITHER, EITHER, EITHER},   {"ZOOMMAPS.DAT", EITHER, EITHER, EITHER},
+};
+
+}  // namespace
+
+TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNothing) {
+    // Her saved folder: loaded, into her village, saved with its local maps, weather and markers.
+    ASSERT_EQ(loader(), 0);
+    var_clear();
+    LOADER_RUN = 0;
+    const oxatest::WorldCell v = oxatest::her_village();
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_EQ(CheckExits(), 1);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    ASSERT_EQ(Save(0), 1);
+    Folder folder(dir->path() + "/AINO");
+    folder.take();
+    var_clear();
+    oxatest::reset_loader_tables();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(loader_load_notes(), "") << "the saved folder loads without a word";
+    folder.restore();
+
+    oxa_quit_hook = throw_quit;
+    unsigned seed = 20261208;
+    for (const Row &row : rows) {
+        ASSERT_TRUE(folder.files().count(row.file)) << row.file;
+        const std::string &good = folder.files().at(row.file);
+        for (Damage how : {HALF, ZERO, RANDOM}) {
+            const Expect expect = how == HALF ? row.half : how == ZERO ? row.zero : row.random;
+            SCOPED_TRACE(std::string(row.file) + " " + damage_name[how]);
+            folder.restore();
+            const std::string bad = damaged(good, how, seed++);
+            folder.put(row.file, bad);
+
+            var_clear();
+            oxatest::reset_loader_tables();
+            for (int i = 0; i < 6; i++) press(SDLK_SPACE);   // the refusal and the notes wait for keys
+            int result;
+            std::string told;
+            try {
+                result = loader();
+            } catch (const Refused &r) {
+                result = -1;
+                told = r.text + "\n";
+            }
+            told += loader_load_notes();
+            told += folder.log_since();   // what the other modules told her, as her message log keeps it
+            SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+
+            const bool named = told.find(row.file) != std::string::npos;
+            switch (expect) {
+            case REFUSED:
+                EXPECT_EQ(result, -1) << told;
+                break;
+            case TOLD:
+            case QUIET:
+                EXPECT_EQ(result, 0) << told;
+                break;
+            case EITHER:
+                break;
+            }
+            if (expect != QUIET) {
+                EXPECT_TRUE(named) << "said: " << told;
+            }
+            if (result != 0) {
+                EXPECT_EQ(folder.changed(row.file, bad), "") << "a refused load wrote into the folder";
+            }
+        }
+    }
+    oxa_quit_hook = nullptr;
+}
+
+// A cut or zeroed character file: the start menu still offers her, and loading her names the file.
+TEST_F(LoaderScreenTest, DamagedCharacterIsOfferedAndLoadingHerNamesTheFile) {
+    const std::string oxs = path("AINO.OXS");
+    FILE *f = fopen(oxs.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::string good(sizeof(PlayerStruct), '\0');
+    ASSERT_EQ(fread(&good[0], 1, good.size(), f), good.size());
+    fclose(f);
+    for (const std::string &bad : {good.substr(0, good.size() / 2), std::string(good.size(), '\0'), std::string()}) {
+        SCOPED_TRACE(bad.size());
+        f = fopen(oxs.c_str(), "wb");
+        fwrite(bad.data(), 1, bad.size(), f);
+        fclose(f);
+        press(SDLK_RETURN);   // the first row: AINO, before VILHO
+        load_character();
+        ASSERT_STREQ(CharacterFile, "AINO");
+        oxatest::reset_loader_tables();
+        press(SDLK_SPACE);
+        EXPECT_EQ(loader(), -1);
+        EXPECT_NE(strstr(loader_last_note(), "AINO.OXS is damaged"), nullptr) << loader_last_note();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+}
+
+// Her record's figures filled with random bytes (what names her and where she stands kept): the load
+// sets each figure within its bounds and says so, and her first turns and panels run on them.
+TEST_F(LoaderScreenTest, FiguresOutOfRangeInTheCharacterFileAreSetWithinBounds) {
+    static PlayerStruct rec;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &rec, sizeof rec));
+    const PlayerStruct keep = rec;
+    std::mt19937 draw(8);
+    uint8_t *bytes = reinterpret_cast<uint8_t *>(&rec);
+    for (size_t i = offsetof(PlayerStruct, skill_aptitude); i < sizeof rec; i++) bytes[i] = (uint8_t)(draw() & 255);
+    memcpy(rec.mapname, keep.mapname, sizeof rec.mapname);
+    rec.world_x = keep.world_x;
+    rec.world_y = keep.world_y;
+    rec.x = keep.x;
+    rec.y = keep.y;
+    rec.save_version = keep.save_version;
+    FILE *f = fopen(path("AINO.OXS").c_str(), "wb");
+    ASSERT_EQ(fwrite(&rec, sizeof rec, 1, f), 1u);
+    fclose(f);
+
+    for (int i = 0; i < 6; i++) press(SDLK_SPACE);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_NE(strstr(loader_load_notes(), "AINO.OXS held figures out of range"), nullptr) << loader_load_notes();
+    EXPECT_LT(Plr.hour, 24);
+    EXPECT_GE(Plr.month, 1);
+    EXPECT_LE(Plr.month, 12);
+    EXPECT_LE(Plr.facing, 7);
+    for (int s = 0; s < PLR_SLOTS; s++) EXPECT_GE(Plr.inv_count[s], 0);
+
+    // A body this broken may not live long: her death ends the turns, the sanitizer has its say.
+    oxa_quit_hook = throw_quit;
+    var_clear();
+    LOADER_RUN = 0;
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    try {
+        for (int t = 0; t < 3; t++) {
+            press(SDLK_SPACE);
+            press(SDLK_PERIOD);
+            int r;
+            turn_pass(&r);
+            SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        }
+    } catch (const Refused &) {
+    }
+    oxa_quit_hook = nullptr;
+}
