@@ -1,5 +1,9 @@
-// The work behind the action codes whose modules are still to come. Each answers "nothing done".
+// The work behind the action codes whose modules are still to come. Each answers "nothing done",
+// but for the climbing roll of a step.
 #include "activities/worklinks.h"
+
+#include "core/harnrule.h"
+#include "core/player.h"
 
 // Until timbercraft lands.
 int felltimber(int, int, int, int) { return 0; }
@@ -38,8 +42,14 @@ void Herblore() {}
 void Fishing() {}
 // Until swimming lands.
 int Swimming(int, int) { return 0; }
-// Until climbing lands.
-int climb_it(int, int) { return 0; }
+// Until climbing lands: a step onto a steep square or over a fence is one CLIMBING roll; with no
+// square given (the skill list, the movement menu) there is nothing to choose from yet, and nothing
+// is climbed.
+int climb_it(int x, int y) {
+    if (x == 0 && y == 0) return 0;
+    const int level = plr_ML("CLIMBING");
+    return SuccessRoll(0, level == 1000 ? 0 : level) >= SR_SUCCESS;
+}
 // Until timbercraft lands.
 void TIMBERCRAFT() {}
 // Until traps land.

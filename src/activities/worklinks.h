@@ -58,7 +58,7 @@ void Herblore();
 void Fishing();
 int building_skill();            // the key chosen
 int Swimming(int x, int y);
-int climb_it(int x, int y);
+int climb_it(int x, int y);        // onto x, y (0, 0: the player chooses); 1 when she got there
 void TIMBERCRAFT();
 void Ansat();
 int wooden_items();             // the key chosen

@@ -46,8 +46,6 @@
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
 
-// Until the traps land: a trap catches any animal.
-static int trap_catches(int n) { return !ask_human(n); }
 // Until the plants land: a plant can be grazed when ripe or by a grass eater.
 static int grazeable(int n, int dp) { return Data[dp].ready_day == 0 || ((Cre[n].diet1 | Cre[n].diet2) & DIET_GRASS); }
 

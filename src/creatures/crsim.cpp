@@ -229,6 +229,25 @@ static int stands_badly(int n, int x, int y) {
     return terrain_flag(ch, TF_BLOCKS) && ch != 12 && ch != 17 && ch != 254;
 }
 
+int crsim_tally_column(int n, const int *codes, int n_codes, long &outside, int &x, int &y) {
+    x = y = 0;
+    const int p = crestep_pos(n);
+    if (p < 0) return n_codes + 1;
+    x = Data[p].x;
+    y = Data[p].y;
+    if (x < AREA_MIN || x > AREA_MAX || y < AREA_MIN || y > AREA_MAX) outside++;
+    const int code = Cre[n].mode == CM_ASLEEP ? 4 : Cre[n].Puuha[0];
+    for (int j = 0; j < n_codes; j++)
+        if (codes[j] == code) return j;
+    return n_codes;
+}
+
+void crsim_print_shares(FILE *out, const char *const *names, const long *counts, int columns, long total) {
+    for (int j = 0; j < columns; j++)
+        if (counts[j]) fprintf(out, " %s %.1f%%", names[j], 100.0 * (double)counts[j] / (double)total);
+    fputc('\n', out);
+}
+
 CreSimResult creature_sim(int seed, int ticks, FILE *out) {
     CreSimResult r;
     if (!crsim_build_area(seed)) return r;
@@ -245,25 +264,15 @@ CreSimResult creature_sim(int seed, int ticks, FILE *out) {
     for (int t = 0; t < ticks; t++) {
         crsim_tick();
         for (int k = 0; k < r.creatures; k++) {
-            const int s = mix[k % 20];
-            const int p = crestep_pos(k);
-            if (p < 0) {
-                hist[s][CODES + 1]++;
-                continue;
-            }
-            const int x = Data[p].x, y = Data[p].y;
-            if (x < AREA_MIN || x > AREA_MAX || y < AREA_MIN || y > AREA_MAX) r.outside++;
-            if (stands_badly(k, x, y)) {
+            int x, y;
+            const int column = crsim_tally_column(k, code_of, CODES, r.outside, x, y);
+            hist[mix[k % 20]][column]++;
+            if (column != CODES + 1 && stands_badly(k, x, y)) {
                 r.blocked++;
                 if (getenv("CRSIM_DEBUG"))
                     fprintf(stderr, "t%d #%d %s at %d,%d char %d h %d code %d\n", t, k, Cre[k].species, x, y,
                             get_mapchar(x, y), Cre[k].korkeus, Cre[k].Puuha[0]);
             }
-            int slot = CODES;
-            const int code = Cre[k].mode == CM_ASLEEP ? 4 : Cre[k].Puuha[0];
-            for (int j = 0; j < CODES; j++)
-                if (code_of[j] == code) slot = j;
-            hist[s][slot]++;
         }
     }
     DISABLE_NOTES = (uint8_t)keep_notes;
@@ -273,9 +282,7 @@ CreSimResult creature_sim(int seed, int ticks, FILE *out) {
             if (!count[s]) continue;
             const long total = (long)count[s] * ticks;
             fprintf(out, "%-9s x%d:", species_table[s].name, count[s]);
-            for (int j = 0; j < CODES + 2; j++)
-                if (hist[s][j]) fprintf(out, " %s %.1f%%", code_name[j], 100.0 * (double)hist[s][j] / (double)total);
-            fputc('\n', out);
+            crsim_print_shares(out, code_name, hist[s], CODES + 2, total);
         }
         fprintf(out, "outside the area: %ld, on squares it cannot stand on: %ld\n", r.outside, r.blocked);
     }

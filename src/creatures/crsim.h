@@ -18,3 +18,11 @@ int crsim_place_animals(int count);
 void crsim_tick();
 // The whole run: the area, 20 animals, `ticks` passes; prints each species' activities to out.
 CreSimResult creature_sim(int seed, int ticks, FILE *out);
+
+// The tally of a run, one pass: the column of creature n's activity among the n_codes counted codes
+// (asleep counts as code 4; n_codes any other code, n_codes + 1 gone from the pool). Its square goes
+// to x, y and a pass outside the local area adds one to `outside`.
+int crsim_tally_column(int n, const int *codes, int n_codes, long &outside, int &x, int &y);
+// One row of a run's report: every column with a count, its name and its share of `total` in
+// percent.
+void crsim_print_shares(FILE *out, const char *const *names, const long *counts, int columns, long total);

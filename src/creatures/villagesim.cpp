@@ -209,18 +209,8 @@ VillageSimResult village_sim(int seed, int ticks, FILE *out) {
             if (group[k] < 0) continue;
             const int g = group[k];
             seen[g]++;
-            const int p = crestep_pos(k);
-            if (p < 0) {
-                hist[g][CODES + 1]++;
-                continue;
-            }
-            const int x = Data[p].x, y = Data[p].y;
-            if (x < AREA_MIN || x > AREA_MAX || y < AREA_MIN || y > AREA_MAX) r.outside++;
-            int slot = CODES;
-            const int code = Cre[k].mode == CM_ASLEEP ? 4 : Cre[k].Puuha[0];
-            for (int j = 0; j < (int)CODES; j++)
-                if (CODE_OF[j] == code) slot = j;
-            hist[g][slot]++;
+            int x, y;
+            hist[g][crsim_tally_column(k, CODE_OF, CODES, r.outside, x, y)]++;
         }
     }
     people_speech_log = nullptr;
@@ -233,9 +223,7 @@ VillageSimResult village_sim(int seed, int ticks, FILE *out) {
         for (int g = 0; g < GROUPS; g++) {
             if (!seen[g]) continue;
             fprintf(out, "%-9s:", GROUP_NAME[g]);
-            for (int j = 0; j < (int)CODES + 2; j++)
-                if (hist[g][j]) fprintf(out, " %s %.1f%%", CODE_NAME[j], 100.0 * (double)hist[g][j] / (double)seen[g]);
-            fputc('\n', out);
+            crsim_print_shares(out, CODE_NAME, hist[g], CODES + 2, seen[g]);
         }
         fprintf(out, "the band robbed %d of her 2 goods (%s); %d words said or shouted; outside the area: %ld\n", r.robbed,
                 rob_items_string[0] ? rob_items_string : "nothing", r.words, r.outside);

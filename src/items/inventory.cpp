@@ -39,7 +39,9 @@ int plr_bodyweight() {
 
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS; }
 
-int Poista_PlrItem_NoCrunch(int slot, int n) {
+// Takes up to n units out of a player slot; an emptied slot is cleared and, with `crunch`, the gap
+// closed.
+static int take_out(int slot, int n, bool crunch) {
     if (n <= 0 || !valid_slot(slot)) return 0;
     int removed = n < Plr.inv_count[slot] ? n : Plr.inv_count[slot];
     if (removed < 0) removed = 0;
@@ -47,24 +49,14 @@ int Poista_PlrItem_NoCrunch(int slot, int n) {
     if (Plr.inv_count[slot] <= 0) {
         Plr.inv_obj[slot] = 0;
         Plr.inv_count[slot] = 0;
+        if (crunch) CrunchItems();
     }
     laske_Load(-1);
     return removed;
 }
 
-int Poista_PlrItem(int slot, int n) {
-    if (n <= 0 || !valid_slot(slot)) return 0;
-    int removed = n < Plr.inv_count[slot] ? n : Plr.inv_count[slot];
-    if (removed < 0) removed = 0;
-    Plr.inv_count[slot] -= removed;
-    if (Plr.inv_count[slot] <= 0) {
-        Plr.inv_obj[slot] = 0;
-        Plr.inv_count[slot] = 0;
-        CrunchItems();
-    }
-    laske_Load(-1);
-    return removed;
-}
+int Poista_PlrItem_NoCrunch(int slot, int n) { return take_out(slot, n, false); }
+int Poista_PlrItem(int slot, int n) { return take_out(slot, n, true); }
 
 int Poista_NpcItem(int creature, int slot, int n) {
     if (n == 0 || creature < 0 || creature >= CRE_COUNT || slot < 0 || slot >= CRE_PACK) return 0;

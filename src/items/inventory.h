@@ -4,6 +4,7 @@
 
 // Takes up to n units out of a player slot (the gap closed); answers the units removed.
 int Poista_PlrItem(int slot, int n);
+// The same, leaving an emptied slot where it is (the caller still walks the slots by number).
 int Poista_PlrItem_NoCrunch(int slot, int n);
 int Poista_NpcItem(int creature, int slot, int n);
 // Closes every gap of the player's slots; each slot's per-slot byte moves with its item.

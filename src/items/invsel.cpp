@@ -32,11 +32,6 @@ int SELSLOT_COUNT;
 int INVRES_toiminta;
 char invNotebuf[1024];
 
-namespace {
-
-constexpr int OID_ROPE = 333, MAX_TEN = 10, KEY_FILTER_ALL = '*', KEY_PROCEED = KEY_SPACE, BUTTONS_MAX = 24;
-
-// A message of the message files with its "%s" filled by the argument (never used as a format).
 const char *msg_with(const char *key, const char *arg) {
     const char *text = MSG(key);
     char *out = sbuf();
@@ -45,6 +40,10 @@ const char *msg_with(const char *key, const char *arg) {
     snprintf(out, SBUF_SIZE, "%.*s%s%s", (int)(at - text), text, arg, at + 2);
     return out;
 }
+
+namespace {
+
+constexpr int OID_ROPE = 333, MAX_TEN = 10, KEY_FILTER_ALL = '*', KEY_PROCEED = KEY_SPACE, BUTTONS_MAX = 24;
 
 struct Button {
     int x, y, w, h, key;

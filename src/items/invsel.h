@@ -32,3 +32,7 @@ void InvData_select(int row, int count);   // the row's count, kept in step in t
 int InvData_countsels();
 void InvData_addsels();
 int InvData_chosen_rows();         // rows with a chosen count
+
+// A message of the message files with its "%s" filled by the argument (the text is never used as a
+// format), in a scratch buffer: the screen's refusals and the item commands' notes.
+const char *msg_with(const char *key, const char *arg);

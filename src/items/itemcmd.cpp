@@ -98,16 +98,6 @@ static int HarvestBranch(int, int dp, int, unsigned char test) {
 
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot] > 0 && Plr.inv_count[slot] > 0; }
 
-// A message of the message files with its "%s" filled (the text is never used as a format).
-static const char *msg_with(const char *key, const char *arg) {
-    const char *text = MSG(key);
-    char *out = sbuf();
-    const char *at = strstr(text, "%s");
-    if (!at) return copy_bounded(out, SBUF_SIZE, text);
-    snprintf(out, SBUF_SIZE, "%.*s%s%s", (int)(at - text), text, arg, at + 2);
-    return out;
-}
-
 static void refresh() {
     laske_Load(CRE_PLAYER);
     Statistics();

@@ -230,6 +230,12 @@ static int recipe_files(const char *pattern, char names[][256]) {
     return n;
 }
 
+// The recipe files of a kind: building and cookery have their own, every other kind the making
+// files.
+static int kind_files(int kind, char names[][256]) {
+    return recipe_files(recipe_pattern(kind == RECIPE_BIY || kind == RECIPE_COOKERY ? kind : 0), names);
+}
+
 // Whether a header line carries the name, both compared upper-case.
 static bool header_names(const char *line, const char *want_upper) {
     if (line[0] != '.') return false;
@@ -238,34 +244,53 @@ static bool header_names(const char *line, const char *want_upper) {
     return strcmp(StrUpr(tag), want_upper) == 0;
 }
 
-char *fread_Tekodata(int kind, const char *name, int mode) {
+// A record found: its file open just past the header line.
+struct RecordAt {
+    FILE *f = nullptr;
+    char header[TEKO_LINE_MAX + 1];
+    char want[TEKO_VALUE_MAX + 1];   // the name looked for, upper-case
+    char file[256];
+};
+
+// The first header line naming the record in the kind's files, in sorted file order.
+static bool find_record(int kind, const char *name, RecordAt &at) {
     char files[RECIPE_FILES_MAX][256];
-    int nfiles = recipe_files(recipe_pattern(kind == RECIPE_BIY || kind == RECIPE_COOKERY ? kind : 0), files);
+    const int nfiles = kind_files(kind, files);
+    copy_bounded(at.want, sizeof at.want, StrUpr(name ? name : ""));
+    for (int i = 0; i < nfiles; i++) {
+        FILE *f = fopen(files[i], "r");
+        if (!f) continue;
+        while (recipe_getline(f, at.header, sizeof at.header))
+            if (header_names(at.header, at.want)) {
+                at.f = f;
+                copy_bounded(at.file, sizeof at.file, files[i]);
+                return true;
+            }
+        fclose(f);
+    }
+    return false;
+}
+
+char *fread_Tekodata(int kind, const char *name, int mode) {
     if (mode == 0) {
         fclose_TEKODATA_F();
-        char want[TEKO_VALUE_MAX + 1];
-        copy_bounded(want, sizeof want, StrUpr(name ? name : ""));
-        char line[TEKO_LINE_MAX + 1];
-        for (int i = 0; i < nfiles; i++) {
-            FILE *f = fopen(files[i], "r");
-            if (!f) continue;
-            while (recipe_getline(f, line, sizeof line)) {
-                if (!header_names(line, want)) continue;
-                copy_bounded(s_tekodata, sizeof s_tekodata, line);
-                TEKODATA_F = f;
-                tekodata_lines = 0;
-                if (DEBUG_INFO) {
-                    char note[300];
-                    bprintf(note, sizeof note, "Tekodata for %s - do %s", want, files[i]);
-                    DebugNote(note);
-                }
-                return s_tekodata;
-            }
-            fclose(f);
+        RecordAt at;
+        if (!find_record(kind, name, at)) {
+            copy_bounded(s_tekodata, sizeof s_tekodata, NOT_FOUND);
+            return s_tekodata;
         }
-        copy_bounded(s_tekodata, sizeof s_tekodata, NOT_FOUND);
+        copy_bounded(s_tekodata, sizeof s_tekodata, at.header);
+        TEKODATA_F = at.f;
+        tekodata_lines = 0;
+        if (DEBUG_INFO) {
+            char note[300];
+            bprintf(note, sizeof note, "Tekodata for %s - do %s", at.want, at.file);
+            DebugNote(note);
+        }
         return s_tekodata;
     }
+    char files[RECIPE_FILES_MAX][256];
+    const int nfiles = kind_files(kind, files);
     copy_bounded(s_tekodata, sizeof s_tekodata, NOT_FOUND);
     if (nfiles == 0 || !TEKODATA_F) return s_tekodata;
     char line[TEKO_LINE_MAX + 1];
@@ -286,32 +311,21 @@ char *fread_Tekodata(int kind, const char *name, int mode) {
 
 int read_asciiraw(int kind, const char *name, AsciiRawStruct *raw) {
     memset(raw, 0, sizeof *raw);
-    char files[RECIPE_FILES_MAX][256];
-    int nfiles = recipe_files(recipe_pattern(kind == RECIPE_BIY || kind == RECIPE_COOKERY ? kind : 0), files);
-    char want[TEKO_VALUE_MAX + 1];
-    copy_bounded(want, sizeof want, StrUpr(name ? name : ""));
+    RecordAt at;
+    if (!find_record(kind, name, at)) return 0;
+    copy_bounded(raw->header, sizeof raw->header, at.header);
     char line[TEKO_LINE_MAX + 1];
-    for (int i = 0; i < nfiles; i++) {
-        FILE *f = fopen(files[i], "r");
-        if (!f) continue;
-        while (recipe_getline(f, line, sizeof line)) {
-            if (!header_names(line, want)) continue;
-            copy_bounded(raw->header, sizeof raw->header, line);
-            int n = 0;
-            while (recipe_getline(f, line, sizeof line) && strlen(line) >= 2) {
-                if (comment_line(line)) continue;
-                if (n == TEKO_RECORD_LINES) {
-                    cut_logged("recipe record over 100 lines", line);
-                    break;
-                }
-                copy_bounded(raw->lines[n++], sizeof raw->lines[0], line);
-            }
-            fclose(f);
-            return 1;
+    int n = 0;
+    while (recipe_getline(at.f, line, sizeof line) && strlen(line) >= 2) {
+        if (comment_line(line)) continue;
+        if (n == TEKO_RECORD_LINES) {
+            cut_logged("recipe record over 100 lines", line);
+            break;
         }
-        fclose(f);
+        copy_bounded(raw->lines[n++], sizeof raw->lines[0], line);
     }
-    return 0;
+    fclose(at.f);
+    return 1;
 }
 
 void RawModItem(const AsciiRawStruct *raw, ItemStruct *item) {

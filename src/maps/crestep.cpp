@@ -34,7 +34,7 @@ enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // Until the traps land: a trap holds what it caught, catches any animal and lets a person go.
 static int trap_holds(int) { return 1; }
-static int trap_catches(int n) { return !ask_human(n); }
+int trap_catches(int n) { return !ask_human(n); }
 static void trap_steps_in(int n, int trap) {
     Cre[n].trapminute = Plr.minutes ? Plr.minutes : 1;
     Data[trap].extra = 'e';

@@ -215,16 +215,6 @@ char *movement_desc() {
     return text;
 }
 
-// Skis in use: a tool of the skis subtype whose in-use word is set.
-static int skis_on() {
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        if (Plr.inv_obj[s] == 0) continue;
-        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if (it.type == IT_TOOL && it.subtype == ST_SKIS && it.state) return 1;
-    }
-    return 0;
-}
-
 // A ski stick in either hand: any item of the stick subtype that is not skis, or object id 700.
 static int ski_stick_wielded() {
     for (int hand = 1; hand <= 2; hand++) {
@@ -246,7 +236,7 @@ void movement_way() {
     if (LURK && bigmap()) Piiloudu();
     TRANSPORT = 0;
     SESTA = 0;
-    if (!skis_on()) return;
+    if (!skisequipped(CRE_PLAYER)) return;
     if (!ski_stick_wielded()) {
         Note("_You are wearing skis, but in order to ski you need to wield a ski stick too.");
         return;

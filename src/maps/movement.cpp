@@ -34,6 +34,7 @@
 #include "items/hauling.h"
 #include "items/itemwear.h"
 #include "activities/skilluse.h"
+#include "activities/worklinks.h"
 #include "presentation/audio.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
@@ -67,7 +68,6 @@ static float walked_km = 0.0f;     // distance walked this run
 // ---- services of other modules that are not there yet --------------------------------------
 // Each stands in with the plainest answer until its module lands.
 
-static int climb_it(int, int) { return SuccessRoll(0, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING")) >= SR_SUCCESS; }
 static int trap_fires(int, int) { return 0; }
 static int trap_holds_player(int) { return 0; }
 

@@ -146,16 +146,6 @@ static void drown() {
     PlayerDeath("You drowned.");
 }
 
-// Skis in use: a tool of the skis subtype whose in-use word is set.
-static int skis_on() {
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        if (Plr.inv_obj[s] == 0) continue;
-        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if (it.type == IT_TOOL && it.subtype == ST_SKIS && it.state) return 1;
-    }
-    return 0;
-}
-
 static void set_mode(int mode) {
     if (Plr.movement_mode == MODE_HAUL && mode != MODE_HAUL) stopHauling(CRE_PLAYER);
     Plr.movement_mode = (uint8_t)mode;
@@ -250,7 +240,7 @@ int WaterwayCheck(int x, int y) {
     if (world || vesisyvyys(x, y) >= 2) return deep_water(x, y);
     Note(MSG("CAN_WADE"));
     if (puuhausvammaus(CRE_PLAYER, 0, 0, "wade") || LOAD_MAP) return 0;
-    if (skis_on()) {
+    if (skisequipped(CRE_PLAYER)) {
         Note(cant("wade with skis on"));
         return 0;
     }

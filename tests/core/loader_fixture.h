@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/harness.h"
+#include "common/keys.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
@@ -213,31 +214,20 @@ protected:
     // A bare key press: the reader trims bursts of queued keys, text events count too.
     static void press(SDL_Keycode k, uint16_t mod = 0) {
         CLOSE_WINDOW = 0;   // the loader's own waits found an empty queue
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.state = SDL_PRESSED;
-        e.key.keysym.sym = k;
-        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
-        e.key.keysym.mod = mod;
+        SDL_Event e = oxatest::key_press(k, mod);
         SDL_PushEvent(&e);
     }
     // A key pressed and let go, with the text it types: keys typed one after another, never
     // trimmed as a burst.
     static void tap(SDL_Keycode k, uint16_t mod = 0) {
         CLOSE_WINDOW = 0;
-        SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.state = SDL_PRESSED;
-        e.key.keysym.sym = k;
-        e.key.keysym.scancode = SDL_GetScancodeFromKey(k);
-        e.key.keysym.mod = mod;
+        SDL_Event e = oxatest::key_press(k, mod);
         SDL_PushEvent(&e);
         if (k >= 32 && k < 127 && !(mod & (KMOD_CTRL | KMOD_ALT))) {
             char t[2] = {(char)((mod & KMOD_SHIFT) ? toupper(k) : k), 0};
             push_text(t);
         }
-        e.type = SDL_KEYUP;
-        e.key.state = SDL_RELEASED;
+        e = oxatest::key_release(k, mod);
         SDL_PushEvent(&e);
     }
 };

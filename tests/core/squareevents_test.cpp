@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/pool_put.h"
 #include "core/obj_func.h"
 #include "core/turn_fixture.h"
 #include "maps/marker.h"
@@ -43,19 +44,7 @@ protected:
         Data[n].day = (uint16_t)care;
         return n;
     }
-    static int place(int type, int x, int y, int id, int count) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_UNUSED) {
-                Data[i] = DataStruct{};
-                Data[i].type = (uint8_t)type;
-                Data[i].x = (uint16_t)x;
-                Data[i].y = (uint16_t)y;
-                Data[i].id = (uint32_t)id;
-                Data[i].count = (uint16_t)count;
-                return i;
-            }
-        return -1;
-    }
+    static int place(int type, int x, int y, int id, int count) { return oxatest::pool_put(type, x, y, (uint32_t)id, count); }
     static int units(int type, int x, int y, int id) {
         int n = 0;
         for (const DataStruct &d : Data)

@@ -2,6 +2,7 @@
 // after days away, holes in the ice freezing over; the burning check; the world map's wandering groups.
 #include <cstring>
 
+#include "common/pool_put.h"
 #include "core/burning.h"
 #include "core/loader.h"
 #include "maps/water.h"
@@ -32,19 +33,7 @@ protected:
         SPENDING = 0;
         TurnTest::TearDown();
     }
-    static int place(int type, int x, int y, uint32_t id, int count) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_UNUSED) {
-                Data[i] = DataStruct{};
-                Data[i].type = (uint8_t)type;
-                Data[i].x = (uint16_t)x;
-                Data[i].y = (uint16_t)y;
-                Data[i].id = id;
-                Data[i].count = (uint16_t)count;
-                return i;
-            }
-        return -1;
-    }
+    static int place(int type, int x, int y, uint32_t id, int count) { return oxatest::pool_put(type, x, y, id, count); }
     static int item(int type, const char *name, float weight, uint32_t material = 0, uint32_t id = 900) {
         ItemStruct it;
         ClrItemstruct(it);

@@ -3,6 +3,7 @@
 // working folder, and helpers that lay things on the ground or put them in the pack.
 #pragma once
 #include "core/turn_fixture.h"
+#include "common/pool_put.h"
 
 #include "core/obj_func.h"
 #include "core/player.h"
@@ -56,16 +57,7 @@ protected:
     }
     // A stack on the ground next to the player; answers its pool record.
     static int lay(const ItemStruct &it, int count, int dx = 1, int dy = 0) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_UNUSED) {
-                Data[i].type = DT_ITEM;
-                Data[i].x = (uint16_t)(PlayerX + dx);
-                Data[i].y = (uint16_t)(PlayerY + dy);
-                Data[i].id = (uint32_t)Esineesta_Uniikki(it);
-                Data[i].count = (uint16_t)count;
-                return i;
-            }
-        return -1;
+        return oxatest::pool_put(DT_ITEM, PlayerX + dx, PlayerY + dy, (uint32_t)Esineesta_Uniikki(it), count);
     }
     static void line(const char *text) {
         pura_esinetarvinta(text);

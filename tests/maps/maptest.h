@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/harness.h"
+#include "common/pool_put.h"
 #include "core/ownlib.h"
 #include "core/oxa.h"
 #include "maps/area.h"
@@ -18,19 +19,7 @@
 #include "core/records.h"
 
 // A record placed straight into the pool at the first unused position; -1 when the pool is full.
-inline int place_record(int type, int x, int y, uint32_t id, int count = 1) {
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_UNUSED) {
-            Data[i] = DataStruct{};
-            Data[i].type = (uint8_t)type;
-            Data[i].x = (uint16_t)x;
-            Data[i].y = (uint16_t)y;
-            Data[i].id = id;
-            Data[i].count = (uint16_t)count;
-            return i;
-        }
-    return -1;
-}
+inline int place_record(int type, int x, int y, uint32_t id, int count = 1) { return oxatest::pool_put(type, x, y, id, count); }
 
 class MapsTest : public ::testing::Test {
 protected:

@@ -2,7 +2,9 @@
 // step costs, the messages and questions on the way, and what refuses a step.
 #include "maps/maptest.h"
 
+#include "activities/worklinks.h"
 #include "core/config.h"
+#include "core/harnrule.h"
 #include "core/maintenance.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
@@ -164,6 +166,26 @@ TEST_F(Walk, FencesAskOrClimbByTheSetting) {
     EXPECT_EQ(MovePlayer(0), 1);
     put(233, 232, 13);
     EXPECT_EQ(MovePlayer(0), 0);
+}
+
+// Until climbing has its own screens, a climb over a fence is one CLIMBING roll, and the climbing
+// of the skill list and the movement menu (no square given) climbs nothing and draws nothing.
+TEST_F(Walk, AFenceIsClimbedOnOneRoll) {
+    put(233, 232, 42);
+    next_answer = 1;
+    WIZARD_randomsuccess = 3;   // every roll fails
+    EXPECT_EQ(MovePlayer(102), 0);
+    EXPECT_EQ(PlayerX, 232);
+    WIZARD_randomsuccess = 4;   // every roll succeeds
+    MovePlayer(102);
+    EXPECT_EQ(PlayerX, 233) << "over the fence";
+    WIZARD_randomsuccess = 0;
+
+    randomize(7);
+    const int first = random(1000);
+    randomize(7);
+    EXPECT_EQ(climb_it(0, 0), 0);
+    EXPECT_EQ(random(1000), first) << "no roll drawn";
 }
 
 TEST_F(Walk, DoorsOpenUnlessTheSettingSaysNo) {

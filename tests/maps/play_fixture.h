@@ -3,6 +3,7 @@
 // by name and records put on squares.
 #pragma once
 #include "core/turn_fixture.h"
+#include "common/pool_put.h"
 
 #include "core/obj_func.h"
 #include "items/items.h"
@@ -50,19 +51,7 @@ protected:
         PlayerObj[obj - OBJ_PLAYER_FIRST].status = (uint8_t)status;
         PlayerObj[obj - OBJ_PLAYER_FIRST].state = (uint16_t)state;
     }
-    static int put(int type, int x, int y, int obj, int count = 1) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_UNUSED) {
-                Data[i] = DataStruct{};
-                Data[i].type = (uint8_t)type;
-                Data[i].x = (uint16_t)x;
-                Data[i].y = (uint16_t)y;
-                Data[i].id = (uint32_t)obj;
-                Data[i].count = (uint16_t)count;
-                return i;
-            }
-        return -1;
-    }
+    static int put(int type, int x, int y, int obj, int count = 1) { return oxatest::pool_put(type, x, y, (uint32_t)obj, count); }
     std::vector<std::string> shown() const {
         std::vector<std::string> out;
         if (!dir->exists("msglog.txt")) return out;

@@ -4,18 +4,7 @@
 
 class WaterTest : public MapsTest {
 protected:
-    int add_record(int type, int x, int y, int count = 0) {
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == 0) {
-                Data[i] = DataStruct{};
-                Data[i].type = (uint8_t)type;
-                Data[i].x = (uint16_t)x;
-                Data[i].y = (uint16_t)y;
-                Data[i].count = (uint16_t)count;
-                return i;
-            }
-        return -1;
-    }
+    int add_record(int type, int x, int y, int count = 0) { return oxatest::pool_put(type, x, y, 0, count); }
     int count_type(int type, int x, int y) {
         int n = 0;
         for (const DataStruct &d : Data) n += d.type == type && d.x == x && d.y == y;

@@ -5,6 +5,7 @@
 // stays empty for three seconds, it closes the window so that no test can hang (a busy machine may
 // take a while over the last key).
 #pragma once
+#include "common/keys.h"
 #include "core/oxa.h"
 #include "presentation/show.h"
 
@@ -22,23 +23,14 @@ class KeyFeeder {
 public:
     KeyFeeder &key(SDL_Keycode k, uint16_t mod = 0) {
         std::vector<SDL_Event> group;
-        SDL_Event press{};
-        press.type = SDL_KEYDOWN;
-        press.key.state = SDL_PRESSED;
-        press.key.keysym.sym = k;
-        press.key.keysym.scancode = SDL_GetScancodeFromKey(k);
-        press.key.keysym.mod = mod;
-        group.push_back(press);
+        group.push_back(key_press(k, mod));
         if (k >= 32 && k < 127 && !(mod & (KMOD_CTRL | KMOD_ALT))) {
             SDL_Event text{};
             text.type = SDL_TEXTINPUT;
             text.text.text[0] = (char)k;
             group.push_back(text);
         }
-        SDL_Event release = press;
-        release.type = SDL_KEYUP;
-        release.key.state = SDL_RELEASED;
-        group.push_back(release);
+        group.push_back(key_release(k, mod));
         groups_.push_back(group);
         return *this;
     }

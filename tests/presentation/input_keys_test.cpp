@@ -1,5 +1,6 @@
 // The key reader: pushed SDL events come out as the game's key codes.
 #include "common/harness.h"
+#include "common/keys.h"
 #include "core/config.h"
 #include "core/oxa.h"
 #include "presentation/input.h"
@@ -33,12 +34,7 @@ protected:
 
 // A key press alone, with no text event behind it (as with Ctrl or Alt held, or a key that types nothing).
 void push_bare_key(SDL_Keycode key, uint16_t mod = 0) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
-    e.key.keysym.mod = mod;
+    SDL_Event e = oxatest::key_press(key, mod);
     SDL_PushEvent(&e);
 }
 
