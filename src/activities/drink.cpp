@@ -97,7 +97,7 @@ void quaffCmd() {
                 if (!in_layer(x, y) || maailma_attrib[mapidx(x, y)] == ':') continue;
                 if (ice_thickness_true(x, y) <= 0) continue;
                 if (KyllaEi("Make a hole in the ice?")) {
-                    Toimi(35, 0, "");
+                    Toimi(ACTION_ICE_HOLE, 0, "");
                     return;
                 }
                 goto vessels;

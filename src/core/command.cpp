@@ -211,14 +211,14 @@ int command_dispatch(int key, int ctrl, int t) {
         }
         if (key == 0) return 1;
         if (key == HOTKEY_butcher) {
-            Toimi(454, 0, "");
+            Toimi(ACTION_BUTCHER, 0, "");
             return 1;
         }
         if (key == HOTKEY_stand_or_lay) MOVEDO_stand_or_lay();
         if (key == HOTKEY_sleep) {
             if (!strcmp(inival("SLEEP_CONFIRMATION", "NO"), "YES") && !KyllaEi("Sleep now?")) return 1;
             command_line("Sleep");
-            Toimi(455, 0, "");
+            Toimi(ACTION_SLEEP, 0, "");
             return 1;
         }
         if (key == HOTKEY_make || key == SECKEY_make || key == '=') {

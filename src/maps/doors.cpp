@@ -379,7 +379,7 @@ void MOVEDO_stand_or_lay() {
     if (Plr.posture == 0)
         fall_prone();
     else
-        Toimi(452, 0, "");
+        Toimi(ACTION_GET_UP, 0, "");
     TurnUsed = 1;
 }
 
@@ -407,7 +407,7 @@ void menusel_Movemode() {
     case 'G': MOVEDO_stand_or_lay(); break;
     case 'S':
         com("Sleep");
-        Toimi(455, 0, "");
+        Toimi(ACTION_SLEEP, 0, "");
         break;
     case 'W': MOVEDO_walk(); break;
     case 67:

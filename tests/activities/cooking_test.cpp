@@ -107,7 +107,7 @@ TEST_F(CookingTest, BoilingMakesOneBatchInThePotThatIsDoneByTheFire) {
     push_key(SDLK_RETURN);   // the whole stack
     push_key(SDLK_SPACE);    // all at hand: go on
     const int before = seconds_of_game();
-    Toimi(120, 0, "");
+    Toimi(ACTION_BOIL, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
     EXPECT_EQ(Script::rolls_taken, 1) << "one batch, one roll";
     EXPECT_EQ(Komentohistoria, 120);
@@ -140,7 +140,7 @@ TEST_F(CookingTest, RoastingSevenTakesThreeMinutesAndSevenRolls) {
     push_key(SDLK_RETURN);   // the whole stack
     push_key(SDLK_SPACE);
     const int before = seconds_of_game();
-    Toimi(121, 0, "");
+    Toimi(ACTION_ROAST, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 180);
     EXPECT_EQ(Script::rolls_taken, 7);
     ItemStruct roast;
@@ -162,7 +162,7 @@ TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
     push_key(SDLK_RETURN);   // the whole stack
     push_key(SDLK_SPACE);
     const int before = seconds_of_game();
-    Toimi(105, 0, "");
+    Toimi(ACTION_SALT, 0, "");
     EXPECT_EQ(seconds_of_game() - before, 14 * 60);
     ItemStruct salted;
     ASSERT_EQ(work_here(&salted), 7) << notes();
@@ -231,7 +231,7 @@ TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
     give(0, fish(), 3);
     give(1, thing(IT_FOOD, "Rye bread", 0, 0.25f), 2);
     const float before = pack_weight();
-    Toimi(121, 0, "");
+    Toimi(ACTION_ROAST, 0, "");
     EXPECT_TRUE(noted("You don't have any fire!")) << notes();
     EXPECT_FLOAT_EQ(pack_weight(), before);
 
@@ -262,7 +262,7 @@ TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
 }
 
 TEST_F(CookingTest, RecipesFromTheCookeryFiles) {
-    Toimi(122, 0, "No such dish");
+    Toimi(ACTION_COOK, 0, "No such dish");
     EXPECT_TRUE(noted("Error! Object header not found!"));
 
     fire();
@@ -316,7 +316,7 @@ TEST_F(CookingTest, MenuDefinitionEntriesAndPatchesOfARecipe) {
     fire();   // the first has burnt down
     push_key(SDLK_3);
     push_key(SDLK_SPACE);
-    Toimi(122, 0, "Flat cake");
+    Toimi(ACTION_COOK, 0, "Flat cake");
     ItemStruct cake;
     EXPECT_EQ(lying("Flat cake", DT_ITEM, &cake), 3) << notes();
     EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Flour")]).weight, 1.5f, 0.001f);

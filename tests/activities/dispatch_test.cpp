@@ -26,7 +26,7 @@ protected:
 TEST_F(DispatchTest, CodeZeroShowsAndStoresNothing) {
     remember(122, 3, "RYE PORRIDGE");
     world_map();
-    Toimi(0, 7, "x");
+    Toimi(ACTION_NONE, 7, "x");
     EXPECT_EQ(Komentohistoria, 122);
     EXPECT_EQ(Komentotarkenne, 3);
     EXPECT_STREQ(Komentotekstitarkenne, "RYE PORRIDGE");
@@ -55,9 +55,9 @@ TEST_F(DispatchTest, WorldMapRefusalsKeepOrReplaceTheRepeatByCode) {
 // maker looks the name up once more and finds no such work.
 TEST_F(DispatchTest, RepeatKeyRunsTheLastRememberedCommandWithItsArgumentAndText) {
     const char *missing = "Error! Object header not found!";
-    Toimi(-1, 42, "NO SUCH WORK");
+    Toimi(ACTION_CRAFT_ITEM, 42, "NO SUCH WORK");
     EXPECT_EQ(times_noted(missing), 1);
-    Toimi(420, 0, "");
+    Toimi(ACTION_WEAR, 0, "");
     command_dispatch('r', 0, 0);
     EXPECT_EQ(times_noted(missing), 2) << "the craft ran again: " << notes();
     EXPECT_EQ(Komentohistoria, -1);
@@ -75,7 +75,7 @@ TEST_F(DispatchTest, RepeatRightAfterLoadingDoesNothing) {
 
 TEST_F(DispatchTest, OverlongTextIsCutTo99Characters) {
     std::string longtext(300, 'k');
-    Toimi(122, 1, longtext.c_str());
+    Toimi(ACTION_COOK, 1, longtext.c_str());
     EXPECT_EQ(strlen(Komentotekstitarkenne), 99u);
     EXPECT_EQ(Komentotekstitarkenne[98], 'k');
 }

@@ -3,6 +3,11 @@
 // carries out itself, and a closed window read as "Q".
 #include "turn_fixture.h"
 
+#include "activities/actions.h"
+#include "activities/toimi.h"
+
+#include <set>
+
 using oxatest::TurnTest;
 using oxatest::push_key;
 using oxatest::push_quit;
@@ -198,6 +203,46 @@ TEST_F(CommandTest, ReaderReadsOneKeyAndCarriesItOut) {
     EXPECT_EQ(PlayerAction(), 1);
     EXPECT_EQ(TurnUsed, 0);
     EXPECT_EQ(Juoksevat_sekuntit, 10);
+}
+
+// Every action code and every key has one row; a key that is not a developer's shows its help line,
+// and the bindings are never shadowed by a fixed key.
+TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
+    int count = 0;
+    const Command *rows = command_rows(count);
+    std::set<int> codes, keys;
+    for (int i = 0; i < count; i++) {
+        const Command &c = rows[i];
+        const int key = c.binding ? *c.binding : c.key;
+        SCOPED_TRACE(testing::Message() << "row " << i << " code " << c.code << " key " << key);
+        EXPECT_TRUE(c.code != ACTION_NONE || key != 0) << "a row is an action, a key or both";
+        if (c.code != ACTION_NONE) {
+            EXPECT_TRUE(codes.insert(c.code).second) << "code twice";
+            EXPECT_EQ(command_by_code(c.code), &c);
+            EXPECT_STREQ(Toiminta(c.code), c.name ? c.name : "");
+        }
+        for (int k : {key, c.binding2 ? *c.binding2 : 0}) {
+            if (k == 0) continue;
+            EXPECT_TRUE(keys.insert(k).second) << "key " << k << " twice";
+            if (c.flags & CMD_UNLISTED) {
+                EXPECT_EQ(c.help, nullptr);
+                EXPECT_STREQ(Nappainkomennon_Selite(k, 0), "some action");
+            } else {
+                ASSERT_NE(c.help, nullptr);
+                EXPECT_STREQ(Nappainkomennon_Selite(k, 0), c.help);
+                EXPECT_STREQ(Nappainkomennon_Selite(k, 1), c.help_detail ? c.help_detail : c.help);
+            }
+        }
+        if (c.key != 0 && !(c.flags & CMD_BY_READER)) {
+            EXPECT_EQ(command_by_key(c.key), &c);
+            EXPECT_TRUE(c.code != ACTION_NONE || c.on_key) << "a key of the table does something";
+        }
+        if (c.flags & CMD_BY_READER) {
+            EXPECT_TRUE(!c.run && !c.on_key && c.code == ACTION_NONE);
+        }
+        EXPECT_FALSE((c.flags & CMD_LOCAL_FIRST) && (c.flags & CMD_LOCAL_AFTER));
+    }
+    EXPECT_EQ(command_by_code(ACTION_NONE), nullptr);
 }
 
 }  // namespace
