@@ -51,6 +51,7 @@
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
+#include "maps/movement.h"
 #include "maps/mapunit.h"
 #include "screens/loadchar.h"
 #include "worldgen/encounter.h"
@@ -527,6 +528,8 @@ bool lay_things_on_her_local_map() {
     var_clear();
     LOADER_RUN = 0;
     srand(LOCAL_SEED);
+    LastMovingDirection = -1;   // down as the zoom key takes her: into the middle of her field, where
+                                // her things are laid and where going down again brings her back
     EnterLocale(0, 0);
     if (!LOAD_MAP || GetMappie(0) != 1 || bigmap()) {
         fprintf(stderr, "gen_fixture: her local map couldn't be made\n");
