@@ -253,10 +253,14 @@ int ReadGuy() {
         loader_say("!The character folder's path is too long.");
         return 0;
     }
+    ignore_lastnote();   // a new load: the last game's last line holds back none of this one's
     if (!settle_unfinished_save()) return 0;
     // Nothing is read into the game, and nothing written, before every file has been looked at.
     if (!check_character_folder()) return 0;
     rebuild_damaged_files();
+    // The store of local maps is checked once a load, its damage told and mended with the rest.
+    zoomstore_forget_seen();
+    zoomstore_check();
     if (!read_character_file()) return 0;
     PlayerX = (int)Plr.x;
     PlayerY = (int)Plr.y;

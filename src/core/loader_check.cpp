@@ -403,8 +403,6 @@ bool check_character_folder() {
                      (unsigned)n, DATA_MAX);
             loader_say(msg);
         }
-        if (all_zero(b.data(), b.size()) && loaded_before)
-            loader_say("!DATA.DAT holds nothing: the things on the world map are lost.");
         note_creatures(pool, n, named);
     }
     read_stored_cells();

@@ -468,6 +468,11 @@ static bool store_ready() {
 
 int zoomstore_check() { return store_ready() ? 1 : 0; }
 
+void zoomstore_forget_seen() {
+    seen_pair.valid = false;
+    index_cached = false;
+}
+
 int ZoomMapPos(int x, int y) {
     if (!store_ready()) return 0;
     if (!current_index()) return 0;

@@ -14,6 +14,9 @@ int ZoomMapPos(int x, int y);      // record number of a world cell, 0 when not 
 // Checks the index and the maps against each other (whenever either is not as the store last saw it)
 // and mends what it can, telling the player what was damaged. 1 when the store stands.
 int zoomstore_check();
+// A load starts afresh: the next use of the store checks the pair again, whatever it last saw (a file
+// changed in place within the same instant keeps its size and time).
+void zoomstore_forget_seen();
 void ZoomMap_Clear();
 int load_zoommap(int x, int y);    // 1 loaded, 0 not stored or unreadable
 int save_zoommap(int x, int y, int flags);   // 1 stored; flags bit 1 skips the abandonment step

@@ -143,7 +143,7 @@ std::string damaged(const std::string &good, Damage how, unsigned seed) {
 // What the game does with a damaged file: refuses the load, or loads and says what it did instead;
 // EITHER is left to the local-map store's own checks. QUIET: the damage takes nothing the game reads
 // (the half of the creature file that is cut holds no creature; the area markers of a folder with
-// none are zeros already).
+// none are zeros already; a world pool of zeros is a world map with nothing laid on it, as hers is).
 enum Expect { REFUSED, TOLD, EITHER, QUIET };
 
 struct Row {
@@ -154,7 +154,7 @@ struct Row {
 const Row rows[] = {
     {"AINO.OXS", REFUSED, REFUSED, REFUSED},     {"AINO.OBJ", TOLD, REFUSED, REFUSED},
     {"AINO.CRS", QUIET, REFUSED, REFUSED},       {"CONSTANT.CRE", TOLD, TOLD, TOLD},
-    {"CONSTANT.OBJ", TOLD, TOLD, TOLD},          {"DATA.DAT", TOLD, TOLD, REFUSED},
+    {"CONSTANT.OBJ", TOLD, TOLD, TOLD},          {"DATA.DAT", TOLD, QUIET, REFUSED},
     {"EXITER.DAT", TOLD, TOLD, TOLD},            {"WEATHER.DAT", TOLD, TOLD, TOLD},
     {"MARKER.DAT", TOLD, TOLD, TOLD},            {"EXTRAMARKER.DAT", TOLD, QUIET, TOLD},
     {"WORLD.DAT", REFUSED, REFUSED, REFUSED},    {"WORLD.PLM", TOLD, TOLD, TOLD},
