@@ -84,6 +84,12 @@ void ScreenTest::SetUp() {
         win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
         ASSERT_NE(win, nullptr) << SDL_GetError();
         initgr(0);
+    } else {
+        // The game's own font and palette, whatever an earlier test of this process drew with.
+        load_sprites();
+        load_palette();
+        get_colors();
+        putfont();
     }
     ASSERT_NE(screen, nullptr);
     ASSERT_NE(ren, nullptr);
