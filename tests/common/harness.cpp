@@ -47,6 +47,21 @@ TempDir::~TempDir() {
 
 std::string asset_path(const char *relative) { return std::string(OXA_RUN_DIR) + "/" + relative; }
 
+std::vector<uint8_t> read_bytes(const std::string &path) {
+    std::vector<uint8_t> bytes;
+    FILE *f = fopen(path.c_str(), "rb");
+    if (!f) return bytes;
+    struct stat st;
+    if (fstat(fileno(f), &st) == 0 && st.st_size > 0) bytes.resize((size_t)st.st_size);
+    size_t got = bytes.empty() ? 0 : fread(bytes.data(), 1, bytes.size(), f);
+    bytes.resize(got);
+    // A file that grew since the size was taken (or reports none) is read to its end.
+    uint8_t block[1 << 16];
+    while (size_t n = fread(block, 1, sizeof block, f)) bytes.insert(bytes.end(), block, block + n);
+    fclose(f);
+    return bytes;
+}
+
 void TempDir::copy_asset(const char *relative) {
     std::ifstream in(asset_path(relative), std::ios::binary);
     ASSERT_TRUE(in.good()) << "missing asset " << relative << " (run the build's assets target)";

@@ -146,15 +146,7 @@ protected:
         struct stat st;
         return stat(path(name).c_str(), &st) == 0 ? (long)st.st_size : -1;
     }
-    std::vector<uint8_t> read(const std::string &name) const {
-        std::vector<uint8_t> bytes;
-        FILE *f = fopen(path(name).c_str(), "rb");
-        if (!f) return bytes;
-        int c;
-        while ((c = fgetc(f)) != EOF) bytes.push_back((uint8_t)c);
-        fclose(f);
-        return bytes;
-    }
+    std::vector<uint8_t> read(const std::string &name) const { return read_bytes(path(name)); }
     void write(const std::string &name, const void *data, size_t size) const {
         FILE *f = fopen(path(name).c_str(), "wb");
         ASSERT_NE(f, nullptr);
