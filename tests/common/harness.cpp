@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -30,6 +31,18 @@ static void remove_tree(const std::string &path) {
     rmdir(path.c_str());
 }
 
+// The folders of the living TempDirs. A test that ends the program (the game's own exit) never
+// reaches their destructors: they are removed as the process ends, by the process that made them
+// (not by a death test's forked child, whose parent still looks into them).
+static std::vector<std::string> *live_dirs = nullptr;
+static pid_t live_dirs_owner = 0;
+static void remove_live_dirs() {
+    if (!live_dirs || getpid() != live_dirs_owner) return;
+    if (chdir("/") != 0) perror("chdir");
+    for (const std::string &p : *live_dirs) remove_tree(p);
+    live_dirs->clear();
+}
+
 TempDir::TempDir() {
     char tmpl[] = "/tmp/oxatest-XXXXXX";
     char *made = mkdtemp(tmpl);
@@ -38,10 +51,23 @@ TempDir::TempDir() {
     char cwd[4096];
     previous_ = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
     EXPECT_EQ(chdir(path_.c_str()), 0);
+    if (!made) return;
+    if (!live_dirs) {
+        live_dirs = new std::vector<std::string>();   // kept to the end: the handler reads it
+        live_dirs_owner = getpid();
+        atexit(remove_live_dirs);
+    }
+    if (live_dirs_owner == getpid()) live_dirs->push_back(path_);
 }
 
 TempDir::~TempDir() {
     if (chdir(previous_.c_str()) != 0) perror("chdir");
+    if (live_dirs && live_dirs_owner == getpid())
+        for (size_t i = 0; i < live_dirs->size(); i++)
+            if ((*live_dirs)[i] == path_) {
+                live_dirs->erase(live_dirs->begin() + (long)i);
+                break;
+            }
     remove_tree(path_);
 }
 
