@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -30,6 +31,18 @@ static void remove_tree(const std::string &path) {
     rmdir(path.c_str());
 }
 
+// The folders of the living TempDirs. A test that ends the program (the game's own exit) never
+// reaches their destructors: they are removed as the process ends, by the process that made them
+// (not by a death test's forked child, whose parent still looks into them).
+static std::vector<std::string> *live_dirs = nullptr;
+static pid_t live_dirs_owner = 0;
+static void remove_live_dirs() {
+    if (!live_dirs || getpid() != live_dirs_owner) return;
+    if (chdir("/") != 0) perror("chdir");
+    for (const std::string &p : *live_dirs) remove_tree(p);
+    live_dirs->clear();
+}
+
 TempDir::TempDir() {
     char tmpl[] = "/tmp/oxatest-XXXXXX";
     char *made = mkdtemp(tmpl);
@@ -38,14 +51,42 @@ TempDir::TempDir() {
     char cwd[4096];
     previous_ = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
     EXPECT_EQ(chdir(path_.c_str()), 0);
+    if (!made) return;
+    if (!live_dirs) {
+        live_dirs = new std::vector<std::string>();   // kept to the end: the handler reads it
+        live_dirs_owner = getpid();
+        atexit(remove_live_dirs);
+    }
+    if (live_dirs_owner == getpid()) live_dirs->push_back(path_);
 }
 
 TempDir::~TempDir() {
     if (chdir(previous_.c_str()) != 0) perror("chdir");
+    if (live_dirs && live_dirs_owner == getpid())
+        for (size_t i = 0; i < live_dirs->size(); i++)
+            if ((*live_dirs)[i] == path_) {
+                live_dirs->erase(live_dirs->begin() + (long)i);
+                break;
+            }
     remove_tree(path_);
 }
 
 std::string asset_path(const char *relative) { return std::string(OXA_RUN_DIR) + "/" + relative; }
+
+std::vector<uint8_t> read_bytes(const std::string &path) {
+    std::vector<uint8_t> bytes;
+    FILE *f = fopen(path.c_str(), "rb");
+    if (!f) return bytes;
+    struct stat st;
+    if (fstat(fileno(f), &st) == 0 && st.st_size > 0) bytes.resize((size_t)st.st_size);
+    size_t got = bytes.empty() ? 0 : fread(bytes.data(), 1, bytes.size(), f);
+    bytes.resize(got);
+    // A file that grew since the size was taken (or reports none) is read to its end.
+    uint8_t block[1 << 16];
+    while (size_t n = fread(block, 1, sizeof block, f)) bytes.insert(bytes.end(), block, block + n);
+    fclose(f);
+    return bytes;
+}
 
 void TempDir::copy_asset(const char *relative) {
     std::ifstream in(asset_path(relative), std::ios::binary);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace oxatest {
 
@@ -50,6 +51,8 @@ private:
 };
 
 std::string asset_path(const char *relative);   // a file of the built working folder
+// Every byte of a file in one read; empty when the file is missing.
+std::vector<uint8_t> read_bytes(const std::string &path);
 void push_key(SDL_Keycode key, uint16_t mod = 0);
 void push_text(const char *text);
 void push_quit();

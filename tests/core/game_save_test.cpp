@@ -12,15 +12,7 @@ namespace {
 
 class GameSaveTest : public oxatest::PlayingTest {
 protected:
-    std::vector<uint8_t> bytes(const char *name) const {
-        std::vector<uint8_t> b;
-        FILE *f = fopen(path(name).c_str(), "rb");
-        if (!f) return b;
-        int c;
-        while ((c = fgetc(f)) != EOF) b.push_back((uint8_t)c);
-        fclose(f);
-        return b;
-    }
+    std::vector<uint8_t> bytes(const char *name) const { return oxatest::read_bytes(path(name)); }
 };
 
 // Said by the ending program: the character file as the game left it.

@@ -1,7 +1,9 @@
 // tests/core/loader_fixture.h -- a working folder holding the fixture character "AINO", every table the
 // loader fills reset, and small helpers to read and damage the character's files.
 #pragma once
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -97,11 +99,47 @@ inline void down_to_her_field() {
 // The fixture writer of the build, run into this test's working folder.
 inline std::string fixture_tool() { return std::string(OXA_RUN_DIR) + "/../gen_fixture"; }
 
-// The ready-made characters the build wrote once; each test copies them into its own folder.
-inline std::string copy_fixture_command(const std::string &into) {
-    const std::string from = std::string(OXA_RUN_DIR) + "/../fixture";
-    return "cp -r " + from + "/AINO " + from + "/VILHO " + into + "/";
-}
+// The ready-made characters the build wrote once, put into a test's own folder. Aino, whom every
+// test loads and most save, is copied. Vilho is loaded only by the tests that ask for him (`vilho`),
+// which get a copy; for the others his files are hard links to the build's, which they only list: a
+// test writing through one would change every later test's Vilho, so his files are watched and the
+// test fails if any of them changed.
+class FixtureFolders {
+public:
+    void put(const std::string &into, bool vilho) {
+        const std::string from = std::string(OXA_RUN_DIR) + "/../fixture";
+        std::string cmd = "cp -r " + from + "/AINO " + (vilho ? from + "/VILHO " : std::string()) + into + "/";
+        ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
+        if (vilho) return;
+        ASSERT_EQ(mkdir((into + "/VILHO").c_str(), 0755), 0);
+        DIR *d = opendir((from + "/VILHO").c_str());
+        ASSERT_NE(d, nullptr);
+        while (dirent *e = readdir(d)) {
+            const std::string name = e->d_name, shared = from + "/VILHO/" + name;
+            struct stat st;
+            if (stat(shared.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+            EXPECT_EQ(link(shared.c_str(), (into + "/VILHO/" + name).c_str()), 0) << name;
+            watched_.push_back({shared, st});
+        }
+        closedir(d);
+    }
+    // Every shared file as the build wrote it (a write through a link shows in its size and times).
+    void check() const {
+        for (const Watched &w : watched_) {
+            struct stat now;
+            ASSERT_EQ(stat(w.path.c_str(), &now), 0) << w.path;
+            EXPECT_TRUE(now.st_size == w.was.st_size && now.st_mtim.tv_sec == w.was.st_mtim.tv_sec &&
+                        now.st_mtim.tv_nsec == w.was.st_mtim.tv_nsec)
+                << w.path << " of the build's fixture was written through a link: build the fixture target anew";
+        }
+    }
+private:
+    struct Watched {
+        std::string path;
+        struct stat was;
+    };
+    std::vector<Watched> watched_;
+};
 
 // The data files of the working folder that loading a character reads: without one the loader ends
 // the program, and the test with it.
@@ -134,14 +172,16 @@ protected:
         OXA_NODELAY = 1;
         dir = new TempDir();
         copy_game_data(dir);
-        std::string cmd = copy_fixture_command(dir->path());
-        ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
+        fixture.put(dir->path(), vilho);
         reset_loader_tables();
         copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
         copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
         snprintf(CharacterPath, sizeof CharacterPath, "%s/AINO", dir->path().c_str());
     }
-    void TearDown() override { delete dir; }
+    void TearDown() override {
+        fixture.check();
+        delete dir;
+    }
 
     std::string path(const std::string &name) const { return dir->path() + "/AINO/" + name; }
     // Loads her and steps her onto her village, whose local area is made and loaded.
@@ -158,15 +198,7 @@ protected:
         struct stat st;
         return stat(path(name).c_str(), &st) == 0 ? (long)st.st_size : -1;
     }
-    std::vector<uint8_t> read(const std::string &name) const {
-        std::vector<uint8_t> bytes;
-        FILE *f = fopen(path(name).c_str(), "rb");
-        if (!f) return bytes;
-        int c;
-        while ((c = fgetc(f)) != EOF) bytes.push_back((uint8_t)c);
-        fclose(f);
-        return bytes;
-    }
+    std::vector<uint8_t> read(const std::string &name) const { return read_bytes(path(name)); }
     void write(const std::string &name, const void *data, size_t size) const {
         FILE *f = fopen(path(name).c_str(), "wb");
         ASSERT_NE(f, nullptr);
@@ -193,6 +225,8 @@ protected:
 
     TempDir *dir = nullptr;
     NoScreen no_screen;        // a screen opened by an earlier test stays out of these
+    bool vilho = false;        // true: the test loads Vilho, who is copied
+    FixtureFolders fixture;
 };
 
 // The ready-made character in a folder, with a headless screen: the game as a player runs it.
@@ -204,12 +238,17 @@ protected:
         // The game's texts, as the working folder holds them.
         std::string copy = "cp -r " + std::string(OXA_RUN_DIR) + "/messages " + dir->path() + "/";
         ASSERT_EQ(system(copy.c_str()), 0);
-        std::string cmd = copy_fixture_command(dir->path());
-        ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
+        fixture.put(dir->path(), vilho);
         reset_loader_tables();
         copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
         copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
     }
+    void TearDown() override {
+        fixture.check();
+        ScreenTest::TearDown();
+    }
+    bool vilho = false;        // true: the test loads Vilho, who is copied
+    FixtureFolders fixture;
     std::string path(const std::string &name) const { return dir->path() + "/AINO/" + name; }
     // A bare key press: the reader trims bursts of queued keys, text events count too.
     static void press(SDL_Keycode k, uint16_t mod = 0) {

@@ -29,14 +29,7 @@ std::map<std::string, std::vector<uint8_t>> snapshot(const std::string &folder) 
         const std::string name = e->d_name;
         // The message log tells of the failure; it is no part of a save.
         if (name == "." || name == ".." || name == "msglog.txt") continue;
-        std::vector<uint8_t> bytes;
-        FILE *f = fopen((folder + "/" + name).c_str(), "rb");
-        if (f) {
-            int c;
-            while ((c = fgetc(f)) != EOF) bytes.push_back((uint8_t)c);
-            fclose(f);
-        }
-        files[name] = bytes;
+        files[name] = oxatest::read_bytes(folder + "/" + name);
     }
     closedir(d);
     return files;
@@ -57,9 +50,12 @@ void report_folder() {
 
 // The files of a folder as a snapshot held them: every other file goes, every held one is written back.
 void restore(const std::string &folder, const std::map<std::string, std::vector<uint8_t>> &files) {
-    for (const auto &f : snapshot(folder))
+    const auto now = snapshot(folder);
+    for (const auto &f : now)
         if (!files.count(f.first)) remove((folder + "/" + f.first).c_str());
     for (const auto &f : files) {
+        const auto same = now.find(f.first);
+        if (same != now.end() && same->second == f.second) continue;   // only what changed is written
         FILE *out = fopen((folder + "/" + f.first).c_str(), "wb");
         if (!out) continue;
         if (!f.second.empty()) fwrite(f.second.data(), 1, f.second.size(), out);

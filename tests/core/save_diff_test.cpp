@@ -16,15 +16,7 @@ using oxatest::TempDir;
 
 namespace {
 
-std::vector<unsigned char> read_all(const std::string &path) {
-    std::vector<unsigned char> bytes;
-    FILE *f = fopen(path.c_str(), "rb");
-    if (!f) return bytes;
-    int c;
-    while ((c = fgetc(f)) != EOF) bytes.push_back((unsigned char)c);
-    fclose(f);
-    return bytes;
-}
+std::vector<unsigned char> read_all(const std::string &path) { return oxatest::read_bytes(path); }
 
 class SaveDiffTest : public ::testing::Test {
 protected:

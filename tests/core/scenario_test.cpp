@@ -16,6 +16,7 @@ namespace {
 
 class ScenarioTest : public oxatest::LoaderScreenTest {
 protected:
+    ScenarioTest() { vilho = true; }   // he is loaded and played
     // The character of the folder loaded as the outer loop loads a game.
     void load(const char *folder) {
         copy_bounded(CharacterFile, sizeof CharacterFile, folder);

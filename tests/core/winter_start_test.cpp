@@ -12,6 +12,7 @@ namespace {
 
 class WinterStartTest : public oxatest::LoaderScreenTest {
 protected:
+    WinterStartTest() { vilho = true; }   // he is loaded and played
     void load(const char *folder) {
         copy_bounded(CharacterFile, sizeof CharacterFile, folder);
         REAL_QUIT = loader();

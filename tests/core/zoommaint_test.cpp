@@ -33,15 +33,7 @@ protected:
         save_rename = rename;
         PlayingTest::TearDown();
     }
-    std::vector<uint8_t> bytes(const char *name) const {
-        std::vector<uint8_t> b;
-        FILE *f = fopen(path(name).c_str(), "rb");
-        if (!f) return b;
-        int c;
-        while ((c = fgetc(f)) != EOF) b.push_back((uint8_t)c);
-        fclose(f);
-        return b;
-    }
+    std::vector<uint8_t> bytes(const char *name) const { return oxatest::read_bytes(path(name)); }
     std::vector<ZoomIndex> index() const {
         std::vector<uint8_t> b = bytes("ZOOMINDEX.DAT");
         std::vector<ZoomIndex> v(b.size() / sizeof(ZoomIndex));
