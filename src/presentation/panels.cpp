@@ -354,12 +354,10 @@ void com(const char *text) {
 
 // ---- the whole panel ----------------------------------------------------------------------------
 
-// "bg-rpanel.png" on the screen surface, read once; a plain screen box when the picture is missing.
+// "bg-rpanel.png" on the screen surface, read once it is found; a plain screen box while it is missing.
 static void panel_background() {
     static SDL_Surface *picture = nullptr;
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
+    if (!picture) {
         SDL_Surface *loaded = picture_load("bg-rpanel.png");
         if (loaded) {
             picture = SDL_ConvertSurface(loaded, screen->format, 0);

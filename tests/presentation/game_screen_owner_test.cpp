@@ -39,6 +39,8 @@ protected:
         const std::string tiles = "cp -r " + std::string(OXA_RUN_DIR) + "/truetile " + dir->path() + "/";
         ASSERT_EQ(system(tiles.c_str()), 0);
         NewGfx_loadtiledata();
+        StatScreen();   // the side panel on its own picture, as a game with its pictures shows it
+        Statistics();
     }
     void TearDown() override {
         NewGfx_freetiledata();
