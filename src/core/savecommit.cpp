@@ -438,15 +438,26 @@ static bool restore_old_bytes(const char *undo, const char *path) {
     return ok;
 }
 
+// The three names of a list entry: the file, what the save staged for it (a journal or a new file)
+// and what keeps its old state while the commit runs (its old bytes or the old file).
+struct EntryPaths {
+    char path[PATH_MAX_LEN], staged_file[PATH_MAX_LEN + 8], kept[PATH_MAX_LEN + 8];
+};
+
+static bool entry_paths(const SaveListEntry &e, EntryPaths &p) {
+    const bool journal = e.kind == 'J';
+    return folder_path(p.path, sizeof p.path, e.name, "") &&
+           folder_path(p.staged_file, sizeof p.staged_file, e.name, journal ? ".jnl" : ".new") &&
+           folder_path(p.kept, sizeof p.kept, e.name, journal ? ".undo" : ".prev");
+}
+
 // Puts one file of a standing list in place: its journal applied (its old bytes kept first), or the
 // staged file renamed over it (the old one kept as "<file>.prev"). A file already in place stays.
 static bool put_one(const SaveListEntry &e) {
-    char path[PATH_MAX_LEN], staged_file[PATH_MAX_LEN + 8], kept[PATH_MAX_LEN + 8];
+    EntryPaths names;
+    if (!entry_paths(e, names)) return false;
+    const char *path = names.path, *staged_file = names.staged_file, *kept = names.kept;
     const bool journal = e.kind == 'J';
-    if (!folder_path(path, sizeof path, e.name, "") ||
-        !folder_path(staged_file, sizeof staged_file, e.name, journal ? ".jnl" : ".new") ||
-        !folder_path(kept, sizeof kept, e.name, journal ? ".undo" : ".prev"))
-        return false;
     if (!is_file(staged_file)) return true;
     if (journal) {
         JournalPlan plan;
@@ -467,12 +478,10 @@ static int put_all_in_place(const SaveListEntry *e, int n) {
 
 // One file back as the last good save left it; its staged and kept files go.
 static bool take_back_one(const SaveListEntry &e) {
-    char path[PATH_MAX_LEN], staged_file[PATH_MAX_LEN + 8], kept[PATH_MAX_LEN + 8];
+    EntryPaths names;
+    if (!entry_paths(e, names)) return false;
+    const char *path = names.path, *staged_file = names.staged_file, *kept = names.kept;
     const bool journal = e.kind == 'J';
-    if (!folder_path(path, sizeof path, e.name, "") ||
-        !folder_path(staged_file, sizeof staged_file, e.name, journal ? ".jnl" : ".new") ||
-        !folder_path(kept, sizeof kept, e.name, journal ? ".undo" : ".prev"))
-        return false;
     if (journal) {
         if (is_file(kept) && !restore_old_bytes(kept, path)) return false;
     } else if (is_file(kept)) {
