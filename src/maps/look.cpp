@@ -44,7 +44,7 @@ static void plant_harvestinfo(int) {}
 static const char *trap_name(int) { return "trap"; }
 // Stands in until the building work lands: building work in progress.
 static const char *building_desc(int) { return "building work in progress"; }
-// Stands in until the markers land: the marker's own text is not kept yet.
+// Stands in until the player's own map markers land: the marker's own text is not kept yet.
 static const char *custom_marker_desc(int) { return ""; }
 // Stands in until the tracking skill lands: tracks are found where a tracks record lies, and seen
 // where the player sees that square.
