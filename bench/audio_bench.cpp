@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/config.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/weatherengine.h"
 #include "presentation/audio.h"
 #include "presentation/oxalistener.h"

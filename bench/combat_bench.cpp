@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "creatures/creation.h"

@@ -4,7 +4,7 @@
 #include "activities/food.h"
 #include "activities/skills.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/items.h"
 

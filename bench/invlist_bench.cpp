@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "items/invlist.h"

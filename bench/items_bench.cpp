@@ -10,7 +10,7 @@
 
 #include "activities/herblore.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
 #include "items/items.h"

@@ -17,7 +17,7 @@
 
 #include "core/config.h"
 #include "core/loader.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "maps/area.h"

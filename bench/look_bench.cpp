@@ -4,7 +4,7 @@
 
 #include "core/datafunc.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/items.h"
 #include "core/obj_func.h"

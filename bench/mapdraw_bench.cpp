@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"

@@ -2,7 +2,7 @@
 // lookup, never from reading the message files again.
 #include <benchmark/benchmark.h>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"

@@ -11,7 +11,7 @@
 
 #include "core/config.h"
 #include "core/loader.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "worldgen/worldgen.h"

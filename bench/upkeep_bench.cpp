@@ -8,7 +8,7 @@
 #include "core/maintenance.h"
 #include "core/mapupkeep.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "core/weatherengine.h"

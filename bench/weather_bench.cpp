@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/weatherengine.h"
 
 static void BM_StartAtYearEnd(benchmark::State &state) {

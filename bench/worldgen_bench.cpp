@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "bench_screen.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "worldgen/kartta_main.h"
 

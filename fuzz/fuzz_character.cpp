@@ -22,7 +22,7 @@
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "creatures/creatures.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
 #include "items/items.h"

@@ -5,7 +5,7 @@
 
 #include "common.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/crefile.h"
 

@@ -12,7 +12,7 @@
 
 #include "activities/herblore.h"
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/marker.h"
 

@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/tekstit.h"
 
 static void ends_inside(const char *text, size_t size, const char *what) {

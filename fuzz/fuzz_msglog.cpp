@@ -5,7 +5,7 @@
 
 #include "common.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/msglog.h"
 
 // Opening the screen takes longer than a single input may: it is done before the first.

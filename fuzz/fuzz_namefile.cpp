@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/outfit.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

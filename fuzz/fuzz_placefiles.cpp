@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapdesc.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "presentation/screen.h"
 #include "presentation/tekstit.h"

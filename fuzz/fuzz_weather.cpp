@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/weatherengine.h"
 
 static std::string engine_bytes() {

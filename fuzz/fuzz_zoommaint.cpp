@@ -8,7 +8,7 @@
 
 #include "common.h"
 #include "core/mapupkeep.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/maps.h"
 #include "maps/marker.h"

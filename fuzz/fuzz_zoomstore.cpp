@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

@@ -37,7 +37,7 @@
 
 #include "core/config.h"
 #include "core/loader.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "creatures/creatures.h"

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "core/config.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"

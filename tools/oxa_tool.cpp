@@ -33,7 +33,7 @@
 #include <cstring>
 
 #include "activities/herblore.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/bodytool.h"
 #include "creatures/combat_tool.h"

@@ -3,11 +3,11 @@
 
 #include "activities/toimi.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/itemwear.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 YrttiInfoStruct YrttiInfo[YRTTI_COUNT];
 ItemStruct HerbloreKasvio[HERBARIUM_ROWS];

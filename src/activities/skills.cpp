@@ -3,9 +3,9 @@
 #include "activities/skills.h"
 
 #include "core/harnrule.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "creatures/physical.h"
 #include "presentation/msglog.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/items.h"
 

@@ -2,7 +2,7 @@
 // screen is seen by the next read.
 #include "core/config.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/audio.h"
 #include "presentation/tekstit.h"
 

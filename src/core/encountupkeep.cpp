@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/life.h"

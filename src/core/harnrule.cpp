@@ -1,6 +1,6 @@
 #include "core/harnrule.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 int WIZARD_randomsuccess = 0;
 

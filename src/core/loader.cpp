@@ -13,7 +13,7 @@
 #include "core/datafunc.h"
 #include "core/loader_int.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/savecommit.h"
 #include "core/squareevents.h"

@@ -14,7 +14,7 @@
 #include "core/loader.h"
 #include "core/loader_int.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/bodyrec.h"
 #include "creatures/creatures.h"

@@ -11,7 +11,7 @@
 #include "core/savecommit.h"
 #include "core/mapupkeep.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/creatures.h"
 #include "maps/facing.h"
 #include "maps/mapload.h"

@@ -8,7 +8,7 @@
 #include "core/loader.h"
 #include "core/loader_int.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/savecommit.h"
 #include "core/savediff.h"

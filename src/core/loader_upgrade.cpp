@@ -5,7 +5,7 @@
 #include "activities/activities.h"
 #include "core/loader.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "items/itemdefs.h"
 #include "maps/worldsearch.h"

@@ -6,7 +6,7 @@
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/mapupkeep.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
 #include "creatures/body.h"

@@ -13,7 +13,7 @@
 #include "core/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/weather.h"

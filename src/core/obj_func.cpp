@@ -5,10 +5,10 @@
 #include "core/weatherengine.h"
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "presentation/notes.h"
 

@@ -6,7 +6,7 @@
 
 #include "core/config.h"
 #include "core/maintenance.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/spend.h"
 #include "core/turnloop.h"
 #include "core/weatherengine.h"

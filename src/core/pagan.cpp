@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/tekstit.h"
 
 struct PaganPeriod {

@@ -3,7 +3,7 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "creatures/creatures.h"
 #include "items/items.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "presentation/msglog.h"
 

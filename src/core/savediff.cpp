@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/savecommit.h"
 
 static bool stage_whole(const char *path, const void *buf, size_t size) {

@@ -10,7 +10,7 @@
 #include "core/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
 #include "creatures/body.h"

@@ -11,7 +11,7 @@
 #include "core/maintenance.h"
 #include "core/mapupkeep.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/weather.h"

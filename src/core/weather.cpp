@@ -10,7 +10,7 @@
 
 #include "core/config.h"
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weatherengine.h"
 #include "creatures/physical.h"

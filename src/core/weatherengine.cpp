@@ -9,7 +9,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 cWeatherEngine weatherengine;
 WeatherStruct GlobWeather;

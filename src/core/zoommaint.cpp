@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/mapupkeep.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/savecommit.h"
 #include "maps/mapdraw.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"

@@ -5,7 +5,7 @@
 
 #include "core/harnrule.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/body.h"
 #include "creatures/combat.h"
 #include "presentation/audio.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/obj_func.h"
 #include "core/turnloop.h"

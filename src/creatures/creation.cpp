@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/outfit.h"

@@ -8,7 +8,7 @@
 
 #include "core/datafunc.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/savecommit.h"
 #include "maps/mapunit.h"

@@ -1,7 +1,7 @@
 #include "creatures/crefunc.h"
 
 #include "creatures/creatures.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "presentation/tekstit.h"
 

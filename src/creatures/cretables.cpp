@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/creatures.h"
 #include "creatures/puuha.h"
 #include "creatures/creation.h"

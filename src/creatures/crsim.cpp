@@ -11,7 +11,7 @@
 #include "core/datafunc.h"
 #include "core/config.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "core/weatherengine.h"

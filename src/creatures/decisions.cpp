@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"

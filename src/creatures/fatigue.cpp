@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/weather.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"

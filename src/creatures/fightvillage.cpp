@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"
 #include "creatures/people.h"

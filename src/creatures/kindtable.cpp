@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/outfit.h"

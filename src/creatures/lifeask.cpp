@@ -2,7 +2,7 @@
 // the creature predicates for the creatures of the local area (out of range: no).
 #include "creatures/lifeask.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "creatures/life.h"

@@ -13,7 +13,7 @@
 #include "core/spend.h"
 #include "maps/movement.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/combat.h"

@@ -20,7 +20,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/notes.h"
 #include "quests/tehtavat.h"
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/turnloop.h"
 #include "creatures/condition.h"
 #include "creatures/cremove.h"

@@ -14,7 +14,7 @@
 #include "core/harnrule.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/squareevents.h"
 #include "creatures/combat.h"
 #include "creatures/creatures.h"

@@ -9,7 +9,7 @@
 
 #include "activities/food.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "maps/marker.h"

@@ -10,7 +10,7 @@
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"

@@ -5,7 +5,7 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "creatures/bodyrec.h"

@@ -7,7 +7,7 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/describe.h"

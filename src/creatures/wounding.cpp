@@ -10,7 +10,7 @@
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/animals.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "creatures/body.h"
 #include "creatures/physical.h"
 #include "presentation/notes.h"

@@ -7,8 +7,8 @@
 
 #include "activities/containers.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "items/itemdefs.h"
 #include "presentation/tekstit.h"

@@ -6,7 +6,7 @@
 #include "activities/actions.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/squareevents.h"

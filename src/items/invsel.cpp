@@ -4,7 +4,7 @@
 
 #include "core/obj_func.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/zoomservices.h"

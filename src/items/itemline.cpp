@@ -9,8 +9,8 @@
 
 #include "activities/herblore.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "items/itemdefs.h"
 #include "presentation/tekstit.h"
 

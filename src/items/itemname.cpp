@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/crefunc.h"

@@ -3,7 +3,7 @@
 #include "items/itemtiles.h"
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "items/vessels.h"

@@ -1,6 +1,6 @@
 #include "items/itemunit.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "items/invsel.h"
 #include "presentation/notes.h"
 

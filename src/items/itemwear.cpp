@@ -8,10 +8,10 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/items.h"

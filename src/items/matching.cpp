@@ -6,10 +6,10 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invsel.h"

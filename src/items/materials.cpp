@@ -3,8 +3,8 @@
 #include "items/materials.h"
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "items/recipes.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"

@@ -6,7 +6,7 @@
 #include "activities/herblore.h"
 #include "core/config.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
 #include "presentation/msglog.h"

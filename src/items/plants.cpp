@@ -12,7 +12,7 @@
 #include "activities/containers.h"
 #include "activities/herblore.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "presentation/msglog.h"

@@ -3,9 +3,9 @@
 #include "items/recipecheck.h"
 
 #include "activities/herblore.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/materials.h"

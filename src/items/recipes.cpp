@@ -3,8 +3,8 @@
 // lines) and logs what it cuts.
 #include "items/recipes.h"
 
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/materials.h"

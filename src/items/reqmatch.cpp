@@ -4,9 +4,9 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "core/weatherengine.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

@@ -8,7 +8,7 @@
 #include "activities/skills.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
 #include "core/turnloop.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"

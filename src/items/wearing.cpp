@@ -7,11 +7,11 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "creatures/missiles.h"
 #include "items/items.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/mapunit.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"

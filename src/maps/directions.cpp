@@ -4,7 +4,7 @@
 
 #include "core/datafunc.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/mapdesc.h"

@@ -2,7 +2,7 @@
 #include "maps/facing.h"
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/savecommit.h"
 #include "core/savecommit.h"
 #include "core/records.h"

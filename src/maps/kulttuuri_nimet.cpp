@@ -5,7 +5,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"

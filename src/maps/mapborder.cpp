@@ -9,7 +9,7 @@
 
 #include <SDL2/SDL_image.h>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/pagan.h"
 #include "core/records.h"
 #include "maps/kulttuuri.h"

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
 #include "maps/area.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/savecommit.h"
 #include "core/savediff.h"
 #include "maps/area.h"

@@ -8,10 +8,10 @@
 #include <cstring>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/savecommit.h"
 #include "core/savediff.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/facing.h"

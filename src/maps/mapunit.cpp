@@ -9,7 +9,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
 #include "maps/zoomstore.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/savecommit.h"
 #include "core/savediff.h"
 #include "maps/mapunit.h"

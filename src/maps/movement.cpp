@@ -9,7 +9,7 @@
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"

@@ -4,7 +4,7 @@
 #include "maps/painter.h"
 
 #include "core/config.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"

@@ -12,7 +12,7 @@
 #include "core/loader.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
 #include "creatures/body.h"

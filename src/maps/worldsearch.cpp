@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/savecommit.h"
 #include "creatures/crefunc.h"
 #include "maps/korkeus_main.h"

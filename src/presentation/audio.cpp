@@ -2,7 +2,7 @@
 #include "presentation/audio.h"
 
 #include "core/config.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/weather.h"

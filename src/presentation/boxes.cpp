@@ -8,7 +8,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weatherengine.h"
 #include "creatures/physical.h"

@@ -2,8 +2,8 @@
 // show for a topic, and the browser whose pages link every topic name they mention.
 #include "presentation/hyper.h"
 
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "presentation/audio.h"
 #include "presentation/input.h"
 #include "presentation/listwidget.h"

@@ -2,7 +2,7 @@
 // input becomes one game key code.
 #include "presentation/input.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 #include "core/config.h"
 #include "core/oxa.h"

@@ -1,7 +1,7 @@
 // src/presentation/listwidget.cpp -- the list widget: entries, drawing, the cursor rules and the choice.
 #include "presentation/listwidget.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/audio.h"
 #include "presentation/input.h"
 #include "presentation/notes.h"

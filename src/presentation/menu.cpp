@@ -3,11 +3,11 @@
 #include "presentation/menu.h"
 
 #include "activities/toimi.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "items/itemunit.h"
 #include "maps/area.h"
 #include "presentation/hyper.h"

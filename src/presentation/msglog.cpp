@@ -3,7 +3,7 @@
 #include "presentation/msglog.h"
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/input.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"

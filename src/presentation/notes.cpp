@@ -3,7 +3,7 @@
 #include "presentation/notes.h"
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/crefunc.h"
 #include "maps/movement.h"
 #include "maps/sight.h"

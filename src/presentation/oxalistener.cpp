@@ -2,7 +2,7 @@
 // key reader polls it whenever no window event waits.
 #include "presentation/oxalistener.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "presentation/msglog.h"
 

@@ -9,7 +9,7 @@
 #include "activities/toimi.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "creatures/physical.h"

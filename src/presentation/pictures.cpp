@@ -1,7 +1,7 @@
 // src/presentation/pictures.cpp -- pictures on the screen surface, in textures and on the renderer.
 #include "presentation/pictures.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
 

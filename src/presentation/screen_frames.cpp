@@ -4,10 +4,10 @@
 
 #include "core/config.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "maps/shading.h"
 #include "presentation/hyper.h"
 #include "presentation/input.h"

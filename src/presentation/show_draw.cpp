@@ -2,7 +2,7 @@
 // screen surface, and the few boxes drawn on a renderer.
 #include "presentation/show.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/shading.h"

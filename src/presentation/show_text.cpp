@@ -2,7 +2,7 @@
 // drawers with their cursor, the word-table layout and the two one-line text inputs.
 #include "presentation/show.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/input.h"
 #include "presentation/tekstit.h"
 #include "screens/quit.h"

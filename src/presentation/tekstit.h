@@ -1,16 +1,12 @@
-// src/presentation/tekstit.h -- texts: the rotating scratch buffers, texts by key from the message
+// src/presentation/tekstit.h -- texts: texts by key from the message
 // files, the word table, text lists and coded notes, English grammar and the descriptive texts.
 #pragma once
 #include <SDL2/SDL.h>
 #include <cstddef>
 #include <cstdint>
 
-enum { SBUF_COUNT = 1024, SBUF_SIZE = 1024 };
+#include "base/sbuf.h"
 
-char *sbuf();                      // the next scratch buffer, zeroed; valid for 1023 further calls
-// snprintf for texts that are meant to be cut at their buffer's end; the format is always the
-// code's own, never a text from a file.
-int bprintf(char *out, size_t size, const char *format, ...) __attribute__((format(printf, 3, 4)));
 void oxa_textinit();               // texts filled from message keys at start-up
 
 // ---- texts by key -----------------------------------------------------------------------------

@@ -2,8 +2,8 @@
 // thirst, nourishment, skill, quality, distance, direction, companions and news.
 #include "presentation/tekstit.h"
 
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "maps/mapdesc.h"
 #include "presentation/show.h"
 #include "presentation/tekstit_records.h"

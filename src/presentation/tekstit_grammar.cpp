@@ -3,8 +3,8 @@
 #include "presentation/tekstit.h"
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 #include "creatures/crefunc.h"
 #include "presentation/tekstit_records.h"
 

@@ -2,7 +2,7 @@
 // target globals, nested "[KEY]" texts, conversation answers and the start-up words.
 #include "presentation/tekstit.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "creatures/crefunc.h"
 #include "items/items.h"
 #include "maps/directions.h"

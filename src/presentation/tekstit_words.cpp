@@ -2,7 +2,7 @@
 // and the coded notes of "NOTES.STD".
 #include "presentation/tekstit.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/notes.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // option passes.
 #include "presentation/tiles.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/msglog.h"
 #include "presentation/show.h"
 

@@ -2,7 +2,7 @@
 // screen pages and grab slots that put back what a window covered, and screenshots.
 #include "presentation/windows.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/notes.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
 #include "items/items.h"

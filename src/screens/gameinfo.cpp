@@ -2,7 +2,7 @@
 // saved screen, which comes back as it was when the browser closes.
 #include "screens/gameinfo.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/hyper.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"

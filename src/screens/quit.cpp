@@ -2,7 +2,7 @@
 #include "screens/quit.h"
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/input.h"

@@ -2,7 +2,7 @@
 #include "screens/setup.h"
 
 #include "core/config.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 #include <cstdio>
 #include <cstring>

@@ -2,7 +2,7 @@
 // any length are taken in pieces, every field is cut to its buffer, numbers are bounded.
 #include "screens/skilldata.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "presentation/msglog.h"

@@ -3,7 +3,7 @@
 
 #include "core/config.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/input.h"

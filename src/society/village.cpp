@@ -9,7 +9,7 @@
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"

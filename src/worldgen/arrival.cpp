@@ -9,9 +9,9 @@
 #include <cstring>
 
 #include "core/loader.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "core/turnloop.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"

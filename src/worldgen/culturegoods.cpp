@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "worldgen/culture.h"
 
 int Kulttuuripiiri(int c) {

@@ -10,7 +10,7 @@
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/zoomservices.h"

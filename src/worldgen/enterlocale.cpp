@@ -8,10 +8,10 @@
 
 #include "core/datafunc.h"
 #include "core/loader.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/savecommit.h"
-#include "core/strupr.h"
+#include "base/strupr.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/creation.h"

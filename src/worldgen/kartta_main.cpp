@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"

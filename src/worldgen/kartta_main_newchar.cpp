@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
 #include "core/records.h"

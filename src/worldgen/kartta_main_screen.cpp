@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/mapunit.h"
 #include "presentation/effects.h"
 #include "presentation/input.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "items/items.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

@@ -1,6 +1,6 @@
 // src/worldgen/water_shores.cpp -- the water of a water cell: the low ground of its relief flooded to
 // a level found from the border heights, shore rocks in rapids, fords and rivers, islets in lakes.
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

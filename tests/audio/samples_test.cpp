@@ -2,7 +2,7 @@
 // on the mixer of SDL's dummy driver.
 #include "audio_fixture.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/weatherengine.h"
 #include "maps/movement.h"

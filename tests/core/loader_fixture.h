@@ -17,7 +17,7 @@
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/turnloop.h"

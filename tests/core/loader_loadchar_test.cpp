@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/harness.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "screens/loadchar.h"
 

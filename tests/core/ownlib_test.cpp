@@ -1,7 +1,7 @@
 // Utilities: the random stream, bits, text helpers, wildcard matching, angles and files.
 #include "common/harness.h"
-#include "core/ownlib.h"
-#include "core/strupr.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
 
 #include <cstdlib>
 #include <cstring>

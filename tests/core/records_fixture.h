@@ -4,7 +4,7 @@
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/player.h"
 #include "core/records.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/harness.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/savecommit.h"
 #include "core/savediff.h"

@@ -9,7 +9,7 @@
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/turnloop.h"

@@ -1,7 +1,7 @@
 // The weather engine: the generated year, the hourly step, the sun, summaries, forecasts, the
 // climate tables and "WEATHER.DAT".
 #include "common/harness.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/weatherengine.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // felt temperature of the player.
 #include "common/harness.h"
 #include "core/datafunc.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
 #include "core/weatherengine.h"

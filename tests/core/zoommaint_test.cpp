@@ -12,7 +12,7 @@
 
 #include "core/loader_fixture.h"
 #include "core/mapupkeep.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/savecommit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"

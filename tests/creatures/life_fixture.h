@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"

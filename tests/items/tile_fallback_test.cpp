@@ -3,7 +3,7 @@
 
 #include "common/harness.h"
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "items/items.h"
 #include "maps/area.h"

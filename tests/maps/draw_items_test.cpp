@@ -5,7 +5,7 @@
 #include "maps/tile_strips.h"
 
 #include "core/obj_func.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"

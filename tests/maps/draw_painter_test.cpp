@@ -4,7 +4,7 @@
 #include "common/harness.h"
 #include "maps/tile_strips.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/area.h"
 #include "maps/mapthings.h"

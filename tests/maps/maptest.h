@@ -8,7 +8,7 @@
 
 #include "common/harness.h"
 #include "common/pool_put.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

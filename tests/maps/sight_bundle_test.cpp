@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/sight.h"
 #include "presentation/show.h"
 

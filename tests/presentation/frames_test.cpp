@@ -2,7 +2,7 @@
 #include "common/harness.h"
 #include "core/config.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "presentation/input.h"
 #include "presentation/input_feeder.h"

@@ -9,7 +9,7 @@
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "presentation/tekstit.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/windows.h"
 
 #include <cstring>

@@ -2,7 +2,7 @@
 #include "common/harness.h"
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/notes.h"
 #include "presentation/tekstit.h"
 

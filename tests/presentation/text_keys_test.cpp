@@ -3,7 +3,7 @@
 // "say" wrapper with a literal key) and from the families and keys that the game builds at run time.
 #include "common/harness.h"
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "presentation/tekstit.h"
 
 #include <dirent.h>

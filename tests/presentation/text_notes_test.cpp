@@ -3,7 +3,7 @@
 #include "common/harness.h"
 
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/records.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 namespace oxatest {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/config.h"
 #include "core/oxa.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "maps/kulttuuri.h"
 #include "maps/maptest.h"
 #include "maps/mapquery.h"

@@ -6,7 +6,7 @@
 
 #include "common/harness.h"
 #include "core/config.h"
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "maps/kulttuuri.h"

@@ -1,5 +1,5 @@
 // Files of the working folder: existence, folders, copying, pattern listing and whole-record I/O.
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 #include <glob.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-// src/core/ownlib.h -- small utilities every module uses: the shared random stream, bits and flags,
+// src/base/ownlib.h -- small utilities every module uses: the shared random stream, bits and flags,
 // text helpers, wildcard matching, line reading, angles and the working folder's files.
 #pragma once
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The rotating scratch buffers that text-returning functions hand back.
-#include "presentation/tekstit.h"
+#include "base/sbuf.h"
 
 #include <cstdarg>
 #include <cstdio>

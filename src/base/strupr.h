@@ -1,4 +1,4 @@
-// src/core/strupr.h -- case conversion that knows the game's letters with diaeresis
+// src/base/strupr.h -- case conversion that knows the game's letters with diaeresis
 // (132 a-umlaut, 142 A-umlaut, 148 o-umlaut, 153 O-umlaut, and their Latin-1 forms).
 #pragma once
 

@@ -1,7 +1,7 @@
 // Bits, text helpers, wildcard matching, line reading and angles.
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
-#include "core/strupr.h"
+#include "base/strupr.h"
 
 #include <cmath>
 #include <cstring>

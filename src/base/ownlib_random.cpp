@@ -1,5 +1,5 @@
 // The shared random stream: every draw anywhere advances the C library's rand.
-#include "core/ownlib.h"
+#include "base/ownlib.h"
 
 #include <cstdarg>
 #include <cstdint>

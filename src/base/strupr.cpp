@@ -1,9 +1,9 @@
 // Case conversion. The game writes its letters with diaeresis as the key codes 132, 142, 148 and 153
 // and meets the Latin-1 bytes 228, 196, 246 and 214 in data files; both are mapped.
-#include "core/strupr.h"
+#include "base/strupr.h"
 
-#include "core/ownlib.h"
-#include "presentation/tekstit.h"
+#include "base/ownlib.h"
+#include "base/sbuf.h"
 
 #include <cctype>
 #include <cstdio>
