@@ -17,12 +17,6 @@ namespace {
 
 class AinoBody : public oxatest::PlayingTest {
 protected:
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
     static int slot_named(const char *name) {
         for (int s = 0; s < PLR_SLOTS; s++)
             if (Plr.inv_obj[s] && strcmp(ObjToItem(Plr.inv_obj[s]).name, name) == 0) return s;

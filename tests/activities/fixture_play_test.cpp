@@ -23,12 +23,6 @@ namespace {
 
 class ReadyMadePlay : public oxatest::LoaderScreenTest {
 protected:
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
     bool noted(const char *text) const { return notes().find(text) != std::string::npos; }
     void SetUp() override {
         LoaderScreenTest::SetUp();

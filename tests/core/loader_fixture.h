@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -250,6 +252,13 @@ protected:
     bool vilho = false;        // true: the test loads Vilho, who is copied
     FixtureFolders fixture;
     std::string path(const std::string &name) const { return dir->path() + "/AINO/" + name; }
+    // Her message log as the game has written it.
+    std::string notes() const {
+        std::ifstream in(path("msglog.txt"));
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
     // A bare key press: the reader trims bursts of queued keys, text events count too.
     static void press(SDL_Keycode k, uint16_t mod = 0) {
         CLOSE_WINDOW = 0;   // the loader's own waits found an empty queue

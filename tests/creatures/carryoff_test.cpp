@@ -34,12 +34,6 @@ protected:
         for (int c = 0; c < CRE_COUNT; c++)
             if (Cre[c].kind != CK_NONE && Cre[c].mode != CM_CARCASS) Cre[c].enemy = CRE_NONE, Cre[c].mode = 3;
     }
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
     // A creature of `code` standing calm beside her, with a social id she remembers as her attacker.
     int downer_beside(int code) {
         const int slot = oxatest::creature_east_of_her(code);

@@ -51,12 +51,6 @@ protected:
             if (Data[i].type == type && Data[i].x == x && Data[i].y == y && Data[i].id == (uint32_t)id) return i;
         return -1;
     }
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
     // Her '0' kick to the east: whether it took her turn (the next pass spends it).
     static int kick_east() {
         command({SDLK_0, SDLK_RIGHT});

@@ -41,12 +41,6 @@ protected:
         sleep_save = safesave;
         LoaderScreenTest::TearDown();
     }
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
     void start() {
         ASSERT_EQ(loader(), 0);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);

@@ -30,12 +30,6 @@ protected:
             if (d.type == DT_ITEM && (int)d.id == row && d.x == x && d.y == y) n += d.count;
         return n;
     }
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
 };
 
 TEST_F(AinoHauling, SheHaulsALogAlongAndPushesAStone) {

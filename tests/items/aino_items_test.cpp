@@ -72,12 +72,6 @@ protected:
         }
         return out;
     }
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
 };
 
 TEST_F(AinoItems, ADayOfHandlingHerThings) {

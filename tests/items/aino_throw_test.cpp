@@ -76,12 +76,6 @@ protected:
         }
         return at;
     }
-    std::string notes() const {
-        std::ifstream in(path("msglog.txt"));
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
 };
 
 TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
