@@ -26,7 +26,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "quests/tehtavat.h"
 
 #include <cctype>

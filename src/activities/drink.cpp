@@ -18,7 +18,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "quests/tehtavat.h"
 
 #include <cmath>

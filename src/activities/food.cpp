@@ -21,7 +21,7 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "quests/tehtavat.h"
 
 #include <cmath>

@@ -24,7 +24,7 @@
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 #include "screens/skillscreen.h"
 

@@ -10,7 +10,7 @@
 #include "maps/mapunit.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstdio>
 #include <cstring>

@@ -45,7 +45,7 @@
 #include "presentation/screen.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
 #include "quests/tehtavat.h"

@@ -4,7 +4,7 @@
 
 #include "base/ownlib.h"
 #include "presentation/audio.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <SDL2/SDL.h>
 #include <cstdio>

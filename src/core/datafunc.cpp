@@ -9,7 +9,7 @@
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstdio>
 #include <cstring>

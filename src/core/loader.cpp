@@ -37,7 +37,7 @@
 #include "presentation/screen.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 #include "screens/creation.h"
 #include "screens/quit.h"

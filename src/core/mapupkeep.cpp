@@ -27,7 +27,7 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int SumWeather[2];
 

@@ -18,7 +18,7 @@
 #include "presentation/screen.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/quit.h"
 #include "screens/start.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "base/ownlib.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 struct PaganPeriod {
     int first_day;

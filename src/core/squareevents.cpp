@@ -27,7 +27,7 @@
 #include "presentation/audio.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "quests/tehtavat.h"
 
 uint32_t PLRGLOBAL_rodfishing_luck_mintick;

@@ -38,7 +38,7 @@
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/quit.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"

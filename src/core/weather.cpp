@@ -22,7 +22,7 @@
 #include "presentation/audio.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 KehoStruct keho[KEHO_PARTS];
 int SLEEP_INTERRUPT;
@@ -258,7 +258,7 @@ static float greatest_rise(float t) {
 }
 
 static void warmth_note() {
-    SDL_Color colour = {171, 171, 171, 255};
+    TextRGB colour = {171, 171, 171};
     char text[100];
     snprintf(text, sizeof text, ":%s", PlrWarmthDesc(1, colour));
     if (strcmp(text, last_warmth_note) != 0) {

@@ -20,7 +20,7 @@
 #include "presentation/input.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 
 static void store_path(char *buf, size_t size, const char *name) {

@@ -44,7 +44,7 @@
 #include "presentation/audio.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 // Until the plants land: a plant can be grazed when ripe or by a grass eater.
 static int grazeable(int n, int dp) { return Data[dp].ready_day == 0 || ((Cre[n].diet1 | Cre[n].diet2) & DIET_GRASS); }

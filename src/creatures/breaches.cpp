@@ -33,7 +33,7 @@
 #include "maps/sight.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "society/talk.h"
 #include "society/village.h"
 

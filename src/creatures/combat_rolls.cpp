@@ -28,7 +28,7 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/gamescreens.h"
 
 enum { PLR_DEXTERITY = 2758 };

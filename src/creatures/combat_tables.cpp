@@ -11,7 +11,7 @@
 #include "presentation/audio.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int COMBAT_attacker = -1000, COMBAT_defender = -1000;
 int MISSILE_osuman_success, MISSILE_puolustus, MISSILE_osui, MISSILE_passed, MISSILE_short;

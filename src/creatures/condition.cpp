@@ -45,7 +45,7 @@
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"

@@ -3,7 +3,7 @@
 #include "creatures/creatures.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 static const CreatureStruct *cre_of(int c) { return (unsigned)c < (unsigned)CRE_COUNT ? &Cre[c] : nullptr; }
 

@@ -42,7 +42,7 @@
 #include "maps/movement.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 static_assert(sizeof(CreatureStruct) == KILL_LOG_RECORD, "a kill-log record is one creature record");
 

@@ -15,7 +15,7 @@
 #include "creatures/puuha.h"
 #include "presentation/notes.h"
 #include "presentation/msglog.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "activities/wornmagic.h"
 #include "core/datafunc.h"
 #include "core/spend.h"

@@ -26,7 +26,7 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 
 char s_creaturedesc[1024];

@@ -27,7 +27,7 @@
 #include "items/materials.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/gamescreens.h"
 
 int (*body_successroll)(int, int) = SuccessRoll;

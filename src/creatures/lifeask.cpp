@@ -11,7 +11,7 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int ask_human(int n) { return n == -1 || (ask_valid(n) && Cre[n].kind == CK_HUMAN); }
 int ask_pet(int n) { return ask_valid(n) && onko_NPC_kesyelain(n); }

@@ -40,7 +40,7 @@
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 StrikeRecord StrikeData, AttackerStrike, DefenderStrike;
 int LAST_TACTICAL_ADVANTAGE = -1000;

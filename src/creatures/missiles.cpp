@@ -34,7 +34,7 @@
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int MISSILE_original_target = -1000, MISSILE_living_target = -1000, MISSILE_aiming_modifier;
 int MISSILE_success, MISSILE_osuman_laatu, MISSILE_target_suc;

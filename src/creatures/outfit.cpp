@@ -13,7 +13,7 @@
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "maps/marker.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/culturegoods.h"
 
 char PrevNameStack[PREVNAME_COUNT][PREVNAME_SIZE];

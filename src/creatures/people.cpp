@@ -36,7 +36,7 @@
 #include "maps/sight.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "society/village.h"
 
 static void dbg(const char *text) {

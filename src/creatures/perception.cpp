@@ -33,7 +33,7 @@
 #include "maps/sight.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int STEALTH_REASONABLE;   // a creature had the chance to notice the sneaking player
 

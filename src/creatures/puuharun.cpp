@@ -45,7 +45,7 @@
 #include "maps/water.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "activities/food.h"
 
 // Until the fire work lands: a fire is a burning record of 200 minutes.

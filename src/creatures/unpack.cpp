@@ -16,7 +16,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstdlib>
 

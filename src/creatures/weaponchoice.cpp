@@ -17,7 +17,7 @@
 #include "items/itemcmd.h"
 #include "items/vessels.h"
 #include "maps/mapunit.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int vihollinen = CRE_NONE, vihollinen_x, vihollinen_y, vihollisen_etaisyys;
 

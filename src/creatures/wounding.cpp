@@ -31,7 +31,7 @@
 #include "maps/doors.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/gamescreens.h"
 
 int WIZARD_nodamage;

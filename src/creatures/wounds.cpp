@@ -9,7 +9,7 @@
 #include "creatures/body.h"
 #include "creatures/physical.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 uint8_t Side = 3;
 uint8_t BODYPART_side = 3;

@@ -11,7 +11,7 @@
 #include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "items/itemdefs.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 enum { CK_BIRD = 21 };
 

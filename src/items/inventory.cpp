@@ -12,7 +12,7 @@
 #include "creatures/creatures.h"
 #include "items/items.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int siirtotaulukko[SIIRTO_MAX];
 int siirtopos, poimintatapa, ilmoitusasiat, POIMINTATAPA_KASVIT;

@@ -13,7 +13,7 @@
 #include "items/items.h"
 #include "presentation/menu.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 
 #include <cstdio>

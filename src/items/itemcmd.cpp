@@ -32,7 +32,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 #include "quests/tehtavat.h"
 

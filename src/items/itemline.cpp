@@ -12,7 +12,7 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "items/itemdefs.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 static bool has(const char *line, const char *part) { return strstr(line, part) != nullptr; }
 

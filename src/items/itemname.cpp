@@ -14,7 +14,7 @@
 #include "items/items.h"
 #include "items/vessels.h"
 #include "items/plants.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 static const char *const YM_levy = "sheet/sheets";
 static const char *const YM_kera = "ball/balls";

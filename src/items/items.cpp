@@ -9,7 +9,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cmath>
 #include <cstring>

@@ -9,7 +9,7 @@
 #include "items/vessels.h"
 #include "presentation/listwidget.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/tiles.h"
 
 #include <SDL2/SDL_image.h>

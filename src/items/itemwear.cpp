@@ -19,7 +19,7 @@
 #include "items/wearing.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 int StepSecCounter, StepMinCounter, PrevKenkaSlot = -1000;
 

@@ -23,7 +23,7 @@
 #include "presentation/notes.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "quests/tehtavat.h"
 
 #include <cstring>

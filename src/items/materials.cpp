@@ -7,7 +7,7 @@
 #include "base/strupr.h"
 #include "items/recipes.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -25,7 +25,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/culturegoods.h"
 
 #include <cmath>

@@ -16,7 +16,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "presentation/msglog.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/quit.h"
 
 char UFLORA[UFLORA_ROWS][UFLORA_SIZE];

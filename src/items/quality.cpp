@@ -7,7 +7,7 @@
 #include "base/strupr.h"
 #include "items/materials.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cmath>
 #include <cstring>

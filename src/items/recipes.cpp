@@ -11,7 +11,7 @@
 #include "maps/area.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cctype>
 #include <climits>

@@ -11,7 +11,7 @@
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "presentation/msglog.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <sys/stat.h>
 

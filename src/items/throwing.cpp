@@ -26,7 +26,7 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 enum { SPECIES_DOG = 618, OBJ_BONE = 419 };
 

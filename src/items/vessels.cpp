@@ -21,7 +21,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 
 #include <cstdio>

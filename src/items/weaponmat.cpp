@@ -12,7 +12,7 @@
 #include "base/ownlib.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 void matdef_rauta(MatStruct &m) { m.hardness = 255, m.material = 500, m.threshold = 30; }
 void matdef_puu(MatStruct &m) { m.hardness = 20, m.material = 20, m.threshold = 5; }

@@ -10,7 +10,7 @@
 #include "maps/mapdesc.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cctype>
 #include <cstdlib>

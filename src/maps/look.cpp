@@ -24,7 +24,7 @@
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "activities/worklinks.h"
 
 #include <cstdlib>

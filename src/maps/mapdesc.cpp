@@ -19,7 +19,7 @@
 #include "maps/marker.h"
 #include "maps/rooms.h"
 #include "maps/water.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/culture.h"
 
 CultBlock cultblock[14];

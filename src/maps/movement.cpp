@@ -40,7 +40,7 @@
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "quests/tehtavat.h"
 
 #include <cctype>

@@ -11,7 +11,7 @@
 #include "creatures/creatures.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 // A formatted line, cut to the buffer; the format is always the code's own.
 static void vformat(char *buf, size_t size, const char *format, va_list ap) {

@@ -19,7 +19,7 @@
 #include "presentation/input.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
 

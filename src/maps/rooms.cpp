@@ -14,7 +14,7 @@
 #include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/mapunit.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 uint8_t aputaulukko[21 * 21];
 int TILA_koko, TILA_lampo, TILA_huonelampo, TILA_avoin_katto;

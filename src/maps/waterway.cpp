@@ -26,7 +26,7 @@
 #include "maps/mapunit.h"
 #include "maps/water.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "creatures/condition.h"
 #include "quests/tehtavat.h"
 #include "screens/gamescreens.h"

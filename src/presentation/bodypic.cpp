@@ -12,7 +12,7 @@
 #include "presentation/pictures.h"
 #include "presentation/screen.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 #include "screens/gameinfo.h"
 

@@ -18,7 +18,7 @@
 #include "presentation/input.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 
 int32_t HeadingSoundClue[8];

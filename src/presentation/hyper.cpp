@@ -10,7 +10,7 @@
 #include "presentation/msglog.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 #include "screens/gameinfo.h"
 

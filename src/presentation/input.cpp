@@ -11,7 +11,7 @@
 #include "presentation/notes.h"
 #include "presentation/oxalistener.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/quit.h"
 
 #include <cctype>

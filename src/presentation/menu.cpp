@@ -16,7 +16,7 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
 #include "screens/gameinfo.h"

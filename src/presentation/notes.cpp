@@ -12,8 +12,8 @@
 #include "presentation/input.h"
 #include "presentation/msglog.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
-#include "presentation/tekstit_records.h"
+#include "core/tekstit.h"
+#include "core/tekstit_records.h"
 
 #include <cctype>
 #include <cstdarg>

@@ -24,7 +24,7 @@
 #include "presentation/notes.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 
 int stat_x[STAT_SLOTS], stat_y[STAT_SLOTS];
@@ -258,7 +258,7 @@ void Nayta_Perustarpeet(int values_only) {
     int over = thirst > 150 ? (int)(thirst - 150 > 2850 ? 2850 : thirst - 150) : 0;
     need_bar(newer ? 568 : 678, newer ? 210 : 224, over, 2850, tr);
     TextBox(679, newer ? 209 : 240, 105, RavitsemusTeksti((int)Plr.energy), rgb(hr, 255 - hr, 0));
-    SDL_Color wc = {171, 171, 171, 255};
+    TextRGB wc = {171, 171, 171};
     char warmth[100];
     copy_bounded(warmth, sizeof warmth, PlrWarmthDesc(0, wc));
     TextBox(newer ? 568 : 625, newer ? 226 : 268, 160, warmth, rgb(wc.r, wc.g, wc.b));

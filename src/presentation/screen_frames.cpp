@@ -15,7 +15,7 @@
 #include "presentation/notes.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/windows.h"
 #include "screens/gameinfo.h"
 #include "screens/gamescreens.h"

@@ -11,6 +11,7 @@
 #include "maps/shading.h"
 #include "maps/sight.h"
 #include "presentation/tiles.h"
+#include "presentation/screen_ui.h"
 #include "presentation/windows.h"
 #include "screens/mapview.h"
 
@@ -180,6 +181,7 @@ static void create_surfaces() {
 
 void initgr(int) {
     if (GRAPH_INIT) return;
+    ui_install_screen();   // from now on the rules ask this screen
     DISABLE_FLIP = 0;
     if (FILE *f = fopen("debug_renderer.txt", "wb")) fclose(f);
     log_render_drivers();

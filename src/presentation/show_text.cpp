@@ -4,7 +4,7 @@
 
 #include "base/ownlib.h"
 #include "presentation/input.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "screens/quit.h"
 
 #include <cmath>

@@ -13,7 +13,7 @@
 #include "worldgen/kartta_main.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>

@@ -1,6 +1,6 @@
 #include "society/talk.h"
 
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 uint8_t TARGET_REPSUMMARY[REPSUMMARY_SIZE];
 

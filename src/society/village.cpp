@@ -22,7 +22,7 @@
 #include "maps/marker.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "society/talk.h"
 
 VillageStruct globVil;

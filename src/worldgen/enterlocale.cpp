@@ -35,7 +35,7 @@
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "quests/tehtavat.h"
 #include "worldgen/arrival.h"
 #include "worldgen/culturegoods.h"

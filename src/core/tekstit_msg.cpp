@@ -1,13 +1,13 @@
 // Texts by key: the message files, their variants and heard lines, the "<variable>" fills from the
 // target globals, nested "[KEY]" texts, conversation answers and the start-up words.
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include "base/ownlib.h"
 #include "creatures/crefunc.h"
 #include "items/items.h"
 #include "maps/directions.h"
 #include "presentation/msglog.h"
-#include "presentation/tekstit_records.h"
+#include "core/tekstit_records.h"
 #include "society/talk.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// src/presentation/tekstit_records.h -- the few fields of the player and creature records that the
+// src/core/tekstit_records.h -- the few fields of the player and creature records that the
 // texts, notes and logs read, in one place.
 #pragma once
 

@@ -1,9 +1,9 @@
-#include "presentation/tekstit_records.h"
+#include "core/tekstit_records.h"
 
 #include "core/datafunc.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstring>
 

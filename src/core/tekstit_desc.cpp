@@ -1,12 +1,11 @@
 // Fixed English words for measured things: water and body warmth, snow, dates and hours, hunger,
 // thirst, nourishment, skill, quality, distance, direction, companions and news.
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "maps/mapdesc.h"
-#include "presentation/show.h"
-#include "presentation/tekstit_records.h"
+#include "core/tekstit_records.h"
 
 #include <cmath>
 #include <cstdio>
@@ -124,12 +123,12 @@ const WarmthRow warmth_rows[] = {
 };
 }  // namespace
 
-char *PlrWarmthDesc(int mode, SDL_Color &colour) {
-    colour = SDL_Color{171, 171, 171, 255};
+char *PlrWarmthDesc(int mode, TextRGB &colour) {
+    colour = TextRGB{171, 171, 171};
     float t = texts_plr_bodytemp();
     for (const WarmthRow &row : warmth_rows)
         if (t <= row.upto) {
-            colour = SDL_Color{row.r, row.g, row.b, 255};
+            colour = TextRGB{row.r, row.g, row.b};
             return scratch(mode == 1 ? row.sentence : row.word);
         }
     return scratch("");
@@ -153,7 +152,7 @@ char *LampoTeksti(int level, int mode) {
         if (level < s.below) {
             copy_bounded(lampotuntu, sizeof lampotuntu, s.start);
             copy_bounded(lamposana, sizeof lamposana, s.word);
-            if (!mode) lampovari = RGB_to_color(s.r, s.g, s.b);
+            if (!mode) lampovari = (uint32_t)(s.r << 16 | s.g << 8 | s.b);
             break;
         }
     return mode ? lampotuntu : lamposana;

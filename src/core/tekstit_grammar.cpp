@@ -1,12 +1,12 @@
 // English grammar of the game's texts: articles, plurals, counted item names, capitals, cuts, tags,
 // and the kill log's counts.
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "creatures/crefunc.h"
-#include "presentation/tekstit_records.h"
+#include "core/tekstit_records.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,7 +1,6 @@
-// src/presentation/tekstit.h -- texts: texts by key from the message
+// src/core/tekstit.h -- texts: texts by key from the message
 // files, the word table, text lists and coded notes, English grammar and the descriptive texts.
 #pragma once
-#include <SDL2/SDL.h>
 #include <cstddef>
 #include <cstdint>
 
@@ -102,13 +101,14 @@ void KirjoitaLoki(const void *record);
 extern const char *MONTHS[12];
 extern const char *SI_taitokuvaus[11];
 extern char lampotuntu[50], lamposana[50];
-extern uint32_t lampovari;
+extern uint32_t lampovari;         // the warmth word's colour as 0xRRGGBB
 char *WaterTemp_txtdesc(int t);
 char *SnowDepth_txtdesc(int d);
 char *monthphase(int day, int month);
 char *datedesc(int day, int month, const char *mode);
 void AikaTeksti(int hour, char *out);      // out holds at least 16 bytes
-char *PlrWarmthDesc(int mode, SDL_Color &colour);
+struct TextRGB { uint8_t r, g, b; };
+char *PlrWarmthDesc(int mode, TextRGB &colour);
 char *LampoTeksti(int level, int mode);
 char *NalkaTeksti(int hunger);
 char *JanoTeksti(int thirst);

@@ -1,6 +1,6 @@
 // The word table that the paragraph drawers read, the comma and counted lists, screen help texts
 // and the coded notes of "NOTES.STD".
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include "base/ownlib.h"
 #include "presentation/notes.h"

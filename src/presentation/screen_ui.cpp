@@ -1,0 +1,13 @@
+// The screen takes the seam over from the null screen.
+#include "presentation/screen_ui.h"
+
+#include "base/ui.h"
+
+void ui_install_screen() {
+    screen_ui_notes(ui.notes);
+    screen_ui_choices(ui.choices);
+    screen_ui_sound(ui.sound);
+    screen_ui_panels(ui.panels);
+    screen_ui_redraw(ui.redraw);
+    screen_ui_screens(ui.screens);
+}

@@ -1,0 +1,19 @@
+// src/presentation/screen_ui.h -- the screen fills the rules' seam (base/ui.h) with its functions.
+#pragma once
+
+struct UiNotes;
+struct UiChoices;
+struct UiSound;
+struct UiPanels;
+struct UiRedraw;
+struct UiScreens;
+
+void ui_install_screen();          // the window is open: the rules ask this screen from now on
+
+// Each part of the screen fills its own section of the table.
+void screen_ui_notes(UiNotes &t);
+void screen_ui_choices(UiChoices &t);
+void screen_ui_sound(UiSound &t);
+void screen_ui_panels(UiPanels &t);
+void screen_ui_redraw(UiRedraw &t);
+void screen_ui_screens(UiScreens &t);
