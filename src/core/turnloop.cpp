@@ -17,7 +17,7 @@
 #include "core/weather.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "creatures/creatures.h"
 #include "creatures/death.h"
 #include "creatures/life.h"

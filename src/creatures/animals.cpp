@@ -30,7 +30,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

@@ -15,7 +15,7 @@
 #include "creatures/creation.h"
 #include "creatures/missiles.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "maps/plrlink.h"

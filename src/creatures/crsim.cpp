@@ -22,7 +22,7 @@
 #include "creatures/perception.h"
 #include "creatures/puuha.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"

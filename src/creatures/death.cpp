@@ -33,7 +33,7 @@
 #include "creatures/fightvillage.h"
 #include "creatures/puuha.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/maps.h"
 #include "quests/tehtavat.h"
 #include "society/village.h"

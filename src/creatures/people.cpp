@@ -26,7 +26,7 @@
 #include "items/ownership.h"
 #include "items/wearing.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"

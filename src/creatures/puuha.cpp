@@ -16,7 +16,7 @@
 #include "creatures/cremove.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/mapunit.h"
 
 int apukoord[3];

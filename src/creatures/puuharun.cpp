@@ -35,7 +35,7 @@
 #include "items/mending.h"
 #include "society/village.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

@@ -21,7 +21,7 @@
 #include "items/items.h"
 #include "items/ownership.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

@@ -12,7 +12,7 @@
 #include "creatures/perception.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/maptest.h"
 #include "maps/movement.h"
 #include "maps/sight.h"

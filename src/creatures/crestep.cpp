@@ -1,6 +1,6 @@
-// src/maps/crestep.cpp -- one step of a creature of the local area (see crestep.h). The rules are
+// src/creatures/crestep.cpp -- one step of a creature of the local area (see crestep.h). The rules are
 // tried in a fixed order; the first that ends the step gives the answer.
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 
 #include <algorithm>
 #include <cstdlib>
