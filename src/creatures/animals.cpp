@@ -13,7 +13,6 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/turnloop.h"
 #include "creatures/body.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"

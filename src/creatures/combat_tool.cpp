@@ -9,7 +9,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/obj_func.h"
-#include "core/turnloop.h"
+#include "creatures/creturn.h"
 #include "creatures/body.h"
 #include "creatures/combat.h"
 #include "creatures/creation.h"

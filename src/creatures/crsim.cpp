@@ -13,7 +13,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/turnloop.h"
+#include "creatures/creturn.h"
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/creation.h"

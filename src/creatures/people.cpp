@@ -11,7 +11,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/animals.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"

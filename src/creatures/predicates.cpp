@@ -12,7 +12,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/physical.h"

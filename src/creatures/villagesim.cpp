@@ -7,7 +7,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/bodyrec.h"
 #include "creatures/breaches.h"
 #include "creatures/creation.h"

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/ownlib.h"
+#include "core/player.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
