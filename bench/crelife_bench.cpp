@@ -9,7 +9,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/crsim.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/mapunit.h"
 #include "presentation/notes.h"
 

@@ -8,6 +8,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/turnloop.h"
+#include "core/worldpass.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

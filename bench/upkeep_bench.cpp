@@ -12,6 +12,7 @@
 #include "core/records.h"
 #include "core/turnloop.h"
 #include "core/weatherengine.h"
+#include "core/worldpass.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

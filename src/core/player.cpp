@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstring>
 
+int INVISIBLE = 0;
+
 // The note box, its pause and the yes/no prompt.
 static void say(const char *text) { Note(text); }
 static void pause_notes() { Pause(); }

@@ -3,6 +3,9 @@
 #pragma once
 #include "core/records.h"
 
+// ---- the player's state between commands ----
+extern int INVISIBLE;              // the player is invisible
+
 // ---- files in the character folder ----
 int do_OXS_backup();               // 1 when "<name>.BAK" now holds the current character file
 void aseta_peliversio();           // the save version of records written by this game

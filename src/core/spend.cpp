@@ -10,6 +10,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "core/turnloop.h"
+#include "core/worldpass.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"

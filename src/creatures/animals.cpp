@@ -13,7 +13,6 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/turnloop.h"
 #include "creatures/body.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
@@ -30,7 +29,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
@@ -71,7 +70,7 @@ void Elainaanet(int n) {
     if (!ask_valid(n)) return;
     const CreatureStruct &c = Cre[n];
     if (c.voicebits & 2) return;
-    if (ask_bird(n)) {
+    if (onko_NPC_lintu(n)) {
         if (!BircallActive(n)) return;
         int x, y;
         if ((c.voicebits & 4) && !bigmap() && pos_xy(n, x, y) && koordinaattien_vali(x, y, PlayerX, PlayerY) > 15) return;
@@ -99,7 +98,7 @@ int HerataNPC(int n) {
 }
 
 int Nukuta_Elain(int n, int) {
-    if (!ask_valid(n) || onko_NPC_lieassa(n) || ask_awake_time(n)) return 0;
+    if (!ask_valid(n) || onko_NPC_lieassa(n) || onko_NPC_hereillaoloaika(n)) return 0;
     int x, y;
     if (!pos_xy(n, x, y) || !onko_NPCn_elinymparistoa(n, x, y)) return 0;
     if (crestep_open_water(x, y) && Cre[n].moveclass != 128) return 0;
@@ -114,7 +113,7 @@ int NPCruokaitem(int n, unsigned char cls, const ItemStruct &item) {
     if (!ask_valid(n) || item.type == 0) return 0;
     if (cls > 2) cls = 0;
     if (item.vessel) return 0;
-    if (ask_predator(n) && item.id == 500) return 1;
+    if (onko_JOKU_petoelain(n) && item.id == 500) return 1;
     const CreatureStruct &c = Cre[n];
     const uint32_t diet = cls == 1 ? c.diet1 : cls == 2 ? c.diet2 : (c.diet1 | c.diet2);
     if (item.id == 490 && (diet & (DIET_FISH | DIET_GENERIC))) return 1;
@@ -146,21 +145,23 @@ int npc_got_ESINE(int n, int id) {
 }
 
 int scary_foodpos(int n, int x, int y) {
-    return ask_valid(n) && !ask_pet(n) && !ask_domestic(n) && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 5;
+    return ask_valid(n) && !onko_NPC_kesyelain(n) && !npcKotielain(n) &&
+           koordinaattien_vali(x, y, PlayerX, PlayerY) <= 5;
 }
 
 int taboo_foodloc(int n, int x, int y) {
     if (scary_foodpos(n, x, y)) return 1;
     const int trap = crestep_trap_at(x, y);
-    if (trap >= 0 && (ask_companion(n) || ask_pet(n) || !trap_catches(n))) return 1;
+    if (trap >= 0 && (onko_NPC_kumppani(n) || onko_NPC_kesyelain(n) || !trap_catches(n))) return 1;
     int wx, wy;
     square_worldcell(x, y, &wx, &wy);
     if (get_alltime_maailmachar(wx, wy) == 'Q') {
         const CreatureStruct &c = Cre[n];
-        const int small_eater = !ask_pet(n) && !ask_bird(n) && c.weight <= 5.0f && ((c.diet1 | c.diet2) & 0x210002);
+        const int small_eater =
+            !onko_NPC_kesyelain(n) && !onko_NPC_lintu(n) && c.weight <= 5.0f && ((c.diet1 | c.diet2) & 0x210002);
         if (!(small_eater && random(50) == 0)) return 1;
     }
-    if (terrain_flag(get_mapchar(x, y), 0x800) && !ask_pet(n)) return 1;
+    if (terrain_flag(get_mapchar(x, y), 0x800) && !onko_NPC_kesyelain(n)) return 1;
     return 0;
 }
 
@@ -225,7 +226,7 @@ int aseta_ruhonkasittely(int n, int dp, int search) {
 }
 
 int Saalista(int n, unsigned char cls) {
-    if (!ask_valid(n) || !ask_predator(n) || ask_domestic(n)) return 0;
+    if (!ask_valid(n) || !onko_JOKU_petoelain(n) || npcKotielain(n)) return 0;
     if (cls != 1 && cls != 2) cls = 1;
     int x, y;
     if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
@@ -237,7 +238,7 @@ int Saalista(int n, unsigned char cls) {
         if (m < 0 || m == n || Cre[m].mode == CM_CARCASS) continue;
         const int dist = koordinaattien_vali(x, y, d.x, d.y);
         if (dist >= bestd || saaliselain(n, m) != cls) continue;
-        if (!ask_bird(n) && huono_saalis_maaelaimelle(n, m)) continue;
+        if (!onko_NPC_lintu(n) && huono_saalis_maaelaimelle(n, m)) continue;
         best = m, bestd = dist;
     }
     if (best < 0 || !Cre[best].socialid) return 0;
@@ -249,7 +250,7 @@ int Saalista(int n, unsigned char cls) {
 }
 
 int Metsasta(int n) {
-    if (!ask_valid(n) || !ask_human(n) || !NPC_riittavasti_aseita(n, 2)) return 0;
+    if (!ask_valid(n) || !is_human(n) || !NPC_riittavasti_aseita(n, 2)) return 0;
     int x, y;
     if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
     int best = -1, bestd = 126;
@@ -285,7 +286,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     const int limit = sated ? cap * 95 / 100 : cap / 2;
     if (c.energy >= limit && c.energy >= 0) return 0;
     int radius = 255;
-    const int tame = ask_pet(n);
+    const int tame = onko_NPC_kesyelain(n);
     if (tame && !sated) radius = 128;
     if (onko_NPC_lieassa(n)) {
         radius = 5;
@@ -309,7 +310,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                 const ItemStruct it = ObjToItem((int)d.id);
                 if (!NPCruokaitem(n, (unsigned char)cls, it) || taboo_foodloc(n, d.x, d.y)) continue;
             } else {
-                if (!ask_eats_plants(n) || !grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) continue;
+                if (!syo_kasveja(n, 0) || !grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) continue;
                 if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) continue;
             }
             find = i;
@@ -336,7 +337,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
 int syonti(int n, int mode) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
-    if (c.energy < -500 && !ask_companion(n)) c.energy = -500;
+    if (c.energy < -500 && !onko_NPC_kumppani(n)) c.energy = -500;
     const int cap = maxenergiavaranto(n);
     int gained = 0;
     for (int s = 0; s < CRE_PACK; s++) {
@@ -375,10 +376,10 @@ void feedtrigger(int n) {
     if (!ask_valid(n)) return;
     Keskeyta_Puuha(n, -1);
     tyhjenna_liikehistoria(n);
-    if (!ask_bewitched_wolf(n)) Note(MSG("PET_PHRASE:EAT"));
+    if (!onko_vironsusi(n)) Note(MSG("PET_PHRASE:EAT"));
     const int dp = crestep_pos(n);
     const int r = ravinnonhankinta(n, dp, 1);
-    if (ask_bewitched_wolf(n)) return;
+    if (onko_vironsusi(n)) return;
     cre_say(n, r ? "PET_EATS" : "PET_NO_FOOD");
 }
 
@@ -507,7 +508,7 @@ void Ela_Elain(int dp) {
     if (c.noisecounter > 0) c.noisecounter--;
     const int x = Data[dp].x, y = Data[dp].y;
     if (!onko_NPCn_elinymparistoa(n, x, y)) {
-        if (ask_bird(n) && c.korkeus != 100 && OSAAKO_LENTAA(n)) Lenna(n);
+        if (onko_NPC_lintu(n) && c.korkeus != 100 && OSAAKO_LENTAA(n)) Lenna(n);
     } else if (c.moveclass == 128 && c.korkeus == 100) {
         Laskeudu(n);
     }
@@ -517,7 +518,7 @@ void Ela_Elain(int dp) {
         if (random(100) == 0) Elainaanet(n);
         if ((c.magicburden & 1) && random(50) == 0) loud_voice(n);
     }
-    if (ask_bewitched(n)) {
+    if (onko_noiduttuelain(n)) {
         if (c.stateflags & 4) {
             cre_flees(n, -1);
             return;
@@ -539,7 +540,7 @@ void Ela_Elain(int dp) {
         return;
     }
     if (random(40) == 0) Elainaanet(n);
-    if (ask_socanimal(n) && c.home_x && ask_settled(x, y)) {
+    if (is_socanimal(n) && c.home_x && ask_settled(x, y)) {
         int wx, wy;
         square_worldcell(x, y, &wx, &wy);
         if (wx == c.home_x && wy == c.home_y) {
@@ -550,7 +551,7 @@ void Ela_Elain(int dp) {
         }
         return;
     }
-    if (ask_socanimal(n) && c.home_x && c.owner > 0) {
+    if (is_socanimal(n) && c.home_x && c.owner > 0) {
         int wx, wy;
         square_worldcell(x, y, &wx, &wy);
         if (wx != c.home_x || wy != c.home_y) {
@@ -572,7 +573,7 @@ void Ela_Elain(int dp) {
             return;
         }
     }
-    if (ask_bird(n) && (c.firstmonth || c.lastmonth) && (Plr.month < c.firstmonth || Plr.month > c.lastmonth) &&
+    if (onko_NPC_lintu(n) && (c.firstmonth || c.lastmonth) && (Plr.month < c.firstmonth || Plr.month > c.lastmonth) &&
         !See(x, y)) {
         Poista_Olento(n);
         return;

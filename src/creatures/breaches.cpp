@@ -10,7 +10,6 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/decisions.h"

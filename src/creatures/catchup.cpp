@@ -4,7 +4,9 @@
 
 #include "core/loader.h"
 #include "core/records.h"
-#include "core/turnloop.h"
+#include "core/player.h"
+#include "core/worldpass.h"
+#include "creatures/creturn.h"
 #include "creatures/creatures.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"

@@ -16,7 +16,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
-#include "core/turnloop.h"
+#include "core/worldpass.h"
 #include "core/weather.h"
 #include "core/weatherengine.h"
 #include "creatures/body.h"

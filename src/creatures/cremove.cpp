@@ -15,12 +15,13 @@
 #include "creatures/death.h"
 #include "creatures/physical.h"
 #include "creatures/lifeask.h"
+#include "creatures/predicates.h"
 #include "creatures/life.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
@@ -238,11 +239,11 @@ int Kulje_Paikkaan(int n, int x, int y) {
     const int pos = pos_of(n);
     if (pos < 0) return 0;
     if (cr.mode == 4 || cr.mode == 99) AsetaPonnistelu(n, cr.korkeus == 100 ? 2 : 10);
-    else if (ask_water_creature(n) && crestep_open_water(x, y)) AsetaPonnistelu(n, 1);
+    else if (onko_NPC_vesielaja(n) && crestep_open_water(x, y)) AsetaPonnistelu(n, 1);
     const int plr_mobility = ACTUAL_MOBILITY(-1);
     const int p = plr_mobility > 0 ? plr_mobility : 1;
     const int v = cre_speed(n);
-    const int tame = ask_pet(n) && cr.mode != 4 && cr.mode != 2 && cr.mode != 99;
+    const int tame = onko_NPC_kesyelain(n) && cr.mode != 4 && cr.mode != 2 && cr.mode != 99;
     int enemy_v = 0;
     if (cr.mode == 4 && cr.enemy >= 0 && cr.enemy < CRE_COUNT) enemy_v = cre_speed(cr.enemy);
     const int steps = travel_steps(v, p, tame, enemy_v);
@@ -317,8 +318,8 @@ int onko_NPCn_elinymparistoa(int n, int x, int y) {
     if (n < 0) return 1;
     if (!ask_valid(n)) return 0;
     const CreatureStruct &c = Cre[n];
-    if (ask_human(n) || ask_pet(n) || ask_domestic(n)) return 1;
-    if (ask_bird(n)) {
+    if (is_human(n) || onko_NPC_kesyelain(n) || npcKotielain(n)) return 1;
+    if (onko_NPC_lintu(n)) {
         if (c.moveclass == 128) return (crestep_open_water(x, y) && vesisyvyys(x, y) < 6) || crestep_ice(x, y) > 0;
         int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
         if (!bigmap()) {
@@ -405,7 +406,7 @@ int Onko_Turvassa(int n) {
     }
     c.enemy_x = (uint16_t)tx;
     c.enemy_y = (uint16_t)ty;
-    int safe = c.korkeus == 100 ? 8 : c.korkeus == 200 ? 2 : ask_human(n) ? 25 : 30;
+    int safe = c.korkeus == 100 ? 8 : c.korkeus == 200 ? 2 : is_human(n) ? 25 : 30;
     safe += 2 * c.alertness;
     if (koordinaattien_vali(Data[pos].x, Data[pos].y, tx, ty) <= safe) return 0;
     if (c.alertness >= 6) c.alertness--;
@@ -449,7 +450,7 @@ int Kiipea_Puuhun(int n) {
 }
 
 int Laskeudu(int n) {
-    if (!ask_valid(n) || !ask_bird(n) || Cre[n].korkeus == 0) return 0;
+    if (!ask_valid(n) || !onko_NPC_lintu(n) || Cre[n].korkeus == 0) return 0;
     CreatureStruct &c = Cre[n];
     if (c.posture) {
         c.korkeus = 0;
@@ -462,7 +463,7 @@ int Laskeudu(int n) {
     if (pos >= 0) {
         const int ch = get_mapchar(Data[pos].x, Data[pos].y);
         if (terrain_flag(ch, TF_TREE)) perch = 1;
-        else if (terrain_flag(ch, TF_WATER) ? !ask_water_creature(n) : terrain_flag(ch, TF_BLOCKS)) return 0;
+        else if (terrain_flag(ch, TF_WATER) ? !onko_NPC_vesielaja(n) : terrain_flag(ch, TF_BLOCKS)) return 0;
     }
     if (seen_or_near(n, 15)) cre_say(n, "DO_LAND");
     c.korkeus = perch ? 200 : 0;
@@ -471,7 +472,7 @@ int Laskeudu(int n) {
 }
 
 int OSAAKO_LENTAA(int n) {
-    if (!ask_valid(n) || !ask_bird(n)) return 0;
+    if (!ask_valid(n) || !onko_NPC_lintu(n)) return 0;
     const int pos = pos_of(n);
     if (pos >= 0 && crestep_trap_at(Data[pos].x, Data[pos].y) >= 0) {
         Laskeudu(n);
@@ -481,7 +482,7 @@ int OSAAKO_LENTAA(int n) {
 }
 
 int Lenna(int n) {
-    if (!ask_valid(n) || !ask_bird(n)) return 0;
+    if (!ask_valid(n) || !onko_NPC_lintu(n)) return 0;
     CreatureStruct &c = Cre[n];
     if (c.korkeus == 100 || c.posture == 1) return 0;
     if (c.mode == CM_ASLEEP) {

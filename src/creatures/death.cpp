@@ -33,7 +33,7 @@
 #include "creatures/fightvillage.h"
 #include "creatures/puuha.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/maps.h"
 #include "quests/tehtavat.h"
 #include "society/village.h"
@@ -307,7 +307,7 @@ void Pakene(int n) {
         // A flier takes wing, a squirrel unhurt makes for a tree, a swimmer dives.
         if (OSAAKO_LENTAA(n)) Lenna(n);
         else if (c.speciescode == 604 && c.injury == 0) Kiipea_Puuhun(n);
-        else if (ask_water_creature(n)) Sukella(n);
+        else if (onko_NPC_vesielaja(n)) Sukella(n);
     } else if (c.posture == 5 || c.posture == 6) {
         c.posture = 0;
         c.korkeus = 0;

@@ -197,7 +197,7 @@ void rauhoita_NPCn_lemmikit(int n) {
 void NPC_moraalitarkistus_haavoitus(int n, int attacker, int wounds) {
     if (!creature(n) || Cre[n].posture == 4) return;
     if (attacker == -1 && CLOAK) return;
-    if (ask_dazed(n)) return;
+    if (pokertynyt(n)) return;
     CreatureStruct &c = Cre[n];
     const bool wasfighting = c.mode == MODE_COMBAT;
     bool villager = false;

@@ -1,6 +1,7 @@
-// src/creatures/lifeask.h -- what the creatures' step, activities and perception ask of a creature
-// record: the bytes they keep in the record's spare block, and the questions about what a creature
-// is (pet, predator, awake, free to react ...). Creature numbers out of range answer 0.
+// src/creatures/lifeask.h -- what the creatures' step, activities and perception keep in a creature
+// record's spare block, its diet bits, whether a number names a live creature, and where a square of
+// the local area lies in the world. What a creature is (pet, predator, awake ...) is asked of the
+// creature predicates (creatures/predicates.h).
 #pragma once
 #include <cstdint>
 
@@ -31,32 +32,9 @@ enum : uint32_t {
     DIET_BREAD = 0x400000, DIET_ANYCARCASS = 0x4000000, DIET_BONES = 0x8000000,
 };
 
-// ---- the questions, by the creature predicates ----
 // 0..499 and not an empty slot (inline: every question of the creatures' pass asks it first)
 inline int ask_valid(int n) { return (unsigned)n < (unsigned)CRE_COUNT && Cre[n].kind != CK_NONE; }
-int ask_human(int n);                  // kind 1; the player too
-int ask_pet(int n);                    // the player's pet: role 9 or owner -1, never a person
-int ask_companion(int n);
-int ask_socanimal(int n);              // an animal not kept by the player
-int ask_cub(int n);                    // young and not human
-int ask_domestic(int n);               // domestic animal
-int ask_predator(int n);               // eats flesh; the player counts as one
-int ask_eats_plants(int n);
-int ask_bird(int n);                   // flier, water bird or kind 21
-int ask_awake_time(int n);             // its waking hours
-int ask_free_to_react(int n);          // not fighting or fleeing; nobody while the player is invisible
-int ask_dazed(int n);                  // exhausted
-int ask_bewitched(int n);
-int ask_bewitched_wolf(int n);
-int ask_mom_around(int n);             // its mother lives on the map, conscious
-int ask_cub_around(int n);             // a young of its own lives on the map
-int ask_water_creature(int n);         // species 701, or a swimmer or a water bird
 int ask_settled(int x, int y);         // inside a village or a field of the local area
-// Voice counter: v non-zero sets it; v 0 reads whether the creature may call now (the counter at 0,
-// or past 60 and then cleared).
-int aantelylaskuri(int n, int v);
-// The square of the post or tree a tied creature is bound to; 0 when none.
-int ask_tether(int n, int *x, int *y);
 
 // Shows the creature message of a key about creature n ("" flags: seen or heard as usual); 1 shown.
 int cre_say(int n, const char *key, const char *flags = "");

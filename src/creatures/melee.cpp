@@ -43,6 +43,7 @@
 #include "core/tekstit.h"
 
 StrikeRecord StrikeData, AttackerStrike, DefenderStrike;
+int TACTICAL_ADVANTAGE = -1000;
 int LAST_TACTICAL_ADVANTAGE = -1000;
 int COMBATREPEAT_ATTACKCOMMAND, COMBATREPEAT_ASPECT, COMBATREPEAT_ZONE, COMBATREPEAT_DEATHBLOW;
 int combat_repeat_option;

@@ -3,7 +3,6 @@
 #pragma once
 #include <cstdint>
 
-#include "core/turnloop.h"
 #include "creatures/combat.h"
 #include "items/items.h"
 
@@ -35,7 +34,8 @@ struct StrikeRecord {
 };
 
 extern StrikeRecord StrikeData, AttackerStrike, DefenderStrike;
-extern int LAST_TACTICAL_ADVANTAGE;   // the holder itself is TACTICAL_ADVANTAGE of the turn loop
+extern int TACTICAL_ADVANTAGE;         // -1000 none, -1 cancel, else the creature that acts alone
+extern int LAST_TACTICAL_ADVANTAGE;    // the last holder of TACTICAL_ADVANTAGE
 extern int COMBATREPEAT_ATTACKCOMMAND, COMBATREPEAT_ASPECT, COMBATREPEAT_ZONE, COMBATREPEAT_DEATHBLOW;
 extern int combat_repeat_option;
 // The outcome and success levels of the last exchange.

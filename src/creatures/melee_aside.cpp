@@ -8,7 +8,6 @@
 #include "activities/actions.h"
 #include "activities/activities.h"
 #include "core/records.h"
-#include "core/turnloop.h"
 #include "creatures/breaches.h"
 #include "creatures/combat.h"
 #include "creatures/creatures.h"

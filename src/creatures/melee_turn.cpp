@@ -5,7 +5,7 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/condition.h"
 #include "creatures/cremove.h"
 #include "creatures/creatures.h"

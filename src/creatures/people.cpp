@@ -11,7 +11,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/animals.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"
@@ -26,7 +26,7 @@
 #include "items/ownership.h"
 #include "items/wearing.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
@@ -101,11 +101,11 @@ int Olento_Huutaa(int n, const char *text) {
 
 void noisy_agree(int n) { cre_say(n, "SOUND_AGREEMENT"); }
 void noisy_disagree(int n) {
-    if (ask_human(n)) Olento_Puhuu(n, "I won't do that!");
+    if (is_human(n)) Olento_Puhuu(n, "I won't do that!");
     else cre_say(n, "SOUND_DISAGREEMENT");
 }
 void wounded_disagree(int n) {
-    if (ask_human(n)) Olento_Puhuu(n, "I won't do that! See, I've hurt myself enough already.");
+    if (is_human(n)) Olento_Puhuu(n, "I won't do that! See, I've hurt myself enough already.");
     else cre_say(n, "SOUND_WOUNDED_DISAGREEMENT");
 }
 void response_happy(int n) { cre_say(n, "RESPONSE_HAPPY"); }
@@ -240,7 +240,8 @@ int come_along(int n, int mode) {
             bound = 1;
         }
         int x, y;
-        if (creature_square(n, x, y) && terrain_flag(get_mapchar(x, y), TF_WATER) && ask_human(n) == 0 && bound) dist = 0;
+        if (creature_square(n, x, y) && terrain_flag(get_mapchar(x, y), TF_WATER) && is_human(n) == 0 && bound)
+            dist = 0;
         if (bigmap()) dist = 0;
     } else if (!creature_square(leader, lx, ly)) {
         return 0;
@@ -280,7 +281,7 @@ void unjoin_npc(int n) {
 }
 
 void liitayhteisoon(int n, unsigned soc) {
-    if (!ask_valid(n) || !ask_human(n)) return;
+    if (!ask_valid(n) || !is_human(n)) return;
     CreatureStruct &c = Cre[n];
     if (soc) {
         c.community = soc;

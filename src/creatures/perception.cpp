@@ -12,7 +12,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/animals.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
@@ -24,7 +24,7 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/marker.h"
 #include "maps/mapquery.h"
@@ -156,7 +156,7 @@ void cre_flees(int n, int t) {
 // ---- smell, hearing, the hideout ------------------------------------------------------------------
 
 int NPC_vainuaa(int n, int pos, int) {
-    if (!ask_valid(n) || ask_human(n) || (unsigned)pos >= (unsigned)DATA_MAX) return 0;
+    if (!ask_valid(n) || is_human(n) || (unsigned)pos >= (unsigned)DATA_MAX) return 0;
     const int d = koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY);
     const int s = Cre[n].smell;
     if (d > s || SuccessRoll(2 * d, 3 * s) < SR_SUCCESS) return 0;
@@ -218,7 +218,7 @@ static int prey_rank(int a, int b, int bpred) {
     for (int i = 0; i < 2; i++) {
         const uint32_t w = words[i];
         if ((w & 0x10) && B.speciescode == 600) return i + 1;
-        if ((w & 0x2000) && !bpred && ask_bird(b)) return i + 1;
+        if ((w & 0x2000) && !bpred && onko_NPC_lintu(b)) return i + 1;
         if ((w & 0x20) && bpred && wb < wa / 2) return i + 1;
         if ((w & 0x2) && !bpred && wb <= 1.5f * wa) return i + 1;
         if ((w & 0x4) && !bpred && wb > wa && wb < 10.0f * wa) return i + 1;
@@ -233,7 +233,7 @@ int saaliselain(int a, int b) {
 }
 
 int riistaelain(int a, int b) {
-    if (!ask_human(a) || !ask_valid(b) || ask_human(b) || hides_in_cover(b) || ask_pet(b)) return 0;
+    if (!is_human(a) || !ask_valid(b) || is_human(b) || hides_in_cover(b) || onko_NPC_kesyelain(b)) return 0;
     const int cult = a == -1 ? 0 : Cre[a].culture;
     if (cult > 15) return 0;
     const uint16_t bit = (uint16_t)(1u << cult);
@@ -255,8 +255,8 @@ int ovatko_NPCt_yhteisossa(int a, int b) {
     const CreatureStruct &x = Cre[a], &y = Cre[b];
     if (x.speciescode == 618 && y.kind == CK_HUMAN && x.owner > 0 && (uint32_t)x.owner == y.community) return 1;
     if (y.speciescode == 618 && x.kind == CK_HUMAN && y.owner > 0 && (uint32_t)y.owner == x.community) return 1;
-    if (ask_companion(a) || ask_companion(b)) return 0;
-    if (ask_pet(a) || ask_pet(b)) return 0;
+    if (onko_NPC_kumppani(a) || onko_NPC_kumppani(b)) return 0;
+    if (onko_NPC_kesyelain(a) || onko_NPC_kesyelain(b)) return 0;
     if (x.speciescode == 500 && y.speciescode == 500) return 1;
     if (x.speciescode == 510 && y.speciescode == 510) return 1;
     if (x.community && x.community == y.community) return 1;
@@ -281,7 +281,7 @@ int ihminen_vs_ihminen(int a, int b) {
     if (!ask_valid(a)) return 0;
     if (b != -1 && ovatko_NPCt_yhteisossa(a, b)) return 0;
     if (b != -1 && ask_valid(b) && Cre[b].enemy == a && (Cre[b].mode == 2 || Cre[b].mode == 99)) return 0;
-    if (ask_companion(a)) return 0;
+    if (onko_NPC_kumppani(a)) return 0;
     if (b != -1 && ask_valid(b) && Cre[b].role == 20 && Cre[a].role != 20) return 4;
     const uint8_t bits = Cre[a].moralebits[b == -1 ? 19 : b % 19];
     if (bits & 8) return 1;
@@ -295,9 +295,9 @@ int elain_vs_elain(int a, int b) {
     if (b == -1 || !ask_valid(a) || !ask_valid(b)) return 0;
     const CreatureStruct &x = Cre[a], &y = Cre[b];
     const int bpred = onko_JOKU_petoelain(b);
-    if (x.speciescode == 618 && ask_domestic(a) && ((bpred && !ask_domestic(b)) || y.role == 20)) return 4;
+    if (x.speciescode == 618 && npcKotielain(a) && ((bpred && !npcKotielain(b)) || y.role == 20)) return 4;
     if (x.kind != CK_HUMAN) {
-        if (y.kind == CK_HUMAN) return ask_domestic(a) ? 0 : 1;
+        if (y.kind == CK_HUMAN) return npcKotielain(a) ? 0 : 1;
         if (y.kind == CK_SPIRIT) return 0;
     }
     if (y.kind == CK_SPIRIT) return 0;
@@ -349,7 +349,7 @@ static int threat_steps(int n, int t, int r, int people_rules) {
     const int cap = people_rules ? 20 : 10;
     if (alert > cap) alert = cap;
     int f4 = c.morale4;
-    if (people_rules && ask_cub(n) && f4 < 31) f4 = 20 + random(30);
+    if (people_rules && is_cub(n) && f4 < 31) f4 = 20 + random(30);
     int A, F, V;
     if (people_rules && (r == 2 || r == 4)) {
         A = (r == 2 ? 8 : 10) + alert;
@@ -368,10 +368,10 @@ static int threat_steps(int n, int t, int r, int people_rules) {
         close = 0;
         attack = random(100) < c.morale1;
     }
-    const int mom = ask_cub(n) && ask_mom_around(n);
+    const int mom = is_cub(n) && is_mom_around(n);
     if (mom) attack = close = 0;
     int flee = F >= D && F > 0;
-    if (people_rules && c.speciescode == 605 && ask_cub_around(n)) flee = 0;
+    if (people_rules && c.speciescode == 605 && is_cub_around(n)) flee = 0;
     const int avoid_it = random(100) < c.morale5;
     const int hide = random(100) < c.morale3 && c.perception == 0;
     if (attack && !avoid_it && t == -1) threaten(n, t);
@@ -405,14 +405,14 @@ static int threat_steps(int n, int t, int r, int people_rules) {
 }
 
 int NPC_moraalitarkistus_uhka(int n, int t) {
-    if ((CLOAK && t == -1) || INVISIBLE || !ask_valid(n) || !ask_free_to_react(n) || ask_human(n)) return 0;
+    if ((CLOAK && t == -1) || INVISIBLE || !ask_valid(n) || !onko_NPC_vapaa_reagoimaan(n) || is_human(n)) return 0;
     return threat_steps(n, t, 0, 0);
 }
 
 int NPC_uhkareagointi(int n, int t) {
-    if ((CLOAK && t == -1) || !ask_valid(n) || ask_dazed(n)) return 0;
+    if ((CLOAK && t == -1) || !ask_valid(n) || pokertynyt(n)) return 0;
     int r = 0;
-    if (ask_human(n) && ask_human(t)) {
+    if (is_human(n) && is_human(t)) {
         r = ihminen_vs_ihminen(n, t);
         if (r == 0) return 0;
     }
@@ -420,7 +420,7 @@ int NPC_uhkareagointi(int n, int t) {
         if (Cre[n].percfigure) HerataNPC(n);
         return 0;
     }
-    if (ask_human(n) && r == 1 && t == -1 && Cre[n].perception) {
+    if (is_human(n) && r == 1 && t == -1 && Cre[n].perception) {
         cre_attacks(n, t, 0);
         return 1;
     }
@@ -432,8 +432,8 @@ void RYHMA_moraalitarkistus(int n, int t) {
     for (int m = 0; m < CRE_COUNT; m++) {
         if (m == n || Cre[m].kind == CK_NONE || Cre[m].mode == CM_CARCASS || crestep_pos(m) < 0) continue;
         if (!ovatko_NPCt_yhteisossa(n, m)) continue;
-        if (!ask_human(m) && Cre[m].mode == CM_ASLEEP) HerataNPC(m);
-        const int mother = ask_cub(n) && Cre[m].speciescode == 605 && Cre[m].socialid == Cre[n].mother;
+        if (!is_human(m) && Cre[m].mode == CM_ASLEEP) HerataNPC(m);
+        const int mother = is_cub(n) && Cre[m].speciescode == 605 && Cre[m].socialid == Cre[n].mother;
         if (Cre[m].speciescode == 618 || mother) {
             cre_attacks(m, t, 0);
         } else if (Cre[m].mode != CM_ASLEEP) {
@@ -451,13 +451,13 @@ static int village_visits(int soc) { return GetGlobVil(soc) ? (int)globVil.visit
 void Havaitse_PLR(int n, int pos) {
     if (CLOAK || INVISIBLE || !ask_valid(n)) return;
     CreatureStruct &c = Cre[n];
-    if (ask_companion(n) || ask_pet(n)) {
+    if (onko_NPC_kumppani(n) || onko_NPC_kesyelain(n)) {
         c.perception = 0;
         c.percfigure = 0;
         return;
     }
     if (Onko_Turvassa(n)) return;
-    if (ask_domestic(n) && !(c.speciescode == 618 && c.owner > 0)) return;
+    if (npcKotielain(n) && !(c.speciescode == 618 && c.owner > 0)) return;
     if ((unsigned)pos >= (unsigned)DATA_MAX) return;
     STEALTH_REASONABLE = 1;
     int seen = 0;
@@ -467,7 +467,7 @@ void Havaitse_PLR(int n, int pos) {
     }
     c.perception = (uint8_t)seen;
     int heard = 0;
-    if (!seen && ask_free_to_react(n)) {
+    if (!seen && onko_NPC_vapaa_reagoimaan(n)) {
         heard = kuulohavainto(n, PlayerX, PlayerY, PLR_NOISE);
         if (heard) {
             const int code = c.Puuha[0];
@@ -479,7 +479,7 @@ void Havaitse_PLR(int n, int pos) {
     }
     if (!seen && !heard) return;
     if (c.mode == CM_ASLEEP) HerataNPC(n);
-    if (!ask_free_to_react(n)) return;
+    if (!onko_NPC_vapaa_reagoimaan(n)) return;
     int wx, wy;
     square_worldcell(Data[pos].x, Data[pos].y, &wx, &wy);
     const int soc = (int)Mapinfo_socID(wx, wy);
@@ -502,7 +502,7 @@ int Havaitse_Olio(int n, int m) {
     if (n == m || !ask_valid(n)) return 0;
     if (m == -1 && (INVISIBLE || CLOAK)) return 0;
     if (m != -1 && !ask_valid(m)) return 0;
-    const int people = ask_human(n) && ask_human(m);
+    const int people = is_human(n) && is_human(m);
     const int r = people ? ihminen_vs_ihminen(n, m) : elain_vs_elain(n, m);
     if (r == 0) return 0;
     int x, y, mx, my;
@@ -530,15 +530,15 @@ int Havaitse_Olio(int n, int m) {
         Lisaa_Puuha(n, 60, 5);
         return 1;
     }
-    if ((people || r == 1 || r == 2) && ask_free_to_react(n)) NPC_uhkareagointi(n, m);
+    if ((people || r == 1 || r == 2) && onko_NPC_vapaa_reagoimaan(n)) NPC_uhkareagointi(n, m);
     return 1;
 }
 
 void Reagoi_Olentoihin(int n) {
-    if (bigmap() || INVISIBLE || !ask_free_to_react(n)) return;
+    if (bigmap() || INVISIBLE || !onko_NPC_vapaa_reagoimaan(n)) return;
     int x, y;
     if (!square_of(n, x, y)) return;
-    const int calm = Cre[n].kind != CK_HUMAN && Cre[n].speciescode != 618 && !ask_predator(n);
+    const int calm = Cre[n].kind != CK_HUMAN && Cre[n].speciescode != 618 && !onko_JOKU_petoelain(n);
     int near[CRE_COUNT];
     const int count = crestep_creatures_near(x, y, 15, near, CRE_COUNT, calm);
     for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {
@@ -550,7 +550,7 @@ void Reagoi_Olentoihin(int n) {
         const int m = creature_slot_of(d.id);
         if (m < 0 || m == n) continue;
         // two animals that neither hunt nor rob have nothing to notice in each other
-        if (calm && Cre[m].kind != CK_HUMAN && Cre[m].role != 20 && !ask_predator(m)) continue;
+        if (calm && Cre[m].kind != CK_HUMAN && Cre[m].role != 20 && !onko_JOKU_petoelain(m)) continue;
         if (Havaitse_Olio(n, m)) return;
     }
 }

@@ -12,7 +12,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/physical.h"
@@ -379,12 +379,18 @@ int is_cub_around(int n) {
     return 0;
 }
 
-int aantelylaskuri(int n) {
+int aantelylaskuri(int n, int v) {
+    if (n == CRE_PLAYER) return 1;
     CreatureStruct *c = cre(n);
-    if (!c) return 0;
-    if (c->noisecounter == 0) return 1;
-    if (c->noisecounter <= 60) return 0;
-    c->noisecounter = 0;
+    if (!c || c->kind == CK_NONE) return 0;
+    uint8_t &k = c->noisecounter;
+    if (v) {
+        k = (uint8_t)(v > 255 ? 255 : v < 0 ? 0 : v);
+        return 1;
+    }
+    if (k == 0) return 1;
+    if (k <= 60) return 0;
+    k = 0;
     return 1;
 }
 

@@ -67,7 +67,9 @@ enum { PB_WOLFSTATE = 5038 };
 int NPCstruct_omatunto_mins(int n);   // minutes since it noticed the player's robbery; -1 not
 int is_mom_around(int n);
 int is_cub_around(int n);
-int aantelylaskuri(int n);            // the call counter: 1 may call now
+// The voice counter: v non-zero sets it; v 0 reads whether the creature may call now (the counter at
+// 0, or past 60 and then cleared). The player may always call; an empty slot never.
+int aantelylaskuri(int n, int v);
 int creature_square(int n, int &x, int &y);   // 1 with its square on the map
 int NPCSee(int n, int x, int y);      // n sees the square; never asleep or senseless
 // The square of the leash a tied creature is bound to; 0 (and the tied mark cleared) when none.

@@ -15,8 +15,9 @@
 #include "creatures/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/lifeask.h"
+#include "creatures/predicates.h"
 #include "creatures/perception.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/mapunit.h"
 
 int apukoord[3];
@@ -79,7 +80,7 @@ int Lisaa_Puuha(int n, int code, int timer) {
         tx = apukoord[0], ty = apukoord[1];
         break;
     case 65:
-        if (c.kind == CK_HUMAN ? c.community == 0 : !ask_socanimal(n)) return -1;
+        if (c.kind == CK_HUMAN ? c.community == 0 : !is_socanimal(n)) return -1;
         if (c.home_x == 0) return -1;
         tx = c.home_x, ty = c.home_y;
         break;
@@ -228,7 +229,7 @@ int laumanjohtaja(int n) {
         alone_minute[n] = Plr.minutes + 1;   // looked again next minute
         return -1;
     }
-    if (ask_cub(n)) return n;
+    if (is_cub(n)) return n;
     c.herd = 1;
     return n;
 }
@@ -266,7 +267,7 @@ void laumamoraali(int n) {
 }
 
 int laumautumistarve(int n, int) {
-    if (!ask_valid(n) || ask_pet(n)) return 0;
+    if (!ask_valid(n) || onko_NPC_kesyelain(n)) return 0;
     const int leader = laumanjohtaja(n);
     if (leader < 0 || leader == n) return 0;
     const int a = crestep_pos(n), b = crestep_pos(leader);

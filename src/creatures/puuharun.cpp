@@ -35,7 +35,7 @@
 #include "items/mending.h"
 #include "society/village.h"
 #include "maps/area.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
@@ -107,7 +107,7 @@ int huono_saalis_maaelaimelle(int n, int prey) {
     if (!ask_valid(prey)) return 1;
     if (Cre[prey].korkeus == 100) return 1;
     const int p = crestep_pos(prey);
-    if (p >= 0 && crestep_open_water(Data[p].x, Data[p].y)) return !ask_pet(n);
+    if (p >= 0 && crestep_open_water(Data[p].x, Data[p].y)) return !onko_NPC_kesyelain(n);
     return 0;
 }
 
@@ -117,12 +117,12 @@ int onko_hyva_nukkua(int n) {
     const int p = crestep_pos(n);
     if (p < 0) return 0;
     const int x = Data[p].x, y = Data[p].y;
-    if (ask_human(n)) {
+    if (is_human(n)) {
         if (crestep_open_water(x, y)) return 0;
         if (GlobWeather.rain_kind == 1) return onkokatto(x, y);
         return 1;
     }
-    if (ask_pet(n)) return 1;
+    if (onko_NPC_kesyelain(n)) return 1;
     return koordinaattien_vali(x, y, PlayerX, PlayerY) > 24;
 }
 
@@ -149,10 +149,10 @@ static int sleep_handler(int n) {
         Keskeyta_Puuha(n, 0);
         return 0;
     }
-    c.PuuhaAika[0] = ask_awake_time(n) ? 0 : 1000;
-    if (ask_companion(n) || onko_NPC_lieassa(n)) c.PuuhaAika[0] = 0;
+    c.PuuhaAika[0] = onko_NPC_hereillaoloaika(n) ? 0 : 1000;
+    if (onko_NPC_kumppani(n) || onko_NPC_lieassa(n)) c.PuuhaAika[0] = 0;
     const int p = crestep_pos(n);
-    if (ask_human(n) && p >= 0 && terrain_flag(get_mapchar(Data[p].x, Data[p].y), TF_WATER)) {
+    if (is_human(n) && p >= 0 && terrain_flag(get_mapchar(Data[p].x, Data[p].y), TF_WATER)) {
         Keskeyta_Puuha(n, 0);
         return 0;
     }
@@ -249,7 +249,7 @@ static int eat_food(int n, int dp) {
             reduce_datapos(f);
         }
         Keskeyta_Puuha(n, 0);
-        if (ask_bewitched_wolf(n) && strstr(item.name, "bread")) {
+        if (onko_vironsusi(n) && strstr(item.name, "bread")) {
             paasta_noiduttuelain(n);
             plr_set<uint8_t>(PB_WOLFSTATE, (uint8_t)(plr_get<uint8_t>(PB_WOLFSTATE) | 2u));
             return 1;
@@ -331,8 +331,8 @@ static int run_handler(int n, int dp, int code) {
     }
     case 50: {
         Kulje_Paikkaan(n, c.PuuhaX[0] + random(3) - 1, c.PuuhaY[0] + random(3) - 1);
-        if ((ask_pet(n) || ask_companion(n)) && aantelylaskuri(n, 0)) {
-            if (!ask_human(n)) cre_say(n, "SOUND_NORMAL");
+        if ((onko_NPC_kesyelain(n) || onko_NPC_kumppani(n)) && aantelylaskuri(n, 0)) {
+            if (!is_human(n)) cre_say(n, "SOUND_NORMAL");
             else Olento_Huutaa(n, "Come here!");
             const int q = crestep_pos(n);
             if (q >= 0) aseta_maailmaan_meteli(Data[q].x, Data[q].y, 3, n);
@@ -358,7 +358,7 @@ static int run_handler(int n, int dp, int code) {
     case 55: {
         int prey;
         if (!hunt_target(n, 55, prey)) return 0;
-        if (ask_bird(n)) {
+        if (onko_NPC_lintu(n)) {
             if (c.korkeus != 100 && !(OSAAKO_LENTAA(n) && Lenna(n))) {
                 Keskeyta_Puuha(n, 0);
                 return 0;

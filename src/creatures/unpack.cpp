@@ -5,7 +5,6 @@
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/predicates.h"
 #include "items/inventory.h"

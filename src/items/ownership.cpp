@@ -8,7 +8,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/turnloop.h"
+#include "core/player.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"
 #include "creatures/people.h"
@@ -23,6 +23,7 @@
 
 int GOT_UNPAID[OWNLIST_MAX], GOT_TAKEN[OWNLIST_MAX], GOT_PACKED[OWNLIST_MAX];
 int MOVE_UNPAID[OWNLIST_MAX], MOVE_TAKEN[OWNLIST_MAX];
+int BURGLARYSOC = 0;
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);

@@ -12,6 +12,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/turnloop.h"
+#include "core/worldpass.h"
 #include "creatures/animals.h"
 #include "creatures/condition.h"
 #include "creatures/creatures.h"

@@ -1,6 +1,7 @@
 // The creatures' walk over the pool: a record that stood when the walk began, was freed during it and
 // whose place a new record took at once, is not visited in the same walk; the newcomer waits for the
 // next one.
+#include "core/worldpass.h"
 #include "turn_fixture.h"
 
 using oxatest::TurnTest;

@@ -1,6 +1,8 @@
 // tests/creatures/animals_test.cpp -- the food search, bones, carcass feeding, migrating birds, young
 // and a whole animal's tick through the turn loop's own creature pass.
 #include "core/obj_func.h"
+#include "core/player.h"
+#include "core/worldpass.h"
 #include "creatures/animals.h"
 #include "creatures/cremove.h"
 #include "core/loader.h"

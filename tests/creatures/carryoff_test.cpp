@@ -1,6 +1,7 @@
 // Aino knocked out on her local map: whoever downed her may drag her off to a wild place near by,
 // where she comes to hours later. The turn loop runs her fainting as it does in play.
 #include "core/loader_fixture.h"
+#include "core/worldpass.h"
 #include "creatures/beside_her.h"
 
 #include "core/datafunc.h"

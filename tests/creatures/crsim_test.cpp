@@ -8,7 +8,7 @@
 #include "common/harness.h"
 #include "creatures/creatures.h"
 #include "creatures/crsim.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 
 static std::string run(int seed, int ticks, CreSimResult &r) {
     char *buf = nullptr;

@@ -1,6 +1,7 @@
 // Aino fights as a player does: '1', a direction and her menus strike the hare lying beside her with
 // her knife; it dies into a carcass on its square and her folder's kill log grows by one record.
 #include "core/loader_fixture.h"
+#include "core/worldpass.h"
 #include "creatures/beside_her.h"
 
 #include <sys/stat.h>

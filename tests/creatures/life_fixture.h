@@ -6,13 +6,14 @@
 #include <cstring>
 
 #include "base/ownlib.h"
+#include "core/player.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/maptest.h"
 #include "maps/movement.h"
 #include "maps/sight.h"

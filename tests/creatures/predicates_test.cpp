@@ -8,6 +8,7 @@
 #include "creatures/predicates.h"
 #include "core/loader.h"
 #include "core/obj_func.h"
+#include "core/player.h"
 #include "core/turnloop.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
@@ -46,6 +47,72 @@ TEST_F(Predicates, ThePlayerIsAnImportantHumanAndNoAnimal) {
     EXPECT_EQ(lentaako_NPC(CRE_PLAYER), 0);
     EXPECT_EQ(is_human(CRE_COUNT), 0);
     EXPECT_EQ(is_human(CRE_NONE), 0);
+}
+
+// Every question the creatures' life asks: a number past the slots answers no; the player answers as
+// the table says (she hunts, is human, is awake and free to react; the bird and water questions read the
+// working record, the dazed one her own posture).
+TEST_F(Predicates, ANumberPastTheSlotsAnswersNoAndThePlayerAsHerRowSays) {
+    memset(&Creature, 0, sizeof Creature);
+    Plr.posture = 0;
+    INVISIBLE = 0;
+    struct Question {
+        const char *name;
+        int (*ask)(int);
+        int player;
+    };
+    static int (*const eats_plants)(int) = [](int n) { return syo_kasveja(n, 0); };
+    static int (*const voice)(int) = [](int n) { return aantelylaskuri(n, 0); };
+    static int (*const tether)(int) = [](int n) {
+        int x, y;
+        return tiedxy(n, &x, &y);
+    };
+    const Question questions[] = {
+        {"is_human", is_human, 1},
+        {"onko_NPC_kesyelain", onko_NPC_kesyelain, 0},
+        {"onko_NPC_kumppani", onko_NPC_kumppani, 0},
+        {"is_socanimal", is_socanimal, 0},
+        {"is_cub", is_cub, 0},
+        {"npcKotielain", npcKotielain, 0},
+        {"onko_JOKU_petoelain", onko_JOKU_petoelain, 1},
+        {"syo_kasveja", eats_plants, 0},
+        {"onko_NPC_lintu", onko_NPC_lintu, 0},
+        {"onko_NPC_hereillaoloaika", onko_NPC_hereillaoloaika, 1},
+        {"onko_NPC_vapaa_reagoimaan", onko_NPC_vapaa_reagoimaan, 1},
+        {"pokertynyt", pokertynyt, 0},
+        {"onko_noiduttuelain", onko_noiduttuelain, 0},
+        {"onko_vironsusi", onko_vironsusi, 0},
+        {"is_mom_around", is_mom_around, 0},
+        {"is_cub_around", is_cub_around, 0},
+        {"onko_NPC_vesielaja", onko_NPC_vesielaja, 0},
+        {"aantelylaskuri", voice, 1},
+        {"tiedxy", tether, 0},
+    };
+    for (const Question &q : questions) {
+        for (int n : {(int)CRE_COUNT, CRE_COUNT + 37, -7, (int)CRE_NONE}) EXPECT_EQ(q.ask(n), 0) << q.name << " of " << n;
+        EXPECT_EQ(q.ask(CRE_PLAYER), q.player) << q.name << " of the player";
+    }
+    INVISIBLE = 1;
+    EXPECT_EQ(onko_NPC_vapaa_reagoimaan(CRE_PLAYER), 0) << "nobody reacts while she is invisible";
+    INVISIBLE = 0;
+}
+
+// The voice counter: a call sets it, and the creature calls again once it is back at 0 or past 60.
+TEST_F(Predicates, TheVoiceCounterHoldsACallBackUntilItRunsPast60) {
+    place(0, 618);
+    Cre[0].noisecounter = 0;
+    EXPECT_EQ(aantelylaskuri(0, 0), 1);
+    EXPECT_EQ(aantelylaskuri(0, 30), 1);
+    EXPECT_EQ(Cre[0].noisecounter, 30);
+    EXPECT_EQ(aantelylaskuri(0, 0), 0);
+    EXPECT_EQ(aantelylaskuri(0, 400), 1);
+    EXPECT_EQ(Cre[0].noisecounter, 255) << "a call longer than the byte holds stops at 255";
+    EXPECT_EQ(aantelylaskuri(0, 0), 1);
+    EXPECT_EQ(Cre[0].noisecounter, 0) << "past 60 the counter starts over";
+    Cre[1] = CreatureStruct{};
+    EXPECT_EQ(aantelylaskuri(1, 0), 0) << "an empty slot never calls";
+    EXPECT_EQ(aantelylaskuri(1, 9), 0);
+    EXPECT_EQ(Cre[1].noisecounter, 0);
 }
 
 TEST_F(Predicates, KindsOfAnimals) {

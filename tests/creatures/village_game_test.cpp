@@ -4,6 +4,7 @@
 #include "core/loader_fixture.h"
 
 #include "core/turnloop.h"
+#include "core/worldpass.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
 #include "items/itemcmd.h"

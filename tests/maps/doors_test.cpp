@@ -4,7 +4,7 @@
 
 #include "creatures/perception.h"
 #include "creatures/zoomservices.h"
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 #include "maps/doors.h"
 #include "maps/picker.h"
 #include "presentation/menu.h"

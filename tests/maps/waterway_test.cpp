@@ -1,6 +1,7 @@
 // tests/maps/waterway_test.cpp -- stepping into water: wading and its questions, deep water and
 // swimming, drowning, a craft shoved with a pole or overloaded, the shore tests and the ice that
 // breaks under a creature.
+#include "creatures/creturn.h"
 #include "maps/play_fixture.h"
 
 #include "creatures/bodyrec.h"

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "core/turnloop.h"
+#include "core/worldpass.h"
 #include "maps/kulttuuri.h"
 #include "creatures/zoomservices.h"
 #include "maps/movement.h"

@@ -1,4 +1,4 @@
-// src/maps/crestep.h -- one step of a creature of the local area: every rule of leashes, fences,
+// src/creatures/crestep.h -- one step of a creature of the local area: every rule of leashes, fences,
 // doors, water and ice, trees, other things on the square, traps and slopes, and the move itself.
 #pragma once
 

@@ -1,6 +1,6 @@
-// src/maps/crestep.cpp -- one step of a creature of the local area (see crestep.h). The rules are
+// src/creatures/crestep.cpp -- one step of a creature of the local area (see crestep.h). The rules are
 // tried in a fixed order; the first that ends the step gives the answer.
-#include "maps/crestep.h"
+#include "creatures/crestep.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,6 +14,8 @@
 #include "creatures/crefunc.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
+#include "creatures/physical.h"
+#include "creatures/predicates.h"
 #include "creatures/life.h"
 #include "creatures/people.h"
 #include "creatures/puuha.h"
@@ -34,7 +36,7 @@ enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // Until the traps land: a trap holds what it caught, catches any animal and lets a person go.
 static int trap_holds(int) { return 1; }
-int trap_catches(int n) { return !ask_human(n); }
+int trap_catches(int n) { return !is_human(n); }
 static void trap_steps_in(int n, int trap) {
     Cre[n].trapminute = Plr.minutes ? Plr.minutes : 1;
     Data[trap].extra = 'e';
@@ -250,7 +252,7 @@ static int block_of(const DataStruct &d) {
 
 static int minded(int i) {
     const int m = creature_slot_of(Data[i].id);
-    return m >= 0 && (Cre[m].kind == CK_HUMAN || Cre[m].role == 20 || ask_predator(m));
+    return m >= 0 && (Cre[m].kind == CK_HUMAN || Cre[m].role == 20 || onko_JOKU_petoelain(m));
 }
 
 // The block of each roster entry and whether a grazing animal minds it, worked out once a pass.
@@ -454,7 +456,7 @@ static int water_rule(int n, int ox, int oy, int x, int y, int mode, int r) {
         if (cr.icefall && cr.icefall == Plr.month && !has_flag(mapchar(ox, oy), TF_WATER)) return STEP_OBSTACLE;
         float load = FullWeightLoad(n);
         if (load <= 0.0f) load = cr.weight * 2.2046f;   // pounds of its body alone
-        if (!ask_human(n)) load *= 1.25f;
+        if (!is_human(n)) load *= 1.25f;
         if (ice_break_check(x, y, load, 0) == 1 && !own_open) return STEP_OBSTACLE;
         if (!own_open) return r == STEP_OBSTACLE ? STEP_OK : r;
         const int chance = cr.weight >= 100.0f ? 11 : 41;
@@ -499,11 +501,13 @@ int Liikkuminen(int n, int x, int y, int mode) {
         if (koordinaattien_vali(x, y, PlayerX, PlayerY) > 1) return STEP_BLOCKED;
     } else if (is_tied(n)) {
         int tx, ty;
-        if (ask_tether(n, &tx, &ty) && koordinaattien_vali(x, y, tx, ty) > 1) return STEP_BLOCKED;
+        if (tiedxy(n, &tx, &ty) && koordinaattien_vali(x, y, tx, ty) > 1) return STEP_BLOCKED;
     }
     // 3. the player's square
     if (x == PlayerX && y == PlayerY) {
-        if (!(ask_companion(n) || ask_pet(n)) || !crestep_open_water(ox, oy) || crestep_open_water(PlayerX, PlayerY)) return STEP_BLOCKED;
+        if (!(onko_NPC_kumppani(n) || onko_NPC_kesyelain(n)) || !crestep_open_water(ox, oy) ||
+            crestep_open_water(PlayerX, PlayerY))
+            return STEP_BLOCKED;
     }
     // 4. the terrain
     int c = mapchar(x, y);
@@ -515,7 +519,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
         r = (c == CH_YOUNG_SPRUCE || c == CH_YOUNG_PINE) ? STEP_OK : STEP_OBSTACLE;
     }
     if (c == CH_FENCE) {
-        if (ask_human(n)) {
+        if (is_human(n)) {
             if (fighting(cr) || fleeing(cr) || come_along(n, 0)) r = STEP_OK;
             uint8_t &bumps = cre_spare(cr, SPARE_FENCEBUMPS);
             if (bumps < 255) bumps++;
@@ -548,7 +552,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     }
     // 6. water
     if (has_flag(c, TF_WATER)) {
-        if (flying || ask_water_creature(n)) r = STEP_OK;
+        if (flying || onko_NPC_vesielaja(n)) r = STEP_OK;
         else r = water_rule(n, ox, oy, x, y, mode, r);
     }
     // 7. up in a tree
@@ -558,7 +562,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     }
     // 8. a closed door
     if (c == CH_CLOSED_DOOR) {
-        if (cre_spare(cr, SPARE_OPENSDOORS) || ask_human(n)) {
+        if (cre_spare(cr, SPARE_OPENSDOORS) || is_human(n)) {
             r = STEP_OK;
             if (mode == 1) {
                 set_mapchar(x, y, CH_OPEN_DOOR);
@@ -573,7 +577,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     const SquareThings there = (x == ox && y == oy) ? SquareThings{} : things_at(x, y, n);
     if (there.creature >= 0) {
         const int m = there.creature;
-        if (m < CRE_COUNT && ask_dazed(m) && (fighting(cr) || fleeing(cr))) {
+        if (m < CRE_COUNT && pokertynyt(m) && (fighting(cr) || fleeing(cr))) {
             // a dazed one is pushed past
         } else {
             return STEP_BLOCKED;
@@ -606,7 +610,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     if (there.trap >= 0) {
         if (trap_catches(n)) {
             if (mode == 1 && r == STEP_OK) trap_steps_in(n, there.trap);
-        } else if (ask_human(n) && cr.culture != 12) {
+        } else if (is_human(n) && cr.culture != 12) {
             if (cr.culture == 11 && mode == 1) trap_lets_go(there.trap);
         } else {
             return STEP_BLOCKED;
@@ -636,7 +640,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
         cr.still = 0;
     }
     // 14. a person closes the door behind itself
-    if (oldc == CH_OPEN_DOOR && !(ox == x && oy == y) && !(ox == PlayerX && oy == PlayerY) && ask_human(n) &&
+    if (oldc == CH_OPEN_DOOR && !(ox == x && oy == y) && !(ox == PlayerX && oy == PlayerY) && is_human(n) &&
         !fleeing(cr) && !fighting(cr) && allowdoorclose(ox, oy)) {
         set_mapchar(ox, oy, CH_CLOSED_DOOR);
         if (See(ox, oy) || koordinaattien_vali(ox, oy, PlayerX, PlayerY) < 10) cre_say(n, "DO_CLOSE_DOOR");
@@ -655,7 +659,7 @@ int crestep_quiet_tests(int n, int ox, int oy, int x, int y) {
     // a walker's test on water rolls for ice it might climb onto, and asks whether it follows
     // someone (which may change its record); a test on a fence counts a bump, and a bear may tear
     // the fence down
-    const int walker = cr.korkeus != 100 && !ask_water_creature(n);
+    const int walker = cr.korkeus != 100 && !onko_NPC_vesielaja(n);
     const int wild = follows_nobody(n);
     auto quiet = [walker, wild](int sx, int sy) {
         const int c = mapchar(sx, sy);

@@ -1,0 +1,286 @@
+// src/core/worldpass.cpp -- the world's pass over the current map's data pool (every creature, fire,
+// work process, encounter, skin and track takes its step), the fires, and the map reloader.
+#include "core/worldpass.h"
+
+#include "core/burning.h"
+#include "core/datafunc.h"
+#include "core/encountupkeep.h"
+#include "core/loader.h"
+#include "core/mapupkeep.h"
+#include "core/player.h"
+#include "base/ownlib.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "creatures/body.h"
+#include "creatures/bodyrec.h"
+#include "creatures/crestep.h"
+#include "creatures/creturn.h"
+#include "creatures/death.h"
+#include "creatures/physical.h"
+#include "maps/area.h"
+#include "maps/facing.h"
+#include "maps/mapdraw.h"
+#include "maps/mapunit.h"
+#include "maps/movement.h"
+#include "maps/sight.h"
+#include "maps/zoomstore.h"
+#include "items/ownership.h"
+#include "presentation/input.h"
+#include "presentation/msglog.h"
+#include "presentation/audio.h"
+#include "presentation/boxes.h"
+#include "presentation/notes.h"
+#include "presentation/panels.h"
+#include "presentation/show.h"
+#include "presentation/tekstit.h"
+#include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// ---- fires --------------------------------------------------------------------------------------
+
+int burn(int c) {
+    if (c < 0 || c > 255) return 0;
+    if (terrain_flag(c, TF_WATER)) return 0;
+    switch (c) {
+    case 4: case 5: case 20: case 21: case 30: case 39: case 41: case 60: case 82: case 91: case 94:
+    case 96: case 127: case 233: case 236: case 246: case 250:
+        return 0;
+    default:
+        return 1;
+    }
+}
+
+void DoFireEffect(int x, int y, int minutes) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_CARCASS || d.x != x || d.y != y) continue;
+        const int c = (int)d.id - CRE_DATAID;
+        if (c < 0 || c >= CRE_COUNT) continue;
+        CreatureStruct &cr = Cre[c];
+        if (cr.Puuha[0] != 300) {
+            cr.Puuha[0] = 300;
+            cr.PuuhaAika[0] = 0;
+            continue;
+        }
+        cr.PuuhaAika[0] += minutes;
+        if ((double)cr.PuuhaAika[0] > std::ceil(10.0 * (double)cr.weight)) {
+            CrunchData(i);
+            return;
+        }
+    }
+}
+
+static void light_fire(int x, int y, int minutes) {
+    ClearDTEMP();
+    DTEMP.type = DT_FIRE;
+    DTEMP.x = (uint16_t)x;
+    DTEMP.y = (uint16_t)y;
+    DTEMP.count = (uint16_t)minutes;
+    SetDTEMP(-1);
+}
+
+// The fires near a square, and whether one burns on a neighbouring square.
+static void count_fires(int x, int y, int &nearby, int &neighbours) {
+    nearby = neighbours = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_FIRE) continue;
+        const int dx = abs((int)d.x - x), dy = abs((int)d.y - y);
+        if (dx > 29 || dy > 29) continue;
+        nearby++;
+        if (dx <= 1 && dy <= 1 && (dx || dy)) neighbours++;
+    }
+}
+
+void fire_maintenance(int pos) {
+    if (pos < 0 || pos >= DATA_MAX) return;
+    const DataStruct fire = Data[pos];
+    const int x = fire.x, y = fire.y;
+    const int world = bigmap();
+    if (!world) {
+        const int old = get_datatype(DT_FIRE_REMAINS, x, y);
+        if (old >= 0) CrunchData(old);
+        ClearDTEMP();
+        DTEMP = fire;
+        DTEMP.type = DT_FIRE_REMAINS;
+        SetDTEMP(-1);
+    }
+    CrunchData(pos);
+    const int c = get_mapchar(x, y);
+    if (c == 4 || c == 5) return;
+    if (world) {
+        set_mapchar(x, y, CH_GROUND);
+        ZoomMap_Remove(x, y);
+    } else if (burn(c)) {
+        set_mapchar(x, y, CH_GROUND);
+    }
+    int nearby, neighbours;
+    count_fires(x, y, nearby, neighbours);
+    if (!neighbours) return;
+    if (nearby > 25 || x < 3 || x > 3069 || y < 3 || y > 2045) return;
+    if (random(50) == 0) return;
+    static const int nx[4] = {0, 0, -1, 1}, ny[4] = {-1, 1, 0, 0};
+    for (int k = 0; k < 4; k++) {
+        const int tx = x + nx[k], ty = y + ny[k];
+        if (PolttoTarkistus(tx, ty, 0, "") > 2 || burn(get_mapchar(tx, ty))) light_fire(tx, ty, 30 + random(30));
+    }
+}
+
+static void fire_step(int pos) {
+    DataStruct &d = Data[pos];
+    const uint32_t now = Plr.minutes;
+    if (!d.ready_minute) d.ready_minute = d.count + now;
+    if (!d.spent_minutes) d.spent_minutes = now;
+    if (!d.day) d.day = (uint16_t)Plr.daynumber;
+    if (d.ready_minute < now) {
+        fire_maintenance(pos);
+        return;
+    }
+    const int x = d.x, y = d.y;
+    const int h = 2 * PolttoTarkistus(x, y, 0, "");
+    const int add = h > 1200 ? 1200 : h;
+    if (add > 0) {
+        d.ready_minute += (uint32_t)add;
+        d.id += (uint32_t)add;
+        // The count is the burn time in minutes; a long fire holds at the largest count.
+        d.count = (uint16_t)((int)d.count + add > 65535 ? 65535 : d.count + add);
+        SmokePreparingGoods(x, y, add);
+    }
+    if (d.ready_minute > now + 1200) d.ready_minute = now + 1200;
+    const int c = cre_xy(x, y);
+    if (c >= 0 && c < CRE_COUNT) {
+        DebugNote("Fire esc");
+        Pakene(c);
+    }
+    if (x == PlayerX && y == PlayerY && !FIRESAFE) {
+        const int times = Environ == 1 ? 3 : 1;
+        for (int k = 0; k < times; k++) {
+            const int part = RandomBodypart(2, CRE_PLAYER);
+            char line[160];
+            snprintf(line, sizeof line, "!The fire burns your %s!", BODYPART(part, CRE_PLAYER));
+            Note(line);
+            HAAVOITA(CRE_PLAYER, WOUND_BURN, 10 + random(10), part, 0, CAUSE_FIRE);
+        }
+        FIRESAFE = 1;
+    }
+    PolttoTarkistus(x, y, 1, "");
+    if (Data[pos].type != DT_FIRE) return;   // the fire's record went with its fuel
+    const long left = (long)Data[pos].ready_minute - (long)now;
+    if (labs(left) <= 14 && See(x, y) && !bigmap()) Note(MSG("FIRE_BURNS_OUT"));
+    DoFireEffect(x, y, 1);
+}
+
+// ---- the pass -----------------------------------------------------------------------------------
+
+// Slots free when the walk began: a record made in one of them during the walk waits for the next.
+static uint8_t born_this_pass[DATA_MAX];
+
+static void creature_walk();
+
+// One pass of the creatures. A death marks the pool, which is packed only when the outermost pass
+// has ended, so the walk neither skips nor repeats a record.
+void CreatureMove() {
+    static int depth = 0;
+    depth++;
+    creature_walk();
+    depth--;
+    if (depth == 0) death_pack_pending();
+}
+
+static void creature_walk() {
+    BURGLARYSOC = 0;
+    if (REAL_QUIT == -1) return;
+    // Every place past the last one in use was free when the pass began: the walk ends there, and
+    // the pool is read once a pass to find it.
+    const int end = crestep_pool_end();
+    for (int i = 0; i < end; i++) born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
+    mark_pool_pass();
+    // the creatures' steps read the things of the local area from a list made once per pass
+    struct CreaturePass {
+        explicit CreaturePass(int end) { crestep_pass_begin(end); }
+        ~CreaturePass() { crestep_pass_end(); }
+    } creature_pass(end);
+    const int world = bigmap();
+    for (int i = 0; i < end; i++) {
+        // Free when the pass began, or freed and taken by a new record during it.
+        if (born_this_pass[i] || data_filled[i]) continue;
+        DataStruct &d = Data[i];
+        // A step may free the record and another may take its slot at once: the newcomer stands
+        // elsewhere and waits for the next pass.
+        const uint16_t x = d.x, y = d.y;
+        auto same = [&]() { return d.x == x && d.y == y; };
+        if (d.type == DT_SKIN && labs((long)Plr.daynumber - (long)d.id) >= 5) {
+            const int carcass = get_datatype(DT_CARCASS, d.x, d.y);
+            if (carcass >= 0) Data[carcass].type = 'X';
+            CrunchData(i);
+        }
+        if (d.type == DT_ENCOUNTER) encount_maintenance(i);
+        if (!same()) continue;
+        if ((d.type == DT_WORK || d.type == DT_BOUND) && d.ready_minute) TickPrepare(i);
+        if (!same()) continue;
+        if (d.type == DT_ITEM && d.extra == 1) TickActivity(i);
+        if (!same()) continue;
+        if (d.type == DT_FIRE) fire_step(i);
+        if (!same()) continue;
+        if (d.type == DT_CREATURE) {
+            const int c = (int)d.id - CRE_DATAID;
+            if (c >= 0 && c < CRE_COUNT && Cre[c].kind != ENCOUNTER_CREATURE_TYPE) {
+                if (INVISIBLE == 1) Cre[c].perception = 0;
+                CreatureAct(i);
+            }
+        }
+        if (!same()) continue;
+        if (world && (d.type == DT_TRACKS || d.type == DT_ENCOUNTER) && d.count) {
+            d.count--;
+            if (!d.count) CrunchData(i);
+        }
+        if (REAL_QUIT == -1) return;
+    }
+}
+
+// ---- map changes --------------------------------------------------------------------------------
+
+void MapLoader(int mode) {
+    debuglog("maploader", "MapLoader start");
+    DISABLE_MAP = 1;
+    if (!ZoomRenew) {
+        if (bigmap()) LURK = 0;
+        GetMappie(mode);
+    } else {
+        GetMappie(1);
+    }
+    debuglog("maploader", "map entered");
+    if (REAL_QUIT == -1 || ZoomRenew) return;
+    DISABLE_RENDER = 1;
+    DrawMap();
+    DISABLE_RENDER = 0;
+    DISABLE_MAP = 0;
+    RESET_MAPEFF();
+    Statistics();
+    Heading();
+    TurnUsed = 0;
+    lines = 0;
+    UPDATE_SCREEN = 1;
+    DrawMap();
+    SetIdleSample("");
+    debuglog("maploader", "MapLoader done");
+}
+
+void ZoomRenewer() {
+    ZoomRenew = 1;
+    FixZoomCoordinates();   // her square inside the cell she stands in
+    const uint32_t lx = Plr.local_x, ly = Plr.local_y;
+    ExitEnviron(PlayerX, PlayerY, 0);
+    MapLoader(1);
+    ScanSurround();
+    Plr.local_x = lx;
+    Plr.local_y = ly;
+    EnterLocale(0, 0);
+    ClearEventMemory();
+}
+

@@ -1,0 +1,11 @@
+// src/core/worldpass.h -- the world's pass over the current map's data pool, which gives every
+// creature, fire, work process, encounter, skin and track its step, and the map reloader run when the
+// player has left the current map.
+#pragma once
+
+void CreatureMove();               // one pass over the data pool; creature records act (creatures/creturn.h)
+void fire_maintenance(int pos);    // the fire of record pos goes out and may spread
+void DoFireEffect(int x, int y, int minutes);
+int burn(int mapchar);             // 1 when the terrain can burn
+void MapLoader(int mode);
+void ZoomRenewer();

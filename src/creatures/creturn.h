@@ -1,0 +1,7 @@
+// src/creatures/creturn.h -- a creature's turn, given by the world's pass over the data pool to every
+// creature record of the current map.
+#pragma once
+
+void CreatureAct(int pos);         // the turn of the creature of data-pool record pos
+void ActIt(int c);                 // its step by its mode: fighting, everyday life or fleeing
+void EasyGoing(int pos);           // the everyday life of a creature that is not busy
