@@ -15,7 +15,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "core/squareevents.h"
 #include "core/weatherengine.h"
 #include "creatures/creatures.h"
@@ -86,6 +86,10 @@ void loader_wait_key() {
 }
 
 void loader_log(const char *topic, const char *text) { debuglog(topic, text); }
+
+// What a save had to mend goes to the system log.
+static void note_save(const char *text) { debuglog("_system", text); }
+[[maybe_unused]] static const bool saves_noted = (save_note = note_save, true);
 
 void char_ext_path(char *buf, size_t size, const char *ext) {
     snprintf(buf, size, "%s/%s.%s", CharacterPath, CharacterFile, ext);

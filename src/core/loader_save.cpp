@@ -1,5 +1,5 @@
 // Saving the character folder. Every file of one save, the map's files with the character's, is one
-// commit (core/savecommit.h): a full disk or a crash in the middle of a save leaves the last good save
+// commit (base/savecommit.h): a full disk or a crash in the middle of a save leaves the last good save
 // as it was, and a save that fails changes no file.
 #include <cstdio>
 #include <cstring>
@@ -10,8 +10,8 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
-#include "core/savecommit.h"
-#include "core/savediff.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
 #include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "maps/kulttuuri.h"

@@ -9,8 +9,8 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
-#include "core/savecommit.h"
-#include "core/savediff.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
 #include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"

@@ -5,10 +5,10 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "core/squareevents.h"
 #include "presentation/msglog.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;

@@ -1,4 +1,4 @@
-// src/core/savecommit.h -- one save is one commit. While a save runs, every file it writes goes
+// src/base/savecommit.h -- one save is one commit. While a save runs, every file it writes goes
 // beside the old one under a staged name ("<file>.new"); a file that is rewritten in place (the
 // local-map store) collects its changes in a journal ("<file>.jnl"). Only when every file was written
 // whole, every journal checked and the disk holds room for the commit, the list "SAVE.COMMIT" of their
@@ -17,6 +17,13 @@
 // A writer nested deeper in a save (the map's files) asks save_target() for the name to write to.
 #pragma once
 #include <cstddef>
+
+// The character folder every save writes into and recovers: the rules point it at theirs as the
+// program starts (core/records.cpp); "" until then.
+extern const char *save_folder;
+// Where a save notes what it had to mend (an interrupted save finished or taken back); null notes
+// nothing. The rules send it to their system log (core/loader.cpp).
+extern void (*save_note)(const char *text);
 
 // Writes one whole file to `path`; true when every byte was written.
 using SaveFileWriter = bool (*)(const char *path);
