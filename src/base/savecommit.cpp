@@ -19,7 +19,7 @@
 static const char *const COMMIT_LIST = "SAVE.COMMIT";
 static const char *const ROLLBACK_LIST = "SAVE.ROLLBACK";
 static const char *const ASIDE_FOLDER = "SAVE.UNFINISHED";
-enum { STAGED_MAX = SAVE_LIST_MAX, REGISTERED_MAX = 32, PATH_MAX_LEN = 1100, LIST_BYTES_MAX = 65536 };
+enum { STAGED_MAX = SAVE_LIST_MAX, PATH_MAX_LEN = 1100, LIST_BYTES_MAX = 65536 };
 
 // One journal entry: where the bytes go in the file, and how many follow the header.
 struct JournalHead {
@@ -57,46 +57,6 @@ void (*save_note)(const char *text) = nullptr;
 
 static void note(const char *text) {
     if (save_note) save_note(text);
-}
-
-struct Registered {
-    char name[64];
-    SaveFileWriter write;
-};
-static Registered registered[REGISTERED_MAX];
-static int registered_count;
-
-// ---- registered files ---------------------------------------------------------------------------
-
-void save_register_file(const char *name, SaveFileWriter write) {
-    for (int i = 0; i < registered_count; i++)
-        if (strcmp(registered[i].name, name) == 0) {
-            registered[i].write = write;
-            return;
-        }
-    if (registered_count >= REGISTERED_MAX || !name || strchr(name, '/')) return;
-    copy_bounded(registered[registered_count].name, sizeof registered[0].name, name);
-    registered[registered_count++].write = write;
-}
-
-bool save_registered_files() {
-    bool ok = true;
-    for (int i = 0; i < registered_count; i++) {
-        char path[PATH_MAX_LEN], buf[PATH_MAX_LEN + 8];
-        const int n = snprintf(path, sizeof path, "%s/%s", save_folder, registered[i].name);
-        if (n < 0 || n >= (int)sizeof path) {
-            // A name cut short would be some other file: the save fails instead.
-            save_fail(registered[i].name);
-            ok = false;
-            continue;
-        }
-        const char *target = save_target(path, buf, sizeof buf);
-        if (!target[0] || !registered[i].write || !registered[i].write(target)) {
-            save_fail(path);
-            ok = false;
-        }
-    }
-    return ok;
 }
 
 // ---- the session --------------------------------------------------------------------------------

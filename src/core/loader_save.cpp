@@ -120,7 +120,6 @@ int Save(int mode) {
         if (!talleta_kulttuurikartta()) save_fail("the culture map");
         if (!SaveMarkerFile() || !SaveExtraMarkerFile()) save_fail("the markers");
         if (!SaveGlobVil()) save_fail("the village");
-        save_registered_files();
     }
     char failed[1200];
     copy_bounded(failed, sizeof failed, save_failure());
