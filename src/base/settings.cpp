@@ -6,6 +6,7 @@
 
 #include "base/ownlib.h"
 #include "base/sbuf.h"
+#include "base/tags.h"
 
 static const char *const INI_FILE = "oxa_ini.txt";
 
@@ -25,19 +26,9 @@ char *inival(const char *key, const char *def) {
     copy_bounded(result, SBUF_SIZE, def);
     FILE *f = fopen(INI_FILE, "r");
     if (!f) return result;
-    char needle[128];
-    snprintf(needle, sizeof needle, "[%s:", key);
     char line[INI_LINE_MAX + 1];
-    while (next_setting_line(f, line, sizeof line)) {
-        char *at = strstr(line, needle);
-        if (!at) continue;
-        const char *value = at + strlen(needle);
-        size_t len = strcspn(value, "]");   // no closing bracket: the value runs to the line's end
-        if (len > INI_VALUE_MAX) len = INI_VALUE_MAX;
-        memcpy(result, value, len);
-        result[len] = 0;
-        break;
-    }
+    while (next_setting_line(f, line, sizeof line))
+        if (tag_copy(line, key, result, INI_VALUE_MAX + 1)) break;
     fclose(f);
     return result;
 }
