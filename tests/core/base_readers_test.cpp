@@ -1,9 +1,55 @@
-// The readers of the base floor that many files share: "[KEY:value]" fields of a line.
+// The two readers of the base floor that many files share: fixed-size records into a table, and
+// "[KEY:value]" fields of a line.
 #include "common/harness.h"
 
 #include <cstring>
 
+#include "base/tablefile.h"
 #include "base/tags.h"
+
+namespace {
+
+struct Row {
+    char bytes[4];
+};
+
+}  // namespace
+
+TEST(RecordTable, OnlyWholeRecordsReachTheTable) {
+    oxatest::TempDir dir;
+    const struct {
+        const char *what;
+        std::string file;   // "-": no file
+        bool clear_rest;
+        size_t got, in_file;
+        bool cut, more;
+        const char *table;   // the three rows after the read ('.' a cleared byte)
+    } cases[] = {
+        {"missing", "-", true, 0, 0, false, false, "XXXXXXXXXXXX"},
+        {"empty", "", true, 0, 0, false, false, "............"},
+        {"whole", "aaaabbbbcccc", true, 3, 3, false, false, "aaaabbbbcccc"},
+        {"short", "aaaab", true, 1, 1, true, false, "aaaa........"},
+        {"short, rows kept", "aaaabb", false, 1, 1, true, false, "aaaaXXXXXXXX"},
+        {"longer", "aaaabbbbccccdddde", true, 3, 4, true, true, "aaaabbbbcccc"},
+        {"one byte past", "aaaabbbbccccd", true, 3, 3, true, true, "aaaabbbbcccc"},
+    };
+    for (const auto &c : cases) {
+        remove("TABLE.DAT");
+        if (strcmp(c.file.c_str(), "-") != 0) dir.write_file("TABLE.DAT", c.file);
+        Row rows[3];
+        memset(rows, 'X', sizeof rows);
+        const TableRead r = read_record_table("TABLE.DAT", rows, sizeof(Row), 3, c.clear_rest);
+        EXPECT_EQ(r.opened, c.file != "-") << c.what;
+        EXPECT_EQ(r.got, c.got) << c.what;
+        EXPECT_EQ(r.in_file, c.in_file) << c.what;
+        EXPECT_EQ(r.cut, c.cut) << c.what;
+        EXPECT_EQ(r.more, c.more) << c.what;
+        std::string table((const char *)rows, sizeof rows);
+        for (char &ch : table)
+            if (ch == 0) ch = '.';
+        EXPECT_EQ(table, c.table) << c.what;
+    }
+}
 
 TEST(TagField, ValueCutToItsBufferAndAbsentKeyLeavesIt) {
     const std::string long_key(TAG_KEY_MAX + 1, 'K');
