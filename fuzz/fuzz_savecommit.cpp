@@ -11,7 +11,7 @@
 #include "common.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 
 static const char *const NAMES[] = {"SAVE.COMMIT", "SAVE.ROLLBACK", "STORE.DAT", "STORE.DAT.jnl", "STORE.DAT.undo",
                                     "TABLE.DAT", "TABLE.DAT.new", "TABLE.DAT.prev"};

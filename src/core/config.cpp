@@ -1,5 +1,4 @@
-// The settings file: read by key every time a caller asks, so a change written by the setup
-// screen is seen by the next read.
+// The settings globals: what each setting of the settings file does in the game.
 #include "core/config.h"
 
 #include "base/ownlib.h"
@@ -28,45 +27,6 @@ int AUDIO_MAIN_VOLUME = 50;
 int IDLE_ANIMATION = 1;
 uint8_t INVTYPEORDER[12];
 char OxaPath[1024];
-
-static const char *const INI_FILE = "oxa_ini.txt";
-
-// Reads the next line of at most INI_LINE_MAX characters (a longer line comes in pieces) with its
-// line end stripped, skipping comment lines.
-static bool next_setting_line(FILE *f, char *line, int size) {
-    while (fgets(line, size, f)) {
-        line[strcspn(line, "\r\n")] = 0;
-        if ((line[0] == '/' && line[1] == '/') || (line[0] == '#' && line[1] == '#')) continue;
-        return true;
-    }
-    return false;
-}
-
-char *inival(const char *key, const char *def) {
-    char *result = sbuf();
-    copy_bounded(result, SBUF_SIZE, def);
-    FILE *f = fopen(INI_FILE, "r");
-    if (!f) return result;
-    char needle[128];
-    snprintf(needle, sizeof needle, "[%s:", key);
-    char line[INI_LINE_MAX + 1];
-    while (next_setting_line(f, line, sizeof line)) {
-        char *at = strstr(line, needle);
-        if (!at) continue;
-        const char *value = at + strlen(needle);
-        size_t len = strcspn(value, "]");   // no closing bracket: the value runs to the line's end
-        if (len > INI_VALUE_MAX) len = INI_VALUE_MAX;
-        memcpy(result, value, len);
-        result[len] = 0;
-        break;
-    }
-    fclose(f);
-    return result;
-}
-
-int inivalyes(const char *key) { return strcmp(inival(key, "NO"), "YES") == 0; }
-
-int inivaldefyes(const char *key) { return strcmp(inival(key, "YES"), "NO") != 0; }
 
 static int is_exactly(const char *key, const char *def, const char *want) {
     return strcmp(inival(key, def), want) == 0;

@@ -1,7 +1,9 @@
-// src/core/config.h -- the settings file "oxa_ini.txt", read by key on demand, and the settings
-// globals that GetConfig fills at start-up and at every game load.
+// src/core/config.h -- the settings globals that GetConfig fills from the settings file (read by
+// base/settings.h) at start-up and at every game load.
 #pragma once
 #include <cstdint>
+
+#include "base/settings.h"
 
 extern int PELIMUSEO_EDIT;
 extern uint8_t OXAINI_CONTROLLER;
@@ -21,11 +23,6 @@ extern int IDLE_ANIMATION;
 extern uint8_t INVTYPEORDER[12];
 extern char OxaPath[1024];
 
-enum { INI_LINE_MAX = 999, INI_VALUE_MAX = 99 };
-
-char *inival(const char *key, const char *def);   // a scratch buffer: copy it before it is reused
-int inivalyes(const char *key);
-int inivaldefyes(const char *key);
 void GetConfig();
 void SetOxaPath();
 void ParseInventoryOrder(const char *value);   // fills INVTYPEORDER

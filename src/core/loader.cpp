@@ -15,7 +15,8 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
+#include "base/tablefile.h"
 #include "core/squareevents.h"
 #include "core/weatherengine.h"
 #include "creatures/creatures.h"
@@ -87,6 +88,10 @@ void loader_wait_key() {
 
 void loader_log(const char *topic, const char *text) { debuglog(topic, text); }
 
+// What a save had to mend goes to the system log.
+static void note_save(const char *text) { debuglog("_system", text); }
+[[maybe_unused]] static const bool saves_noted = (save_note = note_save, true);
+
 void char_ext_path(char *buf, size_t size, const char *ext) {
     snprintf(buf, size, "%s/%s.%s", CharacterPath, CharacterFile, ext);
 }
@@ -141,12 +146,10 @@ static int read_character_file() {
 static void read_objects() {
     char path[1200];
     char_ext_path(path, sizeof path, "OBJ");
-    FILE *f = fopen(path, "rb");
-    if (!f) oxa_quit("Couldn't open object data!");
-    size_t got = fread(PlayerObj, sizeof(ItemStruct), PLAYEROBJ_COUNT, f);
-    fclose(f);
+    const TableRead r = read_record_table(path, PlayerObj, sizeof(ItemStruct), PLAYEROBJ_COUNT, true);
+    if (!r.opened) oxa_quit("Couldn't open object data!");
+    const size_t got = r.got;
     if (got < (size_t)PLAYEROBJ_COUNT) {
-        memset(&PlayerObj[got], 0, (PLAYEROBJ_COUNT - got) * sizeof(ItemStruct));
         char msg[1400];
         snprintf(msg, sizeof msg, "!The object file %s was short: %u of %d objects read, the rest are empty.", path,
                  (unsigned)got, (int)PLAYEROBJ_COUNT);
@@ -168,16 +171,13 @@ static void read_templates() {
     char path[1200];
     char_file_path(path, sizeof path, "CONSTANT.CRE");
     memset(ConstantCre, 0, sizeof ConstantCre);
-    FILE *f = fopen(path, "rb");
-    if (!f) {
+    const TableRead r = read_record_table(path, ConstantCre, sizeof(CreatureStruct), CONSTANTCRE_COUNT, true);
+    if (!r.opened) {
         loader_log("readguy", "CONSTANT.CRE missing");
         return;
     }
-    size_t got = fread(ConstantCre, sizeof(CreatureStruct), CONSTANTCRE_COUNT, f);
-    const bool more = got == (size_t)CONSTANTCRE_COUNT && fgetc(f) != EOF;
-    fclose(f);
-    // fread leaves the bytes of a cut record behind it; they are no template.
-    if (got < (size_t)CONSTANTCRE_COUNT) memset(&ConstantCre[got], 0, (CONSTANTCRE_COUNT - got) * sizeof(CreatureStruct));
+    const size_t got = r.got;
+    const bool more = r.more;
     char line[200];
     for (size_t i = 0; i < got; i++) {
         char name[sizeof ConstantCre[i].species + 1];
@@ -193,9 +193,7 @@ static void read_templates() {
                  (unsigned)got, (int)CONSTANTCRE_COUNT);
         loader_say(msg);
     }
-    long size = file_size(path);
-    if (!more && size >= 0 && (size_t)size != got * sizeof(CreatureStruct))
-        loader_say("!CONSTANT.CRE ends in a damaged record; it was left out.");
+    if (!more && r.cut) loader_say("!CONSTANT.CRE ends in a damaged record; it was left out.");
 }
 
 // The creature file is only looked through here; its creatures are loaded when they are needed.

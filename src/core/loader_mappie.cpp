@@ -8,7 +8,7 @@
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/loader_int.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "core/mapupkeep.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

@@ -1,5 +1,5 @@
 // Saving the character folder. Every file of one save, the map's files with the character's, is one
-// commit (core/savecommit.h): a full disk or a crash in the middle of a save leaves the last good save
+// commit (base/savecommit.h): a full disk or a crash in the middle of a save leaves the last good save
 // as it was, and a save that fails changes no file.
 #include <cstdio>
 #include <cstring>
@@ -10,8 +10,8 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
-#include "core/savecommit.h"
-#include "core/savediff.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
 #include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "maps/kulttuuri.h"
@@ -120,7 +120,6 @@ int Save(int mode) {
         if (!talleta_kulttuurikartta()) save_fail("the culture map");
         if (!SaveMarkerFile() || !SaveExtraMarkerFile()) save_fail("the markers");
         if (!SaveGlobVil()) save_fail("the village");
-        save_registered_files();
     }
     char failed[1200];
     copy_bounded(failed, sizeof failed, save_failure());

@@ -87,7 +87,6 @@ int strmaxcut(char *text, int n);
 char *Alkuk(char *text);
 char *alkuk(char *text);
 char *StrSkandit(const char *text);
-char *tag_value(const char *text, const char *key, const char *def);
 int onko_tag(const char *text, const char *part);
 char *lue_tag(const char *text, const char *pair);
 char *plrnam();

@@ -11,7 +11,7 @@
 #include "core/mapupkeep.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"

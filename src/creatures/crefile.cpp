@@ -10,7 +10,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"

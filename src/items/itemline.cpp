@@ -11,6 +11,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
+#include "base/tags.h"
 #include "items/itemdefs.h"
 #include "core/tekstit.h"
 

@@ -7,6 +7,7 @@
 #include "core/config.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
+#include "base/tablefile.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
 #include "presentation/msglog.h"
@@ -488,26 +489,21 @@ static void terminate_texts(ItemStruct &it) {
 }
 
 int read_constantobj(const char *path) {
-    FILE *f = fopen(path, "rb");
-    if (!f) return -1;
+    const TableRead r = read_record_table(path, ConstantObj, sizeof(ItemStruct), CONSTANTOBJ_ROWS, false);
+    if (!r.opened) return -1;
     objdef_log("-- previous constantobj start --\n");
-    int i = 0;
-    ItemStruct rec;
     char line[120], name[41];
-    while (fread(&rec, sizeof rec, 1, f) == 1) {
-        terminate_texts(rec);
-        if (i < CONSTANTOBJ_ROWS) {
-            ConstantObj[i] = rec;
-            snprintf(line, sizeof line, "#%d %s\n", i, item_name(rec, name));
+    for (size_t i = 0; i < r.in_file; i++) {
+        if (i < r.got) {
+            terminate_texts(ConstantObj[i]);
+            snprintf(line, sizeof line, "#%d %s\n", (int)i, item_name(ConstantObj[i], name));
         } else {
-            snprintf(line, sizeof line, "#%d past the table's last row, ignored\n", i);
+            snprintf(line, sizeof line, "#%d past the table's last row, ignored\n", (int)i);
         }
         objdef_log(line);
-        i++;
     }
-    fclose(f);
     objdef_log_flush();
-    return i < CONSTANTOBJ_ROWS ? i : CONSTANTOBJ_ROWS;
+    return (int)r.got;
 }
 
 int write_constantobj(const char *path) {

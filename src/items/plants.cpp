@@ -13,6 +13,7 @@
 #include "activities/herblore.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
+#include "base/tags.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "presentation/msglog.h"

@@ -5,6 +5,7 @@
 
 #include "base/ownlib.h"
 #include "base/strupr.h"
+#include "base/tags.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/materials.h"
@@ -84,20 +85,9 @@ char *teko_tag(const char *line, char open, char close, char *out) {
 
 int teko_bracket(const char *line, const char *key, char *out) {
     out[0] = 0;
-    if (!line || !key) return 0;
-    char mark[64];
-    bprintf(mark, sizeof mark, "[%s:", key);
-    const char *a = strstr(line, mark);
-    if (!a) return 0;
-    a += strlen(mark);
-    const char *b = strchr(a, ']');
-    size_t n = b ? (size_t)(b - a) : strlen(a);
-    if (n > TEKO_VALUE_MAX) {
-        cut_logged("bracket value", a);
-        n = TEKO_VALUE_MAX;
-    }
-    memcpy(out, a, n);
-    out[n] = 0;
+    bool cut = false;
+    if (!tag_copy(line, key, out, TEKO_VALUE_MAX + 1, &cut)) return 0;
+    if (cut) cut_logged("bracket value", tag_find(line, key, nullptr));
     return 1;
 }
 

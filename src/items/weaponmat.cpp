@@ -10,6 +10,7 @@
 
 #include "core/obj_func.h"
 #include "base/ownlib.h"
+#include "base/tags.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
@@ -198,8 +199,6 @@ const char *WpWpDmg(int striking, int blocking, int aspect, int grade) {
 }
 
 int wpdmg_tag(const char *answer, const char *tag) {
-    char open[8];
-    snprintf(open, sizeof open, "[%s:", tag);
-    const char *p = answer ? strstr(answer, open) : nullptr;
-    return p ? atoi(p + strlen(open)) : 0;
+    const char *value = tag_find(answer, tag, nullptr);
+    return value ? atoi(value) : 0;
 }

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "base/ownlib.h"
-#include "core/savecommit.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
+#include "base/savecommit.h"
 #include "core/records.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"
@@ -81,7 +81,7 @@ int talleta_kulttuurikartta() {
     culture_path(path, sizeof path, "kulttuuri.dat");
     culture_path(bak, sizeof bak, "kulttuuri.bak");
     // The backup becomes the same bytes only once the file itself is whole on disk.
-    // Inside a save both join the save's commit (core/savecommit.h).
+    // Inside a save both join the save's commit (base/savecommit.h).
     char staged[1300];
     if (!write_atomic(save_target(path, staged, sizeof staged), kulttuurikartta, sizeof kulttuurikartta)) return 0;
     return write_atomic(save_target(bak, staged, sizeof staged), kulttuurikartta, sizeof kulttuurikartta) ? 1 : 0;

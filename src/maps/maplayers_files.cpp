@@ -7,8 +7,8 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
-#include "core/savecommit.h"
-#include "core/savediff.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"

@@ -9,9 +9,10 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
-#include "core/savecommit.h"
-#include "core/savediff.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
 #include "base/strupr.h"
+#include "base/tablefile.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/facing.h"
@@ -67,16 +68,14 @@ static void read_world_pool() {
     char path[1100];
     char_file(path, sizeof path, "DATA.DAT");
     memset(Data, 0, sizeof Data);
-    FILE *f = fopen(path, "rb");
-    if (!f) {
+    const TableRead r = read_record_table(path, Data, sizeof(DataStruct), DATA_MAX, true);
+    if (!r.opened) {
         memset(IsoData, 0, sizeof IsoData);
         if (!write_atomic(path, Data, sizeof Data)) map_debuglog("_system", "DATA.DAT couldn't be created in %s", CharacterPath);
         return;
     }
-    size_t got = fread(Data, sizeof(DataStruct), DATA_MAX, f);
-    fclose(f);
+    const size_t got = r.got;
     if (got < (size_t)DATA_MAX) {
-        memset(&Data[got], 0, (DATA_MAX - got) * sizeof(DataStruct));
         map_debugnote("The world's things were read only in part (%u of %d records).", (unsigned)got, (int)DATA_MAX);
         map_debuglog("_system", "DATA.DAT holds %u whole records of %d", (unsigned)got, (int)DATA_MAX);
     }

@@ -8,8 +8,9 @@
 #include <unordered_map>
 
 #include "base/ownlib.h"
-#include "core/savecommit.h"
-#include "core/savediff.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
+#include "base/tablefile.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "presentation/msglog.h"
@@ -270,12 +271,10 @@ int SaveExtraMarkerFile() { return write_table("EXTRAMARKER.DAT", ExtraMarker, s
 static int read_table(const char *name, void *table, size_t record, size_t count) {
     char path[1200];
     marker_path(path, sizeof path, name);
-    FILE *f = fopen(path, "rb");
-    if (!f) return 1;
-    const size_t got = fread(table, record, count, f);
-    fclose(f);
+    const TableRead r = read_record_table(path, table, record, count, true);
+    if (!r.opened) return 1;
+    const size_t got = r.got;
     if (got == count) return 1;
-    memset((char *)table + got * record, 0, (count - got) * record);
     char line[200];
     snprintf(line, sizeof line, "%s was cut short: %zu of %zu records were read.", name, got, count);
     debuglog("_system", line);

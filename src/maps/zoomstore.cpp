@@ -15,7 +15,7 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "creatures/crefunc.h"
 #include "maps/korkeus_main.h"
 #include "maps/kulttuuri.h"

@@ -3,6 +3,7 @@
 
 #include "core/config.h"
 #include "base/ownlib.h"
+#include "base/tags.h"
 
 #include <cstdio>
 #include <cstring>
@@ -24,8 +25,6 @@ static size_t read_piece(FILE *f, char *line, size_t size) {
 // settings file is replaced only once the temporary copy was written whole, so a failed write
 // never loses the old settings.
 int ChangeIniValue(const char *key, const char *value) {
-    char needle[128];
-    snprintf(needle, sizeof needle, "[%s:", key);
     FILE *in = fopen("oxa_ini.txt", "r");
     if (!in) return 0;
     FILE *out = fopen("oxa_ini_tmp.txt", "w");
@@ -39,7 +38,7 @@ int ChangeIniValue(const char *key, const char *value) {
     while ((len = read_piece(in, line, sizeof line)) > 0) {
         bool ends_line = line[len - 1] == '\n';
         if (ends_line) line[--len] = 0;
-        if (strstr(line, needle)) {
+        if (tag_find(line, key, nullptr)) {
             found = true;
             if (fprintf(out, "[%s:%s]", key, value) < 0) ok = false;
         } else if (fwrite(line, 1, len, out) != len) {

@@ -3,6 +3,7 @@
 #include "screens/skilldata.h"
 
 #include "base/ownlib.h"
+#include "base/tags.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "presentation/msglog.h"
@@ -55,22 +56,6 @@ static bool next_line(const char *&p, const char *end, char *buf, size_t size) {
     return true;
 }
 
-// The value of the field "[tag:value]" on the line, cut to the buffer; false when absent.
-static bool field(const char *line, const char *tag, char *out, size_t size) {
-    char open[FIELD_MAX];
-    snprintf(open, sizeof open, "[%s:", tag);
-    const char *s = strstr(line, open);
-    if (!s) return false;
-    s += strlen(open);
-    size_t n = 0;
-    while (*s && *s != ']') {
-        if (n + 1 < size) out[n++] = *s;
-        s++;
-    }
-    out[n] = 0;
-    return true;
-}
-
 // The bounded decimal value of a field; 0 for none.
 static int number(const char *text) {
     long v = strtol(text, nullptr, 10);
@@ -110,9 +95,9 @@ unsigned SkillDATA_text(const char *text, unsigned size, int c, const char *name
     char attribs[FIELD_MAX] = "str int dex", group[FIELD_MAX] = "lore", key[FIELD_MAX] = "";
     bool has_key = false;
     while (next_line(p, end, line, sizeof line) && line[0]) {
-        if (strstr(line, "ATTRIBS")) field(line, "ATTRIBS", attribs, sizeof attribs);
-        if (strstr(line, "GROUP")) field(line, "GROUP", group, sizeof group);
-        if (strstr(line, "KEY") && field(line, "KEY", key, sizeof key)) has_key = true;
+        if (strstr(line, "ATTRIBS")) tag_copy(line, "ATTRIBS", attribs, sizeof attribs);
+        if (strstr(line, "GROUP")) tag_copy(line, "GROUP", group, sizeof group);
+        if (strstr(line, "KEY") && tag_copy(line, "KEY", key, sizeof key)) has_key = true;
     }
     if (selector == SKD_KEY) return has_key && key[0] ? (unsigned char)key[0] : '!';
     if (selector == SKD_GROUP) {
@@ -132,8 +117,8 @@ unsigned SkillDATA_text(const char *text, unsigned size, int c, const char *name
     if (selector != SKD_LEVEL) return 0;
     char value[FIELD_MAX] = "";
     int cu = culture_of(c);
-    if (!(cu >= 0 && cu < 14 && field(first, culture_tags[cu], value, sizeof value) && value[0]))
-        if (!(field(first, "def", value, sizeof value) && value[0])) copy_bounded(value, sizeof value, "1");
+    if (!(cu >= 0 && cu < 14 && tag_copy(first, culture_tags[cu], value, sizeof value) && value[0]))
+        if (!(tag_copy(first, "def", value, sizeof value) && value[0])) copy_bounded(value, sizeof value, "1");
     return aptitude * (unsigned)number(value);
 }
 

@@ -10,7 +10,7 @@
 #include "core/loader.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "base/strupr.h"
 #include "core/turnloop.h"
 #include "creatures/creatures.h"

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "core/loader_fixture.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;

@@ -12,7 +12,7 @@
 #include <map>
 
 #include "core/loader_fixture.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "presentation/notes.h"
 #include "worldgen/worldgen.h"
 

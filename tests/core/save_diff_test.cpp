@@ -9,8 +9,8 @@
 #include "common/harness.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/savecommit.h"
-#include "core/savediff.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
 
 using oxatest::TempDir;
 

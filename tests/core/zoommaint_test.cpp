@@ -13,7 +13,7 @@
 #include "core/loader_fixture.h"
 #include "core/mapupkeep.h"
 #include "base/ownlib.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "presentation/notes.h"

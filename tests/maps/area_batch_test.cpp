@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "maps/marker.h"
 #include "maptest.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "maps/kulttuuri.h"
 #include "maptest.h"
 #include "presentation/notes.h"

@@ -1,6 +1,7 @@
 // English grammar, the word table, text lists, coded notes and the descriptive texts.
 #include "common/harness.h"
 
+#include "base/tags.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "presentation/notes.h"

@@ -5,7 +5,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 #include "core/squareevents.h"
 #include "presentation/msglog.h"
 #include "core/tekstit.h"

@@ -1,4 +1,4 @@
-// src/core/savecommit.h -- one save is one commit. While a save runs, every file it writes goes
+// src/base/savecommit.h -- one save is one commit. While a save runs, every file it writes goes
 // beside the old one under a staged name ("<file>.new"); a file that is rewritten in place (the
 // local-map store) collects its changes in a journal ("<file>.jnl"). Only when every file was written
 // whole, every journal checked and the disk holds room for the commit, the list "SAVE.COMMIT" of their
@@ -9,23 +9,17 @@
 // leaves the last save as it was (the next load throws the staged files away); a crash after it is
 // finished by the next load, or taken back when it can't be finished.
 //
-// A module adds a file of the character folder to every full save by registering its writer once:
-//
-//     static bool write_markers(const char *path) { return write_atomic(path, Marker, sizeof Marker); }
-//     save_register_file("MARKER.DAT", write_markers);
-//
-// A writer nested deeper in a save (the map's files) asks save_target() for the name to write to.
+// A writer of a save asks save_target() for the name to write to (or writes through save_write_at,
+// save_write_stretches or save_write_file of base/savediff.h).
 #pragma once
 #include <cstddef>
 
-// Writes one whole file to `path`; true when every byte was written.
-using SaveFileWriter = bool (*)(const char *path);
-
-// A file of the character folder ("MARKER.DAT") that every full save (not the quick save of the
-// player record and objects) writes with `write`. Registering a name again replaces its writer.
-void save_register_file(const char *name, SaveFileWriter write);
-// Runs the registered writers into the running save; false when one failed (the save then fails).
-bool save_registered_files();
+// The character folder every save writes into and recovers: the rules point it at theirs as the
+// program starts (core/records.cpp); "" until then.
+extern const char *save_folder;
+// Where a save notes what it had to mend (an interrupted save finished or taken back); null notes
+// nothing. The rules send it to their system log (core/loader.cpp).
+extern void (*save_note)(const char *text);
 
 // A save session. Sessions nest: only the outermost commit puts the files in place.
 void save_begin();

@@ -1,6 +1,6 @@
 // One save is one commit: the staged files of a save, their list, putting them in place, and taking
 // back a commit that could not finish.
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -15,13 +15,11 @@
 #include <vector>
 
 #include "base/ownlib.h"
-#include "core/records.h"
-#include "presentation/msglog.h"
 
 static const char *const COMMIT_LIST = "SAVE.COMMIT";
 static const char *const ROLLBACK_LIST = "SAVE.ROLLBACK";
 static const char *const ASIDE_FOLDER = "SAVE.UNFINISHED";
-enum { STAGED_MAX = SAVE_LIST_MAX, REGISTERED_MAX = 32, PATH_MAX_LEN = 1100, LIST_BYTES_MAX = 65536 };
+enum { STAGED_MAX = SAVE_LIST_MAX, PATH_MAX_LEN = 1100, LIST_BYTES_MAX = 65536 };
 
 // One journal entry: where the bytes go in the file, and how many follow the header.
 struct JournalHead {
@@ -54,44 +52,11 @@ static int depth;
 static bool blocked;   // a commit of an earlier save stands unsettled: this save stages nothing
 static char failure[PATH_MAX_LEN];
 
-struct Registered {
-    char name[64];
-    SaveFileWriter write;
-};
-static Registered registered[REGISTERED_MAX];
-static int registered_count;
+const char *save_folder = "";
+void (*save_note)(const char *text) = nullptr;
 
-// ---- registered files ---------------------------------------------------------------------------
-
-void save_register_file(const char *name, SaveFileWriter write) {
-    for (int i = 0; i < registered_count; i++)
-        if (strcmp(registered[i].name, name) == 0) {
-            registered[i].write = write;
-            return;
-        }
-    if (registered_count >= REGISTERED_MAX || !name || strchr(name, '/')) return;
-    copy_bounded(registered[registered_count].name, sizeof registered[0].name, name);
-    registered[registered_count++].write = write;
-}
-
-bool save_registered_files() {
-    bool ok = true;
-    for (int i = 0; i < registered_count; i++) {
-        char path[PATH_MAX_LEN], buf[PATH_MAX_LEN + 8];
-        const int n = snprintf(path, sizeof path, "%s/%s", CharacterPath, registered[i].name);
-        if (n < 0 || n >= (int)sizeof path) {
-            // A name cut short would be some other file: the save fails instead.
-            save_fail(registered[i].name);
-            ok = false;
-            continue;
-        }
-        const char *target = save_target(path, buf, sizeof buf);
-        if (!target[0] || !registered[i].write || !registered[i].write(target)) {
-            save_fail(path);
-            ok = false;
-        }
-    }
-    return ok;
+static void note(const char *text) {
+    if (save_note) save_note(text);
 }
 
 // ---- the session --------------------------------------------------------------------------------
@@ -279,7 +244,7 @@ static bool is_file(const char *path) { return file_length(path) >= 0; }
 
 // "<character folder>/<name><ext>"; false when it does not fit.
 static bool folder_path(char *buf, size_t size, const char *name, const char *ext) {
-    const int n = snprintf(buf, size, "%s/%s%s", CharacterPath, name, ext);
+    const int n = snprintf(buf, size, "%s/%s%s", save_folder, name, ext);
     return n >= 0 && (size_t)n < size;
 }
 
@@ -618,13 +583,13 @@ static const char *base_name(const char *path) {
 
 // A staged file lies in the character folder; its list entry is the bare name.
 static bool in_character_folder(const char *path) {
-    const size_t n = strlen(CharacterPath);
-    return strncmp(path, CharacterPath, n) == 0 && path[n] == '/' && !strchr(path + n + 1, '/');
+    const size_t n = strlen(save_folder);
+    return strncmp(path, save_folder, n) == 0 && path[n] == '/' && !strchr(path + n + 1, '/');
 }
 
 static long long free_bytes() {
     struct statvfs vfs;
-    if (statvfs(CharacterPath, &vfs) != 0) return -1;
+    if (statvfs(save_folder, &vfs) != 0) return -1;
     return (long long)vfs.f_bavail * (long long)vfs.f_frsize;
 }
 
@@ -677,7 +642,7 @@ bool save_commit() {
     char list[PATH_MAX_LEN], rollback[PATH_MAX_LEN];
     if (!len || !folder_path(list, sizeof list, COMMIT_LIST, "") ||
         !folder_path(rollback, sizeof rollback, ROLLBACK_LIST, ""))
-        return fail_commit(CharacterPath);
+        return fail_commit(save_folder);
     if (is_file(list) || is_file(rollback)) return fail_commit("an unfinished save");
     step_count = 0;
     if (!step() || !write_atomic(list, text, len)) return fail_commit(list);
@@ -692,7 +657,7 @@ bool save_commit() {
     save_fail(what);
     // Taken back whole; should that fail too, the rollback list stands and the next load or save
     // takes it back before anything else.
-    if (!take_back(entries, n, list, rollback)) debuglog("_system", "a failed save could not be taken back");
+    if (!take_back(entries, n, list, rollback)) note("a failed save could not be taken back");
     return false;
 }
 
@@ -716,7 +681,7 @@ static bool temporary_name(const char *name) {
 // The regular files of the character folder with a temporary name.
 static std::vector<std::string> temporary_files() {
     std::vector<std::string> names;
-    DIR *d = opendir(CharacterPath);
+    DIR *d = opendir(save_folder);
     if (!d) return names;
     while (dirent *e = readdir(d)) {
         char path[PATH_MAX_LEN + 300];
@@ -768,8 +733,8 @@ SaveRecovery recover_interrupted_save() {
     const SaveRecovery r = settle_lists();
     if (r == SaveRecovery::damaged_list || r == SaveRecovery::unresolved) return r;
     remove_temporaries();
-    if (r == SaveRecovery::finished) debuglog("_system", "an interrupted save was finished");
-    if (r == SaveRecovery::rolled_back) debuglog("_system", "an interrupted save was taken back");
+    if (r == SaveRecovery::finished) note("an interrupted save was finished");
+    if (r == SaveRecovery::rolled_back) note("an interrupted save was taken back");
     return r;
 }
 
@@ -782,8 +747,8 @@ bool set_unfinished_save_aside(char *folder, size_t size) {
     char aside[PATH_MAX_LEN];
     bool made = false;
     for (int k = 1; k <= 9 && !made; k++) {
-        const int n = k == 1 ? snprintf(aside, sizeof aside, "%s/%s", CharacterPath, ASIDE_FOLDER)
-                             : snprintf(aside, sizeof aside, "%s/%s.%d", CharacterPath, ASIDE_FOLDER, k);
+        const int n = k == 1 ? snprintf(aside, sizeof aside, "%s/%s", save_folder, ASIDE_FOLDER)
+                             : snprintf(aside, sizeof aside, "%s/%s.%d", save_folder, ASIDE_FOLDER, k);
         if (n < 0 || n >= (int)sizeof aside) return false;
         made = mkdir(aside, 0755) == 0;
     }

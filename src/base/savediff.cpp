@@ -1,5 +1,5 @@
 // Writing a file into the running save only when it changed.
-#include "core/savediff.h"
+#include "base/savediff.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/ownlib.h"
-#include "core/savecommit.h"
+#include "base/savecommit.h"
 
 static bool stage_whole(const char *path, const void *buf, size_t size) {
     char staged[1300];

@@ -1,4 +1,4 @@
-// src/core/savediff.h -- writing a big file of the character folder into the running save only when it
+// src/base/savediff.h -- writing a big file of the character folder into the running save only when it
 // changed: a file that already holds exactly the bytes to be saved is left out of the save, so entering
 // a local area after a few steps on the world map does not write the unchanged world again. A big file
 // of which little changed (the world memory after a walk, the map-info table after an entry) has only
