@@ -16,7 +16,7 @@
 
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 
 static const char *const COMMIT_LIST = "SAVE.COMMIT";
 static const char *const ROLLBACK_LIST = "SAVE.ROLLBACK";

@@ -10,7 +10,7 @@
 #include "creatures/predicates.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 int ask_human(int n) { return n == -1 || (ask_valid(n) && Cre[n].kind == CK_HUMAN); }

@@ -2,7 +2,7 @@
 // conversation answers and the bounds that keep message files from breaking the game.
 #include "common/harness.h"
 
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "core/tekstit.h"
 #include "society/talk.h"
 

@@ -7,7 +7,7 @@
 
 #include "core/savecommit.h"
 #include "core/squareevents.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "core/tekstit.h"
 #include "worldgen/worldgen.h"
 

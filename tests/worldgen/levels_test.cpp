@@ -9,7 +9,7 @@
 #include "maps/kulttuuri.h"
 #include "creatures/zoomservices.h"
 #include "maps/movement.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "core/tekstit.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
