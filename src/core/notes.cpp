@@ -101,7 +101,7 @@ static void capitalise(char *s) {
 }
 
 // What of the note is written: the colour mark goes unless it is one that is shown, '@' goes, and
-// of two spaces the second goes with the character after it. The colour is the mark's.
+// of two spaces the second goes. The colour is the mark's.
 static void shown_words(const char *note, char *words, size_t size, uint8_t *r, uint8_t *g, uint8_t *b) {
     *r = *g = *b = 0;
     size_t n = 0, len = strlen(note);
