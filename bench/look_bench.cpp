@@ -96,12 +96,12 @@ static void BM_PickerCursorMove(benchmark::State &state) {
 BENCHMARK(BM_PickerCursorMove)->Unit(benchmark::kMillisecond);
 
 static int yes(const char *) { return 1; }
-static void quiet(const char *) {}
+static void quiet(const char *, const char *, uint8_t, uint8_t, uint8_t, const char *) {}
 
 static void BM_StepIntoTheWaterAndBack(benchmark::State &state) {
     open_world();
     MoveAsk = yes;
-    MoveNote = quiet;
+    ui.notes.note = quiet;
     for (auto _ : state) {
         PlayerX = 235;
         PlayerY = 232;

@@ -6,7 +6,7 @@
 #include "common.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
-#include "presentation/msglog.h"
+#include "core/notes.h"
 
 // Opening the screen takes longer than a single input may: it is done before the first.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {

@@ -3,7 +3,7 @@
 #include "activities/actions.h"
 
 #include "maps/mapunit.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 void InvocationMenu() {}
 void supernatural_check() {}

@@ -24,7 +24,7 @@
 #include "maps/movement.h"
 #include "maps/plrlink.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"

@@ -16,7 +16,7 @@
 #include "maps/movement.h"
 #include "maps/water.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"

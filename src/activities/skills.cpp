@@ -8,8 +8,8 @@
 #include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "creatures/physical.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "quests/tehtavat.h"
 #include "screens/skilldata.h"
 

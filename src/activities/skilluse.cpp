@@ -21,7 +21,7 @@
 #include "maps/mapunit.h"
 #include "maps/plrlink.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

@@ -7,7 +7,7 @@
 #include "core/records.h"
 #include "items/inventory.h"
 #include "items/items.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 static bool stored(int n) { return n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST; }
 

@@ -8,7 +8,7 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "maps/mapunit.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 

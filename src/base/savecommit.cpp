@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/ownlib.h"
+#include "base/debuglog.h"
 
 static const char *const COMMIT_LIST = "SAVE.COMMIT";
 static const char *const ROLLBACK_LIST = "SAVE.ROLLBACK";

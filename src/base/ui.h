@@ -8,9 +8,31 @@
 
 // ---- notes and pauses -------------------------------------------------------------------------
 
+enum { NOTE_SIZE = 1024, NOTE_TEXT_MAX = 1020 };
+
+// The rules decide what a note says (core/notes.h); the screen draws it in the note box, pages when
+// the box is full, plays the sound its words call for and shows the result.
 struct UiNotes {
-    int reserved_;
+    // `note`: as decoded and capitalised, its colour mark first; `words`: what is written (and
+    // logged); `sample`: the sound its {tag} named, "" when the words choose one.
+    void (*note)(const char *note, const char *words, uint8_t r, uint8_t g, uint8_t b, const char *sample);
+    void (*pause)();               // waits for SPACE
+    int (*proceed_pause)();        // 1 for SPACE, 0 for ESC
+    void (*heard_from)(int x, int y);   // the heading box points to where a sound came from
+    void (*message_log)();         // the message log viewer
 };
+
+extern uint8_t DISABLE_NOTES;      // 1: Note shows nothing; any non-zero value stops paging
+extern int DISABLE_MORECHECK;      // no paging prompt until the turn loop clears it
+extern int Darken_Notes;           // the next note first fades the older lines
+extern uint8_t note_lines_since_pause;   // lines begun in the note box since the last pause
+
+// Null screen: nothing drawn or played, no paging (the fade is used up all the same).
+void ui_note_show(const char *note, const char *words, uint8_t r, uint8_t g, uint8_t b, const char *sample);
+void Pause();                      // null screen: no wait
+int ProceedPause();                // null screen: the next scripted key, 1 when it is SPACE
+void ui_note_heard_from(int x, int y);
+void ui_message_log();
 
 // ---- choices, questions and keys --------------------------------------------------------------
 

@@ -24,10 +24,10 @@
 #include "maps/movement.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/windows.h"
 #include "presentation/boxes.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -107,7 +107,7 @@ static int housekeeping(int &scenario_ran) {
         scenario_ran = 1;
         return 1;
     }
-    lines = 0;
+    note_lines_since_pause = 0;
     fclose_TEKODATA_F();
     if (DEBUG_INFO) show_object_count();
     if (RUN_OBJMAINT) object_maintenance();

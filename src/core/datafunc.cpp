@@ -8,7 +8,7 @@
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 #include <cstdio>

@@ -32,9 +32,9 @@
 #include "presentation/boxes.h"
 #include "presentation/effects.h"
 #include "presentation/input.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/panels.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/screen.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
@@ -107,7 +107,7 @@ static long file_size(const char *path) {
 
 void Init() {
     get_notes();
-    lines = 0;
+    note_lines_since_pause = 0;
     definit_yrttidata();
     clrskillbank();
     ClrRealCreaturePos();

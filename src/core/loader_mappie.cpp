@@ -15,7 +15,7 @@
 #include "creatures/creatures.h"
 #include "maps/facing.h"
 #include "maps/mapload.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/turnloop.h"

@@ -20,7 +20,7 @@
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "society/village.h"
@@ -140,7 +140,7 @@ int Save(int mode) {
         return 0;
     }
     if (mode == SAVE_QUICK) return 1;
-    lines = 0;
+    note_lines_since_pause = 0;
     clrGlobVil();
     if (mode == SAVE_EXPLICIT) loader_say("=Your character has been saved.");
     return 1;

@@ -26,7 +26,7 @@
 #include "maps/rooms.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 int SumWeather[2];

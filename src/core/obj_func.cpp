@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "creatures/creatures.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 #include <cmath>
 #include <cstdio>

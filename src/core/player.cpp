@@ -9,7 +9,7 @@
 #include "items/items.h"
 #include "maps/mapdraw.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 

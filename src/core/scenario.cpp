@@ -29,7 +29,7 @@
 #include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/worldsearch.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "quests/lairs.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/encounter.h"

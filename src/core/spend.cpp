@@ -22,7 +22,7 @@
 #include "presentation/menu.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -339,7 +339,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
             sub = 0;
             SPEND_MINDONE++;
         }
-        lines = 0;
+        note_lines_since_pause = 0;
         Time();
         stat_boxes();
 

@@ -25,8 +25,8 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "presentation/audio.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

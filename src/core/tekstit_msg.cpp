@@ -6,7 +6,7 @@
 #include "creatures/crefunc.h"
 #include "items/items.h"
 #include "maps/directions.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "core/tekstit_records.h"
 #include "society/talk.h"
 

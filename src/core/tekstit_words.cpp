@@ -3,7 +3,7 @@
 #include "core/tekstit.h"
 
 #include "base/ownlib.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 #include <cstdio>
 #include <cstring>

@@ -36,11 +36,11 @@
 #include "maps/zoomstore.h"
 #include "items/ownership.h"
 #include "presentation/input.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"
 #include "presentation/effects.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -107,7 +107,7 @@ int turn_answer() {
         Aseta_Etulyontiasema(-1000);
         if (REAL_QUIT == -1) return 0;
         UPDATE_SCREEN = 1;
-        lines = 0;
+        note_lines_since_pause = 0;
         LittleTurns = 0;
         if (Plr.hour > 7 && Plr.day != Plr.last_upkeep_day) {
             if (Plr.last_upkeep_day == 0)

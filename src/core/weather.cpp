@@ -20,7 +20,7 @@
 #include "maps/mapunit.h"
 #include "maps/rooms.h"
 #include "presentation/audio.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 

@@ -26,13 +26,13 @@
 #include "maps/zoomstore.h"
 #include "items/ownership.h"
 #include "presentation/input.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 
@@ -264,7 +264,7 @@ void MapLoader(int mode) {
     Statistics();
     Heading();
     TurnUsed = 0;
-    lines = 0;
+    note_lines_since_pause = 0;
     UPDATE_SCREEN = 1;
     DrawMap();
     SetIdleSample("");

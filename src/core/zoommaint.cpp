@@ -18,7 +18,7 @@
 #include "maps/notelink.h"
 #include "maps/zoomstore.h"
 #include "presentation/input.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"

@@ -41,8 +41,8 @@
 #include "society/village.h"
 #include "items/ownership.h"
 #include "presentation/audio.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 // Until the plants land: a plant can be grazed when ripe or by a grass eater.

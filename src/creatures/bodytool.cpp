@@ -15,7 +15,7 @@
 #include "creatures/healing.h"
 #include "creatures/physical.h"
 #include "creatures/wounds.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 static void fresh_body() {
     memset(&Plr, 0, sizeof Plr);

@@ -10,7 +10,7 @@
 #include "creatures/creatures.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };

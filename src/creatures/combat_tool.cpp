@@ -25,7 +25,7 @@
 #include "creatures/weaponchoice.h"
 #include "creatures/wounding.h"
 #include "creatures/wounds.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 static bool make(int slot, int code) {
     if (code < 500 || code >= CONSTANTCRE_COUNT) return false;

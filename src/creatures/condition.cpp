@@ -42,7 +42,7 @@
 #include "maps/movement.h"
 #include "presentation/audio.h"
 #include "presentation/effects.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -52,7 +52,7 @@
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/zoomstore.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 
 uint8_t PLAYER_SLEEPING;
 int NSAFETY, PVAM_EMERGENCY;

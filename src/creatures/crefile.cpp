@@ -13,8 +13,8 @@
 #include "base/savecommit.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "screens/quit.h"
 
 int cre_file_create(const char *path, int records) {

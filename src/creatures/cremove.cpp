@@ -28,8 +28,8 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 
 int CANT_GET_CLOSER;
 int BRANCH_PATHMAKE;

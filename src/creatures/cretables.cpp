@@ -9,7 +9,7 @@
 #include "creatures/puuha.h"
 #include "creatures/creation.h"
 #include "creatures/outfit.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 
 CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
 CreatureStruct Cre[CRE_COUNT];

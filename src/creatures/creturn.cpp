@@ -12,9 +12,9 @@
 #include "creatures/melee.h"
 #include "creatures/predicates.h"
 #include "maps/movement.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
+#include "core/tekstit.h"
 
 #include <cmath>
 #include <cstdio>

@@ -26,7 +26,7 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "worldgen/worldgen.h"
 
 // The animals of the run, made by the game's own animal builder; the figures here stand for a

@@ -40,8 +40,8 @@
 #include "items/itemdefs.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 static_assert(sizeof(CreatureStruct) == KILL_LOG_RECORD, "a kill-log record is one creature record");

@@ -14,7 +14,7 @@
 #include "items/items.h"
 #include "items/ownership.h"
 #include "maps/movement.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 static float clamp01(float v) { return v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v; }

@@ -9,8 +9,8 @@
 #include "creatures/creatures.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "society/village.h"
 
 // ---- the village's record ----

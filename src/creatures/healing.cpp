@@ -26,7 +26,7 @@
 #include "items/matching.h"
 #include "items/materials.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"
 

@@ -7,7 +7,7 @@
 #include "creatures/life.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 void square_worldcell(int x, int y, int *wx, int *wy) {

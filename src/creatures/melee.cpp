@@ -38,8 +38,7 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "presentation/menu.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 StrikeRecord StrikeData, AttackerStrike, DefenderStrike;

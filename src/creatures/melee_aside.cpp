@@ -20,7 +20,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "base/ownlib.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "quests/tehtavat.h"
 
 enum { CH_FENCE = 42, SPECIES_SQUIRREL = 604, MEANS_SQUIRREL = 60, TASK_SPELL = 11 };

@@ -28,7 +28,7 @@
 #include "creatures/weaponchoice.h"
 #include "creatures/zoomservices.h"
 #include "creatures/wounding.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 static bool creature(int n) { return n >= 0 && n < CRE_COUNT && Cre[n].kind != CK_NONE; }
 

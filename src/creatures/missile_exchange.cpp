@@ -23,8 +23,8 @@
 #include "items/inventory.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 static bool creature(int n) { return n >= 0 && n < CRE_COUNT && Cre[n].kind != CK_NONE; }

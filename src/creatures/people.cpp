@@ -34,8 +34,8 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/sight.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "society/village.h"
 

@@ -31,7 +31,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 

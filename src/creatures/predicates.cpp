@@ -21,7 +21,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/sight.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 
 static CreatureStruct *cre(int n) { return (unsigned)n < (unsigned)CRE_COUNT ? &Cre[n] : nullptr; }
 static bool alive(const CreatureStruct &c) { return c.kind != 0 && c.mode != CM_CARCASS; }

@@ -43,8 +43,8 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "activities/food.h"
 

@@ -13,7 +13,7 @@
 #include "items/wearing.h"
 #include "maps/directions.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 
 enum { GUARD_CENTER = 2, GUARD_HIGH = 4, GUARD_SIDE = 8, GUARD_MODES = 14 };

@@ -26,7 +26,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "society/village.h"
 
 enum { VX = 100, VY = 100 };       // the village's world cell: the centre of the area

@@ -29,8 +29,8 @@
 #include "items/itemwear.h"
 #include "items/wearing.h"
 #include "maps/doors.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"
 

@@ -8,7 +8,7 @@
 #include "base/strupr.h"
 #include "creatures/body.h"
 #include "creatures/physical.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 uint8_t Side = 3;

@@ -19,8 +19,8 @@
 #include "maps/mapunit.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 

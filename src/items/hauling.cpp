@@ -24,7 +24,7 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 

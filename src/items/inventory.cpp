@@ -11,7 +11,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 int siirtotaulukko[SIIRTO_MAX];

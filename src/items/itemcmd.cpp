@@ -30,7 +30,7 @@
 #include "presentation/bodypic.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"

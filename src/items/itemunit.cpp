@@ -2,7 +2,7 @@
 
 #include "base/ownlib.h"
 #include "items/invsel.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 #include <cstring>
 

@@ -17,8 +17,8 @@
 #include "items/items.h"
 #include "items/ownership.h"
 #include "items/wearing.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 int StepSecCounter, StepMinCounter, PrevKenkaSlot = -1000;

@@ -20,7 +20,7 @@
 #include "items/materials.h"
 #include "items/recipes.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

@@ -21,7 +21,7 @@
 #include "maps/movement.h"
 #include "maps/rooms.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"

@@ -23,7 +23,7 @@
 #include "items/quality.h"
 #include "items/vessels.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 #include "worldgen/culturegoods.h"

@@ -10,7 +10,7 @@
 #include "base/tablefile.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 
 // ---- the weapon table: rows 250 to 301 ----
 

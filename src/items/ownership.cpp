@@ -17,8 +17,8 @@
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "society/village.h"
 
 int GOT_UNPAID[OWNLIST_MAX], GOT_TAKEN[OWNLIST_MAX], GOT_PACKED[OWNLIST_MAX];

@@ -16,7 +16,7 @@
 #include "base/tags.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "core/tekstit.h"
 #include "screens/quit.h"
 

@@ -6,7 +6,7 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "items/materials.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 #include <cmath>

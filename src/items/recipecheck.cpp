@@ -20,7 +20,7 @@
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 #include <SDL2/SDL.h>
 

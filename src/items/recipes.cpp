@@ -10,8 +10,8 @@
 #include "items/items.h"
 #include "items/materials.h"
 #include "maps/area.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 #include <cctype>

@@ -12,7 +12,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/rooms.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 
 #include <cstring>
 

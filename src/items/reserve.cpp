@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "core/tekstit.h"
 
 #include <sys/stat.h>

@@ -26,7 +26,7 @@
 #include "items/wearing.h"
 #include "maps/movement.h"
 #include "maps/picker.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 enum { SPECIES_DOG = 618, OBJ_BONE = 419 };

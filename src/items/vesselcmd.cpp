@@ -31,7 +31,7 @@
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"

@@ -19,7 +19,7 @@
 #include "maps/mapquery.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"

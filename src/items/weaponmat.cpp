@@ -11,8 +11,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/tags.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 void matdef_rauta(MatStruct &m) { m.hardness = 255, m.material = 500, m.threshold = 30; }

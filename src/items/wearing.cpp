@@ -15,7 +15,7 @@
 #include "creatures/creatures.h"
 #include "creatures/missiles.h"
 #include "items/items.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

@@ -36,7 +36,7 @@
 #include "maps/rooms.h"
 #include "maps/sight.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
 

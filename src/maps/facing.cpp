@@ -11,6 +11,7 @@
 #include "presentation/boxes.h"
 #include "presentation/show.h"
 #include "maps/movement.h"
+#include "core/notes.h"
 #include "maps/sight.h"
 #include "presentation/show.h"
 
@@ -151,5 +152,5 @@ void sijoita_pelaaja_nakoetaisyydelle_kohteesta(int x, int y, int mode) {
     snprintf(text, sizeof text,
              "!You reckon the %s is somewhere up ahead, just out of sight. Move forward carefully to catch up with it.",
              name);
-    MoveNote(text);
+    Note(text);
 }

@@ -22,8 +22,8 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "presentation/menu.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "activities/worklinks.h"
 
@@ -280,7 +280,7 @@ void FarLook() {
     const int repeat = !strcmp(inival("FAR_LOOK_REPEAT", "NO"), "YES");
     do {
         lastnote[0] = 0;
-        lines = 0;
+        note_lines_since_pause = 0;
         ValitseLokaatio(PICK_TARGET | PICK_OWN_SQUARE, "location to look at");
         if (GeneralX + GeneralY == 0) return;
         const int x = GeneralX, y = GeneralY;

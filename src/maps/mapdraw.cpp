@@ -6,6 +6,7 @@
 #include "maps/mapthings.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "core/notes.h"
 #include "maps/painter.h"
 #include "maps/sight.h"
 #include "presentation/panels.h"
@@ -76,5 +77,5 @@ void DrawMap() {
         refresh_state_line();
         Flip();
     }
-    if (NAKOPIIRISSA_Kyla) MoveNote(":As you explore the wilderness a settlement comes into view up ahead!");
+    if (NAKOPIIRISSA_Kyla) Note(":As you explore the wilderness a settlement comes into view up ahead!");
 }

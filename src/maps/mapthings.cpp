@@ -17,7 +17,7 @@
 #include "maps/movement.h"
 #include "maps/painter.h"
 #include "maps/sight.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 

@@ -13,8 +13,8 @@
 #include "base/tablefile.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 
 ZoomExtraStruct ZoomExtra[ZOOMEXTRA_COUNT];
 ExtraMarkerStruct ExtraMarker[EXTRAMARKER_COUNT];

@@ -37,7 +37,7 @@
 #include "activities/worklinks.h"
 #include "presentation/audio.h"
 #include "presentation/menu.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -56,7 +56,6 @@ int UPDATE_SCREEN = 0, ZoomRenew = 0, Exit_Checking = 0;
 int SOUND_IN_DISTANCE = 0, SOUND_IN_POSITION = 0;
 char MoveSound[16] = "";
 
-void (*MoveNote)(const char *text) = Note;
 int (*MoveAsk)(const char *question) = KyllaEi;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
@@ -175,29 +174,29 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
         if (world) {
             if (mode == MODE_ROW) {
                 if (ice_breaks(toX, toY, 1.0f)) {
-                    MoveNote("!The ice prevents you from rowing there.");
+                    Note("!The ice prevents you from rowing there.");
                     return MOVE_CREATURE;
                 }
                 rowing_on = true;
             } else if (ice_breaks(toX, toY, 1.0f)) {
-                MoveNote("!You can't trust the ice completely, and for now you can cross it only on zoomed in map.");
-                MoveNote("_Press [ENTER] to zoom in if you want to go on the ice there.");
+                Note("!You can't trust the ice completely, and for now you can cross it only on zoomed in map.");
+                Note("_Press [ENTER] to zoom in if you want to go on the ice there.");
                 return MOVE_TOLD;
             }
         }
         if (!rowing_on && mode == MODE_ROW && ice_breaks(toX, toY, 1.0f)) {
-            if (step != 0) MoveNote("!The ice prevents you from rowing there.");
+            if (step != 0) Note("!The ice prevents you from rowing there.");
             return MOVE_CREATURE;
         }
         if (mode != MODE_SWIM) {
             if (step != 0 && ice_breaks(toX, toY, 0.7f)) {
-                MoveNote("!You doubt the ice will hold your weight.");
+                Note("!You doubt the ice will hold your weight.");
                 if (!MoveAsk("Still want to step on the ice?")) return MOVE_CREATURE;
             }
         } else if (mode == MODE_SWIM) {
             if (step == 0) return MOVE_CREATURE;
             if (ice_breaks(toX, toY, 0.75f)) {
-                MoveNote("!You try to climb on the ice but it breaks!");
+                Note("!You try to climb on the ice but it breaks!");
                 do_break_ice(toX, toY);
                 TurnUsed = 1;
                 return MOVE_FREE;
@@ -216,19 +215,19 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 set_effort(10);
             TurnUsed = 1;
             if (ok) {
-                MoveNote(key_text("ICE_CLIMB_SUCCESS"));
+                Note(key_text("ICE_CLIMB_SUCCESS"));
                 TARGET_NPC = -1;
                 Plr.posture = 1;
                 return MOVE_FREE;
             }
-            MoveNote(random(2) ? "!You fail to lift yourself up onto the ice." : "!You struggle to pull yourself onto the ice but fail.");
+            Note(random(2) ? "!You fail to lift yourself up onto the ice." : "!You struggle to pull yourself onto the ice but fail.");
             return MOVE_CREATURE;
         }
     }
     if (world && mode != MODE_ROW && step != 0 && ice_breaks(fromX, fromY, 1.0f) && has_ice(fromX, fromY) &&
         !avovesi(toX, toY)) {
-        MoveNote("!The ice here can't be trusted completely and while on it you can travel only on zoomed in map.");
-        MoveNote("_Press [ENTER] to zoom in now and find your way there.");
+        Note("!The ice here can't be trusted completely and while on it you can travel only on zoomed in map.");
+        Note("_Press [ENTER] to zoom in now and find your way there.");
         return MOVE_TOLD;
     }
 
@@ -237,7 +236,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
         if (d.type == DT_UNUSED) break;
         if (d.x == toX && d.y == toY) {
             if (d.type == DT_FIRE) {
-                MoveNote("!You can't walk through the fire!");
+                Note("!You can't walk through the fire!");
                 return MOVE_TOLD;
             }
             if (d.type == DT_TRAP && d.extra == 'd') {
@@ -245,7 +244,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
             } else if (d.type == DT_ICEHOLE) {
                 if (step == 0) return MOVE_TOLD;
                 if (d.flags <= 50) {
-                    MoveNote("!You spot a partially frozen hole in the ice over there.");
+                    Note("!You spot a partially frozen hole in the ice over there.");
                     if (!MoveAsk("Really step on that ice?")) return MOVE_TOLD;
                 }
             } else if (d.type == DT_CREATURE && !world && d.id >= CRE_DATAID) {
@@ -258,7 +257,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 }
                 if (gives_way((int)slot)) {
                     TARGET_NPC = (int)slot;
-                    MoveNote(key_text("NPC_WITHDRAWS"));
+                    Note(key_text("NPC_WITHDRAWS"));
                     Pakene((int)slot);
                     // A creature with nowhere to go keeps its square: the player never shares it.
                     if (d.type == DT_CREATURE && d.x == toX && d.y == toY) return MOVE_CREATURE;
@@ -266,7 +265,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 }
                 if (cr.korkeus == 0) {
                     TARGET_NPC = (int)slot;
-                    MoveNote(key_text("MOVEMENT_NPC_AHEAD"));
+                    Note(key_text("MOVEMENT_NPC_AHEAD"));
                     return MOVE_CREATURE;
                 }
             }
@@ -322,7 +321,7 @@ static void choose_effort(int level_step) {
     else if (mode == MODE_ROW) set_effort(4);
     else if (RUNNING && Plr.posture == 0) {
         set_effort(10);
-        MoveNote("&You run.");
+        Note("&You run.");
     } else {
         const int snow = snow_thickness_mapwise(PlayerX, PlayerY);
         if (snow <= 99 || mode == MODE_SWIM) {
@@ -355,7 +354,7 @@ int MovePlayer(int step) {
     PlayerY_Previous = PlayerY;
     MoveSound[0] = 0;
     if (step != 0) movement_way();
-    if (Plr.movement_mode == MODE_SKI) MoveNote(":You ski.");
+    if (Plr.movement_mode == MODE_SKI) Note(":You ski.");
 
     LastMovingDirection = PlayerDir;
     int tx, ty;
@@ -377,14 +376,14 @@ int MovePlayer(int step) {
     char line[400];
     if (mobility < 0) {
         snprintf(line, sizeof line, "!You are not able move ahead %s!", Penalty_Syy((unsigned)pBITFIELD_mobility()));
-        MoveNote(line);
+        Note(line);
         return -1;
     }
     if (mobility <= 9 && RUNNING) {
         RUNNING = 0;
         if (GRAPH_INIT) StatScreen();
         snprintf(line, sizeof line, "!You can't run any longer %s!", Penalty_Syy((unsigned)pBITFIELD_mobility()));
-        MoveNote(line);
+        Note(line);
         Pause();
         return -1;
     }
@@ -400,12 +399,12 @@ int MovePlayer(int step) {
         r = MOVE_FREE;
     } else if (mode == MODE_ROW) {
         if (world) {
-            MoveNote(has_ice(tx, ty) ? "_To land your watercraft on the ice first press [ENTER] to zoom in."
+            Note(has_ice(tx, ty) ? "_To land your watercraft on the ice first press [ENTER] to zoom in."
                                      : "_There's land ahead of you. To go on shore first press [ENTER] to zoom in.");
             return 0;
         }
         if (has_ice(tx, ty) && has_ice(PlayerX, PlayerY)) {
-            MoveNote("!The ice prevents you from rowing there.");
+            Note("!The ice prevents you from rowing there.");
             return 0;
         }
     }
@@ -424,7 +423,7 @@ int MovePlayer(int step) {
                     CrunchData(i);
                     continue;
                 }
-                MoveNote("!There are some items on your way.");
+                Note("!There are some items on your way.");
                 return -1;
             }
         }
@@ -435,12 +434,12 @@ int MovePlayer(int step) {
     const int climb = KiipeilyTarkistus(-1, PlayerX_Previous, PlayerY_Previous, tx, ty);
     map_debuglog("movement", "kiipeilytarkistus: %d", climb);
     if (climb == 1000) {
-        MoveNote("!That's too steep to be climbed!");
+        Note("!That's too steep to be climbed!");
         return -1;
     }
     bool climbed = false;
     if (climb >= 2) {
-        MoveNote("!That's quite steep. Use your CLIMBING skill to move on.");
+        Note("!That's quite steep. Use your CLIMBING skill to move on.");
         char how[16];
         copy_bounded(how, sizeof how, inival("AUTO_CLIMB_ELEVATION", "ASK"));
         if (!strcmp(how, "ASK")) {
@@ -466,7 +465,7 @@ int MovePlayer(int step) {
             }
             char what[120], text[200];
             article_lower(terrain_desc(c), what, sizeof what);
-            MoveNote(fill_one(text, sizeof text, key_text("MOVEMENT_OBSTACLE_AHEAD"), what));
+            Note(fill_one(text, sizeof text, key_text("MOVEMENT_OBSTACLE_AHEAD"), what));
             if (c != 42) return 0;
             char how[16];
             copy_bounded(how, sizeof how, inival("AUTO_CLIMB_FENCE", "ASK"));
@@ -497,7 +496,7 @@ int MovePlayer(int step) {
             if (t <= 1) MinuteTick(1, 0);
             else if (!realbasicspend(t, 0, "Moving items", SPF_HELPERS)) return -1;
         }
-        if (Plr.posture == 1 && mode != MODE_ROW) MoveNote(":You crawl.");
+        if (Plr.posture == 1 && mode != MODE_ROW) Note(":You crawl.");
         TurnUsed = 2;
         PlayerX = tx;
         PlayerY = ty;
@@ -524,7 +523,7 @@ int MovePlayer(int step) {
                 PlayerX = PlayerX_Previous;
                 PlayerY = PlayerY_Previous;
             }
-            MoveNote("!For some reason you dare not to go further.");
+            Note("!For some reason you dare not to go further.");
             Plr.world_x = (uint32_t)PlayerX;
             Plr.world_y = (uint32_t)PlayerY;
         }
@@ -532,7 +531,7 @@ int MovePlayer(int step) {
         if (!in_band((int)Plr.world_x, (int)Plr.world_y, 36, 3036, 36, 2012)) {
             PlayerX = PlayerX_Previous;
             PlayerY = PlayerY_Previous;
-            MoveNote("!For some reason you dare not to go further.");
+            Note("!For some reason you dare not to go further.");
         } else if (!LOADER_RUN) {
             ZoomRenew = 1;
         }
@@ -552,7 +551,7 @@ int MovePlayer(int step) {
         }
     if (mode == MODE_HAUL && step != 0) {
         if (ItemMove() > 0)
-            MoveNote(":You haul items along.");
+            Note(":You haul items along.");
         else
             Plr.movement_mode = MODE_WALK;
     }
@@ -561,9 +560,9 @@ int MovePlayer(int step) {
     if (step != 0 && has_ice(PlayerX, PlayerY)) {
         if (!world) {
             const int b = ice_break_check(PlayerX, PlayerY, 0, 0);
-            if (b == 2) MoveNote("!The ice makes a cracking sound.");
+            if (b == 2) Note("!The ice makes a cracking sound.");
             if (b == 1) {
-                MoveNote(key_text("ICE_BREAKS"));
+                Note(key_text("ICE_BREAKS"));
                 Plr.movement_mode = MODE_SWIM;
                 do_break_ice(PlayerX, PlayerY);
                 WaterwayCheck(PlayerX, PlayerY);
@@ -582,7 +581,7 @@ int MovePlayer(int step) {
             SESTA = 0;
             TRANSPORT = 0;
             Plr.movement_mode = MODE_WALK;
-            MoveNote(":You go on shore.");
+            Note(":You go on shore.");
             Tarkista_Suoritus(14);
         }
         noise = 2;
@@ -590,16 +589,16 @@ int MovePlayer(int step) {
         copy_bounded(MoveSound, sizeof MoveSound, "wade");
         if (!avovesi(PlayerX, PlayerY)) {
             Plr.movement_mode = MODE_WALK;
-            MoveNote(key_text("OUT_OF_THE_WATER"));
+            Note(key_text("OUT_OF_THE_WATER"));
         }
         noise = 2;
     } else if (Plr.movement_mode == MODE_SWIM) {
         if (!avovesi(PlayerX, PlayerY) || !terrain_flag(here, TF_SWIM)) {
             Plr.movement_mode = MODE_WALK;
-            MoveNote(key_text("OUT_OF_THE_WATER"));
+            Note(key_text("OUT_OF_THE_WATER"));
         }
         if (avovesi(PlayerX, PlayerY) && vesisyvyys(PlayerX, PlayerY) < 2 && Plr.movement_mode == MODE_SWIM) {
-            MoveNote(key_text("CAN_WADE"));
+            Note(key_text("CAN_WADE"));
             Plr.movement_mode = MODE_WADE;
         }
         copy_bounded(MoveSound, sizeof MoveSound, "water");

@@ -9,8 +9,8 @@
 #include "core/records.h"
 #include "core/squareevents.h"
 #include "creatures/creatures.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 
 // A formatted line, cut to the buffer; the format is always the code's own.

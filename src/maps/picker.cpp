@@ -17,7 +17,7 @@
 #include "maps/sight.h"
 #include "maps/worldsearch.h"
 #include "presentation/input.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/tiles.h"

@@ -14,6 +14,7 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 
 #include <cmath>
@@ -312,12 +313,12 @@ int light_source_maintenance(int object) {
     char text[120];
     if (fuel == 0) {
         snprintf(text, sizeof text, "+%s has burnt out.", it.name);
-        MoveNote(text);
+        Note(text);
         return 0;
     }
     if (fuel < 20 && random(3) == 0) {
         snprintf(text, sizeof text, "+Light of the %s is fading.", it.name);
-        MoveNote(text);
+        Note(text);
     }
     return n;
 }

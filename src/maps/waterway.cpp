@@ -25,7 +25,7 @@
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/water.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "core/tekstit.h"
 #include "creatures/condition.h"
 #include "quests/tehtavat.h"

@@ -7,7 +7,7 @@
 #include "presentation/audio.h"
 #include "presentation/input.h"
 #include "presentation/listwidget.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

@@ -7,7 +7,7 @@
 #include "core/config.h"
 #include "core/oxa.h"
 #include "presentation/listwidget.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/notes.h"
 #include "presentation/oxalistener.h"
 #include "presentation/show.h"

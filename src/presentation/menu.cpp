@@ -13,7 +13,7 @@
 #include "presentation/hyper.h"
 #include "presentation/input.h"
 #include "presentation/listwidget.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -227,7 +227,7 @@ static int run_menu(const char *title, MenuPlace at) {
     char shown_title[100];
     copy_bounded(shown_title, sizeof shown_title, title ? title : "");
     TEEVALINTA_POS = 0;
-    lines = 0;
+    note_lines_since_pause = 0;
     bool many = ValintojenMaara > VALINTA_SHOWN;
     if (many) ValintojenMaara = VALINTA_SHOWN;
     int count = ValintojenMaara;
@@ -347,7 +347,7 @@ int cre_xy_select(int x, int y) {
 // Asks the question in the note box and below it; answers the chosen key upper-cased.
 static int ask_yes_no(const char *question, bool space_entry) {
     copy_bounded(lastnote, sizeof lastnote, "\x01 no note is this");
-    lines = 0;
+    note_lines_since_pause = 0;
     SNote1("?", question ? question : "", "");
     grabscr("kyllaei", nullptr);
     Piirra_Ikkuna(500, 543, 295, 55, question ? question : "", 8);

@@ -1,5 +1,5 @@
-// The character's message log "msglog.txt": one line for every note shown, the viewer that pages
-// through it and takes the player's own notes; and the topic debug logs of the working folder.
+// The viewer of the character's message log "msglog.txt", which holds one line for every note shown:
+// it pages through the log and takes the player's own notes.
 #include "presentation/msglog.h"
 
 #include "core/oxa.h"
@@ -8,7 +8,6 @@
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
-#include "core/tekstit_records.h"
 
 #include <cctype>
 #include <cstdio>
@@ -19,94 +18,11 @@ static void frame(int x1, int y1, int x2, int y2) {
     setcolor(RGB_to_color(0, 0, 0));
     rectangle(x1, y1, x2, y2);
 }
-#include <ctime>
-
-int DEBUGLOG, DEBUG_INFO, QUEST_LOGGER;
-const char MSGLOGKEYREF[63] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 char notebuf[MSGLOG_RING][1024];
 char formatbuf[MSGLOG_RING][100];
 int linenumbuf[MSGLOG_RING];
 uint8_t notelcbuf[MSGLOG_RING];
-
-static char keydigit(int v) {
-    if (v < 0) v = 0;
-    if (v > 61) v = 61;
-    return MSGLOGKEYREF[v];
-}
-
-static void msglog_path(char *out, size_t size) { bprintf(out, size, "%s/msglog.txt", CharacterFile); }
-
-void logmsg(int red, int green, int blue, char mark, const char *text) {
-    if (!CharacterFile[0]) return;   // no character, no folder to log into
-    char path[300];
-    msglog_path(path, sizeof path);
-    FILE *f = fopen(path, "a");
-    if (!f) return;
-    int day, month, year, hour, minute, wx, wy;
-    texts_plr_clock(&day, &month, &year, &hour, &minute);
-    texts_plr_worldxy(&wx, &wy);
-    char header[100];
-    bprintf(header, sizeof header, "(%02X%02X%02X):%c%c%c%c:[%c]{%04X%04X}", red & 255, green & 255, blue & 255,
-             keydigit(day), keydigit(month), keydigit(year), keydigit(hour), mark ? mark : ' ', wx & 0xFFFF,
-             wy & 0xFFFF);
-    fputs(header, f);
-    for (int i = 0; i < MSGLOG_HEADER_COLUMN - (int)strlen(header); ++i) fputc(' ', f);
-    fprintf(f, "| %s\n", text ? text : "");
-    fclose(f);
-}
-
-// ---- debug logs -------------------------------------------------------------------------------
-
-void debuglog(const char *topic_in, const char *text_in) {
-    const char *topic = topic_in ? topic_in : "";
-    const char *text = text_in ? text_in : "";
-    if (!strchr(topic, '!') && !DEBUGLOG) return;
-    if (strstr(topic, "vegetation") || strstr(topic, "setplant")) return;
-    // A topic names a file of the working folder and never a path elsewhere.
-    char safe[100];
-    copy_bounded(safe, sizeof safe, topic);
-    for (char *c = safe; *c; ++c)
-        if (*c == '/' || *c == '\\') *c = '_';
-    char path[160];
-    bprintf(path, sizeof path, "debug_%s.txt", safe);
-    if (!strcmp(text, "remove")) {
-        remove(path);
-        return;
-    }
-    time_t now = time(nullptr);
-    struct tm *lt = localtime(&now);
-    int day, month, year, hour, minute;
-    texts_plr_clock(&day, &month, &year, &hour, &minute);
-    if (FILE *f = fopen(path, "a")) {
-        fprintf(f, "{%d:%d} Day/H:M %d/%d:%d %s\n", lt ? lt->tm_min : 0, lt ? lt->tm_sec : 0, day, hour, minute, text);
-        fclose(f);
-    }
-    char stamp[64] = "";
-    if (lt) {
-        // The fixed 25-character form of asctime, line feed included.
-        strftime(stamp, sizeof stamp, "%a %b %e %H:%M:%S %Y\n", lt);
-    }
-    if (FILE *f = fopen("debug_lastentry.txt", "w")) {
-        fprintf(f, "%s  %s\n", stamp, text);
-        fclose(f);
-    }
-    if (FILE *f = fopen("debug_all.txt", "a")) {
-        fprintf(f, "%s  %s\n", stamp, text);
-        fclose(f);
-    }
-}
-
-void quest_debuglog(const char *text) {
-    if (!QUEST_LOGGER && !DEBUG_INFO) return;
-    char line[NOTE_SIZE];
-    bprintf(line, sizeof line, "? %s", text ? text : "");
-    uint8_t keep = DISABLE_NOTES;
-    DISABLE_NOTES = 0;
-    Note(line);
-    DISABLE_NOTES = keep;
-    debuglog("!quests", text);
-}
 
 // ---- the viewer -------------------------------------------------------------------------------
 
@@ -261,7 +177,7 @@ static void close_viewer(SDL_Surface *saved) {
     FlipWithMap();
 }
 
-void MsgLog() {
+void msglog_view() {
     char path[300];
     msglog_path(path, sizeof path);
     const int width = RESOLUTION_X, height = RESOLUTION_Y;

@@ -1,22 +1,17 @@
-// Message notes: the note box at the lower right, its colour marks, wrapping and paging, repeats
-// dropped, sound keywords, debug notes and the notes of things that creatures do.
+// The note box at the lower right: notes wrapped into it word by word, paging, fading, the box kept
+// under windows, and the sound keywords of the notes.
 #include "presentation/notes.h"
 
 #include "core/oxa.h"
 #include "base/ownlib.h"
-#include "creatures/crefunc.h"
+#include "base/ui.h"
 #include "maps/movement.h"
-#include "maps/sight.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"
 #include "presentation/input.h"
-#include "presentation/msglog.h"
 #include "presentation/show.h"
-#include "core/tekstit.h"
-#include "core/tekstit_records.h"
 
 #include <cctype>
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -26,11 +21,8 @@ static void frame(int x1, int y1, int x2, int y2) {
     rectangle(x1, y1, x2, y2);
 }
 
-char NOTE[NOTE_SIZE], lastnote[NOTE_SIZE], snotestring[NOTE_SIZE], debugnote[NOTE_SIZE], AfterSpace[NOTE_SIZE];
+char AfterSpace[NOTE_SIZE];
 int notex, notey, WhereXN, WhereYN;
-uint8_t lines;
-uint8_t DISABLE_NOTES;
-int DISABLE_MORECHECK, NOTE_TUPLAOK, NOTEMOD_alkuok, Darken_Notes, NPCNOTE_HEARLIMIT;
 
 // Sound keyword rows: keywords in the first 50 bytes, the sample name in the last 50.
 char wavedat[WAVEDAT_ROWS][100];
@@ -226,7 +218,7 @@ void draw_notebox() {
     const GuiBlock &b = noteboxGui;
     box(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, note_bg());
     frame(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1);
-    lines = 0;
+    note_lines_since_pause = 0;
     keep_box();
 }
 
@@ -304,7 +296,7 @@ void MoreCheck(uint32_t colour, int save, int x, int y) {
     int keepx = getx(), keepy = gety();
     if (DISABLE_NOTES) return;
     if (DISABLE_MORECHECK) {
-        lines = 0;
+        note_lines_since_pause = 0;
         return;
     }
     if (x == 0) {
@@ -312,13 +304,13 @@ void MoreCheck(uint32_t colour, int save, int x, int y) {
         y = 528;
     }
     int limit = NEWHEADINGBRANCH == 1 ? 14 : 9;
-    if (lines <= limit) {
-        lines++;
+    if (note_lines_since_pause <= limit) {
+        note_lines_since_pause++;
         return;
     }
     SDL_Surface *saved = save ? save_rect(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H) : nullptr;
-    prompt_button(x, y, lines == 100 ? "       Press [SPACE] to continue    " : "   [SPACE] for more -- [ESC] skip   ");
-    lines = 0;
+    prompt_button(x, y, note_lines_since_pause == 100 ? "       Press [SPACE] to continue    " : "   [SPACE] for more -- [ESC] skip   ");
+    note_lines_since_pause = 0;
     int k = wait_prompt_key();
     if (save) {
         if (k == KEY_ESC) DISABLE_MORECHECK = 1;
@@ -328,14 +320,14 @@ void MoreCheck(uint32_t colour, int save, int x, int y) {
     moveto(keepx, keepy);
 }
 
-void Pause() {
+static void notebox_pause() {
     if (DISABLE_NOTES == 1) return;
-    lines = 100;
+    note_lines_since_pause = 100;
     MoreCheck(0, 1, 0, 0);
-    lines = 0;
+    note_lines_since_pause = 0;
 }
 
-int ProceedPause() {
+static int notebox_proceed_pause() {
     SDL_Surface *saved = save_rect(0, 0, RESOLUTION_X, RESOLUTION_Y);
     prompt_button(491, 528, " [SPACE] to continue -- [ESC] cancel ");
     Flip();
@@ -349,40 +341,11 @@ int ProceedPause() {
     return k == ' ';
 }
 
-void ignore_lastnote() { lastnote[0] = 0; }
-
-// ---- Note -------------------------------------------------------------------------------------
-
-namespace {
-struct Mark {
-    char c;
-    uint8_t r, g, b;
-    bool shown;
-};
-const Mark marks[] = {
-    {'!', 168, 0, 0, false},    {'#', 20, 50, 112, false},  {'&', 102, 51, 51, false},
-    {'+', 171, 87, 0, false},   {':', 60, 90, 152, false},  {'<', 176, 196, 222, true},
-    {'=', 0, 128, 0, false},    {'>', 255, 255, 255, false}, {'?', 20, 120, 112, false},
-    {'_', 87, 87, 87, false},
-};
-}  // namespace
-
-static void capitalise(char *s) {
-    s[0] = (char)toupper((unsigned char)s[0]);
-    bool up = true;
-    for (char *p = s; *p; ++p) {
-        if (up) {
-            *p = (char)toupper((unsigned char)*p);
-            up = strchr("#!+?:&,=_()1234567890 ", *p) != nullptr;
-        } else if (strchr(".!:?", *p)) {
-            up = true;
-        }
-    }
-}
+// ---- a note -----------------------------------------------------------------------------------
 
 // Draws the gathered word at the pen, beginning a new line first when it would pass the box's
 // right edge; a word wider than a whole line is drawn on a line of its own.
-static void flush_word(uint32_t colour, char *logged, size_t logsize) {
+static void flush_word(uint32_t colour) {
     if (!AfterSpace[0]) return;
     int w = textwidth(AfterSpace);
     if (notex + w > NOTE_RIGHT_EDGE && notex > noteboxGui.x + 5) {
@@ -390,7 +353,6 @@ static void flush_word(uint32_t colour, char *logged, size_t logsize) {
         on_box(note_bottom);
     }
     on_box([&] { showtext(notex, notey, AfterSpace, colour, 0); });
-    strncat(logged, AfterSpace, logsize - strlen(logged) - 1);
     notex += w;
     AfterSpace[0] = 0;
 }
@@ -403,25 +365,8 @@ static void add_to_word(char c) {
     }
 }
 
-void Note(const char *text) {
-    if (!text || !text[0] || DISABLE_NOTES == 1) return;
-    NOTE[0] = 0;
-    if (text[0] == '*')
-        coded_st(text[1], text[1] ? text[2] : 0);
-    else
-        copy_bounded(NOTE, NOTE_TEXT_MAX + 1, text);
-    char sample[400];
-    copy_bounded(sample, sizeof sample, lue_tag(NOTE, "{}"));
-    if (sample[0]) {
-        const char *close = strchr(strchr(NOTE, '{'), '}');
-        char rest[NOTE_SIZE];
-        copy_bounded(rest, sizeof rest, close ? close + 1 : "");
-        copy_bounded(NOTE, sizeof NOTE, rest);
-    }
-    if (!NOTEMOD_alkuok) capitalise(NOTE);
-    NOTEMOD_alkuok = 0;
-    if (!strcmp(NOTE, lastnote) && !NOTE_TUPLAOK) return;
-    copy_bounded(lastnote, sizeof lastnote, NOTE);
+// The words go on a new bottom line, each space ending a word.
+static void notebox_note(const char *note, const char *words, uint8_t r, uint8_t g, uint8_t b, const char *sample) {
     // A window over the box: the note goes to the kept box too, to be seen when the window closes.
     notes_covered = page_ready() && notes_place.w != 0 && !notebox_shown_in(screen);
     if (Darken_Notes) {
@@ -431,32 +376,13 @@ void Note(const char *text) {
     MoreCheck(0, 1, 0, 0);
     on_box(note_bottom);
 
-    uint8_t r = 0, g = 0, b = 0;
-    char logged[NOTE_SIZE] = "";
     AfterSpace[0] = 0;
-    size_t len = strlen(NOTE);
-    uint32_t colour = RGB_to_color(0, 0, 0);
-    for (size_t i = 0; i < len; ++i) {
-        char c = NOTE[i];
-        if (i == 0) {
-            const Mark *m = nullptr;
-            for (const Mark &k : marks)
-                if (k.c == c) m = &k;
-            if (m) {
-                r = m->r, g = m->g, b = m->b;
-                if (c == '&' && NOTE[len - 1] == '!') r = 204;
-                colour = RGB_to_color(r, g, b);
-                if (!m->shown) continue;
-            }
-        } else if (i >= 2 && c == ' ' && NOTE[i - 1] == ' ') {
-            if (++i >= len) break;
-            c = NOTE[i];
-        }
-        if (c == '@') continue;
-        add_to_word(c);
-        if (c == ' ') flush_word(colour, logged, sizeof logged);
+    const uint32_t colour = RGB_to_color(r, g, b);
+    for (const char *c = words; *c; ++c) {
+        add_to_word(*c);
+        if (*c == ' ') flush_word(colour);
     }
-    flush_word(colour, logged, sizeof logged);
+    flush_word(colour);
     if (!notes_covered) keep_box();
     notes_covered = false;
     WhereXN = notex;
@@ -464,74 +390,13 @@ void Note(const char *text) {
     if (sample[0])
         play_named(sample);
     else
-        SAMPLE(NOTE);
+        SAMPLE(note);
     FlipWithMap();
-    logmsg(r, g, b, NOTE[0], logged);
 }
 
-void note(const char *text) {
-    copy_bounded(snotestring, sizeof snotestring, text ? text : "");
-    NOTEMOD_alkuok = 1;
-    Note(snotestring);
-}
-
-void SNote1(const char *a, const char *b, const char *c) {
-    bprintf(snotestring, sizeof snotestring, "%s%s%s", a ? a : "", b ? b : "", c ? c : "");
-    Note(snotestring);
-}
-
-void DebugNote(const char *text) {
-    if (!DEBUG_INFO) return;
-    bprintf(debugnote, sizeof debugnote, "? %s", text ? text : "");
-    uint8_t keep = DISABLE_NOTES;
-    DISABLE_NOTES = 0;
-    Note(debugnote);
-    DISABLE_NOTES = keep;
-}
-
-void DebugNotef(const char *fmt, ...) {
-    if (!DEBUG_INFO) return;
-    char line[200];
-    va_list ap;
-    va_start(ap, fmt);
-    vsnprintf(line, sizeof line, fmt, ap);
-    va_end(ap);
-    DebugNote(line);
-}
-
-// ---- notes of what creatures do ---------------------------------------------------------------
-
-static int npcnote(int creature, const char *seen, const char *flags) {
-    if (DISABLE_NOTES) return 0;
-    if (creature == -1) {
-        Note(seen);
-        return 1;
-    }
-    char heard[MSGBUF_SIZE];
-    copy_bounded(heard, sizeof heard, HEAR_s);
-    bool force = strstr(flags, "FORCE_HEAR"), always = strstr(flags, "ALWAYS_HEAR"),
-         datapos = strstr(flags, "DATAPOS_TARGET");
-    if (force && !heard[0]) return 0;
-    TARGET_NPC = datapos ? 499 : creature;
-    int x, y;
-    if (datapos)
-        texts_data_xy(creature, &x, &y);
-    else
-        texts_cre_xy(creature, &x, &y);
-    if (See(x, y) && !force && (datapos || !texts_cre_diving(creature))) {
-        Note(seen);
-        return 1;
-    }
-    int limit = NPCNOTE_HEARLIMIT ? NPCNOTE_HEARLIMIT : is_socmember(creature) ? 100 : lentaako_NPC(creature) ? 100 : 25;
-    if (distance_from_plr(x, y) > limit && !force && !always) return 0;
-    if (!heard[0]) return 0;
-    sound_graph(x, y);   // the heading box points to where the sound came from
-    Note(heard);
-    return 1;
-}
-
-int NPCNote(int creature, const char *seen, const char *flags) {
-    int shown = npcnote(creature, seen ? seen : "", flags ? flags : "");
-    NPCNOTE_HEARLIMIT = 0;
-    return shown;
+void notebox_seam(UiNotes &t) {
+    t.note = notebox_note;
+    t.pause = notebox_pause;
+    t.proceed_pause = notebox_proceed_pause;
+    t.heard_from = sound_graph;
 }

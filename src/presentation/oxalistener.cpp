@@ -4,7 +4,7 @@
 
 #include "base/ownlib.h"
 #include "core/oxa.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 
 #include <cstdio>
 #include <cstring>

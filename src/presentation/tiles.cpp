@@ -3,7 +3,7 @@
 #include "presentation/tiles.h"
 
 #include "base/ownlib.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/show.h"
 
 #include <SDL2/SDL_image.h>

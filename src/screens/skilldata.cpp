@@ -6,7 +6,7 @@
 #include "base/tags.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/notes.h"
 #include "screens/quit.h"
 

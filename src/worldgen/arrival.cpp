@@ -19,7 +19,7 @@
 #include "maps/marker.h"
 #include "maps/mapload.h"
 #include "maps/movement.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/screen.h"
 #include "presentation/show.h"
 #include "worldgen/culture.h"

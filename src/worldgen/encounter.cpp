@@ -20,7 +20,7 @@
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "presentation/effects.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "presentation/screen.h"
 #include "presentation/show.h"
 #include "quests/tehtavat.h"

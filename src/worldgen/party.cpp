@@ -16,8 +16,8 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "presentation/menu.h"
-#include "presentation/msglog.h"
-#include "presentation/notes.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
 #include "worldgen/worldgen.h"
 
 int COMPANYZOOMCHECKED;

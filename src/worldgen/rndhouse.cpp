@@ -16,7 +16,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "society/village.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"

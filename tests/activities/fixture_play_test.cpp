@@ -41,7 +41,7 @@ protected:
     }
     // A command key with the answers to its questions typed after it.
     void keys(std::initializer_list<SDL_Keycode> ks) {
-        lines = 0;             // no paging prompt left from the notes before
+        note_lines_since_pause = 0;             // no paging prompt left from the notes before
         auto k = ks.begin();
         const int command = (int)*k;
         for (++k; k != ks.end(); ++k) oxatest::push_key(*k);
@@ -73,7 +73,7 @@ TEST_F(ReadyMadePlay, SkillsKeyForecastsTheWeatherAndWeaponSkillsExplainThemselv
     keys({SDLK_s, SDLK_g});
     EXPECT_TRUE(noted("That skill is used by wielding its weapon")) << notes();
     // The last of her skills, hide work, opens its work menu.
-    lines = 0;
+    note_lines_since_pause = 0;
     oxatest::push_key(SDLK_PLUS);
     oxatest::push_text("A");
     oxatest::push_key(SDLK_ESCAPE);
@@ -126,7 +126,7 @@ TEST_F(ReadyMadePlay, CookingByTheFireAndFishSpoilingInHerPackDaysLater) {
     // The skills key, then the typed answers of the skills screen, the cooking menus and the check of
     // what she has at hand (space goes on); the things she picks on the item screen by name.
     auto cook = [&](const char *answers, std::initializer_list<const char *> picks) {
-        lines = 0;
+        note_lines_since_pause = 0;
         for (const char *p : picks) oxatest::Pick::names().push_back(p);
         const char first[2] = {cookery, 0};
         oxatest::push_text(first);
@@ -144,7 +144,7 @@ TEST_F(ReadyMadePlay, CookingByTheFireAndFishSpoilingInHerPackDaysLater) {
     EXPECT_EQ(lying_here(DT_ITEM, "Fish on a plank"), 1) << notes();
     EXPECT_EQ(Komentohistoria, 122);
     // She takes the fish on its plank with her.
-    lines = 0;
+    note_lines_since_pause = 0;
     oxatest::push_key(oxatest::ground_letter(PlayerX, PlayerY, "Fish on a plank"));
     oxatest::push_key(SDLK_RETURN);
     command_dispatch('g', 0, 0);

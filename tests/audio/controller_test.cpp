@@ -6,7 +6,7 @@
 #include "core/config.h"
 #include "core/oxa.h"
 #include "presentation/input.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/notes.h"
 #include "presentation/oxalistener.h"
 

@@ -21,7 +21,7 @@
 #include "maps/sight.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

@@ -75,7 +75,7 @@ TEST_F(ReadyMadeBody, SleepKeyAndWoundsKey) {
     GlobWeather.intensity = 0;   // a dry evening
     plr_set<int32_t>(PB_SLEEPINESS, 900);
     const uint32_t before = Plr.minutes;
-    lines = 0;
+    note_lines_since_pause = 0;
     command_dispatch('Z', 0, 0);
     EXPECT_GE(Plr.minutes, before + 60) << "she slept an hour at least";
     EXPECT_LT(plr_get<int32_t>(PB_SLEEPINESS), 900);
@@ -86,7 +86,7 @@ TEST_F(ReadyMadeBody, SleepKeyAndWoundsKey) {
     // F7: the Wounds screen lists her cut; choosing it starts its treatment, Esc leaves the menu.
     Side = 1;
     SetInjury(3, BP_HAND, 1, 0, 2);
-    lines = 0;
+    note_lines_since_pause = 0;
     oxatest::push_key(SDLK_a);
     oxatest::push_key(SDLK_ESCAPE);
     command_dispatch(KC_F7, 0, 0);
@@ -110,7 +110,7 @@ TEST_F(ReadyMadeBody, TreatingACutTakesItsMaterialsFromThePack) {
     const float before = water_weight();
     ASSERT_GT(before, 0.5f) << "she carries a cup of water";
     INSTANT_TASKS = 1;
-    lines = 0;
+    note_lines_since_pause = 0;
     oxatest::KeyFeeder f;
     f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});   // the cup of water; no herbs
     f.typed([] { return command_dispatch(KC_F7, 0, 0); });
@@ -139,7 +139,7 @@ TEST_F(ReadyMadeBody, AFailedCleaningOpensADeepCut) {
     const int deep = SetInjury(9, BP_THIGH, 2, 0, 2);
     INSTANT_TASKS = 1;
     WIZARD_randomsuccess = 3;   // every roll a critical failure
-    lines = 0;
+    note_lines_since_pause = 0;
     {
         oxatest::KeyFeeder f;
         f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});

@@ -46,7 +46,7 @@ protected:
         SDL_Surface *w = SDL_GetWindowSurface(win);
         ASSERT_NE(w, nullptr);
         if (w->w != 800 || w->h != 600) GTEST_SKIP() << "the window is not at the game's own size";
-        lines = 0;
+        note_lines_since_pause = 0;
         Flip();
         game = adopt(w);   // the game screen as the window shows it, the map in its view
     }
@@ -80,7 +80,7 @@ TEST_F(AinoItemScreen, DropListStaysOverTheMapThroughIdleTicksAndMovesThenTheMap
 
 TEST_F(AinoItemScreen, RoastCancelledAtTheItemScreenLeavesTheGameScreenWhole) {
     oxatest::down_to_her_field();   // her fire burns a step north of her there
-    lines = 0;
+    note_lines_since_pause = 0;
     DrawMap();
     Flip();
     game = adopt(SDL_GetWindowSurface(win));

@@ -26,7 +26,7 @@ protected:
     // The next timed task is cancelled: Esc, and yes to the question. The note lines start afresh,
     // so that no "more" pause takes the key first.
     static void answer_yes_to_cancel() {
-        lines = 0;
+        note_lines_since_pause = 0;
         SpendAsk = [](const char *) { return 1; };
         push_key(SDLK_ESCAPE);
     }

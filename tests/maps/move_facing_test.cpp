@@ -7,6 +7,7 @@
 #include "maps/facing.h"
 #include "maps/sight.h"
 #include "maps/movement.h"
+#include "core/notes.h"
 #include "presentation/show.h"
 
 #include <string>
@@ -62,8 +63,10 @@ TEST_F(Facing, TurningAndDirections) {
 TEST_F(Facing, EncounterPlacementKeepsTheSquareInModeTwoAndTurnsTowardTheTarget) {
     PlayerX = PlayerY = 232;
     PlayerDir = 0;
-    MoveNote = [](const char *t) { last_note() = t; };
+    const UiNotes shown = ui.notes;
+    ui.notes.note = [](const char *t, const char *, uint8_t, uint8_t, uint8_t, const char *) { last_note() = t; };
     last_note().clear();
+    ignore_lastnote();
     sijoita_pelaaja_nakoetaisyydelle_kohteesta(232, 240, 2);
     EXPECT_EQ(PlayerX, 232);
     EXPECT_EQ(PlayerY, 232);
@@ -79,7 +82,7 @@ TEST_F(Facing, EncounterPlacementKeepsTheSquareInModeTwoAndTurnsTowardTheTarget)
     EXPECT_GE(d, 3);
     EXPECT_LE(d, 17);
     EXPECT_TRUE(NPC_see(PlayerX, PlayerY, 232, 240, -1));
-    MoveNote = [](const char *) {};
+    ui.notes = shown;
 }
 
 TEST_F(Facing, EntrySquaresByHeading) {

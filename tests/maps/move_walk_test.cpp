@@ -24,7 +24,8 @@ namespace {
 std::vector<std::string> notes, questions;
 int next_answer = 0;
 
-void capture_note(const char *t) { notes.push_back(t); }
+// The notes as the note box is handed them.
+void capture_note(const char *t, const char *, uint8_t, uint8_t, uint8_t, const char *) { notes.push_back(t); }
 int scripted_ask(const char *q) {
     questions.push_back(q);
     return next_answer;
@@ -48,7 +49,9 @@ protected:
         notes.clear();
         questions.clear();
         next_answer = 0;
-        MoveNote = capture_note;
+        ui.notes.note = capture_note;
+        NOTE_TUPLAOK = 1;   // a note said again is heard again
+        DISABLE_NOTES = 0;
         MoveAsk = scripted_ask;
         WaterSwimTurn = [](int) { return 2; };   // every swimming turn a plain success
         memset(Cre, 0, sizeof Cre);
@@ -57,13 +60,17 @@ protected:
         MSG_forget_index();
     }
     void TearDown() override {
-        MoveNote = [](const char *) {};
+        ui.notes = shown;
+        NOTE_TUPLAOK = 0;
+        DISABLE_NOTES = kept_disable_notes;
         MoveAsk = [](const char *) { return 0; };
         WaterSwimTurn = saved_swim;
         MSG_forget_index();
         MapsTest::TearDown();
     }
     int (*saved_swim)(int) = WaterSwimTurn;
+    const UiNotes shown = ui.notes;
+    const uint8_t kept_disable_notes = DISABLE_NOTES;
     // Game seconds spent since the walk began.
     long spent() const { return (long)(Plr.minutes - 1000) * 60 + Juoksevat_sekuntit; }
     bool told(const std::string &text) const {
@@ -281,7 +288,13 @@ TEST_F(Walk, ASleeperInTheWayWakesAndAPetMakesWay) {
     Cre[7].owner = CRE_PLAYER;
     notes.clear();
     MovePlayer(104);
-    const std::string withdraws = MSG("NPC_WITHDRAWS"), ahead = MSG("MOVEMENT_NPC_AHEAD");
+    // Told as a note is: its first letter a capital.
+    auto noted = [](std::string t) {
+        size_t i = t.find_first_not_of("!+:_ ");
+        if (i != std::string::npos) t[i] = (char)toupper((unsigned char)t[i]);
+        return t;
+    };
+    const std::string withdraws = noted(MSG("NPC_WITHDRAWS")), ahead = noted(MSG("MOVEMENT_NPC_AHEAD"));
     EXPECT_TRUE(told(withdraws)) << (notes.empty() ? "" : notes.back());
     EXPECT_FALSE(told(ahead));
     // A wild animal awake in her way stays the creature ahead.

@@ -5,6 +5,7 @@
 #include "core/obj_func.h"
 #include "creatures/creatures.h"
 #include "maps/movement.h"
+#include "core/notes.h"
 #include "maps/sight.h"
 #include "presentation/show.h"
 
@@ -164,7 +165,9 @@ TEST_F(LineOfSight, PeopleAndTorchesLightAndBadCreatureIdsAreSkipped) {
 
 TEST_F(LineOfSight, BurningLightsRunOutOfFuel) {
     static std::string last;
-    MoveNote = [](const char *t) { last = t; };
+    const UiNotes shown = ui.notes;
+    ui.notes.note = [](const char *t, const char *, uint8_t, uint8_t, uint8_t, const char *) { last = t; };
+    ignore_lastnote();
     ItemStruct torch;
     ClrItemstruct(torch);
     torch.type = IT_TOOL;
@@ -180,8 +183,8 @@ TEST_F(LineOfSight, BurningLightsRunOutOfFuel) {
     for (int minute = 0; minute < 400 && (Plr.inv_obj[3] || Data[lying].type == DT_ITEM); minute++) light_sources(1);
     EXPECT_EQ(Plr.inv_obj[3], 0) << "the burnt-out torch leaves the slot";
     EXPECT_EQ(Data[lying].type, DT_FREED) << "and the one on the ground leaves the pool";
-    EXPECT_EQ(last, "+torch has burnt out.");
-    MoveNote = [](const char *) {};
+    EXPECT_EQ(last, "+Torch has burnt out.");
+    ui.notes = shown;
 }
 
 TEST_F(LineOfSight, UnlitCaveFloorHidesAndEndsTheLine) {

@@ -272,7 +272,7 @@ TEST_F(Menus, PauseWaitsForSpaceUnlessPromptsAreOff) {
     f.typed([] { Pause(); return 0; });
     EXPECT_EQ(WindowClosed(), 0);  // ended by SPACE, not by the feeder closing the window at the end
     EXPECT_EQ(DISABLE_MORECHECK, 0);
-    EXPECT_EQ(lines, 0);
+    EXPECT_EQ(note_lines_since_pause, 0);
 
     f.key(SDLK_ESCAPE);
     f.typed([] { Pause(); return 0; });

@@ -3,7 +3,7 @@
 // any other debugging aid.
 #include "core/loader_fixture.h"
 #include "presentation/input_feeder.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/tiles.h"
 
 #include <dirent.h>

@@ -4,7 +4,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "presentation/msglog.h"
+#include "core/notes.h"
 
 #include <sys/stat.h>
 

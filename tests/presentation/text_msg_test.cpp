@@ -2,8 +2,8 @@
 // conversation answers and the bounds that keep message files from breaking the game.
 #include "common/harness.h"
 
-#include "presentation/msglog.h"
 #include "core/tekstit.h"
+#include "base/debuglog.h"
 #include "society/talk.h"
 
 #include <sys/stat.h>

@@ -5,7 +5,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "presentation/msglog.h"
+#include "core/notes.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -142,11 +142,11 @@ TEST_F(NoteTest, PagingPromptComesBeforeTheSixteenthLine) {
     DISABLE_MORECHECK = 0;
     draw_notebox();
     for (int i = 1; i <= 15; ++i) Note(("line " + std::to_string(i)).c_str());
-    EXPECT_EQ(lines, 15);
+    EXPECT_EQ(note_lines_since_pause, 15);
     uint32_t before = pixel(500, 540);
     push_key(SDLK_SPACE);
     Note("line 16");
-    EXPECT_EQ(lines, 0);
+    EXPECT_EQ(note_lines_since_pause, 0);
     EXPECT_EQ(DISABLE_MORECHECK, 0);
     EXPECT_EQ(pixel(500, 540), before);   // the prompt's place is put back
     for (int i = 17; i <= 31; ++i) Note(("line " + std::to_string(i)).c_str());
@@ -157,10 +157,10 @@ TEST_F(NoteTest, PagingPromptComesBeforeTheSixteenthLine) {
     EXPECT_EQ(log_lines().size(), 60u);
     NEWHEADINGBRANCH = 0;
     DISABLE_MORECHECK = 0;
-    lines = 10;
+    note_lines_since_pause = 10;
     push_key(SDLK_SPACE);
     Note("older layout pages after ten");
-    EXPECT_EQ(lines, 0);
+    EXPECT_EQ(note_lines_since_pause, 0);
     NEWHEADINGBRANCH = 1;
 }
 

@@ -1,7 +1,7 @@
 // tests/presentation/tiles_test.cpp -- tile strips written by the test itself: size classes, frames,
 // the scalable marker, the grey and silhouette copies, the option passes and bad draws.
 #include "common/harness.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 

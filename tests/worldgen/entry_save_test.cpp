@@ -7,8 +7,8 @@
 
 #include "base/savecommit.h"
 #include "core/squareevents.h"
-#include "presentation/msglog.h"
 #include "core/tekstit.h"
+#include "base/debuglog.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;

@@ -10,8 +10,8 @@
 #include "maps/kulttuuri.h"
 #include "creatures/zoomservices.h"
 #include "maps/movement.h"
-#include "presentation/msglog.h"
 #include "core/tekstit.h"
+#include "base/debuglog.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 

@@ -12,7 +12,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/maptest.h"
 #include "maps/mapquery.h"
-#include "presentation/msglog.h"
+#include "base/debuglog.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 
