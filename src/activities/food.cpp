@@ -20,7 +20,7 @@
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

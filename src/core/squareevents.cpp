@@ -24,7 +24,7 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "presentation/audio.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"

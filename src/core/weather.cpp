@@ -19,9 +19,8 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/rooms.h"
-#include "presentation/audio.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
-#include "presentation/panels.h"
 #include "core/tekstit.h"
 
 KehoStruct keho[KEHO_PARTS];

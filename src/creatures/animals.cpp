@@ -41,7 +41,7 @@
 #include "creatures/bodyrec.h"
 #include "society/village.h"
 #include "items/ownership.h"
-#include "presentation/audio.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"

@@ -27,7 +27,8 @@
 #include "maps/movement.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"
 

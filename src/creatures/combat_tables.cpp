@@ -8,7 +8,7 @@
 #include "base/ownlib.h"
 #include "creatures/body.h"
 #include "creatures/combat.h"
-#include "presentation/audio.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"

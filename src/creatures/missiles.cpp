@@ -29,7 +29,7 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
-#include "presentation/audio.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"

@@ -37,7 +37,8 @@
 #include "maps/sight.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "core/tekstit.h"
 
 #include <cmath>

@@ -8,7 +8,7 @@
 #include "maps/movement.h"
 #include "maps/painter.h"
 #include "maps/sight.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 
