@@ -160,6 +160,7 @@ void Piiloudu() {
     Note(Skill_Analyysi("STEALTH", 0));
     Note(MSG("HIDING_START"));
     LURK = 1;
+    RUNNING = 0;   // one sneaks at a walk
     Statistics();
 }
 

@@ -99,7 +99,6 @@ static void heading_state(char *text, size_t size, SDL_Color &c) {
     if (LURK == 1 && Plr.movement_mode != 2 && Plr.movement_mode != 3) {
         word = "   Hiding";
         c = RGBAColor_LightGreen;
-        RUNNING = 0;
     }
     copy_bounded(text, size, word);
 }

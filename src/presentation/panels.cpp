@@ -155,7 +155,6 @@ const char *state_word(uint8_t *r, uint8_t *g, uint8_t *b, int *figure) {
         copy_bounded(word, sizeof word, "Hiding");
         c = {84, 252, 84, 255};
         h = 2;
-        RUNNING = 0;
     }
     if (Plr.movement_mode == 3) {
         copy_bounded(word, sizeof word, "Watercraft");
