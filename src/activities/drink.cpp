@@ -17,7 +17,7 @@
 #include "maps/water.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

@@ -20,7 +20,7 @@
 #include "presentation/menu.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

@@ -22,7 +22,7 @@
 #include "maps/plrlink.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"

@@ -9,7 +9,7 @@
 #include "base/strupr.h"
 #include "maps/mapunit.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 #include <cstdio>

@@ -43,14 +43,102 @@ struct UiChoices {
 // ---- sound cues -------------------------------------------------------------------------------
 
 struct UiSound {
-    int reserved_;
+    void (*play_sample)(const char *name, int repeats);
+    void (*audio_pos)(int x, int y);
+    void (*play_move)(const char *name);
+    void (*play_task_sample)(const char *name);
+    void (*stop_task_sample)();
+    void (*idle_sample)();
+    void (*set_idle_sample)(const char *name);
+    void (*set_ambient)(const char *name, int volume);
+    void (*stop_idle_sample)();
+    void (*fade_samples)();
+    void (*fadestop_music)(int ms);
+    void (*sound_init)();
+    void (*start_sound)();
+    void (*load_samples)();
 };
+
+extern int SB_SOUND;               // sound is on (AUDIO, and cleared when the mixer cannot open)
+int volume_setting(const char *text);   // VOLUME as a percent 0-100; 50 when it is no number
+
+// Without a screen nothing plays.
+void play_sample(const char *name, int repeats);   // repeats 0 once, -1 for ever
+void Aseta_AudioPos(int x, int y);                 // places the next effect at a square; x 0 clears
+void play_move(const char *name);                  // the step sound; never interrupts another
+void play_task_sample(const char *name);           // loops while a timed task runs
+void stop_task_sample();
+void IdleSample();                 // keeps the ambient and atmosphere loops in step, once a turn pass
+void SetIdleSample(const char *name);   // "" lets the ambient choice pick anew
+void set_ambient(const char *name, int volume);    // the ambient choice: loop and volume, no atmosphere
+void StopIdleSample();
+void fade_samples();
+void fadestop_music(int ms);
+void sound_init();                 // opens the mixer; turns SB_SOUND off when it cannot
+void start_sound();                // the intro music
+void load_samples();               // once a run: the fixed list, then every audio/*.wav and audio/*.ogg
 
 // ---- the side panel --------------------------------------------------------------------------
 
 struct UiPanels {
-    int reserved_;
+    void (*statistics)();
+    void (*stat_screen)();
+    void (*physical)();
+    void (*needs)(int values_only);
+    void (*wielded)(int values_only);
+    void (*last_command)(int values_only);
+    void (*command_line)(const char *text);
+    void (*refresh_state_line)();
+    void (*redraw_screen)();
+    void (*heading)();
+    void (*heading_init)();
+    void (*clockbox)();
+    void (*sun_draw)();
+    void (*horizon_box)();
+    void (*fade_in)(float seconds);
+    void (*fade_out)(float seconds);
+    void (*faint)();
+    void (*wakeup)();
+    void (*loyly)();
+    void (*zoomshade)();
+    void (*compose_screens)();
+    int (*startup_screen)();
+    void (*show_profile)();
 };
+
+extern int REDRAW_NEEDED;          // 33 border only, 22 the map view left black
+extern int UPDATE;                 // a local map is being renewed: no loading bar
+
+// The status panel on the right and the boxes beside the map. Without a screen nothing is drawn.
+// Statistics, which carries the clock before the panel's values are drawn, is the clock's
+// (core/maintenance.h).
+void statistics_values();          // the panel's values
+void StatScreen();                 // the whole panel: labels, frames and values
+void STATSCREEN_fyysiset();        // load, penalties and bloodloss
+void Nayta_Perustarpeet(int values_only);   // hunger, thirst, nutrition, warmth and vigour
+void Nayta_Wieldatut(int values_only);      // the wielded items and the shield guard
+void Nayta_Komentohistoria(int values_only);   // the last command, for repeating it
+void com(const char *text);        // the command line; "INIT" draws its label
+// Draws the state word and the speed again when her posture or speed changed since they were drawn.
+void refresh_state_line();
+void redraw_screen();              // the border, the panel and the map by REDRAW_NEEDED
+void Heading();                    // the heading box: state, speed, facing and sound clues
+void HeadingInit();                // the character's "portrait.png", when there is one
+void clockbox();                   // date, phase of the month, period of the day
+void sun_draw();                   // the horizon box, shown
+void DoHorizonBox();               // sun, clouds, rain or snow and the thermometer
+
+// Fades and the map's animations. Sleep and faint leave their colour over the map until the wake-up.
+void FadeIn(float seconds);        // from black to the screen
+void FadeOut(float seconds);       // from the screen to black, then a cleared screen
+void MAPEFFECT_faint();
+void MAPEFFECT_wakeup();
+void MAPEFFECT_loyly();
+void MAPEFFECT_zoomshade();
+
+void compose_screens();            // the skills and rituals backgrounds saved as pictures
+int startup_screen();              // a new character's story; the key pressed, or 0 without a screen
+void show_profile();               // the character's profile until a key
 
 // ---- redraw requests --------------------------------------------------------------------------
 

@@ -2,7 +2,7 @@
 #include "core/config.h"
 
 #include "base/ownlib.h"
-#include "presentation/audio.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 #include <SDL2/SDL.h>

@@ -29,14 +29,11 @@
 #include "maps/shading.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
-#include "presentation/boxes.h"
-#include "presentation/effects.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "presentation/input.h"
 #include "base/debuglog.h"
-#include "presentation/panels.h"
 #include "core/notes.h"
-#include "presentation/screen.h"
-#include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"
@@ -50,6 +47,7 @@ int CREATURE_UPDATE;
 int ENSIMMAINEN_LATAUS;
 int SCENIE;
 int PIC_SHOW;
+int Komentohistoria, Komentotarkenne;
 char Komentotekstitarkenne[100];
 
 // ---- messages and paths -------------------------------------------------------------------------
@@ -322,6 +320,14 @@ static void back_up_checked_files() {
         loader_log("_system", "WORLD.BAK couldn't be written");
 }
 
+// A new character's first start: the armour she starts in, the scenario marked as begun, then her story.
+static void first_start() {
+    if (Plr.scenario <= 99) return;
+    if (Plr.daynumber < 3) wear_armours();
+    Plr.scenario -= 100;
+    startup_screen();
+}
+
 int loader() {
     LOADER_RUN = 1;
     load_notes[0] = 0;
@@ -369,7 +375,7 @@ int loader() {
     laske_Load(-1);
     if (GRAPH_INIT) {
         FadeOut(1);
-        startup_screen();
+        first_start();
         ClrOxaFlipMap();
     }
     saveportrait();

@@ -13,7 +13,9 @@ extern int ENSIMMAINEN_LATAUS;     // 0 until the first map entry of a game has 
 extern int FIRESAFE;               // the turn loop's fire flag, set on entry
 extern int SCENIE;                 // 1 or 4: the people of the entered map are dead
 extern int PIC_SHOW;               // a picture was shown on entering
-extern char Komentotekstitarkenne[100];   // the repeat-command memory's text (its codes: panels.h)
+extern int Komentohistoria;        // the repeat-command memory: action code of the last command, 0 none
+extern int Komentotarkenne;        // its qualifier
+extern char Komentotekstitarkenne[100];   // and its text
 
 enum {
     SAVE_EXPLICIT = 1,             // Save(1): the player's own save, with messages

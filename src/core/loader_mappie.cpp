@@ -16,7 +16,7 @@
 #include "maps/facing.h"
 #include "maps/mapload.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "core/turnloop.h"
 #include "maps/mapquery.h"

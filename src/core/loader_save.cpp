@@ -21,7 +21,7 @@
 #include "maps/zoomstore.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "society/village.h"
 

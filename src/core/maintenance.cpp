@@ -19,9 +19,8 @@
 #include "maps/shading.h"
 #include "maps/sight.h"
 #include "base/debuglog.h"
-#include "presentation/boxes.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
@@ -127,6 +126,11 @@ void Time() {
         last_hour = Plr.hour;
         hourly_check();
     }
+}
+
+void Statistics() {
+    Time();
+    statistics_values();
 }
 
 static void starvation_hour() {

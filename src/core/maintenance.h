@@ -9,6 +9,7 @@ extern int last_hour;              // hour of the last hourly upkeep; -1 before 
 void SecondTick(int seconds, int mode);   // mode 0 fatigue and body, 2 body only, else neither
 void MinuteTick(int minutes, int mode);   // mode 0 body and fatigue, 2 body only, else neither
 void Time();                       // carries minutes into hours and days; the hourly upkeep
+void Statistics();                 // Time, then the status panel's values drawn (base/ui.h)
 void hourly_check();
 void daily_maintenance();
 unsigned crID();                   // a new unique id

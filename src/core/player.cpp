@@ -10,7 +10,8 @@
 #include "maps/mapdraw.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "core/tekstit.h"
 
 #include <cstdio>

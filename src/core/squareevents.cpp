@@ -24,9 +24,9 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "presentation/audio.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

@@ -19,9 +19,8 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/rooms.h"
-#include "presentation/audio.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 KehoStruct keho[KEHO_PARTS];

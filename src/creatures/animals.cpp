@@ -40,9 +40,9 @@
 #include "creatures/bodyrec.h"
 #include "society/village.h"
 #include "items/ownership.h"
-#include "presentation/audio.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 // Until the plants land: a plant can be grazed when ripe or by a grass eater.

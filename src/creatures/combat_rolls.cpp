@@ -26,7 +26,8 @@
 #include "items/wearing.h"
 #include "maps/movement.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"
 

@@ -8,9 +8,9 @@
 #include "base/ownlib.h"
 #include "creatures/body.h"
 #include "creatures/combat.h"
-#include "presentation/audio.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 int COMBAT_attacker = -1000, COMBAT_defender = -1000;

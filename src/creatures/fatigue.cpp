@@ -8,6 +8,7 @@
 #include "core/weather.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
+#include "creatures/missiles.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
@@ -420,6 +421,7 @@ int ACTUAL_MOBILITY(int who) {
         if (Plr.movement_mode == 9) r = ceil_int((float)r / 2.0f);
         else if (Plr.movement_mode == 4) r = ceil_int((float)r / 3.0f);
         else if (Plr.movement_mode == 2) r = ceil_int((float)r / 4.0f);
+        shield_guard_renew();
         const uint8_t shield = Plr.shield_guard;
         if (shield & 1) r = ceil_int((float)r * ((shield & 6) ? 0.65f : 0.85f));
         return r;

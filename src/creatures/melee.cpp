@@ -128,6 +128,7 @@ static int aiming_zone(int attacker, int defender, int headDiff, int armsDiff, i
     if (attacker != -1) {
         s.zone = 2;
         if ((COMBATPROFILE(attacker) != 0 && COMBATPROFILE(defender) == 0) || Cre[attacker].attackfig == 3) s.zone = 3;
+        shield_guard_renew();
         if (s.mode == ATTACK_MISSILE && (defender == -1 || defender == 1000) && (Plr.shield_guard & 1)) {
             // Around a held shield: the head or the legs, the body from the side or behind.
             if (Plr.shield_guard & (2 | 8)) {

@@ -60,5 +60,6 @@ float olennon_korkeus(int n);                  // ground height of its square, +
 
 // ---- shields ----
 void ShieldMode();                             // the player chooses how to hold her shield
+void shield_guard_renew();                     // bit 1 of her guard: a shield held in a guard
 int mslhit_shieldcheck(int target, int part, int x, int shieldItem, int fromX, int fromY);
 int shieldcoverage(int who, int part);

@@ -14,7 +14,7 @@
 #include "maps/directions.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 
 enum { GUARD_CENTER = 2, GUARD_HIGH = 4, GUARD_SIDE = 8, GUARD_MODES = 14 };
 
@@ -47,7 +47,20 @@ void ShieldMode() {
         break;
     default: g = 0; break;
     }
+    shield_guard_renew();
     Nayta_Wieldatut(1);
+}
+
+// Bit 1 says a shield is in her hand and held in one of the guards; it is what mobility, missile aim
+// and sight go by, so it is worked out wherever they read it, with or without a screen.
+void shield_guard_renew() {
+    uint8_t &g = Plr.shield_guard;
+    g &= (uint8_t)~1u;
+    if (!(g & GUARD_MODES)) return;
+    for (int hand = 1; hand <= 2; hand++) {
+        const int obj = getwieldedItempos(-1, hand);
+        if (obj && onko_KILPI(ObjToItem(obj))) g |= 1;
+    }
 }
 
 static bool round_shield(int item) {

@@ -25,7 +25,8 @@
 #include "maps/picker.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "core/tekstit.h"
 
 #include <cmath>

@@ -24,7 +24,8 @@
 #include "items/vessels.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "core/tekstit.h"
 #include "worldgen/culturegoods.h"
 

@@ -28,11 +28,10 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "maps/worldsearch.h"
-#include "presentation/audio.h"
-#include "presentation/effects.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

@@ -37,7 +37,8 @@
 #include "maps/sight.h"
 #include "presentation/menu.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
+#include "core/maintenance.h"
 #include "core/tekstit.h"
 
 #include <cmath>
@@ -159,6 +160,7 @@ void Piiloudu() {
     Note(Skill_Analyysi("STEALTH", 0));
     Note(MSG("HIDING_START"));
     LURK = 1;
+    RUNNING = 0;   // one sneaks at a walk
     Statistics();
 }
 

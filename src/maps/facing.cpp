@@ -8,7 +8,7 @@
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
-#include "presentation/boxes.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "maps/movement.h"
 #include "core/notes.h"

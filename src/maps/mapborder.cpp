@@ -17,7 +17,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/rooms.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
 

@@ -9,7 +9,7 @@
 #include "core/notes.h"
 #include "maps/painter.h"
 #include "maps/sight.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 

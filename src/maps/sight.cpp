@@ -8,6 +8,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
+#include "creatures/missiles.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/korkeus_main.h"
@@ -396,6 +397,7 @@ void PlayerView() {
     light_sources(0);
 
     bool skip[4] = {(Plr.view_restriction & 1) != 0, false, false, (Plr.view_restriction & 2) != 0};
+    shield_guard_renew();
     if ((Plr.shield_guard & 5) == 5) {
         if (wields_shield(1)) skip[0] = skip[1] = true;
         if (wields_shield(2)) skip[2] = skip[3] = true;

@@ -17,7 +17,6 @@
 #include <cstdlib>
 #include <cstring>
 
-int SB_SOUND = 0;
 int AUDIO_OPEN = 0;
 int SAMPLESLOADED = 0;
 int MUSIC_PLAYING = 0;
@@ -50,7 +49,7 @@ static void upper_copy(char *dst, size_t size, const char *src) {
 
 // ---- mixer ---------------------------------------------------------------------------------------
 
-void sound_init() {
+void mixer_sound_init() {
     if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096) != 0) {
         audio_debug("Mix_OpenAudio failed");
         audio_debug(Mix_GetError());
@@ -81,15 +80,6 @@ void sound_close() {
 int TrueVolume(int v) {
     if (AUDIO_MAIN_VOLUME > 100) return v;
     return (int)ceilf((float)AUDIO_MAIN_VOLUME / 100.0f * (float)v);
-}
-
-int volume_setting(const char *text) {
-    char *end = nullptr;
-    long v = strtol(text ? text : "", &end, 10);
-    if (!text || end == text) return 50;
-    if (v < 0) return 0;
-    if (v > 100) return 100;
-    return (int)v;
 }
 
 void SetVolume(int v) {
@@ -242,7 +232,7 @@ static void scan_folder(const char *pattern) {
     } while (own_nextfile() == 0);
 }
 
-void load_samples() {
+void mixer_load_samples() {
     initlog("load_samples()");
     if (SAMPLESLOADED) {
         initlog("SAMPLESLOADED - return");
@@ -321,9 +311,9 @@ static int play_named_sample(const char *name, int repeats) {
     return got;
 }
 
-void play_sample(const char *name, int repeats) { play_named_sample(name, repeats); }
+void mixer_play_sample(const char *name, int repeats) { play_named_sample(name, repeats); }
 
-void Aseta_AudioPos(int x, int y) {
+void mixer_audio_pos(int x, int y) {
     if (x == 0) {
         SOUND_IN_DISTANCE = 0;
         SOUND_IN_POSITION = 0;
@@ -334,7 +324,7 @@ void Aseta_AudioPos(int x, int y) {
     SOUND_IN_POSITION = get_sound_pos(x, y);
 }
 
-void play_move(const char *name) {
+void mixer_play_move(const char *name) {
     if (!sound_on() || !MOVEMENTSOUNDS || !name || !name[0] || Mix_Playing(CH_MOVE)) return;
     Mix_SetPosition(CH_MOVE, 0, 0);
     FORCE_CHANNEL = CH_MOVE;
@@ -342,11 +332,11 @@ void play_move(const char *name) {
     FORCE_CHANNEL = -1;
 }
 
-void play_task_sample(const char *name) {
+void mixer_play_task_sample(const char *name) {
     task_channel = play_named_sample(name, -1);
 }
 
-void stop_task_sample() {
+void mixer_stop_task_sample() {
     if (task_channel >= 0 && AUDIO_OPEN) Mix_HaltChannel(task_channel);
     task_channel = -1;
 }
@@ -358,12 +348,12 @@ void initial_sample() {
     CheckIdleSample();
 }
 
-void SetIdleSample(const char *name) {
+void mixer_set_idle_sample(const char *name) {
     copy_bounded(idlesample, sizeof idlesample, name ? name : "");
     if (!idlesample[0]) initial_sample();
 }
 
-void set_ambient(const char *name, int volume) {
+void mixer_set_ambient(const char *name, int volume) {
     copy_bounded(idlesample, sizeof idlesample, name ? name : "");
     IdleVolume = volume;
     atmossample[0] = 0;
@@ -382,9 +372,9 @@ static void loop_on(int channel, const char *name) {
     FORCE_CHANNEL = forced;
 }
 
-void IdleSample() {
+void mixer_idle_sample() {
     if (!sound_on() || !AMBIENTSOUNDS) return;
-    if (!Mix_Playing(CH_IDLE)) SetIdleSample("");
+    if (!Mix_Playing(CH_IDLE)) mixer_set_idle_sample("");
     if (strcmp(idlesample, late_idlesample) || IdleVolume != PrevIdleVolume) {
         Mix_FadeOutChannel(CH_IDLE, FADE_MS);
         copy_bounded(late_idlesample, sizeof late_idlesample, idlesample);
@@ -407,11 +397,11 @@ void IdleSample() {
     }
 }
 
-void StopIdleSample() {
+void mixer_stop_idle_sample() {
     if (sound_on()) Mix_FadeOutChannel(CH_IDLE, FADE_MS);
 }
 
-void fade_samples() {
+void mixer_fade_samples() {
     if (sound_on()) Mix_FadeOutChannel(-1, FADE_MS);
 }
 
@@ -430,7 +420,7 @@ int MusicPlaying() {
 static void start_music(const char *file, double seconds, int loops, bool fade_effects) {
     if (MusicPlaying()) return;
     if (!sound_on() || !BACKMUSIC || !file) return;
-    if (fade_effects) fade_samples();
+    if (fade_effects) mixer_fade_samples();
     if (background_music) Mix_FreeMusic(background_music);
     char path[160];
     snprintf(path, sizeof path, "audio/%s", file);
@@ -456,21 +446,21 @@ void play_disk_music_from_position(const char *file, double seconds, int loops) 
     start_music(file, seconds, loops, false);
 }
 
-void fadestop_music(int ms) {
+void mixer_fadestop_music(int ms) {
     if (!sound_on()) return;
-    fade_samples();
+    mixer_fade_samples();
     if (background_music) {
         if (Mix_PlayingMusic()) Mix_FadeOutMusic(ms);
         Mix_FreeMusic(background_music);   // waits for the fade to end
         background_music = nullptr;
     }
-    StopIdleSample();
-    SetIdleSample("");
+    mixer_stop_idle_sample();
+    mixer_set_idle_sample("");
     current_music[0] = 0;
     MUSIC_PLAYING = 0;
 }
 
-void stop_music() { fadestop_music(100); }
+void stop_music() { mixer_fadestop_music(100); }
 
 void pause_music() {
     if (AUDIO_OPEN && Mix_PlayingMusic()) Mix_PauseMusic();
@@ -480,7 +470,7 @@ void resume_music() {
     if (sound_on() && BACKMUSIC && Mix_PausedMusic()) Mix_ResumeMusic();
 }
 
-void start_sound() {
+void mixer_start_sound() {
     if (!sound_on()) return;
     initmsg("Loading intro ...");
     play_disk_music("intro.ogg", -1);

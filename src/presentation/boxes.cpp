@@ -51,7 +51,7 @@ void heading_clue_place(int d, int w, int h, int &x, int &y) {
     y = cy + dir[d][1] * ry;
 }
 
-void HeadingInit() {
+void box_heading_init() {
     if (HeadingBoxPortraitTEX) {
         SDL_DestroyTexture(HeadingBoxPortraitTEX);
         HeadingBoxPortraitTEX = nullptr;
@@ -99,7 +99,6 @@ static void heading_state(char *text, size_t size, SDL_Color &c) {
     if (LURK == 1 && Plr.movement_mode != 2 && Plr.movement_mode != 3) {
         word = "   Hiding";
         c = RGBAColor_LightGreen;
-        RUNNING = 0;
     }
     copy_bounded(text, size, word);
 }
@@ -114,7 +113,7 @@ static SDL_Color speed_colour(int actual, int best) {
 
 static int speed_kmh(int actual) { return (int)ceilf((float)actual / 10.0f); }
 
-void Heading() {
+void box_heading() {
     SDL_Renderer *r = HeadingBoxSoftRen;
     if (!r || !HeadingBoxSurface) return;
     int w = HeadingBoxSurface->w, h = HeadingBoxSurface->h;
@@ -169,7 +168,7 @@ void Heading() {
     SDL_BlitSurface(HeadingBoxSurface, nullptr, screen, &place);
 }
 
-void head_draw() { Heading(); }
+void head_draw() { box_heading(); }
 
 void sound_graph(int x, int y) {
     if (DISABLE_NOTES == 1) return;
@@ -177,7 +176,7 @@ void sound_graph(int x, int y) {
     if (d < 0 || d > 7) return;
     HeadingSoundClue[d] = (int32_t)Plr.fine_time;
     if (HeadingSoundClue[d] == 0) HeadingSoundClue[d] = 1;     // 0 means no clue
-    Heading();
+    box_heading();
 }
 
 int get_sound_pos(int x, int y) {
@@ -215,7 +214,7 @@ static char *skip_spaces(char *s) {
     return s;
 }
 
-void clockbox() {
+void box_clock() {
     const GuiBlock &b = clockGui;
     draw_colorbox(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, RGB_to_color(87, 87, 87));
     int x = b.x + 5, y = b.y + 5;
@@ -263,7 +262,7 @@ static void thermometer(SDL_Renderer *r, int t) {
     SDL_RenderDrawLine(r, 87, 39, 92, 39);
 }
 
-void DoHorizonBox() {
+void box_horizon() {
     SDL_Renderer *r = HorBoxSoftRen;
     if (!r || !HorBoxSurface) return;
     const WeatherStruct &w = GlobWeather;
@@ -333,8 +332,8 @@ void DoHorizonBox() {
     SDL_BlitSurface(HorBoxSurface, nullptr, screen, &place);
 }
 
-void sun_draw() {
-    DoHorizonBox();
+void box_sun_draw() {
+    box_horizon();
     FlipWithMap();
 }
 

@@ -65,12 +65,12 @@ void fade(SDL_Surface *surface, SDL_Surface *target, float seconds, int directio
     SDL_FreeSurface(black);
 }
 
-void FadeIn(float seconds) {
+void fx_fade_in(float seconds) {
     if (!screen) return;
     fade(screen, screen, seconds, 0);
 }
 
-void FadeOut(float seconds) {
+void fx_fade_out(float seconds) {
     if (!screen) return;
     Flip();
     fade(screen, nullptr, seconds, 1);
@@ -195,9 +195,9 @@ static void cover_fade(int r, int g, int b) {
 
 void MAPEFFECT_sleep_fade() { cover_fade(0, 26, 51); }
 
-void MAPEFFECT_faint() { cover_fade(52, 0, 0); }
+void fx_faint() { cover_fade(52, 0, 0); }
 
-void MAPEFFECT_wakeup() {
+void fx_wakeup() {
     if (ren) {
         MAPEFFECT_DRAW = 1;
         compose_map();
@@ -208,7 +208,7 @@ void MAPEFFECT_wakeup() {
     RESET_MAPEFF();
 }
 
-void MAPEFFECT_loyly() {
+void fx_loyly() {
     if (!ren) return;
     MAPEFFECT_DRAW = 1;
     run_frames(MAPEFF_LOYLY, 0, 195, 5, 0);
@@ -217,7 +217,7 @@ void MAPEFFECT_loyly() {
     RESET_RenderDrawModes(ren);
 }
 
-void MAPEFFECT_zoomshade() {
+void fx_zoomshade() {
     if (!ren) return;
     MAPEFFECT_DRAW = 1;
     compose_map();

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "activities/toimi.h"
+#include "core/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -29,9 +30,6 @@
 
 int stat_x[STAT_SLOTS], stat_y[STAT_SLOTS];
 int hd = 1;
-int Komentohistoria, Komentotarkenne;
-int REDRAW_NEEDED;
-int UPDATE;
 
 // Body fields of the player record that the body module keeps (offsets of the character file).
 enum {
@@ -104,7 +102,7 @@ static void penalty(int slot, int value) {
     dstat(slot, t, (int)rgb(255, 87, 87), 0);
 }
 
-void STATSCREEN_fyysiset() {
+void panel_physical() {
     char t[32];
     snprintf(t, sizeof t, "%.1f", (double)plr_field<float>(PLR_LOAD));
     dstat(0, t, (int)rgb(252, 252, 84), 0);
@@ -157,7 +155,6 @@ const char *state_word(uint8_t *r, uint8_t *g, uint8_t *b, int *figure) {
         copy_bounded(word, sizeof word, "Hiding");
         c = {84, 252, 84, 255};
         h = 2;
-        RUNNING = 0;
     }
     if (Plr.movement_mode == 3) {
         copy_bounded(word, sizeof word, "Watercraft");
@@ -230,7 +227,7 @@ static void clear_vigour(int x, int y) {
     SDL_BlitSurface(vigour_ground, nullptr, screen, &to);
 }
 
-void Nayta_Perustarpeet(int values_only) {
+void panel_needs(int values_only) {
     if (!screen) return;
     bool newer = NEWHEADINGBRANCH == 1;
     uint32_t grey = rgb(171, 171, 171);
@@ -268,7 +265,7 @@ void Nayta_Perustarpeet(int values_only) {
 
 // ---- wielded items ------------------------------------------------------------------------------
 
-void Nayta_Wieldatut(int values_only) {
+void panel_wielded(int values_only) {
     if (!screen) return;
     bool newer = NEWHEADINGBRANCH == 1;
     if (!values_only) {
@@ -277,7 +274,6 @@ void Nayta_Wieldatut(int values_only) {
     }
     const int rows[2] = {newer ? 283 : 340, newer ? 301 : 358};
     int bx = newer ? 508 : 512, tx = newer ? 528 : 532, tw = newer ? 253 : 250;
-    Plr.shield_guard &= (uint8_t)~1u;
     for (int hand = 1; hand <= 2; hand++) {
         int obj = getwieldedItempos(-1, hand);
         char key[8], text[128];
@@ -294,10 +290,8 @@ void Nayta_Wieldatut(int values_only) {
                 struct { int bit; const char *right, *left; } guards[3] = {
                     {2, " -- CENTER", " -- CENTER"}, {4, " -- HIGH", " -- HIGH"}, {8, " -- RIGHT", " -- LEFT"}};
                 for (const auto &g : guards)
-                    if (Plr.shield_guard & g.bit) {
+                    if (Plr.shield_guard & g.bit)
                         strncat(text, hand == 1 ? g.right : g.left, sizeof text - strlen(text) - 1);
-                        Plr.shield_guard |= 1;
-                    }
             } else {
                 text[30] = 0;
             }
@@ -309,12 +303,12 @@ void Nayta_Wieldatut(int values_only) {
 
 void Nayta_Wieldatut_(int values_only) {
     if (SPENDING) return;
-    Nayta_Wieldatut(values_only);
+    panel_wielded(values_only);
 }
 
 // ---- command line and last command --------------------------------------------------------------
 
-void Nayta_Komentohistoria(int values_only) {
+void panel_last_command(int values_only) {
     if (!screen) return;
     if (!values_only) {
         const uint32_t keep = BUTTON_DEFTEXT;
@@ -335,7 +329,7 @@ void Nayta_Komentohistoria(int values_only) {
     showtext(585, 559, name, rgb(252, 252, 84), 0);
 }
 
-void com(const char *text) {
+void panel_command_line(const char *text) {
     if (!screen) return;
     if (text && !strcmp(text, "INIT")) {
         winbox(500, 530, 295, 15, "", WIN_TEX_SAVU, 0);   // dark under the khaki label
@@ -372,14 +366,14 @@ static void panel_background() {
     SDL_BlitSurface(picture, nullptr, screen, &place);
 }
 
-void StatScreen() {
+void panel_stat_screen() {
     if (!screen) return;
     hd = -1;                           // the heading figure draws anew
     WhereXN = WhereYN = 0;
     panel_background();
     draw_notebox();
-    com("INIT");
-    Nayta_Komentohistoria(0);
+    panel_command_line("INIT");
+    panel_last_command(0);
 
     uint32_t keep = BUTTON_DEFTEXT;
     BUTTON_DEFTEXT = rgb(176, 196, 222);
@@ -412,7 +406,7 @@ void StatScreen() {
 
     INFOPALKKI_mobility();
     Nayta_Wieldatut_(0);
-    Nayta_Perustarpeet(0);
+    panel_needs(0);
     FlipWithMap();
 }
 
@@ -435,7 +429,7 @@ static void speed_line() {
     shown_speed = ACTUAL_MOBILITY(-1);
 }
 
-void refresh_state_line() {
+void panel_refresh_state_line() {
     if (!screen) return;
     uint8_t r, g, b;
     int figure;
@@ -447,27 +441,26 @@ void refresh_state_line() {
     Heading();   // the heading box tells her state and speed too
 }
 
-void Statistics() {
-    Time();
+void panel_statistics() {
     if (!screen) return;
-    STATSCREEN_fyysiset();
+    panel_physical();
     state_line();
     Heading();
     speed_line();
     nutri_stat();
     Heading();
     Nayta_Wieldatut_(1);
-    Nayta_Perustarpeet(1);
+    panel_needs(1);
     FlipStatistics();
 }
 
 void FlipStatistics() { FlipWithMap(); }
 
-void redraw_screen() {
+void panel_redraw_screen() {
     if (REDRAW_NEEDED != 33 && screen) SDL_FillRect(screen, nullptr, 0);
     MapBorder();
     if (REDRAW_NEEDED == 33) return;
-    StatScreen();
+    panel_stat_screen();
     Statistics();
     Heading();
     if (REDRAW_NEEDED == 22)

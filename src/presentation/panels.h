@@ -3,33 +3,22 @@
 #pragma once
 #include <cstdint>
 
+#include "base/ui.h"            // the rules' requests: the panel's parts, REDRAW_NEEDED and UPDATE
+#include "core/maintenance.h"   // Statistics: the clock carried, then the values drawn
+
 enum { STAT_SLOTS = 16 };
 extern int stat_x[STAT_SLOTS], stat_y[STAT_SLOTS];   // value boxes by stat slot
 extern int hd;                     // state of the heading figure: 1 walking ... 204 swimming
-extern int Komentohistoria;        // action code of the last command, 0 none
-extern int Komentotarkenne;        // its qualifier
-extern int REDRAW_NEEDED;          // 33 border only, 22 the map view left black
-extern int UPDATE;                 // a local map is being renewed: no loading bar
 
-void StatScreen();
-void Statistics();
-// Draws the state word and the speed again when her posture or speed changed since they were drawn.
-void refresh_state_line();
 void FlipStatistics();
-void redraw_screen();
 void tsub(int column, int row, const char *label, const char *unit, uint32_t colour, int ignored, int slot);
 void dstat(int slot, const char *text, int value, int maximum);
 void sink_info(int x, int y, const char *text, uint32_t colour);
 void sink_bar(int x, int y, int value, int maximum);
 void clr_sink(int x, int y);
-void STATSCREEN_fyysiset();
 void nutri_stat();
 void INFOPALKKI_mobility();
-void Nayta_Perustarpeet(int values_only);
-void Nayta_Wieldatut(int values_only);
 void Nayta_Wieldatut_(int values_only);   // not while a timed task runs
-void Nayta_Komentohistoria(int values_only);
-void com(const char *text);
 void load_bar(float percent);
 
 // Right end of a stat bar for the value, or 0 when the bar stays empty.
@@ -39,3 +28,14 @@ int hunger_red(uint32_t energy);
 int thirst_red(uint32_t thirst);
 // The panel's state word for the player's condition and movement, with its colour and figure.
 const char *state_word(uint8_t *r, uint8_t *g, uint8_t *b, int *figure);
+
+// The screen's side of the rules' requests (base/ui.h), which the screen puts in the table.
+void panel_stat_screen();
+void panel_statistics();
+void panel_physical();
+void panel_needs(int values_only);
+void panel_wielded(int values_only);
+void panel_last_command(int values_only);
+void panel_command_line(const char *text);
+void panel_refresh_state_line();
+void panel_redraw_screen();

@@ -46,7 +46,7 @@ void PIIRRAPOHJA_Tehtavaruutu() {
     SubScreen("GAME COURSE & TASK INFORMATION");
 }
 
-void compose_screens() {
+void frames_compose_screens() {
     if (!screen) return;
     const int held = DISABLE_FLIP;
     DISABLE_FLIP = 1;
@@ -129,10 +129,7 @@ static const char *const STARTUP_TEXT[] = {
     "many windbreezes to feel and ever so many secrets to find from the world around or within you...",
 };
 
-int startup_screen() {
-    if (Plr.scenario <= 99) return 0;
-    if (Plr.daynumber < 3) wear_armours();
-    Plr.scenario -= 100;
+int frames_startup_screen() {
     game_info("FIRST TIMER INFO");
     show_scenario();
     SANATAULUKKO_Tyhjaa();
@@ -146,8 +143,6 @@ int startup_screen() {
 }
 
 // ---- small pieces of the command reader -----------------------------------------------------------
-
-void enter_screen(const char *place) { SNote1("#Entering ", place ? place : "", " ..."); }
 
 void exit_gfx() {
     if (!ren) return;
@@ -167,7 +162,7 @@ void exit_gfx() {
     }
 }
 
-void show_profile() {
+void frames_show_profile() {
     GAME_SAVED = 0;
     game_save();
     draw_profile(0);

@@ -20,7 +20,7 @@
 #include "maps/mapload.h"
 #include "maps/movement.h"
 #include "core/notes.h"
-#include "presentation/screen.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "worldgen/culture.h"
 

@@ -19,9 +19,8 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
-#include "presentation/effects.h"
 #include "core/notes.h"
-#include "presentation/screen.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "quests/tehtavat.h"
 #include "worldgen/worldgen.h"
@@ -58,6 +57,9 @@ static int homestead_entry(int x, int y) {
     const ZoomExtraStruct &z = ZoomExtra[k];
     return z.x == (uint16_t)x && z.y == (uint16_t)y && (z.dwelling & 4) && inivalyes("AUTO_ENTER_HOMESTEAD");
 }
+
+// The note of a place being entered from the world map.
+static void enter_screen(const char *place) { SNote1("#Entering ", place ? place : "", " ..."); }
 
 int CheckExits() {
     if (!bigmap()) return 0;

@@ -33,7 +33,7 @@
 #include "maps/zoomstore.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "presentation/panels.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"

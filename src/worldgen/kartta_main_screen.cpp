@@ -13,7 +13,7 @@
 
 #include "base/ownlib.h"
 #include "maps/mapunit.h"
-#include "presentation/effects.h"
+#include "base/ui.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"

@@ -9,6 +9,7 @@
 #include "maps/movement.h"
 #include "maps/plrlink.h"
 #include "presentation/audio.h"
+#include "presentation/screen_ui.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -31,6 +32,7 @@ int record_scene() {
     const char *scene = getenv("OXA_MIX_RECORD");
     if (!scene) return 0;
     if (SDL_Init(SDL_INIT_AUDIO) != 0) _exit(3);
+    screen_ui_sound(ui.sound);   // the mixer without a window
     SB_SOUND = 1;
     BACKMUSIC = 1;
     AUDIO_MAIN_VOLUME = atoi(getenv("OXA_MIX_VOLUME") ? getenv("OXA_MIX_VOLUME") : "100");

@@ -8,6 +8,9 @@
 #include "creatures/life.h"
 #include "creatures/melee.h"
 #include "creatures/missiles.h"
+#include "creatures/physical.h"
+#include "items/wearing.h"
+#include "base/ui.h"
 #include "maps/directions.h"
 
 #include <cmath>
@@ -166,6 +169,39 @@ TEST_F(MissileTest, TheShieldModeMenuSetsOneWayOfHoldingIt) {
     f.key(SDLK_n);
     TYPED((ShieldMode(), 0));
     EXPECT_EQ(Plr.shield_guard, 0) << "none clears the byte";
+}
+
+// The bit that says a shield is held in a guard slows her and draws the archers' aim around the shield;
+// with no window and no panel ever drawn it follows the shield in her hand and the guard chosen.
+TEST_F(MissileTest, AShieldHeldInAGuardCountsWithoutAScreen) {
+    give(0, weapon("SHIELD", "Roundshield", 2, 200, 200, 8.0f));
+    give(1, weapon("AXE", "Axe", 4, 7, 200, 4.0f));
+    NoScreen hidden;
+    const UiScreen kept = ui;
+    ui_use_null_screen();
+    const struct { int slot; uint8_t guard; int held; } cases[] = {
+        {0, 2, 1}, {0, 4, 1}, {0, 8, 1}, {0, 0, 0}, {1, 2, 0}, {-1, 4, 0},
+    };
+    for (const auto &c : cases) {
+        if (wielding(1) < PLR_SLOTS) TakeOff(wielding(1), 1);
+        if (wielding(2) < PLR_SLOTS) TakeOff(wielding(2), 1);
+        if (c.slot >= 0) {
+            ASSERT_NE(Wield(c.slot, 0, 1), 0) << c.slot;
+        }
+        Plr.shield_guard = 1;                  // the bit as a panel drawn before left it
+        const int unguarded = ACTUAL_MOBILITY(-1);
+        EXPECT_EQ(Plr.shield_guard, 0) << c.slot;
+        Plr.shield_guard = (uint8_t)(c.guard | (c.held ? 0 : 1));
+        const int speed = ACTUAL_MOBILITY(-1);
+        EXPECT_EQ(Plr.shield_guard & 1, c.held) << c.slot << " guard " << (int)c.guard;
+        EXPECT_EQ(Plr.shield_guard & 14, c.guard) << "the guard itself stays";
+        if (c.held) {
+            EXPECT_LT(speed, unguarded) << (int)c.guard;
+        } else {
+            EXPECT_EQ(speed, unguarded) << c.slot << " guard " << (int)c.guard;
+        }
+    }
+    ui = kept;
 }
 
 TEST_F(MissileTest, ASmallBirdAimedAtWithDifficultyThreeOffersSizeFive) {

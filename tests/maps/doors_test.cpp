@@ -2,6 +2,7 @@
 // running and the movement menu, and the door, fence and dragging tests of the creatures' steps.
 #include "maps/play_fixture.h"
 
+#include "base/ui.h"
 #include "creatures/perception.h"
 #include "creatures/zoomservices.h"
 #include "creatures/crestep.h"
@@ -94,6 +95,18 @@ TEST_F(Doors, SneakingIsRefusedUnderAStrangersEyesButNotAFriends) {
     EXPECT_TRUE(was_shown("You start sneaking"));
     key('h');
     EXPECT_EQ(LURK, 0) << "the key again stops sneaking";
+    {
+        // She stops running when she starts sneaking, with or without a panel to show it.
+        oxatest::NoScreen hidden;
+        const UiScreen kept = ui;
+        ui_use_null_screen();
+        RUNNING = 1;
+        key('h');
+        EXPECT_EQ(LURK, 1);
+        EXPECT_EQ(RUNNING, 0);
+        key('h');
+        ui = kept;
+    }
 
     Plr.movement_mode = 2;
     forget();

@@ -139,7 +139,6 @@ TEST_F(PanelScreen, StateWordsByConditionAndMovement) {
         EXPECT_STREQ(state_word(&r, &g, &b, &figure), c.word);
         EXPECT_EQ((Rgb{r, g, b}), c.colour) << c.word;
         EXPECT_EQ(figure, c.figure) << c.word;
-        if (c.lurk) { EXPECT_EQ(RUNNING, 0) << c.word; }
     }
 }
 
