@@ -11,6 +11,7 @@
 #include "base/strupr.h"
 #include "creatures/creatures.h"
 #include "items/itemdefs.h"
+#include "items/items_int.h"
 #include "presentation/tekstit.h"
 
 enum { CK_BIRD = 21 };

@@ -12,6 +12,7 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "items/itemdefs.h"
+#include "items/items_int.h"
 #include "presentation/tekstit.h"
 
 static bool has(const char *line, const char *part) { return strstr(line, part) != nullptr; }

@@ -9,6 +9,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
+#include "items/items_int.h"
 #include "presentation/msglog.h"
 
 // ---- the weapon table: rows 250 to 301 ----

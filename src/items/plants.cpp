@@ -15,6 +15,7 @@
 #include "base/ownlib.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/items_int.h"
 #include "presentation/msglog.h"
 #include "presentation/tekstit.h"
 #include "screens/quit.h"
