@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/records.h"
 
 // ItemStruct: 172 bytes, stored as is in "CONSTANT.OBJ" and in the player's object file.
 // The named fields end at byte 168; the last four bytes are kept as they are read.
