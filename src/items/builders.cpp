@@ -12,6 +12,7 @@
 #include "creatures/creatures.h"
 #include "items/itemdefs.h"
 #include "core/tekstit.h"
+#include "items/items_int.h"
 
 enum { CK_BIRD = 21 };
 

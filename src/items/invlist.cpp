@@ -9,6 +9,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
+#include "items/items_int.h"
 #include "items/itemtiles.h"
 #include "items/items.h"
 #include "presentation/menu.h"

@@ -17,6 +17,7 @@
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemdefs.h"
+#include "items/items_int.h"
 #include "items/matching.h"
 #include "items/ownership.h"
 #include "items/materials.h"

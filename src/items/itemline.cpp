@@ -14,6 +14,7 @@
 #include "base/tags.h"
 #include "items/itemdefs.h"
 #include "core/tekstit.h"
+#include "items/items_int.h"
 
 static bool has(const char *line, const char *part) { return strstr(line, part) != nullptr; }
 

@@ -12,6 +12,7 @@
 #include "creatures/crefunc.h"
 #include "creatures/describe.h"
 #include "items/items.h"
+#include "items/items_int.h"
 #include "items/vessels.h"
 #include "items/plants.h"
 #include "core/tekstit.h"
@@ -22,7 +23,7 @@ static const char *const YM_hyppysellinen = "pinch/pinches";
 static const char *const YM_kasa = "pile/piles";
 static const char *const YM_tukku = "bunch/bunches";
 static const char *const YM_kourallinen = "fistful/fistfuls";
-char YM_sieni[40] = "mushroom/mushrooms";
+static char YM_sieni[40] = "mushroom/mushrooms";
 
 void YM_init() { copy_bounded(YM_sieni, sizeof YM_sieni, "mushroom/mushrooms"); }
 

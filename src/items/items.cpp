@@ -1,6 +1,8 @@
 // The item record: blanks, lookups over the definition table, and the small rules over one record
 // that the rest of the game calls (quality, classes, lengths, spoilage, ownership, carcass items).
 #include "items/items.h"
+#include "items/items_int.h"
+#include "items/items_test.h"
 
 #include "activities/herblore.h"
 #include "core/datafunc.h"
@@ -85,8 +87,8 @@ int Tunnista_Laatu(int pos) {
 
 int Ota_AttackClass(int byte) { return ota_bittiarvo(0, 3, byte); }
 int Ota_DefenseClass(int byte) { return ota_bittiarvo(4, 7, byte); }
-int Aseta_AttackClass(int byte, int value) { return aseta_bittiarvo(0, 3, byte, value) & 255; }
-int Aseta_DefenseClass(int byte, int value) { return aseta_bittiarvo(4, 7, byte, value) & 255; }
+static int Aseta_AttackClass(int byte, int value) { return aseta_bittiarvo(0, 3, byte, value) & 255; }
+static int Aseta_DefenseClass(int byte, int value) { return aseta_bittiarvo(4, 7, byte, value) & 255; }
 int Aseta_ADClass(int attack, int defence) { return Aseta_DefenseClass(Aseta_AttackClass(0, attack), defence); }
 
 int Item_pituusmitallinen(const ItemStruct &item) { return item.unitkind == UK_FEET || item.unitkind == UK_BALL; }

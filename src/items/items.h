@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/records.h"
 
 // ItemStruct: 172 bytes, stored as is in "CONSTANT.OBJ" and in the player's object file.
 // The named fields end at byte 168; the last four bytes are kept as they are read.
@@ -118,38 +117,25 @@ enum {
     MAT_ROCK = 128, MAT_BONE = 256, MAT_ANTLER = 512, MAT_BRONZE = 1024, MAT_SILVER = 2048, MAT_WINTER = 4096,
 };
 
-// Unit kinds: how a quantity is told.
-enum { UK_COUNT = 0, UK_FISTFUL = 1, UK_PINCH = 2, UK_BUNCH = 3, UK_PILE = 4, UK_FEET = 5, UK_BALL = 6, UK_SHEET = 7 };
-
 // Spoilage byte.
 enum { SPOIL_NEVER = 254, SPOIL_SPOILED = 255 };
 
-// Object ids the item rules know by number.
+// Object ids the rest of the game knows by number.
 enum {
-    OID_WATER = 55, OID_SALT = 57, OID_FLOUR = 61, OID_MILK = 69, OID_BAG = 350, OID_BBBOX = 352,
-    OID_BBBASKET = 353, OID_GRASS = 430, OID_BERRY = 431, OID_POD = 432, OID_ROOT = 433, OID_SEED = 434,
-    OID_GRAIN = 435, OID_HERB = 436, OID_FLOWER = 437, OID_CEREAL = 438, OID_RAWFISH = 490,
+    OID_WATER = 55, OID_SALT = 57, OID_FLOUR = 61, OID_MILK = 69, OID_BERRY = 431, OID_POD = 432,
+    OID_ROOT = 433, OID_SEED = 434, OID_GRAIN = 435, OID_HERB = 436, OID_FLOWER = 437, OID_RAWFISH = 490,
     OID_MUSHROOM = 513,
 };
 
-enum {
-    CONSTANTOBJ_ROWS = 400,    // definition rows; item positions 1..399 name them
-    ITEMPOS_NAMING = -1,       // the naming scratch item, for the naming routines only
-};
+enum { CONSTANTOBJ_ROWS = 400 };   // definition rows; item positions 1..399 name them
 
 extern ItemStruct ConstantObj[CONSTANTOBJ_ROWS];
-extern ItemStruct NimiTempItem;    // the naming scratch item
-extern ItemStruct ITEM_BACKUP;     // a spare copy for callers that must restore Item
 
 // ---- the record, blanks and lookups over the definitions ----
 void ClrItemstruct(ItemStruct &item);   // zero everywhere, skill "tuntematon"
-void cl_item();                         // Item becomes the search-proof blank
 void unmatchable_blank(ItemStruct &item);   // a row holding no definition
-int ID_object(int id);                  // lowest row with the object id, -1 none
-int ConstantObj_Prototyyppi(int id);    // the same
 int ConstantObj_Nimella(const char *name, int type);   // exact name and type byte, -1 none
 char *ID_oc_descr(int id);              // name of the lowest row with the id; "" none
-unsigned ESINE_from_objname(const char *name);          // object id of the lowest exact name; 0 none
 // Copies a record's name (which may fill its field) into a terminated buffer of 41 bytes.
 char *item_name(const ItemStruct &item, char out[41]);
 // Sets a text field of a record, cut to the field and terminated.
@@ -160,44 +146,23 @@ void set_item_text(char *field, size_t size, const char *text);
 int Tunnista_Laatu(int pos);
 int Ota_AttackClass(int byte);
 int Ota_DefenseClass(int byte);
-int Aseta_AttackClass(int byte, int value);
-int Aseta_DefenseClass(int byte, int value);
-int Aseta_ADClass(int attack, int defence);
 int Item_pituusmitallinen(const ItemStruct &item);
-int get_Item_pituus(const ItemStruct &item);
-int get_Item_maxpituus(const ItemStruct &item);
 void set_Item_pituus(int value, ItemStruct &item);
 void set_Item_maxpituus(int value, ItemStruct &item);
 int oe_pilaantunut(const ItemStruct &item);
 int oe_ummehtunut(const ItemStruct &item);
 int onko_kasvikuntaa(const ItemStruct &item);   // plants, flour, 430..438, mushrooms
-int pctofItem();
-float pctmodofItem();
-ItemStruct &copyownerflags(const ItemStruct &from, ItemStruct &to);
 float gtolbs(float grams);
-char *ItemMatSkill(const ItemStruct &item);
-int Luo_Sotucarcass_Itempos(unsigned socialid);
 int is_arrow(const ItemStruct &item);           // a weapon of the arrow subtype
 int one_hand_penalty(const ItemStruct &item);   // a weapon's one-hand penalty byte
 void set_one_hand_penalty(ItemStruct &item, int v);
-
-// A pool of up to 63 data-pool records that world generation gathers.
-struct DataPoolStruct {        // 2308 bytes
-    DataStruct rec[64];
-    uint32_t count;
-};
-static_assert(sizeof(DataPoolStruct) == 2308, "DataPoolStruct layout");
-void DataPool_reset(DataPoolStruct &pool);
-void DataPool_add(DataPoolStruct &pool, const DataStruct &record);
 
 // ---- naming, weight and price ----
 // Flags of enimi and ekuvaus: 1 count in front, 2 and 4 no quality word, 8 no local plant name,
 // 16 plants by their proper name, 32 name the holding vessel.
 char *enimi(int pos, int count, unsigned char flags);
 char *ekuvaus(int pos, int count, unsigned char flags);
-const char *elaatu(const ItemStruct *item, int grade);
 void YM_init();
-extern char YM_sieni[40];
 float esinepaino(const ItemStruct &item);
 char *txt_itemweight(int pos, int count);
 float esinehinta(int unused, const ItemStruct &item);

@@ -15,6 +15,7 @@
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/items_int.h"
 #include "items/ownership.h"
 #include "items/wearing.h"
 #include "base/debuglog.h"

@@ -16,6 +16,7 @@
 #include "creatures/body.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
+#include "items/items_int.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/recipes.h"

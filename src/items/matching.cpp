@@ -13,6 +13,7 @@
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invsel.h"
+#include "items/items_int.h"
 #include "items/itemwear.h"
 #include "items/quality.h"
 #include "items/recipes.h"

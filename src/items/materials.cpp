@@ -5,6 +5,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
+#include "items/items_int.h"
 #include "items/recipes.h"
 #include "core/notes.h"
 #include "core/tekstit.h"

@@ -17,6 +17,7 @@
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invsel.h"
+#include "items/items_int.h"
 #include "items/making.h"
 #include "items/matching.h"
 #include "items/materials.h"

@@ -11,6 +11,7 @@
 #include "core/records.h"
 #include "items/itemdefs.h"
 #include "base/debuglog.h"
+#include "items/items_int.h"
 
 // ---- the weapon table: rows 250 to 301 ----
 

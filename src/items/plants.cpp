@@ -18,6 +18,7 @@
 #include "items/items.h"
 #include "base/debuglog.h"
 #include "core/tekstit.h"
+#include "items/items_int.h"
 #include "screens/quit.h"
 
 char UFLORA[UFLORA_ROWS][UFLORA_SIZE];

@@ -8,6 +8,7 @@
 #include "base/strupr.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/items_int.h"
 #include "items/materials.h"
 #include "items/recipes.h"
 #include "core/datafunc.h"

@@ -8,6 +8,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "core/weatherengine.h"
+#include "items/items_int.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"

@@ -21,6 +21,7 @@
 #include "items/invsel.h"
 #include "items/invlist.h"
 #include "items/items.h"
+#include "items/items_int.h"
 #include "items/itemwear.h"
 #include "items/materials.h"
 #include "items/ownership.h"

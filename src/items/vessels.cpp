@@ -16,6 +16,7 @@
 #include "creatures/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
+#include "items/items_int.h"
 #include "maps/mapquery.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"

@@ -5,6 +5,7 @@
 #include "base/ownlib.h"
 #include "presentation/input.h"
 #include "core/tekstit.h"
+#include "presentation/textwrap.h"
 #include "screens/quit.h"
 
 #include <cmath>
@@ -322,94 +323,72 @@ void centext(int x, int y, int width, const char *text, uint32_t colour, int sty
 
 // ---- word-table layout ------------------------------------------------------------------------
 
-// The word with its trailing blank, as laid out; remembered in s_sanataulukko while it fits.
-static void take_word(const char *word, char (&out)[LINE_MAX]) {
-    copy_bounded(out, sizeof out - 1, word);
-    const char *next = SANATAULUKKO_LueTulevaSana();
-    if (next && next[0] && next[0] != '.') strncat(out, " ", sizeof out - strlen(out) - 1);
-    size_t used = strlen(s_sanataulukko), add = strlen(out);
-    if (used + add < sizeof s_sanataulukko) memcpy(s_sanataulukko + used, out, add + 1);
+// The screen surface's colour for a tag's ink; its blue is brighter than the renderer's.
+static uint32_t surface_ink(WrapInk ink, uint32_t own) {
+    switch (ink) {
+    case WRAP_RED: return RGB_to_color(168, 0, 0);
+    case WRAP_GREEN: return RGB_to_color(0, 168, 0);
+    case WRAP_LIGHTGRAY: return RGB_to_color(171, 171, 171);
+    case WRAP_BLACK: return RGB_to_color(0, 0, 0);
+    case WRAP_BLUE: return RGB_to_color(0, 0, 255);
+    case WRAP_INDBLUE: return RGB_to_color(76, 81, 109);
+    case WRAP_INFOBLUE: return RGB_to_color(60, 90, 152);
+    case WRAP_OWN: break;
+    }
+    return own;
+}
+
+static SDL_Color renderer_ink(WrapInk ink, SDL_Color own) {
+    switch (ink) {
+    case WRAP_RED: return RGBAColor_Red;
+    case WRAP_GREEN: return RGBAColor_Green;
+    case WRAP_LIGHTGRAY: return RGBAColor_Lightgray;
+    case WRAP_BLACK: return RGBAColor_Black;
+    case WRAP_BLUE: return RGBAColor_Blue;
+    case WRAP_INDBLUE: return RGBAColor_IndependenceBlue;
+    case WRAP_INFOBLUE: return RGBAColor_InfoBlue;
+    case WRAP_OWN: break;
+    }
+    return own;
+}
+
+struct SurfacePen {
+    uint32_t colour;
+    int style;
+};
+
+// The surface drawer keeps the text cursor on the word as it goes, as showtext reads and moves it.
+static void surface_put(void *ctx, int x, int y, const char *word, WrapInk ink) {
+    const SurfacePen &pen = *(const SurfacePen *)ctx;
+    moveto(x, y);
+    showtext(x, y, word, surface_ink(ink, pen.colour), pen.style);
 }
 
 int showtext_sanataulukko(int x, int y, int width, int mode, uint32_t colour, int style) {
-    SANATAULUKKO_AlustaLuku();
-    s_sanataulukko[0] = 0;
     moveto(x, y);
-    const int right = x + width, lh = 10;
-    int breaks = 0;
-    uint32_t col = colour;
-    for (;;) {
-        const char *word = SANATAULUKKO_LueSana();
-        if (!word || !word[0]) break;
-        if (word[0] == '<') {
-            if (!strcmp(word, "<br>")) {
-                scr_xpos = x;
-                scr_ypos += lh;
-                breaks += lh;
-            } else if (!strcmp(word, "<red>")) col = RGB_to_color(168, 0, 0);
-            else if (!strcmp(word, "<green>")) col = RGB_to_color(0, 168, 0);
-            else if (!strcmp(word, "</green>")) col = colour;
-            else if (!strcmp(word, "<lightgray>")) col = RGB_to_color(171, 171, 171);
-            else if (!strcmp(word, "</lightgray>")) col = colour;
-            else if (!strcmp(word, "<black>")) col = RGB_to_color(0, 0, 0);
-            else if (!strcmp(word, "<blue>")) col = RGB_to_color(0, 0, 255);
-            continue;
-        }
-        int len = (int)strlen(word);
-        if (scr_xpos + GLYPH_W * len > right && len >= 2) {
-            scr_xpos = x;
-            scr_ypos += lh;
-            breaks += lh;
-        }
-        char out[LINE_MAX];
-        take_word(word, out);
-        if (mode == -1)
-            scr_xpos += GLYPH_W * (int)strlen(out);
-        else
-            showtext(scr_xpos, scr_ypos, out, col, style);
-    }
-    return mode == -1 ? scr_ypos - y : breaks;
+    SurfacePen pen = {colour, style};
+    WrapEnd end = wrap_words(x, y, width, 10, mode == -1 ? nullptr : surface_put, &pen);
+    moveto(end.x, end.y);
+    return mode == -1 ? end.y - y : end.breaks;
+}
+
+struct RendererPen {
+    SDL_Renderer *r;
+    SDL_Color colour;
+    int style;
+};
+
+static void renderer_put(void *ctx, int x, int y, const char *word, WrapInk ink) {
+    const RendererPen &pen = *(const RendererPen *)ctx;
+    renshowtext(pen.r, x, y, word, ColorPack(renderer_ink(ink, pen.colour)), pen.style);
 }
 
 int render_sanataulukko(SDL_Renderer *r, int x, int y, int width, int mode, SDL_Color colour, int style) {
-    SANATAULUKKO_AlustaLuku();
-    s_sanataulukko[0] = 0;
     moveto(x, y);
-    const int right = x + width, lh = (style & 2) ? 9 : 10;
-    int cx = x, cy = y, breaks = 0;
-    SDL_Color col = colour;
-    for (;;) {
-        const char *word = SANATAULUKKO_LueSana();
-        if (!word || !word[0]) break;
-        if (word[0] == '<') {
-            if (!strcmp(word, "<br>")) {
-                cx = x;
-                cy += lh;
-                breaks += lh;
-            } else if (!strcmp(word, "<red>")) col = RGBAColor_Red;
-            else if (!strcmp(word, "<green>")) col = RGBAColor_Green;
-            else if (!strcmp(word, "<lightgray>")) col = RGBAColor_Lightgray;
-            else if (!strcmp(word, "<black>")) col = RGBAColor_Black;
-            else if (!strcmp(word, "<blue>")) col = RGBAColor_Blue;
-            else if (!strcmp(word, "<indblue>")) col = RGBAColor_IndependenceBlue;
-            else if (!strcmp(word, "<infoblue>")) col = RGBAColor_InfoBlue;
-            else if (!strcmp(word, "</green>") || !strcmp(word, "</lightgray>") || !strcmp(word, "</blue>") ||
-                     !strcmp(word, "</indblue>") || !strcmp(word, "</infoblue>"))
-                col = colour;
-            continue;
-        }
-        int len = (int)strlen(word);
-        if (cx + GLYPH_W * len > right && len >= 2) {
-            cx = x;
-            cy += lh;
-            breaks += lh;
-        }
-        char out[LINE_MAX];
-        take_word(word, out);
-        if (mode != -1) renshowtext(r, cx, cy, out, ColorPack(col), style);
-        cx += GLYPH_W * (int)strlen(out);
-    }
-    return mode == -1 ? cy - y + lh : breaks;
+    const int lh = (style & 2) ? 9 : 10;
+    RendererPen pen = {r, colour, style};
+    WrapEnd end = wrap_words(x, y, width, lh, mode == -1 ? nullptr : renderer_put, &pen);
+    return mode == -1 ? end.y - y + lh : end.breaks;
 }
 
 int toTex_sanataulukko(SDL_Texture *t, int x, int y, int width, int mode, SDL_Color colour, int style) {

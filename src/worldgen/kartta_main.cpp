@@ -1,6 +1,7 @@
 // The whole world generation in its order, the start place, the settlement counts and writing the
 // world's files into a character folder.
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_int.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,7 @@
 // The cultures on the world map: settlements with their fields and clearings by culture, the
 // culture blocks round them, and the paths between the villages of a culture.
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_int.h"
 
 using kartta::VH_rnd;
 using kartta::VH_gaussrnd;
@@ -15,7 +16,7 @@ static bool on_map(int row, int col) { return (unsigned)row < 2048 && (unsigned)
 
 // No settlement, field or path ever replaces a settlement: villages, fortified villages and
 // homesteads are all unsuitable.
-int soveltuukylaksi(int row, int col) {
+static int soveltuukylaksi(int row, int col) {
     switch (peekmaailma(row, col)) {
     case 60: case 91: case 93: case 94: case 177: case 178: case 180: case 181: case 182: case 183:
     case 233: case 239: case 210: case 211: case 247:
@@ -25,7 +26,7 @@ int soveltuukylaksi(int row, int col) {
     }
 }
 
-int soveltuupoluksi(int row, int col) {
+static int soveltuupoluksi(int row, int col) {
     switch (peekmaailma(row, col)) {
     case 60: case 94: case 177: case 178: case 180: case 181: case 182: case 183: case 233: case 247:
         return 0;
@@ -34,7 +35,7 @@ int soveltuupoluksi(int row, int col) {
     }
 }
 
-int polkuvieressa(int row, int col) {
+static int polkuvieressa(int row, int col) {
     for (int dy = -1; dy <= 1; dy++)
         for (int dx = -1; dx <= 1; dx++)
             if ((dx || dy) && peekmaailma(row + dy, col + dx) == 46) return 1;

@@ -1,6 +1,7 @@
 // The world generator's random stream, the work map, the bounded accessors of the work map, the
 // world and the culture map, and the fractal that fills the work map.
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_int.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -2,6 +2,7 @@
 // name and a culture, runs the world-generation screen on the new folder and writes the character
 // at the chosen start place. Stands in until character creation lands.
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_int.h"
 
 #include <sys/stat.h>
 
@@ -67,7 +68,7 @@ static bool write_into(const char *folder, const char *name, const void *data, s
     return write_atomic(path, data, size);
 }
 
-int kirjoita_hahmon_kansio(const char *folder, const PlayerStruct &p) {
+static int kirjoita_hahmon_kansio(const char *folder, const PlayerStruct &p) {
     static ItemStruct objects[PLAYEROBJ_COUNT];
     static ItemStruct definitions[CONSTANTOBJ_ROWS];
     static DataStruct pool[DATA_MAX];

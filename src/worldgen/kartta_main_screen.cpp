@@ -2,6 +2,7 @@
 // zooming, the culture view and its legend, drawing another start or another world, and entering it.
 #include "worldgen/culture.h"
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_int.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
@@ -57,7 +58,7 @@ int karttamerkki_rgb(int code, int mask, uint8_t rgb[3]) {
     return 0;
 }
 
-uint32_t VARI_karttamerkki(int code, int mask) {
+static uint32_t VARI_karttamerkki(int code, int mask) {
     uint8_t c[3];
     return karttamerkki_rgb(code, mask, c) ? RGB_to_color(c[0], c[1], c[2]) : 0;
 }
@@ -71,12 +72,12 @@ int kulttuuri_rgb(unsigned char code, uint8_t rgb[3]) {
     return 1;
 }
 
-uint32_t kulttuuri_vari(unsigned char code) {
+static uint32_t kulttuuri_vari(unsigned char code) {
     uint8_t c[3];
     return kulttuuri_rgb(code, c) ? RGB_to_color(c[0], c[1], c[2]) : 0;
 }
 
-void kulttuuri_info(int x, int y, int lit) {
+static void kulttuuri_info(int x, int y, int lit) {
     static const struct {
         const char *name;
         unsigned char code;

@@ -1,6 +1,7 @@
 // The terrain steps of the world generator: the coast and the sea, the northern mountains, lakes,
 // forests and mires, rivers with their fords, rapids and end lakes, and the rare symbols.
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_int.h"
 
 using kartta::VH_rnd;
 
@@ -279,7 +280,7 @@ void luopohjoisetvuoret() {
 
 // ---- lakes ---------------------------------------------------------------------------------------
 // The work map per 32 x 32 block from what the world holds: water and high ground keep lakes away.
-void mukautatyokartta() {
+static void mukautatyokartta() {
     for (int by = 0; by < 64; by++)
         for (int bx = 0; bx < 96; bx++) {
             int value = 0;
@@ -386,6 +387,8 @@ struct RiverParams {
     int length, base, wiggle, depthmax, rapids, lake;
 };
 
+static void luojarvi(int row, int column, int size);   // a river's course may end in a lake
+
 // One course of a river from (row, col); answers whether it ran its whole length, and leaves the end.
 static bool luojoki(double &frow, double &fcol, const RiverParams &p, int length, int heading, int depth) {
     int h = heading;
@@ -436,7 +439,7 @@ static bool luojoki(double &frow, double &fcol, const RiverParams &p, int length
     return true;
 }
 
-void luojarvi(int row, int column, int size) {
+static void luojarvi(int row, int column, int size) {
     if (size < 1 || 2 * size + 1 > 1024) return;
     const int side = 2 * size + 1;
     for (int j = 0; j < side; j++)

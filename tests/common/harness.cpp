@@ -1,5 +1,6 @@
 #include "common/harness.h"
 
+#include "common/keys.h"
 #include "core/oxa.h"
 #include "presentation/show.h"
 
@@ -161,12 +162,7 @@ NoScreen::~NoScreen() {
 }
 
 void push_key(SDL_Keycode key, uint16_t mod) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key;
-    e.key.keysym.scancode = SDL_GetScancodeFromKey(key);
-    e.key.keysym.mod = mod;
-    e.key.state = SDL_PRESSED;
+    SDL_Event e = key_press(key, mod);
     SDL_PushEvent(&e);
     if (key >= 32 && key < 127 && !(mod & (KMOD_CTRL | KMOD_ALT))) {
         char t[2] = {(char)key, 0};
@@ -188,6 +184,13 @@ void push_quit() {
 }
 
 uint32_t pixel(int x, int y) { return getpix(x, y); }
+
+uint32_t window_rgb(int x, int y) {
+    uint32_t p = 0;
+    SDL_Rect r = {x, y, 1, 1};
+    SDL_RenderReadPixels(ren, &r, SDL_PIXELFORMAT_RGB888, &p, 4);
+    return p & 0xFFFFFFu;
+}
 
 void rgb(uint32_t p, int &r, int &g, int &b) {
     Uint8 cr, cg, cb;

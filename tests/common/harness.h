@@ -57,6 +57,7 @@ void push_key(SDL_Keycode key, uint16_t mod = 0);
 void push_text(const char *text);
 void push_quit();
 uint32_t pixel(int x, int y);                   // the screen surface's pixel
+uint32_t window_rgb(int x, int y);              // the window's pixel read back, packed 0xRRGGBB
 void rgb(uint32_t pixel, int &r, int &g, int &b);
 // Writes the screen surface as a BMP beside the test binary for a person to look at.
 void dump_screen(const char *name);

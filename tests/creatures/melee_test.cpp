@@ -10,6 +10,7 @@
 #include "creatures/melee.h"
 #include "creatures/perception.h"
 #include "creatures/wounding.h"
+#include "items/items_test.h"
 #include "items/wearing.h"
 #include "maps/facing.h"
 #include "presentation/menu.h"

@@ -5,6 +5,7 @@
 #include <map>
 #include <vector>
 
+#include "items/items_test.h"
 #include "items_fixture.h"
 
 namespace oxatest {

@@ -5,6 +5,7 @@
 
 #include "core/command.h"
 #include "items/itemdefs.h"
+#include "items/items_test.h"
 
 namespace {
 

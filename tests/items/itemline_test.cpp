@@ -1,4 +1,5 @@
 // Definition lines and storing definitions into the table.
+#include "items/items_test.h"
 #include "items_fixture.h"
 
 namespace oxatest {

@@ -12,6 +12,7 @@
 #include "creatures/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/items_test.h"
 #include "items/plants.h"
 #include "core/tekstit.h"
 

@@ -2,6 +2,7 @@
 #include "../activities/activity_fixture.h"
 
 #include "core/player.h"
+#include "items/items_test.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"
 

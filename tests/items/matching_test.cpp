@@ -4,6 +4,7 @@
 #include "items/craft_fixture.h"
 
 #include "activities/containers.h"
+#include "items/items_test.h"
 
 #include <sys/stat.h>
 

@@ -3,6 +3,7 @@
 // that would be too long together, and what a stockpile or a robber takes.
 #include "items/invsel_fixture.h"
 
+#include "items/items_test.h"
 #include "items/mending.h"
 
 namespace {

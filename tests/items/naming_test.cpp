@@ -1,4 +1,5 @@
 // Item names and descriptions, weight texts and values.
+#include "items/items_test.h"
 #include "items_fixture.h"
 
 namespace oxatest {

@@ -1,6 +1,7 @@
 // Plants from the plant data files, plant names by language and herb-effect words.
 #include <unistd.h>
 
+#include "items/items_test.h"
 #include "items_fixture.h"
 
 namespace oxatest {

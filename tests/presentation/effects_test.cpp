@@ -4,6 +4,7 @@
 #include "core/config.h"
 #include "presentation/effects.h"
 
+using oxatest::window_rgb;
 using showtest::map_rgb;
 
 class Effects : public ShowTest {
@@ -26,12 +27,6 @@ protected:
         SDL_SetRenderDrawColor(ren, (Uint8)r, (Uint8)g, (Uint8)b, 255);
         SDL_RenderClear(ren);
         SDL_SetRenderTarget(ren, nullptr);
-    }
-    static uint32_t window_rgb(int x, int y) {
-        uint32_t p = 0;
-        SDL_Rect r = {x, y, 1, 1};
-        SDL_RenderReadPixels(ren, &r, SDL_PIXELFORMAT_RGB888, &p, 4);
-        return p & 0xFFFFFFu;
     }
     static uint32_t screen_rgb(int x, int y) {
         int r, g, b;

@@ -5,6 +5,7 @@
 #include "core/records.h"
 #include "maps/shading.h"
 
+using oxatest::window_rgb;
 using showtest::map_rgb;
 
 class ShowScreen : public ShowTest {
@@ -27,13 +28,6 @@ protected:
         SDL_SetRenderDrawColor(ren, (Uint8)r, (Uint8)g, (Uint8)b, 255);
         SDL_RenderClear(ren);
         SDL_SetRenderTarget(ren, nullptr);
-    }
-    // The window's pixel as r, g, b packed 0xRRGGBB.
-    static uint32_t window_rgb(int x, int y) {
-        uint32_t p = 0;
-        SDL_Rect r = {x, y, 1, 1};
-        SDL_RenderReadPixels(ren, &r, SDL_PIXELFORMAT_RGB888, &p, 4);
-        return p & 0xFFFFFFu;
     }
     static const int VIEW_X = 240, VIEW_Y = 315;   // inside the map view
 };

@@ -210,6 +210,14 @@ TEST_F(ShowWordTable, TagsChangeColourAndAreNotDrawn) {
     EXPECT_EQ(pixel(26, 10), map_rgb(171, 171, 171));
     EXPECT_EQ(pixel(42, 10), COLOR_WHITE());   // a closing tag goes back to the caller's colour
     EXPECT_STREQ(s_sanataulukko, "\x02 \x02 \x02");
+
+    // The surface knows every tag the renderer knows, its blue brighter.
+    SANATAULUKKO_Lisaa(1, "<blue> \x02 </blue> \x02 <infoblue> \x02 <indblue> \x02");
+    showtext_sanataulukko(10, 30, 400, 0, COLOR_WHITE(), 0);
+    EXPECT_EQ(pixel(10, 30), map_rgb(0, 0, 255));
+    EXPECT_EQ(pixel(26, 30), COLOR_WHITE());
+    EXPECT_EQ(pixel(42, 30), map_rgb(60, 90, 152));
+    EXPECT_EQ(pixel(58, 30), map_rgb(76, 81, 109));
 }
 
 // ---- line inputs ------------------------------------------------------------------------------

@@ -1,4 +1,5 @@
 // The work map's fractal and the bounded accessors of the work map, the world and the culture map.
+#include "worldgen/kartta_main_test.h"
 #include "worldgen/worldgen_fixture.h"
 
 #include <map>

@@ -17,6 +17,7 @@
 #include "screens/loadchar.h"
 #include "screens/start.h"
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_test.h"
 
 namespace oxatest {
 namespace {

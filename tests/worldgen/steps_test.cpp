@@ -1,4 +1,5 @@
 // The terrain and culture steps on hand-made worlds.
+#include "worldgen/kartta_main_test.h"
 #include "worldgen/worldgen_fixture.h"
 
 namespace oxatest {

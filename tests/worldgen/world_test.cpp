@@ -1,5 +1,6 @@
 // Whole worlds under fixed seeds: the shape of the land, the codes used, the cultures, the start
 // place, and the files written.
+#include "worldgen/kartta_main_test.h"
 #include "worldgen/worldgen_fixture.h"
 
 #include <sys/stat.h>

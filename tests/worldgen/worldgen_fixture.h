@@ -9,6 +9,7 @@
 #include "core/records.h"
 #include "maps/mapunit.h"
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_main_test.h"
 
 namespace oxatest {
 

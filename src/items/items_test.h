@@ -1,0 +1,21 @@
+// src/items/items_test.h -- for the tests only: what the item rules share among their own files, and
+// the lookups and the data-pool gathering that only tests call.
+#pragma once
+#include <cstdint>
+
+#include "core/records.h"
+#include "items/items.h"
+#include "items/items_int.h"
+
+int ConstantObj_Prototyyppi(int id);                 // lowest row with the object id, -1 none
+unsigned ESINE_from_objname(const char *name);       // object id of the lowest exact name; 0 none
+int get_Item_maxpituus(const ItemStruct &item);
+
+// A pool of up to 63 data-pool records that world generation gathers.
+struct DataPoolStruct {        // 2308 bytes
+    DataStruct rec[64];
+    uint32_t count;
+};
+static_assert(sizeof(DataPoolStruct) == 2308, "DataPoolStruct layout");
+void DataPool_reset(DataPoolStruct &pool);
+void DataPool_add(DataPoolStruct &pool, const DataStruct &record);
