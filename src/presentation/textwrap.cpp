@@ -3,7 +3,7 @@
 
 #include "base/ownlib.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstring>
 

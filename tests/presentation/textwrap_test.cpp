@@ -1,6 +1,6 @@
 // The word-wrap both paragraph drawers lay out through: where the words go and which ink the tags ask.
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/textwrap.h"
 
 #include <gtest/gtest.h>
