@@ -15,7 +15,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/water.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"

@@ -17,7 +17,7 @@
 #include "items/inventory.h"
 #include "items/items.h"
 #include "items/itemwear.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"

@@ -30,7 +30,7 @@
 #include "maps/zoomstore.h"
 #include "presentation/boxes.h"
 #include "presentation/effects.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/panels.h"
 #include "presentation/notes.h"

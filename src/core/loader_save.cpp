@@ -19,7 +19,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"

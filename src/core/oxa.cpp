@@ -13,7 +13,7 @@
 #include "presentation/audio.h"
 #include "presentation/effects.h"
 #include "presentation/hyper.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/oxalistener.h"
 #include "presentation/screen.h"
 #include "presentation/pictures.h"
@@ -33,7 +33,6 @@ int REAL_QUIT;
 int LOADER_RUN;
 char CharacterFile[128];
 uint8_t IDLETIMER_ENABLED, IDLETIMER_SET;
-int idle_timer;
 int DisplayWidth = 800, DisplayHeight = 600;
 int OXA_NODELAY;
 
@@ -113,15 +112,6 @@ void save_winpos_data() {
     SDL_GetWindowPosition(win, &WinPos.x, &WinPos.y);
     SDL_GetWindowSize(win, &WinPos.width, &WinPos.height);
     write_atomic("winpos.dat", &WinPos, sizeof WinPos);
-}
-
-uint32_t IdleAnimation(uint32_t interval, void *) {
-    if (IDLETIMER_ENABLED && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
-        SDL_Event e{};
-        e.type = SDL_USEREVENT;
-        SDL_PushEvent(&e);
-    }
-    return interval;
 }
 
 int center_x(const char *text) { return winW() / 2 - textwidth(text) / 2; }

@@ -8,7 +8,7 @@
 #include "creatures/creatures.h"
 #include "items/items.h"
 #include "maps/mapdraw.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"

@@ -30,7 +30,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/audio.h"
 #include "presentation/boxes.h"

@@ -17,7 +17,7 @@
 #include "maps/marker.h"
 #include "maps/notelink.h"
 #include "maps/zoomstore.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

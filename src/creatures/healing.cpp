@@ -25,7 +25,7 @@
 #include "items/itemwear.h"
 #include "items/matching.h"
 #include "items/materials.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"

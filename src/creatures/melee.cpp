@@ -37,7 +37,7 @@
 #include "maps/doors.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"

@@ -12,7 +12,7 @@
 #include "items/items.h"
 #include "items/wearing.h"
 #include "maps/directions.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 

@@ -13,7 +13,7 @@
 #include "items/invsel.h"
 #include "items/items.h"
 #include "maps/picker.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"

@@ -19,7 +19,7 @@
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/recipes.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"

@@ -20,7 +20,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/rooms.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

@@ -22,7 +22,7 @@
 #include "items/materials.h"
 #include "items/quality.h"
 #include "items/vessels.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"

@@ -30,7 +30,7 @@
 #include "maps/worldsearch.h"
 #include "presentation/audio.h"
 #include "presentation/effects.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"

@@ -35,7 +35,7 @@
 #include "maps/picker.h"
 #include "maps/rooms.h"
 #include "maps/sight.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"

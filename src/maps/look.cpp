@@ -21,7 +21,7 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"

@@ -36,7 +36,7 @@
 #include "activities/skilluse.h"
 #include "activities/worklinks.h"
 #include "presentation/audio.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
@@ -57,7 +57,6 @@ int SOUND_IN_DISTANCE = 0, SOUND_IN_POSITION = 0;
 char MoveSound[16] = "";
 
 void (*MoveNote)(const char *text) = Note;
-int (*MoveAsk)(const char *question) = KyllaEi;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
 enum { MOVE_FREE = 1, MOVE_CREATURE = 100, MOVE_TOLD = 101, MOVE_OBSTACLE = 103, MOVE_TRAPPED = 104 };
@@ -192,7 +191,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
         if (mode != MODE_SWIM) {
             if (step != 0 && ice_breaks(toX, toY, 0.7f)) {
                 MoveNote("!You doubt the ice will hold your weight.");
-                if (!MoveAsk("Still want to step on the ice?")) return MOVE_CREATURE;
+                if (!KyllaEi("Still want to step on the ice?")) return MOVE_CREATURE;
             }
         } else if (mode == MODE_SWIM) {
             if (step == 0) return MOVE_CREATURE;
@@ -241,12 +240,12 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 return MOVE_TOLD;
             }
             if (d.type == DT_TRAP && d.extra == 'd') {
-                if (step == 0 || !MoveAsk("Really walk into a trap?")) return MOVE_TOLD;
+                if (step == 0 || !KyllaEi("Really walk into a trap?")) return MOVE_TOLD;
             } else if (d.type == DT_ICEHOLE) {
                 if (step == 0) return MOVE_TOLD;
                 if (d.flags <= 50) {
                     MoveNote("!You spot a partially frozen hole in the ice over there.");
-                    if (!MoveAsk("Really step on that ice?")) return MOVE_TOLD;
+                    if (!KyllaEi("Really step on that ice?")) return MOVE_TOLD;
                 }
             } else if (d.type == DT_CREATURE && !world && d.id >= CRE_DATAID) {
                 const long slot = (long)d.id - CRE_DATAID;
@@ -444,7 +443,7 @@ int MovePlayer(int step) {
         char how[16];
         copy_bounded(how, sizeof how, inival("AUTO_CLIMB_ELEVATION", "ASK"));
         if (!strcmp(how, "ASK")) {
-            if (!MoveAsk("Climb it?")) return -1;
+            if (!KyllaEi("Climb it?")) return -1;
         } else if (strcmp(how, "YES") != 0)
             return -1;
         if (!climb_it(tx, ty)) return -1;
@@ -471,7 +470,7 @@ int MovePlayer(int step) {
             char how[16];
             copy_bounded(how, sizeof how, inival("AUTO_CLIMB_FENCE", "ASK"));
             if (!strcmp(how, "ASK")) {
-                if (!MoveAsk("Climb it?")) return 0;
+                if (!KyllaEi("Climb it?")) return 0;
             } else if (strcmp(how, "YES") != 0)
                 return 0;
             if (!climb_it(tx, ty)) return 0;

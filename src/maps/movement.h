@@ -13,7 +13,6 @@ extern char MoveSound[16];         // the step sound chosen by the last step (""
 // The player's messages and yes/no questions of seeing and walking: the note box, and the question
 // prompt once it lands. A test may point them elsewhere to script a walk.
 extern void (*MoveNote)(const char *text);
-extern int (*MoveAsk)(const char *question);
 
 int MovePlayer(int step);          // -1 refused, 0 not moved, 1 moved
 int MoveTo(int who, int fromX, int fromY, int toX, int toY, int step);

@@ -16,7 +16,7 @@
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/worldsearch.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

@@ -14,7 +14,7 @@
 #include "base/ownlib.h"
 #include "maps/mapunit.h"
 #include "presentation/effects.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
 

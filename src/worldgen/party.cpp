@@ -15,7 +15,7 @@
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "worldgen/worldgen.h"

@@ -1,6 +1,8 @@
 // tests/common/harness.h -- what every test needs: a throwaway working folder holding the generated
 // assets, SDL started headless, pushed events and pixel reads of the screen surface.
 #pragma once
+#include "base/ui.h"
+
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 #include <cstdint>
@@ -48,6 +50,7 @@ private:
     SDL_Texture *tex_;
     SDL_Surface *screen_;
     int graph_init_;
+    UiScreen ui_;
 };
 
 std::string asset_path(const char *relative);   // a file of the built working folder

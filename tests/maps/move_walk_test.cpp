@@ -49,7 +49,7 @@ protected:
         questions.clear();
         next_answer = 0;
         MoveNote = capture_note;
-        MoveAsk = scripted_ask;
+        ui.choices.yes_no = scripted_ask;
         WaterSwimTurn = [](int) { return 2; };   // every swimming turn a plain success
         memset(Cre, 0, sizeof Cre);
         dir->write_file("oxa_ini.txt", "");
@@ -58,7 +58,7 @@ protected:
     }
     void TearDown() override {
         MoveNote = [](const char *) {};
-        MoveAsk = [](const char *) { return 0; };
+        ui.choices.yes_no = nullptr;
         WaterSwimTurn = saved_swim;
         MSG_forget_index();
         MapsTest::TearDown();
