@@ -5,6 +5,7 @@
 #include "core/datafunc.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
+#include "base/ui.h"
 #include "core/records.h"
 #include "items/items.h"
 #include "core/obj_func.h"
@@ -100,7 +101,7 @@ static void quiet(const char *, const char *, uint8_t, uint8_t, uint8_t, const c
 
 static void BM_StepIntoTheWaterAndBack(benchmark::State &state) {
     open_world();
-    MoveAsk = yes;
+    ui.choices.yes_no = yes;
     ui.notes.note = quiet;
     for (auto _ : state) {
         PlayerX = 235;

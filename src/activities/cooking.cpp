@@ -23,8 +23,8 @@
 #include "items/vessels.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
@@ -561,6 +561,7 @@ static void recipe_menu(const char *group, const char *title) {
     }
     NOUPDATE_RC = 1;
     TeeValinta(title);
+    Valinta_Toimi();
 }
 
 void Cook() {
@@ -582,6 +583,7 @@ void Cook() {
     Valinta_LisaaGlobalGameinfo("COOKERY");
     NOUPDATE_RC = 1;
     const int key = TeeValinta("COOKERY OPTIONS");
+    Valinta_Toimi();
     switch (key) {
     case 'A': recipe_menu("baking", "BREAD AND BAKING RECIPES"); return;
     case 'P': recipe_menu("porridge", "PORRIDGE RECIPES"); return;

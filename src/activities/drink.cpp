@@ -15,7 +15,6 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/water.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"

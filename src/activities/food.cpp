@@ -17,7 +17,6 @@
 #include "items/inventory.h"
 #include "items/items.h"
 #include "items/itemwear.h"
-#include "presentation/menu.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"

@@ -20,7 +20,6 @@
 #include "creatures/physical.h"
 #include "maps/mapunit.h"
 #include "maps/plrlink.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "presentation/show.h"
@@ -100,7 +99,9 @@ static int work_menu(const char *title, const char *topic, const int (*entries)[
     for (int i = 0; i < count; i++) Valinta_LisaaToiminnalla(entries[i][0], Toiminta(entries[i][1]), entries[i][1]);
     Valinta_LisaaGlobalGameinfo(topic);
     NOUPDATE_RC = 1;
-    return TeeValinta(title);
+    const int key = TeeValinta(title);
+    Valinta_Toimi();
+    return key;
 }
 
 int agriculture() {

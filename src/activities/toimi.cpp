@@ -7,6 +7,7 @@
 #include "core/loader.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
+#include "base/ui.h"
 #include "maps/mapunit.h"
 #include "core/notes.h"
 #include "base/ui.h"
@@ -34,6 +35,11 @@ int non_outdoor() {
     if (!bigmap()) return 0;
     Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
     return 1;
+}
+
+void Valinta_Toimi() {
+    const ValintaStruct *v = Valinta_Valittu();
+    if (v && v->action) Toimi(v->action, v->value, v->qualifier);
 }
 
 void Toimi(int action, int value, const char *text) {

@@ -106,6 +106,8 @@ enum Action : int {
 
 // Runs one command. The text may be null only for codes that are not remembered for repeat.
 void Toimi(int action, int value, const char *text);
+// Runs the action of the entry the last choice menu chose, when it has one.
+void Valinta_Toimi();
 const char *Toiminta(int action);  // the action's display name, "" when it has none
 char *txt_toimia(int action);      // the name in lower case in a scratch buffer; "do that" when none
 

@@ -36,9 +36,117 @@ void ui_message_log();
 
 // ---- choices, questions and keys --------------------------------------------------------------
 
-struct UiChoices {
-    int reserved_;
+// The game's key codes: what getkey answers, and what menus and lists take as hotkeys.
+enum {
+    KEY_ENTER = 13, KEY_ESC = 27, KEY_BACKSPACE = 8, KEY_DELETE = 1500, KEY_CTRL_S = 1100,
+    KEY_ALT_A = 2000, KEY_TAB = 1020, KEY_F10 = 1068, KEY_WHEEL_UP = 1098, KEY_WHEEL_DOWN = 1099,
+    KEY_IDLE = -2, KEY_QUIT = -1, KEY_WINDOW = -42, KEY_CONTROLLER = -99
 };
+
+// The rest of the game key codes, for callers that compare them by name.
+enum {
+    KEY_SPACE = 32, KEY_FN1 = 1059, KEY_FN9 = 1067, KEY_HOME = 1071, KEY_UP = 1072, KEY_PGUP = 1073,
+    KEY_LEFT = 1075, KEY_RIGHT = 1077, KEY_END = 1079, KEY_DOWN = 1080, KEY_PGDN = 1081, KEY_PAD5 = 1082,
+    KEY_ALT_MINUS = 1096, KEY_CTRL_0 = 1097, KEY_FREECLICK = 1510,
+    KEY_RCLICK = 1511              // the right mouse button, at MOUSE_X, MOUSE_Y
+};
+
+// A choice menu is built entry by entry (Valinta_*) and then shown (TeeValinta, TeeRMValinta).
+enum { VALINTA_MAX = 50, VALINTA_SHOWN = 25, VALINTA_TEXT_CUT = 34, VALINTA_TERRAIN_ACTION = 240 };
+
+struct ValintaStruct {
+    char text[100];                // "%c.%s": the key character, ".", the entry's text
+    int32_t key;                   // the game key code that chooses it; -1 a separator line
+    int32_t gx, gy;                // where its picture goes
+    uint8_t mapchar;               // terrain char of the picture (0 none)
+    uint8_t terrain_tile;          // the picture is the tile of terrain `mapchar`
+    uint8_t pad[2];
+    int32_t action;                // action code for the command dispatcher (0 none)
+    int32_t value;                 // the action's argument
+    char qualifier[100];           // the action's text argument
+    char topic[100];               // encyclopedia topic (empty none)
+    char tilename[100];            // tile of the picture
+};
+
+struct UiChoices {
+    // Shows the menu built in ValintaEntry (its first `count` entries; `many`: more were built
+    // than are shown) as the main menu or, `popup`, at (x, y); notes the choice. Answers the chosen
+    // list position (-1 none) and its key in *key.
+    int (*menu)(const char *title, int popup, int x, int y, int count, int many, int nocancel, int *key);
+    int (*yes_no)(const char *question);                 // 1 for yes
+    int (*yes_no_esc)(const char *question);             // 1 for yes or Esc
+    int (*count)(int total, int x, int y);               // how many of a total (more than 1); 0 none
+    int (*is_topic)(const char *word);                   // the encyclopedia has the word
+    int (*getkey)();
+    int (*getkeypress)();
+    int (*kbhit)();
+    int (*kb_hit)();
+    void (*clear_event_memory)();
+    void (*clrevents)();
+    int (*clr_key_buffer)();
+    void (*clr_mouse_wheel_buffer)();
+    int (*window_closed)();
+    void (*resize_off)();
+    void (*resize_on)();
+    int (*key_modifiers)();        // UI_MOD_* of the last key taken (a click: of the keys held)
+    void (*idle_ticks)(int on);
+};
+
+enum { UI_MOD_SHIFT = 1, UI_MOD_CTRL = 2 };
+
+extern ValintaStruct ValintaEntry[VALINTA_MAX];
+extern int ValintojenMaara;        // entries in use
+extern char ValintaTekstilisa[1024];   // extra text shown with the menu
+extern int TeeValinta_NOCANCEL;    // the next menu has no cancel entry
+extern int TEEVALINTA_POS;         // the list position the last menu returned
+extern int GraafinenApu_X, GraafinenApu_Y;
+extern const char menukeys[];      // "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+
+void Valinta_Tyhjaa();
+int Valinta_Lisaa(int key, const char *text);                      // the new count
+int Valinta_LisaaToiminnalla(int key, const char *text, int action);
+int Valinta_LisaaTarkenteella(int key, const char *text, int action, int value);
+int Valinta_LisaaTekstitarkenteella(int key, const char *text, int action, const char *qualifier);
+void Valinta_LisaaGameinfo(const char *topic);
+void Valinta_LisaaGlobalGameinfo(const char *topic);
+void Valinta_LisaaGrafiikka(int x, int y, int mapchar);
+void Valinta_Tekstilisa(const char *text);
+
+// Showing: the chosen entry's key (0 when cancelled); the popup answers the entry's action when it
+// has one. The menu runs no action itself: Valinta_Valittu is the entry the last TeeValinta chose
+// (nullptr when none), whose action the caller runs.
+int TeeValinta(const char *title);
+int TeeRMValinta(const char *title, int x, int y);
+const ValintaStruct *Valinta_Valittu();
+
+int KyllaEi(const char *question);                       // 1 for yes
+int KeskeytaKyllaEi(const char *question);               // 1 for yes or Esc
+int AskCount(int total);                                 // how many of a total; 0 for none
+int askCount(int total, const char *text, int x, int y);
+
+// Keys. Without a screen getkey and getkeypress take the next scripted key and the polls find nothing
+// waiting: nothing ever waits for a key that cannot come.
+extern int CLOSE_WINDOW;           // the window's close button was pressed
+extern int XOUT_OK;                // closing the window at the menu quits
+extern int MOUSECLICK;             // the last code came from the mouse
+extern int MOUSE_X, MOUSE_Y;       // mouse in the 800 x 600 game screen
+
+int getkey();                      // waits for the next game key code
+int getkeypress();                 // flips, clears the queue, waits for a code of 1 or more (-1 on close)
+int kbhit();                       // 1 when a key waits, without reading it
+int kb_hit();                      // takes one waiting event: its key symbol, 1 for a click, else 0
+void ClearEventMemory();           // forget held keys and flush pending events
+void clrevents();                  // drains every queued event and restarts text input
+int ClrKeyBuffer();                // trims key repeat; answers the number of repeats dropped
+void ClrMouseWheelBuffer();
+int WindowClosed();                // the window was closed during the last wait
+int MouseClick();
+void RESIZE_off();
+void RESIZE_on();
+int KeyModifiers();                // UI_MOD_* of the last key taken
+// Starts (afresh) or stops the idle ticks: a KEY_IDLE three times a second while IDLETIMER_ENABLED
+// and nothing else waits.
+void IdleTicks(int on);
 
 // ---- sound cues -------------------------------------------------------------------------------
 

@@ -22,9 +22,8 @@
 #include "maps/doors.h"
 #include "maps/look.h"
 #include "maps/movement.h"
-#include "presentation/input.h"
-#include "presentation/menu.h"
 #include "base/debuglog.h"
+#include "base/ui.h"
 #include "presentation/windows.h"
 #include "core/notes.h"
 #include "base/ui.h"
@@ -34,7 +33,6 @@
 #include "quests/tehtavat.h"
 #include "screens/gamescreens.h"
 
-#include <SDL2/SDL.h>
 #include <cstdio>
 #include <cstring>
 
@@ -47,14 +45,12 @@ static void idle_timer_on() {
     if (OXA_NODELAY) return;       // tests run without the idle animation
     if (IDLE_ANIMATION) {
         if (!IDLETIMER_SET) {
-            if (idle_timer) SDL_RemoveTimer(idle_timer);
-            idle_timer = SDL_AddTimer(333, IdleAnimation, nullptr);
+            IdleTicks(1);
             IDLETIMER_SET = 1;
         }
         IDLETIMER_ENABLED = 1;
     } else if (IDLETIMER_SET) {
-        SDL_RemoveTimer(idle_timer);
-        idle_timer = 0;
+        IdleTicks(0);
         IDLETIMER_SET = 0;
     }
 }
@@ -128,7 +124,7 @@ int PlayerAction() {
     CLOSE_WINDOW = 0;
     const int typed_ahead = ClrKeyBuffer();
     int key = getkey();
-    const int ctrl = (modifier & KMOD_CTRL) != 0;
+    const int ctrl = (KeyModifiers() & UI_MOD_CTRL) != 0;
 
     // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
     const int closed = (key == KC_CLOSED || key == KC_ESC) && CLOSE_WINDOW;

@@ -31,7 +31,6 @@
 #include "maps/zoomstore.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
-#include "presentation/input.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "presentation/show.h"

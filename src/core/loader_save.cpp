@@ -19,7 +19,6 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "presentation/show.h"

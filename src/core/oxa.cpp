@@ -12,7 +12,7 @@
 #include "core/weatherengine.h"
 #include "base/ui.h"
 #include "presentation/hyper.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/oxalistener.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
@@ -31,7 +31,6 @@ int REAL_QUIT;
 int LOADER_RUN;
 char CharacterFile[128];
 uint8_t IDLETIMER_ENABLED, IDLETIMER_SET;
-int idle_timer;
 int DisplayWidth = 800, DisplayHeight = 600;
 int OXA_NODELAY;
 
@@ -111,15 +110,6 @@ void save_winpos_data() {
     SDL_GetWindowPosition(win, &WinPos.x, &WinPos.y);
     SDL_GetWindowSize(win, &WinPos.width, &WinPos.height);
     write_atomic("winpos.dat", &WinPos, sizeof WinPos);
-}
-
-uint32_t IdleAnimation(uint32_t interval, void *) {
-    if (IDLETIMER_ENABLED && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
-        SDL_Event e{};
-        e.type = SDL_USEREVENT;
-        SDL_PushEvent(&e);
-    }
-    return interval;
 }
 
 int center_x(const char *text) { return winW() / 2 - textwidth(text) / 2; }

@@ -15,7 +15,6 @@ extern int REAL_QUIT;              // 1 quit the program, -1 back to the menu, e
 extern int LOADER_RUN;
 extern char CharacterFile[128];
 extern uint8_t IDLETIMER_ENABLED, IDLETIMER_SET;
-extern int idle_timer;
 extern int DisplayWidth, DisplayHeight;
 
 // Test switch: when set, every wait of the game returns at once.
@@ -30,7 +29,6 @@ void initlog(const char *text);
 void initmsg(const char *text);
 void audio_debug(const char *text);
 void save_winpos_data();
-uint32_t IdleAnimation(uint32_t interval, void *param);
 int center_x(const char *text);
 int donabox();
 int get_fps();

@@ -8,7 +8,6 @@
 #include "creatures/creatures.h"
 #include "items/items.h"
 #include "maps/mapdraw.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"

@@ -18,8 +18,6 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
-#include "presentation/input.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "presentation/show.h"
@@ -39,8 +37,6 @@ int SPEND_MINDONE = 0;
 int SPEND_CRAFTPAUSE = 0;
 char SPEND_SAMPLE[20] = "";
 int INSTANT_TASKS = 0;
-int (*SpendAsk)(const char *question) = KyllaEi;
-int (*SpendAbortAsk)(const char *question) = KeskeytaKyllaEi;
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 
@@ -201,7 +197,7 @@ static void open_window(const char *message, int continued, unsigned flags) {
 }
 
 // Asks the interrupt question; 1 for yes.
-static int ask_abort() { return SpendAbortAsk("Abort task?"); }
+static int ask_abort() { return KeskeytaKyllaEi("Abort task?"); }
 
 // A question about one creature: 1 when the player chose to abort.
 static int creature_question(int c, const char *key) {
@@ -383,7 +379,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
             EXIT_CLOSE_GAME = 1;
             return cancelled();
         }
-        if (kb_hit() == SDLK_ESCAPE) cancel = (flags & SPF_ESC_NOASK) ? 1 : 2;
+        if (kb_hit() == KEY_ESC) cancel = (flags & SPF_ESC_NOASK) ? 1 : 2;
 
         if ((flags & SPF_REST) && plr_fatigue() == 0.0f) {
             say("TASK_RESTED");
@@ -443,7 +439,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
         if (Plr.posture == 4 || REAL_QUIT == -1) return cancelled();
         if (cancel == 1) return cancelled();
         if (cancel == 2) {
-            if (SpendAsk(SPEND_CRAFTPAUSE ? "Take a break?" : "Cancel current task?")) return cancelled();
+            if (KyllaEi(SPEND_CRAFTPAUSE ? "Take a break?" : "Cancel current task?")) return cancelled();
             // A question answered by a closed window ends the task: nobody is there to go on.
             if (CLOSE_WINDOW) return cancelled();
             SPENDING = 1;

@@ -27,11 +27,6 @@ enum {
     SPEND_MAX_MINUTES = 720,
 };
 
-// The task's questions: the yes/no prompt and the interrupt question (yes or Esc). A test may point
-// them elsewhere to answer for the player.
-extern int (*SpendAsk)(const char *question);
-extern int (*SpendAbortAsk)(const char *question);
-
 int spend(int minutes, int seconds, const char *message, int continued_minutes, unsigned flags);
 int basicspend(int minutes, const char *message);
 int realbasicspend(int minutes, int seconds, const char *message, unsigned flags);

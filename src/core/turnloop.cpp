@@ -35,7 +35,6 @@
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "items/ownership.h"
-#include "presentation/input.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"

@@ -9,6 +9,8 @@ float FullWeightLoad(int creature);    // pounds, with what it carries; -1 the p
 int Cre_home_people(int wx, int wy, int culture);
 
 char *monnam(int n, int flags);    // display name in a scratch buffer: flags 0 plain, 2 with "the"
+// The creature on the square, asking which when several are: -1 none, -1000 the question was cancelled.
+int cre_xy_select(int x, int y);
 int is_human(int n);
 int onko_NPC_nainen(int n);
 int is_socmember(int n);

@@ -22,9 +22,10 @@
 #include "creatures/wounds.h"
 #include "items/inventory.h"
 #include "items/items.h"
-#include "presentation/input.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "base/ui.h"
+#include "creatures/creatures.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"
@@ -404,4 +405,30 @@ int spendtask_helpers(char *names, int size) {
     }
     if (names && size > 0) copy_bounded(names, (size_t)size, list);
     return helpers;
+}
+
+int cre_xy_select(int x, int y) {
+    enum { MOST = 24 };
+    int found[MOST], n = 0;
+    for (int i = 0; i < DATA_MAX && n < MOST; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE || d.x != x || d.y != y) continue;
+        int c = (int)d.id - CRE_DATAID;
+        if (c < 0 || c >= CRE_COUNT) continue;
+        if (!DEBUG_INFO && sukeltaako_NPC(c)) continue;
+        found[n++] = c;
+    }
+    if (n == 0) return -1;
+    if (n == 1) return found[0];
+    Note("+There are multiple creatures.");
+    Valinta_Tyhjaa();
+    for (int i = 0; i < n; i++) Valinta_Lisaa(menukeys[i], monnam(found[i], 4));
+    int key = TeeValinta("Select target");
+    if (key == 0) {
+        Note("!Canceled.");
+        return -1000;
+    }
+    for (int i = 0; i < n; i++)
+        if (menukeys[i] == key) return found[i];
+    return -1;
 }

@@ -25,8 +25,8 @@
 #include "items/itemwear.h"
 #include "items/matching.h"
 #include "items/materials.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"
 

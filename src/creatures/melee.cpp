@@ -37,8 +37,8 @@
 #include "maps/doors.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 StrikeRecord StrikeData, AttackerStrike, DefenderStrike;

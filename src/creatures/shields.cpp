@@ -12,7 +12,6 @@
 #include "items/items.h"
 #include "items/wearing.h"
 #include "maps/directions.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 

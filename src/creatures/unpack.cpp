@@ -12,7 +12,6 @@
 #include "items/invsel.h"
 #include "items/items.h"
 #include "maps/picker.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"

@@ -9,7 +9,7 @@
 #include "creatures/healing.h"
 #include "creatures/wounds.h"
 #include "presentation/bodypic.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
 

@@ -17,10 +17,9 @@
 #include "items/recipes.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
-#include "presentation/input.h"
-#include "presentation/menu.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 
@@ -167,7 +166,9 @@ static int handcraft_submenu(const char *section, const char *title, int extra) 
         Valinta_LisaaToiminnalla('J', Toiminta(219), 219);
         Valinta_LisaaToiminnalla('S', Toiminta(220), 220);
     }
-    return TeeValinta(title);
+    const int key = TeeValinta(title);
+    Valinta_Toimi();
+    return key;
 }
 
 void make_item() {
@@ -212,6 +213,7 @@ int wooden_items() {
     Lisaa_esine_menuvalinnat("diy_*.*", "CARPENTRY", "allmenu");
     NOUPDATE_RC = 1;
     const int key = TeeValinta("CARPENTRY OPTIONS");
+    Valinta_Toimi();
     NOUPDATE_RC = 0;
     return key;
 }
@@ -231,6 +233,7 @@ int building_skill() {
     Valinta_LisaaGameinfo("BUILDING");
     NOUPDATE_RC = 1;
     int key = TeeValinta("BUILDING OPTIONS");
+    Valinta_Toimi();
     const char *section = nullptr, *title = nullptr;
     if (toupper(key) == 'K') section = "kota", title = "KOTA";
     if (toupper(key) == 'W') section = "building", title = "WOODEN BUILDING";
@@ -238,6 +241,7 @@ int building_skill() {
         new_menu();
         Lisaa_esine_menuvalinnat("biy_*.*", "", section);
         key = TeeValinta(title);
+        Valinta_Toimi();
     }
     NOUPDATE_RC = 0;
     return key;

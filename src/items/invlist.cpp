@@ -12,7 +12,7 @@
 #include "items/items_int.h"
 #include "items/itemtiles.h"
 #include "items/items.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"

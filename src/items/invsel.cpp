@@ -17,8 +17,7 @@
 #include "maps/movement.h"
 #include "screens/gameinfo.h"
 #include "presentation/hyper.h"
-#include "presentation/input.h"
-#include "presentation/menu.h"
+#include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -499,8 +498,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         } else {
             key = getkey();
             click = MOUSECLICK != 0;
-            shift = click ? (SDL_GetModState() & KMOD_SHIFT) != 0
-                          : ownlib_event.type == SDL_KEYDOWN && (ownlib_event.key.keysym.mod & KMOD_SHIFT);
+            shift = (KeyModifiers() & UI_MOD_SHIFT) != 0;
         }
         if (key == KEY_QUIT) {
             if (WindowClosed()) return close(s, INVSEL_CANCEL);

@@ -29,8 +29,6 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "presentation/bodypic.h"
-#include "presentation/input.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"

@@ -7,7 +7,6 @@
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "items/vessels.h"
-#include "presentation/listwidget.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/tiles.h"
@@ -353,9 +352,3 @@ static void condition(int x, int y, const ItemStruct &item) {
 void invshow_wear(int x, int y, int pos) { condition(x, y, ObjToItem(pos)); }
 
 void NaytaKulutus(int y) { condition(420, y + 5, Item); }
-
-void ValintaPalkki(int x, int y, const char *label, const char *text, int selected, int id) {
-    LIST_ButtonSpotEntry(id, x + 6, y + 5, label ? label : "");
-    showtext(x + 10, y + 25, text ? text : "", COLOR_DARKGRAY(), 0);
-    if (selected) alpha_box(x + 8, y + 7, 74, 16, RGB_to_color(252, 252, 84), 128);
-}

@@ -11,4 +11,3 @@ void invshow_picture(int x, int y, const ItemStruct &item);   // the item's pict
 void invshow_inuse(int x, int y, int pos);   // worn, wielded ("1st", "2nd"), lit, skis, leash
 void invshow_wear(int x, int y, int pos);    // "empty" or the condition bar of a worn-down item
 void NaytaKulutus(int y);                    // the same for Item at column 420
-void ValintaPalkki(int x, int y, const char *label, const char *text, int selected, int id);

@@ -23,7 +23,6 @@
 #include "items/materials.h"
 #include "items/quality.h"
 #include "items/vessels.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"

@@ -6,6 +6,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"
+#include "base/ui.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/items_int.h"
@@ -23,7 +24,6 @@
 #include "maps/mapunit.h"
 #include "core/notes.h"
 
-#include <SDL2/SDL.h>
 
 #include <cstring>
 #include <initializer_list>
@@ -224,25 +224,16 @@ int recipe_craft(const char *name, int seed, FILE *out) {
     tarvike_valinta = first_fitting_slot;
     INSTANT_TASKS = 1;
     DISABLE_MORECHECK = 1;
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    if (patches) {
-        e.key.keysym.sym = SDLK_1;   // one patch, typed as a player types it
-        e.key.keysym.scancode = SDL_SCANCODE_1;
-        SDL_PushEvent(&e);
-        SDL_Event t{};
-        t.type = SDL_TEXTINPUT;
-        t.text.text[0] = '1';
-        SDL_PushEvent(&t);
-        SDL_Event up = e;
-        up.type = SDL_KEYUP;
-        up.key.state = SDL_RELEASED;
-        SDL_PushEvent(&up);
-    }
-    e.key.keysym.sym = SDLK_SPACE;
-    SDL_PushEvent(&e);   // the proceed question
+    // Her answers, typed without a window: one patch, then on with the work.
+    int keys[2], nkeys = 0;
+    if (patches) keys[nkeys++] = '1';
+    keys[nkeys++] = KEY_SPACE;
+    const UiChoices asked = ui.choices;
+    ui.choices = UiChoices{};
+    ui_script_keys(keys, nkeys);
     Tee(-1, 0, product);
+    ui.choices = asked;
+    ui_script_clear();
     INSTANT_TASKS = 0;
     int faults = 0;
     for (int i = 0; i < ngiven; i++) {

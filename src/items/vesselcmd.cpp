@@ -31,7 +31,6 @@
 #include "maps/worldsearch.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"

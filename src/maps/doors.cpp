@@ -35,7 +35,6 @@
 #include "maps/picker.h"
 #include "maps/rooms.h"
 #include "maps/sight.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"

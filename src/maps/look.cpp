@@ -21,9 +21,9 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "presentation/menu.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "activities/worklinks.h"
 

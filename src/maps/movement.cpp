@@ -36,7 +36,6 @@
 #include "activities/skilluse.h"
 #include "activities/worklinks.h"
 #include "base/ui.h"
-#include "presentation/menu.h"
 #include "core/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -55,7 +54,6 @@ int UPDATE_SCREEN = 0, ZoomRenew = 0, Exit_Checking = 0;
 int SOUND_IN_DISTANCE = 0, SOUND_IN_POSITION = 0;
 char MoveSound[16] = "";
 
-int (*MoveAsk)(const char *question) = KyllaEi;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
 enum { MOVE_FREE = 1, MOVE_CREATURE = 100, MOVE_TOLD = 101, MOVE_OBSTACLE = 103, MOVE_TRAPPED = 104 };
@@ -190,7 +188,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
         if (mode != MODE_SWIM) {
             if (step != 0 && ice_breaks(toX, toY, 0.7f)) {
                 Note("!You doubt the ice will hold your weight.");
-                if (!MoveAsk("Still want to step on the ice?")) return MOVE_CREATURE;
+                if (!KyllaEi("Still want to step on the ice?")) return MOVE_CREATURE;
             }
         } else if (mode == MODE_SWIM) {
             if (step == 0) return MOVE_CREATURE;
@@ -239,12 +237,12 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 return MOVE_TOLD;
             }
             if (d.type == DT_TRAP && d.extra == 'd') {
-                if (step == 0 || !MoveAsk("Really walk into a trap?")) return MOVE_TOLD;
+                if (step == 0 || !KyllaEi("Really walk into a trap?")) return MOVE_TOLD;
             } else if (d.type == DT_ICEHOLE) {
                 if (step == 0) return MOVE_TOLD;
                 if (d.flags <= 50) {
                     Note("!You spot a partially frozen hole in the ice over there.");
-                    if (!MoveAsk("Really step on that ice?")) return MOVE_TOLD;
+                    if (!KyllaEi("Really step on that ice?")) return MOVE_TOLD;
                 }
             } else if (d.type == DT_CREATURE && !world && d.id >= CRE_DATAID) {
                 const long slot = (long)d.id - CRE_DATAID;
@@ -442,7 +440,7 @@ int MovePlayer(int step) {
         char how[16];
         copy_bounded(how, sizeof how, inival("AUTO_CLIMB_ELEVATION", "ASK"));
         if (!strcmp(how, "ASK")) {
-            if (!MoveAsk("Climb it?")) return -1;
+            if (!KyllaEi("Climb it?")) return -1;
         } else if (strcmp(how, "YES") != 0)
             return -1;
         if (!climb_it(tx, ty)) return -1;
@@ -469,7 +467,7 @@ int MovePlayer(int step) {
             char how[16];
             copy_bounded(how, sizeof how, inival("AUTO_CLIMB_FENCE", "ASK"));
             if (!strcmp(how, "ASK")) {
-                if (!MoveAsk("Climb it?")) return 0;
+                if (!KyllaEi("Climb it?")) return 0;
             } else if (strcmp(how, "YES") != 0)
                 return 0;
             if (!climb_it(tx, ty)) return 0;

@@ -10,10 +10,6 @@ extern int UPDATE_SCREEN, ZoomRenew, Exit_Checking;
 extern int SOUND_IN_DISTANCE, SOUND_IN_POSITION;
 extern char MoveSound[16];         // the step sound chosen by the last step ("" none)
 
-// The player's yes/no questions of seeing and walking: the question prompt once it lands. A test may
-// point it elsewhere to script a walk.
-extern int (*MoveAsk)(const char *question);
-
 int MovePlayer(int step);          // -1 refused, 0 not moved, 1 moved
 int MoveTo(int who, int fromX, int fromY, int toX, int toY, int step);
 int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY);

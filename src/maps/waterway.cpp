@@ -26,6 +26,7 @@
 #include "maps/mapunit.h"
 #include "maps/water.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "creatures/condition.h"
 #include "quests/tehtavat.h"
@@ -123,7 +124,7 @@ int cold_water_confirmation(int, int, int ask) {
     char text[SBUF_SIZE];
     bprintf(text, sizeof text, "!The water is %s.", WaterTemp_txtdesc(t));
     Note(text);
-    return ask ? MoveAsk("Really enter the water?") : 1;
+    return ask ? KyllaEi("Really enter the water?") : 1;
 }
 
 // ---- the player's step into water -------------------------------------------------------------
@@ -157,7 +158,7 @@ static int deep_water(int x, int y) {
     if (bigmap() || LOADER_RUN) return 0;
     char how[16];
     copy_bounded(how, sizeof how, inival("AUTO_SWIM", "ASK"));
-    if (!strcmp(how, "YES") || (!strcmp(how, "ASK") && MoveAsk("Swim?"))) Swimming(x, y);
+    if (!strcmp(how, "YES") || (!strcmp(how, "ASK") && KyllaEi("Swim?"))) Swimming(x, y);
     return 0;
 }
 
@@ -248,7 +249,7 @@ int WaterwayCheck(int x, int y) {
     char how[16];
     copy_bounded(how, sizeof how, inival("AUTO_WADE", "ASK"));
     if (!strcmp(how, "ASK")) {
-        if (!MoveAsk("Step into water?")) return 0;
+        if (!KyllaEi("Step into water?")) return 0;
     } else if (strcmp(how, "YES") != 0) {
         return 0;
     }

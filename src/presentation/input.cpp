@@ -19,15 +19,13 @@
 #include <cstdio>
 #include <cstring>
 
-int CLOSE_WINDOW = 0;
-int XOUT_OK = 0;
 char getkeystring[100];
 char ControllerMSG[1024];
 SDL_Event ownlib_event;
 uint16_t modifier = 0;
 int scancode = 0;
-int MOUSECLICK = 0, ENTERCLICK = 0;
-int MOUSE_X = 0, MOUSE_Y = 0, MOUSE_WINX = 0, MOUSE_WINY = 0, MOUSE_XREL = 0, MOUSE_YREL = 0;
+int ENTERCLICK = 0;
+int MOUSE_WINX = 0, MOUSE_WINY = 0, MOUSE_XREL = 0, MOUSE_YREL = 0;
 int GETKEY_NUMPADNUMBERS = 0;
 int DISABLE_RESIZE = 0, WINX_SAVED = 0, WINY_SAVED = 0, WINW_SAVED = 0, WINH_SAVED = 0;
 int CTRL_DOWN = 0;
@@ -38,8 +36,7 @@ static int controller_pending = 0; // kbhit found a controller message that the 
 // While nothing arrives the wait sleeps; with the controller on it wakes this often to poll it.
 enum { CONTROLLER_POLL_MS = 40, REQUEUE_MAX = 512 };
 
-int WindowClosed() { return window_closed; }
-int MouseClick() { return MOUSECLICK; }
+static int input_window_closed() { return window_closed; }
 int EnterClick() { return ENTERCLICK; }
 void GetKeyMode_NumpadNumbers(int on) { GETKEY_NUMPADNUMBERS = on; }
 void keydebug(const char *) {}
@@ -106,13 +103,13 @@ void IgnoreUpcomingText() {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
-void clrevents() {
+static void input_clrevents() {
     IgnoreUpcomingText();
     SDL_StopTextInput();
     SDL_StartTextInput();
 }
 
-void ClrMouseWheelBuffer() {
+static void input_clr_mouse_wheel_buffer() {
     SDL_PumpEvents();
     SDL_FlushEvent(SDL_MOUSEWHEEL);
 }
@@ -126,12 +123,12 @@ void clrmodkeys() {
     modifier = 0;
 }
 
-void ClearEventMemory() {
+static void input_clear_event_memory() {
     clrmodkeys();
-    clrevents();
+    input_clrevents();
 }
 
-int ClrKeyBuffer() {
+static int input_clr_key_buffer() {
     SDL_Event seen[10];
     SDL_PumpEvents();
     int n = SDL_PeepEvents(seen, 10, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_TEXTINPUT);
@@ -174,14 +171,14 @@ void verifymousepos() {
     if (MOUSE_Y < 0) MOUSE_Y = 0;
 }
 
-void RESIZE_off() {
+static void input_resize_off() {
     DISABLE_RESIZE = 1;
     if (!win) return;
     SDL_GetWindowSize(win, &WINW_SAVED, &WINH_SAVED);
     SDL_GetWindowPosition(win, &WINX_SAVED, &WINY_SAVED);
 }
 
-void RESIZE_on() { DISABLE_RESIZE = 0; }
+static void input_resize_on() { DISABLE_RESIZE = 0; }
 
 void AdjustedDelay(uint32_t start, int ms) {
     uint32_t passed = SDL_GetTicks() - start;
@@ -254,7 +251,7 @@ static bool geometry_event(uint8_t ev) {
 
 // Answers -42 when the caller should redraw, 0 when the wait goes on.
 static int window_event(const SDL_WindowEvent &w) {
-    if (PELIMUSEO_EDIT && !DISABLE_RESIZE) RESIZE_off();
+    if (PELIMUSEO_EDIT && !DISABLE_RESIZE) input_resize_off();
     if (DISABLE_RESIZE) {
         if (w.event == SDL_WINDOWEVENT_SIZE_CHANGED && win) {
             SDL_SetWindowSize(win, WINW_SAVED, WINH_SAVED);
@@ -544,7 +541,7 @@ int processed_controller_keysym() {
     return 0;
 }
 
-int getkey() {
+static int input_getkey() {
     SDL_Keysym keysym;
     memset(&keysym, 0, sizeof keysym);
     int raw = key_event(getkeystring, &keysym);
@@ -553,7 +550,7 @@ int getkey() {
     case KEY_IDLE:
     case KEY_WINDOW: return raw;
     case KEY_QUIT:
-        clrevents();
+        input_clrevents();
         return KEY_QUIT;
     case KEY_ENTER:
     case KEY_RCLICK: return raw;
@@ -566,17 +563,17 @@ int getkey() {
     return processed_keysym(getkeystring, &keysym);
 }
 
-int getkeypress() {
+static int input_getkeypress() {
     Flip();
-    clrevents();
+    input_clrevents();
     for (;;) {
-        int k = getkey();
+        int k = input_getkey();
         if (k >= 1) return k;
-        if (k == KEY_QUIT && WindowClosed()) return KEY_QUIT;
+        if (k == KEY_QUIT && input_window_closed()) return KEY_QUIT;
     }
 }
 
-int kbhit() {
+static int input_kbhit() {
     SDL_PumpEvents();
     if (controller_pending) return 1;
     static const Uint32 types[] = {SDL_KEYDOWN, SDL_TEXTINPUT, SDL_MOUSEBUTTONDOWN, SDL_QUIT};
@@ -593,7 +590,7 @@ int kbhit() {
     return 0;
 }
 
-int kb_hit() {
+static int input_kb_hit() {
     MOUSECLICK = 0;
     ENTERCLICK = 0;
     SDL_StartTextInput();
@@ -634,4 +631,42 @@ int gethitkey() {
     modifier = ownlib_event.key.keysym.mod;
     scancode = (int)ownlib_event.key.keysym.scancode;
     return (int)ownlib_event.key.keysym.sym;
+}
+
+static SDL_TimerID idle_timer;
+
+uint32_t IdleAnimation(uint32_t interval, void *) {
+    if (IDLETIMER_ENABLED && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        SDL_PushEvent(&e);
+    }
+    return interval;
+}
+
+static void input_idle_ticks(int on) {
+    if (idle_timer) SDL_RemoveTimer(idle_timer);
+    idle_timer = on ? SDL_AddTimer(333, IdleAnimation, nullptr) : 0;
+}
+
+static int input_key_modifiers() {
+    const bool shift = MOUSECLICK ? (SDL_GetModState() & KMOD_SHIFT) != 0
+                                  : ownlib_event.type == SDL_KEYDOWN && (ownlib_event.key.keysym.mod & KMOD_SHIFT);
+    return (shift ? UI_MOD_SHIFT : 0) | ((modifier & KMOD_CTRL) ? UI_MOD_CTRL : 0);
+}
+
+void screen_ui_keys(UiChoices &t) {
+    t.getkey = input_getkey;
+    t.getkeypress = input_getkeypress;
+    t.kbhit = input_kbhit;
+    t.kb_hit = input_kb_hit;
+    t.clear_event_memory = input_clear_event_memory;
+    t.clrevents = input_clrevents;
+    t.clr_key_buffer = input_clr_key_buffer;
+    t.clr_mouse_wheel_buffer = input_clr_mouse_wheel_buffer;
+    t.window_closed = input_window_closed;
+    t.resize_off = input_resize_off;
+    t.resize_on = input_resize_on;
+    t.key_modifiers = input_key_modifiers;
+    t.idle_ticks = input_idle_ticks;
 }

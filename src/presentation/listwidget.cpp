@@ -604,3 +604,9 @@ void LIST_Restore() {
     List = s.list;
     memcpy(ListEntries, s.entries, sizeof ListEntries);
 }
+
+void ValintaPalkki(int x, int y, const char *label, const char *text, int selected, int id) {
+    LIST_ButtonSpotEntry(id, x + 6, y + 5, label ? label : "");
+    showtext(x + 10, y + 25, text ? text : "", COLOR_DARKGRAY(), 0);
+    if (selected) alpha_box(x + 8, y + 7, 74, 16, RGB_to_color(252, 252, 84), 128);
+}

@@ -96,6 +96,8 @@ void LIST_toTex_ButtonSpotEntry(SDL_Texture *texture, int key, int x, int y, con
 void LIST_AltHotkey(int pos, int key);
 void LIST_KeyDisable(int key);
 void LIST_KeyEnable(int key);
+// A button spot with its label, the text below it and, when selected, a highlight.
+void ValintaPalkki(int x, int y, const char *label, const char *text, int selected, int id);
 
 // Reading
 int LIST_Position();

@@ -16,7 +16,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
-#include "presentation/input.h"
+#include "base/ui.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
 

@@ -15,7 +15,6 @@
 #include "base/ownlib.h"
 #include "maps/mapunit.h"
 #include "base/ui.h"
-#include "presentation/input.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
 

@@ -15,9 +15,9 @@
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "presentation/menu.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "base/ui.h"
 #include "worldgen/worldgen.h"
 
 int COMPANYZOOMCHECKED;

@@ -18,13 +18,11 @@ protected:
         for (const char *f : {"diy_utility.txt", "diy_clothes.txt", "diy_lumber.txt", "diy_transport.txt",
                               "diy_weapons.txt", "diy_tying.txt", "menudef_make.txt"})
             dir->copy_asset(f);
-        SpendAsk = SpendAbortAsk = [](const char *) { return 1; };
+        ui.choices.yes_no = ui.choices.yes_no_esc = [](const char *) { return 1; };
         INSTANT_TASKS = 1;
     }
     void TearDown() override {
         INSTANT_TASKS = 0;
-        SpendAsk = KyllaEi;
-        SpendAbortAsk = KeskeytaKyllaEi;
         PlayingTest::TearDown();
     }
     static int count_named(const char *name) {

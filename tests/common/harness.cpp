@@ -2,6 +2,7 @@
 
 #include "common/keys.h"
 #include "core/oxa.h"
+#include "presentation/screen_ui.h"
 #include "presentation/show.h"
 
 #include <dirent.h>
@@ -132,6 +133,7 @@ void ScreenTest::SetUp() {
         load_palette();
         get_colors();
         putfont();
+        ui_install_screen();   // the window is open again: the rules ask this screen
     }
     ASSERT_NE(screen, nullptr);
     ASSERT_NE(ren, nullptr);
@@ -141,6 +143,8 @@ void ScreenTest::SetUp() {
 }
 
 void ScreenTest::TearDown() {
+    ui_use_null_screen();      // the next test asks no window unless it opens one
+    ui_script_clear();
     delete dir;
     dir = nullptr;
 }
@@ -151,6 +155,8 @@ NoScreen::NoScreen() : win_(win), ren_(ren), tex_(tex), screen_(screen), graph_i
     tex = nullptr;
     screen = nullptr;
     GRAPH_INIT = 0;
+    ui_ = ui;
+    ui_use_null_screen();
 }
 
 NoScreen::~NoScreen() {
@@ -159,6 +165,7 @@ NoScreen::~NoScreen() {
     tex = tex_;
     screen = screen_;
     GRAPH_INIT = graph_init_;
+    ui = ui_;
 }
 
 void push_key(SDL_Keycode key, uint16_t mod) {

@@ -1,6 +1,8 @@
 // tests/common/harness.h -- what every test needs: a throwaway working folder holding the generated
 // assets, SDL started headless, pushed events and pixel reads of the screen surface.
 #pragma once
+#include "base/ui.h"
+
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 #include <cstdint>
@@ -25,7 +27,8 @@ private:
 };
 
 // Opens SDL headless with a window, the renderer and the screen surface (initgr), the font and the
-// palette, in a TempDir. Every wait of the game is switched off.
+// palette, in a TempDir. Every wait of the game is switched off. The rules ask this screen during the
+// test (base/ui.h); after it the null screen answers again.
 class ScreenTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -35,7 +38,8 @@ protected:
 
 // For the tests of a game without a screen: while it lives, the window, renderer and screen an earlier
 // test of the same process opened are out of sight, and the game runs as in a process that never
-// opened them (the loader draws nothing, so the clock's refresh of the panels does not run).
+// opened them (the loader draws nothing, so the clock's refresh of the panels does not run) and the
+// null screen answers the rules (script its keys with ui_script_keys).
 class NoScreen {
 public:
     NoScreen();
@@ -48,6 +52,7 @@ private:
     SDL_Texture *tex_;
     SDL_Surface *screen_;
     int graph_init_;
+    UiScreen ui_;
 };
 
 std::string asset_path(const char *relative);   // a file of the built working folder

@@ -32,8 +32,8 @@ protected:
         TurnTest::SetUp();
         questions().clear();
         answer = 0;
-        SpendAsk = ask;
-        SpendAbortAsk = ask;
+        ui.choices.yes_no = ask;
+        ui.choices.yes_no_esc = ask;
         // Tracks on the world map count down once a creatures' turn: they count the turns.
         world_map();
         memset(maailma, CH_GROUND, MAP_BYTES);
@@ -91,8 +91,10 @@ TEST_F(SpendTest, TaskLengthLimit) {
     Plr.inv_obj[0] = Esineesta_Uniikki(suit);
     Plr.inv_count[0] = 1;
     // Twelve hours of ticks are the rules' own: the map is not drawn 1,441 times over.
-    oxatest::NoScreen no_screen;
-    EXPECT_EQ(spend(721, 0, "Carving", 0, SPF_LONG5 | SPF_NOPROGRESS), 1) << "a long task may";
+    {
+        oxatest::NoScreen no_screen;
+        EXPECT_EQ(spend(721, 0, "Carving", 0, SPF_LONG5 | SPF_NOPROGRESS), 1) << "a long task may";
+    }
     EXPECT_EQ(Plr.minutes, 721u);
     EXPECT_EQ(creature_turns(), 721);
     // Twelve hours exactly is within the limit: the task starts (and is cancelled at its first tick,

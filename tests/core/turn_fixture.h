@@ -88,16 +88,12 @@ protected:
         clock_reset();
         last_hour = Plr.hour;      // the first hour's upkeep is behind us
         spend_reset();
-        SpendAsk = KyllaEi;
-        SpendAbortAsk = KeskeytaKyllaEi;
         CLOSE_WINDOW = 0;
         lastnote[0] = 0;
     }
     void TearDown() override {
         REAL_QUIT = 0;
         TRADMOVEMENT = 0;
-        SpendAsk = KyllaEi;
-        SpendAbortAsk = KeskeytaKyllaEi;
         MSG_forget_index();
         ScreenTest::TearDown();
     }

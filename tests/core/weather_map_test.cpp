@@ -53,8 +53,9 @@ TEST_F(WeatherMapTest, WaitingIntoTheEveningDarkensTheMap) {
     // (The rules' own turns: the map is not drawn for each of them.)
     {
         oxatest::NoScreen no_screen;
+        const int rest = '.';
         for (int i = 0; i < 2000 && Plr.hour < 19; i++) {
-            tap(SDLK_PERIOD);
+            ui_script_keys(&rest, 1);   // no window: the null screen hands her the key
             ASSERT_EQ(turn_pass(&r), 1);
         }
     }

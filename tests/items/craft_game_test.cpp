@@ -26,11 +26,9 @@ protected:
                               "diy_weapons.txt", "diy_tying.txt", "biy_kota.txt", "biy_building.txt", "menudef_make.txt"})
             dir->copy_asset(f);
         dir->copy_asset("messages/eng_body.txt");
-        SpendAsk = SpendAbortAsk = [](const char *) { return 1; };
+        ui.choices.yes_no = ui.choices.yes_no_esc = [](const char *) { return 1; };
     }
     void TearDown() override {
-        SpendAsk = KyllaEi;
-        SpendAbortAsk = KeskeytaKyllaEi;
         PlayingTest::TearDown();
     }
     // Every note shown so far, one a line: a refusal is followed by its reasons, so the last note alone

@@ -135,7 +135,7 @@ TEST_F(ItemCommands, AnInterruptedRemovalLeavesTheTeethInTheSkull) {
     SET_ITEM_TEXT(skull.skill, "wolf");
     skull.cover[0] = 4;
     const int slot = give(skull);
-    SpendAbortAsk = [](const char *) { return 1; };
+    ui.choices.yes_no_esc = [](const char *) { return 1; };
     keys({SDLK_SPACE, SDLK_ESCAPE});   // go on with the knife, then stop the work
     applySkull_teeth(slot);
     EXPECT_EQ(held(slot).cover[0], 4);

@@ -25,7 +25,7 @@ protected:
         skill_random = [](int) { return 5; };   // no random share in the work time
         scripted_result = 2;
         spend_answer = 0;
-        SpendAsk = SpendAbortAsk = [](const char *) { return spend_answer; };
+        ui.choices.yes_no = ui.choices.yes_no_esc = [](const char *) { return spend_answer; };
         PVAM_EMERGENCY = 0;
         dir->write_file("diy_test.txt",
                         ".Peg. *CARPENTRY* /10/ (2) [patch:5] \"Wooden stake\"\n{Birch twig} (1) [remove] [patchwise]\n\n"
@@ -283,7 +283,7 @@ TEST_F(Making, StoppedAtThreeOfTenMinutesSevenAreLeft) {
     const int x = PlayerX + 1, y = PlayerY;
     maailma[mapidx(x, y)] = 42;
     abort_asked = 0;
-    SpendAsk = third_esc_aborts;
+    ui.choices.yes_no = third_esc_aborts;
     push_key(SDLK_ESCAPE);
     EXPECT_EQ(Pura(-1, x, y), 0);
     int rec = -1;

@@ -27,7 +27,7 @@ protected:
     // so that no "more" pause takes the key first.
     static void answer_yes_to_cancel() {
         note_lines_since_pause = 0;
-        SpendAsk = [](const char *) { return 1; };
+        ui.choices.yes_no = [](const char *) { return 1; };
         push_key(SDLK_ESCAPE);
     }
     static int rec(int slot) { return Plr.inv_obj[slot] - OBJ_PLAYER_FIRST; }

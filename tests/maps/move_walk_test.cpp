@@ -52,7 +52,7 @@ protected:
         ui.notes.note = capture_note;
         NOTE_TUPLAOK = 1;   // a note said again is heard again
         DISABLE_NOTES = 0;
-        MoveAsk = scripted_ask;
+        ui.choices.yes_no = scripted_ask;
         WaterSwimTurn = [](int) { return 2; };   // every swimming turn a plain success
         memset(Cre, 0, sizeof Cre);
         dir->write_file("oxa_ini.txt", "");
@@ -63,7 +63,7 @@ protected:
         ui.notes = shown;
         NOTE_TUPLAOK = 0;
         DISABLE_NOTES = kept_disable_notes;
-        MoveAsk = [](const char *) { return 0; };
+        ui.choices.yes_no = nullptr;
         WaterSwimTurn = saved_swim;
         MSG_forget_index();
         MapsTest::TearDown();

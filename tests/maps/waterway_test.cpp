@@ -30,7 +30,7 @@ protected:
         PlayTest::SetUp();
         questions.clear();
         answer = 1;
-        MoveAsk = ask;
+        ui.choices.yes_no = ask;
         GlobWeather.water_temp = 200;   // 20 degrees: warm water asks nothing of its own
         // A lake east of her: x 232..250, every square 10 high but the deeper ones.
         for (int y = 220; y <= 240; y++)
@@ -41,7 +41,6 @@ protected:
         clear_zoomservices();
     }
     void TearDown() override {
-        MoveAsk = KyllaEi;
         WaterSwimTurn = saved_swim;
         dir->write_file("oxa_ini.txt", "");
         PlayTest::TearDown();

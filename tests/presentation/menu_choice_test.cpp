@@ -8,6 +8,7 @@
 #include "presentation/notes.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
+#include "creatures/crefunc.h"
 #include "presentation/show.h"
 
 #include <cstring>

@@ -3,6 +3,7 @@
 #pragma once
 #include "common/harness.h"
 #include "core/oxa.h"
+#include "presentation/screen_ui.h"
 #include "presentation/show.h"
 
 #include <cstring>
@@ -84,6 +85,7 @@ protected:
             load_palette();
             get_colors();
             putfont();
+            ui_install_screen();   // the window is open again: the rules ask this screen
         }
         ASSERT_NE(screen, nullptr);
         ASSERT_NE(ren, nullptr);
@@ -105,6 +107,7 @@ protected:
             get_colors();
             putfont();
         }
+        ui_use_null_screen();      // the next test asks no window unless it opens one
         delete dir;
         dir = nullptr;
     }
