@@ -25,7 +25,7 @@
 #include "maps/plrlink.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

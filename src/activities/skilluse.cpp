@@ -23,9 +23,8 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 #include "screens/skillscreen.h"
 
 #include <cstdio>

@@ -25,17 +25,14 @@
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
-#include "presentation/windows.h"
+#include "base/ui.h"
 #include "presentation/boxes.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/tiles.h"
 #include "quests/tehtavat.h"
 #include "screens/gamescreens.h"
 
-#include <SDL2/SDL.h>
 #include <cstdio>
 #include <cstring>
 
@@ -48,14 +45,12 @@ static void idle_timer_on() {
     if (OXA_NODELAY) return;       // tests run without the idle animation
     if (IDLE_ANIMATION) {
         if (!IDLETIMER_SET) {
-            if (idle_timer) SDL_RemoveTimer(idle_timer);
-            idle_timer = SDL_AddTimer(333, IdleAnimation, nullptr);
+            ui_idle_timer(1);
             IDLETIMER_SET = 1;
         }
         IDLETIMER_ENABLED = 1;
     } else if (IDLETIMER_SET) {
-        SDL_RemoveTimer(idle_timer);
-        idle_timer = 0;
+        ui_idle_timer(0);
         IDLETIMER_SET = 0;
     }
 }
@@ -66,7 +61,7 @@ static void show_object_count() {
     for (const ItemStruct &it : PlayerObj) used += it.type != 0;
     char text[40];
     snprintf(text, sizeof text, "%d / %d", used, (int)PLAYEROBJ_COUNT);
-    if (screen) drawbutton(0, 0, text);
+    ui_drawbutton(0, 0, text);
 }
 
 static void housekeeping_map() {

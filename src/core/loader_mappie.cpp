@@ -17,7 +17,7 @@
 #include "maps/mapload.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/turnloop.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

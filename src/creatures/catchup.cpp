@@ -9,7 +9,7 @@
 #include "maps/facing.h"
 #include "maps/mapunit.h"
 #include "presentation/notes.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };
 

@@ -44,7 +44,7 @@
 #include "presentation/effects.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"

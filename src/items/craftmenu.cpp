@@ -21,7 +21,7 @@
 #include "presentation/menu.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 #include <cctype>

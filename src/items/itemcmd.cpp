@@ -27,13 +27,12 @@
 #include "maps/doors.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"
-#include "presentation/bodypic.h"
+#include "base/ui.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 #include "quests/tehtavat.h"
 
 #include <cstdio>

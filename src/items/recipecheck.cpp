@@ -21,8 +21,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "presentation/notes.h"
-
-#include <SDL2/SDL.h>
+#include "base/ui.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -223,24 +222,7 @@ int recipe_craft(const char *name, int seed, FILE *out) {
     tarvike_valinta = first_fitting_slot;
     INSTANT_TASKS = 1;
     DISABLE_MORECHECK = 1;
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    if (patches) {
-        e.key.keysym.sym = SDLK_1;   // one patch, typed as a player types it
-        e.key.keysym.scancode = SDL_SCANCODE_1;
-        SDL_PushEvent(&e);
-        SDL_Event t{};
-        t.type = SDL_TEXTINPUT;
-        t.text.text[0] = '1';
-        SDL_PushEvent(&t);
-        SDL_Event up = e;
-        up.type = SDL_KEYUP;
-        up.key.state = SDL_RELEASED;
-        SDL_PushEvent(&up);
-    }
-    e.key.keysym.sym = SDLK_SPACE;
-    SDL_PushEvent(&e);   // the proceed question
+    ui_type_craft_answers(patches);
     Tee(-1, 0, product);
     INSTANT_TASKS = 0;
     int faults = 0;

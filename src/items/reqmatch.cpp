@@ -14,6 +14,7 @@
 #include "maps/rooms.h"
 #include "presentation/notes.h"
 
+#include <cstdlib>
 #include <cstring>
 
 uint8_t Esinetieto[6];

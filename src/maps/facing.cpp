@@ -9,10 +9,9 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "presentation/boxes.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
-#include "presentation/show.h"
 
 #include <cctype>
 #include <cstdio>

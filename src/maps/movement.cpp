@@ -16,7 +16,6 @@
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
-#include "maps/mapborder.h"
 #include "maps/mapquery.h"
 #include "maps/doors.h"
 #include "maps/look.h"
@@ -39,7 +38,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

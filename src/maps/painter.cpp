@@ -12,8 +12,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/water.h"
-#include "presentation/show.h"
-#include "presentation/tiles.h"
+#include "base/ui.h"
 
 #include <cmath>
 #include <cstdlib>

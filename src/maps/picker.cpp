@@ -11,7 +11,7 @@
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "maps/area.h"
-#include "maps/mapborder.h"
+#include "base/ui.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"

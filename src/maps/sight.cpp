@@ -14,7 +14,7 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,168 @@
-// The screen's answers to the rules' redraw.
+// The screen's answers to the rules' redraw requests.
 #include "presentation/screen_ui.h"
 
-#include "base/ui.h"
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
 
-void screen_ui_redraw(UiRedraw &t) { (void)t; }
+#include "base/ui.h"
+#include "core/oxa.h"
+#include "maps/picker.h"
+#include "presentation/bodypic.h"
+#include "presentation/mapborder.h"
+#include "presentation/pictures.h"
+#include "presentation/show.h"
+#include "presentation/tiles.h"
+#include "presentation/windows.h"
+#include "presentation/wounddraw.h"
+
+static int has_screen() { return screen != nullptr; }
+
+static void grab(const char *name, int whole, int x, int y, int w, int h) {
+    if (whole) {
+        grabscr(name);
+        return;
+    }
+    const SDL_Rect r = {x, y, w, h};
+    grabscr(name, &r);
+}
+
+static SDL_TimerID idle_timer_id;
+
+static void idle_timer_switch(int on) {
+    if (idle_timer_id) SDL_RemoveTimer(idle_timer_id);
+    idle_timer_id = on ? SDL_AddTimer(333, IdleAnimation, nullptr) : 0;
+}
+
+static void button(int x, int y, const char *text) {
+    if (screen) drawbutton(x, y, text);
+}
+
+static void picture_above_spend(const char *name, int w, int h) {
+    sized_image(name, spendGui.x + spendGui.width - w - 4, spendGui.y - h - 4, w, h, 1);
+}
+
+static int missile_sprite(int x, int y, int rotate, const char *tilename) {
+    const int keep = TILEOPTION_rotate;
+    TILEOPTION_rotate = rotate;
+    const int drawn = Nayta_Sprite(x, y, 0, tilename) ? 1 : 0;
+    TILEOPTION_rotate = keep;
+    return drawn;
+}
+
+static_assert(sizeof(UiColour) == sizeof(SDL_Color), "a colour passes to the screen as it is");
+
+static void tint_tile(const char *name, UiColour a, UiColour b) {
+    ColorModOxaTile(name, SDL_Color{a.r, a.g, a.b, a.a}, SDL_Color{b.r, b.g, b.b, b.a});
+}
+
+// The picture of the place arrived at, framed on the left of the screen and shown at once.
+static void arrival_picture(const char *path) {
+    if (!ren) return;
+    SDL_Texture *tex = IMG_LoadTexture(ren, path);
+    if (!tex) return;
+    SDL_Rect box = {35, 100, 410, 310};
+    SDL_SetRenderDrawColor(ren, 20, 24, 20, 255);
+    SDL_RenderFillRect(ren, &box);
+    const int cx = 240, cy = 255;
+    SDL_Rect at = {cx - 200, cy - 150, 400, 300};
+    SDL_RenderCopy(ren, tex, nullptr, &at);
+    SDL_SetRenderDrawColor(ren, 200, 190, 150, 255);
+    SDL_RenderDrawRect(ren, &at);
+    SDL_DestroyTexture(tex);
+    SDL_RenderPresent(ren);
+}
+
+static void craft_answers(int patches) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    if (patches) {
+        e.key.keysym.sym = SDLK_1;   // one patch, typed as a player types it
+        e.key.keysym.scancode = SDL_SCANCODE_1;
+        SDL_PushEvent(&e);
+        SDL_Event t{};
+        t.type = SDL_TEXTINPUT;
+        t.text.text[0] = '1';
+        SDL_PushEvent(&t);
+        SDL_Event up = e;
+        up.type = SDL_KEYUP;
+        up.key.state = SDL_RELEASED;
+        SDL_PushEvent(&up);
+    }
+    e.key.keysym.sym = SDLK_SPACE;
+    SDL_PushEvent(&e);   // the proceed question
+}
+
+// ---- the task window -------------------------------------------------------------------------
+
+static void spend_window(const char *title, int continued, int progress, const char *effort) {
+    const GuiBlock &g = spendGui;
+    winbox(g.x, g.y, g.width, g.height, title, 0, RGB_to_color(176, 196, 222));
+    const float lh = (float)GuiLINEHEIGHT;
+    // The window is pale linen, which the dark values and hints of the window need: the labels are
+    // dark as well.
+    const uint32_t label = RGB_to_color(40, 36, 30);
+    showtext(g.x + 5, g.y + (int)(2.9f * lh), "Time spent: ", label, 0);
+    if (progress) {
+        if (continued)
+            showtext(g.x + 5, g.y + (int)(4.0f * lh), "Continuing: ", RGB_to_color(0, 100, 0), 0);
+        else
+            showtext(g.x + 5, g.y + (int)(4.0f * lh), "  Progress: ", label, 0);
+    }
+    showtext(g.x + 5, g.y + (int)(5.2f * lh), "    Effort: ", label, 0);
+    showtext(g.x + 100, g.y + (int)(5.2f * lh), effort, RGB_to_color(87, 87, 87), 0);
+    showtext(g.x + 5, g.y + (int)(7.6f * lh), "Wait, or press [ESC] to cancel.", RGB_to_color(60, 90, 152), 0);
+}
+
+static void spend_tick(const char *spent, int progress, float percent, int section, int pause_note) {
+    const GuiBlock &g = spendGui;
+    const float lh = (float)GuiLINEHEIGHT;
+    sinked_box(g.x + 100, g.y + 26, 172, GuiLINEHEIGHT);
+    showtext(g.x + 102, g.y + 27, spent, RGB_to_color(171, 171, 171), 0);
+    METERBAR_SECTION = section;
+    if (progress) progress_meter(g.x + 100, g.y + (int)(4.0f * lh), 170, percent);
+    METERBAR_SECTION = 0;
+    if (pause_note)
+        showtext(g.x + 5, g.y + g.height - (int)(1.4f * lh), "You may continue afterwards.", RGB_to_color(0, 100, 0), 0);
+}
+
+static int window_closing() {
+    SDL_PumpEvents();
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
+}
+
+static void scale_quality(const char *quality) { SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, quality); }
+
+void screen_ui_redraw(UiRedraw &t) {
+    t.has_screen = has_screen;
+    t.flip = scr_Flip;
+    t.flip_portion = scr_FlipScreenPortion;
+    t.clear_flip_map = scr_ClrOxaFlipMap;
+    t.map_scale = scr_mapScale;
+    t.save_page = scr_save_page;
+    t.restore_page = scr_restore_page;
+    t.game_save = scr_game_save;
+    t.game_restore = scr_game_restore;
+    t.grab = grab;
+    t.restore_grab = scr_restorescr;
+    t.free_grab = scr_freescr;
+    t.progress_meter = scr_progress_meter;
+    t.textwidth = scr_textwidth;
+    t.load_tiles = scr_NewGfx_loadtiledata;
+    t.armour_coverage = scr_armour_coverage;
+    t.idle_timer = idle_timer_switch;
+    t.scale_quality = scale_quality;
+    t.button = button;
+    t.spend_window = spend_window;
+    t.spend_tick = spend_tick;
+    t.window_closing = window_closing;
+    t.craft_answers = craft_answers;
+    t.arrival_picture = arrival_picture;
+    t.tint_tile = tint_tile;
+    t.draw_map_view = scr_draw_map_view;
+    t.map_border_info = scr_MapBorderInfo;
+    t.wounds_screen = scr_wounds_screen;
+    t.picture_above_spend = picture_above_spend;
+    t.missile_sprite = missile_sprite;
+    if (*ui_scale_quality_wanted()) scale_quality(ui_scale_quality_wanted());
+}

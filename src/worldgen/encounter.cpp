@@ -22,7 +22,7 @@
 #include "presentation/effects.h"
 #include "presentation/notes.h"
 #include "presentation/screen.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "quests/tehtavat.h"
 #include "worldgen/worldgen.h"
 

@@ -34,7 +34,7 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/panels.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 #include "worldgen/arrival.h"
