@@ -55,6 +55,18 @@ struct UiPoint {
     int x, y;
 };
 
+// One line of text in a window: where, what, its colour and text style.
+struct UiLine {
+    int x, y;
+    const char *text;
+    UiColour colour;
+    int style;
+};
+// Window frames: the framed box with a title bar and a fill (a fill of alpha 0 is the frame's own
+// dark), or the plain window.
+enum { UI_WINBOX = 0, UI_WINDOW = 1 };
+enum { UI_WIN_STONE = 8, UI_WIN_SMOKE = 16 };   // textures of the framed box
+
 struct UiRedraw {
     int (*has_screen)();
     void (*flip)();
@@ -84,6 +96,11 @@ struct UiRedraw {
     void (*spend_window)(const char *title, int continued, int progress, const char *effort);
     void (*spend_tick)(const char *spent, int progress, float percent, int section, int pause_note);
     int (*window_closing)();
+    void (*picker_cursor)(int fast, int x, int y, float w, float h);
+    void (*tile_direct)(const char *tile, int frame, int x, int y, int flags);
+    void (*picker_window)(const char *title, int target, int own_square, int cycle, const char *help);
+    void (*text_window)(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
+                        const UiLine *lines, int n);
     void (*picture_above_spend)(const char *name, int w, int h);
     int (*missile_sprite)(int x, int y, int rotate, const char *tilename);
 };
@@ -147,6 +164,14 @@ void ui_spend_window(const char *title, int continued, int progress, const char 
 void ui_spend_tick(const char *spent, int progress, float percent, int section, int pause_note);
 int ui_window_closing();           // the player closed the window (a quit is waiting)
 uint32_t ui_ticks();               // milliseconds on a steady clock
+// The picker: its cursor on the square at screen x, y of a cell w x h (`fast`: a frame laid over the
+// map as last drawn), a tile straight onto the window, and its window with the keys and the help.
+void ui_picker_cursor(int fast, int x, int y, float w, float h);
+void ui_tile_direct(const char *tile, int frame, int x, int y, int flags);
+void ui_picker_window(const char *title, int target, int own_square, int cycle, const char *help);
+// A window with its lines of text on the screen surface; the caller flips.
+void ui_text_window(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
+                    const UiLine *lines, int n);
 void ui_picture_above_spend(const char *name, int w, int h);   // right-aligned just above the task window
 int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // 1 when drawn
 

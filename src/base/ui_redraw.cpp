@@ -158,6 +158,23 @@ uint32_t ui_ticks() {
     return (uint32_t)duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+void ui_picker_cursor(int fast, int x, int y, float w, float h) {
+    if (ui.redraw.picker_cursor) ui.redraw.picker_cursor(fast, x, y, w, h);
+}
+
+void ui_tile_direct(const char *tile, int frame, int x, int y, int flags) {
+    if (ui.redraw.tile_direct) ui.redraw.tile_direct(tile, frame, x, y, flags);
+}
+
+void ui_picker_window(const char *title, int target, int own_square, int cycle, const char *help) {
+    if (ui.redraw.picker_window) ui.redraw.picker_window(title, target, own_square, cycle, help);
+}
+
+void ui_text_window(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
+                    const UiLine *lines, int n) {
+    if (ui.redraw.text_window) ui.redraw.text_window(frame, x, y, w, h, title, style, fill, lines, n);
+}
+
 void ui_picture_above_spend(const char *name, int w, int h) {
     if (ui.redraw.picture_above_spend) ui.redraw.picture_above_spend(name, w, h);
 }

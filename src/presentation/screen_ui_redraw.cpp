@@ -6,6 +6,7 @@
 
 #include "base/ui.h"
 #include "core/oxa.h"
+#include "core/tekstit.h"
 #include "maps/picker.h"
 #include "presentation/bodypic.h"
 #include "presentation/mapborder.h"
@@ -131,6 +132,65 @@ static int window_closing() {
     return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
 }
 
+// ---- the picker -------------------------------------------------------------------------------
+
+static void picker_cursor(int fast, int x, int y, float w, float h) {
+    if (fast) {
+        Flip();
+        const int fw = (int)(w * 1.5f);
+        RenderCursor(x - (fw - (int)w) / 2, y - (fw - (int)h) / 2, fw, fw);
+        if (ren) SDL_RenderPresent(ren);
+        return;
+    }
+    if (!screen) return;
+    alpha_box(x, y, (int)w, (int)h, RGB_to_color(255, 0, 0), 64);
+    drawcursor(x, y, (int)w, (int)h);
+    Flip();
+}
+
+static void tile_direct(const char *tile, int frame, int x, int y, int flags) {
+    TileDraw_named(tile, frame, 0, x, y, TILE_DIRECT | flags);
+}
+
+static void picker_window(const char *title, int target, int own_square, int cycle, const char *help) {
+    if (!screen) return;
+    winbox(503, 190, 286, target ? 150 : 140, title, WIN_TEX_SAVU, RGB_to_color(56, 88, 120));   // dark under light texts
+    const char up[2] = {24, 0}, down[2] = {25, 0}, left[2] = {27, 0}, right[2] = {26, 0};
+    drawbutton(513, 220, "7");
+    drawbutton(533, 220, up);
+    drawbutton(553, 220, "9");
+    drawbutton(513, 240, left);
+    drawbutton(553, 240, right);
+    if (own_square) drawbutton(533, 240, "5");
+    drawbutton(513, 260, "1");
+    drawbutton(533, 260, down);
+    drawbutton(553, 260, "3");
+    const uint32_t steel = RGB_to_color(176, 196, 222);
+    showtext(513, 295, "ESC.Exit", steel, 0);
+    if (target) {
+        showtext(593, 295, "ENTER.Select", steel, 0);
+        if (cycle) showtext(513, 315, "[+]Next, or [-]Previous creature", steel, 0);
+    }
+    SANATAULUKKO_Lisaa(1, help);
+    showtext_sanataulukko(583, 220, 200, 0, COLOR_WHITE(), 0);
+    Flip();
+}
+
+// ---- windows of text --------------------------------------------------------------------------
+
+static_assert((int)UI_WIN_STONE == (int)WIN_TEX_KIVI && (int)UI_WIN_SMOKE == (int)WIN_TEX_SAVU, "the rules name the same textures");
+
+static void text_window(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
+                        const UiLine *lines, int n) {
+    if (frame == UI_WINDOW)
+        Piirra_Ikkuna(x, y, w, h, title, style);
+    else
+        winbox(x, y, w, h, title, style, fill.a ? RGB_to_color(fill.r, fill.g, fill.b) : 0);
+    for (int i = 0; i < n; i++)
+        showtext(lines[i].x, lines[i].y, lines[i].text, RGB_to_color(lines[i].colour.r, lines[i].colour.g, lines[i].colour.b),
+                 lines[i].style);
+}
+
 static void scale_quality(const char *quality) { SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, quality); }
 
 void screen_ui_redraw(UiRedraw &t) {
@@ -153,6 +213,10 @@ void screen_ui_redraw(UiRedraw &t) {
     t.idle_timer = idle_timer_switch;
     t.scale_quality = scale_quality;
     t.button = button;
+    t.text_window = text_window;
+    t.picker_cursor = picker_cursor;
+    t.tile_direct = tile_direct;
+    t.picker_window = picker_window;
     t.spend_window = spend_window;
     t.spend_tick = spend_tick;
     t.window_closing = window_closing;
