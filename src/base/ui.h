@@ -101,6 +101,11 @@ struct UiRedraw {
     void (*picker_window)(const char *title, int target, int own_square, int cycle, const char *help);
     void (*text_window)(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
                         const UiLine *lines, int n);
+    void (*text_line)(int x, int y, const char *text, UiColour colour, int style);
+    void (*wrapped_window)(int x, int y, int w, int h, const char *title, uint32_t style, const char *text);
+    void (*worldgen_progress)(const char *label);
+    void (*worldgen_frame)();
+    void (*worldgen_border)(int white);
     void (*picture_above_spend)(const char *name, int w, int h);
     int (*missile_sprite)(int x, int y, int rotate, const char *tilename);
 };
@@ -172,6 +177,14 @@ void ui_picker_window(const char *title, int target, int own_square, int cycle, 
 // A window with its lines of text on the screen surface; the caller flips.
 void ui_text_window(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
                     const UiLine *lines, int n);
+void ui_text_line(int x, int y, const char *text, UiColour colour, int style);
+// The plain window with the text wrapped in white inside it, 5 pixels in and 25 down.
+void ui_wrapped_window(int x, int y, int w, int h, const char *title, uint32_t style, const char *text);
+// The world generation on the screen: its progress (the map as it stands unless the label is
+// "BARONLY" or a save's, then the meter), the screen's frame and the map area's border.
+void ui_worldgen_progress(const char *label);
+void ui_worldgen_frame();
+void ui_worldgen_border(int white);
 void ui_picture_above_spend(const char *name, int w, int h);   // right-aligned just above the task window
 int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // 1 when drawn
 

@@ -175,6 +175,26 @@ void ui_text_window(int frame, int x, int y, int w, int h, const char *title, ui
     if (ui.redraw.text_window) ui.redraw.text_window(frame, x, y, w, h, title, style, fill, lines, n);
 }
 
+void ui_text_line(int x, int y, const char *text, UiColour colour, int style) {
+    if (ui.redraw.text_line) ui.redraw.text_line(x, y, text, colour, style);
+}
+
+void ui_wrapped_window(int x, int y, int w, int h, const char *title, uint32_t style, const char *text) {
+    if (ui.redraw.wrapped_window) ui.redraw.wrapped_window(x, y, w, h, title, style, text);
+}
+
+void ui_worldgen_progress(const char *label) {
+    if (ui.redraw.worldgen_progress) ui.redraw.worldgen_progress(label);
+}
+
+void ui_worldgen_frame() {
+    if (ui.redraw.worldgen_frame) ui.redraw.worldgen_frame();
+}
+
+void ui_worldgen_border(int white) {
+    if (ui.redraw.worldgen_border) ui.redraw.worldgen_border(white);
+}
+
 void ui_picture_above_spend(const char *name, int w, int h) {
     if (ui.redraw.picture_above_spend) ui.redraw.picture_above_spend(name, w, h);
 }

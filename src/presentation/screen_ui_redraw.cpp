@@ -15,6 +15,7 @@
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
 #include "presentation/wounddraw.h"
+#include "screens/worldmap.h"
 
 static int has_screen() { return screen != nullptr; }
 
@@ -191,6 +192,17 @@ static void text_window(int frame, int x, int y, int w, int h, const char *title
                  lines[i].style);
 }
 
+static void text_line(int x, int y, const char *text, UiColour colour, int style) {
+    showtext(x, y, text, RGB_to_color(colour.r, colour.g, colour.b), style);
+}
+
+static void wrapped_window(int x, int y, int w, int h, const char *title, uint32_t style, const char *text) {
+    Piirra_Ikkuna(x, y, w, h, title, style);
+    SANATAULUKKO_Tyhjaa();
+    SANATAULUKKO_Lisaa(text);
+    showtext_sanataulukko(x + 5, y + 25, w - 10, 0, COLOR_WHITE(), 0);
+}
+
 static void scale_quality(const char *quality) { SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, quality); }
 
 void screen_ui_redraw(UiRedraw &t) {
@@ -213,6 +225,9 @@ void screen_ui_redraw(UiRedraw &t) {
     t.idle_timer = idle_timer_switch;
     t.scale_quality = scale_quality;
     t.button = button;
+    screen_worldmap(t);
+    t.text_line = text_line;
+    t.wrapped_window = wrapped_window;
     t.text_window = text_window;
     t.picker_cursor = picker_cursor;
     t.tile_direct = tile_direct;
