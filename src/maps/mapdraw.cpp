@@ -4,10 +4,8 @@
 
 #include "core/records.h"
 #include "maps/area.h"
-#include "maps/mapthings.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "maps/painter.h"
 #include "maps/sight.h"
 #include "presentation/panels.h"
 #include "base/ui.h"
@@ -31,7 +29,6 @@ int pelibuffer_y(int y) {
 
 void DrawMap() {
     VIEW_ANIMATES = 0;
-    clear_fire_marks();
     PlayerView();
     if (!DISABLE_MAP && !ZoomRenew) ui_draw_map_view();
     if (NAKOPIIRISSA_Kyla) MoveNote(":As you explore the wilderness a settlement comes into view up ahead!");

@@ -4,10 +4,10 @@
 #include "core/records.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
-#include "maps/mapthings.h"
+#include "presentation/mapthings.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "maps/painter.h"
+#include "presentation/painter.h"
 #include "presentation/panels.h"
 #include "presentation/screen_ui.h"
 #include "presentation/show.h"
@@ -42,6 +42,7 @@ static void DrawLocSel() {
 
 // Called by the rules' DrawMap once the player's view is worked out and the map may be drawn.
 void scr_draw_map_view() {
+    clear_fire_marks();
     if (!ren || !MapMainTexture) return;
     SDL_Texture *prev = SDL_GetRenderTarget(ren);
     SDL_SetRenderTarget(ren, MapMainTexture);
