@@ -10,7 +10,7 @@
 #include "creatures/creatures.h"
 #include "creatures/outfit.h"
 #include "items/items.h"
-#include "items/itemtiles.h"
+#include "presentation/itemtiles.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
