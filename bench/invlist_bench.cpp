@@ -8,6 +8,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "items/invlist.h"
+#include "presentation/invlist_draw.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "presentation/show.h"

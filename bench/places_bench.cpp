@@ -11,7 +11,7 @@
 #include "maps/area.h"
 #include "maps/korkeus_main.h"
 #include "maps/kulttuuri.h"
-#include "maps/mapborder.h"
+#include "presentation/mapborder.h"
 #include "maps/mapdesc.h"
 #include "maps/mapunit.h"
 #include "presentation/show.h"

@@ -25,7 +25,6 @@
 #include "maps/plrlink.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

@@ -22,9 +22,7 @@
 #include "maps/plrlink.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 #include "screens/skillscreen.h"
 
 #include <cstdio>

@@ -24,12 +24,8 @@
 #include "maps/movement.h"
 #include "base/debuglog.h"
 #include "base/ui.h"
-#include "presentation/windows.h"
 #include "core/notes.h"
-#include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/tiles.h"
 #include "quests/tehtavat.h"
 #include "screens/gamescreens.h"
 
@@ -61,7 +57,7 @@ static void show_object_count() {
     for (const ItemStruct &it : PlayerObj) used += it.type != 0;
     char text[40];
     snprintf(text, sizeof text, "%d / %d", used, (int)PLAYEROBJ_COUNT);
-    if (screen) drawbutton(0, 0, text);
+    ui_drawbutton(0, 0, text);
 }
 
 static void housekeeping_map() {

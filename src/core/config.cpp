@@ -4,8 +4,8 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
+#include "base/ui.h"
 
-#include <SDL2/SDL.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -70,10 +70,10 @@ void GetConfig() {
     OXAINI_CONTROLLER = (uint8_t)is_exactly("OXA_CONTROLLER", "NO", "YES");
     OXAINI_CONTROLLER_PORT = atoi(inival("OXA_CONTROLLER_PORT", "0"));
 
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "2");
     const char *quality = inival("SCALE_QUALITY", "2");
-    if (strcmp(quality, "1") == 0) SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
-    else if (strcmp(quality, "0") == 0) SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    if (strcmp(quality, "1") == 0) ui_scale_quality("1");
+    else if (strcmp(quality, "0") == 0) ui_scale_quality("0");
+    else ui_scale_quality("2");
 
     OXAINI_BRIGHTNIGHT = atoi(inival("NIGHT_BRIGHTNESS", "0"));
     if (OXAINI_BRIGHTNIGHT < 1 || OXAINI_BRIGHTNIGHT > 60) OXAINI_BRIGHTNIGHT = 0;

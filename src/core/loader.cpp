@@ -33,9 +33,7 @@
 #include "core/maintenance.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 #include "screens/creation.h"
 #include "screens/quit.h"
 #include "society/talk.h"
@@ -68,7 +66,7 @@ void loader_say(const char *text) {
         strncat(load_notes, text, sizeof load_notes - strlen(load_notes) - 1);
         strncat(load_notes, "\n", sizeof load_notes - strlen(load_notes) - 1);
     }
-    if (!screen) return;
+    if (!ui_has_screen()) return;
     const uint8_t keep = DISABLE_NOTES;
     DISABLE_NOTES = 0;
     Note(text);
@@ -76,7 +74,7 @@ void loader_say(const char *text) {
 }
 
 void loader_wait_key() {
-    if (!screen) return;
+    if (!ui_has_screen()) return;
     const uint8_t keep = DISABLE_NOTES;
     DISABLE_NOTES = 0;
     Pause();
@@ -285,16 +283,16 @@ void check_save_version() {
 
 // ---- the loader ---------------------------------------------------------------------------------
 
-static void show_line(int x, int y, const char *text, uint32_t colour) {
-    if (!screen) return;
-    showtext(x, y, text, colour, 0);
+static void show_line(int x, int y, const char *text, UiColour colour) {
+    if (!ui_has_screen()) return;
+    ui_text_line(x, y, text, colour, 0);
     Flip();
 }
 
 static void wait_window() {
-    if (!screen) return;
-    winbox(610, 80, 180, 125, "", 0x1000, RGB_to_color(56, 88, 120));
-    show_line(615, 95, "Wait a moment ...", RGB_to_color(171, 171, 171));
+    if (!ui_has_screen()) return;
+    ui_text_window(UI_WINBOX, 610, 80, 180, 125, "", 0x1000, UiColour{56, 88, 120, 255}, nullptr, 0);
+    show_line(615, 95, "Wait a moment ...", UiColour{171, 171, 171, 255});
 }
 
 static bool is_settlement(int c) { return c == 30 || c == 210 || c == 211 || c == 239; }
@@ -356,7 +354,7 @@ int loader() {
     char line[200], name[sizeof Plr.name + 1];
     copy_bounded(name, sizeof name, Plr.name);
     snprintf(line, sizeof line, "Loading %s ...", name);
-    show_line(615, 115, line, screen ? COLOR_WHITE() : 0);
+    show_line(615, 115, line, UiColour{255, 255, 255, 255});
 
     check_save_version();
     DoRealMapShade();   // the map is tinted for the hour the character was left in
@@ -368,7 +366,7 @@ int loader() {
     lataakulttuurikartta();
     init_cultblock();
 
-    show_line(615, 145, "Ok!", screen ? RGB_to_color(252, 252, 84) : 0);
+    show_line(615, 145, "Ok!", UiColour{252, 252, 84, 255});
     REDRAW_NEEDED = 22;
     DISABLE_NOTES = 1;
     laske_Load(-1);

@@ -17,7 +17,6 @@
 #include "maps/mapload.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/turnloop.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

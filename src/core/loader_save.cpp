@@ -21,7 +21,6 @@
 #include "maps/zoomstore.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "society/village.h"
 
 namespace {
@@ -168,7 +167,7 @@ int settle_unfinished_save() {
     }
     loader_say("!The list of the last save, SAVE.COMMIT, is damaged: that save can't be finished. Its files "
                "and the save before it are both kept.");
-    if (!screen || !KyllaEi("Load the save before it, and set the unfinished save aside?")) return 0;
+    if (!ui_has_screen() || !KyllaEi("Load the save before it, and set the unfinished save aside?")) return 0;
     char folder[1200], msg[1400];
     if (!set_unfinished_save_aside(folder, sizeof folder)) {
         loader_say("!The unfinished save couldn't be set aside.");

@@ -72,7 +72,7 @@ void place_robber_lairs() {
     Plr.lairs_placed = 1;
     for (int attempt = 0; attempt < 10; attempt++) {
         int x = 500 + random(2500), y = 500 + random(1000);
-        SDL_Point at = FindBigmapLoc(x, y, 1, 25, 0, 0, 0);
+        UiPoint at = FindBigmapLoc(x, y, 1, 25, 0, 0, 0);
         if (at.x == 0) continue;
         Plr.last_uid++;
         robber_lair(at.x, at.y, (int)Plr.last_uid, 0, 3 + random(4), 3);

@@ -20,12 +20,9 @@
 #include "maps/sight.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 #include "worldgen/encounter.h"
 
-#include <SDL2/SDL.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -175,25 +172,10 @@ static void open_window(const char *message, int continued, unsigned flags) {
     char title[120];
     snprintf(title, sizeof title, "%s ...", message);
     strupr(title);
-    const GuiBlock &g = spendGui;
-    winbox(g.x, g.y, g.width, g.height, title, 0, RGB_to_color(176, 196, 222));
-    const float lh = (float)GuiLINEHEIGHT;
-    // The window is pale linen, which the dark values and hints of the window need: the labels are
-    // dark as well.
-    const uint32_t label = RGB_to_color(40, 36, 30);
-    showtext(g.x + 5, g.y + (int)(2.9f * lh), "Time spent: ", label, 0);
-    if (!(flags & SPF_NOPROGRESS)) {
-        if (continued)
-            showtext(g.x + 5, g.y + (int)(4.0f * lh), "Continuing: ", RGB_to_color(0, 100, 0), 0);
-        else
-            showtext(g.x + 5, g.y + (int)(4.0f * lh), "  Progress: ", label, 0);
-    }
-    showtext(g.x + 5, g.y + (int)(5.2f * lh), "    Effort: ", label, 0);
     char effort[60];
     copy_bounded(effort, sizeof effort, effortdesc(Plr.exertion));
     if (effort[0] >= 'a' && effort[0] <= 'z') effort[0] = (char)(effort[0] - 'a' + 'A');
-    showtext(g.x + 100, g.y + (int)(5.2f * lh), effort, RGB_to_color(87, 87, 87), 0);
-    showtext(g.x + 5, g.y + (int)(7.6f * lh), "Wait, or press [ESC] to cancel.", RGB_to_color(60, 90, 152), 0);
+    ui_spend_window(title, continued, !(flags & SPF_NOPROGRESS), effort);
 }
 
 // Asks the interrupt question; 1 for yes.
@@ -243,10 +225,7 @@ static int watch_creatures() {
     return 0;
 }
 
-static bool window_closed_now() {
-    SDL_PumpEvents();
-    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
-}
+static bool window_closed_now() { return ui_window_closing() != 0; }
 
 int spend(int minutes, int seconds, const char *message, int continued, unsigned flags) {
     if (!message) message = "";
@@ -305,7 +284,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
     const int pause_pct = (flags & SPF_LONG0) ? 0 : (flags & SPF_LONG5) ? 5 : 1000;
 
     DrawMap();
-    grabscr("spend");
+    ui_grabscr("spend");
     open_window(message, continued, flags);
     if (SPEND_SAMPLE[0]) {
         char sample[sizeof SPEND_SAMPLE];
@@ -324,9 +303,7 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
     int injury_ref = plr_injury_total();
     int saved_ticks = 0, last_helpers = 0, sub = 0;
     int last_minute = (int)Plr.minutes;
-    uint32_t last_tick_at = SDL_GetTicks();
-    const GuiBlock &g = spendGui;
-    const float lh = (float)GuiLINEHEIGHT;
+    uint32_t last_tick_at = ui_ticks();
 
     for (int i = 1; i <= total; i++) {
         if (++sub >= per_minute) {
@@ -339,25 +316,19 @@ int spend(int minutes, int seconds, const char *message, int continued, unsigned
 
         char spent[80];
         time_spent_text(spent, sizeof spent, i);
-        sinked_box(g.x + 100, g.y + 26, 172, GuiLINEHEIGHT);
-        showtext(g.x + 102, g.y + 27, spent, RGB_to_color(171, 171, 171), 0);
-
-        int p = pct(i, total);
+        int p = pct(i, total), section = 0;
         if (continued) {
             const int all = whole - (saved_ticks / per_minute) + continued;
             p = pct(continued + SPEND_MINDONE, all);
-            METERBAR_SECTION = pct(continued, all);
+            section = pct(continued, all);
         }
-        if (!(flags & SPF_NOPROGRESS)) progress_meter(g.x + 100, g.y + (int)(4.0f * lh), 170, (float)p);
-        METERBAR_SECTION = 0;
-        if (pause_pct != 1000 && !SPEND_CRAFTPAUSE && pause_pct <= p) {
-            showtext(g.x + 5, g.y + g.height - (int)(1.4f * lh), "You may continue afterwards.", RGB_to_color(0, 100, 0), 0);
-            SPEND_CRAFTPAUSE = 1;
-        }
+        const int pause_note = pause_pct != 1000 && !SPEND_CRAFTPAUSE && pause_pct <= p;
+        ui_spend_tick(spent, !(flags & SPF_NOPROGRESS), (float)p, section, pause_note);
+        if (pause_note) SPEND_CRAFTPAUSE = 1;
 
-        const uint32_t now = SDL_GetTicks();
+        const uint32_t now = ui_ticks();
         if (now - last_tick_at < (uint32_t)delay) oxa_delay((int)(delay - (now - last_tick_at)));
-        last_tick_at = SDL_GetTicks();
+        last_tick_at = ui_ticks();
 
         CreatureMove();
 

@@ -38,7 +38,6 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
 #include "screens/quit.h"
 #include "worldgen/encounter.h"

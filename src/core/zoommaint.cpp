@@ -19,9 +19,7 @@
 #include "maps/zoomstore.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 
 static void store_path(char *buf, size_t size, const char *name) {
     snprintf(buf, size, "%s/%s", map_charpath(), name);
@@ -116,10 +114,8 @@ void zoommap_maintenance() {
     RESIZE_off();
     const int flipmode = FLIPMODE;
     FLIP_map_OFF();
-    Piirra_Ikkuna(100, 100, 250, 100, "MAINTENANCING MAPS", 8);
-    SANATAULUKKO_Tyhjaa();
-    SANATAULUKKO_Lisaa("You may continue playing after this process is complete. Please wait patiently ...");
-    showtext_sanataulukko(105, 125, 240, 0, COLOR_WHITE(), 0);
+    ui_wrapped_window(100, 100, 250, 100, "MAINTENANCING MAPS", 8,
+                      "You may continue playing after this process is complete. Please wait patiently ...");
     FlipScreenPortion(100, 100, 250, 100, 1);
 
     char index_path[1100];

@@ -546,7 +546,7 @@ void Ela_Elain(int dp) {
         if (wx == c.home_x && wy == c.home_y) {
             Lisaa_Puuha(n, random(3) < 2 ? 1 : 2, 15 + random(15));
         } else {
-            const SDL_Rect r = bigxy_zoomrect(c.home_x, c.home_y);
+            const UiRect r = bigxy_zoomrect(c.home_x, c.home_y);
             if (r.w) askel_kohti_paikkaa(n, r.x + 32, r.y + 32);
         }
         return;

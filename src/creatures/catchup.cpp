@@ -11,7 +11,7 @@
 #include "maps/facing.h"
 #include "maps/mapunit.h"
 #include "core/notes.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };
 

@@ -42,7 +42,6 @@
 #include "maps/movement.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
 #include "screens/gamescreens.h"
 #include "worldgen/encounter.h"

@@ -26,9 +26,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "creatures/creatures.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 
 char s_creaturedesc[1024];
 
@@ -311,14 +309,18 @@ void NPC_inforuutu(int n) {
             add_word(wounds, sizeof wounds, line);
         }
     int y = 120;
-    grabscr("inforuutu");
+    ui_grabscr("inforuutu");
     char title[64];
     field(title, sizeof title, c->species, sizeof c->species);
-    winbox(200, 100, 400, 200, title, WIN_TEX_SAVU, RGB_to_color(0, 0, 0));   // dark logs under light texts
-    showtext(210, y += 20, text, RGB_to_color(255, 255, 255), 0);
-    if (wounds[0]) showtext(210, y += 14, wounds, RGB_to_color(255, 87, 87), 0);
+    const UiColour white = {255, 255, 255, 255}, red = {255, 87, 87, 255};
+    UiLine lines[3];
+    int n_lines = 0;
+    lines[n_lines++] = UiLine{210, y += 20, text, white, 0};
+    if (wounds[0]) lines[n_lines++] = UiLine{210, y += 14, wounds, red, 0};
     const char *legs = HK_liikuntaelimet(n);
-    if (legs[0]) showtext(210, y += 14, legs, RGB_to_color(255, 87, 87), 0);
+    if (legs[0]) lines[n_lines++] = UiLine{210, y += 14, legs, red, 0};
+    // dark logs under light texts
+    ui_text_window(UI_WINBOX, 200, 100, 400, 200, title, UI_WIN_SMOKE, UiColour{0, 0, 0, 255}, lines, n_lines);
     Flip();
     getkey();
     restorescr("inforuutu");

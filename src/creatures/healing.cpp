@@ -19,7 +19,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/physical.h"
-#include "creatures/wounddraw.h"
+#include "base/ui.h"
 #include "creatures/wounds.h"
 #include "items/inventory.h"
 #include "items/itemwear.h"

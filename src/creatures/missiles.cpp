@@ -31,8 +31,6 @@
 #include "maps/sight.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
-#include "presentation/tiles.h"
 #include "core/tekstit.h"
 
 int MISSILE_original_target = -1000, MISSILE_living_target = -1000, MISSILE_aiming_modifier;
@@ -213,11 +211,8 @@ int missile_sprites_drawn;
 // The missile's picture on the square it passes, turned to the angle of its flight (a missile that
 // does not turn keeps its own frame): the first frame of its tile, not a frame numbered by the angle.
 static void draw_step(int x, int y, int angle, float vh, float v0) {
-    if (!MISSILE_DRAW || DISABLE_MAP || !screen) return;
-    const int keep = TILEOPTION_rotate;
-    TILEOPTION_rotate = MISSILE_rotate ? angle : 0;
-    if (Nayta_Sprite(x, y, 0, MISSILE_tilename)) missile_sprites_drawn++;
-    TILEOPTION_rotate = keep;
+    if (!MISSILE_DRAW || DISABLE_MAP || !ui_has_screen()) return;
+    if (ui_missile_sprite(x, y, MISSILE_rotate ? angle : 0, MISSILE_tilename)) missile_sprites_drawn++;
     if (OXA_NODELAY || DISABLE_NOTES) return;
     int pause = (int)std::ceil(100.0f - vh / v0 * 100.0f) + 30;
     if (pause > 200) pause = 200;

@@ -511,7 +511,7 @@ void Ela_Ihminen(int dp) {
         return;
     }
     if (c.home_x || c.home_y) {
-        const SDL_Rect r = bigxy_zoomrect(c.home_x, c.home_y);
+        const UiRect r = bigxy_zoomrect(c.home_x, c.home_y);
         if (r.w) askel_kohti_paikkaa(n, r.x + 32, r.y + 32);
         return;
     }

@@ -32,7 +32,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "core/notes.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "core/tekstit.h"
 
 int STEALTH_REASONABLE;   // a creature had the chance to notice the sneaking player

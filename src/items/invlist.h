@@ -1,6 +1,6 @@
 // src/items/invlist.h -- the list rows every item choice passes through: filling them from a square
-// or an inventory, grouping them by type, the type filters and their menu, drawing one page, and the
-// memory of the last list.
+// or an inventory, grouping them by type, the type filters and their menu, and the memory of the last
+// list (a page is drawn by presentation/invlist_draw.h).
 #pragma once
 #include <cstdint>
 
@@ -56,7 +56,6 @@ int doInvList(unsigned filter, unsigned options);   // groups the rows by type; 
 int filtered_type(int type, unsigned filter);
 int invrow_type(const InvDataStruct &row);          // the item type byte of the row's item
 int InvFilterMenu(unsigned typesPresent);           // filter value, 0 all, -1 cancel
-int showInvList(int first, unsigned filter);        // rows drawn from first on
 char *InvList_TYPETITLE(unsigned type);
 void savelastInvSel(const char *title, int position, int first, unsigned filter);
 int InvData_count();               // rows in use

@@ -10,6 +10,7 @@
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
+#include "presentation/invlist_draw.h"
 #include "items/itemcmd.h"
 #include "items/items.h"
 #include "items/itemunit.h"

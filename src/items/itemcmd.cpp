@@ -28,12 +28,10 @@
 #include "maps/doors.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"
-#include "presentation/bodypic.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 #include "quests/tehtavat.h"
 
 #include <cstdio>

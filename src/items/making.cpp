@@ -22,8 +22,6 @@
 #include "items/recipes.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/pictures.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 
@@ -254,7 +252,7 @@ static void draw_head_picture(int n) {
     char name[32];
     bprintf(name, sizeof name, "head-%d.jpg", n);
     const int w = 120, h = 75;
-    sized_image(name, spendGui.x + spendGui.width - w - 4, spendGui.y - h - 4, w, h, 1);
+    ui_picture_above_spend(name, w, h);
 }
 
 int Tee(int kind, int id, const char *name_in) {

@@ -23,9 +23,7 @@
 #include "maps/rooms.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -75,7 +73,7 @@ void dumb_stashtxt() {
 
 // ---- the list box ---------------------------------------------------------------------------------
 
-static uint32_t rgb(int r, int g, int b) { return RGB_to_color(r, g, b); }
+static UiColour rgb(int r, int g, int b) { return UiColour{(uint8_t)r, (uint8_t)g, (uint8_t)b, 255}; }
 
 static void line_row(const Tarvike_Struct &t, const Tarvike_Struct *met, char *out, size_t size) {
     if (t.length) {
@@ -102,18 +100,24 @@ static bool line_done[TARVIKE_MAX];
 static bool line_met(int line) { return line >= 0 && line < TARVIKE_MAX && line_done[line]; }
 
 void Esita_Tarvikelista(int line) {
-    winbox(495, 152, 300, 200, StrUpr(Tarvikelista_TITLE), WIN_TEX_KIVI, 0);   // dark slate under light rows
-    showtext(503, 172, "To do this, you need the following", rgb(176, 196, 222), 0);
-    showtext(503, 182, "equipment, materials and/or articles:", rgb(176, 196, 222), 0);
+    enum { ROWS_MAX = 16 };
+    static char shown[ROWS_MAX][220];
+    UiLine lines[2 + ROWS_MAX];
+    int n_lines = 0;
+    lines[n_lines++] = UiLine{503, 172, "To do this, you need the following", rgb(176, 196, 222), 0};
+    lines[n_lines++] = UiLine{503, 182, "equipment, materials and/or articles:", rgb(176, 196, 222), 0};
     int y = 198;
     for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id && y < 340; i++, y += 10) {
         char row[200];
         const bool met = line_met(i);
         line_row(Tarvikelista[i], met ? &Tarvikelista[i] : nullptr, row, sizeof row);
-        char shown[220];
-        bprintf(shown, sizeof shown, "%s %.33s", met ? "+" : i == line ? ">" : "-", row);
-        showtext(503, y, shown, met ? rgb(84, 252, 84) : i == line ? rgb(252, 252, 84) : rgb(200, 200, 200), 0);
+        char *s = shown[n_lines - 2];
+        bprintf(s, sizeof shown[0], "%s %.33s", met ? "+" : i == line ? ">" : "-", row);
+        lines[n_lines++] = UiLine{503, y, s, met ? rgb(84, 252, 84) : i == line ? rgb(252, 252, 84) : rgb(200, 200, 200), 0};
     }
+    // dark slate under light rows
+    ui_text_window(UI_WINBOX, 495, 152, 300, 200, StrUpr(Tarvikelista_TITLE), UI_WIN_STONE, UiColour{0, 0, 0, 0}, lines,
+                   n_lines);
     FlipScreenPortion(495, 152, 300, 200, 1);
     if (line == 100) {
         Note("Ok, you have all the necessary equipment!");
@@ -564,8 +568,7 @@ static void by_ratio(int line) {
 
 int Kay_Tarvikelista(const char *title) {
     GLOB_TK_laaturaja = 5, GLOB_TK_kelpoisuus = 100, GLOB_MAT_laaturaja = 5;
-    SDL_Rect panel = {495, 10, 300, 390};
-    grabscr("statscreen", &panel);
+    ui_grabscr_area("statscreen", 495, 10, 300, 390);
     if (DEBUG_aika_ja_esineet) return 1;
     tarvike_snapshot();
     if (Tarvikelista[0].id == 0) return 1;

@@ -23,7 +23,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "core/notes.h"
-
+#include "base/ui.h"
 
 #include <cstring>
 #include <initializer_list>

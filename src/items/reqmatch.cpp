@@ -15,6 +15,7 @@
 #include "maps/rooms.h"
 #include "core/notes.h"
 
+#include <cstdlib>
 #include <cstring>
 
 uint8_t Esinetieto[6];

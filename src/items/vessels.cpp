@@ -20,9 +20,7 @@
 #include "maps/mapquery.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 
 #include <cstdio>
 #include <cstring>
@@ -161,12 +159,12 @@ int petcheck() {
         return 0;
     }
     save_page();
-    Piirra_Ikkuna(10, 10, 350, 150, "PET MISSING!", 0);
-    const uint32_t red = RGB_to_color(168, 0, 0);
-    showtext(20, 40, "A pet disappeared from its leash.", red, 1);
-    showtext(20, 55, "Please take a screenshot and back up your", red, 1);
-    showtext(20, 70, "character folder without closing the game.", red, 1);
-    showtext(20, 100, "Press any key three times to go on.", red, 1);
+    const UiColour red = {168, 0, 0, 255};
+    const UiLine lines[] = {{20, 40, "A pet disappeared from its leash.", red, 1},
+                            {20, 55, "Please take a screenshot and back up your", red, 1},
+                            {20, 70, "character folder without closing the game.", red, 1},
+                            {20, 100, "Press any key three times to go on.", red, 1}};
+    ui_text_window(UI_WINDOW, 10, 10, 350, 150, "PET MISSING!", 0, UiColour{0, 0, 0, 0}, lines, 4);
     for (int i = 0; i < 3; i++)
         if (getkeypress() == KEY_QUIT) break;
     restore_page();

@@ -5,8 +5,7 @@
 
 #include "base/ownlib.h"
 #include "maps/mapunit.h"
-#include "presentation/show.h"
-#include "presentation/tiles.h"
+#include "base/ui.h"
 
 TerrainStruct terrain[256];
 int NEWGFX = 1;
@@ -176,26 +175,31 @@ void vesitile(int c, int overlap) {
     t.freezes = 1;
 }
 
-static SDL_Color with_alpha(SDL_Color c, int alpha) {
+// The named colours the seasons tint the ground tiles with.
+static const UiColour TINT_WHITE = {255, 255, 255, 255}, TINT_BROWN = {171, 87, 0, 255},
+                      TINT_RED = {168, 0, 0, 255}, TINT_DARKGRAY = {87, 87, 87, 255},
+                      TINT_LIGHTGRAY = {171, 171, 171, 255}, TINT_YELLOW = {252, 252, 84, 255};
+
+static UiColour with_alpha(UiColour c, int alpha) {
     c.a = (uint8_t)alpha;
     return c;
 }
 
-void TileSavytys_Maaruska(int month, int day, SDL_Color *a, SDL_Color *b) {
-    SDL_Color A = {255, 255, 255, 255}, B = {255, 255, 255, 255};
+void TileSavytys_Maaruska(int month, int day, UiColour *a, UiColour *b) {
+    UiColour A = {255, 255, 255, 255}, B = {255, 255, 255, 255};
     switch (month) {
-    case 1: A = with_alpha(RGBAColor_White, day - 38); B = with_alpha(RGBAColor_Lightgray, 96 - day); break;
-    case 2: A = with_alpha(RGBAColor_Darkgray, 2 * (109 - day)); B = with_alpha(RGBAColor_White, 2 * (109 - day)); break;
-    case 3: A = with_alpha(RGBAColor_Darkgray, 2 * (98 - day)); B = with_alpha(RGBAColor_White, 128 - 3 * day); break;
+    case 1: A = with_alpha(TINT_WHITE, day - 38); B = with_alpha(TINT_LIGHTGRAY, 96 - day); break;
+    case 2: A = with_alpha(TINT_DARKGRAY, 2 * (109 - day)); B = with_alpha(TINT_WHITE, 2 * (109 - day)); break;
+    case 3: A = with_alpha(TINT_DARKGRAY, 2 * (98 - day)); B = with_alpha(TINT_WHITE, 128 - 3 * day); break;
     case 4:
-    case 5: A = with_alpha(RGBAColor_Brown, 32 - day); break;
-    case 6: A = with_alpha(RGBAColor_Yellow, 32 - day); B = with_alpha(RGBAColor_Red, day / 2); break;
-    case 7: A = with_alpha(RGBAColor_Red, 2 * day + 20); B = with_alpha(RGBAColor_Brown, day / 2); break;
-    case 8: A = with_alpha(RGBAColor_Red, 96 - day); B = with_alpha(RGBAColor_Brown, day + 32); break;
-    case 9: A = with_alpha(RGBAColor_Red, 96); B = with_alpha(RGBAColor_Darkgray, 2 * day + 64); break;
-    case 10: A = with_alpha(RGBAColor_Darkgray, 2 * day - 96); B = with_alpha(RGBAColor_Red, 2 * (32 - day)); break;
-    case 11: A = with_alpha(RGBAColor_Darkgray, 218 - day); B = with_alpha(RGBAColor_White, 4 * day + 32); break;
-    case 12: A = with_alpha(RGBAColor_White, day - 38); B = with_alpha(RGBAColor_Lightgray, 128 - day); break;
+    case 5: A = with_alpha(TINT_BROWN, 32 - day); break;
+    case 6: A = with_alpha(TINT_YELLOW, 32 - day); B = with_alpha(TINT_RED, day / 2); break;
+    case 7: A = with_alpha(TINT_RED, 2 * day + 20); B = with_alpha(TINT_BROWN, day / 2); break;
+    case 8: A = with_alpha(TINT_RED, 96 - day); B = with_alpha(TINT_BROWN, day + 32); break;
+    case 9: A = with_alpha(TINT_RED, 96); B = with_alpha(TINT_DARKGRAY, 2 * day + 64); break;
+    case 10: A = with_alpha(TINT_DARKGRAY, 2 * day - 96); B = with_alpha(TINT_RED, 2 * (32 - day)); break;
+    case 11: A = with_alpha(TINT_DARKGRAY, 218 - day); B = with_alpha(TINT_WHITE, 4 * day + 32); break;
+    case 12: A = with_alpha(TINT_WHITE, day - 38); B = with_alpha(TINT_LIGHTGRAY, 128 - day); break;
     default: break;
     }
     if (a) *a = A;
@@ -235,10 +239,10 @@ void init_terrain_struct(int, int) {
 
     put_row(ground_row);
     if (month >= 1 && month <= 12) {
-        SDL_Color a, b;
+        UiColour a, b;
         TileSavytys_Maaruska(month, day, &a, &b);
-        ColorModOxaTile("ter-ground", a, b);
-        ColorModOxaTile("ter-road", a, b);
+        ui_tint_tile("ter-ground", a, b);
+        ui_tint_tile("ter-road", a, b);
     }
 
     FISH = 1;

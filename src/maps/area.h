@@ -1,9 +1,9 @@
 // src/maps/area.h -- the terrain table: what each of the 256 map chars is (glyph, flags, description,
 // tile, overlap, freezing, nature bits and the door rules), rebuilt for the season of the day.
 #pragma once
-#include <SDL2/SDL.h>
 #include <cstdint>
 
+#include "base/ui.h"
 #include "maps/maps.h"
 
 extern TerrainStruct terrain[256];
@@ -24,7 +24,7 @@ const char *terrain_tilename(int c);
 int luontotyyppi(int c);
 void terrain_ch_flag(int c, uint32_t mask);
 void vesitile(int c, int overlap);
-void TileSavytys_Maaruska(int month, int day, SDL_Color *a, SDL_Color *b);
+void TileSavytys_Maaruska(int month, int day, UiColour *a, UiColour *b);
 uint32_t AsetaLuontotyyppivaikutus(uint32_t ignored, const char *text);
 int onkoseina(int c);
 int onkokatto(int x, int y);

@@ -9,11 +9,9 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "maps/movement.h"
 #include "core/notes.h"
 #include "maps/sight.h"
-#include "presentation/show.h"
 
 #include <cctype>
 #include <cstdio>

@@ -5,7 +5,5 @@
 extern int LOCSEL_CURSOR_X, LOCSEL_CURSOR_Y;   // the location-selection cursor; 0 none
 
 void DrawMap();
-void ShowDeco();
-void DrawLocSel();
 int pelibuffer_x(int x);           // view column of a map x, 0 outside the view
 int pelibuffer_y(int y);

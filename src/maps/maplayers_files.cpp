@@ -84,7 +84,7 @@ void fordmaker() {
     write_whole("WORLD.DAT", maailma_alltime, MAP_BYTES);
 }
 
-void Mapcopy_ZoomToCurrent(SDL_Rect rect) {
+void Mapcopy_ZoomToCurrent(UiRect rect) {
     if (rect.w == 0) return;
     for (int row = 0; row < ZOOM_SIDE; row++)
         for (int col = 0; col < ZOOM_SIDE; col++) set_mapchar(rect.x + col, rect.y + row, Zoom.chars[row * 64 + col]);

@@ -126,8 +126,8 @@ int zoommap_ulkoluoto(int x, int y, int *ox, int *oy) {
     return 0;
 }
 
-SDL_Rect bigxy_zoomrect(int x, int y) {
-    SDL_Rect r = {0, 0, 0, 0};
+UiRect bigxy_zoomrect(int x, int y) {
+    UiRect r = {0, 0, 0, 0};
     int dx = x - (int)Plr.world_x, dy = y - (int)Plr.world_y;
     if (abs(dx) < 3 && abs(dy) < 3 && !bigmap()) r = {AREA_CENTRE + 64 * dx, AREA_CENTRE + 64 * dy, 64, 64};
     return r;

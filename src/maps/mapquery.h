@@ -2,7 +2,7 @@
 // map: heights, indoors, settlements and fields, nearby chars, nearest water and land, shores and
 // islets, and the surface and soil bits of a square.
 #pragma once
-#include <SDL2/SDL.h>
+#include "base/ui.h"
 #include <cstdint>
 
 int Pinnan_Korkeus(int x, int y);
@@ -18,7 +18,7 @@ int bigmap_jarvenranta(int x, int y);
 int bigmap_merenranta(int x, int y);
 int isokartta_vesisto(int x, int y);
 int zoommap_ulkoluoto(int x, int y, int *ox, int *oy);
-SDL_Rect bigxy_zoomrect(int x, int y);
+UiRect bigxy_zoomrect(int x, int y);
 int birch_leaf_level();
 
 // Surface code in bits 0-2, soil code in bits 3-5 of a `pintakartta` byte.

@@ -13,7 +13,7 @@
 #include "creatures/crefunc.h"
 #include "maps/area.h"
 #include "maps/zoomstore.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 #include "quests/tehtavat.h"
 #include "screens/quit.h"
 

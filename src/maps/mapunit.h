@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include <SDL2/SDL.h>
+#include "base/ui.h"
 
 #include "maps/maps.h"
 #include "maps/plrlink.h"
@@ -77,7 +77,7 @@ void wadestrip();
 void fill_layer(uint8_t *layer, uint8_t value);
 // Copies all MAP_BYTES bytes of `from` over `to`.
 void copy_layer(uint8_t *to, const uint8_t *from);
-void Mapcopy_ZoomToCurrent(SDL_Rect rect);
+void Mapcopy_ZoomToCurrent(UiRect rect);
 
 // ---- the data pools of the world map and of the current map -----------------------------------
 void Tyhjenna_Kohta(int x, int y);

@@ -16,7 +16,6 @@
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
-#include "maps/mapborder.h"
 #include "maps/mapquery.h"
 #include "maps/doors.h"
 #include "maps/look.h"
@@ -37,7 +36,6 @@
 #include "activities/worklinks.h"
 #include "base/ui.h"
 #include "core/notes.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 

@@ -11,17 +11,14 @@
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "maps/area.h"
-#include "maps/mapborder.h"
+#include "base/ui.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/worldsearch.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/tiles.h"
-#include "presentation/windows.h"
 
 #include <cctype>
 #include <cmath>
@@ -119,10 +116,7 @@ void Nayta_Kohta(int x, int y) {
     if (NEWGFX) {
         if (fast_cursor) {
             // The map texture as it was drawn, the frame over it: the last frame goes with the flip.
-            Flip();
-            const int fw = (int)(w * 1.5f);
-            RenderCursor(LOCSEL_SCREEN_X - (fw - (int)w) / 2, LOCSEL_SCREEN_Y - (fw - (int)h) / 2, fw, fw);
-            if (ren) SDL_RenderPresent(ren);
+            ui_picker_cursor(1, LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, w, h);
             return;
         }
         LOCSEL_CURSOR_X = x;
@@ -130,10 +124,7 @@ void Nayta_Kohta(int x, int y) {
         DrawMap();
         return;
     }
-    if (!screen) return;
-    alpha_box(LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, (int)w, (int)h, RGB_to_color(255, 0, 0), 64);
-    drawcursor(LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, (int)w, (int)h);
-    Flip();
+    ui_picker_cursor(0, LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, w, h);
 }
 
 // Screen position of a square centred, or 0 when it lies outside the map view.
@@ -148,7 +139,7 @@ static int draw_sprite(int x, int y, int n, const char *tile, int flags) {
     int sx, sy;
     if (!sprite_position(x, y, sx, sy)) return 0;
     Flip();
-    if (tile && tile[0] && NEWGFX) TileDraw_named(tile, n, 0, sx, sy, TILE_DIRECT | flags);
+    if (tile && tile[0] && NEWGFX) ui_tile_direct(tile, n, sx, sy, flags);
     return 1;
 }
 
@@ -163,7 +154,7 @@ int Nayta_Carcass_Sprite(int x, int y, int n, const char *tile) {
 }
 
 static void draw_window(int mode, const char *text) {
-    if (!screen) return;
+    if (!ui_has_screen()) return;
     const int target = mode & PICK_TARGET;
     char title[100];
     if (target)
@@ -171,23 +162,6 @@ static void draw_window(int mode, const char *text) {
     else {
         copy_bounded(title, sizeof title, text ? text : "");
         for (char *p = title; *p; p++) *p = (char)toupper((unsigned char)*p);
-    }
-    winbox(503, 190, 286, target ? 150 : 140, title, WIN_TEX_SAVU, RGB_to_color(56, 88, 120));   // dark under light texts
-    const char up[2] = {24, 0}, down[2] = {25, 0}, left[2] = {27, 0}, right[2] = {26, 0};
-    drawbutton(513, 220, "7");
-    drawbutton(533, 220, up);
-    drawbutton(553, 220, "9");
-    drawbutton(513, 240, left);
-    drawbutton(553, 240, right);
-    if (mode & PICK_OWN_SQUARE) drawbutton(533, 240, "5");
-    drawbutton(513, 260, "1");
-    drawbutton(533, 260, down);
-    drawbutton(553, 260, "3");
-    const uint32_t steel = RGB_to_color(176, 196, 222);
-    showtext(513, 295, "ESC.Exit", steel, 0);
-    if (target) {
-        showtext(593, 295, "ENTER.Select", steel, 0);
-        if (in_sight_pos > 0) showtext(513, 315, "[+]Next, or [-]Previous creature", steel, 0);
     }
     char help[400];
     if (target)
@@ -198,9 +172,7 @@ static void draw_window(int mode, const char *text) {
                 "Select %s with these cursor/numpad keys representing the cardinal directions, or by clicking "
                 "the location with the mouse.",
                 text ? text : "");
-    SANATAULUKKO_Lisaa(1, help);
-    showtext_sanataulukko(583, 220, 200, 0, COLOR_WHITE(), 0);
-    Flip();
+    ui_picker_window(title, target, (mode & PICK_OWN_SQUARE) != 0, target && in_sight_pos > 0, help);
 }
 
 // ---- the picker -------------------------------------------------------------------------------
@@ -241,8 +213,7 @@ int ValitseLokaatio(int mode, const char *text) {
     const int target = mode & PICK_TARGET;
     const int direction = !target;
     fast_cursor = !strcmp(inival("FAST_TARGET_CURSOR", "NO"), "YES");
-    SDL_Rect area = {503, 190, 286, target ? 150 : 140};
-    if (screen) grabscr("infoview", &area);
+    if (ui_has_screen()) ui_grabscr_area("infoview", 503, 190, 286, target ? 150 : 140);
     refresh_locsel_insight();
     draw_window(mode, text);
 

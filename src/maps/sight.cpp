@@ -16,7 +16,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "core/notes.h"
-#include "presentation/show.h"
+#include "base/ui.h"
 
 #include <cmath>
 #include <cstdio>

@@ -85,15 +85,15 @@ int Etsi_Karttamerkki(int c, int x, int y, int size, int inner) {
 
 // Candidates of a search; the first entry is (0, 0), the answer when nothing was found.
 struct Candidates {
-    SDL_Point at[PLACE_CANDIDATES + 1];
+    UiPoint at[PLACE_CANDIDATES + 1];
     int count = 0;
     int limit;
-    explicit Candidates(int max) : limit(max) { at[0] = SDL_Point{0, 0}; }
+    explicit Candidates(int max) : limit(max) { at[0] = UiPoint{0, 0}; }
     bool full() const { return count >= limit; }
     void add(int x, int y) {
-        if (!full()) at[count++] = SDL_Point{x, y};
+        if (!full()) at[count++] = UiPoint{x, y};
     }
-    SDL_Point pick() const { return count ? at[random(count)] : SDL_Point{0, 0}; }
+    UiPoint pick() const { return count ? at[random(count)] : UiPoint{0, 0}; }
 };
 
 static bool village_suits(int col, int row, unsigned flags, int culture) {
@@ -109,7 +109,7 @@ static bool village_suits(int col, int row, unsigned flags, int culture) {
     return true;
 }
 
-SDL_Point FindBigmapVillage(int x, int y, int rmin, int rmax, unsigned flags, int culture) {
+UiPoint FindBigmapVillage(int x, int y, int rmin, int rmax, unsigned flags, int culture) {
     Candidates found(VILLAGE_CANDIDATES);
     const Span rows = clip(y - rmax, y + rmax + 1, WORLD_H), cols = clip(x - rmax, x + rmax + 1, WORLD_W);
     for (int row = rows.lo; row < rows.hi && !found.full(); row++)
@@ -165,7 +165,7 @@ static bool place_suits(int col, int row, unsigned flags, int culture, int c) {
     return !is_settled_area(col, row, 10) && ZoomMapPos(col, row) == 0;
 }
 
-SDL_Point FindBigmapLoc(int x, int y, int rmin, int rmax, unsigned flags, int culture, int c) {
+UiPoint FindBigmapLoc(int x, int y, int rmin, int rmax, unsigned flags, int culture, int c) {
     Candidates found(PLACE_CANDIDATES);
     const Span rows = clip(y - rmax, y + rmax + 1, WORLD_H), cols = clip(x - rmax, x + rmax + 1, WORLD_W);
     for (int row = rows.lo; row < rows.hi && !found.full(); row++)
@@ -180,11 +180,11 @@ SDL_Point FindBigmapLoc(int x, int y, int rmin, int rmax, unsigned flags, int cu
     return found.pick();
 }
 
-SDL_Point PenLocation(int, int species) {
-    SDL_Point at = {0, 0};
+UiPoint PenLocation(int, int species) {
+    UiPoint at = {0, 0};
     for (int i = 0; i < DATA_MAX; i++) {
         if (Data[i].type != DT_CREATURE || !is_datapos_OLENTO(i, species)) continue;
-        at = SDL_Point{Data[i].x, Data[i].y};
+        at = UiPoint{Data[i].x, Data[i].y};
         int fences = 0;
         for (int k = -10; k <= 9; k++) {
             fences += get_mapchar(at.x + k, at.y) == '*';
@@ -195,9 +195,9 @@ SDL_Point PenLocation(int, int species) {
     return at;
 }
 
-SDL_Point IndoorLocation(int x, int y) {
-    if (bigmap()) return SDL_Point{0, 0};
-    const SDL_Rect r = bigxy_zoomrect(x, y);
+UiPoint IndoorLocation(int x, int y) {
+    if (bigmap()) return UiPoint{0, 0};
+    const UiRect r = bigxy_zoomrect(x, y);
     Candidates found(PLACE_CANDIDATES);
     for (int row = r.y; row < r.y + r.h && !found.full(); row++)
         for (int col = r.x; col < r.x + r.w && !found.full(); col++) {

@@ -2,7 +2,7 @@
 // other subsystems: a world cell of a wanted kind, a village, the nearest cell of a char, the land
 // around a cell, a pen of animals, an indoor spot, the square ahead, and the pool of candidate squares.
 #pragma once
-#include <SDL2/SDL.h>
+#include "base/ui.h"
 
 // The nearest hit of the last Etsi_Karttamerkki: world cell, distance and compass direction.
 extern int X_Karttamerkki, Y_Karttamerkki, Etaisyys_Karttamerkki, Suunta_Karttamerkki;
@@ -19,13 +19,13 @@ int isokartta_saari(int x, int y);
 // World cells holding char c in a square of `size` around x, y, the centre out to `inner`.
 int Etsi_Karttamerkki(int c, int x, int y, int size, int inner);
 // A world cell of a village between rmin and rmax cells from x, y; (0, 0) when none suits.
-SDL_Point FindBigmapVillage(int x, int y, int rmin, int rmax, unsigned flags, int culture);
+UiPoint FindBigmapVillage(int x, int y, int rmin, int rmax, unsigned flags, int culture);
 // A world cell between rmin and rmax cells from (x, y) that suits; (0, 0) when none.
-SDL_Point FindBigmapLoc(int x, int y, int rmin, int rmax, unsigned flags, int culture, int c);
+UiPoint FindBigmapLoc(int x, int y, int rmin, int rmax, unsigned flags, int culture, int c);
 // The square of a creature of the species standing in a pen (else the last one found); (0, 0) none.
-SDL_Point PenLocation(int ignored, int species);
+UiPoint PenLocation(int ignored, int species);
 // A random floor square of the local map of world cell x, y; (0, 0) when none or on the world map.
-SDL_Point IndoorLocation(int x, int y);
+UiPoint IndoorLocation(int x, int y);
 // The square one step ahead of the player (n = -1) or of creature n, and the map char there.
 int getaheadxy(int n, int *x, int *y);
 

@@ -169,7 +169,7 @@ static void coverage_title(int mode, const char *itemname, int kind) {
     showtext(560, 60, line, RGB_to_color(255, 255, 255), 0);
 }
 
-void armour_coverage(int mode, const char *itemname) {
+void scr_armour_coverage(int mode, const char *itemname) {
     if (!screen) return;
     SubScreenHold hold;   // the screen covers the map view until ESC
     armour_screen();

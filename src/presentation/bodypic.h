@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "base/ui.h"
+
 enum {
     BODYPIC_X = 570, BODYPIC_Y = 90, BODY_PLACES = 17, BODY_MIRROR = 1337,
     ATTACK_BLUNT = 0, ATTACK_SQUEEZE = 1, ATTACK_EDGE = 2, ATTACK_TEAR = 3, ATTACK_POINT = 4,
@@ -20,7 +22,7 @@ void DrawBodypart(int part, int mode);         // fill in the current colour; mo
 void physical_screen(const char *title, const char *background, int panel);
 void armour_screen();
 // The coverage screen: mode 0 the player's worn armour, mode 1 the armour item in `Item`.
-void armour_coverage(int mode, const char *itemname);
+void scr_armour_coverage(int mode, const char *itemname);
 // One pass of the coverage: every part filled by its rating against the kind.
 void coverage_fill(int mode, int kind);
 int coverage_rating(int mode, int part, int kind);     // 0 none

@@ -17,7 +17,7 @@
 #include "items/itemunit.h"
 #include "items/objunit.h"
 #include "maps/area.h"
-#include "maps/mapborder.h"
+#include "presentation/mapborder.h"
 #include "maps/mapdraw.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"

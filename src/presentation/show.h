@@ -4,8 +4,10 @@
 #include <SDL2/SDL.h>
 #include <cstdint>
 
+#include "base/ui.h"
+
 // ---- screen and renderer ----------------------------------------------------------------------
-enum { RESOLUTION_X = 800, RESOLUTION_Y = 600, MAPTEX_SIZE = 1800, MAX_LIGHTSPOTS = 100 };
+enum { RESOLUTION_X = 800, RESOLUTION_Y = 600, MAPTEX_SIZE = 1800 };
 
 extern SDL_Window *win;
 extern SDL_Renderer *ren;
@@ -21,33 +23,25 @@ extern SDL_Surface *HorBoxSurface, *HeadingBoxSurface;
 extern SDL_Renderer *HorBoxSoftRen, *HeadingBoxSoftRen;
 extern SDL_Texture *mapTEXFirelit;
 
-extern int FLIPMODE, DISABLE_FLIP, DISABLE_FLIPORIG, DISABLE_RENDER, NOUPDATE_RC;
-extern uint8_t DISABLE_MAP;
-extern int MAPEFF_R, MAPEFF_G, MAPEFF_B, MAPEFFECT_DRAW;
+extern int DISABLE_FLIPORIG;
+extern int MAPEFFECT_DRAW;
 extern SDL_Texture *Flipper_Texture;
 extern int Flipper_Flags, MASTER_FLIPPER;
 extern int TARGET_CURSOR_X, TARGET_CURSOR_Y, TARGET_CURSOR_SIZE;
 extern int TARGET_CURSOR_AREA_LX, TARGET_CURSOR_AREA_LY, TARGET_CURSOR_AREA_RX, TARGET_CURSOR_AREA_RY;
 extern SDL_Texture *InfoboxTex;
 extern SDL_Rect InfoboxRect;
-extern int maplightspot_x[MAX_LIGHTSPOTS], maplightspot_y[MAX_LIGHTSPOTS], maplightspot_size[MAX_LIGHTSPOTS];
-extern int GRAPH_INIT;
 
 void initgr(int);
-void Flip();
 void FlipWithMap();
 void UpdScreenWithMap();
 void RenderDoScreen();
 void RenderQuickDoScreen();
 void FlipSurface(SDL_Surface *surface);
-void FlipScreenPortion(int x, int y, int w, int h, int present);
 void rc();
 // Copies the map as the map view last showed it into the surface's map view: a window drawn over the
 // map without the map flip keeps the map around it. 1 when copied.
 int MapIntoSurface(SDL_Surface *to);
-void FLIP_map_ON();
-void FLIP_map_OFF();
-void FLIP_map_ONCE();
 // A screen that covers the whole window (the message log, the wounds, the armour coverage) owns it
 // from open to close: no flip, note, idle tick or map redraw lays the map over it meanwhile. Opens
 // nest; the last close brings back the map flip as it was.
@@ -61,7 +55,6 @@ struct SubScreenHold {
 };
 void Ruudunpaivitys_Off();
 void Ruudunpaivitys_On();
-void RESET_MAPEFF();
 void SetFlipperMode(SDL_Texture *texture, int flags);
 void MasterRender();
 void Flipper();
@@ -72,11 +65,8 @@ void RenderInfobox();
 void RemoveInfobox();
 void CreateMapMainTexture();
 void CleanMapDrawBuffers();
-void ClrOxaFlipMap();
 void OxaMap_to_MasterMapTexture();
 void OxaMap_to_texture();
-void clear_maplightspots();
-void add_maplightspot(int x, int y, int size);
 int IS_LOGICALRESIZE();
 float renderXscale();
 float renderYscale();
@@ -148,7 +138,6 @@ void setcolor(uint32_t c);
 uint32_t getcolor();
 void getxy_br(int x);
 int textheight();
-int textwidth(const char *text);
 int textlenw(int n);
 int textlineh(float f);
 int textline(int y);
@@ -196,7 +185,6 @@ void flood(int x, int y, uint32_t border);
 int push(int x, int y);
 int pop(int &x, int &y);
 void emptyStack();
-void progress_meter(int x, int y, int width, float percent);
 void meter_bar(int x, int y, int width, float value, float maximum);
 uint32_t Liukuvari(float percent);
 SDL_Color LiukuvariRGBA(float percent);
@@ -211,21 +199,19 @@ struct GuiBlock {
     int32_t x, y, width, height;
     uint8_t used;
 };
-struct MapDim {
-    int32_t x, y, width, height;      // the view rectangle
-    int32_t centre_x, centre_y;
-    float scale, cell_w, cell_h;
-    int32_t half_w, half_h;           // cells around the player that count as on screen
-    int32_t src_centre_x, src_centre_y, src_left, src_top, src_w, src_h;
-};
 extern GuiBlock headingGui, wholemapGui, noteboxGui, pickfaceGui, regstatGui, mapstatGui, clockGui, spendGui;
-extern MapDim mapDim;
 extern int GuiLINEHEIGHT;
 extern float ratio;
 extern int NEWHEADINGBRANCH;
-extern char LastRegionShow[100];     // the location the map information boxes show; empty forces a redraw
 void clrGuiBlock(GuiBlock *b);
 void modGuiBlock(GuiBlock *b);
 void mapdimInit(int width, int height, float scale);
 void guiInit(int width, int height);
-int mapScale(int direction);
+
+// ---- the screen's answers to the rules' redraw requests (base/ui.h) ----------------------------
+void scr_Flip();
+void scr_FlipScreenPortion(int x, int y, int w, int h, int present);
+void scr_ClrOxaFlipMap();
+int scr_textwidth(const char *text);
+void scr_progress_meter(int x, int y, int width, float percent);
+int scr_mapScale(int direction);

@@ -227,7 +227,7 @@ void flood(int x, int y, uint32_t border) { floodFill4Stack(x, y, CURRENT_COLOR,
 
 // ---- meters -----------------------------------------------------------------------------------
 
-void progress_meter(int x, int y, int width, float percent) {
+void scr_progress_meter(int x, int y, int width, float percent) {
     int h = GuiLINEHEIGHT;
     uint32_t colour;
     if (METERBAR_COLOR == 0)

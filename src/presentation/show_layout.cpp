@@ -2,16 +2,14 @@
 // geometry with its zoom.
 #include "presentation/show.h"
 
-#include "maps/mapborder.h"
+#include "presentation/mapborder.h"
 
 #include <cstring>
 
 GuiBlock headingGui, wholemapGui, noteboxGui, pickfaceGui, regstatGui, mapstatGui, clockGui, spendGui;
-MapDim mapDim;
 int GuiLINEHEIGHT = 10;
 float ratio = 1.0f;
 int NEWHEADINGBRANCH = 1;
-char LastRegionShow[100] = "(no location yet)";
 
 // The zoom scales lie 0.185 apart; sums of single-precision steps may miss a bound by a hair.
 static const float SCALE_EPSILON = 0.0001f;
@@ -75,7 +73,7 @@ void guiInit(int width, int height) {
     }
 }
 
-int mapScale(int direction) {
+int scr_mapScale(int direction) {
     LastRegionShow[0] = 0;
     float s = mapDim.scale;
     int at_bound = 0;

@@ -36,17 +36,14 @@ SDL_Surface *HorBoxSurface = nullptr, *HeadingBoxSurface = nullptr;
 SDL_Renderer *HorBoxSoftRen = nullptr, *HeadingBoxSoftRen = nullptr;
 SDL_Texture *mapTEXFirelit = nullptr;
 
-int FLIPMODE = 0, DISABLE_FLIP = 0, DISABLE_FLIPORIG = 0, DISABLE_RENDER = 0, NOUPDATE_RC = 0;
-uint8_t DISABLE_MAP = 0;
-int MAPEFF_R = 0, MAPEFF_G = 0, MAPEFF_B = 0, MAPEFFECT_DRAW = 0;
+int DISABLE_FLIPORIG = 0;
+int MAPEFFECT_DRAW = 0;
 SDL_Texture *Flipper_Texture = nullptr;
 int Flipper_Flags = 0, MASTER_FLIPPER = 0;
 int TARGET_CURSOR_X = 0, TARGET_CURSOR_Y = 0, TARGET_CURSOR_SIZE = 0;
 int TARGET_CURSOR_AREA_LX = 0, TARGET_CURSOR_AREA_LY = 0, TARGET_CURSOR_AREA_RX = 0, TARGET_CURSOR_AREA_RY = 0;
 SDL_Texture *InfoboxTex = nullptr;
 SDL_Rect InfoboxRect = {0, 0, 0, 0};
-int maplightspot_x[MAX_LIGHTSPOTS], maplightspot_y[MAX_LIGHTSPOTS], maplightspot_size[MAX_LIGHTSPOTS];
-int GRAPH_INIT = 0;
 
 static SDL_Rect remembered_viewport;   // the viewport in force before SetGameViewport
 static int subscreens_open = 0;        // full-window screens open, one inside another
@@ -251,7 +248,7 @@ void RenderDoScreen() {
     RenderQuickDoScreen();
 }
 
-void Flip() {
+void scr_Flip() {
     if (DISABLE_FLIP || !ren) return;
     RenderDoScreen();
     if (FLIPMODE != 0 && !subscreens_open) {
@@ -288,7 +285,7 @@ void FlipSurface(SDL_Surface *surface) {
     if (!DISABLE_RENDER) SDL_RenderPresent(ren);
 }
 
-void FlipScreenPortion(int x, int y, int w, int h, int present) {
+void scr_FlipScreenPortion(int x, int y, int w, int h, int present) {
     if (!ren || !screen) return;
     SDL_UpdateTexture(tex, nullptr, screen->pixels, screen->pitch);
     SDL_Rect src = {x, y, w, h}, dst = src, old;
@@ -317,9 +314,6 @@ void FlipScreenPortion(int x, int y, int w, int h, int present) {
     if (present) SDL_RenderPresent(ren);
 }
 
-void FLIP_map_ON() { FLIPMODE = 1; }
-void FLIP_map_OFF() { FLIPMODE = 0; }
-void FLIP_map_ONCE() { FLIPMODE = 2; }
 
 void subscreen_open() {
     if (subscreens_open++ == 0) flipmode_held = FLIPMODE;
@@ -338,7 +332,6 @@ void Ruudunpaivitys_Off() {
 
 void Ruudunpaivitys_On() { DISABLE_FLIP = DISABLE_FLIPORIG; }
 
-void RESET_MAPEFF() { MAPEFF_R = MAPEFF_G = MAPEFF_B = 0; }
 
 // ---- the map textures -------------------------------------------------------------------------
 
@@ -365,7 +358,7 @@ void CleanMapDrawBuffers() {
     SDL_SetRenderTarget(ren, nullptr);
 }
 
-void ClrOxaFlipMap() {
+void scr_ClrOxaFlipMap() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
     fill_texture(MapMainFinalTexture, 10, 10, 10);
     fill_texture(MapMainTexture, 10, 10, 10);
@@ -475,25 +468,6 @@ int MapIntoSurface(SDL_Surface *to) {
     const bool copied = read == 0 && SDL_BlitScaled(part, nullptr, to, &dst) == 0;
     SDL_FreeSurface(part);
     return copied ? 1 : 0;
-}
-
-// ---- light spots ------------------------------------------------------------------------------
-
-void clear_maplightspots() {
-    memset(maplightspot_x, 0, sizeof maplightspot_x);
-    memset(maplightspot_y, 0, sizeof maplightspot_y);
-    memset(maplightspot_size, 0, sizeof maplightspot_size);
-}
-
-void add_maplightspot(int x, int y, int size) {
-    for (int i = 0; i < MAX_LIGHTSPOTS; i++) {
-        if (maplightspot_x[i] == 0) {
-            maplightspot_x[i] = x;
-            maplightspot_y[i] = y;
-            maplightspot_size[i] = size;
-            return;
-        }
-    }
 }
 
 // ---- flipper mode -----------------------------------------------------------------------------

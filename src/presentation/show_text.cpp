@@ -166,7 +166,7 @@ void getxy_br(int x) {
     scr_ypos += 10;
 }
 int textheight() { return GLYPH_H; }
-int textwidth(const char *text) { return text ? GLYPH_W * (int)strlen(text) : 0; }
+int scr_textwidth(const char *text) { return text ? GLYPH_W * (int)strlen(text) : 0; }
 int textlenw(int n) { return GLYPH_W * n; }
 int textlineh(float f) { return (int)((float)GuiLINEHEIGHT * f); }
 int textline(int y) { return (int)ceilf(ceilf((float)y / 11.75f) * 11.75f); }

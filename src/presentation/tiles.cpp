@@ -14,7 +14,6 @@
 OxaTile OxaTiles[OXATILE_MAX];
 
 int TILEOPTION_Y_MOVE = 0, TILEOPTION_rotate = 0, TILEOPTION_Puolikuva = 0, TILEOPTION_Lighten = 0;
-int VIEW_ANIMATES = 0;
 uint8_t TILEOPTION_rndbounce = 0, TILEOPTION_customrgb = 0, TILEOPTION_customRGBalpha = 0,
         TILEOPTION_customRGBblendAlpha = 0;
 int TILEOPTION_r = 0, TILEOPTION_g = 0, TILEOPTION_b = 0;
@@ -23,7 +22,7 @@ int TILEOPTION_Alpha = 255, TILEOPTION_WhiteAlpha = 255, TILEOPTION_BlackAlpha =
 float TILEOPTION_scale = 1.0f;
 int tile_x_siirto = 0, tile_y_siirto = 0;
 
-int LOADBIGNEWGFX = 0, SCALENEWGFX = 0, RENDEBUG = 0;
+int RENDEBUG = 0;
 SDL_Color TileColorMod_A = {255, 255, 255, 255}, TileColorMod_B = {255, 255, 255, 255};
 
 int OXATILEID_snowground = -1, OXATILEID_ground = -1, OXATILEID_moss = -1, OXATILEID_iceblue = -1,
@@ -222,7 +221,7 @@ static void find_named_indexes() {
     OXATILEID_snow = find_OxaTile_ID("ele-snow");
 }
 
-void NewGfx_loadtiledata() {
+void scr_NewGfx_loadtiledata() {
     NewGfx_freetiledata();
     baddraws = 0;   // a tile set loaded anew logs its own first failed draws
     int next = 0;

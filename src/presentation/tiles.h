@@ -4,6 +4,8 @@
 #include <SDL2/SDL.h>
 #include <cstdint>
 
+#include "base/ui.h"
+
 enum { OXATILE_MAX = 1024, OXATILE_NAMELEN = 32, OXATILE_PATHLEN = 256 };
 
 // One tile in memory (never stored in a file).
@@ -30,9 +32,6 @@ struct tileoptionStruct {
 };
 
 extern int TILEOPTION_Y_MOVE, TILEOPTION_rotate, TILEOPTION_Puolikuva, TILEOPTION_Lighten;
-// Set by every drawing choice that differs from frame to frame (a flame, a ripple, rain); the idle
-// tick redraws the map only when the last drawing set it.
-extern int VIEW_ANIMATES;
 extern uint8_t TILEOPTION_rndbounce, TILEOPTION_customrgb, TILEOPTION_customRGBalpha,
     TILEOPTION_customRGBblendAlpha;
 extern int TILEOPTION_r, TILEOPTION_g, TILEOPTION_b;
@@ -41,8 +40,6 @@ extern int TILEOPTION_Alpha, TILEOPTION_WhiteAlpha, TILEOPTION_BlackAlpha, TILEO
 extern float TILEOPTION_scale;
 extern int tile_x_siirto, tile_y_siirto;   // pixel shifts of the next draw
 
-extern int LOADBIGNEWGFX;          // try "truetile/big_truetile" first
-extern int SCALENEWGFX;            // honour the scalable marker
 extern int RENDEBUG;               // renderer errors go to "debug_draw.txt"
 extern SDL_Color TileColorMod_A, TileColorMod_B;
 
@@ -62,7 +59,7 @@ enum {
 };
 
 OxaTile LoadOxaTile(const char *name, int big, int colourlayers);
-void NewGfx_loadtiledata();
+void scr_NewGfx_loadtiledata();  // the rules ask through NewGfx_loadtiledata (base/ui.h)
 void NewGfx_freetiledata();
 int find_OxaTile_ID(const char *name);
 void ColorModOxaTile(const char *name, SDL_Color a, SDL_Color b);

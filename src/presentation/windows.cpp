@@ -24,7 +24,6 @@ SDL_Texture *BGTEX_wideworld = nullptr, *BGTEX_rpanel = nullptr;
 uint32_t BUTTON_DEFTEXT = 0;
 int TEKSTI_Tyyli = 0;
 int BUTVAR_TX = 0, BUTVAR_TY = 0;
-int GAME_SAVED = 0;
 
 enum { SHEET_W = 800, SHEET_H = 760, TEXPIECE = 160, BUTTON_H = 32 };
 enum { CAP_LEFT_X = 0, CAP_W = 7, MIDDLE_X = 7, MIDDLE_W = 8, CAP_RIGHT_X = 22 };
@@ -634,8 +633,8 @@ void do_screen(int n) {
     Flip();
 }
 
-void save_page() { get_screen(1); }
-void restore_page() { do_screen(1); }
+void scr_save_page() { get_screen(1); }
+void scr_restore_page() { do_screen(1); }
 void save_menubuf() { get_screen(4); }
 
 static bool over_notebox(const SDL_Rect &r) {
@@ -650,13 +649,13 @@ void restore_menubuf(int x, int y, int w, int h) {
     Flip();
 }
 
-void game_save() {
+void scr_game_save() {
     if (GAME_SAVED) return;
     get_screen(3);
     GAME_SAVED = 1;
 }
 
-void game_restore() {
+void scr_game_restore() {
     do_screen(3);
     GAME_SAVED = 0;
 }
@@ -737,12 +736,12 @@ void showscr(const char *name) {
     }
 }
 
-void freescr(const char *name) {
+void scr_freescr(const char *name) {
     int s = find_slot(ScreenGrab, name);
     if (s >= 0) clear_slot(ScreenGrab[s]);
 }
 
-void restorescr(const char *name) {
+void scr_restorescr(const char *name) {
     showscr(name);
     freescr(name);
 }

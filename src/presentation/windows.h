@@ -3,6 +3,8 @@
 #include <SDL2/SDL.h>
 #include <cstdint>
 
+#include "base/ui.h"
+
 enum {
     WIN_TEX_TUOHI = 4, WIN_TEX_KIVI = 8, WIN_TEX_SAVU = 16, WIN_INNERFRAME = 32, WIN_DARKTITLE = 128,
     WIN_NOTEXTURE = 0x1000
@@ -20,7 +22,6 @@ extern SDL_Texture *BGTEX_wideworld, *BGTEX_rpanel;
 extern uint32_t BUTTON_DEFTEXT;    // label colour of buttons
 extern int TEKSTI_Tyyli;           // label text style of buttons
 extern int BUTVAR_TX, BUTVAR_TY;   // where the last drawbutton ended
-extern int GAME_SAVED;             // page 3 holds a saved screen
 
 void lataa_gui_grafiikka();        // the GUI sheet, window textures and GUI icons
 void getbackgrounds();             // the background pictures
@@ -49,18 +50,18 @@ void RenderCursor(int x, int y, int w, int h);
 // Screen pages 1-4 and named grab slots
 void get_screen(int n);
 void do_screen(int n);
-void save_page();
-void restore_page();
+void scr_save_page();
+void scr_restore_page();
 void save_menubuf();
 void restore_menubuf(int x, int y, int w, int h);
-void game_save();
-void game_restore();
+void scr_game_save();
+void scr_game_restore();
 void game_restore_with_map();
 void restore_mappage();
 void grabscr(const char *name, const SDL_Rect *rect = nullptr);   // the slot keeps its own copy of the rectangle
 void showscr(const char *name);
-void freescr(const char *name);
-void restorescr(const char *name);
+void scr_freescr(const char *name);
+void scr_restorescr(const char *name);
 int grabscr_slot(const char *name);                     // the slot holding the name, -1 when none
 void clrgfx();
 void show_BUFFER();

@@ -2,9 +2,6 @@
 // own kind, or what lies ahead when that is more striking (a lake, a river, the sea, the mountains).
 #include "worldgen/arrival.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_image.h>
-
 #include <cstdio>
 #include <cstring>
 
@@ -21,7 +18,6 @@
 #include "maps/movement.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "worldgen/culture.h"
 
 static const char *culture_adjective(int c) { return CULTURE_ADJECTIVE[culture_row(c)]; }
@@ -127,21 +123,10 @@ const char *arrival_picture_path(const char *picture, char *buf, int size) {
 }
 
 static void show_picture(const char *picture) {
-    if (!GRAPH_INIT || !ren) return;
+    if (!GRAPH_INIT) return;
     char path[200];
     arrival_picture_path(picture, path, sizeof path);
-    SDL_Texture *tex = IMG_LoadTexture(ren, path);
-    if (!tex) return;
-    SDL_Rect box = {35, 100, 410, 310};
-    SDL_SetRenderDrawColor(ren, 20, 24, 20, 255);
-    SDL_RenderFillRect(ren, &box);
-    const int cx = 240, cy = 255;
-    SDL_Rect at = {cx - 200, cy - 150, 400, 300};
-    SDL_RenderCopy(ren, tex, nullptr, &at);
-    SDL_SetRenderDrawColor(ren, 200, 190, 150, 255);
-    SDL_RenderDrawRect(ren, &at);
-    SDL_DestroyTexture(tex);
-    SDL_RenderPresent(ren);
+    ui_arrival_picture(path);
 }
 
 void scene_make(int mode, int) {

@@ -21,7 +21,6 @@
 #include "maps/zoomstore.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "quests/tehtavat.h"
 #include "worldgen/worldgen.h"
 

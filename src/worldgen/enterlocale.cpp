@@ -34,7 +34,6 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
 #include "worldgen/arrival.h"

@@ -1,6 +1,6 @@
-// A new character's folder around a generated world: the start menu's CREATE A CHARACTER row asks a
-// name and a culture, runs the world-generation screen on the new folder and writes the character
-// at the chosen start place. Stands in until character creation lands.
+// A new character's folder around a generated world: the record of a new character and its folder's
+// files, written at the start place the world-generation screen chose (its CREATE A CHARACTER
+// dialogue is src/screens/worldmap.cpp). Stands in until character creation lands.
 #include "worldgen/kartta_main.h"
 #include "worldgen/kartta_main_int.h"
 
@@ -17,8 +17,6 @@
 #include "creatures/creatures.h"
 #include "items/items.h"
 #include "base/ui.h"
-#include "presentation/show.h"
-#include "presentation/windows.h"
 
 void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y) {
     memset(&p, 0, sizeof p);
@@ -87,71 +85,4 @@ static int kirjoita_hahmon_kansio(const char *folder, const PlayerStruct &p) {
     snprintf(file, sizeof file, "%.150s.OXS", stem);
     ok = ok && write_into(folder, file, &p, sizeof p);
     return ok ? 1 : 0;
-}
-
-// The folder of a typed name: letters and digits in capitals, anything else an underscore.
-static void folder_of(const char *name, char *out, size_t size) {
-    size_t n = 0;
-    for (const char *c = name; *c && n + 1 < size && n < 12; c++) {
-        const unsigned char ch = (unsigned char)*c;
-        out[n++] = isalnum(ch) ? (char)toupper(ch) : '_';
-    }
-    out[n] = 0;
-}
-
-static const char *const culture_names[10] = {"Kaumo",     "Driik",        "Kiesse",    "Reemi",     "Sartola",
-                                              "Islanders", "Koivula",      "Kuikka-tribe", "Owl-tribe", "Seal-tribe"};
-
-static void message(const char *text) {
-    winbox(200, 200, 400, 70, "CREATE A CHARACTER", 40, 0);
-    showtext(215, 225, text, COLOR_WHITE(), 0);
-    Piirra_Nappain(215, 242, "ENTER.Continue");
-    Flip();
-    for (;;) {
-        const int k = getkey();
-        if (k == KEY_ENTER || k == KEY_ESC || k == KEY_QUIT || k == ' ') return;
-    }
-}
-
-int luo_hahmo_kartalla() {
-    CharacterFile[0] = 0;
-    winbox(200, 150, 400, 200, "CREATE A CHARACTER", 40, 0);
-    showtext(215, 180, "Name of your character:", COLOR_WHITE(), 0);
-    moveto(215, 195);
-    char name[13];
-    copy_bounded(name, sizeof name, getst(RGB_to_color(252, 252, 84), 12));
-    if (name[0] == 27 || !name[0]) return 0;
-    for (int c = 0; c < 10; c++) {
-        char line[40];
-        snprintf(line, sizeof line, "%d %s", c, culture_names[c]);
-        showtext(215 + 180 * (c / 5), 220 + 12 * (c % 5), line, COLOR_LIGHTGRAY(), 0);
-    }
-    showtext(215, 290, "Culture (0-9):", COLOR_WHITE(), 0);
-    Flip();
-    int culture = -1;
-    while (culture < 0) {
-        const int k = getkey();
-        if (k == KEY_ESC || k == KEY_QUIT) return 0;
-        if (k >= '0' && k <= '9') culture = k - '0';
-    }
-    char folder[16];
-    folder_of(name, folder, sizeof folder);
-    char record[64];
-    snprintf(record, sizeof record, "%s/%s.OXS", folder, folder);
-    if (own_isfile(record)) {
-        message("A character of that name lives already.");
-        return 0;
-    }
-    own_mkdir(folder);
-    static PlayerStruct p;
-    uusi_pelaaja(p, name, culture, 0, 0);
-    Plr = p;   // the screen's "H" reads the home culture from the record
-    if (kartta_main(folder) != 0) return 0;
-    uusi_pelaaja(p, name, culture, plr_aloitus_x, plr_aloitus_y);
-    if (!kirjoita_hahmon_kansio(folder, p)) {
-        message("The character couldn't be written.");
-        return 0;
-    }
-    copy_bounded(CharacterFile, sizeof CharacterFile, folder);
-    return 1;
 }

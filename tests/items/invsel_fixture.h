@@ -8,6 +8,7 @@
 #include "core/oxa.h"
 #include "core/player.h"
 #include "items/invlist.h"
+#include "presentation/invlist_draw.h"
 #include "items/invsel.h"
 #include "items/itemcmd.h"
 #include "items/items.h"

@@ -3,7 +3,7 @@
 #include "items/invsel_fixture.h"
 #include "items/items_fixture.h"
 
-#include "items/itemtiles.h"
+#include "presentation/itemtiles.h"
 #include "items/vessels.h"
 
 #include <unistd.h>

@@ -28,7 +28,7 @@ static std::string dump_table() {
                 out << "} " << (int)t.sides[side].variant[r] << "/" << (int)t.sides[side].base[r] << "\n";
             }
     }
-    SDL_Color a, b;
+    UiColour a, b;
     TileSavytys_Maaruska(Plr.month, Plr.day, &a, &b);
     out << "tint A " << (int)a.r << "," << (int)a.g << "," << (int)a.b << "," << (int)a.a << " B " << (int)b.r << ","
         << (int)b.g << "," << (int)b.b << "," << (int)b.a << "\n";
@@ -114,7 +114,7 @@ TEST_F(MapsTest, WinterShowsTheBareGrove) {
 }
 
 TEST_F(MapsTest, TileTintByMonthWrapsItsAlpha) {
-    SDL_Color a, b;
+    UiColour a, b;
     TileSavytys_Maaruska(1, 10, &a, &b);
     EXPECT_EQ(a.a, (uint8_t)(10 - 38));
     EXPECT_EQ(b.a, 86);

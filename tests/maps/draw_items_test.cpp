@@ -9,9 +9,9 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
-#include "maps/mapthings.h"
+#include "presentation/mapthings.h"
 #include "maps/mapunit.h"
-#include "maps/painter.h"
+#include "presentation/painter.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 

@@ -360,7 +360,7 @@ TEST_F(MapsTest, CopyingAStoredMapReplacesOnlyItsPlantsAndHerbMarks) {
     Data[2].type = 'A';                               // outside the rectangle: stays
     Data[2].x = 300;
     Data[2].y = 210;
-    Mapcopy_ZoomToCurrent(SDL_Rect{200, 200, 64, 64});
+    Mapcopy_ZoomToCurrent(UiRect{200, 200, 64, 64});
     EXPECT_EQ(get_mapchar(200, 200), 13);
     EXPECT_EQ(get_mapchar(263, 263), 18);
     int plants = 0, marks = 0, items = 0;
@@ -378,7 +378,7 @@ TEST_F(MapsTest, CopyingAStoredMapReplacesOnlyItsPlantsAndHerbMarks) {
     EXPECT_EQ(items, 1);
 
     put(200, 200, 1);
-    Mapcopy_ZoomToCurrent(SDL_Rect{200, 200, 0, 64});   // no width: nothing happens
+    Mapcopy_ZoomToCurrent(UiRect{200, 200, 0, 64});   // no width: nothing happens
     EXPECT_EQ(get_mapchar(200, 200), 1);
 }
 

@@ -6,7 +6,7 @@
 #include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "maps/kulttuuri.h"
-#include "maps/mapborder.h"
+#include "presentation/mapborder.h"
 #include "maps/mapdesc.h"
 #include "maps/marker.h"
 #include "maptest.h"

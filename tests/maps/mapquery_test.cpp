@@ -118,7 +118,7 @@ TEST_F(MapsTest, IsletNeedsRockGroundInsideOpenWater) {
 TEST_F(MapsTest, WorldCellRectanglesInTheLocalArea) {
     Plr.world_x = 700;
     Plr.world_y = 800;
-    SDL_Rect r = bigxy_zoomrect(700, 800);
+    UiRect r = bigxy_zoomrect(700, 800);
     EXPECT_EQ(r.w, 0);                                // on the world map: all zero
     local_area();
     r = bigxy_zoomrect(700, 800);

@@ -98,12 +98,12 @@ TEST_F(SearchTest, VillagesOfTheWrongCultureOrTooFewPeopleAreNeverChosen) {
     stored_maps({{500, 500}});
     Mapinfo_setsocID(500, 500, 77);
     for (int i = 0; i < 20; i++) {
-        SDL_Point p = FindBigmapVillage(520, 500, 0, 30, 0, 0);
+        UiPoint p = FindBigmapVillage(520, 500, 0, 30, 0, 0);
         EXPECT_EQ(p.x, 0) << "a village of too few people or of culture 11 was chosen";
     }
     // Without its society the stored village qualifies; so does one never stored.
     Mapinfo_setsocID(500, 500, 0);
-    SDL_Point p = FindBigmapVillage(520, 500, 0, 30, 0, 0);
+    UiPoint p = FindBigmapVillage(520, 500, 0, 30, 0, 0);
     EXPECT_EQ(p.x, 500);
     EXPECT_EQ(p.y, 500);
     EXPECT_EQ(FindBigmapVillage(520, 500, 0, 30, BIGLOC_CULTURE, 4).x, 0);
@@ -130,7 +130,7 @@ TEST_F(SearchTest, PlacesOfACharAwayFromSettlementsAndStoredMaps) {
     // Island mode takes a land cell with water all around.
     water_block(1994, 994, 2006, 1006);
     put_world(2000, 1000, CH_GROUND);
-    SDL_Point p = FindBigmapLoc(2000, 1000, 0, 20, BIGLOC_ISLAND, 0, 0);
+    UiPoint p = FindBigmapLoc(2000, 1000, 0, 20, BIGLOC_ISLAND, 0, 0);
     EXPECT_EQ(p.x, 2000);
     EXPECT_EQ(p.y, 1000);
 }
@@ -144,7 +144,7 @@ TEST_F(SearchTest, PlacesOnAStraightTerrainEdge) {
     // The border rows: ground above the forest, forest above the field, field above the ground.
     std::set<int> rows;
     for (int i = 0; i < 40; i++) {
-        SDL_Point p = FindBigmapLoc(1500, 1500, 0, 15, 0, 0, 0);
+        UiPoint p = FindBigmapLoc(1500, 1500, 0, 15, 0, 0, 0);
         ASSERT_NE(p.x, 0);
         rows.insert(p.y);
     }
@@ -152,7 +152,7 @@ TEST_F(SearchTest, PlacesOnAStraightTerrainEdge) {
     // Forest beside spruce mire is no edge; with the spruce-mire flag only spruce mire is.
     for (int x = 1480; x < 1520; x++) put_world(x, 1500, 235);
     for (int i = 0; i < 40; i++) {
-        SDL_Point p = FindBigmapLoc(1500, 1500, 0, 15, 0, 0, 0);
+        UiPoint p = FindBigmapLoc(1500, 1500, 0, 15, 0, 0, 0);
         EXPECT_NE(p.y, 1499);
         EXPECT_NE(p.y, 1500);
         p = FindBigmapLoc(1500, 1500, 0, 15, BIGLOC_SPRUCEMIRE, 0, 0);
@@ -224,7 +224,7 @@ TEST_F(SearchTest, PensAndIndoorSpots) {
     EXPECT_EQ(PenLocation(0, 600).x, 200);            // none fenced: the last one found
     EXPECT_EQ(PenLocation(0, 601).x, 0);
     for (int k = 1; k <= 4; k++) put(100 + k, 100, '*');
-    SDL_Point p = PenLocation(0, 600);
+    UiPoint p = PenLocation(0, 600);
     EXPECT_EQ(p.x, 100);
     EXPECT_EQ(p.y, 100);
 

@@ -78,12 +78,12 @@ TEST_F(ShowLayout, ZoomStepsStopAtTheirBounds) {
     int n = 0;
     for (auto s : steps) {
         strcpy(LastRegionShow, "Somewhere");
-        EXPECT_EQ(mapScale(s.direction), s.at_bound) << "step " << n;
+        EXPECT_EQ(scr_mapScale(s.direction), s.at_bound) << "step " << n;
         EXPECT_FLOAT_EQ(mapDim.scale, s.scale) << "step " << n;
         EXPECT_STRNE(LastRegionShow, "Somewhere") << "step " << n << ": the region box is drawn anew";
         n++;
     }
     mapdimInit(800, 600, 0.815f);
-    EXPECT_EQ(mapScale(1), 1);
+    EXPECT_EQ(scr_mapScale(1), 1);
     EXPECT_EQ(mapDim.scale, 1.0f);   // exactly
 }

@@ -1,6 +1,6 @@
-// src/maps/mapthings.cpp -- the items pass: the data pool of the current map drawn row by row so
+// src/presentation/mapthings.cpp -- the items pass: the data pool of the current map drawn row by row so
 // that things in front cover things behind, with the player figure in its place among them.
-#include "maps/mapthings.h"
+#include "presentation/mapthings.h"
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -10,12 +10,12 @@
 #include "creatures/creatures.h"
 #include "creatures/outfit.h"
 #include "items/items.h"
-#include "items/itemtiles.h"
+#include "presentation/itemtiles.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
-#include "maps/painter.h"
+#include "presentation/painter.h"
 #include "maps/sight.h"
 #include "base/debuglog.h"
 #include "presentation/show.h"

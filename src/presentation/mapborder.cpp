@@ -1,7 +1,7 @@
-// src/maps/mapborder.cpp -- the frame of the map view and the information boxes beside it. The boxes
+// src/presentation/mapborder.cpp -- the frame of the map view and the information boxes beside it. The boxes
 // are drawn again only when the location name changes (or something forces it by emptying
 // LastRegionShow), so standing still costs nothing.
-#include "maps/mapborder.h"
+#include "presentation/mapborder.h"
 
 #include <cctype>
 #include <cstdio>
@@ -100,7 +100,7 @@ static void map_box() {
     centext(g.x + g.width / 2, bar_y, g.width / 2, bigmap() ? "Wilderness map" : "Zoom map", rgbc(171, 171, 171), 1);
 }
 
-void MapBorderInfo() {
+void scr_MapBorderInfo() {
     if (!screen) return;
     char shown[100];
     snprintf(shown, sizeof shown, "\"%s\"", CurrentMapName(PlayerX, PlayerY, 0));

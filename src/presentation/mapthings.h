@@ -1,4 +1,4 @@
-// src/maps/mapthings.h -- everything of the data pool drawn on the map (items, plants, fires,
+// src/presentation/mapthings.h -- everything of the data pool drawn on the map (items, plants, fires,
 // blood, traps, tracks, markers, carcasses and creatures with their marks) and the player figure.
 #pragma once
 #include <cstdint>

@@ -1,4 +1,4 @@
-// src/items/itemtiles.h -- the pictures of items: the tile chosen for an item, the small picture
+// src/presentation/itemtiles.h -- the pictures of items: the tile chosen for an item, the small picture
 // beside each list line, the marks of items in use, the condition bar, and the selection bar.
 #pragma once
 

@@ -1,6 +1,6 @@
 // The pictures of items: the tile an item is drawn with, the picture beside each list line, the
 // marks of items in use, the condition bar of worn-down items and the selection bar.
-#include "items/itemtiles.h"
+#include "presentation/itemtiles.h"
 
 #include "core/obj_func.h"
 #include "base/ownlib.h"

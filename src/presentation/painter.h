@@ -1,4 +1,4 @@
-// src/maps/painter.h -- the square painter: one square of the map view in one of four modes
+// src/presentation/painter.h -- the square painter: one square of the map view in one of four modes
 // (standing terrain, ground, surface and soil, height steps), and the passes that run it.
 #pragma once
 

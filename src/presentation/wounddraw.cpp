@@ -1,6 +1,6 @@
-// src/creatures/wounddraw.cpp -- the Wounds screen: one row per wound slot with its state, injury
+// src/presentation/wounddraw.cpp -- the Wounds screen: one row per wound slot with its state, injury
 // and treatments, and each wound marked on the body picture.
-#include "creatures/wounddraw.h"
+#include "presentation/wounddraw.h"
 
 #include <cstdio>
 
@@ -73,7 +73,7 @@ static int wounds_list(const int *slots, int count) {
     }
 }
 
-int wounds_screen(const int *slots, int count) {
+int scr_wounds_screen(const int *slots, int count) {
     grabscr("wounds");
     const int answer = wounds_list(slots, count);
     restorescr("wounds");

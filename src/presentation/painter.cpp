@@ -1,19 +1,18 @@
-// src/maps/painter.cpp -- painting one square of the view: terrain with its animation frame, the
+// src/presentation/painter.cpp -- painting one square of the view: terrain with its animation frame, the
 // tile under a door, snow and ice, leaves, shading by height, soil overlays with blended edges,
 // height steps and shore edges; and the ground, soil, standing-terrain and tops passes.
-#include "maps/painter.h"
+#include "presentation/painter.h"
 
 #include "core/config.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
-#include "maps/mapthings.h"
+#include "presentation/mapthings.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/water.h"
-#include "presentation/show.h"
-#include "presentation/tiles.h"
+#include "base/ui.h"
 
 #include <cmath>
 #include <cstdlib>
