@@ -304,13 +304,11 @@ struct UiRedraw {
     int (*textwidth)(const char *text);
     void (*load_tiles)();
     void (*armour_coverage)(int mode, const char *itemname);
-    void (*idle_timer)(int on);
     void (*scale_quality)(const char *quality);
     void (*arrival_picture)(const char *path);
     int (*wounds_screen)(const int *slots, int count);
     void (*button)(int x, int y, const char *text);
     void (*tint_tile)(const char *name, UiColour a, UiColour b);
-    void (*craft_answers)(int patches);
     void (*spend_window)(const char *title, int continued, int progress, const char *effort);
     void (*spend_tick)(const char *spent, int progress, float percent, int section, int pause_note);
     int (*window_closing)();
@@ -370,16 +368,12 @@ void progress_meter(int x, int y, int width, float percent);
 int textwidth(const char *text);   // pixels; without a screen the font's fixed glyph width counts
 void NewGfx_loadtiledata();
 void armour_coverage(int mode, const char *itemname);
-void ui_idle_timer(int on);        // the idle animation's timer started (1) or stopped (0)
 void ui_scale_quality(const char *quality);   // kept for the window that opens later
 const char *ui_scale_quality_wanted();          // "" until the settings chose one
 void ui_arrival_picture(const char *path);
 int wounds_screen(const int *slots, int count);   // the chosen wound's slot, or -1
 void ui_drawbutton(int x, int y, const char *text);
 void ui_tint_tile(const char *name, UiColour a, UiColour b);   // the tile drawn again in two tints
-// The keys a player types into the making's questions, queued ahead: "1" (one patch) when
-// `patches`, then space for the proceed question.
-void ui_type_craft_answers(int patches);
 // The task window of a spent while: its frame and labels, then each tick the time spent, the
 // progress (`section` marks where a continued task took up again) and the note that it may be
 // continued later.

@@ -114,10 +114,6 @@ void armour_coverage(int mode, const char *itemname) {
     if (ui.redraw.armour_coverage) ui.redraw.armour_coverage(mode, itemname);
 }
 
-void ui_idle_timer(int on) {
-    if (ui.redraw.idle_timer) ui.redraw.idle_timer(on);
-}
-
 static char scale_quality[4];
 
 void ui_scale_quality(const char *quality) {
@@ -137,10 +133,6 @@ void ui_drawbutton(int x, int y, const char *text) {
 
 void ui_tint_tile(const char *name, UiColour a, UiColour b) {
     if (ui.redraw.tint_tile) ui.redraw.tint_tile(name, a, b);
-}
-
-void ui_type_craft_answers(int patches) {
-    if (ui.redraw.craft_answers) ui.redraw.craft_answers(patches);
 }
 
 void ui_spend_window(const char *title, int continued, int progress, const char *effort) {

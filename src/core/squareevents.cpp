@@ -2,6 +2,7 @@
 // and bogs, the party's stack, tree marks and paused work, and the readiness and burning texts.
 #include "core/squareevents.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>

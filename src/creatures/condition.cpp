@@ -3,6 +3,7 @@
 #include "creatures/condition.h"
 #include "creatures/perception.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>

@@ -28,13 +28,6 @@ static void grab(const char *name, int whole, int x, int y, int w, int h) {
     grabscr(name, &r);
 }
 
-static SDL_TimerID idle_timer_id;
-
-static void idle_timer_switch(int on) {
-    if (idle_timer_id) SDL_RemoveTimer(idle_timer_id);
-    idle_timer_id = on ? SDL_AddTimer(333, IdleAnimation, nullptr) : 0;
-}
-
 static void button(int x, int y, const char *text) {
     if (screen) drawbutton(x, y, text);
 }
@@ -72,27 +65,6 @@ static void arrival_picture(const char *path) {
     SDL_RenderDrawRect(ren, &at);
     SDL_DestroyTexture(tex);
     SDL_RenderPresent(ren);
-}
-
-static void craft_answers(int patches) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    if (patches) {
-        e.key.keysym.sym = SDLK_1;   // one patch, typed as a player types it
-        e.key.keysym.scancode = SDL_SCANCODE_1;
-        SDL_PushEvent(&e);
-        SDL_Event t{};
-        t.type = SDL_TEXTINPUT;
-        t.text.text[0] = '1';
-        SDL_PushEvent(&t);
-        SDL_Event up = e;
-        up.type = SDL_KEYUP;
-        up.key.state = SDL_RELEASED;
-        SDL_PushEvent(&up);
-    }
-    e.key.keysym.sym = SDLK_SPACE;
-    SDL_PushEvent(&e);   // the proceed question
 }
 
 // ---- the task window -------------------------------------------------------------------------
@@ -222,7 +194,6 @@ void screen_ui_redraw(UiRedraw &t) {
     t.textwidth = scr_textwidth;
     t.load_tiles = scr_NewGfx_loadtiledata;
     t.armour_coverage = scr_armour_coverage;
-    t.idle_timer = idle_timer_switch;
     t.scale_quality = scale_quality;
     t.button = button;
     screen_worldmap(t);
@@ -235,7 +206,6 @@ void screen_ui_redraw(UiRedraw &t) {
     t.spend_window = spend_window;
     t.spend_tick = spend_tick;
     t.window_closing = window_closing;
-    t.craft_answers = craft_answers;
     t.arrival_picture = arrival_picture;
     t.tint_tile = tint_tile;
     t.draw_map_view = scr_draw_map_view;

@@ -22,6 +22,7 @@
 #include "presentation/windows.h"
 #include "worldgen/culture.h"
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_view.h"
 
 enum { MAP_X = 16, MAP_Y = 24, MAP_W = 768, MAP_H = 512 };
 

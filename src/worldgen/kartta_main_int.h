@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "worldgen/kartta_main.h"
+#include "worldgen/kartta_view.h"
 
 // ---- the generator's own random stream (one seed gives one world on every machine) ------------
 extern uint64_t vh_state;
@@ -50,8 +51,6 @@ void satunnaista();
 void luokulttuurit();
 
 // ---- the whole generation and its screen -------------------------------------------------------
-extern int edistyminen_max;
-extern char viimeisin[101];
 void luo_kartta();                 // headless; a failure ends the program
 void siika_stats();
 void EtsiVagabond();

@@ -66,7 +66,7 @@ static bool write_into(const char *folder, const char *name, const void *data, s
     return write_atomic(path, data, size);
 }
 
-static int kirjoita_hahmon_kansio(const char *folder, const PlayerStruct &p) {
+int kirjoita_hahmon_kansio(const char *folder, const PlayerStruct &p) {
     static ItemStruct objects[PLAYEROBJ_COUNT];
     static ItemStruct definitions[CONSTANTOBJ_ROWS];
     static DataStruct pool[DATA_MAX];

@@ -5,6 +5,7 @@
 
 #include "worldgen/kartta_main.h"
 #include "worldgen/kartta_main_int.h"
+#include "worldgen/kartta_view.h"
 
 void VH_srand(uint32_t seed);
 void laskekohta(int x, int y, int sum, int spread);
@@ -19,8 +20,5 @@ extern int kylia_tehty;            // settlements placed by the last luokylia
 int start_place_ok(int x, int y);  // an accepted start code
 
 // The screen.
-extern int CRTPLR_TAPA;            // creation mode: 1 quick (no keys asked)
-extern uint32_t WORLDGEN_SEED;     // the seed the screen takes; 0 the clock
-extern int zoom, superzoom, maski, legenda, plrx, plry;
 void NaytaKartta(int x0, int y0, int scale, int mask);
 void NaytaAloitusPaikka();         // the red box on the start place
