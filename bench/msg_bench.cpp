@@ -6,7 +6,7 @@
 #include "core/oxa.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

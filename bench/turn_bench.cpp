@@ -13,7 +13,7 @@
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include "bench_screen.h"
 

@@ -7,7 +7,7 @@
 
 #include "common.h"
 #include "base/ownlib.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 static void ends_inside(const char *text, size_t size, const char *what) {
     if (!memchr(text, 0, size)) oxafuzz::fail(std::string(what) + " runs past its buffer");

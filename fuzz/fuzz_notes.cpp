@@ -5,7 +5,7 @@
 
 #include "common.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     oxafuzz::workdir();

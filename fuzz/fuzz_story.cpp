@@ -7,7 +7,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "presentation/screen.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 // Opening the screen takes longer than a single input may: it is done before the first.
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {

@@ -48,7 +48,7 @@
 #include "presentation/show.h"
 #include <SDL2/SDL.h>
 #include <cstdlib>
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 static int usage() {
     fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool creatures\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n"

@@ -9,7 +9,7 @@
 #include "maps/mapunit.h"
 #include "core/datafunc.h"
 #include "worldgen/encounter.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 using oxatest::ActivityTest;
 using oxatest::Script;

@@ -24,7 +24,7 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/encounter.h"
 
 #include <cstring>

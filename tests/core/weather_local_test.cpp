@@ -7,7 +7,7 @@
 #include "core/weather.h"
 #include "core/weatherengine.h"
 #include "maps/mapunit.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstring>
 

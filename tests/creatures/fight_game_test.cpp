@@ -16,7 +16,7 @@
 #include "creatures/melee.h"
 #include "items/wearing.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "core/harnrule.h"
 #include "core/turnloop.h"
 #include "core/loader.h"

@@ -15,7 +15,7 @@
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "core/obj_func.h"
 #include "core/harnrule.h"
 #include "items/wearing.h"

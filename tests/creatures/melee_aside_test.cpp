@@ -10,7 +10,7 @@
 #include "creatures/decisions.h"
 #include "creatures/melee.h"
 #include "creatures/melee_aside.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 namespace oxatest {
 

@@ -17,7 +17,7 @@
 #include "core/spend.h"
 #include "items/items.h"
 #include "items/wearing.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "presentation/notes.h"
 
 #include <fstream>

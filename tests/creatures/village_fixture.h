@@ -9,7 +9,7 @@
 #include "creatures/deathdrop.h"
 #include "creatures/predicates.h"
 #include "maps/facing.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "creatures/people.h"
 #include "items/items.h"
 #include "items/ownership.h"

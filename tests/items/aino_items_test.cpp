@@ -9,7 +9,7 @@
 #include "core/maintenance.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "core/turnloop.h"
 #include "items/invlist.h"
 #include "items/row_letters.h"

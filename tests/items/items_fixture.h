@@ -13,7 +13,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <cstring>
 #include <string>

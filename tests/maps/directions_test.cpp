@@ -3,7 +3,7 @@
 
 #include "creatures/creatures.h"
 #include "maps/directions.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "maps/facing.h"
 #include "maps/movement.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <string>
 #include <vector>

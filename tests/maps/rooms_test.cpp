@@ -5,7 +5,7 @@
 #include "maps/marker.h"
 #include "maps/rooms.h"
 #include "maptest.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 class RoomsTest : public MapsTest {
 protected:

@@ -9,7 +9,7 @@
 #include "presentation/menu.h"
 #include "presentation/screen.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <string>
 #include <vector>

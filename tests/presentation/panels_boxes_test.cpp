@@ -8,7 +8,7 @@
 #include "presentation/boxes.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "base/ownlib.h"
 #include "presentation/windows.h"
 

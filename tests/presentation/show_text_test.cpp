@@ -2,7 +2,7 @@
 // one-line inputs.
 #include "presentation/show_fixture.h"
 
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <unistd.h>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "core/loader_fixture.h"
 #include "presentation/hyper.h"
 #include "presentation/input_feeder.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "presentation/notes.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <sys/stat.h>
 

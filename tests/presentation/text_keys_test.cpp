@@ -4,7 +4,7 @@
 #include "common/harness.h"
 
 #include "base/ownlib.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -3,7 +3,7 @@
 #include "common/harness.h"
 
 #include "presentation/msglog.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "society/talk.h"
 
 #include <sys/stat.h>

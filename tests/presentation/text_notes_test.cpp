@@ -8,7 +8,7 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 
 #include <sys/stat.h>
 

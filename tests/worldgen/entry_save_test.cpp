@@ -8,7 +8,7 @@
 #include "core/savecommit.h"
 #include "core/squareevents.h"
 #include "presentation/msglog.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;

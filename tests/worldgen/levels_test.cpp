@@ -10,7 +10,7 @@
 #include "creatures/zoomservices.h"
 #include "maps/movement.h"
 #include "presentation/msglog.h"
-#include "presentation/tekstit.h"
+#include "core/tekstit.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 
