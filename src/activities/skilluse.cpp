@@ -26,7 +26,7 @@
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"
-#include "screens/skillscreen.h"
+#include "base/ui.h"
 
 #include <cstdio>
 #include <cstring>
@@ -49,6 +49,9 @@ int UseSkills() {
     doskill(slot);
     return 1;
 }
+
+// Stands in until skills can be bound to letters: no letter has a skill.
+void KaytaNappaintaitoa(int) {}
 
 void doskill(int slot) {
     if (slot < 0 || slot >= PLR_SKILLS || !Plr.skill_name[slot][0]) return;

@@ -25,7 +25,7 @@
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
-#include "screens/gamescreens.h"
+#include "core/oxa.h"
 
 #include <cstdio>
 #include <cstring>

@@ -39,7 +39,7 @@
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 

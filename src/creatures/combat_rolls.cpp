@@ -29,7 +29,6 @@
 #include "presentation/notes.h"
 #include "presentation/panels.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 
 enum { PLR_DEXTERITY = 2758 };
 

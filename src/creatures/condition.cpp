@@ -46,7 +46,6 @@
 #include "presentation/panels.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 #include "maps/area.h"

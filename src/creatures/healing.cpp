@@ -28,7 +28,6 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 
 int (*body_successroll)(int, int) = SuccessRoll;
 

@@ -32,7 +32,6 @@
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 
 int WIZARD_nodamage;
 

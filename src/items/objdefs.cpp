@@ -9,6 +9,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "items/itemdefs.h"
+#include "items/plants.h"
 #include "presentation/msglog.h"
 
 // ---- the weapon table: rows 250 to 301 ----
@@ -542,4 +543,12 @@ void InitObjs() {
     if (fits) write_constantobj(path);
     write_constantobj("CONSTANT.OBJ");
     armourdump("in-game redone constant.obj");
+}
+
+// The definitions of a character: the fixed catalogue, the plant names by language, then the plants.
+void create_objects(const char *) {
+    InitObjs();
+    InitUnames();
+    LuoKasvit();
+    objdef_log_flush();
 }

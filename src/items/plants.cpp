@@ -17,7 +17,7 @@
 #include "items/items.h"
 #include "presentation/msglog.h"
 #include "core/tekstit.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 char UFLORA[UFLORA_ROWS][UFLORA_SIZE];
 char header_data[FLORA_HEADER_SIZE];

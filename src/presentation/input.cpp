@@ -12,7 +12,8 @@
 #include "presentation/oxalistener.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
-#include "screens/quit.h"
+#include "base/ui.h"
+#include "presentation/winpos.h"
 
 #include <cctype>
 #include <cmath>

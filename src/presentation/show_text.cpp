@@ -5,7 +5,7 @@
 #include "base/ownlib.h"
 #include "presentation/input.h"
 #include "core/tekstit.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,13 +1,13 @@
 // The skill table reader. The file is plain text, one block a skill, and is not trusted: lines of
 // any length are taken in pieces, every field is cut to its buffer, numbers are bounded.
-#include "screens/skilldata.h"
+#include "activities/skilldata.h"
 
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "presentation/msglog.h"
 #include "presentation/notes.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 #include <cctype>
 #include <cstdio>
