@@ -2,7 +2,6 @@
 // a game by death and the per-game reset.
 #include "core/oxa.h"
 #include "maps/picker.h"
-#include "maps/korkeus_main.h"
 
 #include "base/ownlib.h"
 #include "base/ui.h"

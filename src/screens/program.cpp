@@ -3,7 +3,6 @@
 #include "screens/program.h"
 
 #include "core/config.h"
-#include "core/maintenance.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/weatherengine.h"
