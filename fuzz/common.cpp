@@ -13,7 +13,7 @@
 #include "core/oxa.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 #ifndef OXA_RUN_DIR
 #define OXA_RUN_DIR "."

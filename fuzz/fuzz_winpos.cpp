@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "common.h"
-#include "core/oxa.h"
+#include "presentation/winpos.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     oxafuzz::workdir();

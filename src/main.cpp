@@ -1,4 +1,4 @@
 // The game reads no command line and no environment of its own: everything starts in oxa_main.
-#include "core/oxa.h"
+#include "screens/program.h"
 
 int main() { return oxa_main(); }

@@ -11,7 +11,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "quests/tehtavat.h"
-#include "screens/skilldata.h"
+#include "activities/skilldata.h"
 
 #include <cctype>
 #include <cmath>
@@ -282,4 +282,14 @@ int TYOAIKA_katevyysmod(int minutes, int percent) {
     int out = (int)ceilf((float)minutes * (100.0f / (float)percent));
     time_note(minutes, out);
     return out;
+}
+
+// Stands in until character creation lands: a new skill takes the first empty slot at level 0.
+void GenSkill(int, const char *name) {
+    for (int s = 0; s < PLR_SKILLS; s++)
+        if (Plr.skill_name[s][0] == 0) {
+            strncpy(Plr.skill_name[s], name, PLR_SKILLNAME - 1);
+            Plr.skill_level[s] = 0;
+            return;
+        }
 }

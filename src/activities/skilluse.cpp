@@ -23,7 +23,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "screens/skillscreen.h"
+#include "base/ui.h"
 
 #include <cstdio>
 #include <cstring>
@@ -46,6 +46,9 @@ int UseSkills() {
     doskill(slot);
     return 1;
 }
+
+// Stands in until skills can be bound to letters: no letter has a skill.
+void KaytaNappaintaitoa(int) {}
 
 void doskill(int slot) {
     if (slot < 0 || slot >= PLR_SKILLS || !Plr.skill_name[slot][0]) return;

@@ -8,6 +8,7 @@ extern int Weatherlore_suc;             // that roll's result
 
 int UseSkills();                   // 1 when a skill was used
 void doskill(int slot);
+void KaytaNappaintaitoa(int letter);   // the skill bound to a letter 0..25
 void use_skill(const char *name);
 int agriculture();                 // the key chosen
 int HIDEWORK();

@@ -89,7 +89,6 @@ struct UiChoices {
     void (*resize_off)();
     void (*resize_on)();
     int (*key_modifiers)();        // UI_MOD_* of the last key taken (a click: of the keys held)
-    void (*idle_ticks)(int on);
 };
 
 enum { UI_MOD_SHIFT = 1, UI_MOD_CTRL = 2 };
@@ -144,9 +143,6 @@ int MouseClick();
 void RESIZE_off();
 void RESIZE_on();
 int KeyModifiers();                // UI_MOD_* of the last key taken
-// Starts (afresh) or stops the idle ticks: a KEY_IDLE three times a second while IDLETIMER_ENABLED
-// and nothing else waits.
-void IdleTicks(int on);
 
 // ---- sound cues -------------------------------------------------------------------------------
 
@@ -403,8 +399,55 @@ int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // 1 wh
 // ---- the game's screens -----------------------------------------------------------------------
 
 struct UiScreens {
-    int reserved_;
+    void (*quit_screen)(const char *text);     // the fatal exit's text and key, the window's place, sound off
+    void (*death)(const char *text);           // the death screen
+    void (*help)();                            // the keyboard commands
+    void (*map_view)();                        // the map of known areas
+    void (*wizard)();                          // the developer console
+    int (*help_options)();                     // the help and game-options menu
+    void (*game_info)(const char *topic);      // the encyclopedia at a topic
+    void (*encyclopedia)();                    // the encyclopedia from its start, over the map
+    void (*info_hotspot)(const char *topic);   // the one-line info box of a topic, when it has a page
+    int (*skills)(int mode);                   // the skills screen
+    void (*skills_background)();
+    void (*profile)(int mode);
+    void (*setup)();
+    void (*save_portrait)();
+    void (*init_message)(const char *text);    // a start-up step's line on the splash
+    void (*controller_announce)();             // the game tells the controller app where it is
+    int (*command_key)(int *ctrl, int *typed_ahead);
 };
+
+// The fatal exit: the text goes to "loader.deb" and the error stream, the screen shows it and waits
+// for a key, and the program ends. When set, the hook has the text first; the fuzz targets' hook
+// throws, so a refused input ends that one input instead of the program; the game never sets it.
+[[noreturn]] void oxa_quit(const char *text);
+extern void (*oxa_quit_hook)(const char *text);
+
+void ui_death_screen(const char *text);
+void HelpScreen();
+void MapView();
+void Wizard();
+int HelpOptionsMenu();             // the command key chosen ('Q', '?', F1, Ctrl+S), or 0
+void game_info(const char *topic); // "FILE": the topic of the last info box
+void game_encyclopedia();
+void game_info_hotspot(const char *topic);
+int TaitoRuutu(int mode);          // the chosen skill slot; 1000 for none
+void PIIRRAPOHJA_Taitoruutu();     // the skills screen's background with its title bar
+void draw_profile(int mode);
+void Setup();
+void saveportrait();
+void ui_init_message(const char *text);
+void controller_announce();
+
+// The command reader's key: the game key code, whether Ctrl was held and how many presses were
+// already waiting. Without a screen the keys come from the scripted queue; once it is empty the
+// reader is told the window closed (`closed`), so a screenless game leaves instead of waiting.
+struct UiCommandKey {
+    int key, ctrl, typed_ahead, closed;
+};
+UiCommandKey ui_command_key();
+enum { UI_KEY_CLOSED = -1 };
 
 // ---- the table --------------------------------------------------------------------------------
 

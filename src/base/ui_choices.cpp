@@ -266,7 +266,3 @@ void RESIZE_on() {
 }
 
 int KeyModifiers() { return ui.choices.key_modifiers ? ui.choices.key_modifiers() : 0; }
-
-void IdleTicks(int on) {
-    if (ui.choices.idle_ticks) ui.choices.idle_ticks(on);
-}

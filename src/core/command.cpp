@@ -27,7 +27,8 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
-#include "screens/gamescreens.h"
+#include "base/ui.h"
+#include "activities/skilluse.h"
 
 #include <cstdio>
 #include <cstring>
@@ -36,20 +37,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
     HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
     HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
     HOTKEY_stand_or_lay = 'u';
-
-static void idle_timer_on() {
-    if (OXA_NODELAY) return;       // tests run without the idle animation
-    if (IDLE_ANIMATION) {
-        if (!IDLETIMER_SET) {
-            IdleTicks(1);
-            IDLETIMER_SET = 1;
-        }
-        IDLETIMER_ENABLED = 1;
-    } else if (IDLETIMER_SET) {
-        IdleTicks(0);
-        IDLETIMER_SET = 0;
-    }
-}
 
 // With debug information on, the used records of the object table are counted in the corner.
 static void show_object_count() {
@@ -104,7 +91,33 @@ static int housekeeping(int &scenario_ran) {
     if (RUN_OBJMAINT) object_maintenance();
     Nayta_Komentohistoria(0);
     command_line("");
-    idle_timer_on();
+    return 1;
+}
+
+// Leaves the game with the character saved; 0 when the player stays. Ctrl+S (flag 1) saves at once.
+// A save that fails keeps the game running (the note said why), so the player can try again.
+int Quit(int flag) {
+    if (flag) {
+        if (!Save(SAVE_EXPLICIT)) return 0;
+        FLIP_map_OFF();
+        return 1;
+    }
+    const int closed = CLOSE_WINDOW;
+    CLOSE_WINDOW = XOUT_OK = EXIT_CLOSE_GAME = 0;
+    Note("#You are about to quit playing and save your character.");
+    // A window closed again while the question stands has nobody behind it: the game is saved.
+    if (!KyllaEi("Are you sure?") && !(closed && CLOSE_WINDOW)) {
+        Note("#Quit cancelled, the gameplay continues.");
+        return 0;
+    }
+    CLOSE_WINDOW = 0;
+    if (!Save(SAVE_EXPLICIT)) {
+        Note("#The gameplay continues.");
+        return 0;
+    }
+    FLIP_map_OFF();
+    REAL_QUIT = -1;
+    if (closed) EXIT_CLOSE_GAME = 1;
     return 1;
 }
 
@@ -118,9 +131,11 @@ int PlayerAction() {
     if (scenario_ran) return 1;
 
     CLOSE_WINDOW = 0;
-    const int typed_ahead = ClrKeyBuffer();
-    int key = getkey();
-    const int ctrl = (KeyModifiers() & UI_MOD_CTRL) != 0;
+    const UiCommandKey read = ui_command_key();
+    if (read.closed) CLOSE_WINDOW = 1;
+    const int typed_ahead = read.typed_ahead;
+    int key = read.key;
+    const int ctrl = read.ctrl;
 
     // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
     const int closed = (key == KC_CLOSED || key == KC_ESC) && CLOSE_WINDOW;

@@ -18,6 +18,9 @@ enum {
 };
 
 int PlayerAction();                // 1 play on, 0 the turn loop ends
+// Leaves the game with the character saved: 0 asks first, 1 saves at once. Non-zero when the game
+// is left; a save that fails keeps it running.
+int Quit(int mode);
 void command_reset();              // per-game
 
 // The command of one key after the housekeeping; `ctrl` says Ctrl was held and `typed_ahead`

@@ -33,15 +33,10 @@
 #include "maps/facing.h"
 #include "maps/water.h"
 #include "base/ui.h"
-#include "presentation/hyper.h"
 #include "base/debuglog.h"
-#include "base/ui.h"
 #include "core/notes.h"
-#include "presentation/oxalistener.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
-#include "screens/gameinfo.h"
-#include "screens/gamescreens.h"
 #include "society/village.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
@@ -408,7 +403,7 @@ static const Command commands[] = {
         return 1;
     }),
     key_cmd('8', nullptr, nullptr, UNLISTED, [](int, int) {
-        if (OXAINI_CONTROLLER) autoConnect(Oxalistener_controllerPort);
+        if (OXAINI_CONTROLLER) controller_announce();
         return 1;
     }),
     key_cmd(':', "Look what is at current location", nullptr, DESCRIBE, [](int, int) {
@@ -476,10 +471,7 @@ static const Command commands[] = {
 
     // -- function keys and the other extended keys
     key_cmd(KC_F1, "Game encyclopedia; a hypertext guide", nullptr, 0, [](int, int) {
-        get_topics();
-        INFO_MAPRESTORE = 1;
-        game_info("START");
-        INFO_MAPRESTORE = 0;
+        game_encyclopedia();
         return 1;
     }),
     key_cmd(KC_F2, "Quest journal", nullptr, 0, [](int, int) { QuestScreen(); return 1; }),

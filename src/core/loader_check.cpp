@@ -22,7 +22,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 #include "worldgen/culture.h"
 
 namespace {

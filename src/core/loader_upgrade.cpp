@@ -10,7 +10,7 @@
 #include "items/itemdefs.h"
 #include "maps/worldsearch.h"
 #include "quests/lairs.h"
-#include "screens/creation.h"
+#include "activities/skills.h"
 
 namespace {
 

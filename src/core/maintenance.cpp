@@ -22,7 +22,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
-#include "screens/gamescreens.h"
+#include "core/oxa.h"
 
 #include <cstdio>
 #include <cstring>

@@ -39,7 +39,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 

@@ -29,7 +29,6 @@
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 
 enum { PLR_DEXTERITY = 2758 };
 

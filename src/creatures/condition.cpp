@@ -44,7 +44,6 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 #include "maps/area.h"

@@ -15,7 +15,7 @@
 #include "maps/zoomstore.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 int cre_file_create(const char *path, int records) {
     FILE *f = fopen(path, "wb");

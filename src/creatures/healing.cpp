@@ -28,7 +28,6 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 
 int (*body_successroll)(int, int) = SuccessRoll;
 

@@ -32,7 +32,6 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "screens/gamescreens.h"
 
 int WIZARD_nodamage;
 

@@ -16,8 +16,6 @@
 #include "items/itemunit.h"
 #include "items/vessels.h"
 #include "maps/movement.h"
-#include "screens/gameinfo.h"
-#include "presentation/hyper.h"
 #include "base/ui.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
@@ -226,7 +224,7 @@ void draw(Screen &s) {
     if (s.cursor >= 0 && s.cursor < INVDATA_MAX && InvData[s.cursor].pos) {
         char name[41];
         item_name(ObjToItem(InvData[s.cursor].pos), name);
-        if (istopic(name)) GameInfo_Hotspot(name, "", 0);
+        game_info_hotspot(name);
     }
     BUTTON_DEFTEXT = keep_label;
     Flip();

@@ -12,6 +12,7 @@
 #include "items/itemdefs.h"
 #include "base/debuglog.h"
 #include "items/items_int.h"
+#include "items/plants.h"
 
 // ---- the weapon table: rows 250 to 301 ----
 
@@ -539,4 +540,12 @@ void InitObjs() {
     if (fits) write_constantobj(path);
     write_constantobj("CONSTANT.OBJ");
     armourdump("in-game redone constant.obj");
+}
+
+// The definitions of a character: the fixed catalogue, the plant names by language, then the plants.
+void create_objects(const char *) {
+    InitObjs();
+    InitUnames();
+    LuoKasvit();
+    objdef_log_flush();
 }

@@ -19,7 +19,7 @@
 #include "base/debuglog.h"
 #include "core/tekstit.h"
 #include "items/items_int.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 char UFLORA[UFLORA_ROWS][UFLORA_SIZE];
 char header_data[FLORA_HEADER_SIZE];

@@ -23,7 +23,7 @@
 #include "maps/notelink.h"
 #include "maps/water.h"
 #include "maps/zoomstore.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 #include "society/village.h"
 #include "worldgen/worldgen.h"
 

@@ -15,7 +15,7 @@
 #include "maps/zoomstore.h"
 #include "base/ui.h"
 #include "quests/tehtavat.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 uint8_t maailma[MAP_BYTES];
 uint8_t maailma_alltime[MAP_BYTES];

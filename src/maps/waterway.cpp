@@ -30,7 +30,6 @@
 #include "core/tekstit.h"
 #include "creatures/condition.h"
 #include "quests/tehtavat.h"
-#include "screens/gamescreens.h"
 
 #include <cstring>
 

@@ -12,7 +12,7 @@
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"
-#include "screens/gameinfo.h"
+#include "base/ui.h"
 
 #include <cstdio>
 #include <cstring>

@@ -12,7 +12,8 @@
 #include "presentation/oxalistener.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
-#include "screens/quit.h"
+#include "base/ui.h"
+#include "presentation/winpos.h"
 
 #include <cctype>
 #include <cmath>
@@ -633,22 +634,6 @@ int gethitkey() {
     return (int)ownlib_event.key.keysym.sym;
 }
 
-static SDL_TimerID idle_timer;
-
-uint32_t IdleAnimation(uint32_t interval, void *) {
-    if (IDLETIMER_ENABLED && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
-        SDL_Event e{};
-        e.type = SDL_USEREVENT;
-        SDL_PushEvent(&e);
-    }
-    return interval;
-}
-
-static void input_idle_ticks(int on) {
-    if (idle_timer) SDL_RemoveTimer(idle_timer);
-    idle_timer = on ? SDL_AddTimer(333, IdleAnimation, nullptr) : 0;
-}
-
 static int input_key_modifiers() {
     const bool shift = MOUSECLICK ? (SDL_GetModState() & KMOD_SHIFT) != 0
                                   : ownlib_event.type == SDL_KEYDOWN && (ownlib_event.key.keysym.mod & KMOD_SHIFT);
@@ -668,5 +653,4 @@ void screen_ui_keys(UiChoices &t) {
     t.resize_off = input_resize_off;
     t.resize_on = input_resize_on;
     t.key_modifiers = input_key_modifiers;
-    t.idle_ticks = input_idle_ticks;
 }

@@ -39,4 +39,3 @@ void filedebug(const char *a, const char *b, int n);
 
 // The screen's key reader behind the seam's getkey, kbhit ... (base/ui.h).
 void screen_ui_keys(UiChoices &t);
-uint32_t IdleAnimation(uint32_t interval, void *param);   // the idle tick's timer: an idle event when none waits

@@ -15,7 +15,7 @@
 #include "core/tekstit.h"
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
-#include "screens/gameinfo.h"
+#include "base/ui.h"
 
 #include <cstdio>
 #include <cstdlib>

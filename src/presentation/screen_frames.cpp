@@ -17,9 +17,7 @@
 #include "presentation/show.h"
 #include "core/tekstit.h"
 #include "presentation/windows.h"
-#include "screens/gameinfo.h"
-#include "screens/gamescreens.h"
-#include "screens/skillscreen.h"
+#include "base/ui.h"
 
 #include <cstdio>
 #include <cstring>

@@ -13,7 +13,7 @@
 #include "presentation/tiles.h"
 #include "presentation/screen_ui.h"
 #include "presentation/windows.h"
-#include "screens/mapview.h"
+#include "presentation/mapview.h"
 
 #include <cmath>
 #include <cstdarg>

@@ -6,7 +6,7 @@
 #include "presentation/input.h"
 #include "core/tekstit.h"
 #include "presentation/textwrap.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,4 @@
-// src/screens/creation.h -- character creation: the object definitions of a character, added
-// skills and the portrait.
+// src/screens/creation.h -- the character creation screen's portrait.
 #pragma once
 
-void create_objects(const char *character);   // builds ConstantObj for the character
-void GenSkill(int who, const char *name);
-void saveportrait();
+void portrait_save();              // the portrait of a loaded character

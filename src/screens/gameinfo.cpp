@@ -23,7 +23,7 @@ static void last_info_topic(char *out, size_t size) {
     fclose(f);
 }
 
-void game_info(const char *topic_in) {
+void game_info_screen(const char *topic_in) {
     char topic[100];
     copy_bounded(topic, sizeof topic, topic_in ? topic_in : "");
     if (!strcmp(topic, "FILE")) {
@@ -41,4 +41,15 @@ void game_info(const char *topic_in) {
     } else {
         restorescr("infobrowser");
     }
+}
+
+void encyclopedia_screen() {
+    get_topics();
+    INFO_MAPRESTORE = 1;
+    game_info_screen("START");
+    INFO_MAPRESTORE = 0;
+}
+
+void info_hotspot_screen(const char *topic) {
+    if (istopic(topic)) GameInfo_Hotspot(topic, "", 0);
 }

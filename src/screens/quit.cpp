@@ -1,7 +1,8 @@
 // The farewell screen and the fatal exit.
 #include "screens/quit.h"
 
-#include "core/oxa.h"
+#include "presentation/winpos.h"
+#include "screens/program.h"
 #include "base/ownlib.h"
 #include "presentation/audio.h"
 #include "presentation/effects.h"
@@ -21,37 +22,24 @@ static bool font_has_ink() {
     return false;
 }
 
-void (*oxa_quit_hook)(const char *text);
-
-void oxa_quit(const char *text) {
-    if (oxa_quit_hook) oxa_quit_hook(text);
-    FILE *trace = fopen("loader.deb", "a");
-    if (trace) {
-        fprintf(trace, "%s\n", text);
-        fclose(trace);
-    }
-    if (text[0]) {
-        // Said on the error stream too: a message that cannot be drawn is never lost.
-        fprintf(stderr, "%s\n", text);
-        if (screen && font_has_ink()) {
-            char shown[100];
-            copy_bounded(shown, sizeof shown, text);
-            shown[strcspn(shown, "\r\n")] = 0;
-            SDL_FillRect(screen, nullptr, 0);
-            showtext(10, 10, shown, COLOR_WHITE(), 0);
-            showtext(10, 30, "Thank you for playing Halvornaland.", COLOR_WHITE(), 0);
-            showtext(10, 40, "For latest news & updates visit Oxa homepage:", COLOR_WHITE(), 0);
-            showtext(10, 50, "https://halvornaland.example.org/", COLOR_WHITE(), 0);
-            showtext(10, 80, "Press a key ... ", COLOR_WHITE(), 0);
-            Flip();
-            getkey();
-            SDL_FillRect(screen, nullptr, 0);
-            Flip();
-        }
+void quit_screen(const char *text) {
+    if (text[0] && screen && font_has_ink()) {
+        char shown[100];
+        copy_bounded(shown, sizeof shown, text);
+        shown[strcspn(shown, "\r\n")] = 0;
+        SDL_FillRect(screen, nullptr, 0);
+        showtext(10, 10, shown, COLOR_WHITE(), 0);
+        showtext(10, 30, "Thank you for playing Halvornaland.", COLOR_WHITE(), 0);
+        showtext(10, 40, "For latest news & updates visit Oxa homepage:", COLOR_WHITE(), 0);
+        showtext(10, 50, "https://halvornaland.example.org/", COLOR_WHITE(), 0);
+        showtext(10, 80, "Press a key ... ", COLOR_WHITE(), 0);
+        Flip();
+        getkey();
+        SDL_FillRect(screen, nullptr, 0);
+        Flip();
     }
     save_winpos_data();   // the window's place and size as the player left them
     sound_close();
-    exit(0);
 }
 
 static void farewell_button(int x, int y, const char *label) {

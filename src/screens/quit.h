@@ -1,8 +1,8 @@
-// src/screens/quit.h -- the farewell screen and the fatal exit.
+// src/screens/quit.h -- the farewell screen and the fatal exit's screen.
 #pragma once
+#include "base/ui.h"   // oxa_quit and its hook
 
 [[noreturn]] void endgame();
-[[noreturn]] void oxa_quit(const char *text);
-// When set, the fatal exit hands its text to this hook before anything else. The fuzz targets' hook
-// throws, so a refused input ends that one input instead of the program; the game never sets it.
-extern void (*oxa_quit_hook)(const char *text);
+// The fatal exit's part on the screen: the text over a black screen until a key, then the window's
+// place is kept and the sound closed.
+void quit_screen(const char *text);

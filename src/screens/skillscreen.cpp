@@ -14,7 +14,7 @@
 // Skills a menu page shows before its entry for the rest.
 enum { SKILLS_PER_PAGE = VALINTA_SHOWN - 1 };
 
-int TaitoRuutu(int) {
+int skills_screen(int) {
     static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     int slot_of_key[128];
     memset(slot_of_key, -1, sizeof slot_of_key);
@@ -47,7 +47,7 @@ int TaitoRuutu(int) {
     return 1000;
 }
 
-void PIIRRAPOHJA_Taitoruutu() {
+void skills_screen_background() {
     bestfitPic("bg-profile.jpg", nullptr, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
     SubScreen("SKILLS");
 }

@@ -1,5 +1,5 @@
 // src/screens/skillscreen.h -- the skills screen: the player's skills with their levels.
 #pragma once
 
-int TaitoRuutu(int mode);          // the chosen skill slot; 1000 for Esc
-void PIIRRAPOHJA_Taitoruutu();     // the screen's background with its title bar
+int skills_screen(int mode);       // the chosen skill slot; 1000 for Esc
+void skills_screen_background();   // the screen's background with its title bar

@@ -14,7 +14,7 @@
 #include "core/records.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 int edistyminen, edistyminen_max = 65;
 char viimeisin[101];

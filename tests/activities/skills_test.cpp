@@ -3,7 +3,7 @@
 // penalties, work quality and work time.
 #include "activity_fixture.h"
 
-#include "screens/skilldata.h"
+#include "activities/skilldata.h"
 
 using oxatest::ActivityTest;
 using oxatest::Script;

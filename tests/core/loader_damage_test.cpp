@@ -10,7 +10,7 @@
 
 #include "core/loader_fixture.h"
 #include "screens/loadchar.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 using oxatest::LoaderScreenTest;
 

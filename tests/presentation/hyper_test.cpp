@@ -6,7 +6,7 @@
 #include "presentation/hyper.h"
 #include "presentation/listwidget.h"
 #include "presentation/show.h"
-#include "screens/gameinfo.h"
+#include "base/ui.h"
 
 #include <fstream>
 #include <regex>

@@ -2,7 +2,9 @@
 // its window once), in a throwaway working folder holding the generated assets.
 #include "common/harness.h"
 #include "core/oxa.h"
+#include "presentation/winpos.h"
 #include "presentation/show.h"
+#include "screens/program.h"
 #include "screens/quit.h"
 
 #include <sys/wait.h>

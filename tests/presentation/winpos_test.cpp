@@ -1,6 +1,6 @@
 // The window's size and place at start-up, and the window-position file.
 #include "common/harness.h"
-#include "core/oxa.h"
+#include "presentation/winpos.h"
 
 #include <string>
 

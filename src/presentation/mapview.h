@@ -1,4 +1,4 @@
-// src/screens/mapview.h -- the map view screen and its legends.
+// src/presentation/mapview.h -- the map view screen and its legends.
 #pragma once
 #include <SDL2/SDL.h>
 

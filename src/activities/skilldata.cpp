@@ -1,6 +1,6 @@
 // The skill table reader. The file is plain text, one block a skill, and is not trusted: lines of
 // any length are taken in pieces, every field is cut to its buffer, numbers are bounded.
-#include "screens/skilldata.h"
+#include "activities/skilldata.h"
 
 #include "base/ownlib.h"
 #include "base/tags.h"
@@ -8,7 +8,7 @@
 #include "creatures/creatures.h"
 #include "base/debuglog.h"
 #include "presentation/notes.h"
-#include "screens/quit.h"
+#include "base/ui.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,0 +1,101 @@
+// The rules' screens through the seam. Without a screen nothing opens: a screen that would choose
+// takes its answer from the scripted queue, and the fatal exit still logs its text and ends the
+// program.
+#include "base/ui.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+void (*oxa_quit_hook)(const char *text);
+
+void oxa_quit(const char *text) {
+    if (oxa_quit_hook) oxa_quit_hook(text);
+    FILE *trace = fopen("loader.deb", "a");
+    if (trace) {
+        fprintf(trace, "%s\n", text);
+        fclose(trace);
+    }
+    // Said on the error stream too: a message that cannot be drawn is never lost.
+    if (text[0]) fprintf(stderr, "%s\n", text);
+    if (ui.screens.quit_screen) ui.screens.quit_screen(text);
+    exit(0);
+}
+
+void ui_death_screen(const char *text) {
+    if (ui.screens.death) ui.screens.death(text);
+}
+
+void HelpScreen() {
+    if (ui.screens.help) ui.screens.help();
+}
+
+void MapView() {
+    if (ui.screens.map_view) ui.screens.map_view();
+}
+
+void Wizard() {
+    if (ui.screens.wizard) ui.screens.wizard();
+}
+
+// The menu's own keys: quit, the keyboard commands, the encyclopedia (F1) and saving (Ctrl+S).
+int HelpOptionsMenu() {
+    if (ui.screens.help_options) return ui.screens.help_options();
+    const int key = ui_script_next();
+    return key == 'Q' || key == '?' || key == 1059 || key == 1100 ? key : 0;
+}
+
+void game_info(const char *topic) {
+    if (ui.screens.game_info) ui.screens.game_info(topic);
+}
+
+void game_encyclopedia() {
+    if (ui.screens.encyclopedia) ui.screens.encyclopedia();
+}
+
+void game_info_hotspot(const char *topic) {
+    if (ui.screens.info_hotspot) ui.screens.info_hotspot(topic);
+}
+
+int TaitoRuutu(int mode) {
+    if (ui.screens.skills) return ui.screens.skills(mode);
+    return 1000;
+}
+
+void PIIRRAPOHJA_Taitoruutu() {
+    if (ui.screens.skills_background) ui.screens.skills_background();
+}
+
+void draw_profile(int mode) {
+    if (ui.screens.profile) ui.screens.profile(mode);
+}
+
+void Setup() {
+    if (ui.screens.setup) ui.screens.setup();
+}
+
+void saveportrait() {
+    if (ui.screens.save_portrait) ui.screens.save_portrait();
+}
+
+void ui_init_message(const char *text) {
+    if (ui.screens.init_message) ui.screens.init_message(text);
+}
+
+void controller_announce() {
+    if (ui.screens.controller_announce) ui.screens.controller_announce();
+}
+
+UiCommandKey ui_command_key() {
+    UiCommandKey k{};
+    if (ui.screens.command_key) {
+        k.key = ui.screens.command_key(&k.ctrl, &k.typed_ahead);
+        return k;
+    }
+    if (ui_script_left() > 0) {
+        k.key = ui_script_next();
+        return k;
+    }
+    k.key = UI_KEY_CLOSED;
+    k.closed = 1;
+    return k;
+}

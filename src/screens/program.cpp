@@ -1,0 +1,224 @@
+// The program: start-up in its fixed order, the outer start-and-load loop, the idle animation's
+// timer and the keys of the command reader.
+#include "screens/program.h"
+
+#include "core/config.h"
+#include "core/oxa.h"
+#include "base/ownlib.h"
+#include "core/weatherengine.h"
+#include "maps/korkeus_main.h"
+#include "presentation/audio.h"
+#include "presentation/effects.h"
+#include "presentation/hyper.h"
+#include "presentation/input.h"
+#include "presentation/oxalistener.h"
+#include "presentation/screen.h"
+#include "presentation/pictures.h"
+#include "presentation/show.h"
+#include "presentation/winpos.h"
+#include "core/tekstit.h"
+#include "screens/quit.h"
+#include "screens/start.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_image.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static uint8_t IDLETIMER_SET;      // the idle animation's timer runs
+static int idle_timer;
+
+void init_message_screen(const char *text) {
+    if (screen) {
+        box(5, 30, 400, 40, 0);
+        showtext(10, 30, text, COLOR_LIGHTGRAY(), 0);
+        Flip();
+    }
+}
+
+uint32_t IdleAnimation(uint32_t interval, void *) {
+    if (IDLETIMER_ENABLED && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        SDL_PushEvent(&e);
+    }
+    return interval;
+}
+
+int center_x(const char *text) { return winW() / 2 - textwidth(text) / 2; }
+
+int get_fps() {
+    Uint32 until = SDL_GetTicks() + 999;
+    int boxes = 0;
+    while (!SDL_TICKS_PASSED(SDL_GetTicks(), until)) {
+        alpha_box(0, 0, 800, 600, 0, 0);
+        boxes++;
+    }
+    return boxes;
+}
+
+// ---- the command reader's key ------------------------------------------------------------------
+
+static void idle_timer_on() {
+    if (OXA_NODELAY) return;       // tests run without the idle animation
+    if (IDLE_ANIMATION) {
+        if (!IDLETIMER_SET) {
+            if (idle_timer) SDL_RemoveTimer(idle_timer);
+            idle_timer = SDL_AddTimer(333, IdleAnimation, nullptr);
+            IDLETIMER_SET = 1;
+        }
+        IDLETIMER_ENABLED = 1;
+    } else if (IDLETIMER_SET) {
+        SDL_RemoveTimer(idle_timer);
+        idle_timer = 0;
+        IDLETIMER_SET = 0;
+    }
+}
+
+// The idle animation ticks while the reader waits; the presses already waiting are counted first.
+int command_key_screen(int *ctrl, int *typed_ahead) {
+    idle_timer_on();
+    *typed_ahead = ClrKeyBuffer();
+    const int key = getkey();
+    *ctrl = (modifier & KMOD_CTRL) != 0;
+    return key;
+}
+
+void controller_announce_screen() { autoConnect(Oxalistener_controllerPort); }
+
+// ---- start-up ------------------------------------------------------------------------------------
+
+static void query_displays() {
+    int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; i++) {
+        SDL_DisplayMode mode;
+        if (SDL_GetCurrentDisplayMode(i, &mode) == 0) {
+            DisplayWidth = mode.w;
+            DisplayHeight = mode.h;
+        }
+    }
+}
+
+static void show_splash() {
+    SDL_Surface *sky = picture_load("tahtitaivas.jpg");
+    if (!sky) sky = picture_load("./tahtitaivas.jpg");
+    if (sky) {
+        SDL_Rect at = {0, 0, 0, 0};
+        SDL_BlitSurface(sky, nullptr, screen, &at);
+        SDL_FreeSurface(sky);
+    }
+    FadeIn(1);
+    showtext(10, 10, "Entering into Halvornaland - please wait ... ", COLOR_WHITE(), 0);
+    Flip();
+}
+
+void oxa_startup() {
+    char line[256];
+    weatherengine.init();   // the climate tables, before anything else runs
+    remove("init_log.txt");
+    wild_remove("debug_*.txt");
+    snprintf(line, sizeof line, "main() version %s", VerStr());
+    initlog(line);
+
+    WinPos = {WINPOS_CENTERED, WINPOS_CENTERED, 800, 600};
+
+    if (!own_isfile("oxa_ini.txt")) {
+        initlog("copy oxa_ini.txt from defaults/");
+        copyfile("defaults/oxa_ini.def", "oxa_ini.txt");
+    }
+
+    korkeusalustus();   // the shared stream starts from the clock; the local height maps seed themselves per cell
+
+    remove("audio.txt");
+    audio_debug("start");
+
+    initlog("SDL_Init");
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) != 0 &&
+        SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
+        fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
+        exit(1);
+    }
+
+    initlog("GetVideoDisplays()");
+    query_displays();
+
+    bool stored = ReadWinPos("winpos.dat", WinPos);
+    initlog("Secure Window Position");
+    ChooseWindowPlacement(WinPos, stored, DisplayWidth, DisplayHeight);
+
+    initlog("Read FullScreen config");
+    char fullscreen[128];
+    copy_bounded(fullscreen, sizeof fullscreen, inival("FULLSCREEN", "NO"));
+    PELIMUSEO_EDIT = strcmp(inival("MUSEUM", "NO"), "YES") == 0;
+    uint32_t flags = ChooseWindowFlags(fullscreen, PELIMUSEO_EDIT, WinPos, DisplayWidth);
+
+    initlog("Create Window");
+    win = SDL_CreateWindow("Halvornaland", WinPos.x, WinPos.y, WinPos.width, WinPos.height, flags);
+    if (!win) {
+        fprintf(stderr, "Unable to create the window: %s\n", SDL_GetError());
+        exit(1);
+    }
+    SDL_Surface *icon = picture_load("./oxaicon-256.png");
+    initlog("SetWindowIcon");
+    if (icon) {
+        SDL_SetWindowIcon(win, icon);
+        SDL_FreeSurface(icon);
+    }
+    atexit(SDL_Quit);
+
+    initlog("Get Topics");
+    get_topics();
+
+    initlog("GetConfig");
+    GetConfig();
+    SetOxaPath();
+
+    if (OXAINI_CONTROLLER) InitOxalistener(OXAINI_CONTROLLER_PORT);
+
+    initlog("InitGr");
+    initgr(0);
+    save_winpos_data();
+    compose_screens();
+
+    show_splash();
+
+    if (inivaldefyes("AUDIO")) {
+        SB_SOUND = 1;
+        initmsg("Sound init ... ");
+        sound_init();
+        if (SB_SOUND) {
+            start_sound();
+            load_samples();
+        }
+    } else {
+        SB_SOUND = 0;
+    }
+
+    initlog("intro_scren ...");
+    intro_screen();
+
+    initlog("oxa_textinit ...");
+    oxa_textinit();
+}
+
+void oxa_outer_loop() {
+    while (REAL_QUIT != 1) {
+        CharacterFile[0] = 0;
+        Oxa_Start();
+        if (REAL_QUIT != 1) REAL_QUIT = loader();
+        fadestop_music(500);
+        var_clear();
+        LOADER_RUN = 0;
+        ClearEventMemory();
+        if (REAL_QUIT != -1 && REAL_QUIT != 1) TurnLoop();
+        fade_samples();
+        CharacterFile[0] = 0;
+    }
+}
+
+int oxa_main() {
+    oxa_startup();
+    oxa_outer_loop();
+    endgame();
+}

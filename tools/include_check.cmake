@@ -1,0 +1,68 @@
+# The floors of the source tree, checked on every include line of src/:
+#   base          includes base only (and the C/C++ library)
+#   rule folders  (core maps items creatures activities worldgen society quests) include base and
+#                 the rule folders; no SDL header, nothing of presentation or screens
+#   presentation  includes base, the rule folders, presentation and SDL
+#   screens       includes anything in src (src/main.cpp too)
+# Every offending line is listed as file:line: the line [from -> to]; the check fails when there is one.
+#   cmake -DOXA_SRC=<source>/src -P tools/include_check.cmake
+if(NOT OXA_SRC)
+  message(FATAL_ERROR "OXA_SRC: the src folder to check")
+endif()
+
+set(RULES core maps items creatures activities worldgen society quests)
+set(ALLOWED_base base)
+set(ALLOWED_presentation base ${RULES} presentation SDL)
+foreach(r ${RULES})
+  set(ALLOWED_${r} base ${RULES})
+endforeach()
+
+file(GLOB_RECURSE files RELATIVE ${OXA_SRC} ${OXA_SRC}/*.h ${OXA_SRC}/*.cpp)
+list(SORT files)
+set(bad 0)
+foreach(f ${files})
+  string(REGEX MATCH "^[^/]+/" dir "${f}")
+  string(REGEX REPLACE "/$" "" from "${dir}")
+  if(from STREQUAL "" OR from STREQUAL "screens")
+    continue()   # the program and its screens stand on everything
+  endif()
+  if(NOT DEFINED ALLOWED_${from})
+    message("${f}: the folder '${from}' has no place in the table of floors")
+    math(EXPR bad "${bad} + 1")
+    continue()
+  endif()
+  file(STRINGS ${OXA_SRC}/${f} lines)
+  set(n 0)
+  foreach(line IN LISTS lines)
+    math(EXPR n "${n} + 1")
+    if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*([<\"])([^>\"]*)[>\"]")
+      continue()
+    endif()
+    set(kind "${CMAKE_MATCH_1}")
+    set(path "${CMAKE_MATCH_2}")
+    set(to "")
+    if(kind STREQUAL "<")
+      if(path MATCHES "^SDL")
+        set(to SDL)
+      endif()
+    elseif(path MATCHES "^([^/]+)/")
+      set(to "${CMAKE_MATCH_1}")
+    else()
+      set(to "${from}")   # beside the including file
+    endif()
+    if(to STREQUAL "")
+      continue()          # the C/C++ library
+    endif()
+    list(FIND ALLOWED_${from} "${to}" at)
+    if(at EQUAL -1)
+      string(STRIP "${line}" shown)
+      message("src/${f}:${n}: ${shown}   [${from} -> ${to}]")
+      math(EXPR bad "${bad} + 1")
+    endif()
+  endforeach()
+endforeach()
+
+if(bad GREATER 0)
+  message(FATAL_ERROR "${bad} include lines cross the floors")
+endif()
+message("every include line stands on its floor")
