@@ -6,6 +6,7 @@
 #   screens       includes anything in src (src/main.cpp too)
 # Every offending line is listed as file:line: the line [from -> to]; the check fails when there is one.
 #   cmake -DOXA_SRC=<source>/src -P tools/include_check.cmake
+get_filename_component(OXA_SRC "${OXA_SRC}" ABSOLUTE)
 if(NOT OXA_SRC)
   message(FATAL_ERROR "OXA_SRC: the src folder to check")
 endif()
