@@ -7,7 +7,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "base/debuglog.h"
-#include "presentation/notes.h"
+#include "core/notes.h"
 #include "base/ui.h"
 
 #include <cctype>

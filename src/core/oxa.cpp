@@ -8,8 +8,6 @@
 #include "core/maintenance.h"
 #include "core/spend.h"
 #include "core/turnloop.h"
-#include "base/ui.h"
-#include "presentation/show.h"
 
 #include <chrono>
 #include <cstdio>

@@ -372,8 +372,6 @@ void link_show(const char *line, const char *heading) {
 
 void topical_draw(const char *title) { Piirra_Ikkuna(50, 30, 700, 470, title ? title : "", 2); }
 
-void d(const char *) {}
-
 // ---- pages ----------------------------------------------------------------------------------------
 
 static void page_start(const char *title) {

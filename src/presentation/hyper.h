@@ -38,7 +38,6 @@ int cruise(const char *topic);
 int show_topic(const char *topic); // 1 shown, 0 not found
 char *link_select();
 void No_Info(const char *topic);
-void d(const char *text);
 
 // History and the page's links
 void add_link(const char *topic);

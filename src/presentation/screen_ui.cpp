@@ -9,5 +9,6 @@ void ui_install_screen() {
     screen_ui_sound(ui.sound);
     screen_ui_panels(ui.panels);
     screen_ui_redraw(ui.redraw);
+    screen_worldmap(ui.redraw);
     screen_ui_screens(ui.screens);
 }

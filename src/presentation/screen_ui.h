@@ -17,5 +17,7 @@ void screen_ui_sound(UiSound &t);
 void screen_ui_panels(UiPanels &t);
 void screen_ui_redraw(UiRedraw &t);
 void screen_ui_screens(UiScreens &t);
+// The world-generation screen (src/screens) fills its part of the redraw section.
+void screen_worldmap(UiRedraw &t);
 
 void scr_draw_map_view();          // the map view, drawn when the rules' DrawMap asks

@@ -15,7 +15,6 @@
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
 #include "presentation/wounddraw.h"
-#include "screens/worldmap.h"
 
 static int has_screen() { return screen != nullptr; }
 
@@ -196,7 +195,6 @@ void screen_ui_redraw(UiRedraw &t) {
     t.armour_coverage = scr_armour_coverage;
     t.scale_quality = scale_quality;
     t.button = button;
-    screen_worldmap(t);
     t.text_line = text_line;
     t.wrapped_window = wrapped_window;
     t.text_window = text_window;
