@@ -15,27 +15,20 @@ extern SDL_Texture *tex;                 // window texture: receives the screen 
 extern SDL_Surface *screen;              // the 800 x 600 software screen
 extern SDL_PixelFormat *fmt;             // the screen's format: every surface colour is a pixel in it
 extern SDL_Texture *MapMainTexture, *MapMainFinalTexture;
-extern SDL_Surface *MapviewSurface, *CultviewSurface;
-extern SDL_Texture *MapviewTex;
-extern SDL_Surface *BufSurface, *fontsurface;
-extern SDL_Surface *SCREENSAVE, *SCREENBUFFY, *GAMESAVE, *MENUBUFFER, *SCRPUFF, *PELIGRAFIIKKA;
+extern SDL_Surface *SCREENSAVE, *SCREENBUFFY, *GAMESAVE, *MENUBUFFER, *PELIGRAFIIKKA;
 extern SDL_Surface *HorBoxSurface, *HeadingBoxSurface;
 extern SDL_Renderer *HorBoxSoftRen, *HeadingBoxSoftRen;
 extern SDL_Texture *mapTEXFirelit;
 
-extern int DISABLE_FLIPORIG;
 extern int MAPEFFECT_DRAW;
-extern SDL_Texture *Flipper_Texture;
-extern int Flipper_Flags, MASTER_FLIPPER;
-extern int TARGET_CURSOR_X, TARGET_CURSOR_Y, TARGET_CURSOR_SIZE;
-extern int TARGET_CURSOR_AREA_LX, TARGET_CURSOR_AREA_LY, TARGET_CURSOR_AREA_RX, TARGET_CURSOR_AREA_RY;
+extern int MASTER_FLIPPER;
+extern int TARGET_CURSOR_X, TARGET_CURSOR_Y;
 extern SDL_Texture *InfoboxTex;
 extern SDL_Rect InfoboxRect;
 
 void initgr(int);
 void FlipWithMap();
 void UpdScreenWithMap();
-void RenderDoScreen();
 void RenderQuickDoScreen();
 void FlipSurface(SDL_Surface *surface);
 void rc();
@@ -66,23 +59,14 @@ void RemoveInfobox();
 void CreateMapMainTexture();
 void CleanMapDrawBuffers();
 void OxaMap_to_MasterMapTexture();
-void OxaMap_to_texture();
 int IS_LOGICALRESIZE();
 float renderXscale();
 float renderYscale();
 int NativeResolution_RectConvert(SDL_Rect *r);
-void SetClipPortion(int x, int y, int w, int h);
-void SetGameViewport(int x, int y, int w, int h);
-void FreeGameViewport();
-void GetWinSize(int *w, int *h);
-SDL_Rect *RenRect(SDL_Rect *r);
-float scaleaspect();
 int winXtogameX(int x);
 int winYtogameY(int y);
 int winW();
 int winH();
-void reset_win();
-void renderdebug(const char *text);
 void RESET_RenderDrawModes(SDL_Renderer *r);
 void TexToMainRen(SDL_Texture *t, int x, int y, int w, int h);  // natural size when w or h is 0; nothing when x is 0
 
@@ -95,30 +79,17 @@ enum { FONT_BYTES = 20480, PALETTE_BYTES = 3072 };
 
 uint32_t pixelvalue(int i);
 uint32_t RGB_to_color(int r, int g, int b);
-uint32_t RGB_to_surfacecolor(int r, int g, int b, SDL_Surface *s);
 uint32_t find_color(int r, int g, int b);
 uint32_t COLOR_WHITE();
-uint32_t COLOR_BLUE();
-uint32_t COLOR_GREEN();
-uint32_t COLOR_LIGHTGREEN();
 uint32_t COLOR_RED();
 uint32_t COLOR_LIGHTGRAY();
-uint32_t COLOR_LIGHTRED();
 uint32_t COLOR_DARKGRAY();
-uint32_t COLOR_CYAN();
-uint32_t COLOR_BROWN();
 uint32_t ColorPack(SDL_Color c);     // r bits 0-7, g 8-15, b 16-23, a 24-31
 SDL_Color ColorUnpack(uint32_t packed);
 
-extern SDL_Color RGBAColor_IndependenceBlue, RGBAColor_PaleGoldenRod, RGBAColor_LightSteelBlue,
-    RGBAColor_Khaki, RGBAColor_InfoBlue, RGBAColor_White, RGBAColor_Brown, RGBAColor_Lightred,
-    RGBAColor_Red, RGBAColor_Darkgray, RGBAColor_Green, RGBAColor_LightBlue, RGBAColor_Blue,
-    RGBAColor_Black, RGBAColor_Lightgray, RGBAColor_LightGreen, RGBAColor_Yellow;
+extern SDL_Color RGBAColor_LightSteelBlue, RGBAColor_Khaki, RGBAColor_InfoBlue, RGBAColor_White, RGBAColor_Lightred, RGBAColor_Red, RGBAColor_Darkgray, RGBAColor_Green, RGBAColor_LightBlue, RGBAColor_Blue, RGBAColor_Black, RGBAColor_Lightgray, RGBAColor_LightGreen, RGBAColor_Yellow;
 extern SDL_Color SCREENCOL1_ColS, SCREENCOL2_ColS, SCREENFILL_ColS;
-extern uint32_t DEFTEXT_COL, BG1_COL, BG2_COL, BG_FILL_COL, BHI_COL, BLACK_COL, BB1_COL, BB2_COL,
-    BFILL_COL, BOX1_COL, BOX2_COL, BOXFILL_COL, TBOX_COL1, TBOX_COL2, TBOX_FILL, SINK1_COL, SINK2_COL,
-    SCREEN_COL1, SCREEN_COL2, SCREEN_FILL_COL, TITLE_COL1, TITLE_COL2, TITLE_FILL_COL, INFO_COL1,
-    INFO_COL2, INFO_TEXT_COL;
+extern uint32_t DEFTEXT_COL, BG1_COL, BG2_COL, BLACK_COL, BB1_COL, BB2_COL, BFILL_COL, BOX1_COL, BOX2_COL, TBOX_COL1, TBOX_COL2, SINK1_COL, SINK2_COL, SCREEN_COL1, SCREEN_COL2, SCREEN_FILL_COL, TITLE_COL1, TITLE_COL2, TITLE_FILL_COL, INFO_COL1, INFO_COL2, INFO_TEXT_COL;
 void get_colors();
 
 // Loading: both answer 1 when the whole file was read; a missing or short file ends the game
@@ -127,36 +98,23 @@ int load_palette();
 int load_sprites();
 void putfont();
 
-extern int scr_xpos, scr_ypos;
 extern uint32_t CURRENT_COLOR;
-extern int BACKGROUND;
 extern char s_sanataulukko[1024];
 void moveto(int x, int y);
 int getx();
 int gety();
 void setcolor(uint32_t c);
 uint32_t getcolor();
-void getxy_br(int x);
-int textheight();
 int textlenw(int n);
 int textlineh(float f);
 int textline(int y);
 
-void putasc(int x, int y, unsigned char ch);
-void surfputasc(SDL_Surface *s, int x, int y, unsigned char ch, int r, int g, int b);
-void renderasc(SDL_Renderer *r, int x, int y, unsigned char ch, int cr, int cg, int cb);
-void putfnt(int x, int y, unsigned char ch);
-void fntputpix(int x, int y, uint32_t pixel);
-void textput(int x, int y, const char *text);
-void rentextput(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour);
 void showtext(int x, int y, const char *text, uint32_t colour, int style);
 void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour, int style);
 void toTex_showtext(SDL_Texture *t, int x, int y, const char *text, uint32_t colour, int style);
 void centext(int x, int y, int width, const char *text, uint32_t colour, int style);
 int showtext_sanataulukko(int x, int y, int width, int mode, uint32_t colour, int style);
 int render_sanataulukko(SDL_Renderer *r, int x, int y, int width, int mode, SDL_Color colour, int style);
-int toTex_sanataulukko(SDL_Texture *t, int x, int y, int width, int mode, SDL_Color colour, int style);
-int sanataulukko_height(int width);
 char *getst(uint32_t colour, int maxlen);
 // Renderer colours: the field is drawn in flipper mode, not on the screen surface.
 char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color colour, SDL_Color bgcolour);
@@ -178,19 +136,15 @@ void Menu_ShadeOut(int x, int y, int w, int h);
 void shadebox(int x1, int y1, int x2, int y2, uint32_t c1, uint32_t c2, uint32_t c3, uint32_t c4, uint32_t fill);
 void draw_colorbox(int x1, int y1, int x2, int y2, uint32_t kind);
 void sinked_box(int x, int y, int w, int h);
-void gfx_background();
 void RandomStar();
 void floodFill4Stack(int x, int y, uint32_t newcol, uint32_t border);
 void flood(int x, int y, uint32_t border);
 int push(int x, int y);
 int pop(int &x, int &y);
-void emptyStack();
 void meter_bar(int x, int y, int width, float value, float maximum);
 uint32_t Liukuvari(float percent);
 SDL_Color LiukuvariRGBA(float percent);
 void RENDER_box(SDL_Renderer *r, int x, int y, int w, int h, int cr, int cg, int cb);
-void RENDER_shadebox(SDL_Renderer *r, int x, int y, int w, int h, uint32_t c1, uint32_t c2, uint32_t c3,
-                     uint32_t c4, uint32_t fill);
 void RENDER_screen_colorbox(SDL_Renderer *r, int x, int y, int w, int h);
 void RenderAlphaBox(SDL_Rect rect, int r, int g, int b, int a);
 
@@ -204,7 +158,6 @@ extern int GuiLINEHEIGHT;
 extern float ratio;
 extern int NEWHEADINGBRANCH;
 void clrGuiBlock(GuiBlock *b);
-void modGuiBlock(GuiBlock *b);
 void mapdimInit(int width, int height, float scale);
 void guiInit(int width, int height);
 

@@ -1,6 +1,7 @@
 // src/presentation/show_draw.cpp -- pixels, lines, boxes, bevels, the flood fill and the meters of the
 // screen surface, and the few boxes drawn on a renderer.
 #include "presentation/show.h"
+#include "presentation/show_int.h"
 
 #include "base/ownlib.h"
 

@@ -1,6 +1,7 @@
 // src/presentation/show_layout.cpp -- the panel rectangles of the 800 x 600 screen and the map view's
 // geometry with its zoom.
 #include "presentation/show.h"
+#include "presentation/show_int.h"
 
 #include "presentation/mapborder.h"
 

@@ -1,6 +1,7 @@
 // src/presentation/show_screen.cpp -- the renderer, the software screen and its flips, the map textures
 // with their lighting, the flipper mode of full-screen textures, and window-to-game coordinates.
 #include "presentation/show.h"
+#include "presentation/show_int.h"
 
 #include "core/config.h"
 #include "core/datafunc.h"

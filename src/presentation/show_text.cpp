@@ -1,6 +1,7 @@
 // src/presentation/show_text.cpp -- the palette and named colours, the 8 x 10 bitmap font, the text
 // drawers with their cursor, the word-table layout and the two one-line text inputs.
 #include "presentation/show.h"
+#include "presentation/show_int.h"
 
 #include "base/ownlib.h"
 #include "presentation/input.h"

@@ -60,8 +60,18 @@ int get_fps() {
 
 // ---- the command reader's key ------------------------------------------------------------------
 
+static void idle_timer_off() {
+    if (!IDLETIMER_SET) return;
+    SDL_RemoveTimer(idle_timer);
+    idle_timer = 0;
+    IDLETIMER_SET = 0;
+}
+
 static void idle_timer_on() {
-    if (OXA_NODELAY) return;       // tests run without the idle animation
+    if (OXA_NODELAY) {             // tests run without the idle animation, nor keep one started while waiting
+        idle_timer_off();
+        return;
+    }
     if (IDLE_ANIMATION) {
         if (!IDLETIMER_SET) {
             if (idle_timer) SDL_RemoveTimer(idle_timer);
@@ -69,10 +79,8 @@ static void idle_timer_on() {
             IDLETIMER_SET = 1;
         }
         IDLETIMER_ENABLED = 1;
-    } else if (IDLETIMER_SET) {
-        SDL_RemoveTimer(idle_timer);
-        idle_timer = 0;
-        IDLETIMER_SET = 0;
+    } else {
+        idle_timer_off();
     }
 }
 
