@@ -20,7 +20,7 @@
 char topics[TOPICS_MAX][TOPIC_LEN];
 char topic_firstline[TOPIC_FIRSTLINES][TOPIC_LEN];
 char link_[LINK_HISTORY][TOPIC_LEN];
-char list[LINK_LIST][TOPIC_LEN];
+char hyper_links[LINK_LIST][TOPIC_LEN];
 int lpos = 2;
 char topsnes[100];
 int HYPER_X = 60, HYPER_Y = 60, yie = 60, br = 0;
@@ -254,18 +254,18 @@ char *prev_link() {
 char *prev_link_(int n) { return n == 0 ? link_[LINK_HISTORY - 2] : prev_link(); }
 
 void clear_list() {
-    memset(list, 0, sizeof list);
+    memset(hyper_links, 0, sizeof hyper_links);
     lpos = 2;
 }
 
 void list_add(const char *topic) {
     if (lpos < 2 || lpos > LINK_LIST - 2) return;
-    copy_bounded(list[lpos++], TOPIC_LEN, topic);
+    copy_bounded(hyper_links[lpos++], TOPIC_LEN, topic);
 }
 
 static bool is_page_link(const char *name) {
     for (int i = 2; i < lpos && i < LINK_LIST; i++)
-        if (!strcmp(list[i], name)) return true;
+        if (!strcmp(hyper_links[i], name)) return true;
     return false;
 }
 
@@ -518,7 +518,7 @@ char *link_select() {
         case KEY_HOME: copy_bounded(answer, sizeof answer, "START"); return answer;
         default:
             if (key >= LINK_KEY + 2 && key < LINK_KEY + LINK_LIST) {
-                copy_bounded(answer, sizeof answer, list[key - LINK_KEY]);
+                copy_bounded(answer, sizeof answer, hyper_links[key - LINK_KEY]);
                 return answer;
             }
             break;

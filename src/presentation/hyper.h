@@ -12,7 +12,7 @@ enum {
 extern char topics[TOPICS_MAX][TOPIC_LEN];             // upper-case names; empty entries unused
 extern char topic_firstline[TOPIC_FIRSTLINES][TOPIC_LEN];
 extern char link_[LINK_HISTORY][TOPIC_LEN];            // pages shown, the newest in the last slot
-extern char list[LINK_LIST][TOPIC_LEN];                // the links of the page shown, from index 2
+extern char hyper_links[LINK_LIST][TOPIC_LEN];         // the links of the page shown, from index 2
 extern int lpos;
 extern char topsnes[100];                              // the topic of the page shown
 extern int HYPER_X, HYPER_Y, yie, br;

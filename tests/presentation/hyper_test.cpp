@@ -45,7 +45,7 @@ protected:
     }
     static std::vector<std::string> page_links() {
         std::vector<std::string> v;
-        for (int i = 2; i < lpos; i++) v.push_back(list[i]);
+        for (int i = 2; i < lpos; i++) v.push_back(hyper_links[i]);
         return v;
     }
 };
