@@ -17,5 +17,6 @@ void screen_ui_sound(UiSound &t);
 void screen_ui_panels(UiPanels &t);
 void screen_ui_redraw(UiRedraw &t);
 void screen_ui_screens(UiScreens &t);
+void screen_ui_invsel(UiChoices &t);   // the item selection screen's drawing (invsel_screen.cpp)
 
 void scr_draw_map_view();          // the map view, drawn when the rules' DrawMap asks
