@@ -68,6 +68,25 @@ struct ValintaStruct {
     char tilename[100];            // tile of the picture
 };
 
+// The item selection screen's page (items/invsel.h): what the rules hand the screen to draw, and
+// what the screen leaves in it (the most rows a page has shown, the buttons drawn, which a click
+// takes as their key).
+enum { UI_INVSEL_BUTTONS = 24 };
+struct UiInvSelButton {
+    int x, y, w, h, key;
+};
+struct UiInvSelPage {
+    const char *title, *verb;
+    unsigned options, code;        // SEL_* options and the command code
+    unsigned shown_filter;         // the filter the rows are grouped under now
+    int first, cursor;             // the page's first row and the row under the cursor
+    int rows;                      // rows listed
+    int page_most;                 // the most rows a page has shown
+    int wx, wy, ww, wh;            // the window
+    UiInvSelButton buttons[UI_INVSEL_BUTTONS];
+    int nbuttons;
+};
+
 struct UiChoices {
     // Shows the menu built in ValintaEntry (its first `count` entries; `many`: more were built
     // than are shown) as the main menu or, `popup`, at (x, y); notes the choice. Answers the chosen
@@ -89,6 +108,14 @@ struct UiChoices {
     void (*resize_off)();
     void (*resize_on)();
     int (*key_modifiers)();        // UI_MOD_* of the last key taken (a click: of the keys held)
+    // The item selection screen: keeps the game screen aside (the map drawn in below the window,
+    // the map flip off), draws the page (answers its last row), puts what lies below the window
+    // back, puts the game screen back; and the screen's scale against 800 x 600.
+    void (*invsel_open)();
+    int (*invsel_draw)(UiInvSelPage *page);
+    void (*invsel_put_under)();
+    void (*invsel_close)();
+    float (*invsel_scale)();
 };
 
 enum { UI_MOD_SHIFT = 1, UI_MOD_CTRL = 2 };
@@ -143,6 +170,16 @@ int MouseClick();
 void RESIZE_off();
 void RESIZE_on();
 int KeyModifiers();                // UI_MOD_* of the last key taken
+
+// The item selection screen's drawing. The rules run its keys; without a screen nothing is drawn
+// and the whole list counts as one page (the draw answers the last row listed), so a scripted
+// letter key picks the row it names from the first, Enter the cursor's row, Space proceeds with
+// the rows chosen, and Esc or the empty queue cancels (INVSEL_CANCEL). The scale is 1.
+void ui_invsel_open();
+int ui_invsel_draw(UiInvSelPage *page);
+void ui_invsel_put_under();
+void ui_invsel_close();
+float ui_invsel_scale();
 
 // ---- sound cues -------------------------------------------------------------------------------
 

@@ -266,3 +266,25 @@ void RESIZE_on() {
 }
 
 int KeyModifiers() { return ui.choices.key_modifiers ? ui.choices.key_modifiers() : 0; }
+
+// ---- the item selection screen -------------------------------------------------------------------
+
+void ui_invsel_open() {
+    if (ui.choices.invsel_open) ui.choices.invsel_open();
+}
+
+// Without a screen the whole list is one page.
+int ui_invsel_draw(UiInvSelPage *page) {
+    if (ui.choices.invsel_draw) return ui.choices.invsel_draw(page);
+    return page->rows - 1;
+}
+
+void ui_invsel_put_under() {
+    if (ui.choices.invsel_put_under) ui.choices.invsel_put_under();
+}
+
+void ui_invsel_close() {
+    if (ui.choices.invsel_close) ui.choices.invsel_close();
+}
+
+float ui_invsel_scale() { return ui.choices.invsel_scale ? ui.choices.invsel_scale() : 1.0f; }

@@ -1,7 +1,8 @@
-// The item selection screen: the rows filled and marked for the command, the page with its buttons,
-// the key and mouse loop, multiple choice across filters and the count prompts.
+// The item selection screen: the rows filled and marked for the command, the key and mouse loop,
+// multiple choice across filters and the count prompts. The screen draws the page (base/ui.h).
 #include "items/invsel.h"
 
+#include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
@@ -10,17 +11,13 @@
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
-#include "presentation/invlist_draw.h"
 #include "items/itemcmd.h"
 #include "items/items.h"
 #include "items/itemunit.h"
 #include "items/vessels.h"
 #include "maps/movement.h"
 #include "base/ui.h"
-#include "presentation/notes.h"
-#include "presentation/show.h"
 #include "core/tekstit.h"
-#include "presentation/windows.h"
 
 #include <cctype>
 #include <cstdio>
@@ -41,55 +38,19 @@ const char *msg_with(const char *key, const char *arg) {
 
 namespace {
 
-constexpr int OID_ROPE = 333, MAX_TEN = 10, KEY_FILTER_ALL = '*', KEY_PROCEED = KEY_SPACE, BUTTONS_MAX = 24;
+constexpr int OID_ROPE = 333, MAX_TEN = INVSEL_MAX_CHOSEN, KEY_FILTER_ALL = INVSEL_KEY_ALL, KEY_PROCEED = INVSEL_KEY_PROCEED;
 
-struct Button {
-    int x, y, w, h, key;
-};
-
-// The screen as it runs: what the caller asked for and where the page stands.
-struct Screen {
+// The screen as it runs: the page the screen draws, what the caller asked for besides.
+struct Screen : UiInvSelPage {
     int source, owner;
-    const char *title, *verb;
-    unsigned options, filter, code;
-    unsigned shown_filter;         // the filter the rows are grouped under now
+    unsigned filter;
     bool mixed;                    // the rows hold more than one item type
-    int first, cursor;
-    int page_most;                 // the most rows a page has shown
-    Button buttons[BUTTONS_MAX];
-    int nbuttons;
-    int wx, wy, ww, wh;
     int flipmode;                  // the map flip as it was when the screen opened
 };
 
-SDL_Surface *under = nullptr;      // what lies below the window: the game screen with its map drawn in
-SDL_Surface *game_page = nullptr;  // the game screen as it was, put back when the screen closes
-int page_notes = 0;                // both show the note box: put back, they get the later notes
-
-void copy_screen(SDL_Surface *&into) {
-    if (!into) into = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
-    if (!into) return;
-    SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(screen, nullptr, into, nullptr);
-}
-
-// Every flip would lay the map over the window, which covers the map view: while the screen waits the
-// map flip stays off and the map is drawn into what lies below the window instead.
 void save_under(Screen &s) {
     s.flipmode = FLIPMODE;
-    if (!screen) return;
-    copy_screen(game_page);
-    copy_screen(under);
-    page_notes = notebox_shown_in(screen);
-    if (s.flipmode && under) MapIntoSurface(under);
-    FLIP_map_OFF();
-}
-
-void put_under() {
-    if (!under || !screen) return;
-    SDL_SetSurfaceBlendMode(under, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(under, nullptr, screen, nullptr);
-    if (page_notes) notebox_put_back(screen);
+    ui_invsel_open();
 }
 
 bool multi(const Screen &s) { return (s.options & SEL_MULTI) != 0; }
@@ -135,99 +96,10 @@ void mark_rows(Screen &s) {
     }
 }
 
-// ---- drawing ---------------------------------------------------------------------------------
-
-static int button_width(const char *text) {
-    const char *dot = strchr(text, '.');
-    return Nappain_Leveys(text) + (dot ? 8 + textwidth(dot + 1) : 0);
-}
-
-int button(Screen &s, int x, int y, const char *text, int key) {
-    Piirra_Nappain(x, y, text);
-    const int w = button_width(text);
-    if (s.nbuttons < BUTTONS_MAX) s.buttons[s.nbuttons++] = {x, y, w, 14, key};
-    return x + w + 8;
-}
-
+// The page drawn; without a screen the whole list is one page.
 void draw(Screen &s) {
-    if (!screen) return;
-    put_under();
-    const uint32_t keep_label = BUTTON_DEFTEXT;
-    BUTTON_DEFTEXT = RGB_to_color(176, 196, 222);   // the buttons' words light on the dark logs
-    s.nbuttons = 0;
-    Piirra_Ikkuna(s.wx, s.wy, s.ww, s.wh, s.title[0] ? s.title : "Items selection", WIN_TEX_SAVU);
-    const char *prompt = multi(s) ? "Select items to " : "Select an item to ";
-    showtext(s.wx + 10, s.wy + 24, prompt, RGB_to_color(176, 196, 222), 1);
-    const int vx = s.wx + 10 + textwidth(prompt);
-    showtext(vx, s.wy + 24, s.verb, RGB_to_color(240, 230, 140), 1);
-    showtext(vx + textwidth(s.verb), s.wy + 24, ".", RGB_to_color(176, 196, 222), 1);
-    InvList_cursor = s.cursor;
-    const int shown = showInvList(s.first, s.shown_filter);
-    if (shown > s.page_most && shown != 13) s.page_most = shown;
-
-    // The info box with the buttons.
-    int y = INVLIST_INFOY;
-    showtext(s.wx + 10, y, "Use hotkeys, mouse click or", RGB_to_color(176, 196, 222), 1);
-    button(s, s.wx + 10 + textwidth("Use hotkeys, mouse click or") + 6, y - 4, "ENTER.to select.", KEY_ENTER);
-    y += 16;
-    int x = s.wx + 10;
-    x = button(s, x, y, "UP/DN.Move", 0);
-    x = button(s, x, y, "PgDn.Next page", KEY_PGDN);
-    x = button(s, x, y, "PgUp.Prev page", KEY_PGUP);
-    const int chosen = InvData_chosen_rows();
-    if (!(KEY_PROCEED == KEY_ESC && chosen)) x = button(s, x, y, "ESC.Cancel", KEY_ESC);
-    // A row too full for the filter button leaves it to the view line below, which it belongs with.
-    const bool filter_below = x + button_width("TAB.Filter") > s.wx + s.ww - 10;
-    if (!filter_below) button(s, x, y, "TAB.Filter", KEY_TAB);
-    y += 16;
-    x = s.wx + 10;
-    char view[80];
-    if (s.shown_filter == 0) {
-        showtext(x, y + 4, "Viewing: All items", RGB_to_color(176, 196, 222), 1);
-        x += textwidth("Viewing: All items") + 10;
-    } else {
-        snprintf(view, sizeof view, "Viewing: %s", InvList_TYPETITLE(s.shown_filter));
-        showtext(x, y + 4, view, RGB_to_color(176, 196, 222), 1);
-        x = button(s, x + textwidth(view) + 10, y, "*.All types", KEY_FILTER_ALL);
-    }
-    if (filter_below) button(s, x, y, "TAB.Filter", KEY_TAB);
-    y += 16;
-    if (multi(s)) {
-        x = button(s, s.wx + 10, y, "+.Select all", '+');
-        if (!chosen) {
-            showtext(x, y + 4, "You can select multiple items here.", RGB_to_color(176, 196, 222), 1);
-        } else {
-            x = button(s, x, y, "-.Deselect all", '-');
-            const char *const done = "SPACE.Done - proceed with selected.";
-            if (x + button_width(done) > s.wx + s.ww - 10) {   // on a line of its own inside the window
-                x = s.wx + 10;
-                y += 16;
-            }
-            BUTTON_DEFTEXT = RGB_to_color(84, 252, 84);
-            button(s, x, y, done, KEY_PROCEED);
-            BUTTON_DEFTEXT = RGB_to_color(176, 196, 222);
-        }
-        if (s.options & SEL_MAX_TEN) {
-            char more[60];
-            if (chosen >= MAX_TEN) copy_bounded(more, sizeof more, "You have selected the maximum number of entries.");
-            else snprintf(more, sizeof more, "...or select %d more entries.", MAX_TEN - chosen);
-            showtext(s.wx + 10, y + 20, more, RGB_to_color(168, 0, 0), 1);
-        }
-    } else if (s.code == CODE_WIELD && wields_anything()) {
-        button(s, s.wx + 10, y, "-.Take off all wielded items, go empty handed.", '-');
-    } else if (s.code == CODE_TAKEOFF && !chosen) {
-        x = s.wx + 10;
-        if (wielding(1) < 1000) x = button(s, x, y, "1.Unwield 1st weapon", '1');
-        if (wielding(2) < 1000) button(s, x, y, "2.Unwield 2nd weapon", '2');
-    }
-    // The encyclopedia offers the item under the pointer when it names a topic.
-    if (s.cursor >= 0 && s.cursor < INVDATA_MAX && InvData[s.cursor].pos) {
-        char name[41];
-        item_name(ObjToItem(InvData[s.cursor].pos), name);
-        game_info_hotspot(name);
-    }
-    BUTTON_DEFTEXT = keep_label;
-    Flip();
+    s.rows = rows_listed();
+    InvList_vika = ui_invsel_draw(&s);
 }
 
 // ---- choosing --------------------------------------------------------------------------------
@@ -241,7 +113,7 @@ int row_at(int mx, int my) {
 
 int button_at(const Screen &s, int mx, int my) {
     for (int i = 0; i < s.nbuttons; i++) {
-        const Button &b = s.buttons[i];
+        const UiInvSelButton &b = s.buttons[i];
         if (b.key && mx >= b.x && mx < b.x + b.w && my >= b.y && my < b.y + b.h) return b.key;
     }
     return 0;
@@ -362,11 +234,7 @@ void move_cursor(Screen &s, int by) {
 // The game screen put back as it was, the map flip with it.
 int close(const Screen &s, int result) {
     FLIPMODE = s.flipmode;
-    if (game_page && screen) {
-        SDL_SetSurfaceBlendMode(game_page, SDL_BLENDMODE_NONE);
-        SDL_BlitSurface(game_page, nullptr, screen, nullptr);
-        if (page_notes) notebox_put_back(screen);
-    }
+    ui_invsel_close();
     Flip();
     return result;
 }
@@ -449,7 +317,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
     const bool remembered = !strcmp(s.title, LAST_LISTTITLE) && filter == LAST_FILTER && !(options & SEL_COUNT_ONLY);
     if (remembered) copy_bounded(LAST_LISTTITLE, sizeof LAST_LISTTITLE, "undefined");
 
-    const float r = ratio > 0 ? ratio : 1.0f;
+    const float r = ui_invsel_scale();
     s.wx = 5;
     s.wy = 5;
     s.ww = (int)(470 * r);
@@ -599,9 +467,10 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
             break;
         case KEY_ESC:
             if (InvData_chosen_rows() && !(s.options & SEL_ESC_AT_ONCE) && !CLOSE_WINDOW) {
-                put_under();
+                ui_invsel_put_under();
                 invNote("!You have some items selected.", 0);
-                if (!KyllaEi("Are you sure to cancel?")) break;
+                // Without a screen an empty queue cancels, or the question would come again for ever.
+                if (!KyllaEi("Are you sure to cancel?") && (ui_has_screen() || ui_script_left())) break;
             }
             clrevents();
             return close(s, INVSEL_CANCEL);

@@ -10,6 +10,9 @@ enum {
     SEL_WRONG_TYPE = 0x40, SEL_COUNT_ONLY = 0x80, SEL_QUIET = 0x100, SEL_ASK_COUNT = 0x200,
     SEL_ESC_AT_ONCE = 0x400, SEL_MAX_TEN = 0x800, SEL_TRADABLE = 0x1000, SEL_VESSELS = 0x2000,
     SEL_NO_CLAIMED = 0x4000,
+    INVSEL_MAX_CHOSEN = 10,        // the most rows SEL_MAX_TEN lets be chosen
+    INVSEL_KEY_ALL = '*',          // back to all item types
+    INVSEL_KEY_PROCEED = ' ',      // a multiple choice proceeds with the rows chosen
     // Command codes with rules of their own.
     CODE_WEAR = 420, CODE_WIELD = 423, CODE_DROP = 424, CODE_TAKEOFF = 426, CODE_UNPACK = 600,
     CODE_PICKUP = 702, CODE_APPLY = 900, CODE_SUPERAPPLY = 910,

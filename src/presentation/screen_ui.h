@@ -19,5 +19,6 @@ void screen_ui_redraw(UiRedraw &t);
 void screen_ui_screens(UiScreens &t);
 // The world-generation screen (src/screens) fills its part of the redraw section.
 void screen_worldmap(UiRedraw &t);
+void screen_ui_invsel(UiChoices &t);   // the item selection screen's drawing (invsel_screen.cpp)
 
 void scr_draw_map_view();          // the map view, drawn when the rules' DrawMap asks

@@ -8,4 +8,5 @@
 void screen_ui_choices(UiChoices &t) {
     screen_ui_menus(t);
     screen_ui_keys(t);
+    screen_ui_invsel(t);
 }

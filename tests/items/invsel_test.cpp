@@ -140,3 +140,33 @@ TEST_F(InvSelScreen, EscWithChoicesAsksBeforeCancelling) {
 }
 
 }  // namespace
+
+namespace {
+
+// Without a window the screen draws nothing and takes its keys from the scripted queue, the whole
+// list as one page: a letter picks its row, Enter the cursor's, an empty queue cancels even when the
+// question about the chosen rows would come again.
+TEST_F(InvSelScreen, WithoutAWindowTheScriptedKeysChoose) {
+    give(thing(IT_FOOD, "Rye bread"));
+    give(thing(IT_WEAPON, "Knife"));
+    oxatest::NoScreen no_screen;
+    const struct {
+        std::vector<int> keys;
+        unsigned options;
+        int answer;
+    } cases[] = {
+        {{'b'}, 0, 1},
+        {{KEY_DOWN, KEY_ENTER}, 0, 1},
+        {{}, 0, INVSEL_CANCEL},
+        {{'z'}, 0, INVSEL_CANCEL},             // no such row: the queue runs out
+        {{'a', 'b', KEY_SPACE}, SEL_MULTI, 2},
+        {{'a', KEY_ESC}, SEL_MULTI, INVSEL_CANCEL},
+    };
+    for (const auto &c : cases) {
+        ui_script_keys(c.keys.data(), (int)c.keys.size());
+        EXPECT_EQ(InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "Give", "give", c.options, 0, 0), c.answer) << c.keys.size();
+    }
+    ui_script_clear();
+}
+
+}  // namespace
