@@ -167,7 +167,7 @@ void open_screen() {
     win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
     if (!win) fail(std::string("SDL: ") + SDL_GetError());
     initgr(0);
-    if (!screen) fail("no screen");
+    if (!game_screen) fail("no screen");
 }
 
 void push_key(int sym) {

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         clear_list();
         show_topic(topics[i]);
         for (int l = 2; l < lpos; ++l)
-            if (!istopic(list[l])) oxafuzz::fail("a link of a page names no topic");
+            if (!istopic(hyper_links[l])) oxafuzz::fail("a link of a page names no topic");
         if (lpos > LINK_LIST - 1) oxafuzz::fail("the page's links run past their table");
     }
     return 0;

@@ -54,7 +54,7 @@ void mixer_sound_init() {
         audio_debug("Mix_OpenAudio failed");
         audio_debug(Mix_GetError());
         initmsg("Could not open audio! -- Press a key to continue --");
-        if (screen) getkeypress();   // also ends when the window is closed
+        if (game_screen) getkeypress();   // also ends when the window is closed
         SB_SOUND = 0;
         AUDIO_OPEN = 0;
         return;
@@ -98,7 +98,7 @@ static void loaded_note(const char *name) {
     char line[160];
     snprintf(line, sizeof line, "Loading audio: %.140s", name);
     initmsg(line);
-    if (screen) RandomStar();
+    if (game_screen) RandomStar();
 }
 
 static void failed_note(const char *path) {
@@ -135,7 +135,7 @@ void load_sample(const char *name, const char *file) {
     }
     if (load_into(slot, name, path) < 0) {
         failed_note(path);
-        if (screen) getkeypress();
+        if (game_screen) getkeypress();
         return;
     }
     initlog("loaded - ok");

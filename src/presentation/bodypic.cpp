@@ -57,7 +57,7 @@ void position_bodypart(int part, int side) {
 }
 
 void DrawBodypart(int part, int mode) {
-    if (!placed(part) || !screen) return;
+    if (!placed(part) || !game_screen) return;
     position_bodypart(part, 0);
     flood(getx(), gety(), SKIN_BORDER);
     if (mode == 2) {
@@ -74,7 +74,7 @@ static void body_picture() {
 }
 
 void physical_screen(const char *title, const char *background, int panel) {
-    if (!screen) return;
+    if (!game_screen) return;
     freesizePic(background, 0, 0, 0, 0, 0);
     if (panel)
         SubScreen(title);
@@ -127,7 +127,7 @@ uint32_t rating_colour(int rating) {
 }
 
 void coverage_fill(int mode, int kind) {
-    if (!screen) return;
+    if (!game_screen) return;
     const int held = DISABLE_FLIP;
     DISABLE_FLIP = 1;
     // Parts 17 and 18 have no place on the picture.
@@ -170,7 +170,7 @@ static void coverage_title(int mode, const char *itemname, int kind) {
 }
 
 void scr_armour_coverage(int mode, const char *itemname) {
-    if (!screen) return;
+    if (!game_screen) return;
     SubScreenHold hold;   // the screen covers the map view until ESC
     armour_screen();
     freesizePic("armour_black.png", BODYPIC_X, BODYPIC_Y, 0, 0, 0);
@@ -317,7 +317,7 @@ static void do_cut(WoundRandom &rnd, int x, int y, int width, int thickness, int
 
 void draw_wound(int part, int side, int kind, int severity, int seed) {
     if (kind >= 10 && kind <= 100) return;
-    if (!placed(part) || !screen) return;
+    if (!placed(part) || !game_screen) return;
     WoundRandom rnd{(uint32_t)seed + 666u};
     int x, y;
     set_rnd_position(rnd, part, side, x, y);

@@ -163,9 +163,9 @@ void box_heading() {
     }
     SDL_RenderFlush(r);
 
-    if (!screen) return;
+    if (!game_screen) return;
     SDL_Rect place = {headingGui.x, headingGui.y, w, h};
-    SDL_BlitSurface(HeadingBoxSurface, nullptr, screen, &place);
+    SDL_BlitSurface(HeadingBoxSurface, nullptr, game_screen, &place);
 }
 
 void head_draw() { box_heading(); }
@@ -269,7 +269,7 @@ void box_horizon() {
     SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(r, 101, 165, 227, 255);
     SDL_RenderClear(r);
-    if (screen) {
+    if (game_screen) {
         uint32_t keep = CURRENT_COLOR;
         CURRENT_COLOR = RGB_to_color(0, 0, 0);
         rectangle(HORBOX_X - 1, HORBOX_Y - 1, HORBOX_X + HORBOX_W, HORBOX_Y + HORBOX_H);
@@ -327,9 +327,9 @@ void box_horizon() {
 
     thermometer(r, w.temperature);
     SDL_RenderFlush(r);
-    if (!screen) return;
+    if (!game_screen) return;
     SDL_Rect place = {HORBOX_X, HORBOX_Y, HORBOX_W, HORBOX_H};
-    SDL_BlitSurface(HorBoxSurface, nullptr, screen, &place);
+    SDL_BlitSurface(HorBoxSurface, nullptr, game_screen, &place);
 }
 
 void box_sun_draw() {

@@ -66,14 +66,14 @@ void fade(SDL_Surface *surface, SDL_Surface *target, float seconds, int directio
 }
 
 void fx_fade_in(float seconds) {
-    if (!screen) return;
-    fade(screen, screen, seconds, 0);
+    if (!game_screen) return;
+    fade(game_screen, game_screen, seconds, 0);
 }
 
 void fx_fade_out(float seconds) {
-    if (!screen) return;
+    if (!game_screen) return;
     Flip();
-    fade(screen, nullptr, seconds, 1);
+    fade(game_screen, nullptr, seconds, 1);
     clrgfx();
 }
 
@@ -176,7 +176,7 @@ static void run_frames(int effect, int from, int to, int step, int ms) {
 
 // The colour of a sleep or faint left on the screen surface over the whole view.
 static void leave_colour() {
-    if (!screen) return;
+    if (!game_screen) return;
     box(mapDim.x + 1, mapDim.y + 1, mapDim.x + mapDim.width, mapDim.y + mapDim.height,
         RGB_to_color(MAPEFF_R, MAPEFF_G, MAPEFF_B));
 }

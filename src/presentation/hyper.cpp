@@ -185,7 +185,7 @@ static void write_gfx_nfo(const char *topic) {
 void GameInfo_Hotspot(const char *topic_in, const char *text, int narrow) {
     const char *topic = topic_in ? topic_in : "";
     write_gfx_nfo(topic);
-    if (!screen) return;
+    if (!game_screen) return;
     Piirra_Ikkuna(5, 545, narrow == 1 ? 465 : 790, 53, "", 8);
     LIST_KeyEnable(KEY_FN1);
     if (!istopic(topic)) {
@@ -309,7 +309,7 @@ int Lisaa_Linkit(int x, int y, const char *text, const char *heading, int measur
         shown[nlen < sizeof shown ? nlen : sizeof shown - 1] = 0;
         for (char *c = shown; *c; c++)
             if (*c == '.') *c = ' ';
-        if (!screen) continue;
+        if (!game_screen) continue;
         const uint32_t blue = rgb(60, 90, 152);
         showtext(lx, y, shown, blue, 0);
         draw_line(lx, yie + 8, lx + w - 1, yie + 8, blue);
@@ -362,7 +362,7 @@ void link_show(const char *line, const char *heading) {
                 if (Lisaa_Linkit(row_x, HYPER_Y, trial, heading, 1) > PAGE_RIGHT) end_row();
             }
         }
-        if (screen && HYPER_Y < PAGE_BOTTOM) showtext(HYPER_X, HYPER_Y, word, ink, 0);
+        if (game_screen && HYPER_Y < PAGE_BOTTOM) showtext(HYPER_X, HYPER_Y, word, ink, 0);
         const size_t n = strlen(row);
         snprintf(row + n, sizeof row - n, "%s ", word);
         HYPER_X += w + GLYPH_W;
@@ -386,7 +386,7 @@ static void page_start(const char *title) {
 
 // The picture of a "%" line: drawn only for "POP"; the text goes on below it.
 static void page_picture(const char *marker, const char *name) {
-    if (!strstr(marker, "POP") || !screen) return;
+    if (!strstr(marker, "POP") || !game_screen) return;
     char clean[PICNAME_MAX];
     copy_bounded(clean, sizeof clean, name);
     chop_line_end(clean);

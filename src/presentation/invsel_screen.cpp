@@ -24,36 +24,36 @@ SDL_Surface *game_page = nullptr;  // the game screen as it was, put back when t
 int page_notes = 0;                // both show the note box: put back, they get the later notes
 
 void copy_screen(SDL_Surface *&into) {
-    if (!into) into = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
+    if (!into) into = SDL_CreateRGBSurfaceWithFormat(0, game_screen->w, game_screen->h, 32, game_screen->format->format);
     if (!into) return;
-    SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(screen, nullptr, into, nullptr);
+    SDL_SetSurfaceBlendMode(game_screen, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(game_screen, nullptr, into, nullptr);
 }
 
 // Every flip would lay the map over the window, which covers the map view: while the screen waits the
 // map flip stays off and the map is drawn into what lies below the window instead.
 void save_under() {
-    if (!screen) return;
+    if (!game_screen) return;
     copy_screen(game_page);
     copy_screen(under);
-    page_notes = notebox_shown_in(screen);
+    page_notes = notebox_shown_in(game_screen);
     if (FLIPMODE && under) MapIntoSurface(under);
     FLIP_map_OFF();
 }
 
 void put_under() {
-    if (!under || !screen) return;
+    if (!under || !game_screen) return;
     SDL_SetSurfaceBlendMode(under, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(under, nullptr, screen, nullptr);
-    if (page_notes) notebox_put_back(screen);
+    SDL_BlitSurface(under, nullptr, game_screen, nullptr);
+    if (page_notes) notebox_put_back(game_screen);
 }
 
 // The game screen put back as it was.
 void put_back() {
-    if (game_page && screen) {
+    if (game_page && game_screen) {
         SDL_SetSurfaceBlendMode(game_page, SDL_BLENDMODE_NONE);
-        SDL_BlitSurface(game_page, nullptr, screen, nullptr);
-        if (page_notes) notebox_put_back(screen);
+        SDL_BlitSurface(game_page, nullptr, game_screen, nullptr);
+        if (page_notes) notebox_put_back(game_screen);
     }
 }
 
@@ -75,7 +75,7 @@ int button(UiInvSelPage &s, int x, int y, const char *text, int key) {
 
 int draw(UiInvSelPage *page) {
     UiInvSelPage &s = *page;
-    if (!screen) return InvList_vika;
+    if (!game_screen) return InvList_vika;
     put_under();
     const uint32_t keep_label = BUTTON_DEFTEXT;
     BUTTON_DEFTEXT = RGB_to_color(176, 196, 222);   // the buttons' words light on the dark logs

@@ -284,15 +284,15 @@ const SmallPicture *small_picture(int t) {
 // A tile's list picture centred on (cx, cy) of the screen surface.
 void draw_small(int t, int cx, int cy) {
     const SmallPicture *p = small_picture(t);
-    if (!p || !screen) return;
+    if (!p || !game_screen) return;
     const int x0 = cx - p->w / 2, y0 = cy - p->h / 2;
     for (int y = 0; y < p->h; y++)
         for (int x = 0; x < p->w; x++) {
             const uint32_t v = p->argb[(size_t)y * p->w + x];
             if (!v) continue;
             const int sx = x0 + x, sy = y0 + y;
-            if (sx < 0 || sy < 0 || sx >= screen->w || sy >= screen->h) continue;
-            putpix(sx, sy, SDL_MapRGB(screen->format, (v >> 16) & 255, (v >> 8) & 255, v & 255));
+            if (sx < 0 || sy < 0 || sx >= game_screen->w || sy >= game_screen->h) continue;
+            putpix(sx, sy, SDL_MapRGB(game_screen->format, (v >> 16) & 255, (v >> 8) & 255, v & 255));
         }
 }
 

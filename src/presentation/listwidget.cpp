@@ -416,22 +416,22 @@ static SDL_Surface *list_page = nullptr;
 static int list_page_notes = 0;    // the page shows the note box: put back, it gets the later notes
 
 static void save_area() {
-    if (!screen) return;
-    if (!list_page) list_page = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
+    if (!game_screen) return;
+    if (!list_page) list_page = SDL_CreateRGBSurfaceWithFormat(0, game_screen->w, game_screen->h, 32, game_screen->format->format);
     if (!list_page) return;
     SDL_BlendMode mode;
-    SDL_GetSurfaceBlendMode(screen, &mode);
-    SDL_SetSurfaceBlendMode(screen, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(screen, nullptr, list_page, nullptr);
-    SDL_SetSurfaceBlendMode(screen, mode);
-    list_page_notes = notebox_shown_in(screen);
+    SDL_GetSurfaceBlendMode(game_screen, &mode);
+    SDL_SetSurfaceBlendMode(game_screen, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(game_screen, nullptr, list_page, nullptr);
+    SDL_SetSurfaceBlendMode(game_screen, mode);
+    list_page_notes = notebox_shown_in(game_screen);
 }
 
 static void put_back_area() {
-    if (!list_page || !screen) return;
+    if (!list_page || !game_screen) return;
     SDL_SetSurfaceBlendMode(list_page, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(list_page, nullptr, screen, nullptr);
-    if (list_page_notes) notebox_put_back(screen);
+    SDL_BlitSurface(list_page, nullptr, game_screen, nullptr);
+    if (list_page_notes) notebox_put_back(game_screen);
 }
 
 static void redraw() {

@@ -37,14 +37,14 @@ static void fit_picture(const char *name, int x, int y, int w, int h) {
         pic = IMG_Load(path);
         copy_bounded(loaded, sizeof loaded, path);
     }
-    if (!pic || w <= 2 || h <= 2 || !screen) return;
+    if (!pic || w <= 2 || h <= 2 || !game_screen) return;
     const double fx = (double)(w - 2) / pic->w, fy = (double)(h - 2) / pic->h;
     const double f = fx < fy ? fx : fy;
     SDL_Rect to = {0, 0, (int)(pic->w * f), (int)(pic->h * f)};
     to.x = x + (w - to.w) / 2;
     to.y = y + (h - to.h) / 2;
     borderbox(to.x - 1, to.y - 1, to.x + to.w, to.y + to.h, rgbc(0, 0, 0));
-    SDL_BlitScaled(pic, nullptr, screen, &to);
+    SDL_BlitScaled(pic, nullptr, game_screen, &to);
 }
 
 void drawscale(int x, int y, int length, const char *label) {
@@ -101,7 +101,7 @@ static void map_box() {
 }
 
 void scr_MapBorderInfo() {
-    if (!screen) return;
+    if (!game_screen) return;
     char shown[100];
     snprintf(shown, sizeof shown, "\"%s\"", CurrentMapName(PlayerX, PlayerY, 0));
     if (strcmp(shown, LastRegionShow) == 0) return;
@@ -111,14 +111,14 @@ void scr_MapBorderInfo() {
 }
 
 void ClrMapArea() {
-    if (!screen) return;
+    if (!game_screen) return;
     box(mapDim.x - 1, mapDim.y - 1, mapDim.x + mapDim.width, mapDim.y + mapDim.height + 1, rgbc(0, 0, 0));
 }
 
 void MapBorder() {
-    if (screen) {
+    if (game_screen) {
         if (REDRAW_NEEDED != 33) {
-            if (BGSURF_profile) SDL_BlitScaled(BGSURF_profile, nullptr, screen, nullptr);
+            if (BGSURF_profile) SDL_BlitScaled(BGSURF_profile, nullptr, game_screen, nullptr);
             ClrMapArea();
             LastRegionShow[0] = 0;             // the boxes were wiped with the screen
         }

@@ -170,7 +170,7 @@ static void player_note(ViewState &v) {
 // Puts back the screen as it was before the viewer opened and shows it with the map.
 static void close_viewer(SDL_Surface *saved) {
     if (saved) {
-        SDL_BlitSurface(saved, nullptr, screen, nullptr);
+        SDL_BlitSurface(saved, nullptr, game_screen, nullptr);
         SDL_FreeSurface(saved);
     }
     subscreen_close();
@@ -189,10 +189,10 @@ void msglog_view() {
     }
     v.total = v.lines_read;
     SDL_Surface *saved = nullptr;
-    if (screen) {
-        saved = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, screen->format->BitsPerPixel,
-                                               screen->format->format);
-        if (saved) SDL_BlitSurface(screen, nullptr, saved, nullptr);
+    if (game_screen) {
+        saved = SDL_CreateRGBSurfaceWithFormat(0, game_screen->w, game_screen->h, game_screen->format->BitsPerPixel,
+                                               game_screen->format->format);
+        if (saved) SDL_BlitSurface(game_screen, nullptr, saved, nullptr);
     }
     subscreen_open();   // the log covers the whole window until ESC
     for (;;) {

@@ -148,15 +148,15 @@ static bool notes_covered = false;            // the note being written goes to 
 static SDL_Rect box_place() { return {noteboxGui.x, noteboxGui.y, noteboxGui.width, noteboxGui.height}; }
 
 static bool page_ready() {
-    if (!screen) return false;
-    if (notes_page && (notes_page->w != screen->w || notes_page->h != screen->h ||
-                       notes_page->format->format != screen->format->format)) {
+    if (!game_screen) return false;
+    if (notes_page && (notes_page->w != game_screen->w || notes_page->h != game_screen->h ||
+                       notes_page->format->format != game_screen->format->format)) {
         SDL_FreeSurface(notes_page);
         notes_page = nullptr;
     }
     if (!notes_page) {
-        notes_page = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, screen->format->BitsPerPixel,
-                                                    screen->format->format);
+        notes_page = SDL_CreateRGBSurfaceWithFormat(0, game_screen->w, game_screen->h, game_screen->format->BitsPerPixel,
+                                                    game_screen->format->format);
         notes_place = {0, 0, 0, 0};
     }
     return notes_page != nullptr;
@@ -178,8 +178,8 @@ static void copy_box(SDL_Surface *from, SDL_Surface *to, const SDL_Rect &r) {
 // The box as the screen shows it now becomes the kept one.
 static void keep_box() {
     const SDL_Rect r = box_place();
-    if (!page_ready() || !inside(r, screen)) return;
-    copy_box(screen, notes_page, r);
+    if (!page_ready() || !inside(r, game_screen)) return;
+    copy_box(game_screen, notes_page, r);
     notes_place = r;
 }
 
@@ -206,10 +206,10 @@ void notebox_put_back(SDL_Surface *to) {
 template <class F> static void on_box(F draw) {
     draw();
     if (!notes_covered || !notes_page) return;
-    SDL_Surface *shown = screen;
-    screen = notes_page;
+    SDL_Surface *shown = game_screen;
+    game_screen = notes_page;
     draw();
-    screen = shown;
+    game_screen = shown;
 }
 
 static uint32_t note_bg() { return RGB_to_color(NOTE_BG_R, NOTE_BG_G, NOTE_BG_B); }
@@ -226,14 +226,14 @@ void note_bottom() {
     const GuiBlock &b = noteboxGui;
     const int L = NOTE_LINE_H;
     int x = b.x + 5, w = b.width - 10, h = b.height - 10 - L;
-    if (screen && w > 0 && h > 0 && x >= 0 && b.y >= 0 && x + w <= screen->w && b.y + 5 + L + h <= screen->h) {
-        SDL_LockSurface(screen);
-        int bpp = screen->format->BytesPerPixel;
-        uint8_t *px = (uint8_t *)screen->pixels;
+    if (game_screen && w > 0 && h > 0 && x >= 0 && b.y >= 0 && x + w <= game_screen->w && b.y + 5 + L + h <= game_screen->h) {
+        SDL_LockSurface(game_screen);
+        int bpp = game_screen->format->BytesPerPixel;
+        uint8_t *px = (uint8_t *)game_screen->pixels;
         for (int row = 0; row < h; ++row)
-            memmove(px + (b.y + 5 + row) * screen->pitch + x * bpp, px + (b.y + 5 + L + row) * screen->pitch + x * bpp,
+            memmove(px + (b.y + 5 + row) * game_screen->pitch + x * bpp, px + (b.y + 5 + L + row) * game_screen->pitch + x * bpp,
                     (size_t)w * bpp);
-        SDL_UnlockSurface(screen);
+        SDL_UnlockSurface(game_screen);
     }
     box(b.x + 5, b.y + b.height - 5 - L, b.x + b.width - 5, b.y + b.height - 5, note_bg());
     notex = b.x + 5;
@@ -266,18 +266,18 @@ static void prompt_button(int x, int y, const char *text) {
 enum { PAUSE_X = 480, PAUSE_Y = 525, PAUSE_W = 315, PAUSE_H = 50 };
 
 static SDL_Surface *save_rect(int x, int y, int w, int h) {
-    if (!screen) return nullptr;
-    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, w, h, screen->format->BitsPerPixel, screen->format->format);
+    if (!game_screen) return nullptr;
+    SDL_Surface *s = SDL_CreateRGBSurfaceWithFormat(0, w, h, game_screen->format->BitsPerPixel, game_screen->format->format);
     if (!s) return nullptr;
     SDL_Rect r{x, y, w, h};
-    SDL_BlitSurface(screen, &r, s, nullptr);
+    SDL_BlitSurface(game_screen, &r, s, nullptr);
     return s;
 }
 
 static void restore_rect(SDL_Surface *s, int x, int y) {
-    if (!s || !screen) return;
+    if (!s || !game_screen) return;
     SDL_Rect r{x, y, s->w, s->h};
-    SDL_BlitSurface(s, nullptr, screen, &r);
+    SDL_BlitSurface(s, nullptr, game_screen, &r);
     SDL_FreeSurface(s);
 }
 
@@ -368,7 +368,7 @@ static void add_to_word(char c) {
 // The words go on a new bottom line, each space ending a word.
 static void notebox_note(const char *note, const char *words, uint8_t r, uint8_t g, uint8_t b, const char *sample) {
     // A window over the box: the note goes to the kept box too, to be seen when the window closes.
-    notes_covered = page_ready() && notes_place.w != 0 && !notebox_shown_in(screen);
+    notes_covered = page_ready() && notes_place.w != 0 && !notebox_shown_in(game_screen);
     if (Darken_Notes) {
         on_box(darken_notes);
         Darken_Notes = 0;

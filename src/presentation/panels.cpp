@@ -214,21 +214,21 @@ static SDL_Rect vigour_place = {0, 0, 0, 0};
 static void keep_vigour_ground(int x, int y, int right) {
     vigour_place = {x, y, right - x, 10};
     if (vigour_ground) SDL_FreeSurface(vigour_ground);
-    vigour_ground = SDL_CreateRGBSurfaceWithFormat(0, vigour_place.w, vigour_place.h, screen->format->BitsPerPixel,
-                                                   screen->format->format);
+    vigour_ground = SDL_CreateRGBSurfaceWithFormat(0, vigour_place.w, vigour_place.h, game_screen->format->BitsPerPixel,
+                                                   game_screen->format->format);
     if (!vigour_ground) return;
     SDL_Rect from = vigour_place;
-    SDL_BlitSurface(screen, &from, vigour_ground, nullptr);
+    SDL_BlitSurface(game_screen, &from, vigour_ground, nullptr);
 }
 
 static void clear_vigour(int x, int y) {
     if (!vigour_ground || vigour_place.x != x || vigour_place.y != y) return;
     SDL_Rect to = vigour_place;
-    SDL_BlitSurface(vigour_ground, nullptr, screen, &to);
+    SDL_BlitSurface(vigour_ground, nullptr, game_screen, &to);
 }
 
 void panel_needs(int values_only) {
-    if (!screen) return;
+    if (!game_screen) return;
     bool newer = NEWHEADINGBRANCH == 1;
     uint32_t grey = rgb(171, 171, 171);
     if (!values_only) {
@@ -266,7 +266,7 @@ void panel_needs(int values_only) {
 // ---- wielded items ------------------------------------------------------------------------------
 
 void panel_wielded(int values_only) {
-    if (!screen) return;
+    if (!game_screen) return;
     bool newer = NEWHEADINGBRANCH == 1;
     if (!values_only) {
         if (newer) winbox(503, 263, 286, 65, "Wielded weapons/tools", WIN_DARKTITLE, 0);
@@ -309,7 +309,7 @@ void Nayta_Wieldatut_(int values_only) {
 // ---- command line and last command --------------------------------------------------------------
 
 void panel_last_command(int values_only) {
-    if (!screen) return;
+    if (!game_screen) return;
     if (!values_only) {
         const uint32_t keep = BUTTON_DEFTEXT;
         BUTTON_DEFTEXT = rgb(176, 196, 222);   // the label light on the panel's dark wood
@@ -330,7 +330,7 @@ void panel_last_command(int values_only) {
 }
 
 void panel_command_line(const char *text) {
-    if (!screen) return;
+    if (!game_screen) return;
     if (text && !strcmp(text, "INIT")) {
         winbox(500, 530, 295, 15, "", WIN_TEX_SAVU, 0);   // dark under the khaki label
         showtext(505, 534, "Command: ", rgb(240, 230, 140), 0);
@@ -354,7 +354,7 @@ static void panel_background() {
     if (!picture) {
         SDL_Surface *loaded = picture_load("bg-rpanel.png");
         if (loaded) {
-            picture = SDL_ConvertSurface(loaded, screen->format, 0);
+            picture = SDL_ConvertSurface(loaded, game_screen->format, 0);
             SDL_FreeSurface(loaded);
         }
     }
@@ -363,11 +363,11 @@ static void panel_background() {
         return;
     }
     SDL_Rect place = {472, 0, picture->w, picture->h};
-    SDL_BlitSurface(picture, nullptr, screen, &place);
+    SDL_BlitSurface(picture, nullptr, game_screen, &place);
 }
 
 void panel_stat_screen() {
-    if (!screen) return;
+    if (!game_screen) return;
     hd = -1;                           // the heading figure draws anew
     WhereXN = WhereYN = 0;
     panel_background();
@@ -430,7 +430,7 @@ static void speed_line() {
 }
 
 void panel_refresh_state_line() {
-    if (!screen) return;
+    if (!game_screen) return;
     uint8_t r, g, b;
     int figure;
     const bool word_changed = strcmp(state_word(&r, &g, &b, &figure), shown_state) != 0;
@@ -442,7 +442,7 @@ void panel_refresh_state_line() {
 }
 
 void panel_statistics() {
-    if (!screen) return;
+    if (!game_screen) return;
     panel_physical();
     state_line();
     Heading();
@@ -457,7 +457,7 @@ void panel_statistics() {
 void FlipStatistics() { FlipWithMap(); }
 
 void panel_redraw_screen() {
-    if (REDRAW_NEEDED != 33 && screen) SDL_FillRect(screen, nullptr, 0);
+    if (REDRAW_NEEDED != 33 && game_screen) SDL_FillRect(game_screen, nullptr, 0);
     MapBorder();
     if (REDRAW_NEEDED == 33) return;
     panel_stat_screen();
@@ -470,7 +470,7 @@ void panel_redraw_screen() {
 }
 
 void load_bar(float percent) {
-    if (UPDATE || !screen) return;
+    if (UPDATE || !game_screen) return;
     draw_colorbox(160, 485, 318, 520, 1000);
     showtext(168, 492, "LOADING MAP ... ", rgb(171, 171, 171), 0);
     if (percent < 0) percent = 0;

@@ -44,18 +44,18 @@ static void black_frame(int x, int y, int w, int h) {
 
 static void blit_natural(SDL_Surface *pic, int x, int y) {
     SDL_Rect at = {x, y, 0, 0};
-    SDL_BlitSurface(pic, nullptr, screen, &at);
+    SDL_BlitSurface(pic, nullptr, game_screen, &at);
 }
 
 static void blit_scaled(SDL_Surface *pic, const SDL_Rect *src, int x, int y, int w, int h) {
     SDL_Rect to = {x, y, w, h};
-    SDL_BlitScaled(pic, src, screen, &to);
+    SDL_BlitScaled(pic, src, game_screen, &to);
 }
 
 // ---- the screen surface -------------------------------------------------------------------------
 
 void sized_image(const char *name, int x, int y, int w, int h, int border) {
-    if (!screen) return;
+    if (!game_screen) return;
     char path[PICNAME_MAX];
     snprintf(path, sizeof path, "truegfx/%s", name ? name : "");
     SDL_Surface *pic = IMG_Load(path);
@@ -109,7 +109,7 @@ void image(const char *picture, int x, int y) {
 }
 
 void freesizeBlit(SDL_Surface *pic, int x, int y, int w, int h, int flags) {
-    if (!pic || !screen) return;
+    if (!pic || !game_screen) return;
     if (w && h && (w != pic->w || h != pic->h)) {
         blit_scaled(pic, nullptr, x, y, w, h);
         if (flags & 1) black_frame(x, y, w, h);
@@ -150,7 +150,7 @@ void bestfitPic(const char *name, SDL_Surface *pic, int x, int y, int w, int h, 
 }
 
 void aspectfreesizeBlit(SDL_Surface *pic, int x, int y, int nw, int nh, int w, int h, int flags) {
-    if (!pic || !screen) return;
+    if (!pic || !game_screen) return;
     if (nw == 0 || nh == 0 || (nw == pic->w && nh == pic->h) || w <= 0 || h <= 0) {
         blit_natural(pic, x, y);
     } else if (nh > h) {

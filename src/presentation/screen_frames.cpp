@@ -39,19 +39,19 @@ void PIIRRAPOHJA_Rituaaliruutu() {
 }
 
 void PIIRRAPOHJA_Tehtavaruutu() {
-    if (screen) SDL_FillRect(screen, nullptr, 0);
+    if (game_screen) SDL_FillRect(game_screen, nullptr, 0);
     bestfitPic("bg-worldview.jpg", nullptr, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
     SubScreen("GAME COURSE & TASK INFORMATION");
 }
 
 void frames_compose_screens() {
-    if (!screen) return;
+    if (!game_screen) return;
     const int held = DISABLE_FLIP;
     DISABLE_FLIP = 1;
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     PIIRRAPOHJA_Taitoruutu();
     save_scr_file("SKILLSBG.BMP");
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     PIIRRAPOHJA_Rituaaliruutu();
     save_scr_file("RITUALSBG.BMP");
     DISABLE_FLIP = held;
@@ -110,7 +110,7 @@ void show_scenario() {
         SANATAULUKKO_Lisaa(0, line);
     }
     fclose(f);
-    if (!screen) return;
+    if (!game_screen) return;
     bestfitPic(nullptr, BGSURF_backstory, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
     const int transparent = SHOW_TRANSPARENT;
     SHOW_TRANSPARENT = 2;
@@ -132,7 +132,7 @@ int frames_startup_screen() {
     show_scenario();
     SANATAULUKKO_Tyhjaa();
     for (const char *l : STARTUP_TEXT) SANATAULUKKO_Lisaa(0, l);
-    if (screen) {
+    if (game_screen) {
         showtext_sanataulukko(10, 30, 370, 0, RGB_to_color(0, 0, 0), 0);
         drawbutton(200, 580, "Press a key to continue - The Halvornaland awaits ");
         Flip();

@@ -16,7 +16,7 @@
 #include "presentation/windows.h"
 #include "presentation/wounddraw.h"
 
-static int has_screen() { return screen != nullptr; }
+static int has_screen() { return game_screen != nullptr; }
 
 static void grab(const char *name, int whole, int x, int y, int w, int h) {
     if (whole) {
@@ -28,7 +28,7 @@ static void grab(const char *name, int whole, int x, int y, int w, int h) {
 }
 
 static void button(int x, int y, const char *text) {
-    if (screen) drawbutton(x, y, text);
+    if (game_screen) drawbutton(x, y, text);
 }
 
 static void picture_above_spend(const char *name, int w, int h) {
@@ -52,17 +52,17 @@ static void tint_tile(const char *name, UiColour a, UiColour b) {
 // The picture of the place arrived at, framed on the left of the screen and shown at once.
 static void arrival_picture(const char *path) {
     if (!ren) return;
-    SDL_Texture *tex = IMG_LoadTexture(ren, path);
-    if (!tex) return;
+    SDL_Texture *screen_texture = IMG_LoadTexture(ren, path);
+    if (!screen_texture) return;
     SDL_Rect box = {35, 100, 410, 310};
     SDL_SetRenderDrawColor(ren, 20, 24, 20, 255);
     SDL_RenderFillRect(ren, &box);
     const int cx = 240, cy = 255;
     SDL_Rect at = {cx - 200, cy - 150, 400, 300};
-    SDL_RenderCopy(ren, tex, nullptr, &at);
+    SDL_RenderCopy(ren, screen_texture, nullptr, &at);
     SDL_SetRenderDrawColor(ren, 200, 190, 150, 255);
     SDL_RenderDrawRect(ren, &at);
-    SDL_DestroyTexture(tex);
+    SDL_DestroyTexture(screen_texture);
     SDL_RenderPresent(ren);
 }
 
@@ -114,7 +114,7 @@ static void picker_cursor(int fast, int x, int y, float w, float h) {
         if (ren) SDL_RenderPresent(ren);
         return;
     }
-    if (!screen) return;
+    if (!game_screen) return;
     alpha_box(x, y, (int)w, (int)h, RGB_to_color(255, 0, 0), 64);
     drawcursor(x, y, (int)w, (int)h);
     Flip();
@@ -125,7 +125,7 @@ static void tile_direct(const char *tile, int frame, int x, int y, int flags) {
 }
 
 static void picker_window(const char *title, int target, int own_square, int cycle, const char *help) {
-    if (!screen) return;
+    if (!game_screen) return;
     winbox(503, 190, 286, target ? 150 : 140, title, WIN_TEX_SAVU, RGB_to_color(56, 88, 120));   // dark under light texts
     const char up[2] = {24, 0}, down[2] = {25, 0}, left[2] = {27, 0}, right[2] = {26, 0};
     drawbutton(513, 220, "7");

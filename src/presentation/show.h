@@ -11,9 +11,9 @@ enum { RESOLUTION_X = 800, RESOLUTION_Y = 600, MAPTEX_SIZE = 1800 };
 
 extern SDL_Window *win;
 extern SDL_Renderer *ren;
-extern SDL_Texture *tex;                 // window texture: receives the screen surface on every flip
-extern SDL_Surface *screen;              // the 800 x 600 software screen
-extern SDL_PixelFormat *fmt;             // the screen's format: every surface colour is a pixel in it
+extern SDL_Texture *screen_texture;                 // window texture: receives the screen surface on every flip
+extern SDL_Surface *game_screen;              // the 800 x 600 software screen
+extern SDL_PixelFormat *screen_fmt;             // the screen's format: every surface colour is a pixel in it
 extern SDL_Texture *MapMainTexture, *MapMainFinalTexture;
 extern SDL_Surface *SCREENSAVE, *SCREENBUFFY, *GAMESAVE, *MENUBUFFER, *PELIGRAFIIKKA;
 extern SDL_Surface *HorBoxSurface, *HeadingBoxSurface;

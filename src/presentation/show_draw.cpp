@@ -65,12 +65,12 @@ uint32_t surface_getpix(int x, int y, SDL_Surface *s) {
 
 void putpix(int x, int y, uint32_t pixel) {
     if (x < 0 || y < 0 || x >= RESOLUTION_X || y >= RESOLUTION_Y) return;
-    surface_putpix(x, y, pixel, screen);
+    surface_putpix(x, y, pixel, game_screen);
 }
 
 uint32_t getpix(int x, int y) {
     if (x < 0 || y < 0 || x >= RESOLUTION_X || y >= RESOLUTION_Y) return 0;
-    return surface_getpix(x, y, screen);
+    return surface_getpix(x, y, game_screen);
 }
 
 // ---- lines and boxes --------------------------------------------------------------------------
@@ -108,9 +108,9 @@ void rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void box(int x1, int y1, int x2, int y2, uint32_t pixel) {
-    if (!screen || x2 < x1 || y2 < y1) return;
+    if (!game_screen || x2 < x1 || y2 < y1) return;
     SDL_Rect r = {x1, y1, x2 - x1 + 1, y2 - y1 + 1};
-    SDL_FillRect(screen, &r, pixel);   // clipped to the surface
+    SDL_FillRect(game_screen, &r, pixel);   // clipped to the surface
 }
 
 void borderbox(int x1, int y1, int x2, int y2, uint32_t pixel) {
@@ -120,13 +120,13 @@ void borderbox(int x1, int y1, int x2, int y2, uint32_t pixel) {
 }
 
 void alpha_box(int x, int y, int w, int h, uint32_t pixel, int alpha) {
-    if (!screen || !BufSurface || w <= 0 || h <= 0) return;
+    if (!game_screen || !BufSurface || w <= 0 || h <= 0) return;
     SDL_Rect r = {x, y, w, h};
     SDL_FillRect(BufSurface, &r, pixel);
     SDL_SetSurfaceBlendMode(BufSurface, SDL_BLENDMODE_BLEND);
     SDL_SetSurfaceAlphaMod(BufSurface, (uint8_t)(alpha < 0 ? 0 : alpha > 255 ? 255 : alpha));
     SDL_Rect dst = r;
-    SDL_BlitSurface(BufSurface, &r, screen, &dst);
+    SDL_BlitSurface(BufSurface, &r, game_screen, &dst);
     SDL_SetSurfaceAlphaMod(BufSurface, 255);
     SDL_SetSurfaceBlendMode(BufSurface, SDL_BLENDMODE_NONE);
 }

@@ -24,9 +24,9 @@
 
 SDL_Window *win = nullptr;
 SDL_Renderer *ren = nullptr;
-SDL_Texture *tex = nullptr;
-SDL_Surface *screen = nullptr;
-SDL_PixelFormat *fmt = nullptr;
+SDL_Texture *screen_texture = nullptr;
+SDL_Surface *game_screen = nullptr;
+SDL_PixelFormat *screen_fmt = nullptr;
 SDL_Texture *MapMainTexture = nullptr, *MapMainFinalTexture = nullptr;
 SDL_Surface *MapviewSurface = nullptr, *CultviewSurface = nullptr;
 SDL_Texture *MapviewTex = nullptr;
@@ -152,7 +152,7 @@ static void log_renderer() {
 // ---- surfaces ---------------------------------------------------------------------------------
 
 static SDL_Surface *screen_surface(int w, int h) {
-    return SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, screen->format->format);
+    return SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, game_screen->format->format);
 }
 
 static void create_surfaces() {
@@ -187,12 +187,12 @@ void initgr(int) {
     if (OXAINI_LOGICALRESIZE) SDL_RenderSetLogicalSize(ren, RESOLUTION_X, RESOLUTION_Y);
     log_renderer();
 
-    tex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, RESOLUTION_X, RESOLUTION_Y);
-    if (tex) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_NONE);   // the screen has no alpha of its own
+    screen_texture = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, RESOLUTION_X, RESOLUTION_Y);
+    if (screen_texture) SDL_SetTextureBlendMode(screen_texture, SDL_BLENDMODE_NONE);   // the screen has no alpha of its own
     initlog("create screen");
-    screen = SDL_CreateRGBSurface(0, RESOLUTION_X, RESOLUTION_Y, 32, 0, 0, 0, 0);
-    if (!screen) video_failure();
-    fmt = screen->format;
+    game_screen = SDL_CreateRGBSurface(0, RESOLUTION_X, RESOLUTION_Y, 32, 0, 0, 0, 0);
+    if (!game_screen) video_failure();
+    screen_fmt = game_screen->format;
 
     initlog("guiInit");
     guiInit(RESOLUTION_X, RESOLUTION_Y);
@@ -211,7 +211,7 @@ void initgr(int) {
     get_colors();
 
     GRAPH_INIT = 1;
-    fmt = screen->format;
+    screen_fmt = game_screen->format;
     MapviewSurface = SDL_CreateRGBSurface(0, 1200, 1200, 32, 0, 0, 0, 0);
     if (MapviewSurface) SDL_SetSurfaceRLE(MapviewSurface, 1);
     CultviewSurface = SDL_CreateRGBSurface(0, 1200, 1200, 32, 0, 0, 0, 0);
@@ -240,12 +240,12 @@ void RenderQuickDoScreen() {
     if (!ren) return;
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
     SDL_RenderClear(ren);
-    SDL_RenderCopy(ren, tex, nullptr, nullptr);
+    SDL_RenderCopy(ren, screen_texture, nullptr, nullptr);
 }
 
 void RenderDoScreen() {
-    if (!ren || !screen) return;
-    SDL_UpdateTexture(tex, nullptr, screen->pixels, screen->pitch);
+    if (!ren || !game_screen) return;
+    SDL_UpdateTexture(screen_texture, nullptr, game_screen->pixels, game_screen->pitch);
     RenderQuickDoScreen();
 }
 
@@ -281,14 +281,14 @@ void FlipSurface(SDL_Surface *surface) {
     if (!ren || !surface) return;
     // Only a surface of the screen's size and depth can be uploaded as the screen.
     if (surface->w == RESOLUTION_X && surface->h == RESOLUTION_Y && surface->format->BytesPerPixel == 4)
-        SDL_UpdateTexture(tex, nullptr, surface->pixels, surface->pitch);
+        SDL_UpdateTexture(screen_texture, nullptr, surface->pixels, surface->pitch);
     RenderQuickDoScreen();
     if (!DISABLE_RENDER) SDL_RenderPresent(ren);
 }
 
 void scr_FlipScreenPortion(int x, int y, int w, int h, int present) {
-    if (!ren || !screen) return;
-    SDL_UpdateTexture(tex, nullptr, screen->pixels, screen->pitch);
+    if (!ren || !game_screen) return;
+    SDL_UpdateTexture(screen_texture, nullptr, game_screen->pixels, game_screen->pitch);
     SDL_Rect src = {x, y, w, h}, dst = src, old;
     SDL_RenderGetViewport(ren, &old);
     if (IS_LOGICALRESIZE()) {
@@ -299,7 +299,7 @@ void scr_FlipScreenPortion(int x, int y, int w, int h, int present) {
         dst = {(int)((float)x * sx), (int)((float)y * sy), (int)((float)w * sx), (int)((float)h * sy)};
     }
     SDL_RenderSetViewport(ren, &dst);
-    SDL_RenderCopy(ren, tex, &src, nullptr);
+    SDL_RenderCopy(ren, screen_texture, &src, nullptr);
     if (old.x != 0 || old.y != 0) {
         // Setting a viewport with an offset can read back shifted; correct by the difference.
         SDL_RenderSetViewport(ren, &old);

@@ -41,7 +41,7 @@ enum { GLYPH_W = 8, GLYPH_H = 10, GLYPH_BYTES = 80, LINE_MAX = 300, GETST_SIZE =
 
 static uint8_t clamp8(int v) { return (uint8_t)(v < 0 ? 0 : v > 255 ? 255 : v); }
 
-static SDL_PixelFormat *screen_format() { return fmt ? fmt : (screen ? screen->format : nullptr); }
+static SDL_PixelFormat *screen_format() { return screen_fmt ? screen_fmt : (game_screen ? game_screen->format : nullptr); }
 
 uint32_t RGB_to_surfacecolor(int r, int g, int b, SDL_Surface *s) {
     if (!s) return 0;
@@ -175,7 +175,7 @@ int textline(int y) { return (int)ceilf(ceilf((float)y / 11.75f) * 11.75f); }
 // ---- glyphs -----------------------------------------------------------------------------------
 
 void putasc(int x, int y, unsigned char ch) {
-    if (!screen) return;
+    if (!game_screen) return;
     for (int r = 0; r < GLYPH_H; r++)
         for (int c = 0; c < GLYPH_W; c++)
             if (ink(ch, r, c)) putpix(x + c, y + r, CURRENT_COLOR);

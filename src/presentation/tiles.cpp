@@ -370,7 +370,7 @@ static void copy_pass(SDL_Texture *t, const SDL_Rect &src, const SDL_Rect &dst, 
 
 // Flag 1: the picture blitted straight from its file onto the screen surface.
 static void draw_onscreen(const OxaTile &t, const SDL_Rect &src, const SDL_Rect &dst) {
-    if (!screen) return;
+    if (!game_screen) return;
     SDL_Surface *s = IMG_Load(t.path);
     if (!s) return;
     SDL_Surface *c = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
@@ -381,7 +381,7 @@ static void draw_onscreen(const OxaTile &t, const SDL_Rect &src, const SDL_Rect 
     SDL_UnlockSurface(c);
     SDL_SetColorKey(c, SDL_TRUE, key);
     SDL_Rect from = src, to = dst;
-    SDL_BlitSurface(c, &from, screen, &to);
+    SDL_BlitSurface(c, &from, game_screen, &to);
     SDL_FreeSurface(c);
 }
 

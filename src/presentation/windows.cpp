@@ -102,10 +102,10 @@ static void load_icon(const char *path, SDL_Surface **surface, SDL_Texture **tex
 }
 
 void lataa_gui_grafiikka() {
-    if (!screen) return;
+    if (!game_screen) return;
     if (PELIGRAFIIKKA && (PELIGRAFIIKKA->w < SHEET_W || PELIGRAFIIKKA->h < SHEET_H)) free_surface(PELIGRAFIIKKA);
     if (!PELIGRAFIIKKA)
-        PELIGRAFIIKKA = SDL_CreateRGBSurfaceWithFormat(0, SHEET_W, SHEET_H, 32, screen->format->format);
+        PELIGRAFIIKKA = SDL_CreateRGBSurfaceWithFormat(0, SHEET_W, SHEET_H, 32, game_screen->format->format);
     if (!PELIGRAFIIKKA) return;
     uint32_t white = SDL_MapRGB(PELIGRAFIIKKA->format, 255, 255, 255);
     SDL_FillRect(PELIGRAFIIKKA, nullptr, white);
@@ -166,7 +166,7 @@ static SDL_Texture *sheet_for(SDL_Renderer *r, bool &temporary) {
 // ---- windows and bars ----------------------------------------------------------------------------
 
 static void tile_texture(int x, int y, int w, int h, uint32_t style) {
-    if (!PELIGRAFIIKKA || !screen) return;
+    if (!PELIGRAFIIKKA || !game_screen) return;
     int row = texture_row(style);
     for (int ty = 0; ty < h; ty += TEXPIECE)
         for (int tx = 0; tx < w; tx += TEXPIECE) {
@@ -174,7 +174,7 @@ static void tile_texture(int x, int y, int w, int h, uint32_t style) {
             int ph = h - ty < TEXPIECE ? h - ty : TEXPIECE;
             SDL_Rect from = {0, row, pw, ph};
             SDL_Rect to = {x + tx, y + ty, pw, ph};
-            SDL_BlitSurface(PELIGRAFIIKKA, &from, screen, &to);
+            SDL_BlitSurface(PELIGRAFIIKKA, &from, game_screen, &to);
         }
 }
 
@@ -433,15 +433,15 @@ int Nappain_Leveys(const char *text) {
 }
 
 static void button_body(int x, int y, int n) {
-    if (!PELIGRAFIIKKA || !screen) return;
+    if (!PELIGRAFIIKKA || !game_screen) return;
     SDL_Rect from = {CAP_LEFT_X, 0, CAP_W, BUTTON_H}, to = {x, y, CAP_W, BUTTON_H};
-    SDL_BlitSurface(PELIGRAFIIKKA, &from, screen, &to);
+    SDL_BlitSurface(PELIGRAFIIKKA, &from, game_screen, &to);
     for (int i = 0; i < n; i++) {
         SDL_Rect mf = {MIDDLE_X, 0, MIDDLE_W, BUTTON_H}, mt = {x + 7 + 8 * i, y, MIDDLE_W, BUTTON_H};
-        SDL_BlitSurface(PELIGRAFIIKKA, &mf, screen, &mt);
+        SDL_BlitSurface(PELIGRAFIIKKA, &mf, game_screen, &mt);
     }
     SDL_Rect rf = {CAP_RIGHT_X, 0, CAP_W, BUTTON_H}, rt = {x + 7 + 8 * n, y, CAP_W, BUTTON_H};
-    SDL_BlitSurface(PELIGRAFIIKKA, &rf, screen, &rt);
+    SDL_BlitSurface(PELIGRAFIIKKA, &rf, game_screen, &rt);
 }
 
 void Piirra_Nappain(int x, int y, const char *text) {
@@ -581,9 +581,9 @@ void render_drawbutton(SDL_Renderer *r, int x, int y, const char *text, SDL_Colo
 }
 
 void drawcursor(int x, int y, int w, int h) {
-    if (!guisurfCursor || !screen) return;
+    if (!guisurfCursor || !game_screen) return;
     SDL_Rect to = {x, y, w, h};
-    SDL_BlitScaled(guisurfCursor, nullptr, screen, &to);
+    SDL_BlitScaled(guisurfCursor, nullptr, game_screen, &to);
 }
 
 void RenderCursor(int x, int y, int w, int h) {
@@ -621,15 +621,15 @@ static void copy_surface(SDL_Surface *from, SDL_Surface *to, const SDL_Rect *rec
 static int page_notes[5];
 
 void get_screen(int n) {
-    copy_surface(screen, page(n), nullptr);
-    if (n >= 1 && n <= 4) page_notes[n] = notebox_shown_in(screen);
+    copy_surface(game_screen, page(n), nullptr);
+    if (n >= 1 && n <= 4) page_notes[n] = notebox_shown_in(game_screen);
 }
 
 void do_screen(int n) {
     SDL_Surface *p = page(n);
     if (!p) return;
-    copy_surface(p, screen, nullptr);
-    if (page_notes[n]) notebox_put_back(screen);
+    copy_surface(p, game_screen, nullptr);
+    if (page_notes[n]) notebox_put_back(game_screen);
     Flip();
 }
 
@@ -644,8 +644,8 @@ static bool over_notebox(const SDL_Rect &r) {
 
 void restore_menubuf(int x, int y, int w, int h) {
     SDL_Rect r = {x, y, w, h};
-    copy_surface(MENUBUFFER, screen, &r);
-    if (page_notes[4] && over_notebox(r)) notebox_put_back(screen);
+    copy_surface(MENUBUFFER, game_screen, &r);
+    if (page_notes[4] && over_notebox(r)) notebox_put_back(game_screen);
     Flip();
 }
 
@@ -710,12 +710,12 @@ static void clear_slot(GrabSlot &g) {
 int grabscr_slot(const char *name) { return find_slot(ScreenGrab, name); }
 
 void grabscr(const char *name, const SDL_Rect *rect) {
-    if (!screen || !name) return;
+    if (!game_screen || !name) return;
     int s = take_slot(ScreenGrab, name, rect);
     GrabSlot &g = ScreenGrab[s];
-    g.picture = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32, screen->format->format);
-    copy_surface(screen, g.picture, nullptr);
-    g.notes = notebox_shown_in(screen);
+    g.picture = SDL_CreateRGBSurfaceWithFormat(0, game_screen->w, game_screen->h, 32, game_screen->format->format);
+    copy_surface(game_screen, g.picture, nullptr);
+    g.notes = notebox_shown_in(game_screen);
 }
 
 void showscr(const char *name) {
@@ -723,15 +723,15 @@ void showscr(const char *name) {
     if (s < 0 || !ScreenGrab[s].picture) return;
     GrabSlot &g = ScreenGrab[s];
     if (g.has_rect) {
-        copy_surface(g.picture, screen, &g.rect);
+        copy_surface(g.picture, game_screen, &g.rect);
         if (g.notes && over_notebox(g.rect)) {
-            notebox_put_back(screen);
+            notebox_put_back(game_screen);
             FlipScreenPortion(noteboxGui.x, noteboxGui.y, noteboxGui.width, noteboxGui.height, 0);
         }
         FlipScreenPortion(g.rect.x, g.rect.y, g.rect.w, g.rect.h, 1);
     } else {
-        copy_surface(g.picture, screen, nullptr);
-        if (g.notes) notebox_put_back(screen);
+        copy_surface(g.picture, game_screen, nullptr);
+        if (g.notes) notebox_put_back(game_screen);
         Flip();
     }
 }
@@ -747,7 +747,7 @@ void scr_restorescr(const char *name) {
 }
 
 void clrgfx() {
-    if (screen) SDL_FillRect(screen, nullptr, black());
+    if (game_screen) SDL_FillRect(game_screen, nullptr, black());
     Flip();
 }
 

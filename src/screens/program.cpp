@@ -30,7 +30,7 @@ static uint8_t IDLETIMER_SET;      // the idle animation's timer runs
 static int idle_timer;
 
 void init_message_screen(const char *text) {
-    if (screen) {
+    if (game_screen) {
         box(5, 30, 400, 40, 0);
         showtext(10, 30, text, COLOR_LIGHTGRAY(), 0);
         Flip();
@@ -113,7 +113,7 @@ static void show_splash() {
     if (!sky) sky = picture_load("./tahtitaivas.jpg");
     if (sky) {
         SDL_Rect at = {0, 0, 0, 0};
-        SDL_BlitSurface(sky, nullptr, screen, &at);
+        SDL_BlitSurface(sky, nullptr, game_screen, &at);
         SDL_FreeSurface(sky);
     }
     FadeIn(1);

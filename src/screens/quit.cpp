@@ -23,11 +23,11 @@ static bool font_has_ink() {
 }
 
 void quit_screen(const char *text) {
-    if (text[0] && screen && font_has_ink()) {
+    if (text[0] && game_screen && font_has_ink()) {
         char shown[100];
         copy_bounded(shown, sizeof shown, text);
         shown[strcspn(shown, "\r\n")] = 0;
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
         showtext(10, 10, shown, COLOR_WHITE(), 0);
         showtext(10, 30, "Thank you for playing Halvornaland.", COLOR_WHITE(), 0);
         showtext(10, 40, "For latest news & updates visit Oxa homepage:", COLOR_WHITE(), 0);
@@ -35,7 +35,7 @@ void quit_screen(const char *text) {
         showtext(10, 80, "Press a key ... ", COLOR_WHITE(), 0);
         Flip();
         getkey();
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
         Flip();
     }
     save_winpos_data();   // the window's place and size as the player left them
@@ -52,7 +52,7 @@ void endgame() {
     play_disk_music("music_birth.ogg", -1);
     SDL_Surface *bg = picture_load("bg-worldview.jpg");
     if (bg) {
-        SDL_BlitScaled(bg, nullptr, screen, nullptr);
+        SDL_BlitScaled(bg, nullptr, game_screen, nullptr);
         SDL_FreeSurface(bg);
     }
     const char *title = "YOU ARE LEAVING HALVORNALAND - A FINAL REMINDER...";

@@ -40,10 +40,10 @@ static void draw_picture(const char *name, int x, int y, bool fit) {
     SDL_Surface *pic = picture_load(name);
     if (!pic) return;
     if (fit) {
-        SDL_BlitScaled(pic, nullptr, screen, nullptr);
+        SDL_BlitScaled(pic, nullptr, game_screen, nullptr);
     } else {
         SDL_Rect at = {x, y, 0, 0};
-        SDL_BlitSurface(pic, nullptr, screen, &at);
+        SDL_BlitSurface(pic, nullptr, game_screen, &at);
     }
     SDL_FreeSurface(pic);
 }

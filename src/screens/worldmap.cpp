@@ -64,7 +64,7 @@ static uint32_t cell_colour(int x, int y, int mask) {
 }
 
 void NaytaKartta(int x0, int y0, int scale, int mask) {
-    if (!screen) return;
+    if (!game_screen) return;
     if (superzoom) {
         for (int j = 0; j < 80; j++)
             for (int i = 0; i < 80; i++) {
@@ -75,12 +75,12 @@ void NaytaKartta(int x0, int y0, int scale, int mask) {
             }
         return;
     }
-    if (SDL_MUSTLOCK(screen)) SDL_LockSurface(screen);
-    const int bpp = screen->format->BytesPerPixel;
+    if (SDL_MUSTLOCK(game_screen)) SDL_LockSurface(game_screen);
+    const int bpp = game_screen->format->BytesPerPixel;
     for (int j = 0; j < MAP_H; j++) {
         const int y = y0 + j * scale;
         if ((unsigned)y >= 2048) continue;
-        uint8_t *line = (uint8_t *)screen->pixels + (size_t)(MAP_Y + j) * screen->pitch;
+        uint8_t *line = (uint8_t *)game_screen->pixels + (size_t)(MAP_Y + j) * game_screen->pitch;
         for (int i = 0; i < MAP_W; i++) {
             const int x = x0 + i * scale;
             if ((unsigned)x >= 3072) continue;
@@ -92,7 +92,7 @@ void NaytaKartta(int x0, int y0, int scale, int mask) {
             else *p = (uint8_t)c;
         }
     }
-    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+    if (SDL_MUSTLOCK(game_screen)) SDL_UnlockSurface(game_screen);
 }
 
 void NaytaAloitusPaikka() {
@@ -125,13 +125,13 @@ static void mapareaborder(int white) {
 }
 
 static void worldgen_frame() {
-    if (!screen) return;
+    if (!game_screen) return;
     SDL_Surface *pic = IMG_Load("truegfx/bg-heritage.jpg");
     if (pic) {
-        SDL_BlitScaled(pic, nullptr, screen, nullptr);
+        SDL_BlitScaled(pic, nullptr, game_screen, nullptr);
         SDL_FreeSurface(pic);
     } else {
-        SDL_FillRect(screen, nullptr, RGB_to_color(24, 32, 40));
+        SDL_FillRect(game_screen, nullptr, RGB_to_color(24, 32, 40));
     }
     const int before = SHOW_TRANSPARENT;
     SHOW_TRANSPARENT = 2;
@@ -198,7 +198,7 @@ static void draw() {
 void siika_stats() {
     unsigned counts[14][3];
     siika_count(counts);
-    if (!screen) return;
+    if (!game_screen) return;
     box(20, 30, 170, 190, 0);
     unsigned total = 0;
     char line[80];
@@ -239,20 +239,20 @@ static int ask(const char *question, const char *yes, const char *no, int closed
 static void leave() {
     putsaa();
     WORLDGEN_SCREEN = 0;
-    if (screen) {
+    if (game_screen) {
         FadeOut(1);
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
     }
 }
 
 int kartta_main(const char *path) {
-    if (screen) {
+    if (game_screen) {
         FadeOut(1);
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
         worldgen_frame();
         FadeIn(1);
     }
-    WORLDGEN_SCREEN = screen != nullptr;
+    WORLDGEN_SCREEN = game_screen != nullptr;
     worldgen_seed(WORLDGEN_SEED);
     zoom = 4;
     superzoom = 0;
@@ -261,7 +261,7 @@ int kartta_main(const char *path) {
     plrx = plry = 0;
     if (luokartta() != 0) {
         // No world is ever written from a generation that could not run.
-        if (screen && CRTPLR_TAPA != 1) ask("Error in random world generation!", "E.Exit", "E.Exit", 0);
+        if (game_screen && CRTPLR_TAPA != 1) ask("Error in random world generation!", "E.Exit", "E.Exit", 0);
         leave();
         return 1;
     }
@@ -307,9 +307,9 @@ int kartta_main(const char *path) {
         case 'R': etsialoituskohta(0); zoom = 4; break;
         case 'W':
             putsaa();
-            if (screen) worldgen_frame();
+            if (game_screen) worldgen_frame();
             if (luokartta() != 0) {
-                if (screen) ask("Error in random world generation!", "E.Exit", "E.Exit", 0);
+                if (game_screen) ask("Error in random world generation!", "E.Exit", "E.Exit", 0);
                 leave();
                 return 1;
             }
@@ -323,7 +323,7 @@ int kartta_main(const char *path) {
     char question[160];
     snprintf(question, sizeof question, "The world couldn't be written into %.60s.", path);
     while (tallennakartta(path) != 0) {
-        if (!screen || CRTPLR_TAPA == 1 || !ask(question, "R.Retry", "G.Give up", 0)) {
+        if (!game_screen || CRTPLR_TAPA == 1 || !ask(question, "R.Retry", "G.Give up", 0)) {
             leave();
             return 1;
         }

@@ -135,10 +135,10 @@ void ScreenTest::SetUp() {
         putfont();
         ui_install_screen();   // the window is open again: the rules ask this screen
     }
-    ASSERT_NE(screen, nullptr);
+    ASSERT_NE(game_screen, nullptr);
     ASSERT_NE(ren, nullptr);
     FLIP_map_OFF();   // as the game starts: a flip shows the screen, no map laid over it
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
 
@@ -149,11 +149,11 @@ void ScreenTest::TearDown() {
     dir = nullptr;
 }
 
-NoScreen::NoScreen() : win_(win), ren_(ren), tex_(tex), screen_(screen), graph_init_(GRAPH_INIT) {
+NoScreen::NoScreen() : win_(win), ren_(ren), tex_(screen_texture), screen_(game_screen), graph_init_(GRAPH_INIT) {
     win = nullptr;
     ren = nullptr;
-    tex = nullptr;
-    screen = nullptr;
+    screen_texture = nullptr;
+    game_screen = nullptr;
     GRAPH_INIT = 0;
     ui_ = ui;
     ui_use_null_screen();
@@ -162,8 +162,8 @@ NoScreen::NoScreen() : win_(win), ren_(ren), tex_(tex), screen_(screen), graph_i
 NoScreen::~NoScreen() {
     win = win_;
     ren = ren_;
-    tex = tex_;
-    screen = screen_;
+    screen_texture = tex_;
+    game_screen = screen_;
     GRAPH_INIT = graph_init_;
     ui = ui_;
 }
@@ -201,12 +201,12 @@ uint32_t window_rgb(int x, int y) {
 
 void rgb(uint32_t p, int &r, int &g, int &b) {
     Uint8 cr, cg, cb;
-    SDL_GetRGB(p, screen->format, &cr, &cg, &cb);
+    SDL_GetRGB(p, game_screen->format, &cr, &cg, &cb);
     r = cr;
     g = cg;
     b = cb;
 }
 
-void dump_screen(const char *name) { SDL_SaveBMP(screen, name); }
+void dump_screen(const char *name) { SDL_SaveBMP(game_screen, name); }
 
 }  // namespace oxatest

@@ -127,7 +127,7 @@ protected:
 };
 
 TEST_F(InUseMarks, APristineItemShowsNoBarAWornDownOneAndAnEmptyVesselDo) {
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     const uint32_t black = oxatest::pixel(100, 100);
     const int whole = Esineesta_Uniikki(thing(IT_WEAPON, "Knife", 1.0f));
     invshow_wear(100, 100, whole);
@@ -139,7 +139,7 @@ TEST_F(InUseMarks, APristineItemShowsNoBarAWornDownOneAndAnEmptyVesselDo) {
     EXPECT_TRUE(any(101, 99, 14, 6, 0, 168, 0)) << "half of the bar is green";
     EXPECT_FALSE(any(117, 99, 12, 6, 0, 168, 0)) << "the rest is not";
 
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     ItemStruct bowl = thing(IT_CONTAINER, "Bowl", 0.5f, 351);
     bowl.fullweight = 3.0f;
     invshow_wear(100, 100, Esineesta_Uniikki(bowl));
@@ -148,7 +148,7 @@ TEST_F(InUseMarks, APristineItemShowsNoBarAWornDownOneAndAnEmptyVesselDo) {
 }
 
 TEST_F(InUseMarks, WornAndWieldedThingsShowTheirPictureAndHand) {
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     ItemStruct shirt = thing(IT_ARMOUR, "Linen shirt");
     shirt.tilesym = 81;
     shirt.status = ISTAT_WORN;
@@ -163,7 +163,7 @@ TEST_F(InUseMarks, WornAndWieldedThingsShowTheirPictureAndHand) {
     EXPECT_TRUE(any(220, 103, 24, 10, 240, 230, 140)) << "1st";
 
     // A symbol without a row draws nothing, worn or not.
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     const uint32_t black = oxatest::pixel(300, 100);
     ItemStruct odd = thing(IT_ARMOUR, "Odd piece");
     odd.tilesym = 156;
@@ -182,7 +182,7 @@ TEST_F(InUseMarks, AnInventoryPageShowsPicturesMarksAndBars) {
     bread.tilesym = 148;
     give(bread, 2);
     // The page as the selection screen draws it.
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     InvGet_character(CRE_PLAYER, 0);
     doInvList(0, 0);
     INVLIST_X = 5;

@@ -215,7 +215,7 @@ TEST_F(MapBoxesTest, DrawnOnceUntilThePlaceChanges) {
     int r, g, b;
     oxatest::rgb(inside_region_box(), r, g, b);
     EXPECT_EQ(r * 65536 + g * 256 + b, 56 * 65536 + 88 * 256 + 120);
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     MapBorderInfo();                               // standing still: nothing drawn
     EXPECT_EQ(inside_region_box() & 0xffffff, 0u);
     PlayerX = 1001;                                // the same block: the same name
@@ -225,7 +225,7 @@ TEST_F(MapBoxesTest, DrawnOnceUntilThePlaceChanges) {
     nimikartta[(1000 >> 5) * BLOCKS_W + (1024 >> 5)] = 20 + 256 * 33;
     MapBorderInfo();
     EXPECT_NE(inside_region_box() & 0xffffff, 0u);
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     LastRegionShow[0] = 0;                         // the hourly upkeep forces a redraw
     MapBorderInfo();
     EXPECT_NE(inside_region_box() & 0xffffff, 0u);

@@ -34,8 +34,8 @@ protected:
 
 TEST_F(Picker, EscapeAndAClosedWindowChooseNothing) {
     SDL_Rect under = {503, 190, 286, 150};
-    const uint32_t green = SDL_MapRGB(screen->format, 0, 200, 0);
-    SDL_FillRect(screen, &under, green);
+    const uint32_t green = SDL_MapRGB(game_screen->format, 0, 200, 0);
+    SDL_FillRect(game_screen, &under, green);
     GeneralX = GeneralY = 5;
     push_key(SDLK_ESCAPE);
     EXPECT_EQ(ValitseLokaatio(PICK_TARGET, "x"), 0);

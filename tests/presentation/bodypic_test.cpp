@@ -20,7 +20,7 @@ protected:
         ScreenTest::SetUp();
         dir->copy_asset("truegfx/armour.png");
         dir->copy_asset("truegfx/armour_black.png");
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
         freesizePic("armour.png", BODYPIC_X, BODYPIC_Y, 0, 0, 0);
         SKIN_COLOR = getpix(part_pos[9][0], part_pos[9][1]);
         SKIN_BORDER = getpix(668, 91);
@@ -77,7 +77,7 @@ TEST_F(BodyPicture, SameWoundGivesSamePixelsAndLeavesTheRandomStream) {
         ASSERT_EQ(clean[i], SKIN_COLOR) << "pixel " << i;
     }
 
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     freesizePic("armour.png", BODYPIC_X, BODYPIC_Y, 0, 0, 0);
     draw_wound(9, 0, 1, 3, 77);
     draw_wound(10, 1, 6, 4, 78);

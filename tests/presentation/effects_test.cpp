@@ -52,9 +52,9 @@ TEST_F(Effects, FadeOutEndsBlackAndClears) {
     EXPECT_EQ(screen_rgb(5, 5), 0u);
     EXPECT_EQ(window_rgb(5, 5), 0u);
     // A timed fade of another surface into a target leaves the picture itself alone.
-    SDL_Surface *pic = SDL_ConvertSurface(screen, screen->format, 0);
+    SDL_Surface *pic = SDL_ConvertSurface(game_screen, game_screen->format, 0);
     SDL_FillRect(pic, nullptr, map_rgb(0, 255, 0));
-    fade(pic, screen, 0.02f, 0);
+    fade(pic, game_screen, 0.02f, 0);
     EXPECT_EQ(screen_rgb(100, 100), 0x00FF00u);
     SDL_FreeSurface(pic);
 }

@@ -81,7 +81,7 @@ TEST_F(PanelScreen, StatBarsClampToTheirBox) {
         {51, 1001, 104},
     };
     for (auto &c : cases) {
-        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 9, 9, 9));
+        SDL_FillRect(game_screen, nullptr, SDL_MapRGB(game_screen->format, 9, 9, 9));
         sink_bar(100, 100, c.value, c.maximum);
         SCOPED_TRACE(std::to_string(c.value) + " of " + std::to_string(c.maximum));
         EXPECT_EQ(sink_bar_end(100, c.value, c.maximum), c.end);

@@ -17,7 +17,7 @@ protected:
         ScreenTest::SetUp();
         mkdir("truegfx", 0755);
         mkdir("other", 0755);
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
         ImageParm_BORDER = 0;
     }
     // A picture whose top half is red and bottom half blue, so a crop or a stretch shows.
@@ -116,17 +116,17 @@ TEST_F(Pictures, SizedSpecScalesAndLineEndLoadsTheSameFile) {
     EXPECT_EQ(drawn().x, 100);
     EXPECT_EQ(drawn().w, 64);
     EXPECT_EQ(drawn().h, 48);
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     freesizePic("p.png\n", 10, 20, 0, 0, 0);
     SDL_Rect r = drawn();
     EXPECT_EQ(r.x, 10);
     EXPECT_EQ(r.y, 20);
     EXPECT_EQ(r.w, 10);
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     write_picture("other/q.png", 12, 12);
     freesizePic("other/q.png", 0, 0, 0, 0, 0);
     EXPECT_EQ(drawn().w, 12);
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     freesizePic("missing.png", 0, 0, 0, 0, 1);
     EXPECT_EQ(drawn().w, 0);
 }
@@ -142,7 +142,7 @@ TEST_F(Pictures, BestFitOfATallPictureFillsTheBox) {
     EXPECT_EQ(colour(200, 110), red());
     EXPECT_EQ(colour(200, 490), blue());
     // A box whose fitted size is the picture's own shows it at its natural size.
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     bestfitPic("tall.png", nullptr, 10, 10, 300, 200, 0);
     EXPECT_EQ(drawn().w, 50);
     EXPECT_EQ(drawn().h, 200);
@@ -161,7 +161,7 @@ TEST_F(Pictures, BestFitOfAHighWidePictureKeepsItsCentreBand) {
     EXPECT_EQ(colour(150, 60 + 45), red());
     EXPECT_EQ(colour(150, 60 + 55), blue());
     // Directly: a passed height far above the box never draws an empty band.
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     SDL_Surface *pic = picture_load("wide.png");
     ASSERT_NE(pic, nullptr);
     aspectfreesizeBlit(pic, 0, 0, 200, 100000, 200, 100, 0);
@@ -171,7 +171,7 @@ TEST_F(Pictures, BestFitOfAHighWidePictureKeepsItsCentreBand) {
 
 TEST_F(Pictures, FramedAtNaturalSize) {
     write_picture("truegfx/p.png", 20, 10);
-    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 9, 9, 9));
+    SDL_FillRect(game_screen, nullptr, SDL_MapRGB(game_screen->format, 9, 9, 9));
     freesizePic("p.png", 30, 40, 0, 0, 1);
     EXPECT_EQ(colour(30, 40), black());
     EXPECT_EQ(colour(49, 49), black());

@@ -39,7 +39,7 @@ namespace {
 using Shot = std::shared_ptr<SDL_Surface>;
 
 Shot copy_of_screen() {
-    SDL_Surface *s = SDL_ConvertSurfaceFormat(screen, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_Surface *s = SDL_ConvertSurfaceFormat(game_screen, SDL_PIXELFORMAT_ARGB8888, 0);
     return Shot(s, [](SDL_Surface *p) { SDL_FreeSurface(p); });
 }
 

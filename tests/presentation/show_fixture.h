@@ -46,7 +46,7 @@ inline std::string test_palette() {
     return p;
 }
 
-inline uint32_t map_rgb(int r, int g, int b) { return SDL_MapRGB(screen->format, (Uint8)r, (Uint8)g, (Uint8)b); }
+inline uint32_t map_rgb(int r, int g, int b) { return SDL_MapRGB(game_screen->format, (Uint8)r, (Uint8)g, (Uint8)b); }
 
 // The 8 x 10 cell at (x, y) shows glyph g: ink in `ink`, the rest in `paper`. Names the first
 // wrong pixel in `why`.
@@ -87,9 +87,9 @@ protected:
             putfont();
             ui_install_screen();   // the window is open again: the rules ask this screen
         }
-        ASSERT_NE(screen, nullptr);
+        ASSERT_NE(game_screen, nullptr);
         ASSERT_NE(ren, nullptr);
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         moveto(0, 0);
         FLIPMODE = DISABLE_FLIP = DISABLE_RENDER = NOUPDATE_RC = 0;
@@ -103,7 +103,7 @@ protected:
     void TearDown() override {
         memcpy(FONT, saved_font_, sizeof saved_font_);
         memcpy(defdac256, saved_palette_, sizeof saved_palette_);
-        if (screen) {
+        if (game_screen) {
             get_colors();
             putfont();
         }

@@ -261,7 +261,7 @@ TEST_F(ShowScreen, MapDrawnIntoTheScreenIsWhatTheMapFlipShows) {
     FLIP_map_ON();
     Flip();   // composes the map: green
     box(0, 0, 799, 599, map_rgb(0, 0, 255));
-    ASSERT_EQ(MapIntoSurface(screen), 1);
+    ASSERT_EQ(MapIntoSurface(game_screen), 1);
     EXPECT_EQ(oxatest::pixel(VIEW_X, VIEW_Y), map_rgb(0, 200, 0));
     EXPECT_EQ(oxatest::pixel(mapDim.x, mapDim.y), map_rgb(0, 200, 0));
     EXPECT_EQ(oxatest::pixel(mapDim.x + mapDim.width - 1, mapDim.y + mapDim.height - 1), map_rgb(0, 200, 0));
@@ -273,12 +273,12 @@ TEST_F(ShowScreen, MapDrawnIntoTheScreenIsWhatTheMapFlipShows) {
 
     // A colour effect shows as the flip shows it; a hidden map is not drawn at all.
     MAPEFF_R = 200;
-    ASSERT_EQ(MapIntoSurface(screen), 1);
+    ASSERT_EQ(MapIntoSurface(game_screen), 1);
     EXPECT_EQ(oxatest::pixel(mapDim.x - 1, mapDim.y - 1), map_rgb(200, 0, 0));
     RESET_MAPEFF();
     box(0, 0, 799, 599, map_rgb(0, 0, 255));
     DISABLE_MAP = 1;
-    EXPECT_EQ(MapIntoSurface(screen), 0);
+    EXPECT_EQ(MapIntoSurface(game_screen), 0);
     EXPECT_EQ(oxatest::pixel(VIEW_X, VIEW_Y), map_rgb(0, 0, 255));
     DISABLE_MAP = 0;
 }

@@ -24,14 +24,14 @@ protected:
         for (const char *f : kGuiFiles) dir->copy_asset(f);
         lataa_gui_grafiikka();
         SHOW_TRANSPARENT = 0;
-        SDL_FillRect(screen, nullptr, 0);
+        SDL_FillRect(game_screen, nullptr, 0);
     }
     // A generated picture read straight from its file, as screen pixels.
     SDL_Surface *picture(const char *name) {
         SDL_Surface *raw = IMG_Load(name);
         EXPECT_NE(raw, nullptr) << name;
         if (!raw) return nullptr;
-        SDL_Surface *s = SDL_ConvertSurface(raw, screen->format, 0);
+        SDL_Surface *s = SDL_ConvertSurface(raw, game_screen->format, 0);
         SDL_FreeSurface(raw);
         return s;
     }
@@ -52,15 +52,15 @@ protected:
 };
 
 TEST_F(Windows, WindowIsTiledFromItsTextureRow) {
-    SDL_Surface *tex = picture("truegfx/texture_vaalea.png");
-    ASSERT_NE(tex, nullptr);
+    SDL_Surface *screen_texture = picture("truegfx/texture_vaalea.png");
+    ASSERT_NE(screen_texture, nullptr);
     const int x = 100, y = 50, w = 400, h = 300;
     winbox(x, y, w, h, "", 0, 0);
     // Away from the bevel and frame, every pixel is the texture's pixel at (dx % 160, dy % 160):
     // three columns of pieces, the last 80 wide, and two rows, the last 140 high.
     for (int dy = 3; dy < h - 3; dy += 7)
         for (int dx = 3; dx < w - 3; dx += 5)
-            ASSERT_EQ(pixel(x + dx, y + dy), at(tex, dx % 160, dy % 160)) << dx << "," << dy;
+            ASSERT_EQ(pixel(x + dx, y + dy), at(screen_texture, dx % 160, dy % 160)) << dx << "," << dy;
     // The frame is black and nothing is drawn outside it.
     uint32_t black = RGB_to_color(0, 0, 0);
     for (int i = 0; i < w; i += 13) {
@@ -69,7 +69,7 @@ TEST_F(Windows, WindowIsTiledFromItsTextureRow) {
     }
     EXPECT_EQ(pixel(x + w, y + 10), 0u);
     EXPECT_EQ(pixel(x + 10, y + h), 0u);
-    SDL_FreeSurface(tex);
+    SDL_FreeSurface(screen_texture);
 }
 
 TEST_F(Windows, StyleBitsPickTheTextureAndFill) {
@@ -87,7 +87,7 @@ TEST_F(Windows, StyleBitsPickTheTextureAndFill) {
     Piirra_Ikkuna(600, 10, 100, 100, "", WIN_NOTEXTURE + fill);
     EXPECT_EQ(pixel(650, 70), fill);
     SHOW_TRANSPARENT = 1;
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     winbox(10, 200, 100, 100, "", 0, 0);
     EXPECT_EQ(pixel(60, 260), 0u);   // no texture while transparent
     SHOW_TRANSPARENT = 0;
@@ -142,7 +142,7 @@ TEST_F(Windows, ButtonHighlightMarksAndWideKeys) {
     expect_glyph(124, 105, 'c', RGB_to_color(0, 0, 0), 0, false);
     expect_glyph(140, 105, 'W', BUTTON_DEFTEXT, 0, true);
     // A text without "." is all key.
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     Piirra_Nappain(100, 200, "ESC");
     expect_glyph(108, 205, 'E', RGB_to_color(0, 0, 0), 0, false);
     expect_glyph(124, 205, 'C', RGB_to_color(0, 0, 0), 0, false);

@@ -125,7 +125,7 @@ TEST_F(GenPixels, TerrainSettlementAndCultureColours) {
     pokemaailma(0, 3, 99);   // not a painted code
     pokemaailma(40, 40, 15);
     pokekulttuurikartta(40, 40, 3);
-    SDL_FillRect(screen, nullptr, mark);
+    SDL_FillRect(game_screen, nullptr, mark);
     NaytaKartta(0, 0, 1, 0);
     expect_colour(16, 24, 8, 20, 200);
     expect_colour(17, 24, 252, 0, 0);
@@ -133,24 +133,24 @@ TEST_F(GenPixels, TerrainSettlementAndCultureColours) {
     expect_colour(19, 24, 1, 2, 3);
     expect_colour(16 + 40, 24 + 40, 0, 160, 0);
 
-    SDL_FillRect(screen, nullptr, mark);
+    SDL_FillRect(game_screen, nullptr, mark);
     NaytaKartta(0, 0, 1, 1);   // settlements only
     expect_colour(16, 24, 1, 2, 3);
     expect_colour(17, 24, 252, 0, 0);
     expect_colour(18, 24, 1, 2, 3);
 
-    SDL_FillRect(screen, nullptr, mark);
+    SDL_FillRect(game_screen, nullptr, mark);
     NaytaKartta(0, 0, 1, 4);   // the culture view: culture 3's block in its colour, nobody's in the terrain's
     expect_colour(16 + 40, 24 + 40, 92, 120, 0);
     expect_colour(17, 24, 252, 0, 0);
 
-    SDL_FillRect(screen, nullptr, mark);
+    SDL_FillRect(game_screen, nullptr, mark);
     NaytaKartta(0, 0, 1, 16);   // the progress view leaves the sea out
     expect_colour(16, 24, 1, 2, 3);
 
     // At scale 4 pixel (i, j) is cell (4i, 4j).
     pokemaailma(8, 12, 251);
-    SDL_FillRect(screen, nullptr, mark);
+    SDL_FillRect(game_screen, nullptr, mark);
     NaytaKartta(0, 0, 4, 0);
     expect_colour(16 + 3, 24 + 2, 252, 252, 128);
 }
@@ -160,7 +160,7 @@ TEST_F(GenPixels, StartBoxIsClippedToTheMapArea) {
     plrx = plry = 0;
     plr_aloitus_x = 2;
     plr_aloitus_y = 2;
-    SDL_FillRect(screen, nullptr, 0);
+    SDL_FillRect(game_screen, nullptr, 0);
     NaytaAloitusPaikka();
     int r, g, b;
     rgb(pixel(16, 24), r, g, b);
