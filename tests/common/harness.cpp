@@ -117,24 +117,29 @@ bool TempDir::exists(const char *name) const {
     return stat((path_ + "/" + name).c_str(), &st) == 0;
 }
 
-void ScreenTest::SetUp() {
-    OXA_NODELAY = 1;
-    dir = new TempDir();
-    dir->copy_asset("OXA.FNT");
-    dir->copy_asset("palette.nfo");
+void open_window() {
     if (!GRAPH_INIT) {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER), 0) << SDL_GetError();
         win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
         ASSERT_NE(win, nullptr) << SDL_GetError();
         initgr(0);
-    } else {
-        // The game's own font and palette, whatever an earlier test of this process drew with.
-        load_sprites();
-        load_palette();
-        get_colors();
-        putfont();
-        ui_install_screen();   // the window is open again: the rules ask this screen
+        return;
     }
+    // The font and palette of the working folder, whatever an earlier test of this process drew with.
+    load_sprites();
+    load_palette();
+    get_colors();
+    putfont();
+    ui_install_screen();   // the window is open again: the rules ask this screen
+}
+
+void ScreenTest::SetUp() {
+    OXA_NODELAY = 1;
+    dir = new TempDir();
+    dir->copy_asset("OXA.FNT");
+    dir->copy_asset("palette.nfo");
+    open_window();
+    if (HasFatalFailure()) return;
     ASSERT_NE(game_screen, nullptr);
     ASSERT_NE(ren, nullptr);
     FLIP_map_OFF();   // as the game starts: a flip shows the screen, no map laid over it

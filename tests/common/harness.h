@@ -26,6 +26,10 @@ private:
     std::string path_, previous_;
 };
 
+// The hidden window, once a process, with the renderer and the screen surface (initgr); when it is open
+// already, the font and palette of the working folder are read again and the screen installed again.
+void open_window();
+
 // Opens SDL headless with a window, the renderer and the screen surface (initgr), the font and the
 // palette, in a TempDir. Every wait of the game is switched off. The rules ask this screen during the
 // test (base/ui.h); after it the null screen answers again.

@@ -75,18 +75,8 @@ protected:
         dir = new oxatest::TempDir();
         dir->write_file("OXA.FNT", showtest::test_font());
         dir->write_file("palette.nfo", showtest::test_palette());
-        if (!GRAPH_INIT) {
-            ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER), 0) << SDL_GetError();
-            win = SDL_CreateWindow("Halvornaland", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
-            ASSERT_NE(win, nullptr) << SDL_GetError();
-            initgr(0);
-        } else {
-            load_sprites();
-            load_palette();
-            get_colors();
-            putfont();
-            ui_install_screen();   // the window is open again: the rules ask this screen
-        }
+        oxatest::open_window();
+        if (HasFatalFailure()) return;
         ASSERT_NE(game_screen, nullptr);
         ASSERT_NE(ren, nullptr);
         SDL_FillRect(game_screen, nullptr, 0);
