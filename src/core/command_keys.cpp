@@ -37,6 +37,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
+#include "society/chat.h"
 #include "society/village.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"

@@ -36,7 +36,7 @@
 #include "core/tekstit.h"
 #include "items/itemdefs.h"
 #include "base/ui.h"
-#include "society/talk.h"
+#include "society/reputation.h"
 #include "society/village.h"
 #include "items/ownership.h"
 
@@ -113,7 +113,7 @@ void Init() {
     GOT_TAKEN_clr();
     MOVETAKEN_clr();
     clrVillages();
-    memset(TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
+    memset(&TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
 }
 
 // ---- reading the character folder ---------------------------------------------------------------

@@ -8,7 +8,7 @@
 #include "maps/directions.h"
 #include "base/debuglog.h"
 #include "core/tekstit_records.h"
-#include "society/talk.h"
+#include "society/reputation.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -288,7 +288,7 @@ static void set_value(const char *text) { copy_bounded(vaihtuva_MSG_avain, sizeo
 
 static void set_number(int v) { bprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "%d", v); }
 
-static const char *rep_noun(int report) { return (const char *)&TARGET_REPSUMMARY[report + 2]; }
+static const char *rep_noun(const RepReport &report) { return report.noun; }
 
 static void item_value(const char *name) {
     int mode = has(name, "verbose") ? 0 : has(name, "full") ? 0 : 4;
@@ -372,10 +372,10 @@ char *Vaihtuva_MSG_Avain(const char *name_in) {
     }
     if (has(name, "reptitle")) {
         const char *title = "adventurer";
-        if (has(name, "tra")) title = rep_noun(REP_TRADE);
-        if (has(name, "ste") || has(name, "the") || has(name, "thi")) title = rep_noun(REP_THEFT);
-        if (has(name, "misch")) title = rep_noun(REP_MISCHIEF);
-        if (has(name, "hel")) title = rep_noun(REP_HELP);
+        if (has(name, "tra")) title = rep_noun(TARGET_REPSUMMARY.trade);
+        if (has(name, "ste") || has(name, "the") || has(name, "thi")) title = rep_noun(TARGET_REPSUMMARY.theft);
+        if (has(name, "misch")) title = rep_noun(TARGET_REPSUMMARY.mischief);
+        if (has(name, "hel")) title = rep_noun(TARGET_REPSUMMARY.help);
         char t[104];
         copy_bounded(t, sizeof t, title);   // the nouns are 100-byte fields that need not end in a zero
         if (has(name, "ind"))
@@ -486,13 +486,13 @@ char *MSG(const char *key) {
 
 static int chat_level(const char *keyline) {
     int level = 0;
-    if (has(keyline, "(tra")) level = TARGET_REPSUMMARY[REP_TRADE];
-    if (has(keyline, "(steal") || has(keyline, "(theft)")) level = TARGET_REPSUMMARY[REP_THEFT];
-    if (has(keyline, "(mis")) level = TARGET_REPSUMMARY[REP_MISCHIEF];
-    if (has(keyline, "(overall")) level = TARGET_REPSUMMARY[REP_OVERALL];
-    if (has(keyline, "(help")) level = TARGET_REPSUMMARY[REP_HELP];
+    if (has(keyline, "(tra")) level = TARGET_REPSUMMARY.trade.level;
+    if (has(keyline, "(steal") || has(keyline, "(theft)")) level = TARGET_REPSUMMARY.theft.level;
+    if (has(keyline, "(mis")) level = TARGET_REPSUMMARY.mischief.level;
+    if (has(keyline, "(overall")) level = TARGET_REPSUMMARY.overall;
+    if (has(keyline, "(help")) level = TARGET_REPSUMMARY.help.level;
     if (has(keyline, "(fam")) {
-        level = TARGET_REPSUMMARY[REP_FAMILIARITY];
+        level = TARGET_REPSUMMARY.familiarity_level;
         if (level == 2) level = 3;
     }
     return level;

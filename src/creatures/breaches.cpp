@@ -33,7 +33,8 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "society/talk.h"
+#include "society/chat.h"
+#include "society/reputation.h"
 #include "society/village.h"
 
 char rob_items_string[ROBITEMS_SIZE];
@@ -81,7 +82,7 @@ int aggtalk(int n, unsigned kind, unsigned char flags) {
     if (!ask_valid(n) || Cre[n].community == 0) return 0;
     const int soc = (int)Cre[n].community;
     if (!GetGlobVil(soc)) return 0;
-    socrepSummary(globVil);
+    socrepSummary(&TARGET_REPSUMMARY, globVil);
     if (flags & 1) {
         set_said(kind, false);
         if (kind == 2) set_said(10, false);
@@ -117,7 +118,7 @@ void Shout_comebarter(int n) {
     if (!ask_valid(n) || !GetGlobVil((int)Cre[n].community)) return;
     char text[MSGBUF_SIZE];
     if (globVil.tradeban) {
-        socrepSummary(globVil);
+        socrepSummary(&TARGET_REPSUMMARY, globVil);
         TARGET_NPC = n;
         copy_bounded(text, sizeof text, CHATMSG("TRADE_BANNED"));
     } else {
@@ -399,7 +400,7 @@ int PUUHA_perinta(int, int n) {
                 kaanna_NPC_kohti(n, PlayerX, PlayerY);
                 cre_say(n, "NPC_TALKS");
                 Pause();
-                npc_talkstart_debt(n);
+                npc_talkstart_debtissue(n);
             }
             return 1;
         }
@@ -486,7 +487,7 @@ void PUUHASE_rosmous(int n) {
             kaanna_NPC_kohti(n, PlayerX, PlayerY);
             cre_say(n, "NPC_TALKS");
             Pause();
-            npc_talkstart_robbery(n);
+            npc_talkstart_robissue(n);
             band_leaves(n);
         }
         return;

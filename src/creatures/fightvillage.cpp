@@ -11,6 +11,7 @@
 #include "creatures/predicates.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "society/reputation.h"
 #include "society/village.h"
 
 // ---- the village's record ----

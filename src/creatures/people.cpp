@@ -37,6 +37,9 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "society/chat.h"
+#include "society/reputation.h"
+#include "society/smalltalk.h"
 #include "society/village.h"
 
 static void dbg(const char *text) {

@@ -23,11 +23,10 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "society/talk.h"
 
 VillageStruct globVil;
 int globVilID = -1000;
-int Chatting_With = -1000;
+VillageStruct NpcVil;
 
 static VillageStruct villages[VILLAGE_MAX];
 
@@ -98,7 +97,6 @@ void clrVillages() {
     memset(villages, 0, sizeof villages);
     memset(&globVil, 0, sizeof globVil);
     globVilID = -1000;
-    Chatting_With = -1000;
 }
 
 void updglobnewstick() {}
@@ -152,20 +150,20 @@ void field_maintenance(int, int) {}
 
 // ---- debts and the goods pool ----
 
-void vildebtrefresh() {
+void vildebtrefresh(VillageStruct *v) {
     float total = 0.0f;
     uint32_t oldest = 0;
     int lines = 0;
-    for (const VillageDebtLine &d : globVil.debt) {
+    for (const VillageDebtLine &d : v->debt) {
         if (!d.active) continue;
         lines++;
         total += d.value;
         if (!oldest || d.minute < oldest) oldest = d.minute;
     }
-    globVil.hasdebt = lines > 0;
-    globVil.debtlevel = (uint8_t)(lines == 0 ? 0 : total > 400.0f ? 3 : total > 16.0f ? 2 : 1);
-    globVil.debtage = lines ? Plr.minutes - oldest : 0;
-    globVil.goods = (uint8_t)(lines > 0);
+    v->hasdebt = lines > 0;
+    v->debtlevel = (uint8_t)(lines == 0 ? 0 : total > 400.0f ? 3 : total > 16.0f ? 2 : 1);
+    v->debtage = lines ? Plr.minutes - oldest : 0;
+    v->goods = (uint8_t)(lines > 0);
 }
 
 int additemdebt(int soc, int pos, int count) {
@@ -175,7 +173,7 @@ int additemdebt(int soc, int pos, int count) {
         if (d.active && d.object == (uint32_t)pos) {
             d.count += (uint32_t)count;
             d.value = esinehinta(0, ObjToItem(pos)) * (float)d.count;
-            vildebtrefresh();
+            vildebtrefresh(&globVil);
             SaveGlobVil();
             return 1;
         }
@@ -187,7 +185,7 @@ int additemdebt(int soc, int pos, int count) {
         d.count = (uint32_t)count;
         d.value = esinehinta(0, ObjToItem(pos)) * (float)count;
         d.minute = Plr.minutes;
-        vildebtrefresh();
+        vildebtrefresh(&globVil);
         SaveGlobVil();
         return 1;
     }
@@ -205,7 +203,7 @@ int remitemdebt(int soc, unsigned pos, unsigned count) {
             d.value -= d.value * (float)count / (float)d.count;
             d.count -= count;
         }
-        vildebtrefresh();
+        vildebtrefresh(&globVil);
         dbg(globVil.hasdebt ? "still got debt" : "no debt no more");
         SaveGlobVil();
         return 1;
@@ -223,7 +221,7 @@ int vildebtcount(int soc) {
 void forgivedebtitems(int soc) {
     if (!GetGlobVil(soc)) return;
     memset(globVil.debt, 0, sizeof globVil.debt);
-    vildebtrefresh();
+    vildebtrefresh(&globVil);
     SaveGlobVil();
 }
 
@@ -309,67 +307,6 @@ int soc_reclaim_check(int soc) {
     return wanted;
 }
 
-// ---- answers to misdeeds ----
-
-int after_theft(int soc) {
-    if (!GetGlobVil(soc)) return 0;
-    vildebtrefresh();
-    const int level = globVil.debtlevel;
-    const bool debt = globVil.hasdebt;
-    globVil.misdeeds = (uint8_t)(globVil.misdeeds + level + 1 > 255 ? 255 : globVil.misdeeds + level + 1);
-    if (debt) {
-        float total = 0.0f;
-        for (const VillageDebtLine &d : globVil.debt)
-            if (d.active) total += d.value;
-        globVil.everdebt += total;
-        SaveGlobVil();
-        forgivedebtitems(soc);
-        deaktivoi_perinta(soc);
-        soc_reclaim_check(soc);
-        GetGlobVil(soc);
-    }
-    const bool theftword = globVil.theft || globVil.theftcount;
-    int p = globVil.paytrouble;
-    int result;
-    p += debt ? level + 1 : 1;
-    if (p > 255) p = 255;
-    globVil.paytrouble = (uint8_t)p;
-    SaveGlobVil();
-    if (level == 3) {
-        if (theftword) breachrun_banish(soc, 15, 2);
-        result = 3;
-    } else if (level == 2) {
-        result = 2;
-    } else {
-        result = p <= 1 ? 0 : p <= 4 ? 1 : 2;
-    }
-    if (level != 3) {
-        if (p <= 9 && result == 2 && theftword) breachrun_banish(soc, 15, 1);
-        if (p > 9 && theftword) {
-            breachrun_banish(soc, 15, 2);
-            result = 3;
-        }
-    }
-    char line[48];
-    snprintf(line, sizeof line, "maksuhairiot: %d", p);
-    dbg(line);
-    return result;
-}
-
-int after_violence(int soc) {
-    if (!GetGlobVil(soc)) return 0;
-    const int count = globVil.violence1;
-    if (count >= 21) {
-        breachrun_banish(soc, 5, 4);
-        return 3;
-    }
-    if (count >= 11) {
-        breachrun_banish(soc, 5, 2);
-        return 2;
-    }
-    return 0;
-}
-
 // ---- people and places ----
 
 int socpopulation(int soc) {
@@ -404,32 +341,6 @@ int locdist_soccenter(int soc, int wx, int wy) {
 
 int isloc_soccenter(int soc, int wx, int wy) { return locdist_soccenter(soc, wx, wy) == 0; }
 
-// Familiarity 0..5: from the visits and talks with a village, or a person's own meetings.
-static int basefam(int visits, int talks) {
-    const int m = visits + talks;
-    return m >= 40 ? 4 : m >= 20 ? 3 : m >= 6 ? 2 : m >= 2 ? 1 : 0;
-}
-
-int SocFam(int n, VillageStruct *v) {
-    if (v) return v->questhelp ? v->questhelp + 3 : basefam(v->visits, v->talks);
-    if (n == -1000) return 0;
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
-    if (onko_NPC_kumppani(n)) return 5;
-    const int m = (int)(Cre[n].visits > 1000 ? 1000 : Cre[n].visits);
-    return basefam(m, m);
-}
-
-void socrepSummary(const VillageStruct &v) {
-    memset(TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
-    TARGET_REPSUMMARY[REP_TRADE] = 3;
-    TARGET_REPSUMMARY[REP_THEFT] = (uint8_t)(v.theftcount >= 6 ? 0 : v.theftcount >= 2 ? 1 : v.theftcount ? 2 : 3);
-    TARGET_REPSUMMARY[REP_MISCHIEF] = (uint8_t)(v.mischiefcount >= 4 ? 1 : v.mischiefcount ? 2 : 3);
-    TARGET_REPSUMMARY[REP_HELP] = 3;
-    TARGET_REPSUMMARY[REP_OVERALL] = (uint8_t)((TARGET_REPSUMMARY[REP_THEFT] + TARGET_REPSUMMARY[REP_MISCHIEF] + 3) / 3);
-    VillageStruct copy = v;
-    TARGET_REPSUMMARY[REP_FAMILIARITY] = (uint8_t)SocFam(-1000, &copy);
-}
-
 int CompanionInvDebt(int n, unsigned) {
     if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
     return (int)Cre[n].compdebt;
@@ -443,65 +354,25 @@ int NPC_riittavasti_aseita(int n, int k) {
     return weapons >= k;
 }
 
-// ---- talk openers ----
 
-const char *chats_TimeBasedGreeting(int n) {
-    const int h = Plr.hour;
-    const char *key = onko_NPC_kumppani(n) ? "GREET" : h >= 5 && h <= 9 ? "GREET_MORNING" : h >= 10 && h <= 21 ? "GREET" : "GREET_NIGHT";
-    TARGET_NPC = n;
-    return CHATMSG(key);
-}
-
-const char *chats_MeetGapRemark(int n, int days) {
-    if (onko_NPC_kumppani(n)) return "";
-    if (days > 30) return CHATMSG("GREET_LONGER_TIME");
-    if (days > 4) return CHATMSG("GREET_LONG_TIME");
-    return "";
-}
-
-// Until conversation lands a talk is the person's opening line, said in a note.
-static int talk_kind = 0;
-
-void Init_Talk_NPC(int n, int kind) {
-    Chatting_With = n;
-    talk_kind = kind;
-}
-
-int Do_Talk(int) {
-    if (Chatting_With < 0 || (unsigned)Chatting_With >= (unsigned)CRE_COUNT) return 0;
-    const char *key = talk_kind == 4 ? "TALK_COMPANION" : talk_kind == 5 ? "TALK_REQUEST" : talk_kind == 1000 ? "TALK_MISCHIEF" : "GREETING";
-    TARGET_NPC = Chatting_With;
-    char line[MSGBUF_SIZE];
-    copy_bounded(line, sizeof line, CHATMSG(key));
-    Olento_Puhuu(Chatting_With, line);
-    Chatting_With = -1000;
-    return 1;
-}
-
-int npc_talkstart_quest(int) { return 0; }
-
-int npc_talkstart_robbery(int n) {
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
-    TARGET_NPC = n;
-    char line[MSGBUF_SIZE];
-    copy_bounded(line, sizeof line, CHATMSG("ROBBERY_DEMAND"));
-    Olento_Puhuu(n, line);
-    rob_items(-1, n, 0);
-    if (rob_items_string[0]) {
-        copy_bounded(vMSG_var, sizeof vMSG_var, rob_items_string);
-        const size_t len = strlen(vMSG_var);
-        if (len >= 2) vMSG_var[len - 2] = 0;   // the last ", "
-        copy_bounded(line, sizeof line, CHATMSG("ROBBERY_TAKEN"));
-        Olento_Puhuu(n, line);
+// Stands in until the village file lands: the partner's village is the cached one.
+void GetNpcVil(int soc) {
+    if (soc > 0 && GetGlobVil(soc)) {
+        NpcVil = globVil;
+    } else {
+        memset(&NpcVil, 0, sizeof NpcVil);
+        NpcVil.socid = (uint32_t)-1000;
     }
-    return 1;
 }
 
-int npc_talkstart_debt(int n) {
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
-    TARGET_NPC = n;
-    char line[MSGBUF_SIZE];
-    copy_bounded(line, sizeof line, CHATMSG("DEBT_DEMAND"));
-    Olento_Puhuu(n, line);
-    return 1;
+void SaveNpcVil() {
+    if ((int)NpcVil.socid <= 0 || !GetGlobVil((int)NpcVil.socid)) return;
+    globVil = NpcVil;
+    SaveGlobVil();
+}
+
+void talk_soc(int soc) {
+    if (!GetGlobVil(soc)) return;
+    globVil.talks++;
+    SaveGlobVil();
 }

@@ -127,8 +127,8 @@ static_assert(offsetof(VillageStruct, everdebt) == 10032, "VillageStruct layout"
 static_assert(offsetof(VillageStruct, saidbits) == 10384, "VillageStruct layout");
 
 extern VillageStruct globVil;      // the cached village
+extern VillageStruct NpcVil;       // the village of the person talked to, its own copy (soc id -1000 none)
 extern int globVilID;              // its society, -1000 none
-extern int Chatting_With;          // the person being talked to, -1000 none
 
 // ---- the cache ----
 int GetGlobVil(int soc);           // makes soc's record current; 0 for a society id of 0 or below
@@ -146,7 +146,7 @@ int additemdebt(int soc, int pos, int count);            // books a debt line; 0
 int remitemdebt(int soc, unsigned pos, unsigned count);  // non-zero when a line was removed
 int addvilpool(int soc, int pos, int count);
 int vildebtcount(int soc);         // debt lines in use
-void vildebtrefresh();             // the cached village's debt flag and level from its lines
+void vildebtrefresh(VillageStruct *v);   // the record's debt flag, age and level from its lines
 void forgivedebtitems(int soc);
 
 // ---- collection of debts and reclaiming ----
@@ -158,26 +158,14 @@ void perinta_tick(int soc);        // a grace that ran out raises the level
 int socwants_reclaim_dp(int dp, int soc);
 int soc_reclaim_check(int soc);
 
-// ---- answers to misdeeds ----
-int after_theft(int soc);          // 0 nothing more, 2 banishment, 3 long banishment
-int after_violence(int soc);
-
 // ---- people and places ----
 int socpopulation(int soc);        // the people of a society on record and in the area; 0 none
 void npcremsocppl(int n, int soc);
 void meet_soc(int soc);
 int isloc_soccenter(int soc, int wx, int wy);
 int locdist_soccenter(int soc, int wx, int wy);   // cells from the centre; 1000 when none is known
-int SocFam(int n, VillageStruct *v);
-void socrepSummary(const VillageStruct &v);       // into TARGET_REPSUMMARY
 int CompanionInvDebt(int n, unsigned mode);
 int NPC_riittavasti_aseita(int n, int k);
-
-// ---- talk openers ----
-const char *chats_TimeBasedGreeting(int n);       // "" when none
-const char *chats_MeetGapRemark(int n, int days); // "" when none
-void Init_Talk_NPC(int n, int kind);
-int Do_Talk(int mode);             // 1 when a talk was held
-int npc_talkstart_quest(int n);
-int npc_talkstart_robbery(int n);
-int npc_talkstart_debt(int n);
+void GetNpcVil(int soc);           // NpcVil: soc's record
+void SaveNpcVil();                 // NpcVil back into the village file
+void talk_soc(int soc);            // a talk with one of its people

@@ -4,7 +4,7 @@
 
 #include "core/tekstit.h"
 #include "base/debuglog.h"
-#include "society/talk.h"
+#include "society/reputation.h"
 
 #include <sys/stat.h>
 
@@ -107,7 +107,7 @@ protected:
         copy_bounded_str(vMSG_var, "none");
         copy_bounded_str(vMSG_status, "none");
         vMSG_s[0] = 0;
-        memset(TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
+        memset(&TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
         DEBUGLOG = 0;
         MSG_forget_index();
     }
@@ -222,19 +222,19 @@ TEST_F(MsgTest, MissingMessageFilesSayWhatIsMissing) {
 }
 
 TEST_F(MsgTest, ChatAnswersFollowReputationLevelAndMood) {
-    TARGET_REPSUMMARY[REP_OVERALL] = 1;
+    TARGET_REPSUMMARY.overall = 1;
     EXPECT_STREQ(CHATMSG("GREET"), "Go away.");
-    TARGET_REPSUMMARY[REP_OVERALL] = 3;
+    TARGET_REPSUMMARY.overall = 3;
     EXPECT_STREQ(CHATMSG("GREET"), "Hello.");
-    TARGET_REPSUMMARY[REP_OVERALL] = 6;
+    TARGET_REPSUMMARY.overall = 6;
     EXPECT_STREQ(CHATMSG("GREET"), "Welcome, friend.");
-    TARGET_REPSUMMARY[REP_OVERALL] = 200;   // a damaged level falls back to the first answer
+    TARGET_REPSUMMARY.overall = 200;   // a damaged level falls back to the first answer
     EXPECT_STREQ(CHATMSG("GREET"), "Go away.");
     // Without a tag the level is 0: the ":(" answer, or the first one when there is none.
     EXPECT_STREQ(CHATMSG("UNTAGGED"), "Sad.");
     EXPECT_STREQ(CHATMSG("NOSAD"), "First neutral.");
     // Familiarity 2 counts as 3.
-    TARGET_REPSUMMARY[REP_FAMILIARITY] = 2;
+    TARGET_REPSUMMARY.familiarity_level = 2;
     EXPECT_STREQ(CHATMSG("FAMILY"), "Known face.");
     EXPECT_STREQ(CHATMSG("TOPIC:bear"), "bear: Bears sleep in winter.");
     EXPECT_STREQ(CHATMSG("NOT_TAUGHT"), "I haven't been taught to talk about NOT_TAUGHT.");
