@@ -1,50 +1,167 @@
 // src/society/reputation.cpp -- how a village judges the player and how its people address her.
-// Stands in until reputation lands: the old rough thresholds.
 #include "society/reputation.h"
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "base/debuglog.h"
+#include "base/ownlib.h"
 #include "core/notes.h"
+#include "core/records.h"
 #include "core/tekstit.h"
+#include "core/tekstit_records.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"
 #include "creatures/predicates.h"
+#include "worldgen/culture.h"
 
 RepSummary TARGET_REPSUMMARY;
+
+const char *const REPNOUN[7] = {"cheater", "unreliable bargainer", "suspicious barterer", "",
+                                "fair barterer", "trustworthy trader", "fine tradesman"};
+const char *const REPNOUN_STEALING[7] = {"robber", "thief", "sneaky snatcher", "",
+                                         "decent traveler", "fair visitor", "honest adventurer"};
+const char *const REPNOUN_MISCHIEF[7] = {"disturber of peace", "offender", "troublemaker", "",
+                                         "decent traveler", "fair visitor", "honest adventurer"};
+const char *const REPNOUN_VIOLENCE[7] = {"killer", "assailant", "brawler", "",
+                                         "peaceful fellow", "peaceful fellow", "peaceful fellow"};
+const char *const REPNOUN_HELP[7] = {"exploiter", "selfish person", "inconsiderate person", "",
+                                     "considerate person", "helpful soul", "obliging person"};
+const char *const REPNOUN_QUESTHELP[7] = {"exploiter", "selfish person", "inconsiderate person", "",
+                                          "helpful soul", "able adventurer", "hero"};
+const char *const REPNOUN_FAMILIARITY[7] = {"stranger", "traveller", "casual visitor", "familiar visitor",
+                                            "fellow", "friend", "good friend"};
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);
 }
 
+// ---- familiarity ----
+
 uint32_t basefam(uint32_t visits, uint32_t talks) {
-    const uint32_t m = visits + talks;
-    return m >= 40 ? 4 : m >= 20 ? 3 : m >= 6 ? 2 : m >= 2 ? 1 : 0;
+    if (visits < 2) return 0;
+    if (visits < 5) return 1;
+    if (visits < 10) return 2;
+    if (visits < 20) return talks >= 10 ? 3 : 2;
+    if (visits < 60) return talks >= 40 ? 4 : 3;
+    if (visits < 80) return talks >= 60 ? 5 : 4;
+    return talks >= 80 ? 6 : 5;
 }
+
+static const CreatureStruct *person(int n) { return n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr; }
+
+// A friend of the player who bears her no grudge.
+static bool befriended(const CreatureStruct &c) { return c.friendship && !c.foeship; }
 
 uint32_t SocFam(int n, const VillageStruct *v) {
-    if (v) return v->questhelp ? v->questhelp + 3u : basefam(v->visits, v->talks);
-    if (n == -1000) return 0;
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
-    if (onko_NPC_kumppani(n)) return 5;
-    const uint32_t m = Cre[n].visits > 1000 ? 1000 : Cre[n].visits;
-    return basefam(m, m);
+    uint32_t f;
+    if (v) {
+        f = v->questhelp ? v->questhelp + 3u : basefam(v->visits, v->talks);
+    } else {
+        if (n == -1000) return 0;
+        const CreatureStruct *c = person(n);
+        f = c ? basefam(c->visits, c->visits) : 0;
+    }
+    if (n == -1000) return f;
+    const CreatureStruct *c = person(n);
+    if (!c) return f;
+    if (onko_NPC_kumppani(n) || befriended(*c)) return 5;
+    return f;
 }
 
-void socrepTrade(RepReport *r, VillageStruct, int) { memset(r, 0, sizeof *r); r->level = 3; r->cls = 1; }
+// ---- the reports ----
+
+static void neutral(RepReport *r) {
+    memset(r, 0, sizeof *r);
+    r->level = 3;
+    r->cls = 1;
+}
+
+// The report's noun from its table and the sentence that says it; level 3 has neither.
+static void say(RepReport *r, const char *const nouns[7], bool sentence) {
+    r->noun[0] = 0;
+    r->sentence[0] = 0;
+    if (r->level > 6 || r->level == 3) return;
+    bprintf(r->noun, sizeof r->noun, "%s", nouns[r->level]);
+    if (sentence) bprintf(r->sentence, sizeof r->sentence, "You seem like %s.", an(r->noun));
+}
+
+void socrepTrade(RepReport *r, VillageStruct v, int n) {
+    neutral(r);
+    if (n != -1000 || v.socid == 0) return;
+    const int bad = v.paytrouble, good = v.goodtrades;
+    int level = 3;
+    if (bad < good) {
+        const int d = good - bad;
+        if (d > 3) level = 4;
+        if (d > 10) level = 5;
+        if (d >= 21) level = 6;
+    } else {
+        const int d = bad - good;
+        if (d >= 2) level = 2;
+        if (d >= 5) level = 1;
+        if (d >= 10) level = 0;
+    }
+    // a good name as a trader takes knowing the village
+    const uint32_t f = SocFam(-1000, &v);
+    if (level == 5 && f < 4) level = 4;
+    if (level == 6 && f < 5) level = 5;
+    if (level == 4 && f < 3) return;
+    if (level >= 4) {
+        if (v.generosity > 800.0f) level += 2;
+        else if (v.generosity > 400.0f) level += 1;
+        if (level > 6) level = 6;
+    }
+    r->level = (uint8_t)level;
+    r->cls = (uint8_t)(level < 2 ? 0 : level < 4 ? 1 : 2);
+    say(r, REPNOUN, true);
+}
+
 void socrepTheft(RepReport *r, VillageStruct v) {
-    memset(r, 0, sizeof *r);
-    r->level = (uint8_t)(v.theftcount >= 6 ? 0 : v.theftcount >= 2 ? 1 : v.theftcount ? 2 : 3);
-    r->cls = 1;
+    neutral(r);
+    if (v.socid == 0) return;
+    const int t = v.theftcount;
+    int level = 3;
+    if (t == 0) {
+        RepReport trade;
+        socrepTrade(&trade, v, -1000);
+        if (trade.level > 3) level = trade.level;
+        else if (v.reclaimlevel >= 2) level = 2;
+    } else {
+        level = t <= 2 ? 2 : t <= 4 ? 1 : 0;
+    }
+    r->level = (uint8_t)level;
+    say(r, REPNOUN_STEALING, true);
 }
+
 void socrepMischief(RepReport *r, VillageStruct v) {
-    memset(r, 0, sizeof *r);
-    r->level = (uint8_t)(v.mischiefcount >= 4 ? 1 : v.mischiefcount ? 2 : 3);
-    r->cls = 1;
+    neutral(r);
+    if (v.socid == 0) return;
+    const int m = v.mischiefcount;
+    r->level = (uint8_t)(m <= 1 ? 3 : m <= 4 ? 2 : m <= 9 ? 1 : 0);
+    say(r, REPNOUN_MISCHIEF, true);
 }
-void socrepHelp(RepReport *r, VillageStruct) { memset(r, 0, sizeof *r); r->level = 3; r->cls = 1; }
-void socrepViolence(RepReport *r, VillageStruct) { memset(r, 0, sizeof *r); r->level = 3; r->cls = 1; }
+
+void socrepViolence(RepReport *r, VillageStruct v) {
+    neutral(r);
+    if (v.socid == 0) return;
+    const int n = v.violence1;
+    if (n >= 1) r->level = n <= 9 ? 2 : 1;
+    if (v.murders) r->level = 0;
+    say(r, REPNOUN_VIOLENCE, false);   // violence is named, never explained
+}
+
+void socrepHelp(RepReport *r, VillageStruct v) {
+    neutral(r);
+    if (v.socid == 0) return;
+    const int h = v.deliveries, q = v.questhelp;
+    int level = h <= 3 ? 3 : h <= 9 ? 4 : 5;
+    if (q) level += q;   // counted wide: a long record of help never wraps round to a bad name
+    if (level > 6) level = 6;
+    r->level = (uint8_t)level;
+    say(r, q ? REPNOUN_QUESTHELP : REPNOUN_HELP, true);
+}
 
 void socrepSummary(RepSummary *s, VillageStruct v) {
     memset(s, 0, sizeof *s);
@@ -53,46 +170,107 @@ void socrepSummary(RepSummary *s, VillageStruct v) {
     socrepMischief(&s->mischief, v);
     socrepViolence(&s->violence, v);
     socrepHelp(&s->help, v);
+    // the overall level: the mean of the reports that say something, neutral when none does
+    int sum = 0, counted = 0;
+    for (const RepReport *r : {&s->trade, &s->theft, &s->mischief, &s->violence, &s->help})
+        if (r->level != 3) sum += r->level, counted++;
+    s->overall = (uint8_t)(counted ? sum / counted : 3);
     s->familiarity.level = 3;
-    s->overall = (uint8_t)((s->theft.level + s->mischief.level + 3) / 3);
-    s->familiarity_level = (uint8_t)SocFam(-1000, &v);
+    s->familiarity.cls = 0;
+    bprintf(s->familiarity.noun, sizeof s->familiarity.noun, "%s", REPNOUN_FAMILIARITY[3]);
+    const uint32_t f = SocFam(-1000, &v);
+    s->familiarity_level = (uint8_t)(f > 255 ? 255 : f);   // quest help of 253 and more stays high
 }
 
 void npcrepSummary(RepSummary *s, int n) {
     memset(s, 0, sizeof *s);
-    s->trade.level = s->theft.level = s->mischief.level = s->violence.level = s->familiarity.level = s->help.level = 3;
+    for (RepReport *r : {&s->trade, &s->theft, &s->mischief, &s->violence, &s->familiarity, &s->help})
+        neutral(r);
     s->overall = 3;
-    s->familiarity_level = (uint8_t)SocFam(n, nullptr);
+    const uint32_t f = SocFam(n, nullptr);
+    s->familiarity_level = (uint8_t)(f > 255 ? 255 : f);
 }
 
-uint32_t after_mischief(int) { return 0; }
+// ---- misdeeds ----
 
-char *plraddress(int, int) { return sbuf(); }
+static uint8_t raised(int count, int by) {
+    const int v = count + by;
+    return (uint8_t)(v > 255 ? 255 : v < 0 ? 0 : v);
+}
+
+// The village is made current and remembers the moment of the player's latest deed.
+static bool deed(int soc) {
+    if (!GetGlobVil(soc)) return false;
+    updglobnewstick();
+    SaveGlobVil();
+    return true;
+}
+
+uint32_t after_violence(int soc) {
+    if (!deed(soc)) return 0;
+    const int count = globVil.violence1;
+    if (count >= 21) {
+        breachrun_banish(soc, 5, 4);
+        return 3;
+    }
+    if (count >= 11) {
+        breachrun_banish(soc, 5, 2);
+        return 2;
+    }
+    return 0;
+}
+
+uint32_t after_mischief(int soc) {
+    if (!deed(soc)) return 0;
+    int total = globVil.mischiefcount;
+    for (uint8_t w : globVil.mischiefweight) total += w;
+    globVil.mischiefcount = raised(total, 0);
+    memset(globVil.mischiefkind, 0, sizeof globVil.mischiefkind);
+    memset(globVil.mischiefweight, 0, sizeof globVil.mischiefweight);
+    SaveGlobVil();
+    total = globVil.mischiefcount;
+    if (total >= 10) {
+        breachrun_banish(soc, 5, 2);
+        return 3;
+    }
+    if (total >= 5) {
+        breachrun_banish(soc, 5, 1);
+        return 2;
+    }
+    return 0;
+}
 
 uint32_t after_theft(int soc) {
-    if (!GetGlobVil(soc)) return 0;
+    if (!deed(soc)) return 0;
     vildebtrefresh(&globVil);
     const int level = globVil.debtlevel;
     const bool debt = globVil.hasdebt;
-    globVil.misdeeds = (uint8_t)(globVil.misdeeds + level + 1 > 255 ? 255 : globVil.misdeeds + level + 1);
+    globVil.misdeeds = raised(globVil.misdeeds, level + 1);
     if (debt) {
+        // what she ran off with is written off as debt she never paid
         float total = 0.0f;
         for (const VillageDebtLine &d : globVil.debt)
             if (d.active) total += d.value;
         globVil.everdebt += total;
         SaveGlobVil();
         forgivedebtitems(soc);
+        GetGlobVil(soc);
+        vildebtrefresh(&globVil);
+        char line[120];
+        snprintf(line, sizeof line, "debt forgiven - everdebt now %.2f (debt level before: %d after %d)",
+                 (double)globVil.everdebt, level, globVil.debtlevel);
+        dbg(line);
+        SaveGlobVil();
         deaktivoi_perinta(soc);
         soc_reclaim_check(soc);
         GetGlobVil(soc);
     }
     const bool theftword = globVil.theft || globVil.theftcount;
-    int p = globVil.paytrouble;
-    int result;
-    p += debt ? level + 1 : 1;
+    int p = globVil.paytrouble + (debt ? level + 1 : 1);
     if (p > 255) p = 255;
     globVil.paytrouble = (uint8_t)p;
     SaveGlobVil();
+    uint32_t result;
     if (level == 3) {
         if (theftword) breachrun_banish(soc, 15, 2);
         result = 3;
@@ -114,17 +292,78 @@ uint32_t after_theft(int soc) {
     return result;
 }
 
-uint32_t after_violence(int soc) {
-    if (!GetGlobVil(soc)) return 0;
-    const int count = globVil.violence1;
-    if (count >= 21) {
-        breachrun_banish(soc, 5, 4);
-        return 3;
-    }
-    if (count >= 11) {
-        breachrun_banish(soc, 5, 2);
-        return 2;
-    }
-    return 0;
+// ---- forms of address ----
+
+// Until the village file lands: the knowledge flags of the record (byte 8037); value 2 is set once the
+// village knows the player's name.
+static bool village_knows_name(const VillageStruct &v) {
+    return (reinterpret_cast<const uint8_t *>(&v)[8037] & 2) != 0;
 }
 
+static int player_culture() { return reinterpret_cast<const uint8_t *>(&Plr)[13]; }
+
+enum { NAMEBIT_KNOWS_PLAYER = 2 };   // the person knows the player's name
+
+char *plraddress(int n, int flags) {
+    char *out = sbuf();
+    const bool female = texts_plr_female() != 0;
+    const char *tribe = female ? "tribeswoman" : "tribesman";
+    const char *culture = CULTURE_ADJECTIVE[culture_row(player_culture())];
+    CreatureStruct *c = n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr;
+    if (!c) {
+        bprintf(out, SBUF_SIZE, "%s", tribe);
+        return out;
+    }
+    const bool disliked = c->foeship || (flags & 1);
+    const bool same = c->culture == player_culture();
+    uint32_t f;
+    if (is_socmember(n) && GetGlobVil((int)c->community)) {
+        f = SocFam(n, &globVil);
+        if (f > 1 && village_knows_name(globVil)) c->namebits |= NAMEBIT_KNOWS_PLAYER;
+    } else {
+        f = SocFam(n, nullptr);
+    }
+    const bool known = (c->namebits & NAMEBIT_KNOWS_PLAYER) != 0;
+    if (f == 0) {
+        if (disliked) bprintf(out, SBUF_SIZE, "annoying stranger");
+        else if (same) bprintf(out, SBUF_SIZE, "unfamiliar %s", tribe);
+        else bprintf(out, SBUF_SIZE, "stranger");
+    } else if (f == 1) {
+        if (disliked) bprintf(out, SBUF_SIZE, "disreputable traveller");
+        else if (known) bprintf(out, SBUF_SIZE, "%s", same ? tribe : "traveller");
+        else if (same) bprintf(out, SBUF_SIZE, "travelling %s", tribe);
+        else bprintf(out, SBUF_SIZE, "%s traveller", culture);
+    } else if (f == 2) {
+        if (disliked) bprintf(out, SBUF_SIZE, "frequent nuisance");
+        else if (same) bprintf(out, SBUF_SIZE, "fellow %s", tribe);
+        else if (known) bprintf(out, SBUF_SIZE, "frequent guest");
+        else bprintf(out, SBUF_SIZE, "%s guest", culture);
+    } else if (f == 3) {
+        if (disliked) bprintf(out, SBUF_SIZE, "familiar nuisance");
+        else if (same) bprintf(out, SBUF_SIZE, "fellow %s", tribe);
+        else bprintf(out, SBUF_SIZE, "familiar visitor");
+    } else if (same) {
+        bprintf(out, SBUF_SIZE, "%s", disliked ? "nuisance" : "fellow");
+    } else {
+        bprintf(out, SBUF_SIZE, disliked ? "%s nuisance" : "%s fellow", culture);
+    }
+    if (known && (f >= 3 || c->quest)) {
+        // one who knows her well calls her by name; a stranger's enemy by where she comes from
+        if (disliked && !same) bprintf(out, SBUF_SIZE, "%s %s", culture, female ? "woman" : "man");
+        else bprintf(out, SBUF_SIZE, "%s", plrnam());
+    }
+    if (befriended(*c) && !disliked) {
+        const int pick = random(3);
+        if (known) {
+            const char *name = plrnam();
+            if (pick == 0) bprintf(out, SBUF_SIZE, "%s my friend", name);
+            else if (pick == 1) bprintf(out, SBUF_SIZE, "%s", name);
+            else bprintf(out, SBUF_SIZE, "good %s", name);
+        } else if (same) {
+            bprintf(out, SBUF_SIZE, "%s", pick == 0 ? "my friend" : pick == 1 ? "friend" : "dear fellow");
+        } else {
+            bprintf(out, SBUF_SIZE, "%s friend", culture);
+        }
+    }
+    return out;
+}

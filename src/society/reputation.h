@@ -47,3 +47,12 @@ uint32_t after_violence(int soc);
 uint32_t after_mischief(int soc);
 
 char *plraddress(int n, int flags);   // how creature n addresses the player; flags bit 0: with dislike
+
+// The nouns of the reports, by level 0..6; level 3 is neutral and has none.
+extern const char *const REPNOUN[7];             // trade
+extern const char *const REPNOUN_STEALING[7];
+extern const char *const REPNOUN_MISCHIEF[7];
+extern const char *const REPNOUN_VIOLENCE[7];
+extern const char *const REPNOUN_HELP[7];
+extern const char *const REPNOUN_QUESTHELP[7];
+extern const char *const REPNOUN_FAMILIARITY[7];
