@@ -304,6 +304,14 @@ static int player_culture() { return reinterpret_cast<const uint8_t *>(&Plr)[13]
 
 enum { NAMEBIT_KNOWS_PLAYER = 2 };   // the person knows the player's name
 
+// The player's name as people say it: without the blank an empty second name leaves behind.
+static const char *player_name() {
+    char *name = plrnam();
+    size_t n = strlen(name);
+    while (n > 0 && name[n - 1] == ' ') name[--n] = 0;
+    return name;
+}
+
 char *plraddress(int n, int flags) {
     char *out = sbuf();
     const bool female = texts_plr_female() != 0;
@@ -350,12 +358,12 @@ char *plraddress(int n, int flags) {
     if (known && (f >= 3 || c->quest)) {
         // one who knows her well calls her by name; a stranger's enemy by where she comes from
         if (disliked && !same) bprintf(out, SBUF_SIZE, "%s %s", culture, female ? "woman" : "man");
-        else bprintf(out, SBUF_SIZE, "%s", plrnam());
+        else bprintf(out, SBUF_SIZE, "%s", player_name());
     }
     if (befriended(*c) && !disliked) {
         const int pick = random(3);
         if (known) {
-            const char *name = plrnam();
+            const char *name = player_name();
             if (pick == 0) bprintf(out, SBUF_SIZE, "%s my friend", name);
             else if (pick == 1) bprintf(out, SBUF_SIZE, "%s", name);
             else bprintf(out, SBUF_SIZE, "good %s", name);
