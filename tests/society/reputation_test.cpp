@@ -83,6 +83,38 @@ TEST_F(Reputation, TheEleventhAndTwentyFirstBlowBanishThePlayer) {
         ASSERT_EQ(globVil.banished, 0);
     }
     EXPECT_EQ(after_violence(SOC), 3u);
+    // a theft: debt is written off, payment trouble grows, and a theft on record may banish
+    struct Theft {
+        float debt;
+        uint8_t theftcount, paytrouble;
+        uint32_t result;
+        int paytrouble_after, days;
+    };
+    const Theft thefts[] = {
+        {0.0f, 0, 0, 0, 1, 0}, {0.0f, 1, 4, 2, 5, 7}, {20.0f, 1, 0, 2, 3, 7},
+        {500.0f, 1, 0, 3, 4, 30}, {0.0f, 1, 9, 3, 10, 30}, {0.0f, 0, 255, 2, 255, 0},
+    };
+    for (const Theft &t : thefts) {
+        SCOPED_TRACE(t.debt + t.paytrouble);
+        GetGlobVil(SOC);
+        globVil.banished = 0;
+        globVil.everdebt = 0.0f;
+        memset(globVil.debt, 0, sizeof globVil.debt);
+        globVil.debt[0].active = t.debt > 0.0f;
+        globVil.debt[0].value = t.debt;
+        globVil.theftcount = t.theftcount;
+        globVil.paytrouble = t.paytrouble;
+        SaveGlobVil();
+        EXPECT_EQ(after_theft(SOC), t.result);
+        GetGlobVil(SOC);
+        EXPECT_EQ(globVil.paytrouble, t.paytrouble_after);
+        EXPECT_EQ(globVil.hasdebt, 0);
+        EXPECT_FLOAT_EQ(globVil.everdebt, t.debt);
+        EXPECT_EQ(globVil.banished, t.days ? 1 : 0);
+        if (t.days) {
+            EXPECT_EQ((int)globVil.banish_day, (int)Plr.daynumber + t.days);
+        }
+    }
     // mischief weights pile onto a full total without wrapping it round to a clean name
     GetGlobVil(SOC);
     globVil.banished = 0;
