@@ -134,7 +134,8 @@ static bool quest_news(uint32_t id, QuestTalk *q) {
 
 const char *chats_TimeBasedGreeting(int n) {
     const int h = Plr.hour;
-    const char *key = onko_NPC_kumppani(n) ? "GREET" : h >= 5 && h <= 9 ? "GREET_MORNING" : h >= 10 && h <= 21 ? "GREET" : "GREET_NIGHT";
+    const char *key = h >= 5 && h <= 9 ? "GREET_MORNING" : h >= 10 && h <= 21 ? "GREET" : "GREET_NIGHT";
+    if (onko_NPC_kumppani(n)) key = "GREET";
     TARGET_NPC = n;
     return CHATMSG(key);
 }
@@ -299,10 +300,12 @@ void KysyKuulumiset() {
         say("That's what the adults tell me.");
     } else {
         if (onko_NPC_vanhamies(n)) {
-            static const char *const weather[] = {"What weather we've been having!", "Some weather we've had.", "Days go by."};
+            static const char *const weather[] = {"What weather we've been having!", "Some weather we've had.",
+                                                  "Days go by."};
             say(weather[random(3)]);
             char forecast[300];
-            copy_bounded(forecast, sizeof forecast, weatherengine.get_forecast(3, 62, dayofyear(Plr.day, Plr.month), Plr.hour));
+            const int day = dayofyear(Plr.day, Plr.month);
+            copy_bounded(forecast, sizeof forecast, weatherengine.get_forecast(3, 62, day, Plr.hour));
             say(forecast);
         }
         if (!has_open_quest(*c)) walk_news(n);
@@ -356,7 +359,8 @@ void PARSE_Etsimassa(int mapchar, const char *noun, int distant) {
     }
     char line[400], region[300];
     copy_bounded(region, sizeof region, HaetunAlueenKuvaus(X_Karttamerkki, Y_Karttamerkki));
-    bprintf(line, sizeof line, "There is a %s in the %s %s.", noun ? noun : "", Ilmansuunta[Suunta_Karttamerkki & 7], region);
+    bprintf(line, sizeof line, "There is a %s in the %s %s.", noun ? noun : "", Ilmansuunta[Suunta_Karttamerkki & 7],
+            region);
     say(line);
     bprintf(line, sizeof line, "It is %s.", EtaisyydenKuvaus(Etaisyys_Karttamerkki));
     say(line);

@@ -35,12 +35,8 @@ protected:
         return std::vector<std::string>(smalltalk_trace.said, smalltalk_trace.said + smalltalk_trace.said_count);
     }
     static std::vector<std::string> offered() {
-        return std::vector<std::string>(smalltalk_trace.offered_tag, smalltalk_trace.offered_tag + smalltalk_trace.offered_count);
-    }
-    static bool said_any(const std::string &part) {
-        for (const std::string &s : said())
-            if (s.find(part) != std::string::npos) return true;
-        return false;
+        const SmalltalkTrace &t = smalltalk_trace;
+        return std::vector<std::string>(t.offered_tag, t.offered_tag + t.offered_count);
     }
 };
 
