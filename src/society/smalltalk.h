@@ -16,3 +16,21 @@ const char *KERRO_Aluetieto();
 void FindPeople();
 void KysySotuCreSijainti(int socid);
 void PARSE_sage_around();
+
+// The meeting bits byte of a person (CreatureStruct::greetbits): greeted in this meeting, the player
+// has introduced himself; a greeting in talk also marks the visit's greeting (GREET_DONE, people.h).
+enum : unsigned { MEET_GREETED = 2, MEET_INTRODUCED = 4 };
+
+// The small talk keeps its own record of what it had the person say and which lines it offered, newest
+// last, so that a test can hear the talk while the talk screen only draws. smalltalk_trace_clear
+// empties it; the lines offered are forgotten whenever the small talk clears the options.
+enum { SMALLTALK_TRACE = 24 };
+struct SmalltalkTrace {
+    int said_count;
+    int offered_count;
+    char said[SMALLTALK_TRACE][400];
+    char offered_text[SMALLTALK_TRACE][100];
+    char offered_tag[SMALLTALK_TRACE][100];
+};
+extern SmalltalkTrace smalltalk_trace;
+void smalltalk_trace_clear();
