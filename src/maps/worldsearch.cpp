@@ -62,7 +62,7 @@ int Etsi_Karttamerkki(int c, int x, int y, int size, int inner) {
     for (int row = rows.lo; row < rows.hi; row++)
         for (int col = cols.lo; col < cols.hi; col++) {
             const int dx = abs(col - x), dy = abs(row - y);
-            if (dx < inner || dy < inner) continue;
+            if (dx < inner && dy < inner) continue;   // the centre square stays out, not its rows and columns
             if (maailma_alltime[mapidx(col, row)] != c) continue;
             found++;
             const int d = Kulma_Ilmansuunnaksi(std::ceil(calcAngle(x, y, col, row)));

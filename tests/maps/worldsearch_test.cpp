@@ -75,12 +75,18 @@ TEST_F(SearchTest, NearestCellOfACharScansItsSquare) {
     EXPECT_EQ(Y_Karttamerkki, y + 4);                 // nearer than the one 5 rows up
     EXPECT_EQ(Etaisyys_Karttamerkki, 4);
     EXPECT_EQ(Suunta_Karttamerkki, 6);                // south
-    // An inner size keeps the centre's rows and columns out: only the corner blocks count.
+    // An inner size keeps the square round the centre out, and only that: a cell due north or south
+    // beyond it still counts (only the corner blocks were searched, so the nearest village straight
+    // east was never told of).
     put_world(x + 3, y - 3, 41);
-    EXPECT_EQ(Etsi_Karttamerkki(41, x, y, 10, 1), 1);
+    EXPECT_EQ(Etsi_Karttamerkki(41, x, y, 10, 1), 3);
     EXPECT_EQ(X_Karttamerkki, x + 3);
     EXPECT_EQ(Etaisyys_Karttamerkki, 3);              // diagonal: (3 + 3) / 2
     EXPECT_EQ(Suunta_Karttamerkki, 1);
+    EXPECT_EQ(Etsi_Karttamerkki(41, x, y, 10, 5), 1);
+    EXPECT_EQ(X_Karttamerkki, x);
+    EXPECT_EQ(Y_Karttamerkki, y - 5);
+    EXPECT_EQ(Suunta_Karttamerkki, 2);                // north
     // Nothing found: the nearest hit reads none.
     EXPECT_EQ(Etsi_Karttamerkki(42, x, y, 10, 0), 0);
     EXPECT_EQ(X_Karttamerkki, -1);
