@@ -112,7 +112,7 @@ void Init() {
     GOT_UNPAID_clr();
     GOT_TAKEN_clr();
     MOVETAKEN_clr();
-    clrVillages();
+    vil_forget();   // the village file is the character's: only the cache goes
     memset(&TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
 }
 
