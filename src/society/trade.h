@@ -16,3 +16,6 @@ extern int Trade_Status;
 void Trade_Complete();
 void Debt_Complete();
 void FlushPCTradelistToChatNPC();
+
+// Clears the offered goods: objects and counts 0, no debt line paid.
+void Trade_ClearList();

@@ -113,15 +113,15 @@ void vildebtrefresh(VillageStruct *v) {
     if (!v) return;
     v->hasdebt = 0;
     uint32_t oldest = 0;
+    bool not_for_sale = false;   // any owed item not for sale stops the trade, whatever the line's place
     for (VillageDebtLine &d : v->debt) {
         if (!d.active) continue;
         const ItemStruct item = ObjToItem((int)d.object);
-        if ((item.ownerflags & OWN_NOT_FOR_SALE) && v->tradeban == 0) v->tradeban = 2;
-        else if (!(item.ownerflags & OWN_NOT_FOR_SALE) && v->tradeban == 2) v->tradeban = 0;
         if (!item.name[0]) {   // the item is gone
             memset(&d, 0, sizeof d);
             continue;
         }
+        if (item.ownerflags & OWN_NOT_FOR_SALE) not_for_sale = true;
         if (!v->hasdebt || d.minute < oldest) oldest = d.minute;
         v->hasdebt = 1;
         if (DEBUG_INFO) {
@@ -130,6 +130,8 @@ void vildebtrefresh(VillageStruct *v) {
             DebugNote(line);
         }
     }
+    if (not_for_sale && v->tradeban == 0) v->tradeban = 2;
+    else if (!not_for_sale && v->tradeban == 2) v->tradeban = 0;
     if (!v->hasdebt) {
         v->debtage = 0;
         v->debtlevel = 0;

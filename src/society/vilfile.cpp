@@ -24,6 +24,7 @@ VillageStruct NpcVil;
 static std::vector<uint32_t> file_ids;     // the soc id of each whole record, in file order
 static std::string indexed_path;           // the file those ids were read from; "" none
 static std::vector<VillageStruct> unsaved;   // records the file may not hold yet (a failed write, a save not committed)
+static bool holding;                       // a load runs: writes wait in memory
 static std::string held_path;              // the file of the character whose records are held here
 
 // Records held for another character (one left without a save) are dropped, never written into
@@ -59,7 +60,7 @@ static void read_ids(const char *path) {
     indexed_path = path;
     const long long length = file_length(path);
     if (length < 0) {
-        if (!save_running()) {
+        if (!save_running() && !holding) {
             FILE *made = fopen(path, "ab");
             if (made) fclose(made);
         }
@@ -142,6 +143,10 @@ static bool write_record(uint32_t id, const VillageStruct &v) {
 int saveVil(uint32_t id, VillageStruct &v) {
     v.socid = id;
     const VillageStruct copy = v;   // v may be a record of the unsaved list itself
+    if (holding && !save_running()) {
+        keep_unsaved(copy);
+        return 1;
+    }
     if (write_record(id, copy)) {
         // A save's writes reach the file at its commit: until then the record is also kept here.
         if (save_running()) keep_unsaved(copy);
@@ -217,7 +222,10 @@ void clrGlobVil() {
     clrVilStruct(&globVil);
 }
 
+void vil_hold_writes(int hold) { holding = hold != 0; }
+
 void vil_forget() {
+    holding = false;
     held_path.clear();
     globVilID = -1000;
     clrVilStruct(&globVil);

@@ -213,6 +213,9 @@ void talk_soc(int soc);            // a talk with one of its people
 enum { VIL_RECORD = (int)sizeof(VillageStruct) };
 void vil_file_path(char *buf, size_t size);
 void vil_forget();                 // forgets the cache and what is known of the file; the file stays
+// While a character is loaded nothing is written into her folder: the records wait in memory for the
+// next switch of villages or the next save.
+void vil_hold_writes(int hold);
 void clrVilStruct(VillageStruct *v);
 int seek_vilpos(uint32_t id);      // the record's index in the file, -1000 none
 int saveVil(uint32_t id, VillageStruct &v);   // 1 written; 0 failed (an error note, the record kept)
