@@ -12,8 +12,11 @@
 #include "base/savecommit.h"
 #include "core/loader.h"
 #include "core/loader_fixture.h"
+#include "core/player.h"
 #include "core/notes.h"
 #include "creatures/village_fixture.h"
+#include "society/chat.h"
+#include "society/trade.h"
 #include "society/village.h"
 
 namespace {
@@ -114,6 +117,10 @@ TEST_F(VillageFile, RecordsAreFoundByIdRewrittenInPlaceAndNeverReadPastWholeReco
     EXPECT_EQ(seek_vilpos(33), 2);
     EXPECT_EQ(record_at(file, 2).visits, 5);
     EXPECT_EQ(record_at(file, 1).visits, 4) << "the records before it are whole";
+    VilChk();
+    const std::string listing = bytes_of("debug_vil.txt");
+    EXPECT_NE(listing.find("#2 - ID: 33\n\r"), std::string::npos) << listing;
+    EXPECT_EQ(listing.find("#3 "), std::string::npos) << "the listing stops at the last whole record";
 }
 
 TEST_F(VillageFile, AFailedWriteIsToldAndTheVillageStaysInMemoryUntilItCanBeWritten) {
@@ -287,6 +294,69 @@ TEST_F(VillageTest, DebtLinesGrowArePaidInOrderAndSetTheLevel) {
     vildebtrefresh(v);
     EXPECT_EQ(v->hasdebt, 0);
     EXPECT_EQ(v->debtlevel, 0);
+
+    // One unpaid cup of a stack taken into use: its unit of the debt follows it.
+    ItemStruct c = ObjToItem(cup);
+    c.ownersoc = SOC;
+    c.ownerflags = OWN_UNPAID;
+    const int stack = Esineesta_Uniikki(c);
+    Plr.inv_obj[0] = stack;
+    Plr.inv_count[0] = 3;
+    ASSERT_EQ(additemdebt(SOC, stack, 3), 1);
+    Slotista_Uniikki(0);
+    const int used = Plr.inv_obj[0];
+    ASSERT_NE(used, stack);
+    ASSERT_EQ(GetGlobVil(SOC), 1);
+    uint32_t owed_stack = 0, owed_used = 0;
+    for (const VillageDebtLine &d : globVil.debt) {
+        if (d.active && d.object == (uint32_t)stack) owed_stack += d.count;
+        if (d.active && d.object == (uint32_t)used) owed_used += d.count;
+    }
+    EXPECT_EQ(owed_stack, 2u);
+    EXPECT_EQ(owed_used, 1u);
+}
+
+TEST_F(VillageTest, APaidDebtFreesTheGoodsBooksTheTradeAndDrawsTheCredit) {
+    struct Case {
+        float credit;
+        float whole_after;
+        int goodtrades_after;
+    } cases[] = {{0.0f, 0.0f, 2}, {5.0f, 0.0f, 0}, {50.0f, 50.0f, 0}};
+    for (const Case &k : cases) {
+        ASSERT_EQ(GetGlobVil(SOC), 1);
+        ItemStruct it = ObjToItem(item("Axe", IT_TOOL, 10.0f));
+        it.ownersoc = SOC;
+        it.ownerflags = OWN_UNPAID;
+        it.ownerword1 = 1500;
+        it.ownerword2 = 1000;
+        const int axe = Esineesta_Uniikki(it);
+        Plr.inv_obj[0] = axe;
+        Plr.inv_count[0] = 2;
+        ASSERT_EQ(additemdebt(SOC, axe, 2), 1);
+        globVil.debt[0].value = 20.0f;
+        vildebtrefresh(&globVil);   // level 2
+        globVil.goodtrades = 0;
+        globVil.credit = k.credit;
+        globVil.wholereward = 0.0f;
+        GetNpcVil(SOC);
+        Chatting_With = -1000;
+        Trade_ClearList();
+        Debt_Complete();
+        ASSERT_EQ(GetGlobVil(SOC), 1);
+        EXPECT_EQ(globVil.hasdebt, 0) << k.credit;
+        EXPECT_EQ(globVil.debt[0].active, 0);
+        EXPECT_EQ(globVil.goodtrades, k.goodtrades_after) << k.credit;
+        EXPECT_FLOAT_EQ(globVil.credit, k.credit > 20.0f ? k.credit - 20.0f : 0.0f) << k.credit;
+        EXPECT_FLOAT_EQ(globVil.wholereward, k.whole_after) << k.credit;
+        const ItemStruct freed = ObjToItem(axe);
+        EXPECT_EQ(freed.ownersoc, 0u);
+        EXPECT_EQ(freed.ownerflags, 0);
+        EXPECT_EQ(freed.ownerword1, 0);
+        EXPECT_EQ(Trade_Status, 1);
+    }
+    GetNpcVil(0);
+    EXPECT_EQ((int)NpcVil.socid, -1000);
+    EXPECT_EQ(NpcVil.visits, 0);
 }
 
 // Her village, played: entered, visited and talked to, its goods owed; saved and loaded again it
