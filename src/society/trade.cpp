@@ -154,7 +154,7 @@ void Trade_Complete() {
         book_credit(Trade_Price);
         SaveNpcVil();
     }
-    Emote(1, "The trade is complete and the goods change their owners.");
+    Emote(0, "The trade is complete and the goods change their owners.");
     Chat_Mode = 0;
     Trade_Phase = 0;
     Trade_Status = 0;
@@ -205,5 +205,5 @@ void Debt_Complete() {
         book_credit(debt);
         SaveNpcVil();
     }
-    Emote(1, "The trade is complete and the goods change their owners.");
+    Emote(0, "The trade is complete and the goods change their owners.");
 }
