@@ -112,7 +112,7 @@ void Init() {
     GOT_UNPAID_clr();
     GOT_TAKEN_clr();
     MOVETAKEN_clr();
-    clrVillages();
+    vil_forget();   // the village file is the character's: only the cache goes
     memset(&TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
 }
 
@@ -334,7 +334,7 @@ int loader() {
     CLOSE_WINDOW = 0;
     wait_window();
 
-    clrGlobVil();
+    vil_forget();   // what the last play left unsaved is not written into a folder being loaded
     Komentohistoria = Komentotarkenne = 0;
     Komentotekstitarkenne[0] = 0;
     ClearPrevNameStack();
@@ -343,11 +343,13 @@ int loader() {
     PLRGLOBAL_rodfishing_luck_mintick = 0;
 
     Init();
+    vil_hold_writes(1);
     GetConfig();
     memset(Data, 0, sizeof Data);
 
     if (!ReadGuy()) {
         DISABLE_NOTES = 0;
+        vil_hold_writes(0);
         return -1;
     }
 
@@ -397,5 +399,6 @@ int loader() {
     GetMappie(0);
     if (REAL_QUIT != -1) back_up_checked_files();
     upgrade_old_records();
+    vil_hold_writes(0);
     return REAL_QUIT == -1 ? -1 : 0;
 }

@@ -7,6 +7,7 @@
 #include "core/oxa.h"
 #include "creatures/creatures.h"
 #include "items/items.h"
+#include "items/ownership.h"
 #include "maps/mapdraw.h"
 #include "core/notes.h"
 #include "base/ui.h"
@@ -227,9 +228,16 @@ void Slotista_Uniikki(int slot) {
     }
     int obj = Plr.inv_obj[slot];
     if (Plr.inv_count[slot] > 1) Lisaa_Inventoryyn(obj, Plr.inv_count[slot] - 1, 0, slot + 1);
-    int own = Esineesta_Uniikki(ObjToItem(obj));
-    if (own != 0) fill_slot(slot, own, 1);
-    else Plr.inv_count[slot] = 1;
+    const ItemStruct item = ObjToItem(obj);
+    int own = Esineesta_Uniikki(item);
+    if (own != 0) {
+        fill_slot(slot, own, 1);
+        // An unpaid unit owed to a village: its debt follows it to its own record.
+        if ((item.ownerflags & OWN_UNPAID) && !(item.ownerflags & OWN_FREE) && item.ownersoc != 0)
+            replacedebtitem((int)item.ownersoc, obj, own);
+    } else {
+        Plr.inv_count[slot] = 1;
+    }
     laske_Load(-1);
 }
 

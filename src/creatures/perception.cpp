@@ -443,9 +443,6 @@ void RYHMA_moraalitarkistus(int n, int t) {
     }
 }
 
-// The player's visits to the village of a world cell's society.
-static int village_visits(int soc) { return GetGlobVil(soc) ? (int)globVil.visits : 0; }
-
 // ---- seeing ------------------------------------------------------------------------------------------
 
 void Havaitse_PLR(int n, int pos) {
@@ -483,7 +480,7 @@ void Havaitse_PLR(int n, int pos) {
     int wx, wy;
     square_worldcell(Data[pos].x, Data[pos].y, &wx, &wy);
     const int soc = (int)Mapinfo_socID(wx, wy);
-    if (c.speciescode == 618 && c.owner > 0 && soc && 4 + random(5) >= village_visits(soc) && !PLAYER_SLEEPING) {
+    if (c.speciescode == 618 && c.owner > 0 && soc && 4 + random(5) >= soc_visits(soc) && !PLAYER_SLEEPING) {
         if (aantelylaskuri(n, 0)) {
             cre_say(n, "SOUND_NORMAL");
             if (AANI_TASO < 4) aseta_maailmaan_meteli(Data[pos].x, Data[pos].y, 3, n);

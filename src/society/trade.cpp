@@ -1,6 +1,25 @@
-// src/society/trade.cpp -- the one trade under way and its completion.
-// Stands in until the trade lands: nothing completes.
+// src/society/trade.cpp -- the one trade under way and its completion: the goods change owners, the
+// village books goodwill, credit and paid debts, and the partner answers. The valuation of goods and
+// the partner's picked goods come with the trade's valuation; until it lands they are the local
+// stand-ins below.
 #include "society/trade.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "core/obj_func.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "core/tekstit.h"
+#include "creatures/creatures.h"
+#include "creatures/deathdrop.h"
+#include "creatures/describe.h"
+#include "items/inventory.h"
+#include "items/items.h"
+#include "quests/tehtavat.h"
+#include "society/chat.h"
+#include "society/talkscreen.h"
+#include "society/village.h"
 
 int Trade_Phase;
 float Trade_Price;
@@ -11,6 +30,180 @@ int32_t Trade_ItemCount[TRADE_SLOTS];
 int32_t Trade_DebtCheck[TRADE_SLOTS];
 int Trade_Status;
 
-void Trade_Complete() {}
-void Debt_Complete() {}
-void FlushPCTradelistToChatNPC() {}
+enum { OBJ_TASK_GOODS = 57, TASK_BOUGHT = 37, TASK_TRADED = 16, TASK_TRADED_ROLE5 = 44 };
+
+// ---- stand-ins until the trade lands ----
+
+// The worth of the offered goods.
+static float tradelistvalue() {
+    float value = 0.0f;
+    for (int i = 0; i < TRADE_SLOTS; i++)
+        if (Trade_ItemList[i] > 0 && Trade_ItemCount[i] > 0)
+            value += esinehinta(-1, ObjToItem(Trade_ItemList[i])) * (float)Trade_ItemCount[i];
+    return value;
+}
+// 1 when the player gave clearly more than was asked.
+static int soctradegenerosity(float value, float price) { return value > price * 1.25f + 1.0f ? 1 : 0; }
+// The count of the partner's pack slot the player picked; nothing is picked until the trade lands.
+static int PersTradeInvData(int) { return 0; }
+// Whether the village's credit covers the price.
+static int gotcredit(float price) { return NpcVil.credit > 0.0f && NpcVil.credit >= price ? 1 : 0; }
+static void BringAnimal() {}
+static void NPCpuhe_ClaimedAndRewardRemains(float price) {
+    char line[160];
+    const float left = NpcVil.credit - price;
+    snprintf(line, sizeof line, "That is taken from what we owe you; %s of the reward remains.",
+             verbal_percent(left > 0.0f ? left : 0.0f, NpcVil.wholereward));
+    CrTalk(line);
+}
+
+// ---- helpers ----
+
+static bool partner_valid() { return Chatting_With >= 0 && Chatting_With < CRE_COUNT; }
+
+static void store_item(int pos, const ItemStruct &item) {
+    if (pos >= OBJ_PLAYER_FIRST && pos <= OBJ_PLAYER_LAST) PlayerObj[pos - OBJ_PLAYER_FIRST] = item;
+}
+
+static void clear_marks(ItemStruct &item) {
+    item.ownerword1 = item.ownerword2 = 0;
+    item.ownersoc = 0;
+    item.ownerflags = 0;
+}
+
+static void say_chat(const char *key) {
+    const char *text = CHATMSG(key);
+    if (text && text[0]) CrTalk(text);
+}
+
+void Trade_ClearList() {
+    for (int i = 0; i < TRADE_SLOTS; i++) {
+        Trade_ItemList[i] = 0;
+        Trade_ItemCount[i] = 0;
+        Trade_DebtCheck[i] = -1000;
+    }
+}
+
+static void report_tasks() {
+    if (partner_valid() && Cre[Chatting_With].role == 5) Tarkista_Suoritus(TASK_TRADED_ROLE5);
+    Tarkista_Suoritus(TASK_TRADED);
+}
+
+// The partner's answer: what remains of the reward, else the deal's line.
+static void answer(float price, int generous) {
+    if (gotcredit(price)) NPCpuhe_ClaimedAndRewardRemains(price);
+    else say_chat(generous ? "TRADE_GENEROUS_DEAL" : "TRADE_DEAL");
+}
+
+// The price is drawn from the village's credit while there is any.
+static void book_credit(float price) {
+    if (NpcVil.credit <= 0.0f) return;
+    if (NpcVil.wholereward <= 0.0f) NpcVil.wholereward = NpcVil.credit;
+    NpcVil.credit -= price;
+    if (NpcVil.credit <= 0.0f) {
+        CrTalk("Now you are fully rewarded from our behalf.");
+        NpcVil.credit = 0.0f;
+        NpcVil.wholereward = 0.0f;
+    }
+}
+
+void FlushPCTradelistToChatNPC() {
+    if (!partner_valid()) return;
+    for (int i = 0; i < TRADE_SLOTS; i++) {
+        const int obj = Trade_ItemList[i], count = Trade_ItemCount[i];
+        if (obj <= 0 || count <= 0) continue;
+        ItemStruct item = ObjToItem(obj);
+        if (item.status & (ISTAT_PRIMARY | ISTAT_WORN | ISTAT_SECOND)) {
+            item.status = 0;
+            store_item(obj, item);
+        }
+        if (!new_AddCrPack(Chatting_With, obj, count, 0)) NpcDropItem(Chatting_With, obj, count);
+    }
+}
+
+void Trade_Complete() {
+    const int generous = soctradegenerosity(tradelistvalue(), Trade_Price);
+    if (Chat_Mode != CHAT_BUY_ANIMAL && Chat_Mode != CHAT_TRADE_TEST && partner_valid())
+        for (int slot = 0; slot < 20; slot++) {
+            const int count = PersTradeInvData(slot);
+            const int obj = Cre[Chatting_With].pack[slot];
+            if (count <= 0 || obj <= 0) continue;
+            ItemStruct item = ObjToItem(obj);
+            item.ownersoc = 0;
+            item.ownerflags = 0;
+            item.owner = 0;
+            const int mine = Luo_Esineen_Itempos(item);
+            if (mine <= 0) continue;
+            Lisaa_Inventoryyn(mine, count, 0, 0);
+            Poista_NpcItem(Chatting_With, slot, count);
+            if (item.id == OBJ_TASK_GOODS) Tarkista_Suoritus(TASK_BOUGHT);
+        }
+    report_tasks();
+    answer(Trade_Price, generous);
+    FlushPCTradelistToChatNPC();
+    Trade_ClearList();
+    if (Chat_Mode == CHAT_BUY_ANIMAL) {
+        char line[200];
+        snprintf(line, sizeof line, "I'll get your %s here and also give you a rope so you can leash it.", Trade_Item);
+        CrTalk(line);
+        BringAnimal();
+        QUIT = 1;
+        return;
+    }
+    if (NpcVil.credit > 0.0f) {
+        book_credit(Trade_Price);
+        SaveNpcVil();
+    }
+    Emote(0, "The trade is complete and the goods change their owners.");
+    Chat_Mode = 0;
+    Trade_Phase = 0;
+    Trade_Status = 0;
+    QUIT = 1;
+}
+
+// The paid line's goods, and the same goods the player carries marked unpaid to this village, are
+// free of the village's marks.
+static void settle_line(VillageDebtLine &d, uint32_t soc) {
+    ItemStruct item = ObjToItem((int)d.object);
+    if (item.id == OBJ_TASK_GOODS) Tarkista_Suoritus(TASK_BOUGHT);
+    if (item.vessel) {
+        ItemStruct vessel = ObjToItem((int)item.vessel);
+        clear_marks(vessel);
+        store_item((int)item.vessel, vessel);
+    }
+    const ItemStruct owed = item;
+    clear_marks(item);
+    store_item((int)d.object, item);
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        const int pos = Plr.inv_obj[s];
+        if (pos <= 0) continue;
+        ItemStruct mine = ObjToItem(pos);
+        if (mine.type != owed.type || mine.id != owed.id || strcmp(mine.name, owed.name) != 0) continue;
+        if (!(mine.ownerflags & OWN_UNPAID) || mine.ownersoc != soc) continue;
+        clear_marks(mine);
+        store_item(pos, mine);
+    }
+    memset(&d, 0, sizeof d);
+}
+
+void Debt_Complete() {
+    Trade_Status = 1;
+    Trade_Phase = 0;
+    report_tasks();
+    const float value = tradelistvalue(), debt = vildebtvalue(&NpcVil);
+    if (NpcVil.goodtrades < 250 && NpcVil.credit <= 0.0f) NpcVil.goodtrades = (uint8_t)(NpcVil.goodtrades + NpcVil.debtlevel);
+    const int generous = NpcVil.credit > 0.0f ? 0 : soctradegenerosity(value, debt);
+    for (VillageDebtLine &d : NpcVil.debt)
+        if (d.active) settle_line(d, NpcVil.socid);
+    vildebtrefresh(&NpcVil);
+    SaveNpcVil();
+    FlushPCTradelistToChatNPC();
+    if (partner_valid()) Creature = Cre[Chatting_With];
+    Trade_ClearList();
+    answer(debt, generous);
+    if (NpcVil.credit > 0.0f) {
+        book_credit(debt);
+        SaveNpcVil();
+    }
+    Emote(0, "The trade is complete and the goods change their owners.");
+}

@@ -1,5 +1,6 @@
 // src/society/trade.h -- the one trade under way: its phase, price, the goods the player offers and
-// the partner's goods picked; completing a barter or a debt payment.
+// the partner's goods picked; completing a barter or a debt payment (the partner's village is
+// NpcVil of society/village.h, written back when the trade completes).
 #pragma once
 #include <cstdint>
 
@@ -16,3 +17,6 @@ extern int Trade_Status;
 void Trade_Complete();
 void Debt_Complete();
 void FlushPCTradelistToChatNPC();
+
+// Clears the offered goods: objects and counts 0, no debt line paid.
+void Trade_ClearList();

@@ -1,9 +1,11 @@
-// src/society/village.cpp -- the village societies the people and the goods answer to. Until the
-// villages land every record is kept in memory only: a village is made when its settlement is
-// first entered and forgotten with the game; its talks are a line of speech.
+// src/society/village.cpp -- the village societies the people and the goods answer to: making a
+// society for a settlement, the upkeep of its record on entry, its people, visits and talks, its
+// centres and buildings, the collection of its debts and word of mouth. The file and the cache are
+// in vilfile.cpp, the debt lines in vildebt.cpp.
 #include "society/village.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/datafunc.h"
@@ -18,88 +20,19 @@
 #include "items/items.h"
 #include "items/ownership.h"
 #include "maps/kulttuuri.h"
+#include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 
-VillageStruct globVil;
-int globVilID = -1000;
-VillageStruct NpcVil;
-
-static VillageStruct villages[VILLAGE_MAX];
-
-static void dbg(const char *text) {
-    if (DEBUG_INFO) DebugNote(text);
+// The player did a deed here: the village has it to tell from now on.
+void updglobnewstick() {
+    globVil.newsflag = 1;
+    globVil.deedminute = Plr.minutes;
+    globVil.deedday = (uint16_t)Plr.daynumber;
 }
-
-static int find_village(int soc) {
-    for (int i = 0; i < VILLAGE_MAX; i++)
-        if (villages[i].socid == (uint32_t)soc) return i;
-    return -1;
-}
-
-// The centre of a new village: the settlement cell of the society nearest the first cell found.
-static void find_centre(VillageStruct &v) {
-    for (const ZoomExtraStruct &z : ZoomExtra) {
-        if (z.x == 0 || z.socid != v.socid) continue;
-        const int c = get_alltime_maailmachar(z.x, z.y);
-        if (c == 210 || c == 211 || c == 239 || v.centre_x == 0) {
-            v.centre_x = z.x;
-            v.centre_y = z.y;
-            if (c == 210 || c == 211 || c == 239) return;
-        }
-    }
-}
-
-// The record of a society: an existing one, or a new blank one in the first free row; a full table
-// reuses the row of the village visited longest ago.
-static int village_row(int soc) {
-    int i = find_village(soc);
-    if (i >= 0) return i;
-    i = find_village(0);
-    if (i < 0) {
-        i = 0;
-        for (int k = 1; k < VILLAGE_MAX; k++)
-            if (villages[k].lastvisit < villages[i].lastvisit) i = k;
-    }
-    memset(&villages[i], 0, sizeof villages[i]);
-    villages[i].socid = (uint32_t)soc;
-    find_centre(villages[i]);
-    villages[i].culture = (uint8_t)get_alltime_kulttuuri(villages[i].centre_x, villages[i].centre_y);
-    return i;
-}
-
-int GetGlobVil(int soc) {
-    if (soc <= 0) return 0;
-    if (globVilID == soc) return 1;
-    SaveGlobVil();
-    globVil = villages[village_row(soc)];
-    globVilID = soc;
-    return 1;
-}
-
-int SaveGlobVil() {
-    if (globVilID <= 0) return 1;
-    const int i = village_row(globVilID);
-    villages[i] = globVil;
-    return 1;
-}
-
-void clrGlobVil() {
-    SaveGlobVil();
-    globVilID = -1000;
-    memset(&globVil, 0, sizeof globVil);
-}
-
-void clrVillages() {
-    memset(villages, 0, sizeof villages);
-    memset(&globVil, 0, sizeof globVil);
-    globVilID = -1000;
-}
-
-void updglobnewstick() {}
 
 static int settlement_char(int c) { return c == 210 || c == 211 || c == 239; }
 
@@ -123,6 +56,13 @@ int createsocarea(int x, int y, int flags) {
     return (int)id;
 }
 
+// Every living person of the society on the map is one of its people.
+static void enrol_people(int soc) {
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (Cre[i].kind == CK_HUMAN && Cre[i].mode != CM_CARCASS && Cre[i].community == (uint32_t)soc)
+            npctosocppl(i, soc);
+}
+
 // A visit: counted once per entry, with the people of the society that live on the map remembered.
 void socmaint(int x, int y) {
     const int soc = (int)Mapinfo_socID(x, y);
@@ -134,96 +74,37 @@ void socmaint(int x, int y) {
     globVil.greetings = 0;
     globVil.debttalked = 0;
     globVil.culture = (uint8_t)get_alltime_kulttuuri(x, y);
-    int k = 0;
-    for (int i = 0; i < CRE_COUNT && k < VILLAGE_PEOPLE; i++)
-        if (Cre[i].kind == CK_HUMAN && Cre[i].mode != CM_CARCASS && Cre[i].community == (uint32_t)soc && Cre[i].socialid)
-        {
-            globVil.people[k++] = Cre[i].socialid;
-            Cre[i].greetbits &= (uint8_t)~16;   // greeted again on this visit
+    if (on_kyla(x, y, 1)) {
+        if (globVil.centre_x == 0 && globVil.centre_y == 0) {
+            globVil.centre_x = x;
+            globVil.centre_y = y;
         }
-    if (k) memset(globVil.people + k, 0, sizeof(uint32_t) * (VILLAGE_PEOPLE - k));
+        int free_pair = -1, known = 0;
+        for (int i = 0; i < 10; i++) {
+            if (globVil.centres_x[i] == x && globVil.centres_y[i] == y) known = 1;
+            if (globVil.centres_x[i] == 0 && free_pair < 0) free_pair = i;
+        }
+        if (!known && free_pair >= 0) {
+            globVil.centres_x[free_pair] = (uint16_t)x;
+            globVil.centres_y[free_pair] = (uint16_t)y;
+        }
+    }
+    enrol_people(soc);
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (Cre[i].kind == CK_HUMAN && Cre[i].mode != CM_CARCASS && Cre[i].community == (uint32_t)soc)
+            Cre[i].greetbits &= (uint8_t)~16;   // greeted again on this visit
     SaveGlobVil();
 }
 
-void kyla_maintenance(int, int) {}
+// The catch-up of a settlement cell: its members on the map are its people.
+void kyla_maintenance(int x, int y) {
+    const int soc = (int)Mapinfo_socID(x, y);
+    if (soc < 1 || !GetGlobVil(soc)) return;
+    enrol_people(soc);
+}
 void field_maintenance(int, int) {}
 
-// ---- debts and the goods pool ----
-
-void vildebtrefresh(VillageStruct *v) {
-    float total = 0.0f;
-    uint32_t oldest = 0;
-    int lines = 0;
-    for (const VillageDebtLine &d : v->debt) {
-        if (!d.active) continue;
-        lines++;
-        total += d.value;
-        if (!oldest || d.minute < oldest) oldest = d.minute;
-    }
-    v->hasdebt = lines > 0;
-    v->debtlevel = (uint8_t)(lines == 0 ? 0 : total > 400.0f ? 3 : total > 16.0f ? 2 : 1);
-    v->debtage = lines ? Plr.minutes - oldest : 0;
-    v->goods = (uint8_t)(lines > 0);
-}
-
-int additemdebt(int soc, int pos, int count) {
-    if (count <= 0 || pos <= 0 || !GetGlobVil(soc)) return 0;
-    // one line per item: more units of the same item are added to its line
-    for (VillageDebtLine &d : globVil.debt)
-        if (d.active && d.object == (uint32_t)pos) {
-            d.count += (uint32_t)count;
-            d.value = esinehinta(0, ObjToItem(pos)) * (float)d.count;
-            vildebtrefresh(&globVil);
-            SaveGlobVil();
-            return 1;
-        }
-    for (VillageDebtLine &d : globVil.debt) {
-        if (d.active) continue;
-        memset(&d, 0, sizeof d);
-        d.active = 1;
-        d.object = (uint32_t)pos;
-        d.count = (uint32_t)count;
-        d.value = esinehinta(0, ObjToItem(pos)) * (float)count;
-        d.minute = Plr.minutes;
-        vildebtrefresh(&globVil);
-        SaveGlobVil();
-        return 1;
-    }
-    dbg("debt book full");
-    return 0;
-}
-
-int remitemdebt(int soc, unsigned pos, unsigned count) {
-    if (soc <= 0 || count == 0 || !GetGlobVil(soc)) return 0;
-    for (VillageDebtLine &d : globVil.debt) {
-        if (!d.active || d.object != pos) continue;
-        if (count >= d.count) {
-            memset(&d, 0, sizeof d);
-        } else {
-            d.value -= d.value * (float)count / (float)d.count;
-            d.count -= count;
-        }
-        vildebtrefresh(&globVil);
-        dbg(globVil.hasdebt ? "still got debt" : "no debt no more");
-        SaveGlobVil();
-        return 1;
-    }
-    return 0;
-}
-
-int vildebtcount(int soc) {
-    if (!GetGlobVil(soc)) return 0;
-    int n = 0;
-    for (const VillageDebtLine &d : globVil.debt) n += d.active ? 1 : 0;
-    return n;
-}
-
-void forgivedebtitems(int soc) {
-    if (!GetGlobVil(soc)) return;
-    memset(globVil.debt, 0, sizeof globVil.debt);
-    vildebtrefresh(&globVil);
-    SaveGlobVil();
-}
+// ---- the goods pool ----
 
 int addvilpool(int soc, int pos, int count) {
     if (count <= 0 || pos <= 0 || !GetGlobVil(soc)) return 0;
@@ -284,62 +165,132 @@ void deaktivoi_perinta(int soc) {
     SaveGlobVil();
 }
 
-static int storage_char(int c) { return c == 19 || c == 28 || c == 40 || c == 95 || c == 240; }
-
-int socwants_reclaim_dp(int dp, int soc) {
-    if ((unsigned)dp >= (unsigned)DATA_MAX || soc <= 0 || Data[dp].type != DT_ITEM) return 0;
-    const ItemStruct item = ObjToItem((int)Data[dp].id);
-    if (item.ownerword1 == 0 && item.ownerword2 == 0) return 0;
-    const int x = Data[dp].x, y = Data[dp].y;
-    if (kohtaIsoX(x) == item.ownerword1 && kohtaIsoY(y) == item.ownerword2 && storage_char(get_mapchar(x, y))) return 0;
-    const OwnerStruct o = own_datapos(dp);
-    if (o.free) return 0;
-    return o.soc == (uint32_t)soc;
-}
-
-int soc_reclaim_check(int soc) {
-    if (!GetGlobVil(soc)) return 0;
-    int wanted = 0;
-    for (int i = 0; i < DATA_MAX && !wanted; i++)
-        if (Data[i].type == DT_ITEM && socwants_reclaim_dp(i, soc)) wanted = 1;
-    globVil.reclaimflag = (uint8_t)wanted;
-    SaveGlobVil();
-    return wanted;
-}
-
 // ---- people and places ----
 
 int socpopulation(int soc) {
-    if (soc <= 0 || find_village(soc) < 0) return 0;
-    if (!GetGlobVil(soc)) return 0;
+    if (soc < 1 || !GetGlobVil(soc)) return 0;
     int n = 0;
     for (uint32_t id : globVil.people) n += id ? 1 : 0;
-    int here = 0;
-    for (int i = 0; i < CRE_COUNT; i++)
-        if (Cre[i].kind == CK_HUMAN && Cre[i].mode != CM_CARCASS && Cre[i].community == (uint32_t)soc) here++;
-    return here > n ? here : n;
+    return n;
+}
+
+int soc_visits(int soc) { return soc > 0 && GetGlobVil(soc) ? (int)globVil.visits : 0; }
+
+// A social id goes into the first free slot of a list unless it stands there already.
+static void enrol(uint32_t *slots, int n, uint32_t id) {
+    if (id == 0) return;
+    for (int i = 0; i < n; i++)
+        if (slots[i] == id) return;
+    for (int i = 0; i < n; i++)
+        if (slots[i] == 0) {
+            slots[i] = id;
+            return;
+        }
+}
+
+void npctosocppl(int n, int soc) {
+    if (soc < 1 || (unsigned)n >= (unsigned)CRE_COUNT || !GetGlobVil(soc)) return;
+    enrol(globVil.people, VILLAGE_PEOPLE, Cre[n].socialid);
+}
+
+void socset_npc_hired(int n, int soc) {
+    if (soc < 1 || (unsigned)n >= (unsigned)CRE_COUNT || !GetGlobVil(soc)) return;
+    enrol(globVil.hired, VILLAGE_HIRED, Cre[n].socialid);
 }
 
 void npcremsocppl(int n, int soc) {
-    if ((unsigned)n >= (unsigned)CRE_COUNT || !GetGlobVil(soc)) return;
+    if ((unsigned)n >= (unsigned)CRE_COUNT || Cre[n].socialid == 0 || !GetGlobVil(soc)) return;
     for (uint32_t &id : globVil.people)
-        if (id && id == Cre[n].socialid) id = 0;
-    SaveGlobVil();
+        if (id == Cre[n].socialid) {
+            id = 0;
+            break;
+        }
 }
 
+// A visit is counted once a day.
 void meet_soc(int soc) {
-    if (!GetGlobVil(soc) || globVil.greeted) return;
-    globVil.greeted = 1;
+    if (!GetGlobVil(soc) || globVil.lastvisit == Plr.daynumber) return;
+    if (globVil.lastvisit) globVil.visitgap = (uint16_t)std::abs((long long)globVil.lastvisit - (long long)Plr.daynumber);
+    globVil.visits++;
+    globVil.lastvisit = Plr.daynumber;
+    globVil.greeted = 0;
+}
+
+void talk_soc(int soc) {
+    if (!GetGlobVil(soc)) return;
     globVil.talks++;
-    SaveGlobVil();
 }
 
+int isloc_soccenter(int soc, int wx, int wy) {
+    if (soc == 0 || !GetGlobVil(soc)) return 0;
+    if (globVil.centre_x == wx && globVil.centre_y == wy) return 1;
+    if (globVil.centre_x == 0 && globVil.centre_y == 0 && on_kyla(wx, wy, 1)) return 1;
+    for (int i = 0; i < 10; i++)
+        if (globVil.centres_x[i] != 0 && globVil.centres_x[i] == wx && globVil.centres_y[i] == wy) return 1;
+    return 0;
+}
+
+// Cells to the nearest centre; 1000 when the village has none on record.
 int locdist_soccenter(int soc, int wx, int wy) {
-    if (!GetGlobVil(soc) || (globVil.centre_x == 0 && globVil.centre_y == 0)) return 1000;
-    return koordinaattien_vali(wx, wy, globVil.centre_x, globVil.centre_y);
+    if (!GetGlobVil(soc)) return 1000;
+    if (globVil.centre_x == wx && globVil.centre_y == wy) return 0;
+    int best = 1000;
+    if (globVil.centre_x != 0 || globVil.centre_y != 0) best = koordinaattien_vali(wx, wy, globVil.centre_x, globVil.centre_y);
+    for (int i = 0; i < 10; i++)
+        if (globVil.centres_x[i] != 0) {
+            const int d = koordinaattien_vali(wx, wy, globVil.centres_x[i], globVil.centres_y[i]);
+            if (d < best) best = d;
+        }
+    return best;
 }
 
-int isloc_soccenter(int soc, int wx, int wy) { return locdist_soccenter(soc, wx, wy) == 0; }
+// The code of the last building letter of the world cells around x, y, row by row.
+int shoptype(int x, int y) {
+    int code = -1000;
+    for (int cy = y - 2; cy <= y + 2; cy++)
+        for (int cx = x - 2; cx <= x + 2; cx++) switch (get_alltime_maailmachar(cx, cy)) {
+            case 'a': code = 97; break;
+            case 'b': code = 98; break;
+            case 'c': code = 3; break;
+            case 'd': code = 4; break;
+            case 'e': code = 101; break;
+            case 'f': code = 102; break;
+            case 'i': code = 105; break;
+            case 'j': code = 10; break;
+            case 'l': code = 108; break;
+            default: break;
+            }
+    return code;
+}
+
+int buildingtype(int x, int y) { return shoptype(x, y); }
+
+// A shop's letter on the local map in front of x, y.
+int oldshoparea(int x, int y) {
+    for (int cy = y; cy <= y + 4; cy++)
+        for (int cx = x - 3; cx <= x + 3; cx++) {
+            const int c = get_mapchar(cx, cy) - 'a';
+            if (c >= 0 && c < 12 && ((0x97f >> c) & 1)) return 1;
+        }
+    return 0;
+}
+
+int livingroom(int x, int y) {
+    for (int cy = y - 3; cy <= y + 3; cy++)
+        for (int cx = x - 3; cx <= x + 3; cx++) {
+            const int c = get_mapchar(cx, cy);
+            if (c == 4 || c == 5 || c == 19 || c == 240) return 1;
+        }
+    return 0;
+}
+
+float wombased_pctmod(int kind, int count) {
+    if (kind == 2) return 1.0f;
+    float share = kind < 6 ? 0.5f : 0.25f;
+    if (count >= 4) share += 0.1f;
+    if (count >= 6) share += 0.2f;
+    return share;
+}
 
 int CompanionInvDebt(int n, unsigned) {
     if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
@@ -352,27 +303,4 @@ int NPC_riittavasti_aseita(int n, int k) {
     for (int i = 0; i < CRE_PACK; i++)
         if (Cre[n].pack[i] && ObjToItem(Cre[n].pack[i]).type == IT_WEAPON) weapons++;
     return weapons >= k;
-}
-
-
-// Stands in until the village file lands: the partner's village is the cached one.
-void GetNpcVil(int soc) {
-    if (soc > 0 && GetGlobVil(soc)) {
-        NpcVil = globVil;
-    } else {
-        memset(&NpcVil, 0, sizeof NpcVil);
-        NpcVil.socid = (uint32_t)-1000;
-    }
-}
-
-void SaveNpcVil() {
-    if ((int)NpcVil.socid <= 0 || !GetGlobVil((int)NpcVil.socid)) return;
-    globVil = NpcVil;
-    SaveGlobVil();
-}
-
-void talk_soc(int soc) {
-    if (!GetGlobVil(soc)) return;
-    globVil.talks++;
-    SaveGlobVil();
 }

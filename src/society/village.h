@@ -1,12 +1,11 @@
-// src/society/village.h -- village societies: the village record, the one cached record `globVil`,
-// the debt book, reclaiming of goods, the answers to thefts and violence, the people of a society and
-// the talks that people open. Until the villages land the records live in memory only (a table of
-// VILLAGE_MAX records, emptied by clrVillages) and talks are opened as a line of speech.
+// src/society/village.h -- village societies: the village record and the village file "<name>.VIL"
+// of the character folder, the one cached record `globVil`, the debt book, reclaiming of goods, the
+// people of a society and their visits and talks.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
-enum { VILLAGE_DEBTS = 100, VILLAGE_POOL = 100, VILLAGE_PEOPLE = 50, VILLAGE_MAX = 64 };
+enum { VILLAGE_DEBTS = 100, VILLAGE_POOL = 100, VILLAGE_PEOPLE = 50, VILLAGE_HIRED = 10, VILLAGE_NEWS = 116 };
 
 struct VillageDebtLine {           // 80 bytes
     uint8_t  active;               // 1 in use
@@ -36,7 +35,10 @@ struct VillageStruct {
     uint8_t  tradeban;             // 8022: trade stoppage
     uint8_t  pad8023;
     uint32_t tradeban_day;         // 8024
-    uint8_t  pad8028[10];
+    uint8_t  pad8028[7];
+    uint8_t  sowyear;              // 8035: sow year of the village's fields
+    uint8_t  harvestyear;          // 8036: harvest year of the village's fields
+    uint8_t  knowledge;            // 8037: 2 the village knows the player's name
     uint8_t  culture;              // 8038
     uint8_t  pad8039;
     uint32_t pool[VILLAGE_POOL];   // 8040: goods pool
@@ -44,7 +46,8 @@ struct VillageStruct {
     uint8_t  pad8540[160];
     uint32_t hired[10];            // 8700
     uint32_t people[VILLAGE_PEOPLE];    // 8740: social ids
-    uint32_t flags;                // 8940: 0x400 cleared by a banishment, 0x4000 collection active
+    uint32_t flags;                // 8940: 0x400 cleared by a banishment, 0x4000 collection active;
+                                   // its second byte (8941) is the per-visit state byte, see visitstate()
     uint8_t  said[4];              // 8944: shouts said: drop our goods, leave, beating, mischief
     uint16_t centres_x[10];        // 8948
     uint16_t centres_y[10];        // 8968
@@ -76,7 +79,11 @@ struct VillageStruct {
     uint8_t  pad9442[2];
     uint32_t banish_minute;        // 9444: start minute of the enforcement
     uint16_t banish_day;           // 9448: end day
-    uint8_t  pad9450[89];
+    uint8_t  pad9450;
+    uint8_t  newsapplied1;         // 9451: theft news applied (its sources)
+    uint8_t  newsapplied2;         // 9452: murder news applied (its sources)
+    uint8_t  hasnews;              // 9453: the village has news of the player
+    uint8_t  pad9454[85];
     uint8_t  paytrouble;           // 9539
     uint8_t  goodtrades;           // 9540
     uint8_t  pad9541[11];
@@ -84,12 +91,21 @@ struct VillageStruct {
     uint8_t  reclaimlevel;         // 9553: collection level 0..3
     uint8_t  pad9554[6];
     uint32_t graceend;             // 9560: running minute; 0 no grace
-    uint8_t  pad9564[456];
+    uint8_t  pad9564[304];
+    uint8_t  newsflag;             // 9868: 1 once the village has a deed of the player to tell
+    uint8_t  pad9869;
+    uint16_t deedday;              // 9870: day number of that deed
+    uint32_t newsfrom[10];         // 9872: received news: the villages it came from
+    uint32_t newsminute[10];       // 9912: received news: their deed minutes, parallel
+    uint32_t deedminute;           // 9952: running game minute of the deed
+    uint8_t  pad9956[64];
     float    wholereward;          // 10020
     float    credit;               // 10024
     float    generosity;           // 10028
     float    everdebt;             // 10032
-    uint8_t  pad10036[348];
+    uint8_t  news_banish[VILLAGE_NEWS];    // 10036: news record of banishments
+    uint8_t  news_theft[VILLAGE_NEWS];     // 10152: news record of thefts
+    uint8_t  news_murder[VILLAGE_NEWS];    // 10268: news record of murders
     // ---- tail block: the reaction fields of the creatures' life ----
     uint32_t saidbits;             // 10384: shouts said, by kind
     uint8_t  theftweight;          // 10388: added to the theft count per theft
@@ -107,6 +123,10 @@ struct VillageStruct {
     uint8_t  nobeating;            // 10406
     uint8_t  settled;              // 10407
     uint8_t  pad10408[1020];
+
+    // The per-visit state byte at 8941 is the second byte of the flags word: one view of the same bytes.
+    uint8_t visitstate() const { return (uint8_t)(flags >> 8); }
+    void set_visitstate(uint8_t b) { flags = (flags & ~0xff00u) | ((uint32_t)b << 8); }
 };
 static_assert(sizeof(VillageStruct) == 11428, "VillageStruct is a file record");
 static_assert(offsetof(VillageStruct, debt) == 12, "VillageStruct layout");
@@ -125,6 +145,22 @@ static_assert(offsetof(VillageStruct, reclaimlevel) == 9553, "VillageStruct layo
 static_assert(offsetof(VillageStruct, graceend) == 9560, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, everdebt) == 10032, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, saidbits) == 10384, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, sowyear) == 8035, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, knowledge) == 8037, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, culture) == 8038, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, hired) == 8700, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, flags) == 8940, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, newsapplied1) == 9451, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, hasnews) == 9453, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, newsflag) == 9868, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, deedday) == 9870, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, newsfrom) == 9872, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, newsminute) == 9912, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, deedminute) == 9952, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, wholereward) == 10020, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, news_banish) == 10036, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, news_theft) == 10152, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, news_murder) == 10268, "VillageStruct layout");
 
 extern VillageStruct globVil;      // the cached village
 extern VillageStruct NpcVil;       // the village of the person talked to, its own copy (soc id -1000 none)
@@ -134,7 +170,7 @@ extern int globVilID;              // its society, -1000 none
 int GetGlobVil(int soc);           // makes soc's record current; 0 for a society id of 0 or below
 int SaveGlobVil();                 // writes the cached village back; 1 when written (or nothing cached)
 void clrGlobVil();                 // empties the cache (id -1000)
-void clrVillages();                // forgets every village (a new game, a test)
+void clrVillages();                // forgets every village: the cache and the village file (a new game, a test)
 void updglobnewstick();
 int createsocarea(int x, int y, int flags);   // the society of the settlement cells around x, y
 void socmaint(int x, int y);
@@ -169,3 +205,39 @@ int NPC_riittavasti_aseita(int n, int k);
 void GetNpcVil(int soc);           // NpcVil: soc's record
 void SaveNpcVil();                 // NpcVil back into the village file
 void talk_soc(int soc);            // a talk with one of its people
+
+// ---- the village file ----
+// "<character folder>/<character file>.VIL": headerless records of 11428 bytes in the order the villages
+// were first saved, each carrying its own soc id. A record that could not be written stays in memory
+// (and is read from there) until a later write succeeds; inside a save the file's writes join the save.
+enum { VIL_RECORD = (int)sizeof(VillageStruct) };
+void vil_file_path(char *buf, size_t size);
+void vil_forget();                 // forgets the cache and what is known of the file; the file stays
+// While a character is loaded nothing is written into her folder: the records wait in memory for the
+// next switch of villages or the next save.
+void vil_hold_writes(int hold);
+void clrVilStruct(VillageStruct *v);
+int seek_vilpos(uint32_t id);      // the record's index in the file, -1000 none
+int saveVil(uint32_t id, VillageStruct &v);   // 1 written; 0 failed (an error note, the record kept)
+VillageStruct readVil(uint32_t id);   // the record, or zeros carrying the id
+void VilChk();                     // lists the file's records into "debug_vil.txt"
+
+// ---- people, places and word of mouth ----
+void npctosocppl(int n, int soc);  // enrols creature n among the village's people
+void socset_npc_hired(int n, int soc);
+int shoptype(int x, int y);        // the last building letter's code in the 5 x 5 world cells; -1000 none
+int buildingtype(int x, int y);
+int oldshoparea(int x, int y);
+int livingroom(int x, int y);
+float wombased_pctmod(int kind, int count);   // the share of a deed that spreads by word of mouth
+int soc_visits(int soc);           // the player's visits to the village; 0 none
+
+// ---- the debt lines of a record ----
+// addvildebtitem answers VILDEBT_FULL when every line is in use, VILDEBT_GROWN when a line of the
+// object grew, and VILDEBT_NEWLINE + i when line i was opened; 0 when nothing was to be booked.
+enum { VILDEBT_FULL = -1000, VILDEBT_GROWN = 1, VILDEBT_NEWLINE = 2 };
+int addvildebtitem(VillageStruct *v, int soc, int object, int count);
+// Pays back count units (object and count 0: every line); 1 when every unit found a line.
+unsigned remvildebtitem(VillageStruct *v, int soc, int object, int count);
+void forgivedebtitems(VillageStruct *v, int soc);
+float vildebtvalue(const VillageStruct *v);
