@@ -14,6 +14,7 @@
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"
 #include "creatures/predicates.h"
+#include "society/smalltalk.h"
 #include "worldgen/culture.h"
 
 RepSummary TARGET_REPSUMMARY;
@@ -294,11 +295,8 @@ uint32_t after_theft(int soc) {
 
 // ---- forms of address ----
 
-// Until the village file lands: the knowledge flags of the record (byte 8037); value 2 is set once the
-// village knows the player's name.
-static bool village_knows_name(const VillageStruct &v) {
-    return (reinterpret_cast<const uint8_t *>(&v)[8037] & 2) != 0;
-}
+// The village knows the player's name once she told it to one of its people.
+static bool village_knows_name(const VillageStruct &v) { return (v.knowledge & 2) != 0; }
 
 static int player_culture() { return reinterpret_cast<const uint8_t *>(&Plr)[13]; }
 
@@ -331,7 +329,8 @@ char *plraddress(int n, int flags) {
     } else {
         f = SocFam(n, nullptr);
     }
-    const bool known = (c->namebits & NAMEBIT_KNOWS_PLAYER) != 0;
+    // She told the person her name, or the person learnt it from the village.
+    const bool known = (c->namebits & NAMEBIT_KNOWS_PLAYER) != 0 || (c->greetbits & MEET_INTRODUCED) != 0;
     if (f == 0) {
         if (disliked) bprintf(out, SBUF_SIZE, "annoying stranger");
         else if (same) bprintf(out, SBUF_SIZE, "unfamiliar %s", tribe);

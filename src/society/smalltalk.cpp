@@ -101,10 +101,8 @@ static bool name_known(const CreatureStruct &c) { return c.namebits & 1; }
 // A local person with a quest of its own that is not yet done (no completion day remembered).
 static bool has_open_quest(const CreatureStruct &c) { return c.quest != 0 && c.questexpiry == 0; }
 
-// The village's knowledge flags (byte 8037 of the record). Until the village file lands the byte has
-// no name of its own in the record.
-static uint8_t &vil_knowledge(VillageStruct &v) { return v.pad8028[9]; }
-static_assert(offsetof(VillageStruct, pad8028) + 9 == 8037, "the knowledge flags byte");
+// The village's knowledge flags: 2 the village knows the player's name.
+static uint8_t &vil_knowledge(VillageStruct &v) { return v.knowledge; }
 
 // ---- quests as the small talk sees them ---------------------------------------------------------
 

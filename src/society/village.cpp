@@ -92,7 +92,7 @@ void socmaint(int x, int y) {
     enrol_people(soc);
     for (int i = 0; i < CRE_COUNT; i++)
         if (Cre[i].kind == CK_HUMAN && Cre[i].mode != CM_CARCASS && Cre[i].community == (uint32_t)soc)
-            Cre[i].greetbits &= (uint8_t)~16;   // greeted again on this visit
+            Cre[i].greetbits &= (uint8_t)~(16 | 2);   // greeted again on this visit, in passing and in talk
     SaveGlobVil();
 }
 

@@ -94,6 +94,7 @@ TEST_F(Reputation, TheEleventhAndTwentyFirstBlowBanishThePlayer) {
         {0.0f, 0, 0, 0, 1, 0}, {0.0f, 1, 4, 2, 5, 7}, {20.0f, 1, 0, 2, 3, 7},
         {500.0f, 1, 0, 3, 4, 30}, {0.0f, 1, 9, 3, 10, 30}, {0.0f, 0, 255, 2, 255, 0},
     };
+    const int owed = item("Bowl", IT_TOOL, 1.0f);   // a line whose item is gone is dropped before it counts
     for (const Theft &t : thefts) {
         SCOPED_TRACE(t.debt + t.paytrouble);
         GetGlobVil(SOC);
@@ -101,6 +102,8 @@ TEST_F(Reputation, TheEleventhAndTwentyFirstBlowBanishThePlayer) {
         globVil.everdebt = 0.0f;
         memset(globVil.debt, 0, sizeof globVil.debt);
         globVil.debt[0].active = t.debt > 0.0f;
+        globVil.debt[0].object = (uint32_t)owed;
+        globVil.debt[0].count = 1;
         globVil.debt[0].value = t.debt;
         globVil.theftcount = t.theftcount;
         globVil.paytrouble = t.paytrouble;
