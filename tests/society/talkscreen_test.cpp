@@ -12,6 +12,7 @@
 #include "common/harness.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
+#include "creatures/outfit.h"
 #include "society/chat.h"
 #include "society/talkscreen.h"
 
@@ -131,6 +132,18 @@ TEST_F(TalkSpeech, SharesInWordsAndMenusAnswerTheScriptedKeys) {
         EXPECT_EQ(Talk_Menu(TALK_MENU_MODES, "Chat mode", m.lines, m.n), m.answer);
         EXPECT_EQ(ui_script_left(), m.keys_left);
     }
+    // Every face the game gives a person is a picture of the working folder, found as the talk
+    // screen looks for it (a name without an ending is a ".png").
+    const char *(*const pickers[])() = {pick_male_face, pick_female_face, pick_child_face};
+    for (auto pick : pickers)
+        for (int i = 0; i < 200; i++) {
+            const std::string face = std::string("truegfx/") + pick() + ".png";
+            FILE *f = fopen(oxatest::asset_path(face.c_str()).c_str(), "rb");
+            EXPECT_NE(f, nullptr) << face;
+            if (f) fclose(f);
+        }
+    EXPECT_NE(oxatest::read_bytes(oxatest::asset_path("truegfx/kid1.png")).size(), 0u);
+
     // Without a screen a scene line takes no key.
     const int space = ' ';
     ui_script_keys(&space, 1);
@@ -211,9 +224,27 @@ TEST_F(TalkScreenDrawn, PortraitsSpeechMenusAndSceneLines) {
     oxatest::push_key(SDLK_1);
     EXPECT_EQ(Talk_Menu(TALK_MENU_OPTIONS, "Choose a line / reaction:", options, 3), '1');
     EXPECT_EQ(oxatest::pixel(300, 500), under);
-    TalkMenuLine modes[] = {{'G', "G.Greet"}, {27, "ESC.Exit"}};
+    TalkMenuLine modes[] = {{'G', "G.Greet"}, {'A', "A.Ask for directions"}, {27, "ESC.Exit"}};
     oxatest::push_key(SDLK_g);
-    EXPECT_EQ(Talk_Menu(TALK_MENU_MODES, "Chat mode", modes, 2), 'G');
+    EXPECT_EQ(Talk_Menu(TALK_MENU_MODES, "Chat mode", modes, 3), 'G');
+    // A click on a line picks it: the mode menu's second line lies at 31 + 24 + 12.
+    MOUSE_X = 520;
+    MOUSE_Y = 31 + 24 + 12 + 4;
+    SDL_Event click{};
+    click.type = SDL_MOUSEBUTTONDOWN;
+    click.button.button = SDL_BUTTON_LEFT;
+    click.button.state = SDL_PRESSED;
+    SDL_PushEvent(&click);
+    EXPECT_EQ(Talk_Menu(TALK_MENU_MODES, "Chat mode", modes, 3), 'A');
+
+    // A grown-up's face: the record's name with ".png", drawn as it is.
+    CrTalk_Clear();
+    Cre[7].role = 0;
+    copy_bounded(Cre[7].portrait, sizeof Cre[7].portrait, "pt-north01");
+    dir->copy_asset("truegfx/pt-north01.png");
+    Piirra_NPC_Puheboksi();
+    EXPECT_STREQ(Cre[7].portrait, "pt-north01");
+    expect_picture_at(dir->path() + "/truegfx/pt-north01.png", 80, 70, 302 + 80, 255 + 70);
 
     // A scene line waits for a key, then the screen under it is as it was.
     const uint32_t scene = oxatest::pixel(200, 500);
