@@ -54,10 +54,11 @@ CreatureStruct *talked_to() {
 }
 
 // The picture of a person's face: the record names it, with ".png" when the name has no ending.
-const char *portrait_file(const char *name) {
+const char *portrait_file(const CreatureStruct &c) {
     char *out = sbuf();
-    char bare[sizeof(CreatureStruct::portrait) + 1];
-    copy_bounded(bare, sizeof bare, name);
+    char bare[sizeof c.portrait + 1];
+    memcpy(bare, c.portrait, sizeof c.portrait);
+    bare[sizeof c.portrait] = 0;
     if (!bare[0]) return out;
     snprintf(out, SBUF_SIZE, strchr(bare, '.') ? "%s" : "%s.png", bare);
     return out;
@@ -126,8 +127,8 @@ void Piirra_NPC_Puheboksi() {
         draw_box(NPC_BOX, "", "");
         return;
     }
-    if (c->role == 15 && !strstr(c->portrait, "kid")) copy_bounded(c->portrait, sizeof c->portrait, "kid1.png");
-    draw_box(NPC_BOX, monnam(Chatting_With, 0), portrait_file(c->portrait));
+    if (c->role == 15 && !strstr(portrait_file(*c), "kid")) copy_bounded(c->portrait, sizeof c->portrait, "kid1.png");
+    draw_box(NPC_BOX, monnam(Chatting_With, 0), portrait_file(*c));
 }
 
 void CrTalk_Clear() {
