@@ -20,6 +20,7 @@
 //   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes), from the generator
 //   names.dat     the place name of each block (6144 little-endian u16), made by the name generator
+//   portrait.png  her face (tools/portrait_paint.h), as character creation leaves the chosen one
 // and in "<working folder>/VILHO/" the same files for Vilho, dressed and with his knife in his hand, who
 // begins with start scenario 2 (his cell becomes a camp; he keeps his first weapon and first three
 // armour items), written also into a
@@ -34,6 +35,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "portrait_paint.h"
 
 #include "core/config.h"
 #include "core/loader.h"
@@ -556,6 +559,26 @@ bool lay_things_on_her_local_map() {
     return saved;
 }
 
+// Each ready-made character's face in its folder, written when the folder has none.
+bool write_portraits() {
+    struct Face {
+        const char *folder;
+        portrait::Set set;
+        int number;
+    };
+    static const Face FACES[] = {{"AINO", portrait::FEMALE, 3}, {"VILHO", portrait::NORTH, 5}};
+    bool ok = true;
+    for (const Face &f : FACES) {
+        const std::string path = std::string(f.folder) + "/portrait.png";
+        if (!own_isfile((std::string(f.folder) + "/" + f.folder + ".OXS").c_str()) || own_isfile(path.c_str())) continue;
+        if (!portrait::save_png(portrait::paint(f.set, f.number), path.c_str())) {
+            fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
+            ok = false;
+        }
+    }
+    return ok;
+}
+
 bool has_character() {
     static SavedCharacter found[LOADCHAR_ROWS];
     return list_saved_characters(found) > 0;
@@ -572,7 +595,7 @@ int main(int argc, char **argv) {
         fprintf(stderr, "gen_fixture: no working folder %s\n", argv[1]);
         return 1;
     }
-    if (has_character()) return write_scenario_character() ? 0 : 1;
+    if (has_character()) return write_scenario_character() && write_portraits() ? 0 : 1;
 
     mkdir(FOLDER, 0755);
     const std::string dir = std::string(FOLDER) + "/";
@@ -605,5 +628,6 @@ int main(int argc, char **argv) {
         remove((dir + FOLDER + ".OXS").c_str());
         ok = false;
     }
+    ok = ok && write_portraits();
     return ok ? 0 : 1;
 }

@@ -13,11 +13,16 @@
 //     truegfx/armour.png         the body picture: 17 skin regions and their mirrors, each closed by
 //                                an outline; pixel x mirrors 197 - x (1337 - x on the screen)
 //     truegfx/armour_black.png   its silhouette in black
+//     truegfx/pt-north01.png ... the faces people of the map are given (pt-north, pt-east, pt-west
+//                                and pt-female 01-12, pt-kid 01-08) and truegfx/kid1.png, the child's
+//                                face of the talk screen (tools/portrait_paint.h)
 // Everything is drawn from code with a fixed-seed generator of our own, so every build paints the
 // same pixels.
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <sys/stat.h>
+
+#include "portrait_paint.h"
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -957,6 +962,26 @@ static bool save_story_pictures() {
     return ok;
 }
 
+// The faces of the talk screen, one file per name the game gives a person.
+static bool save_portraits() {
+    bool ok = true;
+    for (const portrait::SetNames &set : portrait::SETS)
+        for (int n = 1; n <= set.count; n++) {
+            char name[64];
+            snprintf(name, sizeof name, "%s/truegfx/%s%02d.png", Dir.c_str(), set.prefix, n);
+            if (!portrait::save_png(portrait::paint(set.set, n), name)) {
+                fprintf(stderr, "gen_pictures: cannot write %s\n", name);
+                ok = false;
+            }
+        }
+    const std::string kid = Dir + "/truegfx/kid1.png";
+    if (!portrait::save_png(portrait::paint(portrait::KID, 0), kid.c_str())) {
+        fprintf(stderr, "gen_pictures: cannot write %s\n", kid.c_str());
+        ok = false;
+    }
+    return ok;
+}
+
 int main(int argc, char **argv) {
     if (argc < 2) { fprintf(stderr, "usage: gen_pictures <working folder>\n"); return 1; }
     Dir = argv[1];
@@ -981,5 +1006,6 @@ int main(int argc, char **argv) {
     ok = save(paint_supernatural(), "truegfx/bg-supernatural.jpg", false, false) && ok;
     ok = save(paint_panel(), "truegfx/bg-rpanel.png", true, false) && ok;
     ok = save_story_pictures() && ok;
+    ok = save_portraits() && ok;
     return ok ? 0 : 1;
 }

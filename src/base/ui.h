@@ -486,6 +486,32 @@ struct UiCommandKey {
 UiCommandKey ui_command_key();
 enum { UI_KEY_CLOSED = -1 };
 
+// ---- the talk screen ----------------------------------------------------------------------------
+
+// The rules lay the talk screen out (society/talkscreen.h): where each word and line goes, the menus'
+// lines and which is highlighted. The screen draws what it is asked; text lines go through
+// ui_text_line, flips through Flip. Without a screen nothing is drawn.
+struct UiTalk {
+    // The backdrop: the picture fitted to the whole window, the sub-screen frame and its title.
+    void (*backdrop)(const char *picture, const char *title);
+    // A speech box: the framed window with its title bar.
+    void (*box)(int x, int y, int w, int h, const char *title);
+    // A picture ("truegfx/" unless the name is a path) fitted into w x h; 1 when it was drawn.
+    int (*picture)(const char *name, int x, int y, int w, int h);
+    void (*fill)(int x, int y, int w, int h, UiColour colour);
+    // A menu: its framed window and title, its lines, and behind line `highlighted` (-1 none) a bar as
+    // long as the line's text in the highlight colour.
+    void (*menu)(int x, int y, int w, int h, const char *title, const UiLine *lines, int n, int highlighted,
+                 UiColour highlight);
+};
+
+void ui_talk_backdrop(const char *picture, const char *title);
+void ui_talk_box(int x, int y, int w, int h, const char *title);
+int ui_talk_picture(const char *name, int x, int y, int w, int h);   // 0 without a screen
+void ui_talk_fill(int x, int y, int w, int h, UiColour colour);
+void ui_talk_menu(int x, int y, int w, int h, const char *title, const UiLine *lines, int n, int highlighted,
+                  UiColour highlight);
+
 // ---- the table --------------------------------------------------------------------------------
 
 struct UiScreen {
@@ -495,6 +521,7 @@ struct UiScreen {
     UiPanels panels;
     UiRedraw redraw;
     UiScreens screens;
+    UiTalk talk;
 };
 extern UiScreen ui;                // a null member: the null screen answers for it
 

@@ -11,4 +11,5 @@ void ui_install_screen() {
     screen_ui_redraw(ui.redraw);
     screen_worldmap(ui.redraw);
     screen_ui_screens(ui.screens);
+    screen_ui_talk(ui.talk);
 }

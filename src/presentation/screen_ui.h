@@ -7,6 +7,7 @@ struct UiSound;
 struct UiPanels;
 struct UiRedraw;
 struct UiScreens;
+struct UiTalk;
 
 void ui_install_screen();          // the window is open: the rules ask this screen from now on
 
@@ -17,6 +18,7 @@ void screen_ui_sound(UiSound &t);
 void screen_ui_panels(UiPanels &t);
 void screen_ui_redraw(UiRedraw &t);
 void screen_ui_screens(UiScreens &t);
+void screen_ui_talk(UiTalk &t);      // the talk screen (talk_ui.cpp)
 // The world-generation screen (src/screens) fills its part of the redraw section.
 void screen_worldmap(UiRedraw &t);
 void screen_ui_invsel(UiChoices &t);   // the item selection screen's drawing (invsel_screen.cpp)

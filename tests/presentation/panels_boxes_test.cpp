@@ -63,6 +63,8 @@ protected:
         LURK = RUNNING = PLAYER_SLEEPING = 0;
         PlayerDir = 2;
         PlayerX = PlayerY = 230;
+        CharacterPath[0] = 0;   // no portrait in the heading box, whatever game an earlier test loaded
+        HeadingInit();
     }
 };
 
