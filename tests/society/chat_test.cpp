@@ -4,9 +4,11 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "common/harness.h"
 #include "creatures/village_fixture.h"
+#include "maps/picker.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/trade.h"
@@ -263,15 +265,21 @@ TEST_F(Chat, ModeMenuAndAClosedKeySource) {
 TEST_F(Chat, PlayedGreetBackAndExit) {
     if (!menu_takes_keys()) GTEST_SKIP() << "the talk screen's menu does not read keys here";
     put_world(PlayerX, PlayerY, 210);
-    const int keys[] = {13, 'G', '0', 'T', 27};
-    ui_script_keys(keys, 5);
-    Do_Talk(0);
-    EXPECT_EQ(ui_script_left(), 0);
-    EXPECT_EQ(Chatting_With, NPC);
-    EXPECT_EQ(DISABLE_MAP, 0);
-    EXPECT_EQ(EXIT_CHAT, 1);
+    PlayerView();
+    picker_reset();
+    // ESC in the options ends the whole talk as ESC in the modes does.
+    const std::vector<int> scripts[] = {{13, 'G', '0', 'T', 27}, {13, 'G', 27}};
+    for (const auto &keys : scripts) {
+        SCOPED_TRACE(keys.size());
+        ui_script_keys(keys.data(), (int)keys.size());
+        Do_Talk(0);
+        EXPECT_EQ(ui_script_left(), 0);
+        EXPECT_EQ(Chatting_With, NPC);
+        EXPECT_EQ(DISABLE_MAP, 0);
+        EXPECT_EQ(EXIT_CHAT, 1);
+    }
     GetGlobVil(SOC);
-    EXPECT_EQ(globVil.talks, 1);
+    EXPECT_EQ(globVil.talks, 2);
 }
 
 }  // namespace
