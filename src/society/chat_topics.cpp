@@ -10,6 +10,7 @@
 #include "core/tekstit.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"
+#include "creatures/people.h"
 #include "society/chat.h"
 #include "society/talkscreen.h"
 #include "society/trade.h"
@@ -102,17 +103,24 @@ void Make_Animal_List() {
 
 // ---- the hold-up and the reproaches: stands in until the robbery talk lands ----
 
-// The robber's plain demand, and he takes what he wants.
+// The robber's plain demand, said aloud on the map, and he takes what he wants.
+static void robber_says(int n, const char *key) {
+    char line[MSGBUF_SIZE];
+    copy_bounded(line, sizeof line, CHATMSG(key));
+    if (line[0]) Olento_Puhuu(n, line);
+}
+
 void CrTalk_Ryosto() {
     const int n = Chatting_With;
     if (n < 0 || n >= CRE_COUNT) return;
-    say_chatmsg("ROBBERY_DEMAND");
+    TARGET_NPC = n;
+    robber_says(n, "ROBBERY_DEMAND");
     rob_items(-1, n, 0);
     if (rob_items_string[0]) {
         copy_bounded(vMSG_var, sizeof vMSG_var, rob_items_string);
         const size_t len = strlen(vMSG_var);
         if (len >= 2) vMSG_var[len - 2] = 0;   // the last ", "
-        say_chatmsg("ROBBERY_TAKEN");
+        robber_says(n, "ROBBERY_TAKEN");
     }
     QUIT = 1;
     EXIT_CHAT = 1;
