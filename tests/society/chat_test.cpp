@@ -159,6 +159,48 @@ TEST_F(Chat, TagsRunTheirTopic) {
     EXPECT_STREQ(Trade_Item, "a big sheep");
 }
 
+// The trade opening with a village the player owes: only the payment is offered and the mode turns
+// to greeting; a stoppage with a debt turns to the debt talk, which ends at once; a stoppage whose
+// day has come is lifted.
+TEST_F(Chat, TradeOpensOnTheVillagesDebtAndStoppage) {
+    struct Case {
+        const char *what;
+        uint8_t hasdebt, ban;
+        uint32_t banday;
+        int mode, options;
+        uint8_t ban_after;
+    };
+    const Case cases[] = {
+        {"a debt", 1, 0, 0, CHAT_GREET, 1, 0},
+        {"stopped, a debt", 1, 1, 900, CHAT_STARTED, 0, 1},
+        {"stopped until today", 0, 1, 400, CHAT_TRADE, 0, 0},
+        {"no debt", 0, 0, 0, CHAT_TRADE, 0, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        memset(&NpcVil, 0, sizeof NpcVil);
+        NpcVil.socid = SOC;
+        NpcVil.hasdebt = c.hasdebt;
+        NpcVil.tradeban = c.ban;
+        NpcVil.tradeban_day = c.banday;
+        Chat_Mode = CHAT_TRADE;
+        QUIT = EXIT_CHAT = 0;
+        ClearChatOptStruct();
+        Start_Conversation(0);
+        EXPECT_EQ(Chat_Mode, c.mode);
+        EXPECT_EQ(used_slots(), c.options);
+        if (c.options) {
+            EXPECT_STREQ(ChatOptions[0].tag, "[PAY DEBT]");
+        }
+        EXPECT_EQ(NpcVil.tradeban, c.ban_after);
+        if (c.mode == CHAT_STARTED) {
+            EXPECT_EQ(NPC_Asia, ASIA_DEBT);
+            EXPECT_EQ(EXIT_CHAT, 1);
+            EXPECT_TRUE(NpcVil.flags & 0x4000);
+        }
+    }
+}
+
 // The option loop's picks: a "[confirmopt]" quest line needs two picks, the "Oops" line takes it
 // back, "[once]" spends the line, "0" resets a trade and stays in the talk, ESC ends it.
 TEST_F(Chat, PicksConfirmResetAndEnd) {
