@@ -128,8 +128,14 @@ void CrTalk_Ryosto() {
 
 void CrTalk_Wom() { say_chatmsg("TALK_REQUEST"); }
 void CrTalk_Reaktio() { say_chatmsg("TALK_MISCHIEF"); }
-void CrTalk_robquery() { CrTalk_Ryosto(); }
-void CrTalk_robdemand() { CrTalk_Ryosto(); }
-void CrTalk_roballow() { CrTalk_Ryosto(); }
-void CrTalk_robfight() { CrTalk_Ryosto(); }
-void CrTalk_robresist() { CrTalk_Ryosto(); }
+// The hold-up offers no answers yet; one given ends the talk.
+static void rob_answer() {
+    CrTalk("Enough talk.");
+    QUIT = 1;
+    EXIT_CHAT = 1;
+}
+void CrTalk_robquery() { rob_answer(); }
+void CrTalk_robdemand() { rob_answer(); }
+void CrTalk_roballow() { rob_answer(); }
+void CrTalk_robfight() { rob_answer(); }
+void CrTalk_robresist() { rob_answer(); }
