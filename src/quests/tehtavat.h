@@ -1,5 +1,7 @@
 // src/quests/tehtavat.h -- quests and the game courses.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 
 void Tarkista_Suoritus(int task);      // the game-course hook
 void QuestExpirationMaintenance();     // the daily removal of expired quests
@@ -7,3 +9,102 @@ void Tehtava_TapahtumaTarkistus();     // task events of the game course
 void TehtavaNaytto();                  // the task screen
 void Tehtava_Muistutus();              // the task screen again every few commands of a course
 void QuestScreen();                    // the quest journal
+
+// ---- the quest record ----
+// One quest, 61920 bytes, kept whole in its own file. Only the fields the talk reads and writes are
+// named yet; the rest is kept as it stands.
+enum { QUEST_TALKLINES = 29, QUEST_LINE_OPTIONS = 5, QUEST_CONDITIONS = 5, QUEST_SIDEQUESTS = 5 };
+
+struct QuestOption {               // 296 bytes
+    char    coded[220];            // "player's line|command:reply"
+    char    optionTags[72];        // condition and control tags
+    uint8_t used;
+    uint8_t pad293[3];
+};
+static_assert(sizeof(QuestOption) == 296, "QuestOption");
+
+struct QuestTalkLine {             // 2076 bytes
+    char        npcText[480];
+    char        actionTags[100];
+    QuestOption options[QUEST_LINE_OPTIONS];   // 580
+    uint8_t     pad2060[12];
+    uint8_t     said;              // 2072
+    uint8_t     pad2073[3];
+};
+static_assert(sizeof(QuestTalkLine) == 2076, "QuestTalkLine");
+
+struct QuestMark {                 // 76 bytes
+    int32_t x, y;
+    char    label[64];
+    uint8_t smallSpot, areaShown;
+    uint8_t pad74[2];
+};
+static_assert(sizeof(QuestMark) == 76, "QuestMark");
+
+struct QuestStruct {
+    uint32_t id;                   // 0
+    uint16_t kind;                 // 4
+    uint8_t  acceptDayOfMonth;     // 6: 0 while not accepted
+    uint8_t  acceptMonth;          // 7
+    uint8_t  acceptYear;           // 8
+    uint8_t  pad9[3];
+    uint32_t acceptDay;            // 12
+    uint8_t  daysToComplete;       // 16
+    uint8_t  offerLifeDays;        // 17
+    uint8_t  createdDay;           // 18
+    uint8_t  createdMonth;         // 19
+    uint8_t  createdYear;          // 20
+    uint8_t  pad21[3];
+    uint32_t createdDayNumber;     // 24
+    uint8_t  markerFlag;           // 28
+    uint8_t  questMode;            // 29: 1 item delivery, 2 robbers, 3 escort
+    uint8_t  generated;            // 30
+    char     title[64];            // 31
+    char     subject[192];         // 95
+    uint8_t  pad287[209];
+    QuestMark marks[2];            // 496
+    uint8_t  pad648[4];
+    QuestTalkLine talk[QUEST_TALKLINES];   // 652
+    uint8_t  pendingFlag;          // 60856
+    char     pendingText[100];     // 60857
+    char     olText[180];          // 60957
+    uint8_t  sideRole;             // 61137
+    char     statusTags[92];       // 61138
+    uint8_t  accepted;             // 61230
+    uint8_t  closed;               // 61231
+    uint8_t  ownCompletion;        // 61232
+    uint8_t  pad61233[3];
+    uint32_t completionDay;        // 61236
+    uint32_t giverUid;             // 61240
+    int32_t  worldX;               // 61244
+    int32_t  worldY;               // 61248
+    uint8_t  pad61252[184];
+    uint8_t  conditions[QUEST_CONDITIONS];   // 61436
+    uint8_t  pad61441[351];
+    uint32_t sideQuestIds[QUEST_SIDEQUESTS]; // 61792
+    uint8_t  pad61812[108];
+};
+static_assert(sizeof(QuestStruct) == 61920, "QuestStruct is a file record");
+static_assert(offsetof(QuestStruct, marks) == 496, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, talk) == 652, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, pendingFlag) == 60856, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, sideRole) == 61137, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, accepted) == 61230, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, completionDay) == 61236, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, conditions) == 61436, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, sideQuestIds) == 61792, "QuestStruct layout");
+
+// ---- the quest services the talk and the villages use ----
+extern int KUESTIT_PIALLA;             // quests are switched on
+extern int DEBUG_KUESTILIPUT;          // 1 or 2 force every quest condition to hold
+bool loadQuest(uint32_t id, QuestStruct &q);   // true when read (q zeroed when not)
+void SaveQuest(QuestStruct *q);
+void RemoveQuest(uint32_t id);
+void closeNPCquest(int c, uint32_t id);        // the person's link to the quest closed
+void disableNPCquest(int c, uint32_t id);
+void SidequestOpen(uint32_t id, const char *tags);
+void SidequestComplete(uint32_t id);
+int DoQuestForNPC(int c, int kind, int x, int y);   // 1 made
+int pick_socsivuNPC(const char *tag, int soc, int flags);   // -1000 none
+int NewQuestsAllowed();
+int ReadQuestList(int filter);

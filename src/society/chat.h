@@ -49,3 +49,30 @@ void ClearChatOptStructExcept(int slot);
 void ExitChatMode();
 void NollaaJuttumuuttujat();
 void GoodBye();
+
+// ---- appended: what the talk keeps besides, and its two menus ----
+#include "quests/tehtavat.h"
+#include "society/talkscreen.h"
+
+extern QuestStruct globqS;         // the quest of the person talked to, loaded at each option loop
+extern uint8_t CHAT_CONFIRM;       // 0 none, 1 a "[confirmopt]" line waits for its repeat, 2 confirmed
+enum { SHOUT_DOGS = 10 };
+extern int shout_dogs[SHOUT_DOGS]; // dogs out of sight that a shout may reach, -1000 empty
+
+// The person's spare byte that says it will not talk with the player (creatures/lifeask.h block).
+enum { SPARE_NOTALK = 20 };
+// The meeting bits byte (greetbits): the player has introduced himself.
+enum : uint8_t { GREET_INTRODUCED = 2 };
+// The companion word (partyflags): told to stay here; hired.
+enum : uint32_t { PF_STAY = 512, PF_HIRED = 1024 };
+
+// The chat-mode menu and the option menu as they are shown now: the lines written into `lines`
+// (room for at least 16), their number answered.
+int chat_mode_lines(TalkMenuLine *lines);
+int chat_option_lines(TalkMenuLine *lines);
+// Runs the line chosen by key in the option loop (the player's words, the quest control tags, the
+// reply and the tag); 1 when the whole talk is to end (ESC).
+int chat_pick(int key);
+// What the player says when the line of that menu text is chosen: the text past its "n." when it
+// begins with a double quote; nullptr for a menu action.
+const char *chat_player_words(const char *text);

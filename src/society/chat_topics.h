@@ -1,0 +1,71 @@
+// src/society/chat_topics.h -- the topics a talk turns to: barter and its panel, debts in talk,
+// quests in talk, companions and their orders, pets and animals for sale, the hold-up and the
+// village's reproaches. The talk (society/chat.h) calls them; they fill the chat options and speak.
+#pragma once
+#include <cstdint>
+
+#include "society/village.h"
+#include "quests/tehtavat.h"
+
+// ---- barter ----
+void TradeInquiry();               // the opening of "T.Trade items"
+void Show_Trade_Info();            // the trade panel
+int Does_Trading(int say);         // 1 when the person trades now
+void ITEMPICK_parseline();         // the player offers items
+void npc_trade_suggestion(float price);
+float whatstheprice();
+int gotcredit(float amount);       // 0 no credit, 1 it covers the amount, 2 only a part
+void CheckPersonalTradeCredit();
+void Trade_ItemList_Return();      // offered goods back to the player
+
+// ---- debts in talk ----
+void InitPayDebtMode(int n);
+void vildebtsummary(VillageStruct *v);
+void ITEMPICK_debt(VillageStruct *v);
+const char *chats_PayYourDebt();   // the debt reminder, "" none
+const char *notforsale_vildebtline(VillageStruct *v);   // "" none
+void NPCTALK_cantpaydebt();
+void InitPersonalTrade();
+
+// ---- quests in talk ----
+int NPCpuhe_quest(const char *tag);   // 1 when it spoke or offered something
+void NPCpuhe_talk(const char *tag);
+void QuestCondMaint(QuestStruct *q);
+void DoAcceptQuest();
+void TryChatOption_Parannus();
+void Healing();
+void ITEMPICK_deliver();
+void NPCpuhe_tilaus();
+
+// ---- companions ----
+int compchat(int cre, int x, int range);   // 1 ends the talk
+void CrTalk_Ryhmaelama(int quiet);
+void CrTalk_Puuha();
+void Alusta_Puheenaihe_KOMENNA();
+void Alusta_Puheenaihe_VARVAA();
+int CompanionRecruitChat();        // 1 when the recruit is satisfied
+void PARSE_Kumppani(int days, uint32_t recruitword, uint32_t companionword);
+void ReturnLoanedItems();
+void NPCTALK_yhteiselo_ohi();
+void CrTalk_weaponskills();
+void CrTalk_skills();
+int tell_stay(int cre);            // 0 on the world map
+
+// ---- pets and animals for sale ----
+enum { ANIMALS_FOR_SALE = 5 };
+extern int Animal[ANIMALS_FOR_SALE];             // creature numbers, 0 free
+extern char AnimalDesc[ANIMALS_FOR_SALE][100];
+extern float AnimalPrice[ANIMALS_FOR_SALE];
+extern int LastAnimalsKept;        // the last list passed over animals the village keeps
+void do_petchat(int cre, int far);
+void Make_Animal_List();
+
+// ---- the hold-up and the village's reproaches ----
+void CrTalk_Ryosto();
+void CrTalk_Wom();
+void CrTalk_Reaktio();
+void CrTalk_robquery();
+void CrTalk_robdemand();
+void CrTalk_roballow();
+void CrTalk_robfight();
+void CrTalk_robresist();
