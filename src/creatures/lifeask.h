@@ -22,6 +22,7 @@ enum {
     SPARE_NEXTHUNT = 11,           // a loner: the running minute of its next hunt (4 bytes)
     SPARE_QUIET = 15,              // a person that does not greet
     SPARE_STOPPED = 16,            // an escortee: the world cell where it stopped (2 + 2 bytes)
+    SPARE_NOTALK = 20,             // a person that will not talk with the player
 };
 inline uint8_t &cre_spare(CreatureStruct &c, int i) { return reinterpret_cast<uint8_t &>(c.spare2[i]); }
 

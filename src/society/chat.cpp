@@ -53,8 +53,7 @@ enum { IDLE_PICKS_MAX = 50 };
 static int idle_picks;
 
 // The byte of the village record that says it has news of the player's deeds.
-enum { VIL_HASNEWS = 9453 };
-static uint8_t vil_hasnews(const VillageStruct &v) { return reinterpret_cast<const uint8_t *>(&v)[VIL_HASNEWS]; }
+static uint8_t vil_hasnews(const VillageStruct &v) { return v.hasnews; }
 
 static CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 

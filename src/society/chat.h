@@ -59,10 +59,6 @@ extern uint8_t CHAT_CONFIRM;       // 0 none, 1 a "[confirmopt]" line waits for 
 enum { SHOUT_DOGS = 10 };
 extern int shout_dogs[SHOUT_DOGS]; // dogs out of sight that a shout may reach, -1000 empty
 
-// The person's spare byte that says it will not talk with the player (creatures/lifeask.h block).
-enum { SPARE_NOTALK = 20 };
-// The meeting bits byte (greetbits): the player has introduced himself.
-enum : uint8_t { GREET_INTRODUCED = 2 };
 // The companion word (partyflags): told to stay here; hired.
 enum : uint32_t { PF_STAY = 512, PF_HIRED = 1024 };
 

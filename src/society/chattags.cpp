@@ -126,7 +126,7 @@ static void greet_opening(int again, CreatureStruct &c) {
     if (CANTCANCELCHAT) return;
     if (!(c.namebits & 1)) AddChatOption(0, "\"Who are you?\"", "[WHO ARE YOU]");
     if (!quest_options) AddChatOption(0, "\"How is it going?\"", "[HOW IS IT GOING]");
-    if (!(c.greetbits & GREET_INTRODUCED)) {
+    if (!(c.greetbits & MEET_INTRODUCED)) {
         char line[100];
         snprintf(line, sizeof line, "\"I am %s.\"", Plr.name);
         AddChatOption(0, line, "[INTRODUCE]");
