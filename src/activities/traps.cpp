@@ -502,7 +502,19 @@ int Pura_Ansa() {
         bprintf(line, sizeof line, "+You trigger and release the %s.", name);
         Note(line);
     }
-    if (carried) return 1;
+    if (carried) {
+        // A portable trap that was let go already lies there as its item; one naming no item is cleared.
+        if (is_trap(n) && Data[n].x == x && Data[n].y == y) {
+            if (item_number(Data[n].id)) {
+                Data[n].type = DT_ITEM;
+                Data[n].count = 1;
+                Data[n].flags = 0;
+            } else {
+                CrunchData(n);
+            }
+        }
+        return 1;
+    }
     if (!basicspend(30, "DISASSEMBLING THE TRAP")) return 0;
     if (is_trap(n) && Data[n].x == x && Data[n].y == y) CrunchData(n);
     for (DataStruct &d : Data)

@@ -180,6 +180,7 @@ TEST_F(Traps, ThePlayerIsAlwaysFreedAndAnAnimalHeldOnlyByAWellSetTrap) {
 
 TEST_F(Traps, SheWalksIntoATrapAndOutOfItAgain) {
     ui.choices.yes_no = [](const char *) { return 1; };   // "Really walk into a trap?"
+    *plr_bytes(PB_ENDURANCE) = 40;   // a trap's wound does not knock her out
     trap(0, 231, 230, ACTION_LEVER_TRAP, 2);   // the step reads the pool up to its first unused record
     ASSERT_EQ(MovePlayer(102), 1);
     ASSERT_EQ(PlayerX, 231);
