@@ -655,13 +655,26 @@ int AnsakelpoisiaAlueella(int n, int quality) {
     return 0;
 }
 
-void AnsaHoukutus() {
-    if (bigmap()) return;
+// The last-visit day of the local map holding x, y, looked up once for each of the 25 cells.
+struct VisitDays {
+    int wx[25], wy[25], day[25], n = 0;
+    int of(int x, int y) {
+        const int cx = kohtaIsoX(x), cy = kohtaIsoY(y);
+        for (int i = 0; i < n; i++)
+            if (wx[i] == cx && wy[i] == cy) return day[i];
+        const int d = Mapinfo_LastDay(x, y);
+        if (n < 25) wx[n] = cx, wy[n] = cy, day[n++] = d;
+        return d;
+    }
+};
+
+static void lure_pass() {
     int lured = 0, on_map = -1;
     bool rolled = false;
+    VisitDays visits;
     for (int i = 0; i < DATA_MAX; i++) {
         if (Data[i].type != DT_TRAP || Data[i].extra != TRAP_ARMED) continue;
-        const int days = (int)((long long)Plr.daynumber - Mapinfo_LastDay(Data[i].x, Data[i].y));
+        const int days = (int)((long long)Plr.daynumber - visits.of(Data[i].x, Data[i].y));
         if (days <= 0) continue;
         Tarkista_Suoritus(TASK_TRAP_VISITED);
         if (on_map < 0) on_map = AnsaZoomAreaCount(0, 0);
@@ -689,4 +702,9 @@ void AnsaHoukutus() {
         }
         if (lured >= TRAP_LURED_MAX) return;
     }
+}
+
+void AnsaHoukutus() {
+    if (bigmap()) return;
+    lure_pass();
 }
