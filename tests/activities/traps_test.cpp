@@ -194,6 +194,38 @@ TEST_F(Traps, SheWalksIntoATrapAndOutOfItAgain) {
     EXPECT_TRUE(noted("You free yourself from the light lever trap.")) << notes();
 }
 
+TEST_F(Traps, TakingATrapDownGivesBackItsMaterialsAndASnareItsItem) {
+    trap(10, 231, 230, ACTION_LEVER_TRAP, 2);
+    struct Aside {
+        int pos, mark, x;
+    } asides[] = {{11, TRAP_MATERIAL_MARK, 231}, {12, TRAP_MATERIAL_MARK, 231}, {13, 5, 231}, {14, TRAP_MATERIAL_MARK, 240}};
+    for (const Aside &a : asides) {
+        Data[a.pos] = {};
+        Data[a.pos].type = DT_BOUND;
+        Data[a.pos].x = (uint16_t)a.x;
+        Data[a.pos].y = 230;
+        Data[a.pos].id = 329;
+        Data[a.pos].count = 1;
+        Data[a.pos].extra = (uint8_t)a.mark;
+    }
+    oxatest::push_key(SDLK_RIGHT);
+    EXPECT_EQ(Pura_Ansa(), 1) << notes();
+    EXPECT_NE(Data[10].type, DT_TRAP);
+    for (const Aside &a : asides)
+        EXPECT_EQ(Data[a.pos].type, a.mark == TRAP_MATERIAL_MARK && a.x == 231 ? DT_ITEM : DT_BOUND) << a.pos;
+    EXPECT_TRUE(noted("Ok, you have disassembled the light lever trap now.")) << notes();
+    // A snare is only let go: it lies there as the snare, and no time is spent on it.
+    const uint32_t snare = trap_item(OID_LOOP_SNARE);
+    trap(20, 230, 229, snare, 2, TRAPF_PORTABLE);
+    const uint32_t before = Plr.minutes;
+    oxatest::push_key(SDLK_UP);
+    EXPECT_EQ(Pura_Ansa(), 1) << notes();
+    EXPECT_EQ(Data[20].type, DT_ITEM);
+    EXPECT_EQ(Data[20].id, snare);
+    EXPECT_EQ(Plr.minutes, before);
+    EXPECT_TRUE(noted("You trigger and release the loop snare.")) << notes();
+}
+
 TEST_F(Traps, LureAttemptsGrowWithTheDaysAwayAndTheSetting) {
     struct Case {
         int days, quality, attempts;
