@@ -2,12 +2,11 @@
 
 #include "core/records.h"
 
-// Stand in until herb lore, the herbarium, the magic means and the traps land: nothing to save, no
-// herbarium row to mark known, no means learnt, no animal lured.
+// Stand in until herb lore, the herbarium and the magic means land: nothing to save, no herbarium
+// row to mark known, no means learnt.
 int HERBLORE_save() { return 1; }
 void aseta_unid() {}
 void opi_taikakeino(int, int) {}
-void AnsaHoukutus() {}
 
 // Stand in until the magic means and the spirits land: no means is known and no spirit minds.
 int taikakeino_tuttu(int, int) { return 0; }

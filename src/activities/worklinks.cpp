@@ -27,19 +27,10 @@ int HIDEWORK_karvo() { return 0; }
 int HIDEWORK_puhdistus() { return 0; }
 // Until butchery lands.
 int BUTCHERY_cutCmd() { return 0; }
-// Until traps land.
-int Pura_Ansa() { return 0; }
-int AsetaAnsa(int, int) { return 0; }
-int trap_improve(int) { return 0; }
-// Until fishing lands.
-int Aktiivinen_Kalastus(int) { return 0; }
-int Koe_Verkko(int, int) { return 0; }
 // Until building work lands.
 int branchRakenna(int, int) { return 0; }
 // Until herb lore lands.
 void Herblore() {}
-// Until fishing lands.
-void Fishing() {}
 // Until swimming lands.
 int Swimming(int, int) { return 0; }
 // Until climbing lands: a step onto a steep square or over a fence is one CLIMBING roll; with no
@@ -52,8 +43,6 @@ int climb_it(int x, int y) {
 }
 // Until timbercraft lands.
 void TIMBERCRAFT() {}
-// Until traps land.
-void Ansat() {}
 // Until tracking lands.
 void Tracking_IsoKartta(int) {}
 void Tutki_Jaljet(int, int, int) {}

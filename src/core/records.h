@@ -174,7 +174,11 @@ struct PlayerStruct {
     uint8_t  pad4996[40];
     uint8_t  view_restriction;                 // 5036
     uint8_t  shield_guard;                     // 5037
-    uint8_t  pad5038[585];
+    uint8_t  pad5038[574];
+    uint32_t spirit_customs;                   // 5612: customs kept with the spirits; 1 rod, 2 net
+    uint16_t rod_season_day;                   // 5616: the first rod or club catch of the season
+    uint16_t net_season_day;                   // 5618: the first net catch of the season
+    uint8_t  pad5620[3];
     uint8_t  last_upkeep_day;                  // 5623: 0 before the first
     uint8_t  pad5624[4];
     uint8_t  lairs_placed;                     // 5628
@@ -249,6 +253,9 @@ static_assert(offsetof(PlayerStruct, save_version) == 4632, "Plr layout");
 static_assert(offsetof(PlayerStruct, ritual_marks) == 4956, "Plr layout");
 static_assert(offsetof(PlayerStruct, view_restriction) == 5036, "Plr layout");
 static_assert(offsetof(PlayerStruct, shield_guard) == 5037, "Plr layout");
+static_assert(offsetof(PlayerStruct, spirit_customs) == 5612, "Plr layout");
+static_assert(offsetof(PlayerStruct, rod_season_day) == 5616, "Plr layout");
+static_assert(offsetof(PlayerStruct, net_season_day) == 5618, "Plr layout");
 static_assert(offsetof(PlayerStruct, last_upkeep_day) == 5623, "Plr layout");
 static_assert(offsetof(PlayerStruct, lairs_placed) == 5628, "Plr layout");
 static_assert(offsetof(PlayerStruct, movement_mode) == 5630, "Plr layout");

@@ -147,7 +147,7 @@ void start_scenario() {
     case 5: wounded_start(); break;
     case 6:
         add_named("Loop snare", 1);
-        add_named("\"K\xe4p\xe4l\xe4lauta\"-Fox trap", 1);
+        add_named("Paw-board fox trap", 1);
         add_named("Wooden stake", 25);
         add_named("Shovel", 1);
         add_named("Handaxe", 1);

@@ -152,7 +152,7 @@ int scary_foodpos(int n, int x, int y) {
 int taboo_foodloc(int n, int x, int y) {
     if (scary_foodpos(n, x, y)) return 1;
     const int trap = crestep_trap_at(x, y);
-    if (trap >= 0 && (onko_NPC_kumppani(n) || onko_NPC_kesyelain(n) || !trap_catches(n))) return 1;
+    if (trap >= 0 && (onko_NPC_kumppani(n) || onko_NPC_kesyelain(n) || !trap_catches(n, trap))) return 1;
     int wx, wy;
     square_worldcell(x, y, &wx, &wy);
     if (get_alltime_maailmachar(wx, wy) == 'Q') {

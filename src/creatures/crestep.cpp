@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "activities/traps.h"
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"
@@ -34,14 +35,12 @@ enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // ---- what the door, trap, track and magic modules will answer ---------------------------------
 
-// Until the traps land: a trap holds what it caught, catches any animal and lets a person go.
-static int trap_holds(int) { return 1; }
-int trap_catches(int n) { return !is_human(n); }
-static void trap_steps_in(int n, int trap) {
-    Cre[n].trapminute = Plr.minutes ? Plr.minutes : 1;
-    Data[trap].extra = 'e';
-}
-static void trap_lets_go(int trap) { Data[trap].extra = 'd'; }
+// The traps: whether one holds what it caught, whether it could take the creature (asked without a
+// draw, so that test steps stay quiet), the step into it, and letting go.
+static int trap_holds(int n, int trap) { return PiteleekoAnsa(trap, n); }
+int trap_catches(int n, int trap) { return ansa_ottaisi(trap, n); }
+static void trap_steps_in(int n, int trap) { AstuAnsaan(n, Data[trap].x, Data[trap].y); }
+static void trap_lets_go(int trap) { PaastaAnsa(trap); }
 // Until the tracks land: a step leaves no track.
 static void leave_tracks(int, int, int, int, int) {}
 
@@ -599,7 +598,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     if (here.holding_trap >= 0) {
         r = STEP_OK;
         if (mode == 1) {
-            if (cr.trapminute && trap_holds(n)) {
+            if (cr.trapminute && trap_holds(n, here.holding_trap)) {
                 AsetaPonnistelu(n, 2);
                 return STEP_TRAPPED;
             }
@@ -608,7 +607,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     if (there.trap >= 0) {
-        if (trap_catches(n)) {
+        if (trap_catches(n, there.trap)) {
             if (mode == 1 && r == STEP_OK) trap_steps_in(n, there.trap);
         } else if (is_human(n) && cr.culture != 12) {
             if (cr.culture == 11 && mode == 1) trap_lets_go(there.trap);

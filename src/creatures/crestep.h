@@ -41,8 +41,8 @@ void crestep_record_moved(int pos);
 int crestep_roster(const int **list);
 // The pool position of a trap on x, y (set or holding), or -1; read from the pass list in a pass.
 int crestep_trap_at(int x, int y);
-// 1 when a trap catches creature n: until the traps land, any animal and never a person.
-int trap_catches(int n);
+// 1 when trap record `trap` could take creature n (asked without a draw).
+int trap_catches(int n, int trap);
 // Open water and the true ice thickness of a square, remembered for the rest of a pass.
 int crestep_open_water(int x, int y);
 int crestep_ice(int x, int y);

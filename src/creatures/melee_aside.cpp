@@ -1,6 +1,6 @@
 // src/creatures/melee_aside.cpp -- what a fight touches besides its two parties: her kick at a
 // square with no creature in it (a trap let go, a fence kicked down), her heel at a tree behind her
-// and the squirrel in it, a trap letting go of what it holds, and an onlooker's answer to an attack.
+// and the squirrel in it, and an onlooker's answer to an attack.
 #include "creatures/melee_aside.h"
 
 #include <cstdio>
@@ -26,19 +26,6 @@
 enum { CH_FENCE = 42, SPECIES_SQUIRREL = 604, MEANS_SQUIRREL = 60, TASK_SPELL = 11 };
 
 static bool creature(int n) { return n >= 0 && n < CRE_COUNT && Cre[n].kind != CK_NONE; }
-
-int PaastaAnsa(int dp) {
-    if (dp < 0 || dp >= DATA_MAX) return 0;
-    DataStruct &d = Data[dp];
-    if (d.type != DT_TRAP || d.extra == 0) return 0;
-    d.extra = 0;
-    // A portable trap sprung lies there as the trap item again.
-    if (d.flags & 2) {
-        d.type = DT_ITEM;
-        d.count = 1;
-    }
-    return 1;
-}
 
 // The first creature on the square, or -1.
 static int creature_at(int x, int y) {

@@ -1,10 +1,8 @@
 // src/creatures/melee_aside.h -- what a fight touches besides its two parties: her kick at a square
-// with no creature in it, her heel at a tree behind her, a trap letting go, and an onlooker's answer
-// to an attack.
+// with no creature in it, her heel at a tree behind her, and an onlooker's answer to an attack.
 #pragma once
 
-// A trap record lets go: 1 when it held or was set (a portable trap lies there as its item again).
-int PaastaAnsa(int dp);
+#include "activities/traps.h"   // PaastaAnsa: a trap at the kicked square lets go
 // Her kick lands on a tree square behind her that she cannot see: the note, and a squirrel in the
 // tree kept up there. 1 when the kick went there (her turn is spent).
 int kick_heel(int x, int y);

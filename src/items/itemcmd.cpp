@@ -28,6 +28,8 @@
 #include "maps/doors.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"
+#include "activities/fishing.h"
+#include "activities/toimi.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
@@ -45,8 +47,14 @@ static void bearmagic_SkullPlacement(int) {}
 static int taikakeino_tuttu(int, int) { return 0; }
 // Until the leashing work lands a tied animal is simply led again.
 static void untie_pick(int, int) {}
-// Until the wilderness work's own use of items lands nothing is applied.
-static int Apply(int) {
+// Until the wilderness work's own use of items lands only fishing gear and portable traps are
+// applied.
+static int Apply(int slot) {
+    if (slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot]) {
+        const ItemStruct it = ObjToItem(Plr.inv_obj[slot]);
+        if (fishingequ(it)) return Aktiivinen_Kalastus(slot), 1;
+        if (it.type == IT_TOOL && it.subtype == ST_TRAP) return AsetaAnsa(ACTION_SET_TRAP, slot), 1;
+    }
     Note("_You can't think of a way to use it here.");
     return 0;
 }

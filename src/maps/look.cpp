@@ -2,6 +2,7 @@
 // commands and by the far look, with the terrain, the water and the tracks there.
 #include "maps/look.h"
 
+#include "activities/traps.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/oxa.h"
@@ -40,8 +41,7 @@ static void creature_infobox(int c) { NPC_inforuutu(c); }
 // Stands in until the plant lore lands: a plant is a plant, with nothing to harvest told.
 static const char *plant_desc(int) { return "plant"; }
 static void plant_harvestinfo(int) {}
-// Stands in until the traps land: every trap is a trap.
-static const char *trap_name(int) { return "trap"; }
+static const char *trap_name(int n) { return Ansan_Nimi(n); }
 // Stands in until the building work lands: building work in progress.
 static const char *building_desc(int) { return "building work in progress"; }
 // Stands in until the player's own map markers land: the marker's own text is not kept yet.

@@ -27,6 +27,7 @@
 #include "creatures/body.h"
 #include "creatures/life.h"
 #include "creatures/melee_aside.h"
+#include "activities/traps.h"
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
@@ -62,8 +63,9 @@ static float walked_km = 0.0f;     // distance walked this run
 // ---- services of other modules that are not there yet --------------------------------------
 // Each stands in with the plainest answer until its module lands.
 
-static int trap_fires(int, int) { return 0; }
-static int trap_holds_player(int) { return 0; }
+// A set trap on her new square fires; a sprung one never holds her.
+static int trap_fires(int x, int y) { return AstuAnsaan(CRE_PLAYER, x, y); }
+static int trap_holds_player(int trap) { return PiteleekoAnsa(trap, CRE_PLAYER); }
 
 static void set_effort(int level) { AsetaPonnistelu(-1, level); }
 

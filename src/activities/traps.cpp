@@ -1,0 +1,708 @@
+// src/activities/traps.cpp -- traps (see traps.h): the trapping menu, the trap kinds with their
+// materials, times and catches, setting, baiting, re-arming and taking down, springing and holding,
+// and the lure pass at map entry.
+#include "activities/traps.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "activities/actions.h"
+#include "activities/activities.h"
+#include "activities/food.h"
+#include "activities/skills.h"
+#include "activities/toimi.h"
+#include "activities/worklinks.h"
+#include "activities/wornmagic.h"
+#include "base/debuglog.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
+#include "base/ui.h"
+#include "core/datafunc.h"
+#include "core/notes.h"
+#include "core/obj_func.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "core/spend.h"
+#include "core/squareevents.h"
+#include "core/tekstit.h"
+#include "creatures/body.h"
+#include "creatures/bodyrec.h"
+#include "creatures/breaches.h"
+#include "creatures/condition.h"
+#include "creatures/creation.h"
+#include "creatures/creatures.h"
+#include "creatures/crefile.h"
+#include "creatures/physical.h"
+#include "creatures/predicates.h"
+#include "creatures/wounds.h"
+#include "items/inventory.h"
+#include "items/invsel.h"
+#include "items/items.h"
+#include "items/matching.h"
+#include "items/materials.h"
+#include "maps/area.h"
+#include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/movement.h"
+#include "maps/picker.h"
+#include "maps/rooms.h"
+#include "maps/sight.h"
+#include "quests/tehtavat.h"
+
+int asetus_bonus;
+
+enum {
+    CH_DUG_PIT = 21,
+    TF_NO_TRACKS = 2048,
+    SPIRIT_FOREST = 702,
+    MEANS_HARESNARE = 90,
+    SPECIES_BEAR = 605,
+    KIND_BEAR_BLOCK = 24,          // seals: never lured
+    KIND_HARE = 2, KIND_FOX = 18, KIND_BIRD = 21,
+    TASK_TRAP_SET = 6, TASK_TRAP_VISITED = 22, TASK_CREATURE_TRAPPED = 45,
+    TRAP_HEAR_RANGE = 20,
+    OVERTRAP_SOME = 35, OVERTRAP_MANY = 99,
+};
+
+// ---- the kinds --------------------------------------------------------------------------------
+
+struct TrapLine {
+    int id, count, consume, length, ground;
+};
+struct TrapKind {
+    int code;
+    const char *topic;
+    int minutes;
+    int bonus;
+    // The weights it takes: above `over` (or at least, when `over_inclusive`) and at most `upto`.
+    float over;
+    bool over_inclusive;
+    float upto;
+    // Wounds to whoever steps in: count + random(count_r), impact + random(impact_r), damage type.
+    int count, count_r, impact, impact_r, damage;
+    TrapLine lines[6];
+};
+
+enum { ID_AXE = 50, ID_KNIFE = 51, ID_SLENDER = 201, ID_TWIG = 202, ID_BRANCH = 203, ID_STONE = 300,
+       ID_TYING = 330, ID_ROPE = 333, ID_TRUNK = 400, ID_STAKE = 404 };
+static const float NO_LIMIT = 1e30f;
+
+// The big deadfall and the bear trap roll with bonuses of their own: the big deadfall is a plain
+// job of many parts (0), the bear trap the heaviest and least forgiving of all (-10).
+enum { BONUS_BIG_DEADFALL = 0, BONUS_BEAR_TRAP = -10, BONUS_PORTABLE = 30, PORTABLE_MINUTES = 5,
+       REARM_PORTABLE_MINUTES = 3 };
+
+static const TrapKind KINDS[] = {
+    {ACTION_LEVER_TRAP, "LIGHT LEVER TRAP", 20, 10, -NO_LIMIT, false, 5.0f, 1, 0, 5, 5, 0,
+     {{ID_KNIFE, 1, 0, 0, 0}, {ID_SLENDER, 1, 1, 0, 0}, {ID_BRANCH, 2, 1, 0, 0}, {ID_STONE, 1, 1, 0, 0}}},
+    {ACTION_SMALL_DEADFALL, "SMALL DEADFALL TRAP", 30, 5, 3.0f, false, 7.0f, 1, 2, 5, 5, 0,
+     {{ID_KNIFE, 1, 0, 0, 0}, {ID_SLENDER, 2, 1, 0, 0}, {ID_TYING, 1, 1, 3, 0}, {ID_BRANCH, 2, 1, 0, 0},
+      {ID_STONE, 1, 1, 0, 0}}},
+    {ACTION_BIG_DEADFALL, "BIG DEADFALL TRAP", 45, BONUS_BIG_DEADFALL, 10.0f, false, 45.0f, 2, 2, 5, 10, 0,
+     {{ID_KNIFE, 1, 0, 0, 0}, {ID_SLENDER, 8, 1, 0, 1}, {ID_BRANCH, 1, 1, 0, 0}, {ID_TYING, 1, 1, 6, 0},
+      {ID_STONE, 10, 1, 0, 1}}},
+    {ACTION_BEAR_DEADFALL, "HEAVY DEADFALL BEAR TRAP", 60, BONUS_BEAR_TRAP, 30.0f, false, NO_LIMIT, 2, 3, 10, 10, 0,
+     {{ID_KNIFE, 1, 0, 0, 0}, {ID_AXE, 1, 0, 0, 0}, {ID_SLENDER, 3, 1, 0, 1}, {ID_TRUNK, 3, 1, 0, 1},
+      {ID_ROPE, 1, 1, 10, 0}}},
+    {ACTION_TRAP_PIT, "TRAP-PIT", 45, 30, 30.0f, true, NO_LIMIT, 1, 3, 10, 10, 0,
+     {{ID_SLENDER, 3, 1, 0, 0}, {ID_BRANCH, 10, 1, 0, 0}, {ID_TWIG, 10, 1, 0, 0}}},
+    {ACTION_STAKED_PIT, "TRAP-PIT", 90, 25, 30.0f, true, NO_LIMIT, 1, 4, 10, 15, 4,
+     {{ID_STAKE, 6, 1, 0, 0}, {ID_SLENDER, 3, 1, 0, 0}, {ID_BRANCH, 10, 1, 0, 0}, {ID_TWIG, 10, 1, 0, 0}}},
+};
+
+static const TrapKind *kind_of(int code) {
+    for (const TrapKind &k : KINDS)
+        if (k.code == code) return &k;
+    return nullptr;
+}
+
+int Tee_Lista_Ansamateriaaleista(int code) {
+    Tyhjaa_Tarvikelista();
+    const TrapKind *k = kind_of(code);
+    if (!k) return 0;
+    for (const TrapLine &l : k->lines) {
+        if (!l.id) break;
+        Tyhjaa_Tarvike();
+        Tarvike.id = (uint32_t)l.id;
+        Tarvike.count = (uint32_t)l.count;
+        Tarvike.remove = (uint8_t)l.consume;
+        Tarvike.length = (uint32_t)l.length;
+        Tarvike.ground = (uint8_t)l.ground;
+        Lisaa_Tarvike();
+    }
+    asetus_bonus = k->bonus;
+    return k->minutes;
+}
+
+// ---- the record --------------------------------------------------------------------------------
+
+static bool is_trap(int n) { return n >= 0 && n < DATA_MAX && Data[n].type == DT_TRAP; }
+static bool portable(const DataStruct &d) { return (d.flags & TRAPF_PORTABLE) != 0; }
+// A stored object a portable trap may name: a catalogue row or a player object.
+static bool item_number(uint32_t id) {
+    return (id >= 1 && id < (uint32_t)CONSTANTOBJ_ROWS) || (id >= OBJ_PLAYER_FIRST && id <= OBJ_PLAYER_LAST);
+}
+static bool trap_item(const DataStruct &d, ItemStruct &it) {
+    if (!item_number(d.id)) return false;
+    it = ObjToItem((int)d.id);
+    return it.type != IT_NONE;
+}
+
+int PaastaAnsa(int n) {
+    if (!is_trap(n)) return 0;
+    DataStruct &d = Data[n];
+    if (d.extra == 0) return 0;
+    d.extra = 0;
+    // A portable trap lies there as the trap item again, unless its record names no item.
+    if (portable(d) && item_number(d.id)) {
+        d.type = DT_ITEM;
+        d.count = 1;
+        d.flags = 0;
+    }
+    return 1;
+}
+
+const char *Ansan_Nimi(int n) {
+    char *out = sbuf();
+    const char *name = "";
+    ItemStruct it;
+    if (is_trap(n)) {
+        if (portable(Data[n])) {
+            if (trap_item(Data[n], it)) name = ekuvaus((int)Data[n].id, 1, 0);
+        } else if (Data[n].id < 1000) {
+            name = Toiminta((int)Data[n].id);
+        }
+    }
+    copy_bounded(out, SBUF_SIZE, name[0] ? StrLwr(name) : "useless old trap");
+    return out;
+}
+
+// ---- what a trap takes ----------------------------------------------------------------------------
+
+static const CreatureStruct *creature_of(int c) {
+    if (c == CRE_PLAYER) return &Creature;
+    if (c < 0 || c >= CRE_COUNT || Cre[c].kind == CK_NONE) return nullptr;
+    return &Cre[c];
+}
+
+// A person falls only into a lone trap with no fence or trackless ground about it.
+static bool person_may_fall(const DataStruct &t) {
+    if (count_datatype_around(DT_TRAP, t.x, t.y) > 1) return false;
+    for (int y = t.y - 2; y <= t.y + 2; y++)
+        for (int x = t.x - 2; x <= t.x + 2; x++) {
+            const int c = get_mapchar(x, y);
+            if (c == '*' || terrain_flag(c, TF_NO_TRACKS)) return false;
+        }
+    return true;
+}
+
+static int takes(int n, int c, bool chance) {
+    if (!is_trap(n)) return 0;
+    const CreatureStruct *cr = creature_of(c);
+    if (!cr) return 0;
+    DataStruct &t = Data[n];
+    if (c >= 0) {
+        if (cr->kind == CK_SPIRIT || onko_NPC_kumppani(c) || onko_NPC_kesyelain(c)) return 0;
+        if ((cr->compflags[3] & 64) || (cr->memberbits & 1)) return 0;
+        if (cr->kind == CK_HUMAN && !person_may_fall(t)) return 0;
+    }
+    const int kind = cr->kind;
+    const float w = cr->weight;
+    if (!portable(t) && t.id == ACTION_BEAR_DEADFALL && (t.flags & TRAPF_FAVOURED)) return cr->speciescode == SPECIES_BEAR;
+    if (chance && t.count == 0 && random(100) <= 94) return 0;
+    if (kind == CK_HUMAN) return !portable(t) && (t.id == ACTION_TRAP_PIT || t.id == ACTION_STAKED_PIT);
+    if (portable(t)) {
+        ItemStruct it;
+        if (!trap_item(t, it)) return 0;
+        if (it.trap[0] && !it.trap[1]) {
+            if (chance) PaastaAnsa(n);
+            return 0;
+        }
+        if (it.id == OID_FOX_TRAP) return kind == KIND_FOX && count_datatype_around(DT_TRAP, t.x, t.y) <= 2;
+        if (it.id == OID_LOOP_SNARE) {
+            if (t.flags & TRAPF_FAVOURED) return kind == KIND_HARE;
+            return kind == KIND_HARE || kind == KIND_BIRD;
+        }
+        return 0;
+    }
+    const TrapKind *k = kind_of((int)t.id);
+    if (!k) return 0;
+    const bool above = k->over_inclusive ? w >= k->over : w > k->over;
+    return above && w <= k->upto;
+}
+
+int VaikuttaakoAnsa(int n, int c) { return takes(n, c, true); }
+int ansa_ottaisi(int n, int c) { return takes(n, c, false); }
+
+// ---- springing and holding ------------------------------------------------------------------------
+
+// The trap's name as a message fills it in.
+static void trap_words(int n, bool article) {
+    const char *name = Ansan_Nimi(n);
+    if (article) copy_bounded(vMSG_var, sizeof vMSG_var, an(name));
+    else bprintf(vMSG_var, sizeof vMSG_var, "the %s", name);
+}
+
+// Tells the key about creature c (-1 the player) within the trap's hearing range.
+static void tell(int c, const char *key) {
+    TARGET_NPC = c;
+    const int was = NPCNOTE_HEARLIMIT;
+    NPCNOTE_HEARLIMIT = TRAP_HEAR_RANGE;
+    char seen[MSGBUF_SIZE];
+    copy_bounded(seen, sizeof seen, MSG(key));
+    NPCNote(c, seen, "");
+    NPCNOTE_HEARLIMIT = was;
+}
+
+int AstuAnsaan(int c, int x, int y) {
+    const int n = get_datatype(DT_TRAP, x, y);
+    if (!is_trap(n) || Data[n].extra != TRAP_ARMED) return 0;
+    if (c != CRE_PLAYER && (c < 0 || c >= CRE_COUNT || !VaikuttaakoAnsa(n, c))) return 0;
+    DataStruct &t = Data[n];
+    t.extra = TRAP_SPRUNG;
+    trap_words(n, true);
+    tell(c, "TRAP_ENTER");
+    if (c == CRE_PLAYER) {
+        bprintf(InjuryCause, sizeof InjuryCause, "Walked into %s", an(Ansan_Nimi(n)));
+    } else {
+        Tarkista_Suoritus(TASK_CREATURE_TRAPPED);
+        Cre[c].trapminute = Plr.minutes ? Plr.minutes : 1;
+    }
+    const TrapKind *k = portable(t) ? nullptr : kind_of((int)t.id);
+    if (!k) return 1;
+    const int wounds = k->count + random(k->count_r);
+    for (int i = 0; i < wounds; i++) {
+        const int part = RandomBodypart(2, c);
+        if (c == CRE_PLAYER) {
+            char line[120];
+            bprintf(line, sizeof line, "&Your %s gets hurt!", BODYPART(part, CRE_PLAYER));
+            Note(line);
+        }
+        HAAVOITA(c, k->damage, k->impact + random(k->impact_r), part, Side, CAUSE_TRAP);
+        if (c != CRE_PLAYER && Cre[c].kind == CK_NONE) break;   // it died of the trap
+    }
+    return 1;
+}
+
+int PiteleekoAnsa(int n, int c) {
+    if (!is_trap(n)) return 0;
+    trap_words(n, false);
+    if (c == CRE_PLAYER) {
+        TARGET_NPC = CRE_PLAYER;
+        Note(MSG("TRAP_FREE"));
+        return 0;
+    }
+    if (c < 0 || c >= CRE_COUNT) return 0;
+    CreatureStruct &cr = Cre[c];
+    if (VaikuttaakoAnsa(n, c) && Data[n].count != 0 && !is_human(c)) {
+        if (cr.trapminute == 0) cr.trapminute = Plr.minutes ? Plr.minutes : 1;
+        if (cr.korkeus > 0) cr.korkeus = 0;
+        return 1;
+    }
+    trap_words(n, false);
+    tell(c, "TRAP_FREE");
+    cr.trapminute = 0;
+    return 0;
+}
+
+int AnsaZoomAreaCount(int x, int y) {
+    const bool near = x != 0 && y != 0;
+    int n = 0;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_TRAP || d.extra != TRAP_ARMED) continue;
+        if (near && (d.x < x - 32 || d.x > x + 32 || d.y < y - 32 || d.y > y + 32)) continue;
+        n++;
+    }
+    return n;
+}
+
+// ---- setting ----------------------------------------------------------------------------------
+
+static const char *lower_action(int code) { return txt_toimia(code); }
+
+// The quality of a fresh setting.
+static int setting_quality(bool favoured_item) {
+    int r = Kayta_Taitoa(0, asetus_bonus, "TRAPPING", LEARN_NORMAL);
+    if (PVAM_EMERGENCY && r > 1) r = 1;
+    if (favoured_item && r < 2) r = 2;
+    if (DEBUG_INFO) {
+        char line[60];
+        bprintf(line, sizeof line, "Ansan asetuksen laatu: %d", r);
+        DebugNote(line);
+    }
+    return r;
+}
+
+// A portable trap item in pack slot `slot`.
+static bool portable_in_slot(int slot, ItemStruct &it) {
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0 || Plr.inv_count[slot] <= 0) return false;
+    it = ObjToItem(Plr.inv_obj[slot]);
+    return it.type == IT_TOOL && it.subtype == ST_TRAP;
+}
+
+static int rearm(int x, int y) {
+    const int n = get_datatype(DT_TRAP, x, y);
+    if (!is_trap(n)) {
+        Note("!There's no trap construction! Only trap constructions that are fixed, not single items, can be "
+             "re-triggered.");
+        return 0;
+    }
+    DataStruct &t = Data[n];
+    if (t.extra == TRAP_ARMED || (t.extra == TRAP_SPRUNG && get_datatype(DT_CREATURE, x, y) >= 0)) {
+        Note("!The trap is in use, there's no need to trigger it again.");
+        return 0;
+    }
+    int minutes = REARM_PORTABLE_MINUTES;
+    if (portable(t)) asetus_bonus = BONUS_PORTABLE;
+    else minutes = (Tee_Lista_Ansamateriaaleista((int)t.id) + 2) / 3;
+    if (minutes <= 0) minutes = REARM_PORTABLE_MINUTES;
+    if (!realbasicspend(minutes, 0, "RE-TRIGGERING THE TRAP", 0)) return 0;
+    if (!is_trap(n) || Data[n].x != x || Data[n].y != y) return 0;   // gone while she worked
+    Data[n].extra = TRAP_ARMED;
+    ItemStruct it;
+    const bool favoured = portable(Data[n]) && trap_item(Data[n], it) && it.magic == '!';
+    Data[n].count = (uint16_t)setting_quality(favoured);
+    char line[200];
+    bprintf(line, sizeof line, ":@The %s is now set and readied. Don't forget to check it after a day or two.",
+            Ansan_Nimi(n));
+    Note(line);
+    return 0;
+}
+
+int AsetaAnsa(int code, int slot) {
+    if (non_outdoor()) return 0;
+    if (code == ACTION_RESET_TRAP) {
+        if (!OtaKohta_Suunta("a trap to trigger again")) return 0;
+        return rearm(GeneralX, GeneralY);
+    }
+    const bool carried = code == ACTION_SET_TRAP;
+    if (!carried && !kind_of(code)) return 0;
+    if (code == ACTION_TRAP_PIT || code == ACTION_STAKED_PIT) {
+        const int c = OtaKohta_Suunta("where is your trap pit");
+        if (!c) return 0;
+        if (c != CH_DUG_PIT) {
+            Note("!First you need to dig a pit over there! So apply your shovel first. Only then you can make it a "
+                 "trap pit.");
+            return 0;
+        }
+    } else if (!OtaTyhja_Suunta("where to set the trap")) {
+        return 0;
+    }
+    const int x = GeneralX, y = GeneralY;
+    if (get_datatype(DT_TRAP, x, y) >= 0) {
+        Note("!There's a trap already! Disassemble the previous trap first if you want to set a new one to that "
+             "location.");
+        return 0;
+    }
+    ItemStruct it;
+    int minutes = PORTABLE_MINUTES;
+    if (carried) {
+        if (!portable_in_slot(slot, it)) return 0;
+    } else {
+        minutes = Tee_Lista_Ansamateriaaleista(code);
+        if (puuhausvammaus(CRE_PLAYER, 36, 0, lower_action(code))) return 0;
+        if (!Kay_Tarvikelista(Toiminta(code))) {
+            Palauta_Kaytetyt_Tarvikkeet();
+            return 0;
+        }
+    }
+    breachrun_mischief(0, code, 2);
+    Heading();
+    if (!realbasicspend(minutes * (PVAM_EMERGENCY ? 4 : 1), 0, "SETTING THE TRAP", carried ? 0 : 384)) {
+        if (!carried) Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    ClearDTEMP();
+    if (carried) {
+        if (!portable_in_slot(slot, it)) return 0;   // the trap left her pack while she worked
+        const int obj = Plr.inv_obj[slot];
+        Poista_PlrItem(slot, 1);
+        DTEMP.id = (uint32_t)obj;
+        DTEMP.flags = TRAPF_PORTABLE;
+        asetus_bonus = BONUS_PORTABLE;
+        if (it.id == OID_LOOP_SNARE && taikakeino_tuttu(MEANS_HARESNARE, 0) &&
+            hasmagic_worn(CRE_PLAYER, 0, "[haresnare mittens]")) {
+            DTEMP.flags |= TRAPF_FAVOURED;
+            set_SpiritData_mood(x, y, SPIRIT_FOREST, 2);
+        }
+    } else {
+        Tarkista_Suoritus(TASK_TRAP_SET);
+        Jaadyta_Tarvikkeet_Maasta_Kohtaan(x, y, TRAP_MATERIAL_MARK);
+        Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(x, y, TRAP_MATERIAL_MARK);
+        Poista_Kaytetyt_Tarvikkeet();
+        DTEMP.id = (uint32_t)code;
+    }
+    DTEMP.x = (uint16_t)x;
+    DTEMP.y = (uint16_t)y;
+    DTEMP.type = DT_TRAP;
+    DTEMP.extra = TRAP_ARMED;
+    DTEMP.count = (uint16_t)setting_quality(carried && it.magic == '!');
+    const uint32_t obj = DTEMP.id;
+    const int n = SetDTEMP(-1);
+    if (n < 0) {
+        // No room in the pool: the trap item goes back to her pack rather than vanish.
+        if (carried) Lisaa_Inventoryyn((int)obj, 1, 1, -1);
+        Note("!There is no room to set anything more here.");
+        return 0;
+    }
+    char line[200];
+    bprintf(line, sizeof line, ":@The %s is now set and readied. Don't forget to check it after a day or two.",
+            Ansan_Nimi(n));
+    Note(line);
+    const int around = AnsaZoomAreaCount(x, y);
+    if (around > OVERTRAP_SOME) set_SpiritData_mood(x, y, SPIRIT_FOREST, -1);
+    if (around > OVERTRAP_MANY) set_SpiritData_mood(x, y, SPIRIT_FOREST, -2);
+    return 0;
+}
+
+// ---- baiting and taking down ---------------------------------------------------------------------
+
+int trap_improve(int mode) {
+    int x = 0, y = 0;
+    if (!askdir_datatype("location of the trap", DT_TRAP, &x, &y, 0)) return 0;
+    if (x == 0 && y == 0) return 0;
+    if (get_datatype(DT_TRAP, x, y) < 0) {
+        Note("!There is no trap!");
+        return 0;
+    }
+    if (mode != 2) return 1;
+    const int slot = selslot("What do you want to use as a bait?", "bait the trap with", SEL_WRONG_TYPE, IT_FOOD, 0);
+    if (slot == INVSEL_NOTHING) {
+        Note(nothingto("use as a bait"));
+        return 0;
+    }
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return 0;
+    const int obj = Plr.inv_obj[slot];
+    if (Poista_PlrItem(slot, 1) < 1) return 0;
+    set_data(DT_ITEM, x, y, obj, 1);
+    esineet_paikkatarkistus(x, y);
+    Note("+Ok. The bait has been set.");
+    Note("(Simply throwing or pushing a bait on the trap works also)");
+    return 1;
+}
+
+int Pura_Ansa() {
+    int x = 0, y = 0;
+    if (!askdir_datatype("select a trap", DT_TRAP, &x, &y, 0)) return 0;
+    const int n = get_datatype(DT_TRAP, x, y);
+    if (!is_trap(n)) {
+        Note("!There's no trap!");
+        return 0;
+    }
+    if (puuhausvammaus(CRE_PLAYER, 48, 0, lower_action(ACTION_DISASSEMBLE_TRAP))) return 0;
+    char name[SBUF_SIZE];
+    copy_bounded(name, sizeof name, Ansan_Nimi(n));
+    const bool carried = portable(Data[n]);
+    if (PaastaAnsa(n)) {
+        char line[SBUF_SIZE + 40];
+        bprintf(line, sizeof line, "+You trigger and release the %s.", name);
+        Note(line);
+    }
+    if (carried) {
+        // A portable trap that was let go already lies there as its item; one naming no item is cleared.
+        if (is_trap(n) && Data[n].x == x && Data[n].y == y) {
+            if (item_number(Data[n].id)) {
+                Data[n].type = DT_ITEM;
+                Data[n].count = 1;
+                Data[n].flags = 0;
+            } else {
+                CrunchData(n);
+            }
+        }
+        return 1;
+    }
+    if (!basicspend(30, "DISASSEMBLING THE TRAP")) return 0;
+    if (is_trap(n) && Data[n].x == x && Data[n].y == y) CrunchData(n);
+    for (DataStruct &d : Data)
+        if (d.type == DT_BOUND && d.x == x && d.y == y && d.extra == TRAP_MATERIAL_MARK) {
+            d.type = DT_ITEM;
+            d.flags = 0;
+            d.extra = 0;
+        }
+    SNote1("Ok, you have disassembled the ", name, " now.");
+    return 1;
+}
+
+// ---- the menu ------------------------------------------------------------------------------------
+
+void Ansat() {
+    Valinta_Tyhjaa();
+    for (int i = 0; i < (int)(sizeof KINDS / sizeof KINDS[0]); i++) {
+        Valinta_LisaaToiminnalla('1' + i, Toiminta(KINDS[i].code), KINDS[i].code);
+        Valinta_LisaaGameinfo(KINDS[i].topic);
+    }
+    Valinta_LisaaTarkenteella('7', Esineen_Nimi(OID_FOX_TRAP), ACTION_CRAFT_ITEM, OID_FOX_TRAP);
+    Valinta_LisaaTarkenteella('8', Esineen_Nimi(OID_LOOP_SNARE), ACTION_CRAFT_ITEM, OID_LOOP_SNARE);
+    Valinta_LisaaGameinfo("LOOP SNARE");
+    Valinta_Lisaa(-1, "");
+    Valinta_LisaaToiminnalla('A', "Apply trap in your inventory", ACTION_APPLY);
+    Valinta_Lisaa(-1, "");
+    Valinta_LisaaTarkenteella('F', "Build trap-fence", ACTION_BUILD, 42);
+    Valinta_LisaaGameinfo("TRAP-FENCE");
+    Valinta_LisaaToiminnalla('B', "Bait a trap", ACTION_BAIT_TRAP);
+    Valinta_LisaaToiminnalla('R', "Reset triggered trap", ACTION_RESET_TRAP);
+    Valinta_LisaaToiminnalla('D', "Disassemble a trap construction", ACTION_DISASSEMBLE_TRAP);
+    Valinta_Lisaa(-1, "");
+    Valinta_Lisaa('?', "General trapping information");
+    Valinta_LisaaGameinfo("TRAPPING");
+    FLIP_map_OFF();
+    TeeValinta("TRAPS");
+    FLIP_map_ON();
+    Valinta_Toimi();
+}
+
+// ---- the lure pass -------------------------------------------------------------------------------
+
+// How often a wild species comes to a trap, per 5000, and the nature about the place it needs
+// (world nature bits within `radius` cells; 0 anywhere).
+struct Lure {
+    int species, per5000;
+    uint32_t nature;
+    int radius;
+};
+enum : uint32_t { N_LAKE = 32, N_POND = 128, N_MOUNTAIN = 0x100, N_BARREN = 1, N_RIVER = 0x20000, N_CONIFER = 0x40000 };
+static const Lure LURES[] = {
+    {600, 1500, 0, 0},          // hare
+    {601, 800, 0, 0},           // fox
+    {602, 150, 0, 0},           // glutton
+    {603, 400, N_MOUNTAIN | N_BARREN, 2},   // arctic fox
+    {604, 1000, 0, 0},          // squirrel
+    {605, 200, 0, 0},           // bear
+    {608, 300, 0, 0},           // lynx
+    {611, 300, 0, 0},           // wolf
+    {612, 600, 0, 0},           // ermine
+    {613, 150, 0, 0},           // wild boar
+    {614, 150, 0, 0},           // wild sow
+    {619, 200, 0, 0},           // reindeer
+    {620, 200, 0, 0},           // forest reindeer
+    {623, 300, N_LAKE | N_POND | N_RIVER, 1},   // beaver
+    {624, 400, 0, 0},           // badger
+    {625, 500, 0, 0},           // weasel
+    {626, 600, N_CONIFER, 2},   // pine-marten
+    {627, 400, 0, 0},           // polecat
+    {660, 200, 0, 0},           // elk
+};
+
+int ansa_houkutusyritykset(int days, int quality) {
+    if (days <= 0) return 0;
+    int n = days == 1 ? 0 : days <= 4 ? 1 : 2;
+    if (quality == 3) n += 2;
+    else if (quality == 2) n += 1;
+    return n;
+}
+
+// Until the wilderness encounters land: a place out of the player's sight and well away from her,
+// on open ground (open water for a water creature), ten tries at most.
+static bool spawn_place(const CreatureStruct &t, int &x, int &y) {
+    for (int i = 0; i < 10; i++) {
+        x = 72 + random(320);
+        y = 72 + random(320);
+        const int c = get_mapchar(x, y);
+        const bool water = t.moveclass == 128 || t.moveclass == 96;
+        if (water ? !avovesi(x, y) : c != 250) continue;
+        if (x >= 169 && x <= 295 && y >= 169 && y <= 295) continue;
+        if (std::abs(x - PlayerX) <= 31 || std::abs(y - PlayerY) <= 31) continue;
+        if (See(x, y)) continue;
+        return true;
+    }
+    x = y = 0;
+    return false;
+}
+
+int AnsaSpawnCONSTANTCRE(int n, int &x, int &y) {
+    x = y = 0;
+    if (!is_trap(n)) return TRAP_NONE;
+    for (const Lure &l : LURES) {
+        if (l.per5000 == 0) continue;
+        get_defined(l.species, 0);
+        if (Creature.kind == CK_NONE || Creature.kind == CK_HUMAN || Creature.kind == KIND_BEAR_BLOCK) continue;
+        if (!VaikuttaakoAnsa(n, CRE_PLAYER)) continue;
+        if (onko_NPC_lintu(CRE_PLAYER)) continue;
+        if (random(5000) > l.per5000) continue;
+        if (Creature.firstmonth != 0 && (Plr.month < Creature.firstmonth || Plr.month > Creature.lastmonth)) continue;
+        x = PlayerX + 1;
+        y = PlayerY - 1;
+        if (!spawn_place(Creature, x, y)) continue;
+        if (l.nature) {
+            const int wx = kohtaIsoX(x), wy = kohtaIsoY(y);
+            if (is_settled_area(wx, wy, 0) || !Onko_Luontotyyppireviiri(wx, wy, l.nature, l.radius)) continue;
+        }
+        return l.species;
+    }
+    x = y = 0;
+    return TRAP_NONE;
+}
+
+int (*trap_lure_pick)(int n, int &x, int &y) = AnsaSpawnCONSTANTCRE;
+
+int AnsakelpoisiaAlueella(int n, int quality) {
+    if (!is_trap(n)) return 0;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_CREATURE || d.id < CRE_DATAID) continue;
+        const int c = (int)d.id - CRE_DATAID;
+        if (c >= CRE_COUNT || Cre[c].kind == CK_NONE || Cre[c].mode == CM_CARCASS) continue;
+        if (is_human(c) || onko_NPC_kesyelain(c) || !VaikuttaakoAnsa(n, c)) continue;
+        if (quality >= 2 && !onko_NPC_lintu(c)) {
+            const int third = maxenergiavaranto(c) / 3;
+            if (Cre[c].energy > third) Cre[c].energy = (int16_t)third;
+        }
+        return 1;
+    }
+    return 0;
+}
+
+// The last-visit day of the local map holding x, y, looked up once for each of the 25 cells.
+struct VisitDays {
+    int wx[25], wy[25], day[25], n = 0;
+    int of(int x, int y) {
+        const int cx = kohtaIsoX(x), cy = kohtaIsoY(y);
+        for (int i = 0; i < n; i++)
+            if (wx[i] == cx && wy[i] == cy) return day[i];
+        const int d = Mapinfo_LastDay(x, y);
+        if (n < 25) wx[n] = cx, wy[n] = cy, day[n++] = d;
+        return d;
+    }
+};
+
+static void lure_pass() {
+    int lured = 0, on_map = -1;
+    bool rolled = false;
+    VisitDays visits;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (Data[i].type != DT_TRAP || Data[i].extra != TRAP_ARMED) continue;
+        const int days = (int)((long long)Plr.daynumber - visits.of(Data[i].x, Data[i].y));
+        if (days <= 0) continue;
+        Tarkista_Suoritus(TASK_TRAP_VISITED);
+        if (on_map < 0) on_map = AnsaZoomAreaCount(0, 0);
+        if (on_map > TRAP_LURE_MAP_LIMIT) return;
+        if (!rolled) {
+            Kayta_Taitoa(0, 0, "TRAPPING", LEARN_THIRD);   // practice only
+            rolled = true;
+        }
+        const int quality = Data[i].count;
+        if (AnsakelpoisiaAlueella(i, quality)) continue;
+        lured++;
+        const int tries = ansa_houkutusyritykset(days, quality);
+        for (int a = 0; a < tries; a++) {
+            int x = 0, y = 0;
+            const int t = trap_lure_pick(i, x, y);
+            if (t == TRAP_NONE) continue;
+            Luo_Olento(t);
+            CreatureStruct c = Creature;
+            const int id = new_creature_to_DATA(c);
+            if (id >= CRE_DATAID && id < CRE_DATAID + CRE_COUNT) {
+                set_data(DT_CREATURE, x, y, id, 1);
+                Tarkista_Suoritus(TASK_CREATURE_TRAPPED);
+            }
+            break;
+        }
+        if (lured >= TRAP_LURED_MAX) return;
+    }
+}
+
+void AnsaHoukutus() {
+    if (bigmap()) return;
+    lure_pass();
+}

@@ -1,0 +1,49 @@
+// src/activities/traps.h -- traps: the trapping menu, setting, baiting, re-arming and taking down
+// traps, what a trap takes and how long it holds it, and the animals lured to the set traps of a
+// local map while the player was away.
+//
+// A trap is one pool record of type 27: its count is the setting quality (the TRAPPING roll, 0 to
+// 3), its id the construction's action code (392 to 397) or, for a portable trap (flags 2), the
+// object number of the trap item; flags 4 marks a favoured trap; extra is 'd' set, 'e' sprung and 0
+// let go. The materials of a construction wait at its square as type-127 records marked 27.
+#pragma once
+
+enum {
+    TRAP_ARMED = 'd', TRAP_SPRUNG = 'e',
+    TRAPF_PORTABLE = 2, TRAPF_FAVOURED = 4,
+    TRAP_MATERIAL_MARK = 27,       // the mark of a construction's set-aside materials
+    OID_FOX_TRAP = 800, OID_LOOP_SNARE = 801,
+    TRAP_LURE_MAP_LIMIT = 49,      // more set traps than this on a map lure nothing
+    TRAP_LURED_MAX = 3,            // traps that lure at one map entry
+    TRAP_NONE = -1000,
+};
+
+// The setting bonus of the trap kind whose material list was built last (30 for a portable trap).
+extern int asetus_bonus;
+
+// The material list of a construction (392 to 397) in the crafting list; answers its minutes and
+// sets asetus_bonus; 0 for any other code (the list is then empty).
+int Tee_Lista_Ansamateriaaleista(int code);
+// Lets trap record n go: 1 when it was set or sprung (a portable trap lies there as its item again).
+int PaastaAnsa(int n);
+// The trap's name in lower case, in a scratch buffer; "useless old trap" when it has none.
+const char *Ansan_Nimi(int n);
+// 1 when trap n can take creature c (-1 the working record Creature).
+int VaikuttaakoAnsa(int n, int c);
+// The same without the chance of a badly set trap and without a trap letting go by itself: what a
+// creature weighing a step or a meal may ask without drawing anything.
+int ansa_ottaisi(int n, int c);
+// Creature c (-1 the player) steps onto x, y: 1 when a set trap there fired.
+int AstuAnsaan(int c, int x, int y);
+// 1 while sprung trap n still holds creature c; the player (-1) is never held.
+int PiteleekoAnsa(int n, int c);
+// 1 when a live creature of the map could already be caught by trap n.
+int AnsakelpoisiaAlueella(int n, int quality);
+// A species template suited to trap n and a place for it; TRAP_NONE when none.
+int AnsaSpawnCONSTANTCRE(int n, int &x, int &y);
+// Set traps in the pool; with x and y both nonzero only those within 32 squares of x, y.
+int AnsaZoomAreaCount(int x, int y);
+// How many templates a trap tries at map entry after `days` away at a setting quality.
+int ansa_houkutusyritykset(int days, int quality);
+// The template pick of the lure pass; a test may point it elsewhere.
+extern int (*trap_lure_pick)(int n, int &x, int &y);
