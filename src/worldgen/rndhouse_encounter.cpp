@@ -54,15 +54,20 @@ int zoom_encounters_placed() { return 1; }
 // The bird a culture hunts stands in until the culture tables land: the black grouse everywhere.
 static int getcultAnim(int, int) { return 628; }
 
-// A culture's everyday treasure stands in until the culture tables land: five to seven of its
-// jewellery. Answers the number of things put in `things`.
-static int KULTTUURIAARRE_arkinen(int culture, int *things, int size) {
-    const int jewel = KULTTUURIESINE_Aarrekoru(culture);
-    if (!jewel) return 0;
-    int n = 5 + random(3);
+// A culture's everyday treasure stands in until the culture tables land: five to seven rings,
+// bracelets and pendants of the catalogue, the same for every culture. Answers the number of things
+// put in `things`.
+static int KULTTUURIAARRE_arkinen(int, int *things, int size) {
+    static const char *const jewellery[] = {"silver ring", "bronze bezel ring", "bronze bracelet",
+                                            "silver chain bracelet", "silver bird bracelet",
+                                            "silver sun-symbol pendant"};
+    int n = 5 + random(3), got = 0;
     if (n > size) n = size;
-    for (int i = 0; i < n; i++) things[i] = jewel;
-    return n;
+    for (int i = 0; i < n; i++) {
+        const int thing = object(jewellery[random(6)], 1);
+        if (thing) things[got++] = thing;
+    }
+    return got;
 }
 
 // A record on the local map in `Zoom` stands in until the finishing steps land: the first unused
