@@ -252,13 +252,14 @@ void Kuulo_Aistimus() {
     species[sizeof heard.species] = 0;
     if (!voice[0]) return;
     snprintf(vMSG_var, sizeof vMSG_var, "the distant %s of %s", voice, an(StrLwr(species)));
+    char sample[SBUF_SIZE];
+    copy_bounded(sample, sizeof sample, BirdcallSamplename(CRE_PLAYER));
     const int target = TARGET_NPC;
-    const char *text = MSG("SOUND_IN_DISTANCE");
     char seen[NOTE_SIZE];
-    copy_bounded(seen, sizeof seen, text);
+    copy_bounded(seen, sizeof seen, MSG("SOUND_IN_DISTANCE"));
     const int given = NPCNote(rec, seen, "FORCE_HEAR DATAPOS_TARGET");
     TARGET_NPC = target;
-    if (given && (heard.voicebits & 1)) play_sample(BirdcallSamplename(CRE_PLAYER), 0);
+    if (given && (heard.voicebits & 1)) play_sample(sample, 0);
     Pause();
 }
 
