@@ -45,7 +45,7 @@ int cr_teleport(int n, int x, int y) {
         for (DataStruct &d : Zoom.data) {
             if (d.type != 0 && d.type != DT_FREED) continue;
             Keskeyta_Puuha(n, -1);
-            if (!Talleta_RealCreature(Cre[n], RealCreaturePos[n])) break;
+            Talleta_RealCreature(Cre[n], RealCreaturePos[n]);
             memset(&d, 0, sizeof d);
             d.type = DT_CREATURE;
             d.x = d.y = 30;

@@ -139,6 +139,8 @@ void Encounter(int creature) {
     int members = base.group == 1 ? 1 : base.role == ROLE_TRADER ? random(3) + 5 : random(7) + 3;
     if (species == SP_ROBBER) members = random(3) + 2;
     else if (species == SP_RAIDER) members = random(3) + 1;
+    // A stored creature is one being: its number stands on one square only.
+    else if (creature >= CRE_DATAID) members = 1;
     const bool people = species == SP_ROBBER || species == SP_RAIDER;
     const bool may_have_dog = species == SP_WOODSMAN || species == SP_ADVENTURER || species == SP_RAIDER;
     // Every person and dog made here is kept in the creature file; none is made without it.
