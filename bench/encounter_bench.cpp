@@ -76,6 +76,7 @@ bool wild_forest(int &wx, int &wy) {
 
 void BM_encounter_check_per_turn(benchmark::State &state) {
     folder();
+    if (!bigmap()) state.SkipWithError("she is not on the world map");
     int wx, wy;
     if (!wild_forest(wx, wy)) state.SkipWithError("no wild forest near her");
     PlayerX = wx, PlayerY = wy;
@@ -92,11 +93,13 @@ BENCHMARK(BM_encounter_check_per_turn)->Unit(benchmark::kMicrosecond);
 
 void BM_populate_at_map_entry(benchmark::State &state) {
     folder();
-    int wx, wy;
-    if (!wild_forest(wx, wy)) state.SkipWithError("no wild forest near her");
-    PlayerX = wx, PlayerY = wy;
-    EnterLocale(0, 0);
-    GetMappie(0);
+    if (bigmap()) {   // a repetition finds her on the local map already
+        int wx, wy;
+        if (!wild_forest(wx, wy)) state.SkipWithError("no wild forest near her");
+        PlayerX = wx, PlayerY = wy;
+        EnterLocale(0, 0);
+        GetMappie(0);
+    }
     // The map as she entered it, before the animals came: each round starts from it.
     static DataStruct pool[DATA_MAX];
     static CreatureStruct slots[CRE_COUNT];

@@ -4,6 +4,7 @@
 // on them, and leaving a local area for the world map.
 #include "worldgen/encounter.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,12 +57,23 @@ static void supernatural_encount() {}
 
 int alueella(int x1, int y1, int x2, int y2, int r) { return abs(x1 - x2) + abs(y1 - y2) <= r; }
 
-// The first encounter record on the world-map cell x, y; -1 none. The square is compared first: it
-// is the one field that rules out nearly every record.
+// The first encounter record on the world-map cell x, y; -1 none. The turn loop asks it every turn of
+// the whole pool, so the square (the record's first four bytes) is compared four records at a time
+// and the type only where the square matched.
 static int encounter_at(int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.x == x && d.y == y && d.type == DT_ENCOUNTER) return i;
+    if (x < 0 || y < 0 || x > 0xffff || y > 0xffff) return -1;
+    const uint32_t key = (uint32_t)x | (uint32_t)y << 16;
+    auto square = [](int i) {
+        uint32_t v;
+        memcpy(&v, &Data[i], sizeof v);
+        return v;
+    };
+    static_assert(DATA_MAX % 4 == 0, "the pool is walked four records at a time");
+    static_assert(offsetof(DataStruct, x) == 0 && offsetof(DataStruct, y) == 2, "the square leads the record");
+    for (int i = 0; i < DATA_MAX; i += 4) {
+        if ((square(i) != key) & (square(i + 1) != key) & (square(i + 2) != key) & (square(i + 3) != key)) continue;
+        for (int k = i; k < i + 4; k++)
+            if (square(k) == key && Data[k].type == DT_ENCOUNTER) return k;
     }
     return -1;
 }
