@@ -50,6 +50,7 @@
 #include "maps/rooms.h"
 #include "maps/sight.h"
 #include "quests/tehtavat.h"
+#include "worldgen/encounter.h"
 
 int asetus_bonus;
 
@@ -593,24 +594,6 @@ int ansa_houkutusyritykset(int days, int quality) {
     return n;
 }
 
-// Until the wilderness encounters land: a place out of the player's sight and well away from her,
-// on open ground (open water for a water creature), ten tries at most.
-static bool spawn_place(const CreatureStruct &t, int &x, int &y) {
-    for (int i = 0; i < 10; i++) {
-        x = 72 + random(320);
-        y = 72 + random(320);
-        const int c = get_mapchar(x, y);
-        const bool water = t.moveclass == 128 || t.moveclass == 96;
-        if (water ? !avovesi(x, y) : c != 250) continue;
-        if (x >= 169 && x <= 295 && y >= 169 && y <= 295) continue;
-        if (std::abs(x - PlayerX) <= 31 || std::abs(y - PlayerY) <= 31) continue;
-        if (See(x, y)) continue;
-        return true;
-    }
-    x = y = 0;
-    return false;
-}
-
 int AnsaSpawnCONSTANTCRE(int n, int &x, int &y) {
     x = y = 0;
     if (!is_trap(n)) return TRAP_NONE;
@@ -624,7 +607,7 @@ int AnsaSpawnCONSTANTCRE(int n, int &x, int &y) {
         if (Creature.firstmonth != 0 && (Plr.month < Creature.firstmonth || Plr.month > Creature.lastmonth)) continue;
         x = PlayerX + 1;
         y = PlayerY - 1;
-        if (!spawn_place(Creature, x, y)) continue;
+        if (!SpawnLoc(x, y, -1)) continue;   // the working record: the species just drawn
         if (l.nature) {
             const int wx = kohtaIsoX(x), wy = kohtaIsoY(y);
             if (is_settled_area(wx, wy, 0) || !Onko_Luontotyyppireviiri(wx, wy, l.nature, l.radius)) continue;

@@ -211,7 +211,7 @@ static void place_group(int x, int y, uint32_t id, int owner) {
     DTEMP.y = (uint16_t)y;
     DTEMP.id = id;
     DTEMP.owner = (int16_t)owner;
-    DTEMP.count = 1;
+    DTEMP.count = 0;   // a group wanders until it is met or left far behind; a count would run out
     DTEMP.ready_minute = Plr.minute;
     SetDTEMP(-1);
 }

@@ -36,25 +36,27 @@ void Poista_SotuOlento(unsigned s) {
 
 int cr_teleport(int n, int x, int y) {
     if ((unsigned)n >= (unsigned)CRE_COUNT || Cre[n].kind == CK_NONE || !ZoomMapPos(x, y)) return 0;
-    Keskeyta_Puuha(n, -1);
-    Talleta_RealCreature(Cre[n], RealCreaturePos[n]);
     // The stored map passes through the one buffer, which goes back as it was.
     static ZoomStruct kept;
     memcpy(&kept, &Zoom, sizeof kept);
+    int moved = 0;
     if (load_zoommap(x, y)) {
+        // A record never used or one freed takes the creature; a full map leaves it where it is.
         for (DataStruct &d : Zoom.data) {
-            if (d.type != 0) continue;
+            if (d.type != 0 && d.type != DT_FREED) continue;
+            Keskeyta_Puuha(n, -1);
+            Talleta_RealCreature(Cre[n], RealCreaturePos[n]);
             memset(&d, 0, sizeof d);
             d.type = DT_CREATURE;
             d.x = d.y = 30;
             d.count = 1;
             d.id = Cre[n].socialid;
+            moved = save_zoommap(x, y, 1);
             break;
         }
-        save_zoommap(x, y, 1);
     }
     memcpy(&Zoom, &kept, sizeof Zoom);
-    return 1;
+    return moved;
 }
 
 void clear_zoomservices() {

@@ -34,7 +34,8 @@ void Taistelu_OHI(int c);          // its fight ends
 void Poista_Olento(int c);         // removed from the map
 void Poista_SotuOlento(unsigned s);  // the live creature of social id s removed from the map
 // Moves creature c into the stored map of world cell x, y (its record written to the creature file,
-// a creature record at 30,30 of that map); 0 when the cell has no stored map.
+// a creature record at 30,30 of that map); 0, the creature left where it is, when the cell has no
+// stored map or that map has no free record.
 int cr_teleport(int c, int x, int y);
 int onko_NPC_haltija(int c);       // a spirit being
 int onko_noiduttupaastetty(int c); // a released bewitched animal

@@ -2,6 +2,8 @@
 // party's consent to zoom.
 #pragma once
 
+struct CreatureStruct;
+
 extern int ENCOUNTER;              // an encounter is due
 
 void EncounterCheck();             // sets ENCOUNTER when one happens
@@ -10,3 +12,26 @@ void area_check();
 int CheckExits();                  // 1 when the player stepped into a settlement, camp or cave
 void ExitEnviron(int x, int y, int mode);
 int companyzoomcheck(int ask);     // 1 when the party may move; ask: warn about those left behind
+
+// ---- wilderness encounters ----
+enum { ENC_NONE = 0, ENC_CREATURE = 1, ENC_EVENT = 2, ENC_SUPERNATURAL = 3 };
+enum { ENC_SEEN_FIRST = 2, WATCH_UNSET = 25 };
+extern int LastHour;               // the hour of the last check
+extern int LastWatch;              // the hour the watch last fired; WATCH_UNSET or more: not yet
+extern int XPOS, YPOS;             // the cell world_pos_finder found
+
+void WildernessEncounter();        // a creature met while travelling, with the offer to zoom in
+void Aja_Eramaakohtaus();          // a small event of the wilds (world map only)
+void Kuulo_Aistimus();             // a creature heard in the distance (world map only)
+int alueella(int x1, int y1, int x2, int y2, int r);   // 1 when |dx| + |dy| <= r
+// A random open cell (terrain flag 2) anywhere (radius 0) or within +-radius of the player, in XPOS,
+// YPOS; 0 when none of the draws passed.
+int world_pos_finder(int radius);
+
+// ---- the animals of a local map ----
+// A square of the local area for a new creature of template t (0..999; any other number: the working
+// record): 1 with the square, 0 with 0, 0 after ten tries.
+int SpawnLoc(int &x, int &y, int t);
+// The group size a template's abundance gives (1 at least), with the magic lure of birds and hares
+// when `lured`.
+int populate_group_size(const CreatureStruct &t, int lured);

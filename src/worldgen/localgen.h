@@ -74,7 +74,7 @@ void scene2();
 void scene3();
 void scene5();
 void scene6();
-void Encounter(int creature);
+void Encounter(int creature);      // 0: one is chosen for the place
 int zoom_encounters_placed();     // 1 once `Encounter` really places the one it names
 void TeeLeiri(int culture);
 void TeeUudistalo(int culture);
@@ -82,3 +82,16 @@ void TeeLinnaKyla(int culture);
 void TeeKyla(int culture);
 // 1 when the people of the settlement on world cell x, y were placed on its map by the generator.
 int settlement_people_placed(int x, int y);
+
+// ---- encounters and quest scenes on `Zoom` --------------------------------------------------------
+// A square of ground with ground all round it ("[mid]": the middle 32 x 32, "[borders]": within 16
+// squares of an edge); 0, 0 when none was found.
+void zm_findpos(const char *tags, int &x, int &y);
+void zm_findmcpos(int ch, int &x, int &y);   // a square holding map char ch; 0, 0 when none
+// The scenes answer 1 when laid, 0 when nothing was laid.
+int zoomscene_bird_trap_area(int culture, const char *tags, int id);
+int zoomscene_treasure(const char *tags, int culture);
+void zoomscene_adventurers_camp(int item, int creature, const char *tags);   // item -1000, creature 0: none
+// Puts creature n on a free square of the stored map of world cell x, y and stores the map again;
+// 0 when the cell has no stored map or the map no room.
+int spawn_sotucre_on_zoommap(int creature, int x, int y);

@@ -63,6 +63,13 @@ TEST_F(AinoTraps, SheLaysASnareAndFindsACatchDaysLater) {
     command({SDLK_RETURN});
     command({SDLK_PERIOD});   // the next pass makes the local map
     ASSERT_FALSE(bigmap());
+    // The animals of her field go elsewhere: one coming into sight would break off the laying.
+    for (DataStruct &d : Data)
+        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT &&
+            Cre[d.id - CRE_DATAID].kind != CK_HUMAN) {
+            Cre[d.id - CRE_DATAID].kind = CK_NONE;
+            d.type = 0;
+        }
     ASSERT_GT(AddNewItem(object("Loop snare", 1), 1), 0);
     int tx = 0, ty = 0;
     const SDL_Keycode side = open_side(tx, ty);

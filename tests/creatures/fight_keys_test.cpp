@@ -134,6 +134,7 @@ TEST_F(FightKeys, TheHareSheKillsStillLiesThereWhenSheComesBack) {
     EXPECT_EQ(Tappolista[600], hares_killed + 1) << "the hare counts among her kills";
 
     // Up to the wilderness map and down again: the creatures of the map are stored and read back.
+    oxatest::step_away_from_creatures();   // the animals of the place keep away from a busy spot
     command({SDLK_RETURN});
     ASSERT_TRUE(bigmap()) << notes();
     command({SDLK_PERIOD});

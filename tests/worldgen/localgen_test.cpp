@@ -145,20 +145,23 @@ TEST_F(LocalGenTest, OneSeedAndCellGiveOneMap) {
     EXPECT_EQ(memcmp(first.surface, Zoom.surface, sizeof first.surface), 0);
 }
 
-TEST_F(LocalGenTest, WorldEncountersStayOnTheWorldMapUntilTheyCanBePlaced) {
+TEST_F(LocalGenTest, WorldEncountersOfTheCellArePlacedOnItsNewMap) {
     put_world(120, 120, 238);
     IsoData[3].type = DT_ENCOUNTER;
     IsoData[3].x = 120;
     IsoData[3].y = 120;
-    IsoData[3].id = 1042;
+    IsoData[3].id = 611;
     IsoData[4] = IsoData[3];
     IsoData[4].flags = 2;   // tracks only: nobody to place
     memcpy(Data, IsoData, sizeof Data);
     build(120, 120);
-    EXPECT_EQ(IsoData[3].type, DT_ENCOUNTER);
-    EXPECT_EQ(IsoData[3].id, 1042u);
+    EXPECT_EQ(IsoData[3].type, DT_FREED);
     EXPECT_EQ(IsoData[4].type, DT_FREED);
-    EXPECT_EQ(Data[4].type, DT_FREED) << "on the world map the pool follows the world pool";
+    EXPECT_EQ(Data[3].type, DT_FREED) << "on the world map the pool follows the world pool";
+    ASSERT_EQ(load_zoommap(120, 120), 1);
+    int placed = 0;
+    for (const DataStruct &d : Zoom.data) placed += d.type == DT_CREATURE && d.id == 611u;
+    EXPECT_GE(placed, 1);
 }
 
 // ---- terrain builders ---------------------------------------------------------------------------
