@@ -137,9 +137,9 @@ TEST_F(Fishing, AClubTakesOneFishEvenAtACriticalSuccess) {
     ItemStruct club = thing(IT_WEAPON, "Club", 0, 3.0f);
     SET_ITEM_TEXT(club.skill, "CLUB");
     give(2, club);
-    Plr.hour = 8;
     int caught = 0;
-    for (int attempt = 0; attempt < 6; attempt++) {
+    for (int attempt = 0; attempt < 20 && caught == 0; attempt++) {
+        Plr.hour = 8;   // each try in the morning: the hours spent fishing must not turn it to night
         for (int i = 0; i < 30; i++) oxatest::Script::rolls().push_back(3);
         const int before = items_at(PlayerX, PlayerY);
         GlobWeather.water_temp = 120;   // the hours of fishing turn the weather: the lake stays open
