@@ -54,6 +54,3 @@ int climb_it(int x, int y) {
 void TIMBERCRAFT() {}
 // Until traps land.
 void Ansat() {}
-// Until tracking lands.
-void Tracking_IsoKartta(int) {}
-void Tutki_Jaljet(int, int, int) {}

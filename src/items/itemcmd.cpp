@@ -3,6 +3,7 @@
 #include "items/itemcmd.h"
 
 #include "activities/actions.h"
+#include "activities/tools.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -43,13 +44,6 @@
 static int isloc_karhunkallohonka(int, int) { return 0; }
 static void bearmagic_SkullPlacement(int) {}
 static int taikakeino_tuttu(int, int) { return 0; }
-// Until the leashing work lands a tied animal is simply led again.
-static void untie_pick(int, int) {}
-// Until the wilderness work's own use of items lands nothing is applied.
-static int Apply(int) {
-    Note("_You can't think of a way to use it here.");
-    return 0;
-}
 // The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {
     const ItemStruct it = ObjToItem(pos);
@@ -136,8 +130,8 @@ int container_action(int action, int slot) {
     case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); return 0;
     case ACT_SCOOP: scoop(slot); return 1;
     case ACT_POUR: Kaada_Astiaan(slot); return 0;
-    case ACT_TIE:
-    case ACT_UNLEASH: return 1;
+    case ACT_TIE: tie(slot); return 1;
+    case ACT_UNLEASH: unleash(slot); return 1;
     default: return 0;
     }
 }
@@ -216,8 +210,8 @@ int GetIt(int dataIndex, int count, int autoWield) {
     }
     if (pos >= OBJ_PLAYER_FIRST && pos <= OBJ_PLAYER_LAST) {
         ItemStruct &it = PlayerObj[pos - OBJ_PLAYER_FIRST];
-        if (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) {
-            if (sotu_Crepos(it.state) < 0) it.state = 0;
+        if (it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) {
+            if (sotu_Crepos(leash_sotu(it)) < 0) set_leash_sotu(it, 0);
             else untie_pick(pos, count);
         }
     }
@@ -339,8 +333,8 @@ void superapplyCmd() {
         case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); continue;
         case ACT_SCOOP: scoop(slot); return;
         case ACT_POUR: Kaada_Astiaan(slot); continue;
-        case ACT_TIE:
-        case ACT_UNLEASH: return;
+        case ACT_TIE: tie(slot); return;
+        case ACT_UNLEASH: unleash(slot); return;
         default:
             if (Apply(slot)) return;
         }
