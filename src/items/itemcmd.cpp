@@ -212,7 +212,7 @@ int GetIt(int dataIndex, int count, int autoWield) {
         ItemStruct &it = PlayerObj[pos - OBJ_PLAYER_FIRST];
         if (it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) {
             if (sotu_Crepos(leash_sotu(it)) < 0) set_leash_sotu(it, 0);
-            else untie_pick(pos, count);
+            else untie_pick(count, pos);
         }
     }
     if (d.type == DT_ITEM) pos = owned_item_catch(own_datapos(dataIndex), pos, count, 0);
