@@ -64,8 +64,10 @@ enum {
 
 // ---- services of modules that are not there yet ---------------------------------------------------
 
-// Until fishing lands: the gear is what is used with the fishing skill.
-static int fishingequ(const ItemStruct &item) { return strncmp(item.skill, "FISHING", sizeof item.skill) == 0; }
+// Until fishing lands: the gear is what is used with the fishing skill, or a fishing rod.
+static int fishingequ(const ItemStruct &item) {
+    return strncmp(item.skill, "FISHING", sizeof item.skill) == 0 || strncmp(item.name, "Fishing", 7) == 0;
+}
 // Until fire and lights land: a light is neither lit nor put out.
 static void light(int, int) {}
 // Until plant records and soil frost land: the ground is never frozen.
