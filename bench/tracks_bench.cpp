@@ -62,15 +62,19 @@ void wolves() {
     tracks_forget();
 }
 
-// One pass: every creature steps east from its square, as the creatures' turn moves them.
+// One pass: every creature steps one square east, and back west after ten, about its haunts: after
+// the first ten passes each step crosses a square it has crossed before.
 void BM_TracksOfATurnPass(benchmark::State &state) {
     local_area();
     wolves();
+    int pass = 0;
     for (auto _ : state) {
         Plr.minutes++;   // a new turn: what was learnt of the squares last turn is looked at again
+        const int dx = (pass++ / 10) % 2 ? -1 : 1;
         for (int c = 0; c < CREATURES; c++) {
-            const DataStruct &d = Data[2000 + c];
-            tee_zoomjalki(c, d.x, d.y, d.x + 1, d.y);
+            DataStruct &d = Data[2000 + c];
+            tee_zoomjalki(c, d.x, d.y, d.x + dx, d.y);
+            d.x = (uint16_t)(d.x + dx);
         }
     }
     int tracks = 0;
@@ -78,6 +82,22 @@ void BM_TracksOfATurnPass(benchmark::State &state) {
     state.counters["tracks"] = tracks;
 }
 BENCHMARK(BM_TracksOfATurnPass)->Unit(benchmark::kMicrosecond);
+
+// The first pass over fresh snow: every creature leaves a new record.
+void BM_TracksOnFreshSnow(benchmark::State &state) {
+    local_area();
+    for (auto _ : state) {
+        state.PauseTiming();
+        wolves();
+        Plr.minutes++;
+        state.ResumeTiming();
+        for (int c = 0; c < CREATURES; c++) {
+            const DataStruct &d = Data[2000 + c];
+            tee_zoomjalki(c, d.x, d.y, d.x + 1, d.y);
+        }
+    }
+}
+BENCHMARK(BM_TracksOnFreshSnow)->Unit(benchmark::kMicrosecond);
 
 // The daily upkeep over a full pool of tracks of every age: a third are past thirty days.
 void BM_TrackmaintFullPool(benchmark::State &state) {

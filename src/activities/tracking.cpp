@@ -57,6 +57,7 @@ static bool valid_record(int n) { return n >= 0 && n < DATA_MAX; }
 // A creature's step asks whether its square already holds a track. The answer is kept by square for
 // the game minute: only this module makes tracks, so a square without one stays without until it
 // leaves one; a remembered record is checked before it is used, and looked up afresh when it went.
+// What is remembered only saves looking: the answers are those of the pool itself.
 
 enum { SIDE = AREA_MAX - AREA_MIN + 1 };
 
@@ -64,8 +65,7 @@ static struct {
     bool valid = false;
     uint32_t minute = 0;
     uint32_t wx = 0, wy = 0;
-    int limit_checked = 0;         // the pool's limit check ran this minute
-    int free_hint = 0;             // no free place below this one was left this minute
+    uint32_t limit_minute = 0;     // minute + 1 of the last limit check
     int32_t at[SIDE * SIDE];       // record + 1 of the highest track on the square; 0 none
     int32_t touched[DATA_MAX];
     int ntouched = 0;
@@ -94,8 +94,6 @@ static void rebuild_by_square() {
     by_square.minute = Plr.minutes;
     by_square.wx = Plr.world_x;
     by_square.wy = Plr.world_y;
-    by_square.limit_checked = 0;
-    by_square.free_hint = 0;
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == DT_TRACKS) remember(Data[i].x, Data[i].y, i);
 }
@@ -115,27 +113,25 @@ static int track_at(int x, int y) {
     return again;
 }
 
-// Stores DTEMP as a new record: in the first free place from the hint on, with the pool's limit
-// check once a minute. -1000 when the pool is full.
+// Stores DTEMP as a new record in the first free place, as the pool places new records. The pool's
+// limit check of the local map runs with the first new track of each minute, not with every one: it
+// only ever frees tracks and the like when the map holds too much, and a turn of many steps would
+// count the pool over and over. -1000 when the pool is full.
 static int store_new_track() {
-    if (!by_square.limit_checked) {
-        by_square.limit_checked = 1;
+    if (by_square.limit_minute != Plr.minutes + 1) {
+        by_square.limit_minute = Plr.minutes + 1;
         chkdplimit(DTEMP.x, DTEMP.y);
     }
     int pos = -1;
-    for (int i = by_square.free_hint; i <= DATA_DTEMP_SCAN_LAST; i++)
-        if (Data[i].type == DT_UNUSED || Data[i].type == DT_FREED) {
-            pos = i;
-            break;
-        }
+    for (int i = 0; i <= DATA_DTEMP_SCAN_LAST && pos < 0; i++)
+        if (Data[i].type == DT_UNUSED || Data[i].type == DT_FREED) pos = i;
     if (pos < 0) {
-        pos = SetDTEMP(-1);   // the pool's own search, which tidies it when full
+        pos = SetDTEMP(-1);   // the pool's own placing, which tidies a full pool
         if (pos < 0) return -1000;
     } else {
         Data[pos] = DTEMP;
         data_filled[pos] = 1;
     }
-    by_square.free_hint = pos + 1;
     remember(DTEMP.x, DTEMP.y, pos);
     return pos;
 }
