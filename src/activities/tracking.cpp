@@ -83,8 +83,13 @@ void tracks_forget() {
 static void remember(int x, int y, int record) {
     if (!in_area(x, y)) return;
     int32_t &slot = by_square.at[square_of(x, y)];
-    if (slot == 0 && by_square.ntouched < DATA_MAX) by_square.touched[by_square.ntouched++] = square_of(x, y);
-    else if (slot == 0) return;   // more squares than records: cannot happen
+    if (slot == 0) {
+        if (by_square.ntouched >= DATA_MAX) {   // too many to clear one by one: learnt afresh next time
+            by_square.valid = false;
+            return;
+        }
+        by_square.touched[by_square.ntouched++] = square_of(x, y);
+    }
     if (record + 1 > slot) slot = record + 1;
 }
 
