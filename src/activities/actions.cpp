@@ -1,5 +1,5 @@
 // src/activities/actions.cpp -- stands in until the survival activities land: no command here does
-// anything and no herb, spirit, plant or track changes.
+// anything and no herb, spirit or plant changes.
 #include "activities/actions.h"
 
 #include "maps/mapunit.h"
@@ -11,5 +11,4 @@ void Suorita_Yrttivaikutus() {}
 int herb_effect_active(int) { return 0; }
 void herb_effects_clear() {}
 void VegetationGrowth() {}
-void trackmaint() {}
 void set_SpiritData_mood(int, int, int, int) {}

@@ -43,6 +43,3 @@ int climb_it(int x, int y) {
 }
 // Until timbercraft lands.
 void TIMBERCRAFT() {}
-// Until tracking lands.
-void Tracking_IsoKartta(int) {}
-void Tutki_Jaljet(int, int, int) {}

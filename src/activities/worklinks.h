@@ -62,7 +62,7 @@ int climb_it(int x, int y);        // onto x, y (0, 0: the player chooses); 1 wh
 void TIMBERCRAFT();
 void Ansat();
 int wooden_items();             // the key chosen
-void Tracking_IsoKartta(int mode);
-void Tutki_Jaljet(int x, int y, int mode);
+void Tracking_IsoKartta(int mode);       // the world map: mode 0 the command, 1 while travelling
+int Tutki_Jaljet(int x, int y, int report);   // 1 when tracks were read (activities/tracking.h)
 // ---- wound care ----
 int Hoida_Haavaa(int who, int slot);

@@ -156,6 +156,7 @@ struct DuelCounts {
 
 // One duel; its outcome.
 static int one_duel(int a, int b, DuelCounts &k) {
+    Aseta_Etulyontiasema(-1000);   // no advantage carried over from the duel before
     memset(Cre, 0, sizeof(CreatureStruct) * CRE_COUNT);
     memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
     if (!make(0, a) || !make(1, b)) return -1;

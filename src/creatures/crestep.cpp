@@ -21,6 +21,7 @@
 #include "creatures/people.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
+#include "activities/tracking.h"
 #include "maps/area.h"
 #include "maps/doors.h"
 #include "maps/mapquery.h"
@@ -41,8 +42,8 @@ static int trap_holds(int n, int trap) { return PiteleekoAnsa(trap, n); }
 int trap_catches(int n, int trap) { return ansa_ottaisi(trap, n); }
 static void trap_steps_in(int n, int trap) { AstuAnsaan(n, Data[trap].x, Data[trap].y); }
 static void trap_lets_go(int trap) { PaastaAnsa(trap); }
-// Until the tracks land: a step leaves no track.
-static void leave_tracks(int, int, int, int, int) {}
+// A step may leave a track on the square left behind.
+static void leave_tracks(int n, int x, int y, int toX, int toY) { tee_zoomjalki(n, x, y, toX, toY); }
 
 // The map reads of a step, inline: the char of a square (blank outside the grid) and a terrain flag
 // other than the sight flag (which the see-all mode changes).

@@ -70,7 +70,7 @@ static void release_leashes(const CreatureStruct &c) {
         const int obj = Plr.inv_obj[s];
         if (obj < OBJ_PLAYER_FIRST || obj > OBJ_PLAYER_LAST) continue;
         ItemStruct &it = PlayerObj[obj - OBJ_PLAYER_FIRST];
-        if (it.type == IT_TOOL && it.state != 0 && it.state == (uint16_t)c.socialid) it.state = 0;
+        if (it.type == IT_TOOL && leash_sotu(it) != 0 && leash_sotu(it) == c.socialid) set_leash_sotu(it, 0);
     }
 }
 

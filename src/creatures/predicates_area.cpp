@@ -39,7 +39,7 @@ int tiedxy(int n, int *x, int *y) {
             const DataStruct &d = Data[i];
             if (d.type != DT_ITEM) continue;
             const ItemStruct it = ObjToItem((int)d.id);
-            if (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state == (uint16_t)sotu) {
+            if (it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) == sotu) {
                 *x = d.x;
                 *y = d.y;
                 return 1;

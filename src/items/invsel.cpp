@@ -58,7 +58,7 @@ bool multi(const Screen &s) { return (s.options & SEL_MULTI) != 0; }
 int rows_listed() { return InvData_count(); }
 
 bool is_leash_like(const ItemStruct &it) {
-    return (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) || it.id == OID_ROPE;
+    return (it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) || it.id == OID_ROPE;
 }
 
 bool wields_anything() { return wielding(1) < 1000 || wielding(2) < 1000; }
@@ -79,8 +79,8 @@ void mark_rows(Screen &s) {
             const DataStruct &d = Data[r.index];
             if (d.x == PlayerX && d.y == PlayerY && avovesi(PlayerX, PlayerY)) r.disabled = 1;
         }
-        if (s.code != CODE_PICKUP && it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) {
-            const int c = sotu_Crepos(it.state);
+        if (s.code != CODE_PICKUP && it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) {
+            const int c = sotu_Crepos(leash_sotu(it));
             if (c >= 0 && onko_NPC_lieassa(c)) r.disabled = r.inuse = 1;
         }
         if (s.code == CODE_WIELD && it.type == IT_TOOL && it.subtype == ST_SKIS) r.disabled = 1;

@@ -3,6 +3,7 @@
 #include "items/itemcmd.h"
 
 #include "activities/actions.h"
+#include "activities/tools.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -45,19 +46,6 @@
 static int isloc_karhunkallohonka(int, int) { return 0; }
 static void bearmagic_SkullPlacement(int) {}
 static int taikakeino_tuttu(int, int) { return 0; }
-// Until the leashing work lands a tied animal is simply led again.
-static void untie_pick(int, int) {}
-// Until the wilderness work's own use of items lands only fishing gear and portable traps are
-// applied.
-static int Apply(int slot) {
-    if (slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot]) {
-        const ItemStruct it = ObjToItem(Plr.inv_obj[slot]);
-        if (fishingequ(it)) return Aktiivinen_Kalastus(slot), 1;
-        if (it.type == IT_TOOL && it.subtype == ST_TRAP) return AsetaAnsa(ACTION_SET_TRAP, slot), 1;
-    }
-    Note("_You can't think of a way to use it here.");
-    return 0;
-}
 // The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {
     const ItemStruct it = ObjToItem(pos);
@@ -144,8 +132,8 @@ int container_action(int action, int slot) {
     case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); return 0;
     case ACT_SCOOP: scoop(slot); return 1;
     case ACT_POUR: Kaada_Astiaan(slot); return 0;
-    case ACT_TIE:
-    case ACT_UNLEASH: return 1;
+    case ACT_TIE: tie(slot); return 1;
+    case ACT_UNLEASH: unleash(slot); return 1;
     default: return 0;
     }
 }
@@ -224,9 +212,9 @@ int GetIt(int dataIndex, int count, int autoWield) {
     }
     if (pos >= OBJ_PLAYER_FIRST && pos <= OBJ_PLAYER_LAST) {
         ItemStruct &it = PlayerObj[pos - OBJ_PLAYER_FIRST];
-        if (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) {
-            if (sotu_Crepos(it.state) < 0) it.state = 0;
-            else untie_pick(pos, count);
+        if (it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) {
+            if (sotu_Crepos(leash_sotu(it)) < 0) set_leash_sotu(it, 0);
+            else untie_pick(count, pos);
         }
     }
     if (d.type == DT_ITEM) pos = owned_item_catch(own_datapos(dataIndex), pos, count, 0);
@@ -347,8 +335,8 @@ void superapplyCmd() {
         case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); continue;
         case ACT_SCOOP: scoop(slot); return;
         case ACT_POUR: Kaada_Astiaan(slot); continue;
-        case ACT_TIE:
-        case ACT_UNLEASH: return;
+        case ACT_TIE: tie(slot); return;
+        case ACT_UNLEASH: unleash(slot); return;
         default:
             if (Apply(slot)) return;
         }

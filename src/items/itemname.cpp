@@ -125,7 +125,7 @@ char *enimi(int pos, int count, unsigned char flags) {
         else if (it.id == OID_MILK) copy_bounded(name, sizeof name, "milk");
     }
 
-    if (it.type == IT_TOOL && it.subtype == ST_ROPE && it.state != 0) {
+    if (it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) {
         int c = npcleash_check(it);   // the animal on the leash, when it is in the area
         if (c != CRE_NONE) {
             char with[SBUF_SIZE];

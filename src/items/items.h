@@ -22,10 +22,10 @@ struct ItemStruct {
     uint8_t  fig[6];           // 96: attack, protection, nutrient or plant figures
     uint8_t  status;           // 102: 32 worn, 128 main hand, 16 second hand
     uint8_t  pad103;
-    uint16_t state;            // 104: leash social id, skis in use, light lit, flowering days
+    uint16_t state;            // 104: leash social id (low half), skis in use, light lit, flowering days
     uint8_t  cover[3];         // 106: coverage of body parts (other uses by type)
     uint8_t  light;            // 109: light radius of a light source
-    uint8_t  pad110[2];
+    uint16_t state_hi;         // 110: a leash: the high half of its animal's social id
     float    weight;           // 112: pounds
     float    fullweight;       // 116: weight when whole; a container's capacity
     uint32_t vessel;           // 120: object number of the holding vessel; 0 none
@@ -66,6 +66,7 @@ static_assert(offsetof(ItemStruct, status) == 102, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, state) == 104, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, cover) == 106, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, light) == 109, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, state_hi) == 110, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, weight) == 112, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, fullweight) == 116, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, vessel) == 120, "ItemStruct layout");
@@ -88,6 +89,14 @@ static_assert(offsetof(ItemStruct, ownerflags) == 164, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, quality) == 165, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, unitkind) == 166, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, adclass) == 167, "ItemStruct layout");
+
+// The social id of the animal a leash holds, 0 none: the state word is its low half and state_hi
+// its high half, so that an id above 65535 names its own animal.
+inline uint32_t leash_sotu(const ItemStruct &item) { return (uint32_t)item.state | ((uint32_t)item.state_hi << 16); }
+inline void set_leash_sotu(ItemStruct &item, uint32_t sotu) {
+    item.state = (uint16_t)(sotu & 0xFFFFu);
+    item.state_hi = (uint16_t)(sotu >> 16);
+}
 
 // Item types (the type byte).
 enum {

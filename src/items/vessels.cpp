@@ -97,8 +97,8 @@ int sotu_Crepos(unsigned socialid) {
 }
 
 int npcleash_check(const ItemStruct &item) {
-    if (!is_leash(item) || item.state == 0) return CRE_NONE;
-    return sotu_Crepos(item.state);
+    if (!is_leash(item) || leash_sotu(item) == 0) return CRE_NONE;
+    return sotu_Crepos(leash_sotu(item));
 }
 
 int LEASH_rm(int x, int y, const ItemStruct &item) {
@@ -114,17 +114,18 @@ int LEASH_rm(int x, int y, const ItemStruct &item) {
     }
 }
 
-// Takes the leash off: the animal goes free. Stands in until pets on leash land in the wilderness
-// work, which also lets the animal wander off.
-static void unleash(int slot) {
+void unleash(int slot) {
+    if (slot < 0 || slot >= PLR_SLOTS) return;
     const int pos = Plr.inv_obj[slot];
     if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) return;
     ItemStruct &leash = PlayerObj[pos - OBJ_PLAYER_FIRST];
     const int c = npcleash_check(leash);
-    if (c >= 0 && onko_NPC_lieassa(c)) Cre[c].role = 0;   // off the leash
-    TARGET_NPC = c;
-    Note(MSG("PET_UNLEASHED"));
-    leash.state = 0;
+    if (c >= 0) {
+        TARGET_NPC = c;
+        Cre[c].role = 0;   // off the leash
+        Note(MSG("PET_UNLEASHED"));
+    }
+    set_leash_sotu(leash, 0);
 }
 
 void unleash_all() {
@@ -148,13 +149,13 @@ int petcheck() {
         const int pos = Plr.inv_obj[s];
         if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) continue;
         ItemStruct &it = PlayerObj[pos - OBJ_PLAYER_FIRST];
-        if (is_leash(it) && it.state != 0 && sotu_Crepos(it.state) < 0) lost = &it;
+        if (is_leash(it) && leash_sotu(it) != 0 && sotu_Crepos(leash_sotu(it)) < 0) lost = &it;
     }
     if (!lost) return 1;
-    const unsigned social = lost->state;
+    const unsigned social = leash_sotu(*lost);
     // Only a living animal is brought back: a leash naming a dead one or a free record is cleared.
     if (!alive_in_file(social)) {
-        lost->state = 0;
+        set_leash_sotu(*lost, 0);
         Note("!The animal that was on your leash is gone.");
         return 0;
     }

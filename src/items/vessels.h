@@ -17,6 +17,7 @@ int CONTAINER_rm(int x, int y, const ItemStruct &item);   // action code, 0 canc
 int LEASH_rm(int x, int y, const ItemStruct &item);       // action code, 0 cancelled or indoors, 900
 int npcleash_check(const ItemStruct &item);  // the creature on the leash, -1000 none or gone
 int sotu_Crepos(unsigned socialid);          // the creature of the area with the social id, -1000
+void unleash(int slot);            // the animal of the leash in the slot goes free; the leash holds none
 void unleash_all();
 int petcheck();                    // 1 every leash holds an animal of the area; 0 otherwise or off
 // 1 a bag, 2 a vessel (or contents standing for one), 0 neither.

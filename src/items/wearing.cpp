@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "activities/tools.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
@@ -151,10 +152,10 @@ int TakeOff(int slot, int merge) {
         if (merge) Yhdista_Slottiin(slot);
         return 1;
     }
-    // Skis in use come off through the tool use; until it lands they are simply unfastened.
+    // Skis in use come off as applying them takes them off.
     if (Item.type == IT_TOOL && Item.subtype == ST_SKIS && Item.state == 1) {
-        PlayerObj[rec].state = 0;
-        if (Plr.movement_mode == 7) Plr.movement_mode = 1;
+        ski(slot);
+        TurnUsed = 1;
         return 1;
     }
     Note(MSG("TAKEOFF_CANT"));

@@ -27,6 +27,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "activities/worklinks.h"
+#include "activities/tracking.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -46,14 +47,16 @@ static const char *trap_name(int n) { return Ansan_Nimi(n); }
 static const char *building_desc(int) { return "building work in progress"; }
 // Stands in until the player's own map markers land: the marker's own text is not kept yet.
 static const char *custom_marker_desc(int) { return ""; }
-// Stands in until the tracking skill lands: tracks are found where a tracks record lies, and seen
-// where the player sees that square.
+// A look at a square holding tracks reads them with the tracking skill; tracks farther off are told
+// when the player has noticed them and sees their square.
 static int examine_tracks(int x, int y) {
     if (get_datatype(DT_TRACKS, x, y) < 0) return 0;
-    Tutki_Jaljet(x, y, 0);
-    return 1;
+    return Tutki_Jaljet(x, y, 0);
 }
-static int sees_tracks(int pos) { return pos >= 0 && See(Data[pos].x, Data[pos].y); }
+static int sees_tracks(int pos) {
+    return pos >= 0 && pos < DATA_MAX && Data[pos].type == DT_TRACKS && !(Data[pos].flags & TRACK_UNNOTICED) &&
+           See(Data[pos].x, Data[pos].y);
+}
 
 // ---- the skip list ----------------------------------------------------------------------------
 

@@ -2,6 +2,7 @@
 // that things in front cover things behind, with the player figure in its place among them.
 #include "presentation/mapthings.h"
 
+#include "activities/tracking.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -55,8 +56,10 @@ static const int tile_siirto_y[10] = {-5, -4, -3, -1, -4, -3, -1, 2, 1, 0};
 static int plant_wilting(const DataStruct &d) { return d.extra & 15; }
 static int plant_shows(const DataStruct &d) { return d.day == 0 || Plr.daynumber >= d.day; }
 static int plant_growth_days(const DataStruct &d) { return Plr.daynumber > d.day ? (int)(Plr.daynumber - d.day) : 0; }
+// A track is drawn when the player has noticed it and stands near it.
 static int player_sees_track(const DataStruct &d) {
-    return !(d.flags & 128) && koordinaattien_vali(PlayerX, PlayerY, d.x, d.y) < 6;
+    if (&d < Data || &d >= Data + DATA_MAX) return 0;
+    return PlrSeeTrackDATA((int)(&d - Data));
 }
 static int remains_heat(const DataStruct &d) {
     const long since = (long)Plr.minutes - (long)d.ready_minute;
