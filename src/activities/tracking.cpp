@@ -20,6 +20,7 @@
 #include "core/tekstit.h"
 #include "core/weather.h"
 #include "creatures/creatures.h"
+#include "creatures/lifeask.h"
 #include "creatures/cremove.h"
 #include "creatures/people.h"
 #include "creatures/physical.h"
@@ -48,8 +49,11 @@ enum { CH_TRAMPLED = 237, TASK_TRACKS_READ = 25 };
 // same way in x and in y.
 enum { WORLD_SEARCH_LO = 18, WORLD_SEARCH_HI = 46, WORLD_FRESH_MINUTES = 61 };
 
-// Stands in until the populating of local maps lands: no creature has its tracks dated back.
-static int track_age_offset(int) { return 0; }
+// How many minutes a creature's tracks are dated back (a creature that came to the map before it).
+static int track_age_offset(int n) {
+    if (!ask_valid(n)) return 0;
+    return cre_spare(Cre[n], SPARE_TRACKAGE) | cre_spare(Cre[n], SPARE_TRACKAGE + 1) << 8;
+}
 
 static bool valid_record(int n) { return n >= 0 && n < DATA_MAX; }
 

@@ -23,6 +23,7 @@ enum {
     SPARE_QUIET = 15,              // a person that does not greet
     SPARE_STOPPED = 16,            // an escortee: the world cell where it stopped (2 + 2 bytes)
     SPARE_NOTALK = 20,             // a person that will not talk with the player
+    SPARE_TRACKAGE = 21,           // two bytes (21 and 22): minutes its tracks are dated back
 };
 inline uint8_t &cre_spare(CreatureStruct &c, int i) { return reinterpret_cast<uint8_t &>(c.spare2[i]); }
 
