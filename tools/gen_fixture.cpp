@@ -346,7 +346,23 @@ void lay_bow_and_arrows(const PlayerStruct &player, DataStruct *pool) {
     }
 }
 
-bool write_file(const std::string &path, const void *data, size_t size) {
+// Her gear for the wilds on the field south-east of her: a fishing rod, a net, a loop snare and a
+// rope to lead an animal by.
+void lay_gear_for_the_wilds(const PlayerStruct &player, DataStruct *pool) {
+    for (const char *name : {"Fishing rod", "Net", "Loop snare", "Rope"}) {
+        const int row = object(name, 1);
+        DataStruct *d = free_record(pool);
+        if (!d || row <= 0) continue;
+        d->x = (uint16_t)(SPOT_X + 2);
+        d->y = (uint16_t)(SPOT_Y + 1);
+        d->type = DT_ITEM;
+        d->id = (uint32_t)row;
+        d->count = 1;
+        d->day = (uint16_t)player.daynumber;
+    }
+}
+
+
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
     return false;
@@ -548,6 +564,7 @@ bool lay_things_on_her_local_map() {
     lay_fire(Plr, Data);
     lay_vessels_and_mending(Plr, Data);
     lay_bow_and_arrows(Plr, Data);
+    lay_gear_for_the_wilds(Plr, Data);
     ExitEnviron(PlayerX, PlayerY, 1);
     if (!LOAD_MAP || GetMappie(0) != 1 || !bigmap()) {
         fprintf(stderr, "gen_fixture: she couldn't go back to the world map\n");
