@@ -362,7 +362,7 @@ void lay_gear_for_the_wilds(const PlayerStruct &player, DataStruct *pool) {
     }
 }
 
-
+bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
     return false;
