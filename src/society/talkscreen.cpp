@@ -143,40 +143,35 @@ void PlrTalk_Clear() {
     PLRTALKCOL = PLR_BOX.col;
 }
 
-// A mark of " .,!?" ends a word unless a blank follows it: "Well, " goes out whole, the blank last.
-void CrTalk(const char *text) {
-    if (!text || !text[0]) return;
+// Walks a speech word by word and hands each word to `word`: for the person a mark of " .,!?" ends a
+// word unless a blank follows it ("Well, " goes out whole, the blank last); for the player every mark
+// ends one. The last word is handed over with `more` 0.
+template <typename Word>
+static void walk_words(const char *text, bool person, Word word_out) {
     char word[WORD_MAX + 1];
     int len = 0;
     for (const char *p = text; *p; p++) {
         word[len++] = *p;
         word[len] = 0;
-        if ((strchr(WORD_ENDS, *p) && p[1] != ' ') || len == WORD_MAX) {
-            crtalk_word(word, 1);
+        if ((strchr(WORD_ENDS, *p) && (!person || p[1] != ' ')) || len == WORD_MAX) {
+            word_out(word, 1);
             len = 0;
             word[0] = 0;
         }
     }
-    crtalk_word(word, 0);
+    word_out(word, 0);
+}
+
+void CrTalk(const char *text) {
+    if (!text || !text[0]) return;
+    walk_words(text, true, [](const char *w, int more) { crtalk_word(w, more); });
     CRTALKCOL += GLYPH_W;   // the next speech starts after a space
     Flip();
 }
 
-// Every mark of " .,!?" ends a word of the player.
 void PlrTalk(const char *text) {
     if (!text || !text[0]) return;
-    char word[WORD_MAX + 1];
-    int len = 0;
-    for (const char *p = text; *p; p++) {
-        word[len++] = *p;
-        word[len] = 0;
-        if (strchr(WORD_ENDS, *p) || len == WORD_MAX) {
-            plrtalk_word(word);
-            len = 0;
-            word[0] = 0;
-        }
-    }
-    plrtalk_word(word);
+    walk_words(text, false, [](const char *w, int) { plrtalk_word(w); });
     PLRTALKCOL += GLYPH_W;
     Flip();
 }
