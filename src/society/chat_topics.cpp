@@ -30,30 +30,6 @@ static int say_chatmsg(const char *key) {
     return 1;
 }
 
-// ---- barter: stands in until the trade lands ----
-void TradeInquiry() { plain_answer("Let's barter some other time."); }
-void Show_Trade_Info() {}
-int Does_Trading(int) { return 1; }
-void ITEMPICK_parseline() { plain_answer("Let's barter some other time."); }
-void npc_trade_suggestion(float) { plain_answer("I can't say what I'd want of yours."); }
-float whatstheprice() { return Trade_Price; }
-int gotcredit(float) { return 0; }
-void CheckPersonalTradeCredit() {}
-void Trade_ItemList_Return() {}
-
-// ---- debts in talk: stands in until the debt talk lands ----
-void InitPayDebtMode(int) { plain_answer("We'll settle what you owe another time."); }
-void vildebtsummary(VillageStruct *) {}
-void ITEMPICK_debt(VillageStruct *) { plain_answer("We'll settle what you owe another time."); }
-static char debt_line[MSGBUF_SIZE];
-const char *chats_PayYourDebt() {
-    copy_bounded(debt_line, sizeof debt_line, CHATMSG("DEBT_DEMAND"));
-    return debt_line;
-}
-const char *notforsale_vildebtline(VillageStruct *) { return ""; }
-void NPCTALK_cantpaydebt() { plain_answer("We'll settle what you owe another time."); }
-void InitPersonalTrade() { plain_answer("Let's barter some other time."); }
-
 // ---- quests in talk: stands in until the quests land ----
 int NPCpuhe_quest(const char *) { return 0; }
 void NPCpuhe_talk(const char *) {}

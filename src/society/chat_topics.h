@@ -7,13 +7,10 @@
 #include "society/village.h"
 #include "quests/tehtavat.h"
 
-// ---- barter ----
+// ---- barter (the valuation of offered goods is in society/trade.h) ----
 void TradeInquiry();               // the opening of "T.Trade items"
 void Show_Trade_Info();            // the trade panel
 int Does_Trading(int say);         // 1 when the person trades now
-void ITEMPICK_parseline();         // the player offers items
-void npc_trade_suggestion(float price);
-float whatstheprice();
 int gotcredit(float amount);       // 0 no credit, 1 it covers the amount, 2 only a part
 void CheckPersonalTradeCredit();
 void Trade_ItemList_Return();      // offered goods back to the player

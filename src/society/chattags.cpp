@@ -310,7 +310,7 @@ void RunParser(const char *tag_in) {
         pick_animal(tag);
         return;
     }
-    if (is("[TRADE SUGGESTION]")) npc_trade_suggestion(whatstheprice());
+    if (is("[TRADE SUGGESTION]")) npc_trade_suggestion(whatstheprice(), 0);
     if (is("[ITEMPICK]")) ITEMPICK_parseline();
     if (is("[DEBT ITEMPICK]")) ITEMPICK_debt(&NpcVil);
     if (is("[DEBT SUMMARY]")) vildebtsummary(&NpcVil);

@@ -18,6 +18,7 @@
 #include "items/items.h"
 #include "quests/tehtavat.h"
 #include "society/chat.h"
+#include "society/chat_topics.h"
 #include "society/talkscreen.h"
 #include "society/village.h"
 
@@ -34,20 +35,6 @@ enum { OBJ_TASK_GOODS = 57, TASK_BOUGHT = 37, TASK_TRADED = 16, TASK_TRADED_ROLE
 
 // ---- stand-ins until the trade lands ----
 
-// The worth of the offered goods.
-static float tradelistvalue() {
-    float value = 0.0f;
-    for (int i = 0; i < TRADE_SLOTS; i++)
-        if (Trade_ItemList[i] > 0 && Trade_ItemCount[i] > 0)
-            value += esinehinta(-1, ObjToItem(Trade_ItemList[i])) * (float)Trade_ItemCount[i];
-    return value;
-}
-// 1 when the player gave clearly more than was asked.
-static int soctradegenerosity(float value, float price) { return value > price * 1.25f + 1.0f ? 1 : 0; }
-// The count of the partner's pack slot the player picked; nothing is picked until the trade lands.
-static int PersTradeInvData(int) { return 0; }
-// Whether the village's credit covers the price.
-static int gotcredit(float price) { return NpcVil.credit > 0.0f && NpcVil.credit >= price ? 1 : 0; }
 static void BringAnimal() {}
 static void NPCpuhe_ClaimedAndRewardRemains(float price) {
     char line[160];
@@ -125,7 +112,7 @@ void Trade_Complete() {
     const int generous = soctradegenerosity(tradelistvalue(), Trade_Price);
     if (Chat_Mode != CHAT_BUY_ANIMAL && Chat_Mode != CHAT_TRADE_TEST && partner_valid())
         for (int slot = 0; slot < 20; slot++) {
-            const int count = PersTradeInvData(slot);
+            const int count = 0;   // the partner's picked goods: until the trade lands
             const int obj = Cre[Chatting_With].pack[slot];
             if (count <= 0 || obj <= 0) continue;
             ItemStruct item = ObjToItem(obj);

@@ -20,3 +20,32 @@ void FlushPCTradelistToChatNPC();
 
 // Clears the offered goods: objects and counts 0, no debt line paid.
 void Trade_ClearList();
+
+// ---- valuation and acceptance of the offered goods ----
+enum { PERSTRADE_ENTRIES = 500 };
+// One of the partner's goods the player picked: mark word, slot, object, count (the chooser's line).
+struct PersTradeEntry {
+    uint32_t mark;
+    uint32_t slot;
+    uint32_t object;
+    uint32_t pad12;
+    uint32_t count;
+    uint32_t pad20[3];
+};
+static_assert(sizeof(PersTradeEntry) == 32, "a picked line is 32 bytes");
+extern PersTradeEntry PersTradeInvData[PERSTRADE_ENTRIES];
+extern char tradeacc_rejreason[1024];   // why the last stack was refused; "" none or silent
+
+struct ItemStruct;
+float tradelistvalue();                // worth of the offered goods
+float PCTradelistWT();                 // their weight
+float pricecutter(float price);        // the price after the village's credit, goodwill and forgiven debts
+float whatstheprice();
+uint32_t soctradegenerosity(float paid, float asked);   // 1 when goodwill was earned
+const char *payed_vs_asked_txt(float paid, float asked);
+void ITEMPICK_parseline();             // one offering step
+void tradepicker(uint8_t mode);        // mode 1: offered as payment of a debt
+int tradeacc(int object, int count, uint8_t flags);     // 1 accepted; bit 0 debt, bit 1 delivery
+uint32_t SocTradeChecker(int soc, const ItemStruct &item);
+float SocMeatTradeChecker(int soc, int materialclass);
+void npc_trade_suggestion(float price, uint32_t flag);

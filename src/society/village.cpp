@@ -122,6 +122,11 @@ int addvilpool(int soc, int pos, int count) {
     return 0;
 }
 
+// Stand in until the village goods pool lands.
+void clearvilpool(int) {}
+void flushvilpool(int) {}
+void varastoi(int, int, int, int, int) {}
+
 // ---- collection and reclaiming ----
 
 void perinta_tick(int soc) {

@@ -181,6 +181,11 @@ void field_maintenance(int x, int y);
 int additemdebt(int soc, int pos, int count);            // books a debt line; 0 when refused
 int remitemdebt(int soc, unsigned pos, unsigned count);  // non-zero when a line was removed
 int addvilpool(int soc, int pos, int count);
+void clearvilpool(int soc);
+void flushvilpool(int soc);        // the pool's lines stored as the village's goods, then emptied
+// Stores n of an object in the village area of world cell x, y (the whole local area when x or y is
+// below 1); socowned 1 marks the record as the village's.
+void varastoi(int object, int n, int socowned, int x, int y);
 int vildebtcount(int soc);         // debt lines in use
 void vildebtrefresh(VillageStruct *v);   // the record's debt flag, age and level from its lines
 void forgivedebtitems(int soc);
