@@ -70,6 +70,7 @@ static struct {
     uint32_t minute = 0;
     uint32_t wx = 0, wy = 0;
     uint32_t limit_minute = 0;     // minute + 1 of the last limit check
+    int free_from = 0;             // no free record below this one since the limit check
     int32_t at[SIDE * SIDE];       // record + 1 of the highest track on the square; 0 none
     int32_t touched[DATA_MAX];
     int ntouched = 0;
@@ -82,6 +83,7 @@ void tracks_forget() {
     for (int k = 0; k < by_square.ntouched; k++) by_square.at[by_square.touched[k]] = 0;
     by_square.ntouched = 0;
     by_square.valid = false;
+    by_square.free_from = 0;
 }
 
 static void remember(int x, int y, int record) {
@@ -130,10 +132,14 @@ static int store_new_track() {
     if (by_square.limit_minute != Plr.minutes + 1) {
         by_square.limit_minute = Plr.minutes + 1;
         chkdplimit(DTEMP.x, DTEMP.y);
+        by_square.free_from = 0;
     }
+    // Within the minute the records below the last one placed stay taken (a record freed meanwhile is
+    // found again from the next minute on), so each search goes on from there.
     int pos = -1;
-    for (int i = 0; i <= DATA_DTEMP_SCAN_LAST && pos < 0; i++)
+    for (int i = by_square.free_from; i <= DATA_DTEMP_SCAN_LAST && pos < 0; i++)
         if (Data[i].type == DT_UNUSED || Data[i].type == DT_FREED) pos = i;
+    by_square.free_from = pos < 0 ? DATA_DTEMP_SCAN_LAST + 1 : pos + 1;
     if (pos < 0) {
         pos = SetDTEMP(-1);   // the pool's own placing, which tidies a full pool
         if (pos < 0) return -1000;
