@@ -90,6 +90,7 @@ uint32_t stockunits(uint32_t population, uint32_t period, uint32_t days, uint32_
     const uint32_t r = population * (days / period);
     if (r == 0) return 0;
     if (target == 0) return r;
+    if (existing >= target) return 0;   // holding more than the target never wraps round to a huge count
     return existing + r > target ? target - existing : r;
 }
 
@@ -125,7 +126,9 @@ RestockArmourUnits restock_armour_units(int people, int culture, int days, int h
     const int rate = (days / 20) * (people / 5);
     if (rate == 0) return n;
     // A class without a target takes the whole rate.
-    auto units = [rate](int target, int held) { return target == 0 || held + rate <= target ? rate : target - held; };
+    auto units = [rate](int target, int held) {
+        return target == 0 || held + rate <= target ? rate : std::max(target - held, 0);
+    };
     return {units(armour, held_armour), units(clothing, held_clothing)};
 }
 
@@ -134,7 +137,7 @@ int restock_smith_units(int people, int culture, int days, int held) {
     if (people <= 0 || target == 0) return 0;
     if (days == RESTOCK_FIRST) return first_units(target);
     const int rate = (people / 5) * (days / 20);
-    return held + rate <= target ? rate : target - held;
+    return held + rate <= target ? rate : std::max(target - held, 0);
 }
 
 int restock_fishing_units(int people, int culture) {
@@ -155,7 +158,7 @@ RestockWeaponUnits restock_weapon_units(int people, int culture, int days, int h
     const int rate = (days / 20) * (people / 5);
     auto units = [rate](int target, int held) {
         if (target == 0 || rate == 0) return 0;
-        return held + rate > target ? target - held : rate;
+        return held + rate > target ? std::max(target - held, 0) : rate;
     };
     n.war = units(war, held_war);
     n.bows = units(bows, held_bows);
@@ -517,10 +520,7 @@ void socinventory(int soc, int x, int y, int days, int first) {
     memset(&tally, 0, sizeof tally);
     if (soc < 1) return;
     if (first) days = RESTOCK_FIRST;
-    else {
-        int people, c;
-        if (village_of(soc, people, c)) consumption(people, x, y, days);
-    }
+    else consumption(socpopulation(soc), x, y, days);
     restock_fur(soc, x, y, days);
     restock_grain(soc, x, y, days);
     foodreserves(soc, x, y, days);

@@ -103,7 +103,7 @@ TEST(RestockRules, CultureTablesAndTheirDefaults) {
 
     struct Rate {
         uint32_t people, period, days, held, target, units;
-    } rates[] = {{2, 7, 14, 4, 6, 2}, {2, 7, 14, 0, 0, 4}, {2, 7, 6, 0, 6, 0}, {5, 20, 40, 0, 6, 6}, {1, 0, 14, 0, 6, 0}};
+    } rates[] = {{2, 7, 14, 4, 6, 2}, {2, 7, 14, 0, 0, 4}, {2, 7, 6, 0, 6, 0}, {5, 20, 40, 0, 6, 6}, {1, 0, 14, 0, 6, 0}, {2, 7, 14, 10, 6, 0}};
     for (const Rate &r : rates) EXPECT_EQ(stockunits(r.people, r.period, r.days, r.held, r.target), r.units);
 }
 
