@@ -6,8 +6,12 @@
 #include <cstring>
 #include <functional>
 #include <set>
+#include <vector>
+#include <algorithm>
 
 #include "core/datafunc.h"
+#include "core/loader_fixture.h"
+#include "maps/marker.h"
 #include "core/obj_func.h"
 #include "creatures/village_fixture.h"
 #include "items/itemdefs.h"
@@ -190,6 +194,52 @@ TEST_F(RestockVillage, AFortnightAwayUsesUpGoodsInTheCellOnly) {
     // Reserves: 35 lb of roots, seven of the ten; 7 lb of flour from the one sack, 3 lb put back.
     EXPECT_EQ(Data[roots].count, 3);
     EXPECT_NEAR(weight_of(OID_FLOUR), 3.0f, 0.01f);
+}
+
+// Her own village, loaded and entered: stocked for its people and culture, and a fortnight later its
+// cell's goods are used up while the goods of the cells around it stay as they were.
+class RestockHerVillage : public oxatest::LoaderTest {};
+
+TEST_F(RestockHerVillage, StockedThenAFortnightLaterOnlyItsCellIsUsedUp) {
+    enter_her_village();
+    const int x = IsoX(), y = IsoY(), soc = (int)Mapinfo_socID(x, y);
+    ASSERT_GT(soc, 0);
+    const int people = socpopulation(soc);
+    ASSERT_GT(people, 3);
+    ASSERT_EQ(GetGlobVil(soc), 1);
+    const int culture = globVil.culture;
+
+    socinventory(soc, x, y, 0, 1);
+    const int food = restock_target(people, RS_FOOD, culture);
+    EXPECT_LT(restock_tally().stored[RG_FOOD], food > 1 ? food : 1);
+    if (food >= 2) {
+        EXPECT_GE(restock_tally().stored[RG_FOOD], 1);
+    }
+    EXPECT_LE(restock_tally().stored[RG_ARMOUR], std::min(restock_target(people, RS_ARMOUR, culture), 3));
+    EXPECT_LE(restock_tally().stored[RG_CLOTHING], std::min(restock_target(people, RS_CLOTHING, culture), 7));
+
+    // Food of the cells around hers, which a fortnight in her village never touches.
+    const int around = AREA_CENTRE - ZOOM_SIDE + 5;
+    std::vector<int> far;
+    ItemStruct meat{};
+    meat.type = IT_FOOD;
+    meat.id = 300;
+    meat.weight = meat.fullweight = 1.0f;
+    meat.spoil = 30;
+    strcpy(meat.name, "Smoked mutton");
+    const int obj = Esineesta_Uniikki(meat);
+    for (int i = 0; i < 8; i++) {
+        const int dp = place_record(DT_ITEM, around + i, around, (uint32_t)obj, 2);
+        Data[dp].owner = SOC_OWNER;
+        far.push_back(dp);
+    }
+    Plr.daynumber += 14;
+    socinventory(soc, x, y, 14, 0);
+    for (int dp : far) {
+        EXPECT_EQ(Data[dp].type, DT_ITEM);
+        EXPECT_EQ(Data[dp].count, 2);
+    }
+    EXPECT_LE(restock_tally().used_food, (int)(14 * 0.05 * people));
 }
 
 }  // namespace
