@@ -23,6 +23,10 @@
 //                               group did and the words said
 //   oxa_tool village-run [--seed N]   the scripted visit: goods taken unseen, then seen, then the
 //                               village left; prints the debts, collection levels and shouts
+//   oxa_tool village-stock --cell X,Y [--days D] [--people N] [--culture C] [--seed N]   a village of N
+//                               people (10) of culture C (0) at world cell X, Y, on a local map with
+//                               free floor: its first stocking, then a restock for every week of D
+//                               days (14), each printed by goods class with what was used up
 //   oxa_tool wound --victim N --type T --impact I --part P --seed S   one wound to template N: the
 //                               wound cell, the rolls and whether it lived
 //   oxa_tool duel --seed S A B --rounds R   template A against template B R times: how they ended
@@ -35,6 +39,12 @@
 #include "activities/herblore.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/datafunc.h"
+#include "maps/maps.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "society/restock.h"
+#include "society/village.h"
 #include "creatures/bodytool.h"
 #include "creatures/combat_tool.h"
 #include "creatures/creatures.h"
@@ -56,6 +66,7 @@ static int usage() {
                     "       oxa_tool body --wound \"kind,part,level\"\n"
                     "       oxa_tool days --seed n --days n --wounds \"wound;wound\"\n"
                     "       oxa_tool sim [--seed N] [--ticks T] [--fixture village]\n       oxa_tool village-run [--seed N]\n"
+                    "       oxa_tool village-stock --cell X,Y [--days D] [--people N] [--culture C] [--seed N]\n"
                     "       oxa_tool wound --victim N --type T --impact I --part P --seed S\n"
                     "       oxa_tool duel --seed S A B --rounds R\n");
     return 2;
@@ -174,6 +185,83 @@ static int cmd_village_run(int argc, char **argv) {
     return r.debts_unseen == 0 && r.debts_seen == 1 && r.debts_checked >= 1 && r.level_left == 2 ? 0 : 1;
 }
 
+// What one stocking made and used, by goods class, and what the village holds in its cell.
+static void print_stocking(int day, const char *what) {
+    const RestockTally &t = restock_tally();
+    printf("day %d, %s:\n", day, what);
+    int any = 0;
+    for (int g = 0; g < RG_GOODS; g++)
+        if (t.stored[g]) printf("  %-18s %d\n", RESTOCK_GOODS_NAME[g], t.stored[g]), any = 1;
+    if (!any) printf("  nothing made\n");
+    if (t.used_food + t.used_fur + t.used_bows + t.used_melee + t.spoiled + t.reserves)
+        printf("  used: food %d, furs %d, bows %d, weapons %d; %d spoiled stacks thrown out, %d stacks of reserves eaten into\n",
+               t.used_food, t.used_fur, t.used_bows, t.used_melee, t.spoiled, t.reserves);
+    int stacks = 0, units = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.owner == SOC_OWNER) stacks++, units += d.count;
+    printf("  the village holds %d stacks, %d units\n", stacks, units);
+}
+
+static int cmd_village_stock(int argc, char **argv) {
+    long x = -1, y = -1, days = 14, people = 10, culture = 0, seed = 1;
+    for (int i = 0; i < argc; i++) {
+        if (!strcmp(argv[i], "--cell") && i + 1 < argc) {
+            if (sscanf(argv[++i], "%ld,%ld", &x, &y) != 2) return usage();
+        } else if (!strcmp(argv[i], "--days") && i + 1 < argc) days = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--people") && i + 1 < argc) people = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--culture") && i + 1 < argc) culture = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--seed") && i + 1 < argc) seed = strtol(argv[++i], nullptr, 10);
+        else return usage();
+    }
+    // The cell must leave room for the 5 x 5 local area around it.
+    if (x < 2 || x > WORLD_W - 3 || y < 2 || y > WORLD_H - 3 || days < 0 || days > 3650 || people < 0 ||
+        people > VILLAGE_PEOPLE || culture < 0 || culture > 255 || seed < 0 || seed > 0x7fffffff)
+        return usage();
+    char folder[] = "/tmp/oxastock-XXXXXX";
+    if (!mkdtemp(folder)) {
+        fprintf(stderr, "oxa_tool: no scratch folder\n");
+        return 1;
+    }
+    copy_bounded(CharacterPath, sizeof CharacterPath, folder);
+    copy_bounded(CharacterFile, sizeof CharacterFile, "STOCK");
+    randomize((int)seed);
+    build_objdef_rows();
+    clrVillages();
+    memset(Data, 0, sizeof Data);
+    memset(ZoomExtra, 0, sizeof ZoomExtra);
+    strcpy(Plr.mapname, "ZOOMMAP");
+    Plr.world_x = (uint32_t)x;
+    Plr.world_y = (uint32_t)y;
+    Plr.month = 6;
+    Plr.daynumber = 1;
+    PlayerX = PlayerY = AREA_CENTRE + ZOOM_SIDE / 2;
+    for (int sy = AREA_MIN; sy <= AREA_MAX; sy++)
+        for (int sx = AREA_MIN; sx <= AREA_MAX; sx++) set_mapchar(sx, sy, CH_GROUND);
+    for (int sy = AREA_CENTRE + 8; sy < AREA_CENTRE + 24; sy++)   // the shop floor of the village
+        for (int sx = AREA_CENTRE + 8; sx < AREA_CENTRE + 24; sx++) set_mapchar(sx, sy, '_');
+    maailma_alltime[mapidx((int)x, (int)y)] = 210;
+    const int soc = 7001;
+    Mapinfo_setsocID((int)x, (int)y, soc);
+    GetGlobVil(soc);
+    globVil.centre_x = (int32_t)x;
+    globVil.centre_y = (int32_t)y;
+    globVil.culture = (uint8_t)culture;
+    for (int i = 0; i < people; i++) globVil.people[i] = 90000u + (uint32_t)i;
+    SaveGlobVil();
+    printf("village %d at %ld,%ld: %ld people of culture %ld, %ld days\n", soc, x, y, people, culture, days);
+    socinventory(soc, (int)x, (int)y, 0, 1);
+    print_stocking(1, "first stocking");
+    for (long gone = 7; gone <= days; gone += 7) {
+        Plr.daynumber += 7;
+        socinventory(soc, (int)x, (int)y, 7, 0);
+        print_stocking((int)Plr.daynumber, "restock after 7 days away");
+    }
+    clrVillages();
+    char cmd[64];
+    snprintf(cmd, sizeof cmd, "rm -rf %s", folder);
+    return system(cmd) == 0 ? 0 : 1;
+}
+
 static int cmd_wound(int argc, char **argv) {
     long victim = -1, type = 0, impact = 0, part = 9, seed = 1;
     for (int i = 0; i < argc; i++) {
@@ -218,6 +306,7 @@ int main(int argc, char **argv) {
     if (argc == 3 && strcmp(argv[1], "recipes") == 0 && strcmp(argv[2], "--check") == 0) return recipes_check(stdout);
     if (argc >= 2 && strcmp(argv[1], "sim") == 0) return cmd_sim(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "village-run") == 0) return cmd_village_run(argc - 2, argv + 2);
+    if (argc >= 2 && strcmp(argv[1], "village-stock") == 0) return cmd_village_stock(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "wound") == 0) return cmd_wound(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "duel") == 0) return cmd_duel(argc - 2, argv + 2);
     return usage();

@@ -75,3 +75,7 @@ int KULTTUURIESINE_Turkis(int, int) { return 0; }
 int KULTTUURIESINE_Aarrekoru(int) { return thing("Bronze brooch"); }
 int KULTTUURIESINE_Eraruoka(int) { return thing("Flat rye bread"); }
 int KULTTUURIESINE_Arkiruoka(int) { return thing("Rye bread"); }
+// Stand in until the culture tables land.
+int KULTTUURIESINE_ValmistettuKala(int) { return thing("Roach"); }
+int KULTTUURIESINE_Kalastustarvike(int) { return thing("Fishing rod"); }
+int KULTTUURIESINE_Sepan_tekemat(int) { return thing("Knife"); }

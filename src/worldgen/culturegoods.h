@@ -28,3 +28,7 @@ int KULTTUURIESINE_Turkis(int culture, int flag);
 int KULTTUURIESINE_Aarrekoru(int culture);
 int KULTTUURIESINE_Eraruoka(int culture);
 int KULTTUURIESINE_Arkiruoka(int culture);
+// Stand in until the culture tables land: one plain catalogue thing each.
+int KULTTUURIESINE_ValmistettuKala(int culture);   // prepared fish
+int KULTTUURIESINE_Kalastustarvike(int culture);   // fishing gear
+int KULTTUURIESINE_Sepan_tekemat(int culture);     // a smith-made tool
