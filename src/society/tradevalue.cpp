@@ -31,7 +31,7 @@ PersTradeEntry PersTradeInvData[PERSTRADE_ENTRIES];
 char tradeacc_rejreason[1024];
 
 enum {
-    OBJ_BOARD = 403, OBJ_FUR = 412, OBJ_LEATHER = 413, OBJ_SEEDS = 434, OBJ_800 = 800,
+    OBJ_BOARD = 403, OBJ_FUR = 412, OBJ_LEATHER = 413, OBJ_SEEDS = 434, OBJ_RAWMEAT = 500, OBJ_800 = 800,
     CLASS_FUR = 412, CLASS_RAWFISH = 490, CLASS_RAWMEAT = 500, CLASS_MEATFOOD = 530, CLASS_FISHFOOD = 531,
     ROLE_FURTRADER = 5, SURPLUS_COUNT = 50, SUGGEST_PASSES = 100, SUGGEST_LISTED = 10, PICK_REASONS = 10,
 };
@@ -164,39 +164,69 @@ const char *payed_vs_asked_txt(float paid, float asked) {
 
 // ---- what the village already has ----
 
+// The record an object number names, read in place (the walks over the village's goods copy nothing).
+static const ItemStruct &item_at(int n) { return n < CONSTANTOBJ_ROWS ? ConstantObj[n] : PlayerObj[n - OBJ_PLAYER_FIRST]; }
+
 // Every item record of the pool that is the village's, and every pack slot of its people, handed to
-// `visit` with its item and count.
-template <typename Visit>
-static void village_goods(int soc, Visit visit) {
+// `visit` with its item and count when `wanted` takes the item (asked first: it is the cheaper test).
+template <typename Wanted, typename Visit>
+static void village_goods(int soc, Wanted wanted, Visit visit) {
     if (soc <= 0) return;
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_ITEM || d.count == 0 || !valid_object(d.id)) continue;
-        const OwnerStruct o = own_datapos(i);
+        const ItemStruct &it = item_at((int)d.id);
+        if (!wanted(it)) continue;
+        const OwnerStruct o = d.owner == SOC_OWNER ? own_datapos(i) : own_item(it);
         if (o.free || o.soc != (uint32_t)soc) continue;
-        visit(ObjToItem((int)d.id), (int)d.count);
+        visit(it, (int)d.count);
     }
     for (const CreatureStruct &c : Cre) {
         if (c.kind != CK_HUMAN || c.mode == CM_CARCASS || c.community != (uint32_t)soc) continue;
         for (int s = 0; s < CRE_PACK; s++)
-            if (valid_object(c.pack[s]) && c.packcount[s] > 0) visit(ObjToItem(c.pack[s]), (int)c.packcount[s]);
+            if (valid_object(c.pack[s]) && c.packcount[s] > 0 && wanted(item_at(c.pack[s])))
+                visit(item_at(c.pack[s]), (int)c.packcount[s]);
     }
 }
 
 uint32_t SocTradeChecker(int soc, const ItemStruct &item) {
     uint32_t n = 0;
-    village_goods(soc, [&](const ItemStruct &it, int count) {
-        if (itemtypesequal(it, item)) n += (uint32_t)count;
-    });
+    village_goods(
+        soc, [&](const ItemStruct &it) { return itemtypesequal(it, item) != 0; },
+        [&](const ItemStruct &, int count) { n += (uint32_t)count; });
     return n;
 }
 
+// Raw meat and fish and what is made of them are food, or the raw meat and fish objects themselves:
+// nothing else needs the slower test of the class.
+static bool food_class_id(int cls) {
+    return cls == CLASS_RAWMEAT || cls == CLASS_RAWFISH || cls == CLASS_MEATFOOD || cls == CLASS_FISHFOOD;
+}
+static bool may_be_food(const ItemStruct &it) { return it.type == IT_FOOD || it.id == OBJ_RAWMEAT || it.id == OID_RAWFISH; }
+
+// The weights the village holds of two material classes, in one walk over its goods.
+static void class_weights(int soc, int cls_a, int cls_b, float &a, float &b) {
+    const bool food = food_class_id(cls_a) && food_class_id(cls_b);
+    a = b = 0.0f;
+    bool in_a = false, in_b = false;
+    village_goods(
+        soc,
+        [&](const ItemStruct &it) {
+            if (food && !may_be_food(it)) return false;
+            in_a = OnkoEsineId(it, cls_a) != 0;
+            in_b = cls_b == cls_a ? in_a : OnkoEsineId(it, cls_b) != 0;
+            return in_a || in_b;
+        },
+        [&](const ItemStruct &it, int count) {
+            if (in_a) a += (float)count * it.weight;
+            if (in_b) b += (float)count * it.weight;
+        });
+}
+
 float SocMeatTradeChecker(int soc, int materialclass) {
-    float weight = 0.0f;
-    village_goods(soc, [&](const ItemStruct &it, int count) {
-        if (OnkoEsineId(it, materialclass)) weight += (float)count * it.weight;
-    });
-    return weight;
+    float a, b;
+    class_weights(soc, materialclass, materialclass, a, b);
+    return a;
 }
 
 // ---- the acceptance test ----
@@ -227,41 +257,38 @@ static bool quota_item(const ItemStruct &item) {
     return item.id == OBJ_BOARD || item.id == OBJ_800 || (item.type == IT_TOOL && item.subtype == ST_TRAP);
 }
 
-// Raw meat and fish and their products: the key of the reason when the village's stores are full.
+// Raw meat and fish and their products: refused (with the reason) when the village's stores of that
+// class are above what its people on the map need.
 static bool stores_full(const ItemStruct &item, int soc, int pop) {
-    int cls = 0;
-    float need = 0.0f;
-    const char *label = nullptr;
-    if (OnkoEsineId(item, CLASS_RAWMEAT)) {
-        cls = CLASS_RAWMEAT;
-        need = 10.0f * (float)pop - SocMeatTradeChecker(soc, CLASS_MEATFOOD);
-        label = "TRADELABEL_MEAT";
-    }
-    if (OnkoEsineId(item, CLASS_RAWFISH)) {
-        cls = CLASS_RAWFISH;
-        need = 7.0f * (float)pop - SocMeatTradeChecker(soc, CLASS_FISHFOOD);
-        label = "TRADELABEL_FISH";
-    }
-    if (OnkoEsineId(item, CLASS_MEATFOOD)) {
-        cls = CLASS_MEATFOOD;
-        need = 15.0f * (float)pop;
-        label = "TRADELABEL_MEATFOOD";
-    }
-    if (OnkoEsineId(item, CLASS_FISHFOOD)) {
-        cls = CLASS_FISHFOOD;
-        need = 15.0f * (float)pop;
-        label = "TRADELABEL_FISHFOOD";
-    }
-    if (!cls || need == 0.0f || SocMeatTradeChecker(soc, cls) <= need) return false;
+    // The class that decides (a later match overrides), the class whose stores lower the need, and
+    // what a head needs.
+    struct Reserve {
+        int cls, less;
+        float per_head;
+        const char *label;
+    };
+    static const Reserve rules[] = {{CLASS_RAWMEAT, CLASS_MEATFOOD, 10.0f, "TRADELABEL_MEAT"},
+                 {CLASS_RAWFISH, CLASS_FISHFOOD, 7.0f, "TRADELABEL_FISH"},
+                 {CLASS_MEATFOOD, 0, 15.0f, "TRADELABEL_MEATFOOD"},
+                 {CLASS_FISHFOOD, 0, 15.0f, "TRADELABEL_FISHFOOD"}};
+    const Reserve *rule = nullptr;
+    for (const auto &r : rules)
+        if (OnkoEsineId(item, r.cls)) rule = &r;
+    if (!rule) return false;
+    const int cls = rule->cls, less = rule->less;
+    float held, stored;
+    class_weights(soc, cls, less ? less : cls, held, stored);
+    const float need = rule->per_head * (float)pop - (less ? stored : 0.0f);
+    if (need == 0.0f || held <= need) return false;
     char what[100];
-    copy_bounded(what, sizeof what, MSG(label));
+    copy_bounded(what, sizeof what, MSG(rule->label));
     refuse("TRADEACC_RESERVES", what);
     return true;
 }
 
 static bool food_class(const ItemStruct &item) {
-    return OnkoEsineId(item, CLASS_RAWMEAT) || OnkoEsineId(item, CLASS_RAWFISH) || OnkoEsineId(item, CLASS_MEATFOOD) ||
-           OnkoEsineId(item, CLASS_FISHFOOD);
+    return may_be_food(item) && (OnkoEsineId(item, CLASS_RAWMEAT) || OnkoEsineId(item, CLASS_RAWFISH) || OnkoEsineId(item, CLASS_MEATFOOD) ||
+           OnkoEsineId(item, CLASS_FISHFOOD));
 }
 
 // The partner carries 50 or more of goods of that name already.
