@@ -1,5 +1,6 @@
 // The acceptance test of barter over 20 offered stacks (target: under 100 us), with a village on the
-// map: ten people carrying full packs and 3000 goods of the village lying about. Among the stacks are
+// map: ten people carrying full packs of bread (one stored record, as equal goods share theirs) and
+// 3000 goods of the village lying about, each its own record. Among the stacks are
 // raw meat, fish and boards, whose rules count the village's people and weigh its stores.
 #include <benchmark/benchmark.h>
 
@@ -46,6 +47,7 @@ void open_trade() {
     clrVillages();
     GetGlobVil(SOC);
     SaveGlobVil();
+    const int bread = ware("Rye bread", IT_FOOD, 2, 300, 1.0f);
     for (int n = NPC; n < NPC + PEOPLE; n++) {
         CreatureStruct &c = Cre[n];
         c.kind = CK_HUMAN;
@@ -53,7 +55,7 @@ void open_trade() {
         c.weight = 70.0f;
         strcpy(c.species, "villager");
         for (int s = 0; s < 20; s++) {
-            c.pack[s] = ware("Rye bread", IT_FOOD, 2, 300, 1.0f);
+            c.pack[s] = bread;
             c.packcount[s] = 3;
         }
         Data[n].type = DT_CREATURE;

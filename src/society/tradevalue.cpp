@@ -31,7 +31,7 @@ PersTradeEntry PersTradeInvData[PERSTRADE_ENTRIES];
 char tradeacc_rejreason[1024];
 
 enum {
-    OBJ_BOARD = 403, OBJ_FUR = 412, OBJ_LEATHER = 413, OBJ_SEEDS = 434, OBJ_RAWMEAT = 500, OBJ_800 = 800,
+    OBJ_BOARD = 403, OBJ_FUR = 412, OBJ_LEATHER = 413, OBJ_SEEDS = 434, OBJ_RAWMEAT = 500, OBJ_PAWBOARD_TRAP = 800,
     CLASS_FUR = 412, CLASS_RAWFISH = 490, CLASS_RAWMEAT = 500, CLASS_MEATFOOD = 530, CLASS_FISHFOOD = 531,
     ROLE_FURTRADER = 5, SURPLUS_COUNT = 50, SUGGEST_PASSES = 100, SUGGEST_LISTED = 10, PICK_REASONS = 10,
 };
@@ -209,12 +209,16 @@ static void class_weights(int soc, int cls_a, int cls_b, float &a, float &b) {
     const bool food = food_class_id(cls_a) && food_class_id(cls_b);
     a = b = 0.0f;
     bool in_a = false, in_b = false;
+    const ItemStruct *last = nullptr;   // stacks of one kind share their record: tested once
     village_goods(
         soc,
         [&](const ItemStruct &it) {
             if (food && !may_be_food(it)) return false;
-            in_a = OnkoEsineId(it, cls_a) != 0;
-            in_b = cls_b == cls_a ? in_a : OnkoEsineId(it, cls_b) != 0;
+            if (&it != last) {
+                last = &it;
+                in_a = OnkoEsineId(it, cls_a) != 0;
+                in_b = cls_b == cls_a ? in_a : OnkoEsineId(it, cls_b) != 0;
+            }
             return in_a || in_b;
         },
         [&](const ItemStruct &it, int count) {
@@ -244,17 +248,17 @@ static bool wanted_back(const ItemStruct &item, uint8_t flags) {
     return false;
 }
 
-// The village's quota of boards, portable traps and object 800: its people on the map decide.
+// The village's quota of boards, portable traps and paw-board traps: its people on the map decide.
 static int quota(const ItemStruct &item, int pop) {
     int q = 0;
     if (item.id == OBJ_BOARD) q = pop / 2;
     if (item.type == IT_TOOL && item.subtype == ST_TRAP) q = pop / 5;
-    if (item.id == OBJ_800) q = pop / 4;
+    if (item.id == OBJ_PAWBOARD_TRAP) q = pop / 4;
     return q;
 }
 
 static bool quota_item(const ItemStruct &item) {
-    return item.id == OBJ_BOARD || item.id == OBJ_800 || (item.type == IT_TOOL && item.subtype == ST_TRAP);
+    return item.id == OBJ_BOARD || item.id == OBJ_PAWBOARD_TRAP || (item.type == IT_TOOL && item.subtype == ST_TRAP);
 }
 
 // Raw meat and fish and their products: refused (with the reason) when the village's stores of that
