@@ -221,9 +221,14 @@ TEST_F(Trade, PartnerRefusesAStackWithItsReason) {
         }
     }
 
-    // The fur trader wants tanned furs, and no more than he can carry.
+    // The fur trader wants tanned furs, and no more than he can carry besides what is offered; an
+    // offered slot naming no object or no units weighs nothing.
     Cre[NPC].role = 5;
     const int fur = ware("Fox fur", IT_SKIN, 60, 412, 50.0f);
+    Trade_ItemList[0] = 999999;
+    Trade_ItemCount[0] = 4;
+    Trade_ItemList[1] = fur;
+    Trade_ItemCount[1] = -3;
     EXPECT_EQ(tradeacc(poor, 1, 0), 0);
     EXPECT_STREQ(tradeacc_rejreason, "We want furs - tanned furs. Thick and fine furs of the north. You understand?");
     EXPECT_EQ(tradeacc(fur, 2, 0), 1);
@@ -241,6 +246,8 @@ TEST_F(Trade, OfferingStepWeighsTheOfferAgainstThePrice) {
     } cases[] = {
         {"goods worth 70 with credit 30", 30, 70, 0, 2, ""},
         {"goods worth 70 alone", 0, 70, 0, 1, "What you have offered compensates for two-thirds to get those goods for yourself."},
+        {"goods worth 95", 0, 95, 0, 1, "What you have offered is just a few more things away"},
+        {"goods worth 35", 0, 35, 0, 1, "What you have offered needs to be tripled"},
         {"the twentieth slot short of the price", 0, 10, 19, 1, "This bargain is fruitless."},
     };
     for (const Case &c : cases) {
@@ -319,23 +326,6 @@ TEST_F(Trade, PartnerSuggestsWhatWouldSettleIt) {
         EXPECT_NE(heard.find(c.said), std::string::npos) << heard;
         EXPECT_EQ(offered_units(), 0) << "nothing is put into the offer";
     }
-}
-
-TEST_F(Trade, OfferWorthAndPhrasesReadOnlyWhatIsThere) {
-    Trade_ItemList[0] = ware("Axe", IT_TOOL, 40, 300, 3.0f);
-    Trade_ItemCount[0] = 2;
-    Trade_ItemList[5] = 999999;   // no such object
-    Trade_ItemCount[5] = 4;
-    Trade_ItemList[6] = ware("Knife", IT_TOOL, 10);
-    Trade_ItemCount[6] = -3;      // no units
-    EXPECT_FLOAT_EQ(tradelistvalue(), 80.0f);
-    EXPECT_FLOAT_EQ(PCTradelistWT(), 6.0f);
-    const struct {
-        float paid;
-        const char *phrase;
-    } phrases[] = {{95, "is just a few more things away"}, {90, "is pleasantly close"}, {55, "is halfway there"},
-                   {35, "needs to be tripled"}, {5, "is very marginal"}};
-    for (const auto &p : phrases) EXPECT_STREQ(payed_vs_asked_txt(p.paid, 100.0f), p.phrase);
 }
 
 }  // namespace
