@@ -4,6 +4,7 @@
 #include "society/trade.h"
 
 #include <cctype>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -29,6 +30,10 @@
 
 PersTradeEntry PersTradeInvData[PERSTRADE_ENTRIES];
 char tradeacc_rejreason[1024];
+// The partner's picked goods are the chooser's rows copied whole: the object and the chosen count.
+static_assert(sizeof(PersTradeEntry) == sizeof(InvDataStruct), "a picked line is a chooser's row");
+static_assert(offsetof(PersTradeEntry, object) == offsetof(InvDataStruct, pos), "picked line layout");
+static_assert(offsetof(PersTradeEntry, count) == offsetof(InvDataStruct, chosen), "picked line layout");
 
 enum {
     OBJ_BOARD = 403, OBJ_FUR = 412, OBJ_LEATHER = 413, OBJ_SEEDS = 434, OBJ_RAWMEAT = 500, OBJ_PAWBOARD_TRAP = 800,
