@@ -325,7 +325,7 @@ int tradeacc(int object, int count, uint8_t flags) {
             return count == 1 ? refuse("TRADEACC_TOO_HEAVY_ONE", enimi(object, 1, 0))
                               : refuse("TRADEACC_TOO_HEAVY", enimi(object, 2, 2));
     }
-    if (npcleash_check(item) != -1000) return 0;
+    if (npcleash_check(item) >= 0) return 0;   // a rope leading an animal: refused without a word
     if (oe_pilaantunut(item) || oe_ummehtunut(item)) return refuse("TRADEACC_SPOILED", capitalised(enimi(object, 1, 0)));
     if (item.id == OBJ_SEEDS) return refuse("TRADEACC_NOT_NEEDED", capitalised(enimi(object, 1, 0)));
     if (item.type == IT_CARCASS) return refuse("TRADEACC_CARCASS", enimi(object, 1, 0));

@@ -185,6 +185,10 @@ TEST_F(Trade, PartnerRefusesAStackWithItsReason) {
     rec(taken).ownersoc = SOC;
     rec(taken).ownerflags = OWN_UNPAID;
     const int carcass = ware("hare", IT_CARCASS, 20);
+    animal(3, PlayerX, PlayerY + 1);
+    const int leash = ware("Rope", IT_TOOL, 20);
+    rec(leash).subtype = ST_ROPE;
+    set_leash_sotu(rec(leash), Cre[3].socialid);
 
     struct Case {
         const char *what;
@@ -209,6 +213,7 @@ TEST_F(Trade, PartnerRefusesAStackWithItsReason) {
         {"untanned", hide, 1, 0, 0, "tanned first"},
         {"worth under a hundredth of the price", ware("Twig", IT_TOOL, 0.5f), 1, 0, 0, "is unworthy in this barter."},
         {"two of them are worth enough", ware("Twig", IT_TOOL, 0.5f), 2, 0, 1, ""},
+        {"a rope leading an animal: silently", leash, 1, 0, 0, ""},
         {"no such object", 7777777, 1, 0, 0, ""},
         {"no units", ware("Good axe", IT_TOOL, 40), 0, 0, 0, ""},
     };
