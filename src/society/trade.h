@@ -40,12 +40,15 @@ struct ItemStruct;
 float tradelistvalue();                // worth of the offered goods
 float PCTradelistWT();                 // their weight
 float pricecutter(float price);        // the price after the village's credit, goodwill and forgiven debts
-float whatstheprice();
-uint32_t soctradegenerosity(float paid, float asked);   // 1 when goodwill was earned
-const char *payed_vs_asked_txt(float paid, float asked);
+float whatstheprice();                 // what the partner asks now: the debt in a debt payment
+// 1 when goodwill was earned; the partner's village record is written when it changed.
+uint32_t soctradegenerosity(float paid, float asked);
+const char *payed_vs_asked_txt(float paid, float asked);   // "is halfway there"...; its own buffer
 void ITEMPICK_parseline();             // one offering step
-void tradepicker(uint8_t mode);        // mode 1: offered as payment of a debt
+// The player picks goods to offer; each accepted stack leaves her slot for the first free trade slot,
+// each refusal's reason is said once. Mode 1: offered as payment of a debt.
+void tradepicker(uint8_t mode);
 int tradeacc(int object, int count, uint8_t flags);     // 1 accepted; bit 0 debt, bit 1 delivery
 uint32_t SocTradeChecker(int soc, const ItemStruct &item);
 float SocMeatTradeChecker(int soc, int materialclass);
-void npc_trade_suggestion(float price, uint32_t flag);
+void npc_trade_suggestion(float price, uint32_t flag);   // says what of her goods would settle it
