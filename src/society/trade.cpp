@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
@@ -49,9 +50,11 @@ static void clear_marks(ItemStruct &item) {
     item.ownerflags = 0;
 }
 
-static void say_chat(const char *key) {
-    const char *text = CHATMSG(key);
-    if (text && text[0]) CrTalk(text);
+// A chat text (CHATMSG's scratch answer) said when it is not empty.
+static void say_text(const char *text) {
+    char line[MSGBUF_SIZE];
+    copy_bounded(line, sizeof line, text ? text : "");
+    if (line[0]) CrTalk(line);
 }
 
 void Trade_ClearList() { Clear_Trade_Itemlist(); }
@@ -64,7 +67,8 @@ static void report_tasks() {
 // The partner's answer: what remains of the reward, else the deal's line.
 static void answer(float price, int generous) {
     if (gotcredit(price) == 1) NPCpuhe_ClaimedAndRewardRemains(price);
-    else say_chat(generous ? "TRADE_GENEROUS_DEAL" : "TRADE_DEAL");
+    else if (generous) say_text(CHATMSG("TRADE_GENEROUS_DEAL"));
+    else say_text(CHATMSG("TRADE_DEAL"));
 }
 
 // The price is drawn from the village's credit while there is any.

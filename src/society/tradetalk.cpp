@@ -60,10 +60,10 @@ bool valid_object(int obj) {
     return (obj >= 1 && obj < CONSTANTOBJ_ROWS) || (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST);
 }
 
-// A chat text said when it is not empty.
-void say_chatmsg(const char *key) {
+// A chat text (CHATMSG's scratch answer) said when it is not empty.
+void say_text(const char *text) {
     char line[MSGBUF_SIZE];
-    copy_bounded(line, sizeof line, CHATMSG(key));
+    copy_bounded(line, sizeof line, text ? text : "");
     if (line[0]) CrTalk(line);
 }
 
@@ -160,11 +160,11 @@ int Does_Trading(int say) {
         return 0;
     }
     if (onko_NPC_lapsi(n)) {
-        if (say) say_chatmsg("ADULT_TOPIC");
+        if (say) say_text(CHATMSG("ADULT_TOPIC"));
         return 0;
     }
     if (NpcVil.tradeban == 0 && Plr.daynumber >= NpcVil.tradeban_day) return 1;
-    if (say) say_chatmsg("TRADE_STOPPAGE");
+    if (say) say_text(CHATMSG("TRADE_STOPPAGE"));
     return 0;
 }
 
@@ -216,13 +216,13 @@ void TradeInquiry() {
     CreatureStruct *c = partner();
     if (!c) return;
     if (mark_tradable(*c, credit != 0) && !(c->namebits & KEEPS_GOODS)) {
-        say_chatmsg("NPC_CAN_TRADE");
+        say_text(CHATMSG("NPC_CAN_TRADE"));
         if (credit) CrTalk("To some extent my goods can be given to you for free as a reward, but let's see how it goes.");
         AddChatOption(0, "\"Let's see what I can trade from you.\"", "[PERSONAL TRADE]");
         return;
     }
-    say_chatmsg("NPC_CANT_TRADE");
-    if (is_socmember(Chatting_With)) say_chatmsg("TRADE_BRIEFING");
+    say_text(CHATMSG("NPC_CANT_TRADE"));
+    if (is_socmember(Chatting_With)) say_text(CHATMSG("TRADE_BRIEFING"));
 }
 
 void InitPersonalTrade() {
@@ -231,10 +231,11 @@ void InitPersonalTrade() {
     if (!c || !creature_square(Chatting_With, x, y)) return;
     const int rows = InvSel(INV_FROM_PACK, Chatting_With, x, y, "What do you want to trade from me?",
                             "start trading about", PERSONAL_TRADE_OPTIONS, 0, 0);
-    const int picked = rows > 0 ? keep_picked(*c) : 0;
+    // A row number, or the number of rows chosen: either way the chosen rows carry their counts.
+    const int picked = rows >= 0 ? keep_picked(*c) : 0;
     if (picked == 0) {
         PlrTalk("\"Your goods didn't interest me.\"");
-        if (is_socmember(Chatting_With)) say_chatmsg("TRADE_BRIEFING");
+        if (is_socmember(Chatting_With)) say_text(CHATMSG("TRADE_BRIEFING"));
         else CrTalk("My goods don't interest you?");
         return;
     }
@@ -248,7 +249,7 @@ void InitPersonalTrade() {
     ClearChatOptStruct();
     CrTalk_Clear();
     if (gotcredit(0.0f)) CheckPersonalTradeCredit();
-    else say_chatmsg("TRADE_LETS_BARTER");
+    else say_text(CHATMSG("TRADE_LETS_BARTER"));
 }
 
 // ---- the offered slots ----
@@ -333,7 +334,7 @@ void InitPayDebtMode(int) {
     DEBT_ULTIMATUM = 1;
     const int credit = gotcredit(0.0f);
     const float debt = vildebtvalue(&NpcVil);
-    if (credit == 0) say_chatmsg("TRADE_LETS_BARTER");
+    if (credit == 0) say_text(CHATMSG("TRADE_LETS_BARTER"));
     else if (credit == 1) credit_covers(debt);
     else NPCpuhe_RewardCoversOnlySome(debt);
 }
@@ -430,7 +431,7 @@ void ITEMPICK_debt(VillageStruct *v) {
     if (value == 0.0f) return;
     const float asked = pricecutter(vildebtvalue(&NpcVil));
     if (value >= asked) {
-        say_chatmsg("TRADE_ACCEPT_OFFER");
+        say_text(CHATMSG("TRADE_ACCEPT_OFFER"));
         Trade_Phase = 2;
     } else if (!TRADELIST_MAXED()) {
         CrTalk("What you have offered");
@@ -453,7 +454,7 @@ void NPCTALK_cantpaydebt() {
         get_stolen_items(-1, n);
         after_theft(soc);
         GetNpcVil(soc);
-        say_chatmsg("FAILED_PAYMENT");
+        say_text(CHATMSG("FAILED_PAYMENT"));
         Emote(0, "");
     }
     end_talk();
