@@ -4,7 +4,10 @@
 #include <string>
 
 #include "base/ui.h"
+#include "core/loader_fixture.h"
+#include "core/obj_func.h"
 #include "creatures/village_fixture.h"
+#include "items/inventory.h"
 #include "items/invlist.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
@@ -245,4 +248,32 @@ TEST_F(TradeTalk, ADebtIsPaidByReturningTheGoodsOrOfferingOthers) {
         EXPECT_EQ(Trade_Phase, share == 1.0f ? 2 : 1);
         EXPECT_NE(heard.find(share == 1.0f ? "It's all yours to keep" : "Your reward covers"), std::string::npos) << heard;
     }
+}
+
+// Goods on offer are in none of her slots: the object maintenance keeps them all the same, and they
+// come back to her whole.
+class TradeOffer : public oxatest::LoaderTest {};
+
+TEST_F(TradeOffer, OfferedGoodsOutliveTheObjectMaintenanceAndComeBack) {
+    ASSERT_EQ(loader(), 0);
+    int slot = -1;
+    for (int i = 0; i < PLR_SLOTS && slot < 0; i++)
+        if (Plr.inv_obj[i] >= OBJ_PLAYER_FIRST && Plr.inv_count[i] > 0) slot = i;
+    ASSERT_GE(slot, 0);
+    const int obj = Plr.inv_obj[slot], count = Plr.inv_count[slot];
+    const ItemStruct was = ObjToItem(obj);
+    Clear_Trade_Itemlist();
+    ASSERT_EQ(AddTradeItemList(obj, Poista_PlrItem_NoCrunch(slot, count)), 0);
+    ASSERT_GT(object_maintenance(), 0);
+    EXPECT_TRUE(ItemStructsEqual(ObjToItem(obj), was));
+    Trade_ItemList_Return();
+    int back = 0;
+    for (int i = 0; i < PLR_SLOTS; i++)
+        if (Plr.inv_obj[i] > 0 && ItemStructsEqual(ObjToItem(Plr.inv_obj[i]), was)) back += Plr.inv_count[i];
+    EXPECT_EQ(back, count);
+    EXPECT_FALSE(TRADELIST_MAXED());
+    for (int i = 0; i < TRADE_SLOTS; i++) EXPECT_EQ(AddTradeItemList(OBJ_PLAYER_FIRST, 1), i);
+    EXPECT_TRUE(TRADELIST_MAXED());
+    EXPECT_EQ(AddTradeItemList(OBJ_PLAYER_FIRST, 1), TRADE_SLOTS) << "a 21st stack has no slot";
+    Clear_Trade_Itemlist();
 }
