@@ -227,8 +227,9 @@ void TradeInquiry() {
 
 void InitPersonalTrade() {
     CreatureStruct *c = partner();
-    int x = 0, y = 0;
-    if (!c || !creature_square(Chatting_With, x, y)) return;
+    if (!c) return;
+    int x = PlayerX, y = PlayerY;   // his square when he has one on the map
+    creature_square(Chatting_With, x, y);
     const int rows = InvSel(INV_FROM_PACK, Chatting_With, x, y, "What do you want to trade from me?",
                             "start trading about", PERSONAL_TRADE_OPTIONS, 0, 0);
     // A row number, or the number of rows chosen: either way the chosen rows carry their counts.
