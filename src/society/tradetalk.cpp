@@ -68,17 +68,16 @@ void say_text(const char *text) {
 }
 
 // Appends "<text>, " to a spoken list; once the list would pass `most` characters it ends with
-// "so on, " and takes nothing more. False once it has ended.
-bool add_to_list(char *list, size_t size, size_t most, bool &ended, const char *text) {
-    if (ended) return false;
+// "so on, " and takes nothing more.
+void add_to_list(char *list, size_t size, size_t most, bool &ended, const char *text) {
+    if (ended) return;
     const size_t len = strlen(list);
     if (len + strlen(text) + 2 > most) {
         bprintf(list + len, size - len, "so on, ");
         ended = true;
-        return false;
+        return;
     }
     bprintf(list + len, size - len, "%s, ", text);
-    return true;
 }
 
 // The list said as one sentence: "a, b and c."
@@ -95,7 +94,9 @@ VillageDebtLine *owed_line(VillageStruct &v, int obj) {
     return nullptr;
 }
 
-// The person's stocked pack slots that may change hands in this talk, marked in npcitemtradable.
+// The person's stocked pack slots that may change hands in this talk, marked in npcitemtradable:
+// his goods for sale, or every slot once he has five stocked or the player has credit; never a fur
+// of the fur trader's, a lent item or one with a mark.
 bool mark_tradable(const CreatureStruct &c, bool credit) {
     int stocked = 0;
     for (int s = 0; s < CRE_PACK; s++) stocked += c.packcount[s] > 0 && valid_object(c.pack[s]);

@@ -24,30 +24,22 @@
 
 namespace {
 
+// The units and weight of one side's goods: so many slots of objects and counts.
 struct Side {
     long count = 0;
     double weight = 0.0;
 };
-
-Side aino_side() {
+template <typename Count> Side side(const int32_t *objs, const Count *counts, int slots) {
     Side s;
-    for (int i = 0; i < PLR_SLOTS; i++)
-        if (Plr.inv_obj[i] > 0 && Plr.inv_count[i] > 0) {
-            s.count += Plr.inv_count[i];
-            s.weight += esinepaino(ObjToItem(Plr.inv_obj[i])) * Plr.inv_count[i];
+    for (int i = 0; i < slots; i++)
+        if (objs[i] > 0 && counts[i] > 0) {
+            s.count += counts[i];
+            s.weight += esinepaino(ObjToItem(objs[i])) * counts[i];
         }
     return s;
 }
-
-Side person_side(int n) {
-    Side s;
-    for (int i = 0; i < CRE_PACK; i++)
-        if (Cre[n].pack[i] > 0 && Cre[n].packcount[i] > 0) {
-            s.count += Cre[n].packcount[i];
-            s.weight += esinepaino(ObjToItem(Cre[n].pack[i])) * Cre[n].packcount[i];
-        }
-    return s;
-}
+Side aino_side() { return side(Plr.inv_obj, Plr.inv_count, PLR_SLOTS); }
+Side person_side(int n) { return side(Cre[n].pack, Cre[n].packcount, CRE_PACK); }
 
 // What the talk screen wrote, word by word, as one text.
 std::string written;
