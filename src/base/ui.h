@@ -503,6 +503,11 @@ struct UiTalk {
     // long as the line's text in the highlight colour.
     void (*menu)(int x, int y, int w, int h, const char *title, const UiLine *lines, int n, int highlighted,
                  UiColour highlight);
+    // The trade panel beside the speech boxes: a framed box filled with `fill`, a sunken field inside
+    // it, and a veil of `colour` laid over an area with the colour's alpha.
+    void (*panel)(int x, int y, int w, int h, UiColour fill);
+    void (*sunken)(int x, int y, int w, int h);
+    void (*veil)(int x, int y, int w, int h, UiColour colour);
 };
 
 void ui_talk_backdrop(const char *picture, const char *title);
@@ -511,6 +516,9 @@ int ui_talk_picture(const char *name, int x, int y, int w, int h);   // 0 withou
 void ui_talk_fill(int x, int y, int w, int h, UiColour colour);
 void ui_talk_menu(int x, int y, int w, int h, const char *title, const UiLine *lines, int n, int highlighted,
                   UiColour highlight);
+void ui_talk_panel(int x, int y, int w, int h, UiColour fill);
+void ui_talk_sunken(int x, int y, int w, int h);
+void ui_talk_veil(int x, int y, int w, int h, UiColour colour);
 
 // ---- the table --------------------------------------------------------------------------------
 

@@ -22,3 +22,15 @@ void ui_talk_menu(int x, int y, int w, int h, const char *title, const UiLine *l
                   UiColour highlight) {
     if (ui.talk.menu) ui.talk.menu(x, y, w, h, title ? title : "", lines, n, highlighted, highlight);
 }
+
+void ui_talk_panel(int x, int y, int w, int h, UiColour fill) {
+    if (ui.talk.panel) ui.talk.panel(x, y, w, h, fill);
+}
+
+void ui_talk_sunken(int x, int y, int w, int h) {
+    if (ui.talk.sunken) ui.talk.sunken(x, y, w, h);
+}
+
+void ui_talk_veil(int x, int y, int w, int h, UiColour colour) {
+    if (ui.talk.veil) ui.talk.veil(x, y, w, h, colour);
+}

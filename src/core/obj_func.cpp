@@ -10,6 +10,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "creatures/creatures.h"
+#include "society/trade.h"
 #include "core/notes.h"
 
 #include <cmath>
@@ -482,6 +483,8 @@ static int run_maintenance(bool keep_recent) {
         if (cr.kind != 0) keepcreobjs(cr);
 
     for (int s = 0; s < PLR_SLOTS; s++) keep_stored(Plr.inv_obj[s]);
+    // Goods offered in a trade are in no slot until the deal hands them over or they come back.
+    for (int i = 0; i < TRADE_SLOTS; i++) keep_stored(Trade_ItemList[i]);
     if (keep_recent)
         for (int n : recent_stored) keep_stored(n);
     keep_pool_ids(Data, DATA_MAX);

@@ -46,10 +46,25 @@ static void menu(int x, int y, int w, int h, const char *title, const UiLine *li
     }
 }
 
+static void panel(int x, int y, int w, int h, UiColour fill) {
+    if (game_screen && w > 0 && h > 0) winbox(x, y, w, h, "", WIN_NOTEXTURE | WIN_INNERFRAME, RGB_to_color(fill.r, fill.g, fill.b));
+}
+
+static void sunken(int x, int y, int w, int h) {
+    if (game_screen && w > 0 && h > 0) sinked_box(x, y, w, h);
+}
+
+static void veil(int x, int y, int w, int h, UiColour c) {
+    if (game_screen) alpha_box(x, y, w, h, RGB_to_color(c.r, c.g, c.b), c.a);
+}
+
 void screen_ui_talk(UiTalk &t) {
     t.backdrop = backdrop;
     t.box = speech_box;
     t.picture = picture;
     t.fill = fill;
     t.menu = menu;
+    t.panel = panel;
+    t.sunken = sunken;
+    t.veil = veil;
 }

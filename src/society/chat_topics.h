@@ -8,21 +8,34 @@
 #include "quests/tehtavat.h"
 
 // ---- barter (the valuation of offered goods is in society/trade.h) ----
-void TradeInquiry();               // the opening of "T.Trade items"
-void Show_Trade_Info();            // the trade panel
-int Does_Trading(int say);         // 1 when the person trades now
-int gotcredit(float amount);       // 0 no credit, 1 it covers the amount, 2 only a part
+void TradeInquiry();               // the opening of "T.Trade items": the tradable goods marked
+void InitPersonalTrade();          // "[PERSONAL TRADE]": the player picks of the person's goods
 void CheckPersonalTradeCredit();
-void Trade_ItemList_Return();      // offered goods back to the player
+void Show_Trade_Info();            // the trade panel (drawn only with a screen)
+int Does_Trading(int say);         // 1 when the person trades now; else the reason said
+// 0 no credit, 1 the village's credit covers the amount, 2 only a part. An amount of 0 is the whole
+// debt, or in trade mode the trade's price.
+int gotcredit(float amount);
+void NPCpuhe_ClaimedAndRewardRemains(float value);
+void NPCpuhe_RewardCoversOnlySome(float price);
+// The 20 offered slots: cleared (objects and counts 0, no debt line), the first free one taking
+// obj and count (its slot, TRADE_SLOTS when all are used), whether the last one is used, and every
+// offered stack given back to the player and the slots cleared.
+void Clear_Trade_Itemlist();
+int AddTradeItemList(int obj, int count);
+bool TRADELIST_MAXED();
+void Trade_ItemList_Return();
 
 // ---- debts in talk ----
-void InitPayDebtMode(int n);
+extern uint8_t DEBT_ULTIMATUM;     // set when a debt payment opens
+void InitPayDebtMode(int n);       // n has no effect
 void vildebtsummary(VillageStruct *v);
+// The player offers goods for the debt or returns owed goods. v is the talk's copy (NpcVil): a
+// payment that leaves no debt saves it and reads it again.
 void ITEMPICK_debt(VillageStruct *v);
-const char *chats_PayYourDebt();   // the debt reminder, "" none
+const char *chats_PayYourDebt();   // the debt reminder
 const char *notforsale_vildebtline(VillageStruct *v);   // "" none
 void NPCTALK_cantpaydebt();
-void InitPersonalTrade();
 
 // ---- quests in talk ----
 int NPCpuhe_quest(const char *tag);   // 1 when it spoke or offered something

@@ -47,14 +47,6 @@ static void end_talk() {
     EXIT_CHAT = 1;
 }
 
-static void clear_trade_slots() {
-    for (int i = 0; i < TRADE_SLOTS; i++) {
-        Trade_ItemList[i] = 0;
-        Trade_ItemCount[i] = 0;
-        Trade_DebtCheck[i] = -1000;
-    }
-}
-
 // ---- the openings ----
 
 static void debt_opening() {
@@ -208,7 +200,6 @@ static void trade_proceed() {
 // True when the trade mode ended.
 static bool trade_clear() {
     Trade_ItemList_Return();
-    clear_trade_slots();
     Trade_Phase = 1;
     if (Chat_Mode == CHAT_PAY_DEBT && gotcredit(0.0f) == 1) {
         Trade_Phase = 0;
@@ -271,7 +262,6 @@ static void restart_paydebt() {
 static void no_deal() {
     ClearChatOptStruct();
     Trade_ItemList_Return();
-    clear_trade_slots();
     if (Chat_Mode == CHAT_TRADE) Trade_Status = 0;
     else Chat_Mode = CHAT_GREET;
     Trade_Phase = 0;

@@ -1,12 +1,12 @@
 // src/society/trade.cpp -- the one trade under way and its completion: the goods change owners, the
-// village books goodwill, credit and paid debts, and the partner answers. The valuation of goods and
-// the partner's picked goods come with the trade's valuation; until it lands they are the local
-// stand-ins below.
+// village books goodwill, credit and paid debts, and the partner answers. The goods are valued in
+// tradevalue.cpp; the partner's goods the player picked are PersTradeInvData.
 #include "society/trade.h"
 
 #include <cstdio>
 #include <cstring>
 
+#include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
@@ -33,16 +33,8 @@ int Trade_Status;
 
 enum { OBJ_TASK_GOODS = 57, TASK_BOUGHT = 37, TASK_TRADED = 16, TASK_TRADED_ROLE5 = 44 };
 
-// ---- stand-ins until the trade lands ----
-
+// Brings the animal bought to the player: stands in until the pets land.
 static void BringAnimal() {}
-static void NPCpuhe_ClaimedAndRewardRemains(float price) {
-    char line[160];
-    const float left = NpcVil.credit - price;
-    snprintf(line, sizeof line, "That is taken from what we owe you; %s of the reward remains.",
-             verbal_percent(left > 0.0f ? left : 0.0f, NpcVil.wholereward));
-    CrTalk(line);
-}
 
 // ---- helpers ----
 
@@ -58,18 +50,14 @@ static void clear_marks(ItemStruct &item) {
     item.ownerflags = 0;
 }
 
-static void say_chat(const char *key) {
-    const char *text = CHATMSG(key);
-    if (text && text[0]) CrTalk(text);
+// A chat text (CHATMSG's scratch answer) said when it is not empty.
+static void say_text(const char *text) {
+    char line[MSGBUF_SIZE];
+    copy_bounded(line, sizeof line, text ? text : "");
+    if (line[0]) CrTalk(line);
 }
 
-void Trade_ClearList() {
-    for (int i = 0; i < TRADE_SLOTS; i++) {
-        Trade_ItemList[i] = 0;
-        Trade_ItemCount[i] = 0;
-        Trade_DebtCheck[i] = -1000;
-    }
-}
+void Trade_ClearList() { Clear_Trade_Itemlist(); }
 
 static void report_tasks() {
     if (partner_valid() && Cre[Chatting_With].role == 5) Tarkista_Suoritus(TASK_TRADED_ROLE5);
@@ -78,8 +66,9 @@ static void report_tasks() {
 
 // The partner's answer: what remains of the reward, else the deal's line.
 static void answer(float price, int generous) {
-    if (gotcredit(price)) NPCpuhe_ClaimedAndRewardRemains(price);
-    else say_chat(generous ? "TRADE_GENEROUS_DEAL" : "TRADE_DEAL");
+    if (gotcredit(price) == 1) NPCpuhe_ClaimedAndRewardRemains(price);
+    else if (generous) say_text(CHATMSG("TRADE_GENEROUS_DEAL"));
+    else say_text(CHATMSG("TRADE_DEAL"));
 }
 
 // The price is drawn from the village's credit while there is any.
@@ -108,23 +97,31 @@ void FlushPCTradelistToChatNPC() {
     }
 }
 
+// The partner's goods the player picked become hers: known to her, free of the village's marks. An
+// entry is checked against the pack as it is now, and only what left the pack reaches her.
+static void take_picked_goods() {
+    const int n = Chatting_With;
+    for (PersTradeEntry &e : PersTradeInvData) {
+        const int slot = (int)e.slot, obj = (int)e.object;
+        if (e.count == 0 || e.count > 255 || slot < 0 || slot >= CRE_PACK) continue;
+        if (obj <= 0 || Cre[n].pack[slot] != obj || Cre[n].packcount[slot] == 0) continue;
+        ItemStruct item = ObjToItem(obj);
+        item.plantname = 1;
+        item.ownersoc = 0;
+        item.ownerflags = 0;
+        item.owner = 0;
+        const int mine = Luo_Esineen_Itempos(item);
+        if (mine <= 0) continue;
+        const int moved = Poista_NpcItem(n, slot, (int)e.count);
+        if (moved > 0) Lisaa_Inventoryyn(mine, moved, 0, 0);
+        if (item.id == OBJ_TASK_GOODS) Tarkista_Suoritus(TASK_BOUGHT);
+    }
+    memset(PersTradeInvData, 0, sizeof PersTradeInvData);
+}
+
 void Trade_Complete() {
     const int generous = soctradegenerosity(tradelistvalue(), Trade_Price);
-    if (Chat_Mode != CHAT_BUY_ANIMAL && Chat_Mode != CHAT_TRADE_TEST && partner_valid())
-        for (int slot = 0; slot < 20; slot++) {
-            const int count = 0;   // the partner's picked goods: until the trade lands
-            const int obj = Cre[Chatting_With].pack[slot];
-            if (count <= 0 || obj <= 0) continue;
-            ItemStruct item = ObjToItem(obj);
-            item.ownersoc = 0;
-            item.ownerflags = 0;
-            item.owner = 0;
-            const int mine = Luo_Esineen_Itempos(item);
-            if (mine <= 0) continue;
-            Lisaa_Inventoryyn(mine, count, 0, 0);
-            Poista_NpcItem(Chatting_With, slot, count);
-            if (item.id == OBJ_TASK_GOODS) Tarkista_Suoritus(TASK_BOUGHT);
-        }
+    if (Chat_Mode != CHAT_BUY_ANIMAL && Chat_Mode != CHAT_TRADE_TEST && partner_valid()) take_picked_goods();
     report_tasks();
     answer(Trade_Price, generous);
     FlushPCTradelistToChatNPC();

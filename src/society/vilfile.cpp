@@ -243,19 +243,30 @@ void clrVillages() {
 
 // ---- the partner's village ----
 
+// The talk's copy is read beside the cache: the cached village is taken from memory, any other from
+// the file, and the cache stays as it was. No village (soc 0 or below) is the empty copy of nobody's.
 void GetNpcVil(int soc) {
-    if (soc > 0 && GetGlobVil(soc)) {
-        NpcVil = globVil;
-    } else {
+    if (soc <= 0) {
         clrVilStruct(&NpcVil);
         NpcVil.socid = (uint32_t)-1000;
+        return;
     }
+    same_character();
+    if (soc == globVilID) {
+        NpcVil = globVil;
+        return;
+    }
+    NpcVil = readVil((uint32_t)soc);
 }
 
+// Written to the file, and into the cache when it is the cached village. A copy of nobody's village
+// (soc id 0, or -1000 for a person without one) is never written.
 void SaveNpcVil() {
-    if ((int)NpcVil.socid <= 0 || !GetGlobVil((int)NpcVil.socid)) return;
-    globVil = NpcVil;
-    SaveGlobVil();
+    if ((int)NpcVil.socid <= 0) return;
+    same_character();
+    if ((int)NpcVil.socid == globVilID) globVil = NpcVil;
+    VillageStruct copy = NpcVil;
+    saveVil(copy.socid, copy);
 }
 
 // ---- the debug listing ----
