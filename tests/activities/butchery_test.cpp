@@ -14,6 +14,9 @@
 #include "core/datafunc.h"
 #include "core/player.h"
 #include "core/spend.h"
+#include "creatures/animals.h"
+#include "creatures/crefile.h"
+#include "creatures/puuha.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "maps/maps.h"
@@ -158,6 +161,7 @@ protected:
         c = beast(0.5f, 2.0f, "Hare");
         c.mode = CM_CARCASS;
         c.weight = c.fatigue = 6.0f;
+        c.daysaved = (int32_t)Plr.daynumber;
         c.socialid = 5000u + (uint32_t)slot;
         ClearDTEMP();
         DTEMP.type = DT_CARCASS;
@@ -227,6 +231,54 @@ TEST_F(HideworkTest, WorkOnACarcassRecordOutOfRangeOrFreedEnds) {
     CrunchData(n);
     EXPECT_EQ(CutCorpse(3, n, 0) + HIDEWORK_skin(3, n, 1) + HIDEWORK_skin(-1, n, 0), 0);
     EXPECT_EQ(memcmp(&kept, &Cre[7], sizeof kept), 0) << "the freed carcass is left alone";
+
+    // A villager with a knife sets to cutting up a carcass; it is taken away and another lies in its
+    // pool place: his work ends there and never goes on to the new one.
+    const int a = carcass(7, PlayerX + 3, PlayerY);
+    CreatureStruct &v = Cre[3];
+    v = CreatureStruct{};
+    v.kind = CK_HUMAN;
+    v.mode = 3;
+    v.socialid = 4003;
+    v.weight = v.speciesweight = 70.0f;
+    v.strength = v.endurance = 14;
+    ItemStruct knife = thing(IT_WEAPON, "Knife", 0, 0.5f);
+    SET_ITEM_TEXT(knife.skill, "KNIFE");
+    v.pack[0] = Luo_Esineen_Itempos(knife);
+    v.packcount[0] = 1;
+    set_data(DT_CREATURE, PlayerX + 2, PlayerY, CRE_DATAID + 3, 1);
+    const int vdp = cre_datapos(3);
+    ASSERT_GE(vdp, 0);
+    ASSERT_EQ(aseta_ruhonkasittely(3, a, 0), 1);
+    ASSERT_EQ(v.Puuha[0], 68);
+    CrunchData(a);
+    ASSERT_EQ(carcass(8, PlayerX + 3, PlayerY), a) << "the new carcass takes the freed place";
+    const CreatureStruct other = Cre[8];
+    for (int tick = 0; tick < 30; tick++) Tee_Puuha(vdp);
+    EXPECT_NE(v.Puuha[0], 68) << "the work ended";
+    EXPECT_EQ(memcmp(&other, &Cre[8], sizeof other), 0) << "the new carcass is untouched";
+    EXPECT_EQ(v.packcount[1], 0) << "no meat from it";
+
+    // The same villager at a carcass of his own work: skinned a minute at a time, then cut a cut at a
+    // time until nothing is left.
+    Cre[8].daysaved = (int32_t)Plr.daynumber;
+    ASSERT_EQ(aseta_ruhonkasittely(3, a, 0), 1);
+    for (int tick = 0; tick < 2000 && Data[a].type == DT_CARCASS; tick++) {
+        if (v.Puuha[0] != 68) break;
+        Tee_Puuha(vdp);
+    }
+    EXPECT_NE(Data[a].type, DT_CARCASS) << "cut up to the end";
+    int skins = 0, cuts = 0, fat = 0;
+    for (int s = 0; s < 20; s++) {
+        if (!v.pack[s]) continue;
+        const ItemStruct it = ObjToItem(v.pack[s]);
+        if (it.id == OID_SKIN_RAW) skins += v.packcount[s];
+        if (strstr(it.name, " cut")) cuts += v.packcount[s];
+        if (strstr(it.name, " fat")) fat += v.packcount[s];
+    }
+    EXPECT_EQ(skins, 1);
+    EXPECT_EQ(cuts, 6) << "ceil(2 x 0.5 x 6 lb) cuts";
+    EXPECT_EQ(fat, 1);
 }
 
 }  // namespace
