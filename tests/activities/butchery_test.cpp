@@ -14,6 +14,7 @@
 #include "core/datafunc.h"
 #include "core/player.h"
 #include "core/spend.h"
+#include "core/weather.h"
 #include "creatures/animals.h"
 #include "creatures/crefile.h"
 #include "creatures/puuha.h"
@@ -137,6 +138,9 @@ protected:
         dir->copy_asset("messages/eng_crafting.txt");
         MSG_forget_index();
         skill(0, "HIDEWORKING", 40);
+        // A mild day: no frost notes come between her and the keys.
+        GlobWeather.temperature = 15;
+        Plr.felt_temperature = 15;
     }
     oxatest::Pick pick;
     static int slot_of_name(const char *name) {
@@ -182,6 +186,7 @@ TEST_F(HideworkTest, RefusedOrBrokenOffCleaningGivesBackTheSkinAndMaterials) {
     const SDL_Keycode skin = oxatest::carried_letter("fox-skin");
 
     // No water at hand: the check refuses and both skins stay.
+    note_lines_since_pause = 0;   // no "more" pause takes the keys meant for the work
     push_key(skin);
     push_key(SDLK_SPACE);
     HIDEWORK_puhdistus();
@@ -191,6 +196,7 @@ TEST_F(HideworkTest, RefusedOrBrokenOffCleaningGivesBackTheSkinAndMaterials) {
 
     // By the lake, broken off at once.
     for (int y = PlayerY - 1; y <= PlayerY + 1; y++) maailma[mapidx(PlayerX - 1, y)] = CH_SHALLOW_WATER;
+    note_lines_since_pause = 0;   // no "more" pause takes the keys meant for the work
     push_key(skin);
     push_key(SDLK_SPACE);
     push_key(SDLK_ESCAPE);
@@ -201,6 +207,7 @@ TEST_F(HideworkTest, RefusedOrBrokenOffCleaningGivesBackTheSkinAndMaterials) {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 
     // Tanning an uncleaned skin only names the cleaning that must come first.
+    note_lines_since_pause = 0;   // no "more" pause takes the keys meant for the work
     push_key(skin);
     EXPECT_EQ(HIDEWORK_pretan(), 0);
     EXPECT_TRUE(noted("Do clean the skin first! Only then it is possible to tan the skin.")) << notes();
@@ -208,6 +215,7 @@ TEST_F(HideworkTest, RefusedOrBrokenOffCleaningGivesBackTheSkinAndMaterials) {
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 
     // Done: one of the two is clean and waits for its tanning material.
+    note_lines_since_pause = 0;   // no "more" pause takes the keys meant for the work
     push_key(skin);
     push_key(SDLK_SPACE);
     ASSERT_EQ(HIDEWORK_puhdistus(), 1) << notes();
