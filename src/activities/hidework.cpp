@@ -512,7 +512,6 @@ int HIDEWORK_cure(int, int, int) {
     if (PVAM_EMERGENCY) minutes *= 4;
     QualityListStruct q;
     qualist_init(q, 0);
-    q.noquality = 0;
     ItemStruct cured = skin;
     renamed(cured, "Cured %s-skin", nullptr);
     cured.id = OID_SKIN_CURED;

@@ -5,7 +5,9 @@
 #include "pick_hook.h"
 #include "../items/row_letters.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "activities/butchery.h"
 #include "activities/hidework.h"
@@ -139,9 +141,17 @@ protected:
         MSG_forget_index();
         skill(0, "HIDEWORKING", 40);
         // A mild day: no frost notes come between her and the keys.
+        weather = GlobWeather;
         GlobWeather.temperature = 15;
         Plr.felt_temperature = 15;
     }
+    void TearDown() override {
+        GlobWeather = weather;
+        note_lines_since_pause = 0;
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        ActivityTest::TearDown();
+    }
+    decltype(GlobWeather) weather;
     oxatest::Pick pick;
     static int slot_of_name(const char *name) {
         for (int s = 0; s < PLR_SLOTS; s++)
@@ -150,14 +160,17 @@ protected:
     }
     // The pack as counts and weights by name, to compare before and after.
     static std::string pack() {
-        std::string s;
+        std::vector<std::string> rows;
         for (int i = 0; i < PLR_SLOTS; i++) {
             if (!Plr.inv_obj[i]) continue;
             const ItemStruct it = ObjToItem(Plr.inv_obj[i]);
             char line[120];
             snprintf(line, sizeof line, "%s x%d %.3f st%d|", it.name, Plr.inv_count[i], it.weight, it.hide.stage);
-            s += line;
+            rows.push_back(line);
         }
+        std::sort(rows.begin(), rows.end());   // a thing given back may come to another slot
+        std::string s;
+        for (const std::string &r : rows) s += r;
         return s;
     }
     static int carcass(int slot, int x, int y) {
@@ -177,7 +190,7 @@ protected:
     }
 };
 
-TEST_F(HideworkTest, RefusedOrBrokenOffCleaningGivesBackTheSkinAndMaterials) {
+TEST_F(HideworkTest, RefusedOrBrokenOffCleaningAndTanningGiveBackWhatTheyTook) {
     ItemStruct knife = thing(IT_WEAPON, "Knife", 0, 0.5f);
     SET_ITEM_TEXT(knife.skill, "KNIFE");
     give(0, knife);
@@ -222,6 +235,37 @@ TEST_F(HideworkTest, RefusedOrBrokenOffCleaningGivesBackTheSkinAndMaterials) {
     const int clean = slot_of_name("clean fox-skin");
     ASSERT_GE(clean, 0) << pack();
     EXPECT_EQ(ObjToItem(Plr.inv_obj[clean]).hide.stage, SKIN_TANNING);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+
+    // Its tanning step: refused with no tanning material, broken off with fat at hand; both give back
+    // the skin and the fat as they were. Then done, the skin is left to take the tanning.
+    const auto tan = [&](std::initializer_list<SDL_Keycode> keys) {
+        note_lines_since_pause = 0;
+        push_key(oxatest::carried_letter("clean fox-skin"));
+        for (SDL_Keycode k : keys) push_key(k);
+        const int r = HIDEWORK_pretan();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        return r;
+    };
+    const std::string unfatted = pack();
+    EXPECT_EQ(tan({SDLK_SPACE}), 0);
+    EXPECT_EQ(pack(), unfatted) << notes();
+    give(5, thing(IT_FOOD, "hare fat", 0, 1.0f));
+    const std::string fatted = pack();
+    EXPECT_EQ(tan({SDLK_SPACE, SDLK_ESCAPE, SDLK_y}), 0);
+    EXPECT_TRUE(noted("You rub the tanning material into the skin."));
+    EXPECT_EQ(pack(), fatted) << notes();
+    ASSERT_EQ(tan({SDLK_SPACE}), 1) << notes();
+    EXPECT_EQ(slot_of_name("clean fox-skin"), -1);
+    ItemStruct fat = ObjToItem(Plr.inv_obj[slot_of_name("hare fat")]);
+    EXPECT_NEAR(fat.weight, 1.0f - 0.35f, 1e-4) << "a tenth of the skin's weight used";
+    int waiting = -1;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_WORK && Data[i].x == PlayerX && Data[i].y == PlayerY) waiting = i;
+    ASSERT_GE(waiting, 0);
+    const ItemStruct taking = ObjToItem((int)Data[waiting].id);
+    EXPECT_STREQ(taking.name, "Tanning fox-skin");
+    EXPECT_EQ(taking.hide.stage, SKIN_RINSE);
 }
 
 TEST_F(HideworkTest, WorkOnACarcassRecordOutOfRangeOrFreedEnds) {
