@@ -95,6 +95,16 @@ TEST_F(AinoButchery, SheSkinsAHareAndCutsItUp) {
     ASSERT_EQ(Cre[hare].mode, CM_CARCASS);
     ASSERT_EQ(Cre[hare].fur, 1) << "a hare wears a fur";
 
+    // With the butcher's question switched on, "b" on a hare still to be skinned asks first; she
+    // answers no and nothing is cut.
+    const std::string ini = dir->exists("oxa_ini.txt") ? dir->read_file("oxa_ini.txt") : "";
+    dir->write_file("oxa_ini.txt", "[BUTCHER_CONFIRMATION:YES]\n" + ini);
+    type("b n");
+    EXPECT_NE(notes().find("If you cut the carcass completely now it can't be skinned afterwards."), std::string::npos)
+        << notes();
+    EXPECT_EQ(carried("hare cut"), 0);
+    ASSERT_EQ(Cre[hare].mode, CM_CARCASS);
+
     // "s", the hide-work skill, "S" skin an animal; the knife in her hand will do.
     type("s" + skill_keys(slot) + "S ");
     EXPECT_TRUE(is_carcass_skinned(Cre[hare])) << notes();
