@@ -12,8 +12,6 @@ void opi_taikakeino(int, int) {}
 int taikakeino_tuttu(int, int) { return 0; }
 void bearmagic_SkullPlacement(int) {}
 int TKCHECK_IlvesEstetaanPakenemasta(int, int) { return 0; }
-// Stands in until butchery lands: a rotted carcass leaves nothing.
-void CarcassDecayComplete(int, int, int) {}
 
 int onko_KASVI_nakyvissa(int n) {
     if (n < 0 || n >= DATA_MAX) return 0;

@@ -19,14 +19,6 @@ int AGRICULTURE_puinti(int, int, int, int) { return 0; }
 int AGRICULTURE_korjuu() { return 0; }
 int AGRICULTURE_prepare_soil() { return 0; }
 int AGRICULTURE_plant() { return 0; }
-// Until hide work lands.
-int HIDEWORK_skinCmd() { return 0; }
-int HIDEWORK_cure(int, int, int) { return 0; }
-int HIDEWORK_pretan() { return 0; }
-int HIDEWORK_karvo() { return 0; }
-int HIDEWORK_puhdistus() { return 0; }
-// Until butchery lands.
-int BUTCHERY_cutCmd() { return 0; }
 // Until building work lands.
 int branchRakenna(int, int) { return 0; }
 // Until herb lore lands.

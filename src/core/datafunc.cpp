@@ -92,6 +92,7 @@ static int merge_item(int x, int y, int id, int count, bool village) {
     ObjToItem(fresh, id);
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
+        if (d.type == DT_UNUSED) break;   // the pool fills from the front: nothing lies beyond
         if (d.type != DT_ITEM || d.count == 0 || d.x != x || d.y != y) continue;
         if (d.extra == DATA_NOMERGE) continue;
         if ((d.owner == SOC_OWNER) != village) continue;
@@ -441,7 +442,7 @@ int rmDatas(int limit, int x, int y) { return dispose(limit, !(x == 0 && y == 0)
 int chkdplimit(int x, int y) {
     if (bigmap()) return 0;
     int used = 0;
-    for (int i = 0; i < DATA_MAX; i++)
+    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++)
         if (in_use(Data[i]) && same_local_map(Data[i].x, Data[i].y, x, y)) used++;
     datapool_gap++;
     if (used <= DATA_MAP_LIMIT) return 1;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "activities/butchery.h"
 #include "activities/food.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
@@ -200,8 +201,7 @@ void aseta_ruhonsyonti(int n, int dp) {
     laumapuuhaus(n);
 }
 
-// Until butchery lands: a creature can cut no carcass.
-static int can_cut(int, int) { return 0; }
+static int can_cut(int n, int dp) { return carcass_cuttable(n, dp); }
 
 int aseta_ruhonkasittely(int n, int dp, int search) {
     if (!ask_valid(n)) return 0;

@@ -9,6 +9,7 @@
 // Fields the combat, village and breeding code keep live in what were spare bytes 604..613:
 // combat stamina, aggressiveness, wound count, enemy distance, bow aim, alarm, companion state,
 // escort destination and culture, breeding month.
+// The fur flag of the species sits in what was the spare byte 619.
 // The tile name at 694 stops at 706, where the abundance word begins: it holds at most 11
 // characters and its terminator.
 struct CreatureStruct {
@@ -168,7 +169,7 @@ struct CreatureStruct {
     uint8_t  escortkind;       // 616
     uint8_t  escortstate;      // 617
     uint8_t  Paapuuha;         // 618
-    uint8_t  pad619;
+    uint8_t  fur;              // 619: 1 the species wears a fur (its tanned skin is a fur)
     uint32_t mainwords[3];     // 620
     uint8_t  pad632[4];
     uint32_t mainflags;        // 636
@@ -324,6 +325,7 @@ static_assert(offsetof(CreatureStruct, escortculture) == 612, "CreatureStruct la
 static_assert(offsetof(CreatureStruct, breedmonth) == 613, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, escorttarget) == 615, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, Paapuuha) == 618, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, fur) == 619, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mainwords) == 620, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mainflags) == 636, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, spare2) == 648, "CreatureStruct layout");

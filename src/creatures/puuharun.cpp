@@ -21,6 +21,8 @@
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "activities/activities.h"
+#include "activities/butchery.h"
+#include "activities/hidework.h"
 #include "creatures/bodyrec.h"
 #include "creatures/weaponchoice.h"
 #include "creatures/predicates.h"
@@ -70,8 +72,11 @@ static void roast_pack_meat(int n, int slot) {
     Poista_NpcItem(n, slot, count);
     new_AddCrPack(n, roasted, count, 0);
 }
-// Until butchery lands: a carcass cannot be cut up by a creature.
-static int cut_carcass(int, int) { return 0; }
+// A creature at a carcass skins it first, while it can be skinned, then cuts it up.
+static int cut_carcass(int n, int dp) {
+    if (HIDEWORK_skin(n, dp, 0)) return HIDEWORK_skin(n, dp, 1);
+    return CutCorpse(n, dp, 0);
+}
 // Until quests land: there is no quest to talk about.
 static int quest_talk_ready(int) { return 0; }
 

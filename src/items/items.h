@@ -7,6 +7,16 @@
 
 // ItemStruct: 172 bytes, stored as is in "CONSTANT.OBJ" and in the player's object file.
 // The named fields end at byte 168; the last four bytes are kept as they are read.
+// The three bytes at 106 of a skin (type 5): 106 the worked mark (a cured, tanned or finished hide
+// no longer spoils), 107 the fur flag of the animal it came from, 108 the hide-work stage (0 raw, 1
+// soak, 2 tanning material, 3 rinse, 4 soften).
+struct SkinBytes {
+    uint8_t worked;
+    uint8_t fur;
+    uint8_t stage;
+};
+static_assert(sizeof(SkinBytes) == 3, "the skin bytes fill the coverage bytes");
+
 struct ItemStruct {
     uint8_t  type;             // IT_* below; 0 blank
     uint8_t  pad1[3];
@@ -23,7 +33,10 @@ struct ItemStruct {
     uint8_t  status;           // 102: 32 worn, 128 main hand, 16 second hand
     uint8_t  pad103;
     uint16_t state;            // 104: leash social id (low half), skis in use, light lit, flowering days
-    uint8_t  cover[3];         // 106: coverage of body parts (other uses by type)
+    union {
+        uint8_t  cover[3];     // 106: coverage of body parts (other uses by type)
+        SkinBytes hide;        // 106: a skin's worked mark, fur flag and hide-work stage
+    };
     uint8_t  light;            // 109: light radius of a light source
     uint16_t state_hi;         // 110: a leash: the high half of its animal's social id
     float    weight;           // 112: pounds
@@ -65,6 +78,9 @@ static_assert(offsetof(ItemStruct, fig) == 96, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, status) == 102, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, state) == 104, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, cover) == 106, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, hide) == 106, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, hide) + offsetof(SkinBytes, fur) == 107, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, hide) + offsetof(SkinBytes, stage) == 108, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, light) == 109, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, state_hi) == 110, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, weight) == 112, "ItemStruct layout");
