@@ -380,3 +380,86 @@ TEST_F(Timber, PeopleFellAndChopStepByStepAndStopWhenTheirPieceIsGone) {
 }
 
 }  // namespace
+
+namespace {
+
+// Esc pressed at a minute of the task, and a yes to taking a break: the player's hands, while the
+// keys of the commands go through the turn loop.
+int (*screen_kb_hit)() = nullptr;
+int (*screen_yes_no)(const char *) = nullptr;
+int press_esc_at_minute() {
+    const int k = esc_at_minute();
+    return k ? k : screen_kb_hit ? screen_kb_hit() : 0;
+}
+int break_yes(const char *question) {
+    if (!strcmp(question, "Take a break?")) return 1;
+    return screen_yes_no ? screen_yes_no(question) : 0;
+}
+
+class AinoFells : public oxatest::PlayingTest {
+protected:
+    void TearDown() override {
+        if (screen_kb_hit) ui.choices.kb_hit = screen_kb_hit;
+        if (screen_yes_no) ui.choices.yes_no = screen_yes_no;
+        screen_kb_hit = nullptr;
+        screen_yes_no = nullptr;
+        break_at = 0;
+        PlayingTest::TearDown();
+    }
+    // "s", her timbercraft on the skills screen, "F" in its menu and a space under the tools.
+    static void fell_command() {
+        static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+        int k = 0;
+        for (int s = 0; s < PLR_SKILLS && strcmp(Plr.skill_name[s], "TIMBERCRAFT"); s++)
+            if (Plr.skill_name[s][0]) k++;
+        oxatest::KeyFeeder typing;
+        typing.key(SDLK_s);
+        if (k >= 24) typing.key(SDLK_PLUS);   // the second page of her skills
+        if (letters[k] >= 'a') typing.key((SDL_Keycode)letters[k]);
+        else typing.key((SDL_Keycode)(letters[k] - 'A' + 'a'), KMOD_SHIFT);
+        typing.text("F").key(SDLK_SPACE);
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
+    }
+};
+
+TEST_F(AinoFells, SheFellsAPineBreaksOffAndGoesOn) {
+    command({SDLK_RETURN});
+    command({SDLK_PERIOD});   // the next pass makes the local map
+    ASSERT_FALSE(bigmap());
+    for (DataStruct &d : Data)
+        if (d.type == DT_CREATURE) d.type = 0;   // nothing comes into sight to break off the work
+    for (CreatureStruct &c : Cre) c.kind = CK_NONE;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && !strcmp(ObjToItem((int)d.id).name, "Woodsman's axe")) PlayerX = d.x, PlayerY = d.y;
+    int tx = 0, ty = 0;
+    getaheadxy(CRE_PLAYER, &tx, &ty);
+    set_mapchar(tx, ty, 18);
+    for (DataStruct &d : Data)
+        if (d.type == DT_TREE && d.x == tx && d.y == ty) d.type = DT_FREED;
+    screen_kb_hit = ui.choices.kb_hit;
+    screen_yes_no = ui.choices.yes_no;
+    ui.choices.kb_hit = press_esc_at_minute;
+    ui.choices.yes_no = break_yes;
+
+    break_at = 5;
+    fell_command();
+    const int rec = get_datatype(DT_TREE, tx, ty);
+    ASSERT_GE(rec, 0) << notes();
+    EXPECT_EQ(dp_spentmins(rec), 5);
+    const int left = dp_leftmins(rec);
+    EXPECT_GT(left, 20);
+    EXPECT_EQ(get_mapchar(tx, ty), 18) << "the pine stands";
+
+    const uint32_t before = Plr.minutes;
+    fell_command();
+    EXPECT_EQ(get_mapchar(tx, ty), TIMBER_FELLED_CHAR) << notes();
+    EXPECT_EQ((int)(Plr.minutes - before), left) << "she goes on where she stopped";
+    int trunks = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.x == tx && d.y == ty && !strcmp(ObjToItem((int)d.id).name, "Tree trunk")) trunks += d.count;
+    EXPECT_EQ(trunks, 1);
+    EXPECT_NE(notes().find("the tree falls down"), std::string::npos) << notes();
+}
+
+}  // namespace
