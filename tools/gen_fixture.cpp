@@ -346,13 +346,13 @@ void lay_bow_and_arrows(const PlayerStruct &player, DataStruct *pool) {
     }
 }
 
-// A woodsman's axe on the ground beside her, west of her square, for felling and chopping.
+// A woodsman's axe on the ground beside her, north-west of her square, for felling and chopping.
 void lay_axe_beside_her(const PlayerStruct &player, DataStruct *pool) {
     const int row = object("Woodsman's axe", 1);
     DataStruct *d = free_record(pool);
     if (!d || row <= 0) return;
     d->x = (uint16_t)(SPOT_X - 1);
-    d->y = (uint16_t)SPOT_Y;
+    d->y = (uint16_t)(SPOT_Y - 1);
     d->type = DT_ITEM;
     d->id = (uint32_t)row;
     d->count = 1;

@@ -29,6 +29,19 @@ namespace {
 int fixed_roll = 2;
 int roll_fixed(int, int) { return fixed_roll; }
 int draw_middle(int n) { return n == 10 ? 5 : 0; }   // work times exact, every chance to learn taken
+// She turns toward a square of the field that holds nothing, away from her fire: the tree goes there.
+void face_open_square(int &tx, int &ty) {
+    for (int dir = 0; dir < 8; dir++) {
+        PlayerDir = dir;
+        getaheadxy(CRE_PLAYER, &tx, &ty);
+        bool clear = true;
+        for (const DataStruct &d : Data)
+            if (d.type && d.type != DT_FREED && abs((int)d.x - tx) <= 1 && abs((int)d.y - ty) <= 1 &&
+                (d.type == DT_FIRE || (d.x == tx && d.y == ty)))
+                clear = false;
+        if (clear) return;
+    }
+}
 int break_at = 0;                  // the minute of the task at which Esc is pressed; 0 never
 int esc_at_minute() {
     if (break_at && SPEND_MINDONE >= break_at) {
@@ -55,7 +68,7 @@ protected:
         // She stands on the axe laid beside her; the tree is the square ahead.
         for (const DataStruct &d : Data)
             if (d.type == DT_ITEM && !strcmp(ObjToItem((int)d.id).name, "Woodsman's axe")) PlayerX = d.x, PlayerY = d.y;
-        getaheadxy(CRE_PLAYER, &tx, &ty);
+        face_open_square(tx, ty);
         GlobWeather.intensity = 0;
         skill_successroll = roll_fixed;
         skill_random = draw_middle;
@@ -254,7 +267,7 @@ TEST_F(Timber, ChoppingAndSplittingGiveTheirPieces) {
                       }),
                       0);
             keys({' '});
-            EXPECT_EQ(TIMBERCRAFT_chop(CRE_PLAYER, tx, ty, k.mode, 0), 1);
+            EXPECT_EQ(TIMBERCRAFT_chop(CRE_PLAYER, tx, ty, k.mode, 0), 1) << lastnote;
             uint8_t mark = 99;
             const int got = lying(tx, ty, k.product, nullptr, &mark);
             EXPECT_GE(got, k.least);
@@ -433,7 +446,7 @@ TEST_F(AinoFells, SheFellsAPineBreaksOffAndGoesOn) {
     for (const DataStruct &d : Data)
         if (d.type == DT_ITEM && !strcmp(ObjToItem((int)d.id).name, "Woodsman's axe")) PlayerX = d.x, PlayerY = d.y;
     int tx = 0, ty = 0;
-    getaheadxy(CRE_PLAYER, &tx, &ty);
+    face_open_square(tx, ty);
     set_mapchar(tx, ty, 18);
     for (DataStruct &d : Data)
         if (d.type == DT_TREE && d.x == tx && d.y == ty) d.type = DT_FREED;
