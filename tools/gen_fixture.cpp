@@ -346,6 +346,19 @@ void lay_bow_and_arrows(const PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// A woodsman's axe on the ground beside her, north-west of her square, for felling and chopping.
+void lay_axe_beside_her(const PlayerStruct &player, DataStruct *pool) {
+    const int row = object("Woodsman's axe", 1);
+    DataStruct *d = free_record(pool);
+    if (!d || row <= 0) return;
+    d->x = (uint16_t)(SPOT_X - 1);
+    d->y = (uint16_t)(SPOT_Y - 1);
+    d->type = DT_ITEM;
+    d->id = (uint32_t)row;
+    d->count = 1;
+    d->day = (uint16_t)player.daynumber;
+}
+
 // Her gear for the wilds on the field south-east of her: a fishing rod, a net, a loop snare and a
 // rope to lead an animal by.
 void lay_gear_for_the_wilds(const PlayerStruct &player, DataStruct *pool) {
@@ -564,6 +577,7 @@ bool lay_things_on_her_local_map() {
     lay_fire(Plr, Data);
     lay_vessels_and_mending(Plr, Data);
     lay_bow_and_arrows(Plr, Data);
+    lay_axe_beside_her(Plr, Data);
     lay_gear_for_the_wilds(Plr, Data);
     ExitEnviron(PlayerX, PlayerY, 1);
     if (!LOAD_MAP || GetMappie(0) != 1 || !bigmap()) {

@@ -5,10 +5,6 @@
 #include "core/harnrule.h"
 #include "core/player.h"
 
-// Until timbercraft lands.
-int felltimber(int, int, int, int) { return 0; }
-int TIMBERCRAFT_chop(int, int, int, int, int) { return 0; }
-int TIMBERCRAFT_bark() { return 0; }
 // Until fire and branches land.
 int SURVIVAL_branches() { return 0; }
 int SURVIVAL_fire() { return 0; }
@@ -33,5 +29,3 @@ int climb_it(int x, int y) {
     const int level = plr_ML("CLIMBING");
     return SuccessRoll(0, level == 1000 ? 0 : level) >= SR_SUCCESS;
 }
-// Until timbercraft lands.
-void TIMBERCRAFT() {}

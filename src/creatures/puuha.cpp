@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "activities/timber.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "base/ownlib.h"
@@ -21,9 +22,6 @@
 #include "maps/mapunit.h"
 
 int apukoord[3];
-
-// Until the timber work lands: no creature fells a tree or works a log.
-static int timber_ok(int, int, int) { return 0; }
 
 int puuha_known_code(int code) {
     switch (code) {
@@ -95,14 +93,14 @@ int Lisaa_Puuha(int n, int code, int timer) {
     }
     case 120: {
         const Paikka p = HaePaikka_Karttamerkki(cx - 5 + random(11), cy - 5 + random(11), 50, 13, 18);
-        if (!p.x || !timber_ok(n, p.x, p.y)) return -1;
+        if (!p.x || !timber_creature_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;
         break;
     }
     case 121: case 122: {
         const Paikka p = HaePaikka_EsineId(cx - 5 + random(11), cy - 5 + random(11), 10, code == 121 ? 402 : 400,
                                            code == 121 ? 402 : 400);
-        if (!p.x || !timber_ok(n, p.x, p.y)) return -1;
+        if (!p.x || !timber_creature_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;
         break;
     }

@@ -49,6 +49,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "activities/food.h"
+#include "activities/timber.h"
 
 // Until the fire work lands: a fire is a burning record of 200 minutes.
 static void light_fire_at(int x, int y, int minutes) {
@@ -60,8 +61,6 @@ static void light_fire_at(int x, int y, int minutes) {
     DTEMP.ready_minute = Plr.minutes + (uint32_t)minutes;
     SetDTEMP(-1);
 }
-// Until the timber work lands: felling and log work end at once.
-static int timber_step(int, int, int, int) { return 1; }
 // The raw meat or fish of a pack slot, ten pieces at the most, roasted by the fire: the raw pieces
 // leave the pack and as many roasted ones take their place.
 static void roast_pack_meat(int n, int slot) {
@@ -518,7 +517,7 @@ static int run_handler(int n, int dp, int code) {
             return 0;
         }
         if (near1(n, c.PuuhaX[0], c.PuuhaY[0])) {
-            if (timber_step(n, c.PuuhaX[0], c.PuuhaY[0], code)) Keskeyta_Puuha(n, 0);
+            if (timber_creature_step(n, code, c.PuuhaX[0], c.PuuhaY[0])) Keskeyta_Puuha(n, 0);
         } else {
             Kulje_Paikkaan(n, c.PuuhaX[0], c.PuuhaY[0]);
         }

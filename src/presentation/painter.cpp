@@ -6,6 +6,7 @@
 #include "core/config.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/squareevents.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "presentation/mapthings.h"
@@ -34,9 +35,33 @@ static int work_char(int x, int y) { return in_grid(x, y) ? maailma_work[mapidx(
 static int map_char(int x, int y) { return in_grid(x, y) ? maailma[mapidx(x, y)] : 32; }
 static int height_byte(int x, int y) { return in_grid(x, y) ? korkeuskartta[mapidx(x, y)] : 0; }
 
-// Tree records of the pool are not there yet: no tree is a sapling or marked.
-static int tree_sapling(int, int) { return 0; }
-static int tree_extrabit2(int, int) { return 0; }
+// The marked trees of the pool (sapling, peeled and other tree bits), gathered once for each pass
+// over the view: a tree square asks this short list, not the whole pool.
+enum { TREE_MARKS_MAX = 512 };
+static struct {
+    int count;
+    uint16_t x[TREE_MARKS_MAX], y[TREE_MARKS_MAX];
+    uint8_t flags[TREE_MARKS_MAX];
+} tree_marks;
+
+static void gather_tree_marks() {
+    tree_marks.count = 0;
+    for (int i = 0; i < DATA_MAX && tree_marks.count < TREE_MARKS_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_TREE || !d.flags) continue;
+        tree_marks.x[tree_marks.count] = d.x;
+        tree_marks.y[tree_marks.count] = d.y;
+        tree_marks.flags[tree_marks.count++] = d.flags;
+    }
+}
+
+static int tree_bit(int x, int y, int bit) {
+    for (int i = 0; i < tree_marks.count; i++)
+        if (tree_marks.x[i] == x && tree_marks.y[i] == y) return (tree_marks.flags[i] >> bit) & 1;
+    return 0;
+}
+static int tree_sapling(int x, int y) { return tree_bit(x, y, TREEDATA_SAPLING); }
+static int tree_extrabit2(int x, int y) { return tree_bit(x, y, 2); }
 
 static int snow_level() {
     const int d = GlobWeather.snow_depth;
@@ -299,6 +324,7 @@ void piirra_maatile(int x, int y, int ch, const char *name, int attr, int value,
 
 template <typename F> static void each_view_square(F f) {
     const int hw = half_w(), hh = half_h();
+    gather_tree_marks();
     for (int y = PlayerY - hh; y <= PlayerY + hh; y++) {
         if (y < 1 || y > 2047) continue;
         for (int x = PlayerX - hw; x <= PlayerX + hw; x++) {

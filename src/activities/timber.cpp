@@ -1,0 +1,531 @@
+// Timbercraft: felling, chopping and splitting, peeling bark, and the people's felling and chopping
+// one step at a time (see timber.h).
+#include "activities/timber.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "activities/actions.h"
+#include "activities/skills.h"
+#include "activities/skilluse.h"
+#include "activities/toimi.h"
+#include "activities/worklinks.h"
+#include "base/debuglog.h"
+#include "base/ownlib.h"
+#include "base/sbuf.h"
+#include "base/strupr.h"
+#include "base/ui.h"
+#include "core/datafunc.h"
+#include "core/harnrule.h"
+#include "core/notes.h"
+#include "core/obj_func.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "core/spend.h"
+#include "core/squareevents.h"
+#include "core/tekstit.h"
+#include "core/weather.h"
+#include "creatures/body.h"
+#include "creatures/breaches.h"
+#include "creatures/condition.h"
+#include "creatures/creatures.h"
+#include "creatures/lifeask.h"
+#include "creatures/physical.h"
+#include "items/itemdefs.h"
+#include "items/making.h"
+#include "items/matching.h"
+#include "items/materials.h"
+#include "items/ownership.h"
+#include "items/quality.h"
+#include "maps/area.h"
+#include "maps/facing.h"
+#include "maps/maps.h"
+#include "maps/mapunit.h"
+#include "maps/picker.h"
+#include "maps/worldsearch.h"
+#include "quests/tehtavat.h"
+
+enum {
+    TASK_TREE_FELLED = 5,          // the game course's event of a felled tree
+    SPIRIT_FOREST = 702,
+    FOREST_ANGER_FELLING = -50,
+    REQ_AXE = 50, REQ_KNIFE = 51, REQ_CUTTER = 53, REQ_CUTTER_OR_HAND = 54,
+    TOOL_BROAD_AXE = 100, TOOL_WOODSMAN_AXE = 102, TOOL_SPLITTING_AXE = 104, TOOL_SMALL_KNIFE = 150,
+    REQ_TRUNK = 400, REQ_BLOCK = 401, REQ_FELLED_TRUNK = 402, REQ_SAPLING = 399,
+    TREEFLAG_SAPLING = 1 << TREEDATA_SAPLING,
+    STAMP_POS_BITS = 14, STAMP_POS_MASK = (1 << STAMP_POS_BITS) - 1, STAMP_OBJ_MASK = (1 << 17) - 1,
+};
+
+static const char *const NO_TREE = "!There's no proper tree to work with!";
+static const char *const SKILL = "TIMBERCRAFT";
+
+// The three kinds of felling.
+struct FellKind {
+    int body;                      // requirement of the body check
+    const char *product;           // nullptr: a felled sapling named after the tree
+    int count, extra;              // count + random(extra) pieces
+    const char *message;
+    int tool, linked, minutes, learn;
+};
+static const FellKind FELL_SMALL = {101, "Slender tree trunk", 3, 3, "DO_FELL_SMALL_TREE", REQ_CUTTER, TOOL_WOODSMAN_AXE, 10,
+                             LEARN_THIRD};
+static const FellKind FELL_SAPLING = {101, nullptr, 1, 0, "DO_FELL_SMALL_TREE", REQ_CUTTER_OR_HAND, 0, 2, LEARN_FIFTH};
+static const FellKind FELL_BIG = {37, "Tree trunk", 1, 0, "DO_FELL_BIG_TREE", REQ_AXE, TOOL_WOODSMAN_AXE, 60, LEARN_EIGHT};
+
+// The chopping and splitting jobs by action code.
+struct ChopKind {
+    int mode;
+    const char *prompt;
+    int source;                    // requirement the worked piece meets
+    const char *missing;
+    const char *product;
+    int pieces;                    // 0: by the block's weight
+    int linked, exertion, body, learn, minutes;
+    bool branches;
+};
+static const ChopKind CHOPS[] = {
+    {ACTION_CHOP_BLOCKS, "trunk to work with", REQ_TRUNK, "!There is not any big tree trunk to work with!",
+     "Block of wood", 8, TOOL_WOODSMAN_AXE, 6, 36, LEARN_FIFTH, 45, true},
+    {ACTION_CARVE_LOG, "trunk to work with", REQ_FELLED_TRUNK,
+     "!There is no tree trunk from which you could make a log!", "Log", 1, TOOL_BROAD_AXE, 4, 5, LEARN_EIGHT, 30, true},
+    {ACTION_SPLIT_FIREWOOD, "block of wood to chop", REQ_BLOCK, "!There is no any block of wood to work with!",
+     "Firewood", 0, TOOL_SPLITTING_AXE, 6, 5, LEARN_THIRD, 30, false},
+    {ACTION_SPLIT_BOARDS, "trunk to work with", REQ_TRUNK, "!There is no suitable big tree trunk to work with!", "Board",
+     20, TOOL_SPLITTING_AXE, 5, 5, LEARN_EIGHT, 120, true},
+};
+
+static const ChopKind *chop_kind(int mode) {
+    for (const ChopKind &k : CHOPS)
+        if (k.mode == mode) return &k;
+    return nullptr;
+}
+
+// Until magic means land: no bear skull hangs in any tree.
+static int isloc_karhunkallohonka(int, int) { return 0; }
+
+static int is_tree(int x, int y) { return in_grid(x, y) && terrain_flag(get_mapchar(x, y), TF_TREE); }
+
+// The tree record of the square, -1 none: one pass over the pool.
+static int tree_rec(int x, int y) {
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_TREE && Data[i].x == x && Data[i].y == y) return i;
+    return -1;
+}
+
+static int worker_ok(int c) { return c == CRE_PLAYER || ask_valid(c); }
+
+static void shout(int c, const char *text) {
+    TARGET_NPC = c;
+    NPCNote(c, text, "");
+}
+
+// One tool line, checked for the player (the crafting list) or for creature c (its pack).
+static int tools_ok(int c, int tool, int linked, const char *title) {
+    Tyhjaa_Tarvike();
+    Tarvike.id = (uint32_t)tool;
+    Tarvike.linked = (uint32_t)linked;
+    Tarvike.count = 1;
+    if (c == CRE_PLAYER) {
+        Tyhjaa_Tarvikelista();
+        Lisaa_Tarvike();
+        return Kay_Tarvikelista(title);
+    }
+    Tarvike_Struct list[NPC_TARVIKE_MAX];
+    Tyhjaa_NPC_Tarvikelista(list);
+    Lisaa_NPC_Tarvike(list);
+    return Kay_NPC_Tarvelista(c, list);
+}
+
+static int creature_roll(int c) {
+    int level = Skill_ML(c, SKILL);
+    if (level == 1000) level = 0;
+    return skill_successroll(PHYSICAL_PENALTY(c), level);
+}
+
+static ItemStruct product_named(const char *name) {
+    const int row = object(name, 1);
+    if (row > 0) return ObjToItem(row);
+    ItemStruct none;
+    memset(&none, 0, sizeof none);
+    return none;
+}
+
+static const char *last_word(const char *text) {
+    const char *space = strrchr(text, ' ');
+    return space ? space + 1 : text;
+}
+
+// The felling; -1 refused, 0 not felled (broken off, or a creature's work under way), 1 felled or,
+// with check, the tools were there.
+static int fell(int c, int x, int y, int check) {
+    if (!worker_ok(c)) return -1;
+    if (c == CRE_PLAYER && x == 0) {
+        getaheadxy(CRE_PLAYER, &x, &y);
+        if (!is_tree(x, y)) {
+            if (!OtaKohta("a tree to fell")) return -1;
+            x = GeneralX, y = GeneralY;
+        }
+    }
+    if (!is_tree(x, y)) {
+        if (c == CRE_PLAYER) Note(NO_TREE);
+        return -1;
+    }
+    int n = tree_rec(x, y);
+    const bool sapling = n >= 0 && (Data[n].flags & TREEFLAG_SAPLING);
+    const FellKind &k = sapling ? FELL_SAPLING : Tree_Height(get_mapchar(x, y)) < 5 ? FELL_SMALL : FELL_BIG;
+    if (puuhausvammaus(c, k.body, 6, txt_toimia(ACTION_FELL_TREE))) return -1;
+    if (!tools_ok(c, k.tool, k.linked, Toiminta(ACTION_FELL_TREE))) return -1;
+    if (check) {
+        if (c == CRE_PLAYER) Palauta_Kaytetyt_Tarvikkeet();
+        return 1;
+    }
+    int minutes = k.minutes;
+    if (c == CRE_PLAYER) {
+        const int roll = Kayta_Taitoa(1, 0, SKILL, k.learn);
+        const char *analysis = Skill_Analyysi(SKILL, 1);
+        if (analysis[0]) Note(analysis);
+        minutes = tyoaikamuutos(k.minutes, Tarvikelista_Tyokalukelpoisuus(-1), roll);
+        if (PVAM_EMERGENCY) minutes *= 4;
+        DebugNotef("og time to fell: %d", minutes);
+    } else {
+        kaanna_NPC_kohti(c, x, y);
+        if (n < 0 || Data[n].ready_minute == 0) minutes = tyoaikamuutos(k.minutes, 100, creature_roll(c));
+    }
+    if (n < 0) n = init_TreeData(x, y);
+    if (n >= 0 && Data[n].ready_minute == 0) {
+        Data[n].ready_minute = (uint32_t)minutes;
+        Data[n].spent_minutes = 0;
+    }
+    AsetaPonnistelu(c, 6);
+    if (c == CRE_PLAYER) {
+        const int left = n >= 0 ? dp_leftmins(n) : minutes, spent = n >= 0 ? dp_spentmins(n) : 0;
+        DebugNotef("calc time to fell: %d (%d-%d)", left, left + spent, spent);
+        DebugNotef("FELLSPEND: spend(%d) - spent already:%d", left, spent);
+        Heading();
+        copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
+        breachrun_mischief(0, ACTION_FELL_TREE, 2);
+        if (left > 0 && !spend(left, 0, "FELLING A TREE", spent, SPF_LONG0)) {
+            const int done = SPEND_MINDONE;
+            Palauta_Kaytetyt_Tarvikkeet();
+            // Looked up again: the pool may have changed while she worked.
+            const int m = tree_rec(x, y);
+            if (m >= 0 && Data[m].ready_minute) dp_addmins(m, done);
+            DebugNotef("not felled, spent working: %d", done);
+            if (m >= 0) DebugNotef("time left: %d total spent: %d", dp_leftmins(m), dp_spentmins(m));
+            return 0;
+        }
+    } else {
+        if (n < 0) return 0;   // no room in the pool to keep the work: it waits
+        if (dp_leftmins(n) > 1) {
+            dp_addmins(n, 1);
+            return 0;
+        }
+    }
+    if (!is_tree(x, y)) {
+        if (c == CRE_PLAYER) {
+            Palauta_Kaytetyt_Tarvikkeet();
+            Note(NO_TREE);
+        }
+        return -1;
+    }
+    if (isloc_karhunkallohonka(x, y)) set_SpiritData_mood(x, y, SPIRIT_FOREST, FOREST_ANGER_FELLING);
+    char tree[128];
+    copy_bounded(tree, sizeof tree, terrain_desc(get_mapchar(x, y)) ? terrain_desc(get_mapchar(x, y)) : "tree");
+    TARGET_NPC = c;
+    NPCNote(c, MSG(k.message), "");
+    set_mapchar(x, y, TIMBER_FELLED_CHAR);
+    ItemStruct it = k.product ? product_named(k.product) : Luo_Kaadettu_Puunvesa(StrLwr(last_word(tree)));
+    if (it.type != IT_NONE) {
+        if (OnkoEsineId(it, REQ_FELLED_TRUNK) && is_it_raining()) it.magic = TIMBER_RAIN_MARK;
+        const int pos = Luo_Esineen_Itempos(it);
+        if (pos) set_data(DT_ITEM, x, y, pos, k.count + random(k.extra));
+    }
+    const int m = tree_rec(x, y);
+    if (m >= 0) CrunchData(m);
+    if (c == CRE_PLAYER) {
+        Poista_Kaytetyt_Tarvikkeet();
+        Tarkista_Suoritus(TASK_TREE_FELLED);
+    }
+    return 1;
+}
+
+// A creature's chopping remembers its piece as one number: the object number above the pool index,
+// so that a record freed, or freed and filled anew, meanwhile is not taken for the piece.
+static int32_t chop_stamp(int src) {
+    return (int32_t)(((Data[src].id & STAMP_OBJ_MASK) << STAMP_POS_BITS) | (uint32_t)(src + 1));
+}
+static int stamped_source(int32_t stamp, int source, int x, int y) {
+    if (stamp <= 0) return -1;
+    const int src = (int)(stamp & STAMP_POS_MASK) - 1;
+    const uint32_t obj = (uint32_t)stamp >> STAMP_POS_BITS;
+    if (src < 0 || src >= DATA_MAX) return -1;
+    const DataStruct &d = Data[src];
+    if (d.type != DT_ITEM || (d.id & STAMP_OBJ_MASK) != obj || abs((int)d.x - x) > 1 || abs((int)d.y - y) > 1) return -1;
+    return OnkoEsineId(ObjToItem((int)d.id), source) ? src : -1;
+}
+
+// The pieces of one job with their grades in q; answers the roll that sets the minutes.
+static int roll_pieces(int c, const ChopKind &k, const ItemStruct &piece, QualityListStruct &q) {
+    int pieces = k.pieces;
+    if (!pieces) pieces = random(4) + (int)(piece.weight / 2);
+    if (pieces < 1) pieces = 1;   // a light block still gives a stick
+    ItemStruct product = product_named(k.product);
+    if (k.mode == ACTION_CARVE_LOG) product.magic = piece.magic;
+    qualist_init(q, 0);
+    qualist_inititem(q, product);
+    int level = Skill_ML(c, SKILL);
+    if (level == 1000) level = 0;
+    int time_roll = SR_FAIL;
+    for (int i = 0; i < pieces; i++) {
+        int grade_roll;
+        if (c == CRE_PLAYER) {
+            grade_roll = Kayta_Taitoa(1, 0, SKILL, k.learn);
+            time_roll = Kayta_Taitoa(1, 0, SKILL, LEARN_NONE);
+        } else {
+            grade_roll = time_roll = creature_roll(c);
+        }
+        qualist_add(q, craftquality(level, grade_roll));
+    }
+    return time_roll;
+}
+
+// The worked piece loses one unit and the products are laid at its square; -1 when the piece is not
+// what it was.
+static int finish_chop(int c, const ChopKind &k, int src, uint32_t obj, int sx, int sy, QualityListStruct &q) {
+    if (src < 0 || src >= DATA_MAX || Data[src].type != DT_ITEM || Data[src].id != obj || Data[src].x != sx ||
+        Data[src].y != sy || !OnkoEsineId(ObjToItem((int)obj), k.source)) {
+        if (c == CRE_PLAYER) {
+            Palauta_Kaytetyt_Tarvikkeet();
+            Note("&You end the task consufed, and seem to have misplaced something.");
+        }
+        return -1;
+    }
+    const ItemStruct piece = ObjToItem((int)obj);
+    reduce_datapos(src);
+    if (k.branches && piece.subtype != TIMBER_SUBTYPE_LOG) karsi_puu_toxy(0, sx, sy);
+    aikaansaantirutiini(c, q, 1, sx, sy, 0);
+    if (c == CRE_PLAYER) Poista_Kaytetyt_Tarvikkeet();
+    return 1;
+}
+
+int Tree_Height(int c) {
+    if (bigmap()) return 5 + random(10);
+    char desc[128];
+    const char *d = terrain_desc(c);
+    copy_bounded(desc, sizeof desc, d ? d : "");
+    strupr(desc);
+    if (strstr(desc, "YOUNG")) return 1;
+    if (strstr(desc, "PINE") || strstr(desc, "SPRUCE") || strstr(desc, "BIRCH")) return 5 + random(10);
+    return 4;
+}
+
+void karsi_puu_toxy(int, int x, int y) {
+    const int row = object("Branch", 1);
+    if (row <= 0 || !in_grid(x, y)) return;
+    const int pos = Luo_Esineen_Itempos(ObjToItem(row));
+    if (pos) set_data(DT_ITEM, x, y, pos, 20 + random(15));
+}
+
+int Tee_Vitsas() {
+    Tyhjaa_Tarvikelista();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_SAPLING;
+    Tarvike.count = 0;
+    Tarvike.max_count = 50;
+    Tarvike.remove = 1;
+    Tarvike.naming = NAMING_ORIGINAL;
+    copy_bounded(Tarvike.naming_text, sizeof Tarvike.naming_text, "dried %s");
+    Lisaa_Tarvike();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_KNIFE;
+    Lisaa_Tarvike();
+    return Kay_Tarvikelista("VITSAS");
+}
+
+float timber_bark_factor(int month) {
+    switch (month) {
+    case 4: case 6: return 1.25f;
+    case 5: return 1.0f;
+    case 7: return 1.5f;
+    case 8: return 2.0f;
+    default: return 0.0f;
+    }
+}
+
+void TIMBERCRAFT() {
+    static const int entries[][2] = {{'F', ACTION_FELL_TREE},      {'C', ACTION_CHOP_BLOCKS}, {'S', ACTION_SPLIT_FIREWOOD},
+                                     {'L', ACTION_CARVE_LOG},      {'B', ACTION_SPLIT_BOARDS}, {'P', ACTION_PEEL_BARK},
+                                     {'T', ACTION_CUT_BRANCHES}};
+    Valinta_Tyhjaa();
+    for (const auto &e : entries) Valinta_LisaaToiminnalla(e[0], Toiminta(e[1]), e[1]);
+    TeeValinta("Timbercraft option");
+    Valinta_Toimi();
+}
+
+int felltimber(int c, int x, int y, int check) { return fell(c, x, y, check) > 0; }
+
+int TIMBERCRAFT_chop(int c, int x, int y, int mode, int check) {
+    const ChopKind *kind = chop_kind(mode);
+    if (!kind || !worker_ok(c)) return -1;
+    const ChopKind &k = *kind;
+    if (c == CRE_PLAYER && x == 0) {
+        if (!ValitseLokaatio(PICK_DIRECTION | PICK_OWN_SQUARE, k.prompt)) return -1;
+        x = GeneralX, y = GeneralY;
+    }
+    if (!in_grid(x, y)) return -1;
+    // A creature's job under way: its piece as it was remembered, and the timer running down.
+    const bool under_way = c != CRE_PLAYER && !check && (Cre[c].Puuha[0] == 121 || Cre[c].Puuha[0] == 122) &&
+                           Cre[c].PuuhaKohde[0] != 0;
+    if (under_way) {
+        const int src = stamped_source(Cre[c].PuuhaKohde[0], k.source, x, y);
+        if (src < 0) {
+            Cre[c].PuuhaKohde[0] = 0;
+            return -1;
+        }
+        if (Cre[c].PuuhaAika[0] > 1) return 0;
+        Cre[c].PuuhaKohde[0] = 0;
+        QualityListStruct q;
+        roll_pieces(c, k, ObjToItem((int)Data[src].id), q);
+        return finish_chop(c, k, src, Data[src].id, Data[src].x, Data[src].y, q);
+    }
+    const int src = IdTarvikeYmparillaDp(k.source, x, y, 1);
+    if (src < 0) {
+        if (c == CRE_PLAYER) Note(k.missing);
+        return -1;
+    }
+    if (puuhausvammaus(c, k.body, k.exertion, txt_toimia(mode))) {
+        if (c != CRE_PLAYER) shout(c, "I'm really in no condition for this.");
+        return -1;
+    }
+    if (!tools_ok(c, REQ_AXE, k.linked, Toiminta(mode))) {
+        if (c != CRE_PLAYER) {
+            char line[SBUF_SIZE];
+            bprintf(line, sizeof line, "I need some equipment to %s.", txt_toimia(mode));
+            shout(c, line);
+        }
+        return -1;
+    }
+    if (check) {
+        if (c == CRE_PLAYER) Palauta_Kaytetyt_Tarvikkeet();
+        return 1;
+    }
+    const int rating = c == CRE_PLAYER ? Tarvikelista_Tyokalukelpoisuus(-1) : GLOB_TK_kelpoisuus;
+    const uint32_t obj = Data[src].id;
+    const int sx = Data[src].x, sy = Data[src].y;
+    if (c == CRE_PLAYER) saveskill(CRE_PLAYER, SKILL);
+    QualityListStruct q;
+    const int time_roll = roll_pieces(c, k, ObjToItem((int)obj), q);
+    int minutes = tyoaikamuutos(k.minutes, rating, time_roll);
+    if (c != CRE_PLAYER) {
+        kaanna_NPC_kohti(c, sx, sy);
+        AsetaPonnistelu(c, k.exertion);
+        Cre[c].PuuhaAika[0] = 2 * (minutes > 0 ? minutes : 1);
+        Cre[c].PuuhaKohde[0] = chop_stamp(src);
+        return 0;
+    }
+    if (PVAM_EMERGENCY) minutes *= 3;
+    Heading();
+    copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
+    AsetaPonnistelu(CRE_PLAYER, k.exertion);
+    const OwnerStruct owner = own_datapos(src);
+    if (!owner.free && owner.soc) breachrun_mischief((int)owner.soc, mode, 2);
+    if (!spend(minutes, 0, "DOING TIMBERCRAFT", 0, 0)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        restoreskill(CRE_PLAYER, SKILL);
+        return 0;
+    }
+    clrskillbank();
+    return finish_chop(c, k, src, obj, sx, sy, q);
+}
+
+int TIMBERCRAFT_bark() {
+    const float factor = timber_bark_factor(Plr.month);
+    if (factor <= 0) {
+        Note("!It is not possible to peel bark at this time of the year.");
+        Note("_The best season for harvesting bark is early summer.");
+        return 0;
+    }
+    if (puuhausvammaus(CRE_PLAYER, 8, 2, txt_toimia(ACTION_PEEL_BARK))) return 0;
+    int x = 0, y = 0;
+    getaheadxy(CRE_PLAYER, &x, &y);
+    if (!is_tree(x, y)) {
+        if (!OtaKohta("tree to peel bark from")) return 0;
+        x = GeneralX, y = GeneralY;
+    }
+    if (!is_tree(x, y)) {
+        Note(NO_TREE);
+        return 0;
+    }
+    if (get_TreeData_peeled(x, y)) {
+        Note("!The bark has already been harvested from that tree.");
+        return 0;
+    }
+    char tree[128];
+    const char *desc = terrain_desc(get_mapchar(x, y));
+    copy_bounded(tree, sizeof tree, desc ? desc : "");
+    char upper[128];
+    copy_bounded(upper, sizeof upper, tree);
+    strupr(upper);
+    const bool birch = strstr(upper, "BIRCH") != nullptr;
+    if (!birch && !strstr(upper, "ALDER") && !strstr(upper, "ROWAN")) {
+        Note("!Bark can be peeled only from birch, alder and rowan trees.");
+        return 0;
+    }
+    Tyhjaa_Tarvikelista();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_KNIFE;
+    Tarvike.linked = TOOL_SMALL_KNIFE;
+    copy_bounded(Tarvike.label, sizeof Tarvike.label, "Knife for peeling bark");
+    Lisaa_Tarvike();
+    if (!Kay_Tarvikelista(Toiminta(ACTION_PEEL_BARK))) return 0;
+    const int roll = Kayta_Taitoa(0, 0, SKILL, LEARN_THIRD);
+    const int minutes =
+        (int)ceilf((float)tyoaikamuutos(birch ? 60 : 30, Tarvikelista_Tyokalukelpoisuus(-1), roll) * factor);
+    AsetaPonnistelu(CRE_PLAYER, 2);
+    breachrun_mischief(0, ACTION_PEEL_BARK, 1);
+    if (!spend(minutes, 0, "HARVESTING BARK", 0, SPF_HELPERS | SPF_HELPERS1)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    ItemStruct it;
+    int count = 1;
+    if (birch) {
+        it = Luo_Sommelo((int)ceilf((float)(80 + 10 * roll) / factor));
+    } else {
+        it = Luo_Parkkilevy(StrLwr(tree));
+        count = (int)ceilf((float)(roll + 1) / factor);
+        if (count < 1) count = 1;
+    }
+    const int pos = Luo_Esineen_Itempos(it);
+    Poista_Kaytetyt_Tarvikkeet();
+    if (!pos) return 0;
+    char what[SBUF_SIZE], line[SBUF_SIZE];
+    copy_bounded(what, sizeof what, count == 1 ? an(ekuvaus(pos, 1, 0)) : ekuvaus(pos, count, 1));
+    bprintf(line, sizeof line, "+After careful peeling you managed to harvest %s from this tree.", what);
+    Note(line);
+    Lisaa_Inventoryyn(pos, count, 1, -1);
+    set_TreeData_peeled(x, y);
+    return 1;
+}
+
+int timber_creature_can(int n, int code, int x, int y) {
+    if (!ask_valid(n)) return 0;
+    switch (code) {
+    case 120: return fell(n, x, y, 1) > 0;
+    case 121: return TIMBERCRAFT_chop(n, x, y, ACTION_CARVE_LOG, 1) == 1;
+    case 122: return TIMBERCRAFT_chop(n, x, y, ACTION_SPLIT_BOARDS, 1) == 1;
+    default: return 0;
+    }
+}
+
+int timber_creature_step(int n, int code, int x, int y) {
+    if (!ask_valid(n)) return 1;
+    switch (code) {
+    case 120: return fell(n, x, y, 0) != 0;
+    case 121: return TIMBERCRAFT_chop(n, x, y, ACTION_CARVE_LOG, 0) != 0;
+    case 122: return TIMBERCRAFT_chop(n, x, y, ACTION_SPLIT_BOARDS, 0) != 0;
+    default: return 1;
+    }
+}
