@@ -424,6 +424,15 @@ TEST_F(UpkeepPlayed, HerVillageIsCaughtUpWhenSheComesBack) {
     globVil.flags = 0x4000;
     globVil.greeted = 1;
     SaveGlobVil();
+    ItemStruct jar{};
+    jar.type = IT_TOOL;
+    jar.id = 351;
+    jar.price = 4.0f;
+    jar.weight = jar.fullweight = 2.0f;
+    strcpy(jar.name, "Clay jar");
+    const int pos = Esineesta_Uniikki(jar);
+    ASSERT_EQ(addvilpool(soc, pos, 2), 1);
+    zoomextra_ref(v.x, v.y).lastday = (uint16_t)(Plr.daynumber - 3);
     PlayerX = v.x;
     PlayerY = v.y;
     ASSERT_EQ(CheckExits(), 1);
@@ -435,4 +444,12 @@ TEST_F(UpkeepPlayed, HerVillageIsCaughtUpWhenSheComesBack) {
     EXPECT_EQ(globVil.culture, get_alltime_kulttuuri(v.x, v.y));
     EXPECT_TRUE(isloc_soccenter(soc, v.x, v.y));
     EXPECT_GT(socpopulation(soc), 0) << "its people are enrolled";
+    EXPECT_EQ(globVil.pool[0], 0u) << "the pool was stored";
+    int stored = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.id >= 50000 && !strcmp(ObjToItem((int)d.id).name, "Clay jar")) {
+            stored += d.count;
+            EXPECT_EQ(ObjToItem((int)d.id).ownersoc, (uint32_t)soc);
+        }
+    EXPECT_EQ(stored, 2) << "as the village's goods in its area";
 }
