@@ -3,6 +3,7 @@
 // goods among its store rooms, the shelves of like goods and the free floor of its shops; the goods its
 // people carry; and the farming year of its fields.
 #include <cstring>
+#include <vector>
 
 #include "activities/actions.h"
 #include "activities/herblore.h"
@@ -28,7 +29,7 @@
 #include "worldgen/worldgen.h"
 
 enum { CROP_FIRST = 432, CROP_POD = 432, CROP_ROOT = 433, CROP_SEED = 434, CROP_GRAIN = 435, CROP_LAST = 435 };
-enum { SACK_ID = 350, FIELD_CHAR = 251, POOL_LINE_TOP = 254 };
+enum { SACK_ID = 350, FIELD_CHAR = 251, POOL_LINE_TOP = 254, STORE_LIST = 100 };
 
 static bool field_crop(uint32_t id) { return id >= CROP_FIRST && id <= CROP_LAST; }
 
@@ -99,35 +100,7 @@ uint32_t plantflushconv(const ItemStruct &crop, uint8_t &count) {
     return (uint32_t)Luo_Esinesakki(crop, w > full / 2 ? full : full / 2);
 }
 
-void flushvilpool(int soc) {
-    if (soc < 1 || !GetGlobVil(soc)) return;
-    uint32_t lines[VILLAGE_POOL];
-    uint8_t counts[VILLAGE_POOL];
-    memcpy(lines, globVil.pool, sizeof lines);
-    memcpy(counts, globVil.poolcount, sizeof counts);
-    for (int i = 0; i < VILLAGE_POOL; i++) {
-        if (lines[i] == 0) continue;
-        ItemStruct item = ObjToItem((int)lines[i]);
-        uint8_t count = counts[i];
-        if (field_crop(item.id)) {
-            const uint32_t held = plantflushconv(item, count);
-            if (held) {
-                item = ObjToItem((int)held);
-                item.harvestyear = (uint8_t)(Plr.month < 6 && Plr.year > 0 ? Plr.year - 1 : Plr.year);
-            }
-        }
-        item.ownersoc = (uint32_t)soc;
-        item.ownerflags &= (uint8_t)~7;
-        const int pos = Luo_Esineen_Itempos(item);
-        DebugNotef("flush %s * %d", item.name, count);
-        if (pos > 0 && count > 0) varastoi(pos, count, 0, 0, 0);
-    }
-    clearvilpool(soc);
-}
-
 // ---- storing ----
-
-enum { STORE_LIST = 100 };
 
 struct SquareList {
     int x[STORE_LIST], y[STORE_LIST];
@@ -163,37 +136,51 @@ static unsigned storeroom_mask(int c) {
 static bool shop_floor(int c) { return c == '_' || c == '('; }
 static bool timber_wall(int c) { return c == 191 || c == 218 || c == 139 || c == 140; }
 
-void varastoi(int object, int n, int socowned, int x, int y) {
-    if (object == 0 || bigmap()) return;
-    UiRect r = {AREA_MIN, AREA_MIN, 320, 320};
-    if (x >= 1 && y >= 1) r = bigxy_zoomrect(x, y);
-    if (r.w == 0) return;
-    const ItemStruct item = ObjToItem(object);
+// What of an area's squares can take goods, read once from the map: its store rooms in row order,
+// the free floor of its shops and the timber spots by its walls.
+struct StoreRoom {
+    int x, y;
+    unsigned mask;
+};
+struct AreaSquares {
+    UiRect r;
+    std::vector<StoreRoom> rooms;
+    SquareList floor, timber;
+};
 
-    static SquareList stores, same, spots;
-    stores.n = same.n = spots.n = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type == 0 || d.x < r.x || d.x >= r.x + r.w || d.y < r.y || d.y >= r.y + r.h) continue;
-        if (stockpile_match(item, i)) stores.add(d.x, d.y);
-    }
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_ITEM || d.x < r.x || d.x >= r.x + r.w || d.y < r.y || d.y >= r.y + r.h) continue;
-        if (somewhatequal(ObjToItem((int)d.id), item)) same.add(d.x, d.y);
-    }
-    for (int sy = r.y; sy < r.y + r.h; sy++)
-        for (int sx = r.x; sx < r.x + r.w; sx++) {
+static bool in_rect(const UiRect &r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
+
+// The squares of the village area of world cell x, y (the whole local area when x or y is below 1);
+// false when the cell lies outside the local area.
+static bool scan_area(int x, int y, AreaSquares &a) {
+    a.r = {AREA_MIN, AREA_MIN, AREA_MAX + 1 - AREA_MIN, AREA_MAX + 1 - AREA_MIN};
+    if (x >= 1 && y >= 1) a.r = bigxy_zoomrect(x, y);
+    a.rooms.clear();
+    a.floor.n = a.timber.n = 0;
+    if (a.r.w == 0) return false;
+    for (int sy = a.r.y; sy < a.r.y + a.r.h; sy++)
+        for (int sx = a.r.x; sx < a.r.x + a.r.w; sx++) {
             const int c = get_mapchar(sx, sy);
-            const unsigned mask = storeroom_mask(c);
-            if (mask && stocktype_match(item, mask)) stores.add(sx, sy);
-            if (item.type == IT_TIMBER) {
-                if (c == 250 && (timber_wall(get_mapchar(sx - 1, sy)) || timber_wall(get_mapchar(sx + 1, sy))))
-                    spots.add(sx, sy);
-            } else if (shop_floor(c) && !oldshoparea(sx, sy) && !livingroom(sx, sy)) {
-                spots.add(sx, sy);
-            }
+            if (const unsigned mask = storeroom_mask(c)) a.rooms.push_back({sx, sy, mask});
+            if (c == 250 && (timber_wall(get_mapchar(sx - 1, sy)) || timber_wall(get_mapchar(sx + 1, sy)))) a.timber.add(sx, sy);
+            else if (shop_floor(c) && a.floor.n < STORE_LIST && !oldshoparea(sx, sy) && !livingroom(sx, sy)) a.floor.add(sx, sy);
         }
+    return true;
+}
+
+static void store_in(const AreaSquares &a, int object, int n, int socowned) {
+    const ItemStruct item = ObjToItem(object);
+    static SquareList stores, same;
+    stores.n = same.n = 0;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type != 0 && in_rect(a.r, Data[i].x, Data[i].y) && stockpile_match(item, i)) stores.add(Data[i].x, Data[i].y);
+    for (const StoreRoom &room : a.rooms)
+        if (stores.n < STORE_LIST && stocktype_match(item, room.mask)) stores.add(room.x, room.y);
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == DT_ITEM && in_rect(a.r, d.x, d.y) && somewhatequal(ObjToItem((int)d.id), item)) same.add(d.x, d.y);
+    }
+    const SquareList &spots = item.type == IT_TIMBER ? a.timber : a.floor;
     if (stores.n == 0 && same.n == 0 && spots.n == 0) return;
 
     // A free spot is taken only from a list that holds one: else the stores, else the like goods.
@@ -214,11 +201,43 @@ void varastoi(int object, int n, int socowned, int x, int y) {
                 break;
             }
         }
-    char line[64];
-    snprintf(line, sizeof line, "varastoi to %d,%d", tx, ty);
-    DebugNote(line);
+    DebugNotef("varastoi to %d,%d", tx, ty);
     if (socowned == 1) set_socowned_data(DT_ITEM, tx, ty, object, n);
     else set_data(DT_ITEM, tx, ty, object, n);
+}
+
+void varastoi(int object, int n, int socowned, int x, int y) {
+    if (object == 0 || bigmap()) return;
+    static AreaSquares area;
+    if (scan_area(x, y, area)) store_in(area, object, n, socowned);
+}
+
+void flushvilpool(int soc) {
+    if (soc < 1 || !GetGlobVil(soc)) return;
+    static AreaSquares area;   // the map does not change while the lines are stored: read it once
+    const bool room = !bigmap() && scan_area(0, 0, area);
+    uint32_t lines[VILLAGE_POOL];
+    uint8_t counts[VILLAGE_POOL];
+    memcpy(lines, globVil.pool, sizeof lines);
+    memcpy(counts, globVil.poolcount, sizeof counts);
+    for (int i = 0; i < VILLAGE_POOL; i++) {
+        if (lines[i] == 0) continue;
+        ItemStruct item = ObjToItem((int)lines[i]);
+        uint8_t count = counts[i];
+        if (field_crop(item.id)) {
+            const uint32_t held = plantflushconv(item, count);
+            if (held) {
+                item = ObjToItem((int)held);
+                item.harvestyear = (uint8_t)(Plr.month < 6 && Plr.year > 0 ? Plr.year - 1 : Plr.year);
+            }
+        }
+        item.ownersoc = (uint32_t)soc;
+        item.ownerflags &= (uint8_t)~7;
+        const int pos = Luo_Esineen_Itempos(item);
+        DebugNotef("flush %s * %d", item.name, count);
+        if (room && pos > 0 && count > 0) store_in(area, pos, count, 0);
+    }
+    clearvilpool(soc);
 }
 
 int flush_socmember(int n) {
@@ -286,7 +305,8 @@ static void set_harvest_year(int x, int y, int soc, int year) {
 void field_maintenance(int x, int y) {
     if (get_alltime_maailmachar(x, y) != FIELD_CHAR) return;
     const int lastday = Mapinfo_bigloc_LastDay(x, y);
-    int soc = own_bigmaploc(x, y).free ? 0 : (int)own_bigmaploc(x, y).soc;
+    const OwnerStruct owner = own_bigmaploc(x, y);
+    int soc = owner.free ? 0 : (int)owner.soc;
     if (soc == 0) {   // a field no village knows yet: the settlements near it become villages
         for (int cy = y - 5; cy <= y + 5; cy++)
             for (int cx = x - 5; cx <= x + 5; cx++) {
