@@ -45,7 +45,8 @@ int addvilpool(int soc, int pos, int count) {
         }
         if (globVil.pool[i] == (uint32_t)pos && globVil.poolcount[i] + count <= POOL_LINE_TOP) {
             globVil.poolcount[i] = (uint8_t)(globVil.poolcount[i] + count);
-            DebugNotef("vilpool #%d: %s count incr. to %d", i, ObjToItem(pos).name, globVil.poolcount[i]);
+            char name[41];
+            DebugNotef("vilpool #%d: %s count incr. to %d", i, item_name(ObjToItem(pos), name), globVil.poolcount[i]);
             SaveGlobVil();
             return 1;
         }
@@ -53,7 +54,8 @@ int addvilpool(int soc, int pos, int count) {
     if (free_line < 0) return 0;
     globVil.pool[free_line] = (uint32_t)pos;
     globVil.poolcount[free_line] = (uint8_t)(count > POOL_LINE_TOP ? POOL_LINE_TOP : count);
-    DebugNotef("vilpool #%d: %s add %d", free_line, ObjToItem(pos).name, globVil.poolcount[free_line]);
+    char name[41];
+    DebugNotef("vilpool #%d: %s add %d", free_line, item_name(ObjToItem(pos), name), globVil.poolcount[free_line]);
     SaveGlobVil();
     return 1;
 }
@@ -234,7 +236,8 @@ void flushvilpool(int soc) {
         item.ownersoc = (uint32_t)soc;
         item.ownerflags &= (uint8_t)~7;
         const int pos = Luo_Esineen_Itempos(item);
-        DebugNotef("flush %s * %d", item.name, count);
+        char name[41];
+        DebugNotef("flush %s * %d", item_name(item, name), count);
         if (room && pos > 0 && count > 0) store_in(area, pos, count, 0);
     }
     clearvilpool(soc);

@@ -22,7 +22,6 @@ protected:
         VillageTest::SetUp();
         memcpy(kept_defs, &ConstantObj[350], sizeof kept_defs);
         container_def(350, "bag", 20.0f);
-        container_def(351, "unused", 0.0f);
         container_def(352, "birch-bark box", 6.0f);
         container_def(353, "birch-bark basket", 12.0f);
     }
