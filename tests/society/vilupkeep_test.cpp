@@ -199,6 +199,21 @@ TEST_F(Upkeep, TheHeldVillageKeepsWhatTheNewsWrote) {
     EXPECT_EQ(readVil(SOC).news_theft.sources, 0);
 }
 
+// A village made while the game holds its writes stands only in memory: entering it keeps it.
+TEST_F(Upkeep, AVillageNotYetInTheFileIsNotBlankedOnEntry) {
+    cells.push_back({1502, 1000});
+    put_world(1502, 1000, 210);
+    Mapinfo_setsocID(1502, 1000, 4800);
+    vil_hold_writes(1);
+    GetGlobVil(4800);
+    globVil.talks = 9;
+    SaveGlobVil();
+    socmaint(1502, 1000);
+    vil_hold_writes(0);
+    EXPECT_EQ(globVil.talks, 9);
+    EXPECT_EQ(globVil.centres_x[0], 1502);
+}
+
 TEST_F(Upkeep, NewsTurnsIntoMisdeeds) {
     struct {
         const char *what;
