@@ -186,7 +186,11 @@ VillageSimResult village_sim(int seed, int ticks, FILE *out) {
             r.robbers++;
         }
     Cre[28].herd = 1;
-    for (int v = 0; v < 3; v++) socmaint(VX, VY);   // her third visit: the people know her
+    socmaint(VX, VY);
+    if (GetGlobVil(soc)) {   // her third visit: the people know her
+        globVil.visits = 3;
+        SaveGlobVil();
+    }
     // her belongings worth a robber's while
     Plr.inv_obj[0] = goods_item("Iron axe", IT_TOOL, 120.0f);
     Plr.inv_count[0] = 1;

@@ -54,7 +54,8 @@ struct ItemStruct {
     uint8_t  pad146;
     uint8_t  plantname;        // 147: row of the plant-name table; 0 and 1 none
     uint8_t  water;            // 148
-    uint8_t  pad149[3];
+    uint8_t  harvestyear;      // 149: the year a stored crop was harvested; 0 unknown
+    uint8_t  pad150[2];
     float    priceperweight;   // 152: price per pound when not 0
     int16_t  ownerword1;       // 156: world x of the cell where the item was first taken
     int16_t  ownerword2;       // 158: world y
@@ -97,6 +98,7 @@ static_assert(offsetof(ItemStruct, material) == 140, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, trap) == 144, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, plantname) == 147, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, water) == 148, "ItemStruct layout");
+static_assert(offsetof(ItemStruct, harvestyear) == 149, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, priceperweight) == 152, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, ownerword1) == 156, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, ownerword2) == 158, "ItemStruct layout");

@@ -1,7 +1,8 @@
 // src/society/village.cpp -- the village societies the people and the goods answer to: making a
-// society for a settlement, the upkeep of its record on entry, its people, visits and talks, its
+// society for a settlement, its people, visits and talks, its
 // centres and buildings, the collection of its debts and word of mouth. The file and the cache are
-// in vilfile.cpp, the debt lines in vildebt.cpp.
+// in vilfile.cpp, the debt lines in vildebt.cpp, the upkeep on entry in vilupkeep.cpp and the goods
+// pool and storage in vilstore.cpp.
 #include "society/village.h"
 
 #include <cstdio>
@@ -55,77 +56,6 @@ int createsocarea(int x, int y, int flags) {
     SaveGlobVil();
     return (int)id;
 }
-
-// Every living person of the society on the map is one of its people.
-static void enrol_people(int soc) {
-    for (int i = 0; i < CRE_COUNT; i++)
-        if (Cre[i].kind == CK_HUMAN && Cre[i].mode != CM_CARCASS && Cre[i].community == (uint32_t)soc)
-            npctosocppl(i, soc);
-}
-
-// A visit: counted once per entry, with the people of the society that live on the map remembered.
-void socmaint(int x, int y) {
-    const int soc = (int)Mapinfo_socID(x, y);
-    if (!GetGlobVil(soc)) return;
-    globVil.visits++;
-    if (globVil.lastvisit) globVil.visitgap = (uint16_t)(Plr.daynumber - globVil.lastvisit);
-    globVil.lastvisit = Plr.daynumber;
-    globVil.greeted = 0;
-    globVil.greetings = 0;
-    globVil.debttalked = 0;
-    globVil.culture = (uint8_t)get_alltime_kulttuuri(x, y);
-    if (on_kyla(x, y, 1)) {
-        if (globVil.centre_x == 0 && globVil.centre_y == 0) {
-            globVil.centre_x = x;
-            globVil.centre_y = y;
-        }
-        int free_pair = -1, known = 0;
-        for (int i = 0; i < 10; i++) {
-            if (globVil.centres_x[i] == x && globVil.centres_y[i] == y) known = 1;
-            if (globVil.centres_x[i] == 0 && free_pair < 0) free_pair = i;
-        }
-        if (!known && free_pair >= 0) {
-            globVil.centres_x[free_pair] = (uint16_t)x;
-            globVil.centres_y[free_pair] = (uint16_t)y;
-        }
-    }
-    enrol_people(soc);
-    for (int i = 0; i < CRE_COUNT; i++)
-        if (Cre[i].kind == CK_HUMAN && Cre[i].mode != CM_CARCASS && Cre[i].community == (uint32_t)soc)
-            Cre[i].greetbits &= (uint8_t)~(16 | 2);   // greeted again on this visit, in passing and in talk
-    SaveGlobVil();
-}
-
-// The catch-up of a settlement cell: its members on the map are its people.
-void kyla_maintenance(int x, int y) {
-    const int soc = (int)Mapinfo_socID(x, y);
-    if (soc < 1 || !GetGlobVil(soc)) return;
-    enrol_people(soc);
-}
-void field_maintenance(int, int) {}
-
-// ---- the goods pool ----
-
-int addvilpool(int soc, int pos, int count) {
-    if (count <= 0 || pos <= 0 || !GetGlobVil(soc)) return 0;
-    for (int i = 0; i < VILLAGE_POOL; i++)
-        if (globVil.pool[i] == (uint32_t)pos && globVil.poolcount[i] + count <= 254) {
-            globVil.poolcount[i] = (uint8_t)(globVil.poolcount[i] + count);
-            return SaveGlobVil();
-        }
-    for (int i = 0; i < VILLAGE_POOL; i++)
-        if (globVil.pool[i] == 0) {
-            globVil.pool[i] = (uint32_t)pos;
-            globVil.poolcount[i] = (uint8_t)(count > 254 ? 254 : count);
-            return SaveGlobVil();
-        }
-    return 0;
-}
-
-// Stand in until the village goods pool lands.
-void clearvilpool(int) {}
-void flushvilpool(int) {}
-void varastoi(int, int, int, int, int) {}
 
 // ---- collection and reclaiming ----
 

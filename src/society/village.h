@@ -19,6 +19,30 @@ struct VillageDebtLine {           // 80 bytes
 };
 static_assert(sizeof(VillageDebtLine) == 80, "debt line");
 
+// What a village has heard from its neighbours of one kind of the player's deeds, 116 bytes.
+struct VillageNews {
+    uint8_t  avglevel;             // 0: average knowledge level of the sources
+    uint8_t  sumlevel;             // 1: sum of their knowledge levels
+    uint8_t  sources;              // 2: villages the news came from
+    uint8_t  pad3;
+    uint32_t sumvalue;             // 4: sum of their values
+    uint32_t avgvalue;             // 8: average value
+    uint32_t from;                 // 12: soc id of the chosen source
+    uint8_t  fromlevel;            // 16: its knowledge level
+    uint8_t  pad17[3];
+    uint32_t fromvalue;            // 20: its value
+    uint8_t  pad24[8];
+    uint8_t  valuebyte;            // 32: its value, low byte: what the news is taken to be worth
+    uint8_t  pad33[83];
+};
+static_assert(sizeof(VillageNews) == VILLAGE_NEWS, "news record");
+static_assert(offsetof(VillageNews, sumvalue) == 4, "VillageNews layout");
+static_assert(offsetof(VillageNews, avgvalue) == 8, "VillageNews layout");
+static_assert(offsetof(VillageNews, from) == 12, "VillageNews layout");
+static_assert(offsetof(VillageNews, fromlevel) == 16, "VillageNews layout");
+static_assert(offsetof(VillageNews, fromvalue) == 20, "VillageNews layout");
+static_assert(offsetof(VillageNews, valuebyte) == 32, "VillageNews layout");
+
 // The record of one village society, 11428 bytes. The reaction fields of the creatures' life that the
 // village file does not place (shout marks, watch, collection) sit in the tail block from 10384.
 struct VillageStruct {
@@ -103,9 +127,9 @@ struct VillageStruct {
     float    credit;               // 10024
     float    generosity;           // 10028
     float    everdebt;             // 10032
-    uint8_t  news_banish[VILLAGE_NEWS];    // 10036: news record of banishments
-    uint8_t  news_theft[VILLAGE_NEWS];     // 10152: news record of thefts
-    uint8_t  news_murder[VILLAGE_NEWS];    // 10268: news record of murders
+    VillageNews news_banish;       // 10036: what it heard of banishments
+    VillageNews news_theft;        // 10152: of thefts
+    VillageNews news_murder;       // 10268: of murders
     // ---- tail block: the reaction fields of the creatures' life ----
     uint32_t saidbits;             // 10384: shouts said, by kind
     uint8_t  theftweight;          // 10388: added to the theft count per theft
@@ -161,6 +185,8 @@ static_assert(offsetof(VillageStruct, wholereward) == 10020, "VillageStruct layo
 static_assert(offsetof(VillageStruct, news_banish) == 10036, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, news_theft) == 10152, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, news_murder) == 10268, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, harvestyear) == 8036, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, tradeban_day) == 8024, "VillageStruct layout");
 
 extern VillageStruct globVil;      // the cached village
 extern VillageStruct NpcVil;       // the village of the person talked to, its own copy (soc id -1000 none)
@@ -173,13 +199,12 @@ void clrGlobVil();                 // empties the cache (id -1000)
 void clrVillages();                // forgets every village: the cache and the village file (a new game, a test)
 void updglobnewstick();
 int createsocarea(int x, int y, int flags);   // the society of the settlement cells around x, y
-void socmaint(int x, int y);
-void kyla_maintenance(int x, int y);
-void field_maintenance(int x, int y);
 
 // ---- debts and the goods pool ----
 int additemdebt(int soc, int pos, int count);            // books a debt line; 0 when refused
 int remitemdebt(int soc, unsigned pos, unsigned count);  // non-zero when a line was removed
+// The goods pool (vilstore.cpp): n units of an object added; 1 added, 0 refused (n 0, no society, no
+// room). A line's count stays below 255.
 int addvilpool(int soc, int pos, int count);
 void clearvilpool(int soc);
 void flushvilpool(int soc);        // the pool's lines stored as the village's goods, then emptied
@@ -246,3 +271,25 @@ int addvildebtitem(VillageStruct *v, int soc, int object, int count);
 unsigned remvildebtitem(VillageStruct *v, int soc, int object, int count);
 void forgivedebtitems(VillageStruct *v, int soc);
 float vildebtvalue(const VillageStruct *v);
+
+// ---- upkeep on entry and news between villages (vilupkeep.cpp) ----
+void socmaint(int x, int y);       // the record of a society cell made ready on entry
+void kyla_maintenance(int x, int y);   // the catch-up of a settlement cell by the days away
+// The catch-up's work by the last-visit day (0 never), the days away, the people and today.
+constexpr unsigned KYLA_STOCK = 1, KYLA_RESTOCK = 2, KYLA_UPKEEP = 4, KYLA_FLUSH = 8, KYLA_QUESTS = 16;
+unsigned kyla_work(int lastday, int gap, int people, uint32_t today);
+void socnews(int soc, int x, int y);   // news of the player's deeds from the villages nearby
+uint32_t socnews_maint(int soc);   // the news turned into misdeeds; 1 when the village has news of her
+void socresourcemaintenance(int soc, int x, int y, int gap);   // spent things cleared from the area
+void claim_vil_items(int x, int y);   // the goods lying in the cell's area become the village's
+
+// ---- storage and fields (vilstore.cpp) ----
+struct ItemStruct;
+struct DataStruct;
+// A crop of the pool put in a container: the container's item, 0 when the crop stays loose; count
+// becomes the number of units or containers (0: nothing to store).
+uint32_t plantflushconv(const ItemStruct &crop, uint8_t &count);
+int flush_socmember(int n);        // a member's village goods stored; 1 when it is a member
+void field_maintenance(int x, int y);   // the farming year of a field cell
+int fielddata_korjuukypsa(const DataStruct &d);   // 1 when the plant record is ripe for harvest
+void farminventory(int soc, int x, int y);   // the crops of the fields around counted into the pool
