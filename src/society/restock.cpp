@@ -243,9 +243,8 @@ template <class F> static int pool_units(F match) {
     return n;
 }
 
-// The harvest year that the goods pool writes into a crop's container. Stand in until the goods pool
-// lands: no crop tells its year, so none is thrown out as last year's.
-static int harvest_year(const ItemStruct &) { return 0; }
+// The harvest year that the goods pool writes into a crop's container (0 unknown), kept in a byte.
+static int harvest_year(const ItemStruct &it) { return it.harvestyear; }
 
 // ---- used up while the player was away ----
 
@@ -332,7 +331,7 @@ void foodreserves(int soc, int, int, int days) {
             }
         } else if (it.id == OID_SEED || it.id == OID_GRAIN) {
             const int year = harvest_year(it);
-            if (Plr.month >= 5 && year != 0 && year < Plr.year) {
+            if (Plr.month >= 5 && year != 0 && year < (int)(uint8_t)Plr.year) {
                 CrunchData(i);
                 tally.reserves++;
             }
