@@ -9,10 +9,6 @@
 int felltimber(int, int, int, int) { return 0; }
 int TIMBERCRAFT_chop(int, int, int, int, int) { return 0; }
 int TIMBERCRAFT_bark() { return 0; }
-// Until fire and branches land.
-int SURVIVAL_branches() { return 0; }
-int SURVIVAL_fire() { return 0; }
-int SURVIVAL_icehole() { return 0; }
 // Until field work lands.
 int AGRICULTURE_jauhatus() { return 0; }
 int AGRICULTURE_puinti(int, int, int, int) { return 0; }
@@ -31,15 +27,5 @@ int BUTCHERY_cutCmd() { return 0; }
 int branchRakenna(int, int) { return 0; }
 // Until herb lore lands.
 void Herblore() {}
-// Until swimming lands.
-int Swimming(int, int) { return 0; }
-// Until climbing lands: a step onto a steep square or over a fence is one CLIMBING roll; with no
-// square given (the skill list, the movement menu) there is nothing to choose from yet, and nothing
-// is climbed.
-int climb_it(int x, int y) {
-    if (x == 0 && y == 0) return 0;
-    const int level = plr_ML("CLIMBING");
-    return SuccessRoll(0, level == 1000 ? 0 : level) >= SR_SUCCESS;
-}
 // Until timbercraft lands.
 void TIMBERCRAFT() {}

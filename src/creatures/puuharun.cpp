@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "activities/cooking.h"
+#include "activities/survival.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -48,16 +49,6 @@
 #include "core/tekstit.h"
 #include "activities/food.h"
 
-// Until the fire work lands: a fire is a burning record of 200 minutes.
-static void light_fire_at(int x, int y, int minutes) {
-    ClearDTEMP();
-    DTEMP.type = DT_FIRE;
-    DTEMP.x = (uint16_t)x;
-    DTEMP.y = (uint16_t)y;
-    DTEMP.count = (uint16_t)minutes;
-    DTEMP.ready_minute = Plr.minutes + (uint32_t)minutes;
-    SetDTEMP(-1);
-}
 // Until the timber work lands: felling and log work end at once.
 static int timber_step(int, int, int, int) { return 1; }
 // The raw meat or fish of a pack slot, ten pieces at the most, roasted by the fire: the raw pieces
@@ -472,7 +463,7 @@ static int run_handler(int n, int dp, int code) {
                 kaanna_NPC_kohti(n, PlayerX, PlayerY);
                 return 1;
             }
-            if (!datatype_around(DT_FIRE, c.PuuhaX[0], c.PuuhaY[0])) light_fire_at(c.PuuhaX[0], c.PuuhaY[0], 200);
+            if (!datatype_around(DT_FIRE, c.PuuhaX[0], c.PuuhaY[0])) SetFireBurning(c.PuuhaX[0], c.PuuhaY[0], 200);
             Keskeyta_Puuha(n, 0);
             return -1;
         }
