@@ -96,12 +96,13 @@ static int pieces_around(unsigned id, int x, int y) {
     return n;
 }
 
-// A material list of one line of a requirement id.
+// A material list of one line of a requirement id: one tool, the best at hand, kept.
 static void one_line(int id) {
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
     Tarvike.id = (uint32_t)id;
     Tarvike.linked = (uint32_t)id;
+    Tarvike.count = Tarvike.first_count = Tarvike.max_count = 1;
     Lisaa_Tarvike();
 }
 
