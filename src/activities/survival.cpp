@@ -115,6 +115,7 @@ static void note_f(const char *fmt, const char *what) {
 // ---- fire -----------------------------------------------------------------------------------------
 
 void SetFireBurning(int x, int y, int fuel) {
+    if (!in_grid(x, y)) return;   // a square a damaged work record names is no place for a fire
     int remains = -1;
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];

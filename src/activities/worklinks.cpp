@@ -1,5 +1,4 @@
-// The work behind the action codes whose modules are still to come. Each answers "nothing done",
-// but for the climbing roll of a step.
+// The work behind the action codes whose modules are still to come. Each answers "nothing done".
 #include "activities/worklinks.h"
 
 #include "core/harnrule.h"

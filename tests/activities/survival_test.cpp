@@ -104,6 +104,22 @@ TEST_F(Survival, FireNeedsGroundOrThickIceAndTakesItsMinutesEvenWhenItFails) {
             EXPECT_EQ(Data[fire].spent_minutes, before + (uint32_t)spent) << "the minute it was lit";
         }
     }
+
+    // A fire lit over old remains (as a villager lights one to roast his meat) carries on their
+    // burnt minutes and day; a square off the map takes none.
+    memset(Data, 0, sizeof Data);
+    const int remains = oxatest::pool_put(DT_FIRE_REMAINS, 240, 240, 300);
+    Data[remains].day = 7;
+    SetFireBurning(240, 240, 200);
+    SetFireBurning(-5, 70000, 10);
+    const int fire = get_datatype(DT_FIRE, 240, 240);
+    ASSERT_GE(fire, 0);
+    EXPECT_EQ(Data[fire].id, 300u);
+    EXPECT_EQ(Data[fire].day, 7);
+    EXPECT_EQ(Data[fire].count, 200);
+    int fires = 0;
+    for (const DataStruct &d : Data) fires += d.type == DT_FIRE;
+    EXPECT_EQ(fires, 1);
 }
 
 TEST_F(Survival, BranchesAndTwigsByTreeAndSeasonAndHolesInTheIce) {
