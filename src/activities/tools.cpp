@@ -9,6 +9,7 @@
 #include "activities/actions.h"
 #include "activities/fishing.h"
 #include "activities/skills.h"
+#include "activities/survival.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
@@ -65,8 +66,6 @@ enum {
 
 // ---- services of modules that are not there yet ---------------------------------------------------
 
-// Until fire and lights land: a light is neither lit nor put out.
-static void light(int, int) {}
 // Until plant records and soil frost land: the ground is never frozen.
 static int maapera_roudassa(int) { return 0; }
 // Until building work lands: paused work is not described, and a pause is not kept.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "activities/swimclimb.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/weather.h"
@@ -113,6 +114,7 @@ void PhysicalTick(int who, int m) {
     const int stomach = level == 0 ? (random(4) == 0 ? 1 : 0) : 1;
     const int left = (int)Plr.stomach - stomach * m;
     Plr.stomach = (uint8_t)(left < 0 ? 0 : left);
+    swim_fatigue_tick(m);
     float t = Plr.body_temperature + (float)m * Plr.body_temperature_change;
     Plr.body_temperature = t > 42.0f ? 42.0f : t;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "activities/cooking.h"
+#include "activities/survival.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -51,16 +52,6 @@
 #include "activities/food.h"
 #include "activities/timber.h"
 
-// Until the fire work lands: a fire is a burning record of 200 minutes.
-static void light_fire_at(int x, int y, int minutes) {
-    ClearDTEMP();
-    DTEMP.type = DT_FIRE;
-    DTEMP.x = (uint16_t)x;
-    DTEMP.y = (uint16_t)y;
-    DTEMP.count = (uint16_t)minutes;
-    DTEMP.ready_minute = Plr.minutes + (uint32_t)minutes;
-    SetDTEMP(-1);
-}
 // The raw meat or fish of a pack slot, ten pieces at the most, roasted by the fire: the raw pieces
 // leave the pack and as many roasted ones take their place.
 static void roast_pack_meat(int n, int slot) {
@@ -476,7 +467,7 @@ static int run_handler(int n, int dp, int code) {
                 kaanna_NPC_kohti(n, PlayerX, PlayerY);
                 return 1;
             }
-            if (!datatype_around(DT_FIRE, c.PuuhaX[0], c.PuuhaY[0])) light_fire_at(c.PuuhaX[0], c.PuuhaY[0], 200);
+            if (!datatype_around(DT_FIRE, c.PuuhaX[0], c.PuuhaY[0])) SetFireBurning(c.PuuhaX[0], c.PuuhaY[0], 200);
             Keskeyta_Puuha(n, 0);
             return -1;
         }

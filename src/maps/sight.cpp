@@ -301,8 +301,8 @@ void light_around(int x, int y, int r, int spot) { light_around_in(x, y, r, spot
 // A light source is an item of the light kind whose state word says it burns.
 static int lit_light(const ItemStruct &it) { return it.subtype == ST_LIGHT && it.state == 1; }
 
-// The fuel of a burning light lives in the first figure byte of its stored record.
-static uint8_t &light_fuel(ItemStruct &it) { return it.fig[0]; }
+// The fuel of a burning light is its spoilage byte: a torch is made with 150.
+static uint8_t &light_fuel(ItemStruct &it) { return it.spoil; }
 
 int light_source_maintenance(int object) {
     int n = ObjToPlayerObj(object);

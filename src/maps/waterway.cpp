@@ -6,6 +6,7 @@
 #include "activities/actions.h"
 #include "activities/activities.h"
 #include "activities/skills.h"
+#include "activities/swimclimb.h"
 #include "activities/worklinks.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -38,9 +39,7 @@ enum { DEATH_DROWNED = -100, PLR_DEATHCAUSE = 5032 };   // the cause-of-death fi
 
 // ---- services of modules that are not there yet ------------------------------------------------
 
-// Stands in until the swimming skill lands: a SWIMMING roll; nobody drowns.
-static int swim_roll(int) { return Kayta_Taitoa(0, 0, "SWIMMING", LEARN_NORMAL); }
-int (*WaterSwimTurn)(int mode) = swim_roll;
+int (*WaterSwimTurn)(int mode) = UINTI;
 
 // ---- water and shores ---------------------------------------------------------------------------
 

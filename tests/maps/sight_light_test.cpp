@@ -154,7 +154,7 @@ TEST_F(LineOfSight, PeopleAndTorchesLightAndBadCreatureIdsAreSkipped) {
     torch.subtype = ST_LIGHT;
     torch.state = 1;
     torch.light = 3;
-    torch.fig[0] = 50;
+    torch.spoil = 50;
     const int obj = Esineesta_Uniikki(torch);
     ASSERT_GE(obj, OBJ_PLAYER_FIRST);
     Plr.inv_obj[0] = obj;
@@ -175,10 +175,10 @@ TEST_F(LineOfSight, BurningLightsRunOutOfFuel) {
     torch.state = 1;
     torch.light = 2;
     copy_bounded(torch.name, sizeof torch.name, "torch");
-    torch.fig[0] = 30;
+    torch.spoil = 30;
     Plr.inv_obj[3] = Esineesta_Uniikki(torch);
     Plr.inv_count[3] = 1;
-    torch.fig[0] = 25;
+    torch.spoil = 25;
     const int lying = place(DT_ITEM, 236, 236, (uint32_t)Esineesta_Uniikki(torch));
     for (int minute = 0; minute < 400 && (Plr.inv_obj[3] || Data[lying].type == DT_ITEM); minute++) light_sources(1);
     EXPECT_EQ(Plr.inv_obj[3], 0) << "the burnt-out torch leaves the slot";

@@ -102,7 +102,11 @@ TEST_F(Waterway, DeepWaterOffersASwimOnlyOnALocalMap) {
     EXPECT_TRUE(was_shown("The water is too deep to wade."));
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0], "Swim?");
+    EXPECT_EQ(Plr.movement_mode, 2) << "the swim she takes";
+    EXPECT_EQ(PlayerX, 232);
 
+    Plr.movement_mode = 1;
+    PlayerX = 230;
     world_map();
     questions.clear();
     forget();

@@ -1,0 +1,19 @@
+// src/activities/swimclimb.h -- swimming and climbing: going into open water and the check of every
+// swimming turn, and climbing a steep step, a fence or a tree to look over the land. Swimming and
+// climb_it are declared in worklinks.h, with the other work of the command dispatcher.
+#pragma once
+
+// The player's swimming fatigue: a float of the character file, raised while she swims and
+// resting away on land.
+enum { PLR_SWIM_FATIGUE = 5684 };
+float swim_fatigue();
+void set_swim_fatigue(float f);
+// The body's minutes: in the water the swimming fatigue grows with the effort, out of it it eases.
+void swim_fatigue_tick(int minutes);
+
+// One swimming turn: -1 too tired to go on (drowning), 2 not in open water, else the SWIMMING roll
+// 0..3. `flag` set: the turn of a swim, which tells how tired she is; 0 the check before going in.
+int UINTI(int flag);
+
+// The height of a tree of that map char in metres; a test may point it elsewhere.
+extern int (*climb_tree_height)(int mapchar);
