@@ -290,7 +290,12 @@ void scene6() {
     for (int y = 18; y <= 28; y++)
         for (int x = 25; x <= 35; x++) {
             bare_square(x, y, CH_GROUND);
-            if (random(2) == 0) put_record(x, y, DT_SCENE_FIRE_REMAINS, 600, 600);
+            if (random(2) == 0) {
+                // Stamped as burnt out now: remains with no time of their own would be swept away as
+                // stale by the clean-up of the very entry that finds the farm.
+                const int r = put_record(x, y, DT_SCENE_FIRE_REMAINS, 600, 600);
+                if (r >= 0) Zoom.data[r].ready_minute = Plr.minutes ? Plr.minutes : 1;
+            }
             if (random(10) == 0) {
                 const int fuel = 100 + random(200), burns = 100 + random(200);
                 put_record(x, y, DT_FIRE, (uint32_t)fuel, burns);
