@@ -1,11 +1,14 @@
 // tools/oxa_localgen.cpp -- builds the local map of one world cell and prints it as text, to look at
 // what the generator makes of a kind of land without playing to it.
 // Usage:
-//   oxa_localgen --world DIR --cell X,Y [--seed N] [--layers]   a cell of a character's world
-//   oxa_localgen --char C [--seed N] [--layers]                 a cell in a world all of map char C
+//   oxa_localgen --world DIR --cell X,Y [--seed N] [--layers] [--scene S]   a cell of a character's world
+//   oxa_localgen --char C [--seed N] [--layers] [--scene S]                 a cell in a world all of map char C
+//   oxa_localgen --scene S [--seed N] [--layers]                            a scene on its own kind of land
 // The map is printed as 64 lines of 64 terrain glyphs (UTF-8); --layers adds the soil, the surface
-// cover and the height of every square. The character's folder is only read: the built map is stored
-// in a throwaway folder.
+// cover and the height of every square. --scene lays set scene S (1, 2, 3, 5 or 6) on the cell, or
+// with S "cave" builds a cave cell; then the things laid are listed, and a cave's chambers are drawn
+// once more in plain letters. The character's folder is only read: the built map is stored in a
+// throwaway folder.
 #include <dirent.h>
 #include <unistd.h>
 
@@ -16,12 +19,17 @@
 
 #include "core/config.h"
 #include "base/ownlib.h"
+#include "core/obj_func.h"
 #include "core/records.h"
+#include "creatures/creatures.h"
+#include "creatures/crefile.h"
+#include "items/itemdefs.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
+#include "worldgen/scenes.h"
 #include "worldgen/worldgen.h"
 
 // The upper half of the DOS code page the glyphs are drawn from, as Unicode.
@@ -79,9 +87,86 @@ static void remove_folder(const char *folder) {
 
 static int usage() {
     fprintf(stderr,
-            "usage: oxa_localgen --world DIR --cell X,Y [--seed N] [--layers]\n"
-            "       oxa_localgen --char C [--seed N] [--layers]\n");
+            "usage: oxa_localgen --world DIR --cell X,Y [--seed N] [--layers] [--scene S]\n"
+            "       oxa_localgen --char C [--seed N] [--layers] [--scene S]\n"
+            "       oxa_localgen --scene S [--seed N] [--layers]\n"
+            "       S: 1, 2, 3, 5 or 6 (a set scene) or cave (a cave cell)\n");
     return 2;
+}
+
+enum { SCENE_NONE = 0, SCENE_CAVE = -1, CH_CAVE_CELL = 60, CH_HEATH = 238 };
+
+// The scene asked for: 1, 2, 3, 5 or 6, SCENE_CAVE, or -2 when the word names none.
+static int scene_arg(const char *word) {
+    if (!strcmp(word, "cave")) return SCENE_CAVE;
+    if (strlen(word) == 1 && strchr("12356", word[0])) return word[0] - '0';
+    return -2;
+}
+
+static const char *record_kind(int type) {
+    switch (type) {
+    case DT_ITEM: return "item";
+    case DT_CREATURE: return "creature";
+    case DT_FIRE: return "fire";
+    case DT_TRAP: return "trap";
+    case DT_FIRE_REMAINS: return "fire remains";
+    case DT_COUNTED: return "blood";
+    default: return "record";
+    }
+}
+
+// Every record of the built map: what it is, where, and its count.
+static void list_records() {
+    printf("records\n");
+    for (const DataStruct &d : Zoom.data) {
+        if (d.type == DT_UNUSED) continue;
+        printf("%2d,%2d %-12s", d.x, d.y, record_kind(d.type));
+        if (d.type == DT_ITEM) {
+            const ItemStruct it = ObjToItem((int)d.id);
+            printf(" %s", it.name);
+        } else if (d.type == DT_CREATURE && d.id >= (uint32_t)CRE_DATAID && Lataa_RealCreature((int)d.id)) {
+            printf(" %s (stored %u, species %u, role %d)", Creature.species, d.id, Creature.speciescode, Creature.role);
+        } else {
+            printf(" %u", d.id);
+        }
+        printf(" x %u\n", d.count);
+    }
+}
+
+// The cave drawn in letters over the rows and columns it spans: # wall, . floor, O the way out,
+// C a creature, * a thing.
+static void draw_cave() {
+    int x0 = 64, y0 = 64, x1 = -1, y1 = -1;
+    for (int i = 0; i < ZOOM_SQUARES; i++) {
+        if (Zoom.chars[i] != CH_CAVE_FLOOR && Zoom.chars[i] != CH_CAVE_MOUTH) continue;
+        const int x = i % 64, y = i / 64;
+        if (x < x0) x0 = x;
+        if (x > x1) x1 = x;
+        if (y < y0) y0 = y;
+        if (y > y1) y1 = y;
+    }
+    if (x1 < 0) {
+        printf("no cave\n");
+        return;
+    }
+    x0 = x0 > 0 ? x0 - 1 : 0, y0 = y0 > 0 ? y0 - 1 : 0;
+    x1 = x1 < 63 ? x1 + 1 : 63, y1 = y1 < 63 ? y1 + 1 : 63;
+    printf("cave, columns %d..%d, rows %d..%d\n", x0, x1, y0, y1);
+    for (int y = y0; y <= y1; y++) {
+        for (int x = x0; x <= x1; x++) {
+            char c = ' ';
+            switch (Zoom.chars[y * 64 + x]) {
+            case CH_CAVE_WALL: c = '#'; break;
+            case CH_CAVE_FLOOR: c = '.'; break;
+            case CH_CAVE_MOUTH: c = 'O'; break;
+            default: break;
+            }
+            for (const DataStruct &d : Zoom.data)
+                if (d.type != DT_UNUSED && d.x == x && d.y == y) c = d.type == DT_CREATURE ? 'C' : '*';
+            putchar(c);
+        }
+        putchar('\n');
+    }
 }
 
 static bool read_world(const char *folder) {
@@ -99,7 +184,7 @@ static bool read_world(const char *folder) {
 
 int main(int argc, char **argv) {
     const char *world = nullptr;
-    int cx = -1, cy = -1, ch = -1, layers = 0;
+    int cx = -1, cy = -1, ch = -1, layers = 0, scene = SCENE_NONE;
     long seed = 1;
     for (int i = 1; i < argc; i++) {
         const std::string a = argv[i];
@@ -109,8 +194,13 @@ int main(int argc, char **argv) {
         } else if (a == "--char" && i + 1 < argc) ch = atoi(argv[++i]);
         else if (a == "--seed" && i + 1 < argc) seed = strtol(argv[++i], nullptr, 10);
         else if (a == "--layers") layers = 1;
-        else return usage();
+        else if (a == "--scene" && i + 1 < argc) {
+            if ((scene = scene_arg(argv[++i])) == -2) return usage();
+        } else return usage();
     }
+    // A scene on its own is laid on a heath; a cave is a cave cell.
+    if (scene != SCENE_NONE && !world && ch < 0) ch = scene == SCENE_CAVE ? CH_CAVE_CELL : CH_HEATH;
+    if (scene == SCENE_CAVE && ch >= 0 && ch != CH_CAVE_CELL) return usage();
     if (!!world == (ch >= 0) || (world && !in_grid(cx, cy)) || ch > 255) return usage();
 
     memset(&Plr, 0, sizeof Plr);
@@ -136,19 +226,27 @@ int main(int argc, char **argv) {
     }
     copy_bounded(CharacterPath, sizeof CharacterPath, scratch);
     copy_bounded(OxaPath, sizeof OxaPath, scratch);
+    // The scenes lay things of the catalogue and put their people in the creature file.
+    build_objdef_rows();
+    char crs[1200];
+    cre_file_path(crs, sizeof crs);
+    cre_file_create(crs, 100);
     bigmap();
     PlayerX = cx;
     PlayerY = cy;
     randomize((int)(seed ? seed : 1));
     LuoZoomKorkeusAlue(cx, cy);
     Aseta_TERRAIN_Korkeus_Relmap(0, 0);
-    const int stored = TERRAIN(terrain_desc(get_alltime_maailmachar(cx, cy)), "ZOOM", 0, Plr.month,
+    char kind[16] = "ZOOM";
+    if (scene > 0) snprintf(kind, sizeof kind, "SCENE%d", scene);
+    const int stored = TERRAIN(terrain_desc(get_alltime_maailmachar(cx, cy)), kind, 0, Plr.month,
                                terrain_name(cx, cy), cx, cy, 0);
-    remove_folder(scratch);
     if (!stored) fprintf(stderr, "oxa_localgen: the map could not be stored; shown as built\n");
 
-    printf("cell %d,%d char %d (%s) seed %ld\n", cx, cy, get_alltime_maailmachar(cx, cy),
+    printf("cell %d,%d char %d (%s) seed %ld", cx, cy, get_alltime_maailmachar(cx, cy),
            terrain_desc(get_alltime_maailmachar(cx, cy)), seed);
+    if (scene > 0) printf(" scene %d", scene);
+    putchar('\n');
     for (int y = 0; y < 64; y++) {
         for (int x = 0; x < 64; x++) {
             const int c = Zoom.chars[y * 64 + x];
@@ -171,5 +269,8 @@ int main(int argc, char **argv) {
             }
         }
     }
+    if (scene != SCENE_NONE) list_records();
+    if (scene == SCENE_CAVE) draw_cave();
+    remove_folder(scratch);
     return 0;
 }

@@ -10,6 +10,8 @@
 // combat stamina, aggressiveness, wound count, enemy distance, bow aim, alarm, companion state,
 // escort destination and culture, breeding month.
 // The fur flag of the species sits in what was the spare byte 619.
+// Bytes 94 and 95, once spare, hold the two following settings of an animal led on a leash: the
+// gap it keeps (2) and its pace (20).
 // The tile name at 694 stops at 706, where the abundance word begins: it holds at most 11
 // characters and its terminator.
 struct CreatureStruct {
@@ -25,7 +27,8 @@ struct CreatureStruct {
     char     spare[7];         // 66
     char     portrait[20];     // 73
     uint8_t  perception;       // 93: 1 while it sees the player
-    uint8_t  pad94[2];
+    uint8_t  followgap;        // 94: squares a leashed animal keeps behind (2)
+    uint8_t  followpace;       // 95: how closely it keeps up (20)
     int32_t  owner;            // 96: -1 the player's pet
     uint8_t  attackfig;        // 100
     uint8_t  attitude;         // 101
@@ -245,6 +248,8 @@ static_assert(offsetof(CreatureStruct, pname) == 48, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, spare) == 66, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, portrait) == 73, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, perception) == 93, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, followgap) == 94, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, followpace) == 95, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, owner) == 96, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mode) == 103, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, occupation) == 108, "CreatureStruct layout");
