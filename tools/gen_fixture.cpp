@@ -6,7 +6,8 @@
 //   AINO.OBJ      the stored objects (49900 records of 172 bytes): her food, salt and cup of water,
 //                 and her belongings from the catalogue (a knife, a linen shirt, woollen trousers,
 //                 leather shoes, a bag, a torch)
-//   AINO.CRS      the character's creature file: 3000 free records, as character creation makes it
+//   AINO.CRS      the character's creature file: 3000 records, as character creation makes it, the
+//                 first taken by her dog
 //   CONSTANT.CRE  the 1000 creature templates (defcreat)
 //   CONSTANT.OBJ  the object definitions: the game's catalogue (400 rows)
 //   WORLD.DAT     the world (3073 x 2049 bytes), made by the world generator from a fixed seed; the
@@ -15,7 +16,8 @@
 //   ZOOMMAPS.DAT  and the rest of the local-map store: the local maps round her field, made by the game
 //                 as she first goes down there, with her things laid beside the square she stood on:
 //                 a fire with a day's fuel north of her, the bow and arrows south, stones, arrows, branches
-//                 and a birch-bark basket east, cups, a pot, a worn shirt, a cord, a log and a stone west
+//                 and a birch-bark basket east, cups, a pot, a worn shirt, a cord, a log and a stone west,
+//                 her fishing gear and a rope south-east; her dog, her own, goes with her from map to map
 //   EXITER.DAT    the day counters (12 bytes)
 //   story.txt     her start-up story, shown with the first-timer page on her first load
 //   kulttuuri.dat the culture of each 32 x 32 block of the world (6144 bytes), from the generator
@@ -43,7 +45,10 @@
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
+#include "core/datafunc.h"
+#include "creatures/creation.h"
 #include "creatures/creatures.h"
+#include "creatures/predicates.h"
 #include "creatures/crefile.h"
 #include "core/obj_func.h"
 #include "core/player.h"
@@ -375,6 +380,23 @@ void lay_gear_for_the_wilds(const PlayerStruct &player, DataStruct *pool) {
     }
 }
 
+// Her dog, a step north-east of her: her own, tame, so that it follows her from map to map and can be
+// led on the rope laid beside her. Written to her creature file and brought onto the map as the game
+// brings a new creature in.
+bool give_her_a_dog() {
+    const int DOG = 618;   // the dog's template
+    Luo_Olento(DOG);
+    if (Creature.kind == CK_NONE) return false;
+    const int id = new_creature_to_DATA(Creature);
+    if (id == CRE_NONE) return false;
+    const int slot = id - CRE_DATAID;
+    set_data(DT_CREATURE, SPOT_X + 1, SPOT_Y - 1, id, 1);
+    Cre[slot].Viimeisin_X = SPOT_X + 1;
+    Cre[slot].Viimeisin_Y = SPOT_Y - 1;
+    set_CrePetAndMaster(slot, CRE_PLAYER);
+    return get_datatype(DT_CREATURE, SPOT_X + 1, SPOT_Y - 1) >= 0;
+}
+
 bool write_file(const std::string &path, const void *data, size_t size) {
     if (write_atomic(path.c_str(), data, size)) return true;
     fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
@@ -579,6 +601,11 @@ bool lay_things_on_her_local_map() {
     lay_bow_and_arrows(Plr, Data);
     lay_axe_beside_her(Plr, Data);
     lay_gear_for_the_wilds(Plr, Data);
+    if (!give_her_a_dog()) {
+        fprintf(stderr, "gen_fixture: her dog couldn't be made\n");
+        return false;
+    }
+    companyzoomcheck(0);   // her dog goes up with her, as the zoom key's check sends it
     ExitEnviron(PlayerX, PlayerY, 1);
     if (!LOAD_MAP || GetMappie(0) != 1 || !bigmap()) {
         fprintf(stderr, "gen_fixture: she couldn't go back to the world map\n");

@@ -81,7 +81,9 @@ void mark_rows(Screen &s) {
         }
         if (s.code != CODE_PICKUP && it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) {
             const int c = sotu_Crepos(leash_sotu(it));
-            if (c >= 0 && onko_NPC_lieassa(c)) r.disabled = r.inuse = 1;
+            // A leash that leads its animal is chosen to open its menu (tie or let go); only the
+            // leash of a tied animal is in use.
+            if (c >= 0 && is_tied(c)) r.disabled = r.inuse = 1;
         }
         if (s.code == CODE_WIELD && it.type == IT_TOOL && it.subtype == ST_SKIS) r.disabled = 1;
         if (s.code == CODE_WEAR && !worn && item_alreadyworn(r.pos)) r.disabled = r.likeworn = 1;

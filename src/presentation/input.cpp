@@ -15,6 +15,7 @@
 #include "base/ui.h"
 #include "presentation/winpos.h"
 
+#include <atomic>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -299,6 +300,9 @@ static void log_controller_text(const char *m) {
 
 enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
 
+static std::atomic<unsigned> waits_begun{0};
+unsigned input_waits_begun() { return waits_begun.load(); }
+
 // Sleeps until an event arrives; with the controller on, wakes now and then to poll it. With every wait
 // switched off (tests) an empty queue answers GOT_NOTHING instead of sleeping for ever.
 static Arrival wait_event(SDL_Event &e) {
@@ -312,6 +316,7 @@ static Arrival wait_event(SDL_Event &e) {
             }
         }
         if (OXA_NODELAY) return GOT_NOTHING;
+        waits_begun++;
         if (controller_on()) {
             if (SDL_WaitEventTimeout(&e, CONTROLLER_POLL_MS)) return GOT_EVENT;
         } else if (SDL_WaitEvent(&e)) {

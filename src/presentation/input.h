@@ -21,6 +21,10 @@ int gethitkey();                   // the key symbol of the event kb_hit took
 
 void GetKeyMode_NumpadNumbers(int on);
 int key_event(char *text, SDL_Keysym *keysym);           // the raw wait; text holds 100 bytes
+// How many times the reader has found the queue empty and gone to sleep for the next event. Read from
+// another thread (the tests' key typist gives the next key only to a reader that waits for it, so
+// that no flush between two reads swallows it).
+unsigned input_waits_begun();
 int processed_keysym(const char *text, const SDL_Keysym *keysym);
 int processed_controller_keysym();
 

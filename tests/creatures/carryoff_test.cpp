@@ -12,6 +12,7 @@
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
+#include "creatures/predicates.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/zoomstore.h"
@@ -46,6 +47,13 @@ protected:
 
 TEST_F(CarriedOff, ARobberWhoKnocksHerOutDragsHerToAWildUnvisitedPlace) {
     const int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
+    // She is alone: her dog, which would take on the robber (the next test), stays away.
+    for (DataStruct &d : Data)
+        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT &&
+            onko_NPC_kesyelain((int)d.id - CRE_DATAID)) {
+            Cre[d.id - CRE_DATAID].kind = CK_NONE;
+            d.type = 0;
+        }
     const int robber = downer_beside(551);
     ASSERT_EQ(Cre[robber].role, 20);
     Plr.posture = 4;

@@ -1,12 +1,17 @@
 // tests/presentation/input_feeder.h -- types keys one at a time, as a player does.
 // The list widget trims key bursts (three or more presses waiting at once), so a test that pushed a
-// whole sequence up front would lose it. The feeder pushes the next key only when the previous one was
-// taken, with the reader really waiting (waits switched on). When its keys are used up and the queue
-// stays empty for three seconds, it closes the window so that no test can hang (a busy machine may
-// take a while over the last key).
+// whole sequence up front would lose it. The feeder pushes the first key at once and each next key only
+// when the previous one was taken and the reader has gone back to sleep waiting for the next event
+// (waits switched on): a key pushed while the game is still busy could be swallowed by a flush the game
+// makes before it reads again (the turn loop drops pending events once a new map is loaded), and a
+// busy machine made that happen now and then. A reader that only peeks at the queue without sleeping
+// gets the next key once the queue has stood empty for a while. When its keys are used up and the
+// queue stays empty for three seconds, it closes the window so that no test can hang (a busy machine
+// may take a while over the last key).
 #pragma once
 #include "common/keys.h"
 #include "core/oxa.h"
+#include "presentation/input.h"
 #include "presentation/show.h"
 
 #include <cstdint>
@@ -104,6 +109,22 @@ private:
         return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_TEXTINPUT) > 0 ||
                SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEWHEEL) > 0;
     }
+    // Waits until the reader took what was pushed and went back to waiting for more: its count of
+    // waits moved on from `pushed_at`, the count when the keys were pushed. A reader that never sleeps
+    // is given the next key after the queue stood empty for POLLING_MS. False when the test is over.
+    static constexpr int POLLING_MS = 250;
+    bool wait_ready(unsigned pushed_at) {
+        int idle = 0;
+        while (!done_) {
+            if (!input_waits() && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0) {
+                if (input_waits_begun() != pushed_at || ++idle >= POLLING_MS) return true;
+            } else {
+                idle = 0;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return false;
+    }
     // Waits until the reader took what was pushed; false when the test is over.
     bool wait_taken() {
         while (!done_) {
@@ -116,9 +137,12 @@ private:
         return false;
     }
     void run() {
-        bool moved = false;
+        bool moved = false, first = true;
+        unsigned pushed_at = 0;
         for (std::vector<SDL_Event> &g : groups_) {
-            if (!wait_taken()) return;
+            if (!(first ? wait_taken() : wait_ready(pushed_at))) return;
+            first = false;
+            pushed_at = input_waits_begun();
             // A mouse motion makes the reader drain the queue once it has taken it: give it time.
             if (moved) std::this_thread::sleep_for(std::chrono::milliseconds(100));
             moved = g[0].type == SDL_USEREVENT + 1;
