@@ -335,6 +335,8 @@ void leash(int slot) {
     Note(MSG("PET_LEASHED"));
     set_leash_sotu(*own, cr.socialid);
     cr.role = ROLE_LEASHED;
+    cr.followpace = 20;
+    cr.followgap = 2;
     cr.mode = 0;
     if (theft) {
         cr.ownerbits = (uint8_t)(cr.ownerbits & ~1u);
@@ -382,6 +384,8 @@ void untie_pick(int, int object) {
     CreatureStruct &cr = Cre[c];
     cr.domestic = (uint8_t)(cr.domestic & ~DOM_TIED);
     cr.role = ROLE_LEASHED;
+    cr.followpace = 20;
+    cr.followgap = 2;
     TARGET_NPC = c;
     Note(MSG("PET_UNTIED"));
 }

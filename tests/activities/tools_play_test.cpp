@@ -163,6 +163,8 @@ TEST_F(AinoLeash, SheLeadsHerDogTiesItToATreeAndPicksTheRopeUpAgain) {
     EXPECT_TRUE(noted("You put the leash on")) << notes();
     ASSERT_TRUE(onko_NPC_lieassa(dog));
     ASSERT_EQ(leash_sotu(*rope_carried()), Cre[dog].socialid);
+    EXPECT_EQ(Cre[dog].followpace, 20);
+    EXPECT_EQ(Cre[dog].followgap, 2);
 
     // She walks to the trees; at every step the dog on the leash keeps at her heels.
     int tx = 0, ty = 0;
@@ -214,6 +216,8 @@ TEST_F(AinoLeash, SheLeadsHerDogTiesItToATreeAndPicksTheRopeUpAgain) {
     EXPECT_TRUE(noted("You untie the dog and lead it on the leash again.")) << notes();
     EXPECT_FALSE(is_tied(dog));
     EXPECT_TRUE(onko_NPC_lieassa(dog));
+    EXPECT_EQ(Cre[dog].followpace, 20);
+    EXPECT_EQ(Cre[dog].followgap, 2);
     EXPECT_EQ(leash_sotu(*rope_carried()), Cre[dog].socialid);
 }
 
