@@ -192,13 +192,7 @@ static int cutting_tool(int c, int whole, int &rating) {
         Palauta_Kaytetyt_Tarvikkeet();   // the knife is only used, nothing is taken
         return 1;
     }
-    Tarvike_Struct list[NPC_TARVIKE_MAX];
-    Tyhjaa_NPC_Tarvikelista(list);
-    Tyhjaa_Tarvike();
-    Tarvike.id = REQ_CUTTING;
-    Tarvike.count = 1;
-    Lisaa_NPC_Tarvike(list);
-    if (!Kay_NPC_Tarvelista(c, list)) {
+    if (!npc_has_requirement(c, REQ_CUTTING)) {
         if (whole) Olento_Huutaa(c, "I don't have a weapon for this.");
         return 0;
     }
@@ -206,15 +200,6 @@ static int cutting_tool(int c, int whole, int &rating) {
     return 1;
 }
 
-static int has_cutting_tool(int c) {
-    Tarvike_Struct list[NPC_TARVIKE_MAX];
-    Tyhjaa_NPC_Tarvikelista(list);
-    Tyhjaa_Tarvike();
-    Tarvike.id = REQ_CUTTING;
-    Tarvike.count = 1;
-    Lisaa_NPC_Tarvike(list);
-    return Kay_NPC_Tarvelista(c, list);
-}
 
 int carcass_cuttable(int c, int n) {
     if ((unsigned)c >= (unsigned)CRE_COUNT) return 0;
@@ -222,7 +207,7 @@ int carcass_cuttable(int c, int n) {
     const CreatureStruct *cr = carcass_at(n, m);
     if (!cr || cr->kind == CK_HUMAN || m == c) return 0;
     if (pctRotten_carcass(m, nullptr, 0) > 0) return 0;
-    return has_cutting_tool(c);
+    return npc_has_requirement(c, REQ_CUTTING);
 }
 
 static void meat_cut_one(int c, int m, int n, float per_cut) {

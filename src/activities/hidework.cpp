@@ -266,13 +266,7 @@ int HIDEWORK_skin(int c, int n, int mode) {
             qualist_init(q, 1);
             Palauta_Kaytetyt_Tarvikkeet();   // the knife is only used, nothing is taken
         } else {
-            Tarvike_Struct list[NPC_TARVIKE_MAX];
-            Tyhjaa_NPC_Tarvikelista(list);
-            Tyhjaa_Tarvike();
-            Tarvike.id = REQ_KNIFE;
-            Tarvike.count = 1;
-            Lisaa_NPC_Tarvike(list);
-            if (!Kay_NPC_Tarvelista(c, list)) {
+            if (!npc_has_requirement(c, REQ_KNIFE)) {
                 char shout[120];
                 snprintf(shout, sizeof shout, "I need some equipment to %s.", txt_toimia(ACTION_SKIN_ANIMAL));
                 Olento_Huutaa(c, shout);

@@ -595,6 +595,16 @@ int Kay_Tarvikelista(const char *title) {
     return 1;
 }
 
+int npc_has_requirement(int creature, int requirement) {
+    Tarvike_Struct list[NPC_TARVIKE_MAX];
+    Tyhjaa_NPC_Tarvikelista(list);
+    Tyhjaa_Tarvike();
+    Tarvike.id = requirement;
+    Tarvike.count = 1;
+    Lisaa_NPC_Tarvike(list);
+    return Kay_NPC_Tarvelista(creature, list);
+}
+
 int Kay_NPC_Tarvelista(int creature, Tarvike_Struct (&list)[NPC_TARVIKE_MAX]) {
     GLOB_TK_laaturaja = 5, GLOB_TK_kelpoisuus = 100, GLOB_MAT_laaturaja = 5;
     if (creature < 0 || creature >= CRE_COUNT) return 0;

@@ -21,6 +21,9 @@ int OnkoPlrItemTarvike(int slot, int line);
 int oe_Tarvike(const ItemStruct &item, int line);
 int paras_tarvike(const ItemStruct &item, int line, int &best_handiness, int &best_grade);
 int Kay_NPC_Tarvelista(int creature, Tarvike_Struct (&list)[NPC_TARVIKE_MAX]);
+// Whether the creature carries one thing of the requirement class (a knife, a cutting edge); the
+// rating of what it has is left in GLOB_TK_kelpoisuus.
+int npc_has_requirement(int creature, int requirement);
 void add_stashline(const char *text, int where);   // where 1 the ground, 2 the inventory; 0 resets
 char *stash_msg(int where);
 void dumb_stashtxt();
