@@ -469,7 +469,7 @@ const char *culture_goods_name(int i, int *exact) {
 // ---- the animals of a culture -----------------------------------------------------------------
 
 int getcultAnim(int c, int kind) {
-    if (c < 0 || c >= 16) return 0;
+    if (c < 0 || c >= 16 || kind < 1 || kind > 4) return 0;
     const uint16_t bit = (uint16_t)(1u << c);
     int found[CONSTANTCRE_COUNT], n = 0;
     for (int t = 0; t < CONSTANTCRE_COUNT - 1; t++) {
@@ -479,7 +479,6 @@ int getcultAnim(int c, int kind) {
         if (!(mask & bit)) continue;
         if (kind == 3 && cr.weight > (float)SMALL_ANIMAL) continue;
         if (kind == 4 && cr.kind != KIND_BIRD) continue;
-        if (kind < 1 || kind > 4) continue;
         char line[80];
         snprintf(line, sizeof line, "kult: %d ani: %.40s", c, cr.species);
         debuglog("kult", line);
