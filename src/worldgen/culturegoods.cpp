@@ -77,8 +77,8 @@ enum { KIND_BIRD = 21, SMALL_ANIMAL = 12, SP_DOG = 618, SP_REINDEER = 619, SP_SE
 
 // ---- skins and tanning ------------------------------------------------------------------------
 
-// The raw skin of a creature and the fur or leather it is tanned to stand in here until the hide
-// work lands: a skin named for the creature, and a fur of it when the creature has fur.
+// The raw skin of a creature and the fur or leather it is tanned to stand in here
+// until the hide work lands: a skin named for the creature, and a fur of it when the creature has fur.
 static ItemStruct TeeNylkynahka(const CreatureStruct &cr, int quality, float share) {
     ItemStruct skin;
     ClrItemstruct(skin);
