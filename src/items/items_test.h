@@ -1,5 +1,5 @@
-// src/items/items_test.h -- for the tests only: what the item rules share among their own files, and
-// the lookups and the data-pool gathering that only tests call.
+// src/items/items_test.h -- for the tests: what the item rules share among their own files, and
+// the lookups that only tests call; and the small data pool a culture's treasure is gathered in.
 #pragma once
 #include <cstdint>
 

@@ -12,15 +12,17 @@
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "maps/kulttuuri.h"
 #include "maps/rooms.h"
 #include "core/notes.h"
+#include "worldgen/culturegoods.h"
 
 #include <cstdlib>
 #include <cstring>
 
 uint8_t Esinetieto[6];
 
-enum { DT_WARM_FIREPLACE = 98 };
+enum { DT_WARM_FIREPLACE = 98, REQ_KOTA_COVER = 70 };
 
 static bool has(const char *upper_name, const char *word) { return strstr(upper_name, word) != nullptr; }
 
@@ -206,7 +208,11 @@ int OnkoItemId(int id) {
 }
 
 int hae_esine_tarvike(int id) {
-    // The culture's own kota cover stands in until the cultures' kota covers land: the catalogue answers.
+    // A kota is covered with the hide its culture covers one with.
+    if (id == REQ_KOTA_COVER) {
+        const int cover = KULTTUURIESINE_Kotanahka(get_kulttuuri(PlayerX, PlayerY));
+        return cover > 0 ? cover : -1;
+    }
     for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
         if (ConstantObj[r].type != IT_NONE && ConstantObj[r].name[0] && !is_place_id(id) && OnkoEsineId(ConstantObj[r], id))
             return r;

@@ -16,6 +16,7 @@
 #include "creatures/predicates.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/items_test.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
@@ -50,25 +51,6 @@ enum {
 int zoom_encounters_placed() { return 1; }
 
 // ---- stand-ins for the work of others ---------------------------------------------------------
-
-// The bird a culture hunts stands in until the culture tables land: the black grouse everywhere.
-static int getcultAnim(int, int) { return 628; }
-
-// A culture's everyday treasure stands in until the culture tables land: five to seven rings,
-// bracelets and pendants of the catalogue, the same for every culture. Answers the number of things
-// put in `things`.
-static int KULTTUURIAARRE_arkinen(int, int *things, int size) {
-    static const char *const jewellery[] = {"silver ring", "bronze bezel ring", "bronze bracelet",
-                                            "silver chain bracelet", "silver bird bracelet",
-                                            "silver sun-symbol pendant"};
-    int n = 5 + random(3), got = 0;
-    if (n > size) n = size;
-    for (int i = 0; i < n; i++) {
-        const int thing = object(jewellery[random(6)], 1);
-        if (thing) things[got++] = thing;
-    }
-    return got;
-}
 
 // A record on the local map in `Zoom` stands in until the finishing steps land: the first unused
 // record at x, y (x of -1: a random square that does not block). Answers its index, -1 when there
@@ -266,8 +248,8 @@ int zoomscene_bird_trap_area(int culture, const char *tags, int id) {
 }
 
 int zoomscene_treasure(const char *tags, int culture) {
-    int things[16];
-    const int n = KULTTUURIAARRE_arkinen(culture, things, 16);
+    static DataPoolStruct things;
+    const int n = KULTTUURIAARRE_arkinen(things, culture);
     if (n == 0) return 0;
     const char *t = tags ? tags : "";
     int x, y;
@@ -291,7 +273,7 @@ int zoomscene_treasure(const char *tags, int culture) {
         }
     }
     const int type = strstr(t, "[pit]") ? (int)DT_TREASURE : (int)DT_ITEM;
-    for (int i = 0; i < n; i++) aseta_data(x, y, type, (uint32_t)things[i], 1);
+    for (int i = 0; i < n; i++) aseta_data(x, y, type, things.rec[i].id, things.rec[i].count);
     aseta_data(x, y, DT_TREASURE, 0, 0);
     return 1;
 }

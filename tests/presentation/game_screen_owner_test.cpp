@@ -93,6 +93,7 @@ TEST_F(AinoScreens, StartMenuAfterHerDeathShowsNoMap) {
     const Frame game = shown();
     // She starves: the day's upkeep at the next turn ends the game.
     Plr.starvation = 100;
+    Plr.energy = 100;   // too weak to recover any of it this hour
     Plr.hour = 12;
     Plr.last_upkeep_day = (uint8_t)(Plr.day == 1 ? 2 : Plr.day - 1);
     KeyFeeder f;

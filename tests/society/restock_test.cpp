@@ -13,6 +13,7 @@
 #include "core/loader_fixture.h"
 #include "maps/marker.h"
 #include "core/obj_func.h"
+#include "creatures/creatures.h"
 #include "creatures/village_fixture.h"
 #include "items/itemdefs.h"
 #include "society/restock.h"
@@ -152,6 +153,7 @@ TEST_F(RestockVillage, FirstStockingFollowsTheCulture) {
         int people, culture;
         int armour_max, clothing_max, salt_max;
     } cases[] = {{10, 0, 0, 1, 0}, {50, 5, 0, 0, 4}, {50, 1, 3, 7, 9}, {2, 0, 0, 0, 0}};
+    DoCreatures();   // the food is cooked from the game the culture's animal templates name
     for (const Case &c : cases) {
         people(c.people, c.culture);
         randomize(3);

@@ -92,6 +92,7 @@ TEST_F(Wilds, NoAnimalComesWithinThirtyOneSquaresOfHerOrInHerSight) {
 
 TEST_F(Wilds, ATreasureNeedsAFreeThreeByThreeOfGroundAndLaysNothingWithout) {
     build_objdef_rows();
+    DoCreatures();   // the furs of the treasure come from the culture's animals
     all_ground();
     ASSERT_EQ(zoomscene_treasure("[triboulder]", 0), 1);
     int spot = -1, things = 0;
@@ -115,6 +116,7 @@ TEST_F(Wilds, ATreasureNeedsAFreeThreeByThreeOfGroundAndLaysNothingWithout) {
 
 TEST_F(Wilds, TheBirdTrapLaysTwoToFourSnaresAndNoEmptyFeatherStack) {
     build_objdef_rows();
+    DoCreatures();   // the birds the culture hunts
     for (int round = 0; round < 20; round++) {
         all_ground();
         ASSERT_EQ(zoomscene_bird_trap_area(0, "[bird theft]", 77), 1);
