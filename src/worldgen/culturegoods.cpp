@@ -8,6 +8,7 @@
 
 #include "activities/cooking.h"
 #include "activities/food.h"
+#include "activities/hidework.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
@@ -74,49 +75,6 @@ int var_vaateluokka(int w) {
 }
 
 enum { KIND_BIRD = 21, SMALL_ANIMAL = 12, SP_DOG = 618, SP_REINDEER = 619, SP_SEAL = 650 };
-
-// ---- skins and tanning ------------------------------------------------------------------------
-
-// The raw skin of a creature and the fur or leather it is tanned to stand in here
-// until the hide work lands: a skin named for the creature, and a fur of it when the creature has fur.
-static ItemStruct TeeNylkynahka(const CreatureStruct &cr, int quality, float share) {
-    ItemStruct skin;
-    ClrItemstruct(skin);
-    skin.type = IT_SKIN;
-    skin.id = 410;
-    char species[sizeof cr.species + 1], name[64];
-    copy_bounded(species, sizeof species, cr.species);
-    for (char *p = species; *p; p++) *p = (char)tolower((unsigned char)*p);
-    snprintf(name, sizeof name, "%.25s-skin", species);
-    SET_ITEM_TEXT(skin.name, name);
-    SET_ITEM_TEXT(skin.skill, species);
-    SET_ITEM_TEXT(skin.tile, "it-defpelt");
-    skin.tilesym = 57;
-    skin.spoil = 4;
-    skin.cover[1] = cr.speciescode == SP_DOG || cr.kind != KIND_BIRD ? 1 : 0;   // the fur flag
-    skin.weight = skin.fullweight = 7.0f * (share > 0.0f ? share : 1.0f);
-    skin.price = 20.0f * skin.weight;
-    skin.priceperweight = 20.0f;
-    ItemSet_laatu(quality, skin);
-    ItemSet_laatutieto(1, skin);
-    return skin;
-}
-
-static ItemStruct TeeParkkinahka(const ItemStruct &skin, float weight, int quality) {
-    ItemStruct out = skin;
-    char species[sizeof skin.skill + 1], name[64];
-    copy_bounded(species, sizeof species, skin.skill);
-    const bool fur = skin.cover[1] != 0;
-    snprintf(name, sizeof name, fur ? "%.30s fur" : "%.30s leather", species);
-    SET_ITEM_TEXT(out.name, name);
-    out.id = fur ? 412 : 413;
-    out.material = fur ? MAT_FUR : MAT_LEATHER;
-    out.spoil = 0;
-    out.cover[0] = 1;
-    out.weight = out.fullweight = weight;
-    ItemSet_laatu(quality, out);
-    return out;
-}
 
 // ---- the weighted list of names ---------------------------------------------------------------
 
