@@ -15,6 +15,7 @@
 #include "maps/maps.h"
 #include "maps/zoomstore.h"
 #include "worldgen/localgen.h"
+#include "worldgen/culturegoods.h"
 #include "worldgen/scenes.h"
 
 enum {
@@ -65,10 +66,6 @@ static int put_record(int x, int y, int type, uint32_t id, int count) {
     }
     return NO_RECORD;
 }
-
-// The domestic animal of a culture stands in until the culture tables land (`KULTTUURI_kotielain`):
-// a dog for every culture.
-static int farm_animal(int) { return 618; }
 
 // ---- small helpers --------------------------------------------------------------------------------
 
@@ -268,7 +265,7 @@ void scene6() {
     // The creature file is the character's; without one the scene keeps to the burnt ground.
     const bool creatures = cre_file_records() >= 0;
     if (creatures) {
-        Luo_Olento(farm_animal(culture));
+        Luo_Olento(KULTTUURI_kotielain(culture));
         CreatureStruct animal = Creature;
         animal.role = ROLE_LEASHED;
         animal.mode = 0;
