@@ -84,6 +84,7 @@ enum { CX = 1500, CY = 1000, HOME = 5001, NEIGHBOURS = 10, PEOPLE = 10 };
 struct Settlement {
     std::string path;
     int goods = 0;                 // a stack of village food, stored once
+    int produce[20] = {};          // twenty kinds of goods gathered in the pool while she was away
     Settlement() {
         char tmpl[] = "/tmp/oxavilup-XXXXXX";
         path = mkdtemp(tmpl) ? tmpl : "/tmp";
@@ -120,6 +121,14 @@ struct Settlement {
         food.spoil = 20;
         strcpy(food.name, "Dried meat");
         goods = Esineesta_Uniikki(food);
+        for (int i = 0; i < 20; i++) {
+            ItemStruct it{};
+            it.type = IT_TOOL;
+            it.id = 600u + (uint32_t)i;
+            it.weight = it.fullweight = 1.0f;
+            snprintf(it.name, sizeof it.name, "goods %d", i);
+            produce[i] = Esineesta_Uniikki(it);
+        }
     }
     ~Settlement() {
         vil_forget();
@@ -137,8 +146,8 @@ struct Settlement {
         for (int i = 0; i < people; i++) globVil.people[i] = (uint32_t)(soc * 100 + i);
         SaveGlobVil();
     }
-    // The map as she finds it: the people at home, 60 stacks of the village's goods, the last visit
-    // 14 days ago and no news received yet.
+    // The map as she finds it: the people at home, 60 stacks of the village's goods, twenty lines in
+    // its pool, the last visit 14 days ago and no news received yet.
     void arrive() {
         memset(Data, 0, sizeof Data);
         for (int i = 0; i < PEOPLE; i++) {
@@ -157,6 +166,8 @@ struct Settlement {
         memset(globVil.newsfrom, 0, sizeof globVil.newsfrom);
         memset(globVil.newsminute, 0, sizeof globVil.newsminute);
         SaveGlobVil();
+        clearvilpool(HOME);
+        for (int i = 0; i < 20; i++) addvilpool(HOME, produce[i], 3);
     }
 };
 
