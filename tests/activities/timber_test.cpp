@@ -2,6 +2,7 @@
 // each kind of tree gives, a felling broken off and taken up again, bark by the season, what
 // chopping and splitting give and what a broken-off chop gives back, and the people's felling and
 // chopping step by step, which ends when its piece is freed or replaced meanwhile.
+#include "core/maintenance.h"
 #include "core/loader_fixture.h"
 
 #include "activities/skills.h"
@@ -144,7 +145,9 @@ TEST_F(Timber, EachKindOfTreeFallsIntoItsOwnTimber) {
             tree(k.c);
             if (k.sapling) Data[init_TreeData(tx, ty)].flags |= 1 << TREEDATA_SAPLING;
             GlobWeather.intensity = k.rain ? 2 : 0;
-            if (k.rain) {   // the last minute of a felling, so that the weather cannot turn meanwhile
+            {   // the last minute of a felling, within the hour, so that the weather cannot turn meanwhile
+                Plr.minute = 10;
+                last_hour = Plr.hour;
                 const int rec = init_TreeData(tx, ty);
                 Data[rec].ready_minute = 60;
                 Data[rec].spent_minutes = 59;
