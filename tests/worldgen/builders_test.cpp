@@ -120,6 +120,16 @@ TEST_F(Builders, NoPlaceInAThousandAndOneTriesBuildsNothing) {
         EXPECT_EQ(creatures(0), 0) << c.what;   // nobody settles and no tradesman waits
         for (const DataStruct &d : Zoom.data) EXPECT_EQ(d.type, DT_UNUSED) << c.what;
     }
+    // Wells, lean-tos and bushes land only on ground.
+    memset(Zoom.chars, 39, sizeof Zoom.chars);
+    const std::vector<uint8_t> rocks = chars();
+    for (int i = 0; i < 20; i++) {
+        TeeKaivo();
+        TeeLaavu();
+        TeePusikko((uint8_t)(i % 3));
+        TeePusikkoa((uint8_t)(i % 3));
+    }
+    EXPECT_EQ(chars(), rocks);
     // One low square in the block moves the house, at most six squares each way, onto even ground.
     plain(10);
     Zoom.height[35 * 64 + 35] = 3;
