@@ -11,7 +11,7 @@
 
 namespace {
 
-class Builders : public LocalGenTest {
+class SettlementBuilders : public LocalGenTest {
 protected:
     void SetUp() override {
         LocalGenTest::SetUp();
@@ -38,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(Builders, TestAndStampRefusesBadGroundAndChangesNothing) {
+TEST_F(SettlementBuilders, TestAndStampRefusesBadGroundAndChangesNothing) {
     // A 3 x 3 stamp at 20, 20; one map square altered before pressing.
     const struct {
         const char *what;
@@ -68,7 +68,7 @@ TEST_F(Builders, TestAndStampRefusesBadGroundAndChangesNothing) {
     }
 }
 
-TEST_F(Builders, StampsByTheEdgeNeverWriteOffTheMap) {
+TEST_F(SettlementBuilders, StampsByTheEdgeNeverWriteOffTheMap) {
     const struct {
         int x, y, mode, refused;
     } cases[] = {{55, 30, 2, 1}, {30, 55, 2, 1}, {55, 55, 0, 0}, {55, 55, 1, 0}, {-3, 20, 0, 0}, {20, -3, 1, 0}};
@@ -101,7 +101,7 @@ TEST_F(Builders, StampsByTheEdgeNeverWriteOffTheMap) {
     }
 }
 
-TEST_F(Builders, NoPlaceInAThousandAndOneTriesBuildsNothing) {
+TEST_F(SettlementBuilders, NoPlaceInAThousandAndOneTriesBuildsNothing) {
     const struct {
         const char *what;
         int ground, h;
@@ -144,7 +144,7 @@ TEST_F(Builders, NoPlaceInAThousandAndOneTriesBuildsNothing) {
             }
 }
 
-TEST_F(Builders, PensHoldTheCulturesAnimals) {
+TEST_F(SettlementBuilders, PensHoldTheCulturesAnimals) {
     const struct {
         const char *what;
         int culture, pens_before;
@@ -179,7 +179,7 @@ TEST_F(Builders, PensHoldTheCulturesAnimals) {
         }
 }
 
-TEST_F(Builders, FramesDoorsAndPalisadeGates) {
+TEST_F(SettlementBuilders, FramesDoorsAndPalisadeGates) {
     for (int seed = 1; seed <= 30; seed++) {
         randomize(seed);
         plain(10);
