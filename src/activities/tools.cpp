@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "activities/actions.h"
+#include "activities/building.h"
 #include "activities/fishing.h"
 #include "activities/skills.h"
 #include "activities/survival.h"
@@ -68,9 +69,6 @@ enum {
 
 // Until plant records and soil frost land: the ground is never frozen.
 static int maapera_roudassa(int) { return 0; }
-// Until building work lands: paused work is not described, and a pause is not kept.
-static const char *mcinprocess_desc(int) { return "work in progress"; }
-static void set_build_pause(int, int, int, int) {}
 
 // ---- helpers ------------------------------------------------------------------------------------
 
@@ -175,7 +173,7 @@ int branch_applyShovel(int object) {
     if (!spend(minutes, 0, filling ? "FILLING UP THE PIT" : "DIGGING", 0, 0)) {
         if (SPEND_CRAFTPAUSE) {
             if (paused >= 0) dp_addmins(paused, SPEND_MINDONE);
-            else set_build_pause(x, y, PIT_WORK, SPEND_MINDONE);
+            else set_build_pause(x, y, PIT_WORK, SPEND_MINDONE, minutes);
         } else {
             Palauta_Kaytetyt_Tarvikkeet();
         }

@@ -2,6 +2,7 @@
 // commands and by the far look, with the terrain, the water and the tracks there.
 #include "maps/look.h"
 
+#include "activities/building.h"
 #include "activities/traps.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -43,8 +44,6 @@ static void creature_infobox(int c) { NPC_inforuutu(c); }
 static const char *plant_desc(int) { return "plant"; }
 static void plant_harvestinfo(int) {}
 static const char *trap_name(int n) { return Ansan_Nimi(n); }
-// Stands in until the building work lands: building work in progress.
-static const char *building_desc(int) { return "building work in progress"; }
 // Stands in until the player's own map markers land: the marker's own text is not kept yet.
 static const char *custom_marker_desc(int) { return ""; }
 // A look at a square holding tracks reads them with the tracking skill; tracks farther off are told
@@ -170,7 +169,7 @@ static const char *record_text(int i, int x, int y, int &kind, int &figure_told)
         return since < burned / 4.0 ? "burnt-out fire with still warm embers" : "burnt-out fire";
     }
     case DT_COUNTED: return "bloodscape";
-    case DT_PAUSED_BUILDING: return building_desc(i);
+    case DT_PAUSED_BUILDING: return mcinprocess_desc(i);
     default: return "";
     }
 }
