@@ -43,23 +43,7 @@ bool open_water_around(int x, int y) {
     return false;
 }
 
-class VilhoIce : public oxatest::PlayingTest {
-protected:
-    VilhoIce() { vilho = true; }
-    void SetUp() override {
-        LoaderScreenTest::SetUp();
-        copy_bounded(CharacterFile, sizeof CharacterFile, "VILHO");
-        REAL_QUIT = loader();
-        ASSERT_EQ(REAL_QUIT, 0);
-        var_clear();
-        LOADER_RUN = 0;
-        srand(20261208);
-        for (int i = 0; i < 6 && (strcmp(Plr.mapname, "ZOOMMAP") != 0 || PlayerX < 0); i++)
-            command({SDLK_SPACE, SDLK_PERIOD});
-        ASSERT_STREQ(Plr.mapname, "ZOOMMAP") << "he is in the camp";
-    }
-    std::string log() const { return dir->exists("VILHO/msglog.txt") ? dir->read_file("VILHO/msglog.txt") : ""; }
-};
+class VilhoIce : public oxatest::VilhoInCampTest {};
 
 TEST_F(VilhoIce, HeCutsAHoleInTheLakeIceToDrink) {
     // Out of the camp onto the world map, and down again beside the nearest lake.

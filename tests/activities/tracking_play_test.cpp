@@ -15,23 +15,8 @@
 
 namespace {
 
-class TrackingPlay : public oxatest::PlayingTest {
+class TrackingPlay : public oxatest::VilhoInCampTest {
 protected:
-    TrackingPlay() { vilho = true; }
-    // Vilho loaded as the outer loop loads a game, his first turn played: his start takes him into
-    // the raiders' camp.
-    void SetUp() override {
-        LoaderScreenTest::SetUp();
-        copy_bounded(CharacterFile, sizeof CharacterFile, "VILHO");
-        REAL_QUIT = loader();
-        ASSERT_EQ(REAL_QUIT, 0);
-        var_clear();
-        LOADER_RUN = 0;
-        srand(20261208);
-        for (int i = 0; i < 6 && (strcmp(Plr.mapname, "ZOOMMAP") != 0 || PlayerX < 0); i++)
-            command({SDLK_SPACE, SDLK_PERIOD});
-        ASSERT_STREQ(Plr.mapname, "ZOOMMAP") << "he is in the camp";
-    }
     // The letters that choose a skill slot on the skills screen, pages included.
     static std::string skill_keys(int slot) {
         static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -49,8 +34,6 @@ protected:
             first = last;
         }
     }
-    // His message log as the game has written it.
-    std::string log() const { return dir->exists("VILHO/msglog.txt") ? dir->read_file("VILHO/msglog.txt") : ""; }
     static bool open(int x, int y) {
         return terrain_flag(get_mapchar(x, y), TF_OPEN) && !terrain_flag(get_mapchar(x, y), TF_BLOCKS) && cre_xy(x, y) < 0;
     }

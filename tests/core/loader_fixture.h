@@ -305,4 +305,25 @@ protected:
     }
 };
 
+// Vilho loaded as the outer loop loads a game, his first turns played: his start takes him into the
+// raiders' camp.
+class VilhoInCampTest : public PlayingTest {
+protected:
+    VilhoInCampTest() { vilho = true; }
+    void SetUp() override {
+        LoaderScreenTest::SetUp();
+        copy_bounded(CharacterFile, sizeof CharacterFile, "VILHO");
+        REAL_QUIT = loader();
+        ASSERT_EQ(REAL_QUIT, 0);
+        var_clear();
+        LOADER_RUN = 0;
+        srand(20261208);
+        for (int i = 0; i < 6 && (strcmp(Plr.mapname, "ZOOMMAP") != 0 || PlayerX < 0); i++)
+            command({SDLK_SPACE, SDLK_PERIOD});
+        ASSERT_STREQ(Plr.mapname, "ZOOMMAP") << "he is in the camp";
+    }
+    // His message log as the game has written it.
+    std::string log() const { return dir->exists("VILHO/msglog.txt") ? dir->read_file("VILHO/msglog.txt") : ""; }
+};
+
 }  // namespace oxatest
