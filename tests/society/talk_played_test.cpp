@@ -2,6 +2,7 @@
 // person, "G.Greet", who the person is, "0" back to the modes, "A.Ask for directions" and a village
 // asked after, ESC; saved and loaded again, the village remembers the talk in its file.
 #include "core/loader_fixture.h"
+#include "society/villager_beside.h"
 
 #include <string>
 #include <sys/stat.h>
@@ -23,30 +24,6 @@ namespace {
 
 class TalkPlayed : public oxatest::PlayingTest {
 protected:
-    // A grown villager of the society, moved onto a free square beside her; -1 when none.
-    static int villager_beside_her(int soc) {
-        for (int n = 0; n < CRE_COUNT; n++) {
-            CreatureStruct &c = Cre[n];
-            if (c.kind != CK_HUMAN || c.community != (uint32_t)soc || c.mode == CM_CARCASS || c.role == 15) continue;
-            int dp = -1;
-            for (int i = 0; i < DATA_MAX && dp < 0; i++)
-                if (Data[i].type == DT_CREATURE && Data[i].id == (uint32_t)(CRE_DATAID + n)) dp = i;
-            if (dp < 0) continue;
-            for (int d = 0; d < 8; d++) {
-                static const int dx[8] = {1, 1, 0, -1, -1, -1, 0, 1}, dy[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-                const int x = PlayerX + dx[d], y = PlayerY + dy[d];
-                if (!entry_square_free(x, y)) continue;
-                Data[dp].x = (uint16_t)x;
-                Data[dp].y = (uint16_t)y;
-                c.Viimeisin_X = x;
-                c.Viimeisin_Y = y;
-                c.mode = 3;
-                c.enemy = CRE_NONE;
-                return n;
-            }
-        }
-        return -1;
-    }
     static bool said(const char *words) {
         for (int i = 0; i < smalltalk_trace.said_count && i < SMALLTALK_TRACE; i++)
             if (std::string(smalltalk_trace.said[i]).find(words) != std::string::npos) return true;
@@ -68,7 +45,7 @@ TEST_F(TalkPlayed, SheGreetsAsksTheWayAndHerVillageRemembersTheTalk) {
     ASSERT_GT(soc, 0);
     ASSERT_EQ(GetGlobVil(soc), 1);
     const uint16_t talks = globVil.talks;
-    const int n = villager_beside_her(soc);
+    const int n = oxatest::villager_beside_her(soc);
     ASSERT_GE(n, 0) << "her village has people";
     const int x = PlayerX, y = PlayerY;
     smalltalk_trace_clear();

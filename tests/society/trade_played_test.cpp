@@ -3,6 +3,7 @@
 // left with ESC. Counts and weights of both sides are summed before and after: nothing is made or
 // lost, and what she offered the second time is hers again.
 #include "core/loader_fixture.h"
+#include "society/villager_beside.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -108,30 +109,6 @@ protected:
         return 0;
     }
 
-    // A grown villager of the society, moved onto a free square beside her; -1 when none.
-    static int villager_beside_her(int soc) {
-        for (int n = 0; n < CRE_COUNT; n++) {
-            CreatureStruct &c = Cre[n];
-            if (c.kind != CK_HUMAN || c.community != (uint32_t)soc || c.mode == CM_CARCASS || c.role == 15) continue;
-            int dp = -1;
-            for (int i = 0; i < DATA_MAX && dp < 0; i++)
-                if (Data[i].type == DT_CREATURE && Data[i].id == (uint32_t)(CRE_DATAID + n)) dp = i;
-            if (dp < 0) continue;
-            for (int d = 0; d < 8; d++) {
-                static const int dx[8] = {1, 1, 0, -1, -1, -1, 0, 1}, dy[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-                const int x = PlayerX + dx[d], y = PlayerY + dy[d];
-                if (!entry_square_free(x, y)) continue;
-                Data[dp].x = (uint16_t)x;
-                Data[dp].y = (uint16_t)y;
-                c.Viimeisin_X = x;
-                c.Viimeisin_Y = y;
-                c.mode = 3;
-                c.enemy = CRE_NONE;
-                return n;
-            }
-        }
-        return -1;
-    }
 };
 
 }  // namespace
@@ -147,7 +124,7 @@ TEST_F(TradePlayed, SheBartersAStackAndLeavesASecondTradeWithEsc) {
     ASSERT_FALSE(bigmap());
     const int soc = (int)Mapinfo_socID(v.x, v.y);
     ASSERT_GT(soc, 0);
-    const int n = villager_beside_her(soc);
+    const int n = oxatest::villager_beside_her(soc);
     ASSERT_GE(n, 0) << "her village has people";
     others_away(n);
     const int bread = object("Flat rye bread", 1), cord = object("Cord", 1);
