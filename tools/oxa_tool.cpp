@@ -226,6 +226,7 @@ static int cmd_village_stock(int argc, char **argv) {
     copy_bounded(CharacterFile, sizeof CharacterFile, "STOCK");
     randomize((int)seed);
     build_objdef_rows();
+    DoCreatures();   // the culture's furs and food are made from its animals' templates
     clrVillages();
     memset(Data, 0, sizeof Data);
     memset(ZoomExtra, 0, sizeof ZoomExtra);
