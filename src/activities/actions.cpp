@@ -1,5 +1,5 @@
-// src/activities/actions.cpp -- stands in until the survival activities land: no command here does
-// anything and no herb, spirit or plant changes.
+// src/activities/actions.cpp -- stands in until herb lore, magic and the spirits and the plants land:
+// no invocation is offered, no herb works and no spirit or plant changes.
 #include "activities/actions.h"
 
 #include "maps/mapunit.h"

@@ -17,22 +17,6 @@ namespace {
 
 class AinoButchery : public oxatest::PlayingTest {
 protected:
-    static std::string skill_keys(int slot) {
-        static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        int index = 0, count = 0;
-        for (int s = 0; s < PLR_SKILLS; s++)
-            if (Plr.skill_name[s][0]) {
-                if (s < slot) index++;
-                count++;
-            }
-        std::string typed;
-        for (int first = 0;;) {
-            const int last = count - first > VALINTA_SHOWN ? first + VALINTA_SHOWN - 1 : count;
-            if (index < last) return typed + keys[index];
-            typed += '+';
-            first = last;
-        }
-    }
     static int carried(const char *part) {
         int n = 0;
         for (int s = 0; s < PLR_SLOTS; s++) {

@@ -17,23 +17,6 @@ namespace {
 
 class TrackingPlay : public oxatest::VilhoInCampTest {
 protected:
-    // The letters that choose a skill slot on the skills screen, pages included.
-    static std::string skill_keys(int slot) {
-        static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        int index = 0, count = 0;
-        for (int s = 0; s < PLR_SKILLS; s++)
-            if (Plr.skill_name[s][0]) {
-                if (s < slot) index++;
-                count++;
-            }
-        std::string typed;
-        for (int first = 0;;) {
-            const int last = count - first > VALINTA_SHOWN ? first + VALINTA_SHOWN - 1 : count;
-            if (index < last) return typed + keys[index];
-            typed += '+';
-            first = last;
-        }
-    }
     static bool open(int x, int y) {
         return terrain_flag(get_mapchar(x, y), TF_OPEN) && !terrain_flag(get_mapchar(x, y), TF_BLOCKS) && cre_xy(x, y) < 0;
     }

@@ -303,6 +303,23 @@ protected:
         int r;
         typing.typed([&] { return turn_pass(&r); });
     }
+    // The letters that choose a skill slot on the skills screen, pages included.
+    static std::string skill_keys(int slot) {
+        static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+        int index = 0, count = 0;
+        for (int s = 0; s < PLR_SKILLS; s++)
+            if (Plr.skill_name[s][0]) {
+                if (s < slot) index++;
+                count++;
+            }
+        std::string typed;
+        for (int first = 0;;) {
+            const int last = count - first > VALINTA_SHOWN ? first + VALINTA_SHOWN - 1 : count;
+            if (index < last) return typed + keys[index];
+            typed += '+';
+            first = last;
+        }
+    }
 };
 
 // Vilho loaded as the outer loop loads a game, his first turns played: his start takes him into the
