@@ -10,5 +10,4 @@ void supernatural_check() {}
 void Suorita_Yrttivaikutus() {}
 int herb_effect_active(int) { return 0; }
 void herb_effects_clear() {}
-void VegetationGrowth() {}
 void set_SpiritData_mood(int, int, int, int) {}

@@ -15,6 +15,6 @@ void supernatural_check();
 void Suorita_Yrttivaikutus();              // pending herb effects
 int herb_effect_active(int bit);
 void herb_effects_clear();
-void VegetationGrowth();
+void VegetationGrowth();                   // one day of plant growth (activities/plants.h)
 void trackmaint();
 void set_SpiritData_mood(int x, int y, int kind, int value);

@@ -13,6 +13,7 @@
 #include "items/items.h"
 #include "maps/maps.h"
 #include "maps/zoomstore.h"
+#include "worldgen/localgen.h"
 
 uint8_t area[AREA_SIDE * AREA_SIDE];
 int Talojen_Maara, Aitausten_Maara, Kyla_Kulttuuri, ErakonTalo, MiesLkm, NaisLkm;
@@ -100,22 +101,11 @@ ZoomPos DekoRandom() {
     return p;
 }
 
-// A new record on the map; its index, or -1 when the map holds no free one.
+// A record on the map; the village's own goods always take a new one. Its index, or below 0 when the
+// map holds no free record.
 static int add_record(int x, int y, int type, uint32_t id, int count, int owner) {
-    if (!on_map(x, y)) return -1;
-    for (int i = 0; i < ZOOM_RECORDS; i++) {
-        DataStruct &d = Zoom.data[i];
-        if (d.type != DT_UNUSED) continue;
-        memset(&d, 0, sizeof d);
-        d.type = (uint8_t)type;
-        d.x = (uint16_t)x;
-        d.y = (uint16_t)y;
-        d.id = id;
-        d.count = (uint16_t)count;
-        d.owner = (int16_t)owner;
-        return i;
-    }
-    return -1;
+    if (owner == SOC_OWNER) return aseta_socowned_zoomdata(x, y, type, id, (uint16_t)count);
+    return aseta_data(x, y, type, id, (uint16_t)count);
 }
 
 static void creatures_at(int x, int y, int species, int count) {

@@ -61,6 +61,17 @@ void luoto(int x, int y, int level);
 int zoommap_matkarantaan(int x, int y);   // squares to the nearest dry square, 1000 beyond 24
 int water_level_of_cell();         // the level `DoWater` floods to, from the border heights
 
+// ---- data records on the map being built (the one placer every builder shares) ---------------------
+constexpr int LOCALDATA_NONE = -1000;   // no record put: no free record, no square, off the map
+// A record at x, y (x of -1: a random square 1..63 that does not block). A record of the same type
+// and id on the square takes the count, creatures and plants excepted. Answers its index.
+int aseta_data(int x, int y, int type, uint32_t id, uint16_t count);
+void aseta_treedata_sapling(uint16_t x, uint16_t y);   // a sapling's tree record
+// Always a new record, owned by the village of the map. Answers its index.
+int aseta_socowned_zoomdata(int x, int y, int type, uint32_t id, uint16_t count);
+// A record on a square of char ch among columns 1..47, rows 1..23; LOCALDATA_NONE when none is found.
+int SetDataTo(uint8_t ch, int type, uint32_t id, uint16_t count);
+
 // ---- later steps of the generator (finishing, caves and scenes, encounters, settlements) --------
 void ZOOMTERRAIN_Viimeistele();
 void ELAVOITYS(int round);

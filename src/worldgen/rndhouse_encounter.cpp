@@ -50,35 +50,6 @@ enum {
 
 int zoom_encounters_placed() { return 1; }
 
-// ---- stand-ins for the work of others ---------------------------------------------------------
-
-// A record on the local map in `Zoom` stands in until the finishing steps land: the first unused
-// record at x, y (x of -1: a random square that does not block). Answers its index, -1 when there
-// is no room or no square.
-static int aseta_data(int x, int y, int type, uint32_t id, int count) {
-    if (x == -1) {
-        bool found = false;
-        for (int tries = 0; tries < 1000 && !found; tries++) {
-            x = random(ZOOM_SIDE);
-            y = random(ZOOM_SIDE);
-            found = !terrain_flag(Zoom.chars[y * ZOOM_SIDE + x], TF_BLOCKS);
-        }
-        if (!found) return -1;
-    }
-    if (x < 0 || y < 0 || x >= ZOOM_SIDE || y >= ZOOM_SIDE) return -1;
-    for (int i = 0; i < ZOOM_RECORDS; i++) {
-        DataStruct &d = Zoom.data[i];
-        if (d.type != DT_UNUSED && d.type != DT_FREED) continue;
-        memset(&d, 0, sizeof d);
-        d.type = (uint8_t)type;
-        d.x = (uint16_t)x;
-        d.y = (uint16_t)y;
-        d.id = id;
-        d.count = (uint16_t)count;
-        return i;
-    }
-    return -1;
-}
 
 // ---- squares of the map being built -------------------------------------------------------------
 

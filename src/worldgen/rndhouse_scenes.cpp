@@ -38,34 +38,6 @@ enum {
 static int at(int x, int y) { return y * ZOOM_SIDE + x; }
 static bool on_map(int x, int y) { return x >= 0 && y >= 0 && x < ZOOM_SIDE && y < ZOOM_SIDE; }
 
-// ---- stand-ins for the work of others -----------------------------------------------------------
-
-// A record on the map being built stands in until the finishing steps land (their `aseta_data`):
-// a record of the same type and id on the square takes the count (creatures excepted); otherwise the
-// first unused record of the first 1990. Answers its index, NO_RECORD when none is free.
-static int put_record(int x, int y, int type, uint32_t id, int count) {
-    if (!on_map(x, y)) return NO_RECORD;
-    if (type != DT_CREATURE && type != DT_PLANT)
-        for (int i = 0; i < RECORDS_USED; i++) {
-            DataStruct &d = Zoom.data[i];
-            if (d.type != type || d.id != id || d.x != x || d.y != y) continue;
-            const int sum = (int)d.count + count;
-            d.count = (uint16_t)(sum > 65535 ? 65535 : sum);
-            return i;
-        }
-    for (int i = 0; i < RECORDS_USED; i++) {
-        DataStruct &d = Zoom.data[i];
-        if (d.type != DT_UNUSED) continue;
-        memset(&d, 0, sizeof d);
-        d.x = (uint16_t)x;
-        d.y = (uint16_t)y;
-        d.type = (uint8_t)type;
-        d.id = id;
-        d.count = (uint16_t)count;
-        return i;
-    }
-    return NO_RECORD;
-}
 
 // ---- small helpers --------------------------------------------------------------------------------
 
@@ -73,7 +45,7 @@ static int put_record(int x, int y, int type, uint32_t id, int count) {
 // catalogue has no such thing.
 static void put_item(int x, int y, const char *name, int count) {
     const int obj = object(name, 1);
-    if (obj > 0 && count > 0) put_record(x, y, DT_ITEM, (uint32_t)obj, count);
+    if (obj > 0 && count > 0) aseta_data(x, y, DT_ITEM, (uint32_t)obj, count);
 }
 
 static void set_square(int x, int y, int c) {
@@ -143,7 +115,7 @@ void cave_contents() {
     int x, y;
     const int r = random(15);
     if (r < 5) {
-        if (cave_floor_square(x, y)) put_record(x, y, DT_CREATURE, (uint32_t)beasts[r], 1);
+        if (cave_floor_square(x, y)) aseta_data(x, y, DT_CREATURE, (uint32_t)beasts[r], 1);
         return;
     }
     const int k = random(10);
@@ -173,7 +145,7 @@ void DoCave(int side) {
 // A woodsman and a beast over the blood of a kill.
 void scene1() {
     const int wx = 32 - random(4), wy = 30 - random(3);   // in this order, whatever the compiler
-    put_record(wx, wy, DT_CREATURE, SP_WOODSMAN, 1);
+    aseta_data(wx, wy, DT_CREATURE, SP_WOODSMAN, 1);
     const uint32_t shed = Plr.daynumber + 1;
     for (int i = 0; i < 4; i++) {
         const int x = 34 + random(4), y = 30 - random(3);
@@ -183,11 +155,11 @@ void scene1() {
             const DataStruct &d = Zoom.data[k];
             marked = d.type == DT_BLOOD && d.x == x && d.y == y;
         }
-        if (!marked) put_record(x, y, DT_BLOOD, 1, (int)(uint16_t)shed);
+        if (!marked) aseta_data(x, y, DT_BLOOD, 1, (int)(uint16_t)shed);
     }
     static const int beasts[4] = {611, 605, 602, 608};
     const int x = 32 - random(10), y = 27 - random(10);
-    put_record(x, y, DT_CREATURE, (uint32_t)beasts[random(4)], 1);
+    aseta_data(x, y, DT_CREATURE, (uint32_t)beasts[random(4)], 1);
 }
 
 // A fence of trap pits running south, stepping east now and then.
@@ -196,7 +168,7 @@ void scene2() {
     for (int row = 16; row <= 47; row++) {
         if (row == 32 || random(10) == 5) {
             set_square(x, row, CH_PIT);
-            put_record(x, row, DT_TRAP, SCENE_TRAP_PIT, 0);
+            aseta_data(x, row, DT_TRAP, SCENE_TRAP_PIT, 0);
         } else {
             set_square(x, row, CH_FENCE);
         }
@@ -272,7 +244,7 @@ void scene6() {
         animal.followgap = 2;
         animal.followpace = 20;
         const int n = SaveNewRealCreature(animal);
-        put_record(FARM_ANIMAL_X, FARM_ANIMAL_Y, DT_CREATURE, (uint32_t)n, 1);
+        aseta_data(FARM_ANIMAL_X, FARM_ANIMAL_Y, DT_CREATURE, (uint32_t)n, 1);
         const int rope = object("ROPE", 1);
         if (rope > 0) {
             ItemStruct leash = ObjToItem(rope);
@@ -290,18 +262,18 @@ void scene6() {
             if (random(2) == 0) {
                 // Stamped as burnt out now: remains with no time of their own would be swept away as
                 // stale by the clean-up of the very entry that finds the farm.
-                const int r = put_record(x, y, DT_SCENE_FIRE_REMAINS, 600, 600);
+                const int r = aseta_data(x, y, DT_SCENE_FIRE_REMAINS, 600, 600);
                 if (r >= 0) Zoom.data[r].ready_minute = Plr.minutes ? Plr.minutes : 1;
             }
             if (random(10) == 0) {
                 const int fuel = 100 + random(200), burns = 100 + random(200);
-                put_record(x, y, DT_FIRE, (uint32_t)fuel, burns);
+                aseta_data(x, y, DT_FIRE, (uint32_t)fuel, burns);
             }
         }
     if (creatures) {
         CreatureStruct woodsman;
         synnyta_IHMISOLENTO(woodsman, SP_WOODSMAN, culture, 0);
         const int n = SaveNewRealCreature(woodsman);
-        put_record(FARM_WOODSMAN_X, FARM_WOODSMAN_Y, DT_CREATURE, (uint32_t)n, 1);
+        aseta_data(FARM_WOODSMAN_X, FARM_WOODSMAN_Y, DT_CREATURE, (uint32_t)n, 1);
     }
 }
