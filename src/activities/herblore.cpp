@@ -30,6 +30,20 @@ void HERBLORE_lue_kasvio() {}
 void HERBLORE_lisaa_kasvioon(const ItemStruct &, unsigned char, unsigned char) {}
 int Herblore_iditem(int, const ItemStruct &, int) { return 0; }
 int KasvioPos(const ItemStruct &) { return -1; }
+const char *ISANTAKASVI(const ItemStruct &) { return "unknown"; }
+void HERBLORE_aseta_kasvitieto(int, int) {}
+void tunnista_invkasvit(int) {}
+void tunnista_datakasvit(int, int) {}
+ItemStruct seasonal_herb(int, int, int) {
+    ItemStruct none;
+    memset(&none, 0, sizeof none);
+    return none;
+}
+void yrttibitfield_kokeiltu(int, uint32_t) {}
+void yrttivaikutus_koettu(int, int) {}
+uint8_t KASVIDATA_yrttitieto(const ItemStruct &, int) { return 0; }
+void herb_infobox(const char *, int) {}
+void NaytaKasvio() {}
 
 // Stands in until agriculture lands: a plant gives no parts.
 KasviOsat hajota_kasvi(const ItemStruct &) {
