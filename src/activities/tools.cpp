@@ -2,6 +2,7 @@
 // charm, digging with a shovel, and the tools by their subtype; and the leash that leads an animal,
 // ties it to a tree and is picked up again.
 #include "activities/tools.h"
+#include "activities/plants.h"
 
 #include <cstdio>
 #include <cstring>
@@ -64,11 +65,6 @@ enum {
     TASK_LEASHED = 19,
     LUCK_ROLLS = 3,
 };
-
-// ---- services of modules that are not there yet ---------------------------------------------------
-
-// Until plant records and soil frost land: the ground is never frozen.
-static int maapera_roudassa(int) { return 0; }
 
 // ---- helpers ------------------------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "activities/butchery.h"
+#include "activities/plants.h"
 #include "activities/food.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
@@ -46,8 +47,10 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 
-// Until the plants land: a plant can be grazed when ripe or by a grass eater.
-static int grazeable(int n, int dp) { return Data[dp].ready_day == 0 || ((Cre[n].diet1 | Cre[n].diet2) & DIET_GRASS); }
+// A plant is eaten ripe, or unripe when the diet can graze it.
+static int grazeable(int n, int dp) {
+    return onko_KASVI_korjuukypsa(dp) || dp_laidunnettavissa(dp, (int)(Cre[n].diet1 | Cre[n].diet2));
+}
 
 // The player record's bytes of the spirits she met: the forest maid (met, and her gift given) and
 // the spirits of the water and of the forest.

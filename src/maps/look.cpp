@@ -3,6 +3,7 @@
 #include "maps/look.h"
 
 #include "activities/building.h"
+#include "activities/plants.h"
 #include "activities/traps.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -40,9 +41,8 @@ static int dpskip[DPSKIP_MAX];
 static const char *creature_desc(int c) { return NPC_yleiskuvaus(c, 0); }
 static const char *carcass_desc(int c) { return NPC_ruhokuvaus(c); }
 static void creature_infobox(int c) { NPC_inforuutu(c); }
-// Stands in until the plant lore lands: a plant is a plant, with nothing to harvest told.
-static const char *plant_desc(int) { return "plant"; }
-static void plant_harvestinfo(int) {}
+static const char *plant_desc(int i) { return KASVIDATA_infostr(i); }
+static void plant_harvestinfo(int i) { KASVIDATA_harvestinfo(i); }
 static const char *trap_name(int n) { return Ansan_Nimi(n); }
 // Stands in until the player's own map markers land: the marker's own text is not kept yet.
 static const char *custom_marker_desc(int) { return ""; }

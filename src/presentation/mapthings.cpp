@@ -2,6 +2,8 @@
 // that things in front cover things behind, with the player figure in its place among them.
 #include "presentation/mapthings.h"
 
+#include "activities/activities.h"
+#include "activities/plants.h"
 #include "activities/tracking.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -53,9 +55,6 @@ static const int tile_siirto_y[10] = {-5, -4, -3, -1, -4, -3, -1, 2, 1, 0};
 
 // ---- services of modules that are not there yet, by the rules they will follow -----------------
 
-static int plant_wilting(const DataStruct &d) { return d.extra & 15; }
-static int plant_shows(const DataStruct &d) { return d.day == 0 || Plr.daynumber >= d.day; }
-static int plant_growth_days(const DataStruct &d) { return Plr.daynumber > d.day ? (int)(Plr.daynumber - d.day) : 0; }
 // A track is drawn when the player has noticed it and stands near it.
 static int player_sees_track(const DataStruct &d) {
     if (&d < Data || &d >= Data + DATA_MAX) return 0;
@@ -345,12 +344,12 @@ static void draw_record(int pos, int flag) {
             dr.fallback = 1;
             break;
         }
-        TILEOPTION_BlackAlpha = 8 * plant_wilting(d) > 255 ? 255 : 8 * plant_wilting(d);
+        TILEOPTION_BlackAlpha = 8 * KASVIDATA_kuihtumisarvo(pos);
         if (d.flags == 0)
-            dr.frame = it.id == 438 ? (plant_growth_days(d) < 61 ? 2 : 3) : (plant_growth_days(d) < 31 ? 1 : 2);
+            dr.frame = it.id == 438 ? (KASVIDATA_kasvupaivat(pos) < 61 ? 2 : 3) : (KASVIDATA_kasvupaivat(pos) < 31 ? 1 : 2);
         else
             dr.frame = it.id == 438 ? 4 : ((it.state == 0 || Plr.daynumber <= (uint32_t)((it.state & 7) * 7 + d.ready_day)) ? 3 : 4);
-        if (d.day != 0 && !plant_shows(d)) {
+        if (d.day != 0 && !onko_KASVI_nakyvissa(pos)) {
             if (it.id == 513) return;
             dr.tile = "ter-prepsoil";
             TILEOPTION_Y_MOVE = 2;
