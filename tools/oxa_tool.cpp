@@ -30,6 +30,11 @@
 //   oxa_tool wound --victim N --type T --impact I --part P --seed S   one wound to template N: the
 //                               wound cell, the rolls and whether it lived
 //   oxa_tool duel --seed S A B --rounds R   template A against template B R times: how they ended
+//   oxa_tool plants --cell X,Y [--days D] [--seed N]   run in the working folder: the local map of
+//                               world cell X, Y (forest all round) with its plants grown day by day
+//                               from the first of the year for D days (365); at each month's end the
+//                               records of every plant by state. A map its builder sowed nothing on
+//                               gets one dormant patch of every plant.
 #include <unistd.h>
 
 #include <cstdio>
@@ -37,6 +42,11 @@
 #include <cstring>
 
 #include "activities/herblore.h"
+#include "activities/plants.h"
+#include "core/weatherengine.h"
+#include "maps/area.h"
+#include "maps/zoomstore.h"
+#include "worldgen/worldgen.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/datafunc.h"
@@ -62,6 +72,7 @@
 
 static int usage() {
     fprintf(stderr, "usage: oxa_tool defcreat <dir>\n       oxa_tool creatures\n       oxa_tool objdefs <dir>\n       oxa_tool describe-items\n"
+                    "       oxa_tool plants --cell X,Y [--days D] [--seed N]\n"
                     "       oxa_tool recipes --check\n       oxa_tool craft <product> [--seed n]\n"
                     "       oxa_tool body --wound \"kind,part,level\"\n"
                     "       oxa_tool days --seed n --days n --wounds \"wound;wound\"\n"
@@ -293,6 +304,107 @@ static int cmd_duel(int argc, char **argv) {
     return combat_duel_tool((int)t[0], (int)t[1], (int)seed, (int)rounds, stdout);
 }
 
+// The plant records of the map counted by definition and state, one line a plant.
+static void print_plant_states(int month) {
+    enum { DORMANT, GROWING, RIPE, FLOWERING, WITHERED, PICKED, STATES };
+    static int counts[CONSTANTOBJ_ROWS][STATES];
+    memset(counts, 0, sizeof counts);
+    for (int n = 0; n < DATA_MAX; n++) {
+        const DataStruct &d = Data[n];
+        if (d.id >= (uint32_t)CONSTANTOBJ_ROWS) continue;
+        int *c = counts[d.id];
+        if (d.type == DT_PLANT_DORMANT) c[DORMANT]++;
+        else if (d.type == DT_PLANT_PICKED) c[onko_KASVI_kuihtunut(n) ? WITHERED : PICKED]++;
+        else if (d.type == DT_PLANT) c[d.flags == PLANT_RIPE ? RIPE : d.flags == PLANT_FLOWERING ? FLOWERING : GROWING]++;
+    }
+    printf("month %d, day %u\n", month, (unsigned)Plr.daynumber);
+    char name[41];
+    for (int r = 1; r < CONSTANTOBJ_ROWS; r++) {
+        const int *c = counts[r];
+        if (!(c[0] + c[1] + c[2] + c[3] + c[4] + c[5])) continue;
+        printf("  %-24s dormant %3d  growing %3d  ripe %3d  flowering %3d  withered %3d  picked %3d\n",
+               item_name(ConstantObj[r], name), c[DORMANT], c[GROWING], c[RIPE], c[FLOWERING], c[WITHERED], c[PICKED]);
+    }
+}
+
+static int cmd_plants(int argc, char **argv) {
+    long x = -1, y = -1, days = 365, seed = 1;
+    for (int i = 0; i < argc; i++) {
+        if (!strcmp(argv[i], "--cell") && i + 1 < argc) {
+            if (sscanf(argv[++i], "%ld,%ld", &x, &y) != 2) return usage();
+        } else if (!strcmp(argv[i], "--days") && i + 1 < argc) days = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--seed") && i + 1 < argc) seed = strtol(argv[++i], nullptr, 10);
+        else return usage();
+    }
+    if (x < 1 || x > WORLD_W - 2 || y < 1 || y > WORLD_H - 2 || days < 0 || days > 3650 || seed < 0 || seed > 0x7fffffff)
+        return usage();
+    definit_yrttidata();
+    for (ItemStruct &r : ConstantObj) memset(&r, 0, sizeof r);
+    build_objdef_rows();
+    LuoKasvit();
+    char folder[] = "/tmp/oxaplants-XXXXXX";
+    if (!mkdtemp(folder)) {
+        fprintf(stderr, "oxa_tool: no scratch folder\n");
+        return 1;
+    }
+    copy_bounded(CharacterPath, sizeof CharacterPath, folder);
+    randomize((int)seed);
+    memset(&Plr, 0, sizeof Plr);
+    Plr.month = 1;
+    Plr.day = 1;
+    Plr.daynumber = 1000;
+    memset(maailma, CH_BLANK, MAP_BYTES);
+    memset(maailma_alltime, CH_BLANK, MAP_BYTES);
+    for (long wy = y - 1; wy <= y + 1; wy++)
+        for (long wx = x - 1; wx <= x + 1; wx++) maailma_alltime[mapidx((int)wx, (int)wy)] = maailma[mapidx((int)wx, (int)wy)] = 15;
+    init_terrain_struct(0, 0);
+    memset(Data, 0, sizeof Data);
+    const int keep_notes = DISABLE_NOTES;
+    DISABLE_NOTES = 1;
+    PlayerX = (int)x;
+    PlayerY = (int)y;
+    copy_bounded(Plr.mapname, sizeof Plr.mapname, "BIGMAP");
+    LuoZoomKorkeusAlue((int)x, (int)y);
+    Aseta_TERRAIN_Korkeus_Relmap(0, 0);
+    TERRAIN(terrain_desc(get_alltime_maailmachar((int)x, (int)y)), "ZOOM", 0, Plr.month, terrain_name((int)x, (int)y),
+            (int)x, (int)y, 0);
+    DISABLE_NOTES = keep_notes;
+    char cmd[64];
+    snprintf(cmd, sizeof cmd, "rm -rf %s", folder);
+    if (system(cmd) != 0) fprintf(stderr, "oxa_tool: %s left behind\n", folder);
+    memset(Data, 0, sizeof Data);
+    int records = 0;
+    for (const DataStruct &z : Zoom.data)
+        if ((z.type == DT_PLANT || z.type == DT_PLANT_DORMANT || z.type == DT_PLANT_PICKED) && records < DATA_MAX)
+            Data[records++] = z;
+    printf("cell %ld,%ld: %d plant records\n", x, y, records);
+    if (records == 0) {
+        for (int r = 1; r < CONSTANTOBJ_ROWS && records < DATA_MAX; r++) {
+            if (ConstantObj[r].type != IT_PLANT || !ConstantObj[r].name[0]) continue;
+            DataStruct &d = Data[records];
+            d.type = DT_PLANT_DORMANT;
+            d.x = (uint16_t)(records % 64);
+            d.y = (uint16_t)(records / 64);
+            d.id = (uint32_t)r;
+            d.count = 3;
+            records++;
+        }
+        printf("nothing sown by the builder: one dormant patch of each of %d plants laid\n", records);
+    }
+    Plr.month = 12;   // the first day grown is the first of the year
+    Plr.day = 30;
+    for (long day = 1; day <= days; day++) {
+        Plr.daynumber++;
+        if (++Plr.day > 30) {
+            Plr.day = 1;
+            if (++Plr.month > 12) Plr.month = 1;
+        }
+        VegetationGrowth();
+        if (Plr.day == 30) print_plant_states(Plr.month);
+    }
+    return 0;
+}
+
 int main(int argc, char **argv) {
     if (argc == 3 && strcmp(argv[1], "defcreat") == 0) return cmd_defcreat(argv[2]);
     if (argc == 2 && strcmp(argv[1], "creatures") == 0) {
@@ -308,6 +420,7 @@ int main(int argc, char **argv) {
     if (argc >= 2 && strcmp(argv[1], "sim") == 0) return cmd_sim(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "village-run") == 0) return cmd_village_run(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "village-stock") == 0) return cmd_village_stock(argc - 2, argv + 2);
+    if (argc >= 2 && strcmp(argv[1], "plants") == 0) return cmd_plants(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "wound") == 0) return cmd_wound(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "duel") == 0) return cmd_duel(argc - 2, argv + 2);
     return usage();
