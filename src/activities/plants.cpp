@@ -194,6 +194,8 @@ void KASVIDATA_harvestinfo(int n) {
             append(text, sizeof text, MSG("WITHER_TIME"));
         }
     }
+    size_t len = strlen(text);
+    while (len > 0 && text[len - 1] == ' ') text[--len] = 0;
     if (text[0]) Note(text);
 }
 

@@ -251,14 +251,7 @@ TEST_F(PlantYear, LinesAndNotes) {
     EXPECT_TRUE(noted("will be ripe in five days. They are withering and will be gone in 5 days."));
     EXPECT_EQ(KASVIDATA_elinaika(0), 5);
     Kuihduta_Kasvia(0, 4);
-    EXPECT_EQ(Data[0].type, DT_PLANT);
     EXPECT_EQ(Data[0].extra, 0x40 | 14);
-    Kuihduta_Kasvia(0, 1);
-    EXPECT_EQ(Data[0].type, DT_PLANT_PICKED);
-    EXPECT_EQ(Data[0].flags, PLANT_WITHERED);
-    EXPECT_EQ(Data[0].extra & 15, 15);
-    EXPECT_GE(Data[0].ready_day, today() + 10);
-    EXPECT_LE(Data[0].ready_day, today() + 24);
 }
 
 // The soil frost from the mean temperature of the last two weeks, told when asked.
