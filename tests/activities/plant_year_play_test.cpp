@@ -1,7 +1,8 @@
 // tests/activities/plant_year_play_test.cpp -- the ready-made character's June: a resting patch of
 // sorrel beside her wakes in the daily upkeep, and when she steps onto it she reads the patch and
-// when it will be ripe.
+// when it will be ripe. In Vilho's January the ground he would dig with a shovel is frozen.
 #include "core/loader_fixture.h"
+#include "../items/row_letters.h"
 
 #include "activities/plants.h"
 #include "core/datafunc.h"
@@ -66,6 +67,24 @@ TEST_F(AinoPlants, SheFindsTheSorrelGrowing) {
     ASSERT_EQ(PlayerX * 1000 + PlayerY, (int)Data[pos].x * 1000 + Data[pos].y) << "she stands on the patch";
     EXPECT_TRUE(noted("growing patch of 3")) << notes();
     EXPECT_TRUE(noted("will be ripe in")) << notes();
+}
+
+class VilhoFrost : public oxatest::VilhoInCampTest {};
+
+TEST_F(VilhoFrost, HisShovelMeetsFrozenGround) {
+    oxatest::step_away_from_creatures();
+    int shovel = -1;
+    for (int r = 1; r < CONSTANTOBJ_ROWS && shovel < 0; r++)
+        if (!strcmp(ConstantObj[r].name, "Shovel")) shovel = r;
+    ASSERT_GT(shovel, 0);
+    int slot = 0;
+    while (slot < PLR_OVERLOAD_SLOT && Plr.inv_count[slot] > 0) slot++;
+    ASSERT_LT(slot, (int)PLR_OVERLOAD_SLOT);
+    Plr.inv_obj[slot] = Esineesta_Uniikki(ConstantObj[shovel]);
+    Plr.inv_count[slot] = 1;
+    ASSERT_EQ(maapera_roudassa(0), 1) << "the last two weeks of his winter";
+    command({SDLK_a, oxatest::carried_letter("Shovel", invmask(IT_TOOL, IT_CONTAINER)), SDLK_SPACE});
+    EXPECT_NE(log().find("The ground is frozen and impossible to dig!"), std::string::npos) << log();
 }
 
 }  // namespace
