@@ -176,4 +176,29 @@ TEST_F(HerbEffects, TheDreamMovesTheClockOnWithTheHourlyUpkeep) {
     EXPECT_EQ(Plr.hallucinating, 0);
 }
 
+TEST_F(HerbEffects, AMushroomIsEatenWithoutAQuestionOnlyWhenKnownHarmlessOrTheQuestionIsOff) {
+    struct { uint32_t raw; const char *setting; bool asked; } table[] = {
+        {0u, "", false},
+        {1u << HERBBIT_POISONOUS, "", true},
+        {1u << HERBBIT_GUT, "[EAT_MUSHROOM_CONFIRMATION:YES]\n", true},
+        {1u << HERBBIT_DEADLY, "[EAT_MUSHROOM_CONFIRMATION:NO]\n", false},
+        {1u << HERBBIT_NAUSEA, "", false},
+    };
+    for (auto &t : table) {
+        dir->write_file("oxa_ini.txt", t.setting);
+        ItemStruct cap = thing(IT_FOOD, "Milkcap", OID_MUSHROOM, 0.2f);
+        cap.raw = t.raw;
+        give(0, cap);
+        Plr.stomach = 0;
+        Plr.body_effects = 0;
+        const int asked_before = times_noted("You know the milkcap is poisonous.");
+        oxatest::push_key(SDLK_n);
+        eat(0);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        EXPECT_EQ(times_noted("You know the milkcap is poisonous.") > asked_before, t.asked) << t.raw;
+        EXPECT_EQ(Plr.body_effects, t.asked ? 0u : t.raw) << "eaten: the effects join hers; refused: nothing";
+        Plr.inv_obj[0] = 0;
+    }
+}
+
 }  // namespace
