@@ -49,7 +49,7 @@ void herb_effects_taken(const ItemStruct &item) {
     Plr.body_effects |= item.raw;
     if (!item.raw || !onko_kasvikuntaa(item)) return;
     const int row = KasvioPos(item);
-    if (row >= 0) yrttibitfield_kokeiltu(row, item.raw);
+    if (row >= 0 && row < HERBARIUM_ROWS) yrttibitfield_kokeiltu(row, item.raw);
 }
 
 static bool effect_on(int bit) { return (Plr.body_effects >> bit) & 1u; }
