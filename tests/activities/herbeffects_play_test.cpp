@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "activities/herbeffects.h"
+#include "activities/herblore.h"
 #include "core/player.h"
 #include "creatures/bodyrec.h"
 #include "items/plants.h"
@@ -75,6 +76,12 @@ TEST_F(AinoMushroom, SheIsWarnedEatsAPoisonousMushroomAndFallsIllInTheHoursAfter
     }
     for (const char *f : felt) EXPECT_TRUE(noted(f)) << f << "\n" << notes();
     EXPECT_EQ(Plr.body_effects & cap.raw, 0u) << "the pending bits are spent";
+    // Her herb lore keeps what she tried and felt: the two felt lines show though she knows little
+    // of the plant. (Without a herbarium row for it there is nothing to keep.)
+    const int row = KasvioPos(cap);
+    if (row >= 0) {
+        EXPECT_GE(KASVIDATA_yrttitieto(cap, row), 2);
+    }
     EXPECT_LT(Plr.hour, 24);
 }
 
