@@ -2,8 +2,11 @@
 // the cookery files, and one merge turns the used items into a combined food.
 #include "activities/cooking.h"
 
+#include "activities/actions.h"
+#include "activities/activities.h"
 #include "activities/containers.h"
 #include "activities/skills.h"
+#include "activities/spirits.h"
 #include "activities/toimi.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -21,6 +24,7 @@
 #include "items/quality.h"
 #include "items/recipes.h"
 #include "items/vessels.h"
+#include "maps/mapquery.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"
 #include "core/notes.h"
@@ -139,6 +143,21 @@ static bool line_item(const Tarvike_Struct &t, ItemStruct &item) {
     return true;
 }
 
+// The fisherman's springtime sacrifice: the first fish of the spring from her nets, cooked by the
+// water the day they were caught or the next, give the water folk the first taste once a season.
+static void springtime_offering() {
+    enum { MEANS_SPRINGTIME_SACRIFICE = 111, CUSTOM_NET_OFFERED = 2, TASK_OFFERING = 11 };
+    if (!taikakeino_tuttu(MEANS_SPRINGTIME_SACRIFICE, 0)) return;
+    const uint16_t caught = Plr.net_season_day;
+    if (caught == 0 || Plr.daynumber < caught || Plr.daynumber - caught > 1) return;
+    int wx, wy;
+    if (etaisyys_veteen(PlayerX, PlayerY, &wx, &wy) > 3) return;
+    if (Plr.spirit_customs & CUSTOM_NET_OFFERED) return;
+    Tarkista_Suoritus(TASK_OFFERING);
+    set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 35);
+    Plr.spirit_customs |= CUSTOM_NET_OFFERED;
+}
+
 int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
     NollaaYhteisravinto();
     char raw[48] = "", pattern[104] = "";
@@ -244,10 +263,15 @@ int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
     else if (have_raw) fill_name(product_name, sizeof product_name, pattern, raw);
     else copy_bounded(product_name, sizeof product_name, name);
     SET_ITEM_TEXT(p.name, product_name);
-    if (!container) return Luo_Esineen_Itempos(p);
-    if (container >= OBJ_PLAYER_FIRST && container <= OBJ_PLAYER_LAST) Tyhjenna_EsineAstia(PlayerObj[container - OBJ_PLAYER_FIRST]);
-    int product = Esineesta_Uniikki(p);
-    return Sailioi(product, container, 0, 0);
+    int product;
+    if (!container) {
+        product = Luo_Esineen_Itempos(p);
+    } else {
+        if (container >= OBJ_PLAYER_FIRST && container <= OBJ_PLAYER_LAST) Tyhjenna_EsineAstia(PlayerObj[container - OBJ_PLAYER_FIRST]);
+        product = Sailioi(Esineesta_Uniikki(p), container, 0, 0);
+    }
+    if (minutes > 0) springtime_offering();   // her own cooking, not a dish made without time
+    return product;
 }
 
 // ---- the fixed methods ----------------------------------------------------------------------

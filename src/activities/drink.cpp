@@ -1,6 +1,7 @@
 // Drinking: from a vessel in the pack, from open water beside the player, and the drink command.
 #include "activities/food.h"
 
+#include "activities/herbeffects.h"
 #include "activities/toimi.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -60,7 +61,7 @@ void QuaffIt(int slot) {
     if (!realbasicspend(seconds / 60, seconds % 60, "drinking", 0)) return;
     drinknote(amount, obj);
     Ravitse(-1, value, item, amount, 1);
-    Plr.body_effects |= item.raw;
+    herb_effects_taken(item);
     Kuluta_PlrItem(slot, amount);
     Nayta_Perustarpeet(1);
 }

@@ -2,6 +2,7 @@
 #include "activities/food.h"
 
 #include "activities/cooking.h"
+#include "activities/herbeffects.h"
 #include "creatures/animals.h"
 #include "creatures/life.h"
 
@@ -266,12 +267,18 @@ void eat(int slot) {
         Note("!You aren't hungry enough yet to happily eat raw meat.");
         return;
     }
-    if (item.id == 513 && strcmp(inival("EAT_MUSHROOM_CONFIRMATION", "YES"), "NO") != 0 && (item.raw & 0x70u)) {
-        char name[48], line[200];
-        nimi_of(item, name, sizeof name);
-        fill_name(line, sizeof line, "!You know the %s is poisonous.", StrLwr(name));
-        Note(line);
-        if (!KyllaEi("Do you really want to eat it?")) return;
+    // A mushroom she does not know, or knows to be poisonous, is eaten only when she says so.
+    if (item.id == OID_MUSHROOM && strcmp(inival("EAT_MUSHROOM_CONFIRMATION", "YES"), "NO") != 0) {
+        const char *warning = herb_item_unknown(item)                ? "!That %s is unknown to you."
+                              : (item.raw & HERB_POISON_MASK) != 0u ? "!You know the %s is poisonous."
+                                                                    : nullptr;
+        if (warning) {
+            char name[48], line[200];
+            nimi_of(item, name, sizeof name);
+            fill_name(line, sizeof line, warning, StrLwr(name));
+            Note(line);
+            if (!KyllaEi("Do you really want to eat it?")) return;
+        }
     }
     int calories = (int)ceilf((float)value.kcal_lb * need);
     int seconds = ateria_sekunnit(calories);
@@ -295,7 +302,7 @@ void eat(int slot) {
         named_note("EAT_COMPLETE", item);
     }
     if (raw_meat) Plr.body_effects |= 2u;
-    Plr.body_effects |= item.raw;
+    herb_effects_taken(item);
     Nayta_Perustarpeet(1);
     long total = 0;
     for (int s = 0; s < PLR_SLOTS; s++) {

@@ -7,8 +7,11 @@
 
 #include <cmath>
 
+#include "activities/activities.h"
+#include "activities/containers.h"
 #include "activities/cooking.h"
 #include "activities/herblore.h"
+#include "activities/spirits.h"
 #include "activities/toimi.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
@@ -321,6 +324,35 @@ TEST_F(CookingTest, MenuDefinitionEntriesAndPatchesOfARecipe) {
     EXPECT_EQ(lying("Flat cake", DT_ITEM, &cake), 3) << notes();
     EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Flour")]).weight, 1.5f, 0.001f);
     EXPECT_NEAR(cake.weight, 0.5f, 0.001f);
+}
+
+// The fisherman's springtime sacrifice: fish from the season's first net catch, boiled by the water
+// that day or the next, give the water folk the first taste once a season.
+TEST_F(CookingTest, TheFirstNetCatchBoiledByTheWaterIsOfferedOnceASeason) {
+    opi_taikakeino(111, 0);
+    if (!taikakeino_tuttu(111, 0)) GTEST_SKIP() << "she can learn no magic means yet";
+    // days_ago 100: the day mark is 0, no catch this season.
+    struct { int days_ago; bool offered_before, offered; } table[] = {
+        {0, false, true}, {1, false, true}, {2, false, false}, {0, true, false}, {100, false, false},
+    };
+    Plr.daynumber = 100;
+    for (auto &t : table) {
+        lake();
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        fire();
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        give(0, fish());
+        give(1, pot());
+        Plr.net_season_day = (uint16_t)(Plr.daynumber - t.days_ago);
+        Plr.spirit_customs = t.offered_before ? 2u : 0u;
+        const int mood = get_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK);
+        push_key(SDLK_RETURN);
+        push_key(SDLK_SPACE);
+        Toimi(ACTION_BOIL, 0, "");
+        ASSERT_EQ(slot_named("Pike"), -1) << "boiled: " << notes();
+        EXPECT_EQ(Plr.spirit_customs & 2u, t.offered || t.offered_before ? 2u : 0u) << t.days_ago;
+        EXPECT_EQ(get_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK) - mood, t.offered ? 35 : 0) << t.days_ago;
+    }
 }
 
 }  // namespace
