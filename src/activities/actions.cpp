@@ -5,7 +5,6 @@
 #include "maps/mapunit.h"
 #include "core/notes.h"
 
-void InvocationMenu() {}
 void supernatural_check() {}
 void Suorita_Yrttivaikutus() {}
 int herb_effect_active(int) { return 0; }
