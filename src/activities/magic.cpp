@@ -413,7 +413,6 @@ int MagicProfile(int mode) {
         Note("You know no spells or magic means.");
         return 0;
     }
-    Valinta_LisaaGlobalGameinfo("SPELLS");
     const int key = TeeValinta("SPELLS AND MAGIC MEANS");
     if (mode != 0 || key < 'a' || key >= 'a' + count) return 0;
     const int n = listed[key - 'a'];

@@ -8,8 +8,12 @@
 #include "activities/magic.h"
 #include "activities/spirits.h"
 #include "core/datafunc.h"
+#include "core/loader.h"
 #include "core/player.h"
+#include "creatures/body.h"
 #include "creatures/bodyrec.h"
+#include "creatures/condition.h"
+#include "worldgen/encounter.h"
 #include "worldgen/kartta_main.h"
 
 namespace {
@@ -70,19 +74,13 @@ TEST_F(Magic, KnowledgeIsReadAndLearntOnlyWithinTheTable) {
     EXPECT_EQ(taikakeino_tuttu(40, 1), 0);
     EXPECT_EQ(Plr.spirit_customs, 0x01020304u);
 
-    // The table: defined means have one aspect and their texts; others read empty, whatever the number.
-    static const struct {
-        int n, aspects, instant;
-        const char *title;
-    } rows[] = {{9, 1, 1, "general sacrifice"}, {10, 1, 0, "bear skull rite"}, {200, 1, 1, "greeting the earth upon going to sleep"},
-                {225, 1, 0, "releasing animal from the forest cover"}, {11, 0, 0, ""}, {-7, 0, 0, ""}, {100000, 0, 0, ""}};
-    for (const auto &r : rows) {
-        EXPECT_EQ(taikakeinoS(r.n).aspects, r.aspects) << r.n;
-        EXPECT_EQ(taikakeino_instant(r.n), r.instant) << r.n;
-        EXPECT_STREQ(taikakeino_title(r.n), r.title) << r.n;
-        EXPECT_EQ(taikakeino_desc(r.n, 0)[0] != 0, r.aspects == 1) << r.n;
-        EXPECT_STREQ(taikakeino_desc(r.n, 5), "") << r.n;
+    // Numbers the table does not define read as nothing, however far out.
+    for (int n : {11, -7, 100000}) {
+        EXPECT_EQ(taikakeinoS(n).aspects, 0) << n;
+        EXPECT_STREQ(taikakeino_title(n), "") << n;
+        EXPECT_STREQ(taikakeino_desc(n, 0), "") << n;
     }
+    EXPECT_STREQ(taikakeino_desc(9, 5), "");
 }
 
 TEST_F(Magic, RandomPicksOnlyTeachableUnknownUntaggedAspects) {
@@ -358,6 +356,28 @@ TEST_F(Magic, IncantationsSpeakTheirVersesAndTakeEffectOnce) {
     EXPECT_EQ(times_noted("Conditions to speak the verses"), conditions + 2);
     EXPECT_EQ(get_datatype(DT_ITEM, PlayerX + 1, PlayerY) >= 0, true);
     EXPECT_EQ(marks(MEANS_BREAD), 0);
+}
+
+// A night after the earth was greeted is kept from encounters; waking takes the greeting off.
+TEST_F(Magic, AGreetedEarthKeepsTheNightUntilWaking) {
+    sleep_save = [] {};   // no character folder to save into
+    for (const bool greeted : {true, false}) {
+        randomize(7);
+        GlobWeather = {};
+        GlobWeather.temperature = 20;
+        Plr.thirst = 100;
+        Plr.energy = 5000;
+        Plr.stomach = 200;
+        plr_set<int32_t>(PB_SLEEPINESS, 5000);   // so tired that neither rain nor snow wakes her
+        if (greeted) DoInvocation(MEANS_EARTH);
+        ENCOUNTER = 0;
+        clear_noises();   // nothing an earlier game left stirring wakes her
+        LastHour = -1;
+        ASSERT_EQ(Sleep(0), 1) << notes();
+        EXPECT_EQ(LastHour == -1, greeted) << (greeted ? "no encounter was looked for" : "the night was watched") << notes();
+        EXPECT_EQ(is_SpellMark(MEANS_EARTH), 0);
+    }
+    sleep_save = safesave;
 }
 
 }  // namespace
