@@ -5,6 +5,5 @@
 #include "maps/mapunit.h"
 #include "core/notes.h"
 
-void InvocationMenu() {}
 void supernatural_check() {}
 void set_SpiritData_mood(int, int, int, int) {}

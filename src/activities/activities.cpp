@@ -6,12 +6,6 @@
 // row to mark known, no means learnt.
 int HERBLORE_save() { return 1; }
 void aseta_unid() {}
-void opi_taikakeino(int, int) {}
-
-// Stand in until the magic means and the spirits land: no means is known and no spirit minds.
-int taikakeino_tuttu(int, int) { return 0; }
-void bearmagic_SkullPlacement(int) {}
-int TKCHECK_IlvesEstetaanPakenemasta(int, int) { return 0; }
 
 int onko_KASVI_nakyvissa(int n) {
     if (n < 0 || n >= DATA_MAX) return 0;

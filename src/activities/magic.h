@@ -3,8 +3,33 @@
 #pragma once
 #include <cstdint>
 
+struct PlayerStruct;
+
 // The knowing, learning and square checks the square events call are declared in activities.h:
 // taikakeino_tuttu, opi_taikakeino, bearmagic_SkullPlacement, TKCHECK_IlvesEstetaanPakenemasta.
+
+enum {
+    MEANS_CLASS_FOREST = 50, MEANS_CLASS_WATER = 100, MEANS_CLASS_SPECIAL = 1,
+    MEANS_KNOWN_BITS = 6,          // aspects 0..5 of a means can be known
+    MEANS_STORED = 245,            // knowledge bytes kept in the character file: means 0..244
+    SPELL_MARKS = 10,
+    MEANS_SACRIFICE = 9, MEANS_BEAR_SKULL = 10, MEANS_SILVER = 190, MEANS_BLOOD = 180,
+    MEANS_BREAD = 192, MEANS_EARTH = 200,
+    MAGIC_BEAR_SKULL = 8,          // the magic flag word: a bear skull waits to be hung
+};
+
+// One means, made on demand from the fixed table; an undefined number reads as class 50 with no
+// aspects and no texts.
+struct TaikakeinoStruct {
+    int32_t number;
+    uint8_t klass;                 // MEANS_CLASS_*
+    uint8_t aspects;               // 1 defined, 0 undefined
+    uint8_t instant;               // spoken from the magic page
+    uint8_t never_random;          // random teaching skips it
+    const char *title;
+    const char *desc[5];           // only part 0 is written
+};
+TaikakeinoStruct taikakeinoS(int n);
 
 int taikakeino_instant(int n);             // 1 when means n is done at once from the magic page
 const char *taikakeino_title(int n);
@@ -20,6 +45,15 @@ int isloc_karhunkallohonka(int x, int y);  // 1 when a bear skull hangs in the p
 void setnpc_magic_burden(int creature);
 int taikatarkistus_metsanpeittonuotio(int x, int y);   // 1 when the forest-cover release took
 
-// The magic page.
+// Days since the bear skull became pending (a bear brought down, its skull picked up); -1 when no
+// skull waits to be hung. The forest spirit's mood reads lower while it waits.
+int bearmagic_SkullDays();
+// A new character's first means: the bear skull rite and the general sacrifice, and two drawn by
+// her culture, written into the record being made.
+void teach_starting_means(PlayerStruct &p, int culture);
+
+// The magic page: a plain list of the known means until the magic page lands; answers the means
+// chosen, 0 none.
+int MagicProfile(int mode);
 void DoInvocation(int n);                  // performs instant means n
 int sacrificial(int mark);                 // 1 when a sacrifice was made

@@ -8,6 +8,7 @@
 
 #include "activities/actions.h"
 #include "activities/activities.h"
+#include "activities/magic.h"
 #include "activities/skills.h"
 #include "activities/toimi.h"
 #include "activities/worklinks.h"
@@ -57,8 +58,6 @@ enum {
 
 // Until the spirits land: the forest maid is not drawn to a fire.
 static void set_SpiritData_attract(int, int, int) {}
-// Until the magic means land: a fire in the forest cover does nothing more.
-static void taikatarkistus_metsanpeittonuotio(int, int) {}
 
 // ---- helpers ------------------------------------------------------------------------------------
 

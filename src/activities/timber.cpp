@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "activities/actions.h"
+#include "activities/magic.h"
 #include "activities/skills.h"
 #include "activities/skilluse.h"
 #include "activities/toimi.h"
@@ -101,9 +102,6 @@ static const ChopKind *chop_kind(int mode) {
         if (k.mode == mode) return &k;
     return nullptr;
 }
-
-// Until magic means land: no bear skull hangs in any tree.
-static int isloc_karhunkallohonka(int, int) { return 0; }
 
 static int is_tree(int x, int y) { return in_grid(x, y) && terrain_flag(get_mapchar(x, y), TF_TREE); }
 

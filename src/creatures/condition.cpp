@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "activities/magic.h"
 #include "core/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
@@ -483,6 +484,7 @@ void Wakeup_Mapreturn() {
 }
 
 int Sleep(int mode) {
+    const bool protected_night = is_SpellMark(MEANS_EARTH) != 0;   // the earth was greeted
     if (ZoomRenew) return 0;
     LURK = 0;
     SLEEP_INTERRUPT = 0;
@@ -553,6 +555,7 @@ int Sleep(int mode) {
         if (mode == 0 && (si == 2 || si == 3 || si == 5 || si == 8 || si == 9)) si = 0;
         if (si == 6 && plr_get<int32_t>(PB_SLEEPINESS) >= 2000) si = 0;
         if (si) break;
+        if (protected_night) continue;
         EncounterCheck();
         if (ENCOUNTER) {
             SLEEP_INTERRUPT = 3;
@@ -560,6 +563,7 @@ int Sleep(int mode) {
         }
     }
     senses_back();
+    clr_SpellMark(MEANS_EARTH);
     const int why = SLEEP_INTERRUPT;
     bool get_up = false;
     switch (why) {

@@ -3,6 +3,8 @@
 #include "items/itemcmd.h"
 
 #include "activities/actions.h"
+#include "activities/activities.h"
+#include "activities/magic.h"
 #include "activities/tools.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
@@ -42,10 +44,6 @@
 
 // ---- services of modules that are not there yet; each stands in until its module lands ------
 
-// The special finds wait for magic means and spirits to land.
-static int isloc_karhunkallohonka(int, int) { return 0; }
-static void bearmagic_SkullPlacement(int) {}
-static int taikakeino_tuttu(int, int) { return 0; }
 // The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {
     const ItemStruct it = ObjToItem(pos);

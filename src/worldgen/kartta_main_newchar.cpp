@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "activities/magic.h"
 #include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -58,6 +59,7 @@ void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y) 
     memcpy(reinterpret_cast<uint8_t *>(&p) + 2736, &body_weight, sizeof body_weight);
     reinterpret_cast<uint8_t *>(&p)[2759] = 12;
     reinterpret_cast<uint8_t *>(&p)[2761] = 12;
+    teach_starting_means(p, culture);
 }
 
 static bool write_into(const char *folder, const char *name, const void *data, size_t size) {
