@@ -2,10 +2,7 @@
 
 #include "core/records.h"
 
-// Stand in until herb lore, the herbarium and the magic means land: nothing to save, no herbarium
-// row to mark known, no means learnt.
-int HERBLORE_save() { return 1; }
-void aseta_unid() {}
+// Stand in until the magic means land: no means learnt.
 void opi_taikakeino(int, int) {}
 
 // Stand in until the magic means and the spirits land: no means is known and no spirit minds.
