@@ -198,7 +198,7 @@ static void words_text(char *out, size_t size) {
         if (!w[0]) continue;
         const size_t n = strlen(w);
         if (len + n + 2 >= size) break;
-        if (len) out[len++] = ' ';
+        if (len && w[0] != '.' && w[0] != ',') out[len++] = ' ';   // a stop stays on its word
         memcpy(out + len, w, n);
         len += n;
         out[len] = 0;

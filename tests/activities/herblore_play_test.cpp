@@ -39,8 +39,12 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     command({SDLK_RETURN});
     command({SDLK_PERIOD});   // the next pass makes the local map
     ASSERT_FALSE(bigmap());
+    // Nobody comes by to break off the work.
     for (DataStruct &d : Data)
-        if (d.type == DT_CREATURE) d.type = DT_FREED;   // nobody comes by to break off the work
+        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT) {
+            Cre[d.id - CRE_DATAID].kind = CK_NONE;
+            d.type = DT_FREED;
+        }
     int slot = -1;
     for (int s = 0; s < PLR_SKILLS && slot < 0; s++)
         if (strncmp(Plr.skill_name[s], "HERBLORE", PLR_SKILLNAME) == 0) slot = s;
@@ -78,6 +82,24 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     ASSERT_GE(rec, 0);
     const std::string unknown = enimi(object, 1, 0);
     EXPECT_EQ(unknown.find("unknown"), 0u) << "an unidentified plant shows hidden: " << unknown;
+
+    // First she knows too little: the look takes its time and fails; a second look within the same
+    // hour stands on the same roll and takes no time.
+    const uint8_t difficulty = HerbloreKasvio[row].difficulty;
+    HerbloreKasvio[row].difficulty = 95;
+    Plr.skill_level[slot] = 20;
+    const int first = minutes_now();
+    const size_t failed = notes().size();
+    type_then("s" + skill_keys(slot), {toward});
+    EXPECT_GE(minutes_now() - first, 2) << "examining takes its time";
+    EXPECT_NE(notes().substr(failed).find("You can't tell"), std::string::npos) << notes().substr(failed);
+    const int hour_then = Plr.hour, level_then = Plr.skill_level[slot], second = minutes_now();
+    type_then("s" + skill_keys(slot), {toward});
+    if (Plr.hour == hour_then && Plr.skill_level[slot] == level_then) {
+        EXPECT_EQ(minutes_now(), second) << "the same roll, no time";
+    }
+    HerbloreKasvio[row].difficulty = difficulty;
+    Plr.skill_level[slot] = (uint8_t)level;
 
     // "s", HERBLORE, the direction of the plant; the box waits for a key.
     const int before = minutes_now();
