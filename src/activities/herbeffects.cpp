@@ -41,9 +41,8 @@ int herb_effect_active(int bit) {
 // All herb effects end with the day.
 void herb_effects_clear() { Plr.body_effects = 0; }
 
-// Stands in until herb lore lands: the item record names no identification byte yet, so every
-// plant reads as known to her.
-int herb_item_unknown(const ItemStruct &) { return 0; }
+// A plant whose species still carries its herbarium mark is one she has not identified.
+int herb_item_unknown(const ItemStruct &item) { return item.unid >= 2 ? 1 : 0; }
 
 void herb_effects_taken(const ItemStruct &item) {
     Plr.body_effects |= item.raw;

@@ -143,6 +143,8 @@ char *enimi(int pos, int count, unsigned char flags) {
             copy_bounded(name, sizeof name, skill);
         }
         if (row > 1 && row < UFLORA_ROWS) bprintf(name, sizeof name, "%s %s", UFLORA[row], plant_unit(it, count, flags));
+        // A plant of a species she has not identified shows only what it looks like.
+        if (it.unid > 1) bprintf(name, sizeof name, "unknown %s", plant_unit(it, count, flags));
     }
     char both[SBUF_SIZE];
     bprintf(both, sizeof both, "%s%s", prefix, name);

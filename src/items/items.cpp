@@ -144,7 +144,7 @@ char *ItemMatSkill(const ItemStruct &item) {
     }
     int row = KasvioPos(item);
     if (row < 0) return copy_bounded(out, sizeof out, "unknown");
-    NimiTempItem = HerbloreKasvio[row];
+    NimiTempItem = HerbloreKasvio[row].plant;
     NimiTempItem.plantname = item.plantname;   // the byte just before the water byte
     return copy_bounded(out, sizeof out, enimi(ITEMPOS_NAMING, 1, 18));
 }

@@ -234,9 +234,9 @@ static void store_plant(const char *header) {
         }
     Item = plant;
     save_object(-2);
-    int known = Herblore_iditem(0, plant, 0);
-    if (known == 1) HERBLORE_lisaa_kasvioon(plant, 0, 1);
-    else HERBLORE_lisaa_kasvioon(plant, (unsigned char)known, 0);
+    int known = Herblore_iditem(-1, plant, 1);
+    if (known == 1) HERBLORE_lisaa_kasvioon(plant, 1, 0);
+    else HERBLORE_lisaa_kasvioon(plant, 0, (unsigned char)known);
     if (plant.id == OID_CEREAL && parts.present[1]) {
         Item = Jauha_Siemenesine(parts.part[1], 1);
         save_object(-2);

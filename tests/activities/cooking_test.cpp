@@ -217,6 +217,7 @@ TEST_F(CookingTest, MergedIngredientsByMethod) {
 
     // Boiled herbs become a drink, with the effects boiling takes away and gives by their plant data.
     definit_yrttidata();
+    memset(HerbloreKasvio, 0, sizeof HerbloreKasvio);   // no herbarium: the herb goes by its own name
     dir->write_file("flora_herbs.txt", ".Yarrow. :1: (1) [herb]\n[REMOVE_BOILED:nausea][EFFECT_BOILED:sedative]\n");
     ItemStruct herb = thing(IT_FOOD, "Yarrow", OID_HERB, 0.1f);
     SET_ITEM_TEXT(herb.skill, "Yarrow");

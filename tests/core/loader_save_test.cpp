@@ -78,8 +78,8 @@ TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {
     ASSERT_TRUE(watch.ok());
     change_every_file();
     ASSERT_EQ(Save(0), 1);
-    // The list of the save's files, then those files in their order: the backup, then the map.
-    const std::vector<std::string> expected = {"SAVE.COMMIT", "AINO.BAK", "WORLD.DAT",    "WORLD.PLM",
+    // The list of the save's files, then those files in their order: the backup, the herb lore, then the map.
+    const std::vector<std::string> expected = {"SAVE.COMMIT", "AINO.BAK", "HERBLORE.DAT", "WORLD.DAT", "WORLD.PLM",
                                                "DATA.DAT",   "BIGMAP.DAT",  "AINO.OXS",     "AINO.OBJ",
                                                "CONSTANT.OBJ", "WEATHER.DAT", "EXITER.DAT", "kulttuuri.dat",
                                                "kulttuuri.bak", "MARKER.DAT", "EXTRAMARKER.DAT"};

@@ -19,7 +19,7 @@ const std::set<std::string> ALWAYS_WRITTEN = {
     "debug_renderer.txt", "debug_tileloader.txt", "debug_topics.txt", "debug_ter-tiles.txt", "debug_armour.txt",
     "debug_uflora.txt",   "debug_asciidata.txt",  "create_objects.txt", "loader.deb",       "init_log.txt",
     "audio.txt",          "debug_!quests.txt",    "debug_party!.txt",   "debug_topics!.txt", "debug_all.txt",
-    "debug_lastentry.txt",
+    "debug_lastentry.txt", "kasvio_debug.txt",
 };
 
 bool diagnostic(const std::string &name) {
