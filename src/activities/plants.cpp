@@ -165,7 +165,7 @@ void VegetationGrowth() {
 // The plant of the record is one the herbarium holds but the player has not identified.
 static bool unidentified(const ItemStruct &p) {
     const int row = KasvioPos(p);
-    return row >= 0 && row < HERBARIUM_ROWS && HerbloreKasvio[row].plantname > 1;
+    return row >= 0 && row < HERBARIUM_ROWS && HerbloreKasvio[row].mark > 1;
 }
 
 static void append(char *out, size_t size, const char *text) {
