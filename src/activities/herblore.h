@@ -31,13 +31,8 @@ uint8_t KASVIDATA_yrttitieto(const ItemStruct &item, int row);
 void herb_infobox(const char *title, int mode);
 void NaytaKasvio();                                 // the developer's listing of the herbarium
 
-// The parts a plant splits into: roots, seeds, leaves, flowers, each with a present-flag.
-struct KasviOsat {
-    ItemStruct part[4];
-    int present[4];
-};
-KasviOsat hajota_kasvi(const ItemStruct &plant);
-ItemStruct Jauha_Siemenesine(const ItemStruct &seeds, float amount);
+// The parts a plant splits into and its flour are the harvest's.
+#include "activities/harvest.h"
 
 // Food values.
 float Laske_RuoanHinta_PerLbs(const ItemStruct &item);   // price per pound by the nutrients
