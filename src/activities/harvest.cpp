@@ -322,9 +322,8 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
         }
         return HARVEST_REFUSED;
     }
-    const ItemStruct &item = k.part[part];
-    const int itempos = Luo_Esineen_Itempos(item);
     if (n < 0) {
+        const int itempos = Luo_Esineen_Itempos(k.part[part]);
         if (seeds && !young) {
             if (state == PLANT_FLOWERING) Note(MSG("HARVEST_SEEDS_COMING"));
             else note_text(flowered), Note(MSG("HARVEST_SEEDINFO"));
@@ -643,12 +642,26 @@ int AGRICULTURE_jauhatus() {
     const ItemStruct flour = Jauha_Siemenesine(seeds, amount);
     const int container = chosen_container();
     const ItemStruct held = ObjToItem(container);
-    char a[41], b[41];
+    char a[41], b[41], line[200];
     if (!container || (held.vessel != 0 && strcmp(item_name(held, a), item_name(flour, b)) != 0)) {
         Palauta_Kaytetyt_Tarvikkeet();
         Note("!You can't store different kinds of stuff in one container!");
         return 0;
     }
+    // No more is ground than the container holds: what does not fit would be lost.
+    const ItemStruct holder = held.vessel != 0 ? ObjToItem((int)held.vessel) : held;
+    const float room = holder.fullweight - (held.vessel != 0 ? held.weight : 0.0f);
+    if (amount > room) {
+        if (units > 0) units = (int)(room / seeds.weight + 1e-4f), amount = seeds.weight * (float)units;
+        else pounds = amount = room;
+        if (!(amount > 0.0f)) {
+            Palauta_Kaytetyt_Tarvikkeet();
+            snprintf(line, sizeof line, "!There's no room for the flour in the %s!", item_name(holder, a));
+            Note(line);
+            return 0;
+        }
+    }
+    const ItemStruct ground = Jauha_Siemenesine(seeds, amount);
     const int now = Plr.inv_obj[slot] == seedpos ? slot : -1;
     if (!take_for_grinding(now, seeds, units > 0 ? units : 1, units > 0 ? 0.0f : pounds)) {
         Palauta_Kaytetyt_Tarvikkeet();
@@ -662,11 +675,10 @@ int AGRICULTURE_jauhatus() {
         return 0;
     }
     Poista_Kaytetyt_Tarvikkeet();
-    const int filled = Sailioi(Esineesta_Uniikki(flour), container, 0, 0);
+    const int filled = Sailioi(Esineesta_Uniikki(ground), container, 0, 0);
     Lisaa_Inventoryyn(filled, 1, 1, -1);
     const ItemStruct vessel = ObjToItem((int)ObjToItem(filled).vessel);
-    char line[200];
-    snprintf(line, sizeof line, "=Ok. Some %s has been ground into the %s.", item_name(flour, a), item_name(vessel, b));
+    snprintf(line, sizeof line, "=Ok. Some %s has been ground into the %s.", item_name(ground, a), item_name(vessel, b));
     Note(line);
     laske_Load(CRE_PLAYER);
     return 1;

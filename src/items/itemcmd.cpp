@@ -240,7 +240,7 @@ static int harvest_first(int x, int y, int flags, bool items) {
         }
         if (!go) continue;
         if (ask && !KyllaEi("Pick the plants for harvest?")) return 0;   // straight on to the items
-        harvested += HarvestBranch(-1, i, ripe ? 0 : -1, 0) ? 1 : 0;
+        harvested += HarvestBranch(-1, i, ripe ? 0 : -1, 0) > 0 ? 1 : 0;
     }
     return harvested > 0;
 }

@@ -3,6 +3,7 @@
 // skis and one-hand tests.
 #include "items/invsel_fixture.h"
 
+#include "activities/plants.h"
 #include "core/command.h"
 #include "items/itemdefs.h"
 #include "items/items_test.h"
@@ -61,7 +62,7 @@ TEST_F(ItemCommands, ARipePlantIsHarvestedFirstWithoutAskingAndTheItemsStay) {
     Data[20].y = (uint16_t)PlayerY;
     Data[20].id = (uint32_t)berries;
     Data[20].count = 12;
-    Data[20].ready_day = (uint16_t)(Plr.daynumber - 1);
+    Data[20].flags = PLANT_RIPE;
     pickupCmd(PlayerX, PlayerY, 0);
     EXPECT_FALSE(noted("Pick the plants for harvest?")) << notes();
     EXPECT_EQ(carried(), "Lingonberry x12; ");
