@@ -110,7 +110,7 @@ int AGRICULTURE_prepare_soil() {
         Palauta_Kaytetyt_Tarvikkeet();
         return 0;
     }
-    const int fitness = Tarvikelista_Tyokalukelpoisuus(0);
+    const int fitness = Tarvikelista_Tyokalukelpoisuus(-1);
     const int roll = Kayta_Taitoa(1, 0, "AGRICULTURE", LEARN_THIRD);
     const int base = roll == 0 ? 30 : roll == 2 ? 20 : 15;
     const int minutes = tyoaikamuutos(base, fitness, roll);

@@ -331,7 +331,7 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
         char line[200];
         snprintf(line, sizeof line, "#Gathering %s", ekuvaus(itempos, amount, 1));
         Note(line);
-        if (d.owner != 0) breachrun_mischief(d.owner == SOC_OWNER ? 0 : d.owner, (int)d.id, 1);
+        if (d.owner == SOC_OWNER) breachrun_mischief(0, (int)d.id, 1);
         const uint32_t plant_id = d.id;
         if (!spend(k.minutes * amount, 0, "Gathering", 0, 0)) return HARVEST_INTERRUPTED;
         Tarkista_Suoritus(TASK_PICKED);
@@ -382,7 +382,7 @@ static int cut(int n, int dp, const KasviOsat &k) {
             }
             tool = true;
             AsetaPonnistelu(CRE_PLAYER, HEAP_EFFORT);
-            if (k.method == PICK_SICKLE && Tarvikelista_Tyokalukelpoisuus(0) < 100) {
+            if (k.method == PICK_SICKLE && Tarvikelista_Tyokalukelpoisuus(-1) < 100) {
                 amount = (int)((float)amount * 0.7f);
                 if (amount < 1) amount = 1;
                 minutes *= 2;
@@ -393,7 +393,7 @@ static int cut(int n, int dp, const KasviOsat &k) {
     }
     const uint32_t plant_id = d.id;
     if (n < 0) {
-        if (d.owner != 0) breachrun_mischief(d.owner == SOC_OWNER ? 0 : d.owner, (int)d.id, 1);
+        if (d.owner == SOC_OWNER) breachrun_mischief(0, (int)d.id, 1);
         if (!spend(minutes < 1 ? 1 : minutes, 0, verb, 0, 0)) {
             if (tool) Palauta_Kaytetyt_Tarvikkeet();
             return HARVEST_INTERRUPTED;
@@ -511,14 +511,14 @@ static int thresh_record(int who, int dp) {
                     return -1;
                 }
                 tool = true;
-                fitness = Tarvikelista_Tyokalukelpoisuus(0);
+                fitness = Tarvikelista_Tyokalukelpoisuus(-1);
             }
             minutes = tyoaikamuutos(minutes, fitness, Kayta_Taitoa(1, 0, "FLAIL", LEARN_NORMAL));
             if (minutes < 1) minutes = 1;
-            if (puuhausvammaus(CRE_PLAYER, tool ? 37 : 8, tool ? 5 : 2, "thresh")) {
-                if (tool) Palauta_Kaytetyt_Tarvikkeet();
-                return -1;
-            }
+        }
+        if (puuhausvammaus(CRE_PLAYER, tool ? 37 : 8, tool ? 5 : 2, "thresh")) {
+            if (tool) Palauta_Kaytetyt_Tarvikkeet();
+            return -1;
         }
         if (PVAM_EMERGENCY) minutes *= 4;
         if (!spend(minutes, 0, "Threshing", 0, 0)) {

@@ -3,6 +3,7 @@
 // what it took.
 #include "activity_fixture.h"
 #include "pick_hook.h"
+#include "../items/row_letters.h"
 
 #include "activities/harvest.h"
 #include "activities/plants.h"
@@ -116,7 +117,9 @@ TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
         EXPECT_EQ(carried(c.part), c.units) << notes();
         const int type = Data[n].type == DT_FREED ? 0 : Data[n].type;
         EXPECT_EQ(type, c.type_after);
-        if (c.type_after == DT_PLANT_PICKED) EXPECT_EQ((int)Data[n].ready_day, today + 90);
+        if (c.type_after == DT_PLANT_PICKED) {
+            EXPECT_EQ((int)Data[n].ready_day, today + 90);
+        }
         if (c.type_after == DT_PLANT && c.answer == HARVEST_OK) {
             EXPECT_EQ((int)Data[n].flags, (int)PLANT_GROWING);
             EXPECT_GE(Data[n].day, today + 15);
@@ -125,7 +128,7 @@ TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
         }
         if (type) CrunchData(n);
     }
-    EXPECT_TRUE(noted("The Testrye can't be picked by hand.")) << notes();
+    EXPECT_TRUE(noted("testrye can't be picked by hand.")) << notes();
 }
 
 TEST_F(HarvestTest, TheRulesByNumber) {
@@ -143,7 +146,9 @@ TEST_F(HarvestTest, TheRulesByNumber) {
     } grind[] = {{6.0f, 4.0f, 1}, {1.5f, 0.0f, 3}, {4.0f, 0.0f, 1}, {0.5f, 0.0f, 8}, {0.0f, 0.0f, 0}};
     for (const auto &g : grind) {
         EXPECT_FLOAT_EQ(jauhatus_paino(g.weight), g.ground) << g.weight;
-        if (g.ground == 0.0f) EXPECT_EQ(jauhatus_enintaan(g.weight), g.most) << g.weight;
+        if (g.ground == 0.0f) {
+            EXPECT_EQ(jauhatus_enintaan(g.weight), g.most) << g.weight;
+        }
     }
     const KasviOsat rye = hajota_kasvi(ConstantObj[plant_row("Testrye")]);
     EXPECT_EQ(rye.threshing, 2);
@@ -203,7 +208,7 @@ TEST_F(HarvestTest, ARyePatchIsCutThreshedAndGroundAndABreakGivesEverythingBack)
     for (int stones = 0; stones < 2; stones++) {
         SCOPED_TRACE(stones ? "broken off" : "no stones");
         if (stones) set_data(DT_ITEM, PlayerX, PlayerY, Esineesta_Uniikki(thing(IT_TOOL, "Stone", 300, 3.0f)), 2);
-        push_key(SDLK_a);   // the grain's row
+        push_key(oxatest::carried_letter("Testrye grains"));
         push_key(SDLK_SPACE);
         push_key(SDLK_ESCAPE);
         push_key(SDLK_y);
@@ -213,7 +218,7 @@ TEST_F(HarvestTest, ARyePatchIsCutThreshedAndGroundAndABreakGivesEverythingBack)
         EXPECT_EQ(after_pieces, pieces);
         EXPECT_FLOAT_EQ(after_pounds, pounds);
     }
-    push_key(SDLK_a);
+    push_key(oxatest::carried_letter("Testrye grains"));
     push_key(SDLK_SPACE);
     EXPECT_EQ(AGRICULTURE_jauhatus(), 1) << notes();
     EXPECT_TRUE(noted("Ok. Some Testrye-flour has been ground into the Wooden cup.")) << notes();
@@ -225,7 +230,9 @@ TEST_F(HarvestTest, ARyePatchIsCutThreshedAndGroundAndABreakGivesEverythingBack)
     EXPECT_NE(ObjToItem(Plr.inv_obj[flour]).vessel, 0u);
     EXPECT_EQ(carried("Testrye grains"), 1);
     for (int s = 0; s < PLR_SLOTS; s++)
-        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).id == OID_GRAIN) EXPECT_FLOAT_EQ(ObjToItem(Plr.inv_obj[s]).weight, 2.0f);
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).id == OID_GRAIN) {
+            EXPECT_FLOAT_EQ(ObjToItem(Plr.inv_obj[s]).weight, 2.0f);
+        }
 }
 
 }  // namespace
