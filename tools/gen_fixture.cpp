@@ -571,12 +571,13 @@ bool find_spot() {
     return false;
 }
 
-// A shovel on the ground north-east of her, for preparing the soil of a field where she burnt wood.
+// A shovel on the ground two steps east and one north of her, for preparing the soil of a field where
+// she burnt wood.
 static void lay_shovel_beside_her(const PlayerStruct &player, DataStruct *pool) {
     const int row = object("Shovel", 1);
     DataStruct *d = free_record(pool);
     if (!d || row <= 0) return;
-    d->x = (uint16_t)(SPOT_X + 1);
+    d->x = (uint16_t)(SPOT_X + 2);
     d->y = (uint16_t)(SPOT_Y - 1);
     d->type = DT_ITEM;
     d->id = (uint32_t)row;
@@ -614,11 +615,11 @@ bool lay_things_on_her_local_map() {
     lay_bow_and_arrows(Plr, Data);
     lay_axe_beside_her(Plr, Data);
     lay_gear_for_the_wilds(Plr, Data);
-    lay_shovel_beside_her(Plr, Data);
     if (!give_her_a_dog()) {
         fprintf(stderr, "gen_fixture: her dog couldn't be made\n");
         return false;
     }
+    lay_shovel_beside_her(Plr, Data);
     companyzoomcheck(0);   // her dog goes up with her, as the zoom key's check sends it
     ExitEnviron(PlayerX, PlayerY, 1);
     if (!LOAD_MAP || GetMappie(0) != 1 || !bigmap()) {

@@ -78,6 +78,9 @@ TEST_F(AinoFields, SheSowsHerPlotAndPicksARipePatch) {
     weather(15);              // a warm spring: the soil is thawed
     Plr.month = 5;
     Plr.day = 25;
+    // Her plot: the square north-east of where she came down, beside the shovel the fixture laid.
+    PlayerX += 1;
+    PlayerY -= 1;
     const int x = PlayerX, y = PlayerY;
     const int slot = agriculture_slot();
     ASSERT_GE(slot, 0) << "she knows the fields";

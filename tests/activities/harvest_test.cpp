@@ -10,6 +10,7 @@
 #include "activities/toimi.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
+#include "core/weatherengine.h"
 #include "items/plants.h"
 
 using oxatest::ActivityTest;
@@ -41,11 +42,21 @@ protected:
         harvest_forget_flora();
         LuoKasvit();
         skill(0, "AGRICULTURE", 30);
+        // A mild summer day: three hours at the grinding stones are no danger.
+        weather_was = GlobWeather;
+        engine_was = weatherengine;
+        for (WeatherStruct &w : weatherengine.days) w.temperature = 18;
+        weatherengine.current.temperature = GlobWeather.temperature = 18;
+        Plr.air_temperature = 18.0f;
     }
     void TearDown() override {
+        GlobWeather = weather_was;
+        weatherengine = engine_was;
         harvest_forget_flora();
         ActivityTest::TearDown();
     }
+    WeatherStruct weather_was;
+    cWeatherEngine engine_was;
     Pick pick;
     static int plant_row(const char *name) { return ConstantObj_Nimella(name, IT_PLANT); }
     // A patch of the plant on x, y in the state given; its record.
