@@ -14,6 +14,7 @@
 #include "core/records.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/plants.h"
 #include "maps/maps.h"
 
 #include "bench_screen.h"
@@ -26,6 +27,9 @@ struct Patch {
         if (chdir(OXA_RUN_DIR) != 0) abort();
         open_headless_screen();
         InitObjs();
+        InitUnames();
+        LuoKasvit();
+        unlink("create_objects.txt");   // the catalogue's log, not the game's
         memset(&Plr, 0, sizeof Plr);
         strcpy(Plr.mapname, "ZOOMMAP");
         Plr.month = 8;
