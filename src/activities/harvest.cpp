@@ -144,6 +144,13 @@ KasviOsat hajota_kasvi(const ItemStruct &plant) {
     whole.priceperweight = per_lb * (kind == OID_ROOT ? 2.0f : pod ? 1.5f : 1.0f);
     if (kind == OID_ROOT || kind == OID_MUSHROOM) k.count[PART_WHOLE] = 1;
     else if (kind == OID_BERRY || pod) k.count[PART_WHOLE] = 1 + random(plant.cover[1]);
+    // The fruit is named apart from its plant: a lookup of the plant by name must never find it.
+    static const struct {
+        int id;
+        const char *word;
+    } fruit[] = {{OID_BERRY, "berry"}, {OID_POD, "pod"}, {OID_MUSHROOM, "mushroom"}, {OID_ROOT, "root"}};
+    for (const auto &f : fruit)
+        if (kind == f.id) name_part(whole, name, f.word);
     if (root) {
         whole.id = OID_ROOT;
         whole.weight = whole.fullweight = rootwt(tag_or(t, "ROOT_SIZE", "").c_str());

@@ -94,7 +94,7 @@ TEST_F(AinoFields, SheSowsHerPlotAndPicksARipePatch) {
     ASSERT_GE(patch, 0);
     Data[patch].flags = PLANT_RIPE;
     type("g");
-    EXPECT_GE(carried("Bilberry"), 2) << notes();
+    EXPECT_GE(carried("Bilberry berry"), 2) << notes();
     EXPECT_EQ(Data[patch].type, DT_PLANT_PICKED);
     EXPECT_EQ((int)Data[patch].ready_day, (int)Plr.daynumber + 90);
 

@@ -112,9 +112,9 @@ TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
         // Whole-plant fashion: three plants of one leaf unit give two, and the patch is pulled up.
         {"Leafgrass", 3, PLANT_GROWING, HARVEST_WHOLE, HARVEST_OK, "Leafgrass leaves", 2, 0},
         // A ripe bush gives its berries, not its leaves, and waits 90 days as picked.
-        {"Testberry", 2, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testberry", 2, DT_PLANT_PICKED},
+        {"Testberry", 2, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testberry berry", 2, DT_PLANT_PICKED},
         // A mushroom spot stays and sprouts again.
-        {"Testcap", 1, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testcap", 1, DT_PLANT},
+        {"Testcap", 1, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testcap mushroom", 1, DT_PLANT},
         // A root is dug up with its record.
         {"Testroot", 1, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testroot root", 1, 0},
         // Grain is cut with a sickle, never picked.

@@ -65,7 +65,7 @@ TEST_F(ItemCommands, ARipePlantIsHarvestedFirstWithoutAskingAndTheItemsStay) {
     Data[20].flags = PLANT_RIPE;
     pickupCmd(PlayerX, PlayerY, 0);
     EXPECT_FALSE(noted("Pick the plants for harvest?")) << notes();
-    EXPECT_EQ(carried(), "Lingonberry x12; ");
+    EXPECT_EQ(carried(), "Lingonberry berry x12; ");
     EXPECT_EQ(ground(PlayerX, PlayerY), "Rye bread x1; ") << "the item list was not opened";
 
     // Asked to ask first: no goes straight on to the items.
@@ -73,7 +73,7 @@ TEST_F(ItemCommands, ARipePlantIsHarvestedFirstWithoutAskingAndTheItemsStay) {
     Data[21].type = DT_PLANT;
     keys({SDLK_n, SDLK_a});
     pickupCmd(PlayerX, PlayerY, PICK_ASK_HARVEST);
-    EXPECT_EQ(carried(), "Lingonberry x12; Rye bread x1; ");
+    EXPECT_EQ(carried(), "Lingonberry berry x12; Rye bread x1; ");
     EXPECT_EQ(Data[21].type, DT_PLANT) << "the plant was left";
 }
 
