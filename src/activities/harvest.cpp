@@ -586,18 +586,34 @@ static void grinding_lines(bool root) {
         Tarvike.count = Tarvike.first_count = 1;
         Lisaa_Tarvike();
     }
+    // The container is chosen but not taken: what it holds stays in it, and the flour joins it.
     Tyhjaa_Tarvike();
     Tarvike.id = REQ_CONTAINER;
     Tarvike.count = Tarvike.first_count = 1;
-    Tarvike.remove = 1;
     Tarvike.container = 1;
     Lisaa_Tarvike();
 }
 
-static int chosen_container() {
+// The container line's choice: its item, and where it lies.
+static const Tarvike_Struct *chosen_container() {
     for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++)
-        if (Kayttolista[i].container && Kayttolista[i].itempos > 1) return (int)Kayttolista[i].itempos;
-    return 0;
+        if (Kayttolista[i].container && Kayttolista[i].itempos > 1) return &Kayttolista[i];
+    return nullptr;
+}
+
+// The chosen container leaves its place for the filled one, which goes into the pack.
+static int fill_container(const Tarvike_Struct &line, const ItemStruct &flour) {
+    const int was = (int)line.itempos;
+    const int filled = Sailioi(Esineesta_Uniikki(flour), was, 0, 0);
+    bool moved = false;
+    if (line.source == TSRC_GROUND && line.dataindex < DATA_MAX) {
+        const int dp = (int)line.dataindex;
+        if (Data[dp].type == DT_ITEM && (int)Data[dp].id == was) reduce_datapos(dp), moved = true;
+    }
+    for (int s = 0; s < PLR_SLOTS && !moved; s++)
+        if (Plr.inv_obj[s] == was && Plr.inv_count[s] > 0) Poista_PlrItem(s, 1), moved = true;
+    Lisaa_Inventoryyn(filled, 1, 1, -1);
+    return filled;
 }
 
 // Takes what is ground from the slot: `units` whole items, or `pounds` off its one heavier item (the
@@ -647,8 +663,8 @@ int AGRICULTURE_jauhatus() {
     }
     // The pack as the check found it is what a refusal or a break puts back.
     const ItemStruct flour = Jauha_Siemenesine(seeds, amount);
-    const int container = chosen_container();
-    const ItemStruct held = ObjToItem(container);
+    const Tarvike_Struct *container = chosen_container();
+    const ItemStruct held = ObjToItem(container ? (int)container->itempos : 0);
     char a[41], b[41], line[200];
     if (!container || (held.vessel != 0 && strcmp(item_name(held, a), item_name(flour, b)) != 0)) {
         Palauta_Kaytetyt_Tarvikkeet();
@@ -681,9 +697,9 @@ int AGRICULTURE_jauhatus() {
         Palauta_Kaytetyt_Tarvikkeet();
         return 0;
     }
+    const Tarvike_Struct used = *container;
     Poista_Kaytetyt_Tarvikkeet();
-    const int filled = Sailioi(Esineesta_Uniikki(ground), container, 0, 0);
-    Lisaa_Inventoryyn(filled, 1, 1, -1);
+    const int filled = fill_container(used, ground);
     const ItemStruct vessel = ObjToItem((int)ObjToItem(filled).vessel);
     snprintf(line, sizeof line, "=Ok. Some %s has been ground into the %s.", item_name(ground, a), item_name(vessel, b));
     Note(line);

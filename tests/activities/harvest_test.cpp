@@ -1,6 +1,6 @@
 // tests/activities/harvest_test.cpp -- what a patch gives when it is picked, the rules of threshing and
 // grinding by number, and a rye patch cut, threshed and ground, with every refusal or break giving back
-// what it took.
+// what it took and no more ground than the container holds.
 #include "activity_fixture.h"
 #include "pick_hook.h"
 #include "../items/row_letters.h"
@@ -244,6 +244,16 @@ TEST_F(HarvestTest, ARyePatchIsCutThreshedAndGroundAndABreakGivesEverythingBack)
         if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).id == OID_GRAIN) {
             EXPECT_FLOAT_EQ(ObjToItem(Plr.inv_obj[s]).weight, 2.0f);
         }
+
+    // The cup has room for one pound more: the two pounds left are not ground into it to be lost.
+    pack(pieces, pounds);
+    push_key(oxatest::carried_letter("Testrye grains"));
+    push_key(SDLK_SPACE);
+    EXPECT_EQ(AGRICULTURE_jauhatus(), 0);
+    EXPECT_TRUE(noted("There's no room for the flour in the Wooden cup!")) << notes();
+    pack(after_pieces, after_pounds);
+    EXPECT_EQ(after_pieces, pieces);
+    EXPECT_FLOAT_EQ(after_pounds, pounds);
 }
 
 }  // namespace
