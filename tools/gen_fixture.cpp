@@ -571,6 +571,20 @@ bool find_spot() {
     return false;
 }
 
+// A shovel on the ground two steps east and one north of her, for preparing the soil of a field where
+// she burnt wood.
+static void lay_shovel_beside_her(const PlayerStruct &player, DataStruct *pool) {
+    const int row = object("Shovel", 1);
+    DataStruct *d = free_record(pool);
+    if (!d || row <= 0) return;
+    d->x = (uint16_t)(SPOT_X + 2);
+    d->y = (uint16_t)(SPOT_Y - 1);
+    d->type = DT_ITEM;
+    d->id = (uint32_t)row;
+    d->count = 1;
+    d->day = (uint16_t)player.daynumber;
+}
+
 bool lay_things_on_her_local_map() {
     OXA_NODELAY = 1;
     if (!getcwd(OxaPath, sizeof OxaPath)) return false;
@@ -605,6 +619,7 @@ bool lay_things_on_her_local_map() {
         fprintf(stderr, "gen_fixture: her dog couldn't be made\n");
         return false;
     }
+    lay_shovel_beside_her(Plr, Data);
     companyzoomcheck(0);   // her dog goes up with her, as the zoom key's check sends it
     ExitEnviron(PlayerX, PlayerY, 1);
     if (!LOAD_MAP || GetMappie(0) != 1 || !bigmap()) {

@@ -80,13 +80,8 @@ extern char herbinfo_lines[HERBINFO_LISTS][HERB_LINES][HERB_LINE];
 extern int herbinfo_count[HERBINFO_LISTS];
 extern uint8_t herbinfo_syomakelpoisuus, herbinfo_tositr, herbinfo_maxtr;
 
-// The parts a plant splits into: roots, seeds, leaves, flowers, each with a present-flag.
-struct KasviOsat {
-    ItemStruct part[4];
-    int present[4];
-};
-KasviOsat hajota_kasvi(const ItemStruct &plant);
-ItemStruct Jauha_Siemenesine(const ItemStruct &seeds, float amount);
+// The parts a plant splits into and its flour are the harvest's.
+#include "activities/harvest.h"
 
 // Food values.
 float Laske_RuoanHinta_PerLbs(const ItemStruct &item);   // price per pound by the nutrients

@@ -4,6 +4,7 @@
 
 #include "activities/actions.h"
 #include "activities/activities.h"
+#include "activities/harvest.h"
 #include "activities/magic.h"
 #include "activities/tools.h"
 #include "activities/worklinks.h"
@@ -63,28 +64,6 @@ static int cutting_tool_carried(const char *title) {
     Tarvike.count = 1;
     Lisaa_Tarvike();
     return Kay_Tarvikelista(title);
-}
-// Until agriculture lands a plant is ripe from its ready day on, and harvesting takes its yield.
-static int HarvestBranch(int, int dp, int, unsigned char test) {
-    if (dp < 0 || dp >= DATA_MAX || Data[dp].type != DT_PLANT) return 0;
-    DataStruct &d = Data[dp];
-    const bool ripe = d.ready_day != 0 && d.ready_day <= Plr.daynumber;
-    if (test) return ripe ? 1 : 0;
-    if (!ripe) {
-        Note("!It is not ripe yet.");
-        return 0;
-    }
-    const int pos = (int)d.id;
-    if (pos > 0 && d.count > 0) {
-        TARGET_ITEM = pos;
-        char line[300];
-        snprintf(line, sizeof line, "You harvest %s.", ekuvaus(pos, d.count, 1));
-        Note(line);
-        Lisaa_Inventoryyn(pos, d.count, 1, -1);
-    }
-    CrunchData(dp);
-    TurnUsed = 1;
-    return 1;
 }
 // ---- helpers -------------------------------------------------------------------------------------
 
@@ -259,7 +238,7 @@ static int harvest_first(int x, int y, int flags, bool items) {
         }
         if (!go) continue;
         if (ask && !KyllaEi("Pick the plants for harvest?")) return 0;   // straight on to the items
-        harvested += HarvestBranch(-1, i, ripe ? 0 : -1, 0) ? 1 : 0;
+        harvested += HarvestBranch(-1, i, ripe ? 0 : -1, 0) > 0 ? 1 : 0;
     }
     return harvested > 0;
 }

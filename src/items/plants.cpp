@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "activities/containers.h"
+#include "activities/harvest.h"
 #include "activities/herblore.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "activities/harvest.h"
 #include "activities/herblore.h"
 #include "base/ownlib.h"
 #include "core/datafunc.h"

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "activities/actions.h"
+#include "activities/harvest.h"
 #include "activities/herblore.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"

@@ -3,6 +3,7 @@
 // skis and one-hand tests.
 #include "items/invsel_fixture.h"
 
+#include "activities/plants.h"
 #include "core/command.h"
 #include "items/itemdefs.h"
 #include "items/items_test.h"
@@ -61,10 +62,10 @@ TEST_F(ItemCommands, ARipePlantIsHarvestedFirstWithoutAskingAndTheItemsStay) {
     Data[20].y = (uint16_t)PlayerY;
     Data[20].id = (uint32_t)berries;
     Data[20].count = 12;
-    Data[20].ready_day = (uint16_t)(Plr.daynumber - 1);
+    Data[20].flags = PLANT_RIPE;
     pickupCmd(PlayerX, PlayerY, 0);
     EXPECT_FALSE(noted("Pick the plants for harvest?")) << notes();
-    EXPECT_EQ(carried(), "Lingonberry x12; ");
+    EXPECT_EQ(carried(), "Lingonberry berry x12; ");
     EXPECT_EQ(ground(PlayerX, PlayerY), "Rye bread x1; ") << "the item list was not opened";
 
     // Asked to ask first: no goes straight on to the items.
@@ -72,7 +73,7 @@ TEST_F(ItemCommands, ARipePlantIsHarvestedFirstWithoutAskingAndTheItemsStay) {
     Data[21].type = DT_PLANT;
     keys({SDLK_n, SDLK_a});
     pickupCmd(PlayerX, PlayerY, PICK_ASK_HARVEST);
-    EXPECT_EQ(carried(), "Lingonberry x12; Rye bread x1; ");
+    EXPECT_EQ(carried(), "Lingonberry berry x12; Rye bread x1; ");
     EXPECT_EQ(Data[21].type, DT_PLANT) << "the plant was left";
 }
 

@@ -1,0 +1,719 @@
+// src/activities/harvest.cpp -- harvest profiles, picking, cutting, threshing and grinding (see
+// harvest.h). The plant data of each plant is read once and kept by plant name, so that a picking
+// step never reads the data files again.
+#include "activities/harvest.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+
+#include "activities/containers.h"
+#include "activities/cooking.h"
+#include "activities/herblore.h"
+#include "activities/plants.h"
+#include "activities/skills.h"
+#include "activities/toimi.h"
+#include "activities/worklinks.h"
+#include "base/ownlib.h"
+#include "base/tags.h"
+#include "base/ui.h"
+#include "core/datafunc.h"
+#include "core/notes.h"
+#include "core/obj_func.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "core/spend.h"
+#include "core/tekstit.h"
+#include "creatures/body.h"
+#include "creatures/breaches.h"
+#include "creatures/condition.h"
+#include "creatures/creatures.h"
+#include "items/inventory.h"
+#include "items/invlist.h"
+#include "items/invsel.h"
+#include "items/itemwear.h"
+#include "items/items_int.h"
+#include "items/matching.h"
+#include "items/materials.h"
+#include "items/plants.h"
+#include "items/quality.h"
+#include "maps/picker.h"
+#include "quests/tehtavat.h"
+
+enum {
+    REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_FLAIL = 140, REQ_SICKLE = 141, REQ_THRESHING = 221,
+    REQ_CONTAINER = 374, REQ_GRINDING_STONE = 380,
+    TASK_PICKED = 46, TASK_GATHERED = 3,
+    YOUNG_LEAF_DAYS = 15, PICKED_REVIVAL_DAYS = 90, MUSHROOM_SPROUT_DAYS = 15, MUSHROOM_RIPEN_DAYS = 10,
+    HEAP_EFFORT = 2, GRIND_EFFORT = 4, MAGIC_LEFT = 10, MAGIC_RIGHT = 5,
+};
+static const float GRIND_MAX = 4.0f;        // pounds ground at one time
+static const float GRIND_MINUTES = 45.0f;   // minutes a pound
+
+// ---- the plant data, once a plant ----
+
+struct FloraTags {
+    std::string header, body;
+};
+static std::unordered_map<std::string, FloraTags> flora_tags;
+
+void harvest_forget_flora() { flora_tags.clear(); }
+
+// The plant data of the plant named. While the definitions are built the plant's record is the one
+// fetched last, and it is taken afresh; otherwise the kept copy, read from the files on first use.
+static const FloraTags *tags_of(const char *name) {
+    char fetched[FLORA_NAME_MAX + 1];
+    copy_bounded(fetched, sizeof fetched, header_data[0] ? lue_tag(header_data, "..") : "");
+    if (fetched[0] && strcmp(fetched, name) == 0) {
+        FloraTags &t = flora_tags[name];
+        t.header = header_data;
+        t.body = ascii_data;
+        return &t;
+    }
+    auto it = flora_tags.find(name);
+    if (it != flora_tags.end()) return &it->second;
+    if (!hae_asciidata(0, name)) return nullptr;   // not kept: a later data file may hold it
+    FloraTags &t = flora_tags[name];
+    t.header = header_data;
+    t.body = ascii_data;
+    return &t;
+}
+
+static std::string tag_or(const FloraTags *t, const char *key, const char *def) {
+    return t ? std::string(tag_value(t->body.c_str(), key, def)) : std::string(def);
+}
+static bool has_tag(const FloraTags *t, const char *key) { return t && tag_find(t->body.c_str(), key, nullptr); }
+static int tag_int(const FloraTags *t, const char *key, int def) {
+    if (!has_tag(t, key)) return def;
+    const int v = atoi(tag_value(t->body.c_str(), key, ""));
+    return v < 0 ? 0 : v > 255 ? 255 : v;
+}
+
+// ---- the harvest profile ----
+
+static void name_part(ItemStruct &part, const char *plant, const char *word) {
+    char name[80];
+    snprintf(name, sizeof name, "%s %s", plant, word);
+    SET_ITEM_TEXT(part.name, name);
+}
+
+// Multiplies the three nutrient bytes by the plant data's factor, rounded up and held at 255.
+static void scale_nutrients(ItemStruct &part, float factor) {
+    if (!(factor > 0.0f) || factor == 1.0f || !std::isfinite(factor)) return;
+    for (int i = 0; i < 3; i++) {
+        const float v = std::ceil((float)part.fig[i] * factor);
+        part.fig[i] = (uint8_t)(v > 255.0f ? 255 : v);
+    }
+}
+
+// A small part (leaves or flowers): its weight by the volume and size words.
+static void small_part(ItemStruct &part, const std::string &volume, const std::string &size) {
+    float w = 0.075f;
+    if (volume == "bunch") w = 0.1f, part.unitkind = 3;
+    else if (volume == "pinch") w = 0.05f, part.unitkind = 2;
+    if (size == "L") w *= 2.0f;
+    else if (size == "S") w /= 2.0f;
+    part.weight = part.fullweight = w;
+}
+
+KasviOsat hajota_kasvi(const ItemStruct &plant) {
+    KasviOsat k;
+    memset(&k, 0, sizeof k);
+    k.plant = plant;
+    char name[41];
+    item_name(plant, name);
+    const FloraTags *t = name[0] ? tags_of(name) : nullptr;
+    const int kind = (int)plant.id;
+    const bool grain = kind == OID_CEREAL, pod = kind == OID_POD;
+    const bool thresh = t && strstr(t->header.c_str(), "[thresh]");
+    const bool root = has_tag(t, "ROOT_SIZE");
+    const float factor = (float)atof(tag_or(t, "NOSEED_NUTRITION", "1.0").c_str());
+
+    ItemStruct base = plant;
+    base.type = IT_FOOD;
+    base.state = 0;
+    base.unitkind = 0;
+    SET_ITEM_TEXT(base.skill, name);   // the part names its plant
+    const float per_lb = Laske_RuoanHinta_PerLbs(plant);
+
+    ItemStruct &whole = k.part[PART_WHOLE];
+    whole = base;
+    whole.priceperweight = per_lb * (kind == OID_ROOT ? 2.0f : pod ? 1.5f : 1.0f);
+    if (kind == OID_ROOT || kind == OID_MUSHROOM) k.count[PART_WHOLE] = 1;
+    else if (kind == OID_BERRY || pod) k.count[PART_WHOLE] = 1 + random(plant.cover[1]);
+    // The fruit is named apart from its plant: a lookup of the plant by name must never find it.
+    static const struct {
+        int id;
+        const char *word;
+    } fruit[] = {{OID_BERRY, "berry"}, {OID_POD, "pod"}, {OID_MUSHROOM, "mushroom"}, {OID_ROOT, "root"}};
+    for (const auto &f : fruit)
+        if (kind == f.id) name_part(whole, name, f.word);
+    if (root) {
+        whole.id = OID_ROOT;
+        whole.weight = whole.fullweight = rootwt(tag_or(t, "ROOT_SIZE", "").c_str());
+        whole.spoil = SPOIL_NEVER;
+        whole.priceperweight = per_lb * 2.0f;
+        name_part(whole, name, "root");
+        k.count[PART_WHOLE] = tag_int(t, "ROOT_QUANTITY", 1);
+        k.root = 1;
+    }
+    scale_nutrients(whole, factor);
+    whole.price = whole.priceperweight * whole.weight;
+
+    if (has_tag(t, "SEED_VOLUME") && kind != OID_MUSHROOM && kind != OID_BERRY && !pod) {
+        ItemStruct &s = k.part[PART_SEED];
+        s = base;
+        s.id = grain ? OID_GRAIN : OID_SEED;
+        const std::string size = tag_or(t, "SEED_SIZE", "");
+        float grams = size == "L" ? 60.0f : size == "S" ? 10.0f : 50.0f;
+        if (grain) grams = 50.0f;
+        if (tag_or(t, "SEED_VOLUME", "") == "pinch") grams /= 3.0f, s.unitkind = 2;
+        s.weight = s.fullweight = gtolbs(grams);
+        s.spoil = SPOIL_NEVER;
+        s.priceperweight = per_lb;
+        s.price = s.priceperweight * s.weight;
+        name_part(s, name, grain ? "grains" : "seeds");
+        k.count[PART_SEED] = tag_int(t, "SEED_QUANTITY", 1);
+    }
+    static const struct {
+        int part;
+        unsigned id;
+        const char *volume, *size, *quantity, *word;
+    } small[] = {{PART_LEAF, OID_HERB, "LEAF_VOLUME", "LEAF_SIZE", "LEAF_QUANTITY", "leaves"},
+                 {PART_FLOWER, OID_FLOWER, "FLOWER_VOLUME", "FLOWER_SIZE", "FLOWER_QUANTITY", "flowers"}};
+    for (const auto &sp : small) {
+        if (!has_tag(t, sp.volume)) continue;
+        ItemStruct &p = k.part[sp.part];
+        p = base;
+        p.id = sp.id;
+        small_part(p, tag_or(t, sp.volume, ""), tag_or(t, sp.size, ""));
+        p.spoil = SPOIL_NEVER;
+        scale_nutrients(p, factor);
+        p.priceperweight = per_lb;
+        p.price = p.priceperweight * p.weight;
+        name_part(p, name, sp.word);
+        k.count[sp.part] = tag_int(t, sp.quantity, 1);
+    }
+    for (int p = 0; p < KASVIOSAT_PARTS; p++) k.present[p] = k.count[p] > 0 ? 1 : 0;
+
+    k.method = PICK_BY_HAND;
+    if (kind == OID_ROOT || kind == OID_FLOWER || root) k.method = PICK_DIG;
+    if (kind == OID_GRASS || pod) k.method = PICK_CUT;
+    if (grain) k.method = PICK_SICKLE;
+    if (thresh || pod) k.threshing = 1;
+    if (grain) k.threshing = 2;
+    if (root) k.threshing = 3;
+    k.needs_flail = pod || grain || thresh;
+    k.minutes = kind == OID_BERRY ? 5 : pod ? 2 : 1;
+    if (root) k.minutes = 4;
+    return k;
+}
+
+ItemStruct Jauha_Siemenesine(const ItemStruct &seeds, float amount) {
+    ItemStruct flour = seeds;
+    char skill[sizeof seeds.skill + 1];
+    copy_bounded(skill, sizeof skill, seeds.skill);
+    char name[80];
+    snprintf(name, sizeof name, "%s-flour", skill);
+    SET_ITEM_TEXT(flour.name, name);
+    flour.id = OID_FLOUR;
+    flour.type = IT_FOOD;
+    flour.vessel = 0;
+    flour.weight = flour.fullweight = amount;
+    flour.priceperweight = 1.5f * Laske_RuoanHinta_PerLbs(seeds);
+    flour.price = flour.priceperweight * amount;
+    flour.quality = 0;
+    ItemSet_laatu(3, flour);
+    ItemSet_laatutieto(1, flour);
+    return flour;
+}
+
+// ---- the rules by number ----
+
+int kokonaisina_yksikot(int units) {
+    if (units <= 1) return 1;
+    if (units == 2) return 1 + random(2);
+    if (units == 3) return 2;
+    if (units == 4) return 2 + random(2);
+    return (units + 1) / 2 + random(2);
+}
+
+int puinti_minuutit(const KasviOsat &k, int plants) {
+    const int m = k.threshing ? k.threshing * plants : 2 * plants;
+    return m < 1 ? 1 : m;
+}
+
+float jauhatus_paino(float weight) { return weight > GRIND_MAX ? GRIND_MAX : 0.0f; }
+
+int jauhatus_enintaan(float weight) {
+    if (!(weight > 0.0f)) return 0;
+    return (int)std::ceil(GRIND_MAX / weight - 1e-4f);
+}
+
+// ---- picking and cutting ----
+
+static bool plant_record(int n) { return n >= 0 && n < DATA_MAX && Data[n].type == DT_PLANT; }
+
+// The definition a plant record names; false when it is gone.
+static bool plant_of(int n, ItemStruct &plant) {
+    plant = ObjToItem((int)Data[n].id);
+    return Data[n].id != 0 && plant.type == IT_PLANT;
+}
+
+static void say(int who, const char *key) {
+    if (who < 0) Note(MSG(key));
+}
+
+// The text of the flowered notice, kept for a later message; "" when the plant is still flowering.
+static std::string flowered_text() { return std::string(MSG("HARVEST_FLOWERED")); }
+
+static void note_text(const std::string &text) {
+    if (!text.empty()) Note(text.c_str());
+}
+
+// The plant record after the picking: what is left of the patch.
+static void after_picking(int n, int dp, const KasviOsat &k, bool whole_plant) {
+    DataStruct &d = Data[dp];
+    if (whole_plant) {
+        if (n < 0) CrunchData(dp);
+        else reduce_datapos(dp);
+        return;
+    }
+    const int today = (int)Plr.daynumber;
+    if (k.root || k.plant.id == OID_ROOT) {
+        CrunchData(dp);
+    } else if (k.plant.id == OID_MUSHROOM) {
+        d.flags = PLANT_GROWING;
+        const int sprout = today + MUSHROOM_SPROUT_DAYS + random(15);
+        d.day = (uint16_t)sprout;
+        d.ready_day = (uint16_t)(sprout + MUSHROOM_RIPEN_DAYS);
+    } else {
+        d.type = DT_PLANT_PICKED;
+        d.ready_day = (uint16_t)(today + PICKED_REVIVAL_DAYS);
+    }
+}
+
+// Picking by hand (modes 0 and -1, and the young leaves).
+static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young) {
+    const DataStruct &d = Data[dp];
+    const int count = d.count > 0 ? d.count : 1;
+    const int state = d.flags;
+    const int kind = (int)k.plant.id;
+    if (k.method == PICK_SICKLE && !young) {
+        say(n, "HARVEST_NOPICKING");
+        return HARVEST_REFUSED;
+    }
+    int amount = 0, part = -1;
+    std::string flowered;
+    if (k.present[PART_LEAF]) {
+        const int units = count * (young ? 1 : k.count[PART_LEAF]);
+        amount = whole_plant ? kokonaisina_yksikot(units) : units;
+        part = PART_LEAF;
+    }
+    if (!young && k.present[PART_FLOWER]) {
+        if (state == PLANT_FLOWERING) amount = count * k.count[PART_FLOWER], part = PART_FLOWER;
+        else flowered = flowered_text();
+    }
+    const bool whole_kind = kind == OID_BERRY || kind == OID_POD || kind == OID_ROOT || kind == OID_MUSHROOM;
+    if (!young && whole_kind && k.present[PART_WHOLE] && count * k.count[PART_WHOLE] > 0)
+        amount = count * k.count[PART_WHOLE], part = PART_WHOLE;
+    const bool seeds = k.present[PART_SEED] != 0;
+    if (amount <= 0 || part < 0) {
+        if (n < 0) {
+            if (kind == OID_ROOT && k.present[PART_WHOLE]) Note(MSG("HARVEST_FOR_YIELD"));
+            else if (!seeds) Note(MSG("HARVEST_UNPROVIDED"));
+            else note_text(flowered), Note(MSG("HARVEST_NOPICKING"));
+        }
+        return HARVEST_REFUSED;
+    }
+    if (n < 0) {
+        const int itempos = Luo_Esineen_Itempos(k.part[part]);
+        if (seeds && !young) {
+            if (state == PLANT_FLOWERING) Note(MSG("HARVEST_SEEDS_COMING"));
+            else note_text(flowered), Note(MSG("HARVEST_SEEDINFO"));
+        }
+        char line[200];
+        snprintf(line, sizeof line, "#Gathering %s", ekuvaus(itempos, amount, 1));
+        Note(line);
+        if (d.owner == SOC_OWNER) breachrun_mischief(0, (int)d.id, 1);
+        const uint32_t plant_id = d.id;
+        if (!spend(k.minutes * amount, 0, "Gathering", 0, 0)) return HARVEST_INTERRUPTED;
+        Tarkista_Suoritus(TASK_PICKED);
+        Tarkista_Suoritus(TASK_GATHERED);
+        TARGET_ITEM = itempos;
+        TARGET_NUM = amount;
+        Note(MSG("HARVEST_PICKED"));
+        Lisaa_Inventoryyn(itempos, amount, 1, -1);
+        if (!plant_record(dp) || Data[dp].id != plant_id) return HARVEST_OK;   // gone meanwhile
+    }
+    after_picking(n, dp, k, whole_plant);
+    return HARVEST_OK;
+}
+
+// The cutting-tool line of a cut; with a sickle the tool's fitness counts.
+static int cutting_tool(int method) {
+    Tyhjaa_Tarvikelista();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_CUTTING;
+    Tarvike.count = Tarvike.first_count = 1;
+    Tarvike.linked = method == PICK_SICKLE ? REQ_SICKLE : 0;
+    Lisaa_Tarvike();
+    return Kay_Tarvikelista("CUT DOWN PLANTS");
+}
+
+// The harvest action on a ripe plant: the patch becomes one heap of cut plants.
+static int cut(int n, int dp, const KasviOsat &k) {
+    DataStruct &d = Data[dp];
+    if (k.method == PICK_BY_HAND) {
+        say(n, "HARVEST_NONEED");
+        return HARVEST_REFUSED;
+    }
+    ItemStruct heap = k.plant;
+    const int state = d.flags;
+    if (state == PLANT_FLOWERING && k.present[PART_SEED]) say(n, "HARVEST_SEEDS_COMING");
+    if (state != PLANT_FLOWERING) heap.state = 0;   // the flowers are over
+    int amount = d.count > 0 ? d.count : 1;
+    int minutes;
+    const char *verb = "Gathering plants";
+    bool tool = false;
+    if (k.method == PICK_CUT || k.method == PICK_SICKLE) {
+        minutes = (amount + 3) / 4;
+        verb = "Harvesting";
+        if (n < 0) {
+            if (!cutting_tool(k.method)) {
+                Palauta_Kaytetyt_Tarvikkeet();
+                return HARVEST_REFUSED;
+            }
+            tool = true;
+            AsetaPonnistelu(CRE_PLAYER, HEAP_EFFORT);
+            if (k.method == PICK_SICKLE && Tarvikelista_Tyokalukelpoisuus(-1) < 100) {
+                amount = (int)((float)amount * 0.7f);
+                if (amount < 1) amount = 1;
+                minutes *= 2;
+            }
+        }
+    } else {
+        minutes = k.minutes > 1 ? k.minutes * amount : (amount + 2) / 3;
+    }
+    const uint32_t plant_id = d.id;
+    if (n < 0) {
+        if (d.owner == SOC_OWNER) breachrun_mischief(0, (int)d.id, 1);
+        if (!spend(minutes < 1 ? 1 : minutes, 0, verb, 0, 0)) {
+            if (tool) Palauta_Kaytetyt_Tarvikkeet();
+            return HARVEST_INTERRUPTED;
+        }
+        if (tool) Poista_Kaytetyt_Tarvikkeet();
+        Tarkista_Suoritus(TASK_PICKED);
+        Tarkista_Suoritus(TASK_GATHERED);
+        TARGET_ITEM = (int)plant_id;
+        TARGET_NUM = amount;
+        Note(MSG("HARVEST_DONE"));
+    }
+    if (!plant_record(dp) || Data[dp].id != plant_id) return HARVEST_OK;
+    d.type = DT_ITEM;
+    d.id = (uint32_t)Luo_Esineen_Itempos(heap);
+    d.count = (uint16_t)amount;
+    d.flags = 0;
+    d.day = (uint16_t)Plr.daynumber;
+    d.ready_day = 0;
+    d.extra = 0;
+    return HARVEST_OK;
+}
+
+int HarvestBranch(int n, int dp, int mode, unsigned char test) {
+    ItemStruct plant;
+    if (!plant_record(dp) || !plant_of(dp, plant)) return test ? 0 : HARVEST_REFUSED;
+    DataStruct &d = Data[dp];
+    const int state = d.flags;
+    const bool ripe = state == PLANT_RIPE || state == PLANT_FLOWERING;
+    TARGET_ITEM = (int)d.id;
+    TARGET_NUM = d.count;
+    const KasviOsat k = hajota_kasvi(plant);
+    if (test) return ripe && k.method != PICK_SICKLE ? 1 : 0;
+    bool whole_plant = mode == HARVEST_WHOLE, young = false;
+    if (!whole_plant && !ripe) {
+        const bool leaves = k.present[PART_LEAF] && KASVIDATA_kasvupaivat(dp) >= YOUNG_LEAF_DAYS &&
+                            (int)Plr.month > (int)plant.fig[4];
+        if (!leaves) {
+            if (n < 0) {
+                Note(MSG("HARVEST_NOT_YET"));
+                KASVIDATA_harvestinfo(dp);
+            }
+            return HARVEST_REFUSED;
+        }
+        if (n < 0) {
+            Note(MSG("HARVEST_YOUNG_LEAVES"));
+            if (!KyllaEi("Pick the young leaves?")) {
+                KASVIDATA_harvestinfo(dp);
+                return HARVEST_REFUSED;
+            }
+        }
+        young = whole_plant = true;
+    }
+    if (mode == HARVEST_CUT && !young) return cut(n, dp, k);
+    return pick(n, dp, k, whole_plant, young);
+}
+
+int AGRICULTURE_korjuu() {
+    if (!OtaKohta_Suunta("the plants to harvest")) return 0;
+    int last = -1;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_PLANT && Data[i].x == GeneralX && Data[i].y == GeneralY) last = i;
+    if (last < 0) {
+        Note(MSG("HARVEST_NOTHING"));
+        return 0;
+    }
+    return HarvestBranch(CRE_PLAYER, last, HARVEST_CUT, 0);
+}
+
+// ---- threshing ----
+
+// The threshing tool's line; 0 when the player did not go on.
+static int threshing_tool() {
+    Tyhjaa_Tarvikelista();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_THRESHING;
+    Tarvike.count = Tarvike.first_count = 1;
+    Tarvike.linked = REQ_FLAIL;
+    Lisaa_Tarvike();
+    return Kay_Tarvikelista("Threshing");
+}
+
+// Threshes one heap record; 1 threshed, 0 nothing to thresh there, -1 refused or broken off (the
+// heap and the tool as they were).
+static int thresh_record(int who, int dp) {
+    const DataStruct &d = Data[dp];
+    const ItemStruct heap = ObjToItem((int)d.id);
+    if (heap.type != IT_PLANT) return 0;
+    const KasviOsat k = hajota_kasvi(heap);
+    const int plants = d.count > 0 ? d.count : 1;
+    int parts[KASVIOSAT_PARTS] = {0, 0, 0, 0};
+    if (k.present[PART_WHOLE]) parts[PART_WHOLE] = k.count[PART_WHOLE];
+    if (k.present[PART_LEAF]) parts[PART_LEAF] = k.count[PART_LEAF];
+    if (k.present[PART_FLOWER]) {
+        if (heap.state != 0) parts[PART_FLOWER] = k.count[PART_FLOWER];
+        else if (who < 0) Note(MSG("HARVEST_FLOWERED"));
+    }
+    if (k.present[PART_SEED] && heap.state == 0) parts[PART_SEED] = k.count[PART_SEED];
+    if (!parts[0] && !parts[1] && !parts[2] && !parts[3]) {
+        if (who < 0) {
+            TARGET_ITEM = (int)d.id;
+            Note(MSG("HARVEST_UNPROVIDED"));
+        }
+        return 0;
+    }
+    const uint32_t heap_id = d.id;
+    const int x = d.x, y = d.y;
+    if (who < 0) {
+        int minutes = puinti_minuutit(k, plants);
+        bool tool = false;
+        if (k.threshing) {
+            int fitness = 100;
+            if (k.needs_flail) {
+                if (!threshing_tool()) {
+                    Palauta_Kaytetyt_Tarvikkeet();
+                    return -1;
+                }
+                tool = true;
+                fitness = Tarvikelista_Tyokalukelpoisuus(-1);
+            }
+            minutes = tyoaikamuutos(minutes, fitness, Kayta_Taitoa(1, 0, "FLAIL", LEARN_NORMAL));
+            if (minutes < 1) minutes = 1;
+        }
+        if (puuhausvammaus(CRE_PLAYER, tool ? 37 : 8, tool ? 5 : 2, "thresh")) {
+            if (tool) Palauta_Kaytetyt_Tarvikkeet();
+            return -1;
+        }
+        if (PVAM_EMERGENCY) minutes *= 4;
+        if (!spend(minutes, 0, "Threshing", 0, 0)) {
+            if (tool) Palauta_Kaytetyt_Tarvikkeet();
+            return -1;
+        }
+        if (tool) Poista_Kaytetyt_Tarvikkeet();
+        if (Data[dp].type != DT_ITEM || Data[dp].id != heap_id) return 0;   // gone meanwhile
+    }
+    CrunchData(dp);
+    for (int p : {PART_WHOLE, PART_SEED, PART_LEAF, PART_FLOWER}) {
+        const long n = (long)parts[p] * plants;
+        if (n <= 0) continue;
+        set_data(DT_ITEM, x, y, Luo_Esineen_Itempos(k.part[p]), (int)(n > 65535 ? 65535 : n));
+    }
+    return 1;
+}
+
+int AGRICULTURE_puinti(int who, int x, int y, int record) {
+    int threshed = 0;
+    bool stopped = false;
+    if (record != -1000) {
+        if (record >= 0 && record < DATA_MAX && Data[record].type == DT_ITEM) {
+            const int r = thresh_record(who, record);
+            threshed += r > 0;
+            stopped = r < 0;
+        }
+    } else {
+        for (int i = 0; i < DATA_MAX && !stopped; i++) {
+            if (Data[i].type != DT_ITEM || Data[i].x != x || Data[i].y != y) continue;
+            if (ObjToItem((int)Data[i].id).type != IT_PLANT) continue;
+            const int r = thresh_record(who, i);
+            threshed += r > 0;
+            stopped = r < 0;
+        }
+    }
+    if (who < 0 && !stopped) {
+        if (threshed) Note(":You finish threshing having the harvest now lying on the ground here.");
+        else Note("!There's is nothing to thresh at this very location!");
+    }
+    return threshed;
+}
+
+// ---- grinding ----
+
+// The material lines of a grinding: two grinding stones on the ground, a knife for roots and the
+// container the flour goes into.
+static void grinding_lines(bool root) {
+    Tyhjaa_Tarvikelista();
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_GRINDING_STONE;
+    Tarvike.count = Tarvike.first_count = 2;
+    Tarvike.ground = 1;
+    Lisaa_Tarvike();
+    if (root) {
+        Tyhjaa_Tarvike();
+        Tarvike.id = REQ_KNIFE;
+        Tarvike.count = Tarvike.first_count = 1;
+        Lisaa_Tarvike();
+    }
+    // The container is chosen but not taken: what it holds stays in it, and the flour joins it.
+    Tyhjaa_Tarvike();
+    Tarvike.id = REQ_CONTAINER;
+    Tarvike.count = Tarvike.first_count = 1;
+    Tarvike.container = 1;
+    Lisaa_Tarvike();
+}
+
+// The container line's choice: its item, and where it lies.
+static const Tarvike_Struct *chosen_container() {
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++)
+        if (Kayttolista[i].container && Kayttolista[i].itempos > 1) return &Kayttolista[i];
+    return nullptr;
+}
+
+// The chosen container leaves its place for the filled one, which goes into the pack.
+static int fill_container(const Tarvike_Struct &line, const ItemStruct &flour) {
+    const int was = (int)line.itempos;
+    const int filled = Sailioi(Esineesta_Uniikki(flour), was, 0, 0);
+    bool moved = false;
+    if (line.source == TSRC_GROUND && line.dataindex < DATA_MAX) {
+        const int dp = (int)line.dataindex;
+        if (Data[dp].type == DT_ITEM && (int)Data[dp].id == was) reduce_datapos(dp), moved = true;
+    }
+    for (int s = 0; s < PLR_SLOTS && !moved; s++)
+        if (Plr.inv_obj[s] == was && Plr.inv_count[s] > 0) Poista_PlrItem(s, 1), moved = true;
+    Lisaa_Inventoryyn(filled, 1, 1, -1);
+    return filled;
+}
+
+// Takes what is ground from the slot: `units` whole items, or `pounds` off its one heavier item (the
+// rest stays in the pack); seeds kept in a vessel are poured out of it. 1 when it was taken.
+static int take_for_grinding(int slot, const ItemStruct &seeds, int units, float pounds) {
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0 || Plr.inv_count[slot] < units) return 0;
+    if (seeds.vessel != 0) return Kuluta_PlrItem(slot, pounds > 0.0f ? pounds : seeds.weight) > 0.0f;
+    if (Poista_PlrItem(slot, units) != units) return 0;
+    if (pounds > 0.0f && seeds.weight > pounds) {
+        ItemStruct rest = seeds;
+        rest.weight -= pounds;
+        Lisaa_Inventoryyn(Esineesta_Uniikki(rest), 1, 1, -1);
+    }
+    return 1;
+}
+
+int AGRICULTURE_jauhatus() {
+    if (puuhausvammaus(CRE_PLAYER, 36, 4, "grind")) return 0;
+    Note(MSG("GRIND_INFO"));
+    const int slot = selslot("What do you want to grind for flour?", "grind", SEL_WRONG_TYPE, invmask(IT_FOOD), 0);
+    if (slot == INVSEL_NOTHING) {
+        Note(nothingto("grind"));
+        return 0;
+    }
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0 || Plr.inv_count[slot] <= 0) return 0;
+    const int seedpos = Plr.inv_obj[slot];
+    const ItemStruct seeds = ObjToItem(seedpos);
+    if (!voiko_jauhaa(seeds)) {
+        Note(MSG("GRIND_CANT"));
+        return 0;
+    }
+    // How much: 4 lb off a heavier item, otherwise whole items up to 4 lb worth.
+    float amount = jauhatus_paino(seeds.weight), pounds = amount;
+    int units = 0;
+    if (amount <= 0.0f) {
+        int most = jauhatus_enintaan(seeds.weight);
+        if (most > Plr.inv_count[slot]) most = Plr.inv_count[slot];
+        units = most > 1 ? AskCount(most) : most;
+        if (units <= 0) return 0;
+        amount = seeds.weight * (float)units;
+    }
+    const bool root = seeds.id == OID_ROOT;
+    grinding_lines(root);
+    if (!Kay_Tarvikelista("GRIND FLOUR")) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    // The pack as the check found it is what a refusal or a break puts back.
+    const ItemStruct flour = Jauha_Siemenesine(seeds, amount);
+    const Tarvike_Struct *container = chosen_container();
+    const ItemStruct held = ObjToItem(container ? (int)container->itempos : 0);
+    char a[41], b[41], line[200];
+    if (!container || (held.vessel != 0 && strcmp(item_name(held, a), item_name(flour, b)) != 0)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        Note("!You can't store different kinds of stuff in one container!");
+        return 0;
+    }
+    // No more is ground than the container holds: what does not fit would be lost.
+    const ItemStruct holder = held.vessel != 0 ? ObjToItem((int)held.vessel) : held;
+    const float room = holder.fullweight - (held.vessel != 0 ? held.weight : 0.0f);
+    if (amount > room) {
+        if (units > 0) units = (int)(room / seeds.weight + 1e-4f), amount = seeds.weight * (float)units;
+        else pounds = amount = room;
+        if (!(amount > 0.0f)) {
+            Palauta_Kaytetyt_Tarvikkeet();
+            snprintf(line, sizeof line, "!There's no room for the flour in the %s!", item_name(holder, a));
+            Note(line);
+            return 0;
+        }
+    }
+    const ItemStruct ground = Jauha_Siemenesine(seeds, amount);
+    const int now = Plr.inv_obj[slot] == seedpos ? slot : -1;
+    if (!take_for_grinding(now, seeds, units > 0 ? units : 1, units > 0 ? 0.0f : pounds)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    int minutes = (int)(amount * GRIND_MINUTES * (root ? 1.1f : 1.0f));
+    if (PVAM_EMERGENCY) minutes *= 4;
+    AsetaPonnistelu(CRE_PLAYER, GRIND_EFFORT);
+    if (!spend(minutes < 1 ? 1 : minutes, 0, "GRINDING", 0, 0)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    const Tarvike_Struct used = *container;
+    Poista_Kaytetyt_Tarvikkeet();
+    const int filled = fill_container(used, ground);
+    const ItemStruct vessel = ObjToItem((int)ObjToItem(filled).vessel);
+    snprintf(line, sizeof line, "=Ok. Some %s has been ground into the %s.", item_name(ground, a), item_name(vessel, b));
+    Note(line);
+    laske_Load(CRE_PLAYER);
+    return 1;
+}
+
+// ---- the developer's harvest ----
+
+void magicharvest() {
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (Data[i].type != DT_PLANT) continue;
+        const int x = Data[i].x, y = Data[i].y;
+        if (x < PlayerX - MAGIC_LEFT || x > PlayerX + MAGIC_RIGHT) continue;
+        if (HarvestBranch(0, i, HARVEST_CUT, 0) == HARVEST_OK && Data[i].type == DT_ITEM) AGRICULTURE_puinti(0, x, y, i);
+    }
+}

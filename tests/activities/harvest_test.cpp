@@ -1,0 +1,259 @@
+// tests/activities/harvest_test.cpp -- what a patch gives when it is picked, the rules of threshing and
+// grinding by number, and a rye patch cut, threshed and ground, with every refusal or break giving back
+// what it took and no more ground than the container holds.
+#include "activity_fixture.h"
+#include "pick_hook.h"
+#include "../items/row_letters.h"
+
+#include "activities/harvest.h"
+#include "activities/plants.h"
+#include "activities/toimi.h"
+#include "activities/worklinks.h"
+#include "core/datafunc.h"
+#include "core/weatherengine.h"
+#include "items/plants.h"
+
+using oxatest::ActivityTest;
+using oxatest::Pick;
+using oxatest::push_key;
+
+namespace {
+
+// Test plants whose harvest tags the tests choose.
+const char *const FLORA =
+    ".Leafgrass. :100: (2) [grass]\n[NAME:Herba folii][SPROUT:5][WITHER:10][MATURE:30]\n"
+    "[QUANTITY:1][FREQUENCY:5][LEAF_VOLUME:bunch]\n\n"
+    ".Testberry. :101: (4) [berry]\n[NAME:Bacca][SPROUT:5][WITHER:9][MATURE:60]\n"
+    "[QUANTITY:1][FREQUENCY:5][CARB:10][LEAF_VOLUME:pinch]\n\n"
+    ".Testcap. :102: (2) [mushroom]\n[NAME:Fungus][SPROUT:7][WITHER:10][MATURE:10]\n[QUANTITY:1][FREQUENCY:5]\n\n"
+    ".Testroot. :103: (2) [root]\n[NAME:Radix][SPROUT:5][WITHER:10][MATURE:60]\n"
+    "[QUANTITY:1][FREQUENCY:5][CARB:10][ROOT_SIZE:L]\n\n"
+    ".Testrye. :104: (5) [grain]\n[NAME:Secale][SPROUT:5][WITHER:9][MATURE:110]\n"
+    "[QUANTITY:1][FREQUENCY:5][CARB:70][PROTEIN:9][SEED_VOLUME:handful][SEED_QUANTITY:2]\n";
+
+class HarvestTest : public ActivityTest {
+protected:
+    void SetUp() override {
+        ActivityTest::SetUp();
+        dir->copy_asset("messages/eng_harvest.txt");
+        dir->copy_asset("messages/eng_crafting.txt");
+        dir->write_file("flora_test.txt", FLORA);
+        MSG_forget_index();
+        harvest_forget_flora();
+        LuoKasvit();
+        skill(0, "AGRICULTURE", 30);
+        // A mild summer day: three hours at the grinding stones are no danger.
+        weather_was = GlobWeather;
+        engine_was = weatherengine;
+        for (WeatherStruct &w : weatherengine.days) w.temperature = 18;
+        weatherengine.current.temperature = GlobWeather.temperature = 18;
+        Plr.air_temperature = 18.0f;
+    }
+    void TearDown() override {
+        GlobWeather = weather_was;
+        weatherengine = engine_was;
+        harvest_forget_flora();
+        ActivityTest::TearDown();
+    }
+    WeatherStruct weather_was;
+    cWeatherEngine engine_was;
+    Pick pick;
+    static int plant_row(const char *name) { return ConstantObj_Nimella(name, IT_PLANT); }
+    // A patch of the plant on x, y in the state given; its record.
+    static int patch(const char *name, int count, int state, int x, int y) {
+        ClearDTEMP();
+        DTEMP.type = DT_PLANT;
+        DTEMP.x = (uint16_t)x;
+        DTEMP.y = (uint16_t)y;
+        DTEMP.id = (uint32_t)plant_row(name);
+        DTEMP.count = (uint16_t)count;
+        DTEMP.flags = (uint8_t)state;
+        return SetDTEMP(-1);
+    }
+    static int carried(const char *name) {
+        int n = 0;
+        for (int s = 0; s < PLR_SLOTS; s++) {
+            char it[41];
+            if (Plr.inv_obj[s] && strcmp(item_name(ObjToItem(Plr.inv_obj[s]), it), name) == 0) n += Plr.inv_count[s];
+        }
+        return n;
+    }
+    static int lying(const char *name, int x, int y) {
+        int n = 0;
+        for (const DataStruct &d : Data) {
+            char it[41];
+            if (d.type == DT_ITEM && d.x == x && d.y == y && strcmp(item_name(ObjToItem((int)d.id), it), name) == 0) n += d.count;
+        }
+        return n;
+    }
+    // The pack summed: pieces, and pounds over every piece.
+    static void pack(int &pieces, float &pounds) {
+        pieces = 0;
+        pounds = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s]) {
+                pieces += Plr.inv_count[s];
+                pounds += ObjToItem(Plr.inv_obj[s]).weight * (float)Plr.inv_count[s];
+            }
+    }
+    static void flush() { SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT); }
+};
+
+TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
+    ASSERT_GT(plant_row("Testrye"), 0) << "the test plants are read";
+    const int today = (int)Plr.daynumber;
+    const struct {
+        const char *plant;
+        int count, state, mode, answer;
+        const char *part;
+        int units;
+        int type_after;            // 0: the record is gone
+    } cases[] = {
+        // Whole-plant fashion: three plants of one leaf unit give two, and the patch is pulled up.
+        {"Leafgrass", 3, PLANT_GROWING, HARVEST_WHOLE, HARVEST_OK, "Leafgrass leaves", 2, 0},
+        // A ripe bush gives its berries, not its leaves, and waits 90 days as picked.
+        {"Testberry", 2, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testberry berry", 2, DT_PLANT_PICKED},
+        // A mushroom spot stays and sprouts again.
+        {"Testcap", 1, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testcap mushroom", 1, DT_PLANT},
+        // A root is dug up with its record.
+        {"Testroot", 1, PLANT_RIPE, HARVEST_PICK, HARVEST_OK, "Testroot root", 1, 0},
+        // Grain is cut with a sickle, never picked.
+        {"Testrye", 4, PLANT_RIPE, HARVEST_PICK, HARVEST_REFUSED, "Testrye grains", 0, DT_PLANT},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.plant);
+        const int n = patch(c.plant, c.count, c.state, PlayerX, PlayerY);
+        ASSERT_GE(n, 0);
+        EXPECT_EQ(HarvestBranch(CRE_PLAYER, n, c.mode, 0), c.answer) << notes();
+        EXPECT_EQ(carried(c.part), c.units) << notes();
+        const int type = Data[n].type == DT_FREED ? 0 : Data[n].type;
+        EXPECT_EQ(type, c.type_after);
+        if (c.type_after == DT_PLANT_PICKED) {
+            EXPECT_EQ((int)Data[n].ready_day, today + 90);
+        }
+        if (c.type_after == DT_PLANT && c.answer == HARVEST_OK) {
+            EXPECT_EQ((int)Data[n].flags, (int)PLANT_GROWING);
+            EXPECT_GE(Data[n].day, today + 15);
+            EXPECT_LE(Data[n].day, today + 29);
+            EXPECT_EQ((int)Data[n].ready_day, Data[n].day + 10);
+        }
+        if (type) CrunchData(n);
+    }
+    EXPECT_TRUE(noted("testrye can't be picked by hand.")) << notes();
+}
+
+TEST_F(HarvestTest, TheRulesByNumber) {
+    const struct {
+        int units, least, most;
+    } whole[] = {{0, 1, 1}, {1, 1, 1}, {2, 1, 2}, {3, 2, 2}, {4, 2, 3}, {7, 4, 5}};
+    for (const auto &w : whole)
+        for (int k = 0; k < 20; k++) {
+            const int got = kokonaisina_yksikot(w.units);
+            EXPECT_TRUE(got >= w.least && got <= w.most) << w.units << " gave " << got;
+        }
+    const struct {
+        float weight, ground;
+        int most;
+    } grind[] = {{6.0f, 4.0f, 1}, {1.5f, 0.0f, 3}, {4.0f, 0.0f, 1}, {0.5f, 0.0f, 8}, {0.0f, 0.0f, 0}};
+    for (const auto &g : grind) {
+        EXPECT_FLOAT_EQ(jauhatus_paino(g.weight), g.ground) << g.weight;
+        if (g.ground == 0.0f) {
+            EXPECT_EQ(jauhatus_enintaan(g.weight), g.most) << g.weight;
+        }
+    }
+    const KasviOsat rye = hajota_kasvi(ConstantObj[plant_row("Testrye")]);
+    EXPECT_EQ(rye.threshing, 2);
+    EXPECT_EQ(rye.method, PICK_SICKLE);
+    EXPECT_EQ(puinti_minuutit(rye, 10), 20);
+    EXPECT_EQ(puinti_minuutit(hajota_kasvi(ConstantObj[plant_row("Leafgrass")]), 10), 20) << "two minutes a plant";
+    EXPECT_EQ(rye.count[PART_SEED], 2);
+    EXPECT_EQ(rye.part[PART_SEED].id, (uint32_t)OID_GRAIN);
+}
+
+TEST_F(HarvestTest, ARyePatchIsCutThreshedAndGroundAndABreakGivesEverythingBack) {
+    // Six pounds of grain in a sack first in her pack, a knife, a club and a cup.
+    ItemStruct grain = ObjToItem(Luo_Esineen_Itempos(hajota_kasvi(ConstantObj[plant_row("Testrye")]).part[PART_SEED]));
+    grain.weight = grain.fullweight = 6.0f;
+    give(0, grain);
+    ItemStruct knife = thing(IT_WEAPON, "Knife", 250, 0.3f);
+    SET_ITEM_TEXT(knife.skill, "KNIFE");
+    give(1, knife);
+    ItemStruct club = thing(IT_WEAPON, "Club", 0, 2.0f);
+    SET_ITEM_TEXT(club.skill, "CLUB");
+    give(2, club);
+    ItemStruct cup = thing(IT_CONTAINER, "Wooden cup", 0, 0.3f);
+    cup.fullweight = 5.0f;
+    give(3, cup);
+    const int x = PlayerX + 1, y = PlayerY;
+    patch("Testrye", 10, PLANT_RIPE, x, y);
+
+    // Cut with a knife for a sickle: seven of the ten in twice the time.
+    push_key(SDLK_RIGHT);
+    push_key(SDLK_SPACE);
+    EXPECT_EQ(AGRICULTURE_korjuu(), HARVEST_OK) << notes();
+    EXPECT_EQ(lying("Testrye", x, y), 7) << notes();
+    flush();
+
+    // Threshing broken off leaves the heap and the pack as they were.
+    int pieces, after_pieces;
+    float pounds, after_pounds;
+    pack(pieces, pounds);
+    push_key(SDLK_SPACE);
+    push_key(SDLK_ESCAPE);
+    push_key(SDLK_y);
+    EXPECT_EQ(AGRICULTURE_puinti(CRE_PLAYER, x, y, -1000), 0);
+    flush();
+    EXPECT_EQ(lying("Testrye", x, y), 7);
+    pack(after_pieces, after_pounds);
+    EXPECT_EQ(after_pieces, pieces);
+    EXPECT_FLOAT_EQ(after_pounds, pounds);
+    push_key(SDLK_SPACE);
+    EXPECT_EQ(AGRICULTURE_puinti(CRE_PLAYER, x, y, -1000), 1) << notes();
+    flush();
+    EXPECT_EQ(lying("Testrye", x, y), 0);
+    EXPECT_EQ(lying("Testrye grains", x, y), 14);
+
+    // The grain: no stones refuses, a break gives it back, then four pounds are ground into the cup
+    // and two stay.
+    pack(pieces, pounds);
+    for (int stones = 0; stones < 2; stones++) {
+        SCOPED_TRACE(stones ? "broken off" : "no stones");
+        if (stones) set_data(DT_ITEM, PlayerX, PlayerY, Esineesta_Uniikki(thing(IT_TOOL, "Stone", 300, 3.0f)), 2);
+        push_key(oxatest::carried_letter("Testrye grains"));
+        push_key(SDLK_SPACE);
+        push_key(SDLK_ESCAPE);
+        push_key(SDLK_y);
+        EXPECT_EQ(AGRICULTURE_jauhatus(), 0) << notes();
+        flush();
+        pack(after_pieces, after_pounds);
+        EXPECT_EQ(after_pieces, pieces);
+        EXPECT_FLOAT_EQ(after_pounds, pounds);
+    }
+    push_key(oxatest::carried_letter("Testrye grains"));
+    push_key(SDLK_SPACE);
+    EXPECT_EQ(AGRICULTURE_jauhatus(), 1) << notes();
+    EXPECT_TRUE(noted("Ok. Some Testrye-flour has been ground into the Wooden cup.")) << notes();
+    int flour = -1;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).id == OID_FLOUR) flour = s;
+    ASSERT_GE(flour, 0);
+    EXPECT_FLOAT_EQ(ObjToItem(Plr.inv_obj[flour]).weight, 4.0f);
+    EXPECT_NE(ObjToItem(Plr.inv_obj[flour]).vessel, 0u);
+    EXPECT_EQ(carried("Testrye grains"), 1);
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).id == OID_GRAIN) {
+            EXPECT_FLOAT_EQ(ObjToItem(Plr.inv_obj[s]).weight, 2.0f);
+        }
+
+    // The cup has room for one pound more: the two pounds left are not ground into it to be lost.
+    pack(pieces, pounds);
+    push_key(oxatest::carried_letter("Testrye grains"));
+    push_key(SDLK_SPACE);
+    EXPECT_EQ(AGRICULTURE_jauhatus(), 0);
+    EXPECT_TRUE(noted("There's no room for the flour in the Wooden cup!")) << notes();
+    pack(after_pieces, after_pounds);
+    EXPECT_EQ(after_pieces, pieces);
+    EXPECT_FLOAT_EQ(after_pounds, pounds);
+}
+
+}  // namespace
