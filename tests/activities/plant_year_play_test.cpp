@@ -69,9 +69,9 @@ TEST_F(AinoPlants, SheFindsTheSorrelGrowing) {
     EXPECT_TRUE(noted("will be ripe in")) << notes();
 }
 
-class VilhoFrost : public oxatest::VilhoInCampTest {};
+class VilhoShovel : public oxatest::VilhoInCampTest {};
 
-TEST_F(VilhoFrost, HisShovelMeetsFrozenGround) {
+TEST_F(VilhoShovel, HisShovelMeetsFrozenGround) {
     oxatest::step_away_from_creatures();
     int shovel = -1;
     for (int r = 1; r < CONSTANTOBJ_ROWS && shovel < 0; r++)
