@@ -3,6 +3,8 @@
 // placed and taken into the creature table.
 #include "worldgen/settling.h"
 
+#include <cstring>
+
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creation.h"
@@ -16,17 +18,46 @@
 
 enum { RAIDER_CULTURE = 11 };
 
+// A free record of the creature file, sought on from where the last one was found: a village's people
+// fill the file one after another, and the records before stay taken. -1 when none is free up to the
+// end of the file.
+static int free_person_record(int records) {
+    static char file[1200];   // the creature file the place sought from belongs to
+    static int from = 0;
+    char path[sizeof file];
+    cre_file_path(path, sizeof path);
+    if (strcmp(path, file) != 0) {
+        copy_bounded(file, sizeof file, path);
+        from = 0;
+    }
+    for (int k = from; k < records; k++) {
+        if (!Lataa_RealCreature(CRE_DATAID + k)) break;
+        if (Creature.kind == CK_NONE) {
+            from = k + 1;
+            return k;
+        }
+    }
+    from = records;
+    return -1;
+}
+
 int settle_person(int x, int y, int code) {
     // Nobody is made who could not be kept: without a creature file the household stays empty.
-    if (cre_file_records() <= 0) return 0;
+    const int records = cre_file_records();
+    if (records <= 0) return 0;
     const int i = aseta_data(x, y, DT_CREATURE, 0, 1);
     if (i < 0) return 0;
+    const int k = free_person_record(records);
     static CreatureStruct person;
     const int culture = code == SETTLER_RAIDER ? RAIDER_CULTURE : culture_row(Kyla_Kulttuuri);
     synnyta_IHMISOLENTO(person, code, culture, (int)Mapinfo_socID(MaailmaX, MaailmaY));
     person.home_x = MaailmaX;
     person.home_y = MaailmaY;
-    Zoom.data[i].id = (uint32_t)SaveNewRealCreature(person);
+    int n = CRE_DATAID + k;
+    person.socialid = (uint32_t)n;
+    // A full file grows by the new record at its end.
+    if (k < 0 || !Talleta_RealCreature(person, n)) n = SaveNewRealCreature(person);
+    Zoom.data[i].id = (uint32_t)n;
     return 1;
 }
 

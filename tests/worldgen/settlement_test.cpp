@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "core/records.h"
@@ -271,11 +272,57 @@ TEST_F(Settlements, PeopleThatCannotBePlacedLeaveTheRestOfTheHouseholdOut) {
     }
 }
 
+TEST_F(Settlements, PeopleAreKeptInFreeRecordsOnlyAndAFullFileGrows) {
+    const struct {
+        const char *what;
+        int records;
+        std::vector<int> taken;
+    } cases[] = {
+        {"records taken here and there", 100, {0, 1, 2, 7, 40}},
+        {"a file with none free", 6, {0, 1, 2, 3, 4, 5}},
+        {"the same file made again, emptier", 100, {0}},
+    };
+    for (const auto &c : cases) {
+        char path[1200];
+        cre_file_path(path, sizeof path);
+        remove(path);
+        ASSERT_EQ(cre_file_create(path, c.records), 1);
+        static CreatureStruct kept;
+        memset(&kept, 0, sizeof kept);
+        kept.kind = 3;
+        for (int k : c.taken) {
+            kept.weight = (float)k;
+            ASSERT_EQ(Talleta_RealCreature(kept, CRE_DATAID + k), 1);
+        }
+        plain();
+        Kyla_Kulttuuri = 0;
+        ErakonTalo = 0;
+        for (int seed = 1; seed <= 3; seed++) {
+            randomize(seed);
+            AsutaTalo(10 * seed, 20);
+        }
+        std::set<uint32_t> ids;
+        for (const DataStruct &d : Zoom.data)
+            if (d.type == DT_CREATURE) {
+                EXPECT_TRUE(ids.insert(d.id).second) << c.what << ": one record each";
+                EXPECT_EQ(std::count(c.taken.begin(), c.taken.end(), (int)d.id - CRE_DATAID), 0) << c.what;
+                ASSERT_EQ(Lataa_RealCreature((int)d.id), 1) << c.what;
+                EXPECT_EQ(Creature.kind, CK_HUMAN) << c.what;
+            }
+        EXPECT_GT(ids.size(), 3u) << c.what;
+        for (int k : c.taken) {
+            ASSERT_EQ(Lataa_RealCreature(CRE_DATAID + k), 1);
+            EXPECT_EQ(Creature.weight, (float)k) << c.what << ": record " << k << " kept";
+        }
+    }
+}
+
 TEST_F(Settlements, AVillageIsDesertedOnlyWhenItsPeopleWerePlacedAndAreGone) {
     const int x = 300, y = 300;
     for (int yy = y - 3; yy <= y + 3; yy++)
         for (int xx = x - 3; xx <= x + 3; xx++) put_world(xx, yy, 238);
     put_world(x, y, 239);
+    set_alltime_kulttuuri(x, y, 0);
     local_area();   // stored from a local area: the people of the creature table are asked after
     const struct {
         const char *what;
