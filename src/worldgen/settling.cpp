@@ -10,6 +10,7 @@
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/creatures.h"
+#include "maps/kulttuuri.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "worldgen/builders.h"
@@ -124,10 +125,12 @@ void pakkoluo_perhe() {
         settle_person(g, g, SETTLER_CHILD);
 }
 
-// The creature table holds the people of the area entered. A settlement whose people were never
-// placed, or not yet taken into the table (a map just built), has nobody there to be missed.
+// The creature table holds the people of the area entered. A settlement whose own people, of the
+// culture of its cell, were never placed or are not yet in the table (a map just built) has nobody
+// there to be missed; nor has a raiders' camp on the land of another culture.
 int settlement_people_placed(int x, int y) {
+    const int culture = get_alltime_kulttuuri(x, y);
     for (const CreatureStruct &c : Cre)
-        if (c.kind == CK_HUMAN && c.home_x == x && c.home_y == y) return 1;
+        if (c.kind == CK_HUMAN && c.home_x == x && c.home_y == y && c.culture == culture) return 1;
     return 0;
 }
