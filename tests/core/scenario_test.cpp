@@ -79,20 +79,15 @@ TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
 }
 
 // The camp is the raiders': he comes to its edge unseen and walks off west, away from their kotas and
-// storehouses. The camp is laid out anew from the stream: this one has none of them near its western
-// edge.
+// storehouses. The camp is laid out anew at each start, its kotas and storehouses anywhere in its
+// middle: his first start of a few whose warriors all lie beyond his sight is played on.
 TEST_F(ScenarioTest, VilhoCanSlipAwayFromTheRaidersCamp) {
-    load("VILHO");
-    srand(20261212);
     auto play = [](std::initializer_list<SDL_Keycode> keys) {
         oxatest::KeyFeeder typing;
         for (SDL_Keycode k : keys) typing.key(k);
         int r;
         typing.typed([&] { return turn_pass(&r); });
     };
-    play({SDLK_SPACE, SDLK_PERIOD});                    // his start: the cell becomes the camp
-    for (int i = 0; i < 3 && strcmp(Plr.mapname, "ZOOMMAP") == 0 && PlayerX < 0; i++) play({SDLK_SPACE, SDLK_PERIOD});
-    ASSERT_STREQ(Plr.mapname, "ZOOMMAP") << "he is in the camp";
     auto raiders = [] {
         std::vector<int> far;
         for (const DataStruct &d : Data) {
@@ -102,9 +97,24 @@ TEST_F(ScenarioTest, VilhoCanSlipAwayFromTheRaidersCamp) {
         }
         return far;
     };
-    const std::vector<int> at_start = raiders();
-    ASSERT_FALSE(at_start.empty()) << "the warriors of the camp";
-    for (int d : at_start) EXPECT_GE(d, 15) << "a warrior beside him, or one fighting him";
+    bool unseen = false;
+    for (int start = 0; start < 12 && !unseen; start++) {
+        if (start > 0) {   // his folder as the build wrote it, to start again
+            ASSERT_EQ(system(("rm -rf " + dir->path() + "/VILHO").c_str()), 0);
+            fixture.put(dir->path(), true);
+            oxatest::reset_loader_tables();
+        }
+        load("VILHO");
+        srand(20261208 + start);
+        play({SDLK_SPACE, SDLK_PERIOD});                    // his start: the cell becomes the camp
+        for (int i = 0; i < 3 && strcmp(Plr.mapname, "ZOOMMAP") == 0 && PlayerX < 0; i++) play({SDLK_SPACE, SDLK_PERIOD});
+        ASSERT_STREQ(Plr.mapname, "ZOOMMAP") << "he is in the camp";
+        const std::vector<int> at_start = raiders();
+        ASSERT_FALSE(at_start.empty()) << "the warriors of the camp";
+        unseen = true;
+        for (int d : at_start) unseen &= d >= 15;   // none beside him, none fighting him
+    }
+    ASSERT_TRUE(unseen) << "a camp whose warriors are all beyond his sight";
     const int x = PlayerX;
     while (PlayerDir != 4) play({SDLK_LEFT});   // he turns to face west, and walks
     for (int step = 0; step < 8; step++) play({SDLK_UP});
