@@ -7,6 +7,7 @@
 
 #include "core/loader_fixture.h"
 #include "core/player.h"
+#include "maps/area.h"
 #include "maps/mapunit.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
@@ -79,8 +80,9 @@ TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
 }
 
 // The camp is the raiders': he comes to its edge unseen and walks off west, away from their kotas and
-// storehouses. The camp is laid out anew at each start, its kotas and storehouses anywhere in its
-// middle: his first start of a few whose warriors all lie beyond his sight is played on.
+// storehouses. The camp and the forest round it are laid out anew at each start, the kotas and
+// storehouses anywhere in its middle: his first start of a few whose warriors all lie beyond his sight
+// and whose way west is open is played on.
 TEST_F(ScenarioTest, VilhoCanSlipAwayFromTheRaidersCamp) {
     auto play = [](std::initializer_list<SDL_Keycode> keys) {
         oxatest::KeyFeeder typing;
@@ -113,8 +115,9 @@ TEST_F(ScenarioTest, VilhoCanSlipAwayFromTheRaidersCamp) {
         ASSERT_FALSE(at_start.empty()) << "the warriors of the camp";
         unseen = true;
         for (int d : at_start) unseen &= d >= 15;   // none beside him, none fighting him
+        for (int k = 1; k <= 6; k++) unseen &= !terrain_flag(get_mapchar(PlayerX - k, PlayerY), TF_BLOCKS);
     }
-    ASSERT_TRUE(unseen) << "a camp whose warriors are all beyond his sight";
+    ASSERT_TRUE(unseen) << "a camp whose warriors are all beyond his sight, the forest open to the west";
     const int x = PlayerX;
     while (PlayerDir != 4) play({SDLK_LEFT});   // he turns to face west, and walks
     for (int step = 0; step < 8; step++) play({SDLK_UP});
