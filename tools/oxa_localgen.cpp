@@ -4,11 +4,14 @@
 //   oxa_localgen --world DIR --cell X,Y [--seed N] [--layers] [--scene S]   a cell of a character's world
 //   oxa_localgen --char C [--seed N] [--layers] [--scene S]                 a cell in a world all of map char C
 //   oxa_localgen --scene S [--seed N] [--layers]                            a scene on its own kind of land
+//   oxa_localgen --culture C [--char L] [--seed N] [--layers]               settlements of a culture
 // The map is printed as 64 lines of 64 terrain glyphs (UTF-8); --layers adds the soil, the surface
 // cover and the height of every square. --scene lays set scene S (1, 2, 3, 5 or 6) on the cell, or
 // with S "cave" builds a cave cell; then the things laid are listed, and a cave's chambers are drawn
-// once more in plain letters. The character's folder is only read: the built map is stored in a
-// throwaway folder.
+// once more in plain letters. --culture builds settlement cells of culture C (0..13, or "all" for
+// every culture) among heathland: the village (239), the homestead (86), the fortified village (210)
+// and the raiders' camp (30), or only the layout of map char L; each map is followed by its people and
+// things. The character's folder is only read: the built map is stored in a throwaway folder.
 #include <dirent.h>
 #include <unistd.h>
 
@@ -90,11 +93,17 @@ static int usage() {
             "usage: oxa_localgen --world DIR --cell X,Y [--seed N] [--layers] [--scene S]\n"
             "       oxa_localgen --char C [--seed N] [--layers] [--scene S]\n"
             "       oxa_localgen --scene S [--seed N] [--layers]\n"
+            "       oxa_localgen --culture C [--char L] [--seed N] [--layers]\n"
+            "       C: 0..13 or all; L: 239 village, 86 homestead, 210 fortified village, 30 camp\n"
             "       S: 1, 2, 3, 5 or 6 (a set scene) or cave (a cave cell)\n");
     return 2;
 }
 
-enum { SCENE_NONE = 0, SCENE_CAVE = -1, CH_CAVE_CELL = 60, CH_HEATH = 238 };
+enum { SCENE_NONE = 0, SCENE_CAVE = -1, CH_CAVE_CELL = 60, CH_HEATH = 238, CULTURE_NONE_ASKED = -1, CULTURE_ALL = -2 };
+
+// The settlement layouts by the map char of their cell.
+static const int LAYOUTS[4] = {239, 86, 210, 30};
+static bool is_layout(int c) { return c == 239 || c == 86 || c == 211 || c == 210 || c == 30; }
 
 // The scene asked for: 1, 2, 3, 5 or 6, SCENE_CAVE, or -2 when the word names none.
 static int scene_arg(const char *word) {
@@ -169,6 +178,61 @@ static void draw_cave() {
     }
 }
 
+// The map built in `Zoom` as glyphs, and its layers when asked.
+static void print_map(int layers) {
+    for (int y = 0; y < 64; y++) {
+        for (int x = 0; x < 64; x++) {
+            const int c = Zoom.chars[y * 64 + x];
+            put_glyph(c == CH_GROUND ? 250 : terrain_flag(c, TF_WATER) ? 247 : terrain[c].glyph);
+        }
+        putchar('\n');
+    }
+    if (!layers) return;
+    const char *names[3] = {"soil (1 base rock, 2 crag)", "cover (1 lichen, 2 moss)", "height"};
+    for (int l = 0; l < 3; l++) {
+        printf("%s\n", names[l]);
+        for (int y = 0; y < 64; y++) {
+            for (int x = 0; x < 64; x++) {
+                const int i = y * 64 + x;
+                if (l == 0) putchar('0' + MAAPERA(Zoom.surface[i]));
+                else if (l == 1) putchar('0' + PINTA(Zoom.surface[i]));
+                else printf("%3d", Zoom.height[i]);
+            }
+            putchar('\n');
+        }
+    }
+}
+
+// Builds world cell cx, cy through the hand-over as entering it would; 1 when its map was stored.
+static int build_cell(int cx, int cy, const char *kind) {
+    LuoZoomKorkeusAlue(cx, cy);
+    Aseta_TERRAIN_Korkeus_Relmap(0, 0);
+    const int stored = TERRAIN(terrain_desc(get_alltime_maailmachar(cx, cy)), kind, 0, Plr.month,
+                               terrain_name(cx, cy), cx, cy, 0);
+    if (!stored) fprintf(stderr, "oxa_localgen: the map could not be stored; shown as built\n");
+    return stored;
+}
+
+// Each settlement layout asked for, of each culture asked for, on its own cell among heathland.
+static void settlements(int culture, int only, long seed, int layers) {
+    int cx = 100;
+    for (int c = culture == CULTURE_ALL ? 0 : culture; c <= (culture == CULTURE_ALL ? 13 : culture); c++)
+        for (int layout : LAYOUTS) {
+            if (only >= 0 && layout != only && !(only == 211 && layout == 86)) continue;
+            const int ch = only >= 0 ? only : layout;
+            cx += 10;
+            maailma_alltime[mapidx(cx, 100)] = maailma[mapidx(cx, 100)] = (uint8_t)ch;
+            set_alltime_kulttuuri(cx, 100, c);
+            PlayerX = cx;
+            PlayerY = 100;
+            randomize((int)(seed ? seed : 1));
+            build_cell(cx, 100, "ZOOM");
+            printf("cell %d,100 char %d (%s) culture %d seed %ld\n", cx, ch, terrain_desc(ch), c, seed);
+            print_map(layers);
+            list_records();
+        }
+}
+
 static bool read_world(const char *folder) {
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
     char path[1200];
@@ -184,7 +248,7 @@ static bool read_world(const char *folder) {
 
 int main(int argc, char **argv) {
     const char *world = nullptr;
-    int cx = -1, cy = -1, ch = -1, layers = 0, scene = SCENE_NONE;
+    int cx = -1, cy = -1, ch = -1, layers = 0, scene = SCENE_NONE, culture = CULTURE_NONE_ASKED;
     long seed = 1;
     for (int i = 1; i < argc; i++) {
         const std::string a = argv[i];
@@ -196,8 +260,16 @@ int main(int argc, char **argv) {
         else if (a == "--layers") layers = 1;
         else if (a == "--scene" && i + 1 < argc) {
             if ((scene = scene_arg(argv[++i])) == -2) return usage();
+        } else if (a == "--culture" && i + 1 < argc) {
+            const std::string c = argv[++i];
+            culture = c == "all" ? CULTURE_ALL : atoi(c.c_str());
+            if (c != "all" && (c.empty() || c.find_first_not_of("0123456789") != std::string::npos || culture > 13))
+                return usage();
         } else return usage();
     }
+    if (culture != CULTURE_NONE_ASKED && (world || scene != SCENE_NONE || (ch >= 0 && !is_layout(ch)))) return usage();
+    const int only_layout = culture != CULTURE_NONE_ASKED ? ch : -1;
+    if (culture != CULTURE_NONE_ASKED) ch = CH_HEATH;
     // A scene on its own is laid on a heath; a cave is a cave cell.
     if (scene != SCENE_NONE && !world && ch < 0) ch = scene == SCENE_CAVE ? CH_CAVE_CELL : CH_HEATH;
     if (scene == SCENE_CAVE && ch >= 0 && ch != CH_CAVE_CELL) return usage();
@@ -232,43 +304,26 @@ int main(int argc, char **argv) {
     cre_file_path(crs, sizeof crs);
     cre_file_create(crs, 100);
     bigmap();
+    if (culture != CULTURE_NONE_ASKED) {
+        // The settlement cells lie in a row on heathland of their own.
+        for (int y = 90; y <= 110; y++)
+            for (int x = 95; x <= 700; x++) maailma_alltime[mapidx(x, y)] = maailma[mapidx(x, y)] = CH_HEATH;
+        settlements(culture, only_layout, seed, layers);
+        remove_folder(scratch);
+        return 0;
+    }
     PlayerX = cx;
     PlayerY = cy;
     randomize((int)(seed ? seed : 1));
-    LuoZoomKorkeusAlue(cx, cy);
-    Aseta_TERRAIN_Korkeus_Relmap(0, 0);
     char kind[16] = "ZOOM";
     if (scene > 0) snprintf(kind, sizeof kind, "SCENE%d", scene);
-    const int stored = TERRAIN(terrain_desc(get_alltime_maailmachar(cx, cy)), kind, 0, Plr.month,
-                               terrain_name(cx, cy), cx, cy, 0);
-    if (!stored) fprintf(stderr, "oxa_localgen: the map could not be stored; shown as built\n");
+    build_cell(cx, cy, kind);
 
     printf("cell %d,%d char %d (%s) seed %ld", cx, cy, get_alltime_maailmachar(cx, cy),
            terrain_desc(get_alltime_maailmachar(cx, cy)), seed);
     if (scene > 0) printf(" scene %d", scene);
     putchar('\n');
-    for (int y = 0; y < 64; y++) {
-        for (int x = 0; x < 64; x++) {
-            const int c = Zoom.chars[y * 64 + x];
-            put_glyph(c == CH_GROUND ? 250 : terrain_flag(c, TF_WATER) ? 247 : terrain[c].glyph);
-        }
-        putchar('\n');
-    }
-    if (layers) {
-        const char *names[3] = {"soil (1 base rock, 2 crag)", "cover (1 lichen, 2 moss)", "height"};
-        for (int l = 0; l < 3; l++) {
-            printf("%s\n", names[l]);
-            for (int y = 0; y < 64; y++) {
-                for (int x = 0; x < 64; x++) {
-                    const int i = y * 64 + x;
-                    if (l == 0) putchar('0' + MAAPERA(Zoom.surface[i]));
-                    else if (l == 1) putchar('0' + PINTA(Zoom.surface[i]));
-                    else printf("%3d", Zoom.height[i]);
-                }
-                putchar('\n');
-            }
-        }
-    }
+    print_map(layers);
     if (scene != SCENE_NONE) list_records();
     if (scene == SCENE_CAVE) draw_cave();
     remove_folder(scratch);

@@ -28,7 +28,11 @@ float CreYoungWeightModify(int c, float w) {
     return r && (r->sexage & 2) && CreAgeInMonths(c) <= 24 ? w * 0.7f : w;
 }
 
-// Until settling inhabitants lands no settlement has people of its own to count, so every one counts
-// as lived in and no save abandons one.
-int Cre_home_people(int, int, int) { return 1; }
+// The living people of a culture at home on world cell wx, wy, among the creatures of the area.
+int Cre_home_people(int wx, int wy, int culture) {
+    int n = 0;
+    for (const CreatureStruct &c : Cre)
+        n += c.kind == CK_HUMAN && c.mode != CM_CARCASS && c.culture == culture && c.home_x == wx && c.home_y == wy;
+    return n;
+}
 

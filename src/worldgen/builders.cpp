@@ -338,6 +338,3 @@ void linnoita(int kind) {
         else set(32, i, C_ROAD);
     }
 }
-
-// Until settling lands nobody moves into a dwelling.
-void AsutaTalo(int, int) {}

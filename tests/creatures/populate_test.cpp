@@ -135,7 +135,7 @@ TEST_F(Populate, HerVillageHasItsPeopleDressedAndArmed) {
         dressed += worn;
         armed += knife;
     }
-    EXPECT_GE(people, 6);
+    EXPECT_GE(people, 3) << "at least the family forced into a nearly empty village";
     EXPECT_GE(dressed, people - 1);
     EXPECT_GE(armed, 2);
     // A save and a reload keep them.

@@ -1,5 +1,5 @@
 // tests/creatures/village_game_test.cpp -- the ready-made character walks into her village: its
-// people belong to its society, the goods on the house floor are the village's, what she picks up
+// people belong to its society, the tub in its sauna is the village's, what she picks up
 // under a villager's eyes becomes a debt, and the village's people live their turns with her there.
 #include "core/loader_fixture.h"
 
@@ -34,15 +34,16 @@ TEST_F(VillageGame, HerVillagesPeopleAndGoodsBelongToItsSociety) {
     int members = 0;
     for (int c = 0; c < CRE_COUNT; c++)
         if (Cre[c].kind == CK_HUMAN && Cre[c].community == soc) members++;
-    EXPECT_GE(members, 6);
-    EXPECT_GE(socpopulation((int)soc), 6);
+    // However its households came out, a village has at least the family forced into a nearly empty one.
+    EXPECT_GE(members, 3);
+    EXPECT_GE(socpopulation((int)soc), 3);
     int goods = -1;
     for (int i = 0; i < DATA_MAX && goods < 0; i++)
         if (Data[i].type == DT_ITEM && Data[i].owner == SOC_OWNER) goods = i;
-    ASSERT_GE(goods, 0) << "the house keeps the village's goods";
+    ASSERT_GE(goods, 0) << "the sauna keeps the village's tub";
     EXPECT_EQ(own_datapos(goods).soc, soc);
 
-    // she picks a cup up: seen or unseen, the village knows whose it is
+    // she picks it up: seen or unseen, the village knows whose it is
     Data[goods].x = (uint16_t)PlayerX;
     Data[goods].y = (uint16_t)PlayerY;
     ASSERT_EQ(GetIt(goods, 1, 0), 1);

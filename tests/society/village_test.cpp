@@ -368,7 +368,7 @@ TEST_F(VillageSaved, HerVillageRemembersVisitsTalksAndDebtsAcrossASave) {
     const int soc = (int)Mapinfo_socID(IsoX(), IsoY());
     ASSERT_GT(soc, 0);
     ASSERT_EQ(GetGlobVil(soc), 1);
-    EXPECT_GE(socpopulation(soc), 6) << "her village's people are enrolled";
+    EXPECT_GE(socpopulation(soc), 3) << "her village's people are enrolled";
     const uint16_t visits = globVil.visits, talks = globVil.talks;
     Plr.daynumber++;
     meet_soc(soc);

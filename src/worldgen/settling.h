@@ -1,0 +1,27 @@
+// src/worldgen/settling.h -- the people of a settlement map: the household of each dwelling, the
+// visitors of a village and the family forced into one that came out nearly empty. Each person is made
+// in the settlement's culture, kept in the character's creature file with the settlement's cell as
+// home, and stands on the map as a creature record. The counters live in worldgen/builders.h.
+#pragma once
+
+// The people a settlement is made of, by the code their kind is made from.
+enum SettlerCode {
+    SETTLER_RAIDER = 500,
+    SETTLER_MISTRESS = 520,
+    SETTLER_VILLAGER = 530,
+    SETTLER_WOODSMAN = 540,
+    SETTLER_ADVENTURER = 550,
+    SETTLER_ELDER = 560,
+    SETTLER_HEALER = 570,
+    SETTLER_CHILD = 590,
+};
+constexpr int SETTLEMENT_GATHERING = 25;   // visitors and a forced family stand on 25, 25
+
+// A person of kind `code` on x, y of the map being built: 1 when placed, 0 when the map has no free
+// record or the character has no creature file to keep the person in.
+int settle_person(int x, int y, int code);
+
+void AsutaNjerpezTalo(int x, int y);   // the raiders and their women of a dwelling, at x + 2, y + 2
+void asuta_kyla();                     // the visitors of a village
+void pakkoluo_perhe();                 // a master, a mistress and a child
+int Asukas_Isanta();                   // the master of a house: a woodsman or a villager
