@@ -6,8 +6,6 @@
 #include "core/notes.h"
 
 void InvocationMenu() {}
-void supernatural_check() {}
 void Suorita_Yrttivaikutus() {}
 int herb_effect_active(int) { return 0; }
 void herb_effects_clear() {}
-void set_SpiritData_mood(int, int, int, int) {}

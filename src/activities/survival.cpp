@@ -9,6 +9,7 @@
 #include "activities/actions.h"
 #include "activities/activities.h"
 #include "activities/skills.h"
+#include "activities/spirits.h"
 #include "activities/toimi.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
@@ -55,8 +56,6 @@ enum {
 
 // ---- services of modules that are not there yet ------------------------------------------------
 
-// Until the spirits land: the forest maid is not drawn to a fire.
-static void set_SpiritData_attract(int, int, int) {}
 // Until the magic means land: a fire in the forest cover does nothing more.
 static void taikatarkistus_metsanpeittonuotio(int, int) {}
 
