@@ -265,8 +265,11 @@ const char *talkline_Metsanhaltija() {
         copy_bounded(species, sizeof species, game.species);
         for (char *p = species; *p; p++) *p = (char)tolower((unsigned char)*p);
         snprintf(animal, sizeof animal, "%s %s", strchr("aeiou", species[0]) && species[0] ? "an" : "a", species);
+        // The game is a herd of the world map within 20 cells of hers, or a creature of her local area.
+        const int wx = IsoX(), wy = IsoY();
+        const bool world = abs(gx - wx) <= 20 && abs(gy - wy) <= 20;
         char dir[64];
-        copy_bounded(dir, sizeof dir, navitxt_Dir(IsoX(), IsoY(), gx, gy, NAVI_BARE));
+        copy_bounded(dir, sizeof dir, navitxt_Dir(world ? wx : PlayerX, world ? wy : PlayerY, gx, gy, NAVI_BARE));
         const int r = random(3);
         snprintf(key, sizeof key, "FORESTSPIRIT_HINT_%d", r + 1);
         copy_bounded(line, sizeof line, r < 2 ? say(key, animal, dir) : say(key, dir, animal));
@@ -575,6 +578,7 @@ void do_ritual(int n) {
 }
 
 int invocation() {
+    game_save();
     const int n = religious_profile(1);
     game_restore();
     if (n > RITUAL_PLAIN_MAX || n < 0) return 0;
