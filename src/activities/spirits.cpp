@@ -124,19 +124,22 @@ DataStruct get_SpiritData(int n) {
     return none;
 }
 
+// A new record goes into the never-used record after the last one in use: the walks of the pool that
+// stop at the first never-used record see what they saw before.
 void set_SpiritData(int n, const DataStruct &record) {
     if (bigmap()) return;
-    int free = -1;
+    int last = -1;
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
         if (d.type == DT_SPIRIT && d.id == (uint32_t)n && d.x == record.x && d.y == record.y) {
             d = record;
             return;
         }
-        if (free < 0 && d.type == DT_UNUSED) free = i;
+        if (d.type != DT_UNUSED) last = i;
     }
+    const int free = last + 1;
     // A full pool keeps every record it has: the spirit simply reads neutral next time.
-    if (free < 0) return;
+    if (free >= DATA_MAX) return;
     Data[free] = record;
     data_filled[free] = 1;
 }

@@ -10,7 +10,7 @@ enum { SPIRIT_MOOD_MIN = -100, SPIRIT_MOOD_MAX = 100 };
 
 DataStruct get_SpiritData(int n);          // the nearest record of spirit n; zeroed when none
 // Stores a record (never on the world map): over the one of the same spirit and square, else into the
-// first never-used record; with none free nothing is stored.
+// never-used record after the last in use; with none nothing is stored.
 void set_SpiritData(int n, const DataStruct &record);
 DataStruct SpiritDataInit(int x, int y, int n);
 int get_SpiritData_mood(int x, int y, int n);

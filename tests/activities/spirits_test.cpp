@@ -115,6 +115,22 @@ TEST_F(Spirits, LooksAndFeelingsTellTheMoods) {
         Plr.water_spirit = c.n == 701 ? c.standing : 0;
         EXPECT_STREQ(txtdesc_HaltijaIlme(PlayerX, PlayerY, c.n), c.look) << c.n << " " << c.mood;
     }
+    // The spirit of the forest speaks by its mood: threats when angry, blessings when pleased.
+    const struct {
+        int mood;
+        const char *one_of[3];
+    } said[] = {{-5, {"close my gates", "evading your traps", "your empty hands"}},
+                {0, {"the forest will be pleased", "fair to those who are fair", "a guest in my house"}},
+                {3, {"My flock will roam", "storehouses are open", "your traps bountiful"}}};
+    for (const auto &c : said)
+        for (int k = 0; k < 6; k++) {
+            memset(Data, 0, sizeof Data);
+            spirit_record(0, 702, PlayerX, PlayerY, c.mood);
+            const std::string line = talkline_Metsanhaltija();
+            bool known = false;
+            for (const char *w : c.one_of) known = known || line.find(w) != std::string::npos;
+            EXPECT_TRUE(known) << c.mood << ": " << line;
+        }
     // At night the stronger feeling is told; equal ones tell of the waters.
     const struct {
         int forest, water;
