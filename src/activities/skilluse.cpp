@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <cstring>
 
+int GAMERESTORE_MAPSCREEN = 0;
 int Weatherlore_lastskillhour = -1;
 int Weatherlore_suc;
 
@@ -77,7 +78,11 @@ void use_skill(const char *name) {
     auto is = [name](const char *part) { return strstr(name, part) != nullptr; };
     if (is("HERBLORE")) Herblore();
     else if (is("FISHING")) { if (!non_outdoor()) Fishing(); }
-    else if (is("RITUAL")) InvocationMenu();
+    else if (is("RITUAL")) {
+        GAMERESTORE_MAPSCREEN = 1;
+        InvocationMenu();
+        GAMERESTORE_MAPSCREEN = 0;
+    }
     else if (is("AGRICULTURE")) { if (!non_outdoor()) agriculture(); }
     else if (is("BUILDING")) { if (!non_outdoor()) building_skill(); }
     else if (is("WEATHERLORE")) Weatherlore();

@@ -3,6 +3,7 @@
 // the body lowers a skill.
 #pragma once
 
+extern int GAMERESTORE_MAPSCREEN;       // the magic page puts the map back when it closes
 extern int Weatherlore_lastskillhour;   // the hour of the last weather-lore roll; -1 none
 extern int Weatherlore_suc;             // that roll's result
 

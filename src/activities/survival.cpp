@@ -10,6 +10,7 @@
 #include "activities/activities.h"
 #include "activities/magic.h"
 #include "activities/skills.h"
+#include "activities/spirits.h"
 #include "activities/toimi.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
@@ -53,11 +54,6 @@ enum {
     FIREPLACE_FUEL_MIN = 10,
     PLAYER_FIRE_FUEL = 10,
 };
-
-// ---- services of modules that are not there yet ------------------------------------------------
-
-// Until the spirits land: the forest maid is not drawn to a fire.
-static void set_SpiritData_attract(int, int, int) {}
 
 // ---- helpers ------------------------------------------------------------------------------------
 

@@ -114,8 +114,12 @@ struct PlayerStruct {
     uint8_t  pad1354[42];
     int32_t  felt_temperature;                 // 1396
     int32_t  forest_spirit;                    // 1400: standing with the forest spirit, -100..100
-    uint32_t forest_spirit2;                   // 1404: cleared together with 1400
-    uint8_t  pad1408[104];
+    union {
+        uint32_t forest_spirit2;               // 1404: cleared together with 1400
+        int32_t water_spirit;                  //       standing with the water folk
+    };
+    int32_t  spirit_contacts;                  // 1408: contacts with the spirits since the last felt one
+    uint8_t  ritual_counter[100];              // 1412: per ritual number; 1-199 the ritual means something
     int32_t  inv_obj[PLR_SLOTS];               // 1512: object numbers, 0 empty
     int32_t  inv_count[PLR_SLOTS];             // 1912
     uint8_t  pad2312[100];
@@ -214,6 +218,8 @@ static_assert(offsetof(PlayerStruct, command_flags) == 1353, "Plr layout");
 static_assert(offsetof(PlayerStruct, felt_temperature) == 1396, "Plr layout");
 static_assert(offsetof(PlayerStruct, forest_spirit) == 1400, "Plr layout");
 static_assert(offsetof(PlayerStruct, forest_spirit2) == 1404, "Plr layout");
+static_assert(offsetof(PlayerStruct, spirit_contacts) == 1408, "Plr layout");
+static_assert(offsetof(PlayerStruct, ritual_counter) == 1412, "Plr layout");
 static_assert(offsetof(PlayerStruct, inv_obj) == 1512, "Plr layout");
 static_assert(offsetof(PlayerStruct, inv_count) == 1912, "Plr layout");
 static_assert(offsetof(PlayerStruct, posture) == 2412, "Plr layout");

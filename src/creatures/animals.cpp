@@ -10,6 +10,7 @@
 #include "activities/butchery.h"
 #include "activities/plants.h"
 #include "activities/food.h"
+#include "activities/spirits.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
@@ -23,6 +24,7 @@
 #include "creatures/life.h"
 #include "creatures/outfit.h"
 #include "creatures/lifeask.h"
+#include "creatures/people.h"
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "items/inventory.h"
@@ -710,6 +712,12 @@ void Ela_Haltija(int dp) {
             cre_spare(c, SPARE_SPIRITSTATE) = 1;
             Note(play[random(4)]);
         }
+    }
+    if (appeared > 10 && c.speciescode == 702 && cre_spare(c, SPARE_SPIRITSTATE) != 3 &&
+        cre_spare(c, SPARE_SPIRITSEEN) && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 3) {
+        Olento_Puhuu(n, talkline_Metsanhaltija());
+        plr_set<uint32_t>(PB_SPIRITMET, plr_get<uint32_t>(PB_SPIRITMET) | 16u);
+        cre_spare(c, SPARE_SPIRITSTATE) = 3;
     }
     if (appeared > 100) {
         spirit_vanish(n, hx, hy);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "activities/spirits.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -19,6 +20,7 @@
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
+#include "creatures/predicates.h"
 #include "creatures/wounds.h"
 #include "items/inventory.h"
 #include "items/items.h"
@@ -309,6 +311,14 @@ void NPC_inforuutu(int n) {
     copy_bounded(general, sizeof general, NPC_yleiskuvaus(n, c->mode));
     general[0] = (char)toupper((unsigned char)general[0]);
     snprintf(text, sizeof text, "%s.", general);
+    int sx, sy;
+    if (c->kind == CK_SPIRIT && creature_square(n, sx, sy)) {
+        char looks[64], word[64];
+        copy_bounded(looks, sizeof looks, MSG("NPC_LOOKS_LIKE"));
+        copy_bounded(word, sizeof word, txtdesc_HaltijaIlme(sx, sy, (int)c->speciescode));
+        const size_t len = strlen(text);
+        snprintf(text + len, sizeof text - len, " %s %s.", looks, word);
+    }
     char wounds[600] = "";
     WoundSlot w;
     for (int s = 0; s < WOUND_SLOTS; s++)

@@ -16,7 +16,7 @@ void QuestScreen() {}
 
 // Stands in until the quests land: no quest is ever made, so none is found; a quest handed to SaveQuest
 // is kept in memory (a few at a time) and read back by loadQuest.
-int KUESTIT_PIALLA = 0;
+int KUESTIT_PIALLA = 1;
 int DEBUG_KUESTILIPUT = 0;
 
 enum { KEPT_QUESTS = 4 };

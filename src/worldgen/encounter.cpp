@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "activities/skills.h"
+#include "activities/spirits.h"
 #include "activities/worklinks.h"
 #include "base/strupr.h"
 #include "core/scenario.h"
@@ -47,11 +48,6 @@
 int ENCOUNTER = 0;
 int LastHour = 0, LastWatch = WATCH_UNSET;
 int XPOS, YPOS;
-
-// ---- stand-ins for the work of others ---------------------------------------------------------
-
-// A meeting with the spirits of the wilds stands in until spirit meetings land: nothing happens.
-static void supernatural_encount() {}
 
 // ---- the check of each turn -------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
+#include "activities/spirits.h"
 #include "activities/wornmagic.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
@@ -39,10 +40,6 @@ enum {
     KIND_BIRD = 21,
     SPECIES_CODES = 1024,
 };
-
-// The spirit of the forest's mood at a square stands in until the spirits land: neither pleased nor
-// angry.
-static int get_SpiritData_mood(int, int, int) { return 0; }
 
 // The creature templates keep where a species lives in habitat bits of their own; a territory is
 // tested on the world map in nature bits. Each habitat names the nature types it covers.
@@ -95,7 +92,7 @@ int populate_group_size(const CreatureStruct &t, int lured) {
 
 // The spirit of the forest keeps the animals away from a place it is angry with.
 static bool spirit_allows() {
-    const int mood = get_SpiritData_mood(FOREST_SPIRIT, PlayerX, PlayerY);
+    const int mood = get_SpiritData_mood(PlayerX, PlayerY, FOREST_SPIRIT);
     if (mood < -50) return false;
     if (mood <= -26) return random(2) != 0 && random(5) != 0;
     if (mood <= -11) return random(5) != 0;
