@@ -22,6 +22,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "creatures/bodyrec.h"
+#include "creatures/crefile.h"
 #include "creatures/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
@@ -57,11 +58,6 @@ enum {
     COVER_TRACK_GAP = 30,          // minutes between the burning track and the freshest other one
     MAX_PICKS = 10,
 };
-
-// ---- services of modules that are not there yet ------------------------------------------------
-
-// Until the forest cover lands: no creature comes out of it.
-static int sotu_forestcover_release(unsigned) { return 0; }
 
 // ---- the means -----------------------------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "core/player.h"
 #include "core/worldpass.h"
 #include "creatures/creturn.h"
+#include "creatures/crefile.h"
 #include "creatures/creatures.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"
@@ -35,6 +36,7 @@ void cre_maintenance() {
     }
     // everybody lives the turns the time away allows
     for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) CreatureMove();
+    forestcover_hide_all();
     DISABLE_NOTES = keep_notes;
     if (KARTANLATAUSTAPA & 2) {
         for (int i = 0; i < DATA_MAX; i++) {

@@ -29,6 +29,11 @@ void CarcassSave();
 // record in use in the creature file; a zeroed record and 0 when there is none.
 int getsotucrstruct(CreatureStruct &out, unsigned s, int type);
 
+// The forest cover: a creature of the map hidden as a record of its own, and let out again.
+void forestcover_datapos(int i);           // hides the creature of pool record i
+void forestcover_hide_all();               // hides every creature that lives in the cover
+int sotu_forestcover_release(unsigned s);  // 1 when social id s was in the cover
+
 // Carcass state kept in the second slot of the activity queue.
 void set_carcass_skin_pause(CreatureStruct &c, int needed, int spent);
 void carcass_skinned_addmins(CreatureStruct &c, int m);
