@@ -181,7 +181,7 @@ static int words_height(int width) {
         }
         if (w[0] == '<') continue;
         char spaced[SANA_SIZE + 1];
-        snprintf(spaced, sizeof spaced, "%s ", w);
+        snprintf(spaced, sizeof spaced, "%.*s ", (int)sizeof spaced - 2, w);
         const int ww = textwidth(spaced);
         if (x > 0 && x + ww > width) x = 0, lines++;
         x += ww;

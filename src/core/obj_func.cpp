@@ -248,14 +248,27 @@ static bool random_pick_ok(int row) {
     return it.id != 55 && it.id != 61 && it.id != 69 && it.id != 434;
 }
 
+// The upper-cased names of the definition rows, kept until a row's name changes: a lookup by name
+// compares the stored name with its copy instead of upper-casing every row on every lookup.
+enum { UPNAME_SIZE = 48 };
+static char upname_raw[CONSTANTOBJ_ROWS][sizeof(ItemStruct::name)];
+static char upname[CONSTANTOBJ_ROWS][UPNAME_SIZE];
+
+static const char *row_upper(int row) {
+    if (memcmp(upname_raw[row], ConstantObj[row].name, sizeof upname_raw[row]) != 0) {
+        memcpy(upname_raw[row], ConstantObj[row].name, sizeof upname_raw[row]);
+        row_name_upper(row, upname[row], sizeof upname[row]);
+    }
+    return upname[row];
+}
+
 // The row's name holds the search text followed by the end of the name or a blank.
-static bool name_matches(int row, const char *upper, int exact) {
-    char rowname[48];
-    row_name_upper(row, rowname, sizeof rowname);
+static bool name_matches(int row, const char *upper, size_t len, int exact) {
+    const char *rowname = row_upper(row);
     if (exact == 1) return strcmp(rowname, upper) == 0;
     const char *at = strstr(rowname, upper);
     if (!at) return false;
-    char after = at[strlen(upper)];
+    char after = at[len];
     return after == 0 || after == ' ';
 }
 
@@ -276,17 +289,13 @@ int object(const char *name, int exact) {
         }
     }
 
+    const size_t len = strlen(upper);
+    static int hits[CONSTANTOBJ_ROWS];
     int count = 0;
     for (int r = 1; r < CONSTANTOBJ_ROWS; r++)
-        if (name_matches(r, upper, exact)) count++;
-    int want = random(count) + 1;
-    int seen = 0, last = 0;
-    for (int r = 1; r < CONSTANTOBJ_ROWS; r++) {
-        if (!name_matches(r, upper, exact)) continue;
-        last = r;
-        if (++seen == want) return r;
-    }
-    return last;
+        if (name_matches(r, upper, len, exact)) hits[count++] = r;
+    const int want = random(count) + 1;
+    return count ? hits[want - 1] : 0;
 }
 
 ItemStruct &hae_esine(ItemStruct &dest, unsigned id) {
