@@ -1,10 +1,15 @@
 // tests/worldgen/vegetation_play_test.cpp -- Aino's own land as the game makes it: a forest near her
 // home finished and sown, and her home field sown with rye.
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "core/loader_fixture.h"
+#include "base/tags.h"
 #include "core/obj_func.h"
+#include "items/plants.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "worldgen/localgen.h"
@@ -90,6 +95,45 @@ TEST_F(VegetationPlay, HerHomeFieldCarriesRyeOnItsPreparedSoil) {
         EXPECT_EQ(get_mapchar(d.x, d.y), 'R') << d.x << "," << d.y;
     }
     EXPECT_GT(rye, 10) << "her home field carries rye";
+}
+
+// Every plant of the plant files becomes a definition with a picture the build makes; the wild ones
+// carry a habitat, the crops are cultivated and of their kind.
+TEST_F(VegetationPlay, EveryPlantOfTheFilesIsDefinedWithItsPictureAndHabitat) {
+    ASSERT_EQ(loader(), 0);
+    vegetation_forget_tags();
+    const struct {
+        const char *name;
+        uint32_t id;
+    } crops[] = {{"Rye", 438}, {"Barley", 438}, {"Oats", 438}, {"Turnip", OID_ROOT}, {"Pea", OID_POD}, {"Flax", 430}};
+    int plants = 0, crops_found = 0;
+    for (const char *file : {"flora_forest.txt", "flora_meadow.txt"}) {
+        std::ifstream in(dir->path() + "/" + file);
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty() || line[0] != '.') continue;
+            const std::string name = line.substr(1, line.find('.', 1) - 1);
+            plants++;
+            int row = 0;
+            for (int r = 1; r < CONSTANTOBJ_ROWS && !row; r++)
+                if (ConstantObj[r].type == IT_PLANT && name == ConstantObj[r].name) row = r;
+            ASSERT_NE(row, 0) << name << " has no definition";
+            const std::string tile(ConstantObj[row].tile, strnlen(ConstantObj[row].tile, sizeof ConstantObj[row].tile));
+            struct stat st;
+            EXPECT_EQ(stat((std::string(OXA_RUN_DIR) + "/truetile/" + tile + ".png").c_str(), &st), 0) << name << ": " << tile;
+            ASSERT_TRUE(hae_asciidata(IT_PLANT, name.c_str())) << name;
+            bool crop = false;
+            for (const auto &c : crops)
+                if (name == c.name) {
+                    crop = true;
+                    crops_found++;
+                    EXPECT_EQ(ConstantObj[row].id, c.id) << name;
+                }
+            EXPECT_EQ(cultivated_crop(row), crop ? 1 : 0) << name;
+            EXPECT_EQ(tag_value(ascii_data, "TERRAIN", "")[0] != 0, !crop) << name << ": wild plants have a habitat";
+        }
+    }
+    EXPECT_EQ(plants, 45);
+    EXPECT_EQ(crops_found, 6);
 }
 
 }  // namespace
