@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <strings.h>
 
 #include "base/debuglog.h"
 #include "base/ownlib.h"
@@ -50,7 +51,22 @@ inline int at(int x, int y) { return y * ZOOM_SIDE + x; }
 inline bool inside(int x, int y) { return x >= 0 && y >= 0 && x < ZOOM_SIDE && y < ZOOM_SIDE; }
 inline int ch_at(int x, int y) { return Zoom.chars[at(x, y)]; }
 inline int soil_at(int x, int y) { return MAAPERA(Zoom.surface[at(x, y)]); }
-inline bool water_at(int x, int y) { return terrain_flag(ch_at(x, y), TF_WATER) != 0; }
+// The chars of the map are bytes, always rows of the terrain table.
+inline bool flag_at(int x, int y, uint32_t flag) { return (terrain[ch_at(x, y)].flags & flag) != 0; }
+inline bool water_at(int x, int y) { return flag_at(x, y, TF_WATER); }
+
+// A catalogue object by its exact name, looked up again only when its row no longer holds it.
+struct NamedObject {
+    const char *name;
+    int row;
+    int get() {
+        if (row > 0 && row < CONSTANTOBJ_ROWS && strncasecmp(ConstantObj[row].name, name, sizeof ConstantObj[row].name) == 0) return row;
+        row = object(name, 1);
+        return row;
+    }
+};
+NamedObject ROCK_ITEM{"ROCK", 0}, STONE_ITEM{"STONE", 0}, TRUNK_ITEM{"TREE TRUNK", 0},
+    SLENDER_ITEM{"SLENDER TREE TRUNK", 0}, BRANCH_ITEM{"BRANCH", 0};
 
 // ---- the habitat tags of each plant definition, read once -----------------------------------------
 
@@ -66,6 +82,8 @@ struct PlantTags {
     int population;          // steps of one walk
     char region[40];
     char symbiosis[100];     // the terrain names a stand needs round it, upper case; empty: none
+    bool partners_known;
+    bool partner[256];       // the chars whose terrain the symbiosis names
     int itempos;             // the stored item the stands share; 0 not made yet
 };
 
@@ -131,15 +149,96 @@ int plant_row_of(int object) {
 
 // ---- sowing one species ---------------------------------------------------------------------------
 
-// The squares of the map being built that hold a plant, kept while one pass sows.
-struct Occupied {
+// The records one pass puts on the map being built. Within a pass nothing else touches the records, so
+// the first free record and the squares holding plants and items are found once: a new record goes
+// where the shared placer would put it (the first free one), and only an item on a square that holds
+// items already goes through the placer to join its stack.
+struct Placer {
+    enum { USED = 1990 };    // the records a generator hands out
     bool plant[ZOOM_SQUARES];
-    void build() {
+    bool items[ZOOM_SQUARES];
+    int16_t shore[ZOOM_SQUARES];   // squares to dry land, -1 not asked yet (the land stays as it is)
+    int next_free;
+
+    void begin() {
         memset(plant, 0, sizeof plant);
-        for (int i = 0; i < ZOOM_RECORDS; i++) {
+        memset(items, 0, sizeof items);
+        memset(shore, 0xff, sizeof shore);
+        next_free = -1;
+        for (int i = 0; i < USED; i++) {
             const DataStruct &d = Zoom.data[i];
-            if (d.type == DT_PLANT && inside(d.x, d.y)) plant[at(d.x, d.y)] = true;
+            if (is_free(d)) {
+                if (next_free < 0) next_free = i;
+                continue;
+            }
+            if (!inside(d.x, d.y)) continue;
+            if (d.type == DT_PLANT) plant[at(d.x, d.y)] = true;
+            if (d.type == DT_ITEM) items[at(d.x, d.y)] = true;
         }
+        if (next_free < 0) next_free = USED;
+    }
+    static bool is_free(const DataStruct &d) { return d.type == DT_UNUSED || d.type == DT_FREED; }
+    void skip_used() {
+        while (next_free < USED && !is_free(Zoom.data[next_free])) next_free++;
+    }
+    // A new record as the shared placer makes it; null when none is free.
+    DataStruct *fresh(int x, int y, int type, uint32_t id, uint16_t count) {
+        skip_used();
+        if (next_free >= USED || !inside(x, y)) return nullptr;
+        DataStruct &d = Zoom.data[next_free++];
+        memset(&d, 0, sizeof d);
+        d.x = (uint16_t)x;
+        d.y = (uint16_t)y;
+        d.type = (uint8_t)type;
+        d.id = id;
+        d.count = count;
+        return &d;
+    }
+    bool put_plant(int x, int y, uint32_t id, uint16_t count) {
+        if (!fresh(x, y, DT_PLANT, id, count)) return false;
+        plant[at(x, y)] = true;
+        return true;
+    }
+    void put_item(int x, int y, int object) {
+        if (object <= 0 || !inside(x, y)) return;
+        if (items[at(x, y)]) aseta_data(x, y, DT_ITEM, (uint32_t)object, 1);
+        else if (fresh(x, y, DT_ITEM, (uint32_t)object, 1)) items[at(x, y)] = true;
+    }
+    void put_sapling(int x, int y) {
+        if (DataStruct *d = fresh(x, y, DT_TREE, 0, 0)) d->flags = 8;
+    }
+    // Squares to dry land as `zoommap_matkarantaan` counts them (straight along the row or column,
+    // never onto the two outer rows and columns on the left and top, 1000 beyond 24), for the whole
+    // map in four sweeps the first time a pass asks.
+    int to_shore(int x, int y) {
+        if (shore[0] < 0) measure_shores();
+        return shore[at(x, y)];
+    }
+    void measure_shores() {
+        const int far = 1 << 12;
+        for (int i = 0; i < ZOOM_SQUARES; i++) shore[i] = (int16_t)far;
+        for (int line = 0; line < ZOOM_SIDE; line++) {
+            int last_row = -far, last_col = -far;   // the nearest dry square before, from 2 on
+            for (int k = 0; k < ZOOM_SIDE; k++) {
+                if (k >= 2 && !water_at(k, line)) last_row = k;
+                if (k >= 2 && !water_at(line, k)) last_col = k;
+                shore_min(k, line, k - last_row);
+                shore_min(line, k, k - last_col);
+            }
+            int next_row = far * 2, next_col = far * 2;   // the nearest dry square after
+            for (int k = ZOOM_SIDE - 1; k >= 0; k--) {
+                if (!water_at(k, line)) next_row = k;
+                if (!water_at(line, k)) next_col = k;
+                shore_min(k, line, next_row - k);
+                shore_min(line, k, next_col - k);
+            }
+        }
+        for (int16_t &d : shore)
+            if (d > 24) d = 1000;
+    }
+    void shore_min(int x, int y, int d) {
+        int16_t &s = shore[at(x, y)];
+        if (d < s) s = (int16_t)d;
     }
 };
 
@@ -171,7 +270,7 @@ bool water_within_1(int x, int y) {
     return false;
 }
 
-bool square_fits(int x, int y, int platform, uint8_t kinds) {
+bool square_fits(int x, int y, int platform, uint8_t kinds, Placer &placer) {
     if (x <= 0 || y <= 0 || !inside(x, y)) return false;
     const int c = ch_at(x, y);
     const int soil = soil_at(x, y);
@@ -179,12 +278,12 @@ bool square_fits(int x, int y, int platform, uint8_t kinds) {
     if (soil == SOIL_BASE_ROCK || soil == SOIL_CRAG) return (kinds & SYM_ROCKY) != 0;
     if (kinds & SYM_ROCKY) return false;
     if (kinds & SYM_SHALLOW_WATER) {
-        if (c == CH_DEEP_WATER) return zoommap_matkarantaan(x, y) <= random(2) + 1;
-        if (c == CH_RIVER || c == CH_SHALLOW_WATER || c == CH_WADE_WATER) return zoommap_matkarantaan(x, y) <= random(3) + 3;
+        if (c == CH_DEEP_WATER) return placer.to_shore(x, y) <= random(2) + 1;
+        if (c == CH_RIVER || c == CH_SHALLOW_WATER || c == CH_WADE_WATER) return placer.to_shore(x, y) <= random(3) + 3;
         return false;
     }
     if (kinds & SYM_WATERY_SOIL) {
-        if (c == CH_WADE_WATER || c == CH_SHALLOW_WATER) return zoommap_matkarantaan(x, y) < 4;
+        if (c == CH_WADE_WATER || c == CH_SHALLOW_WATER) return placer.to_shore(x, y) < 4;
         return c == platform && water_within_1(x, y);
     }
     return c == platform;
@@ -210,16 +309,20 @@ struct Walk {
     }
 };
 
-void sow(int platform, int density, int row, Occupied &occupied) {
+void sow(int platform, int density, int row, Placer &placer) {
     debuglog("setplant", "remove");
     if (!is_plant_row(row)) return;
     const PlantTags &t = tags_of(row);
     const int id = plant_itempos(row);
     if (id < OBJ_PLAYER_FIRST) return;   // no room left for the plant's item
     const int stand = ConstantObj[row].cover[0] > 0 ? ConstantObj[row].cover[0] : 1;
-    static bool partner[256];
+    PlantTags &tags = plant_tags_table[row];
     const bool needs_partner = t.symbiosis[0] != 0;
-    if (needs_partner) symbiosis_chars(t.symbiosis, partner);
+    if (needs_partner && !tags.partners_known) {
+        symbiosis_chars(t.symbiosis, tags.partner);
+        tags.partners_known = true;
+    }
+    const bool *partner = tags.partner;
 
     if (density < 0) density = 0;
     const int areas = density / 2 + density / 4 + random(density / 4) + 1;
@@ -228,13 +331,12 @@ void sow(int platform, int density, int row, Occupied &occupied) {
         bool ended = false;
         for (int tries = 1; tries <= PLANT_TRIES && !ended; tries++) {
             walk.move(t.population);
-            if (!square_fits(walk.x, walk.y, platform, t.kinds)) continue;
-            if (occupied.plant[at(walk.x, walk.y)]) continue;
+            if (!square_fits(walk.x, walk.y, platform, t.kinds, placer)) continue;
+            if (placer.plant[at(walk.x, walk.y)]) continue;
             ended = true;
             if (tries == PLANT_TRIES) break;
             if (needs_partner && !partner_near(walk.x, walk.y, partner)) break;
-            if (aseta_data(walk.x, walk.y, DT_PLANT, (uint32_t)id, (uint16_t)(random(stand) + 1)) < 0) return;
-            occupied.plant[at(walk.x, walk.y)] = true;
+            if (!placer.put_plant(walk.x, walk.y, (uint32_t)id, (uint16_t)(random(stand) + 1))) return;
         }
         if (!ended) {
             debuglog("setplant", "loop too many exit");
@@ -255,13 +357,10 @@ bool water_within_2(int x, int y) {
 bool tree_within_1(int x, int y) {
     for (int dy = -1; dy <= 1; dy++)
         for (int dx = -1; dx <= 1; dx++)
-            if (inside(x + dx, y + dy) && terrain_flag(ch_at(x + dx, y + dy), TF_TREE)) return true;
+            if (inside(x + dx, y + dy) && flag_at(x + dx, y + dy, TF_TREE)) return true;
     return false;
 }
 
-void put_item(int x, int y, int object) {
-    if (object > 0) aseta_data(x, y, DT_ITEM, (uint32_t)object, 1);
-}
 
 }  // namespace
 
@@ -272,7 +371,7 @@ void ZOOMTERRAIN_Viimeistele() {
     for (int y = 0; y < ZOOM_SIDE; y++)
         for (int x = 0; x < ZOOM_SIDE; x++) {
             const int i = at(x, y);
-            if (terrain_flag(Zoom.chars[i], TF_WATER) || Zoom.height[i] >= LOW_GROUND) continue;
+            if ((terrain[Zoom.chars[i]].flags & TF_WATER) || Zoom.height[i] >= LOW_GROUND) continue;
             Zoom.surface[i] = 0;
             if (!land_cell) continue;
             const bool prepared = Zoom.chars[i] == CH_PREPARED_SOIL;
@@ -290,7 +389,7 @@ void ZOOMTERRAIN_Viimeistele() {
         }
     for (int i = 0; i < ZOOM_SQUARES; i++) {
         if (Zoom.height[i] > ROCK_HEIGHT) Zoom.surface[i] = (uint8_t)aseta_MAAPERA(Zoom.surface[i], SOIL_BASE_ROCK);
-        if (terrain_flag(Zoom.chars[i], TF_WATER)) Zoom.surface[i] = 0;
+        if (terrain[Zoom.chars[i]].flags & TF_WATER) Zoom.surface[i] = 0;
     }
 }
 
@@ -300,13 +399,15 @@ void ELAVOITYS(int mode) {
     const bool mire = world == CH_OPEN_MIRE || world == CH_PINE_MIRE;
     int rock_item = 0, stone_item = 0, trunk = 0, slender = 0, branch = 0;
     if (mode == 1) {
-        rock_item = object("ROCK", 1);
-        stone_item = object("STONE", 1);
+        rock_item = ROCK_ITEM.get();
+        stone_item = STONE_ITEM.get();
     } else if (mode == 2) {
-        trunk = object("TREE TRUNK", 1);
-        slender = object("SLENDER TREE TRUNK", 1);
-        branch = object("BRANCH", 1);
+        trunk = TRUNK_ITEM.get();
+        slender = SLENDER_ITEM.get();
+        branch = BRANCH_ITEM.get();
     }
+    static Placer placer;
+    if (mode == 1 || mode == 2) placer.begin();
     for (int k = 0; k < LIVENING_TRIES; k++) {
         const int x = random(ZOOM_SIDE), y = random(ZOOM_SIDE);
         if (ch_at(x, y) != CH_GROUND) continue;
@@ -318,12 +419,12 @@ void ELAVOITYS(int mode) {
             if (water_within_2(x, y)) big += 15, rock += 50, stone += 40;
             if (mire) big = rock = stone = 0;
             if (random(150) < big) Zoom.chars[at(x, y)] = CH_BIG_ROCK;
-            else if (random(150) < rock) put_item(x, y, rock_item);
-            else if (random(150) < stone) put_item(x, y, stone_item);
+            else if (random(150) < rock) placer.put_item(x, y, rock_item);
+            else if (random(150) < stone) placer.put_item(x, y, stone_item);
         } else if (mode == 2) {
             if (!tree_within_1(x, y)) continue;
-            if (random(150) < 2) put_item(x, y, random(3) < 2 ? trunk : slender);
-            if (random(150) < 5) put_item(x, y, branch);
+            if (random(150) < 2) placer.put_item(x, y, random(3) < 2 ? trunk : slender);
+            if (random(150) < 5) placer.put_item(x, y, branch);
         } else if (mode == 3) {
             if ((terrain[world & 255].nature & NATURE_CONIFEROUS) && r == 1) Zoom.chars[at(x, y)] = CH_ANT_NEST;
             return;
@@ -332,11 +433,13 @@ void ELAVOITYS(int mode) {
 }
 
 void ZOOMTERRAIN_ViimeistelePuut() {
+    static Placer placer;
+    placer.begin();
     for (int y = 0; y < ZOOM_SIDE; y++)
         for (int x = 0; x < ZOOM_SIDE; x++) {
             const int c = ch_at(x, y);
             if ((c == CH_YOUNG_SPRUCE && random(5) == 0) || (c == CH_BIRCH && random(6) == 0))
-                aseta_treedata_sapling((uint16_t)x, (uint16_t)y);
+                placer.put_sapling(x, y);
         }
 }
 
@@ -356,8 +459,8 @@ void terrain_vegetation() {
     const int world = get_alltime_maailmachar(LuontiX, LuontiY);
     const uint32_t world_bits = terrain[world & 255].nature;
     const bool pond = bigmap_lampi(LuontiX, LuontiY) != 0;
-    static Occupied occupied;
-    bool occupied_built = false;
+    static Placer placer;
+    bool placer_ready = false;
     for (int row = 1; row < CONSTANTOBJ_ROWS; row++) {
         if (!is_plant_row(row)) continue;
         const PlantTags &t = tags_of(row);
@@ -371,18 +474,18 @@ void terrain_vegetation() {
         // Plants grow by the region of the cell being made.
         if (!tagmatch_REGION(t.region, LuontiX, LuontiY)) continue;
         if (random(100) >= commonness) continue;
-        if (!occupied_built) {
-            occupied.build();
-            occupied_built = true;
+        if (!placer_ready) {
+            placer.begin();
+            placer_ready = true;
         }
-        sow(CH_GROUND, ConstantObj[row].cover[2], row, occupied);
+        sow(CH_GROUND, ConstantObj[row].cover[2], row, placer);
     }
 }
 
 void aseta_luonnonkasvi(int ch, int density, int object) {
-    static Occupied occupied;
-    occupied.build();
-    sow(ch, density, object, occupied);
+    static Placer placer;
+    placer.begin();
+    sow(ch, density, object, placer);
 }
 
 int cultivated_crop(int object) {

@@ -159,6 +159,7 @@ TEST_F(LocalGenTest, WorldEncountersOfTheCellArePlacedOnItsNewMap) {
     IsoData[4] = IsoData[3];
     IsoData[4].flags = 2;   // tracks only: nobody to place
     memcpy(Data, IsoData, sizeof Data);
+    flat(40);   // dry land, above the puddles of low ground
     build(120, 120);
     EXPECT_EQ(IsoData[3].type, DT_FREED);
     EXPECT_EQ(IsoData[4].type, DT_FREED);
