@@ -313,8 +313,7 @@ void sow(int platform, int density, int row, Placer &placer) {
     debuglog("setplant", "remove");
     if (!is_plant_row(row)) return;
     const PlantTags &t = tags_of(row);
-    const int id = plant_itempos(row);
-    if (id < OBJ_PLAYER_FIRST) return;   // no room left for the plant's item
+    int id = 0;   // the stored item, made with the first stand: a plant that finds no square leaves none
     const int stand = ConstantObj[row].cover[0] > 0 ? ConstantObj[row].cover[0] : 1;
     PlantTags &tags = plant_tags_table[row];
     const bool needs_partner = t.symbiosis[0] != 0;
@@ -336,6 +335,8 @@ void sow(int platform, int density, int row, Placer &placer) {
             ended = true;
             if (tries == PLANT_TRIES) break;
             if (needs_partner && !partner_near(walk.x, walk.y, partner)) break;
+            if (!id) id = plant_itempos(row);
+            if (id < OBJ_PLAYER_FIRST) return;   // no room left for the plant's item
             if (!placer.put_plant(walk.x, walk.y, (uint32_t)id, (uint16_t)(random(stand) + 1))) return;
         }
         if (!ended) {
