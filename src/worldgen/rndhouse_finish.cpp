@@ -55,14 +55,20 @@ inline int soil_at(int x, int y) { return MAAPERA(Zoom.surface[at(x, y)]); }
 inline bool flag_at(int x, int y, uint32_t flag) { return (terrain[ch_at(x, y)].flags & flag) != 0; }
 inline bool water_at(int x, int y) { return flag_at(x, y, TF_WATER); }
 
-// A catalogue object by its exact name, looked up again only when its row no longer holds it.
+// A catalogue object by its exact name (any case), looked up again only when its row no longer holds
+// it. The names are unique in the catalogue; the lookup draws nothing from the random stream, so a map
+// comes out the same whether or not an earlier map looked the names up.
 struct NamedObject {
     const char *name;
     int row;
+    static bool holds(int r, const char *name) {
+        return ConstantObj[r].type != IT_NONE && strncasecmp(ConstantObj[r].name, name, sizeof ConstantObj[r].name) == 0;
+    }
     int get() {
-        if (row > 0 && row < CONSTANTOBJ_ROWS && strncasecmp(ConstantObj[row].name, name, sizeof ConstantObj[row].name) == 0) return row;
-        row = object(name, 1);
-        return row;
+        if (row > 0 && row < CONSTANTOBJ_ROWS && holds(row, name)) return row;
+        for (row = 1; row < CONSTANTOBJ_ROWS; row++)
+            if (holds(row, name)) return row;
+        return row = 0;
     }
 };
 NamedObject ROCK_ITEM{"ROCK", 0}, STONE_ITEM{"STONE", 0}, TRUNK_ITEM{"TREE TRUNK", 0},
