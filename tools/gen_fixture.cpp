@@ -561,7 +561,8 @@ bool find_spot() {
                     for (int bx = x - 1; bx <= x + 2 && open; bx++) {
                         open = entry_square_free(bx, by) && !terrain_flag(get_mapchar(bx, by), TF_WATER);
                         for (int i = 0; i < DATA_MAX && open; i++)
-                            if (Data[i].type != 0 && Data[i].type != DT_FREED && Data[i].x == bx && Data[i].y == by)
+                            if (Data[i].type != 0 && Data[i].type != DT_FREED && Data[i].type != DT_PLANT &&
+                                Data[i].x == bx && Data[i].y == by)   // a crop stand leaves room for her things
                                 open = false;
                     }
                 if (!open) continue;

@@ -81,7 +81,7 @@ TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
 // The camp is the raiders': he comes to its edge unseen and walks off west, away from their hut.
 TEST_F(ScenarioTest, VilhoCanSlipAwayFromTheRaidersCamp) {
     load("VILHO");
-    srand(20261209);
+    srand(20261208);
     auto play = [](std::initializer_list<SDL_Keycode> keys) {
         oxatest::KeyFeeder typing;
         for (SDL_Keycode k : keys) typing.key(k);
