@@ -562,6 +562,7 @@ bool find_spot() {
                         open = entry_square_free(bx, by) && !terrain_flag(get_mapchar(bx, by), TF_WATER);
                         for (int i = 0; i < DATA_MAX && open; i++)
                             if (Data[i].type != 0 && Data[i].type != DT_FREED && Data[i].type != 'v' &&   // a spirit's mood is no thing
+                                Data[i].type != DT_PLANT &&   // a crop stand leaves room for her things
                                 Data[i].x == bx && Data[i].y == by)
                                 open = false;
                     }

@@ -213,7 +213,7 @@ TEST_F(AinoLeash, SheLeadsHerDogTiesItToATreeAndPicksTheRopeUpAgain) {
     ASSERT_GE(away, 1) << "no room to step away from the tree";
     for (int turn = 0; turn < 3; turn++) command({SDLK_PERIOD});
     ASSERT_TRUE(where(dog, dx, dy));
-    EXPECT_LE(koordinaattien_vali(dx, dy, kx, ky), 1) << "tied, it stays where it was";
+    EXPECT_LE(koordinaattien_vali(dx, dy, tx, ty), 1) << "tied, it stays by the tree";
     EXPECT_GT(koordinaattien_vali(dx, dy, PlayerX, PlayerY), 2) << "not following her";
     for (int k = 0; k < away; k++) walk(-ox, -oy);
     ASSERT_EQ(PlayerX, px);

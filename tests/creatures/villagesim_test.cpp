@@ -31,7 +31,7 @@ TEST(VillageRun, UnseenThenSeenThenLeavingBooksDebtsAndRaisesTheCollection) {
 TEST(VillageRun, VillageLifeGreetsHerAndTheBandRobsHer) {
     oxatest::TempDir dir;
     dir.copy_asset("linedist.arr");
-    const VillageSimResult r = village_sim(2, 600, nullptr);
+    const VillageSimResult r = village_sim(4, 600, nullptr);
     EXPECT_EQ(r.people, 6);
     EXPECT_EQ(r.dogs, 2);
     EXPECT_EQ(r.robbers, 3);

@@ -26,6 +26,7 @@ TEST_F(LocalGenTest, OnlyAKeywordWithTheMarkBuildsAndTheHandOverIsKeptAsATrace) 
     EXPECT_EQ(count(CH_GROUND), ZOOM_SQUARES) << "without '#' the cleared square is stored";
     EXPECT_NE(ZoomMapPos(50, 50), 0);
     put_world(53, 50, 238);
+    flat(40);   // above the puddles of low ground
     ASSERT_EQ(rndhouse("Heathland#", "ZOOM\n0\n6\n", "53,50", 53, 50, 0), 1);
     EXPECT_GT(count(18), 100) << "a heath of pines";
     ASSERT_TRUE(load_zoommap(53, 50));
@@ -158,6 +159,7 @@ TEST_F(LocalGenTest, WorldEncountersOfTheCellArePlacedOnItsNewMap) {
     IsoData[4] = IsoData[3];
     IsoData[4].flags = 2;   // tracks only: nobody to place
     memcpy(Data, IsoData, sizeof Data);
+    flat(40);   // dry land, above the puddles of low ground
     build(120, 120);
     EXPECT_EQ(IsoData[3].type, DT_FREED);
     EXPECT_EQ(IsoData[4].type, DT_FREED);
