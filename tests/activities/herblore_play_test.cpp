@@ -32,6 +32,18 @@ protected:
         int r;
         typing.typed([&] { return turn_pass(&r); });
     }
+    // HERBLORE on the plant in direction `toward`, then a key for the information box. While she
+    // examines, the task watches the keyboard for Esc and takes whatever is typed, and the box clears
+    // what waits when it opens: idle ticks fill the time until the box itself waits for its key.
+    static void examine_and_close_box(int slot, SDL_Keycode toward) {
+        oxatest::KeyFeeder typing;
+        for (char k : "s" + skill_keys(slot)) typing.key((SDL_Keycode)k, 0);
+        typing.key(toward, 0);
+        for (int i = 0; i < 60; i++) typing.idle();
+        typing.key(SDLK_SPACE, 0);
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
+    }
     static int minutes_now() { return (int)Plr.daynumber * 1440 + Plr.hour * 60 + Plr.minute; }
 };
 
@@ -104,7 +116,7 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     // "s", HERBLORE, the direction of the plant; the box waits for a key.
     const int before = minutes_now();
     const size_t told = notes().size();
-    type_then("s" + skill_keys(slot), {toward, SDLK_SPACE});
+    examine_and_close_box(slot, toward);
     const std::string said = notes().substr(told);
     EXPECT_NE(said.find("Using: HERBLORE"), std::string::npos) << said;
     EXPECT_NE(said.find("You recognise the plant"), std::string::npos) << said;
@@ -120,7 +132,7 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     // Again within the hour: the roll stands and no time passes.
     const int again = minutes_now();
     const int hour = Plr.hour;
-    type_then("s" + skill_keys(slot), {toward, SDLK_SPACE});
+    examine_and_close_box(slot, toward);
     if (Plr.hour == hour) {
         EXPECT_EQ(minutes_now(), again) << "the second look took no time";
     }

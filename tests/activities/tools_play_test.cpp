@@ -49,6 +49,14 @@ protected:
         typing.typed([&] { return turn_pass(&r); });
     }
     static void walk(int dx, int dy) { walk(toward(dx, dy)); }
+    // The world answers her last turn only when she next acts: an idle tick through the turn loop lets
+    // it, and takes no time itself, so that her next command finds the animals where they stand now.
+    static void world_answers() {
+        oxatest::KeyFeeder typing;
+        typing.idle();
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
+    }
     bool noted(const char *text) const { return notes().find(text) != std::string::npos; }
     static int slot(const DataStruct &d) { return d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT ? (int)d.id - CRE_DATAID : -1; }
     // Her dog on this map, and every other animal sent away: one coming into sight would break off
@@ -162,7 +170,11 @@ TEST_F(AinoLeash, SheLeadsHerDogTiesItToATreeAndPicksTheRopeUpAgain) {
 
     // The dog keeps near her; she puts the rope on it from where she stands.
     srand(20261208);   // the dog's wanderings do not hang on what the day drew before
-    for (int turn = 0; turn < 40 && !beside_in_sight(dog); turn++) command({SDLK_PERIOD});
+    world_answers();
+    for (int turn = 0; turn < 40 && !beside_in_sight(dog); turn++) {
+        command({SDLK_PERIOD});
+        world_answers();
+    }
     int dx, dy;
     ASSERT_TRUE(where(dog, dx, dy));
     ASSERT_EQ(koordinaattien_vali(dx, dy, PlayerX, PlayerY), 1) << "her dog came to her side";
