@@ -93,6 +93,20 @@ protected:
             }
         }
     }
+    // The person keeps no more than `most` stacks of his own things (a villager is made with his
+    // role's tools, weapons and food): the rest are put out of the game.
+    static void keep_own(int n, int most) {
+        for (int s = 0; s < CRE_PACK; s++) {
+            if (Cre[n].pack[s] == 0) continue;
+            if (most > 0) {
+                most--;
+                continue;
+            }
+            Cre[n].pack[s] = 0;
+            Cre[n].packcount[s] = 0;
+            Cre[n].packbits[s] = 0;
+        }
+    }
     // A stack the person has for sale, in a free slot of his pack.
     static void for_sale(int n, int obj, int count) {
         for (int s = 0; s < CRE_PACK; s++)
@@ -127,6 +141,11 @@ TEST_F(TradePlayed, SheBartersAStackAndLeavesASecondTradeWithEsc) {
     const int n = oxatest::villager_beside_her(soc);
     ASSERT_GE(n, 0) << "her village has people";
     others_away(n);
+    // Two of his own things and two stacks for sale: fewer than five stocked, so only the goods
+    // for sale may change hands.
+    keep_own(n, 2);
+    int own = 0;
+    for (int s = 0; s < CRE_PACK; s++) own += Cre[n].pack[s] != 0;
     const int bread = object("Flat rye bread", 1), cord = object("Cord", 1);
     ASSERT_GT(bread, 0);
     ASSERT_GT(cord, 0);
@@ -139,10 +158,13 @@ TEST_F(TradePlayed, SheBartersAStackAndLeavesASecondTradeWithEsc) {
     // The first talk: his bread for her salt, the deal struck.
     const Side her0 = aino_side(), his0 = person_side(n);
     int stocked = 0;
+    bool was_for_sale[CRE_PACK] = {};
     for (int s = 0; s < CRE_PACK; s++) {
         stocked += Cre[n].pack[s] != 0;
+        was_for_sale[s] = Cre[n].pack[s] != 0 && Cre[n].packbits[s] == 2;
         npcitemtradable[s] = Cre[n].packbits[s] == 2;   // fewer than five stocked: only his goods for sale
     }
+    ASSERT_EQ(stocked, own + 2);
     ASSERT_LT(stocked, 5);
     const char bread_key = chooser_letter(n, bread, SEL_TRADABLE), salt_key = chooser_letter(-1, salt, 0);
     ASSERT_TRUE(bread_key && salt_key);
@@ -173,11 +195,14 @@ TEST_F(TradePlayed, SheBartersAStackAndLeavesASecondTradeWithEsc) {
     EXPECT_EQ(her1.count + his1.count, her0.count + his0.count);
     EXPECT_NEAR(her1.weight + his1.weight, her0.weight + his0.weight, 1e-3);
     EXPECT_EQ(her1.count, her0.count + 4 - 1);
+    for (int s = 0; s < CRE_PACK; s++)   // the talk marked his goods for sale only
+        EXPECT_EQ(npcitemtradable[s] != 0, was_for_sale[s]) << "slot " << s;
 
     // The second talk: his cord asked for, her pike offered, and ESC: the pike is hers again.
     written.clear();
     const char pike_key = chooser_letter(-1, pike, 0);
     ASSERT_TRUE(pike_key);
+    ASSERT_EQ(chooser_letter(n, cord, SEL_TRADABLE), 'a') << "the cord is the only goods left for sale";
     {
         oxatest::KeyFeeder typing;
         typing.key((SDL_Keycode)'C', KMOD_SHIFT).key(SDLK_RETURN);
