@@ -6,6 +6,8 @@
 // above with them still under 30 ms processor time.
 #include <benchmark/benchmark.h>
 
+#include "aino_folder.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,51 +32,11 @@
 
 namespace {
 
-// A working folder under /tmp holding the fixture character and an untouched copy of it, and the plant
-// files the vegetation reads.
-struct Folder {
-    std::string path, previous;
-    Folder() {
-        char tmpl[] = "/tmp/oxalocal-XXXXXX";
-        path = mkdtemp(tmpl) ? tmpl : "/tmp";
-        char cwd[4096];
-        previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
-        const std::string run = OXA_RUN_DIR;
-        const std::string cmd = "cp -r " + run + "/../fixture/AINO " + path + " && cp " + run + "/linedist.arr " + run +
-                                "/NOTES.STD " + run + "/flora_forest.txt " + run + "/flora_meadow.txt " + path + " && cp -r " + run + "/messages " + path + " && cp -r " +
-                                path + "/AINO " + path + "/AINO.pristine";
-        if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be made: %s\n", cmd.c_str());
-        if (chdir(path.c_str()) != 0) perror("chdir");
-        OXA_NODELAY = 1;
-        copy_bounded(OxaPath, sizeof OxaPath, path.c_str());
-        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
-    }
-    ~Folder() {
-        if (chdir(previous.c_str()) != 0) perror("chdir");
-        const std::string cmd = "rm -rf " + path;
-        if (system(cmd.c_str()) != 0) perror("rm");
-    }
-    // The character as the fixture made her, her area never built. The files are put back where they
-    // lie, as a player's folder keeps its files from one entry to the next; files the entry made go.
-    void fresh_character() {
-        const std::string cmd = "cd " + path +
-                                "/AINO && for f in * .[!.]*; do [ -e \"../AINO.pristine/$f\" ] || rm -rf \"$f\"; done;"
-                                " cp -a ../AINO.pristine/. .";
-        if (system(cmd.c_str()) != 0) perror("cp");
-        REAL_QUIT = 0;
-        loader();
-        LOADER_RUN = 0;
-    }
-};
-
-Folder &folder() {
-    static Folder f;
-    return f;
-}
+using oxabench::folder;
 
 // Zooming into a cell whose area has never been built: the 25 maps made and stored, the area loaded.
 void enter_fresh(benchmark::State &state, int wx, int wy) {
-    Folder &f = folder();
+    oxabench::AinoFolder &f = folder();
     for (auto _ : state) {
         state.PauseTiming();
         f.fresh_character();
@@ -118,7 +80,7 @@ BENCHMARK(BM_enter_fresh_area_sea)->Unit(benchmark::kMillisecond);
 
 // A store of n cells; the map file is sparse, its records never read here.
 void make_store(int n) {
-    Folder &f = folder();
+    oxabench::AinoFolder &f = folder();
     const std::string dir = f.path + "/STORE" + std::to_string(n);
     mkdir(dir.c_str(), 0755);
     copy_bounded(CharacterPath, sizeof CharacterPath, dir.c_str());
@@ -164,7 +126,7 @@ BENCHMARK(BM_store_new_cell)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kM
 // One cell built through the hand-over by its builder (or as water), each time a cell never built.
 void build_char(benchmark::State &state) {
     const int c = (int)state.range(0);
-    Folder &f = folder();
+    oxabench::AinoFolder &f = folder();
     const std::string dir = f.path + "/BUILD" + std::to_string(c);
     mkdir(dir.c_str(), 0755);
     copy_bounded(CharacterPath, sizeof CharacterPath, dir.c_str());
@@ -209,7 +171,7 @@ BENCHMARK(build_char)
 void finish_cell(benchmark::State &state) {
     const int code = (int)state.range(0);
     const Cell c = nearest(code);
-    Folder &f = folder();
+    oxabench::AinoFolder &f = folder();
     copy_bounded(CharacterPath, sizeof CharacterPath, (f.path + "/AINO").c_str());
     LuoZoomKorkeusAlue(c.x, c.y);
     Aseta_TERRAIN_Korkeus_Relmap(0, 0);

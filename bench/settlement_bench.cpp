@@ -5,6 +5,8 @@
 // finishing and vegetation, under 30 ms of processor time.
 #include <benchmark/benchmark.h>
 
+#include "aino_folder.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,45 +33,7 @@
 
 namespace {
 
-// A working folder under /tmp holding the fixture character and an untouched copy of her.
-struct Folder {
-    std::string path, previous;
-    Folder() {
-        char tmpl[] = "/tmp/oxasettle-XXXXXX";
-        path = mkdtemp(tmpl) ? tmpl : "/tmp";
-        char cwd[4096];
-        previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
-        const std::string run = OXA_RUN_DIR;
-        const std::string cmd = "cp -r " + run + "/../fixture/AINO " + path + " && cp " + run + "/linedist.arr " + run +
-                                "/NOTES.STD " + path + " && cp -r " + run + "/messages " + path + " && cp -r " +
-                                path + "/AINO " + path + "/AINO.pristine";
-        if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be made: %s\n", cmd.c_str());
-        if (chdir(path.c_str()) != 0) perror("chdir");
-        OXA_NODELAY = 1;
-        copy_bounded(OxaPath, sizeof OxaPath, path.c_str());
-        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
-    }
-    ~Folder() {
-        if (chdir(previous.c_str()) != 0) perror("chdir");
-        const std::string cmd = "rm -rf " + path;
-        if (system(cmd.c_str()) != 0) perror("rm");
-    }
-    // The character as the fixture made her, her area never built.
-    void fresh_character() {
-        const std::string cmd = "cd " + path +
-                                "/AINO && for f in * .[!.]*; do [ -e \"../AINO.pristine/$f\" ] || rm -rf \"$f\"; done;"
-                                " cp -a ../AINO.pristine/. .";
-        if (system(cmd.c_str()) != 0) perror("cp");
-        REAL_QUIT = 0;
-        loader();
-        LOADER_RUN = 0;
-    }
-};
-
-Folder &folder() {
-    static Folder f;
-    return f;
-}
+using oxabench::folder;
 
 // Processor time of the whole process, user and system: the machine may be shared with other work.
 double cpu_ms() {
@@ -93,7 +57,7 @@ void report(benchmark::State &state, std::vector<double> &ms) {
 // creature file of its own.
 void BM_settlement_cell(benchmark::State &state) {
     const int c = (int)state.range(0), culture = (int)state.range(1);
-    Folder &f = folder();
+    oxabench::AinoFolder &f = folder();
     const std::string dir = f.path + "/SETTLE" + std::to_string(c) + "_" + std::to_string(culture);
     mkdir(dir.c_str(), 0755);
     copy_bounded(CharacterPath, sizeof CharacterPath, dir.c_str());
@@ -137,7 +101,7 @@ BENCHMARK(BM_settlement_cell)->ArgNames({"char", "culture"})->Apply(settlement_a
 // Zooming into Aino's village with her area never built: the 25 maps made and stored, their
 // settlements laid out and settled, the area loaded and its people made.
 void BM_enter_fresh_area_round_her_village(benchmark::State &state) {
-    Folder &f = folder();
+    oxabench::AinoFolder &f = folder();
     f.fresh_character();
     int vx = 0, vy = 0;
     for (int d = 1; d <= 12 && !vx; d++)

@@ -24,11 +24,7 @@ static int free_record() {
     return -1;
 }
 
-static int new_record(int x, int y, int type, uint32_t id, uint16_t count, int16_t owner) {
-    if (!inside(x, y)) return LOCALDATA_NONE;
-    const int i = free_record();
-    if (i < 0) return LOCALDATA_NONE;
-    DataStruct &d = Zoom.data[i];
+void localdata_write(DataStruct &d, int x, int y, int type, uint32_t id, uint16_t count, int16_t owner) {
     memset(&d, 0, sizeof d);
     d.x = (uint16_t)x;
     d.y = (uint16_t)y;
@@ -36,6 +32,13 @@ static int new_record(int x, int y, int type, uint32_t id, uint16_t count, int16
     d.id = id;
     d.count = count;
     d.owner = owner;
+}
+
+static int new_record(int x, int y, int type, uint32_t id, uint16_t count, int16_t owner) {
+    if (!inside(x, y)) return LOCALDATA_NONE;
+    const int i = free_record();
+    if (i < 0) return LOCALDATA_NONE;
+    localdata_write(Zoom.data[i], x, y, type, id, count, owner);
     return i;
 }
 

@@ -67,6 +67,10 @@ constexpr int LOCALDATA_NONE = -1000;   // no record put: no free record, no squ
 // and id on the square takes the count, creatures and plants excepted. Answers its index.
 int aseta_data(int x, int y, int type, uint32_t id, uint16_t count);
 void aseta_treedata_sapling(uint16_t x, uint16_t y);   // a sapling's tree record
+// A free record filled as the placer fills a new one (the finishing passes keep their own free-record
+// cursor and write through this).
+struct DataStruct;
+void localdata_write(DataStruct &d, int x, int y, int type, uint32_t id, uint16_t count, int16_t owner);
 // Always a new record, owned by the village of the map. Answers its index.
 int aseta_socowned_zoomdata(int x, int y, int type, uint32_t id, uint16_t count);
 // A record on a square of char ch among columns 1..47, rows 1..23; LOCALDATA_NONE when none is found.

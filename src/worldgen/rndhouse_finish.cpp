@@ -192,12 +192,7 @@ struct Placer {
         skip_used();
         if (next_free >= USED || !inside(x, y)) return nullptr;
         DataStruct &d = Zoom.data[next_free++];
-        memset(&d, 0, sizeof d);
-        d.x = (uint16_t)x;
-        d.y = (uint16_t)y;
-        d.type = (uint8_t)type;
-        d.id = id;
-        d.count = count;
+        localdata_write(d, x, y, type, id, count, 0);
         return &d;
     }
     bool put_plant(int x, int y, uint32_t id, uint16_t count) {

@@ -1,0 +1,60 @@
+// bench/aino_folder.h -- a working folder under /tmp holding the ready-made character Aino, an
+// untouched copy of her, and the data files entering a map reads (the plant files among them), so a
+// bench can enter her area again and again as if for the first time.
+#pragma once
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/ownlib.h"
+#include "core/config.h"
+#include "core/loader.h"
+#include "core/oxa.h"
+#include "core/records.h"
+
+namespace oxabench {
+
+struct AinoFolder {
+    std::string path, previous;
+    AinoFolder() {
+        char tmpl[] = "/tmp/oxabench-XXXXXX";
+        path = mkdtemp(tmpl) ? tmpl : "/tmp";
+        char cwd[4096];
+        previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
+        const std::string run = OXA_RUN_DIR;
+        const std::string cmd = "cp -r " + run + "/../fixture/AINO " + path + " && cp " + run + "/linedist.arr " + run +
+                                "/NOTES.STD " + run + "/flora_forest.txt " + run + "/flora_meadow.txt " + path +
+                                " && cp -r " + run + "/messages " + path + " && cp -r " + path + "/AINO " + path +
+                                "/AINO.pristine";
+        if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be made: %s\n", cmd.c_str());
+        if (chdir(path.c_str()) != 0) perror("chdir");
+        OXA_NODELAY = 1;
+        copy_bounded(OxaPath, sizeof OxaPath, path.c_str());
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+    }
+    ~AinoFolder() {
+        if (chdir(previous.c_str()) != 0) perror("chdir");
+        const std::string cmd = "rm -rf " + path;
+        if (system(cmd.c_str()) != 0) perror("rm");
+    }
+    // The character as the fixture made her, her area never built. The files are put back where they
+    // lie, as a player's folder keeps its files from one entry to the next; files the entry made go.
+    void fresh_character() {
+        const std::string cmd = "cd " + path +
+                                "/AINO && for f in * .[!.]*; do [ -e \"../AINO.pristine/$f\" ] || rm -rf \"$f\"; done;"
+                                " cp -a ../AINO.pristine/. .";
+        if (system(cmd.c_str()) != 0) perror("cp");
+        REAL_QUIT = 0;
+        loader();
+        LOADER_RUN = 0;
+    }
+};
+
+inline AinoFolder &folder() {
+    static AinoFolder f;
+    return f;
+}
+
+}  // namespace oxabench
