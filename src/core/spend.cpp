@@ -35,7 +35,7 @@ int SPEND_CRAFTPAUSE = 0;
 char SPEND_SAMPLE[20] = "";
 int INSTANT_TASKS = 0;
 
-// ---- services of modules that are not there yet; each stands in until its module lands ------
+// ---- services of other modules ------------------------------------------------------------------
 
 static void say(const char *key) { Note(MSG(key)); }
 

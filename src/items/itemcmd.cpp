@@ -43,7 +43,7 @@
 #include <cstdio>
 #include <cstring>
 
-// ---- services of modules that are not there yet; each stands in until its module lands ------
+// ---- services of other modules, shaped for the item commands ------------------------------------
 
 // The armour's coverage on the body picture, over a saved page.
 static void body_coverage_screen(int pos) {

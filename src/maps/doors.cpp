@@ -46,7 +46,7 @@
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
 
-// ---- services of modules that are not there yet ------------------------------------------------
+// ---- services of other modules ------------------------------------------------------------------
 
 static void fall_prone() { FallProne(CRE_PLAYER, 2); }   // lying down by choice
 static void get_up() { Nouse(CRE_PLAYER); }

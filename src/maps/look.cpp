@@ -36,7 +36,7 @@
 
 static int dpskip[DPSKIP_MAX];
 
-// ---- services of modules that are not there yet ------------------------------------------------
+// ---- services of other modules ------------------------------------------------------------------
 
 static const char *creature_desc(int c) { return NPC_yleiskuvaus(c, 0); }
 static const char *carcass_desc(int c) { return NPC_ruhokuvaus(c); }

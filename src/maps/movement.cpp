@@ -60,8 +60,7 @@ enum { MOVE_FREE = 1, MOVE_CREATURE = 100, MOVE_TOLD = 101, MOVE_OBSTACLE = 103,
 static int backward_step = 0;      // the last step went backward or blind
 static float walked_km = 0.0f;     // distance walked this run
 
-// ---- services of other modules that are not there yet --------------------------------------
-// Each stands in with the plainest answer until its module lands.
+// ---- services of other modules ------------------------------------------------------------------
 
 // A set trap on her new square fires; a sprung one never holds her.
 static int trap_fires(int x, int y) { return AstuAnsaan(CRE_PLAYER, x, y); }

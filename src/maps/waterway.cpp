@@ -37,7 +37,7 @@
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_HAUL = 9 };
 enum { DEATH_DROWNED = -100, PLR_DEATHCAUSE = 5032 };   // the cause-of-death field of the player record
 
-// ---- services of modules that are not there yet ------------------------------------------------
+// ---- services of other modules ------------------------------------------------------------------
 
 int (*WaterSwimTurn)(int mode) = UINTI;
 

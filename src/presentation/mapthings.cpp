@@ -53,7 +53,7 @@ void clear_fire_marks() { fire_marks.clear(maailma_attrib2); }
 static const int tile_siirto_x[10] = {-2, 0, -3, -4, 0, 3, -3, -4, 0, 3};
 static const int tile_siirto_y[10] = {-5, -4, -3, -1, -4, -3, -1, 2, 1, 0};
 
-// ---- services of modules that are not there yet, by the rules they will follow -----------------
+// ---- services of the rule modules, as the drawing needs them ------------------------------------
 
 // A track is drawn when the player has noticed it and stands near it.
 static int player_sees_track(const DataStruct &d) {
