@@ -2,6 +2,7 @@
 // untouched copy of her, and the data files entering a map reads (the plant files among them), so a
 // bench can enter her area again and again as if for the first time.
 #pragma once
+#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "core/loader.h"
 #include "core/oxa.h"
 #include "core/records.h"
+#include "worldgen/worldgen.h"
 
 namespace oxabench {
 
@@ -55,6 +57,21 @@ struct AinoFolder {
 inline AinoFolder &folder() {
     static AinoFolder f;
     return f;
+}
+
+// Zooming into world cell wx, wy whose area has never been built: the 25 maps made and stored, the
+// area loaded.
+inline void enter_fresh(benchmark::State &state, int wx, int wy) {
+    AinoFolder &f = folder();
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.fresh_character();
+        PlayerX = wx;
+        PlayerY = wy;
+        state.ResumeTiming();
+        EnterLocale(0, 0);
+        benchmark::DoNotOptimize(GetMappie(0));
+    }
 }
 
 }  // namespace oxabench

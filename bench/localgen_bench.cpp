@@ -34,19 +34,7 @@ namespace {
 
 using oxabench::folder;
 
-// Zooming into a cell whose area has never been built: the 25 maps made and stored, the area loaded.
-void enter_fresh(benchmark::State &state, int wx, int wy) {
-    oxabench::AinoFolder &f = folder();
-    for (auto _ : state) {
-        state.PauseTiming();
-        f.fresh_character();
-        PlayerX = wx;
-        PlayerY = wy;
-        state.ResumeTiming();
-        EnterLocale(0, 0);
-        benchmark::DoNotOptimize(GetMappie(0));
-    }
-}
+using oxabench::enter_fresh;
 // The cell of a kind nearest the ready-made character's home, ring by ring.
 struct Cell {
     int x, y;

@@ -108,15 +108,7 @@ void BM_enter_fresh_area_round_her_village(benchmark::State &state) {
         for (int y = PlayerY - d; y <= PlayerY + d && !vx; y++)
             for (int x = PlayerX - d; x <= PlayerX + d && !vx; x++)
                 if (get_alltime_maailmachar(x, y) == 239) vx = x, vy = y;
-    for (auto _ : state) {
-        state.PauseTiming();
-        f.fresh_character();
-        PlayerX = vx;
-        PlayerY = vy;
-        state.ResumeTiming();
-        EnterLocale(0, 0);
-        benchmark::DoNotOptimize(GetMappie(0));
-    }
+    oxabench::enter_fresh(state, vx, vy);
 }
 BENCHMARK(BM_enter_fresh_area_round_her_village)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 

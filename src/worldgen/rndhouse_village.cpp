@@ -54,6 +54,18 @@ static void pen_and_store(int pen_x, int store_x, int pen_k) {
     TeeAitta(store_x + c, d, 2);
 }
 // Bush patches (or single bushes) while the number made is at most a fresh draw each time.
+static void patches(int style, int base, int range);
+static void bushes(int style, int base, int range);
+
+// Culture 12 lives in three kotas on open ground, whatever the kind of place.
+static void three_kotas() {
+    kota(20, 8, 20, 16, 2, 3);
+    kota(12, 16, 10, 16, 2, 3);
+    kota(22, 16, 10, 26, 2, 3);
+    patches(0, 14, 15);
+    bushes(0, 249, 100);
+}
+
 static void patches(int style, int base, int range) {
     for (int made = 0; made <= rr(base, range); made++) TeePusikko((uint8_t)style);
 }
@@ -296,11 +308,7 @@ static void village_recipe(int culture) {
         bushes(1, 39, 20);
         break;
     case 12:
-        kota(20, 8, 20, 16, 2, 3);
-        kota(12, 16, 10, 16, 2, 3);
-        kota(22, 16, 10, 26, 2, 3);
-        patches(0, 14, 15);
-        bushes(0, 249, 100);
+        three_kotas();
         break;
     case 13:
         house_and_kota(-1, 2, 60, 1);
@@ -454,11 +462,7 @@ static void homestead_recipe(int culture) {
         bushes(1, 39, 20);
         break;
     case 12:
-        kota(20, 8, 20, 16, 2, 3);
-        kota(12, 16, 10, 16, 2, 3);
-        kota(22, 16, 10, 26, 2, 3);
-        patches(0, 14, 15);
-        bushes(0, 249, 100);
+        three_kotas();
         break;
     case 13:
         house_and_kota(60, 2, -1, 3);
