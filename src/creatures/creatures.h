@@ -12,6 +12,7 @@
 // The fur flag of the species sits in what was the spare byte 619.
 // Bytes 94 and 95, once spare, hold the two following settings of an animal led on a leash: the
 // gap it keeps (2) and its pace (20).
+// The last 14 spare bytes, 680..693, hold the craft order a quest hands a person.
 // The tile name at 694 stops at 706, where the abundance word begins: it holds at most 11
 // characters and its terminator.
 struct CreatureStruct {
@@ -177,7 +178,11 @@ struct CreatureStruct {
     uint8_t  pad632[4];
     uint32_t mainflags;        // 636
     uint8_t  pad640[8];
-    uint8_t  spare2[46];       // 648
+    uint8_t  spare2[32];       // 648
+    uint32_t craftproduct;     // 680: the craft order: the object ordered
+    uint32_t craftvalue[2];    // 684: its two further words
+    uint8_t  craftstate;       // 692: 0 none, 1 being made, 2 ready
+    uint8_t  craftflags;       // 693: 1 the player was told it is ready
     char     tilename[12];     // 694
     uint16_t abundance;        // 706
     uint16_t breedingbits;     // 708
@@ -334,6 +339,9 @@ static_assert(offsetof(CreatureStruct, fur) == 619, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mainwords) == 620, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mainflags) == 636, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, spare2) == 648, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, craftproduct) == 680, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, craftstate) == 692, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, craftflags) == 693, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, tilename) == 694, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, abundance) == 706, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, breedingbits) == 708, "CreatureStruct layout");

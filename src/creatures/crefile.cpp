@@ -347,6 +347,39 @@ int getsotucrstruct(CreatureStruct &out, unsigned s, int type) {
     return found ? 1 : 0;
 }
 
+void GetCRSBasedSocInfo(uint8_t *info, int community) {
+    memset(info, 0, 5);
+    if (community <= 0) return;
+    auto count = [info](const CreatureStruct &c) {
+        auto up = [](uint8_t &b) {
+            if (b < 255) b++;
+        };
+        if (c.mode == CM_CARCASS) up(info[0]);
+        else up(info[1]);
+        if (c.visits) up(info[2]);
+        if (c.injury) up(info[3]);
+        if (c.mode == 4) up(info[4]);
+    };
+    static uint32_t live[CRE_COUNT];
+    int nlive = 0;
+    for (const CreatureStruct &c : Cre) {
+        if (c.kind == CK_NONE || c.community != (uint32_t)community) continue;
+        count(c);
+        live[nlive++] = c.socialid;
+    }
+    FILE *f = open_cre_file("rb");
+    if (!f) return;
+    static CreatureStruct r;
+    const long n = file_records(f);
+    for (long k = 0; k < n; k++) {
+        if (!read_record(f, k, r) || r.kind == CK_NONE || r.community != (uint32_t)community) continue;
+        bool here = false;
+        for (int i = 0; i < nlive && !here; i++) here = live[i] == r.socialid;
+        if (!here) count(r);
+    }
+    fclose(f);
+}
+
 // ---- carcass state ----
 
 void set_carcass_skinned(CreatureStruct &c) {

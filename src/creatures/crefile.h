@@ -2,6 +2,7 @@
 // persistent creature 1000 + k; a record whose kind byte is 0 is free.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 
 #include "creatures/creatures.h"
 
@@ -28,6 +29,10 @@ void CarcassSave();
 // The record of social id s: the area's live creature (its carcass for type 52), else the first
 // record in use in the creature file; a zeroed record and 0 when there is none.
 int getsotucrstruct(CreatureStruct &out, unsigned s, int type);
+
+// Five counts of a community's members, in the area as they are now and in the file: carcasses,
+// the living, those that have met the player, the injured, the fleeing (each stops at 255).
+void GetCRSBasedSocInfo(uint8_t *info, int community);
 
 // The forest cover: a creature of the map hidden as a record of its own, and let out again.
 void forestcover_datapos(int i);           // hides the creature of pool record i

@@ -9,7 +9,7 @@ enum : uint8_t { MB_AWAY = 2, MB_TOLAND = 8, MB_LEAVE = 16, MB_GOHOME = 32 };
 // Companion flag word (the four companion flag bytes read as one word).
 enum : uint32_t {
     CF_HUNGRY = 1u << 0, CF_STARVING = 1u << 1, CF_UNHAPPY = 1u << 2, CF_ESCORTEE = 1u << 8,
-    CF_ATDEST = 1u << 9, CF_OWING = 1u << 18, CF_LEFTPARTY = 1u << 30, CF_WANTSTALK = 1u << 31,
+    CF_GIFT = 1u << 3, CF_ATDEST = 1u << 9, CF_OWING = 1u << 18, CF_LEFTPARTY = 1u << 30, CF_WANTSTALK = 1u << 31,
 };
 // Companion word (partyflags): companion, waiting until a minute, heeling, keeping close.
 enum : uint32_t { PF_COMPANION = 256, PF_WAITING = 512, PF_HEEL = 4096, PF_CLOSE = 8192 };

@@ -36,7 +36,10 @@
 #include "items/inventory.h"
 #include "items/items.h"
 #include "items/mending.h"
+#include "base/ui.h"
+#include "society/chat.h"
 #include "society/village.h"
+#include "quests/tehtavat.h"
 #include "maps/area.h"
 #include "creatures/crestep.h"
 #include "maps/facing.h"
@@ -67,8 +70,27 @@ static int cut_carcass(int n, int dp) {
     if (HIDEWORK_skin(n, dp, 0)) return HIDEWORK_skin(n, dp, 1);
     return CutCorpse(n, dp, 0);
 }
-// Until quests land: there is no quest to talk about.
-static int quest_talk_ready(int) { return 0; }
+// Activity 70, a person coming to talk about its quest: -1 the activity ends, 0 the talk was started
+// (or there is nothing to start), 1 it walks on toward the player.
+static int quest_talk_turn(int n) {
+    CreatureStruct &c = Cre[n];
+    if (!(c.stateflags & SF_QUESTTALK) || (is_socmember(n) && !isloc_soccenter((int)c.community, IsoX(), IsoY())))
+        return -1;
+    int x, y;
+    if (!creature_square(n, x, y) || koordinaattien_vali(x, y, PlayerX, PlayerY) > 1 || PLAYER_SLEEPING || SPENDING)
+        return 1;
+    if (!c.quest) return 0;
+    static QuestStruct q;
+    if (loadQuest(c.quest, q) && (q.accepted || Plr.daynumber <= q.createdDayNumber + 7)) {
+        kaanna_NPC_kohti(n, PlayerX, PlayerY);
+        cre_say(n, "NPC_TALKS");
+        Pause();
+        npc_talkstart_questissue(n);
+        return 0;
+    }
+    c.stateflags &= ~SF_QUESTTALK;
+    return -1;
+}
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);
@@ -397,13 +419,13 @@ static int run_handler(int n, int dp, int code) {
         }
         return -1;
     }
-    case 70:
-        if (!quest_talk_ready(n)) {
-            Keskeyta_Puuha(n, -1);
-            return 0;
-        }
+    case 70: {
+        const int r = quest_talk_turn(n);
+        if (r < 0) Keskeyta_Puuha(n, -1);
+        if (r <= 0) return 0;
         askel_kohti_paikkaa(n, PlayerX, PlayerY);
         return -1;
+    }
     case 80: case 81: {
         // the record aimed at must still be an item on the square where it was seen
         const int r = c.PuuhaKohde[0];

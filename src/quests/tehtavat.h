@@ -60,8 +60,11 @@ struct QuestStruct {
     uint8_t  questMode;            // 29: 1 item delivery, 2 robbers, 3 escort
     uint8_t  generated;            // 30
     char     title[64];            // 31
-    char     subject[192];         // 95
-    uint8_t  pad287[209];
+    char     subject[192];         // 95: three news subjects of 64 characters, the first the short subject
+    uint8_t  newsKind[3];          // 287: what each news entry tells (2 to 7, 0 none); the first is the grade
+    uint8_t  pad290[2];
+    uint32_t newsAsk[3];           // 292: whom each news entry sends the player to; 0 the giver
+    uint8_t  pad304[192];
     QuestMark marks[2];            // 496
     uint8_t  pad648[4];
     QuestTalkLine talk[QUEST_TALKLINES];   // 652
@@ -78,11 +81,47 @@ struct QuestStruct {
     uint32_t giverUid;             // 61240
     int32_t  worldX;               // 61244
     int32_t  worldY;               // 61248
-    uint8_t  pad61252[184];
-    uint8_t  conditions[QUEST_CONDITIONS];   // 61436
-    uint8_t  pad61441[351];
+    uint8_t  pad61252[5];
+    // The delivery terms.
+    char     fetchPattern[95];     // 61257: wildcard pattern of the wanted item's name, or "[bird]"
+    uint32_t fetchItemId;          // 61352: 0 any
+    uint32_t fetchObject;          // 61356: 0 any
+    float    fetchWeight;          // 61360: the value wanted in all; 0 not counted so
+    float    fetchWeightGiven;     // 61364
+    uint8_t  fetchCount;           // 61368: items wanted (0 or 1: one delivery does)
+    uint8_t  fetchCountGiven;      // 61369
+    uint8_t  fetchOpen;            // 61370: deliveries taken before the quest is accepted
+    uint8_t  fetchTip;             // 61371: the delivery line offered before it is accepted
+    uint8_t  fetchMinQuality;      // 61372: 0 any
+    uint8_t  pad61373[63];
+    // The five condition slots.
+    uint8_t  conditions[QUEST_CONDITIONS];   // 61436: 0 not met, 1 met, 2 half met
+    uint8_t  pad61441[3];
+    uint32_t condItemId[QUEST_CONDITIONS];   // 61444: material or class the items must meet, 0 any
+    uint32_t condUid[QUEST_CONDITIONS];      // 61464: community or social id looked at
+    uint8_t  condItemByte[QUEST_CONDITIONS]; // 61484: the item mark wanted, 0 any
+    uint8_t  pad61489[3];
+    uint32_t condRestamp[QUEST_CONDITIONS];  // 61492: the item id the last counted item turns into
+    uint8_t  pad61512[60];
+    uint8_t  condPlace[QUEST_CONDITIONS];    // 61572: 11 near map character 5, 12 the village centre
+    uint8_t  condCount[QUEST_CONDITIONS];    // 61577
+    uint8_t  pad61582[5];
+    uint8_t  condLine[QUEST_CONDITIONS];     // 61587: talk line queued once met, 0 none
+    uint8_t  pad61592[40];
+    uint8_t  condType[QUEST_CONDITIONS];     // 61632: 0 none .. 6 escortee at its place
+    uint8_t  pad61637[8];
+    // The reward.
+    uint8_t  rewardKind;           // 61645: 1 a skill taught, 2 credit of village goods
+    char     rewardSkill[66];      // 61646
+    uint32_t rewardItem;           // 61712: object handed over, 0 none
+    uint8_t  rewardCount;          // 61716: its count (0 counts 1), or the credit in squirrel hides
+    uint8_t  pad61717[31];
+    uint32_t craftOrder[3];        // 61748: the craft order handed to the giver
+    uint8_t  pad61760[32];
     uint32_t sideQuestIds[QUEST_SIDEQUESTS]; // 61792
-    uint8_t  pad61812[108];
+    uint8_t  pad61812[4];
+    uint32_t targetUid;            // 61816: a creature a kind's own test watches
+    uint8_t  pad61820[100];
 };
 static_assert(sizeof(QuestStruct) == 61920, "QuestStruct is a file record");
 static_assert(offsetof(QuestStruct, marks) == 496, "QuestStruct layout");
@@ -93,6 +132,27 @@ static_assert(offsetof(QuestStruct, accepted) == 61230, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, completionDay) == 61236, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, conditions) == 61436, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, sideQuestIds) == 61792, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, newsKind) == 287, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, newsAsk) == 292, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, fetchPattern) == 61257, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, fetchItemId) == 61352, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, fetchWeight) == 61360, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, fetchCount) == 61368, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, fetchMinQuality) == 61372, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condItemId) == 61444, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condUid) == 61464, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condItemByte) == 61484, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condRestamp) == 61492, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condPlace) == 61572, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condCount) == 61577, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condLine) == 61587, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, condType) == 61632, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, rewardKind) == 61645, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, rewardSkill) == 61646, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, rewardItem) == 61712, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, rewardCount) == 61716, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, craftOrder) == 61748, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, targetUid) == 61816, "QuestStruct layout");
 
 // ---- the quest services the talk and the villages use ----
 extern int KUESTIT_PIALLA;             // quests are switched on

@@ -30,16 +30,6 @@ static int say_chatmsg(const char *key) {
     return 1;
 }
 
-// ---- quests in talk: stands in until the quests land ----
-int NPCpuhe_quest(const char *) { return 0; }
-void NPCpuhe_talk(const char *) {}
-void QuestCondMaint(QuestStruct *) {}
-void DoAcceptQuest() {}
-void TryChatOption_Parannus() {}
-void Healing() { plain_answer("I can't tend to you now."); }
-void ITEMPICK_deliver() { plain_answer("Keep it. I have no need for anything now."); }
-void NPCpuhe_tilaus() { plain_answer("It isn't ready yet."); }
-
 // ---- companions: stands in until the companions land ----
 int compchat(int, int, int) { return 0; }
 void CrTalk_Ryhmaelama(int) { say_chatmsg("TALK_COMPANION"); }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/ownlib.h"
+#include "base/strupr.h"
 #include "base/tags.h"
 #include "core/obj_func.h"
 #include "core/records.h"
@@ -109,6 +110,13 @@ static void trade_mode_opening() {
 static void greet_opening(int again, CreatureStruct &c) {
     const bool has_quest = c.quest && !c.questexpiry;
     if (!again) NPCpuhe_tervehdys(has_quest ? "[questmode]" : "");
+    if ((c.craftstate == 1 || c.craftstate == 2) && c.craftproduct && ObjToItem((int)c.craftproduct).type) {
+        char what[100], line[160];
+        copy_bounded(what, sizeof what, ekuvaus((int)c.craftproduct, 1, 0));
+        strlwr(what);
+        snprintf(line, sizeof line, "\"How's that %s coming along?\"", what);
+        AddChatOption(0, line, "[CRAFT ORDER QUERY]");
+    }
     if (onko_NPC_parantaja(Chatting_With)) TryChatOption_Parannus();
     int quest_spoke = 0;
     const bool before = options_offered();

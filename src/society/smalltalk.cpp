@@ -121,11 +121,23 @@ struct QuestTalk {
     QuestNews news[3];
 };
 
-// The quest of a person, loaded. Until the quests land no quest loads.
+// The quest of a person, loaded: what the small talk reads of it, every text cut to its field.
 static bool quest_news(uint32_t id, QuestTalk *q) {
-    (void)id;
     memset(q, 0, sizeof *q);
-    return false;
+    static QuestStruct rec;
+    if (!id || !loadQuest(id, rec)) return false;
+    q->generated = rec.generated != 0;
+    q->accepted = rec.accepted != 0;
+    q->sideline = rec.sideRole != 0;
+    q->completion_day = rec.completionDay;
+    bprintf(q->status, sizeof q->status, "%.*s", (int)sizeof rec.statusTags, rec.statusTags);
+    bprintf(q->pending, sizeof q->pending, "%.*s", (int)sizeof rec.pendingText, rec.pendingText);
+    for (int i = 0; i < 3; i++) {
+        bprintf(q->news[i].subject, sizeof q->news[i].subject, "%.*s", 63, rec.subject + 64 * i);
+        q->news[i].kind = rec.newsKind[i] <= 7 ? rec.newsKind[i] : 0;
+        q->news[i].asksoc = rec.newsAsk[i];
+    }
+    return true;
 }
 
 // ---- greeting -----------------------------------------------------------------------------------

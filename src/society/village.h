@@ -92,7 +92,8 @@ struct VillageStruct {
     uint8_t  violence2;            // 9418
     uint8_t  questhelp;            // 9419
     uint8_t  talkstate;            // 9420
-    uint8_t  pad9421[4];
+    uint8_t  questhelpbest;        // 9421: the most one quest's help counted
+    uint8_t  pad9422[3];
     uint8_t  murders;              // 9425
     uint8_t  theft;                // 9426
     uint8_t  theftcount;           // 9427
@@ -158,6 +159,7 @@ static_assert(offsetof(VillageStruct, reclaimflag) == 8012, "VillageStruct layou
 static_assert(offsetof(VillageStruct, pool) == 8040, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, people) == 8740, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, said) == 8944, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, questhelpbest) == 9421, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, visits) == 8988, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, mischief) == 9396, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, violence) == 9416, "VillageStruct layout");
