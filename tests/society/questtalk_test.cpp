@@ -1,0 +1,540 @@
+// A quest giver of a prepared village with a written quest record: the options its control tags
+// allow, "[once]" and "[reset once]", the action tags of a spoken line, the greeting, the conditions
+// read from the map and the community, deliveries and gifts that move exactly the counted items,
+// rewards, craft orders and healing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "base/ui.h"
+#include "common/harness.h"
+#include "creatures/bodyrec.h"
+#include "creatures/village_fixture.h"
+#include "society/chat.h"
+#include "society/chat_topics.h"
+#include "society/questtalk.h"
+#include "society/reputation.h"
+#include "society/trade.h"
+
+namespace {
+
+std::string heard;
+int heard_next_x = -1;
+void hear(int x, int, const char *text, UiColour, int) {
+    if (!heard.empty() && heard.back() != ' ' && x != heard_next_x) heard += ' ';
+    heard += text;
+    heard_next_x = x + 8 * (int)strlen(text);
+}
+
+class QuestTalk : public VillageTest {
+protected:
+    oxatest::NoScreen *noscreen = nullptr;
+    static constexpr int NPC = 1;
+    static constexpr uint32_t QID = 501, OTHER = 502;
+    void SetUp() override {
+        VillageTest::SetUp();
+        noscreen = new oxatest::NoScreen();
+        ui.redraw.text_line = hear;
+        heard.clear();
+        villager(NPC, PlayerX + 2, PlayerY, true);
+        Cre[NPC].weight = 70.0f;
+        Cre[NPC].quest = QID;
+        Chatting_With = NPC;
+        Chat_Mode = CHAT_GREET;
+        QUIT = EXIT_CHAT = 0;
+        CANTCANCELCHAT = QUEST_SUMMARY_TALK = 0;
+        LAST_TALKNUM = 0;
+        ClearChatOptStruct();
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        GetNpcVil(SOC);
+        memset(&TARGET_REPSUMMARY, 0, sizeof TARGET_REPSUMMARY);
+        TARGET_REPSUMMARY.overall = 3;
+        TARGET_REPSUMMARY.help.level = 3;
+    }
+    void TearDown() override {
+        ui_script_clear();
+        RemoveQuest(QID);
+        RemoveQuest(OTHER);
+        memset(&globqS, 0, sizeof globqS);
+        ClearChatOptStruct();
+        CANTCANCELCHAT = QUEST_SUMMARY_TALK = 0;
+        DEBUG_KUESTILIPUT = 0;
+        Chatting_With = -1000;
+        delete noscreen;
+        VillageTest::TearDown();
+    }
+    static void line(int n, const char *text, const char *tags) {
+        strcpy(globqS.talk[n].npcText, text);
+        strcpy(globqS.talk[n].actionTags, tags);
+    }
+    static void option(int n, int o, const char *coded, const char *tags) {
+        strcpy(globqS.talk[n].options[o].coded, coded);
+        strcpy(globqS.talk[n].options[o].optionTags, tags);
+    }
+    static std::string offered() {
+        std::string s;
+        for (const ChatOptStruct &o : ChatOptions)
+            if (o.text[0]) s += std::string(o.tag) + ";";
+        return s;
+    }
+    bool said(const char *words) const { return heard.find(words) != std::string::npos; }
+    // Count of an object in the player's slots and in the person's pack.
+    static int plr_units(int obj) {
+        int n = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] == obj) n += Plr.inv_count[s];
+        return n;
+    }
+    static int npc_units() {
+        int n = 0;
+        for (int s = 0; s < 20; s++)
+            if (Cre[NPC].pack[s]) n += Cre[NPC].packcount[s];
+        return n;
+    }
+    static void hold(int obj, int count) {
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        Plr.inv_obj[0] = obj;
+        Plr.inv_count[0] = count;
+    }
+};
+
+// The control tags of an option against the quest's conditions, its said lines, a line of another
+// quest and the player's sex; numbers out of range never select anything.
+TEST_F(QuestTalk, OptionTagsDecideWhatIsOffered) {
+    QuestStruct other{};
+    other.id = OTHER;
+    other.talk[3].said = 1;
+    SaveQuest(&other);
+    globqS.conditions[1] = 1;
+    globqS.conditions[2] = 2;
+    globqS.talk[4].said = 1;
+    struct Case {
+        const char *tags;
+        int sex;
+        bool holds;
+    };
+    const Case cases[] = {
+        {"[ifcond 1]", 1, true},       {"[ifcond 2]", 1, false},      {"[ifcond 7]", 1, true},
+        {"[ifncond 0]", 1, true},      {"[ifncond 1]", 1, false},     {"[ifncond 9]", 1, false},
+        {"[ifsemicond 2]", 1, true},   {"[ifsemicond 1]", 1, false},  {"[ifsaid 4]", 1, true},
+        {"[ifsaid 5]", 1, false},      {"[ifsaid 999]", 1, false},    {"[ifsaid -1]", 1, false},
+        {"[ifnsaid 5]", 1, true},      {"[ifnsaid 4]", 1, false},     {"[ifheard 502.3]", 1, true},
+        {"[ifheard 502.4]", 1, false}, {"[ifheard 777.3]", 1, false}, {"[ifnheard 502.3]", 1, false},
+        {"[ifnheard 502.4]", 1, true}, {"[ifheard 502.99]", 1, false}, {"[ifheard x]", 1, false},
+        {"[malepc]", 1, true},         {"[malepc]", 2, false},        {"[femalepc]", 2, true},
+        {"[ifcond 1] [femalepc]", 1, false}, {"[summary] [ifcond 1]", 1, true}, {"", 2, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.tags) + " sex " + std::to_string(c.sex));
+        Plr.sex = (uint8_t)c.sex;
+        EXPECT_EQ(quest_option_holds(globqS, c.tags), c.holds);
+    }
+    // Offered through the line's table: the failing option is left out, a line out of range offers nothing.
+    option(2, 0, "Yes|TALKLINE 3:Good.", "[ifcond 1]");
+    option(2, 1, "No|TALKLINE 4:Bad.", "[ifcond 2]");
+    option(2, 2, "%s%n|TALKLINE 5:%n", "");
+    AddQuestChatOpts(2);
+    EXPECT_EQ(offered(), "[TALKLINE 3];[TALKLINE 5];");
+    EXPECT_STREQ(ChatOptions[1].text, "2.\"%s%n\"");
+    EXPECT_EQ(ChatOptions[1].questline, 2);
+    EXPECT_EQ(ChatOptions[1].questoption, 2);
+    ClearChatOptStruct();
+    for (int bad : {-1, 29, 100000}) AddQuestChatOpts(bad);
+    EXPECT_EQ(offered(), "");
+}
+
+// "[once]" spends every option leading to its line, except those asking for a summary; a spent option
+// comes back only in a summary talk with "[summary]" or after "[reset once]".
+TEST_F(QuestTalk, OnceSpendsOptionsUntilResetOrSummary) {
+    option(2, 0, "Tell me|TALKLINE 3:Listen.", "");
+    option(2, 1, "Again?|TALKLINE 3:Once more.", "[ask summary]");
+    option(2, 2, "Sum up|TALKLINE 3:Well.", "[summary]");
+    option(6, 0, "Also|TALKLINE 3:Yes.", "");
+    option(6, 1, "Elsewhere|TALKLINE 4:No.", "");
+    line(3, "Listen then.", "[once]");
+    line(5, "Let us start over.", "[reset once]");
+    NPCpuhe_talk("[TALKLINE 3]");
+    EXPECT_EQ(globqS.talk[2].options[0].used, 1);
+    EXPECT_EQ(globqS.talk[2].options[1].used, 0);
+    EXPECT_EQ(globqS.talk[2].options[2].used, 1);
+    EXPECT_EQ(globqS.talk[6].options[0].used, 1);
+    EXPECT_EQ(globqS.talk[6].options[1].used, 0);
+    EXPECT_EQ(globqS.talk[3].said, 1);
+    EXPECT_EQ(LAST_TALKNUM, 3);
+    struct Case {
+        uint8_t summary;
+        const char *offered;
+    };
+    for (const Case &c : {Case{0, "[TALKLINE 3];"}, Case{1, "[TALKLINE 3];"}}) {
+        SCOPED_TRACE((int)c.summary);
+        QUEST_SUMMARY_TALK = c.summary;
+        ClearChatOptStruct();
+        AddQuestChatOpts(2);
+        EXPECT_EQ(offered(), c.offered);
+        EXPECT_EQ(ChatOptions[0].questoption, c.summary ? 2 : 1);
+    }
+    QUEST_SUMMARY_TALK = 0;
+    NPCpuhe_talk("TALKLINE 5");
+    for (const QuestTalkLine &l : globqS.talk)
+        for (const QuestOption &o : l.options) EXPECT_EQ(o.used, 0);
+    ClearChatOptStruct();
+    AddQuestChatOpts(2);
+    EXPECT_EQ(ChatOptions[0].questoption, 0);
+}
+
+// The action tags of a spoken line, each case on a fresh quest and a fresh village record.
+TEST_F(QuestTalk, ActionTagsOfASpokenLine) {
+    Plr.daynumber = 40;
+    struct Case {
+        const char *command, *tags;
+        uint8_t help_before;
+        int help_after, best_after;
+        const char *pending;
+        uint8_t pending_flag, accepted, reward_kind, reward_count;
+        uint32_t completion;
+        bool quest_kept, cant_cancel;
+    };
+    const Case cases[] = {
+        {"[TALKLINE 3]", "[repinc 9]", 0, 3, 3, "", 0, 0, 0, 0, 0, true, false},
+        {"[TALKLINE 3]", "[repinc -1]", 0, 1, 1, "", 0, 0, 0, 0, 0, true, false},
+        {"[TALKLINE 3]", "[repinc:2]", 254, 255, 2, "", 0, 0, 0, 0, 0, true, false},
+        {"[TALKLINE 3]", "[repinc 3]", 255, 255, 3, "", 0, 0, 0, 0, 0, true, false},
+        {"[TALKLINE 3]", "[pending:TALKLINE 7] [cant cancel]", 0, 0, 0, "TALKLINE 7", 1, 0, 0, 0, 0, true, true},
+        {"[TALKLINE 3]", "[accept] [credit reward:20]", 0, 0, 0, "", 0, 1, 2, 20, 0, true, false},
+        {"[TALKLINE 3]", "[credit reward:999]", 0, 0, 0, "", 0, 0, 0, 0, 0, true, false},
+        {"[TALKLINE 3]", "[completed] [close]", 0, 0, 0, "", 0, 0, 0, 0, 40, false, false},
+        {"[TALKLINE 29]", "[accept]", 0, 0, 0, "", 0, 0, 0, 0, 0, true, false},
+        {"[TALKLINE -2]", "[accept]", 0, 0, 0, "", 0, 0, 0, 0, 0, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + c.tags);
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        Cre[NPC].quest = QID;
+        Cre[NPC].questexpiry = 0;
+        CANTCANCELCHAT = 0;
+        GetNpcVil(SOC);
+        NpcVil.questhelp = c.help_before;
+        NpcVil.questhelpbest = 0;
+        for (int n : {3, 28}) line(n, "As you say.", c.tags);
+        heard.clear();
+        NPCpuhe_talk(c.command);
+        EXPECT_EQ(NpcVil.questhelp, c.help_after);
+        EXPECT_EQ(NpcVil.questhelpbest, c.best_after);
+        EXPECT_STREQ(globqS.pendingText, c.pending);
+        EXPECT_EQ(globqS.pendingFlag, c.pending_flag);
+        EXPECT_EQ(globqS.accepted, c.accepted);
+        EXPECT_EQ(globqS.rewardKind, c.reward_kind);
+        EXPECT_EQ(globqS.rewardCount, c.reward_count);
+        EXPECT_EQ(globqS.completionDay, c.completion);
+        EXPECT_EQ(Cre[NPC].questexpiry, c.completion);
+        EXPECT_EQ(Cre[NPC].quest != 0, c.quest_kept);
+        EXPECT_EQ(CANTCANCELCHAT != 0, c.cant_cancel);
+        EXPECT_EQ(said("As you say."), strcmp(c.command, "[TALKLINE 3]") == 0) << heard;
+    }
+    // A line's text is said as written, never read as a format.
+    memset(&globqS, 0, sizeof globqS);
+    globqS.id = QID;
+    Cre[NPC].quest = QID;
+    line(4, "100%s sure %n%d.", "");
+    heard.clear();
+    NPCpuhe_talk("TALKLINE 4");
+    EXPECT_TRUE(said("100%s sure %n%d.")) << heard;
+}
+
+// "QUEST INI": a pending "silence" says nothing; an accepted quest opens with its pending line; one not
+// yet offered with line 0; a side role offers its opening line once it is open and her name is known.
+TEST_F(QuestTalk, GreetingOpensTheRightLine) {
+    struct Case {
+        const char *what, *pending;
+        uint8_t flag, accepted, side;
+        const char *status;
+        bool name_known;
+        int result;
+        const char *said, *offered;
+    };
+    const Case cases[] = {
+        {"pending silence", "silence", 1, 1, 0, "", true, 0, "", ""},
+        {"silence, no flag", "silence", 0, 0, 0, "", true, 0, "", ""},
+        {"accepted", "TALKLINE 7", 0, 1, 0, "", true, 1, "Seven.", "[TALKLINE 8];"},
+        {"pending flag", "TALKLINE 7", 1, 0, 0, "", true, 1, "Seven.", "[TALKLINE 8];"},
+        {"not offered yet", "", 0, 0, 0, "", true, 1, "Zero.", "[TALKLINE 1];"},
+        {"side role, not open", "", 0, 0, 1, "", true, 0, "", ""},
+        {"side role, open", "", 0, 0, 1, "[ok]", true, 1, "", "[TALKLINE 2];"},
+        {"side role, no name", "", 0, 0, 1, "[ok]", false, 0, "", ""},
+        {"side role, no name needed", "", 0, 0, 1, "[ok][noname_ok]", false, 1, "", "[TALKLINE 2];"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        strcpy(globqS.pendingText, c.pending);
+        globqS.pendingFlag = c.flag;
+        globqS.accepted = c.accepted;
+        globqS.sideRole = c.side;
+        strcpy(globqS.statusTags, c.status);
+        strcpy(globqS.olText, "Who sent me?|TALKLINE 2:Ah, you came.");
+        line(0, "Zero.", "");
+        option(0, 0, "Go on|TALKLINE 1", "");
+        line(7, "Seven.", "");
+        option(7, 0, "And?|TALKLINE 8", "");
+        Cre[NPC].namebits = c.name_known ? 1 : 0;
+        Cre[NPC].stateflags = SF_QUESTTALK;
+        ClearChatOptStruct();
+        heard.clear();
+        EXPECT_EQ(NPCpuhe_quest("QUEST INI"), c.result);
+        if (c.said[0]) {
+            EXPECT_TRUE(said(c.said)) << heard;
+        } else {
+            EXPECT_EQ(heard, "");
+        }
+        EXPECT_EQ(offered(), c.offered);
+        EXPECT_EQ(Cre[NPC].stateflags & SF_QUESTTALK, 0u);
+    }
+    // Without a quest id nothing is said.
+    Cre[NPC].quest = 0;
+    EXPECT_EQ(NPCpuhe_quest("QUEST INI"), 0);
+}
+
+// The condition slots: items lying near the player, a community's dead, fleeing and met members, an
+// escortee that arrived, and a met slot queueing its talk line.
+TEST_F(QuestTalk, ConditionsReadTheMapAndTheCommunity) {
+    const int stone = item("Marked stone", IT_TOOL, 1.0f);
+    ItemStruct marked = ObjToItem(stone);
+    marked.magic = 7;
+    const int stone7 = Esineesta_Uniikki(marked);
+    constexpr uint32_t CLAN = 9100;
+    struct Case {
+        const char *what;
+        uint8_t type, count, mark;
+        int lying, lying_marked;            // item records near the player
+        int dead, living, fleeing, met;     // members of the clan in the area
+        uint8_t cond;
+    };
+    const Case cases[] = {
+        {"two stones wanted, one lies", 1, 2, 0, 1, 0, 0, 0, 0, 0, 2},
+        {"two stones lie", 1, 2, 0, 2, 0, 0, 0, 0, 0, 1},
+        {"marked wanted, unmarked lie", 1, 1, 7, 2, 0, 0, 0, 0, 0, 2},
+        {"marked wanted, marked lies", 1, 1, 7, 0, 1, 0, 0, 0, 0, 1},
+        {"nothing lies", 1, 1, 0, 0, 0, 0, 0, 0, 0, 0},
+        {"all dead", 4, 0, 0, 0, 0, 2, 0, 0, 0, 1},
+        {"some dead", 4, 0, 0, 0, 0, 1, 2, 0, 0, 2},
+        {"none dead", 4, 0, 0, 0, 0, 0, 2, 0, 0, 0},
+        {"half flee", 2, 0, 0, 0, 0, 0, 4, 2, 0, 1},
+        {"one of four flees", 2, 0, 0, 0, 0, 0, 4, 1, 0, 0},
+        {"nobody on record", 2, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {"one has met her", 3, 0, 0, 0, 0, 0, 2, 0, 1, 1},
+        {"none has met her", 3, 0, 0, 0, 0, 0, 2, 0, 0, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_ITEM) Data[i].type = 0;
+        for (int n = 10; n < 20; n++) memset(&Cre[n], 0, sizeof Cre[n]);
+        for (int i = 0; i < c.lying; i++) place_record(DT_ITEM, PlayerX + 1, PlayerY + i, (uint32_t)stone);
+        for (int i = 0; i < c.lying_marked; i++) place_record(DT_ITEM, PlayerX - 1, PlayerY + i, (uint32_t)stone7);
+        int n = 10;
+        auto member = [&](uint8_t mode, uint32_t visits) {
+            Cre[n].kind = CK_HUMAN;
+            Cre[n].community = CLAN;
+            Cre[n].mode = mode;
+            Cre[n].visits = visits;
+            Cre[n].socialid = 7000u + (uint32_t)n;
+            n++;
+        };
+        for (int i = 0; i < c.dead; i++) member(CM_CARCASS, 0);
+        for (int i = 0; i < c.living; i++) member(i < c.fleeing ? 4 : 3, i < c.met ? 1u : 0u);
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        globqS.condType[1] = c.type;
+        globqS.condCount[1] = c.count;
+        globqS.condItemByte[1] = c.mark;
+        globqS.condUid[1] = c.type == 1 ? 0 : CLAN;
+        globqS.condLine[1] = 6;
+        QuestCondMaint(&globqS);
+        EXPECT_EQ(globqS.conditions[1], c.cond);
+        EXPECT_STREQ(globqS.pendingText, c.cond == 1 ? "TALKLINE 6" : "");
+        QuestStruct saved{};
+        ASSERT_TRUE(loadQuest(QID, saved));
+        EXPECT_EQ(saved.conditions[1], c.cond);
+    }
+    for (int n = 10; n < 20; n++) memset(&Cre[n], 0, sizeof Cre[n]);
+    // An escortee that arrived; the developer's switch forces every slot.
+    memset(&globqS, 0, sizeof globqS);
+    globqS.id = QID;
+    globqS.condType[0] = 6;
+    Cre[NPC].stateflags = SF_ARRIVED;
+    QuestCondMaint(&globqS);
+    EXPECT_EQ(globqS.conditions[0], 1);
+    Cre[NPC].stateflags = 0;
+    DEBUG_KUESTILIPUT = 2;
+    QuestCondMaint(&globqS);
+    for (uint8_t v : globqS.conditions) EXPECT_EQ(v, 2);
+}
+
+// Deliveries to a quest and gifts to a villager: every unit leaves the player only when the person
+// takes it, and the units of both add up to what she held; a gift's value decides the village's help.
+TEST_F(QuestTalk, DeliveriesAndGiftsMoveExactlyTheCountedItems) {
+    const int fish = item("Big fish", IT_FOOD, 2.0f, 1.0f);
+    const int stone = item("Stone", IT_TOOL, 1.0f, 1.0f);
+    struct Delivery {
+        const char *what;
+        int obj, count, given_before;
+        uint8_t want_count;
+        float want_weight;
+        int result, taken;
+        const char *said;
+    };
+    const Delivery deliveries[] = {
+        {"not wanted", stone, 2, 0, 5, 0, 2, 0, "Umm, that is not what I want right now."},
+        {"two of five", fish, 2, 0, 5, 0, 2, 2, "Good! And then 3 more and it's all done..."},
+        {"the last three", fish, 3, 2, 5, 0, 1, 3, ""},
+        {"more than held", fish, 9, 0, 5, 0, 2, 0, ""},
+        {"weight, short", fish, 2, 0, 0, 3.0f, 2, 2, "Good! But this is not all I want."},
+        {"weight, one delivery's worth left", fish, 1, 2, 0, 3.0f, 1, 1, ""},
+    };
+    for (const Delivery &d : deliveries) {
+        SCOPED_TRACE(d.what);
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        globqS.questMode = 1;
+        globqS.accepted = 1;
+        strcpy(globqS.fetchPattern, "*fish");
+        globqS.fetchCount = d.want_count;
+        globqS.fetchCountGiven = (uint8_t)(d.want_count ? d.given_before : 0);
+        globqS.fetchWeight = d.want_weight;
+        globqS.fetchWeightGiven = d.want_weight > 0 ? (float)d.given_before : 0.0f;
+        memset(Cre[NPC].pack, 0, sizeof Cre[NPC].pack);
+        memset(Cre[NPC].packcount, 0, sizeof Cre[NPC].packcount);
+        hold(d.obj, 4);
+        heard.clear();
+        EXPECT_EQ(QuestDelivery(0, d.count), d.result);
+        EXPECT_EQ(npc_units(), d.taken);
+        EXPECT_EQ(plr_units(d.obj) + npc_units(), 4);
+        if (d.said[0]) {
+            EXPECT_TRUE(said(d.said)) << heard;
+        }
+    }
+    // A person who can carry nothing more takes nothing.
+    Cre[NPC].weight = 1.0f;
+    hold(fish, 4);
+    memset(Cre[NPC].pack, 0, sizeof Cre[NPC].pack);
+    globqS.fetchCount = 5;
+    globqS.fetchCountGiven = 0;
+    globqS.fetchWeight = 0;
+    EXPECT_EQ(QuestDelivery(0, 2), 2);
+    EXPECT_EQ(plr_units(fish), 4);
+    Cre[NPC].weight = 70.0f;
+
+    // Gifts to a villager without a quest.
+    Cre[NPC].quest = 0;
+    struct Gift {
+        float price;
+        int count;
+        int help;
+        const char *key;
+    };
+    const Gift gifts[] = {{16.0f, 1, 0, "DELIVER_GENERAL"}, {16.5f, 1, 1, "DELIVER_HELP"}, {8.0f, 2, 0, "DELIVER_GENERAL:many"},
+                          {8.5f, 2, 1, "DELIVER_HELP:many"}, {250.0f, 1, 2, "DELIVER_HELP"}, {500.0f, 1, 5, "DELIVER_HELP"},
+                          {900.0f, 1, 6, "DELIVER_HELP"}};
+    for (const Gift &g : gifts) {
+        SCOPED_TRACE(std::to_string(g.price) + " x" + std::to_string(g.count));
+        const int ring = item("Ring", IT_VALUABLE, g.price, 0.1f);
+        memset(Cre[NPC].pack, 0, sizeof Cre[NPC].pack);
+        memset(Cre[NPC].packcount, 0, sizeof Cre[NPC].packcount);
+        GetNpcVil(SOC);
+        NpcVil.deliveries = 0;
+        hold(ring, 3);
+        heard.clear();
+        deliver_item(0, g.count);
+        EXPECT_EQ(NpcVil.deliveries, g.help);
+        EXPECT_EQ(npc_units(), g.count);
+        EXPECT_EQ(plr_units(ring) + npc_units(), 3);
+        const std::string text = CHATMSG(g.key);
+        ASSERT_FALSE(text.empty());
+        EXPECT_TRUE(said(text.c_str())) << heard;
+    }
+}
+
+// The reward of a line: an item into her pack, credit at the village; a craft order and the person's
+// answers about it; healing by a person who thinks well enough of her.
+TEST_F(QuestTalk, RewardsCraftOrdersAndHealing) {
+    const int knife = item("Fine knife", IT_TOOL, 30.0f);
+    hold(0, 0);
+    GetNpcVil(SOC);
+    const float credit = NpcVil.credit;
+    globqS.rewardItem = (uint32_t)knife;
+    globqS.rewardCount = 3;
+    line(25, "Take these.", "[credit reward:20] [claim reward] [claim craft]");
+    globqS.craftOrder[0] = (uint32_t)knife;
+    NPCpuhe_talk("TALKLINE 25");
+    // "[credit reward:20]" acts first: the count of the item handed over is the 20 of the credit.
+    int held = 0;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] > 0) held += Plr.inv_count[s];
+    EXPECT_EQ(held, 20);
+    EXPECT_FLOAT_EQ(NpcVil.credit, credit + 160.0f);
+    EXPECT_TRUE(said("Thus, 20 squirrel hides worth of our goods")) << heard;
+    EXPECT_EQ(Cre[NPC].craftstate, 1);
+    EXPECT_EQ(Cre[NPC].craftproduct, (uint32_t)knife);
+
+    struct Order {
+        uint8_t state;
+        uint8_t record;   // 0 none, DT_WORK, DT_ITEM
+        const char *said;
+        bool told;
+    };
+    const Order orders[] = {
+        {1, 0, "Just fine. Rushing doesn't help, though.", false},
+        {1, DT_WORK, "I'm working on it. Come ask again", false},
+        {2, DT_WORK, "It's ready. I left it around", true},
+        {2, DT_ITEM, "It's ready and you can go get it.", true},
+        {2, 0, "It's ready. I left it around", true},
+    };
+    for (const Order &o : orders) {
+        SCOPED_TRACE(std::to_string(o.state) + " " + std::to_string(o.record));
+        for (int i = 0; i < DATA_MAX; i++)
+            if ((Data[i].type == DT_WORK || Data[i].type == DT_ITEM) && Data[i].id == (uint32_t)knife) Data[i].type = 0;
+        if (o.record) place_record(o.record, PlayerX + 3, PlayerY, (uint32_t)knife);
+        Cre[NPC].craftstate = o.state;
+        Cre[NPC].craftflags = 0;
+        heard.clear();
+        RunParser("[CRAFT ORDER QUERY]");
+        EXPECT_TRUE(said(o.said)) << heard;
+        EXPECT_EQ(Cre[NPC].craftflags != 0, o.told);
+    }
+
+    // Healing: refused below level 3, else every wound is treated and the talk ends.
+    for (uint8_t level : {2, 4}) {
+        SCOPED_TRACE((int)level);
+        TARGET_REPSUMMARY.overall = level;
+        WoundSlot cut{}, flu{}, treated{};
+        cut.kind = WK_CUT;
+        flu.kind = ILL_INFLUENZA;
+        treated.kind = WK_BLUNT;
+        treated.treatment = 4;
+        wound_put(-1, 0, cut);
+        wound_put(-1, 1, flu);
+        wound_put(-1, 2, treated);
+        QUIT = 0;
+        RunParser("[HEALING]");
+        WoundSlot w[3];
+        for (int s = 0; s < 3; s++) wound_get(-1, s, w[s]);
+        if (level < 3) {
+            EXPECT_EQ(w[0].treatment, 0);
+            EXPECT_EQ(QUIT, 0);
+        } else {
+            EXPECT_GE(w[0].treatment, 2);
+            EXPECT_LE(w[0].treatment, 4);
+            EXPECT_EQ(w[1].treatment, 2);
+            EXPECT_EQ(w[2].treatment, 5);
+            EXPECT_EQ(QUIT, 1);
+        }
+        for (int s = 0; s < 3; s++) wound_put(-1, s, WoundSlot{});
+    }
+}
+
+}  // namespace
