@@ -57,7 +57,7 @@ enum { QUEST_COMPLETION_LINE = 25, SQUIRREL_HIDE_VALUE = 8 };
 enum { IT_CARCASS_ITEM = 12, KIND_BIRD = 21 };
 // The player's bytes of the spirits she met: the forest maid (2), the spirits (4 and 16).
 enum { PB_MAIDMET = 5625, PB_SPIRITSMET = 5016 };
-enum : uint8_t { CRAFT_TOLD = 1 };
+enum : uint8_t { CRAFT_TOLD = 1, ITEM_LENT = 0x40 };
 
 CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 
@@ -637,7 +637,9 @@ void deliver_item(int slot, int count) {
     const bool companion = onko_NPC_kumppani(cre) != 0;
     int given = obj;
     if (recruit || companion) {
-        given = Esineesta_Uniikki(it);   // a lent copy: the player's item stays hers
+        ItemStruct lent = it;   // a copy marked as lent: the item stays hers
+        lent.status |= ITEM_LENT;
+        given = Esineesta_Uniikki(lent);
         if (given <= 0) return;
     }
     if (!new_AddCrPack(cre, given, count, recruit || companion ? 4 : 0)) {
