@@ -11,6 +11,8 @@
 #include "common/harness.h"
 #include "creatures/bodyrec.h"
 #include "creatures/village_fixture.h"
+#include "creatures/people.h"
+#include "creatures/puuha.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/questtalk.h"
@@ -534,6 +536,56 @@ TEST_F(QuestTalk, RewardsCraftOrdersAndHealing) {
             EXPECT_EQ(QUIT, 1);
         }
         for (int s = 0; s < 3; s++) wound_put(-1, s, WoundSlot{});
+    }
+}
+
+// Activity 70: a giver with the quest-talk bit walks to her and opens the talk beside her while the
+// offer is fresh or taken; without the bit, or with a stale offer, it gives up.
+TEST_F(QuestTalk, AGiverComesToTalk) {
+    Plr.daynumber = 50;
+    struct Case {
+        const char *what;
+        bool bit;
+        int dx;
+        uint32_t created;
+        uint8_t accepted;
+        bool keeps, talked, bit_after;
+    };
+    const Case cases[] = {
+        {"no quest-talk bit", false, 1, 50, 0, false, false, false},
+        {"two squares away", true, 3, 50, 0, true, false, true},
+        {"beside her, fresh", true, 1, 45, 0, true, true, false},
+        {"beside her, stale", true, 1, 40, 0, false, false, false},
+        {"beside her, stale but taken", true, 1, 40, 1, true, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const int dp = villager(NPC, PlayerX + c.dx, PlayerY, true);
+        Cre[NPC].weight = 70.0f;
+        Cre[NPC].quest = QID;
+        Cre[NPC].questexpiry = 0;
+        Cre[NPC].stateflags = c.bit ? (uint32_t)SF_QUESTTALK : 0u;
+        memset(Cre[NPC].Puuha, 0, sizeof Cre[NPC].Puuha);
+        memset(Cre[NPC].PuuhaTila, 0, sizeof Cre[NPC].PuuhaTila);
+        Cre[NPC].Puuha[0] = 70;
+        Cre[NPC].PuuhaAika[0] = 30;
+        QuestStruct q{};
+        q.id = QID;
+        q.createdDay = 1;
+        q.createdDayNumber = c.created;
+        q.accepted = c.accepted;
+        strcpy(q.pendingText, c.accepted ? "TALKLINE 2" : "");
+        strcpy(q.talk[0].npcText, "I have a task for you.");
+        strcpy(q.talk[2].npcText, "How goes the task?");
+        SaveQuest(&q);
+        memset(&globqS, 0, sizeof globqS);
+        Tee_Puuha(dp);
+        EXPECT_EQ(Cre[NPC].Puuha[0] == 70, c.keeps);
+        QuestStruct back{};
+        ASSERT_TRUE(loadQuest(QID, back));
+        EXPECT_EQ(back.talk[0].said || back.talk[2].said, c.talked);
+        EXPECT_EQ((Cre[NPC].stateflags & SF_QUESTTALK) != 0, c.bit_after);
+        RemoveQuest(QID);
     }
 }
 
