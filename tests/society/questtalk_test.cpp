@@ -15,6 +15,7 @@
 #include "creatures/puuha.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
+#include "society/smalltalk.h"
 #include "society/questtalk.h"
 #include "society/reputation.h"
 #include "society/trade.h"
@@ -586,6 +587,50 @@ TEST_F(QuestTalk, AGiverComesToTalk) {
         EXPECT_EQ(back.talk[0].said || back.talk[2].said, c.talked);
         EXPECT_EQ((Cre[NPC].stateflags & SF_QUESTTALK) != 0, c.bit_after);
         RemoveQuest(QID);
+    }
+}
+
+// The small talk reads another person's quest: news of an offer not yet taken, and the question
+// after a person whose quest she took; a pending "silence" keeps the person out of it.
+TEST_F(QuestTalk, TheSmallTalkReadsOtherPeoplesQuests) {
+    constexpr int GIVER = 2;
+    villager(GIVER, PlayerX - 2, PlayerY, true);
+    strcpy(Cre[GIVER].pname, "Ilmari");
+    Cre[GIVER].namebits = 1;
+    Cre[GIVER].socialid = 4242;
+    Cre[GIVER].quest = OTHER;
+    Cre[NPC].quest = 0;
+    struct Case {
+        uint8_t accepted;
+        const char *pending, *offered, *said;
+    };
+    const Case cases[] = {
+        {1, "TALKLINE 2", "[NPC SOTU QUERY:4242]", ""},
+        {1, "silence", "", ""},
+        {0, "", "[NPC SOTU QUERY:4242]", "needs help with herbs"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.pending);
+        QuestStruct q{};
+        q.id = OTHER;
+        q.generated = 1;
+        q.accepted = c.accepted;
+        strcpy(q.pendingText, c.pending);
+        strcpy(q.subject, "herbs");
+        q.newsKind[0] = 1;
+        SaveQuest(&q);
+        ClearChatOptStruct();
+        smalltalk_trace_clear();
+        heard.clear();
+        if (c.accepted) FindPeople();
+        else KysyKuulumiset();
+        EXPECT_EQ(offered().find("SOTU QUERY") != std::string::npos, c.offered[0] != 0) << offered();
+        if (c.offered[0]) {
+            EXPECT_NE(offered().find(c.offered), std::string::npos);
+        }
+        if (c.said[0]) {
+            EXPECT_TRUE(said(c.said)) << heard;
+        }
     }
 }
 
