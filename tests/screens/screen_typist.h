@@ -49,6 +49,10 @@ public:
         steps_.push_back({0, -1, -1, std::move(f)});
         return *this;
     }
+    Typist &quit() {
+        steps_.push_back({-1, -1, -1, nullptr});
+        return *this;
+    }
     // Runs the screen while the steps are taken; a screen still open a few seconds after the last
     // step has its window closed, so that no test hangs.
     void run(const std::function<void()> &screen) {
@@ -66,7 +70,7 @@ public:
 
 private:
     struct Step {
-        SDL_Keycode key;           // with x >= 0: 0 moves the pointer, 1 clicks
+        SDL_Keycode key;           // with x >= 0: 0 moves the pointer, 1 clicks; -1 closes the window
         int x, y;
         std::function<void()> look;
     };
@@ -117,6 +121,12 @@ private:
                 c.button.x = s.x;
                 c.button.y = s.y;
                 SDL_PushEvent(&c);
+                continue;
+            }
+            if (s.key == -1) {
+                SDL_Event q{};
+                q.type = SDL_QUIT;
+                SDL_PushEvent(&q);
                 continue;
             }
             SDL_Event down = key_press(s.key), up = key_release(s.key);
