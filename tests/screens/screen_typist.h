@@ -131,6 +131,12 @@ private:
             }
             SDL_Event down = key_press(s.key), up = key_release(s.key);
             SDL_PushEvent(&down);
+            if (s.key >= 32 && s.key < 127) {   // a letter comes with its text, as typed
+                SDL_Event text{};
+                text.type = SDL_TEXTINPUT;
+                text.text.text[0] = (char)s.key;
+                SDL_PushEvent(&text);
+            }
             SDL_PushEvent(&up);
         }
         for (int i = 0; i < 1500 && !done_; i++) std::this_thread::sleep_for(std::chrono::milliseconds(2));

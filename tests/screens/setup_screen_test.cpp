@@ -8,6 +8,7 @@
 #include "core/config.h"
 #include "presentation/audio.h"
 #include "presentation/oxalistener.h"
+#include "presentation/screen.h"
 #include "presentation/windows.h"
 #include "screens/infoscreens.h"
 #include "screens/setup.h"
@@ -136,6 +137,16 @@ TEST_F(SetupScreen, EveryChoiceIsInTheFileAtOnceAndShownOnTheNextPass) {
     EXPECT_EQ(AUDIO_MAIN_VOLUME, 10);
     EXPECT_EQ(OXAINI_BRIGHTNIGHT, 5);
     EXPECT_EQ(IDLE_ANIMATION, 0);
+}
+
+TEST_F(SetupScreen, TheGameOptionsMenuOpensIt) {
+    dir->write_file("oxa_ini.txt", "[FULLSCREEN:NO]\n");
+    Typist t;
+    t.key(SDLK_o).key(SDLK_RETURN).key(SDLK_ESCAPE);
+    int key = -1;
+    t.run([&] { key = menusel_Gameoptions(); });
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(ini(), "[FULLSCREEN:YES]\n");
 }
 
 TEST_F(SetupScreen, SoundOrLightingOffMovesTheEntriesUpAndLeavesTheirSettings) {
