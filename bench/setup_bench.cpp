@@ -14,12 +14,21 @@
 
 namespace {
 
-// A working folder of its own, so the settings of the built game stay as they are.
+// A working folder of its own, so the settings of the built game stay as they are; gone at the end.
+struct OwnFolder {
+    std::string path;
+    ~OwnFolder() {
+        if (!path.empty() && system(("rm -rf " + path).c_str()) != 0) perror("rm");
+    }
+};
+OwnFolder folder;
+
 void open_in_own_folder() {
     static bool open = false;
     if (open) return;
     char tmpl[] = "/tmp/oxabench-setup-XXXXXX";
     if (!mkdtemp(tmpl)) abort();
+    folder.path = tmpl;
     const std::string run = OXA_RUN_DIR, dir = tmpl;
     const std::string cmd = "cp " + run + "/OXA.FNT " + run + "/palette.nfo " + run + "/defaults/oxa_ini.def " + dir +
                             " && mv " + dir + "/oxa_ini.def " + dir + "/oxa_ini.txt && ln -s " + run + "/truegfx " +
