@@ -6,7 +6,6 @@
 #include "base/ownlib.h"
 #include "core/config.h"
 #include "core/oxa.h"
-#include "presentation/listwidget.h"
 #include "presentation/windows.h"
 #include "screens/infoscreens.h"
 #include "screens/start.h"
@@ -15,7 +14,6 @@
 #include <unistd.h>
 
 #include <string>
-#include <vector>
 
 namespace oxatest {
 namespace {
@@ -99,25 +97,6 @@ TEST_F(StartMenuRows, AboutCreditsAndBonusShowOverTheMenuAndReturnOnAKey) {
     EXPECT_GT(differing(menu, credits, credits_win), credits_win.w * credits_win.h / 2);
     EXPECT_EQ(differing(menu, after_about, about_win), 0);
     EXPECT_EQ(differing(menu, after_credits, credits_win), 0);
-}
-
-TEST_F(StartMenuRows, TheBonusRowOnlyWithItsFolder) {
-    for (bool bonus : {false, true}) {
-        if (bonus) {
-            ASSERT_EQ(mkdir("BONUSMATERIAL", 0755), 0);
-        }
-        std::vector<std::string> rows;
-        Typist t;
-        t.look([&] {
-            for (int i = 0; i < ListEntryPos(); i++) rows.push_back(LIST_PosText(i));
-        });
-        t.click(640, row_y(6)).run([] { Oxa_Start(); });   // QUIT
-        EXPECT_EQ(REAL_QUIT, 1);
-        if (rows.size() > 3) rows[3] = "";   // the ancestors' row is not these screens'
-        std::vector<std::string> want = {"LOAD SAVED CHARACTER", "CREATE A CHARACTER", "SETUP", "", "ABOUT", "CREDITS", "QUIT"};
-        if (bonus) want.push_back("BONUS MATERIAL");
-        EXPECT_EQ(rows, want) << "bonus " << bonus;
-    }
 }
 
 TEST(InfoFolderLine, ALongFolderIsCutToItsLine) {
