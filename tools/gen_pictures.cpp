@@ -1000,6 +1000,7 @@ int main(int argc, char **argv) {
     Image world = paint_worldview();
     ok = save(world, "truegfx/bg-worldview.jpg", false, false) && ok;
     ok = save(tinted(world, Col{0.9, 0.95, 1.05}, 0.8), "truegfx/bg-wideworld.jpg", false, false) && ok;
+    ok = save(tinted(world, Col{0.85, 0.9, 1.0}, 0.4), "truegfx/bg-origin.jpg", false, false) && ok;
     ok = save(tinted(paint_winter_lake(), Col{1, 1, 1}, 0.55), "truegfx/bg-profile.jpg", false, false) && ok;
     ok = save(tinted(night, Col{0.8, 0.8, 0.8}, 0.6), "truegfx/bg-deathscene.png", true, false) && ok;
     ok = save(paint_backstory(), "truegfx/bg-backstory.png", true, false) && ok;

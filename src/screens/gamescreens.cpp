@@ -10,5 +10,4 @@ void help_screen() {}
 void map_view_screen() {}
 void wizard_screen() {}
 void profile_screen(int) {}
-void setup_screen() {}
 int help_options_screen() { return menusel_Gameoptions(); }

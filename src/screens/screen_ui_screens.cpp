@@ -7,6 +7,7 @@
 #include "screens/gamescreens.h"
 #include "screens/program.h"
 #include "screens/quit.h"
+#include "screens/setup.h"
 #include "screens/skillscreen.h"
 
 void screen_ui_screens(UiScreens &t) {

@@ -9,7 +9,9 @@
 #include "presentation/input.h"
 #include "presentation/listwidget.h"
 #include "presentation/windows.h"
+#include "screens/infoscreens.h"
 #include "screens/loadchar.h"
+#include "screens/setup.h"
 #include "worldgen/kartta_main.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
@@ -143,18 +145,34 @@ static void MakeStartList() {
     if (PELIMUSEO_EDIT) LIST_Entry(-1, "");
     else LIST_Entry(0, "LOAD SAVED CHARACTER");
     LIST_Entry(0, "CREATE A CHARACTER");
-    LIST_Entry(-1, "");   // SETUP
+    if (PELIMUSEO_EDIT) LIST_Entry(-1, "");
+    else LIST_Entry(0, "SETUP");
     LIST_Entry(-1, "");   // ANCESTORS
-    LIST_Entry(-1, "");   // ABOUT
-    LIST_Entry(-1, "");   // CREDITS
+    LIST_Entry(0, "ABOUT");
+    LIST_Entry(0, "CREDITS");
     if (!PELIMUSEO_EDIT) LIST_Entry(0, "QUIT");
+    if (!PELIMUSEO_EDIT && own_isfile("BONUSMATERIAL")) LIST_Entry(0, "BONUS MATERIAL");
     LIST_Style((int)COLOR_WHITE(), "kling", "kling", 0, 0);
     if (PELIMUSEO_EDIT && LIST_Position() < ROW_CREATE) Set_LIST_Position(ROW_CREATE);
 }
 
 static void peli_info() {
+    small_info();
     draw_colorbox(605, 5, 605 + 190, 5 + 210, 1000);
     Oxa_Logo(605, 15);
+}
+
+// The setup, about, credits and bonus rows: the screen over a saved page, the menu as it was after.
+static bool run_info_row(int row) {
+    void (*screen)() = row == ROW_SETUP ? setup_screen : row == ROW_ABOUT ? AboutScreen
+                     : row == ROW_CREDITS ? CreditsScreen : row == ROW_BONUS ? extras_info : nullptr;
+    if (!screen) return false;
+    save_page();
+    screen();
+    restore_page();
+    MakeStartList();
+    Set_LIST_Position(row);
+    return true;
 }
 
 void Oxa_Start() {
@@ -177,6 +195,13 @@ void Oxa_Start() {
         if (row == ROW_QUIT) {
             REAL_QUIT = 1;
             return;
+        }
+        if (run_info_row(row)) {
+            if (XOUT_OK && CLOSE_WINDOW) {   // the window was closed on that screen
+                REAL_QUIT = 1;
+                return;
+            }
+            continue;
         }
         if (row == ROW_CREATE) {
             save_page();

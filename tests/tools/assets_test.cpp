@@ -146,6 +146,7 @@ TEST_F(Pictures, LoadWithTheirSizes) {
         {"truegfx/tahtitaivas.jpg", 800, 600}, {"truegfx/bg-oxastart.png", 800, 600},
         {"truegfx/bg-worldview.jpg", 800, 600},
         {"truegfx/bg-wideworld.jpg", 800, 600},
+        {"truegfx/bg-origin.jpg", 800, 600},
         {"truegfx/bg-profile.jpg", 800, 600},
         {"truegfx/bg-deathscene.png", 800, 600},
         {"truegfx/bg-backstory.png", 800, 600},
