@@ -28,7 +28,7 @@
 
 KasvioStruct HerbloreKasvio[HERBARIUM_ROWS];
 
-static int player_culture() { return reinterpret_cast<const uint8_t *>(&Plr)[13]; }
+static int player_culture() { return Plr.culture; }
 
 // A fixed text field as a string: it need not end in a zero.
 template <size_t N> static void field_text(char (&out)[N + 1], const char (&field)[N]) {

@@ -40,7 +40,7 @@ static int attribute(int c, const AttribKey &a) {
 
 static int culture_of(int c) {
     if (c >= 0 && c < CRE_COUNT) return Cre[c].culture;
-    return reinterpret_cast<const uint8_t *>(&Plr)[13];
+    return Plr.culture;
 }
 
 // The next line of the text into buf (cut to its size); false at the end.

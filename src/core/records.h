@@ -97,7 +97,9 @@ enum {
 };
 
 struct PlayerStruct {
-    char     name[32];                         // 0: empty marks a blank record
+    char     name[13];                         // 0: empty marks a blank record; up to 12 letters
+    uint8_t  culture;                          // 13: 0-9
+    char     inhabitant[18];                   // 14: what the people of her culture are called
     char     skill_name[PLR_SKILLS][PLR_SKILLNAME];   // 32
     uint8_t  skill_aptitude[PLR_SKILLS];       // 632: one improvement step
     uint8_t  skill_level[PLR_SKILLS];          // 682: bonus included
@@ -109,7 +111,8 @@ struct PlayerStruct {
     uint8_t  pad1132[50];
     uint8_t  skill_raises[PLR_SKILLS];         // 1182: raises taken today
     uint8_t  legacy_rituals[PLR_SKILLS];       // 1232
-    uint8_t  pad1282[71];
+    uint8_t  pad1282[51];
+    char     portrait[20];                     // 1333: the portrait's file name
     uint8_t  command_flags;                    // 1353: cleared before every command
     uint8_t  pad1354[42];
     int32_t  felt_temperature;                 // 1396
@@ -144,18 +147,34 @@ struct PlayerStruct {
     uint32_t fine_time;                        // 2712
     uint8_t  hour;                             // 2716
     uint8_t  minute;                           // 2717
-    uint8_t  pad2718[34];
+    uint8_t  pad2718[18];
+    int32_t  weight_lbs;                       // 2736
+    int32_t  height_in;                        // 2740
+    int32_t  build;                            // 2744: 1 slight .. 5 heavy
+    int32_t  hidden_roll;                      // 2748: rolled 1-10 at birth
     uint8_t  starvation;                       // 2752
     uint8_t  sex;                              // 2753: 2 female
     uint8_t  strength;                         // 2754
     uint8_t  agility;                          // 2755
     uint8_t  day;                              // 2756: day of the month 1-30
-    uint8_t  pad2757[8];
+    uint8_t  pad2757;
+    uint8_t  dexterity;                        // 2758
+    uint8_t  speed;                            // 2759
+    uint8_t  start_day;                        // 2760: the day she came into the land
+    uint8_t  endurance;                        // 2761
+    uint8_t  smell_taste;                      // 2762
+    uint8_t  start_month;                      // 2763
+    uint8_t  start_year;                       // 2764
     uint8_t  sight;                            // 2765
-    uint8_t  pad2766[2];
+    uint8_t  touch;                            // 2766
+    uint8_t  will;                             // 2767
     uint8_t  month;                            // 2768: 1-12
     uint8_t  year;                             // 2769
-    uint8_t  pad2770[10];
+    uint8_t  intelligence;                     // 2770
+    uint8_t  hearing;                          // 2771
+    uint8_t  pad2772[4];
+    uint8_t  hidden_5d6;                       // 2776: rolled 5d6 at birth
+    uint8_t  pad2777[3];
     uint32_t daynumber;                        // 2780: daily upkeeps run
     uint32_t bigmap_saveday;                   // 2784: day of the last world-map save
     uint8_t  pad2788[4];
@@ -201,7 +220,10 @@ struct PlayerStruct {
     uint8_t  pad5684[32];
 };
 static_assert(sizeof(PlayerStruct) == PLR_SIZE, "the character file is 5716 bytes");
+static_assert(offsetof(PlayerStruct, culture) == 13, "Plr layout");
+static_assert(offsetof(PlayerStruct, inhabitant) == 14, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_name) == 32, "Plr layout");
+static_assert(offsetof(PlayerStruct, portrait) == 1333, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_aptitude) == 632, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_level) == 682, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_start) == 1032, "Plr layout");
@@ -235,12 +257,28 @@ static_assert(offsetof(PlayerStruct, energy) == 2708, "Plr layout");
 static_assert(offsetof(PlayerStruct, fine_time) == 2712, "Plr layout");
 static_assert(offsetof(PlayerStruct, hour) == 2716, "Plr layout");
 static_assert(offsetof(PlayerStruct, minute) == 2717, "Plr layout");
+static_assert(offsetof(PlayerStruct, weight_lbs) == 2736, "Plr layout");
+static_assert(offsetof(PlayerStruct, height_in) == 2740, "Plr layout");
+static_assert(offsetof(PlayerStruct, build) == 2744, "Plr layout");
+static_assert(offsetof(PlayerStruct, hidden_roll) == 2748, "Plr layout");
 static_assert(offsetof(PlayerStruct, starvation) == 2752, "Plr layout");
 static_assert(offsetof(PlayerStruct, sex) == 2753, "Plr layout");
 static_assert(offsetof(PlayerStruct, strength) == 2754, "Plr layout");
 static_assert(offsetof(PlayerStruct, agility) == 2755, "Plr layout");
 static_assert(offsetof(PlayerStruct, day) == 2756, "Plr layout");
+static_assert(offsetof(PlayerStruct, dexterity) == 2758, "Plr layout");
+static_assert(offsetof(PlayerStruct, speed) == 2759, "Plr layout");
+static_assert(offsetof(PlayerStruct, start_day) == 2760, "Plr layout");
+static_assert(offsetof(PlayerStruct, endurance) == 2761, "Plr layout");
+static_assert(offsetof(PlayerStruct, smell_taste) == 2762, "Plr layout");
+static_assert(offsetof(PlayerStruct, start_month) == 2763, "Plr layout");
+static_assert(offsetof(PlayerStruct, start_year) == 2764, "Plr layout");
 static_assert(offsetof(PlayerStruct, sight) == 2765, "Plr layout");
+static_assert(offsetof(PlayerStruct, touch) == 2766, "Plr layout");
+static_assert(offsetof(PlayerStruct, will) == 2767, "Plr layout");
+static_assert(offsetof(PlayerStruct, intelligence) == 2770, "Plr layout");
+static_assert(offsetof(PlayerStruct, hearing) == 2771, "Plr layout");
+static_assert(offsetof(PlayerStruct, hidden_5d6) == 2776, "Plr layout");
 static_assert(offsetof(PlayerStruct, month) == 2768, "Plr layout");
 static_assert(offsetof(PlayerStruct, year) == 2769, "Plr layout");
 static_assert(offsetof(PlayerStruct, daynumber) == 2780, "Plr layout");

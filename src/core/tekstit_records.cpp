@@ -19,8 +19,8 @@ static const char *field(const char *f, size_t size) {
 static bool local_creature(int n) { return n >= 0 && n < CRE_COUNT; }
 
 const char *texts_plr_firstname() { return field(Plr.name, sizeof Plr.name); }
-// The player record keeps no second name yet: it stands empty until character creation lands.
-const char *texts_plr_secondname() { return ""; }
+// Her second name is what the people of her culture are called.
+const char *texts_plr_secondname() { return field(Plr.inhabitant, sizeof Plr.inhabitant); }
 int texts_plr_female() { return Plr.sex == 2; }
 void texts_plr_clock(int *day, int *month, int *year, int *hour, int *minute) {
     *day = Plr.day;

@@ -298,7 +298,7 @@ uint32_t after_theft(int soc) {
 // The village knows the player's name once she told it to one of its people.
 static bool village_knows_name(const VillageStruct &v) { return (v.knowledge & 2) != 0; }
 
-static int player_culture() { return reinterpret_cast<const uint8_t *>(&Plr)[13]; }
+static int player_culture() { return Plr.culture; }
 
 enum { NAMEBIT_KNOWS_PLAYER = 2 };   // the person knows the player's name
 

@@ -59,7 +59,7 @@ void luo_kartta() {
 }
 
 // ---- start place -------------------------------------------------------------------------------
-static int player_culture() { return reinterpret_cast<const uint8_t *>(&Plr)[13]; }
+static int player_culture() { return Plr.culture; }
 
 int start_place_ok(int x, int y) {
     switch (peekmaailma(y, x)) {

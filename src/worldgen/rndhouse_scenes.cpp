@@ -59,7 +59,7 @@ static void bare_square(int x, int y, int c) {
     Zoom.surface[at(x, y)] = 0;
 }
 
-static int player_culture() { return reinterpret_cast<const uint8_t *>(&Plr)[13]; }
+static int player_culture() { return Plr.culture; }
 
 // ---- caves ------------------------------------------------------------------------------------------
 
