@@ -159,12 +159,13 @@ int BringAnimal() {
 static bool type_line(char *out, int max) {
     int len = 0;
     out[0] = 0;
-    for (int keys = 0; keys < 4 * PET_NAME_MAX + 16; keys++) {
+    for (int keys = 0; keys < 256; keys++) {
         const int k = getkey();
-        if (k <= 0 || k == KEY_ESC || CLOSE_WINDOW) {
+        if (k == KEY_ESC || CLOSE_WINDOW || WindowClosed()) {
             out[0] = 0;
             return false;
         }
+        if (k <= 0) continue;   // the mouse moved, or an idle tick
         if (k == KEY_ENTER || k == '\n') break;
         if (k == KEY_BACKSPACE) {
             if (len > 0) out[--len] = 0;
@@ -297,7 +298,9 @@ void do_petchat(int cre, int far) {
         char title[120];
         if (group_mode) copy_bounded(title, sizeof title, "ANIMAL GROUP COMMANDS");
         else snprintf(title, sizeof title, "ANIMAL COMMANDS: %s", monnam(cre, 0));
+        NOUPDATE_RC = 1;
         int k = TeeValinta(title);
+        NOUPDATE_RC = 0;
         if (k >= 'a' && k <= 'z') k -= 32;
         CreatureStruct &c = Cre[cre];
         TARGET_NPC = cre;

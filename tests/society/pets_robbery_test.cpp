@@ -393,3 +393,30 @@ TEST_F(PetsAndRobbers, ReproachNamesTheMischief) {
         EXPECT_EQ(named.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ", 1), std::string::npos);
     }
 }
+
+// A village that has heard of her thefts from a neighbour sends someone to confront her when he sees
+// her: the talk opens by itself, spends the news and stops trade with her.
+TEST_F(PetsAndRobbers, HeardNewsBringsAVillagerToConfrontHer) {
+    enum { SOURCE = 4713 };
+    GetGlobVil(SOURCE);
+    globVil.theftcount = 5;
+    SaveGlobVil();
+    villager(1, PlayerX + 1, PlayerY, true);
+    Cre[1].suspicion = 1u << 2;
+    GetGlobVil(SOC);
+    globVil.news_theft.sources = 1;
+    globVil.news_theft.from = SOURCE;
+    globVil.news_theft.fromlevel = 3;
+    globVil.news_theft.valuebyte = 2;
+    globVil.newsapplied1 = 1;
+    globVil.hasnews = 1;
+    SaveGlobVil();
+    EXPECT_TRUE(vio_act(1));
+    EXPECT_EQ(Chatting_With, 1);
+    EXPECT_EQ(NPC_Asia, ASIA_NEWS);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.hasnews, 0);
+    EXPECT_EQ(globVil.tradeban, 1);
+    EXPECT_EQ(globVil.tradeban_day, Plr.daynumber + 30);
+    EXPECT_FALSE(vio_act(1)) << "once told, nothing more to say";
+}
