@@ -49,8 +49,8 @@ enum {
 };
 // The owner bits of a pet: it obeys her; she called it to come.
 enum : uint8_t { OB_OBEYS = 1, OB_CALLED = 4 };
-// Kept by the game (the handling byte) once the player owns it.
-enum : uint8_t { HANDLING_KEPT = 2 };
+// The domestic byte of an animal that is nobody's but its owner's: a domestic animal, tied to no post.
+enum : uint8_t { DOMESTIC_LOOSE = 2 };
 
 static bool live(int n) { return ask_valid(n) && Cre[n].mode != CM_CARCASS; }
 
@@ -143,7 +143,7 @@ int BringAnimal() {
     c.mode = 0;
     c.role = 0;
     c.owner = CRE_PLAYER;
-    c.handling = HANDLING_KEPT;
+    c.domestic = DOMESTIC_LOOSE;
     c.ownerbits = (uint8_t)(c.ownerbits & ~OB_OBEYS);
     const int cap = maxenergiavaranto(n);
     c.energy = (int16_t)(cap > 32767 ? 32767 : cap < 0 ? 0 : cap);

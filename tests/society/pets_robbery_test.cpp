@@ -158,6 +158,7 @@ TEST_F(PetsAndRobbers, BoughtAnimalIsBroughtBesideHer) {
             for (int x = PlayerX - 1; x <= PlayerX + 1; x++) put(x, y, c.walled && (x != PlayerX || y != PlayerY) ? CH_DEEP_WATER : CH_GROUND);
         farm_animal(4, PlayerX + 20, 616, 0);
         Cre[4].energy = 1;
+        Cre[4].domestic |= 16;   // tied in its pen
         Animal[0] = 4;
         if (c.gone) Cre[4].mode = CM_CARCASS;
         Trade_ItemLoop = c.slot;
@@ -169,6 +170,7 @@ TEST_F(PetsAndRobbers, BoughtAnimalIsBroughtBesideHer) {
         if (c.brought) {
             EXPECT_TRUE(onko_NPC_kesyelain(4));
             EXPECT_FALSE(is_socanimal(4));
+            EXPECT_FALSE(is_tied(4));
             EXPECT_EQ(Cre[4].energy, maxenergiavaranto(4));
             EXPECT_EQ(Animal[0], 0) << "sold once";
         }
