@@ -322,8 +322,9 @@ bool vio_act(int n) {
         }
         return true;
     }
+    // The village asks for a word with her when it has heard of her deeds from its neighbours.
     GetGlobVil(soc);
-    if (globVil.talkrequest && free && has_socrole_susp(n, 2)) {
+    if ((globVil.talkrequest || globVil.hasnews) && free && has_socrole_susp(n, 2)) {
         if (step_and_talk(n, 5)) {
             GetGlobVil(soc);
             globVil.talkrequest = 0;

@@ -45,7 +45,7 @@ struct CreatureStruct {
     uint16_t enemy_x;          // 114
     uint16_t enemy_y;          // 116
     uint8_t  pad118;
-    uint8_t  ownerbits;        // 119
+    uint8_t  ownerbits;        // 119: bit 0 kept by its master (a pet obeys her), bit 2 called to come
     uint8_t  pad120[4];
     uint32_t habitat;          // 124
     uint32_t leftday;          // 128

@@ -6,6 +6,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
+#include "base/ui.h"
 #include "core/records.h"
 #include "core/player.h"
 #include "creatures/bodyrec.h"
@@ -199,6 +200,9 @@ VillageSimResult village_sim(int seed, int ticks, FILE *out) {
     speech_out = out;
     speech_lines = 0;
     people_speech_log = hear;
+    // Headless, she gives in to each hold-up: her answer waits in the key queue.
+    static const int give_in[] = {'3', '3', '3'};
+    ui_script_keys(give_in, 3);
     const int keep_notes = DISABLE_NOTES;
     DISABLE_NOTES = 1;
     if (out) fprintf(out, "seed %d, %d ticks, village %d at %d,%d: %d villagers, %d dogs, %d robbers, %d animals\n", seed,
@@ -218,6 +222,7 @@ VillageSimResult village_sim(int seed, int ticks, FILE *out) {
         }
     }
     people_speech_log = nullptr;
+    ui_script_clear();
     DISABLE_NOTES = (uint8_t)keep_notes;
     r.words = speech_lines;
     r.robbed = 2;

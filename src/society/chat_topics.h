@@ -2,6 +2,7 @@
 // quests in talk, companions and their orders, pets and animals for sale, the hold-up and the
 // village's reproaches. The talk (society/chat.h) calls them; they fill the chat options and speak.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "society/village.h"
@@ -67,8 +68,16 @@ extern int Animal[ANIMALS_FOR_SALE];             // creature numbers, 0 free
 extern char AnimalDesc[ANIMALS_FOR_SALE][100];
 extern float AnimalPrice[ANIMALS_FOR_SALE];
 extern int LastAnimalsKept;        // the last list passed over animals the village keeps
-void do_petchat(int cre, int far);
-void Make_Animal_List();
+void do_petchat(int cre, int far);      // far: picked from the dogs out of sight a shout reaches
+void christen(int cre);                 // the player names her pet
+// The pet's command menu built into the choice menu: the number of orders offered, and whether an
+// order is left out because the pet is out of earshot.
+int pet_menu_entries(int cre, int far, int group_mode, int group_size, int *out_of_earshot);
+void Make_Animal_List();                // the animals the village sells, rebuilt
+int NonDogCre_From_Animal_List();       // the first listed animal that is not a dog, -1000 none
+// The animal bought (Animal[Trade_ItemLoop]) brought beside the player, made hers, and a rope for it;
+// 0 when the animal is gone.
+int BringAnimal();
 
 // ---- the hold-up and the village's reproaches ----
 void CrTalk_Ryosto();
@@ -79,3 +88,7 @@ void CrTalk_robdemand();
 void CrTalk_roballow();
 void CrTalk_robfight();
 void CrTalk_robresist();
+void CrTalk_FleeNow();             // the robber sends her off and waits for her to leave
+// The reproach's line for one recent kind of mischief (an action code, or 240 building, 701 pushing,
+// -1 raw materials), written into out; empty for 0.
+const char *mischief_line(int code, char *out, size_t size);

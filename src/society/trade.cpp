@@ -33,9 +33,6 @@ int Trade_Status;
 
 enum { OBJ_TASK_GOODS = 57, TASK_BOUGHT = 37, TASK_TRADED = 16, TASK_TRADED_ROLE5 = 44 };
 
-// Brings the animal bought to the player: stands in until the pets land.
-static void BringAnimal() {}
-
 // ---- helpers ----
 
 static bool partner_valid() { return Chatting_With >= 0 && Chatting_With < CRE_COUNT; }

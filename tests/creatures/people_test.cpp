@@ -176,7 +176,11 @@ TEST_F(People, ARobberTalksThePlayerOutOfHerGoodsAndTheBandLeaves) {
     Plr.inv_obj[0] = item("Axe", IT_TOOL, 150.0f);
     Plr.inv_count[0] = 1;
     ASSERT_EQ(Lisaa_Puuha(1, 150, 255), 0);
+    const int give_in[] = {'3'};   // "Oh, take what you want, but don't hurt me."
+    ui_script_keys(give_in, 1);
     for (int i = 0; i < 5 && Plr.inv_obj[0]; i++) PUUHASE_rosmous(1);
+    ui_script_clear();
+    ROBBERY_LOAD = 0.0f;   // her load when robbed, kept for the next hold-up
     EXPECT_EQ(Plr.inv_obj[0], 0);
     EXPECT_TRUE(Cre[1].memberbits & MB_LEAVE);
 }
