@@ -21,6 +21,7 @@
 #include "presentation/show.h"
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
+#include "quests/questmarks.h"
 #include "quests/tehtavat.h"
 #include "worldgen/kartta_main.h"
 
@@ -28,6 +29,8 @@ SDL_Texture *CultureDialogTexture = nullptr, *MarkerDialogTexture = nullptr;
 int mapviewMIDX = 1536, mapviewMIDY = 1024;
 int MapViewPixScale = 0;
 int MAPVIEWINFO_CUSTOMMARKERS = 0;
+int DRAWMARKERS_QUESTS = 2;
+unsigned MAPVIEW_CURQUEST = 0;
 
 // ---- colours ---------------------------------------------------------------------------------------
 
@@ -359,10 +362,20 @@ void CompileMapviewSurface(int midX, int midY) {
         else colour[c] = terrain_flag(c, 128) || terrain_flag(c, 16384) ? blue : green;
     }
     SDL_LockSurface(s);
+    const int x0 = midX - 512;
     for (int py = 0; py < MAPVIEW_SIZE; py++) {
         uint32_t *row = (uint32_t *)((uint8_t *)s->pixels + (size_t)py * s->pitch);
         const int y = midY - 512 + py;
-        for (int px = 0; px < MAPVIEW_SIZE; px++) row[px] = colour[remembered(midX - 512 + px, y) & 255];
+        if (y < 0 || y >= WORLD_H) {
+            memset(row, 0, MAPVIEW_SIZE * sizeof *row);
+            continue;
+        }
+        // The row's cells inside the world read straight from the remembered map; the rest stay black.
+        const uint8_t *mem = &maailma_alltime_memorymap[mapidx(0, y)];
+        for (int px = 0; px < MAPVIEW_SIZE; px++) {
+            const int x = x0 + px;
+            row[px] = x >= 0 && x < WORLD_W ? colour[mem[x]] : 0;
+        }
     }
     SDL_UnlockSurface(s);
 }
@@ -404,12 +417,15 @@ void MapviewSurface_DrawCultures(int midX, int midY) {
 
 void MarkersToMapviewsurface() {
     const int x0 = mapviewMIDX - 512, y0 = mapviewMIDY - 512;
-    for (int py = 0; py < MAPVIEW_SIZE; py++)
-        for (int px = 0; px < MAPVIEW_SIZE; px++) {
-            const int c = remembered(x0 + px, y0 + py);
-            if (village_char(c)) Spotmark_Mapview(x0 + px, y0 + py, 1, RGBAColor_Yellow, 0);
-            else if (c == '<') Spotmark_Mapview(x0 + px, y0 + py, 2, RGBAColor_White, 0);
+    for (int y = y0 < 0 ? 0 : y0; y < y0 + MAPVIEW_SIZE && y < WORLD_H; y++) {
+        const uint8_t *mem = &maailma_alltime_memorymap[mapidx(0, y)];
+        for (int x = x0 < 0 ? 0 : x0; x < x0 + MAPVIEW_SIZE && x < WORLD_W; x++) {
+            const int c = mem[x];
+            if (c == CH_BLANK) continue;
+            if (village_char(c)) Spotmark_Mapview(x, y, 1, RGBAColor_Yellow, 0);
+            else if (c == '<') Spotmark_Mapview(x, y, 2, RGBAColor_White, 0);
         }
+    }
     for (const ZoomExtraStruct &z : ZoomExtra) {
         if (z.x == 0) continue;
         int sx, sy;
@@ -438,7 +454,23 @@ void MapViewArea_MasterRender(int midX, int midY, unsigned char cultures, unsign
         mvMarkers_Draw();
     }
     Spotmark_Mapview(IsoX(), IsoY(), 3, RGBAColor_Red, 0);
-    // Quest marks: the quest list answers no quest until the quests land, so none is drawn.
+    if (DRAWMARKERS_QUESTS) {
+        ClrMapQuestInfos();
+        unsigned ids[255];
+        int n = 0;
+        if (DRAWMARKERS_QUESTS == 1) {
+            ids[0] = MAPVIEW_CURQUEST;
+            n = MAPVIEW_CURQUEST ? 1 : 0;
+        } else {
+            n = QuestMarkIds(ids, 255);
+        }
+        for (int i = 0; i < n; i++) {
+            QuestMarkPlace marks[64];
+            const int m = QuestMarkPlaces(ids[i], MAPVIEW_CURQUEST, marks, 64);
+            for (int j = 0; j < m; j++)
+                Spotmark_Mapview(marks[j].x, marks[j].y, marks[j].type, SDL_Color{70, 130, 180, 255}, marks[j].radius);
+        }
+    }
     SDL_Surface *s = mapview_surface();
     if (!ren || !s) return;
     if (!MapviewTex) {
@@ -464,9 +496,13 @@ void RenderMapviewTexture() {
 
 // ---- the information box -------------------------------------------------------------------------------
 
-int MapView_Compile_Infobox(int x, int y, int) {
+int MapView_Compile_Infobox(int x, int y, int quests_drawn) {
     const int r = MapViewPixScale == 0 ? 26 : (int)(26 * GetMapViewScale());
     std::string text;
+    if (quests_drawn) {
+        char told[4096];
+        if (MapQuestInfoTexts(x, y, r, told, sizeof told)) text = std::string(told) + "<br>";
+    }
     for (int yy = y - r; yy <= y + r; yy++)
         for (int xx = x - r; xx <= x + r; xx++)
             if (village_char(remembered(xx, yy))) {

@@ -10,6 +10,8 @@ extern SDL_Texture *CultureDialogTexture, *MarkerDialogTexture;
 extern int mapviewMIDX, mapviewMIDY;     // the world cell at the surface's centre
 extern int MapViewPixScale;              // the zoom, 0 to 432 in steps of 72
 extern int MAPVIEWINFO_CUSTOMMARKERS;    // the information box lists player markers
+extern int DRAWMARKERS_QUESTS;           // 0 no quest marks, 1 the quest shown, 2 every quest
+extern unsigned MAPVIEW_CURQUEST;        // the quest the view was opened for; 0 none
 
 // ---- colours ----
 void CultureColS(SDL_Color *out, unsigned char code);      // black for 10 and any unknown code

@@ -197,21 +197,21 @@ void footer_box() {
 
 SDL_Texture *view = nullptr;
 
-void show_view() {
-    if (!ren || !HelpPage::helpTex) return;
+}  // namespace
+
+void HelpPage::show() {
+    if (!ren || !helpTex) return;
     if (!view) view = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, 800, 600);
     if (!view) return;
     SDL_Texture *held = SDL_GetRenderTarget(ren);
     SDL_SetRenderTarget(ren, view);
-    SDL_Rect from = {0, HelpPage::DisplayStartY, 800, 600};
-    SDL_RenderCopy(ren, HelpPage::helpTex, &from, nullptr);
+    SDL_Rect from = {0, DisplayStartY, 800, 600};
+    SDL_RenderCopy(ren, helpTex, &from, nullptr);
     SDL_SetRenderTarget(ren, held);
     SetFlipperMode(view, 8);
     MasterRender();
     Flipper();
 }
-
-}  // namespace
 
 int HelpPage::scroll_after(int start, int key) {
     int y = start;
@@ -255,7 +255,7 @@ void HelpScreen_Run() {
         HelpPage::compose();
     }
     for (;;) {
-        show_view();
+        HelpPage::show();
         const int key = getkey();
         if (key == KEY_ESC || WindowClosed()) break;
         if (key == KEY_WINDOW) {

@@ -12,6 +12,7 @@ extern int Compositions;           // how many times the page was composed in th
 int scroll_after(int start, int key);
 int row_of(int key);               // the page row of a command's line in the last page; -1 when not on it
 void compose();
+void show();                       // the shown part of the page with the footer, presented
 }
 
 void HelpScreen_Run();

@@ -19,6 +19,7 @@
 #include "presentation/show.h"
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
+#include "quests/questmarks.h"
 #include "quests/tehtavat.h"
 #include "screens/gamescreens.h"
 
@@ -26,8 +27,6 @@ namespace MapViewToggles {
 unsigned char NaytaKulttuurit = 1;
 unsigned char NaytaMarkkerit = 1;
 }
-int DRAWMARKERS_QUESTS = 2;
-unsigned MAPVIEW_CURQUEST = 0;
 
 static SDL_Texture *MapviewMainTex = nullptr;
 enum { MV_LEFT = KEY_LEFT, MV_F3 = 1061 };
@@ -155,7 +154,8 @@ static void edit_markers_here() {
 
 void MapView(unsigned, unsigned quest) {
     play_disk_music("music_chant.ogg", -1);
-    quests_listed = ReadQuestList(0) > 0;
+    unsigned ids[1];
+    quests_listed = QuestMarkIds(ids, 1) > 0;
     RemoveInfobox();
     Ruudunpaivitys_Off();
     confirm_alltime_memorymap();

@@ -7,8 +7,6 @@ namespace MapViewToggles {
 extern unsigned char NaytaKulttuurit;   // culture regions shown; kept for the run
 extern unsigned char NaytaMarkkerit;    // map markers shown
 }
-extern int DRAWMARKERS_QUESTS;          // 0 none, 1 the quest shown, 2 every quest
-extern unsigned MAPVIEW_CURQUEST;
 
 void MapView(unsigned mode, unsigned quest);
 void MapView_EditMarker(mvMarkerStruct marker);
