@@ -12,6 +12,7 @@
 #include "base/ownlib.h"
 #include "base/sbuf.h"
 #include "core/records.h"
+#include "core/tekstit.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapdesc.h"
@@ -305,7 +306,7 @@ void Spotmark_Render(SDL_Renderer *r, int x, int y, int type, SDL_Color color, i
 SDL_Surface *mapview_surface() {
     if (!MapviewSurface || MapviewSurface->w != MAPVIEW_SIZE) {
         if (MapviewSurface) SDL_FreeSurface(MapviewSurface);
-        MapviewSurface = SDL_CreateRGBSurfaceWithFormat(0, MAPVIEW_SIZE, MAPVIEW_SIZE, 32, SDL_PIXELFORMAT_ARGB8888);
+        MapviewSurface = SDL_CreateRGBSurfaceWithFormat(0, MAPVIEW_SIZE, MAPVIEW_SIZE, 32, SDL_PIXELFORMAT_RGB888);
     }
     return MapviewSurface;
 }
@@ -313,7 +314,7 @@ SDL_Surface *mapview_surface() {
 static SDL_Surface *culture_surface() {
     if (!CultviewSurface || CultviewSurface->w != MAPVIEW_SIZE) {
         if (CultviewSurface) SDL_FreeSurface(CultviewSurface);
-        CultviewSurface = SDL_CreateRGBSurfaceWithFormat(0, MAPVIEW_SIZE, MAPVIEW_SIZE, 32, SDL_PIXELFORMAT_ARGB8888);
+        CultviewSurface = SDL_CreateRGBSurfaceWithFormat(0, MAPVIEW_SIZE, MAPVIEW_SIZE, 32, SDL_PIXELFORMAT_RGB888);
     }
     return CultviewSurface;
 }
@@ -474,13 +475,13 @@ void MapViewArea_MasterRender(int midX, int midY, unsigned char cultures, unsign
     SDL_Surface *s = mapview_surface();
     if (!ren || !s) return;
     if (!MapviewTex) {
-        MapviewTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, MAPVIEW_SIZE, MAPVIEW_SIZE);
+        MapviewTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, MAPVIEW_SIZE, MAPVIEW_SIZE);
     }
     int w = 0, h = 0;
     if (MapviewTex) SDL_QueryTexture(MapviewTex, nullptr, nullptr, &w, &h);
     if (w != MAPVIEW_SIZE || h != MAPVIEW_SIZE) {
         if (MapviewTex) SDL_DestroyTexture(MapviewTex);
-        MapviewTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, MAPVIEW_SIZE, MAPVIEW_SIZE);
+        MapviewTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, MAPVIEW_SIZE, MAPVIEW_SIZE);
     }
     if (!MapviewTex || SDL_UpdateTexture(MapviewTex, nullptr, s->pixels, s->pitch) != 0) printf("%s\n", SDL_GetError());
 }
@@ -526,7 +527,7 @@ int MapView_Compile_Infobox(int x, int y, int quests_drawn) {
     MAPVIEWINFO_CUSTOMMARKERS = markers > 0;
     if (text.empty() && markers == 0) return 0;
 
-    copy_bounded(s_sanataulukko, sizeof s_sanataulukko, text.c_str());
+    SANATAULUKKO_Lisaa(1, text.c_str());
     // The longest line: the texts between the breaks, the markers' lines and the closing line.
     int longest = scr_textwidth("Press [A] to edit the markers here.");
     size_t from = 0;
@@ -553,7 +554,7 @@ int MapView_Compile_Infobox(int x, int y, int quests_drawn) {
     SDL_Texture *held = SDL_GetRenderTarget(ren);
     SDL_SetRenderTarget(ren, InfoboxTex);
     renderwinbox(ren, 0, 0, width, height, "", 2, RGBAColor_Black);
-    copy_bounded(s_sanataulukko, sizeof s_sanataulukko, text.c_str());
+    SANATAULUKKO_Lisaa(1, text.c_str());
     if (!text.empty()) render_sanataulukko(ren, 10, 10, width - 20, 0, RGBAColor_Black, 0);
     int line_y = 10 + text_h;
     const uint32_t black = ColorPack(RGBAColor_Black);

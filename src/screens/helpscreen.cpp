@@ -11,6 +11,7 @@
 #include "base/ui.h"
 #include "core/command.h"
 #include "core/config.h"
+#include "core/tekstit.h"
 #include "presentation/audio.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
@@ -58,9 +59,9 @@ int commands(SDL_Renderer *r, int y, const int *keys, int n, int per_row) {
 }
 
 int text_at(SDL_Renderer *r, int x, int y, int width, const char *text, SDL_Color colour) {
-    copy_bounded(s_sanataulukko, sizeof s_sanataulukko, text);
+    SANATAULUKKO_Lisaa(1, text);
     const int h = render_sanataulukko(r, x, y, width, -1, colour, 0);
-    copy_bounded(s_sanataulukko, sizeof s_sanataulukko, text);
+    SANATAULUKKO_Lisaa(1, text);
     render_sanataulukko(r, x, y, width, 0, colour, 0);
     return h;
 }

@@ -198,6 +198,10 @@ void MapView(unsigned, unsigned quest) {
         case LIST_FREECLICK: {
             float fx, fy;
             RemoveInfobox();
+            if (MOUSECLICK) {   // a click puts the cursor where it was made
+                TARGET_CURSOR_X = MOUSE_X;
+                TARGET_CURSOR_Y = MOUSE_Y;
+            }
             if (!GetFlipperCursorRelPos(fx, fy)) break;
             int x, y;
             mapview_click_cell(fx, fy, mapviewMIDX, mapviewMIDY, MapViewPixScale, x, y);
@@ -283,10 +287,9 @@ static void editor_box(const mvMarkerStruct &m, bool is_new) {
     SDL_Texture *held = SDL_GetRenderTarget(ren);
     SDL_SetRenderTarget(ren, InfoboxTex);
     renderwinbox(ren, 0, 0, 600, 130, is_new ? "ADD MARKER AT CHARACTER'S LOCATION" : "EDIT MARKER", 2, RGBAColor_Black);
-    bprintf(s_sanataulukko, sizeof s_sanataulukko, "%s%s",
-            is_new ? "A new marker will be added at your character's present location. "
-                   : "You can now edit the marker text and color, or remove it. ",
-            "Markers can contain two lines of text filled with information you prefer.");
+    SANATAULUKKO_Lisaa(1, is_new ? "A new marker will be added at your character's present location. "
+                                 : "You can now edit the marker text and color, or remove it. ");
+    SANATAULUKKO_Lisaa("Markers can contain two lines of text filled with information you prefer.");
     render_sanataulukko(ren, 10, 100, 580, 0, RGBAColor_Black, 0);
     SDL_Color c;
     MarkerTypeColor(&c, m.color);

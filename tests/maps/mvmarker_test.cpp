@@ -11,6 +11,7 @@ protected:
     void SetUp() override {
         LoaderTest::SetUp();
         ASSERT_EQ(loader(), 0);
+        LOADER_RUN = 0;   // as the outer loop leaves it after loading
     }
     void TearDown() override {
         save_commit_step = nullptr;

@@ -6,6 +6,7 @@
 #include "core/notes.h"
 #include "maps/kulttuuri.h"
 #include "maps/look.h"
+#include "maps/mapdesc.h"
 #include "maps/mvmarker.h"
 #include "presentation/input_feeder.h"
 #include "presentation/mapview.h"
@@ -202,6 +203,14 @@ TEST_F(MapViewPlay, AinoSurfaceAtZoom0And432) {
         oxatest::rgb(surface_getpix(dx > 0 ? sx + side - 1 : sx - side, cy, s), r, g, b);
         EXPECT_EQ(r | g | b, 0) << "the border, zoom " << zoom;
     }
+    // A click on her village makes a box that names it; one on a never-seen place none.
+    MapViewPixScale = 0;
+    EXPECT_EQ(MapView_Compile_Infobox(bx, by, 0), 0);
+    ASSERT_EQ(MapView_Compile_Infobox(v.x, v.y, 0), 1);
+    EXPECT_NE(std::string(s_sanataulukko).find(CurrentMapName(v.x, v.y, 1)), std::string::npos) << s_sanataulukko;
+    EXPECT_GE(InfoboxRect.w, 300);
+    EXPECT_LE(InfoboxRect.w, 720);
+    RemoveInfobox();
 }
 
 TEST(HelpPageMath, Scrolling) {
