@@ -9,6 +9,7 @@
 
 #include "base/ownlib.h"
 #include "base/ui.h"
+#include "core/records.h"
 #include "core/tekstit.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -158,6 +159,10 @@ void MapView(unsigned, unsigned quest) {
     quests_listed = QuestMarkIds(ids, 1) > 0;
     RemoveInfobox();
     Ruudunpaivitys_Off();
+    if (bigmap()) {   // her world cell is where she stands on the world map
+        Plr.world_x = (uint32_t)PlayerX;
+        Plr.world_y = (uint32_t)PlayerY;
+    }
     confirm_alltime_memorymap();
     mapviewMIDX = IsoX();
     mapviewMIDY = IsoY();

@@ -203,6 +203,11 @@ TEST_F(MapViewPlay, AinoSurfaceAtZoom0And432) {
         oxatest::rgb(surface_getpix(dx > 0 ? sx + side - 1 : sx - side, cy, s), r, g, b);
         EXPECT_EQ(r | g | b, 0) << "the border, zoom " << zoom;
     }
+    // Outside the world nothing was ever seen, whatever the layer's spare column holds.
+    maailma_alltime_memorymap[mapidx(3072, 5)] = 239;
+    EXPECT_EQ(get_alltime_memorymap(3072, 5), CH_BLANK);
+    EXPECT_EQ(get_alltime_memorymap(-1, 5), CH_BLANK);
+    maailma_alltime_memorymap[mapidx(3072, 5)] = CH_BLANK;
     // A click on her village makes a box that names it; one on a never-seen place none.
     MapViewPixScale = 0;
     EXPECT_EQ(MapView_Compile_Infobox(bx, by, 0), 0);
