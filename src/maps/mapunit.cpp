@@ -74,9 +74,8 @@ void set_memorymap(int x, int y, int c) {
     if (in_layer(x, y)) maailma_memorymap[mapidx(x, y)] = (uint8_t)c;
 }
 int explored_maploc(int x, int y) { return in_layer(x, y) && maailma_memorymap[mapidx(x, y)] != ' '; }
-// Outside the world (the layer's spare column and row too) nothing was ever seen.
 int get_alltime_memorymap(int x, int y) {
-    return in_grid(x, y) ? maailma_alltime_memorymap[mapidx(x, y)] : CH_BLANK;
+    return in_layer(x, y) ? maailma_alltime_memorymap[mapidx(x, y)] : CH_BLANK;
 }
 int get_esineita(int x, int y) {
     if (x == PlayerX && y == PlayerY) return 1;

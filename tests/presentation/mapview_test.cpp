@@ -204,10 +204,10 @@ TEST_F(MapViewPlay, AinoSurfaceAtZoom0And432) {
         EXPECT_EQ(r | g | b, 0) << "the border, zoom " << zoom;
     }
     // Outside the world nothing was ever seen, whatever the layer's spare column holds.
-    maailma_alltime_memorymap[mapidx(3072, 5)] = 239;
-    EXPECT_EQ(get_alltime_memorymap(3072, 5), CH_BLANK);
-    EXPECT_EQ(get_alltime_memorymap(-1, 5), CH_BLANK);
-    maailma_alltime_memorymap[mapidx(3072, 5)] = CH_BLANK;
+    maailma_alltime_memorymap[mapidx(3072, 1000)] = 250;
+    CompileMapviewSurface(2992, 1000);
+    EXPECT_EQ(surface_getpix(3072 - 2992 + 512, 512, mapview_surface()) & 0xffffff, 0u);
+    maailma_alltime_memorymap[mapidx(3072, 1000)] = CH_BLANK;
     // A click on her village makes a box that names it; one on a never-seen place none.
     MapViewPixScale = 0;
     EXPECT_EQ(MapView_Compile_Infobox(bx, by, 0), 0);
