@@ -21,6 +21,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
+#include "maps/mvmarker.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "maps/water.h"
@@ -44,8 +45,8 @@ static void creature_infobox(int c) { NPC_inforuutu(c); }
 static const char *plant_desc(int i) { return KASVIDATA_infostr(i); }
 static void plant_harvestinfo(int i) { KASVIDATA_harvestinfo(i); }
 static const char *trap_name(int n) { return Ansan_Nimi(n); }
-// Stands in until the player's own map markers land: the marker's own text is not kept yet.
-static const char *custom_marker_desc(int) { return ""; }
+// The first line of the player's own marker that the record mirrors.
+static const char *custom_marker_desc(int i) { return CustomMarkerDesc(Data[i].x, Data[i].y); }
 // A look at a square holding tracks reads them with the tracking skill; tracks farther off are told
 // when the player has noticed them and sees their square.
 static int examine_tracks(int x, int y) {

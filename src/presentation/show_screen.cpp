@@ -212,10 +212,7 @@ void initgr(int) {
 
     GRAPH_INIT = 1;
     screen_fmt = game_screen->format;
-    MapviewSurface = SDL_CreateRGBSurface(0, 1200, 1200, 32, 0, 0, 0, 0);
-    if (MapviewSurface) SDL_SetSurfaceRLE(MapviewSurface, 1);
-    CultviewSurface = SDL_CreateRGBSurface(0, 1200, 1200, 32, 0, 0, 0, 0);
-    MapviewTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, 1200, 1200);
+    mapview_surface();   // the map of known areas: its surface and texture are made when first drawn
     compile_MarkerDialogTexture();
     compile_CultureDialogTexture();
 

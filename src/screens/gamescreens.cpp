@@ -6,8 +6,6 @@
 
 // The game ends here: the screens that follow (the start menu first) are drawn without the map.
 void death_screen(const char *) { FLIP_map_OFF(); }
-void help_screen() {}
-void map_view_screen() {}
 void wizard_screen() {}
 void profile_screen(int) {}
 int help_options_screen() { return menusel_Gameoptions(); }
