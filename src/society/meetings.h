@@ -1,0 +1,41 @@
+// src/society/meetings.h -- persistent creatures met again: the meeting counted, familiarity stepped up,
+// the quest link kept or dropped, and the days unseen lived in one step (meals, healing, spoiling food,
+// growing up, goods taken home, a wanderer's quest, a far stranger leaving the world).
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "creatures/creatures.h"
+
+// Fields of a person's meetings kept in the record's spare bytes, counted from the end of spare2
+// (offsets 684 to 693 of the record).
+enum {
+    SPARE_QUESTEND = 36,           // two bytes (684, 685): the day the person's quest ends
+    SPARE_QUESTSTART = 38,         // two bytes (686, 687): the day the person's quest was taken on
+    SPARE_MOOD = 40,               // two bytes (688, 689): the person's two moods, 1..99
+    SPARE_FIRSTSEEN = 42,          // four bytes (690..693): the day the creature was first met
+};
+static_assert(offsetof(CreatureStruct, spare2) + SPARE_QUESTEND == 684, "meeting fields");
+static_assert(offsetof(CreatureStruct, spare2) + SPARE_FIRSTSEEN + 4 == offsetof(CreatureStruct, tilename),
+              "meeting fields end where the tile name begins");
+
+enum { CRE_QUESTMARK = 0x10000 };  // state flag: the person has a quest to give
+enum { MEET_DAYS_MAX = 30, MEET_FIRST_DAYS = 10 };
+
+uint32_t cre_firstseen(const CreatureStruct &c);
+void set_cre_firstseen(CreatureStruct &c, uint32_t day);
+uint16_t cre_spare16(const CreatureStruct &c, int at);
+void set_cre_spare16(CreatureStruct &c, int at, uint16_t v);
+
+// A persistent creature of the area met on a freshly loaded map; dp its data-pool record when the caller
+// knows it. Answers the days it caught up, -1 when it has no place in the creature file.
+int creature_update(int c, int dp = -1);
+// The catch-up of a persistent creature for the days it was unseen (also the companions' and pets' day).
+void Cr_Meet_Update(int c, int days, int dp = -1);
+// A village member within a cell of its village centre stores its village goods; 1 when it did.
+int lagtime_activities(int c, int days, int dp = -1);
+
+// Developer searches for a lost person: by name in the creature file (offering to bring it back) and
+// then in the stored local maps; by social id in the stored local maps alone. Both save the game first.
+void find_missing(const char *name);
+void find_missing_sotu(unsigned sotu);
