@@ -158,11 +158,9 @@ static void meals(int c, int days) {
         syonti(c, 0);
         return;
     }
-    // each day unseen begins on an empty reserve and ends with a meal of its own food
-    for (int d = 0; d < days; d++) {
-        r.energy = 0;
-        syonti(c, 0);
-    }
+    // Meals of its own food for the days unseen: nothing wears its reserve down while nobody watches,
+    // so the first day's meals leave it fed for the rest.
+    if (days > 0) syonti(c, 0);
     if (carries_food(r) || onko_NPC_lapsi(c)) return;
     const int food = KULTTUURIESINE_Eraruoka(r.culture < 14 ? r.culture : 0);
     if (food > 0) AddCrPack(c, food, random(3) + 2);
