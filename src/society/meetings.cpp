@@ -160,7 +160,8 @@ static void meals(int c, int days) {
     }
     // Meals of its own food for the days unseen: nothing wears its reserve down while nobody watches,
     // so the first day's meals leave it fed for the rest.
-    if (days > 0) syonti(c, 0);
+    if (days < 1) return;
+    syonti(c, 0);
     if (carries_food(r) || onko_NPC_lapsi(c)) return;
     const int food = KULTTUURIESINE_Eraruoka(r.culture < 14 ? r.culture : 0);
     if (food > 0) AddCrPack(c, food, random(3) + 2);
@@ -237,32 +238,43 @@ void Cr_Meet_Update(int c, int days, int dp) {
 
 // ---- the developer's searches ----
 
-// The stored local maps searched for a creature or carcass of the social id; the world cell of the
-// last map found is shown.
-static void search_stored_maps(unsigned sotu) {
-    char path[1200], index_path[1200];
+int find_sotu_in_stored_maps(unsigned sotu, int *wx, int *wy) {
+    *wx = *wy = -1;
+    char path[1200];
     snprintf(path, sizeof path, "%s/ZOOMMAPS.DAT", map_charpath());
-    snprintf(index_path, sizeof index_path, "%s/ZOOMINDEX.DAT", map_charpath());
     FILE *f = fopen(path, "rb");
-    if (!f) return;
+    if (!f) return 0;
+    // whole records only: a cut-off last record is not read
     static ZoomStruct z;
     long found = -1;
     for (long k = 0; fread(&z, sizeof z, 1, f) == 1; k++)
         for (const DataStruct &d : z.data)
             if ((d.type == DT_CREATURE || d.type == DT_CARCASS) && d.id == sotu) {
-                Note("found in zooms");
                 found = k;
                 break;
             }
     fclose(f);
-    if (found < 0) return;
-    FILE *ix = fopen(index_path, "rb");
+    if (found < 0) return 0;
+    snprintf(path, sizeof path, "%s/ZOOMINDEX.DAT", map_charpath());
+    FILE *ix = fopen(path, "rb");
     ZoomIndex e{};
-    bool read = ix && fseek(ix, found * (long)sizeof e, SEEK_SET) == 0 && fread(&e, sizeof e, 1, ix) == 1;
+    const bool read = ix && fseek(ix, found * (long)sizeof e, SEEK_SET) == 0 && fread(&e, sizeof e, 1, ix) == 1;
     if (ix) fclose(ix);
-    if (!read) return;
+    if (read) {
+        *wx = e.x;
+        *wy = e.y;
+    }
+    return 1;
+}
+
+// The search's findings as notes.
+static void search_stored_maps(unsigned sotu) {
+    int wx, wy;
+    if (!find_sotu_in_stored_maps(sotu, &wx, &wy)) return;
+    Note("found in zooms");
+    if (wx < 0 && wy < 0) return;
     char line[120];
-    snprintf(line, sizeof line, "found isox,isoy zoommap: %d,%d", (int)e.x, (int)e.y);
+    snprintf(line, sizeof line, "found isox,isoy zoommap: %d,%d", wx, wy);
     Note(line);
 }
 

@@ -39,3 +39,6 @@ int lagtime_activities(int c, int days, int dp = -1);
 // then in the stored local maps; by social id in the stored local maps alone. Both save the game first.
 void find_missing(const char *name);
 void find_missing_sotu(unsigned sotu);
+// The last stored local map holding a creature or carcass of the social id: 1 found, with its world
+// cell from the map index (-1, -1 when the index has no entry for it).
+int find_sotu_in_stored_maps(unsigned sotu, int *wx, int *wy);
