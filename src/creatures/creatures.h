@@ -12,6 +12,8 @@
 // The fur flag of the species sits in what was the spare byte 619.
 // Bytes 94 and 95, once spare, hold the two following settings of an animal led on a leash: the
 // gap it keeps (2) and its pace (20).
+// The last ten spare bytes (684..693) keep a person's meetings: quest end and start days, two moods
+// and the day it was first met (society/meetings.h).
 // The tile name at 694 stops at 706, where the abundance word begins: it holds at most 11
 // characters and its terminator.
 struct CreatureStruct {
