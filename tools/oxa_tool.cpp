@@ -35,6 +35,9 @@
 //                               from the first of the year for D days (365); at each month's end the
 //                               records of every plant by state. A map its builder sowed nothing on
 //                               gets one dormant patch of every plant.
+//   oxa_tool questoffer --cell X,Y [--force] [--people N] [--culture C] [--month M] [--day D]   the quest
+//                               offer of a village of N people (10) of culture C (0) at world cell X, Y
+//                               in month M (6) of day D played (40): its precondition log
 #include <unistd.h>
 
 #include <cstdio>
@@ -53,6 +56,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
+#include "quests/questoffer.h"
 #include "society/restock.h"
 #include "society/village.h"
 #include "creatures/bodytool.h"
@@ -79,7 +83,8 @@ static int usage() {
                     "       oxa_tool sim [--seed N] [--ticks T] [--fixture village]\n       oxa_tool village-run [--seed N]\n"
                     "       oxa_tool village-stock --cell X,Y [--days D] [--people N] [--culture C] [--seed N]\n"
                     "       oxa_tool wound --victim N --type T --impact I --part P --seed S\n"
-                    "       oxa_tool duel --seed S A B --rounds R\n");
+                    "       oxa_tool duel --seed S A B --rounds R\n"
+                    "       oxa_tool questoffer --cell X,Y [--force] [--people N] [--culture C] [--month M] [--day D]\n");
     return 2;
 }
 
@@ -274,6 +279,55 @@ static int cmd_village_stock(int argc, char **argv) {
     return system(cmd) == 0 ? 0 : 1;
 }
 
+// A scratch village's quest offer, its precondition log printed.
+static int cmd_questoffer(int argc, char **argv) {
+    long x = -1, y = -1, people = 10, culture = 0, month = 6, day = 40;
+    bool force = false;
+    for (int i = 0; i < argc; i++) {
+        if (!strcmp(argv[i], "--cell") && i + 1 < argc) {
+            if (sscanf(argv[++i], "%ld,%ld", &x, &y) != 2) return usage();
+        } else if (!strcmp(argv[i], "--force")) force = true;
+        else if (!strcmp(argv[i], "--people") && i + 1 < argc) people = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--culture") && i + 1 < argc) culture = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--month") && i + 1 < argc) month = strtol(argv[++i], nullptr, 10);
+        else if (!strcmp(argv[i], "--day") && i + 1 < argc) day = strtol(argv[++i], nullptr, 10);
+        else return usage();
+    }
+    if (x < 2 || x > WORLD_W - 3 || y < 2 || y > WORLD_H - 3 || people < 0 || people > VILLAGE_PEOPLE ||
+        culture < 0 || culture > 13 || month < 1 || month > 12 || day < 0 || day > 100000)
+        return usage();
+    char folder[] = "/tmp/oxaoffer-XXXXXX";
+    if (!mkdtemp(folder)) {
+        fprintf(stderr, "oxa_tool: no scratch folder\n");
+        return 1;
+    }
+    copy_bounded(CharacterPath, sizeof CharacterPath, folder);
+    copy_bounded(CharacterFile, sizeof CharacterFile, "OFFER");
+    clrVillages();
+    strcpy(Plr.mapname, "ZOOMMAP");
+    Plr.world_x = (uint32_t)x;
+    Plr.world_y = (uint32_t)y;
+    Plr.month = (uint8_t)month;
+    Plr.daynumber = (uint32_t)day;
+    const int soc = 7001;
+    Plr.last_uid = soc;
+    maailma_alltime[mapidx((int)x, (int)y)] = 210;
+    Mapinfo_setsocID((int)x, (int)y, soc);
+    GetGlobVil(soc);
+    globVil.centre_x = (int32_t)x;
+    globVil.centre_y = (int32_t)y;
+    globVil.culture = (uint8_t)culture;
+    for (int i = 0; i < people; i++) globVil.people[i] = 90000u + (uint32_t)i;
+    SaveGlobVil();
+    const int made = SocQuestCreator((int)x, (int)y, soc, force ? "force" : "");
+    fputs(questoffer_log(), stdout);
+    printf("%s\n", made ? "a quest was made" : "no quest was made");
+    clrVillages();
+    char cmd[64];
+    snprintf(cmd, sizeof cmd, "rm -rf %s", folder);
+    return system(cmd) == 0 ? 0 : 1;
+}
+
 static int cmd_wound(int argc, char **argv) {
     long victim = -1, type = 0, impact = 0, part = 9, seed = 1;
     for (int i = 0; i < argc; i++) {
@@ -423,5 +477,6 @@ int main(int argc, char **argv) {
     if (argc >= 2 && strcmp(argv[1], "plants") == 0) return cmd_plants(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "wound") == 0) return cmd_wound(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "duel") == 0) return cmd_duel(argc - 2, argv + 2);
+    if (argc >= 2 && strcmp(argv[1], "questoffer") == 0) return cmd_questoffer(argc - 2, argv + 2);
     return usage();
 }

@@ -22,6 +22,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "quests/tehtavat.h"
+#include "society/meetings.h"
 #include "core/oxa.h"
 
 #include <cstdio>
@@ -29,10 +30,6 @@
 
 int Juoksevat_sekuntit = 0;
 int last_hour = -1;
-
-// ---- upkeep of other core modules that are not there yet --------------------------------------
-// Each stands in with the plainest answer until its module lands.
-static void meet_update(int, int) {}           // a creature catches up on unseen days
 
 static void say(const char *key) { Note(MSG(key)); }
 
@@ -192,11 +189,11 @@ static void companions_day() {
         const int c = (int)Data[i].id - CRE_DATAID;
         if (c < 0 || c >= CRE_COUNT) continue;   // a damaged record names no creature
         if (onko_NPC_kumppani(c)) {
-            meet_update(c, 1);
+            Cr_Meet_Update(c, 1, i);
             comp_count_day(c);   // prepaid days down, days in service up
             if (comp_partymorale(c)) comp_tries_talking(c);
         }
-        if (onko_NPC_kesyelain(c)) meet_update(c, 1);
+        if (onko_NPC_kesyelain(c)) Cr_Meet_Update(c, 1, i);
     }
 }
 

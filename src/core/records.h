@@ -177,7 +177,7 @@ struct PlayerStruct {
     uint8_t  pad2777[3];
     uint32_t daynumber;                        // 2780: daily upkeeps run
     uint32_t bigmap_saveday;                   // 2784: day of the last world-map save
-    uint8_t  pad2788[4];
+    uint32_t lastquest_day;                    // 2788: day number of the last quest a village or wanderer offered
     DataStruct party[PLR_PARTY];               // 2792: the things travelling with the player
     int32_t  course_task;                      // 4592: -1 none
     uint8_t  pad4596[4];
@@ -282,6 +282,7 @@ static_assert(offsetof(PlayerStruct, hidden_5d6) == 2776, "Plr layout");
 static_assert(offsetof(PlayerStruct, month) == 2768, "Plr layout");
 static_assert(offsetof(PlayerStruct, year) == 2769, "Plr layout");
 static_assert(offsetof(PlayerStruct, daynumber) == 2780, "Plr layout");
+static_assert(offsetof(PlayerStruct, lastquest_day) == 2788, "Plr layout");
 static_assert(offsetof(PlayerStruct, bigmap_saveday) == 2784, "Plr layout");
 static_assert(offsetof(PlayerStruct, party) == 2792, "Plr layout");
 static_assert(offsetof(PlayerStruct, course_task) == 4592, "Plr layout");

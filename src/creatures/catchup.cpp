@@ -9,10 +9,12 @@
 #include "creatures/creturn.h"
 #include "creatures/crefile.h"
 #include "creatures/creatures.h"
+#include "creatures/zoomservices.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"
 #include "core/notes.h"
 #include "base/ui.h"
+#include "society/meetings.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };
 
@@ -22,6 +24,9 @@ void cre_maintenance() {
     DISABLE_NOTES = 1;
     DISABLE_MAP = 1;
     INVISIBLE = 1;
+    // the persistent creatures met again live the days nobody saw them
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CREATURE) creature_update(creature_slot_of(Data[i].id), i);
     // a creature hiding in forest cover lives a hundred turns of its own
     for (int i = 0; i < DATA_MAX; i++) {
         if (Data[i].type != DT_CREATURE) continue;

@@ -13,6 +13,8 @@
 // Bytes 94 and 95, once spare, hold the two following settings of an animal led on a leash: the
 // gap it keeps (2) and its pace (20).
 // The last 14 spare bytes, 680..693, hold the craft order a quest hands a person.
+// Bytes 524..535, unlisted before, keep a person's meetings: quest end and start days, two moods and
+// the day it was first met.
 // The tile name at 694 stops at 706, where the abundance word begins: it holds at most 11
 // characters and its terminator.
 struct CreatureStruct {
@@ -129,7 +131,12 @@ struct CreatureStruct {
     uint8_t  pad510[2];
     uint32_t trapminute;       // 512
     uint32_t follow[2];        // 516
-    uint8_t  pad524[20];
+    uint16_t quest_end_day;    // 524: the day the person's quest ends
+    uint16_t quest_start_day;  // 526: the day the person took the quest on
+    uint8_t  moods[2];         // 528: the person's two moods, 1..99
+    uint8_t  pad530[2];
+    uint32_t first_seen;       // 532: the day the creature was first met
+    uint8_t  pad536[8];
     uint32_t requestbits;      // 544
     uint16_t catchup;          // 548
     uint8_t  pad550[2];
@@ -308,6 +315,10 @@ static_assert(offsetof(CreatureStruct, mother) == 504, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, birthday) == 508, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, trapminute) == 512, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, follow) == 516, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, quest_end_day) == 524, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, quest_start_day) == 526, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, moods) == 528, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, first_seen) == 532, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, requestbits) == 544, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, catchup) == 548, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, leaveday) == 552, "CreatureStruct layout");

@@ -167,4 +167,4 @@ void SidequestComplete(uint32_t id);
 int DoQuestForNPC(int c, int kind, int x, int y);   // 1 made
 int pick_socsivuNPC(const char *tag, int soc, int flags);   // -1000 none
 int NewQuestsAllowed();
-int ReadQuestList(int filter);
+int ReadQuestList(const char *filter);   // stored quests matching "[nameid:k] [igndaygap:d]" and the like

@@ -1,0 +1,244 @@
+// src/society/questoffer.cpp -- quest offers of villages and wanderers: a kind drawn, the time of year,
+// the village, her standing and her history checked against it, a person of the right kind picked and
+// the quest made for that person. Every step goes to the quest debug log and to the offer's own log.
+#include "quests/questoffer.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "base/ownlib.h"
+#include "base/tags.h"
+#include "core/notes.h"
+#include "core/records.h"
+#include "creatures/creatures.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapunit.h"
+#include "quests/tehtavat.h"
+#include "society/reputation.h"
+#include "society/village.h"
+
+QuestOfferServices questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, DoQuestForNPC};
+
+void questoffer_services_reset() {
+    questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, DoQuestForNPC};
+}
+
+// ---- the kinds and their conditions ----
+
+enum { CARRIED = -1, DEFAULT = -1, OFFER_TRIES = 5, RAIDER_CULTURE = 11, WANDERER_KIND = 38 };
+
+struct OfferKind {
+    int kind;
+    const char *role;      // the role tag of the person
+    int mindays;           // days played; CARRIED: the previous try's
+    int gap;               // days within which no quest of the kind may exist
+    int minfam;
+    int maxpeople;
+    int month1, month2;
+    int minrep;            // DEFAULT: 3 in a village, 1 for a wanderer
+    int minpeople;         // DEFAULT: 3 in a village, 0 for a wanderer
+};
+
+static const OfferKind KINDS[] = {
+    {3, "[any old man]", 0, 60, 0, 100, 5, 10, DEFAULT, DEFAULT},
+    {5, "[man]", 2, 90, 0, 100, 1, 12, 1, DEFAULT},
+    {10, "[old man]", 3, 180, 1, 14, 4, 10, DEFAULT, DEFAULT},
+    {15, "[man]", 10, 240, 2, 100, 1, 12, DEFAULT, DEFAULT},
+    {20, "[woman]", 20, 180, 0, 100, 1, 12, 1, DEFAULT},
+    {30, "[man]", 30, 240, 0, 100, 1, 12, DEFAULT, DEFAULT},
+    {35, "[man]", CARRIED, 365, 1, 100, 1, 12, DEFAULT, DEFAULT},
+    {37, "[young man] [maiden]", 2, 180, 0, 100, 1, 12, DEFAULT, DEFAULT},
+    {38, "[any woodsman]", CARRIED, 180, 0, 100, 1, 12, 1, DEFAULT},
+    {40, "[woodsman]", CARRIED, 30, 0, 100, 1, 12, 2, 0},
+    {50, "[old man]", 20, 300, 0, 100, 9, 10, DEFAULT, DEFAULT},
+    {51, "[any old man]", 30, 365, 2, 100, 4, 9, DEFAULT, DEFAULT},
+    {52, "[any old man]", 30, 365, 2, 100, 1, 12, DEFAULT, DEFAULT},
+    {70, "[man]", 0, 180, 0, 100, 1, 12, 1, DEFAULT},
+    {71, "[man]", 2, 60, 1, 100, 1, 12, DEFAULT, DEFAULT},
+    {72, "[man]", 0, 90, 0, 100, 1, 12, 1, DEFAULT},
+    {100, "[any old man]", 30, 90, 2, 100, 1, 12, 4, DEFAULT},
+};
+static const OfferKind OTHER_KIND = {0, "[man]", CARRIED, 180, 1, 100, 1, 12, DEFAULT, DEFAULT};
+
+// The kinds a village draws from, by random(15).
+static const int VILLAGE_DRAW[15] = {3, 15, 10, 5, 30, 40, 35, 20, 70, 72, 50, 71, 51, 37, 52};
+
+static const OfferKind &kind_row(int kind) {
+    for (const OfferKind &k : KINDS)
+        if (k.kind == kind) return k;
+    return OTHER_KIND;
+}
+
+// ---- the log ----
+
+static char offerlog[4096];
+
+const char *questoffer_log() { return offerlog; }
+
+static void offer_note(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+static void offer_note(const char *fmt, ...) {
+    char line[300];
+    va_list ap;
+    va_start(ap, fmt);
+    vsnprintf(line, sizeof line, fmt, ap);
+    va_end(ap);
+    quest_debuglog(line);
+    const size_t used = strlen(offerlog);
+    if (used + 2 < sizeof offerlog) snprintf(offerlog + used, sizeof offerlog - used, "%s\n", line);
+}
+
+// ---- the tags ----
+
+// "force" as a word of its own: the bracketed "[forcequest:" and "[forcenpc:" tags do not force.
+static bool forced(const char *tags) {
+    int depth = 0;
+    for (const char *p = tags; *p; p++) {
+        if (*p == '[') depth++;
+        else if (*p == ']' && depth > 0) depth--;
+        else if (depth == 0 && !strncmp(p, "force", 5)) return true;
+    }
+    return false;
+}
+
+// The number of a "[key:n]" tag; false when the tag is missing or holds no number.
+static bool tag_number(const char *tags, const char *key, int &out) {
+    size_t len = 0;
+    const char *v = tag_find(tags, key, &len);
+    if (!v || len == 0) return false;
+    char digits[16];
+    if (len >= sizeof digits) return false;
+    memcpy(digits, v, len);
+    digits[len] = 0;
+    char *end = nullptr;
+    const long n = strtol(digits, &end, 10);
+    if (end == digits || *end || n < -1000000 || n > 1000000) return false;
+    out = (int)n;
+    return true;
+}
+
+// A creature of the area a tag may name: a live person's slot, else none.
+static int tag_creature(int n) {
+    if (n < 0 || n >= CRE_COUNT || Cre[n].kind == CK_NONE || Cre[n].mode == CM_CARCASS) return CRE_NONE;
+    return n;
+}
+
+// ---- the offer ----
+
+int SocQuestCreator(int x, int y, int soc, const char *tags) {
+    offerlog[0] = 0;
+    if (!tags) tags = "";
+    offer_note("SocQuestCreator (%d,%d) soc: %d tags: %.200s", x, y, soc, tags);
+    const bool force = forced(tags);
+    if (!force && !KUESTIT_PIALLA) {
+        offer_note("quests are switched off");
+        offer_note("SocQuestCreator not generating quest");
+        return 0;
+    }
+    if (bigmap()) {
+        offer_note("on the world map");
+        offer_note("SocQuestCreator not generating quest");
+        return 0;
+    }
+    if (!questoffer_services.allowed()) {
+        if (!force) {
+            offer_note("SocQuestCreator not generating quest");
+            return 0;
+        }
+        offer_note(" -- ignored in QSTDEBMODE, proceeding");
+    }
+
+    const bool wanderer = soc <= 0;
+    static RepSummary summary;
+    int people = 1, familiarity = 3, minpeople = 0, minrep = 1;
+    if (wanderer) {
+        npcrepSummary(&summary, CRE_NONE);
+    } else {
+        if (!GetGlobVil(soc)) {
+            offer_note("no village record for soc %d", soc);
+            offer_note("SocQuestCreator not generating quest");
+            return 0;
+        }
+        static VillageStruct village;
+        village = globVil;
+        if (village.culture == RAIDER_CULTURE || get_alltime_kulttuuri(x, y) == RAIDER_CULTURE) {
+            offer_note("precond culture %d gives no quests", RAIDER_CULTURE);
+            offer_note("SocQuestCreator not generating quest");
+            return 0;
+        }
+        people = socpopulation(soc);
+        familiarity = (int)SocFam(CRE_NONE, &village);
+        socrepSummary(&summary, village);
+        minpeople = 3;
+        minrep = 3;
+    }
+
+    int forcekind = 0, forcenpc = 0;
+    const bool haskind = tag_number(tags, "forcequest", forcekind);
+    const bool hasnpc = tag_number(tags, "forcenpc", forcenpc);
+    int carried = 0;
+    for (int t = 1; t <= OFFER_TRIES; t++) {
+        offer_note(" quest gen try %d / %d", t, OFFER_TRIES);
+        random(5);
+        int kind = VILLAGE_DRAW[random(15)];
+        if (wanderer) {
+            random(3);
+            kind = WANDERER_KIND;
+        }
+        if (haskind) kind = forcekind;
+        const OfferKind &k = kind_row(kind);
+        const int mindays = k.mindays == CARRIED ? carried : k.mindays;
+        carried = mindays;
+        const int lowpeople = k.minpeople == DEFAULT ? minpeople : k.minpeople;
+        const int lowrep = k.minrep == DEFAULT ? minrep : k.minrep;
+
+        int person = CRE_NONE;
+        if (hasnpc) {
+            person = tag_creature(forcenpc);
+            if (person == CRE_NONE) offer_note("forcenpc %d names no creature of the area", forcenpc);
+            else Cre[person].questday = 0;
+        } else {
+            person = questoffer_services.pick(k.role, wanderer ? 0 : soc, 0);
+            if (person != CRE_NONE && (person < 0 || person >= CRE_COUNT)) person = CRE_NONE;
+        }
+        int fam = familiarity;
+        if (person != CRE_NONE) {
+            if (wanderer) npcrepSummary(&summary, person);
+            const int own = (int)SocFam(person, nullptr);
+            if (own > fam) fam = own;
+        }
+        offer_note("kind %d role %s person #%d", kind, k.role, person);
+
+        offer_note("precond days played %d (now %u)", mindays, Plr.daynumber);
+        if ((long long)Plr.daynumber < mindays) continue;
+        offer_note("precond months %d-%d (now %d)", k.month1, k.month2, Plr.month);
+        if (Plr.month < k.month1 || Plr.month > k.month2) continue;
+        offer_note("precond people %d-%d (now %d)", lowpeople, k.maxpeople, people);
+        if (people > k.maxpeople || people < lowpeople) continue;
+        offer_note("precond familiarity %d (now %d)%s", k.minfam, fam, force ? " -- ignored" : "");
+        if (!force && fam < k.minfam) continue;
+        offer_note("precond reputation %d (now %d)%s", lowrep, summary.overall, force ? " -- ignored" : "");
+        if (!force && summary.overall < lowrep) continue;
+        if (!force) {
+            if (kind == 0) continue;
+            char filter[64];
+            snprintf(filter, sizeof filter, "[nameid:%d] [igndaygap:%d]", kind, k.gap);
+            const int found = questoffer_services.count(filter);
+            offer_note("precond no quest of kind %d within %d days (found %d)", kind, k.gap, found);
+            if (found > 0) continue;
+        }
+        if (person == CRE_NONE || kind < 1) {
+            offer_note("no person for %s", k.role);
+            continue;
+        }
+        if (questoffer_services.make(person, kind, x, y)) {
+            Plr.lastquest_day = Plr.daynumber;
+            offer_note("SocQuestCreator made quest #%d for npc #%d", kind, person);
+            return 1;
+        }
+        offer_note("quest #%d for npc #%d not made", kind, person);
+    }
+    offer_note("SocQuestCreator not generating quest");
+    return 0;
+}
