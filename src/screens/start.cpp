@@ -9,6 +9,7 @@
 #include "presentation/input.h"
 #include "presentation/listwidget.h"
 #include "presentation/windows.h"
+#include "screens/ancestors.h"
 #include "screens/loadchar.h"
 #include "worldgen/kartta_main.h"
 #include "presentation/pictures.h"
@@ -144,7 +145,7 @@ static void MakeStartList() {
     else LIST_Entry(0, "LOAD SAVED CHARACTER");
     LIST_Entry(0, "CREATE A CHARACTER");
     LIST_Entry(-1, "");   // SETUP
-    LIST_Entry(-1, "");   // ANCESTORS
+    LIST_Entry(0, "ANCESTORS");
     LIST_Entry(-1, "");   // ABOUT
     LIST_Entry(-1, "");   // CREDITS
     if (!PELIMUSEO_EDIT) LIST_Entry(0, "QUIT");
@@ -184,6 +185,12 @@ void Oxa_Start() {
             restore_page();
             MakeStartList();
             if (CharacterFile[0]) return;
+        }
+        if (row == ROW_ANCESTORS) {
+            save_page();
+            Ancestors(-1);
+            restore_page();
+            MakeStartList();
         }
         if (row == ROW_LOAD) {
             save_page();
