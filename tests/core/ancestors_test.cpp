@@ -3,6 +3,7 @@
 #include "core/loader_fixture.h"
 
 #include <signal.h>
+#include <algorithm>
 #include <sys/resource.h>
 
 #include "base/ui.h"
@@ -14,6 +15,9 @@
 #include "creatures/wounds.h"
 #include "screens/ancestors.h"
 #include "screens/loadchar.h"
+#include "screens/start.h"
+#include "presentation/listwidget.h"
+#include <SDL2/SDL_image.h>
 
 using namespace oxatest;
 
@@ -350,4 +354,72 @@ TEST_F(QuitTree, SaveDieOrStay) {
     ASSERT_TRUE(read_ancestor(1, rec, file, sizeof file));
     EXPECT_STREQ(rec.death_text, "quit living");
     EXPECT_EQ(rec.plr.death_cause, DEATH_QUIT);
+}
+
+// The list as the player runs it: the start menu's row, the orders, a page at a time, a memorial.
+class AncestorListScreen : public ScreenTest {
+protected:
+    // Nine memorials, each with a portrait of its own colour; days lived mixed against the played order.
+    void SetUp() override {
+        ScreenTest::SetUp();
+        for (int s = 0; s < 9; s++) {
+            plant_memorial(dir, s, ("DEAD" + std::to_string(s)).c_str(), (uint32_t)(s * 5 % 9), 1.0f);
+            SDL_Surface *pic = SDL_CreateRGBSurfaceWithFormat(0, 32, 32, 32, SDL_PIXELFORMAT_RGB888);
+            SDL_FillRect(pic, nullptr, SDL_MapRGB(pic->format, colour(s)[0], colour(s)[1], colour(s)[2]));
+            IMG_SavePNG(pic, ("ANCESTORS/" + std::to_string(s) + "/portrait.png").c_str());
+            SDL_FreeSurface(pic);
+        }
+        dir->write_file("ANCESTORS/lastentry.txt", "8\n");
+    }
+    static std::vector<int> colour(int s) { return {20 * s + 40, 200 - 15 * s, 100}; }
+    // The portrait colour of the first entry of the page on the screen.
+    static std::vector<int> first_entry() {
+        int r, g, b;
+        rgb(pixel(20, textlineh(4) + 10), r, g, b);
+        return {r, g, b};
+    }
+};
+
+TEST_F(AncestorListScreen, OrdersPagesAndMemorials) {
+    struct Row {
+        std::vector<SDL_Keycode> keys;
+        int first_slot;   // the first entry of the page left on the screen
+    } rows[] = {
+        {{SDLK_ESCAPE}, 8},                                        // played: latest first
+        {{SDLK_l, SDLK_ESCAPE}, 7},                                // longest living first
+        {{SDLK_l, SDLK_PAGEDOWN, SDLK_ESCAPE}, 2},                 // its second page
+        {{SDLK_l, SDLK_PAGEDOWN, SDLK_p, SDLK_ESCAPE}, 8},         // played again, first page
+        {{SDLK_l, SDLK_RETURN, SDLK_SPACE, SDLK_j, SDLK_ESCAPE}, 7},   // a memorial; equal distances keep L
+    };
+    for (const Row &r : rows) {
+        KeyFeeder typing;
+        for (SDL_Keycode k : r.keys) typing.key(k);
+        typing.typed([] {
+            Ancestors(-1);
+            return 0;
+        });
+        EXPECT_EQ(first_entry(), colour(r.first_slot)) << r.keys.size();
+    }
+
+    // From the start menu: its fourth row, clicked, opens the list (which scans the slots); the last
+    // row quits.
+    auto menu = [](KeyFeeder &typing) {
+        typing.typed([] {
+            Oxa_Start();
+            return 0;
+        });
+    };
+    KeyFeeder quit;
+    quit.keys({SDLK_PAGEDOWN, SDLK_RETURN});
+    menu(quit);
+    EXPECT_EQ(REAL_QUIT, 1);
+    ASSERT_STREQ(LIST_PosText(3), "ANCESTORS");
+    const int x = LISTX_right(3) + 20, y = LISTY_top(3) + 3;   // on the row's line
+    memset(AncFolderUsage, 0, sizeof AncFolderUsage);
+    KeyFeeder typing;
+    typing.click(x, y).keys({SDLK_ESCAPE, SDLK_PAGEDOWN, SDLK_RETURN});
+    menu(typing);
+    EXPECT_EQ(REAL_QUIT, 1);
+    EXPECT_EQ(std::count(AncFolderUsage, AncFolderUsage + ANC_SLOTS, 1), 9) << "the list was opened";
+    REAL_QUIT = 0;
 }
