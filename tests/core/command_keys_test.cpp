@@ -163,6 +163,7 @@ TEST_F(CommandTest, SaveAndQuitButNotInTheMuseum) {
     EXPECT_EQ(key(KC_CTRL_S), 1);
     EXPECT_EQ(REAL_QUIT, 0);
     push_key('y');   // "Are you sure?"
+    push_key('y');   // "Do you really want to quit?": in the museum she dies
     EXPECT_EQ(key('Q'), 0) << "the game is left";
     EXPECT_EQ(REAL_QUIT, -1);
 }
