@@ -437,7 +437,8 @@ int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // 1 wh
 
 struct UiScreens {
     void (*quit_screen)(const char *text);     // the fatal exit's text and key, the window's place, sound off
-    void (*death)(const char *text);           // the death screen
+    void (*death_scene)();                     // death: the screen fades out, the death music starts
+    void (*memorial)(int slot);                // the memorial page of a slot (-1 none) until a key
     void (*help)();                            // the keyboard commands
     void (*map_view)();                        // the map of known areas
     void (*wizard)();                          // the developer console
@@ -456,12 +457,13 @@ struct UiScreens {
 };
 
 // The fatal exit: the text goes to "loader.deb" and the error stream, the screen shows it and waits
-// for a key, and the program ends. When set, the hook has the text first; the fuzz targets' hook
+// for a key, and the program ends: with status 1 for a text (an error), 0 for the empty text. When set, the hook has the text first; the fuzz targets' hook
 // throws, so a refused input ends that one input instead of the program; the game never sets it.
 [[noreturn]] void oxa_quit(const char *text);
 extern void (*oxa_quit_hook)(const char *text);
 
-void ui_death_screen(const char *text);
+void ui_death_scene();
+void ui_memorial_page(int slot);
 void HelpScreen();
 void MapView();
 void Wizard();

@@ -18,11 +18,16 @@ void oxa_quit(const char *text) {
     // Said on the error stream too: a message that cannot be drawn is never lost.
     if (text[0]) fprintf(stderr, "%s\n", text);
     if (ui.screens.quit_screen) ui.screens.quit_screen(text);
-    exit(0);
+    // A fatal error ends with a failing status; the farewell's empty text is an ordinary end.
+    exit(text[0] ? 1 : 0);
 }
 
-void ui_death_screen(const char *text) {
-    if (ui.screens.death) ui.screens.death(text);
+void ui_death_scene() {
+    if (ui.screens.death_scene) ui.screens.death_scene();
+}
+
+void ui_memorial_page(int slot) {
+    if (ui.screens.memorial) ui.screens.memorial(slot);
 }
 
 void HelpScreen() {

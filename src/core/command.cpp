@@ -1,6 +1,7 @@
 // src/core/command.cpp -- the command reader: housekeeping before the key, the key's pre-processing
 // and the fixed order in which keys are tested.
 #include "core/command.h"
+#include "core/ancestors.h"
 #include "core/loader.h"
 
 #include "activities/actions.h"
@@ -94,8 +95,25 @@ static int housekeeping(int &scenario_ran) {
     return 1;
 }
 
-// Leaves the game with the character saved; 0 when the player stays. Ctrl+S (flag 1) saves at once.
-// A save that fails keeps the game running (the note said why), so the player can try again.
+int Character_Saved = 0;
+
+// The quit ends in death: she "quit living".
+static int quit_dying(int closed) {
+    Plr.death_cause = DEATH_QUIT;
+    PlayerDeath();
+    FLIP_map_OFF();
+    if (closed) EXIT_CLOSE_GAME = 1;
+    return 1;
+}
+
+static int quit_cancelled() {
+    Note("#Quit cancelled, the gameplay continues.");
+    return 0;
+}
+
+// Leaves the game: with the character saved, or dead (quitting without a save, and always in the
+// museum); 0 when the player stays. Ctrl+S (flag 1) saves at once. A save that fails keeps the game
+// running (the note said why), so the player can try again; the close button then ends nothing.
 int Quit(int flag) {
     if (flag) {
         if (!Save(SAVE_EXPLICIT)) return 0;
@@ -103,18 +121,28 @@ int Quit(int flag) {
         return 1;
     }
     const int closed = CLOSE_WINDOW;
-    CLOSE_WINDOW = XOUT_OK = EXIT_CLOSE_GAME = 0;
-    Note("#You are about to quit playing and save your character.");
-    // A window closed again while the question stands has nobody behind it: the game is saved.
-    if (!KyllaEi("Are you sure?") && !(closed && CLOSE_WINDOW)) {
-        Note("#Quit cancelled, the gameplay continues.");
-        return 0;
+    Character_Saved = CLOSE_WINDOW = XOUT_OK = EXIT_CLOSE_GAME = 0;
+    Note(PELIMUSEO_EDIT ? "#You are about to quit playing." : "#You are about to quit playing and save your character.");
+    // A window closed again while the question stands has nobody behind it: the game is left, and
+    // the questions after it, unanswered, save it.
+    if (!KyllaEi("Are you sure?") && !(closed && CLOSE_WINDOW)) return quit_cancelled();
+    CLOSE_WINDOW = 0;
+    if (PELIMUSEO_EDIT) {
+        Note("!Your character can not be saved in this museum version of the game.");
+        if (!KyllaEi("Do you really want to quit?")) return quit_cancelled();
+        return quit_dying(closed);
+    }
+    if (!KyllaEi("Save your character?")) {
+        Note("!Your character will die if you don't save now!");
+        if (KyllaEi("Do you wish to die?")) return quit_dying(closed);
     }
     CLOSE_WINDOW = 0;
     if (!Save(SAVE_EXPLICIT)) {
         Note("#The gameplay continues.");
         return 0;
     }
+    Character_Saved = 1;
+    Pause();
     FLIP_map_OFF();
     REAL_QUIT = -1;
     if (closed) EXIT_CLOSE_GAME = 1;
@@ -164,9 +192,9 @@ int PlayerAction() {
 
     // The quit question sees the closed window: it saves and leaves when nobody answers it.
     const int r = command_dispatch(key, ctrl, typed_ahead);
-    if (CLOSE_WINDOW && !closed) {
+    if (CLOSE_WINDOW && !closed && REAL_QUIT != -1) {
         // The window was closed inside another command: the game is saved before the program ends;
-        // a save that fails keeps the game running.
+        // a save that fails keeps the game running. A character who died in it is never saved again.
         if (Save(SAVE_EXPLICIT)) EXIT_CLOSE_GAME = 1;
         CLOSE_WINDOW = 0;
     }

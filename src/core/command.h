@@ -18,9 +18,10 @@ enum {
 };
 
 int PlayerAction();                // 1 play on, 0 the turn loop ends
-// Leaves the game with the character saved: 0 asks first, 1 saves at once. Non-zero when the game
-// is left; a save that fails keeps it running.
+// Leaves the game: 0 asks first (save, or die without a save; in the museum quitting is dying), 1
+// saves at once. Non-zero when the game is left; a save that fails keeps it running.
 int Quit(int mode);
+extern int Character_Saved;        // the last quit saved the character
 void command_reset();              // per-game
 
 // The command of one key after the housekeeping; `ctrl` says Ctrl was held and `typed_ahead`

@@ -211,7 +211,7 @@ void daily_maintenance() {
     QuestExpirationMaintenance();
     if (Plr.starvation > 99) {
         plr_set_deathcause(DEATH_STARVATION);
-        PlayerDeath("");
+        PlayerDeath();
         return;
     }
     Plr.day_counter2++;

@@ -58,8 +58,3 @@ void var_clear() {
     spend_reset();
     picker_reset();
 }
-
-void PlayerDeath(const char *text) {
-    ui_death_screen(text);
-    REAL_QUIT = -1;
-}

@@ -19,8 +19,8 @@ int donabox();
 void debug_koord(const char *text);
 void var_clear();
 
-// The player is dead: the game ends and the outer loop goes back to the start menu.
-void PlayerDeath(const char *text);
+// The player is dead (core/ancestors.h): callers set the cause of death in the record first.
+void PlayerDeath();
 
 // The game loader and the turn loop of a chosen character.
 int loader();                      // 0 play, -1 back to the menu

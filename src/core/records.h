@@ -136,7 +136,9 @@ struct PlayerStruct {
         int32_t hunger;                        //       (the body's hunger figure)
     };
     int32_t  thirst;                           // 2540: 0 none
-    uint8_t  pad2544[128];
+    uint8_t  pad2544[4];
+    float    distance_km;                      // 2548: kilometres journeyed
+    uint8_t  pad2552[120];
     uint32_t day_counter2;                     // 2672: second day counter
     uint8_t  pad2676[20];
     uint8_t  facing;                           // 2696
@@ -194,7 +196,12 @@ struct PlayerStruct {
     int32_t  save_version;                     // 4632
     uint8_t  pad4636[320];
     uint32_t ritual_marks[10];                 // 4956
-    uint8_t  pad4996[40];
+    uint8_t  pad4996[24];
+    // The death fields: a harmer is a creature's social id or a cause code (-99 blood loss, ...).
+    int32_t  bleed_harmer;                     // 5020: the harmer that started the bleeding; 0 none
+    int32_t  faint_cause;                      // 5024: 0 none, -99 fainted from blood loss, else the harmer
+    int32_t  killer;                           // 5028: 0 none, -99 blood loss, else the harmer
+    int32_t  death_cause;                      // 5032: the cause of death (core/ancestors.h)
     uint8_t  view_restriction;                 // 5036
     uint8_t  shield_guard;                     // 5037
     uint8_t  pad5038[574];
@@ -296,6 +303,11 @@ static_assert(offsetof(PlayerStruct, air_temperature) == 4624, "Plr layout");
 static_assert(offsetof(PlayerStruct, upgrade_cleared) == 4628, "Plr layout");
 static_assert(offsetof(PlayerStruct, save_version) == 4632, "Plr layout");
 static_assert(offsetof(PlayerStruct, ritual_marks) == 4956, "Plr layout");
+static_assert(offsetof(PlayerStruct, distance_km) == 2548, "Plr layout");
+static_assert(offsetof(PlayerStruct, bleed_harmer) == 5020, "Plr layout");
+static_assert(offsetof(PlayerStruct, faint_cause) == 5024, "Plr layout");
+static_assert(offsetof(PlayerStruct, killer) == 5028, "Plr layout");
+static_assert(offsetof(PlayerStruct, death_cause) == 5032, "Plr layout");
 static_assert(offsetof(PlayerStruct, view_restriction) == 5036, "Plr layout");
 static_assert(offsetof(PlayerStruct, shield_guard) == 5037, "Plr layout");
 static_assert(offsetof(PlayerStruct, spirit_customs) == 5612, "Plr layout");

@@ -92,7 +92,7 @@ void player_dies(int cause) {
     snprintf(line, sizeof line, "&You are dead: %s.", harmer(cause, 10));
     DISABLE_NOTES = 0;
     say(line);
-    PlayerDeath(line);
+    PlayerDeath();
 }
 
 // The player falls prone (the fighting rules have their own for every body).

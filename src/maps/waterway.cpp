@@ -35,7 +35,7 @@
 #include <cstring>
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_HAUL = 9 };
-enum { DEATH_DROWNED = -100, PLR_DEATHCAUSE = 5032 };   // the cause-of-death field of the player record
+enum { DEATH_DROWNED = -100 };   // the cause of death of drowning
 
 // ---- services of other modules ------------------------------------------------------------------
 
@@ -140,9 +140,8 @@ static int swim_effort(int result, int x, int y) {
 static void drown() {
     Pause();
     Note(":You sink under water not being able to struggle your way back to the surface.");
-    const int32_t cause = DEATH_DROWNED;
-    memcpy((char *)&Plr + PLR_DEATHCAUSE, &cause, sizeof cause);
-    PlayerDeath("You drowned.");
+    Plr.death_cause = DEATH_DROWNED;
+    PlayerDeath();
 }
 
 static void set_mode(int mode) {

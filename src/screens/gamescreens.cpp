@@ -4,8 +4,6 @@
 #include "presentation/screen.h"
 #include "presentation/show.h"
 
-// The game ends here: the screens that follow (the start menu first) are drawn without the map.
-void death_screen(const char *) { FLIP_map_OFF(); }
 void wizard_screen() {}
 void profile_screen(int) {}
 int help_options_screen() { return menusel_Gameoptions(); }

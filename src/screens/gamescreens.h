@@ -1,7 +1,6 @@
 // src/screens/gamescreens.h -- the game screens the command reader opens.
 #pragma once
 
-void death_screen(const char *text);
 void help_screen();
 void map_view_screen();            // the map of known areas
 void wizard_screen();              // the developer console

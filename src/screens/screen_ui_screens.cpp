@@ -2,6 +2,7 @@
 #include "presentation/screen_ui.h"
 
 #include "base/ui.h"
+#include "screens/ancestors.h"
 #include "screens/creation.h"
 #include "screens/gameinfo.h"
 #include "screens/gamescreens.h"
@@ -12,7 +13,8 @@
 
 void screen_ui_screens(UiScreens &t) {
     t.quit_screen = quit_screen;
-    t.death = death_screen;
+    t.death_scene = death_scene_screen;
+    t.memorial = death_page_screen;
     t.help = help_screen;
     t.map_view = map_view_screen;
     t.wizard = wizard_screen;

@@ -10,6 +10,7 @@
 #include "presentation/listwidget.h"
 #include "presentation/windows.h"
 #include "screens/infoscreens.h"
+#include "screens/ancestors.h"
 #include "screens/loadchar.h"
 #include "screens/setup.h"
 #include "worldgen/kartta_main.h"
@@ -147,7 +148,7 @@ static void MakeStartList() {
     LIST_Entry(0, "CREATE A CHARACTER");
     if (PELIMUSEO_EDIT) LIST_Entry(-1, "");
     else LIST_Entry(0, "SETUP");
-    LIST_Entry(-1, "");   // ANCESTORS
+    LIST_Entry(0, "ANCESTORS");
     LIST_Entry(0, "ABOUT");
     LIST_Entry(0, "CREDITS");
     if (!PELIMUSEO_EDIT) LIST_Entry(0, "QUIT");
@@ -209,6 +210,12 @@ void Oxa_Start() {
             restore_page();
             MakeStartList();
             if (CharacterFile[0]) return;
+        }
+        if (row == ROW_ANCESTORS) {
+            save_page();
+            Ancestors(-1);
+            restore_page();
+            MakeStartList();
         }
         if (row == ROW_LOAD) {
             save_page();

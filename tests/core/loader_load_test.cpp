@@ -145,7 +145,7 @@ TEST_F(LoaderTest, Version317IsRefusedWithItsMessageAndTheFolderKept) {
         edit_record([&](PlayerStruct &p) { p.save_version = version; });
         const std::vector<uint8_t> record = read("AINO.OXS");
         leave_to_menu();
-        EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0),
+        EXPECT_EXIT(loader(), ::testing::ExitedWithCode(1),
                     "Can't migrate! This savegame needs a remedy. Report the issue at forums or by e-mail.");
         EXPECT_EQ(read("MARKER.DAT"), markers) << version << ": the refused load cleared the marker file";
         EXPECT_EQ(read("AINO.OXS"), record) << version;
@@ -239,9 +239,9 @@ TEST_F(LoaderTest, ShortCharacterFileIsRefusedAndLeavesNothingBehind) {
 
 TEST_F(LoaderTest, MissingCharacterOrObjectFileEndsTheProgram) {
     remove(path("AINO.OBJ").c_str());
-    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0), "Couldn't open object data!");
+    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(1), "Couldn't open object data!");
     remove(path("AINO.OXS").c_str());
-    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(0), "Wrong character file specified");
+    EXPECT_EXIT(loader(), ::testing::ExitedWithCode(1), "Wrong character file specified");
 }
 
 TEST_F(LoaderTest, ShortObjectFileLeavesTheRecordsPastItsEndEmpty) {

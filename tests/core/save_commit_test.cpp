@@ -419,7 +419,7 @@ TEST_F(LoaderTest, RefusedLoadOfAHalfWorldLeavesTheFolderAsItWas) {
             atexit(report_folder);
             loader();
         },
-        ::testing::ExitedWithCode(0), "damaged.*folder unchanged");
+        ::testing::ExitedWithCode(1), "damaged.*folder unchanged");
 
     // The world's good copy brings the character back.
     write("WORLD.DAT", world.data(), world.size());

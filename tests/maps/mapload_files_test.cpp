@@ -90,10 +90,10 @@ TEST_F(MapLoadTest, ShortWorldPoolIsReadAsFarAsItsRecordsAreWhole) {
 }
 
 TEST_F(MapLoadTest, MissingOrShortWorldFileEndsTheProgram) {
-    EXPECT_EXIT(GetIso(), ::testing::ExitedWithCode(0), "couldn't open .*/WORLD.DAT");
+    EXPECT_EXIT(GetIso(), ::testing::ExitedWithCode(1), "couldn't open .*/WORLD.DAT");
     std::vector<uint8_t> half(MAP_BYTES / 2, 15);
     write("WORLD.DAT", half.data(), half.size());
-    EXPECT_EXIT(GetIso(), ::testing::ExitedWithCode(0), "WORLD.DAT is damaged");
+    EXPECT_EXIT(GetIso(), ::testing::ExitedWithCode(1), "WORLD.DAT is damaged");
 }
 
 TEST_F(MapLoadTest, OtherMapNamesLoadOnlyTheClearedLayers) {

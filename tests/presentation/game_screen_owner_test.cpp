@@ -97,7 +97,7 @@ TEST_F(AinoScreens, StartMenuAfterHerDeathShowsNoMap) {
     Plr.hour = 12;
     Plr.last_upkeep_day = (uint8_t)(Plr.day == 1 ? 2 : Plr.day - 1);
     KeyFeeder f;
-    f.key(SDLK_PERIOD);
+    f.key(SDLK_PERIOD).key(SDLK_SPACE).key(SDLK_SPACE);   // the death note's pause, then her memorial page
     f.typed([] {
         TurnLoop();
         return 0;

@@ -274,10 +274,10 @@ TEST_F(ShowText, MasterGettextStartsFromTheGivenTextAndStaysInItsBuffer) {
 TEST_F(ShowText, MissingOrShortFontAndPaletteEndTheGameNamingTheFile) {
     // The font in memory is emptied first so that the farewell does not wait to be read.
     dir->write_file("OXA.FNT", std::string(100, '\1'));
-    EXPECT_EXIT((memset(FONT, 0, FONT_BYTES), load_sprites()), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT((memset(FONT, 0, FONT_BYTES), load_sprites()), ::testing::ExitedWithCode(1),
                 "couldn't open OXA.FNT");
     unlink("palette.nfo");
-    EXPECT_EXIT((memset(FONT, 0, FONT_BYTES), load_palette()), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT((memset(FONT, 0, FONT_BYTES), load_palette()), ::testing::ExitedWithCode(1),
                 "couldn't open palette.nfo");
 }
 

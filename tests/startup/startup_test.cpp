@@ -128,7 +128,7 @@ TEST(Startup, MissingFontEndsWithAClearMessage) {
     TempDir dir;
     lay_out_working_folder(dir);
     remove("OXA.FNT");
-    EXPECT_EQ(run_child([] { oxa_startup(); _exit(7); }), 0);
+    EXPECT_EQ(run_child([] { oxa_startup(); _exit(7); }), 1) << "a fatal exit fails";
     EXPECT_NE(dir.read_file("loader.deb").find("couldn't open"), std::string::npos);
 }
 
@@ -136,7 +136,7 @@ TEST(Startup, ShortPaletteEndsWithAClearMessage) {
     TempDir dir;
     lay_out_working_folder(dir);
     dir.write_file("palette.nfo", std::string(100, '\0'));
-    EXPECT_EQ(run_child([] { oxa_startup(); _exit(7); }), 0);
+    EXPECT_EQ(run_child([] { oxa_startup(); _exit(7); }), 1) << "a fatal exit fails";
     EXPECT_NE(dir.read_file("loader.deb").find("couldn't open"), std::string::npos);
 }
 
