@@ -40,23 +40,6 @@ void Healing() { plain_answer("I can't tend to you now."); }
 void ITEMPICK_deliver() { plain_answer("Keep it. I have no need for anything now."); }
 void NPCpuhe_tilaus() { plain_answer("It isn't ready yet."); }
 
-// ---- companions: stands in until the companions land ----
-int compchat(int, int, int) { return 0; }
-void CrTalk_Ryhmaelama(int) { say_chatmsg("TALK_COMPANION"); }
-void CrTalk_Puuha() {}
-void Alusta_Puheenaihe_KOMENNA() { plain_answer("I won't take orders from you now."); }
-void Alusta_Puheenaihe_VARVAA() { plain_answer("I can't come along with you now."); }
-int CompanionRecruitChat() {
-    plain_answer("Let's talk about it some other time.");
-    return 0;
-}
-void PARSE_Kumppani(int, uint32_t, uint32_t) { plain_answer("I can't come along with you now."); }
-void ReturnLoanedItems() {}
-void NPCTALK_yhteiselo_ohi() { plain_answer("Let's talk about it some other time."); }
-void CrTalk_weaponskills() { plain_answer("I'd rather not talk about that now."); }
-void CrTalk_skills() { plain_answer("I'd rather not talk about that now."); }
-int tell_stay(int) { return 0; }
-
 // ---- pets and animals for sale: stands in until the pets land ----
 int Animal[ANIMALS_FOR_SALE];
 char AnimalDesc[ANIMALS_FOR_SALE][100];
