@@ -44,7 +44,6 @@
 #include "worldgen/worldgen.h"
 
 char mietelause[200];
-void (*companion_speech_log)(const char *text) = nullptr;
 
 enum { TASK_COMPANION_JOINED = 20, STATE_BUSY = 64, CRAFTSMAN = 580 };
 
@@ -63,9 +62,7 @@ static bool lent(int obj) { return obj > 0 && (ObjToItem(obj).status & ITEM_LENT
 
 // The person talked to says a line; an empty text says nothing.
 static void say(const char *text) {
-    if (!text || !text[0]) return;
-    if (companion_speech_log) companion_speech_log(text);
-    CrTalk(text);
+    if (text && text[0]) CrTalk(text);
 }
 
 static void offer(const char *words, const char *tag) {
@@ -737,11 +734,5 @@ int compchat(int cre, int, int range) {
     }
 }
 
-// ---- the quest talk's reputation check: until the quest talk lands ----
-int reprefusal(int minlevel) {
-    if (TARGET_REPSUMMARY.overall >= minlevel) return 0;
-    char line[MSGBUF_SIZE];
-    copy_bounded(line, sizeof line, CHATMSG("LOWREP_REFUSAL"));
-    say(line);
-    return 1;
-}
+// ---- the quest talk's reputation check: until the quest talk lands (its refusal is not said) ----
+int reprefusal(int minlevel) { return TARGET_REPSUMMARY.overall < minlevel; }

@@ -46,8 +46,5 @@ void compcom_splitboard(int cre);
 void compcom_butcher(int cre);
 void compcom_roast(int cre);
 
-// 1 when the overall reputation is below minlevel; the refusal is said.
+// 1 when the overall reputation is below minlevel.
 int reprefusal(int minlevel);
-
-// A headless run hears what a companion says in a talk through this log as well.
-extern void (*companion_speech_log)(const char *text);

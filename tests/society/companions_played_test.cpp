@@ -30,18 +30,24 @@
 
 namespace {
 
-std::string heard;                 // every line spoken, in talk or aloud
+std::string heard;                 // every word drawn, and every line spoken aloud
+void (*screen_line)(int, int, const char *, UiColour, int);
+void record_line(int x, int y, const char *text, UiColour colour, int style) {
+    heard += text;   // each word carries the blank after it
+    if (screen_line) screen_line(x, y, text, colour, style);
+}
 
 class CompanionPlayed : public oxatest::PlayingTest {
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
         heard.clear();
-        companion_speech_log = [](const char *text) { heard += std::string(text) + "|"; };
+        screen_line = ui.redraw.text_line;
+        ui.redraw.text_line = record_line;
         people_speech_log = [](int, const char *, const char *text) { heard += std::string(text) + "|"; };
     }
     void TearDown() override {
-        companion_speech_log = nullptr;
+        ui.redraw.text_line = screen_line;
         people_speech_log = nullptr;
         PlayingTest::TearDown();
     }
@@ -86,7 +92,10 @@ protected:
         command({SDLK_RETURN});
         command({SDLK_SPACE, SDLK_PERIOD});
         if (bigmap()) return -1;
-        const int n = oxatest::villager_beside_her((int)Mapinfo_socID(v.x, v.y));
+        // A man of the village: its women, healers and craftsmen do not leave it.
+        const int n = oxatest::villager_beside_her((int)Mapinfo_socID(v.x, v.y), [](const CreatureStruct &c) {
+            return (c.role == 0 || c.role == 12) && c.speciescode != 580;
+        });
         if (n < 0) return -1;
         for (int i = 0; i < DATA_MAX; i++) {
             const int c = (int)Data[i].id - CRE_DATAID;

@@ -19,13 +19,14 @@
 
 namespace {
 
-std::string heard;                 // what the people said, in talk or aloud, one line after another
+std::string heard;                 // what the people said, in talk word by word or aloud
 std::vector<std::string> notes;
 
 class Companions : public VillageTest {
 protected:
     oxatest::NoScreen *noscreen = nullptr;
     void (*screen_note)(const char *, const char *, uint8_t, uint8_t, uint8_t, const char *) = nullptr;
+    void (*screen_line)(int, int, const char *, UiColour, int) = nullptr;
     static constexpr int NPC = 1;
     CreatureStruct as_made{};      // the villager as SetUp made him
     uint8_t kept_disable_notes = 0;
@@ -43,7 +44,8 @@ protected:
         MSG_forget_index();
         heard.clear();
         notes.clear();
-        companion_speech_log = [](const char *text) { heard += std::string(text) + "|"; };
+        screen_line = ui.redraw.text_line;
+        ui.redraw.text_line = [](int, int, const char *word, UiColour, int) { heard += word; };
         people_speech_log = [](int, const char *, const char *text) { heard += std::string(text) + "|"; };
         screen_note = ui.notes.note;
         ui.notes.note = [](const char *note, const char *, uint8_t, uint8_t, uint8_t, const char *) { notes.push_back(note); };
@@ -64,7 +66,7 @@ protected:
     }
     void TearDown() override {
         DISABLE_NOTES = kept_disable_notes;
-        companion_speech_log = nullptr;
+        ui.redraw.text_line = screen_line;
         people_speech_log = nullptr;
         ui.notes.note = screen_note;
         ui_script_clear();
@@ -234,6 +236,12 @@ TEST_F(Companions, ARecruitWantsFoodAndWeaponsByItsKind) {
             EXPECT_TRUE(said(k.wants)) << heard;
             EXPECT_TRUE(offered("[DELIVER]") && offered("[RECRUIT CLEAR]"));
             EXPECT_TRUE(Cre[NPC].partyflags & CW_AGREED);
+            // Asked again, he remembers the company agreed on.
+            heard.clear();
+            Start_Conversation(1);
+            const bool work = !strcmp(k.tag, "[RECRUIT WORK]");
+            EXPECT_TRUE(said(work ? "we talked about me working for you" : "we talked about me hunting with you")) << heard;
+            EXPECT_TRUE(said(k.wants)) << heard;
         }
         int stock_left = 0;
         for (int s = 0; s < CRE_PACK; s++) stock_left += Cre[NPC].pack[s] && (Cre[NPC].packbits[s] & PACK_STOCK);
