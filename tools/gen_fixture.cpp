@@ -587,20 +587,6 @@ static void lay_shovel_beside_her(const PlayerStruct &player, DataStruct *pool) 
     d->day = (uint16_t)player.daynumber;
 }
 
-// Bread for a journey beside her bow: thirty loaves, enough with her own food to send a hired
-// hunter off for a week.
-static void lay_bread_for_a_journey(const PlayerStruct &player, DataStruct *pool) {
-    const int row = object("Rye bread", 1);
-    DataStruct *d = free_record(pool);
-    if (!d || row <= 0) return;
-    d->x = (uint16_t)SPOT_X;
-    d->y = (uint16_t)(SPOT_Y + 1);
-    d->type = DT_ITEM;
-    d->id = (uint32_t)row;
-    d->count = 30;
-    d->day = (uint16_t)player.daynumber;
-}
-
 bool lay_things_on_her_local_map() {
     OXA_NODELAY = 1;
     if (!getcwd(OxaPath, sizeof OxaPath)) return false;
@@ -636,7 +622,6 @@ bool lay_things_on_her_local_map() {
         return false;
     }
     lay_shovel_beside_her(Plr, Data);
-    lay_bread_for_a_journey(Plr, Data);
     companyzoomcheck(0);   // her dog goes up with her, as the zoom key's check sends it
     ExitEnviron(PlayerX, PlayerY, 1);
     if (!LOAD_MAP || GetMappie(0) != 1 || !bigmap()) {
