@@ -17,6 +17,9 @@
 // the day it was first met.
 // The tile name at 694 stops at 706, where the abundance word begins: it holds at most 11
 // characters and its terminator.
+// Recruiting keeps its byte, the day of a first ask and the willingness figure in what were spare
+// bytes 671..676; the wage shortfall and the value of a companion's things when hired are the two
+// floats at 1368 and 1372.
 struct CreatureStruct {
     uint8_t  kind;             // 0 empty slot, 1 human, ..., 50 spirit
     uint8_t  role;
@@ -185,7 +188,11 @@ struct CreatureStruct {
     uint8_t  pad632[4];
     uint32_t mainflags;        // 636
     uint8_t  pad640[8];
-    uint8_t  spare2[32];       // 648
+    uint8_t  spare2[23];       // 648: what the creatures' life keeps (creatures/lifeask.h)
+    uint8_t  recruitbits;      // 671: 4 never joins the player, 64 "later": asks her to wait
+    uint32_t firsttalkday;     // 672: the day a "later" person was first asked to come along
+    uint8_t  willingness;      // 676: 0 not drawn yet; below 2 it won't come along
+    uint8_t  spare3[3];        // 677
     uint32_t craftproduct;     // 680: the craft order: the object ordered
     uint32_t craftvalue[2];    // 684: its two further words
     uint8_t  craftstate;       // 692: 0 none, 1 being made, 2 ready
@@ -248,8 +255,8 @@ struct CreatureStruct {
     int32_t  raider;           // 1356
     int32_t  enemy;            // 1360: -1 the player, -1000 none
     int32_t  killer;           // 1364
-    uint32_t compdebt;         // 1368
-    uint32_t compdebtday;      // 1372
+    float    compdebt;         // 1368: a companion's wage shortfall at the last reckoning
+    float    hirevalue;        // 1372: the value of what it carried when hired
     float    bodytemp;         // 1376
     uint32_t turnstate;        // 1380
 };
@@ -350,6 +357,10 @@ static_assert(offsetof(CreatureStruct, fur) == 619, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mainwords) == 620, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, mainflags) == 636, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, spare2) == 648, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, recruitbits) == 671, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, firsttalkday) == 672, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, willingness) == 676, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, spare3) == 677, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, craftproduct) == 680, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, craftstate) == 692, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, craftflags) == 693, "CreatureStruct layout");
@@ -400,6 +411,7 @@ static_assert(offsetof(CreatureStruct, raider) == 1356, "CreatureStruct layout")
 static_assert(offsetof(CreatureStruct, enemy) == 1360, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, killer) == 1364, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, compdebt) == 1368, "CreatureStruct layout");
+static_assert(offsetof(CreatureStruct, hirevalue) == 1372, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, bodytemp) == 1376, "CreatureStruct layout");
 static_assert(offsetof(CreatureStruct, turnstate) == 1380, "CreatureStruct layout");
 

@@ -7,7 +7,7 @@
 
 #include "creatures/creatures.h"
 
-// Bytes of the spare block (648..679) that the creatures' life keeps; a builder clears them all.
+// Bytes of the spare block (648..670) that the creatures' life keeps; a builder clears them all.
 enum {
     SPARE_FENCEBUMPS = 0,          // fences a person bumped into in a row; 255 stays
     SPARE_OPENSDOORS = 1,          // non-zero: opens doors

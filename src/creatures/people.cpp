@@ -273,7 +273,7 @@ void unjoin_npc(int n) {
     makepersonal_NPCitems(n, 0);
     uint32_t w = compword(n) | CF_LEFTPARTY;
     if (CompanionInvDebt(n, 0) == 0) {
-        c.compdebt = c.compdebtday = 0;
+        c.compdebt = c.hirevalue = 0;
         cre_spare(c, SPARE_PREPAID) = 0;
         w &= ~CF_OWING;
     } else {

@@ -1,6 +1,7 @@
 // src/society/chat.cpp -- the talk: choosing whom to talk to, the chat-mode menu, the option loop with
 // its lines for the player, and the talks that people open themselves. Each mode's opening and each
-// line's command tag are in chattags.cpp; the topics themselves in chat_topics.cpp.
+// line's command tag are in chattags.cpp; the topics themselves in files of their own (questtalk,
+// companions, pets, robbery).
 #include "society/chat.h"
 
 #include <cstdio>

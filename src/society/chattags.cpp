@@ -156,7 +156,7 @@ void Start_Conversation(int again) {
         case CHAT_HELP:
             if (c->partyflags & PF_HIRED) {
                 char line[200];
-                snprintf(line, sizeof line, "So, we talked about me %s... Right?", YhteiselamanTeksti((int)c->compterms));
+                snprintf(line, sizeof line, "So, we talked about me %s... Right?", YhteiselamanTeksti((int)c->partyflags));
                 CrTalk(line);
                 CompanionRecruitChat();
             } else if (Chat_Mode == CHAT_HELP) {

@@ -26,6 +26,7 @@
 #include "maps/sight.h"
 #include "maps/worldsearch.h"
 #include "society/chat.h"
+#include "society/chat_topics.h"
 #include "society/reputation.h"
 #include "society/talkscreen.h"
 #include "society/village.h"
@@ -157,10 +158,6 @@ const char *chats_MeetGapRemark(int n, int days) {
     if (days > 4) return CHATMSG("GREET_LONG_TIME");
     return "";
 }
-
-// A companion's talk about how it fares with the player. Until the companion talk lands it says
-// nothing.
-static void CrTalk_Ryhmaelama(int) {}
 
 void NPCpuhe_tervehdys(const char *tags) {
     const int n = Chatting_With;

@@ -226,16 +226,3 @@ float wombased_pctmod(int kind, int count) {
     if (count >= 6) share += 0.2f;
     return share;
 }
-
-int CompanionInvDebt(int n, unsigned) {
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
-    return (int)Cre[n].compdebt;
-}
-
-int NPC_riittavasti_aseita(int n, int k) {
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
-    int weapons = Cre[n].wielded ? 1 : 0;
-    for (int i = 0; i < CRE_PACK; i++)
-        if (Cre[n].pack[i] && ObjToItem(Cre[n].pack[i]).type == IT_WEAPON) weapons++;
-    return weapons >= k;
-}

@@ -221,7 +221,7 @@ TEST_F(People, ALeavingCompanionOwesOrNot) {
     EXPECT_TRUE(Cre[1].memberbits & MB_GOHOME);
     EXPECT_EQ(Cre[1].leftday, Plr.daynumber);
     Cre[1].partyflags = PF_COMPANION;
-    Cre[1].compdebt = 40;
+    Cre[1].hirevalue = 40;   // hired with 40 worth of things, now carrying nothing
     unjoin_npc(1);
     EXPECT_TRUE(compword(1) & CF_OWING);
 }

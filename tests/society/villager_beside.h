@@ -9,11 +9,13 @@
 
 namespace oxatest {
 
-// A grown villager of the society, moved onto a free square beside her; -1 when none.
-inline int villager_beside_her(int soc) {
+// A grown villager of the society, moved onto a free square beside her; -1 when none. `fits`, when
+// given, chooses among them.
+inline int villager_beside_her(int soc, bool (*fits)(const CreatureStruct &) = nullptr) {
     for (int n = 0; n < CRE_COUNT; n++) {
         CreatureStruct &c = Cre[n];
         if (c.kind != CK_HUMAN || c.community != (uint32_t)soc || c.mode == CM_CARCASS || c.role == 15) continue;
+        if (fits && !fits(c)) continue;
         int dp = -1;
         for (int i = 0; i < DATA_MAX && dp < 0; i++)
             if (Data[i].type == DT_CREATURE && Data[i].id == (uint32_t)(CRE_DATAID + n)) dp = i;
