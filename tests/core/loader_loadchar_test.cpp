@@ -40,7 +40,7 @@ TEST(LoadCharacter, ListsOnlyFoldersHoldingTheirOwnCharacterFile) {
     EXPECT_STREQ(rows[0].folder, "ALPHA");
     EXPECT_STREQ(rows[0].name, "alpha");
     EXPECT_STREQ(rows[1].folder, "BETA");
-    EXPECT_STREQ(rows[1].name, "Beta the Type") << "the 13 characters of the name field as typed";
+    EXPECT_STREQ(rows[1].name, "Beta the Typ") << "the name field holds 12 letters and their end";
     EXPECT_STREQ(rows[2].folder, "SHORT");
     EXPECT_STREQ(rows[2].name, "SHORT");
 }

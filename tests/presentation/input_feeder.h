@@ -6,8 +6,8 @@
 // makes before it reads again (the turn loop drops pending events once a new map is loaded), and a
 // busy machine made that happen now and then. A reader that only peeks at the queue without sleeping
 // gets the next key once the queue has stood empty for a while. When its keys are used up and the
-// queue stays empty for three seconds, it closes the window so that no test can hang (a busy machine
-// may take a while over the last key).
+// reader has waited for more for three seconds, it closes the window so that no test can hang (a busy
+// machine may take a while over the last key).
 #pragma once
 #include "common/keys.h"
 #include "core/oxa.h"
@@ -162,7 +162,14 @@ private:
             }
         }
         if (!wait_taken()) return;
-        for (int i = 0; i < 1500 && !done_; i++) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        // The window closes once the reader has gone back to waiting for keys and stood there for three
+        // seconds: a game still busy with the last command (a long task on a loaded machine) is let
+        // finish. A reader that only peeks is given twenty seconds.
+        const unsigned last_at = input_waits_begun();
+        for (int i = 0; i < 10000 && !done_; i++) {
+            if (i >= 1500 && input_waits_begun() != last_at) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
         if (done_) return;
         SDL_Event q{};
         q.type = SDL_QUIT;
