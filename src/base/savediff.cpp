@@ -34,7 +34,7 @@ struct Mapping {
     const unsigned char *bytes;
     unsigned long used;
 };
-Mapping mappings[8];
+Mapping mappings[16];
 unsigned long mapping_clock;
 }  // namespace
 
