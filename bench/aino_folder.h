@@ -21,8 +21,10 @@ namespace oxabench {
 struct AinoFolder {
     std::string path, previous;
     AinoFolder() {
-        char tmpl[] = "/tmp/oxabench-XXXXXX";
-        path = mkdtemp(tmpl) ? tmpl : "/tmp";
+        // Under $TMPDIR when it is set (another disk or file system), else under /tmp.
+        const char *dir = getenv("TMPDIR");
+        std::string tmpl = std::string(dir && dir[0] ? dir : "/tmp") + "/oxabench-XXXXXX";
+        path = mkdtemp(&tmpl[0]) ? tmpl : "/tmp";
         char cwd[4096];
         previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
         const std::string run = OXA_RUN_DIR;

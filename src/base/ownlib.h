@@ -5,7 +5,37 @@
 #include <cstdio>
 
 // ---- random numbers: one shared stream (the C library's rand) ----
-int random(int n);                 // 0 .. n-1, by the redraw rule; random(0) is 0 and draws nothing
+// The stream's state lives in src/base/ownlib_random.cpp; a draw is made inline, so that a draw from a
+// fixed range costs no division. rand() draws from the same stream.
+namespace oxa_rand {
+enum { DEG = 31, SEP = 3 };
+extern int32_t state[DEG];
+extern int front, rear;
+extern bool seeded;
+void seed(unsigned s);
+inline int32_t next() {
+    if (!seeded) seed(1);   // an unseeded stream starts as if seeded with 1
+    const uint32_t v = (uint32_t)state[front] + (uint32_t)state[rear];
+    state[front] = (int32_t)v;
+    if (++front == DEG) front = 0;
+    if (++rear == DEG) rear = 0;
+    return (int32_t)(v >> 1);
+}
+}  // namespace oxa_rand
+
+// 0 .. n-1, by the redraw rule; random(0) is 0 and draws nothing. A draw is redrawn until it differs
+// from the first one, at most ten times, so that short ranges rarely repeat the same number twice;
+// the exact count of draws keeps seeded results stable.
+inline int random(int n) {
+    if (n == 0) return 0;
+    const int first = oxa_rand::next() % n;
+    int r = first;
+    for (int repeats = 0; repeats < 10; repeats++) {
+        r = oxa_rand::next() % n;
+        if (r != first) break;
+    }
+    return r;
+}
 void randomize(int seed);          // 0 seeds from the clock
 int ee_rand(int n);                // 0 .. n
 int difrand(int n);                // -n .. n

@@ -11,56 +11,31 @@
 // takes a lock for each one. `rand` and `srand` are therefore the C library's own additive generator
 // (degree 31, separation 3, seeded by the same minimal-standard steps) without the lock: every caller,
 // the game's and the libraries', still shares one stream, and a seed gives the numbers it always gave.
-namespace {
-enum { RAND_DEG = 31, RAND_SEP = 3 };
-int32_t rand_state[RAND_DEG];
-int rand_front = RAND_SEP, rand_rear = 0;
-bool rand_seeded;
+namespace oxa_rand {
+int32_t state[DEG];
+int front = SEP, rear = 0;
+bool seeded;
 
-inline int32_t rand_next() {
-    const uint32_t v = (uint32_t)rand_state[rand_front] + (uint32_t)rand_state[rand_rear];
-    rand_state[rand_front] = (int32_t)v;
-    if (++rand_front == RAND_DEG) rand_front = 0;
-    if (++rand_rear == RAND_DEG) rand_rear = 0;
-    return (int32_t)(v >> 1);
-}
-
-void rand_seed(unsigned seed) {
-    if (seed == 0) seed = 1;
-    int32_t word = (int32_t)seed;
-    rand_state[0] = word;
-    for (int i = 1; i < RAND_DEG; i++) {
+void seed(unsigned s) {
+    if (s == 0) s = 1;
+    int32_t word = (int32_t)s;
+    state[0] = word;
+    for (int i = 1; i < DEG; i++) {
         const int32_t hi = word / 127773, lo = word % 127773;
         word = 16807 * lo - 2836 * hi;
         if (word < 0) word += 2147483647;
-        rand_state[i] = word;
+        state[i] = word;
     }
-    rand_front = RAND_SEP;
-    rand_rear = 0;
-    for (int i = 0; i < RAND_DEG * 10; i++) rand_next();
-    rand_seeded = true;
+    front = SEP;
+    rear = 0;
+    seeded = true;   // before the warm-up draws, which would otherwise seed again
+    for (int i = 0; i < DEG * 10; i++) next();
 }
-}  // namespace
+}  // namespace oxa_rand
 
-extern "C" int rand(void) noexcept {
-    if (!rand_seeded) rand_seed(1);   // an unseeded stream starts as if seeded with 1
-    return rand_next();
-}
+extern "C" int rand(void) noexcept { return oxa_rand::next(); }
 
-extern "C" void srand(unsigned seed) noexcept { rand_seed(seed); }
-
-// Redraws until the draw differs from the first one, at most ten times, so that short ranges
-// rarely repeat the same number twice; the exact count of rand calls keeps seeded results stable.
-int random(int n) {
-    if (n == 0) return 0;
-    int first = rand() % n;
-    int r = first;
-    for (int repeats = 0; repeats < 10; repeats++) {
-        r = rand() % n;
-        if (r != first) break;
-    }
-    return r;
-}
+extern "C" void srand(unsigned seed) noexcept { oxa_rand::seed(seed); }
 
 void randomize(int seed) {
     if (seed != 0) {

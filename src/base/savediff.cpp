@@ -34,7 +34,7 @@ struct Mapping {
     const unsigned char *bytes;
     unsigned long used;
 };
-Mapping mappings[8];
+Mapping mappings[16];
 unsigned long mapping_clock;
 }  // namespace
 
@@ -74,21 +74,43 @@ static const unsigned char *mapped_file(const char *path, size_t size) {
     return slot->bytes;
 }
 
+// A copy of the bytes being saved kept in memory beside the file (the remembered world): it is brought
+// up to them run by run while the bytes are compared with the file anyway, so they are read once for
+// both. A block of the copy that holds the bytes already is only read, which costs far less than writing it.
+struct Mirror {
+    unsigned char *to = nullptr;
+    size_t done = 0;
+    void follow(const unsigned char *from, size_t upto) {
+        constexpr size_t BLOCK = 4096;
+        if (!to) return;
+        for (; done < upto; done += BLOCK) {
+            const size_t n = upto - done < BLOCK ? upto - done : BLOCK;
+            if (memcmp(to + done, from + done, n) != 0) memcpy(to + done, from + done, n);
+        }
+        done = upto;
+    }
+};
+
 // A changed file of the same size is compared block by block; when little of it changed, the changed
-// stretches are collected in `out` and go to the file's journal instead of a whole new file.
-constexpr size_t DIFF_BLOCK = 512, STRETCHES_MAX = 512;
-static Holds compare_file(const char *path, const void *buf, size_t size, std::vector<SaveStretch> &out) {
+// stretches are collected in `out` and go to the file's journal instead of a whole new file. The file is
+// read once: a stretch of many blocks that holds the same bytes is passed at once, and only a stretch
+// that differs is looked at block by block.
+constexpr size_t DIFF_BLOCK = 512, DIFF_RUN = 128 * DIFF_BLOCK, STRETCHES_MAX = 512;
+static Holds compare_file(const char *path, const void *buf, size_t size, std::vector<SaveStretch> &out,
+                          Mirror &mirror) {
     out.clear();
     const unsigned char *map = mapped_file(path, size);
     if (!map) return Holds::other;
     const unsigned char *old_bytes = map, *new_bytes = static_cast<const unsigned char *>(buf);
-    Holds result = Holds::same;
-    if (memcmp(map, buf, size) != 0) {
+    size_t changed = 0;
+    for (size_t run = 0; run < size; run += DIFF_RUN) {
+        const size_t run_end = size - run < DIFF_RUN ? size : run + DIFF_RUN;
+        mirror.follow(new_bytes, run_end);   // while the run is at hand
+        if (memcmp(old_bytes + run, new_bytes + run, run_end - run) == 0) continue;
         // Only a file of some size is worth taking apart; a big change is written whole.
-        result = size >= 16 * DIFF_BLOCK ? Holds::stretches : Holds::other;
-        size_t changed = 0;
-        for (size_t at = 0; result == Holds::stretches && at < size; at += DIFF_BLOCK) {
-            const size_t n = size - at < DIFF_BLOCK ? size - at : DIFF_BLOCK;
+        if (size < 16 * DIFF_BLOCK) return Holds::other;
+        for (size_t at = run; at < run_end; at += DIFF_BLOCK) {
+            const size_t n = run_end - at < DIFF_BLOCK ? run_end - at : DIFF_BLOCK;
             if (memcmp(old_bytes + at, new_bytes + at, n) == 0) continue;
             changed += n;
             if (!out.empty() && (size_t)out.back().offset + out.back().size == at)
@@ -96,14 +118,14 @@ static Holds compare_file(const char *path, const void *buf, size_t size, std::v
             else if (out.size() < STRETCHES_MAX)
                 out.push_back({(long)at, n});
             else
-                result = Holds::other;
-            if (changed > size / 8) result = Holds::other;
+                return Holds::other;
+            if (changed > size / 8) return Holds::other;
         }
     }
-    return result;
+    return out.empty() ? Holds::same : Holds::stretches;
 }
 
-bool save_write_file(const char *path, const void *buf, size_t size) {
+static bool write_file(const char *path, const void *buf, size_t size, Mirror &mirror) {
     if (!save_running()) return write_atomic(path, buf, size);
     switch (save_staged_as(path)) {
     case 0: return stage_whole(path, buf, size);
@@ -111,10 +133,23 @@ bool save_write_file(const char *path, const void *buf, size_t size) {
     default: break;
     }
     static std::vector<SaveStretch> stretches;
-    switch (compare_file(path, buf, size, stretches)) {
+    switch (compare_file(path, buf, size, stretches, mirror)) {
     case Holds::same: return true;
     case Holds::stretches: return save_write_stretches(path, buf, stretches.data(), (int)stretches.size());
     case Holds::other: break;
     }
     return stage_whole(path, buf, size);
+}
+
+bool save_write_file(const char *path, const void *buf, size_t size) {
+    Mirror none;
+    return write_file(path, buf, size, none);
+}
+
+bool save_write_file_mirrored(const char *path, const void *buf, size_t size, void *mirror) {
+    Mirror m;
+    m.to = static_cast<unsigned char *>(mirror);
+    const bool ok = write_file(path, buf, size, m);
+    m.follow(static_cast<const unsigned char *>(buf), size);   // the rest, where the file needed no comparing
+    return ok;
 }

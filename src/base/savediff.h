@@ -10,3 +10,7 @@
 // Makes `path` hold exactly the `size` bytes of `buf` once the running save commits. Outside a save the
 // file is replaced whole at once. False when a write failed (the running save is then marked failed).
 bool save_write_file(const char *path, const void *buf, size_t size);
+
+// The same, and `mirror` (`size` bytes apart from `buf`) is left holding the bytes of `buf` as well:
+// the copy of a layer kept as last saved, brought up to date in the same reading.
+bool save_write_file_mirrored(const char *path, const void *buf, size_t size, void *mirror);

@@ -179,6 +179,15 @@ static uint8_t born_this_pass[DATA_MAX];
 
 static void creature_walk();
 
+// The record types a step of the walk may act on; every other type is only passed over.
+static const struct WalkTypes {
+    bool on[256] = {};
+    WalkTypes() {
+        for (int t : {DT_SKIN, DT_ENCOUNTER, DT_WORK, DT_BOUND, DT_ITEM, DT_FIRE, DT_CREATURE, DT_TRACKS}) on[t] = true;
+    }
+    bool operator[](uint8_t t) const { return on[t]; }
+} walk_acts_on;
+
 // One pass of the creatures. A death marks the pool, which is packed only when the outermost pass
 // has ended, so the walk neither skips nor repeats a record.
 void CreatureMove() {
@@ -207,6 +216,9 @@ static void creature_walk() {
         // Free when the pass began, or freed and taken by a new record during it.
         if (born_this_pass[i] || data_filled[i]) continue;
         DataStruct &d = Data[i];
+        // Most of the pool holds plants and things lying still: a record of a type no step below
+        // acts on is passed over at once (nothing below would call or change anything for it).
+        if (!walk_acts_on[d.type] || (d.type == DT_ITEM && d.extra != 1)) continue;
         // A step may free the record and another may take its slot at once: the newcomer stands
         // elsewhere and waits for the next pass.
         const uint16_t x = d.x, y = d.y;

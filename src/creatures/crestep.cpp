@@ -212,8 +212,16 @@ void crestep_pass_begin(int end) {
     mix(Plr.daynumber);
     mix((uint64_t)(int64_t)GlobWeather.water_temp);
     // Free places give nothing to the signature or the index: the scan ends at the last one in use.
+    // Only ice holes, open water and the indexed types count: every other record is passed over at once.
+    static const struct CountedTypes {
+        bool on[256] = {};
+        CountedTypes() {
+            for (int t : {DT_ICEHOLE, DT_OPENWATER, DT_CREATURE, DT_FIRE, DT_TRAP}) on[t] = true;
+        }
+    } counted;
     for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
+        if (!counted.on[d.type]) continue;
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {
             mix((uint64_t)i);
             mix(d.type);

@@ -36,6 +36,13 @@ static int write_whole(const char *name, const void *buf, size_t size) {
     return save_write_file(path, buf, size) ? 1 : fail(name, path);
 }
 
+// As write_whole; `mirror`, a layer of MAP_BYTES, is left holding the layer's bytes too.
+static int write_whole_mirrored(const char *name, const uint8_t *layer, uint8_t *mirror) {
+    char path[1100];
+    world_path(path, sizeof path, name);
+    return save_write_file_mirrored(path, layer, MAP_BYTES, mirror) ? 1 : fail(name, path);
+}
+
 // One changed cell is written where it lies in "WORLD.DAT"; only a missing or damaged file is
 // written whole.
 static int write_world_cell(int x, int y) {
@@ -150,10 +157,10 @@ int save_playermap(const char *name) {
         snprintf(file_error, sizeof file_error, "!Couldn't store the local maps in %s.", map_charpath());
         return 0;
     }
-    int ok = write_world_files();
+    // The world and its memory are written, and their remembered copies brought up to them, in one reading.
+    int ok = write_whole_mirrored("WORLD.DAT", maailma, maailma_alltime);
+    ok = write_whole_mirrored("WORLD.PLM", maailma_memorymap, maailma_alltime_memorymap) && ok;
     ok = Tallenna_Bigmap_DATA() && ok;
-    copy_layer(maailma_alltime_memorymap, maailma_memorymap);
-    copy_layer(maailma_alltime, maailma);
     Plr.bigmap_saveday = Plr.daynumber;
     return ok;
 }

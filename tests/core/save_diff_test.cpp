@@ -178,3 +178,33 @@ TEST_F(SaveDiffTest, AFileIsComparedAsItIsNowAfterChangesInPlaceAndReplacement) 
             ASSERT_TRUE(write_atomic(names[i].c_str(), back.data(), back.size()));
         }
 }
+
+TEST_F(SaveDiffTest, AMirroredWriteLeavesTheCopyHoldingTheBytesWhateverTheFileNeeded) {
+    // The remembered copy starts apart from both the file and the new bytes; however the file is
+    // written (left out, by its changes, whole, or outside a save), the copy ends as the new bytes.
+    struct Case {
+        const char *what;
+        bool in_save;
+        size_t change_from, change_count;   // bytes flipped from here, every 97th
+    };
+    const Case cases[] = {
+        {"unchanged", true, 0, 0},
+        {"a few bytes past the first runs", true, 200000, 5},
+        {"much of it", true, 0, 3000},
+        {"outside a save", false, 1000, 3},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(write_atomic(path.c_str(), old_bytes.data(), old_bytes.size()));
+        std::vector<unsigned char> now = old_bytes, copy(old_bytes.size());
+        for (size_t k = 0; k < c.change_count; k++) now[c.change_from + 97 * k] ^= 0x11;
+        for (size_t i = 0; i < copy.size(); i++) copy[i] = (unsigned char)(i % 5 == 0 ? now[i] : i * 13 + 1);
+        if (c.in_save) save_begin();
+        ASSERT_TRUE(save_write_file_mirrored(path.c_str(), now.data(), now.size(), copy.data()));
+        if (c.in_save) {
+            ASSERT_TRUE(save_commit());
+        }
+        EXPECT_TRUE(copy == now);
+        EXPECT_EQ(read_all(path), now);
+    }
+}
