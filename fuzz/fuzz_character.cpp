@@ -81,7 +81,8 @@ static void read_folder(std::map<std::string, std::string> &out) {
 static void set_up() {
     oxafuzz::workdir();
     OXA_NODELAY = 1;
-    for (const char *f : {"linedist.arr", "NOTES.STD", "fixedpoints.txt", "weathertypeinfo.txt"}) oxafuzz::copy_asset(f);
+    for (const char *f : {"linedist.arr", "NOTES.STD", "fixedpoints.txt", "weathertypeinfo.txt", "ini_skills.txt"})
+        oxafuzz::copy_asset(f);
     oxafuzz::copy_asset_folder("messages");
     oxafuzz::copy_asset_folder("AINO");
     memset(&Plr, 0, sizeof Plr);

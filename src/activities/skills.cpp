@@ -283,13 +283,3 @@ int TYOAIKA_katevyysmod(int minutes, int percent) {
     time_note(minutes, out);
     return out;
 }
-
-// Stands in until character creation lands: a new skill takes the first empty slot at level 0.
-void GenSkill(int, const char *name) {
-    for (int s = 0; s < PLR_SKILLS; s++)
-        if (Plr.skill_name[s][0] == 0) {
-            strncpy(Plr.skill_name[s], name, PLR_SKILLNAME - 1);
-            Plr.skill_level[s] = 0;
-            return;
-        }
-}

@@ -21,7 +21,6 @@ int Skill_ML(int c, const char *name);       // level; 1000 when the player lack
 int MOVEDODGE_skill(int c);
 int Skill_MLImproved(int c, const char *name);
 int findskillpos(const char *name);          // slot, -1 none
-void GenSkill(int who, const char *name);    // a new skill in the first empty slot
 int set_skillbf(const char *name, int bit);  // slot, -1 none
 void saveskill(int c, const char *name);
 void restoreskill(int c, const char *name);

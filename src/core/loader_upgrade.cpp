@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
+#include "activities/crolls.h"
 #include "core/loader.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

@@ -1,6 +1,7 @@
 // The skills screen, as a plain choice menu of the player's skills and levels until the full
 // skills screen lands.
 #include "screens/skillscreen.h"
+#include "screens/optionscreen.h"
 
 #include "core/records.h"
 #include "presentation/menu.h"
@@ -14,7 +15,8 @@
 // Skills a menu page shows before its entry for the rest.
 enum { SKILLS_PER_PAGE = VALINTA_SHOWN - 1 };
 
-int skills_screen(int) {
+int skills_screen(int mode) {
+    if (mode == 1) return option_skills_screen();
     static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     int slot_of_key[128];
     memset(slot_of_key, -1, sizeof slot_of_key);

@@ -6,6 +6,7 @@
 #include "core/loader_fixture.h"
 #include "../items/row_letters.h"
 
+#include "activities/crolls.h"
 #include "activities/harvest.h"
 #include "activities/plants.h"
 #include "activities/skills.h"

@@ -1,0 +1,62 @@
+// The option points played by keys on the skills screen: a row's letter puts the cursor on a skill,
+// "=" raises it and "-" lowers it, DODGE never moves, and once the points are spent N takes the last
+// step back and the screen returns for the point.
+#include "common/harness.h"
+#include "screens/screen_typist.h"
+
+#include "activities/crolls.h"
+#include "base/ownlib.h"
+#include "core/records.h"
+
+#include <cstring>
+
+namespace oxatest {
+namespace {
+
+class OptionScreen : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        saved = Plr;
+        memset(&Plr, 0, sizeof Plr);
+        const char *names[] = {"DODGE", "BOW", "AXE", "KNIFE", "SPEAR", "CLUB", "SWORD"};
+        for (int s = 0; s < 7; s++) {
+            copy_bounded(Plr.skill_name[s], PLR_SKILLNAME, names[s]);
+            Plr.skill_level[s] = Plr.skill_start[s] = (uint8_t)(20 + s);
+            Plr.skill_aptitude[s] = 10;
+        }
+        Plr.skill_level[2] = Plr.skill_start[2] = 95;   // AXE: a step would pass 99
+    }
+    void TearDown() override {
+        Plr = saved;
+        option_start(0, 0, 0);
+        ScreenTest::TearDown();
+    }
+    PlayerStruct saved;
+};
+
+TEST_F(OptionScreen, FivePointsSpentByKeysAndTheLastTakenBack) {
+    int after_n = -1, sword_after_n = -1;
+    Typist()
+        .keys({SDLK_a, SDLK_EQUALS})                 // DODGE: nothing
+        .keys({SDLK_c, SDLK_EQUALS})                 // AXE past 99: nothing
+        .keys({SDLK_b, SDLK_EQUALS, SDLK_EQUALS})    // BOW once, the second over its limit
+        .keys({SDLK_d, SDLK_EQUALS, SDLK_MINUS, SDLK_EQUALS})
+        .keys({SDLK_e, SDLK_EQUALS, SDLK_f, SDLK_EQUALS, SDLK_g, SDLK_EQUALS})
+        .key(SDLK_n)                                 // not happy: SWORD's step comes back
+        .look([&] {
+            after_n = SKILLIMPROVE_points;
+            sword_after_n = Plr.skill_level[6];
+        })
+        .keys({SDLK_g, SDLK_EQUALS})
+        .key(SDLK_y)
+        .run([] { option_points(0, 5, 1); });
+    EXPECT_EQ(after_n, 1);
+    EXPECT_EQ(sword_after_n, 26);
+    const int want[] = {20, 31, 95, 33, 34, 35, 36};
+    for (int s = 0; s < 7; s++) EXPECT_EQ(Plr.skill_level[s], want[s]) << Plr.skill_name[s];
+    EXPECT_EQ(SKILLIMPROVE_points, 0);
+}
+
+}  // namespace
+}  // namespace oxatest
