@@ -9,6 +9,5 @@ void death_screen(const char *) { FLIP_map_OFF(); }
 void help_screen() {}
 void map_view_screen() {}
 void wizard_screen() {}
-void profile_screen(int) {}
 void setup_screen() {}
 int help_options_screen() { return menusel_Gameoptions(); }

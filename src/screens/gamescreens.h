@@ -5,6 +5,5 @@ void death_screen(const char *text);
 void help_screen();
 void map_view_screen();            // the map of known areas
 void wizard_screen();              // the developer console
-void profile_screen(int mode);
 void setup_screen();               // the setup screen
 int help_options_screen();         // the help and game-options menu; a command key or 0
