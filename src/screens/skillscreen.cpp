@@ -102,7 +102,8 @@ static int draw_screen(int mode) {
     const int held = DISABLE_FLIP;
     DISABLE_FLIP = 1;
     skills_screen_background();
-    LIST_Reset(RGB_to_color(240, 230, 140), "", 10, 50, 500, 485, LIST_SPOTSTYLE);
+    // The names in black on the windows' light bark, as the sheet writes its labels.
+    LIST_Reset(BLACK_COL, "", 10, 50, 500, 485, LIST_SPOTSTYLE);
     LIST_AdvStyle(0, 1);
     LIST_casesensitive();
     info_text(mode == 1 ? "SKILLS_IMPROVE" : "SKILLS");
