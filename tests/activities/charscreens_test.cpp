@@ -202,6 +202,11 @@ TEST_F(CharScreens, SheetDrawsTheAttributeBarsToScale) {
     yes.key(SDLK_y);
     yes.typed([] { draw_profile(1); return 0; });
     EXPECT_EQ(REROLL, 1);
+    // After a game course's raise the sheet waits for a key and asks nothing.
+    oxatest::KeyFeeder any;
+    any.key(SDLK_n);
+    any.typed([] { draw_profile(2); return 0; });
+    EXPECT_EQ(REROLL, 1);
 }
 
 }  // namespace
