@@ -26,13 +26,32 @@ static void skill_name(int slot, char out[PLR_SKILLNAME + 1]) {
     out[PLR_SKILLNAME] = 0;
 }
 
+// The background with its title bar, composed once: the right panel's wall is a picture decoded from
+// its file, and the screen is drawn again on every move of the cursor.
 void skills_screen_background() {
-    if (game_screen) SDL_FillRect(game_screen, nullptr, 0);
+    static SDL_Surface *composed = nullptr;
+    static SDL_Surface *composed_from = nullptr;
+    if (!game_screen) return;
+    if (composed && composed_from == BGSURF_profile && composed->w == game_screen->w && composed->h == game_screen->h) {
+        SDL_BlitSurface(composed, nullptr, game_screen, nullptr);
+        return;
+    }
+    SDL_FillRect(game_screen, nullptr, 0);
     if (BGSURF_profile)
         bestfitPic("", BGSURF_profile, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
     else
         bestfitPic("bg-profile.jpg", nullptr, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
     SubScreen("SKILLS");
+    if (composed) SDL_FreeSurface(composed);
+    composed = SDL_CreateRGBSurfaceWithFormat(0, game_screen->w, game_screen->h, 32, game_screen->format->format);
+    composed_from = BGSURF_profile;
+    if (!composed) return;
+    SDL_BlendMode mode;
+    SDL_GetSurfaceBlendMode(game_screen, &mode);
+    SDL_SetSurfaceBlendMode(game_screen, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(game_screen, nullptr, composed, nullptr);
+    SDL_SetSurfaceBlendMode(game_screen, mode);
+    SDL_SetSurfaceBlendMode(composed, SDL_BLENDMODE_NONE);
 }
 
 // A row's level meter with its start level marked, the percentage, the mastery word and the stars.
@@ -85,7 +104,6 @@ static void info_text(const char *screen) {
     SANATAULUKKO_finfo(screen);
     const int h = showtext_sanataulukko(545, 40, 235, -1, 0, 1);
     Piirra_Ikkuna(535, 30, 255, h + 25, "", 36);
-    SANATAULUKKO_finfo(screen);
     showtext_sanataulukko(545, 40, 235, 0, RGB_to_color(238, 232, 170), 1);
 }
 
