@@ -394,33 +394,6 @@ int taikatarkistus_metsanpeittonuotio(int x, int y) {
 
 // ---- the magic page ------------------------------------------------------------------------------
 
-int MagicProfile(int mode) {
-    // Until the magic page lands: the known means as a plain list, each chosen by its letter.
-    Valinta_Tyhjaa();
-    int listed[30], count = 0;
-    for (int n = 0; n < MEANS_STORED && count < 30; n++) {
-        if (!knowledge(Plr)[n] || !taikakeinoS(n).title[0]) continue;
-        char text[100];
-        snprintf(text, sizeof text, "%s%s", taikakeinoS(n).title, taikakeino_instant(n) ? " (instant)" : "");
-        Valinta_LisaaToiminnalla('a' + count, text, 0);
-        listed[count++] = n;
-    }
-    if (count == 0) {
-        Note("You know no spells or magic means.");
-        return 0;
-    }
-    const int key = TeeValinta("SPELLS AND MAGIC MEANS");
-    if (mode != 0 || key < 'a' || key >= 'a' + count) return 0;
-    const int n = listed[key - 'a'];
-    // The page would show the description under the cursor before the means is taken.
-    if (!taikakeino_instant(n)) {
-        char line[NOTE_SIZE];
-        snprintf(line, sizeof line, "_%s", taikakeinoS(n).desc[0]);
-        Note(line);
-    }
-    return n;
-}
-
 int InvocationMenu() {
     const int n = MagicProfile(0);
     if (n == 0) return 0;

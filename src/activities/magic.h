@@ -52,8 +52,5 @@ int bearmagic_SkullDays();
 // her culture, written into the record being made.
 void teach_starting_means(PlayerStruct &p, int culture);
 
-// The magic page: a plain list of the known means until the magic page lands; answers the means
-// chosen, 0 none.
-int MagicProfile(int mode);
 void DoInvocation(int n);                  // performs instant means n
 int sacrificial(int mark);                 // 1 when a sacrifice was made

@@ -4,6 +4,7 @@
 #include "activities/skilluse.h"
 
 #include "activities/actions.h"
+#include "activities/charscreens.h"
 #include "activities/cooking.h"
 #include "activities/skills.h"
 #include "activities/toimi.h"
@@ -48,8 +49,14 @@ int UseSkills() {
     return 1;
 }
 
-// Stands in until skills can be bound to letters: no letter has a skill.
-void KaytaNappaintaitoa(int) {}
+// Alt + letter: the skill bearing the letter as its key, looked up in the lists made anew from the
+// skill slots now held; a letter no skill bears does nothing.
+void KaytaNappaintaitoa(int letter) {
+    if (letter < 0 || letter >= 26) return;
+    SKILLS_Lajittele();
+    const int slot = HotkeySkill((unsigned char)('a' + letter));
+    if (slot >= 0) doskill(slot);
+}
 
 void doskill(int slot) {
     if (slot < 0 || slot >= PLR_SKILLS || !Plr.skill_name[slot][0]) return;

@@ -63,20 +63,6 @@ enum {
     RITUAL_NONE = 1000, RITUAL_PLAIN_MAX = 250,
 };
 
-// Until the rituals page lands: a plain choice of the rituals; RITUAL_NONE when left.
-static int religious_profile(int) {
-    static const int rituals[] = {1, 2, 4, 6, 10, 16, 42};
-    Valinta_Tyhjaa();
-    for (int i = 0; i < (int)(sizeof rituals / sizeof rituals[0]); i++) {
-        char key[32];
-        snprintf(key, sizeof key, "RITUAL_NAME_%d", rituals[i]);
-        Valinta_LisaaTarkenteella(menukeys[i], MSG(key), 0, rituals[i]);
-    }
-    if (!TeeValinta(MSG("RITUALS_PAGE"))) return RITUAL_NONE;
-    const ValintaStruct *v = Valinta_Valittu();
-    return v ? v->value : RITUAL_NONE;
-}
-
 static int clamp_mood(int m) { return m < SPIRIT_MOOD_MIN ? SPIRIT_MOOD_MIN : m > SPIRIT_MOOD_MAX ? SPIRIT_MOOD_MAX : m; }
 
 // A text of the spirits' file, its "%s" marks filled in turn; in a scratch buffer.

@@ -447,6 +447,8 @@ struct UiScreens {
     void (*encyclopedia)();                    // the encyclopedia from its start, over the map
     void (*info_hotspot)(const char *topic);   // the one-line info box of a topic, when it has a page
     int (*skills)(int mode);                   // the skills screen
+    int (*magic_page)(int mode);               // the known means; the one chosen, 0 none
+    int (*ritual_page)(int mode);              // the ritual list; the ritual chosen, 1000 none
     void (*skills_background)();
     void (*profile)(int mode);
     void (*setup)();
@@ -473,7 +475,9 @@ void game_encyclopedia();
 void game_info_hotspot(const char *topic);
 int TaitoRuutu(int mode);          // the chosen skill slot; 1000 for none
 void PIIRRAPOHJA_Taitoruutu();     // the skills screen's background with its title bar
-void draw_profile(int mode);
+void draw_profile(int mode);       // the character sheet: 0 shown, 1 the roll kept or not, 2 raised
+int MagicProfile(int mode);        // the magic page: the means chosen, 0 none (always 0 without a screen)
+int religious_profile(int mode);   // the ritual page: the ritual chosen, 1000 none (always without a screen)
 void Setup();
 void saveportrait();
 void ui_init_message(const char *text);

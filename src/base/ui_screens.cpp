@@ -74,6 +74,16 @@ void draw_profile(int mode) {
     if (ui.screens.profile) ui.screens.profile(mode);
 }
 
+int MagicProfile(int mode) {
+    if (ui.screens.magic_page) return ui.screens.magic_page(mode);
+    return 0;
+}
+
+int religious_profile(int mode) {
+    if (ui.screens.ritual_page) return ui.screens.ritual_page(mode);
+    return 1000;
+}
+
 void Setup() {
     if (ui.screens.setup) ui.screens.setup();
 }

@@ -110,10 +110,12 @@ void SANATAULUKKO_finfo(const char *screen) {
     FILE *f = fopen(path, "r");
     if (!f) return;
     char line[300];
-    bool found = false;
+    bool found = false, emptied = false;
     while (fgetstr(line, sizeof line, f)) {
         if (!found) {
-            SANATAULUKKO_Tyhjaa();
+            // Emptied once: nothing is added before the heading, and the table is large.
+            if (!emptied) SANATAULUKKO_Tyhjaa();
+            emptied = true;
             if (strstr(line, heading)) found = true;
             continue;
         }

@@ -5,5 +5,4 @@
 #include "presentation/show.h"
 
 void wizard_screen() {}
-void profile_screen(int) {}
 int help_options_screen() { return menusel_Gameoptions(); }

@@ -4,5 +4,4 @@
 void help_screen();
 void map_view_screen();            // the map of known areas
 void wizard_screen();              // the developer console
-void profile_screen(int mode);
 int help_options_screen();         // the help and game-options menu; a command key or 0

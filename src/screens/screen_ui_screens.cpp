@@ -6,6 +6,7 @@
 #include "screens/creation.h"
 #include "screens/gameinfo.h"
 #include "screens/gamescreens.h"
+#include "screens/profile.h"
 #include "screens/program.h"
 #include "screens/quit.h"
 #include "screens/setup.h"
@@ -24,7 +25,9 @@ void screen_ui_screens(UiScreens &t) {
     t.info_hotspot = info_hotspot_screen;
     t.skills = skills_screen;
     t.skills_background = skills_screen_background;
-    t.profile = profile_screen;
+    t.profile = draw_profile_screen;
+    t.magic_page = magic_page_screen;
+    t.ritual_page = ritual_page_screen;
     t.setup = setup_screen;
     t.save_portrait = portrait_save;
     t.init_message = init_message_screen;

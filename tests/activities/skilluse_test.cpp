@@ -54,7 +54,7 @@ TEST_F(SkillUseTest, WeatherLoreThroughTheSkillsKeyRollsOnceAnHour) {
     script();
     skill(0, "FISHING", 20);
     skill(1, "WEATHERLORE", 30);
-    push_key(SDLK_b);
+    push_key(SDLK_l);   // its key on the skills screen
     command_dispatch('s', 0, 0);
     EXPECT_TRUE(noted("Using: WEATHERLORE"));
     EXPECT_EQ(Script::rolls_taken, 1);

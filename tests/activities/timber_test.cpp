@@ -415,17 +415,10 @@ protected:
         break_at = 0;
         PlayingTest::TearDown();
     }
-    // "s", her timbercraft on the skills screen, "F" in its menu and a space under the tools.
+    // "s", her timbercraft's key on the skills screen, "F" in its menu and a space under the tools.
     static void fell_command() {
-        static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        int k = 0;
-        for (int s = 0; s < PLR_SKILLS && strcmp(Plr.skill_name[s], "TIMBERCRAFT"); s++)
-            if (Plr.skill_name[s][0]) k++;
         oxatest::KeyFeeder typing;
-        typing.key(SDLK_s);
-        if (k >= 24) typing.key(SDLK_PLUS);   // the second page of her skills
-        if (letters[k] >= 'a') typing.key((SDL_Keycode)letters[k]);
-        else typing.key((SDL_Keycode)(letters[k] - 'A' + 'a'), KMOD_SHIFT);
+        typing.key(SDLK_s).key((SDL_Keycode)SkillDATA(-1, "TIMBERCRAFT", SKD_KEY));
         typing.text("F").key(SDLK_SPACE);
         int r;
         typing.typed([&] { return turn_pass(&r); });

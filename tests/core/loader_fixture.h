@@ -15,6 +15,7 @@
 
 #include "common/harness.h"
 #include "common/keys.h"
+#include "activities/skilldata.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
@@ -303,22 +304,12 @@ protected:
         int r;
         typing.typed([&] { return turn_pass(&r); });
     }
-    // The letters that choose a skill slot on the skills screen, pages included.
+    // The letter that chooses a skill slot on the skills screen: the skill's own key.
     static std::string skill_keys(int slot) {
-        static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-        int index = 0, count = 0;
-        for (int s = 0; s < PLR_SKILLS; s++)
-            if (Plr.skill_name[s][0]) {
-                if (s < slot) index++;
-                count++;
-            }
-        std::string typed;
-        for (int first = 0;;) {
-            const int last = count - first > VALINTA_SHOWN ? first + VALINTA_SHOWN - 1 : count;
-            if (index < last) return typed + keys[index];
-            typed += '+';
-            first = last;
-        }
+        char name[PLR_SKILLNAME + 1];
+        memcpy(name, Plr.skill_name[slot], PLR_SKILLNAME);
+        name[PLR_SKILLNAME] = 0;
+        return std::string(1, (char)SkillDATA(-1, name, SKD_KEY));
     }
 };
 

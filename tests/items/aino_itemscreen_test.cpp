@@ -19,14 +19,10 @@ using oxatest::frames_during;
 using oxatest::same_share;
 
 // Her key on the skills screen: the skills in slot order from "a".
+// The skill's own key on the skills screen; 0 when she has no such skill.
 char skill_key(const char *name) {
-    static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    int k = 0;
-    for (int s = 0; s < PLR_SKILLS && keys[k]; s++) {
-        if (!Plr.skill_name[s][0]) continue;
-        if (!strncmp(Plr.skill_name[s], name, PLR_SKILLNAME)) return keys[k];
-        k++;
-    }
+    for (int s = 0; s < PLR_SKILLS; s++)
+        if (!strncmp(Plr.skill_name[s], name, PLR_SKILLNAME)) return (char)SkillDATA(-1, name, SKD_KEY);
     return 0;
 }
 
