@@ -1,4 +1,5 @@
-// src/screens/gamescreens.cpp -- stands in until the game screens land: no screen opens.
+// src/screens/gamescreens.cpp -- the help and game-options menu, and the developer console's screen,
+// which stands in until the developer console lands: no screen opens.
 #include "screens/gamescreens.h"
 
 #include "presentation/screen.h"
