@@ -1,4 +1,4 @@
-// The option points played by keys on the skills screen: a row's letter puts the cursor on a skill,
+// The option points played by keys on the skills screen: the arrows move the cursor to a skill,
 // "=" raises it and "-" lowers it, DODGE never moves, and once the points are spent N takes the last
 // step back and the screen returns for the point.
 #include "common/harness.h"
@@ -17,6 +17,7 @@ class OptionScreen : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
+        dir->copy_asset("ini_skills.txt");   // the skills screen groups the skills by the table
         saved = Plr;
         memset(&Plr, 0, sizeof Plr);
         const char *names[] = {"DODGE", "BOW", "AXE", "KNIFE", "SPEAR", "CLUB", "SWORD"};
@@ -36,23 +37,26 @@ protected:
 };
 
 TEST_F(OptionScreen, FivePointsSpentByKeysAndTheLastTakenBack) {
-    int after_n = -1, sword_after_n = -1;
+    int after_n = -1, sword_after_n = -1;   // points and the sum of the levels after N
+    // The rows: DODGE among the physical skills, then the combat skills, which have no keys, from the
+    // highest slot down: SWORD, CLUB, SPEAR, KNIFE, AXE, BOW. The cursor starts on DODGE.
     Typist()
-        .keys({SDLK_a, SDLK_EQUALS})                 // DODGE: nothing
-        .keys({SDLK_c, SDLK_EQUALS})                 // AXE past 99: nothing
-        .keys({SDLK_b, SDLK_EQUALS, SDLK_EQUALS})    // BOW once, the second over its limit
-        .keys({SDLK_d, SDLK_EQUALS, SDLK_MINUS, SDLK_EQUALS})
-        .keys({SDLK_e, SDLK_EQUALS, SDLK_f, SDLK_EQUALS, SDLK_g, SDLK_EQUALS})
-        .key(SDLK_n)                                 // not happy: SWORD's step comes back
+        .key(SDLK_EQUALS)                                         // DODGE: nothing
+        .keys({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_EQUALS})   // AXE past 99: nothing
+        .keys({SDLK_DOWN, SDLK_EQUALS, SDLK_EQUALS})              // BOW once, the second over its limit
+        .keys({SDLK_UP, SDLK_UP, SDLK_EQUALS, SDLK_MINUS, SDLK_EQUALS})   // KNIFE
+        .keys({SDLK_UP, SDLK_EQUALS, SDLK_UP, SDLK_EQUALS, SDLK_UP, SDLK_EQUALS})   // SPEAR, CLUB, SWORD
+        .key(SDLK_n)                                              // not happy: SWORD's step comes back
         .look([&] {
             after_n = SKILLIMPROVE_points;
-            sword_after_n = Plr.skill_level[6];
+            sword_after_n = 0;
+            for (int s = 0; s < 7; s++) sword_after_n += Plr.skill_level[s];
         })
-        .keys({SDLK_g, SDLK_EQUALS})
+        .keys({SDLK_DOWN, SDLK_EQUALS})                           // SWORD again
         .key(SDLK_y)
         .run([] { option_points(0, 5, 1); });
     EXPECT_EQ(after_n, 1);
-    EXPECT_EQ(sword_after_n, 26);
+    EXPECT_EQ(sword_after_n, 20 + 31 + 95 + 33 + 34 + 35 + 36 - 10) << "one step was taken back";
     const int want[] = {20, 31, 95, 33, 34, 35, 36};
     for (int s = 0; s < 7; s++) EXPECT_EQ(Plr.skill_level[s], want[s]) << Plr.skill_name[s];
     EXPECT_EQ(SKILLIMPROVE_points, 0);
