@@ -653,12 +653,12 @@ static int companions_near(int cre, int range, int *list) {
     return count;
 }
 
-static void order_attack(const int *who, int count) {
+void order_attack(const int *who, int count, const char *prompt) {
     for (int i = 0; i < count; i++) {
         TARGET_NPC = who[i];
         Note(MSG("PET_PHRASE:ATTACK"));
     }
-    if (!OtaKohta("Attack whom?")) {
+    if (!OtaKohta(prompt)) {
         Note("!Canceled.");
         return;
     }
@@ -712,7 +712,7 @@ int compchat(int cre, int, int range) {
         const int *who = group ? near : &cre;
         const int many = group ? count : 1;
         switch (key >= 'a' && key <= 'z' ? key - 32 : key) {
-            case 'A': order_attack(who, many); break;
+            case 'A': order_attack(who, many, "Attack whom?"); break;
             case 'F': for (int i = 0; i < many; i++) compcom_fire(who[i]); break;
             case 'B': for (int i = 0; i < many; i++) compcom_butcher(who[i]); break;
             case 'R': for (int i = 0; i < many; i++) compcom_roast(who[i]); break;

@@ -46,3 +46,6 @@ void compcom_splitboard(int cre);
 void compcom_butcher(int cre);
 void compcom_roast(int cre);
 
+// An attack order to the companions or pets `who`: each says so, the player picks the target square,
+// and each that takes the order attacks whoever stands there.
+void order_attack(const int *who, int count, const char *prompt);

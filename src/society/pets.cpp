@@ -30,6 +30,7 @@
 #include "maps/marker.h"
 #include "maps/picker.h"
 #include "society/chat.h"
+#include "society/companions.h"
 #include "society/chat_topics.h"
 #include "society/trade.h"
 
@@ -45,7 +46,6 @@ enum {
     PET_GROUP_REACH = 50,
     PET_GROUP_MAX = 100,
     PET_NAME_MAX = 15,
-    ATTACK_STAMINA = 200,
 };
 // The owner bits of a pet: it obeys her; she called it to come.
 enum : uint8_t { OB_OBEYS = 1, OB_CALLED = 4 };
@@ -259,24 +259,8 @@ int pet_menu_entries(int cre, int far, int group_mode, int group_size, int *out_
 }
 
 static void pets_attack(int cre, const PetGroup &g, bool group_mode) {
-    const int n = group_mode ? g.n : 1;
-    for (int i = 0; i < n; i++) {
-        TARGET_NPC = group_mode ? g.pets[i] : cre;
-        Note(MSG("PET_PHRASE:ATTACK"));
-    }
-    if (!OtaKohta("target")) {
-        Note("!Canceled.");
-        return;
-    }
-    const int target = cre_xy(GeneralX, GeneralY);
-    if (!ask_valid(target)) {
-        Note(MSG("GOOF_NO_CREATURE"));
-        return;
-    }
-    for (int i = 0; i < n; i++) {
-        const int pet = group_mode ? g.pets[i] : cre;
-        if (pet != target && tell_attack(-1, pet, target)) NPC_hyokkaa(pet, target, ATTACK_STAMINA);
-    }
+    if (group_mode) order_attack(g.pets, g.n, "target");
+    else order_attack(&cre, 1, "target");
 }
 
 void do_petchat(int cre, int far) {
