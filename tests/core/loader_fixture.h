@@ -304,6 +304,16 @@ protected:
         int r;
         typing.typed([&] { return turn_pass(&r); });
     }
+    // She goes down into her village from the world map by keys; answers its society (0 when that failed).
+    static int walk_into_her_village() {
+        const WorldCell v = her_village();
+        if (v.x == 0) return 0;
+        PlayerX = v.x;
+        PlayerY = v.y;
+        command({SDLK_RETURN});
+        command({SDLK_SPACE, SDLK_PERIOD});
+        return bigmap() ? 0 : (int)Mapinfo_socID(v.x, v.y);
+    }
     // The letter that chooses a skill slot on the skills screen: the skill's own key.
     static std::string skill_keys(int slot) {
         char name[PLR_SKILLNAME + 1];

@@ -52,14 +52,7 @@ protected:
 }  // namespace
 
 TEST_F(QuestTalkPlayed, SheTakesTheQuestAndDeliversTheFish) {
-    const oxatest::WorldCell v = oxatest::her_village();
-    ASSERT_NE(v.x, 0);
-    PlayerX = v.x;
-    PlayerY = v.y;
-    command({SDLK_RETURN});
-    command({SDLK_SPACE, SDLK_PERIOD});
-    ASSERT_FALSE(bigmap());
-    const int soc = (int)Mapinfo_socID(v.x, v.y);
+    const int soc = walk_into_her_village();
     ASSERT_GT(soc, 0);
     const int n = oxatest::villager_beside_her(soc);
     ASSERT_GE(n, 0) << "her village has people";

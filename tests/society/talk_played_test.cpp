@@ -34,14 +34,7 @@ protected:
 }  // namespace
 
 TEST_F(TalkPlayed, SheGreetsAsksTheWayAndHerVillageRemembersTheTalk) {
-    const oxatest::WorldCell v = oxatest::her_village();
-    ASSERT_NE(v.x, 0);
-    PlayerX = v.x;
-    PlayerY = v.y;
-    command({SDLK_RETURN});
-    command({SDLK_SPACE, SDLK_PERIOD});
-    ASSERT_FALSE(bigmap());
-    const int soc = (int)Mapinfo_socID(v.x, v.y);
+    const int soc = walk_into_her_village();
     ASSERT_GT(soc, 0);
     ASSERT_EQ(GetGlobVil(soc), 1);
     const uint16_t talks = globVil.talks;

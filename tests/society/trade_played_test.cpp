@@ -129,14 +129,7 @@ protected:
 
 TEST_F(TradePlayed, SheBartersAStackAndLeavesASecondTradeWithEsc) {
     if (!payed_vs_asked_txt(95.0f, 100.0f)[0]) GTEST_SKIP() << "the valuation of offered goods is not built yet";
-    const oxatest::WorldCell v = oxatest::her_village();
-    ASSERT_NE(v.x, 0);
-    PlayerX = v.x;
-    PlayerY = v.y;
-    command({SDLK_RETURN});
-    command({SDLK_SPACE, SDLK_PERIOD});
-    ASSERT_FALSE(bigmap());
-    const int soc = (int)Mapinfo_socID(v.x, v.y);
+    const int soc = walk_into_her_village();
     ASSERT_GT(soc, 0);
     const int n = oxatest::villager_beside_her(soc);
     ASSERT_GE(n, 0) << "her village has people";
