@@ -88,18 +88,6 @@ static unsigned char *group_keys(int g) {
                                                                                  : Taitonappain_COMBAT;
 }
 
-// The skill table read once for all the slots: the screen and Alt + letter look up fifty names.
-static std::string skill_table() {
-    FILE *f = fopen("ini_skills.txt", "rb");
-    if (!f) oxa_quit("ini_skills.txt missing");
-    std::string text;
-    char chunk[4096];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && text.size() < (1u << 22)) text.append(chunk, n);
-    fclose(f);
-    return text;
-}
-
 void SKILLS_Lajittele() {
     for (int i = 0; i < 50; i++) {
         Taitolista_LORE[i] = Taitolista_PHYSICAL[i] = Taitolista_COMBAT[i] = SKILL_LIST_EMPTY;
@@ -110,7 +98,7 @@ void SKILLS_Lajittele() {
     std::string table;
     for (int s = 0; s < PLR_SKILLS; s++) {
         if (!Plr.skill_name[s][0]) continue;
-        if (table.empty()) table = skill_table();
+        if (table.empty()) table = skill_table_text();
         char name[PLR_SKILLNAME + 1];
         memcpy(name, Plr.skill_name[s], PLR_SKILLNAME);
         name[PLR_SKILLNAME] = 0;

@@ -122,8 +122,7 @@ unsigned SkillDATA_text(const char *text, unsigned size, int c, const char *name
     return aptitude * (unsigned)number(value);
 }
 
-unsigned SkillDATA(int c, const char *name, int selector) {
-    if (!name || !name[0]) return 0;
+std::string skill_table_text() {
     FILE *f = fopen("ini_skills.txt", "rb");
     if (!f) oxa_quit("ini_skills.txt missing");
     std::string text;
@@ -131,5 +130,11 @@ unsigned SkillDATA(int c, const char *name, int selector) {
     size_t n;
     while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && text.size() < (1u << 22)) text.append(chunk, n);
     fclose(f);
+    return text;
+}
+
+unsigned SkillDATA(int c, const char *name, int selector) {
+    if (!name || !name[0]) return 0;
+    const std::string text = skill_table_text();
     return SkillDATA_text(text.data(), (unsigned)text.size(), c, name, selector);
 }

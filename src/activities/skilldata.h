@@ -1,6 +1,7 @@
 // src/activities/skilldata.h -- the skill table "ini_skills.txt": start levels, aptitudes, groups and
 // hot keys of the skills by name, for the player and for the creatures of the local area.
 #pragma once
+#include <string>
 
 enum {
     SKD_LEVEL = 0,                 // start level: aptitude x the culture's number
@@ -13,3 +14,5 @@ enum {
 unsigned SkillDATA(int c, const char *name, int selector);
 // The same from a table held in memory: the file's text, used by the reader and the fuzz target.
 unsigned SkillDATA_text(const char *text, unsigned size, int c, const char *name, int selector);
+// The whole skill table "ini_skills.txt" (at most 4 MB); a missing table ends the game naming it.
+std::string skill_table_text();
