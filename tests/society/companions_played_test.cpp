@@ -298,6 +298,7 @@ TEST_F(CompanionPlayed, SheHiresAHunterWithHerFoodAndTheBowFromHerHome) {
     for (int l : letters) gifts.insert(gifts.end(), {SDLK_1, l, SDLK_RETURN});
     gifts.insert(gifts.end(), {SDLK_SPACE, SDLK_ESCAPE});   // "is now your party member."
     at('C', n, gifts);
+    if (heard.empty()) at('C', n, gifts);   // the talk's key lost in a burst on a loaded machine: once more
     EXPECT_EQ(carried("Rye bread") + carried("Pike") + carried("Hunting bow"), 0) << heard;
     ASSERT_TRUE(onko_NPC_kumppani(n)) << heard;
     EXPECT_TRUE(said("Well, I think I have everything I need to start hunting with you now!"));
