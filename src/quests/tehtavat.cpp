@@ -8,13 +8,8 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 
-// Stands in until the game courses and quests land: no task counts, no quest expires, no screen opens.
-void Tarkista_Suoritus(int) {}
+// Stands in until the quests land: no quest expires.
 void QuestExpirationMaintenance() {}
-void Tehtava_TapahtumaTarkistus() {}
-void TehtavaNaytto() {}
-void Tehtava_Muistutus() {}
-void QuestScreen() {}
 
 // Stands in until the quests land: no quest is ever made, so none is found; a quest handed to SaveQuest
 // is kept in memory (a few at a time) and read back by loadQuest.
