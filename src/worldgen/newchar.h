@@ -27,7 +27,8 @@ struct NewCharAsk {
     void (*skill_phase)();         // the magic page and the option points (custom modes)
     int (*scenario)();             // the scenario chosen and confirmed
     int (*course)();               // the course chosen (-1 free play); writes its task file
-    void (*progress)(const char *);// the world being made
+    int (*world)(const char *folder); // the world made and written into the folder on the world
+                                   // screen (kartta_main); 0 when written. Null: made from the seed
     void (*closing)();             // the closing page
 };
 
