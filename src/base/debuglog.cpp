@@ -8,6 +8,8 @@
 #include <cstring>
 #include <ctime>
 
+#include <unistd.h>
+
 int DEBUGLOG, DEBUG_INFO, QUEST_LOGGER;
 void (*debuglog_clock)(int *day, int *hour, int *minute);
 
@@ -28,24 +30,28 @@ void debuglog(const char *topic_in, const char *text_in) {
         return;
     }
     time_t now = time(nullptr);
-    struct tm *lt = localtime(&now);
+    struct tm local;
+    struct tm *lt = localtime_r(&now, &local);
     int day = 0, hour = 0, minute = 0;
     if (debuglog_clock) debuglog_clock(&day, &hour, &minute);
-    if (FILE *f = fopen(path, "a")) {
+    if (FILE *f = append_file(path)) {
         fprintf(f, "{%d:%d} Day/H:M %d/%d:%d %s\n", lt ? lt->tm_min : 0, lt ? lt->tm_sec : 0, day, hour, minute, text);
-        fclose(f);
+        fflush(f);
     }
     char stamp[64] = "";
     if (lt) {
         // The fixed 25-character form of asctime, line feed included.
         strftime(stamp, sizeof stamp, "%a %b %e %H:%M:%S %Y\n", lt);
     }
-    if (FILE *f = fopen("debug_lastentry.txt", "w")) {
-        fprintf(f, "%s  %s\n", stamp, text);
-        fclose(f);
+    // The last entry alone: the file is emptied before each line.
+    if (FILE *f = append_file("debug_lastentry.txt")) {
+        if (ftruncate(fileno(f), 0) == 0) {
+            fprintf(f, "%s  %s\n", stamp, text);
+            fflush(f);
+        }
     }
-    if (FILE *f = fopen("debug_all.txt", "a")) {
+    if (FILE *f = append_file("debug_all.txt")) {
         fprintf(f, "%s  %s\n", stamp, text);
-        fclose(f);
+        fflush(f);
     }
 }

@@ -89,3 +89,8 @@ void own_findclose();
 bool read_exact(const char *path, void *buf, size_t size);
 // Writes to "<path>.tmp", flushes, then renames over <path>; the old file survives any failure.
 bool write_atomic(const char *path, const void *buf, size_t size);
+// A log file kept open for appending lines, so that a line costs one write and not an open and a
+// close: the handle is opened again whenever the name no longer leads to the file it holds (the file
+// removed or replaced, or another working folder). Null when it can't be opened. The caller flushes
+// after each line, so that the file always holds every line written.
+FILE *append_file(const char *path);

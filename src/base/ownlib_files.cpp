@@ -113,6 +113,49 @@ bool read_exact(const char *path, void *buf, size_t size) {
     return ok;
 }
 
+namespace {
+struct AppendFile {
+    char path[256];
+    FILE *f;
+    dev_t dev;
+    ino_t ino;
+    unsigned used;
+};
+AppendFile append_files[8];
+unsigned append_clock;
+}  // namespace
+
+FILE *append_file(const char *path) {
+    if (!path || !path[0] || strlen(path) >= sizeof append_files[0].path) return nullptr;
+    struct stat st;
+    const bool there = stat(path, &st) == 0;
+    AppendFile *slot = &append_files[0];
+    for (AppendFile &a : append_files) {
+        if (a.f && strcmp(a.path, path) == 0) {
+            if (there && a.dev == st.st_dev && a.ino == st.st_ino) {
+                a.used = ++append_clock;
+                return a.f;
+            }
+            slot = &a;   // the name leads elsewhere now: this handle goes
+            break;
+        }
+        if (!a.f || a.used < slot->used) slot = &a;
+    }
+    if (slot->f) fclose(slot->f);
+    slot->f = fopen(path, "a");
+    if (!slot->f) return nullptr;
+    if (fstat(fileno(slot->f), &st) != 0) {
+        fclose(slot->f);
+        slot->f = nullptr;
+        return nullptr;
+    }
+    copy_bounded(slot->path, sizeof slot->path, path);
+    slot->dev = st.st_dev;
+    slot->ino = st.st_ino;
+    slot->used = ++append_clock;
+    return slot->f;
+}
+
 bool write_atomic(const char *path, const void *buf, size_t size) {
     char tmp[1100];
     if (!path || !path[0]) return false;   // a refused name: nothing is written

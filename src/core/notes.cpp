@@ -44,7 +44,7 @@ void logmsg(int red, int green, int blue, char mark, const char *text) {
     if (!CharacterFile[0]) return;   // no character, no folder to log into
     char path[300];
     msglog_path(path, sizeof path);
-    FILE *f = fopen(path, "a");
+    FILE *f = append_file(path);
     if (!f) return;
     int day, month, year, hour, minute, wx, wy;
     texts_plr_clock(&day, &month, &year, &hour, &minute);
@@ -56,7 +56,7 @@ void logmsg(int red, int green, int blue, char mark, const char *text) {
     fputs(header, f);
     for (int i = 0; i < MSGLOG_HEADER_COLUMN - (int)strlen(header); ++i) fputc(' ', f);
     fprintf(f, "| %s\n", text ? text : "");
-    fclose(f);
+    fflush(f);
 }
 
 void MsgLog() {
