@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 int METERBAR_COLOR = 0, METERBAR_SECTION = 0;
 int SHOW_TRANSPARENT = 0;
@@ -187,25 +188,28 @@ void RandomStar() {
 
 // ---- flood fill -------------------------------------------------------------------------------
 
-enum { FILL_STACK_SIZE = 16777216 };
-static int stack[FILL_STACK_SIZE];   // positions x * 600 + y, entries from index 1
-static int stackPointer = 0;
+// The fill's stack grows as the fill needs it and is given back when the fill ends: a whole screen
+// takes a few megabytes for the moment of the fill, and nothing is held between fills. Four entries a
+// pixel bound it.
+enum { FILL_STACK_SIZE = 4 * RESOLUTION_X * RESOLUTION_Y + 1 };
+static std::vector<int> stack;   // positions x * 600 + y
 
 int push(int x, int y) {
-    if (stackPointer >= FILL_STACK_SIZE - 1) return 0;
-    stack[++stackPointer] = x * RESOLUTION_Y + y;
+    if (stack.size() >= FILL_STACK_SIZE - 1) return 0;
+    stack.push_back(x * RESOLUTION_Y + y);
     return 1;
 }
 
 int pop(int &x, int &y) {
-    if (stackPointer <= 0) return 0;
-    int p = stack[stackPointer--];
+    if (stack.empty()) return 0;
+    const int p = stack.back();
+    stack.pop_back();
     x = p / RESOLUTION_Y;
     y = p % RESOLUTION_Y;
     return 1;
 }
 
-void emptyStack() { stackPointer = 0; }
+void emptyStack() { std::vector<int>().swap(stack); }
 
 void floodFill4Stack(int x, int y, uint32_t newcol, uint32_t border) {
     if (newcol == border || !on_screen(x, y)) return;
