@@ -306,3 +306,22 @@ TEST_F(QuestFiles, TheDumpCountsEveryTextOverItsLimit) {
     QuestStruct q{};
     EXPECT_EQ(debuglog_quest(&q), 0);
 }
+
+TEST_F(QuestFiles, ObjectMaintenanceKeepsWhatOpenQuestsPromise) {
+    struct Case {
+        bool closed, craft;
+        bool kept;
+    } cases[] = {{false, false, true}, {false, true, true}, {true, false, false}};
+    for (const Case &c : cases) {
+        memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+        const int blend = item("Herb blend", IT_FOOD, 5.0f);
+        stored(90, 3, 10, 30, 10);
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(90, q));
+        (c.craft ? q.craftOrder[0] : q.rewardItem) = (uint32_t)blend;
+        q.closed = c.closed;
+        SaveQuest(&q);
+        object_maintenance();
+        EXPECT_EQ(ObjToItem(blend).name[0] != 0, c.kept) << "closed " << c.closed << " craft " << c.craft;
+    }
+}
