@@ -100,6 +100,13 @@ TEST_F(QuestRewards, SheLooksLikeAFishermanOrAHunterByHerSkills) {
         EXPECT_EQ(plr_appears_fisherman(), c.fisher) << c.name << " " << c.level;
         EXPECT_EQ(plr_appears_hunter(), c.hunter) << c.name << " " << c.level;
     }
+    // A tag leans the spell's kind whichever way the draw falls.
+    for (int i = 0; i < 6; i++) {
+        EXPECT_STREQ(GenerateReward_spell("[fishing]").kindText, "some fishing spells");
+        const RewardStruct hunting = GenerateReward_spell("[hunting]");
+        EXPECT_STREQ(hunting.kindText, "some old woodsman spells");
+        EXPECT_EQ(std::string(hunting.tags).rfind("[info] [magicmeans:", 0), 0u) << hunting.tags;
+    }
     EXPECT_STREQ(QTalkStr_rahapalkkio(12), "you will be given 12 squirrel hides worth of goods of your choice");
 }
 
