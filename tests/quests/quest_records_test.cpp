@@ -88,7 +88,10 @@ TEST_F(QuestFiles, SavingStampsTheCreationOnceAndAShortFileIsRefused) {
 
     // A folder that can't take the file: the save says so.
     copy_bounded(CharacterPath, sizeof CharacterPath, (dir->path() + "/gone").c_str());
+    strcpy(q.title, "Herbs");
+    NOTE[0] = lastnote[0] = 0;
     EXPECT_FALSE(SaveQuest(&q));
+    EXPECT_NE(strstr(NOTE, "\"Herbs\" could not be written"), nullptr) << NOTE;
 }
 
 TEST_F(QuestFiles, RemovingKeepsTheQuestClosedAndDeletesItsSideRoles) {
