@@ -168,14 +168,18 @@ int Kirjoita_Tehtavatiedostoon(int first) {
         if (strlen(line) > TASK_KEYHELP_WHOLE) memcpy(line + TASK_KEYHELP_CUT, "..", 3);
     if (first) {
         course_image.clear();
-    } else if (course_image.empty()) {
+    } else if (!deferring) {   // a record added to the file as it stands now
+        course_image.clear();
         static Tehtava held[COURSE_FILE_MAX];
         const int n = course_read_file(held, COURSE_FILE_MAX);
         if (n > 0) course_image.assign((const uint8_t *)held, (const uint8_t *)held + (size_t)n * sizeof(Tehtava));
     }
     const uint8_t *rec = (const uint8_t *)&tehtava;
     course_image.insert(course_image.end(), rec, rec + sizeof tehtava);
-    return deferring ? 1 : write_image();
+    if (deferring) return 1;
+    const int ok = write_image();
+    course_image.clear();
+    return ok;
 }
 
 int course_read_file(Tehtava *out, int max) {
@@ -220,7 +224,9 @@ static int write_course(int which) {
         Kirjoita_Tehtavatiedostoon(i == 0);
     }
     deferring = 0;
-    if (!write_image()) {
+    const int written = write_image();
+    course_image.clear();
+    if (!written) {
         course_off();
         Note("!The game course couldn't be written into the character's folder: you go on in free play.");
         return 0;
@@ -397,7 +403,8 @@ static void draw_done_task() {
 void Tehtavan_Kuvaus(int phase) {
     if (phase < 1) {
         Tehtavan_Vaihe = 0;
-        if (Tehtava_Tapahtuma == 0) Tehtava_Tapahtuma = tehtava.startEvent;
+        // Only the completion of the last task ends a course, never the showing of a task.
+        if (Tehtava_Tapahtuma == 0 && tehtava.startEvent != COURSE_EVENT_DONE) Tehtava_Tapahtuma = tehtava.startEvent;
         draw_running_task();
     } else {
         draw_done_task();

@@ -85,6 +85,10 @@ TEST_F(Courses, EachCourseIsWrittenWholeInItsOrderWithItsEvents) {
     ASSERT_EQ(records().size(), 1u);
     EXPECT_EQ(records()[0].taskNumber, 45);
     EXPECT_EQ(Tehtavan_Vaihe, 0);
+    Aseta_Tehtava(23);
+    ASSERT_EQ(Kirjoita_Tehtavatiedostoon(0), 1);
+    ASSERT_EQ(records().size(), 2u);
+    EXPECT_EQ(records()[1].taskNumber, 23);
 }
 
 TEST_F(Courses, EveryTaskTextFitsItsFieldsInSingleBytes) {
@@ -153,6 +157,18 @@ TEST_F(Courses, ACourseThatCannotBeWrittenOrReadLeavesHerInFreePlay) {
         EXPECT_EQ(Plr.course_index, c.after) << c.bytes << " bytes, place " << c.index;
         if (c.after >= 0) { EXPECT_EQ(Plr.task_number, 46); }
     }
+
+    // A record whose start event is the course's end: showing the task completes nothing.
+    ASSERT_EQ(Tee_Gamecourse_1(), 1);
+    std::vector<uint8_t> bytes = read("taskdata.oxa");
+    const int32_t done = COURSE_EVENT_DONE;
+    memcpy(bytes.data(), &done, sizeof done);
+    write("taskdata.oxa", bytes.data(), bytes.size());
+    Plr.courses_completed = 0;
+    TehtavaNaytto();
+    EXPECT_EQ(Plr.course_index, 0);
+    EXPECT_EQ(Plr.courses_completed, 0);
+    EXPECT_EQ(Tehtava_Tapahtuma, 0);
 }
 
 TEST_F(Courses, OnlyTheShownTaskIsDoneAndOnlyOnce) {
