@@ -115,11 +115,10 @@ void course_reset() {
 
 // ---- the task record and the file ------------------------------------------------------------
 
+// The whole record cleared, so that no words of an earlier task linger behind a shorter line.
 void Nollaa_Tehtava() {
-    tehtava.startEvent = tehtava.endEvent = tehtava.taskNumber = 0;
+    memset(&tehtava, 0, sizeof tehtava);
     tehtava.count = 1;
-    tehtava.title[0] = tehtava.picture[0] = 0;
-    for (int k = 0; k < TASK_LINES; k++) tehtava.description[k][0] = tehtava.completion[k][0] = tehtava.keyHelp[k][0] = 0;
 }
 
 static int key_code(int k) {

@@ -34,8 +34,9 @@ static const CourseRow ROWS[3] = {
       "This is a game-course for more experienced players."}},
 };
 
-// The text of a row, wrapped beside its picture.
+// The text of a row, wrapped beside its picture on a dark ground.
 static void row_text(const CourseRow &row) {
+    Piirra_Ikkuna(400, row.y, 385, 160, "", WIN_TEX_SAVU);
     SANATAULUKKO_Tyhjaa();
     for (const char *line : row.text) SANATAULUKKO_Lisaa(line);
     showtext_sanataulukko(405, row.y + 5, 380, 0, RGB_to_color(176, 196, 222), 0);
@@ -63,18 +64,16 @@ static void draw_choice() {
         else
             drawbutton(20, 375, "B.ADVANCED ADVENTURES");
     }
-    Piirra_Ikkuna(15, 540, 770, 55, "", WIN_TEX_SAVU);
-    const uint32_t info = RGB_to_color(238, 232, 170);
+    Piirra_Ikkuna(15, 535, 770, 60, "", WIN_TEX_SAVU);
+    SANATAULUKKO_Tyhjaa();
     if (done1 && done2) {
-        showtext(25, 548, "You have completed both game courses. Now proceed with free gameplay in the Halvornaland.", info, 1);
+        SANATAULUKKO_Lisaa("You have completed both game courses. Now proceed with free gameplay in the Halvornaland.");
     } else {
-        showtext(25, 548, "You can choose to play a tutorial like game-course, or have completely freeform adventures in Halvornaland.",
-                 info, 1);
-        showtext(25, 561, "Game courses give you different kind of tasks and duties to perform.", info, 1);
-        showtext(25, 574,
-                 "As you advance you'll be rewarded with bonus features and additions that are unique for each game course.",
-                 info, 1);
+        SANATAULUKKO_Lisaa("You can choose to play a tutorial like game-course, or have completely freeform adventures in Halvornaland.");
+        SANATAULUKKO_Lisaa("Game courses give you different kind of tasks and duties to perform.");
+        SANATAULUKKO_Lisaa("As you advance you'll be rewarded with bonus features and additions that are unique for each game course.");
     }
+    showtext_sanataulukko(25, 542, 750, 0, RGB_to_color(238, 232, 170), 0);
     Flip();
 }
 
