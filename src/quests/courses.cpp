@@ -487,7 +487,10 @@ void TehtavaNaytto() {
         course_lost();
         return;
     }
-    save_page();
+    // The task screen owns the window until Esc: no map is drawn over it meanwhile.
+    game_save();
+    const uint8_t map_held = DISABLE_MAP;
+    DISABLE_MAP = 1;
     ui_talk_backdrop("bg-worldview.jpg", "GAME COURSE & TASK INFORMATION");
     ui_text_window(UI_WINDOW, 535, 30, 255, 560, "LIST OF TASKS TO COMPLETE", 0, NO_FILL, nullptr, 0);
     const int at = Plr.course_index;
@@ -503,7 +506,8 @@ void TehtavaNaytto() {
     Flip();
     for (int k = course_key(); k != 0 && k != KEY_ESC; k = course_key()) {
     }
-    restore_page();
+    game_restore();
+    DISABLE_MAP = map_held;
     if (Plr.course_index != NO_COURSE && Tehtavan_Vaihe == 1) {
         Plr.course_index++;
         Plr.task_number = 0;
