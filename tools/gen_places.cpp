@@ -1,8 +1,8 @@
 // tools/gen_places.cpp -- paints the location pictures of the region box into <working folder>/truegfx:
 // one small landscape for each kind of world cell ("terrain-conifer.jpg", "terrain-lake.jpg", ...),
 // a winter form ("terrain-conifer-winter.jpg") where the scene changes with snow and ice, the plain
-// winter ground "terrain-ground-winter.jpg", and the lake picture "jarvi" in its full and "_small"
-// forms. Everything is drawn by code with a fixed-seed generator: every build paints the same pixels.
+// winter ground "terrain-ground-winter.jpg", and the lake picture "jarvi" in its full, "_small" and
+// "_400x300" forms. Everything is drawn by code with a fixed-seed generator: every build paints the same pixels.
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <sys/stat.h>
@@ -290,6 +290,24 @@ Image half(const Image &im) {
     return out;
 }
 
+// The middle 200 x 150 of a scene drawn twice as large, smoothly: the 400 x 300 picture of the game
+// course's first task.
+Image doubled_middle(const Image &im) {
+    Image out(400, 300);
+    const int left = (im.w - 200) / 2;
+    for (int y = 0; y < out.h; y++)
+        for (int x = 0; x < out.w; x++) {
+            const double sx = left + (x - 0.5) / 2.0, sy = (y - 0.5) / 2.0;
+            const int x0 = std::max(0, std::min(im.w - 1, (int)std::floor(sx))), y0 = std::max(0, std::min(im.h - 1, (int)std::floor(sy)));
+            const int x1 = std::min(im.w - 1, x0 + 1), y1 = std::min(im.h - 1, y0 + 1);
+            const double fx = std::max(0.0, std::min(1.0, sx - x0)), fy = std::max(0.0, std::min(1.0, sy - y0));
+            const Col top = mix(im.px[(size_t)y0 * im.w + x0], im.px[(size_t)y0 * im.w + x1], fx);
+            const Col low = mix(im.px[(size_t)y1 * im.w + x0], im.px[(size_t)y1 * im.w + x1], fx);
+            out.put(x, y, mix(top, low, fy));
+        }
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -317,5 +335,6 @@ int main(int argc, char **argv) {
     const Image lake = paint("jarvi", SUMMER);
     ok = save(lake, dir, "jarvi.jpg") && ok;
     ok = save(half(lake), dir, "jarvi_small.jpg") && ok;
+    ok = save(doubled_middle(lake), dir, "jarvi_400x300.jpg") && ok;
     return ok ? 0 : 1;
 }

@@ -456,6 +456,7 @@ struct UiScreens {
     void (*init_message)(const char *text);    // a start-up step's line on the splash
     void (*controller_announce)();             // the game tells the controller app where it is
     int (*command_key)(int *ctrl, int *typed_ahead);
+    int (*course_choice)(int in_play);         // the game-course choice: 1 or 2 chosen, 0 free play
 };
 
 // The fatal exit: the text goes to "loader.deb" and the error stream, the screen shows it and waits
@@ -548,3 +549,9 @@ void ui_script_keys(const int *keys, int n);   // replaces the queue
 void ui_script_clear();
 int ui_script_next();              // the next scripted key, or 27 (Esc) once the queue is empty
 int ui_script_left();
+
+// ---- the game-course choice -------------------------------------------------------------------
+
+// The screen where a game course is chosen (during play: `in_play` 1); the course chosen, 1 or 2,
+// or 0 for free play. Without a screen nothing is chosen (0) and the course stays as it is.
+int ui_course_choice(int in_play);

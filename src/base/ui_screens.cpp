@@ -114,3 +114,8 @@ UiCommandKey ui_command_key() {
     k.closed = 1;
     return k;
 }
+
+int ui_course_choice(int in_play) {
+    if (ui.screens.course_choice) return ui.screens.course_choice(in_play);
+    return 0;
+}

@@ -76,7 +76,7 @@ static int housekeeping(int &scenario_ran) {
     clockbox();
     clear_noises();
     Tehtava_TapahtumaTarkistus();
-    if (Plr.course_task != -1) Tehtava_Muistutus();
+    if (Plr.course_index != -1) Tehtava_Muistutus();
     Darken_Notes = 1;
     clear_look();
     if (Plr.scenario > 0) {

@@ -15,6 +15,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
+#include "quests/courses.h"
 #include "base/savecommit.h"
 #include "base/tablefile.h"
 #include "core/squareevents.h"
@@ -341,6 +342,7 @@ int loader() {
     DISABLE_NOTES = 1;
     PLRGLOBAL_luckrolls = 0;   // luck of the character played before stays with it
     PLRGLOBAL_rodfishing_luck_mintick = 0;
+    course_reset();   // a course's phase and pending event belong to the character played before
 
     Init();
     vil_hold_writes(1);

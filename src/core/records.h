@@ -91,7 +91,7 @@ enum {
     PLR_SKILLNAME = 12,
     PLR_SLOTS = 100,
     PLR_OVERLOAD_SLOT = 90,    // an object in this slot means the pack is full
-    PLR_PARTY = 50,
+    PLR_PARTY = 49,            // the 50th record of the stack would run into the course's task number
     PLR_WOUNDS = 20,
     SAVE_VERSION = 363,
 };
@@ -181,7 +181,9 @@ struct PlayerStruct {
     uint32_t bigmap_saveday;                   // 2784: day of the last world-map save
     uint8_t  pad2788[4];
     DataStruct party[PLR_PARTY];               // 2792: the things travelling with the player
-    int32_t  course_task;                      // 4592: -1 none
+    uint8_t  party_tail[32];                   // 4556: the head of a 50th stack record, kept as it is
+    int32_t  task_number;                      // 4588: the game course's current task; 0 none
+    int32_t  course_index;                     // 4592: the current task's place in the course; -1 none
     uint8_t  pad4596[4];
     uint32_t minutes;                          // 4600: running minutes
     uint32_t world_x;                          // 4604
@@ -192,7 +194,8 @@ struct PlayerStruct {
     uint8_t  pad4621[3];
     float    air_temperature;                  // 4624
     uint8_t  upgrade_cleared;                  // 4628
-    uint8_t  pad4629[3];
+    uint8_t  course_last_event;                // 4629: the game-course event handed out last
+    uint8_t  pad4630[2];
     int32_t  save_version;                     // 4632
     uint8_t  pad4636[320];
     uint32_t ritual_marks[10];                 // 4956
@@ -210,7 +213,8 @@ struct PlayerStruct {
     uint16_t net_season_day;                   // 5618: the first net catch of the season
     uint8_t  pad5620[3];
     uint8_t  last_upkeep_day;                  // 5623: 0 before the first
-    uint8_t  pad5624[4];
+    uint8_t  courses_completed;                // 5624: bit value 2 course 1, 4 course 2
+    uint8_t  pad5625[3];
     uint8_t  lairs_placed;                     // 5628
     uint8_t  pad5629;
     uint8_t  movement_mode;                    // 5630: 1 walk 2 swim 3 row 4 wade 7 ski 9 haul
@@ -293,7 +297,11 @@ static_assert(offsetof(PlayerStruct, daynumber) == 2780, "Plr layout");
 static_assert(offsetof(PlayerStruct, lastquest_day) == 5672, "Plr layout");
 static_assert(offsetof(PlayerStruct, bigmap_saveday) == 2784, "Plr layout");
 static_assert(offsetof(PlayerStruct, party) == 2792, "Plr layout");
-static_assert(offsetof(PlayerStruct, course_task) == 4592, "Plr layout");
+static_assert(offsetof(PlayerStruct, party_tail) == 4556, "Plr layout");
+static_assert(offsetof(PlayerStruct, task_number) == 4588, "Plr layout");
+static_assert(offsetof(PlayerStruct, course_index) == 4592, "Plr layout");
+static_assert(offsetof(PlayerStruct, course_last_event) == 4629, "Plr layout");
+static_assert(offsetof(PlayerStruct, courses_completed) == 5624, "Plr layout");
 static_assert(offsetof(PlayerStruct, minutes) == 4600, "Plr layout");
 static_assert(offsetof(PlayerStruct, world_x) == 4604, "Plr layout");
 static_assert(offsetof(PlayerStruct, world_y) == 4608, "Plr layout");

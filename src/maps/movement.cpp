@@ -23,6 +23,7 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "maps/worldsearch.h"
 #include "creatures/animals.h"
 #include "creatures/body.h"
 #include "creatures/life.h"
@@ -294,6 +295,8 @@ static void target_of(int step, int &tx, int &ty) {
 static void spend_step(int world) {
     const int c = get_mapchar(PlayerX, PlayerY);
     if (c == 96) Tarkista_Suoritus(28);
+    // A step onto a small island: a land cell of the world map with water all round it.
+    if (world && !terrain_flag(c, TF_WATER) && isokartta_saari(PlayerX, PlayerY) == 1) Tarkista_Suoritus(47);
     const float metres = world ? 100.0f : 2.0f;
     double minutes = metres * move_seconds_per_metre(c) / 60.0;
     if (Plr.movement_mode == MODE_SWIM) minutes *= 10;

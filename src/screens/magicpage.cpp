@@ -14,11 +14,14 @@
 #include "presentation/screen.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
+#include "quests/tehtavat.h"
 
 #include <cstdio>
 #include <cstring>
 
 int magic_page_saved_entry = -1;
+
+enum { TASK_SPIRIT_WORLD = 30 };   // the game course's task of the rituals page
 
 static const char *const RITUAL_MUSIC = "music_ritual.ogg";
 
@@ -152,6 +155,7 @@ static void TeeMenulista_religious(int count) {
 }
 
 int ritual_page_screen(int) {
+    Tarkista_Suoritus(TASK_SPIRIT_WORLD);
     const int count = plr_ritual_count();
     bool first = true;
     int pos = 0;

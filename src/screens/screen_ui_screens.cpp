@@ -3,6 +3,7 @@
 
 #include "base/ui.h"
 #include "screens/ancestors.h"
+#include "screens/coursechoice.h"
 #include "screens/creation.h"
 #include "screens/gameinfo.h"
 #include "screens/gamescreens.h"
@@ -33,4 +34,5 @@ void screen_ui_screens(UiScreens &t) {
     t.init_message = init_message_screen;
     t.controller_announce = controller_announce_screen;
     t.command_key = command_key_screen;
+    t.course_choice = game_course;
 }

@@ -47,7 +47,7 @@ void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y) 
     p.day_counter2 = 165;
     p.bigmap_saveday = 165;
     p.minutes = 165 * 1440 + 600;
-    p.course_task = -1;
+    p.course_index = -1;
     p.air_temperature = 15.0f;
     p.upgrade_cleared = 1;
     p.lairs_placed = 1;

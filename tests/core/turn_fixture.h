@@ -52,7 +52,7 @@ protected:
         Plr.hour = 12;
         Plr.year = 1;
         Plr.movement_mode = 1;
-        Plr.course_task = -1;
+        Plr.course_index = -1;
         Plr.last_upkeep_day = 15;
         Plr.energy = 5000;
         Plr.body_temperature = 37.0f;
