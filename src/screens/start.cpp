@@ -11,6 +11,7 @@
 #include "presentation/windows.h"
 #include "screens/infoscreens.h"
 #include "screens/ancestors.h"
+#include "screens/creation.h"
 #include "screens/loadchar.h"
 #include "screens/setup.h"
 #include "worldgen/kartta_main.h"
@@ -206,7 +207,7 @@ void Oxa_Start() {
         }
         if (row == ROW_CREATE) {
             save_page();
-            luo_hahmo_kartalla();
+            crtplr_menu();
             restore_page();
             MakeStartList();
             if (CharacterFile[0]) return;

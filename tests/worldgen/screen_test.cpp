@@ -182,7 +182,8 @@ protected:
         ScreenTest::SetUp();
         for (const char *f : {"linedist.arr", "NOTES.STD", "fixedpoints.txt", "weathertypeinfo.txt", "ini_skills.txt",
                               "flora_forest.txt", "flora_meadow.txt", "messages/eng_uname_flora.txt",
-                              "messages/eng_core.txt", "messages/eng_general.txt", "messages/eng_world.txt"})
+                              "messages/eng_core.txt", "messages/eng_general.txt", "messages/eng_world.txt",
+                              "RNDCAMP.1"})
             dir->copy_asset(f);
         WORLDGEN_SEED = 9;
         CRTPLR_TAPA = 0;
@@ -194,8 +195,7 @@ protected:
 
 TEST_F(CreateRow, NewCharacterGetsAWorldAndStartsAtTheChosenPlace) {
     KeyFeeder keys;
-    keys.key(SDLK_DOWN).key(SDLK_RETURN).text("V").text("e").text("i").text("k").text("k").text("o")
-        .key(SDLK_RETURN).key('2').key('h').key('e');
+    keys.key(SDLK_DOWN).key(SDLK_RETURN).text("V").text("e").text("i").text("k").text("k").text("o").key(SDLK_RETURN);
     keys.typed([] {
         Oxa_Start();
         return 0;
@@ -212,11 +212,8 @@ TEST_F(CreateRow, NewCharacterGetsAWorldAndStartsAtTheChosenPlace) {
     ASSERT_EQ(loader(), 0);
     EXPECT_EQ((int)Plr.world_x, sx);
     EXPECT_EQ((int)Plr.world_y, sy);
-    EXPECT_EQ(reinterpret_cast<const uint8_t *>(&Plr)[13], 2);
+    EXPECT_LT(Plr.culture, 4) << "quick mode's cultures";
     EXPECT_TRUE(memcmp(maailma_alltime, world.data(), (size_t)3073 * 2048) == 0) << "the loader reads the world made";
-    if (!ALOITUS_NOTE) {
-        EXPECT_EQ(get_alltime_kulttuuri(sx + 3, sy + 3), 2);
-    }
 }
 
 }  // namespace
