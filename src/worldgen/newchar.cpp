@@ -113,7 +113,7 @@ void reset_character() {
     Plr.day = 1;
     Plr.year = 16;
     Plr.daynumber = 1;
-    Plr.course_task = -1;
+    Plr.course_index = -1;
     aseta_peliversio();
     Plr.movement_mode = 1;
     Plr.exertion = 2;
@@ -233,10 +233,10 @@ static int scenario_of(const NewCharChoices &c, const NewCharAsk *ask) {
 }
 
 static void course_of(const NewCharChoices &c, const NewCharAsk *ask) {
-    Plr.course_task = -1;
+    Plr.course_index = -1;
     if (c.course == 1) Tee_Gamecourse_1();
     if (c.course == 2) Tee_Gamecourse_2();
-    if (c.course == -2 && ask && ask->course && ask->course() < 0) Plr.course_task = -1;
+    if (c.course == -2 && ask && ask->course && ask->course() < 0) Plr.course_index = -1;
 }
 
 // The player's objects emptied: every row the cleared temporary item with no type and no name.

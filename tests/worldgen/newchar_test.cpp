@@ -89,7 +89,7 @@ TEST_F(NewCharacter, QuickBuildFromSeedIsWholeAndPlays) {
     EXPECT_FLOAT_EQ(p.air_temperature, 18.0f);
     EXPECT_FLOAT_EQ(p.body_temperature, 37.0f);
     EXPECT_EQ(p.scenario, 101);
-    EXPECT_EQ(p.course_task, -1);
+    EXPECT_EQ(p.course_index, -1);
     EXPECT_EQ(p.world_x, p.x);
     EXPECT_NE(p.world_x, 0u);
     int skills = 0;
