@@ -10,6 +10,7 @@
 #include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/records.h"
+#include "core/tekstit.h"
 #include "creatures/creatures.h"
 #include "creatures/weaponchoice.h"
 #include "items/itemdefs.h"
@@ -234,7 +235,7 @@ static const PeopleLine WANTED_TALK[] = {
       {"You're welcome.|TALKLINE 19:Now before we part, let me thank you with something.", "[ifnsaid 2]"}}},
 };
 
-enum { WANTED_OFFER_DAYS = 7, WANTED_DAYS = 3, MAT_ROCK = 128, OWNER_NOT_HERS = 3 };
+enum { WANTED_OFFER_DAYS = 7, WANTED_DAYS = 3, OWNER_NOT_HERS = 3 };
 enum { QF_OFFERED = 32, QF_WANTS = 64 };
 
 static bool is_knife(const ItemStruct &it) {

@@ -75,8 +75,9 @@ TEST_F(QuestKindsPeoplePlayed, TheOldMansHerbsFetchedForHisBlend) {
     herb.id = 433;
     herb.weight = herb.fullweight = 0.1f;
     herb.spoil = 254;
-    snprintf(herb.name, sizeof herb.name, "%s", q.title);
-    if (strlen(q.title) + 6 < sizeof herb.name) snprintf(herb.name, sizeof herb.name, "Dried %s", q.title);
+    std::string name = q.title;
+    if (name.size() + 6 < sizeof herb.name) name = "Dried " + name;
+    copy_bounded(herb.name, sizeof herb.name, name.c_str());
     const int obj = Esineesta_Uniikki(herb);
     const int count = (int)std::lround(q.fetchWeight / 0.1f);
     memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
@@ -90,22 +91,27 @@ TEST_F(QuestKindsPeoplePlayed, TheOldMansHerbsFetchedForHisBlend) {
     typing.key(SDLK_2);                                          // "I am available ..."
     typing.key(SDLK_1);                                          // "Of course. What do you need ..."
     typing.key(SDLK_1);                                          // "Okay, I can do that for you."
-    typing.key(SDLK_0);                                          // back to the chat modes
+    typing.key(SDLK_1);                                          // "I'll bring them to you soon."
+    typing.key(SDLK_ESCAPE);                                     // the talk ends
+    typing.key(SDLK_SPACE);                                      // past the note of the quest taken
+    int r;
+    typing.typed([&] { return turn_pass(&r); });
+    EXPECT_NE(notes().find("You have gotten involved in a quest."), std::string::npos);
+
+    typing.key((SDL_Keycode)'C', KMOD_SHIFT).key(SDLK_RETURN);   // back to him with the herbs
     typing.key(SDLK_d);                                          // "D.Deliver an item"
     typing.key(SDLK_1);                                          // "I have something for you..."
-    typing.key(SDLK_a, KMOD_SHIFT);                              // the whole stack of herbs
-    typing.key(SDLK_SPACE);
+    typing.key(SDLK_a).key(SDLK_RETURN);                         // the herbs, "ENTER.All" of them
     typing.key(SDLK_1);                                          // "You are welcome."
+    typing.key(SDLK_SPACE);                                      // past the scene line of his gift
     typing.key(SDLK_1);                                          // "Thanks! See you."
     typing.key(SDLK_ESCAPE);
     typing.key(SDLK_ESCAPE);
-    int r;
     typing.typed([&] { return turn_pass(&r); });
 
     ASSERT_TRUE(loadQuest(id, q));
     EXPECT_EQ(q.accepted, 1);
     EXPECT_EQ(q.talk[7].said, 1);
-    EXPECT_NE(notes().find("You have gotten involved in a quest."), std::string::npos);
     EXPECT_EQ(q.talk[25].said, 1);
     EXPECT_EQ(q.talk[19].said, 1);
     EXPECT_EQ(q.completionDay, Plr.daynumber);
