@@ -294,7 +294,7 @@ QuestStruct Quest_ItemsWanted(int npc, int x, int y) {
     if (culture <= 9 && random(10) == 0) {
         char tags[100];
         snprintf(tags, sizeof tags, "[trscult:%d]", DistantNeighbour(culture));
-        offer = GenerateReward_treasure(IsoX(), IsoY(), culture, tags, &qS);
+        offer = GenerateReward_treasure(IsoX(), IsoY(), culture, tags, sizeof tags, &qS);
     }
     if (!offer.valid) return qS;
 
