@@ -1,6 +1,6 @@
 // The making of each quest kind people ask of the player nearby, in Aino's village: the herbs, the
 // gear a woodsman wants, the two lessons of the spirits, the chores and the messenger (who makes a man
-// in a far village and his side of the errand every time).
+// in a far village, whose map is built then, and his side of the errand every time).
 // Target on the development machine: each kind under 50 ms.
 #include <benchmark/benchmark.h>
 
@@ -78,6 +78,13 @@ void BM_quest_kind(benchmark::State &state) {
     int made = 0;
     for (auto _ : state) {
         QuestStruct q;
+        if (kind == 71) {
+            // A village built once is too small to be sent a message again: each errand founds one.
+            state.PauseTiming();
+            const int x = IsoX() + 45, y = IsoY() - 40 + 4 * (made % 20);
+            maailma_alltime[mapidx(x, y)] = maailma[mapidx(x, y)] = 210;
+            state.ResumeTiming();
+        }
         switch (kind) {
         case 3: q = Quest_FetchHerbs(&Cre[n], v.x, v.y); break;
         case 40: q = Quest_ItemsWanted(n, v.x, v.y); break;
@@ -92,7 +99,8 @@ void BM_quest_kind(benchmark::State &state) {
     }
     if (!made) state.SkipWithError("no quest of the kind was made here");
 }
-BENCHMARK(BM_quest_kind)->Arg(3)->Arg(40)->Arg(51)->Arg(52)->Arg(70)->Arg(71)->Arg(72)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_quest_kind)->Arg(3)->Arg(40)->Arg(51)->Arg(52)->Arg(70)->Arg(72)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_quest_kind)->Arg(71)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -292,7 +292,7 @@ TEST_F(QuestKindsPeople, EachKindRunsFromItsFirstLineToItsReward) {
         the_giver = pick_socsivuNPC(c.role, soc, 0);
         ASSERT_GE(the_giver, 0) << c.role;
         ASSERT_EQ(oxatest::villager_beside_her(soc, is_the_giver), the_giver);
-        snprintf(Cre[the_giver].pname, sizeof Cre[the_giver].pname, "%s", "Wolfgangwilhel");
+        snprintf(Cre[the_giver].pname, sizeof Cre[the_giver].pname, "%s", "Wolfgangwilhelm");
         if (c.prepare) c.prepare(the_giver);
         char tags[80];
         snprintf(tags, sizeof tags, "force [forcequest:%d] [forcenpc:%d]", c.kind, the_giver);
