@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "activities/activities.h"
 #include "activities/herblore.h"
@@ -253,6 +254,17 @@ void message_play(int n, int) {
         ASSERT_TRUE(side.worldX == v.x && side.worldY == v.y);
         EXPECT_EQ(far.rewardCount, w.pay);
     }
+    // The man's side of the errand can't be written (folders stand where the next quest files would go):
+    // no errand is offered.
+    std::vector<std::string> blocked;
+    for (uint32_t id = Plr.last_uid + 1; id <= Plr.last_uid + 40; id++) {
+        char path[1200];
+        quest_file_path(id, path, sizeof path);
+        if (mkdir(path, 0755) == 0) blocked.push_back(path);
+    }
+    const UiPoint v = found_village(5);
+    EXPECT_EQ(Quest_Messenger(n, v.x, v.y).title[0], 0);
+    for (const std::string &b : blocked) rmdir(b.c_str());
     QuestStruct side{};
     ASSERT_TRUE(loadQuest(quest_of(n).sideQuestIds[0], side));
     talk_to(n);
