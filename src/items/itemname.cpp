@@ -245,3 +245,11 @@ float esinehinta(int, const ItemStruct &item) {
     }
     return p;
 }
+
+char *ekuvaus_item(const ItemStruct &item, int count, unsigned char flags) {
+    const ItemStruct kept = NimiTempItem;
+    NimiTempItem = item;
+    char *out = ekuvaus(ITEMPOS_NAMING, count, flags);
+    NimiTempItem = kept;
+    return out;
+}

@@ -199,3 +199,6 @@ float esinehinta(int unused, const ItemStruct &item);
 void set_dp_socowned(int dp);   // marks data-pool record dp as goods of the village
 // The inventory slot whose player object is held in hand 1 (primary) or 2 (second); 1000 none.
 int wielding(int hand);
+
+// ekuvaus of an item that is not stored, such as a plant of the season named before it is picked.
+char *ekuvaus_item(const ItemStruct &item, int count, unsigned char flags);
