@@ -528,7 +528,8 @@ int IsFetchItem(int obj) {
         static CreatureStruct bird;
         if (!getsotucrstruct(bird, it.origin, 52) || bird.kind != KIND_BIRD) return 0;
     }
-    if (globqS.fetchItemId && it.id != globqS.fetchItemId) return 0;
+    // The wanted item is the one thing that carries the quest's unique id, not any thing of its kind.
+    if (globqS.fetchItemId && it.origin != globqS.fetchItemId) return 0;
     if (globqS.fetchObject && (uint32_t)obj != globqS.fetchObject) return 0;
     return 1;
 }
