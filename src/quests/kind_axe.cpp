@@ -23,6 +23,7 @@
 #include "maps/zoomstore.h"
 #include "quests/kinds_land_int.h"
 #include "quests/questgen_int.h"
+#include "quests/rewards_standin.h"
 #include "quests/questkinds.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/localgen.h"
@@ -123,8 +124,7 @@ static QuestStruct give_up(QuestStruct &q, int slot) {
 }
 
 QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
-    static QuestStruct qS;
-    memset(&qS, 0, sizeof qS);
+    qgen_begin();
     const int culture = get_alltime_kulttuuri(x, y);
     const int species = random(3) == 0 ? SPECIES_WOLF : SPECIES_BEAR;
 

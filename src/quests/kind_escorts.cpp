@@ -13,6 +13,7 @@
 #include "quests/kinds_land_int.h"
 #include "quests/questkinds.h"
 #include "quests/questgen_int.h"
+#include "quests/rewards_standin.h"
 #include "worldgen/culture.h"
 #include "worldgen/culturegoods.h"
 
@@ -128,8 +129,7 @@ static void make_traveller(CreatureStruct &c, uint8_t mode, uint8_t culture) {
 }
 
 QuestStruct Quest_HomelandEscort(int npc, int x, int y) {
-    static QuestStruct qS;
-    memset(&qS, 0, sizeof qS);
+    qgen_begin();
     if (!giver_ok(npc)) return qS;
     CreatureStruct &giver = Cre[npc];
     const int village = get_alltime_kulttuuri(x, y), own = giver.culture, home = Plr.culture;
@@ -179,8 +179,7 @@ QuestStruct Quest_HomelandEscort(int npc, int x, int y) {
 }
 
 QuestStruct Quest_DisorientedWoodsman(int npc, int x, int y) {
-    static QuestStruct qS;
-    memset(&qS, 0, sizeof qS);
+    qgen_begin();
     if (!giver_ok(npc)) return qS;
     CreatureStruct &woodsman = Cre[npc];
     if (is_settled_area(IsoX(), IsoY(), WILD_RADIUS)) return qS;

@@ -3,6 +3,7 @@
 // cover, on the map of a place out in the forest with a beast of prey beside it; the village sage, who
 // has bound the forest, tells where and teaches the spell that hastens its release.
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "base/ownlib.h"
@@ -184,9 +185,20 @@ static bool hide_on_map(int x, int y, int animal, int beast) {
     return ok;
 }
 
+// No quest: the record empty, and the sage's side of it gone again when it was kept already.
+static QuestStruct give_up(QuestStruct &q, uint32_t side = 0) {
+    if (side) {
+        char path[1200];
+        quest_file_path(side, path, sizeof path);
+        remove(path);
+    }
+    memset(&q, 0, sizeof q);
+    return q;
+}
+
 QuestStruct Quest_AnimalForestCover(int giver, int x, int y) {
-    static QuestStruct qS, sivuqS;
-    memset(&qS, 0, sizeof qS);
+    static QuestStruct sivuqS;
+    qgen_begin();
     memset(&sivuqS, 0, sizeof sivuqS);
     if (giver < 0 || giver >= CRE_COUNT || Cre[giver].kind != CK_HUMAN) return qS;
 
@@ -210,25 +222,6 @@ QuestStruct Quest_AnimalForestCover(int giver, int x, int y) {
     memcpy(voice, Cre[animal].voice2, sizeof Cre[animal].voice2);
     voice[sizeof Cre[animal].voice2] = 0;
     const int value = elainhinta(animal);
-
-    // The animal goes into the cover: its record marked and written, and the map it waits on.
-    static CreatureStruct was, hidden;
-    if (!land_read_record(stored, was)) return qS;
-    hidden = Cre[animal];
-    hidden.stateflags |= HIDDEN_IN_COVER;
-    if (!Talleta_RealCreature(hidden, stored)) return qS;
-    Luo_Olento(BEASTS[random(4)]);
-    static CreatureStruct beast;
-    beast = Creature;
-    CreUndo made;
-    const int beastno = land_save_new(beast, made);
-    if (!beastno || !hide_on_map(place.x, place.y, stored, beastno)) {
-        if (beastno) land_undo(made);
-        Talleta_RealCreature(was, stored);
-        return qS;
-    }
-    Cre[animal].stateflags |= HIDDEN_IN_COVER;
-    Poista_Olento(animal);
 
     char dir[100], dist[100], way[200], sage_full[80], sage_name[sizeof Cre[0].pname + 1],
         giver_name[sizeof Cre[0].pname + 1], spell_tags[60];
@@ -263,9 +256,8 @@ QuestStruct Quest_AnimalForestCover(int giver, int x, int y) {
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 15");
     land_lines(qS, COVER_TALK, sizeof COVER_TALK / sizeof COVER_TALK[0], subs);
 
-    // The sage's side of it.
+    // The sage's side of it, kept before anything is moved.
     sivuqS.id = crID();
-    Cre[sage].quest = sivuqS.id;
     qS.sideQuestIds[0] = sivuqS.id;
     sivuqS.giverUid = Cre[sage].socialid;
     sivuqS.worldX = x;
@@ -277,6 +269,26 @@ QuestStruct Quest_AnimalForestCover(int giver, int x, int y) {
     sivuqS.marks[0].smallSpot = 1;
     land_coded(sivuqS.olText, sizeof sivuqS.olText, "I heard there's a {animal} in the forest cover.|TALKLINE 0", subs);
     land_lines(sivuqS, SAGE_TALK, sizeof SAGE_TALK / sizeof SAGE_TALK[0], subs);
-    SaveQuest(&sivuqS);
+    if (!SaveQuest(&sivuqS)) return give_up(qS);
+
+    // The animal goes into the cover: its record marked and written, and the map it waits on.
+    static CreatureStruct was, hidden;
+    if (!land_read_record(stored, was)) return give_up(qS, sivuqS.id);
+    hidden = Cre[animal];
+    hidden.stateflags |= HIDDEN_IN_COVER;
+    if (!Talleta_RealCreature(hidden, stored)) return give_up(qS, sivuqS.id);
+    Luo_Olento(BEASTS[random(4)]);
+    static CreatureStruct beast;
+    beast = Creature;
+    CreUndo made;
+    const int beastno = land_save_new(beast, made);
+    if (!beastno || !hide_on_map(place.x, place.y, stored, beastno)) {
+        if (beastno) land_undo(made);
+        Talleta_RealCreature(was, stored);
+        return give_up(qS, sivuqS.id);
+    }
+    Cre[animal].stateflags |= HIDDEN_IN_COVER;
+    Poista_Olento(animal);
+    Cre[sage].quest = sivuqS.id;
     return qS;
 }

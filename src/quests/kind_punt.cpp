@@ -2,6 +2,7 @@
 // of water in it, and a carver in a village nearby will carve one from a log of the proper tree. The
 // carver is made and settled in his village with a side-role quest of his own; the punt he will carve
 // is kept among the player's objects until it is handed to the old man.
+#include <cstdio>
 #include <cstring>
 
 #include "activities/magic.h"
@@ -123,8 +124,8 @@ static void personal_name(char (&out)[sizeof CreatureStruct::pname + 1], const C
 }
 
 QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
-    static QuestStruct qS, sivuqS;
-    memset(&qS, 0, sizeof qS);
+    static QuestStruct sivuqS;
+    qgen_begin();
     memset(&sivuqS, 0, sizeof sivuqS);
     if (!giver || giver->kind != CK_HUMAN) return qS;
     qS.daysToComplete = 30;
@@ -160,8 +161,7 @@ QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
     carver.community = Mapinfo_socID(village.x, village.y);
     CreUndo made;
     const int carverno = land_save_new(carver, made);
-    if (!carverno || !spawn_sotucre_on_zoommap(carverno, village.x, village.y)) {
-        land_undo(made);
+    if (!carverno) {
         memset(&qS, 0, sizeof qS);
         return qS;
     }
@@ -230,6 +230,15 @@ QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
     sivuqS.craftOrder[1] = stamp;
     sivuqS.craftOrder[2] = (uint32_t)(MINUTES_A_DAY * (random(3) + 5));
     land_lines(sivuqS, CARVER_TALK, sizeof CARVER_TALK / sizeof CARVER_TALK[0], subs);
-    SaveQuest(&sivuqS);
+
+    // The carver settles in his village only once his side of the quest is kept.
+    if (!SaveQuest(&sivuqS) || !spawn_sotucre_on_zoommap(carverno, village.x, village.y)) {
+        char path[1200];
+        quest_file_path(sideid, path, sizeof path);
+        remove(path);
+        land_undo(made);
+        memset(&qS, 0, sizeof qS);
+        return qS;
+    }
     return qS;
 }

@@ -44,7 +44,7 @@ void land_tags(char *out, size_t size, const char *tags, const TalkSub *subs) {
     if (size == 0) return;
     char all[400];
     const size_t n = land_expand(all, sizeof all - 1, tags, subs, false);
-    size_t limit = size - 1 < TALK_TAGS_MAX ? size - 1 : TALK_TAGS_MAX;
+    const size_t limit = size - 1 < (size_t)TALK_TAGS_MAX ? size - 1 : (size_t)TALK_TAGS_MAX;
     if (n > limit) {
         // A tag cut in half would act on what is left of it: the tags end at the last whole one.
         size_t keep = limit;
