@@ -16,6 +16,7 @@
 #include "creatures/physical.h"
 #include "creatures/wounding.h"
 #include "creatures/wounds.h"
+#include "creatures/zoomservices.h"
 #include "maps/directions.h"
 #include "maps/kulttuuri.h"
 #include "maps/marker.h"
@@ -29,7 +30,7 @@
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 
-enum { SPECIES_BEAR = 605, SPECIES_WOLF = 611, ROLE_ADVENTURER = 550, LEG_RIGHT = 13, LEG_LEFT = 14 };
+enum { CAMP_TRIES = 5, SPECIES_BEAR = 605, SPECIES_WOLF = 611, ROLE_ADVENTURER = 550, LEG_RIGHT = 13, LEG_LEFT = 14 };
 enum : uint32_t { KNOWS_NAME = 1, GIVER_TRADES = 32, GIVER_RECRUITS = 64 };
 enum : uint8_t { STAYS_PUT = 4 };
 
@@ -114,6 +115,42 @@ static void wound_quietly(int slot, int type, int impact, int part, int side) {
     c.offhand = offhand;
 }
 
+// The shelter's map with the camp laid, the weapon beside the shelter and blood around, kept until the
+// beast is made to lie on it; where the shelter stands.
+static ZoomStruct camp;
+static int shelter_x, shelter_y;
+
+static bool lay_camp(int x, int y, int weapon) {
+    static ZoomStruct kept;
+    memcpy(&kept, &Zoom, sizeof kept);
+    bool laid = false;
+    if (load_zoommap(x, y)) {
+        // The scene looks for open ground in the middle of the map a few times over.
+        for (int tries = 0; tries < CAMP_TRIES && !laid; tries++) {
+            zoomscene_adventurers_camp(weapon, 0, "[blood]");
+            for (const DataStruct &d : Zoom.data)
+                if (d.type == DT_ITEM && d.id == (uint32_t)weapon) {
+                    laid = true;
+                    shelter_x = d.x - 1;
+                    shelter_y = d.y - 1;
+                }
+        }
+        if (laid) memcpy(&camp, &Zoom, sizeof camp);
+    }
+    memcpy(&Zoom, &kept, sizeof Zoom);
+    return laid;
+}
+
+// The camp stored with the beast lying on the shelter; false when the map could not be stored.
+static bool store_camp(int x, int y, int beast) {
+    static ZoomStruct kept;
+    memcpy(&kept, &Zoom, sizeof kept);
+    memcpy(&Zoom, &camp, sizeof Zoom);
+    const bool stored = aseta_data(shelter_x, shelter_y, DT_CREATURE, (uint32_t)beast, 1) >= 0 && save_zoommap(x, y, 1);
+    memcpy(&Zoom, &kept, sizeof Zoom);
+    return stored;
+}
+
 // The free slot as it was before it served as the workbench.
 static CreatureStruct slot_was;
 
@@ -146,6 +183,9 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
     const UiPoint bed = IndoorLocation(x, y);
     if (bed.x == 0 && bed.y == 0) return qS;
     if (cre_file_records() <= 0 || land_free_pool_records(1) < 1) return qS;
+    // The camp is laid on a copy of the shelter's map first: a shelter with no room for it makes no quest.
+    const int object = Luo_Esineen_Itempos(lost);
+    if (object < OBJ_PLAYER_FIRST || !lay_camp(shelter.x, shelter.y, object)) return qS;
     const int slot = land_free_slot(-1);
     if (slot < 0) return qS;
     slot_was = Cre[slot];
@@ -194,10 +234,10 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
     }
     if (!rw.valid) return give_up(qS, slot);
 
-    // Every check held: the adventurer goes to bed in the village.
+    // Every check held: the adventurer goes to bed in the village, the beast lies on the shelter.
     adventurer = Cre[slot];
     Cre[slot] = slot_was;
-    CreUndo made;
+    CreUndo made, beastmade;
     const int number = land_save_new(adventurer, made);
     const int placed = number ? lisaa_realcreature(number, 0) : CRE_NONE;
     if (placed == CRE_NONE) {
@@ -206,6 +246,15 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
     }
     npc = placed - CRE_DATAID;
     set_data(DT_CREATURE, bed.x, bed.y, placed, 1);
+    const int beastno = land_save_new(beast, beastmade);
+    if (!beastno || !store_camp(shelter.x, shelter.y, beastno)) {
+        Poista_Olento(npc);
+        Cre[npc] = slot_was;
+        RealCreaturePos[npc] = 0;
+        land_undo(beastmade);
+        land_undo(made);
+        return give_up(qS, -1);
+    }
 
     qS.marks[0].x = shelter.x + random(16) - 8;
     qS.marks[0].y = shelter.y + random(16) - 8;
@@ -236,16 +285,5 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
     land_lines(qS, AXE_TALK, sizeof AXE_TALK / sizeof AXE_TALK[0], subs);
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 15");
     qS.id = crID();
-
-    // The shelter: the weapon beside it, blood around and the beast lying on it.
-    const int beastno = SaveNewRealCreature(beast);
-    const int object = Luo_Esineen_Itempos(lost);
-    static ZoomStruct kept;
-    memcpy(&kept, &Zoom, sizeof kept);
-    if (load_zoommap(shelter.x, shelter.y)) {
-        zoomscene_adventurers_camp(object, beastno, "[blood]");
-        save_zoommap(shelter.x, shelter.y, 1);
-    }
-    memcpy(&Zoom, &kept, sizeof Zoom);
     return qS;
 }

@@ -129,10 +129,9 @@ int spotgenerate(int x, int y, int all) {
     int sub = 0;
     const int pending = bigmap() && has_encounter_record(x, y, &sub) && sub != 2;
     if ((ZoomMapPos(x, y) != 0 || all == 1) && !pending) return 1;
+    // The heights are worked out round the square itself, so it is their centre wherever it lies.
     LuoZoomKorkeusAlue(x, y);
-    int cx, cy;
-    area_centre(cx, cy);
-    return build_cell(x, y, x - cx, y - cy);
+    return build_cell(x, y, 0, 0);
 }
 
 void surroundings_clean() {
