@@ -24,7 +24,7 @@
 #include "maps/zoomstore.h"
 #include "quests/kinds_land_int.h"
 #include "quests/questgen_int.h"
-#include "quests/rewards_standin.h"
+#include "quests/rewards.h"
 #include "quests/questkinds.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/localgen.h"
@@ -228,7 +228,7 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
     if (random(5) == 0) {
         char tags[40];
         snprintf(tags, sizeof tags, "[trscult:%d]", DistantNeighbour(culture));
-        rw = GenerateReward_treasure(IsoX(), IsoY(), culture, tags, &qS);
+        rw = GenerateReward_treasure(IsoX(), IsoY(), culture, tags, sizeof tags, &qS);
         qS.rewardKind = 0;
         memset(qS.rewardSkill, 0, sizeof qS.rewardSkill);
     }

@@ -13,7 +13,7 @@
 #include "quests/kinds_land_int.h"
 #include "quests/questkinds.h"
 #include "quests/questgen_int.h"
-#include "quests/rewards_standin.h"
+#include "quests/rewards.h"
 #include "worldgen/culture.h"
 #include "worldgen/culturegoods.h"
 
@@ -142,7 +142,7 @@ QuestStruct Quest_HomelandEscort(int npc, int x, int y) {
     // The reward is settled before the giver is changed: a quest that can't offer one leaves it be.
     char tags[40];
     snprintf(tags, sizeof tags, "[trscult:%d]", DistantNeighbour(own));
-    const RewardStruct rw = GenerateReward_treasure(IsoX(), IsoY(), own, tags, &qS);
+    const RewardStruct rw = GenerateReward_treasure(IsoX(), IsoY(), own, tags, sizeof tags, &qS);
     if (!rw.valid) {
         memset(&qS, 0, sizeof qS);
         return qS;
