@@ -168,6 +168,11 @@ TEST_F(QuestKindsLandEscort, TheLostWoodsmanMetInTheWildIsWalkedToAVillage) {
     // Met again after days away, a lone woodsman offers his quest.
     const int w = person_near(540, 0);
     ASSERT_GE(w, 0);
+    // The longest kind word and name a record holds go into his title and lines.
+    memset(Cre[w].species, 'W', sizeof Cre[w].species - 1);
+    Cre[w].species[sizeof Cre[w].species - 1] = 0;
+    memset(Cre[w].pname, 'N', sizeof Cre[w].pname - 1);
+    Cre[w].pname[sizeof Cre[w].pname - 1] = 0;
     Cre[w].daysaved = (int32_t)Plr.daynumber - 5;
     int made = 0;
     for (int seed = 1; seed < 20 && !made; seed++) {

@@ -56,6 +56,7 @@ TEST_F(QuestKindsLandPunt, TheCarverCarvesThePuntFromAProperLog) {
     const int soc = village();
     const int old = old_man(soc);
     ASSERT_GE(old, 0) << "an old man and a village near enough";
+    memcpy(Cre[old].pname, "Nuuttinuuttinen", sizeof Cre[old].pname);   // the longest name a record holds
     srand(11);
     ASSERT_EQ(force(10, old, soc), 1) << questoffer_log();
     QuestStruct q, side;
