@@ -58,8 +58,10 @@ int land_free_pool_records(int want);
 // A new record of the creature file that can be taken back: the file as it was before the record.
 struct CreUndo {
     int number;                // the creature number given; 0 none
-    long records;              // the file's records before
+    long records;              // the file's whole records before
     CreatureStruct was;        // the free record it took, as it was
+    size_t tail;               // bytes of a part record after the whole ones (a damaged file)
+    uint8_t tailbytes[sizeof(CreatureStruct)];
 };
 // SaveNewRealCreature, remembering what the record was; the creature number, 0 when the file is missing.
 int land_save_new(CreatureStruct &c, CreUndo &undo);

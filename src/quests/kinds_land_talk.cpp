@@ -136,19 +136,30 @@ bool land_read_record(int n, CreatureStruct &out) {
 
 int land_save_new(CreatureStruct &c, CreUndo &undo) {
     memset(&undo, 0, sizeof undo);
-    undo.records = cre_file_records();
-    if (undo.records < 0) return 0;
-    // The record the file will give: its first free one, else a new one at the end.
     FILE *f = open_file("rb");
     if (!f) return 0;
+    long size = -1;
+    if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
+    if (size < 0 || fseek(f, 0, SEEK_SET) != 0) {
+        fclose(f);
+        return 0;
+    }
+    undo.records = size / (long)sizeof(CreatureStruct);
+    // The record the file will give: its first free one, else a new one at the end (over any part
+    // record a damaged file ends in, which is kept to be put back).
     static CreatureStruct r;
-    for (long k = 0; k < undo.records; k++) {
+    bool found = false;
+    for (long k = 0; k < undo.records && !found; k++) {
         if (fread(&r, sizeof r, 1, f) != 1) break;
         if (r.kind == CK_NONE) {
             undo.was = r;
-            break;
+            found = true;
         }
     }
+    undo.tail = (size_t)(size - undo.records * (long)sizeof(CreatureStruct));
+    if (undo.tail && (fseek(f, undo.records * (long)sizeof(CreatureStruct), SEEK_SET) != 0 ||
+                      fread(undo.tailbytes, 1, undo.tail, f) != undo.tail))
+        undo.tail = 0;
     fclose(f);
     undo.number = SaveNewRealCreature(c);
     return undo.number;
@@ -156,10 +167,15 @@ int land_save_new(CreatureStruct &c, CreUndo &undo) {
 
 void land_undo(const CreUndo &undo) {
     if (undo.number < CRE_DATAID) return;
-    if (undo.number - CRE_DATAID >= undo.records) {
-        char path[1200];
-        cre_file_path(path, sizeof path);
-        if (truncate(path, (off_t)undo.records * (off_t)sizeof(CreatureStruct)) == 0) return;
+    if (undo.number - CRE_DATAID < undo.records) {
+        Talleta_RealCreature(undo.was, undo.number);
+        return;
     }
-    Talleta_RealCreature(undo.was, undo.number);
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    if (truncate(path, (off_t)undo.records * (off_t)sizeof(CreatureStruct)) != 0 || !undo.tail) return;
+    if (FILE *f = fopen(path, "ab")) {
+        fwrite(undo.tailbytes, 1, undo.tail, f);
+        fclose(f);
+    }
 }
