@@ -50,9 +50,10 @@ static const TalkRow AXE_TALK[] = {
      "[info]",
      {{"How did the struggle end?|TALKLINE 4", nullptr},
       {"Good that you survived! Where was that?|TALKLINE 7", nullptr}}},
-    {4, "The beast managed to hit me hard couple of times until I landed a fierce counter-strike which made it to "
-        "retreat into the woods. My equipment was at the shelter, but afraid of the {beast} still around I didn't "
-        "dare to go get them and left while still conscious. I was bleeding bad, but determined to survive and "
+    {4, "The beast managed to hit me hard couple of times until "
+        "I landed a fierce counter-strike which made it to retreat into the woods. My equipment was at the "
+        "shelter, but afraid of the {beast} still around I didn't dare to go get them and left while still "
+        "conscious. I was bleeding bad, but determined to survive and "
         "crawled my way to this village.",
      nullptr,
      {{"You saved your life but lost all of your items?|TALKLINE 5:Well, I think all the items I had weren't worth "
