@@ -11,6 +11,7 @@
 #include "core/notes.h"
 #include "creatures/village_fixture.h"
 #include "quests/questgen_int.h"
+#include "quests/questoffer.h"
 #include "quests/tehtavat.h"
 
 namespace {
@@ -28,6 +29,7 @@ protected:
         QUEST_LOGGER = 0;
     }
     void TearDown() override {
+        questoffer_services_reset();
         questgen_override = nullptr;
         QUEST_LOGGER = 0;
         VillageTest::TearDown();
@@ -279,7 +281,7 @@ TEST_F(QuestFiles, AQuestIsGivenOnlyWhenItsFileStands) {
                   std::string::npos);
     }
     questgen_override = nullptr;
-    EXPECT_EQ(DoQuestForNPC(1, 99, 1500, 1000), 0) << "a kind without a generator";
+    for (int kind : {99, 100}) EXPECT_EQ(DoQuestForNPC(1, kind, 1500, 1000), 0) << "kind " << kind << " is not offered";
     EXPECT_EQ(DoQuestForNPC(CRE_NONE, 70, 1500, 1000), 0);
 }
 
@@ -305,4 +307,46 @@ TEST_F(QuestFiles, TheDumpCountsEveryTextOverItsLimit) {
     QUEST_LOGGER = 0;
     QuestStruct q{};
     EXPECT_EQ(debuglog_quest(&q), 0);
+}
+
+TEST_F(QuestFiles, ObjectMaintenanceKeepsWhatOpenQuestsPromise) {
+    struct Case {
+        bool closed, craft;
+        bool kept;
+    } cases[] = {{false, false, true}, {false, true, true}, {true, false, false}};
+    for (const Case &c : cases) {
+        memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+        const int blend = item("Herb blend", IT_FOOD, 5.0f);
+        stored(90, 3, 10, 30, 10);
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(90, q));
+        (c.craft ? q.craftOrder[0] : q.rewardItem) = (uint32_t)blend;
+        q.closed = c.closed;
+        SaveQuest(&q);
+        object_maintenance();
+        EXPECT_EQ(ObjToItem(blend).name[0] != 0, c.kept) << "closed " << c.closed << " craft " << c.craft;
+    }
+}
+
+// Kinds 35 and 40 have no minimum of days played of their own: they never take the minimum of the
+// kind an earlier try of the same offer drew.
+TEST_F(QuestFiles, KindsWithoutAMinimumOfDaysNeverInheritOne) {
+    Plr.daynumber = 5;
+    Plr.month = 6;
+    questoffer_services = {[] { return 1; }, [](const char *, int, unsigned) { return 1; },
+                           [](const char *) { return 0; }, [](int, int, int, int) { return 0; }};
+    int seen = 0;
+    for (unsigned seed = 1; seed < 60; seed++) {
+        randomize(seed);
+        SocQuestCreator(1500, 1000, SOC, "");
+        const std::string log = questoffer_log();
+        for (const char *kind : {"kind 35 role", "kind 40 role"})
+            for (size_t at = log.find(kind); at != std::string::npos; at = log.find(kind, at + 1)) {
+                const size_t days = log.find("precond days played ", at);
+                ASSERT_NE(days, std::string::npos);
+                EXPECT_EQ(log.compare(days, 22, "precond days played 0 "), 0) << log.substr(at, 120);
+                seen++;
+            }
+    }
+    EXPECT_GT(seen, 0);
 }
