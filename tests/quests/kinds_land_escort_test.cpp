@@ -10,6 +10,7 @@
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"
+#include "maps/mapunit.h"
 #include "society/meetings.h"
 #include "worldgen/culturegoods.h"
 
@@ -196,4 +197,17 @@ TEST_F(QuestKindsLandEscort, TheLostWoodsmanMetInTheWildIsWalkedToAVillage) {
     EXPECT_EQ(walk({4, 6}), -1);
     ASSERT_TRUE(loadQuest(q.id, q));
     EXPECT_EQ(q.accepted, 1);
+
+    // Out here he has not arrived; where a village stands he has, and he rewards her.
+    open_talk(w);
+    EXPECT_EQ(globqS.conditions[0], 0);
+    int wx, wy;
+    square_worldcell(cre_x(w), cre_y(w), &wx, &wy);
+    maailma_alltime[mapidx(wx, wy)] = 239;
+    open_talk(w);
+    EXPECT_EQ(globqS.conditions[0], 1);
+    EXPECT_EQ(globqS.talk[15].said, 1);
+    EXPECT_TRUE(pick_line(16));
+    ASSERT_TRUE(loadQuest(q.id, q));
+    EXPECT_NE(q.completionDay, 0u);
 }
