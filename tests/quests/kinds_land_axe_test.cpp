@@ -125,5 +125,6 @@ TEST_F(QuestKindsLandAxe, AFullDataPoolMakesNoQuestAndNothingElse) {
     const WorldSnapshot before = WorldSnapshot::take();
     srand(7);
     EXPECT_EQ(force(5, asked, soc), 0);
+    EXPECT_NE(std::string(questoffer_log()).find("not made"), std::string::npos) << "the kind's own maker said no";
     EXPECT_EQ(before.differs(WorldSnapshot::take()), "");
 }

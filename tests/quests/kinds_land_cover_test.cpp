@@ -120,6 +120,7 @@ TEST_F(QuestKindsLandCover, OnlyDogsForSaleMakeNoQuest) {
     ASSERT_GE(man, 0);
     const WorldSnapshot before = WorldSnapshot::take();
     EXPECT_EQ(force(35, man, soc), 0) << questoffer_log();
+    EXPECT_NE(std::string(questoffer_log()).find("not made"), std::string::npos) << "the kind's own maker said no";
 
     EXPECT_EQ(before.differs(WorldSnapshot::take()), "");
 }

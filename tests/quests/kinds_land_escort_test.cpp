@@ -82,6 +82,7 @@ TEST_F(QuestKindsLandEscort, TheMaidenIsWalkedToTheLandOfHerChoice) {
     ASSERT_EQ(Plr.culture, home);
     const WorldSnapshot before = WorldSnapshot::take();
     EXPECT_EQ(force(37, maiden, soc), 0);
+    EXPECT_NE(std::string(questoffer_log()).find("not made"), std::string::npos) << "the kind's own maker said no";
     EXPECT_EQ(before.differs(WorldSnapshot::take()), "");
 
     // A player of a distant people.

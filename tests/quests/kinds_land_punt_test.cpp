@@ -156,5 +156,6 @@ TEST_F(QuestKindsLandPunt, NoVillageNearMakesNothing) {
     maailma_alltime[mapidx(far_x, far_y)] = 238;
     const WorldSnapshot before = WorldSnapshot::take();
     EXPECT_EQ(force(10, old, soc), 0);
+    EXPECT_NE(std::string(questoffer_log()).find("not made"), std::string::npos) << "the kind's own maker said no";
     EXPECT_EQ(before.differs(WorldSnapshot::take()), "");
 }
