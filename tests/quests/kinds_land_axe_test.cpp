@@ -6,6 +6,7 @@
 #include "core/obj_func.h"
 #include "creatures/physical.h"
 #include "quests/kinds_land_int.h"
+#include "quests/questkinds.h"
 #include "society/questtalk.h"
 
 using namespace oxatest;
@@ -127,4 +128,25 @@ TEST_F(QuestKindsLandAxe, AFullDataPoolMakesNoQuestAndNothingElse) {
     EXPECT_EQ(force(5, asked, soc), 0);
     EXPECT_NE(std::string(questoffer_log()).find("not made"), std::string::npos) << "the kind's own maker said no";
     EXPECT_EQ(before.differs(WorldSnapshot::take()), "");
+}
+
+// Nothing left to teach her: the adventurer, already wounded on a free slot, is no quest giver, and
+// the slot, the creature file and the pool are as they were (a treasure offered instead makes the quest).
+TEST_F(QuestKindsLandAxe, NoLessonToOfferLeavesNoAdventurerBehind) {
+    const int soc = village();
+    const int asked = villager(soc);
+    ASSERT_GE(asked, 0);
+    memset(Plr.skill_level, 99, sizeof Plr.skill_level);
+    int gave_up = 0;
+    for (int seed = 1; seed <= 6; seed++) {
+        const WorldSnapshot before = WorldSnapshot::take();
+        int npc = asked;
+        srand(seed);
+        const QuestStruct q = Quest_AdventurersAxe(IsoX(), IsoY(), npc);
+        if (q.title[0]) continue;
+        gave_up++;
+        EXPECT_EQ(npc, asked);
+        EXPECT_EQ(before.differs(WorldSnapshot::take()), "") << "seed " << seed;
+    }
+    EXPECT_GT(gave_up, 0);
 }
