@@ -6,6 +6,7 @@
 #include "creatures/creation.h"
 #include "items/vessels.h"
 #include "maps/facing.h"
+#include "maps/kulttuuri.h"
 #include "quests/kinds_land_int.h"
 
 using namespace oxatest;
@@ -30,6 +31,19 @@ protected:
             }
         return made;
     }
+    // A sage of the village: the one drawn for this run may have none.
+    static void sage_of(int soc) {
+        if (pick_socsivuNPC("[sage]", soc, 0) != CRE_NONE) return;
+        static CreatureStruct p;
+        synnyta_IHMISOLENTO(p, 570, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
+        for (int d = 1; d < 8; d++)
+            if (entry_square_free(PlayerX - d, PlayerY - 1)) {
+                const int id = new_creature_to_DATA(p);
+                ASSERT_NE(id, CRE_NONE);
+                set_data(DT_CREATURE, PlayerX - d, PlayerY - 1, id, 1);
+                return;
+            }
+    }
     static int quest_holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
             QuestStruct q;
@@ -45,6 +59,8 @@ TEST_F(QuestKindsLandCover, TheAnimalHidesOutThereAndComesBackToItsPen) {
     const int soc = village();
     const std::vector<int> sheep = animals(616);
     ASSERT_EQ(sheep.size(), 3u);
+    sage_of(soc);
+    ASSERT_NE(pick_socsivuNPC("[sage]", soc, 0), CRE_NONE);
     const int man = villager(soc);
     ASSERT_GE(man, 0);
     srand(5);
