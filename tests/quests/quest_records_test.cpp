@@ -13,6 +13,7 @@
 #include "quests/questgen_int.h"
 #include "quests/questoffer.h"
 #include "quests/tehtavat.h"
+#include "society/meetings.h"
 
 namespace {
 
@@ -88,7 +89,10 @@ TEST_F(QuestFiles, SavingStampsTheCreationOnceAndAShortFileIsRefused) {
 
     // A folder that can't take the file: the save says so.
     copy_bounded(CharacterPath, sizeof CharacterPath, (dir->path() + "/gone").c_str());
+    strcpy(q.title, "Herbs");
+    NOTE[0] = lastnote[0] = 0;
     EXPECT_FALSE(SaveQuest(&q));
+    EXPECT_NE(strstr(NOTE, "\"Herbs\" could not be written"), nullptr) << NOTE;
 }
 
 TEST_F(QuestFiles, RemovingKeepsTheQuestClosedAndDeletesItsSideRoles) {
@@ -192,6 +196,11 @@ TEST_F(QuestFiles, APersonsLinkIsDroppedOnlyForPeopleOfTheArea) {
         EXPECT_TRUE(closed(60)) << c;
         EXPECT_EQ(Cre[3].quest == 0 && Cre[3].questexpiry == 0 && Cre[3].questday == 0 && Cre[3].stateflags == 0, c == 3)
             << c;
+        // Met again, a giver of a closed quest lets it go.
+        Cre[3].quest = 60;
+        RealCreaturePos[3] = CRE_DATAID + 3;
+        creature_update(3);
+        EXPECT_EQ(Cre[3].quest, 0u);
         stored(60, 3, 10, 30, 10);
         Cre[3].quest = 60;
         disableNPCquest(c, 60);
