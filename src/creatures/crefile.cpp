@@ -369,13 +369,21 @@ void GetCRSBasedSocInfo(uint8_t *info, int community) {
     }
     FILE *f = open_cre_file("rb");
     if (!f) return;
-    static CreatureStruct r;
+    // Read in blocks from the start: a talk start counts a community without waiting on the file.
+    static CreatureStruct block[64];
     const long n = file_records(f);
-    for (long k = 0; k < n; k++) {
-        if (!read_record(f, k, r) || r.kind == CK_NONE || r.community != (uint32_t)community) continue;
-        bool here = false;
-        for (int i = 0; i < nlive && !here; i++) here = live[i] == r.socialid;
-        if (!here) count(r);
+    for (long k = fseek(f, 0, SEEK_SET) == 0 ? 0 : n; k < n;) {
+        const size_t want = n - k < 64 ? (size_t)(n - k) : 64;
+        const size_t got = fread(block, sizeof block[0], want, f);
+        for (size_t b = 0; b < got; b++) {
+            const CreatureStruct &r = block[b];
+            if (r.kind == CK_NONE || r.community != (uint32_t)community) continue;
+            bool here = false;
+            for (int i = 0; i < nlive && !here; i++) here = live[i] == r.socialid;
+            if (!here) count(r);
+        }
+        if (got < want) break;
+        k += (long)got;
     }
     fclose(f);
 }

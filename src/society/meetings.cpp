@@ -204,7 +204,13 @@ void Cr_Meet_Update(int c, int days, int dp) {
     if (human && !companion && r.community == 0 && r.quest == 0 && days > 1) {
         int wx, wy;
         cell_of(c, dp, wx, wy);
-        if (!is_settled_area(wx, wy, 5)) SocQuestCreator(wx, wy, 0, "");
+        // The woodsman met is the one who offers, not another who stands first in the pool.
+        const bool woodsman = r.speciescode == 540 || r.speciescode == 550;
+        if (woodsman && r.culture != 11 && r.culture != 12 && !onko_NPC_rosvo(c) && !is_settled_area(wx, wy, 5)) {
+            char tags[32];
+            snprintf(tags, sizeof tags, "[forcenpc:%d]", c);
+            SocQuestCreator(wx, wy, 0, tags);
+        }
     }
     r.stateflags &= ~5u;
     lagtime_activities(c, days, dp);

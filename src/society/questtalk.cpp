@@ -200,14 +200,19 @@ void QuestCondMaint(QuestStruct *q) {
     if (!q) return;
     const int giver = Chatting_With;
     const CreatureStruct *g = ask_valid(giver) ? &Cre[giver] : nullptr;
+    // Slots that watch the same community share one count of its members.
+    uint8_t info[5] = {0};
+    uint32_t counted = 0;
+    bool have_count = false;
     for (int s = 0; s < QUEST_CONDITIONS; s++) {
         q->conditions[s] = 0;
         const uint8_t kind = q->condType[s];
         if (kind == 1) {
             q->conditions[s] = (uint8_t)items_at_place(*q, s, g);
         } else if (kind >= 2 && kind <= 4) {
-            uint8_t info[5];
-            GetCRSBasedSocInfo(info, (int)q->condUid[s]);
+            if (!have_count || counted != q->condUid[s]) GetCRSBasedSocInfo(info, (int)q->condUid[s]);
+            counted = q->condUid[s];
+            have_count = true;
             const int dead = info[0], living = info[1], met = info[2], injured = info[3], fleeing = info[4];
             if (kind == 3) q->conditions[s] = met > 0;
             else if (kind == 4) q->conditions[s] = dead == 0 ? 0 : living == 0 ? 1 : 2;
@@ -528,7 +533,8 @@ int IsFetchItem(int obj) {
         static CreatureStruct bird;
         if (!getsotucrstruct(bird, it.origin, 52) || bird.kind != KIND_BIRD) return 0;
     }
-    if (globqS.fetchItemId && it.id != globqS.fetchItemId) return 0;
+    // The wanted item is the one thing that carries the quest's unique id, not any thing of its kind.
+    if (globqS.fetchItemId && it.origin != globqS.fetchItemId) return 0;
     if (globqS.fetchObject && (uint32_t)obj != globqS.fetchObject) return 0;
     return 1;
 }
