@@ -54,10 +54,25 @@ void sayf(QuestStruct &q, int n, const char *tags, const char *format, ...) {
     say(q, n, tags, buf);
 }
 
+// A player's line grown past what the option menu shows (a long name in it) ends in "..." at a word.
+static void fit_player_line(char *coded, size_t size) {
+    char *bar = strchr(coded, '|');
+    if (!bar || bar - coded <= OPTION_LINE_MAX) return;
+    char rest[COMPOSE_SIZE], line[COMPOSE_SIZE];
+    copy_bounded(rest, sizeof rest, bar);
+    *bar = 0;
+    copy_bounded(line, sizeof line, coded);
+    cut_at_word(line, OPTION_LINE_MAX - 3);
+    snprintf(coded, size, "%s...%s", line, rest);
+}
+
 void opt(QuestStruct &q, int n, int slot, const char *tags, const char *coded) {
     if (n < 0 || n >= QUEST_TALKLINES || slot < 0 || slot >= QUEST_LINE_OPTIONS) return;
     QuestOption &o = q.talk[n].options[slot];
-    copy_bounded(o.coded, sizeof o.coded, coded ? coded : "");
+    char buf[COMPOSE_SIZE];
+    copy_bounded(buf, sizeof buf, coded ? coded : "");
+    fit_player_line(buf, sizeof buf);
+    copy_bounded(o.coded, sizeof o.coded, buf);
     copy_bounded(o.optionTags, sizeof o.optionTags, tags ? tags : "");
 }
 

@@ -219,8 +219,7 @@ QuestStruct Quest_HomelandRobbers(CreatureStruct *giver, int worldX, int worldY)
     if (!giver || giver->kind != CK_HUMAN) return qS;
     const int culture = giver->culture;
     if (culture == FORESTERS || culture == VAGABONDS || culture != Plr.culture) return qS;
-    const int giver_no = (int)(giver - Cre);
-    const int none[] = {giver_no >= 0 && giver_no < CRE_COUNT ? giver_no : CRE_NONE, CRE_NONE};
+    const int none[] = {giver >= Cre && giver < Cre + CRE_COUNT ? (int)(giver - Cre) : CRE_NONE, CRE_NONE};
     const int witness = pick_side_person("[man]", *giver, none);
     if (witness == CRE_NONE) return qS;
     const UiPoint camp = FindBigmapLoc(worldX, worldY, 100, 200, BIGLOC_CULTURE, culture, 0);

@@ -291,8 +291,7 @@ QuestStruct Quest_BirdThief(CreatureStruct *giver, int x, int y) {
     s.sx = site.x;
     s.sy = site.y;
     copy_bounded(s.to_site, sizeof s.to_site, navitxt_Full(x, y, s.sx, s.sy, 1));
-    const int giver_no = (int)(giver - Cre);
-    const int none[] = {giver_no >= 0 && giver_no < CRE_COUNT ? giver_no : CRE_NONE, CRE_NONE};
+    const int none[] = {giver >= Cre && giver < Cre + CRE_COUNT ? (int)(giver - Cre) : CRE_NONE, CRE_NONE};
     const int oldman = pick_side_person("[any old man]", *giver, none);
     if (oldman == CRE_NONE) return qS;
     const int charm = Luo_Esineen_Itempos(Luo_janiksenkapala());

@@ -39,6 +39,16 @@ protected:
     // The first person of her village of the role, as the quest picker finds one; -1000 none.
     int person(const char *role) const { return pick_socsivuNPC(role, soc, 0); }
 
+    // Every person of the area given a name as long as a name may be, each its own.
+    static void longest_names() {
+        for (int n = 0; n < CRE_COUNT; n++)
+            if (Cre[n].kind == CK_HUMAN) {
+                char name[sizeof Cre[n].pname];
+                snprintf(name, sizeof name, "Wainamoinenson%c", 'A' + n % 26);
+                memcpy(Cre[n].pname, name, sizeof name);
+            }
+    }
+
     // The kind forced on person n through the quest creator, as the developer console forces it.
     int force(int kind, int n) const {
         char tags[80];

@@ -33,6 +33,7 @@ TEST_F(QuestKindsStoriesRobbers, TheReportFollowsTheBandsFateAsSheKillsThem) {
     const int giver = person("[man]");
     ASSERT_GE(giver, 0);
     ASSERT_EQ(Cre[giver].culture, Plr.culture) << "her own village";
+    longest_names();   // the composed lines stay within their fields
     ASSERT_EQ(force(30, giver), 1) << questoffer_log();
     const QuestStruct q = quest_of(giver);
     EXPECT_EQ(q.kind, 30);

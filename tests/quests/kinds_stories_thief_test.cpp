@@ -54,6 +54,9 @@ TEST_F(QuestKindsStoriesThief, TheSpellMakesTheThiefConfessAndBothGiftsComeOnce)
     EXPECT_EQ(thief.community, Mapinfo_socID(thiefq.worldX, thiefq.worldY));
     EXPECT_GT(marked_feathers(q.marks[0].x, q.marks[0].y, q.targetUid), 0) << "the robbed snares name their thief";
     EXPECT_EQ(dump_faults(q), 0);
+    object_maintenance();
+    EXPECT_NE(ObjToItem((int)q.rewardItem).type, 0) << "the paw outlives the object upkeep until handed out";
+    EXPECT_NE(ObjToItem((int)thiefq.rewardItem).type, 0) << "and so does the jewel";
     const int oldman = creature_of(oldq.giverUid);
     ASSERT_GE(oldman, 0);
     EXPECT_EQ(Cre[oldman].quest, oldq.id);

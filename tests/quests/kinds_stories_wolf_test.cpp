@@ -58,6 +58,7 @@ TEST_F(QuestKindsStoriesWolf, SheFreesTheLoverByBreadThroughTheWholeTalk) {
     const int giver = person("[woman]");
     ASSERT_GE(giver, 0);
     Plr.BewitchedWolfState = 1;   // the forced kind starts afresh
+    longest_names();   // the composed lines stay within their fields
     const uint32_t first = Plr.last_uid + 1;
     ASSERT_EQ(force(20, giver), 1) << questoffer_log();
     EXPECT_EQ(Plr.BewitchedWolfState, 0);
@@ -82,6 +83,8 @@ TEST_F(QuestKindsStoriesWolf, SheFreesTheLoverByBreadThroughTheWholeTalk) {
     const uint32_t wolf = wolf_near(q);
     EXPECT_NE(wolf, 0u) << "the wolf is on a map within a cell of the mark";
     EXPECT_NE(q.rewardItem, 0u);
+    object_maintenance();
+    EXPECT_NE(ObjToItem((int)q.rewardItem).type, 0) << "the strip outlives the object upkeep until handed out";
     EXPECT_EQ(dump_faults(q), 0);
 
     // The rival warns her off; his second line opens her second way in.
