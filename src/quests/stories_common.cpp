@@ -136,15 +136,30 @@ int stored_map_made(int x, int y) {
     return ZoomMapPos(x, y) != 0;
 }
 
+void unmake_person(unsigned s) {
+    static CreatureStruct blank;
+    memset(&blank, 0, sizeof blank);
+    Talleta_RealCreature(blank, (int)s);
+}
+
 unsigned new_person_placed(CreatureStruct &c, int x, int y) {
     if (cre_file_records() < 0) return 0;
     const int s = SaveNewRealCreature(c);
     if (spawn_sotucre_on_zoommap(s, x, y)) return (unsigned)s;
-    // Nobody is left in the file without a place in the world.
-    static CreatureStruct blank;
-    memset(&blank, 0, sizeof blank);
-    Talleta_RealCreature(blank, s);
+    unmake_person((unsigned)s);   // nobody is left in the file without a place in the world
     return 0;
+}
+
+bool save_all(QuestStruct *const *records) {
+    bool ok = true;
+    for (QuestStruct *const *r = records; *r && ok; r++) ok = SaveQuest(*r);
+    if (ok) return true;
+    for (QuestStruct *const *r = records; *r; r++) {
+        char path[1200];
+        quest_file_path((*r)->id, path, sizeof path);
+        remove(path);
+    }
+    return false;
 }
 
 }  // namespace stories

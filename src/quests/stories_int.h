@@ -40,5 +40,10 @@ int stored_map_made(int x, int y);
 // A new person of the creature file put on the stored map of world cell x, y; its social id, or 0 when
 // it could not be placed (then the creature file is as it was).
 unsigned new_person_placed(CreatureStruct &c, int x, int y);
+// The person of social id s taken out of the creature file again (its record freed).
+void unmake_person(unsigned s);
+// Saves every record of the list (ended by nullptr); when one can't be written, the files of all of
+// them are removed again and the answer is false.
+bool save_all(QuestStruct *const *records);
 
 }  // namespace stories

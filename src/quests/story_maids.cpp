@@ -295,7 +295,7 @@ QuestStruct Quest_ForestMaids(int npc, int worldX, int worldY) {
     qS.offerLifeDays = 15;
     copy_bounded(qS.title, sizeof qS.title, "Forest Maids");
     copy_bounded(qS.subject, 64, "talkative about the certain creatures again");
-    qS.newsKind[0] = 3;
+    qS.grade = 3;
     qS.giverUid = giver.socialid;
     qS.worldX = worldX;
     qS.worldY = worldY;
@@ -311,8 +311,6 @@ QuestStruct Quest_ForestMaids(int npc, int worldX, int worldY) {
     boyqS.worldY = worldY;
     boyqS.sideRole = 1;
     boy_lines(boyqS, s);
-    Cre[boy].quest = s.boy_id;
-    SaveQuest(&boyqS);
 
     uncleqS.id = s.uncle_id;
     uncleqS.giverUid = uncle_uid;
@@ -320,7 +318,6 @@ QuestStruct Quest_ForestMaids(int npc, int worldX, int worldY) {
     uncleqS.worldY = village.y;
     uncleqS.sideRole = 1;
     uncle_lines(uncleqS, s);
-    SaveQuest(&uncleqS);
 
     maidqS.id = s.maid_id;
     maidqS.giverUid = Cre[maiden].socialid;
@@ -328,7 +325,13 @@ QuestStruct Quest_ForestMaids(int npc, int worldX, int worldY) {
     maidqS.worldY = worldY;
     maidqS.sideRole = 1;
     maiden_lines(maidqS, s);
+    QuestStruct *const sides[] = {&boyqS, &uncleqS, &maidqS, nullptr};
+    if (!save_all(sides)) {
+        unmake_person(uncle_uid);
+        memset(&qS, 0, sizeof qS);
+        return qS;
+    }
+    Cre[boy].quest = s.boy_id;
     Cre[maiden].quest = s.maid_id;
-    SaveQuest(&maidqS);
     return qS;
 }

@@ -254,13 +254,12 @@ QuestStruct Quest_HomelandRobbers(CreatureStruct *giver, int worldX, int worldY)
     qS.questMode = 2;
     copy_bounded(qS.title, sizeof qS.title, "Homeland robbers");
     copy_bounded(qS.subject, 64, "restless times");
-    qS.newsKind[0] = 4;
+    qS.grade = 4;
     qS.giverUid = giver->socialid;
     qS.worldX = worldX;
     qS.worldY = worldY;
-    uint8_t *raw = reinterpret_cast<uint8_t *>(&qS);
-    memcpy(raw + 61640, &band, sizeof band);
-    raw[61644] = (uint8_t)count;
+    qS.bandCommunity = band;
+    qS.bandCount = (uint8_t)count;
     const uint8_t types[3] = {3, 4, 2};
     for (int k = 0; k < 3; k++) {
         qS.condType[k] = types[k];
@@ -281,7 +280,11 @@ QuestStruct Quest_HomelandRobbers(CreatureStruct *giver, int worldX, int worldY)
     copy_bounded(sivuqS.marks[0].label, sizeof sivuqS.marks[0].label, "Probable area where the robbers were met");
     copy_bounded(s.way, sizeof s.way, navitxt_Full(worldX, worldY, sivuqS.marks[0].x, sivuqS.marks[0].y, 3));
     witness_lines(sivuqS, s);
-    SaveQuest(&sivuqS);
+    QuestStruct *const sides[] = {&sivuqS, nullptr};
+    if (!save_all(sides)) {
+        memset(&qS, 0, sizeof qS);
+        return qS;
+    }
     Cre[witness].quest = sivuqS.id;
     qS.sideQuestIds[0] = sivuqS.id;
     return qS;

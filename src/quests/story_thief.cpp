@@ -356,8 +356,6 @@ QuestStruct Quest_BirdThief(CreatureStruct *giver, int x, int y) {
     sivuqS.questMode = 1;
     copy_bounded(sivuqS.fetchPattern, sizeof sivuqS.fetchPattern, "[bird]");
     oldman_lines(sivuqS);
-    Cre[oldman].quest = s.oldman_id;
-    SaveQuest(&sivuqS);
 
     thsivuqS.id = s.thief_id;
     thsivuqS.giverUid = (uint32_t)born;
@@ -369,7 +367,13 @@ QuestStruct Quest_BirdThief(CreatureStruct *giver, int x, int y) {
     copy_bounded(thsivuqS.fetchPattern, sizeof thsivuqS.fetchPattern, "Hare's paw");
     thsivuqS.rewardItem = (uint32_t)KULTTUURIESINE_Aarrekoru(culture);
     thief_lines(thsivuqS, s);
-    SaveQuest(&thsivuqS);
+    QuestStruct *const sides[] = {&sivuqS, &thsivuqS, nullptr};
+    if (!save_all(sides)) {
+        unmake_person((unsigned)born);
+        memset(&qS, 0, sizeof qS);
+        return qS;
+    }
+    Cre[oldman].quest = s.oldman_id;
     qS.targetUid = (uint32_t)born;
     return qS;
 }

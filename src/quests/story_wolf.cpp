@@ -290,20 +290,23 @@ QuestStruct Quest_BewitchedWolf(int npc, int worldX, int worldY) {
     qSjealous.worldX = worldX;
     qSjealous.worldY = worldY;
     rival_lines(qSjealous, n);
-    Cre[rival].quest = n.rival_id;
-    Cre[rival].stateflags |= HAS_QUEST_FLAG;
-    Cre[rival].questexpiry = 0;
-    SaveQuest(&qSjealous);
-
     qSoldman.id = n.elder_id;
     qSoldman.giverUid = Cre[elder].socialid;
     qSoldman.worldX = worldX;
     qSoldman.worldY = worldY;
     qSoldman.sideRole = 1;
     elder_lines(qSoldman, n);
+    QuestStruct *const sides[] = {&qSjealous, &qSoldman, nullptr};
+    if (!save_all(sides)) {
+        unmake_person(wolf.socialid);
+        memset(&qS, 0, sizeof qS);
+        return qS;
+    }
+    Cre[rival].quest = n.rival_id;
+    Cre[rival].stateflags |= HAS_QUEST_FLAG;
+    Cre[rival].questexpiry = 0;
     Cre[elder].quest = n.elder_id;
     Cre[elder].questexpiry = 0;
-    SaveQuest(&qSoldman);
 
     qS.id = n.main_id;
     qS.kind = WOLF_KIND;
@@ -312,7 +315,7 @@ QuestStruct Quest_BewitchedWolf(int npc, int worldX, int worldY) {
     copy_bounded(qS.title, sizeof qS.title, "Of wolf and woman");
     copy_bounded(qS.subject, 64, "some wolf he wants hunted down");
     copy_bounded(qS.subject + 64, 64, "seemingly upset lately");
-    qS.newsKind[0] = 5;
+    qS.grade = 5;
     qS.newsKind[1] = 3;
     qS.newsAsk[0] = n.rival_uid;
     qS.giverUid = giver.socialid;
@@ -328,8 +331,5 @@ QuestStruct Quest_BewitchedWolf(int npc, int worldX, int worldY) {
     qS.sideQuestIds[1] = n.elder_id;
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 20");
     giver_lines(qS, n);
-    giver.quest = n.main_id;
-    giver.questday = (uint16_t)(Plr.daynumber + OFFER_DAYS);
-    giver.questexpiry = 0;
-    return qS;
+    return qS;   // the offering gives her the quest once its file stands
 }
