@@ -1,6 +1,7 @@
 // src/quests/story_wolf.cpp -- "Of wolf and woman" (kind 20): a young woman begs the player to spare a
 // lone wolf, her lover cursed by a jealous man of the village; an elder knows the cure (bread). The
 // wolf is a real creature near the village; the rival and the elder get records of their own.
+#include <cstdio>
 #include <cstring>
 
 #include "base/ownlib.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/loader_fixture.h"
+#include "base/debuglog.h"
 #include "creatures/crefile.h"
 #include "creatures/creatures.h"
 #include "quests/questoffer.h"
@@ -21,9 +22,9 @@ class StoriesTest : public PlayingTest {
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
+        cell = her_village();
         soc = walk_into_her_village();
         ASSERT_GT(soc, 0) << "she stands in her village";
-        cell = her_village();
         Plr.daynumber = 60;   // past every kind's days played
         Plr.month = 6;
         Plr.day = 10;

@@ -79,7 +79,9 @@ TEST_F(QuestKindsStoriesRobbers, TheReportFollowsTheBandsFateAsSheKillsThem) {
         ASSERT_TRUE(say("I did find the robbers")) << f.killed << " dead -- offered: " << offers();
         for (const char *o : {"still just might be lurking", "cut down at least some", "won't be robbing"})
             EXPECT_EQ(offered(o), !strcmp(o, f.offered)) << f.killed << " dead: " << o;
-        if (f.killed == count) ASSERT_TRUE(say("won't be robbing")) << offers();
+        if (f.killed == count) {
+            ASSERT_TRUE(say("won't be robbing")) << offers();
+        }
         close_talk();
     }
     const QuestStruct done = quest_of(giver);
@@ -101,8 +103,8 @@ TEST_F(QuestKindsStoriesRobbers, AGiverOfAnotherPeopleGetsNoQuest) {
         const Snapshot was = snapshot();
         const int files = quest_files();
         EXPECT_EQ(DoQuestForNPC(giver, 30, cell.x, cell.y), 0) << c.what;
-        Cre[giver].culture = own;
         expect_unchanged(was, c.what);
+        Cre[giver].culture = own;
         EXPECT_EQ(quest_files(), files) << c.what;
     }
 }

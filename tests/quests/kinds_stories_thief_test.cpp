@@ -102,9 +102,10 @@ TEST_F(QuestKindsStoriesThief, TheSpellMakesTheThiefConfessAndBothGiftsComeOnce)
         open_talk(giver);
         EXPECT_EQ(globqS.talk[mins > 4319 ? 25 : 21].said, 1) << mins << " minutes";
         EXPECT_EQ(globqS.talk[25].said, mins > 4319) << mins << " minutes";
-        if (mins > 4319)
+        if (mins > 4319) {
             for (const char *words : {"who was it", "my work is done", "wise with it"})
                 ASSERT_TRUE(say(words)) << words << " -- offered: " << offers();
+        }
         close_talk();
     }
     EXPECT_EQ(carried(q.rewardItem), 1);
