@@ -4,13 +4,17 @@
 #pragma once
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "core/loader_fixture.h"
 #include "base/debuglog.h"
+#include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/creatures.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapunit.h"
 #include "quests/questoffer.h"
 #include "quests/tehtavat.h"
 #include "society/chat.h"
@@ -39,6 +43,46 @@ protected:
 
     // The first person of her village of the role, as the quest picker finds one; -1000 none.
     int person(const char *role) const { return pick_socsivuNPC(role, soc, 0); }
+
+    // A person of her village the role picker finds, none of `busy` (creature numbers, -1000 ends): the
+    // first one there is, else a new villager of species code `code` made beside her, called `word`
+    // when given. A village's people vary, so each story is given the people it needs.
+    int cast(const char *role, int code, const char *word = nullptr, std::initializer_list<int> busy = {}) {
+        std::vector<uint32_t> kept;
+        for (int b : busy) kept.push_back(Cre[b].quest), Cre[b].quest = 0xfffffff0u;
+        int n = person(role);
+        if (n < 0) {
+            static CreatureStruct c;
+            synnyta_IHMISOLENTO(c, code, Plr.culture, soc);
+            c.community = (uint32_t)soc;
+            if (word) {
+                memset(c.species, 0, sizeof c.species);
+                copy_bounded(c.species, sizeof c.species, word);
+            }
+            const int id = new_creature_to_DATA(c);
+            bool put = false;
+            for (int d = 2; d < 8 && !put && id >= CRE_DATAID; d++)
+                for (int k = 0; k < 8 && !put; k++) {
+                    const int x = PlayerX + (k % 3 - 1) * d, y = PlayerY + (k / 3 - 1) * d;
+                    if (!entry_square_free(x, y)) continue;
+                    put = set_data(DT_CREATURE, x, y, id, 1) != 0;
+                }
+            n = put ? person(role) : CRE_NONE;
+        }
+        size_t i = 0;
+        for (int b : busy) Cre[b].quest = kept[i++];
+        return n;
+    }
+
+    // A village of her people put on the world map beside hers, (dx, dy) cells away within the same
+    // block of the culture map: her land is thinly settled, and the stories that send her to a
+    // neighbouring village need one.
+    WorldCell neighbour_village(int dx, int dy) const {
+        const WorldCell v{cell.x + dx, cell.y + dy};
+        maailma_alltime[mapidx(v.x, v.y)] = 239;
+        set_alltime_kulttuuri(v.x, v.y, Plr.culture);
+        return v;
+    }
 
     // Every person of the area given a name as long as a name may be, each its own.
     static void longest_names() {

@@ -20,10 +20,18 @@ protected:
         Plr.day = 15;
         Plr.forest_maiden = 0;
     }
+    // An old man to tell the tale, a young man who met a maid and a maiden who mocks him; the old man.
+    int cast_maids_story() {
+        const int giver = cast("[old man]", 560);
+        if (giver < 0 || cast("[young man]", 530, "Peasant", {giver}) < 0 ||
+            cast("[maiden]", 520, "Maiden", {giver}) < 0)
+            return CRE_NONE;
+        return giver;
+    }
 };
 
 TEST_F(QuestKindsStoriesMaids, OnlyFromTheFifteenthAndNeverAfterAMeeting) {
-    const int giver = person("[old man]");
+    const int giver = cast_maids_story();
     ASSERT_GE(giver, 0);
     const struct {
         const char *what;
@@ -40,12 +48,14 @@ TEST_F(QuestKindsStoriesMaids, OnlyFromTheFifteenthAndNeverAfterAMeeting) {
     }
     Plr.day = 15;
     Plr.forest_maiden = 0;
+    neighbour_village(12, -10);
     EXPECT_EQ(DoQuestForNPC(giver, 50, cell.x, cell.y), 1) << "day 15 can";
 }
 
 TEST_F(QuestKindsStoriesMaids, BothRoadsOfTheTaleAndTheMeetingCompleteAll) {
-    const int giver = person("[old man]");
+    const int giver = cast_maids_story();
     ASSERT_GE(giver, 0);
+    neighbour_village(12, -10);
     ASSERT_EQ(force(50, giver), 1) << questoffer_log();
     const QuestStruct q = quest_of(giver);
     EXPECT_EQ(q.kind, 50);
