@@ -24,11 +24,12 @@ protected:
         std::vector<int> here;
         char path[1200];
         cre_file_path(path, sizeof path);
-        const int records = cre_file_records();
-        for (int k = 0; k < records; k++) {
-            CreatureStruct c{};
-            if (!getsotucrstruct(c, (unsigned)(CRE_DATAID + k), 0) || c.kind == CK_NONE || c.community != band) continue;
-            const int id = lisaa_realcreature(CRE_DATAID + k, 1);
+        const std::vector<uint8_t> file = oxatest::read_bytes(path);
+        for (size_t k = 0; (k + 1) * sizeof(CreatureStruct) <= file.size(); k++) {
+            CreatureStruct c;
+            memcpy(&c, file.data() + k * sizeof c, sizeof c);
+            if (c.kind == CK_NONE || c.community != band) continue;
+            const int id = lisaa_realcreature(CRE_DATAID + (int)k, 1);
             if (id >= CRE_DATAID) here.push_back(id - CRE_DATAID);
         }
         return here;
@@ -67,7 +68,7 @@ TEST_F(QuestKindsStoriesRobbers, TheReportFollowsTheBandsFateAsSheKillsThem) {
     ASSERT_EQ(quest_of(giver).accepted, 1);
     Cre[witness].namebits |= 1;
     open_talk(witness);
-    for (const char *words : {"met some robbers", "how did it happen", "tell me where you met them"})
+    for (const char *words : {"met some robbers", "how did it happen", "What they were doing", "tell me where you met them"})
         ASSERT_TRUE(say(words)) << words << " -- offered: " << offers();
     close_talk();
     EXPECT_EQ(quest(w.id).marks[0].areaShown, 1);
