@@ -7,8 +7,15 @@
 
 #include "aino_folder.h"
 #include "core/records.h"
+#include "creatures/creation.h"
+#include "creatures/crefile.h"
 #include "creatures/creatures.h"
+#include "core/datafunc.h"
+#include "maps/facing.h"
+#include "maps/kulttuuri.h"
 #include "maps/mapload.h"
+#include "maps/mapunit.h"
+#include "maps/zoomstore.h"
 #include "maps/marker.h"
 #include "quests/questkinds.h"
 #include "quests/tehtavat.h"
@@ -36,10 +43,30 @@ Village into_her_village() {
     EnterLocale(0, 0);
     GetMappie(0);
     v.soc = (int)Mapinfo_socID(v.x, v.y);
+    // Her land is thinly settled: a neighbouring village of her people, as the stories look for one.
+    maailma_alltime[mapidx(v.x + 12, v.y - 10)] = 239;
+    set_alltime_kulttuuri(v.x + 12, v.y - 10, Plr.culture);
     Plr.daynumber = 60;
     Plr.month = 9;
     Plr.day = 20;
     return v;
+}
+
+// A new villager of species code `code` (called `word` when given) beside her.
+void villager(const Village &v, int code, const char *word) {
+    static CreatureStruct c;
+    synnyta_IHMISOLENTO(c, code, Plr.culture, v.soc);
+    c.community = (uint32_t)v.soc;
+    if (word) {
+        memset(c.species, 0, sizeof c.species);
+        copy_bounded(c.species, sizeof c.species, word);
+    }
+    const int id = new_creature_to_DATA(c);
+    for (int d = 2; d < 8 && id >= CRE_DATAID; d++)
+        for (int k = 0; k < 8; k++)
+            if (entry_square_free(PlayerX + (k % 3 - 1) * d, PlayerY + (k / 3 - 1) * d) &&
+                set_data(DT_CREATURE, PlayerX + (k % 3 - 1) * d, PlayerY + (k / 3 - 1) * d, id, 1))
+                return;
 }
 
 // Every person of the area free of quests again, so that the story finds its people each time.
@@ -51,10 +78,17 @@ void free_people() {
 
 template <class Make> void run(benchmark::State &state, const char *role, Make make) {
     const Village v = into_her_village();
+    // Each story's people, whoever else the village has.
+    villager(v, 530, nullptr);
+    villager(v, 530, "Peasant");
+    villager(v, 520, "Maiden");
+    villager(v, 560, nullptr);
+    villager(v, 560, nullptr);
     int made = 0, tries = 0;
     for (auto _ : state) {
         state.PauseTiming();
         free_people();
+        ZoomMap_Remove(v.x + 12, v.y - 10);   // the neighbouring village met afresh
         const int giver = pick_socsivuNPC(role, v.soc, 0);
         state.ResumeTiming();
         if (giver < 0) continue;
