@@ -153,8 +153,6 @@ protected:
             }
         return false;
     }
-    // The same for a line asking to be said twice ("[confirmopt]").
-    static bool say_twice(const char *words) { return say(words) && say(words); }
     static bool offered(const char *words) {
         for (int i = 0; i < CHAT_OPTIONS; i++)
             if (ChatOptions[i].text[0] && strstr(ChatOptions[i].text, words)) return true;
@@ -171,6 +169,26 @@ protected:
         Chatting_With = CRE_NONE;
         ClearChatOptStruct();
     }
+    // She turns the giver down by these lines (the last said again when he asks her to repeat it):
+    // he forgets the quest, its file stays closed and the side roles' files go.
+    static void turned_down(int giver, std::initializer_list<const char *> words) {
+        const uint32_t id = Cre[giver].quest;
+        QuestStruct q{};
+        ASSERT_TRUE(loadQuest(id, q));
+        open_talk(giver);
+        for (const char *w : words) ASSERT_TRUE(say(w)) << w << " -- offered: " << offers();
+        if (CHAT_CONFIRM == 1) {
+            ASSERT_TRUE(say(*(words.end() - 1)));
+        }
+        close_talk();
+        EXPECT_EQ(Cre[giver].quest, 0u);
+        ASSERT_TRUE(loadQuest(id, q));
+        EXPECT_EQ(q.closed, 1);
+        for (uint32_t side : q.sideQuestIds) {
+            QuestStruct gone{};
+            EXPECT_TRUE(side == 0 || !loadQuest(side, gone)) << "side quest " << side;
+        }
+    }
 
     // What a generator that gives up must leave as it was: the creature file, the area's creatures,
     // the data pool and the quest files.
@@ -178,7 +196,6 @@ protected:
         std::vector<uint8_t> crs;
         std::vector<CreatureStruct> cre;
         std::vector<DataStruct> data;
-        uint32_t last_uid;
     };
     Snapshot snapshot() const {
         char path[1200];
@@ -187,7 +204,6 @@ protected:
         s.crs = read_bytes(path);
         s.cre.assign(Cre, Cre + CRE_COUNT);
         s.data.assign(Data, Data + DATA_MAX);
-        s.last_uid = Plr.last_uid;
         return s;
     }
     void expect_unchanged(const Snapshot &was, const char *what) const {

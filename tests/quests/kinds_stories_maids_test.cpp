@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(QuestKindsStoriesMaids, OnlyFromTheFifteenthAndNeverAfterAMeeting) {
+TEST_F(QuestKindsStoriesMaids, OnlyFromTheFifteenthNeverAfterAMeetingAndSheMayTurnHimDown) {
     const int giver = cast_maids_story();
     ASSERT_GE(giver, 0);
     const struct {
@@ -49,7 +49,8 @@ TEST_F(QuestKindsStoriesMaids, OnlyFromTheFifteenthAndNeverAfterAMeeting) {
     Plr.day = 15;
     Plr.forest_maiden = 0;
     neighbour_village(12, -10);
-    EXPECT_EQ(DoQuestForNPC(giver, 50, cell.x, cell.y), 1) << "day 15 can";
+    ASSERT_EQ(DoQuestForNPC(giver, 50, cell.x, cell.y), 1) << "day 15 can";
+    turned_down(giver, {"dream on, old man", "No. I don't."});
 }
 
 TEST_F(QuestKindsStoriesMaids, BothRoadsOfTheTaleAndTheMeetingCompleteAll) {

@@ -97,7 +97,7 @@ TEST_F(QuestKindsStoriesRobbers, TheReportFollowsTheBandsFateAsSheKillsThem) {
     EXPECT_EQ(quest(w.id).completionDay, Plr.daynumber);
 }
 
-TEST_F(QuestKindsStoriesRobbers, AGiverOfAnotherPeopleGetsNoQuest) {
+TEST_F(QuestKindsStoriesRobbers, OnlyHisOwnPeopleAreWarnedAndSheMayTurnHimDown) {
     const int giver = cast_robbers_story();
     ASSERT_GE(giver, 0);
     const uint8_t own = Cre[giver].culture;
@@ -114,6 +114,8 @@ TEST_F(QuestKindsStoriesRobbers, AGiverOfAnotherPeopleGetsNoQuest) {
         Cre[giver].culture = own;
         EXPECT_EQ(quest_files(), files) << c.what;
     }
+    ASSERT_EQ(force(30, giver), 1) << questoffer_log();
+    turned_down(giver, {"hope to never meet them", "don't want to get involved"});
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(QuestKindsStoriesThief, TheSpellMakesTheThiefConfessAndBothGiftsComeOnce)
     EXPECT_EQ(carried(thiefq.rewardItem), 1) << "the jewel is given once";
 }
 
-TEST_F(QuestKindsStoriesThief, AVillageWithoutAFreeOldManGetsNoThief) {
+TEST_F(QuestKindsStoriesThief, NoFreeOldManMeansNoThiefAndSheMayTurnTheTrapperDown) {
     const int giver = cast_thief_story();
     ASSERT_GE(giver, 0);
     neighbour_village(12, -10);
@@ -162,6 +162,8 @@ TEST_F(QuestKindsStoriesThief, AVillageWithoutAFreeOldManGetsNoThief) {
     EXPECT_EQ(quest_files(), files);
     Cre[giver].quest = own;
     for (int n : held) Cre[n].quest = 0;
+    ASSERT_EQ(force(15, giver), 1) << questoffer_log();
+    turned_down(giver, {"No. Not really.", "doesn't concern or interest me", "I'm not interested"});
 }
 
 }  // namespace
