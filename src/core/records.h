@@ -208,14 +208,16 @@ struct PlayerStruct {
     int32_t  death_cause;                      // 5032: the cause of death (core/ancestors.h)
     uint8_t  view_restriction;                 // 5036
     uint8_t  shield_guard;                     // 5037
-    uint8_t  pad5038[574];
+    uint8_t  BewitchedWolfState;               // 5038: the bewitched wolf's fate, 1 killed, 2 freed by bread
+    uint8_t  pad5039[573];
     uint32_t spirit_customs;                   // 5612: customs kept with the spirits; 1 rod, 2 net
     uint16_t rod_season_day;                   // 5616: the first rod or club catch of the season
     uint16_t net_season_day;                   // 5618: the first net catch of the season
     uint8_t  pad5620[3];
     uint8_t  last_upkeep_day;                  // 5623: 0 before the first
     uint8_t  courses_completed;                // 5624: bit value 2 course 1, 4 course 2
-    uint8_t  pad5625[3];
+    uint8_t  forest_maiden;                    // 5625: 2 a forest maid was met, 64 she left a gift
+    uint8_t  pad5626[2];
     uint8_t  lairs_placed;                     // 5628
     uint8_t  pad5629;
     uint8_t  movement_mode;                    // 5630: 1 walk 2 swim 3 row 4 wade 7 ski 9 haul
@@ -322,6 +324,8 @@ static_assert(offsetof(PlayerStruct, death_cause) == 5032, "Plr layout");
 static_assert(offsetof(PlayerStruct, view_restriction) == 5036, "Plr layout");
 static_assert(offsetof(PlayerStruct, shield_guard) == 5037, "Plr layout");
 static_assert(offsetof(PlayerStruct, spirit_customs) == 5612, "Plr layout");
+static_assert(offsetof(PlayerStruct, BewitchedWolfState) == 5038, "Plr layout");
+static_assert(offsetof(PlayerStruct, forest_maiden) == 5625, "Plr layout");
 static_assert(offsetof(PlayerStruct, rod_season_day) == 5616, "Plr layout");
 static_assert(offsetof(PlayerStruct, net_season_day) == 5618, "Plr layout");
 static_assert(offsetof(PlayerStruct, last_upkeep_day) == 5623, "Plr layout");

@@ -426,3 +426,16 @@ int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
     if (text && size) copy_bounded(text, size, word);
     return p;
 }
+
+int cre_file_next_id() {
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    FILE *f = fopen(path, "rb");
+    if (!f) return CRE_NONE;
+    const long records = file_records(f);
+    long k = 0;
+    CreatureStruct &r = TEMP_CREATURE;
+    while (k < records && read_record(f, k, r) && r.kind != 0) k++;
+    fclose(f);
+    return CRE_DATAID + (int)(k > records ? records : k);
+}

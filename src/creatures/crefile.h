@@ -48,3 +48,6 @@ int is_carcass_skinned(const CreatureStruct &c);
 int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size);
 // Days between today and the day the carcass of social id s was last saved; -1 none found.
 int sotubased_corpse_age(int s);
+// The number SaveNewRealCreature would give a new creature now (its first free record, or the next
+// one at the end); CRE_NONE when the file can't be opened.
+int cre_file_next_id();

@@ -135,7 +135,7 @@ void KillCreature(int n, int show) {
     CreatureStruct &c = Cre[n];
     if (c.mode == CM_CARCASS) return;
     if (onko_noiduttuelain(n) && onko_vironsusi(n))
-        plr_set<uint8_t>(PB_WOLFSTATE, (uint8_t)((plr_get<uint8_t>(PB_WOLFSTATE) & ~2u) | 1u));
+        Plr.BewitchedWolfState = (uint8_t)((Plr.BewitchedWolfState & ~2u) | 1u);
     const bool diving = c.korkeus == -100;
     const bool lost = c.kind == CK_SPIRIT || (diving && random(2) == 0);
     // The bookkeeping comes first, so that a creature lost in the water leaves nothing naming it.

@@ -268,7 +268,7 @@ static int eat_food(int n, int dp) {
         Keskeyta_Puuha(n, 0);
         if (onko_vironsusi(n) && strstr(item.name, "bread")) {
             paasta_noiduttuelain(n);
-            plr_set<uint8_t>(PB_WOLFSTATE, (uint8_t)(plr_get<uint8_t>(PB_WOLFSTATE) | 2u));
+            Plr.BewitchedWolfState = (uint8_t)(Plr.BewitchedWolfState | 2u);
             return 1;
         }
         Lisaa_Puuha(n, 2, 3);

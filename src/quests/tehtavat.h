@@ -123,7 +123,7 @@ struct QuestStruct {
     uint8_t  condType[QUEST_CONDITIONS];     // 61632: 0 none .. 6 escortee at its place
     uint8_t  pad61637[3];
     uint32_t bandCommunity;        // 61640: the robbers quest's band, kept in the file
-    uint8_t  pad61644;
+    uint8_t  bandCount;            // 61644: the robbers quest's number of robbers, as the witness tells it
     // The reward.
     uint8_t  rewardKind;           // 61645: 1 a skill taught, 2 credit of village goods
     char     rewardSkill[66];      // 61646
@@ -170,6 +170,7 @@ static_assert(offsetof(QuestStruct, fetchCountGiven) == 61369, "QuestStruct layo
 static_assert(offsetof(QuestStruct, fetchOpen) == 61370, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, fetchTip) == 61371, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, bandCommunity) == 61640, "QuestStruct layout");
+static_assert(offsetof(QuestStruct, bandCount) == 61644, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, marks) == 496, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, talk) == 652, "QuestStruct layout");
 static_assert(offsetof(QuestStruct, pendingFlag) == 60856, "QuestStruct layout");

@@ -135,6 +135,7 @@ int SocQuestCreator(int x, int y, int soc, const char *tags) {
     int forcekind = 0, forcenpc = 0;
     const bool haskind = tag_number(tags, "forcequest", forcekind);
     const bool hasnpc = tag_number(tags, "forcenpc", forcenpc);
+    if (haskind && forcekind == 20) Plr.BewitchedWolfState = 0;   // a forced bewitched wolf starts afresh
     for (int t = 1; t <= OFFER_TRIES; t++) {
         offer_note(" quest gen try %d / %d", t, OFFER_TRIES);
         random(5);
