@@ -456,6 +456,7 @@ struct UiScreens {
     void (*init_message)(const char *text);    // a start-up step's line on the splash
     void (*controller_announce)();             // the game tells the controller app where it is
     int (*command_key)(int *ctrl, int *typed_ahead);
+    void (*quest_journal)();                   // the quest journal (quests/journal.h composes it)
 };
 
 // The fatal exit: the text goes to "loader.deb" and the error stream, the screen shows it and waits
@@ -548,3 +549,6 @@ void ui_script_keys(const int *keys, int n);   // replaces the queue
 void ui_script_clear();
 int ui_script_next();              // the next scripted key, or 27 (Esc) once the queue is empty
 int ui_script_left();
+
+// The quest journal's pages until Esc; without a screen nothing opens.
+void ui_quest_journal();

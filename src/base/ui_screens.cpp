@@ -114,3 +114,7 @@ UiCommandKey ui_command_key() {
     k.closed = 1;
     return k;
 }
+
+void ui_quest_journal() {
+    if (ui.screens.quest_journal) ui.screens.quest_journal();
+}

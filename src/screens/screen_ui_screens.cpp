@@ -6,6 +6,7 @@
 #include "screens/creation.h"
 #include "screens/gameinfo.h"
 #include "screens/gamescreens.h"
+#include "screens/journalscreen.h"
 #include "screens/profile.h"
 #include "screens/program.h"
 #include "screens/quit.h"
@@ -33,4 +34,5 @@ void screen_ui_screens(UiScreens &t) {
     t.init_message = init_message_screen;
     t.controller_announce = controller_announce_screen;
     t.command_key = command_key_screen;
+    t.quest_journal = quest_journal_screen;
 }
