@@ -179,7 +179,7 @@ struct PlayerStruct {
     uint8_t  pad2777[3];
     uint32_t daynumber;                        // 2780: daily upkeeps run
     uint32_t bigmap_saveday;                   // 2784: day of the last world-map save
-    uint32_t lastquest_day;                    // 2788: day number of the last quest a village or wanderer offered
+    uint8_t  pad2788[4];
     DataStruct party[PLR_PARTY];               // 2792: the things travelling with the player
     int32_t  course_task;                      // 4592: -1 none
     uint8_t  pad4596[4];
@@ -221,7 +221,8 @@ struct PlayerStruct {
     };
     uint8_t  pad5633[3];
     uint32_t body_effects;                     // 5636: herb-effect bits; 1 raw meat, 3 appetite
-    uint8_t  pad5640[36];
+    uint8_t  pad5640[32];
+    uint32_t lastquest_day;                    // 5672: day number of the last quest a village or wanderer offered
     float    body_temperature;                 // 5676
     float    body_temperature_change;          // 5680: per minute
     uint8_t  pad5684[32];
@@ -289,7 +290,7 @@ static_assert(offsetof(PlayerStruct, hidden_5d6) == 2776, "Plr layout");
 static_assert(offsetof(PlayerStruct, month) == 2768, "Plr layout");
 static_assert(offsetof(PlayerStruct, year) == 2769, "Plr layout");
 static_assert(offsetof(PlayerStruct, daynumber) == 2780, "Plr layout");
-static_assert(offsetof(PlayerStruct, lastquest_day) == 2788, "Plr layout");
+static_assert(offsetof(PlayerStruct, lastquest_day) == 5672, "Plr layout");
 static_assert(offsetof(PlayerStruct, bigmap_saveday) == 2784, "Plr layout");
 static_assert(offsetof(PlayerStruct, party) == 2792, "Plr layout");
 static_assert(offsetof(PlayerStruct, course_task) == 4592, "Plr layout");

@@ -13,7 +13,7 @@ const char *questoffer_log();
 // The quest services an offer asks. They are the quest module's own; a test may answer in their place.
 struct QuestOfferServices {
     int (*allowed)();                                  // new quests may be made now
-    int (*pick)(const char *tag, int soc, int flags);  // a person of the role, -1000 none
+    int (*pick)(const char *tag, int soc, unsigned excludeUid);  // a person of the role, -1000 none
     int (*count)(const char *filter);                  // stored quests matching the filter
     int (*make)(int c, int kind, int x, int y);        // 1 when the quest was made
 };

@@ -25,51 +25,9 @@ void questoffer_services_reset() {
     questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, DoQuestForNPC};
 }
 
-// ---- the kinds and their conditions ----
+// ---- the kinds and their conditions (the rows are the quest module's) ----
 
-enum { CARRIED = -1, DEFAULT = -1, OFFER_TRIES = 5, RAIDER_CULTURE = 11, WANDERER_KIND = 38 };
-
-struct OfferKind {
-    int kind;
-    const char *role;      // the role tag of the person
-    int mindays;           // days played; CARRIED: the previous try's
-    int gap;               // days within which no quest of the kind may exist
-    int minfam;
-    int maxpeople;
-    int month1, month2;
-    int minrep;            // DEFAULT: 3 in a village, 1 for a wanderer
-    int minpeople;         // DEFAULT: 3 in a village, 0 for a wanderer
-};
-
-static const OfferKind KINDS[] = {
-    {3, "[any old man]", 0, 60, 0, 100, 5, 10, DEFAULT, DEFAULT},
-    {5, "[man]", 2, 90, 0, 100, 1, 12, 1, DEFAULT},
-    {10, "[old man]", 3, 180, 1, 14, 4, 10, DEFAULT, DEFAULT},
-    {15, "[man]", 10, 240, 2, 100, 1, 12, DEFAULT, DEFAULT},
-    {20, "[woman]", 20, 180, 0, 100, 1, 12, 1, DEFAULT},
-    {30, "[man]", 30, 240, 0, 100, 1, 12, DEFAULT, DEFAULT},
-    {35, "[man]", CARRIED, 365, 1, 100, 1, 12, DEFAULT, DEFAULT},
-    {37, "[young man] [maiden]", 2, 180, 0, 100, 1, 12, DEFAULT, DEFAULT},
-    {38, "[any woodsman]", CARRIED, 180, 0, 100, 1, 12, 1, DEFAULT},
-    {40, "[woodsman]", CARRIED, 30, 0, 100, 1, 12, 2, 0},
-    {50, "[old man]", 20, 300, 0, 100, 9, 10, DEFAULT, DEFAULT},
-    {51, "[any old man]", 30, 365, 2, 100, 4, 9, DEFAULT, DEFAULT},
-    {52, "[any old man]", 30, 365, 2, 100, 1, 12, DEFAULT, DEFAULT},
-    {70, "[man]", 0, 180, 0, 100, 1, 12, 1, DEFAULT},
-    {71, "[man]", 2, 60, 1, 100, 1, 12, DEFAULT, DEFAULT},
-    {72, "[man]", 0, 90, 0, 100, 1, 12, 1, DEFAULT},
-    {100, "[any old man]", 30, 90, 2, 100, 1, 12, 4, DEFAULT},
-};
-static const OfferKind OTHER_KIND = {0, "[man]", CARRIED, 180, 1, 100, 1, 12, DEFAULT, DEFAULT};
-
-// The kinds a village draws from, by random(15).
-static const int VILLAGE_DRAW[15] = {3, 15, 10, 5, 30, 40, 35, 20, 70, 72, 50, 71, 51, 37, 52};
-
-static const OfferKind &kind_row(int kind) {
-    for (const OfferKind &k : KINDS)
-        if (k.kind == kind) return k;
-    return OTHER_KIND;
-}
+enum { OFFER_TRIES = 5, RAIDER_CULTURE = 11 };
 
 // ---- the log ----
 
@@ -177,27 +135,25 @@ int SocQuestCreator(int x, int y, int soc, const char *tags) {
     int forcekind = 0, forcenpc = 0;
     const bool haskind = tag_number(tags, "forcequest", forcekind);
     const bool hasnpc = tag_number(tags, "forcenpc", forcenpc);
-    int carried = 0;
     for (int t = 1; t <= OFFER_TRIES; t++) {
         offer_note(" quest gen try %d / %d", t, OFFER_TRIES);
         random(5);
-        int kind = VILLAGE_DRAW[random(15)];
+        int kind = quest_draw_kind(random(QUEST_DRAW_KINDS));
         if (wanderer) {
             random(3);
-            kind = WANDERER_KIND;
+            kind = QUEST_WANDERER_KIND;
         }
         if (haskind) kind = forcekind;
-        const OfferKind &k = kind_row(kind);
-        const int mindays = k.mindays == CARRIED ? carried : k.mindays;
-        carried = mindays;
-        const int lowpeople = k.minpeople == DEFAULT ? minpeople : k.minpeople;
-        const int lowrep = k.minrep == DEFAULT ? minrep : k.minrep;
+        const QuestKindRow &k = quest_kind_row(kind);
+        const int mindays = k.mindays;
+        const int lowpeople = k.minpeople < 0 ? minpeople : k.minpeople;
+        const int lowrep = k.minrep < 0 ? minrep : k.minrep;
 
         int person = CRE_NONE;
         if (hasnpc) {
             person = tag_creature(forcenpc);
             if (person == CRE_NONE) offer_note("forcenpc %d names no creature of the area", forcenpc);
-            else Cre[person].questday = 0;
+            else Cre[person].questexpiry = 0;   // the completion-day memory
         } else {
             person = questoffer_services.pick(k.role, wanderer ? 0 : soc, 0);
             if (person != CRE_NONE && (person < 0 || person >= CRE_COUNT)) person = CRE_NONE;

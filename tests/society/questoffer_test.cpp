@@ -22,7 +22,7 @@ struct Answers {
 Answers answers;
 
 int allowed() { return answers.allowed; }
-int pick(const char *, int, int) { return 0; }
+int pick(const char *, int, unsigned) { return 0; }
 int count(const char *) { return answers.repeats; }
 int make(int, int kind, int, int) {
     answers.kinds.push_back(kind);
@@ -147,8 +147,8 @@ TEST_F(QuestOffer, ForceSkipsTheLimitsStandingAndRepeatsButNotTheSeason) {
 
 TEST_F(QuestOffer, ForcedPersonMustBeACreatureOfTheArea) {
     answers.made = 1;
-    questoffer_services.pick = [](const char *, int, int) -> int { return CRE_NONE; };
-    Cre[0].questday = 77;
+    questoffer_services.pick = [](const char *, int, unsigned) -> int { return CRE_NONE; };
+    Cre[0].questexpiry = 77;
     struct Case {
         const char *tags;
         int made;
@@ -161,5 +161,5 @@ TEST_F(QuestOffer, ForcedPersonMustBeACreatureOfTheArea) {
         {"force [forcequest:70] [forcenpc:99999999999]", 0},
     };
     for (const Case &c : cases) EXPECT_EQ(SocQuestCreator(1500, 1000, SOC, c.tags), c.made) << c.tags;
-    EXPECT_EQ(Cre[0].questday, 0) << "the forced person's quest day is cleared";
+    EXPECT_EQ(Cre[0].questexpiry, 0u) << "the forced person's completion-day memory is cleared";
 }
