@@ -22,8 +22,6 @@
 #include "maps/mapunit.h"
 #include "society/talkscreen.h"
 
-uint32_t QuestListIDs[QUEST_LIST_MAX];   // TEMPORARY
-
 // F2 while quests are on: the map screen is kept aside while the journal owns the window.
 void QuestScreen() {
     if (!KUESTIT_PIALLA) return;

@@ -8,10 +8,6 @@
 
 #include "quests/tehtavat.h"
 
-// TEMPORARY until the quest lists land
-enum { QUEST_LIST_MAX = 255 };
-extern uint32_t QuestListIDs[QUEST_LIST_MAX];
-
 enum { JOURNAL_PAGE_QUESTS = 5 };
 
 // The accepted quests listed newest first into QuestListIDs; their count, at most the list's size.

@@ -13,7 +13,6 @@
 #include "base/strupr.h"
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
-#include "quests/journal.h"
 #include "quests/tehtavat.h"
 
 MapQuestInfoStruct MapQuestInfos[MAPQUESTINFOS];

@@ -68,8 +68,10 @@ static int draw_told(int x, int y, int w, const std::string &told, int bottom) {
 }
 
 // One quest: 6 its entry in the list, 8 the whole of it with what she was told.
+enum { DETAIL_BOTTOM = RESOLUTION_Y - 90 };
+
 static void show_quest_info(int x, int y, const JournalEntry &e, int mode) {
-    const int bottom = RESOLUTION_Y - 90;
+    const int bottom = DETAIL_BOTTOM;
     Piirra_Ikkuna(x, y, ENTRY_W, mode == 6 ? ENTRY_H + 12 : bottom - y, "", 2);
     TekstiPalkki(x, y, ENTRY_W, e.title, 1);
     if (e.tellers.empty()) return;
@@ -93,7 +95,15 @@ static int quest_detail(const JournalEntry &e) {
         const int held = DISABLE_FLIP;
         DISABLE_FLIP = 1;
         CompileQuestSubscreen();
+        // A long account is cut at the window's foot: the background below it is put back over it.
+        SDL_Surface *under = game_screen ? SDL_ConvertSurface(game_screen, game_screen->format, 0) : nullptr;
         show_quest_info(ENTRY_X, ENTRY_Y, e, 8);
+        if (under) {
+            SDL_Rect below = {0, DETAIL_BOTTOM, RESOLUTION_X, RESOLUTION_Y - DETAIL_BOTTOM};
+            SDL_SetSurfaceBlendMode(under, SDL_BLENDMODE_NONE);
+            SDL_BlitSurface(under, &below, game_screen, &below);
+            SDL_FreeSurface(under);
+        }
         LIST_Reset(RGB_to_color(252, 252, 84), "", 0, 0, RESOLUTION_X, RESOLUTION_Y, LIST_SPOTSTYLE);
         LIST_ButtonSpotEntry(KEY_ESC, 10, buttons_y(), "ESC.Back to quest list");
         LIST_ButtonSpotEntry(KEY_MAP_LOCATIONS, 220, buttons_y(), "F6.Map locations");

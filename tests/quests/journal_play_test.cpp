@@ -1,12 +1,14 @@
-// The quest journal as she opens it: F2 with no quest shows the notice, F2 with a quest she took on
-// in her village lists it, and F6 in the quest's page opens the map of known areas on its place
-// with its marks.
+// The quest journal as she opens it in her village: F2 with no quest shows the notice, F2 with a
+// quest a villager gave her lists it with his face, and F6 in the quest's page opens the map of known
+// areas on its place with its marks.
 #include <memory>
 #include <string>
 
 #include "core/loader_fixture.h"
 #include "presentation/input_feeder.h"
+#include "creatures/describe.h"
 #include "presentation/mapview.h"
+#include "quests/journal.h"
 #include "quests/questmarks.h"
 #include "quests/tehtavat.h"
 
@@ -30,9 +32,13 @@ protected:
 };
 
 TEST_F(JournalPlay, F2ListsHerQuestAndF6ShowsItsPlace) {
-    ASSERT_TRUE(bigmap());
     const oxatest::WorldCell v = oxatest::her_village();
-    ASSERT_NE(v.x, 0);
+    const int soc = walk_into_her_village();
+    ASSERT_GT(soc, 0);
+    int giver = -1;
+    for (int n = 0; n < CRE_COUNT && giver < 0; n++)
+        if (Cre[n].kind == CK_HUMAN && Cre[n].community == (uint32_t)soc && Cre[n].socialid && Cre[n].role != 15) giver = n;
+    ASSERT_GE(giver, 0) << "her village has people";
 
     // No quest yet: the notice, closed by any key; the view was never asked for a quest.
     keys({SDLK_F2, SDLK_SPACE});
@@ -50,6 +56,7 @@ TEST_F(JournalPlay, F2ListsHerQuestAndF6ShowsItsPlace) {
     copy_bounded(q->title, sizeof q->title, "Herbs for the old man");
     q->worldX = v.x;
     q->worldY = v.y;
+    q->giverUid = Cre[giver].socialid;
     q->marks[0] = QuestMark{v.x + 3, v.y + 2, "the meadow by the river", 1, 1, {0, 0}};
     copy_bounded(q->talk[0].npcText, sizeof q->talk[0].npcText, "Bring me thirty herbs.");
     copy_bounded(q->talk[0].actionTags, sizeof q->talk[0].actionTags, "[info]");
@@ -67,7 +74,12 @@ TEST_F(JournalPlay, F2ListsHerQuestAndF6ShowsItsPlace) {
     EXPECT_NE(std::string(told).find("HERBS FOR THE OLD MAN QUEST"), std::string::npos) << told;
     MapQuestInfoTexts(v.x + 3, v.y + 2, 0, told, sizeof told);
     EXPECT_NE(std::string(told).find("the meadow by the river"), std::string::npos) << told;
-    EXPECT_TRUE(bigmap()) << "she is back on the world map";
+    EXPECT_FALSE(bigmap()) << "she is back in her village";
+    // The giver as the journal shows him: his face and his name.
+    const JournalPerson p = journal_person(q->giverUid, q->worldX, q->worldY);
+    EXPECT_STRNE(p.picture, "");
+    EXPECT_STREQ(p.name, monnam_cre(Cre[giver], 4));
+    EXPECT_STRNE(p.place, "");
 }
 
 }  // namespace

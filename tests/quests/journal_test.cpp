@@ -67,10 +67,11 @@ protected:
 };
 
 TEST_F(JournalFiles, PagesListAcceptedQuestsNewestFirstFiveAPage) {
-    // Six accepted on days 91..96, one only offered, one closed: two pages, the newest first.
+    // Six accepted on days 91..96, one only offered, one removed: two pages, the newest first.
     for (uint32_t i = 0; i < 6; i++) SaveQuest(&quest(11 + i, 91 + i, "Herbs"));
     SaveQuest(&quest(30, 0, "Offered"));
-    QuestStruct &closed = quest(31, 99, "Closed");
+    QuestStruct &closed = quest(31, 0, "Closed");   // as removing a quest leaves it
+    closed.acceptDay = 99;
     closed.closed = 1;
     SaveQuest(&closed);
     const int listed = journal_list();
