@@ -147,6 +147,12 @@ TEST_F(JournalFiles, OnlySpokenInfoLinesMeantForHerAndHerInformants) {
     }
     JournalEntry none;
     EXPECT_FALSE(journal_entry(77, none));
+    // A title filling its whole field is read to the field's end, no further.
+    QuestStruct &full = quest(42, 100, "");
+    memset(full.title, 'a', sizeof full.title);
+    SaveQuest(&full);
+    ASSERT_TRUE(journal_entry(42, none));
+    EXPECT_EQ(std::string(none.title), std::string(sizeof full.title, 'A'));
 }
 
 // The marks of a quest on a surface centred on (1500, 1000).
@@ -168,25 +174,24 @@ TEST_F(QuestMarksFiles, PlacesAreasAndInformants) {
     q.worldY = 1000;
     q.marks[0] = QuestMark{1510, 1005, "the old pine", 1, 1, {0, 0}};
     q.marks[1] = QuestMark{1520, 1005, "not told yet", 0, 0, {0, 0}};
-    q.sideQuestIds[0] = 51;
-    q.sideQuestIds[2] = 52;
-    q.sideQuestIds[3] = 53;
+    const uint32_t sides[] = {51, 0, 52, 53, 54};
+    memcpy(q.sideQuestIds, sides, sizeof sides);
     SaveQuest(&q);
-    QuestStruct &away = quest(51, 0, "Side");   // an informant who has spoken, elsewhere, with a wide area
-    away.worldX = 1530;
-    away.worldY = 990;
-    away.marks[0] = QuestMark{1540, 990, "the ford", 0, 1, {0, 0}};
-    away.talk[3].said = 1;
-    SaveQuest(&away);
-    QuestStruct &here = quest(52, 0, "Side");   // one at the giver's own place
-    here.worldX = 1500;
-    here.worldY = 1000;
-    here.talk[0].said = 1;
-    SaveQuest(&here);
-    QuestStruct &silent = quest(53, 0, "Side");   // one who has said nothing yet
-    silent.worldX = 1560;
-    silent.worldY = 990;
-    SaveQuest(&silent);
+    // Informants: one who has spoken, elsewhere, with a wide area; one at the giver's own place; one
+    // who has said nothing yet; one who has spoken but has no place.
+    struct Side {
+        uint32_t id;
+        int x, y;
+        bool said;
+    } informants[] = {{51, 1530, 990, true}, {52, 1500, 1000, true}, {53, 1560, 990, false}, {54, 0, 0, true}};
+    for (const Side &i : informants) {
+        QuestStruct &side = quest(i.id, 0, "Side");
+        side.worldX = i.x;
+        side.worldY = i.y;
+        side.talk[3].said = i.said;
+        if (i.id == 51) side.marks[0] = QuestMark{1540, 990, "the ford", 0, 1, {0, 0}};
+        SaveQuest(&side);
+    }
 
     QuestMarkPlace m[16];
     ASSERT_EQ(marks(50, 0, m), 5);
