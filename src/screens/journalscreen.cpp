@@ -165,7 +165,7 @@ void quest_journal_screen() {
         const int r = LIST_Go();
         if (r == KEY_WINDOW) continue;
         if (r < 0) {
-            if (WindowClosed() || CLOSE_WINDOW) return;
+            if (WindowClosed()) return;
             continue;
         }
         const int key = LIST_PosKey(r);

@@ -24,6 +24,7 @@ protected:
         PlayingTest::TearDown();
     }
     static void keys(std::initializer_list<SDL_Keycode> ks) {
+        CLOSE_WINDOW = 0;   // the last typing ended with the window closed on an empty queue
         oxatest::KeyFeeder f;
         f.keys(ks);
         int r = 1;
