@@ -10,6 +10,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "creatures/creatures.h"
+#include "quests/tehtavat.h"
 #include "society/trade.h"
 #include "core/notes.h"
 
@@ -494,6 +495,7 @@ static int run_maintenance(bool keep_recent) {
     for (int s = 0; s < PLR_SLOTS; s++) keep_stored(Plr.inv_obj[s]);
     // Goods offered in a trade are in no slot until the deal hands them over or they come back.
     for (int i = 0; i < TRADE_SLOTS; i++) keep_stored(Trade_ItemList[i]);
+    QuestKeepObjects();
     if (keep_recent)
         for (int n : recent_stored) keep_stored(n);
     keep_pool_ids(Data, DATA_MAX);

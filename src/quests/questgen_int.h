@@ -34,3 +34,6 @@ bool qgen_side_begin(QuestStruct &side, const QuestStruct &main, int c);
 // the first free entry of main's sideQuestIds. False, with nobody linked and no file left, when there is
 // no free entry or the record could not be written.
 bool qgen_side_commit(QuestStruct &side, QuestStruct &main, int c);
+
+// A test's generator in place of the kinds' own (null: the kinds' own make the quests).
+extern QuestStruct (*questgen_override)(int kind, int c, int x, int y);

@@ -45,6 +45,9 @@ bool SaveQuest(QuestStruct *q) {
     char line[1300];
     snprintf(line, sizeof line, "SaveQuest: quest #%u could not be written to %s", q->id, path);
     quest_debuglog(line);
+    snprintf(line, sizeof line, "!The quest \"%.*s\" could not be written to its file: it is not kept.",
+             (int)strnlen(q->title, sizeof q->title), q->title);
+    Note(line);
     return false;
 }
 

@@ -256,3 +256,6 @@ struct QuestKindRow {
 const QuestKindRow &quest_kind_row(int kind);
 enum { QUEST_DRAW_KINDS = 15, QUEST_WANDERER_KIND = 38 };
 int quest_draw_kind(int i);           // the village draw table, i from random(QUEST_DRAW_KINDS)
+
+// Marks, for object maintenance, the reward item and craft order of every quest not closed.
+void QuestKeepObjects();

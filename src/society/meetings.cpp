@@ -99,6 +99,11 @@ static void quest_link(int c) {
         disableNPCquest(c, r.quest);
         return;
     }
+    // A closed quest (expired, or its offer ended) is in no list: its giver has nothing more to say of it.
+    if (q.closed) {
+        disableNPCquest(c, r.quest);
+        return;
+    }
     if (q.acceptDayOfMonth != 0) {
         if (r.quest_start_day == 0) r.quest_start_day = (uint16_t)q.acceptDay;
         const long long held = (long long)Plr.daynumber - r.quest_start_day;

@@ -129,10 +129,10 @@ int spotgenerate(int x, int y, int all) {
     int sub = 0;
     const int pending = bigmap() && has_encounter_record(x, y, &sub) && sub != 2;
     if ((ZoomMapPos(x, y) != 0 || all == 1) && !pending) return 1;
+    // The heights are worked out around this cell, so the cell lies at their centre: a cell away from
+    // the player's area would otherwise read heights of nothing and be made all water.
     LuoZoomKorkeusAlue(x, y);
-    int cx, cy;
-    area_centre(cx, cy);
-    return build_cell(x, y, x - cx, y - cy);
+    return build_cell(x, y, 0, 0);
 }
 
 void surroundings_clean() {
