@@ -457,6 +457,7 @@ struct UiScreens {
     void (*controller_announce)();             // the game tells the controller app where it is
     int (*command_key)(int *ctrl, int *typed_ahead);
     int (*course_choice)(int in_play);         // the game-course choice: 1 or 2 chosen, 0 free play
+    void (*quest_journal)();                   // the quest journal (quests/journal.h composes it)
 };
 
 // The fatal exit: the text goes to "loader.deb" and the error stream, the screen shows it and waits
@@ -555,3 +556,5 @@ int ui_script_left();
 // The screen where a game course is chosen (during play: `in_play` 1); the course chosen, 1 or 2,
 // or 0 for free play. Without a screen nothing is chosen (0) and the course stays as it is.
 int ui_course_choice(int in_play);
+// The quest journal's pages until Esc; without a screen nothing opens.
+void ui_quest_journal();

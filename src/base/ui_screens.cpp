@@ -119,3 +119,7 @@ int ui_course_choice(int in_play) {
     if (ui.screens.course_choice) return ui.screens.course_choice(in_play);
     return 0;
 }
+
+void ui_quest_journal() {
+    if (ui.screens.quest_journal) ui.screens.quest_journal();
+}

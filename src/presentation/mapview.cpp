@@ -467,7 +467,7 @@ void MapViewArea_MasterRender(int midX, int midY, unsigned char cultures, unsign
         }
         for (int i = 0; i < n; i++) {
             QuestMarkPlace marks[64];
-            const int m = QuestMarkPlaces(ids[i], MAPVIEW_CURQUEST, marks, 64);
+            const int m = QuestMarkPlaces(ids[i], MAPVIEW_CURQUEST, midX, midY, marks, 64);
             for (int j = 0; j < m; j++)
                 Spotmark_Mapview(marks[j].x, marks[j].y, marks[j].type, SDL_Color{70, 130, 180, 255}, marks[j].radius);
         }

@@ -7,6 +7,7 @@
 #include "screens/creation.h"
 #include "screens/gameinfo.h"
 #include "screens/gamescreens.h"
+#include "screens/journalscreen.h"
 #include "screens/profile.h"
 #include "screens/program.h"
 #include "screens/quit.h"
@@ -35,4 +36,5 @@ void screen_ui_screens(UiScreens &t) {
     t.controller_announce = controller_announce_screen;
     t.command_key = command_key_screen;
     t.course_choice = game_course;
+    t.quest_journal = quest_journal_screen;
 }

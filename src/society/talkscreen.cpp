@@ -53,6 +53,8 @@ CreatureStruct *talked_to() {
     return Chatting_With >= 0 && Chatting_With < CRE_COUNT ? &Cre[Chatting_With] : nullptr;
 }
 
+}  // namespace
+
 // The picture of a person's face: the record names it, with ".png" when the name has no ending.
 const char *portrait_file(const CreatureStruct &c) {
     char *out = sbuf();
@@ -63,6 +65,8 @@ const char *portrait_file(const CreatureStruct &c) {
     snprintf(out, SBUF_SIZE, strchr(bare, '.') ? "%s" : "%s.png", bare);
     return out;
 }
+
+namespace {
 
 // The person's pen to the start of the next line; past the box's last line the box is cleared and
 // the speech goes on at its top.

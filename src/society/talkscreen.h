@@ -27,3 +27,8 @@ struct TalkMenuLine {
 };
 enum { TALK_MENU_MODES = 0, TALK_MENU_OPTIONS = 1 };
 int Talk_Menu(int which, const char *title, const TalkMenuLine *lines, int n);
+
+// The picture file of a person's face: the record names it, ".png" added when the name has none;
+// "" when the record names none.
+struct CreatureStruct;
+const char *portrait_file(const CreatureStruct &c);
