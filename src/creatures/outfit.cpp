@@ -1,6 +1,7 @@
 // src/creatures/outfit.cpp -- the pack and clothes of a creature being made, the clothing sets,
 // food, weapon skills, first names, faces and picture names.
 #include "creatures/outfit.h"
+#include "creatures/portraits.h"
 
 #include <cctype>
 #include <cmath>
@@ -303,25 +304,28 @@ void trader_name(char *out, int size) {
     copy_bounded(out, (size_t)size, name);
 }
 
-// ---- faces: portrait names of the three circles' sets ----
+// ---- faces: a portrait of the group, named without its ".png" as the talk screen reads it ----
 
-static const char *face(const char *set, int count) {
+static const char *face(int (*fill)()) {
     static char buf[PREVNAME_SIZE];
-    char name[PREVNAME_SIZE];
+    fill();
+    char name[PREVNAME_SIZE] = "";
     for (int tries = 0; tries < 20; tries++) {
-        snprintf(name, sizeof name, "%s%02d", set, 1 + random(count));
-        if (strcmp(name, Creature.portrait) != 0 || tries == 19) break;
+        copy_bounded(name, sizeof name, Pick_Portrait(-1));
+        char *dot = strrchr(name, '.');
+        if (dot) *dot = 0;
+        if (strcmp(name, Creature.portrait) != 0 || facelist_count() < 2) break;
     }
     copy_bounded(buf, sizeof buf, name);
     return buf;
 }
 
 const char *pick_male_face() {
-    static const char *const sets[3] = {"pt-north", "pt-east", "pt-west"};
-    return face(sets[random(3)], 12);
+    static int (*const groups[3])() = {Northern_Portraits, Eastern_Portraits, Western_Portraits};
+    return face(groups[random(3)]);
 }
-const char *pick_female_face() { return face("pt-female", 12); }
-const char *pick_child_face() { return face("pt-kid", 8); }
+const char *pick_female_face() { return face(Female_Portraits); }
+const char *pick_child_face() { return face(Kid_Portraits); }
 
 // ---- pictures ----
 

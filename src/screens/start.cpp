@@ -11,6 +11,7 @@
 #include "presentation/windows.h"
 #include "screens/infoscreens.h"
 #include "screens/ancestors.h"
+#include "screens/creation.h"
 #include "screens/loadchar.h"
 #include "screens/setup.h"
 #include "worldgen/kartta_main.h"
@@ -186,6 +187,7 @@ void Oxa_Start() {
     Flip();
     MakeStartList();
     for (;;) {
+        if (!MusicPlaying()) play_disk_music_from_position("intro.ogg", 26, -1);
         peli_info();
         LIST_Draw();
         int row = LIST_Go();
@@ -206,7 +208,7 @@ void Oxa_Start() {
         }
         if (row == ROW_CREATE) {
             save_page();
-            luo_hahmo_kartalla();
+            crtplr_menu();
             restore_page();
             MakeStartList();
             if (CharacterFile[0]) return;
