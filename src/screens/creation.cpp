@@ -61,7 +61,8 @@ void crtplr_info(int kind) {
         box(INFO_X, INFO_Y, INFO_X + INFO_W, INFO_Y + INFO_H, RGB_to_color(252, level * 4, level * 4));
     else
         box(INFO_X, INFO_Y, INFO_X + INFO_W, INFO_Y + INFO_H, RGB_to_color(20, 24, 34));
-    borderbox(INFO_X, INFO_Y, INFO_X + INFO_W, INFO_Y + INFO_H, RGB_to_color(171, 171, 171));
+    setcolor(RGB_to_color(171, 171, 171));
+    rectangle(INFO_X, INFO_Y, INFO_X + INFO_W, INFO_Y + INFO_H);
     showtext_sanataulukko(INFO_X + 10, INFO_Y + 8, INFO_W - 20, 0, COLOR_WHITE(), 1);
     Flip();
 }
@@ -144,17 +145,21 @@ static void culture_list() {
 }
 
 int choose_culture() {
-    info(0, "Choose the culture your character was born into. [F1] tells more of the culture under the cursor.");
     if (CRTPLR_TAPA == CRTPLR_QUICK) {
         choices.culture = random(4);
         return 1;
     }
     int pos = choices.culture >= 0 && choices.culture < 10 ? choices.culture : 0;
     for (;;) {
+        // The whole page again at every move: the topic's box follows the cursor.
+        const int held = DISABLE_FLIP;
+        DISABLE_FLIP = 1;
+        draw_crtplr_screen();
         culture_list();
         Set_LIST_Position(pos);
-        if (pos < 10) GameInfo_Hotspot(CULTURE_ROWS[pos].topic, "", 1);
-        List.returnonchange = 1;   // the topic follows the cursor
+        GameInfo_Hotspot(pos < 10 ? CULTURE_ROWS[pos].topic : "CULTURES", "", 0);
+        List.returnonchange = 1;
+        DISABLE_FLIP = held;
         LIST_Draw();
         const int r = LIST_Go();
         if (r == KEY_WINDOW) continue;
@@ -167,12 +172,10 @@ int choose_culture() {
         if (key == KEY_ESC) return 0;
         if (key == KEY_FN1) {
             if (pos < 10) game_info(CULTURE_ROWS[pos].topic);
-            draw_crtplr_screen();
             continue;
         }
         if (key == '?') {
             game_info("CULTURES");
-            draw_crtplr_screen();
             continue;
         }
         if (key == 'R') {
@@ -372,7 +375,8 @@ int get_camp(int n) {
     int lines = 0;
     while (lines < 60 && fgets(line, sizeof line, f)) {
         line[strcspn(line, "\r\n")] = 0;
-        SANATAULUKKO_Lisaa(line[0] ? line : " ");
+        if (line[0]) SANATAULUKKO_Lisaa(line);
+        SANATAULUKKO_Lisaa("<br>");   // the story keeps its own lines
         lines++;
     }
     fclose(f);
@@ -384,7 +388,7 @@ int get_camp(int n) {
     fitted("bg-campsel.jpg");
     draw_campselgfx(title);
     Piirra_Ikkuna(10, 50, 520, 470, title, 2);
-    showtext_sanataulukko(25, 80, 490, 0, RGB_to_color(40, 30, 20), 0);
+    showtext_sanataulukko(25, 80, 490, 0, RGB_to_color(238, 232, 170), 1);
     showtext(10, 30, "Select this scenario? ", RGB_to_color(240, 230, 140), 1);
     LIST_Reset(RGB_to_color(240, 230, 140), "", 0, 0, RESOLUTION_X, RESOLUTION_Y, LIST_SPOTSTYLE);
     LIST_ButtonSpotEntry('Y', 200, 25, "<Y>es");
