@@ -40,6 +40,7 @@
 
 #include "portrait_paint.h"
 
+#include "activities/magic.h"
 #include "core/config.h"
 #include "core/loader.h"
 #include "base/ownlib.h"
@@ -113,6 +114,48 @@ bool find_home() {
                     }
         }
     return false;
+}
+
+// A record of a new character at world cell x, y, as the start menu used to write one.
+void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y) {
+    memset(&p, 0, sizeof p);
+    copy_bounded(p.name, 13, name);
+    p.culture = (uint8_t)culture;
+    static const char *const skills[] = {"TRACKING", "TRAPPING", "STEALTH", "HERBLORE", "TIMBERCRAFT",
+                                         "BUILDING", "KNIFE",    "SKIING",  "FISHING",  "SPEAR"};
+    static const uint8_t levels[] = {25, 20, 15, 20, 30, 15, 25, 30, 20, 20};
+    for (int s = 0; s < 10; s++) {
+        copy_bounded(p.skill_name[s], PLR_SKILLNAME, skills[s]);
+        p.skill_level[s] = levels[s];
+    }
+    copy_bounded(p.mapname, sizeof p.mapname, "BIGMAP");
+    p.legacy_marker = -1;
+    p.x = p.world_x = (uint32_t)x;
+    p.y = p.world_y = (uint32_t)y;
+    p.energy = 3000;
+    p.hour = 10;
+    p.sex = 2;
+    p.strength = 12;
+    p.agility = 13;
+    p.day = 15;
+    p.month = 6;
+    p.year = 1;
+    p.sight = 20;
+    p.daynumber = 165;
+    p.day_counter2 = 165;
+    p.bigmap_saveday = 165;
+    p.minutes = 165 * 1440 + 600;
+    p.course_task = -1;
+    p.air_temperature = 15.0f;
+    p.upgrade_cleared = 1;
+    p.lairs_placed = 1;
+    p.save_version = SAVE_VERSION;
+    p.movement_mode = 1;
+    p.body_temperature = 37.0f;
+    p.weight_lbs = 130;
+    p.speed = 12;
+    p.endurance = 12;
+    teach_starting_means(p, culture);
 }
 
 // Aino of culture 0 on her home field: a new character as the start menu writes one.

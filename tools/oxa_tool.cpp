@@ -38,6 +38,10 @@
 //   oxa_tool questoffer --cell X,Y [--force] [--people N] [--culture C] [--month M] [--day D]   the quest
 //                               offer of a village of N people (10) of culture C (0) at world cell X, Y
 //                               in month M (6) of day D played (40): its precondition log
+//   oxa_tool create --seed N --name NAME [--culture C] [--sex S] [--season S] [--scenario N] [--course K]
+//                               run in the working folder: a new character built in quick mode from
+//                               the seed (culture 0-9, sex 1 or 2, season 0-3, scenario, course -1/1/2);
+//                               prints the folder and its files with their sizes
 #include <unistd.h>
 
 #include <cstdio>
@@ -57,6 +61,9 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "quests/questoffer.h"
+#include "worldgen/newchar.h"
+#include <dirent.h>
+#include <sys/stat.h>
 #include "society/restock.h"
 #include "society/village.h"
 #include "creatures/bodytool.h"
@@ -84,7 +91,8 @@ static int usage() {
                     "       oxa_tool village-stock --cell X,Y [--days D] [--people N] [--culture C] [--seed N]\n"
                     "       oxa_tool wound --victim N --type T --impact I --part P --seed S\n"
                     "       oxa_tool duel --seed S A B --rounds R\n"
-                    "       oxa_tool questoffer --cell X,Y [--force] [--people N] [--culture C] [--month M] [--day D]\n");
+                    "       oxa_tool questoffer --cell X,Y [--force] [--people N] [--culture C] [--month M] [--day D]\n"
+                    "       oxa_tool create --seed N --name NAME [--culture C] [--sex S] [--season S] [--scenario N] [--course K]\n");
     return 2;
 }
 
@@ -459,6 +467,59 @@ static int cmd_plants(int argc, char **argv) {
     return 0;
 }
 
+static int cmd_create(int argc, char **argv) {
+    NewCharChoices c{};
+    c.mode = CRTPLR_QUICK;
+    c.sex = 1;
+    c.season = 1;
+    c.scenario = 1;
+    c.course = -1;
+    c.culture = -1;
+    bool seeded = false;
+    for (int i = 0; i + 1 < argc; i += 2) {
+        const char *k = argv[i], *v = argv[i + 1];
+        if (strcmp(k, "--seed") == 0) c.seed = (uint32_t)strtoul(v, nullptr, 10), seeded = true;
+        else if (strcmp(k, "--name") == 0) {
+            if (strlen(v) >= sizeof c.name) {
+                fprintf(stderr, "oxa_tool: a name is 3 to 12 letters\n");
+                return 1;
+            }
+            copy_bounded(c.name, sizeof c.name, v);
+        }
+        else if (strcmp(k, "--culture") == 0) c.culture = atoi(v);
+        else if (strcmp(k, "--sex") == 0) c.sex = atoi(v);
+        else if (strcmp(k, "--season") == 0) c.season = atoi(v);
+        else if (strcmp(k, "--scenario") == 0) c.scenario = atoi(v);
+        else if (strcmp(k, "--course") == 0) c.course = atoi(v);
+        else return usage();
+    }
+    if (!seeded || !c.name[0]) return usage();
+    if (c.culture < 0) {
+        randomize((int)(c.seed & 0x7fffffff));
+        c.culture = random(4);   // quick mode's culture: one of the first four
+    }
+    if (c.culture > 9 || (c.sex != 1 && c.sex != 2) || c.season < 0 || c.season > 3 || c.scenario < 0 ||
+        (c.course != -1 && c.course != 1 && c.course != 2))
+        return usage();
+    char err[200];
+    if (!crtplr_build(c, nullptr, err, sizeof err)) {
+        fprintf(stderr, "oxa_tool: %s\n", err);
+        return 1;
+    }
+    printf("%s\n", CharacterFile);
+    DIR *d = opendir(CharacterFile);
+    if (!d) return 1;
+    while (const dirent *e = readdir(d)) {
+        if (e->d_name[0] == '.') continue;
+        char path[400];
+        snprintf(path, sizeof path, "%s/%s", CharacterFile, e->d_name);
+        struct stat st;
+        if (stat(path, &st) == 0) printf("  %-20s %ld\n", e->d_name, (long)st.st_size);
+    }
+    closedir(d);
+    return 0;
+}
+
 int main(int argc, char **argv) {
     if (argc == 3 && strcmp(argv[1], "defcreat") == 0) return cmd_defcreat(argv[2]);
     if (argc == 2 && strcmp(argv[1], "creatures") == 0) {
@@ -478,5 +539,6 @@ int main(int argc, char **argv) {
     if (argc >= 2 && strcmp(argv[1], "wound") == 0) return cmd_wound(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "duel") == 0) return cmd_duel(argc - 2, argv + 2);
     if (argc >= 2 && strcmp(argv[1], "questoffer") == 0) return cmd_questoffer(argc - 2, argv + 2);
+    if (argc >= 2 && strcmp(argv[1], "create") == 0) return cmd_create(argc - 2, argv + 2);
     return usage();
 }

@@ -122,14 +122,17 @@ int GenSkill(int, const char *name) {
         if (Plr.skill_name[s][0] == 0) slot = s;
     if (slot < 0) return 0;
     const int aptitude = (int)SkillDATA(-1, held, SKD_APTITUDE);
-    long long level = (long long)SkillDATA(-1, held, SKD_LEVEL);
+    // Aptitude times the culture's number, read back as the int it is: a negative number is no
+    // level, and none passes 99.
+    int level = (int)SkillDATA(-1, held, SKD_LEVEL);
+    if (level < 0) level = 0;
     if (level > 99) level = 99;
     memset(Plr.skill_name[slot], 0, PLR_SKILLNAME);
     memcpy(Plr.skill_name[slot], held, strlen(held));
     Plr.skill_aptitude[slot] = (uint8_t)(aptitude > 255 ? 255 : aptitude);
     Plr.skill_level[slot] = (uint8_t)level;
     Plr.skill_start[slot] = (uint8_t)level;
-    return (int)level;
+    return level;
 }
 
 void character_skills() {

@@ -127,8 +127,9 @@ struct PlayerStruct {
     int32_t  inv_count[PLR_SLOTS];             // 1912
     uint8_t  pad2312[100];
     uint8_t  posture;                          // 2412: 0 standing, 1 lying, 4 fainted
-    char     mapname[15];                      // 2413: "BIGMAP" or "ZOOMMAP"
-    uint8_t  pad2428[100];
+    char     mapname[12];                      // 2413: "BIGMAP" or "ZOOMMAP"
+    char     folder[100];                      // 2425: the character's folder, written at creation
+    uint8_t  pad2525[3];
     int32_t  scenario;                         // 2528: above 0 runs the scenario start
     uint32_t last_uid;                         // 2532
     union {
@@ -253,6 +254,7 @@ static_assert(offsetof(PlayerStruct, inv_obj) == 1512, "Plr layout");
 static_assert(offsetof(PlayerStruct, inv_count) == 1912, "Plr layout");
 static_assert(offsetof(PlayerStruct, posture) == 2412, "Plr layout");
 static_assert(offsetof(PlayerStruct, mapname) == 2413, "Plr layout");
+static_assert(offsetof(PlayerStruct, folder) == 2425, "Plr layout");
 static_assert(offsetof(PlayerStruct, scenario) == 2528, "Plr layout");
 static_assert(offsetof(PlayerStruct, last_uid) == 2532, "Plr layout");
 static_assert(offsetof(PlayerStruct, legacy_marker) == 2536, "Plr layout");

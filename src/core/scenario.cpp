@@ -35,7 +35,7 @@
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 
-enum { SCENARIO_SLOTS = 50, CH_VILLAGE = 239, CH_CAMP = 30, SCENE_START = 1000, RAIDERS_SPECIES = 500 };
+enum { OID_FOXTRAP = 800, SCENARIO_SLOTS = 50, CH_VILLAGE = 239, CH_CAMP = 30, SCENE_START = 1000, RAIDERS_SPECIES = 500 };
 
 static const ItemStruct *slot_item(int s, ItemStruct &buf) {
     if (Plr.inv_obj[s] == 0) return nullptr;
@@ -72,6 +72,15 @@ template <class Keep> static void sort_out_pack(Keep keep) {
 static void add_named(const char *name, int count) {
     const int row = object(name, 1);
     if (row > 0) AddNewItem(row, count);
+}
+
+// The first definition of an object id: a kind kept by its number, whatever its row is called.
+static void add_defined(unsigned id, int count) {
+    for (int row = 1; row < CONSTANTOBJ_ROWS; row++)
+        if (ConstantObj[row].id == id && ConstantObj[row].name[0]) {
+            AddNewItem(row, count);
+            return;
+        }
 }
 
 static void camp_start() {
@@ -147,7 +156,7 @@ void start_scenario() {
     case 5: wounded_start(); break;
     case 6:
         add_named("Loop snare", 1);
-        add_named("Paw-board fox trap", 1);
+        add_defined(OID_FOXTRAP, 1);   // the paw-board fox trap
         add_named("Wooden stake", 25);
         add_named("Shovel", 1);
         add_named("Handaxe", 1);

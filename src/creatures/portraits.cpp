@@ -37,15 +37,6 @@ int Western_Portraits() { return create_facelist("west"); }
 int Northern_Portraits() { return create_facelist("north"); }
 int Kid_Portraits() { return create_facelist("kid"); }
 
-int portrait_group_of(int culture, int sex) {
-    if (sex == 2) return Female_Portraits();
-    switch (culture) {
-    case 0: case 2: case 3: return Eastern_Portraits();
-    case 7: case 8: case 9: return Northern_Portraits();
-    default: return Western_Portraits();
-    }
-}
-
 int facelist_count() {
     int n = 0;
     while (n < FACELIST_MAX && facelist[n][0]) n++;

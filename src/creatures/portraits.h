@@ -13,7 +13,6 @@ int Eastern_Portraits();           // "east": cultures 0, 2 and 3
 int Western_Portraits();           // "west": cultures 1, 4, 5 and 6
 int Northern_Portraits();          // "north": cultures 7, 8 and 9
 int Kid_Portraits();               // "kid": children
-int portrait_group_of(int culture, int sex);   // fills the group of a character; the count
 int facelist_count();
 // Name n of the group filled last, or for -1 a random one of its names; "" when there is none.
 const char *Pick_Portrait(int n);

@@ -30,7 +30,6 @@
 
 int CRTPLR_Phase = 0;
 int GETBACK = 0;
-char SaveFile[64];
 
 static NewCharChoices choices;
 
@@ -208,7 +207,7 @@ int choose_sex() {
         else if (key == 'F') choices.sex = 2;
         else return 0;
     }
-    portrait_group_of(choices.culture, choices.sex);
+    create_facelist(crtplr_portrait_group(choices.sex, choices.culture));
     return 1;
 }
 

@@ -5,7 +5,6 @@
 
 extern int CRTPLR_Phase;           // the phase being asked: 0 name, 1 culture, 2 sex, 3 portrait, 4 season
 extern int GETBACK;                // 1 when the player left creation at the name
-extern char SaveFile[64];          // the new character's folder, as the name gives it
 
 void crtplr_menu();                // "CHARACTER CREATION": Q, C, E, T or Esc
 void crtplr(int mode);             // the whole creation; CharacterFile names the new folder on success

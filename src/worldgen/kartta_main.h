@@ -1,5 +1,5 @@
 // src/worldgen/kartta_main.h -- the world-map generator: seeding it, running the whole generation,
-// the start place, writing the world's files, the map colours and a new character around the world.
+// the start place, writing the world's files, and the map colours.
 #pragma once
 #include <cstdint>
 
@@ -30,8 +30,3 @@ extern int WORLDGEN_SCREEN;        // 1 while the generation is drawn on the scr
 // The map colours in 8-bit red, green and blue; 0 when the code is not painted.
 int karttamerkki_rgb(int code, int mask, uint8_t rgb[3]);
 int kulttuuri_rgb(unsigned char code, uint8_t rgb[3]);
-
-// ---- a new character around a generated world (until character creation lands) ----------------
-struct PlayerStruct;
-void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y);
-int luo_hahmo_kartalla();          // 1 when CharacterFile names the new character

@@ -15,8 +15,6 @@
 #include "maps/mapunit.h"
 #include "base/ui.h"
 
-// Stands in until character creation lands: the creation mode is the screen's own.
-int CRTPLR_TAPA;
 uint32_t WORLDGEN_SEED;
 int WORLDGEN_SCREEN;
 int zoom = 4, superzoom, maski, legenda = 1, plrx, plry;

@@ -40,3 +40,22 @@ int crtplr_folder_name(const char *typed, char *folder, size_t size, const char 
 // Builds the character's folder under a temporary name and renames it when whole; on success
 // CharacterFile names it and 1 is returned; on failure nothing is left behind and `err` says why.
 int crtplr_build(const NewCharChoices &c, const NewCharAsk *ask, char *err, size_t errsize);
+
+// ---- the record of a new character ---------------------------------------------------------------
+enum { CRTPLR_CULTURES = 10, CRTPLR_INHABITANTS = 14, CRTPLR_FOLDER_MAX = 32 };
+extern char SaveFile[64];          // the folder name and file stem of the character being made
+
+// Clears the whole player record and sets a new character's defaults; empties the list of the
+// equipment already given and the skill slots.
+void reset_character();
+// What the people of a culture are called (rows 0-13), as the record keeps it at byte 14; "" past them.
+const char *crtplr_inhabitant(int culture);
+// The season's month and air temperature (0 spring .. 3 winter; others read as summer).
+int crtplr_season_month(int season);
+float crtplr_season_air(int season);
+// The portrait group of a new character: "fem" for every woman, else by the culture's circle.
+const char *crtplr_portrait_group(int sex, int culture);
+
+// A write the builder is about to make; a test points this at a check that fails some file (the
+// write then fails as on a full disk). Null: every write is tried.
+extern int (*crtplr_fault)(const char *file);

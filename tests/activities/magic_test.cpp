@@ -137,7 +137,8 @@ TEST_F(Magic, ANewCharacterKnowsTheRiteTheSacrificeAndTwoOfHerCulture) {
     static PlayerStruct p;
     for (const auto &c : cultures) {
         srand(7);
-        uusi_pelaaja(p, "Testi", c.culture, 10, 10);
+        memset(&p, 0, sizeof p);
+        teach_starting_means(p, c.culture);
         const uint8_t *known = reinterpret_cast<const uint8_t *>(&p) + 5367;
         EXPECT_EQ(known[MEANS_SACRIFICE], 1) << c.culture;
         EXPECT_EQ(known[MEANS_BEAR_SKULL], 1) << c.culture;

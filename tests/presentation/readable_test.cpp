@@ -266,17 +266,6 @@ TEST_F(Readable, EveryTextStandsOutFromWhatIsBehindIt) {
     weights.push_back({"the footer's buttons", {INVLIST_X + 10, INVLIST_INFOY + 12, 440, 16}, {176, 196, 222, 255}});
     expect_readable(items[0], weights, "item list");
 
-    // The culture list of a new character.
-    std::vector<Shot> culture = while_waiting({SDLK_t, SDLK_e, SDLK_s, SDLK_t, SDLK_RETURN, SNAP, SDLK_ESCAPE},
-                                              [] { luo_hahmo_kartalla(); });
-    ASSERT_EQ(culture.size(), 1u);
-    kept.push_back({"culture", culture[0]});
-    expect_readable(culture[0],
-                    {{"the first column of cultures", {215, 220, 150, 58}, grey},
-                     {"the second column", {395, 220, 150, 58}, grey},
-                     {"Culture (0-9):", {215, 290, 120, 10}, white}},
-                    "CREATE A CHARACTER");
-
     // The start-up story of a character's first start: the encyclopedia's first page, then the story.
     Plr.scenario = 101;
     std::vector<Shot> story = while_waiting({SDLK_ESCAPE, SNAP, SDLK_SPACE}, [] { startup_screen(); });
