@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "base/ownlib.h"
 
@@ -55,6 +56,18 @@ static bool safe_name(const char *name) {
     return name && name[0] && name[0] != '.' && !strchr(name, '/') && !strchr(name, '\\');
 }
 
+// A portrait picture is small; anything larger is not one of ours.
+enum { PORTRAIT_MAX_BYTES = 4 << 20 };
+
+static long file_size(const char *path) {
+    FILE *f = fopen(path, "rb");
+    if (!f) return -1;
+    long n = -1;
+    if (fseek(f, 0, SEEK_END) == 0) n = ftell(f);
+    fclose(f);
+    return n;
+}
+
 int saveportrait(const char *portrait, const char *folder) {
     char bare[24];
     copy_bounded(bare, sizeof bare, portrait ? portrait : "");
@@ -62,6 +75,15 @@ int saveportrait(const char *portrait, const char *folder) {
     char from[64], to[1200];
     snprintf(from, sizeof from, "truegfx/%s", bare);
     snprintf(to, sizeof to, "%s/portrait.png", folder);
-    if (!own_isfile(from)) return 0;
-    return copyfile(from, to);
+    const long size = file_size(from);
+    if (size <= 0 || size > PORTRAIT_MAX_BYTES) return 0;
+    static std::vector<char> pic, old;
+    pic.resize((size_t)size);
+    if (!read_exact(from, pic.data(), pic.size())) return 0;
+    // The same picture already there is left alone; another is replaced whole, never written into.
+    if (file_size(to) == size) {
+        old.resize((size_t)size);
+        if (read_exact(to, old.data(), old.size()) && old == pic) return 1;
+    }
+    return write_atomic(to, pic.data(), pic.size()) ? 1 : 0;
 }
