@@ -132,6 +132,8 @@ static const CultureRow CULTURE_ROWS[10] = {
     {"8.Owl-tribe", "OWL-TRIBE"},              {"9.Seal-tribe", "SEAL-TRIBE"},
 };
 
+const char *culture_topic(int culture) { return culture >= 0 && culture < 10 ? CULTURE_ROWS[culture].topic : ""; }
+
 static void culture_list() {
     LIST_Reset(COLOR_WHITE(), "Choose a culture", 15, 90, 200, 230, 6);
     for (const CultureRow &c : CULTURE_ROWS) LIST_Entry(c.row[0], c.row);

@@ -13,6 +13,7 @@ void draw_crtplr_screen();
 
 int Choose_Name();                 // 1 a name passed, 0 Esc (GETBACK set)
 int choose_culture();              // 1 on, 0 back
+const char *culture_topic(int culture);   // the encyclopedia topic of a culture 0-9; "" for others
 int choose_sex();
 int pick_a_face();
 int choose_month();

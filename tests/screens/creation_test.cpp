@@ -6,6 +6,7 @@
 #include "activities/crolls.h"
 #include "core/turnloop.h"
 #include "creatures/portraits.h"
+#include "presentation/hyper.h"
 #include "screens/creation.h"
 #include "screens/loadchar.h"
 #include "screens/start.h"
@@ -154,6 +155,21 @@ TEST_F(Creation, CustomChoicesLandInTheRecordAndEscAtTheNameWritesNothing) {
     for (int s = 0; s < PLR_SKILLS; s++) raised += rec.skill_level[s] != rec.skill_start[s];
     EXPECT_EQ(raised, 0) << "the start levels are the levels after the option points";
     EXPECT_EQ(read_bytes(dir->path() + "/LEMPI/portrait.png"), read_bytes(dir->path() + "/truegfx/fem02.png"));
+}
+
+// Every culture of the list, and every skill a new character is given, opens a page of the encyclopedia.
+TEST_F(Creation, CulturesAndStartingSkillsHaveTheirPages) {
+    get_topics();
+    for (int c = 0; c < 10; c++) EXPECT_TRUE(istopic(culture_topic(c))) << culture_topic(c);
+    EXPECT_TRUE(istopic("CULTURES"));
+    reset_character();
+    character_skills();
+    for (int s = 0; s < PLR_SKILLS; s++) {
+        char name[PLR_SKILLNAME + 1];
+        memcpy(name, Plr.skill_name[s], PLR_SKILLNAME);
+        name[PLR_SKILLNAME] = 0;
+        EXPECT_TRUE(!name[0] || istopic(name)) << name;
+    }
 }
 
 // ---- the portrait groups ----------------------------------------------------------------------
