@@ -1,6 +1,9 @@
 // tools/gen_fixture.cpp -- writes one playable character into the working folder when it holds none,
 // so that a newcomer can load a game at once.
 //
+// Both are made by the game's own character builder (quick mode, culture 0, a fixed seed each for the
+// rolls and skills) on the fixture's world; their date, home cell and belongings are then set here.
+//
 // Output, in "<working folder>/AINO/" (the folder is the character file's name):
 //   AINO.OXS      the character record (5716 bytes), current save version, on the world map
 //   AINO.OBJ      the stored objects (49900 records of 172 bytes): her food, salt and cup of water,
@@ -64,7 +67,9 @@
 #include "maps/mapunit.h"
 #include "screens/loadchar.h"
 #include "worldgen/encounter.h"
+#include "worldgen/campaign.h"
 #include "worldgen/kartta_main.h"
+#include "worldgen/newchar.h"
 #include "worldgen/worldgen.h"
 
 namespace {
@@ -72,6 +77,8 @@ namespace {
 const char *const FOLDER = "AINO";
 const uint32_t WORLD_SEED = 20260611;    // the world she lives in
 const uint32_t NAMES_SEED = 20261207;    // its place names
+const uint32_t AINO_SEED = 1;            // her rolls and her skills: a light build for her people
+const uint32_t VILHO_SEED = 25;          // his
 const int HER_CULTURE = 0;
 
 // Her world cell, found in the generated world.
@@ -116,71 +123,63 @@ bool find_home() {
     return false;
 }
 
-// A record of a new character at world cell x, y, as the start menu used to write one.
-void uusi_pelaaja(PlayerStruct &p, const char *name, int culture, int x, int y) {
-    memset(&p, 0, sizeof p);
-    copy_bounded(p.name, 13, name);
-    p.culture = (uint8_t)culture;
-    static const char *const skills[] = {"TRACKING", "TRAPPING", "STEALTH", "HERBLORE", "TIMBERCRAFT",
-                                         "BUILDING", "KNIFE",    "SKIING",  "FISHING",  "SPEAR"};
-    static const uint8_t levels[] = {25, 20, 15, 20, 30, 15, 25, 30, 20, 20};
-    for (int s = 0; s < 10; s++) {
-        copy_bounded(p.skill_name[s], PLR_SKILLNAME, skills[s]);
-        p.skill_level[s] = levels[s];
-    }
-    copy_bounded(p.mapname, sizeof p.mapname, "BIGMAP");
-    p.legacy_marker = -1;
-    p.x = p.world_x = (uint32_t)x;
-    p.y = p.world_y = (uint32_t)y;
-    p.energy = 3000;
+// The start cell the world question of the builder answers with, from her home field.
+int START_DX, START_DY;
+
+// The builder's world question: the fixture's world, its names, and the start cell beside her village.
+int fixture_world(const char *folder);
+
+// Her date and time in the fixture: the fifteenth of June at ten in the morning of her first year, and the
+// day counters and running minutes that go with it, an empty stomach and a rested body, facing north;
+// the world is left without robber lairs, as the fixture always had it.
+void fixture_date(PlayerStruct &p, int day, int month, int daynumber, float air) {
+    p.day = p.start_day = (uint8_t)day;
+    p.month = p.start_month = (uint8_t)month;
+    p.year = p.start_year = 1;
+    p.daynumber = p.day_counter2 = p.bigmap_saveday = (uint32_t)daynumber;
+    p.minutes = (uint32_t)daynumber * 1440 + 600;
     p.hour = 10;
-    p.sex = 2;
-    p.strength = 12;
-    p.agility = 13;
-    p.day = 15;
-    p.month = 6;
-    p.year = 1;
-    p.sight = 20;
-    p.daynumber = 165;
-    p.day_counter2 = 165;
-    p.bigmap_saveday = 165;
-    p.minutes = 165 * 1440 + 600;
-    p.course_task = -1;
-    p.air_temperature = 15.0f;
+    p.minute = 0;
+    p.air_temperature = air;
+    p.legacy_marker = -1;
     p.upgrade_cleared = 1;
     p.lairs_placed = 1;
-    p.save_version = SAVE_VERSION;
-    p.movement_mode = 1;
-    p.body_temperature = 37.0f;
-    p.weight_lbs = 130;
-    p.speed = 12;
-    p.endurance = 12;
-    teach_starting_means(p, culture);
+    p.stomach = 0;     // the day begins with an empty stomach and a rested body
+    p.exertion = 0;
+    p.facing = 0;      // facing north, as the played tests find her
 }
 
-// Aino of culture 0 on her home field: a new character as the start menu writes one.
-void make_player(PlayerStruct &p) { uusi_pelaaja(p, "Aino", HER_CULTURE, HOME_X, HOME_Y); }
-
-// The further skills a new character starts with, and food and drink in her pack: rye bread, a raw
-// pike, an elk cut, salt and a wooden cup of water.
-void give_skills_and_food(PlayerStruct &p, ItemStruct *objects) {
-    struct { const char *name; uint8_t level, aptitude; } more[] = {
-        {"DODGE", 20, 12}, {"AGRICULTURE", 15, 11}, {"SHIELD", 10, 12}, {"SWORD", 10, 12},
-        {"CLUB", 15, 12}, {"AXE", 20, 12}, {"FLAIL", 5, 12}, {"BOW", 20, 12}, {"CROSSBOW", 5, 12},
-        {"UNARMED", 15, 12}, {"PHYSICIAN", 15, 11}, {"CLIMBING", 20, 12}, {"COOKERY", 25, 12},
-        {"SWIMMING", 15, 12}, {"WEATHERLORE", 20, 11}, {"CARPENTRY", 15, 11}, {"HIDEWORKING", 15, 12},
-    };
-    int s = 0;
-    for (auto &m : more) {
-        while (s < PLR_SKILLS && p.skill_name[s][0]) s++;
-        if (s >= PLR_SKILLS) break;
-        copy_bounded(p.skill_name[s], PLR_SKILLNAME, m.name);
-        p.skill_level[s] = p.skill_start[s] = m.level;
-        p.skill_aptitude[s] = m.aptitude;
+// A ready-made character from the game's own builder: quick mode, culture 0, her sex, season and
+// scenario, a fixed seed for the rolls; her world is the fixture's. The builder's own equipment is
+// taken away again: the fixture gives its belongings. Plr holds the record afterwards.
+bool build_character(const char *name, int sex, int season, int scenario, uint32_t seed, int dx, int dy) {
+    NewCharChoices c{};
+    copy_bounded(c.name, sizeof c.name, name);
+    c.mode = CRTPLR_QUICK;
+    c.culture = HER_CULTURE;
+    c.sex = sex;
+    c.season = season;
+    c.scenario = scenario;
+    c.course = -1;
+    c.seed = seed;
+    NewCharAsk ask{};
+    ask.world = fixture_world;
+    START_DX = dx;
+    START_DY = dy;
+    char err[200];
+    if (!crtplr_build(c, &ask, err, sizeof err)) {
+        fprintf(stderr, "gen_fixture: %s couldn't be made: %s\n", name, err);
+        return false;
     }
-    for (int k = 0; k < PLR_SKILLS; k++)
-        if (p.skill_name[k][0] && !p.skill_aptitude[k]) p.skill_aptitude[k] = 12, p.skill_start[k] = p.skill_level[k];
+    memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+    memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+    memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+    equipment_forget();
+    return true;
+}
 
+// Food and drink in her pack: rye bread, a raw pike, an elk cut, salt and a wooden cup of water.
+void give_food(PlayerStruct &p, ItemStruct *objects) {
     auto food = [](ItemStruct &it, const char *name, unsigned id, float weight, uint8_t spoil, const char *tile,
                    uint8_t sym, float price) {
         ClrItemstruct(it);
@@ -296,11 +295,8 @@ void dress_and_arm(PlayerStruct &player) {
     player = Plr;
 }
 
-// She weighs something and wears her clothes: the item commands have something to take off and put on.
+// She wears her clothes: the item commands have something to take off and put on.
 void dress(PlayerStruct &player) {
-    // Her body weight in pounds (the record's i32 at byte 2736): what she can carry is measured by it.
-    const int32_t pounds = 132;
-    memcpy(reinterpret_cast<unsigned char *>(&player) + 2736, &pounds, sizeof pounds);
     Plr = player;
     wear_armours();
     player = Plr;
@@ -446,14 +442,6 @@ bool write_file(const std::string &path, const void *data, size_t size) {
     return false;
 }
 
-// The creature templates and an empty creature file, as character creation writes them.
-bool write_creature_files(const std::string &dir) {
-    std::string folder = dir;
-    if (!folder.empty() && folder.back() == '/') folder.pop_back();
-    const bool ok = defcreat(folder.c_str()) == 1;
-    return cre_file_create((dir + FOLDER + ".CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
-}
-
 // Her story, shown with the first-timer page on her first load.
 const char *const STORY[] = {
     "AGRICULTURE - THE FIELDS OF HOME",
@@ -519,37 +507,35 @@ bool write_world(const char *folder) {
     return false;
 }
 
+int fixture_world(const char *folder) {
+    if (!make_fixture_world()) return 1;
+    plr_aloitus_x = HOME_X + START_DX;
+    plr_aloitus_y = HOME_Y + START_DY;
+    return write_world(folder) ? 0 : 1;
+}
+
+// A folder a run of this writer left without its character file: written anew, so taken away first.
+void remove_half_made(const char *folder) {
+    if (own_isfile((std::string(folder) + "/" + folder + ".OXS").c_str())) return;
+    const std::string cmd = std::string("rm -rf ") + folder;
+    if (system(cmd.c_str()) != 0) fprintf(stderr, "gen_fixture: couldn't clear %s\n", folder);
+}
+
 // Vilho, the second ready-made character: a man who begins with start scenario 2 near Aino's
 // village. His first turn makes his world cell a camp and leaves him his first weapon and first three
 // armour items of all he carries. Written into "VILHO/" with a world of his own, like hers, unless
 // the folder already holds him.
 // Vilho lives in deep winter: the twentieth day of the first month, snow on the ground and the lakes
 // frozen (the weather of the year is run up to his date when he is loaded).
-void winter_date(PlayerStruct &p) {
-    p.day = 20;
-    p.month = 1;
-    p.year = 1;
-    p.daynumber = 20;
-    p.day_counter2 = 20;
-    p.bigmap_saveday = 20;
-    p.minutes = 20 * 1440 + 600;
-    p.air_temperature = -12.0f;
-}
-
 bool write_scenario_character() {
     const char *const folder = "VILHO";
     const std::string dir = std::string(folder) + "/";
     if (own_isfile((dir + "VILHO.OXS").c_str())) return true;
-    mkdir(folder, 0755);
-    if (!make_fixture_world()) return false;
-    static PlayerStruct player;
-    uusi_pelaaja(player, "Vilho", 0, HOME_X - 3, HOME_Y + 2);
-    player.sex = 1;
-    winter_date(player);
-    memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+    remove_half_made(folder);
+    if (!build_character("Vilho", 1, 3, 2, VILHO_SEED, -3, 2)) return false;
+    fixture_date(Plr, 20, 1, 20, -12.0f);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
     InitObjs();
-    Plr = player;
     const char *own[] = {"Bag", "Knife", "Linen shirt", "Club", "Woollen trousers", "Torch",
                          "Leather shoes", "Fur cap", "Salt", "Spear"};
     for (const char *name : own) {
@@ -558,8 +544,6 @@ bool write_scenario_character() {
     }
     // He wears his clothes and holds his knife, as a new character's first look dresses him: his
     // scenario is set below 100, so the start-up page that dresses a new character never comes.
-    const int32_t pounds = 165;
-    memcpy(reinterpret_cast<unsigned char *>(&Plr) + 2736, &pounds, sizeof pounds);
     wear_armours();
     for (int s = 0; s < PLR_SLOTS; s++) {
         const int n = Plr.inv_obj[s];
@@ -570,17 +554,18 @@ bool write_scenario_character() {
         break;
     }
     laske_Load(CRE_PLAYER);
+    static PlayerStruct player;
     player = Plr;
     static DataStruct pool[DATA_MAX];
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
-    bool ok = write_world(folder);
-    ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
+    bool ok = write_file(dir + "DATA.DAT", pool, sizeof pool);
     ok = write_file(dir + "CONSTANT.OBJ", ConstantObj, sizeof ConstantObj) && ok;
-    ok = defcreat(folder) == 1 && cre_file_create((dir + "VILHO.CRS").c_str(), CRS_START_RECORDS) == 1 && ok;
     ok = write_file(dir + "VILHO.OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
     ok = write_first_start(player, dir, VILHO_STORY, sizeof VILHO_STORY / sizeof *VILHO_STORY, 2) && ok;
-    return ok && write_file(dir + "VILHO.OXS", &player, sizeof player);
+    if (ok && write_file(dir + "VILHO.OXS", &player, sizeof player)) return true;
+    remove((dir + "VILHO.OXS").c_str());
+    return false;
 }
 
 // Her things go on the local map of her field, beside her, where she can use them: the game itself
@@ -715,13 +700,14 @@ int main(int argc, char **argv) {
     }
     if (has_character()) return write_scenario_character() && write_portraits() ? 0 : 1;
 
-    mkdir(FOLDER, 0755);
     const std::string dir = std::string(FOLDER) + "/";
-    if (!make_fixture_world()) return 1;
+    remove_half_made(FOLDER);
+    if (!build_character("Aino", 2, 1, 0, AINO_SEED, 0, 0)) return 1;
     static PlayerStruct player;
-    make_player(player);
+    player = Plr;
+    fixture_date(player, 15, 6, 165, 15.0f);
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
-    give_skills_and_food(player, PlayerObj);
+    give_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];   // the world map's things: hers lie on her local map
     give_belongings(player);
     give_crafting_materials(player);
@@ -729,16 +715,15 @@ int main(int argc, char **argv) {
     give_cooking_things(player);
     dress_and_arm(player);
 
-    bool ok = write_world(FOLDER);
-    ok = write_file(dir + "DATA.DAT", pool, sizeof pool) && ok;
+    bool ok = write_file(dir + "DATA.DAT", pool, sizeof pool);
     ok = write_file(dir + "CONSTANT.OBJ", ConstantObj, sizeof ConstantObj) && ok;
-    ok = write_creature_files(dir) && ok;
     ok = write_file(dir + FOLDER + ".OBJ", PlayerObj, sizeof(ItemStruct) * PLAYEROBJ_COUNT) && ok;
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
     ok = write_first_start(player, dir, STORY, sizeof STORY / sizeof *STORY) && ok;
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.
-    ok = ok && write_file(dir + FOLDER + ".OXS", &player, sizeof player);
+    if (ok) ok = write_file(dir + FOLDER + ".OXS", &player, sizeof player);
+    else remove((dir + FOLDER + ".OXS").c_str());
     ok = write_scenario_character() && ok;
     // Last, as it loads her into the game's tables: her things onto her local map. A failure takes
     // her character file away again, so that the next build writes her anew.

@@ -92,6 +92,10 @@ TEST_F(AinoBuilds, SheBuildsAWallBreaksOffAndFinishesIt) {
 
     // Make, Building, Wooden building, the sixth of its entries (the western wall), the square, and on
     // with the materials at hand. A long day's work: worn out past its pausing point, she breaks off.
+    // A beginner's endurance and building skill: the wall takes her more than one spell of work.
+    Plr.endurance = 12;
+    for (int s = 0; s < PLR_SKILLS; s++)
+        if (strncmp(Plr.skill_name[s], "BUILDING", PLR_SKILLNAME) == 0) Plr.skill_level[s] = 15;
     rested();
     play({'M', 'B', 'W', SDLK_6, (int)where, SDLK_SPACE});
     EXPECT_TRUE(noted("You start building...")) << notes();

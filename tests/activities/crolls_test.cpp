@@ -106,7 +106,8 @@ TEST_F(CreationRolls, StartingSkillsFromTheGamesTable) {
 // GenSkill: a held skill is left alone, a slot holding the name at level 0 takes it again, a full
 // record takes nothing, a level past 99 is held to 99; without the table the game ends naming it.
 TEST_F(CreationRolls, GenSkillSlotsAndBounds) {
-    dir->write_file("ini_skills.txt", ".BIG. [def:50]\n[ATTRIBS:str]\n\n.SMALL. [def:2]\n[ATTRIBS:str]\n");
+    dir->write_file("ini_skills.txt", ".BIG. [def:50]\n[ATTRIBS:str]\n\n.SMALL. [def:2]\n[ATTRIBS:str]\n\n"
+                                      ".NEG. [def:-3]\n[ATTRIBS:str]\n");
     memset(&Plr, 0, sizeof Plr);
     Plr.strength = 18;
     EXPECT_EQ(GenSkill(-1, "BIG"), 99);
@@ -119,6 +120,8 @@ TEST_F(CreationRolls, GenSkillSlotsAndBounds) {
     EXPECT_EQ(GenSkill(-1, "SMALL"), 36);
     EXPECT_EQ(Plr.skill_level[3], 36);
     EXPECT_FALSE(Plr.skill_name[1][0]) << "no second slot for the same skill";
+    EXPECT_EQ(GenSkill(-1, "NEG"), 0) << "a negative number gives no level, not 99";
+    EXPECT_EQ(Plr.skill_level[1], 0);
 
     for (int s = 0; s < PLR_SKILLS; s++)
         if (!Plr.skill_name[s][0]) copy_bounded(Plr.skill_name[s], PLR_SKILLNAME, "X");

@@ -78,7 +78,7 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     if (level - 25 < HerbloreKasvio[row].difficulty) HerbloreKasvio[row].difficulty = (uint8_t)(level - 25);
     Plr.skill_level[slot] = (uint8_t)level;
 
-    // The plant grows on a square beside her that she sees.
+    // The plant grows on a square beside her that she sees, out of her fire.
     static const struct {
         int dx, dy;
         SDL_Keycode key;
@@ -86,9 +86,10 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     int px = 0, py = 0;
     SDL_Keycode toward = 0;
     for (const auto &s : sides)
-        if (!px && See(PlayerX + s.dx, PlayerY + s.dy) && get_datatype(DT_PLANT, PlayerX + s.dx, PlayerY + s.dy) < 0)
+        if (!px && See(PlayerX + s.dx, PlayerY + s.dy) && get_datatype(DT_FIRE, PlayerX + s.dx, PlayerY + s.dy) < 0)
             px = PlayerX + s.dx, py = PlayerY + s.dy, toward = s.key;
     ASSERT_NE(px, 0) << "a square beside her in sight";
+    for (int d; (d = get_datatype(DT_PLANT, px, py)) >= 0;) Data[d].type = DT_FREED;   // the field's own crop gives way
     const int object = Luo_Esineen_Itempos(ConstantObj[def]);
     const int rec = set_data(DT_PLANT, px, py, object, 1);
     ASSERT_GE(rec, 0);

@@ -149,7 +149,7 @@ private:
 inline void copy_game_data(TempDir *dir) {
     for (const char *f : {"linedist.arr", "NOTES.STD", "ini_skills.txt", "flora_forest.txt", "flora_meadow.txt",
                           "messages/eng_uname_flora.txt", "westm.dat", "westf.dat", "northm.dat", "northf.dat",
-                          "eastm.dat", "eastf.dat"})
+                          "eastm.dat", "eastf.dat", "RNDCAMP.0", "RNDCAMP.2"})
         dir->copy_asset(f);
 }
 

@@ -355,7 +355,7 @@ TEST_F(LoaderTest, FixtureWorldIsGeneratedAlikeWithHerHomeBesideHerVillage) {
     const std::string again = dir->path() + "/again";
     // The game data the game reads as it takes her down to her field and back.
     const std::string cmd = "mkdir -p " + again + "/messages && cp " + dir->path() + "/*.dat " + dir->path() +
-                            "/*.arr " + dir->path() + "/*.txt " + dir->path() + "/NOTES.STD " + again + "/ && cp " +
+                            "/*.arr " + dir->path() + "/*.txt " + dir->path() + "/NOTES.STD " + dir->path() + "/RNDCAMP.* " + again + "/ && cp " +
                             dir->path() + "/messages/* " + again + "/messages/ && " + oxatest::fixture_tool() + " " +
                             again;
     ASSERT_EQ(system(cmd.c_str()), 0) << cmd;

@@ -2,6 +2,8 @@
 // take, a write that fails on the way, and the character played from the folder.
 #include "core/loader_fixture.h"
 
+#include <stdexcept>
+
 #include "activities/magic.h"
 #include "core/player.h"
 #include "items/itemdefs.h"
@@ -193,6 +195,18 @@ TEST_F(NewCharacter, AFailedWriteLeavesNothing) {
     char err[200] = "";
     EXPECT_EQ(crtplr_build(quick("Kaisa", 9), nullptr, err, sizeof err), 1) << err;
     EXPECT_TRUE(dir->exists("KAISA/KAISA.OXS"));
+
+    // A scenario the working folder lacks ends the game naming its file.
+    remove("RNDCAMP.1");
+    oxa_quit_hook = [](const char *text) { throw std::runtime_error(text); };
+    std::string quit;
+    try {
+        crtplr_build(quick("Kalle", 9), nullptr, err, sizeof err);
+    } catch (const std::runtime_error &e) {
+        quit = e.what();
+    }
+    oxa_quit_hook = nullptr;
+    EXPECT_EQ(quit, "RNDCAMP.1");
 }
 
 // The equipment given at creation: one slot per object and per name, the count of the first kept.
