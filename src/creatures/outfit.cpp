@@ -306,15 +306,18 @@ void trader_name(char *out, int size) {
 
 // ---- faces: a portrait of the group, named without its ".png" as the talk screen reads it ----
 
-static const char *face(int (*fill)()) {
+// One draw of `draws` picks the face, spread over however many pictures the group has, so that the
+// stream of random numbers goes the same whatever the working folder holds.
+static const char *face(int (*fill)(), int draws) {
     static char buf[PREVNAME_SIZE];
-    fill();
+    const int have = fill();
     char name[PREVNAME_SIZE] = "";
     for (int tries = 0; tries < 20; tries++) {
-        copy_bounded(name, sizeof name, Pick_Portrait(-1));
+        const int n = random(draws);
+        copy_bounded(name, sizeof name, have > 0 ? Pick_Portrait(n * have / draws) : "");
         char *dot = strrchr(name, '.');
         if (dot) *dot = 0;
-        if (strcmp(name, Creature.portrait) != 0 || facelist_count() < 2) break;
+        if (!name[0] || strcmp(name, Creature.portrait) != 0 || tries == 19) break;
     }
     copy_bounded(buf, sizeof buf, name);
     return buf;
@@ -322,10 +325,10 @@ static const char *face(int (*fill)()) {
 
 const char *pick_male_face() {
     static int (*const groups[3])() = {Northern_Portraits, Eastern_Portraits, Western_Portraits};
-    return face(groups[random(3)]);
+    return face(groups[random(3)], 12);
 }
-const char *pick_female_face() { return face(Female_Portraits); }
-const char *pick_child_face() { return face(Kid_Portraits); }
+const char *pick_female_face() { return face(Female_Portraits, 12); }
+const char *pick_child_face() { return face(Kid_Portraits, 8); }
 
 // ---- pictures ----
 
