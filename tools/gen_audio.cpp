@@ -934,6 +934,7 @@ int main(int argc, char **argv) {
     music("music_chantbeat.ogg", seed_of("chantbeat"), 16.0, 100, pentatonic, 196.0, true);
     music("music_birth.ogg", seed_of("birth"), 24.0, 60, dorian, 247.0, false);
     music("music_chant.ogg", seed_of("chant"), 24.0, 66, dorian, 165.0, false);
+    music("music_ritual.ogg", seed_of("ritualpage"), 24.0, 54, pentatonic, 147.0, true);
 
     return failures ? 1 : 0;
 }

@@ -16,6 +16,9 @@
 //     truegfx/pt-north01.png ... the faces people of the map are given (pt-north, pt-east, pt-west
 //                                and pt-female 01-12, pt-kid 01-08) and truegfx/kid1.png, the child's
 //                                face of the talk screen (tools/portrait_paint.h)
+//     truegfx/fem01.png ...      the portrait groups fem, east, west, north 01-12 and kid 01-08
+//     truegfx/bg-campsel.jpg     the scenario screen: the lakeland under a dusky northern sky
+//     truegfx/coursepic_1..3.png the course pictures, 380 x 160
 // Everything is drawn from code with a fixed-seed generator of our own, so every build paints the
 // same pixels.
 #include <SDL2/SDL.h>
@@ -775,6 +778,14 @@ static Image paint_fishing() {
     return im;
 }
 
+// A band of a full-screen picture, rows y0 .. y0 + h - 1, shrunk to w x out_h: the course pictures.
+static Image band(const Image &src, int y0, int h, int w, int out_h) {
+    Image cut(src.w, h);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < src.w; x++) cut.at(x, y) = src.px[(size_t)(y0 + y) * src.w + x];
+    return shrink(cut, w, out_h);
+}
+
 static Image paint_camp() { return shrink(paint_campfire_night(), 240, 150); }
 
 static Image paint_helpless() {
@@ -965,7 +976,9 @@ static bool save_story_pictures() {
 // The faces of the talk screen, one file per name the game gives a person.
 static bool save_portraits() {
     bool ok = true;
-    for (const portrait::SetNames &set : portrait::SETS)
+    for (const portrait::SetNames *sets : {portrait::SETS, portrait::GROUPS})
+        for (int g = 0; g < 5; g++) {
+        const portrait::SetNames &set = sets[g];
         for (int n = 1; n <= set.count; n++) {
             char name[64];
             snprintf(name, sizeof name, "%s/truegfx/%s%02d.png", Dir.c_str(), set.prefix, n);
@@ -973,6 +986,7 @@ static bool save_portraits() {
                 fprintf(stderr, "gen_pictures: cannot write %s\n", name);
                 ok = false;
             }
+        }
         }
     const std::string kid = Dir + "/truegfx/kid1.png";
     if (!portrait::save_png(portrait::paint(portrait::KID, 0), kid.c_str())) {
@@ -1006,6 +1020,10 @@ int main(int argc, char **argv) {
     ok = save(paint_backstory(), "truegfx/bg-backstory.png", true, false) && ok;
     ok = save(paint_supernatural(), "truegfx/bg-supernatural.jpg", false, false) && ok;
     ok = save(paint_panel(), "truegfx/bg-rpanel.png", true, false) && ok;
+    ok = save(tinted(world, Col{0.7, 0.8, 1.1}, 0.55), "truegfx/bg-campsel.jpg", false, false) && ok;
+    ok = save(band(world, 200, 337, 380, 160), "truegfx/coursepic_1.png", true, false) && ok;
+    ok = save(band(paint_winter_lake(), 240, 337, 380, 160), "truegfx/coursepic_2.png", true, false) && ok;
+    ok = save(band(paint_supernatural(), 60, 337, 380, 160), "truegfx/coursepic_3.png", true, false) && ok;
     ok = save_story_pictures() && ok;
     ok = save_portraits() && ok;
     return ok ? 0 : 1;

@@ -142,5 +142,9 @@ struct SetNames {
 };
 inline const SetNames SETS[5] = {
     {NORTH, "pt-north", 12}, {EAST, "pt-east", 12}, {WEST, "pt-west", 12}, {FEMALE, "pt-female", 12}, {KID, "pt-kid", 8}};
+// The portrait groups ("fem01.png" ...): a new character chooses her face from her group, and the people
+// the world makes from now on are given theirs; the sets above stay for people already stored.
+inline const SetNames GROUPS[5] = {
+    {NORTH, "north", 12}, {EAST, "east", 12}, {WEST, "west", 12}, {FEMALE, "fem", 12}, {KID, "kid", 8}};
 
 }  // namespace portrait

@@ -1,6 +1,7 @@
 // src/creatures/outfit.cpp -- the pack and clothes of a creature being made, the clothing sets,
 // food, weapon skills, first names, faces and picture names.
 #include "creatures/outfit.h"
+#include "creatures/portraits.h"
 
 #include <cctype>
 #include <cmath>
@@ -303,25 +304,31 @@ void trader_name(char *out, int size) {
     copy_bounded(out, (size_t)size, name);
 }
 
-// ---- faces: portrait names of the three circles' sets ----
+// ---- faces: a portrait of the group, named without its ".png" as the talk screen reads it ----
 
-static const char *face(const char *set, int count) {
+// One draw of `draws` picks the face, spread over however many pictures the group has, so that the
+// stream of random numbers goes the same whatever the working folder holds.
+static const char *face(int (*fill)(), int draws) {
     static char buf[PREVNAME_SIZE];
-    char name[PREVNAME_SIZE];
+    const int have = fill();
+    char name[PREVNAME_SIZE] = "";
     for (int tries = 0; tries < 20; tries++) {
-        snprintf(name, sizeof name, "%s%02d", set, 1 + random(count));
-        if (strcmp(name, Creature.portrait) != 0 || tries == 19) break;
+        const int n = random(draws);
+        copy_bounded(name, sizeof name, have > 0 ? Pick_Portrait(n * have / draws) : "");
+        char *dot = strrchr(name, '.');
+        if (dot) *dot = 0;
+        if (!name[0] || strcmp(name, Creature.portrait) != 0 || tries == 19) break;
     }
     copy_bounded(buf, sizeof buf, name);
     return buf;
 }
 
 const char *pick_male_face() {
-    static const char *const sets[3] = {"pt-north", "pt-east", "pt-west"};
-    return face(sets[random(3)], 12);
+    static int (*const groups[3])() = {Northern_Portraits, Eastern_Portraits, Western_Portraits};
+    return face(groups[random(3)], 12);
 }
-const char *pick_female_face() { return face("pt-female", 12); }
-const char *pick_child_face() { return face("pt-kid", 8); }
+const char *pick_female_face() { return face(Female_Portraits, 12); }
+const char *pick_child_face() { return face(Kid_Portraits, 8); }
 
 // ---- pictures ----
 

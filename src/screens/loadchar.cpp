@@ -28,46 +28,70 @@ static bool character_name(const char *folder, char *name, size_t size) {
     return true;
 }
 
-int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]) {
-    int rows = 0;
+int list_saved_characters_from(int skip, SavedCharacter out[LOADCHAR_ROWS], int *more) {
+    int rows = 0, seen = 0;
+    if (more) *more = 0;
     if (own_firstfile("*") != 0) return 0;
     do {
         const char *entry = own_finddata_name();
         struct stat st;
         if (!entry || strlen(entry) >= LOADCHAR_FOLDER || stat(entry, &st) != 0 || !S_ISDIR(st.st_mode)) continue;
-        if (!character_name(entry, out[rows].name, sizeof out[rows].name)) continue;
+        char name[LOADCHAR_NAME];
+        if (!character_name(entry, name, sizeof name)) continue;
+        if (seen++ < skip) continue;
+        if (rows == LOADCHAR_ROWS) {   // one past the page: there is another page
+            if (more) *more = 1;
+            break;
+        }
+        copy_bounded(out[rows].name, sizeof out[rows].name, name);
         copy_bounded(out[rows].folder, sizeof out[rows].folder, entry);
         rows++;
-    } while (rows < LOADCHAR_ROWS && own_nextfile() == 0);
+    } while (own_nextfile() == 0);
     own_findclose();
     return rows;
 }
 
+int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]) { return list_saved_characters_from(0, out, nullptr); }
 
+// Every saved character stays within reach: past the 32 rows of a page the list pages on.
 void load_character() {
     static SavedCharacter rows[LOADCHAR_ROWS];
     CharacterFile[0] = 0;
-    const int count = list_saved_characters(rows);
-    LIST_Reset(COLOR_WHITE(), "LOAD SAVED CHARACTER", 610, 80, 180, 300, 6);
-    if (count == 0) {
-        LIST_Draw();
-        const uint32_t colour = RGB_to_color(240, 230, 140);
-        showtext(620, 110, "No saved files!", colour, 0);
-        showtext(620, 140, "Press a key...", colour, 0);
-        Flip();
-        getkey();
-        return;
-    }
-    // The names are plain lines of the list, not key caps: a cap would hide the name under the
-    // highlight and run into the next row.
-    for (int i = 0; i < count; i++) LIST_Entry(0, rows[i].name);
-    LIST_Entry(-1, "");
-    LIST_Entry(KEY_ESC, "<ESC>.Exit");
-    LIST_Draw();   // the list chooses over what is on the screen
+    int skip = 0;
     for (;;) {
-        const int chosen = LIST_Go();
-        if (chosen == KEY_WINDOW) continue;
+        int more = 0;
+        const int count = list_saved_characters_from(skip, rows, &more);
+        LIST_Reset(COLOR_WHITE(), "LOAD SAVED CHARACTER", 610, 80, 180, 300, 6);
+        if (count == 0 && skip == 0) {
+            LIST_Draw();
+            const uint32_t colour = RGB_to_color(240, 230, 140);
+            showtext(620, 110, "No saved files!", colour, 0);
+            showtext(620, 140, "Press a key...", colour, 0);
+            Flip();
+            getkey();
+            return;
+        }
+        // The names are plain lines of the list, not key caps: a cap would hide the name under the
+        // highlight and run into the next row.
+        for (int i = 0; i < count; i++) LIST_Entry(0, rows[i].name);
+        LIST_Entry(-1, "");
+        if (more) LIST_Entry('+', "+.Next page");
+        if (skip > 0) LIST_Entry('-', "-.Previous page");
+        LIST_Entry(KEY_ESC, "<ESC>.Exit");
+        LIST_Draw();   // the list chooses over what is on the screen
+        int chosen;
+        do chosen = LIST_Go();
+        while (chosen == KEY_WINDOW);
         if (chosen < 0) return;
+        const int key = LIST_PosKey(chosen);
+        if (key == '+') {
+            skip += LOADCHAR_ROWS;
+            continue;
+        }
+        if (key == '-') {
+            skip = skip > LOADCHAR_ROWS ? skip - LOADCHAR_ROWS : 0;
+            continue;
+        }
         if (chosen < count) copy_bounded(CharacterFile, sizeof CharacterFile, rows[chosen].folder);
         return;
     }

@@ -11,6 +11,8 @@ struct SavedCharacter {
 // The saved characters of the working folder in sorted order, at most LOADCHAR_ROWS: every folder
 // that holds a whole character file named after it. Answers the number found.
 int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]);
+// The same from the `skip`th saved character on; `more` is set when another follows the last given.
+int list_saved_characters_from(int skip, SavedCharacter out[LOADCHAR_ROWS], int *more);
 
 // The list "LOAD SAVED CHARACTER": CharacterFile names the chosen folder afterwards, or stays empty
 // when the player left with Esc or there was nothing to choose.

@@ -103,11 +103,14 @@ void draw_profile_screen(int mode) {
     Piirra_Ikkuna(app_X - 5, app_Y, 210, 230, "APPEARANCE", 2);
     char portrait[1100];
     snprintf(portrait, sizeof portrait, "%s/portrait.png", CharacterPath);
-    FILE *f = fopen(portrait, "rb");
-    if (f) {
-        fclose(f);
-        freesizePic(portrait, app_X, app_Y + 25, 200, 200, 0);
+    if (!own_isfile(portrait)) {   // at creation the folder has no portrait yet: the one chosen
+        char chosen[sizeof Plr.portrait + 1];
+        memcpy(chosen, Plr.portrait, sizeof Plr.portrait);
+        chosen[sizeof Plr.portrait] = 0;
+        snprintf(portrait, sizeof portrait, "truegfx/%s", chosen);
+        if (!chosen[0] || strchr(chosen, '/')) portrait[0] = 0;
     }
+    if (portrait[0] && own_isfile(portrait)) freesizePic(portrait, app_X, app_Y + 25, 200, 200, 0);
 
     const int inches = plr_height_inches(), pounds = plr_weight_pounds();
     showtext(frame_X + 10, frame_Y + 30, "HEIGHT", BLACK_COL, 0);

@@ -187,6 +187,7 @@ void Oxa_Start() {
     Flip();
     MakeStartList();
     for (;;) {
+        if (!MusicPlaying()) play_disk_music_from_position("intro.ogg", 26, -1);
         peli_info();
         LIST_Draw();
         int row = LIST_Go();

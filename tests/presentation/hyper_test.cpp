@@ -235,7 +235,7 @@ TEST(GameNfo, EveryNamedTopicHasAPageAndEveryPageEnds) {
     }
     EXPECT_FALSE(open) << "the last page has no ***";
     EXPECT_GE(pages, 30);
-    EXPECT_LE(pages, 50);
+    EXPECT_LE(pages, 120);   // the cultures and the skills have pages of their own
     for (const std::string &t : topics_named_by_code()) EXPECT_TRUE(headings.count(t)) << t << " has no page";
 }
 

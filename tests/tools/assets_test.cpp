@@ -153,6 +153,11 @@ TEST_F(Pictures, LoadWithTheirSizes) {
         {"truegfx/bg-supernatural.jpg", 800, 600},
         {"truegfx/bg-rpanel.png", 328, 600},
         {"truegfx/head-108.jpg", 240, 150},
+        {"truegfx/bg-campsel.jpg", 800, 600},
+        {"truegfx/coursepic_1.png", 380, 160}, {"truegfx/coursepic_2.png", 380, 160},
+        {"truegfx/coursepic_3.png", 380, 160},
+        {"truegfx/fem04.png", 160, 160}, {"truegfx/east04.png", 160, 160}, {"truegfx/west04.png", 160, 160},
+        {"truegfx/north04.png", 160, 160}, {"truegfx/kid04.png", 160, 160},
     };
     for (const Picture &p : pics) {
         SDL_Surface *s = load(p.name);

@@ -174,47 +174,5 @@ TEST_F(GenPixels, StartBoxIsClippedToTheMapArea) {
     EXPECT_EQ(r, 0) << "the box is 50 cells wide at zoom 1";
 }
 
-// ---- the start menu's CREATE A CHARACTER row ----------------------------------------------------
-
-class CreateRow : public ScreenTest {
-protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        for (const char *f : {"linedist.arr", "NOTES.STD", "fixedpoints.txt", "weathertypeinfo.txt", "ini_skills.txt",
-                              "flora_forest.txt", "flora_meadow.txt", "messages/eng_uname_flora.txt",
-                              "messages/eng_core.txt", "messages/eng_general.txt", "messages/eng_world.txt",
-                              "RNDCAMP.1"})
-            dir->copy_asset(f);
-        WORLDGEN_SEED = 9;
-        CRTPLR_TAPA = 0;
-        copy_bounded(OxaPath, sizeof OxaPath, dir->path().c_str());
-        CharacterFile[0] = 0;
-        CLOSE_WINDOW = 0;
-    }
-};
-
-TEST_F(CreateRow, NewCharacterGetsAWorldAndStartsAtTheChosenPlace) {
-    KeyFeeder keys;
-    keys.key(SDLK_DOWN).key(SDLK_RETURN).text("V").text("e").text("i").text("k").text("k").text("o").key(SDLK_RETURN);
-    keys.typed([] {
-        Oxa_Start();
-        return 0;
-    });
-    ASSERT_STREQ(CharacterFile, "VEIKKO");
-    EXPECT_EQ(dir->read_file("VEIKKO/WORLD.DAT").size(), 6296577u);
-    const int sx = plr_aloitus_x, sy = plr_aloitus_y;
-    SavedCharacter found[LOADCHAR_ROWS];
-    ASSERT_EQ(list_saved_characters(found), 1);
-    EXPECT_STREQ(found[0].name, "Veikko");
-
-    std::vector<uint8_t> world(maailma, maailma + MAP_BYTES);
-    memset(maailma, 0, MAP_BYTES);
-    ASSERT_EQ(loader(), 0);
-    EXPECT_EQ((int)Plr.world_x, sx);
-    EXPECT_EQ((int)Plr.world_y, sy);
-    EXPECT_LT(Plr.culture, 4) << "quick mode's cultures";
-    EXPECT_TRUE(memcmp(maailma_alltime, world.data(), (size_t)3073 * 2048) == 0) << "the loader reads the world made";
-}
-
 }  // namespace
 }  // namespace oxatest
