@@ -4,7 +4,6 @@
 #include "worldgen/newchar.h"
 
 #include <dirent.h>
-#include <glob.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include "core/oxa.h"
 #include "core/player.h"
 #include "core/records.h"
+#include "creatures/portraits.h"
 #include "items/itemdefs.h"
 #include "quests/tehtavat.h"
 #include "worldgen/campaign.h"
@@ -152,30 +152,16 @@ static bool write_into(const char *dir, const char *file, const void *data, size
     return write_atomic(path, data, size);
 }
 
-// The first picture of the portrait group, in the order the file search gives them; "" none.
-static void first_portrait(const char *group, char *out, size_t size) {
-    out[0] = 0;
-    char pattern[64];
-    snprintf(pattern, sizeof pattern, "truegfx/%s*.png", group);
-    glob_t g;
-    if (glob(pattern, 0, nullptr, &g) == 0 && g.gl_pathc > 0) {
-        const char *slash = strrchr(g.gl_pathv[0], '/');
-        copy_bounded(out, size, slash ? slash + 1 : g.gl_pathv[0]);
-    }
-    globfree(&g);
-}
-
 // The chosen portrait into the folder as "portrait.png"; a portrait the working folder lacks is none.
-static bool saveportrait(const char *dir) {
+static bool copy_portrait(const char *dir) {
     char name[sizeof Plr.portrait + 1];
     copy_bounded(name, sizeof name, Plr.portrait);
     if (!name[0]) return true;
-    char from[64], to[600];
+    char from[64];
     snprintf(from, sizeof from, "truegfx/%s", name);
     if (!own_isfile(from)) return true;
     if (faulted("portrait.png")) return false;
-    snprintf(to, sizeof to, "%s/portrait.png", dir);
-    return copyfile(from, to) == 1;
+    return saveportrait(name, dir) == 1;
 }
 
 // The choices of the first phases into the record.
@@ -187,8 +173,8 @@ static void take_choices(const NewCharChoices &c) {
     Plr.sex = (uint8_t)(c.sex == 2 ? 2 : 1);
     char portrait[sizeof Plr.portrait];
     copy_bounded(portrait, sizeof portrait, c.portrait);
-    if (!portrait[0] && c.mode == CRTPLR_QUICK)
-        first_portrait(crtplr_portrait_group(Plr.sex, Plr.culture), portrait, sizeof portrait);
+    if (!portrait[0] && c.mode == CRTPLR_QUICK && create_facelist(crtplr_portrait_group(Plr.sex, Plr.culture)) > 0)
+        copy_bounded(portrait, sizeof portrait, Pick_Portrait(0));
     memset(Plr.portrait, 0, sizeof Plr.portrait);
     copy_bounded(Plr.portrait, sizeof Plr.portrait, portrait);
     Plr.month = (uint8_t)crtplr_season_month(c.season);
@@ -252,7 +238,7 @@ static void clear_player_objects() {
 static bool build_folder(const NewCharChoices &c, const NewCharAsk *ask, const char *dir, const char *&fail) {
     char file[128];
     fail = "The portrait couldn't be copied.";
-    if (!saveportrait(dir)) return false;
+    if (!copy_portrait(dir)) return false;
     roll_character(c, ask);
     copy_bounded(CharacterPath, sizeof CharacterPath, dir);
     fail = "The world couldn't be written.";
@@ -284,7 +270,7 @@ static bool build_folder(const NewCharChoices &c, const NewCharAsk *ask, const c
     fail = "Failed to save character!";
     if (!write_into(dir, file, &Plr, sizeof Plr)) return false;
     fail = "The portrait couldn't be copied.";
-    return saveportrait(dir);
+    return copy_portrait(dir);
 }
 
 static void say_err(char *err, size_t errsize, const char *text) {

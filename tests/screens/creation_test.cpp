@@ -82,7 +82,7 @@ TEST_F(Creation, QuickCreationFromTheStartMenuPlaysItsFirstTurn) {
     EXPECT_EQ(rec.sex, 1);
     EXPECT_EQ(rec.month, 6) << "summer";
     EXPECT_EQ(rec.scenario, 101);
-    EXPECT_EQ(rec.course_task, -1);
+    EXPECT_EQ(rec.course_index, -1);
     EXPECT_GT(read_bytes(dir->path() + "/KALLE/portrait.png").size(), 0u) << "the first face of his group";
     const std::vector<uint8_t> story = read_bytes(dir->path() + "/KALLE/story.txt");
     EXPECT_EQ(std::string(story.begin(), story.end()).rfind("Scenario: ", 0), 0u);
