@@ -23,6 +23,7 @@
 #include "items/inventory.h"
 #include "items/invsel.h"
 #include "items/items.h"
+#include "items/itemdefs.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -249,7 +250,7 @@ static void key_helm() {
     if (def <= 0) return;
     ItemStruct it{};
     ObjToItem(it, def);
-    copy_bounded(it.name, sizeof it.name, it.name);
+    RAWITEMLINE_go("[ARMOUR_COVERAGE:calf knee foot]", &it);
     console_place_item(it);
 }
 

@@ -238,7 +238,10 @@ static void cmd_npcdmg() {
 
 static void cmd_bhunt() { magic_flag_today(MAGIC_HUNT_FLAG); }
 
+int console_world_command(int number);   // console_cmds_world.cpp; 1 when it was one of those
+
 int console_player_command(int number) {
+    if (console_world_command(number)) return 0;
     switch (number) {
     case 3: cmd_bhunt(); break;
     case 4:
