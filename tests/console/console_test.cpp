@@ -9,6 +9,7 @@
 #include "core/weatherengine.h"
 #include "core/wizard.h"
 #include "creatures/cremove.h"
+#include "creatures/body.h"
 #include "creatures/wounding.h"
 #include "creatures/perception.h"
 #include "core/player.h"
@@ -213,7 +214,9 @@ TEST_F(ConsoleGame, DaysMonthsAndTeleportTakeOnlySoundValues) {
 
 TEST_F(ConsoleGame, FrozenCreaturesStandAndSeeingAllLastsEveryTurn) {
     ASSERT_NE(walk_into_her_village(), 0);
+    command({SDLK_SPACE, SDLK_PERIOD});
     console("f");
+    ASSERT_TRUE(noted("frz 1"));
     std::vector<std::pair<int, int>> before;
     for (const DataStruct &d : Data)
         if (d.type == DT_CREATURE) before.push_back({d.x, d.y});
@@ -246,6 +249,11 @@ TEST_F(ConsoleGame, TypedLinesReportAndForceQuests) {
     EXPECT_EQ(QUEST_LOGGER, 1) << "another key changes nothing";
     line("qf2");
     EXPECT_EQ(DEBUG_KUESTILIPUT, 2);
+
+    line("sleepy");
+    EXPECT_EQ(plr_tiredness(), 3000) << "both sleepy commands, the later last";
+    line("tired");
+    EXPECT_EQ(plr_tiredness(), 1400);
 }
 
 TEST_F(ConsoleGame, WeatherQuestionsChangeOnlyWhatIsAnswered) {
