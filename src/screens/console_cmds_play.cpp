@@ -275,6 +275,7 @@ int console_player_command(int number) {
     case 42:
         if (!bigmap()) force_to_zoommap(IsoX() + 3, IsoY());
         break;
+    case 45: globVil.tradeban = 1; break;
     case 46: cmd_debt(); break;
     case 48: SaveGlobVil(); break;
     case 49: claim_vil_items(IsoX(), IsoY()); break;
