@@ -28,6 +28,14 @@
 #include "maps/area.h"
 #include "maps/directions.h"
 #include "maps/mapdesc.h"
+#include "maps/kulttuuri.h"
+#include "maps/shading.h"
+#include "maps/mapdraw.h"
+#include "items/recipes.h"
+#include "creatures/predicates.h"
+#include "creatures/people.h"
+#include "creatures/zoomservices.h"
+#include "worldgen/encounter.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
@@ -45,6 +53,7 @@
 #include "worldgen/worldgen.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 // The working record `Creature` kept as a real creature of the area on the square; 0 when the
@@ -225,6 +234,45 @@ static void cmd_flow() {
     for (int i = 0; i < 10000; i++) MSG("MONTH:1");
 }
 
+static void cmd_neku() {
+    console_say("cur %d", get_alltime_kulttuuri(IsoX(), IsoY()));
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (dx || dy) console_say("%d", get_alltime_kulttuuri(IsoX() + dx, IsoY() + dy));
+}
+
+// "dusk", "dawn", "noon": the map shade of today at a given time.
+static void cmd_shade(int hour, int minute, int wait_ms) {
+    uint8_t rgb[3];
+    GetCurrentMapShade(rgb, Plr.month, Plr.day, hour, minute);
+    SetMapShade(rgb[0], rgb[1], rgb[2]);
+    DrawMap();
+    if (wait_ms) oxa_delay(wait_ms);
+}
+
+static void cmd_relcover() {
+    for (int i = DATA_MAX - 1; i >= 0; i--) {
+        const DataStruct &d = Data[i];
+        if (d.type != 10 || std::abs((int)d.x - PlayerX) > 1 || std::abs((int)d.y - PlayerY) > 1) continue;
+        console_say("data, sotu: %u", d.id);
+        console_say("rel:%d", sotu_forestcover_release(d.id));
+        return;
+    }
+}
+
+static void cmd_reach() {
+    const int n = console_pick_creature("");
+    if (n < 0) return;
+    come_along(n, 0);
+    console_say("canreach: %d", canreachloc(n, PlayerX, PlayerY));
+    companyzoomcheck(1);
+}
+
+static void cmd_raw() {
+    static AsciiRawStruct raw;
+    read_asciiraw(RECIPE_DIY, "Club", &raw);
+}
+
 // 1 when the command was one of these.
 int console_world_command(int number) {
     switch (number) {
@@ -234,7 +282,15 @@ int console_world_command(int number) {
         break;
     case 7: cmd_murkku(); break;
     case 8: cmd_sotu(); break;
+    case 13: invocation(); break;
     case 14: cmd_keino(); break;
+    case 19: cmd_raw(); break;
+    case 33: cmd_shade(20, 45, 100); break;
+    case 34: cmd_shade(5, 15, 100); break;
+    case 35: cmd_shade(12, 30, 0); break;
+    case 81: cmd_neku(); break;
+    case 103: cmd_relcover(); break;
+    case 132: cmd_reach(); break;
     case 20: creature_swap(); break;
     case 21: AnsaHoukutus(); break;
     case 40:
