@@ -604,3 +604,16 @@ void DoInvocation(int n) {
     Statistics();
     TurnUsed = 1;
 }
+
+void magic_knowledge_fill(uint8_t value) { memset(plr_bytes(PM_KNOWLEDGE), value, MEANS_STORED); }
+
+void magic_forget_all() {
+    magic_knowledge_fill(0);
+    plr_set<uint32_t>(PM_MAGICFLAGS, 0);
+    plr_set<uint16_t>(PM_SKULLDAY, 0);
+}
+
+void magic_flag_today(uint32_t bit) {
+    plr_set<uint32_t>(PM_MAGICFLAGS, plr_get<uint32_t>(PM_MAGICFLAGS) | bit);
+    plr_set<uint16_t>(PM_SKULLDAY, (uint16_t)Plr.daynumber);
+}

@@ -54,3 +54,9 @@ void teach_starting_means(PlayerStruct &p, int culture);
 
 void DoInvocation(int n);                  // performs instant means n
 int sacrificial(int mark);                 // 1 when a sacrifice was made
+
+// The developer console's magic: every stored knowledge byte set to `value`; the knowledge, the
+// magic flag word and its day cleared; a flag bit of the word set with today stored as its day.
+void magic_knowledge_fill(uint8_t value);
+void magic_forget_all();
+void magic_flag_today(uint32_t bit);

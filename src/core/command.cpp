@@ -14,6 +14,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/turnloop.h"
+#include "core/wizard.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "items/itemcmd.h"
@@ -38,15 +39,6 @@ int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 
     HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
     HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
     HOTKEY_stand_or_lay = 'u';
-
-// With debug information on, the used records of the object table are counted in the corner.
-static void show_object_count() {
-    int used = 0;
-    for (const ItemStruct &it : PlayerObj) used += it.type != 0;
-    char text[40];
-    snprintf(text, sizeof text, "%d / %d", used, (int)PLAYEROBJ_COUNT);
-    ui_drawbutton(0, 0, text);
-}
 
 static void housekeeping_map() {
     DISABLE_MAP = 0;
@@ -88,7 +80,7 @@ static int housekeeping(int &scenario_ran) {
     }
     note_lines_since_pause = 0;
     fclose_TEKODATA_F();
-    if (DEBUG_INFO) show_object_count();
+    wizard_turn_duties();
     if (RUN_OBJMAINT) object_maintenance();
     Nayta_Komentohistoria(0);
     command_line("");

@@ -17,6 +17,7 @@
 #include "base/strupr.h"
 #include "core/maintenance.h"
 #include "core/turnloop.h"
+#include "core/wizard.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
@@ -44,11 +45,6 @@
 
 #include <cstdio>
 #include <cstring>
-
-// ---- services of modules that are not there yet; each stands in until its module lands ------
-
-static int GRAPHICS_UPDATE = 0;    // the developer's graphics-update switch
-static int big_tiles_mode = 0;     // 0 no big tiles, 1 unscaled, 2 scaled
 
 void command_line(const char *text) { com(text ? text : ""); }
 
@@ -211,6 +207,9 @@ static void scale_key(int direction) {
     DrawMap();
 }
 
+static int big_tiles_mode = 0;     // 0 no big tiles, 1 unscaled, 2 scaled
+
+// The developer's graphics-update key steps through the big-tile modes.
 static void big_tiles_cycle() {
     big_tiles_mode = (big_tiles_mode + 1) % 3;
     LOADBIGNEWGFX = big_tiles_mode != 0;
@@ -492,7 +491,7 @@ static const Command commands[] = {
     }),
     key_cmd(KC_F7, "Wounds and injuries", nullptr, 0, [](int, int) { PHYSICIAN(); return 1; }),
     key_cmd(KC_F8, nullptr, nullptr, UNLISTED, [](int, int) {
-        if (GRAPHICS_UPDATE) big_tiles_cycle();
+        if (GUPD) big_tiles_cycle();
         return 1;
     }),
     key_cmd(KC_F9, nullptr, nullptr, UNLISTED, [](int, int) {

@@ -233,3 +233,17 @@ int dayssince(int day1, int month1, int day2, int month2) {
     const int a = dayofyear(day1, month1), b = dayofyear(day2, month2);
     return a > b ? b + 360 - a : b - a;
 }
+
+void clock_add_days(int n) {
+    for (int i = 0; i < n; i++) {
+        Plr.day++;
+        if (Plr.day > 30) {
+            Plr.day = 1;
+            next_month();
+            if (Plr.month >= 13) {
+                Plr.month = 1;
+                Plr.year++;
+            }
+        }
+    }
+}

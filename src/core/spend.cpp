@@ -10,11 +10,13 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "core/turnloop.h"
+#include "core/wizard.h"
 #include "core/worldpass.h"
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
+#include "items/inventory.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
@@ -228,6 +230,7 @@ static int watch_creatures() {
 static bool window_closed_now() { return ui_window_closing() != 0; }
 
 int spend(int minutes, int seconds, const char *message, int continued, unsigned flags) {
+    if (DEBUG_spend_pass || DEBUG_aika_ja_esineet) return 1;
     if (!message) message = "";
     T.abort_humans = abort_setting("TASK_ABORT_HUMANS", "HOSTILE");
     T.abort_animals = abort_setting("TASK_ABORT_ANIMALS", "YES");

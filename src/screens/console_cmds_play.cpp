@@ -1,0 +1,336 @@
+// src/screens/console_cmds_play.cpp -- the console's commands that change the player, the clock, the
+// maps, the items, the creatures, the villages and the quests.
+#include "screens/console.h"
+
+#include "activities/actions.h"
+#include "activities/building.h"
+#include "activities/harvest.h"
+#include "activities/magic.h"
+#include "activities/spirits.h"
+#include "activities/timber.h"
+#include "activities/tracking.h"
+#include "activities/worklinks.h"
+#include "base/ownlib.h"
+#include "base/ui.h"
+#include "core/datafunc.h"
+#include "core/mapupkeep.h"
+#include "core/maintenance.h"
+#include "core/notes.h"
+#include "core/obj_func.h"
+#include "core/oxa.h"
+#include "core/records.h"
+#include "core/scenario.h"
+#include "core/tekstit.h"
+#include "core/wizard.h"
+#include "creatures/body.h"
+#include "creatures/bodyrec.h"
+#include "creatures/breaches.h"
+#include "creatures/combat.h"
+#include "creatures/condition.h"
+#include "creatures/crefile.h"
+#include "creatures/cremove.h"
+#include "creatures/creatures.h"
+#include "creatures/healing.h"
+#include "creatures/perception.h"
+#include "items/itemwear.h"
+#include "items/items.h"
+#include "maps/area.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/shading.h"
+#include "maps/zoomstore.h"
+#include "presentation/audio.h"
+#include "presentation/show.h"
+#include "presentation/windows.h"
+#include "quests/courses.h"
+#include "quests/questoffer.h"
+#include "quests/tehtavat.h"
+#include "society/village.h"
+#include "worldgen/culturegoods.h"
+#include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
+
+#include "maps/picker.h"
+#include "maps/mapdesc.h"
+#include "core/config.h"
+#include "creatures/physical.h"
+#include "creatures/wounds.h"
+#include "creatures/wounding.h"
+#include "items/vessels.h"
+#include "core/player.h"
+#include "creatures/life.h"
+
+#include <cstdio>
+#include <cstring>
+
+enum { MAGIC_HUNT_FLAG = 8 };
+
+static void put_named(const char *name, uint8_t ownflags, int village_owned) {
+    const int def = object(name, 1);
+    if (def <= 0) {
+        console_say("!No %s in the object table.", name);
+        return;
+    }
+    ItemStruct it{};
+    ObjToItem(it, def);
+    it.owner = (uint8_t)(it.owner | ownflags);
+    const int n = Luo_Esineen_Itempos(it);
+    if (n <= 0) return;
+    if (village_owned)
+        set_socowned_data(DT_ITEM, PlayerX, PlayerY, n, 1);
+    else
+        set_data(DT_ITEM, PlayerX, PlayerY, n, 1);
+}
+
+static void quest_flag(int *flag) {
+    const int k = getkey();
+    if (k == '1') {
+        *flag = 1;
+        Note("P");
+    } else if (k == '0') {
+        *flag = 0;
+        Note("EP");
+    }
+}
+
+static void cmd_gupd() {
+    GUPD = !GUPD;
+    NEWGFX = GUPD;
+    Note(GUPD ? "gupd" : "no gupd");
+}
+
+static void cmd_fence() {
+    for (int dy = -40; dy < 40; dy++) set_mapchar(PlayerX, PlayerY + dy, 42);
+}
+
+static void cmd_qkill() {
+    char pattern[1200];
+    snprintf(pattern, sizeof pattern, "%s/*.QST", CharacterPath);
+    wild_remove(pattern);
+    for (CreatureStruct &c : Cre) c.quest = 0;
+    Creature.quest = 0;
+    Note("qkilled");
+}
+
+static void cmd_qload() {
+    const int id = console_ask_number("", 10, 255);
+    static QuestStruct scratch;
+    if (id > 0) loadQuest((uint32_t)id, scratch);
+}
+
+static void cmd_killall() {
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (Data[i].type != DT_CREATURE) continue;
+        const long slot = (long)Data[i].id - CRE_DATAID;
+        if (slot >= 0 && slot < CRE_COUNT) KillCreature((int)slot, 0);
+    }
+}
+
+static void cmd_reloc() {
+    if (!OtaKohta("")) return;
+    const int x = GeneralX, y = GeneralY;
+    Note("whereto");
+    if (!OtaKohta("")) return;
+    for (DataStruct &d : Data)
+        if (d.type != DT_UNUSED && d.x == x && d.y == y) {
+            d.x = (uint16_t)GeneralX;
+            d.y = (uint16_t)GeneralY;
+        }
+}
+
+static void cmd_setmc() {
+    Note("setmc | select loc");
+    if (!ValitseLokaatio(PICK_TARGET | PICK_UNSEEN | PICK_OWN_SQUARE, "")) return;
+    const int x = GeneralX, y = GeneralY;
+    const int mc = console_ask_number("setmc | mc num?", 5, 15);
+    if (mc >= 0 && mc <= 255) set_mapchar(x, y, mc);
+}
+
+static void cmd_rod() {
+    int lying = 0, carried = 0;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_ITEM) continue;
+        ItemStruct it{};
+        ObjToItem(it, (int)d.id);
+        if (strstr(it.name, " rod") || strstr(it.name, " ROD")) lying++;
+    }
+    console_say("rods %d+%d = %d", lying, carried, lying + carried);
+}
+
+static void cmd_snowtrack() {
+    for (DataStruct &d : Data)
+        if (d.type == 10 && d.flags != 0) d.flags--;
+}
+
+static void cmd_itemstress() {
+    for (int i = 0; i < 49400; i++) {
+        if (PlayerObj[i].type != 0) continue;
+        PlayerObj[i] = PlayerObj[random(1000)];
+        PlayerObj[i].fig[0] = (uint8_t)(random(100) + 1);
+        PlayerObj[i].fig[1] = (uint8_t)(random(10) + 1);
+    }
+    WIZARD_objcount = 0;
+}
+
+static void cmd_sex() { Plr.sex = Plr.sex == 1 ? 2 : 1; }
+
+static void cmd_tsk() { Tehtavan_Vaihe = 1; }
+
+static void cmd_faint() {
+    Plr.posture = 4;
+    DISABLE_MAP = 0;
+}
+
+static void cmd_volume(int v) {
+    AUDIO_MAIN_VOLUME = v;
+    SetVolume(v);
+}
+
+static void cmd_scenario(int n) {
+    Plr.scenario = n;
+    start_scenario();
+}
+
+// "dq": a forced quest of a chosen kind for a chosen person.
+static const struct {
+    const char *question;
+    int kind;
+} DQ_KINDS[] = {
+    {"Homeland escort", 37}, {"Collect branches", 72}, {"Forest spirit?", 52}, {"water folk?", 51},
+    {"water folk?", 51},     {"Messenger?", 71},       {"Forest maids?", 50},  {"Treasuretale?", 100},
+    {"Disoriented?", 38},    {"Animal Forest Cover", 35}, {"Items wanted", 40}, {"Stones for sauna", 70},
+    {"Bird thief", 15},      {"Fetch Herbs", 3},       {"Old man's punt", 10}, {"Adventurere's Axe", 5},
+    {"Homeland Robbers", 30}, {"Bewitched wolf", 20},
+};
+
+static void cmd_dq() {
+    const int n = console_pick_creature("");
+    if (n < 0) return;
+    for (const auto &row : DQ_KINDS) {
+        if (!KyllaEi(row.question)) continue;
+        char tags[80];
+        snprintf(tags, sizeof tags, "[forcequest:%d] [forcenpc:%d]", row.kind, n);
+        SocQuestCreator(IsoX(), IsoY(), (int)Cre[n].community, tags);
+        return;
+    }
+}
+
+static void cmd_iniq() { SocQuestCreator(IsoX(), IsoY(), 0, ""); }
+
+static void cmd_sqcrt() {
+    console_say("Creating quest for this soc area: %u", Mapinfo_socID(IsoX(), IsoY()));
+    SocQuestCreator(IsoX(), IsoY(), 0, "");
+}
+
+static void cmd_debt() {
+    console_say("globVilID %u", globVil.socid);
+    GetGlobVil((int)Mapinfo_socID(IsoX(), IsoY()));
+    vildebtrefresh(&globVil);
+    console_say("after rumble globVilID %u", globVil.socid);
+}
+
+static void cmd_npcdmg() {
+    const int n = console_pick_creature("");
+    if (n < 0) return;
+    const int part = RandomBodypart(2, n);
+    HAAVOITA(n, 2, 18, part, Side, -1001);
+}
+
+static void cmd_bhunt() { magic_flag_today(MAGIC_HUNT_FLAG); }
+
+int console_world_command(int number);   // console_cmds_world.cpp; 1 when it was one of those
+
+int console_player_command(int number) {
+    if (console_world_command(number)) return 0;
+    switch (number) {
+    case 3: cmd_bhunt(); break;
+    case 4:
+        Siisti_DATA(100);
+        Siivoa_DATA();
+        break;
+    case 6: wizard_skillboost(); break;
+    case 11: magic_forget_all(); break;
+    case 12: magic_knowledge_fill(255); break;
+    case 16: NEWHEADINGBRANCH = !NEWHEADINGBRANCH; break;
+    case 17:
+        USE_MAINTEXTURE = !USE_MAINTEXTURE;
+        console_say("tex %d", USE_MAINTEXTURE);
+        break;
+    case 18: cmd_gupd(); break;
+    case 22: memset(Data, 0, sizeof(DataStruct) * DATA_MAX); break;
+    case 23: cmd_fence(); break;
+    case 24: cmd_rod(); break;
+    case 25:
+        if (!KillRoll(CRE_PLAYER, 100)) PlayerDeath();
+        break;
+    case 26: GrabTest(); break;
+    case 27: cmd_faint(); break;
+    case 30: WildernessEncounter(); break;
+    case 31: Tehtavat_Suoritettu(); break;
+    case 32: SetMapShade(255, 255, 255); break;
+    case 39:
+        if (bigmap()) Kuulo_Aistimus();
+        break;
+    case 41: unleash_all(); break;
+    case 42:
+        if (!bigmap()) force_to_zoommap(IsoX() + 3, IsoY());
+        break;
+    case 45: globVil.tradeban = 1; break;
+    case 46: cmd_debt(); break;
+    case 48: SaveGlobVil(); break;
+    case 49: claim_vil_items(IsoX(), IsoY()); break;
+    case 51: unlethalize(0); break;
+    case 52: magicharvest(); break;
+    case 57: IHMISUHKA = 1; break;
+    case 70:
+        BRANCH_PATHMAKE = !BRANCH_PATHMAKE;
+        FORCE_PATHMAKE = 0;
+        console_say("pathmake: %d", BRANCH_PATHMAKE);
+        break;
+    case 78: CarcassMaintenance(); break;
+    case 82: cmd_killall(); break;
+    case 85: Tee_Vitsas(); break;
+    case 89: WIZARD_objcount = !WIZARD_objcount; break;
+    case 91: cmd_reloc(); break;
+    case 92: cmd_qkill(); break;
+    case 93: quest_flag(&QUEST_LOGGER); break;
+    case 95: quest_flag(&KUESTIT_PIALLA); break;
+    case 104: cmd_snowtrack(); break;
+    case 112: cmd_iniq(); break;
+    case 114: cmd_dq(); break;
+    case 115: cmd_sex(); break;
+    case 117: save_zoommap(IsoX(), IsoY(), 0); break;
+    case 119:
+        Note("start");
+        zoommap_maintenance();
+        Note("end");
+        break;
+    case 120: trackmaint(); break;
+    case 121: DEBUG_KUESTILIPUT = 1, Note("1"); break;
+    case 122: DEBUG_KUESTILIPUT = 2, Note("2"); break;
+    case 123: DEBUG_KUESTILIPUT = 0, Note("0"); break;
+    case 127: plr_set<int32_t>(PB_SLEEPINESS, 1500); break;
+    case 128: plr_set<int32_t>(PB_SLEEPINESS, 1400); break;
+    case 130: cmd_setmc(); break;
+    case 134: cmd_itemstress(); break;
+    case 135: plr_set<int32_t>(PB_SLEEPINESS, 3000); break;
+    case 136: branchRakenna(196, 0); break;
+    case 141: set_SpiritData_mood(PlayerX, PlayerY, 702, 1); break;
+    case 147: put_named("Branch", 8, 1); break;
+    case 148: KULTTUURIESINE_Eraruoka(blockculture(IsoX(), IsoY())); break;
+    case 151: field_maintenance(IsoX(), IsoY()); break;
+    case 156: cmd_scenario(11); break;
+    case 157: cmd_scenario(12); break;
+    case 158: cmd_scenario(4); break;
+    case 159: cmd_sqcrt(); break;
+    case 160: put_named("Knife", 16, 0); break;
+    case 163: cmd_qload(); break;
+    case 164: cmd_tsk(); break;
+    case 166: breachrun_banish((int)Mapinfo_socID(IsoX(), IsoY()), 0, 2); break;
+    case 167: cmd_volume(10); break;
+    case 168: cmd_volume(100); break;
+    case 169: cmd_npcdmg(); break;
+    default: break;
+    }
+    return 0;
+}
