@@ -1,6 +1,9 @@
 // The quest journal as she opens it in her village: F2 with no quest shows the notice, F2 with a
 // quest a villager gave her lists it with his face, and F6 in the quest's page opens the map of known
 // areas on its place with its marks.
+#include <glob.h>
+
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -16,6 +19,20 @@ namespace {
 
 class JournalPlay : public oxatest::PlayingTest {
 protected:
+    // The portrait groups of the working folder: the village's people are given their faces from
+    // them as it is made.
+    void SetUp() override {
+        PlayingTest::SetUp();
+        glob_t g{};
+        const std::string pattern = std::string(OXA_RUN_DIR) + "/truegfx/*[0-9].png";
+        ASSERT_EQ(glob(pattern.c_str(), 0, nullptr, &g), 0) << pattern;
+        for (size_t i = 0; i < g.gl_pathc; i++) {
+            const char *name = strrchr(g.gl_pathv[i], '/') + 1;
+            for (const char *group : {"east", "west", "north", "fem", "kid"})
+                if (!strncmp(name, group, strlen(group))) dir->copy_asset(("truegfx/" + std::string(name)).c_str());
+        }
+        globfree(&g);
+    }
     void TearDown() override {
         MAPVIEW_CURQUEST = 0;
         DRAWMARKERS_QUESTS = 2;

@@ -15,10 +15,13 @@ namespace {
 
 class QuestKindsLandAxe : public LandQuestTest {
 protected:
-    // The adventurer: the one person who holds the quest.
+    // The adventurer: the one person who holds a quest of the axe (the village's people may hold
+    // quests of their own, offered as she came in).
     static int quest_holder() {
-        for (int n = 0; n < CRE_COUNT; n++)
-            if (Cre[n].kind == CK_HUMAN && Cre[n].quest) return n;
+        for (int n = 0; n < CRE_COUNT; n++) {
+            QuestStruct q;
+            if (Cre[n].kind == CK_HUMAN && Cre[n].quest && loadQuest(Cre[n].quest, q) && q.kind == 5) return n;
+        }
         return -1;
     }
     struct Shelter {

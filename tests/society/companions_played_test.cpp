@@ -103,9 +103,10 @@ protected:
         command({SDLK_RETURN});
         command({SDLK_SPACE, SDLK_PERIOD});
         if (bigmap()) return -1;
-        // A man of the village: its women, healers and craftsmen do not leave it.
+        // A man of the village: its women, healers and craftsmen do not leave it, nor does one who
+        // holds a quest for her.
         const int n = oxatest::villager_beside_her((int)Mapinfo_socID(v.x, v.y), [](const CreatureStruct &c) {
-            return (c.role == 0 || c.role == 12) && c.speciescode != 580;
+            return (c.role == 0 || c.role == 12) && c.speciescode != 580 && c.quest == 0;
         });
         if (n < 0) return -1;
         for (int i = 0; i < DATA_MAX; i++) {

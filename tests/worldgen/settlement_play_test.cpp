@@ -93,8 +93,9 @@ TEST_F(SettlementPlayed, SheEntersHerVillageMeetsItsHouseholdsAndItOutlivesAStor
         EXPECT_TRUE(carries) << c.species;
     }
 
-    // She talks with one of them: "C", the person, "G.Greet", "Who are you?", ESC.
-    const int n = oxatest::villager_beside_her(soc);
+    // She talks with one of them: "C", the person, "G.Greet", "Who are you?", ESC. One who holds a
+    // quest for her speaks of it first.
+    const int n = oxatest::villager_beside_her(soc, [](const CreatureStruct &c) { return c.quest == 0; });
     ASSERT_GE(n, 0);
     oxatest::KeyFeeder typing;
     typing.key((SDL_Keycode)'C', KMOD_SHIFT).key(SDLK_RETURN).key(SDLK_g).key(SDLK_1).key(SDLK_ESCAPE);
