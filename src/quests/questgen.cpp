@@ -170,7 +170,11 @@ void talk_coded(char *out, size_t size, const char *coded, const TalkSub *subs, 
     const size_t plen = bar ? (size_t)(bar - coded) : strlen(coded);
     snprintf(head, sizeof head, "%.*s", (int)(plen < sizeof head - 1 ? plen : sizeof head - 1), coded);
     expand(player, sizeof player, head, subs, nsubs, true);
-    cut_words(player, TALK_PLAYER_MAX);
+    if (strlen(player) > TALK_PLAYER_MAX) {
+        // A line grown past what the option menu shows ends in "..." at a word.
+        cut_words(player, TALK_PLAYER_MAX - 3);
+        strcat(player, "...");
+    }
     if (!bar) {
         copy_bounded(out, size, player);
         return;

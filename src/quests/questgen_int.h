@@ -69,7 +69,7 @@ struct TalkRow {
 // unknown key stays as it is.
 void talk_fill(char *out, size_t size, const char *tmpl, const TalkSub *subs, size_t nsubs);
 // A coded option ("player's line|command:reply") filled: the player's line within its limit and free of
-// ':' and '|' from the values, the reply within its own; each cut at a whole word.
+// ':' and '|' from the values (a longer one ends in "..." at a word), the reply cut at a word to its own.
 void talk_coded(char *out, size_t size, const char *coded, const TalkSub *subs, size_t nsubs = (size_t)-1);
 // The rows written into q's talk lines: the giver's text cut at the last whole word that fits, the tags
 // at the last whole tag, every option as talk_coded makes it.
