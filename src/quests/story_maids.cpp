@@ -52,8 +52,10 @@ const TalkRow OLDMAN_TALK[] = {
      "",
      {{"Just what kind of creatures are you talking about?|TALKLINE 3:Creatures of the forest. That's what I'm "
        "talking about.", "[ifnsaid 3]"},
-      {"Maids who come at campfires? For what?|TALKLINE 6:For all I know it is one of their things.", "[ifnsaid 3] [malepc]"},
-      {"Silly maids. I always build campfires of my own.|TALKLINE 7:Right, but they are not womenfolk of your kind.", "[ifnsaid 3] [femalepc]"},
+      {"Maids who come at campfires? For what?|TALKLINE 6:For all I know it is one of their things.",
+       "[ifnsaid 3] [malepc]"},
+      {"Silly maids. I always build campfires of my own.|TALKLINE 7:Right, but they are not womenfolk of your kind.",
+       "[ifnsaid 3] [femalepc]"},
       {"I see, but what is that they come or appear for?|TALKLINE 6", "[ifsaid 3] [summary] [malepc]"},
       {"I see, but what is that they come or appear for?|TALKLINE 7", "[ifsaid 3] [summary] [femalepc]"}}},
     {3,
@@ -64,7 +66,8 @@ const TalkRow OLDMAN_TALK[] = {
      {{"Hmm... What is that they come or appear for?|TALKLINE 6", "[ifnsaid 6] [malepc] [summary]"},
       {"Sure. In the eyes and minds of men at least.|TALKLINE 7", "[ifnsaid 7] [femalepc] [summary]"},
       {"Something special about these days then?|TALKLINE 2", "[summary] [ifnsaid 2]"},
-      {"And you have met forest maids yourself?|TALKLINE 10:Mmm. I have met a few during my younger years.", "[ifsaid 6] [malepc] [summary]"},
+      {"And you have met forest maids yourself?|TALKLINE 10:Mmm. I have met a few during my younger years.",
+       "[ifsaid 6] [malepc] [summary]"},
       {"Sure. In the eyes and minds of men at least.|TALKLINE 10:Well, you are pretty too, but I have also met forest "
        "maids during my younger years.", "[ifsaid 7] [femalepc] [summary]"}}},
     {6,
@@ -75,14 +78,16 @@ const TalkRow OLDMAN_TALK[] = {
      {{"Oh! You don't seem to be talking about quite ordinary maids at all?|TALKLINE 3:Oh no. They are not people at "
        "all.", "[ifnsaid 3]"},
       {"I'm all ears now.|TALKLINE 3:Well...", "[ifnsaid 3]"},
-      {"Oh, you have actually met them?|TALKLINE 10:I was fortunate to meet a few during my younger years.", "[ifsaid 3]"},
+      {"Oh, you have actually met them?|TALKLINE 10:I was fortunate to meet a few during my younger years.",
+       "[ifsaid 3]"},
       {"What is it like, their company?|TALKLINE 10:Well, I can tell you some of it. I was fortunate to meet a few "
        "during my younger years.", "[ifsaid 3] [summary]"}}},
     {7,
      "They are playful creatures and keen of delighting...well...lone woodsmen. I too enjoyed the company of a forest "
      "maid years ago. Who knows, maybe they also appear to women wanderers they fancy. Nobody has told me otherwise.",
      "[info]",
-     {{"Whatever they are, they sound like generous maids.|TALKLINE 3:Ahem. But they are not people at all.", "[ifnsaid 3]"},
+     {{"Whatever they are, they sound like generous maids.|TALKLINE 3:Ahem. But they are not people at all.",
+       "[ifnsaid 3]"},
       {"Don't be shy. I'm all ears.|TALKLINE 3:Oh. Well...", "[ifnsaid 3]"},
       {"You are telling me to have actually met a forest maid?|TALKLINE 10:Yes, if you care to listen. I was "
        "fortunate to meet a few during my younger years.", "[ifsaid 3]"},
@@ -93,7 +98,8 @@ const TalkRow OLDMAN_TALK[] = {
      "the night and the fire with me. My days of appealing to them are long gone now, but I still long to hear "
      "stories and sightings of them.",
      "[info]",
-     {{"Oh, now I'd like to meet a forest maid myself too.|TALKLINE 13:It happens if it happens.", "[summary] [malepc]"},
+     {{"Oh, now I'd like to meet a forest maid myself too.|TALKLINE 13:It happens if it happens.",
+       "[summary] [malepc]"},
       {"Yeah, right, but I'm a maid myself too, so...|TALKLINE 13:Hmm. Right. But forest maids can be unpredictable, "
        "and curious.", "[summary] [femalepc]"},
       {"So have you heard about sightings of them?|TALKLINE 12:In the past, yes, but not lately.", "[summary]"}}},
@@ -108,12 +114,14 @@ const TalkRow OLDMAN_TALK[] = {
      "be delighted to hear of it.",
      "[accept]",
      {{"And who is {boy}?|TALKLINE 12:The other one here besides me who has seen forest maids.", "[malepc] [summary]"},
-      {"You think? Well, who is {boy}?|TALKLINE 12:The other one here besides me who has seen forest maids.", "[femalepc] [summary]"},
+      {"You think? Well, who is {boy}?|TALKLINE 12:The other one here besides me who has seen forest maids.",
+       "[femalepc] [summary]"},
       {"Very well. We shall see.|EXIT:Alright. Bye for now, youngster.", "[ifsaid 12] [summary]"}}},
     {15,
      "Well, <plr_identity>, there they prance in the woods, the forest maids. Hmm.",
      "",
-     {{"Tell me again about the forest maids?|TALKLINE 3:With pleasure. They are something to talk about.", "[ask summary]"},
+     {{"Tell me again about the forest maids?|TALKLINE 3:With pleasure. They are something to talk about.",
+       "[ask summary]"},
       {"And I think I have seen one!|TALKLINE 16:Ooh! I am happy for these news, but say no more. It is all between "
        "you and forest maids now. One last advise though.", "[ifcond 0]"}}},
     {16,
@@ -179,7 +187,8 @@ void boy_lines(QuestStruct &q, const Story &s) {
     snprintf(maid_id, sizeof maid_id, "%u", s.maid_id);
     char uncle_id[16];
     snprintf(uncle_id, sizeof uncle_id, "%u", s.uncle_id);
-    const TalkSub subs[] = {{"giver", s.giver}, {"maid_id", maid_id}, {"maiden", s.maiden}, {"uncle_id", uncle_id}, {"uncle_full", s.uncle_full}, {"way", s.way}};
+    const TalkSub subs[] = {{"giver", s.giver}, {"maid_id", maid_id}, {"maiden", s.maiden}, {"uncle_id", uncle_id},
+                            {"uncle_full", s.uncle_full}, {"way", s.way}};
     talk_lines(q, BOY_TALK, subs);
 }
 

@@ -58,7 +58,8 @@ const TalkRow GIVER_TALK[] = {
      "them as they know how to keep hidden.",
      "[info]",
      {{"You don't know their whereabouts?|TALKLINE 4:No. Nobody knows for sure.", ""},
-      {"It might be wise to keep guard around here.|TALKLINE 5:We are on our toes, but I trust it's safe in the village.", ""},
+      {"It might be wise to keep guard around here.|TALKLINE 5:We are on our toes, but I trust it's safe in the village.",
+       ""},
       {"I take the warning and try to avoid ever meeting them.|TALKLINE 2", ""}}},
     {4,
      "They move around {camp} and can be lurking anywhere out there now. They are sighted at a different place each "
@@ -111,8 +112,10 @@ const TalkRow GIVER_TALK[] = {
     {15,
      "I'm awaiting good news about the robber chase...",
      "",
-     {{"I could talk about it again.|TALKLINE 4:Robbers been around our forests - remember?", "[ask summary] [ifncond 0]"},
-      {"And I have news for you. I did find the robbers.|TALKLINE 16:You truly were an adventurer of your word!", "[ifcond 0]"},
+     {{"I could talk about it again.|TALKLINE 4:Robbers been around our forests - remember?",
+       "[ask summary] [ifncond 0]"},
+      {"And I have news for you. I did find the robbers.|TALKLINE 16:You truly were an adventurer of your word!",
+       "[ifcond 0]"},
       {"I'm sorry, but I have to give up on this.|REJECT:That is unfortunate, but what can you do. Take care then, and "
        "be careful in the woods!", "[ifncond 0] [confirmopt]"}}},
     {16,
@@ -142,7 +145,8 @@ const TalkRow GIVER_TALK[] = {
 };
 
 void giver_lines(QuestStruct &q, const Story &s) {
-    const TalkSub subs[] = {{"robbers", s.robbers}, {"camp", s.camp}, {"witness", s.witness}, {"own", s.own}, {"witness_full", s.witness_full}};
+    const TalkSub subs[] = {{"robbers", s.robbers}, {"camp", s.camp}, {"witness", s.witness}, {"own", s.own},
+                            {"witness_full", s.witness_full}};
     talk_lines(q, GIVER_TALK, subs);
 }
 
@@ -172,7 +176,8 @@ const TalkRow WITNESS_TALK[] = {
      "belongings and others joked about robbing at {camp} getting boringly easy.",
      "[once]",
      {{"So, what did you do?|TALKLINE 6:I don't take commands from robbers! But I'm no hero either... ", ""},
-      {"What did they look like?|TALKLINE 4:To me they looked like someone you want to strangle and bury in a bog!", ""},
+      {"What did they look like?|TALKLINE 4:To me they looked like someone you want to strangle and bury in a bog!",
+       ""},
       {"I see you survived, so let's waste no more time. Just tell me where you met them?|TALKLINE 7:Oh. Okay. But I'm "
        "not too sure of it.", ""}}},
     {6,
@@ -199,7 +204,8 @@ const TalkRow WITNESS_TALK[] = {
 
 void witness_lines(QuestStruct &q, const Story &s) {
     copy_bounded(q.olText, sizeof q.olText, "I heard you met some robbers?|TALKLINE 0");
-    const TalkSub subs[] = {{"camp", s.camp}, {"robbers", s.robbers}, {"count", s.count}, {"way", s.way}, {"giver_full", s.giver_full}};
+    const TalkSub subs[] = {{"camp", s.camp}, {"robbers", s.robbers}, {"count", s.count}, {"way", s.way},
+                            {"giver_full", s.giver_full}};
     talk_lines(q, WITNESS_TALK, subs);
 }
 

@@ -64,7 +64,8 @@ const TalkRow GIVER_TALK[] = {
      "The thing is that there's a creature more cunning than a fox around here that keeps stealing birds - at least "
      "from my traps. And he walks on two feet.",
      "[info]",
-     {{"Well, that's what you say, but I don't know.|TALKLINE 5:I can assure my traps have been hit by a bird thief.", ""},
+     {{"Well, that's what you say, but I don't know.|TALKLINE 5:I can assure my traps have been hit by a bird thief.",
+       ""},
       {"Now wait, you think there's a bird thief?|TALKLINE 4:Yes. That's what I'm talking about.", ""},
       {"Bad for you.|TALKLINE 3:Of course it is.", ""}}},
     {3,
@@ -98,7 +99,8 @@ const TalkRow GIVER_TALK[] = {
      "if I go asking around I fear it might cause bad blood among the neighbourhood.",
      "[summary] [introduce]",
      {{"I understand. But what can you do?|TALKLINE 10:There's a way, but it's a bit complicated.", "[summary]"},
-      {"What do you mean by righteous manner?|TALKLINE 8:In this case it comes down to relying on designated spells.", ""},
+      {"What do you mean by righteous manner?|TALKLINE 8:In this case it comes down to relying on designated spells.",
+       ""},
       {"Sounds troublesome. I can do nothing but wish you good luck.|REJECT:Luck, huh? It doesn't help me now, but "
        "thanks anyway.", "[confirmopt]"}}},
     {7,
@@ -141,13 +143,17 @@ const TalkRow GIVER_TALK[] = {
      "now and hope that you'll learn to do what it takes. Oh, and visit my last trapping site if you need to "
      "examine the traces of theft.",
      "[summary] [info] [accept] [opensq:0]",
-     {{"Your last trapping site?|TALKLINE 7:It's the usual sight there, and it wasn't the first time at all.", "[summary] [ifnsaid 7]"},
-      {"Very well. I will do my best.|EXIT:I can't thank you enough. Good luck, and let me know how it goes.", "[summary] [ifsaid 7]"}}},
+     {{"Your last trapping site?|TALKLINE 7:It's the usual sight there, and it wasn't the first time at all.",
+       "[summary] [ifnsaid 7]"},
+      {"Very well. I will do my best.|EXIT:I can't thank you enough. Good luck, and let me know how it goes.",
+       "[summary] [ifsaid 7]"}}},
     {18,
      "I guess the bird thief case isn't solved yet, or let me know if you've figured out something.",
      "",
-     {{"Umm...what bird thief?|TALKLINE 11:The one who has been snatching birds from my snares. Remember?", "[ifnheard {oldman_id}.15] [ask summary]"},
-      {"{oldman} did tell me how to make a bird thief confess.|TALKLINE 19:That is excellent news!", "[ifheard {oldman_id}.15]"},
+     {{"Umm...what bird thief?|TALKLINE 11:The one who has been snatching birds from my snares. Remember?",
+       "[ifnheard {oldman_id}.15] [ask summary]"},
+      {"{oldman} did tell me how to make a bird thief confess.|TALKLINE 19:That is excellent news!",
+       "[ifheard {oldman_id}.15]"},
       {"I'm still working to get it solved.|EXIT:Okay. Good.", "[ifnheard {oldman_id}.15]"},
       {"I'm sorry, but I can't do it.|REJECT:That is unfortunate, but it was nice that you cared to listen to my "
        "troubles.", "[confirmopt]"}}},
@@ -176,7 +182,8 @@ const TalkRow GIVER_TALK[] = {
      "It was {thief_title} from the village {to_village}. He confessed and apologized but didn't say much more and left hastily. Sweaty "
      "he was, and looked like not having slept for days.",
      "[info] [cant cancel] [completed] [opensq:1]",
-     {{"Very good! I guess my work is done here.|TALKLINE 28:Yes, and I've made up my mind about how to thank you.", ""}}},
+     {{"Very good! I guess my work is done here.|TALKLINE 28:Yes, and I've made up my mind about how to thank you.",
+       ""}}},
     {28,
      "I have this lucky {charm} which I now want to give you. It's actually partial reason for my success with birds, "
      "but now I think my lucky catches also made people envious. I've had my share of this lucky charm and I hope "
@@ -189,7 +196,10 @@ const TalkRow GIVER_TALK[] = {
 void giver_lines(QuestStruct &q, const Story &s) {
     char oldman_id[16];
     snprintf(oldman_id, sizeof oldman_id, "%u", s.oldman_id);
-    const TalkSub subs[] = {{"to_site", s.to_site}, {"site_area", s.site_area}, {"gender", Vaihtuva_MSG_Avain("plr_gender")}, {"oldman_title", s.oldman_title}, {"oldman_id", oldman_id}, {"oldman", s.oldman}, {"thief_title", s.thief_title}, {"to_village", s.to_village}, {"charm", s.charm}};
+    const TalkSub subs[] = {{"to_site", s.to_site}, {"site_area", s.site_area},
+                            {"gender", Vaihtuva_MSG_Avain("plr_gender")}, {"oldman_title", s.oldman_title},
+                            {"oldman_id", oldman_id}, {"oldman", s.oldman}, {"thief_title", s.thief_title},
+                            {"to_village", s.to_village}, {"charm", s.charm}};
     talk_lines(q, GIVER_TALK, subs);
 }
 

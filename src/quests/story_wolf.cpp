@@ -35,9 +35,12 @@ const TalkRow GIVER_TALK[] = {
     {0,
      "You have talked to {rival}, right? You should not take his words for granted...",
      "",
-     {{"Well, {rival} just spoke about a wolf that needs to be hunted down.|TALKLINE 3:That's what I mean.", "[ifheard {rival_id}.1]"},
-      {"Well, {rival} did warn me about a troublesome wolf.|TALKLINE 3:So he says. And he wants it hunted down.", "[ifheard {rival_id}.2]"},
-      {"Umm..what exactly are you talking about?|EXIT:Oh..just forget about it. I would like to be left alone now.", "[ifnheard {rival_id}.1]"}}},
+     {{"Well, {rival} just spoke about a wolf that needs to be hunted down.|TALKLINE 3:That's what I mean.",
+       "[ifheard {rival_id}.1]"},
+      {"Well, {rival} did warn me about a troublesome wolf.|TALKLINE 3:So he says. And he wants it hunted down.",
+       "[ifheard {rival_id}.2]"},
+      {"Umm..what exactly are you talking about?|EXIT:Oh..just forget about it. I would like to be left alone now.",
+       "[ifnheard {rival_id}.1]"}}},
     {3,
      "I'm begging you, please don't hunt that wolf. You don't understand what is really going on here.",
      "[introduce]",
@@ -68,7 +71,8 @@ const TalkRow GIVER_TALK[] = {
      {{"You did what?!|TALKLINE 8:Hmph. We womenfolk have needs too, silly.", "[malepc]"},
       {"I see. Maybe not the smartest thing to do, huh?|TALKLINE 8:Well you know, where hearts lead, fools follow, I "
        "guess.", "[femalepc]"},
-      {"Just how does this have anything to do with the wolf {rival} wants hunted down?|TALKLINE 9:Let me continue.", "[summary]"}}},
+      {"Just how does this have anything to do with the wolf {rival} wants hunted down?|TALKLINE 9:Let me continue.",
+       "[summary]"}}},
     {8,
      "Anyway I thought that he shared my feelings, and maybe he did. He rested here for some days and traded his "
      "furs for food, and then he went back into the wilderness, promising to return to me before long.",
@@ -91,7 +95,8 @@ const TalkRow GIVER_TALK[] = {
      "up after the adventurer disappeared, and {rival} has been trying to convince everyone that it's a dangerous animal "
      "that needs to be hunted down.",
      "[info]",
-     {{"Sounds like a far-fetched tale, but I've heard stranger things.|TALKLINE 12:Oh, you have to believe me.", "[summary]"},
+     {{"Sounds like a far-fetched tale, but I've heard stranger things.|TALKLINE 12:Oh, you have to believe me.",
+       "[summary]"},
       {"You must be crazy. Go back to your mushrooms, woman, and stop bothering me with this.|REJECT:Oh, woe is me! "
        "You are cruel!", "[malepc] [confirmopt]"},
       {"Oh you're just being silly. Men can't turn into wolves. Stop bothering me with this.|REJECT:How can you not "
@@ -114,7 +119,8 @@ const TalkRow GIVER_TALK[] = {
      "could speak to him and find out what can be done?",
      "[info] [opensq:1]",
      {{"Sure. I will help you with this.|EXIT:Oh, thank you so much! Let's talk again then.", "[summary]"},
-      {"Nah. Take care of your own love troubles and leave me out of it.|REJECT:Oh how will this end...", "[confirmopt]"}}},
+      {"Nah. Take care of your own love troubles and leave me out of it.|REJECT:Oh how will this end...",
+       "[confirmopt]"}}},
     {20,
      "Oh how I long to see my beloved adventurer again - alive. <plr_identity>, I seek help from you...",
      "",
@@ -147,7 +153,8 @@ void giver_lines(QuestStruct &q, const Names &n) {
     snprintf(rival_id, sizeof rival_id, "%u", n.rival_id);
     char rival_uid[16];
     snprintf(rival_uid, sizeof rival_uid, "%u", n.rival_uid);
-    const TalkSub subs[] = {{"rival", n.rival}, {"rival_id", rival_id}, {"place", n.place}, {"elder", n.elder}, {"rival_uid", rival_uid}};
+    const TalkSub subs[] = {{"rival", n.rival}, {"rival_id", rival_id}, {"place", n.place}, {"elder", n.elder},
+                            {"rival_uid", rival_uid}};
     talk_lines(q, GIVER_TALK, subs);
 }
 
@@ -178,7 +185,8 @@ const TalkRow RIVAL_TALK[] = {
      "I think you should leave now, <plr_identity>.",
      "[pending:TALKLINE 3]",
      {{"I'm still curious about that wolf.|EXIT:Then stop being curious. That is all.", ""},
-      {"{giver} told me all about this wolf you seem to know.|TALKLINE 5:Mind you tongue, woman!", "[ifheard {main_id}.5]"}}},
+      {"{giver} told me all about this wolf you seem to know.|TALKLINE 5:Mind you tongue, woman!",
+       "[ifheard {main_id}.5]"}}},
     {5,
      "{giver} is telling you women's tales. I'm not going to speak more about this with you, <plr_identity>. Why don't "
      "you just leave.",
