@@ -282,8 +282,8 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
                             {"rw_kind", rw.kindText},     {"rw_question", rw.question},
                             {"rw_explanation", rw.explanation}, {"rw_giving", rw.givingText},
                             {"rw_tags", rw.tags},         {nullptr, nullptr}};
-    land_field(qS.title, "Adventurer's {weapon}", subs);
-    land_lines(qS, AXE_TALK, sizeof AXE_TALK / sizeof AXE_TALK[0], subs);
+    talk_field(qS.title, "Adventurer's {weapon}", subs);
+    talk_lines(qS, AXE_TALK, sizeof AXE_TALK / sizeof AXE_TALK[0], subs);
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 15");
     qS.id = crID();
     return qS;

@@ -170,8 +170,8 @@ QuestStruct Quest_HomelandEscort(int npc, int x, int y) {
                             {"rw_giving", rw.givingText},
                             {"rw_tags", rw.tags},
                             {nullptr, nullptr}};
-    land_field(qS.title, "From {from} to {dest}", subs);
-    land_lines(qS, HOMELAND_TALK, sizeof HOMELAND_TALK / sizeof HOMELAND_TALK[0], subs);
+    talk_field(qS.title, "From {from} to {dest}", subs);
+    talk_lines(qS, HOMELAND_TALK, sizeof HOMELAND_TALK / sizeof HOMELAND_TALK[0], subs);
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 12");
     qS.condType[0] = 6;
     qS.condLine[0] = ESCORT_ARRIVED_LINE;
@@ -200,7 +200,7 @@ QuestStruct Quest_DisorientedWoodsman(int npc, int x, int y) {
                             {"rw_giving", rw.givingText},
                             {"rw_tags", rw.tags},
                             {nullptr, nullptr}};
-    land_field(qS.title, "Disoriented {kind}", subs);
+    talk_field(qS.title, "Disoriented {kind}", subs);
     qS.kind = 38;
     qS.giverUid = woodsman.socialid;
     make_traveller(woodsman, DEST_VILLAGE, 0);
@@ -210,7 +210,7 @@ QuestStruct Quest_DisorientedWoodsman(int npc, int x, int y) {
     qS.questMode = 3;
     qS.worldX = x;
     qS.worldY = y;
-    land_lines(qS, WOODSMAN_TALK, sizeof WOODSMAN_TALK / sizeof WOODSMAN_TALK[0], subs);
+    talk_lines(qS, WOODSMAN_TALK, sizeof WOODSMAN_TALK / sizeof WOODSMAN_TALK[0], subs);
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 10");
     qS.condType[0] = 6;
     qS.condLine[0] = ESCORT_ARRIVED_LINE;

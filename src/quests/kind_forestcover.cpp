@@ -241,9 +241,9 @@ QuestStruct Quest_AnimalForestCover(int giver, int x, int y) {
     qS.daysToComplete = 15;
     qS.offerLifeDays = 15;
     char title[sizeof qS.title];
-    land_field(title, "{animal} in the forest cover", subs);
+    talk_field(title, "{animal} in the forest cover", subs);
     copy_bounded(qS.title, sizeof qS.title, Alkuk(title));
-    land_field(qS.subject, "we've got some {animal} troubles", subs);
+    talk_field(qS.subject, "we've got some {animal} troubles", subs);
     qS.grade = 6;
     qS.giverUid = Cre[giver].socialid;
     qS.worldX = x;
@@ -254,7 +254,7 @@ QuestStruct Quest_AnimalForestCover(int giver, int x, int y) {
     qS.rewardKind = 2;
     qS.rewardCount = (uint8_t)forestcover_credit(value);
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 15");
-    land_lines(qS, COVER_TALK, sizeof COVER_TALK / sizeof COVER_TALK[0], subs);
+    talk_lines(qS, COVER_TALK, sizeof COVER_TALK / sizeof COVER_TALK[0], subs);
 
     // The sage's side of it, kept before anything is moved.
     sivuqS.id = crID();
@@ -265,10 +265,10 @@ QuestStruct Quest_AnimalForestCover(int giver, int x, int y) {
     sivuqS.sideRole = 1;
     sivuqS.marks[0].x = place.x;
     sivuqS.marks[0].y = place.y;
-    land_field(sivuqS.marks[0].label, "Assumed whereabouts of the {animal}", subs);
+    talk_field(sivuqS.marks[0].label, "Assumed whereabouts of the {animal}", subs);
     sivuqS.marks[0].smallSpot = 1;
-    land_coded(sivuqS.olText, sizeof sivuqS.olText, "I heard there's a {animal} in the forest cover.|TALKLINE 0", subs);
-    land_lines(sivuqS, SAGE_TALK, sizeof SAGE_TALK / sizeof SAGE_TALK[0], subs);
+    talk_coded(sivuqS.olText, sizeof sivuqS.olText, "I heard there's a {animal} in the forest cover.|TALKLINE 0", subs);
+    talk_lines(sivuqS, SAGE_TALK, sizeof SAGE_TALK / sizeof SAGE_TALK[0], subs);
     if (!SaveQuest(&sivuqS)) return give_up(qS);
 
     // The animal goes into the cover: its record marked and written, and the map it waits on.

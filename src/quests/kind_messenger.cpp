@@ -39,7 +39,7 @@ static const char *const REACTIONS[3] = {"I have to think about this", "I was ho
 
 // The sender's lines. {to} the recipient as the player knows him, {his} his own name, {way} the way to his
 // village, {span} the three days, {message} and {reply} the phrases, {heard} the side quest's reply line.
-static const PeopleLine MESSENGER_TALK[] = {
+static const TalkRow MESSENGER_TALK[] = {
     {0, "Ho-hum...sometimes I wish I had faster legs.", "",
      {{"Heh, how come you say so?|TALKLINE 2:Busy times.", ""},
       {"Indeed, don't we all?|TALKLINE 1:Yeah, I guess so.", ""}}},
@@ -92,7 +92,7 @@ static const PeopleLine MESSENGER_TALK[] = {
 };
 
 // The recipient's lines; {sender} the sender's own name.
-static const PeopleLine RECIPIENT_TALK[] = {
+static const TalkRow RECIPIENT_TALK[] = {
     {0, "If that's so, <plr_identity>, then let me hear it.", "",
      {{"He asked me to tell you that {message}.|TALKLINE 1", ""}}},
     {1, "Aha! {sender}, that {friend}. {reaction}. Thanks for telling me.", "[info] [befriend]",
@@ -166,10 +166,10 @@ QuestStruct Quest_Messenger(int giver, int x, int y) {
     qS.rewardKind = 2;
     qS.rewardCount = (uint8_t)pay;
     qS.sideQuestIds[0] = side_id;
-    const PeopleFill main_fills[] = {{"to", to},           {"way", way},         {"his", his},
+    const TalkSub main_fills[] = {{"to", to},           {"way", way},         {"his", his},
                                      {"span", span},       {"message", message}, {"reply", reply},
                                      {"pay", paytext},     {"heard", heard},     {"exclamation", exclamation}};
-    people_talk(qS, MESSENGER_TALK, main_fills);
+    talk_lines(qS, MESSENGER_TALK, main_fills);
 
     const char *friend_word = FRIEND_WORDS[random(3)];
     const char *reaction = REACTIONS[random(3)];
@@ -178,10 +178,10 @@ QuestStruct Quest_Messenger(int giver, int x, int y) {
     sivuqS.worldX = v.x;
     sivuqS.worldY = v.y;
     sivuqS.sideRole = 1;
-    const PeopleFill side_fills[] = {
+    const TalkSub side_fills[] = {
         {"sender", sender}, {"message", message}, {"reply", reply}, {"friend", friend_word}, {"reaction", reaction}};
-    people_field(sivuqS.olText, "Erm, I have a message to you from {sender}.|TALKLINE 0", side_fills, 1);
-    people_talk(sivuqS, RECIPIENT_TALK, side_fills);
+    talk_field(sivuqS.olText, "Erm, I have a message to you from {sender}.|TALKLINE 0", side_fills, 1);
+    talk_lines(sivuqS, RECIPIENT_TALK, side_fills);
     if (!SaveQuest(&sivuqS)) qS.title[0] = 0;   // no errand without the man's side of it
     return qS;
 }

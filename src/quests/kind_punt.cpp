@@ -192,11 +192,11 @@ QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
                             {"spell1_tags", tags1},
                             {"spell2_tags", tags2},
                             {nullptr, nullptr}};
-    land_lines(qS, PUNT_TALK, sizeof PUNT_TALK / sizeof PUNT_TALK[0], subs);
+    talk_lines(qS, PUNT_TALK, sizeof PUNT_TALK / sizeof PUNT_TALK[0], subs);
     if (spells) {
-        land_lines(qS, PUNT_SPELLS, sizeof PUNT_SPELLS / sizeof PUNT_SPELLS[0], subs);
+        talk_lines(qS, PUNT_SPELLS, sizeof PUNT_SPELLS / sizeof PUNT_SPELLS[0], subs);
     } else {
-        land_lines(qS, PUNT_LESSON, sizeof PUNT_LESSON / sizeof PUNT_LESSON[0], subs);
+        talk_lines(qS, PUNT_LESSON, sizeof PUNT_LESSON / sizeof PUNT_LESSON[0], subs);
         qS.rewardKind = 1;
         copy_bounded(qS.rewardSkill, sizeof qS.rewardSkill, "FISHING");
     }
@@ -220,7 +220,7 @@ QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
     sivuqS.worldX = village.x;
     sivuqS.worldY = village.y;
     sivuqS.sideRole = 1;
-    land_coded(sivuqS.olText, sizeof sivuqS.olText,
+    talk_coded(sivuqS.olText, sizeof sivuqS.olText,
                "Greetings from old {giver}. He said you'll make him a new punt.|TALKLINE 0", subs);
     sivuqS.condType[0] = 1;
     sivuqS.condItemId[0] = LOG_CLASS;
@@ -229,7 +229,7 @@ QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
     sivuqS.craftOrder[0] = (uint32_t)boatobj;
     sivuqS.craftOrder[1] = stamp;
     sivuqS.craftOrder[2] = (uint32_t)(MINUTES_A_DAY * (random(3) + 5));
-    land_lines(sivuqS, CARVER_TALK, sizeof CARVER_TALK / sizeof CARVER_TALK[0], subs);
+    talk_lines(sivuqS, CARVER_TALK, sizeof CARVER_TALK / sizeof CARVER_TALK[0], subs);
 
     // The carver settles in his village only once his side of the quest is kept.
     if (!SaveQuest(&sivuqS) || !spawn_sotucre_on_zoommap(carverno, village.x, village.y)) {

@@ -1,5 +1,5 @@
-// src/quests/kinds_land_talk.cpp -- talk tables into quest records, and the creature-file steps the
-// quests that lead across the land can take back.
+// src/quests/kinds_land_talk.cpp -- the creature-file steps the quests that lead across the land can
+// take back.
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,98 +9,6 @@
 #include "core/datafunc.h"
 #include "creatures/crefile.h"
 #include "quests/kinds_land_int.h"
-
-// ---- talk lines -----------------------------------------------------------------------------------
-
-static const char *sub_value(const TalkSub *subs, const char *key, size_t len) {
-    for (const TalkSub *s = subs; s && s->key; s++)
-        if (strlen(s->key) == len && !strncmp(s->key, key, len)) return s->value ? s->value : "";
-    return nullptr;
-}
-
-size_t land_expand(char *out, size_t limit, const char *text, const TalkSub *subs, bool player) {
-    size_t n = 0;
-    auto put = [&](char ch) {
-        if (n < limit) out[n++] = ch;
-    };
-    for (const char *p = text ? text : ""; *p && n < limit; p++) {
-        if (*p == '{') {
-            const char *end = strchr(p, '}');
-            const char *value = end ? sub_value(subs, p + 1, (size_t)(end - p - 1)) : nullptr;
-            if (value) {
-                for (const char *v = value; *v && n < limit; v++)
-                    put(player && (*v == ':' || *v == '|') ? ' ' : *v);
-                p = end;
-                continue;
-            }
-        }
-        put(*p);
-    }
-    out[n] = 0;
-    return n;
-}
-
-void land_tags(char *out, size_t size, const char *tags, const TalkSub *subs) {
-    if (size == 0) return;
-    char all[400];
-    const size_t n = land_expand(all, sizeof all - 1, tags, subs, false);
-    const size_t limit = size - 1 < (size_t)TALK_TAGS_MAX ? size - 1 : (size_t)TALK_TAGS_MAX;
-    if (n > limit) {
-        // A tag cut in half would act on what is left of it: the tags end at the last whole one.
-        size_t keep = limit;
-        while (keep > 0 && all[keep - 1] != ']') keep--;
-        all[keep] = 0;
-    }
-    copy_bounded(out, size, all);
-}
-
-void land_coded(char *out, size_t size, const char *coded, const TalkSub *subs) {
-    if (size == 0) return;
-    out[0] = 0;
-    if (!coded || !*coded) return;
-    const char *bar = strchr(coded, '|');
-    char player[TALK_PLAYER_MAX + 1], head[240], rest[240];
-    const size_t plen = bar ? (size_t)(bar - coded) : strlen(coded);
-    snprintf(head, sizeof head, "%.*s", (int)(plen < sizeof head - 1 ? plen : sizeof head - 1), coded);
-    land_expand(player, TALK_PLAYER_MAX, head, subs, true);
-    rest[0] = 0;
-    if (bar) {
-        const char *colon = strchr(bar + 1, ':');
-        char command[40], reply[TALK_REPLY_MAX + 1];
-        const size_t clen = colon ? (size_t)(colon - bar - 1) : strlen(bar + 1);
-        snprintf(command, sizeof command, "%.*s", (int)(clen < sizeof command - 1 ? clen : sizeof command - 1), bar + 1);
-        reply[0] = 0;
-        if (colon) land_expand(reply, TALK_REPLY_MAX, colon + 1, subs, false);
-        snprintf(rest, sizeof rest, "|%s%s%s", command, colon ? ":" : "", reply);
-    }
-    snprintf(out, size, "%s%s", player, rest);
-}
-
-// An option: the player's line, the command and the reply each within its limit.
-static void fill_option(QuestOption &o, const char *coded, const char *tags, const TalkSub *subs) {
-    memset(&o, 0, sizeof o);
-    land_coded(o.coded, sizeof o.coded, coded, subs);
-    if (tags && o.coded[0]) {
-        char t[TALK_OPTTAGS_MAX + 1];
-        land_expand(t, TALK_OPTTAGS_MAX, tags, subs, false);
-        copy_bounded(o.optionTags, sizeof o.optionTags, t);
-    }
-}
-
-void land_lines(QuestStruct &q, const TalkRow *rows, size_t count, const TalkSub *subs) {
-    for (size_t r = 0; r < count; r++) {
-        const TalkRow &row = rows[r];
-        if (row.line < 0 || row.line >= QUEST_TALKLINES) continue;
-        QuestTalkLine &l = q.talk[row.line];
-        memset(l.npcText, 0, sizeof l.npcText);
-        memset(l.actionTags, 0, sizeof l.actionTags);
-        char text[TALK_TEXT_MAX + 1];
-        land_expand(text, TALK_TEXT_MAX, row.text, subs, false);
-        copy_bounded(l.npcText, sizeof l.npcText, text);
-        if (row.tags) land_tags(l.actionTags, sizeof l.actionTags, row.tags, subs);
-        for (int o = 0; o < QUEST_LINE_OPTIONS; o++) fill_option(l.options[o], row.opt[o].coded, row.opt[o].tags, subs);
-    }
-}
 
 // ---- the local creature table and the creature file -------------------------------------------------
 

@@ -17,7 +17,7 @@
 
 // ---- 51: the water folk --------------------------------------------------------------------------
 
-static const PeopleLine WATER_LORE[] = {
+static const TalkRow WATER_LORE[] = {
     {0, "You know what, <plr_identity>, I've been thinking it is the time you should get to know the water folk.", "",
      {{"Oh, the water folk?|TALKLINE 2:Yes.", ""},
       {"Aha, and what has made you think so?|TALKLINE 1:I've been watching you.", ""}}},
@@ -98,7 +98,7 @@ static const PeopleLine WATER_LORE[] = {
 
 // ---- 52: the spirit of the forest ----------------------------------------------------------------
 
-static const PeopleLine FOREST_LORE[] = {
+static const TalkRow FOREST_LORE[] = {
     {0, "Tell me, <plr_identity>, how would you like to get to know those whose forests you roam?", "",
      {{"Who you might be talking about?|TALKLINE 2:The spirits, silly. Who else?", ""},
       {"What's it to you where I roam?|TALKLINE 1:To me? Sigh.", ""}}},
@@ -192,7 +192,7 @@ struct Lesson {
     const char *title, *subject;
     int days;
     int first, last;         // the means taught at line 6 and at the end
-    const PeopleLine *talk;
+    const TalkRow *talk;
     size_t lines;
 };
 
@@ -228,9 +228,9 @@ static QuestStruct lesson(const Lesson &l, int npc, int x, int y) {
     copy_bounded(last, sizeof last, taikakeino_desc(l.last, 0));
     snprintf(means, sizeof means, "%d", l.first);
     snprintf(last_means, sizeof last_means, "%d", l.last);
-    const PeopleFill fills[] = {
+    const TalkSub fills[] = {
         {"spell", spell}, {"title", title}, {"last", last}, {"means", means}, {"last_means", last_means}};
-    people_talk(qS, l.talk, l.lines, fills, sizeof fills / sizeof fills[0]);
+    talk_lines(qS, l.talk, l.lines, fills, sizeof fills / sizeof fills[0]);
     return qS;
 }
 

@@ -1,6 +1,6 @@
 // src/quests/kinds_people.cpp -- the quests people ask of the player nearby: an old man short of a herb
 // (3), a woodsman who wants some of her gear (40) and the village chores of sauna stones and branches
-// (70, 72); and the filler that writes the kinds' talk tables into a record.
+// (70, 72).
 #include "quests/questkinds.h"
 
 #include <cstdio>
@@ -23,80 +23,9 @@
 #include "quests/rewards.h"
 #include "worldgen/culturegoods.h"
 
-// ---- the filler ----------------------------------------------------------------------------------
-
-void people_fill(char *out, size_t size, const char *tmpl, const PeopleFill *fills, size_t nfills) {
-    if (!out || size == 0) return;
-    out[0] = 0;
-    if (!tmpl) return;
-    size_t used = 0;
-    auto put = [&](const char *s, size_t len) {
-        if (used + 1 >= size) return;
-        if (len > size - 1 - used) len = size - 1 - used;
-        memcpy(out + used, s, len);
-        used += len;
-        out[used] = 0;
-    };
-    for (const char *p = tmpl; *p;) {
-        const char *close = *p == '{' ? strchr(p, '}') : nullptr;
-        const PeopleFill *hit = nullptr;
-        for (size_t i = 0; close && i < nfills && !hit; i++)
-            if (strlen(fills[i].key) == (size_t)(close - p - 1) && !strncmp(p + 1, fills[i].key, close - p - 1)) hit = &fills[i];
-        if (hit) {
-            put(hit->value ? hit->value : "", hit->value ? strlen(hit->value) : 0);
-            p = close + 1;
-        } else {
-            put(p, 1);
-            p++;
-        }
-    }
-}
-
-// The text cut to at most `max` characters, at the last blank when there is one to cut at.
-static void cut_words(char *text, size_t max) {
-    if (strlen(text) <= max) return;
-    size_t at = max;
-    while (at > 0 && text[at] != ' ') at--;
-    if (at == 0) at = max;
-    while (at > 0 && text[at - 1] == ' ') at--;
-    text[at] = 0;
-}
-
-// An option's line kept to the limit before its bar: the rest of the coded text follows it unchanged.
-static void fit_option(char *coded, size_t size) {
-    char *bar = strchr(coded, '|');
-    if (!bar || (size_t)(bar - coded) <= PEOPLE_SAYS_MAX) return;
-    char says[PEOPLE_SAYS_MAX + 2];
-    snprintf(says, sizeof says, "%.*s", PEOPLE_SAYS_MAX + 1, coded);
-    cut_words(says, PEOPLE_SAYS_MAX);
-    char rest[sizeof(QuestOption::coded) + 1];
-    copy_bounded(rest, sizeof rest, bar);
-    snprintf(coded, size, "%s%s", says, rest);
-}
-
-void people_talk(QuestStruct &q, const PeopleLine *rows, size_t nrows, const PeopleFill *fills, size_t nfills) {
-    for (size_t r = 0; r < nrows; r++) {
-        const PeopleLine &row = rows[r];
-        if (row.line < 0 || row.line >= QUEST_TALKLINES) continue;
-        QuestTalkLine &l = q.talk[row.line];
-        people_fill(l.npcText, sizeof l.npcText, row.text, fills, nfills);
-        cut_words(l.npcText, PEOPLE_TEXT_MAX);
-        people_fill(l.actionTags, sizeof l.actionTags, row.tags, fills, nfills);
-        cut_words(l.actionTags, PEOPLE_TAGS_MAX);
-        for (int o = 0; o < QUEST_LINE_OPTIONS; o++) {
-            QuestOption &opt = l.options[o];
-            if (!row.opt[o].coded) continue;
-            people_fill(opt.coded, sizeof opt.coded, row.opt[o].coded, fills, nfills);
-            fit_option(opt.coded, sizeof opt.coded);
-            people_fill(opt.optionTags, sizeof opt.optionTags, row.opt[o].tags, fills, nfills);
-            cut_words(opt.optionTags, PEOPLE_OPTTAGS_MAX);
-        }
-    }
-}
-
 // ---- 3: fetch herbs ------------------------------------------------------------------------------
 
-static const PeopleLine HERBS_ASK[] = {
+static const TalkRow HERBS_ASK[] = {
     {0, "I see you have an eye for herbs. I just might have use for your knowledge of herblore if you're interested.", "",
      {{"Oh, I'm sure you have a much sharper eye for local herbs than I do.|TALKLINE 2", ""},
       {"I am available if my herblore skills are of any use to you.|TALKLINE 3:That's good to hear.", ""}}},
@@ -120,7 +49,7 @@ static const PeopleLine HERBS_ASK[] = {
       {"Unfortunately I'm not familiar with the plants around here.|TALKLINE 1:That's too bad. ", ""}}},
 };
 
-static const PeopleLine HERBS_DEAL[] = {
+static const TalkRow HERBS_DEAL[] = {
     {4, "If you could bring me {wanted} I would be very grateful.", "[info]",
      {{"Okay, I can do that for you.|TALKLINE 7", ""},
       {"Is there some benefit in it for me?|TALKLINE 5", "[summary]"},
@@ -167,7 +96,7 @@ QuestStruct Quest_FetchHerbs(CreatureStruct *giver, int x, int y) {
     qS.daysToComplete = 30;
     qS.offerLifeDays = 30;
     qS.giverUid = giver ? giver->socialid : 0;
-    people_talk(qS, HERBS_ASK);
+    talk_lines(qS, HERBS_ASK);
     qS.worldX = x;
     qS.worldY = y;
 
@@ -201,15 +130,15 @@ QuestStruct Quest_FetchHerbs(CreatureStruct *giver, int x, int y) {
     }
     qS.rewardItem = (uint32_t)obj;
 
-    const PeopleFill fills[] = {{"wanted", wanted}, {"thanks", thanks}, {"blend", blend}};
-    people_talk(qS, HERBS_DEAL, fills);
+    const TalkSub fills[] = {{"wanted", wanted}, {"thanks", thanks}, {"blend", blend}};
+    talk_lines(qS, HERBS_DEAL, fills);
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 15");
     return qS;
 }
 
 // ---- 40: items wanted ----------------------------------------------------------------------------
 
-static const PeopleLine WANTED_TALK[] = {
+static const TalkRow WANTED_TALK[] = {
     {0,
      "It appears you've got {label} and that's just what I happen to need. Say, would it be possible for you to "
      "give me {wanted}, huh?",
@@ -329,17 +258,17 @@ QuestStruct Quest_ItemsWanted(int npc, int x, int y) {
     copy_bounded(explanation, sizeof explanation, offer.explanation);
     copy_bounded(giving, sizeof giving, offer.givingText);
     copy_bounded(tags, sizeof tags, offer.tags);
-    const PeopleFill fills[] = {{"label", label},   {"wanted", wanted},       {"Kind", kind},
+    const TalkSub fills[] = {{"label", label},   {"wanted", wanted},       {"Kind", kind},
                                 {"question", question}, {"explanation", explanation}, {"giving", giving},
                                 {"tags", tags},     {"claim", claim}};
-    people_talk(qS, WANTED_TALK, fills);
+    talk_lines(qS, WANTED_TALK, fills);
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 0");
     return qS;
 }
 
 // ---- 70, 72: simple chores -----------------------------------------------------------------------
 
-static const PeopleLine CHORES_ASK[] = {
+static const TalkRow CHORES_ASK[] = {
     {0, "Busy busy, busy days, busy weeks it is.", "",
      {{"What keeps you busy? I mean, is there anything I could help with?|TALKLINE 2", ""},
       {"Ah, sorry for interrupting, just go ahead with your busy chores.|TALKLINE 1:Yeah. I guess I have to.", ""}}},
@@ -347,17 +276,18 @@ static const PeopleLine CHORES_ASK[] = {
      {{"What kind of work?|TALKLINE 3", ""},
       {"Sorry, but I have duties of my own.|REJECT:I understand. Bye then.", "[confirmopt]"}}},
     {2, "Ah, mend this, fix that, gather, stack, store, prepare ... so many things going on all the time!", "",
-     {{"{simple}", ""}, {"Sounds like you might need a helping hand.|TALKLINE 1:Or maybe even two.", ""}}},
+     {{"{simple}|TALKLINE 3:{simple_reply}", ""}, {"Sounds like you might need a helping hand.|TALKLINE 1:Or maybe even two.", ""}}},
 };
 
-static const char *const CHORES_SIMPLE[2] = {
-    "I see. Just let me know if there is something simple I could do on my own.|TALKLINE 3:Simple, simple. Ah, sure!",
-    "Ah, yes. So, if there is a task you could give me, I'd be glad to help.|TALKLINE 3:A task, hmm... Sure!"};
+// The player's line and the giver's reply.
+static const char *const CHORES_SIMPLE[2][2] = {
+    {"I see. Just let me know if there is something simple I could do on my own.", "Simple, simple. Ah, sure!"},
+    {"Ah, yes. So, if there is a task you could give me, I'd be glad to help.", "A task, hmm... Sure!"}};
 
 // The chore's own lines: {count} the items, {days} the days to do it in, {pay} the promise.
-static const PeopleLine CHORES_TASK[] = {
+static const TalkRow CHORES_TASK[] = {
     {3, "{task}", "[info]",
-     {{"{agree}", "[summary]"},
+     {{"{agree}|TALKLINE 4", "[summary]"},
       {"That sure is a simple kind of work, but I'm sorry I can't do it just now.|REJECT:Begone with your hurries then, "
        "and let me continue mine.",
        "[confirmopt] [summary]"},
@@ -391,13 +321,13 @@ static const ChoreTexts CHORES[2] = {
     {"Sauna stones",
      "The sauna stove needs to be rebuilt some time soon. But we lack a pile of suitable stones. If you could go "
      "gather say {count} of stones, that would be of great help.",
-     "Sounds like something I can do. Where do you want me to drop the stones?|TALKLINE 4",
+     "Sounds like something I can do. Where do you want me to drop the stones?",
      "Just pile them up somewhere at the sauna corner. If you get the stones there in {days} days, I'll reward you.",
      "I suppose you're not done with the stones yet, <plr_identity>, huh?", 300, 11},
     {"Collecting branches",
      "We will need heaps of branches for firewood. If you could go gather branches from the woods, that would be of "
      "great help. We would need around {count} branches for a reserve at the moment.",
-     "Good, I'll go collect the branches. Where do you want me to pile them?|TALKLINE 4",
+     "Good, I'll go collect the branches. Where do you want me to pile them?",
      "Just pile them up anywhere in the yard. If you get them here in {days} days, I'll reward you.",
      "I suppose you're not done with the branches yet, <plr_identity>, huh?", 203, 12},
 };
@@ -424,20 +354,21 @@ QuestStruct Quest_SimpleChores(int kind, int giver, int x, int y) {
     qS.worldY = y;
     copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 8");
 
-    const PeopleFill simple[] = {{"simple", CHORES_SIMPLE[random(2)]}};
-    people_talk(qS, CHORES_ASK, simple);
+    const char *const *said = CHORES_SIMPLE[random(2)];
+    const TalkSub simple[] = {{"simple", said[0]}, {"simple_reply", said[1]}};
+    talk_lines(qS, CHORES_ASK, simple);
 
     if (kind == 72) count = 100 + 20 * random(4);
     char counted[12], days[12];
     snprintf(counted, sizeof counted, "%d", count);
     snprintf(days, sizeof days, "%d", qS.daysToComplete);
     char task[sizeof(QuestTalkLine::npcText)], where[sizeof(QuestTalkLine::npcText)];
-    const PeopleFill numbers[] = {{"count", counted}, {"days", days}};
-    people_fill(task, sizeof task, c.task, numbers, 2);
-    people_fill(where, sizeof where, c.where, numbers, 2);
-    const PeopleFill fills[] = {{"task", task},        {"agree", c.agree},   {"where", where},
+    const TalkSub numbers[] = {{"count", counted}, {"days", days}};
+    talk_fill(task, sizeof task, c.task, numbers, 2);
+    talk_fill(where, sizeof where, c.where, numbers, 2);
+    const TalkSub fills[] = {{"task", task},        {"agree", c.agree},   {"where", where},
                                 {"pay", QTalkStr_rahapalkkio(CHORE_PAY)}, {"asking", c.asking}};
-    people_talk(qS, CHORES_TASK, fills);
+    talk_lines(qS, CHORES_TASK, fills);
 
     qS.condType[0] = 1;
     qS.condItemId[0] = c.item;

@@ -1,4 +1,4 @@
-// src/quests/stories_common.cpp -- the bounded talk writers and the person and map checks that the
+// src/quests/stories_common.cpp -- the bounded field writer and the person and map checks that the
 // village stories' generators share.
 #include <cstdarg>
 #include <cstdio>
@@ -18,72 +18,9 @@
 namespace stories {
 
 enum {
-    COMPOSE_SIZE = 2048,
     ZOOM_RECORDS_HANDED = ZOOM_RECORDS - 10,   // the placer never hands out a map's last ten records
 };
 constexpr uint32_t TAKEN_MARK = 0xffffffffu;   // a quest id no file has: the picker passes the person by
-
-// Cut at the last blank at or before `max` characters when the text is longer.
-static void cut_at_word(char *text, size_t max) {
-    if (strlen(text) <= max) return;
-    size_t at = max;
-    while (at > 0 && text[at] != ' ') at--;
-    text[at > max / 2 ? at : max] = 0;
-}
-
-static void put(char *dst, size_t size, const char *text, size_t max) {
-    char buf[COMPOSE_SIZE];
-    copy_bounded(buf, sizeof buf, text ? text : "");
-    cut_at_word(buf, max < size - 1 ? max : size - 1);
-    copy_bounded(dst, size, buf);
-}
-
-void say(QuestStruct &q, int n, const char *tags, const char *text) {
-    if (n < 0 || n >= QUEST_TALKLINES) return;
-    QuestTalkLine &l = q.talk[n];
-    put(l.npcText, sizeof l.npcText, text, NPC_TEXT_MAX);
-    copy_bounded(l.actionTags, sizeof l.actionTags, tags ? tags : "");
-}
-
-void sayf(QuestStruct &q, int n, const char *tags, const char *format, ...) {
-    char buf[COMPOSE_SIZE];
-    va_list ap;
-    va_start(ap, format);
-    vsnprintf(buf, sizeof buf, format, ap);
-    va_end(ap);
-    say(q, n, tags, buf);
-}
-
-// A player's line grown past what the option menu shows (a long name in it) ends in "..." at a word.
-static void fit_player_line(char *coded, size_t size) {
-    char *bar = strchr(coded, '|');
-    if (!bar || bar - coded <= OPTION_LINE_MAX) return;
-    char rest[COMPOSE_SIZE], line[COMPOSE_SIZE];
-    copy_bounded(rest, sizeof rest, bar);
-    *bar = 0;
-    copy_bounded(line, sizeof line, coded);
-    cut_at_word(line, OPTION_LINE_MAX - 3);
-    snprintf(coded, size, "%s...%s", line, rest);
-}
-
-void opt(QuestStruct &q, int n, int slot, const char *tags, const char *coded) {
-    if (n < 0 || n >= QUEST_TALKLINES || slot < 0 || slot >= QUEST_LINE_OPTIONS) return;
-    QuestOption &o = q.talk[n].options[slot];
-    char buf[COMPOSE_SIZE];
-    copy_bounded(buf, sizeof buf, coded ? coded : "");
-    fit_player_line(buf, sizeof buf);
-    copy_bounded(o.coded, sizeof o.coded, buf);
-    copy_bounded(o.optionTags, sizeof o.optionTags, tags ? tags : "");
-}
-
-void optf(QuestStruct &q, int n, int slot, const char *tags, const char *format, ...) {
-    char buf[COMPOSE_SIZE];
-    va_list ap;
-    va_start(ap, format);
-    vsnprintf(buf, sizeof buf, format, ap);
-    va_end(ap);
-    opt(q, n, slot, tags, buf);
-}
 
 void fieldf(char *dst, size_t size, const char *format, ...) {
     va_list ap;

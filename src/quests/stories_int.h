@@ -1,25 +1,15 @@
-// src/quests/stories_int.h -- what the village stories' generators share: the bounded writers of
-// talk lines and options, names of people, and the checks made before anyone is created.
+// src/quests/stories_int.h -- what the village stories' generators share: a bounded field
+// writer, names of people, and the checks made before anyone is created.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
-#include "quests/tehtavat.h"
+#include "quests/questgen_int.h"
 
 struct CreatureStruct;
 
 namespace stories {
 
-// What a talk line's fields may hold and still pass the quest dump.
-enum { NPC_TEXT_MAX = 450, ACTION_TAGS_MAX = 95, OPTION_LINE_MAX = 89, OPTION_TAGS_MAX = 59 };
-
-// Talk line n's text (at most 450 characters, cut at a word when longer) and its action tags.
-void say(QuestStruct &q, int n, const char *tags, const char *text);
-void sayf(QuestStruct &q, int n, const char *tags, const char *format, ...) __attribute__((format(printf, 4, 5)));
-// Option `slot` of line n: its coded string and its option tags.
-void opt(QuestStruct &q, int n, int slot, const char *tags, const char *coded);
-void optf(QuestStruct &q, int n, int slot, const char *tags, const char *format, ...)
-    __attribute__((format(printf, 5, 6)));
 // A field filled by a bounded format.
 void fieldf(char *dst, size_t size, const char *format, ...) __attribute__((format(printf, 3, 4)));
 

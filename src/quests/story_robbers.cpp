@@ -24,7 +24,7 @@ namespace {
 
 enum { ROBBERS_KIND = 30, FORESTERS = 13, VAGABONDS = 10 };
 
-QuestStruct qS, sivuqS;
+QuestStruct story_qS, sivuqS;
 
 struct Story {
     char witness[17], witness_full[80], giver_full[80];
@@ -35,196 +35,195 @@ const char *adjective(int culture) {
     return culture >= 0 && culture < CULTURE_COUNT && CULTURE_ADJECTIVE[culture] ? CULTURE_ADJECTIVE[culture] : "";
 }
 
+const TalkRow GIVER_TALK[] = {
+    {0,
+     "I must warn you for there are robbers around our forests.",
+     "",
+     {{"Robbers you say?|TALKLINE 1:Unfortunately that's how it seems.", ""},
+      {"Damned! Where they nest?|TALKLINE 4", ""},
+      {"Oh my, I hope to never meet them.|TALKLINE 2", ""}}},
+    {1,
+     "True forest robbers are nesting in our vicinity. There they lurk in the woods, sneaking around and robbing "
+     "lone wanderers - at our lands!",
+     "",
+     {{"Who are they?|TALKLINE 3", ""},
+      {"Thanks for the warning. I better travel safe then.|TALKLINE 2:Better safe than sorry.", ""}}},
+    {2,
+     "Nobody wants to meet them, but nobody wants them around either.",
+     "",
+     {{"Hmm. Maybe I should learn more about them.|TALKLINE 3:So listen up.", ""},
+      {"And I don't want to get involved in this.|REJECT:I don't blame you, but be warned.", "[confirmopt]"}}},
+    {3,
+     "They aren't our own people, that's for sure. It's most likely a band of {robbers} men. But little we know about "
+     "them as they know how to keep hidden.",
+     "[info]",
+     {{"You don't know their whereabouts?|TALKLINE 4:No. Nobody knows for sure.", ""},
+      {"It might be wise to keep guard around here.|TALKLINE 5:We are on our toes, but I trust it's safe in the village.",
+       ""},
+      {"I take the warning and try to avoid ever meeting them.|TALKLINE 2", ""}}},
+    {4,
+     "They move around {camp} and can be lurking anywhere out there now. They are sighted at a different place each "
+     "time. First it was wandering trespassers who told of being robbed, and now our {witness} has met them too!",
+     "[once] [info]",
+     {{"And who are they exactly?|TALKLINE 3", "[ifnsaid 3]"},
+      {"What if they will find their way right here?|TALKLINE 5:They haven't come into villages, and I doubt they "
+       "ever will.", ""},
+      {"{witness} met them? So he saw these robbers?|TALKLINE 6:He did.", "[summary]"}}},
+    {5,
+     "They are forest robbers and avoid settled areas knowing it's damn well safer for them! Of all the {own} people "
+     "around here only our {witness} has ever met them - and far from settlements. The neighbouring villages have hardly "
+     "heard of them, and there may already be silent corpses in the woods. After what {witness} saw we know for sure how "
+     "ruthless and pitiless bunch they are.",
+     "",
+     {{"{witness} saw them? What? Where?|TALKLINE 6", ""},
+      {"So you know who they are?|TALKLINE 3:Not exactly, but we know something.", "[ifnsaid 3]"}}},
+    {6,
+     "{witness} was out in the woods and stumbled into them by accident. He was lucky to get away alive as they didn't "
+     "hesitate to attack. You really should go talk to {witness_full} and ask him the whole story.",
+     "[once] [info] [accept] [opensq:0]",
+     {{"Somebody should do something about it.|TALKLINE 7:You said it, but none of us is adventurous enough for "
+       "hunting robbers.", ""},
+      {"Damn! Now I might go hunting these robbers.|TALKLINE 8:That would be a brave deed.", "[summary]"}}},
+    {7,
+     "I've been waiting for someone brave to step forward and go chase them away.",
+     "[introduce]",
+     {{"That brave one would be me. I will damn well find them and chase them away!|TALKLINE 8:Your bravery will "
+       "appreciated by {own} people!", ""},
+      {"I just might go after them, if there is a reward?|TALKLINE 9:But..isn't this your homeland too? It would serve "
+       "us all to get rid of them.", ""},
+      {"Don't look at me. I will not go after them.|REJECT:Neither do I. Let's hope things turn out for the best soon "
+       "enough. Take care!", "[confirmopt]"}}},
+    {8,
+     "Be prepared to fight once you find them. If you beat them properly they may be scared off our lands for "
+     "good, or else their blood must be spilled. I hope you return safely, and that {witness} can help you to figure out "
+     "their whereabouts.",
+     "[accept] [info]",
+     {{"I will do what it takes.|EXIT:Good luck! I'm awaiting for you to return with good news.", "[summary]"},
+      {"If I can make it I expect to be rewarded.|TALKLINE 9:That can be arranged.", "[summary]"}}},
+    {9,
+     "There is nothing much to offer except the products and possessions of our village. But once the robbers are "
+     "defeated for good, you will be given a decent amount of whatever goods and supplies you want from us.",
+     "[once] [info]",
+     {{"Fair enough. I will go after the robbers.|TALKLINE 8:I was hoping to hear that!", "[ifnsaid 8]"},
+      {"Your offer is accepted. I will go after the robbers.|EXIT:Good luck! I'm awaiting for you to return with good "
+       "news.", "[ifsaid 8] [summary]"},
+      {"Umm.. Now I don't think this robber hunt is for me after all.|REJECT:Finally you had guts to say it out loud. "
+       "Take care then.", "[confirmopt]"}}},
+    {15,
+     "I'm awaiting good news about the robber chase...",
+     "",
+     {{"I could talk about it again.|TALKLINE 4:Robbers been around our forests - remember?",
+       "[ask summary] [ifncond 0]"},
+      {"And I have news for you. I did find the robbers.|TALKLINE 16:You truly were an adventurer of your word!",
+       "[ifcond 0]"},
+      {"I'm sorry, but I have to give up on this.|REJECT:That is unfortunate, but what can you do. Take care then, and "
+       "be careful in the woods!", "[ifncond 0] [confirmopt]"}}},
+    {16,
+     "Now I'm eager to hear how it ended up there. I see you survived, but how about the robber band? Are they "
+     "beaten and chased away now?",
+     "[credit reward:50] [cant cancel] [befriend]",
+     {{"I fought them hard and cut down at least some of them.|TALKLINE 17:You have done well! Decreasing their "
+       "strength ought to make them understand to leave our lands.", "[ifsemicond 1]"},
+      {"Let's just say that I made sure they won't be robbing no one no more.|TALKLINE 18:That is all we need to know. "
+       "You did what you had to do.", "[ifcond 1]"},
+      {"I'm afraid they still just might be lurking in the woods....|TALKLINE 19:Oh...", "[ifncond 1]"}}},
+    {17,
+     "You have earned a reward, <plr_identity>. ",
+     "[completed] [claim reward] [repinc:1]",
+     {{"I'm very grateful for this.|EXIT:Oh, don't mention it. You have earned it.", ""}}},
+    {18,
+     "A hero needs a reward and you shall be given one. ",
+     "[credit reward:100] [claim reward] [completed] [repinc:3]",
+     {{"Thank you.|EXIT:You are welcome, champion.", ""}}},
+    {19,
+     "So you found them, but didn't manage to chase them away?",
+     "[credit reward:20]",
+     {{"Umm.. Yes... Something like that.|EXIT:Damn. I was hoping for news of their defeat. So the robber hunt is still "
+       "on, if you are up to continue.", "[ifncond 2]"},
+      {"I caused them some trouble, but I don't know if it was enough to make them leave for good.|TALKLINE 17:I trust "
+       "you did your best and this encourages us to continue the pursuit if need be.", "[ifcond 2]"}}},
+};
+
 void giver_lines(QuestStruct &q, const Story &s) {
-    say(q, 0, "", "I must warn you for there are robbers around our forests.");
-    opt(q, 0, 0, "", "Robbers you say?|TALKLINE 1:Unfortunately that's how it seems.");
-    opt(q, 0, 1, "", "Damned! Where they nest?|TALKLINE 4");
-    opt(q, 0, 2, "", "Oh my, I hope to never meet them.|TALKLINE 2");
-
-    say(q, 1, "",
-        "True forest robbers are nesting in our vicinity. There they lurk in the woods, sneaking around and robbing "
-        "lone wanderers - at our lands!");
-    opt(q, 1, 0, "", "Who are they?|TALKLINE 3");
-    opt(q, 1, 1, "", "Thanks for the warning. I better travel safe then.|TALKLINE 2:Better safe than sorry.");
-
-    say(q, 2, "", "Nobody wants to meet them, but nobody wants them around either.");
-    opt(q, 2, 0, "", "Hmm. Maybe I should learn more about them.|TALKLINE 3:So listen up.");
-    opt(q, 2, 1, "[confirmopt]", "And I don't want to get involved in this.|REJECT:I don't blame you, but be warned.");
-
-    sayf(q, 3, "[info]",
-         "They aren't our own people, that's for sure. It's most likely a band of %s men. But little we know about "
-         "them as they know how to keep hidden.",
-         s.robbers);
-    opt(q, 3, 0, "", "You don't know their whereabouts?|TALKLINE 4:No. Nobody knows for sure.");
-    opt(q, 3, 1, "", "It might be wise to keep guard around here.|TALKLINE 5:We are on our toes, but I trust it's safe in the village.");
-    opt(q, 3, 2, "", "I take the warning and try to avoid ever meeting them.|TALKLINE 2");
-
-    sayf(q, 4, "[once] [info]",
-         "They move around %s and can be lurking anywhere out there now. They are sighted at a different place each "
-         "time. First it was wandering trespassers who told of being robbed, and now our %s has met them too!",
-         s.camp, s.witness);
-    opt(q, 4, 0, "[ifnsaid 3]", "And who are they exactly?|TALKLINE 3");
-    opt(q, 4, 1, "",
-        "What if they will find their way right here?|TALKLINE 5:They haven't come into villages, and I doubt they "
-        "ever will.");
-    optf(q, 4, 2, "[summary]", "%s met them? So he saw these robbers?|TALKLINE 6:He did.", s.witness);
-
-    sayf(q, 5, "",
-         "They are forest robbers and avoid settled areas knowing it's damn well safer for them! Of all the %s people "
-         "around here only our %s has ever met them - and far from settlements. The neighbouring villages have hardly "
-         "heard of them, and there may already be silent corpses in the woods. After what %s saw we know for sure how "
-         "ruthless and pitiless bunch they are.",
-         s.own, s.witness, s.witness);
-    optf(q, 5, 0, "", "%s saw them? What? Where?|TALKLINE 6", s.witness);
-    opt(q, 5, 1, "[ifnsaid 3]", "So you know who they are?|TALKLINE 3:Not exactly, but we know something.");
-
-    sayf(q, 6, "[once] [info] [accept] [opensq:0]",
-         "%s was out in the woods and stumbled into them by accident. He was lucky to get away alive as they didn't "
-         "hesitate to attack. You really should go talk to %s and ask him the whole story.",
-         s.witness, s.witness_full);
-    opt(q, 6, 0, "",
-        "Somebody should do something about it.|TALKLINE 7:You said it, but none of us is adventurous enough for "
-        "hunting robbers.");
-    opt(q, 6, 1, "[summary]", "Damn! Now I might go hunting these robbers.|TALKLINE 8:That would be a brave deed.");
-
-    say(q, 7, "[introduce]", "I've been waiting for someone brave to step forward and go chase them away.");
-    optf(q, 7, 0, "",
-         "That brave one would be me. I will damn well find them and chase them away!|TALKLINE 8:Your bravery will "
-         "appreciated by %s people!",
-         s.own);
-    opt(q, 7, 1, "",
-        "I just might go after them, if there is a reward?|TALKLINE 9:But..isn't this your homeland too? It would serve "
-        "us all to get rid of them.");
-    opt(q, 7, 2, "[confirmopt]",
-        "Don't look at me. I will not go after them.|REJECT:Neither do I. Let's hope things turn out for the best soon "
-        "enough. Take care!");
-
-    sayf(q, 8, "[accept] [info]",
-         "Be prepared to fight once you find them. If you beat them properly they may be scared off our lands for "
-         "good, or else their blood must be spilled. I hope you return safely, and that %s can help you to figure out "
-         "their whereabouts.",
-         s.witness);
-    opt(q, 8, 0, "[summary]", "I will do what it takes.|EXIT:Good luck! I'm awaiting for you to return with good news.");
-    opt(q, 8, 1, "[summary]", "If I can make it I expect to be rewarded.|TALKLINE 9:That can be arranged.");
-
-    say(q, 9, "[once] [info]",
-        "There is nothing much to offer except the products and possessions of our village. But once the robbers are "
-        "defeated for good, you will be given a decent amount of whatever goods and supplies you want from us.");
-    opt(q, 9, 0, "[ifnsaid 8]", "Fair enough. I will go after the robbers.|TALKLINE 8:I was hoping to hear that!");
-    opt(q, 9, 1, "[ifsaid 8] [summary]",
-        "Your offer is accepted. I will go after the robbers.|EXIT:Good luck! I'm awaiting for you to return with good "
-        "news.");
-    opt(q, 9, 2, "[confirmopt]",
-        "Umm.. Now I don't think this robber hunt is for me after all.|REJECT:Finally you had guts to say it out loud. "
-        "Take care then.");
-
-    say(q, 15, "", "I'm awaiting good news about the robber chase...");
-    opt(q, 15, 0, "[ask summary] [ifncond 0]", "I could talk about it again.|TALKLINE 4:Robbers been around our forests - remember?");
-    opt(q, 15, 1, "[ifcond 0]", "And I have news for you. I did find the robbers.|TALKLINE 16:You truly were an adventurer of your word!");
-    opt(q, 15, 2, "[ifncond 0] [confirmopt]",
-        "I'm sorry, but I have to give up on this.|REJECT:That is unfortunate, but what can you do. Take care then, and "
-        "be careful in the woods!");
-
-    say(q, 16, "[credit reward:50] [cant cancel] [befriend]",
-        "Now I'm eager to hear how it ended up there. I see you survived, but how about the robber band? Are they "
-        "beaten and chased away now?");
-    opt(q, 16, 0, "[ifsemicond 1]",
-        "I fought them hard and cut down at least some of them.|TALKLINE 17:You have done well! Decreasing their "
-        "strength ought to make them understand to leave our lands.");
-    opt(q, 16, 1, "[ifcond 1]",
-        "Let's just say that I made sure they won't be robbing no one no more.|TALKLINE 18:That is all we need to know. "
-        "You did what you had to do.");
-    opt(q, 16, 2, "[ifncond 1]", "I'm afraid they still just might be lurking in the woods....|TALKLINE 19:Oh...");
-
-    say(q, 17, "[completed] [claim reward] [repinc:1]", "You have earned a reward, <plr_identity>. ");
-    opt(q, 17, 0, "", "I'm very grateful for this.|EXIT:Oh, don't mention it. You have earned it.");
-
-    say(q, 18, "[credit reward:100] [claim reward] [completed] [repinc:3]", "A hero needs a reward and you shall be given one. ");
-    opt(q, 18, 0, "", "Thank you.|EXIT:You are welcome, champion.");
-
-    say(q, 19, "[credit reward:20]", "So you found them, but didn't manage to chase them away?");
-    opt(q, 19, 0, "[ifncond 2]",
-        "Umm.. Yes... Something like that.|EXIT:Damn. I was hoping for news of their defeat. So the robber hunt is still "
-        "on, if you are up to continue.");
-    opt(q, 19, 1, "[ifcond 2]",
-        "I caused them some trouble, but I don't know if it was enough to make them leave for good.|TALKLINE 17:I trust "
-        "you did your best and this encourages us to continue the pursuit if need be.");
+    const TalkSub subs[] = {{"robbers", s.robbers}, {"camp", s.camp}, {"witness", s.witness}, {"own", s.own},
+                            {"witness_full", s.witness_full}};
+    talk_lines(q, GIVER_TALK, subs);
 }
+
+const TalkRow WITNESS_TALK[] = {
+    {0,
+     "I sure did! And I was lucky it didn't end up to be the last time for me to roam in forests of {camp}. Down with "
+     "them pitiless bunch!",
+     "[reset once]",
+     {{"Now how did it happen?|TALKLINE 2", ""},
+      {"Do you know who they are?|TALKLINE  4:I can tell you that. I saw them real close with my own eyes.", ""}}},
+    {2,
+     "It was a blessing in disguise that I met them. See, I was on a hunting trip but got a bit lost. The day went "
+     "by as I circled around looking for a familiar landmark, and by late evening I smelled smoke. Figuring it "
+     "might be a camp of local woodsman I went towards it, hoping for a warm fire and a way home. But instead of "
+     "good people I found those robbers sitting by a campfire!",
+     "",
+     {{"What they were doing?|TALKLINE 5:I don't know, but they were alert and I wasn't hidden.", ""},
+      {"Did you charge them?|TALKLINE 6:Me? No. I'm not a hero. So...", ""},
+      {"Did you get to see who they are?|TALKLINE 4", "[once]"}}},
+    {4,
+     "They are one filthy band of {robbers} men - I took a notice of that. And there were {count} of them, all armed and fit.",
+     "[once] [keep options] [info]",
+     {}},
+    {5,
+     "As soon as they noticed me they grabbed their blades and stepped forward. Only then I realized having faced "
+     "the danger and looking at these rumoured robbers with my own eyes. One of them commanded me to hand over my "
+     "belongings and others joked about robbing at {camp} getting boringly easy.",
+     "[once]",
+     {{"So, what did you do?|TALKLINE 6:I don't take commands from robbers! But I'm no hero either... ", ""},
+      {"What did they look like?|TALKLINE 4:To me they looked like someone you want to strangle and bury in a bog!",
+       ""},
+      {"I see you survived, so let's waste no more time. Just tell me where you met them?|TALKLINE 7:Oh. Okay. But I'm "
+       "not too sure of it.", ""}}},
+    {6,
+     "I escaped. There were {count} of them and I couldn't have fought such a band of armed {robbers} men alone. If I was lost "
+     "already now it took two full days to relocate myself and find finally a way back home.",
+     "",
+     {{"Can you tell me exactly where you met them?|TALKLINE 7:Not exactly, only vaguely.", ""},
+      {"And you saw them properly?|TALKLINE 4:I had a good look at them from an unpleasantly close distance.", ""},
+      {"And they attacked you?|TALKLINE 5:Damn right they did! I stumbled upon their camp without knowing who they "
+       "are.", ""}}},
+    {7,
+     "I was lost in the woods when I met them and then ran for my life without watching scenery. But if I think "
+     "about it, I guess it might have been {way}. I'm sure they aren't stupid to have stayed there for a long time. "
+     "Tresspassers have brought us rumors from every corner of {camp} so they are on the move a lot.",
+     "[info] [area]",
+     {{"Maybe I could try to find them.|TALKLINE 8:Mmm. Maybe.", ""},
+      {"Okay. We better be careful around that area then.|EXIT:You said it.", ""}}},
+    {8,
+     "If you really are up to confronting them you should talk to {giver_full} about it. These ruthless bandits need to be "
+     "chased away from our lands - and soon!",
+     "",
+     {{"Very well. Let's see how it goes.|EXIT:We'll see. Take care and be careful.", ""}}},
+};
 
 void witness_lines(QuestStruct &q, const Story &s) {
     copy_bounded(q.olText, sizeof q.olText, "I heard you met some robbers?|TALKLINE 0");
-    sayf(q, 0, "[reset once]",
-         "I sure did! And I was lucky it didn't end up to be the last time for me to roam in forests of %s. Down with "
-         "them pitiless bunch!",
-         s.camp);
-    opt(q, 0, 0, "", "Now how did it happen?|TALKLINE 2");
-    opt(q, 0, 1, "", "Do you know who they are?|TALKLINE  4:I can tell you that. I saw them real close with my own eyes.");
-
-    say(q, 2, "",
-        "It was a blessing in disguise that I met them. See, I was on a hunting trip but got a bit lost. The day went "
-        "by as I circled around looking for a familiar landmark, and by late evening I smelled smoke. Figuring it "
-        "might be a camp of local woodsman I went towards it, hoping for a warm fire and a way home. But instead of "
-        "good people I found those robbers sitting by a campfire!");
-    opt(q, 2, 0, "", "What they were doing?|TALKLINE 5:I don't know, but they were alert and I wasn't hidden.");
-    opt(q, 2, 1, "", "Did you charge them?|TALKLINE 6:Me? No. I'm not a hero. So...");
-    opt(q, 2, 2, "[once]", "Did you get to see who they are?|TALKLINE 4");
-
-    sayf(q, 4, "[once] [keep options] [info]",
-         "They are one filthy band of %s men - I took a notice of that. And there were %s of them, all armed and fit.",
-         s.robbers, s.count);
-
-    sayf(q, 5, "[once]",
-         "As soon as they noticed me they grabbed their blades and stepped forward. Only then I realized having faced "
-         "the danger and looking at these rumoured robbers with my own eyes. One of them commanded me to hand over my "
-         "belongings and others joked about robbing at %s getting boringly easy.",
-         s.camp);
-    opt(q, 5, 0, "", "So, what did you do?|TALKLINE 6:I don't take commands from robbers! But I'm no hero either... ");
-    opt(q, 5, 1, "",
-        "What did they look like?|TALKLINE 4:To me they looked like someone you want to strangle and bury in a bog!");
-    opt(q, 5, 2, "",
-        "I see you survived, so let's waste no more time. Just tell me where you met them?|TALKLINE 7:Oh. Okay. But I'm "
-        "not too sure of it.");
-
-    sayf(q, 6, "",
-         "I escaped. There were %s of them and I couldn't have fought such a band of armed %s men alone. If I was lost "
-         "already now it took two full days to relocate myself and find finally a way back home.",
-         s.count, s.robbers);
-    opt(q, 6, 0, "", "Can you tell me exactly where you met them?|TALKLINE 7:Not exactly, only vaguely.");
-    opt(q, 6, 1, "", "And you saw them properly?|TALKLINE 4:I had a good look at them from an unpleasantly close distance.");
-    opt(q, 6, 2, "",
-        "And they attacked you?|TALKLINE 5:Damn right they did! I stumbled upon their camp without knowing who they "
-        "are.");
-
-    sayf(q, 7, "[info] [area]",
-         "I was lost in the woods when I met them and then ran for my life without watching scenery. But if I think "
-         "about it, I guess it might have been %s. I'm sure they aren't stupid to have stayed there for a long time. "
-         "Tresspassers have brought us rumors from every corner of %s so they are on the move a lot.",
-         s.way, s.camp);
-    opt(q, 7, 0, "", "Maybe I could try to find them.|TALKLINE 8:Mmm. Maybe.");
-    opt(q, 7, 1, "", "Okay. We better be careful around that area then.|EXIT:You said it.");
-
-    sayf(q, 8, "",
-         "If you really are up to confronting them you should talk to %s about it. These ruthless bandits need to be "
-         "chased away from our lands - and soon!",
-         s.giver_full);
-    opt(q, 8, 0, "", "Very well. Let's see how it goes.|EXIT:We'll see. Take care and be careful.");
+    const TalkSub subs[] = {{"camp", s.camp}, {"robbers", s.robbers}, {"count", s.count}, {"way", s.way},
+                            {"giver_full", s.giver_full}};
+    talk_lines(q, WITNESS_TALK, subs);
 }
 
 }  // namespace
 
 QuestStruct Quest_HomelandRobbers(CreatureStruct *giver, int worldX, int worldY) {
     const int robbers_culture = giver ? ConflictNeighbour(giver->culture) : 0;
-    memset(&qS, 0, sizeof qS);
+    memset(&story_qS, 0, sizeof story_qS);
     memset(&sivuqS, 0, sizeof sivuqS);
-    if (!giver || giver->kind != CK_HUMAN) return qS;
+    if (!giver || giver->kind != CK_HUMAN) return story_qS;
     const int culture = giver->culture;
-    if (culture == FORESTERS || culture == VAGABONDS || culture != Plr.culture) return qS;
+    if (culture == FORESTERS || culture == VAGABONDS || culture != Plr.culture) return story_qS;
     const int none[] = {giver >= Cre && giver < Cre + CRE_COUNT ? (int)(giver - Cre) : CRE_NONE, CRE_NONE};
     const int witness = pick_side_person("[man]", *giver, none);
-    if (witness == CRE_NONE) return qS;
+    if (witness == CRE_NONE) return story_qS;
     const UiPoint camp = FindBigmapLoc(worldX, worldY, 100, 200, BIGLOC_CULTURE, culture, 0);
-    if (camp.x == 0) return qS;
-    if (cre_file_records() < 0) return qS;
+    if (camp.x == 0) return story_qS;
+    if (cre_file_records() < 0) return story_qS;
 
     Story s{};
     personal_name(Cre[witness], s.witness);
@@ -245,30 +244,30 @@ QuestStruct Quest_HomelandRobbers(CreatureStruct *giver, int worldX, int worldY)
     // A camp whose people could not be placed is no quest: nobody could ever be found there.
     uint8_t info[5];
     GetCRSBasedSocInfo(info, (int)band);
-    if (info[1] == 0) return qS;
+    if (info[1] == 0) return story_qS;
 
-    qS.kind = ROBBERS_KIND;
-    qS.daysToComplete = 30;
-    qS.offerLifeDays = 60;
-    qS.markerFlag = 1;
-    qS.questMode = 2;
-    copy_bounded(qS.title, sizeof qS.title, "Homeland robbers");
-    copy_bounded(qS.subject, 64, "restless times");
-    qS.grade = 4;
-    qS.giverUid = giver->socialid;
-    qS.worldX = worldX;
-    qS.worldY = worldY;
-    qS.bandCommunity = band;
-    qS.bandCount = (uint8_t)count;
+    story_qS.kind = ROBBERS_KIND;
+    story_qS.daysToComplete = 30;
+    story_qS.offerLifeDays = 60;
+    story_qS.markerFlag = 1;
+    story_qS.questMode = 2;
+    copy_bounded(story_qS.title, sizeof story_qS.title, "Homeland robbers");
+    copy_bounded(story_qS.subject, 64, "restless times");
+    story_qS.grade = 4;
+    story_qS.giverUid = giver->socialid;
+    story_qS.worldX = worldX;
+    story_qS.worldY = worldY;
+    story_qS.bandCommunity = band;
+    story_qS.bandCount = (uint8_t)count;
     const uint8_t types[3] = {3, 4, 2};
     for (int k = 0; k < 3; k++) {
-        qS.condType[k] = types[k];
-        qS.condUid[k] = band;
+        story_qS.condType[k] = types[k];
+        story_qS.condUid[k] = band;
     }
-    qS.rewardKind = 2;
-    qS.rewardCount = 100;
-    copy_bounded(qS.pendingText, sizeof qS.pendingText, "TALKLINE 15");
-    giver_lines(qS, s);
+    story_qS.rewardKind = 2;
+    story_qS.rewardCount = 100;
+    copy_bounded(story_qS.pendingText, sizeof story_qS.pendingText, "TALKLINE 15");
+    giver_lines(story_qS, s);
 
     sivuqS.id = crID();
     sivuqS.giverUid = Cre[witness].socialid;
@@ -282,10 +281,10 @@ QuestStruct Quest_HomelandRobbers(CreatureStruct *giver, int worldX, int worldY)
     witness_lines(sivuqS, s);
     QuestStruct *const sides[] = {&sivuqS, nullptr};
     if (!save_all(sides)) {
-        memset(&qS, 0, sizeof qS);
-        return qS;
+        memset(&story_qS, 0, sizeof story_qS);
+        return story_qS;
     }
     Cre[witness].quest = sivuqS.id;
-    qS.sideQuestIds[0] = sivuqS.id;
-    return qS;
+    story_qS.sideQuestIds[0] = sivuqS.id;
+    return story_qS;
 }

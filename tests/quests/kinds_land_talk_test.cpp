@@ -24,7 +24,7 @@ TEST(QuestKindsLandTalk, NamesOfAnyLengthStayWithinTheLimits) {
         memset(&q, 0, sizeof q);
         const std::string place = name + " " + name;
         const TalkSub subs[] = {{"name", name.c_str()}, {"place", place.c_str()}, {nullptr, nullptr}};
-        land_lines(q, ROWS, 1, subs);
+        talk_lines(q, ROWS, 1, subs);
         const QuestTalkLine &l = q.talk[3];
         EXPECT_LE(strlen(l.npcText), (size_t)TALK_TEXT_MAX) << name;
         EXPECT_LE(strlen(l.actionTags), (size_t)TALK_TAGS_MAX) << name;
