@@ -357,6 +357,7 @@ struct UiRedraw {
     void (*worldgen_border)(int white);
     void (*picture_above_spend)(const char *name, int w, int h);
     int (*missile_sprite)(int x, int y, int rotate, const char *tilename);
+    int (*draw_map_cursor)(int old_x, int old_y);
 };
 
 // State the rules set and the screen honours.
@@ -555,3 +556,8 @@ int ui_script_left();
 // The screen where a game course is chosen (during play: `in_play` 1); the course chosen, 1 or 2,
 // or 0 for free play. Without a screen nothing is chosen (0) and the course stays as it is.
 int ui_course_choice(int in_play);
+
+// The picker's cursor moved from (old_x, old_y) to LOCSEL_CURSOR_X, LOCSEL_CURSOR_Y while nothing
+// else changed: the screen draws only what the cursor covers, here and where it was, and flips. 0
+// when it cannot (no screen, or the view is not the one it last drew): draw the whole map then.
+int ui_draw_map_cursor(int old_x, int old_y);

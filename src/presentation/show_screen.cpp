@@ -333,6 +333,30 @@ void Ruudunpaivitys_On() { DISABLE_FLIP = DISABLE_FLIPORIG; }
 
 // ---- the map textures -------------------------------------------------------------------------
 
+// Where the map textures may hold anything but opaque black. A texture just made is transparent, so it
+// counts as touched all over; so does a texture filled with another colour.
+static SDL_Rect main_touched = {0, 0, 0, 0}, final_touched = {0, 0, 0, 0};
+static const SDL_Rect whole_map_texture = {0, 0, MAPTEX_SIZE, MAPTEX_SIZE};
+
+static void add_box(SDL_Rect &box, const SDL_Rect &r) {
+    SDL_Rect in;
+    if (!SDL_IntersectRect(&r, &whole_map_texture, &in)) return;
+    if (box.w <= 0 || box.h <= 0) box = in;
+    else SDL_UnionRect(&box, &in, &box);
+}
+
+static unsigned texture_stamp = 1;
+static int drawing_open = 0;
+
+void map_texture_touched(const SDL_Rect &r) {
+    add_box(main_touched, r);
+    if (!drawing_open) texture_stamp++;
+}
+
+unsigned map_texture_stamp() { return texture_stamp; }
+void map_drawing_open() { drawing_open = 1; }
+void map_drawing_close() { drawing_open = 0; }
+
 void CreateMapMainTexture() {
     if (!ren) return;
     if (MapMainTexture) SDL_DestroyTexture(MapMainTexture);
@@ -341,6 +365,8 @@ void CreateMapMainTexture() {
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
     MapMainFinalTexture =
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
+    main_touched = final_touched = whole_map_texture;
+    texture_stamp++;
 }
 
 static void fill_texture(SDL_Texture *t, int r, int g, int b) {
@@ -349,9 +375,20 @@ static void fill_texture(SDL_Texture *t, int r, int g, int b) {
     SDL_RenderClear(ren);
 }
 
+// The map texture back to opaque black where anything was drawn since the last clear.
 void CleanMapDrawBuffers() {
     if (!ren || !MapMainTexture) return;
-    fill_texture(MapMainTexture, 0, 0, 0);
+    if (main_touched.w > 0 && main_touched.h > 0) {
+        SDL_SetRenderTarget(ren, MapMainTexture);
+        SDL_BlendMode held;
+        SDL_GetRenderDrawBlendMode(ren, &held);
+        SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+        if (SDL_RectEquals(&main_touched, &whole_map_texture)) SDL_RenderClear(ren);
+        else SDL_RenderFillRect(ren, &main_touched);
+        SDL_SetRenderDrawBlendMode(ren, held);
+    }
+    main_touched = {0, 0, 0, 0};
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
     SDL_SetRenderTarget(ren, nullptr);
 }
@@ -360,6 +397,8 @@ void scr_ClrOxaFlipMap() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
     fill_texture(MapMainFinalTexture, 10, 10, 10);
     fill_texture(MapMainTexture, 10, 10, 10);
+    main_touched = final_touched = whole_map_texture;
+    texture_stamp++;
     SDL_SetRenderTarget(ren, nullptr);
     OxaMap_to_MasterMapTexture();
 }
@@ -382,6 +421,7 @@ static void draw_lightspots() {
         int radius = 18 * size + 18 + random(5);
         int cx = pelibuffer_x(x), cy = pelibuffer_y(y);
         SDL_Rect dst = {18 * cx - 8 - radius, 20 * cy - 9 - radius, 2 * radius, 2 * radius};
+        add_box(final_touched, dst);
         SDL_SetTextureAlphaMod(mapTEXFirelit, (uint8_t)(92 + random(32)));
         if (seen)
             SDL_SetTextureColorMod(mapTEXFirelit, 128, 128, 92);
@@ -393,16 +433,24 @@ static void draw_lightspots() {
 
 void OxaMap_to_MasterMapTexture() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
+    // Outside both boxes the two textures are opaque black alike: the copy covers the boxes.
+    SDL_Rect part = main_touched;
+    add_box(part, final_touched);
+    final_touched = main_touched;
     SDL_SetRenderTarget(ren, MapMainFinalTexture);
+    if (part.w <= 0 || part.h <= 0) {
+        SDL_SetRenderTarget(ren, nullptr);
+        return;
+    }
     SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
-    SDL_RenderCopy(ren, MapMainTexture, nullptr, nullptr);
+    SDL_RenderCopy(ren, MapMainTexture, &part, &part);
     if (OXAINI_MAPLIGHTING) {
         int r = 255, g = 255, b = 255;
         GetMapShade(&r, &g, &b);
         SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_BLEND);
         SDL_SetTextureColorMod(MapMainTexture, (uint8_t)r, (uint8_t)g, (uint8_t)b);
-        SDL_RenderCopy(ren, MapMainTexture, nullptr, nullptr);
+        SDL_RenderCopy(ren, MapMainTexture, &part, &part);
         SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
         SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
         if (r <= 240) draw_lightspots();
