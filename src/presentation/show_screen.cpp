@@ -187,7 +187,8 @@ void initgr(int) {
     if (OXAINI_LOGICALRESIZE) SDL_RenderSetLogicalSize(ren, RESOLUTION_X, RESOLUTION_Y);
     log_renderer();
 
-    screen_texture = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, RESOLUTION_X, RESOLUTION_Y);
+    // In the screen surface's own format (32 bits, no alpha): a flip copies its rows as they are.
+    screen_texture = SDL_CreateTexture(ren, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STATIC, RESOLUTION_X, RESOLUTION_Y);
     if (screen_texture) SDL_SetTextureBlendMode(screen_texture, SDL_BLENDMODE_NONE);   // the screen has no alpha of its own
     initlog("create screen");
     game_screen = SDL_CreateRGBSurface(0, RESOLUTION_X, RESOLUTION_Y, 32, 0, 0, 0, 0);
@@ -233,10 +234,21 @@ void RESET_RenderDrawModes(SDL_Renderer *r) {
     SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
 }
 
+// The screen's copy fills the whole window unless the window is letterboxed around it.
+static bool screen_fills_window() {
+    int w = 0, h = 0;
+    if (SDL_GetRendererOutputSize(ren, &w, &h) != 0) return false;
+    SDL_Rect v;
+    SDL_RenderGetViewport(ren, &v);
+    float sx = 1.0f, sy = 1.0f;
+    SDL_RenderGetScale(ren, &sx, &sy);
+    return v.x == 0 && v.y == 0 && (float)v.w * sx >= (float)w && (float)v.h * sy >= (float)h;
+}
+
 void RenderQuickDoScreen() {
     if (!ren) return;
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
-    SDL_RenderClear(ren);
+    if (!screen_fills_window()) SDL_RenderClear(ren);   // the bars round a letterboxed screen
     SDL_RenderCopy(ren, screen_texture, nullptr, nullptr);
 }
 
@@ -336,6 +348,7 @@ void Ruudunpaivitys_On() { DISABLE_FLIP = DISABLE_FLIPORIG; }
 // Where the map textures may hold anything but opaque black. A texture just made is transparent, so it
 // counts as touched all over; so does a texture filled with another colour.
 static SDL_Rect main_touched = {0, 0, 0, 0}, final_touched = {0, 0, 0, 0};
+static bool final_fresh = true;   // the final texture never composed: transparent, shown blended
 static const SDL_Rect whole_map_texture = {0, 0, MAPTEX_SIZE, MAPTEX_SIZE};
 
 static void add_box(SDL_Rect &box, const SDL_Rect &r) {
@@ -366,6 +379,7 @@ void CreateMapMainTexture() {
     MapMainFinalTexture =
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
     main_touched = final_touched = whole_map_texture;
+    final_fresh = true;
     texture_stamp++;
 }
 
@@ -445,6 +459,11 @@ void OxaMap_to_MasterMapTexture() {
     SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
     SDL_RenderCopy(ren, MapMainTexture, &part, &part);
+    if (final_fresh && SDL_RectEquals(&part, &whole_map_texture)) {
+        // Opaque all over from now on: copied onto the window as it is, as after a change of maps.
+        final_fresh = false;
+        SDL_SetTextureBlendMode(MapMainFinalTexture, SDL_BLENDMODE_NONE);
+    }
     if (OXAINI_MAPLIGHTING) {
         int r = 255, g = 255, b = 255;
         GetMapShade(&r, &g, &b);
