@@ -20,6 +20,7 @@ struct UiNotes {
     int (*proceed_pause)();        // 1 for SPACE, 0 for ESC
     void (*heard_from)(int x, int y);   // the heading box points to where a sound came from
     void (*message_log)();         // the message log viewer
+    void (*hold_flips)(int hold);
 };
 
 extern uint8_t DISABLE_NOTES;      // 1: Note shows nothing; any non-zero value stops paging
@@ -357,6 +358,7 @@ struct UiRedraw {
     void (*worldgen_border)(int white);
     void (*picture_above_spend)(const char *name, int w, int h);
     int (*missile_sprite)(int x, int y, int rotate, const char *tilename);
+    int (*draw_map_cursor)(int old_x, int old_y);
 };
 
 // State the rules set and the screen honours.
@@ -558,3 +560,12 @@ int ui_script_left();
 int ui_course_choice(int in_play);
 // The quest journal's pages until Esc; without a screen nothing opens.
 void ui_quest_journal();
+
+// The picker's cursor moved from (old_x, old_y) to LOCSEL_CURSOR_X, LOCSEL_CURSOR_Y while nothing
+// else changed: the screen draws only what the cursor covers, here and where it was, and flips. 0
+// when it cannot (no screen, or the view is not the one it last drew): draw the whole map then.
+int ui_draw_map_cursor(int old_x, int old_y);
+
+// Notes written while held show together: the screen flips once when the last hold ends, or before
+// a prompt of the note box waits for a key. Holds nest.
+void ui_hold_note_flips(int hold);

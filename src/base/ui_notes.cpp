@@ -36,3 +36,7 @@ void ui_note_heard_from(int x, int y) {
 void ui_message_log() {
     if (ui.notes.message_log) ui.notes.message_log();
 }
+
+void ui_hold_note_flips(int hold) {
+    if (ui.notes.hold_flips) ui.notes.hold_flips(hold);
+}

@@ -198,3 +198,7 @@ int ui_missile_sprite(int x, int y, int rotate, const char *tilename) {
 int wounds_screen(const int *slots, int count) {
     return ui.redraw.wounds_screen ? ui.redraw.wounds_screen(slots, count) : -1;
 }
+
+int ui_draw_map_cursor(int old_x, int old_y) {
+    return ui.redraw.draw_map_cursor ? ui.redraw.draw_map_cursor(old_x, old_y) : 0;
+}

@@ -179,6 +179,7 @@ int Display_Items(int x, int y, int looking) {
     const int n = itemcount(x, y);
     if (bigmap()) world_cell_lines(x, y);
     if (n == 0) return 0;
+    ui_hold_note_flips(1);   // the list shows at once, with one flip
     const char *where = (x == PlayerX && y == PlayerY) ? "here" : "there";
     char line[SBUF_SIZE];
     if (n > 1) {
@@ -220,6 +221,7 @@ int Display_Items(int x, int y, int looking) {
         Note(line);
     }
     NOTE_TUPLAOK = tupla;
+    ui_hold_note_flips(0);
     return n;
 }
 

@@ -14,6 +14,7 @@
 #include "base/ui.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
+#include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/worldsearch.h"
 #include "core/notes.h"
@@ -108,6 +109,7 @@ static int centre_x() { return mapDim.centre_x ? mapDim.centre_x : 240; }
 static int centre_y() { return mapDim.centre_y ? mapDim.centre_y : 315; }
 
 static int fast_cursor = 0;        // FAST_TARGET_CURSOR, read once per pick
+static int pick_drawn = 0;         // the map was drawn whole since the pick began
 
 void Nayta_Kohta(int x, int y) {
     const float w = cell_w(), h = cell_h();
@@ -119,9 +121,15 @@ void Nayta_Kohta(int x, int y) {
             ui_picker_cursor(1, LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, w, h);
             return;
         }
+        const int old_x = LOCSEL_CURSOR_X, old_y = LOCSEL_CURSOR_Y;
         LOCSEL_CURSOR_X = x;
         LOCSEL_CURSOR_Y = y;
+        // While a pick lasts nothing but the cursor moves: only its squares are drawn anew. A cursor
+        // left in place (an idle tick) draws the whole map, which lets the water move.
+        const bool moved = old_x != x || old_y != y;
+        if (pick_drawn && moved && !DISABLE_MAP && !ZoomRenew && ui_draw_map_cursor(old_x, old_y)) return;
         DrawMap();
+        pick_drawn = 1;
         return;
     }
     ui_picker_cursor(0, LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, w, h);
@@ -206,6 +214,7 @@ static void picker_end() {
     restorescr("infoview");
     freescr("infoview");
     LOCSEL_CURSOR_X = LOCSEL_CURSOR_Y = 0;
+    pick_drawn = 0;
     if (NEWGFX) DrawMap();
 }
 
@@ -213,6 +222,7 @@ int ValitseLokaatio(int mode, const char *text) {
     const int target = mode & PICK_TARGET;
     const int direction = !target;
     fast_cursor = !strcmp(inival("FAST_TARGET_CURSOR", "NO"), "YES");
+    pick_drawn = 0;
     if (ui_has_screen()) ui_grabscr_area("infoview", 503, 190, 286, target ? 150 : 140);
     refresh_locsel_insight();
     draw_window(mode, text);

@@ -1,5 +1,6 @@
 // src/presentation/mapview_draw.cpp -- the map view drawn pass by pass into the map texture, from
 // what the player sees, then flipped.
+#include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/records.h"
 #include "maps/area.h"
@@ -40,14 +41,7 @@ static void DrawLocSel() {
     if (c && r) DrawOxaTile(OXATILEID_cur_locsel, 0, 0, c, r, 0);
 }
 
-// Called by the rules' DrawMap once the player's view is worked out and the map may be drawn.
-void scr_draw_map_view() {
-    clear_fire_marks();
-    if (!ren || !MapMainTexture) return;
-    SDL_Texture *prev = SDL_GetRenderTarget(ren);
-    SDL_SetRenderTarget(ren, MapMainTexture);
-    CleanMapDrawBuffers();
-    SDL_SetRenderTarget(ren, MapMainTexture);
+static void draw_passes() {
     ShowMaa();
     Items(128);
     ShowMaapera(0);
@@ -58,7 +52,129 @@ void scr_draw_map_view() {
     if (!bigmap()) ShowTemp(1);
     ShowDeco();
     DrawPC(1);
+}
+
+// What the last whole drawing started from: its view, the texture it left, and the sight marks of
+// its rows as the player's sight left them (the items pass marks squares as it goes). A redraw of
+// the cursor's squares starts from the same marks and draws the passes again over its part only.
+static struct {
+    bool valid;
+    int px, py, hw, hh, world, top, rows;
+    float scale;
+    unsigned stamp;
+    uint8_t attrib[2 * 128 * WORLD_W], attrib2[2 * 128 * WORLD_W];
+} kept;
+
+static bool same_view() {
+    return kept.valid && kept.px == PlayerX && kept.py == PlayerY && kept.hw == mapDim.half_w &&
+           kept.hh == mapDim.half_h && kept.scale == mapDim.scale && kept.world == bigmap() &&
+           kept.stamp == map_texture_stamp();
+}
+
+static void keep_marks() {
+    const int hh = mapDim.half_h > 0 ? mapDim.half_h : 11;
+    kept.top = PlayerY - hh < 0 ? 0 : PlayerY - hh;
+    const int bottom = PlayerY + hh >= WORLD_H ? WORLD_H - 1 : PlayerY + hh;
+    kept.rows = bottom - kept.top + 1;
+    kept.valid = kept.rows > 0 && kept.rows <= 2 * 128;
+    if (!kept.valid) return;
+    const size_t at = mapidx(0, kept.top), n = (size_t)kept.rows * WORLD_W;
+    memcpy(kept.attrib, &maailma_attrib[at], n);
+    memcpy(kept.attrib2, &maailma_attrib2[at], n);
+    kept.px = PlayerX;
+    kept.py = PlayerY;
+    kept.hw = mapDim.half_w;
+    kept.hh = mapDim.half_h;
+    kept.scale = mapDim.scale;
+    kept.world = bigmap();
+}
+
+static void restore_marks() {
+    const size_t at = mapidx(0, kept.top), n = (size_t)kept.rows * WORLD_W;
+    memcpy(&maailma_attrib[at], kept.attrib, n);
+    memcpy(&maailma_attrib2[at], kept.attrib2, n);
+}
+
+// Called by the rules' DrawMap once the player's view is worked out and the map may be drawn.
+void scr_draw_map_view() {
+    clear_fire_marks();
+    if (!ren || !MapMainTexture) return;
+    SDL_Texture *prev = SDL_GetRenderTarget(ren);
+    SDL_SetRenderTarget(ren, MapMainTexture);
+    CleanMapDrawBuffers();
+    SDL_SetRenderTarget(ren, MapMainTexture);
+    keep_marks();
+    map_drawing_open();
+    draw_passes();
+    map_drawing_close();
+    kept.stamp = map_texture_stamp();
     SDL_SetRenderTarget(ren, prev);
     refresh_state_line();
     Flip();
+}
+
+// The cursor tile's pixels at a square; empty when it is not drawn there.
+static SDL_Rect cursor_pixels(int x, int y) {
+    SDL_Rect r = {0, 0, 0, 0};
+    if (x == 0 || OXATILEID_cur_locsel < 0) return r;
+    const int c = pelibuffer_x(x), row = pelibuffer_y(y);
+    if (c && row && !tile_square_rect(OXATILEID_cur_locsel, c, row, &r)) r = {0, 0, 0, 0};
+    return r;
+}
+
+// The cursor moved from (old_x, old_y) to LOCSEL_CURSOR_X, LOCSEL_CURSOR_Y over an unchanged view:
+// only the pixels the cursor covers, here and where it was, are drawn anew, every pass in its order
+// clipped to them, as a whole drawing would draw them. 0 when the view is not the one last drawn.
+int scr_draw_map_cursor(int old_x, int old_y) {
+    if (!ren || !MapMainTexture || !same_view()) return 0;
+    SDL_Rect part = cursor_pixels(old_x, old_y), now = cursor_pixels(LOCSEL_CURSOR_X, LOCSEL_CURSOR_Y);
+    if (part.w <= 0) part = now;
+    else if (now.w > 0) SDL_UnionRect(&part, &now, &part);
+    VIEW_ANIMATES = 0;
+    if (part.w > 0) {
+        // A picture that may not be cut grows the part: the passes run again over the grown part,
+        // from the same marks and the same random numbers.
+        int32_t stream[oxa_rand::DEG];
+        memcpy(stream, oxa_rand::state, sizeof stream);
+        const int front = oxa_rand::front, rear = oxa_rand::rear;
+        auto rewind = [&] {
+            memcpy(oxa_rand::state, stream, sizeof stream);
+            oxa_rand::front = front;
+            oxa_rand::rear = rear;
+            restore_marks();
+            clear_fire_marks();
+            VIEW_ANIMATES = 0;
+        };
+        SDL_Texture *prev = SDL_GetRenderTarget(ren);
+        bool settled = false;
+        for (int tries = 0; tries < 8 && !settled; tries++) {
+            rewind();
+            SDL_SetRenderTarget(ren, MapMainTexture);
+            SDL_BlendMode held;
+            SDL_GetRenderDrawBlendMode(ren, &held);
+            SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+            SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+            SDL_RenderFillRect(ren, &part);
+            SDL_SetRenderDrawBlendMode(ren, held);
+            map_texture_touched(part);
+            map_drawing_open();
+            map_part_open(part);
+            draw_passes();
+            settled = !map_part_close(&part);
+            map_drawing_close();
+        }
+        if (!settled) {   // the part kept growing: the whole view, as a whole drawing draws it
+            rewind();
+            CleanMapDrawBuffers();
+            SDL_SetRenderTarget(ren, MapMainTexture);
+            map_drawing_open();
+            draw_passes();
+            map_drawing_close();
+        }
+        kept.stamp = map_texture_stamp();
+        SDL_SetRenderTarget(ren, prev);
+    }
+    refresh_state_line();
+    Flip();
+    return 1;
 }

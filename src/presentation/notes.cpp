@@ -292,6 +292,21 @@ static int wait_prompt_key() {
     }
 }
 
+// Notes written while held wait for one flip; a prompt that waits for a key shows them first.
+static int flips_held = 0;
+static bool flip_owed = false;
+
+static void pay_owed_flip() {
+    if (!flip_owed) return;
+    flip_owed = false;
+    FlipWithMap();
+}
+
+static void hold_note_flips(int hold) {
+    if (hold) flips_held++;
+    else if (flips_held > 0 && --flips_held == 0) pay_owed_flip();
+}
+
 void MoreCheck(uint32_t colour, int save, int x, int y) {
     int keepx = getx(), keepy = gety();
     if (DISABLE_NOTES) return;
@@ -308,6 +323,7 @@ void MoreCheck(uint32_t colour, int save, int x, int y) {
         note_lines_since_pause++;
         return;
     }
+    pay_owed_flip();
     SDL_Surface *saved = save ? save_rect(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H) : nullptr;
     prompt_button(x, y, note_lines_since_pause == 100 ? "       Press [SPACE] to continue    " : "   [SPACE] for more -- [ESC] skip   ");
     note_lines_since_pause = 0;
@@ -328,6 +344,7 @@ static void notebox_pause() {
 }
 
 static int notebox_proceed_pause() {
+    pay_owed_flip();
     SDL_Surface *saved = save_rect(0, 0, RESOLUTION_X, RESOLUTION_Y);
     prompt_button(491, 528, " [SPACE] to continue -- [ESC] cancel ");
     Flip();
@@ -391,7 +408,8 @@ static void notebox_note(const char *note, const char *words, uint8_t r, uint8_t
         play_named(sample);
     else
         SAMPLE(note);
-    FlipWithMap();
+    if (flips_held) flip_owed = true;
+    else FlipWithMap();
 }
 
 void notebox_seam(UiNotes &t) {
@@ -399,4 +417,5 @@ void notebox_seam(UiNotes &t) {
     t.pause = notebox_pause;
     t.proceed_pause = notebox_proceed_pause;
     t.heard_from = sound_graph;
+    t.hold_flips = hold_note_flips;
 }

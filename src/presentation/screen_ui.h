@@ -24,3 +24,4 @@ void screen_worldmap(UiRedraw &t);
 void screen_ui_invsel(UiChoices &t);   // the item selection screen's drawing (invsel_screen.cpp)
 
 void scr_draw_map_view();          // the map view, drawn when the rules' DrawMap asks
+int scr_draw_map_cursor(int old_x, int old_y);   // only the picker cursor's pixels drawn anew

@@ -207,6 +207,7 @@ void screen_ui_redraw(UiRedraw &t) {
     t.arrival_picture = arrival_picture;
     t.tint_tile = tint_tile;
     t.draw_map_view = scr_draw_map_view;
+    t.draw_map_cursor = scr_draw_map_cursor;
     t.map_border_info = scr_MapBorderInfo;
     t.wounds_screen = scr_wounds_screen;
     t.picture_above_spend = picture_above_spend;

@@ -168,3 +168,14 @@ void scr_ClrOxaFlipMap();
 int scr_textwidth(const char *text);
 void scr_progress_meter(int x, int y, int width, float percent);
 int scr_mapScale(int direction);
+
+// ---- what the map textures hold -------------------------------------------------------------------
+// Every drawing into the map texture names the pixels it may change (a rotated picture its whole
+// turning circle): the next clear and the copy into the final texture cover only those, the rest of
+// the 1800 x 1800 textures being opaque black already.
+void map_texture_touched(const SDL_Rect &r);
+// Changes whenever the map texture is drawn on outside a map drawing, filled or made anew: a part
+// redrawn over a texture of another stamp would stand on pixels that are no longer there.
+unsigned map_texture_stamp();
+void map_drawing_open();
+void map_drawing_close();

@@ -187,7 +187,8 @@ void initgr(int) {
     if (OXAINI_LOGICALRESIZE) SDL_RenderSetLogicalSize(ren, RESOLUTION_X, RESOLUTION_Y);
     log_renderer();
 
-    screen_texture = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, RESOLUTION_X, RESOLUTION_Y);
+    // In the screen surface's own format (32 bits, no alpha): a flip copies its rows as they are.
+    screen_texture = SDL_CreateTexture(ren, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STATIC, RESOLUTION_X, RESOLUTION_Y);
     if (screen_texture) SDL_SetTextureBlendMode(screen_texture, SDL_BLENDMODE_NONE);   // the screen has no alpha of its own
     initlog("create screen");
     game_screen = SDL_CreateRGBSurface(0, RESOLUTION_X, RESOLUTION_Y, 32, 0, 0, 0, 0);
@@ -233,10 +234,21 @@ void RESET_RenderDrawModes(SDL_Renderer *r) {
     SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
 }
 
+// The screen's copy fills the whole window unless the window is letterboxed around it.
+static bool screen_fills_window() {
+    int w = 0, h = 0;
+    if (SDL_GetRendererOutputSize(ren, &w, &h) != 0) return false;
+    SDL_Rect v;
+    SDL_RenderGetViewport(ren, &v);
+    float sx = 1.0f, sy = 1.0f;
+    SDL_RenderGetScale(ren, &sx, &sy);
+    return v.x == 0 && v.y == 0 && (float)v.w * sx >= (float)w && (float)v.h * sy >= (float)h;
+}
+
 void RenderQuickDoScreen() {
     if (!ren) return;
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
-    SDL_RenderClear(ren);
+    if (!screen_fills_window()) SDL_RenderClear(ren);   // the bars round a letterboxed screen
     SDL_RenderCopy(ren, screen_texture, nullptr, nullptr);
 }
 
@@ -333,6 +345,31 @@ void Ruudunpaivitys_On() { DISABLE_FLIP = DISABLE_FLIPORIG; }
 
 // ---- the map textures -------------------------------------------------------------------------
 
+// Where the map textures may hold anything but opaque black. A texture just made is transparent, so it
+// counts as touched all over; so does a texture filled with another colour.
+static SDL_Rect main_touched = {0, 0, 0, 0}, final_touched = {0, 0, 0, 0};
+static bool final_fresh = true;   // the final texture never composed: transparent, shown blended
+static const SDL_Rect whole_map_texture = {0, 0, MAPTEX_SIZE, MAPTEX_SIZE};
+
+static void add_box(SDL_Rect &box, const SDL_Rect &r) {
+    SDL_Rect in;
+    if (!SDL_IntersectRect(&r, &whole_map_texture, &in)) return;
+    if (box.w <= 0 || box.h <= 0) box = in;
+    else SDL_UnionRect(&box, &in, &box);
+}
+
+static unsigned texture_stamp = 1;
+static int drawing_open = 0;
+
+void map_texture_touched(const SDL_Rect &r) {
+    add_box(main_touched, r);
+    if (!drawing_open) texture_stamp++;
+}
+
+unsigned map_texture_stamp() { return texture_stamp; }
+void map_drawing_open() { drawing_open = 1; }
+void map_drawing_close() { drawing_open = 0; }
+
 void CreateMapMainTexture() {
     if (!ren) return;
     if (MapMainTexture) SDL_DestroyTexture(MapMainTexture);
@@ -341,6 +378,9 @@ void CreateMapMainTexture() {
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
     MapMainFinalTexture =
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
+    main_touched = final_touched = whole_map_texture;
+    final_fresh = true;
+    texture_stamp++;
 }
 
 static void fill_texture(SDL_Texture *t, int r, int g, int b) {
@@ -349,9 +389,20 @@ static void fill_texture(SDL_Texture *t, int r, int g, int b) {
     SDL_RenderClear(ren);
 }
 
+// The map texture back to opaque black where anything was drawn since the last clear.
 void CleanMapDrawBuffers() {
     if (!ren || !MapMainTexture) return;
-    fill_texture(MapMainTexture, 0, 0, 0);
+    if (main_touched.w > 0 && main_touched.h > 0) {
+        SDL_SetRenderTarget(ren, MapMainTexture);
+        SDL_BlendMode held;
+        SDL_GetRenderDrawBlendMode(ren, &held);
+        SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+        if (SDL_RectEquals(&main_touched, &whole_map_texture)) SDL_RenderClear(ren);
+        else SDL_RenderFillRect(ren, &main_touched);
+        SDL_SetRenderDrawBlendMode(ren, held);
+    }
+    main_touched = {0, 0, 0, 0};
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
     SDL_SetRenderTarget(ren, nullptr);
 }
@@ -360,6 +411,8 @@ void scr_ClrOxaFlipMap() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
     fill_texture(MapMainFinalTexture, 10, 10, 10);
     fill_texture(MapMainTexture, 10, 10, 10);
+    main_touched = final_touched = whole_map_texture;
+    texture_stamp++;
     SDL_SetRenderTarget(ren, nullptr);
     OxaMap_to_MasterMapTexture();
 }
@@ -382,6 +435,7 @@ static void draw_lightspots() {
         int radius = 18 * size + 18 + random(5);
         int cx = pelibuffer_x(x), cy = pelibuffer_y(y);
         SDL_Rect dst = {18 * cx - 8 - radius, 20 * cy - 9 - radius, 2 * radius, 2 * radius};
+        add_box(final_touched, dst);
         SDL_SetTextureAlphaMod(mapTEXFirelit, (uint8_t)(92 + random(32)));
         if (seen)
             SDL_SetTextureColorMod(mapTEXFirelit, 128, 128, 92);
@@ -393,16 +447,29 @@ static void draw_lightspots() {
 
 void OxaMap_to_MasterMapTexture() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
+    // Outside both boxes the two textures are opaque black alike: the copy covers the boxes.
+    SDL_Rect part = main_touched;
+    add_box(part, final_touched);
+    final_touched = main_touched;
     SDL_SetRenderTarget(ren, MapMainFinalTexture);
+    if (part.w <= 0 || part.h <= 0) {
+        SDL_SetRenderTarget(ren, nullptr);
+        return;
+    }
     SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
-    SDL_RenderCopy(ren, MapMainTexture, nullptr, nullptr);
+    SDL_RenderCopy(ren, MapMainTexture, &part, &part);
+    if (final_fresh && SDL_RectEquals(&part, &whole_map_texture)) {
+        // Opaque all over from now on: copied onto the window as it is, as after a change of maps.
+        final_fresh = false;
+        SDL_SetTextureBlendMode(MapMainFinalTexture, SDL_BLENDMODE_NONE);
+    }
     if (OXAINI_MAPLIGHTING) {
         int r = 255, g = 255, b = 255;
         GetMapShade(&r, &g, &b);
         SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_BLEND);
         SDL_SetTextureColorMod(MapMainTexture, (uint8_t)r, (uint8_t)g, (uint8_t)b);
-        SDL_RenderCopy(ren, MapMainTexture, nullptr, nullptr);
+        SDL_RenderCopy(ren, MapMainTexture, &part, &part);
         SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
         SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
         if (r <= 240) draw_lightspots();

@@ -385,6 +385,74 @@ static void draw_onscreen(const OxaTile &t, const SDL_Rect &src, const SDL_Rect 
     SDL_FreeSurface(c);
 }
 
+// The pixels a picture drawn at `dst` may change: turned, its whole turning circle; outlined, one more
+// pixel round it.
+static SDL_Rect touched_by(const SDL_Rect &dst, bool outline) {
+    SDL_Rect r = dst;
+    if (TILEOPTION_rotate != 0) {
+        const int reach = (int)std::ceil(std::sqrt((double)dst.w * dst.w + (double)dst.h * dst.h) / 2.0) + 2;
+        const int cx = dst.x + dst.w / 2, cy = dst.y + dst.h / 2;
+        r = {cx - reach, cy - reach, 2 * reach, 2 * reach};
+    }
+    if (outline) r = {r.x - 1, r.y - 1, r.w + 2, r.h + 2};
+    return r;
+}
+
+static struct {
+    bool open, grew;
+    SDL_Rect part;
+} map_part;
+
+void map_part_open(const SDL_Rect &part) {
+    map_part.open = true;
+    map_part.grew = false;
+    map_part.part = part;
+}
+
+int map_part_close(SDL_Rect *part) {
+    map_part.open = false;
+    if (part) *part = map_part.part;
+    if (ren) SDL_RenderSetClipRect(ren, nullptr);
+    return map_part.grew ? 1 : 0;
+}
+
+static bool contains(const SDL_Rect &outer, const SDL_Rect &in) {
+    return in.x >= outer.x && in.y >= outer.y && in.x + in.w <= outer.x + outer.w && in.y + in.h <= outer.y + outer.h;
+}
+
+// With a part open: false when the drawing misses it; else the clip is set to the part, grown first
+// when the picture may not be cut.
+static bool into_part(const SDL_Rect &touched, bool whole_only) {
+    if (!map_part.open) return true;
+    if (!SDL_HasIntersection(&touched, &map_part.part)) return false;
+    if (whole_only && !contains(map_part.part, touched)) {
+        SDL_UnionRect(&map_part.part, &touched, &map_part.part);
+        map_part.grew = true;
+    }
+    SDL_RenderSetClipRect(ren, &map_part.part);
+    return true;
+}
+
+// A plain picture's place at a view square, its size scaled.
+static SDL_Rect square_dst(const OxaTile &t, int w, int h, int x, int y, float scale) {
+    const int refx = 18 * x - 8, refy = 20 * y - 9;
+    SDL_Rect dst = {refx - t.anchor_x, refy - t.anchor_y, w, h};
+    if (scale != 1.0f) {
+        dst.w = (int)(dst.w * scale);
+        dst.h = (int)(dst.h * scale);
+        dst.x = (int)(refx - t.anchor_x * scale);
+        dst.y = (int)(refy - t.anchor_y * scale);
+    }
+    return dst;
+}
+
+int tile_square_rect(int tile, int col, int row, SDL_Rect *out) {
+    if (tile < 0 || tile >= OXATILE_MAX || !OxaTiles[tile].tex || !out) return 0;
+    const OxaTile &t = OxaTiles[tile];
+    *out = square_dst(t, t.width, t.height, col, row, t.scalable ? 0.6f : 1.0f);
+    return 1;
+}
+
 void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
     if (tile < 0 || tile >= OXATILE_MAX) {
         log_baddraw("tile index outside the table", tile, frame);
@@ -427,15 +495,7 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
         const float s = (flags & TILE_DIRECT) && mapDim.scale > 0.0f ? mapDim.scale : 1.0f;
         dst = {(int)(x - t.anchor_x * s), (int)(y - t.anchor_y * s), (int)(src.w * s), (int)(src.h * s)};
     } else {
-        const int refx = 18 * x - 8, refy = 20 * y - 9;
-        dst = {refx - t.anchor_x, refy - t.anchor_y, src.w, src.h};
-        const float scale = TILEOPTION_scale * (t.scalable ? 0.6f : 1.0f);
-        if (scale != 1.0f) {
-            dst.w = (int)(dst.w * scale);
-            dst.h = (int)(dst.h * scale);
-            dst.x = (int)(refx - t.anchor_x * scale);
-            dst.y = (int)(refy - t.anchor_y * scale);
-        }
+        dst = square_dst(t, src.w, src.h, x, y, TILEOPTION_scale * (t.scalable ? 0.6f : 1.0f));
     }
     dst.x += tile_x_siirto;
     dst.y += tile_y_siirto + TILEOPTION_Y_MOVE;
@@ -468,8 +528,17 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
         return;
     }
 
+    const bool outline = (flags & TILE_OUTLINE) != 0;
+    const SDL_Rect touched = touched_by(dst, outline);
     SDL_Texture *prev = SDL_GetRenderTarget(ren);
     if (prev != MapMainTexture) SDL_SetRenderTarget(ren, MapMainTexture);
+    if (!into_part(touched, outline || TILEOPTION_rotate != 0 || dst.w != src.w || dst.h != src.h)) {
+        if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
+        TILEOPTION_customrgb = 0;
+        reset_after_draw();
+        return;
+    }
+    map_texture_touched(touched);
 
     // Main pass.
     SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
@@ -540,6 +609,11 @@ void DrawOxaGrid(int x, int y) {
     SDL_Texture *prev = SDL_GetRenderTarget(ren);
     if (prev != MapMainTexture) SDL_SetRenderTarget(ren, MapMainTexture);
     SDL_Rect r = {18 * (x - 1), 20 * (y - 1), 19, 21};
+    if (!into_part(r, false)) {
+        if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
+        return;
+    }
+    map_texture_touched(r);
     SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
     SDL_SetRenderDrawColor(ren, 64, 0, 0, 128);
     SDL_RenderDrawRect(ren, &r);

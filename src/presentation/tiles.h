@@ -78,3 +78,12 @@ int tile_index_cached(const char *name);
 // Bad draws (an index outside the table, a record without its texture) counted since start; each
 // of the first few is written to "debug_tiles.txt" while the debug logs are on.
 int tile_baddraws();
+
+// ---- drawing part of the map texture ------------------------------------------------------------
+// While a part is open, map drawings that miss it are skipped and the rest are clipped to it. A
+// picture stretched, turned or outlined is never cut: the part grows to hold it whole and
+// map_part_close answers 1, and the caller draws the grown part again.
+void map_part_open(const SDL_Rect &part);
+int map_part_close(SDL_Rect *part);    // the part as it ended; 1 when it grew
+// The pixels the tile drawn plainly at a view square would cover; 0 when nothing would be drawn.
+int tile_square_rect(int tile, int col, int row, SDL_Rect *out);

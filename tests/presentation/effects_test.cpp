@@ -27,6 +27,7 @@ protected:
         SDL_SetRenderDrawColor(ren, (Uint8)r, (Uint8)g, (Uint8)b, 255);
         SDL_RenderClear(ren);
         SDL_SetRenderTarget(ren, nullptr);
+        map_texture_touched(SDL_Rect{0, 0, MAPTEX_SIZE, MAPTEX_SIZE});   // painted by hand, all over
     }
     static uint32_t screen_rgb(int x, int y) {
         int r, g, b;

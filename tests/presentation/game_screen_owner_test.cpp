@@ -163,3 +163,30 @@ TEST_F(AinoScreens, VigourIsWrittenOnACleanGround) {
 }
 
 }  // namespace
+
+// The look cursor moved square by square: each move draws only the squares it leaves and enters,
+// and no cursor is left behind where it was.
+TEST_F(AinoScreens, LookCursorMovesLeaveNoCursorBehind) {
+    turn([](KeyFeeder &f) { f.key(SDLK_RETURN); });   // into her local area
+    turn([](KeyFeeder &f) { f.key(SDLK_PERIOD); });
+    ASSERT_EQ(Environ, 2);
+    DrawMap();
+    const Frame plain = shown();
+    const std::vector<Frame> frames =
+        turn([](KeyFeeder &f) { f.key(SDLK_l).key(SDLK_RIGHT).key(SDLK_RIGHT).key(SDLK_RIGHT).key(SDLK_RIGHT).key(SDLK_ESCAPE); });
+    const int end_x = LOCSEL_SCREEN_X, end_y = LOCSEL_SCREEN_Y;
+    auto cursor_at = [&](const Frame &fr, int sx, int sy) {
+        int n = 0;
+        for (int y = sy; y < sy + 24; y++)
+            for (int x = sx - 2; x < sx + 22; x++) n += yellow(oxatest::at(fr, x, y)) && !yellow(oxatest::at(plain, x, y));
+        return n;
+    };
+    const Frame *last = nullptr;
+    for (const Frame &fr : frames)
+        if (cursor_at(fr, end_x, end_y) >= 10) last = &fr;
+    ASSERT_NE(last, nullptr) << "the cursor shown on its last square";
+    // Where it stood before, two to four squares to the left (the square next to it shares pixels).
+    for (int dx : {-36, -54, -72})
+        EXPECT_LT(cursor_at(*last, end_x + dx, end_y), 3) << "a cursor left " << -dx / 18 << " squares back";
+    EXPECT_EQ(LOCSEL_CURSOR_X, 0);
+}

@@ -28,6 +28,7 @@ protected:
         SDL_SetRenderDrawColor(ren, (Uint8)r, (Uint8)g, (Uint8)b, 255);
         SDL_RenderClear(ren);
         SDL_SetRenderTarget(ren, nullptr);
+        map_texture_touched(SDL_Rect{0, 0, MAPTEX_SIZE, MAPTEX_SIZE});   // painted by hand, all over
     }
     static const int VIEW_X = 240, VIEW_Y = 315;   // inside the map view
 };
