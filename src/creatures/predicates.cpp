@@ -15,6 +15,7 @@
 #include "core/player.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
+#include "creatures/crestep.h"
 #include "creatures/physical.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
@@ -411,12 +412,34 @@ int distance_from_plr(int x, int y) {
 static bool member_of(int i, int soc) { return soc > 0 && is_socmember(i) && Cre[i].community == (uint32_t)soc; }
 static bool awake_and_conscious(int i) { return Cre[i].mode != CM_ASLEEP && !onko_JOKU_tajuton(i); }
 
+// The square of every creature slot's first creature or carcass record in the pool, as
+// creature_square finds it, read in one walk of the pool; slots with none get -1.
+static void first_squares(int (&pos)[CRE_COUNT]) {
+    for (int &p : pos) p = -1;
+    const int end = crestep_pool_end();
+    for (int i = 0; i < end; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE && d.type != DT_CARCASS) continue;
+        const int s = creature_slot_of(d.id);
+        if (s >= 0 && pos[s] < 0) pos[s] = i;
+    }
+}
+
+// 1 when the society has a member at all: the pool need not be walked otherwise.
+static bool any_member(int soc) {
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (member_of(i, soc)) return true;
+    return false;
+}
+
 int socmember_mindist(int soc) {
     int best = 1000;
+    if (!any_member(soc)) return best;
+    static int pos[CRE_COUNT];
+    first_squares(pos);
     for (int i = 0; i < CRE_COUNT; i++) {
-        int x, y;
-        if (!member_of(i, soc) || !creature_square(i, x, y)) continue;
-        const int d = distance_from_plr(x, y);
+        if (!member_of(i, soc) || pos[i] < 0) continue;
+        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
         if (d < best) best = d;
     }
     return best;
@@ -424,10 +447,12 @@ int socmember_mindist(int soc) {
 
 int socnearestnpc(int soc) {
     int best = CRE_NONE, bestd = 1 << 30;
+    if (!any_member(soc)) return best;
+    static int pos[CRE_COUNT];
+    first_squares(pos);
     for (int i = 0; i < CRE_COUNT; i++) {
-        int x, y;
-        if (!member_of(i, soc) || !awake_and_conscious(i) || !creature_square(i, x, y)) continue;
-        const int d = distance_from_plr(x, y);
+        if (!member_of(i, soc) || !awake_and_conscious(i) || pos[i] < 0) continue;
+        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
         if (d < bestd) {
             bestd = d;
             best = i;
@@ -445,9 +470,12 @@ int is_socnearestadult(int n) { return is_socnearestnpc(n) && !onko_NPC_lapsi(n)
 
 int socseeplr(int soc) {
     int nearest = CRE_NONE, bestd = 1 << 30;
+    if (!any_member(soc)) return nearest;
+    static int pos[CRE_COUNT];
+    first_squares(pos);
     for (int i = 0; i < CRE_COUNT; i++) {
-        int x, y;
-        if (!member_of(i, soc) || !awake_and_conscious(i) || !creature_square(i, x, y)) continue;
+        if (!member_of(i, soc) || !awake_and_conscious(i) || pos[i] < 0) continue;
+        const int x = Data[pos[i]].x, y = Data[pos[i]].y;
         if (!NPC_see(x, y, PlayerX, PlayerY, Cre[i].Suunta)) continue;
         if (See(x, y)) return i;
         const int d = distance_from_plr(x, y);
