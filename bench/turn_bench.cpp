@@ -70,6 +70,8 @@ static void place_people(int soc) {
     }
 }
 
+// The benchmarks share one area whose creatures live on from one to the next: run each alone
+// (--benchmark_filter) for its figure.
 static void open_game() {
     static bool open = false;
     if (open) return;
