@@ -110,74 +110,29 @@ void laskekohta(int x, int y, int sum, int spread) {
     if (tyokartta) point(x, y, sum, spread);
 }
 
-// The spread of each level of one fill, with its divisor ready for a remainder taken by
-// multiplication (exact for every draw and divisor of 32 bits): the fill draws millions of points.
-namespace {
-struct Level {
-    int spread;
-    uint32_t d;                    // 2 * spread + 1
-    uint64_t m;                    // 2^64 / d, rounded up
-};
-Level levels[40];
-}  // namespace
-
-static inline uint32_t remainder_of(uint32_t a, const Level &lv) {
-    return (uint32_t)(((unsigned __int128)(lv.m * a) * lv.d) >> 64);
-}
-
-static inline void level_point(int x, int y, int sum, const Level &lv) {
-    uint8_t *cell = on_map(y, x) ? &tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y] : nullptr;
-    if (!cell || *cell) {
-        VH_rand();
-        return;
-    }
-    int value;
-    if (lv.spread < 1)
-        value = sum / 2 + VH_rand() % 3;
-    else
-        value = sum / 2 - lv.spread + (int)remainder_of((uint32_t)VH_rand(), lv) + 1;
-    if (value > 255) value = 510 - value;
-    if (value < 1) value = 1;
-    *cell = (uint8_t)value;
-}
-
-static void fill(int x, int y, int s, int depth) {
+static void fill(int x, int y, int s, int spread, int limit) {
     for (;;) {
-        const Level &lv = levels[depth];
         const int tl = work(y, x), tr = work(y, x + 2 * s);
         const int bl = work(y + 2 * s, x), br = work(y + 2 * s, x + 2 * s);
-        level_point(x, y + s, tl + bl, lv);
-        level_point(x + s, y + 2 * s, bl + br, lv);
-        level_point(x + 2 * s, y + s, tr + br, lv);
-        level_point(x + s, y, tl + tr, lv);
-        level_point(x + s, y + s, tl + br, lv);
+        point(x, y + s, tl + bl, spread);
+        point(x + s, y + 2 * s, bl + br, spread);
+        point(x + 2 * s, y + s, tr + br, spread);
+        point(x + s, y, tl + tr, spread);
+        point(x + s, y + s, tl + br, spread);
         if (s < 2) return;
+        if (s < limit) spread /= 2;
         const int old = s;
         s /= 2;
-        depth++;
-        fill(x, y, s, depth);
-        fill(x + old, y, s, depth);
-        fill(x + old, y + old, s, depth);
+        fill(x, y, s, spread, limit);
+        fill(x + old, y, s, spread, limit);
+        fill(x + old, y + old, s, spread, limit);
         // The last quarter goes on in this frame rather than one level deeper.
         y += old;
     }
 }
 
 void laskeruutu(int x, int y, int s, int spread, int limit) {
-    if (!tyokartta) return;
-    // Each level halves the square; below `limit` the spread halves with it.
-    int depth = 0;
-    for (int side = s, sp = spread; depth < (int)(sizeof levels / sizeof levels[0]); depth++) {
-        Level &lv = levels[depth];
-        lv.spread = sp;
-        lv.d = sp >= 1 ? (uint32_t)(2 * sp + 1) : 1u;
-        lv.m = UINT64_MAX / lv.d + 1;
-        if (side < 2) break;
-        if (side < limit) sp /= 2;
-        side /= 2;
-    }
-    if (depth == (int)(sizeof levels / sizeof levels[0])) return;   // a square too big for any map
-    fill(x, y, s, 0);
+    if (tyokartta) fill(x, y, s, spread, limit);
 }
 
 void taytaruutu(int x, int y, int n, int value) {
