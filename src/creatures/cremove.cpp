@@ -268,10 +268,30 @@ int Elain_Eteenpain(int dp) {
 
 // ---- place searches ------------------------------------------------------------------------------
 
+static bool mark_at(int x, int y, unsigned char c1, unsigned char c2) {
+    if (!in_grid(x, y)) return false;
+    const int c = maailma[mapidx(x, y)];
+    return c == c1 || c == c2;
+}
+
+// The distance (in the larger of the two axes) of the nearest square showing c1 or c2 from x, y,
+// looked for ring by ring below `radius`; `radius` when there is none.
+static int nearest_mark_ring(int x, int y, int radius, unsigned char c1, unsigned char c2) {
+    for (int r = 0; r < radius; r++) {
+        for (int xx = x - r; xx <= x + r; xx++)
+            if (mark_at(xx, y - r, c1, c2) || mark_at(xx, y + r, c1, c2)) return r;
+        for (int yy = y - r + 1; yy <= y + r - 1; yy++)
+            if (mark_at(x - r, yy, c1, c2) || mark_at(x + r, yy, c1, c2)) return r;
+    }
+    return radius;
+}
+
 Paikka HaePaikka_Karttamerkki(int x, int y, int radius, unsigned char c1, unsigned char c2) {
     Paikka p;
     if (radius > 200) radius = 200;
-    for (int r = 0; r < radius; r++)
+    // The squares grow round x, y and each is walked whole; those smaller than the nearest mark
+    // hold none, draw nothing and may be passed over.
+    for (int r = nearest_mark_ring(x, y, radius, c1, c2); r < radius; r++)
         for (int yy = y - r; yy <= y + r; yy++)
             for (int xx = x - r; xx <= x + r; xx++) {
                 if (!in_grid(xx, yy)) continue;

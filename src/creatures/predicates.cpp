@@ -411,12 +411,34 @@ int distance_from_plr(int x, int y) {
 static bool member_of(int i, int soc) { return soc > 0 && is_socmember(i) && Cre[i].community == (uint32_t)soc; }
 static bool awake_and_conscious(int i) { return Cre[i].mode != CM_ASLEEP && !onko_JOKU_tajuton(i); }
 
+// The pool place of the first creature or carcass record of every member of `soc` (awake ones only
+// with `awake`), as creature_square finds it, read in one walk of the pool that ends once each has
+// been found; -1 for the rest. Answers how many members were asked for.
+static int first_squares(int (&pos)[CRE_COUNT], int soc, bool awake) {
+    int wanted = 0;
+    for (int i = 0; i < CRE_COUNT; i++) {
+        const bool asked = member_of(i, soc) && (!awake || awake_and_conscious(i));
+        pos[i] = asked ? -2 : -1;
+        wanted += asked;
+    }
+    for (int i = 0, left = wanted; i < DATA_MAX && left > 0; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE && d.type != DT_CARCASS) continue;
+        const int s = creature_slot_of(d.id);
+        if (s >= 0 && pos[s] == -2) pos[s] = i, left--;
+    }
+    for (int &p : pos)
+        if (p == -2) p = -1;
+    return wanted;
+}
+
 int socmember_mindist(int soc) {
     int best = 1000;
+    static int pos[CRE_COUNT];
+    if (!first_squares(pos, soc, false)) return best;
     for (int i = 0; i < CRE_COUNT; i++) {
-        int x, y;
-        if (!member_of(i, soc) || !creature_square(i, x, y)) continue;
-        const int d = distance_from_plr(x, y);
+        if (pos[i] < 0) continue;
+        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
         if (d < best) best = d;
     }
     return best;
@@ -424,10 +446,11 @@ int socmember_mindist(int soc) {
 
 int socnearestnpc(int soc) {
     int best = CRE_NONE, bestd = 1 << 30;
+    static int pos[CRE_COUNT];
+    if (!first_squares(pos, soc, true)) return best;
     for (int i = 0; i < CRE_COUNT; i++) {
-        int x, y;
-        if (!member_of(i, soc) || !awake_and_conscious(i) || !creature_square(i, x, y)) continue;
-        const int d = distance_from_plr(x, y);
+        if (pos[i] < 0) continue;
+        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
         if (d < bestd) {
             bestd = d;
             best = i;
@@ -445,9 +468,11 @@ int is_socnearestadult(int n) { return is_socnearestnpc(n) && !onko_NPC_lapsi(n)
 
 int socseeplr(int soc) {
     int nearest = CRE_NONE, bestd = 1 << 30;
+    static int pos[CRE_COUNT];
+    if (!first_squares(pos, soc, true)) return nearest;
     for (int i = 0; i < CRE_COUNT; i++) {
-        int x, y;
-        if (!member_of(i, soc) || !awake_and_conscious(i) || !creature_square(i, x, y)) continue;
+        if (pos[i] < 0) continue;
+        const int x = Data[pos[i]].x, y = Data[pos[i]].y;
         if (!NPC_see(x, y, PlayerX, PlayerY, Cre[i].Suunta)) continue;
         if (See(x, y)) return i;
         const int d = distance_from_plr(x, y);

@@ -143,16 +143,70 @@ static void pehmennakartta() {
         }
 }
 
+// A cell's grid depends only on its coordinates, its own world character and the base heights of
+// it and its eight neighbours: the grids made lately are kept under those, with the generator's
+// state after each, so that the cells shared by neighbouring areas are subdivided once.
+namespace {
+struct CellKey {
+    int32_t x, y;
+    uint8_t ch, heights[9];
+    bool operator==(const CellKey &o) const { return !memcmp(this, &o, sizeof *this); }
+};
+struct CellGrid {
+    CellKey key;
+    bool used;
+    uint32_t seed_after;
+    uint8_t grid[65 * 65];
+};
+constexpr int CELL_CACHE = 256;   // direct-mapped by coordinates: a 16 x 16 block of cells
+CellGrid *cell_cache;
+}  // namespace
+
+static CellKey cell_key(int y, int x) {
+    CellKey k;
+    memset(&k, 0, sizeof k);
+    k.x = x;
+    k.y = y;
+    k.ch = (uint8_t)(in_grid(x, y) ? maailma_alltime[mapidx(x, y)] : CH_BLANK);
+    for (int dy = -1, n = 0; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++) k.heights[n++] = (uint8_t)get_isomaailmakorkeus(y + dy, x + dx);
+    return k;
+}
+
+static void subdivide_cell(int y, int x) {
+    alustazoomkorkeus(y, x);
+    ZZ_setrnd((uint32_t)(x + y));
+    const int c = peekkorkeus(32, 32);
+    if (c < 47) korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 2, 8);
+    else if (c < 160) korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 4, 16);
+    else korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 6, 8);
+}
+
+// ykszoomkorkeus and the generator as subdividing the cell leaves them.
+static void cell_grid(int y, int x) {
+    if (!cell_cache) cell_cache = static_cast<CellGrid *>(calloc(CELL_CACHE, sizeof(CellGrid)));
+    if (!cell_cache) {   // no room to keep them: every cell is subdivided
+        subdivide_cell(y, x);
+        return;
+    }
+    const CellKey key = cell_key(y, x);
+    CellGrid &e = cell_cache[((unsigned)y & 15u) * 16u + ((unsigned)x & 15u)];
+    if (e.used && e.key == key) {
+        memcpy(ykszoomkorkeus, e.grid, sizeof e.grid);
+        ZZ_rndseed = e.seed_after;
+        return;
+    }
+    subdivide_cell(y, x);
+    e.key = key;
+    e.used = true;
+    e.seed_after = ZZ_rndseed;
+    memcpy(e.grid, ykszoomkorkeus, sizeof e.grid);
+}
+
 void laskekorkeuskartta(int y0, int x0) {
     for (int i = 0; i < 7; i++)
         for (int j = 0; j < 7; j++) {
-            const int y = y0 + i, x = x0 + j;
-            alustazoomkorkeus(y, x);
-            ZZ_setrnd((uint32_t)(x + y));
-            const int c = peekkorkeus(32, 32);
-            if (c < 47) korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 2, 8);
-            else if (c < 160) korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 4, 16);
-            else korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 6, 8);
+            cell_grid(y0 + i, x0 + j);
             kopioiruutu(i * 64, j * 64);
         }
     pehmennakartta();

@@ -432,3 +432,48 @@ TEST_F(Predicates, LoosePeopleOfTheCellsCultureJoinTheVillage) {
     set_alltime_kulttuuri(1501, 1000, keep);
     memset(Plr.mapname, 0, sizeof Plr.mapname);
 }
+
+// The member nearest her among the awake ones of a village: a sleeper and a member off the map are
+// passed over, a tie goes to the lower slot, and a member's square is that of its first record in
+// the pool (a carcass laid before its live record counts where it lies).
+TEST_F(Predicates, TheNearestAwakeMemberOfAVillage) {
+    struct Case {
+        const char *what;
+        int x0, x1, x2;            // columns of members 0, 1 and 2 on row 10 (0: no record)
+        int asleep;                // member put to sleep, or -1
+        int early_carcass_x;       // a carcass record of member 2 before all the others, or 0
+        int nearest;
+    };
+    static const Case cases[] = {
+        {"plain nearest", 20, 14, 30, -1, 0, 1},
+        {"sleeper passed over", 20, 14, 30, 1, 0, 0},
+        {"no record, no member here", 20, 0, 30, -1, 0, 0},
+        {"a tie to the lower slot", 14, 14, 30, -1, 0, 0},
+        {"first record decides", 20, 14, 30, -1, 11, 2},
+        {"nobody", 0, 0, 0, -1, 0, CRE_NONE},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        PlayerX = 10;
+        PlayerY = 10;
+        INVISIBLE = 0;
+        const int xs[3] = {c.x0, c.x1, c.x2};
+        for (int m = 0; m < 3; m++) {
+            place(m, 530, xs[m] ? xs[m] : 10, 10);
+            Cre[m].community = 4000;
+            Cre[m].mode = 0;
+            Cre[m].posture = 0;
+            if (xs[m]) Data[10 + m] = Data[m];   // the live records lie from place 10 on
+            Data[m] = DataStruct{};
+        }
+        if (c.asleep >= 0) Cre[c.asleep].mode = CM_ASLEEP;
+        if (c.early_carcass_x) {
+            Data[0].type = DT_CARCASS;
+            Data[0].id = (uint32_t)(CRE_DATAID + 2);
+            Data[0].x = (uint16_t)c.early_carcass_x;
+            Data[0].y = 10;
+        }
+        EXPECT_EQ(socnearestnpc(4000), c.nearest);
+    }
+}

@@ -129,3 +129,33 @@ TEST_F(HeightsTest, ZoomingInLaysTheHeightsOfTheArea) {
     EXPECT_GT(hi, lo);
     EXPECT_EQ(Zoom.height[5 * 64 + 7], rel_korkeus(1, 0, 7, 5));
 }
+
+// A cell's grid is kept for the areas that share it, but never past a change of the world it was
+// made from: a neighbour's height, or its own character where the heights stay the same (a village
+// yard is levelled, a fortified village of the same height is not).
+TEST_F(HeightsTest, AKeptCellFollowsAChangedWorld) {
+    struct Change {
+        int x, y, from, to;
+    };
+    static const Change changes[] = {
+        {101, 100, 15, 60},     // the neighbour east becomes a mountain
+        {100, 100, 210, 239},   // the cell itself: same base height, a village yard
+    };
+    for (const Change &c : changes) {
+        SCOPED_TRACE(c.to);
+        fill_world(90, 90, 25, 25, 15);
+        put_world(100, 99, 94);   // a steep rise north, for the yard
+        put_world(c.x, c.y, c.from);
+        laskekorkeuskartta(100 - 3, 100 - 3);
+        const std::vector<uint8_t> before = cell(0, 0);
+        put_world(c.x, c.y, c.to);
+        laskekorkeuskartta(100 - 3, 100 - 3);
+        const std::vector<uint8_t> changed = cell(0, 0);
+        const uint32_t stream = ZZ_rndseed;
+        EXPECT_NE(changed, before);
+        laskekorkeuskartta(100 + 16 - 3, 100 + 16 - 3);   // every kept cell of the first area replaced
+        laskekorkeuskartta(100 - 3, 100 - 3);             // made afresh
+        EXPECT_EQ(cell(0, 0), changed);
+        EXPECT_EQ(ZZ_rndseed, stream);
+    }
+}
