@@ -344,7 +344,9 @@ const char *chat_player_words(const char *text) {
 int chat_pick(int key) {
     reset_speech_boxes();
     if (key == KEY_ESC || key == '0') {
-        if (CANTCANCELCHAT && ++idle_picks < IDLE_PICKS_MAX) return 0;
+        // A line she cannot walk away from waits for her answer, but a closed window ends the talk:
+        // no key will come to a window that is gone.
+        if (CANTCANCELCHAT && !CLOSE_WINDOW && ++idle_picks < IDLE_PICKS_MAX) return 0;
         RunParser("[GOODBYE]");
         NollaaJuttumuuttujat();
         if (key == KEY_ESC) {
@@ -437,7 +439,11 @@ int Execute_Talk() {
         if (QUIT || EXIT_CHAT) break;
         TalkMenuLine lines[CHAT_OPTIONS + 4];
         const int n = chat_option_lines(lines);
-        if (chat_pick(Talk_Menu(TALK_MENU_OPTIONS, "Choose a line / reaction:", lines, n))) result = 1;
+        // The window closed while he spoke (his words' pauses take the close too): no key will come.
+        const int key = CANTCANCELCHAT && CLOSE_WINDOW
+                            ? KEY_ESC
+                            : Talk_Menu(TALK_MENU_OPTIONS, "Choose a line / reaction:", lines, n);
+        if (chat_pick(key)) result = 1;
     }
 
     Trade_ItemList_Return();

@@ -138,7 +138,7 @@ private:
     }
     void run() {
         bool moved = false, first = true;
-        unsigned pushed_at = 0;
+        unsigned pushed_at = input_waits_begun();
         for (std::vector<SDL_Event> &g : groups_) {
             if (!(first ? wait_taken() : wait_ready(pushed_at))) return;
             first = false;
@@ -164,10 +164,11 @@ private:
         if (!wait_taken()) return;
         // The window closes once the reader has gone back to waiting for keys and stood there for three
         // seconds: a game still busy with the last command (a long task on a loaded machine) is let
-        // finish. A reader that only peeks is given twenty seconds.
-        const unsigned last_at = input_waits_begun();
+        // finish. Its count of waits is compared with the count when the last key was pushed: a
+        // reader that takes the key and its release and sleeps again at once has moved it on before
+        // the queue is seen empty here. A reader that only peeks is given twenty seconds.
         for (int i = 0; i < 10000 && !done_; i++) {
-            if (i >= 1500 && input_waits_begun() != last_at) break;
+            if (i >= 1500 && input_waits_begun() != pushed_at) break;
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
         if (done_) return;

@@ -116,3 +116,34 @@ TEST_F(QuestTalkPlayed, SheTakesTheQuestAndDeliversTheFish) {
     EXPECT_EQ(globVil.questhelp, help + 2);
     EXPECT_EQ(DISABLE_MAP, 0);
 }
+
+
+// A line she cannot walk away from: Esc is refused, but closing the window ends the talk (nobody is
+// left to answer it), the line's own deeds done.
+TEST_F(QuestTalkPlayed, ClosingTheWindowEndsATalkSheCannotCancel) {
+    const int soc = walk_into_her_village();
+    ASSERT_GT(soc, 0);
+    const int n = oxatest::villager_beside_her(soc);
+    ASSERT_GE(n, 0) << "her village has people";
+    Cre[n].quest = QID;
+    Cre[n].questexpiry = 0;
+    write_quest(Cre[n].socialid);
+    QuestStruct q{};
+    ASSERT_TRUE(loadQuest(QID, q));
+    strcpy(q.talk[1].actionTags, "[accept] [info] [cant cancel]");
+    strcpy(q.talk[1].options[0].coded, "Where do I find one?|TALKLINE 2:In the river.");
+    SaveQuest(&q);
+
+    Chatting_With = n;
+    Chat_Mode = CHAT_GREET;
+    oxatest::KeyFeeder typing;
+    typing.key(SDLK_1);        // "I will.": the line she cannot cancel
+    typing.key(SDLK_ESCAPE);   // refused
+    typing.quit();             // the window closed on it
+    EXPECT_EQ(typing.typed([] { return Execute_Talk(); }), 1);
+    EXPECT_EQ(EXIT_CHAT, 1) << "the talk ended";
+    ASSERT_TRUE(loadQuest(QID, q));
+    EXPECT_EQ(q.talk[1].said, 1);
+    EXPECT_EQ(q.accepted, 1);
+    CLOSE_WINDOW = 0;
+}
