@@ -343,6 +343,9 @@ int loader() {
     PLRGLOBAL_luckrolls = 0;   // luck of the character played before stays with it
     PLRGLOBAL_rodfishing_luck_mintick = 0;
     course_reset();   // a course's phase and pending event belong to the character played before
+    // The copy of the village talked to last belongs to the game played before: read anew when asked.
+    memset(&NpcVil, 0, sizeof NpcVil);
+    NpcVil.socid = (uint32_t)-1000;
 
     Init();
     vil_hold_writes(1);

@@ -10,6 +10,7 @@
 #include "core/player.h"
 #include "quests/courses.h"
 #include "quests/tehtavat.h"
+#include "society/village.h"
 
 namespace {
 
@@ -283,6 +284,8 @@ TEST_F(CoursesTwoCharacters, ALoadStartsTheCourseStateAnew) {
     Tehtavan_Vaihe = 1;
     Tehtava_Tapahtuma = COURSE_EVENT_TRADERS;
     task_gap = 3;
+    NpcVil.socid = 7;          // the village talked to last, with credit earned in that game
+    NpcVil.credit = 128.0f;
     leave_to_menu();
     copy_bounded(CharacterFile, sizeof CharacterFile, "VILHO");
     snprintf(CharacterPath, sizeof CharacterPath, "%s/VILHO", dir->path().c_str());
@@ -290,6 +293,8 @@ TEST_F(CoursesTwoCharacters, ALoadStartsTheCourseStateAnew) {
     EXPECT_EQ(Tehtavan_Vaihe, -1);
     EXPECT_EQ(Tehtava_Tapahtuma, 0);
     EXPECT_EQ(task_gap, 0);
+    EXPECT_EQ(NpcVil.socid, (uint32_t)-1000) << "a village of the game before is read anew, never written back";
+    EXPECT_EQ(NpcVil.credit, 0.0f);
 }
 
 }  // namespace
