@@ -1,6 +1,6 @@
 // tools/oxa_measure.cpp -- what the game costs while nobody plays, and how much memory it holds.
 //
-//   oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|all] [--keep]
+//   oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]
 //
 // Starts its own X server (Xvfb) and, for each scene, the game itself in a child process on a scratch
 // copy of the working folder DIR with the ready-made Aino of the fixture folder beside it. The child
@@ -10,7 +10,7 @@
 // (default 10), then its peak and present resident memory (VmHWM, VmRSS) and the largest mappings of
 // /proc/<pid>/smaps. Sound runs through SDL's dummy driver, so the mixer works as it would for a player.
 // The scene "game" is Aino on the wilderness map where she was saved, "local" on her field's local
-// map, "inventory" her open inventory, "menu" the start menu.
+// map, "inventory" her open inventory, "menu" the start menu, "tour" a few screens of a session.
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -52,10 +52,13 @@ const Scene SCENES[] = {
     {"game", true, {SDLK_ESCAPE, SDLK_SPACE}},
     {"inventory", true, {SDLK_ESCAPE, SDLK_SPACE, SDLK_i}},
     {"local", true, {SDLK_ESCAPE, SDLK_SPACE, SDLK_RETURN}},   // zoomed onto her own field
+    // Her field, the encyclopedia, the making menu and her inventory, one after the other: the peak
+    // memory of a short session.
+    {"tour", true, {SDLK_ESCAPE, SDLK_SPACE, SDLK_RETURN, SDLK_F1, SDLK_ESCAPE, 'M', SDLK_ESCAPE, SDLK_i, SDLK_ESCAPE}},
 };
 
 int usage() {
-    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|all] [--keep]\n");
+    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]\n");
     return 2;
 }
 
