@@ -301,13 +301,10 @@ static void log_controller_text(const char *m) {
 enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
 
 static std::atomic<unsigned> waits_begun{0};
-// The idle tick: while it is on, a wait that has slept this long answers an SDL_USEREVENT of its own.
-static Uint32 idle_every_ms = 0, idle_due = 0;
 unsigned input_waits_begun() { return waits_begun.load(); }
 
-// Sleeps until an event arrives or the idle tick is due; with the controller on, wakes now and then to
-// poll it. With every wait switched off (tests) an empty queue answers GOT_NOTHING instead of sleeping
-// for ever.
+// Sleeps until an event arrives; with the controller on, wakes now and then to poll it. With every wait
+// switched off (tests) an empty queue answers GOT_NOTHING instead of sleeping for ever.
 static Arrival wait_event(SDL_Event &e) {
     for (;;) {
         if (poll_event(e)) return GOT_EVENT;
@@ -319,26 +316,13 @@ static Arrival wait_event(SDL_Event &e) {
             }
         }
         if (OXA_NODELAY) return GOT_NOTHING;
-        int timeout = -1;   // for ever
-        if (idle_every_ms) {
-            const Sint32 left = (Sint32)(idle_due - SDL_GetTicks());
-            if (left <= 0) {
-                e = SDL_Event{};
-                e.type = SDL_USEREVENT;
-                idle_due = SDL_GetTicks() + idle_every_ms;
-                return GOT_EVENT;
-            }
-            timeout = (int)left;
-        }
-        if (controller_on() && (timeout < 0 || timeout > CONTROLLER_POLL_MS)) timeout = CONTROLLER_POLL_MS;
         waits_begun++;
-        if (timeout < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeout)) return GOT_EVENT;
+        if (controller_on()) {
+            if (SDL_WaitEventTimeout(&e, CONTROLLER_POLL_MS)) return GOT_EVENT;
+        } else if (SDL_WaitEvent(&e)) {
+            return GOT_EVENT;
+        }
     }
-}
-
-void input_idle_ticks(unsigned every_ms) {
-    idle_every_ms = every_ms;
-    idle_due = SDL_GetTicks() + every_ms;
 }
 
 int key_event(char *text, SDL_Keysym *keysym) {

@@ -43,5 +43,3 @@ void filedebug(const char *a, const char *b, int n);
 
 // The screen's key reader behind the seam's getkey, kbhit ... (base/ui.h).
 void screen_ui_keys(UiChoices &t);
-// Every `every_ms` of waiting for a key answers an idle tick (KEY_IDLE) until switched off with 0.
-void input_idle_ticks(unsigned every_ms);

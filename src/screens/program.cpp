@@ -1,5 +1,5 @@
 // The program: start-up in its fixed order, the outer start-and-load loop, the idle animation's
-// tick and the keys of the command reader.
+// timer and the keys of the command reader.
 #include "screens/program.h"
 
 #include "core/config.h"
@@ -16,7 +16,6 @@
 #include "presentation/pictures.h"
 #include "presentation/show.h"
 #include "presentation/winpos.h"
-#include "base/ui.h"
 #include "core/tekstit.h"
 #include "screens/quit.h"
 #include "screens/start.h"
@@ -27,12 +26,24 @@
 #include <cstdlib>
 #include <cstring>
 
+static uint8_t IDLETIMER_SET;      // the idle animation's timer runs
+static int idle_timer;
+
 void init_message_screen(const char *text) {
     if (game_screen) {
         box(5, 30, 400, 40, 0);
         showtext(10, 30, text, COLOR_LIGHTGRAY(), 0);
         Flip();
     }
+}
+
+uint32_t IdleAnimation(uint32_t interval, void *) {
+    if (IDLETIMER_ENABLED && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 0) {
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        SDL_PushEvent(&e);
+    }
+    return interval;
 }
 
 int center_x(const char *text) { return winW() / 2 - textwidth(text) / 2; }
@@ -49,19 +60,35 @@ int get_fps() {
 
 // ---- the command reader's key ------------------------------------------------------------------
 
-// Flames, ripples and rain move between frames: while the map shows one of them, the reader wakes
-// three times a second for the next frame; a still map, a test (every wait off) or the animation
-// switched off leaves it asleep until a key comes.
-enum { IDLE_TICK_MS = 333 };
+static void idle_timer_off() {
+    if (!IDLETIMER_SET) return;
+    SDL_RemoveTimer(idle_timer);
+    idle_timer = 0;
+    IDLETIMER_SET = 0;
+}
+
+static void idle_timer_on() {
+    if (OXA_NODELAY) {             // tests run without the idle animation, nor keep one started while waiting
+        idle_timer_off();
+        return;
+    }
+    if (IDLE_ANIMATION) {
+        if (!IDLETIMER_SET) {
+            if (idle_timer) SDL_RemoveTimer(idle_timer);
+            idle_timer = SDL_AddTimer(333, IdleAnimation, nullptr);
+            IDLETIMER_SET = 1;
+        }
+        IDLETIMER_ENABLED = 1;
+    } else {
+        idle_timer_off();
+    }
+}
 
 // The idle animation ticks while the reader waits; the presses already waiting are counted first.
 int command_key_screen(int *ctrl, int *typed_ahead) {
-    const bool ticks = !OXA_NODELAY && IDLE_ANIMATION && VIEW_ANIMATES;
-    IDLETIMER_ENABLED = ticks;
-    input_idle_ticks(ticks ? IDLE_TICK_MS : 0);
+    idle_timer_on();
     *typed_ahead = ClrKeyBuffer();
     const int key = getkey();
-    input_idle_ticks(0);
     *ctrl = (modifier & KMOD_CTRL) != 0;
     return key;
 }

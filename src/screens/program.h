@@ -1,5 +1,5 @@
 // src/screens/program.h -- the program: start-up in its fixed order, the outer start-and-load loop,
-// the idle animation's tick and the command reader's key.
+// the idle animation's timer and the command reader's key.
 #pragma once
 #include <cstdint>
 
@@ -7,6 +7,7 @@ int oxa_main();                    // the whole process; ends through endgame
 void oxa_startup();                // start-up steps up to the loaded message texts
 void oxa_outer_loop();             // start menu, loader and turn loop until the player quits
 
+uint32_t IdleAnimation(uint32_t interval, void *param);
 int center_x(const char *text);
 int get_fps();
 
