@@ -24,6 +24,9 @@ int FORCE_CHANNEL = -1;
 
 char samplename[SAMPLE_SLOTS][SAMPLE_NAME_SIZE];
 Mix_Chunk *sampledata[SAMPLE_SLOTS];
+// The file of each named slot. A sample is decoded when it is first played: decoded, the game's
+// sounds would hold over a hundred megabytes from start-up on, most of them never heard in a session.
+static char samplepath[SAMPLE_SLOTS][160];
 
 int IdleVolume = 25, AtmosVolume = 50, MoveVolume = 128, PrevIdleVolume = 0;
 char idlesample[SAMPLE_NAME_SIZE] = "";
@@ -90,7 +93,7 @@ void SetVolume(int v) {
 
 static int free_slot() {
     for (int i = 0; i < SAMPLE_SLOTS; i++)
-        if (!samplename[i][0] && !sampledata[i]) return i;
+        if (!samplename[i][0] && !sampledata[i] && !samplepath[i][0]) return i;
     return -1;
 }
 
@@ -108,17 +111,47 @@ static void failed_note(const char *path) {
     audio_debug(line);
 }
 
-// Loads audio/<file> into a slot under `name`; the slot, or -1 when it did not load.
+// A file that can be decoded later: a RIFF WAVE or an Ogg stream by its first bytes.
+static bool playable_file(const char *path) {
+    unsigned char head[12];
+    FILE *f = fopen(path, "rb");
+    if (!f) return false;
+    const size_t n = fread(head, 1, sizeof head, f);
+    fclose(f);
+    if (n >= 12 && !memcmp(head, "RIFF", 4) && !memcmp(head + 8, "WAVE", 4)) return true;
+    return n >= 4 && !memcmp(head, "OggS", 4);
+}
+
+// Gives audio/<file> a slot under `name`; the slot, or -1 when it cannot be played.
 static int load_into(int slot, const char *name, const char *path) {
     char line[200];
     snprintf(line, sizeof line, "sampledata[%d]=Mix_LoadWAV(%s)", slot, path);
     initlog(line);
-    Mix_Chunk *chunk = AUDIO_OPEN ? Mix_LoadWAV(path) : nullptr;
-    if (!chunk) return -1;
-    Mix_VolumeChunk(chunk, 64);
-    sampledata[slot] = chunk;
+    if (!AUDIO_OPEN || !playable_file(path)) return -1;
+    copy_bounded(samplepath[slot], sizeof samplepath[slot], path);
     upper_copy(samplename[slot], SAMPLE_NAME_SIZE, name);
     return slot;
+}
+
+// A slot that names a sample, decoded or still waiting for its first play.
+static bool known_slot(int i) { return samplename[i][0] && (sampledata[i] || samplepath[i][0]); }
+
+// The slot's sound, decoded on its first play; a file that will not decode is forgotten with a note
+// in the log, and the game goes on without that sound.
+static Mix_Chunk *decoded(int slot) {
+    if (sampledata[slot]) return sampledata[slot];
+    Mix_Chunk *chunk = Mix_LoadWAV(samplepath[slot]);
+    if (!chunk) {
+        char line[200];
+        snprintf(line, sizeof line, "FAILED TO LOAD: %.140s", samplepath[slot]);
+        audio_debug(line);
+        samplepath[slot][0] = 0;
+        samplename[slot][0] = 0;
+        return nullptr;
+    }
+    Mix_VolumeChunk(chunk, 64);
+    sampledata[slot] = chunk;
+    return chunk;
 }
 
 void load_sample(const char *name, const char *file) {
@@ -174,6 +207,7 @@ void free_samples() {
         }
         sampledata[i] = nullptr;
         samplename[i][0] = 0;
+        samplepath[i][0] = 0;
     }
     SAMPLESLOADED = 0;
 }
@@ -255,11 +289,11 @@ void mixer_load_samples() {
 static int pick_slot(const char *upper) {
     int count = 0;
     for (int i = 0; i < SAMPLE_SLOTS; i++)
-        if (sampledata[i] && !strcmp(samplename[i], upper)) count++;
+        if (known_slot(i) && !strcmp(samplename[i], upper)) count++;
     if (!count) return -1;
     int k = count > 1 ? random(count) : 0;
     for (int i = 0; i < SAMPLE_SLOTS; i++)
-        if (sampledata[i] && !strcmp(samplename[i], upper) && k-- == 0) return i;
+        if (known_slot(i) && !strcmp(samplename[i], upper) && k-- == 0) return i;
     return -1;
 }
 
@@ -285,7 +319,7 @@ static int play_named_sample(const char *name, int repeats) {
     char upper[SAMPLE_NAME_SIZE];
     upper_copy(upper, sizeof upper, name);
     int slot = pick_slot(upper);
-    if (slot < 0) {
+    if (slot < 0 || !decoded(slot)) {
         forget_placement();
         return -1;
     }

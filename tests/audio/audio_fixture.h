@@ -77,7 +77,7 @@ protected:
     static std::vector<int> slots_named(const char *upper) {
         std::vector<int> v;
         for (int i = 0; i < SAMPLE_SLOTS; i++)
-            if (sampledata[i] && std::string(samplename[i]) == upper) v.push_back(i);
+            if (std::string(samplename[i]) == upper) v.push_back(i);
         return v;
     }
 };
