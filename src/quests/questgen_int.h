@@ -24,7 +24,7 @@ int qgen_option(QuestStruct &q, int n, const char *coded, const char *optionTags
 int qgen_optionf(QuestStruct &q, int n, const char *optionTags, const char *fmt, ...) __attribute__((format(printf, 4, 5)));
 // A bounded printf into any text field of the record (title, subject, pendingText, a mark's label ...).
 void qgen_printf(char *field, size_t size, const char *fmt, ...) __attribute__((format(printf, 3, 4)));
-// Appends a tag to a tags field when it is not there yet and fits whole; false otherwise.
+// Appends a tag to a tags field when the field lacks it and it fits whole; false otherwise.
 bool qgen_addtag(char *field, size_t size, const char *tag);
 
 // A side-role record begun in `side` for person c: zeroed, a fresh id, `sideRole` 1, the main quest's
