@@ -19,6 +19,7 @@ static void open_mixer() {
     if (AUDIO_OPEN) return;
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) abort();
+    oxafuzz::open_screen();   // the screen's table holds the mixer the game opens sound with
     SB_SOUND = 1;
     sound_init();
     if (!AUDIO_OPEN) abort();

@@ -198,6 +198,10 @@ bool escort_done(int giver) {
 
 void QuestCondMaint(QuestStruct *q) {
     if (!q) return;
+    // The quest is written again only when the look changed it (a talk start reads it far more often
+    // than anything changes).
+    static QuestStruct before;
+    before = *q;
     const int giver = Chatting_With;
     const CreatureStruct *g = ask_valid(giver) ? &Cre[giver] : nullptr;
     // Slots that watch the same community share one count of its members.
@@ -234,7 +238,8 @@ void QuestCondMaint(QuestStruct *q) {
     if (DEBUG_KUESTILIPUT == 1 || DEBUG_KUESTILIPUT == 2) memset(q->conditions, DEBUG_KUESTILIPUT, sizeof q->conditions);
     for (int s = 0; s < QUEST_CONDITIONS; s++)
         if (q->conditions[s] == 1 && q->condLine[s]) snprintf(q->pendingText, sizeof q->pendingText, "TALKLINE %d", q->condLine[s]);
-    SaveQuest(q);
+    const bool never_saved = q->createdDay == 0 && q->createdMonth == 0;
+    if (never_saved || memcmp(&before, q, sizeof before) != 0) SaveQuest(q);
 }
 
 // ---- options ----------------------------------------------------------------------------------
