@@ -316,22 +316,26 @@ static void quest_controls(int slot) {
     QuestOption &qo = globqS.talk[o.questline].options[o.questoption];
     char tags[sizeof qo.optionTags + 1];
     copy_bounded(tags, sizeof tags, qo.optionTags);
-    if (CHAT_CONFIRM == 1 && has_tag(tags, "[confirmopt]")) {
-        if (has_tag(tags, "[befoe]")) set_NPC_foeship(Chatting_With, 1);
-        tags[0] = 0;
-        CHAT_CONFIRM = 2;
+    // A line to be confirmed only asks on its first pick: nothing it carries acts before the
+    // second pick, so "Oops" leaves the quest as it was.
+    if (has_tag(tags, "[confirmopt]")) {
+        if (CHAT_CONFIRM == 0) {
+            CrTalk("Oh? Could you repeat that if you really mean it.");
+            ClearChatOptStructExcept(slot);
+            AddChatOption(0, "\"Oops, no, I didn't mean that.\"", "[REPEAT LAST TALK]");
+            CHAT_CONFIRM = 1;
+            return;
+        }
+        if (CHAT_CONFIRM == 1) {
+            if (has_tag(tags, "[befoe]")) set_NPC_foeship(Chatting_With, 1);
+            CHAT_CONFIRM = 2;
+        }
     }
     if (has_tag(tags, "[accept]") && !globqS.accepted) DoAcceptQuest();
     if (has_tag(tags, "[ask summary]")) QUEST_SUMMARY_TALK = 1;
     if (has_tag(tags, "[once]")) {
         qo.coded[0] = 0;
         SaveQuest(&globqS);
-    }
-    if (has_tag(tags, "[confirmopt]") && CHAT_CONFIRM == 0) {
-        CrTalk("Oh? Could you repeat that if you really mean it.");
-        ClearChatOptStructExcept(slot);
-        AddChatOption(0, "\"Oops, no, I didn't mean that.\"", "[REPEAT LAST TALK]");
-        CHAT_CONFIRM = 1;
     }
     if (has_tag(tags, "[close]")) disableNPCquest(Chatting_With, c->quest);
 }

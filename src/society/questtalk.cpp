@@ -306,7 +306,7 @@ void DoAcceptQuest() {
 
 namespace {
 
-// "[repinc n]": the village's quest help grows by n, clamped to 1..3.
+// "[repinc n]": the village's quest help grows by n; below 0 counts 1, above 3 counts 3.
 void repinc(long n) {
     if (n < 0) n = 1;
     if (n > 3) n = 3;
@@ -434,12 +434,14 @@ void play_pending() {
     NPCpuhe_talk(pending);
     if (globqS.questMode != 1 || !(globqS.accepted || globqS.fetchTip)) return;
     AddOpt_Deliver();
+    // Only a giver whose quest was taken on points out what it sees lying about.
+    if (!globqS.accepted) return;
     const CreatureStruct *c = partner();
     int cx, cy;
     if (!c || !creature_square(Chatting_With, cx, cy)) return;
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
-        if (d.type != DT_ITEM || koordinaattien_vali(PlayerX, PlayerY, d.x, d.y) > 50) continue;
+        if (d.type != DT_ITEM || koordinaattien_vali(PlayerX, PlayerY, d.x, d.y) > 49) continue;
         if (!NPC_see(cx, cy, d.x, d.y, c->Suunta) || !IsFetchItem((int)d.id)) continue;
         char line[400];
         bprintf(line, sizeof line, "Could it be that the %s I see over there is for me? If so, would you pick it up and deliver...",

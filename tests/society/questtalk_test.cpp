@@ -635,3 +635,77 @@ TEST_F(QuestTalk, TheSmallTalkReadsOtherPeoplesQuests) {
 }
 
 }  // namespace
+
+// The quest record's side of the talk: a line to be confirmed does nothing until picked again, and
+// a delivery quest points out an item in sight only once it was taken on, and only within 49 squares.
+class QuestTagContract : public QuestTalk {};
+
+TEST_F(QuestTagContract, ConfirmedLinesAndDeliveryHints) {
+    struct Pick {
+        const char *tags;
+        bool oops;
+        uint8_t accepted_after_first, accepted_after_second;
+        bool coded_kept;
+    };
+    const Pick picks[] = {
+        {"[confirmopt][accept]", false, 0, 1, true},
+        {"[confirmopt][accept]", true, 0, 0, true},
+        {"[confirmopt][once]", false, 0, 0, false},
+        {"[confirmopt][once]", true, 0, 0, true},
+    };
+    for (const Pick &p : picks) {
+        SCOPED_TRACE(std::string(p.tags) + (p.oops ? " taken back" : " confirmed"));
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        option(3, 0, "Count me in|TALKLINE 4:Good.", p.tags);
+        CHAT_CONFIRM = 0;
+        ClearChatOptStruct();
+        AddCodedChatOption(globqS.talk[3].options[0].coded, 3, 0);
+        chat_pick('1');
+        EXPECT_EQ(CHAT_CONFIRM, 1);
+        EXPECT_EQ(globqS.accepted, p.accepted_after_first);
+        EXPECT_NE(globqS.talk[3].options[0].coded[0], 0);
+        chat_pick(p.oops ? '1' : '2');
+        EXPECT_EQ(globqS.accepted, p.accepted_after_second);
+        EXPECT_EQ(globqS.talk[3].options[0].coded[0] != 0, p.coded_kept);
+    }
+
+    const int pot = item("Clay pot", IT_TOOL, 1.0f);
+    struct Hint {
+        const char *what;
+        uint8_t accepted, tip;
+        int dx;
+        bool hinted;
+    };
+    const Hint hints[] = {
+        {"accepted, 49 away", 1, 0, 49, true},
+        {"accepted, 50 away", 1, 0, 50, false},
+        {"only a tip", 0, 1, 49, false},
+    };
+    // The pot lies beside the giver; the player stands dx squares from it.
+    const int px = PlayerX;
+    for (const Hint &h : hints) {
+        SCOPED_TRACE(h.what);
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_ITEM) Data[i].type = 0;
+        place_record(DT_ITEM, px + 3, PlayerY, (uint32_t)pot);
+        PlayerX = px + 3 - h.dx;
+        Cre[NPC].Suunta = -1;
+        Cre[NPC].questexpiry = 0;
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        globqS.questMode = 1;
+        globqS.accepted = h.accepted;
+        globqS.fetchTip = h.tip;
+        globqS.pendingFlag = 1;
+        strcpy(globqS.fetchPattern, "Clay pot");
+        strcpy(globqS.pendingText, "TALKLINE 6");
+        line(6, "Well?", "");
+        ClearChatOptStruct();
+        heard.clear();
+        EXPECT_EQ(NPCpuhe_quest("QUEST INI"), 1);
+        EXPECT_NE(offered().find("[DELIVER]"), std::string::npos);
+        EXPECT_EQ(said("Could it be that the"), h.hinted) << heard;
+    }
+    PlayerX = px;
+}
