@@ -140,7 +140,11 @@ static bool known_slot(int i) { return samplename[i][0] && (sampledata[i] || sam
 // in the log, and the game goes on without that sound.
 static Mix_Chunk *decoded(int slot) {
     if (sampledata[slot]) return sampledata[slot];
-    Mix_Chunk *chunk = Mix_LoadWAV(samplepath[slot]);
+    // The file is opened and closed here: the mixer's decoders leave an opened file behind when a
+    // damaged one fails them.
+    SDL_RWops *rw = SDL_RWFromFile(samplepath[slot], "rb");
+    Mix_Chunk *chunk = rw ? Mix_LoadWAV_RW(rw, 0) : nullptr;
+    if (rw) SDL_RWclose(rw);
     if (!chunk) {
         char line[200];
         snprintf(line, sizeof line, "FAILED TO LOAD: %.140s", samplepath[slot]);
