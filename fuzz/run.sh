@@ -5,7 +5,8 @@
 #   long:  every target for the seconds, <processes> targets at a time, keeping its growing corpus in
 #          <build>/corpus/<name>; the new crashing inputs are minimised and kept in tests/fuzz/<name>/
 #          for the ordinary test build to replay (make fuzz).
-# A single input taking over a second counts as a hang.
+# A single input taking over a second counts as a hang in the long runs; the smoke run, which may share
+# a small loaded machine with the rest of the suite, allows $SMOKE_HANG_SECONDS (10) before it calls one.
 set -u
 mode=$1 build=$2 seconds=$3 procs=$4
 shift 4
@@ -30,7 +31,7 @@ dict_of() {
 smoke_one() {
   local name=$1 scratch="$build/smoke/$1"
   rm -rf "$scratch" && mkdir -p "$scratch/corpus" "$scratch/crashes" "$scratch/tmp"
-  TMPDIR="$scratch/tmp" "$build/fuzz_$name" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
+  TMPDIR="$scratch/tmp" "$build/fuzz_$name" -max_total_time="$seconds" -timeout="${SMOKE_HANG_SECONDS:-10}" -rss_limit_mb=2048 -print_final_stats=1 \
     $(dict_of "$name") -artifact_prefix="$scratch/crashes/" "$scratch/corpus" "$build/seeds/$name" \
     > "$logs/smoke-$name.log" 2>&1
   local rc=$?
