@@ -5,6 +5,9 @@
 #include "core/wizard.h"
 #include "items/items.h"
 #include "items/materials.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/zoomstore.h"
 #include "presentation/input_feeder.h"
 #include "screens/console.h"
 #include "worldgen/localgen.h"
@@ -79,6 +82,8 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
         {"ld\n^\n", 0, 0, "From here | vague navi:", ""},
         {"wpdam\n", 0, 0, "x?", ""},
         {"kl\n", 0, 0, "kl: empty", ""},
+        {"anc\n", 0, 0, "No memorial is kept.", ""},
+        {"zoomimportant\n^\n", 0, 0, "important: ", ""},
     };
     for (const auto &r : rows) {
         const size_t here = items_at(PlayerX, PlayerY).size(), east = items_at(PlayerX + 1, PlayerY).size();
@@ -104,12 +109,25 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
     }
     EXPECT_TRUE(noted("cur x,y: ")) << "ld tells both cells";
     EXPECT_TRUE(noted("check x,y: "));
-    EXPECT_TRUE(noted("On") || noted("Ei")) << "luoto tells whether a rock is near";
+    EXPECT_TRUE(noted("| On\n") || noted("| Ei\n")) << "luoto tells whether a rock is near";
     EXPECT_TRUE(noted("nope!") || noted("I promise you ")) << "gamefind";
 
     const size_t village = items_at(PlayerX, PlayerY, 1).size();
     console("\nhide\n");
     EXPECT_EQ(items_at(PlayerX, PlayerY, 1).size(), village + 1) << "the fur is the village's";
+}
+
+// The scenes go into the stored local maps of their cells, made first when a cell has none.
+TEST_F(ConsoleReports, ScenesAreLaidIntoTheStoredLocalMaps) {
+    ASSERT_TRUE(bigmap());
+    const int cx = IsoX() + 3, cy = IsoY() + 3;
+    console("\nspot\n");
+    ASSERT_EQ(load_zoommap(cx, cy), 1) << "the cell three east and south has a local map";
+    int blood = 0, shelter = 0;
+    for (const DataStruct &d : Zoom.data) blood += d.type == 99;
+    for (uint8_t c : Zoom.chars) shelter += c == 31;
+    EXPECT_GT(blood, 0) << "the camp's blood marks";
+    EXPECT_GT(shelter, 0) << "the camp's shelter";
 }
 
 TEST_F(ConsoleReports, ItemReportAndFireHeatTellEveryFigure) {
