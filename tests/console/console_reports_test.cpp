@@ -7,6 +7,7 @@
 #include "items/materials.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
+#include "maps/shading.h"
 #include "maps/zoomstore.h"
 #include "presentation/input_feeder.h"
 #include "screens/console.h"
@@ -25,11 +26,14 @@ protected:
         PlayingTest::SetUp();
         DEBUG_kasveja_aina = 0;
         memset(Kayttolista, 0, sizeof Kayttolista);
+        GetMapShade(&shade[0], &shade[1], &shade[2]);
     }
     void TearDown() override {
         DEBUG_kasveja_aina = 0;
+        SetMapShade(shade[0], shade[1], shade[2]);
         PlayingTest::TearDown();
     }
+    int shade[3] = {255, 255, 255};
     // The console key, the guard and the keys after it, in one turn; '^' is the arrow up.
     static void console(const std::string &after) {
         KeyFeeder typing;
@@ -84,6 +88,8 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
         {"kl\n", 0, 0, "kl: empty", ""},
         {"anc\n", 0, 0, "No memorial is kept.", ""},
         {"zoomimportant\n^\n", 0, 0, "important: ", ""},
+        {"grab\nabcd", 0, 0, "", ""},   // the grab test waits for four keys
+        {"mapshade\n", 0, 0, "", ""},
     };
     for (const auto &r : rows) {
         const size_t here = items_at(PlayerX, PlayerY).size(), east = items_at(PlayerX + 1, PlayerY).size();
@@ -112,6 +118,13 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
     EXPECT_TRUE(noted("| On\n") || noted("| Ei\n")) << "luoto tells whether a rock is near";
     EXPECT_TRUE(noted("nope!") || noted("I promise you ")) << "gamefind";
 
+    EXPECT_TRUE(dir->exists("screenshot.bmp"));
+    int r, g, b;
+    GetMapShade(&r, &g, &b);
+    EXPECT_EQ(r, 135) << "the fade ends on the twilight blue";
+    EXPECT_EQ(g, 164);
+    EXPECT_EQ(b, 211);
+
     const size_t village = items_at(PlayerX, PlayerY, 1).size();
     console("\nhide\n");
     EXPECT_EQ(items_at(PlayerX, PlayerY, 1).size(), village + 1) << "the fur is the village's";
@@ -128,6 +141,10 @@ TEST_F(ConsoleReports, ScenesAreLaidIntoTheStoredLocalMaps) {
     for (uint8_t c : Zoom.chars) shelter += c == 31;
     EXPECT_GT(blood, 0) << "the camp's blood marks";
     EXPECT_GT(shelter, 0) << "the camp's shelter";
+
+    console("\nld\n\x1b");   // a pick left with Esc ends the command
+    EXPECT_TRUE(noted("cur x,y: "));
+    EXPECT_FALSE(noted("check x,y: "));
 }
 
 TEST_F(ConsoleReports, ItemReportAndFireHeatTellEveryFigure) {
