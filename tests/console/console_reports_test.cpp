@@ -119,6 +119,16 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
     EXPECT_TRUE(noted("nope!") || noted("I promise you ")) << "gamefind";
 
     EXPECT_TRUE(dir->exists("screenshot.bmp"));
+
+    // The birch-bark work checked and left: what the check took is back, and the used list tells it.
+    int32_t pack[PLR_SLOTS], counts[PLR_SLOTS];
+    memcpy(pack, Plr.inv_obj, sizeof pack);
+    memcpy(counts, Plr.inv_count, sizeof counts);
+    console("\ntuohityo\n\x1b");
+    EXPECT_EQ(memcmp(pack, Plr.inv_obj, sizeof pack), 0);
+    EXPECT_EQ(memcmp(counts, Plr.inv_count, sizeof counts), 0);
+    console("\nkl\n");
+    EXPECT_TRUE(noted("kl #0 Birch-bark strip [407]"));
     int r, g, b;
     GetMapShade(&r, &g, &b);
     EXPECT_EQ(r, 135) << "the fade ends on the twilight blue";
