@@ -42,6 +42,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -126,10 +127,17 @@ static void cmd_fspot() {
         if (d.type == 118) console_say("sup %d,%d", (int)d.x, (int)d.y);
 }
 
+// The plant records name their plant by its definition row.
 static void cmd_flora() {
     for (const DataStruct &d : Data) {
         const char *what = d.type == 9 ? "Growing" : d.type == 65 ? "Wintering" : d.type == 66 ? "Harvested" : nullptr;
-        if (what) console_say("%s %u", what, d.id);
+        if (!what) continue;
+        if (d.id > 0 && d.id < CONSTANTOBJ_ROWS) {
+            const ItemStruct &plant = ConstantObj[d.id];
+            console_say("%s %.*s", what, (int)strnlen(plant.name, sizeof plant.name), plant.name);
+        } else {
+            console_say("%s #%u", what, d.id);
+        }
     }
 }
 
@@ -363,10 +371,11 @@ void console_datalist() {
         if (d.type == DT_ITEM && word[0]) {
             ItemStruct it{};
             ObjToItem(it, (int)d.id);
-            char upper[24];
+            char name[sizeof it.name + 1], upper[24];
+            copy_bounded(name, sizeof name, it.name);
             copy_bounded(upper, sizeof upper, word);
-            if (strstr(it.name, word) || strstr(it.name, upper))
-                console_say("#--- %.2f %.*s %d,%d", (double)it.price, (int)strnlen(it.name, sizeof it.name), it.name, d.x, d.y);
+            for (char *p = upper; *p; p++) *p = (char)toupper((unsigned char)*p);
+            if (strstr(name, word) || strstr(name, upper)) console_say("#--- %d %s %d,%d", (int)it.price, name, d.x, d.y);
         }
         if (!word[0] && (d.type == DT_CREATURE || d.type == 52)) {
             const long slot = (long)d.id - CRE_DATAID;

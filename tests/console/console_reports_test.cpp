@@ -119,6 +119,8 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
     EXPECT_TRUE(noted("nope!") || noted("I promise you ")) << "gamefind";
 
     EXPECT_TRUE(dir->exists("screenshot.bmp"));
+    console("4wool\n");   // the pool dump names the items the word finds
+    EXPECT_TRUE(noted("| --- 0 wool ")) << "the wool laid above";
 
     // The birch-bark work checked and left: what the check took is back, and the used list tells it.
     int32_t pack[PLR_SLOTS], counts[PLR_SLOTS];
