@@ -29,7 +29,7 @@
 #include <cstdio>
 #include <cstring>
 
-enum { OID_ALDER_BARK_FEET = 100, OID_TUOHI_STRIP = 407, OID_TUOHI_OTHER = 51, LIQUID_WATER = 55 };
+enum { STRIP_FEET = 100, OID_TUOHI_STRIP = 407, OID_TUOHI_OTHER = 51, LIQUID_WATER = 55 };
 
 // A stored thing (an object number) laid on the player's square; village goods when `village`.
 static void lay(int n, int village) {
@@ -48,7 +48,7 @@ static void cmd_amulet() {
 }
 
 static void cmd_tuohi() {
-    console_place_item(Luo_Sommelo(OID_ALDER_BARK_FEET));
+    console_place_item(Luo_Sommelo(STRIP_FEET));
     console_place_item(Luo_Parkkilevy("alder"));
 }
 
@@ -148,11 +148,9 @@ void console_item_report() {
     console_say("Materiaali: %u", it.material);
     console_say("A/D: %d/%d", Ota_AttackClass(it.adclass), Ota_DefenseClass(it.adclass));
     console_say("MAGIC:%d", (int)it.magic);
-    if (it.type == IT_FOOD) {
-        ItemStruct food = it;
-        const ravinto_struct r = ravinto(food);
-        console_say("Ravinto: %d kcal per esine, %d kcal per lb", r.kcal_item, r.kcal_lb);
-    }
+    ItemStruct food = it;          // the food value settles per cents into the record it reads
+    const ravinto_struct r = ravinto(food);
+    console_say("Ravinto: %d kcal per esine, %d kcal per lb", r.kcal_item, r.kcal_lb);
     const int def = it.id > 0 ? (int)it.id : 0;
     char sym[2] = {(char)(it.tilesym >= 32 && it.tilesym < 127 ? it.tilesym : '?'), 0};
     console_say("TYPE: %d SYMBOL: %d (%s) ESINE: %d B,E,P: %d,%d,%d Neste: %d", (int)it.type, (int)it.tilesym, sym, def,

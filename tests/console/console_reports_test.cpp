@@ -161,7 +161,7 @@ TEST_F(ConsoleReports, ScenesAreLaidIntoTheStoredLocalMaps) {
 
 TEST_F(ConsoleReports, ItemReportAndFireHeatTellEveryFigure) {
     console("7\n");
-    for (const char *t : {"ocdescr: ", "ekuvaus: ", "TYPE: ", "B,E,P: ", "Prot1 ", "ownerID: ", "octype: ",
+    for (const char *t : {"ocdescr: ", "ekuvaus: ", "Ravinto: ", "TYPE: ", "B,E,P: ", "Prot1 ", "ownerID: ", "octype: ",
                           "Esinehinta: ", "kg hinta: ", "leashcheck: ", "SPECIAL_STATUS: ", "Laatumuuttuja: ",
                           "Itemmatskill: "})
         EXPECT_TRUE(noted(t)) << t;
