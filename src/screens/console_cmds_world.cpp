@@ -279,20 +279,24 @@ static void cmd_mapshade() {
     }
 }
 
-// "grab": the renderer grabbed into the slot "oma", shown, an empty renderer, shown again.
+// "grab": the renderer grabbed into the slot "oma" and, after a key, shown, an empty renderer, and
+// the slot shown again, each for a moment.
 static void cmd_grabtest() {
+    enum { GRAB_SHOW_MS = 500 };
     GrabSCR("oma");
-    getkey();
+    int k;
+    do k = getkey();
+    while (k == 0 || k == KEY_IDLE || k == KEY_WINDOW);
     ShowSCR("oma");
-    getkey();
+    oxa_delay(GRAB_SHOW_MS);
     if (ren) {
         SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
         SDL_RenderClear(ren);
         SDL_RenderPresent(ren);
     }
-    getkey();
+    oxa_delay(GRAB_SHOW_MS);
     RemoveShowSCR("oma");
-    getkey();
+    oxa_delay(GRAB_SHOW_MS);
 }
 
 // "btrap" and "spot": a scene laid into the stored local map of a world cell, made first when the
