@@ -10,6 +10,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -410,4 +411,20 @@ int recipe_resolve(const char *header, int *id, int *row) {
     if (*row < 0) *row = definition_by_name(name);
     if (*row < 0 && *id > 0) *row = ID_object(*id);
     return *id > 0 || *row > 0;
+}
+
+int kl() {
+    int shown = 0;
+    for (int i = 0; i < TARVIKE_MAX; i++) {
+        const Tarvike_Struct &t = Kayttolista[i];
+        if (t.id == 0) continue;
+        const char *from = t.source == TSRC_GROUND ? "ground" : t.source == TSRC_INV ? "pack" : "-";
+        char line[NOTE_SIZE];
+        snprintf(line, sizeof line, "kl #%d %s [%u] %s: pos %u x%u %.2f lb", i, Esineen_Nimi((int)t.id), t.id, from,
+                 t.itempos, t.count, (double)t.amount);
+        Note(line);
+        shown++;
+    }
+    if (!shown) Note("kl: empty");
+    return shown;
 }

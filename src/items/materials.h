@@ -135,3 +135,7 @@ int definition_by_name(const char *name);   // the first catalogue row of the na
 // What a handcraft header makes: the requirement id of its name (0 none) and the catalogue row the
 // product is built from (its own name first, then the base definition); 0 when unresolved.
 int recipe_resolve(const char *header, int *id, int *row);
+
+// The used-item list shown line by line for the developer: requirement, where it was taken from,
+// the chosen item, pieces and pounds; "kl: empty" when nothing is used. Answers the lines shown.
+int kl();

@@ -9,6 +9,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/ancestors.h"
+#include "core/notes.h"
 #include "core/pagan.h"
 #include "core/tekstit.h"
 #include "presentation/audio.h"
@@ -205,4 +206,15 @@ void death_scene_screen() {
 void death_page_screen(int slot) {
     if (!game_screen) return;
     memorial(slot, true);
+}
+
+void ancdisp() {
+    if (!game_screen) return;
+    GrabAncFolders();
+    if (LASTANCNUM < 0 || LASTANCNUM >= ANC_SLOTS || !AncFolderUsage[LASTANCNUM]) {
+        Note("No memorial is kept.");
+        return;
+    }
+    ancestorentry(10, 10, LASTANCNUM, 1);
+    press_a_key(winH() - 20);
 }

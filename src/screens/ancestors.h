@@ -12,3 +12,6 @@ void ancBottomBox();               // the box along the bottom of the list and t
 // memorial's slot (-1: the memorial could not be written, the page says only that she is dead).
 void death_scene_screen();
 void death_page_screen(int slot);
+// The developer's look at a memorial page: the ancestor written last, drawn at (10, 10) over the
+// screen until a key. Nothing is drawn when no memorial is kept.
+void ancdisp();

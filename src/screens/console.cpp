@@ -44,6 +44,8 @@
 #include "core/mapupkeep.h"
 #include "worldgen/localgen.h"
 #include "base/ownlib.h"
+#include "maps/doors.h"
+#include "maps/worldsearch.h"
 
 #include <cstdio>
 #include <cstring>
@@ -112,10 +114,14 @@ static void key_room() {
     if (!OtaKohta("")) return;
     const int cx = GeneralX, cy = GeneralY;
     console_say("onkohuone og: %d", onkohuone(rx, ry));
-    console_say("onkohuonessa koordinaatti %d", onkohuone(cx, cy) != 0 && onkohuone(rx, ry) != 0);
+    console_say("onkohuonessa koordinaatti %d", onkohuoneessa_koordinaatti(rx, ry, cx, cy));
+    onkohuone(rx, ry);             // the room's figures are those of the first square
+    console_say("Koko: %d Lampo: %d", TILA_koko, TILA_lampo);
+    console_say("Huonel\344mp\366: %d", TILA_huonelampo);
     Note("mittastart");
     console_say("Mitattu: %.2f", (double)Mittaa_Lampotila(rx, ry));
     LampotilaTarkastus();
+    console_say("allowdoorclose %d", allowdoorclose(cx, cy));
 }
 
 static void key_skill_test() {
@@ -182,14 +188,18 @@ static void key_kill() {
 }
 
 static void key_square() {
-    if (!ValitseLokaatio(4, "")) {
-        DEBUG_kasveja_aina = !DEBUG_kasveja_aina;
-        console_say("DEBUG_kasveja_aina: %d", DEBUG_kasveja_aina);
-        return;
+    if (ValitseLokaatio(4, "")) {
+        const int x = GeneralX, y = GeneralY;
+        console_say("%d", reldir(CRE_PLAYER, x, y));
+        Note("#L\344mp\366arvot");
+        console_say("Uusi Arvo: %d", lampoarvo(x, y, 0));
+        console_say("Vanha Arvo: %d", ota_lampoarvo(x, y, 0));
+        if (bigmap()) {
+            console_say("isokartta_saari: %d", isokartta_saari(x, y));
+            console_say("WordLocation: %s", navitxt_WorldLocation(x, y));
+            console_say("Suolampi: %d", Onko_Reviiri(x, y, 2));
+        }
     }
-    const int x = GeneralX, y = GeneralY;
-    console_say("%d", reldir(CRE_PLAYER, x, y));
-    if (bigmap()) console_say("WordLocation: %s", navitxt_WorldLocation(x, y));
     DEBUG_kasveja_aina = !DEBUG_kasveja_aina;
     console_say("DEBUG_kasveja_aina: %d", DEBUG_kasveja_aina);
 }

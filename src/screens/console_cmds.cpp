@@ -33,12 +33,22 @@
 #include "maps/zoomstore.h"
 #include "creatures/physical.h"
 #include "items/invsel.h"
+#include "creatures/predicates.h"
+#include "maps/directions.h"
+#include "maps/mapquery.h"
+#include "maps/picker.h"
+#include "screens/ancestors.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 
 // Commands of the other console files.
 int console_player_command(int number);      // console_cmds_play.cpp; 1 ends the line
+int console_items_command(int number);       // console_cmds_items.cpp; 1 when it was one of those
 
 // ---- reports ------------------------------------------------------------------------------------
 
@@ -117,10 +127,17 @@ static void cmd_fspot() {
         if (d.type == 118) console_say("sup %d,%d", (int)d.x, (int)d.y);
 }
 
+// The plant records name their plant by its definition row.
 static void cmd_flora() {
     for (const DataStruct &d : Data) {
         const char *what = d.type == 9 ? "Growing" : d.type == 65 ? "Wintering" : d.type == 66 ? "Harvested" : nullptr;
-        if (what) console_say("%s %u", what, d.id);
+        if (!what) continue;
+        if (d.id > 0 && d.id < CONSTANTOBJ_ROWS) {
+            const ItemStruct &plant = ConstantObj[d.id];
+            console_say("%s %.*s", what, (int)strnlen(plant.name, sizeof plant.name), plant.name);
+        } else {
+            console_say("%s #%u", what, d.id);
+        }
     }
 }
 
@@ -199,6 +216,64 @@ static void cmd_kills() {
     char path[1200];
     snprintf(path, sizeof path, "%s/KILL.LOG", CharacterPath);
     wizard_read_creatures(path, kill_line, nullptr);
+}
+
+// "luoto": open water along the compass lines, then an outer rock or islet close by.
+static void cmd_luoto() {
+    int wx = 0, wy = 0, ox = 0, oy = 0;
+    console_say("%d ", etaisyys_veteen(PlayerX, PlayerY, &wx, &wy));
+    if (zoommap_ulkoluoto(PlayerX, PlayerY, &ox, &oy)) {
+        console_say("%d,%d", ox, oy);
+        Note("On");
+    } else {
+        Note("Ei");
+    }
+}
+
+// "zoomimportant": the keep test of a picked cell's stored local map.
+static void cmd_zoomimportant() {
+    if (!OtaKohta("Select zoommap")) return;
+    const int cx = kohtaIsoX(GeneralX), cy = kohtaIsoY(GeneralY);
+    if (!load_zoommap(cx, cy)) {
+        console_say("!%d,%d has no stored local map.", cx, cy);
+        return;
+    }
+    const int days = std::abs((int)Plr.daynumber - Mapinfo_LastDay(GeneralX, GeneralY));
+    console_say("important: %d", zoommap_important(days));
+}
+
+// "gamefind": the biggest game animal about, and the promise a herder would make of it.
+static void cmd_gamefind() {
+    static CreatureStruct found;
+    int x = 0, y = 0;
+    if (!find_BigMapGame(0, &found, &x, &y)) {
+        Note("nope!");
+        return;
+    }
+    char name[sizeof found.species + 1];
+    copy_bounded(name, sizeof name, found.species);
+    console_say("%d,%d (nyt %d,%d) %s", x, y, IsoX(), IsoY(), name);
+    const int wx = bigmap() ? x : kohtaIsoX(x), wy = bigmap() ? y : kohtaIsoY(y);
+    console_say("I promise you %s from my flock to be found in the %s.", name,
+                navitxt_Dir(IsoX(), IsoY(), wx, wy, NAVI_BARE));
+}
+
+// "ld": how a picked cell is told from the player's cell.
+static void cmd_ld() {
+    const int px = IsoX(), py = IsoY();
+    console_say("cur x,y: %d,%d", px, py);
+    if (!OtaKohta("")) return;
+    const int cx = kohtaIsoX(GeneralX), cy = kohtaIsoY(GeneralY);
+    console_say("check x,y: %d,%d", cx, cy);
+    Note(HaetunAlueenKuvaus(cx, cy));
+    const int d = std::max(std::abs(cx - px), std::abs(cy - py));
+    Note(EtaisyydenKuvaus(d));
+    Note("--");
+    Note("From here navi:");
+    Note(navitxt_Full(px, py, cx, cy, 1));
+    Note("From here | vague navi:");
+    Note(navitxt_Full(px, py, cx, cy, 3));
+    Note(navitxt_Area(cx, cy));
 }
 
 // A number's low bits as a text of ones and zeros, the highest first.
@@ -296,10 +371,11 @@ void console_datalist() {
         if (d.type == DT_ITEM && word[0]) {
             ItemStruct it{};
             ObjToItem(it, (int)d.id);
-            char upper[24];
+            char name[sizeof it.name + 1], upper[24];
+            copy_bounded(name, sizeof name, it.name);
             copy_bounded(upper, sizeof upper, word);
-            if (strstr(it.name, word) || strstr(it.name, upper))
-                console_say("#--- %.2f %.*s %d,%d", (double)it.price, (int)strnlen(it.name, sizeof it.name), it.name, d.x, d.y);
+            for (char *p = upper; *p; p++) *p = (char)toupper((unsigned char)*p);
+            if (strstr(name, word) || strstr(name, upper)) console_say("#--- %d %s %d,%d", (int)it.price, name, d.x, d.y);
         }
         if (!word[0] && (d.type == DT_CREATURE || d.type == 52)) {
             const long slot = (long)d.id - CRE_DATAID;
@@ -323,29 +399,6 @@ void console_datalist() {
     console_say("freezeitems: %d item_in_process: %d traps: %d carcass: %d", freezeitems, inprocess, traps, carcass);
     console_say("growing plants: %d wintering plants: %d harvested: %d", growing, wintering, harvested);
     console_say("This map entries: %d", here);
-}
-
-// ---- the item report (action key 7) --------------------------------------------------------------
-
-void console_item_report() {
-    const int slot = selslot("ITEMINFO", "", 0, 0, 0);
-    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] <= 0) return;
-    ItemStruct it{};
-    ObjToItem(it, Plr.inv_obj[slot]);
-    char b[40];
-    console_say("=ocdescr: %.*s", (int)strnlen(it.name, sizeof it.name), it.name);
-    console_say("Materiaali: %u", it.material);
-    console_say("A/D: %d/%d", (int)it.fig[0], (int)it.fig[1]);
-    console_say("MAGIC:%d", (int)it.magic);
-    console_say("TYPE: %d SYMBOL: %d ESINE: %u", (int)it.type, (int)it.tilesym, it.id);
-    console_say("TILEGFX:%.*s", (int)strnlen(it.tile, sizeof it.tile), it.tile);
-    console_say("un_id: %d", (int)it.unid);
-    console_say("Price: %.2f PricePerLbs: %.6f WT: %.2f", (double)it.price, (double)it.priceperweight, (double)it.weight);
-    console_say("Long WT: %f", (double)it.weight);
-    console_say("Yrttivaikutus: %u", it.boiled);
-    console_say("Laatu: %d tiedossa: %d", ItemGet_laatu(&it), on_laatutieto(&it));
-    console_say(" Skill: %.*s", (int)strnlen(it.skill, sizeof it.skill), it.skill);
-    console_say("%s", bits(it.status, 8, b));
 }
 
 // ---- the table -----------------------------------------------------------------------------------
@@ -441,20 +494,25 @@ static int run(int number) {
     switch (number) {
     case 9: cmd_sumsaa(); return 0;
     case 10: return cmd_saa();
+    case 29: cmd_luoto(); return 0;
     case 47: VilChk(); return 0;
     case 50: NaytaOliot(); return 0;
     case 53: cmd_vil(); return 0;
+    case 58: ancdisp(); return 0;
     case 59: cmd_pagan(); return 0;
+    case 62: cmd_zoomimportant(); return 0;
     case 65: cmd_cc(); return 0;
     case 67: NaytaKasvio(); return 0;
     case 68: cmd_mon(); return 0;
     case 69: Fysiikan_Tarkistus(); return 0;
+    case 71: cmd_gamefind(); return 0;
     case 80: cmd_herb(); return 0;
     case 90: cmd_tyo(); return 0;
     case 106: cmd_fspot(); return 0;
     case 107: cmd_smood(); return 0;
     case 108: cmd_rc(); return 0;
     case 110: cmd_kills(); return 0;
+    case 111: cmd_ld(); return 0;
     case 118: zoommap_check(); return 0;
     case 124: cmd_extraused(); return 0;
     case 143: cmd_flora(); return 0;
@@ -462,6 +520,7 @@ static int run(int number) {
     case 170: cmd_var(); return 0;
     default: break;
     }
+    if (console_items_command(number)) return 0;
     return console_player_command(number);
 }
 

@@ -51,6 +51,11 @@
 #include "worldgen/culturegoods.h"
 #include "worldgen/scenes.h"
 #include "worldgen/worldgen.h"
+#include "worldgen/localgen.h"
+#include "presentation/windows.h"
+#include "screens/creation.h"
+
+#include <SDL2/SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -250,6 +255,87 @@ static void cmd_shade(int hour, int minute, int wait_ms) {
     if (wait_ms) oxa_delay(wait_ms);
 }
 
+// "shadetest": the shade of the first of month 5 minute by minute from 04:00 to 19:59.
+static void cmd_shadetest() {
+    for (int t = 4 * 60; t < 20 * 60; t++) {
+        uint8_t rgb[3];
+        GetCurrentMapShade(rgb, 5, 1, t / 60, t % 60);
+        SetMapShade(rgb[0], rgb[1], rgb[2]);
+        DrawMap();
+        FlipWithMap();
+    }
+}
+
+// "mapshade": from white towards the blue of the twilight in 50 steps.
+static void cmd_mapshade() {
+    int r = 255, g = 255, b = 255;
+    SetMapShade(r, g, b);
+    for (int step = 0; step < 50; step++) {
+        FadeToShade(&r, &g, &b, 1, 50 - step, 135, 164, 211);
+        SetMapShade(r, g, b);
+        DrawMap();
+        FlipWithMap();
+        oxa_delay(10);
+    }
+}
+
+// "grab": the renderer grabbed into the slot "oma" and, after a key, shown, an empty renderer, and
+// the slot shown again, each for a moment.
+static void cmd_grabtest() {
+    enum { GRAB_SHOW_MS = 500 };
+    GrabSCR("oma");
+    int k;
+    do k = getkey();
+    while (k == 0 || k == KEY_IDLE || k == KEY_WINDOW);
+    ShowSCR("oma");
+    oxa_delay(GRAB_SHOW_MS);
+    if (ren) {
+        SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+        SDL_RenderClear(ren);
+        SDL_RenderPresent(ren);
+    }
+    oxa_delay(GRAB_SHOW_MS);
+    RemoveShowSCR("oma");
+    oxa_delay(GRAB_SHOW_MS);
+}
+
+// "btrap" and "spot": a scene laid into the stored local map of a world cell, made first when the
+// cell has none.
+static void cmd_scene(int cx, int cy, int bird_trap) {
+    if (!spotgenerate(cx, cy, 0) || !load_zoommap(cx, cy)) {
+        console_say("!%d,%d has no local map to lay the scene in.", cx, cy);
+        return;
+    }
+    if (bird_trap)
+        zoomscene_bird_trap_area(Plr.culture, "[bird theft]", 0);
+    else
+        zoomscene_adventurers_camp(-1000, 0, "[blood]");
+    if (!save_zoommap(cx, cy, 0)) console_say("!The local map of %d,%d could not be stored.", cx, cy);
+}
+
+// "fieldtry": the fields of the player's stored local map sown anew and laid into the area.
+static void cmd_fieldtry() {
+    if (bigmap()) return;
+    ZoomMap_Clear();
+    if (!load_zoommap(IsoX(), IsoY())) {
+        Note("!No stored local map here.");
+        return;
+    }
+    DoField(1);
+    zoomset_maailma(find_zoom_x(PlayerX, 0), find_zoom_y(PlayerY, 0));
+}
+
+// "maketrack": a picked animal's track laid on a picked square, leading away from the animal.
+static void cmd_maketrack() {
+    const int n = console_pick_creature("Valitse j\344lki\344 j\344tt\344v\344 el\344in?");
+    if (n < 0) return;
+    const int ax = GeneralX, ay = GeneralY;
+    if (!OtaKohta("Valitse mihin j\344ljet laitetaan.")) return;
+    const int x = GeneralX, y = GeneralY;
+    const int dx = (x > ax) - (x < ax), dy = (y > ay) - (y < ay);
+    tee_zoomjalki(n, x, y, x + (dx || dy ? dx : 1), y + dy);
+}
+
 static void cmd_relcover() {
     for (int i = DATA_MAX - 1; i >= 0; i--) {
         const DataStruct &d = Data[i];
@@ -288,6 +374,14 @@ int console_world_command(int number) {
     case 33: cmd_shade(20, 45, 100); break;
     case 34: cmd_shade(5, 15, 100); break;
     case 35: cmd_shade(12, 30, 0); break;
+    case 36: cmd_shadetest(); break;
+    case 37: cmd_grabtest(); break;
+    case 38: cmd_mapshade(); break;
+    case 44: SelectCampaign(); break;
+    case 72: cmd_scene(IsoX(), IsoY(), 1); break;
+    case 73: cmd_scene(IsoX() + 3, IsoY() + 3, 0); break;
+    case 83: cmd_fieldtry(); break;
+    case 145: cmd_maketrack(); break;
     case 81: cmd_neku(); break;
     case 103: cmd_relcover(); break;
     case 132: cmd_reach(); break;
