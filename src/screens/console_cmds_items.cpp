@@ -108,6 +108,7 @@ int console_items_command(int number) {
     switch (number) {
     case 1: kl(); break;
     case 15: cmd_amulet(); break;
+    case 28: Plr.fat_reserve = 100.0f; break;
     case 43: console_place_item(Luo_Ihmeyrttisekoitus("Molotov blend")); break;
     case 66: cmd_trs(); break;
     case 84: console_place_item(Luo_Villat()); break;

@@ -135,6 +135,8 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
     EXPECT_TRUE(noted("| On\n") || noted("| Ei\n")) << "luoto tells whether a rock is near";
     EXPECT_TRUE(noted("nope!") || noted("I promise you ")) << "gamefind";
     EXPECT_TRUE(dir->exists("screenshot.bmp"));
+    console_run_line("fat");
+    EXPECT_EQ(Plr.fat_reserve, 100.0f) << "fat fills the fat reserve";
     int red, green, blue;
     GetMapShade(&red, &green, &blue);
     EXPECT_EQ(red, 135) << "the fade ends on the twilight blue";
