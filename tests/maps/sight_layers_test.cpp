@@ -1,0 +1,96 @@
+// tests/maps/sight_layers_test.cpp -- the player's view puts back only the squares the last view and
+// the edits since touched: after every kind of edit the view layers hold what a view over wholly reset
+// layers holds.
+#include "maps/maptest.h"
+
+#include "maps/sight.h"
+#include "presentation/show.h"
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Layers {
+    std::vector<uint8_t> attrib, work, memory, symbol;
+    Layers()
+        : attrib(maailma_attrib, maailma_attrib + MAP_BYTES), work(maailma_work, maailma_work + MAP_BYTES),
+          memory(maailma_memorymap, maailma_memorymap + MAP_BYTES),
+          symbol(maailma_worksymbol, maailma_worksymbol + MAP_BYTES) {}
+};
+
+// The first square where two copies differ, as text; "" when none does.
+static std::string first_difference(const char *name, const std::vector<uint8_t> &a, const std::vector<uint8_t> &b) {
+    for (size_t i = 0; i < a.size(); i++)
+        if (a[i] != b[i])
+            return std::string(name) + " differs at " + std::to_string(i % MAP_STRIDE) + "," +
+                   std::to_string(i / MAP_STRIDE) + ": " + std::to_string(a[i]) + " against " + std::to_string(b[i]);
+    return "";
+}
+
+// What the view left, compared with the same view over layers reset whole.
+static std::string against_whole_view() {
+    const Layers drawn;
+    view_layers_touched_all();
+    PlayerView();
+    const Layers whole;
+    for (auto s : {first_difference("attrib", drawn.attrib, whole.attrib), first_difference("work", drawn.work, whole.work),
+                   first_difference("memory", drawn.memory, whole.memory),
+                   first_difference("symbol", drawn.symbol, whole.symbol)})
+        if (!s.empty()) return s;
+    return "";
+}
+
+class ViewLayers : public MapsTest {
+protected:
+    void SetUp() override {
+        MapsTest::SetUp();
+        local_area();
+        srand(5);
+        const int kinds[] = {CH_GROUND, CH_GROUND, 13, 18, 10, 233};
+        for (int y = AREA_MIN; y <= AREA_MAX; y++)
+            for (int x = AREA_MIN; x <= AREA_MAX; x++) {
+                put(x, y, kinds[rand() % 6]);
+                korkeuskartta[mapidx(x, y)] = (uint8_t)((x * 3 + y) % 7);
+            }
+        PlayerX = PlayerY = 232;
+        mapdimInit(800, 600, 1.0f);
+        InitSines();
+        CalculateLDist(50);
+        view_layers_touched_all();   // the fixture wrote the layers straight
+    }
+    void TearDown() override {
+        mapdimInit(800, 600, 1.0f);
+        MapsTest::TearDown();
+    }
+};
+
+TEST_F(ViewLayers, EveryEditIsPutBackAsAWholeResetWould) {
+    const struct {
+        const char *what;
+        std::function<void()> edit;
+    } edits[] = {
+        {"a step east", [] { PlayerX++; }},
+        {"a turn about", [] { PlayerDir = (PlayerDir + 4) & 7; }},
+        {"a mark far outside the view", [] { set_tempcol(PlayerX + 90, PlayerY + 40, '!'); }},
+        {"a square remembered far away", [] { set_memorymap(PlayerX - 80, PlayerY + 3, 13); }},
+        {"a work square far away", [] { set_tempchar(PlayerX + 3, PlayerY - 70, 'x'); }},
+        {"a jump across the area", [] { PlayerX -= 100, PlayerY += 60; }},
+        {"zoomed out", [] { mapdimInit(800, 600, 0.5f); }},
+        {"zoomed in and turned", [] { mapdimInit(800, 600, 1.0f), PlayerDir = 2; }},
+        {"the work layer cleared as a map is read", [] { fill_layer(maailma_work, ' '); }},
+        {"a local map's memory set", [] {
+             memset(Zoom.memory, 'm', sizeof Zoom.memory);
+             zoomset_maailma(-2, -2);
+         }},
+        {"walked into the remembered corner", [] { PlayerX = 110, PlayerY = 110; }},
+    };
+    PlayerView();
+    for (const auto &e : edits) {
+        e.edit();
+        PlayerView();
+        EXPECT_EQ(against_whole_view(), "") << e.what;
+    }
+}
+
+}  // namespace
