@@ -325,8 +325,32 @@ static void light_square(int x, int y) {
     if (y > lit_y1) lit_y1 = y;
 }
 
+// Next to a light the answer does not hang on the ground: with every square seen, the first step of
+// a line sees whatever it lands on, and only the lines' first turns decide which of the eight squares
+// the lines land on. So the eight answers are asked once for each set of lines. A square on x 0 is
+// always asked (a target there traces the player's view instead).
+static int8_t next_answer[3][3];
+static uint8_t next_asked_with[LINE_COUNT][6];
+
+static void check_next_answers() {
+    static bool ready = false;
+    if (ready && memcmp(next_asked_with, LineData, sizeof next_asked_with) == 0) return;
+    memcpy(next_asked_with, LineData, sizeof next_asked_with);
+    memset(next_answer, -1, sizeof next_answer);
+    ready = true;
+}
+
+static int lights_square(int x, int y, int sx, int sy, int world) {
+    const int dx = sx - x, dy = sy - y;
+    if (dx < -1 || dx > 1 || dy < -1 || dy > 1 || sx == 0) return can_see(x, y, sx, sy, world);
+    int8_t &a = next_answer[dy + 1][dx + 1];
+    if (a < 0) a = (int8_t)can_see(x, y, sx, sy, world);
+    return a;
+}
+
 static void light_around_in(int x, int y, int r, int spot, int world) {
     if (spot) add_maplightspot(x, y, r);
+    check_next_answers();
     const int k = (r == 2 || r == 3) ? 2 : r == 4 ? 3 : r == 5 ? 4 : 0;
     for (int dy = -r; dy <= r; dy++)
         for (int dx = -r; dx <= r; dx++) {
@@ -335,7 +359,7 @@ static void light_around_in(int x, int y, int r, int spot, int world) {
             const int sx = x + dx, sy = y + dy;
             if (!in_grid(sx, sy)) continue;
             if (light_map[sx + WORLD_W * sy] == 1) continue;   // already lit: the answer cannot change
-            if (can_see(x, y, sx, sy, world)) light_square(sx, sy);
+            if (lights_square(x, y, sx, sy, world)) light_square(sx, sy);
         }
     LIGHT_SOURCES = 1;
 }

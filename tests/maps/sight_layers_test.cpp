@@ -61,6 +61,7 @@ protected:
     }
     void TearDown() override {
         mapdimInit(800, 600, 1.0f);
+        InitSines();
         MapsTest::TearDown();
     }
 };
@@ -91,6 +92,36 @@ TEST_F(ViewLayers, EveryEditIsPutBackAsAWholeResetWould) {
         PlayerView();
         EXPECT_EQ(against_whole_view(), "") << e.what;
     }
+}
+
+// The squares next to a light are lit as the lines of sight see them, whatever the ground, and again
+// after the lines change.
+TEST_F(ViewLayers, TheSquaresNextToALightAreThoseTheLinesSee) {
+    const struct {
+        const char *what;
+        int ground, height, turns;   // what rings the light, its height, the lines' first step (-1 as loaded)
+    } cases[] = {
+        {"open ground", CH_GROUND, 0, -1},   {"a ring of spruces", 13, 0, -1}, {"a cliff all round", CH_GROUND, 9, -1},
+        {"lines that go straight", 13, 9, 0}, {"lines that turn at once", CH_GROUND, 0, 1},
+    };
+    int x = 150;
+    for (const auto &c : cases) {
+        x += 10;
+        const int y = 200;
+        if (c.turns >= 0)
+            for (auto &line : LineData) line[1] = (uint8_t)((line[1] & 0x7f) | (c.turns << 7));
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++)
+                if (dx || dy) {
+                    put(x + dx, y + dy, c.ground);
+                    korkeuskartta[mapidx(x + dx, y + dy)] = (uint8_t)c.height;
+                }
+        light_around(x, y, 1, 0);
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++)
+                EXPECT_EQ(lighted(x + dx, y + dy), canseefromto(x, y, x + dx, y + dy, 0) != 0) << c.what << " " << dx << "," << dy;
+    }
+    InitSines();   // the lines as loaded again
 }
 
 }  // namespace
