@@ -411,10 +411,16 @@ void light_sources(int tick) {
         }
     }
     if (world) return;
-    if (!tick)
-        for (int y = AREA_MIN; y <= AREA_MAX; y++)
-            for (int x = AREA_MIN; x <= AREA_MAX; x++)
-                if (maailma[mapidx(x, y)] == ':') light_around_in(x, y, 4, 0, world);
+    if (!tick)   // the glowing squares, found a row at a time
+        for (int y = AREA_MIN; y <= AREA_MAX; y++) {
+            const uint8_t *row = &maailma[mapidx(0, y)];
+            for (int x = AREA_MIN; x <= AREA_MAX; x++) {
+                const void *at = memchr(row + x, ':', (size_t)(AREA_MAX - x + 1));
+                if (!at) break;
+                x = (int)((const uint8_t *)at - row);
+                light_around_in(x, y, 4, 0, world);
+            }
+        }
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
         if (d.type == DT_UNUSED) break;

@@ -124,4 +124,26 @@ TEST_F(ViewLayers, TheSquaresNextToALightAreThoseTheLinesSee) {
     InitSines();   // the lines as loaded again
 }
 
+// Glowing squares of the map light four squares round them, each of them found: side by side and at
+// the area's edges.
+TEST_F(ViewLayers, EveryGlowingSquareLightsItsSurroundings) {
+    for (int y = AREA_MIN; y <= AREA_MAX; y++)
+        for (int x = AREA_MIN; x <= AREA_MAX; x++) {
+            put(x, y, CH_GROUND);
+            korkeuskartta[mapidx(x, y)] = 0;
+        }
+    const struct {
+        int x, y;
+        char is;   // 'g' glows, 'l' lit, 'd' dark
+    } squares[] = {
+        {200, 200, 'g'},      {201, 200, 'g'},          {205, 200, 'l'}, {196, 200, 'l'},     {206, 200, 'd'},
+        {AREA_MAX, 300, 'g'}, {AREA_MAX - 4, 300, 'l'}, {AREA_MIN, 120, 'g'}, {AREA_MIN + 4, 120, 'l'},
+        {AREA_MIN + 5, 120, 'd'},
+    };
+    for (const auto &q : squares)
+        if (q.is == 'g') put(q.x, q.y, ':');
+    PlayerView();
+    for (const auto &q : squares) EXPECT_EQ(lighted(q.x, q.y), q.is != 'd') << q.x << "," << q.y << " " << q.is;
+}
+
 }  // namespace
