@@ -19,6 +19,7 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
+#include "maps/sight.h"
 #include "maps/movement.h"
 #include "maps/notelink.h"
 #include "maps/water.h"
@@ -113,6 +114,7 @@ void Read_MemoryMap(const char *name) {
     if (strstr(name, "BIGMAP")) {
         read_world_memory(maailma_alltime_memorymap);
         memcpy(maailma_memorymap, maailma_alltime_memorymap, MAP_BYTES);
+        view_layers_touched_all();
     }
 }
 

@@ -12,6 +12,7 @@
 #include "base/ownlib.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
+#include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "base/ui.h"
 #include "quests/tehtavat.h"
@@ -57,10 +58,14 @@ int get_alltime_maailmachar(int x, int y) {
 
 int get_tempchar(int x, int y) { return in_layer(x, y) ? maailma_work[mapidx(x, y)] : ' '; }
 void set_tempchar(int x, int y, int c) {
-    if (in_layer(x, y)) maailma_work[mapidx(x, y)] = (uint8_t)c;
+    if (!in_layer(x, y)) return;
+    maailma_work[mapidx(x, y)] = (uint8_t)c;
+    view_layers_touched(x, y);
 }
 void set_workchar(int x, int y, int c) {
-    if (in_grid(x, y)) maailma_work[mapidx(x, y)] = (uint8_t)c;
+    if (!in_grid(x, y)) return;
+    maailma_work[mapidx(x, y)] = (uint8_t)c;
+    view_layers_touched(x, y);
 }
 int get_worksymbol(int x, int y) { return in_grid(x, y) ? maailma_worksymbol[mapidx(x, y)] : 0; }
 void set_worksymbol(int x, int y, int c) {
@@ -68,10 +73,14 @@ void set_worksymbol(int x, int y, int c) {
 }
 int get_tempcol(int x, int y) { return in_grid(x, y) ? maailma_attrib[mapidx(x, y)] : ':'; }
 void set_tempcol(int x, int y, int c) {
-    if (in_grid(x, y)) maailma_attrib[mapidx(x, y)] = (uint8_t)c;
+    if (!in_grid(x, y)) return;
+    maailma_attrib[mapidx(x, y)] = (uint8_t)c;
+    view_layers_touched(x, y);
 }
 void set_memorymap(int x, int y, int c) {
-    if (in_layer(x, y)) maailma_memorymap[mapidx(x, y)] = (uint8_t)c;
+    if (!in_layer(x, y)) return;
+    maailma_memorymap[mapidx(x, y)] = (uint8_t)c;
+    view_layers_touched(x, y);   // the view's work layer copies the memory map
 }
 int explored_maploc(int x, int y) { return in_layer(x, y) && maailma_memorymap[mapidx(x, y)] != ' '; }
 int get_alltime_memorymap(int x, int y) {
@@ -179,7 +188,13 @@ void SetPlayerAround(int x, int y) {
 
 // Most of a layer often holds the fill already (the world around a local area, a layer nothing wrote
 // since the last map was loaded): a block that does is only read, which costs far less than writing it.
+// The player's view layers, and the memory map they copy, are told whole to the view.
+static void tell_view(const uint8_t *layer) {
+    if (layer == maailma_attrib || layer == maailma_work || layer == maailma_memorymap) view_layers_touched_all();
+}
+
 void fill_layer(uint8_t *layer, uint8_t value) {
+    tell_view(layer);
     enum { BLOCK = 4096 };
     size_t i = 0;
 #if defined(__SSE2__)
@@ -201,6 +216,7 @@ void fill_layer(uint8_t *layer, uint8_t value) {
 // A layer copied over one that mostly holds the same already (the remembered world after a save):
 // blocks that are the same are only read.
 void copy_layer(uint8_t *to, const uint8_t *from) {
+    tell_view(to);
     enum { BLOCK = 4096 };
     size_t i = 0;
     for (; i + BLOCK <= MAP_BYTES; i += BLOCK)

@@ -46,8 +46,52 @@ static int surface(int x, int y, int world) {
 static int view_half_w() { return mapDim.half_w > 0 ? mapDim.half_w : 12; }
 static int view_half_h() { return mapDim.half_h > 0 ? mapDim.half_h : 11; }
 
+// ---- the view layers' stale rectangle ---------------------------------------------------------
+
+// At rest maailma_attrib holds ':' and maailma_work a copy of the memory map. The rectangle below
+// (layer coordinates, inclusive) holds every square where either may differ from that rest: what the
+// last view marked and what was written since. PlayerView puts back only this rectangle, so a view
+// costs the squares around the player rather than two whole layers. It starts as the whole layer.
+static int stale_x0 = 0, stale_y0 = 0, stale_x1 = MAP_STRIDE - 1, stale_y1 = MAP_ROWS - 1;
+
+void view_layers_touched_rect(int x0, int y0, int x1, int y1) {
+    if (x0 < 0) x0 = 0;
+    if (y0 < 0) y0 = 0;
+    if (x1 > MAP_STRIDE - 1) x1 = MAP_STRIDE - 1;
+    if (y1 > MAP_ROWS - 1) y1 = MAP_ROWS - 1;
+    if (x0 > x1 || y0 > y1) return;
+    if (x0 < stale_x0) stale_x0 = x0;
+    if (y0 < stale_y0) stale_y0 = y0;
+    if (x1 > stale_x1) stale_x1 = x1;
+    if (y1 > stale_y1) stale_y1 = y1;
+}
+
+void view_layers_touched(int x, int y) { view_layers_touched_rect(x, y, x, y); }
+
+void view_layers_touched_all() { view_layers_touched_rect(0, 0, MAP_STRIDE - 1, MAP_ROWS - 1); }
+
+// Both layers back at rest inside the stale rectangle, which is then empty.
+static void rest_view_layers() {
+    if (stale_x0 > stale_x1 || stale_y0 > stale_y1) return;
+    if (stale_x0 == 0 && stale_x1 == MAP_STRIDE - 1) {   // whole rows: one run
+        const size_t at = mapidx(0, stale_y0), n = (size_t)(stale_y1 - stale_y0 + 1) * MAP_STRIDE;
+        memset(&maailma_attrib[at], ':', n);
+        memcpy(&maailma_work[at], &maailma_memorymap[at], n);
+    } else {
+        const size_t n = (size_t)(stale_x1 - stale_x0 + 1);
+        for (int y = stale_y0; y <= stale_y1; y++) {
+            const size_t at = mapidx(stale_x0, y);
+            memset(&maailma_attrib[at], ':', n);
+            memcpy(&maailma_work[at], &maailma_memorymap[at], n);
+        }
+    }
+    stale_x0 = stale_y0 = 1 << 30;
+    stale_x1 = stale_y1 = -1;
+}
+
 static void record_seen(int x, int y, int c) {
     if (!in_grid(x, y)) return;
+    view_layers_touched(x, y);
     size_t i = mapidx(x, y);
     if ((c == 210 || c == 239) && maailma_work[i] == ' ') NAKOPIIRISSA_Kyla = 1;
     maailma_work[i] = (uint8_t)c;
@@ -281,8 +325,32 @@ static void light_square(int x, int y) {
     if (y > lit_y1) lit_y1 = y;
 }
 
+// Next to a light the answer does not hang on the ground: with every square seen, the first step of
+// a line sees whatever it lands on, and only the lines' first turns decide which of the eight squares
+// the lines land on. So the eight answers are asked once for each set of lines. A square on x 0 is
+// always asked (a target there traces the player's view instead).
+static int8_t next_answer[3][3];
+static uint8_t next_asked_with[LINE_COUNT][6];
+
+static void check_next_answers() {
+    static bool ready = false;
+    if (ready && memcmp(next_asked_with, LineData, sizeof next_asked_with) == 0) return;
+    memcpy(next_asked_with, LineData, sizeof next_asked_with);
+    memset(next_answer, -1, sizeof next_answer);
+    ready = true;
+}
+
+static int lights_square(int x, int y, int sx, int sy, int world) {
+    const int dx = sx - x, dy = sy - y;
+    if (dx < -1 || dx > 1 || dy < -1 || dy > 1 || sx == 0) return can_see(x, y, sx, sy, world);
+    int8_t &a = next_answer[dy + 1][dx + 1];
+    if (a < 0) a = (int8_t)can_see(x, y, sx, sy, world);
+    return a;
+}
+
 static void light_around_in(int x, int y, int r, int spot, int world) {
     if (spot) add_maplightspot(x, y, r);
+    check_next_answers();
     const int k = (r == 2 || r == 3) ? 2 : r == 4 ? 3 : r == 5 ? 4 : 0;
     for (int dy = -r; dy <= r; dy++)
         for (int dx = -r; dx <= r; dx++) {
@@ -291,7 +359,7 @@ static void light_around_in(int x, int y, int r, int spot, int world) {
             const int sx = x + dx, sy = y + dy;
             if (!in_grid(sx, sy)) continue;
             if (light_map[sx + WORLD_W * sy] == 1) continue;   // already lit: the answer cannot change
-            if (can_see(x, y, sx, sy, world)) light_square(sx, sy);
+            if (lights_square(x, y, sx, sy, world)) light_square(sx, sy);
         }
     LIGHT_SOURCES = 1;
 }
@@ -343,10 +411,16 @@ void light_sources(int tick) {
         }
     }
     if (world) return;
-    if (!tick)
-        for (int y = AREA_MIN; y <= AREA_MAX; y++)
-            for (int x = AREA_MIN; x <= AREA_MAX; x++)
-                if (maailma[mapidx(x, y)] == ':') light_around_in(x, y, 4, 0, world);
+    if (!tick)   // the glowing squares, found a row at a time
+        for (int y = AREA_MIN; y <= AREA_MAX; y++) {
+            const uint8_t *row = &maailma[mapidx(0, y)];
+            for (int x = AREA_MIN; x <= AREA_MAX; x++) {
+                const void *at = memchr(row + x, ':', (size_t)(AREA_MAX - x + 1));
+                if (!at) break;
+                x = (int)((const uint8_t *)at - row);
+                light_around_in(x, y, 4, 0, world);
+            }
+        }
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
         if (d.type == DT_UNUSED) break;
@@ -388,8 +462,10 @@ static int wields_shield(int hand) {
 // ---- the player's view ------------------------------------------------------------------------
 
 void PlayerView() {
-    memset(maailma_attrib, ':', sizeof maailma_attrib);
-    memcpy(maailma_work, maailma_memorymap, sizeof maailma_work);
+    // The window about to be traced is put back too, whatever was written there unannounced.
+    const int reach = (view_half_w() > view_half_h() ? view_half_w() : view_half_h()) + 2;
+    view_layers_touched_rect(PlayerX - reach, PlayerY - reach, PlayerX + reach, PlayerY + reach);
+    rest_view_layers();
     clear_light_map();
     LIGHT_SOURCES = 0;
     NAKOPIIRISSA_Kyla = 0;
@@ -406,6 +482,7 @@ void PlayerView() {
         if (!skip[k]) view8(PlayerDir - 2 + k);
 
     if (in_grid(PlayerX, PlayerY)) {
+        view_layers_touched(PlayerX, PlayerY);
         size_t i = mapidx(PlayerX, PlayerY);
         maailma_work[i] = maailma[i];
         maailma_memorymap[i] = maailma[i];

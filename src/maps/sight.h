@@ -25,3 +25,9 @@ void ScanSurround();
 // The player's view from scratch: resets the view layers and the light map, lights the light
 // sources and traces the octants in front of the player (the first steps of the map drawing).
 void PlayerView();
+
+// Outside PlayerView, every write to maailma_attrib, maailma_work or maailma_memorymap is told here
+// (layer coordinates), so the next view puts those squares back at rest: ':' and the memory map.
+void view_layers_touched(int x, int y);
+void view_layers_touched_rect(int x0, int y0, int x1, int y1);
+void view_layers_touched_all();

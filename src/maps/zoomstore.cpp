@@ -18,6 +18,7 @@
 #include "base/savecommit.h"
 #include "creatures/crefunc.h"
 #include "maps/korkeus_main.h"
+#include "maps/sight.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
@@ -727,6 +728,7 @@ void zoomset_maailma(int zx, int zy) {
         memcpy(&pintakartta[to], &Zoom.surface[row * 64], 64);
         memcpy(&korkeuskartta[to], &Zoom.height[row * 64], 64);
     }
+    view_layers_touched_rect(x0, y0, x0 + 63, y0 + ZOOM_SIDE - 1);   // the view copies the memory map
     int slot = 0, full = 0;
     for (const DataStruct &z : Zoom.data) {
         if (z.type == 0) continue;

@@ -8,6 +8,7 @@
 #include "presentation/mapthings.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "maps/sight.h"
 #include "presentation/painter.h"
 #include "presentation/panels.h"
 #include "presentation/screen_ui.h"
@@ -93,6 +94,17 @@ static void restore_marks() {
     const size_t at = mapidx(0, kept.top), n = (size_t)kept.rows * WORLD_W;
     memcpy(&maailma_attrib[at], kept.attrib, n);
     memcpy(&maailma_attrib2[at], kept.attrib2, n);
+    view_layers_touched_rect(0, kept.top, MAP_STRIDE - 1, kept.top + kept.rows - 1);
+}
+
+// The whole view drawn into a clean map texture; `keep` keeps the marks for the cursor's redraws.
+static void draw_whole_view(bool keep) {
+    CleanMapDrawBuffers();
+    SDL_SetRenderTarget(ren, MapMainTexture);
+    if (keep) keep_marks();
+    map_drawing_open();
+    draw_passes();
+    map_drawing_close();
 }
 
 // Called by the rules' DrawMap once the player's view is worked out and the map may be drawn.
@@ -101,12 +113,7 @@ void scr_draw_map_view() {
     if (!ren || !MapMainTexture) return;
     SDL_Texture *prev = SDL_GetRenderTarget(ren);
     SDL_SetRenderTarget(ren, MapMainTexture);
-    CleanMapDrawBuffers();
-    SDL_SetRenderTarget(ren, MapMainTexture);
-    keep_marks();
-    map_drawing_open();
-    draw_passes();
-    map_drawing_close();
+    draw_whole_view(true);
     kept.stamp = map_texture_stamp();
     SDL_SetRenderTarget(ren, prev);
     refresh_state_line();
@@ -165,11 +172,7 @@ int scr_draw_map_cursor(int old_x, int old_y) {
         }
         if (!settled) {   // the part kept growing: the whole view, as a whole drawing draws it
             rewind();
-            CleanMapDrawBuffers();
-            SDL_SetRenderTarget(ren, MapMainTexture);
-            map_drawing_open();
-            draw_passes();
-            map_drawing_close();
+            draw_whole_view(false);
         }
         kept.stamp = map_texture_stamp();
         SDL_SetRenderTarget(ren, prev);
