@@ -1,0 +1,206 @@
+// The console's creature work with Aino in her village: the questions about one picked creature and
+// what each "yes" leaves on it, the forced quest of a picked villager, and the spirits and people
+// the typed line places as real creatures of the area.
+#include "core/loader_fixture.h"
+
+#include "core/wizard.h"
+#include "creatures/crefile.h"
+#include "creatures/cremove.h"
+#include "creatures/people.h"
+#include "creatures/zoomservices.h"
+#include "presentation/input_feeder.h"
+#include "society/village.h"
+
+#include <dirent.h>
+
+#include <functional>
+#include <string>
+
+void creature_questionnaire(int n);   // the console's questions about one creature
+
+namespace {
+
+using oxatest::KeyFeeder;
+
+class ConsoleCreatures : public oxatest::PlayingTest {
+protected:
+    // The keys typed, one at a time, while `run` reads them.
+    static void type_in(const std::string &keys, const std::function<int()> &run) {
+        KeyFeeder typing;
+        for (char c : keys) typing.key(c == '\n' ? SDLK_RETURN : c == 27 ? SDLK_ESCAPE : (SDL_Keycode)c);
+        DISABLE_MORECHECK = 1;
+        typing.typed(run);
+    }
+    static void ask(int n, const std::string &answers) {
+        type_in(answers, [n] { return creature_questionnaire(n), 1; });
+    }
+    // The console key, the guard and then the keys, typed in one turn.
+    static void console(const std::string &after) {
+        int r;
+        type_in("*kj" + after, [&r] { return turn_pass(&r); });
+    }
+    // A villager of the species (540 a woodsman, 560 an old man) without a quest, nobody's companion; -1 none.
+    static int villager(uint32_t species) {
+        for (int n = 0; n < CRE_COUNT; n++) {
+            const CreatureStruct &c = Cre[n];
+            if (c.kind == 1 && c.mode != 13 && c.community != 0 && c.speciescode == species && c.quest == 0 &&
+                !(c.partyflags & PF_COMPANION))
+                return n;
+        }
+        return -1;
+    }
+    static int pool_record_of(int n) {
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_CREATURE && Data[i].id == (uint32_t)(n + CRE_DATAID)) return i;
+        return -1;
+    }
+    // Aino on a free square next to creature n, so that the cursor's first step east lands on it.
+    static void stand_west_of(int n) {
+        const int i = pool_record_of(n);
+        ASSERT_GE(i, 0);
+        PlayerX = Data[i].x - 1;
+        PlayerY = Data[i].y;
+    }
+    int quest_files() const {
+        int count = 0;
+        DIR *d = opendir(path("").c_str());
+        while (dirent *e = d ? readdir(d) : nullptr) {
+            const std::string name = e->d_name;
+            count += name.size() > 4 && name.substr(name.size() - 4) == ".QST";
+        }
+        if (d) closedir(d);
+        return count;
+    }
+    void TearDown() override {
+        WIZARD_npcfreeze = 0;
+        PlayingTest::TearDown();
+    }
+    bool noted(const std::string &text) const { return notes().find(text) != std::string::npos; }
+};
+
+// Answers for the questions in their order: 'n' to every one before the one answered "yes".
+static std::string yes_at(int question) { return std::string((size_t)question - 1, 'n') + "y"; }
+
+TEST_F(ConsoleCreatures, EachAnswerLeavesItsMarkOnThePickedCreature) {
+    ASSERT_NE(walk_into_her_village(), 0);
+    const int n = villager(560);
+    ASSERT_GE(n, 0);
+    const CreatureStruct was = Cre[n];
+    const VillageStruct vil_was = GetGlobVil((int)was.community) ? globVil : VillageStruct{};
+    const struct {
+        const char *what;
+        std::string answers;
+        std::function<bool(const CreatureStruct &)> done;
+    } rows[] = {
+        {"break a leg", yes_at(4),
+         [](const CreatureStruct &c) {
+             for (int w = 0; w < 20; w++)
+                 if (c.woundpart[w] == 13 && c.woundlevel[w] > 0) return true;
+             return false;
+         }},
+        {"comp debt", yes_at(5),
+         [](const CreatureStruct &c) { return (c.partyflags & PF_COMPANION) && c.compdebt == 50.0f && c.compfigure == 2; }},
+        {"dress up", yes_at(14), [](const CreatureStruct &c) { return (c.requestbits & 1) != 0; }},
+        {"leave the area", yes_at(16), [](const CreatureStruct &c) { return (c.memberbits & MB_LEAVE) != 0; }},
+        // friendship and foeship both asked: one question more before fainting
+        {"faint", yes_at(23), [](const CreatureStruct &c) { return c.unconscious == 4; }},
+        {"escorted companion", std::string(23, 'n') + "nny" + "y",
+         [](const CreatureStruct &c) { return (c.partyflags & PF_COMPANION) && (c.escortdest & 3) == 3 && c.compfigure == 3; }},
+    };
+    for (const auto &r : rows) {
+        Cre[n] = was;
+        ask(n, r.answers);
+        EXPECT_TRUE(r.done(Cre[n])) << r.what;
+    }
+
+    // The follow mark: "yes" flips bit 1 and clearing it clears the second byte; "no" clears bit 8.
+    Cre[n] = was;
+    const std::string follow_yes = std::string(23, 'n') + "yn" + "n";
+    const std::string all_no = std::string(26, 'n');
+    cre_control(n) = 8;
+    cre_control2(n) = 2;
+    ask(n, all_no);
+    EXPECT_EQ(cre_control(n), 0) << "no: bit 8 cleared";
+    EXPECT_EQ(cre_control2(n), 2);
+    ask(n, follow_yes);
+    EXPECT_EQ(cre_control(n), 1);
+    ask(n, follow_yes);
+    EXPECT_EQ(cre_control(n), 0);
+    EXPECT_EQ(cre_control2(n), 0) << "cleared with it";
+
+    // The forms of address: each pair shown, and the familiarity the loop set put back.
+    Cre[n] = was;
+    ask(n, yes_at(12));
+    EXPECT_TRUE(noted(" / ")) << notes();
+    EXPECT_EQ(Cre[n].visits, was.visits);
+    EXPECT_EQ(Cre[n].namebits, was.namebits);
+    if (vil_was.socid) {
+        EXPECT_EQ(globVil.visits, vil_was.visits);
+        EXPECT_EQ(globVil.talks, vil_was.talks);
+    }
+    cre_control(n) = cre_control2(n) = 0;
+    Cre[n] = was;
+}
+
+TEST_F(ConsoleCreatures, ForcedQuestForAPickedVillager) {
+    ASSERT_NE(walk_into_her_village(), 0);
+    console("d14\n");   // her last quest was offered two days ago: a new one waits 13 days
+    console("f");        // the villagers stand still while she picks
+    const int n = villager(560);
+    ASSERT_GE(n, 0);
+    stand_west_of(n);
+    for (const DataStruct &d : Data) ASSERT_FALSE(d.type == DT_CREATURE && d.x == PlayerX - 1 && d.y == PlayerY);
+
+    const std::string before = notes();
+    fprintf(stderr, "DBG at %d,%d ch west %d\n", PlayerX, PlayerY, get_mapchar(PlayerX - 1, PlayerY));
+    console("\ndq\n4\n");
+    fprintf(stderr, "DBG after first %zu %zu\n%s\n", before.size(), notes().size(), notes().c_str());   // the empty square west of her: nothing asked
+    EXPECT_NE(notes().find("[?]", before.size()), std::string::npos) << "the typed line's prompt, its mark the colour";
+    EXPECT_EQ(notes().find("Homeland escort", before.size()), std::string::npos);
+
+    const int files = quest_files();
+    console("\ndq\n66\n" + std::string(11, 'n') + "y");   // the cursor onto him; "Stones for sauna"
+    EXPECT_NE(Cre[n].quest, 0u);
+    EXPECT_EQ(quest_files(), files + 1);
+}
+
+TEST_F(ConsoleCreatures, SpiritsAndTheWoodsmanBecomeRealCreatures) {
+    ASSERT_NE(walk_into_her_village(), 0);
+    const struct {
+        const char *line;
+        uint32_t species[2];
+    } rows[] = {
+        {"vete", {701, 0}},
+        {"tapio", {702, 0}},
+        {"neito", {700, 0}},
+        {"koiramies", {540, 618}},
+    };
+    for (const auto &r : rows) {
+        int before = 0;
+        for (const DataStruct &d : Data) before += d.type == DT_CREATURE;
+        console(std::string("\n") + r.line + "\n");
+        int after = 0;
+        for (const DataStruct &d : Data) after += d.type == DT_CREATURE;
+        const int expect = r.species[1] ? 2 : 1;
+        EXPECT_EQ(after, before + expect) << r.line;
+        int man = -1;
+        for (int k = 0; k < expect; k++) {
+            int found = -1;
+            for (int s = 0; s < CRE_COUNT; s++)
+                if (Cre[s].kind && Cre[s].speciescode == r.species[k] && RealCreaturePos[s] != 0 && pool_record_of(s) >= 0)
+                    found = s;
+            ASSERT_GE(found, 0) << r.line << " " << r.species[k];
+            // the record lies in the creature file under its own number
+            CreatureStruct stored{};
+            ASSERT_EQ(getsotucrstruct(stored, Cre[found].socialid, 0), 1) << r.line;
+            EXPECT_EQ(stored.speciescode, r.species[k]);
+            if (k == 0) man = found;
+            else {
+                EXPECT_EQ(Cre[found].owner, (int32_t)Cre[man].socialid) << "the dog is his";
+                EXPECT_TRUE(Cre[found].ownerbits & 1);
+            }
+        }
+    }
+}
+
+}  // namespace
