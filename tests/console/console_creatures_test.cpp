@@ -8,6 +8,7 @@
 #include "creatures/cremove.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
+#include "maps/sight.h"
 #include "presentation/input_feeder.h"
 #include "society/village.h"
 
@@ -53,13 +54,6 @@ protected:
         for (int i = 0; i < DATA_MAX; i++)
             if (Data[i].type == DT_CREATURE && Data[i].id == (uint32_t)(n + CRE_DATAID)) return i;
         return -1;
-    }
-    // Aino on a free square next to creature n, so that the cursor's first step east lands on it.
-    static void stand_west_of(int n) {
-        const int i = pool_record_of(n);
-        ASSERT_GE(i, 0);
-        PlayerX = Data[i].x - 1;
-        PlayerY = Data[i].y;
     }
     int quest_files() const {
         int count = 0;
@@ -142,24 +136,57 @@ TEST_F(ConsoleCreatures, EachAnswerLeavesItsMarkOnThePickedCreature) {
     Cre[n] = was;
 }
 
+// The cursor keys that take the picker's cursor from one offset to another.
+static std::string cursor_keys(int fx, int fy, int tx, int ty) {
+    static const char KEYS[3][3] = {{'7', '8', '9'}, {'4', 0, '6'}, {'1', '2', '3'}};
+    std::string keys;
+    while (fx != tx || fy != ty) {
+        const int dx = tx > fx ? 1 : tx < fx ? -1 : 0, dy = ty > fy ? 1 : ty < fy ? -1 : 0;
+        keys += KEYS[dy + 1][dx + 1];
+        fx += dx, fy += dy;
+    }
+    return keys;
+}
+
 TEST_F(ConsoleCreatures, ForcedQuestForAPickedVillager) {
     ASSERT_NE(walk_into_her_village(), 0);
     console("d14\n");   // her last quest was offered two days ago: a new one waits 13 days
     console("f");        // the villagers stand still while she picks
-    const int n = villager(560);
-    ASSERT_GE(n, 0);
-    stand_west_of(n);
-    for (const DataStruct &d : Data) ASSERT_FALSE(d.type == DT_CREATURE && d.x == PlayerX - 1 && d.y == PlayerY);
+    auto creature_at = [](int x, int y) {
+        for (const DataStruct &d : Data)
+            if (d.type == DT_CREATURE && d.x == x && d.y == y) return true;
+        return false;
+    };
+    // A grown villager without a quest whom she can stand beside and see, with an empty square in
+    // her sight beside her too.
+    int n = -1, mx = 0, my = 0, ex = 0, ey = 0;
+    for (int c = 0; c < CRE_COUNT && n < 0; c++) {
+        const CreatureStruct &v = Cre[c];
+        if (v.kind != 1 || v.community == 0 || v.quest != 0 || v.speciescode == 590 || pool_record_of(c) < 0) continue;
+        const DataStruct &him = Data[pool_record_of(c)];
+        for (int d = 0; d < 8 && n < 0; d++) {
+            const int x = him.x + Heds_x(d), y = him.y + Heds_y(d);
+            if (!entry_square_free(x, y) || creature_at(x, y)) continue;
+            PlayerX = x, PlayerY = y;
+            command({SDLK_PERIOD});   // she looks round from there
+            if (!See(him.x, him.y)) continue;
+            for (int e = 0; e < 8 && n < 0; e++) {
+                const int sx = x + Heds_x(e), sy = y + Heds_y(e);
+                if (creature_at(sx, sy) || !See(sx, sy)) continue;
+                n = c, mx = him.x - x, my = him.y - y, ex = Heds_x(e), ey = Heds_y(e);
+            }
+        }
+    }
+    ASSERT_GE(n, 0) << "a villager she can see beside her";
 
     const std::string before = notes();
-    fprintf(stderr, "DBG at %d,%d ch west %d\n", PlayerX, PlayerY, get_mapchar(PlayerX - 1, PlayerY));
-    console("\ndq\n4\n");
-    fprintf(stderr, "DBG after first %zu %zu\n%s\n", before.size(), notes().size(), notes().c_str());   // the empty square west of her: nothing asked
+    console("\ndq\n" + cursor_keys(0, 0, ex, ey) + "\n");   // the empty square: nothing asked
     EXPECT_NE(notes().find("[?]", before.size()), std::string::npos) << "the typed line's prompt, its mark the colour";
     EXPECT_EQ(notes().find("Homeland escort", before.size()), std::string::npos);
 
+    // The cursor starts where it chose last; from there onto him. "Stones for sauna".
     const int files = quest_files();
-    console("\ndq\n66\n" + std::string(11, 'n') + "y");   // the cursor onto him; "Stones for sauna"
+    console("\ndq\n" + cursor_keys(ex, ey, mx, my) + "\n" + std::string(11, 'n') + "y");
     EXPECT_NE(Cre[n].quest, 0u);
     EXPECT_EQ(quest_files(), files + 1);
 }
