@@ -193,19 +193,23 @@ TEST_F(ConsoleCreatures, ForcedQuestForAPickedVillager) {
 
 TEST_F(ConsoleCreatures, SpiritsAndTheWoodsmanBecomeRealCreatures) {
     ASSERT_NE(walk_into_her_village(), 0);
+    // In a village by day no spirit finds its place: they come beside her, the two named ones saying so.
     const struct {
         const char *line;
         uint32_t species[2];
+        bool forcing;
     } rows[] = {
-        {"vete", {701, 0}},
-        {"tapio", {702, 0}},
-        {"neito", {700, 0}},
-        {"koiramies", {540, 618}},
+        {"vete", {701, 0}, true},
+        {"tapio", {702, 0}, true},
+        {"neito", {700, 0}, false},
+        {"koiramies", {540, 618}, false},
     };
     for (const auto &r : rows) {
         int before = 0;
         for (const DataStruct &d : Data) before += d.type == DT_CREATURE;
+        const size_t said = notes().size();
         console(std::string("\n") + r.line + "\n");
+        EXPECT_EQ(notes().find("orcing loc", said) != std::string::npos, r.forcing) << r.line;
         int after = 0;
         for (const DataStruct &d : Data) after += d.type == DT_CREATURE;
         const int expect = r.species[1] ? 2 : 1;
@@ -228,6 +232,20 @@ TEST_F(ConsoleCreatures, SpiritsAndTheWoodsmanBecomeRealCreatures) {
             }
         }
     }
+}
+
+TEST_F(ConsoleCreatures, VillageReportLendsTheAxeAndKeepsTheCredit) {
+    const int soc = walk_into_her_village();
+    ASSERT_NE(soc, 0);
+    ASSERT_TRUE(GetGlobVil(soc));
+    const float credit = globVil.credit;
+    console("\nsoc\nyynn");   // borrow axe, credit
+    EXPECT_TRUE(noted("Socarea: ")) << notes();
+    EXPECT_EQ(globVil.lentaxe_day, Plr.daynumber + 1);
+    EXPECT_FLOAT_EQ(readVil((uint32_t)soc).credit, credit + 10.0f) << "saved with the village";
+    console("\nsoc\nnnynn");   // no axe, no credit, clear it
+    EXPECT_EQ(globVil.lentaxe_day, 0u);
+    EXPECT_FLOAT_EQ(readVil((uint32_t)soc).credit, 0.0f);
 }
 
 }  // namespace
