@@ -431,7 +431,7 @@ static int renamed(const char *name, const char *newname) {
     return stored > 0 ? stored : obj;
 }
 
-static void Synnyta_Metsanneito() {
+void Synnyta_Metsanneito() {
     CreatureStruct &c = Creature;
     Luorunko_Haltija();
     c.culture = (uint8_t)culture_row(spirit_culture());
@@ -446,7 +446,7 @@ static void Synnyta_Metsanneito() {
     c.role = 14;
 }
 
-static void Synnyta_Vedenhaltija() {
+void Synnyta_Vedenhaltija() {
     CreatureStruct &c = Creature;
     Luorunko_Haltija();
     c.culture = (uint8_t)culture_row(spirit_culture());
@@ -461,7 +461,7 @@ static void Synnyta_Vedenhaltija() {
         if (chance(15)) Lisaa_Usea_Esine(object(f, 1), 1 + random(3));
 }
 
-static void Synnyta_Metsanhaltija() {
+void Synnyta_Metsanhaltija() {
     CreatureStruct &c = Creature;
     Luorunko_Haltija();
     c.culture = (uint8_t)culture_row(spirit_culture());

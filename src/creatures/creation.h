@@ -35,3 +35,8 @@ void Luorunko_Haltija();
 // The species code of a wilderness encounter at world cell x, y; 0 when nothing fits.
 // Filter 1 takes only the big predators, 2 no people, 3 only birds.
 int Arvo_Olento(int terrain, int x, int y, int filter);
+// The three spirits built into Creature over the body every spirit starts from; Luo_Olento(700, 701,
+// 702) runs them with the culture chosen, the record cleared first and the individual finished.
+void Synnyta_Metsanneito();
+void Synnyta_Vedenhaltija();
+void Synnyta_Metsanhaltija();

@@ -16,6 +16,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
+#include "creatures/wounding.h"
 
 int cre_file_create(const char *path, int records) {
     FILE *f = fopen(path, "wb");
@@ -438,4 +439,9 @@ int cre_file_next_id() {
     while (k < records && read_record(f, k, r) && r.kind != 0) k++;
     fclose(f);
     return CRE_DATAID + (int)(k > records ? records : k);
+}
+
+void CreMod_break_a_leg(int n) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT) return;
+    HAAVOITA(n, 3, 18, 13, random(2), -1001);
 }

@@ -51,3 +51,5 @@ int sotubased_corpse_age(int s);
 // The number SaveNewRealCreature would give a new creature now (its first free record, or the next
 // one at the end); CRE_NONE when the file can't be opened.
 int cre_file_next_id();
+// A broken leg for creature n: a blow of 18 on the leg (part 13) of a random side.
+void CreMod_break_a_leg(int n);

@@ -46,6 +46,7 @@
 #include "base/ownlib.h"
 #include "maps/doors.h"
 #include "maps/worldsearch.h"
+#include "creatures/crefile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -79,6 +80,24 @@ void console_place_item(const ItemStruct &item) {
 int console_pick_creature(const char *prompt) {
     if (!OtaKohta(prompt)) return -1;
     return cre_xy(GeneralX, GeneralY);
+}
+
+int console_place_real_creature(int x, int y) {
+    if (cre_file_records() < 0) return 0;
+    bool free_slot = false;
+    for (int s = 0; s < CRE_COUNT && !free_slot; s++) free_slot = RealCreaturePos[s] == 0 && Cre[s].kind == 0;
+    if (!free_slot) return 0;   // nothing written that no slot could take
+    const int number = SaveNewRealCreature(Creature);
+    if (number < CRE_DATAID) return 0;
+    const int id = lisaa_realcreature(number, 0);
+    if (id < CRE_DATAID || id >= CRE_DATAID + CRE_COUNT) return 0;
+    set_data(DT_CREATURE, x, y, id, 1);
+    for (const DataStruct &d : Data)
+        if (d.type == DT_CREATURE && d.id == (uint32_t)id) return id;
+    // The pool had no room: the slot is let go again, the record stays in the file.
+    Cre[id - CRE_DATAID].kind = 0;
+    RealCreaturePos[id - CRE_DATAID] = 0;
+    return 0;
 }
 
 // A key that is not a code of its own (0 is nothing pressed).

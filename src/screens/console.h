@@ -17,3 +17,6 @@ void console_place_item(const struct ItemStruct &item);   // stored and laid on 
 int console_pick_creature(const char *prompt);            // the creature on a picked square, -1 none
 void console_datalist();           // the pool dump to "datalist.txt" (action key 4)
 void console_item_report();        // the report of a picked inventory item (action key 7)
+// The working record `Creature` stored in the creature file, loaded into a slot and laid on the
+// square as a real creature of the area: its pool id, 0 when the file, the slots or the pool had no room.
+int console_place_real_creature(int x, int y);

@@ -58,6 +58,14 @@
 #include "creatures/wounding.h"
 #include "items/vessels.h"
 #include "core/player.h"
+#include "creatures/creation.h"
+#include "creatures/outfit.h"
+#include "creatures/puuha.h"
+#include "items/itemdefs.h"
+#include "maps/maps.h"
+#include "society/meetings.h"
+#include "society/reputation.h"
+#include "worldgen/localgen.h"
 #include "creatures/life.h"
 
 #include <cstdio>
@@ -238,6 +246,152 @@ static void cmd_npcdmg() {
 
 static void cmd_bhunt() { magic_flag_today(MAGIC_HUNT_FLAG); }
 
+// "vete", "tapio", "neito": the spirit as a real creature where it could appear now, or beside the
+// player when nowhere fits. Only local maps hold spirits.
+static void cmd_spirit(int code, const char *forcing) {
+    if (bigmap()) return;
+    int x = 0, y = 0;
+    HaltijaSijainti(code, x, y);
+    if (x == 0 && y == 0) {
+        if (forcing) Note(forcing);
+        x = PlayerX + 2;
+        y = PlayerY + 2;
+    }
+    Luo_Olento(code);
+    console_place_real_creature(x, y);
+}
+
+// "koiramies": a woodsman with his dog on a leash; no man, no dog.
+static void cmd_koiramies() {
+    Luo_Olento(540);
+    if (!console_place_real_creature(PlayerX + 2, PlayerY + 2)) return;
+    const uint32_t master = Creature.socialid;
+    Luo_Olento(618);
+    Creature.owner = (int32_t)master;
+    Creature.ownerbits |= 1;
+    console_place_real_creature(PlayerX + 3, PlayerY + 2);
+}
+
+// "fcover": a sheep hidden in the forest cover of the cell 3 east and 3 south, whose local map is made
+// first when it has none.
+static void cmd_fcover() {
+    const int wx = IsoX() + 3, wy = IsoY() + 3;
+    if (!in_grid(wx, wy)) return;
+    if (!ZoomMapPos(wx, wy) && !spotgenerate(wx, wy, 0)) return;
+    Luo_Olento(616);
+    Creature.stateflags |= 128;
+    if (cre_file_records() < 0) return;
+    const int number = SaveNewRealCreature(Creature);
+    if (!spawn_sotucre_on_zoommap(number, wx, wy)) Note("!No room for it there.");
+}
+
+// "ishoot": a thousand adventurers who keep away from raiders, straight into the creature file.
+static void cmd_ishoot() {
+    if (cre_file_records() < 0) return;
+    static CreatureStruct one;
+    for (int i = 0; i < 1000; i++) {
+        synnyta_IHMISOLENTO(one, 550, Kulttuuri, 0);
+        domorale_NjerpezAvoider(one);
+        SaveNewRealCreature(one);
+    }
+}
+
+// "antlers": the antlers of an elk and of a reindeer on the player's square.
+static void cmd_antlers() {
+    for (int species : {607, 619}) {
+        Luo_Olento(species);
+        const ItemStruct it = Luo_Sarvet(Creature);
+        if (it.type != 0) console_place_item(it);
+    }
+}
+
+static void cmd_missing() {
+    char name[20];
+    copy_bounded(name, sizeof name, console_ask_text("name?", 16, 255));
+    if (name[0] != 27) find_missing(name);
+}
+
+// A thing of the object table made anew with an id of its own and state 3; its stored number, 0 none.
+static int new_marked_item(const char *name, uint32_t *id) {
+    const int def = object(name, 1);
+    if (def <= 0) {
+        console_say("!No %s in the object table.", name);
+        return 0;
+    }
+    ItemStruct it{};
+    ObjToItem(it, def);
+    it.origin = crID();
+    it.state = 3;
+    *id = it.origin;
+    const int n = Luo_Esineen_Itempos(it);
+    return n > 0 ? n : 0;
+}
+
+// "npcdo": a log on the player's square and a picked person set to carve a punt out of it.
+static void cmd_npcdo() {
+    uint32_t log_id = 0, punt_id = 0;
+    const int log = new_marked_item("Log", &log_id);
+    if (!log) return;
+    set_data(DT_ITEM, PlayerX, PlayerY, log, 1);
+    const int n = console_pick_creature("");
+    if (n < 0) return;
+    const int punt = new_marked_item("Punt", &punt_id);
+    if (!punt) return;
+    Keskeyta_Puuha(n, 0);
+    CreatureStruct &c = Cre[n];
+    c.Paapuuha = 1;
+    c.mainwords[0] = (uint32_t)punt;
+    c.mainwords[1] = 10;
+    c.mainwords[2] = log_id;
+}
+
+// "soc": the report of the player's village and a few changes to it.
+static void cmd_soc() {
+    const int soc = (int)Mapinfo_socID(IsoX(), IsoY());
+    if (!GetGlobVil(soc)) {
+        Note("!No village here.");
+        return;
+    }
+    VillageStruct &v = globVil;
+    console_say("Socarea: %u", v.socid);
+    console_say("credit: %.2f", (double)v.credit);
+    console_say("soccenter: %d", v.centre_x == IsoX() && v.centre_y == IsoY());
+    if (v.tradeban || v.tradeban_day) console_say("EMBARGO nfs: %d reset: %u", (int)v.tradeban, v.tradeban_day);
+    if (v.generosity != 0.0f) console_say("GENEROSITY: %.2f", (double)v.generosity);
+    console_say("#everdebt: %.2f generosity: %.2f", (double)v.everdebt, (double)v.generosity);
+    console_say("socfam: %u", SocFam(-1000, &v));
+    console_say("population: %d", socpopulation(soc));
+    console_say("lastday: %u meets: %d meetgap: %d", v.lastvisit, (int)v.visits, (int)v.visitgap);
+    console_say("suspicion: %d", (int)v.suspicion);
+    console_say("soc isox,y: %d,%d", (int)v.centre_x, (int)v.centre_y);
+    console_say("suspicion: %d", (int)v.suspicion);
+    console_say("theft: %d", (int)v.theft);
+    console_say("murder: %d", (int)v.murders);
+    console_say("murder: %d", (int)v.murders);
+    console_say("violence: %d", (int)v.violence);
+    static RepSummary rep;
+    socrepSummary(&rep, v);
+    const struct {
+        const char *label;
+        const RepReport &r;
+    } lines[] = {{"trade", rep.trade}, {"steal", rep.theft}, {"mischief", rep.mischief}, {"help", rep.help}};
+    for (const auto &l : lines)
+        console_say("%s: %d %.*s", l.label, (int)l.r.level, (int)strnlen(l.r.noun, sizeof l.r.noun), l.r.noun);
+    v.lentaxe_day = KyllaEi("borrow axe") ? Plr.daynumber + 1 : 0;
+    bool save = false;
+    if (KyllaEi("credit")) {
+        v.credit += 10.0f;
+        v.wholereward += 10.0f;
+        save = true;
+    } else if (KyllaEi("Clear credit")) {
+        v.credit = v.wholereward = 0.0f;
+        save = true;
+    }
+    if (save && !SaveGlobVil()) Note("!The village could not be saved.");
+    if (KyllaEi("fetch news")) socnews(soc, IsoX(), IsoY());
+    if (KyllaEi("maint soc news")) socnews_maint(soc);
+}
+
 int console_world_command(int number);   // console_cmds_world.cpp; 1 when it was one of those
 
 int console_player_command(int number) {
@@ -282,6 +436,10 @@ int console_player_command(int number) {
     case 51: unlethalize(0); break;
     case 52: magicharvest(); break;
     case 57: IHMISUHKA = 1; break;
+    case 74: cmd_spirit(SPIRIT_WATER_FOLK, "forcing loc"); break;
+    case 75: cmd_spirit(SPIRIT_OF_FOREST, "forcing loc"); break;
+    case 76: cmd_spirit(SPIRIT_FOREST_MAID, nullptr); break;
+    case 77: cmd_koiramies(); break;
     case 70:
         BRANCH_PATHMAKE = !BRANCH_PATHMAKE;
         FORCE_PATHMAKE = 0;
@@ -296,6 +454,12 @@ int console_player_command(int number) {
     case 93: quest_flag(&QUEST_LOGGER); break;
     case 95: quest_flag(&KUESTIT_PIALLA); break;
     case 104: cmd_snowtrack(); break;
+    case 105: cmd_fcover(); break;
+    case 125: cmd_ishoot(); break;
+    case 146: cmd_antlers(); break;
+    case 152: cmd_missing(); break;
+    case 154: cmd_npcdo(); break;
+    case 161: cmd_soc(); break;
     case 112: cmd_iniq(); break;
     case 114: cmd_dq(); break;
     case 115: cmd_sex(); break;

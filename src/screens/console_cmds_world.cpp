@@ -61,17 +61,6 @@
 #include <cstdlib>
 #include <cstring>
 
-// The working record `Creature` kept as a real creature of the area on the square; 0 when the
-// creature file had no room for it.
-static int place_real_creature(int x, int y) {
-    const int number = SaveNewRealCreature(Creature);
-    if (number <= 0) return 0;
-    const int id = lisaa_realcreature(number, 0);
-    if (id < CRE_DATAID) return 0;
-    set_data(DT_CREATURE, x, y, id, 1);
-    return 1;
-}
-
 static void cmd_murkku() {
     for (int dx = 0; dx < 64; dx++)
         for (int dy = 0; dy < 64; dy++)
@@ -140,13 +129,13 @@ static void cmd_setnpc() {
     const int x = GeneralX, y = GeneralY;
     const int code = console_ask_number("setmc | mc num?", 5, 15);
     if (code <= 0 || code >= CONSTANTCRE_COUNT) return;
-    if (Luo_Olento(code) == 0) place_real_creature(x, y);
+    if (Luo_Olento(code) == 0) console_place_real_creature(x, y);
 }
 
 static void cmd_werewolf() {
     if (bigmap()) return;
     Luo_NoiduttuSusi(Creature);
-    place_real_creature(PlayerX + 2, PlayerY + 2);
+    console_place_real_creature(PlayerX + 2, PlayerY + 2);
 }
 
 static void cmd_dtemp(const char *prompt, const char *done, uint8_t flag) {

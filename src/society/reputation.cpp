@@ -300,8 +300,6 @@ static bool village_knows_name(const VillageStruct &v) { return (v.knowledge & 2
 
 static int player_culture() { return Plr.culture; }
 
-enum { NAMEBIT_KNOWS_PLAYER = 2 };   // the person knows the player's name
-
 // The player's name as people say it: without the blank an empty second name leaves behind.
 static const char *player_name() {
     char *name = plrnam();

@@ -56,3 +56,4 @@ extern const char *const REPNOUN_VIOLENCE[7];
 extern const char *const REPNOUN_HELP[7];
 extern const char *const REPNOUN_QUESTHELP[7];
 extern const char *const REPNOUN_FAMILIARITY[7];
+enum { NAMEBIT_KNOWS_PLAYER = 2 };   // a person's name bits: it knows the player's name

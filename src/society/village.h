@@ -147,7 +147,10 @@ struct VillageStruct {
     uint8_t  flags2;               // 10405: bit 6 no debt talk
     uint8_t  nobeating;            // 10406
     uint8_t  settled;              // 10407
-    uint8_t  pad10408[1020];
+    uint8_t  pad10408[1012];
+    uint32_t lentaxe_day;          // 11420: the day counter up to which the village lends its axe; 0 none
+    uint8_t  suspicion;            // 11424: how much the village suspects the player
+    uint8_t  pad11425[3];
 
     // The per-visit state byte at 8941 is the second byte of the flags word: one view of the same bytes.
     uint8_t visitstate() const { return (uint8_t)(flags >> 8); }
@@ -170,6 +173,8 @@ static_assert(offsetof(VillageStruct, paytrouble) == 9539, "VillageStruct layout
 static_assert(offsetof(VillageStruct, reclaimlevel) == 9553, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, graceend) == 9560, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, everdebt) == 10032, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, lentaxe_day) == 11420, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, suspicion) == 11424, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, saidbits) == 10384, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, sowyear) == 8035, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, knowledge) == 8037, "VillageStruct layout");
