@@ -193,6 +193,7 @@ void crestep_pass_end() {
     pass.used = 0;
     pass.active = 0;
     pass.nroster = 0;
+    socplaces_pass(0);
 }
 
 // What the answers about water and ice hang on: the map, the day, the frost and every ice hole and
@@ -205,6 +206,7 @@ void crestep_pass_begin(int end) {
     crestep_pass_end();
     if (bigmap()) return;
     pass.active = 1;
+    socplaces_pass(1);
     uint64_t sig = 1469598103934665603ull;
     auto mix = [&sig](uint64_t v) { sig = (sig ^ v) * 1099511628211ull; };
     mix(Plr.world_x);

@@ -408,37 +408,98 @@ int distance_from_plr(int x, int y) {
 
 // ---- societies ----
 
-static bool member_of(int i, int soc) { return soc > 0 && is_socmember(i) && Cre[i].community == (uint32_t)soc; }
-static bool awake_and_conscious(int i) { return Cre[i].mode != CM_ASLEEP && !onko_JOKU_tajuton(i); }
+// The village is read before the rest: most creatures asked about belong to none or to another.
+static bool member_of(int i, int soc) { return soc > 0 && Cre[i].community == (uint32_t)soc && is_socmember(i); }
+static bool awake_and_conscious(int i) {
+    const CreatureStruct &c = Cre[i];
+    return c.mode != CM_ASLEEP && c.posture != 3 && c.posture != 4;
+}
+static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE || d.type == DT_CARCASS; }
 
-// The pool place of the first creature or carcass record of every member of `soc` (awake ones only
-// with `awake`), as creature_square finds it, read in one walk of the pool that ends once each has
-// been found; -1 for the rest. Answers how many members were asked for.
-static int first_squares(int (&pos)[CRE_COUNT], int soc, bool awake) {
+// ---- where the creatures stand ----
+// The first creature or carcass record of every creature, as a walk of the pool meets them. While
+// the creatures' pass runs, most people ask every tick who of their village is nearest: the places
+// are learnt in one walk and kept. A kept place is checked against its record when read, and the
+// pool counts every creature or carcass record it places or moves (data_creature_records), after
+// which the places are learnt again. Outside the pass the pool itself is walked.
+static struct {
+    bool on = false, known = false;
+    uint32_t learnt_at = 0;
+    int pos[CRE_COUNT];            // first record, -1 none
+    int16_t slots[CRE_COUNT];      // the creatures that have one, by slot
+    int nslots = 0;
+} places;
+
+static void learn_places() {
+    for (int &p : places.pos) p = -1;
+    for (int i = 0, left = CRE_COUNT; i < DATA_MAX && left > 0; i++) {
+        if (!creature_record(Data[i])) continue;
+        const int s = creature_slot_of(Data[i].id);
+        if (s >= 0 && places.pos[s] < 0) places.pos[s] = i, left--;
+    }
+    places.nslots = 0;
+    for (int s = 0; s < CRE_COUNT; s++)
+        if (places.pos[s] >= 0) places.slots[places.nslots++] = (int16_t)s;
+    places.known = true;
+    places.learnt_at = data_creature_records;
+}
+
+void socplaces_pass(int on) {
+    places.on = on != 0;
+    places.known = false;
+}
+
+// The members of `soc` (awake ones only with `awake`) that have a record, by slot, each with the pool
+// place of its first record; answers how many.
+static int member_places(int soc, bool awake, int (&slot)[CRE_COUNT], int (&pos)[CRE_COUNT]) {
+    if (soc <= 0) return 0;
+    if (places.on) {
+        if (!places.known || places.learnt_at != data_creature_records) learn_places();
+        for (bool again = true; again;) {
+            again = false;
+            int n = 0;
+            for (int k = 0; k < places.nslots; k++) {
+                const int s = places.slots[k];
+                if (!member_of(s, soc) || (awake && !awake_and_conscious(s))) continue;
+                const int p = places.pos[s];
+                if (!creature_record(Data[p]) || creature_slot_of(Data[p].id) != s) {
+                    learn_places();   // the record went, or another took its place
+                    again = true;
+                    break;
+                }
+                slot[n] = s;
+                pos[n++] = p;
+            }
+            if (!again) return n;
+        }
+    }
+    // Without the kept places: the members asked for, then one walk of the pool that ends once each
+    // one's first record has been found.
+    static int first[CRE_COUNT];
     int wanted = 0;
     for (int i = 0; i < CRE_COUNT; i++) {
         const bool asked = member_of(i, soc) && (!awake || awake_and_conscious(i));
-        pos[i] = asked ? -2 : -1;
+        first[i] = asked ? -2 : -1;
         wanted += asked;
     }
     for (int i = 0, left = wanted; i < DATA_MAX && left > 0; i++) {
         const DataStruct &d = Data[i];
-        if (d.type != DT_CREATURE && d.type != DT_CARCASS) continue;
+        if (!creature_record(d)) continue;
         const int s = creature_slot_of(d.id);
-        if (s >= 0 && pos[s] == -2) pos[s] = i, left--;
+        if (s >= 0 && first[s] == -2) first[s] = i, left--;
     }
-    for (int &p : pos)
-        if (p == -2) p = -1;
-    return wanted;
+    int n = 0;
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (first[i] >= 0) slot[n] = i, pos[n++] = first[i];
+    return n;
 }
 
 int socmember_mindist(int soc) {
     int best = 1000;
-    static int pos[CRE_COUNT];
-    if (!first_squares(pos, soc, false)) return best;
-    for (int i = 0; i < CRE_COUNT; i++) {
-        if (pos[i] < 0) continue;
-        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
+    static int slot[CRE_COUNT], pos[CRE_COUNT];
+    const int n = member_places(soc, false, slot, pos);
+    for (int k = 0; k < n; k++) {
+        const int d = distance_from_plr(Data[pos[k]].x, Data[pos[k]].y);
         if (d < best) best = d;
     }
     return best;
@@ -446,14 +507,13 @@ int socmember_mindist(int soc) {
 
 int socnearestnpc(int soc) {
     int best = CRE_NONE, bestd = 1 << 30;
-    static int pos[CRE_COUNT];
-    if (!first_squares(pos, soc, true)) return best;
-    for (int i = 0; i < CRE_COUNT; i++) {
-        if (pos[i] < 0) continue;
-        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
+    static int slot[CRE_COUNT], pos[CRE_COUNT];
+    const int n = member_places(soc, true, slot, pos);
+    for (int k = 0; k < n; k++) {
+        const int d = distance_from_plr(Data[pos[k]].x, Data[pos[k]].y);
         if (d < bestd) {
             bestd = d;
-            best = i;
+            best = slot[k];
         }
     }
     return best;
@@ -468,11 +528,11 @@ int is_socnearestadult(int n) { return is_socnearestnpc(n) && !onko_NPC_lapsi(n)
 
 int socseeplr(int soc) {
     int nearest = CRE_NONE, bestd = 1 << 30;
-    static int pos[CRE_COUNT];
-    if (!first_squares(pos, soc, true)) return nearest;
-    for (int i = 0; i < CRE_COUNT; i++) {
-        if (pos[i] < 0) continue;
-        const int x = Data[pos[i]].x, y = Data[pos[i]].y;
+    static int slot[CRE_COUNT], pos[CRE_COUNT];
+    const int n = member_places(soc, true, slot, pos);
+    for (int k = 0; k < n; k++) {
+        const int i = slot[k];
+        const int x = Data[pos[k]].x, y = Data[pos[k]].y;
         if (!NPC_see(x, y, PlayerX, PlayerY, Cre[i].Suunta)) continue;
         if (See(x, y)) return i;
         const int d = distance_from_plr(x, y);
@@ -525,13 +585,25 @@ void set_socrole_susp(int soc, int r) {
     hand_out(all, na);
 }
 
+// The member last found holding each role, and of which village: most who ask do not hold the role,
+// and its holder is looked at first. Only a hint: a holder is a holder however it was found.
+static struct {
+    int soc = 0, slot = -1;
+} role_seen[8];
+
 int has_socrole_susp(int n, int r) {
     if (!is_socmember(n) || r < 0 || r > 7) return 0;
     const uint8_t bit = (uint8_t)(1u << r);
     if (Cre[n].suspicion & bit) return 1;
     const int soc = (int)Cre[n].community;
+    const int seen = role_seen[r].slot;
+    if (role_seen[r].soc == soc && seen >= 0 && member_of(seen, soc) && (Cre[seen].suspicion & bit)) return 0;
     for (int i = 0; i < CRE_COUNT; i++)
-        if (member_of(i, soc) && (Cre[i].suspicion & bit)) return 0;
+        if (member_of(i, soc) && (Cre[i].suspicion & bit)) {
+            role_seen[r].soc = soc;
+            role_seen[r].slot = i;
+            return 0;
+        }
     set_socrole_susp(soc, r);
     return 0;
 }

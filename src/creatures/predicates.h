@@ -104,3 +104,7 @@ void npc_socroles_lost(int n);
 void makepersonal_NPCitems(int n, int mark);
 void make_NPC_escortee(int n, int figure);
 int NPC_inventoryhinta(int n);
+
+// The creatures' pass begins (1) or ends (0): while it runs, where each creature's record lies is
+// kept from one question about a village to the next.
+void socplaces_pass(int on);
