@@ -437,9 +437,13 @@ static void learn_places() {
         const int s = creature_slot_of(Data[i].id);
         if (s >= 0 && places.pos[s] < 0) places.pos[s] = i, left--;
     }
+    // People first: the questions are about villagers, and a question that can end early mostly ends
+    // among them.
     places.nslots = 0;
     for (int s = 0; s < CRE_COUNT; s++)
-        if (places.pos[s] >= 0) places.slots[places.nslots++] = (int16_t)s;
+        if (places.pos[s] >= 0 && Cre[s].kind == CK_HUMAN) places.slots[places.nslots++] = (int16_t)s;
+    for (int s = 0; s < CRE_COUNT; s++)
+        if (places.pos[s] >= 0 && Cre[s].kind != CK_HUMAN) places.slots[places.nslots++] = (int16_t)s;
     places.known = true;
     places.learnt_at = data_creature_records;
 }
@@ -505,7 +509,74 @@ int socmember_mindist(int soc) {
     return best;
 }
 
+// The nearest from the kept places: a creature of the village is only looked at more closely when it
+// stands nearer than the nearest so far, which leaves the same one as asking every member in turn.
+static int nearest_kept(int soc) {
+    if (!places.known || places.learnt_at != data_creature_records) learn_places();
+    for (;;) {
+        int best = CRE_NONE, bestd = 1 << 30;
+        bool stale = false;
+        for (int k = 0; k < places.nslots && !stale; k++) {
+            const int s = places.slots[k];
+            if (Cre[s].community != (uint32_t)soc) continue;
+            const DataStruct &d = Data[places.pos[s]];
+            if (!creature_record(d) || creature_slot_of(d.id) != s) {
+                stale = true;   // the record went, or another took its place
+                break;
+            }
+            const int dist = distance_from_plr(d.x, d.y);
+            if (dist > bestd || (dist == bestd && s > best) || !is_socmember(s) || !awake_and_conscious(s)) continue;
+            bestd = dist;
+            best = s;
+        }
+        if (!stale) return best;
+        learn_places();
+    }
+}
+
+// The member asked about checked first, then the others until one stands nearer (or as near with a
+// lower number, whom the nearest would name instead).
+static int is_nearest_kept(int soc, int n) {
+    if (!places.known || places.learnt_at != data_creature_records) learn_places();
+    const auto record_of = [](int s) -> const DataStruct * {
+        const DataStruct &d = Data[places.pos[s]];
+        return creature_record(d) && creature_slot_of(d.id) == s ? &d : nullptr;
+    };
+    for (;;) {
+        if (!member_of(n, soc) || !awake_and_conscious(n)) return 0;
+        if (places.pos[n] < 0) return 0;
+        const DataStruct *own = record_of(n);
+        if (!own) {
+            learn_places();
+            continue;
+        }
+        const int mine = distance_from_plr(own->x, own->y);
+        bool stale = false;
+        for (int k = 0; k < places.nslots; k++) {
+            const int s = places.slots[k];
+            if (s == n || Cre[s].community != (uint32_t)soc) continue;
+            const DataStruct *d = record_of(s);
+            if (!d) {
+                stale = true;
+                break;
+            }
+            const int dist = distance_from_plr(d->x, d->y);
+            if (dist > mine || (dist == mine && s > n) || !is_socmember(s) || !awake_and_conscious(s)) continue;
+            return 0;
+        }
+        if (!stale) return 1;
+        learn_places();
+    }
+}
+
+int socnearestnpc_is(int soc, int n) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
+    if (places.on && soc > 0) return is_nearest_kept(soc, n);
+    return socnearestnpc(soc) == n;
+}
+
 int socnearestnpc(int soc) {
+    if (places.on && soc > 0) return nearest_kept(soc);
     int best = CRE_NONE, bestd = 1 << 30;
     static int slot[CRE_COUNT], pos[CRE_COUNT];
     const int n = member_places(soc, true, slot, pos);
@@ -521,7 +592,7 @@ int socnearestnpc(int soc) {
 
 int is_socnearestnpc(int n) {
     const CreatureStruct *c = cre(n);
-    return c && is_socmember(n) && socnearestnpc((int)c->community) == n;
+    return c && is_socmember(n) && socnearestnpc_is((int)c->community, n);
 }
 
 int is_socnearestadult(int n) { return is_socnearestnpc(n) && !onko_NPC_lapsi(n); }

@@ -108,3 +108,5 @@ int NPC_inventoryhinta(int n);
 // The creatures' pass begins (1) or ends (0): while it runs, where each creature's record lies is
 // kept from one question about a village to the next.
 void socplaces_pass(int on);
+// 1 when socnearestnpc(soc) would name creature n.
+int socnearestnpc_is(int soc, int n);
