@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "activities/food.h"
 #include "core/datafunc.h"
@@ -425,6 +426,7 @@ static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE 
 static struct {
     bool on = false, known = false;
     uint32_t learnt_at = 0;
+    uint32_t wx = 0, wy = 0;       // the world cell whose local area they were learnt on
     int pos[CRE_COUNT];            // first record, -1 none
     int16_t slots[CRE_COUNT];      // the creatures that have one, by slot
     int nslots = 0;
@@ -446,6 +448,17 @@ static void learn_places() {
         if (places.pos[s] >= 0 && Cre[s].kind != CK_HUMAN) places.slots[places.nslots++] = (int16_t)s;
     places.known = true;
     places.learnt_at = data_creature_records;
+    places.wx = Plr.world_x;
+    places.wy = Plr.world_y;
+}
+
+// The kept places serve while the pass runs on the local area they were learnt on, and nothing was
+// placed or moved since; otherwise they are learnt again, or (away from a local area) not used.
+static bool places_serve() {
+    if (!places.on || bigmap()) return false;
+    if (!places.known || places.learnt_at != data_creature_records || places.wx != Plr.world_x || places.wy != Plr.world_y)
+        learn_places();
+    return true;
 }
 
 void socplaces_pass(int on) {
@@ -457,8 +470,7 @@ void socplaces_pass(int on) {
 // place of its first record; answers how many.
 static int member_places(int soc, bool awake, int (&slot)[CRE_COUNT], int (&pos)[CRE_COUNT]) {
     if (soc <= 0) return 0;
-    if (places.on) {
-        if (!places.known || places.learnt_at != data_creature_records) learn_places();
+    if (places_serve()) {
         for (bool again = true; again;) {
             again = false;
             int n = 0;
@@ -474,7 +486,12 @@ static int member_places(int soc, bool awake, int (&slot)[CRE_COUNT], int (&pos)
                 slot[n] = s;
                 pos[n++] = p;
             }
-            if (!again) return n;
+            if (again) continue;
+            // by slot, as the walk answers (one that became a person since the places were learnt
+            // stands among the others)
+            for (int k = 1; k < n; k++)
+                for (int j = k; j > 0 && slot[j - 1] > slot[j]; j--) std::swap(slot[j - 1], slot[j]), std::swap(pos[j - 1], pos[j]);
+            return n;
         }
     }
     // Without the kept places: the members asked for, then one walk of the pool that ends once each
@@ -512,7 +529,6 @@ int socmember_mindist(int soc) {
 // The nearest from the kept places: a creature of the village is only looked at more closely when it
 // stands nearer than the nearest so far, which leaves the same one as asking every member in turn.
 static int nearest_kept(int soc) {
-    if (!places.known || places.learnt_at != data_creature_records) learn_places();
     for (;;) {
         int best = CRE_NONE, bestd = 1 << 30;
         bool stale = false;
@@ -537,7 +553,6 @@ static int nearest_kept(int soc) {
 // The member asked about checked first, then the others until one stands nearer (or as near with a
 // lower number, whom the nearest would name instead).
 static int is_nearest_kept(int soc, int n) {
-    if (!places.known || places.learnt_at != data_creature_records) learn_places();
     const auto record_of = [](int s) -> const DataStruct * {
         const DataStruct &d = Data[places.pos[s]];
         return creature_record(d) && creature_slot_of(d.id) == s ? &d : nullptr;
@@ -571,12 +586,12 @@ static int is_nearest_kept(int soc, int n) {
 
 int socnearestnpc_is(int soc, int n) {
     if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
-    if (places.on && soc > 0) return is_nearest_kept(soc, n);
+    if (soc > 0 && places_serve()) return is_nearest_kept(soc, n);
     return socnearestnpc(soc) == n;
 }
 
 int socnearestnpc(int soc) {
-    if (places.on && soc > 0) return nearest_kept(soc);
+    if (soc > 0 && places_serve()) return nearest_kept(soc);
     int best = CRE_NONE, bestd = 1 << 30;
     static int slot[CRE_COUNT], pos[CRE_COUNT];
     const int n = member_places(soc, true, slot, pos);

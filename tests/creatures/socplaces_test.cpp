@@ -103,6 +103,23 @@ TEST_F(SocPlaces, KeptPlacesAnswerAsTheWalkAfterEveryChangeOfThePool) {
              const int p = member_record(soc, 3);
              if (p >= 0) make_datapos_bottom(p);
          }},
+        {"an animal of the area became one of the village, beside her", [](int soc) {
+             for (int s = 0; s < CRE_COUNT; s++) {
+                 const int p = crestep_pos(s);
+                 if (p < 0 || Cre[s].kind == CK_HUMAN) continue;
+                 CreatureStruct &c = Cre[s];
+                 c.kind = CK_HUMAN;
+                 c.community = (uint32_t)soc;
+                 c.role = 0;
+                 c.partyflags = 0;
+                 c.memberbits = 0;
+                 c.mode = 0;
+                 c.posture = 0;
+                 Data[p].x = (uint16_t)PlayerX;
+                 Data[p].y = (uint16_t)(PlayerY + 1);
+                 return;
+             }
+         }},
         {"the pool packed", [](int) { Siivoa_DATA(); }},
         {"she walked across the village", [](int) { PlayerX += 9; }},
     };
