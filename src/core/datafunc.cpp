@@ -4,6 +4,7 @@
 #include "core/obj_func.h"
 #include "core/spend.h"
 #include "creatures/creatures.h"
+#include "creatures/predicates.h"
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
@@ -315,7 +316,10 @@ int cre_y(int c) {
 
 int cre_xy(int x, int y) {
     int last = -1;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int *kept = nullptr;
+    const int n = kept_creature_records(&kept);   // in the creatures' pass: only the creature records
+    for (int k = 0; k < (n >= 0 ? n : DATA_MAX); k++) {
+        const int i = n >= 0 ? kept[k] : k;
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE || d.x != x || d.y != y) continue;
         int c = datapos_Crepos(i);

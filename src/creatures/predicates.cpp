@@ -430,14 +430,18 @@ static struct {
     int pos[CRE_COUNT];            // first record, -1 none
     int16_t slots[CRE_COUNT];      // the creatures that have one, by slot
     int nslots = 0;
+    int records[DATA_MAX];         // every creature and carcass record, in pool order
+    int nrecords = 0;
 } places;
 
 static void learn_places() {
     for (int &p : places.pos) p = -1;
-    for (int i = 0, left = CRE_COUNT; i < DATA_MAX && left > 0; i++) {
+    places.nrecords = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
         if (!creature_record(Data[i])) continue;
+        places.records[places.nrecords++] = i;
         const int s = creature_slot_of(Data[i].id);
-        if (s >= 0 && places.pos[s] < 0) places.pos[s] = i, left--;
+        if (s >= 0 && places.pos[s] < 0) places.pos[s] = i;
     }
     // People first: the questions are about villagers, and a question that can end early mostly ends
     // among them.
@@ -464,6 +468,12 @@ static bool places_serve() {
 void socplaces_pass(int on) {
     places.on = on != 0;
     places.known = false;
+}
+
+int kept_creature_records(const int **list) {
+    if (!places_serve()) return -1;
+    *list = places.records;
+    return places.nrecords;
 }
 
 // The members of `soc` (awake ones only with `awake`) that have a record, by slot, each with the pool

@@ -110,3 +110,7 @@ int NPC_inventoryhinta(int n);
 void socplaces_pass(int on);
 // 1 when socnearestnpc(soc) would name creature n.
 int socnearestnpc_is(int soc, int n);
+// While the creatures' pass runs: the pool places of every creature and carcass record in pool order,
+// as kept for the questions above (a place may hold something else by now: read its type); -1 when
+// they are not kept, and the pool itself is to be walked.
+int kept_creature_records(const int **list);

@@ -1,7 +1,8 @@
-// tests/creatures/socplaces_test.cpp -- who of a village stands nearest the player, who sees her and
-// how far the nearest is, answered during the creatures' pass from the kept places of the creature
-// records: after the village has lived its turns, and after every way the pool changes its creature
-// records in the middle of a pass, the answers are those of a walk of the pool.
+// tests/creatures/socplaces_test.cpp -- who of a village stands nearest the player, who sees her, how
+// far the nearest is and who stands on the squares around her, answered during the creatures' pass
+// from the kept places of the creature records: after the village has lived its turns, and after
+// every way the pool changes its creature records in the middle of a pass, the answers are those of
+// a walk of the pool.
 #include "core/loader_fixture.h"
 
 #include "core/worldpass.h"
@@ -10,6 +11,8 @@
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "maps/marker.h"
+
+#include <vector>
 
 using oxatest::LoaderTest;
 
@@ -27,9 +30,17 @@ protected:
     }
     struct Answers {
         int nearest, seer, mindist;
-        bool operator==(const Answers &o) const { return nearest == o.nearest && seer == o.seer && mindist == o.mindist; }
+        std::vector<int> standing;   // who stands on each square around her
+        bool operator==(const Answers &o) const {
+            return nearest == o.nearest && seer == o.seer && mindist == o.mindist && standing == o.standing;
+        }
     };
-    static Answers ask(int soc) { return {socnearestnpc(soc), socseeplr(soc), socmember_mindist(soc)}; }
+    static Answers ask(int soc) {
+        Answers a{socnearestnpc(soc), socseeplr(soc), socmember_mindist(soc), {}};
+        for (int y = PlayerY - 12; y <= PlayerY + 12; y++)
+            for (int x = PlayerX - 12; x <= PlayerX + 12; x++) a.standing.push_back(cre_xy(x, y));
+        return a;
+    }
     // The answers kept in the pass, then the ones of the walk; the pass goes on as it was.
     static void expect_as_walked(int soc, const char *after) {
         const Answers kept = ask(soc);
