@@ -4,6 +4,7 @@
 #include "core/obj_func.h"
 #include "core/spend.h"
 #include "creatures/creatures.h"
+#include "creatures/predicates.h"
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
@@ -18,6 +19,7 @@ DataStruct Data[DATA_MAX];
 DataStruct IsoData[DATA_MAX];
 DataStruct DTEMP;
 int datapool_gap = 0;
+uint32_t data_creature_records = 0;
 
 static DataStruct TD[DATA_MAX];    // scratch of the compaction
 
@@ -33,6 +35,7 @@ static void warn_map_limit() {
 }
 
 static bool valid(int n) { return n >= 0 && n < DATA_MAX; }
+static bool creature_kind(int type) { return type == DT_CREATURE || type == DT_CARCASS; }
 static bool in_use(const DataStruct &d) { return d.type != DT_UNUSED && d.type != DT_FREED; }
 static bool is_free(const DataStruct &d) { return !in_use(d); }
 static bool near(int ax, int ay, int bx, int by, int r) {
@@ -73,6 +76,7 @@ static void place_new(int pos, int type, int x, int y, int id, int count) {
     d.type = (uint8_t)type;
     d.id = (uint32_t)id;
     d.count = (uint16_t)count;
+    if (creature_kind(type)) data_creature_record_made();
 }
 
 // A merge never lets a stack's count wrap around.
@@ -189,6 +193,7 @@ int SetDTEMP(int n) {
         if (pos < 0) return -1000;
     }
     const bool fresh = is_free(Data[pos]);
+    if (creature_kind(DTEMP.type) || creature_kind(Data[pos].type)) data_creature_record_made();
     chkdplimit(DTEMP.x, DTEMP.y);
     Data[pos] = DTEMP;
     if (fresh) data_filled[pos] = 1;   // a new record in a place freed during a walk waits for the next
@@ -311,7 +316,10 @@ int cre_y(int c) {
 
 int cre_xy(int x, int y) {
     int last = -1;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int *kept = nullptr;
+    const int n = kept_creature_records(&kept);   // in the creatures' pass: only the creature records
+    for (int k = 0; k < (n >= 0 ? n : DATA_MAX); k++) {
+        const int i = n >= 0 ? kept[k] : k;
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE || d.x != x || d.y != y) continue;
         int c = datapos_Crepos(i);
@@ -460,6 +468,7 @@ void Siivoa_DATA() {
         if (in_use(Data[i])) TD[n++] = Data[i];
     memset(Data, 0, sizeof Data);
     memcpy(Data, TD, sizeof(DataStruct) * (size_t)n);
+    data_creature_record_made();
 }
 
 void make_datapos_top(int n) {
@@ -470,6 +479,7 @@ void make_datapos_top(int n) {
     int target = Data[last].type == DT_FREED ? last : last + 1;
     if (target >= DATA_MAX || (target != last && Data[target].type != DT_UNUSED)) return;
     if (target == n) return;
+    if (creature_kind(Data[n].type)) data_creature_record_made();
     data_filled[target] = 1;
     Data[target] = Data[n];
     free_record(Data[n]);
@@ -479,6 +489,7 @@ void make_datapos_bottom(int n) {
     if (!valid(n)) return;
     DTEMP = Data[n];
     free_record(Data[n]);
+    data_creature_record_made();   // every record before n may move
     if (SPENDING) {
         int pos = first_free(DATA_MAX - 1);
         if (pos >= 0) {

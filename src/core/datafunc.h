@@ -54,3 +54,9 @@ int  chkdplimit(int x, int y);
 void Siivoa_DATA();                             // packs the used records to the front
 void make_datapos_top(int n);                   // drawn over everything else
 void make_datapos_bottom(int n);                // drawn under everything else
+
+// Counts every creature or carcass record the pool places, moves or packs; code that writes such a
+// record into the pool itself reports it with data_creature_record_made(). Whatever keeps the places
+// of creature records learns them again when the count changes.
+extern uint32_t data_creature_records;
+inline void data_creature_record_made() { data_creature_records++; }

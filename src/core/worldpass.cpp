@@ -17,6 +17,7 @@
 #include "creatures/creturn.h"
 #include "creatures/death.h"
 #include "creatures/physical.h"
+#include "creatures/predicates.h"
 #include "maps/area.h"
 #include "maps/facing.h"
 #include "maps/mapdraw.h"
@@ -53,7 +54,10 @@ int burn(int c) {
 }
 
 void DoFireEffect(int x, int y, int minutes) {
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int *kept = nullptr;
+    const int n = kept_creature_records(&kept);   // in the creatures' pass: only the creature records
+    for (int k = 0; k < (n >= 0 ? n : DATA_MAX); k++) {
+        const int i = n >= 0 ? kept[k] : k;
         DataStruct &d = Data[i];
         if (d.type != DT_CARCASS || d.x != x || d.y != y) continue;
         const int c = (int)d.id - CRE_DATAID;

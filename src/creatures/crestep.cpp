@@ -193,6 +193,7 @@ void crestep_pass_end() {
     pass.used = 0;
     pass.active = 0;
     pass.nroster = 0;
+    socplaces_pass(0);
 }
 
 // What the answers about water and ice hang on: the map, the day, the frost and every ice hole and
@@ -205,6 +206,7 @@ void crestep_pass_begin(int end) {
     crestep_pass_end();
     if (bigmap()) return;
     pass.active = 1;
+    socplaces_pass(1);
     uint64_t sig = 1469598103934665603ull;
     auto mix = [&sig](uint64_t v) { sig = (sig ^ v) * 1099511628211ull; };
     mix(Plr.world_x);
@@ -304,7 +306,31 @@ int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_o
     if (y - m < AREA_MIN) by0 = 0;
     bx1 = bx1 >= BLOCKS ? BLOCKS - 1 : bx1;
     by1 = by1 >= BLOCKS ? BLOCKS - 1 : by1;
-    int n = 0;
+    // The finds are marked by pool place and read back in pool order, as a walk over the pool would
+    // meet them.
+    static uint64_t found[(DATA_MAX + 63) / 64];
+    int n = 0, lo = DATA_MAX, hi = -1;
+    for (int by = by0; by <= by1; by++)
+        for (int bx = bx0; bx <= bx1; bx++)
+            for (int k = blk.start[by * BLOCKS + bx]; k < blk.start[by * BLOCKS + bx + 1]; k++) {
+                const int i = blk.items[k];
+                const DataStruct &d = Data[i];
+                if (d.type != DT_CREATURE || abs((int)d.x - x) > r || abs((int)d.y - y) > r) continue;
+                found[i >> 6] |= 1ull << (i & 63);
+                lo = std::min(lo, i >> 6);
+                hi = std::max(hi, i >> 6);
+                n++;
+            }
+    const bool all_fit = n <= max;
+    n = 0;
+    for (int w = lo; w <= hi; w++) {
+        for (uint64_t bits = found[w]; bits; bits &= bits - 1) {
+            if (all_fit) out[n++] = w * 64 + __builtin_ctzll(bits);
+        }
+        found[w] = 0;
+    }
+    if (all_fit) return n;
+    // More than the caller takes: the first ones met block by block, as they always were.
     for (int by = by0; by <= by1; by++)
         for (int bx = bx0; bx <= bx1; bx++)
             for (int k = blk.start[by * BLOCKS + bx]; k < blk.start[by * BLOCKS + bx + 1]; k++) {
@@ -313,7 +339,6 @@ int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_o
                 if (d.type != DT_CREATURE || abs((int)d.x - x) > r || abs((int)d.y - y) > r) continue;
                 if (n < max) out[n++] = i;
             }
-    // pool order, as a walk over the pool would meet them
     std::sort(out, out + n);
     return n;
 }

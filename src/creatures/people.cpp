@@ -350,16 +350,16 @@ static int village_duties(int dp, int n) {
         meet_soc(soc);
         if (!(c.greetbits & GREET_DONE)) socmember_greets(n);
     }
-    // The nearest member is asked once: handing out roles and reading the village file move
-    // nobody, and it is asked afresh after anything that may have.
-    int nearest = -2;
+    // Whether this one is the nearest member is asked once: handing out roles and reading the village
+    // file move nobody, and it is asked afresh after anything that may have.
+    int nearest = -1;
     auto nearest_member = [&] {
-        if (nearest == -2) nearest = socnearestnpc(soc);
-        return nearest;
+        if (nearest == -1) nearest = socnearestnpc_is(soc, n);
+        return nearest == 1;
     };
     if (onko_NPC_vapaa_reagoimaan(n) &&
-        (has_socrole_susp(n, 1) || (is_socmember(n) && nearest_member() == n && !onko_NPC_lapsi(n)))) {
-        nearest = -2;
+        (has_socrole_susp(n, 1) || (is_socmember(n) && nearest_member() && !onko_NPC_lapsi(n)))) {
+        nearest = -1;
         if (perinta_taso(soc) < 3) burglary(soc, 0);
         if (perinta_taso(soc) != 0 && PUUHA_perinta(dp, n)) return 1;
     }
@@ -367,7 +367,7 @@ static int village_duties(int dp, int n) {
     const int watch = globVil.watch;
     if (watch == 0 && globVil.visits > 4) return 0;
     int qualifies = watch <= 4 ? has_socrole_susp(n, 0) : has_socrole_susp(n, 1);
-    if (!qualifies) qualifies = nearest_member() == n;
+    if (!qualifies) qualifies = nearest_member();
     return qualifies && PUUHA_varjosta(n);
 }
 

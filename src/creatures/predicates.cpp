@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "activities/food.h"
 #include "core/datafunc.h"
@@ -408,52 +409,207 @@ int distance_from_plr(int x, int y) {
 
 // ---- societies ----
 
-static bool member_of(int i, int soc) { return soc > 0 && is_socmember(i) && Cre[i].community == (uint32_t)soc; }
-static bool awake_and_conscious(int i) { return Cre[i].mode != CM_ASLEEP && !onko_JOKU_tajuton(i); }
+// The village is read before the rest: most creatures asked about belong to none or to another.
+static bool member_of(int i, int soc) { return soc > 0 && Cre[i].community == (uint32_t)soc && is_socmember(i); }
+static bool awake_and_conscious(int i) {
+    const CreatureStruct &c = Cre[i];
+    return c.mode != CM_ASLEEP && c.posture != 3 && c.posture != 4;
+}
+static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE || d.type == DT_CARCASS; }
 
-// The pool place of the first creature or carcass record of every member of `soc` (awake ones only
-// with `awake`), as creature_square finds it, read in one walk of the pool that ends once each has
-// been found; -1 for the rest. Answers how many members were asked for.
-static int first_squares(int (&pos)[CRE_COUNT], int soc, bool awake) {
+// ---- where the creatures stand ----
+// The first creature or carcass record of every creature, as a walk of the pool meets them. While
+// the creatures' pass runs, most people ask every tick who of their village is nearest: the places
+// are learnt in one walk and kept. A kept place is checked against its record when read, and the
+// pool counts every creature or carcass record it places or moves (data_creature_records), after
+// which the places are learnt again. Outside the pass the pool itself is walked.
+static struct {
+    bool on = false, known = false;
+    uint32_t learnt_at = 0;
+    uint32_t wx = 0, wy = 0;       // the world cell whose local area they were learnt on
+    int pos[CRE_COUNT];            // first record, -1 none
+    int16_t slots[CRE_COUNT];      // the creatures that have one, by slot
+    int nslots = 0;
+    int records[DATA_MAX];         // every creature and carcass record, in pool order
+    int nrecords = 0;
+} places;
+
+static void learn_places() {
+    for (int &p : places.pos) p = -1;
+    places.nrecords = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        if (!creature_record(Data[i])) continue;
+        places.records[places.nrecords++] = i;
+        const int s = creature_slot_of(Data[i].id);
+        if (s >= 0 && places.pos[s] < 0) places.pos[s] = i;
+    }
+    // People first: the questions are about villagers, and a question that can end early mostly ends
+    // among them.
+    places.nslots = 0;
+    for (int s = 0; s < CRE_COUNT; s++)
+        if (places.pos[s] >= 0 && Cre[s].kind == CK_HUMAN) places.slots[places.nslots++] = (int16_t)s;
+    for (int s = 0; s < CRE_COUNT; s++)
+        if (places.pos[s] >= 0 && Cre[s].kind != CK_HUMAN) places.slots[places.nslots++] = (int16_t)s;
+    places.known = true;
+    places.learnt_at = data_creature_records;
+    places.wx = Plr.world_x;
+    places.wy = Plr.world_y;
+}
+
+// The kept places serve while the pass runs on the local area they were learnt on, and nothing was
+// placed or moved since; otherwise they are learnt again, or (away from a local area) not used.
+static bool places_serve() {
+    if (!places.on || bigmap()) return false;
+    if (!places.known || places.learnt_at != data_creature_records || places.wx != Plr.world_x || places.wy != Plr.world_y)
+        learn_places();
+    return true;
+}
+
+void socplaces_pass(int on) {
+    places.on = on != 0;
+    places.known = false;
+}
+
+int kept_creature_records(const int **list) {
+    if (!places_serve()) return -1;
+    *list = places.records;
+    return places.nrecords;
+}
+
+// The members of `soc` (awake ones only with `awake`) that have a record, by slot, each with the pool
+// place of its first record; answers how many.
+static int member_places(int soc, bool awake, int (&slot)[CRE_COUNT], int (&pos)[CRE_COUNT]) {
+    if (soc <= 0) return 0;
+    if (places_serve()) {
+        for (bool again = true; again;) {
+            again = false;
+            int n = 0;
+            for (int k = 0; k < places.nslots; k++) {
+                const int s = places.slots[k];
+                if (!member_of(s, soc) || (awake && !awake_and_conscious(s))) continue;
+                const int p = places.pos[s];
+                if (!creature_record(Data[p]) || creature_slot_of(Data[p].id) != s) {
+                    learn_places();   // the record went, or another took its place
+                    again = true;
+                    break;
+                }
+                slot[n] = s;
+                pos[n++] = p;
+            }
+            if (again) continue;
+            // by slot, as the walk answers (one that became a person since the places were learnt
+            // stands among the others)
+            for (int k = 1; k < n; k++)
+                for (int j = k; j > 0 && slot[j - 1] > slot[j]; j--) std::swap(slot[j - 1], slot[j]), std::swap(pos[j - 1], pos[j]);
+            return n;
+        }
+    }
+    // Without the kept places: the members asked for, then one walk of the pool that ends once each
+    // one's first record has been found.
+    static int first[CRE_COUNT];
     int wanted = 0;
     for (int i = 0; i < CRE_COUNT; i++) {
         const bool asked = member_of(i, soc) && (!awake || awake_and_conscious(i));
-        pos[i] = asked ? -2 : -1;
+        first[i] = asked ? -2 : -1;
         wanted += asked;
     }
     for (int i = 0, left = wanted; i < DATA_MAX && left > 0; i++) {
         const DataStruct &d = Data[i];
-        if (d.type != DT_CREATURE && d.type != DT_CARCASS) continue;
+        if (!creature_record(d)) continue;
         const int s = creature_slot_of(d.id);
-        if (s >= 0 && pos[s] == -2) pos[s] = i, left--;
+        if (s >= 0 && first[s] == -2) first[s] = i, left--;
     }
-    for (int &p : pos)
-        if (p == -2) p = -1;
-    return wanted;
+    int n = 0;
+    for (int i = 0; i < CRE_COUNT; i++)
+        if (first[i] >= 0) slot[n] = i, pos[n++] = first[i];
+    return n;
 }
 
 int socmember_mindist(int soc) {
     int best = 1000;
-    static int pos[CRE_COUNT];
-    if (!first_squares(pos, soc, false)) return best;
-    for (int i = 0; i < CRE_COUNT; i++) {
-        if (pos[i] < 0) continue;
-        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
+    static int slot[CRE_COUNT], pos[CRE_COUNT];
+    const int n = member_places(soc, false, slot, pos);
+    for (int k = 0; k < n; k++) {
+        const int d = distance_from_plr(Data[pos[k]].x, Data[pos[k]].y);
         if (d < best) best = d;
     }
     return best;
 }
 
+// The nearest from the kept places: a creature of the village is only looked at more closely when it
+// stands nearer than the nearest so far, which leaves the same one as asking every member in turn.
+static int nearest_kept(int soc) {
+    for (;;) {
+        int best = CRE_NONE, bestd = 1 << 30;
+        bool stale = false;
+        for (int k = 0; k < places.nslots && !stale; k++) {
+            const int s = places.slots[k];
+            if (Cre[s].community != (uint32_t)soc) continue;
+            const DataStruct &d = Data[places.pos[s]];
+            if (!creature_record(d) || creature_slot_of(d.id) != s) {
+                stale = true;   // the record went, or another took its place
+                break;
+            }
+            const int dist = distance_from_plr(d.x, d.y);
+            if (dist > bestd || (dist == bestd && s > best) || !is_socmember(s) || !awake_and_conscious(s)) continue;
+            bestd = dist;
+            best = s;
+        }
+        if (!stale) return best;
+        learn_places();
+    }
+}
+
+// The member asked about checked first, then the others until one stands nearer (or as near with a
+// lower number, whom the nearest would name instead).
+static int is_nearest_kept(int soc, int n) {
+    const auto record_of = [](int s) -> const DataStruct * {
+        const DataStruct &d = Data[places.pos[s]];
+        return creature_record(d) && creature_slot_of(d.id) == s ? &d : nullptr;
+    };
+    for (;;) {
+        if (!member_of(n, soc) || !awake_and_conscious(n)) return 0;
+        if (places.pos[n] < 0) return 0;
+        const DataStruct *own = record_of(n);
+        if (!own) {
+            learn_places();
+            continue;
+        }
+        const int mine = distance_from_plr(own->x, own->y);
+        bool stale = false;
+        for (int k = 0; k < places.nslots; k++) {
+            const int s = places.slots[k];
+            if (s == n || Cre[s].community != (uint32_t)soc) continue;
+            const DataStruct *d = record_of(s);
+            if (!d) {
+                stale = true;
+                break;
+            }
+            const int dist = distance_from_plr(d->x, d->y);
+            if (dist > mine || (dist == mine && s > n) || !is_socmember(s) || !awake_and_conscious(s)) continue;
+            return 0;
+        }
+        if (!stale) return 1;
+        learn_places();
+    }
+}
+
+int socnearestnpc_is(int soc, int n) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT) return 0;
+    if (soc > 0 && places_serve()) return is_nearest_kept(soc, n);
+    return socnearestnpc(soc) == n;
+}
+
 int socnearestnpc(int soc) {
+    if (soc > 0 && places_serve()) return nearest_kept(soc);
     int best = CRE_NONE, bestd = 1 << 30;
-    static int pos[CRE_COUNT];
-    if (!first_squares(pos, soc, true)) return best;
-    for (int i = 0; i < CRE_COUNT; i++) {
-        if (pos[i] < 0) continue;
-        const int d = distance_from_plr(Data[pos[i]].x, Data[pos[i]].y);
+    static int slot[CRE_COUNT], pos[CRE_COUNT];
+    const int n = member_places(soc, true, slot, pos);
+    for (int k = 0; k < n; k++) {
+        const int d = distance_from_plr(Data[pos[k]].x, Data[pos[k]].y);
         if (d < bestd) {
             bestd = d;
-            best = i;
+            best = slot[k];
         }
     }
     return best;
@@ -461,18 +617,18 @@ int socnearestnpc(int soc) {
 
 int is_socnearestnpc(int n) {
     const CreatureStruct *c = cre(n);
-    return c && is_socmember(n) && socnearestnpc((int)c->community) == n;
+    return c && is_socmember(n) && socnearestnpc_is((int)c->community, n);
 }
 
 int is_socnearestadult(int n) { return is_socnearestnpc(n) && !onko_NPC_lapsi(n); }
 
 int socseeplr(int soc) {
     int nearest = CRE_NONE, bestd = 1 << 30;
-    static int pos[CRE_COUNT];
-    if (!first_squares(pos, soc, true)) return nearest;
-    for (int i = 0; i < CRE_COUNT; i++) {
-        if (pos[i] < 0) continue;
-        const int x = Data[pos[i]].x, y = Data[pos[i]].y;
+    static int slot[CRE_COUNT], pos[CRE_COUNT];
+    const int n = member_places(soc, true, slot, pos);
+    for (int k = 0; k < n; k++) {
+        const int i = slot[k];
+        const int x = Data[pos[k]].x, y = Data[pos[k]].y;
         if (!NPC_see(x, y, PlayerX, PlayerY, Cre[i].Suunta)) continue;
         if (See(x, y)) return i;
         const int d = distance_from_plr(x, y);
@@ -525,13 +681,25 @@ void set_socrole_susp(int soc, int r) {
     hand_out(all, na);
 }
 
+// The member last found holding each role, and of which village: most who ask do not hold the role,
+// and its holder is looked at first. Only a hint: a holder is a holder however it was found.
+static struct {
+    int soc = 0, slot = -1;
+} role_seen[8];
+
 int has_socrole_susp(int n, int r) {
     if (!is_socmember(n) || r < 0 || r > 7) return 0;
     const uint8_t bit = (uint8_t)(1u << r);
     if (Cre[n].suspicion & bit) return 1;
     const int soc = (int)Cre[n].community;
+    const int seen = role_seen[r].slot;
+    if (role_seen[r].soc == soc && seen >= 0 && member_of(seen, soc) && (Cre[seen].suspicion & bit)) return 0;
     for (int i = 0; i < CRE_COUNT; i++)
-        if (member_of(i, soc) && (Cre[i].suspicion & bit)) return 0;
+        if (member_of(i, soc) && (Cre[i].suspicion & bit)) {
+            role_seen[r].soc = soc;
+            role_seen[r].slot = i;
+            return 0;
+        }
     set_socrole_susp(soc, r);
     return 0;
 }

@@ -104,3 +104,13 @@ void npc_socroles_lost(int n);
 void makepersonal_NPCitems(int n, int mark);
 void make_NPC_escortee(int n, int figure);
 int NPC_inventoryhinta(int n);
+
+// The creatures' pass begins (1) or ends (0): while it runs, where each creature's record lies is
+// kept from one question about a village to the next.
+void socplaces_pass(int on);
+// 1 when socnearestnpc(soc) would name creature n.
+int socnearestnpc_is(int soc, int n);
+// While the creatures' pass runs: the pool places of every creature and carcass record in pool order,
+// as kept for the questions above (a place may hold something else by now: read its type); -1 when
+// they are not kept, and the pool itself is to be walked.
+int kept_creature_records(const int **list);

@@ -753,6 +753,7 @@ void zoomset_maailma(int zx, int zy) {
         Data[slot].y = (uint16_t)(z.y + y0);
         slot++;
     }
+    data_creature_record_made();
 }
 
 void Zoomer(int x, int y) {

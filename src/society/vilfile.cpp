@@ -29,7 +29,16 @@ static std::string held_path;              // the file of the character whose re
 
 // Records held for another character (one left without a save) are dropped, never written into
 // this character's file.
+// The file's name is compared piece by piece: villagers ask for their village every tick.
+static bool holding_for(const char *folder, const char *file) {
+    const size_t a = strlen(folder), b = strlen(file);
+    if (a + b + 5 >= 1200 || held_path.size() != a + b + 5) return false;   // a name cut short is made whole below
+    const char *h = held_path.c_str();
+    return memcmp(h, folder, a) == 0 && h[a] == '/' && memcmp(h + a + 1, file, b) == 0 && memcmp(h + a + 1 + b, ".VIL", 4) == 0;
+}
+
 static void same_character() {
+    if (holding_for(CharacterPath, CharacterFile)) return;
     char path[1200];
     vil_file_path(path, sizeof path);
     if (held_path == path) return;

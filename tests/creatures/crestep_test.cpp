@@ -4,6 +4,9 @@
 #include "life_fixture.h"
 #include "maps/water.h"
 
+#include <algorithm>
+#include <vector>
+
 using CreStep = LifeTest;
 
 TEST_F(CreStep, ATestStepChangesNothingAndAMoveLeavesItsMark) {
@@ -156,4 +159,32 @@ TEST_F(CreStep, InAPassTheSquaresFollowEveryMoveAndFreedRecord) {
     EXPECT_EQ(crestep_creatures_near(240, 240, 3, near, 8), 2);
     crestep_pass_end();
     EXPECT_EQ(crestep_creatures_near(240, 240, 3, near, 8), -1);
+}
+
+// Who is near is answered in pool order, as a walk over the pool meets them, wherever in the blocks of
+// the pass they lie; a caller taking fewer gets as many, still in pool order.
+TEST_F(CreStep, CreaturesNearComeInPoolOrder) {
+    // pool places 0.. hold creatures spread over several blocks, far ones first
+    const int at[][2] = {{290, 290}, {236, 236}, {250, 240}, {240, 250}, {241, 241}, {256, 256}, {239, 262}, {200, 200}};
+    for (int k = 0; k < 8; k++) animal(k + 1, at[k][0], at[k][1]);
+    crestep_pass_begin();
+    struct Case {
+        int x, y, r, max;
+    };
+    const Case cases[] = {{240, 240, 15, 16}, {240, 240, 3, 16}, {250, 250, 30, 16}, {240, 240, 60, 16}, {240, 240, 60, 3}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " r " << c.r << " max " << c.max);
+        std::vector<int> walked;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_CREATURE && abs(Data[i].x - c.x) <= c.r && abs(Data[i].y - c.y) <= c.r) walked.push_back(i);
+        int near[16];
+        const int n = crestep_creatures_near(c.x, c.y, c.r, near, c.max);
+        if ((int)walked.size() <= c.max) {
+            EXPECT_EQ(std::vector<int>(near, near + n), walked);
+        } else {
+            EXPECT_EQ(n, c.max);
+            EXPECT_TRUE(std::is_sorted(near, near + n));
+        }
+    }
+    crestep_pass_end();
 }
