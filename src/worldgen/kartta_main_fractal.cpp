@@ -88,51 +88,104 @@ static inline int work(int y, int x) {
     return on_map(y, x) ? tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y] : 0;
 }
 
-static inline void point(int x, int y, int sum, int spread) {
-    // A cell already set (or off the map) keeps its value, but the draw is made all the same, so
-    // that the stream goes on as it would.
-    uint8_t *cell = on_map(y, x) ? &tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y] : nullptr;
-    if (!cell || *cell) {
-        VH_rand();
-        return;
-    }
-    int value;
-    if (spread < 1)
-        value = sum / 2 + VH_rand() % 3;
-    else
-        value = sum / 2 - spread + VH_rand() % (2 * spread + 1) + 1;
-    if (value > 255) value = 510 - value;
-    if (value < 1) value = 1;
-    *cell = (uint8_t)value;
+// The spread of one level of a fill, with the divisor of its draws ready for a multiplication.
+struct FillLevel {
+    int spread;
+    uint32_t d;                    // 2 * spread + 1, or 3 below a spread of 1
+    uint64_t m;                    // ~0 / d + 1: n % d is the high half of (m * n) * d
+};
+
+static FillLevel fill_level(int spread) {
+    FillLevel l;
+    l.spread = spread;
+    l.d = spread < 1 ? 3u : (uint32_t)(2 * spread + 1);
+    l.m = UINT64_C(0xFFFFFFFFFFFFFFFF) / l.d + 1;
+    return l;
+}
+
+static inline int fill_mod(int draw, const FillLevel &l) {
+    const uint64_t low = l.m * (uint32_t)draw;
+    return (int)(((unsigned __int128)low * l.d) >> 64);
+}
+
+// A cell already set keeps its value; the draw was made all the same, so that the stream goes on
+// as it would.
+// Whether a cell was set follows the fill's own pattern and no branch guesses it well: the value
+// is made either way and the cell keeps what it holds.
+static inline void set_point(uint8_t *cell, int sum, int draw, const FillLevel &l) {
+    int value = sum / 2 + fill_mod(draw, l);
+    if (l.spread >= 1) value += 1 - l.spread;
+    value = value > 255 ? 510 - value : value;
+    value = value < 1 ? 1 : value;
+    const uint8_t was = *cell;
+    *cell = was ? was : (uint8_t)value;
+}
+
+static inline void point(int x, int y, int sum, int draw, const FillLevel &l) {
+    if (on_map(y, x)) set_point(&tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y], sum, draw, l);
 }
 
 void laskekohta(int x, int y, int sum, int spread) {
-    if (tyokartta) point(x, y, sum, spread);
+    if (tyokartta) point(x, y, sum, VH_rand(), fill_level(spread));
 }
 
-static void fill(int x, int y, int s, int spread, int limit) {
+static constexpr VH_jump J1 = VH_jump_of(1), J2 = VH_jump_of(2), J3 = VH_jump_of(3), J4 = VH_jump_of(4),
+                         J5 = VH_jump_of(5);
+
+// One square of side 2s at (x, y) and, level by level, its quarters: five points per square, each
+// the mean of two corners and a draw within the level's spread. The five draws of a square come in
+// the stream's order, the state is handed down and back. A square wholly on the map (Inside) needs
+// no bounds on its cells, nor do its quarters.
+template <bool Inside>
+static uint64_t fill(const FillLevel *level, int x, int y, int s, uint64_t st) {
     for (;;) {
-        const int tl = work(y, x), tr = work(y, x + 2 * s);
-        const int bl = work(y + 2 * s, x), br = work(y + 2 * s, x + 2 * s);
-        point(x, y + s, tl + bl, spread);
-        point(x + s, y + 2 * s, bl + br, spread);
-        point(x + 2 * s, y + s, tr + br, spread);
-        point(x + s, y, tl + tr, spread);
-        point(x + s, y + s, tl + br, spread);
-        if (s < 2) return;
-        if (s < limit) spread /= 2;
+        if (!Inside && x >= 0 && y >= 0 && x + 2 * s < TYOKARTTA_W && y + 2 * s < TYOKARTTA_H)
+            return fill<true>(level, x, y, s, st);
+        const int r1 = VH_draw_of(VH_ahead(st, J1)), r2 = VH_draw_of(VH_ahead(st, J2));
+        const int r3 = VH_draw_of(VH_ahead(st, J3)), r4 = VH_draw_of(VH_ahead(st, J4));
+        st = VH_ahead(st, J5);
+        const int r5 = VH_draw_of(st);
+        const FillLevel &l = *level;
+        if (Inside) {
+            uint8_t *const c = tyokartta + (size_t)x + (size_t)TYOKARTTA_W * y;
+            const size_t down = (size_t)TYOKARTTA_W * s;
+            const int tl = c[0], tr = c[2 * s], bl = c[2 * down], br = c[2 * down + 2 * s];
+            set_point(c + down, tl + bl, r1, l);
+            set_point(c + 2 * down + s, bl + br, r2, l);
+            set_point(c + down + 2 * s, tr + br, r3, l);
+            set_point(c + s, tl + tr, r4, l);
+            set_point(c + down + s, tl + br, r5, l);
+        } else {
+            const int tl = work(y, x), tr = work(y, x + 2 * s);
+            const int bl = work(y + 2 * s, x), br = work(y + 2 * s, x + 2 * s);
+            point(x, y + s, tl + bl, r1, l);
+            point(x + s, y + 2 * s, bl + br, r2, l);
+            point(x + 2 * s, y + s, tr + br, r3, l);
+            point(x + s, y, tl + tr, r4, l);
+            point(x + s, y + s, tl + br, r5, l);
+        }
+        if (s < 2) return st;
         const int old = s;
         s /= 2;
-        fill(x, y, s, spread, limit);
-        fill(x + old, y, s, spread, limit);
-        fill(x + old, y + old, s, spread, limit);
+        level++;
+        st = fill<Inside>(level, x, y, s, st);
+        st = fill<Inside>(level, x + old, y, s, st);
+        st = fill<Inside>(level, x + old, y + old, s, st);
         // The last quarter goes on in this frame rather than one level deeper.
         y += old;
     }
 }
 
+// The spread halves on every level whose square is smaller than `limit`.
 void laskeruutu(int x, int y, int s, int spread, int limit) {
-    if (tyokartta) fill(x, y, s, spread, limit);
+    if (!tyokartta) return;
+    FillLevel level[40];           // an int side halves to 1 in under 32 levels
+    level[0] = fill_level(spread);
+    for (int ss = s, n = 1; ss >= 2 && n < 40; ss /= 2) {
+        if (ss < limit) spread /= 2;
+        level[n++] = fill_level(spread);
+    }
+    vh_state = fill<false>(level, x, y, s, vh_state);
 }
 
 void taytaruutu(int x, int y, int n, int value) {

@@ -7,6 +7,7 @@ using kartta::VH_rnd;
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "maps/mapunit.h"
 
@@ -26,54 +27,98 @@ static bool is_lake(int c) { return c == 182 || c == 183 || c == 247; }
 // One sweep over the columns in direction dx, the rows in direction dy: a still undecided cell low
 // on the work map with a sea neighbour behind it in the sweep becomes sea. The sweeps run over
 // columns 1..3071 and rows 1..2046, so every neighbour lies inside the world layer.
-// The sweeps walk the map column by column, each cell looking at the column behind it and the cell
-// before it in its own column. They run on column-major copies of the world and of the work map, so
-// that a column lies in one run of memory; the order of the cells, and so the sea made, is the
-// same as on the maps themselves.
-static void sea_sweep(uint8_t *cols, const uint8_t *work, int dx, int dy) {
-    const int x0 = dx > 0 ? 1 : 3071, x1 = dx > 0 ? 3072 : 0;
-    const int y0 = dy > 0 ? 1 : 2046, y1 = dy > 0 ? 2047 : 0;
-    for (int x = x0; x != x1; x += dx) {
-        uint8_t *col = cols + (size_t)x * MAP_ROWS;
-        const uint8_t *back = cols + (size_t)(x - dx) * MAP_ROWS;
-        const uint8_t *w = work + (size_t)x * TYOKARTTA_H;
-        for (int y = y0; y != y1; y += dy) {
-            if (col[y]) continue;
-            const int v = w[y];
-            if (v >= 32) continue;
-            if (col[y - dy] || back[y] || back[y - 1] || back[y + 1]) col[y] = v < 21 ? 180 : 181;
-        }
+//
+// A column is handled whole, as bits: word w of column x holds rows 64w..64w+63, bit 0 the top one.
+// `taken` marks the cells that hold something (sea among them), `open` the cells the sea may still
+// take. In a column a cell becomes sea when it is open and either a cell of the column behind
+// touches it or the cell before it in the sweep holds something: a run of open cells fills from
+// its first such cell on, in the sweep's direction, which the doubling steps below do for 64 rows
+// at once. The cells taken, and so the sea made, are those of the cell-by-cell walk.
+enum { SEA_WORDS = 32 };           // 2048 rows
+
+static inline uint64_t run_down(uint64_t g, uint64_t p) {   // towards higher rows
+    for (int k = 1; k < 64; k *= 2) {
+        g |= p & (g << k);
+        p &= p << k;
     }
+    return g;
 }
 
-// Copies a rows x cols byte matrix into its transpose, in tiles that stay in the cache.
-static void transpose(const uint8_t *from, size_t from_stride, uint8_t *to, size_t to_stride, int rows, int cols) {
-    const int T = 64;
-    for (int r0 = 0; r0 < rows; r0 += T)
-        for (int c0 = 0; c0 < cols; c0 += T) {
-            const int r1 = r0 + T < rows ? r0 + T : rows, c1 = c0 + T < cols ? c0 + T : cols;
-            for (int r = r0; r < r1; r++)
-                for (int c = c0; c < c1; c++) to[(size_t)c * to_stride + r] = from[(size_t)r * from_stride + c];
+static inline uint64_t run_up(uint64_t g, uint64_t p) {     // towards lower rows
+    for (int k = 1; k < 64; k *= 2) {
+        g |= p & (g >> k);
+        p &= p >> k;
+    }
+    return g;
+}
+
+static void sea_sweep(uint64_t *taken, uint64_t *open, int dx, int dy) {
+    const int x0 = dx > 0 ? 1 : 3071, x1 = dx > 0 ? 3072 : 0;
+    for (int x = x0; x != x1; x += dx) {
+        uint64_t back[SEA_WORDS], touch[SEA_WORDS];
+        for (int w = 0; w < SEA_WORDS; w++) back[w] = taken[(size_t)w * MAP_STRIDE + x - dx];
+        for (int w = 0; w < SEA_WORDS; w++) {
+            const uint64_t above = w > 0 ? back[w - 1] >> 63 : 0, below = w + 1 < SEA_WORDS ? back[w + 1] << 63 : 0;
+            touch[w] = back[w] | back[w] << 1 | above | back[w] >> 1 | below;
         }
+        uint64_t carry = 0;
+        for (int i = 0; i < SEA_WORDS; i++) {
+            const int w = dy > 0 ? i : SEA_WORDS - 1 - i;
+            uint64_t &t = taken[(size_t)w * MAP_STRIDE + x];
+            uint64_t &o = open[(size_t)w * MAP_STRIDE + x];
+            uint64_t g = t | (o & touch[w]);
+            if (dy > 0) {
+                g |= o & carry;
+                g = run_down(g, o);
+                carry = g >> 63;
+            } else {
+                g |= o & (carry << 63);
+                g = run_up(g, o);
+                carry = g & 1;
+            }
+            t = g;
+            o &= ~g;
+        }
+    }
 }
 
 // The four sweeps of the sea inwards from the open borders.
 static void sea_sweeps() {
-    uint8_t *cols = (uint8_t *)worldgen_alloc((size_t)MAP_STRIDE * MAP_ROWS);
-    uint8_t *work = (uint8_t *)worldgen_alloc((size_t)TYOKARTTA_W * TYOKARTTA_H);
-    if (cols && work) {
-        transpose(maailma, MAP_STRIDE, cols, MAP_ROWS, MAP_ROWS, MAP_STRIDE);
-        transpose(tyokartta, TYOKARTTA_W, work, TYOKARTTA_H, TYOKARTTA_H, TYOKARTTA_W);
-        sea_sweep(cols, work, 1, 1);
-        sea_sweep(cols, work, 1, -1);
-        sea_sweep(cols, work, -1, 1);
-        sea_sweep(cols, work, -1, -1);
-        transpose(cols, MAP_ROWS, maailma, MAP_STRIDE, MAP_STRIDE, MAP_ROWS);
+    const size_t words = (size_t)SEA_WORDS * MAP_STRIDE;
+    uint64_t *taken = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
+    uint64_t *open = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
+    if (taken && open) {
+        memset(taken, 0, words * sizeof(uint64_t));
+        memset(open, 0, words * sizeof(uint64_t));
+        for (int y = 0; y < 2048; y++) {
+            const uint8_t *row = maailma + mapidx(0, y);
+            const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
+            uint64_t *t = taken + (size_t)(y >> 6) * MAP_STRIDE;
+            uint64_t *o = open + (size_t)(y >> 6) * MAP_STRIDE;
+            const int bit = y & 63;
+            for (int x = 0; x < MAP_STRIDE; x++) t[x] |= (uint64_t)(row[x] != 0) << bit;
+            if (y < 1 || y > 2046) continue;
+            for (int x = 1; x <= 3071; x++) o[x] |= (uint64_t)(row[x] == 0 && low[x] < 32) << bit;
+        }
+        sea_sweep(taken, open, 1, 1);
+        sea_sweep(taken, open, 1, -1);
+        sea_sweep(taken, open, -1, 1);
+        sea_sweep(taken, open, -1, -1);
+        for (int y = 1; y <= 2046; y++) {
+            uint8_t *row = maailma + mapidx(0, y);
+            const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
+            const uint64_t *t = taken + (size_t)(y >> 6) * MAP_STRIDE;
+            const int bit = y & 63;
+            for (int x = 1; x <= 3071; x++) {
+                const bool sea = row[x] == 0 && ((t[x] >> bit) & 1);
+                row[x] = sea ? (low[x] < 21 ? 180 : 181) : row[x];
+            }
+        }
     } else {
         worldgen_out_of_memory = 1;
     }
-    free(cols);
-    free(work);
+    free(taken);
+    free(open);
 }
 
 void luomerenranta() {
