@@ -88,32 +88,19 @@ static inline int work(int y, int x) {
     return on_map(y, x) ? tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y] : 0;
 }
 
-// The spread of one level of a fill, with the divisor of its draws ready for a multiplication.
+// The spread of one level of a fill, with the divisor of its draws: 2 * spread + 1, or 3 below a
+// spread of 1.
 struct FillLevel {
     int spread;
-    uint32_t d;                    // 2 * spread + 1, or 3 below a spread of 1
-    uint64_t m;                    // ~0 / d + 1: n % d is the high half of (m * n) * d
+    VH_divisor div;
 };
 
-static FillLevel fill_level(int spread) {
-    FillLevel l;
-    l.spread = spread;
-    l.d = spread < 1 ? 3u : (uint32_t)(2 * spread + 1);
-    l.m = UINT64_C(0xFFFFFFFFFFFFFFFF) / l.d + 1;
-    return l;
-}
+static FillLevel fill_level(int spread) { return {spread, VH_divisor_of(spread < 1 ? 3u : (uint32_t)(2 * spread + 1))}; }
 
-static inline int fill_mod(int draw, const FillLevel &l) {
-    const uint64_t low = l.m * (uint32_t)draw;
-    return (int)(((unsigned __int128)low * l.d) >> 64);
-}
-
-// A cell already set keeps its value; the draw was made all the same, so that the stream goes on
-// as it would.
 // Whether a cell was set follows the fill's own pattern and no branch guesses it well: the value
 // is made either way and the cell keeps what it holds.
 static inline void set_point(uint8_t *cell, int sum, int draw, const FillLevel &l) {
-    int value = sum / 2 + fill_mod(draw, l);
+    int value = sum / 2 + VH_mod(draw, l.div);
     if (l.spread >= 1) value += 1 - l.spread;
     value = value > 255 ? 510 - value : value;
     value = value < 1 ? 1 : value;

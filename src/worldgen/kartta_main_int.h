@@ -25,6 +25,17 @@ constexpr VH_jump VH_jump_of(int k) {
 }
 inline uint64_t VH_ahead(uint64_t state, VH_jump j) { return state * j.a + j.c; }
 inline int VH_draw_of(uint64_t state) { return (int)(state >> 33); }
+// n % d for a draw n by two multiplications: m is ~0 / d + 1, and the remainder is the high half
+// of (m * n) * d, exact for every 32-bit n and d.
+struct VH_divisor {
+    uint32_t d;
+    uint64_t m;
+};
+inline VH_divisor VH_divisor_of(uint32_t d) { return {d, UINT64_C(0xFFFFFFFFFFFFFFFF) / d + 1}; }
+inline int VH_mod(int draw, VH_divisor v) {
+    const uint64_t low = v.m * (uint32_t)draw;
+    return (int)(((unsigned __int128)low * v.d) >> 64);
+}
 // The place-name maker draws with a VH_rnd of its own (0 .. n-1): the generator's live apart.
 namespace kartta {
 int VH_rnd(int n);                 // 1 .. n

@@ -562,27 +562,51 @@ static int neighbours_of(int row, int col, bool (*test)(int)) {
     return n;
 }
 
-void satunnaista() {
-    for (int y = 1; y <= 2045; y++) {
-        const int B = y <= 512 ? 262144 : y <= 1024 ? 128000 : y <= 1536 ? 16000 : 2400;
-        for (int x = 1; x <= 3069; x++) {
-            const int c = W(y, x);
-            if (c == 94) {
-                if (VH_rand() % 100 == 4) pokemaailma(y, x, 60);
-            } else if (c == 177 || c == 178) {
-                if (neighbours_of(y, x, is_lake) >= 4) pokemaailma(y, x, 247);
-            } else if (c == 3 || c == 15 || c == 235 || c == 238) {
-                int to = 0;
-                if (VH_rand() % 262144 == 499) to = 250;
-                else if (VH_rand() % 16000 == 499) to = 237;
-                else if (VH_rand() % 16000 == 499) to = 228;
-                else if (VH_rand() % 12000 == 499) to = 93;
-                else if (VH_rand() % 8000 == 399) to = 16;
-                else if (VH_rand() % B == 4) to = 250;
-                else if (VH_rand() % B == 4 || VH_rand() % B + 1 <= 2) to = 16;
-                else if (VH_rand() % 500 == 199 && neighbours_of(y, x, is_sea) == 0) to = 247;
-                if (to) pokemaailma(y, x, to);
+// The draws of an open land cell, one after another; the cell's new code, or 0.
+static int rare_on_land(int y, int x, int B) {
+    int to = 0;
+    if (VH_rand() % 262144 == 499) to = 250;
+    else if (VH_rand() % 16000 == 499) to = 237;
+    else if (VH_rand() % 16000 == 499) to = 228;
+    else if (VH_rand() % 12000 == 499) to = 93;
+    else if (VH_rand() % 8000 == 399) to = 16;
+    else if (VH_rand() % B == 4) to = 250;
+    else if (VH_rand() % B == 4 || VH_rand() % B + 1 <= 2) to = 16;
+    else if (VH_rand() % 500 == 199 && neighbours_of(y, x, is_sea) == 0) to = 247;
+    return to;
+}
+
+static constexpr VH_jump R1 = VH_jump_of(1), R2 = VH_jump_of(2), R3 = VH_jump_of(3), R4 = VH_jump_of(4),
+                         R5 = VH_jump_of(5), R6 = VH_jump_of(6), R7 = VH_jump_of(7), R8 = VH_jump_of(8),
+                         R9 = VH_jump_of(9);
+
+// Nearly every land cell makes all nine draws and changes nothing. The nine are taken from the
+// state side by side; only when one of them would hit are the draws made again one by one.
+static void rare_symbols_on_row(int y, int B) {
+    const VH_divisor b = VH_divisor_of((uint32_t)B);
+    for (int x = 1; x <= 3069; x++) {
+        const int c = W(y, x);
+        if (c == 94) {
+            if (VH_rand() % 100 == 4) pokemaailma(y, x, 60);
+        } else if (c == 177 || c == 178) {
+            if (neighbours_of(y, x, is_lake) >= 4) pokemaailma(y, x, 247);
+        } else if (c == 3 || c == 15 || c == 235 || c == 238) {
+            const uint64_t st = vh_state;
+            const bool hit = VH_draw_of(VH_ahead(st, R1)) % 262144 == 499 || VH_draw_of(VH_ahead(st, R2)) % 16000 == 499 ||
+                             VH_draw_of(VH_ahead(st, R3)) % 16000 == 499 || VH_draw_of(VH_ahead(st, R4)) % 12000 == 499 ||
+                             VH_draw_of(VH_ahead(st, R5)) % 8000 == 399 || VH_mod(VH_draw_of(VH_ahead(st, R6)), b) == 4 ||
+                             VH_mod(VH_draw_of(VH_ahead(st, R7)), b) == 4 || VH_mod(VH_draw_of(VH_ahead(st, R8)), b) <= 1 ||
+                             VH_draw_of(VH_ahead(st, R9)) % 500 == 199;
+            if (!hit) {
+                vh_state = VH_ahead(st, R9);
+                continue;
             }
+            const int to = rare_on_land(y, x, B);
+            if (to) pokemaailma(y, x, to);
         }
     }
+}
+
+void satunnaista() {
+    for (int y = 1; y <= 2045; y++) rare_symbols_on_row(y, y <= 512 ? 262144 : y <= 1024 ? 128000 : y <= 1536 ? 16000 : 2400);
 }
