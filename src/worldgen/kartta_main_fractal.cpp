@@ -88,27 +88,28 @@ static inline int work(int y, int x) {
     return on_map(y, x) ? tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y] : 0;
 }
 
-// The spread of one level of a fill, with the divisor of its draws: 2 * spread + 1, or 3 below a
-// spread of 1.
+// One level of a fill: a point is the mean of two corners plus off + a draw % d, where d is
+// 2 * spread + 1 and off 1 - spread, or d is 3 and off 0 below a spread of 1.
 struct FillLevel {
-    int spread;
+    int off;
     VH_divisor div;
 };
 
-static FillLevel fill_level(int spread) { return {spread, VH_divisor_of(spread < 1 ? 3u : (uint32_t)(2 * spread + 1))}; }
+static FillLevel fill_level(int spread) {
+    return {spread < 1 ? 0 : 1 - spread, VH_divisor_of(spread < 1 ? 3u : (uint32_t)(2 * spread + 1))};
+}
 
 // Whether a cell was set follows the fill's own pattern and no branch guesses it well: the value
 // is made either way and the cell keeps what it holds.
-static inline void set_point(uint8_t *cell, int sum, int draw, const FillLevel &l) {
-    int value = sum / 2 + VH_mod(draw, l.div);
-    if (l.spread >= 1) value += 1 - l.spread;
+static inline void set_point(uint8_t *cell, int sum, int draw, FillLevel l) {
+    int value = sum / 2 + VH_mod(draw, l.div) + l.off;
     value = value > 255 ? 510 - value : value;
     value = value < 1 ? 1 : value;
     const uint8_t was = *cell;
     *cell = was ? was : (uint8_t)value;
 }
 
-static inline void point(int x, int y, int sum, int draw, const FillLevel &l) {
+static inline void point(int x, int y, int sum, int draw, FillLevel l) {
     if (on_map(y, x)) set_point(&tyokartta[(size_t)x + (size_t)TYOKARTTA_W * y], sum, draw, l);
 }
 
@@ -119,46 +120,75 @@ void laskekohta(int x, int y, int sum, int spread) {
 static constexpr VH_jump J1 = VH_jump_of(1), J2 = VH_jump_of(2), J3 = VH_jump_of(3), J4 = VH_jump_of(4),
                          J5 = VH_jump_of(5);
 
-// One square of side 2s at (x, y) and, level by level, its quarters: five points per square, each
-// the mean of two corners and a draw within the level's spread. The five draws of a square come in
-// the stream's order, the state is handed down and back. A square wholly on the map (Inside) needs
-// no bounds on its cells, nor do its quarters.
-template <bool Inside>
-static uint64_t fill(const FillLevel *level, int x, int y, int s, uint64_t st) {
+// The five points of one square of side 2s whose top-left corner is c, wholly on the map: the
+// middles of the left, bottom, right and top sides and the centre, with the stream's next five
+// draws side by side. Answers the state after them.
+static inline uint64_t square(uint8_t *c, int s, FillLevel l, uint64_t st) {
+    const int r1 = VH_draw_of(VH_ahead(st, J1)), r2 = VH_draw_of(VH_ahead(st, J2));
+    const int r3 = VH_draw_of(VH_ahead(st, J3)), r4 = VH_draw_of(VH_ahead(st, J4));
+    st = VH_ahead(st, J5);
+    const int r5 = VH_draw_of(st);
+    const size_t down = (size_t)TYOKARTTA_W * s;
+    const int tl = c[0], tr = c[2 * s], bl = c[2 * down], br = c[2 * down + 2 * s];
+    set_point(c + down, tl + bl, r1, l);
+    set_point(c + 2 * down + s, bl + br, r2, l);
+    set_point(c + down + 2 * s, tr + br, r3, l);
+    set_point(c + s, tl + tr, r4, l);
+    set_point(c + down + s, tl + br, r5, l);
+    return st;
+}
+
+// A square wholly on the map and, level by level, its quarters in the order top-left, top-right,
+// bottom-right, bottom-left; the state is handed down and back. The quarters of side 2 or 3 have
+// no quarters of their own and are done here without a call.
+static uint64_t fill_inside(const FillLevel *level, uint8_t *c, int s, uint64_t st) {
     for (;;) {
-        if (!Inside && x >= 0 && y >= 0 && x + 2 * s < TYOKARTTA_W && y + 2 * s < TYOKARTTA_H)
-            return fill<true>(level, x, y, s, st);
-        const int r1 = VH_draw_of(VH_ahead(st, J1)), r2 = VH_draw_of(VH_ahead(st, J2));
-        const int r3 = VH_draw_of(VH_ahead(st, J3)), r4 = VH_draw_of(VH_ahead(st, J4));
-        st = VH_ahead(st, J5);
-        const int r5 = VH_draw_of(st);
-        const FillLevel &l = *level;
-        if (Inside) {
-            uint8_t *const c = tyokartta + (size_t)x + (size_t)TYOKARTTA_W * y;
-            const size_t down = (size_t)TYOKARTTA_W * s;
-            const int tl = c[0], tr = c[2 * s], bl = c[2 * down], br = c[2 * down + 2 * s];
-            set_point(c + down, tl + bl, r1, l);
-            set_point(c + 2 * down + s, bl + br, r2, l);
-            set_point(c + down + 2 * s, tr + br, r3, l);
-            set_point(c + s, tl + tr, r4, l);
-            set_point(c + down + s, tl + br, r5, l);
-        } else {
-            const int tl = work(y, x), tr = work(y, x + 2 * s);
-            const int bl = work(y + 2 * s, x), br = work(y + 2 * s, x + 2 * s);
-            point(x, y + s, tl + bl, r1, l);
-            point(x + s, y + 2 * s, bl + br, r2, l);
-            point(x + 2 * s, y + s, tr + br, r3, l);
-            point(x + s, y, tl + tr, r4, l);
-            point(x + s, y + s, tl + br, r5, l);
-        }
+        st = square(c, s, *level, st);
         if (s < 2) return st;
         const int old = s;
         s /= 2;
         level++;
-        st = fill<Inside>(level, x, y, s, st);
-        st = fill<Inside>(level, x + old, y, s, st);
-        st = fill<Inside>(level, x + old, y + old, s, st);
+        const size_t down = (size_t)TYOKARTTA_W * old;
+        if (s == 1) {
+            const FillLevel l = *level;
+            st = square(c, 1, l, st);
+            st = square(c + old, 1, l, st);
+            st = square(c + down + old, 1, l, st);
+            return square(c + down, 1, l, st);
+        }
+        st = fill_inside(level, c, s, st);
+        st = fill_inside(level, c + old, s, st);
+        st = fill_inside(level, c + down + old, s, st);
         // The last quarter goes on in this frame rather than one level deeper.
+        c += down;
+    }
+}
+
+// The same near the edges, where a corner off the map counts 0 and a point off it is not set
+// (its draw is made all the same, so that the stream goes on as it would).
+static uint64_t fill(const FillLevel *level, int x, int y, int s, uint64_t st) {
+    for (;;) {
+        if (x >= 0 && y >= 0 && x + 2 * s < TYOKARTTA_W && y + 2 * s < TYOKARTTA_H)
+            return fill_inside(level, tyokartta + (size_t)x + (size_t)TYOKARTTA_W * y, s, st);
+        const int r1 = VH_draw_of(VH_ahead(st, J1)), r2 = VH_draw_of(VH_ahead(st, J2));
+        const int r3 = VH_draw_of(VH_ahead(st, J3)), r4 = VH_draw_of(VH_ahead(st, J4));
+        st = VH_ahead(st, J5);
+        const int r5 = VH_draw_of(st);
+        const FillLevel l = *level;
+        const int tl = work(y, x), tr = work(y, x + 2 * s);
+        const int bl = work(y + 2 * s, x), br = work(y + 2 * s, x + 2 * s);
+        point(x, y + s, tl + bl, r1, l);
+        point(x + s, y + 2 * s, bl + br, r2, l);
+        point(x + 2 * s, y + s, tr + br, r3, l);
+        point(x + s, y, tl + tr, r4, l);
+        point(x + s, y + s, tl + br, r5, l);
+        if (s < 2) return st;
+        const int old = s;
+        s /= 2;
+        level++;
+        st = fill(level, x, y, s, st);
+        st = fill(level, x + old, y, s, st);
+        st = fill(level, x + old, y + old, s, st);
         y += old;
     }
 }
@@ -172,7 +202,7 @@ void laskeruutu(int x, int y, int s, int spread, int limit) {
         if (ss < limit) spread /= 2;
         level[n++] = fill_level(spread);
     }
-    vh_state = fill<false>(level, x, y, s, vh_state);
+    vh_state = fill(level, x, y, s, vh_state);
 }
 
 void taytaruutu(int x, int y, int n, int value) {
