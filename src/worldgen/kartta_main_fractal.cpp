@@ -123,7 +123,7 @@ static constexpr VH_jump J1 = VH_jump_of(1), J2 = VH_jump_of(2), J3 = VH_jump_of
 // The five points of one square of side 2s whose top-left corner is c, wholly on the map: the
 // middles of the left, bottom, right and top sides and the centre, with the stream's next five
 // draws side by side. Answers the state after them.
-static inline uint64_t square(uint8_t *c, int s, FillLevel l, uint64_t st) {
+__attribute__((always_inline)) static inline uint64_t square(uint8_t *c, int s, FillLevel l, uint64_t st) {
     const int r1 = VH_draw_of(VH_ahead(st, J1)), r2 = VH_draw_of(VH_ahead(st, J2));
     const int r3 = VH_draw_of(VH_ahead(st, J3)), r4 = VH_draw_of(VH_ahead(st, J4));
     st = VH_ahead(st, J5);
@@ -205,9 +205,12 @@ void laskeruutu(int x, int y, int s, int spread, int limit) {
     vh_state = fill(level, x, y, s, vh_state);
 }
 
+// The part of the square on the map, row by row.
 void taytaruutu(int x, int y, int n, int value) {
-    for (int j = 0; j < n; j++)
-        for (int i = 0; i < n; i++) poketyokartta(y + j, x + i, value);
+    if (!tyokartta || n <= 0) return;
+    const int x0 = x < 0 ? 0 : x, x1 = x + n < TYOKARTTA_W ? x + n : TYOKARTTA_W;
+    const int y0 = y < 0 ? 0 : y, y1 = y + n < TYOKARTTA_H ? y + n : TYOKARTTA_H;
+    for (int j = y0; j < y1 && x0 < x1; j++) memset(tyokartta + (size_t)x0 + (size_t)TYOKARTTA_W * j, value, (size_t)(x1 - x0));
 }
 
 void pehmennaruutu(int c, int r) {

@@ -23,6 +23,35 @@ static inline int T(int y, int x) { return tyokartta[(size_t)x + (size_t)TYOKART
 static bool is_sea(int c) { return c == 180 || c == 181; }
 static bool is_lake(int c) { return c == 182 || c == 183 || c == 247; }
 
+// The codes a step gives the cells of rows 1..2046, columns 1..3071 by their work-map value; 0
+// gives none.
+struct CodeTable {
+    uint8_t code[256];
+};
+
+template <typename F>
+static CodeTable code_table(F code_of) {
+    CodeTable t{};
+    for (int v = 0; v < 256; v++) t.code[v] = (uint8_t)code_of(v);
+    return t;
+}
+
+// The cells still undecided take their code.
+static void paint_undecided(const CodeTable &t) {
+    for (int y = 1; y <= 2046; y++) {
+        uint8_t *row = &W(y, 0);
+        const uint8_t *work = tyokartta + (size_t)TYOKARTTA_W * y;
+        for (int x = 1; x <= 3071; x++) row[x] = row[x] ? row[x] : t.code[work[x]];
+    }
+}
+
+// Cells first..first+n-1 of a row take their code over whatever they hold.
+static void paint_over(const CodeTable &t, int y, int first, int n) {
+    uint8_t *row = &W(y, 0);
+    const uint8_t *work = tyokartta + (size_t)TYOKARTTA_W * y;
+    for (int x = first; x < first + n; x++) row[x] = t.code[work[x]] ? t.code[work[x]] : row[x];
+}
+
 // ---- coast and sea -----------------------------------------------------------------------------
 // One sweep over the columns in direction dx, the rows in direction dy: a still undecided cell low
 // on the work map with a sea neighbour behind it in the sweep becomes sea. The sweeps run over
@@ -258,13 +287,8 @@ void luomerenranta() {
     }
     for (int j = 0; j < 2048; j++) pokemaailma(j, 0, 180);
     sea_sweeps();
-    for (int yy = 1; yy <= 2046; yy++)
-        for (int xx = 1; xx <= 3071; xx++) {
-            if (W(yy, xx)) continue;
-            const int v = T(yy, xx);
-            if (v == 32) W(yy, xx) = 93;
-            else if (v >= 33 && v <= 37) W(yy, xx) = 238;
-        }
+    static const CodeTable shore = code_table([](int v) { return v == 32 ? 93 : v >= 33 && v <= 37 ? 238 : 0; });
+    paint_undecided(shore);
     edistymisgrafiikka("BARONLY");
 }
 
@@ -313,39 +337,34 @@ void luopohjoisetvuoret() {
     laskeruutu(1024, 0, 512, 36, 8);
     laskeruutu(0, 0, 512, 36, 8);
     edistymisgrafiikka("BARONLY");
-    for (int y = 1; y <= 2046; y++)
-        for (int x = 1; x <= 3071; x++) {
-            if (W(y, x)) continue;
-            const int v = T(y, x);
-            if (v >= 241) W(y, x) = 94;
-            else if (v >= 191) W(y, x) = 91;
-            else if (v >= 161) W(y, x) = 3;
-        }
+    static const CodeTable heights = code_table([](int v) { return v >= 241 ? 94 : v >= 191 ? 91 : v >= 161 ? 3 : 0; });
+    paint_undecided(heights);
 }
 
 // ---- lakes ---------------------------------------------------------------------------------------
 // The work map per 32 x 32 block from what the world holds: water and high ground keep lakes away.
 static void mukautatyokartta() {
+    static const CodeTable keep_away = code_table([](int c) {
+        switch (c) {
+        case 180: return 254;
+        case 181: return 200;
+        case 93: return 180;
+        case 94: return 140;
+        case 91: return 120;
+        case 3: return 100;
+        default: return 0;
+        }
+    });
     for (int by = 0; by < 64; by++)
         for (int bx = 0; bx < 96; bx++) {
             int value = 0;
             if (bx == 95) {
                 value = 240;
             } else {
-                for (int y = by * 32; y < by * 32 + 32 && value < 254; y++)
-                    for (int x = bx * 32; x < bx * 32 + 32; x++) {
-                        int v = 0;
-                        switch (W(y, x)) {
-                        case 180: v = 254; break;
-                        case 181: v = 200; break;
-                        case 93: v = 180; break;
-                        case 94: v = 140; break;
-                        case 91: v = 120; break;
-                        case 3: v = 100; break;
-                        default: break;
-                        }
-                        if (v > value) value = v;
-                    }
+                for (int y = by * 32; y < by * 32 + 32 && value < 254; y++) {
+                    const uint8_t *row = &W(y, bx * 32);
+                    for (int x = 0; x < 32; x++) value = keep_away.code[row[x]] > value ? keep_away.code[row[x]] : value;
+                }
             }
             taytaruutu(bx * 32, by * 32, 32, value);
         }
@@ -360,14 +379,17 @@ void luojarvet() {
     laskeruutu(2047, 1024, 512, 100, 32);
     laskeruutu(1024, 1024, 512, 100, 32);
     laskeruutu(0, 1024, 512, 100, 32);
+    // The meter moves on after every 500001 cells, wherever in a row that falls.
+    static const CodeTable lakes = code_table([](int v) { return v < 5 ? 182 : v <= 11 ? 247 : v <= 13 ? 183 : 0; });
     long counted = 0;
     for (int y = 1; y <= 2046; y++)
-        for (int x = 1; x <= 3071; x++) {
-            const int v = T(y, x);
-            if (v < 5) W(y, x) = 182;
-            else if (v <= 11) W(y, x) = 247;
-            else if (v <= 13) W(y, x) = 183;
-            if (++counted % 500001 == 0) edistymisgrafiikka("BARONLY");
+        for (int x = 1; x <= 3071;) {
+            const long to_meter = 500001 - counted % 500001;
+            const int n = to_meter < 3072 - x ? (int)to_meter : 3072 - x;
+            paint_over(lakes, y, x, n);
+            x += n;
+            counted += n;
+            if (counted % 500001 == 0) edistymisgrafiikka("BARONLY");
         }
 }
 
@@ -390,21 +412,10 @@ void luometsat() {
     laskeruutu(1024, 1023, 512, 100, 16);
     laskeruutu(0, 1023, 512, 100, 16);
     edistymisgrafiikka("BARONLY");
-    for (int y = 1; y <= 2046; y++)
-        for (int x = 1; x <= 3071; x++) {
-            if (W(y, x)) continue;
-            const int v = T(y, x);
-            int c;
-            if (v < 10) c = 233;
-            else if (v < 40) c = 236;
-            else if (v < 120) c = 235;
-            else if (v < 160) c = 15;
-            else if (v < 230) c = 238;
-            else if (v < 250) c = 3;
-            else if (v < 254) c = 91;
-            else c = 94;
-            W(y, x) = (uint8_t)c;
-        }
+    static const CodeTable forests = code_table([](int v) {
+        return v < 10 ? 233 : v < 40 ? 236 : v < 120 ? 235 : v < 160 ? 15 : v < 230 ? 238 : v < 250 ? 3 : v < 254 ? 91 : 94;
+    });
+    paint_undecided(forests);
 }
 
 // ---- rivers --------------------------------------------------------------------------------------
