@@ -66,6 +66,7 @@ void pehmennaruutu(int c, int r);
 extern int driikx, driiky;         // a point on the western coast
 extern int inarix, inariy;         // the end lake of the great northern river; 0, 0 when none
 void luomerenranta();
+void sea_sweeps();                 // the sea inwards from the open borders, on undecided cells low on the work map
 void luopohjoisetvuoret();
 void luojarvet();
 void luometsat();

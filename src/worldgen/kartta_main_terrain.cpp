@@ -112,7 +112,7 @@ static void sea_sweep(uint64_t *taken, uint64_t *open, int dx, int dy) {
 }
 
 // The four sweeps of the sea inwards from the open borders.
-static void sea_sweeps() {
+void sea_sweeps() {
     const size_t words = (size_t)SEA_WORDS * MAP_STRIDE;
     uint64_t *taken = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
     uint64_t *open = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
