@@ -116,35 +116,55 @@ void sea_sweeps() {
     const size_t words = (size_t)SEA_WORDS * MAP_STRIDE;
     uint64_t *taken = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
     uint64_t *open = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
-    if (taken && open) {
-        memset(taken, 0, words * sizeof(uint64_t));
-        memset(open, 0, words * sizeof(uint64_t));
-        for (int y = 0; y < 2048; y++) {
+    if (!taken || !open) {
+        worldgen_out_of_memory = 1;
+        free(taken);
+        free(open);
+        return;
+    }
+    memset(taken, 0, words * sizeof(uint64_t));
+    memset(open, 0, words * sizeof(uint64_t));
+    // Eight rows at a time into a byte per column, then the byte into its place in the word.
+    uint8_t tb[MAP_STRIDE], ob[MAP_STRIDE];
+    for (int y8 = 0; y8 < 2048; y8 += 8) {
+        memset(tb, 0, sizeof tb);
+        memset(ob, 0, sizeof ob);
+        for (int k = 0; k < 8; k++) {
+            const int y = y8 + k;
             const uint8_t *row = maailma + mapidx(0, y);
             const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
-            uint64_t *t = taken + (size_t)(y >> 6) * MAP_STRIDE;
-            uint64_t *o = open + (size_t)(y >> 6) * MAP_STRIDE;
-            const int bit = y & 63;
-            for (int x = 0; x < MAP_STRIDE; x++) t[x] |= (uint64_t)(row[x] != 0) << bit;
+            for (int x = 0; x < MAP_STRIDE; x++) tb[x] = (uint8_t)(tb[x] | (row[x] != 0) << k);
             if (y < 1 || y > 2046) continue;
-            for (int x = 1; x <= 3071; x++) o[x] |= (uint64_t)(row[x] == 0 && low[x] < 32) << bit;
+            for (int x = 1; x <= 3071; x++) ob[x] = (uint8_t)(ob[x] | ((row[x] == 0) & (low[x] < 32)) << k);
         }
-        sea_sweep(taken, open, 1, 1);
-        sea_sweep(taken, open, 1, -1);
-        sea_sweep(taken, open, -1, 1);
-        sea_sweep(taken, open, -1, -1);
-        for (int y = 1; y <= 2046; y++) {
-            uint8_t *row = maailma + mapidx(0, y);
-            const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
-            const uint64_t *t = taken + (size_t)(y >> 6) * MAP_STRIDE;
-            const int bit = y & 63;
+        uint64_t *t = taken + (size_t)(y8 >> 6) * MAP_STRIDE;
+        uint64_t *o = open + (size_t)(y8 >> 6) * MAP_STRIDE;
+        const int shift = y8 & 63;
+        for (int x = 0; x < MAP_STRIDE; x++) {
+            t[x] |= (uint64_t)tb[x] << shift;
+            o[x] |= (uint64_t)ob[x] << shift;
+        }
+    }
+    sea_sweep(taken, open, 1, 1);
+    sea_sweep(taken, open, 1, -1);
+    sea_sweep(taken, open, -1, 1);
+    sea_sweep(taken, open, -1, -1);
+    // The cells that held nothing and were taken are the new sea.
+    for (int y8 = 0; y8 < 2048; y8 += 8) {
+        const uint64_t *t = taken + (size_t)(y8 >> 6) * MAP_STRIDE;
+        const int shift = y8 & 63;
+        for (int x = 0; x < MAP_STRIDE; x++) tb[x] = (uint8_t)(t[x] >> shift);
+        for (int k = 0; k < 8; k++) {
+            const int y = y8 + k;
+            if (y < 1 || y > 2046) continue;
+            uint8_t *__restrict row = maailma + mapidx(0, y);
+            const uint8_t *__restrict low = tyokartta + (size_t)TYOKARTTA_W * y;
             for (int x = 1; x <= 3071; x++) {
-                const bool sea = row[x] == 0 && ((t[x] >> bit) & 1);
-                row[x] = sea ? (low[x] < 21 ? 180 : 181) : row[x];
+                const uint8_t sea = (uint8_t)(181 - (low[x] < 21));
+                const uint8_t m = (uint8_t)-((row[x] == 0) & (tb[x] >> k));
+                row[x] = (uint8_t)((row[x] & ~m) | (sea & m));
             }
         }
-    } else {
-        worldgen_out_of_memory = 1;
     }
     free(taken);
     free(open);
