@@ -122,7 +122,10 @@ static constexpr VH_jump J1 = VH_jump_of(1), J2 = VH_jump_of(2), J3 = VH_jump_of
 
 // The five points of one square of side 2s whose top-left corner is c, wholly on the map: the
 // middles of the left, bottom, right and top sides and the centre, with the stream's next five
-// draws side by side. Answers the state after them.
+// draws side by side. Answers the state after them. The sides named in `known` (1 left, 4 right,
+// 8 top) were set by a neighbour just before: their draws are passed over.
+enum { LEFT_SET = 1, RIGHT_SET = 4, TOP_SET = 8 };
+template <int known = 0>
 __attribute__((always_inline)) static inline uint64_t square(uint8_t *c, int s, FillLevel l, uint64_t st) {
     const int r1 = VH_draw_of(VH_ahead(st, J1)), r2 = VH_draw_of(VH_ahead(st, J2));
     const int r3 = VH_draw_of(VH_ahead(st, J3)), r4 = VH_draw_of(VH_ahead(st, J4));
@@ -130,10 +133,10 @@ __attribute__((always_inline)) static inline uint64_t square(uint8_t *c, int s, 
     const int r5 = VH_draw_of(st);
     const size_t down = (size_t)TYOKARTTA_W * s;
     const int tl = c[0], tr = c[2 * s], bl = c[2 * down], br = c[2 * down + 2 * s];
-    set_point(c + down, tl + bl, r1, l);
+    if (!(known & LEFT_SET)) set_point(c + down, tl + bl, r1, l);
     set_point(c + 2 * down + s, bl + br, r2, l);
-    set_point(c + down + 2 * s, tr + br, r3, l);
-    set_point(c + s, tl + tr, r4, l);
+    if (!(known & RIGHT_SET)) set_point(c + down + 2 * s, tr + br, r3, l);
+    if (!(known & TOP_SET)) set_point(c + s, tl + tr, r4, l);
     set_point(c + down + s, tl + br, r5, l);
     return st;
 }
@@ -151,10 +154,18 @@ static uint64_t fill_inside(const FillLevel *level, uint8_t *c, int s, uint64_t 
         const size_t down = (size_t)TYOKARTTA_W * old;
         if (s == 1) {
             const FillLevel l = *level;
+            if (old == 3) {
+                st = square(c, 1, l, st);
+                st = square(c + old, 1, l, st);
+                st = square(c + down + old, 1, l, st);
+                return square(c + down, 1, l, st);
+            }
+            // Side 2: the quarters meet, and a side one of them shares with a quarter before it
+            // is already set.
             st = square(c, 1, l, st);
-            st = square(c + old, 1, l, st);
-            st = square(c + down + old, 1, l, st);
-            return square(c + down, 1, l, st);
+            st = square<LEFT_SET>(c + old, 1, l, st);
+            st = square<TOP_SET>(c + down + old, 1, l, st);
+            return square<TOP_SET | RIGHT_SET>(c + down, 1, l, st);
         }
         st = fill_inside(level, c, s, st);
         st = fill_inside(level, c + old, s, st);

@@ -518,8 +518,7 @@ static bool luojoki(double &frow, double &fcol, const RiverParams &p, int length
 static void luojarvi(int row, int column, int size) {
     if (size < 1 || 2 * size + 1 > 1024) return;
     const int side = 2 * size + 1;
-    for (int j = 0; j < side; j++)
-        for (int i = 0; i < side; i++) poketyokartta(j, i, 0);
+    taytaruutu(0, 0, side, 0);
     const int s = size, e = 2 * size;
     seed(0, 0, 64);
     seed(e, 0, 64);
@@ -531,12 +530,13 @@ static void luojarvi(int row, int column, int size) {
     seed(s, e, 64);
     seed(s, s, 1);
     laskeruutu(0, 0, size, 8, 8);
+    // The lake's square lies in the work map's corner (side < 1024); its place in the world may not.
     for (int j = 0; j < side; j++)
         for (int i = 0; i < side; i++) {
-            const int v = peektyokartta(j, i);
+            const int v = T(j, i);
             const int x = column - size + i, y = row - size + j;
-            if (v > 13 || is_sea(peekmaailma(y, x))) continue;
-            pokemaailma(y, x, v >= 12 ? 183 : v >= 4 ? 247 : 182);
+            if (v > 13 || (unsigned)x >= 3072 || (unsigned)y >= 2048 || is_sea(W(y, x))) continue;
+            W(y, x) = (uint8_t)(v >= 12 ? 183 : v >= 4 ? 247 : 182);
         }
 }
 
