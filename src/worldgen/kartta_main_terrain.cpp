@@ -65,6 +65,20 @@ static void paint_over(const CodeTable &t, int y, int first, int n) {
 // at once. The cells taken, and so the sea made, are those of the cell-by-cell walk.
 enum { SEA_WORDS = 32 };           // 2048 rows
 
+// Eight cells of a row in one word; bytewise arithmetic keeps each cell to its own byte.
+static inline uint64_t load8(const uint8_t *p) {
+    uint64_t v;
+    memcpy(&v, p, 8);
+    return v;
+}
+static inline void store8(uint8_t *p, uint64_t v) { memcpy(p, &v, 8); }
+static const uint64_t HIGH_BITS = 0x8080808080808080ULL;
+// 0x80 in every byte that is not 0.
+static inline uint64_t nonzero_bytes(uint64_t v) {
+    const uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    return (((v & low7) + low7) | v) & HIGH_BITS;
+}
+
 static inline uint64_t run_down(uint64_t g, uint64_t p) {   // towards higher rows
     for (int k = 1; k < 64; k *= 2) {
         g |= p & (g << k);
@@ -124,8 +138,9 @@ void sea_sweeps() {
     }
     memset(taken, 0, words * sizeof(uint64_t));
     memset(open, 0, words * sizeof(uint64_t));
-    // Eight rows at a time into a byte per column, then the byte into its place in the word.
-    uint8_t tb[MAP_STRIDE], ob[MAP_STRIDE];
+    // Eight rows at a time into a byte per column, eight columns to a word, then each byte into its
+    // place in the column's word.
+    uint8_t tb[MAP_STRIDE + 7], ob[MAP_STRIDE + 7];
     for (int y8 = 0; y8 < 2048; y8 += 8) {
         memset(tb, 0, sizeof tb);
         memset(ob, 0, sizeof ob);
@@ -133,10 +148,15 @@ void sea_sweeps() {
             const int y = y8 + k;
             const uint8_t *row = maailma + mapidx(0, y);
             const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
-            for (int x = 0; x < MAP_STRIDE; x++) tb[x] = (uint8_t)(tb[x] | (row[x] != 0) << k);
-            if (y < 1 || y > 2046) continue;
-            for (int x = 1; x <= 3071; x++) ob[x] = (uint8_t)(ob[x] | ((row[x] == 0) & (low[x] < 32)) << k);
+            const bool inner = y >= 1 && y <= 2046;
+            for (int x = 0; x < 3072; x += 8) {
+                const uint64_t held = nonzero_bytes(load8(row + x));
+                store8(tb + x, load8(tb + x) | held >> (7 - k));
+                if (inner) store8(ob + x, load8(ob + x) | (~held & ~nonzero_bytes(load8(low + x) & 0xE0E0E0E0E0E0E0E0ULL) & HIGH_BITS) >> (7 - k));
+            }
+            tb[3072] = (uint8_t)(tb[3072] | (row[3072] != 0) << k);
         }
+        ob[0] = 0;                 // column 0 stays as it is
         uint64_t *t = taken + (size_t)(y8 >> 6) * MAP_STRIDE;
         uint64_t *o = open + (size_t)(y8 >> 6) * MAP_STRIDE;
         const int shift = y8 & 63;
@@ -149,7 +169,8 @@ void sea_sweeps() {
     sea_sweep(taken, open, 1, -1);
     sea_sweep(taken, open, -1, 1);
     sea_sweep(taken, open, -1, -1);
-    // The cells that held nothing and were taken are the new sea.
+    // The cells that held nothing and were taken are the new sea: 180 low on the work map, else 181.
+    // Column 0 always holds something by now, and column 3072 is never swept.
     for (int y8 = 0; y8 < 2048; y8 += 8) {
         const uint64_t *t = taken + (size_t)(y8 >> 6) * MAP_STRIDE;
         const int shift = y8 & 63;
@@ -157,12 +178,14 @@ void sea_sweeps() {
         for (int k = 0; k < 8; k++) {
             const int y = y8 + k;
             if (y < 1 || y > 2046) continue;
-            uint8_t *__restrict row = maailma + mapidx(0, y);
-            const uint8_t *__restrict low = tyokartta + (size_t)TYOKARTTA_W * y;
-            for (int x = 1; x <= 3071; x++) {
-                const uint8_t sea = (uint8_t)(181 - (low[x] < 21));
-                const uint8_t m = (uint8_t)-((row[x] == 0) & (tb[x] >> k));
-                row[x] = (uint8_t)((row[x] & ~m) | (sea & m));
+            uint8_t *row = maailma + mapidx(0, y);
+            const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
+            for (int x = 0; x < 3072; x += 8) {
+                const uint64_t cells = load8(row + x), work = load8(low + x);
+                const uint64_t sea = ~nonzero_bytes(cells) & load8(tb + x) << (7 - k) & HIGH_BITS;
+                const uint64_t below21 = ~((work | HIGH_BITS) - 0x1515151515151515ULL) & ~work & HIGH_BITS;
+                const uint64_t mask = (sea >> 7) * 0xFF, code = 0xB5B5B5B5B5B5B5B5ULL - (below21 >> 7);
+                store8(row + x, (cells & ~mask) | (code & mask));
             }
         }
     }
