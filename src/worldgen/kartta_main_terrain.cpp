@@ -635,9 +635,10 @@ static constexpr VH_jump R1 = VH_jump_of(1), R2 = VH_jump_of(2), R3 = VH_jump_of
                          R9 = VH_jump_of(9);
 
 // Nearly every land cell makes all nine draws and changes nothing. The nine are taken from the
-// state side by side; only when one of them would hit are the draws made again one by one.
-static void rare_symbols_on_row(int y, int B) {
-    const VH_divisor b = VH_divisor_of((uint32_t)B);
+// state side by side; only when one of them would hit are the draws made again one by one. The
+// row's odds B are a constant of each band of rows.
+template <uint32_t B>
+static void rare_symbols_on_row(int y) {
     for (int x = 1; x <= 3069; x++) {
         const int c = W(y, x);
         if (c == 94) {
@@ -646,21 +647,25 @@ static void rare_symbols_on_row(int y, int B) {
             if (neighbours_of(y, x, is_lake) >= 4) pokemaailma(y, x, 247);
         } else if (c == 3 || c == 15 || c == 235 || c == 238) {
             const uint64_t st = vh_state;
-            const bool hit = VH_draw_of(VH_ahead(st, R1)) % 262144 == 499 || VH_draw_of(VH_ahead(st, R2)) % 16000 == 499 ||
-                             VH_draw_of(VH_ahead(st, R3)) % 16000 == 499 || VH_draw_of(VH_ahead(st, R4)) % 12000 == 499 ||
-                             VH_draw_of(VH_ahead(st, R5)) % 8000 == 399 || VH_mod(VH_draw_of(VH_ahead(st, R6)), b) == 4 ||
-                             VH_mod(VH_draw_of(VH_ahead(st, R7)), b) == 4 || VH_mod(VH_draw_of(VH_ahead(st, R8)), b) <= 1 ||
-                             VH_draw_of(VH_ahead(st, R9)) % 500 == 199;
+            auto draw = [st](VH_jump j) { return (uint32_t)VH_draw_of(VH_ahead(st, j)); };
+            const bool hit = draw(R1) % 262144 == 499 || draw(R2) % 16000 == 499 || draw(R3) % 16000 == 499 ||
+                             draw(R4) % 12000 == 499 || draw(R5) % 8000 == 399 || draw(R6) % B == 4 ||
+                             draw(R7) % B == 4 || draw(R8) % B <= 1 || draw(R9) % 500 == 199;
             if (!hit) {
                 vh_state = VH_ahead(st, R9);
                 continue;
             }
-            const int to = rare_on_land(y, x, B);
+            const int to = rare_on_land(y, x, (int)B);
             if (to) pokemaailma(y, x, to);
         }
     }
 }
 
 void satunnaista() {
-    for (int y = 1; y <= 2045; y++) rare_symbols_on_row(y, y <= 512 ? 262144 : y <= 1024 ? 128000 : y <= 1536 ? 16000 : 2400);
+    for (int y = 1; y <= 2045; y++) {
+        if (y <= 512) rare_symbols_on_row<262144>(y);
+        else if (y <= 1024) rare_symbols_on_row<128000>(y);
+        else if (y <= 1536) rare_symbols_on_row<16000>(y);
+        else rare_symbols_on_row<2400>(y);
+    }
 }
