@@ -337,9 +337,10 @@ void luomerenranta() {
 
 // ---- northern mountains ------------------------------------------------------------------------
 static int first_land_row(int x, int rows) {
-    for (int y = 0; y < rows; y++)
-        if (peekmaailma(y, x) == 0) return y;
-    return rows;
+    if ((unsigned)x >= 3072) return rows > 0 ? 0 : rows;    // off the map every cell reads 0
+    for (int y = 0; y < rows && y < 2048; y++)
+        if (W(y, x) == 0) return y;
+    return rows > 2048 ? 2048 : rows;
 }
 
 static void ridge_seeds(int x, int y0) {
