@@ -179,7 +179,7 @@ static uint64_t fill_inside(const FillLevel *level, uint8_t *c, int s, uint64_t 
 // (its draw is made all the same, so that the stream goes on as it would).
 static uint64_t fill(const FillLevel *level, int x, int y, int s, uint64_t st) {
     for (;;) {
-        if (x >= 0 && y >= 0 && x + 2 * s < TYOKARTTA_W && y + 2 * s < TYOKARTTA_H)
+        if (s >= 0 && x >= 0 && y >= 0 && x + 2 * s < TYOKARTTA_W && y + 2 * s < TYOKARTTA_H)
             return fill_inside(level, tyokartta + (size_t)x + (size_t)TYOKARTTA_W * y, s, st);
         const int r1 = VH_draw_of(VH_ahead(st, J1)), r2 = VH_draw_of(VH_ahead(st, J2));
         const int r3 = VH_draw_of(VH_ahead(st, J3)), r4 = VH_draw_of(VH_ahead(st, J4));
