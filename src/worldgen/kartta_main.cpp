@@ -47,11 +47,14 @@ int luokartta() {
         edistymisgrafiikka(labels[i]);
         t = now_ms();
         steps[i]();
-        if (worldgen_out_of_memory) return 1;
+        if (worldgen_out_of_memory) break;
         worldgen_step_ms[i + 1] = now_ms() - t;
         if (i == 0 && WORLDGEN_SCREEN) draw_mapareaborder(0);
     }
-    return 0;
+    // The work map is needed by the steps only: the finished world is in the world layer and the
+    // culture map.
+    putsaa();
+    return worldgen_out_of_memory ? 1 : 0;
 }
 
 void luo_kartta() {

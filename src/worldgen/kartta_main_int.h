@@ -13,6 +13,29 @@ inline int VH_rand() {             // 0 .. 2^31 - 1
     vh_state = vh_state * 6364136223846793005ULL + 1442695040888963407ULL;
     return (int)(vh_state >> 33);
 }
+// The stream moved on k draws in one step: state_k = a * state + c. Draws that come in a fixed
+// number are taken from one state side by side, in the order the stream gives them.
+struct VH_jump {
+    uint64_t a, c;
+};
+constexpr VH_jump VH_jump_of(int k) {
+    VH_jump j{1, 0};
+    for (int i = 0; i < k; i++) j = {j.a * 6364136223846793005ULL, j.c * 6364136223846793005ULL + 1442695040888963407ULL};
+    return j;
+}
+inline uint64_t VH_ahead(uint64_t state, VH_jump j) { return state * j.a + j.c; }
+inline int VH_draw_of(uint64_t state) { return (int)(state >> 33); }
+// n % d for a draw n by two multiplications: m is ~0 / d + 1, and the remainder is the high half
+// of (m * n) * d, exact for every 32-bit n and d.
+struct VH_divisor {
+    uint32_t d;
+    uint64_t m;
+};
+inline VH_divisor VH_divisor_of(uint32_t d) { return {d, UINT64_C(0xFFFFFFFFFFFFFFFF) / d + 1}; }
+inline int VH_mod(int draw, VH_divisor v) {
+    const uint64_t low = v.m * (uint32_t)draw;
+    return (int)(((unsigned __int128)low * v.d) >> 64);
+}
 // The place-name maker draws with a VH_rnd of its own (0 .. n-1): the generator's live apart.
 namespace kartta {
 int VH_rnd(int n);                 // 1 .. n
@@ -43,6 +66,7 @@ void pehmennaruutu(int c, int r);
 extern int driikx, driiky;         // a point on the western coast
 extern int inarix, inariy;         // the end lake of the great northern river; 0, 0 when none
 void luomerenranta();
+void sea_sweeps();                 // the sea inwards from the open borders, on undecided cells low on the work map
 void luopohjoisetvuoret();
 void luojarvet();
 void luometsat();

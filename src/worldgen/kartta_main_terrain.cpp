@@ -7,6 +7,7 @@ using kartta::VH_rnd;
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "maps/mapunit.h"
 
@@ -22,58 +23,174 @@ static inline int T(int y, int x) { return tyokartta[(size_t)x + (size_t)TYOKART
 static bool is_sea(int c) { return c == 180 || c == 181; }
 static bool is_lake(int c) { return c == 182 || c == 183 || c == 247; }
 
+// The codes a step gives the cells of rows 1..2046, columns 1..3071 by their work-map value; 0
+// gives none.
+struct CodeTable {
+    uint8_t code[256];
+};
+
+template <typename F>
+static CodeTable code_table(F code_of) {
+    CodeTable t{};
+    for (int v = 0; v < 256; v++) t.code[v] = (uint8_t)code_of(v);
+    return t;
+}
+
+// The cells still undecided take their code.
+static void paint_undecided(const CodeTable &t) {
+    for (int y = 1; y <= 2046; y++) {
+        uint8_t *row = &W(y, 0);
+        const uint8_t *work = tyokartta + (size_t)TYOKARTTA_W * y;
+        for (int x = 1; x <= 3071; x++) row[x] = row[x] ? row[x] : t.code[work[x]];
+    }
+}
+
+// Cells first..first+n-1 of a row take their code over whatever they hold.
+static void paint_over(const CodeTable &t, int y, int first, int n) {
+    uint8_t *row = &W(y, 0);
+    const uint8_t *work = tyokartta + (size_t)TYOKARTTA_W * y;
+    for (int x = first; x < first + n; x++) row[x] = t.code[work[x]] ? t.code[work[x]] : row[x];
+}
+
 // ---- coast and sea -----------------------------------------------------------------------------
 // One sweep over the columns in direction dx, the rows in direction dy: a still undecided cell low
 // on the work map with a sea neighbour behind it in the sweep becomes sea. The sweeps run over
 // columns 1..3071 and rows 1..2046, so every neighbour lies inside the world layer.
-// The sweeps walk the map column by column, each cell looking at the column behind it and the cell
-// before it in its own column. They run on column-major copies of the world and of the work map, so
-// that a column lies in one run of memory; the order of the cells, and so the sea made, is the
-// same as on the maps themselves.
-static void sea_sweep(uint8_t *cols, const uint8_t *work, int dx, int dy) {
-    const int x0 = dx > 0 ? 1 : 3071, x1 = dx > 0 ? 3072 : 0;
-    const int y0 = dy > 0 ? 1 : 2046, y1 = dy > 0 ? 2047 : 0;
-    for (int x = x0; x != x1; x += dx) {
-        uint8_t *col = cols + (size_t)x * MAP_ROWS;
-        const uint8_t *back = cols + (size_t)(x - dx) * MAP_ROWS;
-        const uint8_t *w = work + (size_t)x * TYOKARTTA_H;
-        for (int y = y0; y != y1; y += dy) {
-            if (col[y]) continue;
-            const int v = w[y];
-            if (v >= 32) continue;
-            if (col[y - dy] || back[y] || back[y - 1] || back[y + 1]) col[y] = v < 21 ? 180 : 181;
-        }
-    }
+//
+// A column is handled whole, as bits: word w of column x holds rows 64w..64w+63, bit 0 the top one.
+// `taken` marks the cells that hold something (sea among them), `open` the cells the sea may still
+// take. In a column a cell becomes sea when it is open and either a cell of the column behind
+// touches it or the cell before it in the sweep holds something: a run of open cells fills from
+// its first such cell on, in the sweep's direction, which the doubling steps below do for 64 rows
+// at once. The cells taken, and so the sea made, are those of the cell-by-cell walk.
+enum { SEA_WORDS = 32 };           // 2048 rows
+
+// Eight cells of a row in one word; bytewise arithmetic keeps each cell to its own byte.
+static inline uint64_t load8(const uint8_t *p) {
+    uint64_t v;
+    memcpy(&v, p, 8);
+    return v;
+}
+static inline void store8(uint8_t *p, uint64_t v) { memcpy(p, &v, 8); }
+static const uint64_t HIGH_BITS = 0x8080808080808080ULL;
+// 0x80 in every byte that is not 0.
+static inline uint64_t nonzero_bytes(uint64_t v) {
+    const uint64_t low7 = 0x7F7F7F7F7F7F7F7FULL;
+    return (((v & low7) + low7) | v) & HIGH_BITS;
 }
 
-// Copies a rows x cols byte matrix into its transpose, in tiles that stay in the cache.
-static void transpose(const uint8_t *from, size_t from_stride, uint8_t *to, size_t to_stride, int rows, int cols) {
-    const int T = 64;
-    for (int r0 = 0; r0 < rows; r0 += T)
-        for (int c0 = 0; c0 < cols; c0 += T) {
-            const int r1 = r0 + T < rows ? r0 + T : rows, c1 = c0 + T < cols ? c0 + T : cols;
-            for (int r = r0; r < r1; r++)
-                for (int c = c0; c < c1; c++) to[(size_t)c * to_stride + r] = from[(size_t)r * from_stride + c];
+static inline uint64_t run_down(uint64_t g, uint64_t p) {   // towards higher rows
+    for (int k = 1; k < 64; k *= 2) {
+        g |= p & (g << k);
+        p &= p << k;
+    }
+    return g;
+}
+
+static inline uint64_t run_up(uint64_t g, uint64_t p) {     // towards lower rows
+    for (int k = 1; k < 64; k *= 2) {
+        g |= p & (g >> k);
+        p &= p >> k;
+    }
+    return g;
+}
+
+static void sea_sweep(uint64_t *taken, uint64_t *open, int dx, int dy) {
+    const int x0 = dx > 0 ? 1 : 3071, x1 = dx > 0 ? 3072 : 0;
+    for (int x = x0; x != x1; x += dx) {
+        uint64_t back[SEA_WORDS], touch[SEA_WORDS];
+        for (int w = 0; w < SEA_WORDS; w++) back[w] = taken[(size_t)w * MAP_STRIDE + x - dx];
+        for (int w = 0; w < SEA_WORDS; w++) {
+            const uint64_t above = w > 0 ? back[w - 1] >> 63 : 0, below = w + 1 < SEA_WORDS ? back[w + 1] << 63 : 0;
+            touch[w] = back[w] | back[w] << 1 | above | back[w] >> 1 | below;
         }
+        uint64_t carry = 0;
+        for (int i = 0; i < SEA_WORDS; i++) {
+            const int w = dy > 0 ? i : SEA_WORDS - 1 - i;
+            uint64_t &t = taken[(size_t)w * MAP_STRIDE + x];
+            uint64_t &o = open[(size_t)w * MAP_STRIDE + x];
+            uint64_t g = t | (o & touch[w]);
+            if (dy > 0) {
+                g |= o & carry;
+                g = run_down(g, o);
+                carry = g >> 63;
+            } else {
+                g |= o & (carry << 63);
+                g = run_up(g, o);
+                carry = g & 1;
+            }
+            t = g;
+            o &= ~g;
+        }
+    }
 }
 
 // The four sweeps of the sea inwards from the open borders.
-static void sea_sweeps() {
-    uint8_t *cols = (uint8_t *)worldgen_alloc((size_t)MAP_STRIDE * MAP_ROWS);
-    uint8_t *work = (uint8_t *)worldgen_alloc((size_t)TYOKARTTA_W * TYOKARTTA_H);
-    if (cols && work) {
-        transpose(maailma, MAP_STRIDE, cols, MAP_ROWS, MAP_ROWS, MAP_STRIDE);
-        transpose(tyokartta, TYOKARTTA_W, work, TYOKARTTA_H, TYOKARTTA_H, TYOKARTTA_W);
-        sea_sweep(cols, work, 1, 1);
-        sea_sweep(cols, work, 1, -1);
-        sea_sweep(cols, work, -1, 1);
-        sea_sweep(cols, work, -1, -1);
-        transpose(cols, MAP_ROWS, maailma, MAP_STRIDE, MAP_STRIDE, MAP_ROWS);
-    } else {
+void sea_sweeps() {
+    const size_t words = (size_t)SEA_WORDS * MAP_STRIDE;
+    uint64_t *taken = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
+    uint64_t *open = (uint64_t *)worldgen_alloc(words * sizeof(uint64_t));
+    if (!taken || !open) {
         worldgen_out_of_memory = 1;
+        free(taken);
+        free(open);
+        return;
     }
-    free(cols);
-    free(work);
+    memset(taken, 0, words * sizeof(uint64_t));
+    memset(open, 0, words * sizeof(uint64_t));
+    // Eight rows at a time into a byte per column, eight columns to a word, then each byte into its
+    // place in the column's word.
+    uint8_t tb[MAP_STRIDE + 7], ob[MAP_STRIDE + 7];
+    for (int y8 = 0; y8 < 2048; y8 += 8) {
+        memset(tb, 0, sizeof tb);
+        memset(ob, 0, sizeof ob);
+        for (int k = 0; k < 8; k++) {
+            const int y = y8 + k;
+            const uint8_t *row = maailma + mapidx(0, y);
+            const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
+            const bool inner = y >= 1 && y <= 2046;
+            for (int x = 0; x < 3072; x += 8) {
+                const uint64_t held = nonzero_bytes(load8(row + x));
+                store8(tb + x, load8(tb + x) | held >> (7 - k));
+                if (inner) store8(ob + x, load8(ob + x) | (~held & ~nonzero_bytes(load8(low + x) & 0xE0E0E0E0E0E0E0E0ULL) & HIGH_BITS) >> (7 - k));
+            }
+            tb[3072] = (uint8_t)(tb[3072] | (row[3072] != 0) << k);
+        }
+        ob[0] = 0;                 // column 0 stays as it is
+        uint64_t *t = taken + (size_t)(y8 >> 6) * MAP_STRIDE;
+        uint64_t *o = open + (size_t)(y8 >> 6) * MAP_STRIDE;
+        const int shift = y8 & 63;
+        for (int x = 0; x < MAP_STRIDE; x++) {
+            t[x] |= (uint64_t)tb[x] << shift;
+            o[x] |= (uint64_t)ob[x] << shift;
+        }
+    }
+    sea_sweep(taken, open, 1, 1);
+    sea_sweep(taken, open, 1, -1);
+    sea_sweep(taken, open, -1, 1);
+    sea_sweep(taken, open, -1, -1);
+    // The cells that held nothing and were taken are the new sea: 180 low on the work map, else 181.
+    // Column 0 always holds something by now, and column 3072 is never swept.
+    for (int y8 = 0; y8 < 2048; y8 += 8) {
+        const uint64_t *t = taken + (size_t)(y8 >> 6) * MAP_STRIDE;
+        const int shift = y8 & 63;
+        for (int x = 0; x < MAP_STRIDE; x++) tb[x] = (uint8_t)(t[x] >> shift);
+        for (int k = 0; k < 8; k++) {
+            const int y = y8 + k;
+            if (y < 1 || y > 2046) continue;
+            uint8_t *row = maailma + mapidx(0, y);
+            const uint8_t *low = tyokartta + (size_t)TYOKARTTA_W * y;
+            for (int x = 0; x < 3072; x += 8) {
+                const uint64_t cells = load8(row + x), work = load8(low + x);
+                const uint64_t sea = ~nonzero_bytes(cells) & load8(tb + x) << (7 - k) & HIGH_BITS;
+                const uint64_t below21 = ~((work | HIGH_BITS) - 0x1515151515151515ULL) & ~work & HIGH_BITS;
+                const uint64_t mask = (sea >> 7) * 0xFF, code = 0xB5B5B5B5B5B5B5B5ULL - (below21 >> 7);
+                store8(row + x, (cells & ~mask) | (code & mask));
+            }
+        }
+    }
+    free(taken);
+    free(open);
 }
 
 void luomerenranta() {
@@ -213,21 +330,17 @@ void luomerenranta() {
     }
     for (int j = 0; j < 2048; j++) pokemaailma(j, 0, 180);
     sea_sweeps();
-    for (int yy = 1; yy <= 2046; yy++)
-        for (int xx = 1; xx <= 3071; xx++) {
-            if (W(yy, xx)) continue;
-            const int v = T(yy, xx);
-            if (v == 32) W(yy, xx) = 93;
-            else if (v >= 33 && v <= 37) W(yy, xx) = 238;
-        }
+    static const CodeTable shore = code_table([](int v) { return v == 32 ? 93 : v >= 33 && v <= 37 ? 238 : 0; });
+    paint_undecided(shore);
     edistymisgrafiikka("BARONLY");
 }
 
 // ---- northern mountains ------------------------------------------------------------------------
 static int first_land_row(int x, int rows) {
-    for (int y = 0; y < rows; y++)
-        if (peekmaailma(y, x) == 0) return y;
-    return rows;
+    if ((unsigned)x >= 3072) return rows > 0 ? 0 : rows;    // off the map every cell reads 0
+    for (int y = 0; y < rows && y < 2048; y++)
+        if (W(y, x) == 0) return y;
+    return rows > 2048 ? 2048 : rows;
 }
 
 static void ridge_seeds(int x, int y0) {
@@ -268,39 +381,34 @@ void luopohjoisetvuoret() {
     laskeruutu(1024, 0, 512, 36, 8);
     laskeruutu(0, 0, 512, 36, 8);
     edistymisgrafiikka("BARONLY");
-    for (int y = 1; y <= 2046; y++)
-        for (int x = 1; x <= 3071; x++) {
-            if (W(y, x)) continue;
-            const int v = T(y, x);
-            if (v >= 241) W(y, x) = 94;
-            else if (v >= 191) W(y, x) = 91;
-            else if (v >= 161) W(y, x) = 3;
-        }
+    static const CodeTable heights = code_table([](int v) { return v >= 241 ? 94 : v >= 191 ? 91 : v >= 161 ? 3 : 0; });
+    paint_undecided(heights);
 }
 
 // ---- lakes ---------------------------------------------------------------------------------------
 // The work map per 32 x 32 block from what the world holds: water and high ground keep lakes away.
 static void mukautatyokartta() {
+    static const CodeTable keep_away = code_table([](int c) {
+        switch (c) {
+        case 180: return 254;
+        case 181: return 200;
+        case 93: return 180;
+        case 94: return 140;
+        case 91: return 120;
+        case 3: return 100;
+        default: return 0;
+        }
+    });
     for (int by = 0; by < 64; by++)
         for (int bx = 0; bx < 96; bx++) {
             int value = 0;
             if (bx == 95) {
                 value = 240;
             } else {
-                for (int y = by * 32; y < by * 32 + 32 && value < 254; y++)
-                    for (int x = bx * 32; x < bx * 32 + 32; x++) {
-                        int v = 0;
-                        switch (W(y, x)) {
-                        case 180: v = 254; break;
-                        case 181: v = 200; break;
-                        case 93: v = 180; break;
-                        case 94: v = 140; break;
-                        case 91: v = 120; break;
-                        case 3: v = 100; break;
-                        default: break;
-                        }
-                        if (v > value) value = v;
-                    }
+                for (int y = by * 32; y < by * 32 + 32 && value < 254; y++) {
+                    const uint8_t *row = &W(y, bx * 32);
+                    for (int x = 0; x < 32; x++) value = keep_away.code[row[x]] > value ? keep_away.code[row[x]] : value;
+                }
             }
             taytaruutu(bx * 32, by * 32, 32, value);
         }
@@ -315,14 +423,17 @@ void luojarvet() {
     laskeruutu(2047, 1024, 512, 100, 32);
     laskeruutu(1024, 1024, 512, 100, 32);
     laskeruutu(0, 1024, 512, 100, 32);
+    // The meter moves on after every 500001 cells, wherever in a row that falls.
+    static const CodeTable lakes = code_table([](int v) { return v < 5 ? 182 : v <= 11 ? 247 : v <= 13 ? 183 : 0; });
     long counted = 0;
     for (int y = 1; y <= 2046; y++)
-        for (int x = 1; x <= 3071; x++) {
-            const int v = T(y, x);
-            if (v < 5) W(y, x) = 182;
-            else if (v <= 11) W(y, x) = 247;
-            else if (v <= 13) W(y, x) = 183;
-            if (++counted % 500001 == 0) edistymisgrafiikka("BARONLY");
+        for (int x = 1; x <= 3071;) {
+            const long to_meter = 500001 - counted % 500001;
+            const int n = to_meter < 3072 - x ? (int)to_meter : 3072 - x;
+            paint_over(lakes, y, x, n);
+            x += n;
+            counted += n;
+            if (counted % 500001 == 0) edistymisgrafiikka("BARONLY");
         }
 }
 
@@ -345,21 +456,10 @@ void luometsat() {
     laskeruutu(1024, 1023, 512, 100, 16);
     laskeruutu(0, 1023, 512, 100, 16);
     edistymisgrafiikka("BARONLY");
-    for (int y = 1; y <= 2046; y++)
-        for (int x = 1; x <= 3071; x++) {
-            if (W(y, x)) continue;
-            const int v = T(y, x);
-            int c;
-            if (v < 10) c = 233;
-            else if (v < 40) c = 236;
-            else if (v < 120) c = 235;
-            else if (v < 160) c = 15;
-            else if (v < 230) c = 238;
-            else if (v < 250) c = 3;
-            else if (v < 254) c = 91;
-            else c = 94;
-            W(y, x) = (uint8_t)c;
-        }
+    static const CodeTable forests = code_table([](int v) {
+        return v < 10 ? 233 : v < 40 ? 236 : v < 120 ? 235 : v < 160 ? 15 : v < 230 ? 238 : v < 250 ? 3 : v < 254 ? 91 : 94;
+    });
+    paint_undecided(forests);
 }
 
 // ---- rivers --------------------------------------------------------------------------------------
@@ -442,8 +542,7 @@ static bool luojoki(double &frow, double &fcol, const RiverParams &p, int length
 static void luojarvi(int row, int column, int size) {
     if (size < 1 || 2 * size + 1 > 1024) return;
     const int side = 2 * size + 1;
-    for (int j = 0; j < side; j++)
-        for (int i = 0; i < side; i++) poketyokartta(j, i, 0);
+    taytaruutu(0, 0, side, 0);
     const int s = size, e = 2 * size;
     seed(0, 0, 64);
     seed(e, 0, 64);
@@ -455,12 +554,13 @@ static void luojarvi(int row, int column, int size) {
     seed(s, e, 64);
     seed(s, s, 1);
     laskeruutu(0, 0, size, 8, 8);
+    // The lake's square lies in the work map's corner (side < 1024); its place in the world may not.
     for (int j = 0; j < side; j++)
         for (int i = 0; i < side; i++) {
-            const int v = peektyokartta(j, i);
+            const int v = T(j, i);
             const int x = column - size + i, y = row - size + j;
-            if (v > 13 || is_sea(peekmaailma(y, x))) continue;
-            pokemaailma(y, x, v >= 12 ? 183 : v >= 4 ? 247 : 182);
+            if (v > 13 || (unsigned)x >= 3072 || (unsigned)y >= 2048 || is_sea(W(y, x))) continue;
+            W(y, x) = (uint8_t)(v >= 12 ? 183 : v >= 4 ? 247 : 182);
         }
 }
 
@@ -517,27 +617,56 @@ static int neighbours_of(int row, int col, bool (*test)(int)) {
     return n;
 }
 
+// The draws of an open land cell, one after another; the cell's new code, or 0.
+static int rare_on_land(int y, int x, int B) {
+    int to = 0;
+    if (VH_rand() % 262144 == 499) to = 250;
+    else if (VH_rand() % 16000 == 499) to = 237;
+    else if (VH_rand() % 16000 == 499) to = 228;
+    else if (VH_rand() % 12000 == 499) to = 93;
+    else if (VH_rand() % 8000 == 399) to = 16;
+    else if (VH_rand() % B == 4) to = 250;
+    else if (VH_rand() % B == 4 || VH_rand() % B + 1 <= 2) to = 16;
+    else if (VH_rand() % 500 == 199 && neighbours_of(y, x, is_sea) == 0) to = 247;
+    return to;
+}
+
+static constexpr VH_jump R1 = VH_jump_of(1), R2 = VH_jump_of(2), R3 = VH_jump_of(3), R4 = VH_jump_of(4),
+                         R5 = VH_jump_of(5), R6 = VH_jump_of(6), R7 = VH_jump_of(7), R8 = VH_jump_of(8),
+                         R9 = VH_jump_of(9);
+
+// Nearly every land cell makes all nine draws and changes nothing. The nine are taken from the
+// state side by side; only when one of them would hit are the draws made again one by one. The
+// row's odds B are a constant of each band of rows.
+template <uint32_t B>
+static void rare_symbols_on_row(int y) {
+    for (int x = 1; x <= 3069; x++) {
+        const int c = W(y, x);
+        if (c == 94) {
+            if (VH_rand() % 100 == 4) pokemaailma(y, x, 60);
+        } else if (c == 177 || c == 178) {
+            if (neighbours_of(y, x, is_lake) >= 4) pokemaailma(y, x, 247);
+        } else if (c == 3 || c == 15 || c == 235 || c == 238) {
+            const uint64_t st = vh_state;
+            auto draw = [st](VH_jump j) { return (uint32_t)VH_draw_of(VH_ahead(st, j)); };
+            const bool hit = draw(R1) % 262144 == 499 || draw(R2) % 16000 == 499 || draw(R3) % 16000 == 499 ||
+                             draw(R4) % 12000 == 499 || draw(R5) % 8000 == 399 || draw(R6) % B == 4 ||
+                             draw(R7) % B == 4 || draw(R8) % B <= 1 || draw(R9) % 500 == 199;
+            if (!hit) {
+                vh_state = VH_ahead(st, R9);
+                continue;
+            }
+            const int to = rare_on_land(y, x, (int)B);
+            if (to) pokemaailma(y, x, to);
+        }
+    }
+}
+
 void satunnaista() {
     for (int y = 1; y <= 2045; y++) {
-        const int B = y <= 512 ? 262144 : y <= 1024 ? 128000 : y <= 1536 ? 16000 : 2400;
-        for (int x = 1; x <= 3069; x++) {
-            const int c = W(y, x);
-            if (c == 94) {
-                if (VH_rand() % 100 == 4) pokemaailma(y, x, 60);
-            } else if (c == 177 || c == 178) {
-                if (neighbours_of(y, x, is_lake) >= 4) pokemaailma(y, x, 247);
-            } else if (c == 3 || c == 15 || c == 235 || c == 238) {
-                int to = 0;
-                if (VH_rand() % 262144 == 499) to = 250;
-                else if (VH_rand() % 16000 == 499) to = 237;
-                else if (VH_rand() % 16000 == 499) to = 228;
-                else if (VH_rand() % 12000 == 499) to = 93;
-                else if (VH_rand() % 8000 == 399) to = 16;
-                else if (VH_rand() % B == 4) to = 250;
-                else if (VH_rand() % B == 4 || VH_rand() % B + 1 <= 2) to = 16;
-                else if (VH_rand() % 500 == 199 && neighbours_of(y, x, is_sea) == 0) to = 247;
-                if (to) pokemaailma(y, x, to);
-            }
-        }
+        if (y <= 512) rare_symbols_on_row<262144>(y);
+        else if (y <= 1024) rare_symbols_on_row<128000>(y);
+        else if (y <= 1536) rare_symbols_on_row<16000>(y);
+        else rare_symbols_on_row<2400>(y);
     }
 }

@@ -147,6 +147,7 @@ TEST_F(WorldFiles, MemoryThatCannotBeHadFailsTheGeneration) {
         worldgen_alloc = scarce_alloc;
         worldgen_seed(3);
         EXPECT_EQ(luokartta(), 1) << allowed << " allocations allowed";
+        EXPECT_EQ(tyokartta, nullptr) << "a failed world keeps no work map";
         worldgen_alloc = malloc;
     }
     putsaa();
