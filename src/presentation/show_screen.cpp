@@ -123,6 +123,10 @@ static SDL_Renderer *create_renderer() {
     if (has_target && gl_rasterises_in_software(r)) {
         renderdebug(" GL DRAWS ON THE PROCESSOR: SELECTING SOFTWARE RENDERER");
         has_target = false;
+        // The software renderer draws into the window's surface; by default SDL would show that
+        // surface through the same processor-drawn GL once more. The window system's own image
+        // (shared memory on X11) shows the same pixels for a fraction of the work.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
     if (!has_target || inivalyes("OLD_HARDWARE_MODE")) {
         renderdebugf("!! SELECTED RENDERER (%s) TARGETTEXTURE FAIL !!", r ? info.name : "none");
