@@ -95,20 +95,42 @@ static void restore_marks() {
     memcpy(&maailma_attrib2[at], kept.attrib2, n);
 }
 
+// The view drawn again as it was last drawn (the idle tick's flames and ripples): the passes run as
+// a whole drawing runs them, their copies only listed, and the map texture is drawn anew only where
+// the list differs from the last drawing's. False when the view is not the one last drawn.
+static bool draw_changes_only() {
+    if (!same_view() || !map_list_kept()) return false;
+    SDL_Texture *prev = SDL_GetRenderTarget(ren);
+    keep_marks();
+    map_drawing_open();
+    map_list_open(1);
+    draw_passes();
+    map_list_close();
+    map_list_draw_changes(nullptr);
+    map_drawing_close();
+    kept.stamp = map_texture_stamp();
+    SDL_SetRenderTarget(ren, prev);
+    return true;
+}
+
 // Called by the rules' DrawMap once the player's view is worked out and the map may be drawn.
 void scr_draw_map_view() {
     clear_fire_marks();
     if (!ren || !MapMainTexture) return;
-    SDL_Texture *prev = SDL_GetRenderTarget(ren);
-    SDL_SetRenderTarget(ren, MapMainTexture);
-    CleanMapDrawBuffers();
-    SDL_SetRenderTarget(ren, MapMainTexture);
-    keep_marks();
-    map_drawing_open();
-    draw_passes();
-    map_drawing_close();
-    kept.stamp = map_texture_stamp();
-    SDL_SetRenderTarget(ren, prev);
+    if (!draw_changes_only()) {
+        SDL_Texture *prev = SDL_GetRenderTarget(ren);
+        SDL_SetRenderTarget(ren, MapMainTexture);
+        CleanMapDrawBuffers();
+        SDL_SetRenderTarget(ren, MapMainTexture);
+        keep_marks();
+        map_drawing_open();
+        map_list_open(0);
+        draw_passes();
+        map_list_close();
+        map_drawing_close();
+        kept.stamp = map_texture_stamp();
+        SDL_SetRenderTarget(ren, prev);
+    }
     refresh_state_line();
     Flip();
 }
@@ -127,6 +149,7 @@ static SDL_Rect cursor_pixels(int x, int y) {
 // clipped to them, as a whole drawing would draw them. 0 when the view is not the one last drawn.
 int scr_draw_map_cursor(int old_x, int old_y) {
     if (!ren || !MapMainTexture || !same_view()) return 0;
+    map_list_forget();   // the cursor's squares are drawn from the last drawing's random numbers
     SDL_Rect part = cursor_pixels(old_x, old_y), now = cursor_pixels(LOCSEL_CURSOR_X, LOCSEL_CURSOR_Y);
     if (part.w <= 0) part = now;
     else if (now.w > 0) SDL_UnionRect(&part, &now, &part);
