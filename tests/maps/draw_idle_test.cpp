@@ -2,6 +2,7 @@
 // ripples): only where its pictures differ from the last drawing's is the map texture drawn anew, and
 // the map texture, the composed map and the random stream come out as a whole drawing leaves them.
 #include "common/harness.h"
+#include "common/map_pixels.h"
 
 #include "base/ownlib.h"
 #include "base/ui.h"
@@ -88,35 +89,6 @@ protected:
             d.ready_minute = (uint32_t)(60 * (1 + i % 9) + 1);
         }
     }
-    static std::vector<uint32_t> texture(SDL_Texture *t) {
-        std::vector<uint32_t> px((size_t)MAPTEX_SIZE * MAPTEX_SIZE);
-        SDL_SetRenderTarget(ren, t);
-        SDL_RenderReadPixels(ren, nullptr, SDL_PIXELFORMAT_ARGB8888, px.data(), MAPTEX_SIZE * 4);
-        SDL_SetRenderTarget(ren, nullptr);
-        return px;
-    }
-    static size_t differing(const std::vector<uint32_t> &a, const std::vector<uint32_t> &b) {
-        size_t n = 0;
-        for (size_t i = 0; i < a.size(); i++) n += a[i] != b[i];
-        return n;
-    }
-    struct Stream {
-        int32_t state[oxa_rand::DEG];
-        int front, rear;
-        Stream() {
-            memcpy(state, oxa_rand::state, sizeof state);
-            front = oxa_rand::front;
-            rear = oxa_rand::rear;
-        }
-        void back() const {
-            memcpy(oxa_rand::state, state, sizeof state);
-            oxa_rand::front = front;
-            oxa_rand::rear = rear;
-        }
-        bool operator==(const Stream &o) const {
-            return !memcmp(state, o.state, sizeof state) && front == o.front && rear == o.rear;
-        }
-    };
 };
 
 TEST_F(DrawIdle, RedrawOverTheLastDrawingDrawsWhatAWholeDrawingDraws) {
@@ -146,16 +118,16 @@ TEST_F(DrawIdle, RedrawOverTheLastDrawingDrawsWhatAWholeDrawingDraws) {
         DrawMap();                       // a whole drawing
         EXPECT_TRUE(map_list_kept());
         c.between();
-        const Stream before;
+        const oxatest::RandomStream before;
         DrawMap();                       // over the last one
-        const std::vector<uint32_t> main = texture(MapMainTexture), composed = texture(MapMainFinalTexture);
-        const Stream after;
+        const std::vector<uint32_t> main = oxatest::texture_pixels(MapMainTexture), composed = oxatest::texture_pixels(MapMainFinalTexture);
+        const oxatest::RandomStream after;
         before.back();
         map_list_forget();
         DrawMap();                       // whole again, from the same random numbers
-        EXPECT_EQ(differing(main, texture(MapMainTexture)), 0u);
-        EXPECT_EQ(differing(composed, texture(MapMainFinalTexture)), 0u);
-        EXPECT_TRUE(after == Stream()) << "a redraw draws as many random numbers as a whole drawing";
+        EXPECT_TRUE(main == oxatest::texture_pixels(MapMainTexture));
+        EXPECT_TRUE(composed == oxatest::texture_pixels(MapMainFinalTexture));
+        EXPECT_TRUE(after == oxatest::RandomStream()) << "a redraw draws as many random numbers as a whole drawing";
     }
 }
 

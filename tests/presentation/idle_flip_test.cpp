@@ -2,6 +2,7 @@
 // already shows draws only what changed, and the window ends as a whole flip leaves it, whoever drew
 // on the screen, the map or the window itself in between.
 #include "common/harness.h"
+#include "common/map_pixels.h"
 
 #include "base/ui.h"
 #include "presentation/show.h"
@@ -19,13 +20,6 @@ protected:
         FLIP_map_OFF();
         if (MapMainFinalTexture) SDL_SetTextureAlphaMod(MapMainFinalTexture, 255);
         ScreenTest::TearDown();
-    }
-    static std::vector<uint8_t> window() {
-        SDL_RenderFlush(ren);
-        SDL_Surface *w = SDL_GetWindowSurface(win);
-        if (!w) return {};
-        const uint8_t *p = (const uint8_t *)w->pixels;
-        return std::vector<uint8_t>(p, p + (size_t)w->pitch * (size_t)w->h);
     }
     static void paint_map(int x, int y, uint8_t r) {
         SDL_Texture *held = SDL_GetRenderTarget(ren);
@@ -75,10 +69,10 @@ TEST_F(IdleFlip, WindowEndsAsAWholeFlipLeavesIt) {
         Flip();        // and again, with nothing new
         c.between();
         c.flip();
-        const std::vector<uint8_t> idle = window();
+        const std::vector<uint8_t> idle = oxatest::window_pixels();
         flip_idle(0);
         c.flip();      // the same flip drawn whole
-        EXPECT_TRUE(idle == window());
+        EXPECT_TRUE(idle == oxatest::window_pixels());
         SDL_SetTextureAlphaMod(MapMainFinalTexture, 255);
     }
 }

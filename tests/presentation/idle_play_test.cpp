@@ -1,6 +1,7 @@
 // tests/presentation/idle_play_test.cpp -- Aino idling on her field: the idle ticks read through the
 // turn loop redraw her map over itself, and the map, the composed map, the window and the random
 // stream come out as the whole drawing of the same tick leaves them.
+#include "common/map_pixels.h"
 #include "core/loader_fixture.h"
 #include "maps/mapdraw.h"
 #include "presentation/show.h"
@@ -13,38 +14,9 @@
 
 namespace {
 
-std::vector<uint32_t> texture(SDL_Texture *t) {
-    std::vector<uint32_t> px((size_t)MAPTEX_SIZE * MAPTEX_SIZE);
-    SDL_SetRenderTarget(ren, t);
-    SDL_RenderReadPixels(ren, nullptr, SDL_PIXELFORMAT_ARGB8888, px.data(), MAPTEX_SIZE * 4);
-    SDL_SetRenderTarget(ren, nullptr);
-    return px;
-}
-
-std::vector<uint8_t> window() {
-    SDL_RenderFlush(ren);
-    SDL_Surface *w = SDL_GetWindowSurface(win);
-    const uint8_t *p = w ? (const uint8_t *)w->pixels : nullptr;
-    return p ? std::vector<uint8_t>(p, p + (size_t)w->pitch * (size_t)w->h) : std::vector<uint8_t>();
-}
-
-struct Stream {
-    int32_t state[oxa_rand::DEG];
-    int front, rear;
-    Stream() {
-        memcpy(state, oxa_rand::state, sizeof state);
-        front = oxa_rand::front;
-        rear = oxa_rand::rear;
-    }
-    void back() const {
-        memcpy(oxa_rand::state, state, sizeof state);
-        oxa_rand::front = front;
-        oxa_rand::rear = rear;
-    }
-    bool operator==(const Stream &o) const {
-        return !memcmp(state, o.state, sizeof state) && front == o.front && rear == o.rear;
-    }
-};
+using oxatest::RandomStream;
+using oxatest::texture_pixels;
+using oxatest::window_pixels;
 
 class AinoIdles : public oxatest::PlayingTest {
 protected:
@@ -78,20 +50,20 @@ TEST_F(AinoIdles, IdleTicksOnHerFieldShowWhatWholeDrawingsShow) {
     int in_part = 0;
     for (int tick = 0; tick < 6; tick++) {
         SCOPED_TRACE(tick);
-        const Stream before;
+        const RandomStream before;
         idle_tick();                      // drawn over the last tick's drawing
         in_part += map_list_drawn(nullptr) == 1;   // her fire's flames drawn anew, the rest left
-        const std::vector<uint32_t> main = texture(MapMainTexture), composed = texture(MapMainFinalTexture);
-        const std::vector<uint8_t> shown = window();
-        const Stream after;
+        const std::vector<uint32_t> main = texture_pixels(MapMainTexture), composed = texture_pixels(MapMainFinalTexture);
+        const std::vector<uint8_t> shown = window_pixels();
+        const RandomStream after;
         before.back();
         map_list_forget();
         flip_idle(0);
         idle_tick();                      // the same tick drawn whole
-        EXPECT_TRUE(main == texture(MapMainTexture));
-        EXPECT_TRUE(composed == texture(MapMainFinalTexture));
-        EXPECT_TRUE(shown == window());
-        EXPECT_TRUE(after == Stream());
+        EXPECT_TRUE(main == texture_pixels(MapMainTexture));
+        EXPECT_TRUE(composed == texture_pixels(MapMainFinalTexture));
+        EXPECT_TRUE(shown == window_pixels());
+        EXPECT_TRUE(after == RandomStream());
     }
     EXPECT_GT(in_part, 0);
 }
