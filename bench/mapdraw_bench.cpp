@@ -70,6 +70,7 @@ static void BM_DrawMapFullRedraw(benchmark::State &state) {
     mapdimInit(800, 600, state.range(0) == 100 ? 1.0f : 0.5f);
     for (auto _ : state) {
         PlayerDir = (PlayerDir + 1) & 7;
+        map_list_forget();   // drawn whole, not over the last drawing
         DrawMap();
     }
     mapdimInit(800, 600, 1.0f);

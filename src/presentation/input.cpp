@@ -253,6 +253,7 @@ static bool geometry_event(uint8_t ev) {
 
 // Answers -42 when the caller should redraw, 0 when the wait goes on.
 static int window_event(const SDL_WindowEvent &w) {
+    flip_forget();   // shown, covered or resized: the window is drawn whole again
     if (PELIMUSEO_EDIT && !DISABLE_RESIZE) input_resize_off();
     if (DISABLE_RESIZE) {
         if (w.event == SDL_WINDOWEVENT_SIZE_CHANGED && win) {
@@ -551,6 +552,7 @@ static int input_getkey() {
     SDL_Keysym keysym;
     memset(&keysym, 0, sizeof keysym);
     int raw = key_event(getkeystring, &keysym);
+    flip_idle(raw == KEY_IDLE);
     switch (raw) {
     case KEY_CONTROLLER: return processed_controller_keysym();
     case KEY_IDLE:

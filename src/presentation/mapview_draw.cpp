@@ -97,25 +97,48 @@ static void restore_marks() {
     view_layers_touched_rect(0, kept.top, MAP_STRIDE - 1, kept.top + kept.rows - 1);
 }
 
-// The whole view drawn into a clean map texture; `keep` keeps the marks for the cursor's redraws.
-static void draw_whole_view(bool keep) {
+// The whole view drawn into a clean map texture; `keep` keeps the marks for the cursor's redraws,
+// `list` lists the copies for the idle tick's redraw of what changed.
+static void draw_whole_view(bool keep, bool list) {
     CleanMapDrawBuffers();
     SDL_SetRenderTarget(ren, MapMainTexture);
     if (keep) keep_marks();
     map_drawing_open();
+    if (list) map_list_open(0);
     draw_passes();
+    if (list) map_list_close();
     map_drawing_close();
+}
+
+// The view drawn again as it was last drawn (the idle tick's flames and ripples): the passes run as
+// a whole drawing runs them, their copies only listed, and the map texture is drawn anew only where
+// the list differs from the last drawing's. False when the view is not the one last drawn.
+static bool draw_changes_only() {
+    if (!same_view() || !map_list_kept()) return false;
+    SDL_Texture *prev = SDL_GetRenderTarget(ren);
+    keep_marks();
+    map_drawing_open();
+    map_list_open(1);
+    draw_passes();
+    map_list_close();
+    map_list_draw_changes(nullptr);
+    map_drawing_close();
+    kept.stamp = map_texture_stamp();
+    SDL_SetRenderTarget(ren, prev);
+    return true;
 }
 
 // Called by the rules' DrawMap once the player's view is worked out and the map may be drawn.
 void scr_draw_map_view() {
     clear_fire_marks();
     if (!ren || !MapMainTexture) return;
-    SDL_Texture *prev = SDL_GetRenderTarget(ren);
-    SDL_SetRenderTarget(ren, MapMainTexture);
-    draw_whole_view(true);
-    kept.stamp = map_texture_stamp();
-    SDL_SetRenderTarget(ren, prev);
+    if (!draw_changes_only()) {
+        SDL_Texture *prev = SDL_GetRenderTarget(ren);
+        SDL_SetRenderTarget(ren, MapMainTexture);
+        draw_whole_view(true, true);
+        kept.stamp = map_texture_stamp();
+        SDL_SetRenderTarget(ren, prev);
+    }
     refresh_state_line();
     Flip();
 }
@@ -134,6 +157,7 @@ static SDL_Rect cursor_pixels(int x, int y) {
 // clipped to them, as a whole drawing would draw them. 0 when the view is not the one last drawn.
 int scr_draw_map_cursor(int old_x, int old_y) {
     if (!ren || !MapMainTexture || !same_view()) return 0;
+    map_list_forget();   // the cursor's squares are drawn from the last drawing's random numbers
     SDL_Rect part = cursor_pixels(old_x, old_y), now = cursor_pixels(LOCSEL_CURSOR_X, LOCSEL_CURSOR_Y);
     if (part.w <= 0) part = now;
     else if (now.w > 0) SDL_UnionRect(&part, &now, &part);
@@ -172,7 +196,7 @@ int scr_draw_map_cursor(int old_x, int old_y) {
         }
         if (!settled) {   // the part kept growing: the whole view, as a whole drawing draws it
             rewind();
-            draw_whole_view(false);
+            draw_whole_view(false, false);
         }
         kept.stamp = map_texture_stamp();
         SDL_SetRenderTarget(ren, prev);

@@ -179,3 +179,9 @@ void map_texture_touched(const SDL_Rect &r);
 unsigned map_texture_stamp();
 void map_drawing_open();
 void map_drawing_close();
+// The next flip draws and presents the whole window, whatever the window seems to show: after a
+// window event the window system may have lost its pixels.
+void flip_forget();
+// While the game idles (the key reader answers its idle ticks) the flips look whether the window
+// already shows what they would show; the comparison costs more than it saves while anyone plays.
+void flip_idle(int idle);

@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 SDL_Window *win = nullptr;
 SDL_Renderer *ren = nullptr;
@@ -123,6 +124,10 @@ static SDL_Renderer *create_renderer() {
     if (has_target && gl_rasterises_in_software(r)) {
         renderdebug(" GL DRAWS ON THE PROCESSOR: SELECTING SOFTWARE RENDERER");
         has_target = false;
+        // The software renderer draws into the window's surface; by default SDL would show that
+        // surface through the same processor-drawn GL once more. The window system's own image
+        // (shared memory on X11) shows the same pixels for a fraction of the work.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
     if (!has_target || inivalyes("OLD_HARDWARE_MODE")) {
         renderdebugf("!! SELECTED RENDERER (%s) TARGETTEXTURE FAIL !!", r ? info.name : "none");
@@ -258,14 +263,22 @@ void RenderDoScreen() {
     RenderQuickDoScreen();
 }
 
+enum FlipNeed { FLIP_WHOLE, FLIP_MAP_ONLY, FLIP_NOTHING };
+static FlipNeed flip_need(bool map);
+static void flip_shown(FlipNeed need, bool map, bool presented);
+
+// A flip of what the window already shows draws and presents only what changed (see flip_need).
 void scr_Flip() {
     if (DISABLE_FLIP || !ren) return;
-    RenderDoScreen();
-    if (FLIPMODE != 0 && !subscreens_open) {
-        rc();
-        if (FLIPMODE == 2) FLIPMODE = 0;
+    const bool map = FLIPMODE != 0 && !subscreens_open;
+    const FlipNeed need = flip_need(map);
+    if (need != FLIP_NOTHING) {
+        if (need == FLIP_WHOLE) RenderDoScreen();
+        if (map) rc();
+        if (!DISABLE_RENDER) SDL_RenderPresent(ren);
     }
-    if (!DISABLE_RENDER) SDL_RenderPresent(ren);
+    if (map && FLIPMODE == 2) FLIPMODE = 0;
+    if (need != FLIP_NOTHING) flip_shown(need, map, !DISABLE_RENDER);
 }
 
 void FlipWithMap() {
@@ -350,6 +363,12 @@ void Ruudunpaivitys_On() { DISABLE_FLIP = DISABLE_FLIPORIG; }
 static SDL_Rect main_touched = {0, 0, 0, 0}, final_touched = {0, 0, 0, 0};
 static bool final_fresh = true;   // the final texture never composed: transparent, shown blended
 static const SDL_Rect whole_map_texture = {0, 0, MAPTEX_SIZE, MAPTEX_SIZE};
+static unsigned final_version = 1;   // changes whenever the final texture may show anything new
+// Composing again where nothing changed gives the same pixels: with the shade as it was, only what was
+// drawn on the map texture since the last composing and where that composing lit its light spots is
+// composed anew.
+static SDL_Rect drawn_since_composed = whole_map_texture, lights_box = {0, 0, 0, 0};
+static int composed_shade[4] = {-1, -1, -1, -1};   // lighting on, red, green, blue
 
 static void add_box(SDL_Rect &box, const SDL_Rect &r) {
     SDL_Rect in;
@@ -363,6 +382,7 @@ static int drawing_open = 0;
 
 void map_texture_touched(const SDL_Rect &r) {
     add_box(main_touched, r);
+    add_box(drawn_since_composed, r);
     if (!drawing_open) texture_stamp++;
 }
 
@@ -378,9 +398,10 @@ void CreateMapMainTexture() {
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
     MapMainFinalTexture =
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
-    main_touched = final_touched = whole_map_texture;
+    main_touched = final_touched = drawn_since_composed = whole_map_texture;
     final_fresh = true;
     texture_stamp++;
+    final_version++;
 }
 
 static void fill_texture(SDL_Texture *t, int r, int g, int b) {
@@ -401,6 +422,7 @@ void CleanMapDrawBuffers() {
         if (SDL_RectEquals(&main_touched, &whole_map_texture)) SDL_RenderClear(ren);
         else SDL_RenderFillRect(ren, &main_touched);
         SDL_SetRenderDrawBlendMode(ren, held);
+        add_box(drawn_since_composed, main_touched);
     }
     main_touched = {0, 0, 0, 0};
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
@@ -411,8 +433,9 @@ void scr_ClrOxaFlipMap() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
     fill_texture(MapMainFinalTexture, 10, 10, 10);
     fill_texture(MapMainTexture, 10, 10, 10);
-    main_touched = final_touched = whole_map_texture;
+    main_touched = final_touched = drawn_since_composed = whole_map_texture;
     texture_stamp++;
+    final_version++;
     SDL_SetRenderTarget(ren, nullptr);
     OxaMap_to_MasterMapTexture();
 }
@@ -436,6 +459,7 @@ static void draw_lightspots() {
         int cx = pelibuffer_x(x), cy = pelibuffer_y(y);
         SDL_Rect dst = {18 * cx - 8 - radius, 20 * cy - 9 - radius, 2 * radius, 2 * radius};
         add_box(final_touched, dst);
+        add_box(lights_box, dst);
         SDL_SetTextureAlphaMod(mapTEXFirelit, (uint8_t)(92 + random(32)));
         if (seen)
             SDL_SetTextureColorMod(mapTEXFirelit, 128, 128, 92);
@@ -451,11 +475,20 @@ void OxaMap_to_MasterMapTexture() {
     SDL_Rect part = main_touched;
     add_box(part, final_touched);
     final_touched = main_touched;
+    int shade[4] = {OXAINI_MAPLIGHTING ? 1 : 0, 255, 255, 255};
+    if (OXAINI_MAPLIGHTING) GetMapShade(&shade[1], &shade[2], &shade[3]);
+    if (!final_fresh && memcmp(shade, composed_shade, sizeof shade) == 0) {
+        part = drawn_since_composed;
+        add_box(part, lights_box);
+    }
+    memcpy(composed_shade, shade, sizeof shade);
+    drawn_since_composed = lights_box = {0, 0, 0, 0};
     SDL_SetRenderTarget(ren, MapMainFinalTexture);
     if (part.w <= 0 || part.h <= 0) {
         SDL_SetRenderTarget(ren, nullptr);
         return;
     }
+    final_version++;
     SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
     SDL_RenderCopy(ren, MapMainTexture, &part, &part);
@@ -465,8 +498,7 @@ void OxaMap_to_MasterMapTexture() {
         SDL_SetTextureBlendMode(MapMainFinalTexture, SDL_BLENDMODE_NONE);
     }
     if (OXAINI_MAPLIGHTING) {
-        int r = 255, g = 255, b = 255;
-        GetMapShade(&r, &g, &b);
+        const int r = shade[1], g = shade[2], b = shade[3];
         SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_BLEND);
         SDL_SetTextureColorMod(MapMainTexture, (uint8_t)r, (uint8_t)g, (uint8_t)b);
         SDL_RenderCopy(ren, MapMainTexture, &part, &part);
@@ -509,6 +541,103 @@ void rc() {
     SDL_Rect dst = {mapDim.x, mapDim.y, mapDim.width, mapDim.height};
     NativeResolution_RectConvert(&dst);
     SDL_RenderCopy(ren, MapMainFinalTexture, &src, &dst);
+}
+
+// ---- flips of what the window already shows -----------------------------------------------------
+// The software renderer draws into the window's own pixels, which keep what the last present left in
+// them. A flip of the screen the window already shows draws only the map over it, and with the map
+// unchanged too it draws and presents nothing: the idle tick's clock and a still view cost nothing.
+// Anyone else's drawing on the window, a window event or a change of the map's place or look makes
+// the next flip whole.
+struct MapLook {
+    SDL_Rect src, dst, viewport;
+    float sx, sy;
+    unsigned version;
+    SDL_BlendMode blend;
+    uint8_t alpha, r, g, b;
+};
+
+static struct {
+    bool idle;             // the game idles: its ticks flip the same screen again and again
+    bool valid, map;
+    MapLook look;
+    std::vector<uint8_t> screen, window;   // the screen surface and the window's pixels as last shown
+} shown;
+
+static bool renderer_is_software() {
+    SDL_RendererInfo info;
+    return ren && SDL_GetRendererInfo(ren, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+}
+
+// The map's place and look as rc() would draw it; false when rc() would draw over it with anything
+// but an opaque copy of the final texture.
+static bool map_look(MapLook &l) {
+    if (DISABLE_MAP || MAPEFF_R + MAPEFF_G + MAPEFF_B != 0 || MAPEFFECT_DRAW || !MapMainFinalTexture) return false;
+    memset(&l, 0, sizeof l);
+    l.src = map_source();
+    l.dst = {mapDim.x, mapDim.y, mapDim.width, mapDim.height};
+    NativeResolution_RectConvert(&l.dst);
+    SDL_RenderGetViewport(ren, &l.viewport);
+    SDL_RenderGetScale(ren, &l.sx, &l.sy);
+    l.version = final_version;
+    SDL_GetTextureBlendMode(MapMainFinalTexture, &l.blend);
+    SDL_GetTextureAlphaMod(MapMainFinalTexture, &l.alpha);
+    SDL_GetTextureColorMod(MapMainFinalTexture, &l.r, &l.g, &l.b);
+    return l.blend == SDL_BLENDMODE_NONE && l.alpha == 255 && l.r == 255 && l.g == 255 && l.b == 255;
+}
+
+static bool same_place(const MapLook &a, const MapLook &b) {
+    auto eq = [](const SDL_Rect &p, const SDL_Rect &q) { return p.x == q.x && p.y == q.y && p.w == q.w && p.h == q.h; };
+    return eq(a.src, b.src) && eq(a.dst, b.dst) && eq(a.viewport, b.viewport) && a.sx == b.sx && a.sy == b.sy;
+}
+
+static size_t surface_bytes(const SDL_Surface *s) { return s && s->pixels ? (size_t)s->pitch * (size_t)s->h : 0; }
+
+static bool holds(const std::vector<uint8_t> &kept, const SDL_Surface *s) {
+    const size_t n = surface_bytes(s);
+    return n > 0 && kept.size() == n && memcmp(kept.data(), s->pixels, n) == 0;
+}
+
+static void keep_pixels(std::vector<uint8_t> &kept, const SDL_Surface *s) {
+    const size_t n = surface_bytes(s);
+    kept.resize(n);
+    if (n) memcpy(kept.data(), s->pixels, n);
+}
+
+static SDL_Surface *window_pixels() {
+    SDL_RenderFlush(ren);
+    return win ? SDL_GetWindowSurface(win) : nullptr;
+}
+
+static FlipNeed flip_need(bool map) {
+    if (!shown.idle || !shown.valid || shown.map != map || !game_screen) return FLIP_WHOLE;
+    MapLook now{};
+    if (map && (!map_look(now) || !same_place(now, shown.look))) return FLIP_WHOLE;
+    if (!holds(shown.window, window_pixels()) || !holds(shown.screen, game_screen)) return FLIP_WHOLE;
+    // rc() composes the map anew unless told not to; otherwise it shows the final texture as it is.
+    if (map && (!NOUPDATE_RC || now.version != shown.look.version)) return FLIP_MAP_ONLY;
+    return FLIP_NOTHING;
+}
+
+static void flip_shown(FlipNeed need, bool map, bool presented) {
+    shown.valid = false;
+    if (!shown.idle || !presented || !game_screen || !renderer_is_software()) return;
+    MapLook now{};
+    if (map && !map_look(now)) return;
+    SDL_Surface *w = window_pixels();
+    if (!w) return;
+    if (need == FLIP_WHOLE) keep_pixels(shown.screen, game_screen);
+    keep_pixels(shown.window, w);
+    shown.map = map;
+    if (map) shown.look = now;
+    shown.valid = true;
+}
+
+void flip_forget() { shown.valid = false; }
+
+void flip_idle(int idle) {
+    shown.idle = idle != 0;
+    if (!shown.idle) shown.valid = false;
 }
 
 int MapIntoSurface(SDL_Surface *to) {

@@ -8,8 +8,10 @@
 
 #include <SDL2/SDL_image.h>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 OxaTile OxaTiles[OXATILE_MAX];
 
@@ -357,15 +359,173 @@ static void reset_after_draw() {
     TILEOPTION_customRGBblendAlpha = 0;
 }
 
+// ---- the view's drawing kept as a list ----------------------------------------------------------
+// Every copy a drawing of the view makes into the map texture, in its order. The next drawing of the
+// same view may be listed without drawing; where its copies differ from the kept ones, the map
+// texture is drawn anew, and elsewhere it already shows what a whole drawing would draw.
+struct MapCopy {
+    SDL_Texture *tex;           // none: the grid's frame
+    SDL_Rect src, dst, touched;
+    double angle;
+    SDL_BlendMode mode;
+    uint8_t alpha, r, g, b;
+    bool whole;                 // stretched, turned or outlined: never cut
+    bool pass;                  // a pass over the silhouette
+};
+
+static struct {
+    bool open, dry, kept;
+    unsigned generation;        // the tile table the kept list was drawn with
+    std::vector<MapCopy> now, last;
+    int how;                    // how the last dry list was drawn, and where
+    SDL_Rect drawn;
+} listed;
+
+static bool contains(const SDL_Rect &outer, const SDL_Rect &in);
+
+static bool same_rect(const SDL_Rect &a, const SDL_Rect &b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+static bool same_copy(const MapCopy &a, const MapCopy &b) {
+    return a.tex == b.tex && same_rect(a.src, b.src) && same_rect(a.dst, b.dst) && same_rect(a.touched, b.touched) &&
+           a.angle == b.angle && a.mode == b.mode && a.alpha == b.alpha && a.r == b.r && a.g == b.g && a.b == b.b &&
+           a.whole == b.whole;
+}
+
+// One copy drawn into the current target; the texture is left unmodulated and blended, as every
+// picture of the table waits between draws.
+static void run_copy(const MapCopy &c) {
+    if (!c.tex) {
+        SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(ren, 64, 0, 0, 128);
+        SDL_RenderDrawRect(ren, &c.dst);
+        SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+        return;
+    }
+    SDL_SetTextureBlendMode(c.tex, c.mode);
+    SDL_SetTextureColorMod(c.tex, c.r, c.g, c.b);
+    SDL_SetTextureAlphaMod(c.tex, c.alpha);
+    const int rc = c.angle != 0.0 ? SDL_RenderCopyEx(ren, c.tex, &c.src, &c.dst, c.angle, nullptr, SDL_FLIP_NONE)
+                                  : SDL_RenderCopy(ren, c.tex, &c.src, &c.dst);
+    if (rc != 0) render_error(c.pass ? "DrawOxaTile pass" : "DrawOxaTile");
+    SDL_SetTextureColorMod(c.tex, 255, 255, 255);
+    SDL_SetTextureAlphaMod(c.tex, 255);
+    SDL_SetTextureBlendMode(c.tex, SDL_BLENDMODE_BLEND);
+}
+
+// A copy into the map texture: listed while a list is open, drawn unless the listing is dry.
+static void map_copy(const MapCopy &c) {
+    if (listed.open) listed.now.push_back(c);
+    if (!listed.open || !listed.dry) run_copy(c);
+}
+
+static bool map_list_dry() { return listed.open && listed.dry; }
+
+void map_list_open(int dry) {
+    listed.open = true;
+    listed.dry = dry != 0;
+    listed.now.clear();
+}
+
+static void keep_list() {
+    listed.last.swap(listed.now);
+    listed.now.clear();
+    listed.kept = true;
+    listed.generation = tile_generation;
+}
+
+void map_list_close() {
+    listed.open = false;
+    if (!listed.dry) keep_list();
+}
+
+void map_list_forget() {
+    listed.kept = false;
+    listed.last.clear();
+}
+
+int map_list_kept() { return listed.kept && listed.generation == tile_generation; }
+
+static void add_rect(SDL_Rect &box, const SDL_Rect &r) {
+    if (r.w <= 0 || r.h <= 0) return;
+    if (box.w <= 0 || box.h <= 0) box = r;
+    else SDL_UnionRect(&box, &r, &box);
+}
+
+// The pixels where the dry list and the kept one may draw differently: the copies between their
+// common beginning and common end, both lists' alike, grown until no copy that may not be cut
+// crosses its edge. Empty when the two lists are the same.
+static SDL_Rect changed_part() {
+    const std::vector<MapCopy> &a = listed.last, &b = listed.now;
+    const size_t n = a.size() < b.size() ? a.size() : b.size();
+    size_t head = 0, tail = 0;
+    while (head < n && same_copy(a[head], b[head])) head++;
+    while (tail < n - head && same_copy(a[a.size() - 1 - tail], b[b.size() - 1 - tail])) tail++;
+    SDL_Rect part = {0, 0, 0, 0};
+    for (size_t i = head; i + tail < a.size(); i++) add_rect(part, a[i].touched);
+    for (size_t i = head; i + tail < b.size(); i++) add_rect(part, b[i].touched);
+    for (bool grew = part.w > 0; grew;) {
+        grew = false;
+        for (const MapCopy &c : b)
+            if (c.whole && SDL_HasIntersection(&c.touched, &part) && !contains(part, c.touched)) {
+                SDL_UnionRect(&part, &c.touched, &part);
+                grew = true;
+            }
+    }
+    return part;
+}
+
+int map_list_draw_changes(SDL_Rect *drawn) {
+    SDL_Rect part = {0, 0, 0, 0};
+    int how = 0;
+    if (ren && MapMainTexture) {
+        SDL_Rect all = {0, 0, 0, 0};
+        for (const MapCopy &c : listed.now) add_rect(all, c.touched);
+        part = map_list_kept() ? changed_part() : all;
+        // A part nearly as large as the drawing is drawn as a whole drawing draws it.
+        const bool whole = (int64_t)part.w * part.h * 2 > (int64_t)all.w * all.h;
+        if (whole) {
+            CleanMapDrawBuffers();
+            SDL_SetRenderTarget(ren, MapMainTexture);
+            for (const MapCopy &c : listed.now) {
+                map_texture_touched(c.touched);
+                run_copy(c);
+            }
+            part = all;
+            how = 2;
+        } else if (part.w > 0) {
+            SDL_SetRenderTarget(ren, MapMainTexture);
+            SDL_BlendMode held;
+            SDL_GetRenderDrawBlendMode(ren, &held);
+            SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+            SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+            SDL_RenderFillRect(ren, &part);
+            SDL_SetRenderDrawBlendMode(ren, held);
+            map_texture_touched(part);
+            SDL_RenderSetClipRect(ren, &part);
+            for (const MapCopy &c : listed.now)
+                if (SDL_HasIntersection(&c.touched, &part)) run_copy(c);
+            SDL_RenderSetClipRect(ren, nullptr);
+            how = 1;
+        }
+    }
+    keep_list();
+    listed.how = how;
+    listed.drawn = part;
+    if (drawn) *drawn = part;
+    return how;
+}
+
+int map_list_drawn(SDL_Rect *part) {
+    if (part) *part = listed.drawn;
+    return listed.how;
+}
+
 static void copy_pass(SDL_Texture *t, const SDL_Rect &src, const SDL_Rect &dst, SDL_BlendMode mode, int alpha,
                       int r, int g, int b) {
-    SDL_SetTextureBlendMode(t, mode);
-    SDL_SetTextureAlphaMod(t, (uint8_t)alpha);
-    SDL_SetTextureColorMod(t, (uint8_t)r, (uint8_t)g, (uint8_t)b);
-    if (SDL_RenderCopy(ren, t, &src, &dst) != 0) render_error("DrawOxaTile pass");
-    SDL_SetTextureColorMod(t, 255, 255, 255);
-    SDL_SetTextureAlphaMod(t, 255);
-    SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
+    const bool cut = dst.w == src.w && dst.h == src.h;
+    map_copy({t, src, dst, dst, 0.0, mode, (uint8_t)alpha, (uint8_t)r, (uint8_t)g, (uint8_t)b, !cut, true});
 }
 
 // Flag 1: the picture blitted straight from its file onto the screen surface.
@@ -530,29 +690,25 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
 
     const bool outline = (flags & TILE_OUTLINE) != 0;
     const SDL_Rect touched = touched_by(dst, outline);
-    SDL_Texture *prev = SDL_GetRenderTarget(ren);
+    const bool whole = outline || TILEOPTION_rotate != 0 || dst.w != src.w || dst.h != src.h;
+    const bool dry = map_list_dry();
+    SDL_Texture *prev = dry ? MapMainTexture : SDL_GetRenderTarget(ren);
     if (prev != MapMainTexture) SDL_SetRenderTarget(ren, MapMainTexture);
-    if (!into_part(touched, outline || TILEOPTION_rotate != 0 || dst.w != src.w || dst.h != src.h)) {
+    if (!into_part(touched, whole)) {
         if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
         TILEOPTION_customrgb = 0;
         reset_after_draw();
         return;
     }
-    map_texture_touched(touched);
+    if (!dry) map_texture_touched(touched);
 
     // Main pass.
     SDL_BlendMode mode = SDL_BLENDMODE_BLEND;
     if (TILEOPTION_customrgb == 2) mode = SDL_BLENDMODE_ADD;
-    SDL_SetTextureBlendMode(picture, mode);
-    if (TILEOPTION_customrgb)
-        SDL_SetTextureColorMod(picture, (uint8_t)TILEOPTION_r, (uint8_t)TILEOPTION_g, (uint8_t)TILEOPTION_b);
-    if (TILEOPTION_Alpha != 255) SDL_SetTextureAlphaMod(picture, (uint8_t)TILEOPTION_Alpha);
-    int rc = TILEOPTION_rotate ? SDL_RenderCopyEx(ren, picture, &src, &dst, TILEOPTION_rotate, nullptr, SDL_FLIP_NONE)
-                               : SDL_RenderCopy(ren, picture, &src, &dst);
-    if (rc != 0) render_error("DrawOxaTile");
-    SDL_SetTextureAlphaMod(picture, 255);
-    SDL_SetTextureColorMod(picture, 255, 255, 255);
-    SDL_SetTextureBlendMode(picture, SDL_BLENDMODE_BLEND);
+    const bool tinted = TILEOPTION_customrgb != 0;
+    map_copy({picture, src, dst, touched, (double)TILEOPTION_rotate, mode, (uint8_t)TILEOPTION_Alpha,
+              (uint8_t)(tinted ? TILEOPTION_r : 255), (uint8_t)(tinted ? TILEOPTION_g : 255),
+              (uint8_t)(tinted ? TILEOPTION_b : 255), whole, false});
     TILEOPTION_customrgb = 0;
 
     SDL_Texture *sil = t.silhouette;
@@ -613,11 +769,8 @@ void DrawOxaGrid(int x, int y) {
         if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
         return;
     }
-    map_texture_touched(r);
-    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(ren, 64, 0, 0, 128);
-    SDL_RenderDrawRect(ren, &r);
-    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+    if (!map_list_dry()) map_texture_touched(r);
+    map_copy({nullptr, r, r, r, 0.0, SDL_BLENDMODE_BLEND, 255, 64, 0, 0, true, false});
     if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
 }
 

@@ -87,3 +87,16 @@ void map_part_open(const SDL_Rect &part);
 int map_part_close(SDL_Rect *part);    // the part as it ended; 1 when it grew
 // The pixels the tile drawn plainly at a view square would cover; 0 when nothing would be drawn.
 int tile_square_rect(int tile, int col, int row, SDL_Rect *out);
+
+// ---- the view's drawing kept as a list ----------------------------------------------------------
+// Between map_list_open and map_list_close every copy into the map texture is listed in its order. A
+// list drawn as it was made (dry 0) is kept as the texture's; a dry list is only listed, and
+// map_list_draw_changes then draws into the map texture what differs from the kept list, clipped to
+// the part that differs (1), or the whole list over a cleared texture (2), or nothing when the two
+// are the same (0); the dry list is kept from then on. `drawn` gets the pixels drawn anew.
+void map_list_open(int dry);
+void map_list_close();
+int map_list_draw_changes(SDL_Rect *drawn);
+void map_list_forget();   // the map texture was drawn over outside the lists
+int map_list_kept();      // a kept list matches the texture and the tile table
+int map_list_drawn(SDL_Rect *part);   // what the last map_list_draw_changes answered, and its part

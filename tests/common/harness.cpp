@@ -143,6 +143,7 @@ void ScreenTest::SetUp() {
     ASSERT_NE(game_screen, nullptr);
     ASSERT_NE(ren, nullptr);
     FLIP_map_OFF();   // as the game starts: a flip shows the screen, no map laid over it
+    flip_idle(0);     // and nobody idles yet: every flip draws the whole window
     SDL_FillRect(game_screen, nullptr, 0);
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 }
