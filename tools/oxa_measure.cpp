@@ -1,6 +1,7 @@
 // tools/oxa_measure.cpp -- what the game costs while nobody plays, and how much memory it holds.
 //
 //   oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]
+//   oxa_measure --run DIR --fixture DIR --scene NAME --play
 //
 // Starts its own X server (Xvfb) and, for each scene, the game itself in a child process on a scratch
 // copy of the working folder DIR with the ready-made Aino of the fixture folder beside it. The child
@@ -58,7 +59,8 @@ const Scene SCENES[] = {
 };
 
 int usage() {
-    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]\n");
+    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]\n"
+                    "       oxa_measure --run DIR --fixture DIR --scene NAME --play   (in this process, on $DISPLAY)\n");
     return 2;
 }
 
@@ -69,6 +71,8 @@ std::string quoted(const std::string &s) {
     for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
+
+long status_kb(pid_t pid, const char *key);
 
 // ---- the child: the game with its own typist ------------------------------------------------------
 
@@ -107,16 +111,30 @@ void push_key(SDL_Keycode k) {
     SDL_PushEvent(&up);
 }
 
+// The start-up has logged the step `step` (its log is in the working folder).
+bool startup_reached(const char *step) {
+    FILE *f = fopen("init_log.txt", "rb");
+    if (!f) return false;
+    char line[512];
+    bool found = false;
+    while (!found && fgets(line, sizeof line, f)) found = strstr(line, step) != nullptr;
+    fclose(f);
+    return found;
+}
+
 // Types the scene's keys and tells the parent through `ready_fd` when the last one was taken and the
 // game sleeps again; then leaves the game alone.
 void typist(const Scene &scene, int ready_fd) {
-    while (!game_screen) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // A key ends the opening story at once; it reads the key that ended it.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    push_key(SDLK_SPACE);
-    while (queue_holds_input()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // The start menu or her map is on the screen once the reader sleeps.
-    while (input_waits_begun() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // A key ends the opening story at once; it reads the key that ended it. Typed before the story
+    // runs, the key could be lost to a start-up step that clears the queue; a key with a text would
+    // leave the text to the next reader.
+    while (!startup_reached("intro_scren")) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const unsigned story = input_waits_begun();
+    push_key(SDLK_ESCAPE);
+    // The start menu or her map is on the screen once a reader sleeps after the story took its key:
+    // a key typed while she loads would be flushed.
+    wait_reader(story, 60000);
     for (size_t i = 0; i < scene.keys.size(); i++) {
         // The game flushes pending input before some of its reads: a key lands only on a sleeping reader.
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -127,6 +145,12 @@ void typist(const Scene &scene, int ready_fd) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     if (game_screen) IMG_SavePNG(game_screen, "measure_screen.png");   // what was measured, to look at
+    if (ready_fd < 0) {
+        // Played in this process for a heap profiler: the readings are its to take.
+        printf("VmHWM %ld kB\n", status_kb(getpid(), "VmHWM"));
+        fflush(stdout);
+        exit(0);
+    }
     if (write(ready_fd, "r", 1) != 1) _exit(9);
     close(ready_fd);
 }
@@ -295,16 +319,30 @@ bool measure(const Scene &scene, const std::string &folder, const std::string &d
 int main(int argc, char **argv) {
     std::string run, fixture, only = "all";
     int seconds = 10;
-    bool keep = false;
+    bool keep = false, play = false;
     for (int i = 1; i < argc; i++) {
         if (!strcmp(argv[i], "--run") && i + 1 < argc) run = argv[++i];
         else if (!strcmp(argv[i], "--fixture") && i + 1 < argc) fixture = argv[++i];
         else if (!strcmp(argv[i], "--seconds") && i + 1 < argc) seconds = atoi(argv[++i]);
         else if (!strcmp(argv[i], "--scene") && i + 1 < argc) only = argv[++i];
         else if (!strcmp(argv[i], "--keep")) keep = true;
+        else if (!strcmp(argv[i], "--play")) play = true;
         else return usage();
     }
     if (run.empty() || fixture.empty() || seconds < 1 || seconds > 3600) return usage();
+    if (play) {
+        // One scene played in this very process on the X server of $DISPLAY, so that a heap profiler
+        // started on this program sees the game's own allocations.
+        const char *shown = getenv("DISPLAY");
+        for (const Scene &scene : SCENES) {
+            std::string folder;
+            if (only != scene.name || !shown || !lay_out_folder(run, fixture, folder)) continue;
+            printf("folder: %s\n", folder.c_str());
+            fflush(stdout);
+            run_game(scene, folder, shown, -1);
+        }
+        return usage();
+    }
     std::string display;
     const pid_t x = start_x(display);
     if (x < 0) {

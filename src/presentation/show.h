@@ -179,3 +179,10 @@ void map_texture_touched(const SDL_Rect &r);
 unsigned map_texture_stamp();
 void map_drawing_open();
 void map_drawing_close();
+
+// ---- the renderer's probe -----------------------------------------------------------------------
+// Asks, in a short-lived child process and before the game opens its display, whether the
+// accelerated renderer would stand or be thrown away for drawing on the processor: a GL driver once
+// loaded stays mapped for the life of the process (a software one is over 60 MB resident). Called
+// before SDL's video starts; initgr then goes straight to the renderer the game would keep.
+void renderer_probe();
