@@ -489,6 +489,7 @@ void session_script() {
     watch.join();
     printf("session: %d local areas entered; the fight: \"%s\"; %s\n", entered, fight,
            saved ? "saved" : "the save failed");
+    fflush(stdout);
 }
 
 }  // namespace

@@ -281,7 +281,7 @@ void initgr(int) {
 
     GRAPH_INIT = 1;
     screen_fmt = game_screen->format;
-    mapview_surface();   // the map of known areas: its surface and texture are made when first drawn
+    // The map of known areas: its surfaces and texture are made when it is first drawn.
     compile_MarkerDialogTexture();
     compile_CultureDialogTexture();
 
