@@ -151,6 +151,8 @@ static char probe_in_child() {
 
 void renderer_probe() {
     probe_answer = PROBE_UNKNOWN;
+    // A child would share an open display with this process: asked only before video starts.
+    if (SDL_WasInit(SDL_INIT_VIDEO)) return;
     int fds[2];
     if (pipe(fds) != 0) return;
     const pid_t pid = fork();

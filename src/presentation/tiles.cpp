@@ -158,7 +158,7 @@ static void clear_key(SDL_Surface *s, uint32_t key) {
     SDL_UnlockSurface(s);
 }
 
-// Makes the grey copy or the silhouette on the first draw that needs it. A terrain tile's silhouette
+// Makes the silhouette (or a grey copy the load could not make) on the first draw that needs it. A terrain tile's silhouette
 // is taken from its grey pixels, as the picture once went grey before it went white.
 static SDL_Texture *tile_copy(OxaTile &t, int which) {
     SDL_Texture *&slot = which == OXATILE_GREY_TRIED ? t.grey : t.silhouette;
@@ -218,6 +218,14 @@ OxaTile LoadOxaTile(const char *name, int big, int colourlayers) {
     }
     t.layer_a = a;
     t.layer_b = b;
+    // Terrain out of view is drawn grey on every map: its grey copy is made with the picture.
+    if (strstr(t.name, "ter-")) {
+        SDL_SetColorKey(s, SDL_FALSE, 0);
+        clear_key(s, key);
+        keyed_map(s, key, grey_of);
+        t.grey = blended_texture(s);
+        t.copies_tried |= OXATILE_GREY_TRIED;
+    }
     SDL_FreeSurface(s);
     return t;
 }

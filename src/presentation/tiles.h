@@ -8,8 +8,8 @@
 
 enum { OXATILE_MAX = 1024, OXATILE_NAMELEN = 32, OXATILE_PATHLEN = 256 };
 
-// One tile in memory (never stored in a file). The grey and silhouette copies are made from the
-// picture's file when a draw first needs them, with the colour layers the picture was loaded with.
+// One tile in memory (never stored in a file). The silhouette is made from the picture's file when a
+// draw first needs it, with the colour layers the picture was loaded with.
 struct OxaTile {
     SDL_Texture *tex;              // the picture
     SDL_Texture *grey;             // "ter-" tiles only: the picture in grey, for squares out of view

@@ -62,10 +62,8 @@ TEST(Reserve, ARefusedRequestEndsInTheFatalExitOrIsAnsweredEmpty) {
             told = q.text;
         }
         EXPECT_EQ(served, c.served) << c.from << " " << c.must_have;
-        if (!c.served && c.must_have)
-            EXPECT_EQ(told, "Out of memory: the test's table (4 kB)");
-        else
-            EXPECT_EQ(told, "");
+        const char *expected = !c.served && c.must_have ? "Out of memory: the test's table (4 kB)" : "";
+        EXPECT_EQ(told, expected);
     }
 }
 
