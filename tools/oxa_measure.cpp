@@ -1,6 +1,6 @@
 // tools/oxa_measure.cpp -- what the game costs while nobody plays, and how much memory it holds.
 //
-//   oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]
+//   oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|session|all] [--keep]
 //   oxa_measure --run DIR --fixture DIR --scene NAME --play
 //
 // Starts its own X server (Xvfb) and, for each scene, the game itself in a child process on a scratch
@@ -11,7 +11,10 @@
 // (default 10), then its peak and present resident memory (VmHWM, VmRSS) and the largest mappings of
 // /proc/<pid>/smaps. Sound runs through SDL's dummy driver, so the mixer works as it would for a player.
 // The scene "game" is Aino on the wilderness map where she was saved, "local" on her field's local
-// map, "inventory" her open inventory, "menu" the start menu, "tour" a few screens of a session.
+// map, "inventory" her open inventory, "menu" the start menu, "tour" a few screens of a session,
+// "session" a longer one played on the game's own thread: five local areas entered, a fight, the
+// making menu, the encyclopedia and a save (its line says what it did). With --play one scene runs in
+// this very process on the X server of $DISPLAY, for a heap profiler (heaptrack) started on the tool.
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -73,7 +76,7 @@ const Scene SCENES[] = {
 };
 
 int usage() {
-    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]\n"
+    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|session|all] [--keep]\n"
                     "       oxa_measure --run DIR --fixture DIR --scene NAME --play   (in this process, on $DISPLAY)\n");
     return 2;
 }
