@@ -127,9 +127,11 @@ static uint32_t grey_of(uint32_t p) {
 static uint32_t white_of(uint32_t p) { return (p & 0xFF000000u) | 0xFFFFFFu; }
 
 // The picture at `path` as every texture of a tile starts from: in ARGB, under its colour layers; its
-// key is pixel (0, 0). Null when it can't be read or is no tile strip.
-static SDL_Surface *prepared_picture(const char *path, SDL_Color a, SDL_Color b, uint32_t *key) {
+// key is pixel (0, 0). Null when it can't be read (`*read` false) or is no tile strip.
+static SDL_Surface *prepared_picture(const char *path, SDL_Color a, SDL_Color b, uint32_t *key,
+                                     bool *read = nullptr) {
     SDL_Surface *loaded = IMG_Load(path);
+    if (read) *read = loaded != nullptr;
     if (!loaded) return nullptr;
     SDL_Surface *s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(loaded);
@@ -158,8 +160,8 @@ static void clear_key(SDL_Surface *s, uint32_t key) {
     SDL_UnlockSurface(s);
 }
 
-// Makes the silhouette (or a grey copy the load could not make) on the first draw that needs it. A terrain tile's silhouette
-// is taken from its grey pixels, as the picture once went grey before it went white.
+// Makes the silhouette (or a grey copy the load could not make) on the first draw that needs it. A
+// terrain tile's silhouette is taken from its grey pixels, as the picture once went grey before white.
 static SDL_Texture *tile_copy(OxaTile &t, int which) {
     SDL_Texture *&slot = which == OXATILE_GREY_TRIED ? t.grey : t.silhouette;
     if (slot || (t.copies_tried & which)) return slot;
@@ -186,11 +188,12 @@ OxaTile LoadOxaTile(const char *name, int big, int colourlayers) {
     char path[OXATILE_PATHLEN];
     uint32_t key = 0;
     SDL_Surface *s = nullptr;
+    bool read = false;   // a big picture that was read is the tile's picture, usable or not
     if (big) {
         snprintf(path, sizeof path, "truetile/big_truetile/%s", name);
-        s = prepared_picture(path, a, b, &key);
+        s = prepared_picture(path, a, b, &key, &read);
     }
-    if (!s) {
+    if (!read) {
         snprintf(path, sizeof path, "truetile/%s", name);
         s = prepared_picture(path, a, b, &key);
     }
