@@ -368,6 +368,11 @@ int main(int argc, char **argv) {
             if (only != scene.name || !shown || !lay_out_folder(run, fixture, folder)) continue;
             printf("folder: %s\n", folder.c_str());
             fflush(stdout);
+            if (!keep) {
+                static std::string played;
+                played = folder;
+                atexit([] { run_cmd("rm -rf " + quoted(played)); });
+            }
             run_game(scene, folder, shown, -1);
         }
         return usage();
