@@ -129,6 +129,17 @@ void push_key(SDL_Keycode k, uint16_t mod = 0) {
     SDL_PushEvent(&up);
 }
 
+// Played in this process for a heap profiler: the readings are its to take; the scratch folder goes
+// unless it was asked to stay.
+std::string play_folder;
+
+[[noreturn]] void end_play() {
+    printf("VmHWM %ld kB\n", status_kb(getpid(), "VmHWM"));
+    fflush(stdout);
+    if (!play_folder.empty()) run_cmd("rm -rf " + quoted(play_folder));
+    exit(0);
+}
+
 // The start-up has logged the step `step` (its log is in the working folder).
 bool startup_reached(const char *step) {
     FILE *f = fopen("init_log.txt", "rb");
@@ -164,12 +175,7 @@ void typist(const Scene &scene, int ready_fd) {
     if (scene.script) return;   // the script tells the parent itself
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     if (game_screen) IMG_SavePNG(game_screen, "measure_screen.png");   // what was measured, to look at
-    if (ready_fd < 0) {
-        // Played in this process for a heap profiler: the readings are its to take.
-        printf("VmHWM %ld kB\n", status_kb(getpid(), "VmHWM"));
-        fflush(stdout);
-        exit(0);
-    }
+    if (ready_fd < 0) end_play();
     if (write(ready_fd, "r", 1) != 1) _exit(9);
     close(ready_fd);
 }
@@ -192,10 +198,7 @@ void typist(const Scene &scene, int ready_fd) {
         scene.script();
         if (game_screen) IMG_SavePNG(game_screen, "measure_screen.png");
         if (ready_fd >= 0 && write(ready_fd, "r", 1) != 1) _exit(9);
-        if (ready_fd < 0) {
-            printf("VmHWM %ld kB\n", status_kb(getpid(), "VmHWM"));
-            exit(0);
-        }
+        if (ready_fd < 0) end_play();
         for (;;) pause();   // the parent reads what it held, then ends it
     }
     if (REAL_QUIT != -1 && REAL_QUIT != 1) TurnLoop();
@@ -368,11 +371,7 @@ int main(int argc, char **argv) {
             if (only != scene.name || !shown || !lay_out_folder(run, fixture, folder)) continue;
             printf("folder: %s\n", folder.c_str());
             fflush(stdout);
-            if (!keep) {
-                static std::string played;
-                played = folder;
-                atexit([] { run_cmd("rm -rf " + quoted(played)); });
-            }
+            if (!keep) play_folder = folder;
             run_game(scene, folder, shown, -1);
         }
         return usage();
