@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (t.tex && t.frames < 1) oxafuzz::fail("a loaded tile without frames");
     for (int frame = -1; frame <= t.frames; frame++)
         for (int variant : {0, (int)TILE_GREY})
-            for (int flags : {0, (int)TILE_ONSCREEN, (int)(TILE_ONSCREEN | TILE_UPPER), (int)TILE_DIRECT})
+            for (int flags : {0, (int)TILE_OUTLINE, (int)TILE_ONSCREEN, (int)(TILE_ONSCREEN | TILE_UPPER), (int)TILE_DIRECT})
                 DrawOxaTile(slot, frame, variant, 10, 8, flags);
     if (t.tex) SDL_DestroyTexture(t.tex);
     if (t.grey) SDL_DestroyTexture(t.grey);

@@ -1,6 +1,7 @@
 // tools/oxa_measure.cpp -- what the game costs while nobody plays, and how much memory it holds.
 //
-//   oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]
+//   oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|session|all] [--keep]
+//   oxa_measure --run DIR --fixture DIR --scene NAME --play
 //
 // Starts its own X server (Xvfb) and, for each scene, the game itself in a child process on a scratch
 // copy of the working folder DIR with the ready-made Aino of the fixture folder beside it. The child
@@ -10,7 +11,10 @@
 // (default 10), then its peak and present resident memory (VmHWM, VmRSS) and the largest mappings of
 // /proc/<pid>/smaps. Sound runs through SDL's dummy driver, so the mixer works as it would for a player.
 // The scene "game" is Aino on the wilderness map where she was saved, "local" on her field's local
-// map, "inventory" her open inventory, "menu" the start menu, "tour" a few screens of a session.
+// map, "inventory" her open inventory, "menu" the start menu, "tour" a few screens of a session,
+// "session" a longer one played on the game's own thread: five local areas entered, a fight, the
+// making menu, the encyclopedia and a save (its line says what it did). With --play one scene runs in
+// this very process on the X server of $DISPLAY, for a heap profiler (heaptrack) started on the tool.
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -37,6 +41,14 @@
 #include "presentation/input.h"
 #include "presentation/show.h"
 #include "screens/program.h"
+#include "core/command.h"
+#include "core/datafunc.h"
+#include "core/turnloop.h"
+#include "presentation/notes.h"
+#include "creatures/creation.h"
+#include "creatures/creatures.h"
+#include "maps/area.h"
+#include "maps/mapunit.h"
 
 namespace {
 
@@ -44,7 +56,10 @@ struct Scene {
     const char *name;
     bool aino;                       // loaded as the outer loop loads a character chosen on the load list
     std::vector<SDL_Keycode> keys;   // typed one at a time once the game waits
+    void (*script)() = nullptr;      // played on the game's own thread in place of the turn loop
 };
+
+void session_script();
 
 const Scene SCENES[] = {
     {"menu", false, {}},
@@ -55,10 +70,14 @@ const Scene SCENES[] = {
     // Her field, the encyclopedia, the making menu and her inventory, one after the other: the peak
     // memory of a short session.
     {"tour", true, {SDLK_ESCAPE, SDLK_SPACE, SDLK_RETURN, SDLK_F1, SDLK_ESCAPE, 'M', SDLK_ESCAPE, SDLK_i, SDLK_ESCAPE}},
+    // Five local areas entered, a fight, the making menu, the encyclopedia and a save that ends the
+    // game: the peak memory of a longer session.
+    {"session", true, {SDLK_ESCAPE, SDLK_SPACE}, session_script},
 };
 
 int usage() {
-    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|all] [--keep]\n");
+    fprintf(stderr, "usage: oxa_measure --run DIR --fixture DIR [--seconds N] [--scene menu|game|inventory|local|tour|session|all] [--keep]\n"
+                    "       oxa_measure --run DIR --fixture DIR --scene NAME --play   (in this process, on $DISPLAY)\n");
     return 2;
 }
 
@@ -69,6 +88,8 @@ std::string quoted(const std::string &s) {
     for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
+
+long status_kb(pid_t pid, const char *key);
 
 // ---- the child: the game with its own typist ------------------------------------------------------
 
@@ -88,14 +109,15 @@ void wait_reader(unsigned pushed_at, int peek_ms) {
     }
 }
 
-void push_key(SDL_Keycode k) {
+void push_key(SDL_Keycode k, uint16_t mod = 0) {
     SDL_Event down{};
     down.type = SDL_KEYDOWN;
     down.key.state = SDL_PRESSED;
     down.key.keysym.sym = k;
     down.key.keysym.scancode = SDL_GetScancodeFromKey(k);
+    down.key.keysym.mod = mod;
     SDL_PushEvent(&down);
-    if (k >= 32 && k < 127) {
+    if (k >= 32 && k < 127 && !(mod & KMOD_CTRL)) {
         SDL_Event text{};
         text.type = SDL_TEXTINPUT;
         text.text.text[0] = (char)k;
@@ -107,16 +129,41 @@ void push_key(SDL_Keycode k) {
     SDL_PushEvent(&up);
 }
 
+// Played in this process for a heap profiler: the readings are its to take; the scratch folder goes
+// unless it was asked to stay.
+std::string play_folder;
+
+[[noreturn]] void end_play() {
+    printf("VmHWM %ld kB\n", status_kb(getpid(), "VmHWM"));
+    fflush(stdout);
+    if (!play_folder.empty()) run_cmd("rm -rf " + quoted(play_folder));
+    exit(0);
+}
+
+// The start-up has logged the step `step` (its log is in the working folder).
+bool startup_reached(const char *step) {
+    FILE *f = fopen("init_log.txt", "rb");
+    if (!f) return false;
+    char line[512];
+    bool found = false;
+    while (!found && fgets(line, sizeof line, f)) found = strstr(line, step) != nullptr;
+    fclose(f);
+    return found;
+}
+
 // Types the scene's keys and tells the parent through `ready_fd` when the last one was taken and the
 // game sleeps again; then leaves the game alone.
 void typist(const Scene &scene, int ready_fd) {
-    while (!game_screen) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // A key ends the opening story at once; it reads the key that ended it.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    push_key(SDLK_SPACE);
-    while (queue_holds_input()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    // The start menu or her map is on the screen once the reader sleeps.
-    while (input_waits_begun() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // A key ends the opening story at once; it reads the key that ended it. Typed before the story
+    // runs, the key could be lost to a start-up step that clears the queue; a key with a text would
+    // leave the text to the next reader.
+    while (!startup_reached("intro_scren")) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const unsigned story = input_waits_begun();
+    push_key(SDLK_ESCAPE);
+    // The start menu or her map is on the screen once a reader sleeps after the story took its key:
+    // a key typed while she loads would be flushed.
+    wait_reader(story, 60000);
     for (size_t i = 0; i < scene.keys.size(); i++) {
         // The game flushes pending input before some of its reads: a key lands only on a sleeping reader.
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -125,8 +172,10 @@ void typist(const Scene &scene, int ready_fd) {
         // The last key may load a character: it is given a minute to come back to the keyboard.
         wait_reader(at, i + 1 == scene.keys.size() ? 60000 : 1500);
     }
+    if (scene.script) return;   // the script tells the parent itself
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     if (game_screen) IMG_SavePNG(game_screen, "measure_screen.png");   // what was measured, to look at
+    if (ready_fd < 0) end_play();
     if (write(ready_fd, "r", 1) != 1) _exit(9);
     close(ready_fd);
 }
@@ -145,6 +194,13 @@ void typist(const Scene &scene, int ready_fd) {
     var_clear();
     LOADER_RUN = 0;
     ClearEventMemory();
+    if (scene.script) {
+        scene.script();
+        if (game_screen) IMG_SavePNG(game_screen, "measure_screen.png");
+        if (ready_fd >= 0 && write(ready_fd, "r", 1) != 1) _exit(9);
+        if (ready_fd < 0) end_play();
+        for (;;) pause();   // the parent reads what it held, then ends it
+    }
     if (REAL_QUIT != -1 && REAL_QUIT != 1) TurnLoop();
     _exit(0);
 }
@@ -295,16 +351,31 @@ bool measure(const Scene &scene, const std::string &folder, const std::string &d
 int main(int argc, char **argv) {
     std::string run, fixture, only = "all";
     int seconds = 10;
-    bool keep = false;
+    bool keep = false, play = false;
     for (int i = 1; i < argc; i++) {
         if (!strcmp(argv[i], "--run") && i + 1 < argc) run = argv[++i];
         else if (!strcmp(argv[i], "--fixture") && i + 1 < argc) fixture = argv[++i];
         else if (!strcmp(argv[i], "--seconds") && i + 1 < argc) seconds = atoi(argv[++i]);
         else if (!strcmp(argv[i], "--scene") && i + 1 < argc) only = argv[++i];
         else if (!strcmp(argv[i], "--keep")) keep = true;
+        else if (!strcmp(argv[i], "--play")) play = true;
         else return usage();
     }
     if (run.empty() || fixture.empty() || seconds < 1 || seconds > 3600) return usage();
+    if (play) {
+        // One scene played in this very process on the X server of $DISPLAY, so that a heap profiler
+        // started on this program sees the game's own allocations.
+        const char *shown = getenv("DISPLAY");
+        for (const Scene &scene : SCENES) {
+            std::string folder;
+            if (only != scene.name || !shown || !lay_out_folder(run, fixture, folder)) continue;
+            printf("folder: %s\n", folder.c_str());
+            fflush(stdout);
+            if (!keep) play_folder = folder;
+            run_game(scene, folder, shown, -1);
+        }
+        return usage();
+    }
     std::string display;
     const pid_t x = start_x(display);
     if (x < 0) {
@@ -334,3 +405,101 @@ int main(int argc, char **argv) {
     if (!measured) return usage();
     return failed ? 1 : 0;
 }
+
+// ---- the longer session, played on the game's thread ----------------------------------------------
+
+namespace {
+
+// While the session runs: a reader left asleep with nothing to read (a note or a menu the script did
+// not foresee) gets Esc, so that the session never hangs.
+std::atomic<bool> session_running{false};
+
+void nudger() {
+    unsigned seen = input_waits_begun();
+    int still_ms = 0;
+    while (session_running) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const unsigned now = input_waits_begun();
+        if (now != seen || queue_holds_input()) {
+            seen = now;
+            still_ms = 0;
+            continue;
+        }
+        still_ms += 50;
+        if (still_ms >= 1500) {
+            push_key(SDLK_ESCAPE);
+            still_ms = 0;
+        }
+    }
+}
+
+// One command of the turn loop from the keys given.
+int pass(std::initializer_list<SDL_Keycode> keys, uint16_t mod = 0) {
+    for (SDL_Keycode k : keys) push_key(k, mod);
+    int r = 0;
+    return turn_pass(&r);
+}
+
+// A hare of the templates beside her, on the square east of her, stunned.
+void hare_beside_her() {
+    int slot = -1;
+    for (int c = 0; c < CRE_COUNT && slot < 0; c++)
+        if (Cre[c].kind == CK_NONE) slot = c;
+    if (slot < 0) return;
+    Luo_Olento(620);
+    Cre[slot] = Creature;
+    Cre[slot].mode = 3;
+    Cre[slot].posture = 4;
+    Cre[slot].enemy = CRE_NONE;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CREATURE && Data[i].x == PlayerX + 1 && Data[i].y == PlayerY) Data[i].type = 0;
+    set_data(DT_CREATURE, PlayerX + 1, PlayerY, CRE_DATAID + slot, 1);
+    Cre[slot].Viimeisin_X = PlayerX + 1;
+    Cre[slot].Viimeisin_Y = PlayerY;
+}
+
+void session_script() {
+    session_running = true;
+    std::thread watch(nudger);
+    // Her own cell and the land cells round it, each entered from the wilderness map.
+    const int hx = PlayerX, hy = PlayerY;
+    std::vector<std::pair<int, int>> cells = {{hx, hy}};
+    for (int d = 1; d <= 3 && cells.size() < 5; d++)
+        for (int y = hy - d; y <= hy + d && cells.size() < 5; y++)
+            for (int x = hx - d; x <= hx + d && cells.size() < 5; x++)
+                if ((std::abs(x - hx) == d || std::abs(y - hy) == d) && !terrain_flag(get_alltime_maailmachar(x, y), TF_WATER))
+                    cells.push_back({x, y});
+    int entered = 0;
+    for (const auto &c : cells) {
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        for (int tries = 0; tries < 3 && !bigmap(); tries++) command_dispatch(KC_ENTER, 0, 0);   // back to the wilderness
+        if (!bigmap()) {
+            printf("session: she stays in the local area (%s)\n", lastnote);
+            break;
+        }
+        PlayerX = c.first;
+        PlayerY = c.second;
+        for (int tries = 0; tries < 3 && bigmap(); tries++) command_dispatch(KC_ENTER, 0, 0);
+        entered += !bigmap();
+        pass({SDLK_PERIOD});   // a turn in it
+    }
+    // A fight: her blows at the hare beside her.
+    hare_beside_her();
+    for (int blow = 0; blow < 4; blow++) {
+        for (SDL_Keycode k : {SDLK_RIGHT, SDLK_e, SDLK_n}) push_key(k);
+        command_dispatch('1', 0, 0);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    char fight[160];
+    copy_bounded(fight, sizeof fight, lastnote);
+    pass({'M', SDLK_ESCAPE});    // the making menu
+    pass({SDLK_F1, SDLK_ESCAPE});   // the encyclopedia
+    const bool saved = pass({SDLK_s}, KMOD_LCTRL) == 0;   // the save, which leaves the game
+    session_running = false;
+    watch.join();
+    printf("session: %d local areas entered; the fight: \"%s\"; %s\n", entered, fight,
+           saved ? "saved" : "the save failed");
+    fflush(stdout);
+}
+
+}  // namespace

@@ -14,6 +14,7 @@
 #include "core/loader.h"
 #include "core/loader_int.h"
 #include "core/obj_func.h"
+#include "base/reserve.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/bodyrec.h"
@@ -464,8 +465,7 @@ void rebuild_damaged_files() {
         // The sound records of a file that is not mostly noise stay; every stored local map without
         // one gets a record, visited today. The rest (societies, fields, dwellings) is found again
         // as she goes.
-        static ZoomExtraStruct table[ZOOMEXTRA_COUNT];
-        memset(table, 0, sizeof table);
+        Reserved<ZoomExtraStruct> table(ZOOMEXTRA_COUNT, "the rebuilt records of visited places");
         Bytes b;
         char_file_path(path, sizeof path, "MARKER.DAT");
         size_t n = 0, used = 0, unsound = 0;
@@ -491,7 +491,7 @@ void rebuild_damaged_files() {
             table[n].lastday = (uint16_t)on_disk.daynumber;
             n++;
         }
-        write_file("MARKER.DAT", table, sizeof table);
+        write_file("MARKER.DAT", table.data(), table.bytes());
         rebuilt("!MARKER.DAT was damaged; the records of the places she has visited are rebuilt from her local maps.");
     }
     if (found.area_markers) {
@@ -503,8 +503,8 @@ void rebuild_damaged_files() {
         // The world around the places she has visited, and around her.
         Bytes world;
         char_file_path(path, sizeof path, "WORLD.DAT");
-        static uint8_t memory[MAP_BYTES];
-        memset(memory, ' ', sizeof memory);
+        Reserved<uint8_t> memory(MAP_BYTES, "the rebuilt explored world");
+        memset(memory.data(), ' ', memory.bytes());
         if (slurp(path, world) && world.size() == MAP_BYTES) {
             auto reveal = [&](int cx, int cy) {
                 for (int y = cy - 2; y <= cy + 2; y++)
@@ -514,7 +514,7 @@ void rebuild_damaged_files() {
             for (const ZoomIndex &e : found.stored_cells) reveal(e.x, e.y);
             reveal((int)on_disk.world_x, (int)on_disk.world_y);
         }
-        write_file("WORLD.PLM", memory, sizeof memory);
+        write_file("WORLD.PLM", memory.data(), memory.bytes());
         rebuilt("!WORLD.PLM was damaged; the explored world is rebuilt from the places she has visited.");
     }
     if (found.culture) {

@@ -10,6 +10,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
+#include "base/reserve.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"
 #include "core/datafunc.h"
@@ -69,14 +70,18 @@ static void stage_backup() {
         loader_log("_system", "the character file couldn't be backed up");
 }
 
-// The pools as they were before the map was saved: saving renumbers the creatures of the pool, and a
-// save that fails goes on playing with the pools it had.
-static DataStruct keep_data[DATA_MAX], keep_iso[DATA_MAX];
-
 int Save(int mode) {
     if (Plr.name[0] == 0) {
         loader_say("!OXS name blank. Report!");
         loader_wait_key();
+        return 0;
+    }
+    // The pools as they were before the map was saved: saving renumbers the creatures of the pool, and
+    // a save that fails goes on playing with the pools it had. Without room for them it does not start.
+    const size_t kept = mode != SAVE_QUICK && mode != SAVE_NOMAP ? DATA_MAX : 0;
+    Reserved<DataStruct> keep_data(kept), keep_iso(kept);
+    if (!keep_data.ok() || !keep_iso.ok()) {
+        say_failure("not enough memory");
         return 0;
     }
     if (mode == SAVE_EXPLICIT) loader_say("#Saving your character...");
@@ -90,8 +95,8 @@ int Save(int mode) {
             char name[sizeof Plr.mapname + 1];
             copy_bounded(name, sizeof name, Plr.mapname);
             map_clear_file_error();
-            memcpy(keep_data, Data, sizeof Data);
-            memcpy(keep_iso, IsoData, sizeof IsoData);
+            memcpy(keep_data.data(), Data, sizeof Data);
+            memcpy(keep_iso.data(), IsoData, sizeof IsoData);
             map_saved = true;
             if (!SaveMap(name)) save_fail(map_file_error()[0] ? map_file_error() : "the current map");
         }
@@ -124,8 +129,8 @@ int Save(int mode) {
     if (!save_commit()) {
         if (!failed[0]) copy_bounded(failed, sizeof failed, save_failure());
         if (map_saved) {
-            memcpy(Data, keep_data, sizeof Data);
-            memcpy(IsoData, keep_iso, sizeof IsoData);
+            memcpy(Data, keep_data.data(), sizeof Data);
+            memcpy(IsoData, keep_iso.data(), sizeof IsoData);
         }
         char ext[1200];
         char_ext_path(ext, sizeof ext, "OXS");

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/datafunc.h"
+#include "base/reserve.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"
@@ -259,16 +260,22 @@ int SaveMap(const char *name) {
 }
 
 int SaveMapAndContinue() {
-    static DataStruct keep_data[DATA_MAX], keep_iso[DATA_MAX];
-    memcpy(keep_data, Data, sizeof Data);
-    memcpy(keep_iso, IsoData, sizeof IsoData);
+    // The save renumbers the pools' creature records as they are stored: without room for the pools
+    // as they were, it does not start.
+    Reserved<DataStruct> keep_data(DATA_MAX), keep_iso(DATA_MAX);
+    if (!keep_data.ok() || !keep_iso.ok()) {
+        map_debuglog("_system", "no memory to keep the pools while the map is saved");
+        return 0;
+    }
+    memcpy(keep_data.data(), Data, sizeof Data);
+    memcpy(keep_iso.data(), IsoData, sizeof IsoData);
     char name[sizeof Plr.mapname + 1];
     copy_bounded(name, sizeof name, Plr.mapname);
     int ok = SaveMap(name);
     ok = SaveGlobVil() && ok;
     ok = SaveMarkerFile() && ok;
-    memcpy(Data, keep_data, sizeof Data);
-    memcpy(IsoData, keep_iso, sizeof IsoData);
+    memcpy(Data, keep_data.data(), sizeof Data);
+    memcpy(IsoData, keep_iso.data(), sizeof IsoData);
     return ok;
 }
 

@@ -185,3 +185,10 @@ void flip_forget();
 // While the game idles (the key reader answers its idle ticks) the flips look whether the window
 // already shows what they would show; the comparison costs more than it saves while anyone plays.
 void flip_idle(int idle);
+
+// ---- the renderer's probe -----------------------------------------------------------------------
+// Asks, in a short-lived child process and before the game opens its display, whether the
+// accelerated renderer would stand or be thrown away for drawing on the processor: a GL driver once
+// loaded stays mapped for the life of the process (a software one is over 60 MB resident). Called
+// before SDL's video starts; initgr then goes straight to the renderer the game would keep.
+void renderer_probe();

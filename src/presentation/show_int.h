@@ -10,7 +10,6 @@
 extern SDL_Surface *MapviewSurface, *CultviewSurface;
 extern SDL_Texture *MapviewTex;
 extern SDL_Surface *BufSurface, *fontsurface;
-extern SDL_Surface *SCRPUFF;
 extern int DISABLE_FLIPORIG;
 extern SDL_Texture *Flipper_Texture;
 extern int Flipper_Flags;

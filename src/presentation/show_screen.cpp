@@ -16,6 +16,11 @@
 #include "presentation/windows.h"
 #include "presentation/mapview.h"
 
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -33,7 +38,7 @@ SDL_Surface *MapviewSurface = nullptr, *CultviewSurface = nullptr;
 SDL_Texture *MapviewTex = nullptr;
 SDL_Surface *BufSurface = nullptr, *fontsurface = nullptr;
 SDL_Surface *SCREENSAVE = nullptr, *SCREENBUFFY = nullptr, *GAMESAVE = nullptr, *MENUBUFFER = nullptr,
-            *SCRPUFF = nullptr, *PELIGRAFIIKKA = nullptr;
+            *PELIGRAFIIKKA = nullptr;
 SDL_Surface *HorBoxSurface = nullptr, *HeadingBoxSurface = nullptr;
 SDL_Renderer *HorBoxSoftRen = nullptr, *HeadingBoxSoftRen = nullptr;
 SDL_Texture *mapTEXFirelit = nullptr;
@@ -114,14 +119,79 @@ static bool gl_rasterises_in_software(SDL_Renderer *r) {
     return strstr(n, "llvmpipe") || strstr(n, "softpipe") || strstr(n, "swrast") || strstr(n, "Software");
 }
 
+// What the renderer probe found out before the game opened its display.
+enum ProbeAnswer : char {
+    PROBE_UNKNOWN = '?',   // no answer: the renderer is chosen in this process
+    PROBE_KEEPS = 'A',     // the accelerated renderer stands
+    PROBE_DROPS = 'S',     // it would be thrown away, and SDL draws the window itself (no GL framebuffer)
+    PROBE_DROPS_GL = 's',  // it would be thrown away, but SDL's window framebuffer would go through GL
+};
+static char probe_answer = PROBE_UNKNOWN;
+
+// The accelerated renderer with render targets that the game would keep, asked on a hidden window.
+static char probe_in_child() {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return PROBE_UNKNOWN;
+    const char *driver = SDL_GetCurrentVideoDriver();
+    if (!driver || strcmp(driver, "dummy") == 0) return PROBE_UNKNOWN;
+    SDL_Window *w = SDL_CreateWindow("", 0, 0, 64, 64, SDL_WINDOW_HIDDEN);
+    if (!w) return PROBE_UNKNOWN;
+    SDL_Renderer *r = SDL_CreateRenderer(w, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    SDL_RendererInfo info;
+    if (r && SDL_GetRendererInfo(r, &info) == 0 && (info.flags & SDL_RENDERER_TARGETTEXTURE) &&
+        !gl_rasterises_in_software(r))
+        return PROBE_KEEPS;
+    if (!r || SDL_GetRendererInfo(r, &info) != 0 || !info.name || strncmp(info.name, "opengl", 6) != 0)
+        return PROBE_UNKNOWN;
+    // SDL backs a software renderer's window with GL only for these vendors' drivers.
+    typedef const unsigned char *(*GetString)(unsigned int);
+    GetString get = (GetString)SDL_GL_GetProcAddress("glGetString");
+    const char *vendor = get ? (const char *)get(0x1F00) : nullptr;
+    if (vendor && (strstr(vendor, "ATI Technologies") || strstr(vendor, "NVIDIA"))) return PROBE_DROPS_GL;
+    return PROBE_DROPS;
+}
+
+void renderer_probe() {
+    probe_answer = PROBE_UNKNOWN;
+    // A child would share an open display with this process: asked only before video starts.
+    if (SDL_WasInit(SDL_INIT_VIDEO)) return;
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        return;
+    }
+    if (pid == 0) {
+        close(fds[0]);
+        const char answer = probe_in_child();
+        if (write(fds[1], &answer, 1) != 1) _exit(1);
+        _exit(0);
+    }
+    close(fds[1]);
+    // A driver that hangs costs the start-up a few seconds, never the game.
+    pollfd p = {fds[0], POLLIN, 0};
+    char answer = PROBE_UNKNOWN;
+    if (poll(&p, 1, 5000) == 1 && read(fds[0], &answer, 1) != 1) answer = PROBE_UNKNOWN;
+    close(fds[0]);
+    if (answer != PROBE_KEEPS && answer != PROBE_DROPS && answer != PROBE_DROPS_GL) {
+        answer = PROBE_UNKNOWN;
+        kill(pid, SIGKILL);
+    }
+    waitpid(pid, nullptr, 0);
+    probe_answer = answer;
+}
+
 // An accelerated renderer with render targets when there is one; otherwise (on old hardware, or
 // when the only GL driver draws on the processor) the software renderer. The game never runs
 // without a renderer.
 static SDL_Renderer *create_renderer() {
-    SDL_Renderer *r = SDL_CreateRenderer(win, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    const bool dropped = probe_answer == PROBE_DROPS || probe_answer == PROBE_DROPS_GL;
+    SDL_Renderer *r =
+        dropped ? nullptr : SDL_CreateRenderer(win, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
     SDL_RendererInfo info;
     bool has_target = r && SDL_GetRendererInfo(r, &info) == 0 && (info.flags & SDL_RENDERER_TARGETTEXTURE);
-    if (has_target && gl_rasterises_in_software(r)) {
+    if ((has_target && gl_rasterises_in_software(r)) || dropped) {
         renderdebug(" GL DRAWS ON THE PROCESSOR: SELECTING SOFTWARE RENDERER");
         has_target = false;
         // The software renderer draws into the window's surface; by default SDL would show that
@@ -129,6 +199,8 @@ static SDL_Renderer *create_renderer() {
         // (shared memory on X11) shows the same pixels for a fraction of the work.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
+    // SDL would ask GL once more only to learn that it draws the window itself.
+    if (probe_answer == PROBE_DROPS) SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (!has_target || inivalyes("OLD_HARDWARE_MODE")) {
         renderdebugf("!! SELECTED RENDERER (%s) TARGETTEXTURE FAIL !!", r ? info.name : "none");
         renderdebug(" SELECTING SOFTWARE RENDERER");
@@ -167,8 +239,6 @@ static void create_surfaces() {
     SCREENBUFFY = screen_surface(RESOLUTION_X, RESOLUTION_Y);
     GAMESAVE = screen_surface(RESOLUTION_X, RESOLUTION_Y);
     MENUBUFFER = screen_surface(RESOLUTION_X, RESOLUTION_Y);
-    SCRPUFF = SDL_CreateRGBSurface(0, MAPTEX_SIZE, MAPTEX_SIZE, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
-    if (SCRPUFF) SDL_SetSurfaceRLE(SCRPUFF, 1);
     PELIGRAFIIKKA = screen_surface(RESOLUTION_X, 760);   // five rows: buttons and four window textures
     if (PELIGRAFIIKKA) {
         uint32_t white = SDL_MapRGB(PELIGRAFIIKKA->format, 255, 255, 255);
@@ -218,7 +288,7 @@ void initgr(int) {
 
     GRAPH_INIT = 1;
     screen_fmt = game_screen->format;
-    mapview_surface();   // the map of known areas: its surface and texture are made when first drawn
+    // The map of known areas: its surfaces and texture are made when it is first drawn.
     compile_MarkerDialogTexture();
     compile_CultureDialogTexture();
 

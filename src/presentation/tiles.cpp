@@ -63,6 +63,7 @@ static OxaTile empty_tile() {
     OxaTile t;
     memset(&t, 0, sizeof t);
     t.frames = 1;
+    t.layer_a.a = t.layer_b.a = 255;
     return t;
 }
 
@@ -102,7 +103,7 @@ static void blend_layer(SDL_Surface *s, SDL_Color c) {
 }
 
 // Every pixel that is not the key becomes `f(pixel)`; the key stays and is transparent.
-template <typename F> static SDL_Texture *keyed_copy_texture(SDL_Surface *s, uint32_t key, F f) {
+template <typename F> static void keyed_map(SDL_Surface *s, uint32_t key, F f) {
     SDL_LockSurface(s);
     for (int y = 0; y < s->h; y++)
         for (int x = 0; x < s->w; x++) {
@@ -110,6 +111,9 @@ template <typename F> static SDL_Texture *keyed_copy_texture(SDL_Surface *s, uin
             if ((p & 0xFFFFFF) != (key & 0xFFFFFF)) p = f(p);
         }
     SDL_UnlockSurface(s);
+}
+
+static SDL_Texture *blended_texture(SDL_Surface *s) {
     SDL_Texture *t = ren ? SDL_CreateTextureFromSurface(ren, s) : nullptr;
     if (t) SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
     return t;
@@ -122,37 +126,82 @@ static uint32_t grey_of(uint32_t p) {
     return (p & 0xFF000000u) | ((uint32_t)gr << 16) | ((uint32_t)gr << 8) | (uint32_t)gr;
 }
 
+static uint32_t white_of(uint32_t p) { return (p & 0xFF000000u) | 0xFFFFFFu; }
+
+// The picture at `path` as every texture of a tile starts from: in ARGB, under its colour layers; its
+// key is pixel (0, 0). Null when it can't be read (`*read` false) or is no tile strip.
+static SDL_Surface *prepared_picture(const char *path, SDL_Color a, SDL_Color b, uint32_t *key,
+                                     bool *read = nullptr) {
+    SDL_Surface *loaded = IMG_Load(path);
+    if (read) *read = loaded != nullptr;
+    if (!loaded) return nullptr;
+    SDL_Surface *s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(loaded);
+    if (!s) return nullptr;
+    // A picture needs its marker row and one row of picture; the size fields are bytes.
+    if (s->w < 3 || s->h < 3 || s->h > 255 + 2) {
+        SDL_FreeSurface(s);
+        return nullptr;
+    }
+    if (a.a < 255) blend_layer(s, a);
+    if (b.a < 255) blend_layer(s, b);
+    SDL_LockSurface(s);
+    *key = pix(s, 0, 0);
+    SDL_UnlockSurface(s);
+    return s;
+}
+
+// Key pixels become transparent before the colours of a copy change.
+static void clear_key(SDL_Surface *s, uint32_t key) {
+    SDL_LockSurface(s);
+    for (int y = 0; y < s->h; y++)
+        for (int x = 0; x < s->w; x++) {
+            uint32_t &p = pix(s, x, y);
+            if ((p & 0xFFFFFF) == (key & 0xFFFFFF)) p = key & 0x00FFFFFFu;
+        }
+    SDL_UnlockSurface(s);
+}
+
+// Makes the silhouette (or a grey copy the load could not make) on the first draw that needs it. A
+// terrain tile's silhouette is taken from its grey pixels, as the picture once went grey before white.
+static SDL_Texture *tile_copy(OxaTile &t, int which) {
+    SDL_Texture *&slot = which == OXATILE_GREY_TRIED ? t.grey : t.silhouette;
+    if (slot || (t.copies_tried & which)) return slot;
+    t.copies_tried |= (uint8_t)which;
+    const bool terrain = strstr(t.name, "ter-") != nullptr;
+    if (which == OXATILE_GREY_TRIED && !terrain) return nullptr;
+    uint32_t key = 0;
+    SDL_Surface *s = prepared_picture(t.path, t.layer_a, t.layer_b, &key);
+    if (!s) return nullptr;
+    clear_key(s, key);
+    if (terrain) keyed_map(s, key, grey_of);
+    if (which == OXATILE_SILHOUETTE_TRIED) keyed_map(s, key, white_of);
+    slot = blended_texture(s);
+    SDL_FreeSurface(s);
+    return slot;
+}
+
 OxaTile LoadOxaTile(const char *name, int big, int colourlayers) {
     OxaTile t = empty_tile();
     if (!name || !name[0] || strstr(name, "gui-")) return t;
 
+    const SDL_Color none = {0, 0, 0, 255};
+    const SDL_Color a = colourlayers ? TileColorMod_A : none, b = colourlayers ? TileColorMod_B : none;
     char path[OXATILE_PATHLEN];
-    SDL_Surface *loaded = nullptr;
+    uint32_t key = 0;
+    SDL_Surface *s = nullptr;
+    bool read = false;   // a big picture that was read is the tile's picture, usable or not
     if (big) {
         snprintf(path, sizeof path, "truetile/big_truetile/%s", name);
-        loaded = IMG_Load(path);
+        s = prepared_picture(path, a, b, &key, &read);
     }
-    if (!loaded) {
+    if (!read) {
         snprintf(path, sizeof path, "truetile/%s", name);
-        loaded = IMG_Load(path);
+        s = prepared_picture(path, a, b, &key);
     }
-    if (!loaded) return t;
-    SDL_Surface *s = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(loaded);
     if (!s) return t;
-    // A picture needs its marker row and one row of picture; the size fields are bytes.
-    if (s->w < 3 || s->h < 3 || s->h > 255 + 2) {
-        SDL_FreeSurface(s);
-        return t;
-    }
-
-    if (colourlayers) {
-        if (TileColorMod_A.a < 255) blend_layer(s, TileColorMod_A);
-        if (TileColorMod_B.a < 255) blend_layer(s, TileColorMod_B);
-    }
 
     SDL_LockSurface(s);
-    const uint32_t key = pix(s, 0, 0);
     const uint32_t marker = pix(s, 2, 0);
     SDL_UnlockSurface(s);
     t.scalable = ((marker & 0xFFFFFF) == 0xFFFFFF && SCALENEWGFX) ? 1 : 0;
@@ -161,7 +210,6 @@ OxaTile LoadOxaTile(const char *name, int big, int colourlayers) {
     SDL_SetColorKey(s, SDL_TRUE, key);
     t.tex = ren ? SDL_CreateTextureFromSurface(ren, s) : nullptr;
     if (t.tex) SDL_SetTextureBlendMode(t.tex, SDL_BLENDMODE_BLEND);
-    SDL_SetColorKey(s, SDL_FALSE, 0);
 
     size_t n = 0;
     while (name[n] && name[n] != '.' && n < 24) n++;
@@ -173,17 +221,16 @@ OxaTile LoadOxaTile(const char *name, int big, int colourlayers) {
         int frames = s->w / (s->h - 1);
         t.frames = (uint8_t)(frames > 255 ? 255 : frames);
     }
-
-    // Transparent pixels of the copies: key pixels get alpha 0 before the colours change.
-    SDL_LockSurface(s);
-    for (int y = 0; y < s->h; y++)
-        for (int x = 0; x < s->w; x++) {
-            uint32_t &p = pix(s, x, y);
-            if ((p & 0xFFFFFF) == (key & 0xFFFFFF)) p = key & 0x00FFFFFFu;
-        }
-    SDL_UnlockSurface(s);
-    if (strstr(t.name, "ter-")) t.grey = keyed_copy_texture(s, key, grey_of);
-    t.silhouette = keyed_copy_texture(s, key, [](uint32_t p) { return (p & 0xFF000000u) | 0xFFFFFFu; });
+    t.layer_a = a;
+    t.layer_b = b;
+    // Terrain out of view is drawn grey on every map: its grey copy is made with the picture.
+    if (strstr(t.name, "ter-")) {
+        SDL_SetColorKey(s, SDL_FALSE, 0);
+        clear_key(s, key);
+        keyed_map(s, key, grey_of);
+        t.grey = blended_texture(s);
+        t.copies_tried |= OXATILE_GREY_TRIED;
+    }
     SDL_FreeSurface(s);
     return t;
 }
@@ -619,7 +666,7 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
         reset_after_draw();
         return;
     }
-    const OxaTile &t = OxaTiles[tile];
+    OxaTile &t = OxaTiles[tile];
     if (!t.tex) {
         log_baddraw("tile without a texture", tile, frame);
         reset_after_draw();
@@ -630,7 +677,7 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
         reset_after_draw();
         return;
     }
-    SDL_Texture *picture = variant == TILE_GREY ? t.grey : t.tex;
+    SDL_Texture *picture = variant == TILE_GREY ? tile_copy(t, OXATILE_GREY_TRIED) : t.tex;
     if (!picture || !ren) {
         reset_after_draw();
         return;
@@ -711,7 +758,9 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
               (uint8_t)(tinted ? TILEOPTION_b : 255), whole, false});
     TILEOPTION_customrgb = 0;
 
-    SDL_Texture *sil = t.silhouette;
+    const bool tinted = TILEOPTION_customRGBalpha || TILEOPTION_customRGBblendAlpha || TILEOPTION_BlackAlpha != 255 ||
+                        TILEOPTION_RedAlpha != 255 || TILEOPTION_Lighten != 0 || (flags & TILE_OUTLINE);
+    SDL_Texture *sil = tinted ? tile_copy(t, OXATILE_SILHOUETTE_TRIED) : nullptr;
     if (sil) {
         if (TILEOPTION_customRGBalpha)
             copy_pass(sil, src, dst, SDL_BLENDMODE_ADD, TILEOPTION_customRGBalpha, TILEOPTION_r, TILEOPTION_g,

@@ -8,7 +8,8 @@
 
 enum { OXATILE_MAX = 1024, OXATILE_NAMELEN = 32, OXATILE_PATHLEN = 256 };
 
-// One tile in memory (never stored in a file).
+// One tile in memory (never stored in a file). The silhouette is made from the picture's file when a
+// draw first needs it, with the colour layers the picture was loaded with.
 struct OxaTile {
     SDL_Texture *tex;              // the picture
     SDL_Texture *grey;             // "ter-" tiles only: the picture in grey, for squares out of view
@@ -19,7 +20,10 @@ struct OxaTile {
     char name[OXATILE_NAMELEN];    // file name without extension; empty marks a free record
     uint8_t scalable;
     char path[OXATILE_PATHLEN];
+    SDL_Color layer_a, layer_b;    // the colour layers blended over the picture (alpha 255: none)
+    uint8_t copies_tried;          // OXATILE_GREY_TRIED, OXATILE_SILHOUETTE_TRIED
 };
+enum { OXATILE_GREY_TRIED = 1, OXATILE_SILHOUETTE_TRIED = 2 };
 extern OxaTile OxaTiles[OXATILE_MAX];
 
 // The drawing options, in the order a caller saves and restores them.

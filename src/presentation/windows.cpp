@@ -17,8 +17,7 @@ SDL_Surface *guisurfCursor = nullptr, *guisurfSun = nullptr, *guisurfClouds = nu
 SDL_Texture *guiTEXCursor = nullptr, *guiTEXSun = nullptr, *guiTEXClouds = nullptr, *guiTEXRain = nullptr,
             *guiTEXSnowfall = nullptr, *guiTEXHorizon = nullptr;
 SDL_Texture *guiTEXArrow = nullptr, *guiTEXSndclue = nullptr;
-SDL_Surface *BGSURF_backstory = nullptr, *BGSURF_deathscene = nullptr, *BGSURF_supernatural = nullptr,
-            *BGSURF_wideworld = nullptr, *BGSURF_profile = nullptr;
+SDL_Surface *BGSURF_backstory = nullptr, *BGSURF_supernatural = nullptr, *BGSURF_profile = nullptr;
 SDL_Texture *BGTEX_wideworld = nullptr, *BGTEX_rpanel = nullptr;
 
 uint32_t BUTTON_DEFTEXT = 0;
@@ -133,14 +132,15 @@ static SDL_Surface *load_background(const char *path) { return picture_load(path
 void getbackgrounds() {
     free_surface(BGSURF_backstory);
     BGSURF_backstory = load_background("truegfx/bg-backstory.png");
-    free_surface(BGSURF_deathscene);
-    BGSURF_deathscene = load_background("truegfx/bg-deathscene.png");
     free_surface(BGSURF_supernatural);
     BGSURF_supernatural = load_background("truegfx/bg-supernatural.jpg");
-    free_surface(BGSURF_wideworld);
+    // The wide world is only ever drawn as a texture: its picture goes once the texture is made.
     free_texture(BGTEX_wideworld);
-    BGSURF_wideworld = load_background("truegfx/bg-wideworld.jpg");
-    if (BGSURF_wideworld && ren) BGTEX_wideworld = SDL_CreateTextureFromSurface(ren, BGSURF_wideworld);
+    SDL_Surface *wideworld = load_background("truegfx/bg-wideworld.jpg");
+    if (wideworld) {
+        if (ren) BGTEX_wideworld = SDL_CreateTextureFromSurface(ren, wideworld);
+        SDL_FreeSurface(wideworld);
+    }
     free_surface(BGSURF_profile);
     BGSURF_profile = load_background("truegfx/bg-profile.jpg");
     free_texture(BGTEX_rpanel);

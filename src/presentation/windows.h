@@ -15,8 +15,7 @@ enum { GRAB_SLOTS = 4 };
 extern SDL_Surface *guisurfCursor, *guisurfSun, *guisurfClouds, *guisurfRain, *guisurfSnowfall, *guisurfHorizon;
 extern SDL_Texture *guiTEXCursor, *guiTEXSun, *guiTEXClouds, *guiTEXRain, *guiTEXSnowfall, *guiTEXHorizon;
 extern SDL_Texture *guiTEXArrow, *guiTEXSndclue;
-extern SDL_Surface *BGSURF_backstory, *BGSURF_deathscene, *BGSURF_supernatural, *BGSURF_wideworld,
-    *BGSURF_profile;
+extern SDL_Surface *BGSURF_backstory, *BGSURF_supernatural, *BGSURF_profile;
 extern SDL_Texture *BGTEX_wideworld, *BGTEX_rpanel;
 
 extern uint32_t BUTTON_DEFTEXT;    // label colour of buttons

@@ -141,6 +141,9 @@ void oxa_startup() {
     remove("audio.txt");
     audio_debug("start");
 
+    initlog("renderer probe");
+    renderer_probe();
+
     initlog("SDL_Init");
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) != 0 &&
         SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {

@@ -101,13 +101,11 @@ TEST_F(Tiles, SizeClassesAnchorsAndFrameCounts) {
     EXPECT_EQ(OxaTiles[strip].frames, 3);
     EXPECT_EQ(OxaTiles[strip].width, 64);
     EXPECT_EQ(OxaTiles[strip].anchor_x, 32);
-    EXPECT_NE(OxaTiles[strip].grey, nullptr) << "terrain tiles get the grey copy";
 
     int small = find_OxaTile_ID("it-small");
     ASSERT_GE(small, 0);
     EXPECT_EQ(OxaTiles[small].width, 32);
     EXPECT_EQ(OxaTiles[small].anchor_y, 16);
-    EXPECT_EQ(OxaTiles[small].grey, nullptr);
 
     int tall = find_OxaTile_ID("ter-tall");
     ASSERT_GE(tall, 0);
@@ -258,6 +256,49 @@ TEST_F(Tiles, BrokenPicturesAreSkippedAndColourLayersReplaceTheRecord) {
     DrawOxaTile(OXATILEID_snowground, 0, 0, 10, 10, 0);
     uint32_t p = MapPixels().at(172, 191);
     EXPECT_GT(p & 255, 150u);
+}
+
+// A silhouette is made on its first draw: from the picture under the colour layers it was loaded
+// with, whatever the layers are by then (under the snow's layers a colour next to the key's becomes the
+// key and is transparent); a picture gone since draws without it.
+TEST_F(Tiles, SilhouetteMadeOnFirstDrawIsThatOfTheLoadedPicture) {
+    struct Case {
+        const char *what;
+        bool layers_changed, file_gone;
+    } cases[] = {{"as loaded", false, false}, {"layers changed since", true, false}, {"file gone", false, true}};
+    std::vector<uint32_t> first_tinted;
+    const SDL_Color held_a = TileColorMod_A, held_b = TileColorMod_B;
+    for (const Case &c : cases) {
+        write_tile("ter-snowgnd.png", 66, 66, false,
+                   [](int x, int) { return x % 4 == 0 ? solid(254, 1, 254) : solid(x * 3, 40, 0); });
+        NewGfx_loadtiledata();
+        const int snow = OXATILEID_snowground;
+        ASSERT_GE(snow, 0);
+        if (c.layers_changed) TileColorMod_A = TileColorMod_B = SDL_Color{255, 0, 0, 100};
+        if (c.file_gone) {
+            ASSERT_EQ(remove("truetile/ter-snowgnd.png"), 0);
+        }
+        CleanMapDrawBuffers();
+        TILEOPTION_RedAlpha = 100;
+        DrawOxaTile(snow, 0, 0, 10, 10, 0);
+        TILEOPTION_RedAlpha = 255;
+        const std::vector<uint32_t> tinted = MapPixels().px;
+        CleanMapDrawBuffers();
+        DrawOxaTile(snow, 0, 0, 10, 10, 0);
+        const MapPixels plain;
+        if (c.file_gone) {
+            EXPECT_TRUE(tinted == plain.px) << c.what << ": the picture without its red pass";
+        } else if (first_tinted.empty()) {
+            first_tinted = tinted;
+            const uint32_t t = tinted[(size_t)191 * MAPTEX_SIZE + 172] & 0xFFFFFF;
+            EXPECT_GT((t >> 16) & 255, (plain.at(172, 191) >> 16) & 255) << "the red pass";
+        } else {
+            EXPECT_TRUE(tinted == first_tinted) << c.what;
+        }
+        NewGfx_freetiledata();
+        TileColorMod_A = held_a;
+        TileColorMod_B = held_b;
+    }
 }
 
 TEST_F(Tiles, GeneratedSetHoldsEveryNamedTileInItsLayout) {

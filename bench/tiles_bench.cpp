@@ -1,0 +1,57 @@
+// The tile set loaded as the start-up loads it, and the first tinted draw of a tile, which makes its
+// silhouette from the picture's file.
+#include <benchmark/benchmark.h>
+
+#include "core/oxa.h"
+#include "presentation/show.h"
+#include "presentation/tiles.h"
+
+#include "bench_screen.h"
+
+#include <unistd.h>
+#include <cstdlib>
+#include <string>
+
+static char folder[] = "/tmp/oxabench-tiles-XXXXXX";
+
+static void remove_folder() {
+    if (chdir("/") != 0) return;
+    std::string cmd = std::string("rm -rf '") + folder + "'";
+    if (system(cmd.c_str()) != 0) return;
+}
+
+static void open_screen() {
+    static bool open = false;
+    if (open) return;
+    open = true;
+    if (!mkdtemp(folder) || chdir(folder) != 0) abort();
+    atexit(remove_folder);
+    for (const char *name : {"OXA.FNT", "palette.nfo", "truetile", "truegfx"})
+        if (symlink((std::string(OXA_RUN_DIR) + "/" + name).c_str(), name) != 0) abort();
+    open_headless_screen();
+}
+
+static void BM_LoadTileSet(benchmark::State &state) {
+    open_screen();
+    for (auto _ : state) NewGfx_loadtiledata();
+}
+BENCHMARK(BM_LoadTileSet)->Unit(benchmark::kMillisecond);
+
+static void BM_FirstTintedDraw(benchmark::State &state) {
+    open_screen();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const OxaTile fresh = LoadOxaTile("elk.png", LOADBIGNEWGFX, 0);
+        if (!fresh.tex) abort();
+        OxaTile &slot = OxaTiles[OXATILE_MAX - 1];
+        if (slot.tex) SDL_DestroyTexture(slot.tex);
+        if (slot.grey) SDL_DestroyTexture(slot.grey);
+        if (slot.silhouette) SDL_DestroyTexture(slot.silhouette);
+        slot = fresh;
+        state.ResumeTiming();
+        TILEOPTION_RedAlpha = 100;
+        DrawOxaTile(OXATILE_MAX - 1, 0, 0, 10, 10, 0);
+        TILEOPTION_RedAlpha = 255;
+    }
+}
+BENCHMARK(BM_FirstTintedDraw)->Unit(benchmark::kMicrosecond);
