@@ -758,9 +758,9 @@ void DrawOxaTile(int tile, int frame, int variant, int x, int y, int flags) {
               (uint8_t)(tinted ? TILEOPTION_b : 255), whole, false});
     TILEOPTION_customrgb = 0;
 
-    const bool tinted = TILEOPTION_customRGBalpha || TILEOPTION_customRGBblendAlpha || TILEOPTION_BlackAlpha != 255 ||
+    const bool layered = TILEOPTION_customRGBalpha || TILEOPTION_customRGBblendAlpha || TILEOPTION_BlackAlpha != 255 ||
                         TILEOPTION_RedAlpha != 255 || TILEOPTION_Lighten != 0 || (flags & TILE_OUTLINE);
-    SDL_Texture *sil = tinted ? tile_copy(t, OXATILE_SILHOUETTE_TRIED) : nullptr;
+    SDL_Texture *sil = layered ? tile_copy(t, OXATILE_SILHOUETTE_TRIED) : nullptr;
     if (sil) {
         if (TILEOPTION_customRGBalpha)
             copy_pass(sil, src, dst, SDL_BLENDMODE_ADD, TILEOPTION_customRGBalpha, TILEOPTION_r, TILEOPTION_g,
