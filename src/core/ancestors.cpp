@@ -215,9 +215,9 @@ static bool write_text(const char *path, const char *text) { return write_atomic
 
 // A file of the character's folder copied into the slot; a file she never had is no failure.
 static bool copy_from_character(const char *folder, const char *name, const char *as) {
-    char from[1200], to[512];
-    snprintf(from, sizeof from, "%s/%s", CharacterPath, name);
-    snprintf(to, sizeof to, "%s/%s", folder, as);
+    char from[1200], to[1600];
+    if ((size_t)snprintf(from, sizeof from, "%s/%s", CharacterPath, name) >= sizeof from) return false;
+    if ((size_t)snprintf(to, sizeof to, "%s/%s", folder, as) >= sizeof to) return false;
     return !own_isfile(from) || copyfile(from, to);
 }
 
