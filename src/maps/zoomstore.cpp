@@ -511,6 +511,36 @@ int load_zoommap(int x, int y) {
     return 1;
 }
 
+// Whether load_zoommap would load every cell of the 5 x 5 area round cx, cy that lies on the world:
+// the store names each, and each record is whole and written for its cell. Only the first eight bytes
+// of each record are read, the maps file is opened once, and the buffer `Zoom` is left alone.
+int zoomarea_stored(int cx, int cy) {
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMMAPS.DAT");
+    int n[25], count = 0;
+    for (int y = cy - 2; y <= cy + 2; y++)
+        for (int x = cx - 2; x <= cx + 2; x++) {
+            if (!in_grid(x, y)) continue;
+            n[count] = ZoomMapPos(x, y);
+            if (n[count++] == 0) return 0;
+        }
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    struct stat st;
+    bool whole = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    int k = 0;
+    for (int y = cy - 2; y <= cy + 2 && whole; y++)
+        for (int x = cx - 2; x <= cx + 2 && whole; x++) {
+            if (!in_grid(x, y)) continue;
+            const off_t at = (off_t)n[k++] * ZOOM_RECORD_BYTES;
+            int32_t cell[2];
+            whole = st.st_size - at >= (off_t)ZOOM_RECORD_BYTES && pread(fd, cell, sizeof cell, at) == (ssize_t)sizeof cell &&
+                    cell[0] == x && cell[1] == y;
+        }
+    close(fd);
+    return whole ? 1 : 0;
+}
+
 // The records the running save has put in the store's journal: one of them may differ from the file.
 static std::vector<long> journaled;
 
