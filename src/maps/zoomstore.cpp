@@ -487,19 +487,27 @@ void ZoomMap_Clear() {
     memset(Zoom.data, 0, sizeof Zoom.data);
 }
 
+// A map that isn't loaded leaves the buffer clear (its heights as they were); one that is overwrites
+// all of it, so the buffer is cleared only when the load fails.
 int load_zoommap(int x, int y) {
-    ZoomMap_Clear();
     int n = ZoomMapPos(x, y);
-    if (n == 0) return 0;
+    if (n == 0) {
+        ZoomMap_Clear();
+        return 0;
+    }
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     static ZoomStruct staging;
     const int got = read_record(path, n, staging);
-    if (got < 0) return 0;
+    if (got < 0) {
+        ZoomMap_Clear();
+        return 0;
+    }
     const bool ok = got == 1;
     // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear;
     // the store is checked again at once, which tells of the damage and names the map no longer.
     if (!ok || staging.x != x || staging.y != y) {
+        ZoomMap_Clear();
         map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
         if (!save_running()) {
             seen_pair.valid = false;
@@ -579,12 +587,12 @@ static bool write_record(long n) {
 
 static int is_settlement_char(int c) { return c == 30 || c == 210 || c == 211 || c == 239; }
 
-static int is_built(int c) {
-    switch (c) {
-    case 40: case 95: case 188: case 191: case 192: case 196: case 200: case 208: case 217: case 218: return 1;
-    default: return 0;
+static const struct BuiltChars {
+    uint8_t on[256] = {};
+    BuiltChars() {
+        for (int c : {40, 95, 188, 191, 192, 196, 200, 208, 217, 218}) on[c] = 1;
     }
-}
+} built_chars;
 
 static int has_abandon_mark(int x, int y) {
     for (const ZoomExtraStruct &z : ZoomExtra)
@@ -633,15 +641,16 @@ int save_zoommap(int x, int y, int flags) {
 
     const int settled = on_kyla(x, y, 1);
     int built = 0;
-    for (int row = 0; row < ZOOM_SIDE; row++)
-        for (int col = 0; col < ZOOM_SIDE; col++) {
-            int i = row * ZOOM_SIDE + col, c = Zoom.chars[i];
-            if (!settled && ((c == 31 && Zoom.memory[i] != ' ') || c == 41)) {
-                info.dwelling |= c == 31 ? 2 : 8;
-                info.dwell_x = (uint16_t)col;
-                info.dwell_y = (uint16_t)row;
-            }
-            built += is_built(c);
+    for (uint8_t c : Zoom.chars) built += built_chars.on[c];
+    // Outside a settlement the last dwelling of the map, in reading order, is the one remembered.
+    if (!settled)
+        for (int i = 0; i < ZOOM_SQUARES; i++) {
+            const int c = Zoom.chars[i];
+            if (c != 31 && c != 41) continue;
+            if (c == 31 && Zoom.memory[i] == ' ') continue;
+            info.dwelling |= c == 31 ? 2 : 8;
+            info.dwell_x = (uint16_t)(i % ZOOM_SIDE);
+            info.dwell_y = (uint16_t)(i / ZOOM_SIDE);
         }
 
     if (is_settlement_char(get_alltime_maailmachar(x, y))) {
