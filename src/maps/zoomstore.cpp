@@ -836,9 +836,15 @@ int zoomsave() {
     return stored;
 }
 
+// The heights of the cell at offset x, y of the area last worked out, row by row; a cell outside it
+// is flat at 0, as rel_korkeus answers there.
 void Aseta_TERRAIN_Korkeus_Relmap(int x, int y) {
+    if (x < -3 || x > 3 || y < -3 || y > 3) {
+        memset(Zoom.height, 0, sizeof Zoom.height);
+        return;
+    }
     for (int row = 0; row < ZOOM_SIDE; row++)
-        for (int col = 0; col < ZOOM_SIDE; col++) Zoom.height[row * 64 + col] = (uint8_t)rel_korkeus(x, y, col, row);
+        memcpy(&Zoom.height[row * 64], &zoomkorkeus[((y + 3) * 64 + row) * ZK_SIDE + (x + 3) * 64], ZOOM_SIDE);
 }
 
 // ---- the keep test ----------------------------------------------------------------------------
