@@ -1,7 +1,8 @@
 // The store of local maps ("ZOOMINDEX.DAT" and "ZOOMMAPS.DAT", one bundle; a file left out of the
 // bundle is missing) as a load finds it: checked against each other and mended. Afterwards every
 // entry names a whole record written for its own cell, the index lies within the maps, a second check
-// changes nothing and says nothing, and a store mended in silence lost nothing.
+// changes nothing and says nothing, a store mended in silence lost nothing, and an area counts as
+// stored exactly when each of its maps loads.
 #include <sys/stat.h>
 
 #include <cstring>
@@ -55,6 +56,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         memcpy(cell, maps.data() + n * sizeof(ZoomStruct), sizeof cell);
         if (cell[0] != e.x || cell[1] != e.y) oxafuzz::fail("an entry names a record of another cell");
         if (ZoomMapPos(e.x, e.y) == (int)n && load_zoommap(e.x, e.y) != 1) oxafuzz::fail("a named map can't be read");
+    }
+    // The quick look at an area round a stored map agrees with loading each map of the area.
+    for (size_t n = 1; n < entries.size() && n <= 4; n++) {
+        const ZoomIndex &e = entries[n];
+        if (!in_grid(e.x, e.y)) continue;
+        const int quick = zoomarea_stored(e.x, e.y);
+        int loads = 1;
+        for (int y = e.y - 2; y <= e.y + 2; y++)
+            for (int x = e.x - 2; x <= e.x + 2; x++)
+                if (in_grid(x, y) && load_zoommap(x, y) != 1) loads = 0;
+        if (quick != loads) oxafuzz::fail("the quick look at an area disagrees with loading its maps");
     }
     // In silence only a cut entry at the end of the index may go, and a maps file without one whole map
     // when the index named none; every map stays as it was.

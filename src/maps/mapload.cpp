@@ -173,6 +173,17 @@ void place_player_on_area() {
 // before the area is read, and the player is told: no local map of the area is laid as plain ground
 // in silence.
 static void rebuild_missing_area_maps(int cx, int cy) {
+    // The usual case, the whole area in the store, is told from eight bytes of each record; the buffer is
+    // then left holding the area's last map, as loading each of them in turn would leave it.
+    if (zoomarea_stored(cx, cy)) {
+        for (int dy = 2; dy >= -2; dy--)
+            for (int dx = 2; dx >= -2; dx--)
+                if (in_grid(cx + dx, cy + dy)) {
+                    load_zoommap(cx + dx, cy + dy);
+                    return;
+                }
+        return;
+    }
     int missing[25][2], count = 0;
     for (int dy = -2; dy <= 2; dy++)
         for (int dx = -2; dx <= 2; dx++)

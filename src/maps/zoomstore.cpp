@@ -488,19 +488,27 @@ void ZoomMap_Clear() {
     memset(Zoom.data, 0, sizeof Zoom.data);
 }
 
+// A map that isn't loaded leaves the buffer clear (its heights as they were); one that is overwrites
+// all of it, so the buffer is cleared only when the load fails.
 int load_zoommap(int x, int y) {
-    ZoomMap_Clear();
     int n = ZoomMapPos(x, y);
-    if (n == 0) return 0;
+    if (n == 0) {
+        ZoomMap_Clear();
+        return 0;
+    }
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     static ZoomStruct staging;
     const int got = read_record(path, n, staging);
-    if (got < 0) return 0;
+    if (got < 0) {
+        ZoomMap_Clear();
+        return 0;
+    }
     const bool ok = got == 1;
     // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear;
     // the store is checked again at once, which tells of the damage and names the map no longer.
     if (!ok || staging.x != x || staging.y != y) {
+        ZoomMap_Clear();
         map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
         if (!save_running()) {
             seen_pair.valid = false;
@@ -510,6 +518,36 @@ int load_zoommap(int x, int y) {
     }
     memcpy(&Zoom, &staging, sizeof Zoom);
     return 1;
+}
+
+// Whether load_zoommap would load every cell of the 5 x 5 area round cx, cy that lies on the world:
+// the store names each, and each record is whole and written for its cell. Only the first eight bytes
+// of each record are read, the maps file is opened once, and the buffer `Zoom` is left alone.
+int zoomarea_stored(int cx, int cy) {
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMMAPS.DAT");
+    int n[25], count = 0;
+    for (int y = cy - 2; y <= cy + 2; y++)
+        for (int x = cx - 2; x <= cx + 2; x++) {
+            if (!in_grid(x, y)) continue;
+            n[count] = ZoomMapPos(x, y);
+            if (n[count++] == 0) return 0;
+        }
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    struct stat st;
+    bool whole = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    int k = 0;
+    for (int y = cy - 2; y <= cy + 2 && whole; y++)
+        for (int x = cx - 2; x <= cx + 2 && whole; x++) {
+            if (!in_grid(x, y)) continue;
+            const off_t at = (off_t)n[k++] * ZOOM_RECORD_BYTES;
+            int32_t cell[2];
+            whole = st.st_size - at >= (off_t)ZOOM_RECORD_BYTES && pread(fd, cell, sizeof cell, at) == (ssize_t)sizeof cell &&
+                    cell[0] == x && cell[1] == y;
+        }
+    close(fd);
+    return whole ? 1 : 0;
 }
 
 // The records the running save has put in the store's journal: one of them may differ from the file.
@@ -550,12 +588,12 @@ static bool write_record(long n) {
 
 static int is_settlement_char(int c) { return c == 30 || c == 210 || c == 211 || c == 239; }
 
-static int is_built(int c) {
-    switch (c) {
-    case 40: case 95: case 188: case 191: case 192: case 196: case 200: case 208: case 217: case 218: return 1;
-    default: return 0;
+static const struct BuiltChars {
+    uint8_t on[256] = {};
+    BuiltChars() {
+        for (int c : {40, 95, 188, 191, 192, 196, 200, 208, 217, 218}) on[c] = 1;
     }
-}
+} built_chars;
 
 static int has_abandon_mark(int x, int y) {
     for (const ZoomExtraStruct &z : ZoomExtra)
@@ -604,15 +642,16 @@ int save_zoommap(int x, int y, int flags) {
 
     const int settled = on_kyla(x, y, 1);
     int built = 0;
-    for (int row = 0; row < ZOOM_SIDE; row++)
-        for (int col = 0; col < ZOOM_SIDE; col++) {
-            int i = row * ZOOM_SIDE + col, c = Zoom.chars[i];
-            if (!settled && ((c == 31 && Zoom.memory[i] != ' ') || c == 41)) {
-                info.dwelling |= c == 31 ? 2 : 8;
-                info.dwell_x = (uint16_t)col;
-                info.dwell_y = (uint16_t)row;
-            }
-            built += is_built(c);
+    for (uint8_t c : Zoom.chars) built += built_chars.on[c];
+    // Outside a settlement the last dwelling of the map, in reading order, is the one remembered.
+    if (!settled)
+        for (int i = 0; i < ZOOM_SQUARES; i++) {
+            const int c = Zoom.chars[i];
+            if (c != 31 && c != 41) continue;
+            if (c == 31 && Zoom.memory[i] == ' ') continue;
+            info.dwelling |= c == 31 ? 2 : 8;
+            info.dwell_x = (uint16_t)(i % ZOOM_SIDE);
+            info.dwell_y = (uint16_t)(i / ZOOM_SIDE);
         }
 
     if (is_settlement_char(get_alltime_maailmachar(x, y))) {
@@ -800,9 +839,15 @@ int zoomsave() {
     return stored;
 }
 
+// The heights of the cell at offset x, y of the area last worked out, row by row; a cell outside it
+// is flat at 0, as rel_korkeus answers there.
 void Aseta_TERRAIN_Korkeus_Relmap(int x, int y) {
+    if (x < -3 || x > 3 || y < -3 || y > 3) {
+        memset(Zoom.height, 0, sizeof Zoom.height);
+        return;
+    }
     for (int row = 0; row < ZOOM_SIDE; row++)
-        for (int col = 0; col < ZOOM_SIDE; col++) Zoom.height[row * 64 + col] = (uint8_t)rel_korkeus(x, y, col, row);
+        memcpy(&Zoom.height[row * 64], &zoomkorkeus[((y + 3) * 64 + row) * ZK_SIDE + (x + 3) * 64], ZOOM_SIDE);
 }
 
 // ---- the keep test ----------------------------------------------------------------------------

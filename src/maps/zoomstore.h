@@ -31,3 +31,6 @@ void zoomstore_batch_begin();
 int zoomstore_batch_end();
 void Aseta_TERRAIN_Korkeus_Relmap(int x, int y);
 int zoommap_important(int daylag);
+// 1 when load_zoommap would load every cell of the 5 x 5 area round cx, cy that lies on the world; reads
+// eight bytes of each record and leaves `Zoom` as it was.
+int zoomarea_stored(int cx, int cy);

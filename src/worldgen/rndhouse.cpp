@@ -183,7 +183,7 @@ void sailyta(int side) {
 
 void yhdista() {
     for (int i = 0; i < ZOOM_SQUARES; i++)
-        if (!terrain_flag(Zoom.chars[i], TF_WATER) && ZoomTemp.memory[i] == 1) {
+        if (ZoomTemp.memory[i] == 1 && !(terrain[Zoom.chars[i]].flags & TF_WATER)) {
             Zoom.chars[i] = ZoomTemp.chars[i];
             Zoom.surface[i] = ZoomTemp.surface[i];
         }

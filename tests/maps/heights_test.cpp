@@ -128,6 +128,16 @@ TEST_F(HeightsTest, ZoomingInLaysTheHeightsOfTheArea) {
     EXPECT_GE(lo, 1);
     EXPECT_GT(hi, lo);
     EXPECT_EQ(Zoom.height[5 * 64 + 7], rel_korkeus(1, 0, 7, 5));
+    // Every square of a cell takes the area's height at its place; a cell outside the area lies flat.
+    const int offsets[][2] = {{-3, -3}, {3, 3}, {-3, 3}, {0, 0}, {2, -1}, {4, 0}, {0, -4}};
+    for (const auto &o : offsets) {
+        memset(Zoom.height, 99, sizeof Zoom.height);
+        Aseta_TERRAIN_Korkeus_Relmap(o[0], o[1]);
+        int wrong = 0;
+        for (int r = 0; r < 64; r++)
+            for (int c = 0; c < 64; c++) wrong += Zoom.height[r * 64 + c] != (uint8_t)rel_korkeus(o[0], o[1], c, r);
+        EXPECT_EQ(wrong, 0) << o[0] << "," << o[1];
+    }
 }
 
 // A cell's grid is kept for the areas that share it, but never past a change of the world it was

@@ -410,3 +410,52 @@ TEST_F(StoreTest, ABatchAddsItsCellsToTheEndOfTheIndex) {
     EXPECT_EQ(index().size(), mine.size() + 1);
     EXPECT_EQ(ZoomMapPos(14, 20), (int)mine.size());
 }
+
+// The quick look at a whole area agrees with loading each of its maps, and leaves the buffer alone.
+TEST_F(StoreTest, AnAreaCountsAsStoredExactlyWhenEachOfItsMapsWouldLoad) {
+    const long rec = 88392;
+    auto store_area = [&](int cx, int cy) {
+        for (int y = cy - 2; y <= cy + 2; y++)
+            for (int x = cx - 2; x <= cx + 2; x++)
+                if (in_grid(x, y)) store(x, y);
+    };
+    auto recell = [&](int x, int y, int32_t other) {
+        FILE *f = fopen(path("ZOOMMAPS.DAT").c_str(), "r+b");
+        ASSERT_NE(f, nullptr);
+        fseek(f, ZoomMapPos(x, y) * rec, SEEK_SET);
+        fwrite(&other, sizeof other, 1, f);
+        fclose(f);
+    };
+    struct Case {
+        const char *what;
+        int cx, cy;
+        std::function<void()> damage;
+        int stored;
+    } cases[] = {
+        {"every map stored", 500, 600, [] {}, 1},
+        {"at the corner of the world, the cells off it left out", 1, 0, [] {}, 1},
+        {"one map never stored", 500, 600, [] { ZoomMap_Remove(502, 602); }, 0},
+        {"a record written for another cell", 500, 600, [&] { recell(499, 598, 7); }, 0},
+        {"the maps cut inside the last record", 500, 600,
+         [&] { ASSERT_EQ(truncate(path("ZOOMMAPS.DAT").c_str(), size_of("ZOOMMAPS.DAT") - 9), 0); }, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        remove(path("ZOOMMAPS.DAT").c_str());
+        remove(path("ZOOMINDEX.DAT").c_str());
+        zoomstore_forget_seen();
+        store_area(c.cx, c.cy);
+        c.damage();
+        make_map(77, 88);
+        Zoom.x = 77;
+        Zoom.y = 88;
+        const int quick = zoomarea_stored(c.cx, c.cy);
+        EXPECT_TRUE(holds_map(77, 88)) << "the buffer was touched";
+        EXPECT_EQ(quick, c.stored);
+        int loads = 1;
+        for (int y = c.cy - 2; y <= c.cy + 2; y++)
+            for (int x = c.cx - 2; x <= c.cx + 2; x++)
+                if (in_grid(x, y) && !load_zoommap(x, y)) loads = 0;
+        EXPECT_EQ(quick, loads);
+    }
+}
