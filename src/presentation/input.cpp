@@ -303,6 +303,8 @@ enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
 
 static std::atomic<unsigned> waits_begun{0};
 unsigned input_waits_begun() { return waits_begun.load(); }
+static std::atomic<unsigned> peeks_unanswered{0};
+unsigned input_peeks_unanswered() { return peeks_unanswered.load(); }
 
 // Sleeps until an event arrives; with the controller on, wakes now and then to poll it. With every wait
 // switched off (tests) an empty queue answers GOT_NOTHING instead of sleeping for ever.
@@ -595,6 +597,7 @@ static int input_kbhit() {
             return 1;
         }
     }
+    peeks_unanswered++;
     return 0;
 }
 
@@ -619,7 +622,10 @@ static int input_kb_hit() {
         }
     }
     SDL_Event e;
-    if (!poll_event(e)) return 0;
+    if (!poll_event(e)) {
+        peeks_unanswered++;
+        return 0;
+    }
     ownlib_event = e;
     if (e.type == SDL_KEYDOWN) {
         modifier = e.key.keysym.mod;

@@ -25,6 +25,8 @@ int key_event(char *text, SDL_Keysym *keysym);           // the raw wait; text h
 // another thread (the tests' key typist gives the next key only to a reader that waits for it, so
 // that no flush between two reads swallows it).
 unsigned input_waits_begun();
+// How many times a reader that does not sleep (a key-hit check) has looked and found no key.
+unsigned input_peeks_unanswered();
 int processed_keysym(const char *text, const SDL_Keysym *keysym);
 int processed_controller_keysym();
 

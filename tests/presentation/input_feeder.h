@@ -111,13 +111,21 @@ private:
     }
     // Waits until the reader took what was pushed and went back to waiting for more: its count of
     // waits moved on from `pushed_at`, the count when the keys were pushed. A reader that never sleeps
-    // is given the next key after the queue stood empty for POLLING_MS. False when the test is over.
-    static constexpr int POLLING_MS = 250;
+    // is given the next key after the queue stood empty for POLLING_MS while the reader kept looking
+    // into it: a game busy with the last key (a map built on a loaded machine) looks into nothing, and
+    // a key pushed then could be swallowed by the flush it makes before it reads again. A reader that
+    // looks some other way gets it after STILL_MS. False when the test is over.
+    static constexpr int POLLING_MS = 250, LOOKED_LATELY_MS = 50, STILL_MS = 3000;
     bool wait_ready(unsigned pushed_at) {
-        int idle = 0;
+        int idle = 0, since_look = LOOKED_LATELY_MS;
+        unsigned peeks = input_peeks_unanswered();
         while (!done_) {
+            const unsigned now = input_peeks_unanswered();
+            since_look = now != peeks ? 0 : since_look + 1;
+            peeks = now;
             if (!input_waits() && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0) {
-                if (input_waits_begun() != pushed_at || ++idle >= POLLING_MS) return true;
+                if (input_waits_begun() != pushed_at) return true;
+                if (++idle >= POLLING_MS && (since_look < LOOKED_LATELY_MS || idle >= STILL_MS)) return true;
             } else {
                 idle = 0;
             }
