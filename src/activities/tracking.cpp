@@ -153,10 +153,21 @@ static int store_new_track() {
 
 // ---- leaving tracks -----------------------------------------------------------------------------
 
-// The player's TRACKING level; a player without the skill has none.
+// The player's TRACKING level; a player without the skill has none. Every creature's step asks it:
+// the skill's slot is looked up again only when her skill names have changed since the last ask, and
+// the level is read from the slot each time.
 static int tracking_level() {
-    const int t = Skill_ML(CRE_PLAYER, "TRACKING");
-    return t == 1000 ? 0 : t;
+    static char names[PLR_SKILLS][PLR_SKILLNAME];
+    static int slot = -2;   // -2 not looked up yet
+    if (WIZARD_randomsuccess != 0) {
+        const int t = Skill_ML(CRE_PLAYER, "TRACKING");
+        return t == 1000 ? 0 : t;
+    }
+    if (slot == -2 || memcmp(names, Plr.skill_name, sizeof names) != 0) {
+        memcpy(names, Plr.skill_name, sizeof names);
+        slot = findskillpos("TRACKING");
+    }
+    return slot >= 0 ? Plr.skill_level[slot] : 0;
 }
 
 // The weight of a creature template, 0 for a species that names none.

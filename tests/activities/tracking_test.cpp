@@ -154,6 +154,35 @@ TEST_F(Tracks, ASecondPassMergesWithTheTrackThere) {
     }
 }
 
+// The player's TRACKING level marks a young animal's track as small only above 9; her skills change
+// between the tracks, and each track must be made with the level she has then.
+TEST_F(Tracks, ATrackIsMarkedWithThePlayersTrackingLevelOfTheMoment) {
+    struct Case { const char *what; int slot; const char *name; int level; bool small; };
+    const Case cases[] = {
+        {"TRACKING at 40", 0, "TRACKING", 40, true},
+        {"the same slot lowered to 5", 0, "TRACKING", 5, false},
+        {"the slot given to another skill", 0, "SWIMMING", 40, false},
+        {"TRACKING learnt in a later slot", 3, "TRACKING", 30, true},
+        {"that slot emptied", 3, "", 0, false},
+    };
+    WIZARD_randomsuccess = 0;
+    srand(5);
+    animal(1, HARE, X, Y);
+    Cre[1].sexage = 2;   // young
+    for (const Case &c : cases) {
+        skill(c.slot, c.name, c.level);
+        std::vector<int> t;
+        for (int tries = 0; tries < 200 && t.empty(); tries++) {
+            tee_zoomjalki(1, X, Y, X + 1, Y);
+            t = tracks_on(X, Y);
+        }
+        ASSERT_EQ(t.size(), 1u) << c.what;
+        EXPECT_EQ((Data[t[0]].owner & TRACK_SMALL) != 0, c.small) << c.what;
+        CrunchData(t[0]);
+        tracks_forget();
+    }
+}
+
 TEST_F(Tracks, PassesWearAPathOutsideWinter) {
     struct Case { const char *what; int month; int force; int passes; bool path; };
     const Case cases[] = {
