@@ -183,7 +183,20 @@ static void keep_box() {
     notes_place = r;
 }
 
+// Notes of one held batch (a list shown with one flip) write nothing but the box between them: the
+// first finds out whether the box is covered, and an uncovered box is kept once, when the batch ends
+// or before anyone asks for the kept box.
+static bool batch_uncovered = false;   // the held batch's first note found the box its own
+static bool keep_owed = false;         // the box holds notes the kept page has not got yet
+
+static void settle_kept_box() {
+    if (!keep_owed) return;
+    keep_owed = false;
+    keep_box();
+}
+
 int notebox_shown_in(const SDL_Surface *copy) {
+    settle_kept_box();
     const SDL_Rect r = box_place();
     if (!copy || !notes_page || notes_place.w == 0 || !SDL_RectEquals(&r, &notes_place)) return 0;
     if (copy->format->format != notes_page->format->format || !inside(r, copy)) return 0;
@@ -197,6 +210,7 @@ int notebox_shown_in(const SDL_Surface *copy) {
 }
 
 void notebox_put_back(SDL_Surface *to) {
+    settle_kept_box();
     const SDL_Rect r = box_place();
     if (!to || !notes_page || notes_place.w == 0 || !SDL_RectEquals(&r, &notes_place) || !inside(r, to)) return;
     copy_box(notes_page, to, r);
@@ -304,7 +318,11 @@ static void pay_owed_flip() {
 
 static void hold_note_flips(int hold) {
     if (hold) flips_held++;
-    else if (flips_held > 0 && --flips_held == 0) pay_owed_flip();
+    else if (flips_held > 0 && --flips_held == 0) {
+        batch_uncovered = false;
+        settle_kept_box();
+        pay_owed_flip();
+    }
 }
 
 void MoreCheck(uint32_t colour, int save, int x, int y) {
@@ -323,6 +341,7 @@ void MoreCheck(uint32_t colour, int save, int x, int y) {
         note_lines_since_pause++;
         return;
     }
+    settle_kept_box();   // the prompt is drawn over the box's lower edge
     pay_owed_flip();
     SDL_Surface *saved = save ? save_rect(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H) : nullptr;
     prompt_button(x, y, note_lines_since_pause == 100 ? "       Press [SPACE] to continue    " : "   [SPACE] for more -- [ESC] skip   ");
@@ -344,6 +363,7 @@ static void notebox_pause() {
 }
 
 static int notebox_proceed_pause() {
+    settle_kept_box();
     pay_owed_flip();
     SDL_Surface *saved = save_rect(0, 0, RESOLUTION_X, RESOLUTION_Y);
     prompt_button(491, 528, " [SPACE] to continue -- [ESC] cancel ");
@@ -385,7 +405,9 @@ static void add_to_word(char c) {
 // The words go on a new bottom line, each space ending a word.
 static void notebox_note(const char *note, const char *words, uint8_t r, uint8_t g, uint8_t b, const char *sample) {
     // A window over the box: the note goes to the kept box too, to be seen when the window closes.
-    notes_covered = page_ready() && notes_place.w != 0 && !notebox_shown_in(game_screen);
+    // Later notes of a held batch whose first found the box uncovered skip the comparison.
+    const bool batch_box = flips_held && batch_uncovered && keep_owed;
+    notes_covered = !batch_box && page_ready() && notes_place.w != 0 && !notebox_shown_in(game_screen);
     if (Darken_Notes) {
         on_box(darken_notes);
         Darken_Notes = 0;
@@ -400,7 +422,14 @@ static void notebox_note(const char *note, const char *words, uint8_t r, uint8_t
         if (*c == ' ') flush_word(colour);
     }
     flush_word(colour);
-    if (!notes_covered) keep_box();
+    if (!notes_covered) {
+        if (flips_held) {
+            batch_uncovered = keep_owed = true;
+        } else {
+            keep_owed = false;
+            keep_box();
+        }
+    }
     notes_covered = false;
     WhereXN = notex;
     WhereYN = notey;

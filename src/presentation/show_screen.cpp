@@ -336,6 +336,19 @@ void RenderDoScreen() {
 enum FlipNeed { FLIP_WHOLE, FLIP_MAP_ONLY, FLIP_NOTHING };
 static FlipNeed flip_need(bool map);
 static void flip_shown(FlipNeed need, bool map, bool presented);
+static bool map_covers(SDL_Rect &hole);
+
+// The uploaded screen onto the window around `hole`, which the map's opaque copy fills right after.
+static void screen_around(const SDL_Rect &hole) {
+    const SDL_Rect strips[4] = {
+        {0, 0, RESOLUTION_X, hole.y},                                               // above
+        {0, hole.y + hole.h, RESOLUTION_X, RESOLUTION_Y - hole.y - hole.h},         // below
+        {0, hole.y, hole.x, hole.h},                                                // left
+        {hole.x + hole.w, hole.y, RESOLUTION_X - hole.x - hole.w, hole.h},          // right
+    };
+    for (const SDL_Rect &r : strips)
+        if (r.w > 0 && r.h > 0) SDL_RenderCopy(ren, screen_texture, &r, &r);
+}
 
 // A flip of what the window already shows draws and presents only what changed (see flip_need).
 void scr_Flip() {
@@ -343,7 +356,13 @@ void scr_Flip() {
     const bool map = FLIPMODE != 0 && !subscreens_open;
     const FlipNeed need = flip_need(map);
     if (need != FLIP_NOTHING) {
-        if (need == FLIP_WHOLE) RenderDoScreen();
+        SDL_Rect hole;
+        if (need == FLIP_WHOLE && map && game_screen && map_covers(hole)) {
+            SDL_UpdateTexture(screen_texture, nullptr, game_screen->pixels, game_screen->pitch);
+            screen_around(hole);
+        } else if (need == FLIP_WHOLE) {
+            RenderDoScreen();
+        }
         if (map) rc();
         if (!DISABLE_RENDER) SDL_RenderPresent(ren);
     }
@@ -654,6 +673,27 @@ static bool map_look(MapLook &l) {
     SDL_GetTextureAlphaMod(MapMainFinalTexture, &l.alpha);
     SDL_GetTextureColorMod(MapMainFinalTexture, &l.r, &l.g, &l.b);
     return l.blend == SDL_BLENDMODE_NONE && l.alpha == 255 && l.r == 255 && l.g == 255 && l.b == 255;
+}
+
+// Where rc() will copy the map opaquely, pixel for pixel, over the screen drawn on the window: there
+// the screen need not be copied first. False for anything but a plain window of the screen's size.
+static bool map_covers(SDL_Rect &hole) {
+    MapLook l;
+    if (!map_look(l) || SDL_GetRenderTarget(ren)) return false;
+    int w = 0, h = 0;
+    if (SDL_GetRendererOutputSize(ren, &w, &h) != 0 || w != RESOLUTION_X || h != RESOLUTION_Y) return false;
+    int lw = 0, lh = 0;
+    SDL_RenderGetLogicalSize(ren, &lw, &lh);
+    if (lw != 0 && (lw != w || lh != h)) return false;
+    if (l.sx != 1.0f || l.sy != 1.0f || l.viewport.x != 0 || l.viewport.y != 0 || l.viewport.w != w || l.viewport.h != h)
+        return false;
+    if (l.src.w != l.dst.w || l.src.h != l.dst.h) return false;   // scaled: not every pixel written once
+    SDL_Rect in;
+    if (!SDL_IntersectRect(&l.src, &whole_map_texture, &in) || !SDL_RectEquals(&in, &l.src)) return false;
+    const SDL_Rect screen = {0, 0, w, h};
+    if (!SDL_IntersectRect(&l.dst, &screen, &in) || !SDL_RectEquals(&in, &l.dst)) return false;
+    hole = l.dst;
+    return true;
 }
 
 static bool same_place(const MapLook &a, const MapLook &b) {

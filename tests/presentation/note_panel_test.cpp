@@ -2,6 +2,7 @@
 // and paged, leaves the panel's rows as the notes wrote them and the log with every note whole and in
 // order; a note given while the timed-task window is up stays in the panel when the window closes.
 #include "core/loader_fixture.h"
+#include "base/ui.h"
 #include "creatures/bodyrec.h"
 #include "presentation/input_feeder.h"
 #include "presentation/notes.h"
@@ -113,6 +114,54 @@ TEST_F(AinoNotes, NoteGivenUnderAWindowStaysInThePanel) {
         // The bottom line: the latest note, which the window closing used to take away.
         for (size_t y = shown.size() - NOTE_LINE_H; y < shown.size(); y++)
             EXPECT_EQ(shown[y], expected[y]) << c.window << ", row " << y << ", last note " << log.back();
+    }
+}
+
+// Notes held for one flip (a square's list) leave the box as notes given one by one do, and the kept
+// box up to date for a window opened after them or between them, with or without a paging prompt.
+TEST_F(AinoNotes, HeldNotesKeepTheBoxForWindows) {
+    struct Case {
+        const char *name;
+        int notes, asked_after;   // a window opens over the box after that many notes (0 none)
+        bool prompts;
+    } cases[] = {
+        {"a short list", 5, 0, false},
+        {"a window between", 6, 3, false},
+        {"a paging prompt", 14, 0, true},
+    };
+    for (const Case &c : cases) {
+        auto give = [&](int i) { Note(("Held note " + std::to_string(i) + " of " + c.name + ".").c_str()); };
+        StatScreen();
+        DISABLE_MORECHECK = c.prompts ? 0 : 1;
+        KeyFeeder f;
+        if (c.prompts) f.key(SDLK_SPACE).key(SDLK_SPACE);
+        f.typed([&] {
+            ui_hold_note_flips(1);
+            for (int i = 1; i <= c.notes; i++) {
+                give(i);
+                if (i == c.asked_after) {
+                    // A window over the box, put back from its copy, shows every note so far.
+                    EXPECT_EQ(notebox_shown_in(game_screen), 1) << c.name;
+                    const std::vector<std::string> so_far = box_ink();
+                    box(noteboxGui.x, noteboxGui.y, noteboxGui.x + 50, noteboxGui.y + noteboxGui.height - 1, 0);
+                    notebox_put_back(game_screen);
+                    EXPECT_TRUE(box_ink() == so_far) << c.name;
+                }
+            }
+            ui_hold_note_flips(0);
+            return 0;
+        });
+        const std::vector<std::string> shown = box_ink();
+        EXPECT_EQ(notebox_shown_in(game_screen), 1) << c.name;
+        box(noteboxGui.x, noteboxGui.y, noteboxGui.x + noteboxGui.width - 1, noteboxGui.y + 40, 0);
+        notebox_put_back(game_screen);
+        EXPECT_TRUE(box_ink() == shown) << c.name;
+
+        StatScreen();   // the same notes one by one
+        DISABLE_MORECHECK = 1;
+        for (int i = 1; i <= c.notes; i++) give(i);
+        EXPECT_TRUE(box_ink() == shown) << c.name;
+        DISABLE_MORECHECK = 0;
     }
 }
 

@@ -5,6 +5,8 @@
 #include "core/records.h"
 #include "maps/shading.h"
 
+#include <vector>
+
 using oxatest::window_rgb;
 using showtest::map_rgb;
 
@@ -282,4 +284,55 @@ TEST_F(ShowScreen, MapDrawnIntoTheScreenIsWhatTheMapFlipShows) {
     EXPECT_EQ(MapIntoSurface(game_screen), 0);
     EXPECT_EQ(oxatest::pixel(VIEW_X, VIEW_Y), map_rgb(0, 0, 255));
     DISABLE_MAP = 0;
+}
+
+// A flip with the map leaves the window as the screen copied whole and the map over it would: in a
+// plain window, with the map zoomed, with a clip in force and with the map shown blended.
+TEST_F(ShowScreen, MapFlipShowsWhatAWholeCopyShows) {
+    auto whole_window = [] {
+        std::vector<uint32_t> px((size_t)RESOLUTION_X * RESOLUTION_Y);
+        SDL_RenderReadPixels(ren, nullptr, SDL_PIXELFORMAT_RGB888, px.data(), RESOLUTION_X * 4);
+        return px;
+    };
+    auto wipe_window = [] {
+        SDL_SetRenderDrawColor(ren, 90, 10, 60, 255);
+        SDL_RenderClear(ren);
+    };
+    struct Case {
+        const char *name;
+        float scale;
+        bool clip, blended;
+    } cases[] = {
+        {"plain", 1.0f, false, false},
+        {"zoomed", 2.0f, false, false},
+        {"clipped", 1.0f, true, false},
+        {"blended", 1.0f, false, true},
+    };
+    for (const Case &c : cases) {
+        mapdimInit(800, 600, c.scale);
+        FLIP_map_ON();
+        Flip();   // composes the map: green, opaque
+        // Marks across every edge of the map view, and the rest of the screen striped.
+        for (int y = 0; y < 600; y += 7) box(0, y, 799, y + 2, map_rgb(0, 0, 255));
+        for (int k = -2; k <= 2; k++) {
+            box(mapDim.x + k, 0, mapDim.x + k, 599, map_rgb(255, 255, 0));
+            box(mapDim.x + mapDim.width + k, 0, mapDim.x + mapDim.width + k, 599, map_rgb(255, 0, 255));
+            box(0, mapDim.y + k, 799, mapDim.y + k, map_rgb(0, 255, 255));
+            box(0, mapDim.y + mapDim.height + k, 799, mapDim.y + mapDim.height + k, map_rgb(255, 128, 0));
+        }
+        const SDL_Rect clip = {mapDim.x - 40, mapDim.y + 30, 300, 200};
+        if (c.clip) SDL_RenderSetClipRect(ren, &clip);
+        if (c.blended) SDL_SetTextureBlendMode(MapMainFinalTexture, SDL_BLENDMODE_BLEND);
+        wipe_window();
+        FlipWithMap();
+        const std::vector<uint32_t> flipped = whole_window();
+
+        wipe_window();
+        UpdScreenWithMap();   // the screen uploaded and copied whole, the map over it
+        EXPECT_EQ(flipped, whole_window()) << c.name;
+
+        SDL_RenderSetClipRect(ren, nullptr);
+        SDL_SetTextureBlendMode(MapMainFinalTexture, SDL_BLENDMODE_NONE);
+    }
+    mapdimInit(800, 600, 1.0f);
 }
