@@ -18,30 +18,37 @@
 
 namespace oxabench {
 
-struct AinoFolder {
+// A throwaway working folder under $TMPDIR (another disk or file system) or /tmp, filled by a shell
+// command run in the game's run folder with the folder's path appended; the bench works inside it and
+// it goes when the bench ends.
+struct ScratchFolder {
     std::string path, previous;
-    AinoFolder() {
-        // Under $TMPDIR when it is set (another disk or file system), else under /tmp.
+    explicit ScratchFolder(const std::string &fill) {
         const char *dir = getenv("TMPDIR");
         std::string tmpl = std::string(dir && dir[0] ? dir : "/tmp") + "/oxabench-XXXXXX";
         path = mkdtemp(&tmpl[0]) ? tmpl : "/tmp";
         char cwd[4096];
         previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
-        const std::string run = OXA_RUN_DIR;
-        const std::string cmd = "cp -r " + run + "/../fixture/AINO " + path + " && cp " + run + "/linedist.arr " + run +
-                                "/NOTES.STD " + run + "/flora_forest.txt " + run + "/flora_meadow.txt " + path +
-                                " && cp -r " + run + "/messages " + path + " && cp -r " + path + "/AINO " + path +
-                                "/AINO.pristine";
-        if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be made: %s\n", cmd.c_str());
+        const std::string cmd = "cd " + std::string(OXA_RUN_DIR) + " && " + fill + " " + path;
+        if (system(cmd.c_str()) != 0) fprintf(stderr, "the working folder couldn't be made: %s\n", cmd.c_str());
         if (chdir(path.c_str()) != 0) perror("chdir");
+    }
+    ~ScratchFolder() {
+        if (chdir(previous.c_str()) != 0) perror("chdir");
+        const std::string cmd = "rm -rf " + path;
+        if (system(cmd.c_str()) != 0) fprintf(stderr, "%s left behind\n", path.c_str());
+    }
+};
+
+// Aino, an untouched copy of her and the data files entering a map reads.
+struct AinoFolder : ScratchFolder {
+    AinoFolder()
+        : ScratchFolder("cp -r ../fixture/AINO linedist.arr NOTES.STD flora_forest.txt flora_meadow.txt messages") {
+        const std::string cmd = "cp -r " + path + "/AINO " + path + "/AINO.pristine";
+        if (system(cmd.c_str()) != 0) fprintf(stderr, "the fixture couldn't be copied: %s\n", cmd.c_str());
         OXA_NODELAY = 1;
         copy_bounded(OxaPath, sizeof OxaPath, path.c_str());
         copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
-    }
-    ~AinoFolder() {
-        if (chdir(previous.c_str()) != 0) perror("chdir");
-        const std::string cmd = "rm -rf " + path;
-        if (system(cmd.c_str()) != 0) perror("rm");
     }
     // The character as the fixture made her, her area never built. The files are put back where they
     // lie, as a player's folder keeps its files from one entry to the next; files the entry made go.

@@ -9,31 +9,18 @@
 #include <cstdlib>
 #include <string>
 
+#include "aino_folder.h"
 #include "base/ownlib.h"
 #include "worldgen/kartta_main.h"
 #include "worldgen/newchar.h"
 
 namespace {
 
-struct WorkFolder {
-    std::string path, previous;
-    WorkFolder() {
-        const char *dir = getenv("TMPDIR");
-        std::string tmpl = std::string(dir && dir[0] ? dir : "/tmp") + "/oxabench-XXXXXX";
-        path = mkdtemp(&tmpl[0]) ? tmpl : "/tmp";
-        char cwd[4096];
-        previous = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
-        const std::string run = OXA_RUN_DIR;
-        const std::string cmd = "cd " + run + " && cp linedist.arr NOTES.STD ini_skills.txt flora_forest.txt "
-                                "flora_meadow.txt RNDCAMP.1 *.dat " + path + " && cp -r messages " + path;
-        if (system(cmd.c_str()) != 0) fprintf(stderr, "the working folder couldn't be made: %s\n", cmd.c_str());
-        if (chdir(path.c_str()) != 0) perror("chdir");
-    }
-    ~WorkFolder() {
-        if (chdir(previous.c_str()) != 0) perror("chdir");
-        const std::string cmd = "rm -rf " + path;
-        if (system(cmd.c_str()) != 0) fprintf(stderr, "%s left behind\n", path.c_str());
-    }
+// The data files a new character's build reads.
+struct WorkFolder : oxabench::ScratchFolder {
+    WorkFolder()
+        : ScratchFolder("cp -r linedist.arr NOTES.STD ini_skills.txt flora_forest.txt flora_meadow.txt RNDCAMP.1 "
+                        "*.dat messages") {}
 };
 
 void BM_crtplr_build_quick(benchmark::State &state) {
