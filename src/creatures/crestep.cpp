@@ -310,17 +310,22 @@ int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_o
     // meet them.
     static uint64_t found[(DATA_MAX + 63) / 64];
     int n = 0, lo = DATA_MAX, hi = -1;
-    for (int by = by0; by <= by1; by++)
-        for (int bx = bx0; bx <= bx1; bx++)
-            for (int k = blk.start[by * BLOCKS + bx]; k < blk.start[by * BLOCKS + bx + 1]; k++) {
-                const int i = blk.items[k];
-                const DataStruct &d = Data[i];
-                if (d.type != DT_CREATURE || abs((int)d.x - x) > r || abs((int)d.y - y) > r) continue;
-                found[i >> 6] |= 1ull << (i & 63);
-                lo = std::min(lo, i >> 6);
-                hi = std::max(hi, i >> 6);
-                n++;
-            }
+    // Every creature record within r of x, y, block by block.
+    auto each_near = [&](auto take) {
+        for (int by = by0; by <= by1; by++)
+            for (int bx = bx0; bx <= bx1; bx++)
+                for (int k = blk.start[by * BLOCKS + bx]; k < blk.start[by * BLOCKS + bx + 1]; k++) {
+                    const int i = blk.items[k];
+                    const DataStruct &d = Data[i];
+                    if (d.type == DT_CREATURE && abs((int)d.x - x) <= r && abs((int)d.y - y) <= r) take(i);
+                }
+    };
+    each_near([&](int i) {
+        found[i >> 6] |= 1ull << (i & 63);
+        lo = std::min(lo, i >> 6);
+        hi = std::max(hi, i >> 6);
+        n++;
+    });
     const bool all_fit = n <= max;
     n = 0;
     for (int w = lo; w <= hi; w++) {
@@ -331,14 +336,9 @@ int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_o
     }
     if (all_fit) return n;
     // More than the caller takes: the first ones met block by block, as they always were.
-    for (int by = by0; by <= by1; by++)
-        for (int bx = bx0; bx <= bx1; bx++)
-            for (int k = blk.start[by * BLOCKS + bx]; k < blk.start[by * BLOCKS + bx + 1]; k++) {
-                const int i = blk.items[k];
-                const DataStruct &d = Data[i];
-                if (d.type != DT_CREATURE || abs((int)d.x - x) > r || abs((int)d.y - y) > r) continue;
-                if (n < max) out[n++] = i;
-            }
+    each_near([&](int i) {
+        if (n < max) out[n++] = i;
+    });
     std::sort(out, out + n);
     return n;
 }

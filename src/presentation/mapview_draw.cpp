@@ -181,13 +181,7 @@ int scr_draw_map_cursor(int old_x, int old_y) {
         for (int tries = 0; tries < 8 && !settled; tries++) {
             rewind();
             SDL_SetRenderTarget(ren, MapMainTexture);
-            SDL_BlendMode held;
-            SDL_GetRenderDrawBlendMode(ren, &held);
-            SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
-            SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
-            SDL_RenderFillRect(ren, &part);
-            SDL_SetRenderDrawBlendMode(ren, held);
-            map_texture_touched(part);
+            map_texture_clear_part(part);
             map_drawing_open();
             map_part_open(part);
             draw_passes();

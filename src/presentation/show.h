@@ -174,6 +174,8 @@ int scr_mapScale(int direction);
 // turning circle): the next clear and the copy into the final texture cover only those, the rest of
 // the 1800 x 1800 textures being opaque black already.
 void map_texture_touched(const SDL_Rect &r);
+// The part of the map texture (the renderer's target) blackened, to be drawn anew, and marked touched.
+void map_texture_clear_part(const SDL_Rect &part);
 // Changes whenever the map texture is drawn on outside a map drawing, filled or made anew: a part
 // redrawn over a texture of another stamp would stand on pixels that are no longer there.
 unsigned map_texture_stamp();

@@ -543,13 +543,7 @@ int map_list_draw_changes(SDL_Rect *drawn) {
             how = 2;
         } else if (part.w > 0) {
             SDL_SetRenderTarget(ren, MapMainTexture);
-            SDL_BlendMode held;
-            SDL_GetRenderDrawBlendMode(ren, &held);
-            SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
-            SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
-            SDL_RenderFillRect(ren, &part);
-            SDL_SetRenderDrawBlendMode(ren, held);
-            map_texture_touched(part);
+            map_texture_clear_part(part);
             SDL_RenderSetClipRect(ren, &part);
             for (const MapCopy &c : listed.now)
                 if (SDL_HasIntersection(&c.touched, &part)) run_copy(c);
@@ -824,3 +818,13 @@ void DrawOxaGrid(int x, int y) {
 }
 
 void put_tile() {}
+
+void map_texture_clear_part(const SDL_Rect &part) {
+    SDL_BlendMode held;
+    SDL_GetRenderDrawBlendMode(ren, &held);
+    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+    SDL_RenderFillRect(ren, &part);
+    SDL_SetRenderDrawBlendMode(ren, held);
+    map_texture_touched(part);
+}

@@ -2,6 +2,7 @@
 // it was and where it is, and the map texture cleared only where anything was drawn, each compared
 // pixel for pixel with the whole drawing over the generated tile set.
 #include "common/harness.h"
+#include "common/map_pixels.h"
 
 #include "base/ownlib.h"
 #include "base/ui.h"
@@ -88,20 +89,6 @@ protected:
         for (size_t i = 0; i < a.size(); i++) n += a[i] != b[i];
         return n;
     }
-    struct Stream {
-        int32_t state[oxa_rand::DEG];
-        int front, rear;
-        Stream() {
-            memcpy(state, oxa_rand::state, sizeof state);
-            front = oxa_rand::front;
-            rear = oxa_rand::rear;
-        }
-        void back() const {
-            memcpy(oxa_rand::state, state, sizeof state);
-            oxa_rand::front = front;
-            oxa_rand::rear = rear;
-        }
-    };
 };
 
 TEST_F(DrawCursor, CursorMovesDrawWhatTheWholeMapDrawingDraws) {
@@ -123,7 +110,7 @@ TEST_F(DrawCursor, CursorMovesDrawWhatTheWholeMapDrawingDraws) {
         // The fires' flames are drawn from the random stream: each drawing starts from the same place
         // in it, so that a flame left undrawn outside the part shows the frame a whole drawing draws.
         srand(11);
-        const Stream before;
+        const oxatest::RandomStream before;
         LOCSEL_CURSOR_X = PlayerX + m.from_dx;
         LOCSEL_CURSOR_Y = PlayerY + m.from_dy;
         DrawMap();
