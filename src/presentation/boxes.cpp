@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 #include "base/ownlib.h"
 #include "core/records.h"
@@ -214,19 +215,66 @@ static char *skip_spaces(char *s) {
     return s;
 }
 
+// What the clock box showed when it was last drawn: its place, its three lines and its pixels on the
+// screen. An idle tick that would draw the same words over the same pixels leaves the box (and the
+// flip after it) alone; the key reader flips before it sleeps anyway.
+static struct {
+    bool valid;
+    GuiBlock at;
+    char date[200], phase[200], period[32];
+    std::vector<uint32_t> pixels;
+} clock_shown;
+
+// The clock box's pixels on the screen; empty when the box is not wholly on a 32-bit screen.
+static std::vector<uint32_t> clock_pixels(const GuiBlock &b) {
+    std::vector<uint32_t> px;
+    SDL_Surface *s = game_screen;
+    if (!s || s->format->BytesPerPixel != 4 || b.x < 0 || b.y < 0 || b.width <= 0 || b.height <= 0 ||
+        b.x + b.width > s->w || b.y + b.height > s->h)
+        return px;
+    if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) return px;
+    px.resize((size_t)b.width * (size_t)b.height);
+    for (int row = 0; row < b.height; row++)
+        memcpy(&px[(size_t)row * b.width], (const uint8_t *)s->pixels + (size_t)(b.y + row) * s->pitch + (size_t)b.x * 4,
+               (size_t)b.width * 4);
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    return px;
+}
+
+static bool same_block(const GuiBlock &a, const GuiBlock &b) {
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
 void box_clock() {
     const GuiBlock &b = clockGui;
+    char date[200], phase[200], period[32];
+    copy_bounded(date, sizeof date, skip_spaces(datedesc(Plr.day, Plr.month, "")));
+    copy_bounded(phase, sizeof phase, skip_spaces(monthphase(Plr.day, Plr.month)));
+    AikaTeksti(Plr.hour, period);
+    if (clock_shown.valid && input_last_read_idle() && same_block(clock_shown.at, b) &&
+        !strcmp(clock_shown.date, date) && !strcmp(clock_shown.phase, phase) && !strcmp(clock_shown.period, period) &&
+        clock_pixels(b) == clock_shown.pixels)
+        return;
+    clock_shown.valid = false;
     draw_colorbox(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, RGB_to_color(87, 87, 87));
     int x = b.x + 5, y = b.y + 5;
     uint32_t steel = RGB_to_color(176, 196, 222);
     char text[200];
-    copy_bounded(text, sizeof text, skip_spaces(datedesc(Plr.day, Plr.month, "")));
+    copy_bounded(text, sizeof text, date);
     paragraph(x, y, b.width - 10, Alkuk(text), steel);
-    copy_bounded(text, sizeof text, skip_spaces(monthphase(Plr.day, Plr.month)));
+    copy_bounded(text, sizeof text, phase);
     paragraph(x, y + 20, b.width - 10, Alkuk(text), steel);
-    char period[32];
-    AikaTeksti(Plr.hour, period);
-    showtext(x, y + 50, Alkuk(period), RGB_to_color(240, 230, 140), 0);
+    char shown_period[32];
+    copy_bounded(shown_period, sizeof shown_period, period);
+    showtext(x, y + 50, Alkuk(shown_period), RGB_to_color(240, 230, 140), 0);
+    clock_shown.pixels = clock_pixels(b);
+    if (!clock_shown.pixels.empty()) {
+        clock_shown.at = b;
+        copy_bounded(clock_shown.date, sizeof clock_shown.date, date);
+        copy_bounded(clock_shown.phase, sizeof clock_shown.phase, phase);
+        copy_bounded(clock_shown.period, sizeof clock_shown.period, period);
+        clock_shown.valid = true;
+    }
     FlipWithMap();
 }
 

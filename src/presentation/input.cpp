@@ -550,11 +550,16 @@ int processed_controller_keysym() {
     return 0;
 }
 
+static bool last_read_idle = false;   // the last event the key reader answered was an idle tick
+
+int input_last_read_idle() { return last_read_idle ? 1 : 0; }
+
 static int input_getkey() {
     SDL_Keysym keysym;
     memset(&keysym, 0, sizeof keysym);
     int raw = key_event(getkeystring, &keysym);
     flip_idle(raw == KEY_IDLE);
+    last_read_idle = raw == KEY_IDLE;
     switch (raw) {
     case KEY_CONTROLLER: return processed_controller_keysym();
     case KEY_IDLE:

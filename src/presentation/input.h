@@ -45,3 +45,7 @@ void filedebug(const char *a, const char *b, int n);
 
 // The screen's key reader behind the seam's getkey, kbhit ... (base/ui.h).
 void screen_ui_keys(UiChoices &t);
+
+// 1 while the last event the key reader answered was the idle timer's tick (no key, click or window
+// event since).
+int input_last_read_idle();
