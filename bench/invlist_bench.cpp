@@ -24,26 +24,12 @@
 
 namespace {
 
-char folder[] = "/tmp/oxabench-XXXXXX";
-
-void remove_folder() {
-    if (chdir("/") != 0) return;
-    for (const char *name : {"OXA.FNT", "palette.nfo", "truetile", "truegfx", "debug_renderer.txt", "init_log.txt",
-                             "debug_tiles.txt"})
-        unlink((std::string(folder) + "/" + name).c_str());
-    rmdir(folder);
-}
-
 // The screen, the pictures and the catalogue once, in a folder that sees the generated assets.
 void open_game() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (!mkdtemp(folder) || chdir(folder) != 0) abort();
-    atexit(remove_folder);
-    for (const char *name : {"OXA.FNT", "palette.nfo", "truetile", "truegfx"})
-        if (symlink((std::string(OXA_RUN_DIR) + "/" + name).c_str(), name) != 0) abort();
-    open_headless_screen();
+    const char *folder = open_screen_among_the_assets();
     NewGfx_loadtiledata();
     lataa_gui_grafiikka();
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);

@@ -12,24 +12,7 @@
 #include <cstdlib>
 #include <string>
 
-static char folder[] = "/tmp/oxabench-tiles-XXXXXX";
-
-static void remove_folder() {
-    if (chdir("/") != 0) return;
-    std::string cmd = std::string("rm -rf '") + folder + "'";
-    if (system(cmd.c_str()) != 0) return;
-}
-
-static void open_screen() {
-    static bool open = false;
-    if (open) return;
-    open = true;
-    if (!mkdtemp(folder) || chdir(folder) != 0) abort();
-    atexit(remove_folder);
-    for (const char *name : {"OXA.FNT", "palette.nfo", "truetile", "truegfx"})
-        if (symlink((std::string(OXA_RUN_DIR) + "/" + name).c_str(), name) != 0) abort();
-    open_headless_screen();
-}
+static void open_screen() { open_screen_among_the_assets(); }
 
 static void BM_LoadTileSet(benchmark::State &state) {
     open_screen();
