@@ -4,6 +4,7 @@
 
 #include "core/datafunc.h"
 #include "core/oxa.h"
+#include "creatures/bodyrec.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/records.h"
@@ -108,6 +109,7 @@ static void BM_StepIntoTheWaterAndBack(benchmark::State &state) {
         PlayerY = 232;
         Plr.movement_mode = 1;
         lastnote[0] = 0;
+        plr_set<float>(PB_FATIGUE, 0.0f);   // rested: the steps of earlier rounds tire her
         if (MovePlayer(102) != 1) abort();   // east into the shallows
         MovePlayer(106);                     // and back onto the shore
     }
