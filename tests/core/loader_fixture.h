@@ -298,6 +298,14 @@ protected:
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     }
     // Keys typed through the turn loop, as a player types them.
+    // One tick of the idle timer, read by the command reader as the turn loop reads it.
+    static void idle_tick() {
+        SDL_Event e{};
+        e.type = SDL_USEREVENT;
+        SDL_PushEvent(&e);
+        int r;
+        ASSERT_EQ(turn_pass(&r), 1);
+    }
     static void command(std::initializer_list<int> ks) {
         KeyFeeder typing;
         for (int k : ks) typing.key((SDL_Keycode)k, 0);

@@ -3,6 +3,7 @@
 // pixel for pixel with the whole drawing over the generated tile set.
 #include "common/harness.h"
 #include "common/map_pixels.h"
+#include "maps/draw_scene.h"
 
 #include "base/ownlib.h"
 #include "base/ui.h"
@@ -24,19 +25,7 @@ class DrawCursor : public oxatest::ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        dir->copy_asset("linedist.arr");
-        ASSERT_EQ(symlink(oxatest::asset_path("truetile").c_str(), "truetile"), 0);
-        NewGfx_loadtiledata();
-        memset(&Plr, 0, sizeof Plr);
-        strcpy(Plr.mapname, "ZOOMMAP");
-        Plr.month = 7;
-        Plr.day = 10;
-        Plr.movement_mode = 1;
-        GlobWeather = {};
-        init_terrain_struct(0, 0);
-        InitSines();
-        Sight = 50;
-        CalculateLDist(50);
+        ASSERT_TRUE(oxatest::set_up_draw_scene(*dir, 0));
         ALL_SEE = 0;
         NEWGFX = 1;
         memset(maailma_memorymap, ' ', MAP_BYTES);

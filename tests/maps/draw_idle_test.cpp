@@ -3,6 +3,7 @@
 // the map texture, the composed map and the random stream come out as a whole drawing leaves them.
 #include "common/harness.h"
 #include "common/map_pixels.h"
+#include "maps/draw_scene.h"
 
 #include "base/ownlib.h"
 #include "base/ui.h"
@@ -26,20 +27,7 @@ class DrawIdle : public oxatest::ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        dir->copy_asset("linedist.arr");
-        ASSERT_EQ(symlink(oxatest::asset_path("truetile").c_str(), "truetile"), 0);
-        NewGfx_loadtiledata();
-        memset(&Plr, 0, sizeof Plr);
-        strcpy(Plr.mapname, "ZOOMMAP");
-        Plr.month = 7;
-        Plr.day = 10;
-        Plr.hour = 12;
-        Plr.movement_mode = 1;
-        GlobWeather = {};
-        init_terrain_struct(0, 0);
-        InitSines();
-        Sight = 50;
-        CalculateLDist(50);
+        ASSERT_TRUE(oxatest::set_up_draw_scene(*dir, 12));
         ALL_SEE = 1;   // the whole view seen: every square drawn
         NEWGFX = 1;
         memset(maailma_memorymap, ' ', MAP_BYTES);

@@ -17,13 +17,6 @@ protected:
         flip_idle(0);
         PlayingTest::TearDown();
     }
-    static void idle_tick() {
-        SDL_Event e{};
-        e.type = SDL_USEREVENT;
-        SDL_PushEvent(&e);
-        int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-    }
     static std::vector<uint32_t> clock_box() {
         const GuiBlock &b = clockGui;
         std::vector<uint32_t> px;

@@ -31,14 +31,6 @@ protected:
         NewGfx_freetiledata();
         PlayingTest::TearDown();
     }
-    // One tick of the idle timer, read by the command reader as the turn loop reads it.
-    static void idle_tick() {
-        SDL_Event e{};
-        e.type = SDL_USEREVENT;
-        SDL_PushEvent(&e);
-        int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-    }
 };
 
 TEST_F(AinoIdles, IdleTicksOnHerFieldShowWhatWholeDrawingsShow) {
