@@ -72,6 +72,9 @@ static struct {
     uint32_t limit_minute = 0;     // minute + 1 of the last limit check
     int free_from = 0;             // no free record below this one since the limit check
     int32_t at[SIDE * SIDE];       // record + 1 of the highest track on the square; 0 none
+    // a bit per square whose slot may be set: a clear bit answers "none" without reaching into the
+    // much larger slots
+    uint64_t maybe[(SIDE * SIDE + 63) / 64];
     int32_t touched[DATA_MAX];
     int ntouched = 0;
 } by_square;
@@ -80,7 +83,11 @@ static bool in_area(int x, int y) { return x >= AREA_MIN && x <= AREA_MAX && y >
 static int square_of(int x, int y) { return (y - AREA_MIN) * SIDE + (x - AREA_MIN); }
 
 void tracks_forget() {
-    for (int k = 0; k < by_square.ntouched; k++) by_square.at[by_square.touched[k]] = 0;
+    for (int k = 0; k < by_square.ntouched; k++) {
+        const int sq = by_square.touched[k];
+        by_square.at[sq] = 0;
+        by_square.maybe[sq >> 6] = 0;
+    }
     by_square.ntouched = 0;
     by_square.valid = false;
     by_square.free_from = 0;
@@ -88,13 +95,15 @@ void tracks_forget() {
 
 static void remember(int x, int y, int record) {
     if (!in_area(x, y)) return;
-    int32_t &slot = by_square.at[square_of(x, y)];
+    const int sq = square_of(x, y);
+    int32_t &slot = by_square.at[sq];
     if (slot == 0) {
         if (by_square.ntouched >= DATA_MAX) {   // too many to clear one by one: learnt afresh next time
             by_square.valid = false;
             return;
         }
-        by_square.touched[by_square.ntouched++] = square_of(x, y);
+        by_square.touched[by_square.ntouched++] = sq;
+        by_square.maybe[sq >> 6] |= 1ull << (sq & 63);
     }
     if (record + 1 > slot) slot = record + 1;
 }
@@ -114,7 +123,9 @@ static int track_at(int x, int y) {
     if (!in_area(x, y)) return get_datatype(DT_TRACKS, x, y);
     if (!by_square.valid || by_square.minute != Plr.minutes || by_square.wx != Plr.world_x || by_square.wy != Plr.world_y)
         rebuild_by_square();
-    int32_t &slot = by_square.at[square_of(x, y)];
+    const int sq = square_of(x, y);
+    if (!(by_square.maybe[sq >> 6] & (1ull << (sq & 63)))) return -1;
+    int32_t &slot = by_square.at[sq];
     if (slot == 0) return -1;
     const int r = slot - 1;
     if (Data[r].type == DT_TRACKS && Data[r].x == x && Data[r].y == y) return r;

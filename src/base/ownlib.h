@@ -10,15 +10,18 @@
 namespace oxa_rand {
 enum { DEG = 31, SEP = 3 };
 extern int32_t state[DEG];
-extern int front, rear;
+// The places are of another type than the state words, so that a write into the state is known not
+// to change them and a run of draws keeps them in registers.
+extern int64_t front, rear;
 extern bool seeded;
 void seed(unsigned s);
 inline int32_t next() {
     if (!seeded) seed(1);   // an unseeded stream starts as if seeded with 1
-    const uint32_t v = (uint32_t)state[front] + (uint32_t)state[rear];
-    state[front] = (int32_t)v;
-    if (++front == DEG) front = 0;
-    if (++rear == DEG) rear = 0;
+    const int64_t f = front, r = rear;
+    front = f + 1 == DEG ? 0 : f + 1;
+    rear = r + 1 == DEG ? 0 : r + 1;
+    const uint32_t v = (uint32_t)state[f] + (uint32_t)state[r];
+    state[f] = (int32_t)v;
     return (int32_t)(v >> 1);
 }
 }  // namespace oxa_rand

@@ -13,7 +13,7 @@
 // the game's and the libraries', still shares one stream, and a seed gives the numbers it always gave.
 namespace oxa_rand {
 int32_t state[DEG];
-int front = SEP, rear = 0;
+int64_t front = SEP, rear = 0;
 bool seeded;
 
 void seed(unsigned s) {

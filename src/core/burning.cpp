@@ -2,6 +2,7 @@
 #include "core/burning.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 #include "core/datafunc.h"
@@ -53,12 +54,38 @@ static float stack_fuel(const ItemStruct &it, int count, bool &flammable) {
     return v;
 }
 
+// The square of a record as one word: its column and row as they lie at the head of the record.
+static_assert(offsetof(DataStruct, x) == 0 && offsetof(DataStruct, y) == 2, "the square heads a record");
+static inline uint32_t square_word(const DataStruct &d) {
+    uint32_t w;
+    memcpy(&w, &d, sizeof w);
+    return w;
+}
+
+// The first record from i on whose square is the word `key`, DATA_MAX when none: four records are
+// looked at together, as a fire's square holds few of the thousands in the pool.
+static int next_on_square(int i, uint32_t key) {
+    for (; i + 4 <= DATA_MAX; i += 4) {
+        const bool any = (square_word(Data[i]) == key) | (square_word(Data[i + 1]) == key) |
+                         (square_word(Data[i + 2]) == key) | (square_word(Data[i + 3]) == key);
+        if (any) break;
+    }
+    for (; i < DATA_MAX; i++)
+        if (square_word(Data[i]) == key) return i;
+    return DATA_MAX;
+}
+
 int PolttoTarkistus(int x, int y, int burn, const char *text) {
     float fuel = 0;
     int fuel_units = 0, kindling = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    // no record lies on a square off the range of a record's column and row
+    const bool on_map = (unsigned)x <= 0xFFFFu && (unsigned)y <= 0xFFFFu;
+    DataStruct probe{};
+    probe.x = (uint16_t)x;
+    probe.y = (uint16_t)y;
+    const uint32_t key = square_word(probe);
+    for (int i = on_map ? next_on_square(0, key) : DATA_MAX; i < DATA_MAX; i = next_on_square(i + 1, key)) {
         DataStruct &d = Data[i];
-        if (d.x != x || d.y != y) continue;
         if (burn && (d.type == DT_PLANT || d.type == DT_TRACKS || d.type == DT_HERB_A || d.type == DT_HERB_B ||
                      d.type == DT_FIRE_REMAINS || d.type == DT_COUNTED)) {
             CrunchData(i);

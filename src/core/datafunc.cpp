@@ -21,7 +21,6 @@ DataStruct DTEMP;
 int datapool_gap = 0;
 uint32_t data_creature_records = 0;
 
-static DataStruct TD[DATA_MAX];    // scratch of the compaction
 
 // The disposable kinds, in the order the clean-ups take them.
 static const uint8_t disposable[] = {DT_FREED, DT_COUNTED, DT_TRACKS, DT_FIRE_REMAINS,
@@ -248,7 +247,17 @@ void set_carcassitem(int x, int y, int obj) {
 // ---- finding records ----
 
 int get_datatype(int type, int x, int y) {
-    for (int i = DATA_MAX - 1; i >= 0; i--) {
+    int i = DATA_MAX - 1;
+    if (x != 0) {   // a square of its own: four types at a time are passed over while none is the one asked
+        for (; i >= 3; i -= 4) {
+            if (!((Data[i].type == type) | (Data[i - 1].type == type) | (Data[i - 2].type == type) |
+                  (Data[i - 3].type == type)))
+                continue;
+            for (int k = i; k > i - 4; k--)
+                if (Data[k].type == type && Data[k].x == x && Data[k].y == y) return k;
+        }
+    }
+    for (; i >= 0; i--) {
         const DataStruct &d = Data[i];
         if (d.type != type) continue;
         if (x == 0 ? near(d.x, d.y, PlayerX, PlayerY, 1) : (d.x == x && d.y == y)) return i;
@@ -463,11 +472,15 @@ int chkdplimit(int x, int y) {
 
 void Siivoa_DATA() {
     if (SPENDING_CRITICAL) return;
+    // The records in use move down in place (each to a place at or before its own), and the places
+    // after the last are cleared.
     int n = 0;
     for (int i = 0; i < DATA_MAX; i++)
-        if (in_use(Data[i])) TD[n++] = Data[i];
-    memset(Data, 0, sizeof Data);
-    memcpy(Data, TD, sizeof(DataStruct) * (size_t)n);
+        if (in_use(Data[i])) {
+            if (n != i) Data[n] = Data[i];
+            n++;
+        }
+    memset(&Data[n], 0, sizeof(DataStruct) * (size_t)(DATA_MAX - n));
     data_creature_record_made();
 }
 

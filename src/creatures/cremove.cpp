@@ -70,14 +70,40 @@ static int visited(const CreatureStruct &c, int x, int y) {
     return hit;
 }
 
-// The compass steps, read once.
+// The compass steps, read once, and what the choice of a step asks of them: the directions within
+// each heading, and, by the side of the goal on each axis (-1, 0, 1 less than, level with, more than
+// the square left), the steps that bring it nearer on both axes, on either axis, and on one axis
+// without leaving the other (as a path maker chooses). A unit step brings an axis nearer exactly when
+// it goes toward the goal's side on it, whatever the distance, so the side answers for every square.
 struct Compass {
     int x[8], y[8];
+    uint8_t ahead[8];
+    uint8_t both[3][3], one[3][3], one_path[3][3];
 };
 static const Compass &compass() {
     static const Compass c = [] {
         Compass k;
         for (int d = 0; d < 8; d++) k.x[d] = Heds_x(d), k.y[d] = Heds_y(d);
+        for (int h = 0; h < 8; h++) {
+            k.ahead[h] = 0;
+            for (int d = 0; d < 8; d++)
+                if (within_heading(h, d)) k.ahead[h] = (uint8_t)(k.ahead[h] | 1u << d);
+        }
+        for (int sy = -1; sy <= 1; sy++)
+            for (int sx = -1; sx <= 1; sx++) {
+                // the goal three squares off on each axis where it lies off at all
+                const int dx = 3 * abs(sx), dy = 3 * abs(sy);
+                unsigned both = 0, one = 0, one_path = 0;
+                for (int d = 0; d < 8; d++) {
+                    const int ndx = abs(k.x[d] - 3 * sx), ndy = abs(k.y[d] - 3 * sy);
+                    if (ndx < dx && ndy < dy) both |= 1u << d;
+                    if (ndx < dx || ndy < dy) one |= 1u << d;
+                    if ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) one_path |= 1u << d;
+                }
+                k.both[sy + 1][sx + 1] = (uint8_t)both;
+                k.one[sy + 1][sx + 1] = (uint8_t)one;
+                k.one_path[sy + 1][sx + 1] = (uint8_t)one_path;
+            }
         return k;
     }();
     return c;
@@ -107,21 +133,19 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     const int spirit = onko_NPC_haltija(n);
     int heading = cr.Suunta;
     if (heading < 0 || heading > 7) heading = 0;
-    unsigned ahead = 0, both = 0, one = 0, pref_any = 0;
+    const int sx = (x > ox) - (x < ox), sy = (y > oy) - (y < oy);
+    const unsigned ahead = spirit ? 0xffu : cp.ahead[heading];
+    const unsigned both = cp.both[sy + 1][sx + 1];
+    const unsigned one = BRANCH_PATHMAKE ? cp.one_path[sy + 1][sx + 1] : cp.one[sy + 1][sx + 1];
+    unsigned pref_any = 0;
     int pref[8] = {};
-    for (int d = 0; d < 8; d++) {
-        const int nx = ox + cp.x[d], ny = oy + cp.y[d];
-        const int ndx = abs(nx - x), ndy = abs(ny - y);
-        const unsigned bit = 1u << d;
-        if (spirit || within_heading(heading, d)) ahead |= bit;
-        if (ndx < dx && ndy < dy) both |= bit;
-        if (BRANCH_PATHMAKE ? ((ndx < dx && ndy <= dy) || (ndy < dy && ndx <= dx)) : (ndx < dx || ndy < dy)) one |= bit;
-        if (BRANCH_PATHMAKE) {
+    if (BRANCH_PATHMAKE)
+        for (int d = 0; d < 8; d++) {
+            const int nx = ox + cp.x[d], ny = oy + cp.y[d];
             if (get_mapchar(nx, ny) == '.') pref[d] = 3;
             else if (get_datatype(DT_TRACKS, nx, ny) >= 0) pref[d] = 1;
-            if (pref[d]) pref_any |= bit;
+            if (pref[d]) pref_any |= 1u << d;
         }
-    }
     // The ways it may take: not walked lately and a step possible; asked as a choice needs them, or
     // all at once, in order, when the tests may change something.
     unsigned known = 0, open_ways = 0;

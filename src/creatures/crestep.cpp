@@ -156,6 +156,9 @@ static struct {
     int ntouched = 0;
     int roster[DATA_MAX];          // the live creature records, in pool order
     int nroster = 0;
+    // a bit per square whose list is not empty: most squares a step looks at hold nothing, and the
+    // bits answer that without reaching into the much larger list heads
+    uint64_t listed[(IDX_SIDE * IDX_SIDE + 63) / 64];
 } pass;
 
 static void memo_forget();
@@ -171,7 +174,10 @@ static void index_add(int i, int x, int y) {
         return;
     }
     const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
-    if (pass.head[sq] == 0) pass.touched[pass.ntouched++] = sq;
+    if (pass.head[sq] == 0) {
+        pass.touched[pass.ntouched++] = sq;
+        pass.listed[sq >> 6] |= 1ull << (sq & 63);
+    }
     const int e = pass.used++;
     pass.rec[e] = i;
     pass.next[e] = pass.head[sq] - 1;
@@ -180,15 +186,25 @@ static void index_add(int i, int x, int y) {
 
 static void depth_forget();
 
+static inline bool free_place(const DataStruct &d) { return d.type == DT_UNUSED || d.type == DT_FREED; }
+
 int crestep_pool_end() {
     int end = DATA_MAX;
-    while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
+    // four places at a time while all four are free, then one by one
+    while (end >= 4 && free_place(Data[end - 1]) & free_place(Data[end - 2]) & free_place(Data[end - 3]) &
+                           free_place(Data[end - 4]))
+        end -= 4;
+    while (end > 0 && free_place(Data[end - 1])) end--;
     return end;
 }
 
 void crestep_pass_end() {
     depth_forget();
-    for (int k = 0; k < pass.ntouched; k++) pass.head[pass.touched[k]] = 0;
+    for (int k = 0; k < pass.ntouched; k++) {
+        const int sq = pass.touched[k];
+        pass.head[sq] = 0;
+        pass.listed[sq >> 6] = 0;
+    }
     pass.ntouched = 0;
     pass.used = 0;
     pass.active = 0;
@@ -417,8 +433,10 @@ static void index_moved(int i) {
 static SquareThings things_at(int x, int y, int self) {
     SquareThings s;
     if (pass.active && in_index(x, y)) {
+        const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+        if (!(pass.listed[sq >> 6] & (1ull << (sq & 63)))) return s;
         int seen[16], nseen = 0;
-        for (int e = pass.head[(y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN)] - 1; e >= 0; e = pass.next[e]) {
+        for (int e = pass.head[sq] - 1; e >= 0; e = pass.next[e]) {
             const int i = pass.rec[e];
             const DataStruct &d = Data[i];
             if (d.x != x || d.y != y || !indexed_type(d.type)) continue;   // gone since

@@ -1,6 +1,11 @@
 // The data pool: merging, limits and clean-ups, freeing, splitting, compaction and reordering.
 #include "core/records_fixture.h"
+#include "common/pool_put.h"
+#include "core/burning.h"
 #include "core/spend.h"
+#include "creatures/crestep.h"
+
+#include <algorithm>
 
 #include <vector>
 
@@ -325,4 +330,47 @@ TEST_F(DataPool, ItemsAround) {
     EXPECT_EQ(get_itemtype(IT_TOOL, 231, 231), 3);
     EXPECT_EQ(get_magicitem_dp(15), 3);
     EXPECT_EQ(get_magicitem_dp(16), -1000);
+}
+
+// The pool's scans that look at several records at a time answer as a walk record by record does,
+// wherever in the pool (in which place of a group of four) the records lie, among records of the
+// neighbouring squares, of the same square and another type, and freed places.
+TEST_F(DataPool, GroupedScansFindWhatTheWalkFinds) {
+    define(7, IT_TIMBER, "Log");
+    const std::vector<std::vector<int>> layouts = {
+        {}, {0}, {1}, {2}, {3}, {4, 9999}, {9996, 9997, 9998}, {5000, 5001, 5002, 5003}, {2847}, {6, 13, 4095}};
+    // the fuel of the square with its logs alone at the front of the pool: the long way
+    auto fuel_alone = [&](const std::vector<int> &at) {
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        for (size_t k = 0; k < at.size(); k++) pool_put(DT_ITEM, 230, 230, 7, (int)k + 2);
+        return PolttoTarkistus(230, 230, 0, "");
+    };
+    for (const std::vector<int> &at : layouts) {
+        SCOPED_TRACE(at.empty() ? -1 : at[0]);
+        const int expected_fuel = fuel_alone(at);
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        const int hi = at.empty() ? 700 : std::max(700, at.back() - 3);
+        for (int i = 0; i < hi; i++) {   // the neighbours, and what else lies on the square
+            Data[i].type = i % 7 == 0 ? DT_FREED : i % 3 == 0 ? DT_PLANT : DT_ITEM;
+            Data[i].x = (uint16_t)(i % 3 == 0 ? 230 : 230 + (i % 2 ? 1 : -1));
+            Data[i].y = (uint16_t)(i % 5 == 0 ? 231 : 230);
+            Data[i].id = 7;
+            Data[i].count = 1;
+        }
+        for (size_t k = 0; k < at.size(); k++) {
+            Data[at[k]] = DataStruct{};
+            Data[at[k]].type = DT_ITEM;
+            Data[at[k]].x = Data[at[k]].y = 230;
+            Data[at[k]].id = 7;
+            Data[at[k]].count = (uint16_t)(k + 2);
+        }
+        int walk_found = -1, walk_end = 0;
+        for (int i = DATA_MAX - 1; i >= 0 && walk_found < 0; i--)
+            if (Data[i].type == DT_ITEM && Data[i].x == 230 && Data[i].y == 230) walk_found = i;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type != DT_UNUSED && Data[i].type != DT_FREED) walk_end = i + 1;
+        EXPECT_EQ(get_datatype(DT_ITEM, 230, 230), walk_found);
+        EXPECT_EQ(crestep_pool_end(), walk_end);
+        EXPECT_EQ(PolttoTarkistus(230, 230, 0, ""), expected_fuel);
+    }
 }
