@@ -335,8 +335,10 @@ void RenderDoScreen() {
 
 enum FlipNeed { FLIP_WHOLE, FLIP_MAP_ONLY, FLIP_NOTHING };
 static FlipNeed flip_need(bool map);
-static void flip_shown(FlipNeed need, bool map, bool presented);
+static void flip_shown(FlipNeed need, bool map, bool presented, const SDL_Rect *part);
 static bool map_covers(SDL_Rect &hole);
+static SDL_Rect map_changes_onto_window();
+static bool renderer_is_software();
 
 // The uploaded screen onto the window around `hole`, which the map's opaque copy fills right after.
 static void screen_around(const SDL_Rect &hole) {
@@ -350,13 +352,26 @@ static void screen_around(const SDL_Rect &hole) {
         if (r.w > 0 && r.h > 0) SDL_RenderCopy(ren, screen_texture, &r, &r);
 }
 
-// A flip of what the window already shows draws and presents only what changed (see flip_need).
+// Only the part of the window's surface that changed goes out to the window system; false when
+// the renderer's own present is needed (then it sends the whole surface, which shows the same).
+static bool present_part(const SDL_Rect &part) {
+    if (!win || (SDL_GetWindowFlags(win) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED))) return false;
+    SDL_RenderFlush(ren);
+    return SDL_UpdateWindowSurfaceRects(win, &part, 1) == 0;
+}
+
+// A flip of what the window already shows draws and presents only what changed (see flip_need);
+// where only the map changed, only the pixels of the map that changed.
 void scr_Flip() {
     if (DISABLE_FLIP || !ren) return;
     const bool map = FLIPMODE != 0 && !subscreens_open;
     const FlipNeed need = flip_need(map);
-    if (need != FLIP_NOTHING) {
-        SDL_Rect hole;
+    SDL_Rect hole, part = {0, 0, 0, 0};
+    const bool map_part = need == FLIP_MAP_ONLY && renderer_is_software() && map_covers(hole);
+    if (map_part) {
+        part = map_changes_onto_window();
+        if (part.w > 0 && !DISABLE_RENDER && !present_part(part)) SDL_RenderPresent(ren);
+    } else if (need != FLIP_NOTHING) {
         if (need == FLIP_WHOLE && map && game_screen && map_covers(hole)) {
             SDL_UpdateTexture(screen_texture, nullptr, game_screen->pixels, game_screen->pitch);
             screen_around(hole);
@@ -367,7 +382,7 @@ void scr_Flip() {
         if (!DISABLE_RENDER) SDL_RenderPresent(ren);
     }
     if (map && FLIPMODE == 2) FLIPMODE = 0;
-    if (need != FLIP_NOTHING) flip_shown(need, map, !DISABLE_RENDER);
+    if (need != FLIP_NOTHING) flip_shown(need, map, !DISABLE_RENDER, map_part ? &part : nullptr);
 }
 
 void FlipWithMap() {
@@ -457,6 +472,8 @@ static unsigned final_version = 1;   // changes whenever the final texture may s
 // drawn on the map texture since the last composing and where that composing lit its light spots is
 // composed anew.
 static SDL_Rect drawn_since_composed = whole_map_texture, lights_box = {0, 0, 0, 0};
+// Where the final texture changed since the window last showed it.
+static SDL_Rect final_changed = whole_map_texture;
 static int composed_shade[4] = {-1, -1, -1, -1};   // lighting on, red, green, blue
 
 static void add_box(SDL_Rect &box, const SDL_Rect &r) {
@@ -487,7 +504,7 @@ void CreateMapMainTexture() {
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
     MapMainFinalTexture =
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
-    main_touched = final_touched = drawn_since_composed = whole_map_texture;
+    main_touched = final_touched = drawn_since_composed = final_changed = whole_map_texture;
     final_fresh = true;
     texture_stamp++;
     final_version++;
@@ -522,7 +539,7 @@ void scr_ClrOxaFlipMap() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
     fill_texture(MapMainFinalTexture, 10, 10, 10);
     fill_texture(MapMainTexture, 10, 10, 10);
-    main_touched = final_touched = drawn_since_composed = whole_map_texture;
+    main_touched = final_touched = drawn_since_composed = final_changed = whole_map_texture;
     texture_stamp++;
     final_version++;
     SDL_SetRenderTarget(ren, nullptr);
@@ -549,6 +566,7 @@ static void draw_lightspots() {
         SDL_Rect dst = {18 * cx - 8 - radius, 20 * cy - 9 - radius, 2 * radius, 2 * radius};
         add_box(final_touched, dst);
         add_box(lights_box, dst);
+        add_box(final_changed, dst);
         SDL_SetTextureAlphaMod(mapTEXFirelit, (uint8_t)(92 + random(32)));
         if (seen)
             SDL_SetTextureColorMod(mapTEXFirelit, 128, 128, 92);
@@ -578,6 +596,7 @@ void OxaMap_to_MasterMapTexture() {
         return;
     }
     final_version++;
+    add_box(final_changed, part);
     SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
     SDL_RenderCopy(ren, MapMainTexture, &part, &part);
@@ -630,6 +649,22 @@ void rc() {
     SDL_Rect dst = {mapDim.x, mapDim.y, mapDim.width, mapDim.height};
     NativeResolution_RectConvert(&dst);
     SDL_RenderCopy(ren, MapMainFinalTexture, &src, &dst);
+    final_changed = {0, 0, 0, 0};
+}
+
+// rc() where the map is copied 1:1 and opaquely over a window that shows the final texture as it
+// was: only the part that changed since is copied. The window's pixels it drew, or an empty rect.
+static SDL_Rect map_changes_onto_window() {
+    to_window();
+    if (!NOUPDATE_RC) OxaMap_to_MasterMapTexture();
+    const SDL_Rect src = map_source();
+    SDL_Rect in;
+    const bool changed = SDL_IntersectRect(&final_changed, &src, &in);
+    final_changed = {0, 0, 0, 0};
+    if (!changed) return {0, 0, 0, 0};
+    const SDL_Rect dst = {mapDim.x + in.x - src.x, mapDim.y + in.y - src.y, in.w, in.h};
+    SDL_RenderCopy(ren, MapMainFinalTexture, &in, &dst);
+    return dst;
 }
 
 // ---- flips of what the window already shows -----------------------------------------------------
@@ -729,7 +764,17 @@ static FlipNeed flip_need(bool map) {
     return FLIP_NOTHING;
 }
 
-static void flip_shown(FlipNeed need, bool map, bool presented) {
+// The rows of `part` from the window's pixels into the kept copy, which held the rest already.
+static void keep_part(std::vector<uint8_t> &kept, const SDL_Surface *s, const SDL_Rect &part) {
+    const int bpp = s->format->BytesPerPixel;
+    for (int y = part.y; y < part.y + part.h; y++) {
+        const size_t at = (size_t)y * (size_t)s->pitch + (size_t)part.x * (size_t)bpp;
+        memcpy(kept.data() + at, (const uint8_t *)s->pixels + at, (size_t)part.w * (size_t)bpp);
+    }
+}
+
+// `part`: the flip drew only there, over a window that held the kept pixels.
+static void flip_shown(FlipNeed need, bool map, bool presented, const SDL_Rect *part) {
     shown.valid = false;
     if (!shown.idle || !presented || !game_screen || !renderer_is_software()) return;
     MapLook now{};
@@ -737,7 +782,12 @@ static void flip_shown(FlipNeed need, bool map, bool presented) {
     SDL_Surface *w = window_pixels();
     if (!w) return;
     if (need == FLIP_WHOLE) keep_pixels(shown.screen, game_screen);
-    keep_pixels(shown.window, w);
+    const SDL_Rect bounds = {0, 0, w->w, w->h};
+    SDL_Rect in;
+    if (part && shown.window.size() == surface_bytes(w) && SDL_IntersectRect(part, &bounds, &in) && SDL_RectEquals(&in, part))
+        keep_part(shown.window, w, *part);
+    else if (!part || part->w > 0)
+        keep_pixels(shown.window, w);
     shown.map = map;
     if (map) shown.look = now;
     shown.valid = true;

@@ -45,6 +45,8 @@ TEST_F(IdleFlip, WindowEndsAsAWholeFlipLeavesIt) {
         {"a box on the screen", false, [] { box(300, 200, 340, 230, 4); }, [] { Flip(); }},
         {"a box under the map", true, [] { box(100, 100, 700, 500, 2); }, [] { FlipWithMap(); }},
         {"the map drawn on", true, [] { paint_map(40, 60, 200); }, [] { Flip(); }},
+        {"the map drawn on where it shows", true, [] { paint_map(mapDim.src_left + 30, mapDim.src_top + 40, 200); },
+         [] { Flip(); }},
         {"the window painted over", true, [] {
              SDL_SetRenderTarget(ren, nullptr);
              SDL_SetRenderDrawColor(ren, 255, 0, 0, 255);
