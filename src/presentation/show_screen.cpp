@@ -754,11 +754,46 @@ static SDL_Surface *window_pixels() {
     return win ? SDL_GetWindowSurface(win) : nullptr;
 }
 
+// Columns [x0, x1) of rows [y0, y1) alike in two pictures of the same format.
+static bool rows_alike(const uint8_t *a, int apitch, const uint8_t *b, int bpitch, int bpp, int x0, int x1, int y0,
+                       int y1) {
+    if (x1 <= x0) return true;
+    for (int y = y0; y < y1; y++)
+        if (memcmp(a + (size_t)y * apitch + (size_t)x0 * bpp, b + (size_t)y * bpitch + (size_t)x0 * bpp,
+                   (size_t)(x1 - x0) * bpp) != 0)
+            return false;
+    return true;
+}
+
+// With the map copied opaquely over `hole`, the window is what a whole flip leaves when it shows the
+// screen itself round the hole and, inside it, what it held at the last flip. Half the reading of
+// comparing both the window and the screen with their kept copies; false when the window's pixels
+// are not in the screen's format.
+static bool window_as_shown_round(const SDL_Surface *w, const SDL_Rect &hole, bool &alike) {
+    const SDL_Surface *sc = game_screen;
+    if (!w || w->format->format != sc->format->format || w->w != sc->w || w->h != sc->h ||
+        shown.window.size() != surface_bytes(w))
+        return false;
+    const int bpp = w->format->BytesPerPixel, right = hole.x + hole.w, bottom = hole.y + hole.h;
+    const uint8_t *wp = (const uint8_t *)w->pixels, *sp = (const uint8_t *)sc->pixels, *kp = shown.window.data();
+    alike = rows_alike(wp, w->pitch, sp, sc->pitch, bpp, 0, w->w, 0, hole.y) &&
+            rows_alike(wp, w->pitch, sp, sc->pitch, bpp, 0, w->w, bottom, w->h) &&
+            rows_alike(wp, w->pitch, sp, sc->pitch, bpp, 0, hole.x, hole.y, bottom) &&
+            rows_alike(wp, w->pitch, sp, sc->pitch, bpp, right, w->w, hole.y, bottom) &&
+            rows_alike(wp, w->pitch, kp, w->pitch, bpp, hole.x, right, hole.y, bottom);
+    return true;
+}
+
 static FlipNeed flip_need(bool map) {
     if (!shown.idle || !shown.valid || shown.map != map || !game_screen) return FLIP_WHOLE;
     MapLook now{};
     if (map && (!map_look(now) || !same_place(now, shown.look))) return FLIP_WHOLE;
-    if (!holds(shown.window, window_pixels()) || !holds(shown.screen, game_screen)) return FLIP_WHOLE;
+    SDL_Surface *w = window_pixels();
+    SDL_Rect hole;
+    bool alike = false;
+    if (!(map && map_covers(hole) && window_as_shown_round(w, hole, alike)))
+        alike = holds(shown.window, w) && holds(shown.screen, game_screen);
+    if (!alike) return FLIP_WHOLE;
     // rc() composes the map anew unless told not to; otherwise it shows the final texture as it is.
     if (map && (!NOUPDATE_RC || now.version != shown.look.version)) return FLIP_MAP_ONLY;
     return FLIP_NOTHING;

@@ -52,6 +52,14 @@ TEST_F(IdleFlip, WindowEndsAsAWholeFlipLeavesIt) {
              SDL_SetRenderDrawColor(ren, 255, 0, 0, 255);
              SDL_RenderClear(ren);
          }, [] { FlipWithMap(); }},
+        {"the window painted over the map only", true, [] {
+             SDL_SetRenderTarget(ren, nullptr);
+             SDL_SetRenderDrawColor(ren, 0, 255, 0, 255);
+             const SDL_Rect r = {mapDim.x + 20, mapDim.y + 30, 40, 25};
+             SDL_RenderFillRect(ren, &r);
+         }, [] { FlipWithMap(); }},
+        {"a box on the screen where the map covers it", true,
+         [] { box(mapDim.x + 20, mapDim.y + 20, mapDim.x + 90, mapDim.y + 60, 4); }, [] { FlipWithMap(); }},
         {"the window painted and shown", false, [] {
              SDL_SetRenderTarget(ren, nullptr);
              SDL_SetRenderDrawColor(ren, 0, 0, 255, 255);
