@@ -553,10 +553,13 @@ static void free_music() {
     music_samples = nullptr;
 }
 
-// The tune at `path` decoded whole and played from memory; streamed from its file when it cannot be.
+// The tune at `path` decoded whole and played from memory; streamed from its file when it cannot be,
+// or when it is so long that its samples would take more memory than a few tunes of the game's own.
 static Mix_Music *load_music(const char *path) {
+    enum { DECODED_FILE_MAX = 1 << 20 };   // compressed bytes: about 80 seconds of the game's music
     SDL_RWops *file = SDL_RWFromFile(path, "rb");
-    music_samples = file ? Mix_LoadWAV_RW(file, 0) : nullptr;
+    const Sint64 size = file ? SDL_RWsize(file) : -1;
+    music_samples = size > 0 && size <= DECODED_FILE_MAX ? Mix_LoadWAV_RW(file, 0) : nullptr;
     if (file) SDL_RWclose(file);
     SDL_RWops *wave = music_samples && music_samples->alen > 0 ? wave_of(music_samples) : nullptr;
     Mix_Music *m = wave ? Mix_LoadMUSType_RW(wave, MUS_WAV, 1) : nullptr;
