@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 int AUDIO_OPEN = 0;
 int SAMPLESLOADED = 0;
@@ -458,17 +459,17 @@ int MusicPlaying() {
 // The tune now loaded, decoded whole: the mixer plays it from memory as a wave, so that the audio
 // thread does not decode it again on every pass while the game waits. The wave holds exactly the
 // samples the mixer would decode from the file as it played, in its own output format.
-static Mix_Chunk *music_samples = nullptr;
+static std::vector<uint8_t> music_samples;   // in the mixer's format, no longer than they are
 
 struct MusicWave {
     uint8_t head[44];          // "RIFF" ... "data" and its length
-    const Mix_Chunk *samples;
+    const std::vector<uint8_t> *samples;
     Sint64 at;
 };
 
 static Sint64 SDLCALL wave_size(SDL_RWops *rw) {
     const MusicWave *w = (const MusicWave *)rw->hidden.unknown.data1;
-    return (Sint64)sizeof w->head + (Sint64)w->samples->alen;
+    return (Sint64)sizeof w->head + (Sint64)w->samples->size();
 }
 
 static Sint64 SDLCALL wave_seek(SDL_RWops *rw, Sint64 offset, int whence) {
@@ -489,7 +490,7 @@ static size_t SDLCALL wave_read(SDL_RWops *rw, void *ptr, size_t size, size_t ma
     uint8_t *out = (uint8_t *)ptr;
     for (size_t left = n * size; left > 0;) {
         const Sint64 head = (Sint64)sizeof w->head;
-        const uint8_t *from = w->at < head ? w->head + w->at : w->samples->abuf + (w->at - head);
+        const uint8_t *from = w->at < head ? w->head + w->at : w->samples->data() + (w->at - head);
         const Sint64 room = w->at < head ? head - w->at : end - w->at;
         const size_t part = (Sint64)left < room ? left : (size_t)room;
         memcpy(out, from, part);
@@ -514,7 +515,7 @@ static void put_le(uint8_t *at, uint32_t v, int bytes) {
 
 // The decoded samples as a PCM wave the mixer reads as music; null when the mixer's format has no
 // such wave (then the tune is streamed from its file).
-static SDL_RWops *wave_of(const Mix_Chunk *samples) {
+static SDL_RWops *wave_of(const std::vector<uint8_t> *samples) {
     int rate = 0, channels = 0;
     Uint16 format = 0;
     if (!Mix_QuerySpec(&rate, &format, &channels) || format != AUDIO_S16LSB || channels <= 0 || rate <= 0)
@@ -525,7 +526,7 @@ static SDL_RWops *wave_of(const Mix_Chunk *samples) {
     w->samples = samples;
     uint8_t *h = w->head;
     memcpy(h, "RIFF", 4);
-    put_le(h + 4, 36 + samples->alen, 4);
+    put_le(h + 4, (uint32_t)(36 + samples->size()), 4);
     memcpy(h + 8, "WAVEfmt ", 8);
     put_le(h + 16, 16, 4);
     put_le(h + 20, 1, 2);   // PCM
@@ -535,7 +536,7 @@ static SDL_RWops *wave_of(const Mix_Chunk *samples) {
     put_le(h + 32, (uint32_t)(channels * 2), 2);
     put_le(h + 34, 16, 2);
     memcpy(h + 36, "data", 4);
-    put_le(h + 40, samples->alen, 4);
+    put_le(h + 40, (uint32_t)samples->size(), 4);
     rw->type = SDL_RWOPS_UNKNOWN;
     rw->size = wave_size;
     rw->seek = wave_seek;
@@ -549,8 +550,7 @@ static SDL_RWops *wave_of(const Mix_Chunk *samples) {
 static void free_music() {
     if (background_music) Mix_FreeMusic(background_music);
     background_music = nullptr;
-    if (music_samples) Mix_FreeChunk(music_samples);
-    music_samples = nullptr;
+    std::vector<uint8_t>().swap(music_samples);
 }
 
 // The tune at `path` decoded whole and played from memory; streamed from its file when it cannot be,
@@ -559,13 +559,15 @@ static Mix_Music *load_music(const char *path) {
     enum { DECODED_FILE_MAX = 1 << 20 };   // compressed bytes: about 80 seconds of the game's music
     SDL_RWops *file = SDL_RWFromFile(path, "rb");
     const Sint64 size = file ? SDL_RWsize(file) : -1;
-    music_samples = size > 0 && size <= DECODED_FILE_MAX ? Mix_LoadWAV_RW(file, 0) : nullptr;
+    Mix_Chunk *decoded = size > 0 && size <= DECODED_FILE_MAX ? Mix_LoadWAV_RW(file, 0) : nullptr;
     if (file) SDL_RWclose(file);
-    SDL_RWops *wave = music_samples && music_samples->alen > 0 ? wave_of(music_samples) : nullptr;
+    // Copied out of the decoder's buffer, which grew as it went and holds more than the samples.
+    if (decoded) music_samples.assign(decoded->abuf, decoded->abuf + decoded->alen);
+    if (decoded) Mix_FreeChunk(decoded);
+    SDL_RWops *wave = !music_samples.empty() ? wave_of(&music_samples) : nullptr;
     Mix_Music *m = wave ? Mix_LoadMUSType_RW(wave, MUS_WAV, 1) : nullptr;
     if (m) return m;
-    if (music_samples) Mix_FreeChunk(music_samples);
-    music_samples = nullptr;
+    std::vector<uint8_t>().swap(music_samples);
     return Mix_LoadMUS(path);
 }
 
