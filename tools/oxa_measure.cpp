@@ -11,7 +11,8 @@
 // (default 10), then its peak and present resident memory (VmHWM, VmRSS) and the largest mappings of
 // /proc/<pid>/smaps. Sound runs through SDL's dummy driver, so the mixer works as it would for a player.
 // The scene "game" is Aino on the wilderness map where she was saved, "local" on her field's local
-// map, "inventory" her open inventory, "menu" the start menu, "tour" a few screens of a session,
+// map beside the fire burning there (its flames and light move on every idle tick), "inventory" her
+// open inventory, "menu" the start menu, "tour" a few screens of a session,
 // "session" a longer one played on the game's own thread: five local areas entered, a fight, the
 // making menu, the encyclopedia and a save (its line says what it did). With --play one scene runs in
 // this very process on the X server of $DISPLAY, for a heap profiler (heaptrack) started on the tool.

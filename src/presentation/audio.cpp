@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 int AUDIO_OPEN = 0;
 int SAMPLESLOADED = 0;
@@ -44,6 +45,7 @@ static int task_channel = -1;      // the channel of the timed task's loop; -1 n
 enum { EFFECT_CHANNELS = 4, FADE_MS = 500 };
 
 static bool sound_on() { return SB_SOUND && AUDIO_OPEN; }
+static void free_music();
 
 static void upper_copy(char *dst, size_t size, const char *src) {
     copy_bounded(dst, size, src);
@@ -71,8 +73,7 @@ void sound_close() {
     if (!AUDIO_OPEN) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
-    if (background_music) Mix_FreeMusic(background_music);
-    background_music = nullptr;
+    free_music();
     MUSIC_PLAYING = 0;
     current_music[0] = 0;
     free_samples();
@@ -455,14 +456,129 @@ int MusicPlaying() {
     return MUSIC_PLAYING;
 }
 
+// The tune now loaded, decoded whole: the mixer plays it from memory as a wave, so that the audio
+// thread does not decode it again on every pass while the game waits. The wave holds exactly the
+// samples the mixer would decode from the file as it played, in its own output format.
+static std::vector<uint8_t> music_samples;   // in the mixer's format, no longer than they are
+
+struct MusicWave {
+    uint8_t head[44];          // "RIFF" ... "data" and its length
+    const std::vector<uint8_t> *samples;
+    Sint64 at;
+};
+
+static Sint64 SDLCALL wave_size(SDL_RWops *rw) {
+    const MusicWave *w = (const MusicWave *)rw->hidden.unknown.data1;
+    return (Sint64)sizeof w->head + (Sint64)w->samples->size();
+}
+
+static Sint64 SDLCALL wave_seek(SDL_RWops *rw, Sint64 offset, int whence) {
+    MusicWave *w = (MusicWave *)rw->hidden.unknown.data1;
+    const Sint64 end = wave_size(rw);
+    Sint64 to = whence == RW_SEEK_SET ? offset : whence == RW_SEEK_CUR ? w->at + offset : end + offset;
+    if (to < 0 || whence < RW_SEEK_SET || whence > RW_SEEK_END) return SDL_SetError("seek outside the music");
+    w->at = to > end ? end : to;
+    return w->at;
+}
+
+static size_t SDLCALL wave_read(SDL_RWops *rw, void *ptr, size_t size, size_t maxnum) {
+    MusicWave *w = (MusicWave *)rw->hidden.unknown.data1;
+    if (size == 0) return 0;
+    const Sint64 end = wave_size(rw);
+    const size_t whole = (size_t)((end - w->at) / (Sint64)size);   // whole items left
+    const size_t n = whole < maxnum ? whole : maxnum;
+    uint8_t *out = (uint8_t *)ptr;
+    for (size_t left = n * size; left > 0;) {
+        const Sint64 head = (Sint64)sizeof w->head;
+        const uint8_t *from = w->at < head ? w->head + w->at : w->samples->data() + (w->at - head);
+        const Sint64 room = w->at < head ? head - w->at : end - w->at;
+        const size_t part = (Sint64)left < room ? left : (size_t)room;
+        memcpy(out, from, part);
+        out += part;
+        left -= part;
+        w->at += (Sint64)part;
+    }
+    return n;
+}
+
+static size_t SDLCALL wave_write(SDL_RWops *, const void *, size_t, size_t) { return 0; }
+
+static int SDLCALL wave_close(SDL_RWops *rw) {
+    delete (MusicWave *)rw->hidden.unknown.data1;
+    SDL_FreeRW(rw);
+    return 0;
+}
+
+static void put_le(uint8_t *at, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; i++) at[i] = (uint8_t)(v >> (8 * i));
+}
+
+// The decoded samples as a PCM wave the mixer reads as music; null when the mixer's format has no
+// such wave (then the tune is streamed from its file).
+static SDL_RWops *wave_of(const std::vector<uint8_t> *samples) {
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (!Mix_QuerySpec(&rate, &format, &channels) || format != AUDIO_S16LSB || channels <= 0 || rate <= 0)
+        return nullptr;
+    SDL_RWops *rw = SDL_AllocRW();
+    if (!rw) return nullptr;
+    MusicWave *w = new MusicWave{};
+    w->samples = samples;
+    uint8_t *h = w->head;
+    memcpy(h, "RIFF", 4);
+    put_le(h + 4, (uint32_t)(36 + samples->size()), 4);
+    memcpy(h + 8, "WAVEfmt ", 8);
+    put_le(h + 16, 16, 4);
+    put_le(h + 20, 1, 2);   // PCM
+    put_le(h + 22, (uint32_t)channels, 2);
+    put_le(h + 24, (uint32_t)rate, 4);
+    put_le(h + 28, (uint32_t)(rate * channels * 2), 4);
+    put_le(h + 32, (uint32_t)(channels * 2), 2);
+    put_le(h + 34, 16, 2);
+    memcpy(h + 36, "data", 4);
+    put_le(h + 40, (uint32_t)samples->size(), 4);
+    rw->type = SDL_RWOPS_UNKNOWN;
+    rw->size = wave_size;
+    rw->seek = wave_seek;
+    rw->read = wave_read;
+    rw->write = wave_write;
+    rw->close = wave_close;
+    rw->hidden.unknown.data1 = w;
+    return rw;
+}
+
+static void free_music() {
+    if (background_music) Mix_FreeMusic(background_music);
+    background_music = nullptr;
+    std::vector<uint8_t>().swap(music_samples);
+}
+
+// The tune at `path` decoded whole and played from memory; streamed from its file when it cannot be,
+// or when it is so long that its samples would take more memory than a few tunes of the game's own.
+static Mix_Music *load_music(const char *path) {
+    enum { DECODED_FILE_MAX = 1 << 20 };   // compressed bytes: about 80 seconds of the game's music
+    SDL_RWops *file = SDL_RWFromFile(path, "rb");
+    const Sint64 size = file ? SDL_RWsize(file) : -1;
+    Mix_Chunk *decoded = size > 0 && size <= DECODED_FILE_MAX ? Mix_LoadWAV_RW(file, 0) : nullptr;
+    if (file) SDL_RWclose(file);
+    // Copied out of the decoder's buffer, which grew as it went and holds more than the samples.
+    if (decoded) music_samples.assign(decoded->abuf, decoded->abuf + decoded->alen);
+    if (decoded) Mix_FreeChunk(decoded);
+    SDL_RWops *wave = !music_samples.empty() ? wave_of(&music_samples) : nullptr;
+    Mix_Music *m = wave ? Mix_LoadMUSType_RW(wave, MUS_WAV, 1) : nullptr;
+    if (m) return m;
+    std::vector<uint8_t>().swap(music_samples);
+    return Mix_LoadMUS(path);
+}
+
 static void start_music(const char *file, double seconds, int loops, bool fade_effects) {
     if (MusicPlaying()) return;
     if (!sound_on() || !BACKMUSIC || !file) return;
     if (fade_effects) mixer_fade_samples();
-    if (background_music) Mix_FreeMusic(background_music);
+    free_music();
     char path[160];
     snprintf(path, sizeof path, "audio/%s", file);
-    background_music = Mix_LoadMUS(path);
+    background_music = load_music(path);
     if (!background_music) {
         char line[200];
         snprintf(line, sizeof line, "music %s did not load", path);
@@ -489,8 +605,7 @@ void mixer_fadestop_music(int ms) {
     mixer_fade_samples();
     if (background_music) {
         if (Mix_PlayingMusic()) Mix_FadeOutMusic(ms);
-        Mix_FreeMusic(background_music);   // waits for the fade to end
-        background_music = nullptr;
+        free_music();   // waits for the fade to end
     }
     mixer_stop_idle_sample();
     mixer_set_idle_sample("");

@@ -335,8 +335,10 @@ void RenderDoScreen() {
 
 enum FlipNeed { FLIP_WHOLE, FLIP_MAP_ONLY, FLIP_NOTHING };
 static FlipNeed flip_need(bool map);
-static void flip_shown(FlipNeed need, bool map, bool presented);
+static void flip_shown(FlipNeed need, bool map, bool presented, const SDL_Rect *part);
 static bool map_covers(SDL_Rect &hole);
+static SDL_Rect map_changes_onto_window();
+static bool renderer_is_software();
 
 // The uploaded screen onto the window around `hole`, which the map's opaque copy fills right after.
 static void screen_around(const SDL_Rect &hole) {
@@ -350,13 +352,26 @@ static void screen_around(const SDL_Rect &hole) {
         if (r.w > 0 && r.h > 0) SDL_RenderCopy(ren, screen_texture, &r, &r);
 }
 
-// A flip of what the window already shows draws and presents only what changed (see flip_need).
+// Only the part of the window's surface that changed goes out to the window system; false when
+// the renderer's own present is needed (then it sends the whole surface, which shows the same).
+static bool present_part(const SDL_Rect &part) {
+    if (!win || (SDL_GetWindowFlags(win) & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED))) return false;
+    SDL_RenderFlush(ren);
+    return SDL_UpdateWindowSurfaceRects(win, &part, 1) == 0;
+}
+
+// A flip of what the window already shows draws and presents only what changed (see flip_need);
+// where only the map changed, only the pixels of the map that changed.
 void scr_Flip() {
     if (DISABLE_FLIP || !ren) return;
     const bool map = FLIPMODE != 0 && !subscreens_open;
     const FlipNeed need = flip_need(map);
-    if (need != FLIP_NOTHING) {
-        SDL_Rect hole;
+    SDL_Rect hole, part = {0, 0, 0, 0};
+    const bool map_part = need == FLIP_MAP_ONLY && renderer_is_software() && map_covers(hole);
+    if (map_part) {
+        part = map_changes_onto_window();
+        if (part.w > 0 && !DISABLE_RENDER && !present_part(part)) SDL_RenderPresent(ren);
+    } else if (need != FLIP_NOTHING) {
         if (need == FLIP_WHOLE && map && game_screen && map_covers(hole)) {
             SDL_UpdateTexture(screen_texture, nullptr, game_screen->pixels, game_screen->pitch);
             screen_around(hole);
@@ -367,7 +382,7 @@ void scr_Flip() {
         if (!DISABLE_RENDER) SDL_RenderPresent(ren);
     }
     if (map && FLIPMODE == 2) FLIPMODE = 0;
-    if (need != FLIP_NOTHING) flip_shown(need, map, !DISABLE_RENDER);
+    if (need != FLIP_NOTHING) flip_shown(need, map, !DISABLE_RENDER, map_part ? &part : nullptr);
 }
 
 void FlipWithMap() {
@@ -457,6 +472,8 @@ static unsigned final_version = 1;   // changes whenever the final texture may s
 // drawn on the map texture since the last composing and where that composing lit its light spots is
 // composed anew.
 static SDL_Rect drawn_since_composed = whole_map_texture, lights_box = {0, 0, 0, 0};
+// Where the final texture changed since the window last showed it.
+static SDL_Rect final_changed = whole_map_texture;
 static int composed_shade[4] = {-1, -1, -1, -1};   // lighting on, red, green, blue
 
 static void add_box(SDL_Rect &box, const SDL_Rect &r) {
@@ -487,7 +504,7 @@ void CreateMapMainTexture() {
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
     MapMainFinalTexture =
         SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, MAPTEX_SIZE, MAPTEX_SIZE);
-    main_touched = final_touched = drawn_since_composed = whole_map_texture;
+    main_touched = final_touched = drawn_since_composed = final_changed = whole_map_texture;
     final_fresh = true;
     texture_stamp++;
     final_version++;
@@ -522,7 +539,7 @@ void scr_ClrOxaFlipMap() {
     if (!ren || !MapMainTexture || !MapMainFinalTexture) return;
     fill_texture(MapMainFinalTexture, 10, 10, 10);
     fill_texture(MapMainTexture, 10, 10, 10);
-    main_touched = final_touched = drawn_since_composed = whole_map_texture;
+    main_touched = final_touched = drawn_since_composed = final_changed = whole_map_texture;
     texture_stamp++;
     final_version++;
     SDL_SetRenderTarget(ren, nullptr);
@@ -549,6 +566,7 @@ static void draw_lightspots() {
         SDL_Rect dst = {18 * cx - 8 - radius, 20 * cy - 9 - radius, 2 * radius, 2 * radius};
         add_box(final_touched, dst);
         add_box(lights_box, dst);
+        add_box(final_changed, dst);
         SDL_SetTextureAlphaMod(mapTEXFirelit, (uint8_t)(92 + random(32)));
         if (seen)
             SDL_SetTextureColorMod(mapTEXFirelit, 128, 128, 92);
@@ -578,6 +596,7 @@ void OxaMap_to_MasterMapTexture() {
         return;
     }
     final_version++;
+    add_box(final_changed, part);
     SDL_SetTextureBlendMode(MapMainTexture, SDL_BLENDMODE_NONE);
     SDL_SetTextureColorMod(MapMainTexture, 255, 255, 255);
     SDL_RenderCopy(ren, MapMainTexture, &part, &part);
@@ -630,6 +649,22 @@ void rc() {
     SDL_Rect dst = {mapDim.x, mapDim.y, mapDim.width, mapDim.height};
     NativeResolution_RectConvert(&dst);
     SDL_RenderCopy(ren, MapMainFinalTexture, &src, &dst);
+    final_changed = {0, 0, 0, 0};
+}
+
+// rc() where the map is copied 1:1 and opaquely over a window that shows the final texture as it
+// was: only the part that changed since is copied. The window's pixels it drew, or an empty rect.
+static SDL_Rect map_changes_onto_window() {
+    to_window();
+    if (!NOUPDATE_RC) OxaMap_to_MasterMapTexture();
+    const SDL_Rect src = map_source();
+    SDL_Rect in;
+    const bool changed = SDL_IntersectRect(&final_changed, &src, &in);
+    final_changed = {0, 0, 0, 0};
+    if (!changed) return {0, 0, 0, 0};
+    const SDL_Rect dst = {mapDim.x + in.x - src.x, mapDim.y + in.y - src.y, in.w, in.h};
+    SDL_RenderCopy(ren, MapMainFinalTexture, &in, &dst);
+    return dst;
 }
 
 // ---- flips of what the window already shows -----------------------------------------------------
@@ -719,17 +754,62 @@ static SDL_Surface *window_pixels() {
     return win ? SDL_GetWindowSurface(win) : nullptr;
 }
 
+// Columns [x0, x1) of rows [y0, y1) alike in two pictures of the same format.
+static bool rows_alike(const uint8_t *a, int apitch, const uint8_t *b, int bpitch, int bpp, int x0, int x1, int y0,
+                       int y1) {
+    if (x1 <= x0) return true;
+    for (int y = y0; y < y1; y++)
+        if (memcmp(a + (size_t)y * apitch + (size_t)x0 * bpp, b + (size_t)y * bpitch + (size_t)x0 * bpp,
+                   (size_t)(x1 - x0) * bpp) != 0)
+            return false;
+    return true;
+}
+
+// With the map copied opaquely over `hole`, the window is what a whole flip leaves when it shows the
+// screen itself round the hole and, inside it, what it held at the last flip. Half the reading of
+// comparing both the window and the screen with their kept copies; false when the window's pixels
+// are not in the screen's format.
+static bool window_as_shown_round(const SDL_Surface *w, const SDL_Rect &hole, bool &alike) {
+    const SDL_Surface *sc = game_screen;
+    if (!w || w->format->format != sc->format->format || w->w != sc->w || w->h != sc->h ||
+        shown.window.size() != surface_bytes(w))
+        return false;
+    const int bpp = w->format->BytesPerPixel, right = hole.x + hole.w, bottom = hole.y + hole.h;
+    const uint8_t *wp = (const uint8_t *)w->pixels, *sp = (const uint8_t *)sc->pixels, *kp = shown.window.data();
+    alike = rows_alike(wp, w->pitch, sp, sc->pitch, bpp, 0, w->w, 0, hole.y) &&
+            rows_alike(wp, w->pitch, sp, sc->pitch, bpp, 0, w->w, bottom, w->h) &&
+            rows_alike(wp, w->pitch, sp, sc->pitch, bpp, 0, hole.x, hole.y, bottom) &&
+            rows_alike(wp, w->pitch, sp, sc->pitch, bpp, right, w->w, hole.y, bottom) &&
+            rows_alike(wp, w->pitch, kp, w->pitch, bpp, hole.x, right, hole.y, bottom);
+    return true;
+}
+
 static FlipNeed flip_need(bool map) {
     if (!shown.idle || !shown.valid || shown.map != map || !game_screen) return FLIP_WHOLE;
     MapLook now{};
     if (map && (!map_look(now) || !same_place(now, shown.look))) return FLIP_WHOLE;
-    if (!holds(shown.window, window_pixels()) || !holds(shown.screen, game_screen)) return FLIP_WHOLE;
+    SDL_Surface *w = window_pixels();
+    SDL_Rect hole;
+    bool alike = false;
+    if (!(map && map_covers(hole) && window_as_shown_round(w, hole, alike)))
+        alike = holds(shown.window, w) && holds(shown.screen, game_screen);
+    if (!alike) return FLIP_WHOLE;
     // rc() composes the map anew unless told not to; otherwise it shows the final texture as it is.
     if (map && (!NOUPDATE_RC || now.version != shown.look.version)) return FLIP_MAP_ONLY;
     return FLIP_NOTHING;
 }
 
-static void flip_shown(FlipNeed need, bool map, bool presented) {
+// The rows of `part` from the window's pixels into the kept copy, which held the rest already.
+static void keep_part(std::vector<uint8_t> &kept, const SDL_Surface *s, const SDL_Rect &part) {
+    const int bpp = s->format->BytesPerPixel;
+    for (int y = part.y; y < part.y + part.h; y++) {
+        const size_t at = (size_t)y * (size_t)s->pitch + (size_t)part.x * (size_t)bpp;
+        memcpy(kept.data() + at, (const uint8_t *)s->pixels + at, (size_t)part.w * (size_t)bpp);
+    }
+}
+
+// `part`: the flip drew only there, over a window that held the kept pixels.
+static void flip_shown(FlipNeed need, bool map, bool presented, const SDL_Rect *part) {
     shown.valid = false;
     if (!shown.idle || !presented || !game_screen || !renderer_is_software()) return;
     MapLook now{};
@@ -737,7 +817,12 @@ static void flip_shown(FlipNeed need, bool map, bool presented) {
     SDL_Surface *w = window_pixels();
     if (!w) return;
     if (need == FLIP_WHOLE) keep_pixels(shown.screen, game_screen);
-    keep_pixels(shown.window, w);
+    const SDL_Rect bounds = {0, 0, w->w, w->h};
+    SDL_Rect in;
+    if (part && shown.window.size() == surface_bytes(w) && SDL_IntersectRect(part, &bounds, &in) && SDL_RectEquals(&in, part))
+        keep_part(shown.window, w, *part);
+    else if (!part || part->w > 0)
+        keep_pixels(shown.window, w);
     shown.map = map;
     if (map) shown.look = now;
     shown.valid = true;

@@ -469,10 +469,23 @@ static void map_copy(const MapCopy &c) {
 
 static bool map_list_dry() { return listed.open && listed.dry; }
 
+// What the copies before the first that changed leave in a part of the map texture, drawn on black:
+// a later redraw of a part inside it starts from these pixels and draws only the copies after them.
+// Kept with the software renderer only, whose texture pixels are read and written in memory.
+static struct {
+    SDL_Rect rect;             // its place on the map texture; empty: nothing kept
+    size_t upto;               // the list's copies drawn into it
+    unsigned generation;       // the tile table they were drawn with
+    std::vector<uint32_t> pixels;
+} under;
+
+static void under_forget() { under.rect = {0, 0, 0, 0}; }
+
 void map_list_open(int dry) {
     listed.open = true;
     listed.dry = dry != 0;
     listed.now.clear();
+    if (!listed.dry) under_forget();   // the texture is drawn anew
 }
 
 static void keep_list() {
@@ -490,6 +503,7 @@ void map_list_close() {
 void map_list_forget() {
     listed.kept = false;
     listed.last.clear();
+    under_forget();
 }
 
 int map_list_kept() { return listed.kept && listed.generation == tile_generation; }
@@ -500,18 +514,8 @@ static void add_rect(SDL_Rect &box, const SDL_Rect &r) {
     else SDL_UnionRect(&box, &r, &box);
 }
 
-// The pixels where the dry list and the kept one may draw differently: the copies between their
-// common beginning and common end, both lists' alike, grown until no copy that may not be cut
-// crosses its edge. Empty when the two lists are the same.
-static SDL_Rect changed_part() {
-    const std::vector<MapCopy> &a = listed.last, &b = listed.now;
-    const size_t n = a.size() < b.size() ? a.size() : b.size();
-    size_t head = 0, tail = 0;
-    while (head < n && same_copy(a[head], b[head])) head++;
-    while (tail < n - head && same_copy(a[a.size() - 1 - tail], b[b.size() - 1 - tail])) tail++;
-    SDL_Rect part = {0, 0, 0, 0};
-    for (size_t i = head; i + tail < a.size(); i++) add_rect(part, a[i].touched);
-    for (size_t i = head; i + tail < b.size(); i++) add_rect(part, b[i].touched);
+// `part` grown until no copy of `b` that may not be cut crosses its edge.
+static void grow_over_whole(SDL_Rect &part, const std::vector<MapCopy> &b) {
     for (bool grew = part.w > 0; grew;) {
         grew = false;
         for (const MapCopy &c : b)
@@ -520,7 +524,80 @@ static SDL_Rect changed_part() {
                 grew = true;
             }
     }
+}
+
+// The pixels where the dry list and the kept one may draw differently: the copies between their
+// common beginning and common end, both lists' alike, grown until no copy that may not be cut
+// crosses its edge. Empty when the two lists are the same. `head`: the copies they begin with alike.
+static SDL_Rect changed_part(size_t *head_out) {
+    const std::vector<MapCopy> &a = listed.last, &b = listed.now;
+    const size_t n = a.size() < b.size() ? a.size() : b.size();
+    size_t head = 0, tail = 0;
+    while (head < n && same_copy(a[head], b[head])) head++;
+    while (tail < n - head && same_copy(a[a.size() - 1 - tail], b[b.size() - 1 - tail])) tail++;
+    SDL_Rect part = {0, 0, 0, 0};
+    for (size_t i = head; i + tail < a.size(); i++) add_rect(part, a[i].touched);
+    for (size_t i = head; i + tail < b.size(); i++) add_rect(part, b[i].touched);
+    grow_over_whole(part, b);
+    *head_out = head;
     return part;
+}
+
+static bool software_renderer() {
+    SDL_RendererInfo info;
+    return ren && SDL_GetRendererInfo(ren, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+}
+
+// The copies of the dry list from `from` up to `end` that touch `clip`, drawn clipped to it.
+static void run_copies(size_t from, const SDL_Rect &clip, size_t end = SIZE_MAX) {
+    SDL_RenderSetClipRect(ren, &clip);
+    for (size_t i = from; i < listed.now.size() && i < end; i++)
+        if (SDL_HasIntersection(&listed.now[i].touched, &clip)) run_copy(listed.now[i]);
+    SDL_RenderSetClipRect(ren, nullptr);
+}
+
+// The changed part of the map texture (its target) drawn anew as a whole drawing draws it: from the
+// kept pixels of the unchanged copies before the first change when they cover it, else from black,
+// keeping those pixels on the way for the next time. The pixels drawn.
+static SDL_Rect draw_part(const SDL_Rect &part, size_t head) {
+    const bool keeps = software_renderer();
+    if (keeps && under.rect.w > 0 && under.generation == tile_generation && head >= under.upto &&
+        contains(under.rect, part)) {
+        const int pitch = under.rect.w * 4;
+        const uint32_t *at = under.pixels.data() + (size_t)(part.y - under.rect.y) * (size_t)under.rect.w + (part.x - under.rect.x);
+        if (SDL_UpdateTexture(MapMainTexture, &part, at, pitch) == 0) {
+            map_texture_touched(part);
+            run_copies(under.upto, part);
+            return part;
+        }
+    }
+    // Kept anew over the last kept rectangle too, so that parts that wander about the same place
+    // stay inside it; not when that would make it much larger than the part.
+    SDL_Rect rect = part;
+    if (under.rect.w > 0 && under.generation == tile_generation) {
+        SDL_Rect both;
+        SDL_UnionRect(&part, &under.rect, &both);
+        grow_over_whole(both, listed.now);
+        if ((int64_t)both.w * both.h <= 4 * (int64_t)part.w * part.h) rect = both;
+    }
+    under_forget();
+    map_texture_clear_part(rect);
+    int tw = 0, th = 0;
+    SDL_QueryTexture(MapMainTexture, nullptr, nullptr, &tw, &th);
+    const SDL_Rect texture = {0, 0, tw, th};
+    if (keeps && head > 0 && contains(texture, rect)) {
+        run_copies(0, rect, head);
+        under.pixels.resize((size_t)rect.w * (size_t)rect.h);
+        if (SDL_RenderReadPixels(ren, &rect, SDL_PIXELFORMAT_ARGB8888, under.pixels.data(), rect.w * 4) == 0) {
+            under.rect = rect;
+            under.upto = head;
+            under.generation = tile_generation;
+        }
+        run_copies(head, rect);
+    } else {
+        run_copies(0, rect);
+    }
+    return rect;
 }
 
 int map_list_draw_changes(SDL_Rect *drawn) {
@@ -529,10 +606,12 @@ int map_list_draw_changes(SDL_Rect *drawn) {
     if (ren && MapMainTexture) {
         SDL_Rect all = {0, 0, 0, 0};
         for (const MapCopy &c : listed.now) add_rect(all, c.touched);
-        part = map_list_kept() ? changed_part() : all;
+        size_t head = 0;
+        part = map_list_kept() ? changed_part(&head) : all;
         // A part nearly as large as the drawing is drawn as a whole drawing draws it.
         const bool whole = (int64_t)part.w * part.h * 2 > (int64_t)all.w * all.h;
         if (whole) {
+            under_forget();
             CleanMapDrawBuffers();
             SDL_SetRenderTarget(ren, MapMainTexture);
             for (const MapCopy &c : listed.now) {
@@ -543,11 +622,7 @@ int map_list_draw_changes(SDL_Rect *drawn) {
             how = 2;
         } else if (part.w > 0) {
             SDL_SetRenderTarget(ren, MapMainTexture);
-            map_texture_clear_part(part);
-            SDL_RenderSetClipRect(ren, &part);
-            for (const MapCopy &c : listed.now)
-                if (SDL_HasIntersection(&c.touched, &part)) run_copy(c);
-            SDL_RenderSetClipRect(ren, nullptr);
+            part = draw_part(part, head);
             how = 1;
         }
     }

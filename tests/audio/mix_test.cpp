@@ -1,7 +1,7 @@
 // tests/audio/mix_test.cpp -- what the mixer really puts out, recorded through SDL's disk audio
 // driver in a child process of this test program (no sound device is needed): an effect placed to
 // the east of a player facing north sounds from the right; the music's loudness follows the VOLUME
-// setting.
+// setting, and the tune decoded whole sounds as the file streamed would.
 #include "common/harness.h"
 
 #include "core/config.h"
@@ -49,6 +49,12 @@ int record_scene() {
             Aseta_AudioPos(96, 99);
         }
         play_sample("steady", -1);
+    } else if (!strcmp(scene, "streamed")) {
+        // The tune streamed from its file, started as the game starts its music.
+        Mix_Music *m = Mix_LoadMUS("audio/intro.ogg");
+        if (!m) _exit(5);
+        Mix_VolumeMusic(TrueVolume(128));
+        if (Mix_FadeInMusicPos(m, -1, 250, 0.0) != 0) _exit(5);
     } else {
         play_disk_music("intro.ogg", -1);
         if (!MUSIC_PLAYING) _exit(5);
@@ -151,6 +157,23 @@ TEST_F(Mix, TheMusicFollowsTheVolumeSetting) {
     const double loud = loudness(full, a, n), soft = loudness(quarter, b, n);
     ASSERT_GT(loud, 100.0) << "the intro music was heard";
     EXPECT_NEAR(soft / loud, 0.25, 0.05);
+}
+
+}  // namespace
+
+namespace {
+
+// The game plays its tunes from samples decoded whole: what comes out is what the mixer streaming
+// the file would put out, at either volume.
+TEST_F(Mix, TheMusicSoundsAsTheStreamedFileSounds) {
+    for (int volume : {100, 25}) {
+        std::vector<int16_t> game = record("music", volume), file = record("streamed", volume);
+        const size_t a = first_sound(game), b = first_sound(file);
+        const size_t n = std::min({(game.size() - a) / 2, (file.size() - b) / 2, (size_t)52920});
+        ASSERT_GT(n, 22050u) << "half a second of music in both at volume " << volume;
+        EXPECT_TRUE(std::equal(game.begin() + (long)a, game.begin() + (long)(a + 2 * n), file.begin() + (long)b))
+            << "volume " << volume;
+    }
 }
 
 }  // namespace

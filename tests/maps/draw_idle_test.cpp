@@ -1,6 +1,7 @@
 // tests/maps/draw_idle_test.cpp -- the view drawn again over itself (the idle tick's flames and
 // ripples): only where its pictures differ from the last drawing's is the map texture drawn anew, and
-// the map texture, the composed map and the random stream come out as a whole drawing leaves them.
+// the map texture, the composed map and the random stream come out as a whole drawing leaves them,
+// after one redraw or many (the later ones start from the pixels the unchanged pictures left).
 #include "common/harness.h"
 #include "common/map_pixels.h"
 #include "maps/draw_scene.h"
@@ -85,18 +86,24 @@ TEST_F(DrawIdle, RedrawOverTheLastDrawingDrawsWhatAWholeDrawingDraws) {
         float zoom;
         int fires;
         std::function<void()> between;   // what happens between the two drawings
+        int idle;                        // redraws with nothing changed before it
     };
+    const auto pond_filled = [] { maailma[mapidx(230, 227)] = CH_GROUND; };
     const Case cases[] = {
-        {"flames and ripples", 1.0f, 9, [] {}},
-        {"zoomed out", 0.5f, 9, [] {}},
-        {"a square of the pond filled", 1.0f, 0, [] { maailma[mapidx(230, 227)] = CH_GROUND; }},
-        {"a fire lit", 1.0f, 3, [] { light_fires(5, -8); }},
-        {"a fire put out", 1.0f, 6, [] { Data[4].type = DT_UNUSED; }},
+        {"flames and ripples", 1.0f, 9, [] {}, 0},
+        {"zoomed out", 0.5f, 9, [] {}, 0},
+        {"flames and ripples, a dozen times", 1.0f, 9, [] {}, 11},
+        {"zoomed out, a dozen times", 0.5f, 3, [] {}, 11},
+        {"a square of the pond filled", 1.0f, 0, pond_filled, 0},
+        {"a square of the pond filled after idle redraws", 1.0f, 2, pond_filled, 6},
+        {"a fire lit", 1.0f, 3, [] { light_fires(5, -8); }, 0},
+        {"a fire lit after idle redraws", 1.0f, 3, [] { light_fires(5, -8); }, 6},
+        {"a fire put out", 1.0f, 6, [] { Data[4].type = DT_UNUSED; }, 0},
         {"the pond frozen over", 1.0f, 2, [] {
              for (int y = 150; y <= 320; y++)
                  for (int x = 150; x <= 320; x++)
                      if (maailma[mapidx(x, y)] == CH_DEEP_WATER) maailma[mapidx(x, y)] = CH_GROUND;
-         }},
+         }, 0},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -105,6 +112,7 @@ TEST_F(DrawIdle, RedrawOverTheLastDrawingDrawsWhatAWholeDrawingDraws) {
         map_list_forget();
         DrawMap();                       // a whole drawing
         EXPECT_TRUE(map_list_kept());
+        for (int i = 0; i < c.idle; i++) DrawMap();
         c.between();
         const oxatest::RandomStream before;
         DrawMap();                       // over the last one

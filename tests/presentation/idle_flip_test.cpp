@@ -45,11 +45,21 @@ TEST_F(IdleFlip, WindowEndsAsAWholeFlipLeavesIt) {
         {"a box on the screen", false, [] { box(300, 200, 340, 230, 4); }, [] { Flip(); }},
         {"a box under the map", true, [] { box(100, 100, 700, 500, 2); }, [] { FlipWithMap(); }},
         {"the map drawn on", true, [] { paint_map(40, 60, 200); }, [] { Flip(); }},
+        {"the map drawn on where it shows", true, [] { paint_map(mapDim.src_left + 30, mapDim.src_top + 40, 200); },
+         [] { Flip(); }},
         {"the window painted over", true, [] {
              SDL_SetRenderTarget(ren, nullptr);
              SDL_SetRenderDrawColor(ren, 255, 0, 0, 255);
              SDL_RenderClear(ren);
          }, [] { FlipWithMap(); }},
+        {"the window painted over the map only", true, [] {
+             SDL_SetRenderTarget(ren, nullptr);
+             SDL_SetRenderDrawColor(ren, 0, 255, 0, 255);
+             const SDL_Rect r = {mapDim.x + 20, mapDim.y + 30, 40, 25};
+             SDL_RenderFillRect(ren, &r);
+         }, [] { FlipWithMap(); }},
+        {"a box on the screen where the map covers it", true,
+         [] { box(mapDim.x + 20, mapDim.y + 20, mapDim.x + 90, mapDim.y + 60, 4); }, [] { FlipWithMap(); }},
         {"the window painted and shown", false, [] {
              SDL_SetRenderTarget(ren, nullptr);
              SDL_SetRenderDrawColor(ren, 0, 0, 255, 255);
