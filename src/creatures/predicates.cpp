@@ -349,7 +349,17 @@ int NPCstruct_omatunto_mins(int n) {
     return abs((int)Plr.minutes - (int)c->conscience);
 }
 
+static int kept_first_record(int n);
+
 int creature_square(int n, int &x, int &y) {
+    // In the creatures' pass the kept places know every creature's first record.
+    const int kept = kept_first_record(n);
+    if (kept != -2) {
+        if (kept < 0) return 0;
+        x = Data[kept].x;
+        y = Data[kept].y;
+        return 1;
+    }
     for (int i = 0; i < DATA_MAX; i++)
         if ((Data[i].type == DT_CREATURE || Data[i].type == DT_CARCASS) && creature_slot_of(Data[i].id) == n) {
             x = Data[i].x;
@@ -468,6 +478,15 @@ static bool places_serve() {
 void socplaces_pass(int on) {
     places.on = on != 0;
     places.known = false;
+}
+
+// The first creature or carcass record of creature n from the kept places, -1 none; -2 when the
+// places don't serve (the pool is walked instead).
+static int kept_first_record(int n) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT || !places_serve()) return -2;
+    const int p = places.pos[n];
+    if (p >= 0 && (!creature_record(Data[p]) || creature_slot_of(Data[p].id) != n)) learn_places();   // it went
+    return places.pos[n];
 }
 
 int kept_creature_records(const int **list) {
