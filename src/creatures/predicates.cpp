@@ -442,12 +442,18 @@ static struct {
     int nslots = 0;
     int records[DATA_MAX];         // every creature and carcass record, in pool order
     int nrecords = 0;
+    // Past `end` the pool held no record as the pass began; while no creature record has been placed
+    // or moved since (data_creature_records at `end_at`), none lies there.
+    bool end_known = false;
+    int end = DATA_MAX;
+    uint32_t end_at = 0;
 } places;
 
 static void learn_places() {
     for (int &p : places.pos) p = -1;
     places.nrecords = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int end = places.end_known && places.end_at == data_creature_records ? places.end : DATA_MAX;
+    for (int i = 0; i < end; i++) {
         if (!creature_record(Data[i])) continue;
         places.records[places.nrecords++] = i;
         const int s = creature_slot_of(Data[i].id);
@@ -478,6 +484,13 @@ static bool places_serve() {
 void socplaces_pass(int on) {
     places.on = on != 0;
     places.known = false;
+    places.end_known = false;
+}
+
+void socplaces_pool_end(int end) {
+    places.end_known = end >= 0 && end <= DATA_MAX;
+    places.end = end;
+    places.end_at = data_creature_records;
 }
 
 // The first creature or carcass record of creature n from the kept places, -1 none; -2 when the
