@@ -235,6 +235,7 @@ void GetMap(const char *name) {
         GetIso();
     } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {
         Environ = 2;
+        world_memory_touched(0, MAP_ROWS - 1);   // the memory map holds the area's memory from here on
         rebuild_missing_area_maps((int)Plr.world_x, (int)Plr.world_y);
         Zoomer((int)Plr.world_x, (int)Plr.world_y);
         place_player_on_area();
