@@ -53,6 +53,17 @@ static int depth;
 static bool blocked;   // a commit of an earlier save stands unsettled: this save stages nothing
 static char failure[PATH_MAX_LEN];
 
+// What waits for the running save to stand: called once when it commits, dropped when it doesn't.
+enum { AFTER_COMMIT_MAX = 8 };
+static void (*after_commit[AFTER_COMMIT_MAX])();
+static int after_count;
+
+static void run_after_commit() {
+    const int n = after_count;
+    after_count = 0;
+    for (int i = 0; i < n; i++) after_commit[i]();
+}
+
 const char *save_folder = "";
 void (*save_note)(const char *text) = nullptr;
 
@@ -105,6 +116,7 @@ static bool is_file(const char *path);
 void save_begin() {
     if (depth++ > 0) return;
     staged_count = 0;
+    after_count = 0;
     failure[0] = 0;
     // A commit an earlier save could not take back is settled first; while it stands, none of its
     // files may be touched, so this save fails without staging any.
@@ -565,6 +577,7 @@ static int read_list(const char *path, SaveListEntry *out) {
 // ---- the session's commit -----------------------------------------------------------------------
 
 static void discard_staged() {
+    after_count = 0;
     char name[PATH_MAX_LEN + 8];
     for (int i = 0; i < staged_count; i++) {
         if (staged_name(name, sizeof name, staged[i].path, staged[i].journal)) unlink(name);
@@ -634,6 +647,7 @@ bool save_commit() {
     }
     if (n == 0) {
         staged_count = 0;
+        run_after_commit();
         return true;
     }
     const long long room = free_bytes();
@@ -651,8 +665,10 @@ bool save_commit() {
     const int failed = put_all_in_place(entries, n);
     if (failed < 0) {
         clear_kept(entries, n, list);
+        run_after_commit();
         return true;
     }
+    after_count = 0;
     char what[PATH_MAX_LEN];
     if (!folder_path(what, sizeof what, entries[failed].name, "")) copy_bounded(what, sizeof what, entries[failed].name);
     save_fail(what);
@@ -778,4 +794,13 @@ bool set_unfinished_save_aside(char *folder, size_t size) {
     }
     for (const std::string &name : temporary_files()) ok = move_aside(name.c_str()) && ok;
     return ok && move_aside(COMMIT_LIST) && move_aside(ROLLBACK_LIST);
+}
+
+bool save_after_commit(void (*fn)()) {
+    if (!depth || !fn) return false;
+    for (int i = 0; i < after_count; i++)
+        if (after_commit[i] == fn) return true;
+    if (after_count == AFTER_COMMIT_MAX) return false;
+    after_commit[after_count++] = fn;
+    return true;
 }

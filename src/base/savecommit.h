@@ -92,3 +92,7 @@ bool finish_interrupted_save();
 // "SAVE.UNFINISHED", "SAVE.UNFINISHED.2" ... that is free) after the files it put in place are taken
 // back. False when that could not be done whole: the list then stays for the next try.
 bool set_unfinished_save_aside(char *folder, size_t size);
+
+// Inside a save: `fn` is called once the outermost save has committed whole (not when it fails or is
+// discarded). False outside a save or when too many wait; the caller then takes the save as not made.
+bool save_after_commit(void (*fn)());

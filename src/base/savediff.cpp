@@ -96,14 +96,18 @@ struct Mirror {
 // read once: a stretch of many blocks that holds the same bytes is passed at once, and only a stretch
 // that differs is looked at block by block.
 constexpr size_t DIFF_BLOCK = 512, DIFF_RUN = 128 * DIFF_BLOCK, STRETCHES_MAX = 512;
+// Only the runs that reach into [from, to) are compared: the caller knows every byte outside to stand
+// the same in the file and the mirror already, where the whole comparison would find them equal.
 static Holds compare_file(const char *path, const void *buf, size_t size, std::vector<SaveStretch> &out,
-                          Mirror &mirror) {
+                          Mirror &mirror, size_t from, size_t to) {
     out.clear();
     const unsigned char *map = mapped_file(path, size);
     if (!map) return Holds::other;
     const unsigned char *old_bytes = map, *new_bytes = static_cast<const unsigned char *>(buf);
     size_t changed = 0;
-    for (size_t run = 0; run < size; run += DIFF_RUN) {
+    const size_t first = from / DIFF_RUN * DIFF_RUN, last = to < size ? to : size;
+    mirror.done = first;
+    for (size_t run = first; run < last; run += DIFF_RUN) {
         const size_t run_end = size - run < DIFF_RUN ? size : run + DIFF_RUN;
         mirror.follow(new_bytes, run_end);   // while the run is at hand
         if (memcmp(old_bytes + run, new_bytes + run, run_end - run) == 0) continue;
@@ -125,7 +129,7 @@ static Holds compare_file(const char *path, const void *buf, size_t size, std::v
     return out.empty() ? Holds::same : Holds::stretches;
 }
 
-static bool write_file(const char *path, const void *buf, size_t size, Mirror &mirror) {
+static bool write_file(const char *path, const void *buf, size_t size, Mirror &mirror, size_t from, size_t to) {
     if (!save_running()) return write_atomic(path, buf, size);
     switch (save_staged_as(path)) {
     case 0: return stage_whole(path, buf, size);
@@ -133,7 +137,7 @@ static bool write_file(const char *path, const void *buf, size_t size, Mirror &m
     default: break;
     }
     static std::vector<SaveStretch> stretches;
-    switch (compare_file(path, buf, size, stretches, mirror)) {
+    switch (compare_file(path, buf, size, stretches, mirror, from, to)) {
     case Holds::same: return true;
     case Holds::stretches: return save_write_stretches(path, buf, stretches.data(), (int)stretches.size());
     case Holds::other: break;
@@ -143,13 +147,23 @@ static bool write_file(const char *path, const void *buf, size_t size, Mirror &m
 
 bool save_write_file(const char *path, const void *buf, size_t size) {
     Mirror none;
-    return write_file(path, buf, size, none);
+    return write_file(path, buf, size, none, 0, size);
 }
 
 bool save_write_file_mirrored(const char *path, const void *buf, size_t size, void *mirror) {
+    return save_write_file_mirrored_part(path, buf, size, mirror, 0, size);
+}
+
+bool save_write_file_mirrored_part(const char *path, const void *buf, size_t size, void *mirror, size_t from,
+                                   size_t to) {
+    if (to > size) to = size;
+    if (from > to) from = to;
     Mirror m;
     m.to = static_cast<unsigned char *>(mirror);
-    const bool ok = write_file(path, buf, size, m);
-    m.follow(static_cast<const unsigned char *>(buf), size);   // the rest, where the file needed no comparing
+    m.done = from / DIFF_RUN * DIFF_RUN;
+    const bool ok = write_file(path, buf, size, m, from, to);
+    // the rest of the part, where the file needed no comparing
+    const size_t end = to == from ? from : (to + DIFF_RUN - 1) / DIFF_RUN * DIFF_RUN;
+    m.follow(static_cast<const unsigned char *>(buf), end < size ? end : size);
     return ok;
 }

@@ -215,6 +215,7 @@ static void creature_walk() {
         explicit CreaturePass(int end) { crestep_pass_begin(end); }
         ~CreaturePass() { crestep_pass_end(); }
     } creature_pass(end);
+    socplaces_pool_end(end);
     const int world = bigmap();
     for (int i = 0; i < end; i++) {
         // Free when the pass began, or freed and taken by a new record during it.

@@ -302,6 +302,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     }
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
+    const bool grazes = syo_kasveja(n, 0) != 0;   // its diet, the same for every plant
     for (int cls = 1; cls <= 2; cls++) {
         int find = -1, r = radius;
         for (int i = 0; i < DATA_MAX; i++) {
@@ -310,12 +311,14 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             const int dist = koordinaattien_vali(x, y, d.x, d.y);
             if (dist >= r) continue;
             if (d.type == DT_ITEM) {
+                // Whether it is food for this animal is asked first: most things aren't, and neither
+                // that question nor the owner's draws a number or changes anything.
+                if (!NPCruokaitem(n, (unsigned char)cls, ObjToItem((int)d.id))) continue;
                 const OwnerStruct o = own_datapos(i);
                 if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) continue;
-                const ItemStruct it = ObjToItem((int)d.id);
-                if (!NPCruokaitem(n, (unsigned char)cls, it) || taboo_foodloc(n, d.x, d.y)) continue;
+                if (taboo_foodloc(n, d.x, d.y)) continue;
             } else {
-                if (!syo_kasveja(n, 0) || !grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) continue;
+                if (!grazes || !grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) continue;
                 if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) continue;
             }
             find = i;

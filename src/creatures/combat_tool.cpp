@@ -97,6 +97,7 @@ static void duel_field() {
     Plr.world_x = Plr.world_y = 100;
     copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
     memset(maailma, CH_BLANK, MAP_BYTES);
+    world_layers_unsaved();
     memset(korkeuskartta, 0, MAP_BYTES);
     for (int y = AREA_MIN; y <= AREA_MAX; y++)
         for (int x = AREA_MIN; x <= AREA_MAX; x++) maailma[mapidx(x, y)] = CH_GROUND;
@@ -228,6 +229,7 @@ int combat_duel_tool(int a, int b, int seed, int rounds, FILE *out) {
     Plr = saved.plr;
     PlayerX = saved.x, PlayerY = saved.y, PlayerDir = saved.dir;
     memcpy(maailma, saved.map.data(), MAP_BYTES);
+    world_layers_unsaved();
     memcpy(korkeuskartta, saved.heights.data(), MAP_BYTES);
     memcpy(LDist, saved.sight.data(), sizeof LDist);
     init_terrain_struct(0, 0);

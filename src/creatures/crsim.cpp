@@ -79,6 +79,7 @@ int crsim_build_area(int seed) {
     copy_bounded(Plr.mapname, sizeof Plr.mapname, "BIGMAP");
     memset(maailma, CH_BLANK, MAP_BYTES);
     memset(maailma_alltime, CH_BLANK, MAP_BYTES);
+    world_layers_unsaved();
     memset(korkeuskartta, 0, MAP_BYTES);
     memset(Data, 0, sizeof Data);
     memset(Cre, 0, sizeof Cre);
@@ -117,6 +118,7 @@ int crsim_build_area(int seed) {
     Plr.world_y = wy0;
     memset(Data, 0, sizeof Data);
     memset(maailma, CH_BLANK, MAP_BYTES);
+    world_layers_unsaved();
     for (int gy = 0; gy < 5; gy++)
         for (int gx = 0; gx < 5; gx++) {
             const int ox = AREA_MIN + 64 * gx, oy = AREA_MIN + 64 * gy;

@@ -349,7 +349,17 @@ int NPCstruct_omatunto_mins(int n) {
     return abs((int)Plr.minutes - (int)c->conscience);
 }
 
+static int kept_first_record(int n);
+
 int creature_square(int n, int &x, int &y) {
+    // In the creatures' pass the kept places know every creature's first record.
+    const int kept = kept_first_record(n);
+    if (kept != -2) {
+        if (kept < 0) return 0;
+        x = Data[kept].x;
+        y = Data[kept].y;
+        return 1;
+    }
     for (int i = 0; i < DATA_MAX; i++)
         if ((Data[i].type == DT_CREATURE || Data[i].type == DT_CARCASS) && creature_slot_of(Data[i].id) == n) {
             x = Data[i].x;
@@ -432,12 +442,18 @@ static struct {
     int nslots = 0;
     int records[DATA_MAX];         // every creature and carcass record, in pool order
     int nrecords = 0;
+    // Past `end` the pool held no record as the pass began; while no creature record has been placed
+    // or moved since (data_creature_records at `end_at`), none lies there.
+    bool end_known = false;
+    int end = DATA_MAX;
+    uint32_t end_at = 0;
 } places;
 
 static void learn_places() {
     for (int &p : places.pos) p = -1;
     places.nrecords = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    const int end = places.end_known && places.end_at == data_creature_records ? places.end : DATA_MAX;
+    for (int i = 0; i < end; i++) {
         if (!creature_record(Data[i])) continue;
         places.records[places.nrecords++] = i;
         const int s = creature_slot_of(Data[i].id);
@@ -468,6 +484,22 @@ static bool places_serve() {
 void socplaces_pass(int on) {
     places.on = on != 0;
     places.known = false;
+    places.end_known = false;
+}
+
+void socplaces_pool_end(int end) {
+    places.end_known = end >= 0 && end <= DATA_MAX;
+    places.end = end;
+    places.end_at = data_creature_records;
+}
+
+// The first creature or carcass record of creature n from the kept places, -1 none; -2 when the
+// places don't serve (the pool is walked instead).
+static int kept_first_record(int n) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT || !places_serve()) return -2;
+    const int p = places.pos[n];
+    if (p >= 0 && (!creature_record(Data[p]) || creature_slot_of(Data[p].id) != n)) learn_places();   // it went
+    return places.pos[n];
 }
 
 int kept_creature_records(const int **list) {

@@ -114,3 +114,7 @@ int socnearestnpc_is(int soc, int n);
 // as kept for the questions above (a place may hold something else by now: read its type); -1 when
 // they are not kept, and the pool itself is to be walked.
 int kept_creature_records(const int **list);
+
+// In the creatures' pass: every place from `end` on was free as the pass began, so the kept places are
+// learnt from the places before it while no creature record has been placed or moved since.
+void socplaces_pool_end(int end);

@@ -45,6 +45,7 @@ static void hear(int n, const char *key, const char *text) {
 
 static void make_village() {
     maailma_alltime[mapidx(VX, VY)] = 210;
+    world_layers_unsaved();
     memset(ZoomExtra, 0, sizeof ZoomExtra);
     clrVillages();
     GOT_UNPAID_clr();

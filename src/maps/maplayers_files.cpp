@@ -16,6 +16,54 @@
 
 static char file_error[1400];
 
+// The rows of the world layer and of the world memory that may stand otherwise in the current layer
+// ("maailma", "maailma_memorymap"), in its file ("WORLD.DAT", "WORLD.PLM") and in its remembered copy
+// ("maailma_alltime", "maailma_alltime_memorymap"). Every other row holds the same bytes in all three,
+// so saving the world compares only these rows. Known for the character folder `rows_folder` only;
+// every row counts as unsaved in any other.
+namespace {
+struct UnsavedRows {
+    int y0 = 0, y1 = MAP_ROWS - 1;   // y0 > y1: none
+    unsigned long touches = 0;       // counts every widening
+    void widen(int a, int b) {
+        if (a < y0) y0 = a;
+        if (b > y1) y1 = b;
+        touches++;
+    }
+    void clear() {
+        y0 = MAP_ROWS;
+        y1 = -1;
+    }
+};
+UnsavedRows unsaved_world, unsaved_memory;
+char rows_folder[sizeof CharacterPath];
+}  // namespace
+
+static bool rows_known() { return strcmp(rows_folder, CharacterPath) == 0; }
+
+void world_layer_touched(int y0, int y1) {
+    if (y0 <= y1) unsaved_world.widen(y0 < 0 ? 0 : y0, y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1);
+}
+void world_memory_touched(int y0, int y1) {
+    if (y0 <= y1) unsaved_memory.widen(y0 < 0 ? 0 : y0, y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1);
+}
+void world_layers_unsaved() {
+    unsaved_world.widen(0, MAP_ROWS - 1);
+    unsaved_memory.widen(0, MAP_ROWS - 1);
+}
+
+// The rows are told for the current character folder from here on: in a folder met first, all unsaved.
+static void rows_for_this_folder() {
+    if (rows_known()) return;
+    world_layers_unsaved();
+    copy_bounded(rows_folder, sizeof rows_folder, CharacterPath);
+}
+
+void world_layer_matches_file(int memory) {
+    rows_for_this_folder();
+    (memory ? unsaved_memory : unsaved_world).clear();
+}
+
 const char *map_charpath() { return CharacterPath; }
 const char *map_file_error() { return file_error; }
 void map_clear_file_error() { file_error[0] = 0; }
@@ -36,11 +84,30 @@ static int write_whole(const char *name, const void *buf, size_t size) {
     return save_write_file(path, buf, size) ? 1 : fail(name, path);
 }
 
-// As write_whole; `mirror`, a layer of MAP_BYTES, is left holding the layer's bytes too.
-static int write_whole_mirrored(const char *name, const uint8_t *layer, uint8_t *mirror) {
+// As write_whole; `mirror`, a layer of MAP_BYTES, is left holding the layer's bytes too. Only the
+// unsaved rows are compared with the file and the copy: the others hold the layer's bytes already.
+static int write_whole_mirrored(const char *name, const uint8_t *layer, uint8_t *mirror, const UnsavedRows &rows) {
     char path[1100];
     world_path(path, sizeof path, name);
-    return save_write_file_mirrored(path, layer, MAP_BYTES, mirror) ? 1 : fail(name, path);
+    size_t from = 0, to = MAP_BYTES;
+    if (rows_known()) {
+        from = rows.y0 > rows.y1 ? MAP_BYTES : mapidx(0, rows.y0);
+        to = rows.y0 > rows.y1 ? MAP_BYTES : mapidx(0, rows.y1 + 1);
+    }
+    return save_write_file_mirrored_part(path, layer, MAP_BYTES, mirror, from, to) ? 1 : fail(name, path);
+}
+
+// Once the world's files stand as saved, the layers, their files and their copies hold the same
+// bytes, but for rows touched after they were written.
+static char saving_folder[sizeof CharacterPath];
+static unsigned long saving_touches[2];
+static void world_saved() {
+    if (strcmp(saving_folder, CharacterPath) != 0) return;
+    const bool world_same = unsaved_world.touches == saving_touches[0];
+    const bool memory_same = unsaved_memory.touches == saving_touches[1];
+    rows_for_this_folder();
+    if (world_same) unsaved_world.clear();
+    if (memory_same) unsaved_memory.clear();
 }
 
 // One changed cell is written where it lies in "WORLD.DAT"; only a missing or damaged file is
@@ -60,17 +127,20 @@ static int write_world_cell(int x, int y) {
 
 int set_bigmapchar(int x, int y, int c) {
     if (!in_grid(x, y)) return 0;
+    world_layer_touched(y, y);
     maailma_alltime[mapidx(x, y)] = (uint8_t)c;
     if (bigmap()) maailma[mapidx(x, y)] = (uint8_t)c;
     return write_world_cell(x, y);
 }
 
 int write_world_files() {
+    world_layers_unsaved();
     int ok = write_whole("WORLD.DAT", maailma, MAP_BYTES);
     return write_whole("WORLD.PLM", maailma_memorymap, MAP_BYTES) && ok;
 }
 
 void fordmaker() {
+    world_layers_unsaved();
     for (int y = 0; y < WORLD_H; y++)
         for (int x = 0; x < WORLD_W; x++)
             if (maailma_alltime[mapidx(x, y)] == CH_FORD) return;
@@ -158,8 +228,15 @@ int save_playermap(const char *name) {
         return 0;
     }
     // The world and its memory are written, and their remembered copies brought up to them, in one reading.
-    int ok = write_whole_mirrored("WORLD.DAT", maailma, maailma_alltime);
-    ok = write_whole_mirrored("WORLD.PLM", maailma_memorymap, maailma_alltime_memorymap) && ok;
+    int ok = write_whole_mirrored("WORLD.DAT", maailma, maailma_alltime, unsaved_world);
+    ok = write_whole_mirrored("WORLD.PLM", maailma_memorymap, maailma_alltime_memorymap, unsaved_memory) && ok;
+    if (ok) {
+        copy_bounded(saving_folder, sizeof saving_folder, CharacterPath);
+        saving_touches[0] = unsaved_world.touches;
+        saving_touches[1] = unsaved_memory.touches;
+        if (!save_running()) world_saved();
+        else save_after_commit(world_saved);
+    }
     ok = Tallenna_Bigmap_DATA() && ok;
     Plr.bigmap_saveday = Plr.daynumber;
     return ok;

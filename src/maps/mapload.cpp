@@ -61,6 +61,8 @@ static void read_world_layer() {
         oxa_quit(msg);
     }
     memcpy(maailma_alltime, maailma, MAP_BYTES);
+    world_layer_touched(0, MAP_ROWS - 1);
+    if (use == path && size_of(path) == (long)MAP_BYTES) world_layer_matches_file(0);
 }
 
 // The world's pool: the whole records of "DATA.DAT"; a cut record at the end and everything after it
@@ -85,14 +87,19 @@ static void read_world_pool() {
 }
 
 // The remembered world over a layer of spaces; a file that is not whole leaves the world unexplored.
-static void read_world_memory(uint8_t *layer) {
+// True when the layer holds the whole file.
+static bool read_world_memory(uint8_t *layer) {
     char path[1100];
     char_file(path, sizeof path, "WORLD.PLM");
+    world_memory_touched(0, MAP_ROWS - 1);
     memset(layer, ' ', MAP_BYTES);
-    if (own_isfile(path) && !read_exact(path, layer, MAP_BYTES)) {
+    if (!own_isfile(path)) return false;
+    if (!read_exact(path, layer, MAP_BYTES)) {
         memset(layer, ' ', MAP_BYTES);
         map_debuglog("_system", "WORLD.PLM in %s is damaged; the world counts as unexplored", CharacterPath);
+        return false;
     }
+    return size_of(path) == (long)MAP_BYTES;
 }
 
 void GetIso() {
@@ -113,9 +120,10 @@ void Read_MemoryMap(const char *name) {
     if (strstr(name, "ZOOMMAP")) return;   // the area's memory came with its stored local maps
     clear_playermap();
     if (strstr(name, "BIGMAP")) {
-        read_world_memory(maailma_alltime_memorymap);
+        const bool whole = read_world_memory(maailma_alltime_memorymap);
         memcpy(maailma_memorymap, maailma_alltime_memorymap, MAP_BYTES);
         view_layers_touched_all();
+        if (whole) world_layer_matches_file(1);
     }
 }
 
@@ -227,6 +235,7 @@ void GetMap(const char *name) {
         GetIso();
     } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {
         Environ = 2;
+        world_memory_touched(0, MAP_ROWS - 1);   // the memory map holds the area's memory from here on
         rebuild_missing_area_maps((int)Plr.world_x, (int)Plr.world_y);
         Zoomer((int)Plr.world_x, (int)Plr.world_y);
         place_player_on_area();

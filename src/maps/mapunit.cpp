@@ -49,7 +49,9 @@ void set_mapchar(int x, int y, int c) {
         set_bigmapchar(x, y, c);
         return;
     }
-    if (in_layer(x, y)) maailma[mapidx(x, y)] = (uint8_t)c;
+    if (!in_layer(x, y)) return;
+    world_layer_touched(y, y);
+    maailma[mapidx(x, y)] = (uint8_t)c;
 }
 
 int get_alltime_maailmachar(int x, int y) {
@@ -191,6 +193,8 @@ void SetPlayerAround(int x, int y) {
 // The player's view layers, and the memory map they copy, are told whole to the view.
 static void tell_view(const uint8_t *layer) {
     if (layer == maailma_attrib || layer == maailma_work || layer == maailma_memorymap) view_layers_touched_all();
+    if (layer == maailma || layer == maailma_alltime) world_layer_touched(0, MAP_ROWS - 1);
+    if (layer == maailma_alltime_memorymap) world_memory_touched(0, MAP_ROWS - 1);
 }
 
 void fill_layer(uint8_t *layer, uint8_t value) {
@@ -234,6 +238,7 @@ static void wade_squares(size_t from, size_t to) {
 
 void wadestrip() {
     if (bigmap()) return;
+    world_layer_touched(0, MAP_ROWS - 1);
     static_assert((CH_DEEP_WATER & ~1) == CH_DEEP_WATER && CH_SHALLOW_WATER == CH_DEEP_WATER + 1, "water chars");
     size_t i = 0;
 #if defined(__SSE2__)

@@ -103,3 +103,15 @@ void InitSines();
 // Reads the 46 factors of a line-length file; 0 with a message in `err` when the file is missing,
 // holds fewer than 46 numbers or a value outside 0..1.
 int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_t errsize);
+
+// ---- the world's layers against their files ----------------------------------------------------
+// Saving the world map compares with "WORLD.DAT" and "WORLD.PLM" only the rows written since they were
+// last read or saved. set_mapchar, set_bigmapchar, fill_layer, copy_layer and the view's writers of
+// the memory map tell their rows; any other writer of "maailma", "maailma_alltime" or the memory maps
+// calls world_layer_touched (or world_memory_touched) with the rows it writes, or world_layers_unsaved.
+void world_layer_touched(int y0, int y1);
+void world_memory_touched(int y0, int y1);
+void world_layers_unsaved();
+// The world layer (memory 0) or the world memory (memory 1) was read whole from its file in the current
+// character folder, and its remembered copy holds the same bytes.
+void world_layer_matches_file(int memory);

@@ -60,6 +60,7 @@ void view_layers_touched_rect(int x0, int y0, int x1, int y1) {
     if (x1 > MAP_STRIDE - 1) x1 = MAP_STRIDE - 1;
     if (y1 > MAP_ROWS - 1) y1 = MAP_ROWS - 1;
     if (x0 > x1 || y0 > y1) return;
+    world_memory_touched(y0, y1);   // the memory map's rows differ from the remembered world's now
     if (x0 < stale_x0) stale_x0 = x0;
     if (y0 < stale_y0) stale_y0 = y0;
     if (x1 > stale_x1) stale_x1 = x1;

@@ -37,6 +37,7 @@ int luokartta() {
                                           "Generating lakes ... ", "Generating forests ... ",
                                           "Generating rivers ... ", "Generating cultures ... ",
                                           "Finalizing map ... "};
+    world_layers_unsaved();   // the world is made anew in its layers
     edistyminen = 1;
     double t = now_ms();
     if (!alustakartat()) return 1;

@@ -62,6 +62,8 @@ private:
 static void change_every_file() {
     maailma[mapidx(PlayerX + 3, PlayerY)] ^= 1;
     maailma_memorymap[mapidx(PlayerX + 40, PlayerY)] ^= 1;
+    world_layer_touched(PlayerY, PlayerY);   // written into the layers directly: their rows are told
+    world_memory_touched(PlayerY, PlayerY);
     Data[DATA_MAX - 1].x ^= 1;
     Plr.daynumber++;
     PlayerObj[5].weight += 1.0f;
@@ -164,6 +166,7 @@ TEST_F(LoaderTest, MapThatCannotBeSavedKeepsTheCharacterFiles) {
     ASSERT_EQ(mkdir(path("WORLD.DAT.jnl").c_str(), 0755), 0);
     Plr.daynumber += 3;
     maailma[mapidx(PlayerX + 3, PlayerY)] ^= 1;   // the world map changed and must be saved
+    world_layer_touched(PlayerY, PlayerY);
     EXPECT_EQ(Save(SAVE_EXPLICIT), 0);
     EXPECT_EQ(loader_last_note()[0], '!');
     EXPECT_EQ(read("AINO.OXS"), oxs);

@@ -1,8 +1,8 @@
 // tests/creatures/socplaces_test.cpp -- who of a village stands nearest the player, who sees her, how
-// far the nearest is and who stands on the squares around her, answered during the creatures' pass
-// from the kept places of the creature records: after the village has lived its turns, and after
-// every way the pool changes its creature records in the middle of a pass, the answers are those of
-// a walk of the pool.
+// far the nearest is, who stands on the squares around her and where each creature stands, answered
+// during the creatures' pass from the kept places of the creature records: after the village has lived
+// its turns, and after every way the pool changes its creature records in the middle of a pass, the
+// answers are those of a walk of the pool.
 #include "core/loader_fixture.h"
 
 #include "core/worldpass.h"
@@ -31,22 +31,30 @@ protected:
     struct Answers {
         int nearest, seer, mindist;
         std::vector<int> standing;   // who stands on each square around her
+        std::vector<int> squares;    // where each creature stands, -1 nowhere
         bool operator==(const Answers &o) const {
-            return nearest == o.nearest && seer == o.seer && mindist == o.mindist && standing == o.standing;
+            return nearest == o.nearest && seer == o.seer && mindist == o.mindist && standing == o.standing &&
+                   squares == o.squares;
         }
     };
     static Answers ask(int soc) {
-        Answers a{socnearestnpc(soc), socseeplr(soc), socmember_mindist(soc), {}};
+        Answers a{socnearestnpc(soc), socseeplr(soc), socmember_mindist(soc), {}, {}};
         for (int y = PlayerY - 12; y <= PlayerY + 12; y++)
             for (int x = PlayerX - 12; x <= PlayerX + 12; x++) a.standing.push_back(cre_xy(x, y));
+        for (int n = 0; n < CRE_COUNT; n++) {
+            int x = 0, y = 0;
+            a.squares.push_back(creature_square(n, x, y) ? x * 10000 + y : -1);
+        }
         return a;
     }
     // The answers kept in the pass, then the ones of the walk; the pass goes on as it was.
     static void expect_as_walked(int soc, const char *after) {
         const Answers kept = ask(soc);
+        const int end = crestep_pool_end();
         socplaces_pass(0);
         const Answers walked = ask(soc);
         socplaces_pass(1);
+        socplaces_pool_end(end);
         ask(soc);   // the places learnt again before the next change
         EXPECT_TRUE(kept == walked) << after << ": kept " << kept.nearest << "/" << kept.seer << "/" << kept.mindist
                                     << ", walked " << walked.nearest << "/" << walked.seer << "/" << walked.mindist;
@@ -135,6 +143,7 @@ TEST_F(SocPlaces, KeptPlacesAnswerAsTheWalkAfterEveryChangeOfThePool) {
         {"she walked across the village", [](int) { PlayerX += 9; }},
     };
     crestep_pass_begin();
+    socplaces_pool_end(crestep_pool_end());   // as the creatures' pass tells it
     ASSERT_NE(socmember_mindist(soc), 1000) << "her village's people stand in the area";
     for (const Change &c : changes) {
         c.make(soc);

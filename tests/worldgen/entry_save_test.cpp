@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "base/savecommit.h"
+#include "maps/sight.h"
 #include "core/squareevents.h"
 #include "core/tekstit.h"
 #include "base/debuglog.h"
@@ -33,7 +34,7 @@ protected:
     }
     // A few cells of the world she has just seen, far from her.
     void see_cells() {
-        for (int k = 0; k < 5; k++) maailma_memorymap[mapidx(PlayerX - 40 + k, PlayerY + 30)] = '#';
+        for (int k = 0; k < 5; k++) set_memorymap(PlayerX - 40 + k, PlayerY + 30, '#');
     }
     bool cells_seen_on_disk() {
         const std::vector<uint8_t> plm = read("WORLD.PLM");
@@ -96,4 +97,41 @@ TEST_F(EntrySaveTest, LoadingACharacterForgetsTheRodFishingLuckOfTheOneBefore) {
     PLRGLOBAL_rodfishing_luck_mintick = 12345;
     ASSERT_EQ(loader(), 0);
     EXPECT_EQ(PLRGLOBAL_rodfishing_luck_mintick, 0u);
+}
+
+// Saving the world compares only the rows written since the last read or save: after every kind of
+// writer the files and the remembered copies hold the layers, as after a comparison of the whole.
+TEST_F(EntrySaveTest, TheWorldSavedByItsWrittenRowsIsTheWorldAWholeComparisonSaves) {
+    ASSERT_EQ(loader(), 0);
+    ASSERT_STREQ(Plr.mapname, "BIGMAP");
+    srand(55);
+    struct Change {
+        const char *what;
+        void (*make)();
+        bool commit;   // false: the commit fails and the change waits for the next save
+    };
+    static const Change changes[] = {
+        {"nothing", [] {}, true},
+        {"she saw cells far off", [] { for (int k = 0; k < 5; k++) set_memorymap(PlayerX - 40 + k, PlayerY + 30, '#'); }, true},
+        {"a square of the world changed", [] { set_mapchar(PlayerX + 3, PlayerY - 200, CH_FORD); }, true},
+        {"she looked round after a step", [] { PlayerY++; PlayerView(); }, true},
+        {"cells seen in a save that failed", [] { set_memorymap(PlayerX - 7, PlayerY + 400, '%'); }, false},
+        {"the same rows saved again", [] {}, true},
+        {"her memory cleared", [] { fill_layer(maailma_memorymap, ' '); }, true},
+        {"her memory read back", [] { Read_MemoryMap("BIGMAP"); }, true},
+        {"fords made", [] { fordmaker(); }, true},
+    };
+    for (const Change &c : changes) {
+        c.make();
+        if (!c.commit) save_commit_step = [](int) { return false; };
+        save_begin();
+        ASSERT_EQ(save_playermap("BIGMAP"), 1) << c.what;
+        EXPECT_EQ(save_commit(), c.commit) << c.what;
+        save_commit_step = nullptr;
+        if (!c.commit) continue;
+        EXPECT_TRUE(read("WORLD.DAT") == std::vector<uint8_t>(maailma, maailma + MAP_BYTES)) << c.what;
+        EXPECT_TRUE(read("WORLD.PLM") == std::vector<uint8_t>(maailma_memorymap, maailma_memorymap + MAP_BYTES)) << c.what;
+        EXPECT_EQ(memcmp(maailma_alltime, maailma, MAP_BYTES), 0) << c.what;
+        EXPECT_EQ(memcmp(maailma_alltime_memorymap, maailma_memorymap, MAP_BYTES), 0) << c.what;
+    }
 }
