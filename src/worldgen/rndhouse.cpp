@@ -267,12 +267,14 @@ void terrain_make(const char *keyword, const char *, const char *, const char *k
     logf("terrain_make", "yhdista() complete");
     ZOOMTERRAIN_Viimeistele();
     logf("terrain_make", "Viimeistele() complete");
+    finishing_hold(1);
     ELAVOITYS(1);
     ELAVOITYS(2);
     ELAVOITYS(3);
     ZOOMTERRAIN_ViimeistelePuut();
     logf("terrain_make", "terrain_vegetation() call");
     terrain_vegetation();
+    finishing_hold(0);
 
     if (TERRAIN_KNOWN) {
         logf("terrain_make", "TERRAIN_KNOWN - load map");
