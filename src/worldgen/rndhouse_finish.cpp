@@ -364,28 +364,25 @@ bool tree_within_1(int x, int y) {
     return false;
 }
 
-// Squares with water within two squares (the 5 x 5 block round them, within the map), for the whole
-// map at once: the water of each row spread two squares sideways, then two rows up and down.
-struct WaterNear {
-    bool near[ZOOM_SQUARES];
+// The water of the map as a bit per square, row by row: whether a square has water within two squares
+// (its 5 x 5 block, within the map) is then a few masks away.
+struct WaterRows {
+    uint64_t row[ZOOM_SIDE];
     void measure() {
         bool wet[256];
         for (int c = 0; c < 256; c++) wet[c] = (terrain[c].flags & TF_WATER) != 0;
-        bool rows[ZOOM_SQUARES];
-        for (int y = 0; y < ZOOM_SIDE; y++)
-            for (int x = 0; x < ZOOM_SIDE; x++) {
-                bool w = false;
-                for (int dx = -2; dx <= 2; dx++)
-                    if (x + dx >= 0 && x + dx < ZOOM_SIDE && wet[ch_at(x + dx, y)]) w = true;
-                rows[at(x, y)] = w;
-            }
-        for (int y = 0; y < ZOOM_SIDE; y++)
-            for (int x = 0; x < ZOOM_SIDE; x++) {
-                bool w = false;
-                for (int dy = -2; dy <= 2; dy++)
-                    if (y + dy >= 0 && y + dy < ZOOM_SIDE && rows[at(x, y + dy)]) w = true;
-                near[at(x, y)] = w;
-            }
+        for (int y = 0; y < ZOOM_SIDE; y++) {
+            uint64_t m = 0;
+            for (int x = 0; x < ZOOM_SIDE; x++) m |= (uint64_t)wet[ch_at(x, y)] << x;
+            row[y] = m;
+        }
+    }
+    bool near(int x, int y) const {
+        const int lo = x - 2 < 0 ? 0 : x - 2, hi = x + 2 > ZOOM_SIDE - 1 ? ZOOM_SIDE - 1 : x + 2;
+        const uint64_t window = (~0ull << lo) & (~0ull >> (ZOOM_SIDE - 1 - hi));
+        for (int r = y - 2; r <= y + 2; r++)
+            if (r >= 0 && r < ZOOM_SIDE && (row[r] & window)) return true;
+        return false;
     }
 };
 
@@ -472,7 +469,7 @@ void ELAVOITYS(int mode) {
     Placer &placer = placer_p ? *placer_p : own;
     // Stones are set only on plain ground, which is not water: the water round a square stays as
     // measured unless a big rock would be water itself.
-    static WaterNear water;
+    static WaterRows water;
     const bool measured = mode == 1 && !(terrain[CH_BIG_ROCK].flags & TF_WATER) && !(terrain[CH_GROUND].flags & TF_WATER);
     if (measured) water.measure();
     for (int k = 0; k < LIVENING_TRIES; k++) {
@@ -483,7 +480,7 @@ void ELAVOITYS(int mode) {
             const int soil = soil_at(x, y);
             const int *base = chances[soil == SOIL_BASE_ROCK ? 0 : soil == SOIL_CRAG ? 1 : 2];
             int big = base[0], rock = base[1], stone = base[2];
-            if (measured ? water.near[at(x, y)] : water_within_2(x, y)) big += 15, rock += 50, stone += 40;
+            if (measured ? water.near(x, y) : water_within_2(x, y)) big += 15, rock += 50, stone += 40;
             if (mire) big = rock = stone = 0;
             if (random(150) < big) Zoom.chars[at(x, y)] = CH_BIG_ROCK;
             else if (random(150) < rock) placer.put_item(x, y, rock_item);
