@@ -101,13 +101,16 @@ static void cache_index_grown(const char *path, const std::vector<ZoomIndex> &en
     index_cache_on_disk = entries.size();
 }
 
-// The cached index when it is the file's; else the file read again into the cache.
-static const std::vector<ZoomIndex> *current_index() {
+// The cached index when it is the file's; else the file read again into the cache. `known`, when given,
+// is what stat answered for the index file under its own name a moment ago.
+static const std::vector<ZoomIndex> *current_index(const struct stat *known = nullptr) {
     char real[1100], staged[1200];
     store_path(real, sizeof real, "ZOOMINDEX.DAT");
     const char *path = save_source(real, staged, sizeof staged);
     struct stat st;
-    if (stat(path, &st) != 0) {
+    if (known && path == real) {
+        st = *known;
+    } else if (stat(path, &st) != 0) {
         index_cached = false;
         return nullptr;
     }
@@ -147,10 +150,13 @@ static void remember_pair() {
     seen_pair.dir = map_charpath();
 }
 
-static bool pair_as_seen(const char *index_path, const char *maps_path) {
+// `index_st` and `maps_st`, when given, take what stat answered for the two files.
+static bool pair_as_seen(const char *index_path, const char *maps_path, struct stat *index_st = nullptr,
+                         struct stat *maps_st = nullptr) {
     struct stat i, m;
-    return seen_pair.valid && seen_pair.dir == map_charpath() && stat(index_path, &i) == 0 &&
-           stat(maps_path, &m) == 0 && same_file(i, seen_pair.index) && same_file(m, seen_pair.maps);
+    struct stat &is = index_st ? *index_st : i, &ms = maps_st ? *maps_st : m;
+    return seen_pair.valid && seen_pair.dir == map_charpath() && stat(index_path, &is) == 0 &&
+           stat(maps_path, &ms) == 0 && same_file(is, seen_pair.index) && same_file(ms, seen_pair.maps);
 }
 
 // Around the store's own writes: the pair stays as seen only when it was as seen before the write.
@@ -223,11 +229,14 @@ static void maps_hold(int on) {
     }
 }
 
-// The held maps file open for reading and writing, or -1.
-static int held_maps_fd(const char *path) {
+// The held maps file open for reading and writing, or -1. `named`, when given, is what stat answered
+// for `path` a moment ago; `size`, when given, takes the open file's size (-1 unknown).
+static int held_maps_fd(const char *path, const struct stat *named_st = nullptr, off_t *size = nullptr) {
+    if (size) *size = -1;
     if (held_maps.depth == 0) return -1;
     struct stat named, opened;
-    if (stat(path, &named) != 0) return -1;
+    if (named_st) named = *named_st;
+    else if (stat(path, &named) != 0) return -1;
     if (held_maps.fd >= 0 && (held_maps.path != path || fstat(held_maps.fd, &opened) != 0 ||
                               opened.st_ino != named.st_ino || opened.st_dev != named.st_dev)) {
         close(held_maps.fd);
@@ -236,7 +245,9 @@ static int held_maps_fd(const char *path) {
     if (held_maps.fd < 0) {
         held_maps.fd = open(path, O_RDWR | O_CLOEXEC);
         held_maps.path = path;
+        if (held_maps.fd < 0 || fstat(held_maps.fd, &opened) != 0) return held_maps.fd;
     }
+    if (size) *size = opened.st_size;
     return held_maps.fd;
 }
 
@@ -440,11 +451,19 @@ static void check_pair(const char *index_path, const char *maps_path) {
 // Makes sure both files stand and agree. A folder without either gets the empty store (the dummy
 // alone) in silence; anything else is checked, and mended as above, whenever it is not as last seen.
 // While a save or a batch is writing, only missing files are made: the check waits for them to end.
-static bool store_ready() {
+// `index_st`, when given, takes the index file's stat when the pair was found as last seen (else it
+// is left alone and `*index_known` false).
+static bool store_ready(struct stat *index_st = nullptr, bool *index_known = nullptr) {
     char index_path[1100], maps_path[1100];
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
     store_path(maps_path, sizeof maps_path, "ZOOMMAPS.DAT");
-    if (pair_as_seen(index_path, maps_path)) return true;
+    if (index_known) *index_known = false;
+    struct stat is;
+    if (pair_as_seen(index_path, maps_path, &is)) {
+        if (index_st) *index_st = is;
+        if (index_known) *index_known = true;
+        return true;
+    }
     const bool have_index = own_isfile(index_path);
     const long maps_size = file_size(maps_path);
     if (!have_index && maps_size <= 0) {
@@ -474,11 +493,18 @@ void zoomstore_forget_seen() {
     index_cached = false;
 }
 
-int ZoomMapPos(int x, int y) {
-    if (!store_ready()) return 0;
-    if (!current_index()) return 0;
+// The record of cell x, y in the cached index; 0 when none.
+static int pos_in_index(int x, int y) {
     const auto it = index_pos.find(cell_key(x, y));
     return it == index_pos.end() ? 0 : it->second;
+}
+
+int ZoomMapPos(int x, int y) {
+    struct stat index_st;
+    bool known;
+    if (!store_ready(&index_st, &known)) return 0;
+    if (!current_index(known ? &index_st : nullptr)) return 0;
+    return pos_in_index(x, y);
 }
 
 void ZoomMap_Clear() {
@@ -550,38 +576,87 @@ int zoomarea_stored(int cx, int cy) {
     return whole ? 1 : 0;
 }
 
+enum { ZOOM_HOLE_PAGE = 4096 };   // the file's pages a new record may leave as holes
+
 // The records the running save has put in the store's journal: one of them may differ from the file.
 static std::vector<long> journaled;
 
 // True when record n of the store already holds `Zoom` byte for byte and no change of the running save
-// is waiting for it: writing it again would change nothing.
-static bool record_unchanged(const char *path, long n) {
+// is waiting for it: writing it again would change nothing. `held` is the held maps file and `size` its
+// size when known: a record past the end holds nothing yet.
+static bool record_unchanged(const char *path, long n, int held = -1, off_t size = -1) {
     if (save_running()) {
         if (save_staged_as(path) != 1) journaled.clear();
         for (long k : journaled)
             if (k == n) return false;
     }
     static ZoomStruct stored;
+    if (held >= 0) {
+        if (size >= 0 && (off_t)n * ZOOM_RECORD_BYTES >= size) return false;
+        return pread(held, &stored, sizeof stored, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof stored &&
+               memcmp(&stored, &Zoom, sizeof Zoom) == 0;
+    }
     return read_record(path, n, stored) == 1 && memcmp(&stored, &Zoom, sizeof Zoom) == 0;
+}
+
+static bool pwrite_whole(int fd, const uint8_t *bytes, size_t count, off_t at) {
+    return pwrite(fd, bytes, count, at) == (ssize_t)count;
+}
+
+static bool zero_page(const uint8_t *bytes) {
+    static const uint8_t zeros[ZOOM_HOLE_PAGE] = {};
+    return memcmp(bytes, zeros, sizeof zeros) == 0;
+}
+
+// `Zoom` as record n of the held maps file, whose size is `size`. A page of the file that lies wholly
+// past its old end and would hold only zero bytes is left a hole, which reads back as zeros: the empty
+// records of a new map's data take neither room nor copying. The file ends at the record's end at least.
+static bool write_record_held(int fd, long n, off_t size) {
+    const uint8_t *bytes = (const uint8_t *)&Zoom;
+    const off_t start = (off_t)n * ZOOM_RECORD_BYTES, end = start + ZOOM_RECORD_BYTES;
+    off_t from = start;   // the first byte not yet written or left a hole
+    if (size >= 0) {
+        const off_t past = size > start ? size : start;
+        for (off_t page = (past + ZOOM_HOLE_PAGE - 1) / ZOOM_HOLE_PAGE * ZOOM_HOLE_PAGE; page + ZOOM_HOLE_PAGE <= end;
+             page += ZOOM_HOLE_PAGE) {
+            if (!zero_page(bytes + (page - start))) continue;
+            if (page > from && !pwrite_whole(fd, bytes + (from - start), (size_t)(page - from), from)) return false;
+            from = page + ZOOM_HOLE_PAGE;
+        }
+    }
+    if (from < end) return pwrite_whole(fd, bytes + (from - start), (size_t)(end - from), from);
+    struct stat st;
+    return fstat(fd, &st) == 0 && (st.st_size >= end || ftruncate(fd, end) == 0);
 }
 
 // Inside a save the record joins the save's journal and reaches the store when the save commits.
 static bool write_record(long n) {
-    char path[1100];
+    char path[1100], index_path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
-    if (!own_isfile(path)) return false;
-    if (record_unchanged(path, n)) return true;
+    struct stat maps;
+    if (stat(path, &maps) != 0) return false;
+    off_t size;
+    const int fd = held_maps_fd(path, &maps, &size);
+    if (record_unchanged(path, n, fd, size)) return true;
     if (save_running()) {
         if (!save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)) return false;
         journaled.push_back(n);
         return true;
     }
-    const bool seen = pair_seen_now();
-    const int fd = held_maps_fd(path);
-    const bool ok = fd >= 0 ? pwrite(fd, &Zoom, sizeof Zoom, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof Zoom
-                            : save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom);
-    if (ok && seen) remember_pair();
-    return ok;
+    // The pair as last seen, with the maps file as stat answered above.
+    store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
+    struct stat index;
+    const bool seen = seen_pair.valid && seen_pair.dir == map_charpath() && stat(index_path, &index) == 0 &&
+                      same_file(index, seen_pair.index) && same_file(maps, seen_pair.maps);
+    if (fd < 0) {
+        const bool ok = save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom);
+        if (ok && seen) remember_pair();
+        return ok;
+    }
+    if (!write_record_held(fd, n, size)) return false;
+    // The store wrote only the maps file, which is the held one: the pair stays as seen with its new stat.
+    if (seen) seen_pair.valid = fstat(fd, &seen_pair.maps) == 0;
+    return true;
 }
 
 // ---- saving one map ---------------------------------------------------------------------------
@@ -628,7 +703,11 @@ static void abandon_settlement(int x, int y) {
 int save_zoommap(int x, int y, int flags) {
     Zoom.x = x;
     Zoom.y = y;
-    const int n = ZoomMapPos(x, y);
+    // The store checked once for finding the record and for writing it: nothing between touches it.
+    struct stat index_st;
+    bool known;
+    const bool ready = store_ready(&index_st, &known);
+    const int n = ready && current_index(known ? &index_st : nullptr) ? pos_in_index(x, y) : 0;
     ZoomExtraStruct &info = zoomextra_ref(x, y);
     info.x = (uint16_t)x;
     info.y = (uint16_t)y;
@@ -671,7 +750,7 @@ int save_zoommap(int x, int y, int flags) {
         info.dwell_x = info.dwell_y = 64;
     }
 
-    if (!store_ready()) return 0;
+    if (!ready && !store_ready()) return 0;
     if (n != 0) return write_record(n) ? 1 : 0;
     std::vector<ZoomIndex> entries;
     if (!read_index(entries) || entries.empty()) return 0;

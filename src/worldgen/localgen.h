@@ -119,3 +119,8 @@ void zoomscene_adventurers_camp(int item, int creature, const char *tags);   // 
 // Puts creature n on a free square of the stored map of world cell x, y and stores the map again;
 // 0 when the cell has no stored map or the map no room.
 int spawn_sotucre_on_zoommap(int creature, int x, int y);
+
+// While held (nested), the finishing passes of the map being built (ELAVOITYS 1 and 2,
+// ZOOMTERRAIN_ViimeistelePuut, terrain_vegetation) look over its records once and share what they
+// learn; nothing else may put or free records on `Zoom` while it is held.
+void finishing_hold(int on);

@@ -121,13 +121,14 @@ int rndhouse_main(int x, int y, int creature) {
     handover_set = 0;
     MaailmaX = x;
     MaailmaY = y;
-    ZoomMap_Clear();
     if (strchr(env_type, '#')) {
+        // terrain_make clears the buffer itself before anything reads it.
         const size_t n = strlen(env_type);
         if (n) env_type[n - 1] = 0;
         terrain_make(env_type, "", "", special1, special2, special3);
         RNDHOUSE_STORED = save_zoommap(MaailmaX, MaailmaY, 0);
     } else {
+        ZoomMap_Clear();
         strupr(env_type);
         if (ZoomMapPos(MaailmaX, MaailmaY) == 0) {
             RNDHOUSE_STORED = save_zoommap(MaailmaX, MaailmaY, 0);
@@ -267,12 +268,14 @@ void terrain_make(const char *keyword, const char *, const char *, const char *k
     logf("terrain_make", "yhdista() complete");
     ZOOMTERRAIN_Viimeistele();
     logf("terrain_make", "Viimeistele() complete");
+    finishing_hold(1);
     ELAVOITYS(1);
     ELAVOITYS(2);
     ELAVOITYS(3);
     ZOOMTERRAIN_ViimeistelePuut();
     logf("terrain_make", "terrain_vegetation() call");
     terrain_vegetation();
+    finishing_hold(0);
 
     if (TERRAIN_KNOWN) {
         logf("terrain_make", "TERRAIN_KNOWN - load map");

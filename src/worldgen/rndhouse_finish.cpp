@@ -169,7 +169,7 @@ struct Placer {
     void begin() {
         memset(plant, 0, sizeof plant);
         memset(items, 0, sizeof items);
-        memset(shore, 0xff, sizeof shore);
+        forget_shores();
         next_free = -1;
         for (int i = 0; i < USED; i++) {
             const DataStruct &d = Zoom.data[i];
@@ -183,6 +183,7 @@ struct Placer {
         }
         if (next_free < 0) next_free = USED;
     }
+    void forget_shores() { memset(shore, 0xff, sizeof shore); }
     static bool is_free(const DataStruct &d) { return d.type == DT_UNUSED || d.type == DT_FREED; }
     void skip_used() {
         while (next_free < USED && !is_free(Zoom.data[next_free])) next_free++;
@@ -363,6 +364,50 @@ bool tree_within_1(int x, int y) {
     return false;
 }
 
+// The water of the map as a bit per square, row by row: whether a square has water within two squares
+// (its 5 x 5 block, within the map) is then a few masks away.
+struct WaterRows {
+    uint64_t row[ZOOM_SIDE];
+    void measure() {
+        bool wet[256];
+        for (int c = 0; c < 256; c++) wet[c] = (terrain[c].flags & TF_WATER) != 0;
+        for (int y = 0; y < ZOOM_SIDE; y++) {
+            uint64_t m = 0;
+            for (int x = 0; x < ZOOM_SIDE; x++) m |= (uint64_t)wet[ch_at(x, y)] << x;
+            row[y] = m;
+        }
+    }
+    bool near(int x, int y) const {
+        const int lo = x - 2 < 0 ? 0 : x - 2, hi = x + 2 > ZOOM_SIDE - 1 ? ZOOM_SIDE - 1 : x + 2;
+        const uint64_t window = (~0ull << lo) & (~0ull >> (ZOOM_SIDE - 1 - hi));
+        for (int r = y - 2; r <= y + 2; r++)
+            if (r >= 0 && r < ZOOM_SIDE && (row[r] & window)) return true;
+        return false;
+    }
+};
+
+// The finishing passes of a fresh map (the loose stones, the fallen wood, the saplings and the wild
+// vegetation) share one placer while terrain_make holds them: nothing but these passes puts or frees
+// records between them, so what one pass leaves in the placer is what the next would find by looking.
+Placer shared_placer;
+int finishing_depth;
+bool shared_begun;
+
+// The placer a pass works with: its own, looked over afresh, or the shared one of a held run.
+Placer &pass_placer(Placer &own) {
+    if (finishing_depth == 0) {
+        own.begin();
+        return own;
+    }
+    if (!shared_begun) {
+        shared_placer.begin();
+        shared_begun = true;
+    } else {
+        shared_placer.forget_shores();   // the chars may have changed since
+    }
+    return shared_placer;
+}
+
 
 }  // namespace
 
@@ -370,10 +415,12 @@ bool tree_within_1(int x, int y) {
 
 void ZOOMTERRAIN_Viimeistele() {
     const bool land_cell = !terrain_flag(get_alltime_maailmachar(LuontiX, LuontiY), TF_WATER);
+    bool wet[256];
+    for (int c = 0; c < 256; c++) wet[c] = (terrain[c].flags & TF_WATER) != 0;
     for (int y = 0; y < ZOOM_SIDE; y++)
         for (int x = 0; x < ZOOM_SIDE; x++) {
             const int i = at(x, y);
-            if ((terrain[Zoom.chars[i]].flags & TF_WATER) || Zoom.height[i] >= LOW_GROUND) continue;
+            if (wet[Zoom.chars[i]] || Zoom.height[i] >= LOW_GROUND) continue;
             Zoom.surface[i] = 0;
             if (!land_cell) continue;
             const bool prepared = Zoom.chars[i] == CH_PREPARED_SOIL;
@@ -391,8 +438,16 @@ void ZOOMTERRAIN_Viimeistele() {
         }
     for (int i = 0; i < ZOOM_SQUARES; i++) {
         if (Zoom.height[i] > ROCK_HEIGHT) Zoom.surface[i] = (uint8_t)aseta_MAAPERA(Zoom.surface[i], SOIL_BASE_ROCK);
-        if (terrain[Zoom.chars[i]].flags & TF_WATER) Zoom.surface[i] = 0;
+        if (wet[Zoom.chars[i]]) Zoom.surface[i] = 0;
     }
+}
+
+void finishing_hold(int on) {
+    if (on) {
+        if (finishing_depth++ == 0) shared_begun = false;
+        return;
+    }
+    if (finishing_depth > 0) finishing_depth--;
 }
 
 void ELAVOITYS(int mode) {
@@ -408,8 +463,15 @@ void ELAVOITYS(int mode) {
         slender = SLENDER_ITEM.get();
         branch = BRANCH_ITEM.get();
     }
-    static Placer placer;
-    if (mode == 1 || mode == 2) placer.begin();
+    static Placer own;
+    Placer *placer_p = nullptr;
+    if (mode == 1 || mode == 2) placer_p = &pass_placer(own);
+    Placer &placer = placer_p ? *placer_p : own;
+    // Stones are set only on plain ground, which is not water: the water round a square stays as
+    // measured unless a big rock would be water itself.
+    static WaterRows water;
+    const bool measured = mode == 1 && !(terrain[CH_BIG_ROCK].flags & TF_WATER) && !(terrain[CH_GROUND].flags & TF_WATER);
+    if (measured) water.measure();
     for (int k = 0; k < LIVENING_TRIES; k++) {
         const int x = random(ZOOM_SIDE), y = random(ZOOM_SIDE);
         if (ch_at(x, y) != CH_GROUND) continue;
@@ -418,7 +480,7 @@ void ELAVOITYS(int mode) {
             const int soil = soil_at(x, y);
             const int *base = chances[soil == SOIL_BASE_ROCK ? 0 : soil == SOIL_CRAG ? 1 : 2];
             int big = base[0], rock = base[1], stone = base[2];
-            if (water_within_2(x, y)) big += 15, rock += 50, stone += 40;
+            if (measured ? water.near(x, y) : water_within_2(x, y)) big += 15, rock += 50, stone += 40;
             if (mire) big = rock = stone = 0;
             if (random(150) < big) Zoom.chars[at(x, y)] = CH_BIG_ROCK;
             else if (random(150) < rock) placer.put_item(x, y, rock_item);
@@ -435,8 +497,8 @@ void ELAVOITYS(int mode) {
 }
 
 void ZOOMTERRAIN_ViimeistelePuut() {
-    static Placer placer;
-    placer.begin();
+    static Placer own;
+    Placer &placer = pass_placer(own);
     for (int y = 0; y < ZOOM_SIDE; y++)
         for (int x = 0; x < ZOOM_SIDE; x++) {
             const int c = ch_at(x, y);
@@ -461,8 +523,8 @@ void terrain_vegetation() {
     const int world = get_alltime_maailmachar(LuontiX, LuontiY);
     const uint32_t world_bits = terrain[world & 255].nature;
     const bool pond = bigmap_lampi(LuontiX, LuontiY) != 0;
-    static Placer placer;
-    bool placer_ready = false;
+    static Placer own;
+    Placer *placer = nullptr;
     for (int row = 1; row < CONSTANTOBJ_ROWS; row++) {
         if (!is_plant_row(row)) continue;
         const PlantTags &t = tags_of(row);
@@ -476,11 +538,8 @@ void terrain_vegetation() {
         // Plants grow by the region of the cell being made.
         if (!tagmatch_REGION(t.region, LuontiX, LuontiY)) continue;
         if (random(100) >= commonness) continue;
-        if (!placer_ready) {
-            placer.begin();
-            placer_ready = true;
-        }
-        sow(CH_GROUND, ConstantObj[row].cover[2], row, placer);
+        if (!placer) placer = &pass_placer(own);
+        sow(CH_GROUND, ConstantObj[row].cover[2], row, *placer);
     }
 }
 

@@ -459,3 +459,55 @@ TEST_F(StoreTest, AnAreaCountsAsStoredExactlyWhenEachOfItsMapsWouldLoad) {
         EXPECT_EQ(quick, loads);
     }
 }
+
+// A record written while the area's batch holds the maps file leaves its empty pages past the end of
+// the file as holes: whatever lay in the file before, it reads back byte for byte as the whole record.
+TEST_F(StoreTest, ARecordWithHolesReadsBackAsTheWholeRecord) {
+    struct Case {
+        const char *what;
+        std::function<void()> before;   // what the maps file holds before the record goes in
+    } cases[] = {
+        {"appended", [] {}},
+        {"over bytes past the last named record",
+         [this] {
+             FILE *f = fopen(path("ZOOMMAPS.DAT").c_str(), "ab");
+             ASSERT_TRUE(f);
+             std::vector<uint8_t> junk(88392 + 5000, 0x5a);
+             fwrite(junk.data(), 1, junk.size(), f);
+             fclose(f);
+         }},
+        {"over a full record of the same cell",
+         [this] {
+             make_map(11, 20);
+             memset(Zoom.data, 0x33, sizeof Zoom.data);
+             ASSERT_EQ(save_zoommap(11, 20, 1), 1);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ZoomMap_Remove(11, 20);
+        store(10, 20);
+        c.before();
+        make_map(11, 20);
+        Zoom.data[1200].type = 5;   // one record in the middle of the empty ones
+        Zoom.data[1200].id = 77;
+        Zoom.x = 11;
+        Zoom.y = 20;
+        std::vector<uint8_t> want((const uint8_t *)&Zoom, (const uint8_t *)&Zoom + sizeof Zoom);
+        zoomstore_batch_begin();
+        ASSERT_EQ(save_zoommap(11, 20, 1), 1);
+        ASSERT_EQ(zoomstore_batch_end(), 1);
+        const int n = ZoomMapPos(11, 20);
+        ASSERT_GT(n, 0);
+        std::vector<uint8_t> got(sizeof Zoom);
+        FILE *f = fopen(path("ZOOMMAPS.DAT").c_str(), "rb");
+        ASSERT_TRUE(f);
+        ASSERT_EQ(fseek(f, (long)n * 88392, SEEK_SET), 0);
+        EXPECT_EQ(fread(got.data(), 1, got.size(), f), got.size());
+        fclose(f);
+        EXPECT_TRUE(got == want);
+        memset(&Zoom, 0, sizeof Zoom);
+        ASSERT_EQ(load_zoommap(11, 20), 1);
+        EXPECT_EQ(memcmp(&Zoom, want.data(), sizeof Zoom), 0);
+    }
+}

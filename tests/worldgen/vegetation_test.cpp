@@ -318,3 +318,52 @@ TEST_F(VegetationTest, CropsAreKnownByRowAndByStoredItemAndWildPlantsAreNot) {
 }
 
 }  // namespace
+
+// Held, the finishing passes share what they learn of the map's records: the map and the random
+// stream come out as when each pass looks the records over for itself.
+TEST_F(VegetationTest, HeldFinishingPassesMakeWhatSeparatePassesMake) {
+    for (const char *name : {"ROCK", "STONE", "TREE TRUNK", "SLENDER TREE TRUNK", "BRANCH"}) object(name, 1);
+    plant("Aberry", "[TERRAIN:fresh][COMMONNESS:100][POPULATION:8]", 2, 40);
+    plant("Bberry", "[TERRAIN:fresh][COMMONNESS:100][SYMBIOSIS:WATERY_SOIL]", 3, 30);
+    struct Case {
+        const char *what;
+        void (*map)();
+    } cases[] = {
+        {"plain ground", [] {}},
+        {"trees, water and crag",
+         [] {
+             for (int i = 0; i < ZOOM_SQUARES; i++) {
+                 if (i % 7 == 0) Zoom.chars[i] = i % 2 ? 12 : 10;
+                 if (i % 64 == 30) Zoom.chars[i] = CH_SHALLOW_WATER;
+                 if (i % 13 == 0) Zoom.surface[i] = 2 << 3;
+             }
+         }},
+        {"records with gaps and stacks",
+         [] {
+             for (int i = 0; i < 40; i++) aseta_data(i + 1, 5, i % 3 ? DT_TRACKS : DT_ITEM, (uint32_t)object("STONE", 1), 1);
+             Zoom.data[3].type = DT_FREED;
+             Zoom.data[17].type = DT_UNUSED;
+             for (int i = 0; i < 30; i++) Zoom.chars[at(i + 1, 6)] = 12;
+         }},
+    };
+    for (const Case &c : cases) {
+        std::vector<uint8_t> made[2];
+        int next_draw[2];
+        for (int held = 0; held < 2; held++) {
+            ground(40, 0);
+            c.map();
+            randomize(77);
+            if (held) finishing_hold(1);
+            ELAVOITYS(1);
+            ELAVOITYS(2);
+            ELAVOITYS(3);
+            ZOOMTERRAIN_ViimeistelePuut();
+            terrain_vegetation();
+            if (held) finishing_hold(0);
+            made[held].assign((const uint8_t *)&Zoom, (const uint8_t *)&Zoom + sizeof Zoom);
+            next_draw[held] = random(1 << 30);
+        }
+        EXPECT_TRUE(made[0] == made[1]) << c.what;
+        EXPECT_EQ(next_draw[0], next_draw[1]) << c.what;
+    }
+}
