@@ -24,6 +24,7 @@ run: build
 
 # The fuzz build runs beside the sanitizer build and the suite, at a lower priority: it takes the
 # cores they leave idle (links, the last long tests) and writes its output to build/fuzz-build.log.
+# Each build runs its own JOBS compilers, outside the job slots of the make that runs the two sides.
 test: deps
 	@mkdir -p build
 	@$(MAKE) --no-print-directory -j2 asan-suite fuzz-compile FUZZ_LOG=build/fuzz-build.log FUZZ_NICE="nice -n 10"
@@ -31,7 +32,7 @@ test: deps
 
 asan-suite:
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DOXA_SANITIZE=ON -DOXA_WERROR=ON
-	cmake --build build/asan -j $(JOBS)
+	MAKEFLAGS= cmake --build build/asan -j $(JOBS)
 	cd build/asan && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
 # The fuzz targets and the game library built by clang with libFuzzer and the sanitizers.
@@ -44,7 +45,7 @@ fuzz-compile:
 ifeq ($(FUZZ_LOG),)
 	$(FUZZ_NICE) cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
 	  -DCMAKE_CXX_COMPILER=clang++ -DOXA_FUZZ=ON -DOXA_TESTS=OFF -DOXA_BENCH=OFF
-	$(FUZZ_NICE) cmake --build build/fuzz -j $(JOBS) --target fuzz_all
+	MAKEFLAGS= $(FUZZ_NICE) cmake --build build/fuzz -j $(JOBS) --target fuzz_all
 else
 	@echo "Building the fuzz targets beside the tests (output in $(FUZZ_LOG))"
 	@$(MAKE) --no-print-directory fuzz-compile FUZZ_LOG= > $(FUZZ_LOG) 2>&1 \
