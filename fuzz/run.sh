@@ -43,7 +43,7 @@ smoke_one() {
     return 1
   fi
   # However short the run, every seed has been through the target before the fuzzing proper began.
-  if ! grep -q ' INITED ' "$logs/smoke-$name.log"; then
+  if ! grep -qE '^#[0-9]+[[:space:]]+INITED' "$logs/smoke-$name.log"; then
     echo "FUZZ FAILED  $name: the run ended before its seeds had all run: see $logs/smoke-$name.log"
     return 1
   fi
