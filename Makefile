@@ -6,11 +6,11 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= $(JOBS)
-SMOKE_SECONDS ?= 5
-SMOKE_JOBS ?= 2
+SMOKE_SECONDS ?= 3
+SMOKE_JOBS ?= $(JOBS)
 FUZZ_TARGETS ?=
 
-.PHONY: deps build run test clean fuzz-build fuzz-smoke fuzz
+.PHONY: deps build run test clean fuzz-build fuzz-smoke fuzz asan-suite fuzz-compile smoke-run
 
 deps:
 	@bash tools/install_deps.sh
@@ -22,19 +22,41 @@ build: deps
 run: build
 	cd build/run && ../gen_fixture . && ../oxa
 
+# The fuzz build runs beside the sanitizer build and the suite, at a lower priority: it takes the
+# cores they leave idle (links, the last long tests) and writes its output to build/fuzz-build.log.
+# Each build runs its own JOBS compilers, outside the job slots of the make that runs the two sides.
 test: deps
+	@mkdir -p build
+	@$(MAKE) --no-print-directory -j2 asan-suite fuzz-compile FUZZ_LOG=build/fuzz-build.log FUZZ_NICE="nice -n 10"
+	@$(MAKE) --no-print-directory smoke-run
+
+asan-suite:
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DOXA_SANITIZE=ON -DOXA_WERROR=ON
-	cmake --build build/asan -j $(JOBS)
+	MAKEFLAGS= cmake --build build/asan -j $(JOBS)
 	cd build/asan && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
-	$(MAKE) fuzz-smoke
 
 # The fuzz targets and the game library built by clang with libFuzzer and the sanitizers.
 fuzz-build: deps
-	cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	@$(MAKE) --no-print-directory fuzz-compile
+
+FUZZ_LOG ?=
+FUZZ_NICE ?=
+fuzz-compile:
+ifeq ($(FUZZ_LOG),)
+	$(FUZZ_NICE) cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
 	  -DCMAKE_CXX_COMPILER=clang++ -DOXA_FUZZ=ON -DOXA_TESTS=OFF -DOXA_BENCH=OFF
-	cmake --build build/fuzz -j $(JOBS)
+	MAKEFLAGS= $(FUZZ_NICE) cmake --build build/fuzz -j $(JOBS) --target fuzz_all
+else
+	@echo "Building the fuzz targets beside the tests (output in $(FUZZ_LOG))"
+	@$(MAKE) --no-print-directory fuzz-compile FUZZ_LOG= > $(FUZZ_LOG) 2>&1 \
+	  || { tail -40 $(FUZZ_LOG); echo "The fuzz build failed: see $(FUZZ_LOG)"; exit 1; }
+	@echo "The fuzz targets are built"
+endif
 
 fuzz-smoke: fuzz-build
+	@$(MAKE) --no-print-directory smoke-run
+
+smoke-run:
 	SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy bash fuzz/run.sh smoke build/fuzz $(SMOKE_SECONDS) $(SMOKE_JOBS) $(FUZZ_TARGETS)
 
 fuzz: fuzz-build

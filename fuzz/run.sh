@@ -42,6 +42,11 @@ smoke_one() {
     grep -E 'ERROR|SUMMARY|runtime error|Test unit written' "$logs/smoke-$name.log" | head -5
     return 1
   fi
+  # However short the run, every seed has been through the target before the fuzzing proper began.
+  if ! grep -qE '^#[0-9]+[[:space:]]+INITED' "$logs/smoke-$name.log"; then
+    echo "FUZZ FAILED  $name: the run ended before its seeds had all run: see $logs/smoke-$name.log"
+    return 1
+  fi
   printf 'fuzz smoke   %-16s %10s executions %7s features\n' "$name" "$execs" "$ft"
 }
 

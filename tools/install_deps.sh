@@ -3,7 +3,7 @@
 set -e
 packages="build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
 libsdl2-net-dev libsdl2-gfx-dev libvorbis-dev googletest libgtest-dev libbenchmark-dev xfonts-base zlib1g-dev
-clang libclang-rt-14-dev"
+clang libclang-rt-14-dev lld"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
