@@ -90,9 +90,19 @@ public:
     }
 
     // Starts typing; the reader waits for real until stop().
+    // The first key goes into the queue before the call starts: the idle timer may still run from the
+    // last typing (it pushes a tick into an empty queue), and a tick read before the key would end the
+    // turn as if the player had waited. A tick already waiting is dropped for the same reason.
     void start() {
         OXA_NODELAY = 0;
         done_ = false;
+        SDL_FlushEvent(SDL_USEREVENT);
+        typed_first_ = false;
+        first_pushed_at_ = input_waits_begun();
+        if (!groups_.empty() && groups_[0][0].type != SDL_USEREVENT + 1 && !input_waits()) {
+            for (SDL_Event &e : groups_[0]) SDL_PushEvent(&e);
+            typed_first_ = true;
+        }
         thread_ = std::thread([this] { run(); });
     }
     void stop() {
@@ -145,9 +155,10 @@ private:
         return false;
     }
     void run() {
-        bool moved = false, first = true;
-        unsigned pushed_at = input_waits_begun();
-        for (std::vector<SDL_Event> &g : groups_) {
+        bool moved = false, first = !typed_first_;
+        unsigned pushed_at = typed_first_ ? first_pushed_at_ : input_waits_begun();
+        for (size_t i = typed_first_ ? 1 : 0; i < groups_.size(); i++) {
+            std::vector<SDL_Event> &g = groups_[i];
             if (!(first ? wait_taken() : wait_ready(pushed_at))) return;
             first = false;
             pushed_at = input_waits_begun();
@@ -186,6 +197,8 @@ private:
     }
 
     std::vector<std::vector<SDL_Event>> groups_;
+    bool typed_first_ = false;
+    unsigned first_pushed_at_ = 0;
     std::thread thread_;
     std::atomic<bool> done_{true};
 };
