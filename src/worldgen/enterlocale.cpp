@@ -114,9 +114,11 @@ int surroundings(int all) {
         for (int dx = -2; dx <= 2; dx++) {
             const int x = cx + dx, y = cy + dy;
             if (!in_grid(x, y)) continue;
+            // A cell not stored yet is built whatever waits for it: only a cell that could be passed
+            // over has the world's pool searched for a meeting waiting there.
+            const bool may_pass = all == 1 || (dx == 0 && dy == 0) || ZoomMapPos(x, y) != 0;
             int sub = 0;
-            const int pending = has_encounter_record(x, y, &sub) && sub != 2;
-            if (!pending && (all == 1 || (dx == 0 && dy == 0) || ZoomMapPos(x, y) != 0)) continue;
+            if (may_pass && !(has_encounter_record(x, y, &sub) && sub != 2)) continue;
             if (!build_cell(x, y, dx, dy)) failed++;
         }
     rndhouse_trace_hold(0);
