@@ -278,8 +278,11 @@ void set_carcassitem(int x, int y, int obj) {
 
 // ---- finding records ----
 
+// Where a search for records of `type` may stop: free places past the bound hold none of another type.
+static int search_end(int type) { return type == DT_UNUSED || type == DT_FREED ? DATA_MAX : pool_scan_end(); }
+
 int get_datatype(int type, int x, int y) {
-    int i = DATA_MAX - 1;
+    int i = search_end(type) - 1;
     if (x != 0) {   // a square of its own: four types at a time are passed over while none is the one asked
         for (; i >= 3; i -= 4) {
             if (!((Data[i].type == type) | (Data[i - 1].type == type) | (Data[i - 2].type == type) |
@@ -299,7 +302,7 @@ int get_datatype(int type, int x, int y) {
 
 int get_itemtype(int itemtype, int x, int y) {
     ItemStruct it;
-    for (int i = DATA_MAX - 1; i >= 0; i--) {
+    for (int i = search_end(DT_ITEM) - 1; i >= 0; i--) {
         const DataStruct &d = Data[i];
         if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
         if (ObjToItem(it, (int)d.id).type == itemtype) return i;
@@ -308,7 +311,8 @@ int get_itemtype(int itemtype, int x, int y) {
 }
 
 static int find_by_id(int type, uint32_t id) {
-    for (int i = 0; i < DATA_MAX; i++)
+    const int end = search_end(type);
+    for (int i = 0; i < end; i++)
         if (Data[i].type == type && Data[i].id == id) return i;
     return -1;
 }

@@ -70,3 +70,8 @@ void mark_filled(int pos);                      // data_filled[pos] = 1 and the 
 void pool_end_bound_begin(int end);
 void pool_end_bound_end();
 int  pool_end_bound();
+// pool_end_bound(), or the whole pool when it is not known.
+inline int pool_scan_end() {
+    const int b = pool_end_bound();
+    return b < 0 ? DATA_MAX : b;
+}
