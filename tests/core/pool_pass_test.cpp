@@ -113,6 +113,12 @@ TEST_F(PoolPassTest, TheBoundOfAWalkLiesPastEveryRecordInUse) {
         while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
         const int bound = pool_end_bound();
         EXPECT_TRUE(bound < 0 || bound >= end) << c.what << ": bound " << bound << ", records to " << end;
+        for (int i = 0; i < end; i++) {   // the search from the top finds the last plant of the square
+            if (Data[i].type != DT_PLANT) continue;
+            int last = DATA_MAX - 1;
+            while (Data[last].type != DT_PLANT || Data[last].x != Data[i].x || Data[last].y != Data[i].y) last--;
+            EXPECT_EQ(get_datatype(DT_PLANT, Data[i].x, Data[i].y), last) << c.what;
+        }
         for (int i = 0; i < end; i++) {
             if (Data[i].type != DT_PLANT) continue;
             PolttoTarkistus(Data[i].x, Data[i].y, 1, "");
