@@ -124,7 +124,7 @@ void set_SpiritData(int n, const DataStruct &record) {
     // A full pool keeps every record it has: the spirit simply reads neutral next time.
     if (free >= DATA_MAX) return;
     Data[free] = record;
-    data_filled[free] = 1;
+    mark_filled(free);
 }
 
 DataStruct SpiritDataInit(int x, int y, int n) {

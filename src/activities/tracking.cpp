@@ -156,7 +156,7 @@ static int store_new_track() {
         if (pos < 0) return -1000;
     } else {
         Data[pos] = DTEMP;
-        data_filled[pos] = 1;
+        mark_filled(pos);
     }
     remember(DTEMP.x, DTEMP.y, pos);
     return pos;

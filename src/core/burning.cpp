@@ -62,15 +62,15 @@ static inline uint32_t square_word(const DataStruct &d) {
     return w;
 }
 
-// The first record from i on whose square is the word `key`, DATA_MAX when none: four records are
-// looked at together, as a fire's square holds few of the thousands in the pool.
-static int next_on_square(int i, uint32_t key) {
-    for (; i + 4 <= DATA_MAX; i += 4) {
+// The first record from i on before `end` whose square is the word `key`, DATA_MAX when none: four
+// records are looked at together, as a fire's square holds few of the thousands in the pool.
+static int next_on_square(int i, uint32_t key, int end) {
+    for (; i + 4 <= end; i += 4) {
         const bool any = (square_word(Data[i]) == key) | (square_word(Data[i + 1]) == key) |
                          (square_word(Data[i + 2]) == key) | (square_word(Data[i + 3]) == key);
         if (any) break;
     }
-    for (; i < DATA_MAX; i++)
+    for (; i < end; i++)
         if (square_word(Data[i]) == key) return i;
     return DATA_MAX;
 }
@@ -84,7 +84,11 @@ int PolttoTarkistus(int x, int y, int burn, const char *text) {
     probe.x = (uint16_t)x;
     probe.y = (uint16_t)y;
     const uint32_t key = square_word(probe);
-    for (int i = on_map ? next_on_square(0, key) : DATA_MAX; i < DATA_MAX; i = next_on_square(i + 1, key)) {
+    // Past the bound of a running walk lie only free places, which hold nothing that burns (the check
+    // itself only frees records).
+    const int bound = pool_end_bound();
+    const int end = bound < 0 ? DATA_MAX : bound;
+    for (int i = on_map ? next_on_square(0, key, end) : DATA_MAX; i < DATA_MAX; i = next_on_square(i + 1, key, end)) {
         DataStruct &d = Data[i];
         if (burn && (d.type == DT_PLANT || d.type == DT_TRACKS || d.type == DT_HERB_A || d.type == DT_HERB_B ||
                      d.type == DT_FIRE_REMAINS || d.type == DT_COUNTED)) {

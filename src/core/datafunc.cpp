@@ -57,11 +57,43 @@ uint8_t data_filled[DATA_MAX];
 
 void mark_pool_pass() { memset(data_filled, 0, sizeof data_filled); }
 
+static struct {
+    bool on = false;
+    int end = DATA_MAX;
+    int filled_top = -1;   // the highest place handed out since the walk began
+    uint32_t at = 0;       // data_creature_records as it began
+    uint32_t wx = 0, wy = 0;   // the local area it began on
+} bound;
+
+void mark_filled(int pos) {
+    if (pos < 0 || pos >= DATA_MAX) return;
+    data_filled[pos] = 1;
+    if (pos > bound.filled_top) bound.filled_top = pos;
+}
+
+void pool_end_bound_begin(int end) {
+    bound.on = end >= 0 && end <= DATA_MAX && !bigmap();
+    bound.end = end;
+    bound.filled_top = -1;
+    bound.at = data_creature_records;
+    bound.wx = (uint32_t)Plr.world_x;
+    bound.wy = (uint32_t)Plr.world_y;
+}
+
+void pool_end_bound_end() { bound.on = false; }
+
+int pool_end_bound() {
+    if (!bound.on || bound.at != data_creature_records || bound.wx != (uint32_t)Plr.world_x ||
+        bound.wy != (uint32_t)Plr.world_y || bigmap())
+        return -1;
+    return bound.end > bound.filled_top + 1 ? bound.end : bound.filled_top + 1;
+}
+
 // The free place handed out is marked as filled for the pass that runs.
 static int first_free(int last) {
     for (int i = 0; i <= last; i++)
         if (is_free(Data[i])) {
-            data_filled[i] = 1;
+            mark_filled(i);
             return i;
         }
     return -1;
@@ -195,7 +227,7 @@ int SetDTEMP(int n) {
     if (creature_kind(DTEMP.type) || creature_kind(Data[pos].type)) data_creature_record_made();
     chkdplimit(DTEMP.x, DTEMP.y);
     Data[pos] = DTEMP;
-    if (fresh) data_filled[pos] = 1;   // a new record in a place freed during a walk waits for the next
+    if (fresh) mark_filled(pos);   // a new record in a place freed during a walk waits for the next
     return pos;
 }
 
@@ -246,8 +278,11 @@ void set_carcassitem(int x, int y, int obj) {
 
 // ---- finding records ----
 
+// Where a search for records of `type` may stop: free places past the bound hold none of another type.
+static int search_end(int type) { return type == DT_UNUSED || type == DT_FREED ? DATA_MAX : pool_scan_end(); }
+
 int get_datatype(int type, int x, int y) {
-    int i = DATA_MAX - 1;
+    int i = search_end(type) - 1;
     if (x != 0) {   // a square of its own: four types at a time are passed over while none is the one asked
         for (; i >= 3; i -= 4) {
             if (!((Data[i].type == type) | (Data[i - 1].type == type) | (Data[i - 2].type == type) |
@@ -267,7 +302,7 @@ int get_datatype(int type, int x, int y) {
 
 int get_itemtype(int itemtype, int x, int y) {
     ItemStruct it;
-    for (int i = DATA_MAX - 1; i >= 0; i--) {
+    for (int i = search_end(DT_ITEM) - 1; i >= 0; i--) {
         const DataStruct &d = Data[i];
         if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
         if (ObjToItem(it, (int)d.id).type == itemtype) return i;
@@ -276,7 +311,8 @@ int get_itemtype(int itemtype, int x, int y) {
 }
 
 static int find_by_id(int type, uint32_t id) {
-    for (int i = 0; i < DATA_MAX; i++)
+    const int end = search_end(type);
+    for (int i = 0; i < end; i++)
         if (Data[i].type == type && Data[i].id == id) return i;
     return -1;
 }
@@ -493,7 +529,7 @@ void make_datapos_top(int n) {
     if (target >= DATA_MAX || (target != last && Data[target].type != DT_UNUSED)) return;
     if (target == n) return;
     if (creature_kind(Data[n].type)) data_creature_record_made();
-    data_filled[target] = 1;
+    mark_filled(target);
     Data[target] = Data[n];
     free_record(Data[n]);
 }

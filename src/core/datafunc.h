@@ -60,3 +60,18 @@ void make_datapos_bottom(int n);                // drawn under everything else
 // of creature records learns them again when the count changes.
 extern uint32_t data_creature_records;
 inline void data_creature_record_made() { data_creature_records++; }
+
+// Where the records in use end while a walk of the pool runs: the walk names the end it found as it
+// began, every place handed out meanwhile is marked with mark_filled(), and a move of records within
+// the pool counts as a creature record moved. pool_end_bound() is then a place no record in use lies
+// at or past, or -1 when that is not known (no walk runs, or records moved); searches for records in
+// use may stop there.
+void mark_filled(int pos);                      // data_filled[pos] = 1 and the bound takes it in
+void pool_end_bound_begin(int end);
+void pool_end_bound_end();
+int  pool_end_bound();
+// pool_end_bound(), or the whole pool when it is not known.
+inline int pool_scan_end() {
+    const int b = pool_end_bound();
+    return b < 0 ? DATA_MAX : b;
+}

@@ -212,8 +212,14 @@ static void creature_walk() {
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
-        explicit CreaturePass(int end) { crestep_pass_begin(end); }
-        ~CreaturePass() { crestep_pass_end(); }
+        explicit CreaturePass(int end) {
+            crestep_pass_begin(end);
+            pool_end_bound_begin(end);
+        }
+        ~CreaturePass() {
+            pool_end_bound_end();
+            crestep_pass_end();
+        }
     } creature_pass(end);
     socplaces_pool_end(end);
     const int world = bigmap();

@@ -305,7 +305,11 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     const bool grazes = syo_kasveja(n, 0) != 0;   // its diet, the same for every plant
     for (int cls = 1; cls <= 2; cls++) {
         int find = -1, r = radius;
+        // Past the bound of the running walk lie only free places; the bound is asked again on reaching
+        // it, as a question below may hand out a place.
+        int end = pool_scan_end();
         for (int i = 0; i < DATA_MAX; i++) {
+            if (i >= end && i >= (end = pool_scan_end())) break;
             const DataStruct &d = Data[i];
             if (d.type != DT_ITEM && d.type != DT_PLANT) continue;
             const int dist = koordinaattien_vali(x, y, d.x, d.y);

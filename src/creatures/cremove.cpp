@@ -333,7 +333,8 @@ static Paikka search_pool(int x, int y, int radius, int t1, int t2, int id1, int
     const int lim = 2 * radius;
     // beyond the last record in use lie only unused and freed places, which no search asks for
     const int free_asked = !byid && (t1 == DT_UNUSED || t1 == DT_FREED || t2 == DT_UNUSED || t2 == DT_FREED);
-    const int end = free_asked ? DATA_MAX : crestep_pool_end();
+    const int bound = free_asked ? -1 : pool_end_bound();
+    const int end = free_asked ? DATA_MAX : bound >= 0 ? bound : crestep_pool_end();
     for (int i = 0; i < end; i++) {
         const DataStruct &d = Data[i];
         if (abs((int)d.x - x) >= lim || abs((int)d.y - y) >= lim) continue;

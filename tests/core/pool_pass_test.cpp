@@ -1,6 +1,11 @@
 // The creatures' walk over the pool: a record that stood when the walk began, was freed during it and
 // whose place a new record took at once, is not visited in the same walk; the newcomer waits for the
 // next one.
+#include <functional>
+
+#include "activities/spirits.h"
+#include "core/burning.h"
+#include "core/datafunc.h"
 #include "core/worldpass.h"
 #include "turn_fixture.h"
 
@@ -59,6 +64,68 @@ TEST_F(PoolPassTest, TheWalkReachesTheLastPlaceOfThePool) {
         Data[last].count = 40;
         CreatureMove();
         EXPECT_EQ(Data[last].ready_minute, 1040u) << "the fire in place " << last << " was not walked";
+    }
+}
+
+// While a walk runs, the fire check and the searches stop at the bound of the records in use: every
+// way a record comes to lie past the end the walk began with leaves a bound beyond it, or none, and a
+// burning finds the plants a search of the whole pool finds.
+TEST_F(PoolPassTest, TheBoundOfAWalkLiesPastEveryRecordInUse) {
+    const struct Case {
+        const char *what;
+        std::function<void()> change;
+    } cases[] = {
+        {"a record placed", [] { set_data(DT_PLANT, 240, 240, 1, 1); }},
+        {"a record from the staging record", [] {
+             ClearDTEMP();
+             DTEMP.type = DT_PLANT;
+             DTEMP.x = DTEMP.y = 241;
+             SetDTEMP(-1);
+         }},
+        {"a record put in a far place", [] {
+             ClearDTEMP();
+             DTEMP.type = DT_PLANT;
+             DTEMP.x = DTEMP.y = 242;
+             SetDTEMP(DATA_MAX - 1);
+         }},
+        {"a stack split", [] { split_datapos(5, 1); }},
+        {"a record drawn on top", [] { make_datapos_top(3); }},
+        {"a record drawn underneath", [] { make_datapos_bottom(3); }},
+        {"the pool packed", [] {
+             CrunchData(2);
+             Siivoa_DATA();
+         }},
+        {"a spirit remembered", [] { set_SpiritData(1, SpiritDataInit(243, 243, 1)); }},
+        {"a record freed", [] { CrunchData(9); }},
+    };
+    for (const Case &c : cases) {
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        for (int i = 0; i < 10; i++) {
+            Data[i].type = DT_PLANT;
+            Data[i].x = (uint16_t)(220 + i);
+            Data[i].y = 230;
+            Data[i].count = 2;
+        }
+        mark_pool_pass();
+        pool_end_bound_begin(10);
+        c.change();
+        int end = DATA_MAX;
+        while (end > 0 && (Data[end - 1].type == DT_UNUSED || Data[end - 1].type == DT_FREED)) end--;
+        const int bound = pool_end_bound();
+        EXPECT_TRUE(bound < 0 || bound >= end) << c.what << ": bound " << bound << ", records to " << end;
+        for (int i = 0; i < end; i++) {   // the search from the top finds the last plant of the square
+            if (Data[i].type != DT_PLANT) continue;
+            int last = DATA_MAX - 1;
+            while (Data[last].type != DT_PLANT || Data[last].x != Data[i].x || Data[last].y != Data[i].y) last--;
+            EXPECT_EQ(get_datatype(DT_PLANT, Data[i].x, Data[i].y), last) << c.what;
+        }
+        for (int i = 0; i < end; i++) {
+            if (Data[i].type != DT_PLANT) continue;
+            PolttoTarkistus(Data[i].x, Data[i].y, 1, "");
+            EXPECT_NE(Data[i].type, DT_PLANT) << c.what << ": the plant in place " << i << " was not found";
+        }
+        pool_end_bound_end();
+        EXPECT_EQ(pool_end_bound(), -1);
     }
 }
 
