@@ -68,9 +68,9 @@ inline AinoFolder &folder() {
     return f;
 }
 
-// Zooming into world cell wx, wy whose area has never been built: the 25 maps made and stored, the
-// area loaded.
-inline void enter_fresh(benchmark::State &state, int wx, int wy) {
+// Zooming into world cell wx, wy on a fresh copy of her folder each round: for an area never built
+// the 25 maps are made and stored, for a stored one they are read; the area is loaded.
+inline void enter_cell(benchmark::State &state, int wx, int wy) {
     AinoFolder &f = folder();
     for (auto _ : state) {
         state.PauseTiming();

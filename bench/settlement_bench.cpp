@@ -108,7 +108,7 @@ void BM_enter_fresh_area_round_her_village(benchmark::State &state) {
         for (int y = PlayerY - d; y <= PlayerY + d && !vx; y++)
             for (int x = PlayerX - d; x <= PlayerX + d && !vx; x++)
                 if (get_alltime_maailmachar(x, y) == 239) vx = x, vy = y;
-    oxabench::enter_fresh(state, vx, vy);
+    oxabench::enter_cell(state, vx, vy);
 }
 BENCHMARK(BM_enter_fresh_area_round_her_village)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
