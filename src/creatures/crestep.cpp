@@ -547,10 +547,10 @@ int Liikkuminen(int n, int x, int y, int mode) {
     if (!in_grid(x, y)) return STEP_BLOCKED;
     if (!world && (x < STEP_AREA_LO || x > STEP_AREA_HI || y < STEP_AREA_LO || y > STEP_AREA_HI)) return STEP_BLOCKED;
     // 2. leash and tether
-    if (onko_NPC_lieassa(n)) {
+    if (cr.role == 9) {   // on a leash
         if (koordinaattien_vali(ox, oy, PlayerX, PlayerY) > 2) return mode == 1 ? pull_on_leash(n, pos) : STEP_OK;
         if (koordinaattien_vali(x, y, PlayerX, PlayerY) > 1) return STEP_BLOCKED;
-    } else if (is_tied(n)) {
+    } else if (cr.domestic & 16) {   // tied
         int tx, ty;
         if (tiedxy(n, &tx, &ty) && koordinaattien_vali(x, y, tx, ty) > 1) return STEP_BLOCKED;
     }
@@ -668,8 +668,8 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     // 10. slopes
-    if (!lentaako_NPC(n) && !flying && !(x == ox && y == oy)) {
-        const int climb = KiipeilyTarkistus(n, ox, oy, x, y);
+    if (cr.korkeus != 100 && !flying && !(x == ox && y == oy)) {   // not in flight, now or before
+        const int climb = world ? 0 : kiipeily_lahialue(n, ox, oy, x, y);
         if (climb == 1000) return STEP_BLOCKED;
         if (climb >= 2 && r == STEP_OK) {
             if (mode == 0) return STEP_OK;
