@@ -198,11 +198,16 @@ int onko_maasto_jalkikelpoinen(int x, int y, unsigned char mapchar, const Creatu
         return -100;
     }
     if (terrain_flag(c, TF_ROOFED)) return -100;
+    // the world cell of the square, worked out once for the soil's mire and the village below
+    const int world = bigmap();
+    const int wx = world ? x : (int)Plr.world_x + find_zoom_x(x, 0);
+    const int wy = world ? y : (int)Plr.world_y + find_zoom_y(y, 0);
     if (S <= 0) {
-        const int soil = maapera_arvo(x, y);
+        int soil = MAAPERA(pintakartta_value(x, y));   // maapera_arvo's answer
+        if (soil == 0 && !world && terrain_flag(get_alltime_maailmachar(wx, wy), TF_MIRE)) soil = 64;
         if (soil == 1 || soil == 2 || c == CH_PATH || c == CH_TRAMPLED) return -100;
     }
-    if (!bigmap() && BRANCH_PATHMAKE == 0 && on_kyla(kohtaIsoX(x), kohtaIsoY(y), 1)) return -100;
+    if (!world && BRANCH_PATHMAKE == 0 && on_kyla(wx, wy, 1)) return -100;
     int base;
     if (S > 0) {
         base = 2 * S < 70 ? 2 * S : 70;

@@ -13,10 +13,9 @@ extern int32_t state[DEG];
 // The places are of another type than the state words, so that a write into the state is known not
 // to change them and a run of draws keeps them in registers.
 extern int64_t front, rear;
-extern bool seeded;
+extern bool seeded;   // always true: the state starts as seed(1) makes it
 void seed(unsigned s);
 inline int32_t next() {
-    if (!seeded) seed(1);   // an unseeded stream starts as if seeded with 1
     const int64_t f = front, r = rear;
     front = f + 1 == DEG ? 0 : f + 1;
     rear = r + 1 == DEG ? 0 : r + 1;

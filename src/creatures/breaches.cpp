@@ -246,7 +246,10 @@ bool vio_act(int n) {
         }
         return true;
     }
-    if (globVil.theft) {
+    // The village is read again after a rule that ran something (which may have read or written it);
+    // after a rule whose flag was not even up, the record read last is still the one in hand.
+    const bool theft = globVil.theft != 0;
+    if (theft) {
         if (!GOT_PROPERTY_ofsoc(soc)) {
             char line[40];
             snprintf(line, sizeof line, "after theft: %d", after_theft(soc));
@@ -266,8 +269,9 @@ bool vio_act(int n) {
             return true;
         }
     }
-    GetGlobVil(soc);
-    if (globVil.violence && free) {
+    if (theft) GetGlobVil(soc);
+    const bool violence = globVil.violence && free;
+    if (violence) {
         if (has_socrole_susp(n, 2)) {
             NPC_hyokkaa(n, -1, 0);
             c.alarm |= 4;
@@ -281,7 +285,7 @@ bool vio_act(int n) {
             return true;
         }
     }
-    GetGlobVil(soc);
+    if (violence) GetGlobVil(soc);
     if (globVil.banished && free) {
         if (Plr.daynumber >= globVil.banish_day) {
             aggtalk(n, 2, 1);
@@ -312,8 +316,8 @@ bool vio_act(int n) {
         }
         return true;
     }
-    GetGlobVil(soc);
-    if (globVil.mischief && free && (has_socrole_susp(n, 2) || is_socnearestadult(n)) && plr_dist(n) <= 64) {
+    const bool mischief = globVil.mischief && free;
+    if (mischief && (has_socrole_susp(n, 2) || is_socnearestadult(n)) && plr_dist(n) <= 64) {
         if (!said(4)) aggtalk(n, 4, 8);
         if (step_and_talk(n, 1000)) {
             GetGlobVil(soc);
@@ -323,7 +327,7 @@ bool vio_act(int n) {
         return true;
     }
     // The village asks for a word with her when it has heard of her deeds from its neighbours.
-    GetGlobVil(soc);
+    if (mischief) GetGlobVil(soc);
     if ((globVil.talkrequest || globVil.hasnews) && free && has_socrole_susp(n, 2)) {
         if (step_and_talk(n, 5)) {
             GetGlobVil(soc);

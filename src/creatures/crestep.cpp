@@ -89,14 +89,17 @@ static struct {
 
 // What lies on the square of the creature whose steps are being tested: the same for every test of
 // a batch, so looked up once.
+// Whether the step is on the world map is asked once for the batch too: the answer cannot change
+// between tests, and asking again changes nothing.
 static struct {
-    int n = -1, x = 0, y = 0, known = 0;
+    int n = -1, x = 0, y = 0, known = 0, world = 0;
     SquareThings s;
 } here_memo;
 
 void crestep_batch_begin(int n) {
     here_memo.n = n;
     here_memo.known = 0;
+    here_memo.world = bigmap();
     near.active = 0;
     if (crestep_pass_active()) return;   // the pass index answers already
     const int pos = crestep_pos(n);
@@ -430,6 +433,13 @@ static void index_moved(int i) {
     if (pass.active) index_add(i, Data[i].x, Data[i].y);
 }
 
+// A square of the area whose list is empty, told by its bit alone: most squares a step looks at.
+static inline bool nothing_listed(int x, int y) {
+    if (!pass.active || !in_index(x, y)) return false;
+    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    return !(pass.listed[sq >> 6] & (1ull << (sq & 63)));
+}
+
 static SquareThings things_at(int x, int y, int self) {
     SquareThings s;
     if (pass.active && in_index(x, y)) {
@@ -542,15 +552,15 @@ int Liikkuminen(int n, int x, int y, int mode) {
     if (pos < 0) return STEP_BLOCKED;
     CreatureStruct &cr = Cre[n];
     const int ox = Data[pos].x, oy = Data[pos].y;
-    const int world = bigmap();
+    const int world = mode == 0 && here_memo.n == n ? here_memo.world : bigmap();
     // 1. the edge of the local area; no step ever leaves the grid
     if (!in_grid(x, y)) return STEP_BLOCKED;
     if (!world && (x < STEP_AREA_LO || x > STEP_AREA_HI || y < STEP_AREA_LO || y > STEP_AREA_HI)) return STEP_BLOCKED;
     // 2. leash and tether
-    if (onko_NPC_lieassa(n)) {
+    if (cr.role == 9) {   // on a leash
         if (koordinaattien_vali(ox, oy, PlayerX, PlayerY) > 2) return mode == 1 ? pull_on_leash(n, pos) : STEP_OK;
         if (koordinaattien_vali(x, y, PlayerX, PlayerY) > 1) return STEP_BLOCKED;
-    } else if (is_tied(n)) {
+    } else if (cr.domestic & 16) {   // tied
         int tx, ty;
         if (tiedxy(n, &tx, &ty) && koordinaattien_vali(x, y, tx, ty) > 1) return STEP_BLOCKED;
     }
@@ -625,7 +635,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     // 9. what lies on the squares
-    const SquareThings there = (x == ox && y == oy) ? SquareThings{} : things_at(x, y, n);
+    const SquareThings there = (x == ox && y == oy) || nothing_listed(x, y) ? SquareThings{} : things_at(x, y, n);
     if (there.creature >= 0) {
         const int m = there.creature;
         if (m < CRE_COUNT && pokertynyt(m) && (fighting(cr) || fleeing(cr))) {
@@ -668,8 +678,8 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     // 10. slopes
-    if (!lentaako_NPC(n) && !flying && !(x == ox && y == oy)) {
-        const int climb = KiipeilyTarkistus(n, ox, oy, x, y);
+    if (cr.korkeus != 100 && !flying && !(x == ox && y == oy)) {   // not in flight, now or before
+        const int climb = world ? 0 : kiipeily_lahialue(n, ox, oy, x, y);
         if (climb == 1000) return STEP_BLOCKED;
         if (climb >= 2 && r == STEP_OK) {
             if (mode == 0) return STEP_OK;

@@ -197,8 +197,9 @@ int follows_nobody(int n) {
     if (n < 0 || !ask_valid(n)) return 1;
     const CreatureStruct &c = Cre[n];
     if (c.kind == CK_HUMAN) return 0;   // a person's answer asks whether she is a companion
-    const bool led = onko_NPC_lieassa(n) || (cre_control2(n) & CTRL2_LED);
-    return !onko_NPC_kesyelain(n) && c.owner <= 0 && !(cre_control(n) & CTRL_FOLLOW) && !led;
+    // the leash (role 9) and a tame one's owner (the player, -1) read straight from the record
+    if (c.role == 9 || c.owner == CRE_PLAYER || c.owner > 0) return 0;
+    return !(cre_control(n) & CTRL_FOLLOW) && !(cre_control2(n) & CTRL2_LED);
 }
 
 int come_along(int n, int mode) {

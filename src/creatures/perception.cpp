@@ -250,13 +250,22 @@ static int herd_species(int s) {
     }
 }
 
+// The companion question changes a record only for a person who is one or is being taken on
+// (mode 6): for anyone else its answer is no, read here without the call.
+static int companion(int n) {
+    const CreatureStruct &c = Cre[n];
+    if (c.kind != CK_HUMAN || (c.mode != 6 && !(c.partyflags & 256))) return 0;
+    return onko_NPC_kumppani(n);
+}
+static int tame(const CreatureStruct &c) { return c.kind != CK_HUMAN && (c.role == 9 || c.owner == CRE_PLAYER); }
+
 int ovatko_NPCt_yhteisossa(int a, int b) {
     if (!ask_valid(a) || !ask_valid(b)) return 0;
     const CreatureStruct &x = Cre[a], &y = Cre[b];
     if (x.speciescode == 618 && y.kind == CK_HUMAN && x.owner > 0 && (uint32_t)x.owner == y.community) return 1;
     if (y.speciescode == 618 && x.kind == CK_HUMAN && y.owner > 0 && (uint32_t)y.owner == x.community) return 1;
-    if (onko_NPC_kumppani(a) || onko_NPC_kumppani(b)) return 0;
-    if (onko_NPC_kesyelain(a) || onko_NPC_kesyelain(b)) return 0;
+    if (companion(a) || companion(b)) return 0;
+    if (tame(x) || tame(y)) return 0;
     if (x.speciescode == 500 && y.speciescode == 500) return 1;
     if (x.speciescode == 510 && y.speciescode == 510) return 1;
     if (x.community && x.community == y.community) return 1;
@@ -499,7 +508,8 @@ int Havaitse_Olio(int n, int m) {
     if (n == m || !ask_valid(n)) return 0;
     if (m == -1 && (INVISIBLE || CLOAK)) return 0;
     if (m != -1 && !ask_valid(m)) return 0;
-    const int people = is_human(n) && is_human(m);
+    // is_human of both, read straight: n is a creature of the area, m one or the player
+    const int people = Cre[n].kind == CK_HUMAN && (m == CRE_PLAYER || Cre[m].kind == CK_HUMAN);
     const int r = people ? ihminen_vs_ihminen(n, m) : elain_vs_elain(n, m);
     if (r == 0) return 0;
     int x, y, mx, my;

@@ -136,10 +136,15 @@ static void article_lower(const char *desc, char *out, size_t size) {
 
 int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY) {
     if (bigmap()) return 0;
+    return kiipeily_lahialue(who, fromX, fromY, toX, toY);
+}
+
+int kiipeily_lahialue(int who, int fromX, int fromY, int toX, int toY) {
+    auto water = [](int c) { return (unsigned)c <= 255 && (terrain[c].flags & TF_WATER) != 0; };
     auto mapchar = [](int x, int y) { return in_grid(x, y) ? (int)maailma[mapidx(x, y)] : CH_BLANK; };
     const int from_c = mapchar(fromX, fromY), to_c = mapchar(toX, toY);
-    if (terrain_flag(from_c, TF_WATER) && terrain_flag(to_c, TF_WATER)) return 0;
-    if (who == -1 && (Plr.movement_mode == MODE_SWIM || Plr.movement_mode == MODE_WADE) && terrain_flag(to_c, TF_WATER))
+    if (water(from_c) && water(to_c)) return 0;
+    if (who == -1 && (Plr.movement_mode == MODE_SWIM || Plr.movement_mode == MODE_WADE) && water(to_c))
         return 0;
     if (who >= 0 && who < CRE_COUNT && Cre[who].kind == 24 &&
         (avovesi(fromX, fromY) || has_ice(fromX, fromY) || avovesi(toX, toY) || has_ice(toX, toY)))

@@ -13,6 +13,9 @@ extern char MoveSound[16];         // the step sound chosen by the last step (""
 int MovePlayer(int step);          // -1 refused, 0 not moved, 1 moved
 int MoveTo(int who, int fromX, int fromY, int toX, int toY, int step);
 int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY);
+// The same question on the local area, asked by a caller that knows it is not on the world map: a
+// creature's step has asked that already.
+int kiipeily_lahialue(int who, int fromX, int fromY, int toX, int toY);
 // Seconds one metre costs on a terrain char.
 float move_seconds_per_metre(int c);
 

