@@ -147,8 +147,13 @@ void GOT_recount(int soc) {
     if (soc == 0) return;
     bool unpaid = false, taken = false;
     for (int s = 0; s < PLR_SLOTS; s++) {
-        if (Plr.inv_obj[s] <= 0 || Plr.inv_count[s] <= 0) continue;
-        const ItemStruct item = ObjToItem(Plr.inv_obj[s]);
+        const int n = Plr.inv_obj[s];
+        if (n <= 0 || Plr.inv_count[s] <= 0) continue;
+        // Her own things are stored records, read where they lie; anything else through the loader,
+        // which remembers the last definition it read.
+        ItemStruct other;
+        const ItemStruct &item =
+            n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST ? PlayerObj[n - OBJ_PLAYER_FIRST] : ObjToItem(other, n);
         if (item.ownersoc != (uint32_t)soc || (item.ownerflags & OWN_FREE)) continue;
         if (item.ownerflags & OWN_TAKEN) taken = true;
         else if (item.ownerflags & OWN_UNPAID) unpaid = true;
