@@ -40,6 +40,16 @@
 #include "society/reputation.h"
 #include "society/village.h"
 #include "items/ownership.h"
+#include "core/weather.h"
+#include "creatures/condition.h"
+#include "creatures/creation.h"
+#include "creatures/crestep.h"
+#include "creatures/death.h"
+#include "creatures/melee.h"
+#include "creatures/puuha.h"
+#include "worldgen/encounter.h"
+#include "worldgen/settling.h"
+#include "worldgen/worldgen.h"
 
 int CREATURE_UPDATE;
 int ENSIMMAINEN_LATAUS;
@@ -318,6 +328,26 @@ static void back_up_checked_files() {
         loader_log("_system", "WORLD.BAK couldn't be written");
 }
 
+// What the game played before in this run still holds, given back to how the program starts: a
+// character loaded second plays as she would loaded first.
+static void forget_the_game_before() {
+    clock_reset();   // the loader's own minutes tick from the start of a minute (var_clear comes after it)
+    LastHour = 0;   // the first check of the hour populates the world map as after a start
+    LastWatch = WATCH_UNSET;
+    COMPANYZOOMCHECKED = 0;
+    edellinen_kohtaaminen = 0;
+    COMBATREPEAT_ATTACKCOMMAND = COMBATREPEAT_ASPECT = COMBATREPEAT_ZONE = COMBATREPEAT_DEATHBLOW = 0;
+    combat_repeat_option = 0;
+    Condition_Check_lastnotemin = Haavatarkistukset_last_note_mintick = 0;
+    NSAFETY = PVAM_EMERGENCY = 0;
+    weather_notes_reset();
+    objects_recent_reset();
+    herd_memory_reset();
+    crestep_reset();
+    death_pack_reset();
+    settling_reset();
+}
+
 // A new character's first start: the armour she starts in, the scenario marked as begun, then her story.
 static void first_start() {
     if (Plr.scenario <= 99) return;
@@ -346,6 +376,7 @@ int loader() {
     // The copy of the village talked to last belongs to the game played before: read anew when asked.
     memset(&NpcVil, 0, sizeof NpcVil);
     NpcVil.socid = (uint32_t)-1000;
+    forget_the_game_before();
 
     Init();
     vil_hold_writes(1);

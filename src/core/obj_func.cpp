@@ -101,6 +101,11 @@ enum { RECENT_KEPT = 32 };
 static int recent_stored[RECENT_KEPT];
 static int recent_next;
 
+void objects_recent_reset() {
+    memset(recent_stored, 0, sizeof recent_stored);
+    recent_next = 0;
+}
+
 // Writes into a blank record. A full table runs the maintenance at once and tries again; when it is
 // still full the answer is 0 (no object), and the caller leaves the item where it was.
 static int store_at_blank(const ItemStruct &item) {

@@ -38,6 +38,7 @@ void get_defobj(int n);            // definition row n into Temp_Item
 int Luo_Esineen_Itempos(const ItemStruct &item);   // an equal stored item's number, or a new one
 int Esineesta_Uniikki(const ItemStruct &item);     // always a new record
 int ObjToPlayerObj(int n);
+void objects_recent_reset();       // per-game: the objects stored last were another game's
 int ItemToObjpos(const ItemStruct &item, int n);   // 1 written, 0 refused
 void keepthisobj(int n);
 void keepcreobjs(const CreatureStruct &cr);

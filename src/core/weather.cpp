@@ -33,6 +33,11 @@ static void plr_set_death_cause(int32_t cause) { memcpy((char *)&Plr + PLR_DEATH
 static char last_warmth_note[100];
 static uint32_t last_frostbite_check;
 
+void weather_notes_reset() {
+    last_warmth_note[0] = 0;
+    last_frostbite_check = 0;
+}
+
 // Comfort and frostbite limits of the body parts.
 static const int part_limits[KEHO_PARTS][2] = {
     {-5, -15},  {-100, -100}, {-12, -15}, {0, -15}, {5, -12},  {5, -12}, {0, -15}, {5, -12}, {12, -10},

@@ -22,6 +22,7 @@ int is_it_raining();           // any precipitation this hour
 int is_it_sunset();
 void make_me_wet();
 void HourlyWeatherCheck();
+void weather_notes_reset();    // per-game: the warmth said last and the hour of the frostbite check
 
 int firesite_last_diemins(int n);
 int firesite_last_burnmins(int n);

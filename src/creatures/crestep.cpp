@@ -373,6 +373,11 @@ static void memo_forget() {
     memo_count = 0;
 }
 
+void crestep_reset() {
+    memo_forget();
+    water_signature = 0;
+}
+
 static int memo_slot(int x, int y) {
     if (!pass.active || !in_index(x, y)) return -1;
     const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);

@@ -34,6 +34,7 @@ void crestep_batch_end();
 void crestep_pass_begin();
 void crestep_pass_begin(int end);   // `end`: crestep_pool_end() as the caller found it just now
 void crestep_pass_end();
+void crestep_reset();   // per-game: the kept water and ice answers belong to the world they were asked in
 int crestep_pass_active();
 void crestep_record_moved(int pos);
 // The live creature records in pool order as the pass began (entries may have been freed since);

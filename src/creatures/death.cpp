@@ -206,6 +206,7 @@ void cre_kill(int c, int show) { KillCreature(c, show); }
 
 static bool pack_pending;
 void death_pack_mark() { pack_pending = true; }
+void death_pack_reset() { pack_pending = false; }
 void death_pack_pending() {
     if (!pack_pending || SPENDING_CRITICAL) return;
     pack_pending = false;

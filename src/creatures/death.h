@@ -17,4 +17,5 @@ int feather_drop(int n, int x, int y, unsigned limit);
 // A death leaves a hole in the data pool. It is packed once the creatures' pass has ended, never in
 // the middle of the walk, where the records behind it would slide under the walker.
 void death_pack_mark();
+void death_pack_reset();     // per-game: a pack marked in the game before is not run on this one's pool
 void death_pack_pending();   // packs the pool when a death marked it (and no critical task runs)

@@ -189,6 +189,11 @@ static int belongs(int n, int m) {
 static int leader_seen[CRE_COUNT];
 static uint32_t alone_minute[CRE_COUNT];
 
+void herd_memory_reset() {
+    memset(leader_seen, 0, sizeof leader_seen);
+    memset(alone_minute, 0, sizeof alone_minute);
+}
+
 int laumanjohtaja(int n) {
     if (!ask_valid(n)) return -1;
     CreatureStruct &c = Cre[n];

@@ -17,6 +17,7 @@ void Keskeyta_Puuha(int n, int i);
 void kopioipuuhat(int from, int to);
 void ClrNpcPaapuuha(int n);
 int laumanjohtaja(int n);          // its herd's leader, or -1 without a herd
+void herd_memory_reset();          // per-game: the leaders found and the lone minutes are of other creatures
 void laumapuuhaus(int n);          // its queue to every member of its herd
 void laumamoraali(int n);          // its morale to every member of its herd
 int laumautumistarve(int n, int dp);   // 1 when it strayed from its leader and was sent back

@@ -21,24 +21,31 @@ enum { RAIDER_CULTURE = 11 };
 
 // A free record of the creature file, sought on from where the last one was found: a village's people
 // fill the file one after another, and the records before stay taken. -1 when none is free up to the
-// end of the file.
+// end of the file. A load starts the search from the file's start again: the same path may hold
+// another save now, with records freed before the place reached.
+static char sought_file[1200];   // the creature file the place sought from belongs to
+static int sought_from = 0;
+
+void settling_reset() {
+    sought_file[0] = 0;
+    sought_from = 0;
+}
+
 static int free_person_record(int records) {
-    static char file[1200];   // the creature file the place sought from belongs to
-    static int from = 0;
-    char path[sizeof file];
+    char path[sizeof sought_file];
     cre_file_path(path, sizeof path);
-    if (strcmp(path, file) != 0) {
-        copy_bounded(file, sizeof file, path);
-        from = 0;
+    if (strcmp(path, sought_file) != 0) {
+        copy_bounded(sought_file, sizeof sought_file, path);
+        sought_from = 0;
     }
-    for (int k = from; k < records; k++) {
+    for (int k = sought_from; k < records; k++) {
         if (!Lataa_RealCreature(CRE_DATAID + k)) break;
         if (Creature.kind == CK_NONE) {
-            from = k + 1;
+            sought_from = k + 1;
             return k;
         }
     }
-    from = records;
+    sought_from = records;
     return -1;
 }
 

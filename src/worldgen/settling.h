@@ -20,6 +20,7 @@ constexpr int SETTLEMENT_GATHERING = 25;   // visitors and a forced family stand
 // A person of kind `code` on x, y of the map being built: 1 when placed, 0 when the map has no free
 // record or the character has no creature file to keep the person in.
 int settle_person(int x, int y, int code);
+void settling_reset();   // per-game: the creature file is sought for free records from its start
 
 void AsutaNjerpezTalo(int x, int y);   // the raiders and their women of a dwelling, at x + 2, y + 2
 void asuta_kyla();                     // the visitors of a village

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "core/loader_fixture.h"
+#include "core/command.h"
 #include "presentation/notes.h"
 
 using oxatest::LoaderScreenTest;
@@ -77,4 +78,26 @@ TEST_F(GameSaveTest, ClosingTheWindowDuringPlaySavesBeforeTheGameEnds) {
             turn_pass(&r);
         },
         ::testing::ExitedWithCode(0), expected);
+}
+
+// The key typist out of keys closes the window while she stands in the game: the quit question the
+// close asks waits on nobody, the typist closes it again, and the game is saved and left.
+TEST_F(GameSaveTest, TheTypistsCloseEndsTheQuitQuestionAndSaves) {
+    static PlayerStruct before;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &before, sizeof before));
+    Plr.forest_spirit = before.forest_spirit + 77;
+    oxatest::KeyFeeder typing;   // no key at all: idle ticks pass until the window closes
+    const int ended = typing.typed([] {
+        int r = 1;
+        for (int pass = 0; pass < 100 && r == 1; pass++) r = PlayerAction();
+        return r;
+    });
+    EXPECT_EQ(ended, 0) << lastnote;
+    EXPECT_EQ(REAL_QUIT, -1);
+    EXPECT_EQ(EXIT_CLOSE_GAME, 1) << "the close button ends the program once the game is saved";
+    static PlayerStruct saved;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &saved, sizeof saved));
+    EXPECT_EQ(saved.forest_spirit, before.forest_spirit + 77);
+    EXIT_CLOSE_GAME = 0;
+    REAL_QUIT = 0;
 }
