@@ -192,10 +192,44 @@ static const struct WalkTypes {
     bool operator[](uint8_t t) const { return on[t]; }
 } walk_acts_on;
 
+static int depth = 0;   // passes running, one within another
+
+// A run of passes back to back (the catch-up on entry): from the end of one to the beginning of the
+// next nothing touches the pool but the packing after a death, which only moves records down. So no
+// record in use lies past where the last pass knew them to end, and the next one looks down from there.
+static struct {
+    bool on = false;
+    int end_hint = DATA_MAX;
+} run;
+
+void creature_run_begin() {
+    if (depth != 0) return;   // a run is only begun between passes
+    run.on = true;
+    run.end_hint = DATA_MAX;
+    socplaces_carry(1);
+}
+
+void creature_run_end() {
+    if (!run.on) return;
+    run.on = false;
+    socplaces_carry(0);
+}
+
+static inline bool free_place(const DataStruct &d) { return d.type == DT_UNUSED || d.type == DT_FREED; }
+
+// The place past the last record in use, no record in use lying at or past `from`.
+static int pool_end_below(int from) {
+    int end = from;
+    while (end >= 4 && free_place(Data[end - 1]) & free_place(Data[end - 2]) & free_place(Data[end - 3]) &
+                           free_place(Data[end - 4]))
+        end -= 4;
+    while (end > 0 && free_place(Data[end - 1])) end--;
+    return end;
+}
+
 // One pass of the creatures. A death marks the pool, which is packed only when the outermost pass
 // has ended, so the walk neither skips nor repeats a record.
 void CreatureMove() {
-    static int depth = 0;
     depth++;
     creature_walk();
     depth--;
@@ -206,21 +240,27 @@ static void creature_walk() {
     BURGLARYSOC = 0;
     if (REAL_QUIT == -1) return;
     // Every place past the last one in use was free when the pass began: the walk ends there, and
-    // the pool is read once a pass to find it.
-    const int end = crestep_pool_end();
+    // the pool is read once a pass to find it (in a run, from where the last pass left it).
+    const bool in_run = run.on && depth == 1;
+    const int end = in_run ? pool_end_below(run.end_hint) : crestep_pool_end();
     for (int i = 0; i < end; i++) born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
-        explicit CreaturePass(int end) {
+        bool in_run;
+        CreaturePass(int end, bool in_run) : in_run(in_run) {
             crestep_pass_begin(end);
             pool_end_bound_begin(end);
         }
         ~CreaturePass() {
+            if (in_run) {
+                const int b = pool_end_bound();   // -1 when records moved within the pool
+                run.end_hint = b >= 0 ? b : DATA_MAX;
+            }
             pool_end_bound_end();
             crestep_pass_end();
         }
-    } creature_pass(end);
+    } creature_pass(end, in_run);
     socplaces_pool_end(end);
     const int world = bigmap();
     for (int i = 0; i < end; i++) {
