@@ -192,6 +192,11 @@ static const struct WalkTypes {
     bool operator[](uint8_t t) const { return on[t]; }
 } walk_acts_on;
 
+// Whether a step of the walk acts on the record as it stands now.
+static inline bool acts_now(const DataStruct &d) {
+    return walk_acts_on[d.type] & (d.type != DT_ITEM || d.extra == 1);
+}
+
 static int depth = 0;   // passes running, one within another
 
 // A run of passes back to back (the catch-up on entry): from the end of one to the beginning of the
@@ -264,12 +269,16 @@ static void creature_walk() {
     socplaces_pool_end(end);
     const int world = bigmap();
     for (int i = 0; i < end; i++) {
+        // Most of the pool holds plants and things lying still: a record of a type no step below
+        // acts on is passed over at once (nothing below would call or change anything for it), four
+        // at a time while none of the four is one a step acts on.
+        while (i + 4 <= end && !(acts_now(Data[i]) | acts_now(Data[i + 1]) | acts_now(Data[i + 2]) | acts_now(Data[i + 3])))
+            i += 4;
+        if (i >= end) break;
+        DataStruct &d = Data[i];
+        if (!acts_now(d)) continue;
         // Free when the pass began, or freed and taken by a new record during it.
         if (born_this_pass[i] || data_filled[i]) continue;
-        DataStruct &d = Data[i];
-        // Most of the pool holds plants and things lying still: a record of a type no step below
-        // acts on is passed over at once (nothing below would call or change anything for it).
-        if (!walk_acts_on[d.type] || (d.type == DT_ITEM && d.extra != 1)) continue;
         // A step may free the record and another may take its slot at once: the newcomer stands
         // elsewhere and waits for the next pass.
         const uint16_t x = d.x, y = d.y;
