@@ -268,13 +268,17 @@ static void creature_walk() {
     } creature_pass(end, in_run);
     socplaces_pool_end(end);
     const int world = bigmap();
+    int checked_to = 0;   // a four read whole from here on holds one a step acts on
     for (int i = 0; i < end; i++) {
         // Most of the pool holds plants and things lying still: a record of a type no step below
         // acts on is passed over at once (nothing below would call or change anything for it), four
         // at a time while none of the four is one a step acts on.
-        while (i + 4 <= end && !(acts_now(Data[i]) | acts_now(Data[i + 1]) | acts_now(Data[i + 2]) | acts_now(Data[i + 3])))
-            i += 4;
-        if (i >= end) break;
+        if (i >= checked_to) {
+            while (i + 4 <= end && !(acts_now(Data[i]) | acts_now(Data[i + 1]) | acts_now(Data[i + 2]) | acts_now(Data[i + 3])))
+                i += 4;
+            if (i >= end) break;
+            checked_to = i + 4;
+        }
         DataStruct &d = Data[i];
         if (!acts_now(d)) continue;
         // Free when the pass began, or freed and taken by a new record during it.
