@@ -54,8 +54,13 @@ static void free_record(DataStruct &d) {
 }
 
 uint8_t data_filled[DATA_MAX];
+// The places marked lie at or before this one (-1 none): a new pass clears no more than that.
+static int filled_high = DATA_MAX - 1;
 
-void mark_pool_pass() { memset(data_filled, 0, sizeof data_filled); }
+void mark_pool_pass() {
+    memset(data_filled, 0, (size_t)(filled_high + 1));
+    filled_high = -1;
+}
 
 static struct {
     bool on = false;
@@ -68,6 +73,7 @@ static struct {
 void mark_filled(int pos) {
     if (pos < 0 || pos >= DATA_MAX) return;
     data_filled[pos] = 1;
+    if (pos > filled_high) filled_high = pos;
     if (pos > bound.filled_top) bound.filled_top = pos;
 }
 

@@ -192,10 +192,49 @@ static const struct WalkTypes {
     bool operator[](uint8_t t) const { return on[t]; }
 } walk_acts_on;
 
+// Whether a step of the walk acts on the record as it stands now.
+static inline bool acts_now(const DataStruct &d) {
+    return walk_acts_on[d.type] & (d.type != DT_ITEM || d.extra == 1);
+}
+
+static int depth = 0;   // passes running, one within another
+
+// A run of passes back to back (the catch-up on entry): from the end of one to the beginning of the
+// next nothing touches the pool but the packing after a death, which only moves records down. So no
+// record in use lies past where the last pass knew them to end, and the next one looks down from there.
+static struct {
+    bool on = false;
+    int end_hint = DATA_MAX;
+} run;
+
+void creature_run_begin() {
+    if (depth != 0) return;   // a run is only begun between passes
+    run.on = true;
+    run.end_hint = DATA_MAX;
+    socplaces_carry(1);
+}
+
+void creature_run_end() {
+    if (!run.on) return;
+    run.on = false;
+    socplaces_carry(0);
+}
+
+static inline bool free_place(const DataStruct &d) { return d.type == DT_UNUSED || d.type == DT_FREED; }
+
+// The place past the last record in use, no record in use lying at or past `from`.
+static int pool_end_below(int from) {
+    int end = from;
+    while (end >= 4 && free_place(Data[end - 1]) & free_place(Data[end - 2]) & free_place(Data[end - 3]) &
+                           free_place(Data[end - 4]))
+        end -= 4;
+    while (end > 0 && free_place(Data[end - 1])) end--;
+    return end;
+}
+
 // One pass of the creatures. A death marks the pool, which is packed only when the outermost pass
 // has ended, so the walk neither skips nor repeats a record.
 void CreatureMove() {
-    static int depth = 0;
     depth++;
     creature_walk();
     depth--;
@@ -206,30 +245,44 @@ static void creature_walk() {
     BURGLARYSOC = 0;
     if (REAL_QUIT == -1) return;
     // Every place past the last one in use was free when the pass began: the walk ends there, and
-    // the pool is read once a pass to find it.
-    const int end = crestep_pool_end();
+    // the pool is read once a pass to find it (in a run, from where the last pass left it).
+    const bool in_run = run.on && depth == 1;
+    const int end = in_run ? pool_end_below(run.end_hint) : crestep_pool_end();
     for (int i = 0; i < end; i++) born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
-        explicit CreaturePass(int end) {
+        bool in_run;
+        CreaturePass(int end, bool in_run) : in_run(in_run) {
             crestep_pass_begin(end);
             pool_end_bound_begin(end);
         }
         ~CreaturePass() {
+            if (in_run) {
+                const int b = pool_end_bound();   // -1 when records moved within the pool
+                run.end_hint = b >= 0 ? b : DATA_MAX;
+            }
             pool_end_bound_end();
             crestep_pass_end();
         }
-    } creature_pass(end);
+    } creature_pass(end, in_run);
     socplaces_pool_end(end);
     const int world = bigmap();
+    int checked_to = 0;   // a four read whole from here on holds one a step acts on
     for (int i = 0; i < end; i++) {
+        // Most of the pool holds plants and things lying still: a record of a type no step below
+        // acts on is passed over at once (nothing below would call or change anything for it), four
+        // at a time while none of the four is one a step acts on.
+        if (i >= checked_to) {
+            while (i + 4 <= end && !(acts_now(Data[i]) | acts_now(Data[i + 1]) | acts_now(Data[i + 2]) | acts_now(Data[i + 3])))
+                i += 4;
+            if (i >= end) break;
+            checked_to = i + 4;
+        }
+        DataStruct &d = Data[i];
+        if (!acts_now(d)) continue;
         // Free when the pass began, or freed and taken by a new record during it.
         if (born_this_pass[i] || data_filled[i]) continue;
-        DataStruct &d = Data[i];
-        // Most of the pool holds plants and things lying still: a record of a type no step below
-        // acts on is passed over at once (nothing below would call or change anything for it).
-        if (!walk_acts_on[d.type] || (d.type == DT_ITEM && d.extra != 1)) continue;
         // A step may free the record and another may take its slot at once: the newcomer stands
         // elsewhere and waits for the next pass.
         const uint16_t x = d.x, y = d.y;

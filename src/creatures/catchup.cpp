@@ -40,7 +40,9 @@ void cre_maintenance() {
         Cre[c].catchup = 0;
     }
     // everybody lives the turns the time away allows
+    creature_run_begin();
     for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) CreatureMove();
+    creature_run_end();
     forestcover_hide_all();
     DISABLE_NOTES = keep_notes;
     if (KARTANLATAUSTAPA & 2) {

@@ -435,6 +435,7 @@ static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE 
 // which the places are learnt again. Outside the pass the pool itself is walked.
 static struct {
     bool on = false, known = false;
+    bool carry = false;            // nothing but the passes touches the pool between two of them
     uint32_t learnt_at = 0;
     uint32_t wx = 0, wy = 0;       // the world cell whose local area they were learnt on
     int pos[CRE_COUNT];            // first record, -1 none
@@ -483,8 +484,15 @@ static bool places_serve() {
 
 void socplaces_pass(int on) {
     places.on = on != 0;
-    places.known = false;
+    // Carried over, the places learnt stay known from one pass to the next and are checked as ever
+    // (the count of creature records placed or moved, the local area) before they serve.
+    if (!places.carry) places.known = false;
     places.end_known = false;
+}
+
+void socplaces_carry(int on) {
+    places.carry = on != 0;
+    places.known = false;
 }
 
 void socplaces_pool_end(int end) {

@@ -108,6 +108,9 @@ int NPC_inventoryhinta(int n);
 // The creatures' pass begins (1) or ends (0): while it runs, where each creature's record lies is
 // kept from one question about a village to the next.
 void socplaces_pass(int on);
+// While on, nothing but the creatures' passes touches the pool from the end of one pass to the
+// beginning of the next (a run of passes back to back): the places learnt in one serve the next.
+void socplaces_carry(int on);
 // 1 when socnearestnpc(soc) would name creature n.
 int socnearestnpc_is(int soc, int n);
 // While the creatures' pass runs: the pool places of every creature and carcass record in pool order,
