@@ -192,7 +192,21 @@ void Tyhjenna_Kohta(int x, int y) {
     }
 }
 
-void Tallenna_IsoData_Muistitiedostoon() { memcpy(IsoData, Data, sizeof IsoData); }
+// The remembered world pool brought up to the pool: mostly it holds the same records already (the
+// local maps of an area are built one after another against the same world), so the records are
+// compared a block at a time and copied only from the first block that differs.
+static void iso_from_data() {
+    static_assert(sizeof IsoData == sizeof Data, "the remembered pool is the pool's copy");
+    enum { BLOCK = 250 };
+    static_assert(DATA_MAX % BLOCK == 0, "whole blocks");
+    for (int i = 0; i < DATA_MAX; i += BLOCK)
+        if (memcmp(&IsoData[i], &Data[i], sizeof(DataStruct) * BLOCK) != 0) {
+            memcpy(&IsoData[i], &Data[i], sizeof(DataStruct) * (size_t)(DATA_MAX - i));
+            return;
+        }
+}
+
+void Tallenna_IsoData_Muistitiedostoon() { iso_from_data(); }
 
 int Tallenna_Bigmap_DATA() {
     int ok = write_whole("DATA.DAT", Data, sizeof Data);
@@ -210,7 +224,7 @@ int SaveIsoData() {
 
 int ConfirmIsoData() {
     if (bigmap()) {
-        memcpy(IsoData, Data, sizeof IsoData);
+        iso_from_data();
         return 1;
     }
     char path[1100];

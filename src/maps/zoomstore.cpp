@@ -126,9 +126,9 @@ static const std::vector<ZoomIndex> *current_index(const struct stat *known = nu
     return &index_cache;
 }
 
-static bool read_index(std::vector<ZoomIndex> &entries) {
+static bool read_index(std::vector<ZoomIndex> &entries, const struct stat *known = nullptr) {
     entries.clear();
-    const std::vector<ZoomIndex> *idx = current_index();
+    const std::vector<ZoomIndex> *idx = current_index(known);
     if (!idx) return false;
     entries = *idx;
     return true;
@@ -142,7 +142,25 @@ static struct {
     bool valid;
 } seen_pair;
 
+// Within one walk over an area (its maps loaded, looked at or saved) nothing but the store touches the
+// two files, so the pair found as seen once stays so until the store writes or forgets what it saw; a
+// write that keeps the pair as seen hands its new stat on. Outside such a walk every use checks again.
+static struct {
+    int depth;
+    bool valid;
+    struct stat index;   // the index file as the pair was last found
+} trusted;
+
+static void trust_walk(int on) {
+    if (on) {
+        trusted.depth++;
+        return;
+    }
+    if (trusted.depth > 0 && --trusted.depth == 0) trusted.valid = false;
+}
+
 static void remember_pair() {
+    trusted.valid = false;
     char index_path[1100], maps_path[1100];
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
     store_path(maps_path, sizeof maps_path, "ZOOMMAPS.DAT");
@@ -172,6 +190,7 @@ static bool write_index(const std::vector<ZoomIndex> &entries) {
     store_path(real, sizeof real, "ZOOMINDEX.DAT");
     const char *path = save_target(real, staged, sizeof staged);
     const bool seen = path == real && pair_seen_now();
+    trusted.valid = false;
     if (!write_atomic(path, entries.data(), entries.size() * sizeof(ZoomIndex))) {
         index_cached = false;
         return false;
@@ -190,6 +209,7 @@ static bool append_index(const std::vector<ZoomIndex> &entries) {
     store_path(real, sizeof real, "ZOOMINDEX.DAT");
     if (index_cache_path != real) return false;
     const bool seen = pair_seen_now();
+    trusted.valid = false;
     const int fd = open(real, O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st;
@@ -339,6 +359,7 @@ static bool parse_index(const char *path, std::vector<ZoomIndex> &entries, long 
 
 // The dummy record alone: the maps file of an empty store.
 static bool write_dummy_maps(const char *maps_path) {
+    trusted.valid = false;
     static ZoomStruct dummy;
     dummy_record(dummy);
     return write_atomic(maps_path, &dummy, sizeof dummy);
@@ -459,11 +480,15 @@ static bool store_ready(struct stat *index_st = nullptr, bool *index_known = nul
     store_path(maps_path, sizeof maps_path, "ZOOMMAPS.DAT");
     if (index_known) *index_known = false;
     struct stat is;
-    if (pair_as_seen(index_path, maps_path, &is)) {
+    const bool trust = trusted.depth > 0 && trusted.valid && seen_pair.valid && seen_pair.dir == map_charpath();
+    if (trust || pair_as_seen(index_path, maps_path, &is)) {
+        if (trust) is = trusted.index;
+        else if (trusted.depth > 0) trusted.valid = true, trusted.index = is;
         if (index_st) *index_st = is;
         if (index_known) *index_known = true;
         return true;
     }
+    trusted.valid = false;
     const bool have_index = own_isfile(index_path);
     const long maps_size = file_size(maps_path);
     if (!have_index && maps_size <= 0) {
@@ -490,6 +515,7 @@ int zoomstore_check() { return store_ready() ? 1 : 0; }
 
 void zoomstore_forget_seen() {
     seen_pair.valid = false;
+    trusted.valid = false;
     index_cached = false;
 }
 
@@ -538,6 +564,7 @@ int load_zoommap(int x, int y) {
         map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
         if (!save_running()) {
             seen_pair.valid = false;
+            trusted.valid = false;
             store_ready();
         }
         return 0;
@@ -553,12 +580,16 @@ int zoomarea_stored(int cx, int cy) {
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     int n[25], count = 0;
-    for (int y = cy - 2; y <= cy + 2; y++)
-        for (int x = cx - 2; x <= cx + 2; x++) {
+    bool named = true;
+    trust_walk(1);
+    for (int y = cy - 2; y <= cy + 2 && named; y++)
+        for (int x = cx - 2; x <= cx + 2 && named; x++) {
             if (!in_grid(x, y)) continue;
             n[count] = ZoomMapPos(x, y);
-            if (n[count++] == 0) return 0;
+            named = n[count++] != 0;
         }
+    trust_walk(0);
+    if (!named) return 0;
     const int fd = open(path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) return 0;
     struct stat st;
@@ -630,11 +661,13 @@ static bool write_record_held(int fd, long n, off_t size) {
 }
 
 // Inside a save the record joins the save's journal and reaches the store when the save commits.
-static bool write_record(long n) {
+// `as_seen`: the caller found the pair as last seen a moment ago, and nothing has touched it since.
+static bool write_record(long n, bool as_seen = false) {
     char path[1100], index_path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     struct stat maps;
-    if (stat(path, &maps) != 0) return false;
+    if (as_seen) maps = seen_pair.maps;
+    else if (stat(path, &maps) != 0) return false;
     off_t size;
     const int fd = held_maps_fd(path, &maps, &size);
     if (record_unchanged(path, n, fd, size)) return true;
@@ -646,8 +679,10 @@ static bool write_record(long n) {
     // The pair as last seen, with the maps file as stat answered above.
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
     struct stat index;
-    const bool seen = seen_pair.valid && seen_pair.dir == map_charpath() && stat(index_path, &index) == 0 &&
-                      same_file(index, seen_pair.index) && same_file(maps, seen_pair.maps);
+    if (as_seen) index = seen_pair.index;
+    const bool seen = as_seen || (seen_pair.valid && seen_pair.dir == map_charpath() && stat(index_path, &index) == 0 &&
+                                  same_file(index, seen_pair.index) && same_file(maps, seen_pair.maps));
+    trusted.valid = false;
     if (fd < 0) {
         const bool ok = save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom);
         if (ok && seen) remember_pair();
@@ -656,6 +691,7 @@ static bool write_record(long n) {
     if (!write_record_held(fd, n, size)) return false;
     // The store wrote only the maps file, which is the held one: the pair stays as seen with its new stat.
     if (seen) seen_pair.valid = fstat(fd, &seen_pair.maps) == 0;
+    if (seen && trusted.depth > 0) trusted.valid = seen_pair.valid, trusted.index = index;
     return true;
 }
 
@@ -751,10 +787,12 @@ int save_zoommap(int x, int y, int flags) {
     }
 
     if (!ready && !store_ready()) return 0;
-    if (n != 0) return write_record(n) ? 1 : 0;
+    // Found as seen a moment ago, the pair needs no second look before the record is written.
+    const bool as_seen = ready && known;
+    if (n != 0) return write_record(n, as_seen) ? 1 : 0;
     std::vector<ZoomIndex> entries;
-    if (!read_index(entries) || entries.empty()) return 0;
-    if (!write_record((long)entries.size())) return 0;
+    if (!read_index(entries, as_seen ? &index_st : nullptr) || entries.empty()) return 0;
+    if (!write_record((long)entries.size(), as_seen)) return 0;
     entries.push_back({0, x, y});
     if (batch_depth > 0 && index_cached) {
         index_pos.emplace(cell_key(x, y), (int)index_cache.size());
@@ -876,11 +914,13 @@ void zoomset_maailma(int zx, int zy) {
 
 void Zoomer(int x, int y) {
     maps_hold(1);
+    trust_walk(1);
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             load_zoommap(x + zx, y + zy);
             zoomset_maailma(zx, zy);
         }
+    trust_walk(0);
     maps_hold(0);
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == TYPE_CREATURE) map_debuglog("zoomer", "Zoomer(%d,%d) DATA #%d cr:%u", x, y, i, Data[i].id);
@@ -891,6 +931,7 @@ int zoomsave() {
     int stored = 1;
     zoomextra_hold(1);
     maps_hold(1);
+    trust_walk(1);
     const int px = find_zoom_x(PlayerX, 0), py = find_zoom_y(PlayerY, 0);
     const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
     // Storing the maps takes no new records (thinning a crowded map only packs the pool lower down):
@@ -913,6 +954,7 @@ int zoomsave() {
                 stored = 0;
             }
         }
+    trust_walk(0);
     maps_hold(0);
     zoomextra_hold(0);
     return stored;

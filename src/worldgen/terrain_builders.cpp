@@ -99,7 +99,14 @@ int muodosta(int cx, int cy, int w, int h) {
             if (in_core) around[y + 1][x + 1] |= 0x80;
         }
     auto add_landings = [&](int x, int y) {
-        for (int ry = first_ry[y]; ry <= last_ry[y]; ry++)
+        const int ry0 = first_ry[y], rx0 = first_rx[x];
+        if (ry0 == last_ry[y] && rx0 == last_rx[x]) {   // the usual square: one landing of its own
+            const int landing = ry0 * 64 + rx0;
+            slot_of[landing] = (int16_t)nready;
+            ready[nready++] = (uint16_t)landing;
+            return;
+        }
+        for (int ry = ry0; ry <= last_ry[y]; ry++)
             for (int rx = first_rx[x]; rx <= last_rx[x]; rx++) {
                 const int landing = ry * 64 + rx;
                 slot_of[landing] = (int16_t)nready;
@@ -107,7 +114,14 @@ int muodosta(int cx, int cy, int w, int h) {
             }
     };
     auto drop_landings = [&](int x, int y) {
-        for (int ry = first_ry[y]; ry <= last_ry[y]; ry++)
+        const int ry0 = first_ry[y], rx0 = first_rx[x];
+        if (ry0 == last_ry[y] && rx0 == last_rx[x]) {
+            const int landing = ry0 * 64 + rx0, at = slot_of[landing], last = ready[--nready];
+            ready[at] = (uint16_t)last;
+            slot_of[last] = (int16_t)at;
+            return;
+        }
+        for (int ry = ry0; ry <= last_ry[y]; ry++)
             for (int rx = first_rx[x]; rx <= last_rx[x]; rx++) {
                 const int landing = ry * 64 + rx, at = slot_of[landing], last = ready[--nready];
                 ready[at] = (uint16_t)last;
@@ -129,11 +143,14 @@ int muodosta(int cx, int cy, int w, int h) {
         muoto[y][x] = 1;
         around[y + 1][x + 1] |= 0x80;
         grown++;
-        // A neighbour outside the shape whose count reaches three can grow from now on.
-        for (int dy = 0; dy <= 2; dy++)
-            for (int dx = 0; dx <= 2; dx++)
-                if ((dx != 1 || dy != 1) && ++around[y + dy][x + dx] == 3 && inside(x + dx - 1, y + dy - 1))
-                    add_landings(x + dx - 1, y + dy - 1);
+        // A neighbour outside the shape whose count reaches three can grow from now on, in reading order.
+        uint8_t *const box = &around[y][x];
+        static const int16_t step[8] = {0, 1, 2, 66, 68, 132, 133, 134};
+        for (int k = 0; k < 8; k++)
+            if (++box[step[k]] == 3) {
+                const int nx = x + step[k] % 66 - 1, ny = y + step[k] / 66 - 1;
+                if (inside(nx, ny)) add_landings(nx, ny);
+            }
     }
     return grown;
 }

@@ -511,3 +511,51 @@ TEST_F(StoreTest, ARecordWithHolesReadsBackAsTheWholeRecord) {
         EXPECT_EQ(memcmp(&Zoom, want.data(), sizeof Zoom), 0);
     }
 }
+
+// A walk over an area looks at the two files once; a record found damaged in the middle of it still
+// has the store checked and mended at once, and after the walk a change behind the store's back is
+// seen again.
+TEST_F(StoreTest, AWalkOverTheAreaStillSeesDamageAndLaterChanges) {
+    const long rec = 88392;
+    local_area();
+    Plr.world_x = 500;
+    Plr.world_y = 600;
+    PlayerX = PlayerY = 232;
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    memset(Data, 0, sizeof Data);
+    zoomsave();
+    ASSERT_EQ(zoomarea_stored(500, 600), 1);
+    const int n = ZoomMapPos(499, 600);
+    ASSERT_GT(n, 0);
+    struct Case {
+        const char *what;
+        std::function<void()> walk;
+        bool damaged_in_walk;   // the walk reads the record that was damaged
+    } cases[] = {
+        {"loading the area", [] { Zoomer(500, 600); }, true},
+        {"looking whether it is stored", [] { EXPECT_EQ(zoomarea_stored(500, 600), 0); }, false},
+        {"saving it", [] { zoomsave(); }, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        zoomsave();
+        // Record n now says it was written for another cell.
+        FILE *f = fopen(path("ZOOMMAPS.DAT").c_str(), "r+b");
+        ASSERT_NE(f, nullptr);
+        const int32_t other = 77;
+        fseek(f, n * rec, SEEK_SET);
+        fwrite(&other, sizeof other, 1, f);
+        fclose(f);
+        c.walk();
+        if (c.damaged_in_walk) {
+            EXPECT_EQ(ZoomMapPos(499, 600), 0) << "the damaged map is named no longer";
+            EXPECT_EQ(ZoomMapPos(501, 600), n + 2) << "the maps after it are still found";
+        }
+        // After the walk the index is replaced behind the store's back by one that names nothing.
+        std::vector<ZoomIndex> none(index().size(), ZoomIndex{0, -1, -1});
+        ASSERT_TRUE(write_atomic(path("ZOOMINDEX.DAT").c_str(), none.data(), none.size() * sizeof(ZoomIndex)));
+        EXPECT_EQ(ZoomMapPos(500, 600), 0);
+        remove(path("ZOOMINDEX.DAT").c_str());
+        remove(path("ZOOMMAPS.DAT").c_str());
+    }
+}
