@@ -220,18 +220,6 @@ void creature_run_end() {
     socplaces_carry(0);
 }
 
-static inline bool free_place(const DataStruct &d) { return d.type == DT_UNUSED || d.type == DT_FREED; }
-
-// The place past the last record in use, no record in use lying at or past `from`.
-static int pool_end_below(int from) {
-    int end = from;
-    while (end >= 4 && free_place(Data[end - 1]) & free_place(Data[end - 2]) & free_place(Data[end - 3]) &
-                           free_place(Data[end - 4]))
-        end -= 4;
-    while (end > 0 && free_place(Data[end - 1])) end--;
-    return end;
-}
-
 // One pass of the creatures. A death marks the pool, which is packed only when the outermost pass
 // has ended, so the walk neither skips nor repeats a record.
 void CreatureMove() {
@@ -247,7 +235,7 @@ static void creature_walk() {
     // Every place past the last one in use was free when the pass began: the walk ends there, and
     // the pool is read once a pass to find it (in a run, from where the last pass left it).
     const bool in_run = run.on && depth == 1;
-    const int end = in_run ? pool_end_below(run.end_hint) : crestep_pool_end();
+    const int end = in_run ? crestep_pool_end_below(run.end_hint) : crestep_pool_end();
     for (int i = 0; i < end; i++) born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass

@@ -191,8 +191,10 @@ static void depth_forget();
 
 static inline bool free_place(const DataStruct &d) { return d.type == DT_UNUSED || d.type == DT_FREED; }
 
-int crestep_pool_end() {
-    int end = DATA_MAX;
+int crestep_pool_end() { return crestep_pool_end_below(DATA_MAX); }
+
+int crestep_pool_end_below(int from) {
+    int end = from;
     // four places at a time while all four are free, then one by one
     while (end >= 4 && free_place(Data[end - 1]) & free_place(Data[end - 2]) & free_place(Data[end - 3]) &
                            free_place(Data[end - 4]))

@@ -18,6 +18,7 @@ int crestep_quiet_tests(int n, int ox, int oy, int x, int y);
 // The place after the last record in use in the pool, looked up from its end: the places beyond hold
 // no record (unused or freed).
 int crestep_pool_end();
+int crestep_pool_end_below(int from);   // the same, knowing no record in use lies at or past `from`
 
 // The pool position of creature n's live record (type 4, id n + 1000), or -1.
 int crestep_pos(int n);
