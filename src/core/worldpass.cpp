@@ -154,6 +154,9 @@ static void fire_step(int pos) {
     }
     if (d.ready_minute > now + 1200) d.ready_minute = now + 1200;
     const int c = cre_xy(x, y);
+    // Unless a creature flees the fire or the player is burnt, nothing has touched the pool's records
+    // on the square since its fuel was weighed (the smoking only cares for work records nearby).
+    const bool untouched = !(c >= 0 && c < CRE_COUNT) && !(x == PlayerX && y == PlayerY && !FIRESAFE);
     if (c >= 0 && c < CRE_COUNT) {
         DebugNote("Fire esc");
         Pakene(c);
@@ -169,7 +172,8 @@ static void fire_step(int pos) {
         }
         FIRESAFE = 1;
     }
-    PolttoTarkistus(x, y, 1, "");
+    if (untouched) PolttoTarkistus_again(x, y, 1, "");
+    else PolttoTarkistus(x, y, 1, "");
     if (Data[pos].type != DT_FIRE) return;   // the fire's record went with its fuel
     const long left = (long)Data[pos].ready_minute - (long)now;
     if (labs(left) <= 14 && See(x, y) && !bigmap()) Note(MSG("FIRE_BURNS_OUT"));
