@@ -201,6 +201,28 @@ static inline bool acts_now(const DataStruct &d) {
     return walk_acts_on[d.type] & (d.type != DT_ITEM || d.extra == 1);
 }
 
+// The same for four records from i on, read together: a type a step always acts on sets the top
+// bit, an item stack (acted on only while worked) the bit of its place among the four.
+static const struct WalkGate {
+    uint8_t of[4][256] = {};
+    WalkGate() {
+        for (int k = 0; k < 4; k++)
+            for (int t = 0; t < 256; t++) {
+                if (!walk_acts_on[(uint8_t)t]) continue;
+                of[k][t] = t == DT_ITEM ? (uint8_t)(1u << k) : 0x10;
+            }
+    }
+} walk_gate;
+
+static inline bool any_acts_now(int i) {
+    const uint8_t w = walk_gate.of[0][Data[i].type] | walk_gate.of[1][Data[i + 1].type] |
+                      walk_gate.of[2][Data[i + 2].type] | walk_gate.of[3][Data[i + 3].type];
+    if (w == 0) return false;
+    if (w & 0x10) return true;
+    return ((w & 1) && Data[i].extra == 1) || ((w & 2) && Data[i + 1].extra == 1) ||
+           ((w & 4) && Data[i + 2].extra == 1) || ((w & 8) && Data[i + 3].extra == 1);
+}
+
 static int depth = 0;   // passes running, one within another
 
 // A run of passes back to back (the catch-up on entry): from the end of one to the beginning of the
@@ -240,13 +262,12 @@ static void creature_walk() {
     // the pool is read once a pass to find it (in a run, from where the last pass left it).
     const bool in_run = run.on && depth == 1;
     const int end = in_run ? crestep_pool_end_below(run.end_hint) : crestep_pool_end();
-    for (int i = 0; i < end; i++) born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
         bool in_run;
         CreaturePass(int end, bool in_run) : in_run(in_run) {
-            crestep_pass_begin(end);
+            crestep_pass_begin(end, born_this_pass);   // which places are free is read with the rest
             pool_end_bound_begin(end);
         }
         ~CreaturePass() {
@@ -266,7 +287,7 @@ static void creature_walk() {
         // acts on is passed over at once (nothing below would call or change anything for it), four
         // at a time while none of the four is one a step acts on.
         if (i >= checked_to) {
-            while (i + 4 <= end && !(acts_now(Data[i]) | acts_now(Data[i + 1]) | acts_now(Data[i + 2]) | acts_now(Data[i + 3])))
+            while (i + 4 <= end && !any_acts_now(i))
                 i += 4;
             if (i >= end) break;
             checked_to = i + 4;
