@@ -328,14 +328,34 @@ static int minded(int i) {
 static int roster_block[DATA_MAX];
 static uint8_t roster_minded[DATA_MAX];
 
+// The roster, its blocks and who is minded as the blocks were last filled: the blocks hang on these
+// alone, so a pass that finds them all as they were keeps the blocks it has.
+static struct {
+    int n = -1;
+    int roster[DATA_MAX], block[DATA_MAX];
+    uint8_t minded[DATA_MAX];
+} filled_for;
+
 // Both kinds of blocks in one count and one fill, each in pool order within a block.
 static void build_blocks() {
-    int count[BLOCKS * BLOCKS + 1] = {}, threat_count[BLOCKS * BLOCKS + 1] = {};
-    for (int k = 0; k < pass.nroster; k++) {
+    const int nr = pass.nroster;
+    for (int k = 0; k < nr; k++) {
         const int i = pass.roster[k];
         const int blk = block_of(Data[i]);
         roster_block[k] = blk;
         roster_minded[k] = blk >= 0 && minded(i);
+    }
+    if (filled_for.n == nr && memcmp(filled_for.roster, pass.roster, sizeof(int) * nr) == 0 &&
+        memcmp(filled_for.block, roster_block, sizeof(int) * nr) == 0 &&
+        memcmp(filled_for.minded, roster_minded, nr) == 0)
+        return;
+    filled_for.n = nr;
+    memcpy(filled_for.roster, pass.roster, sizeof(int) * nr);
+    memcpy(filled_for.block, roster_block, sizeof(int) * nr);
+    memcpy(filled_for.minded, roster_minded, nr);
+    int count[BLOCKS * BLOCKS + 1] = {}, threat_count[BLOCKS * BLOCKS + 1] = {};
+    for (int k = 0; k < nr; k++) {
+        const int blk = roster_block[k];
         if (blk < 0) continue;
         count[blk + 1]++;
         threat_count[blk + 1] += roster_minded[k];
@@ -348,7 +368,7 @@ static void build_blocks() {
         all_blocks.start[k + 1] = all_blocks.start[k] + count[k + 1];
         threat_blocks.start[k + 1] = threat_blocks.start[k] + threat_count[k + 1];
     }
-    for (int k = 0; k < pass.nroster; k++) {
+    for (int k = 0; k < nr; k++) {
         const int blk = roster_block[k];
         if (blk < 0) continue;
         all_blocks.items[fill[blk]++] = pass.roster[k];
