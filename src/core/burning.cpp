@@ -75,7 +75,16 @@ static int next_on_square(int i, uint32_t key, int end) {
     return DATA_MAX;
 }
 
-int PolttoTarkistus(int x, int y, int burn, const char *text) {
+// The records the last check met on its square, in pool order, for a check of the same square that
+// follows with nothing in the pool changed in between.
+static struct {
+    uint32_t key = 0;
+    bool whole = false;   // every record met is listed
+    int n = 0;
+    int pos[64];
+} last_met;
+
+static int check_square(int x, int y, int burn, const char *text, bool again) {
     float fuel = 0;
     int fuel_units = 0, kindling = 0;
     // no record lies on a square off the range of a record's column and row
@@ -88,24 +97,38 @@ int PolttoTarkistus(int x, int y, int burn, const char *text) {
     // itself only frees records).
     const int bound = pool_end_bound();
     const int end = bound < 0 ? DATA_MAX : bound;
-    for (int i = on_map ? next_on_square(0, key, end) : DATA_MAX; i < DATA_MAX; i = next_on_square(i + 1, key, end)) {
+    auto take = [&](int i) {
         DataStruct &d = Data[i];
         if (burn && (d.type == DT_PLANT || d.type == DT_TRACKS || d.type == DT_HERB_A || d.type == DT_HERB_B ||
                      d.type == DT_FIRE_REMAINS || d.type == DT_COUNTED)) {
             CrunchData(i);
-            continue;
+            return;
         }
-        if (d.type != DT_ITEM || d.spent_minutes != 0) continue;
+        if (d.type != DT_ITEM || d.spent_minutes != 0) return;
         ItemStruct it;
         ObjToItem(it, (int)d.id);
         bool flammable;
         const float v = stack_fuel(it, d.count, flammable);
-        if (!flammable) continue;
+        if (!flammable) return;
         fuel += v;
         fuel_units += d.count;
         char name[41];
         if (it.weight <= 1.0f || has(item_name(it, name), "irewood") || (it.material & MAT_BARK)) kindling += d.count;
         if (burn) CrunchData(i);
+    };
+    if (again && on_map && last_met.whole && last_met.key == key) {
+        // the same records as the last time, less any it freed
+        for (int k = 0; k < last_met.n; k++)
+            if (square_word(Data[last_met.pos[k]]) == key) take(last_met.pos[k]);
+    } else {
+        last_met.key = key;
+        last_met.whole = on_map;
+        last_met.n = 0;
+        for (int i = on_map ? next_on_square(0, key, end) : DATA_MAX; i < DATA_MAX; i = next_on_square(i + 1, key, end)) {
+            if (last_met.n < (int)(sizeof last_met.pos / sizeof last_met.pos[0])) last_met.pos[last_met.n++] = i;
+            else last_met.whole = false;
+            take(i);
+        }
     }
     if (text && has(text, "[light]")) {
         if (kindling == 0) return -2;
@@ -115,3 +138,7 @@ int PolttoTarkistus(int x, int y, int burn, const char *text) {
     if (burn && fuel >= 10.0f) Tyhjenna_PINTA(x, y);
     return (int)std::ceil(fuel);
 }
+
+int PolttoTarkistus(int x, int y, int burn, const char *text) { return check_square(x, y, burn, text, false); }
+
+int PolttoTarkistus_again(int x, int y, int burn, const char *text) { return check_square(x, y, burn, text, true); }

@@ -5,3 +5,6 @@
 // With "[light]" in text: -2 no kindling, 1 kindling enough, -1 too little with other fuel, 0 too
 // little and nothing else. Otherwise the fuel value of the square; burn 1 burns what burns there.
 int PolttoTarkistus(int x, int y, int burn, const char *text);
+// The same, for the square the last check read when nothing in the pool has changed since (the last
+// check itself aside): only the records that check met there are read again.
+int PolttoTarkistus_again(int x, int y, int burn, const char *text);

@@ -154,6 +154,9 @@ static void fire_step(int pos) {
     }
     if (d.ready_minute > now + 1200) d.ready_minute = now + 1200;
     const int c = cre_xy(x, y);
+    // Unless a creature flees the fire or the player is burnt, nothing has touched the pool's records
+    // on the square since its fuel was weighed (the smoking only cares for work records nearby).
+    const bool untouched = !(c >= 0 && c < CRE_COUNT) && !(x == PlayerX && y == PlayerY && !FIRESAFE);
     if (c >= 0 && c < CRE_COUNT) {
         DebugNote("Fire esc");
         Pakene(c);
@@ -169,7 +172,8 @@ static void fire_step(int pos) {
         }
         FIRESAFE = 1;
     }
-    PolttoTarkistus(x, y, 1, "");
+    if (untouched) PolttoTarkistus_again(x, y, 1, "");
+    else PolttoTarkistus(x, y, 1, "");
     if (Data[pos].type != DT_FIRE) return;   // the fire's record went with its fuel
     const long left = (long)Data[pos].ready_minute - (long)now;
     if (labs(left) <= 14 && See(x, y) && !bigmap()) Note(MSG("FIRE_BURNS_OUT"));
@@ -195,6 +199,28 @@ static const struct WalkTypes {
 // Whether a step of the walk acts on the record as it stands now.
 static inline bool acts_now(const DataStruct &d) {
     return walk_acts_on[d.type] & (d.type != DT_ITEM || d.extra == 1);
+}
+
+// The same for four records from i on, read together: a type a step always acts on sets the top
+// bit, an item stack (acted on only while worked) the bit of its place among the four.
+static const struct WalkGate {
+    uint8_t of[4][256] = {};
+    WalkGate() {
+        for (int k = 0; k < 4; k++)
+            for (int t = 0; t < 256; t++) {
+                if (!walk_acts_on[(uint8_t)t]) continue;
+                of[k][t] = t == DT_ITEM ? (uint8_t)(1u << k) : 0x10;
+            }
+    }
+} walk_gate;
+
+static inline bool any_acts_now(int i) {
+    const uint8_t w = walk_gate.of[0][Data[i].type] | walk_gate.of[1][Data[i + 1].type] |
+                      walk_gate.of[2][Data[i + 2].type] | walk_gate.of[3][Data[i + 3].type];
+    if (w == 0) return false;
+    if (w & 0x10) return true;
+    return ((w & 1) && Data[i].extra == 1) || ((w & 2) && Data[i + 1].extra == 1) ||
+           ((w & 4) && Data[i + 2].extra == 1) || ((w & 8) && Data[i + 3].extra == 1);
 }
 
 static int depth = 0;   // passes running, one within another
@@ -236,13 +262,12 @@ static void creature_walk() {
     // the pool is read once a pass to find it (in a run, from where the last pass left it).
     const bool in_run = run.on && depth == 1;
     const int end = in_run ? crestep_pool_end_below(run.end_hint) : crestep_pool_end();
-    for (int i = 0; i < end; i++) born_this_pass[i] = Data[i].type == DT_UNUSED || Data[i].type == DT_FREED;
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
         bool in_run;
         CreaturePass(int end, bool in_run) : in_run(in_run) {
-            crestep_pass_begin(end);
+            crestep_pass_begin(end, born_this_pass);   // which places are free is read with the rest
             pool_end_bound_begin(end);
         }
         ~CreaturePass() {
@@ -262,7 +287,7 @@ static void creature_walk() {
         // acts on is passed over at once (nothing below would call or change anything for it), four
         // at a time while none of the four is one a step acts on.
         if (i >= checked_to) {
-            while (i + 4 <= end && !(acts_now(Data[i]) | acts_now(Data[i + 1]) | acts_now(Data[i + 2]) | acts_now(Data[i + 3])))
+            while (i + 4 <= end && !any_acts_now(i))
                 i += 4;
             if (i >= end) break;
             checked_to = i + 4;

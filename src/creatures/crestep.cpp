@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "activities/traps.h"
 #include "core/datafunc.h"
@@ -222,10 +223,36 @@ void crestep_pass_end() {
 static uint64_t water_signature;
 
 void crestep_pass_begin() { crestep_pass_begin(crestep_pool_end()); }
+void crestep_pass_begin(int end) { crestep_pass_begin(end, nullptr); }
 
-void crestep_pass_begin(int end) {
+// What the scan at the beginning of a pass makes of a record type in the k-th of four places read
+// together: byte k of the low word 1 for a free place, and above the low word a mark when the scan
+// counts the record (ice holes, open water and the indexed types). Four answers or'd together tell
+// the four places.
+static const struct ScanClass {
+    uint64_t of[4][256] = {};
+    ScanClass() {
+        for (int k = 0; k < 4; k++) {
+            for (int t : {DT_ICEHOLE, DT_OPENWATER, DT_CREATURE, DT_FIRE, DT_TRAP}) of[k][t] = 1ull << 32;
+            for (int t : {DT_UNUSED, DT_FREED}) {
+                uint8_t bytes[4] = {};
+                bytes[k] = 1;
+                uint32_t w;
+                memcpy(&w, bytes, sizeof w);
+                of[k][t] = w;
+            }
+        }
+    }
+    static bool counts(uint64_t w) { return (w >> 32) != 0; }
+} scan_class;
+
+void crestep_pass_begin(int end, uint8_t *free_at) {
     crestep_pass_end();
-    if (bigmap()) return;
+    if (bigmap()) {
+        if (free_at)
+            for (int i = 0; i < end; i++) free_at[i] = (uint32_t)scan_class.of[0][Data[i].type] != 0;
+        return;
+    }
     pass.active = 1;
     socplaces_pass(1);
     uint64_t sig = 1469598103934665603ull;
@@ -236,28 +263,39 @@ void crestep_pass_begin(int end) {
     mix((uint64_t)(int64_t)GlobWeather.water_temp);
     // Free places give nothing to the signature or the index: the scan ends at the last one in use.
     // Only ice holes, open water and the indexed types count: every other record is passed over at once.
-    static const struct CountedTypes {
-        bool on[256] = {};
-        CountedTypes() {
-            for (int t : {DT_ICEHOLE, DT_OPENWATER, DT_CREATURE, DT_FIRE, DT_TRAP}) on[t] = true;
-        }
-    } counted;
-    for (int i = 0; i < end; i++) {
+    auto take = [&](int i) {
         const DataStruct &d = Data[i];
-        if (!counted.on[d.type]) continue;
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {
             mix((uint64_t)i);
             mix(d.type);
             mix((uint64_t)d.x << 16 | d.y);
             mix(d.count);
         }
-        if (!indexed_type(d.type)) continue;
+        if (!indexed_type(d.type)) return;
         if (d.type == DT_CREATURE) {
             pass.roster[pass.nroster++] = i;
             const int m = creature_slot_of(d.id);
             if (m >= 0) cached_pos[m] = i;
         }
         index_add(i, d.x, d.y);
+    };
+    // four records at a time: most hold plants and things lying still, which the scan passes over
+    const auto &of = scan_class.of;
+    int i = 0;
+    for (; i + 4 <= end; i += 4) {
+        const uint64_t w = of[0][Data[i].type] | of[1][Data[i + 1].type] | of[2][Data[i + 2].type] | of[3][Data[i + 3].type];
+        if (free_at) {
+            const uint32_t bytes = (uint32_t)w;
+            memcpy(free_at + i, &bytes, sizeof bytes);
+        }
+        if (!ScanClass::counts(w)) continue;
+        for (int k = i; k < i + 4; k++)
+            if (ScanClass::counts(of[0][Data[k].type])) take(k);
+    }
+    for (; i < end; i++) {
+        const uint64_t w = of[0][Data[i].type];
+        if (free_at) free_at[i] = (uint32_t)w != 0;
+        if (ScanClass::counts(w)) take(i);
     }
     mix(mapchar(AREA_CENTRE, AREA_CENTRE));
     if (sig != water_signature) memo_forget();
@@ -290,30 +328,52 @@ static int minded(int i) {
 static int roster_block[DATA_MAX];
 static uint8_t roster_minded[DATA_MAX];
 
-static void fill_blocks(Blocks &b, int threats) {
-    int count[BLOCKS * BLOCKS + 1] = {};
-    for (int k = 0; k < pass.nroster; k++) {
-        const int blk = roster_block[k];
-        if (blk >= 0 && (!threats || roster_minded[k])) count[blk + 1]++;
-    }
-    b.start[0] = 0;
-    for (int k = 0; k < BLOCKS * BLOCKS; k++) b.start[k + 1] = b.start[k] + count[k + 1];
-    int fill[BLOCKS * BLOCKS];
-    for (int k = 0; k < BLOCKS * BLOCKS; k++) fill[k] = b.start[k];
-    for (int k = 0; k < pass.nroster; k++) {   // in pool order within each block
-        const int blk = roster_block[k];
-        if (blk >= 0 && (!threats || roster_minded[k])) b.items[fill[blk]++] = pass.roster[k];
-    }
-}
+// The roster, its blocks and who is minded as the blocks were last filled: the blocks hang on these
+// alone, so a pass that finds them all as they were keeps the blocks it has.
+static struct {
+    int n = -1;
+    int roster[DATA_MAX], block[DATA_MAX];
+    uint8_t minded[DATA_MAX];
+} filled_for;
 
+// Both kinds of blocks in one count and one fill, each in pool order within a block.
 static void build_blocks() {
-    for (int k = 0; k < pass.nroster; k++) {
+    const int nr = pass.nroster;
+    for (int k = 0; k < nr; k++) {
         const int i = pass.roster[k];
-        roster_block[k] = block_of(Data[i]);
-        roster_minded[k] = roster_block[k] >= 0 && minded(i);
+        const int blk = block_of(Data[i]);
+        roster_block[k] = blk;
+        roster_minded[k] = blk >= 0 && minded(i);
     }
-    fill_blocks(all_blocks, 0);
-    fill_blocks(threat_blocks, 1);
+    if (filled_for.n == nr && memcmp(filled_for.roster, pass.roster, sizeof(int) * nr) == 0 &&
+        memcmp(filled_for.block, roster_block, sizeof(int) * nr) == 0 &&
+        memcmp(filled_for.minded, roster_minded, nr) == 0)
+        return;
+    filled_for.n = nr;
+    memcpy(filled_for.roster, pass.roster, sizeof(int) * nr);
+    memcpy(filled_for.block, roster_block, sizeof(int) * nr);
+    memcpy(filled_for.minded, roster_minded, nr);
+    int count[BLOCKS * BLOCKS + 1] = {}, threat_count[BLOCKS * BLOCKS + 1] = {};
+    for (int k = 0; k < nr; k++) {
+        const int blk = roster_block[k];
+        if (blk < 0) continue;
+        count[blk + 1]++;
+        threat_count[blk + 1] += roster_minded[k];
+    }
+    all_blocks.start[0] = threat_blocks.start[0] = 0;
+    int fill[BLOCKS * BLOCKS], threat_fill[BLOCKS * BLOCKS];
+    for (int k = 0; k < BLOCKS * BLOCKS; k++) {
+        fill[k] = all_blocks.start[k];
+        threat_fill[k] = threat_blocks.start[k];
+        all_blocks.start[k + 1] = all_blocks.start[k] + count[k + 1];
+        threat_blocks.start[k + 1] = threat_blocks.start[k] + threat_count[k + 1];
+    }
+    for (int k = 0; k < nr; k++) {
+        const int blk = roster_block[k];
+        if (blk < 0) continue;
+        all_blocks.items[fill[blk]++] = pass.roster[k];
+        if (roster_minded[k]) threat_blocks.items[threat_fill[blk]++] = pass.roster[k];
+    }
 }
 
 int crestep_creatures_near(int x, int y, int r, int *out, int max, int threats_only) {

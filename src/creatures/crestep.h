@@ -34,6 +34,8 @@ void crestep_batch_end();
 // from the next pass). A record moved outside Liikkuminen is reported with crestep_record_moved.
 void crestep_pass_begin();
 void crestep_pass_begin(int end);   // `end`: crestep_pool_end() as the caller found it just now
+// The same, and in the same read free_at[i] = 1 for every free place below end (0 for the others).
+void crestep_pass_begin(int end, unsigned char *free_at);
 void crestep_pass_end();
 void crestep_reset();   // per-game: the kept water and ice answers belong to the world they were asked in
 int crestep_pass_active();

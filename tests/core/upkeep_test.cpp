@@ -230,6 +230,49 @@ TEST_F(UpkeepTest, TheBurningCheckWeighsFuelAndKindling) {
     EXPECT_EQ(MAAPERA(pintakartta[mapidx(233, 230)]), 1) << "the soil stays";
 }
 
+// A fire weighs its square's fuel, then burns it: with nothing touched between, the second check reads
+// only the records the first met there, and must burn and answer as a full check would.
+TEST_F(UpkeepTest, TheSecondBurningCheckOfAnUntouchedSquareAnswersAsAFullOne) {
+    const int logs = item(IT_TIMBER, "Log", 3.0f, MAT_WOOD), bark = item(IT_VALUABLE, "Bark", 0.2f, MAT_BARK);
+    const int stone = item(IT_VALUABLE, "Stone", 3.0f, MAT_ROCK, 300);
+    const struct Case {
+        const char *what;
+        int weighed_x;   // the square the first check weighed (240 the burning one)
+        int plants;      // plant records on the square before the fuel
+        int fuel;        // 1 logs, bark and a stone among them
+    } cases[] = {
+        {"logs, bark, a stone and plants", 240, 3, 1},
+        {"nothing on the square", 240, 0, 0},
+        {"more records than the first check lists", 240, 70, 1},
+        {"another square weighed first", 241, 2, 1},
+    };
+    for (const Case &c : cases) {
+        memset(Data, 0, sizeof Data);
+        place(DT_TRACKS, 239, 240, 600, 1);
+        for (int k = 0; k < c.plants; k++) place(DT_PLANT, 240, 240, 1, 1);
+        if (c.fuel) {
+            place(DT_ITEM, 240, 240, (uint32_t)logs, 2);
+            place(DT_ITEM, 240, 240, (uint32_t)bark, 3);
+            place(DT_ITEM, 240, 240, (uint32_t)stone, 1);
+        }
+        place(DT_ITEM, 241, 240, (uint32_t)bark, 1);
+        pintakartta[mapidx(240, 240)] = 0x0d;
+        static DataStruct before[DATA_MAX], full[DATA_MAX];
+        memcpy(before, Data, sizeof Data);
+        const int weighed = PolttoTarkistus(c.weighed_x, 240, 0, "");
+        const int burnt = PolttoTarkistus(240, 240, 1, "");
+        memcpy(full, Data, sizeof Data);
+        const uint8_t surface = pintakartta[mapidx(240, 240)];
+
+        memcpy(Data, before, sizeof Data);
+        pintakartta[mapidx(240, 240)] = 0x0d;
+        EXPECT_EQ(PolttoTarkistus(c.weighed_x, 240, 0, ""), weighed) << c.what;
+        EXPECT_EQ(PolttoTarkistus_again(240, 240, 1, ""), burnt) << c.what;
+        EXPECT_EQ(memcmp(Data, full, sizeof Data), 0) << c.what;
+        EXPECT_EQ(pintakartta[mapidx(240, 240)], surface) << c.what;
+    }
+}
+
 class EncounterTest : public UpkeepTest {
 protected:
     void SetUp() override {
