@@ -70,6 +70,10 @@ static int pos_xy(int n, int &x, int &y) {
     return 1;
 }
 
+// Past the bound of a running walk of the pool lie only free places (pool_scan_end); the bound is asked
+// again on reaching it, as a question asked on the way may hand out a place.
+static bool past_pool_end(int i, int &end) { return i >= end && i >= (end = pool_scan_end()); }
+
 // ---- voices, sleep and waking --------------------------------------------------------------------
 
 void Elainaanet(int n) {
@@ -115,13 +119,10 @@ int Nukuta_Elain(int n, int) {
 
 // ---- food ----------------------------------------------------------------------------------------
 
-int NPCruokaitem(int n, unsigned char cls, const ItemStruct &item) {
-    if (!ask_valid(n) || item.type == 0) return 0;
-    if (cls > 2) cls = 0;
-    if (item.vessel) return 0;
-    if (onko_JOKU_petoelain(n) && item.id == 500) return 1;
-    const CreatureStruct &c = Cre[n];
-    const uint32_t diet = cls == 1 ? c.diet1 : cls == 2 ? c.diet2 : (c.diet1 | c.diet2);
+// Whether an item is food for a diet word; a predator eats raw meat whatever its diet.
+static int food_for_diet(uint32_t diet, int predator, const ItemStruct &item) {
+    if (item.type == 0 || item.vessel) return 0;
+    if (predator && item.id == 500) return 1;
     if (item.id == 490 && (diet & (DIET_FISH | DIET_GENERIC))) return 1;
     switch (item.id) {
     case 432: if (diet & DIET_PODS) return 1; break;
@@ -137,6 +138,41 @@ int NPCruokaitem(int n, unsigned char cls, const ItemStruct &item) {
     if ((diet & DIET_GENERIC) && item.type == IT_FOOD && item.id == 0 && item.spoil != 255) return 1;
     return 0;
 }
+
+static uint32_t diet_of(const CreatureStruct &c, unsigned char cls) {
+    return cls == 1 ? c.diet1 : cls == 2 ? c.diet2 : (c.diet1 | c.diet2);
+}
+
+int NPCruokaitem(int n, unsigned char cls, const ItemStruct &item) {
+    if (!ask_valid(n) || item.type == 0) return 0;
+    if (cls > 2) cls = 0;
+    return food_for_diet(diet_of(Cre[n], cls), onko_JOKU_petoelain(n), item);
+}
+
+// The items of the pool read where they are kept rather than copied out, by the rules of ObjToItem:
+// a stored object, a definition row, a blank for the numbers between, the temporary item for the
+// rest. Loading a definition row leaves it in the temporary item; a walk notes the last row it read
+// and loads it before anything else may look, so the temporary item ends as a copy for each would
+// have left it.
+namespace {
+struct ItemLook {
+    int row = -1;   // the definition row read last and not yet loaded
+    const ItemStruct *at(int obj) {
+        if (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST) return &PlayerObj[obj - OBJ_PLAYER_FIRST];
+        if (obj >= 1 && obj < CONSTANTOBJ_ROWS) {
+            row = obj;
+            return &ConstantObj[obj];
+        }
+        if (obj >= CONSTANTOBJ_ROWS && obj < OBJ_PLAYER_FIRST) return nullptr;   // a blank: no food
+        return row >= 0 ? &ConstantObj[row] : &Temp_Item;
+    }
+    void load() {
+        if (row < 0) return;
+        Temp_Item = ConstantObj[row];
+        row = -1;
+    }
+};
+}   // namespace
 
 int npc_got_ESINE(int n, int id) {
     if (!ask_valid(n)) return -1000;
@@ -179,7 +215,8 @@ int Haaskasta(int n, unsigned char cls, int set) {
     if (!(diet & (DIET_ANYCARCASS | DIET_PREYCARCASS)) && !desperate) return 0;
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_CARCASS) continue;
         const int m = creature_slot_of(d.id);
@@ -214,7 +251,8 @@ int aseta_ruhonkasittely(int n, int dp, int search) {
         int x, y, best = 1000;
         dp = -1;
         if (!pos_xy(n, x, y)) return 0;
-        for (int i = 0; i < DATA_MAX; i++) {
+        int end = pool_scan_end();
+        for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
             if (Data[i].type != DT_CARCASS || !can_cut(n, i)) continue;
             const int d = koordinaattien_vali(x, y, Data[i].x, Data[i].y);
             if (d <= 15 && d <= best) best = d, dp = i;
@@ -236,7 +274,8 @@ int Saalista(int n, unsigned char cls) {
     int x, y;
     if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
     int best = -1, bestd = 126;
-    for (int i = 0; i < DATA_MAX; i++) {
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         const int m = creature_slot_of(d.id);
@@ -259,7 +298,8 @@ int Metsasta(int n) {
     int x, y;
     if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
     int best = -1, bestd = 126;
-    for (int i = 0; i < DATA_MAX; i++) {
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         const int m = creature_slot_of(d.id);
@@ -272,6 +312,22 @@ int Metsasta(int n) {
     if (slot < 0) return 0;
     Cre[n].PuuhaKohde[slot] = (int32_t)Cre[best].socialid;
     return 1;
+}
+
+// The step distance of koordinaattien_vali, in the walk itself.
+static inline int step_distance(int x1, int y1, int x2, int y2) {
+    const int dx = abs(x1 - x2), dy = abs(y1 - y2);
+    return dx > dy ? dx : dy;
+}
+
+// Whether the walk of the second diet class could do anything at an item or plant in reach: ask
+// something of it, or read an item that loads the temporary item or is read from it.
+static bool second_may_act(const DataStruct &d, uint32_t diet2, int predator, bool grazes) {
+    if (d.type == DT_PLANT) return grazes;
+    const int obj = (int)d.id;
+    if (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST)
+        return food_for_diet(diet2, predator, PlayerObj[obj - OBJ_PLAYER_FIRST]) != 0;
+    return !(obj >= CONSTANTOBJ_ROWS && obj < OBJ_PLAYER_FIRST);
 }
 
 int ravinnonhankinta(int n, int dp, unsigned char sated) {
@@ -303,31 +359,54 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
     const bool grazes = syo_kasveja(n, 0) != 0;   // its diet, the same for every plant
+    const int predator = onko_JOKU_petoelain(n);
+    // The first class's walk notes, in order, the places the second one could do anything at: plants
+    // when it grazes, items in reach but those stored objects that are no food of the second diet
+    // and the blank numbers (reading those loads nothing into the temporary item). The second walk
+    // visits only them unless a step was tried on the way (a step may change the pool) or the pool
+    // grew or moved in between.
+    static int second[DATA_MAX];
+    int seconds = 0, first_end = -1;
+    bool stepped = false;
+    const uint32_t creatures_at = data_creature_records;
     for (int cls = 1; cls <= 2; cls++) {
         int find = -1, r = radius;
-        // Past the bound of the running walk lie only free places; the bound is asked again on reaching
-        // it, as a question below may hand out a place.
-        int end = pool_scan_end();
-        for (int i = 0; i < DATA_MAX; i++) {
-            if (i >= end && i >= (end = pool_scan_end())) break;
+        const uint32_t diet = diet_of(c, (unsigned char)cls);
+        ItemLook look;
+        auto consider = [&](int i) {
             const DataStruct &d = Data[i];
-            if (d.type != DT_ITEM && d.type != DT_PLANT) continue;
-            const int dist = koordinaattien_vali(x, y, d.x, d.y);
-            if (dist >= r) continue;
+            if (d.type != DT_ITEM && d.type != DT_PLANT) return;
+            const int dist = step_distance(x, y, d.x, d.y);
+            if (cls == 1 && dist < radius && second_may_act(d, c.diet2, predator, grazes)) second[seconds++] = i;
+            if (dist >= r) return;
             if (d.type == DT_ITEM) {
                 // Whether it is food for this animal is asked first: most things aren't, and neither
                 // that question nor the owner's draws a number or changes anything.
-                if (!NPCruokaitem(n, (unsigned char)cls, ObjToItem((int)d.id))) continue;
+                const ItemStruct *it = look.at((int)d.id);
+                if (!it || !food_for_diet(diet, predator, *it)) return;
+                look.load();
                 const OwnerStruct o = own_datapos(i);
-                if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) continue;
-                if (taboo_foodloc(n, d.x, d.y)) continue;
+                if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) return;
+                if (taboo_foodloc(n, d.x, d.y)) return;
             } else {
-                if (!grazes || !grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) continue;
-                if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) continue;
+                if (!grazes) return;
+                look.load();
+                if (!grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) return;
+                stepped = true;
+                if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) return;
             }
             find = i;
             r = dist;
+        };
+        if (cls == 2 && !stepped && first_end == pool_scan_end() && creatures_at == data_creature_records) {
+            for (int k = 0; k < seconds; k++) consider(second[k]);
+        } else {
+            int end = pool_scan_end();
+            int i = 0;
+            for (; i < DATA_MAX && !past_pool_end(i, end); i++) consider(i);
+            if (cls == 1) first_end = i;
         }
+        look.load();
         if (find >= 0 && !(cls == 1 && tame)) {
             const int carcass = Haaskasta(n, 2, 0);
             if (carcass && carcass < r) return Haaskasta(n, 2, 1);
@@ -373,7 +452,8 @@ int syonti(int n, int mode) {
 int PUUHAUS_HuolehdiRuoista(int n) {
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_ITEM || d.extra != 1) continue;
         if (abs((int)d.x - x) + abs((int)d.y - y) > 49) continue;

@@ -35,6 +35,73 @@ TEST_F(Animals, NoDietNoFoodSearch) {
     EXPECT_EQ(Cre[1].PuuhaX[0], 242);
 }
 
+// The long way: every item within reach copied out and asked about in turn, class by class.
+static int food_target_long_way(int n, int x, int y) {
+    for (int cls = 1; cls <= 2; cls++) {
+        int find = -1, r = 255;
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (Data[i].type != DT_ITEM) continue;
+            const int dist = koordinaattien_vali(x, y, Data[i].x, Data[i].y);
+            if (dist >= r || !NPCruokaitem(n, (unsigned char)cls, ObjToItem((int)Data[i].id))) continue;
+            find = i;
+            r = dist;
+        }
+        if (find >= 0) return find;
+    }
+    return -1;
+}
+
+// The search reads the items where they are kept: it picks what copying each out would pick, and the
+// temporary item (loaded by every definition row read, read for the numbers past the tables) ends the same.
+TEST_F(Animals, TheFoodSearchPicksAndLeavesWhatCopyingEachItemWould) {
+    ItemStruct rows[3];
+    memcpy(rows, &ConstantObj[300], sizeof rows);
+    ItemStruct bread{}, stone{}, stew{};
+    bread.type = IT_FOOD, bread.id = 77, strcpy(bread.name, "Rye bread");
+    stone.type = 9, stone.id = 78, strcpy(stone.name, "Stone");
+    stew.type = IT_FOOD, stew.id = 0, stew.spoil = 3, strcpy(stew.name, "Stew");
+    ConstantObj[300] = bread, ConstantObj[301] = stone, ConstantObj[302] = stew;
+    const int berries = food_item(431, 0.5f), bone = food_item(419, 0.3f), meat = food_item(500, 1.0f);
+    struct Row {
+        uint32_t diet1, diet2;
+        int meateater;
+        int obj[6];   // object numbers placed from 12 squares off, each a square nearer; 0 ends
+    };
+    const Row table[] = {
+        {DIET_BERRIES, 0, 0, {301, 450, berries, 99950, 0}},
+        {0, DIET_BREAD, 0, {berries, 300, 301, 0}},
+        {DIET_BERRIES, DIET_BREAD, 0, {300, berries, 0}},
+        // past the tables the item is the definition row read last, or what the temporary item held
+        {DIET_GENERIC, 0, 0, {99950, 301, 99950, 302, -5, 0}},
+        {DIET_GENERIC, 0, 0, {302, 300, 99950, 0}},
+        {0, DIET_BONES, 0, {450, 302, bone, 0}},
+        {DIET_GRASS, 0, 1, {301, 300, 0}},
+        {0, DIET_BONES, 1, {301, bone, meat, 0}},
+    };
+    ItemStruct marker{};
+    marker.type = 9, strcpy(marker.name, "Marker");
+    for (const Row &row : table) {
+        SCOPED_TRACE(testing::Message() << "diets " << row.diet1 << "/" << row.diet2);
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(1, 240, 240, 611, 40.0f);
+        Cre[1].diet1 = row.diet1;
+        Cre[1].diet2 = row.diet2;
+        Cre[1].meateater = (uint8_t)row.meateater;
+        Cre[1].energy = -100;
+        for (int k = 0; row.obj[k]; k++) place_record(DT_ITEM, 252 - k, 240, (uint32_t)row.obj[k]);
+        Temp_Item = marker;
+        const int expect = food_target_long_way(1, 240, 240);
+        const ItemStruct temp_after = Temp_Item;
+        Temp_Item = marker;
+        EXPECT_EQ(ravinnonhankinta(1, dp, 0), expect >= 0);
+        if (expect >= 0) {
+            EXPECT_EQ(Cre[1].PuuhaX[0], Data[expect].x);
+        }
+        EXPECT_EQ(memcmp(&Temp_Item, &temp_after, sizeof temp_after), 0);
+    }
+    memcpy(&ConstantObj[300], rows, sizeof rows);
+}
+
 TEST_F(Animals, ALeashedAnimalSearchesFiveSquares) {
     const int dp = animal(1, 240, 240, 618, 25.0f);
     Cre[1].owner = -1;
