@@ -119,24 +119,42 @@ int Nukuta_Elain(int n, int) {
 
 // ---- food ----------------------------------------------------------------------------------------
 
-// Whether an item is food for a diet word; a predator eats raw meat whatever its diet.
-static int food_for_diet(uint32_t diet, int predator, const ItemStruct &item) {
-    if (item.type == 0 || item.vessel) return 0;
-    if (predator && item.id == 500) return 1;
-    if (item.id == 490 && (diet & (DIET_FISH | DIET_GENERIC))) return 1;
+// What an item is as food: the diet bits that take it by its kind, whether it is raw meat (a
+// predator's food whatever its diet), and its name, looked at for bread only when a diet asks.
+namespace {
+struct FoodKind {
+    uint32_t diets = 0;
+    bool meat = false;
+    const char *name = nullptr;   // none when the item is no food at all
+    int bread = -1;               // not yet looked at
+};
+}   // namespace
+
+static inline FoodKind food_kind(const ItemStruct &item) {
+    FoodKind k;
+    if (item.type == 0 || item.vessel) return k;
     switch (item.id) {
-    case 432: if (diet & DIET_PODS) return 1; break;
-    case 433: if (diet & (DIET_PODS | DIET_ROOTS)) return 1; break;
-    case 430: if (diet & DIET_GRASS) return 1; break;
-    case 431: if (diet & DIET_BERRIES) return 1; break;
-    case 438: if (diet & DIET_438) return 1; break;
-    case 513: if (diet & DIET_MUSHROOMS) return 1; break;
-    case 419: if (diet & DIET_BONES) return 1; break;
+    case 490: k.diets = DIET_FISH | DIET_GENERIC; break;
+    case 432: k.diets = DIET_PODS; break;
+    case 433: k.diets = DIET_PODS | DIET_ROOTS; break;
+    case 430: k.diets = DIET_GRASS; break;
+    case 431: k.diets = DIET_BERRIES; break;
+    case 438: k.diets = DIET_438; break;
+    case 513: k.diets = DIET_MUSHROOMS; break;
+    case 419: k.diets = DIET_BONES; break;
     default: break;
     }
-    if ((diet & DIET_BREAD) && strstr(item.name, "bread")) return 1;
-    if ((diet & DIET_GENERIC) && item.type == IT_FOOD && item.id == 0 && item.spoil != 255) return 1;
-    return 0;
+    if (item.type == IT_FOOD && item.id == 0 && item.spoil != 255) k.diets |= DIET_GENERIC;
+    k.meat = item.id == 500;
+    k.name = item.name;
+    return k;
+}
+
+static inline bool is_food(FoodKind &k, uint32_t diet, int predator) {
+    if ((predator && k.meat) || (diet & k.diets)) return true;
+    if (!(diet & DIET_BREAD) || !k.name) return false;
+    if (k.bread < 0) k.bread = strstr(k.name, "bread") != nullptr;
+    return k.bread != 0;
 }
 
 static uint32_t diet_of(const CreatureStruct &c, unsigned char cls) {
@@ -146,8 +164,12 @@ static uint32_t diet_of(const CreatureStruct &c, unsigned char cls) {
 int NPCruokaitem(int n, unsigned char cls, const ItemStruct &item) {
     if (!ask_valid(n) || item.type == 0) return 0;
     if (cls > 2) cls = 0;
-    return food_for_diet(diet_of(Cre[n], cls), onko_JOKU_petoelain(n), item);
+    FoodKind k = food_kind(item);
+    return is_food(k, diet_of(Cre[n], cls), onko_JOKU_petoelain(n));
 }
+
+static bool stored_obj(int obj) { return obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST; }
+static bool blank_obj(int obj) { return obj >= CONSTANTOBJ_ROWS && obj < OBJ_PLAYER_FIRST; }
 
 // The items of the pool read where they are kept rather than copied out, by the rules of ObjToItem:
 // a stored object, a definition row, a blank for the numbers between, the temporary item for the
@@ -158,12 +180,12 @@ namespace {
 struct ItemLook {
     int row = -1;   // the definition row read last and not yet loaded
     const ItemStruct *at(int obj) {
-        if (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST) return &PlayerObj[obj - OBJ_PLAYER_FIRST];
+        if (stored_obj(obj)) return &PlayerObj[obj - OBJ_PLAYER_FIRST];
         if (obj >= 1 && obj < CONSTANTOBJ_ROWS) {
             row = obj;
             return &ConstantObj[obj];
         }
-        if (obj >= CONSTANTOBJ_ROWS && obj < OBJ_PLAYER_FIRST) return nullptr;   // a blank: no food
+        if (blank_obj(obj)) return nullptr;   // a blank: no food
         return row >= 0 ? &ConstantObj[row] : &Temp_Item;
     }
     void load() {
@@ -320,16 +342,6 @@ static inline int step_distance(int x1, int y1, int x2, int y2) {
     return dx > dy ? dx : dy;
 }
 
-// Whether the walk of the second diet class could do anything at an item or plant in reach: ask
-// something of it, or read an item that loads the temporary item or is read from it.
-static bool second_may_act(const DataStruct &d, uint32_t diet2, int predator, bool grazes) {
-    if (d.type == DT_PLANT) return grazes;
-    const int obj = (int)d.id;
-    if (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST)
-        return food_for_diet(diet2, predator, PlayerObj[obj - OBJ_PLAYER_FIRST]) != 0;
-    return !(obj >= CONSTANTOBJ_ROWS && obj < OBJ_PLAYER_FIRST);
-}
-
 int ravinnonhankinta(int n, int dp, unsigned char sated) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
@@ -377,21 +389,37 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             const DataStruct &d = Data[i];
             if (d.type != DT_ITEM && d.type != DT_PLANT) return;
             const int dist = step_distance(x, y, d.x, d.y);
-            if (cls == 1 && dist < radius && second_may_act(d, c.diet2, predator, grazes)) second[seconds++] = i;
-            if (dist >= r) return;
+            const bool noting = cls == 1 && dist < radius;
+            if (dist >= r && !noting) return;
             if (d.type == DT_ITEM) {
                 // Whether it is food for this animal is asked first: most things aren't, and neither
-                // that question nor the owner's draws a number or changes anything.
-                const ItemStruct *it = look.at((int)d.id);
-                if (!it || !food_for_diet(diet, predator, *it)) return;
+                // that question nor the owner's draws a number or changes anything. A stored object
+                // is read once for both classes.
+                const int obj = (int)d.id;
+                FoodKind kind;
+                if (stored_obj(obj)) {
+                    kind = food_kind(PlayerObj[obj - OBJ_PLAYER_FIRST]);
+                    if (noting && is_food(kind, c.diet2, predator)) second[seconds++] = i;
+                    if (dist >= r) return;
+                } else {
+                    if (noting && !blank_obj(obj)) second[seconds++] = i;
+                    if (dist >= r) return;
+                    const ItemStruct *it = look.at(obj);
+                    if (!it) return;
+                    kind = food_kind(*it);
+                }
+                if (!is_food(kind, diet, predator)) return;
                 look.load();
                 const OwnerStruct o = own_datapos(i);
                 if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) return;
                 if (taboo_foodloc(n, d.x, d.y)) return;
             } else {
-                if (!grazes) return;
+                if (noting && grazes) second[seconds++] = i;
+                if (dist >= r) return;
+                // the ripeness and grazing questions read the plant's own record and definition row
+                if (!grazes || !grazeable(n, i)) return;
                 look.load();
-                if (!grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) return;
+                if (crestep_trap_at(d.x, d.y) >= 0) return;
                 stepped = true;
                 if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) return;
             }
