@@ -229,7 +229,9 @@ int taboo_foodloc(int n, int x, int y) {
     return 0;
 }
 
-int Haaskasta(int n, unsigned char cls, int set) {
+// The carcass search over the carcass places given, in pool order, or over the whole pool when none
+// are given.
+static int carcass_search(int n, unsigned char cls, int set, const int *places, int count) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
     const uint32_t diet = cls == 2 ? c.diet2 : c.diet1;
@@ -237,22 +239,31 @@ int Haaskasta(int n, unsigned char cls, int set) {
     if (!(diet & (DIET_ANYCARCASS | DIET_PREYCARCASS)) && !desperate) return 0;
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
-    int end = pool_scan_end();
-    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
+    auto at = [&](int i) {   // 0: not this one
         const DataStruct &d = Data[i];
-        if (d.type != DT_CARCASS) continue;
+        if (d.type != DT_CARCASS) return 0;
         const int m = creature_slot_of(d.id);
-        if (m < 0) continue;
-        if (scary_foodpos(n, d.x, d.y) || ask_settled(d.x, d.y)) continue;
+        if (m < 0) return 0;
+        if (scary_foodpos(n, d.x, d.y) || ask_settled(d.x, d.y)) return 0;
         const int dist = koordinaattien_vali(x, y, d.x, d.y);
-        if (dist >= 255) continue;
-        if (!(diet & DIET_ANYCARCASS) && !desperate && !saaliselain(n, m)) continue;
+        if (dist >= 255) return 0;
+        if (!(diet & DIET_ANYCARCASS) && !desperate && !saaliselain(n, m)) return 0;
         if (!set) return dist ? dist : 1;
         aseta_ruhonsyonti(n, i);
         return 1;
+    };
+    if (places) {
+        for (int k = 0; k < count; k++)
+            if (const int r = at(places[k])) return r;
+        return 0;
     }
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++)
+        if (const int r = at(i)) return r;
     return 0;
 }
+
+int Haaskasta(int n, unsigned char cls, int set) { return carcass_search(n, cls, set, nullptr, 0); }
 
 void aseta_ruhonsyonti(int n, int dp) {
     if (!ask_valid(n) || (unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CARCASS) return;
@@ -376,18 +387,27 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     // when it grazes, items in reach but those stored objects that are no food of the second diet
     // and the blank numbers (reading those loads nothing into the temporary item). The second walk
     // visits only them unless a step was tried on the way (a step may change the pool) or the pool
-    // grew or moved in between.
-    static int second[DATA_MAX];
-    int seconds = 0, first_end = -1;
+    // grew or moved in between. The carcasses it meets are noted for the carcass searches as well.
+    static int second[DATA_MAX], carcasses[DATA_MAX];
+    int seconds = 0, ncarcasses = 0, first_end = -1;
     bool stepped = false;
     const uint32_t creatures_at = data_creature_records;
+    auto as_walked = [&] {
+        return first_end >= 0 && !stepped && first_end == pool_scan_end() && creatures_at == data_creature_records;
+    };
+    auto carcass = [&](unsigned char cl, int set) {
+        return as_walked() ? carcass_search(n, cl, set, carcasses, ncarcasses) : Haaskasta(n, cl, set);
+    };
     for (int cls = 1; cls <= 2; cls++) {
         int find = -1, r = radius;
         const uint32_t diet = diet_of(c, (unsigned char)cls);
         ItemLook look;
         auto consider = [&](int i) {
             const DataStruct &d = Data[i];
-            if (d.type != DT_ITEM && d.type != DT_PLANT) return;
+            if (d.type != DT_ITEM && d.type != DT_PLANT) {
+                if (cls == 1 && d.type == DT_CARCASS) carcasses[ncarcasses++] = i;
+                return;
+            }
             const int dist = step_distance(x, y, d.x, d.y);
             const bool noting = cls == 1 && dist < radius;
             if (dist >= r && !noting) return;
@@ -426,7 +446,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             find = i;
             r = dist;
         };
-        if (cls == 2 && !stepped && first_end == pool_scan_end() && creatures_at == data_creature_records) {
+        if (cls == 2 && as_walked()) {
             for (int k = 0; k < seconds; k++) consider(second[k]);
         } else {
             int end = pool_scan_end();
@@ -436,8 +456,8 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
         }
         look.load();
         if (find >= 0 && !(cls == 1 && tame)) {
-            const int carcass = Haaskasta(n, 2, 0);
-            if (carcass && carcass < r) return Haaskasta(n, 2, 1);
+            const int near_carcass = carcass(2, 0);
+            if (near_carcass && near_carcass < r) return carcass(2, 1);
             apukoord[0] = Data[find].x;
             apukoord[1] = Data[find].y;
             const int slot = Lisaa_Puuha(n, 53, 100);
@@ -447,7 +467,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             }
             continue;
         }
-        if (Haaskasta(n, (unsigned char)cls, 1) || Saalista(n, (unsigned char)cls)) return 1;
+        if (carcass((unsigned char)cls, 1) || Saalista(n, (unsigned char)cls)) return 1;
     }
     (void)dp;
     return 0;
