@@ -70,6 +70,10 @@ static int pos_xy(int n, int &x, int &y) {
     return 1;
 }
 
+// Past the bound of a running walk of the pool lie only free places (pool_scan_end); the bound is asked
+// again on reaching it, as a question asked on the way may hand out a place.
+static bool past_pool_end(int i, int &end) { return i >= end && i >= (end = pool_scan_end()); }
+
 // ---- voices, sleep and waking --------------------------------------------------------------------
 
 void Elainaanet(int n) {
@@ -115,28 +119,82 @@ int Nukuta_Elain(int n, int) {
 
 // ---- food ----------------------------------------------------------------------------------------
 
+// What an item is as food: the diet bits that take it by its kind, whether it is raw meat (a
+// predator's food whatever its diet), and its name, looked at for bread only when a diet asks.
+namespace {
+struct FoodKind {
+    uint32_t diets = 0;
+    bool meat = false;
+    const char *name = nullptr;   // none when the item is no food at all
+    int bread = -1;               // not yet looked at
+};
+}   // namespace
+
+static inline FoodKind food_kind(const ItemStruct &item) {
+    FoodKind k;
+    if (item.type == 0 || item.vessel) return k;
+    switch (item.id) {
+    case 490: k.diets = DIET_FISH | DIET_GENERIC; break;
+    case 432: k.diets = DIET_PODS; break;
+    case 433: k.diets = DIET_PODS | DIET_ROOTS; break;
+    case 430: k.diets = DIET_GRASS; break;
+    case 431: k.diets = DIET_BERRIES; break;
+    case 438: k.diets = DIET_438; break;
+    case 513: k.diets = DIET_MUSHROOMS; break;
+    case 419: k.diets = DIET_BONES; break;
+    default: break;
+    }
+    if (item.type == IT_FOOD && item.id == 0 && item.spoil != 255) k.diets |= DIET_GENERIC;
+    k.meat = item.id == 500;
+    k.name = item.name;
+    return k;
+}
+
+static inline bool is_food(FoodKind &k, uint32_t diet, int predator) {
+    if ((predator && k.meat) || (diet & k.diets)) return true;
+    if (!(diet & DIET_BREAD) || !k.name) return false;
+    if (k.bread < 0) k.bread = strstr(k.name, "bread") != nullptr;
+    return k.bread != 0;
+}
+
+static uint32_t diet_of(const CreatureStruct &c, unsigned char cls) {
+    return cls == 1 ? c.diet1 : cls == 2 ? c.diet2 : (c.diet1 | c.diet2);
+}
+
 int NPCruokaitem(int n, unsigned char cls, const ItemStruct &item) {
     if (!ask_valid(n) || item.type == 0) return 0;
     if (cls > 2) cls = 0;
-    if (item.vessel) return 0;
-    if (onko_JOKU_petoelain(n) && item.id == 500) return 1;
-    const CreatureStruct &c = Cre[n];
-    const uint32_t diet = cls == 1 ? c.diet1 : cls == 2 ? c.diet2 : (c.diet1 | c.diet2);
-    if (item.id == 490 && (diet & (DIET_FISH | DIET_GENERIC))) return 1;
-    switch (item.id) {
-    case 432: if (diet & DIET_PODS) return 1; break;
-    case 433: if (diet & (DIET_PODS | DIET_ROOTS)) return 1; break;
-    case 430: if (diet & DIET_GRASS) return 1; break;
-    case 431: if (diet & DIET_BERRIES) return 1; break;
-    case 438: if (diet & DIET_438) return 1; break;
-    case 513: if (diet & DIET_MUSHROOMS) return 1; break;
-    case 419: if (diet & DIET_BONES) return 1; break;
-    default: break;
-    }
-    if ((diet & DIET_BREAD) && strstr(item.name, "bread")) return 1;
-    if ((diet & DIET_GENERIC) && item.type == IT_FOOD && item.id == 0 && item.spoil != 255) return 1;
-    return 0;
+    FoodKind k = food_kind(item);
+    return is_food(k, diet_of(Cre[n], cls), onko_JOKU_petoelain(n));
 }
+
+static bool stored_obj(int obj) { return obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST; }
+static bool blank_obj(int obj) { return obj >= CONSTANTOBJ_ROWS && obj < OBJ_PLAYER_FIRST; }
+
+// The items of the pool read where they are kept rather than copied out, by the rules of ObjToItem:
+// a stored object, a definition row, a blank for the numbers between, the temporary item for the
+// rest. Loading a definition row leaves it in the temporary item; a walk notes the last row it read
+// and loads it before anything else may look, so the temporary item ends as a copy for each would
+// have left it.
+namespace {
+struct ItemLook {
+    int row = -1;   // the definition row read last and not yet loaded
+    const ItemStruct *at(int obj) {
+        if (stored_obj(obj)) return &PlayerObj[obj - OBJ_PLAYER_FIRST];
+        if (obj >= 1 && obj < CONSTANTOBJ_ROWS) {
+            row = obj;
+            return &ConstantObj[obj];
+        }
+        if (blank_obj(obj)) return nullptr;   // a blank: no food
+        return row >= 0 ? &ConstantObj[row] : &Temp_Item;
+    }
+    void load() {
+        if (row < 0) return;
+        Temp_Item = ConstantObj[row];
+        row = -1;
+    }
+};
+}   // namespace
 
 int npc_got_ESINE(int n, int id) {
     if (!ask_valid(n)) return -1000;
@@ -171,7 +229,9 @@ int taboo_foodloc(int n, int x, int y) {
     return 0;
 }
 
-int Haaskasta(int n, unsigned char cls, int set) {
+// The carcass search over the carcass places given, in pool order, or over the whole pool when none
+// are given.
+static int carcass_search(int n, unsigned char cls, int set, const int *places, int count) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
     const uint32_t diet = cls == 2 ? c.diet2 : c.diet1;
@@ -179,21 +239,31 @@ int Haaskasta(int n, unsigned char cls, int set) {
     if (!(diet & (DIET_ANYCARCASS | DIET_PREYCARCASS)) && !desperate) return 0;
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    auto at = [&](int i) {   // 0: not this one
         const DataStruct &d = Data[i];
-        if (d.type != DT_CARCASS) continue;
+        if (d.type != DT_CARCASS) return 0;
         const int m = creature_slot_of(d.id);
-        if (m < 0) continue;
-        if (scary_foodpos(n, d.x, d.y) || ask_settled(d.x, d.y)) continue;
+        if (m < 0) return 0;
+        if (scary_foodpos(n, d.x, d.y) || ask_settled(d.x, d.y)) return 0;
         const int dist = koordinaattien_vali(x, y, d.x, d.y);
-        if (dist >= 255) continue;
-        if (!(diet & DIET_ANYCARCASS) && !desperate && !saaliselain(n, m)) continue;
+        if (dist >= 255) return 0;
+        if (!(diet & DIET_ANYCARCASS) && !desperate && !saaliselain(n, m)) return 0;
         if (!set) return dist ? dist : 1;
         aseta_ruhonsyonti(n, i);
         return 1;
+    };
+    if (places) {
+        for (int k = 0; k < count; k++)
+            if (const int r = at(places[k])) return r;
+        return 0;
     }
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++)
+        if (const int r = at(i)) return r;
     return 0;
 }
+
+int Haaskasta(int n, unsigned char cls, int set) { return carcass_search(n, cls, set, nullptr, 0); }
 
 void aseta_ruhonsyonti(int n, int dp) {
     if (!ask_valid(n) || (unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CARCASS) return;
@@ -214,7 +284,8 @@ int aseta_ruhonkasittely(int n, int dp, int search) {
         int x, y, best = 1000;
         dp = -1;
         if (!pos_xy(n, x, y)) return 0;
-        for (int i = 0; i < DATA_MAX; i++) {
+        int end = pool_scan_end();
+        for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
             if (Data[i].type != DT_CARCASS || !can_cut(n, i)) continue;
             const int d = koordinaattien_vali(x, y, Data[i].x, Data[i].y);
             if (d <= 15 && d <= best) best = d, dp = i;
@@ -236,7 +307,8 @@ int Saalista(int n, unsigned char cls) {
     int x, y;
     if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
     int best = -1, bestd = 126;
-    for (int i = 0; i < DATA_MAX; i++) {
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         const int m = creature_slot_of(d.id);
@@ -259,7 +331,8 @@ int Metsasta(int n) {
     int x, y;
     if (!pos_xy(n, x, y) || ask_settled(x, y)) return 0;
     int best = -1, bestd = 126;
-    for (int i = 0; i < DATA_MAX; i++) {
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         const int m = creature_slot_of(d.id);
@@ -272,6 +345,12 @@ int Metsasta(int n) {
     if (slot < 0) return 0;
     Cre[n].PuuhaKohde[slot] = (int32_t)Cre[best].socialid;
     return 1;
+}
+
+// The step distance of koordinaattien_vali, in the walk itself.
+static inline int step_distance(int x1, int y1, int x2, int y2) {
+    const int dx = abs(x1 - x2), dy = abs(y1 - y2);
+    return dx > dy ? dx : dy;
 }
 
 int ravinnonhankinta(int n, int dp, unsigned char sated) {
@@ -303,34 +382,82 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
     const bool grazes = syo_kasveja(n, 0) != 0;   // its diet, the same for every plant
+    const int predator = onko_JOKU_petoelain(n);
+    // The first class's walk notes, in order, the places the second one could do anything at: plants
+    // when it grazes, items in reach but those stored objects that are no food of the second diet
+    // and the blank numbers (reading those loads nothing into the temporary item). The second walk
+    // visits only them unless a step was tried on the way (a step may change the pool) or the pool
+    // grew or moved in between. The carcasses it meets are noted for the carcass searches as well.
+    static int second[DATA_MAX], carcasses[DATA_MAX];
+    int seconds = 0, ncarcasses = 0, first_end = -1;
+    bool stepped = false;
+    const uint32_t creatures_at = data_creature_records;
+    auto as_walked = [&] {
+        return first_end >= 0 && !stepped && first_end == pool_scan_end() && creatures_at == data_creature_records;
+    };
+    auto carcass = [&](unsigned char cl, int set) {
+        return as_walked() ? carcass_search(n, cl, set, carcasses, ncarcasses) : Haaskasta(n, cl, set);
+    };
     for (int cls = 1; cls <= 2; cls++) {
         int find = -1, r = radius;
-        // Past the bound of the running walk lie only free places; the bound is asked again on reaching
-        // it, as a question below may hand out a place.
-        int end = pool_scan_end();
-        for (int i = 0; i < DATA_MAX; i++) {
-            if (i >= end && i >= (end = pool_scan_end())) break;
+        const uint32_t diet = diet_of(c, (unsigned char)cls);
+        ItemLook look;
+        auto consider = [&](int i) {
             const DataStruct &d = Data[i];
-            if (d.type != DT_ITEM && d.type != DT_PLANT) continue;
-            const int dist = koordinaattien_vali(x, y, d.x, d.y);
-            if (dist >= r) continue;
+            if (d.type != DT_ITEM && d.type != DT_PLANT) {
+                if (cls == 1 && d.type == DT_CARCASS) carcasses[ncarcasses++] = i;
+                return;
+            }
+            const int dist = step_distance(x, y, d.x, d.y);
+            const bool noting = cls == 1 && dist < radius;
+            if (dist >= r && !noting) return;
             if (d.type == DT_ITEM) {
                 // Whether it is food for this animal is asked first: most things aren't, and neither
-                // that question nor the owner's draws a number or changes anything.
-                if (!NPCruokaitem(n, (unsigned char)cls, ObjToItem((int)d.id))) continue;
+                // that question nor the owner's draws a number or changes anything. A stored object
+                // is read once for both classes.
+                const int obj = (int)d.id;
+                FoodKind kind;
+                if (stored_obj(obj)) {
+                    kind = food_kind(PlayerObj[obj - OBJ_PLAYER_FIRST]);
+                    if (noting && is_food(kind, c.diet2, predator)) second[seconds++] = i;
+                    if (dist >= r) return;
+                } else {
+                    if (noting && !blank_obj(obj)) second[seconds++] = i;
+                    if (dist >= r) return;
+                    const ItemStruct *it = look.at(obj);
+                    if (!it) return;
+                    kind = food_kind(*it);
+                }
+                if (!is_food(kind, diet, predator)) return;
+                look.load();
                 const OwnerStruct o = own_datapos(i);
-                if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) continue;
-                if (taboo_foodloc(n, d.x, d.y)) continue;
+                if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) return;
+                if (taboo_foodloc(n, d.x, d.y)) return;
             } else {
-                if (!grazes || !grazeable(n, i) || crestep_trap_at(d.x, d.y) >= 0) continue;
-                if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) continue;
+                if (noting && grazes) second[seconds++] = i;
+                if (dist >= r) return;
+                // the ripeness and grazing questions read the plant's own record and definition row
+                if (!grazes || !grazeable(n, i)) return;
+                look.load();
+                if (crestep_trap_at(d.x, d.y) >= 0) return;
+                stepped = true;
+                if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) return;
             }
             find = i;
             r = dist;
+        };
+        if (cls == 2 && as_walked()) {
+            for (int k = 0; k < seconds; k++) consider(second[k]);
+        } else {
+            int end = pool_scan_end();
+            int i = 0;
+            for (; i < DATA_MAX && !past_pool_end(i, end); i++) consider(i);
+            if (cls == 1) first_end = i;
         }
+        look.load();
         if (find >= 0 && !(cls == 1 && tame)) {
-            const int carcass = Haaskasta(n, 2, 0);
-            if (carcass && carcass < r) return Haaskasta(n, 2, 1);
+            const int near_carcass = carcass(2, 0);
+            if (near_carcass && near_carcass < r) return carcass(2, 1);
             apukoord[0] = Data[find].x;
             apukoord[1] = Data[find].y;
             const int slot = Lisaa_Puuha(n, 53, 100);
@@ -340,7 +467,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             }
             continue;
         }
-        if (Haaskasta(n, (unsigned char)cls, 1) || Saalista(n, (unsigned char)cls)) return 1;
+        if (carcass((unsigned char)cls, 1) || Saalista(n, (unsigned char)cls)) return 1;
     }
     (void)dp;
     return 0;
@@ -373,7 +500,8 @@ int syonti(int n, int mode) {
 int PUUHAUS_HuolehdiRuoista(int n) {
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    int end = pool_scan_end();
+    for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_ITEM || d.extra != 1) continue;
         if (abs((int)d.x - x) + abs((int)d.y - y) > 49) continue;

@@ -35,6 +35,88 @@ TEST_F(Animals, NoDietNoFoodSearch) {
     EXPECT_EQ(Cre[1].PuuhaX[0], 242);
 }
 
+// The long way: every item within reach copied out and asked about in turn, class by class, and the
+// whole pool searched for a carcass when none is food; -2 for a carcass.
+static int food_target_long_way(int n, int x, int y) {
+    for (int cls = 1; cls <= 2; cls++) {
+        int find = -1, r = 255;
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (Data[i].type != DT_ITEM) continue;
+            const int dist = koordinaattien_vali(x, y, Data[i].x, Data[i].y);
+            if (dist >= r || !NPCruokaitem(n, (unsigned char)cls, ObjToItem((int)Data[i].id))) continue;
+            find = i;
+            r = dist;
+        }
+        if (find >= 0) return find;
+        if (Haaskasta(n, (unsigned char)cls, 0)) return -2;
+    }
+    return -1;
+}
+
+// The search reads the items where they are kept: it picks what copying each out would pick, and the
+// temporary item (loaded by every definition row read, read for the numbers past the tables) ends the same.
+TEST_F(Animals, TheFoodSearchPicksAndLeavesWhatCopyingEachItemWould) {
+    ItemStruct rows[3];
+    memcpy(rows, &ConstantObj[300], sizeof rows);
+    ItemStruct bread{}, stone{}, stew{};
+    bread.type = IT_FOOD, bread.id = 77, strcpy(bread.name, "Rye bread");
+    stone.type = 9, stone.id = 78, strcpy(stone.name, "Stone");
+    stew.type = IT_FOOD, stew.id = 0, stew.spoil = 3, strcpy(stew.name, "Stew");
+    ConstantObj[300] = bread, ConstantObj[301] = stone, ConstantObj[302] = stew;
+    const int berries = food_item(431, 0.5f), bone = food_item(419, 0.3f), meat = food_item(500, 1.0f);
+    struct Row {
+        uint32_t diet1, diet2;
+        int meateater;
+        int obj[6];   // object numbers placed from 12 squares off, each a square nearer; 0 ends
+        bool carcasses;   // a far carcass first in the pool and a near one after it
+    };
+    const Row table[] = {
+        {DIET_BERRIES, 0, 0, {301, 450, berries, 99950, 0}, false},
+        {0, DIET_BREAD, 0, {berries, 300, 301, 0}, false},
+        {DIET_BERRIES, DIET_BREAD, 0, {300, berries, 0}, false},
+        // past the tables the item is the definition row read last, or what the temporary item held
+        {DIET_GENERIC, 0, 0, {99950, 301, 99950, 302, -5, 0}, false},
+        {DIET_GENERIC, 0, 0, {302, 300, 99950, 0}, false},
+        {0, DIET_BONES, 0, {450, 302, bone, 0}, false},
+        {DIET_GRASS, 0, 1, {301, 300, 0}, false},
+        {0, DIET_BONES, 1, {301, bone, meat, 0}, false},
+        {DIET_BERRIES, DIET_ANYCARCASS, 0, {301, 450, 0}, true},
+    };
+    ItemStruct marker{};
+    marker.type = 9, strcpy(marker.name, "Marker");
+    for (const Row &row : table) {
+        SCOPED_TRACE(testing::Message() << "diets " << row.diet1 << "/" << row.diet2);
+        animal(20, 1, 1);
+        animal(21, 1, 1);
+        Cre[20].mode = Cre[21].mode = CM_CARCASS;
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(1, 240, 240, 611, 40.0f);
+        Cre[1].diet1 = row.diet1;
+        Cre[1].diet2 = row.diet2;
+        Cre[1].meateater = (uint8_t)row.meateater;
+        Cre[1].energy = -100;
+        if (row.carcasses) {
+            place_record(DT_CARCASS, 300, 300, 20 + CRE_DATAID);
+            place_record(DT_CARCASS, 242, 240, 21 + CRE_DATAID);
+        }
+        for (int k = 0; row.obj[k]; k++) place_record(DT_ITEM, 252 - k, 240, (uint32_t)row.obj[k]);
+        Temp_Item = marker;
+        const int expect = food_target_long_way(1, 240, 240);
+        const ItemStruct temp_after = Temp_Item;
+        Temp_Item = marker;
+        EXPECT_EQ(ravinnonhankinta(1, dp, 0), expect != -1);
+        if (expect >= 0) {
+            EXPECT_EQ(Cre[1].PuuhaX[0], Data[expect].x);
+        }
+        if (expect == -2) {
+            EXPECT_EQ(Cre[1].Puuha[0], 52);
+            EXPECT_EQ(Cre[1].PuuhaKohde[0], (int32_t)Cre[20].socialid);
+        }
+        EXPECT_EQ(memcmp(&Temp_Item, &temp_after, sizeof temp_after), 0);
+    }
+    memcpy(&ConstantObj[300], rows, sizeof rows);
+}
+
 TEST_F(Animals, ALeashedAnimalSearchesFiveSquares) {
     const int dp = animal(1, 240, 240, 618, 25.0f);
     Cre[1].owner = -1;
