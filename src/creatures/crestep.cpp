@@ -173,15 +173,13 @@ static void build_blocks();
 // The squares of the area that held an ice hole or open water as the pass began, a bit each: a
 // square without one is answered from the map and the frost alone, as the pool would answer it.
 // The bits hold while no such record has been made since and the area is the one the pass began on
-// (an area is loaded only between passes, as the pass index has it); the places at or past the end
-// of the opening scan are read for them once, when first needed.
+// (an area is loaded only between passes, and every place past the end the pass is given is free,
+// as the pass index has it).
 static struct {
     uint64_t bits[(IDX_SIDE * IDX_SIDE + 63) / 64];
     int32_t touched[1024];
     int ntouched = 0;
     int overflow = 0;
-    int scanned_to = DATA_MAX;     // the opening scan read the places below this one
-    int rest_read = 0;
     uint32_t made = 0, wx = 0, wy = 0;
 } watery;
 
@@ -202,7 +200,6 @@ static void watery_clear() {
     for (int k = 0; k < watery.ntouched; k++) watery.bits[watery.touched[k] >> 6] = 0;
     watery.ntouched = 0;
     watery.overflow = 0;
-    watery.rest_read = 0;
 }
 
 static int indexed_type(int t) { return t == DT_CREATURE || t == DT_FIRE || t == DT_TRAP; }
@@ -291,7 +288,6 @@ void crestep_pass_begin(int end, uint8_t *free_at) {
     }
     pass.active = 1;
     socplaces_pass(1);
-    watery.scanned_to = end;
     watery.made = data_water_records;
     watery.wx = (uint32_t)Plr.world_x;
     watery.wy = (uint32_t)Plr.world_y;
@@ -495,12 +491,6 @@ int crestep_no_water_records(int x, int y) {
     if (!pass.active || !in_index(x, y) || watery.overflow || watery.made != data_water_records ||
         watery.wx != (uint32_t)Plr.world_x || watery.wy != (uint32_t)Plr.world_y || bigmap())
         return 0;
-    if (!watery.rest_read) {   // the places past the opening scan, once a pass
-        watery.rest_read = 1;
-        for (int i = watery.scanned_to; i < DATA_MAX; i++)
-            if (water_record_type(Data[i].type)) watery_mark(Data[i].x, Data[i].y);
-        if (watery.overflow) return 0;
-    }
     const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
     return !(watery.bits[sq >> 6] & (1ull << (sq & 63)));
 }

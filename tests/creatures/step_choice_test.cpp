@@ -2,6 +2,7 @@
 // did: test steps left out only where they change nothing, water depths remembered for one pass, a
 // lone animal that skips the herd scan, wound sums read from the slots, searches that end at the
 // last record in use, and ice and open water told from the map where the pool holds none.
+#include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "creatures/cremove.h"
 #include "creatures/wounds.h"
@@ -139,7 +140,8 @@ TEST_F(StepChoice, APoolSearchFindsRecordsPastGapsAndFreedPlacesPastTheEnd) {
 
 // In a pass, a square without an ice hole or open water has its ice and open water told from the
 // map and the frost alone: every square answers as the pool answers it outside a pass, as the pass
-// began, after a hole is broken during it, and with a hole lying past the end the pass was told.
+// began, after a hole is broken during it, and after one is set down during it past where the pool
+// ended as it began.
 TEST_F(StepChoice, IceAndOpenWaterInAPassAnswerAsThePoolDoes) {
     for (int y = 236; y <= 244; y++)
         for (int x = 236; x <= 244; x++) put(x, y, CH_DEEP_WATER);
@@ -155,25 +157,23 @@ TEST_F(StepChoice, IceAndOpenWaterInAPassAnswerAsThePoolDoes) {
     };
     const struct Case {
         const char *what;
-        bool far_hole, break_ice;
+        bool break_ice, set_hole;
     } cases[] = {
         {"as the pass began", false, false},
-        {"a hole broken during the pass", false, true},
-        {"a hole past the end the pass was told", true, false},
+        {"a hole broken during the pass", true, false},
+        {"a hole set down during the pass", false, true},
     };
     for (const Case &c : cases) {
-        if (c.far_hole) {
-            DataStruct &d = Data[DATA_MAX - 20];
-            d = DataStruct{};
-            d.type = DT_ICEHOLE;
-            d.x = d.y = 242;
-            d.count = 25;
-        }
-        crestep_pass_begin(c.far_hole ? crestep_pool_end_below(DATA_MAX - 20) : crestep_pool_end());
+        const int end = crestep_pool_end();
+        crestep_pass_begin(end);
         EXPECT_TRUE(crestep_no_water_records(237, 237)) << c.what;
         EXPECT_FALSE(crestep_no_water_records(238, 238)) << c.what;
         EXPECT_GT(ice_thickness_true(237, 237), 0) << c.what;
         if (c.break_ice) do_break_ice(244, 244);
+        if (c.set_hole) {
+            set_data(DT_ICEHOLE, 242, 242, 0, 25);
+            ASSERT_EQ(Data[end].type, DT_ICEHOLE) << "past the end";
+        }
         const std::vector<int> in_pass = answers();
         crestep_pass_end();
         EXPECT_EQ(in_pass, answers()) << c.what;
