@@ -114,8 +114,18 @@ static void rebuild_by_square() {
     by_square.minute = Plr.minutes;
     by_square.wx = Plr.world_x;
     by_square.wy = Plr.world_y;
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_TRACKS) remember(Data[i].x, Data[i].y, i);
+    // Past the bound of a running walk of the pool lie only free places; four places are passed over
+    // together while none holds a track.
+    const int end = pool_scan_end();
+    auto track = [](int i) { return Data[i].type == DT_TRACKS; };
+    int i = 0;
+    for (; i + 4 <= end; i += 4) {
+        if (!(track(i) | track(i + 1) | track(i + 2) | track(i + 3))) continue;
+        for (int k = i; k < i + 4; k++)
+            if (track(k)) remember(Data[k].x, Data[k].y, k);
+    }
+    for (; i < end; i++)
+        if (track(i)) remember(Data[i].x, Data[i].y, i);
 }
 
 // The highest track record on x, y of the local area, -1 none.

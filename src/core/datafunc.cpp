@@ -20,6 +20,7 @@ DataStruct IsoData[DATA_MAX];
 DataStruct DTEMP;
 int datapool_gap = 0;
 uint32_t data_creature_records = 0;
+uint32_t data_water_records = 0;
 
 
 // The disposable kinds, in the order the clean-ups take them.
@@ -114,6 +115,7 @@ static void place_new(int pos, int type, int x, int y, int id, int count) {
     d.id = (uint32_t)id;
     d.count = (uint16_t)count;
     if (creature_kind(type)) data_creature_record_made();
+    if (water_record_type(type)) data_water_record_made();
 }
 
 // A merge never lets a stack's count wrap around.
@@ -231,6 +233,7 @@ int SetDTEMP(int n) {
     }
     const bool fresh = is_free(Data[pos]);
     if (creature_kind(DTEMP.type) || creature_kind(Data[pos].type)) data_creature_record_made();
+    if (water_record_type(DTEMP.type)) data_water_record_made();
     chkdplimit(DTEMP.x, DTEMP.y);
     Data[pos] = DTEMP;
     if (fresh) mark_filled(pos);   // a new record in a place freed during a walk waits for the next

@@ -60,6 +60,12 @@ void make_datapos_bottom(int n);                // drawn under everything else
 // of creature records learns them again when the count changes.
 extern uint32_t data_creature_records;
 inline void data_creature_record_made() { data_creature_records++; }
+// Counts every ice hole or open water the pool places and every record turned into one; code that
+// writes such a record into the pool itself reports it with data_water_record_made(). Whatever keeps
+// which squares hold them learns them again when the count changes.
+extern uint32_t data_water_records;
+inline void data_water_record_made() { data_water_records++; }
+inline bool water_record_type(int type) { return type == DT_ICEHOLE || type == DT_OPENWATER; }
 
 // Where the records in use end while a walk of the pool runs: the walk names the end it found as it
 // began, every place handed out meanwhile is marked with mark_filled(), and a move of records within

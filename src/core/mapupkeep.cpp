@@ -153,6 +153,7 @@ void avanto_maintenance(int n) {
         return;
     }
     d.type = DT_ICEHOLE;
+    data_water_record_made();
     d.count = (uint16_t)ice;
     jaatyva_avanto_maintenance(n);
 }

@@ -185,7 +185,7 @@ static void fire_step(int pos) {
 // Slots free when the walk began: a record made in one of them during the walk waits for the next.
 static uint8_t born_this_pass[DATA_MAX];
 
-static void creature_walk();
+static bool creature_walk(int &end_found);
 
 // The record types a step of the walk may act on; every other type is only passed over.
 static const struct WalkTypes {
@@ -228,21 +228,42 @@ static int depth = 0;   // passes running, one within another
 // A run of passes back to back (the catch-up on entry): from the end of one to the beginning of the
 // next nothing touches the pool but the packing after a death, which only moves records down. So no
 // record in use lies past where the last pass knew them to end, and the next one looks down from there.
+// A pass of the run that acted on no record changed nothing (its reads of the pool leave no mark):
+// while nothing has changed since, the next pass would read the same pool and do the same nothing,
+// so it is passed over. What the last pass saw is kept to tell that nothing changed.
+struct RunSeen {
+    int end;
+    uint32_t creature_records, water_records, minutes, wx, wy;
+    int world;
+    bool operator==(const RunSeen &o) const {
+        return end == o.end && creature_records == o.creature_records && water_records == o.water_records &&
+               minutes == o.minutes && wx == o.wx && wy == o.wy && world == o.world;
+    }
+};
+static RunSeen run_seen(int end) {
+    return {end, data_creature_records, data_water_records, (uint32_t)Plr.minutes, (uint32_t)Plr.world_x,
+            (uint32_t)Plr.world_y, bigmap()};
+}
+
 static struct {
     bool on = false;
     int end_hint = DATA_MAX;
+    bool idle = false;     // the last pass acted on no record and packed nothing
+    RunSeen seen{};        // as the last pass ended
 } run;
 
 void creature_run_begin() {
     if (depth != 0) return;   // a run is only begun between passes
     run.on = true;
     run.end_hint = DATA_MAX;
+    run.idle = false;
     socplaces_carry(1);
 }
 
 void creature_run_end() {
     if (!run.on) return;
     run.on = false;
+    run.idle = false;
     socplaces_carry(0);
 }
 
@@ -250,18 +271,29 @@ void creature_run_end() {
 // has ended, so the walk neither skips nor repeats a record.
 void CreatureMove() {
     depth++;
-    creature_walk();
+    int end = -1;
+    const bool idle = creature_walk(end);
     depth--;
-    if (depth == 0) death_pack_pending();
+    if (depth == 0) {
+        const uint32_t before = data_creature_records;
+        death_pack_pending();
+        if (run.on) {
+            run.idle = idle && end >= 0 && before == data_creature_records;
+            run.seen = run_seen(end);
+        }
+    }
 }
 
-static void creature_walk() {
+// True when the walk acted on no record; `end` the end of the pool it found (-1 none).
+static bool creature_walk(int &end_found) {
     BURGLARYSOC = 0;
-    if (REAL_QUIT == -1) return;
+    if (REAL_QUIT == -1) return false;
     // Every place past the last one in use was free when the pass began: the walk ends there, and
     // the pool is read once a pass to find it (in a run, from where the last pass left it).
     const bool in_run = run.on && depth == 1;
     const int end = in_run ? crestep_pool_end_below(run.end_hint) : crestep_pool_end();
+    end_found = end;
+    if (in_run && run.idle && run.seen == run_seen(end)) return true;
     mark_pool_pass();
     // the creatures' steps read the things of the local area from a list made once per pass
     struct CreaturePass {
@@ -281,6 +313,7 @@ static void creature_walk() {
     } creature_pass(end, in_run);
     socplaces_pool_end(end);
     const int world = bigmap();
+    bool acted = false;
     int checked_to = 0;   // a four read whole from here on holds one a step acts on
     for (int i = 0; i < end; i++) {
         // Most of the pool holds plants and things lying still: a record of a type no step below
@@ -296,6 +329,7 @@ static void creature_walk() {
         if (!acts_now(d)) continue;
         // Free when the pass began, or freed and taken by a new record during it.
         if (born_this_pass[i] || data_filled[i]) continue;
+        acted |= world || d.type != DT_TRACKS;   // tracks of the local area only wait for the world map
         // A step may free the record and another may take its slot at once: the newcomer stands
         // elsewhere and waits for the next pass.
         const uint16_t x = d.x, y = d.y;
@@ -325,8 +359,9 @@ static void creature_walk() {
             d.count--;
             if (!d.count) CrunchData(i);
         }
-        if (REAL_QUIT == -1) return;
+        if (REAL_QUIT == -1) return false;
     }
+    return !acted;
 }
 
 // ---- map changes --------------------------------------------------------------------------------

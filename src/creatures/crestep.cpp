@@ -144,6 +144,8 @@ static void look_at(SquareThings &s, int i, int self) {
     }
 }
 
+static int in_index(int x, int y) { return x >= AREA_MIN && x <= AREA_MAX && y >= AREA_MIN && y <= AREA_MAX; }
+
 // ---- the pass index ----------------------------------------------------------------------------
 // While the creatures of the local area take their turns, the records a step cares about (creatures,
 // fires, traps) are listed by square once, and every step reads only its square's list. An entry is
@@ -168,9 +170,39 @@ static struct {
 static void memo_forget();
 static void build_blocks();
 
-static int indexed_type(int t) { return t == DT_CREATURE || t == DT_FIRE || t == DT_TRAP; }
-static int in_index(int x, int y) { return x >= AREA_MIN && x <= AREA_MAX && y >= AREA_MIN && y <= AREA_MAX; }
+// The squares of the area that held an ice hole or open water as the pass began, a bit each: a
+// square without one is answered from the map and the frost alone, as the pool would answer it.
+// The bits hold while no such record has been made since and the area is the one the pass began on
+// (an area is loaded only between passes, and every place past the end the pass is given is free,
+// as the pass index has it).
+static struct {
+    uint64_t bits[(IDX_SIDE * IDX_SIDE + 63) / 64];
+    int32_t touched[1024];
+    int ntouched = 0;
+    int overflow = 0;
+    uint32_t made = 0, wx = 0, wy = 0;
+} watery;
 
+static void watery_mark(int x, int y) {
+    if (!in_index(x, y)) return;
+    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    uint64_t &w = watery.bits[sq >> 6];
+    if (w & (1ull << (sq & 63))) return;
+    if (watery.ntouched == (int)(sizeof watery.touched / sizeof watery.touched[0])) {
+        watery.overflow = 1;
+        return;
+    }
+    watery.touched[watery.ntouched++] = sq;
+    w |= 1ull << (sq & 63);
+}
+
+static void watery_clear() {
+    for (int k = 0; k < watery.ntouched; k++) watery.bits[watery.touched[k] >> 6] = 0;
+    watery.ntouched = 0;
+    watery.overflow = 0;
+}
+
+static int indexed_type(int t) { return t == DT_CREATURE || t == DT_FIRE || t == DT_TRAP; }
 static void index_add(int i, int x, int y) {
     if (!pass.active || !in_index(x, y)) return;
     if (pass.used >= IDX_ENTRIES) {
@@ -215,6 +247,7 @@ void crestep_pass_end() {
     pass.used = 0;
     pass.active = 0;
     pass.nroster = 0;
+    watery_clear();
     socplaces_pass(0);
 }
 
@@ -255,6 +288,9 @@ void crestep_pass_begin(int end, uint8_t *free_at) {
     }
     pass.active = 1;
     socplaces_pass(1);
+    watery.made = data_water_records;
+    watery.wx = (uint32_t)Plr.world_x;
+    watery.wy = (uint32_t)Plr.world_y;
     uint64_t sig = 1469598103934665603ull;
     auto mix = [&sig](uint64_t v) { sig = (sig ^ v) * 1099511628211ull; };
     mix(Plr.world_x);
@@ -266,6 +302,7 @@ void crestep_pass_begin(int end, uint8_t *free_at) {
     auto take = [&](int i) {
         const DataStruct &d = Data[i];
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {
+            watery_mark(d.x, d.y);
             mix((uint64_t)i);
             mix(d.type);
             mix((uint64_t)d.x << 16 | d.y);
@@ -448,6 +485,14 @@ static int memo_slot(int x, int y) {
         memo_touched[memo_count++] = sq;
     }
     return sq;
+}
+
+int crestep_no_water_records(int x, int y) {
+    if (!pass.active || !in_index(x, y) || watery.overflow || watery.made != data_water_records ||
+        watery.wx != (uint32_t)Plr.world_x || watery.wy != (uint32_t)Plr.world_y || bigmap())
+        return 0;
+    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    return !(watery.bits[sq >> 6] & (1ull << (sq & 63)));
 }
 
 int crestep_open_water(int x, int y) {

@@ -6,6 +6,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "creatures/crefunc.h"
+#include "creatures/crestep.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
@@ -78,7 +79,7 @@ int ice_thickness_mapwise(int x, int y) {
 
 int ice_thickness_true(int x, int y) {
     int t = ice_thickness_mapwise(x, y);
-    if (bigmap()) return t;
+    if (bigmap() || crestep_no_water_records(x, y)) return t;
     if (get_datatype(TYPE_OPENWATER, x, y) >= 0) return 0;
     int hole = get_datatype(TYPE_ICEHOLE, x, y);
     if (hole >= 0) return Data[hole].count;

@@ -19,6 +19,7 @@
 #include "creatures/body.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
+#include "creatures/crestep.h"
 #include "creatures/life.h"
 #include "creatures/puuha.h"
 #include "items/itemcmd.h"
@@ -54,7 +55,8 @@ int avovesi(int x, int y) {
         return 0;
     }
     if (!terrain_flag(get_mapchar(x, y), TF_WATER)) return 0;
-    return ice_thickness_mapwise(x, y) == 0 || get_datatype(DT_OPENWATER, x, y) >= 0;
+    if (ice_thickness_mapwise(x, y) == 0) return 1;
+    return !crestep_no_water_records(x, y) && get_datatype(DT_OPENWATER, x, y) >= 0;   // the pass may know none lies there
 }
 
 int worldmap_avovesi(int x, int y) {

@@ -46,7 +46,8 @@ TEST(CreatureSim, TheSameSeedGivesTheSameLivesAndNobodyStrays) {
 
 // Passes run back to back as one run (the catch-up on entry) play as the same passes one by one: the
 // same pool, place for place, the same creatures and the same draws after them, whatever lies in the
-// pool (fires that burn and spread among the animals, an animal far up the pool, a death that packs it).
+// pool (fires that burn and spread among the animals, an animal far up the pool, a death that packs it,
+// nothing that acts at all but tracks, or a lone death and nothing after it).
 // The two are played from one state in two processes, so nothing either leaves behind meets the other.
 static uint64_t passes_played(bool as_run) {
     randomize(11);
@@ -68,19 +69,22 @@ TEST(CreatureSim, ARunOfPassesPlaysAsThePassesOneByOne) {
     oxatest::TempDir dir;
     const struct Case {
         const char *what;
-        int seed, fires, far_record, kill;
+        int seed, animals, fires, far_record, kill, tracks;
     } cases[] = {
-        {"animals", 3, 0, 0, 0},
-        {"fires among them", 4, 6, 0, 0},
-        {"an animal far up the pool", 5, 2, 1, 0},
-        {"a death among fires", 6, 3, 1, 1},
+        {"animals", 3, 20, 0, 0, 0, 0},
+        {"fires among them", 4, 20, 6, 0, 0, 0},
+        {"an animal far up the pool", 5, 20, 2, 1, 0, 0},
+        {"a death among fires", 6, 20, 3, 1, 1, 0},
+        {"nothing that acts but tracks", 7, 0, 0, 0, 0, 5},
+        {"a lone death and then nothing", 8, 1, 0, 0, 1, 0},
     };
     const uint8_t keep_notes = DISABLE_NOTES;
     DISABLE_NOTES = 1;
     for (const Case &c : cases) {
         crsim_build_area(c.seed);
         memset(Cre, 0, sizeof Cre);
-        crsim_place_animals(20);
+        crsim_place_animals(c.animals);
+        for (int k = 0; k < c.tracks; k++) set_data(DT_TRACKS, 200 + 3 * k, 210, 620, 1);
         for (int k = 0; k < c.fires; k++) {   // on the squares beside animals, with plants to spread on
             const DataStruct &a = Data[k * 3];
             set_data(DT_PLANT, a.x + 1, a.y, 1, 1);

@@ -1,11 +1,15 @@
 // tests/creatures/step_choice_test.cpp -- the shortcuts of the creatures' pass answer as the long way
 // did: test steps left out only where they change nothing, water depths remembered for one pass, a
-// lone animal that skips the herd scan, wound sums read from the slots, and searches that end at
-// the last record in use.
+// lone animal that skips the herd scan, wound sums read from the slots, searches that end at the
+// last record in use, and ice and open water told from the map where the pool holds none.
+#include "core/datafunc.h"
+#include "core/weatherengine.h"
 #include "creatures/cremove.h"
 #include "creatures/wounds.h"
 #include "life_fixture.h"
 #include "maps/water.h"
+
+#include <vector>
 
 using StepChoice = LifeTest;
 
@@ -132,4 +136,47 @@ TEST_F(StepChoice, APoolSearchFindsRecordsPastGapsAndFreedPlacesPastTheEnd) {
     Data[far + 100].type = DT_FREED;
     p = HaePaikka_Datamerkki(10, 10, 30, DT_FREED, DT_FREED);
     EXPECT_EQ(p.dp, far + 100);
+}
+
+// In a pass, a square without an ice hole or open water has its ice and open water told from the
+// map and the frost alone: every square answers as the pool answers it outside a pass, as the pass
+// began, after a hole is broken during it, and after one is set down during it past where the pool
+// ended as it began.
+TEST_F(StepChoice, IceAndOpenWaterInAPassAnswerAsThePoolDoes) {
+    for (int y = 236; y <= 244; y++)
+        for (int x = 236; x <= 244; x++) put(x, y, CH_DEEP_WATER);
+    const int keep_frost = GlobWeather.water_temp;
+    GlobWeather.water_temp = -300;
+    place_record(DT_ICEHOLE, 238, 238, 0, 40);
+    place_record(DT_OPENWATER, 240, 240, 0);
+    auto answers = [] {
+        std::vector<int> a;
+        for (int y = 235; y <= 245; y++)
+            for (int x = 235; x <= 245; x++) a.push_back(ice_thickness_true(x, y) * 2 + (avovesi(x, y) ? 1 : 0));
+        return a;
+    };
+    const struct Case {
+        const char *what;
+        bool break_ice, set_hole;
+    } cases[] = {
+        {"as the pass began", false, false},
+        {"a hole broken during the pass", true, false},
+        {"a hole set down during the pass", false, true},
+    };
+    for (const Case &c : cases) {
+        const int end = crestep_pool_end();
+        crestep_pass_begin(end);
+        EXPECT_TRUE(crestep_no_water_records(237, 237)) << c.what;
+        EXPECT_FALSE(crestep_no_water_records(238, 238)) << c.what;
+        EXPECT_GT(ice_thickness_true(237, 237), 0) << c.what;
+        if (c.break_ice) do_break_ice(244, 244);
+        if (c.set_hole) {
+            set_data(DT_ICEHOLE, 242, 242, 0, 25);
+            ASSERT_EQ(Data[end].type, DT_ICEHOLE) << "past the end";
+        }
+        const std::vector<int> in_pass = answers();
+        crestep_pass_end();
+        EXPECT_EQ(in_pass, answers()) << c.what;
+    }
+    GlobWeather.water_temp = keep_frost;
 }
