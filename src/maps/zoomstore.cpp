@@ -954,7 +954,38 @@ static int extract_records(int zx, int zy, int end, int &last) {
     return count;
 }
 
-static void extract_map(int zx, int zy, int end) {
+// The pool places of the records of each of the 25 local maps (in reading order of the maps), in pool
+// order: the first `end` records sorted out in one walk.
+static std::vector<int> area_records[25];
+
+static void sort_out_area(int end) {
+    for (std::vector<int> &v : area_records) v.clear();
+    for (int i = 0; i < end; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == 0 || d.x < AREA_MIN || d.x > AREA_MAX || d.y < AREA_MIN || d.y > AREA_MAX) continue;
+        area_records[(d.y - AREA_MIN) / 64 * 5 + (d.x - AREA_MIN) / 64].push_back(i);
+    }
+}
+
+// As extract_records, from the places sort_out_area found for the map.
+static int extract_sorted(int zx, int zy, int &last) {
+    const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
+    const std::vector<int> &mine = area_records[(zy + 2) * 5 + zx + 2];
+    const int count = (int)mine.size();
+    const int stored = count < ZOOM_RECORDS ? count : ZOOM_RECORDS;
+    for (int k = 0; k < stored; k++) {
+        DataStruct &d = Zoom.data[k];
+        d = Data[mine[k]];
+        d.x = (uint16_t)(d.x - x0);
+        d.y = (uint16_t)(d.y - y0);
+    }
+    memset(&Zoom.data[stored], 0, sizeof(DataStruct) * (size_t)(ZOOM_RECORDS - stored));
+    last = count > 0 ? mine.back() : -1;
+    return count;
+}
+
+// `sorted`: the pool's records of the area are sorted out already (and stay so unless the map is thinned).
+static void extract_map(int zx, int zy, int end, bool *sorted = nullptr) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
     for (int row = 0; row < ZOOM_SIDE; row++) {
         size_t from = mapidx(x0, y0 + row);
@@ -965,6 +996,12 @@ static void extract_map(int zx, int zy, int end) {
     }
     // A local map crowded with records is thinned a hundred at a time, ten times at the most.
     int last = -1;
+    if (sorted) {
+        if (!*sorted) sort_out_area(end);
+        *sorted = true;
+        if (extract_sorted(zx, zy, last) < 1901) return;
+        *sorted = false;   // thinning moves the pool's records
+    }
     for (int pass = 0; pass < 10; pass++) {
         if (extract_records(zx, zy, end, last) < 1901) return;
         map_debuglog("_system", "dataextract: cleanup entries initialized");
@@ -1041,11 +1078,13 @@ int zoomsave() {
     const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
     // Storing the maps takes no new records (thinning a crowded map only packs the pool lower down):
     // the end of the pool is found once for all 25.
+    // Its records are sorted out to the 25 maps in one walk.
     const int end = pool_taken_end();
+    bool sorted = false;
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             map_debuglog("zoomsave", "zoomsave %d,%d of %d,%d", zx, zy, cx, cy);
-            extract_map(zx, zy, end);
+            extract_map(zx, zy, end, &sorted);
             ZoomExtraStruct &info = zoomextra_ref(cx + zx, cy + zy);
             info.x = (uint16_t)(cx + zx);
             info.y = (uint16_t)(cy + zy);

@@ -662,3 +662,54 @@ TEST_F(StoreTest, StoringALoadedAreaAgainGivesTheBytesOfTheLongWay) {
         EXPECT_TRUE(result[0] == result[1]) << "the store differs from the long way's";
     }
 }
+
+// Storing an area sorts the pool's records out to its 25 maps in one walk: each map is stored with the
+// records the walk over the pool for that map alone gives it, a crowded map thinned as before.
+TEST_F(StoreTest, TheAreaStoredInOneWalkHoldsWhatMapByMapGives) {
+    static DataStruct pool[DATA_MAX], pool_after[DATA_MAX];
+    static ZoomStruct expect[25];
+    local_area();
+    Plr.world_x = 500;
+    Plr.world_y = 600;
+    PlayerX = PlayerY = 232;
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    struct Case {
+        const char *what;
+        int crowded;   // records piled on the map east of the centre
+    } cases[] = {{"records all over and around the area", 0}, {"a crowded map", 1950}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        memset(Data, 0, sizeof Data);
+        randomize(7);
+        int n = 0;
+        for (; n < 3000; n++) {
+            Data[n].type = (uint8_t)(1 + random(40));
+            Data[n].id = (uint32_t)(50000 + n);
+            Data[n].x = (uint16_t)(60 + random(345));   // some lie off the area
+            Data[n].y = (uint16_t)(60 + random(345));
+        }
+        for (int k = 0; k < c.crowded; k++, n++) {
+            Data[n].type = 1;
+            Data[n].id = (uint32_t)(70000 + k);
+            Data[n].x = (uint16_t)(264 + k % 64);
+            Data[n].y = (uint16_t)(200 + k / 64 % 64);
+        }
+        for (int i = 0; i < 3000; i += 7) Data[i].type = 0;   // holes in the pool
+        memcpy(pool, Data, sizeof pool);
+        randomize(11);
+        for (int k = 0; k < 25; k++) {
+            dataextract(k % 5 - 2, k / 5 - 2);
+            expect[k] = Zoom;
+        }
+        memcpy(pool_after, Data, sizeof pool_after);
+        memcpy(Data, pool, sizeof Data);
+        randomize(11);
+        ASSERT_EQ(zoomsave(), 1);
+        EXPECT_EQ(memcmp(Data, pool_after, sizeof pool_after), 0) << "the pool is thinned alike";
+        for (int k = 0; k < 25; k++) {
+            ASSERT_EQ(load_zoommap(500 + k % 5 - 2, 600 + k / 5 - 2), 1);
+            EXPECT_EQ(memcmp(Zoom.data, expect[k].data, sizeof Zoom.data), 0) << "map " << k;
+            EXPECT_EQ(memcmp(Zoom.chars, expect[k].chars, sizeof Zoom.chars), 0) << "map " << k;
+        }
+    }
+}
