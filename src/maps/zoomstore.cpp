@@ -604,8 +604,9 @@ void ZoomMap_Clear() {
 
 // A map that isn't loaded leaves the buffer clear (its heights as they were); one that is overwrites
 // all of it, so the buffer is cleared only when the load fails.
-// The record is read into `staging` first; `record` takes its number.
-static int load_through(int x, int y, ZoomStruct &staging, long &record) {
+// The record is read into `staging` first; `record` takes its number. With `to_zoom` false a loaded
+// record stays in `staging` alone (a failed load clears the buffer all the same).
+static int load_through(int x, int y, ZoomStruct &staging, long &record, bool to_zoom = true) {
     int n = ZoomMapPos(x, y);
     record = n;
     if (n == 0) {
@@ -632,7 +633,7 @@ static int load_through(int x, int y, ZoomStruct &staging, long &record) {
         }
         return 0;
     }
-    memcpy(&Zoom, &staging, sizeof Zoom);
+    if (to_zoom) memcpy(&Zoom, &staging, sizeof Zoom);
     return 1;
 }
 
@@ -858,10 +859,12 @@ int save_zoommap(int x, int y, int flags) {
     }
 
     const int settled = on_kyla(x, y, 1);
+    // Built squares count up to four: only "more than three" is asked.
     int built = 0;
-    for (uint8_t c : Zoom.chars) built += built_chars.on[c];
-    // Outside a settlement the last dwelling of the map, in reading order, is the one remembered.
-    if (!settled)
+    for (int i = 0; i < ZOOM_SQUARES && built <= 3; i++) built += built_chars.on[Zoom.chars[i]];
+    // Outside a settlement the last dwelling of the map, in reading order, is the one remembered; a map
+    // without either dwelling char is not walked.
+    if (!settled && (memchr(Zoom.chars, 31, sizeof Zoom.chars) || memchr(Zoom.chars, 41, sizeof Zoom.chars)))
         for (int i = 0; i < ZOOM_SQUARES; i++) {
             const int c = Zoom.chars[i];
             if (c != 31 && c != 41) continue;
@@ -1014,21 +1017,26 @@ static void extract_map(int zx, int zy, int end, bool *sorted = nullptr) {
 
 void dataextract(int zx, int zy) { extract_map(zx, zy, pool_taken_end()); }
 
-void zoomset_maailma(int zx, int zy) {
+static void zoomset_from(const ZoomStruct &zoom, int zx, int zy);
+void zoomset_maailma(int zx, int zy) { zoomset_from(Zoom, zx, zy); }
+
+// Local map (zx, zy) of the area laid from `zoom`.
+static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
     for (int row = 0; row < ZOOM_SIDE; row++) {
         size_t to = mapidx(x0, y0 + row);
-        memcpy(&maailma[to], &Zoom.chars[row * 64], 64);
-        memcpy(&maailma_memorymap[to], &Zoom.memory[row * 64], 64);
-        memcpy(&pintakartta[to], &Zoom.surface[row * 64], 64);
-        memcpy(&korkeuskartta[to], &Zoom.height[row * 64], 64);
+        memcpy(&maailma[to], &zoom.chars[row * 64], 64);
+        memcpy(&maailma_memorymap[to], &zoom.memory[row * 64], 64);
+        memcpy(&pintakartta[to], &zoom.surface[row * 64], 64);
+        memcpy(&korkeuskartta[to], &zoom.height[row * 64], 64);
     }
     view_layers_touched_rect(x0, y0, x0 + 63, y0 + ZOOM_SIDE - 1);   // the view copies the memory map
+    world_layer_touched(y0, y0 + ZOOM_SIDE - 1);
     int slot = 0, full = 0;
-    for (const DataStruct &z : Zoom.data) {
+    for (const DataStruct &z : zoom.data) {
         if (z.type == 0) continue;
         if (z.x >= ZOOM_SIDE || z.y >= ZOOM_SIDE) {   // a damaged record would land on another map
-            map_debuglog("_system", "a record of local map %d,%d lies off the map (%u,%u)", Zoom.x, Zoom.y, z.x, z.y);
+            map_debuglog("_system", "a record of local map %d,%d lies off the map (%u,%u)", zoom.x, zoom.y, z.x, z.y);
             continue;
         }
         while (!full) {
@@ -1055,12 +1063,28 @@ void Zoomer(int x, int y) {
     maps_hold(1);
     trust_walk(1);
     keep_begin();
+    // A loaded map is laid from where it was read; the buffer takes the last one at the end, as loading
+    // each in turn would leave it. A map that isn't loaded leaves the buffer clear but for the cell and
+    // heights of the map before it.
+    const ZoomStruct *pending = nullptr;
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             KeptRecord &k = kept[kept_count];
-            if (load_through(x + zx, y + zy, k.bytes, k.n) && kept_count < KEPT_MAX) kept_count++;
+            if (load_through(x + zx, y + zy, k.bytes, k.n, false)) {
+                kept_count++;
+                pending = &k.bytes;
+                zoomset_from(k.bytes, zx, zy);
+                continue;
+            }
+            if (pending) {
+                Zoom.x = pending->x;
+                Zoom.y = pending->y;
+                memcpy(Zoom.height, pending->height, sizeof Zoom.height);
+                pending = nullptr;
+            }
             zoomset_maailma(zx, zy);
         }
+    if (pending) memcpy(&Zoom, pending, sizeof Zoom);
     keep_end();
     trust_walk(0);
     maps_hold(0);
