@@ -230,15 +230,19 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
 }
 
 bool save_write_stretches(const char *path, const void *base, const SaveStretch *stretches, int n) {
+    return save_write_stretches_at(path, 0, base, stretches, n);
+}
+
+bool save_write_stretches_at(const char *path, long origin, const void *bytes, const SaveStretch *stretches, int n) {
     if (!depth) return false;
     Staged *s = nullptr;
     FILE *f = open_journal(path, &s);
     if (!f) return false;
-    bool ok = true;
+    bool ok = origin >= 0;
     for (int i = 0; ok && i < n; i++) {
         const SaveStretch &st = stretches[i];
         ok = st.offset >= 0 && st.size <= JOURNAL_ENTRY_MAX &&
-             journal_bytes(f, s, st.offset, (const unsigned char *)base + st.offset, st.size);
+             journal_bytes(f, s, (long long)origin + st.offset, (const unsigned char *)bytes + st.offset, st.size);
     }
     ok = fflush(f) == 0 && ok;
     ok = fclose(f) == 0 && ok;

@@ -52,6 +52,9 @@ struct SaveStretch {
     size_t size;
 };
 bool save_write_stretches(const char *path, const void *base, const SaveStretch *stretches, int n);
+// The same for a part of a file: `bytes` is what the file holds from `origin` on once the save commits,
+// and each stretch's offset counts from `origin`.
+bool save_write_stretches_at(const char *path, long origin, const void *bytes, const SaveStretch *stretches, int n);
 
 // Puts a staged file in place over its file; a test may point it elsewhere to make a rename fail.
 extern int (*save_rename)(const char *from, const char *to);

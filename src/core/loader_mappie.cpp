@@ -181,7 +181,7 @@ int GetMappie(int mode) {
 
     loader_log("getmappie", "mapfix call");
     map_fix();
-    wadestrip();
+    wadestrip_loaded();
     if (mode == 0) {
         allowed_check();
         if (REAL_QUIT == -1) {

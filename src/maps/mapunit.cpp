@@ -215,6 +215,7 @@ void fill_layer(uint8_t *layer, uint8_t value) {
     }
 #endif
     memset(layer + i, value, MAP_BYTES - i);
+    if (layer == maailma) world_layer_filled(value);
 }
 
 // A layer copied over one that mostly holds the same already (the remembered world after a save):
@@ -230,38 +231,63 @@ void copy_layer(uint8_t *to, const uint8_t *from) {
 
 // On a local area every square of the layer is a plain byte of the current map. Deep and shallow
 // water (182 and 183) differ only in the lowest bit: a block of squares is tested at once, and only a
-// block that may hold water is looked at square by square.
+// block that holds water is rewritten.
 static void wade_squares(size_t from, size_t to) {
     for (size_t k = from; k < to; k++)
         if (maailma[k] == CH_DEEP_WATER || maailma[k] == CH_SHALLOW_WATER) maailma[k] = (uint8_t)CH_WADE_WATER;
 }
 
-void wadestrip() {
-    if (bigmap()) return;
-    world_layer_touched(0, MAP_ROWS - 1);
+static void wade_bytes(size_t from, size_t to) {
     static_assert((CH_DEEP_WATER & ~1) == CH_DEEP_WATER && CH_SHALLOW_WATER == CH_DEEP_WATER + 1, "water chars");
-    size_t i = 0;
+    size_t i = from;
 #if defined(__SSE2__)
     const __m128i even = _mm_set1_epi8((char)0xFE), water = _mm_set1_epi8((char)CH_DEEP_WATER);
-    for (; i + 64 <= MAP_BYTES; i += 64) {
+    for (; i + 64 <= to; i += 64) {
         const __m128i *p = reinterpret_cast<const __m128i *>(&maailma[i]);
         const __m128i a = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p), even), water);
         const __m128i b = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 1), even), water);
         const __m128i c = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 2), even), water);
         const __m128i d = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 3), even), water);
-        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) != 0) wade_squares(i, i + 64);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d))) == 0) continue;
+        // The water squares of the block take the wading char sixteen at a time.
+        const __m128i wade = _mm_set1_epi8((char)CH_WADE_WATER), found[4] = {a, b, c, d};
+        for (int k = 0; k < 4; k++) {
+            if (_mm_movemask_epi8(found[k]) == 0) continue;
+            const __m128i v = _mm_loadu_si128(p + k);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(&maailma[i + 16 * (size_t)k]),
+                             _mm_or_si128(_mm_andnot_si128(found[k], v), _mm_and_si128(found[k], wade)));
+        }
     }
 #else
     const uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
     const uint64_t water = ones * (uint64_t)CH_DEEP_WATER, even = ones * 0xFEull;
-    for (; i + 8 <= MAP_BYTES; i += 8) {
+    for (; i + 8 <= to; i += 8) {
         uint64_t w;
         memcpy(&w, &maailma[i], 8);
         const uint64_t v = (w & even) ^ water;   // a zero byte where the square is water
         if (((v - ones) & ~v & highs) != 0) wade_squares(i, i + 8);
     }
 #endif
-    wade_squares(i, MAP_BYTES);
+    wade_squares(i, to);
+}
+
+void wadestrip() {
+    if (bigmap()) return;
+    world_layer_touched(0, MAP_ROWS - 1);
+    wade_bytes(0, MAP_BYTES);
+}
+
+// Rows that hold the fill since GetMap filled the layer hold no water when the fill is none.
+void wadestrip_loaded() {
+    if (bigmap()) return;
+    int y0, y1;
+    const int fill = world_layer_fill_rows(y0, y1);
+    world_layer_touched(0, MAP_ROWS - 1);
+    if (fill < 0 || fill == CH_DEEP_WATER || fill == CH_SHALLOW_WATER) {
+        wade_bytes(0, MAP_BYTES);
+        return;
+    }
+    if (y0 <= y1) wade_bytes(mapidx(0, y0), y1 + 1 < MAP_ROWS ? mapidx(0, y1 + 1) : MAP_BYTES);
 }
 
 // ---- season, daylight and sight lines ---------------------------------------------------------

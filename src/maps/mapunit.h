@@ -73,6 +73,9 @@ int middle(int width, const char *text);
 void SetPlayerAround(int x, int y);
 void fordmaker();
 void wadestrip();
+// The same in the load of a map, right after GetMap: only the rows of the layer written since GetMap
+// filled it are looked at (every writer of the layer tells its rows, see world_layer_touched).
+void wadestrip_loaded();
 // Sets all MAP_BYTES bytes of a layer to `value`.
 void fill_layer(uint8_t *layer, uint8_t value);
 // Copies all MAP_BYTES bytes of `from` over `to`.
@@ -110,6 +113,10 @@ int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_
 // the memory map tell their rows; any other writer of "maailma", "maailma_alltime" or the memory maps
 // calls world_layer_touched (or world_memory_touched) with the rows it writes, or world_layers_unsaved.
 void world_layer_touched(int y0, int y1);
+// fill_layer filled "maailma" whole with `value`: the rows told from here on are the only ones that may
+// hold anything else. world_layer_fill_rows answers that value (-1 when unknown) and those rows.
+void world_layer_filled(int value);
+int world_layer_fill_rows(int &y0, int &y1);
 void world_memory_touched(int y0, int y1);
 void world_layers_unsaved();
 // The world layer (memory 0) or the world memory (memory 1) was read whole from its file in the current

@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -358,7 +359,9 @@ static bool parse_index(const char *path, std::vector<ZoomIndex> &entries, long 
 }
 
 // The dummy record alone: the maps file of an empty store.
+static void forget_kept();
 static bool write_dummy_maps(const char *maps_path) {
+    forget_kept();
     trusted.valid = false;
     static ZoomStruct dummy;
     dummy_record(dummy);
@@ -514,6 +517,7 @@ static bool store_ready(struct stat *index_st = nullptr, bool *index_known = nul
 int zoomstore_check() { return store_ready() ? 1 : 0; }
 
 void zoomstore_forget_seen() {
+    forget_kept();
     seen_pair.valid = false;
     trusted.valid = false;
     index_cached = false;
@@ -533,6 +537,64 @@ int ZoomMapPos(int x, int y) {
     return pos_in_index(x, y);
 }
 
+// ---- the records of the area as its load read them --------------------------------------------
+// Loading an area keeps its 25 records as the maps file held them, so that storing the area compares
+// each local map with its record in memory instead of reading it back, and a changed one has only its
+// changed stretches written. The kept records stand for the file only while it is the very file they
+// were read from, untouched since: the same folder, device, inode, size, modification time
+// and change time, a change time that lay before the read (a change within the same instant as the
+// read could not be told). Any doubt drops them, and the record is read back as before.
+enum { KEPT_MAX = 25 };
+static struct KeptRecord {
+    long n;
+    ZoomStruct bytes;
+} kept[KEPT_MAX];
+static int kept_count;
+static bool kept_valid;
+static std::string kept_path;
+static struct stat kept_stat;   // the maps file as the kept records were read
+static struct timespec kept_clock;
+
+static void forget_kept() {
+    kept_valid = false;
+    kept_count = 0;
+}
+
+static bool before(const struct timespec &a, const struct timespec &b) {
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+static bool same_kept_file(const struct stat &a, const struct stat &b) {
+    return same_file(a, b) && a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+static void keep_begin() {
+    forget_kept();
+    if (clock_gettime(CLOCK_REALTIME_COARSE, &kept_clock) != 0) return;
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMMAPS.DAT");
+    kept_path = path;
+    kept_valid = stat(path, &kept_stat) == 0 && before(kept_stat.st_mtim, kept_clock) &&
+                 before(kept_stat.st_ctim, kept_clock);
+}
+
+static void keep_end() {
+    struct stat st;
+    kept_valid = kept_valid && stat(kept_path.c_str(), &st) == 0 && same_kept_file(st, kept_stat);
+    if (!kept_valid) kept_count = 0;
+}
+
+// The kept copy of record n when the maps file at `path` is still the file it was read from; else null.
+// The file is looked at afresh: the pair's own check leaves the change time out.
+static const ZoomStruct *kept_record(const char *path, long n) {
+    if (!kept_valid || kept_path != path) return nullptr;
+    const ZoomStruct *found = nullptr;
+    for (int k = 0; k < kept_count && !found; k++)
+        if (kept[k].n == n) found = &kept[k].bytes;
+    struct stat now;
+    return found && stat(path, &now) == 0 && same_kept_file(now, kept_stat) ? found : nullptr;
+}
+
 void ZoomMap_Clear() {
     memset(Zoom.chars, CH_GROUND, sizeof Zoom.chars);
     memset(Zoom.memory, ' ', sizeof Zoom.memory);
@@ -542,15 +604,17 @@ void ZoomMap_Clear() {
 
 // A map that isn't loaded leaves the buffer clear (its heights as they were); one that is overwrites
 // all of it, so the buffer is cleared only when the load fails.
-int load_zoommap(int x, int y) {
+// The record is read into `staging` first; `record` takes its number. With `to_zoom` false a loaded
+// record stays in `staging` alone (a failed load clears the buffer all the same).
+static int load_through(int x, int y, ZoomStruct &staging, long &record, bool to_zoom = true) {
     int n = ZoomMapPos(x, y);
+    record = n;
     if (n == 0) {
         ZoomMap_Clear();
         return 0;
     }
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
-    static ZoomStruct staging;
     const int got = read_record(path, n, staging);
     if (got < 0) {
         ZoomMap_Clear();
@@ -569,8 +633,14 @@ int load_zoommap(int x, int y) {
         }
         return 0;
     }
-    memcpy(&Zoom, &staging, sizeof Zoom);
+    if (to_zoom) memcpy(&Zoom, &staging, sizeof Zoom);
     return 1;
+}
+
+int load_zoommap(int x, int y) {
+    static ZoomStruct staging;
+    long n;
+    return load_through(x, y, staging, n);
 }
 
 // Whether load_zoommap would load every cell of the 5 x 5 area round cx, cy that lies on the world:
@@ -612,15 +682,22 @@ enum { ZOOM_HOLE_PAGE = 4096 };   // the file's pages a new record may leave as 
 // The records the running save has put in the store's journal: one of them may differ from the file.
 static std::vector<long> journaled;
 
+// True when the running save has a change of record n waiting in the store's journal.
+static bool journaled_now(const char *path, long n) {
+    if (!save_running()) return false;
+    if (save_staged_as(path) != 1) journaled.clear();
+    for (long k : journaled)
+        if (k == n) return true;
+    return false;
+}
+
 // True when record n of the store already holds `Zoom` byte for byte and no change of the running save
 // is waiting for it: writing it again would change nothing. `held` is the held maps file and `size` its
-// size when known: a record past the end holds nothing yet.
+// size when known: a record past the end holds nothing yet. A record kept from the area's load is
+// compared where it lies.
 static bool record_unchanged(const char *path, long n, int held = -1, off_t size = -1) {
-    if (save_running()) {
-        if (save_staged_as(path) != 1) journaled.clear();
-        for (long k : journaled)
-            if (k == n) return false;
-    }
+    if (journaled_now(path, n)) return false;
+    if (const ZoomStruct *was = kept_record(path, n)) return memcmp(was, &Zoom, sizeof Zoom) == 0;
     static ZoomStruct stored;
     if (held >= 0) {
         if (size >= 0 && (off_t)n * ZOOM_RECORD_BYTES >= size) return false;
@@ -660,6 +737,28 @@ static bool write_record_held(int fd, long n, off_t size) {
     return fstat(fd, &st) == 0 && (st.st_size >= end || ftruncate(fd, end) == 0);
 }
 
+// The stretches of `Zoom` that differ from `was`, the record n as the file holds it, join the save's
+// journal: blocks of 256 bytes, neighbours joined.
+static bool journal_changes(const char *path, long n, const ZoomStruct &was) {
+    constexpr size_t BLOCK = 256;
+    enum { MOST = 64 };
+    const uint8_t *now = (const uint8_t *)&Zoom, *old = (const uint8_t *)&was;
+    SaveStretch parts[MOST];
+    int count = 0;
+    for (size_t at = 0; at < sizeof Zoom; at += BLOCK) {
+        const size_t len = sizeof Zoom - at < BLOCK ? sizeof Zoom - at : BLOCK;
+        if (memcmp(now + at, old + at, len) == 0) continue;
+        if (count > 0 && (size_t)parts[count - 1].offset + parts[count - 1].size == at) {
+            parts[count - 1].size += len;
+        } else if (count < MOST) {
+            parts[count++] = {(long)at, len};
+        } else {   // scattered all over: the record goes whole
+            return save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom);
+        }
+    }
+    return save_write_stretches_at(path, n * ZOOM_RECORD_BYTES, now, parts, count);
+}
+
 // Inside a save the record joins the save's journal and reaches the store when the save commits.
 // `as_seen`: the caller found the pair as last seen a moment ago, and nothing has touched it since.
 static bool write_record(long n, bool as_seen = false) {
@@ -672,10 +771,14 @@ static bool write_record(long n, bool as_seen = false) {
     const int fd = held_maps_fd(path, &maps, &size);
     if (record_unchanged(path, n, fd, size)) return true;
     if (save_running()) {
-        if (!save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)) return false;
+        // A record kept from the load, with no change of this save before, takes only its changed stretches.
+        const ZoomStruct *was = journaled_now(path, n) ? nullptr : kept_record(path, n);
+        if (!(was ? journal_changes(path, n, *was) : save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)))
+            return false;
         journaled.push_back(n);
         return true;
     }
+    forget_kept();
     // The pair as last seen, with the maps file as stat answered above.
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
     struct stat index;
@@ -756,10 +859,12 @@ int save_zoommap(int x, int y, int flags) {
     }
 
     const int settled = on_kyla(x, y, 1);
+    // Built squares count up to four: only "more than three" is asked.
     int built = 0;
-    for (uint8_t c : Zoom.chars) built += built_chars.on[c];
-    // Outside a settlement the last dwelling of the map, in reading order, is the one remembered.
-    if (!settled)
+    for (int i = 0; i < ZOOM_SQUARES && built <= 3; i++) built += built_chars.on[Zoom.chars[i]];
+    // Outside a settlement the last dwelling of the map, in reading order, is the one remembered; a map
+    // without either dwelling char is not walked.
+    if (!settled && (memchr(Zoom.chars, 31, sizeof Zoom.chars) || memchr(Zoom.chars, 41, sizeof Zoom.chars)))
         for (int i = 0; i < ZOOM_SQUARES; i++) {
             const int c = Zoom.chars[i];
             if (c != 31 && c != 41) continue;
@@ -852,7 +957,38 @@ static int extract_records(int zx, int zy, int end, int &last) {
     return count;
 }
 
-static void extract_map(int zx, int zy, int end) {
+// The pool places of the records of each of the 25 local maps (in reading order of the maps), in pool
+// order: the first `end` records sorted out in one walk.
+static std::vector<int> area_records[25];
+
+static void sort_out_area(int end) {
+    for (std::vector<int> &v : area_records) v.clear();
+    for (int i = 0; i < end; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type == 0 || d.x < AREA_MIN || d.x > AREA_MAX || d.y < AREA_MIN || d.y > AREA_MAX) continue;
+        area_records[(d.y - AREA_MIN) / 64 * 5 + (d.x - AREA_MIN) / 64].push_back(i);
+    }
+}
+
+// As extract_records, from the places sort_out_area found for the map.
+static int extract_sorted(int zx, int zy, int &last) {
+    const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
+    const std::vector<int> &mine = area_records[(zy + 2) * 5 + zx + 2];
+    const int count = (int)mine.size();
+    const int stored = count < ZOOM_RECORDS ? count : ZOOM_RECORDS;
+    for (int k = 0; k < stored; k++) {
+        DataStruct &d = Zoom.data[k];
+        d = Data[mine[k]];
+        d.x = (uint16_t)(d.x - x0);
+        d.y = (uint16_t)(d.y - y0);
+    }
+    memset(&Zoom.data[stored], 0, sizeof(DataStruct) * (size_t)(ZOOM_RECORDS - stored));
+    last = count > 0 ? mine.back() : -1;
+    return count;
+}
+
+// `sorted`: the pool's records of the area are sorted out already (and stay so unless the map is thinned).
+static void extract_map(int zx, int zy, int end, bool *sorted = nullptr) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
     for (int row = 0; row < ZOOM_SIDE; row++) {
         size_t from = mapidx(x0, y0 + row);
@@ -863,6 +999,12 @@ static void extract_map(int zx, int zy, int end) {
     }
     // A local map crowded with records is thinned a hundred at a time, ten times at the most.
     int last = -1;
+    if (sorted) {
+        if (!*sorted) sort_out_area(end);
+        *sorted = true;
+        if (extract_sorted(zx, zy, last) < 1901) return;
+        *sorted = false;   // thinning moves the pool's records
+    }
     for (int pass = 0; pass < 10; pass++) {
         if (extract_records(zx, zy, end, last) < 1901) return;
         map_debuglog("_system", "dataextract: cleanup entries initialized");
@@ -875,21 +1017,26 @@ static void extract_map(int zx, int zy, int end) {
 
 void dataextract(int zx, int zy) { extract_map(zx, zy, pool_taken_end()); }
 
-void zoomset_maailma(int zx, int zy) {
+static void zoomset_from(const ZoomStruct &zoom, int zx, int zy);
+void zoomset_maailma(int zx, int zy) { zoomset_from(Zoom, zx, zy); }
+
+// Local map (zx, zy) of the area laid from `zoom`.
+static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
     for (int row = 0; row < ZOOM_SIDE; row++) {
         size_t to = mapidx(x0, y0 + row);
-        memcpy(&maailma[to], &Zoom.chars[row * 64], 64);
-        memcpy(&maailma_memorymap[to], &Zoom.memory[row * 64], 64);
-        memcpy(&pintakartta[to], &Zoom.surface[row * 64], 64);
-        memcpy(&korkeuskartta[to], &Zoom.height[row * 64], 64);
+        memcpy(&maailma[to], &zoom.chars[row * 64], 64);
+        memcpy(&maailma_memorymap[to], &zoom.memory[row * 64], 64);
+        memcpy(&pintakartta[to], &zoom.surface[row * 64], 64);
+        memcpy(&korkeuskartta[to], &zoom.height[row * 64], 64);
     }
     view_layers_touched_rect(x0, y0, x0 + 63, y0 + ZOOM_SIDE - 1);   // the view copies the memory map
+    world_layer_touched(y0, y0 + ZOOM_SIDE - 1);
     int slot = 0, full = 0;
-    for (const DataStruct &z : Zoom.data) {
+    for (const DataStruct &z : zoom.data) {
         if (z.type == 0) continue;
         if (z.x >= ZOOM_SIDE || z.y >= ZOOM_SIDE) {   // a damaged record would land on another map
-            map_debuglog("_system", "a record of local map %d,%d lies off the map (%u,%u)", Zoom.x, Zoom.y, z.x, z.y);
+            map_debuglog("_system", "a record of local map %d,%d lies off the map (%u,%u)", zoom.x, zoom.y, z.x, z.y);
             continue;
         }
         while (!full) {
@@ -915,11 +1062,30 @@ void zoomset_maailma(int zx, int zy) {
 void Zoomer(int x, int y) {
     maps_hold(1);
     trust_walk(1);
+    keep_begin();
+    // A loaded map is laid from where it was read; the buffer takes the last one at the end, as loading
+    // each in turn would leave it. A map that isn't loaded leaves the buffer clear but for the cell and
+    // heights of the map before it.
+    const ZoomStruct *pending = nullptr;
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
-            load_zoommap(x + zx, y + zy);
+            KeptRecord &k = kept[kept_count];
+            if (load_through(x + zx, y + zy, k.bytes, k.n, false)) {
+                kept_count++;
+                pending = &k.bytes;
+                zoomset_from(k.bytes, zx, zy);
+                continue;
+            }
+            if (pending) {
+                Zoom.x = pending->x;
+                Zoom.y = pending->y;
+                memcpy(Zoom.height, pending->height, sizeof Zoom.height);
+                pending = nullptr;
+            }
             zoomset_maailma(zx, zy);
         }
+    if (pending) memcpy(&Zoom, pending, sizeof Zoom);
+    keep_end();
     trust_walk(0);
     maps_hold(0);
     for (int i = 0; i < DATA_MAX; i++)
@@ -936,11 +1102,13 @@ int zoomsave() {
     const int cx = (int)Plr.world_x, cy = (int)Plr.world_y;
     // Storing the maps takes no new records (thinning a crowded map only packs the pool lower down):
     // the end of the pool is found once for all 25.
+    // Its records are sorted out to the 25 maps in one walk.
     const int end = pool_taken_end();
+    bool sorted = false;
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             map_debuglog("zoomsave", "zoomsave %d,%d of %d,%d", zx, zy, cx, cy);
-            extract_map(zx, zy, end);
+            extract_map(zx, zy, end, &sorted);
             ZoomExtraStruct &info = zoomextra_ref(cx + zx, cy + zy);
             info.x = (uint16_t)(cx + zx);
             info.y = (uint16_t)(cy + zy);

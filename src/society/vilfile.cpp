@@ -136,7 +136,10 @@ static void keep_unsaved(const VillageStruct &v) {
     }
 }
 
-// One record at its index, or appended after the last whole record.
+static bool read_record(const char *path, int index, VillageStruct &out);
+
+// One record at its index, or appended after the last whole record. A record the file holds already,
+// byte for byte, with no change of the running save waiting for the file, is left as it stands.
 static bool write_record(uint32_t id, const VillageStruct &v) {
     char path[1200];
     vil_file_path(path, sizeof path);
@@ -144,6 +147,10 @@ static bool write_record(uint32_t id, const VillageStruct &v) {
     const int at = find_id(id);
     const long long index = at >= 0 ? at : (long long)file_ids.size();
     if (index * VIL_RECORD > 0x7fffffffLL - VIL_RECORD) return false;
+    if (at >= 0 && save_staged_as(path) < 0) {
+        static VillageStruct stored;
+        if (read_record(path, at, stored) && memcmp(&stored, &v, sizeof v) == 0) return true;
+    }
     if (!save_write_at(path, (long)(index * VIL_RECORD), &v, sizeof v)) return false;
     if (at < 0) file_ids.push_back(id);
     return true;

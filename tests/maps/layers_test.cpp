@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "maps/zoomstore.h"
 #include "maptest.h"
 
 namespace {
@@ -305,6 +306,48 @@ TEST_F(MapsTest, WadingStripsOnlyOnALocalArea) {
     EXPECT_EQ(get_mapchar(80, 80), 247);
     EXPECT_EQ(get_mapchar(81, 80), 247);
     EXPECT_EQ(get_mapchar(82, 80), 180);
+}
+
+// The wade pass of a map's load looks only at the rows written since the load filled the layer; the
+// layer ends as the pass over all of it leaves it.
+TEST_F(MapsTest, TheLoadsWadePassLeavesWhatTheWholePassLeaves) {
+    static uint8_t before[MAP_BYTES], whole[MAP_BYTES];
+    local_area();
+    struct Case {
+        const char *what;
+        int fill;
+        std::function<void()> write;
+    } cases[] = {
+        {"water laid with the area's maps", CH_GROUND,
+         [] {
+             ZoomMap_Clear();
+             static const uint8_t waters[3] = {182, 183, 180};
+             for (int i = 0; i < ZOOM_SQUARES; i += 7) Zoom.chars[i] = waters[i % 3];
+             zoomset_maailma(-2, 2);
+             zoomset_maailma(1, -1);
+         }},
+        {"water set far from the area", CH_GROUND,
+         [] {
+             set_mapchar(3000, 1500, 182);
+             set_mapchar(5, 2047, 183);
+             set_mapchar(0, 0, 183);
+         }},
+        {"a layer filled with water", 182, [] { set_mapchar(700, 900, 250); }},
+        {"nothing written since the fill", CH_GROUND, [] {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        fill_layer(maailma, (uint8_t)c.fill);
+        c.write();
+        memcpy(before, maailma, MAP_BYTES);
+        wadestrip();
+        memcpy(whole, maailma, MAP_BYTES);
+        fill_layer(maailma, (uint8_t)c.fill);   // the same layer again, reached the same way
+        c.write();
+        ASSERT_EQ(memcmp(maailma, before, MAP_BYTES), 0);
+        wadestrip_loaded();
+        EXPECT_EQ(memcmp(maailma, whole, MAP_BYTES), 0);
+    }
 }
 
 TEST_F(MapsTest, WorldPoolFollowsTheLevel) {

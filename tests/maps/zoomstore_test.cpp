@@ -1,11 +1,15 @@
 // The local-map store: finding, adding, rewriting, reloading and removing maps; lost and damaged
 // files; copying maps between the store and the local area; the map-info marks; the keep test.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <ctime>
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -557,5 +561,155 @@ TEST_F(StoreTest, AWalkOverTheAreaStillSeesDamageAndLaterChanges) {
         EXPECT_EQ(ZoomMapPos(500, 600), 0);
         remove(path("ZOOMINDEX.DAT").c_str());
         remove(path("ZOOMMAPS.DAT").c_str());
+    }
+}
+
+// Storing a loaded area again compares each map with its record as the load read it and journals only
+// what changed: the store ends byte for byte as when every record is read back and written whole. A
+// record changed behind the store's back after the load (its size and time put back) is still seen.
+static long journal_bytes_seen;
+static bool note_journal(int step) {
+    struct stat st;
+    const std::string jnl = std::string(CharacterPath) + "/ZOOMMAPS.DAT.jnl";
+    if (step == 0) journal_bytes_seen = stat(jnl.c_str(), &st) == 0 ? (long)st.st_size : 0;
+    return true;
+}
+
+TEST_F(StoreTest, StoringALoadedAreaAgainGivesTheBytesOfTheLongWay) {
+    const long rec = 88392;
+    local_area();
+    Plr.world_x = 500;
+    Plr.world_y = 600;
+    PlayerX = PlayerY = 232;
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    memset(Data, 0, sizeof Data);
+    for (int k = 0; k < 25; k++) {
+        maailma[mapidx(200 + 64 * (k % 5 - 2) + 3, 200 + 64 * (k / 5 - 2) + 4)] = (uint8_t)(100 + k);
+        Data[k].type = 27;
+        Data[k].x = (uint16_t)(200 + 64 * (k % 5 - 2) + k);
+        Data[k].y = (uint16_t)(200 + 64 * (k / 5 - 2) + 5);
+    }
+    zoomsave();
+    auto slurp = [&] {
+        std::ifstream in(path("ZOOMMAPS.DAT"), std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const std::string stored = slurp();
+    const int behind = ZoomMapPos(501, 601);
+    ASSERT_GT(behind, 0);
+    struct Case {
+        const char *what;
+        std::function<void()> change;
+        bool behind_back;
+        bool small_journal;   // the shortcut journals less than one record
+    } cases[] = {
+        {"nothing changed", [] {}, false, true},
+        {"one square of one map", [] { maailma[mapidx(201, 202)] = 17; }, false, true},
+        {"records of several maps", [] { for (int k = 0; k < 25; k += 6) Data[k].id = 4242; }, false, true},
+        {"squares across the layers of one map",
+         [] {
+             for (int i = 0; i < 64; i += 9) {
+                 maailma[mapidx(136 + i, 136 + i)] = 9;
+                 korkeuskartta[mapidx(136 + i, 136 + 63 - i)] = 3;
+             }
+         },
+         false, true},
+        {"a record changed behind the store's back", [] {}, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string result[2];
+        for (int shortcut = 0; shortcut < 2; shortcut++) {
+            FILE *f = fopen(path("ZOOMMAPS.DAT").c_str(), "wb");
+            ASSERT_NE(f, nullptr);
+            fwrite(stored.data(), 1, stored.size(), f);
+            fclose(f);
+            // The file as a player's folder holds it: written well before the area is loaded.
+            const struct timespec old_times[2] = {{1000000000, 0}, {1000000000, 0}};
+            ASSERT_EQ(utimensat(AT_FDCWD, path("ZOOMMAPS.DAT").c_str(), old_times, 0), 0);
+            struct stat st;
+            struct timespec now;
+            ASSERT_EQ(stat(path("ZOOMMAPS.DAT").c_str(), &st), 0);
+            do {
+                usleep(1000);
+                clock_gettime(CLOCK_REALTIME_COARSE, &now);
+            } while (now.tv_sec == st.st_ctim.tv_sec && now.tv_nsec <= st.st_ctim.tv_nsec);
+            zoomstore_forget_seen();
+            memset(Data, 0, sizeof Data);
+            Zoomer(500, 600);
+            if (c.behind_back) {
+                f = fopen(path("ZOOMMAPS.DAT").c_str(), "r+b");
+                ASSERT_NE(f, nullptr);
+                fseek(f, behind * rec + 8 + 100, SEEK_SET);
+                fputc(55, f);
+                fclose(f);
+                ASSERT_EQ(utimensat(AT_FDCWD, path("ZOOMMAPS.DAT").c_str(), old_times, 0), 0);
+            }
+            c.change();
+            if (!shortcut) zoomstore_forget_seen();
+            journal_bytes_seen = -1;
+            save_commit_step = note_journal;
+            save_begin();
+            zoomsave();
+            const bool committed = save_commit();
+            save_commit_step = nullptr;
+            ASSERT_TRUE(committed);
+            if (shortcut && c.small_journal) {
+                EXPECT_LT(journal_bytes_seen, rec);
+            }
+            result[shortcut] = slurp();
+        }
+        EXPECT_TRUE(result[0] == result[1]) << "the store differs from the long way's";
+    }
+}
+
+// Storing an area sorts the pool's records out to its 25 maps in one walk: each map is stored with the
+// records the walk over the pool for that map alone gives it, a crowded map thinned as before.
+TEST_F(StoreTest, TheAreaStoredInOneWalkHoldsWhatMapByMapGives) {
+    static DataStruct pool[DATA_MAX], pool_after[DATA_MAX];
+    static ZoomStruct expect[25];
+    local_area();
+    Plr.world_x = 500;
+    Plr.world_y = 600;
+    PlayerX = PlayerY = 232;
+    memset(maailma, CH_GROUND, MAP_BYTES);
+    struct Case {
+        const char *what;
+        int crowded;   // records piled on the map east of the centre
+    } cases[] = {{"records all over and around the area", 0}, {"a crowded map", 1950}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        memset(Data, 0, sizeof Data);
+        randomize(7);
+        int n = 0;
+        for (; n < 3000; n++) {
+            Data[n].type = (uint8_t)(1 + random(40));
+            Data[n].id = (uint32_t)(50000 + n);
+            Data[n].x = (uint16_t)(60 + random(345));   // some lie off the area
+            Data[n].y = (uint16_t)(60 + random(345));
+        }
+        for (int k = 0; k < c.crowded; k++, n++) {
+            Data[n].type = 1;
+            Data[n].id = (uint32_t)(70000 + k);
+            Data[n].x = (uint16_t)(264 + k % 64);
+            Data[n].y = (uint16_t)(200 + k / 64 % 64);
+        }
+        for (int i = 0; i < 3000; i += 7) Data[i].type = 0;   // holes in the pool
+        memcpy(pool, Data, sizeof pool);
+        randomize(11);
+        for (int k = 0; k < 25; k++) {
+            dataextract(k % 5 - 2, k / 5 - 2);
+            expect[k] = Zoom;
+        }
+        memcpy(pool_after, Data, sizeof pool_after);
+        memcpy(Data, pool, sizeof Data);
+        randomize(11);
+        ASSERT_EQ(zoomsave(), 1);
+        EXPECT_EQ(memcmp(Data, pool_after, sizeof pool_after), 0) << "the pool is thinned alike";
+        for (int k = 0; k < 25; k++) {
+            ASSERT_EQ(load_zoommap(500 + k % 5 - 2, 600 + k / 5 - 2), 1);
+            EXPECT_EQ(memcmp(Zoom.data, expect[k].data, sizeof Zoom.data), 0) << "map " << k;
+            EXPECT_EQ(memcmp(Zoom.chars, expect[k].chars, sizeof Zoom.chars), 0) << "map " << k;
+        }
     }
 }

@@ -163,6 +163,37 @@ TEST_F(VillageFile, AFailedWriteIsToldAndTheVillageStaysInMemoryUntilItCanBeWrit
     CharacterFile[0] = 0;
 }
 
+// A record the file holds as it stands is left out of a save; one changed earlier in the same save is
+// written again: the file ends holding the bytes saved last.
+TEST_F(VillageFile, ASaveLeavesTheFileHoldingTheLastBytesOfEachVillage) {
+    const std::string file = vil_path();
+    ASSERT_EQ(GetGlobVil(SOC), 1);
+    const uint32_t original = globVil.visits;
+    struct Case {
+        const char *what;
+        std::vector<uint32_t> visits;
+        bool journaled;
+    } cases[] = {
+        {"saved as the file holds it", {original}, false},
+        {"changed", {original + 5}, true},
+        {"changed and changed back in one save", {original + 5, original}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        globVil.visits = original;
+        ASSERT_EQ(SaveGlobVil(), 1);
+        save_begin();
+        for (uint32_t v : c.visits) {
+            globVil.visits = v;
+            ASSERT_EQ(SaveGlobVil(), 1);
+        }
+        EXPECT_EQ(save_staged_as(file.c_str()) == 1, c.journaled);
+        ASSERT_TRUE(save_commit());
+        const VillageStruct stored = record_at(file, seek_vilpos(SOC));
+        EXPECT_EQ(memcmp(&stored, &globVil, sizeof stored), 0);
+    }
+}
+
 TEST_F(VillageTest, RecordRulesPeopleVisitsAndWordOfMouth) {
     ASSERT_EQ(GetGlobVil(SOC), 1);
     // People: a person already enrolled is not enrolled twice, even with a free slot before her.
