@@ -50,6 +50,14 @@ protected:
         make_map(x, y);
         ASSERT_EQ(save_zoommap(x, y, 1), 1);
     }
+    // The local area round cell 500, 600 with the player at its centre, all ground.
+    void ground_area() {
+        local_area();
+        Plr.world_x = 500;
+        Plr.world_y = 600;
+        PlayerX = PlayerY = 232;
+        memset(maailma, CH_GROUND, MAP_BYTES);
+    }
 };
 
 TEST_F(StoreTest, LocalMapOffsetsOfTheArea) {
@@ -521,11 +529,7 @@ TEST_F(StoreTest, ARecordWithHolesReadsBackAsTheWholeRecord) {
 // seen again.
 TEST_F(StoreTest, AWalkOverTheAreaStillSeesDamageAndLaterChanges) {
     const long rec = 88392;
-    local_area();
-    Plr.world_x = 500;
-    Plr.world_y = 600;
-    PlayerX = PlayerY = 232;
-    memset(maailma, CH_GROUND, MAP_BYTES);
+    ground_area();
     memset(Data, 0, sizeof Data);
     zoomsave();
     ASSERT_EQ(zoomarea_stored(500, 600), 1);
@@ -577,11 +581,7 @@ static bool note_journal(int step) {
 
 TEST_F(StoreTest, StoringALoadedAreaAgainGivesTheBytesOfTheLongWay) {
     const long rec = 88392;
-    local_area();
-    Plr.world_x = 500;
-    Plr.world_y = 600;
-    PlayerX = PlayerY = 232;
-    memset(maailma, CH_GROUND, MAP_BYTES);
+    ground_area();
     memset(Data, 0, sizeof Data);
     for (int k = 0; k < 25; k++) {
         maailma[mapidx(200 + 64 * (k % 5 - 2) + 3, 200 + 64 * (k / 5 - 2) + 4)] = (uint8_t)(100 + k);
@@ -668,11 +668,7 @@ TEST_F(StoreTest, StoringALoadedAreaAgainGivesTheBytesOfTheLongWay) {
 TEST_F(StoreTest, TheAreaStoredInOneWalkHoldsWhatMapByMapGives) {
     static DataStruct pool[DATA_MAX], pool_after[DATA_MAX];
     static ZoomStruct expect[25];
-    local_area();
-    Plr.world_x = 500;
-    Plr.world_y = 600;
-    PlayerX = PlayerY = 232;
-    memset(maailma, CH_GROUND, MAP_BYTES);
+    ground_area();
     struct Case {
         const char *what;
         int crowded;   // records piled on the map east of the centre
