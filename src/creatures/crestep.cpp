@@ -153,6 +153,8 @@ static int in_index(int x, int y) { return x >= AREA_MIN && x <= AREA_MAX && y >
 // was; a move made by a step is added to the list of its new square. Records made by others during
 // the pass are seen from the next pass on.
 enum { IDX_SIDE = AREA_MAX - AREA_MIN + 1, IDX_ENTRIES = 3 * DATA_MAX };
+// A square of the area by its place in the index's tables.
+static inline int idx_square(int x, int y) { return (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN); }
 static struct {
     int active = 0;
     int32_t head[IDX_SIDE * IDX_SIDE];   // first entry + 1 of a square's list; 0 none
@@ -185,7 +187,7 @@ static struct {
 
 static void watery_mark(int x, int y) {
     if (!in_index(x, y)) return;
-    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    const int sq = idx_square(x, y);
     uint64_t &w = watery.bits[sq >> 6];
     if (w & (1ull << (sq & 63))) return;
     if (watery.ntouched == (int)(sizeof watery.touched / sizeof watery.touched[0])) {
@@ -209,7 +211,7 @@ static void index_add(int i, int x, int y) {
         pass.active = 0;   // full: the rest of the pass reads the pool itself
         return;
     }
-    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    const int sq = idx_square(x, y);
     if (pass.head[sq] == 0) {
         pass.touched[pass.ntouched++] = sq;
         pass.listed[sq >> 6] |= 1ull << (sq & 63);
@@ -479,7 +481,7 @@ void crestep_reset() {
 
 static int memo_slot(int x, int y) {
     if (!pass.active || !in_index(x, y)) return -1;
-    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    const int sq = idx_square(x, y);
     if (!water_memo[sq] && !ice_memo[sq]) {
         if (memo_count >= (int)(sizeof memo_touched / sizeof memo_touched[0])) return -1;
         memo_touched[memo_count++] = sq;
@@ -491,7 +493,7 @@ int crestep_no_water_records(int x, int y) {
     if (!pass.active || !in_index(x, y) || watery.overflow || watery.made != data_water_records ||
         watery.wx != (uint32_t)Plr.world_x || watery.wy != (uint32_t)Plr.world_y || bigmap())
         return 0;
-    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    const int sq = idx_square(x, y);
     return !(watery.bits[sq >> 6] & (1ull << (sq & 63)));
 }
 
@@ -524,7 +526,7 @@ static void depth_forget() {
 
 int crestep_depth(int x, int y) {
     if (!pass.active || !in_index(x, y)) return vesisyvyys(x, y);
-    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    const int sq = idx_square(x, y);
     if (!depth_memo[sq]) {
         if (depth_count >= (int)(sizeof depth_touched / sizeof depth_touched[0])) return vesisyvyys(x, y);
         const int d = vesisyvyys(x, y);
@@ -548,14 +550,14 @@ static void index_moved(int i) {
 // A square of the area whose list is empty, told by its bit alone: most squares a step looks at.
 static inline bool nothing_listed(int x, int y) {
     if (!pass.active || !in_index(x, y)) return false;
-    const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+    const int sq = idx_square(x, y);
     return !(pass.listed[sq >> 6] & (1ull << (sq & 63)));
 }
 
 static SquareThings things_at(int x, int y, int self) {
     SquareThings s;
     if (pass.active && in_index(x, y)) {
-        const int sq = (y - AREA_MIN) * IDX_SIDE + (x - AREA_MIN);
+        const int sq = idx_square(x, y);
         if (!(pass.listed[sq >> 6] & (1ull << (sq & 63)))) return s;
         int seen[16], nseen = 0;
         for (int e = pass.head[sq] - 1; e >= 0; e = pass.next[e]) {
