@@ -633,7 +633,8 @@ TEST_F(StoreTest, StoringALoadedAreaAgainGivesTheBytesOfTheLongWay) {
             do {
                 usleep(1000);
                 clock_gettime(CLOCK_REALTIME_COARSE, &now);
-            } while (now.tv_sec == st.st_ctim.tv_sec && now.tv_nsec <= st.st_ctim.tv_nsec);
+            } while (now.tv_sec < st.st_ctim.tv_sec ||
+                     (now.tv_sec == st.st_ctim.tv_sec && now.tv_nsec <= st.st_ctim.tv_nsec));
             zoomstore_forget_seen();
             memset(Data, 0, sizeof Data);
             Zoomer(500, 600);
