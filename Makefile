@@ -33,7 +33,8 @@ test: deps
 asan-suite:
 	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DOXA_SANITIZE=ON -DOXA_WERROR=ON
 	MAKEFLAGS= cmake --build build/asan -j $(JOBS)
-	cd build/asan && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+	cd build/asan && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS) \
+	  || { bash ../../tools/failed_tests.sh Testing/Temporary/LastTest.log; exit 1; }
 
 # The fuzz targets and the game library built by clang with libFuzzer and the sanitizers.
 fuzz-build: deps
