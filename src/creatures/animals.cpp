@@ -353,6 +353,23 @@ static inline int step_distance(int x1, int y1, int x2, int y2) {
     return dx > dy ? dx : dy;
 }
 
+// The record types the food search looks at: a bit for every searcher, and one more for plants,
+// looked at only for a grazer.
+enum { FOOD_PLACE_OTHER = 1, FOOD_PLACE_GRAZER = 2 };
+static const struct FoodPlace {
+    uint8_t of[256] = {};
+    FoodPlace() {
+        for (int t : {DT_ITEM, DT_CARCASS}) of[t] = FOOD_PLACE_OTHER | FOOD_PLACE_GRAZER;
+        of[DT_PLANT] = FOOD_PLACE_GRAZER;
+    }
+} food_place;
+
+// The food search's bits of the four records from i on, together.
+static inline uint8_t food_places_at(int i) {
+    return food_place.of[Data[i].type] | food_place.of[Data[i + 1].type] | food_place.of[Data[i + 2].type] |
+           food_place.of[Data[i + 3].type];
+}
+
 int ravinnonhankinta(int n, int dp, unsigned char sated) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
@@ -449,9 +466,21 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
         if (cls == 2 && as_walked()) {
             for (int k = 0; k < seconds; k++) consider(second[k]);
         } else {
+            // Only items, carcasses and, for a grazer, plants are looked at: four places holding none
+            // of them are passed over together, as the walk would do nothing with them.
+            const uint8_t want = grazes ? FOOD_PLACE_GRAZER : FOOD_PLACE_OTHER;
             int end = pool_scan_end();
-            int i = 0;
-            for (; i < DATA_MAX && !past_pool_end(i, end); i++) consider(i);
+            int i = 0, checked_to = 0;
+            for (;;) {
+                if (i >= checked_to) {
+                    while (i + 4 <= end && !(food_places_at(i) & want))
+                        i += 4;
+                    checked_to = i + 4;
+                }
+                if (i >= DATA_MAX || past_pool_end(i, end)) break;
+                if (food_place.of[Data[i].type] & want) consider(i);
+                i++;
+            }
             if (cls == 1) first_end = i;
         }
         look.load();
