@@ -202,21 +202,25 @@ static inline bool acts_now(const DataStruct &d) {
 }
 
 // The same for four records from i on, read together: a type a step always acts on sets the top
-// bit, an item stack (acted on only while worked) the bit of its place among the four.
+// bit, an item stack (acted on only while worked) the bit of its place among the four. On a local
+// area a step does nothing with tracks (they only wear away on the world map), so the gate of the
+// local area leaves them out (but for the quitting check each record acted on ends with, which a
+// track of the local area makes as well): `world` picks the gate.
 static const struct WalkGate {
-    uint8_t of[4][256] = {};
+    uint8_t of[2][4][256] = {};
     WalkGate() {
-        for (int k = 0; k < 4; k++)
-            for (int t = 0; t < 256; t++) {
-                if (!walk_acts_on[(uint8_t)t]) continue;
-                of[k][t] = t == DT_ITEM ? (uint8_t)(1u << k) : 0x10;
-            }
+        for (int world = 0; world < 2; world++)
+            for (int k = 0; k < 4; k++)
+                for (int t = 0; t < 256; t++) {
+                    if (!walk_acts_on[(uint8_t)t] || (!world && t == DT_TRACKS)) continue;
+                    of[world][k][t] = t == DT_ITEM ? (uint8_t)(1u << k) : 0x10;
+                }
     }
 } walk_gate;
 
-static inline bool any_acts_now(int i) {
-    const uint8_t w = walk_gate.of[0][Data[i].type] | walk_gate.of[1][Data[i + 1].type] |
-                      walk_gate.of[2][Data[i + 2].type] | walk_gate.of[3][Data[i + 3].type];
+static inline bool any_acts_now(int i, int world) {
+    const auto &of = walk_gate.of[world ? 1 : 0];
+    const uint8_t w = of[0][Data[i].type] | of[1][Data[i + 1].type] | of[2][Data[i + 2].type] | of[3][Data[i + 3].type];
     if (w == 0) return false;
     if (w & 0x10) return true;
     return ((w & 1) && Data[i].extra == 1) || ((w & 2) && Data[i + 1].extra == 1) ||
@@ -320,13 +324,14 @@ static bool creature_walk(int &end_found) {
         // acts on is passed over at once (nothing below would call or change anything for it), four
         // at a time while none of the four is one a step acts on.
         if (i >= checked_to) {
-            while (i + 4 <= end && !any_acts_now(i))
+            const int gate = world || REAL_QUIT == -1;
+            while (i + 4 <= end && !any_acts_now(i, gate))
                 i += 4;
             if (i >= end) break;
             checked_to = i + 4;
         }
         DataStruct &d = Data[i];
-        if (!acts_now(d)) continue;
+        if (!acts_now(d) || (!world && d.type == DT_TRACKS && REAL_QUIT != -1)) continue;
         // Free when the pass began, or freed and taken by a new record during it.
         if (born_this_pass[i] || data_filled[i]) continue;
         acted |= world || d.type != DT_TRACKS;   // tracks of the local area only wait for the world map

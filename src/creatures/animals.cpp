@@ -353,6 +353,50 @@ static inline int step_distance(int x1, int y1, int x2, int y2) {
     return dx > dy ? dx : dy;
 }
 
+// The record types the food search looks at: a bit for every searcher, and one more for plants,
+// looked at only for a grazer.
+enum { FOOD_PLACE_OTHER = 1, FOOD_PLACE_GRAZER = 2 };
+static const struct FoodPlace {
+    uint8_t of[256] = {};
+    FoodPlace() {
+        for (int t : {DT_ITEM, DT_CARCASS}) of[t] = FOOD_PLACE_OTHER | FOOD_PLACE_GRAZER;
+        of[DT_PLANT] = FOOD_PLACE_GRAZER;
+    }
+} food_place;
+
+// The food search's bits of the four records from i on, together.
+static inline uint8_t food_places_at(int i) {
+    return food_place.of[Data[i].type] | food_place.of[Data[i + 1].type] | food_place.of[Data[i + 2].type] |
+           food_place.of[Data[i + 3].type];
+}
+
+static bool definition_row(int obj) { return obj >= 1 && obj < CONSTANTOBJ_ROWS; }
+
+// Whether a definition row is food for the diet of each class, asked once a search: nothing the
+// search does changes a row.
+namespace {
+struct RowFood {
+    uint32_t stamp[CONSTANTOBJ_ROWS] = {};   // the search the answers below belong to
+    uint8_t known[CONSTANTOBJ_ROWS] = {};    // a bit per class asked, and one per class answered yes
+    uint32_t now = 0;
+    void begin() {
+        if (++now != 0) return;
+        memset(stamp, 0, sizeof stamp);
+        now = 1;
+    }
+    bool is_food(int obj, int cls, uint32_t diet, int predator) {
+        if (stamp[obj] != now) stamp[obj] = now, known[obj] = 0;
+        const uint8_t asked = (uint8_t)(1u << cls), yes = (uint8_t)(asked << 4);
+        if (!(known[obj] & asked)) {
+            FoodKind k = food_kind(ConstantObj[obj]);
+            known[obj] = (uint8_t)(known[obj] | asked | (::is_food(k, diet, predator) ? yes : 0));
+        }
+        return (known[obj] & yes) != 0;
+    }
+};
+}   // namespace
+static RowFood row_food;
+
 int ravinnonhankinta(int n, int dp, unsigned char sated) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
@@ -389,6 +433,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
     // visits only them unless a step was tried on the way (a step may change the pool) or the pool
     // grew or moved in between. The carcasses it meets are noted for the carcass searches as well.
     static int second[DATA_MAX], carcasses[DATA_MAX];
+    row_food.begin();
     int seconds = 0, ncarcasses = 0, first_end = -1;
     bool stepped = false;
     const uint32_t creatures_at = data_creature_records;
@@ -421,14 +466,19 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                     kind = food_kind(PlayerObj[obj - OBJ_PLAYER_FIRST]);
                     if (noting && is_food(kind, c.diet2, predator)) second[seconds++] = i;
                     if (dist >= r) return;
+                    if (!is_food(kind, diet, predator)) return;
                 } else {
                     if (noting && !blank_obj(obj)) second[seconds++] = i;
                     if (dist >= r) return;
                     const ItemStruct *it = look.at(obj);
                     if (!it) return;
-                    kind = food_kind(*it);
+                    if (definition_row(obj)) {
+                        if (!row_food.is_food(obj, cls, diet, predator)) return;
+                    } else {
+                        kind = food_kind(*it);
+                        if (!is_food(kind, diet, predator)) return;
+                    }
                 }
-                if (!is_food(kind, diet, predator)) return;
                 look.load();
                 const OwnerStruct o = own_datapos(i);
                 if (!o.free && socnearestnpc((int)o.soc) != CRE_NONE) return;
@@ -446,14 +496,31 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             find = i;
             r = dist;
         };
-        if (cls == 2 && as_walked()) {
-            for (int k = 0; k < seconds; k++) consider(second[k]);
-        } else {
-            int end = pool_scan_end();
-            int i = 0;
-            for (; i < DATA_MAX && !past_pool_end(i, end); i++) consider(i);
-            if (cls == 1) first_end = i;
+        // The second class visits the places the first one noted, when it may; otherwise the pool is
+        // walked. Only items, carcasses and, for a grazer, plants are looked at: four places holding
+        // none of them are passed over together, as the walk would do nothing with them.
+        const bool listed = cls == 2 && as_walked();
+        const uint8_t want = grazes ? FOOD_PLACE_GRAZER : FOOD_PLACE_OTHER;
+        int end = listed ? 0 : pool_scan_end();
+        int i = 0, k = 0, checked_to = 0;
+        for (;;) {
+            int at;
+            if (listed) {
+                if (k >= seconds) break;
+                at = second[k++];
+            } else {
+                if (i >= checked_to) {
+                    while (i + 4 <= end && !(food_places_at(i) & want))
+                        i += 4;
+                    checked_to = i + 4;
+                }
+                if (i >= DATA_MAX || past_pool_end(i, end)) break;
+                at = i++;
+                if (!(food_place.of[Data[at].type] & want)) continue;
+            }
+            consider(at);   // one call for both, so that it is made in place
         }
+        if (!listed && cls == 1) first_end = i;
         look.load();
         if (find >= 0 && !(cls == 1 && tame)) {
             const int near_carcass = carcass(2, 0);

@@ -51,19 +51,30 @@ TEST_F(PoolPassTest, APlaceFreedAndTakenDuringTheWalkWaitsForTheNext) {
 
 TEST_F(PoolPassTest, TheWalkReachesTheLastPlaceOfThePool) {
     // The walk ends at the last record in use: a fire in the pool's very last place still burns, and
-    // one placed past a gap of free places too.
+    // one placed past a gap of free places too, or past the tracks of the local area, which the walk
+    // passes over four at a time and leaves as they were.
     for (int y = 225; y <= 235; y++)
         for (int x = 225; x <= 235; x++) maailma[mapidx(x, y)] = 70;
     Plr.minutes = 1000;
-    for (int last : {DATA_MAX - 1, 7}) {
+    for (int last : {DATA_MAX - 1, 7, 10}) {
         memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
         Data[0].type = DT_FIRE_REMAINS;
         Data[0].x = Data[0].y = 226;
+        const int tracks_to = last == 10 ? last : 0;
+        for (int i = 1; i < tracks_to; i++) {
+            Data[i].type = DT_TRACKS;
+            Data[i].x = (uint16_t)(225 + i % 3);
+            Data[i].y = 233;
+            Data[i].count = 3;
+        }
+        DataStruct tracks_before[10];
+        memcpy(tracks_before, Data, sizeof tracks_before);
         Data[last].type = DT_FIRE;
         Data[last].x = Data[last].y = 230;
         Data[last].count = 40;
         CreatureMove();
         EXPECT_EQ(Data[last].ready_minute, 1040u) << "the fire in place " << last << " was not walked";
+        for (int i = 1; i < tracks_to; i++) EXPECT_EQ(memcmp(&Data[i], &tracks_before[i], sizeof(DataStruct)), 0) << i;
     }
 }
 

@@ -99,7 +99,12 @@ TEST_F(Animals, TheFoodSearchPicksAndLeavesWhatCopyingEachItemWould) {
             place_record(DT_CARCASS, 300, 300, 20 + CRE_DATAID);
             place_record(DT_CARCASS, 242, 240, 21 + CRE_DATAID);
         }
-        for (int k = 0; row.obj[k]; k++) place_record(DT_ITEM, 252 - k, 240, (uint32_t)row.obj[k]);
+        // records the search never looks at lie before each item, more before each, so that whole
+        // fours of them are passed over and the items fall at every place of a four
+        for (int k = 0; row.obj[k]; k++) {
+            for (int f = 0; f < 3 + k; f++) place_record(f % 2 ? DT_TREE : DT_TRACKS, 244 + f, 241, 1);
+            place_record(DT_ITEM, 252 - k, 240, (uint32_t)row.obj[k]);
+        }
         Temp_Item = marker;
         const int expect = food_target_long_way(1, 240, 240);
         const ItemStruct temp_after = Temp_Item;

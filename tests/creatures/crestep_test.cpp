@@ -188,3 +188,28 @@ TEST_F(CreStep, CreaturesNearComeInPoolOrder) {
     }
     crestep_pass_end();
 }
+
+// A step's slope answers as the slope rule does (kiipeily_lahialue): the step onto level or lower
+// ground is told without asking it, so the chars it refuses outright and every rise are tried here,
+// for a nimble creature and a stiff one.
+TEST_F(CreStep, AStepClimbsAsTheSlopeRuleSays) {
+    struct Row {
+        int c, rise, agility;
+    };
+    const Row table[] = {{CH_GROUND, 0, 14},  {CH_GROUND, -2, 14}, {CH_GROUND, 1, 14}, {CH_GROUND, 2, 14},
+                         {CH_GROUND, 3, 14},  {CH_GROUND, 2, 6},   {20, 0, 14},        {20, -1, 14},
+                         {20, 2, 14},         {39, 0, 14},         {39, -1, 14},       {39, 3, 14},
+                         {CH_BLANK, -1, 14},  {CH_BLANK, 1, 14}};
+    for (const Row &row : table) {
+        SCOPED_TRACE(testing::Message() << "char " << row.c << " rise " << row.rise << " agility " << row.agility);
+        animal(1, 240, 240);
+        Cre[1].agility = (uint8_t)row.agility;
+        put(241, 240, row.c);
+        korkeuskartta[mapidx(240, 240)] = 5;
+        korkeuskartta[mapidx(241, 240)] = 5 - 4;   // downhill: the step as the square alone answers it
+        const int down = Liikkuminen(1, 241, 240, 0);
+        korkeuskartta[mapidx(241, 240)] = (uint8_t)(5 + row.rise);
+        const int climb = kiipeily_lahialue(1, 240, 240, 241, 240);
+        EXPECT_EQ(Liikkuminen(1, 241, 240, 0), climb == 1000 ? STEP_BLOCKED : down);
+    }
+}
