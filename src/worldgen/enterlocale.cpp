@@ -86,6 +86,20 @@ static int has_encounter_record(int x, int y, int *subkind) {
     return 0;
 }
 
+// The meetings waiting in the world's pool on the 5 x 5 cells round cx, cy, found in one walk of the
+// pool instead of one for each cell: for each cell the kind (flags) of its first record in pool order,
+// as has_encounter_record answers it, -1 where none waits.
+static void area_meetings(int cx, int cy, int kind[5][5]) {
+    for (int dy = 0; dy < 5; dy++)
+        for (int dx = 0; dx < 5; dx++) kind[dy][dx] = -1;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = IsoData[i];
+        if (d.type != DT_ENCOUNTER) continue;
+        const int dx = (int)d.x - cx + 2, dy = (int)d.y - cy + 2;
+        if ((unsigned)dx < 5 && (unsigned)dy < 5 && kind[dy][dx] < 0) kind[dy][dx] = d.flags;
+    }
+}
+
 static int build_cell(int x, int y, int dx, int dy) {
     char desc[81];
     copy_bounded(desc, sizeof desc, terrain_desc(get_alltime_maailmachar(x, y)));
@@ -110,6 +124,8 @@ int surroundings(int all) {
     // written once for all of them.
     zoomstore_batch_begin();
     rndhouse_trace_hold(1);
+    int waiting[5][5];
+    bool walked = false;   // `waiting` answers for the pool as it now stands
     for (int dy = -2; dy <= 2; dy++)
         for (int dx = -2; dx <= 2; dx++) {
             const int x = cx + dx, y = cy + dy;
@@ -117,9 +133,14 @@ int surroundings(int all) {
             // A cell not stored yet is built whatever waits for it: only a cell that could be passed
             // over has the world's pool searched for a meeting waiting there.
             const bool may_pass = all == 1 || (dx == 0 && dy == 0) || ZoomMapPos(x, y) != 0;
-            int sub = 0;
-            if (may_pass && !(has_encounter_record(x, y, &sub) && sub != 2)) continue;
+            if (may_pass) {
+                if (!walked) area_meetings(cx, cy, waiting);
+                walked = true;
+                const int sub = waiting[dy + 2][dx + 2];
+                if (!(sub >= 0 && sub != 2)) continue;
+            }
             if (!build_cell(x, y, dx, dy)) failed++;
+            walked = false;   // building a map may change the pool
         }
     rndhouse_trace_hold(0);
     if (!zoomstore_batch_end()) failed++;

@@ -2,6 +2,9 @@
 // little changed one goes by its changed blocks, a much changed one is staged whole, the commit leaves
 // exactly the new bytes, and a save that fails leaves the file as it was. The random stream the game
 // draws from is the C library's generator, number for number.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -84,6 +87,47 @@ TEST_F(SaveDiffTest, AnUnchangedFileIsNotPartOfTheSave) {
         EXPECT_EQ(save_staged_as(path.c_str()), 0);
         ASSERT_TRUE(save_commit());
         EXPECT_EQ(read_all(path), now);
+    }
+}
+
+// A file staged whole is written under its staged name, once or again in the same save: the commit
+// leaves exactly the last bytes, and a staged write that fails leaves neither the file nor any part of
+// the staged bytes behind.
+TEST_F(SaveDiffTest, AFileStagedWholeCommitsItsLastBytesAndAFailedStagingLeavesNothing) {
+    std::vector<unsigned char> first(old_bytes.size()), second(old_bytes.size());
+    for (size_t i = 0; i < first.size(); i++) {
+        first[i] = (unsigned char)(i * 13 + 1);
+        second[i] = (unsigned char)(i * 3 + 2);
+    }
+    const struct Case {
+        const char *what;
+        std::vector<const std::vector<unsigned char> *> writes;
+        bool blocked;   // the staged name can't be written
+    } cases[] = {
+        {"staged once", {&first}, false},
+        {"staged twice", {&first, &second}, false},
+        {"staged twice, the last back to the file's own bytes", {&first, &old_bytes}, false},
+        {"the staged name can't be written", {&first}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(write_atomic(path.c_str(), old_bytes.data(), old_bytes.size()));
+        const std::string staged = path + ".new";
+        if (c.blocked) {
+            ASSERT_EQ(mkdir(staged.c_str(), 0700), 0);
+        }
+        save_begin();
+        bool written = true;
+        for (const std::vector<unsigned char> *w : c.writes)
+            written = save_write_file(path.c_str(), w->data(), w->size()) && written;
+        EXPECT_EQ(written, !c.blocked);
+        EXPECT_EQ(save_commit(), !c.blocked);
+        EXPECT_EQ(read_all(path), c.blocked ? old_bytes : *c.writes.back());
+        if (c.blocked) {
+            ASSERT_EQ(rmdir(staged.c_str()), 0);
+        }
+        for (const char *left : {"WORLD.DAT.new", "WORLD.DAT.new.tmp", "WORLD.DAT.prev", "SAVE.COMMIT"})
+            EXPECT_FALSE(dir->exists(left)) << left;
     }
 }
 

@@ -350,6 +350,35 @@ TEST_F(MapsTest, TheLoadsWadePassLeavesWhatTheWholePassLeaves) {
     }
 }
 
+// Filling a layer passes the blocks that hold the fill already and writes the rest: whatever byte of
+// the layer stands otherwise, at a block's edge, inside a block or in the tail past the last whole
+// block, the layer ends as a plain fill of all of it leaves it.
+TEST_F(MapsTest, AFilledLayerHoldsTheFillWhereverItDifferedBefore) {
+    static uint8_t expect[MAP_BYTES];
+    const size_t tail = MAP_BYTES / 4096 * 4096;
+    const struct Case {
+        const char *what;
+        uint8_t fill;
+        std::vector<size_t> other;   // the bytes that hold something else before the fill
+    } cases[] = {
+        {"the layer holds the fill already", ':', {}},
+        {"the first byte", ' ', {0}},
+        {"the last byte of a block and the first of the next", 0, {4095, 4096}},
+        {"inside the last wide stretch of a block", CH_GROUND, {8192 + 4095 - 40}},
+        {"the last byte of the last whole block", ':', {tail - 1}},
+        {"the tail past the last whole block", ' ', {tail, MAP_BYTES - 1}},
+        {"bytes scattered all over", 0, {17, 300001, 4096 * 700 + 255, 4096 * 700 + 256, MAP_BYTES - 2}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        memset(maailma_attrib, c.fill, MAP_BYTES);
+        for (size_t at : c.other) maailma_attrib[at] = (uint8_t)(c.fill ^ 0x81);
+        memset(expect, c.fill, MAP_BYTES);
+        fill_layer(maailma_attrib, c.fill);
+        EXPECT_EQ(memcmp(maailma_attrib, expect, MAP_BYTES), 0);
+    }
+}
+
 TEST_F(MapsTest, WorldPoolFollowsTheLevel) {
     Data[0].type = 9;
     ASSERT_EQ(Tallenna_Bigmap_DATA(), 1);

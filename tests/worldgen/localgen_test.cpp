@@ -170,6 +170,39 @@ TEST_F(LocalGenTest, WorldEncountersOfTheCellArePlacedOnItsNewMap) {
     EXPECT_GE(placed, 1);
 }
 
+// Zooming in again on an area whose maps are stored builds anew only the cells where a meeting waits,
+// as the first record of the cell in the world's pool tells it (tracks only pass the cell); a record
+// of a cell outside the area is left alone.
+TEST_F(LocalGenTest, AStoredAreaIsBuiltAnewOnlyWhereTheFirstRecordOfACellHoldsAMeeting) {
+    for (int y = 117; y <= 123; y++)
+        for (int x = 117; x <= 123; x++) put_world(x, y, 238);
+    flat(40);
+    PlayerX = PlayerY = 120;
+    Environ = 1;
+    surroundings(0);
+    const struct Rec {
+        int x, y, flags;
+        bool built;   // the cell is built anew, which takes its meetings up
+    } recs[] = {
+        {119, 120, 2, false}, {119, 120, 0, false},   // the first record tells: tracks only
+        {121, 121, 0, true},  {122, 118, 2, false},  {123, 120, 0, false},   // the last outside the area
+        {120, 120, 1, true},
+    };
+    for (size_t k = 0; k < sizeof recs / sizeof recs[0]; k++) {
+        DataStruct &d = IsoData[5 + k];
+        d = DataStruct{};
+        d.type = DT_ENCOUNTER;
+        d.x = (uint16_t)recs[k].x;
+        d.y = (uint16_t)recs[k].y;
+        d.flags = (uint8_t)recs[k].flags;
+        d.id = 611;
+    }
+    memcpy(Data, IsoData, sizeof Data);
+    surroundings(0);
+    for (size_t k = 0; k < sizeof recs / sizeof recs[0]; k++)
+        EXPECT_EQ(IsoData[5 + k].type, recs[k].built ? DT_FREED : DT_ENCOUNTER) << recs[k].x << "," << recs[k].y;
+}
+
 // ---- terrain builders ---------------------------------------------------------------------------
 
 TEST_F(LocalGenTest, TreesGrowOnlyOnLevelGroundAndRarelyOnCrag) {
