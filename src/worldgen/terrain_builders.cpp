@@ -167,13 +167,13 @@ int muodosta(int cx, int cy, int w, int h) {
         around[y + 1][x + 1] |= 0x80;
         grown++;
         // A neighbour outside the shape whose count reaches three can grow from now on, in reading order.
-        uint8_t *const box = &around[y][x];
-        static const int16_t step[8] = {0, 1, 2, 66, 68, 132, 133, 134};
-        for (int k = 0; k < 8; k++)
-            if (++box[step[k]] == 3) {
-                const int nx = x + step[k] % 66 - 1, ny = y + step[k] / 66 - 1;
-                if (inside(nx, ny)) add_landings(nx, ny);
-            }
+        uint8_t *const box = &around[y][x];   // the 3 x 3 box's first square, a row of `around` 66 wide
+        auto count = [&](int step, int dx, int dy) {
+            if (++box[step] == 3 && inside(x + dx, y + dy)) add_landings(x + dx, y + dy);
+        };
+        count(0, -1, -1), count(1, 0, -1), count(2, 1, -1);
+        count(66, -1, 0), count(68, 1, 0);
+        count(132, -1, 1), count(133, 0, 1), count(134, 1, 1);
     }
     return grown;
 }
