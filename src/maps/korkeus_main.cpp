@@ -134,13 +134,16 @@ static void make_bands() {
     }
 }
 
-static void pehmennakartta() {
+// The cell's 64 x 64 squares of a corner grid as height bands.
+static void band_cell(const uint8_t *grid, uint8_t *banded) {
     if (band_of[255] == 0) make_bands();
-    for (int r = 0; r < 7 * 64; r++)
-        for (int c = 0; c < 7 * 64; c++) {
-            uint8_t &h = zoomkorkeus[r * ZK_SIDE + c];
-            h = band_of[h];
-        }
+    for (int r = 0; r < 64; r++)
+        for (int c = 0; c < 64; c++) banded[r * 64 + c] = band_of[grid[r * 65 + c]];
+}
+
+// A cell's bands into its place in zoomkorkeus.
+static void lay_bands(const uint8_t *banded, int row, int col) {
+    for (int r = 0; r < 64; r++) memcpy(&zoomkorkeus[(row + r) * ZK_SIDE + col], &banded[r * 64], 64);
 }
 
 // A cell's grid depends only on its coordinates, its own world character and the base heights of
@@ -157,6 +160,7 @@ struct CellGrid {
     bool used;
     uint32_t seed_after;
     uint8_t grid[65 * 65];
+    uint8_t banded[64 * 64];   // its squares as height bands, as the area's map takes them
 };
 constexpr int CELL_CACHE = 256;   // direct-mapped by coordinates: a 16 x 16 block of cells
 CellGrid *cell_cache;
@@ -182,18 +186,24 @@ static void subdivide_cell(int y, int x) {
     else korkeus_laskeruutu(ykszoomkorkeus, 0, 0, 32, 6, 8);
 }
 
-// ykszoomkorkeus and the generator as subdividing the cell leaves them.
-static void cell_grid(int y, int x) {
+// The generator as subdividing the cell leaves it, and the cell's bands laid at row, col of
+// zoomkorkeus. ykszoomkorkeus holds the cell's grid afterwards when `want_grid` is set; else it may
+// hold another cell's (subdividing a cell clears it first, so nothing reads what it held).
+static void cell_grid(int y, int x, int row, int col, bool want_grid) {
     if (!cell_cache) cell_cache = static_cast<CellGrid *>(calloc(CELL_CACHE, sizeof(CellGrid)));
     if (!cell_cache) {   // no room to keep them: every cell is subdivided
+        static uint8_t banded[64 * 64];
         subdivide_cell(y, x);
+        band_cell(ykszoomkorkeus, banded);
+        lay_bands(banded, row, col);
         return;
     }
     const CellKey key = cell_key(y, x);
     CellGrid &e = cell_cache[((unsigned)y & 15u) * 16u + ((unsigned)x & 15u)];
     if (e.used && e.key == key) {
-        memcpy(ykszoomkorkeus, e.grid, sizeof e.grid);
+        if (want_grid) memcpy(ykszoomkorkeus, e.grid, sizeof e.grid);
         ZZ_rndseed = e.seed_after;
+        lay_bands(e.banded, row, col);
         return;
     }
     subdivide_cell(y, x);
@@ -201,13 +211,13 @@ static void cell_grid(int y, int x) {
     e.used = true;
     e.seed_after = ZZ_rndseed;
     memcpy(e.grid, ykszoomkorkeus, sizeof e.grid);
+    band_cell(e.grid, e.banded);
+    lay_bands(e.banded, row, col);
 }
 
+// The cells' heights go into zoomkorkeus as bands; the corner grid of the last cell is left in
+// ykszoomkorkeus and the generator as it leaves that cell.
 void laskekorkeuskartta(int y0, int x0) {
     for (int i = 0; i < 7; i++)
-        for (int j = 0; j < 7; j++) {
-            cell_grid(y0 + i, x0 + j);
-            kopioiruutu(i * 64, j * 64);
-        }
-    pehmennakartta();
+        for (int j = 0; j < 7; j++) cell_grid(y0 + i, x0 + j, i * 64, j * 64, i == 6 && j == 6);
 }

@@ -35,6 +35,8 @@ static int handover_set;
 
 static void logf(const char *topic, const char *format, ...) __attribute__((format(printf, 2, 3)));
 static void logf(const char *topic, const char *format, ...) {
+    // The lines go nowhere while the topic logs are off: they are not even formatted then.
+    if (!DEBUGLOG && !strchr(topic, '!')) return;
     char line[300];
     va_list ap;
     va_start(ap, format);
@@ -201,7 +203,9 @@ void terrain_make(const char *keyword, const char *, const char *, const char *k
     logf("terrain_make", "make: %d,%d TERRAIN_KNOWN: %u", MaailmaX, MaailmaY, TERRAIN_KNOWN);
     const int cls = keyword_class(keyword);
     const int c = get_alltime_maailmachar(MaailmaX, MaailmaY);
-    memset(&ZoomTemp, 0, sizeof ZoomTemp);
+    // Of the second buffer only the marks of the kept squares are read (by yhdista, and only on
+    // squares sailyta marked and filled), so the marks alone start clear.
+    memset(ZoomTemp.memory, 0, sizeof ZoomTemp.memory);
     ZoomMap_Clear();
 
     const int edge = (terrain_flag(c, TF_WATER) || c == 91 || c == 93 || c == 94) ? 1 : 0;
@@ -210,12 +214,15 @@ void terrain_make(const char *keyword, const char *, const char *, const char *k
     int flags[4];
     for (int k = 0; k < 4; k++) flags[k] = get_alltime_maailmachar(nx[k], ny[k]) == c ? 0 : edge;
     logf("terrain_make", "mc: %d NSEW: %d%d%d%d", c, flags[0], flags[1], flags[2], flags[3]);
+    // The map is clear before each neighbour is built and after the last: it was cleared above, and
+    // each strip kept clears it again.
+    bool strips = false;
     for (int k = 0; k < 4; k++) {
         if (!flags[k]) continue;
-        if (k == 0) ZoomMap_Clear();
         LuoMaasto(nx[k], ny[k]);
         sailyta(k + 1);
         ZoomMap_Clear();
+        strips = true;
     }
 
     LuontiX = MaailmaX;
@@ -224,7 +231,6 @@ void terrain_make(const char *keyword, const char *, const char *, const char *k
     int built = 0;
     if (terrain_flag(c, TF_WATER)) {
         logf("terrain_make", "T_WATER flag");
-        ZoomMap_Clear();
         for (int k = 0; k < 4; k++) {
             const int n = get_alltime_maailmachar(nx[k], ny[k]);
             if (!terrain_flag(n, TF_WATER)) kosteikkotyyppi |= terrain[n & 255].nature;
@@ -264,7 +270,7 @@ void terrain_make(const char *keyword, const char *, const char *, const char *k
     }
     logf("terrain_make", "village sets done");
 
-    yhdista();
+    if (strips) yhdista();   // with no strip kept no square is marked
     logf("terrain_make", "yhdista() complete");
     ZOOMTERRAIN_Viimeistele();
     logf("terrain_make", "Viimeistele() complete");

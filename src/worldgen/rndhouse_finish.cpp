@@ -417,29 +417,30 @@ void ZOOMTERRAIN_Viimeistele() {
     const bool land_cell = !terrain_flag(get_alltime_maailmachar(LuontiX, LuontiY), TF_WATER);
     bool wet[256];
     for (int c = 0; c < 256; c++) wet[c] = (terrain[c].flags & TF_WATER) != 0;
+    // One pass over the squares: what happens to a square (a puddle, then rock on the heights and no
+    // cover on water) depends on that square alone.
     for (int y = 0; y < ZOOM_SIDE; y++)
         for (int x = 0; x < ZOOM_SIDE; x++) {
             const int i = at(x, y);
-            if (wet[Zoom.chars[i]] || Zoom.height[i] >= LOW_GROUND) continue;
-            Zoom.surface[i] = 0;
-            if (!land_cell) continue;
-            const bool prepared = Zoom.chars[i] == CH_PREPARED_SOIL;
-            Zoom.chars[i] = CH_WADE_WATER;
-            if (!prepared) continue;
-            // A puddle over prepared soil drowns whatever was sown there.
-            for (int k = 0; k < ZOOM_RECORDS; k++) {
-                DataStruct &d = Zoom.data[k];
-                if (d.type == DT_UNUSED || d.x != x || d.y != y) continue;
-                d.x = d.y = 0;
-                d.type = 0;
-                d.id = 0;
-                d.count = 0;
+            if (!wet[Zoom.chars[i]] && Zoom.height[i] < LOW_GROUND) {
+                Zoom.surface[i] = 0;
+                if (land_cell) {
+                    const bool prepared = Zoom.chars[i] == CH_PREPARED_SOIL;
+                    Zoom.chars[i] = CH_WADE_WATER;
+                    // A puddle over prepared soil drowns whatever was sown there.
+                    for (int k = 0; prepared && k < ZOOM_RECORDS; k++) {
+                        DataStruct &d = Zoom.data[k];
+                        if (d.type == DT_UNUSED || d.x != x || d.y != y) continue;
+                        d.x = d.y = 0;
+                        d.type = 0;
+                        d.id = 0;
+                        d.count = 0;
+                    }
+                }
             }
+            if (Zoom.height[i] > ROCK_HEIGHT) Zoom.surface[i] = (uint8_t)aseta_MAAPERA(Zoom.surface[i], SOIL_BASE_ROCK);
+            if (wet[Zoom.chars[i]]) Zoom.surface[i] = 0;
         }
-    for (int i = 0; i < ZOOM_SQUARES; i++) {
-        if (Zoom.height[i] > ROCK_HEIGHT) Zoom.surface[i] = (uint8_t)aseta_MAAPERA(Zoom.surface[i], SOIL_BASE_ROCK);
-        if (wet[Zoom.chars[i]]) Zoom.surface[i] = 0;
-    }
 }
 
 void finishing_hold(int on) {

@@ -92,12 +92,25 @@ int muodosta(int cx, int cy, int w, int h) {
         const int from = a - 1 > lo ? a - 1 : lo, to = a + 1 < hi - 1 ? a + 1 : hi - 1;
         return to >= from ? to - from + 1 : 0;
     };
-    for (int y = y0 - 1; y <= y1 && y < 64; y++)
-        for (int x = x0 - 1; x <= x1 && x < 64; x++) {
-            const bool in_core = x >= x0 && x < x1 && y >= y0 && y < y1;
-            around[y + 1][x + 1] = (uint8_t)(overlap(x, x0, x1) * overlap(y, y0, y1) - in_core);
-            if (in_core) around[y + 1][x + 1] |= 0x80;
+    // The rows of the rectangle and its ring come in a few kinds only (the ring's rows, the core's
+    // first and last, the rows between): a row is worked out when its kind changes and copied else.
+    const int ring_x1 = x1 < 63 ? x1 : 63, ring_y1 = y1 < 63 ? y1 : 63, ring_w = ring_x1 - (x0 - 1) + 1;
+    uint8_t line[66];
+    int line_kind = -1;
+    for (int y = y0 - 1; y <= ring_y1; y++) {
+        const int oy = overlap(y, y0, y1), row_in = y >= y0 && y < y1;
+        const int kind = oy * 2 + row_in;
+        if (kind != line_kind) {
+            for (int x = x0 - 1; x <= ring_x1; x++) {
+                const int in_core = row_in && x >= x0 && x < x1;
+                uint8_t v = (uint8_t)(overlap(x, x0, x1) * oy - in_core);
+                if (in_core) v |= 0x80;
+                line[x - (x0 - 1)] = v;
+            }
+            line_kind = kind;
         }
+        memcpy(&around[y + 1][x0], line, (size_t)ring_w);
+    }
     auto add_landings = [&](int x, int y) {
         const int ry0 = first_ry[y], rx0 = first_rx[x];
         if (ry0 == last_ry[y] && rx0 == last_rx[x]) {   // the usual square: one landing of its own
@@ -131,9 +144,19 @@ int muodosta(int cx, int cy, int w, int h) {
     // A square can grow while it is outside the shape with three or more neighbours inside.
     const int left = clamp63(cx - w / 2), right = clamp63(cx - w / 2 + span_w - 1);
     const int top = clamp63(cy - h / 2), bottom = clamp63(cy - h / 2 + span_h - 1);
-    for (int y = top; y <= bottom; y++)
-        for (int x = left; x <= right; x++)
+    // Only the ring round the core has neighbours inside it (nothing else is counted yet), and on a
+    // row through the core only the squares left and right of the core can grow: the rest of the
+    // box is passed over, in the same reading order.
+    const int scan_top = top > y0 - 1 ? top : y0 - 1, scan_bottom = bottom < ring_y1 ? bottom : ring_y1;
+    const int scan_left = left > x0 - 1 ? left : x0 - 1, scan_right = right < ring_x1 ? right : ring_x1;
+    for (int y = scan_top; y <= scan_bottom; y++) {
+        const bool row_in = y >= y0 && y < y1;
+        for (int x = scan_left; x <= scan_right; x++) {
+            if (row_in && x == x0) x = x1;   // the core's squares are inside already
+            if (x > scan_right) break;
             if ((uint8_t)(around[y + 1][x + 1] - 3) < 0x7D) add_landings(x, y);
+        }
+    }
     const double target = w * h / 2.5;
     int grown = 0;
     while (grown <= target && nready > 0) {
@@ -144,13 +167,13 @@ int muodosta(int cx, int cy, int w, int h) {
         around[y + 1][x + 1] |= 0x80;
         grown++;
         // A neighbour outside the shape whose count reaches three can grow from now on, in reading order.
-        uint8_t *const box = &around[y][x];
-        static const int16_t step[8] = {0, 1, 2, 66, 68, 132, 133, 134};
-        for (int k = 0; k < 8; k++)
-            if (++box[step[k]] == 3) {
-                const int nx = x + step[k] % 66 - 1, ny = y + step[k] / 66 - 1;
-                if (inside(nx, ny)) add_landings(nx, ny);
-            }
+        uint8_t *const box = &around[y][x];   // the 3 x 3 box's first square, a row of `around` 66 wide
+        auto count = [&](int step, int dx, int dy) {
+            if (++box[step] == 3 && inside(x + dx, y + dy)) add_landings(x + dx, y + dy);
+        };
+        count(0, -1, -1), count(1, 0, -1), count(2, 1, -1);
+        count(66, -1, 0), count(68, 1, 0);
+        count(132, -1, 1), count(133, 0, 1), count(134, 1, 1);
     }
     return grown;
 }
@@ -210,18 +233,30 @@ void LuoVapaaMuoto(int x, int y, int size) {
 }
 
 void Pintakasvusto(int cover, int low, int high) {
-    for (int y = 0; y < 64; y++)
-        for (int x = 0; x < 64; x++) {
-            const int h = Zoom.height[at(x, y)];
-            if (muoto[y][x] && h >= low && h <= high)
-                Zoom.surface[at(x, y)] = (uint8_t)aseta_maaperatyyppi(Zoom.surface[at(x, y)], cover);
+    // The map's rows and the shape's are both 64 squares wide: one pass over the squares, written so
+    // that it goes many squares at a time.
+    static_assert(sizeof muoto == ZOOM_SQUARES && ZOOM_SIDE == 64, "the shape covers the map square for square");
+    const uint8_t *const shape = &muoto[0][0];
+    const uint8_t bits = (uint8_t)(cover & 7);
+    if (low <= 0 && high >= 255) {   // every height: the shape alone says where
+        for (int i = 0; i < ZOOM_SQUARES; i++) {
+            const uint8_t s = Zoom.surface[i];
+            Zoom.surface[i] = shape[i] ? (uint8_t)((s & ~7) | bits) : s;
         }
+        return;
+    }
+    for (int i = 0; i < ZOOM_SQUARES; i++) {
+        const int h = Zoom.height[i];
+        if (shape[i] && h >= low && h <= high) Zoom.surface[i] = (uint8_t)aseta_maaperatyyppi(Zoom.surface[i], cover);
+    }
 }
 
 void muodosta_MAAPERA(int soil) {
-    for (int y = 0; y < 64; y++)
-        for (int x = 0; x < 64; x++)
-            if (muoto[y][x]) Zoom.surface[at(x, y)] = (uint8_t)aseta_MAAPERA(Zoom.surface[at(x, y)], soil);
+    const uint8_t *const shape = &muoto[0][0];
+    for (int i = 0; i < ZOOM_SQUARES; i++) {
+        const uint8_t s = Zoom.surface[i];
+        Zoom.surface[i] = shape[i] ? (uint8_t)aseta_MAAPERA(s, soil) : s;
+    }
 }
 
 void LUOPINTA_yhtenainen(int cover, int rounds) {

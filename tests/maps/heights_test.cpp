@@ -1,5 +1,6 @@
 // Local height maps: the same cell gives the same heights whatever area it is built in, water stays
 // low, seeded points survive the subdivision, the amplitude halves, and one whole area is pinned.
+#include <cstring>
 #include <vector>
 
 #include "maps/korkeus_main.h"
@@ -110,6 +111,24 @@ TEST_F(HeightsTest, GoldenArea) {
     for (int r = 0; r < 448; r++)
         for (int c = 0; c < 448; c++) hash = (hash ^ zoomkorkeus[r * ZK_SIDE + c]) * 16777619u;
     EXPECT_EQ(hash, 3813792022u);
+}
+
+// An area whose cells are all kept leaves what making them left: the bands of every square, the last
+// cell's corner grid and the generator's state.
+TEST_F(HeightsTest, AKeptAreaLeavesWhatMakingItLeft) {
+    patchwork();
+    laskekorkeuskartta(100 + 16 - 3, 100 + 16 - 3);   // no cell of the area below stays kept
+    laskekorkeuskartta(100 - 3, 100 - 3);             // every cell made
+    const std::vector<uint8_t> bands(zoomkorkeus, zoomkorkeus + ZK_SIDE * ZK_SIDE);
+    const std::vector<uint8_t> grid(ykszoomkorkeus, ykszoomkorkeus + 65 * 65);
+    const uint32_t stream = ZZ_rndseed;
+    memset(zoomkorkeus, 0, sizeof zoomkorkeus);
+    memset(ykszoomkorkeus, 0, sizeof ykszoomkorkeus);
+    ZZ_rndseed = 12345;
+    laskekorkeuskartta(100 - 3, 100 - 3);             // every cell kept now
+    EXPECT_EQ(std::vector<uint8_t>(zoomkorkeus, zoomkorkeus + ZK_SIDE * ZK_SIDE), bands);
+    EXPECT_EQ(std::vector<uint8_t>(ykszoomkorkeus, ykszoomkorkeus + 65 * 65), grid);
+    EXPECT_EQ(ZZ_rndseed, stream);
 }
 
 // Zooming in from the world map builds the local maps with heights: the local area is not flat.

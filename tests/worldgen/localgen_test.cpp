@@ -288,6 +288,51 @@ TEST_F(LocalGenTest, BlobsReachTheirSizesEvenSqueezedAgainstTheEdge) {
     EXPECT_EQ(muodosta(32, 32, 0, 0), 0);
 }
 
+// Shapes, among them boxes squeezed against an edge or a corner and boxes too small to grow, come out
+// square for square as the grower that looked over its whole box for the first landings made them,
+// with the same number grown and the stream left at the same place (pinned from that grower).
+TEST_F(LocalGenTest, ShapesKeepTheirSquaresAndDraws) {
+    struct {
+        int cx, cy, w, h, seed, grown;
+        uint64_t squares;   // FNV-1a over muoto, row by row
+        int next_draw;      // random(1000000) after the shape
+    } cases[] = {
+        {32, 32, 64, 64, 1, 1639, 0x8b2e23288dac160cull, 337001},
+        {32, 32, 64, 64, 2, 1639, 0x8f5323f05fdb39ceull, 671870},
+        {32, 32, 64, 64, 3, 1639, 0xf27017cfcae014d8ull, 519484},
+        {60, 60, 21, 21, 1, 177, 0x52a92468e67f66bcull, 340713},
+        {60, 60, 21, 21, 2, 177, 0x5c02f9fe2b6877ceull, 388124},
+        {60, 60, 21, 21, 3, 177, 0x51ff4d9be61a530aull, 545935},
+        {2, 30, 12, 10, 1, 49, 0x344001eff9856c3aull, 140795},
+        {2, 30, 12, 10, 2, 49, 0xbd07b31fe1ab9f06ull, 582298},
+        {2, 30, 12, 10, 3, 49, 0x376f2e7f46da8c3cull, 464906},
+        {0, 0, 16, 16, 1, 103, 0xa871dc6435f650acull, 235128},
+        {0, 0, 16, 16, 2, 103, 0x4649c3ca33565ec4ull, 547757},
+        {0, 0, 16, 16, 3, 103, 0xb834cc5d9977b5d6ull, 880455},
+        {63, 5, 9, 40, 1, 145, 0x46d93d26fb12ffd2ull, 911340},
+        {63, 5, 9, 40, 2, 145, 0x5db59a4ceddd19dcull, 307721},
+        {63, 5, 9, 40, 3, 145, 0xc427e96c04372598ull, 736202},
+        {32, 32, 3, 3, 1, 0, 0x099a6615f974c01full, 930886},
+        {32, 32, 3, 3, 2, 0, 0x099a6615f974c01full, 766719},
+        {32, 32, 3, 3, 3, 0, 0x099a6615f974c01full, 147985},
+        {10, 50, 48, 60, 1, 1153, 0x215eb9ade782f470ull, 374729},
+        {10, 50, 48, 60, 2, 1153, 0x143f114bf6684c1eull, 662364},
+        {10, 50, 48, 60, 3, 1153, 0xf372f012240ebcdeull, 542340},
+        {40, 1, 64, 8, 1, 205, 0x829857692b9dea24ull, 999754},
+        {40, 1, 64, 8, 2, 205, 0x66dcad792ba312d0ull, 513625},
+        {40, 1, 64, 8, 3, 205, 0x69dee7c9079e1cfaull, 824368},
+    };
+    for (auto &c : cases) {
+        randomize(c.seed);
+        EXPECT_EQ(muodosta(c.cx, c.cy, c.w, c.h), c.grown) << c.cx << "," << c.cy << " " << c.w << "x" << c.h;
+        uint64_t h = 1469598103934665603ull;
+        for (int y = 0; y < 64; y++)
+            for (int x = 0; x < 64; x++) h = (h ^ muoto[y][x]) * 1099511628211ull;
+        EXPECT_EQ(h, c.squares) << c.cx << "," << c.cy << " " << c.w << "x" << c.h << " seed " << c.seed;
+        EXPECT_EQ(random(1000000), c.next_draw) << c.cx << "," << c.cy << " " << c.w << "x" << c.h;
+    }
+}
+
 // The shape grows as try after try over its box would grow it: a try lands anywhere in the box (the
 // box clamped to the map) and grows the square there when it is outside the shape with three or more
 // neighbours inside. Over many seeds both give shapes alike in outline, in where they lie and in how
