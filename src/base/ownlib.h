@@ -89,6 +89,8 @@ void own_findclose();
 
 // Reads exactly `size` bytes or nothing: a short file never leaves half a record behind.
 bool read_exact(const char *path, void *buf, size_t size);
+// Writes the whole of `buf` to <path> and flushes it; a write that fails takes the file away again.
+bool write_plain(const char *path, const void *buf, size_t size);
 // Writes to "<path>.tmp", flushes, then renames over <path>; the old file survives any failure.
 bool write_atomic(const char *path, const void *buf, size_t size);
 // A log file kept open for appending lines, so that a line costs one write and not an open and a

@@ -156,16 +156,23 @@ FILE *append_file(const char *path) {
     return slot->f;
 }
 
-bool write_atomic(const char *path, const void *buf, size_t size) {
-    char tmp[1100];
+bool write_plain(const char *path, const void *buf, size_t size) {
     if (!path || !path[0]) return false;   // a refused name: nothing is written
-    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) return false;
-    FILE *f = fopen(tmp, "wb");
+    FILE *f = fopen(path, "wb");
     if (!f) return false;
     bool ok = fwrite(buf, 1, size, f) == size;
     ok = (fflush(f) == 0) && ok;
     ok = (fclose(f) == 0) && ok;
-    if (ok) ok = rename(tmp, path) == 0;
-    if (!ok) remove(tmp);
+    if (!ok) remove(path);
     return ok;
+}
+
+bool write_atomic(const char *path, const void *buf, size_t size) {
+    char tmp[1100];
+    if (!path || !path[0]) return false;   // a refused name: nothing is written
+    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) return false;
+    if (!write_plain(tmp, buf, size)) return false;
+    if (rename(tmp, path) == 0) return true;
+    remove(tmp);
+    return false;
 }

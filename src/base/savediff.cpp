@@ -13,27 +13,15 @@
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 
-// Writes the whole of a file under its staged name. The staged name stands for nothing until the
-// commit list names it, and the list is written only once every file of the save was written whole: a
-// file staged for the first time is written straight under it (a write that fails takes it away again,
-// so nothing reads a part of it). A file staged again keeps its earlier staged bytes until the new ones
-// stand whole.
-static bool write_staged(const char *name, const void *buf, size_t size) {
-    if (!name[0]) return false;   // a refused name: nothing is written
-    FILE *f = fopen(name, "wb");
-    if (!f) return false;
-    bool ok = fwrite(buf, 1, size, f) == size;
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
-    if (!ok) remove(name);
-    return ok;
-}
-
+// The staged name stands for nothing until the commit list names it, and the list is written only once
+// every file of the save was written whole: a file staged for the first time is written straight under
+// it (a write that fails takes it away again, so nothing reads a part of it). A file staged again keeps
+// its earlier staged bytes until the new ones stand whole.
 static bool stage_whole(const char *path, const void *buf, size_t size) {
     char staged[1300];
     const bool again = save_staged_as(path) == 0;
     const char *name = save_target(path, staged, sizeof staged);
-    if (again ? write_atomic(name, buf, size) : write_staged(name, buf, size)) return true;
+    if (again ? write_atomic(name, buf, size) : write_plain(name, buf, size)) return true;
     save_fail(path);
     return false;
 }
