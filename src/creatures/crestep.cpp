@@ -51,16 +51,6 @@ static void leave_tracks(int n, int x, int y, int toX, int toY) { tee_zoomjalki(
 static inline int mapchar(int x, int y) { return in_grid(x, y) ? maailma[mapidx(x, y)] : CH_BLANK; }
 static inline int has_flag(int c, uint32_t mask) { return (unsigned)c <= 255 && (terrain[c].flags & mask) != 0; }
 
-// The slope rule of a step (kiipeily_lahialue): a step that does not go up is no climb, whatever
-// else the rule asks, unless onto the two chars it may refuse outright; that step, most of them, is
-// told here without asking the rule.
-static inline int height_at(int x, int y) { return in_grid(x, y) ? (int)korkeuskartta[mapidx(x, y)] : 0; }
-static inline int slope(int n, int ox, int oy, int x, int y) {
-    const int c = mapchar(x, y);
-    if (c != 20 && c != 39 && height_at(x, y) <= height_at(ox, oy)) return 0;
-    return kiipeily_lahialue(n, ox, oy, x, y);
-}
-
 // ---- the creature's record ----------------------------------------------------------------------
 
 static int cached_pos[CRE_COUNT];
@@ -803,7 +793,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
     }
     // 10. slopes
     if (cr.korkeus != 100 && !flying && !(x == ox && y == oy)) {   // not in flight, now or before
-        const int climb = world ? 0 : slope(n, ox, oy, x, y);
+        const int climb = world ? 0 : kiipeily_lahialue(n, ox, oy, x, y);
         if (climb == 1000) return STEP_BLOCKED;
         if (climb >= 2 && r == STEP_OK) {
             if (mode == 0) return STEP_OK;

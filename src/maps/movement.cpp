@@ -142,7 +142,13 @@ int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY) {
 int kiipeily_lahialue(int who, int fromX, int fromY, int toX, int toY) {
     auto water = [](int c) { return (unsigned)c <= 255 && (terrain[c].flags & TF_WATER) != 0; };
     auto mapchar = [](int x, int y) { return in_grid(x, y) ? (int)maailma[mapidx(x, y)] : CH_BLANK; };
+    // the local area's heights read straight (off the grid 0)
+    auto height = [](int x, int y) { return in_grid(x, y) ? (int)korkeuskartta[mapidx(x, y)] : 0; };
     const int from_c = mapchar(fromX, fromY), to_c = mapchar(toX, toY);
+    const int d = height(toX, toY) - height(fromX, fromY);
+    // A step that does not go up is no climb, unless onto the two chars refused outright below: most
+    // steps are told here, before the questions of water and ice.
+    if (d <= 0 && to_c != 20 && to_c != 39) return 0;
     if (water(from_c) && water(to_c)) return 0;
     if (who == -1 && (Plr.movement_mode == MODE_SWIM || Plr.movement_mode == MODE_WADE) && water(to_c))
         return 0;
@@ -151,9 +157,6 @@ int kiipeily_lahialue(int who, int fromX, int fromY, int toX, int toY) {
         return 0;
     if (to_c == 20) return 1000;
     if (to_c == 39 && on_kyla((int)Plr.world_x, (int)Plr.world_y, 1)) return 1000;
-    // the local area's heights read straight (off the grid 0)
-    auto height = [](int x, int y) { return in_grid(x, y) ? (int)korkeuskartta[mapidx(x, y)] : 0; };
-    const int d = height(toX, toY) - height(fromX, fromY);
     if (d <= 0) return 0;
     int limit = 2;
     if (who >= 0 && who < CRE_COUNT) {

@@ -189,9 +189,9 @@ TEST_F(CreStep, CreaturesNearComeInPoolOrder) {
     crestep_pass_end();
 }
 
-// A step's slope answers as the slope rule does (kiipeily_lahialue): the step onto level or lower
-// ground is told without asking it, so the chars it refuses outright and every rise are tried here,
-// for a nimble creature and a stiff one.
+// A step's slope answers as the slope rule does (kiipeily_lahialue), which tells the step onto level
+// or lower ground first: the chars it refuses outright and every rise are tried here, for a nimble
+// creature and a stiff one.
 TEST_F(CreStep, AStepClimbsAsTheSlopeRuleSays) {
     struct Row {
         int c, rise, agility;
