@@ -100,14 +100,18 @@ void own_findclose() {
     _own_globindex = 0;
 }
 
-bool read_exact(const char *path, void *buf, size_t size) {
+bool read_exact_in_place(const char *path, void *buf, size_t size) {
     FILE *f = fopen(path, "rb");
     if (!f) return false;
     struct stat st;
-    bool ok = fstat(fileno(f), &st) == 0 && (size_t)st.st_size >= size;
-    unsigned char *staging = ok ? new unsigned char[size ? size : 1] : nullptr;
-    if (ok) ok = fread(staging, 1, size, f) == size;
+    const bool ok = fstat(fileno(f), &st) == 0 && (size_t)st.st_size >= size && fread(buf, 1, size, f) == size;
     fclose(f);
+    return ok;
+}
+
+bool read_exact(const char *path, void *buf, size_t size) {
+    unsigned char *staging = new unsigned char[size ? size : 1];
+    const bool ok = read_exact_in_place(path, staging, size);
     if (ok) memcpy(buf, staging, size);
     delete[] staging;
     return ok;

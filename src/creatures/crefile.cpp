@@ -187,20 +187,20 @@ static void write_failed(const char *path) {
     note(text);
 }
 
-// The free records of the file, read in blocks from its start.
-static int count_free_records(FILE *f, long records) {
+// Whether the file holds `want` free records, read in blocks from its start until they are found.
+static bool has_free_records(FILE *f, long records, int want) {
     static CreatureStruct block[64];
-    if (fseek(f, 0, SEEK_SET) != 0) return 0;
+    if (fseek(f, 0, SEEK_SET) != 0) return false;
     int free_records = 0;
     for (long k = 0; k < records;) {
-        const size_t want = records - k < 64 ? (size_t)(records - k) : 64;
-        const size_t got = fread(block, sizeof block[0], want, f);
+        const size_t chunk = records - k < 64 ? (size_t)(records - k) : 64;
+        const size_t got = fread(block, sizeof block[0], chunk, f);
         // only the kind is read, and the block is thrown away: nothing in it needs mending
         for (size_t i = 0; i < got; i++) free_records += block[i].kind == 0;
-        if (got < want) break;
+        if (free_records >= want || got < chunk) break;
         k += (long)got;
     }
-    return free_records;
+    return free_records >= want;
 }
 
 void creature_mess() {
@@ -217,7 +217,7 @@ void creature_mess() {
     // Enough free records for the templates of this map and the creatures made on it.
     long records = file_records(f);
     for (;;) {
-        if (count_free_records(f, records) >= CRS_MIN_FREE) break;
+        if (has_free_records(f, records, CRS_MIN_FREE)) break;
         static const CreatureStruct blank{};
         for (int i = 0; i < CRS_GROW_RECORDS && write_ok; i++) write_ok = write_record(f, records + i, blank);
         if (!write_ok) break;

@@ -54,7 +54,8 @@ static void read_world_layer() {
         snprintf(msg, sizeof msg, "Oxa couldn't open %s/WORLD.DAT", CharacterPath);
         oxa_quit(msg);
     }
-    if (!read_exact(use, maailma, MAP_BYTES)) {
+    if (!read_exact_in_place(use, maailma, MAP_BYTES)) {
+        fill_layer(maailma, CH_GROUND);   // nothing of a part read is left behind
         char msg[1200];
         snprintf(msg, sizeof msg, "Oxa: the world file %s is damaged (%ld of %ld bytes).", use, size_of(use),
                  (long)MAP_BYTES);
@@ -92,9 +93,11 @@ static bool read_world_memory(uint8_t *layer) {
     char path[1100];
     char_file(path, sizeof path, "WORLD.PLM");
     world_memory_touched(0, MAP_ROWS - 1);
-    memset(layer, ' ', MAP_BYTES);
-    if (!own_isfile(path)) return false;
-    if (!read_exact(path, layer, MAP_BYTES)) {
+    if (!own_isfile(path)) {
+        memset(layer, ' ', MAP_BYTES);
+        return false;
+    }
+    if (!read_exact_in_place(path, layer, MAP_BYTES)) {
         memset(layer, ' ', MAP_BYTES);
         map_debuglog("_system", "WORLD.PLM in %s is damaged; the world counts as unexplored", CharacterPath);
         return false;
@@ -116,15 +119,22 @@ void clear_playermap() {
 }
 
 void Read_MemoryMap(const char *name) {
-    fill_layer(maailma_work, ' ');
-    if (strstr(name, "ZOOMMAP")) return;   // the area's memory came with its stored local maps
-    clear_playermap();
-    if (strstr(name, "BIGMAP")) {
-        const bool whole = read_world_memory(maailma_alltime_memorymap);
-        memcpy(maailma_memorymap, maailma_alltime_memorymap, MAP_BYTES);
-        view_layers_touched_all();
-        if (whole) world_layer_matches_file(1);
+    if (strstr(name, "ZOOMMAP")) {   // the area's memory came with its stored local maps
+        fill_layer(maailma_work, ' ');
+        return;
     }
+    if (!strstr(name, "BIGMAP")) {
+        clear_playermap();
+        return;
+    }
+    // The player's memory of the world is the remembered one, copied over the whole layer.
+    fill_layer(maailma_attrib, ':');
+    fill_layer(maailma_work, ' ');
+    fill_layer(maailma_worksymbol, 0);
+    const bool whole = read_world_memory(maailma_alltime_memorymap);
+    memcpy(maailma_memorymap, maailma_alltime_memorymap, MAP_BYTES);
+    view_layers_touched_all();
+    if (whole) world_layer_matches_file(1);
 }
 
 int is_maploc_explored(int x, int y) { return maailma_work[mapidx(x, y)] != ' '; }
@@ -228,11 +238,15 @@ void GetMap(const char *name) {
     memset(Data, 0, sizeof Data);
     fill_layer(pintakartta, 0);
     fill_layer(korkeuskartta, 0);
-    fill_layer(maailma, CH_GROUND);
-    fill_layer(maailma_attrib, ':');   // maailma_work is cleared by Read_MemoryMap below
-    zoomstore_check();                 // a damaged store is told of, and mended, before any map is read
-    if (bigmap()) {
-        GetIso();
+    // The world layer is read whole (or the game ends); maailma_work, and maailma_attrib but on a local
+    // area, are cleared by Read_MemoryMap below, which reads the world memory too.
+    const bool world = bigmap();
+    if (!world) fill_layer(maailma, CH_GROUND);
+    if (strstr(name, "ZOOMMAP")) fill_layer(maailma_attrib, ':');
+    zoomstore_check();   // a damaged store is told of, and mended, before any map is read
+    if (world) {
+        read_world_layer();
+        read_world_pool();
     } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {
         Environ = 2;
         world_memory_touched(0, MAP_ROWS - 1);   // the memory map holds the area's memory from here on

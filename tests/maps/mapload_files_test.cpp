@@ -51,6 +51,8 @@ TEST_F(MapLoadTest, WorldFilesAreReadWhole) {
     std::vector<uint8_t> memory(MAP_BYTES, ' ');
     memory[mapidx(10, 20)] = CH_SEA;
     write("WORLD.PLM", memory.data(), memory.size());
+    // what a local area left in the view's layers
+    for (uint8_t *layer : {maailma_attrib, maailma_work, maailma_worksymbol, maailma_memorymap}) memset(layer, 'x', MAP_BYTES);
 
     GetMap("BIGMAP");
     EXPECT_EQ(Environ, 1);
@@ -62,6 +64,17 @@ TEST_F(MapLoadTest, WorldFilesAreReadWhole) {
     EXPECT_EQ(maailma_memorymap[mapidx(10, 20)], CH_SEA);
     EXPECT_EQ(maailma_alltime_memorymap[mapidx(10, 20)], CH_SEA);
     EXPECT_EQ(maailma_work[mapidx(10, 20)], ' ') << "nothing is explored on this visit yet";
+    const std::vector<uint8_t> colons(MAP_BYTES, ':'), spaces(MAP_BYTES, ' '), zeros(MAP_BYTES, 0);
+    EXPECT_EQ(memcmp(maailma_attrib, colons.data(), MAP_BYTES), 0);
+    EXPECT_EQ(memcmp(maailma_work, spaces.data(), MAP_BYTES), 0);
+    EXPECT_EQ(memcmp(maailma_worksymbol, zeros.data(), MAP_BYTES), 0);
+    EXPECT_EQ(memcmp(maailma_memorymap, memory.data(), MAP_BYTES), 0);
+
+    // a memory file cut short is no memory
+    write("WORLD.PLM", memory.data(), MAP_BYTES / 2);
+    GetMap("BIGMAP");
+    EXPECT_EQ(memcmp(maailma_memorymap, spaces.data(), MAP_BYTES), 0);
+    EXPECT_EQ(memcmp(maailma_alltime_memorymap, spaces.data(), MAP_BYTES), 0);
 }
 
 TEST_F(MapLoadTest, MissingWorldPoolClearsTheOneInMemoryAndIsCreated) {
