@@ -99,6 +99,7 @@ static void duel_field() {
     memset(maailma, CH_BLANK, MAP_BYTES);
     world_layers_unsaved();
     memset(korkeuskartta, 0, MAP_BYTES);
+    layer_rows_written(korkeuskartta, 0, MAP_ROWS - 1);
     for (int y = AREA_MIN; y <= AREA_MAX; y++)
         for (int x = AREA_MIN; x <= AREA_MAX; x++) maailma[mapidx(x, y)] = CH_GROUND;
     init_terrain_struct(0, 0);
@@ -231,6 +232,7 @@ int combat_duel_tool(int a, int b, int seed, int rounds, FILE *out) {
     memcpy(maailma, saved.map.data(), MAP_BYTES);
     world_layers_unsaved();
     memcpy(korkeuskartta, saved.heights.data(), MAP_BYTES);
+    layer_rows_written(korkeuskartta, 0, MAP_ROWS - 1);
     memcpy(LDist, saved.sight.data(), sizeof LDist);
     init_terrain_struct(0, 0);
     if (failed) {

@@ -81,6 +81,7 @@ int crsim_build_area(int seed) {
     memset(maailma_alltime, CH_BLANK, MAP_BYTES);
     world_layers_unsaved();
     memset(korkeuskartta, 0, MAP_BYTES);
+    layer_rows_written(korkeuskartta, 0, MAP_ROWS - 1);   // the area's heights are laid below
     memset(Data, 0, sizeof Data);
     memset(Cre, 0, sizeof Cre);
     const int wx0 = 100, wy0 = 100;

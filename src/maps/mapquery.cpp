@@ -152,7 +152,9 @@ int birch_leaf_level() {
 int pintakartta_value(int x, int y) { return in_layer(x, y) ? pintakartta[mapidx(x, y)] : 0; }
 
 void Tyhjenna_PINTA(int x, int y) {
-    if (in_layer(x, y)) pintakartta[mapidx(x, y)] &= (uint8_t)~7;
+    if (!in_layer(x, y)) return;
+    pintakartta[mapidx(x, y)] &= (uint8_t)~7;
+    layer_rows_written(pintakartta, y, y);
 }
 
 int maapera_arvo(int x, int y) {

@@ -230,8 +230,53 @@ __attribute__((target("avx2"))) static size_t fill_blocks_wide(uint8_t *layer, u
 }
 #endif
 
+// The layers whose writers tell their rows: the value of the last fill (-1 unknown) and the rows
+// written since (y0 > y1: none).
+namespace {
+struct KeptFill {
+    const uint8_t *layer;
+    int value, y0, y1;
+};
+KeptFill kept_fills[] = {{pintakartta, -1, 0, MAP_ROWS - 1}, {korkeuskartta, -1, 0, MAP_ROWS - 1}};
+}  // namespace
+
+static KeptFill *kept_fill(const uint8_t *layer) {
+    for (KeptFill &k : kept_fills)
+        if (k.layer == layer) return &k;
+    return nullptr;
+}
+
+void layer_rows_written(const uint8_t *layer, int y0, int y1) {
+    KeptFill *k = kept_fill(layer);
+    if (!k || y0 > y1) return;
+    if (y0 < k->y0) k->y0 = y0 < 0 ? 0 : y0;
+    if (y1 > k->y1) k->y1 = y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1;
+}
+
+// A layer that holds `value` but in the rows told since: those rows are filled. The checking build
+// makes sure that the rest holds the value, so that a writer that doesn't tell is found by the tests.
+static bool fill_told_rows(uint8_t *layer, uint8_t value) {
+    KeptFill *k = kept_fill(layer);
+    if (!k) return false;
+    const bool kept = k->value == value;
+    if (kept && k->y0 <= k->y1) memset(layer + mapidx(0, k->y0), value, (size_t)(k->y1 - k->y0 + 1) * MAP_STRIDE);
+#ifndef NDEBUG
+    if (kept && (layer[0] != value || memcmp(layer, layer + 1, MAP_BYTES - 1) != 0)) {
+        size_t i = 0;
+        while (layer[i] == value) i++;
+        fprintf(stderr, "a writer of a layer didn't tell its row %d\n", (int)(i / MAP_STRIDE));
+        abort();
+    }
+#endif
+    k->value = value;
+    k->y0 = MAP_ROWS;
+    k->y1 = -1;
+    return kept;
+}
+
 void fill_layer(uint8_t *layer, uint8_t value) {
     tell_view(layer);
+    if (fill_told_rows(layer, value)) return;
     size_t i = 0;
 #if defined(OXA_WIDE_FILL)
     static const bool wide = __builtin_cpu_supports("avx2");

@@ -78,6 +78,9 @@ void wadestrip();
 void wadestrip_loaded();
 // Sets all MAP_BYTES bytes of a layer to `value`.
 void fill_layer(uint8_t *layer, uint8_t value);
+// "pintakartta" and "korkeuskartta": every writer of them but fill_layer tells the rows it writes, so
+// that filling one again with the value it was last filled with clears only those rows.
+void layer_rows_written(const uint8_t *layer, int y0, int y1);
 // Copies all MAP_BYTES bytes of `from` over `to`.
 void copy_layer(uint8_t *to, const uint8_t *from);
 void Mapcopy_ZoomToCurrent(UiRect rect);

@@ -1032,6 +1032,8 @@ static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
     }
     view_layers_touched_rect(x0, y0, x0 + 63, y0 + ZOOM_SIDE - 1);   // the view copies the memory map
     world_layer_touched(y0, y0 + ZOOM_SIDE - 1);
+    layer_rows_written(pintakartta, y0, y0 + ZOOM_SIDE - 1);
+    layer_rows_written(korkeuskartta, y0, y0 + ZOOM_SIDE - 1);
     int slot = 0, full = 0;
     for (const DataStruct &z : zoom.data) {
         if (z.type == 0) continue;

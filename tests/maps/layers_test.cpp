@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "maps/mapquery.h"
 #include "maps/zoomstore.h"
 #include "maptest.h"
 
@@ -377,6 +378,52 @@ TEST_F(MapsTest, AFilledLayerHoldsTheFillWhereverItDifferedBefore) {
         fill_layer(maailma_attrib, c.fill);
         EXPECT_EQ(memcmp(maailma_attrib, expect, MAP_BYTES), 0);
     }
+}
+
+// The surface and height layers filled again clear just the rows their writers told: a local map laid,
+// surface bits cleared, heights of the whole layer laid by a tool; the layer ends as a whole fill leaves
+// it. A write that isn't told ends the checking build.
+TEST_F(MapsTest, AFillAgainClearsTheRowsTheWritersTold) {
+    static const std::vector<uint8_t> zeros(MAP_BYTES, 0);
+    const struct Case {
+        const char *what;
+        uint8_t *layer;
+        std::function<void()> write;
+    } cases[] = {
+        {"a local map laid", pintakartta,
+         [] {
+             for (int i = 0; i < ZOOM_SQUARES; i++) Zoom.surface[i] = Zoom.height[i] = (uint8_t)(1 + i % 200);
+             zoomset_maailma(2, -2);
+         }},
+        {"the heights of the same", korkeuskartta, [] { zoomset_maailma(-1, 1); }},
+        {"surface bits cleared", pintakartta,
+         [] {
+             pintakartta[mapidx(300, 301)] = 0x3f;
+             layer_rows_written(pintakartta, 301, 301);
+             Tyhjenna_PINTA(300, 301);
+         }},
+        {"a whole layer told", korkeuskartta,
+         [] {
+             korkeuskartta[mapidx(3000, 2047)] = 9;
+             layer_rows_written(korkeuskartta, 0, MAP_ROWS - 1);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        fill_layer(c.layer, 0);
+        c.write();
+        fill_layer(c.layer, 0);
+        EXPECT_EQ(memcmp(c.layer, zeros.data(), MAP_BYTES), 0);
+    }
+#ifndef NDEBUG
+    EXPECT_DEATH(
+        {
+            fill_layer(korkeuskartta, 0);
+            korkeuskartta[mapidx(10, 1000)] = 4;
+            fill_layer(korkeuskartta, 0);
+        },
+        "didn't tell its row 1000");
+#endif
 }
 
 TEST_F(MapsTest, WorldPoolFollowsTheLevel) {
