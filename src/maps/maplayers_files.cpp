@@ -36,9 +36,6 @@ struct UnsavedRows {
     }
 };
 UnsavedRows unsaved_world, unsaved_memory;
-// The rows of "maailma" told since fill_layer last filled it with `since_fill_value` (-1: no such fill).
-UnsavedRows since_fill;
-int since_fill_value = -1;
 char rows_folder[sizeof CharacterPath];
 }  // namespace
 
@@ -47,18 +44,7 @@ static bool rows_known() { return strcmp(rows_folder, CharacterPath) == 0; }
 void world_layer_touched(int y0, int y1) {
     if (y0 > y1) return;
     unsaved_world.widen(y0 < 0 ? 0 : y0, y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1);
-    since_fill.widen(y0 < 0 ? 0 : y0, y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1);
-}
-
-void world_layer_filled(int value) {
-    since_fill.clear();
-    since_fill_value = value;
-}
-
-int world_layer_fill_rows(int &y0, int &y1) {
-    y0 = since_fill.y0;
-    y1 = since_fill.y1;
-    return since_fill_value;
+    layer_rows_written(maailma, y0, y1);
 }
 void world_memory_touched(int y0, int y1) {
     if (y0 <= y1) unsaved_memory.widen(y0 < 0 ? 0 : y0, y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1);

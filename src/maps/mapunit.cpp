@@ -231,13 +231,16 @@ __attribute__((target("avx2"))) static size_t fill_blocks_wide(uint8_t *layer, u
 #endif
 
 // The layers whose writers tell their rows: the value of the last fill (-1 unknown) and the rows
-// written since (y0 > y1: none).
+// written since (y0 > y1: none); whether a fill with the same value clears only those rows.
 namespace {
 struct KeptFill {
     const uint8_t *layer;
+    bool rows_only;
     int value, y0, y1;
 };
-KeptFill kept_fills[] = {{pintakartta, -1, 0, MAP_ROWS - 1}, {korkeuskartta, -1, 0, MAP_ROWS - 1}};
+KeptFill kept_fills[] = {{pintakartta, true, -1, 0, MAP_ROWS - 1},
+                         {korkeuskartta, true, -1, 0, MAP_ROWS - 1},
+                         {maailma, false, -1, 0, MAP_ROWS - 1}};
 }  // namespace
 
 static KeptFill *kept_fill(const uint8_t *layer) {
@@ -253,12 +256,19 @@ void layer_rows_written(const uint8_t *layer, int y0, int y1) {
     if (y1 > k->y1) k->y1 = y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1;
 }
 
+int world_layer_fill_rows(int &y0, int &y1) {
+    const KeptFill &k = *kept_fill(maailma);
+    y0 = k.y0;
+    y1 = k.y1;
+    return k.value;
+}
+
 // A layer that holds `value` but in the rows told since: those rows are filled. The checking build
 // makes sure that the rest holds the value, so that a writer that doesn't tell is found by the tests.
 static bool fill_told_rows(uint8_t *layer, uint8_t value) {
     KeptFill *k = kept_fill(layer);
     if (!k) return false;
-    const bool kept = k->value == value;
+    const bool kept = k->rows_only && k->value == value;
     if (kept && k->y0 <= k->y1) memset(layer + mapidx(0, k->y0), value, (size_t)(k->y1 - k->y0 + 1) * MAP_STRIDE);
 #ifndef NDEBUG
     if (kept && (layer[0] != value || memcmp(layer, layer + 1, MAP_BYTES - 1) != 0)) {
@@ -296,7 +306,6 @@ void fill_layer(uint8_t *layer, uint8_t value) {
     }
 #endif
     memset(layer + i, value, MAP_BYTES - i);
-    if (layer == maailma) world_layer_filled(value);
 }
 
 // A layer copied over one that mostly holds the same already (the remembered world after a save):

@@ -79,7 +79,8 @@ void wadestrip_loaded();
 // Sets all MAP_BYTES bytes of a layer to `value`.
 void fill_layer(uint8_t *layer, uint8_t value);
 // "pintakartta" and "korkeuskartta": every writer of them but fill_layer tells the rows it writes, so
-// that filling one again with the value it was last filled with clears only those rows.
+// that filling one again with the value it was last filled with clears only those rows. The rows told
+// of "maailma" (through world_layer_touched) are kept the same way, but its fill is always whole.
 void layer_rows_written(const uint8_t *layer, int y0, int y1);
 // Copies all MAP_BYTES bytes of `from` over `to`.
 void copy_layer(uint8_t *to, const uint8_t *from);
@@ -116,9 +117,8 @@ int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_
 // the memory map tell their rows; any other writer of "maailma", "maailma_alltime" or the memory maps
 // calls world_layer_touched (or world_memory_touched) with the rows it writes, or world_layers_unsaved.
 void world_layer_touched(int y0, int y1);
-// fill_layer filled "maailma" whole with `value`: the rows told from here on are the only ones that may
-// hold anything else. world_layer_fill_rows answers that value (-1 when unknown) and those rows.
-void world_layer_filled(int value);
+// The value fill_layer last filled "maailma" with (-1 when unknown) and the rows told since: the only
+// ones that may hold anything else.
 int world_layer_fill_rows(int &y0, int &y1);
 void world_memory_touched(int y0, int y1);
 void world_layers_unsaved();
