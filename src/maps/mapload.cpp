@@ -105,17 +105,26 @@ static bool read_world_memory(uint8_t *layer) {
     return size_of(path) == (long)MAP_BYTES;
 }
 
-void GetIso() {
+static void read_world_and_pool() {
     read_world_layer();
     read_world_pool();
+}
+
+void GetIso() {
+    read_world_and_pool();
     read_world_memory(maailma_alltime_memorymap);
+}
+
+// The layers the view writes as it shows the map.
+static void clear_view_layers() {
+    fill_layer(maailma_attrib, ':');
+    fill_layer(maailma_work, ' ');
+    fill_layer(maailma_worksymbol, 0);
 }
 
 void clear_playermap() {
     fill_layer(maailma_memorymap, ' ');
-    fill_layer(maailma_attrib, ':');
-    fill_layer(maailma_work, ' ');
-    fill_layer(maailma_worksymbol, 0);
+    clear_view_layers();
 }
 
 void Read_MemoryMap(const char *name) {
@@ -128,9 +137,7 @@ void Read_MemoryMap(const char *name) {
         return;
     }
     // The player's memory of the world is the remembered one, copied over the whole layer.
-    fill_layer(maailma_attrib, ':');
-    fill_layer(maailma_work, ' ');
-    fill_layer(maailma_worksymbol, 0);
+    clear_view_layers();
     const bool whole = read_world_memory(maailma_alltime_memorymap);
     memcpy(maailma_memorymap, maailma_alltime_memorymap, MAP_BYTES);
     view_layers_touched_all();
@@ -245,8 +252,7 @@ void GetMap(const char *name) {
     if (strstr(name, "ZOOMMAP")) fill_layer(maailma_attrib, ':');
     zoomstore_check();   // a damaged store is told of, and mended, before any map is read
     if (world) {
-        read_world_layer();
-        read_world_pool();
+        read_world_and_pool();
     } else if (strcmp(Plr.mapname, "ZOOMMAP") == 0) {
         Environ = 2;
         world_memory_touched(0, MAP_ROWS - 1);   // the memory map holds the area's memory from here on
