@@ -3,11 +3,15 @@
 // audio driver, in a working folder of the benchmark's own that sees the generated sounds.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "core/config.h"
 #include "base/ownlib.h"
 #include "core/weatherengine.h"
 #include "presentation/audio.h"
 #include "presentation/oxalistener.h"
+#include "presentation/screen_ui.h"
+#include "base/ui.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_net.h>
@@ -28,11 +32,12 @@ struct SoundFolder {
         folder = mkdtemp(tmpl) ? tmpl : "/tmp";
         if (chdir(folder.c_str()) != 0) perror("chdir");
         if (symlink(OXA_RUN_DIR "/audio", "audio") != 0) perror("symlink");
-        if (SDL_Init(SDL_INIT_AUDIO) != 0) abort();
+        if (SDL_Init(SDL_INIT_AUDIO) != 0) bench_setup_failed(SDL_GetError());
+        screen_ui_sound(ui.sound);   // the sound entries of the seam, as an open window fills them
         SB_SOUND = AMBIENTSOUNDS = MOVEMENTSOUNDS = BACKMUSIC = 1;
         AUDIO_MAIN_VOLUME = 50;
         sound_init();
-        if (!AUDIO_OPEN) abort();
+        if (!AUDIO_OPEN) bench_setup_failed("the mixer could not open the audio device");
     }
     ~SoundFolder() {
         sound_close();
@@ -67,11 +72,11 @@ void BM_IdleSample(benchmark::State &state) {
 BENCHMARK(BM_IdleSample)->Unit(benchmark::kMicrosecond);
 
 void BM_EmptyListenerPoll(benchmark::State &state) {
-    if (SDLNet_Init() != 0) abort();
+    if (SDLNet_Init() != 0) bench_setup_failed("SDL_net could not start");
     UDPsocket s = SDLNet_UDP_Open(0);   // a free port, read back and given to the listener
     int port = s ? SDLNet_Read16(&SDLNet_UDP_GetPeerAddress(s, -1)->port) : 0;
     SDLNet_UDP_Close(s);
-    if (!openPort(port)) abort();
+    if (!openPort(port)) bench_setup_failed("the controller listener could not open its port");
     for (auto _ : state) benchmark::DoNotOptimize(listenMobileController());
 }
 BENCHMARK(BM_EmptyListenerPoll)->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,8 @@
 // the daily carcass upkeep leaving the hard remains of 100 rotted carcasses (target under 1 ms).
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,7 +26,7 @@ static void open_game() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     DISABLE_NOTES = 1;
     Plr.daynumber = 400;
     Plr.month = 6;

@@ -3,6 +3,8 @@
 // one pass of the option loop with the listener's view of the player rebuilt.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -39,7 +41,7 @@ void open_talk() {
     static bool open = false;
     if (!open) {
         open = true;
-        if (chdir(OXA_RUN_DIR) != 0) abort();
+        if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
         DISABLE_NOTES = 1;
     }
     clrVillages();

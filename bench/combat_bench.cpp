@@ -2,6 +2,8 @@
 // creatures' generated local area.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -22,7 +24,7 @@ static int two_wolves() {
     static bool open = false;
     if (!open) {
         open = true;
-        if (chdir(OXA_RUN_DIR) != 0) abort();
+        if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
         DISABLE_NOTES = 1;
         crsim_build_area(1);
     }

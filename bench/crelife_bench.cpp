@@ -2,6 +2,8 @@
 // area of forest and lake, and single creature steps on a full pool.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -17,7 +19,7 @@ static void open_area() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     DISABLE_NOTES = 1;
     crsim_build_area(1);
     crsim_place_animals(CRE_COUNT);

@@ -1,6 +1,8 @@
 // Text drawing on the screen surface and on the renderer, and a full screen flip with the map.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "core/oxa.h"
 #include "presentation/show.h"
 
@@ -27,7 +29,7 @@ static void open_screen() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (!mkdtemp(folder) || chdir(folder) != 0) abort();
+    if (!mkdtemp(folder) || chdir(folder) != 0) bench_setup_failed("could not make and enter a folder of its own");
     atexit(remove_folder);
     std::string font(FONT_BYTES, '\0');
     for (int i = 0; i < FONT_BYTES; i++) font[i] = (i * 7 / 3) % 3 == 0;

@@ -2,6 +2,8 @@
 // harvest profile built from its plant data as every picking builds it, and the patch is left picked.
 // Target on the development machine: under 20 µs.
 #include <benchmark/benchmark.h>
+
+#include "bench_setup.h"
 #include <unistd.h>
 
 #include <cstdlib>
@@ -24,7 +26,7 @@ namespace {
 struct Patch {
     int plant = 0;
     Patch() {
-        if (chdir(OXA_RUN_DIR) != 0) abort();
+        if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
         open_headless_screen();
         InitObjs();
         InitUnames();
@@ -36,7 +38,7 @@ struct Patch {
         Plr.daynumber = 400;
         memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
         plant = ConstantObj_Nimella("Bilberry", IT_PLANT);
-        if (plant <= 0) abort();
+        if (plant <= 0) bench_setup_failed("no plant to harvest was found");
         // A map's worth of other plant records before it.
         for (int i = 0; i < 1500; i++) {
             Data[i].type = DT_PLANT;

@@ -1,6 +1,8 @@
 // Building the catalogue of item kinds with the plants, as each load does (target: under 20 ms), and
 // naming and describing one item (target: under 5 µs).
 #include <benchmark/benchmark.h>
+
+#include "bench_setup.h"
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,12 +24,12 @@ namespace {
 struct Folder {
     Folder() {
         char tmpl[] = "/tmp/oxa-items-bench-XXXXXX";
-        if (!mkdtemp(tmpl)) abort();
+        if (!mkdtemp(tmpl)) bench_setup_failed("could not make a folder of its own");
         path = tmpl;
         std::string cmd = std::string("cp -r " OXA_RUN_DIR "/flora_*.txt ") + path + " && mkdir -p " + path +
                           "/messages " + path + "/AINO && cp " OXA_RUN_DIR "/messages/eng_uname_flora.txt " + path +
                           "/messages/";
-        if (system(cmd.c_str()) != 0 || chdir(path.c_str()) != 0) abort();
+        if (system(cmd.c_str()) != 0 || chdir(path.c_str()) != 0) bench_setup_failed("could not copy the ready-made character into its folder");
         snprintf(CharacterPath, sizeof CharacterPath, "%s/AINO", path.c_str());
         definit_yrttidata();
     }

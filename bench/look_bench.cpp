@@ -2,6 +2,8 @@
 // redraw, and the quick cursor frame alone) and one step into the water and back.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "core/datafunc.h"
 #include "core/oxa.h"
 #include "creatures/bodyrec.h"
@@ -33,7 +35,7 @@ static void open_world() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     open_headless_screen();
     mkdir("/tmp/oxabench-look", 0700);
     copy_bounded(CharacterFile, sizeof CharacterFile, "/tmp/oxabench-look");
@@ -110,7 +112,7 @@ static void BM_StepIntoTheWaterAndBack(benchmark::State &state) {
         Plr.movement_mode = 1;
         lastnote[0] = 0;
         plr_set<float>(PB_FATIGUE, 0.0f);   // rested: the steps of earlier rounds tire her
-        if (MovePlayer(102) != 1) abort();   // east into the shallows
+        if (MovePlayer(102) != 1) bench_setup_failed("Aino could not step east into the shallows");   // east into the shallows
         MovePlayer(106);                     // and back onto the shore
     }
 }

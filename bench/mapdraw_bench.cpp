@@ -2,6 +2,8 @@
 // fires lit around him, on a local area of forest, bog, water and rock.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
@@ -27,7 +29,7 @@ static void open_world() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     open_headless_screen();
 
     memset(&Plr, 0, sizeof Plr);
@@ -105,7 +107,7 @@ static void BM_IdleTick(benchmark::State &state) {
         SDL_Event e{};
         e.type = SDL_USEREVENT;
         SDL_PushEvent(&e);
-        if (getkey() != KC_IDLE) abort();
+        if (getkey() != KC_IDLE) bench_setup_failed("the idle tick was not the first key");
         DrawMap();
     }
 }

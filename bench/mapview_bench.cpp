@@ -3,6 +3,8 @@
 // composing the help page under 30 ms; one redraw of the help view from the stored page under 5 ms.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -23,7 +25,7 @@ void open_aino() {
     // The font, palette and pictures of the built working folder beside her folder.
     const std::string cmd = "cd " + oxabench::folder().path + " && for f in " OXA_RUN_DIR
                             "/*; do [ -e \"$(basename \"$f\")\" ] || ln -s \"$f\" .; done";
-    if (system(cmd.c_str()) != 0) abort();
+    if (system(cmd.c_str()) != 0) bench_setup_failed("could not lay out its folder");
     open_headless_screen();
     oxabench::folder().fresh_character();
     confirm_alltime_memorymap();

@@ -2,6 +2,8 @@
 // Target: under 5 ms for the 300.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -28,7 +30,7 @@ static void open_area() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     DISABLE_NOTES = 1;
     build_objdef_rows();
     strcpy(Plr.mapname, "ZOOMMAP");

@@ -2,6 +2,8 @@
 // shot with its roll, its flight and its landing, on the creatures' generated local area.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -23,7 +25,7 @@ static void open_area() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     DISABLE_NOTES = 1;
     MISSILE_DRAW = 0;
     crsim_build_area(1);

@@ -2,6 +2,8 @@
 // (built once per load) and the information boxes after a change of place.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstring>
@@ -55,7 +57,7 @@ BENCHMARK(BM_CultureBlocks)->Unit(benchmark::kMillisecond);
 
 // The boxes drawn anew after every step into another block, on the world map.
 void BM_BoxesAfterAChangeOfPlace(benchmark::State &state) {
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     open_headless_screen();
     guiInit(800, 600);
     memset(&Plr, 0, sizeof Plr);

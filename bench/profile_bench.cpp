@@ -2,6 +2,8 @@
 // answer at once.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "bench_screen.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
@@ -18,12 +20,12 @@ namespace {
 void open_with_aino() {
     static bool open = false;
     if (open) return;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     open_headless_screen();
     lataa_gui_grafiikka();
     getbackgrounds();
     copy_bounded(CharacterPath, sizeof CharacterPath, OXA_RUN_DIR "/../fixture/AINO");
-    if (!read_exact(OXA_RUN_DIR "/../fixture/AINO/AINO.OXS", &Plr, sizeof Plr)) abort();
+    if (!read_exact(OXA_RUN_DIR "/../fixture/AINO/AINO.OXS", &Plr, sizeof Plr)) bench_setup_failed("could not read Aino's record from the fixture");
     open = true;
 }
 

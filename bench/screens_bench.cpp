@@ -2,6 +2,8 @@
 // second), one encyclopedia page drawn with its links, and one fill of the armour coverage.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "bench_screen.h"
 #include "core/obj_func.h"
 #include "items/items.h"
@@ -20,7 +22,7 @@ namespace {
 void open_in_run_dir() {
     static bool open = false;
     if (open) return;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     open_headless_screen();
     open = true;
 }

@@ -2,6 +2,8 @@
 // the setting chosen written to "oxa_ini.txt". Target: under 10 ms a pass.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "bench_screen.h"
 #include "base/ui.h"
 #include "screens/setup.h"
@@ -27,13 +29,13 @@ void open_in_own_folder() {
     static bool open = false;
     if (open) return;
     char tmpl[] = "/tmp/oxabench-setup-XXXXXX";
-    if (!mkdtemp(tmpl)) abort();
+    if (!mkdtemp(tmpl)) bench_setup_failed("could not make a folder of its own");
     folder.path = tmpl;
     const std::string run = OXA_RUN_DIR, dir = tmpl;
     const std::string cmd = "cp " + run + "/OXA.FNT " + run + "/palette.nfo " + run + "/defaults/oxa_ini.def " + dir +
                             " && mv " + dir + "/oxa_ini.def " + dir + "/oxa_ini.txt && ln -s " + run + "/truegfx " +
                             dir + "/truegfx";
-    if (system(cmd.c_str()) != 0 || chdir(tmpl) != 0) abort();
+    if (system(cmd.c_str()) != 0 || chdir(tmpl) != 0) bench_setup_failed("could not copy the ready-made character into its folder");
     open_headless_screen();
     open = true;
 }

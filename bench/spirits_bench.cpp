@@ -3,6 +3,8 @@
 // of many spirit records looked up among 10000.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "activities/actions.h"
 #include "activities/spirits.h"
 #include "core/maintenance.h"
@@ -28,7 +30,7 @@ void night_in_the_wilds() {
     static bool open = false;
     if (!open) {
         open = true;
-        if (chdir(OXA_RUN_DIR) != 0) abort();
+        if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
         open_headless_screen();
         init_terrain_struct(0, 0);
     }

@@ -2,6 +2,8 @@
 // silhouette from the picture's file.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "core/oxa.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
@@ -25,7 +27,7 @@ static void BM_FirstTintedDraw(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
         const OxaTile fresh = LoadOxaTile("elk.png", LOADBIGNEWGFX, 0);
-        if (!fresh.tex) abort();
+        if (!fresh.tex) bench_setup_failed("the tile texture could not be made");
         OxaTile &slot = OxaTiles[OXATILE_MAX - 1];
         if (slot.tex) SDL_DestroyTexture(slot.tex);
         if (slot.grey) SDL_DestroyTexture(slot.grey);

@@ -5,6 +5,8 @@
 // raw meat, fish and boards, whose rules count the village's people and weigh its stores.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -39,7 +41,7 @@ void open_trade() {
     static bool open = false;
     if (!open) {
         open = true;
-        if (chdir(OXA_RUN_DIR) != 0) abort();
+        if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
         DISABLE_NOTES = 1;
     }
     memset(Plr.mapname, 0, sizeof Plr.mapname);

@@ -3,6 +3,8 @@
 // asked for, and the deal struck: the goods change owners. Target: under 200 µs a pass.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include <unistd.h>
 
 #include <cstdlib>
@@ -41,7 +43,7 @@ void open_trade() {
     static bool open = false;
     if (!open) {
         open = true;
-        if (chdir(OXA_RUN_DIR) != 0) abort();
+        if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
         DISABLE_NOTES = 1;
     }
     ui_use_null_screen();

@@ -3,6 +3,8 @@
 // lured animals.
 // Target on the development machine: under 2 ms.
 #include <benchmark/benchmark.h>
+
+#include "bench_setup.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -30,7 +32,7 @@ namespace {
 struct Area {
     std::string path;
     Area() {
-        if (chdir(OXA_RUN_DIR) != 0) abort();
+        if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
         open_headless_screen();
         init_terrain_struct(0, 0);
         char tmpl[] = "/tmp/oxatrap-XXXXXX";

@@ -4,6 +4,8 @@
 // and a whole pass with a rest command read from the queue.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "core/command.h"
 #include "core/maintenance.h"
 #include "core/oxa.h"
@@ -92,7 +94,7 @@ static void open_game() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     open_headless_screen();
     guiInit(800, 600);
     DISABLE_NOTES = 1;

@@ -4,6 +4,8 @@
 // and of 1000 local maps.
 #include <benchmark/benchmark.h>
 
+#include "bench_setup.h"
+
 #include "core/burning.h"
 #include "core/maintenance.h"
 #include "core/mapupkeep.h"
@@ -36,7 +38,7 @@ void open_game() {
     static bool open = false;
     if (open) return;
     open = true;
-    if (chdir(OXA_RUN_DIR) != 0) abort();
+    if (chdir(OXA_RUN_DIR) != 0) bench_setup_failed("could not enter the working folder");
     open_headless_screen();
     guiInit(800, 600);
     mapdimInit(800, 600, 1.0f);
@@ -189,7 +191,7 @@ BENCHMARK(BM_FindBigmapLocRadius500)->Unit(benchmark::kMillisecond);
 
 // A character folder whose store holds n local maps, half of them blank and long unvisited.
 void make_store(const std::string &folder, int maps) {
-    if (system(("rm -rf " + folder + " && mkdir -p " + folder).c_str()) != 0) abort();
+    if (system(("rm -rf " + folder + " && mkdir -p " + folder).c_str()) != 0) bench_setup_failed("could not lay out its folder");
     copy_bounded(CharacterPath, sizeof CharacterPath, folder.c_str());
     FILE *index = fopen((folder + "/ZOOMINDEX.DAT").c_str(), "wb");
     FILE *store = fopen((folder + "/ZOOMMAPS.DAT").c_str(), "wb");
