@@ -460,6 +460,8 @@ struct UiScreens {
     int (*command_key)(int *ctrl, int *typed_ahead);
     int (*course_choice)(int in_play);         // the game-course choice: 1 or 2 chosen, 0 free play
     void (*quest_journal)();                   // the quest journal (quests/journal.h composes it)
+    // An information box at the selection cursor, what lies under it saved and put back
+    void (*cursor_infobox)(const char *title, const char *text, const char *topic);
 };
 
 // The fatal exit: the text goes to "loader.deb" and the error stream, the screen shows it and waits
@@ -486,6 +488,11 @@ void Setup();
 void saveportrait();
 void ui_init_message(const char *text);
 void controller_announce();
+// An information box beside the selection cursor of the last pick, titled `title`, holding `text`
+// (words with the markup of the word table: "<br>", "<red>", "<blue>", "<black>"), and the hotspot of
+// the encyclopedia topic `topic` when it has a page; any key closes it, F1 opens the topic then.
+// Without a screen nothing is shown and one scripted key is taken, as the box's wait takes one.
+void ui_cursor_infobox(const char *title, const char *text, const char *topic);
 
 // The command reader's key: the game key code, whether Ctrl was held and how many presses were
 // already waiting. Without a screen the keys come from the scripted queue; once it is empty the

@@ -57,6 +57,11 @@ void game_encyclopedia() {
     if (ui.screens.encyclopedia) ui.screens.encyclopedia();
 }
 
+void ui_cursor_infobox(const char *title, const char *text, const char *topic) {
+    if (ui.screens.cursor_infobox) ui.screens.cursor_infobox(title, text, topic);
+    else ui_script_next();
+}
+
 void game_info_hotspot(const char *topic) {
     if (ui.screens.info_hotspot) ui.screens.info_hotspot(topic);
 }

@@ -5,9 +5,11 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
+#include "activities/food.h"
 #include "activities/spirits.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -19,6 +21,7 @@
 #include "creatures/crefile.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
+#include "creatures/people.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
@@ -152,6 +155,30 @@ static const char *word_of(const char *key) {
     return out;
 }
 
+// Appends to a text buffer, cut at its end.
+static void put(char *out, size_t size, const char *text) {
+    const size_t n = strlen(out);
+    if (n + 1 < size) copy_bounded(out + n, size - n, text);
+}
+
+static void putf(char *out, size_t size, const char *format, ...) __attribute__((format(printf, 3, 4)));
+static void putf(char *out, size_t size, const char *format, ...) {
+    const size_t n = strlen(out);
+    if (n + 1 >= size) return;
+    va_list args;
+    va_start(args, format);
+    vsnprintf(out + n, size - n, format, args);
+    va_end(args);
+}
+
+// Who holds the creature: her party (an escortee is told as one), a leash or a post; "" none.
+static const char *control_word(int n, const CreatureStruct &c) {
+    if (onko_NPC_kumppani(n)) return (compword(n) & CF_ESCORTEE) ? "escortee" : word_of("COMP_CONTROL:PARTY");
+    if (c.role == 9) return word_of("COMP_CONTROL:LEASHED");
+    if (is_tied(n)) return word_of("COMP_CONTROL:TIED");
+    return "";
+}
+
 const char *NPC_yleiskuvaus(int n, int mode) {
     const CreatureStruct *c = cre(n);
     s_creaturedesc[0] = 0;
@@ -176,6 +203,8 @@ const char *NPC_yleiskuvaus(int n, int mode) {
     const char *height = c->korkeus == 100 ? word_of("ACTIVITY_PROFILE:FLYING")
                        : c->korkeus == 200 ? word_of("ACTIVITY_PROFILE:IN_A_TREE") : c->korkeus == -100 ? "(diving)" : "";
     bprintf(s_creaturedesc, sizeof s_creaturedesc, "%s%s%s", list, height[0] ? " " : "", height);
+    const char *control = control_word(n, *c);
+    if (control[0]) putf(s_creaturedesc, sizeof s_creaturedesc, " (%s)", control);
     return s_creaturedesc;
 }
 
@@ -303,47 +332,141 @@ const char *NPC_ruhokuvaus(int n) {
 
 // ---- the information box ----
 
-void NPC_inforuutu(int n) {
-    const CreatureStruct *c = cre(n);
-    if (!c) return;
-    char text[2048];
-    char general[512];
-    copy_bounded(general, sizeof general, NPC_yleiskuvaus(n, c->mode));
-    general[0] = (char)toupper((unsigned char)general[0]);
-    snprintf(text, sizeof text, "%s.", general);
-    int sx, sy;
-    if (c->kind == CK_SPIRIT && creature_square(n, sx, sy)) {
-        char looks[64], word[64];
-        copy_bounded(looks, sizeof looks, MSG("NPC_LOOKS_LIKE"));
-        copy_bounded(word, sizeof word, txtdesc_HaltijaIlme(sx, sy, (int)c->speciescode));
-        const size_t len = strlen(text);
-        snprintf(text + len, sizeof text - len, " %s %s.", looks, word);
+// A comma list read aloud: its last comma becomes "and" ("a, b and c").
+static void put_list(char *out, size_t size, const char *list) {
+    const char *last = strrchr(list, ',');
+    if (!last) {
+        put(out, size, list);
+        return;
     }
-    char wounds[600] = "";
+    putf(out, size, "%.*s and %s", (int)(last - list), list, last[1] == ' ' ? last + 2 : last + 1);
+}
+
+// How tired a creature looks by its fatigue penalty; "" when not at all.
+static const char *fatigue_word(int penalty) {
+    if (penalty <= 20) return "";
+    return word_of(penalty > 80 ? "OVERALL_FATIGUE:GREAT" : penalty > 60 ? "OVERALL_FATIGUE:HIGH"
+                 : penalty > 40 ? "OVERALL_FATIGUE:MED" : "OVERALL_FATIGUE:LOW");
+}
+
+// The player's own dog shows how hungry it is.
+static const char *dog_hunger(int n, const CreatureStruct &c) {
+    if (c.speciescode != 618 || !onko_NPC_kesyelain(n)) return "";
+    const int most = maxenergiavaranto(n);
+    if (c.energy < 0) return "starved";
+    if (c.energy < most / 4) return "very hungry";
+    if (c.energy < most / 2) return "hungry";
+    return "";
+}
+
+static void box_looks(int n, const CreatureStruct &c, char *out, size_t size) {
+    char list[300] = "";
+    int sx, sy;
+    if (c.kind == CK_SPIRIT && creature_square(n, sx, sy)) add_word(list, sizeof list, txtdesc_HaltijaIlme(sx, sy, (int)c.speciescode));
+    add_word(list, sizeof list, dog_hunger(n, c));
+    add_word(list, sizeof list, fatigue_word(FATIGUE_PENALTY(n)));
+    if (!list[0]) return;
+    putf(out, size, "%s ", MSG("NPC_LOOKS_LIKE"));
+    put_list(out, size, list);
+    put(out, size, ".<br><br>");
+}
+
+static void box_hands(const CreatureStruct &c, char *out, size_t size) {
+    const int32_t hands[2] = {c.wielded, c.offhand};
+    for (const int32_t held : hands) {
+        if (held <= 0) continue;
+        putf(out, size, "%s ", MSG("NPC_INFO_WIELDING"));
+        putf(out, size, "<red>%s<black><br>", ekuvaus((int)held, 1, 1));
+    }
+    if (!c.offhand || !c.shieldmode) return;
+    // The guard bits of a creature's shield: 2 in the centre, 4 high, 8 at its side.
+    const char *guard = (c.shieldmode & 8) ? "on left side" : (c.shieldmode & 4) ? "high" : (c.shieldmode & 2) ? "in center" : "";
+    if (guard[0]) putf(out, size, "%s %s.<br>", MSG("NPC_INFO_SHIELD"), guard);
+}
+
+static void box_wounds(int n, const CreatureStruct &c, char *out, size_t size) {
+    char wounds[1200] = "";
     WoundSlot w;
     for (int s = 0; s < WOUND_SLOTS; s++)
         if (wound_get(n, s, w) && w.kind) {
             char line[120];
-            copy_bounded(line, sizeof line, StrLwr(HAAVA_kuvaus(n, s)));
-            add_word(wounds, sizeof wounds, line);
+            copy_bounded(line, sizeof line, HAAVA_kuvaus(n, s));
+            add_word(wounds, sizeof wounds, StrLwr(line));
         }
-    int y = 120;
-    ui_grabscr("inforuutu");
-    char title[64];
+    char legs[200];
+    copy_bounded(legs, sizeof legs, HK_liikuntaelimet(n));
+    if (wounds[0]) {
+        putf(out, size, "<red>%s<black> ", MSG("NPC_IS_INJURED"));
+        put_list(out, size, wounds);
+        put(out, size, ". ");
+    }
+    if (legs[0]) {
+        const char *who = c.kind != CK_HUMAN ? "SUBJ_PRES:IT" : (c.sexage & 1) ? "SUBJ_PRES:MASC" : "SUBJ_PRES:FEM";
+        putf(out, size, "%s <red>%s<black>.", MSG(who), legs);
+    }
+    if (wounds[0] || legs[0]) put(out, size, "<br><br>");
+}
+
+static void box_gear(const CreatureStruct &c, char *out, size_t size) {
+    char list[1500] = "";
+    for (const int32_t item : c.worn)
+        if (item > 0) add_word(list, sizeof list, ekuvaus((int)item, 1, 1));
+    if (list[0]) {
+        putf(out, size, "<blue>%s ", MSG("NPC_IS_WEARING"));
+        put_list(out, size, list);
+        put(out, size, ".<br><br>");
+    }
+    list[0] = 0;
+    for (int i = 0; i < CRE_PACK; i++)
+        if (c.pack[i] > 0 && c.packcount[i] > 0) add_word(list, sizeof list, ekuvaus((int)c.pack[i], c.packcount[i], 1));
+    if (list[0]) {
+        putf(out, size, "<blue>%s ", MSG("NPC_IS_CARRYING"));
+        put_list(out, size, list);
+        put(out, size, ".<br>");
+    }
+    put(out, size, "<black>");
+}
+
+// The raw values a developer reads beside the words.
+static void box_debug(int n, const CreatureStruct &c, char *out, size_t size) {
+    putf(out, size, "<br>slot %d, species %u, kind %u, role %u, age %d (born %d), young %d<br>", n, c.speciescode,
+         c.kind, c.role, (int)c.playerage, (int)c.birthday, (c.sexage & 2) ? 1 : 0);
+    putf(out, size, "energy %d of %d, diet %u/%u, herd %u, group %u<br>", (int)c.energy, maxenergiavaranto(n), c.diet1,
+         c.diet2, c.herd, c.group);
+    putf(out, size, "mode %u, activity %d (main %u), posture %u, enemy %d<br>", c.mode, (int)c.Puuha[0], c.Paapuuha,
+         c.posture, (int)c.enemy);
+    putf(out, size, "social id %u, mother %u, community %u, member bits %u, party %u<br>", c.socialid, c.mother,
+         c.community, c.memberbits, c.partyflags);
+    for (int s = 0; s < 4; s++)
+        if (c.skillname[s][0]) putf(out, size, "%.*s %u, ", (int)sizeof c.skillname[s], c.skillname[s], c.skilllevel[s]);
+    putf(out, size, "<br>weight %.1f kg (species %.1f), load %u<br>", (double)c.weight, (double)c.speciesweight, c.load);
+    putf(out, size, "penalties: injury %d, fatigue %d, starvation %d, encumbrance %d<br>", INJURY_PENALTY(n),
+         FATIGUE_PENALTY(n), STARVATION_PENALTY(n), ENCUMBRANCE_PENALTY(n));
+    putf(out, size, "legs %.2f, speed %d, most %d, now %d, height %d<br>", (double)INVASUHDE_liikuntaelimet(n),
+         MOBILITY(n), MAX_MOBILITY(n), ACTUAL_MOBILITY(n), (int)c.korkeus);
+    putf(out, size, "escape %u/%u, morale %u %u %u %u %u %u %u, aggression %u<br>", c.refuge[0], c.refuge[1], c.morale1,
+         c.morale2, c.morale3, c.morale4, c.morale5, c.morale6, c.morale7, c.aggressiveness);
+    putf(out, size, "price %d, friendship %u, foeship %u, familiarity %u<br>", NPC_inventoryhinta(n), c.friendship,
+         c.foeship, c.familiarity);
+}
+
+void NPC_inforuutu(int n) {
+    const CreatureStruct *c = cre(n);
+    if (!c) return;
+    static char text[6000];
+    char general[512];
+    copy_bounded(general, sizeof general, NPC_yleiskuvaus(n, c->mode));
+    general[0] = (char)toupper((unsigned char)general[0]);
+    snprintf(text, sizeof text, "%s.<br><br>", general);
+    box_looks(n, *c, text, sizeof text);
+    box_hands(*c, text, sizeof text);
+    box_wounds(n, *c, text, sizeof text);
+    box_gear(*c, text, sizeof text);
+    if (DEBUG_INFO) box_debug(n, *c, text, sizeof text);
+    char title[64], topic[64];
     field(title, sizeof title, c->species, sizeof c->species);
-    const UiColour white = {255, 255, 255, 255}, red = {255, 87, 87, 255};
-    UiLine lines[3];
-    int n_lines = 0;
-    lines[n_lines++] = UiLine{210, y += 20, text, white, 0};
-    if (wounds[0]) lines[n_lines++] = UiLine{210, y += 14, wounds, red, 0};
-    const char *legs = HK_liikuntaelimet(n);
-    if (legs[0]) lines[n_lines++] = UiLine{210, y += 14, legs, red, 0};
-    // dark logs under light texts
-    ui_text_window(UI_WINBOX, 200, 100, 400, 200, title, UI_WIN_SMOKE, UiColour{0, 0, 0, 255}, lines, n_lines);
-    Flip();
-    getkey();
-    restorescr("inforuutu");
-    freescr("inforuutu");
+    copy_bounded(topic, sizeof topic, strstr(StrUpr(title), "NJERPEZ") ? "NJERPEZI" : title);
+    ui_cursor_infobox(title, text, topic);
 }
 
 // ---- the pack ----

@@ -3,6 +3,8 @@
 #include "screens/gameinfo.h"
 
 #include "base/ownlib.h"
+#include "core/tekstit.h"
+#include "maps/picker.h"
 #include "presentation/hyper.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
@@ -52,4 +54,37 @@ void encyclopedia_screen() {
 
 void info_hotspot_screen(const char *topic) {
     if (istopic(topic)) GameInfo_Hotspot(topic, "", 0);
+}
+
+// ---- the information box at the selection cursor ----------------------------------------------
+
+// The box is laid out 280 wide, 20 pixels right of the cursor and 10 above it, on birch bark in dark
+// ink, and kept on the screen and clear of the info box along its bottom.
+enum { IB_TEXT_W = 280, IB_PAD = 5, IB_TOP = 25, IB_SCREEN_W = 800, IB_SCREEN_H = 600, IB_HOTSPOT_Y = 545 };
+
+void cursor_infobox_screen(const char *title, const char *text, const char *topic) {
+    const bool has_topic = topic && topic[0] && istopic(topic);
+    SANATAULUKKO_Lisaa(1, text ? text : "");
+    const int text_h = showtext_sanataulukko(0, 0, IB_TEXT_W, -1, 0, 0) + 10;
+    const int w = IB_TEXT_W + 2 * IB_PAD, h = text_h + IB_TOP + IB_PAD;
+    const int bottom = has_topic ? IB_HOTSPOT_Y - 2 : IB_SCREEN_H;
+    int x = LOCSEL_SCREEN_X + 20, y = LOCSEL_SCREEN_Y - 10;
+    if (x + w > IB_SCREEN_W) x = IB_SCREEN_W - w;
+    if (y + h > bottom) y = bottom - h;
+    if (x < 0) x = 0;
+    if (y < 0) y = 0;
+    grabscr("inforuutu");
+    Piirra_Ikkuna(x, y, w, h, title ? title : "", WIN_TEX_TUOHI);
+    showtext_sanataulukko(x + IB_PAD, y + IB_TOP, IB_TEXT_W, 0, RGB_to_color(0, 0, 0), 0);
+    if (has_topic) {
+        GameInfo_Hotspot(topic, "There is more to learn about this topic.", 0);
+        set_info(topic);
+    }
+    Flip();
+    const int key = getkey();
+    restorescr("inforuutu");
+    freescr("inforuutu");
+    Flip();
+    if (key == KEY_FN1 && has_topic && INFO_ON) hit_info();
+    INFO_ON = 0;
 }

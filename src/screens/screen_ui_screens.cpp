@@ -25,6 +25,7 @@ void screen_ui_screens(UiScreens &t) {
     t.game_info = game_info_screen;
     t.encyclopedia = encyclopedia_screen;
     t.info_hotspot = info_hotspot_screen;
+    t.cursor_infobox = cursor_infobox_screen;
     t.skills = skills_screen;
     t.skills_background = skills_screen_background;
     t.profile = draw_profile_screen;

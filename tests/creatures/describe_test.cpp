@@ -3,6 +3,9 @@
 
 #include "creatures/crefunc.h"
 #include "creatures/describe.h"
+#include "creatures/people.h"
+
+#include <string>
 
 namespace oxatest {
 
@@ -87,6 +90,51 @@ TEST_F(DescribeTest, PackFillsSlotsOf255) {
     memset(&Creature, 0, sizeof Creature);
     EXPECT_EQ(AddCrPack(1000, arrow, 3), 1);
     EXPECT_EQ(Creature.packcount[0], 3);
+}
+
+// The information box's text, as the rules hand it to the screen.
+static std::string box_text;
+static void keep_box(const char *, const char *text, const char *) { box_text = text; }
+
+TEST_F(DescribeTest, TheTiredWordAndWhoHoldsTheCreature) {
+    dir->copy_asset("messages/eng_creatures.txt");
+    dir->copy_asset("messages/eng_spirits.txt");
+    MSG_forget_index();
+    void (*shown_by)(const char *, const char *, const char *) = ui.screens.cursor_infobox;
+    ui.screens.cursor_infobox = keep_box;
+    const struct {
+        float fatigue;
+        const char *looks;
+    } tired[] = {{20.0f, ""}, {20.5f, "It looks a little tired."}, {41.0f, "It looks tired."},
+                 {61.0f, "It looks very tired."}, {81.0f, "It looks exhausted."}};
+    CreatureStruct &wolf = beast(7, 3, 601);
+    species(wolf, "Wolf");
+    for (const auto &row : tired) {
+        wolf.fatigue = row.fatigue;
+        box_text.clear();
+        NPC_inforuutu(7);
+        const size_t at = box_text.find("It looks");
+        EXPECT_EQ(at == std::string::npos ? std::string() : box_text.substr(at, box_text.find('.', at) + 1 - at),
+                  row.looks)
+            << row.fatigue;
+    }
+    ui.screens.cursor_infobox = shown_by;
+
+    // A companion, an escortee, an animal on a leash and one tied to a post.
+    CreatureStruct &man = beast(8, CK_HUMAN);
+    species(man, "hunter");
+    man.partyflags = 256;
+    EXPECT_NE(std::string(NPC_yleiskuvaus(8, 0)).find("hunter (in your party)"), std::string::npos) << s_creaturedesc;
+    set_compword(8, CF_ESCORTEE);
+    EXPECT_NE(std::string(NPC_yleiskuvaus(8, 0)).find("hunter (escortee)"), std::string::npos) << s_creaturedesc;
+    wolf.fatigue = 0.0f;
+    wolf.role = 9;
+    EXPECT_NE(std::string(NPC_yleiskuvaus(7, 0)).find("wolf (on a leash)"), std::string::npos) << s_creaturedesc;
+    wolf.role = 0;
+    wolf.domestic = 16;
+    EXPECT_NE(std::string(NPC_yleiskuvaus(7, 0)).find("wolf (tied)"), std::string::npos) << s_creaturedesc;
+    wolf.domestic = 0;
+    EXPECT_EQ(std::string(NPC_yleiskuvaus(7, 0)).find('('), std::string::npos) << s_creaturedesc;
 }
 
 }  // namespace oxatest
