@@ -6,6 +6,7 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -235,8 +236,13 @@ int main(int argc, char **argv) {
         fprintf(stderr, "usage: gen_arrival <working folder>\n");
         return 2;
     }
-    const std::string dir = std::string(argv[1]) + "/";
-    mkdir((dir + "truegfx").c_str(), 0755);
+    // The terrain table writes its tile list where it stands: in the working folder, like every file
+    // of this generator.
+    if (chdir(argv[1]) != 0) {
+        fprintf(stderr, "gen_arrival: couldn't enter %s\n", argv[1]);
+        return 1;
+    }
+    mkdir("truegfx", 0755);
     memset(&Plr, 0, sizeof Plr);   // no month: the table without the season's tile tints
     init_terrain_struct(0, 0);
     std::set<std::string> done;
@@ -250,7 +256,7 @@ int main(int argc, char **argv) {
         if (!s) return 1;
         Canvas cv{s};
         paint(cv, kind_of(c), 1000u + (uint32_t)c);
-        const std::string path = dir + "truegfx/" + name + ".png";
+        const std::string path = "truegfx/" + name + ".png";
         if (IMG_SavePNG(s, path.c_str()) != 0) {
             fprintf(stderr, "gen_arrival: couldn't write %s\n", path.c_str());
             failed = 1;
