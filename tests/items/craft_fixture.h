@@ -22,7 +22,8 @@ protected:
         TurnTest::SetUp();
         for (const char *f : {"messages/eng_crafting.txt", "messages/eng_items.txt", "diy_utility.txt",
                               "diy_clothes.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt",
-                              "diy_tying.txt", "biy_kota.txt", "biy_building.txt", "menudef_make.txt"})
+                              "diy_tying.txt", "diy_fishing.txt", "diy_traps.txt", "biy_kota.txt", "biy_building.txt",
+                              "menudef_make.txt"})
             dir->copy_asset(f);
         MSG_forget_index();
         memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);

@@ -3,7 +3,10 @@
 // the menus composed from the recipe files and taking a structure apart.
 #include "items/craft_fixture.h"
 
+#include <vector>
+
 #include "activities/skills.h"
+#include "activities/traps.h"
 #include "items/making.h"
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
@@ -228,21 +231,59 @@ TEST_F(Making, MenusAreComposedFromTheRecipeFiles) {
 
     compose_menu("make");
     EXPECT_STREQ(menustruct[0].name, "Birch-bark work");
-    EXPECT_STREQ(menustruct[1].name, "Baskets");
-    EXPECT_EQ(menustruct[1].key, 'K');
+    EXPECT_STREQ(menustruct[2].name, "Baskets");
+    EXPECT_EQ(menustruct[2].key, 'K');
     Valinta_Tyhjaa();
     Lisaa_esine_menuvalinnat("diy_*.*", "", "Baskets");
     EXPECT_NE(texts().find("Birch-bark basket (4 pieces)"), std::string::npos);
 
     dir->write_file("menudef_zlong.txt", "." + std::string(60, 'n') + ". *MAKE* -Z-\n");
     compose_menu("MAKE");
-    EXPECT_EQ(strlen(menustruct[2].name), (size_t)TEKO_MENUNAME_MAX) << "a long menu name is cut";
+    EXPECT_EQ(strlen(menustruct[3].name), (size_t)TEKO_MENUNAME_MAX) << "a long menu name is cut";
 
     Valinta_Tyhjaa();
     Lisaa_esine_menuvalinnat("biy_*.*", "", "kota");
     EXPECT_NE(texts().find("Kota framework"), std::string::npos);
     EXPECT_EQ(ValintaEntry[0].action, 240);
     EXPECT_EQ(ValintaEntry[0].value, 41);
+}
+
+// Every entry of the make menu opens a list with recipes in it, and the tools the wilderness work asks
+// for are each made from a recipe of the menu that offers them: the portable traps by the trapping
+// menu, which asks for the recipe of the trap's own name.
+TEST_F(Making, EveryMakeMenuListsItsRecipesAndTheWildernessToolsHaveTheirs) {
+    auto listed = [](const char *section) {
+        Valinta_Tyhjaa();
+        Lisaa_esine_menuvalinnat("diy_*.*", "", section);
+        std::string all;
+        for (int i = 0; i < ValintojenMaara; i++) all += std::string(ValintaEntry[i].text) + "|";
+        return all;
+    };
+    compose_menu("MAKE");
+    std::vector<std::string> sections = {"clothes", "lumber", "transport", "utility article", "weapon", "tying equipment"};
+    for (const MenuStructEntry &m : menustruct)
+        if (m.key) sections.push_back(m.name);
+    for (const std::string &s : sections) EXPECT_NE(listed(s.c_str()), "") << "the make menu's " << s;
+
+    const struct {
+        const char *product, *section;
+    } tools[] = {
+        {"Fishing rod", "Fishing gear"}, {"Net", "Fishing gear"},      {"Club", "weapon"},
+        {"Wooden spear", "weapon"},      {"Juniper bow", "weapon"},    {"Arrow (5 pieces)", "weapon"},
+        {"Stone-axe", "weapon"},         {"Skis", "transport"},        {"Ski stick", "transport"},
+        {"Sesta", "transport"},          {"Paddle", "transport"},      {"Punt", "transport"},
+        {"Raft", "transport"},           {"Wooden shovel", "utility article"}, {"Vasta", "utility article"},
+        {"Cord", "tying equipment"},     {"Birch-bark rope", "tying equipment"},
+    };
+    for (const auto &t : tools) EXPECT_NE(listed(t.section).find(std::string(t.product) + "|"), std::string::npos) << t.product;
+    for (int trap : {OID_FOX_TRAP, OID_LOOP_SNARE}) {
+        const std::string header = fread_Tekodata(RECIPE_DIY, Esineen_Nimi(trap), 0);
+        fclose_TEKODATA_F();
+        int id = 0, r = 0;
+        ASSERT_NE(header, "NOT FOUND") << Esineen_Nimi(trap);
+        EXPECT_TRUE(recipe_resolve(header.c_str(), &id, &r));
+        EXPECT_EQ(ConstantObj[r].id, (uint32_t)trap);
+    }
 }
 
 TEST_F(Making, TakingApartTakesThePausedTimeAndKeepsTheRest) {
