@@ -40,6 +40,9 @@ void quit_screen(const char *text) {
     }
     save_winpos_data();   // the window's place and size as the player left them
     sound_close();
+    // SDL is closed here, on the way out, while the display still answers: never from an exit handler,
+    // which also runs when the display has gone.
+    SDL_Quit();
 }
 
 static void farewell_button(int x, int y, const char *label) {
