@@ -114,27 +114,29 @@ int Quit(int flag) {
     }
     const int closed = CLOSE_WINDOW;
     Character_Saved = CLOSE_WINDOW = XOUT_OK = EXIT_CLOSE_GAME = 0;
+    // A window closed again while a question stands has nobody behind it: the game is left, and the
+    // questions after it are not asked; she is saved (in the museum, which saves nothing, she dies).
+    auto gone = [&] { return closed && CLOSE_WINDOW; };
     Note(PELIMUSEO_EDIT ? "#You are about to quit playing." : "#You are about to quit playing and save your character.");
-    // A window closed again while the question stands has nobody behind it: the game is left, and
-    // the questions after it, unanswered, save it.
-    if (!KyllaEi("Are you sure?") && !(closed && CLOSE_WINDOW)) return quit_cancelled();
-    CLOSE_WINDOW = 0;
+    if (!KyllaEi("Are you sure?") && !gone()) return quit_cancelled();
     if (PELIMUSEO_EDIT) {
+        if (gone()) return quit_dying(closed);
         Note("!Your character can not be saved in this museum version of the game.");
-        if (!KyllaEi("Do you really want to quit?")) return quit_cancelled();
+        if (!KyllaEi("Do you really want to quit?") && !gone()) return quit_cancelled();
         return quit_dying(closed);
     }
-    if (!KyllaEi("Save your character?")) {
+    if (!gone() && !KyllaEi("Save your character?") && !gone()) {
         Note("!Your character will die if you don't save now!");
-        if (KyllaEi("Do you wish to die?")) return quit_dying(closed);
+        if (KyllaEi("Do you wish to die?") && !gone()) return quit_dying(closed);
     }
+    const bool nobody = gone();
     CLOSE_WINDOW = 0;
     if (!Save(SAVE_EXPLICIT)) {
         Note("#The gameplay continues.");
         return 0;
     }
     Character_Saved = 1;
-    Pause();
+    if (!nobody) Pause();
     FLIP_map_OFF();
     REAL_QUIT = -1;
     if (closed) EXIT_CLOSE_GAME = 1;

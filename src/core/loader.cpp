@@ -215,15 +215,15 @@ static void scan_creature_file() {
 }
 
 // The exit record overrides both day counters; a damaged one is ignored and the character file's
-// counters stay. The game writes the second counter times three, the day number less 500 (never
-// below -500) and a zero; a record of zeros is no day the game wrote.
+// counters stay. The game writes the second counter times three, the day number less 500 (both within
+// the last day a game reaches) and a zero; a record of zeros is no day the game wrote.
 static void read_exit_record() {
     char path[1200];
     char_file_path(path, sizeof path, "EXITER.DAT");
     if (!own_isfile(path)) return;
     int32_t v[3] = {0, 0, 0};
     const bool whole = file_size(path) == (long)sizeof v && read_exact(path, v, sizeof v);
-    const bool sound = whole && v[2] == 0 && v[0] >= 0 && v[0] % 3 == 0 && v[1] >= -500 && (v[0] | v[1]) != 0;
+    const bool sound = whole && exiter_sound(v);
     if (!sound || !ReadExiter()) loader_say("!EXITER.DAT is damaged; the day counters of the character file are kept.");
 }
 
@@ -275,7 +275,12 @@ int ReadGuy() {
     }
     read_objects();
     scan_creature_file();
-    read_templates();
+    if (templates_damaged()) {
+        reset_creature();
+        for (CreatureStruct &t : ConstantCre) t = Creature;
+    } else {
+        read_templates();
+    }
     LoadMarkerFiles();
     read_exit_record();
     read_weather();
@@ -399,7 +404,10 @@ int loader() {
 
     init_terrain_struct(Plr.day, Plr.month);
     create_objects(CharacterFile);
-    DoCreatures();
+    if (templates_damaged())
+        rebuild_damaged_templates();
+    else
+        DoCreatures();
     alustanimilistat();
     lataakulttuurikartta();
     init_cultblock();

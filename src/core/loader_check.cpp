@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/player.h"
 #include "core/loader.h"
 #include "core/loader_int.h"
 #include "core/obj_func.h"
@@ -450,12 +451,19 @@ static bool write_file(const char *name, const void *bytes, size_t size) {
     return write_atomic(path, bytes, size);
 }
 
+bool templates_damaged() { return found.templates; }
+
+// The templates name the things their creatures carry: they are built once the object definitions
+// are read, or every name would be missing from the catalogue.
+void rebuild_damaged_templates() {
+    if (!found.templates) return;
+    found.templates = false;
+    defcreat(CharacterPath);
+    rebuilt("!CONSTANT.CRE was damaged; the creature templates are built anew.");
+}
+
 void rebuild_damaged_files() {
     char path[1200];
-    if (found.templates) {
-        defcreat(CharacterPath);
-        rebuilt("!CONSTANT.CRE was damaged; the creature templates are built anew.");
-    }
     if (found.definitions) {
         char_file_path(path, sizeof path, "CONSTANT.OBJ");
         remove(path);
@@ -568,6 +576,8 @@ void make_player_record_safe() {
     keep_within<uint8_t>(Plr.day, 1, 30, "day", list, n);
     keep_within<uint8_t>(Plr.month, 1, 12, "month", list, n);
     keep_within<uint8_t>(Plr.facing, 0, 7, "facing", list, n);
+    keep_within<uint32_t>(Plr.daynumber, 0, DAYNUMBER_MAX, "day number", list, n);
+    keep_within<uint32_t>(Plr.day_counter2, 0, DAYNUMBER_MAX, "day counter", list, n);
     keep_within<int32_t>(Plr.felt_temperature, -100, 100, "felt temperature", list, n);
     keep_within<int32_t>(Plr.forest_spirit, -100, 100, "forest spirit", list, n);
     keep_within<int32_t>(Plr.thirst, 0, 1000000, "thirst", list, n);

@@ -21,6 +21,10 @@ bool check_character_folder();
 // Once every file was checked: the damaged files the game can build again are rebuilt, and the
 // player is told of each.
 void rebuild_damaged_files();
+// The creature templates were damaged: they are left blank by the load and built, and their file
+// written, by rebuild_damaged_templates once the object definitions are read.
+bool templates_damaged();
+void rebuild_damaged_templates();
 bool names_need_rebuilding();
 // The figures of the character record just read, kept within their bounds; the player is told
 // which were out of range.

@@ -78,11 +78,16 @@ int WritePlrFile() {
     return 1;
 }
 
+bool exiter_sound(const int32_t v[3]) {
+    return v[2] == 0 && v[0] >= 0 && v[0] % 3 == 0 && v[0] / 3 <= DAYNUMBER_MAX && v[1] >= -500 &&
+           v[1] <= DAYNUMBER_MAX - 500 && (v[0] | v[1]) != 0;
+}
+
 int ReadExiter() {
     char path[1200];
     snprintf(path, sizeof path, "%s/EXITER.DAT", CharacterPath);
     int32_t v[3];
-    if (!read_exact(path, v, sizeof v)) return 0;
+    if (!read_exact(path, v, sizeof v) || !exiter_sound(v)) return 0;
     Plr.day_counter2 = (uint32_t)(v[0] / 3);
     Plr.daynumber = (uint32_t)(v[1] + 500);
     return 1;

@@ -13,7 +13,12 @@ void aseta_peliversio();           // the save version of records written by thi
 // or missing file leaves Plr as it was.
 int ReadPlrFile();
 int WritePlrFile();                // 1 written; 0 refused or failed (with a message)
-int ReadExiter();                  // 1 when all 12 bytes were read and the counters restored
+// The largest day number a game reaches: the stored records keep their days in 16-bit words.
+enum { DAYNUMBER_MAX = 0xffff };
+// The exit record's figures as the game writes them: the second day counter times three and the day
+// number less 500, each within its bounds, and a zero.
+bool exiter_sound(const int32_t v[3]);
+int ReadExiter();                  // 1 when all 12 bytes were read, were sound, and the counters restored
 int WriteExiter();                 // 1 written
 
 // ---- inventory slots ----

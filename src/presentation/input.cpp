@@ -16,10 +16,12 @@
 #include "presentation/winpos.h"
 
 #include <atomic>
+#include <csignal>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 char getkeystring[100];
 char ControllerMSG[1024];
@@ -299,7 +301,33 @@ static void log_controller_text(const char *m) {
     debuglog("controller", line);
 }
 
-enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING };
+enum Arrival { GOT_EVENT, GOT_CONTROLLER, GOT_NOTHING, GOT_END };
+
+static volatile sig_atomic_t end_asked = 0;
+static void (*end_game)() = nullptr;
+static std::atomic<int> reader_asleep{0}, display_gone{0};
+
+void input_ask_end() { end_asked = 1; }
+void input_on_end(void (*end)()) { end_game = end; }
+
+int input_display_lost() {
+    display_gone = 1;
+    return reader_asleep.load();
+}
+
+// A display that went away while the reader slept: the game goes no further; the thread that found
+// the broken connection ends the process.
+static void stop_if_display_gone() {
+    if (!display_gone.load()) return;
+    for (;;) pause();
+}
+
+// Runs the ending when one was asked for; it returns only while the ending itself reads a key.
+static bool end_wanted() {
+    if (!end_asked || !end_game) return false;
+    end_game();
+    return true;
+}
 
 static std::atomic<unsigned> waits_begun{0};
 unsigned input_waits_begun() { return waits_begun.load(); }
@@ -310,6 +338,7 @@ unsigned input_peeks_unanswered() { return peeks_unanswered.load(); }
 // switched off (tests) an empty queue answers GOT_NOTHING instead of sleeping for ever.
 static Arrival wait_event(SDL_Event &e) {
     for (;;) {
+        if (end_asked && end_game) return GOT_END;
         if (poll_event(e)) return GOT_EVENT;
         if (controller_on()) {
             const char *msg = listenMobileController();
@@ -320,10 +349,15 @@ static Arrival wait_event(SDL_Event &e) {
         }
         if (OXA_NODELAY) return GOT_NOTHING;
         waits_begun++;
-        if (controller_on()) {
-            if (SDL_WaitEventTimeout(&e, CONTROLLER_POLL_MS)) return GOT_EVENT;
-        } else if (SDL_WaitEvent(&e)) {
-            return GOT_EVENT;
+        // Sleeps a slice at a time, so that an end asked for is seen however quiet the window is.
+        for (;;) {
+            if (end_asked && end_game) return GOT_END;
+            reader_asleep = 1;
+            const int got = SDL_WaitEventTimeout(&e, controller_on() ? (int)CONTROLLER_POLL_MS : (int)END_LOOK_MS);
+            reader_asleep = 0;
+            stop_if_display_gone();
+            if (got) return GOT_EVENT;
+            if (controller_on()) break;
         }
     }
 }
@@ -342,7 +376,8 @@ int key_event(char *text, SDL_Keysym *keysym) {
         SDL_Event e;
         Arrival got = wait_event(e);
         if (got == GOT_CONTROLLER) return KEY_CONTROLLER;
-        if (got == GOT_NOTHING) {
+        if (got == GOT_END) end_game();   // returns only while the ending itself reads
+        if (got == GOT_NOTHING || got == GOT_END) {
             // Nobody will ever press a key: Esc from a closed window, so that every waiting loop ends,
             // those that stop on Esc and those that stop on the closed window alike.
             CLOSE_WINDOW = 1;
@@ -589,6 +624,7 @@ static int input_getkeypress() {
 }
 
 static int input_kbhit() {
+    if (end_wanted()) return 1;
     SDL_PumpEvents();
     if (controller_pending) return 1;
     static const Uint32 types[] = {SDL_KEYDOWN, SDL_TEXTINPUT, SDL_MOUSEBUTTONDOWN, SDL_QUIT};
@@ -609,6 +645,7 @@ static int input_kbhit() {
 static int input_kb_hit() {
     MOUSECLICK = 0;
     ENTERCLICK = 0;
+    if (end_wanted()) return SDLK_ESCAPE;
     SDL_StartTextInput();
     if (controller_on()) {
         const char *msg = listenMobileController();

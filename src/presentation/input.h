@@ -27,6 +27,16 @@ int key_event(char *text, SDL_Keysym *keysym);           // the raw wait; text h
 unsigned input_waits_begun();
 // How many times a reader that does not sleep (a key-hit check) has looked and found no key.
 unsigned input_peeks_unanswered();
+// The game is asked to end from outside (a signal; safe to call from its handler). Every reader sees
+// it at its next look, a sleeping one within END_LOOK_MS, and runs the ending set here; while that
+// ending runs (a save that fails asks for a key) every read answers at once, as a closed window does.
+enum { END_LOOK_MS = 100 };
+void input_ask_end();
+void input_on_end(void (*end)());
+// The display is gone (its connection broke, on any thread). 1 when the reader was asleep waiting for
+// the player, with the game standing still: it never goes on after that, and whoever ends the game
+// may save what stands. 0 when the game was busy elsewhere.
+int input_display_lost();
 int processed_keysym(const char *text, const SDL_Keysym *keysym);
 int processed_controller_keysym();
 

@@ -101,6 +101,7 @@ static void log_render_drivers() {
 
 [[noreturn]] static void video_failure() {
     fprintf(stderr, "Unable to init video. SDL_GetError() returned %s\n", SDL_GetError());
+    SDL_Quit();
     exit(1);
 }
 

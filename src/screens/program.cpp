@@ -17,6 +17,7 @@
 #include "presentation/show.h"
 #include "presentation/winpos.h"
 #include "core/tekstit.h"
+#include "screens/ending.h"
 #include "screens/quit.h"
 #include "screens/start.h"
 
@@ -144,6 +145,7 @@ void oxa_startup() {
     initlog("renderer probe");
     renderer_probe();
 
+    ending_install();   // before SDL, which would take the signals for its own
     initlog("SDL_Init");
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) != 0 &&
         SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
@@ -168,15 +170,16 @@ void oxa_startup() {
     win = SDL_CreateWindow("Halvornaland", WinPos.x, WinPos.y, WinPos.width, WinPos.height, flags);
     if (!win) {
         fprintf(stderr, "Unable to create the window: %s\n", SDL_GetError());
+        SDL_Quit();
         exit(1);
     }
+    ending_watch_display();
     SDL_Surface *icon = picture_load("./oxaicon-256.png");
     initlog("SetWindowIcon");
     if (icon) {
         SDL_SetWindowIcon(win, icon);
         SDL_FreeSurface(icon);
     }
-    atexit(SDL_Quit);
 
     initlog("Get Topics");
     get_topics();
@@ -222,7 +225,11 @@ void oxa_outer_loop() {
         var_clear();
         LOADER_RUN = 0;
         ClearEventMemory();
-        if (REAL_QUIT != -1 && REAL_QUIT != 1) TurnLoop();
+        if (REAL_QUIT != -1 && REAL_QUIT != 1) {
+            ending_in_play(1);
+            TurnLoop();
+            ending_in_play(0);
+        }
         fade_samples();
         CharacterFile[0] = 0;
     }

@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <algorithm>
 
 static bool font_has_ink() {
     for (int i = 0; i < FONT_BYTES; i++)
@@ -22,17 +24,48 @@ static bool font_has_ink() {
     return false;
 }
 
+int farewell_lines(const char *text, int width, char lines[][FAREWELL_LINE], int most) {
+    std::string rest(text, strnlen(text, FAREWELL_TEXT));
+    rest = rest.substr(0, rest.find_first_of("\r\n"));
+    auto fits = [&](const std::string &s) { return s.size() < FAREWELL_LINE && textwidth(s.c_str()) <= width; };
+    int n = 0;
+    size_t at = rest.find_first_not_of(' ');
+    while (at != std::string::npos && n < most) {
+        // As many whole words as fit; a word wider than the line is cut where the line ends.
+        std::string line;
+        while (at != std::string::npos) {
+            const size_t end = std::min(rest.find(' ', at), rest.size());
+            const std::string word = rest.substr(at, end - at);
+            const std::string tried = line.empty() ? word : line + " " + word;
+            if (!fits(tried)) {
+                if (!line.empty()) break;
+                size_t cut = 1;
+                while (cut < word.size() && fits(word.substr(0, cut + 1))) cut++;
+                line = word.substr(0, cut);
+                at += cut;
+                break;
+            }
+            line = tried;
+            at = rest.find_first_not_of(' ', end);
+        }
+        copy_bounded(lines[n++], FAREWELL_LINE, line.c_str());
+    }
+    return n;
+}
+
 void quit_screen(const char *text) {
     if (text[0] && game_screen && font_has_ink()) {
-        char shown[100];
-        copy_bounded(shown, sizeof shown, text);
-        shown[strcspn(shown, "\r\n")] = 0;
+        // A long message (a damaged file's name and what to do about it) wraps inside the window.
+        static char lines[FAREWELL_LINES][FAREWELL_LINE];
+        const int n = farewell_lines(text, RESOLUTION_X - 20, lines, FAREWELL_LINES);
         SDL_FillRect(game_screen, nullptr, 0);
-        showtext(10, 10, shown, COLOR_WHITE(), 0);
-        showtext(10, 30, "Thank you for playing Halvornaland.", COLOR_WHITE(), 0);
-        showtext(10, 40, "For latest news & updates visit Oxa homepage:", COLOR_WHITE(), 0);
-        showtext(10, 50, "https://halvornaland.example.org/", COLOR_WHITE(), 0);
-        showtext(10, 80, "Press a key ... ", COLOR_WHITE(), 0);
+        int y = 10;
+        for (int i = 0; i < n; i++, y += 10) showtext(10, y, lines[i], COLOR_WHITE(), 0);
+        y += 10;
+        showtext(10, y, "Thank you for playing Halvornaland.", COLOR_WHITE(), 0);
+        showtext(10, y + 10, "For latest news & updates visit Oxa homepage:", COLOR_WHITE(), 0);
+        showtext(10, y + 20, "https://halvornaland.example.org/", COLOR_WHITE(), 0);
+        showtext(10, y + 50, "Press a key ... ", COLOR_WHITE(), 0);
         Flip();
         getkey();
         SDL_FillRect(game_screen, nullptr, 0);
@@ -40,6 +73,9 @@ void quit_screen(const char *text) {
     }
     save_winpos_data();   // the window's place and size as the player left them
     sound_close();
+    // SDL is closed here, on the way out, while the display still answers: never from an exit handler,
+    // which also runs when the display has gone.
+    SDL_Quit();
 }
 
 static void farewell_button(int x, int y, const char *label) {

@@ -1,6 +1,7 @@
 // The loader: the fixture character loads, a save and a reload give the same state, records of older
 // versions are upgraded or refused, and damaged files are refused or read as far as they are whole.
 #include "core/loader_fixture.h"
+#include <random>
 #include "core/player.h"
 #include "core/weatherengine.h"
 #include "presentation/notes.h"
@@ -108,6 +109,62 @@ TEST_F(LoaderTest, ExitRecordOverridesTheDayCountersOfTheCharacterFile) {
     ASSERT_EQ(loader(), 0);
     EXPECT_EQ(Plr.daynumber, 321u);
     EXPECT_EQ(Plr.day_counter2, 320u);
+}
+
+// Day figures no game reaches (the sum of the second one and 500 would pass the integer's end) are a
+// damaged record: told, and the character file's counters stay.
+TEST_F(LoaderTest, ExitRecordPastTheLastDayIsDamaged) {
+    struct Case {
+        int32_t v0, v1;
+        bool sound;
+    };
+    const Case cases[] = {
+        {300 * 3, 0x7fffffff, false},
+        {300 * 3, DAYNUMBER_MAX - 500 + 1, false},
+        {(DAYNUMBER_MAX + 1) * 3, 200 - 500, false},
+        {DAYNUMBER_MAX * 3, DAYNUMBER_MAX - 500, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.v0) + " " + std::to_string(c.v1));
+        leave_to_menu();
+        edit_record([](PlayerStruct &p) {
+            p.daynumber = 321;
+            p.day_counter2 = 320;
+        });
+        const int32_t exiter[3] = {c.v0, c.v1, 0};
+        write("EXITER.DAT", exiter, sizeof exiter);
+        ASSERT_EQ(loader(), 0);
+        EXPECT_EQ(Plr.daynumber, c.sound ? (uint32_t)DAYNUMBER_MAX : 321u);
+        EXPECT_EQ(Plr.day_counter2, c.sound ? (uint32_t)DAYNUMBER_MAX : 320u);
+        EXPECT_EQ(std::string(loader_load_notes()).find("EXITER.DAT is damaged") != std::string::npos, !c.sound);
+    }
+}
+
+static int bug_windows = 0;
+static void count_bug_window(int, int, int, int, int, const char *, uint32_t, UiColour, const UiLine *lines, int n) {
+    for (int i = 0; i < n; i++) bug_windows += strstr(lines[i].text, "!BUG!") != nullptr;
+}
+
+// Damaged creature templates are built once the object definitions are read: the things their
+// creatures carry are all in the catalogue, no "!BUG!" window waits for a key, and the next load
+// finds the file whole.
+TEST_F(LoaderTest, DamagedTemplatesAreBuiltAfterTheObjectDefinitions) {
+    std::vector<uint8_t> noise(sizeof(CreatureStruct) * CONSTANTCRE_COUNT);
+    std::mt19937 draw(20261209);
+    for (uint8_t &b : noise) b = (uint8_t)draw();
+    write("CONSTANT.CRE", noise.data(), noise.size());
+    bug_windows = 0;
+    ui.redraw.text_window = count_bug_window;
+    const int loaded = loader();
+    ui.redraw.text_window = nullptr;
+    ASSERT_EQ(loaded, 0);
+    EXPECT_EQ(bug_windows, 0);
+    EXPECT_NE(std::string(loader_load_notes()).find("CONSTANT.CRE was damaged"), std::string::npos);
+    EXPECT_EQ(size_of("CONSTANT.CRE"), (long)noise.size());
+
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(std::string(loader_load_notes()).find("CONSTANT.CRE"), std::string::npos) << loader_load_notes();
 }
 
 // ---- save versions ------------------------------------------------------------------------------
