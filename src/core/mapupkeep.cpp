@@ -178,8 +178,8 @@ void jaatyva_avanto_maintenance(int n) {
 
 // ---- finished work, food by a fire and smoke ------------------------------------------------------
 
-// The player's nose: until the player's senses are kept in the record, every character smells alike.
-static int smell_and_taste() { return 10; }
+// The player's nose.
+static int smell_and_taste() { return Plr.smell_taste; }
 
 static bool smelt(const DataStruct &d, const ItemStruct &it) {
     char name[41];

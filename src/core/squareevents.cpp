@@ -297,6 +297,19 @@ static void sunset_snare(int x, int y) {
     }
 }
 
+// The rod fisherman's sacrifice: the first fish of the season's rod catch, given back to the water
+// the day it was caught or the next, pleases the water folk once a season.
+enum { OID_FISH = 490 };
+static bool rod_sacrifice(int x, int y) {
+    enum { MEANS_ROD_SACRIFICE = 110, CUSTOM_ROD = 1, WATER_FOLK = 701 };
+    const int caught = Plr.rod_season_day, today = (uint16_t)Plr.daynumber;   // the day as fishing keeps it
+    if (!taikakeino_tuttu(MEANS_ROD_SACRIFICE, 0) || caught == 0) return false;
+    if (today - caught + 1 > 2 || (Plr.spirit_customs & CUSTOM_ROD)) return false;
+    set_SpiritData_mood(x, y, WATER_FOLK, 25);
+    Plr.spirit_customs |= CUSTOM_ROD;
+    return true;
+}
+
 static int reentry;   // breaking the ice checks the square again: that check leaves the ice alone
 
 void esineet_paikkatarkistus(int x, int y) {
@@ -325,7 +338,11 @@ void esineet_paikkatarkistus(int x, int y) {
             Tarkista_Suoritus(11);
             set_SpiritData_mood(PlayerX, PlayerY, 701, 2);
         }
-        if (KELLUUKO((int)d.id)) continue;
+        if (it.id == OID_FISH && d.count == 1 && rod_sacrifice(x, y)) {
+            // given to the water folk: it sinks, floating or not
+        } else if (KELLUUKO((int)d.id)) {
+            continue;
+        }
         const int world_c = get_alltime_maailmachar(kohtaIsoX(x), kohtaIsoY(y));
         if (terrain_flag(world_c, TF_MIRE)) {
             TARGET_ITEM = (int)d.id;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-enum { TREEDATA_PEELED = 1, TREEDATA_SAPLING = 3, CARE_FULL = 960, ROD_LUCK_MINUTES = 360 };
+enum { TREEDATA_PEELED = 1, TREEDATA_PASSABLE = 2, TREEDATA_SAPLING = 3, CARE_FULL = 960, ROD_LUCK_MINUTES = 360 };
 
 // A fishing rod thrown into open water by one who knows the custom: rod fishing goes better until the
 // running minute counter reaches this. Cleared when a character is loaded.

@@ -30,8 +30,8 @@ void texts_plr_clock(int *day, int *month, int *year, int *hour, int *minute) {
     *minute = Plr.minute;
 }
 float texts_plr_bodytemp() { return Plr.body_temperature; }
-// The nourishment counter has no place in the player record yet: it stands at a fed body.
-int texts_plr_nourishment() { return 2000; }
+// The nourishment counter is the energy reserve the side panel words as well.
+int texts_plr_nourishment() { return Plr.energy > 1000000u ? 1000000 : (int)Plr.energy; }
 void texts_plr_worldxy(int *x, int *y) {
     *x = (int)Plr.world_x;
     *y = (int)Plr.world_y;

@@ -16,6 +16,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
+#include "creatures/predicates.h"
 #include "creatures/wounding.h"
 
 int cre_file_create(const char *path, int records) {
@@ -158,6 +159,8 @@ int new_creature_to_DATA(CreatureStruct &c) { return lisaa_realcreature(SaveNewR
 
 static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE || d.type == DT_CARCASS; }
 
+enum { SPECIES_DOG = 618 };
+
 // What a stored creature becomes when its map is entered.
 static void fix_up_on_entry(CreatureStruct &r) {
     if (r.speciescode == 617) {
@@ -171,8 +174,9 @@ static void fix_up_on_entry(CreatureStruct &r) {
         copy_bounded(r.tilename, sizeof r.tilename, "av-bull");
         copy_bounded(r.species, sizeof r.species, "bull");
     }
-    if (r.speciescode == 618 && r.playerage == 0) {
+    if (r.speciescode == SPECIES_DOG && r.playerage == 0) {   // a dog gets its age and sex once
         if (random(2)) r.sexage |= 1;
+        r.playerage = (uint8_t)(Plr.year > 3 ? Plr.year - 3 : 1);
         r.birthday = (int16_t)((int)Plr.daynumber - 1000);
     }
     if (r.mode == 6) r.partyflags |= 256;
@@ -259,6 +263,8 @@ void creature_mess() {
         }
         fix_up_on_entry(r);
         Cre[slot] = r;
+        // a dog that is not hers belongs to the village of its home
+        if (r.speciescode == SPECIES_DOG && !onko_NPC_kesyelain(slot)) make_animal_socowned(slot, 0);
         Cre[slot].socialid = (uint32_t)(k + CRE_DATAID);
         RealCreaturePos[slot] = (int)(k + CRE_DATAID);
         d.id = (uint32_t)(slot + CRE_DATAID);

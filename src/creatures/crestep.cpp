@@ -6,8 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "activities/actions.h"
+#include "activities/activities.h"
 #include "activities/traps.h"
 #include "core/datafunc.h"
+#include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
@@ -30,6 +33,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "quests/tehtavat.h"
 
 // Chars the step rules name.
 enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };
@@ -50,6 +54,35 @@ static void leave_tracks(int n, int x, int y, int toX, int toY) { tee_zoomjalki(
 // other than the sight flag (which the see-all mode changes).
 static inline int mapchar(int x, int y) { return in_grid(x, y) ? maailma[mapidx(x, y)] : CH_BLANK; }
 static inline int has_flag(int c, uint32_t mask) { return (unsigned)c <= 255 && (terrain[c].flags & mask) != 0; }
+
+// The charms a step may work: the player's pet ram running over her net makes it a lucky one, and a
+// woman walking through a door over her fox snare does the same for the snare.
+enum { MEANS_SHEEP_NET = 120, MEANS_WOMAN_SNARE = 80, SPECIES_SHEEP = 616, OID_FOX_SNARE = 800,
+       SPIRIT_WATER_FOLK_KIND = 701, TASK_CHARM = 11 };
+
+// Every single net (or every single snare) on the square is marked lucky and stored as an item of its
+// own; each one pleases the water folk (nets) and counts as a charm worked.
+static void mark_lucky_items(int x, int y, bool nets) {
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.x != x || d.y != y || d.count != 1) continue;
+        ItemStruct it = ObjToItem((int)d.id);
+        if (nets ? it.subtype != ST_NET : it.id != OID_FOX_SNARE) continue;
+        it.magic = '!';
+        const int stored = Luo_Esineen_Itempos(it);
+        if (stored > 0) d.id = (uint32_t)stored;   // no room for objects: it stays as it was
+        if (nets) set_SpiritData_mood(x, y, SPIRIT_WATER_FOLK_KIND, 3);
+        Tarkista_Suoritus(TASK_CHARM);
+    }
+}
+
+static void step_charms(int n, int x, int y) {
+    if (Cre[n].speciescode == SPECIES_SHEEP && taikakeino_tuttu(MEANS_SHEEP_NET, 0) && onko_NPC_kesyelain(n))
+        mark_lucky_items(x, y, true);
+    const int c = mapchar(x, y);
+    if ((c == CH_CLOSED_DOOR || c == CH_OPEN_DOOR) && taikakeino_tuttu(MEANS_WOMAN_SNARE, 0) && onko_NPC_nainen(n))
+        mark_lucky_items(x, y, false);
+}
 
 // ---- the creature's record ----------------------------------------------------------------------
 
@@ -814,6 +847,8 @@ int Liikkuminen(int n, int x, int y, int mode) {
         cr.Viimeisin_Y = y;
         cr.still = 0;
     }
+    // 13. charms worked by the step
+    step_charms(n, x, y);
     // 14. a person closes the door behind itself
     if (oldc == CH_OPEN_DOOR && !(ox == x && oy == y) && !(ox == PlayerX && oy == PlayerY) && is_human(n) &&
         !fleeing(cr) && !fighting(cr) && allowdoorclose(ox, oy)) {

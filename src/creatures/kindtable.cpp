@@ -285,7 +285,7 @@ static void set_sex(CreatureStruct &c, bool male) {
 
 static void make_young(CreatureStruct &c, float weight) {
     c.sexage |= 2;
-    c.playerage = 0;   // the player record keeps no age yet
+    c.playerage = Plr.year;   // born when the player was this old
     c.birthday = (int16_t)((int)Plr.daynumber - 180);
     c.weight = weight;
     c.endurance = (uint8_t)(c.endurance / 2);

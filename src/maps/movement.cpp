@@ -13,6 +13,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
+#include "core/squareevents.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
@@ -59,7 +60,6 @@ enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, 
 enum { MOVE_FREE = 1, MOVE_CREATURE = 100, MOVE_TOLD = 101, MOVE_OBSTACLE = 103, MOVE_TRAPPED = 104 };
 
 static int backward_step = 0;      // the last step went backward or blind
-static float walked_km = 0.0f;     // distance walked this run
 
 // ---- services of other modules ------------------------------------------------------------------
 
@@ -170,8 +170,13 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
     const int c = get_mapchar(toX, toY);
     const int world = bigmap();
     const int mode = Plr.movement_mode;
-    // Every tree blocks until the tree records of the pool tell saplings and felled trees apart.
-    if (terrain_flag(c, TF_BLOCKS) && !terrain_flag(c, TF_WATER)) return MOVE_OBSTACLE;
+    // A sapling, or a tree its record marks as passable, does not block the way; water goes on to the
+    // ice rules.
+    if (terrain_flag(c, TF_BLOCKS) && !terrain_flag(c, TF_WATER)) {
+        const bool open_tree = terrain_flag(c, TF_TREE) && (is_TreeData_sapling(toX, toY) ||
+                                                           get_TreeData_ExtraBit(toX, toY, TREEDATA_PASSABLE));
+        if (!open_tree) return MOVE_OBSTACLE;
+    }
 
     if (has_ice(toX, toY) && !has_ice(fromX, fromY)) {
         if (step == 0 && ice_breaks(toX, toY, 1.0f)) return MOVE_OBSTACLE;
@@ -512,7 +517,7 @@ int MovePlayer(int step) {
             Plr.world_y = (uint32_t)PlayerY;
         }
         UPDATE_SCREEN = 1;
-        walked_km += world ? 0.1f : 0.002f;
+        Plr.distance_km += world ? 0.1f : 0.002f;
         Exit_Checking = 1;
         choose_effort(KiipeilyTarkistus(-1, PlayerX_Previous, PlayerY_Previous, PlayerX, PlayerY) == 0);
         if (mode == MODE_HAUL && step != 0 && ITEMMOVE_ponnistelu > 0) set_effort(ITEMMOVE_ponnistelu);
@@ -633,7 +638,6 @@ int MovePlayer(int step) {
         play_move(MoveSound);
     if (step != 0) register_noise(PlayerX, PlayerY, noise);
     (void)backward_step;
-    (void)walked_km;
     if (!world) return r;
     SOUND_IN_DISTANCE = 0;
     SOUND_IN_POSITION = 0;

@@ -37,6 +37,7 @@ protected:
             dir->copy_asset(f);
         MSG_forget_index();
         skill(0, "COOKERY", 30);
+        Plr.smell_taste = 10;   // she smells her pot by the fire
         fclose_TEKODATA_F();
     }
     Pick pick;

@@ -224,27 +224,33 @@ TEST_F(AncestorRing, AMemorialThatCannotBeWrittenIsReportedNotLeftHalf) {
 }
 
 // Death as the game reaches it: Aino starving, the turn loop run past the day's upkeep.
-class DeathPlayed : public PlayingTest {};
+class DeathPlayed : public PlayingTest {
+protected:
+    // She starves at the next day's upkeep: a turn spent, answered by the world at the next pass;
+    // then the death note's pause and the page. The number of passes the game took.
+    int starve() {
+        dir->copy_asset("messages/eng_ancestors.txt");
+        MSG_forget_index();
+        dir->write_file("AINO/KILL.LOG", std::string(KILL_LOG_RECORD, '\0'));
+        for (DataStruct &d : Data)
+            if (d.type == DT_CREATURE) d.type = 0;
+        Plr.starvation = 100;
+        Plr.last_upkeep_day = (uint8_t)(Plr.day == 1 ? 30 : Plr.day - 1);
+        Plr.hour = 9;
+        KeyFeeder typing;
+        typing.keys({SDLK_PERIOD, SDLK_SPACE, SDLK_SPACE});
+        int r, passes = 0;
+        typing.typed([&] {
+            while (passes < 3 && turn_pass(&r)) passes++;
+            return 0;
+        });
+        return passes;
+    }
+};
 
 TEST_F(DeathPlayed, AinoStarvesAndJoinsTheAncestors) {
-    dir->copy_asset("messages/eng_ancestors.txt");
-    MSG_forget_index();
-    dir->write_file("AINO/KILL.LOG", std::string(KILL_LOG_RECORD, '\0'));
-    for (DataStruct &d : Data)
-        if (d.type == DT_CREATURE) d.type = 0;
-    Plr.starvation = 100;
-    Plr.last_upkeep_day = (uint8_t)(Plr.day == 1 ? 30 : Plr.day - 1);
-    Plr.hour = 9;
     const PlayerStruct before = Plr;
-    // A turn spent, answered by the world at the next pass; then the death note's pause and the page.
-    KeyFeeder typing;
-    typing.keys({SDLK_PERIOD, SDLK_SPACE, SDLK_SPACE});
-    int r, passes = 0;
-    typing.typed([&] {
-        while (passes < 3 && turn_pass(&r)) passes++;
-        return 0;
-    });
-    EXPECT_LT(passes, 3) << "the game is left";
+    EXPECT_LT(starve(), 3) << "the game is left";
     EXPECT_EQ(REAL_QUIT, -1);
 
     const std::string slot = dir->path() + "/ANCESTORS/1/";
@@ -287,6 +293,29 @@ TEST_F(DeathPlayed, AinoStarvesAndJoinsTheAncestors) {
     PlayerDeath();   // a second death in the same turn
     EXPECT_EQ(dir->read_file("ANCESTORS/lastentry.txt"), "1\n");
     EXPECT_FALSE(dir->exists("ANCESTORS/2"));
+}
+
+TEST_F(DeathPlayed, TheKilometresAinoWalkedAreInHerMemorial) {
+    ASSERT_STREQ(Plr.mapname, "BIGMAP");
+    auto open_ahead = [] {
+        const int c = get_mapchar(PlayerX + Heds_x(PlayerDir), PlayerY + Heds_y(PlayerDir));
+        return !terrain_flag(c, TF_BLOCKS) && !terrain_flag(c, TF_WATER);
+    };
+    for (int turns = 0; turns < 8 && !open_ahead(); turns++) command({SDLK_LEFT});
+    for (int i = 0; i < 6; i++) {   // a hundred metres a step on the world map, there and back
+        command({SDLK_UP});
+        command({SDLK_DOWN});
+    }
+    EXPECT_NEAR(Plr.distance_km, 1.2f, 0.01f);
+    EXPECT_LT(starve(), 3);
+    ASSERT_EQ(REAL_QUIT, -1);
+    const int slot = atoi(dir->read_file("ANCESTORS/lastentry.txt").c_str());
+    AncestorStruct memorial;
+    char charfile[64];
+    ASSERT_TRUE(read_ancestor(slot, memorial, charfile, sizeof charfile));
+    EXPECT_NEAR(memorial.plr.distance_km, 1.2f, 0.01f);
+    GrabAncFolders();
+    EXPECT_EQ(AncSortData_travelled[slot], 1u) << "the journeyed-distance order reads it";
 }
 
 // The quit questions with Vilho, answered as the player answers them.
