@@ -1,7 +1,8 @@
 // A quest file "<id>.QST" of a character folder, as the quest loader, the quest lists, the daily expiry
-// and object maintenance's quest pass read it. Checks: a file shorter than a record is refused with the
-// record left zero; a record read is the file's first bytes; the lists name only that quest, and only
-// when it is readable; the dump and the expiry stay within the record whatever its texts hold.
+// and object maintenance's quest pass read it. Checks: a file shorter than a record, or one holding
+// another quest's record, is refused with the record left zero; a record read is the file's first
+// bytes; the lists name only that quest, and only when it is readable; the dump and the expiry stay
+// within the record whatever its texts hold.
 #include <sys/stat.h>
 
 #include <cstring>
@@ -27,7 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     static QuestStruct q;
     const bool read = loadQuest(ID, q);
-    if (read != (size >= sizeof q)) oxafuzz::fail("a record read from a short file, or a whole one refused");
+    uint32_t file_id = 0;
+    if (size >= sizeof file_id) memcpy(&file_id, data, sizeof file_id);
+    if (read != (size >= sizeof q && file_id == ID))
+        oxafuzz::fail("a record read from a short file or of another quest, or a whole one of its own refused");
     if (read && memcmp(&q, data, sizeof q) != 0) oxafuzz::fail("the record is not the file's first bytes");
     if (!read) {
         static const QuestStruct zero{};

@@ -81,6 +81,17 @@ const uint32_t AINO_SEED = 1;            // her rolls and her skills: a light bu
 const uint32_t VILHO_SEED = 25;          // his
 const int HER_CULTURE = 0;
 
+// Each ready-made character's face: the picture of her portrait group that the record names, as a
+// created character's does, and that is painted into her folder as "portrait.png".
+struct Face {
+    const char *folder;
+    const char *picture;   // in truegfx/, as the portrait groups name them
+    portrait::Set set;
+    int number;
+};
+const Face AINO_FACE = {"AINO", "fem03.png", portrait::FEMALE, 3};
+const Face VILHO_FACE = {"VILHO", "east05.png", portrait::EAST, 5};   // a bearded man of the east
+
 // Her world cell, found in the generated world.
 int HOME_X, HOME_Y;
 // Her square on the local map of that cell, where her things are laid around her.
@@ -129,15 +140,17 @@ int START_DX, START_DY;
 // The builder's world question: the fixture's world, its names, and the start cell beside her village.
 int fixture_world(const char *folder);
 
-// Her date and time in the fixture: the fifteenth of June at ten in the morning of her first year, and the
-// day counters and running minutes that go with it, an empty stomach and a rested body, facing north;
-// the world is left without robber lairs, as the fixture always had it.
-void fixture_date(PlayerStruct &p, int day, int month, int daynumber, float air) {
+// Her date and time in the fixture: a day of the month at ten in the morning, her first day of
+// adventuring at sixteen winters, as character creation starts everyone; the running minutes that go
+// with it, an empty stomach and a rested body, facing north; the world is left without robber lairs,
+// as the fixture always had it.
+void fixture_date(PlayerStruct &p, int day, int month, float air) {
+    const uint32_t first_day = 1;
     p.day = p.start_day = (uint8_t)day;
     p.month = p.start_month = (uint8_t)month;
-    p.year = p.start_year = 1;
-    p.daynumber = p.day_counter2 = p.bigmap_saveday = (uint32_t)daynumber;
-    p.minutes = (uint32_t)daynumber * 1440 + 600;
+    p.year = p.start_year = 16;
+    p.daynumber = p.day_counter2 = p.bigmap_saveday = first_day;
+    p.minutes = first_day * 1440 + 600;
     p.hour = 10;
     p.minute = 0;
     p.air_temperature = air;
@@ -149,12 +162,14 @@ void fixture_date(PlayerStruct &p, int day, int month, int daynumber, float air)
     p.facing = 0;      // facing north, as the played tests find her
 }
 
-// A ready-made character from the game's own builder: quick mode, culture 0, her sex, season and
-// scenario, a fixed seed for the rolls; her world is the fixture's. The builder's own equipment is
+// A ready-made character from the game's own builder: quick mode, culture 0, her face, sex, season
+// and scenario, a fixed seed for the rolls; her world is the fixture's. The builder's own equipment is
 // taken away again: the fixture gives its belongings. Plr holds the record afterwards.
-bool build_character(const char *name, int sex, int season, int scenario, uint32_t seed, int dx, int dy) {
+bool build_character(const char *name, const Face &face, int sex, int season, int scenario, uint32_t seed, int dx,
+                     int dy) {
     NewCharChoices c{};
     copy_bounded(c.name, sizeof c.name, name);
+    copy_bounded(c.portrait, sizeof c.portrait, face.picture);
     c.mode = CRTPLR_QUICK;
     c.culture = HER_CULTURE;
     c.sex = sex;
@@ -274,22 +289,17 @@ void give_crafting_materials(PlayerStruct &player) {
     player = Plr;
 }
 
-// She wears her clothes and shoes and holds her knife in her hand; her load is counted.
-void dress_and_arm(PlayerStruct &player) {
+// She wears her clothes and shoes; her knife stays in her pack, so that both hands are free for the
+// bow and an arrow as a hunter's are. Her load is counted.
+void dress_fully(PlayerStruct &player) {
     Plr = player;
-    bool armed = false;
     for (int s = 0; s < PLR_SLOTS; s++) {
         const int n = Plr.inv_obj[s];
         if (n < OBJ_PLAYER_FIRST || n > OBJ_PLAYER_LAST) continue;
         const int rec = n - OBJ_PLAYER_FIRST;
-        ItemStruct &it = PlayerObj[rec];
-        char name[41];
+        const ItemStruct &it = PlayerObj[rec];
         if (it.type == IT_ARMOUR && !(it.status & ISTAT_WORN) && !alreadyworn(CRE_PLAYER, n, 0))
             StatusSet(rec, ISTAT_WORN);
-        if (!armed && strcmp(item_name(it, name), "Knife") == 0) {
-            StatusSet(rec, ISTAT_PRIMARY);
-            armed = true;
-        }
     }
     laske_Load(CRE_PLAYER);
     player = Plr;
@@ -532,8 +542,8 @@ bool write_scenario_character() {
     const std::string dir = std::string(folder) + "/";
     if (own_isfile((dir + "VILHO.OXS").c_str())) return true;
     remove_half_made(folder);
-    if (!build_character("Vilho", 1, 3, 2, VILHO_SEED, -3, 2)) return false;
-    fixture_date(Plr, 20, 1, 20, -12.0f);
+    if (!build_character("Vilho", VILHO_FACE, 1, 3, 2, VILHO_SEED, -3, 2)) return false;
+    fixture_date(Plr, 20, 1, -12.0f);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
     InitObjs();
     const char *own[] = {"Bag", "Knife", "Linen shirt", "Club", "Woollen trousers", "Torch",
@@ -664,14 +674,8 @@ bool lay_things_on_her_local_map() {
 
 // Each ready-made character's face in its folder, written when the folder has none.
 bool write_portraits() {
-    struct Face {
-        const char *folder;
-        portrait::Set set;
-        int number;
-    };
-    static const Face FACES[] = {{"AINO", portrait::FEMALE, 3}, {"VILHO", portrait::NORTH, 5}};
     bool ok = true;
-    for (const Face &f : FACES) {
+    for (const Face &f : {AINO_FACE, VILHO_FACE}) {
         const std::string path = std::string(f.folder) + "/portrait.png";
         if (!own_isfile((std::string(f.folder) + "/" + f.folder + ".OXS").c_str()) || own_isfile(path.c_str())) continue;
         if (!portrait::save_png(portrait::paint(f.set, f.number), path.c_str())) {
@@ -702,10 +706,10 @@ int main(int argc, char **argv) {
 
     const std::string dir = std::string(FOLDER) + "/";
     remove_half_made(FOLDER);
-    if (!build_character("Aino", 2, 1, 0, AINO_SEED, 0, 0)) return 1;
+    if (!build_character("Aino", AINO_FACE, 2, 1, 0, AINO_SEED, 0, 0)) return 1;
     static PlayerStruct player;
     player = Plr;
-    fixture_date(player, 15, 6, 165, 15.0f);
+    fixture_date(player, 15, 6, 15.0f);
     const int32_t exiter[3] = {(int32_t)(player.day_counter2 * 3), (int32_t)player.daynumber - 500, 0};
     give_food(player, PlayerObj);
     static DataStruct pool[DATA_MAX];   // the world map's things: hers lie on her local map
@@ -713,7 +717,7 @@ int main(int argc, char **argv) {
     give_crafting_materials(player);
     dress(player);
     give_cooking_things(player);
-    dress_and_arm(player);
+    dress_fully(player);
 
     bool ok = write_file(dir + "DATA.DAT", pool, sizeof pool);
     ok = write_file(dir + "CONSTANT.OBJ", ConstantObj, sizeof ConstantObj) && ok;

@@ -131,6 +131,7 @@ uint8_t KASVIDATA_yrttitieto(const ItemStruct &item, int row) {
         if (level > 100) level = 0;
         budget = (level - (int)k.difficulty) / 10 + 2;
     }
+    const bool judged = budget > 0;   // she may tell its edibility, even of a plant without effects
     for (int e = 4; e <= 6; e++)
         if (!(own & (1u << e)) && !(boiled & (1u << e)) && budget > 0) herbinfo_syomakelpoisuus = 3;
 
@@ -157,7 +158,7 @@ uint8_t KASVIDATA_yrttitieto(const ItemStruct &item, int row) {
     }
     int known = 0;
     for (int n : herbinfo_count) known += n;
-    if (!known) herbinfo_syomakelpoisuus = 0;   // nothing known, nothing to judge by
+    if (!known && !judged) herbinfo_syomakelpoisuus = 0;   // nothing shown and nothing to spend: no judgement
     const int verdict = herbinfo_syomakelpoisuus ? 1 : 0;
     herbinfo_tositr = (uint8_t)(known + verdict);
     herbinfo_maxtr = (uint8_t)(effects + verdict);

@@ -376,8 +376,13 @@ int taikatarkistus_metsanpeittonuotio(int x, int y) {
         }
     if (!burning) return 0;
     const unsigned sotu = burning->ready_minute;
+    // The animal by its social id: a slot of the map may hold it still; once she has left the place or
+    // loaded a save, its record waits in the creature file.
     const int c = sotu_Crepos(sotu);
-    if (c < 0 || c >= CRE_COUNT || !(Cre[c].stateflags & SF_FOREST_COVER)) return 0;
+    uint32_t state = 0;
+    if (c >= 0 && c < CRE_COUNT) state = Cre[c].stateflags;
+    else if (CreatureStruct hidden; getsotucrstruct(hidden, sotu, 0)) state = hidden.stateflags;
+    if (!(state & SF_FOREST_COVER)) return 0;
     int twigs = 0;
     for (const DataStruct &d : Data)
         if (item_record_at(d, x, y) && OnkoEsineId(ObjToItem((int)d.id), MAT_SPRUCE_TWIGS)) twigs++;

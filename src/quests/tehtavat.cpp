@@ -23,7 +23,8 @@ bool loadQuest(uint32_t id, QuestStruct &q) {
     char path[1200], staged[1300];
     quest_file_path(id, path, sizeof path);
     // A short file is refused whole: half a record would read as a quest with its talk cut off.
-    if (!read_exact(save_source(path, staged, sizeof staged), &q, sizeof q)) {
+    // A file holding another quest's record is refused too: closing it would close that other quest.
+    if (!read_exact(save_source(path, staged, sizeof staged), &q, sizeof q) || q.id != id) {
         memset(&q, 0, sizeof q);
         return false;
     }

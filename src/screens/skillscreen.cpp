@@ -133,11 +133,10 @@ static int draw_screen(int mode) {
 
 int skills_screen(int mode) {
     SKILLS_Lajittele();
+    // Spending option points keeps the skills already at their limit: the screen comes back after
+    // "No, undo last and return." and must not let them rise again.
     if (mode == 0) memset(KaytetytTaidot, 0, sizeof KaytetytTaidot);
-    else {
-        memset(KaytetytTaidot, 0, sizeof KaytetytTaidot);
-        copy_bounded(KaytetytTaidot[0], sizeof KaytetytTaidot[0], "DODGE");
-    }
+    else copy_bounded(KaytetytTaidot[0], sizeof KaytetytTaidot[0], "DODGE");
     int pos = mode == 0 && LASTSKILLPOS ? LASTSKILLPOS : 0;
     int noted = pos;
     for (;;) {

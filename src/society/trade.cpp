@@ -103,7 +103,7 @@ static void take_picked_goods() {
         if (e.count == 0 || e.count > 255 || slot < 0 || slot >= CRE_PACK) continue;
         if (obj <= 0 || Cre[n].pack[slot] != obj || Cre[n].packcount[slot] == 0) continue;
         ItemStruct item = ObjToItem(obj);
-        item.plantname = 1;
+        item.unid = 1;   // she learns what she bought
         item.ownersoc = 0;
         item.ownerflags = 0;
         item.owner = 0;
@@ -142,8 +142,8 @@ void Trade_Complete() {
     QUIT = 1;
 }
 
-// The paid line's goods, and the same goods the player carries marked unpaid to this village, are
-// free of the village's marks.
+// The paid line's goods, and every stored object of the same goods marked unpaid to this village
+// (carried, in a container or lying on the ground), are free of the village's marks.
 static void settle_line(VillageDebtLine &d, uint32_t soc) {
     ItemStruct item = ObjToItem((int)d.object);
     if (item.id == OBJ_TASK_GOODS) Tarkista_Suoritus(TASK_BOUGHT);
@@ -155,14 +155,10 @@ static void settle_line(VillageDebtLine &d, uint32_t soc) {
     const ItemStruct owed = item;
     clear_marks(item);
     store_item((int)d.object, item);
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        const int pos = Plr.inv_obj[s];
-        if (pos <= 0) continue;
-        ItemStruct mine = ObjToItem(pos);
-        if (mine.type != owed.type || mine.id != owed.id || strcmp(mine.name, owed.name) != 0) continue;
+    for (ItemStruct &mine : PlayerObj) {
         if (!(mine.ownerflags & OWN_UNPAID) || mine.ownersoc != soc) continue;
+        if (mine.type != owed.type || mine.id != owed.id || strncmp(mine.name, owed.name, sizeof mine.name) != 0) continue;
         clear_marks(mine);
-        store_item(pos, mine);
     }
     memset(&d, 0, sizeof d);
 }

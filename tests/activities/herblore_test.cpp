@@ -249,6 +249,9 @@ TEST_F(Herbarium, KnowledgeFollowsBudgetFeltEffectsAndBoiling) {
         {"Cap", POIS | NAUS | ANALG | SED, 37, 90, 37, 0, 0, 0, 4, nullptr, "causes nausea"},
         // An identified specimen, budget 1: the poison it did not reach still judges it.
         {"Cap", POIS | NAUS | ANALG | SED, 37, 90, 1, 0, 1, 2, 5, "causes nausea", "is poisonous"},
+        // A mushroom without effects is judged edible once she may judge it, and not before.
+        {"Chanterelle", 0, 1, 50, 1, 0, 3, 1, 1, nullptr, nullptr},
+        {"Chanterelle", 0, 37, 50, 37, 0, 0, 0, 0, nullptr, nullptr},
     };
     for (const auto &c : cases) {
         memset(HerbloreKasvio, 0, sizeof HerbloreKasvio);

@@ -135,6 +135,7 @@ protected:
 };
 
 TEST_F(CompactionTest, KeptMapsComeThroughUnchangedAndASecondRunDropsNothing) {
+    Plr.daynumber = 101;   // a hundred days lived: the ready-made character starts on her first day
     append_map(2990, 2000, true, (int)Plr.daynumber);   // visited today: kept
     const int today = (int)Plr.daynumber;
     append_map(3000, 2000, true, today - 100);        // explored: kept

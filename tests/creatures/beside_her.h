@@ -1,10 +1,12 @@
 // tests/creatures/beside_her.h -- a creature of the templates standing calm on the square east of the
-// loaded character, in the first free slot, with a social id of 7777.
+// loaded character, in the first free slot, with a social id of 7777; her knife taken in hand.
 #pragma once
 #include "core/datafunc.h"
 #include "core/loader_fixture.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
+#include "items/items.h"
+#include "items/wearing.h"
 
 namespace oxatest {
 
@@ -23,6 +25,16 @@ inline int creature_east_of_her(int code) {
     Cre[slot].Viimeisin_X = PlayerX + 1;
     Cre[slot].Viimeisin_Y = PlayerY;
     return slot;
+}
+
+// The ready-made character carries her knife in her pack: she wields it as the wield command does.
+inline void knife_in_her_hand() {
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        char name[41];
+        if (Plr.inv_obj[s] <= 0 || strcmp(item_name(ObjToItem(Plr.inv_obj[s]), name), "Knife") != 0) continue;
+        Wield(s, 0, 1);
+        return;
+    }
 }
 
 }  // namespace oxatest

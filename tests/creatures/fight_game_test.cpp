@@ -44,6 +44,7 @@ TEST_F(FightGame, HerKnifeKillsTheHareIntoACarcassAndOneLoggedRecord) {
     EnterLocale(0, 0);
     ASSERT_EQ(GetMappie(0), 1);
     ASSERT_STREQ(Plr.mapname, "ZOOMMAP");
+    oxatest::knife_in_her_hand();
     const int knife = getwieldedItempos(CRE_PLAYER, 1);
     ASSERT_NE(knife, 0) << "she holds her knife";
     for (int c = 0; c < CRE_COUNT; c++)

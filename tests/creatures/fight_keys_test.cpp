@@ -3,6 +3,7 @@
 // sprung takes no turn, and a tree behind her, out of her sight, gets her heel. A hare she kills with
 // her knife still lies on its square, a carcass, when she has left the map and come back.
 #include "core/loader_fixture.h"
+#include "creatures/beside_her.h"
 #include "items/invlist.h"
 #include "items/items.h"
 
@@ -110,6 +111,7 @@ TEST_F(FightKeys, TheHareSheKillsStillLiesThereWhenSheComesBack) {
     Cre[hare].Viimeisin_X = x;
     Cre[hare].Viimeisin_Y = y;
     set_data(DT_CREATURE, x, y, id, 1);
+    oxatest::knife_in_her_hand();
     const int knife = getwieldedItempos(CRE_PLAYER, 1);
     ASSERT_NE(knife, 0) << "she holds her knife";
     const ItemStruct k = ObjToItem(knife);

@@ -1,9 +1,12 @@
-// The forest cover: a creature that lives in it is hidden at map entry and comes out when let go.
+// The forest cover: a creature that lives in it is hidden at map entry and comes out when let go, also
+// by spruce twigs burnt on its freshest track after its slot was given up.
 #include <gtest/gtest.h>
 
 #include "core/loader_fixture.h"
 #include "creatures/beside_her.h"
 #include "creatures/crefile.h"
+#include "activities/magic.h"
+#include "core/obj_func.h"
 
 namespace {
 
@@ -40,6 +43,40 @@ TEST_F(ForestCover, AHiddenWolfWaitsInTheCoverUntilItIsLetOut) {
     EXPECT_GE(cre_datapos(slot), 0) << "back on the map";
     EXPECT_EQ(Cre[slot].stateflags & 0x180u, 0x100u) << "out of the cover, marked let go";
     EXPECT_EQ(Cre[slot].domestic & 1, 1);
+}
+
+// Once she has left the place or loaded a save, no slot holds the hidden wolf: the fire on its track
+// finds it in the creature file.
+TEST_F(ForestCover, SpruceTwigsBurntOnItsFreshTrackLetItOutOfTheFile) {
+    const int n = oxatest::creature_east_of_her(611);
+    const int number = SaveNewRealCreature(Cre[n]);
+    ASSERT_GE(number, CRE_DATAID);
+    Cre[n].socialid = (uint32_t)number;
+    Cre[n].stateflags |= 0x80;
+    ASSERT_TRUE(Talleta_RealCreature(Cre[n], number));
+    forestcover_hide_all();
+    ASSERT_EQ(records_of('u', (uint32_t)number), 1);
+    memset(&Cre[n], 0, sizeof Cre[n]);   // the slot given up
+    RealCreaturePos[n] = 0;
+    const int x = PlayerX, y = PlayerY - 2;
+    auto track = [&](int tx, int ty, uint32_t minute) {
+        ASSERT_GE(set_data(DT_TRACKS, tx, ty, 611, 1), 0);
+        const int r = get_datatype(DT_TRACKS, tx, ty);
+        ASSERT_GE(r, 0);
+        Data[r].ready_minute = (uint32_t)number;
+        Data[r].spent_minutes = minute;
+    };
+    track(x, y, Plr.minutes);
+    track(x + 3, y - 4, Plr.minutes - 20);   // its track before, in another column and row
+    const int twig = object("Spruce twig", 1);
+    ASSERT_GT(twig, 0);
+    ASSERT_GE(set_data(DT_ITEM, x, y, twig, 3), 0);
+    EXPECT_EQ(taikatarkistus_metsanpeittonuotio(x, y), 1);
+    EXPECT_EQ(records_of('u', (uint32_t)number), 0) << "out of the cover";
+    bool back = false;
+    for (int c = 0; c < CRE_COUNT; c++)
+        back |= Cre[c].kind != CK_NONE && Cre[c].socialid == (uint32_t)number && cre_datapos(c) >= 0;
+    EXPECT_TRUE(back) << "on the map again";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // the clock wears her, "Z" puts her to sleep, F7 opens the Wounds screen.
 #include "core/loader_fixture.h"
 #include "presentation/input_feeder.h"
+#include "activities/charscreens.h"
+#include "worldgen/newchar.h"
 
 #include "core/command.h"
 #include "core/harnrule.h"
@@ -47,12 +49,18 @@ protected:
     }
 };
 
-TEST_F(ReadyMadeBody, DressedArmedAndWornByTheDay) {
+TEST_F(ReadyMadeBody, DressedWithHandsFreeAndWornByTheDay) {
     start();
-    const int hand = getwieldedItempos(CRE_PLAYER, 1);
-    ASSERT_NE(hand, 0) << "she holds her knife";
-    char name[41];
-    EXPECT_STREQ(item_name(ObjToItem(hand), name), "Knife");
+    EXPECT_STREQ(lifetimeDesc(), "16 winters old, this being the first day of your adventures");
+    // Her hands are free for the bow and an arrow; her knife rides in her pack.
+    EXPECT_EQ(getwieldedItempos(CRE_PLAYER, 1), 0);
+    EXPECT_EQ(getwieldedItempos(CRE_PLAYER, 2), 0);
+    bool knife = false;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        char name[41];
+        knife |= Plr.inv_obj[s] > 0 && strcmp(item_name(ObjToItem(Plr.inv_obj[s]), name), "Knife") == 0;
+    }
+    EXPECT_TRUE(knife);
     int worn = 0;
     for (int s = 0; s < PLR_SLOTS; s++)
         if (Plr.inv_obj[s] >= OBJ_PLAYER_FIRST && (ObjToItem(Plr.inv_obj[s]).status & ISTAT_WORN)) worn++;
@@ -168,6 +176,27 @@ TEST_F(ReadyMadeBody, AFailedCleaningOpensADeepCut) {
     ASSERT_TRUE(wound_get(-1, small, w));
     EXPECT_EQ(w.bleeding, 0) << notes();
     EXPECT_EQ(w.treatment, 30);
+}
+
+// Both ready-made characters start as a created one does: sixteen winters old on their first day,
+// their record naming a face of their portrait group, and that face in their folder.
+TEST(ReadyMadeRecords, SixteenWintersOnTheFirstDayWithTheFaceTheRecordNames) {
+    const std::string built = std::string(OXA_RUN_DIR) + "/..";
+    for (const char *who : {"AINO", "VILHO"}) {
+        static PlayerStruct rec;
+        const std::string folder = built + "/fixture/" + who;
+        ASSERT_TRUE(read_exact((folder + "/" + who + ".OXS").c_str(), &rec, sizeof rec)) << who;
+        EXPECT_EQ(rec.year, 16) << who;
+        EXPECT_EQ(rec.start_year, 16) << who;
+        EXPECT_EQ(rec.daynumber, 1u) << who;
+        char face[sizeof rec.portrait + 1] = {};
+        memcpy(face, rec.portrait, sizeof rec.portrait);
+        const char *group = crtplr_portrait_group(rec.sex, rec.culture);
+        EXPECT_EQ(strncmp(face, group, strlen(group)), 0) << who << " " << face;
+        const std::vector<uint8_t> painted = oxatest::read_bytes(built + "/run/truegfx/" + face);
+        EXPECT_FALSE(painted.empty()) << face;
+        EXPECT_EQ(oxatest::read_bytes(folder + "/portrait.png"), painted) << who;
+    }
 }
 
 }  // namespace

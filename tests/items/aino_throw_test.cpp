@@ -138,8 +138,7 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     EXPECT_EQ(carried("Stone"), 2) << notes();
     EXPECT_NE(notes().find("stone"), std::string::npos) << notes();
 
-    // With the bow and an arrow in her hands 't' asks no item, only the target.
-    command({'T', letter("Knife"), SDLK_SPACE});
+    // Her hands are free: with the bow and an arrow in them 't' asks no item, only the target.
     command({SDLK_w, letter("Hunting bow", invmask(IT_WEAPON, IT_TOOL))});
     command({SDLK_w, letter("Arrow", invmask(IT_WEAPON, IT_TOOL))});
     ASSERT_LT(wielding(1), PLR_SLOTS) << notes();
@@ -173,9 +172,10 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
 
 namespace {
 
-// The bow in her hand and the arrows in her pack: with the knife in the other hand the arrows are
-// refused (both hands are in use); with that hand free an arrow from the pack goes into it, flies
-// across the map view square by square, and the shot is told.
+// The bow in her hand and the arrows in her pack: her knife rides in her pack, so the other hand is
+// free. Taking the knife in it, the arrows are refused (both hands are in use); with that hand free
+// again an arrow from the pack goes into it, flies across the map view square by square, and the shot
+// is told.
 TEST_F(AinoThrows, AWieldedBowShootsAnArrowFromThePackAndTheFlightIsDrawn) {
     MISSILE_DRAW = 1;
     command({SDLK_RETURN});
@@ -187,6 +187,8 @@ TEST_F(AinoThrows, AWieldedBowShootsAnArrowFromThePackAndTheFlightIsDrawn) {
     ASSERT_EQ(carried("Arrow"), 10) << notes();
     command({SDLK_w, letter("Hunting bow", invmask(IT_WEAPON, IT_TOOL))});
     ASSERT_TRUE(slot_held_by("Hunting bow")) << notes();
+    ASSERT_FALSE(slot_held_by("Knife")) << "her start leaves a hand free for the arrow";
+    command({SDLK_w, letter("Knife", invmask(IT_WEAPON, IT_TOOL))});
     ASSERT_TRUE(slot_held_by("Knife")) << notes();
 
     command({SDLK_t, letter("Arrow", invmask(IT_WEAPON, IT_TOOL))});

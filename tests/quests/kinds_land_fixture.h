@@ -54,6 +54,10 @@ struct WorldSnapshot {
 
 class LandQuestTest : public PlayingTest {
 protected:
+    void SetUp() override {
+        PlayingTest::SetUp();
+        Plr.daynumber = 60;   // past every kind's days played: the ready-made character is on her first
+    }
     void TearDown() override {
         memset(&globqS, 0, sizeof globqS);
         ClearChatOptStruct();

@@ -305,6 +305,7 @@ TEST_F(QuestKindsPeople, EachKindRunsFromItsFirstLineToItsReward) {
     KUESTIT_PIALLA = 0;
     enter_her_village();
     KUESTIT_PIALLA = 1;
+    Plr.daynumber = 60;   // past every kind's days played: the ready-made character is on her first
     const oxatest::WorldCell v = {IsoX(), IsoY()};
     const int soc = (int)Mapinfo_socID(v.x, v.y);
     ASSERT_GT(soc, 0);

@@ -112,6 +112,16 @@ TEST_F(QuestFiles, RemovingKeepsTheQuestClosedAndDeletesItsSideRoles) {
     EXPECT_EQ(ReadQuestList(""), 0);
     EXPECT_EQ(ReadQuestList("[new]"), 0);
     RemoveQuest(99);   // none: nothing happens
+
+    // A file holding another quest's record is no quest of its own: removing it leaves that one open.
+    stored(7, 15, 30, 20, 30);
+    ASSERT_EQ(system(("cp " + file(7) + " " + file(5)).c_str()), 0);
+    EXPECT_FALSE(loadQuest(5, q));
+    RemoveQuest(5);
+    ASSERT_TRUE(loadQuest(7, q));
+    EXPECT_FALSE(q.closed);
+    EXPECT_TRUE(q.accepted);
+    EXPECT_EQ(ReadQuestList(""), 1);
 }
 
 TEST_F(QuestFiles, ListsFilterAndSortByTheirTags) {

@@ -45,6 +45,7 @@ protected:
 
 TEST_F(QuestsPlayed, AQuestLeftPastItsDaysGoesAtTheDailyUpkeep) {
     ASSERT_GT(walk_into_her_village(), 0);
+    Plr.daynumber = 60;   // a month after the offer: she starts on her first day
     const uint32_t today = Plr.daynumber;
     QuestStruct q = quest(9001, 0, "Firewood for the sauna");
     q.accepted = 1;

@@ -1,6 +1,6 @@
 // The option points played by keys on the skills screen: the arrows move the cursor to a skill,
 // "=" raises it and "-" lowers it, DODGE never moves, and once the points are spent N takes the last
-// step back and the screen returns for the point.
+// step back and the screen returns for the point, still holding back the skills at their limit.
 #include "common/harness.h"
 #include "screens/screen_typist.h"
 
@@ -52,7 +52,8 @@ TEST_F(OptionScreen, FivePointsSpentByKeysAndTheLastTakenBack) {
             sword_after_n = 0;
             for (int s = 0; s < 7; s++) sword_after_n += Plr.skill_level[s];
         })
-        .keys({SDLK_DOWN, SDLK_EQUALS})                           // SWORD again
+        .keys({SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_EQUALS})   // KNIFE stays at its limit
+        .keys({SDLK_UP, SDLK_UP, SDLK_UP, SDLK_EQUALS})          // SWORD again
         .key(SDLK_y)
         .run([] { option_points(0, 5, 1); });
     EXPECT_EQ(after_n, 1);

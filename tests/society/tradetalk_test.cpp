@@ -151,11 +151,11 @@ TEST_F(TradeTalk, FlaggedGoodsOrFiveStockedSlotsMayBePicked) {
     }
 }
 
-// His bread is picked through the chooser; before the deal is struck his pack changes under it.
+// His sorrel is picked through the chooser; before the deal is struck his pack changes under it.
 TEST_F(TradeTalk, PickedGoodsMoveOnlyAsTheyLieInHisPack) {
     struct Case {
         const char *what;
-        int left;           // his bread when the deal is struck
+        int left;           // his sorrel when the deal is struck
         bool swapped;       // the slot holds something else by then
         int moved;
     } cases[] = {{"as picked", 3, false, 3}, {"two eaten since", 1, false, 1}, {"the slot changed", 3, true, 0}};
@@ -163,8 +163,10 @@ TEST_F(TradeTalk, PickedGoodsMoveOnlyAsTheyLieInHisPack) {
         memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
         memset(Plr.inv_count, 0, sizeof Plr.inv_count);
         memset(Cre[OLLI].pack, 0, sizeof Cre[OLLI].pack);
-        const int bread = item("Bread", IT_FOOD, 2.0f), cup = item("Cup", IT_CONTAINER, 3.0f);
-        Cre[OLLI].pack[0] = bread;
+        // His sorrel, of a plant with a name row, unknown to her until she buys it.
+        const int sorrel = item("Sorrel", IT_PLANT, 2.0f), cup = item("Cup", IT_CONTAINER, 3.0f);
+        PlayerObj[sorrel - OBJ_PLAYER_FIRST].plantname = 7;
+        Cre[OLLI].pack[0] = sorrel;
         Cre[OLLI].packcount[0] = 3;
         Cre[OLLI].packbits[0] = 2;
         Chat_Mode = CHAT_TRADE;
@@ -181,8 +183,13 @@ TEST_F(TradeTalk, PickedGoodsMoveOnlyAsTheyLieInHisPack) {
         RunParser("[TRADECOMPLETE]");
         EXPECT_EQ(units(), before) << k.what;
         int got = 0;
-        for (int i = 0; i < PLR_SLOTS; i++)
-            if (Plr.inv_obj[i] > 0 && !strcmp(ObjToItem(Plr.inv_obj[i]).name, "Bread")) got += Plr.inv_count[i];
+        for (int i = 0; i < PLR_SLOTS; i++) {
+            const ItemStruct mine = ObjToItem(Plr.inv_obj[i]);
+            if (Plr.inv_obj[i] <= 0 || strcmp(mine.name, "Sorrel") != 0) continue;
+            got += Plr.inv_count[i];
+            EXPECT_EQ(mine.unid, 1) << k.what << ": what she bought is known to her";
+            EXPECT_EQ(mine.plantname, 7) << k.what << ": and keeps its plant's name";
+        }
         EXPECT_EQ(got, k.moved) << k.what;
     }
 }
@@ -234,6 +241,23 @@ TEST_F(TradeTalk, ADebtIsPaidByReturningTheGoodsOrOfferingOthers) {
         EXPECT_EQ(QUIT == 1 && EXIT_CHAT == 1, k.ends) << k.what;
         EXPECT_EQ(NpcVil.paytrouble, trouble + (k.ends ? 1 : 0)) << k.what;
         EXPECT_EQ(NpcVil.hasdebt, k.ends ? 0 : 1) << k.what;
+        if (k.phase != 2) continue;
+        // Paid in full: the same axe taken unpaid, on the ground and in a bag, is hers now; one owed
+        // to another village stays marked.
+        ItemStruct owed = ObjToItem(axe);
+        owed.ownersoc = SOC;
+        owed.ownerflags = OWN_UNPAID;
+        const int on_ground = Esineesta_Uniikki(owed);
+        place_record(DT_ITEM, 236, 232, (uint32_t)on_ground);
+        owed.vessel = (uint32_t)item("Bag", IT_CONTAINER, 2.0f);
+        const int in_bag = Esineesta_Uniikki(owed);
+        owed.ownersoc = SOC + 1;
+        const int elsewhere = Esineesta_Uniikki(owed);
+        RunParser("[TRADECOMPLETE]");
+        EXPECT_EQ(ObjToItem(on_ground).ownerflags & OWN_UNPAID, 0) << "on the ground";
+        EXPECT_EQ(ObjToItem(in_bag).ownerflags & OWN_UNPAID, 0) << "in a bag";
+        EXPECT_EQ(ObjToItem(on_ground).ownersoc, 0u);
+        EXPECT_EQ(ObjToItem(elsewhere).ownerflags & OWN_UNPAID, OWN_UNPAID) << "owed to another village";
     }
     // A reward worth exactly the debt pays it whole; less pays a part.
     GetNpcVil(SOC);
