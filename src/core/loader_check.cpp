@@ -141,12 +141,13 @@ bool check_objects(const char *file) {
         unsound += it.type > IT_CARCASS || !terminated(it.name) || !terminated(it.skill);
     }
     if (mostly_noise(unsound, used)) return refuse(file, "its records are no objects");
-    // The things she carries are in the file; a short file loses those past its end, and says so.
+    // The things she carries are in the file: a file cut short before one of them is refused (a short
+    // file that holds them all loses only what lies past its end, and says so).
     for (int s = 0; s < PLR_SLOTS; s++) {
         const int32_t n = on_disk.inv_obj[s];
         if (n < OBJ_PLAYER_FIRST || n > OBJ_PLAYER_LAST) continue;
         const size_t i = (size_t)(n - OBJ_PLAYER_FIRST);
-        if (i >= records) continue;
+        if (i >= records) return refuse(file, "it is cut short before the things she carries");
         const ItemStruct it = record_at<ItemStruct>(b, i);
         if (it.type == 0 && it.name[0] == 0) return refuse(file, "the things she carries are missing from it");
     }
@@ -435,6 +436,7 @@ bool check_character_folder() {
         if (!slurp(path, b) || !culture_whole(b))
             return refuse("The culture map kulttuuri.dat", "and so is its copy kulttuuri.bak");
     }
+    check_play_files(on_disk.task_number);
     return true;
 }
 
@@ -460,6 +462,34 @@ void rebuild_damaged_templates() {
     found.templates = false;
     defcreat(CharacterPath);
     rebuilt("!CONSTANT.CRE was damaged; the creature templates are built anew.");
+}
+
+// The villages keep their societies: the village file still knows each one's id and centres, and the
+// settlement cells around a centre belong to it, as they did when the society was made.
+template <class RecordOf> static void give_back_villages(RecordOf record_of) {
+    const std::vector<KnownVillage> known = known_villages();
+    if (known.empty()) return;
+    Bytes world;
+    char path[1200];
+    char_file_path(path, sizeof path, "WORLD.DAT");
+    if (!slurp(path, world) || world.size() != MAP_BYTES) world.clear();
+    auto settlement = [&](int x, int y) {
+        if (world.empty() || x <= 0 || y < 0 || x >= WORLD_W || y >= WORLD_H) return false;
+        const uint8_t c = world[mapidx(x, y)];
+        return c == 210 || c == 211 || c == 239;
+    };
+    auto give = [&](int x, int y, uint32_t id) {
+        if (x <= 0 || y < 0 || x >= WORLD_W || y >= WORLD_H) return;
+        ZoomExtraStruct *z = record_of(x, y);
+        if (z && z->socid == 0) z->socid = id;
+    };
+    for (const KnownVillage &v : known)
+        for (int c = 0; c < v.n; c++) give(v.x[c], v.y[c], v.socid);
+    for (const KnownVillage &v : known)
+        for (int c = 0; c < v.n; c++)
+            for (int dy = -2; dy <= 2; dy++)
+                for (int dx = -2; dx <= 2; dx++)
+                    if (settlement(v.x[c] + dx, v.y[c] + dy)) give(v.x[c] + dx, v.y[c] + dy, v.socid);
 }
 
 void rebuild_damaged_files() {
@@ -490,17 +520,22 @@ void rebuild_damaged_files() {
                     if (marker_sound(z)) table[n++] = z;
                 }
         }
+        auto record_of = [&](int x, int y) -> ZoomExtraStruct * {
+            for (size_t i = 0; i < n; i++)
+                if (table[i].x == x && table[i].y == y) return &table[i];
+            if (n >= (size_t)ZOOMEXTRA_COUNT) return nullptr;
+            table[n].x = (uint16_t)x;
+            table[n].y = (uint16_t)y;
+            return &table[n++];
+        };
         for (const ZoomIndex &e : found.stored_cells) {
-            bool had = false;
-            for (size_t i = 0; i < n && !had; i++) had = table[i].x == e.x && table[i].y == e.y;
-            if (had || n >= (size_t)ZOOMEXTRA_COUNT) continue;
-            table[n].x = (uint16_t)e.x;
-            table[n].y = (uint16_t)e.y;
-            table[n].lastday = (uint16_t)on_disk.daynumber;
-            n++;
+            const size_t had = n;
+            ZoomExtraStruct *z = record_of(e.x, e.y);
+            if (z && n > had) z->lastday = (uint16_t)on_disk.daynumber;
         }
+        give_back_villages(record_of);
         write_file("MARKER.DAT", table.data(), table.bytes());
-        rebuilt("!MARKER.DAT was damaged; the records of the places she has visited are rebuilt from her local maps.");
+        rebuilt("!MARKER.DAT was damaged; the records of the places she has visited are rebuilt from her local maps and her villages.");
     }
     if (found.area_markers) {
         char_file_path(path, sizeof path, "EXTRAMARKER.DAT");
@@ -532,6 +567,7 @@ void rebuild_damaged_files() {
         copyfile(from, path);
         rebuilt("!kulttuuri.dat was damaged; the culture map is taken from kulttuuri.bak.");
     }
+    rebuild_play_files();
 }
 
 bool names_need_rebuilding() { return found.names; }

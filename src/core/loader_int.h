@@ -2,6 +2,8 @@
 // character folder. Not for other modules.
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 // A message to the player: shown as a note, and kept as the loader's last message.
 void loader_say(const char *text);
@@ -29,3 +31,17 @@ bool names_need_rebuilding();
 // The figures of the character record just read, kept within their bounds; the player is told
 // which were out of range.
 void make_player_record_safe();
+
+// The files of her play (the village file, her quests, her herb lore, her map markers, her game
+// course), looked at with the rest of the folder: none refuses the load. `task_number` is her current
+// task, from the character file.
+void check_play_files(int task_number);
+// What of them was damaged is kept as far as it is sound, or written anew; the player is told.
+void rebuild_play_files();
+// The villages the village file still knows whole: each society's id, its centre and its further centres.
+struct KnownVillage {
+    uint32_t socid;
+    int x[11], y[11];
+    int n;
+};
+std::vector<KnownVillage> known_villages();

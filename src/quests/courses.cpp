@@ -213,7 +213,8 @@ static void course_off() {
     Tehtavan_Suoritukset = 0;
 }
 
-static int write_course(int which) {
+int course_write_file(int which) {
+    if (which < 0 || which > 1) return 0;
     deferring = 1;
     for (int i = 0; i < COURSE_LENGTH; i++) {
         const int n = course_order[which][i];
@@ -225,7 +226,11 @@ static int write_course(int which) {
     deferring = 0;
     const int written = write_image();
     course_image.clear();
-    if (!written) {
+    return written;
+}
+
+static int write_course(int which) {
+    if (!course_write_file(which)) {
         course_off();
         Note("!The game course couldn't be written into the character's folder: you go on in free play.");
         return 0;

@@ -64,4 +64,6 @@ void Tehtavat_Suoritettu();        // the course completed: its bit, and the rew
 
 // The task file's whole records, at most `max`, in file order: their count, -1 when it can't be read.
 int course_read_file(Tehtava *out, int max);
+// The task file written anew with the whole of course 0 or 1, her place in it left as it is; 1 written.
+int course_write_file(int which);
 void course_file_path(char *buf, size_t size);

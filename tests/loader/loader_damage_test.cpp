@@ -9,7 +9,11 @@
 #include <set>
 
 #include "core/loader_fixture.h"
+#include "maps/mvmarker.h"
+#include "quests/courses.h"
+#include "quests/tehtavat.h"
 #include "screens/loadchar.h"
+#include "society/village.h"
 #include "base/ui.h"
 
 using oxatest::LoaderScreenTest;
@@ -143,8 +147,11 @@ std::string damaged(const std::string &good, Damage how, unsigned seed) {
 // What the game does with a damaged file: refuses the load, or loads and says what it did instead;
 // EITHER is left to the local-map store's own checks. QUIET: the damage takes nothing the game reads
 // (the half of the creature file that is cut holds no creature; the area markers of a folder with
-// none are zeros already; a world pool of zeros is a world map with nothing laid on it, as hers is).
+// none are zeros already; a world pool of zeros is a world map with nothing laid on it, as hers is;
+// a marker file of zeros is one whose markers were all erased).
 enum Expect { REFUSED, TOLD, EITHER, QUIET };
+
+const char *const QUEST_FILE = "<id>.QST";   // the quest file her play left
 
 struct Row {
     const char *file;
@@ -160,7 +167,48 @@ const Row rows[] = {
     {"WORLD.DAT", REFUSED, REFUSED, REFUSED},    {"WORLD.PLM", TOLD, TOLD, TOLD},
     {"kulttuuri.dat", TOLD, TOLD, TOLD},         {"names.dat", TOLD, TOLD, TOLD},
     {"ZOOMINDEX.DAT", EITHER, EITHER, EITHER},   {"ZOOMMAPS.DAT", EITHER, EITHER, EITHER},
+    {"AINO.VIL", TOLD, TOLD, TOLD},              {QUEST_FILE, TOLD, TOLD, TOLD},
+    {"HERBLORE.DAT", TOLD, TOLD, TOLD},          {"MVMARKER.DAT", TOLD, QUIET, TOLD},
+    {"taskdata.oxa", TOLD, TOLD, TOLD},
 };
+
+// Her village and a villager of it, once she stands there.
+int villager_of(int soc) {
+    for (int n = 0; n < CRE_COUNT; n++)
+        if (Cre[n].kind == CK_HUMAN && Cre[n].mode != CM_CARCASS && Cre[n].community == (uint32_t)soc) return n;
+    return -1;
+}
+
+// What her play leaves in the folder beside the files of every load: a quest offered by a villager,
+// a marker on the map and a game course.
+void play_in_her_village(const oxatest::WorldCell &v) {
+    const int soc = (int)Mapinfo_socID(v.x, v.y);
+    ASSERT_GT(soc, 0);
+    const int giver = villager_of(soc);
+    ASSERT_GE(giver, 0);
+    bool offered = false;
+    for (int kind : {70, 40, 71, 72}) offered = offered || DoQuestForNPC(giver, kind, v.x, v.y) == 1;
+    ASSERT_TRUE(offered);
+    mvMarkerStruct m{};
+    m.x = v.x;
+    m.y = v.y;
+    m.color = 2;
+    copy_bounded(m.text1, sizeof m.text1, "the sauna");
+    m.day = Plr.day;
+    m.month = Plr.month;
+    m.year = Plr.year;
+    m.hour = Plr.hour;
+    m.minute = Plr.minute;
+    ASSERT_EQ(mvMarker_fwrite(m, 0), 1);
+    ASSERT_EQ(Tee_Gamecourse_1(), 1);
+}
+
+// The folder's quest file, whatever its number.
+std::string quest_file(const std::map<std::string, std::string> &files) {
+    for (const auto &f : files)
+        if (f.first.size() > 4 && f.first.compare(f.first.size() - 4, 4, ".QST") == 0) return f.first;
+    return "";
+}
 
 }  // namespace
 
@@ -174,6 +222,7 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
     PlayerY = v.y;
     ASSERT_EQ(CheckExits(), 1);
     ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    play_in_her_village(v);
     ASSERT_EQ(Save(0), 1);
     Folder folder(dir->path() + "/AINO");
     folder.take();
@@ -186,14 +235,15 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
     oxa_quit_hook = throw_quit;
     unsigned seed = 20261208;
     for (const Row &row : rows) {
-        ASSERT_TRUE(folder.files().count(row.file)) << row.file;
-        const std::string &good = folder.files().at(row.file);
+        const std::string file = row.file == QUEST_FILE ? quest_file(folder.files()) : row.file;
+        ASSERT_TRUE(folder.files().count(file)) << row.file;
+        const std::string &good = folder.files().at(file);
         for (Damage how : {HALF, ZERO, RANDOM}) {
             const Expect expect = how == HALF ? row.half : how == ZERO ? row.zero : row.random;
-            SCOPED_TRACE(std::string(row.file) + " " + damage_name[how]);
+            SCOPED_TRACE(file + " " + damage_name[how]);
             folder.restore();
             const std::string bad = damaged(good, how, seed++);
-            folder.put(row.file, bad);
+            folder.put(file, bad);
 
             var_clear();
             oxatest::reset_loader_tables();
@@ -210,7 +260,7 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
             told += folder.log_since();   // what the other modules told her, as her message log keeps it
             SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
 
-            const bool named = told.find(row.file) != std::string::npos;
+            const bool named = told.find(file) != std::string::npos;
             switch (expect) {
             case REFUSED:
                 EXPECT_EQ(result, -1) << told;
@@ -226,11 +276,44 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
                 EXPECT_TRUE(named) << "said: " << told;
             }
             if (result != 0) {
-                EXPECT_EQ(folder.changed(row.file, bad), "") << "a refused load wrote into the folder";
+                EXPECT_EQ(folder.changed(file, bad), "") << "a refused load wrote into the folder";
             }
         }
     }
     oxa_quit_hook = nullptr;
+}
+
+// A MARKER.DAT of zeros is rebuilt keeping her village's society: its people, debts and quests stay
+// with the one record the village file holds for it.
+TEST_F(LoaderScreenTest, RebuiltMarkerFileKeepsHerVillagesSociety) {
+    ASSERT_EQ(loader(), 0);
+    var_clear();
+    LOADER_RUN = 0;
+    const oxatest::WorldCell v = oxatest::her_village();
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_EQ(CheckExits(), 1);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    ASSERT_EQ(Save(0), 1);
+    const uint32_t soc = Mapinfo_socID(v.x, v.y);
+    ASSERT_NE(soc, 0u);
+    struct stat st;
+    ASSERT_EQ(stat(path("AINO.VIL").c_str(), &st), 0);
+    const off_t villages = st.st_size;
+
+    const std::string zeros(sizeof(ZoomExtraStruct) * ZOOMEXTRA_COUNT, '\0');
+    FILE *f = fopen(path("MARKER.DAT").c_str(), "wb");
+    ASSERT_EQ(fwrite(zeros.data(), 1, zeros.size(), f), zeros.size());
+    fclose(f);
+    var_clear();
+    oxatest::reset_loader_tables();
+    for (int i = 0; i < 6; i++) press(SDLK_SPACE);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_NE(strstr(loader_load_notes(), "MARKER.DAT was damaged"), nullptr) << loader_load_notes();
+    EXPECT_EQ(Mapinfo_socID(v.x, v.y), soc);
+    ASSERT_EQ(Save(0), 1);
+    ASSERT_EQ(stat(path("AINO.VIL").c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, villages) << "no second record for her village";
 }
 
 // A cut or zeroed character file: the start menu still offers her, and loading her names the file.

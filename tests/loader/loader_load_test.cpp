@@ -301,23 +301,40 @@ TEST_F(LoaderTest, MissingCharacterOrObjectFileEndsTheProgram) {
     EXPECT_EXIT(loader(), ::testing::ExitedWithCode(1), "Wrong character file specified");
 }
 
-TEST_F(LoaderTest, ShortObjectFileLeavesTheRecordsPastItsEndEmpty) {
-    std::vector<uint8_t> objects(sizeof(ItemStruct) * 3 + 100, 0);
-    for (int i = 0; i < 3; i++) {
-        ItemStruct it{};
-        it.type = IT_TOOL;
-        snprintf(it.name, sizeof it.name, "Tool %d", i);
-        memcpy(&objects[i * sizeof(ItemStruct)], &it, sizeof it);
+// An object file cut short: one that lacks a thing she carries is refused and left as it was; one that
+// holds them all loads, the records past its end empty, and says so.
+TEST_F(LoaderTest, ShortObjectFileIsRefusedWhenItLacksWhatSheCarries) {
+    static PlayerStruct rec;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &rec, sizeof rec));
+    int last = -1;   // the record of the last thing she carries
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (rec.inv_obj[s] >= OBJ_PLAYER_FIRST && rec.inv_obj[s] <= OBJ_PLAYER_LAST)
+            last = std::max(last, rec.inv_obj[s] - OBJ_PLAYER_FIRST);
+    ASSERT_GT(last, 0);
+    const std::vector<uint8_t> good = read("AINO.OBJ");
+    ItemStruct carried;
+    memcpy(&carried, &good[last * sizeof(ItemStruct)], sizeof carried);
+    const size_t record = sizeof(ItemStruct);
+    const struct {
+        size_t bytes;
+        bool loads;
+    } cuts[] = {{0, false}, {record * last, false}, {record * last + 100, false}, {record * (last + 1) + 100, true}};
+    for (const auto &cut : cuts) {
+        SCOPED_TRACE(cut.bytes);
+        leave_to_menu();
+        write("AINO.OBJ", good.data(), cut.bytes);
+        if (!cut.loads) {
+            EXPECT_EQ(loader(), -1);
+            EXPECT_NE(strstr(loader_last_note(), "AINO.OBJ is damaged"), nullptr) << loader_last_note();
+            EXPECT_EQ(size_of("AINO.OBJ"), (long)cut.bytes) << "a refused load writes nothing";
+            continue;
+        }
+        ASSERT_EQ(loader(), 0);
+        EXPECT_NE(strstr(loader_load_notes(), "was short"), nullptr) << loader_load_notes();
+        EXPECT_STREQ(PlayerObj[last].name, carried.name);
+        EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].type, 0);
+        EXPECT_EQ(size_of("AINO.OBJ"), 8582800) << "the next save writes the whole table";
     }
-    memset(&objects[3 * sizeof(ItemStruct)], 0x41, 100);   // a record cut short
-    write("AINO.OBJ", objects.data(), objects.size());
-    for (ItemStruct &it : PlayerObj) it.type = 77;          // what a character before left
-    ASSERT_EQ(loader(), 0);
-    EXPECT_STREQ(PlayerObj[2].name, "Tool 2");
-    EXPECT_EQ(PlayerObj[3].type, 0);
-    EXPECT_EQ(PlayerObj[3].name[0], 0);
-    EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].type, 0);
-    EXPECT_EQ(size_of("AINO.OBJ"), 8582800) << "the next save writes the whole table";
 }
 
 TEST_F(LoaderTest, TemplateFileIsReadUpToTheTablesEnd) {
