@@ -271,7 +271,8 @@ static bool folder_path(char *buf, size_t size, const char *name, const char *ex
 static bool flush_path(const char *path, bool folder) {
     const int fd = open(path, (folder ? O_RDONLY | O_DIRECTORY : O_RDONLY) | O_CLOEXEC);
     if (fd < 0) return false;
-    const bool ok = fsync(fd) == 0 || errno == EINVAL;
+    // A file needs its bytes and its size, not its times: fdatasync leaves the rest of the inode.
+    const bool ok = (folder ? fsync(fd) : fdatasync(fd)) == 0 || errno == EINVAL;
     close(fd);
     return ok;
 }
@@ -374,7 +375,7 @@ static bool keep_old_bytes(const char *journal, const char *path, const char *un
     if (in) fclose(in);
     if (old) fclose(old);
     if (out) {
-        ok = fflush(out) == 0 && (fsync(fileno(out)) == 0 || errno == EINVAL) && ok;
+        ok = fflush(out) == 0 && (fdatasync(fileno(out)) == 0 || errno == EINVAL) && ok;
         ok = fclose(out) == 0 && ok;
     }
     ok = ok && rename(tmp, undo) == 0;
