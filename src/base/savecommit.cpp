@@ -3,6 +3,7 @@
 #include "base/savecommit.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -265,6 +266,29 @@ static bool folder_path(char *buf, size_t size, const char *name, const char *ex
     return n >= 0 && (size_t)n < size;
 }
 
+// A file's bytes, or a folder's names, on the disk itself: a power cut after this keeps them. A file
+// system that can't flush the kind of file it holds (EINVAL) keeps nothing in a cache to flush.
+static bool flush_path(const char *path, bool folder) {
+    const int fd = open(path, (folder ? O_RDONLY | O_DIRECTORY : O_RDONLY) | O_CLOEXEC);
+    if (fd < 0) return false;
+    // A file needs its bytes and its size, not its times: fdatasync leaves the rest of the inode.
+    const bool ok = (folder ? fsync(fd) : fdatasync(fd)) == 0 || errno == EINVAL;
+    close(fd);
+    return ok;
+}
+
+static bool flush_folder() { return flush_path(save_folder, true); }
+
+// Writes a whole small file under its name at once, flushed before it takes the name.
+static bool write_flushed(const char *path, const void *buf, size_t size) {
+    char tmp[PATH_MAX_LEN + 8];
+    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) return false;
+    if (!write_plain(tmp, buf, size)) return false;
+    if (flush_path(tmp, false) && rename(tmp, path) == 0) return true;
+    remove(tmp);
+    return false;
+}
+
 int (*save_rename)(const char *from, const char *to) = rename;
 bool (*save_commit_step)(int n) = nullptr;
 static int step_count;
@@ -350,7 +374,10 @@ static bool keep_old_bytes(const char *journal, const char *path, const char *un
     }
     if (in) fclose(in);
     if (old) fclose(old);
-    if (out) ok = fflush(out) == 0 && fclose(out) == 0 && ok;
+    if (out) {
+        ok = fflush(out) == 0 && (fdatasync(fileno(out)) == 0 || errno == EINVAL) && ok;
+        ok = fclose(out) == 0 && ok;
+    }
     ok = ok && rename(tmp, undo) == 0;
     if (!ok) remove(tmp);
     return ok;
@@ -476,12 +503,25 @@ static bool take_back_one(const SaveListEntry &e) {
     return true;
 }
 
+// Every file of a list as it now stands, and the folder's names, on the disk. A replaced file was
+// flushed before it took its name; a journal's file is flushed here.
+static bool flush_in_place(const SaveListEntry *e, int n) {
+    bool ok = true;
+    for (int i = 0; i < n; i++) {
+        char path[PATH_MAX_LEN];
+        if (e[i].kind == 'J' && folder_path(path, sizeof path, e[i].name, "") && is_file(path))
+            ok = flush_path(path, false) && ok;
+    }
+    return flush_folder() && ok;
+}
+
 // Takes a commit back: its list becomes the rollback list (a crash from here on is taken back by the
 // next load too), then every file returns, the last first.
 static bool take_back(const SaveListEntry *e, int n, const char *list, const char *rollback) {
     if (is_file(list) && rename(list, rollback) != 0) return false;
     bool ok = true;
     for (int i = n - 1; i >= 0; i--) ok = take_back_one(e[i]) && ok;
+    ok = ok && flush_in_place(e, n);
     if (ok) remove(rollback);
     return ok;
 }
@@ -635,6 +675,8 @@ bool save_commit() {
         if (!in_character_folder(s.path) || !staged_name(name, sizeof name, s.path, s.journal))
             return fail_commit(s.path);
         if (!is_file(name)) continue;   // staged, but nothing was written for it
+        // Every staged file is on the disk before the list names it.
+        if (!flush_path(name, false)) return fail_commit(s.path);
         const long long old_size = file_length(s.path);
         char kind = old_size >= 0 ? 'R' : 'C';
         if (s.journal) {
@@ -664,17 +706,23 @@ bool save_commit() {
         return fail_commit(save_folder);
     if (is_file(list) || is_file(rollback)) return fail_commit("an unfinished save");
     step_count = 0;
-    if (!step() || !write_atomic(list, text, len)) return fail_commit(list);
+    if (!step() || !write_flushed(list, text, len)) return fail_commit(list);
+    // The list on the disk is the point of no return; the commit is done once every file it names is.
+    if (!flush_folder()) {
+        remove(list);
+        return fail_commit(save_folder);
+    }
     staged_count = 0;
     const int failed = put_all_in_place(entries, n);
-    if (failed < 0) {
+    if (failed < 0 && flush_in_place(entries, n)) {
         clear_kept(entries, n, list);
         run_after_commit();
         return true;
     }
     after_count = 0;
     char what[PATH_MAX_LEN];
-    if (!folder_path(what, sizeof what, entries[failed].name, "")) copy_bounded(what, sizeof what, entries[failed].name);
+    if (failed < 0) copy_bounded(what, sizeof what, save_folder);
+    else if (!folder_path(what, sizeof what, entries[failed].name, "")) copy_bounded(what, sizeof what, entries[failed].name);
     save_fail(what);
     // Taken back whole; should that fail too, the rollback list stands and the next load or save
     // takes it back before anything else.
@@ -743,7 +791,7 @@ static SaveRecovery settle_lists() {
     if (n == -2) return SaveRecovery::none;
     if (n == -1) return SaveRecovery::damaged_list;
     step_count = 0;
-    if (put_all_in_place(entries, n) < 0) {
+    if (put_all_in_place(entries, n) < 0 && flush_in_place(entries, n)) {
         clear_kept(entries, n, list);
         return SaveRecovery::finished;
     }

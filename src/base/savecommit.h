@@ -8,6 +8,9 @@
 // "SAVE.ROLLBACK" and every file returns to what the last good save left. A crash before the list
 // leaves the last save as it was (the next load throws the staged files away); a crash after it is
 // finished by the next load, or taken back when it can't be finished.
+// A commit is durable, so that a power cut keeps it as a crash would: every staged file is flushed to the
+// disk before the list names it, the list with the folder before any file goes in place, and the files
+// put in place with the folder before the commit is done (a handful of flushes, once per commit).
 //
 // A writer of a save asks save_target() for the name to write to (or writes through save_write_at,
 // save_write_stretches or save_write_file of base/savediff.h).

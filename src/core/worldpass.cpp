@@ -401,7 +401,10 @@ void ZoomRenewer() {
     ZoomRenew = 1;
     FixZoomCoordinates();   // her square inside the cell she stands in
     const uint32_t lx = Plr.local_x, ly = Plr.local_y;
-    ExitEnviron(PlayerX, PlayerY, 0);
+    if (!ExitEnviron(PlayerX, PlayerY, 0)) {   // the area couldn't be saved: it stays as it is
+        ZoomRenew = 0;
+        return;
+    }
     MapLoader(1);
     ScanSurround();
     Plr.local_x = lx;

@@ -12,6 +12,7 @@
 #include "activities/skills.h"
 #include "activities/spirits.h"
 #include "activities/worklinks.h"
+#include "base/savecommit.h"
 #include "base/strupr.h"
 #include "core/scenario.h"
 #include "core/tekstit.h"
@@ -341,21 +342,35 @@ int CheckExits() {
     static DataStruct party_before[PLR_PARTY];
     memcpy(pool_before, Data, sizeof pool_before);
     memcpy(party_before, Plr.party, sizeof party_before);
+    static ZoomExtraStruct info_before[ZOOMEXTRA_COUNT];
+    memcpy(info_before, ZoomExtra, sizeof info_before);
     creature_swap();
     LuoZoomKorkeusAlue(x, y);
     char keyword[32];
     snprintf(keyword, sizeof keyword, ">%d,%d", x, y);
     Aseta_TERRAIN_Korkeus_Relmap(0, 0);
+    // The place and its surroundings are one commit: their maps, the store's index and their map-info
+    // records go in together or not at all. Her own save follows as the next. The store is checked
+    // before, as the commit leaves its check for later.
+    zoomstore_check();
+    save_begin();
     int failed = TERRAIN(keyword, "ZOOM", 0, Plr.month, terrain_name(x, y), x, y, 0) ? 0 : 1;
     failed += surroundings(0);
-    if (failed) {
+    if (!SaveMarkerFile()) save_fail("the markers");
+    if (failed) save_discard();
+    else if (!save_commit()) failed++;
+    if (failed || !Enter(x, y, by_setting ? 0 : 1)) {
         memcpy(Data, pool_before, sizeof pool_before);
         memcpy(Plr.party, party_before, sizeof party_before);
+        if (failed) {
+            memcpy(ZoomExtra, info_before, sizeof info_before);
+            zoomstore_forget_seen();
+        }
         PIC_SHOW = 0;
-        Note("!The local maps of this place couldn't be stored. You stay where you are.");
+        // A save that failed has said so itself.
+        if (failed) Note("!The local maps of this place couldn't be stored. You stay where you are.");
         return 0;
     }
-    Enter(x, y, by_setting ? 0 : 1);
     return 1;
 }
 
@@ -375,7 +390,15 @@ static void exit_task_checks() {
     if (traps >= 2 && fences >= 15) Tarkista_Suoritus(33);
 }
 
-void ExitEnviron(int, int, int all) {
+int ExitEnviron(int, int, int all) {
+    // What leaving changes before the save, kept so that a save that fails leaves her where she was.
+    static DataStruct pool_before[DATA_MAX];
+    static DataStruct party_before[PLR_PARTY];
+    const bool local = !bigmap();
+    if (local) {
+        memcpy(pool_before, Data, sizeof pool_before);
+        memcpy(party_before, Plr.party, sizeof party_before);
+    }
     if (!ZoomRenew) MAPEFFECT_zoomshade();
     UPDATE_SCREEN = 0;
     DISABLE_MAP = 1;
@@ -387,9 +410,17 @@ void ExitEnviron(int, int, int all) {
         if (all == 1 || !See(d.x, d.y)) Poista_Olento(c);
     }
     creature_swap();
-    Save(0);
+    if (!Save(0) && local) {
+        // The local area was not stored: she stays on it with everything she left there, as the save
+        // that failed has told her.
+        memcpy(Data, pool_before, sizeof pool_before);
+        memcpy(Plr.party, party_before, sizeof party_before);
+        DISABLE_MAP = 0;
+        UPDATE_SCREEN = 1;
+        return 0;
+    }
     Plr.local_x = Plr.local_y = 0;
-    if (!bigmap()) {
+    if (local) {
         copy_bounded(Plr.mapname, sizeof Plr.mapname, "BIGMAP");
         FixPlayerCoordinates();
         PlayerX = (int)Plr.world_x;
@@ -398,4 +429,5 @@ void ExitEnviron(int, int, int all) {
         Environ = 1;
     }
     exit_task_checks();
+    return 1;
 }

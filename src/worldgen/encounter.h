@@ -10,7 +10,8 @@ void EncounterCheck();             // sets ENCOUNTER when one happens
 void DO_ENCOUNTER();
 void area_check();
 int CheckExits();                  // 1 when the player stepped into a settlement, camp or cave
-void ExitEnviron(int x, int y, int mode);
+// Saves and leaves the local area for the world map; 0 when the save failed and she stays where she is.
+int ExitEnviron(int x, int y, int mode);
 int companyzoomcheck(int ask);     // 1 when the party may move; ask: warn about those left behind
 
 // ---- wilderness encounters ----

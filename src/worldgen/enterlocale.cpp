@@ -263,10 +263,16 @@ void EnterLocale(int kind, int n) {
             Note("_Please walk a little further from this location and press [ENTER] again.");
             return;
         }
+        memcpy(pool_before, Data, sizeof pool_before);
+        memcpy(party_before, Plr.party, sizeof party_before);
         creature_swap();
         Note("#Zooming out ... ");
         Plr.local_x = Plr.local_y = 0;
-        ExitEnviron(PlayerX, PlayerY, 1);
+        if (!ExitEnviron(PlayerX, PlayerY, 1)) {
+            // The save failed and said so: she stays on the local map, her party with her.
+            memcpy(Data, pool_before, sizeof pool_before);
+            memcpy(Plr.party, party_before, sizeof party_before);
+        }
         return;
     }
 
@@ -281,6 +287,15 @@ void EnterLocale(int kind, int n) {
     }
 
     int failed = 0;
+    // The whole entry is one commit: the new local maps, the store's index, the map left behind, the
+    // map-info records of the new cells and every other file the making of the maps writes go in
+    // together or not at all. The map-info table is kept so that a refused entry forgets the new cells.
+    static ZoomExtraStruct info_before[ZOOMEXTRA_COUNT];
+    memcpy(info_before, ZoomExtra, sizeof info_before);
+    // The store is checked (and a damaged one mended and told of) before the commit: within it the
+    // check waits for the commit to end.
+    zoomstore_check();
+    save_begin();
     // The centre joins the batch of its surroundings: one index write and one trace for the area.
     zoomstore_batch_begin();
     rndhouse_trace_hold(1);
@@ -289,25 +304,26 @@ void EnterLocale(int kind, int n) {
         Tallenna_IsoData_Muistitiedostoon();
         failed = surroundings(0);
     }
-    if (world) {
-        // The world map left behind is one commit: its changes go in together or not at all.
-        save_begin();
-        if (!SaveMap(Plr.mapname)) save_fail("the world map");
-        if (!save_commit()) failed++;
-    } else {
-        SaveMap(Plr.mapname);
-    }
+    if (!SaveMap(Plr.mapname)) save_fail(world ? "the world map" : "the local area");
     Aseta_TERRAIN_Korkeus_Relmap(0, 0);
     const char *desc = terrain_desc(get_alltime_maailmachar(sx, sy));
     if (!TERRAIN(desc, kindtext, number, Plr.month, name, sx, sy, kind ? n : 0)) failed++;
     rndhouse_trace_hold(0);
     if (!zoomstore_batch_end()) failed++;
+    if (!SaveMarkerFile()) save_fail("the markers");
+    if (failed) save_discard();
+    else if (!save_commit()) failed++;
 
-    if (failed && world) {
-        // The area could not be stored whole: the player stays where she is, with her party.
-        memcpy(Data, pool_before, sizeof pool_before);
-        memcpy(Plr.party, party_before, sizeof party_before);
-        Tallenna_IsoData_Muistitiedostoon();
+    if (failed) {
+        // The area could not be stored whole: the player stays where she is, with her party, and the
+        // store forgets the cells it was given.
+        memcpy(ZoomExtra, info_before, sizeof info_before);
+        zoomstore_forget_seen();
+        if (world) {
+            memcpy(Data, pool_before, sizeof pool_before);
+            memcpy(Plr.party, party_before, sizeof party_before);
+            Tallenna_IsoData_Muistitiedostoon();
+        }
         Note("!The local maps of this place couldn't be stored. You stay where you are.");
         UPDATE = 0;
         return;
@@ -337,11 +353,11 @@ void EnterLocale(int kind, int n) {
     UPDATE = 0;
 }
 
-void Enter(int x, int y, int mode) {
+int Enter(int x, int y, int mode) {
     ZOOMEXTRA_Lahesty = 0;
     creature_swap();
     scene_make(2, 0);
-    Save(0);
+    if (!Save(0)) return 0;
     const bool world = bigmap();
     if (world) {
         Plr.world_x = (uint32_t)x;
@@ -353,7 +369,7 @@ void Enter(int x, int y, int mode) {
         PlayerX = PlayerY = -1;
         copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
         LOAD_MAP = 1;
-        return;
+        return 1;
     }
     if (world) {
         PlayerX = PlayerY = 500;
@@ -369,4 +385,5 @@ void Enter(int x, int y, int mode) {
     }
     copy_bounded(Plr.mapname, sizeof Plr.mapname, "ZOOMMAP");
     LOAD_MAP = 1;
+    return 1;
 }

@@ -11,7 +11,8 @@ int surroundings(int all);         // builds the missing local maps of the 5 x 5
 int spotgenerate(int x, int y, int all);   // the same for one cell; 1 when it has a stored map
 void surroundings_clean();
 void EnterLocale(int kind, int n); // kind 0: zoom in on the world map, out on a local area
-void Enter(int x, int y, int mode);
+// Saves and goes down to the local map of world cell x, y; 0, where she was, when the save failed.
+int Enter(int x, int y, int mode);
 char *terrain_name(int x, int y);  // "05,123"
 // Builds one cell through the generator; answers 1 when its local map was stored.
 int TERRAIN(const char *description, const char *kind, int n, int month, const char *name, int x, int y,

@@ -1,9 +1,15 @@
 // Zooming in leaves the world map behind as one commit written by its changes: the cells she has seen
 // since the last save reach "WORLD.PLM", and a world map that can't be saved keeps her where she is.
+// A zoom into a new area is one commit, whole after a kill at any of its steps; a zoom out whose save
+// fails keeps her on the local map with her things.
 #include "core/loader_fixture.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <map>
 
 #include "base/savecommit.h"
 #include "maps/sight.h"
@@ -35,6 +41,25 @@ protected:
     // A few cells of the world she has just seen, far from her.
     void see_cells() {
         for (int k = 0; k < 5; k++) set_memorymap(PlayerX - 40 + k, PlayerY + 30, '#');
+    }
+    // Every file of her folder with its bytes, the message log left out.
+    std::map<std::string, std::vector<uint8_t>> folder() const {
+        std::map<std::string, std::vector<uint8_t>> files;
+        const std::string at = dir->path() + "/AINO";
+        DIR *d = opendir(at.c_str());
+        while (dirent *e = d ? readdir(d) : nullptr) {
+            const std::string name = e->d_name;
+            if (name != "." && name != ".." && name != "msglog.txt") files[name] = oxatest::read_bytes(at + "/" + name);
+        }
+        if (d) closedir(d);
+        return files;
+    }
+    void put_back(const std::map<std::string, std::vector<uint8_t>> &files) {
+        const auto now = folder();
+        for (const auto &f : now)
+            if (!files.count(f.first)) remove(path(f.first).c_str());
+        for (const auto &f : files)
+            if (!now.count(f.first) || now.at(f.first) != f.second) write(f.first, f.second.data(), f.second.size());
     }
     bool cells_seen_on_disk() {
         const std::vector<uint8_t> plm = read("WORLD.PLM");
@@ -134,4 +159,108 @@ TEST_F(EntrySaveTest, TheWorldSavedByItsWrittenRowsIsTheWorldAWholeComparisonSav
         EXPECT_EQ(memcmp(maailma_alltime, maailma, MAP_BYTES), 0) << c.what;
         EXPECT_EQ(memcmp(maailma_alltime_memorymap, maailma_memorymap, MAP_BYTES), 0) << c.what;
     }
+}
+
+namespace {
+int steps_taken, kill_at;
+bool count_step(int) { return ++steps_taken > 0; }
+bool kill_step(int n) {
+    if (n == kill_at) _exit(0);
+    return true;
+}
+}  // namespace
+
+// A kill at every step of the commit of a zoom into an area never entered: the folder is as it was
+// before the zoom or as the whole zoom left it, and a load of either tells of no damage.
+TEST_F(EntrySaveTest, AZoomIntoANewAreaKilledAtAnyStepLeavesTheLastWholeVersionOfEveryFile) {
+    ASSERT_EQ(loader(), 0);
+    const int hx = PlayerX, hy = PlayerY;
+    int fx = 0, fy = 0;
+    for (int d = 8; d < 60 && !fx; d++)
+        for (int y = hy - d; y <= hy + d && !fx; y++)
+            for (int x = hx - d; x <= hx + d && !fx; x++)
+                if ((std::abs(x - hx) == d || std::abs(y - hy) == d) && !zoomarea_stored(x, y)) fx = x, fy = y;
+    ASSERT_NE(fx, 0);
+    PlayerX = fx;
+    PlayerY = fy;
+    const auto before = folder();
+    // Each zoom runs in a child of the loaded game; the first runs whole and counts the commit's steps.
+    auto zoom = [&](bool (*hook)(int)) {
+        const pid_t child = fork();
+        if (child == 0) {
+            save_commit_step = hook;
+            srand(20260101);   // the area is made the same each time
+            EnterLocale(0, 0);
+            _exit(LOAD_MAP == 1 ? steps_taken & 127 : 255);
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    };
+    const int steps = zoom(count_step);
+    ASSERT_NE(steps, 255) << "the zoom was refused";
+    ASSERT_GT(steps, 25) << "the new maps, their index and their markers in one commit";
+    const auto after = folder();
+    for (const char *file : {"ZOOMMAPS.DAT", "ZOOMINDEX.DAT", "MARKER.DAT"})
+        EXPECT_NE(before.at(file), after.at(file)) << file;
+
+    int kept = 0, finished = 0;
+    for (kill_at = 0; kill_at < steps; kill_at++) {
+        SCOPED_TRACE("killed at step " + std::to_string(kill_at));
+        put_back(before);
+        zoom(kill_step);
+        ASSERT_TRUE(finish_interrupted_save());
+        const auto now = folder();
+        std::string odd;
+        for (const auto &f : now)
+            if ((!before.count(f.first) || before.at(f.first) != f.second) && (!after.count(f.first) || after.at(f.first) != f.second))
+                odd += " " + f.first;
+        ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
+        (now == before ? kept : finished)++;
+    }
+    EXPECT_GT(kept, 0);
+    EXPECT_GT(finished, 0);
+    for (const auto *files : {&before, &after}) {
+        put_back(*files);
+        write("msglog.txt", "", 0);
+        leave_to_menu();
+        ASSERT_EQ(loader(), 0) << loader_last_note();
+        ASSERT_EQ(zoomstore_check(), 1);
+        for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
+            EXPECT_EQ(notes().find(damage), std::string::npos) << notes();
+    }
+}
+
+// A zoom out whose save fails (a full disk) keeps her on the local map with what she left there; once
+// the disk has room she goes, and the thing is on the stored map.
+TEST_F(EntrySaveTest, AZoomOutThatCantBeSavedKeepsHerOnTheLocalMapWithHerThings) {
+    ASSERT_EQ(loader(), 0);
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    oxatest::step_away_from_creatures();
+    const int px = PlayerX, py = PlayerY, wx = (int)Plr.world_x, wy = (int)Plr.world_y;
+    const int pot = set_data(DT_ITEM, px + 1, py, 50003, 1);
+    ASSERT_GE(pot, 0);
+    const auto before = folder();
+    save_commit_step = [](int) { return false; };
+    EnterLocale(0, 0);
+    save_commit_step = nullptr;
+    EXPECT_NE(strstr(loader_last_note(), "couldn't be saved"), nullptr) << loader_last_note();
+    EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
+    EXPECT_EQ(LOAD_MAP, 0);
+    EXPECT_EQ(PlayerX, px);
+    EXPECT_EQ(PlayerY, py);
+    EXPECT_GE(get_datatype(DT_ITEM, px + 1, py), 0) << "the pot lies where she left it";
+    EXPECT_TRUE(folder() == before) << "no file changed";
+
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1) << notes();
+    EXPECT_STREQ(Plr.mapname, "BIGMAP");
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0);
+    ASSERT_EQ(PlayerX, wx);
+    ASSERT_EQ(PlayerY, wy);
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    EXPECT_GE(get_datatype(DT_ITEM, px + 1, py), 0) << "the pot on the stored map";
 }

@@ -32,6 +32,14 @@ protected:
         TurnTest::TearDown();
     }
     std::string notes() const { return dir->read_file("msglog.txt"); }
+    // The zoom outs tried so far. This folder holds no character to save, so a zoom out that is not
+    // refused goes as far as the save, which fails and keeps her where she is.
+    int zoom_outs_tried() const {
+        const std::string n = notes();
+        int count = 0;
+        for (size_t at = n.find("Zooming out"); at != std::string::npos; at = n.find("Zooming out", at + 1)) count++;
+        return count;
+    }
     // A follower of slot c at (x, y): a companion is a person of the player's party, a pet an animal
     // she owns, a leashed one led on its leash, a tied one bound to its post.
     void follower(int pos, int c, int x, int y, uint8_t ctrl2, uint8_t ctrl = 0, const char *name = "") {
@@ -168,12 +176,11 @@ TEST_F(PartyTest, ZoomingOutIsRefusedNearBusyCreaturesAndOnCaveFloor) {
         Cre[5].kind = 2;
         Cre[5].mode = (uint8_t)k.mode;
         NOTE[0] = 0;
+        const int tried = zoom_outs_tried();
         EnterLocale(0, 0);
+        EXPECT_EQ(zoom_outs_tried() - tried, k.refused ? 0 : 1) << k.mode << " at " << k.dist;
         if (k.refused) {
-            EXPECT_STREQ(Plr.mapname, "ZOOMMAP") << k.mode << " at " << k.dist;
             EXPECT_NE(std::string(NOTE).find("press [ENTER] again"), std::string::npos);
-        } else {
-            EXPECT_STREQ(Plr.mapname, "BIGMAP") << k.mode << " at " << k.dist;
         }
     }
     memset(Data, 0, sizeof Data);
@@ -197,8 +204,8 @@ TEST_F(PartyTest, AVillagerBlocksFromFurtherWhileSheHoldsItsGoods) {
     Plr.inv_obj[0] = Luo_Esineen_Itempos(goods);
     Plr.inv_count[0] = 1;
     EnterLocale(0, 0);
-    EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
+    EXPECT_EQ(zoom_outs_tried(), 0);
     Plr.inv_obj[0] = 0;
     EnterLocale(0, 0);
-    EXPECT_STREQ(Plr.mapname, "BIGMAP") << "without the goods a villager at 34 is no obstacle";
+    EXPECT_EQ(zoom_outs_tried(), 1) << "without the goods a villager at 34 is no obstacle";
 }
