@@ -268,7 +268,12 @@ static bool folder_path(char *buf, size_t size, const char *name, const char *ex
 
 // A file's bytes, or a folder's names, on the disk itself: a power cut after this keeps them. A file
 // system that can't flush the kind of file it holds (EINVAL) keeps nothing in a cache to flush.
+int save_flush = 1;
+long save_flushes;
+
 static bool flush_path(const char *path, bool folder) {
+    if (!save_flush) return true;
+    save_flushes++;
     const int fd = open(path, (folder ? O_RDONLY | O_DIRECTORY : O_RDONLY) | O_CLOEXEC);
     if (fd < 0) return false;
     // A file needs its bytes and its size, not its times: fdatasync leaves the rest of the inode.
@@ -375,7 +380,7 @@ static bool keep_old_bytes(const char *journal, const char *path, const char *un
     if (in) fclose(in);
     if (old) fclose(old);
     if (out) {
-        ok = fflush(out) == 0 && (fdatasync(fileno(out)) == 0 || errno == EINVAL) && ok;
+        ok = fflush(out) == 0 && (!save_flush || fdatasync(fileno(out)) == 0 || errno == EINVAL) && ok;
         ok = fclose(out) == 0 && ok;
     }
     ok = ok && rename(tmp, undo) == 0;

@@ -24,6 +24,12 @@ extern const char *save_folder;
 // nothing. The rules send it to their system log (core/loader.cpp).
 extern void (*save_note)(const char *text);
 
+// Whether a commit flushes its files to the disk: on in the game. The test programs and fuzz targets,
+// which cut no power, switch it off, for a flush waits milliseconds on the disk at every save.
+// `save_flushes` counts the flushes made.
+extern int save_flush;
+extern long save_flushes;
+
 // A save session. Sessions nest: only the outermost commit puts the files in place.
 void save_begin();
 // Puts every staged file in place; false, with every file as the last good save left it, when a file

@@ -106,8 +106,13 @@ TEST_F(LoaderTest, LocalAreaAndCharacterAreSavedTogetherOrNotAtAll) {
     EXPECT_EQ(differences(before, snapshot(dir->path() + "/AINO")), "");
     EXPECT_GE(get_datatype(DT_ITEM, PlayerX + 1, PlayerY), 0) << "the game goes on with its pool";
 
-    // The save is tried again and goes through: the store holds the thing left on the area.
+    // The save is tried again and goes through, flushed to the disk as the game's saves are: the
+    // store holds the thing left on the area.
+    save_flush = 1;
+    const long flushes = save_flushes;
     EXPECT_EQ(Save(SAVE_EXPLICIT), 1);
+    save_flush = 0;
+    EXPECT_GE(save_flushes - flushes, 3) << "the staged files, the list with the folder, the files in place";
     EXPECT_NE(read("ZOOMMAPS.DAT"), before.at("ZOOMMAPS.DAT"));
     EXPECT_NE(read("AINO.OXS"), before.at("AINO.OXS"));
     EXPECT_EQ(read("AINO.BAK"), before.at("AINO.OXS")) << "the backup holds the last good save";
