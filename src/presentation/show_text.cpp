@@ -5,6 +5,7 @@
 
 #include "base/ownlib.h"
 #include "presentation/input.h"
+#include "presentation/readable.h"
 #include "core/tekstit.h"
 #include "presentation/textwrap.h"
 #include "base/ui.h"
@@ -12,6 +13,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 PaletteEntry defdac256[256];
 uint8_t FONT[FONT_BYTES];
@@ -253,12 +256,62 @@ void rentextput(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour
     for (const unsigned char *p = (const unsigned char *)buf; *p; p++, x += GLYPH_W) renderasc(r, x, y, *p, c.r, c.g, c.b);
 }
 
+// ---- readable ink ---------------------------------------------------------------------------------
+
+// The pixels under a line of text, but those its own letters will cover (the same line drawn before).
+static std::vector<SDL_Color> ground_of(SDL_Surface *s, const char *buf) {
+    std::vector<SDL_Color> under;
+    under.reserve((size_t)(s->w * s->h));
+    for (int y = 0; y < s->h; y++)
+        for (int x = 0; x < s->w; x++) {
+            const int cx = x - 1, cy = y - 1, n = cx / GLYPH_W;
+            if (cx >= 0 && cy >= 0 && cy < GLYPH_H && n < (int)strlen(buf) &&
+                ink((unsigned char)buf[n], cy, cx % GLYPH_W))
+                continue;
+            const uint32_t p = ((const uint32_t *)((const uint8_t *)s->pixels + y * s->pitch))[x];
+            if (!(p >> 24)) continue;   // beyond the picture
+            under.push_back(SDL_Color{(uint8_t)(p >> 16), (uint8_t)(p >> 8), (uint8_t)p, 255});
+        }
+    return under;
+}
+
+// The screen surface's colour for a line at (x, y) asked in `colour`: one that reads on what is there.
+// `style` gains the outline where the ground is a picture.
+static uint32_t surface_readable(int x, int y, const char *buf, uint32_t colour, int &style) {
+    SDL_Surface *s = game_screen;
+    const int w = GLYPH_W * (int)strlen(buf);
+    SDL_Surface *under = SDL_CreateRGBSurfaceWithFormat(0, w + 2, GLYPH_H + 2, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!under) return colour;
+    SDL_FillRect(under, nullptr, 0);
+    for (int yy = 0; yy < GLYPH_H + 2; yy++)
+        for (int xx = 0; xx < w + 2; xx++) {
+            const int sx = x - 1 + xx, sy = y - 1 + yy;
+            if (sx < 0 || sy < 0 || sx >= s->w || sy >= s->h) continue;
+            uint8_t r, g, b;
+            SDL_GetRGB(surface_getpix(sx, sy, s), s->format, &r, &g, &b);
+            ((uint32_t *)((uint8_t *)under->pixels + yy * under->pitch))[xx] =
+                0xFF000000u | (uint32_t)r << 16 | (uint32_t)g << 8 | b;
+        }
+    std::vector<SDL_Color> ground = ground_of(under, buf);
+    SDL_FreeSurface(under);
+    SDL_Color asked{};
+    SDL_GetRGB(colour, s->format, &asked.r, &asked.g, &asked.b);
+    asked.a = 255;
+    int outline = style == 1;
+    const SDL_Color ink = readable_ink(asked, ground.data(), (int)ground.size(), outline);
+    if (outline) style = 1;
+    const uint32_t drawn = SDL_MapRGB(s->format, ink.r, ink.g, ink.b);
+    textlog_text(nullptr, SDL_Rect{x, y, w, GLYPH_H}, ink, asked, outline, buf, nullptr);
+    return drawn;
+}
+
 void showtext(int x, int y, const char *text, uint32_t colour, int style) {
     char buf[LINE_MAX];
     copy_line(buf, text, false);
     font_letters(buf);
     if (x == -1) x = scr_xpos;
     if (y == -1) y = scr_ypos;
+    if (buf[0] && game_screen) colour = surface_readable(x, y, buf, colour, style);
     if (style == 1) {
         CURRENT_COLOR = BLACK_COL;
         textput(x, y - 1, buf);
@@ -280,6 +333,18 @@ void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colou
     font_letters(buf);
     if (x == -1) x = scr_xpos;
     if (y == -1) y = scr_ypos;
+    const SDL_Color asked = ColorUnpack(colour);
+    const SDL_Rect cells = {x, y, GLYPH_W * (int)strlen(buf), GLYPH_H};
+    if (buf[0] && r) {
+        std::shared_ptr<SDL_Surface> ground = target_pixels(r, SDL_Rect{x - 1, y - 1, cells.w + 2, GLYPH_H + 2});
+        if (ground) {
+            std::vector<SDL_Color> under = ground_of(ground.get(), buf);
+            int outline = style & 1;
+            const SDL_Color ink = readable_ink(asked, under.data(), (int)under.size(), outline);
+            colour = ColorPack(SDL_Color{ink.r, ink.g, ink.b, asked.a});
+            style |= outline;
+        }
+    }
     if (style & 1) {
         uint32_t black = ColorPack(RGBAColor_Black);
         rentextput(r, x, y - 1, buf, black);
@@ -289,6 +354,11 @@ void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colou
     }
     if (x >= 0) moveto(x, y);
     rentextput(r, x, y, buf, colour);
+    if (buf[0] && r) {
+        SDL_Texture *target = SDL_GetRenderTarget(r);
+        const void *where = r != ren ? (const void *)r : (const void *)target;
+        textlog_text(where, cells, ColorUnpack(colour), asked, style & 1, buf, r);
+    }
 }
 
 void toTex_showtext(SDL_Texture *t, int x, int y, const char *text, uint32_t colour, int style) {

@@ -5,6 +5,7 @@
 #include "base/ownlib.h"
 #include "presentation/notes.h"
 #include "presentation/pictures.h"
+#include "presentation/readable.h"
 #include "presentation/show.h"
 
 #include <SDL2/SDL_image.h>
@@ -187,6 +188,7 @@ static void frame_rect(int x1, int y1, int x2, int y2, uint32_t colour) {
 static void window_shape(int x, int y, int w, int h, const char *title, uint32_t style, uint32_t fill, bool bright) {
     char t[100];
     copy_bounded(t, sizeof t, title ? title : "");
+    textlog_window(nullptr, SDL_Rect{x, y, w, h});
     if (!SHOW_TRANSPARENT && !(style & WIN_NOTEXTURE) && h >= 1) tile_texture(x, y, w, h, style);
     if (SHOW_TRANSPARENT == 2) alpha_box(x, y, w, h, black(), 125);
     if ((style & WIN_NOTEXTURE) && !SHOW_TRANSPARENT) box(x, y, x + w - 1, y + h - 1, fill);
@@ -266,6 +268,7 @@ void TextBox(int x, int y, int w, const char *text, uint32_t colour) {
 }
 
 void infoborder(int x, int y, int w, int h, const char *title) {
+    textlog_window(nullptr, SDL_Rect{x, y, w, h});
     frame_rect(x, y, x + w - 1, y + h - 1, black());
     frame_rect(x + 2, y + 2, x + w - 3, y + h - 3, black());
     frame_rect(x + 1, y + 1, x + w - 2, y + h - 2, INFO_COL2);
@@ -349,6 +352,7 @@ void renderwinbox(SDL_Renderer *r, int x, int y, int w, int h, const char *title
     if (!r) return;
     char t[100];
     copy_bounded(t, sizeof t, title ? title : "");
+    textlog_window(r != ren ? (const void *)r : (const void *)SDL_GetRenderTarget(r), SDL_Rect{x, y, w, h});
     if (!SHOW_TRANSPARENT && !(style & WIN_NOTEXTURE) && h >= 1) {
         bool temporary;
         SDL_Texture *sheet = sheet_for(r, temporary);
