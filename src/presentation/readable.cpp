@@ -70,6 +70,14 @@ SDL_Color readable_ink(SDL_Color asked, const SDL_Color *ground, int count, int 
         if (lum_ratio(la, 0) >= NEEDED) return asked;
         return lightened(asked, AIMED * 0.05 - 0.05);
     }
+    // Most lines read as asked on every pixel of their ground: no need to sort it.
+    bool all_read = true;
+    for (int i = 0; i < count && all_read; i++) {
+        const SDL_Color g = ground[i];
+        if (g.r == asked.r && g.g == asked.g && g.b == asked.b) continue;
+        all_read = lum_ratio(la, colour_luminance(g)) >= NEEDED;
+    }
+    if (all_read) return asked;
     // The ground's luminances, but for pixels of the asked ink itself (the same text drawn before).
     std::vector<double> lum;
     lum.reserve((size_t)count);
@@ -99,6 +107,201 @@ SDL_Color readable_ink(SDL_Color asked, const SDL_Color *ground, int count, int 
     if (light_reads) return la >= least_light ? asked : lightened(asked, least_light);
     outline = 1;   // a picture both dark and light under the line
     return lum_ratio(la, 0) >= AIMED ? asked : lightened(asked, AIMED * 0.05 - 0.05);
+}
+
+// ---- the grounds under texts ------------------------------------------------------------------------
+
+namespace {
+struct Layer {
+    SDL_Rect to;
+    SDL_Color colour;    // a fill, when there is no picture
+    SDL_Surface *pic;    // a piece of a picture, held while the layer lasts
+    SDL_Rect from;
+    bool tiled;
+};
+struct Ground {
+    SDL_Renderer *r;
+    const void *target;
+    SDL_Surface *surface;   // a software renderer's own picture
+    std::vector<Layer> layers;
+    uint32_t base;          // what the target was cleared to (ARGB), clear when never
+};
+enum { MOST_LAYERS = 256 };
+}  // namespace
+
+static std::vector<Ground> &grounds() {
+    static std::vector<Ground> g;
+    return g;
+}
+
+static void drop(Layer &l) {
+    if (l.pic) SDL_FreeSurface(l.pic);   // gives back the layer's hold
+    l.pic = nullptr;
+}
+
+static Ground *ground_for(SDL_Renderer *r, bool make) {
+    if (!r) return nullptr;
+    std::vector<Ground> &all = grounds();
+    for (Ground &g : all)
+        if (g.r == r && g.surface) return &g;
+    const void *target = SDL_GetRenderTarget(r);
+    for (Ground &g : all)
+        if (g.r == r && g.target == target) return &g;
+    if (!make) return nullptr;
+    all.push_back(Ground{r, target, nullptr, {}, 0});
+    return &all.back();
+}
+
+void ground_surface(SDL_Renderer *r, SDL_Surface *s) {
+    std::vector<Ground> &all = grounds();
+    for (size_t i = all.size(); i-- > 0;)
+        if (all[i].r == r) {
+            for (Layer &l : all[i].layers) drop(l);
+            all.erase(all.begin() + (long)i);
+        }
+    if (r && s) all.push_back(Ground{r, nullptr, s, {}, 0});
+}
+
+static bool covers(const SDL_Rect &outer, const SDL_Rect &inner) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+           inner.y + inner.h <= outer.y + outer.h;
+}
+
+static void lay(SDL_Renderer *r, const Layer &layer, bool opaque) {
+    Ground *g = ground_for(r, true);
+    if (!g || g->surface || layer.to.w <= 0 || layer.to.h <= 0) return;
+    std::vector<Layer> &ls = g->layers;
+    if (opaque)   // what it covers whole is gone
+        for (size_t i = ls.size(); i-- > 0;)
+            if (covers(layer.to, ls[i].to)) {
+                drop(ls[i]);
+                ls.erase(ls.begin() + (long)i);
+            }
+    if (ls.size() >= MOST_LAYERS) {
+        drop(ls.front());
+        ls.erase(ls.begin());
+    }
+    ls.push_back(layer);
+    if (layer.pic) layer.pic->refcount++;
+}
+
+void ground_fill(SDL_Renderer *r, SDL_Rect to, SDL_Color c) { lay(r, Layer{to, c, nullptr, {}, false}, c.a == 255); }
+
+static uint32_t picture_pixel(SDL_Surface *s, int x, int y, bool keyed = true);
+
+// Whether every pixel of the piece of the picture is opaque; the last few pieces asked are kept.
+static bool opaque_piece(SDL_Surface *pic, SDL_Rect from) {
+    struct Known {
+        SDL_Surface *pic;
+        SDL_Rect from;
+        bool opaque;
+    };
+    static Known known[8];
+    static int next = 0;
+    for (const Known &k : known)
+        if (k.pic == pic && SDL_RectEquals(&k.from, &from)) return k.opaque;
+    bool opaque = !(SDL_MUSTLOCK(pic) && SDL_LockSurface(pic) != 0);
+    for (int y = from.y; opaque && y < from.y + from.h; y++)
+        for (int x = from.x; opaque && x < from.x + from.w; x++) opaque = picture_pixel(pic, x, y) >> 24 == 255;
+    if (SDL_MUSTLOCK(pic)) SDL_UnlockSurface(pic);
+    known[next] = Known{pic, from, opaque};
+    next = (next + 1) % 8;
+    return opaque;
+}
+
+void ground_picture(SDL_Renderer *r, SDL_Rect to, SDL_Surface *pic, SDL_Rect from, bool tiled) {
+    if (!pic || from.w <= 0 || from.h <= 0 || !r) return;
+    const Ground *g = ground_for(r, false);
+    if (g && g->surface) return;   // read as it stands
+    lay(r, Layer{to, {}, pic, from, tiled}, opaque_piece(pic, from));
+}
+
+void ground_clear(SDL_Renderer *r, SDL_Color c) {
+    Ground *g = ground_for(r, true);
+    if (!g || g->surface) return;
+    for (Layer &l : g->layers) drop(l);
+    g->layers.clear();
+    g->base = 0xFF000000u | (uint32_t)c.r << 16 | (uint32_t)c.g << 8 | c.b;
+}
+
+// A pixel of a picture of any depth as ARGB; one of its colour key is clear when `keyed`.
+static uint32_t picture_pixel(SDL_Surface *s, int x, int y, bool keyed) {
+    if (x < 0 || y < 0 || x >= s->w || y >= s->h) return 0;
+    const int bpp = s->format->BytesPerPixel;
+    const uint8_t *p = (const uint8_t *)s->pixels + y * s->pitch + x * bpp;
+    uint32_t v = 0;
+    switch (bpp) {
+    case 1: v = *p; break;
+    case 2: v = *(const uint16_t *)p; break;
+    case 3: v = (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16; break;
+    default: v = *(const uint32_t *)p; break;
+    }
+    uint32_t key;
+    if (keyed && SDL_GetColorKey(s, &key) == 0 && v == key) return 0;
+    uint8_t r, g, b, a;
+    SDL_GetRGBA(v, s->format, &r, &g, &b, &a);
+    return (uint32_t)a << 24 | (uint32_t)r << 16 | (uint32_t)g << 8 | b;
+}
+
+static uint32_t over(uint32_t under, uint32_t top) {
+    const uint32_t a = top >> 24;
+    if (a == 255) return top;
+    if (a == 0) return under;
+    if (!(under >> 24)) return a >= 128 ? (top | 0xFF000000u) : 0;   // on nothing known: the nearer guess
+    uint32_t out = 0xFF000000u;
+    for (int sh = 0; sh < 24; sh += 8) {
+        const uint32_t t = (top >> sh) & 255, u = (under >> sh) & 255;
+        out |= ((t * a + u * (255 - a) + 127) / 255) << sh;
+    }
+    return out;
+}
+
+void ground_pixels(SDL_Renderer *r, SDL_Surface *s, SDL_Rect want, uint32_t *out) {
+    const size_t n = (size_t)(want.w > 0 ? want.w : 0) * (size_t)(want.h > 0 ? want.h : 0);
+    std::fill(out, out + n, 0u);
+    if (!n) return;
+    const Ground *g = r ? ground_for(r, false) : nullptr;
+    SDL_Surface *own = g && g->surface ? g->surface : r ? nullptr : s;
+    if (own) {   // a picture drawn on the CPU: read as it stands, every pixel shown whole
+        if (SDL_MUSTLOCK(own) && SDL_LockSurface(own) != 0) return;
+        SDL_Rect all = {0, 0, own->w, own->h}, part;
+        if (SDL_IntersectRect(&all, &want, &part))
+            for (int y = part.y; y < part.y + part.h; y++)
+                for (int x = part.x; x < part.x + part.w; x++)
+                    out[(size_t)(y - want.y) * (size_t)want.w + (size_t)(x - want.x)] =
+                        picture_pixel(own, x, y, false) | 0xFF000000u;
+        if (SDL_MUSTLOCK(own)) SDL_UnlockSurface(own);
+        return;
+    }
+    if (!g) return;
+    std::fill(out, out + n, g->base);
+    const Layer *touching[MOST_LAYERS];
+    int count = 0;
+    for (const Layer &l : g->layers)
+        if (SDL_HasIntersection(&l.to, &want)) touching[count++] = &l;
+    for (int i = 0; i < count; i++) {
+        const Layer &l = *touching[i];
+        SDL_Rect part;
+        SDL_IntersectRect(&l.to, &want, &part);
+        SDL_Surface *pic = l.pic;
+        if (pic && SDL_MUSTLOCK(pic) && SDL_LockSurface(pic) != 0) continue;
+        for (int y = part.y; y < part.y + part.h; y++)
+            for (int x = part.x; x < part.x + part.w; x++) {
+                uint32_t top;
+                if (!pic) {
+                    top = (uint32_t)l.colour.a << 24 | (uint32_t)l.colour.r << 16 | (uint32_t)l.colour.g << 8 |
+                          l.colour.b;
+                } else {
+                    const int dx = x - l.to.x, dy = y - l.to.y;
+                    const int px = l.tiled ? dx % l.from.w : dx * l.from.w / l.to.w;
+                    const int py = l.tiled ? dy % l.from.h : dy * l.from.h / l.to.h;
+                    top = picture_pixel(pic, l.from.x + px, l.from.y + py);
+                }
+                uint32_t &o = out[(size_t)(y - want.y) * (size_t)want.w + (size_t)(x - want.x)];
+                o = over(o, top);
+            }
+        if (pic && SDL_MUSTLOCK(pic)) SDL_UnlockSurface(pic);
+    }
 }
 
 // ---- the record -----------------------------------------------------------------------------------

@@ -18,7 +18,21 @@ double colour_contrast(SDL_Color a, SDL_Color b);
 // with a dark outline. `outline` comes in as asked and goes out as drawn.
 SDL_Color readable_ink(SDL_Color asked, const SDL_Color *ground, int count, int &outline);
 
-// The pixels of the renderer's target in the rectangle as ARGB, those beyond the target clear.
+// ---- the grounds under texts, kept on the CPU ----------------------------------------------------
+// A text drawn by a renderer takes its ink from what the renderer laid under it, never by reading the
+// renderer's pixels back: a software renderer's own picture is read as it stands; for the window
+// renderer each target keeps the fills and the pieces of pictures (kept on the CPU) laid on it.
+void ground_surface(SDL_Renderer *r, SDL_Surface *s);   // r draws on s; null forgets r
+void ground_fill(SDL_Renderer *r, SDL_Rect to, SDL_Color c);   // blended where c.a < 255
+// A piece `from` of a picture copied to `to`: scaled to it, or repeated over it when `tiled`.
+void ground_picture(SDL_Renderer *r, SDL_Rect to, SDL_Surface *pic, SDL_Rect from, bool tiled);
+void ground_clear(SDL_Renderer *r, SDL_Color c);          // the renderer's whole target
+// The ground in the rectangle of r's target (or of the surface when r is null) as ARGB, a pixel
+// whose ground is not known clear.
+void ground_pixels(SDL_Renderer *r, SDL_Surface *s, SDL_Rect want, uint32_t *out);
+
+// The pixels of the renderer's target in the rectangle as ARGB, those beyond the target clear (a
+// read back from the renderer: for a look at the screen only, never while drawing).
 std::shared_ptr<SDL_Surface> target_pixels(SDL_Renderer *r, SDL_Rect want);
 
 // ---- the record of texts drawn ------------------------------------------------------------------

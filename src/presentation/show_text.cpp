@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 PaletteEntry defdac256[256];
@@ -258,51 +257,41 @@ void rentextput(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour
 
 // ---- readable ink ---------------------------------------------------------------------------------
 
-// The pixels under a line of text, but those its own letters will cover (the same line drawn before).
-static std::vector<SDL_Color> ground_of(SDL_Surface *s, const char *buf) {
-    std::vector<SDL_Color> under;
-    under.reserve((size_t)(s->w * s->h));
-    for (int y = 0; y < s->h; y++)
-        for (int x = 0; x < s->w; x++) {
-            const int cx = x - 1, cy = y - 1, n = cx / GLYPH_W;
-            if (cx >= 0 && cy >= 0 && cy < GLYPH_H && n < (int)strlen(buf) &&
-                ink((unsigned char)buf[n], cy, cx % GLYPH_W))
+// The ink a line at (x, y) asked in `asked` takes on the ground under its cells and a pixel round them
+// (read from the surface, or from what the renderer laid there when `r`), but for the pixels its own
+// letters will cover (the same line drawn before). `outline` comes in as asked and goes out as drawn.
+static SDL_Color ink_on_ground(SDL_Renderer *r, SDL_Surface *s, int x, int y, const char *buf, SDL_Color asked,
+                               int &outline) {
+    static std::vector<uint32_t> pixels;
+    static std::vector<SDL_Color> under;
+    const int len = (int)strlen(buf), w = GLYPH_W * len + 2, h = GLYPH_H + 2;
+    pixels.resize((size_t)w * h);
+    ground_pixels(r, s, SDL_Rect{x - 1, y - 1, w, h}, pixels.data());
+    under.clear();
+    for (int yy = 0; yy < h; yy++)
+        for (int xx = 0; xx < w; xx++) {
+            const int cx = xx - 1, cy = yy - 1;
+            if (cx >= 0 && cy >= 0 && cy < GLYPH_H && cx / GLYPH_W < len &&
+                ink((unsigned char)buf[cx / GLYPH_W], cy, cx % GLYPH_W))
                 continue;
-            const uint32_t p = ((const uint32_t *)((const uint8_t *)s->pixels + y * s->pitch))[x];
-            if (!(p >> 24)) continue;   // beyond the picture
+            const uint32_t p = pixels[(size_t)yy * w + xx];
+            if (!(p >> 24)) continue;   // not known
             under.push_back(SDL_Color{(uint8_t)(p >> 16), (uint8_t)(p >> 8), (uint8_t)p, 255});
         }
-    return under;
+    return readable_ink(asked, under.data(), (int)under.size(), outline);
 }
 
 // The screen surface's colour for a line at (x, y) asked in `colour`: one that reads on what is there.
 // `style` gains the outline where the ground is a picture.
 static uint32_t surface_readable(int x, int y, const char *buf, uint32_t colour, int &style) {
-    SDL_Surface *s = game_screen;
-    const int w = GLYPH_W * (int)strlen(buf);
-    SDL_Surface *under = SDL_CreateRGBSurfaceWithFormat(0, w + 2, GLYPH_H + 2, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!under) return colour;
-    SDL_FillRect(under, nullptr, 0);
-    for (int yy = 0; yy < GLYPH_H + 2; yy++)
-        for (int xx = 0; xx < w + 2; xx++) {
-            const int sx = x - 1 + xx, sy = y - 1 + yy;
-            if (sx < 0 || sy < 0 || sx >= s->w || sy >= s->h) continue;
-            uint8_t r, g, b;
-            SDL_GetRGB(surface_getpix(sx, sy, s), s->format, &r, &g, &b);
-            ((uint32_t *)((uint8_t *)under->pixels + yy * under->pitch))[xx] =
-                0xFF000000u | (uint32_t)r << 16 | (uint32_t)g << 8 | b;
-        }
-    std::vector<SDL_Color> ground = ground_of(under, buf);
-    SDL_FreeSurface(under);
     SDL_Color asked{};
-    SDL_GetRGB(colour, s->format, &asked.r, &asked.g, &asked.b);
+    SDL_GetRGB(colour, game_screen->format, &asked.r, &asked.g, &asked.b);
     asked.a = 255;
     int outline = style == 1;
-    const SDL_Color ink = readable_ink(asked, ground.data(), (int)ground.size(), outline);
+    const SDL_Color ink = ink_on_ground(nullptr, game_screen, x, y, buf, asked, outline);
     if (outline) style = 1;
-    const uint32_t drawn = SDL_MapRGB(s->format, ink.r, ink.g, ink.b);
-    textlog_text(nullptr, SDL_Rect{x, y, w, GLYPH_H}, ink, asked, outline, buf, nullptr);
-    return drawn;
+    textlog_text(nullptr, SDL_Rect{x, y, GLYPH_W * (int)strlen(buf), GLYPH_H}, ink, asked, outline, buf, nullptr);
+    return SDL_MapRGB(game_screen->format, ink.r, ink.g, ink.b);
 }
 
 void showtext(int x, int y, const char *text, uint32_t colour, int style) {
@@ -336,14 +325,10 @@ void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colou
     const SDL_Color asked = ColorUnpack(colour);
     const SDL_Rect cells = {x, y, GLYPH_W * (int)strlen(buf), GLYPH_H};
     if (buf[0] && r) {
-        std::shared_ptr<SDL_Surface> ground = target_pixels(r, SDL_Rect{x - 1, y - 1, cells.w + 2, GLYPH_H + 2});
-        if (ground) {
-            std::vector<SDL_Color> under = ground_of(ground.get(), buf);
-            int outline = style & 1;
-            const SDL_Color ink = readable_ink(asked, under.data(), (int)under.size(), outline);
-            colour = ColorPack(SDL_Color{ink.r, ink.g, ink.b, asked.a});
-            style |= outline;
-        }
+        int outline = style & 1;
+        const SDL_Color ink = ink_on_ground(r, nullptr, x, y, buf, asked, outline);
+        colour = ColorPack(SDL_Color{ink.r, ink.g, ink.b, asked.a});
+        style |= outline;
     }
     if (style & 1) {
         uint32_t black = ColorPack(RGBAColor_Black);
@@ -531,6 +516,7 @@ char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color co
     const int fw = maxlen * GLYPH_W + 4, fh = GuiLINEHEIGHT + 2;
     SDL_Surface *field = SDL_CreateRGBSurfaceWithFormat(0, fw, fh, 32, SDL_PIXELFORMAT_RGB888);
     SDL_Renderer *fren = field ? SDL_CreateSoftwareRenderer(field) : nullptr;
+    ground_surface(fren, field);
     for (;;) {
         if (fren) {
             SDL_SetRenderDrawColor(fren, bg.r, bg.g, bg.b, 255);
@@ -572,7 +558,10 @@ char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color co
             text[len] = 0;
         }
     }
-    if (fren) SDL_DestroyRenderer(fren);
+    if (fren) {
+        ground_surface(fren, nullptr);
+        SDL_DestroyRenderer(fren);
+    }
     if (field) SDL_FreeSurface(field);
     return text;
 }
