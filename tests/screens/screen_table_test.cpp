@@ -17,6 +17,7 @@
 #include "presentation/windows.h"
 #include "quests/courses.h"
 #include "quests/tehtavat.h"
+#include "core/datafunc.h"
 #include "screens/coursechoice.h"
 #include "screens/creation.h"
 #include "screens/loadchar.h"
@@ -24,11 +25,13 @@
 #include "screens/optionscreen.h"
 #include "screens/start.h"
 #include "society/talkscreen.h"
+#include "society/villager_beside.h"
 
 #include <SDL2/SDL_image.h>
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,6 +49,8 @@ struct Row {
     // A check of the row's own, on what the screen showed.
     std::function<void(const Look &)> also = nullptr;
     bool before_play = false;     // a screen of the start menu: no map is shown yet
+    // Read without the map's flip until the window ownership lands: the map is drawn over it now.
+    bool map_over = false;
 };
 
 SDL_Color pixel_of(SDL_Surface *s, int x, int y) {
@@ -112,6 +117,15 @@ bool within(const TextRun &run, const SDL_Rect &w) {
     return b.x >= w.x && b.y >= w.y && b.x + 8 * n <= w.x + w.w && b.y + b.h <= w.y + w.h;
 }
 
+// A row's own check: the screen drew a line holding the text (the keys took it where it was meant).
+std::function<void(const Look &)> shows(const char *text) {
+    return [text](const Look &look) {
+        bool drawn = false;
+        for (const TextRun &t : *look.runs) drawn = drawn || strstr(t.text, text) != nullptr;
+        EXPECT_TRUE(drawn) << "\"" << text << "\" was not drawn";
+    };
+}
+
 class ScreenTable : public oxatest::PlayingTest {
 protected:
     void SetUp() override {
@@ -138,6 +152,49 @@ protected:
             command_function(k);
         else
             command_printable(k, 0);
+    }
+    // A villager of her village beside her, nobody else near (the talk's picker takes the nearest); she
+    // goes down into the village the first time.
+    static int villager_beside() {
+        static int soc = 0;
+        if (!soc || bigmap()) soc = walk_into_her_village();
+        if (soc <= 0) return -1;
+        const int n = oxatest::villager_beside_her(soc);
+        if (n < 0) return -1;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_CREATURE && Data[i].id != (uint32_t)(CRE_DATAID + n) &&
+                koordinaattien_vali(PlayerX, PlayerY, Data[i].x, Data[i].y) <= 4)
+                CrunchData(i);
+        return n;
+    }
+    // The quest a villager gives: a fish to bring him.
+    static constexpr uint32_t QUEST_ID = 90210;
+    static std::unique_ptr<QuestStruct> villager_quest(uint32_t giver) {
+        std::unique_ptr<QuestStruct> q(new QuestStruct());
+        q->id = QUEST_ID;
+        q->kind = 3;
+        q->questMode = 1;
+        q->generated = 1;
+        q->giverUid = giver;
+        q->worldX = Plr.world_x;
+        q->worldY = Plr.world_y;
+        copy_bounded(q->title, sizeof q->title, "A big fish for the woodsman");
+        copy_bounded(q->talk[0].npcText, sizeof q->talk[0].npcText, "I need a big fish. Will you bring me one?");
+        copy_bounded(q->talk[0].options[0].coded, sizeof q->talk[0].options[0].coded, "I will.|TALKLINE 1:Good.");
+        copy_bounded(q->talk[0].actionTags, sizeof q->talk[0].actionTags, "[info]");
+        copy_bounded(q->talk[1].npcText, sizeof q->talk[1].npcText, "Bring it to me then.");
+        copy_bounded(q->talk[1].actionTags, sizeof q->talk[1].actionTags, "[accept] [info]");
+        copy_bounded(q->pendingText, sizeof q->pendingText, "TALKLINE 1");
+        copy_bounded(q->fetchPattern, sizeof q->fetchPattern, "*fish");
+        return q;
+    }
+    // A talk with the villager beside her through the command table ("C" and the person), the keys
+    // after it waiting in the queue.
+    static void talk(std::initializer_list<SDL_Keycode> then) {
+        ASSERT_GE(villager_beside(), 0) << "her village has people";
+        tap(SDLK_RETURN);
+        for (SDL_Keycode k : then) tap(k);
+        key('C');
     }
     // A window that does not wait by itself, drawn and then waiting for a key as its screen does.
     static void drawn(const std::function<void()> &draw) {
@@ -197,6 +254,31 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
              CrTalk("Good day to you, traveller. The lake is full of fish this summer.");
              PlrTalk("Good day.");
          }); }},
+        // in her village
+        // the trade panel with his first goods asked for, waiting for her offer
+        {"trade", [] { talk({SDLK_t, SDLK_1, SDLK_a, SDLK_RETURN, SDLK_SPACE, SDLK_1, SDLK_a, SDLK_SPACE}); },
+         shows("You are bargaining about")},
+        {"quest talk", [] {
+             const int n = villager_beside();
+             ASSERT_GE(n, 0);
+             Cre[n].quest = QUEST_ID;
+             Cre[n].questexpiry = 0;
+             SaveQuest(villager_quest(Cre[n].socialid).get());
+             talk({SDLK_g});   // "G.Greet": the quest's first line and its answers
+         }, shows("I will.")},
+        {"quest journal with a quest (F2)", [] {
+             const int n = villager_beside();
+             ASSERT_GE(n, 0);
+             std::unique_ptr<QuestStruct> q = villager_quest(Cre[n].socialid);
+             q->accepted = 1;
+             q->acceptDay = Plr.daynumber;
+             q->acceptDayOfMonth = Plr.day;
+             q->daysToComplete = 30;
+             q->talk[0].said = 1;
+             SaveQuest(q.get());
+             tap(SDLK_RETURN);   // the quest's page
+             key(KC_F2);
+         }, shows("A BIG FISH FOR THE WOODSMAN"), false, true},
         // the start menu and its screens
         {"start menu", [] { Oxa_Start(); }, nullptr, true},
         {"load character", [] { load_character(); }, nullptr, true},
@@ -213,7 +295,7 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
     const int playing_flips = FLIPMODE;   // as her first turn left the flips
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        FLIPMODE = row.before_play ? 0 : playing_flips;
+        FLIPMODE = row.before_play || row.map_over ? 0 : playing_flips;
         redraw_screen();
         Flip();
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
