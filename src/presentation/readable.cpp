@@ -63,29 +63,35 @@ static SDL_Color lightened(SDL_Color c, double least) {
     return mix(hi);
 }
 
-SDL_Color readable_ink(SDL_Color asked, const SDL_Color *ground, int count, int &outline) {
+SDL_Color readable_ink(SDL_Color asked, const uint32_t *ground, int count, int &outline) {
     asked.a = 255;
     const double la = colour_luminance(asked);
     if (outline) {   // the letters stand on their own dark outline
         if (lum_ratio(la, 0) >= NEEDED) return asked;
         return lightened(asked, AIMED * 0.05 - 0.05);
     }
-    // Most lines read as asked on every pixel of their ground: no need to sort it.
+    // The ground but for what is not known and for pixels of the asked ink itself (the same text drawn
+    // before). Most lines read as asked on every pixel of it: no need to sort it.
+    const uint32_t own = (uint32_t)asked.r << 16 | (uint32_t)asked.g << 8 | asked.b;
+    auto counts = [&](uint32_t p) { return (p >> 24) && (p & 0xFFFFFFu) != own; };
+    auto lum_of = [](uint32_t p) {
+        return colour_luminance(SDL_Color{(uint8_t)(p >> 16), (uint8_t)(p >> 8), (uint8_t)p, 255});
+    };
     bool all_read = true;
+    uint32_t last = own;   // a ground is mostly runs of one colour: each run is weighed once
     for (int i = 0; i < count && all_read; i++) {
-        const SDL_Color g = ground[i];
-        if (g.r == asked.r && g.g == asked.g && g.b == asked.b) continue;
-        all_read = lum_ratio(la, colour_luminance(g)) >= NEEDED;
+        const uint32_t p = ground[i] & 0xFFFFFFu;
+        if (!counts(ground[i]) || p == last) continue;
+        last = p;
+        all_read = lum_ratio(la, lum_of(p)) >= NEEDED;
     }
     if (all_read) return asked;
-    // The ground's luminances, but for pixels of the asked ink itself (the same text drawn before).
     std::vector<double> lum;
     lum.reserve((size_t)count);
     double sum = 0;
     for (int i = 0; i < count; i++) {
-        const SDL_Color g = ground[i];
-        if (g.r == asked.r && g.g == asked.g && g.b == asked.b) continue;
-        lum.push_back(colour_luminance(g));
+        if (!counts(ground[i])) continue;
+        lum.push_back(lum_of(ground[i]));
         sum += lum.back();
     }
     if (lum.empty()) return asked;
@@ -187,7 +193,43 @@ static void lay(SDL_Renderer *r, const Layer &layer, bool opaque) {
 
 void ground_fill(SDL_Renderer *r, SDL_Rect to, SDL_Color c) { lay(r, Layer{to, c, nullptr, {}, false}, c.a == 255); }
 
-static uint32_t picture_pixel(SDL_Surface *s, int x, int y, bool keyed = true);
+namespace {
+// Reads the pixels of a picture as ARGB, one of its colour key clear when `keyed`; a picture of 32 bits
+// with whole bytes for its channels is read straight.
+struct PictureReader {
+    SDL_Surface *s;
+    bool keyed, straight;
+    uint32_t key;
+    PictureReader(SDL_Surface *pic, bool use_key) : s(pic), keyed(false), straight(false), key(0) {
+        if (!pic) return;
+        keyed = use_key && SDL_GetColorKey(pic, &key) == 0;
+        const SDL_PixelFormat *f = pic->format;
+        straight = f->BytesPerPixel == 4 && !f->Rloss && !f->Gloss && !f->Bloss && (!f->Amask || !f->Aloss);
+    }
+    uint32_t at(int x, int y) const {
+        if (x < 0 || y < 0 || x >= s->w || y >= s->h) return 0;
+        const SDL_PixelFormat *f = s->format;
+        const int bpp = f->BytesPerPixel;
+        const uint8_t *p = (const uint8_t *)s->pixels + y * s->pitch + x * bpp;
+        uint32_t v = 0;
+        switch (bpp) {
+        case 1: v = *p; break;
+        case 2: v = *(const uint16_t *)p; break;
+        case 3: v = (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16; break;
+        default: v = *(const uint32_t *)p; break;
+        }
+        if (keyed && v == key) return 0;
+        if (straight) {
+            const uint32_t a = f->Amask ? (v & f->Amask) >> f->Ashift : 255;
+            return a << 24 | ((v & f->Rmask) >> f->Rshift) << 16 | ((v & f->Gmask) >> f->Gshift) << 8 |
+                   (v & f->Bmask) >> f->Bshift;
+        }
+        uint8_t r, g, b, a;
+        SDL_GetRGBA(v, s->format, &r, &g, &b, &a);
+        return (uint32_t)a << 24 | (uint32_t)r << 16 | (uint32_t)g << 8 | b;
+    }
+};
+}  // namespace
 
 // Whether every pixel of the piece of the picture is opaque; the last few pieces asked are kept.
 static bool opaque_piece(SDL_Surface *pic, SDL_Rect from) {
@@ -201,8 +243,9 @@ static bool opaque_piece(SDL_Surface *pic, SDL_Rect from) {
     for (const Known &k : known)
         if (k.pic == pic && SDL_RectEquals(&k.from, &from)) return k.opaque;
     bool opaque = !(SDL_MUSTLOCK(pic) && SDL_LockSurface(pic) != 0);
+    const PictureReader read(pic, true);
     for (int y = from.y; opaque && y < from.y + from.h; y++)
-        for (int x = from.x; opaque && x < from.x + from.w; x++) opaque = picture_pixel(pic, x, y) >> 24 == 255;
+        for (int x = from.x; opaque && x < from.x + from.w; x++) opaque = read.at(x, y) >> 24 == 255;
     if (SDL_MUSTLOCK(pic)) SDL_UnlockSurface(pic);
     known[next] = Known{pic, from, opaque};
     next = (next + 1) % 8;
@@ -222,25 +265,6 @@ void ground_clear(SDL_Renderer *r, SDL_Color c) {
     for (Layer &l : g->layers) drop(l);
     g->layers.clear();
     g->base = 0xFF000000u | (uint32_t)c.r << 16 | (uint32_t)c.g << 8 | c.b;
-}
-
-// A pixel of a picture of any depth as ARGB; one of its colour key is clear when `keyed`.
-static uint32_t picture_pixel(SDL_Surface *s, int x, int y, bool keyed) {
-    if (x < 0 || y < 0 || x >= s->w || y >= s->h) return 0;
-    const int bpp = s->format->BytesPerPixel;
-    const uint8_t *p = (const uint8_t *)s->pixels + y * s->pitch + x * bpp;
-    uint32_t v = 0;
-    switch (bpp) {
-    case 1: v = *p; break;
-    case 2: v = *(const uint16_t *)p; break;
-    case 3: v = (uint32_t)p[0] | (uint32_t)p[1] << 8 | (uint32_t)p[2] << 16; break;
-    default: v = *(const uint32_t *)p; break;
-    }
-    uint32_t key;
-    if (keyed && SDL_GetColorKey(s, &key) == 0 && v == key) return 0;
-    uint8_t r, g, b, a;
-    SDL_GetRGBA(v, s->format, &r, &g, &b, &a);
-    return (uint32_t)a << 24 | (uint32_t)r << 16 | (uint32_t)g << 8 | b;
 }
 
 static uint32_t over(uint32_t under, uint32_t top) {
@@ -265,11 +289,22 @@ void ground_pixels(SDL_Renderer *r, SDL_Surface *s, SDL_Rect want, uint32_t *out
     if (own) {   // a picture drawn on the CPU: read as it stands, every pixel shown whole
         if (SDL_MUSTLOCK(own) && SDL_LockSurface(own) != 0) return;
         SDL_Rect all = {0, 0, own->w, own->h}, part;
+        const PictureReader read(own, false);
+        const SDL_PixelFormat *f = own->format;
         if (SDL_IntersectRect(&all, &want, &part))
-            for (int y = part.y; y < part.y + part.h; y++)
-                for (int x = part.x; x < part.x + part.w; x++)
-                    out[(size_t)(y - want.y) * (size_t)want.w + (size_t)(x - want.x)] =
-                        picture_pixel(own, x, y, false) | 0xFF000000u;
+            for (int y = part.y; y < part.y + part.h; y++) {
+                uint32_t *to = out + (size_t)(y - want.y) * (size_t)want.w + (size_t)(part.x - want.x);
+                if (read.straight) {   // the screen's own format: shifts only
+                    const uint32_t *from = (const uint32_t *)((const uint8_t *)own->pixels + y * own->pitch) + part.x;
+                    for (int i = 0; i < part.w; i++) {
+                        const uint32_t v = from[i];
+                        to[i] = 0xFF000000u | ((v & f->Rmask) >> f->Rshift) << 16 | ((v & f->Gmask) >> f->Gshift) << 8 |
+                                (v & f->Bmask) >> f->Bshift;
+                    }
+                } else {
+                    for (int i = 0; i < part.w; i++) to[i] = read.at(part.x + i, y) | 0xFF000000u;
+                }
+            }
         if (SDL_MUSTLOCK(own)) SDL_UnlockSurface(own);
         return;
     }
@@ -285,6 +320,7 @@ void ground_pixels(SDL_Renderer *r, SDL_Surface *s, SDL_Rect want, uint32_t *out
         SDL_IntersectRect(&l.to, &want, &part);
         SDL_Surface *pic = l.pic;
         if (pic && SDL_MUSTLOCK(pic) && SDL_LockSurface(pic) != 0) continue;
+        const PictureReader read(pic, true);   // a fill reads nothing
         for (int y = part.y; y < part.y + part.h; y++)
             for (int x = part.x; x < part.x + part.w; x++) {
                 uint32_t top;
@@ -295,7 +331,7 @@ void ground_pixels(SDL_Renderer *r, SDL_Surface *s, SDL_Rect want, uint32_t *out
                     const int dx = x - l.to.x, dy = y - l.to.y;
                     const int px = l.tiled ? dx % l.from.w : dx * l.from.w / l.to.w;
                     const int py = l.tiled ? dy % l.from.h : dy * l.from.h / l.to.h;
-                    top = picture_pixel(pic, l.from.x + px, l.from.y + py);
+                    top = read.at(l.from.x + px, l.from.y + py);
                 }
                 uint32_t &o = out[(size_t)(y - want.y) * (size_t)want.w + (size_t)(x - want.x)];
                 o = over(o, top);

@@ -12,11 +12,11 @@ enum { READABLE_RATIO_X10 = 45 };   // letters stand out from their ground by 4.
 double colour_luminance(SDL_Color c);
 double colour_contrast(SDL_Color a, SDL_Color b);
 
-// The ink a text asked in `asked` takes on its ground (the pixels under it before it is drawn): the
-// asked colour where it reads; else its hue made dark enough on a light ground (parchment, pale
+// The ink a text asked in `asked` takes on its ground (the pixels under it before it is drawn, as ARGB;
+// those clear are not known or lie under its letters): the asked colour where it reads; else its hue made dark enough on a light ground (parchment, pale
 // windows) or light enough on a dark one (stone, wood); on a picture that is neither, light letters
 // with a dark outline. `outline` comes in as asked and goes out as drawn.
-SDL_Color readable_ink(SDL_Color asked, const SDL_Color *ground, int count, int &outline);
+SDL_Color readable_ink(SDL_Color asked, const uint32_t *ground, int count, int &outline);
 
 // ---- the grounds under texts, kept on the CPU ----------------------------------------------------
 // A text drawn by a renderer takes its ink from what the renderer laid under it, never by reading the

@@ -262,23 +262,16 @@ void rentextput(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour
 // letters will cover (the same line drawn before). `outline` comes in as asked and goes out as drawn.
 static SDL_Color ink_on_ground(SDL_Renderer *r, SDL_Surface *s, int x, int y, const char *buf, SDL_Color asked,
                                int &outline) {
+    if (outline) return readable_ink(asked, nullptr, 0, outline);   // on its own outline: no ground to read
     static std::vector<uint32_t> pixels;
-    static std::vector<SDL_Color> under;
     const int len = (int)strlen(buf), w = GLYPH_W * len + 2, h = GLYPH_H + 2;
     pixels.resize((size_t)w * h);
     ground_pixels(r, s, SDL_Rect{x - 1, y - 1, w, h}, pixels.data());
-    under.clear();
-    for (int yy = 0; yy < h; yy++)
-        for (int xx = 0; xx < w; xx++) {
-            const int cx = xx - 1, cy = yy - 1;
-            if (cx >= 0 && cy >= 0 && cy < GLYPH_H && cx / GLYPH_W < len &&
-                ink((unsigned char)buf[cx / GLYPH_W], cy, cx % GLYPH_W))
-                continue;
-            const uint32_t p = pixels[(size_t)yy * w + xx];
-            if (!(p >> 24)) continue;   // not known
-            under.push_back(SDL_Color{(uint8_t)(p >> 16), (uint8_t)(p >> 8), (uint8_t)p, 255});
-        }
-    return readable_ink(asked, under.data(), (int)under.size(), outline);
+    for (int i = 0; i < len; i++)   // what its letters will cover is no ground
+        for (int cy = 0; cy < GLYPH_H; cy++)
+            for (int cx = 0; cx < GLYPH_W; cx++)
+                if (ink((unsigned char)buf[i], cy, cx)) pixels[(size_t)(cy + 1) * w + (size_t)(i * GLYPH_W + cx + 1)] = 0;
+    return readable_ink(asked, pixels.data(), w * h, outline);
 }
 
 // The screen surface's colour for a line at (x, y) asked in `colour`: one that reads on what is there.
