@@ -132,7 +132,7 @@ struct Ground {
     std::vector<Layer> layers;
     uint32_t base;          // what the target was cleared to (ARGB), clear when never
 };
-enum { MOST_LAYERS = 256 };
+enum { MOST_LAYERS = 256, MOST_GROUNDS = 64 };
 }  // namespace
 
 static std::vector<Ground> &grounds() {
@@ -154,6 +154,13 @@ static Ground *ground_for(SDL_Renderer *r, bool make) {
     for (Ground &g : all)
         if (g.r == r && g.target == target) return &g;
     if (!make) return nullptr;
+    if (all.size() >= MOST_GROUNDS)   // the oldest target's grounds go (a texture long gone, mostly)
+        for (size_t i = 0; i < all.size(); i++)
+            if (!all[i].surface) {
+                for (Layer &l : all[i].layers) drop(l);
+                all.erase(all.begin() + (long)i);
+                break;
+            }
     all.push_back(Ground{r, target, nullptr, {}, 0});
     return &all.back();
 }
