@@ -258,7 +258,7 @@ void box_clock() {
     clock_shown.valid = false;
     draw_colorbox(b.x, b.y, b.x + b.width - 1, b.y + b.height - 1, RGB_to_color(87, 87, 87));
     int x = b.x + 5, y = b.y + 5;
-    uint32_t steel = RGB_to_color(176, 196, 222);
+    uint32_t steel = RGB_to_color(200, 216, 236);   // a steel blue light enough to read on the box's grey
     char text[200];
     copy_bounded(text, sizeof text, date);
     paragraph(x, y, b.width - 10, Alkuk(text), steel);

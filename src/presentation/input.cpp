@@ -1,6 +1,7 @@
 // src/presentation/input.cpp -- the key reader: every keyboard, mouse, window, idle-tick and controller
 // input becomes one game key code.
 #include "presentation/input.h"
+#include "presentation/readable.h"
 
 #include "base/ownlib.h"
 
@@ -378,6 +379,7 @@ int key_event(char *text, SDL_Keysym *keysym) {
         if (got == GOT_CONTROLLER) return KEY_CONTROLLER;
         if (got == GOT_END) end_game();   // returns only while the ending itself reads
         if (got == GOT_NOTHING || got == GOT_END) {
+            textlog_waiting();   // a look at the screen sees it as the player would now
             // Nobody will ever press a key: Esc from a closed window, so that every waiting loop ends,
             // those that stop on Esc and those that stop on the closed window alike.
             CLOSE_WINDOW = 1;

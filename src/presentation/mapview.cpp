@@ -20,6 +20,7 @@
 #include "maps/marker.h"
 #include "maps/mvmarker.h"
 #include "presentation/show.h"
+#include "presentation/readable.h"
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
 #include "quests/questmarks.h"
@@ -65,6 +66,7 @@ static SDL_Texture *legend_texture(int w, int h) {
     SDL_SetRenderTarget(ren, t);
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
     SDL_RenderClear(ren);
+    ground_clear(ren, SDL_Color{0, 0, 0, 255});
     SDL_SetRenderTarget(ren, held);
     return t;
 }
@@ -326,8 +328,12 @@ static SDL_Renderer *surface_renderer() {
     SDL_Surface *s = mapview_surface();
     if (!s) return nullptr;
     if (r && of == s) return r;
-    if (r) SDL_DestroyRenderer(r);
+    if (r) {
+        ground_surface(r, nullptr);
+        SDL_DestroyRenderer(r);
+    }
     r = SDL_CreateSoftwareRenderer(s);
+    ground_surface(r, s);
     of = s;
     return r;
 }

@@ -2,6 +2,7 @@
 // screen surface, and the few boxes drawn on a renderer.
 #include "presentation/show.h"
 #include "presentation/show_int.h"
+#include "presentation/readable.h"
 
 #include "base/ownlib.h"
 
@@ -299,6 +300,7 @@ void RENDER_box(SDL_Renderer *r, int x, int y, int w, int h, int cr, int cg, int
     SDL_SetRenderDrawColor(r, (uint8_t)cr, (uint8_t)cg, (uint8_t)cb, 255);
     SDL_Rect rect = {x, y, w, h};
     SDL_RenderFillRect(r, &rect);
+    ground_fill(r, rect, SDL_Color{(uint8_t)cr, (uint8_t)cg, (uint8_t)cb, 255});
     RESET_RenderDrawModes(r);
 }
 
@@ -314,6 +316,7 @@ void RENDER_shadebox(SDL_Renderer *r, int x, int y, int w, int h, uint32_t c1, u
     render_colour(r, fill);
     SDL_Rect rect = {x, y, w, h};
     SDL_RenderFillRect(r, &rect);
+    ground_fill(r, rect, ColorUnpack(fill));
     render_colour(r, c1);
     SDL_RenderDrawLine(r, x, y, x2, y);
     SDL_RenderDrawLine(r, x, y, x, y2);

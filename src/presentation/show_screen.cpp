@@ -2,6 +2,7 @@
 // with their lighting, the flipper mode of full-screen textures, and window-to-game coordinates.
 #include "presentation/show.h"
 #include "presentation/show_int.h"
+#include "presentation/readable.h"
 
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -248,9 +249,11 @@ static void create_surfaces() {
     }
     HorBoxSurface = screen_surface(96, 74);
     if (HorBoxSurface) HorBoxSoftRen = SDL_CreateSoftwareRenderer(HorBoxSurface);
+    ground_surface(HorBoxSoftRen, HorBoxSurface);
     HeadingBoxSurface = screen_surface(headingGui.width > 0 ? headingGui.width : 1,
                                        headingGui.height > 0 ? headingGui.height : 1);
     if (HeadingBoxSurface) HeadingBoxSoftRen = SDL_CreateSoftwareRenderer(HeadingBoxSurface);
+    ground_surface(HeadingBoxSoftRen, HeadingBoxSurface);
 }
 
 void initgr(int) {

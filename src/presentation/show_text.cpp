@@ -5,6 +5,7 @@
 
 #include "base/ownlib.h"
 #include "presentation/input.h"
+#include "presentation/readable.h"
 #include "core/tekstit.h"
 #include "presentation/textwrap.h"
 #include "base/ui.h"
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 PaletteEntry defdac256[256];
 uint8_t FONT[FONT_BYTES];
@@ -253,12 +255,45 @@ void rentextput(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour
     for (const unsigned char *p = (const unsigned char *)buf; *p; p++, x += GLYPH_W) renderasc(r, x, y, *p, c.r, c.g, c.b);
 }
 
+// ---- readable ink ---------------------------------------------------------------------------------
+
+// The ink a line at (x, y) asked in `asked` takes on the ground under its cells and a pixel round them
+// (read from the surface, or from what the renderer laid there when `r`), but for the pixels its own
+// letters will cover (the same line drawn before). `outline` comes in as asked and goes out as drawn.
+static SDL_Color ink_on_ground(SDL_Renderer *r, SDL_Surface *s, int x, int y, const char *buf, SDL_Color asked,
+                               int &outline) {
+    if (outline) return readable_ink(asked, nullptr, 0, outline);   // on its own outline: no ground to read
+    static std::vector<uint32_t> pixels;
+    const int len = (int)strlen(buf), w = GLYPH_W * len + 2, h = GLYPH_H + 2;
+    pixels.resize((size_t)w * h);
+    ground_pixels(r, s, SDL_Rect{x - 1, y - 1, w, h}, pixels.data());
+    for (int i = 0; i < len; i++)   // what its letters will cover is no ground
+        for (int cy = 0; cy < GLYPH_H; cy++)
+            for (int cx = 0; cx < GLYPH_W; cx++)
+                if (ink((unsigned char)buf[i], cy, cx)) pixels[(size_t)(cy + 1) * w + (size_t)(i * GLYPH_W + cx + 1)] = 0;
+    return readable_ink(asked, pixels.data(), w * h, outline);
+}
+
+// The screen surface's colour for a line at (x, y) asked in `colour`: one that reads on what is there.
+// `style` gains the outline where the ground is a picture.
+static uint32_t surface_readable(int x, int y, const char *buf, uint32_t colour, int &style) {
+    SDL_Color asked{};
+    SDL_GetRGB(colour, game_screen->format, &asked.r, &asked.g, &asked.b);
+    asked.a = 255;
+    int outline = style == 1;
+    const SDL_Color ink = ink_on_ground(nullptr, game_screen, x, y, buf, asked, outline);
+    if (outline) style = 1;
+    textlog_text(nullptr, SDL_Rect{x, y, GLYPH_W * (int)strlen(buf), GLYPH_H}, ink, asked, outline, buf, nullptr);
+    return SDL_MapRGB(game_screen->format, ink.r, ink.g, ink.b);
+}
+
 void showtext(int x, int y, const char *text, uint32_t colour, int style) {
     char buf[LINE_MAX];
     copy_line(buf, text, false);
     font_letters(buf);
     if (x == -1) x = scr_xpos;
     if (y == -1) y = scr_ypos;
+    if (buf[0] && game_screen) colour = surface_readable(x, y, buf, colour, style);
     if (style == 1) {
         CURRENT_COLOR = BLACK_COL;
         textput(x, y - 1, buf);
@@ -280,6 +315,14 @@ void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colou
     font_letters(buf);
     if (x == -1) x = scr_xpos;
     if (y == -1) y = scr_ypos;
+    const SDL_Color asked = ColorUnpack(colour);
+    const SDL_Rect cells = {x, y, GLYPH_W * (int)strlen(buf), GLYPH_H};
+    if (buf[0] && r) {
+        int outline = style & 1;
+        const SDL_Color ink = ink_on_ground(r, nullptr, x, y, buf, asked, outline);
+        colour = ColorPack(SDL_Color{ink.r, ink.g, ink.b, asked.a});
+        style |= outline;
+    }
     if (style & 1) {
         uint32_t black = ColorPack(RGBAColor_Black);
         rentextput(r, x, y - 1, buf, black);
@@ -289,6 +332,11 @@ void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colou
     }
     if (x >= 0) moveto(x, y);
     rentextput(r, x, y, buf, colour);
+    if (buf[0] && r) {
+        SDL_Texture *target = SDL_GetRenderTarget(r);
+        const void *where = r != ren ? (const void *)r : (const void *)target;
+        textlog_text(where, cells, ColorUnpack(colour), asked, style & 1, buf, r);
+    }
 }
 
 void toTex_showtext(SDL_Texture *t, int x, int y, const char *text, uint32_t colour, int style) {
@@ -461,6 +509,7 @@ char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color co
     const int fw = maxlen * GLYPH_W + 4, fh = GuiLINEHEIGHT + 2;
     SDL_Surface *field = SDL_CreateRGBSurfaceWithFormat(0, fw, fh, 32, SDL_PIXELFORMAT_RGB888);
     SDL_Renderer *fren = field ? SDL_CreateSoftwareRenderer(field) : nullptr;
+    ground_surface(fren, field);
     for (;;) {
         if (fren) {
             SDL_SetRenderDrawColor(fren, bg.r, bg.g, bg.b, 255);
@@ -502,7 +551,10 @@ char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color co
             text[len] = 0;
         }
     }
-    if (fren) SDL_DestroyRenderer(fren);
+    if (fren) {
+        ground_surface(fren, nullptr);
+        SDL_DestroyRenderer(fren);
+    }
     if (field) SDL_FreeSurface(field);
     return text;
 }

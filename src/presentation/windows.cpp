@@ -5,6 +5,7 @@
 #include "base/ownlib.h"
 #include "presentation/notes.h"
 #include "presentation/pictures.h"
+#include "presentation/readable.h"
 #include "presentation/show.h"
 
 #include <SDL2/SDL_image.h>
@@ -19,6 +20,8 @@ SDL_Texture *guiTEXCursor = nullptr, *guiTEXSun = nullptr, *guiTEXClouds = nullp
 SDL_Texture *guiTEXArrow = nullptr, *guiTEXSndclue = nullptr;
 SDL_Surface *BGSURF_backstory = nullptr, *BGSURF_supernatural = nullptr, *BGSURF_profile = nullptr;
 SDL_Texture *BGTEX_wideworld = nullptr, *BGTEX_rpanel = nullptr;
+// The pictures of the two textures as well, as the ground a text drawn over them stands on.
+static SDL_Surface *wideworld_picture = nullptr, *rpanel_picture = nullptr;
 
 uint32_t BUTTON_DEFTEXT = 0;
 int TEKSTI_Tyyli = 0;
@@ -134,21 +137,29 @@ void getbackgrounds() {
     BGSURF_backstory = load_background("truegfx/bg-backstory.png");
     free_surface(BGSURF_supernatural);
     BGSURF_supernatural = load_background("truegfx/bg-supernatural.jpg");
-    // The wide world is only ever drawn as a texture: its picture goes once the texture is made.
     free_texture(BGTEX_wideworld);
-    SDL_Surface *wideworld = load_background("truegfx/bg-wideworld.jpg");
-    if (wideworld) {
-        if (ren) BGTEX_wideworld = SDL_CreateTextureFromSurface(ren, wideworld);
-        SDL_FreeSurface(wideworld);
-    }
+    free_surface(wideworld_picture);
+    wideworld_picture = load_background("truegfx/bg-wideworld.jpg");
+    if (wideworld_picture && ren) BGTEX_wideworld = SDL_CreateTextureFromSurface(ren, wideworld_picture);
     free_surface(BGSURF_profile);
     BGSURF_profile = load_background("truegfx/bg-profile.jpg");
     free_texture(BGTEX_rpanel);
-    SDL_Surface *rpanel = load_background("truegfx/bg-rpanel.png");
-    if (rpanel) {
-        if (ren) BGTEX_rpanel = SDL_CreateTextureFromSurface(ren, rpanel);
-        SDL_FreeSurface(rpanel);
-    }
+    free_surface(rpanel_picture);
+    rpanel_picture = load_background("truegfx/bg-rpanel.png");
+    if (rpanel_picture && ren) BGTEX_rpanel = SDL_CreateTextureFromSurface(ren, rpanel_picture);
+}
+
+void RenderWideWorld() {
+    if (!ren) return;
+    SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+    SDL_RenderClear(ren);
+    ground_clear(ren, SDL_Color{0, 0, 0, 255});
+    if (!BGTEX_wideworld || !wideworld_picture) return;
+    SDL_RenderCopy(ren, BGTEX_wideworld, nullptr, nullptr);
+    int w = 0, h = 0;
+    SDL_QueryTexture(SDL_GetRenderTarget(ren), nullptr, nullptr, &w, &h);
+    ground_picture(ren, SDL_Rect{0, 0, w, h}, wideworld_picture, SDL_Rect{0, 0, wideworld_picture->w, wideworld_picture->h},
+                   false);
 }
 
 // The sheet as a texture of the given renderer: the window renderer's is kept, others are made per call.
@@ -187,6 +198,7 @@ static void frame_rect(int x1, int y1, int x2, int y2, uint32_t colour) {
 static void window_shape(int x, int y, int w, int h, const char *title, uint32_t style, uint32_t fill, bool bright) {
     char t[100];
     copy_bounded(t, sizeof t, title ? title : "");
+    textlog_window(nullptr, SDL_Rect{x, y, w, h});
     if (!SHOW_TRANSPARENT && !(style & WIN_NOTEXTURE) && h >= 1) tile_texture(x, y, w, h, style);
     if (SHOW_TRANSPARENT == 2) alpha_box(x, y, w, h, black(), 125);
     if ((style & WIN_NOTEXTURE) && !SHOW_TRANSPARENT) box(x, y, x + w - 1, y + h - 1, fill);
@@ -266,6 +278,7 @@ void TextBox(int x, int y, int w, const char *text, uint32_t colour) {
 }
 
 void infoborder(int x, int y, int w, int h, const char *title) {
+    textlog_window(nullptr, SDL_Rect{x, y, w, h});
     frame_rect(x, y, x + w - 1, y + h - 1, black());
     frame_rect(x + 2, y + 2, x + w - 3, y + h - 3, black());
     frame_rect(x + 1, y + 1, x + w - 2, y + h - 2, INFO_COL2);
@@ -287,6 +300,7 @@ static void ren_fill(SDL_Renderer *r, int x, int y, int w, int h, SDL_Color c) {
     SDL_SetRenderDrawColor(r, c.r, c.g, c.b, c.a);
     SDL_Rect rc = {x, y, w, h};
     SDL_RenderFillRect(r, &rc);
+    ground_fill(r, rc, c);
 }
 
 static void ren_frame(SDL_Renderer *r, int x1, int y1, int x2, int y2, SDL_Color c) {
@@ -349,11 +363,13 @@ void renderwinbox(SDL_Renderer *r, int x, int y, int w, int h, const char *title
     if (!r) return;
     char t[100];
     copy_bounded(t, sizeof t, title ? title : "");
+    textlog_window(r != ren ? (const void *)r : (const void *)SDL_GetRenderTarget(r), SDL_Rect{x, y, w, h});
     if (!SHOW_TRANSPARENT && !(style & WIN_NOTEXTURE) && h >= 1) {
         bool temporary;
         SDL_Texture *sheet = sheet_for(r, temporary);
         if (sheet) {
             int row = texture_row(style);
+            ground_picture(r, SDL_Rect{x, y, w, h}, PELIGRAFIIKKA, SDL_Rect{0, row, TEXPIECE, TEXPIECE}, true);
             for (int ty = 0; ty < h; ty += TEXPIECE)
                 for (int tx = 0; tx < w; tx += TEXPIECE) {
                     int pw = w - tx < TEXPIECE ? w - tx : TEXPIECE;
@@ -399,6 +415,7 @@ static void subscreen_all(const char *title) {
         SDL_QueryTexture(BGTEX_rpanel, nullptr, nullptr, &w, &h);
         SDL_Rect to = {472, 0, w, h};
         SDL_RenderCopy(ren, BGTEX_rpanel, nullptr, &to);
+        if (rpanel_picture) ground_picture(ren, to, rpanel_picture, SDL_Rect{0, 0, rpanel_picture->w, rpanel_picture->h}, false);
     }
     subscreen_title(title);
 }
@@ -539,6 +556,10 @@ static void ren_button_body(SDL_Renderer *r, SDL_Texture *sheet, int x, int y, i
     }
     SDL_Rect rf = {CAP_RIGHT_X, 0, CAP_W, BUTTON_H}, rt = {x + 7 + 8 * n, y, CAP_W, BUTTON_H};
     SDL_RenderCopy(r, sheet, &rf, &rt);
+    ground_picture(r, to, PELIGRAFIIKKA, from, false);
+    ground_picture(r, SDL_Rect{x + 7, y, MIDDLE_W * n, BUTTON_H}, PELIGRAFIIKKA,
+                   SDL_Rect{MIDDLE_X, 0, MIDDLE_W, BUTTON_H}, true);
+    ground_picture(r, rt, PELIGRAFIIKKA, rf, false);
 }
 
 void render_drawbutton(SDL_Renderer *r, int x, int y, const char *text, SDL_Color colour, int style) {

@@ -24,6 +24,8 @@ extern int BUTVAR_TX, BUTVAR_TY;   // where the last drawbutton ended
 
 void lataa_gui_grafiikka();        // the GUI sheet, window textures and GUI icons
 void getbackgrounds();             // the background pictures
+// The wide world picture over the whole of the window renderer's target, on black without it.
+void RenderWideWorld();
 
 // Windows and bars
 void winbox(int x, int y, int w, int h, const char *title, uint32_t style, uint32_t fill);

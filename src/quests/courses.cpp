@@ -391,7 +391,7 @@ static void draw_running_task() {
         "regularly. But as you advance - you will be rewarded..."};
     UiLine lines[9];
     for (int i = 0; i < 9; i++) lines[i] = UiLine{20, 450 + 11 * i, advice[i], ADVICE_COLOUR, 0};
-    ui_text_window(UI_WINDOW, 10, 440, 460, 155, "", 0, NO_FILL, lines, 9);
+    ui_text_window(UI_WINDOW, 10, 440, 470, 155, "", 0, NO_FILL, lines, 9);   // wide enough for its longest line
     ui_drawbutton(15, 555, "F5.Shows this screen during the game");
 }
 
@@ -401,7 +401,7 @@ static void draw_done_task() {
     paragraph(tehtava.completion, text, sizeof text);
     ui_wrapped_window(10, 50, 460, 150, tehtava.title, 0, text);
     const UiLine congratulations = {20, 530, "Congratulations! You have successfully accomplished this task.", WHITE, 0};
-    ui_text_window(UI_WINDOW, 10, 500, 460, 95, "", 0, NO_FILL, &congratulations, 1);
+    ui_text_window(UI_WINDOW, 10, 500, 515, 95, "", 0, NO_FILL, &congratulations, 1);   // the whole line inside
 }
 
 void Tehtavan_Kuvaus(int phase) {

@@ -52,17 +52,17 @@ static void draw_choice() {
         image(ROWS[i].picture, 15, ROWS[i].y);
         row_text(ROWS[i]);
     }
-    drawbutton(20, 35, museum ? "ESC.HALVORNALAND" : "ESC.THE HALVORNALAND");
+    Piirra_Nappain(20, 35, museum ? "ESC.HALVORNALAND" : "ESC.THE HALVORNALAND");
     const uint32_t yellow = RGB_to_color(252, 252, 84);
     if (done1)
         showtext(20, 205, "LIVING IN THE WILD -- COMPLETED", yellow, 1);
     else
-        drawbutton(20, 205, museum ? "A.TUTORIAL GAME COURSE" : "A.LIVING IN THE WILD");
+        Piirra_Nappain(20, 205, museum ? "A.TUTORIAL GAME COURSE" : "A.LIVING IN THE WILD");
     if (!museum) {
         if (done2)
             showtext(20, 375, "ADVANCED ADVENTURES -- COMPLETED", yellow, 1);
         else
-            drawbutton(20, 375, "B.ADVANCED ADVENTURES");
+            Piirra_Nappain(20, 375, "B.ADVANCED ADVENTURES");
     }
     Piirra_Ikkuna(15, 535, 770, 60, "", WIN_TEX_SAVU);
     SANATAULUKKO_Tyhjaa();

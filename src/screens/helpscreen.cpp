@@ -14,6 +14,7 @@
 #include "core/tekstit.h"
 #include "presentation/audio.h"
 #include "presentation/input.h"
+#include "presentation/readable.h"
 #include "presentation/show.h"
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
@@ -187,6 +188,7 @@ void footer_box() {
     SDL_SetRenderTarget(ren, InfoboxTex);
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
     SDL_RenderClear(ren);
+    ground_clear(ren, SDL_Color{0, 0, 0, 255});
     renderwinbox(ren, 0, 10, 800, 55, "", 2, RGBAColor_Black);
     char line[120];
     snprintf(line, sizeof line, "Scroll this help screen with mouse wheel or cursor keys [PgUp][PgDn][%c][%c]", 24, 25);
@@ -241,6 +243,7 @@ void HelpPage::compose() {
     SDL_SetRenderTarget(ren, helpTex);
     SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
     SDL_RenderClear(ren);
+    ground_clear(ren, SDL_Color{0, 0, 0, 255});
     draw_page(ren);
     SDL_SetRenderTarget(ren, held);
     Compositions++;

@@ -64,9 +64,7 @@ static void CompileMapviewSubscreen() {
     if (!page) return;
     SDL_Texture *held = SDL_GetRenderTarget(ren);
     SDL_SetRenderTarget(ren, page);
-    SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
-    SDL_RenderClear(ren);
-    if (BGTEX_wideworld) SDL_RenderCopy(ren, BGTEX_wideworld, nullptr, nullptr);
+    RenderWideWorld();
     SDL_SetRenderTarget(ren, held);
     SubscreenTitleToTexture(page, "MAP OF KNOWN AREAS");
     SANATAULUKKO_finfo("KNOWN_AREAS_MAP");

@@ -324,9 +324,9 @@ TEST_F(PanelScreen, ClockBoxShowsDateMonthAndPeriod) {
     const GuiBlock &b = clockGui;
     EXPECT_EQ(at(b.x + b.width - 4, b.y + b.height - 4), DARKGREY);
     int x = b.x + 5, y = b.y + 5;
-    EXPECT_GT(count(x, y, b.x + b.width - 3, y + 9, Rgb{176, 196, 222}), 0);        // date
-    EXPECT_GT(count(x, y + 20, b.x + b.width - 3, y + 29, Rgb{176, 196, 222}), 0);  // month phase
+    EXPECT_GT(count(x, y, b.x + b.width - 3, y + 9, Rgb{200, 216, 236}), 0);        // date
+    EXPECT_GT(count(x, y + 20, b.x + b.width - 3, y + 29, Rgb{200, 216, 236}), 0);  // month phase
     EXPECT_GT(count(x, y + 50, b.x + b.width - 3, y + 59, Rgb{240, 230, 140}), 0);  // "Noon"
     // Nothing spills past the box.
-    EXPECT_EQ(count(b.x + b.width, y, b.x + b.width + 30, y + 60, Rgb{176, 196, 222}), 0);
+    EXPECT_EQ(count(b.x + b.width, y, b.x + b.width + 30, y + 60, Rgb{200, 216, 236}), 0);
 }

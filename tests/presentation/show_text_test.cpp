@@ -204,20 +204,23 @@ TEST_F(ShowWordTable, LineBreaksAndWrapping) {
 }
 
 TEST_F(ShowWordTable, TagsChangeColourAndAreNotDrawn) {
-    SANATAULUKKO_Lisaa("<red> \x02 <lightgray> \x02 </lightgray> \x02");
-    showtext_sanataulukko(10, 10, 400, 0, COLOR_WHITE(), 0);
+    // The dark inks on a white line, the light ones on a black line: each reads there as asked.
+    const uint32_t white = map_rgb(255, 255, 255), black = map_rgb(0, 0, 0);
+    box(0, 9, 799, 20, white);
+    SANATAULUKKO_Lisaa("<red> \x02 </blue> \x02 <blue> \x02 <infoblue> \x02 <indblue> \x02");
+    showtext_sanataulukko(10, 10, 400, 0, black, 0);
     EXPECT_EQ(pixel(10, 10), map_rgb(168, 0, 0));
-    EXPECT_EQ(pixel(26, 10), map_rgb(171, 171, 171));
-    EXPECT_EQ(pixel(42, 10), COLOR_WHITE());   // a closing tag goes back to the caller's colour
-    EXPECT_STREQ(s_sanataulukko, "\x02 \x02 \x02");
+    EXPECT_EQ(pixel(26, 10), black);   // a closing tag goes back to the caller's colour
+    EXPECT_EQ(pixel(42, 10), map_rgb(0, 0, 255));   // the surface knows every tag the renderer knows, its blue brighter
+    EXPECT_EQ(pixel(58, 10), map_rgb(60, 90, 152));
+    EXPECT_EQ(pixel(74, 10), map_rgb(76, 81, 109));
+    EXPECT_STREQ(s_sanataulukko, "\x02 \x02 \x02 \x02 \x02");
 
-    // The surface knows every tag the renderer knows, its blue brighter.
-    SANATAULUKKO_Lisaa(1, "<blue> \x02 </blue> \x02 <infoblue> \x02 <indblue> \x02");
-    showtext_sanataulukko(10, 30, 400, 0, COLOR_WHITE(), 0);
-    EXPECT_EQ(pixel(10, 30), map_rgb(0, 0, 255));
-    EXPECT_EQ(pixel(26, 30), COLOR_WHITE());
-    EXPECT_EQ(pixel(42, 30), map_rgb(60, 90, 152));
-    EXPECT_EQ(pixel(58, 30), map_rgb(76, 81, 109));
+    box(0, 29, 799, 40, black);
+    SANATAULUKKO_Lisaa(1, "<lightgray> \x02 </lightgray> \x02");
+    showtext_sanataulukko(10, 30, 400, 0, white, 0);
+    EXPECT_EQ(pixel(10, 30), map_rgb(171, 171, 171));
+    EXPECT_EQ(pixel(26, 30), white);
 }
 
 // ---- line inputs ------------------------------------------------------------------------------

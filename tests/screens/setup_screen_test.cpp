@@ -8,6 +8,7 @@
 #include "core/config.h"
 #include "presentation/audio.h"
 #include "presentation/oxalistener.h"
+#include "presentation/readable.h"
 #include "presentation/screen.h"
 #include "presentation/windows.h"
 #include "screens/infoscreens.h"
@@ -300,7 +301,14 @@ TEST_F(SetupScreen, ASettingThatCannotBeWrittenIsToldAndTheFileStays) {
     t.key(SDLK_RETURN).look([&] {
         EXPECT_EQ(ini(), before);
         EXPECT_TRUE(red_foot());
-        EXPECT_TRUE(reads(copy_of_screen(), 10, 550, "Could not write [FULLSCREEN:YES] to oxa_ini.txt;", WHITE, 0));
+        // Told on the light red foot in an ink that reads there (the white asked would not).
+        const Shot s = copy_of_screen();
+        const SDL_Color foot = shot_at(s, 8, 552);
+        int first = 0;
+        while (first < 79 && FONT['C' * 80 + first] != 1) first++;
+        const SDL_Color ink = shot_at(s, 10 + first % 8, 550 + first / 8);
+        EXPECT_GE(colour_contrast(ink, foot), 4.5);
+        EXPECT_TRUE(reads(s, 10, 550, "Could not write [FULLSCREEN:YES] to oxa_ini.txt;", ink, 0));
         rmdir((dir->path() + "/oxa_ini_tmp.txt").c_str());
     });
     t.key(SDLK_RETURN).look([&] {
