@@ -58,7 +58,7 @@ void ui_draw_map_view() {
 }
 
 void MapBorderInfo() {
-    if (ui.redraw.map_border_info) ui.redraw.map_border_info();
+    if (ui.redraw.map_border_info && !ui_screen_owned()) ui.redraw.map_border_info();
 }
 
 int mapScale(int direction) { return ui.redraw.map_scale ? ui.redraw.map_scale(direction) : 0; }
@@ -111,7 +111,9 @@ void NewGfx_loadtiledata() {
 }
 
 void armour_coverage(int mode, const char *itemname) {
-    if (ui.redraw.armour_coverage) ui.redraw.armour_coverage(mode, itemname);
+    if (!ui.redraw.armour_coverage) return;
+    UiScreenHold hold;   // the coverage covers the whole window until Esc
+    ui.redraw.armour_coverage(mode, itemname);
 }
 
 static char scale_quality[4];
@@ -192,11 +194,14 @@ void ui_picture_above_spend(const char *name, int w, int h) {
 }
 
 int ui_missile_sprite(int x, int y, int rotate, const char *tilename) {
-    return ui.redraw.missile_sprite ? ui.redraw.missile_sprite(x, y, rotate, tilename) : 0;
+    if (!ui.redraw.missile_sprite || ui_screen_owned()) return 0;   // no flight over a screen
+    return ui.redraw.missile_sprite(x, y, rotate, tilename);
 }
 
 int wounds_screen(const int *slots, int count) {
-    return ui.redraw.wounds_screen ? ui.redraw.wounds_screen(slots, count) : -1;
+    if (!ui.redraw.wounds_screen) return -1;
+    UiScreenHold hold;   // the list covers the whole window until a wound is chosen or Esc
+    return ui.redraw.wounds_screen(slots, count);
 }
 
 int ui_draw_map_cursor(int old_x, int old_y) {

@@ -418,8 +418,8 @@ void Tehtavan_Kuvaus(int phase) {
 static int course_key() {
     if (!ui_has_screen() && ui_script_left() == 0) return 0;
     const int k = getkey();
-    if (k == KEY_QUIT || CLOSE_WINDOW || WindowClosed()) return 0;
-    return k;
+    if (CLOSE_WINDOW || WindowClosed()) return 0;
+    return k;   // the mouse moving (KEY_QUIT) or an idle tick leaves the screen open
 }
 
 static void reward_window(const char *a, const char *b, const UiLine *more, int n) {
@@ -476,21 +476,10 @@ static void course_lost() {
     ui_course_choice(1);
 }
 
-void TehtavaNaytto() {
-    if (Plr.course_index == NO_COURSE) {
-        ui_course_choice(1);
-        return;
-    }
-    static Tehtava recs[COURSE_FILE_MAX];
-    const int n = course_read_file(recs, COURSE_FILE_MAX);
-    if (n <= 0 || Plr.course_index < 0 || Plr.course_index >= n) {
-        course_lost();
-        return;
-    }
-    // The task screen owns the window until Esc: no map is drawn over it meanwhile.
-    game_save();
-    const uint8_t map_held = DISABLE_MAP;
-    DISABLE_MAP = 1;
+// The task screen: the course's tasks with the one at hand marked, and what it asks, until Esc. It owns
+// the window while it is shown; the game screen comes back when it closes.
+static void show_task(const Tehtava *recs, int n) {
+    UiScreenHold hold;
     ui_talk_backdrop("bg-worldview.jpg", "GAME COURSE & TASK INFORMATION");
     ui_text_window(UI_WINDOW, 535, 30, 255, 560, "LIST OF TASKS TO COMPLETE", 0, NO_FILL, nullptr, 0);
     const int at = Plr.course_index;
@@ -506,8 +495,20 @@ void TehtavaNaytto() {
     Flip();
     for (int k = course_key(); k != 0 && k != KEY_ESC; k = course_key()) {
     }
-    game_restore();
-    DISABLE_MAP = map_held;
+}
+
+void TehtavaNaytto() {
+    if (Plr.course_index == NO_COURSE) {
+        ui_course_choice(1);
+        return;
+    }
+    static Tehtava recs[COURSE_FILE_MAX];
+    const int n = course_read_file(recs, COURSE_FILE_MAX);
+    if (n <= 0 || Plr.course_index < 0 || Plr.course_index >= n) {
+        course_lost();
+        return;
+    }
+    show_task(recs, n);
     if (Plr.course_index != NO_COURSE && Tehtavan_Vaihe == 1) {
         Plr.course_index++;
         Plr.task_number = 0;
