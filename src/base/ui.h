@@ -403,6 +403,10 @@ void restorescr(const char *name);
 void freescr(const char *name);
 void progress_meter(int x, int y, int width, float percent);
 int textwidth(const char *text);   // pixels; without a screen the font's fixed glyph width counts
+// The text broken at its spaces into lines no wider than `width` pixels (a word wider than that has a
+// line of its own, cut to the line's size) into `lines`, `max` rows of `size` bytes; answers the rows
+// written. Words past the last row are left out.
+int ui_wrap_text(const char *text, int width, char *lines, int size, int max);
 void NewGfx_loadtiledata();
 void armour_coverage(int mode, const char *itemname);
 void ui_scale_quality(const char *quality);   // kept for the window that opens later

@@ -106,6 +106,30 @@ int textwidth(const char *text) {
     return text ? 8 * (int)strlen(text) : 0;
 }
 
+int ui_wrap_text(const char *text, int width, char *lines, int size, int max) {
+    if (!text || !lines || size <= 1 || max <= 0) return 0;
+    int rows = 0;
+    char *row = lines;
+    row[0] = 0;
+    for (const char *p = text; *p;) {
+        while (*p == ' ') p++;
+        const size_t len = strcspn(p, " ");
+        if (len == 0) break;
+        const size_t used = strlen(row);
+        char trial[1024];
+        snprintf(trial, sizeof trial, "%s%s%.*s", row, used ? " " : "", (int)len, p);
+        if (used && textwidth(trial) > width) {   // the word begins the next row
+            if (++rows >= max) return rows;
+            row = lines + (size_t)rows * (size_t)size;
+            snprintf(row, (size_t)size, "%.*s", (int)len, p);
+        } else {
+            snprintf(row, (size_t)size, "%s", trial);
+        }
+        p += len;
+    }
+    return row[0] ? rows + 1 : rows;
+}
+
 void NewGfx_loadtiledata() {
     if (ui.redraw.load_tiles) ui.redraw.load_tiles();
 }
