@@ -359,6 +359,8 @@ struct UiRedraw {
     void (*picture_above_spend)(const char *name, int w, int h);
     int (*missile_sprite)(int x, int y, int rotate, const char *tilename);
     int (*draw_map_cursor)(int old_x, int old_y);
+    // A screen took the window (1: the first of them opened) or gave it back (0: the last closed).
+    void (*owner)(int opened);
 };
 
 // State the rules set and the screen honours.
@@ -401,6 +403,10 @@ void restorescr(const char *name);
 void freescr(const char *name);
 void progress_meter(int x, int y, int width, float percent);
 int textwidth(const char *text);   // pixels; without a screen the font's fixed glyph width counts
+// The text broken at its spaces into lines no wider than `width` pixels (a word wider than that has a
+// line of its own, cut to the line's size) into `lines`, `max` rows of `size` bytes; answers the rows
+// written. Words past the last row are left out.
+int ui_wrap_text(const char *text, int width, char *lines, int size, int max);
 void NewGfx_loadtiledata();
 void armour_coverage(int mode, const char *itemname);
 void ui_scale_quality(const char *quality);   // kept for the window that opens later
@@ -434,6 +440,26 @@ void ui_worldgen_frame();
 void ui_worldgen_border(int white);
 void ui_picture_above_spend(const char *name, int w, int h);   // right-aligned just above the task window
 int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // 1 when drawn
+
+// ---- who owns the window -----------------------------------------------------------------------
+
+// A screen that covers the whole window owns it from open to close: while it is open nothing of the
+// game screen is drawn onto the window, neither the map (no flip lays it over, no idle tick or map
+// redraw shows it), nor the side panel and the boxes beside the map, nor the map's animations. Opens
+// nest. When the last one closes and the game screen was on top as the first opened, the game screen
+// is put back whole, with the notes written meanwhile, and shown with its map.
+// Every screen the seam opens (the screens below, the message log, the wounds, the armour coverage,
+// the character sheet) takes the window itself; a screen the rules draw themselves (the task screen,
+// the talk screen) holds it with UiScreenHold for as long as it is shown.
+void ui_screen_open();
+void ui_screen_close();
+int ui_screen_owned();             // 1 while a screen owns the window
+struct UiScreenHold {
+    UiScreenHold() { ui_screen_open(); }
+    ~UiScreenHold() { ui_screen_close(); }
+    UiScreenHold(const UiScreenHold &) = delete;
+    UiScreenHold &operator=(const UiScreenHold &) = delete;
+};
 
 // ---- the game's screens -----------------------------------------------------------------------
 

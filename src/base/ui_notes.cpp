@@ -34,7 +34,9 @@ void ui_note_heard_from(int x, int y) {
 }
 
 void ui_message_log() {
-    if (ui.notes.message_log) ui.notes.message_log();
+    if (!ui.notes.message_log) return;
+    UiScreenHold hold;   // the log covers the whole window until Esc
+    ui.notes.message_log();
 }
 
 void ui_hold_note_flips(int hold) {

@@ -58,7 +58,7 @@ void ui_draw_map_view() {
 }
 
 void MapBorderInfo() {
-    if (ui.redraw.map_border_info) ui.redraw.map_border_info();
+    if (ui.redraw.map_border_info && !ui_screen_owned()) ui.redraw.map_border_info();
 }
 
 int mapScale(int direction) { return ui.redraw.map_scale ? ui.redraw.map_scale(direction) : 0; }
@@ -106,12 +106,38 @@ int textwidth(const char *text) {
     return text ? 8 * (int)strlen(text) : 0;
 }
 
+int ui_wrap_text(const char *text, int width, char *lines, int size, int max) {
+    if (!text || !lines || size <= 1 || max <= 0) return 0;
+    int rows = 0;
+    char *row = lines;
+    row[0] = 0;
+    for (const char *p = text; *p;) {
+        while (*p == ' ') p++;
+        const size_t len = strcspn(p, " ");
+        if (len == 0) break;
+        const size_t used = strlen(row);
+        char trial[1024];
+        snprintf(trial, sizeof trial, "%s%s%.*s", row, used ? " " : "", (int)len, p);
+        if (used && textwidth(trial) > width) {   // the word begins the next row
+            if (++rows >= max) return rows;
+            row = lines + (size_t)rows * (size_t)size;
+            snprintf(row, (size_t)size, "%.*s", (int)len, p);
+        } else {
+            snprintf(row, (size_t)size, "%s", trial);
+        }
+        p += len;
+    }
+    return row[0] ? rows + 1 : rows;
+}
+
 void NewGfx_loadtiledata() {
     if (ui.redraw.load_tiles) ui.redraw.load_tiles();
 }
 
 void armour_coverage(int mode, const char *itemname) {
-    if (ui.redraw.armour_coverage) ui.redraw.armour_coverage(mode, itemname);
+    if (!ui.redraw.armour_coverage) return;
+    UiScreenHold hold;   // the coverage covers the whole window until Esc
+    ui.redraw.armour_coverage(mode, itemname);
 }
 
 static char scale_quality[4];
@@ -192,11 +218,14 @@ void ui_picture_above_spend(const char *name, int w, int h) {
 }
 
 int ui_missile_sprite(int x, int y, int rotate, const char *tilename) {
-    return ui.redraw.missile_sprite ? ui.redraw.missile_sprite(x, y, rotate, tilename) : 0;
+    if (!ui.redraw.missile_sprite || ui_screen_owned()) return 0;   // no flight over a screen
+    return ui.redraw.missile_sprite(x, y, rotate, tilename);
 }
 
 int wounds_screen(const int *slots, int count) {
-    return ui.redraw.wounds_screen ? ui.redraw.wounds_screen(slots, count) : -1;
+    if (!ui.redraw.wounds_screen) return -1;
+    UiScreenHold hold;   // the list covers the whole window until a wound is chosen or Esc
+    return ui.redraw.wounds_screen(slots, count);
 }
 
 int ui_draw_map_cursor(int old_x, int old_y) {

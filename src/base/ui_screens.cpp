@@ -1,10 +1,29 @@
-// The rules' screens through the seam. Without a screen nothing opens: a screen that would choose
-// takes its answer from the scripted queue, and the fatal exit still logs its text and ends the
-// program.
+// The rules' screens through the seam, and who owns the window. Without a screen nothing opens: a
+// screen that would choose takes its answer from the scripted queue, and the fatal exit still logs its
+// text and ends the program. Every screen that covers the whole window owns it while it is open.
 #include "base/ui.h"
 
 #include <cstdio>
 #include <cstdlib>
+
+static int screens_open = 0;       // screens owning the window, one opened inside another
+
+void ui_screen_open() {
+    if (screens_open++ == 0 && ui.redraw.owner) ui.redraw.owner(1);
+}
+
+void ui_screen_close() {
+    if (screens_open == 0) return;
+    if (--screens_open == 0 && ui.redraw.owner) ui.redraw.owner(0);
+}
+
+int ui_screen_owned() { return screens_open > 0; }
+
+// The screen `show` shown as the owner of the window.
+template <class F> static auto owning(F show) -> decltype(show()) {
+    UiScreenHold hold;
+    return show();
+}
 
 void (*oxa_quit_hook)(const char *text);
 
@@ -27,15 +46,15 @@ void ui_death_scene() {
 }
 
 void ui_memorial_page(int slot) {
-    if (ui.screens.memorial) ui.screens.memorial(slot);
+    if (ui.screens.memorial) owning([&] { ui.screens.memorial(slot); });
 }
 
 void HelpScreen() {
-    if (ui.screens.help) ui.screens.help();
+    if (ui.screens.help) owning([] { ui.screens.help(); });
 }
 
 void MapView() {
-    if (ui.screens.map_view) ui.screens.map_view();
+    if (ui.screens.map_view) owning([] { ui.screens.map_view(); });
 }
 
 void Wizard() {
@@ -50,11 +69,11 @@ int HelpOptionsMenu() {
 }
 
 void game_info(const char *topic) {
-    if (ui.screens.game_info) ui.screens.game_info(topic);
+    if (ui.screens.game_info) owning([&] { ui.screens.game_info(topic); });
 }
 
 void game_encyclopedia() {
-    if (ui.screens.encyclopedia) ui.screens.encyclopedia();
+    if (ui.screens.encyclopedia) owning([] { ui.screens.encyclopedia(); });
 }
 
 void ui_cursor_infobox(const char *title, const char *text, const char *topic) {
@@ -67,7 +86,7 @@ void game_info_hotspot(const char *topic) {
 }
 
 int TaitoRuutu(int mode) {
-    if (ui.screens.skills) return ui.screens.skills(mode);
+    if (ui.screens.skills) return owning([&] { return ui.screens.skills(mode); });
     return 1000;
 }
 
@@ -76,21 +95,21 @@ void PIIRRAPOHJA_Taitoruutu() {
 }
 
 void draw_profile(int mode) {
-    if (ui.screens.profile) ui.screens.profile(mode);
+    if (ui.screens.profile) owning([&] { ui.screens.profile(mode); });
 }
 
 int MagicProfile(int mode) {
-    if (ui.screens.magic_page) return ui.screens.magic_page(mode);
+    if (ui.screens.magic_page) return owning([&] { return ui.screens.magic_page(mode); });
     return 0;
 }
 
 int religious_profile(int mode) {
-    if (ui.screens.ritual_page) return ui.screens.ritual_page(mode);
+    if (ui.screens.ritual_page) return owning([&] { return ui.screens.ritual_page(mode); });
     return 1000;
 }
 
 void Setup() {
-    if (ui.screens.setup) ui.screens.setup();
+    if (ui.screens.setup) owning([] { ui.screens.setup(); });
 }
 
 void saveportrait() {
@@ -121,10 +140,10 @@ UiCommandKey ui_command_key() {
 }
 
 int ui_course_choice(int in_play) {
-    if (ui.screens.course_choice) return ui.screens.course_choice(in_play);
+    if (ui.screens.course_choice) return owning([&] { return ui.screens.course_choice(in_play); });
     return 0;
 }
 
 void ui_quest_journal() {
-    if (ui.screens.quest_journal) ui.screens.quest_journal();
+    if (ui.screens.quest_journal) owning([] { ui.screens.quest_journal(); });
 }

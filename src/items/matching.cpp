@@ -100,18 +100,21 @@ static bool line_done[TARVIKE_MAX];
 static bool line_met(int line) { return line >= 0 && line < TARVIKE_MAX && line_done[line]; }
 
 void Esita_Tarvikelista(int line) {
-    enum { ROWS_MAX = 16 };
+    enum { ROWS_MAX = 16, HEAD_MAX = 3 };
+    static char head[HEAD_MAX][60];
     static char shown[ROWS_MAX][220];
-    UiLine lines[2 + ROWS_MAX];
+    UiLine lines[HEAD_MAX + ROWS_MAX];
+    // The header wrapped inside the window (8 pixels in on both sides), the rows below it.
+    const int heads = ui_wrap_text("To do this, you need the following equipment, materials and/or articles:", 284,
+                                   head[0], sizeof head[0], HEAD_MAX);
     int n_lines = 0;
-    lines[n_lines++] = UiLine{503, 172, "To do this, you need the following", rgb(176, 196, 222), 0};
-    lines[n_lines++] = UiLine{503, 182, "equipment, materials and/or articles:", rgb(176, 196, 222), 0};
-    int y = 198;
-    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id && y < 340; i++, y += 10) {
+    for (int i = 0; i < heads; i++) lines[n_lines++] = UiLine{503, 172 + 10 * i, head[i], rgb(176, 196, 222), 0};
+    int y = 178 + 10 * heads;
+    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id && y < 340 && n_lines - heads < ROWS_MAX; i++, y += 10) {
         char row[200];
         const bool met = line_met(i);
         line_row(Tarvikelista[i], met ? &Tarvikelista[i] : nullptr, row, sizeof row);
-        char *s = shown[n_lines - 2];
+        char *s = shown[n_lines - heads];
         bprintf(s, sizeof shown[0], "%s %.33s", met ? "+" : i == line ? ">" : "-", row);
         lines[n_lines++] = UiLine{503, y, s, met ? rgb(84, 252, 84) : i == line ? rgb(252, 252, 84) : rgb(200, 200, 200), 0};
     }

@@ -171,7 +171,6 @@ static void coverage_title(int mode, const char *itemname, int kind) {
 
 void scr_armour_coverage(int mode, const char *itemname) {
     if (!game_screen) return;
-    SubScreenHold hold;   // the screen covers the map view until ESC
     armour_screen();
     freesizePic("armour_black.png", BODYPIC_X, BODYPIC_Y, 0, 0, 0);
     body_picture();

@@ -573,8 +573,6 @@ int cruise(const char *topic) {
 void infobrowser(const char *topic_in) {
     clear_history();
     play_disk_music(BROWSER_MUSIC, -1);
-    const int flipmode = FLIPMODE;
-    FLIP_map_OFF();
     bestfitPic("bg-heritage.jpg", nullptr, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
     TekstiPalkki(5, 5, 790, "HALVORNALAND ENCYCLOPEDIA", 5);
     clear_list();
@@ -589,5 +587,4 @@ void infobrowser(const char *topic_in) {
         No_Info(topic);
     }
     if (!strcmp(current_music, BROWSER_MUSIC)) stop_music();
-    FLIPMODE = flipmode;
 }

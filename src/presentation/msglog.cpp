@@ -167,14 +167,12 @@ static void player_note(ViewState &v) {
     }
 }
 
-// Puts back the screen as it was before the viewer opened and shows it with the map.
+// Puts back the screen as it was before the viewer opened and shows it.
 static void close_viewer(SDL_Surface *saved) {
-    if (saved) {
-        SDL_BlitSurface(saved, nullptr, game_screen, nullptr);
-        SDL_FreeSurface(saved);
-    }
-    subscreen_close();
-    FlipWithMap();
+    if (!saved) return;
+    SDL_BlitSurface(saved, nullptr, game_screen, nullptr);
+    SDL_FreeSurface(saved);
+    Flip();
 }
 
 void msglog_view() {
@@ -194,7 +192,6 @@ void msglog_view() {
                                                game_screen->format->format);
         if (saved) SDL_BlitSurface(game_screen, nullptr, saved, nullptr);
     }
-    subscreen_open();   // the log covers the whole window until ESC
     for (;;) {
         choose_lines(v);
         draw_log(v, width, height);

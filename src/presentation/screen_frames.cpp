@@ -164,7 +164,7 @@ void frames_show_profile() {
     GAME_SAVED = 0;
     game_save();
     draw_profile(0);
-    getkey();
+    getkeypress();   // a key press closes it; idle ticks and the mouse moving leave it open
     game_restore_with_map();
 }
 

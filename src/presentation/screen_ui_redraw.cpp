@@ -212,5 +212,6 @@ void screen_ui_redraw(UiRedraw &t) {
     t.wounds_screen = scr_wounds_screen;
     t.picture_above_spend = picture_above_spend;
     t.missile_sprite = missile_sprite;
+    t.owner = window_owner;
     if (*ui_scale_quality_wanted()) scale_quality(ui_scale_quality_wanted());
 }

@@ -35,17 +35,9 @@ void rc();
 // Copies the map as the map view last showed it into the surface's map view: a window drawn over the
 // map without the map flip keeps the map around it. 1 when copied.
 int MapIntoSurface(SDL_Surface *to);
-// A screen that covers the whole window (the message log, the wounds, the armour coverage) owns it
-// from open to close: no flip, note, idle tick or map redraw lays the map over it meanwhile. Opens
-// nest; the last close brings back the map flip as it was.
-void subscreen_open();
-void subscreen_close();
-struct SubScreenHold {
-    SubScreenHold() { subscreen_open(); }
-    ~SubScreenHold() { subscreen_close(); }
-    SubScreenHold(const SubScreenHold &) = delete;
-    SubScreenHold &operator=(const SubScreenHold &) = delete;
-};
+// The window taken by a screen (1) or given back (0), as the seam tells it (ui_screen_open): the map
+// flip is held off meanwhile, and the game screen under it is kept and shown again with its map.
+void window_owner(int opened);
 void Ruudunpaivitys_Off();
 void Ruudunpaivitys_On();
 void SetFlipperMode(SDL_Texture *texture, int flags);

@@ -12,6 +12,7 @@
 #include "maps/mapunit.h"
 #include "maps/shading.h"
 #include "maps/sight.h"
+#include "presentation/notes.h"
 #include "presentation/tiles.h"
 #include "presentation/screen_ui.h"
 #include "presentation/windows.h"
@@ -54,8 +55,7 @@ SDL_Texture *InfoboxTex = nullptr;
 SDL_Rect InfoboxRect = {0, 0, 0, 0};
 
 static SDL_Rect remembered_viewport;   // the viewport in force before SetGameViewport
-static int subscreens_open = 0;        // full-window screens open, one inside another
-static int flipmode_held = 0;          // the map flip as it was when the first of them opened
+static int flipmode_held = 0;          // the map flip as it was when the first owning screen opened
 
 // ---- the renderer log -------------------------------------------------------------------------
 
@@ -366,9 +366,15 @@ static bool present_part(const SDL_Rect &part) {
 
 // A flip of what the window already shows draws and presents only what changed (see flip_need);
 // where only the map changed, only the pixels of the map that changed.
+static bool game_screen_back();
+static bool showing_game_under = false;   // this flip shows the game screen put back under its owner
+
 void scr_Flip() {
     if (DISABLE_FLIP || !ren) return;
-    const bool map = FLIPMODE != 0 && !subscreens_open;
+    // While a screen owns the window no flip shows the map, unless the screen, closing, has put the
+    // game screen back as it was: that is the game screen on top again.
+    showing_game_under = ui_screen_owned() && game_screen_back();
+    const bool map = showing_game_under || (FLIPMODE != 0 && !ui_screen_owned());
     const FlipNeed need = flip_need(map);
     SDL_Rect hole, part = {0, 0, 0, 0};
     const bool map_part = need == FLIP_MAP_ONLY && renderer_is_software() && map_covers(hole);
@@ -387,6 +393,7 @@ void scr_Flip() {
     }
     if (map && FLIPMODE == 2) FLIPMODE = 0;
     if (need != FLIP_NOTHING) flip_shown(need, map, !DISABLE_RENDER, map_part ? &part : nullptr);
+    showing_game_under = false;
 }
 
 void FlipWithMap() {
@@ -446,14 +453,41 @@ void scr_FlipScreenPortion(int x, int y, int w, int h, int present) {
 }
 
 
-void subscreen_open() {
-    if (subscreens_open++ == 0) flipmode_held = FLIPMODE;
-    FLIPMODE = 0;
+// The game screen as it stood when a screen took the window over it, with whether its note box
+// showed the notes; none when the game screen was not on top (no map flipped: a menu, the creation).
+static SDL_Surface *game_under = nullptr;
+static int game_under_notes = 0;
+
+// The game screen kept under the owning screen is on the screen surface again, pixel for pixel.
+static bool game_screen_back() {
+    if (!game_under || !game_screen || game_under->w != game_screen->w || game_under->h != game_screen->h ||
+        game_under->pitch != game_screen->pitch)
+        return false;
+    return memcmp(game_under->pixels, game_screen->pixels, (size_t)game_screen->pitch * (size_t)game_screen->h) == 0;
 }
 
-void subscreen_close() {
-    if (subscreens_open == 0) return;
-    if (--subscreens_open == 0) FLIPMODE = flipmode_held;
+void window_owner(int opened) {
+    if (opened) {
+        flipmode_held = FLIPMODE;
+        FLIPMODE = 0;
+        if (game_under) SDL_FreeSurface(game_under);
+        game_under = nullptr;
+        if (flipmode_held && game_screen) {
+            game_under = SDL_ConvertSurface(game_screen, game_screen->format, 0);
+            game_under_notes = notebox_shown_in(game_screen);
+        }
+        return;
+    }
+    FLIPMODE = flipmode_held;
+    if (!game_under) return;
+    if (game_screen) {
+        SDL_SetSurfaceBlendMode(game_under, SDL_BLENDMODE_NONE);
+        SDL_BlitSurface(game_under, nullptr, game_screen, nullptr);
+        if (game_under_notes) notebox_put_back(game_screen);
+    }
+    SDL_FreeSurface(game_under);
+    game_under = nullptr;
+    FlipWithMap();
 }
 
 void Ruudunpaivitys_Off() {
@@ -632,7 +666,7 @@ static SDL_Rect map_source() {
 }
 
 void rc() {
-    if (!ren || subscreens_open) return;
+    if (!ren || (ui_screen_owned() && !showing_game_under)) return;
     const int s = MAPEFF_R + MAPEFF_G + MAPEFF_B;
     if (DISABLE_MAP && s == 0 && !MAPEFFECT_DRAW) return;
     to_window();
@@ -840,7 +874,7 @@ void flip_idle(int idle) {
 }
 
 int MapIntoSurface(SDL_Surface *to) {
-    if (!ren || !to || !MapMainFinalTexture || subscreens_open) return 0;
+    if (!ren || !to || !MapMainFinalTexture || ui_screen_owned()) return 0;
     const int tint = MAPEFF_R + MAPEFF_G + MAPEFF_B;
     if (DISABLE_MAP && tint == 0 && !MAPEFFECT_DRAW) return 0;
     if (tint != 0 && !MAPEFFECT_DRAW) {   // the flip shows the view filled with the effect's colour

@@ -42,7 +42,6 @@ static void bar(int x, int y, int value, int maximum, uint32_t colour) {
 // The list's own answer: a wound's letter or ESC ends it; idle ticks, window events and the mouse
 // moving leave it open.
 static int wounds_list(const int *slots, int count) {
-    SubScreenHold hold;   // the screen covers the map view until it ends
     for (;;) {
         PIIRRAPOHJA_Haavaruutu();
         if (count <= 0) showtext(40, 60, "You have no injuries.", rgb(171, 171, 171), 0);

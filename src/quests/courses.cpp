@@ -349,6 +349,7 @@ static const UiColour LIST_COLOUR = {240, 230, 140, 255};
 static const UiColour CURRENT_COLOUR = {176, 196, 222, 255};
 static const UiColour ADVICE_COLOUR = {238, 232, 170, 255};
 static const UiColour NO_FILL = {0, 0, 0, 0};
+enum { TEXT_WIDTH = 440 };   // the lines of a 460-pixel window begun 10 pixels in
 
 // The lines of one text as one paragraph.
 static void paragraph(const char (*lines)[TASK_LINE], char *out, size_t size) {
@@ -383,15 +384,20 @@ static void draw_running_task() {
             if (tehtava.keyHelp[k][0]) key_help_line(20, 264 + 15 * k, tehtava.keyHelp[k]);
     }
     if (tehtava.picture[0]) ui_talk_picture(tehtava.picture, 175, 338, 131, 98);   // 400 x 300 fitted
-    static const char *const advice[9] = {
-        "There are several ways to accomplish each task. Sometimes", "you need to find a proper place or get specific equipment",
-        "before it's even possible to accomplish the task. ", "Therefore you should be aware of possibilities the game",
-        "has got to offer,use your creativity and find alternative", "ways to get the tasks done. Sometimes it may take some",
-        "time before circumstances are correct for the task to be", "done. Some extra work and patience will be also needed",
-        "regularly. But as you advance - you will be rewarded..."};
-    UiLine lines[9];
-    for (int i = 0; i < 9; i++) lines[i] = UiLine{20, 450 + 11 * i, advice[i], ADVICE_COLOUR, 0};
-    ui_text_window(UI_WINDOW, 10, 440, 470, 155, "", 0, NO_FILL, lines, 9);   // wide enough for its longest line
+    static const char ADVICE[] =
+        "There are several ways to accomplish each task. Sometimes you need to find a proper place or get specific "
+        "equipment before it's even possible to accomplish the task. Therefore you should be aware of possibilities "
+        "the game has got to offer,use your creativity and find alternative ways to get the tasks done. Sometimes it "
+        "may take some time before circumstances are correct for the task to be done. Some extra work and patience "
+        "will be also needed regularly. But as you advance - you will be rewarded...";
+    // The advice wrapped inside its box, above the F5 button.
+    enum { ADVICE_ROWS = 10 };
+    static char rows[ADVICE_ROWS][80];
+    const int n = ui_wrap_text(ADVICE, TEXT_WIDTH, rows[0], sizeof rows[0], ADVICE_ROWS);
+    const int step = n > 9 ? 10 : 11;
+    UiLine lines[ADVICE_ROWS];
+    for (int i = 0; i < n; i++) lines[i] = UiLine{20, 450 + step * i, rows[i], ADVICE_COLOUR, 0};
+    ui_text_window(UI_WINDOW, 10, 440, 460, 155, "", 0, NO_FILL, lines, n);
     ui_drawbutton(15, 555, "F5.Shows this screen during the game");
 }
 
@@ -400,8 +406,12 @@ static void draw_done_task() {
     char text[TASK_LINES * TASK_LINE + 8];
     paragraph(tehtava.completion, text, sizeof text);
     ui_wrapped_window(10, 50, 460, 150, tehtava.title, 0, text);
-    const UiLine congratulations = {20, 530, "Congratulations! You have successfully accomplished this task.", WHITE, 0};
-    ui_text_window(UI_WINDOW, 10, 500, 515, 95, "", 0, NO_FILL, &congratulations, 1);   // the whole line inside
+    static char rows[2][80];
+    const int n = ui_wrap_text("Congratulations! You have successfully accomplished this task.", TEXT_WIDTH, rows[0],
+                               sizeof rows[0], 2);
+    UiLine congratulations[2];
+    for (int i = 0; i < n; i++) congratulations[i] = UiLine{20, 530 + 11 * i, rows[i], WHITE, 0};
+    ui_text_window(UI_WINDOW, 10, 500, 460, 95, "", 0, NO_FILL, congratulations, n);
 }
 
 void Tehtavan_Kuvaus(int phase) {
@@ -423,8 +433,8 @@ void Tehtavan_Kuvaus(int phase) {
 static int course_key() {
     if (!ui_has_screen() && ui_script_left() == 0) return 0;
     const int k = getkey();
-    if (k == KEY_QUIT || CLOSE_WINDOW || WindowClosed()) return 0;
-    return k;
+    if (CLOSE_WINDOW || WindowClosed()) return 0;
+    return k;   // the mouse moving (KEY_QUIT) or an idle tick leaves the screen open
 }
 
 static void reward_window(const char *a, const char *b, const UiLine *more, int n) {
@@ -481,21 +491,10 @@ static void course_lost() {
     ui_course_choice(1);
 }
 
-void TehtavaNaytto() {
-    if (Plr.course_index == NO_COURSE) {
-        ui_course_choice(1);
-        return;
-    }
-    static Tehtava recs[COURSE_FILE_MAX];
-    const int n = course_read_file(recs, COURSE_FILE_MAX);
-    if (n <= 0 || Plr.course_index < 0 || Plr.course_index >= n) {
-        course_lost();
-        return;
-    }
-    // The task screen owns the window until Esc: no map is drawn over it meanwhile.
-    game_save();
-    const uint8_t map_held = DISABLE_MAP;
-    DISABLE_MAP = 1;
+// The task screen: the course's tasks with the one at hand marked, and what it asks, until Esc. It owns
+// the window while it is shown; the game screen comes back when it closes.
+static void show_task(const Tehtava *recs, int n) {
+    UiScreenHold hold;
     ui_talk_backdrop("bg-worldview.jpg", "GAME COURSE & TASK INFORMATION");
     ui_text_window(UI_WINDOW, 535, 30, 255, 560, "LIST OF TASKS TO COMPLETE", 0, NO_FILL, nullptr, 0);
     const int at = Plr.course_index;
@@ -511,8 +510,20 @@ void TehtavaNaytto() {
     Flip();
     for (int k = course_key(); k != 0 && k != KEY_ESC; k = course_key()) {
     }
-    game_restore();
-    DISABLE_MAP = map_held;
+}
+
+void TehtavaNaytto() {
+    if (Plr.course_index == NO_COURSE) {
+        ui_course_choice(1);
+        return;
+    }
+    static Tehtava recs[COURSE_FILE_MAX];
+    const int n = course_read_file(recs, COURSE_FILE_MAX);
+    if (n <= 0 || Plr.course_index < 0 || Plr.course_index >= n) {
+        course_lost();
+        return;
+    }
+    show_task(recs, n);
     if (Plr.course_index != NO_COURSE && Tehtavan_Vaihe == 1) {
         Plr.course_index++;
         Plr.task_number = 0;

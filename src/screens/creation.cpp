@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <strings.h>
 
 #include "activities/crolls.h"
 #include "base/ownlib.h"
@@ -357,6 +358,13 @@ const char *SelectCampaign() {
 
 int SelectCampaign_number() { return camp_chosen; }
 
+// A line that only names a picture ("scene-fishing.jpg"): one word ending in ".jpg" or ".png".
+static bool picture_name(const char *line) {
+    const size_t n = strlen(line);
+    if (n < 5 || strchr(line, ' ')) return false;
+    return strcasecmp(line + n - 4, ".jpg") == 0 || strcasecmp(line + n - 4, ".png") == 0;
+}
+
 int get_camp(int n) {
     char name[32];
     snprintf(name, sizeof name, "RNDCAMP.%d", n);
@@ -376,6 +384,7 @@ int get_camp(int n) {
     int lines = 0;
     while (lines < 60 && fgets(line, sizeof line, f)) {
         line[strcspn(line, "\r\n")] = 0;
+        if (lines == 0 && picture_name(line)) continue;   // the story's picture heads it: not a line of it
         if (line[0]) SANATAULUKKO_Lisaa(line);
         SANATAULUKKO_Lisaa("<br>");   // the story keeps its own lines
         lines++;
@@ -448,9 +457,9 @@ static void closing_page() {
     centext(0, 265, RESOLUTION_X, "- Finnish proverb", RGB_to_color(171, 171, 171), 1);
     LIST_Reset(COLOR_WHITE(), "", 0, 0, RESOLUTION_X, RESOLUTION_Y, LIST_SPOTSTYLE);
     LIST_ButtonSpotEntry(KEY_ENTER, 350, 575, "Press a key");
-    DISABLE_FLIP = held;
     LIST_Draw();
-    getkey();
+    DISABLE_FLIP = held;
+    getkeypress();   // the page shown whole, then a key press (idle ticks and the mouse moving leave it)
 }
 
 // ---- the whole creation -------------------------------------------------------------------------

@@ -122,8 +122,7 @@ static void no_quests() {
     CompileQuestSubscreen();
     showtext(10, 30, "You are not currently involved in any quests.", COLOR_WHITE(), 1);
     showtext(10, 40, "Quests may come in your way by talking and interacting with people.", COLOR_WHITE(), 1);
-    Flip();
-    getkey();
+    getkeypress();   // flips; idle ticks and the mouse moving leave it open
 }
 
 // The page of the list from `offset`, drawn with its buttons; answers the page.

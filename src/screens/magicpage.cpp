@@ -121,7 +121,6 @@ int magic_page_screen(int mode) {
             return leave(0);
         }
         if (key == KEY_FN1) {
-            INFO_MAPRESTORE = 1;
             infobrowser("SPELLS");
             magic_page_saved_entry = noted;
         }

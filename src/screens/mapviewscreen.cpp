@@ -3,6 +3,7 @@
 // editor and chooser of the player's own markers.
 #include "screens/mapviewscreen.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -281,19 +282,23 @@ void map_view_screen() { MapView(0, 0); }
 
 // ---- the marker editor and chooser ---------------------------------------------------------------------
 
+enum { EDITOR_TEXT_Y = 100 };   // the marker editor's explanation, below its buttons
+
 static void editor_box(const mvMarkerStruct &m, bool is_new) {
     RemoveInfobox();
     if (!ren) return;
-    InfoboxTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, 600, 130);
-    InfoboxRect = {100, 100, 600, 130};
-    if (!InfoboxTex) return;
-    SDL_Texture *held = SDL_GetRenderTarget(ren);
-    SDL_SetRenderTarget(ren, InfoboxTex);
-    renderwinbox(ren, 0, 0, 600, 130, is_new ? "ADD MARKER AT CHARACTER'S LOCATION" : "EDIT MARKER", 2, RGBAColor_Black);
     SANATAULUKKO_Lisaa(1, is_new ? "A new marker will be added at your character's present location. "
                                  : "You can now edit the marker text and color, or remove it. ");
     SANATAULUKKO_Lisaa("Markers can contain two lines of text filled with information you prefer.");
-    render_sanataulukko(ren, 10, 100, 580, 0, RGBAColor_Black, 0);
+    // The explanation below the buttons, its last line clear of the frame's foot.
+    const int h = std::max(130, EDITOR_TEXT_Y + sanataulukko_height(580) + 8);
+    InfoboxTex = SDL_CreateTexture(ren, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, 600, h);
+    InfoboxRect = {100, 100, 600, h};
+    if (!InfoboxTex) return;
+    SDL_Texture *held = SDL_GetRenderTarget(ren);
+    SDL_SetRenderTarget(ren, InfoboxTex);
+    renderwinbox(ren, 0, 0, 600, h, is_new ? "ADD MARKER AT CHARACTER'S LOCATION" : "EDIT MARKER", 2, RGBAColor_Black);
+    render_sanataulukko(ren, 10, EDITOR_TEXT_Y, 580, 0, RGBAColor_Black, 0);
     SDL_Color c;
     MarkerTypeColor(&c, m.color);
     Spotmark_Render(ren, 15, 40, 6, c, 5);
@@ -301,7 +306,7 @@ static void editor_box(const mvMarkerStruct &m, bool is_new) {
     renshowtext(ren, 30, 45, m.text2, ColorPack(RGBAColor_Black), 0);
     SDL_SetRenderTarget(ren, held);
 
-    LIST_Reset(RGB_to_color(252, 252, 84), "", 100, 100, 600, 130, LIST_SPOTSTYLE);
+    LIST_Reset(RGB_to_color(252, 252, 84), "", 100, 100, 600, h, LIST_SPOTSTYLE);
     LIST_RGBA_TextColor(RGBAColor_Yellow, 0);
     LIST_XY_offset(100, 100);
     LIST_toTex_ButtonSpotEntry(InfoboxTex, KEY_ENTER, 5, 65, "ENTER.Edit text");

@@ -125,8 +125,7 @@ void draw_profile_screen(int mode) {
 
     if (mode == 2) {
         right_window("Your physical and mental attributes now look like this.", "Press any key to continue.");
-        Flip();
-        getkey();
+        getkeypress();   // flips; idle ticks and the mouse moving leave it open
     } else if (mode == 1) {
         keep_the_roll();
     }

@@ -170,6 +170,10 @@ int skills_screen(int mode) {
             LASTSKILLPOS = pos = r;
             if (mode == 0) return KirjaintaVastaavaTaito[r];
         }
-        if (mode == 1 && SKILLIMPROVE_points <= 0) return 1000;
+        if (mode == 1 && SKILLIMPROVE_points <= 0) {   // the last point spent: shown before the question
+            draw_screen(mode);
+            Flip();
+            return 1000;
+        }
     }
 }

@@ -649,11 +649,12 @@ void Do_Talk(int mode) {
         if (SPENDING) SPENDING = -2;
         if (!partner()) return;
         game_save();
-        DISABLE_MAP = 1;
         TALKGLOBAL_QUEST_ACCEPTED = 0;
-        Execute_Talk();
+        {
+            UiScreenHold hold;   // the talk screen owns the window until it ends
+            Execute_Talk();
+        }
         game_restore();
-        DISABLE_MAP = 0;
         return;
     }
     if (non_outdoor()) return;
@@ -712,12 +713,11 @@ void Do_Talk(int mode) {
     Trade_Phase = 0;
     Creature = Cre[target];
     game_save();
-    DISABLE_MAP = 1;
-
-    mode_menu();
-
+    {
+        UiScreenHold hold;   // the talk screen owns the window until it ends
+        mode_menu();
+    }
     game_restore();
-    DISABLE_MAP = 0;
     Statistics();
     if (companion && mode == 0) Note("?If you want to command your companion use ! key command.");
     if (TALKGLOBAL_QUEST_ACCEPTED) {

@@ -4,6 +4,8 @@
 #include <SDL2/SDL.h>
 #include <dirent.h>
 
+#include "base/ui.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -64,6 +66,21 @@ inline int differing(const Frame &a, const Frame &b, const SDL_Rect &r) {
 // The share of the rectangle's pixels that are the same in both frames.
 inline double same_share(const Frame &a, const Frame &b, const SDL_Rect &r) {
     return 1.0 - (double)differing(a, b, r) / (r.w * r.h);
+}
+
+// The frame shows the map: most of what the game screen's frame `game` shows of the map in its map
+// view (its pixels that are not black: the squares seen) is in the frame at the same place. A screen
+// that owns the window covers the map view with its own picture and windows.
+inline bool frame_has_map(const Frame &frame, const Frame &game) {
+    int seen = 0, same = 0;
+    for (int y = mapDim.y; y < mapDim.y + mapDim.height; y++)
+        for (int x = mapDim.x; x < mapDim.x + mapDim.width; x++) {
+            const uint32_t p = at(game, x, y);
+            if (p == 0) continue;
+            seen++;
+            same += at(frame, x, y) == p;
+        }
+    return seen > 0 && same * 2 > seen;
 }
 
 }  // namespace oxatest

@@ -1,8 +1,7 @@
-// What the window shows in Aino's game around the screens that cover it: the message log, the wounds
-// and the armour coverage keep the map off their area while idle ticks and a turn's creature moves
-// pass; the start menu after her death shows no map; the look cursor leaves the map with the prompt;
-// the vigour value of the side panel is written on a clean ground. Every frame is read back from SDL's
-// dummy video driver.
+// What the window shows in Aino's game around the screens that cover it (those opened from the game are
+// in tests/screens/screen_owner_test.cpp): the start menu after her death shows no map; the look cursor
+// leaves the map with the prompt; the vigour value of the side panel is written on a clean ground.
+// Every frame is read back from SDL's dummy video driver.
 #include "common/window_frames.h"
 #include "core/loader_fixture.h"
 #include "creatures/bodyrec.h"
@@ -57,36 +56,6 @@ protected:
     }
     static Frame shown() { return oxatest::adopt(SDL_GetWindowSurface(win)); }
 };
-
-TEST_F(AinoScreens, FullWindowScreensKeepTheMapOffThroughIdleTicksAndCreatureMoves) {
-    struct Screen {
-        const char *name;
-        std::function<void(KeyFeeder &)> open;
-    } screens[] = {
-        {"message log", [](KeyFeeder &f) { f.key(SDLK_v); }},
-        {"wounds", [](KeyFeeder &f) { f.key(SDLK_F7); }},
-        {"armour coverage", [](KeyFeeder &f) { f.text("A"); }},
-    };
-    for (const Screen &s : screens) {
-        turn([](KeyFeeder &f) { f.key(SDLK_PERIOD); });   // a turn passes: creatures move
-        const Frame game = shown();
-        ASSERT_GT(same_share(game, game, MAP_VIEW), 0.99);
-        const std::vector<Frame> frames = turn([&](KeyFeeder &f) {
-            s.open(f);
-            f.idle().idle().key(SDLK_b).idle().key(SDLK_ESCAPE);
-        });
-        int open = 0;
-        for (size_t i = 0; i < frames.size(); i++) {
-            if (same_share(frames[i], game, ABOVE_MAP) > 0.5) continue;   // the game screen, not the screen
-            open++;
-            EXPECT_LT(same_share(frames[i], game, MAP_VIEW), 0.05) << s.name << ": the map in frame " << i;
-        }
-        EXPECT_GE(open, 3) << s.name << ": drawn first and again after the idle ticks, of " << frames.size();
-        ASSERT_FALSE(frames.empty());
-        EXPECT_GT(same_share(frames.back(), game, MAP_VIEW), 0.8) << s.name << ": the map back when it closes";
-        EXPECT_EQ(FLIPMODE, 1) << s.name;
-    }
-}
 
 TEST_F(AinoScreens, StartMenuAfterHerDeathShowsNoMap) {
     FlipWithMap();

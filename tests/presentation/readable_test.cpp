@@ -250,7 +250,7 @@ TEST_F(Readable, EveryTextStandsOutFromWhatIsBehindIt) {
     kept.push_back({"needs", needs});
     expect_readable(needs,
                     {{"the header", {503, 172, 288, 10}, {176, 196, 222, 255}},
-                     {"an unmet line", {503, 198, 288, 10}, {200, 200, 200, 255}}},
+                     {"an unmet line", {503, 208, 288, 10}, {200, 200, 200, 255}}},   // below the three header lines
                     "requirement list");
 
     // The item list's weights.

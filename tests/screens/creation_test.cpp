@@ -2,8 +2,10 @@
 // pass of the turn loop, the custom way with every choice landing in the record, Esc at the name
 // leaving nothing behind; the portrait groups; the load list's second page.
 #include "core/loader_fixture.h"
+#include "screens/screen_typist.h"
 
 #include "activities/crolls.h"
+#include "core/tekstit.h"
 #include "core/turnloop.h"
 #include "creatures/portraits.h"
 #include "presentation/hyper.h"
@@ -65,19 +67,34 @@ protected:
 };
 
 TEST_F(Creation, QuickCreationFromTheStartMenuPlaysItsFirstTurn) {
-    KeyFeeder keys;
-    keys.key(SDLK_DOWN).key(SDLK_RETURN).key(SDLK_q);   // CREATE A CHARACTER, Q.Quick and easy
-    type_name(keys, "Kalle");
+    // While the closing page waits for its key the window shows it: its lines and its button.
+    int unshown = -1, drawn = -1;
+    Typist keys;
+    keys.keys({SDLK_DOWN, SDLK_RETURN, SDLK_q});   // CREATE A CHARACTER, Q.Quick and easy
+    keys.keys({SDLK_k, SDLK_a, SDLK_l, SDLK_l, SDLK_e, SDLK_RETURN});
     keys.key(SDLK_ESCAPE);    // the course: free play
-    keys.key(SDLK_SPACE);     // the closing page
-    keys.typed([] {
-        Oxa_Start();
-        return 0;
+    keys.look([&] {
+        const Shot page = copy_of_screen();
+        SDL_Surface *w = SDL_GetWindowSurface(win);
+        const Shot shown = Shot(SDL_ConvertSurfaceFormat(w, SDL_PIXELFORMAT_ARGB8888, 0), SDL_FreeSurface);
+        unshown = drawn = 0;
+        for (const SDL_Rect r : {SDL_Rect{100, 218, 600, 60}, SDL_Rect{340, 570, 120, 25}})
+            for (int y = r.y; y < r.y + r.h; y++)
+                for (int x = r.x; x < r.x + r.w; x++) {
+                    const SDL_Color a = shot_at(page, x, y), b = shot_at(shown, x, y);
+                    unshown += a.r != b.r || a.g != b.g || a.b != b.b;
+                    const SDL_Color c = shot_at(page, x, 150);   // the picture above the lines
+                    drawn += y < 280 && (a.r != c.r || a.g != c.g || a.b != c.b);
+                }
     });
+    keys.key(SDLK_SPACE);     // the closing page
+    keys.run([] { Oxa_Start(); });
+    EXPECT_GT(drawn, 500) << "the closing page's lines";
+    EXPECT_EQ(unshown, 0) << "pixels of the closing page not in the window";
     ASSERT_STREQ(CharacterFile, "KALLE");
     ASSERT_EQ(REAL_QUIT, 0);
     const PlayerStruct rec = record("KALLE");
-    EXPECT_STREQ(rec.name, "Kalle");
+    EXPECT_STREQ(rec.name, "kalle");   // as typed
     EXPECT_LT(rec.culture, 4) << "one of the first four cultures";
     EXPECT_EQ(rec.sex, 1);
     EXPECT_EQ(rec.month, 6) << "summer";
@@ -98,12 +115,31 @@ TEST_F(Creation, QuickCreationFromTheStartMenuPlaysItsFirstTurn) {
     press(SDLK_PERIOD);
     int r;
     EXPECT_EQ(turn_pass(&r), 1);
-    EXPECT_STREQ(Plr.name, "Kalle");
+    EXPECT_STREQ(Plr.name, "kalle");
     SavedCharacter rows[LOADCHAR_ROWS];
     const int n = list_saved_characters(rows);
     bool listed = false;
     for (int i = 0; i < n; i++) listed |= strcmp(rows[i].folder, "KALLE") == 0;
     EXPECT_TRUE(listed);
+}
+
+// The page that asks whether to take a scenario lays out the story's lines, never the name of the
+// picture that heads the story in the scenario's file.
+TEST_F(Creation, EveryScenarioPageShowsItsStory) {
+    CRTPLR_TAPA = CRTPLR_QUICK;   // the story laid out without asking
+    for (int n = 0; n <= 12; n++) {
+        char name[16];
+        snprintf(name, sizeof name, "RNDCAMP.%d", n);
+        std::ifstream file(name);
+        std::string line, story;
+        for (int i = 0; i < 4 && std::getline(file, line); i++) story = line;   // title, summary, picture
+        ASSERT_EQ(get_camp(n), 1) << name;
+        SANATAULUKKO_AlustaLuku();
+        EXPECT_EQ(SANATAULUKKO_LueSana(), story.substr(0, story.find(' '))) << name << ": the story's first word";
+        for (const char *w = SANATAULUKKO_LueSana(); w[0]; w = SANATAULUKKO_LueSana())
+            EXPECT_EQ(strstr(w, ".jpg"), nullptr) << name << ": " << w;
+    }
+    CRTPLR_TAPA = CRTPLR_CUSTOM;
 }
 
 TEST_F(Creation, CustomChoicesLandInTheRecordAndEscAtTheNameWritesNothing) {

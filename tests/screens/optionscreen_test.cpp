@@ -7,6 +7,7 @@
 #include "activities/crolls.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "screens/optionscreen.h"
 
 #include <cstring>
 
@@ -38,6 +39,7 @@ protected:
 
 TEST_F(OptionScreen, FivePointsSpentByKeysAndTheLastTakenBack) {
     int after_n = -1, sword_after_n = -1;   // points and the sum of the levels after N
+    Shot asked;
     // The rows: DODGE among the physical skills, then the combat skills, which have no keys, from the
     // highest slot down: SWORD, CLUB, SPEAR, KNIFE, AXE, BOW. The cursor starts on DODGE.
     Typist()
@@ -46,6 +48,7 @@ TEST_F(OptionScreen, FivePointsSpentByKeysAndTheLastTakenBack) {
         .keys({SDLK_DOWN, SDLK_EQUALS, SDLK_EQUALS})              // BOW once, the second over its limit
         .keys({SDLK_UP, SDLK_UP, SDLK_EQUALS, SDLK_MINUS, SDLK_EQUALS})   // KNIFE
         .keys({SDLK_UP, SDLK_EQUALS, SDLK_UP, SDLK_EQUALS, SDLK_UP, SDLK_EQUALS})   // SPEAR, CLUB, SWORD
+        .look([&] { asked = copy_of_screen(); })                  // the question over the spent points
         .key(SDLK_n)                                              // not happy: SWORD's step comes back
         .look([&] {
             after_n = SKILLIMPROVE_points;
@@ -61,6 +64,17 @@ TEST_F(OptionScreen, FivePointsSpentByKeysAndTheLastTakenBack) {
     const int want[] = {20, 31, 95, 33, 34, 35, 36};
     for (int s = 0; s < 7; s++) EXPECT_EQ(Plr.skill_level[s], want[s]) << Plr.skill_name[s];
     EXPECT_EQ(SKILLIMPROVE_points, 0);
+    // The option box under the question counts no point left.
+    ASSERT_TRUE(asked);
+    NaytaOptioRuutu();
+    const Shot none_left = copy_of_screen();
+    int differ = 0;
+    for (int y = 408; y < 420; y++)
+        for (int x = 745; x < 775; x++) {
+            const SDL_Color a = shot_at(asked, x, y), b = shot_at(none_left, x, y);
+            differ += a.r != b.r || a.g != b.g || a.b != b.b;
+        }
+    EXPECT_EQ(differ, 0);
 }
 
 }  // namespace
