@@ -2,6 +2,7 @@
 // textures, pictures and font, read as the window shows it when the screen first waits for a key:
 // every line of text stands out from the pixels round its letters and stays inside its window.
 #include "core/loader_fixture.h"
+#include "common/window_frames.h"
 
 #include "base/ui.h"
 #include "core/command.h"
@@ -49,8 +50,9 @@ struct Row {
     // A check of the row's own, on what the screen showed.
     std::function<void(const Look &)> also = nullptr;
     bool before_play = false;     // a screen of the start menu: no map is shown yet
-    // Read without the map's flip until the window ownership lands: the map is drawn over it now.
-    bool map_over = false;
+    // A window laid over the game screen, which stays whole round it; every other screen owns the
+    // window and no map may show in it.
+    bool over_map = false;
 };
 
 SDL_Color pixel_of(SDL_Surface *s, int x, int y) {
@@ -228,7 +230,7 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
         {"console (*)", [] { tap(SDLK_k);
                                 tap(SDLK_j);
                                 tap(SDLK_RETURN);
-                                key('*');; }},
+                                key('*'); }, nullptr, false, true},
         // the course screens
         {"course task", [] {
              ASSERT_EQ(Tee_Gamecourse_1(), 1);
@@ -247,13 +249,16 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
              m.y = (int32_t)Plr.world_y;
              copy_bounded(m.text1, sizeof m.text1, "Berry bushes");
              MapView_EditMarker(m);
-         }},
+         }, nullptr, false, true},   // a window over the map view; opened here straight, without it
         // talking
-        {"talk", [] { drawn([] {
-             Talk_Screen();
-             CrTalk("Good day to you, traveller. The lake is full of fish this summer.");
-             PlrTalk("Good day.");
-         }); }},
+        {"talk", [] {
+             UiScreenHold talking;   // as a talk holds the window while its screen is up
+             drawn([] {
+                 Talk_Screen();
+                 CrTalk("Good day to you, traveller. The lake is full of fish this summer.");
+                 PlrTalk("Good day.");
+             });
+         }},
         // in her village
         // the trade panel with his first goods asked for, waiting for her offer
         {"trade", [] { talk({SDLK_t, SDLK_1, SDLK_a, SDLK_RETURN, SDLK_SPACE, SDLK_1, SDLK_a, SDLK_SPACE}); },
@@ -278,7 +283,7 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
              SaveQuest(q.get());
              tap(SDLK_RETURN);   // the quest's page
              key(KC_F2);
-         }, shows("A BIG FISH FOR THE WOODSMAN"), false, true},
+         }, shows("A BIG FISH FOR THE WOODSMAN")},
         // the start menu and its screens
         {"start menu", [] { Oxa_Start(); }, nullptr, true},
         {"load character", [] { load_character(); }, nullptr, true},
@@ -295,10 +300,13 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
     const int playing_flips = FLIPMODE;   // as her first turn left the flips
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        FLIPMODE = row.before_play || row.map_over ? 0 : playing_flips;
+        FLIPMODE = row.before_play ? 0 : playing_flips;
         redraw_screen();
         Flip();
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        textlog_start();
+        textlog_waiting();   // the game screen as it stands before the screen opens
+        const oxatest::Frame game = oxatest::adopt(textlog_frame());
         textlog_start();
         row.open();
         textlog_stop();
@@ -307,6 +315,9 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         SDL_Surface *frame = textlog_frame();
         ASSERT_NE(frame, nullptr) << row.name << ": the screen never waited for a key";
+        if (!row.before_play && !row.over_map) {
+            EXPECT_FALSE(oxatest::frame_has_map(oxatest::adopt(frame), game)) << row.name << ": the map shows in it";
+        }
         if (keep) IMG_SavePNG(frame, (std::string(OXA_RUN_DIR) + "/../table-" + row.name + ".png").c_str());
         // A line drawn again in the same place is read once, as last drawn.
         std::vector<TextRun> runs;
