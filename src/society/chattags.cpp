@@ -24,7 +24,6 @@
 #include "society/village.h"
 #include "worldgen/worldgen.h"
 
-static CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 
 static bool options_offered() {
     for (const ChatOptStruct &o : ChatOptions)
@@ -247,6 +246,7 @@ static void fire_command() {
 
 static void go_away() {
     CreatureStruct *c = partner();
+    if (!c) return;
     if (!your_residence()) {
         CrTalk("I won't go nowhere. This place doesn't belong to you.");
         return;

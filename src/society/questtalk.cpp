@@ -59,7 +59,6 @@ enum { IT_CARCASS_ITEM = 12, KIND_BIRD = 21 };
 enum { PB_MAIDMET = 5625, PB_SPIRITSMET = 5016 };
 enum : uint8_t { CRAFT_TOLD = 1, ITEM_LENT = 0x40 };
 
-CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 
 bool has(const char *text, const char *t) { return strstr(text, t) != nullptr; }
 

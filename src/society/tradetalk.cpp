@@ -54,7 +54,6 @@ const UiColour PANEL_TEXT = {240, 230, 140, 255};
 const UiColour FIELD_TEXT = {232, 232, 232, 255};
 const UiColour NOTHING_YET = {170, 170, 170, 255};
 
-CreatureStruct *partner() { return Chatting_With >= 0 && Chatting_With < CRE_COUNT ? &Cre[Chatting_With] : nullptr; }
 
 bool valid_object(int obj) {
     return (obj >= 1 && obj < CONSTANTOBJ_ROWS) || (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST);

@@ -49,9 +49,6 @@ static bool valid_object(int64_t n) {
     return (n >= 1 && n < CONSTANTOBJ_ROWS) || (n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST);
 }
 
-static const CreatureStruct *partner() {
-    return Chatting_With >= 0 && Chatting_With < CRE_COUNT ? &Cre[Chatting_With] : nullptr;
-}
 
 // The partner's village, 0 when the partner belongs to none.
 static uint32_t partner_soc() {
