@@ -665,7 +665,7 @@ void deliver_item(int slot, int count) {
     } else if ((compword(cre) & CF_OWING) && !companion) {
         CrTalk("Mmm. Okay.");
     } else if (member) {
-        const float value = (float)count * esinehinta(0, it);
+        const float value = goods_price(it, count);
         const int help = gift_help(value);
         if (!help) {
             say_gift_text("DELIVER_GENERAL", count);

@@ -97,11 +97,21 @@ static int free_offer_slot() {
 
 // ---- value, weight and price ----
 
+float goods_price(const ItemStruct &item, int count, float markup) {
+    return esinehinta(-1, item) * markup * (float)count;
+}
+
+void open_bargain(float price, const char *what) {
+    Trade_Price = price;
+    copy_bounded(Trade_Item, sizeof Trade_Item, what ? what : "");
+    Trade_Phase = 1;
+}
+
 float tradelistvalue() {
     float value = 0.0f;
     for (int i = 0; i < TRADE_SLOTS; i++)
         if (valid_object(Trade_ItemList[i]) && Trade_ItemCount[i] > 0)
-            value += esinehinta(-1, ObjToItem(Trade_ItemList[i])) * (float)Trade_ItemCount[i];
+            value += goods_price(ObjToItem(Trade_ItemList[i]), Trade_ItemCount[i]);
     return value;
 }
 
