@@ -15,6 +15,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
+#include "base/tags.h"
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/making.h"
@@ -66,12 +67,9 @@ static std::string flora_value(const ItemStruct &it, const char *key) {
     char plant[sizeof it.skill + 1];
     copy_bounded(plant, sizeof plant, it.skill);
     if (!plant[0] || !hae_asciidata(0, plant)) return "";
-    std::string open = std::string("[") + key + ":";
-    const char *v = strstr(ascii_data, open.c_str());
-    if (!v) return "";
-    v += open.size();
-    const char *end = strchr(v, ']');
-    return std::string(v, end ? (size_t)(end - v) : strlen(v));
+    size_t len = 0;
+    const char *v = tag_find(ascii_data, key, &len);
+    return v ? std::string(v, len) : std::string();
 }
 
 // A plant boiled by the fixed method loses the effects its plant data names as lost by boiling and

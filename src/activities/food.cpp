@@ -73,7 +73,7 @@ ravinto_struct ravinto(ItemStruct &item) {
     ravinto_struct v = {};
     int c = 0, f = 0, p = 0, l = item.water;
     bool settled = false;
-    if (item.id != 55 && item.id != 69 && (item.fig[0] + item.fig[1] + item.fig[2] + item.water) != 0) {
+    if (item.id != OID_WATER && item.id != OID_MILK && (item.fig[0] + item.fig[1] + item.fig[2] + item.water) != 0) {
         c = item.fig[0], f = item.fig[1], p = item.fig[2];
         settled = true;
     }
@@ -82,16 +82,16 @@ ravinto_struct ravinto(ItemStruct &item) {
         nimi_of(item, name, sizeof name);
         unsigned id = item.id;
         bool water = false, milk = false;
-        if (strstr(name, "berries")) id = 431;
+        if (strstr(name, "berries")) id = OID_BERRY;
         else if (strstr(name, "water")) (strstr(name, "milk") ? milk : water) = true;
         else if (strstr(name, "milk")) milk = true;
-        if (milk || id == 69) c = 5, f = 4, p = 3, l = 70;
-        else if (water || id == 55) c = 0, f = 0, p = 0, l = 100;
-        else if (id == 431) c = 7, f = 0, p = 0, l = 70;
-        else if (id == 61) c = 55, f = 2, p = 9;
-        else if (id == 419) c = 1, f = 35, p = 5;
-        else if (id == 434 || id == 436 || id == 437) c = 1, f = 0, p = 0;
-        else if (id == 513) c = 3, f = 1, p = 2;
+        if (milk || id == OID_MILK) c = 5, f = 4, p = 3, l = 70;
+        else if (water || id == OID_WATER) c = 0, f = 0, p = 0, l = 100;
+        else if (id == OID_BERRY) c = 7, f = 0, p = 0, l = 70;
+        else if (id == OID_FLOUR) c = 55, f = 2, p = 9;
+        else if (id == OID_BONE) c = 1, f = 35, p = 5;
+        else if (id == OID_SEED || id == OID_HERB || id == OID_FLOWER) c = 1, f = 0, p = 0;
+        else if (id == OID_MUSHROOM) c = 3, f = 1, p = 2;
         else {
             switch (Ravintoarvo_Nimesta(StrUpr(name))) {
             case 100: case 102: case 103: case 104: case 106: case 108: c = 0, f = 3, p = 21; break;
@@ -133,7 +133,7 @@ ItemStruct Lihaesine(const char *name, float weight, const CreatureStruct &tpl) 
     ItemStruct it;
     ClrItemstruct(it);
     it.type = IT_FOOD;
-    it.id = 500;
+    it.id = OID_RAWMEAT;
     char cut[80];
     fill_name(cut, sizeof cut, "%s cut", name ? name : "");
     SET_ITEM_TEXT(it.name, cut);
@@ -258,11 +258,11 @@ void eat(int slot) {
     Tunnista_Laatu(obj);
     item = ObjToItem(obj);
     if (need > item.weight) need = item.weight;
-    if (item.id == 57 || item.id == 61 || item.id == 434 || item.id == 435) {
+    if (item.id == OID_SALT || item.id == OID_FLOUR || item.id == OID_SEED || item.id == OID_GRAIN) {
         Note(MSG("EAT_UNEDIBLE"));
         return;
     }
-    bool raw_meat = item.id == 490 || item.id == 500;
+    bool raw_meat = item.id == OID_RAWFISH || item.id == OID_RAWMEAT;
     if (raw_meat && Plr.energy > 500) {
         Note("!You aren't hungry enough yet to happily eat raw meat.");
         return;

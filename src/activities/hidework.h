@@ -6,7 +6,6 @@
 #include "items/items.h"
 
 enum {
-    OID_SKIN_RAW = 410, OID_SKIN_CURED = 411, OID_FUR = 412, OID_LEATHER = 413, OID_SKIN_DEHAIRED = 415,
     SKIN_RAW = 0, SKIN_SOAK = 1, SKIN_TANNING = 2, SKIN_RINSE = 3, SKIN_SOFTEN = 4,
 };
 

@@ -4,6 +4,7 @@
 
 #include "base/ownlib.h"
 #include "base/tags.h"
+#include "base/wholefile.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "base/debuglog.h"
@@ -19,7 +20,7 @@
 static const char *const culture_tags[14] = {"kau", "dri", "kie", "ree", "sar", "isl", "koi",
                                              "kui", "owl", "sea", "vag", "nje", "for", "woo"};
 
-enum { LINE_MAX = 512, FIELD_MAX = 128 };
+enum { LINE_MAX = 512, FIELD_MAX = 128, SKILL_TABLE_MAX = 1 << 22 };
 
 // Attribute keys with the player record's byte and the creature record's byte (0: the player's).
 struct AttribKey {
@@ -123,13 +124,9 @@ unsigned SkillDATA_text(const char *text, unsigned size, int c, const char *name
 }
 
 std::string skill_table_text() {
-    FILE *f = fopen("ini_skills.txt", "rb");
-    if (!f) oxa_quit("ini_skills.txt missing");
     std::string text;
-    char chunk[4096];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && text.size() < (1u << 22)) text.append(chunk, n);
-    fclose(f);
+    if (!read_whole("ini_skills.txt", text, SKILL_TABLE_MAX))
+        oxa_quit(own_isfile("ini_skills.txt") ? "ini_skills.txt is too large to read" : "ini_skills.txt missing");
     return text;
 }
 

@@ -12,7 +12,6 @@ enum {
     TRAP_ARMED = 'd', TRAP_SPRUNG = 'e',
     TRAPF_PORTABLE = 2, TRAPF_FAVOURED = 4,
     TRAP_MATERIAL_MARK = 27,       // the mark of a construction's set-aside materials
-    OID_FOX_TRAP = 800, OID_LOOP_SNARE = 801,
     TRAP_LURE_MAP_LIMIT = 49,      // more set traps than this on a map lure nothing
     TRAP_LURED_MAX = 3,            // traps that lure at one map entry
     TRAP_NONE = -1000,

@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "base/ownlib.h"
+#include "base/wholefile.h"
 
 cWeatherEngine weatherengine;
 WeatherStruct GlobWeather;
@@ -45,18 +46,6 @@ static const WeatherType default_types[WEATHER_TYPES] = {
 static const uint8_t default_cycle[12] = {2, 1, 0, 3, 4, 5, 6, 7, 8, 3, 4, 5};
 
 enum { CLIMATE_FILE_MAX = 65536 };
-
-// Whole small text file into buf (zero-terminated); false when missing or too large.
-static bool read_small_text(const char *path, char *buf, size_t size) {
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    size_t n = fread(buf, 1, size, f);
-    bool whole = n < size && !ferror(f);
-    fclose(f);
-    if (!whole) return false;
-    buf[n] = 0;
-    return true;
-}
 
 // A decimal integer after optional white space; trailing white space allowed, nothing else.
 static bool parse_int(const char *s, long lo, long hi, long &out) {
@@ -96,9 +85,10 @@ FixedPoint cFixedPoints::get(int index) {
 // Fields end with ";"; only the text after a field's first ":" counts. Lines beginning "//" are
 // comments. Twelve points of day, temperature and spread; days strictly increasing within the year.
 bool cFixedPoints::read(const char *path) {
-    static char text[CLIMATE_FILE_MAX];
+    std::string whole;
     set_defaults();
-    if (!read_small_text(path, text, sizeof text)) return false;
+    if (!read_whole(path, whole, CLIMATE_FILE_MAX - 1)) return false;
+    char *text = &whole[0];
     // Blank out comment lines.
     for (char *p = text; *p;) {
         char *eol = strchr(p, '\n');
@@ -141,9 +131,10 @@ void cWeatherEngine::set_default_types() { memcpy(types, default_types, sizeof t
 // The first line is a heading; then nine lines "name,b0,b1,b2,b3,b4,b5,b6". A name keeps at most
 // 31 characters. Any unusable line keeps the defaults for all nine types.
 bool cWeatherEngine::read_types(const char *path) {
-    static char text[CLIMATE_FILE_MAX];
+    std::string whole;
     set_default_types();
-    if (!read_small_text(path, text, sizeof text)) return false;
+    if (!read_whole(path, whole, CLIMATE_FILE_MAX - 1)) return false;
+    char *text = &whole[0];
     WeatherType got[WEATHER_TYPES];
     memset(got, 0, sizeof got);
     char *line = strchr(text, '\n');
@@ -582,11 +573,9 @@ static bool weather_record_usable(const WeatherStruct &w) {
 
 bool cWeatherEngine::read_file(const char *path) {
     static WeatherFile file;
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    bool whole = fread(&file, 1, sizeof file, f) == sizeof file && fgetc(f) == EOF;
-    fclose(f);
-    if (!whole) return false;
+    std::vector<uint8_t> bytes;
+    if (!read_whole(path, bytes, sizeof file) || bytes.size() != sizeof file) return false;
+    memcpy(&file, bytes.data(), sizeof file);
     if (file.version != WEATHER_FILE_VERSION) return false;
     if (file.day_index < 0 || file.day_index > 359 || file.hour < 0 || file.hour > 23) return false;
     if (!weather_record_usable(file.current)) return false;

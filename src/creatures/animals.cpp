@@ -145,7 +145,7 @@ static inline FoodKind food_kind(const ItemStruct &item) {
     default: break;
     }
     if (item.type == IT_FOOD && item.id == 0 && item.spoil != 255) k.diets |= DIET_GENERIC;
-    k.meat = item.id == 500;
+    k.meat = item.id == OID_RAWMEAT;
     k.name = item.name;
     return k;
 }
@@ -203,7 +203,7 @@ int npc_got_ESINE(int n, int id) {
         const ItemStruct it = ObjToItem(Cre[n].pack[s]);
         if (it.spoil == 255) continue;
         // class 495: raw meat or raw fish
-        if (id == 495 ? (it.id == 500 || it.id == 490) : (int)it.id == id) return s;
+        if (id == 495 ? (it.id == OID_RAWMEAT || it.id == OID_RAWFISH) : (int)it.id == id) return s;
     }
     return -1000;
 }
@@ -550,7 +550,8 @@ int syonti(int n, int mode) {
         while (c.energy <= cap / 2 && (mode != 1 || gained <= cap / 4) && c.pack[s] > 0 && c.packcount[s] > 0) {
             ItemStruct it = ObjToItem(c.pack[s]);
             if (it.type != IT_FOOD || it.spoil == 255) break;
-            if (it.id == 57 || it.id == 61 || it.id == 434 || it.id == 435 || it.id == 490 || it.id == 500) break;
+            if (it.id == OID_SALT || it.id == OID_FLOUR || it.id == OID_SEED || it.id == OID_GRAIN || it.id == OID_RAWFISH ||
+                it.id == OID_RAWMEAT) break;
             TARGET_ITEM = c.pack[s];
             cre_say(n, "DO_EAT");
             const int before = c.energy;

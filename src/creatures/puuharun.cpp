@@ -252,7 +252,7 @@ static int eat_food(int n, int dp) {
             return -1;
         }
         float amount = item.weight;
-        const int bone = item.id == 419;
+        const int bone = item.id == OID_BONE;
         if (bone) amount = random(5) == 1 ? (item.fullweight / 100.0f > 0.01f ? item.fullweight / 100.0f : 0.01f) : 0.0f;
         if (amount <= 0.0f) return 1;
         TARGET_ITEM = (int)Data[f].id;

@@ -242,7 +242,7 @@ static bool sinks_weapon(const ItemStruct &it) {
 int KELLUUKO(int item) {
     ItemStruct it = ObjToItem(item);
     const Words w(it);
-    if (it.type == IT_FOOD) return it.id == 500 || it.id == OID_RAWFISH;
+    if (it.type == IT_FOOD) return it.id == OID_RAWMEAT || it.id == OID_RAWFISH;
     if (it.material & (MAT_ROCK | MAT_BONE | MAT_ANTLER)) return 0;
     if (it.type == IT_ARMOUR && (has(w.name, "MAIL") || has(w.name, "RING") || has(w.name, "IRON") || has(w.name, "LAMELLAR")))
         return 0;

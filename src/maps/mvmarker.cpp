@@ -10,6 +10,7 @@
 #include "base/sbuf.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"
+#include "base/wholefile.h"
 #include "core/records.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -20,15 +21,13 @@ int NUMOmvMarkersToEdit = 0;
 
 static void marker_path(char *buf, size_t size) { snprintf(buf, size, "%s/MVMARKER.DAT", CharacterPath); }
 
+// Far more markers than a world map has room to show: a larger file is damaged and read as none.
+enum : size_t { MVMARKER_FILE_MAX = 1u << 24 };
+
 // The file's bytes; a missing file reads as none.
 static std::vector<uint8_t> read_file(const char *path) {
     std::vector<uint8_t> bytes;
-    FILE *f = fopen(path, "rb");
-    if (!f) return bytes;
-    uint8_t chunk[8192];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-    fclose(f);
+    read_whole(path, bytes, MVMARKER_FILE_MAX);
     return bytes;
 }
 
@@ -89,7 +88,12 @@ static int mirror(const mvMarkerStruct &m, unsigned char erase) {
 int mvMarker_fwrite(const mvMarkerStruct &marker, unsigned char erase) {
     char path[1100];
     marker_path(path, sizeof path);
-    std::vector<uint8_t> bytes = read_file(path);
+    std::vector<uint8_t> bytes;
+    if (!read_whole(path, bytes, MVMARKER_FILE_MAX) && own_isfile(path)) {
+        // Writing over a file that could not be read would lose every marker in it.
+        map_report("!Couldn't read the map markers: they stay as they were.");
+        return 0;
+    }
     const long at = find_record(bytes, marker.x, marker.y);
     const size_t rec = sizeof(mvMarkerStruct);
     if (erase && at < 0) return 1;   // nothing written: the file stays as it was

@@ -56,7 +56,7 @@ static int idle_picks;
 // The byte of the village record that says it has news of the player's deeds.
 static uint8_t vil_hasnews(const VillageStruct &v) { return v.hasnews; }
 
-static CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
+CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 
 static void note_msg(int cre, const char *key) {
     TARGET_NPC = cre;

@@ -25,6 +25,9 @@ struct ChatOptStruct {
 extern ChatOptStruct ChatOptions[CHAT_OPTIONS];
 
 extern int Chatting_With;          // the person talked to, -1000 none
+struct CreatureStruct;
+// The person talked to: null when nobody is, or the number names no living record.
+CreatureStruct *partner();
 extern int Chat_Mode;
 extern int NPC_Asia;
 extern int QUIT, EXIT_CHAT;

@@ -24,7 +24,6 @@
 #include "society/village.h"
 #include "worldgen/worldgen.h"
 
-static CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 
 static bool options_offered() {
     for (const ChatOptStruct &o : ChatOptions)
@@ -186,9 +185,7 @@ static void pick_animal(const char *tag) {
     if (end == tag + 1 || *end || n < 0 || n >= ANIMALS_FOR_SALE) return;
     if (Animal[n] <= 0 || Animal[n] >= CRE_COUNT) return;
     Trade_ItemLoop = (int)n;
-    Trade_Price = AnimalPrice[n];
-    copy_bounded(Trade_Item, sizeof Trade_Item, AnimalDesc[n]);
-    Trade_Phase = 1;
+    open_bargain(AnimalPrice[n], AnimalDesc[n]);
     char line[300];
     snprintf(line, sizeof line, "You want that %s? Very well. Now make a trade and we'll see about that.", Trade_Item);
     CrTalk(line);
@@ -198,10 +195,8 @@ static void trade_proceed() {
     CreatureStruct *c = partner();
     const int slot = Trade_ItemLoop;
     if (!c || slot < 0 || slot >= CRE_PACK || c->pack[slot] <= 0) return;
-    Trade_Phase = 1;
     const ItemStruct it = ObjToItem(c->pack[slot]);
-    Trade_Price = esinehinta(0, it) * 1.1f * (float)c->packcount[slot];
-    copy_bounded(Trade_Item, sizeof Trade_Item, ekuvaus(c->pack[slot], c->packcount[slot], 0));
+    open_bargain(goods_price(it, c->packcount[slot], STOCK_MARKUP), ekuvaus(c->pack[slot], c->packcount[slot], 0));
     CrTalk("Okay, what you can offer me in this trade?");
 }
 
@@ -247,6 +242,7 @@ static void fire_command() {
 
 static void go_away() {
     CreatureStruct *c = partner();
+    if (!c) return;
     if (!your_residence()) {
         CrTalk("I won't go nowhere. This place doesn't belong to you.");
         return;

@@ -50,7 +50,6 @@ enum { TASK_COMPANION_JOINED = 20, STATE_BUSY = 64, CRAFTSMAN = 580 };
 
 // ---- the record ----
 
-static CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 static uint8_t &service_days(CreatureStruct &c) { return cre_spare(c, SPARE_PREPAID); }
 static uint8_t &days_served(CreatureStruct &c) { return cre_spare(c, SPARE_SERVICE); }
 static float finite_or_zero(float v) { return std::isfinite(v) ? v : 0.0f; }

@@ -59,7 +59,6 @@ enum { IT_CARCASS_ITEM = 12, KIND_BIRD = 21 };
 enum { PB_MAIDMET = 5625, PB_SPIRITSMET = 5016 };
 enum : uint8_t { CRAFT_TOLD = 1, ITEM_LENT = 0x40 };
 
-CreatureStruct *partner() { return ask_valid(Chatting_With) ? &Cre[Chatting_With] : nullptr; }
 
 bool has(const char *text, const char *t) { return strstr(text, t) != nullptr; }
 
@@ -666,7 +665,7 @@ void deliver_item(int slot, int count) {
     } else if ((compword(cre) & CF_OWING) && !companion) {
         CrTalk("Mmm. Okay.");
     } else if (member) {
-        const float value = (float)count * esinehinta(0, it);
+        const float value = goods_price(it, count);
         const int help = gift_help(value);
         if (!help) {
             say_gift_text("DELIVER_GENERAL", count);

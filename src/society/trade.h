@@ -37,6 +37,12 @@ extern PersTradeEntry PersTradeInvData[PERSTRADE_ENTRIES];
 extern char tradeacc_rejreason[1024];   // why the last stack was refused; "" none or silent
 
 struct ItemStruct;
+// What `count` items of one kind are worth in a barter: the item's unit price, with the seller's
+// markup, times the count. A person's own stock asked for slot by slot costs a tenth more.
+constexpr float STOCK_MARKUP = 1.1f;
+float goods_price(const ItemStruct &item, int count, float markup = 1.0f);
+// Opens the bargain about `what` (cut to the panel's 79 characters) at the asked `price`: phase 1.
+void open_bargain(float price, const char *what);
 float tradelistvalue();                // worth of the offered goods
 float PCTradelistWT();                 // their weight
 float pricecutter(float price);        // the price after the village's credit, goodwill and forgiven debts

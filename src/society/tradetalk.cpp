@@ -54,7 +54,6 @@ const UiColour PANEL_TEXT = {240, 230, 140, 255};
 const UiColour FIELD_TEXT = {232, 232, 232, 255};
 const UiColour NOTHING_YET = {170, 170, 170, 255};
 
-CreatureStruct *partner() { return Chatting_With >= 0 && Chatting_With < CRE_COUNT ? &Cre[Chatting_With] : nullptr; }
 
 bool valid_object(int obj) {
     return (obj >= 1 && obj < CONSTANTOBJ_ROWS) || (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST);
@@ -243,11 +242,11 @@ void InitPersonalTrade() {
     }
     float price = 0.0f;
     for (int i = 0; i < picked; i++)
-        price += (float)PersTradeInvData[i].count * esinehinta(Chatting_With, ObjToItem((int)PersTradeInvData[i].object));
-    Trade_Price = price;
+        price += goods_price(ObjToItem((int)PersTradeInvData[i].object), (int)PersTradeInvData[i].count);
     const PersTradeEntry &first = PersTradeInvData[0];
-    bprintf(Trade_Item, sizeof Trade_Item, "%s%s", ekuvaus((int)first.object, (int)first.count, 8), picked > 1 ? " etc." : "");
-    Trade_Phase = 1;
+    char what[sizeof Trade_Item];
+    bprintf(what, sizeof what, "%s%s", ekuvaus((int)first.object, (int)first.count, 8), picked > 1 ? " etc." : "");
+    open_bargain(price, what);
     ClearChatOptStruct();
     CrTalk_Clear();
     if (gotcredit(0.0f)) CheckPersonalTradeCredit();

@@ -36,7 +36,6 @@ static_assert(offsetof(PersTradeEntry, object) == offsetof(InvDataStruct, pos), 
 static_assert(offsetof(PersTradeEntry, count) == offsetof(InvDataStruct, chosen), "picked line layout");
 
 enum {
-    OBJ_BOARD = 403, OBJ_FUR = 412, OBJ_LEATHER = 413, OBJ_SEEDS = 434, OBJ_RAWMEAT = 500, OBJ_PAWBOARD_TRAP = 800,
     CLASS_FUR = 412, CLASS_RAWFISH = 490, CLASS_RAWMEAT = 500, CLASS_MEATFOOD = 530, CLASS_FISHFOOD = 531,
     ROLE_FURTRADER = 5, SURPLUS_COUNT = 50, SUGGEST_PASSES = 100, SUGGEST_LISTED = 10, PICK_REASONS = 10,
 };
@@ -49,9 +48,6 @@ static bool valid_object(int64_t n) {
     return (n >= 1 && n < CONSTANTOBJ_ROWS) || (n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST);
 }
 
-static const CreatureStruct *partner() {
-    return Chatting_With >= 0 && Chatting_With < CRE_COUNT ? &Cre[Chatting_With] : nullptr;
-}
 
 // The partner's village, 0 when the partner belongs to none.
 static uint32_t partner_soc() {
@@ -100,11 +96,21 @@ static int free_offer_slot() {
 
 // ---- value, weight and price ----
 
+float goods_price(const ItemStruct &item, int count, float markup) {
+    return esinehinta(-1, item) * markup * (float)count;
+}
+
+void open_bargain(float price, const char *what) {
+    Trade_Price = price;
+    copy_bounded(Trade_Item, sizeof Trade_Item, what ? what : "");
+    Trade_Phase = 1;
+}
+
 float tradelistvalue() {
     float value = 0.0f;
     for (int i = 0; i < TRADE_SLOTS; i++)
         if (valid_object(Trade_ItemList[i]) && Trade_ItemCount[i] > 0)
-            value += esinehinta(-1, ObjToItem(Trade_ItemList[i])) * (float)Trade_ItemCount[i];
+            value += goods_price(ObjToItem(Trade_ItemList[i]), Trade_ItemCount[i]);
     return value;
 }
 
@@ -207,7 +213,7 @@ uint32_t SocTradeChecker(int soc, const ItemStruct &item) {
 static bool food_class_id(int cls) {
     return cls == CLASS_RAWMEAT || cls == CLASS_RAWFISH || cls == CLASS_MEATFOOD || cls == CLASS_FISHFOOD;
 }
-static bool may_be_food(const ItemStruct &it) { return it.type == IT_FOOD || it.id == OBJ_RAWMEAT || it.id == OID_RAWFISH; }
+static bool may_be_food(const ItemStruct &it) { return it.type == IT_FOOD || it.id == OID_RAWMEAT || it.id == OID_RAWFISH; }
 
 // The weights the village holds of two material classes, in one walk over its goods.
 static void class_weights(int soc, int cls_a, int cls_b, float &a, float &b) {
@@ -256,14 +262,14 @@ static bool wanted_back(const ItemStruct &item, uint8_t flags) {
 // The village's quota of boards, portable traps and paw-board traps: its people on the map decide.
 static int quota(const ItemStruct &item, int pop) {
     int q = 0;
-    if (item.id == OBJ_BOARD) q = pop / 2;
+    if (item.id == OID_BOARD) q = pop / 2;
     if (item.type == IT_TOOL && item.subtype == ST_TRAP) q = pop / 5;
-    if (item.id == OBJ_PAWBOARD_TRAP) q = pop / 4;
+    if (item.id == OID_FOX_TRAP) q = pop / 4;
     return q;
 }
 
 static bool quota_item(const ItemStruct &item) {
-    return item.id == OBJ_BOARD || item.id == OBJ_PAWBOARD_TRAP || (item.type == IT_TOOL && item.subtype == ST_TRAP);
+    return item.id == OID_BOARD || item.id == OID_FOX_TRAP || (item.type == IT_TOOL && item.subtype == ST_TRAP);
 }
 
 // Raw meat and fish and their products: refused (with the reason) when the village's stores of that
@@ -320,14 +326,14 @@ int tradeacc(int object, int count, uint8_t flags) {
     if (debt && partners_goods(item)) return 1;
     if (wanted_back(item, flags)) return refuse("TRADEACC_YOU_WANT_IT", enimi(object, 2, 2));
     if (c && c->role == ROLE_FURTRADER && !delivery) {
-        if (item.type != IT_SKIN || item.id != OBJ_FUR) return refuse("TRADEACC_FURS_ONLY");
+        if (item.type != IT_SKIN || item.id != OID_FUR) return refuse("TRADEACC_FURS_ONLY");
         if (!cancarryWT(Chatting_With, PCTradelistWT() + (float)count * item.weight))
             return count == 1 ? refuse("TRADEACC_TOO_HEAVY_ONE", enimi(object, 1, 0))
                               : refuse("TRADEACC_TOO_HEAVY", enimi(object, 2, 2));
     }
     if (npcleash_check(item) >= 0) return 0;   // a rope leading an animal: refused without a word
     if (oe_pilaantunut(item) || oe_ummehtunut(item)) return refuse("TRADEACC_SPOILED", capitalised(enimi(object, 1, 0)));
-    if (item.id == OBJ_SEEDS) return refuse("TRADEACC_NOT_NEEDED", capitalised(enimi(object, 1, 0)));
+    if (item.id == OID_SEED) return refuse("TRADEACC_NOT_NEEDED", capitalised(enimi(object, 1, 0)));
     if (item.type == IT_CARCASS) return refuse("TRADEACC_CARCASS", enimi(object, 1, 0));
     if (partner_in_village()) {
         const int soc = (int)partner_soc();
@@ -346,7 +352,7 @@ int tradeacc(int object, int count, uint8_t flags) {
         return refuse("TRADEACC_SURPLUS", enimi(object, 2, 0));
     if (ItemGet_laatu(&item) <= 1) return refuse("TRADEACC_QUALITY", enimi(object, 1, 0));
     if (item.unid > 1) return refuse("TRADEACC_UNKNOWN", enimi(object, 1, 0));
-    if (item.type == IT_SKIN && item.id != OBJ_FUR && item.id != OBJ_LEATHER) return refuse("TRADEACC_TAN_FIRST", enimi(object, 1, 0));
+    if (item.type == IT_SKIN && item.id != OID_FUR && item.id != OID_LEATHER) return refuse("TRADEACC_TAN_FIRST", enimi(object, 1, 0));
     if (price * (float)count < compared / 100.0f) return refuse("TRADEACC_UNWORTHY", enimi(object, 1, 0));
     return 1;
 }

@@ -2,6 +2,7 @@
 #include "common/harness.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
+#include "base/wholefile.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -238,4 +239,26 @@ TEST(Files, WholeRecordsOrNothing) {
     EXPECT_EQ(untouched[0], 9);
     EXPECT_FALSE(read_exact("missing.dat", untouched, sizeof untouched));
     EXPECT_FALSE(write_atomic("no/such/folder/rec.dat", rec, sizeof rec));
+}
+
+// A whole file up to its bound, across the reader's chunks; one byte more, or no file, is nothing.
+TEST(Files, WholeFileWithinItsBound) {
+    TempDir dir;
+    struct Case { size_t size, max; bool read; } cases[] = {
+        {0, 0, true}, {10, 10, true}, {11, 10, false}, {40000, 40000, true}, {40000, 39999, false}, {16384, 16383, false},
+    };
+    for (const Case &c : cases) {
+        std::string text(c.size, 'a');
+        for (size_t i = 0; i < c.size; i++) text[i] = (char)('a' + i % 26);
+        dir.write_file("whole.txt", text);
+        std::string got = "stale";
+        std::vector<uint8_t> bytes(3, 7);
+        EXPECT_EQ(read_whole("whole.txt", got, c.max), c.read) << c.size << " of " << c.max;
+        EXPECT_EQ(read_whole("whole.txt", bytes, c.max), c.read);
+        EXPECT_EQ(got, c.read ? text : std::string());
+        EXPECT_EQ(bytes.size(), c.read ? c.size : 0u);
+    }
+    std::string got = "stale";
+    EXPECT_FALSE(read_whole("missing.txt", got, 100));
+    EXPECT_TRUE(got.empty());
 }

@@ -1,5 +1,6 @@
 // The player's own map markers in "MVMARKER.DAT" and their mirrors in the world data pool: replacing in
-// place, erasing, the first of two records at a cell, a cut file, a full pool and a failed write.
+// place, erasing, the first of two records at a cell, a cut file, a full pool, a failed write and a file
+// too large to be one.
 #include "core/loader_fixture.h"
 #include "base/savecommit.h"
 #include "maps/mvmarker.h"
@@ -131,6 +132,13 @@ TEST_F(MvMarkerFile, CutFileFullPoolAndFailedWrite) {
     EXPECT_EQ(file(), before);
     ConfirmIsoData();
     EXPECT_EQ(memcmp(pool, IsoData, sizeof pool), 0);
+
+    // A file too large to be a marker file is read as none and never written over.
+    std::vector<uint8_t> huge((16u << 20) + 1, 0);
+    write("MVMARKER.DAT", huge.data(), huge.size());
+    EXPECT_TRUE(mvMarkers_ReadAll().empty());
+    EXPECT_EQ(mvMarker_fwrite(marker(30, 31, 1, "over"), 0), 0);
+    EXPECT_EQ(file().size(), huge.size());
 }
 
 }  // namespace

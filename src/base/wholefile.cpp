@@ -1,0 +1,31 @@
+// The whole-file reader: read in chunks to the end, so that a file that grows or a stream without a
+// size is still held to the bound.
+#include "base/wholefile.h"
+
+#include <cstdio>
+
+template <class Buffer> static bool read_into(const char *path, Buffer &out, size_t max) {
+    out.clear();
+    FILE *f = path ? fopen(path, "rb") : nullptr;
+    if (!f) return false;
+    char chunk[16384];
+    bool ok = true;
+    for (;;) {
+        const size_t n = fread(chunk, 1, sizeof chunk, f);
+        if (n > max - out.size()) {
+            ok = false;
+            break;
+        }
+        out.insert(out.end(), chunk, chunk + n);
+        if (n < sizeof chunk) {
+            ok = !ferror(f);
+            break;
+        }
+    }
+    fclose(f);
+    if (!ok) out.clear();
+    return ok;
+}
+
+bool read_whole(const char *path, std::vector<uint8_t> &out, size_t max) { return read_into(path, out, max); }
+bool read_whole(const char *path, std::string &out, size_t max) { return read_into(path, out, max); }

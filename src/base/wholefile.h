@@ -1,0 +1,12 @@
+// src/base/wholefile.h -- the one reader of a whole file into memory, bounded in size: a file larger
+// than its reader expects is refused, never read in part.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The whole of the file at `path` in `out`; false, with `out` empty, when the file is missing, can't
+// be read to its end or holds more than `max` bytes.
+bool read_whole(const char *path, std::vector<uint8_t> &out, size_t max);
+bool read_whole(const char *path, std::string &out, size_t max);
