@@ -18,6 +18,7 @@
 #include "core/tekstit.h"
 #include "base/debuglog.h"
 #include "quests/questoffer.h"
+#include "quests/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;
@@ -240,9 +241,11 @@ TEST_F(EntrySaveTest, AZoomIntoANewAreaKilledAtAnyStepLeavesTheLastWholeVersionO
 
 namespace {
 // The village's offer is made by the quest module itself; only its limits are the test's: a quest may
-// be offered today, and none of its kind was made lately.
+// be offered today, none of its kind was made lately, and one is made.
 int offer_allowed() { return 1; }
 int no_repeats(const char *) { return 0; }
+// A kind whose quest can't be made for the person drawn gives way to the village's simple chores.
+int make_offer(int c, int kind, int x, int y) { return DoQuestForNPC(c, kind, x, y) || DoQuestForNPC(c, 72, x, y); }
 }  // namespace
 
 // A kill at every step of the arrival in a new area beside her village, days after she was there: the
@@ -250,8 +253,13 @@ int no_repeats(const char *) { return 0; }
 // offer, and the quick save follows. The folder is as the entry left it or as the whole arrival left it,
 // the offer and the creature file with the rest, and a load of either tells of no damage.
 TEST_F(EntrySaveTest, AnArrivalWhoseVillageOffersAQuestKilledAtAnyStepLeavesTheLastWholeVersionOfEveryFile) {
-    enter_her_village();
-    const oxatest::WorldCell v = {(int)Plr.world_x, (int)Plr.world_y};
+    ASSERT_EQ(loader(), 0);
+    srand(20260101);   // her village and its people are made the same each time
+    const oxatest::WorldCell v = oxatest::her_village();
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_EQ(CheckExits(), 1);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
     oxatest::step_away_from_creatures();
     EnterLocale(0, 0);
     ASSERT_EQ(LOAD_MAP, 1) << notes();
@@ -267,7 +275,7 @@ TEST_F(EntrySaveTest, AnArrivalWhoseVillageOffersAQuestKilledAtAnyStepLeavesTheL
     Plr.lastquest_day = 0;
     questoffer_services.allowed = offer_allowed;
     questoffer_services.count = no_repeats;
-    srand(20260101);
+    questoffer_services.make = make_offer;
     EnterLocale(0, 0);
     ASSERT_EQ(LOAD_MAP, 1) << notes();
     const auto before = folder();
