@@ -20,6 +20,7 @@
 #include "base/tablefile.h"
 #include "core/squareevents.h"
 #include "core/weatherengine.h"
+#include "creatures/crefile.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
@@ -371,6 +372,7 @@ int loader() {
     wait_window();
 
     vil_forget();   // what the last play left unsaved is not written into a folder being loaded
+    cre_file_forget();
     Komentohistoria = Komentotarkenne = 0;
     Komentotekstitarkenne[0] = 0;
     ClearPrevNameStack();

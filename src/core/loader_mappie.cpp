@@ -193,6 +193,10 @@ int GetMappie(int mode) {
     loader_log("getmappie", "areal_itemizer call");
     areal_itemizer();
     if (!world) areal_maintenance();
+    // From here on the entry writes the character folder: the creature file's new and changed records,
+    // the villages' records and their quest offers, the map and the quick save of the character are one
+    // commit. Should the game end before it, the folder holds the last save, none of this.
+    save_begin();
     creature_mess();
     CarcassMaintenance();
     clean_pool();
@@ -238,8 +242,9 @@ int GetMappie(int mode) {
     // The map is shown again, drawn on every flip from here on.
     DISABLE_MAP = 0;
     FLIP_map_ON();
+    // No key is read while the commit is open: the wait after a zoom comes once it stands.
+    const bool pause_after_zoom = PIC_SHOW == 1 && inivalyes("PAUSE_AFTER_ZOOM");
     if (PIC_SHOW == 1) {
-        if (inivalyes("PAUSE_AFTER_ZOOM")) loader_wait_key();
         PIC_SHOW = 0;
         UPDATE_SCREEN = 1;
     }
@@ -252,13 +257,12 @@ int GetMappie(int mode) {
     Nollaa_Kartanlataustapa();
     loader_log("getmappie", "getmappie completed");
 
-    if (ExtraMarkers_in_use() > 9950) zoommap_maintenance();
-
-    // The map and the quick save of the character are one commit.
-    save_begin();
     if (!SaveMapAndContinue()) save_fail(map_file_error()[0] ? map_file_error() : "the current map");
     int ok = Save(SAVE_QUICK);
     ok = save_commit() && ok;
+    if (pause_after_zoom) loader_wait_key();
+    // The store's compaction is a commit of its own.
+    if (ExtraMarkers_in_use() > 9950) zoommap_maintenance();
     loader_log("getmappie", "exiting getmappie function");
     return ok;
 }

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <string>
 
 #include "core/datafunc.h"
 #include "core/oxa.h"
@@ -32,21 +34,54 @@ int cre_file_create(const char *path, int records) {
 
 void cre_file_path(char *buf, size_t size) { snprintf(buf, size, "%s/%s.CRS", CharacterPath, CharacterFile); }
 
+// The records a save wrote into the creature file's journal, by record number, kept until that save
+// has committed: the file holds them only then, and every read of the file here sees them first. A
+// save that failed leaves them here: they join the next save, or the file at the next write outside
+// one. They belong to one character's file.
+static std::map<long, CreatureStruct> pending;
+static std::string pending_path;
+
+static void forget_pending() { pending.clear(); }
+
+void cre_file_forget() {
+    pending.clear();
+    pending_path.clear();
+}
+
+// The records up to the last one a save wrote; those between the file's end and it are free.
+static long pending_end() { return pending.empty() ? 0 : pending.rbegin()->first + 1; }
+
+static FILE *open_path(const char *path, const char *mode) {
+    if (pending_path != path) {
+        pending.clear();
+        pending_path = path;
+    }
+    return fopen(path, mode);
+}
+
 static FILE *open_cre_file(const char *mode) {
     char path[1200];
     cre_file_path(path, sizeof path);
-    return fopen(path, mode);
+    return open_path(path, mode);
 }
 
 static long file_records(FILE *f) {
     if (fseek(f, 0, SEEK_END) != 0) return -1;
     const long size = ftell(f);
-    return size < 0 ? -1 : size / (long)sizeof(CreatureStruct);
+    if (size < 0) return -1;
+    const long records = size / (long)sizeof(CreatureStruct);
+    return records > pending_end() ? records : pending_end();
 }
 
 static bool read_record(FILE *f, long k, CreatureStruct &out) {
-    if (k < 0 || fseek(f, k * (long)sizeof out, SEEK_SET) != 0) return false;
-    if (fread(&out, sizeof out, 1, f) != 1) return false;
+    if (k < 0) return false;
+    const auto held = pending.find(k);
+    if (held != pending.end()) {
+        out = held->second;
+    } else if (fseek(f, k * (long)sizeof out, SEEK_SET) != 0 || fread(&out, sizeof out, 1, f) != 1) {
+        if (k >= pending_end()) return false;
+        memset(&out, 0, sizeof out);   // past the file's end, before a record a save wrote: free
+    }
     creature_make_safe(out);
     return true;
 }
@@ -57,9 +92,23 @@ static bool write_record(FILE *f, long k, const CreatureStruct &c) {
 }
 
 // Inside a save the record joins the creature file's journal and reaches the file only when the
-// whole save is committed; outside a save it is written at once.
+// whole save is committed (what a failed save left waiting joins it first); outside a save it is
+// written at once, after what a failed save left waiting.
 static bool store_record(FILE *f, const char *path, long k, const CreatureStruct &c) {
-    if (save_running()) return k >= 0 && save_write_at(path, k * (long)sizeof c, &c, sizeof c);
+    if (k < 0) return false;
+    const size_t size = sizeof c;
+    if (save_running()) {
+        if (save_staged_as(path) != 1)
+            for (const auto &p : pending)
+                if (!save_write_at(path, p.first * (long)size, &p.second, size)) return false;
+        if (!save_write_at(path, k * (long)size, &c, size)) return false;
+        pending[k] = c;
+        save_after_commit(forget_pending);
+        return true;
+    }
+    for (const auto &p : pending)
+        if (!write_record(f, p.first, p.second)) return false;
+    pending.clear();
     return write_record(f, k, c);
 }
 
@@ -89,7 +138,7 @@ int Talleta_RealCreature(const CreatureStruct &c, int n) {
     if (n < CRE_DATAID) return 0;
     char path[1200];
     cre_file_path(path, sizeof path);
-    FILE *f = fopen(path, "r+b");
+    FILE *f = open_path(path, "r+b");
     if (!f) return 0;
     // The file only grows by whole records at its end: a number past it is not written.
     bool ok = n - CRE_DATAID < file_records(f) && store_record(f, path, n - CRE_DATAID, c);
@@ -119,7 +168,7 @@ void SotuNPC_omatunto(unsigned s) {
 int SaveNewRealCreature(CreatureStruct &c) {
     char path[1200];
     cre_file_path(path, sizeof path);
-    FILE *f = fopen(path, "r+b");
+    FILE *f = open_path(path, "r+b");
     if (!f) {
         char text[1300];
         snprintf(text, sizeof text, "%s couldn't be opened!", path);
@@ -131,7 +180,8 @@ int SaveNewRealCreature(CreatureStruct &c) {
     while (k < records && read_record(f, k, r) && r.kind != 0) k++;
     if (k > records) k = records;
     c.socialid = (uint32_t)(CRE_DATAID + k);
-    bool ok = write_record(f, k, c);
+    // Inside a save the new record is the save's, like every other change of the file.
+    bool ok = store_record(f, path, k, c);
     if (fclose(f) != 0) ok = false;
     if (!ok) {
         snprintf(path + strlen(path), sizeof path - strlen(path), " couldn't be written!");
@@ -192,13 +242,23 @@ static void write_failed(const char *path) {
 }
 
 // Whether the file holds `want` free records, read in blocks from its start until they are found.
+// Reads the records from k on into a block of n, the ones a running save wrote as it wrote them; the
+// records read, short only at the end of the file and of what the save wrote.
+static size_t read_block(FILE *f, long k, CreatureStruct *block, size_t n) {
+    size_t got = fseek(f, k * (long)sizeof block[0], SEEK_SET) == 0 ? fread(block, sizeof block[0], n, f) : 0;
+    if (pending.empty()) return got;
+    const long end = pending_end();
+    for (size_t i = got; i < n && k + (long)i < end; i++, got++) memset(&block[i], 0, sizeof block[i]);
+    for (auto p = pending.lower_bound(k); p != pending.end() && p->first < k + (long)got; ++p) block[p->first - k] = p->second;
+    return got;
+}
+
 static bool has_free_records(FILE *f, long records, int want) {
     static CreatureStruct block[64];
-    if (fseek(f, 0, SEEK_SET) != 0) return false;
     int free_records = 0;
     for (long k = 0; k < records;) {
         const size_t chunk = records - k < 64 ? (size_t)(records - k) : 64;
-        const size_t got = fread(block, sizeof block[0], chunk, f);
+        const size_t got = read_block(f, k, block, chunk);
         // only the kind is read, and the block is thrown away: nothing in it needs mending
         for (size_t i = 0; i < got; i++) free_records += block[i].kind == 0;
         if (free_records >= want || got < chunk) break;
@@ -210,7 +270,7 @@ static bool has_free_records(FILE *f, long records, int want) {
 void creature_mess() {
     char path[1200];
     cre_file_path(path, sizeof path);
-    FILE *f = fopen(path, "r+b");
+    FILE *f = open_path(path, "r+b");
     if (!f) {
         char text[1300];
         snprintf(text, sizeof text, "%s open error!", path);
@@ -223,7 +283,7 @@ void creature_mess() {
     for (;;) {
         if (has_free_records(f, records, CRS_MIN_FREE)) break;
         static const CreatureStruct blank{};
-        for (int i = 0; i < CRS_GROW_RECORDS && write_ok; i++) write_ok = write_record(f, records + i, blank);
+        for (int i = 0; i < CRS_GROW_RECORDS && write_ok; i++) write_ok = store_record(f, path, records + i, blank);
         if (!write_ok) break;
         records += CRS_GROW_RECORDS;
     }
@@ -235,7 +295,7 @@ void creature_mess() {
         while (next_free < records && read_record(f, next_free, r) && r.kind != 0) next_free++;
         get_defined((int)d.id, 1);
         Creature.socialid = (uint32_t)(CRE_DATAID + next_free);
-        if (!write_record(f, next_free, Creature)) {
+        if (!store_record(f, path, next_free, Creature)) {
             write_ok = false;
             break;
         }
@@ -287,7 +347,7 @@ static bool present(int slot) {
 void save_creatures() {
     char path[1200];
     cre_file_path(path, sizeof path);
-    FILE *f = fopen(path, "r+b");
+    FILE *f = open_path(path, "r+b");
     if (!f) return;
     const long records = file_records(f);
     bool ok = true;
@@ -377,9 +437,9 @@ void GetCRSBasedSocInfo(uint8_t *info, int community) {
     // Read in blocks from the start: a talk start counts a community without waiting on the file.
     static CreatureStruct block[64];
     const long n = file_records(f);
-    for (long k = fseek(f, 0, SEEK_SET) == 0 ? 0 : n; k < n;) {
+    for (long k = 0; k < n;) {
         const size_t want = n - k < 64 ? (size_t)(n - k) : 64;
-        const size_t got = fread(block, sizeof block[0], want, f);
+        const size_t got = read_block(f, k, block, want);
         for (size_t b = 0; b < got; b++) {
             const CreatureStruct &r = block[b];
             if (r.kind == CK_NONE || r.community != (uint32_t)community) continue;
@@ -433,9 +493,7 @@ int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
 }
 
 int cre_file_next_id() {
-    char path[1200];
-    cre_file_path(path, sizeof path);
-    FILE *f = fopen(path, "rb");
+    FILE *f = open_cre_file("rb");
     if (!f) return CRE_NONE;
     const long records = file_records(f);
     long k = 0;
@@ -448,4 +506,15 @@ int cre_file_next_id() {
 void CreMod_break_a_leg(int n) {
     if ((unsigned)n >= (unsigned)CRE_COUNT) return;
     HAAVOITA(n, 3, 18, 13, random(2), -1001);
+}
+
+int cre_file_record(int n, CreatureStruct &out) {
+    memset(&out, 0, sizeof out);
+    if (n < CRE_DATAID) return 0;
+    FILE *f = open_cre_file("rb");
+    if (!f) return 0;
+    const bool ok = read_record(f, n - CRE_DATAID, out);
+    fclose(f);
+    if (!ok) memset(&out, 0, sizeof out);
+    return ok ? 1 : 0;
 }

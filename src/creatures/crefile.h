@@ -17,8 +17,14 @@ int cre_file_create(const char *path, int records);
 
 // Path of the character's creature file.
 void cre_file_path(char *buf, size_t size);
-// Records in the file; -1 when it can't be opened.
+// Records in the file, with those a save not yet committed wrote past its end; -1 when it can't be
+// opened.
 int cre_file_records();
+// The record of creature number n (1000 + record) as the file holds it, or as a running save wrote it;
+// 1 when there is one, else 0 and a zeroed record.
+int cre_file_record(int n, CreatureStruct &out);
+// Forgets the records kept for a save not yet committed: a load reads the file as it stands.
+void cre_file_forget();
 // Writes c over the file's record n - 1000; nothing for n below 1000. 1 when written.
 int Talleta_RealCreature(const CreatureStruct &c, int n);
 // Gives c the first free record or a new one at the end; answers its number (1000 + record).

@@ -1,11 +1,13 @@
 // src/quests/kinds_land_talk.cpp -- the creature-file steps the quests that lead across the land can
 // take back.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "base/ownlib.h"
+#include "base/savecommit.h"
 #include "core/datafunc.h"
 #include "creatures/crefile.h"
 #include "quests/kinds_land_int.h"
@@ -25,50 +27,30 @@ int land_free_pool_records(int want) {
     return free_records;
 }
 
-static FILE *open_file(const char *mode) {
-    char path[1200];
-    cre_file_path(path, sizeof path);
-    return fopen(path, mode);
-}
-
-bool land_read_record(int n, CreatureStruct &out) {
-    memset(&out, 0, sizeof out);
-    if (n < CRE_DATAID) return false;
-    FILE *f = open_file("rb");
-    if (!f) return false;
-    const bool ok = fseek(f, (long)(n - CRE_DATAID) * (long)sizeof out, SEEK_SET) == 0 && fread(&out, sizeof out, 1, f) == 1;
-    fclose(f);
-    if (!ok) memset(&out, 0, sizeof out);
-    return ok;
-}
+bool land_read_record(int n, CreatureStruct &out) { return cre_file_record(n, out) != 0; }
 
 int land_save_new(CreatureStruct &c, CreUndo &undo) {
     memset(&undo, 0, sizeof undo);
-    FILE *f = open_file("rb");
-    if (!f) return 0;
-    long size = -1;
-    if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
-    if (size < 0 || fseek(f, 0, SEEK_SET) != 0) {
-        fclose(f);
-        return 0;
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    struct stat st;
+    const long long size = stat(path, &st) == 0 ? (long long)st.st_size : -1;
+    const int records = cre_file_records();
+    if (size < 0 || records < 0) return 0;
+    undo.records = records;
+    // The record the file will give: its first free one, as it is now, else a new one at the end (over
+    // any part record a damaged file ends in, which is kept to be put back).
+    const int next = cre_file_next_id();
+    if (next >= CRE_DATAID && next - CRE_DATAID < records) cre_file_record(next, undo.was);
+    const long whole = (long)(size / (long long)sizeof(CreatureStruct));
+    undo.tail = whole == undo.records ? (size_t)(size - (long long)whole * (long long)sizeof(CreatureStruct)) : 0;
+    if (undo.tail) {
+        FILE *f = fopen(path, "rb");
+        if (!f || fseek(f, whole * (long)sizeof(CreatureStruct), SEEK_SET) != 0 ||
+            fread(undo.tailbytes, 1, undo.tail, f) != undo.tail)
+            undo.tail = 0;
+        if (f) fclose(f);
     }
-    undo.records = size / (long)sizeof(CreatureStruct);
-    // The record the file will give: its first free one, else a new one at the end (over any part
-    // record a damaged file ends in, which is kept to be put back).
-    static CreatureStruct r;
-    bool found = false;
-    for (long k = 0; k < undo.records && !found; k++) {
-        if (fread(&r, sizeof r, 1, f) != 1) break;
-        if (r.kind == CK_NONE) {
-            undo.was = r;
-            found = true;
-        }
-    }
-    undo.tail = (size_t)(size - undo.records * (long)sizeof(CreatureStruct));
-    if (undo.tail && (fseek(f, undo.records * (long)sizeof(CreatureStruct), SEEK_SET) != 0 ||
-                      fread(undo.tailbytes, 1, undo.tail, f) != undo.tail))
-        undo.tail = 0;
-    fclose(f);
     undo.number = SaveNewRealCreature(c);
     return undo.number;
 }
@@ -77,6 +59,12 @@ void land_undo(const CreUndo &undo) {
     if (undo.number < CRE_DATAID) return;
     if (undo.number - CRE_DATAID < undo.records) {
         Talleta_RealCreature(undo.was, undo.number);
+        return;
+    }
+    // Inside a save the new record stands in its journal, which can't shorten the file: it is freed.
+    if (save_running()) {
+        static const CreatureStruct blank{};
+        Talleta_RealCreature(blank, undo.number);
         return;
     }
     char path[1200];

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/savecommit.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/notes.h"
@@ -167,9 +168,10 @@ static void undo_side_roles(const QuestStruct &q) {
         if (side == 0) continue;
         for (int n = 0; n < CRE_COUNT; n++)
             if (Cre[n].quest == side) disableNPCquest(n, side);
-        char path[1200];
+        // Made in the running save, the file stands under its staged name, which the commit then leaves.
+        char path[1200], staged[1300];
         quest_file_path(side, path, sizeof path);
-        remove(path);
+        remove(save_source(path, staged, sizeof staged));
     }
 }
 

@@ -3,11 +3,15 @@
 // quest opening or completing the side roles it gave to other people.
 #include <glob.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "base/ownlib.h"
+#include "base/savecommit.h"
 #include "base/tags.h"
 #include "base/ui.h"
 #include "core/notes.h"
@@ -43,6 +47,28 @@ static uint32_t id_of_name(const char *path) {
     return (uint32_t)id;
 }
 
+// The quest files of the character, by name; inside a save also those it made and has not yet
+// committed ("<id>.QST.new"), read from there.
+static std::vector<std::string> quest_files() {
+    std::vector<std::string> names;
+    for (const char *ext : {".QST", ".QST.new"}) {
+        if (ext[4] && !save_running()) break;
+        char pattern[1200];
+        snprintf(pattern, sizeof pattern, "%s/*%s", CharacterPath, ext);
+        glob_t found;
+        if (glob(pattern, 0, nullptr, &found) == 0)
+            for (size_t i = 0; i < found.gl_pathc; i++) {
+                std::string name = found.gl_pathv[i];
+                if (ext[4]) name.resize(name.size() - 4);
+                names.push_back(name);
+            }
+        globfree(&found);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
 struct ListFilter {
     bool uncompleted, completed, fresh, hasname, hasgap;
     long nameid, gap;
@@ -72,19 +98,13 @@ int ReadQuestList(const char *filter) {
     f.hasname = filter_number(filter, "nameid", f.nameid);
     f.hasgap = filter_number(filter, "igndaygap", f.gap);
 
-    char pattern[1200];
-    snprintf(pattern, sizeof pattern, "%s/*.QST", CharacterPath);
-    glob_t found;
-    if (glob(pattern, 0, nullptr, &found) != 0) {
-        globfree(&found);
-        return 0;
-    }
     static QuestStruct q;
     int count = 0, listed = 0;
-    for (size_t i = 0; i < found.gl_pathc; i++) {
-        const uint32_t id = id_of_name(found.gl_pathv[i]);
+    const std::vector<std::string> files = quest_files();
+    for (const std::string &file : files) {
+        const uint32_t id = id_of_name(file.c_str());
         // A short or unreadable file is skipped; so is a record that is not the quest its name says.
-        if (id == 0 || !read_exact(found.gl_pathv[i], &q, sizeof q) || q.id != id) continue;
+        if (id == 0 || !loadQuest(id, q)) continue;
         if (!passes(q, f)) continue;
         if (listed < QUEST_LIST_MAX) {
             QuestListIDs[listed] = q.id;
@@ -93,7 +113,6 @@ int ReadQuestList(const char *filter) {
         }
         count++;
     }
-    globfree(&found);
     // Newest accepted first; equal days keep the order of the file names.
     for (int pass = 0; pass < listed - 1; pass++)
         for (int k = 0; k < listed - 1 - pass; k++)

@@ -12,10 +12,13 @@
 #include <map>
 
 #include "base/savecommit.h"
+#include "maps/mapquery.h"
 #include "maps/sight.h"
 #include "core/squareevents.h"
 #include "core/tekstit.h"
 #include "base/debuglog.h"
+#include "quests/questoffer.h"
+#include "quests/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;
@@ -33,6 +36,10 @@ protected:
         }
         copy_bounded(language, sizeof language, "eng");
         MSG_forget_index();
+    }
+    void TearDown() override {
+        questoffer_services_reset();
+        LoaderTest::TearDown();
     }
     std::string notes() {
         const std::vector<uint8_t> bytes = read("msglog.txt");
@@ -170,17 +177,19 @@ bool kill_step(int n) {
 }
 }  // namespace
 
-// A kill at every step of the commit of a zoom into an area never entered: the folder is as it was
-// before the zoom or as the whole zoom left it, and a load of either tells of no damage.
+// A kill at every step of the commit of a zoom into a settlement never entered, whose people are made
+// in the creature file: the folder is as it was before the zoom or as the whole zoom left it, and a load
+// of either tells of no damage.
 TEST_F(EntrySaveTest, AZoomIntoANewAreaKilledAtAnyStepLeavesTheLastWholeVersionOfEveryFile) {
     ASSERT_EQ(loader(), 0);
     const int hx = PlayerX, hy = PlayerY;
     int fx = 0, fy = 0;
-    for (int d = 8; d < 60 && !fx; d++)
+    for (int d = 8; d < 200 && !fx; d++)
         for (int y = hy - d; y <= hy + d && !fx; y++)
             for (int x = hx - d; x <= hx + d && !fx; x++)
-                if ((std::abs(x - hx) == d || std::abs(y - hy) == d) && !zoomarea_stored(x, y)) fx = x, fy = y;
-    ASSERT_NE(fx, 0);
+                if ((std::abs(x - hx) == d || std::abs(y - hy) == d) && on_kyla(x, y, 1) && !zoomarea_stored(x, y))
+                    fx = x, fy = y;
+    ASSERT_NE(fx, 0) << "a settlement never entered";
     PlayerX = fx;
     PlayerY = fy;
     const auto before = folder();
@@ -200,7 +209,7 @@ TEST_F(EntrySaveTest, AZoomIntoANewAreaKilledAtAnyStepLeavesTheLastWholeVersionO
     ASSERT_NE(steps, 255) << "the zoom was refused";
     ASSERT_GT(steps, 25) << "the new maps, their index and their markers in one commit";
     const auto after = folder();
-    for (const char *file : {"ZOOMMAPS.DAT", "ZOOMINDEX.DAT", "MARKER.DAT"})
+    for (const char *file : {"ZOOMMAPS.DAT", "ZOOMINDEX.DAT", "MARKER.DAT", "AINO.CRS"})
         EXPECT_NE(before.at(file), after.at(file)) << file;
 
     int kept = 0, finished = 0;
@@ -214,6 +223,98 @@ TEST_F(EntrySaveTest, AZoomIntoANewAreaKilledAtAnyStepLeavesTheLastWholeVersionO
         for (const auto &f : now)
             if ((!before.count(f.first) || before.at(f.first) != f.second) && (!after.count(f.first) || after.at(f.first) != f.second))
                 odd += " " + f.first;
+        ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
+        (now == before ? kept : finished)++;
+    }
+    EXPECT_GT(kept, 0);
+    EXPECT_GT(finished, 0);
+    for (const auto *files : {&before, &after}) {
+        put_back(*files);
+        write("msglog.txt", "", 0);
+        leave_to_menu();
+        ASSERT_EQ(loader(), 0) << loader_last_note();
+        ASSERT_EQ(zoomstore_check(), 1);
+        for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
+            EXPECT_EQ(notes().find(damage), std::string::npos) << notes();
+    }
+}
+
+namespace {
+// The village's offer is made by the quest module itself; only its limits are the test's: a quest may
+// be offered today, none of its kind was made lately, and one is made.
+int offer_allowed() { return 1; }
+int no_repeats(const char *) { return 0; }
+// A kind whose quest can't be made for the person drawn gives way to the village's simple chores.
+int make_offer(int c, int kind, int x, int y) { return DoQuestForNPC(c, kind, x, y) || DoQuestForNPC(c, 72, x, y); }
+}  // namespace
+
+// A kill at every step of the arrival in a new area beside her village, days after she was there: the
+// upkeep makes creature records of the new maps' animals, writes the village's record and its quest
+// offer, and the quick save follows. The folder is as the entry left it or as the whole arrival left it,
+// the offer and the creature file with the rest, and a load of either tells of no damage.
+TEST_F(EntrySaveTest, AnArrivalWhoseVillageOffersAQuestKilledAtAnyStepLeavesTheLastWholeVersionOfEveryFile) {
+    ASSERT_EQ(loader(), 0);
+    srand(20260101);   // her village and its people are made the same each time
+    const oxatest::WorldCell v = oxatest::her_village();
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_EQ(CheckExits(), 1);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    oxatest::step_away_from_creatures();
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1) << notes();
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    int fx = 0, fy = 0;
+    for (int y = v.y - 2; y <= v.y + 2 && !fx; y++)
+        for (int x = v.x - 2; x <= v.x + 2 && !fx; x++)
+            if (!zoomarea_stored(x, y)) fx = x, fy = y;
+    ASSERT_NE(fx, 0) << "a cell beside her village never entered";
+    PlayerX = fx;
+    PlayerY = fy;
+    Plr.daynumber += 40;
+    Plr.lastquest_day = 0;
+    questoffer_services.allowed = offer_allowed;
+    questoffer_services.count = no_repeats;
+    questoffer_services.make = make_offer;
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1) << notes();
+    const auto before = folder();
+    // Each arrival runs in a child of the game as the entry left it; the first runs whole and counts the
+    // steps of its commit.
+    auto arrive = [&](bool (*hook)(int)) {
+        const pid_t child = fork();
+        if (child == 0) {
+            save_commit_step = hook;
+            srand(20260102);
+            const int saved = GetMappie(0);
+            _exit(saved ? steps_taken & 127 : 255);
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    };
+    steps_taken = 0;
+    const int steps = arrive(count_step);
+    ASSERT_NE(steps, 255) << "the arrival couldn't be saved";
+    const auto after = folder();
+    for (const char *file : {"AINO.CRS", "AINO.OXS"}) EXPECT_NE(before.at(file), after.at(file)) << file;
+    int offers = 0;
+    for (const auto &f : after)
+        if (f.first.size() > 4 && f.first.compare(f.first.size() - 4, 4, ".QST") == 0 && !before.count(f.first)) offers++;
+    ASSERT_EQ(offers, 1) << "the village offers a quest";
+
+    int kept = 0, finished = 0;
+    for (kill_at = 0; kill_at < steps; kill_at++) {
+        SCOPED_TRACE("killed at step " + std::to_string(kill_at));
+        put_back(before);
+        arrive(kill_step);
+        ASSERT_TRUE(finish_interrupted_save());
+        const auto now = folder();
+        std::string odd;
+        for (const auto &f : now)
+            if ((!before.count(f.first) || before.at(f.first) != f.second) && (!after.count(f.first) || after.at(f.first) != f.second))
+                odd += " " + f.first;
+        for (const auto &f : after)
+            if (!now.count(f.first)) odd += " (" + f.first + ")";
         ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
         (now == before ? kept : finished)++;
     }
