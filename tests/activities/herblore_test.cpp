@@ -203,7 +203,9 @@ TEST_F(Herbarium, MarksSpreadOverTheSpeciesAndIdentifiedNeverReverts) {
     PlayerObj[5] = flowers;
     PlayerObj[6] = known;
     PlayerObj[7] = other;
+    PlayerObj[PLAYEROBJ_COUNT - 1] = flowers;
     aseta_unid();
+    EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].unid, 37) << "the table's last item";
     EXPECT_EQ(ConstantObj[10].unid, 37);
     EXPECT_EQ(PlayerObj[5].unid, 37);
     EXPECT_EQ(PlayerObj[6].unid, 1) << "an identified item stays identified";
