@@ -325,7 +325,7 @@ static bool any_settlement(const uint8_t *cells) {
 
 // Settlements whose local maps are stored but that have no society yet get one, row by row from the
 // north-west; runs of a row without a settlement are passed over whole.
-static void found_missing_societies() {
+void found_missing_societies() {
     static_assert(WORLD_W % 64 == 0, "a row is whole runs of 64 cells");
     for (int y = 0; y < WORLD_H; y++)
         for (int run = 0; run < WORLD_W; run += 64) {
