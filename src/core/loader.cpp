@@ -341,10 +341,9 @@ void found_missing_societies() {
 // folder as it was.
 static void back_up_checked_files() {
     if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
-    char world[1200], backup[1200];
+    char world[1200];
     char_file_path(world, sizeof world, "WORLD.DAT");
-    char_file_path(backup, sizeof backup, "WORLD.BAK");
-    if (file_size(world) == (long)MAP_BYTES && !copyfile(world, backup))
+    if (file_size(world) == (long)MAP_BYTES && !back_up_world_file())
         loader_log("_system", "WORLD.BAK couldn't be written");
 }
 
