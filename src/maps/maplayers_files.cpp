@@ -66,24 +66,6 @@ void world_layer_matches_file(int memory) {
     (memory ? unsaved_memory : unsaved_world).clear();
 }
 
-// The backup's bytes against the remembered copy, a block at a time; false at the first difference.
-static bool file_holds(const char *path, const uint8_t *bytes, size_t size) {
-    struct stat st;
-    if (stat(path, &st) != 0 || (size_t)st.st_size != size) return false;
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    static uint8_t block[64 * 1024];
-    size_t at = 0;
-    bool same = true;
-    while (same && at < size) {
-        const size_t n = size - at < sizeof block ? size - at : sizeof block;
-        same = fread(block, 1, n, f) == n && memcmp(block, bytes + at, n) == 0;
-        at += n;
-    }
-    fclose(f);
-    return same;
-}
-
 int back_up_world_file() {
     char world[1100], backup[1100];
     snprintf(world, sizeof world, "%s/WORLD.DAT", CharacterPath);
