@@ -123,7 +123,10 @@ int HERBLORE_save() {
     herbarium_path(path, sizeof path);
     // Inside a save the file joins the save's commit: a failed write leaves the old file in place.
     char staged[1300];
-    if (write_atomic(save_target(path, staged, sizeof staged), buf, size)) return 1;
+    const char *target = save_target(path, staged, sizeof staged);
+    // Outside a save a file that holds the list already is left as it is.
+    if (strcmp(target, path) == 0 && file_holds(path, buf, size)) return 1;
+    if (write_atomic(target, buf, size)) return 1;
     save_fail(path);
     return 0;
 }
