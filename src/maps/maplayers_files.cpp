@@ -156,8 +156,7 @@ int write_world_files() {
 void fordmaker() {
     world_layers_unsaved();
     for (int y = 0; y < WORLD_H; y++)
-        for (int x = 0; x < WORLD_W; x++)
-            if (maailma_alltime[mapidx(x, y)] == CH_FORD) return;
+        if (memchr(&maailma_alltime[mapidx(0, y)], CH_FORD, WORLD_W)) return;
     const int on_world = bigmap();
     for (int y = 0; y < WORLD_H; y++)
         for (int x = 0; x < WORLD_W; x++) {
