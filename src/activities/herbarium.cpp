@@ -123,7 +123,10 @@ int HERBLORE_save() {
     herbarium_path(path, sizeof path);
     // Inside a save the file joins the save's commit: a failed write leaves the old file in place.
     char staged[1300];
-    if (write_atomic(save_target(path, staged, sizeof staged), buf, size)) return 1;
+    const char *target = save_target(path, staged, sizeof staged);
+    // Outside a save a file that holds the list already is left as it is.
+    if (strcmp(target, path) == 0 && file_holds(path, buf, size)) return 1;
+    if (write_atomic(target, buf, size)) return 1;
     save_fail(path);
     return 0;
 }
@@ -226,18 +229,35 @@ static void mark_item(ItemStruct &it, int mark, const char *name, const char *sk
     debuglog("aktieto", text);
 }
 
-void HERBLORE_aseta_kasvitieto(int row, int mark) {
+// The items of the plant kingdom in both tables, in table order: a mark never changes which they are,
+// so one look finds them for every species marked after it.
+struct PlantItems {
+    std::vector<int> defs, own;
+};
+static PlantItems plant_items() {
+    PlantItems p;
+    for (int n = 0; n < CONSTANTOBJ_ROWS; n++)
+        if (onko_kasvikuntaa(ConstantObj[n])) p.defs.push_back(n);
+    for (int n = 0; n < PLAYEROBJ_COUNT; n++)
+        if (onko_kasvikuntaa(PlayerObj[n])) p.own.push_back(n);
+    return p;
+}
+
+static void mark_species(int row, int mark, const PlantItems &items) {
     if (row < 0 || row >= HERBARIUM_ROWS || !row_named(row) || mark < 1 || mark > 99) return;
     char name[sizeof(ItemStruct::name) + 1], skill[sizeof(ItemStruct::skill) + 1];
     field_text(name, HerbloreKasvio[row].plant.name);
     field_text(skill, HerbloreKasvio[row].plant.skill);
-    for (int n = 0; n < CONSTANTOBJ_ROWS; n++) mark_item(ConstantObj[n], mark, name, skill, n);
-    for (int n = 0; n < PLAYEROBJ_COUNT; n++) mark_item(PlayerObj[n], mark, name, skill, OBJ_PLAYER_FIRST + n);
+    for (int n : items.defs) mark_item(ConstantObj[n], mark, name, skill, n);
+    for (int n : items.own) mark_item(PlayerObj[n], mark, name, skill, OBJ_PLAYER_FIRST + n);
 }
 
+void HERBLORE_aseta_kasvitieto(int row, int mark) { mark_species(row, mark, plant_items()); }
+
 void aseta_unid() {
+    const PlantItems items = plant_items();
     for (int r = 0; r < HERBARIUM_ROWS; r++)
-        if (row_named(r)) HERBLORE_aseta_kasvitieto(r, HerbloreKasvio[r].mark);
+        if (row_named(r)) mark_species(r, HerbloreKasvio[r].mark, items);
 }
 
 void tunnista_invkasvit(int mark) {

@@ -92,6 +92,9 @@ bool read_exact(const char *path, void *buf, size_t size);
 // The same read straight into `buf`, for large buffers whose owner clears or refuses them on a failure:
 // false leaves `buf` holding an unknown part of the file.
 bool read_exact_in_place(const char *path, void *buf, size_t size);
+// Whether <path> holds exactly the `size` bytes of `bytes`: its size and every byte; false at the first
+// difference, or when it can't be read.
+bool file_holds(const char *path, const void *bytes, size_t size);
 // Writes the whole of `buf` to <path> and flushes it; a write that fails takes the file away again.
 bool write_plain(const char *path, const void *buf, size_t size);
 // Writes to "<path>.tmp", flushes, then renames over <path>; the old file survives any failure.

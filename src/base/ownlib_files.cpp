@@ -117,6 +117,22 @@ bool read_exact(const char *path, void *buf, size_t size) {
     return ok;
 }
 
+bool file_holds(const char *path, const void *bytes, size_t size) {
+    FILE *f = fopen(path, "rb");
+    if (!f) return false;
+    struct stat st;
+    bool same = fstat(fileno(f), &st) == 0 && (size_t)st.st_size == size;
+    static unsigned char block[64 * 1024];
+    const unsigned char *want = static_cast<const unsigned char *>(bytes);
+    for (size_t at = 0; same && at < size;) {
+        const size_t n = size - at < sizeof block ? size - at : sizeof block;
+        same = fread(block, 1, n, f) == n && memcmp(block, want + at, n) == 0;
+        at += n;
+    }
+    fclose(f);
+    return same;
+}
+
 namespace {
 struct AppendFile {
     char path[256];

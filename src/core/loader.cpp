@@ -314,12 +314,27 @@ static void wait_window() {
 
 static bool is_settlement(int c) { return c == 30 || c == 210 || c == 211 || c == 239; }
 
-// Settlements whose local maps are stored but that have no society yet get one.
-static void found_missing_societies() {
+// Whether a run of 64 cells holds a settlement: a look without branches, done many cells at a step.
+static bool any_settlement(const uint8_t *cells) {
+    uint8_t hit = 0;
+    for (int i = 0; i < 64; i++) {
+        const uint8_t c = cells[i];
+        hit |= (uint8_t)((c == 30) | (c == 210) | (c == 211) | (c == 239));
+    }
+    return hit != 0;
+}
+
+// Settlements whose local maps are stored but that have no society yet get one, row by row from the
+// north-west; runs of a row without a settlement are passed over whole.
+void found_missing_societies() {
+    static_assert(WORLD_W % 64 == 0, "a row is whole runs of 64 cells");
     for (int y = 0; y < WORLD_H; y++)
-        for (int x = 0; x < WORLD_W; x++)
-            if (is_settlement(maailma_alltime[mapidx(x, y)]) && ZoomMapPos(x, y) != 0 && Mapinfo_socID(x, y) == 0)
-                createsocarea(x, y, 3);
+        for (int run = 0; run < WORLD_W; run += 64) {
+            if (!any_settlement(&maailma_alltime[mapidx(run, y)])) continue;
+            for (int x = run; x < run + 64; x++)
+                if (is_settlement(maailma_alltime[mapidx(x, y)]) && ZoomMapPos(x, y) != 0 && Mapinfo_socID(x, y) == 0)
+                    createsocarea(x, y, 3);
+        }
 }
 
 // The backups are taken only of files that were read whole, and only once the map was entered: a
@@ -327,10 +342,9 @@ static void found_missing_societies() {
 // folder as it was.
 static void back_up_checked_files() {
     if (!do_OXS_backup()) loader_log("_system", "the character file couldn't be backed up");
-    char world[1200], backup[1200];
+    char world[1200];
     char_file_path(world, sizeof world, "WORLD.DAT");
-    char_file_path(backup, sizeof backup, "WORLD.BAK");
-    if (file_size(world) == (long)MAP_BYTES && !copyfile(world, backup))
+    if (file_size(world) == (long)MAP_BYTES && !back_up_world_file())
         loader_log("_system", "WORLD.BAK couldn't be written");
 }
 

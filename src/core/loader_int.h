@@ -28,6 +28,8 @@ void rebuild_damaged_files();
 bool templates_damaged();
 void rebuild_damaged_templates();
 bool names_need_rebuilding();
+// Settlements of the world whose local maps are stored but that have no society yet get one.
+void found_missing_societies();
 // The figures of the character record just read, kept within their bounds; the player is told
 // which were out of range.
 void make_player_record_safe();

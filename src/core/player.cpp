@@ -37,7 +37,8 @@ int do_OXS_backup() {
     static uint8_t copy[PLR_SIZE];
     if (!read_exact(oxs, copy, sizeof copy)) return 0;
     if (copy[0] == 0 && copy[1] == 0 && copy[2] == 0 && copy[3] == 0) return 0;
-    return write_atomic(bak, copy, sizeof copy) ? 1 : 0;
+    // A backup that holds the file already (the character was not saved since) is left as it is.
+    return file_holds(bak, copy, sizeof copy) || write_atomic(bak, copy, sizeof copy) ? 1 : 0;
 }
 
 void aseta_peliversio() { Plr.save_version = SAVE_VERSION; }

@@ -508,8 +508,9 @@ int read_constantobj(const char *path) {
     return (int)r.got;
 }
 
+// A file that holds the table already is left as it is: every load builds the same table again.
 int write_constantobj(const char *path) {
-    if (write_atomic(path, ConstantObj, sizeof ConstantObj)) return 1;
+    if (file_holds(path, ConstantObj, sizeof ConstantObj) || write_atomic(path, ConstantObj, sizeof ConstantObj)) return 1;
     char text[1200];
     const int n = snprintf(text, sizeof text, "%s couldn't be written", path);
     debuglog("_system", n >= 0 && n < (int)sizeof text ? text : "CONSTANT.OBJ couldn't be written (its path is too long)");

@@ -3,6 +3,7 @@
 // reference for "northern", "near" and "west of".
 #include "maps/mapdesc.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -131,28 +132,34 @@ int STRkulttuurikartta(int y, int x, int c) {
     return n;
 }
 
-// One pass over the world gives every culture's rectangle: a cell counts for the culture of its
-// block when the block is not a lone one, and the cells are met in the same order (rows, then
-// columns) as a pass per culture would meet them.
+// Every culture's rectangle: the blocks that count for their culture (those not lone) span it. The
+// rectangle is the one a walk over the world's cells (rows, then columns) would give with its edges
+// first zero and a zero edge taken as not yet set: so a home area reaching the world's west or north
+// edge starts at cell 1 there, the cell after the edge's zero.
 void init_cultblock() {
     memset(cultblock, 0, sizeof cultblock);
-    bool counts[BLOCK_COUNT];
+    int lo_bx[CULTURE_COUNT], hi_bx[CULTURE_COUNT], lo_by[CULTURE_COUNT], hi_by[CULTURE_COUNT];
+    for (int c = 0; c < CULTURE_COUNT; c++) {
+        lo_bx[c] = lo_by[c] = BLOCKS_W + BLOCKS_H;
+        hi_bx[c] = hi_by[c] = -1;
+    }
     for (int by = 0; by < BLOCKS_H; by++)
         for (int bx = 0; bx < BLOCKS_W; bx++) {
             const int c = kulttuurikartta[by * BLOCKS_W + bx];
-            counts[by * BLOCKS_W + bx] = c < CULTURE_COUNT && STRkulttuurikartta(by * 32, bx * 32, c) >= 2;
+            if (c >= CULTURE_COUNT || STRkulttuurikartta(by * 32, bx * 32, c) < 2) continue;
+            lo_bx[c] = std::min(lo_bx[c], bx);
+            hi_bx[c] = std::max(hi_bx[c], bx);
+            lo_by[c] = std::min(lo_by[c], by);
+            hi_by[c] = std::max(hi_by[c], by);
         }
-    for (int y = 0; y < WORLD_H; y++)
-        for (int bx = 0; bx < BLOCKS_W; bx++) {
-            if (!counts[(y >> 5) * BLOCKS_W + bx]) continue;
-            CultBlock &b = cultblock[kulttuurikartta[(y >> 5) * BLOCKS_W + bx]];
-            for (int x = bx * 32; x < bx * 32 + 32; x++) {
-                if (b.minx == 0 || b.minx > x) b.minx = x;
-                if (b.maxx < x) b.maxx = x;
-                if (b.miny == 0 || b.miny > y) b.miny = y;
-                if (b.maxy < y) b.maxy = y;
-            }
-        }
+    for (int c = 0; c < CULTURE_COUNT; c++) {
+        if (hi_bx[c] < 0) continue;
+        CultBlock &b = cultblock[c];
+        b.minx = lo_bx[c] == 0 ? 1 : lo_bx[c] * 32;
+        b.miny = lo_by[c] == 0 ? 1 : lo_by[c] * 32;
+        b.maxx = hi_bx[c] * 32 + 31;
+        b.maxy = hi_by[c] * 32 + 31;
+    }
     for (CultBlock &b : cultblock) {
         b.width = abs(b.maxx - b.minx);
         b.height = abs(b.maxy - b.miny);

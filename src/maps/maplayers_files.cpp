@@ -66,6 +66,18 @@ void world_layer_matches_file(int memory) {
     (memory ? unsaved_memory : unsaved_world).clear();
 }
 
+int back_up_world_file() {
+    char world[1100], backup[1100];
+    snprintf(world, sizeof world, "%s/WORLD.DAT", CharacterPath);
+    snprintf(backup, sizeof backup, "%s/WORLD.BAK", CharacterPath);
+    if (!rows_known() || unsaved_world.y0 <= unsaved_world.y1) return copyfile(world, backup);
+    if (file_holds(backup, maailma_alltime, MAP_BYTES)) return 1;
+    FILE *f = fopen(backup, "wb");
+    if (!f) return 0;
+    const bool written = fwrite(maailma_alltime, 1, MAP_BYTES, f) == MAP_BYTES;
+    return fclose(f) == 0 && written ? 1 : 0;
+}
+
 const char *map_charpath() { return CharacterPath; }
 const char *map_file_error() { return file_error; }
 void map_clear_file_error() { file_error[0] = 0; }
@@ -144,8 +156,7 @@ int write_world_files() {
 void fordmaker() {
     world_layers_unsaved();
     for (int y = 0; y < WORLD_H; y++)
-        for (int x = 0; x < WORLD_W; x++)
-            if (maailma_alltime[mapidx(x, y)] == CH_FORD) return;
+        if (memchr(&maailma_alltime[mapidx(0, y)], CH_FORD, WORLD_W)) return;
     const int on_world = bigmap();
     for (int y = 0; y < WORLD_H; y++)
         for (int x = 0; x < WORLD_W; x++) {

@@ -125,3 +125,7 @@ void world_layers_unsaved();
 // The world layer (memory 0) or the world memory (memory 1) was read whole from its file in the current
 // character folder, and its remembered copy holds the same bytes.
 void world_layer_matches_file(int memory);
+// "WORLD.BAK" made to hold the bytes of "WORLD.DAT" of the current character folder. When the world's
+// remembered copy is known to hold the file's bytes, a backup that holds them already is left as it is
+// and any other is written from the copy; else the file is copied. 1 when the backup holds them.
+int back_up_world_file();

@@ -140,6 +140,28 @@ TEST_F(Herbarium, SaveThatFailsLeavesTheOldFile) {
     EXPECT_EQ(file(), before);
 }
 
+// The file holds the list after every save, whether it held it already or a list of as many rows
+// otherwise, outside a save and inside one (whose commit brings in what it staged).
+TEST_F(Herbarium, SavedFileHoldsTheList) {
+    HERBLORE_lisaa_kasvioon(plant("Yarrow"), 0, 40);
+    ASSERT_EQ(HERBLORE_save(), 1);
+    const struct {
+        bool in_save, changed;
+    } cases[] = {{false, false}, {false, true}, {true, false}, {true, true}};
+    int difficulty = 40;
+    for (const auto &c : cases) {
+        if (c.changed) HerbloreKasvio[row_of("Yarrow")].difficulty = ++difficulty;
+        if (c.in_save) save_begin();
+        EXPECT_EQ(HERBLORE_save(), 1);
+        if (c.in_save) {
+            EXPECT_TRUE(save_commit());
+        }
+        const std::vector<uint8_t> bytes = file();
+        ASSERT_EQ(bytes.size(), sizeof(KasvioStruct)) << c.in_save << c.changed;
+        EXPECT_EQ(memcmp(bytes.data(), &HerbloreKasvio[row_of("Yarrow")], sizeof(KasvioStruct)), 0) << c.in_save << c.changed;
+    }
+}
+
 TEST_F(Herbarium, FullTableLeavesANewSpeciesOut) {
     for (int i = 0; i < HERBARIUM_ROWS; i++) {
         char name[20];
@@ -203,7 +225,9 @@ TEST_F(Herbarium, MarksSpreadOverTheSpeciesAndIdentifiedNeverReverts) {
     PlayerObj[5] = flowers;
     PlayerObj[6] = known;
     PlayerObj[7] = other;
+    PlayerObj[PLAYEROBJ_COUNT - 1] = flowers;
     aseta_unid();
+    EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].unid, 37) << "the table's last item";
     EXPECT_EQ(ConstantObj[10].unid, 37);
     EXPECT_EQ(PlayerObj[5].unid, 37);
     EXPECT_EQ(PlayerObj[6].unid, 1) << "an identified item stays identified";

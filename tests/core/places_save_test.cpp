@@ -2,6 +2,7 @@
 // written with the save, and the cells she visited keep their last-visit days through a reload;
 // her world's cultures and place names load with her.
 #include "core/loader_fixture.h"
+#include "core/loader_int.h"
 #include "maps/kulttuuri.h"
 #include "worldgen/worldgen.h"
 
@@ -32,4 +33,23 @@ TEST_F(LoaderTest, VisitedCellsAndMarkersSurviveASaveAndAReload) {
     EXPECT_EQ(Mapinfo_bigloc_LastDay(wx + 2, wy - 2), (int)today);
     EXPECT_EQ(Mapinfo_bigloc_LastDay(wx + 3, wy), 0);
     EXPECT_EQ(LueExtraMarker_TAPPO(wx, wy, 520), 1);
+}
+
+// A stored settlement without a society gets one wherever it lies in its row (the load passes over
+// runs of cells without a settlement); a settlement never stored gets none.
+TEST_F(LoaderTest, StoredSettlementsWithoutASocietyGetOneAtTheLoad) {
+    ASSERT_EQ(loader(), 0);
+    struct Cell { int x, y; bool stored; } cells[] = {
+        {63, 100, true}, {64, 200, true}, {127, 300, true}, {WORLD_W - 1, 400, true},
+        {5, WORLD_H - 1, true}, {65, 500, false},
+    };
+    for (const Cell &c : cells) {
+        maailma_alltime[mapidx(c.x, c.y)] = 239;
+        if (c.stored) {
+            ASSERT_EQ(save_zoommap(c.x, c.y, 2), 1) << c.x << "," << c.y;
+        }
+        ASSERT_EQ(Mapinfo_socID(c.x, c.y), 0u);
+    }
+    found_missing_societies();
+    for (const Cell &c : cells) EXPECT_EQ(Mapinfo_socID(c.x, c.y) != 0, c.stored) << c.x << "," << c.y;
 }

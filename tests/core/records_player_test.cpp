@@ -82,6 +82,14 @@ TEST_F(PlayerFile, BackupHoldsThePreviousSave) {
     Plr.daynumber = 11;
     ASSERT_EQ(WritePlrFile(), 1);
     EXPECT_EQ(slurp(file("HERO.BAK")), first);
+    // A backup of the same size that holds another record is written anew; one that holds it stays.
+    for (int again = 0; again < 2; again++) {
+        ASSERT_EQ(do_OXS_backup(), 1);
+        EXPECT_EQ(slurp(file("HERO.BAK")), slurp(file("HERO.OXS"))) << again;
+    }
+    ASSERT_EQ(WritePlrFile(), 1);
+    first = slurp(file("HERO.OXS"));
+    ASSERT_EQ(do_OXS_backup(), 1);
 
     // A character file starting with four zero bytes is no character.
     spit(file("HERO.OXS"), std::string(PLR_SIZE, '\0'));

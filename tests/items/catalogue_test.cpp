@@ -246,6 +246,36 @@ TEST_F(Catalogue, FailedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(dir->read_file("CONSTANT.OBJ"), before);
 }
 
+// The table file holds the table after a write whatever it held before; one that holds it already is
+// left as it is (a write would fail here, with a folder where its temporary file goes).
+TEST_F(Catalogue, WrittenTableFileHoldsTheTable) {
+    InitObjs();
+    const std::string table(reinterpret_cast<const char *>(ConstantObj), sizeof ConstantObj);
+    std::string off = table;
+    off[sizeof ConstantObj - 1] ^= 1;
+    const struct {
+        const char *what;
+        std::string held;          // empty: no file
+    } cases[] = {
+        {"the table", table},
+        {"a byte of the last row otherwise", off},
+        {"cut short", table.substr(0, sizeof ConstantObj - 1)},
+        {"a row too many", table + table.substr(0, sizeof(ItemStruct))},
+        {"no file", ""},
+    };
+    for (const auto &c : cases) {
+        remove("CONSTANT.OBJ");
+        if (!c.held.empty()) {
+            std::ofstream out("CONSTANT.OBJ", std::ios::binary);
+            out.write(c.held.data(), (std::streamsize)c.held.size());
+        }
+        EXPECT_EQ(write_constantobj("CONSTANT.OBJ"), 1) << c.what;
+        EXPECT_TRUE(dir->read_file("CONSTANT.OBJ") == table) << c.what;
+    }
+    mkdir((dir->path() + "/CONSTANT.OBJ.tmp").c_str(), 0755);
+    EXPECT_EQ(write_constantobj("CONSTANT.OBJ"), 1) << "nothing to write";
+}
+
 TEST_F(Catalogue, LookupsOverTheTable) {
     InitObjs();
     EXPECT_EQ(ConstantObj_Nimella("Knife", IT_WEAPON), 250);

@@ -45,6 +45,37 @@ TEST_F(LoaderTest, FixtureLoadsOntoTheWorldMap) {
     EXPECT_EQ(size_of("BIGMAP.DAT"), 360000);
 }
 
+// WORLD.BAK holds the bytes of WORLD.DAT after the backup, whatever it held before; with the world in
+// memory changed since it was read, the file itself is copied, not the memory.
+TEST_F(LoaderTest, TheWorldBackupHoldsTheWorldFile) {
+    ASSERT_EQ(loader(), 0);
+    const std::vector<uint8_t> world = read("WORLD.DAT");
+    ASSERT_EQ(world.size(), MAP_BYTES);
+    EXPECT_EQ(read("WORLD.BAK"), world) << "the load wrote it";
+    std::vector<uint8_t> stale = world;
+    stale[mapidx(1500, 1000)] ^= 1;
+    stale[MAP_BYTES - 1] ^= 1;
+    struct Case {
+        const char *before;
+        size_t size;               // of the backup before; 0: none
+        bool memory_changed;
+    } cases[] = {
+        {"the same", MAP_BYTES, false}, {"none", 0, false},        {"another world", MAP_BYTES, false},
+        {"cut short", 1000, false},     {"the same", MAP_BYTES, true}, {"another world", MAP_BYTES, true},
+    };
+    for (const Case &c : cases) {
+        const std::vector<uint8_t> &old = strcmp(c.before, "the same") == 0 ? world : stale;
+        remove(path("WORLD.BAK").c_str());
+        if (c.size) write("WORLD.BAK", old.data(), c.size);
+        if (c.memory_changed) {
+            maailma_alltime[mapidx(700, 700)] ^= 1;   // as a writer of the world that tells its row
+            world_layer_touched(700, 700);
+        }
+        EXPECT_EQ(back_up_world_file(), 1) << c.before;
+        EXPECT_TRUE(read("WORLD.BAK") == world) << c.before << (c.memory_changed ? ", the world changed" : "");
+    }
+}
+
 TEST_F(LoaderTest, SaveThenReloadGivesTheSameState) {
     ASSERT_EQ(loader(), 0);
     // Play a little: move, carry something, leave something on the map.

@@ -288,12 +288,26 @@ TEST_F(MapsTest, FordsAppearOnlyAtRiverCrossings) {
     EXPECT_EQ(read_all(path("WORLD.DAT")).size(), 6296577u);
 }
 
+// A ford anywhere on the world, to its last cell, leaves the world alone; the layer's spare column
+// past the world's edge is no ford of it.
 TEST_F(MapsTest, AWorldWithAFordIsLeftAlone) {
-    for (int x = 100; x < 2100; x++) put_world(x, 50, CH_RIVER);
-    put_world(5, 5, CH_FORD);
-    fordmaker();
-    for (int x = 100; x < 2100; x++) ASSERT_EQ(maailma_alltime[mapidx(x, 50)], CH_RIVER);
-    EXPECT_FALSE(dir->exists("WORLD.DAT"));
+    const struct {
+        int x, y;
+        bool alone;
+    } cases[] = {{5, 5, true}, {WORLD_W - 1, WORLD_H - 1, true}, {0, 1000, true}, {WORLD_W, 10, false}};
+    for (const auto &c : cases) {
+        for (int x = 100; x < 2100; x++) put_world(x, 50, CH_RIVER);
+        const uint8_t was = maailma_alltime[mapidx(c.x, c.y)];
+        maailma_alltime[mapidx(c.x, c.y)] = CH_FORD;
+        remove(path("WORLD.DAT").c_str());
+        randomize(5);
+        fordmaker();
+        int fords = 0;
+        for (int x = 100; x < 2100; x++) fords += maailma_alltime[mapidx(x, 50)] == CH_FORD;
+        EXPECT_EQ(fords == 0, c.alone) << c.x << "," << c.y;
+        EXPECT_EQ(dir->exists("WORLD.DAT"), !c.alone) << c.x << "," << c.y;
+        maailma_alltime[mapidx(c.x, c.y)] = was;
+    }
 }
 
 TEST_F(MapsTest, WadingStripsOnlyOnALocalArea) {

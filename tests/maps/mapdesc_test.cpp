@@ -68,6 +68,56 @@ TEST_F(MapDescTest, CultureBlocksSpanTheHomeAreaButNotLoneBlocks) {
     EXPECT_EQ(blockculture(453, 325), 3);
 }
 
+// The rectangles against a walk over every cell of the world, on maps whose home areas touch the
+// world's edges (where an edge at zero counts as not yet set), lie inside it, or are scattered.
+TEST_F(MapDescTest, CultureBlocksAsAWalkOverEveryCellFindsThem) {
+    auto walk = [](CultBlock (&out)[14]) {
+        memset(out, 0, sizeof out);
+        static bool counts[BLOCK_COUNT];
+        for (int i = 0; i < BLOCK_COUNT; i++) {
+            const int c = kulttuurikartta[i];
+            counts[i] = c < CULTURE_COUNT && STRkulttuurikartta(i / BLOCKS_W * 32, i % BLOCKS_W * 32, c) >= 2;
+        }
+        for (int y = 0; y < WORLD_H; y++)
+            for (int x = 0; x < WORLD_W; x++) {
+                const int k = (y >> 5) * BLOCKS_W + (x >> 5);
+                if (!counts[k]) continue;
+                CultBlock &b = out[kulttuurikartta[k]];
+                if (b.minx == 0 || b.minx > x) b.minx = x;
+                if (b.maxx < x) b.maxx = x;
+                if (b.miny == 0 || b.miny > y) b.miny = y;
+                if (b.maxy < y) b.maxy = y;
+            }
+    };
+    struct Case { int bx0, by0, bx1, by1, c; } cases[] = {
+        {0, 0, 3, 2, 1},                           // the north-west corner
+        {0, 10, 1, 12, 2},                         // the west edge
+        {20, 0, 22, 1, 4},                         // the north edge
+        {BLOCKS_W - 2, BLOCKS_H - 3, BLOCKS_W - 1, BLOCKS_H - 1, 6},   // the south-east corner
+        {30, 30, 33, 34, 7},                       // inside
+        {0, 5, 0, 6, 8},                           // a column on the west edge
+    };
+    uint32_t seed = 12345;
+    for (int i = 0; i < 300; i++) {                // scattered blocks of every culture, lone ones among them
+        seed = seed * 1103515245u + 12345u;
+        const int bx = (int)(seed >> 8) % BLOCKS_W, by = (int)(seed >> 20) % BLOCKS_H;
+        kulttuurikartta[by * BLOCKS_W + bx] = (uint8_t)((seed >> 3) % (CULTURE_COUNT + 2));
+    }
+    for (const Case &k : cases) blocks(k.bx0, k.by0, k.bx1, k.by1, k.c);
+    CultBlock want[14];
+    walk(want);
+    init_cultblock();
+    for (int c = 0; c < CULTURE_COUNT; c++) {
+        const CultBlock &b = cultblock[c], &w = want[c];
+        EXPECT_EQ(b.minx, w.minx) << c;
+        EXPECT_EQ(b.miny, w.miny) << c;
+        EXPECT_EQ(b.maxx, w.maxx) << c;
+        EXPECT_EQ(b.maxy, w.maxy) << c;
+    }
+    EXPECT_EQ(cultblock[1].minx, 1);               // the edge case itself is among them
+    EXPECT_EQ(cultblock[1].miny, 1);
+}
+
 TEST_F(MapDescTest, RegionDescriptionsAgainstTheHomeAreas) {
     reemi();
     struct Case { int x, y, flags; const char *text; } cases[] = {
