@@ -39,6 +39,17 @@ struct Played {
     std::set<std::string> samples, music;
 };
 
+// Every match of `re` in `text`: each match begins with `anchor`, so the expression is tried only where
+// the anchor stands, not from every character of the sources.
+template <class Take> void each_match(const std::string &text, const char *anchor, const std::regex &re, Take take) {
+    std::smatch m;
+    for (size_t at = text.find(anchor); at != std::string::npos; at = text.find(anchor, at + 1)) {
+        const auto flags = std::regex_constants::match_continuous |
+                           (at ? std::regex_constants::match_prev_avail : std::regex_constants::match_default);
+        if (std::regex_search(text.begin() + (long)at, text.end(), m, re, flags)) take(m);
+    }
+}
+
 // Literal names handed to the players, the step sounds, the task loops, the list widget's sounds and
 // the ambient choice.
 Played played_in_source() {
@@ -51,17 +62,21 @@ Played played_in_source() {
     const std::regex list_style(R"re(LIST_Style\([^,]*,\s*"([^"]*)",\s*"([^"]*)")re");
     const std::regex ambient(R"re(\bsample = "([^"]+)")re");
     const std::regex music(R"re(play_disk_music(?:_from_position)?\(\s*"([^"]+)")re");
+    auto sample = [&p](const std::smatch &m) { p.samples.insert(m[1]); };
     for (const std::string &f : files) {
         std::ifstream in(f);
         std::stringstream ss;
         ss << in.rdbuf();
         const std::string text = ss.str();
-        for (const std::regex *r : {&sample_calls, &copied, &ambient})
-            for (std::sregex_iterator it(text.begin(), text.end(), *r), end; it != end; ++it) p.samples.insert((*it)[1]);
-        for (std::sregex_iterator it(text.begin(), text.end(), list_style), end; it != end; ++it)
+        for (const char *call : {"play_sample", "play_move", "play_named", "play_task_sample", "SetIdleSample", "set_ambient"})
+            each_match(text, call, sample_calls, sample);
+        each_match(text, "copy_bounded", copied, sample);
+        each_match(text, "sample = ", ambient, sample);
+        each_match(text, "LIST_Style", list_style, [&p](const std::smatch &m) {
             for (int g = 1; g <= 2; g++)
-                if ((*it)[g].length()) p.samples.insert((*it)[g]);
-        for (std::sregex_iterator it(text.begin(), text.end(), music), end; it != end; ++it) p.music.insert((*it)[1]);
+                if (m[g].length()) p.samples.insert(m[g]);
+        });
+        each_match(text, "play_disk_music", music, [&p](const std::smatch &m) { p.music.insert(m[1]); });
     }
     return p;
 }
