@@ -3,6 +3,7 @@
 // no file would simply stay silent, so only this check notices it.
 #include "audio_fixture.h"
 
+#include "common/source_scan.h"
 #include "presentation/notes.h"
 
 #include <dirent.h>
@@ -39,17 +40,6 @@ struct Played {
     std::set<std::string> samples, music;
 };
 
-// Every match of `re` in `text`: each match begins with `anchor`, so the expression is tried only where
-// the anchor stands, not from every character of the sources.
-template <class Take> void each_match(const std::string &text, const char *anchor, const std::regex &re, Take take) {
-    std::smatch m;
-    for (size_t at = text.find(anchor); at != std::string::npos; at = text.find(anchor, at + 1)) {
-        const auto flags = std::regex_constants::match_continuous |
-                           (at ? std::regex_constants::match_prev_avail : std::regex_constants::match_default);
-        if (std::regex_search(text.begin() + (long)at, text.end(), m, re, flags)) take(m);
-    }
-}
-
 // Literal names handed to the players, the step sounds, the task loops, the list widget's sounds and
 // the ambient choice.
 Played played_in_source() {
@@ -68,15 +58,17 @@ Played played_in_source() {
         std::stringstream ss;
         ss << in.rdbuf();
         const std::string text = ss.str();
-        for (const char *call : {"play_sample", "play_move", "play_named", "play_task_sample", "SetIdleSample", "set_ambient"})
-            each_match(text, call, sample_calls, sample);
-        each_match(text, "copy_bounded", copied, sample);
-        each_match(text, "sample = ", ambient, sample);
-        each_match(text, "LIST_Style", list_style, [&p](const std::smatch &m) {
+        oxatest::each_match(text,
+                            {"play_sample", "play_move", "play_named", "play_task_sample", "SetIdleSample",
+                             "set_ambient"},
+                            sample_calls, sample);
+        oxatest::each_match(text, {"copy_bounded"}, copied, sample);
+        oxatest::each_match(text, {"sample = "}, ambient, sample);
+        oxatest::each_match(text, {"LIST_Style"}, list_style, [&p](const std::smatch &m) {
             for (int g = 1; g <= 2; g++)
                 if (m[g].length()) p.samples.insert(m[g]);
         });
-        each_match(text, "play_disk_music", music, [&p](const std::smatch &m) { p.music.insert(m[1]); });
+        oxatest::each_match(text, {"play_disk_music"}, music, [&p](const std::smatch &m) { p.music.insert(m[1]); });
     }
     return p;
 }
