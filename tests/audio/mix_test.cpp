@@ -21,6 +21,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char **environ;
@@ -68,36 +69,48 @@ int record_scene() {
 }
 const int recorded_here = record_scene();
 
-// Runs a scene in a child and answers the recorded 16-bit stereo frames.
-std::vector<int16_t> record(const char *scene, int volume) {
+// Runs scenes of {name, volume}, each in a child of its own, all at once (each records in real time),
+// and answers the recorded 16-bit stereo frames of each.
+std::vector<std::vector<int16_t>> record_all(const std::vector<std::pair<const char *, int>> &scenes) {
     (void)recorded_here;
-    const std::string out = "mix.raw";
-    std::vector<std::string> env;
-    for (char **e = environ; *e; ++e)
-        if (strncmp(*e, "SDL_AUDIODRIVER=", 16) && strncmp(*e, "OXA_MIX_", 8)) env.push_back(*e);
-    env.push_back("SDL_AUDIODRIVER=disk");
-    env.push_back("SDL_DISKAUDIOFILE=" + out);
-    env.push_back(std::string("OXA_MIX_RECORD=") + scene);
-    env.push_back("OXA_MIX_VOLUME=" + std::to_string(volume));
-    std::vector<char *> envp;
-    for (std::string &s : env) envp.push_back(&s[0]);
-    envp.push_back(nullptr);
     char self[4096];
     ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return {};
+    if (n <= 0) return std::vector<std::vector<int16_t>>(scenes.size());
     self[n] = 0;
-    char *argv[] = {self, nullptr};
-    pid_t pid;
-    if (posix_spawn(&pid, self, nullptr, nullptr, argv, envp.data()) != 0) return {};
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the recording child failed: " << status;
-    std::ifstream in(out, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::vector<int16_t> frames(bytes.size() / 2);
-    memcpy(frames.data(), bytes.data(), frames.size() * 2);
-    return frames;
+    std::vector<pid_t> children;
+    for (size_t i = 0; i < scenes.size(); i++) {
+        const std::string out = "mix" + std::to_string(i) + ".raw";
+        std::vector<std::string> env;
+        for (char **e = environ; *e; ++e)
+            if (strncmp(*e, "SDL_AUDIODRIVER=", 16) && strncmp(*e, "OXA_MIX_", 8)) env.push_back(*e);
+        env.push_back("SDL_AUDIODRIVER=disk");
+        env.push_back("SDL_DISKAUDIOFILE=" + out);
+        env.push_back(std::string("OXA_MIX_RECORD=") + scenes[i].first);
+        env.push_back("OXA_MIX_VOLUME=" + std::to_string(scenes[i].second));
+        std::vector<char *> envp;
+        for (std::string &s : env) envp.push_back(&s[0]);
+        envp.push_back(nullptr);
+        char *argv[] = {self, nullptr};
+        pid_t pid = 0;
+        EXPECT_EQ(posix_spawn(&pid, self, nullptr, nullptr, argv, envp.data()), 0) << scenes[i].first;
+        children.push_back(pid);
+    }
+    std::vector<std::vector<int16_t>> recorded;
+    for (size_t i = 0; i < scenes.size(); i++) {
+        int status = 0;
+        if (children[i] > 0) waitpid(children[i], &status, 0);
+        EXPECT_TRUE(children[i] > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "the recording child of " << scenes[i].first << " failed: " << status;
+        std::ifstream in("mix" + std::to_string(i) + ".raw", std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<int16_t> frames(bytes.size() / 2);
+        memcpy(frames.data(), bytes.data(), frames.size() * 2);
+        recorded.push_back(std::move(frames));
+    }
+    return recorded;
 }
+
+std::vector<int16_t> record(const char *scene, int volume) { return record_all({{scene, volume}})[0]; }
 
 class Mix : public ::testing::Test {
 protected:
@@ -149,7 +162,8 @@ double loudness(const std::vector<int16_t> &s, size_t start, size_t n) {
 }
 
 TEST_F(Mix, TheMusicFollowsTheVolumeSetting) {
-    std::vector<int16_t> full = record("music", 100), quarter = record("music", 25);
+    const std::vector<std::vector<int16_t>> r = record_all({{"music", 100}, {"music", 25}});
+    const std::vector<int16_t> &full = r[0], &quarter = r[1];
     const size_t a = first_sound(full), b = first_sound(quarter);
     // The same stretch of the music in both, however long each child happened to record.
     const size_t n = std::min({(full.size() - a) / 2, (quarter.size() - b) / 2, (size_t)52920});
@@ -166,8 +180,11 @@ namespace {
 // The game plays its tunes from samples decoded whole: what comes out is what the mixer streaming
 // the file would put out, at either volume.
 TEST_F(Mix, TheMusicSoundsAsTheStreamedFileSounds) {
-    for (int volume : {100, 25}) {
-        std::vector<int16_t> game = record("music", volume), file = record("streamed", volume);
+    const std::vector<std::vector<int16_t>> r =
+        record_all({{"music", 100}, {"streamed", 100}, {"music", 25}, {"streamed", 25}});
+    for (int k = 0; k < 2; k++) {
+        const int volume = k ? 25 : 100;
+        const std::vector<int16_t> &game = r[(size_t)(2 * k)], &file = r[(size_t)(2 * k + 1)];
         const size_t a = first_sound(game), b = first_sound(file);
         const size_t n = std::min({(game.size() - a) / 2, (file.size() - b) / 2, (size_t)52920});
         ASSERT_GT(n, 22050u) << "half a second of music in both at volume " << volume;

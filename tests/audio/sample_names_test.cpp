@@ -3,6 +3,7 @@
 // no file would simply stay silent, so only this check notices it.
 #include "audio_fixture.h"
 
+#include "common/source_scan.h"
 #include "presentation/notes.h"
 
 #include <dirent.h>
@@ -51,17 +52,23 @@ Played played_in_source() {
     const std::regex list_style(R"re(LIST_Style\([^,]*,\s*"([^"]*)",\s*"([^"]*)")re");
     const std::regex ambient(R"re(\bsample = "([^"]+)")re");
     const std::regex music(R"re(play_disk_music(?:_from_position)?\(\s*"([^"]+)")re");
+    auto sample = [&p](const std::smatch &m) { p.samples.insert(m[1]); };
     for (const std::string &f : files) {
         std::ifstream in(f);
         std::stringstream ss;
         ss << in.rdbuf();
         const std::string text = ss.str();
-        for (const std::regex *r : {&sample_calls, &copied, &ambient})
-            for (std::sregex_iterator it(text.begin(), text.end(), *r), end; it != end; ++it) p.samples.insert((*it)[1]);
-        for (std::sregex_iterator it(text.begin(), text.end(), list_style), end; it != end; ++it)
+        oxatest::each_match(text,
+                            {"play_sample", "play_move", "play_named", "play_task_sample", "SetIdleSample",
+                             "set_ambient"},
+                            sample_calls, sample);
+        oxatest::each_match(text, {"copy_bounded"}, copied, sample);
+        oxatest::each_match(text, {"sample = "}, ambient, sample);
+        oxatest::each_match(text, {"LIST_Style"}, list_style, [&p](const std::smatch &m) {
             for (int g = 1; g <= 2; g++)
-                if ((*it)[g].length()) p.samples.insert((*it)[g]);
-        for (std::sregex_iterator it(text.begin(), text.end(), music), end; it != end; ++it) p.music.insert((*it)[1]);
+                if (m[g].length()) p.samples.insert(m[g]);
+        });
+        oxatest::each_match(text, {"play_disk_music"}, music, [&p](const std::smatch &m) { p.music.insert(m[1]); });
     }
     return p;
 }

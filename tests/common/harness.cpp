@@ -104,6 +104,11 @@ void TempDir::copy_asset(const char *relative) {
     out << in.rdbuf();
 }
 
+void TempDir::link_asset(const char *relative) {
+    ASSERT_EQ(symlink(asset_path(relative).c_str(), (path_ + "/" + relative).c_str()), 0)
+        << "cannot link " << relative;
+}
+
 void TempDir::write_file(const char *name, const std::string &contents) {
     std::ofstream out(path_ + "/" + name, std::ios::binary);
     out << contents;

@@ -19,6 +19,10 @@ public:
     const std::string &path() const { return path_; }
     // Copies a file of the built working folder (fonts, palette, data) into this folder.
     void copy_asset(const char *relative);
+    // A file or folder of the built working folder seen through a link, for what neither the test nor
+    // the game ever writes (the pictures, the tiles): copying hundreds of pictures costs more than the
+    // test. The link goes with the folder; what it points to stays.
+    void link_asset(const char *relative);
     void write_file(const char *name, const std::string &contents);
     std::string read_file(const char *name) const;
     bool exists(const char *name) const;

@@ -9,8 +9,8 @@ using namespace oxatest;
 namespace {
 
 std::string slurp(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    const std::vector<uint8_t> bytes = oxatest::read_bytes(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 void spit(const std::string &path, const std::string &bytes) {

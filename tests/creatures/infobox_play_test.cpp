@@ -56,8 +56,7 @@ protected:
     void SetUp() override {
         PlayingTest::SetUp();
         // The window textures, for the box's birch bark.
-        const std::string cp = "cp -r " + std::string(OXA_RUN_DIR) + "/truegfx " + dir->path() + "/";
-        ASSERT_EQ(system(cp.c_str()), 0);
+        dir->link_asset("truegfx");
         lataa_gui_grafiikka();
         asked = AskedBox{};
         shown_by = ui.screens.cursor_infobox;

@@ -23,8 +23,7 @@ class StandingTiles : public oxatest::ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        const std::string copy = "cp -r " + std::string(OXA_RUN_DIR) + "/truetile " + dir->path() + "/";
-        ASSERT_EQ(system(copy.c_str()), 0);
+        dir->link_asset("truetile");
         NewGfx_loadtiledata();
         memset(&Plr, 0, sizeof Plr);
         strcpy(Plr.mapname, "ZOOMMAP");

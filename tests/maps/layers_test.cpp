@@ -217,10 +217,7 @@ TEST_F(MapsTest, DamagedSightLineFilesAreRefused) {
     EXPECT_STREQ(err, "Oxa couldn't open linedist.arr");
 }
 
-static std::vector<uint8_t> read_all(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
+static std::vector<uint8_t> read_all(const std::string &path) { return oxatest::read_bytes(path); }
 
 TEST_F(MapsTest, SavingTheWorldWritesWholeFilesOfTheExactSize) {
     put(3071, 2047, 239);

@@ -591,8 +591,8 @@ TEST_F(StoreTest, StoringALoadedAreaAgainGivesTheBytesOfTheLongWay) {
     }
     zoomsave();
     auto slurp = [&] {
-        std::ifstream in(path("ZOOMMAPS.DAT"), std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::vector<uint8_t> bytes = oxatest::read_bytes(path("ZOOMMAPS.DAT"));
+        return std::string(bytes.begin(), bytes.end());
     };
     const std::string stored = slurp();
     const int behind = ZoomMapPos(501, 601);

@@ -35,8 +35,7 @@ protected:
         ASSERT_NE(w, nullptr);
         if (w->w != 800 || w->h != 600) GTEST_SKIP() << "the window is not at the game's own size";
         // The map drawn with the game's tiles, the cursor's among them.
-        const std::string tiles = "cp -r " + std::string(OXA_RUN_DIR) + "/truetile " + dir->path() + "/";
-        ASSERT_EQ(system(tiles.c_str()), 0);
+        dir->link_asset("truetile");
         NewGfx_loadtiledata();
         StatScreen();   // the side panel on its own picture, as a game with its pictures shows it
         Statistics();

@@ -1,6 +1,7 @@
 // The encyclopedia: topics and first sentences, the link rules of a page, the history, the info box
 // line, the browser driven by keys, and a lint of the game's own GAME.NFO.
 #include "common/harness.h"
+#include "common/source_scan.h"
 #include "presentation/input_feeder.h"
 #include "core/oxa.h"
 #include "presentation/hyper.h"
@@ -192,10 +193,13 @@ static std::set<std::string> topics_named_by_code() {
         std::stringstream s;
         s << in.rdbuf();
         const std::string text = s.str();
-        for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it) {
-            const std::string name = (*it)[2];
-            if (name != "FILE" && name != "FIRST TIMER INFO") names.insert(name);
-        }
+        oxatest::each_match(text,
+                            {"game_info", "set_info", "GameInfo_Hotspot", "Valinta_LisaaGameinfo",
+                             "Valinta_LisaaGlobalGameinfo", "ARMOUR_INFO_TOPIC ="},
+                            call, [&names](const std::smatch &m) {
+                                const std::string name = m[2];
+                                if (name != "FILE" && name != "FIRST TIMER INFO") names.insert(name);
+                            });
     }
     if (p) pclose(p);
     return names;

@@ -34,8 +34,7 @@ class PlayerFolder : public oxatest::PlayingTest {};
 
 TEST_F(PlayerFolder, PlayWithDebuggingOffLeavesNoStrayDiagnostics) {
     ASSERT_EQ(DEBUGLOG, 0);
-    const std::string tiles = "cp -r " + std::string(OXA_RUN_DIR) + "/truetile " + dir->path() + "/";
-    ASSERT_EQ(system(tiles.c_str()), 0);
+    dir->link_asset("truetile");
     NewGfx_loadtiledata();   // the game's own tiles, as a player's folder has them
     // A rest, into her local area, a rest, two steps and a look.
     for (auto keys : {std::vector<SDL_Keycode>{SDLK_PERIOD}, {SDLK_RETURN}, {SDLK_PERIOD}, {SDLK_UP}, {SDLK_UP},

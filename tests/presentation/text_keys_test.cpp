@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -58,9 +59,22 @@ CodeKeys keys_in_source() {
         std::ifstream in(f);
         std::stringstream ss;
         ss << in.rdbuf();
-        std::string text = ss.str();
-        for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it) {
-            std::string fn = (*it)[1], key = (*it)[2];
+        const std::string text = ss.str();
+        // The expression is tried only at the name before each "(" that could be a call, from the
+        // name's first letter, not from every character of the sources.
+        std::smatch m;
+        for (size_t paren = text.find('('); paren != std::string::npos; paren = text.find('(', paren + 1)) {
+            const auto ends = [&](const char *name) {
+                const size_t n = strlen(name);
+                return paren >= n && text.compare(paren - n, n, name) == 0;
+            };
+            if (!ends("MSG") && !ends("MSG_parse") && !ends("say")) continue;
+            size_t at = paren;
+            while (at > 0 && (isalpha((unsigned char)text[at - 1]) || text[at - 1] == '_')) at--;
+            const auto flags = std::regex_constants::match_continuous |
+                               (at ? std::regex_constants::match_prev_avail : std::regex_constants::match_default);
+            if (!std::regex_search(text.begin() + (long)at, text.end(), m, call, flags)) continue;
+            std::string fn = m[1], key = m[2];
             if (!std::regex_match(key, key_shape)) continue;
             (fn == "CHATMSG" ? keys.chat : keys.msg).insert(key);
         }

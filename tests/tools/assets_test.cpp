@@ -1,5 +1,7 @@
 // tests/tools/assets_test.cpp -- the generated files of the working folder: the font, the palette,
 // the first pictures and the default configuration.
+#include "common/harness.h"
+
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <gtest/gtest.h>
@@ -13,10 +15,7 @@
 
 static std::string run_path(const char *name) { return std::string(OXA_RUN_DIR) + "/" + name; }
 
-static std::vector<uint8_t> read_all(const char *name) {
-    std::ifstream in(run_path(name), std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+static std::vector<uint8_t> read_all(const char *name) { return oxatest::read_bytes(run_path(name)); }
 
 // ---- OXA.FNT ----------------------------------------------------------------------------------
 
