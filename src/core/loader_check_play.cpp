@@ -97,23 +97,30 @@ bool village_sound(const VillageStruct &v) {
     return true;
 }
 
-struct VillageFile {
-    bool damaged = false;
+// A file of whole records, counted: how many it holds, how many of them are unsound, whether its end
+// cuts a record short.
+struct RecordFile {
+    bool damaged = false, cut = false;
     size_t records = 0, dropped = 0;
-    bool cut = false;
 };
-VillageFile village;
+
+template <class T, class Sound> RecordFile count_records(const char *path, Sound sound) {
+    RecordFile f;
+    Bytes b;
+    if (!slurp(path, b)) return f;
+    f.records = b.size() / sizeof(T);
+    f.cut = b.size() % sizeof(T) != 0;
+    for (size_t i = 0; i < f.records; i++) f.dropped += !sound(record_at<T>(b, i));
+    f.damaged = f.cut || f.dropped > 0;
+    return f;
+}
+
+RecordFile village;
 
 void check_village() {
-    village = VillageFile{};
     char path[1200];
     char_ext_path(path, sizeof path, "VIL");
-    Bytes b;
-    if (!slurp(path, b)) return;
-    village.records = b.size() / sizeof(VillageStruct);
-    village.cut = b.size() % sizeof(VillageStruct) != 0;
-    for (size_t i = 0; i < village.records; i++) village.dropped += !village_sound(record_at<VillageStruct>(b, i));
-    village.damaged = village.cut || village.dropped > 0;
+    village = count_records<VillageStruct>(path, village_sound);
 }
 
 // The sound records, in file order, written back; the player is told which villages forget her.
@@ -214,21 +221,13 @@ bool herb_sound(const KasvioStruct &k) {
     return zeros(k.pad2) && zeros(k.pad177) && zeros(k.pad364) && zeros(k.pad374) && zeros(k.pad420);
 }
 
-struct HerbFile {
-    bool damaged = false;
-    size_t records = 0, dropped = 0;
-};
-HerbFile herbs;
+RecordFile herbs;
 
 void check_herbs() {
-    herbs = HerbFile{};
     char path[1200];
     path_of(path, sizeof path, "HERBLORE.DAT");
-    Bytes b;
-    if (!slurp(path, b)) return;
-    herbs.records = b.size() / sizeof(KasvioStruct);
-    for (size_t i = 0; i < herbs.records; i++) herbs.dropped += !herb_sound(record_at<KasvioStruct>(b, i));
-    herbs.damaged = herbs.dropped > 0 || b.size() % sizeof(KasvioStruct) != 0 || herbs.records > HERBARIUM_ROWS;
+    herbs = count_records<KasvioStruct>(path, herb_sound);
+    herbs.damaged = herbs.damaged || herbs.records > HERBARIUM_ROWS;
 }
 
 // The sound rows stay, the first hundred; the plants of the rest are recognised anew.
@@ -263,22 +262,12 @@ bool marker_sound(const mvMarkerStruct &m) {
     return m.day >= 1 && m.day <= 30 && m.month >= 1 && m.month <= 12 && m.hour < 24 && m.minute < 60;
 }
 
-struct MarkerFile {
-    bool damaged = false, cut = false;
-    size_t dropped = 0;
-};
-MarkerFile markers;
+RecordFile markers;
 
 void check_markers() {
-    markers = MarkerFile{};
     char path[1200];
     path_of(path, sizeof path, "MVMARKER.DAT");
-    Bytes b;
-    if (!slurp(path, b)) return;
-    for (size_t i = 0; i < b.size() / sizeof(mvMarkerStruct); i++)
-        markers.dropped += !marker_sound(record_at<mvMarkerStruct>(b, i));
-    markers.cut = b.size() % sizeof(mvMarkerStruct) != 0;
-    markers.damaged = markers.cut || markers.dropped > 0;
+    markers = count_records<mvMarkerStruct>(path, marker_sound);
 }
 
 // A damaged marker is erased in its place, as the game erases one; a record cut short is left out.
