@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <map>
 
 #include "base/savecommit.h"
@@ -24,6 +25,13 @@
 using oxatest::LoaderTest;
 
 namespace {
+
+int steps_taken, kill_at;
+bool count_step(int) { return ++steps_taken > 0; }
+bool kill_step(int n) {
+    if (n == kill_at) _exit(0);
+    return true;
+}
 
 class EntrySaveTest : public LoaderTest {
 protected:
@@ -67,6 +75,40 @@ protected:
             if (!files.count(f.first)) remove(path(f.first).c_str());
         for (const auto &f : files)
             if (!now.count(f.first) || now.at(f.first) != f.second) write(f.first, f.second.data(), f.second.size());
+    }
+    // A kill at every step of the commit `run` makes in a child (with the step hook it is handed): the
+    // folder is then the save before it or the whole new one, and a load of either tells of no damage.
+    void killed_at_every_step(int steps, const std::map<std::string, std::vector<uint8_t>> &before,
+                              const std::map<std::string, std::vector<uint8_t>> &after,
+                              const std::function<int(bool (*)(int))> &run) {
+        int kept = 0, finished = 0;
+        for (kill_at = 0; kill_at < steps; kill_at++) {
+            SCOPED_TRACE("killed at step " + std::to_string(kill_at));
+            put_back(before);
+            run(kill_step);
+            ASSERT_TRUE(finish_interrupted_save());
+            const auto now = folder();
+            std::string odd;
+            for (const auto &f : now)
+                if ((!before.count(f.first) || before.at(f.first) != f.second) &&
+                    (!after.count(f.first) || after.at(f.first) != f.second))
+                    odd += " " + f.first;
+            for (const auto &f : after)
+                if (!now.count(f.first)) odd += " (" + f.first + ")";
+            ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
+            (now == before ? kept : finished)++;
+        }
+        EXPECT_GT(kept, 0);
+        EXPECT_GT(finished, 0);
+        for (const auto *files : {&before, &after}) {
+            put_back(*files);
+            write("msglog.txt", "", 0);
+            leave_to_menu();
+            ASSERT_EQ(loader(), 0) << loader_last_note();
+            ASSERT_EQ(zoomstore_check(), 1);
+            for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
+                EXPECT_EQ(notes().find(damage), std::string::npos) << notes();
+        }
     }
     bool cells_seen_on_disk() {
         const std::vector<uint8_t> plm = read("WORLD.PLM");
@@ -168,15 +210,6 @@ TEST_F(EntrySaveTest, TheWorldSavedByItsWrittenRowsIsTheWorldAWholeComparisonSav
     }
 }
 
-namespace {
-int steps_taken, kill_at;
-bool count_step(int) { return ++steps_taken > 0; }
-bool kill_step(int n) {
-    if (n == kill_at) _exit(0);
-    return true;
-}
-}  // namespace
-
 // A kill at every step of the commit of a zoom into a settlement never entered, whose people are made
 // in the creature file: the folder is as it was before the zoom or as the whole zoom left it, and a load
 // of either tells of no damage.
@@ -212,31 +245,7 @@ TEST_F(EntrySaveTest, AZoomIntoANewAreaKilledAtAnyStepLeavesTheLastWholeVersionO
     for (const char *file : {"ZOOMMAPS.DAT", "ZOOMINDEX.DAT", "MARKER.DAT", "AINO.CRS"})
         EXPECT_NE(before.at(file), after.at(file)) << file;
 
-    int kept = 0, finished = 0;
-    for (kill_at = 0; kill_at < steps; kill_at++) {
-        SCOPED_TRACE("killed at step " + std::to_string(kill_at));
-        put_back(before);
-        zoom(kill_step);
-        ASSERT_TRUE(finish_interrupted_save());
-        const auto now = folder();
-        std::string odd;
-        for (const auto &f : now)
-            if ((!before.count(f.first) || before.at(f.first) != f.second) && (!after.count(f.first) || after.at(f.first) != f.second))
-                odd += " " + f.first;
-        ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
-        (now == before ? kept : finished)++;
-    }
-    EXPECT_GT(kept, 0);
-    EXPECT_GT(finished, 0);
-    for (const auto *files : {&before, &after}) {
-        put_back(*files);
-        write("msglog.txt", "", 0);
-        leave_to_menu();
-        ASSERT_EQ(loader(), 0) << loader_last_note();
-        ASSERT_EQ(zoomstore_check(), 1);
-        for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
-            EXPECT_EQ(notes().find(damage), std::string::npos) << notes();
-    }
+    killed_at_every_step(steps, before, after, zoom);
 }
 
 namespace {
@@ -302,33 +311,7 @@ TEST_F(EntrySaveTest, AnArrivalWhoseVillageOffersAQuestKilledAtAnyStepLeavesTheL
         if (f.first.size() > 4 && f.first.compare(f.first.size() - 4, 4, ".QST") == 0 && !before.count(f.first)) offers++;
     ASSERT_EQ(offers, 1) << "the village offers a quest";
 
-    int kept = 0, finished = 0;
-    for (kill_at = 0; kill_at < steps; kill_at++) {
-        SCOPED_TRACE("killed at step " + std::to_string(kill_at));
-        put_back(before);
-        arrive(kill_step);
-        ASSERT_TRUE(finish_interrupted_save());
-        const auto now = folder();
-        std::string odd;
-        for (const auto &f : now)
-            if ((!before.count(f.first) || before.at(f.first) != f.second) && (!after.count(f.first) || after.at(f.first) != f.second))
-                odd += " " + f.first;
-        for (const auto &f : after)
-            if (!now.count(f.first)) odd += " (" + f.first + ")";
-        ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
-        (now == before ? kept : finished)++;
-    }
-    EXPECT_GT(kept, 0);
-    EXPECT_GT(finished, 0);
-    for (const auto *files : {&before, &after}) {
-        put_back(*files);
-        write("msglog.txt", "", 0);
-        leave_to_menu();
-        ASSERT_EQ(loader(), 0) << loader_last_note();
-        ASSERT_EQ(zoomstore_check(), 1);
-        for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
-            EXPECT_EQ(notes().find(damage), std::string::npos) << notes();
-    }
+    killed_at_every_step(steps, before, after, arrive);
 }
 
 // A zoom out whose save fails (a full disk) keeps her on the local map with what she left there; once
