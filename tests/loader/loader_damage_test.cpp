@@ -203,6 +203,19 @@ void play_in_her_village(const oxatest::WorldCell &v) {
     ASSERT_EQ(Tee_Gamecourse_1(), 1);
 }
 
+// She is loaded and goes down into her village, its local maps made: the village cell.
+oxatest::WorldCell into_her_village() {
+    EXPECT_EQ(loader(), 0);
+    var_clear();
+    LOADER_RUN = 0;
+    const oxatest::WorldCell v = oxatest::her_village();
+    PlayerX = v.x;
+    PlayerY = v.y;
+    EXPECT_EQ(CheckExits(), 1);
+    EXPECT_EQ(GetMappie(0), 1) << loader_last_note();
+    return v;
+}
+
 // The folder's quest file, whatever its number.
 std::string quest_file(const std::map<std::string, std::string> &files) {
     for (const auto &f : files)
@@ -214,14 +227,8 @@ std::string quest_file(const std::map<std::string, std::string> &files) {
 
 TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNothing) {
     // Her saved folder: loaded, into her village, saved with its local maps, weather and markers.
-    ASSERT_EQ(loader(), 0);
-    var_clear();
-    LOADER_RUN = 0;
-    const oxatest::WorldCell v = oxatest::her_village();
-    PlayerX = v.x;
-    PlayerY = v.y;
-    ASSERT_EQ(CheckExits(), 1);
-    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    const oxatest::WorldCell v = into_her_village();
+    ASSERT_FALSE(HasFailure());
     play_in_her_village(v);
     ASSERT_EQ(Save(0), 1);
     Folder folder(dir->path() + "/AINO");
@@ -286,14 +293,8 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
 // A MARKER.DAT of zeros is rebuilt keeping her village's society: its people, debts and quests stay
 // with the one record the village file holds for it.
 TEST_F(LoaderScreenTest, RebuiltMarkerFileKeepsHerVillagesSociety) {
-    ASSERT_EQ(loader(), 0);
-    var_clear();
-    LOADER_RUN = 0;
-    const oxatest::WorldCell v = oxatest::her_village();
-    PlayerX = v.x;
-    PlayerY = v.y;
-    ASSERT_EQ(CheckExits(), 1);
-    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    const oxatest::WorldCell v = into_her_village();
+    ASSERT_FALSE(HasFailure());
     ASSERT_EQ(Save(0), 1);
     const uint32_t soc = Mapinfo_socID(v.x, v.y);
     ASSERT_NE(soc, 0u);
