@@ -3,7 +3,7 @@
 // skills through the skills key.
 #include "core/loader_fixture.h"
 #include "../items/row_letters.h"
-#include "pick_hook.h"
+#include "activities/pick_hook.h"
 
 #include "core/command.h"
 #include "core/loader.h"
