@@ -3,7 +3,6 @@
 // what of a damaged file is sound is kept, the rest is given up or written anew once every file of the
 // folder has been checked, and the player is told what was lost.
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <cmath>
 #include <cstdio>
@@ -14,6 +13,7 @@
 
 #include "activities/herblore.h"
 #include "base/ownlib.h"
+#include "base/wholefile.h"
 #include "core/loader_int.h"
 #include "core/oxa.h"
 #include "core/records.h"
@@ -28,17 +28,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-bool slurp(const char *path, Bytes &out) {
-    out.clear();
-    struct stat st;
-    if (stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    out.resize((size_t)st.st_size);
-    const bool ok = out.empty() || fread(out.data(), 1, out.size(), f) == out.size();
-    fclose(f);
-    return ok;
-}
+// The whole file; false when it is missing or can't be read. The files of her play are small: a
+// village record is 11 KB, a quest 60 KB.
+bool slurp(const char *path, Bytes &out) { return read_whole(path, out, (size_t)64 << 20); }
 
 template <class T> T record_at(const Bytes &b, size_t i) {
     T r;
