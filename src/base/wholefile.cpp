@@ -3,11 +3,16 @@
 #include "base/wholefile.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 
 template <class Buffer> static bool read_into(const char *path, Buffer &out, size_t max) {
     out.clear();
     FILE *f = path ? fopen(path, "rb") : nullptr;
     if (!f) return false;
+    // The size the file says it has is only a hint for the room to make: the reads below hold it to
+    // the bound whatever it grows to.
+    struct stat st;
+    if (fstat(fileno(f), &st) == 0 && st.st_size > 0 && (size_t)st.st_size <= max) out.reserve((size_t)st.st_size);
     char chunk[16384];
     bool ok = true;
     for (;;) {

@@ -9,4 +9,7 @@
 // The whole of the file at `path` in `out`; false, with `out` empty, when the file is missing, can't
 // be read to its end or holds more than `max` bytes.
 bool read_whole(const char *path, std::vector<uint8_t> &out, size_t max);
+// The bound for a file of a character's save when it is checked whole at loading: the largest of
+// them (the object file) holds a few megabytes.
+constexpr size_t SAVE_FILE_CHECK_MAX = (size_t)256 << 20;
 bool read_whole(const char *path, std::string &out, size_t max);

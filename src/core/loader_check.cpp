@@ -25,6 +25,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "base/ui.h"
+#include "base/wholefile.h"
 #include "worldgen/culture.h"
 
 namespace {
@@ -36,18 +37,8 @@ long size_of(const char *path) {
     return stat(path, &st) == 0 ? (long)st.st_size : -1;
 }
 
-// The whole file; false when it is missing or can't be read.
-bool slurp(const char *path, Bytes &out) {
-    out.clear();
-    const long size = size_of(path);
-    if (size < 0) return false;
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    out.resize((size_t)size);
-    const bool ok = size == 0 || fread(out.data(), 1, out.size(), f) == out.size();
-    fclose(f);
-    return ok;
-}
+// The whole file; false when it is missing, can't be read or is larger than any save file.
+bool slurp(const char *path, Bytes &out) { return read_whole(path, out, SAVE_FILE_CHECK_MAX); }
 
 bool terminated(const char *text, size_t size) { return memchr(text, 0, size) != nullptr; }
 template <size_t N> bool terminated(const char (&text)[N]) { return terminated(text, N); }

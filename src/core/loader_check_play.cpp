@@ -30,7 +30,7 @@ using Bytes = std::vector<uint8_t>;
 
 // The whole file; false when it is missing or can't be read. The files of her play are small: a
 // village record is 11 KB, a quest 60 KB.
-bool slurp(const char *path, Bytes &out) { return read_whole(path, out, (size_t)64 << 20); }
+bool slurp(const char *path, Bytes &out) { return read_whole(path, out, SAVE_FILE_CHECK_MAX); }
 
 template <class T> T record_at(const Bytes &b, size_t i) {
     T r;
