@@ -563,6 +563,7 @@ struct UiTalk {
     void (*backdrop)(const char *picture, const char *title);
     // A picture ("truegfx/" unless the name is a path) fitted into w x h; 1 when it was drawn.
     int (*picture)(const char *name, int x, int y, int w, int h);
+    // The rest answer the entries of their names below.
     void (*speaker)(int side, const char *name, const char *face);
     void (*restart)(int side);
     void (*say)(int side, const char *text);
@@ -586,7 +587,7 @@ void ui_talk_restart(int side);    // the speaker's next words go to the top of 
 // The speaker says `text`: written on in the box after what was said before, word by word, a full
 // box drawn anew and written from its top. The person's words come one by one, as spoken.
 void ui_talk_say(int side, const char *text);
-void ui_talk_line_break(int side); // the speaker's next words on a line of their own
+void ui_talk_line_break(int side); // the next words on a new line, unless they begin one already
 // A scene line ("Aino turns around ...") over the talk until ui_talk_scene_close puts back what lay
 // under it.
 void ui_talk_scene_show(const char *text);
