@@ -531,37 +531,74 @@ enum { UI_KEY_CLOSED = -1 };
 
 // ---- the talk screen ----------------------------------------------------------------------------
 
-// The rules lay the talk screen out (society/talkscreen.h): where each word and line goes, the menus'
-// lines and which is highlighted. The screen draws what it is asked; text lines go through
-// ui_text_line, flips through Flip. Without a screen nothing is drawn.
+// The rules say what the talk screen shows (society/talkscreen.h): who talks with whom, what each
+// says, the scene lines, the talk's menus and the trade panel's state. The screen lays it out: where
+// each word goes, when a line breaks and a full box starts again at its top, where the menus, the
+// scene line and the panel stand. Without a screen nothing is drawn.
+enum UiTalkSide { UI_TALK_PLAYER = 0, UI_TALK_PERSON = 1 };
+enum UiTalkMenuKind { UI_TALK_MODES = 0, UI_TALK_OPTIONS = 1 };   // the chat modes; the lines to say
+enum { UI_TALK_MENU_LINES = 64, UI_TRADE_OFFERED = 20 };
+
+// A menu of the talk: its title, its lines ("" a blank line) and the one highlighted (-1 none).
+struct UiTalkMenu {
+    int which;                     // UiTalkMenuKind
+    const char *title;
+    const char *lines[UI_TALK_MENU_LINES];
+    int n;
+    int highlighted;
+};
+
+// The trade panel beside the speech boxes: what is bargained about before anything is asked for
+// (`asked` null), or the goods asked for and the player's goods offered; `deal` when both agreed.
+struct UiTradePanel {
+    const char *about;             // "some goods.", "animals." ...
+    const char *asked;
+    const char *offered[UI_TRADE_OFFERED];
+    int n_offered;
+    int deal;
+};
+
 struct UiTalk {
     // The backdrop: the picture fitted to the whole window, the sub-screen frame and its title.
     void (*backdrop)(const char *picture, const char *title);
-    // A speech box: the framed window with its title bar.
-    void (*box)(int x, int y, int w, int h, const char *title);
     // A picture ("truegfx/" unless the name is a path) fitted into w x h; 1 when it was drawn.
     int (*picture)(const char *name, int x, int y, int w, int h);
-    void (*fill)(int x, int y, int w, int h, UiColour colour);
-    // A menu: its framed window and title, its lines, and behind line `highlighted` (-1 none) a bar as
-    // long as the line's text in the highlight colour.
-    void (*menu)(int x, int y, int w, int h, const char *title, const UiLine *lines, int n, int highlighted,
-                 UiColour highlight);
-    // The trade panel beside the speech boxes: a framed box filled with `fill`, a sunken field inside
-    // it, and a veil of `colour` laid over an area with the colour's alpha.
-    void (*panel)(int x, int y, int w, int h, UiColour fill);
-    void (*sunken)(int x, int y, int w, int h);
-    void (*veil)(int x, int y, int w, int h, UiColour colour);
+    // The rest answer the entries of their names below.
+    void (*speaker)(int side, const char *name, const char *face);
+    void (*restart)(int side);
+    void (*say)(int side, const char *text);
+    void (*line_break)(int side);
+    void (*scene_show)(const char *text);
+    void (*scene_close)();
+    void (*menu_open)(const UiTalkMenu &menu);
+    void (*menu_show)(const UiTalkMenu &menu);
+    int (*menu_pointed)(const UiTalkMenu &menu);
+    void (*menu_close)(const UiTalkMenu &menu);
+    void (*trade_panel)(const UiTradePanel &panel);
 };
 
 void ui_talk_backdrop(const char *picture, const char *title);
-void ui_talk_box(int x, int y, int w, int h, const char *title);
+// The course's task window still places its picture itself, until its window lands on the screen side.
 int ui_talk_picture(const char *name, int x, int y, int w, int h);   // 0 without a screen
-void ui_talk_fill(int x, int y, int w, int h, UiColour colour);
-void ui_talk_menu(int x, int y, int w, int h, const char *title, const UiLine *lines, int n, int highlighted,
-                  UiColour highlight);
-void ui_talk_panel(int x, int y, int w, int h, UiColour fill);
-void ui_talk_sunken(int x, int y, int w, int h);
-void ui_talk_veil(int x, int y, int w, int h, UiColour colour);
+// A speaker's box drawn anew: the name in its title bar, the face ("truegfx/" unless a path) beside
+// the speech. What was said in it is gone; the next words go on where the last ones ended.
+void ui_talk_speaker(int side, const char *name, const char *face);
+void ui_talk_restart(int side);    // the speaker's next words go to the top of the box
+// The speaker says `text`: written on in the box after what was said before, word by word, a full
+// box drawn anew and written from its top. The person's words come one by one, as spoken.
+void ui_talk_say(int side, const char *text);
+void ui_talk_line_break(int side); // the next words on a new line, unless they begin one already
+// A scene line ("Aino turns around ...") over the talk until ui_talk_scene_close puts back what lay
+// under it.
+void ui_talk_scene_show(const char *text);
+void ui_talk_scene_close();
+// A menu of the talk: opened (what lies under an options menu is kept), shown with its highlight as
+// often as it changes, closed (what lay under it back).
+void ui_talk_menu_open(const UiTalkMenu *menu);
+void ui_talk_menu_show(const UiTalkMenu *menu);
+int ui_talk_menu_pointed(const UiTalkMenu *menu);   // the line under the mouse; -1 none or no screen
+void ui_talk_menu_close(const UiTalkMenu *menu);
+void ui_talk_trade_panel(const UiTradePanel *panel);
 
 // ---- the table --------------------------------------------------------------------------------
 

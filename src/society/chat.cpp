@@ -196,10 +196,8 @@ void npc_talkstart_questissue(int cre) { talkstart(cre, CHAT_GREET, ASIA_QUEST);
 static void reset_speech_boxes() {
     Piirra_NPC_Puheboksi();
     Piirra_PLR_Puheboksi();
-    CRTALKLINE = 255;
-    CRTALKCOL = 15;
-    PLRTALKLINE = 55;
-    PLRTALKCOL = 175;
+    ui_talk_restart(UI_TALK_PERSON);
+    ui_talk_restart(UI_TALK_PLAYER);
 }
 
 static bool trade_offered() {

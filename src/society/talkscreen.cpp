@@ -1,6 +1,6 @@
-// src/society/talkscreen.cpp -- the talk screen's speech boxes and menus. This side lays everything
-// out: where each word goes, when a line breaks, when a full box starts again at its top, and which
-// menu line a key or click picks. The screen only draws the boxes, pictures and lines it is asked for.
+// src/society/talkscreen.cpp -- the talk screen's speech boxes and menus as the talk sees them: who
+// talks, what each says, the scene lines, the menus' lines and which key or click picks one. The
+// screen lays it out (base/ui.h): where each word goes, when a line breaks, where a menu stands.
 #include "society/talkscreen.h"
 
 #include <cctype>
@@ -17,37 +17,10 @@
 #include "creatures/creatures.h"
 #include "society/chat.h"
 
-int CRTALKLINE = 255, CRTALKCOL = 15, PLRTALKLINE = 55, PLRTALKCOL = 175;
-int XX = 15, YY = 255;
+static_assert((int)TALK_MENU_MODES == (int)UI_TALK_MODES && (int)TALK_MENU_OPTIONS == (int)UI_TALK_OPTIONS,
+              "the talk's menus are the screen's");
 
 namespace {
-
-// The two speech boxes: the window, the portrait inside it, and where the pen starts and stops.
-struct SpeechBox {
-    int x, y, w, h;
-    int pic_x, pic_y, pic_size;
-    int col, line;                 // the pen's start
-    int right;                     // a word whose end reaches this goes to the next line
-};
-const SpeechBox PLR_BOX = {7, 31, 460, 190, 12, 55, 160, 175, 55, 459};
-const SpeechBox NPC_BOX = {7, 231, 460, 190, 302, 255, 160, 15, 255, 300};
-
-const int LINE_H = 10;                  // a line of the fixed font
-const int GLYPH_W = 8;
-const int WORD_MAX = 256;               // a longer run without a break is drawn in pieces
-
-// The last line that still fits in a box: a speech that would go below it starts again at the top.
-int last_line(const SpeechBox &b) { return b.y + b.h - 6 - LINE_H; }
-
-// Dark on the boxes' pale linen.
-const UiColour NPC_TEXT = {40, 36, 30, 255};
-const UiColour PLR_TEXT = {30, 46, 84, 255};
-const UiColour EMOTE_FILL = {56, 88, 120, 255};
-const UiColour EMOTE_TEXT = {252, 252, 84, 255};
-const UiColour MENU_TEXT = {240, 230, 140, 255};
-const UiColour MENU_HIGHLIGHT = {252, 252, 84, 255};
-
-const char *const WORD_ENDS = " .,!?";
 
 CreatureStruct *talked_to() {
     return Chatting_With >= 0 && Chatting_With < CRE_COUNT ? &Cre[Chatting_With] : nullptr;
@@ -66,50 +39,6 @@ const char *portrait_file(const CreatureStruct &c) {
     return out;
 }
 
-namespace {
-
-// The person's pen to the start of the next line; past the box's last line the box is cleared and
-// the speech goes on at its top.
-void crtalk_newline() {
-    CRTALKCOL = NPC_BOX.col;
-    CRTALKLINE += LINE_H;
-    if (CRTALKLINE > last_line(NPC_BOX)) CrTalk_Clear();
-}
-
-void plrtalk_newline() {
-    PLRTALKCOL = PLR_BOX.col;
-    PLRTALKLINE += LINE_H;
-    if (PLRTALKLINE > last_line(PLR_BOX)) PlrTalk_Clear();
-}
-
-// One word of the person: to the next line first when it would reach the box's right edge (unless
-// the pen is at a line's start already: a word wider than the box is drawn on one line).
-void crtalk_word(const char *word, int wait) {
-    if (!word[0]) return;
-    if (CRTALKCOL != NPC_BOX.col && CRTALKCOL + textwidth(word) >= NPC_BOX.right) crtalk_newline();
-    ui_text_line(CRTALKCOL, CRTALKLINE, word, NPC_TEXT, 0);
-    CRTALKCOL += GLYPH_W * (int)strlen(word);
-    if (wait && ui_has_screen()) {
-        oxa_delay(3);
-        Flip();
-    }
-}
-
-void plrtalk_word(const char *word) {
-    if (!word[0]) return;
-    const int len = (int)strlen(word);
-    if (PLRTALKCOL != PLR_BOX.col && PLRTALKCOL + GLYPH_W * len >= PLR_BOX.right) plrtalk_newline();
-    ui_text_line(PLRTALKCOL, PLRTALKLINE, word, PLR_TEXT, 0);
-    PLRTALKCOL += GLYPH_W * len;
-}
-
-void draw_box(const SpeechBox &b, const char *title, const char *picture) {
-    ui_talk_box(b.x, b.y, b.w, b.h, title);
-    ui_talk_picture(picture, b.pic_x, b.pic_y, b.pic_size, b.pic_size);
-}
-
-}  // namespace
-
 void Talk_Screen() {
     char title[160];
     snprintf(title, sizeof title, "Chatting with %s", talked_to() ? monnam(Chatting_With, 4) : "");
@@ -122,70 +51,37 @@ void Talk_Screen() {
 void Piirra_PLR_Puheboksi() {
     char path[1100];
     snprintf(path, sizeof path, "%s/portrait.png", CharacterPath);
-    draw_box(PLR_BOX, plrnam(), path);
+    ui_talk_speaker(UI_TALK_PLAYER, plrnam(), path);
 }
 
+// A child without a child's face is given one.
 void Piirra_NPC_Puheboksi() {
     CreatureStruct *c = talked_to();
     if (!c) {
-        draw_box(NPC_BOX, "", "");
+        ui_talk_speaker(UI_TALK_PERSON, "", "");
         return;
     }
     if (c->role == 15 && !strstr(portrait_file(*c), "kid")) copy_bounded(c->portrait, sizeof c->portrait, "kid1.png");
-    draw_box(NPC_BOX, monnam(Chatting_With, 0), portrait_file(*c));
+    ui_talk_speaker(UI_TALK_PERSON, monnam(Chatting_With, 0), portrait_file(*c));
 }
 
 void CrTalk_Clear() {
     Piirra_NPC_Puheboksi();
-    CRTALKLINE = YY = NPC_BOX.line;
-    CRTALKCOL = XX = NPC_BOX.col;
+    ui_talk_restart(UI_TALK_PERSON);
 }
 
 void PlrTalk_Clear() {
     Piirra_PLR_Puheboksi();
-    PLRTALKLINE = PLR_BOX.line;
-    PLRTALKCOL = PLR_BOX.col;
+    ui_talk_restart(UI_TALK_PLAYER);
 }
 
-// Walks a speech word by word and hands each word to `word`: for the person a mark of " .,!?" ends a
-// word unless a blank follows it ("Well, " goes out whole, the blank last); for the player every mark
-// ends one. The last word is handed over with `more` 0.
-template <typename Word>
-static void walk_words(const char *text, bool person, Word word_out) {
-    char word[WORD_MAX + 1];
-    int len = 0;
-    for (const char *p = text; *p; p++) {
-        word[len++] = *p;
-        word[len] = 0;
-        if ((strchr(WORD_ENDS, *p) && (!person || p[1] != ' ')) || len == WORD_MAX) {
-            word_out(word, 1);
-            len = 0;
-            word[0] = 0;
-        }
-    }
-    word_out(word, 0);
-}
+void CrTalk(const char *text) { ui_talk_say(UI_TALK_PERSON, text); }
 
-void CrTalk(const char *text) {
-    if (!text || !text[0]) return;
-    walk_words(text, true, [](const char *w, int more) { crtalk_word(w, more); });
-    CRTALKCOL += GLYPH_W;   // the next speech starts after a space
-    Flip();
-}
+void PlrTalk(const char *text) { ui_talk_say(UI_TALK_PLAYER, text); }
 
-void PlrTalk(const char *text) {
-    if (!text || !text[0]) return;
-    walk_words(text, false, [](const char *w, int) { plrtalk_word(w); });
-    PLRTALKCOL += GLYPH_W;
-    Flip();
-}
+void CrTalkBr() { ui_talk_line_break(UI_TALK_PERSON); }
 
-void CrTalkBr() {
-    if (CRTALKCOL != NPC_BOX.col) crtalk_newline();
-}
-
-// The scene line, centred line by line in its box over the speech boxes until a key or click. Without
-// a screen nobody could read it, and no key is taken.
+// The scene line until a key or click. Without a screen nobody could read it, and no key is taken.
 void Emote(int named, const char *text) {
     if (!ui_has_screen()) return;
     char line[600];
@@ -194,38 +90,9 @@ void Emote(int named, const char *text) {
     else
         snprintf(line, sizeof line, "%s", text ? text : "");
     if (line[0]) line[0] = (char)toupper((unsigned char)line[0]);
-    const int x = 15, y = 450, w = 440, h = 120, text_x = 25, text_y = 460, text_w = 420, lines_max = 7;
-    ui_grabscr_area("talk_emote", x, y, w, h);
-    ui_talk_fill(x, y, w, h, EMOTE_FILL);
-    const char *p = line;
-    for (int row = 0; row < lines_max; row++) {
-        while (*p == ' ') p++;
-        if (!*p) break;
-        // As many whole words as fit the width; a single word wider than that is cut.
-        char piece[600];
-        int fit = 0;
-        for (;;) {
-            int e = fit;
-            while (p[e] == ' ') e++;
-            while (p[e] && p[e] != ' ') e++;
-            if (e == fit) break;
-            copy_bounded(piece, (size_t)e + 1, p);
-            if (textwidth(piece) > text_w) {
-                if (fit == 0) fit = text_w / GLYPH_W < e ? text_w / GLYPH_W : e;
-                break;
-            }
-            fit = e;
-        }
-        copy_bounded(piece, (size_t)fit + 1, p);
-        ui_text_line(text_x + (text_w - textwidth(piece)) / 2, text_y + row * LINE_H, piece, EMOTE_TEXT, 0);
-        p += fit;
-    }
-    ui_drawbutton(65, 540, " Press [SPACE] or click mouse to continue. ");
-    Flip();
+    ui_talk_scene_show(line);
     getkeypress();
-    restorescr("talk_emote");
-    freescr("talk_emote");
-    Flip();
+    ui_talk_scene_close();
 }
 
 const char *verbal_percent(float part, float whole) {
@@ -256,16 +123,6 @@ const char *verbal_percent(float part, float whole) {
 
 namespace {
 
-struct MenuLayout {
-    int x, y, w, h, line_h;
-};
-
-MenuLayout menu_layout(int which, int n) {
-    if (which == TALK_MENU_OPTIONS) return {10, 430, 790, 165, LINE_H};
-    const int line_h = 12;
-    return {480, 31, 312, 30 + line_h * n + 6, line_h};   // beside the speech boxes
-}
-
 int upper(int key) { return key >= 'a' && key <= 'z' ? key - 32 : key; }
 bool selectable(const TalkMenuLine &l) { return l.key > 0 && l.text[0]; }
 
@@ -279,31 +136,29 @@ int step(const TalkMenuLine *lines, int n, int from, int dir) {
 
 int Talk_Menu(int which, const char *title, const TalkMenuLine *lines, int n) {
     if (!lines || n <= 0) return KEY_ESC;
-    const MenuLayout m = menu_layout(which, n);
-    const int first_y = m.y + 24;
-    int shown = (m.h - 30) / m.line_h + 1;
-    if (shown > n) shown = n;
-    UiLine drawn[64];
-    if (shown > 64) shown = 64;
-    for (int i = 0; i < shown; i++) drawn[i] = UiLine{m.x + 10, first_y + i * m.line_h, lines[i].text, MENU_TEXT, 0};
-    int cur = step(lines, shown, -1, 1);
-    const bool save = which == TALK_MENU_OPTIONS && ui_has_screen();
-    if (save) ui_grabscr_area("talk_menu", m.x, m.y, m.w, m.h);
+    if (n > UI_TALK_MENU_LINES) n = UI_TALK_MENU_LINES;
+    UiTalkMenu menu{};
+    menu.which = which == TALK_MENU_OPTIONS ? UI_TALK_OPTIONS : UI_TALK_MODES;
+    menu.title = title ? title : "";
+    menu.n = n;
+    for (int i = 0; i < n; i++) menu.lines[i] = lines[i].text;
+    int &cur = menu.highlighted;
+    cur = step(lines, n, -1, 1);
+    ui_talk_menu_open(&menu);
     int answer = KEY_ESC;
     for (;;) {
         if (ui_has_screen()) {
-            ui_talk_menu(m.x, m.y, m.w, m.h, title, drawn, shown, cur, MENU_HIGHLIGHT);
+            ui_talk_menu_show(&menu);
             Flip();
         }
         const int k = getkey();
         // The line under the mouse: a click picks it, a move highlights it.
         const bool click = ui_has_screen() && MOUSECLICK == 1;
         int under = -1;
-        if (click || k == KEY_QUIT)
-            for (int i = 0; i < shown; i++)
-                if (selectable(lines[i]) && MOUSE_Y >= drawn[i].y - 1 && MOUSE_Y < drawn[i].y - 1 + m.line_h &&
-                    MOUSE_X >= m.x && MOUSE_X < m.x + m.w)
-                    under = i;
+        if (click || k == KEY_QUIT) {
+            under = ui_talk_menu_pointed(&menu);
+            if (under >= 0 && !selectable(lines[under])) under = -1;
+        }
         if (k == KEY_QUIT) {
             if (WindowClosed() || !ui_has_screen()) break;
             if (under >= 0) cur = under;
@@ -318,11 +173,11 @@ int Talk_Menu(int which, const char *title, const TalkMenuLine *lines, int n) {
             continue;
         }
         if (k == KEY_UP || k == KEY_DOWN) {
-            cur = step(lines, shown, cur, k == KEY_UP ? -1 : 1);
+            cur = step(lines, n, cur, k == KEY_UP ? -1 : 1);
             continue;
         }
         int found = -1;
-        for (int i = 0; i < shown && found < 0; i++)
+        for (int i = 0; i < n && found < 0; i++)
             if (selectable(lines[i]) && upper(lines[i].key) == upper(k)) found = i;
         if (found >= 0) {
             answer = lines[found].key;
@@ -333,10 +188,6 @@ int Talk_Menu(int which, const char *title, const TalkMenuLine *lines, int n) {
         if (k == KEY_ESC && (!ui_has_screen() || CLOSE_WINDOW || WindowClosed())) break;
         if (!ui_has_screen() && ui_script_left() <= 0) break;
     }
-    if (save) {
-        restorescr("talk_menu");
-        freescr("talk_menu");
-        Flip();
-    }
+    ui_talk_menu_close(&menu);
     return answer;
 }

@@ -1,21 +1,17 @@
 // src/society/talkscreen.h -- the talk screen: the player's and the person's speech boxes with their
-// portraits, what each says written into its box word by word, scene lines, the talk's two menus,
-// and shares said in words.
+// names and portraits, what each says, scene lines, the talk's two menus with their keys, and shares
+// said in words. The screen lays it all out (base/ui.h's talk screen).
 #pragma once
 #include <cstdint>
 
-// The pens: where the next word of each speaker goes, in pixels of the window.
-extern int CRTALKLINE, CRTALKCOL, PLRTALKLINE, PLRTALKCOL;
-extern int XX, YY;                 // the person's pen as last reset (15, 255)
-
 void Talk_Screen();                // the background, "Chatting with ..." and both boxes
-void Piirra_PLR_Puheboksi();
+void Piirra_PLR_Puheboksi();       // the player's box anew; her next words go on where they were
 void Piirra_NPC_Puheboksi();
-void CrTalk_Clear();               // the person's box anew, the pen at its start
+void CrTalk_Clear();               // the person's box anew, his next words at its top
 void PlrTalk_Clear();
 void CrTalk(const char *text);     // the person says text ("" nothing)
 void PlrTalk(const char *text);    // the player says text
-void CrTalkBr();                   // a line break when the person's pen is not at the line's start
+void CrTalkBr();                   // the person's next words on a line of their own
 void Emote(int named, const char *text);   // a scene line shown until a key; named: after the person's name
 const char *verbal_percent(float part, float whole);
 

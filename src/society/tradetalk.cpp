@@ -43,18 +43,6 @@ enum { ROLE_FUR_TRADER = 5, CLASS_FURS = 412, OWN_NOT_FOR_SALE = 8 };
 enum { STOCKED_ALL_TRADABLE = 5 };        // from this many stocked slots on every slot is tradable
 enum { PERSONAL_TRADE_OPTIONS = SEL_MULTI | SEL_ESC_AT_ONCE | SEL_TRADABLE };   // 5121
 
-// The trade panel.
-const int PANEL_X = 515, PANEL_Y = 40, PANEL_W = 266, PANEL_H = 271;
-const int FIELD_X = PANEL_X + 10, FIELD_W = PANEL_W - 20, LINE_H = 10, DESC_CHARS = 28;
-const UiColour PANEL_FILL = {34, 40, 52, 255};
-const UiColour PANEL_DEAL = {36, 78, 40, 255};
-const UiColour DEAL_VEIL = {60, 200, 60, 80};
-const UiColour HEADING = {252, 252, 84, 255};
-const UiColour PANEL_TEXT = {240, 230, 140, 255};
-const UiColour FIELD_TEXT = {232, 232, 232, 255};
-const UiColour NOTHING_YET = {170, 170, 170, 255};
-
-
 bool valid_object(int obj) {
     return (obj >= 1 && obj < CONSTANTOBJ_ROWS) || (obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST);
 }
@@ -288,33 +276,27 @@ void Trade_ItemList_Return() {
 
 // ---- the trade panel ----
 
+static_assert((int)TRADE_SLOTS == (int)UI_TRADE_OFFERED, "the panel shows every offered slot");
+
+// What the trade panel shows: the goods asked for and what she offers, by the item's words.
 void Show_Trade_Info() {
     if (Chat_Mode != CHAT_TRADE && Chat_Mode != CHAT_BUY_ANIMAL && Chat_Mode != CHAT_PAY_DEBT && Chat_Mode != CHAT_TRADE_TEST)
         return;
     if (!ui_has_screen()) return;
-    ui_talk_panel(PANEL_X, PANEL_Y, PANEL_W, PANEL_H, Trade_Phase == 2 ? PANEL_DEAL : PANEL_FILL);
-    ui_text_line(FIELD_X, PANEL_Y + 8, "You are bargaining about", HEADING, 0);
-    if (Trade_Phase == 0) {
-        const char *what = Chat_Mode == CHAT_BUY_ANIMAL ? "animals." : Chat_Mode == CHAT_TRADE_TEST ? "companionship services." : "some goods.";
-        ui_text_line(FIELD_X, PANEL_Y + 20, what, PANEL_TEXT, 0);
-        return;
+    UiTradePanel panel{};
+    panel.about = Chat_Mode == CHAT_BUY_ANIMAL ? "animals." : Chat_Mode == CHAT_TRADE_TEST ? "companionship services." : "some goods.";
+    panel.deal = Trade_Phase == 2;
+    char offered[TRADE_SLOTS][128];
+    if (Trade_Phase != 0) {
+        panel.asked = Trade_Item;
+        for (int i = 0; i < TRADE_SLOTS; i++) {
+            if (Trade_ItemList[i] <= 0 || Trade_ItemCount[i] <= 0) continue;
+            copy_bounded(offered[panel.n_offered], sizeof offered[0], ekuvaus(Trade_ItemList[i], Trade_ItemCount[i], 0));
+            panel.offered[panel.n_offered] = offered[panel.n_offered];
+            panel.n_offered++;
+        }
     }
-    const int item_y = PANEL_Y + 20, offer_title_y = PANEL_Y + 40, offer_y = PANEL_Y + 52;
-    ui_talk_sunken(FIELD_X, item_y, FIELD_W, 14);
-    ui_text_line(FIELD_X + 3, item_y + 3, Trade_Item, FIELD_TEXT, 0);
-    ui_text_line(FIELD_X, offer_title_y, "and are willing to trade your", HEADING, 0);
-    ui_talk_sunken(FIELD_X, offer_y, FIELD_W, TRADE_SLOTS * LINE_H + 6);
-    int row = 0;
-    for (int i = 0; i < TRADE_SLOTS; i++) {
-        if (Trade_ItemList[i] <= 0 || Trade_ItemCount[i] <= 0) continue;
-        char desc[DESC_CHARS + 1];
-        copy_bounded(desc, sizeof desc, ekuvaus(Trade_ItemList[i], Trade_ItemCount[i], 0));
-        ui_text_line(FIELD_X + 3, offer_y + 3 + row * LINE_H, desc, FIELD_TEXT, 0);
-        row++;
-    }
-    if (row == 0) ui_text_line(FIELD_X + 3, offer_y + 3, "(no items selected yet)", NOTHING_YET, 0);
-    ui_text_line(FIELD_X, PANEL_Y + PANEL_H - 16, "for it.", HEADING, 0);
-    if (Trade_Phase == 2) ui_talk_veil(PANEL_X, PANEL_Y, PANEL_W, PANEL_H, DEAL_VEIL);
+    ui_talk_trade_panel(&panel);
 }
 
 // ---- debts in talk ----

@@ -11,6 +11,7 @@
 #include "core/datafunc.h"
 #include "creatures/crefunc.h"
 #include "creatures/village_fixture.h"
+#include "presentation/screen_ui.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/companions.h"
@@ -46,6 +47,7 @@ protected:
         notes.clear();
         screen_line = ui.redraw.text_line;
         ui.redraw.text_line = [](int, int, const char *word, UiColour, int) { heard += word; };
+        screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         people_speech_log = [](int, const char *, const char *text) { heard += std::string(text) + "|"; };
         screen_note = ui.notes.note;
         ui.notes.note = [](const char *note, const char *, uint8_t, uint8_t, uint8_t, const char *) { notes.push_back(note); };

@@ -13,6 +13,7 @@
 #include "creatures/village_fixture.h"
 #include "creatures/people.h"
 #include "creatures/puuha.h"
+#include "presentation/screen_ui.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/smalltalk.h"
@@ -39,6 +40,7 @@ protected:
         VillageTest::SetUp();
         noscreen = new oxatest::NoScreen();
         ui.redraw.text_line = hear;
+        screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         heard.clear();
         villager(NPC, PlayerX + 2, PlayerY, true);
         Cre[NPC].weight = 70.0f;

@@ -14,6 +14,8 @@
 #include "creatures/creatures.h"
 #include "creatures/outfit.h"
 #include "society/chat.h"
+#include "presentation/show.h"
+#include "presentation/talk_ui.h"
 #include "society/talkscreen.h"
 
 namespace {
@@ -24,10 +26,8 @@ struct Drawn {
     bool operator==(const Drawn &o) const { return x == o.x && y == o.y && text == o.text; }
 };
 std::vector<Drawn> drawn;
-int boxes;
 
 void record_line(int x, int y, const char *text, UiColour, int) { drawn.push_back({x, y, text}); }
-void record_box(int, int, int, int, const char *) { boxes++; }
 
 std::string show(const std::vector<Drawn> &v) {
     std::string s;
@@ -35,25 +35,41 @@ std::string show(const std::vector<Drawn> &v) {
     return s;
 }
 
-// Without a window: the text lines and boxes the talk asks for are written down instead of drawn.
+// Without a window: the talk's menus and scene lines answer the scripted keys.
 class TalkSpeech : public ::testing::Test {
 protected:
-    void SetUp() override {
-        drawn.clear();
-        boxes = 0;
-        ui.redraw.text_line = record_line;
-        ui.talk.box = record_box;
-        Chatting_With = -1000;
-    }
+    void SetUp() override { Chatting_With = -1000; }
     void TearDown() override { ui_script_clear(); }
     oxatest::NoScreen no_screen;
+};
+
+// On a headless window whose text lines are written down instead of drawn: where the screen puts
+// each word, and whether a speech box was drawn anew (its frame over a mark left on its edge).
+class TalkSpeechLaidOut : public oxatest::ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        if (HasFatalFailure()) return;
+        drawn.clear();
+        ui.redraw.text_line = record_line;
+        Chatting_With = -1000;
+    }
+    static void mark(int x, int y) {
+        SDL_Rect r = {x, y, 1, 1};
+        SDL_FillRect(game_screen, &r, SDL_MapRGB(game_screen->format, 255, 0, 255));
+    }
+    static bool marked(int x, int y) {
+        int r, g, b;
+        oxatest::rgb(oxatest::pixel(x, y), r, g, b);
+        return r == 255 && g == 0 && b == 255;
+    }
 };
 
 enum Who { PERSON, PLAYER, PERSON_BR };
 
 }  // namespace
 
-TEST_F(TalkSpeech, WordsWrapAndAFullBoxStartsAgainAtItsTop) {
+TEST_F(TalkSpeechLaidOut, WordsWrapAndAFullBoxStartsAgainAtItsTop) {
     const std::string wide(40, 'x');   // 320 pixels: wider than the person's part of the box
     struct Case {
         const char *what;
@@ -84,17 +100,18 @@ TEST_F(TalkSpeech, WordsWrapAndAFullBoxStartsAgainAtItsTop) {
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         drawn.clear();
-        boxes = 0;
-        int &col = c.who == PLAYER ? PLRTALKCOL : CRTALKCOL, &line = c.who == PLAYER ? PLRTALKLINE : CRTALKLINE;
-        col = c.col;
-        line = c.line;
+        TalkPen &pen = talk_pen[c.who == PLAYER ? UI_TALK_PLAYER : UI_TALK_PERSON];
+        const int edge_y = c.who == PLAYER ? 100 : 300;   // the left edge of the speaker's box
+        mark(7, edge_y);
+        pen.col = c.col;
+        pen.line = c.line;
         if (c.who == PLAYER) PlrTalk(c.text.c_str());
         else if (c.who == PERSON) CrTalk(c.text.c_str());
         else CrTalkBr();
         EXPECT_EQ(drawn, c.expect) << show(drawn);
-        EXPECT_EQ(col, c.end_col);
-        EXPECT_EQ(line, c.end_line);
-        EXPECT_EQ(boxes, c.boxes);
+        EXPECT_EQ(pen.col, c.end_col);
+        EXPECT_EQ(pen.line, c.end_line);
+        EXPECT_EQ(marked(7, edge_y) ? 0 : 1, c.boxes);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "creatures/village_fixture.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
+#include "presentation/screen_ui.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/reputation.h"
@@ -35,11 +36,14 @@ protected:
         Trade_Price = 0.0f;
         QUIT = EXIT_CHAT = 0;
         kept_line = ui.redraw.text_line;
+        kept_talk = ui.talk;
         ui.redraw.text_line = hear;
+        screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         heard.clear();
     }
     void TearDown() override {
         ui.redraw.text_line = kept_line;
+        ui.talk = kept_talk;
         ui_script_clear();
         Chatting_With = CRE_NONE;
         Chat_Mode = 0;
@@ -67,6 +71,7 @@ protected:
         return n;
     }
     void (*kept_line)(int, int, const char *, UiColour, int) = nullptr;
+    UiTalk kept_talk{};
 };
 
 }  // namespace

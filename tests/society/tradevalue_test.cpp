@@ -10,6 +10,7 @@
 #include "common/harness.h"
 #include "creatures/village_fixture.h"
 #include "items/invlist.h"
+#include "presentation/screen_ui.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/trade.h"
@@ -36,6 +37,7 @@ protected:
         MSG_forget_index();
         noscreen = new oxatest::NoScreen();
         ui.redraw.text_line = hear;
+        screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         heard.clear();
         villager(NPC, PlayerX + 2, PlayerY, true);
         Cre[NPC].weight = 70.0f;
