@@ -268,16 +268,24 @@ bool memory_whole(const Bytes &m, const Bytes &world) {
     long explored = 0, unlike = 0;
     size_t i = 0;
 #if defined(__SSE2__)
-    // Sixteen squares at a time: the unexplored ones, and the ones that hold what the world holds.
-    const __m128i space = _mm_set1_epi8(' ');
-    for (; i + 16 <= MAP_BYTES; i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(m.data() + i));
-        const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i *>(world.data() + i));
-        const unsigned blank = (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(a, space));
-        const unsigned same = (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(a, w));
-        explored += 16 - __builtin_popcount(blank);
-        unlike += __builtin_popcount(~(blank | same) & 0xffffu);
+    // Sixteen squares at a time, counted in byte lanes for up to 255 steps and then summed: the
+    // unexplored squares, and the explored ones that hold another thing than the world.
+    const __m128i space = _mm_set1_epi8(' '), zero = _mm_setzero_si128();
+    long blank = 0;
+    while (i + 16 <= MAP_BYTES) {
+        __m128i blanks = zero, others = zero;
+        for (int step = 0; step < 255 && i + 16 <= MAP_BYTES; step++, i += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(m.data() + i));
+            const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i *>(world.data() + i));
+            const __m128i is_blank = _mm_cmpeq_epi8(a, space);
+            blanks = _mm_sub_epi8(blanks, is_blank);
+            others = _mm_add_epi8(others, _mm_andnot_si128(_mm_or_si128(is_blank, _mm_cmpeq_epi8(a, w)), _mm_set1_epi8(1)));
+        }
+        const __m128i b = _mm_sad_epu8(blanks, zero), o = _mm_sad_epu8(others, zero);
+        blank += _mm_cvtsi128_si32(b) + _mm_cvtsi128_si32(_mm_srli_si128(b, 8));
+        unlike += _mm_cvtsi128_si32(o) + _mm_cvtsi128_si32(_mm_srli_si128(o, 8));
     }
+    explored = (long)i - blank;
 #endif
     for (; i < MAP_BYTES; i++) {
         if (m[i] == ' ') continue;
