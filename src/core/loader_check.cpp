@@ -9,7 +9,13 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <utility>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "core/player.h"
 #include "core/loader.h"
@@ -30,7 +36,19 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+// A file's bytes: the buffer is not cleared before the read fills it (a load reads some 30 MB here).
+template <class T> struct UnclearedAllocator : std::allocator<T> {
+    template <class U> struct rebind {
+        using other = UnclearedAllocator<U>;
+    };
+    UnclearedAllocator() = default;
+    template <class U> UnclearedAllocator(const UnclearedAllocator<U> &) {}
+    template <class U> void construct(U *p) noexcept { ::new (static_cast<void *>(p)) U; }
+    template <class U, class... Args> void construct(U *p, Args &&...args) {
+        ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...);
+    }
+};
+using Bytes = std::vector<uint8_t, UnclearedAllocator<uint8_t>>;
 
 long size_of(const char *path) {
     struct stat st;
@@ -43,11 +61,8 @@ bool slurp(const char *path, Bytes &out) { return read_whole(path, out, SAVE_FIL
 bool terminated(const char *text, size_t size) { return memchr(text, 0, size) != nullptr; }
 template <size_t N> bool terminated(const char (&text)[N]) { return terminated(text, N); }
 
-bool all_zero(const uint8_t *p, size_t n) {
-    for (size_t i = 0; i < n; i++)
-        if (p[i]) return false;
-    return true;
-}
+// Every byte zero: the first is, and each equals the one after it.
+bool all_zero(const uint8_t *p, size_t n) { return n == 0 || (p[0] == 0 && memcmp(p, p + 1, n - 1) == 0); }
 
 // A file is damaged when more than a tenth of its records in use are none the game writes: a stray
 // record is the game's to cope with, a file of noise is not.
@@ -240,7 +255,28 @@ bool memory_whole(const Bytes &m, const Bytes &world) {
     if (m.size() != MAP_BYTES) return false;
     if (world.size() != MAP_BYTES) return true;
     long explored = 0, unlike = 0;
-    for (size_t i = 0; i < MAP_BYTES; i++) {
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen squares at a time, counted in byte lanes for up to 255 steps and then summed: the
+    // unexplored squares, and the explored ones that hold another thing than the world.
+    const __m128i space = _mm_set1_epi8(' '), zero = _mm_setzero_si128();
+    long blank = 0;
+    while (i + 16 <= MAP_BYTES) {
+        __m128i blanks = zero, others = zero;
+        for (int step = 0; step < 255 && i + 16 <= MAP_BYTES; step++, i += 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(m.data() + i));
+            const __m128i w = _mm_loadu_si128(reinterpret_cast<const __m128i *>(world.data() + i));
+            const __m128i is_blank = _mm_cmpeq_epi8(a, space);
+            blanks = _mm_sub_epi8(blanks, is_blank);
+            others = _mm_add_epi8(others, _mm_andnot_si128(_mm_or_si128(is_blank, _mm_cmpeq_epi8(a, w)), _mm_set1_epi8(1)));
+        }
+        const __m128i b = _mm_sad_epu8(blanks, zero), o = _mm_sad_epu8(others, zero);
+        blank += _mm_cvtsi128_si32(b) + _mm_cvtsi128_si32(_mm_srli_si128(b, 8));
+        unlike += _mm_cvtsi128_si32(o) + _mm_cvtsi128_si32(_mm_srli_si128(o, 8));
+    }
+    explored = (long)i - blank;
+#endif
+    for (; i < MAP_BYTES; i++) {
         if (m[i] == ' ') continue;
         explored++;
         unlike += m[i] != world[i];

@@ -198,6 +198,36 @@ TEST_F(LoaderTest, DamagedTemplatesAreBuiltAfterTheObjectDefinitions) {
     EXPECT_EQ(std::string(loader_load_notes()).find("CONSTANT.CRE"), std::string::npos) << loader_load_notes();
 }
 
+// The remembered world is mended only when more than half of the squares it shows explored hold
+// another thing than the world: counted over the whole layer, its first and last squares among them.
+TEST_F(LoaderTest, RememberedWorldIsMendedOnlyWhenMostOfItIsWrong) {
+    const std::vector<uint8_t> world = oxatest::read_bytes(path("WORLD.DAT"));
+    ASSERT_EQ(world.size(), MAP_BYTES);
+    // 1,000 explored squares spread over the layer, from its last square back to its first; none of
+    // them, nor its changed byte, is a space.
+    std::vector<size_t> explored;
+    for (size_t k = 0; k < 1000; k++) {
+        const size_t i = k == 999 ? 0 : MAP_BYTES - 1 - k * 6291;
+        ASSERT_TRUE(world[i] != ' ' && (world[i] ^ 1) != ' ') << i;
+        explored.push_back(i);
+    }
+    const struct {
+        int unlike;
+        bool mended;
+    } cases[] = {{0, false}, {500, false}, {501, true}, {1000, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.unlike);
+        std::vector<uint8_t> memory(MAP_BYTES, ' ');
+        for (size_t k = 0; k < explored.size(); k++)
+            memory[explored[k]] = (uint8_t)((int)k < c.unlike ? world[explored[k]] ^ 1 : world[explored[k]]);
+        write("WORLD.PLM", memory.data(), memory.size());
+        leave_to_menu();
+        ASSERT_EQ(loader(), 0);
+        EXPECT_EQ(std::string(loader_load_notes()).find("WORLD.PLM was damaged") != std::string::npos, c.mended)
+            << loader_load_notes();
+    }
+}
+
 // ---- save versions ------------------------------------------------------------------------------
 
 TEST_F(LoaderTest, VersionsFrom318LoadAndOlderThan350LoseTheirSpiritStanding) {
