@@ -14,7 +14,7 @@
 
 #include "activities/activities.h"
 #include "activities/traps.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"

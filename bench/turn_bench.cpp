@@ -6,7 +6,7 @@
 
 #include "bench_setup.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/maintenance.h"
 #include "core/oxa.h"
 #include "core/records.h"

@@ -42,7 +42,7 @@
 #include "presentation/input.h"
 #include "presentation/show.h"
 #include "screens/program.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/datafunc.h"
 #include "core/turnloop.h"
 #include "presentation/notes.h"

@@ -7,7 +7,7 @@
 #include "activities/containers.h"
 #include "activities/skills.h"
 #include "activities/spirits.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

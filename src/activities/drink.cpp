@@ -2,7 +2,7 @@
 #include "activities/food.h"
 
 #include "activities/herbeffects.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"

@@ -10,7 +10,7 @@
 #include "activities/actions.h"
 #include "activities/skills.h"
 #include "activities/skilluse.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"

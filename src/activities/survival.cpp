@@ -11,7 +11,7 @@
 #include "activities/magic.h"
 #include "activities/skills.h"
 #include "activities/spirits.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"

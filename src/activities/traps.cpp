@@ -11,7 +11,7 @@
 #include "activities/activities.h"
 #include "activities/food.h"
 #include "activities/skills.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "activities/wornmagic.h"
 #include "base/debuglog.h"

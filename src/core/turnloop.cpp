@@ -4,7 +4,7 @@
 
 #include "activities/actions.h"
 #include "core/burning.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/datafunc.h"
 #include "core/encountupkeep.h"
 #include "core/loader.h"

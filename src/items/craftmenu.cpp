@@ -5,9 +5,9 @@
 
 #include "activities/cooking.h"
 #include "activities/skilluse.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"

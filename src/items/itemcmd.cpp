@@ -33,7 +33,7 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "activities/fishing.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"

@@ -4,7 +4,7 @@
 #include "items/vessels.h"
 
 #include "activities/actions.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"

@@ -6,7 +6,7 @@
 #include "activities/food.h"
 #include "activities/skills.h"
 #include "activities/skilluse.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/tekstit.h"

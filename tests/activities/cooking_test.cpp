@@ -12,7 +12,7 @@
 #include "activities/cooking.h"
 #include "activities/herblore.h"
 #include "activities/spirits.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/loader.h"
 #include "core/spend.h"

@@ -3,7 +3,7 @@
 // key help lines.
 #include "activity_fixture.h"
 
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/actions.h"
 #include "core/loader.h"
 

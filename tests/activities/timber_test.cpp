@@ -7,7 +7,7 @@
 
 #include "activities/skills.h"
 #include "activities/timber.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "core/harnrule.h"
 #include "core/notes.h"

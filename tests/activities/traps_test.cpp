@@ -5,7 +5,7 @@
 #include "activities/traps.h"
 #include "activities/worklinks.h"
 #include "activities/activities.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/scenario.h"
 #include "creatures/bodyrec.h"
 #include "creatures/wounds.h"

@@ -8,7 +8,7 @@
 
 #include "base/ui.h"
 #include "core/ancestors.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "creatures/death.h"

@@ -4,7 +4,7 @@
 #pragma once
 #include "common/harness.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"

@@ -8,7 +8,7 @@
 
 #include "../presentation/input_feeder.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "creatures/creation.h"

@@ -5,7 +5,7 @@
 #include "activities/charscreens.h"
 #include "worldgen/newchar.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/harnrule.h"
 #include "core/loader.h"
 #include "core/maintenance.h"

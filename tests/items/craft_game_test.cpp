@@ -4,7 +4,7 @@
 #include "core/loader_fixture.h"
 #include "presentation/input_feeder.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/player.h"
 #include "core/spend.h"
 #include "creatures/bodyrec.h"

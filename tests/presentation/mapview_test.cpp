@@ -1,7 +1,7 @@
 // The map of known areas: its arithmetic, Aino's surface, her own marker made through the keys and
 // kept over a save, and the help page with its movement figure and scrolling.
 #include "core/loader_fixture.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/config.h"
 #include "core/notes.h"
 #include "maps/kulttuuri.h"

@@ -5,7 +5,7 @@
 #include <strings.h>
 
 #include "activities/crolls.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/notes.h"
 #include "core/player.h"
 #include "quests/courses.h"

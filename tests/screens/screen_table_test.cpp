@@ -5,7 +5,7 @@
 #include "common/window_frames.h"
 
 #include "base/ui.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/notes.h"
 #include "items/itemcmd.h"
 #include "maps/mvmarker.h"

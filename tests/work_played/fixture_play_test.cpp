@@ -5,7 +5,7 @@
 #include "../items/row_letters.h"
 #include "activities/pick_hook.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/loader.h"
 #include "core/oxa.h"
 #include "core/obj_func.h"

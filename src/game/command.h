@@ -1,4 +1,4 @@
-// src/core/command.h -- the command reader: the housekeeping before each command, one key from the
+// src/game/command.h -- the command reader: the housekeeping before each command, one key from the
 // input layer, and the command that the key calls for, in a fixed order of tests.
 #pragma once
 
@@ -52,7 +52,7 @@ enum CommandFlags : unsigned {
 };
 
 struct Command {
-    int code;                      // action code (activities/toimi.h), 0 for a key of the reader
+    int code;                      // action code (game/toimi.h), 0 for a key of the reader
     int key;                       // fixed game key code, 0 none
     const int *binding;            // or the key binding variable, null none
     const int *binding2;           // its second key, when the help answers to it too

@@ -1,11 +1,11 @@
-// src/core/command.cpp -- the command reader: housekeeping before the key, the key's pre-processing
+// src/game/command.cpp -- the command reader: housekeeping before the key, the key's pre-processing
 // and the fixed order in which keys are tested.
-#include "core/command.h"
+#include "game/command.h"
 #include "core/ancestors.h"
 #include "core/loader.h"
 
 #include "activities/actions.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/scenario.h"

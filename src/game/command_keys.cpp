@@ -1,11 +1,11 @@
-// src/core/command_keys.cpp -- the commands of the keys: turning and stepping in both movement
+// src/game/command_keys.cpp -- the commands of the keys: turning and stepping in both movement
 // schemes, zooming between the map levels, and the command table: every action code of the
 // dispatcher and every printable and function key of the reader, one row per command.
-#include "core/command.h"
+#include "game/command.h"
 
 #include "activities/actions.h"
 #include "activities/cooking.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "core/config.h"
 #include "core/loader.h"

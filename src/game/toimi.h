@@ -1,6 +1,6 @@
-// src/activities/toimi.h -- the command dispatcher: every player activity by its action code, the
+// src/game/toimi.h -- the command dispatcher: every player activity by its action code, the
 // names of the action codes, the repeat-last-action memory and the one-line help of the main keys.
-// The rows behind it (code, key, name, help, flags and work) are the command table of core/command.h.
+// The rows behind it (code, key, name, help, flags and work) are the command table of game/command.h.
 #pragma once
 
 enum {

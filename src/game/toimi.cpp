@@ -1,9 +1,9 @@
 // The command dispatcher: one entry for every player activity by its action code, the action names,
 // the repeat-last-action memory and the key help lines, all read from the rows of the command table.
-#include "activities/toimi.h"
+#include "game/toimi.h"
 
 #include "activities/actions.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/loader.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
