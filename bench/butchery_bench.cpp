@@ -12,7 +12,7 @@
 #include "activities/butchery.h"
 #include "base/ownlib.h"
 #include "core/datafunc.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"

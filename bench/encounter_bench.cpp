@@ -13,10 +13,10 @@
 
 #include "base/ownlib.h"
 #include "core/config.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/oxa.h"
 #include "core/records.h"
-#include "core/scenario.h"
+#include "game/scenario.h"
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "maps/mapquery.h"

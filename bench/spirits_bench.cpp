@@ -9,7 +9,7 @@
 #include "activities/spirits.h"
 #include "core/maintenance.h"
 #include "core/records.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/physical.h"
 #include "maps/area.h"

@@ -20,7 +20,7 @@
 #include "common.h"
 #include "core/config.h"
 #include "core/datafunc.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"

@@ -45,7 +45,7 @@
 
 #include "activities/magic.h"
 #include "core/config.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"

@@ -44,7 +44,7 @@
 #include "screens/program.h"
 #include "game/command.h"
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "presentation/notes.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"

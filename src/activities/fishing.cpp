@@ -17,7 +17,7 @@
 #include "base/ui.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"

@@ -19,7 +19,7 @@
 #include "core/burning.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"

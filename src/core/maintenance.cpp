@@ -4,8 +4,8 @@
 
 #include "activities/actions.h"
 #include "core/datafunc.h"
-#include "core/loader.h"
-#include "core/mapupkeep.h"
+#include "game/loader.h"
+#include "game/mapupkeep.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"

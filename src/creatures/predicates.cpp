@@ -9,7 +9,7 @@
 
 #include "activities/food.h"
 #include "core/datafunc.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"

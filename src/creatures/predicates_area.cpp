@@ -8,7 +8,7 @@
 #include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "creatures/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"

@@ -4,7 +4,7 @@
 
 #include "activities/actions.h"
 #include "game/command.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "base/ui.h"

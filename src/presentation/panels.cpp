@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "game/toimi.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

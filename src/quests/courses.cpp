@@ -19,12 +19,12 @@
 #include "base/savediff.h"
 #include "base/ui.h"
 #include "game/command.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/scenario.h"
+#include "game/scenario.h"
 #include "maps/mapunit.h"
 
 Tehtava tehtava;

@@ -10,7 +10,7 @@
 #include "base/ui.h"
 #include "core/notes.h"
 #include "core/datafunc.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/animals.h"

@@ -7,7 +7,7 @@
 
 #include "base/ownlib.h"
 #include "core/datafunc.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/creatures.h"

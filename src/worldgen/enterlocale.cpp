@@ -7,12 +7,12 @@
 #include <cstring>
 
 #include "core/datafunc.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/savecommit.h"
 #include "base/strupr.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"

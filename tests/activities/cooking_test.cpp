@@ -14,9 +14,9 @@
 #include "activities/spirits.h"
 #include "game/toimi.h"
 #include "core/datafunc.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "items/inventory.h"
 #include "items/recipes.h"
 

@@ -5,7 +5,7 @@
 
 #include "game/toimi.h"
 #include "activities/actions.h"
-#include "core/loader.h"
+#include "game/loader.h"
 
 using oxatest::ActivityTest;
 

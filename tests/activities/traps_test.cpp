@@ -6,7 +6,7 @@
 #include "activities/worklinks.h"
 #include "activities/activities.h"
 #include "game/toimi.h"
-#include "core/scenario.h"
+#include "game/scenario.h"
 #include "creatures/bodyrec.h"
 #include "creatures/wounds.h"
 #include "items/itemdefs.h"

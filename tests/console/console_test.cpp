@@ -7,7 +7,7 @@
 #include "core/harnrule.h"
 #include "core/maintenance.h"
 #include "core/weatherengine.h"
-#include "core/wizard.h"
+#include "game/wizard.h"
 #include "creatures/cremove.h"
 #include "creatures/body.h"
 #include "creatures/wounding.h"

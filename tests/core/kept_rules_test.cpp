@@ -13,7 +13,7 @@
 #include "core/obj_func.h"
 #include "core/squareevents.h"
 #include "core/tekstit.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/crestep.h"

@@ -12,7 +12,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

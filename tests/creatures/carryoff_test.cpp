@@ -1,11 +1,11 @@
 // Aino knocked out on her local map: whoever downed her may drag her off to a wild place near by,
 // where she comes to hours later. The turn loop runs her fainting as it does in play.
 #include "core/loader_fixture.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/beside_her.h"
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/creation.h"

@@ -11,7 +11,7 @@
 #include "creatures/crestep.h"
 #include "core/datafunc.h"
 #include "core/records.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
 

@@ -1,7 +1,7 @@
 // Aino fights as a player does: '1', a direction and her menus strike the hare lying beside her with
 // her knife; it dies into a carcass on its square and her folder's kill log grows by one record.
 #include "core/loader_fixture.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/beside_her.h"
 
 #include <sys/stat.h>
@@ -19,8 +19,8 @@
 #include "presentation/notes.h"
 #include "core/tekstit.h"
 #include "core/harnrule.h"
-#include "core/turnloop.h"
-#include "core/loader.h"
+#include "game/turnloop.h"
+#include "game/loader.h"
 #include "worldgen/worldgen.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"

@@ -7,7 +7,7 @@
 
 #include "base/ownlib.h"
 #include "core/player.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"

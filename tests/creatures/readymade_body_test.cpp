@@ -7,7 +7,7 @@
 
 #include "game/command.h"
 #include "core/harnrule.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/weatherengine.h"

@@ -3,7 +3,7 @@
 // go, and 'p' pushes a stone to the next square.
 #include "core/loader_fixture.h"
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "items/hauling.h"
 #include "items/invlist.h"
 #include "items/items.h"

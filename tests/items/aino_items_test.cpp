@@ -10,7 +10,7 @@
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
 #include "core/tekstit.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "items/invlist.h"
 #include "items/row_letters.h"
 #include "items/inventory.h"

@@ -6,7 +6,7 @@
 #include "core/loader_fixture.h"
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creation.h"
 #include "creatures/creatures.h"
 #include "maps/area.h"

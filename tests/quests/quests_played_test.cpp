@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/crefile.h"
 #include "core/maintenance.h"

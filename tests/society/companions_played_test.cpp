@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/creatures.h"

@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 
 #include "core/datafunc.h"
-#include "core/loader.h"
-#include "core/turnloop.h"
+#include "game/loader.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "maps/facing.h"

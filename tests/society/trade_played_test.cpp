@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "items/invlist.h"

@@ -6,10 +6,10 @@
 #include "activities/pick_hook.h"
 
 #include "game/command.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/oxa.h"
 #include "core/obj_func.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "core/maintenance.h"
 #include "screens/skillscreen.h"
 #include "items/items.h"

@@ -6,8 +6,8 @@
 
 #include <set>
 
-#include "core/loader.h"
-#include "core/turnloop.h"
+#include "game/loader.h"
+#include "game/turnloop.h"
 #include "creatures/creatures.h"
 #include "creatures/lifeask.h"
 #include "maps/kulttuuri.h"

@@ -1,5 +1,5 @@
-// src/core/wizard.cpp -- the developer's switches the rules read and the console's rule-side work.
-#include "core/wizard.h"
+// src/game/wizard.cpp -- the developer's switches the rules read and the console's rule-side work.
+#include "game/wizard.h"
 
 #include "base/ownlib.h"
 #include "core/datafunc.h"

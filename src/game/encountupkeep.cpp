@@ -1,5 +1,5 @@
 // The upkeep of the world map's encounter records: expiry, wandering and raider camps.
-#include "core/encountupkeep.h"
+#include "game/encountupkeep.h"
 
 #include <cstdlib>
 

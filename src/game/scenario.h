@@ -1,4 +1,4 @@
-// src/core/scenario.h -- the start scenarios a new character may begin with, the world map's
+// src/game/scenario.h -- the start scenarios a new character may begin with, the world map's
 // wandering groups kept near the player, and the farming kit.
 #pragma once
 

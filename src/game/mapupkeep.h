@@ -1,4 +1,4 @@
-// src/core/mapupkeep.h -- upkeep of the things on the current map: tracks fading in rain and snow,
+// src/game/mapupkeep.h -- upkeep of the things on the current map: tracks fading in rain and snow,
 // carcasses decaying, holes in the ice freezing over, finished work and food by a fire, smoke, the
 // catch-up on entering a map after days away, regional events, and the store compaction.
 #pragma once

@@ -1,4 +1,4 @@
-// src/core/wizard.h -- the developer's switches that the rules read, the console's per-turn duties
+// src/game/wizard.h -- the developer's switches that the rules read, the console's per-turn duties
 // and the console's rule-side operations: numbers read from typed text, moving the clock and the
 // player, the player's skills and magic knowledge, test wounds and the creature dumps.
 #pragma once

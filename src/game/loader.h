@@ -1,4 +1,4 @@
-// src/core/loader.h -- the game loader: reading a character's folder, the upgrades of records saved by
+// src/game/loader.h -- the game loader: reading a character's folder, the upgrades of records saved by
 // older versions, entering the current map with its upkeep, and saving the character's folder.
 #pragma once
 #include <cstdint>

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "activities/activities.h"
-#include "core/loader.h"
-#include "core/loader_int.h"
+#include "game/loader.h"
+#include "game/loader_int.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"

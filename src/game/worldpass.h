@@ -1,4 +1,4 @@
-// src/core/worldpass.h -- the world's pass over the current map's data pool, which gives every
+// src/game/worldpass.h -- the world's pass over the current map's data pool, which gives every
 // creature, fire, work process, encounter, skin and track its step, and the map reloader run when the
 // player has left the current map.
 #pragma once

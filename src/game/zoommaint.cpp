@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/savecommit.h"

@@ -1,5 +1,5 @@
-// src/core/turnloop.h -- the turn loop of a running game: the world's answer to the last command (its
-// pass over the data pool is core/worldpass.h), then one command of the player.
+// src/game/turnloop.h -- the turn loop of a running game: the world's answer to the last command (its
+// pass over the data pool is game/worldpass.h), then one command of the player.
 #pragma once
 #include <cstdint>
 

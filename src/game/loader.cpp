@@ -1,6 +1,6 @@
 // The game loader: the per-game reset, reading the character folder, the version check, and the
 // steps that turn a chosen character into a running game.
-#include "core/loader.h"
+#include "game/loader.h"
 
 #include <sys/stat.h>
 
@@ -11,7 +11,7 @@
 #include "activities/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
-#include "core/loader_int.h"
+#include "game/loader_int.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"

@@ -1,4 +1,4 @@
-// src/core/encountupkeep.h -- the wandering groups of the world map: each encounter record expires or
+// src/game/encountupkeep.h -- the wandering groups of the world map: each encounter record expires or
 // wanders a cell at a time, and raiders far to the east may set up camp.
 #pragma once
 

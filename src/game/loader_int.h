@@ -1,4 +1,4 @@
-// src/core/loader_int.h -- what the loader's own files share: its messages and the paths of the
+// src/game/loader_int.h -- what the loader's own files share: its messages and the paths of the
 // character folder. Not for other modules.
 #pragma once
 #include <cstddef>

@@ -1,22 +1,22 @@
-// src/core/turnloop.cpp -- the turn loop: the world's answer to the last command (clock tick,
+// src/game/turnloop.cpp -- the turn loop: the world's answer to the last command (clock tick,
 // creatures, fires, upkeep, encounters, map changes), then one command of the player.
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 
 #include "activities/actions.h"
 #include "core/burning.h"
 #include "game/command.h"
 #include "core/datafunc.h"
-#include "core/encountupkeep.h"
-#include "core/loader.h"
+#include "game/encountupkeep.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/oxa.h"
 #include "core/player.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/weather.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crestep.h"

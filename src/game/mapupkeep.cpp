@@ -1,7 +1,7 @@
 // Upkeep of the things on the current map: what ages with the minutes (tracks in rain and snow, holes
 // in the ice, food by a fire, smoke), with the days (carcasses), and the catch-up when the player
 // comes back to a map after days away.
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -10,7 +10,7 @@
 #include "activities/actions.h"
 #include "activities/activities.h"
 #include "core/datafunc.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

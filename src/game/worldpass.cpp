@@ -1,12 +1,12 @@
-// src/core/worldpass.cpp -- the world's pass over the current map's data pool (every creature, fire,
+// src/game/worldpass.cpp -- the world's pass over the current map's data pool (every creature, fire,
 // work process, encounter, skin and track takes its step), the fires, and the map reloader.
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 
 #include "core/burning.h"
 #include "core/datafunc.h"
-#include "core/encountupkeep.h"
-#include "core/loader.h"
-#include "core/mapupkeep.h"
+#include "game/encountupkeep.h"
+#include "game/loader.h"
+#include "game/mapupkeep.h"
 #include "core/player.h"
 #include "base/ownlib.h"
 #include "core/records.h"

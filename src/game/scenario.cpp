@@ -1,13 +1,13 @@
 // Start scenarios: the counter of the player record names one start, which runs before the first
 // command and clears the counter. Also the farming kit and the world map's wandering groups.
-#include "core/scenario.h"
+#include "game/scenario.h"
 
 #include <cstdlib>
 
 #include "core/datafunc.h"
-#include "core/encountupkeep.h"
+#include "game/encountupkeep.h"
 #include "core/harnrule.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

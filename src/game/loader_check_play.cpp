@@ -14,7 +14,7 @@
 #include "activities/herblore.h"
 #include "base/ownlib.h"
 #include "base/wholefile.h"
-#include "core/loader_int.h"
+#include "game/loader_int.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "items/items.h"

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/player.h"
-#include "core/loader.h"
-#include "core/loader_int.h"
+#include "game/loader.h"
+#include "game/loader_int.h"
 #include "core/obj_func.h"
 #include "base/reserve.h"
 #include "base/ownlib.h"

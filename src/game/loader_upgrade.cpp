@@ -4,7 +4,7 @@
 
 #include "activities/activities.h"
 #include "activities/crolls.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
