@@ -17,7 +17,7 @@
 #include "maps/marker.h"
 #include "quests/kinds_people_int.h"
 #include "quests/questkinds.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "maps/zoomstore.h"
 #include "maps/marker.h"
 #include "quests/questkinds.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 namespace {

@@ -31,7 +31,7 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "maps/rooms.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cstdio>
 #include <cstring>

@@ -35,7 +35,7 @@
 #include "items/materials.h"
 #include "items/quality.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53,

@@ -19,7 +19,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cmath>
 #include <cstring>

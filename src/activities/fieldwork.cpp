@@ -34,7 +34,7 @@
 #include "maps/mapquery.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_SHOVEL = 309, REQ_SHOVEL_TOOL = 310, CH_PREPARED = 82, SOIL_EFFORT = 6, TASK_SOWN = 18,

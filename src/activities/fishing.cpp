@@ -39,7 +39,7 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "maps/water.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 char fishlist[FISH_KINDS][FISH_NAME];
 int fishparveilu[FISH_KINDS];

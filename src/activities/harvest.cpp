@@ -41,7 +41,7 @@
 #include "items/plants.h"
 #include "items/quality.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_FLAIL = 140, REQ_SICKLE = 141, REQ_THRESHING = 221,

@@ -40,7 +40,7 @@
 #include "items/quality.h"
 #include "maps/kulttuuri.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_WATER = 55, REQ_SOAKING = 63, REQ_WORKBENCH = 64, REQ_BROAD_KNIFE = 151,

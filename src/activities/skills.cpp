@@ -10,7 +10,7 @@
 #include "creatures/physical.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "activities/skilldata.h"
 
 #include <cctype>

@@ -39,7 +39,7 @@
 #include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/encounter.h"
 
 enum {

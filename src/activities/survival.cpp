@@ -43,7 +43,7 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     CH_FIREPLACE_A = 4, CH_FIREPLACE_B = 5, CH_BIRCH = 10,

@@ -46,7 +46,7 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "maps/worldsearch.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     TASK_TREE_FELLED = 5,          // the game course's event of a felled tree

@@ -52,7 +52,7 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "maps/worldsearch.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     OID_SKULL = 416, OID_VASTA = 230, OID_BINDING_ROPE = 327,

@@ -38,7 +38,7 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "maps/zoomstore.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 int LastTrackingX, LastTrackingY;

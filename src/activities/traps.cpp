@@ -49,7 +49,7 @@
 #include "maps/picker.h"
 #include "maps/rooms.h"
 #include "maps/sight.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/encounter.h"
 
 int asetus_bonus;

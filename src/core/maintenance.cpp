@@ -21,7 +21,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/meetings.h"
 #include "core/oxa.h"
 

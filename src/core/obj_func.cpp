@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "creatures/creatures.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/trade.h"
 #include "core/notes.h"
 

@@ -29,7 +29,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 uint32_t PLRGLOBAL_rodfishing_luck_mintick;
 

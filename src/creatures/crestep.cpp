@@ -33,7 +33,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // Chars the step rules name.
 enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };

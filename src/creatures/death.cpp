@@ -35,7 +35,7 @@
 #include "maps/area.h"
 #include "creatures/crestep.h"
 #include "maps/maps.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/village.h"
 #include "items/itemdefs.h"
 #include "maps/mapunit.h"

@@ -39,7 +39,7 @@
 #include "base/ui.h"
 #include "society/chat.h"
 #include "society/village.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "maps/area.h"
 #include "creatures/crestep.h"
 #include "maps/facing.h"

@@ -28,7 +28,7 @@
 #include "base/ui.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "base/ui.h"
 #include "activities/skilluse.h"
 

@@ -37,7 +37,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 #include "society/village.h"
 #include "worldgen/encounter.h"

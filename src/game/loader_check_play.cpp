@@ -21,7 +21,7 @@
 #include "maps/maps.h"
 #include "maps/mvmarker.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/village.h"
 
 namespace {

@@ -38,7 +38,7 @@
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cstdio>
 #include <cstring>

@@ -33,7 +33,7 @@
 #include "core/maintenance.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cmath>
 #include <cstdio>

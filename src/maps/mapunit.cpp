@@ -18,7 +18,7 @@
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "base/ui.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "base/ui.h"
 
 uint8_t maailma[MAP_BYTES];

@@ -31,7 +31,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "creatures/condition.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // the events handed out on the way, the task screen and the reward at the end.
 #include "quests/courses.h"
 #include "quests/courses_int.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <sys/stat.h>
 

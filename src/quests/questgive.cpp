@@ -12,7 +12,7 @@
 #include "creatures/creatures.h"
 #include "creatures/predicates.h"
 #include "quests/questkinds.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // ---- the kinds ----
 

@@ -19,7 +19,7 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/people.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 uint32_t QuestListIDs[QUEST_LIST_MAX];
 uint32_t QuestListACCGAMEDAY[QUEST_LIST_MAX];

@@ -22,7 +22,7 @@
 #include "maps/mapunit.h"
 #include "maps/maps.h"
 #include "presentation/show.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/village.h"
 
 #include "activities/skills.h"

@@ -44,7 +44,7 @@
 #include "presentation/windows.h"
 #include "quests/courses.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/village.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/encounter.h"

@@ -18,7 +18,7 @@
 #include "presentation/show.h"
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "screens/gamescreens.h"
 
 namespace HelpPage {

@@ -33,7 +33,7 @@
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/questtalk.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"

@@ -26,7 +26,7 @@
 #include "maps/marker.h"
 #include "maps/maps.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/village.h"
 #include "worldgen/culturegoods.h"
 

@@ -15,7 +15,7 @@
 #include "creatures/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/reputation.h"
 #include "society/village.h"
 

@@ -16,7 +16,7 @@
 #include "creatures/describe.h"
 #include "items/inventory.h"
 #include "items/items.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/talkscreen.h"

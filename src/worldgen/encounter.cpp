@@ -43,7 +43,7 @@
 #include "maps/zoomstore.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 int ENCOUNTER = 0;

@@ -35,7 +35,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/arrival.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/encounter.h"

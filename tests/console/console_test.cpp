@@ -18,7 +18,7 @@
 #include "creatures/creatures.h"
 #include "maps/area.h"
 #include "presentation/input_feeder.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "screens/console.h"
 #include "worldgen/localgen.h"
 

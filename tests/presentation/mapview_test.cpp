@@ -10,7 +10,7 @@
 #include "maps/mvmarker.h"
 #include "presentation/input_feeder.h"
 #include "presentation/mapview.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "screens/helpscreen.h"
 #include "screens/mapviewscreen.h"
 

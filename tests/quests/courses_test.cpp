@@ -9,7 +9,7 @@
 #include "core/notes.h"
 #include "core/player.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/village.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "maps/mapunit.h"
 #include "presentation/input_feeder.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 
 namespace {

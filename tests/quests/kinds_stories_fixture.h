@@ -16,7 +16,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 

@@ -18,7 +18,7 @@
 #include "presentation/input_feeder.h"
 #include "quests/lairs.h"
 #include "quests/rewards.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 
 namespace {

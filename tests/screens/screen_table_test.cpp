@@ -17,7 +17,7 @@
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "core/datafunc.h"
 #include "screens/coursechoice.h"
 #include "screens/creation.h"

@@ -19,7 +19,7 @@
 #include "core/tekstit.h"
 #include "base/debuglog.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;

@@ -1,6 +1,6 @@
-// src/quests/tehtavat.cpp -- the quest record and its file: one quest a file "<id>.QST" in the
+// src/core/tehtavat.cpp -- the quest record and its file: one quest a file "<id>.QST" in the
 // character folder, read and written whole; closing a quest; the text dump of a generated quest.
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-// src/quests/tehtavat.h -- quests and the game courses.
+// src/core/tehtavat.h -- quests and the game courses.
 #pragma once
 #include <cstddef>
 #include <cstdint>
