@@ -21,7 +21,6 @@
 #include "creatures/condition.h"
 #include "creatures/creatures.h"
 #include "creatures/wounds.h"
-#include "items/items.h"
 #include "items/recipes.h"
 #include "core/obj_func.h"
 #include "maps/area.h"

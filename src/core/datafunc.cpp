@@ -5,7 +5,6 @@
 #include "core/spend.h"
 #include "creatures/creatures.h"
 #include "creatures/predicates.h"
-#include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"

@@ -15,7 +15,6 @@
 #include "core/records.h"
 #include "core/weather.h"
 #include "creatures/creatures.h"
-#include "items/items.h"
 #include "items/materials.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

@@ -4,6 +4,7 @@
 
 #include "base/ownlib.h"
 #include "creatures/crefunc.h"
+#include "core/obj_func.h"
 #include "items/items.h"
 #include "maps/directions.h"
 #include "base/debuglog.h"

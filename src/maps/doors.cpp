@@ -26,7 +26,6 @@
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "items/itemcmd.h"
-#include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapquery.h"

@@ -15,6 +15,7 @@
 #include "creatures/describe.h"
 #include "creatures/creatures.h"
 #include "creatures/crefunc.h"
+#include "core/obj_func.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapdesc.h"

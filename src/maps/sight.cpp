@@ -9,7 +9,6 @@
 #include "core/records.h"
 #include "creatures/creatures.h"
 #include "creatures/missiles.h"
-#include "items/items.h"
 #include "maps/area.h"
 #include "maps/korkeus_main.h"
 #include "maps/mapdraw.h"

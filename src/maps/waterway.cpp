@@ -23,7 +23,6 @@
 #include "creatures/life.h"
 #include "creatures/puuha.h"
 #include "items/itemcmd.h"
-#include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/water.h"
