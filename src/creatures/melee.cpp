@@ -31,7 +31,7 @@
 #include "creatures/wounding.h"
 #include "creatures/wounds.h"
 #include "items/itemcmd.h"
-#include "items/throwing.h"
+#include "creatures/throwing.h"
 #include "items/wearing.h"
 #include "maps/directions.h"
 #include "maps/doors.h"

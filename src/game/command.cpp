@@ -1,7 +1,7 @@
 // src/game/command.cpp -- the command reader: housekeeping before the key, the key's pre-processing
 // and the fixed order in which keys are tested.
 #include "game/command.h"
-#include "core/ancestors.h"
+#include "creatures/ancestors.h"
 #include "game/loader.h"
 
 #include "activities/actions.h"

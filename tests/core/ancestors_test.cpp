@@ -7,7 +7,7 @@
 #include <sys/resource.h>
 
 #include "base/ui.h"
-#include "core/ancestors.h"
+#include "creatures/ancestors.h"
 #include "game/command.h"
 #include "core/notes.h"
 #include "core/tekstit.h"

@@ -1,6 +1,6 @@
-// src/items/throwing.cpp -- the command 't': throw an item at a square or a creature, or shoot the
+// src/creatures/throwing.cpp -- the command 't': throw an item at a square or a creature, or shoot the
 // wielded bow. The flight, the hit and the landing are the missile code's.
-#include "items/throwing.h"
+#include "creatures/throwing.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-// src/core/ancestors.h -- the ancestors' memorial: a ring of 50 slot folders "ANCESTORS/0" to
+// src/creatures/ancestors.h -- the ancestors' memorial: a ring of 50 slot folders "ANCESTORS/0" to
 // "ANCESTORS/49" in the working folder, the slot written last in "ANCESTORS/lastentry.txt" ("%d\n").
 // A slot holds:
 //   "charfile.txt"   the character's folder name and a line feed

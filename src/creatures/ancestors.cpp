@@ -1,6 +1,6 @@
 // The ancestors' memorial: the death texts, the ring of slot folders and its scan, and the end of a
 // life (the memorial, the character's folder deleted, back to the start menu).
-#include "core/ancestors.h"
+#include "creatures/ancestors.h"
 
 #include <errno.h>
 #include <ftw.h>

@@ -1,4 +1,4 @@
-// src/items/throwing.h -- the command that throws an item or shoots the wielded bow.
+// src/creatures/throwing.h -- the command that throws an item or shoots the wielded bow.
 #pragma once
 
 // Chooses the missile (a wielded bow and arrow without asking), readies it, asks the target square

@@ -1,4 +1,4 @@
-// src/creatures/puuharun.cpp -- the activity interpreter: one tick of a creature's current activity
+// src/activities/puuharun.cpp -- the activity interpreter: one tick of a creature's current activity
 // (Tee_Puuha) and of its main activity (PaaPuuha). A target that vanished cancels the activity so
 // that the life routine chooses again in the same tick; a finished one uses the tick.
 #include <cstdio>

@@ -1,4 +1,4 @@
-// src/maps/waterway.cpp -- stepping into water: wading, swimming, launching and poling a
+// src/activities/waterway.cpp -- stepping into water: wading, swimming, launching and poling a
 // watercraft, drowning; the water and shore tests, the load of a craft and the ice breaking under
 // a creature.
 #include "maps/movement.h"
