@@ -6,7 +6,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creatures.h"
-#include "items/hauling.h"
+#include "activities/hauling.h"
 #include "items/items.h"
 
 #include <cstdio>

@@ -19,7 +19,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "creatures/body.h"
 #include "creatures/condition.h"

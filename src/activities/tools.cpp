@@ -40,7 +40,7 @@
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/quality.h"
-#include "items/vesselcmd.h"
+#include "activities/vesselcmd.h"
 #include "items/vessels.h"
 #include "items/wearing.h"
 #include "maps/area.h"

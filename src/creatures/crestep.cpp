@@ -27,7 +27,7 @@
 #include "creatures/zoomservices.h"
 #include "activities/tracking.h"
 #include "maps/area.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"

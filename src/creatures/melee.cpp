@@ -34,7 +34,7 @@
 #include "creatures/throwing.h"
 #include "items/wearing.h"
 #include "maps/directions.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "core/notes.h"

@@ -19,7 +19,7 @@
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/facing.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "maps/worldsearch.h"
 #include "creatures/physical.h"
 #include "core/obj_func.h"

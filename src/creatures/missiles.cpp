@@ -15,7 +15,7 @@
 #include "core/obj_func.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "creatures/combat.h"
 #include "creatures/creatures.h"
 #include "creatures/physical.h"

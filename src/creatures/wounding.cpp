@@ -28,7 +28,7 @@
 #include "activities/wornmagic.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"

@@ -18,7 +18,7 @@
 #include "quests/courses.h"
 #include "base/savecommit.h"
 #include "base/tablefile.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/weatherengine.h"
 #include "creatures/crefile.h"
 #include "creatures/creatures.h"

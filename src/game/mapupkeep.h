@@ -2,7 +2,7 @@
 // carcasses decaying, holes in the ice freezing over, finished work and food by a fire, smoke, the
 // catch-up on entering a map after days away, regional events, and the store compaction.
 #pragma once
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 
 extern int SumWeather[2];          // temperature figure and precipitation of the last 30 days
 

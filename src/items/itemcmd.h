@@ -2,7 +2,7 @@
 // taking off, wielding, applying, picking up from a square or a direction, teeth from a skull; the
 // one-hand penalty and the skis test; crafting and hauling.
 #pragma once
-#include "items/hauling.h"   // stopHauling, items_being_moved and the push of heavy things
+#include "activities/hauling.h"   // stopHauling, items_being_moved and the push of heavy things
 
 struct ItemStruct;
 

@@ -9,7 +9,7 @@
 #include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/spend.h"
 #include "base/strupr.h"
 #include "creatures/condition.h"

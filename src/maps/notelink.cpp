@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "core/records.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "creatures/creatures.h"
 #include "base/debuglog.h"
 #include "core/notes.h"

@@ -44,7 +44,7 @@
 #include "game/mapupkeep.h"
 #include "worldgen/localgen.h"
 #include "base/ownlib.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "maps/worldsearch.h"
 #include "creatures/crefile.h"
 

@@ -20,7 +20,7 @@
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"

@@ -13,7 +13,7 @@
 #include "core/notes.h"
 #include "core/player.h"
 #include "core/spend.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "core/weatherengine.h"
 #include "creatures/bodyrec.h"

@@ -4,7 +4,7 @@
 #include "core/loader_fixture.h"
 
 #include "game/turnloop.h"
-#include "items/hauling.h"
+#include "activities/hauling.h"
 #include "items/invlist.h"
 #include "items/items.h"
 #include "maps/movement.h"

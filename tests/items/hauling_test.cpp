@@ -4,7 +4,7 @@
 #include "items/invsel_fixture.h"
 
 #include "game/command.h"
-#include "items/hauling.h"
+#include "activities/hauling.h"
 #include "items/ownership.h"
 
 namespace {

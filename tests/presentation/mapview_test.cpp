@@ -5,7 +5,7 @@
 #include "core/config.h"
 #include "core/notes.h"
 #include "maps/kulttuuri.h"
-#include "maps/look.h"
+#include "game/look.h"
 #include "maps/mapdesc.h"
 #include "maps/mvmarker.h"
 #include "presentation/input_feeder.h"

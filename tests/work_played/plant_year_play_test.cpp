@@ -8,7 +8,7 @@
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "creatures/creatures.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 

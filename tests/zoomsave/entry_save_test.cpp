@@ -15,7 +15,7 @@
 #include "base/savecommit.h"
 #include "maps/mapquery.h"
 #include "maps/sight.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "base/debuglog.h"
 #include "quests/questoffer.h"

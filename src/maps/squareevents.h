@@ -1,4 +1,4 @@
-// src/core/squareevents.h -- what happens to the things on one square of the current map: finished
+// src/maps/squareevents.h -- what happens to the things on one square of the current map: finished
 // work becomes an item stack, thrown items land, bounce or sink, newly arrived things meet ice, water,
 // bogs and rituals, the party's stack is set down, tree marks, paused work, and the texts that tell
 // when work is ready and how long a fire burns.

@@ -1,4 +1,4 @@
-// src/maps/look.h -- looking at squares: what lies on a square after a step or by the look
+// src/game/look.h -- looking at squares: what lies on a square after a step or by the look
 // commands, with its terrain, water and tracks, and the far look at a square picked on the map.
 #pragma once
 

@@ -1,4 +1,4 @@
-// src/items/vesselcmd.h -- the commands on the contents of carried vessels: filling with water or
+// src/activities/vesselcmd.h -- the commands on the contents of carried vessels: filling with water or
 // milk, pouring or putting one thing into another container, emptying, and throwing water on a
 // sauna stove.
 #pragma once

@@ -1,6 +1,6 @@
-// src/maps/look.cpp -- the lines that tell what lies on a square: after each step, by the look
+// src/game/look.cpp -- the lines that tell what lies on a square: after each step, by the look
 // commands and by the far look, with the terrain, the water and the tracks there.
-#include "maps/look.h"
+#include "game/look.h"
 
 #include "activities/building.h"
 #include "activities/plants.h"
@@ -10,7 +10,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/weather.h"
 #include "creatures/describe.h"
 #include "creatures/creatures.h"

@@ -1,7 +1,7 @@
 // Heavy things dragged along: the haul command marks records of the square as hauled, and every step
 // of the player brings them to her square until she lets go; the push command moves chosen things to
 // a neighbouring square or packs them on her pet. Both cost minutes and exertion by weight.
-#include "items/hauling.h"
+#include "activities/hauling.h"
 
 #include "activities/actions.h"
 #include "core/datafunc.h"
@@ -9,7 +9,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "creatures/body.h"
 #include "creatures/breaches.h"
 #include "creatures/creatures.h"
@@ -21,7 +21,7 @@
 #include "items/items.h"
 #include "items/ownership.h"
 #include "items/vessels.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "core/notes.h"

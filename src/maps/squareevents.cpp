@@ -1,6 +1,6 @@
 // The things on one square of the current map: finished work, thrown items, arrivals on ice, water
 // and bogs, the party's stack, tree marks and paused work, and the readiness and burning texts.
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 
 #include <cctype>
 #include <cmath>

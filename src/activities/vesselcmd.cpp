@@ -1,7 +1,7 @@
 // The commands on the contents of carried vessels. A filled vessel is one item that stands for its
 // contents and names its vessel; whatever is poured or emptied, the weight that leaves one item is
 // the weight that arrives in the other, so nothing is made or lost on the way.
-#include "items/vesselcmd.h"
+#include "activities/vesselcmd.h"
 
 #include "activities/containers.h"
 #include "core/datafunc.h"

@@ -1,4 +1,4 @@
-// src/maps/doors.h -- doors and gates, hiding and sneaking, the movement mode with its name,
+// src/creatures/doors.h -- doors and gates, hiding and sneaking, the movement mode with its name,
 // running, standing still, lying down and the movement menu; the door, fence and pet-dragging
 // tests the creatures' steps use.
 #pragma once

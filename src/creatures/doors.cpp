@@ -1,7 +1,7 @@
-// src/maps/doors.cpp -- doors and gates, hiding and sneaking, the movement mode and its name, the
+// src/creatures/doors.cpp -- doors and gates, hiding and sneaking, the movement mode and its name, the
 // movement menu with running, standing still, resting and lying down; the door, fence and
 // pet-dragging tests of the creatures' steps.
-#include "maps/doors.h"
+#include "creatures/doors.h"
 
 #include "activities/food.h"
 #include "activities/skills.h"
