@@ -16,7 +16,7 @@
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "presentation/notes.h"
 

@@ -17,7 +17,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "game/scenario.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

@@ -5,7 +5,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "activities/hauling.h"
 #include "items/items.h"
 

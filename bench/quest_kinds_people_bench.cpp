@@ -10,7 +10,7 @@
 #include "activities/skills.h"
 #include "core/obj_func.h"
 #include "creatures/bodyrec.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

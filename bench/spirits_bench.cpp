@@ -10,7 +10,7 @@
 #include "core/maintenance.h"
 #include "core/records.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

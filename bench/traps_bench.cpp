@@ -19,7 +19,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

@@ -12,7 +12,7 @@
 #include "core/records.h"
 #include "game/turnloop.h"
 #include "game/worldpass.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/creation.h"
 #include "creatures/crestep.h"
 #include "creatures/crsim.h"

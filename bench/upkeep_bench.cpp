@@ -15,7 +15,7 @@
 #include "game/turnloop.h"
 #include "core/weatherengine.h"
 #include "game/worldpass.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"

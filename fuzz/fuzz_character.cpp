@@ -25,7 +25,7 @@
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapload.h"

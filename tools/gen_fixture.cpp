@@ -51,7 +51,7 @@
 #include "core/records.h"
 #include "core/datafunc.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "creatures/crefile.h"
 #include "core/obj_func.h"

@@ -47,7 +47,7 @@
 #include "game/turnloop.h"
 #include "presentation/notes.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 

@@ -28,7 +28,7 @@
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"

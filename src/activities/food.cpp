@@ -13,7 +13,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "items/inventory.h"
 #include "items/items.h"

@@ -30,7 +30,7 @@
 #include "creatures/body.h"
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"

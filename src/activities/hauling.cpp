@@ -12,7 +12,7 @@
 #include "maps/squareevents.h"
 #include "creatures/body.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"

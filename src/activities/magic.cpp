@@ -23,7 +23,7 @@
 #include "core/tekstit.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"

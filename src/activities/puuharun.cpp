@@ -14,7 +14,7 @@
 #include "core/spend.h"
 #include "creatures/animals.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/describe.h"
 #include "creatures/life.h"

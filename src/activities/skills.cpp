@@ -6,7 +6,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "base/debuglog.h"
 #include "core/notes.h"

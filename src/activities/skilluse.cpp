@@ -15,7 +15,7 @@
 #include "core/spend.h"
 #include "base/strupr.h"
 #include "core/weatherengine.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"

@@ -25,7 +25,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"

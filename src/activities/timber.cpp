@@ -31,7 +31,7 @@
 #include "creatures/body.h"
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/physical.h"
 #include "items/itemdefs.h"

@@ -28,7 +28,7 @@
 #include "core/weather.h"
 #include "creatures/body.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/predicates.h"
 #include "items/invsel.h"

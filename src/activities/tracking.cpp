@@ -19,7 +19,7 @@
 #include "core/spend.h"
 #include "core/tekstit.h"
 #include "core/weather.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/cremove.h"
 #include "creatures/people.h"

@@ -13,7 +13,7 @@
 #include "base/strupr.h"
 #include "core/weather.h"
 #include "creatures/bodyrec.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"

@@ -17,7 +17,7 @@
 #include "core/records.h"
 #include "core/weather.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/crestep.h"
 #include "creatures/life.h"

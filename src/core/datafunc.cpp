@@ -3,7 +3,7 @@
 
 #include "core/obj_func.h"
 #include "core/spend.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"

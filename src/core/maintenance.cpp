@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "core/weather.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/life.h"
 #include "maps/area.h"
 #include "maps/marker.h"

@@ -11,7 +11,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "core/tehtavat.h"
 #include "society/trade.h"
 #include "core/notes.h"

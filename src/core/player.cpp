@@ -6,7 +6,7 @@
 #include "items/items.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/ownership.h"
 #include "maps/mapdraw.h"
 #include "core/notes.h"

@@ -13,7 +13,7 @@
 #include "game/wizard.h"
 #include "game/worldpass.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
 #include "items/inventory.h"

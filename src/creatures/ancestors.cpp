@@ -19,7 +19,7 @@
 #include "core/oxa.h"
 #include "core/tekstit.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/wounds.h"
 #include "items/recipes.h"
 #include "core/obj_func.h"

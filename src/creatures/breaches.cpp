@@ -10,7 +10,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/decisions.h"
 #include "creatures/describe.h"

@@ -8,7 +8,7 @@
 #include "game/worldpass.h"
 #include "creatures/creturn.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"

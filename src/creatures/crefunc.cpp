@@ -1,6 +1,6 @@
 #include "creatures/crefunc.h"
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/tekstit.h"

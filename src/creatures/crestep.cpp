@@ -17,7 +17,7 @@
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"

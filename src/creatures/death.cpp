@@ -17,7 +17,7 @@
 #include "core/weather.h"
 #include "creatures/combat.h"
 #include "creatures/cremove.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/deathdrop.h"
 #include "creatures/decisions.h"
 #include "creatures/life.h"

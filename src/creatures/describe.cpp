@@ -30,7 +30,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "core/tekstit.h"
 
 char s_creaturedesc[1024];

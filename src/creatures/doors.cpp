@@ -18,7 +18,7 @@
 #include "core/weatherengine.h"
 #include "creatures/combat.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/life.h"
 #include "creatures/perception.h"

@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "creatures/breaches.h"
 #include "creatures/combat.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"

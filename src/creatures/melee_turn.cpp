@@ -8,7 +8,7 @@
 #include "core/player.h"
 #include "creatures/condition.h"
 #include "creatures/cremove.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/life.h"
 #include "creatures/lifeask.h"

@@ -13,7 +13,7 @@
 #include "maps/squareevents.h"
 #include "creatures/body.h"
 #include "creatures/combat.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/melee.h"
 #include "creatures/missiles.h"
 #include "creatures/perception.h"

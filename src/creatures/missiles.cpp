@@ -17,7 +17,7 @@
 #include "base/ownlib.h"
 #include "maps/squareevents.h"
 #include "creatures/combat.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "items/inventory.h"

@@ -14,7 +14,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/player.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/physical.h"
 #include "creatures/zoomservices.h"

@@ -9,7 +9,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "game/loader.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "maps/kulttuuri.h"

@@ -15,7 +15,7 @@
 #include "game/worldpass.h"
 #include "creatures/animals.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"
 #include "creatures/missiles.h"

@@ -12,7 +12,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/breaches.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crsim.h"
 #include "creatures/lifeask.h"
 #include "creatures/people.h"

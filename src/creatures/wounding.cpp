@@ -16,7 +16,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/combat.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"

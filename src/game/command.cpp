@@ -16,7 +16,7 @@
 #include "game/turnloop.h"
 #include "game/wizard.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemcmd.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"

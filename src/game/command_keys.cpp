@@ -18,7 +18,7 @@
 #include "core/maintenance.h"
 #include "game/turnloop.h"
 #include "game/wizard.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/life.h"
 #include "items/itemcmd.h"

@@ -6,7 +6,7 @@
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/life.h"
 #include "creatures/predicates.h"
 #include "maps/area.h"

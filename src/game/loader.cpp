@@ -21,7 +21,7 @@
 #include "maps/squareevents.h"
 #include "core/weatherengine.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapdesc.h"

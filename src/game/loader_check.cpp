@@ -19,7 +19,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/bodyrec.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

@@ -12,7 +12,7 @@
 #include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/facing.h"
 #include "maps/mapload.h"
 #include "core/notes.h"

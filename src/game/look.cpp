@@ -13,7 +13,7 @@
 #include "maps/squareevents.h"
 #include "core/weather.h"
 #include "creatures/describe.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "core/obj_func.h"
 #include "items/items.h"

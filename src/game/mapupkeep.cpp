@@ -18,7 +18,7 @@
 #include "core/spend.h"
 #include "core/weather.h"
 #include "core/weatherengine.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"

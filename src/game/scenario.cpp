@@ -18,7 +18,7 @@
 #include "creatures/crefile.h"
 #include "creatures/healing.h"
 #include "creatures/outfit.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "items/inventory.h"
 #include "items/items.h"

@@ -20,7 +20,7 @@
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crestep.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/creturn.h"
 #include "creatures/death.h"
 #include "creatures/life.h"

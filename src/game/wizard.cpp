@@ -9,7 +9,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/weatherengine.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/healing.h"
 #include "creatures/physical.h"
 #include "creatures/wounding.h"

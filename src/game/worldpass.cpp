@@ -10,7 +10,7 @@
 #include "core/player.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crestep.h"

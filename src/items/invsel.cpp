@@ -7,7 +7,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/invlist.h"

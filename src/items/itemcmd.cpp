@@ -16,7 +16,7 @@
 #include "core/spend.h"
 #include "creatures/condition.h"
 #include "maps/squareevents.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"

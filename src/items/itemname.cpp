@@ -7,7 +7,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/crefunc.h"
 #include "creatures/describe.h"

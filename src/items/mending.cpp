@@ -14,7 +14,7 @@
 #include "base/strupr.h"
 #include "creatures/body.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invsel.h"
 #include "items/items_int.h"

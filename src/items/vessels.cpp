@@ -13,7 +13,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "creatures/predicates.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "items/items_int.h"

@@ -14,7 +14,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "maps/squareevents.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"

@@ -8,7 +8,7 @@
 
 #include "core/records.h"
 #include "maps/squareevents.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"

@@ -14,7 +14,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/materials.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

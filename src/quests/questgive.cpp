@@ -9,7 +9,7 @@
 #include "core/maintenance.h"
 #include "core/notes.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "quests/questkinds.h"
 #include "core/tehtavat.h"

@@ -17,7 +17,7 @@
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/people.h"
 #include "core/tehtavat.h"
 

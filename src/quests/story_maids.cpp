@@ -8,7 +8,7 @@
 #include "core/maintenance.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/describe.h"
 #include "maps/directions.h"

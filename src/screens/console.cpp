@@ -15,7 +15,7 @@
 #include "core/weatherengine.h"
 #include "game/wizard.h"
 #include "creatures/cremove.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "creatures/healing.h"
 #include "creatures/perception.h"

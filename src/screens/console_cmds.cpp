@@ -16,7 +16,7 @@
 #include "core/tekstit.h"
 #include "core/weatherengine.h"
 #include "game/wizard.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

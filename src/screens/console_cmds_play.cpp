@@ -29,7 +29,7 @@
 #include "creatures/condition.h"
 #include "creatures/crefile.h"
 #include "creatures/cremove.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/healing.h"
 #include "creatures/perception.h"
 #include "items/itemwear.h"

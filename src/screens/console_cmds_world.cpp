@@ -18,7 +18,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/crefunc.h"
 #include "creatures/creation.h"

@@ -20,7 +20,7 @@
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
 #include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/lifeask.h"
 #include "creatures/people.h"

@@ -20,7 +20,7 @@
 #include "creatures/animals.h"
 #include "creatures/crefile.h"
 #include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/lifeask.h"
 #include "creatures/melee_aside.h"

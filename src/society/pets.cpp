@@ -15,7 +15,7 @@
 #include "core/tekstit.h"
 #include "creatures/animals.h"
 #include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crestep.h"
 #include "creatures/decisions.h"
 #include "creatures/describe.h"

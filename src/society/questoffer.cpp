@@ -12,7 +12,7 @@
 #include "base/tags.h"
 #include "core/notes.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "core/tehtavat.h"

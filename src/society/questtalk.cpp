@@ -25,7 +25,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"
 #include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/describe.h"
 #include "creatures/lifeask.h"
 #include "creatures/people.h"

@@ -9,7 +9,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/outfit.h"
 #include "creatures/physical.h"

@@ -14,7 +14,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "society/chat.h"
 
 int CRTALKLINE = 255, CRTALKCOL = 15, PLRTALKLINE = 55, PLRTALKCOL = 175;

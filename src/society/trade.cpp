@@ -11,7 +11,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/deathdrop.h"
 #include "creatures/describe.h"
 #include "items/inventory.h"

@@ -14,7 +14,7 @@
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "items/inventory.h"
 #include "items/itemdefs.h"

@@ -34,7 +34,7 @@
 #include "game/loader.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"

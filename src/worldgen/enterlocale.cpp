@@ -13,7 +13,7 @@
 #include "base/savecommit.h"
 #include "base/strupr.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/crefunc.h"

@@ -15,7 +15,7 @@
 #include "core/player.h"
 #include "items/inventory.h"
 #include "base/debuglog.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "presentation/input_feeder.h"
 #include "core/tehtavat.h"

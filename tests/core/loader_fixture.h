@@ -26,7 +26,7 @@
 #include "game/turnloop.h"
 #include "presentation/input.h"
 #include "presentation/input_feeder.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapload.h"

@@ -11,7 +11,7 @@
 #include "maps/mapunit.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"

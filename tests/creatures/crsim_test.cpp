@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/harness.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crsim.h"
 #include "creatures/crestep.h"
 #include "core/datafunc.h"

@@ -12,7 +12,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/death.h"
 #include "creatures/melee.h"
 #include "items/wearing.h"

@@ -13,7 +13,7 @@
 #include "core/datafunc.h"
 #include "game/turnloop.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
 #include "core/tekstit.h"

@@ -8,7 +8,7 @@
 #include "base/ownlib.h"
 #include "core/player.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
 #include "creatures/puuha.h"

@@ -8,7 +8,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 
 TEST(CreatureRecord, BlankRecordHoldsTheStartingValues) {

@@ -8,7 +8,7 @@
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "core/tekstit.h"
 #include "game/turnloop.h"
 #include "items/invlist.h"

@@ -8,7 +8,7 @@
 #include "core/datafunc.h"
 #include "game/turnloop.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "creatures/missiles.h"

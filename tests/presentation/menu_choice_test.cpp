@@ -7,7 +7,7 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefunc.h"
 #include "presentation/show.h"
 

@@ -10,7 +10,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "presentation/input_feeder.h"

@@ -12,7 +12,7 @@
 #include "base/debuglog.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "quests/questoffer.h"

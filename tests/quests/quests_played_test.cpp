@@ -8,7 +8,7 @@
 
 #include "core/datafunc.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "core/maintenance.h"
 #include "creatures/people.h"

@@ -13,7 +13,7 @@
 #include "game/turnloop.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"

@@ -11,7 +11,7 @@
 #include "maps/kulttuuri.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"
 #include "society/chat.h"

@@ -9,7 +9,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "items/items.h"
 #include "maps/mapunit.h"

@@ -10,7 +10,7 @@
 #include "core/datafunc.h"
 #include "game/loader.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"

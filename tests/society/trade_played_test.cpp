@@ -11,7 +11,7 @@
 #include <string>
 
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "items/invlist.h"
 #include "items/inventory.h"

@@ -8,7 +8,7 @@
 
 #include "game/loader.h"
 #include "game/turnloop.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"

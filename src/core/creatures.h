@@ -1,4 +1,4 @@
-// src/creatures/creatures.h -- the creature record (animal, person, spirit or carcass), the
+// src/core/creatures.h -- the creature record (animal, person, spirit or carcass), the
 // template and local-area tables, and the creature services the game core calls.
 #pragma once
 #include <cstddef>

@@ -1,5 +1,5 @@
 // The creature tables, and the creature services the core calls.
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 #include "core/records.h"
 
