@@ -13,7 +13,7 @@
 #include "creatures/body.h"
 #include "creatures/breaches.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "items/invlist.h"

@@ -16,7 +16,7 @@
 #include "base/strupr.h"
 #include "core/weatherengine.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"
 #include "maps/mapunit.h"

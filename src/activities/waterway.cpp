@@ -18,7 +18,7 @@
 #include "core/weather.h"
 #include "creatures/body.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/crestep.h"
 #include "creatures/life.h"
 #include "creatures/puuha.h"

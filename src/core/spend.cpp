@@ -14,7 +14,7 @@
 #include "game/worldpass.h"
 #include "creatures/body.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "items/inventory.h"
 #include "maps/mapdraw.h"

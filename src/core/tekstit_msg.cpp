@@ -3,7 +3,7 @@
 #include "core/tekstit.h"
 
 #include "base/ownlib.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/obj_func.h"
 #include "items/items.h"
 #include "maps/directions.h"

@@ -23,7 +23,7 @@
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/healing.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"

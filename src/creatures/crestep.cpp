@@ -16,7 +16,7 @@
 #include "core/weather.h"
 #include "core/weatherengine.h"
 #include "creatures/body.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/physical.h"

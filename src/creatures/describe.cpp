@@ -19,7 +19,7 @@
 #include "core/weather.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/people.h"
 #include "creatures/physical.h"

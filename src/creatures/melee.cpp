@@ -17,7 +17,7 @@
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/combat.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/cremove.h"
 #include "creatures/decisions.h"
 #include "creatures/life.h"

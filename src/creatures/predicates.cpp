@@ -15,7 +15,7 @@
 #include "core/records.h"
 #include "core/player.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/physical.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"

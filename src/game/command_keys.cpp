@@ -19,7 +19,7 @@
 #include "game/turnloop.h"
 #include "game/wizard.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "items/itemcmd.h"
 #include "maps/area.h"

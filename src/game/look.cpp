@@ -14,7 +14,7 @@
 #include "core/weather.h"
 #include "creatures/describe.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/obj_func.h"
 #include "items/items.h"
 #include "maps/area.h"

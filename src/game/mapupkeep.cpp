@@ -19,7 +19,7 @@
 #include "core/weather.h"
 #include "core/weatherengine.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"

@@ -9,7 +9,7 @@
 #include "base/strupr.h"
 #include "core/creatures.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/describe.h"
 #include "items/items.h"
 #include "items/items_int.h"

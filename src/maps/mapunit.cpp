@@ -13,7 +13,7 @@
 #endif
 
 #include "base/ownlib.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "maps/area.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"

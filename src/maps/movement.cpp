@@ -15,7 +15,7 @@
 #include "core/spend.h"
 #include "maps/squareevents.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "creatures/doors.h"

@@ -9,7 +9,7 @@
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/describe.h"
 #include "maps/directions.h"
 #include "maps/marker.h"

@@ -16,7 +16,7 @@
 #include "game/wizard.h"
 #include "creatures/cremove.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/healing.h"
 #include "creatures/perception.h"
 #include "creatures/wounding.h"

@@ -20,7 +20,7 @@
 #include "core/tekstit.h"
 #include "core/creatures.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/creation.h"
 #include "creatures/kindtable.h"
 #include "creatures/outfit.h"

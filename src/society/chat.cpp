@@ -19,7 +19,7 @@
 #include "creatures/animals.h"
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/lifeask.h"

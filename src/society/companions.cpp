@@ -19,7 +19,7 @@
 #include "core/tekstit.h"
 #include "creatures/animals.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/lifeask.h"

@@ -15,7 +15,7 @@
 #include "core/records.h"
 #include "creatures/animals.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"

@@ -14,7 +14,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "creatures/animals.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/creatures.h"
 #include "creatures/crestep.h"
 #include "creatures/decisions.h"

@@ -24,7 +24,7 @@
 #include "core/tekstit.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/creatures.h"
 #include "creatures/describe.h"
 #include "creatures/lifeask.h"

@@ -13,7 +13,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/creatures.h"
 #include "society/chat.h"
 

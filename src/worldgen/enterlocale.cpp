@@ -16,7 +16,7 @@
 #include "core/creatures.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"

@@ -9,7 +9,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"

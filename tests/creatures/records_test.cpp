@@ -9,7 +9,7 @@
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 
 TEST(CreatureRecord, BlankRecordHoldsTheStartingValues) {
     memset(&Creature, 0x5a, sizeof Creature);

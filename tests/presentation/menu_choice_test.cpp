@@ -8,7 +8,7 @@
 #include "presentation/notes.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "presentation/show.h"
 
 #include <cstring>

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "creatures/breaches.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/physical.h"
 #include "creatures/puuha.h"
 #include "maps/kulttuuri.h"

@@ -1,4 +1,4 @@
-// src/creatures/crefunc.h -- creature queries other subsystems ask.
+// src/core/crefunc.h -- creature queries other subsystems ask.
 #pragma once
 
 int CreAgeInDays(int creature);       // days since its birth day; 1000 with no birth known

@@ -1,4 +1,4 @@
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 
 #include "core/creatures.h"
 #include "base/ownlib.h"
