@@ -19,7 +19,7 @@
 #include "creatures/condition.h"
 #include "creatures/physical.h"
 #include "items/invsel.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/quality.h"

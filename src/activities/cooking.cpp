@@ -18,7 +18,7 @@
 #include "base/tags.h"
 #include "items/inventory.h"
 #include "items/itemdefs.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/plants.h"

@@ -34,7 +34,7 @@
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemdefs.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/quality.h"

@@ -35,7 +35,7 @@
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/items.h"
-#include "items/mending.h"
+#include "activities/mending.h"
 #include "base/ui.h"
 #include "society/chat.h"
 #include "society/village.h"

@@ -35,7 +35,7 @@
 #include "creatures/lifeask.h"
 #include "creatures/physical.h"
 #include "items/itemdefs.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/ownership.h"

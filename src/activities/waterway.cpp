@@ -22,7 +22,7 @@
 #include "creatures/crestep.h"
 #include "creatures/life.h"
 #include "creatures/puuha.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/water.h"

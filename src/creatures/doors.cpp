@@ -25,7 +25,7 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapquery.h"

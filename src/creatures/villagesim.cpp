@@ -18,7 +18,7 @@
 #include "creatures/people.h"
 #include "creatures/perception.h"
 #include "creatures/puuha.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/items.h"
 #include "items/ownership.h"
 #include "maps/area.h"

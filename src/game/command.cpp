@@ -17,7 +17,7 @@
 #include "game/wizard.h"
 #include "creatures/body.h"
 #include "core/creatures.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"

@@ -21,7 +21,7 @@
 #include "core/creatures.h"
 #include "core/crefunc.h"
 #include "creatures/life.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/marker.h"

@@ -19,7 +19,7 @@
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
-#include "items/mending.h"
+#include "activities/mending.h"
 #include "items/ownership.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

@@ -7,7 +7,7 @@
 #include "game/worldpass.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/ownership.h"
 #include "maps/marker.h"
 #include "society/village.h"

@@ -14,7 +14,7 @@
 #include "items/invlist.h"
 #include "items/row_letters.h"
 #include "items/inventory.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/items.h"
 #include "presentation/input_feeder.h"
 #include "presentation/listwidget.h"

@@ -10,7 +10,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/wounds.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "presentation/menu.h"

@@ -7,7 +7,7 @@
 #include "base/ui.h"
 #include "game/command.h"
 #include "core/notes.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "maps/mvmarker.h"
 #include "presentation/mapview.h"
 #include "presentation/hyper.h"

@@ -1,7 +1,7 @@
 // The crafting menus, composed from the recipe files at run time (the make menu with its submenus and
 // the extra entries of the menu files, carpentry, buildings), and taking a structure apart.
 #include "creatures/breaches.h"
-#include "items/making.h"
+#include "activities/making.h"
 
 #include "activities/cooking.h"
 #include "activities/skilluse.h"

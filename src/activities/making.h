@@ -1,4 +1,4 @@
-// src/items/making.h -- making things: the maker of handcraft recipes, clothes from hides, the
+// src/activities/making.h -- making things: the maker of handcraft recipes, clothes from hides, the
 // finishing of any skilled work from its quality list, and the crafting menus with the taking
 // apart of structures.
 #pragma once

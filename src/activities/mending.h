@@ -1,4 +1,4 @@
-// src/items/mending.h -- small item services: mending worn clothing, cutting and joining ropes and
+// src/activities/mending.h -- small item services: mending worn clothing, cutting and joining ropes and
 // cords, which things belong on a stockpile and which a robber wants, and goods with a drawn grade.
 #pragma once
 

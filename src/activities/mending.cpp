@@ -1,7 +1,7 @@
 // Small item services: mending a worn piece of clothing with hide or leather and a knife, cutting a
 // length off a rope or cord and tying two pieces together, the stockpile and robber tests, and goods
 // given a drawn quality grade.
-#include "items/mending.h"
+#include "activities/mending.h"
 
 #include "activities/skills.h"
 #include "game/toimi.h"
@@ -18,7 +18,7 @@
 #include "items/inventory.h"
 #include "items/invsel.h"
 #include "items/items_int.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/quality.h"

@@ -1,6 +1,6 @@
 // Making things: a recipe read, its materials checked and taken, the skill rolled once per product,
 // each grade capped by the tools and materials, the work time spent, and the products handed over.
-#include "items/making.h"
+#include "activities/making.h"
 
 #include "activities/skills.h"
 #include "game/toimi.h"

@@ -1,4 +1,4 @@
-// src/items/itemcmd.h -- the player's item commands: the inventory and examining, dropping, wearing,
+// src/activities/itemcmd.h -- the player's item commands: the inventory and examining, dropping, wearing,
 // taking off, wielding, applying, picking up from a square or a direction, teeth from a skull; the
 // one-hand penalty and the skis test; crafting and hauling.
 #pragma once
@@ -33,5 +33,5 @@ int item_alreadyworn(int pos);     // a like piece is worn already (quiet)
 void item_alreadyworn_note(int pos);   // the same, with its note
 void unwield_hand(int hand);       // takes off what hand 1 or 2 holds (the turn is used)
 
-void make_item();                  // the crafting menu (items/making.h)
+void make_item();                  // the crafting menu (activities/making.h)
 int fclose_TEKODATA_F();           // closes the recipe data file; 1 when one was open
