@@ -11,7 +11,7 @@
 
 #include "base/ownlib.h"
 #include "core/config.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "worldgen/worldgen.h"

@@ -10,7 +10,7 @@
 #include "aino_folder.h"
 #include "bench_screen.h"
 #include "base/ui.h"
-#include "core/ancestors.h"
+#include "creatures/ancestors.h"
 #include "core/maintenance.h"
 #include "presentation/input.h"
 #include "screens/ancestors.h"

@@ -12,11 +12,11 @@
 #include "activities/butchery.h"
 #include "base/ownlib.h"
 #include "core/datafunc.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "presentation/notes.h"
 

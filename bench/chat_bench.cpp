@@ -12,7 +12,7 @@
 
 #include "base/ui.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/reputation.h"

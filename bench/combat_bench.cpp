@@ -13,7 +13,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crsim.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "core/obj_func.h"
-#include "core/wizard.h"
+#include "game/wizard.h"
 
 static void BM_ConsoleTurnSwitchesOff(benchmark::State &state) {
     WIZ_NAKO = 0;

@@ -11,7 +11,7 @@
 #include "base/ui.h"
 #include "core/records.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crsim.h"
 #include "creatures/crestep.h"
 #include "maps/mapunit.h"

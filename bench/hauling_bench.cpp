@@ -5,8 +5,8 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
-#include "items/hauling.h"
+#include "core/creatures.h"
+#include "activities/hauling.h"
 #include "items/items.h"
 
 #include <cstdio>

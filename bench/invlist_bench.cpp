@@ -6,7 +6,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/invlist.h"
 #include "presentation/invlist_draw.h"
 #include "items/itemdefs.h"

@@ -8,7 +8,7 @@
 
 #include "aino_folder.h"
 #include "quests/journal.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

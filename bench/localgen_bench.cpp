@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "core/config.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"

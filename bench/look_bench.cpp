@@ -13,7 +13,7 @@
 #include "items/items.h"
 #include "core/obj_func.h"
 #include "maps/area.h"
-#include "maps/look.h"
+#include "game/look.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"

@@ -14,7 +14,7 @@
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 #include "presentation/input.h"
-#include "core/command.h"
+#include "game/command.h"
 
 #include "bench_screen.h"
 

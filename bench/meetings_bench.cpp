@@ -13,7 +13,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/itemdefs.h"
 #include "items/items.h"

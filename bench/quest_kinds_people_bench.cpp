@@ -10,14 +10,14 @@
 #include "activities/skills.h"
 #include "core/obj_func.h"
 #include "creatures/bodyrec.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "quests/kinds_people_int.h"
 #include "quests/questkinds.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

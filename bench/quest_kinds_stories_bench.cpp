@@ -9,7 +9,7 @@
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "core/datafunc.h"
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
@@ -18,7 +18,7 @@
 #include "maps/zoomstore.h"
 #include "maps/marker.h"
 #include "quests/questkinds.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 namespace {

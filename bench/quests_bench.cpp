@@ -9,7 +9,7 @@
 
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/config.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"

@@ -11,7 +11,7 @@
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "maps/area.h"

@@ -8,7 +8,7 @@
 #include "core/datafunc.h"
 #include "core/records.h"
 #include "core/weather.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

@@ -15,7 +15,7 @@
 #include "base/ui.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "society/chat.h"
 #include "society/trade.h"

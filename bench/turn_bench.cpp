@@ -6,13 +6,13 @@
 
 #include "bench_setup.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/maintenance.h"
 #include "core/oxa.h"
 #include "core/records.h"
-#include "core/turnloop.h"
-#include "core/worldpass.h"
-#include "creatures/creatures.h"
+#include "game/turnloop.h"
+#include "game/worldpass.h"
+#include "core/creatures.h"
 #include "creatures/creation.h"
 #include "creatures/crestep.h"
 #include "creatures/crsim.h"

@@ -68,7 +68,7 @@ BENCHMARK(BM_switch_between_two_villages)->Unit(benchmark::kMicrosecond);
 // Target on the development machine: under 5 ms a catch-up.
 
 #include "core/datafunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "core/obj_func.h"

@@ -9,7 +9,7 @@
 
 #include "common.h"
 #include "base/ownlib.h"
-#include "core/ancestors.h"
+#include "creatures/ancestors.h"
 #include "screens/ancestors.h"
 
 static bool plain(const std::string &name) {

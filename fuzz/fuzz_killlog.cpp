@@ -9,7 +9,7 @@
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "screens/console.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -12,7 +12,7 @@
 #include "base/ui.h"
 #include "common.h"
 #include "core/records.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 static const uint32_t ID = 7;
 

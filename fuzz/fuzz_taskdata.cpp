@@ -10,7 +10,7 @@
 #include "common.h"
 #include "core/records.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     oxafuzz::open_screen();

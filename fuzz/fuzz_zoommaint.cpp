@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "maps/maps.h"

@@ -24,7 +24,7 @@
 #include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "items/itemdefs.h"
 #include "maps/area.h"

@@ -68,7 +68,7 @@
 #include "society/village.h"
 #include "creatures/bodytool.h"
 #include "creatures/combat_tool.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crsim.h"
 #include "creatures/villagesim.h"
 #include "items/itemdefs.h"

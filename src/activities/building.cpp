@@ -4,7 +4,7 @@
 #include "activities/building.h"
 
 #include "activities/skills.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
@@ -19,7 +19,7 @@
 #include "creatures/condition.h"
 #include "creatures/physical.h"
 #include "items/invsel.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/quality.h"
@@ -31,7 +31,7 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "maps/rooms.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cstdio>
 #include <cstring>

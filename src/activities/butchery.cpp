@@ -10,7 +10,7 @@
 #include "activities/food.h"
 #include "activities/hidework.h"
 #include "activities/skills.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/settings.h"
@@ -35,7 +35,7 @@
 #include "items/materials.h"
 #include "items/quality.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53,

@@ -1,7 +1,7 @@
 // src/activities/butchery.h -- cutting a carcass into meat, fat and its hard remains, for the player
 // in one job and for creatures in one go or one cut at a time; the remains a rotted carcass leaves.
 #pragma once
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 // Creature c (-1 the player) cuts carcass record n: whole 1 the whole carcass in one job, 0 one cut
 // at most (creatures). 1 when work was done.

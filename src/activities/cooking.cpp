@@ -7,7 +7,7 @@
 #include "activities/containers.h"
 #include "activities/skills.h"
 #include "activities/spirits.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -18,7 +18,7 @@
 #include "base/tags.h"
 #include "items/inventory.h"
 #include "items/itemdefs.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/plants.h"
@@ -31,7 +31,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cctype>
 #include <cmath>

@@ -2,7 +2,7 @@
 #include "activities/food.h"
 
 #include "activities/herbeffects.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
@@ -19,7 +19,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cmath>
 #include <cstring>

@@ -9,7 +9,7 @@
 #include "activities/harvest.h"
 #include "activities/plants.h"
 #include "activities/skills.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
@@ -22,7 +22,7 @@
 #include "core/tekstit.h"
 #include "creatures/body.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
@@ -34,7 +34,7 @@
 #include "maps/mapquery.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_SHOVEL = 309, REQ_SHOVEL_TOOL = 310, CH_PREPARED = 82, SOIL_EFFORT = 6, TASK_SOWN = 18,

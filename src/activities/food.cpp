@@ -13,7 +13,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "items/inventory.h"
 #include "items/items.h"
@@ -22,7 +22,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cmath>
 #include <cstdio>

@@ -15,7 +15,7 @@
 #include "activities/herblore.h"
 #include "activities/plants.h"
 #include "activities/skills.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/tags.h"
@@ -30,7 +30,7 @@
 #include "creatures/body.h"
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
@@ -41,7 +41,7 @@
 #include "items/plants.h"
 #include "items/quality.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_FLAIL = 140, REQ_SICKLE = 141, REQ_THRESHING = 221,

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "activities/skills.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
@@ -19,7 +19,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "creatures/body.h"
 #include "creatures/condition.h"
@@ -34,13 +34,13 @@
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemdefs.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "items/materials.h"
 #include "items/quality.h"
 #include "maps/kulttuuri.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_WATER = 55, REQ_SOAKING = 63, REQ_WORKBENCH = 64, REQ_BROAD_KNIFE = 151,

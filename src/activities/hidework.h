@@ -2,7 +2,7 @@
 // resumed), and a skin's way from raw through cleaning, curing or de-hairing and the four tanning steps
 // to fur or leather. The action commands themselves are declared with the dispatcher's work links.
 #pragma once
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 
 enum {

@@ -23,7 +23,7 @@
 #include "core/tekstit.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
@@ -32,7 +32,7 @@
 #include "items/vessels.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // Where the character file keeps the magic: the knowledge bytes of means 0..244 (the bytes after
 // them belong to the spirit customs and the season days), the magic flag word and the day the bear

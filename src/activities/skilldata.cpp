@@ -6,7 +6,7 @@
 #include "base/tags.h"
 #include "base/wholefile.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"

@@ -6,11 +6,11 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "activities/skilldata.h"
 
 #include <cctype>

@@ -25,7 +25,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
@@ -39,7 +39,7 @@
 #include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/picker.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/encounter.h"
 
 enum {

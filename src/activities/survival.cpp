@@ -11,7 +11,7 @@
 #include "activities/magic.h"
 #include "activities/skills.h"
 #include "activities/spirits.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
@@ -19,7 +19,7 @@
 #include "core/burning.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"
@@ -30,7 +30,7 @@
 #include "creatures/body.h"
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "items/matching.h"
 #include "items/materials.h"
@@ -43,7 +43,7 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum {
     CH_FIREPLACE_A = 4, CH_FIREPLACE_B = 5, CH_BIRCH = 10,

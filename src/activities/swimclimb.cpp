@@ -22,7 +22,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/wounds.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "maps/area.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"

@@ -19,7 +19,7 @@
 #include "core/spend.h"
 #include "core/tekstit.h"
 #include "core/weather.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/cremove.h"
 #include "creatures/people.h"
@@ -38,7 +38,7 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "maps/zoomstore.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 int LastTrackingX, LastTrackingY;

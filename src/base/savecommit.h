@@ -21,7 +21,7 @@
 // program starts (core/records.cpp); "" until then.
 extern const char *save_folder;
 // Where a save notes what it had to mend (an interrupted save finished or taken back); null notes
-// nothing. The rules send it to their system log (core/loader.cpp).
+// nothing. The rules send it to their system log (game/loader.cpp).
 extern void (*save_note)(const char *text);
 
 // Whether a commit flushes its files to the disk: on in the game. The test programs and fuzz targets,

@@ -8,7 +8,6 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "items/items.h"
 #include "maps/mapquery.h"
 
 static bool has(const char *text, const char *part) { return strstr(text, part) != nullptr; }

@@ -3,9 +3,8 @@
 
 #include "core/obj_func.h"
 #include "core/spend.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
-#include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"

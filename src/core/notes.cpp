@@ -7,7 +7,7 @@
 #include "core/oxa.h"
 #include "core/tekstit.h"
 #include "core/tekstit_records.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "maps/sight.h"
 
 #include <cctype>

@@ -1,6 +1,8 @@
-// Object numbers: loading and storing items by number, item equality, definitions by name,
+// The item record and its object numbers: the definition table, blanking a record, loading and
+// storing items by number, item equality, definitions by name,
 // the quality byte, spoilage and the maintenance of the stored-object table.
 #include "core/obj_func.h"
+#include "items/items.h"
 
 #include "core/weatherengine.h"
 
@@ -9,8 +11,8 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
-#include "quests/tehtavat.h"
+#include "core/creatures.h"
+#include "core/tehtavat.h"
 #include "society/trade.h"
 #include "core/notes.h"
 
@@ -27,6 +29,47 @@ uint8_t keepobj[PLAYEROBJ_COUNT];
 int RUN_OBJMAINT = 0;
 int hakutapa_RANDOM = 0;
 int hakutapa_NOT_TYPE = 0;
+
+// ---- the record ----
+
+ItemStruct ConstantObj[CONSTANTOBJ_ROWS];
+
+void set_item_text(char *field, size_t size, const char *text) {
+    memset(field, 0, size);
+    copy_bounded(field, size, text ? text : "");
+}
+
+char *item_name(const ItemStruct &item, char out[41]) {
+    memcpy(out, item.name, sizeof item.name);
+    out[sizeof item.name] = 0;
+    return out;
+}
+
+void ClrItemstruct(ItemStruct &item) {
+    memset(&item, 0, sizeof item);
+    SET_ITEM_TEXT(item.skill, "tuntematon");
+}
+
+void unmatchable_blank(ItemStruct &item) {
+    ClrItemstruct(item);
+    SET_ITEM_TEXT(item.name, "*unmatchablestring*");
+}
+
+// ---- the core's item services ----
+
+void set_dp_socowned(int dp) {
+    if (dp >= 0 && dp < DATA_MAX && Data[dp].type == DT_ITEM && Data[dp].owner == 0) Data[dp].owner = SOC_OWNER;
+}
+
+int wielding(int hand) {
+    uint8_t bit = hand == 1 ? ISTAT_PRIMARY : ISTAT_SECOND;
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        int n = Plr.inv_obj[s];
+        if (n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST && (PlayerObj[n - OBJ_PLAYER_FIRST].status & bit))
+            return s;
+    }
+    return 1000;
+}
 
 // The note box and its pause.
 static void say(const char *text) { Note(text); }

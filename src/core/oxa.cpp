@@ -7,7 +7,7 @@
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 
 #include <chrono>
 #include <cstdio>

@@ -19,7 +19,7 @@ int donabox();
 void debug_koord(const char *text);
 void var_clear();
 
-// The player is dead (core/ancestors.h): callers set the cause of death in the record first.
+// The player is dead (creatures/ancestors.h): callers set the cause of death in the record first.
 void PlayerDeath();
 
 // The game loader and the turn loop of a chosen character.

@@ -3,10 +3,10 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
+#include "items/items.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
-#include "creatures/creatures.h"
-#include "items/items.h"
+#include "core/creatures.h"
 #include "items/ownership.h"
 #include "maps/mapdraw.h"
 #include "core/notes.h"

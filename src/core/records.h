@@ -205,7 +205,7 @@ struct PlayerStruct {
     int32_t  bleed_harmer;                     // 5020: the harmer that started the bleeding; 0 none
     int32_t  faint_cause;                      // 5024: 0 none, -99 fainted from blood loss, else the harmer
     int32_t  killer;                           // 5028: 0 none, -99 blood loss, else the harmer
-    int32_t  death_cause;                      // 5032: the cause of death (core/ancestors.h)
+    int32_t  death_cause;                      // 5032: the cause of death (creatures/ancestors.h)
     uint8_t  view_restriction;                 // 5036
     uint8_t  shield_guard;                     // 5037
     uint8_t  BewitchedWolfState;               // 5038: the bewitched wolf's fate, 1 killed, 2 freed by bread

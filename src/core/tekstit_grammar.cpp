@@ -5,7 +5,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "core/tekstit_records.h"
 
 #include <cctype>

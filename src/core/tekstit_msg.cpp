@@ -3,7 +3,8 @@
 #include "core/tekstit.h"
 
 #include "base/ownlib.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
+#include "core/obj_func.h"
 #include "items/items.h"
 #include "maps/directions.h"
 #include "base/debuglog.h"

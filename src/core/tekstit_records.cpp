@@ -2,7 +2,7 @@
 
 #include "core/datafunc.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "core/tekstit.h"
 
 #include <cstring>

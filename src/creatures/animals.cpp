@@ -19,7 +19,7 @@
 #include "creatures/body.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/life.h"
 #include "creatures/outfit.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 enum {
     PB_SLEEPINESS = 2544,      // i32: the need of sleep

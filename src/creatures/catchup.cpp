@@ -2,13 +2,13 @@
 // lives went on, so a freshly entered map lets them take their turns unseen before she looks.
 #include <cstdint>
 
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/records.h"
 #include "core/player.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/creturn.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"

@@ -14,7 +14,7 @@
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/combat.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/condition.h"
 #include "creatures/deathdrop.h"
 #include "creatures/lifeask.h"

@@ -20,7 +20,7 @@
 #include "maps/mapunit.h"
 #include "maps/plrlink.h"
 #include "maps/sight.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/melee.h"
 #include "creatures/weaponchoice.h"
 #include "creatures/wounding.h"

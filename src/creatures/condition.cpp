@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "activities/magic.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -18,12 +18,12 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "core/weather.h"
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/healing.h"
 #include "creatures/life.h"
 #include "creatures/physical.h"

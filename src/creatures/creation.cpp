@@ -11,7 +11,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/outfit.h"
 #include "creatures/predicates.h"
 #include "creatures/kindtable.h"

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 enum {
     CRS_START_RECORDS = 3000,   // a new character's file

@@ -11,7 +11,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/death.h"
 #include "creatures/physical.h"
 #include "creatures/lifeask.h"

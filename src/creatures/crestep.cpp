@@ -16,8 +16,8 @@
 #include "core/weather.h"
 #include "core/weatherengine.h"
 #include "creatures/body.h"
-#include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/crefunc.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
@@ -27,13 +27,13 @@
 #include "creatures/zoomservices.h"
 #include "activities/tracking.h"
 #include "maps/area.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // Chars the step rules name.
 enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };

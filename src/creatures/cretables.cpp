@@ -5,7 +5,7 @@
 
 #include "core/obj_func.h"
 #include "base/ownlib.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/puuha.h"
 #include "creatures/creation.h"
 #include "creatures/outfit.h"

@@ -7,7 +7,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"
 #include "creatures/predicates.h"

@@ -17,7 +17,7 @@
 #include "core/weatherengine.h"
 #include "creatures/body.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
 #include "creatures/puuha.h"

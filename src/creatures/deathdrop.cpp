@@ -4,7 +4,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 
 

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "base/ownlib.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
 #include "creatures/physical.h"

@@ -19,7 +19,7 @@
 #include "core/weather.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/people.h"
 #include "creatures/physical.h"
@@ -30,7 +30,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "core/tekstit.h"
 
 char s_creaturedesc[1024];

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 extern char s_creaturedesc[1024];
 

@@ -6,7 +6,7 @@
 
 #include "base/ownlib.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"
 #include "base/debuglog.h"

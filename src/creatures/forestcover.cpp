@@ -7,7 +7,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
 #include "maps/sight.h"

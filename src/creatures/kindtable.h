@@ -1,6 +1,6 @@
 // src/creatures/kindtable.h -- the animals: their species table and builders.
 #pragma once
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 // Builds animal `code` (600..660) over the blank record in Creature, reading AnimalTags;
 // 0 when the code names no animal.

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 // Bytes of the spare block (648..670) that the creatures' life keeps; a builder clears them all.
 enum {

@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "creatures/breaches.h"
 #include "creatures/combat.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"
@@ -21,7 +21,7 @@
 #include "maps/sight.h"
 #include "base/ownlib.h"
 #include "core/notes.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum { CH_FENCE = 42, SPECIES_SQUIRREL = 604, MEANS_SQUIRREL = 60, TASK_SPELL = 11 };
 

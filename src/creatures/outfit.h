@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 enum { PREVNAME_COUNT = 32, PREVNAME_SIZE = 100, NAME_MAX_CHARS = 15 };
 extern char PrevNameStack[PREVNAME_COUNT][PREVNAME_SIZE];

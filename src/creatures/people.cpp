@@ -14,7 +14,7 @@
 #include "core/player.h"
 #include "creatures/animals.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"

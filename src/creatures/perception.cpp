@@ -15,7 +15,7 @@
 #include "core/player.h"
 #include "creatures/animals.h"
 #include "creatures/body.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/life.h"
 #include "creatures/lifeask.h"

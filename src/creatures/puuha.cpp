@@ -13,7 +13,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/animals.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/cremove.h"
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"

@@ -7,7 +7,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/bodyrec.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/missiles.h"
 #include "items/items.h"
 #include "items/wearing.h"

@@ -5,7 +5,7 @@
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "items/inventory.h"
 #include "items/invlist.h"

@@ -7,7 +7,7 @@
 #include "core/obj_func.h"
 #include "items/items.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"

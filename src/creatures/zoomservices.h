@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/people.h"
 #include "items/ownership.h"
 

@@ -9,7 +9,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 #include "core/tekstit.h"
 #include "items/items_int.h"

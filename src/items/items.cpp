@@ -9,37 +9,15 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "core/tekstit.h"
 
 #include <cmath>
 #include <cstring>
 
-ItemStruct ConstantObj[CONSTANTOBJ_ROWS];
 ItemStruct NimiTempItem;
 ItemStruct ITEM_BACKUP;
-
-void set_item_text(char *field, size_t size, const char *text) {
-    memset(field, 0, size);
-    copy_bounded(field, size, text ? text : "");
-}
-
-char *item_name(const ItemStruct &item, char out[41]) {
-    memcpy(out, item.name, sizeof item.name);
-    out[sizeof item.name] = 0;
-    return out;
-}
-
-void ClrItemstruct(ItemStruct &item) {
-    memset(&item, 0, sizeof item);
-    SET_ITEM_TEXT(item.skill, "tuntematon");
-}
-
-void unmatchable_blank(ItemStruct &item) {
-    ClrItemstruct(item);
-    SET_ITEM_TEXT(item.name, "*unmatchablestring*");
-}
 
 void cl_item() { unmatchable_blank(Item); }
 
@@ -182,20 +160,3 @@ void DataPool_add(DataPoolStruct &pool, const DataStruct &record) {
     if (pool.count >= 63) return;
     pool.rec[pool.count++] = record;
 }
-
-// ---- the core's item services ----
-
-void set_dp_socowned(int dp) {
-    if (dp >= 0 && dp < DATA_MAX && Data[dp].type == DT_ITEM && Data[dp].owner == 0) Data[dp].owner = SOC_OWNER;
-}
-
-int wielding(int hand) {
-    uint8_t bit = hand == 1 ? ISTAT_PRIMARY : ISTAT_SECOND;
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        int n = Plr.inv_obj[s];
-        if (n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST && (PlayerObj[n - OBJ_PLAYER_FIRST].status & bit))
-            return s;
-    }
-    return 1000;
-}
-

@@ -10,7 +10,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invsel.h"
 #include "items/items_int.h"

@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "core/player.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"
 #include "items/items.h"

@@ -17,7 +17,7 @@
 #include "core/player.h"
 #include "core/spend.h"
 #include "items/inventory.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "items/matching.h"
 #include "maps/area.h"
 #include "maps/maps.h"

@@ -4,7 +4,7 @@
 #include "items/vessels.h"
 
 #include "activities/actions.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -13,7 +13,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "creatures/predicates.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "items/items_int.h"

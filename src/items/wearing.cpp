@@ -13,12 +13,12 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/missiles.h"
 #include "items/items.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 static bool player_obj(int n) { return n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST; }
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS; }

@@ -5,7 +5,7 @@
 #include "core/datafunc.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapdesc.h"
 #include "maps/mapunit.h"

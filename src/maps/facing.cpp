@@ -4,7 +4,7 @@
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"

@@ -14,7 +14,7 @@
 #include "base/savediff.h"
 #include "base/strupr.h"
 #include "base/tablefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"

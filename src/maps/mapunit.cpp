@@ -13,12 +13,12 @@
 #endif
 
 #include "base/ownlib.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "maps/area.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "base/ui.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "base/ui.h"
 
 uint8_t maailma[MAP_BYTES];

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "core/records.h"
-#include "core/squareevents.h"
-#include "creatures/creatures.h"
+#include "maps/squareevents.h"
+#include "core/creatures.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"

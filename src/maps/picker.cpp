@@ -8,7 +8,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "maps/area.h"
 #include "base/ui.h"

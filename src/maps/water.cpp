@@ -5,7 +5,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/crestep.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"

@@ -7,7 +7,7 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"

@@ -17,7 +17,7 @@
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "maps/korkeus_main.h"
 #include "maps/sight.h"
 #include "maps/kulttuuri.h"

@@ -10,7 +10,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/outfit.h"
 #include "items/items.h"
 #include "presentation/itemtiles.h"

@@ -24,7 +24,7 @@
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
 #include "quests/questmarks.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/kartta_main.h"
 
 SDL_Texture *CultureDialogTexture = nullptr, *MarkerDialogTexture = nullptr;

@@ -6,7 +6,7 @@
 #include "core/config.h"
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "presentation/mapthings.h"

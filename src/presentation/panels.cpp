@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/toimi.h"
-#include "core/loader.h"
+#include "game/toimi.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "core/command.h"
+#include "game/command.h"
 #include "creatures/bodyrec.h"
 #include "creatures/healing.h"
 #include "creatures/wounds.h"

@@ -2,7 +2,7 @@
 // the events handed out on the way, the task screen and the reward at the end.
 #include "quests/courses.h"
 #include "quests/courses_int.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <sys/stat.h>
 
@@ -13,18 +13,18 @@
 #include "activities/charscreens.h"
 #include "activities/crolls.h"
 #include "activities/magic.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"
 #include "base/ui.h"
-#include "core/command.h"
-#include "core/mapupkeep.h"
+#include "game/command.h"
+#include "game/mapupkeep.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "core/scenario.h"
+#include "game/scenario.h"
 #include "maps/mapunit.h"
 
 Tehtava tehtava;

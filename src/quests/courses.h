@@ -1,6 +1,6 @@
 // src/quests/courses.h -- the two game courses: the task record and the task file, the course's state
 // between turns, the task screen and the reward at the end. The hook, the turn loop's duties and the
-// course starters are declared in quests/tehtavat.h.
+// course starters are declared in core/tehtavat.h.
 #pragma once
 #include <cstddef>
 #include <cstdint>

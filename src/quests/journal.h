@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 enum { JOURNAL_PAGE_QUESTS = 5 };
 

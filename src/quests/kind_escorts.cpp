@@ -5,7 +5,7 @@
 
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"

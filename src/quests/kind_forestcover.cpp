@@ -14,7 +14,7 @@
 #include "core/tekstit.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/outfit.h"
 #include "creatures/zoomservices.h"
 #include "maps/directions.h"

@@ -12,7 +12,7 @@
 #include "core/tekstit.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/describe.h"
 #include "maps/directions.h"
 #include "maps/mapunit.h"

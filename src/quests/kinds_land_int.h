@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "quests/questgen_int.h"
 
 // ---- the local creature table and the creature file ----

@@ -10,7 +10,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/bodyrec.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "quests/kinds_people_int.h"
 #include "quests/questgen_int.h"
 #include "quests/rewards.h"

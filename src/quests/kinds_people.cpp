@@ -11,7 +11,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/weaponchoice.h"
 #include "items/itemdefs.h"
 #include "items/items.h"

@@ -14,7 +14,7 @@
 #include "core/notes.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"

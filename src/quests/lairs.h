@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "base/ui.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // A robbers' camp of `robbers` people of community `id` at world cell x, y. Flags: 1 no camp scene,
 // the robbers on square 22, 22; 2 the robbers are of the cell's culture.

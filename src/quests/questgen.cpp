@@ -7,7 +7,7 @@
 
 #include "base/ownlib.h"
 #include "core/maintenance.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 QuestStruct qS;
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // The one scratch record every generator builds its quest in; the offering copies it at once.
 extern QuestStruct qS;

@@ -9,10 +9,10 @@
 #include "core/maintenance.h"
 #include "core/notes.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "quests/questkinds.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // ---- the kinds ----
 

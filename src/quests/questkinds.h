@@ -2,7 +2,7 @@
 // returns it filled; an empty `title` means the kind could not be made here (nothing is left changed).
 // The main record is saved by DoQuestForNPC, the side-role records by the generator itself.
 #pragma once
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 struct CreatureStruct;
 

@@ -17,9 +17,9 @@
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/people.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 uint32_t QuestListIDs[QUEST_LIST_MAX];
 uint32_t QuestListACCGAMEDAY[QUEST_LIST_MAX];

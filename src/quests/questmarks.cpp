@@ -13,7 +13,7 @@
 #include "base/strupr.h"
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 MapQuestInfoStruct MapQuestInfos[MAPQUESTINFOS];
 

@@ -13,7 +13,7 @@
 #include "core/tekstit.h"
 #include "activities/magic.h"
 #include "activities/skills.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/items.h"
 #include "maps/directions.h"

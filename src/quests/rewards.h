@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // A reward offer, filled by a builder and copied by a generator into its talk lines and tags.
 struct RewardStruct {              // 1201 bytes

@@ -8,7 +8,7 @@
 #include "base/strupr.h"
 #include "core/records.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/maps.h"
 #include "maps/zoomstore.h"
 #include "quests/stories_int.h"

@@ -8,7 +8,7 @@
 #include "core/maintenance.h"
 #include "core/records.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/directions.h"
 #include "maps/mapdesc.h"
 #include "maps/worldsearch.h"

@@ -13,7 +13,7 @@
 #include "core/tekstit.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "maps/directions.h"

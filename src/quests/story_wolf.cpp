@@ -8,7 +8,7 @@
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/kindtable.h"
 #include "items/itemdefs.h"
 #include "maps/directions.h"

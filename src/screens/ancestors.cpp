@@ -8,7 +8,7 @@
 
 #include "base/ownlib.h"
 #include "base/ui.h"
-#include "core/ancestors.h"
+#include "creatures/ancestors.h"
 #include "core/notes.h"
 #include "core/pagan.h"
 #include "core/tekstit.h"

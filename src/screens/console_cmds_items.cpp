@@ -12,7 +12,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "creatures/combat.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/items_int.h"

@@ -8,7 +8,7 @@
 #include "activities/magic.h"
 #include "creatures/animals.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/decisions.h"
 #include "creatures/life.h"
 #include "creatures/perception.h"

@@ -11,7 +11,7 @@
 #include "presentation/show.h"
 #include "presentation/windows.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 struct CourseRow {
     const char *picture;

@@ -2,7 +2,7 @@
 #include "screens/ending.h"
 
 #include "core/config.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/oxa.h"
 #include "presentation/input.h"
 #include "screens/quit.h"

@@ -6,10 +6,10 @@
 #include <cstring>
 
 #include "activities/actions.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/config.h"
 #include "core/tekstit.h"
 #include "presentation/audio.h"
@@ -18,7 +18,7 @@
 #include "presentation/show.h"
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "screens/gamescreens.h"
 
 namespace HelpPage {

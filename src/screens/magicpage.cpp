@@ -14,7 +14,7 @@
 #include "presentation/screen.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 #include <cstdio>
 #include <cstring>

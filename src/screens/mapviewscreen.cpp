@@ -22,7 +22,7 @@
 #include "presentation/show_int.h"
 #include "presentation/windows.h"
 #include "quests/questmarks.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "screens/gamescreens.h"
 
 namespace MapViewToggles {

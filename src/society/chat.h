@@ -54,7 +54,7 @@ void NollaaJuttumuuttujat();
 void GoodBye();
 
 // ---- appended: what the talk keeps besides, and its two menus ----
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/talkscreen.h"
 
 extern QuestStruct globqS;         // the quest of the person talked to, loaded at each option loop

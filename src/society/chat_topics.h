@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "society/village.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 // ---- barter (the valuation of offered goods is in society/trade.h) ----
 void TradeInquiry();               // the opening of "T.Trade items": the tradable goods marked

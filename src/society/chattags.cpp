@@ -10,7 +10,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 
 enum { CRE_QUESTMARK = 0x10000 };  // state flag: the person has a quest to give

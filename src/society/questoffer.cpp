@@ -12,10 +12,10 @@
 #include "base/tags.h"
 #include "core/notes.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/reputation.h"
 #include "society/village.h"
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 bool NPC_got_quest(int cre);       // a creature of the area with a quest not yet done
 // 1, with "LOWREP_REFUSAL" said when it has words, while the overall reputation is below minlevel.

@@ -12,7 +12,7 @@
 #include "core/tekstit.h"
 #include "core/tekstit_records.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "society/smalltalk.h"
 #include "worldgen/culture.h"

@@ -20,7 +20,7 @@
 #include "items/items.h"
 #include "items/itemwear.h"
 #include "items/materials.h"
-#include "items/mending.h"
+#include "activities/mending.h"
 #include "maps/mapunit.h"
 #include "maps/maps.h"
 #include "society/village.h"

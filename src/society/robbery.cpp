@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/outfit.h"
 #include "creatures/physical.h"

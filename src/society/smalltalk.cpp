@@ -13,7 +13,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "core/weatherengine.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"

@@ -13,8 +13,8 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "creatures/crefunc.h"
-#include "creatures/creatures.h"
+#include "core/crefunc.h"
+#include "core/creatures.h"
 #include "society/chat.h"
 
 static_assert((int)TALK_MENU_MODES == (int)UI_TALK_MODES && (int)TALK_MENU_OPTIONS == (int)UI_TALK_OPTIONS,

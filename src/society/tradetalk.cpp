@@ -15,7 +15,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "creatures/condition.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/deathdrop.h"
 #include "creatures/describe.h"
 #include "creatures/people.h"

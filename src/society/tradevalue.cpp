@@ -10,11 +10,11 @@
 
 #include "base/ownlib.h"
 #include "base/ui.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "items/inventory.h"
 #include "items/invlist.h"

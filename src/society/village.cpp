@@ -15,7 +15,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/breaches.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"
 #include "items/items.h"

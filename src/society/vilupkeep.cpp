@@ -7,10 +7,10 @@
 
 #include "base/ownlib.h"
 #include "core/datafunc.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/loader.h"
+#include "game/loader.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"

@@ -12,7 +12,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/outfit.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/kartta_main.h"

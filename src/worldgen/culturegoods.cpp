@@ -15,7 +15,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/items_test.h"

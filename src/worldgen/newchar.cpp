@@ -18,7 +18,7 @@
 #include "core/records.h"
 #include "creatures/portraits.h"
 #include "items/itemdefs.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/campaign.h"
 #include "worldgen/kartta_main.h"
 #include "worldgen/kartta_view.h"

@@ -10,7 +10,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/outfit.h"
 #include "creatures/predicates.h"

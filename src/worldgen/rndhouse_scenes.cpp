@@ -9,7 +9,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "items/items.h"
 #include "maps/maps.h"

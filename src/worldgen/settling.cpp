@@ -9,7 +9,7 @@
 #include "core/records.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"

@@ -5,7 +5,7 @@
 
 #include "activities/skills.h"
 #include "core/harnrule.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
 #include "items/items.h"

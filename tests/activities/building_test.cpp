@@ -4,7 +4,7 @@
 #include "items/craft_fixture.h"
 
 #include "activities/building.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "maps/maps.h"
 
 namespace oxatest {

@@ -11,7 +11,7 @@
 
 #include "activities/butchery.h"
 #include "activities/hidework.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/player.h"

@@ -3,9 +3,9 @@
 // key help lines.
 #include "activity_fixture.h"
 
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/actions.h"
-#include "core/loader.h"
+#include "game/loader.h"
 
 using oxatest::ActivityTest;
 

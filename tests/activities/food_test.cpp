@@ -6,7 +6,7 @@
 #include "activities/cooking.h"
 #include "activities/food.h"
 #include "core/datafunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 
 using oxatest::ActivityTest;

@@ -7,7 +7,7 @@
 
 #include "activities/harvest.h"
 #include "activities/plants.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/weatherengine.h"

@@ -8,7 +8,7 @@
 #include "activities/magic.h"
 #include "activities/spirits.h"
 #include "core/datafunc.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/player.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"

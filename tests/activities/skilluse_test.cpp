@@ -4,7 +4,7 @@
 #include "activity_fixture.h"
 
 #include "activities/skilluse.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/physical.h"
 #include "maps/mapunit.h"
 #include "core/datafunc.h"

@@ -5,7 +5,7 @@
 
 #include "activities/tools.h"
 #include "creatures/predicates.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/vessels.h"
 #include "items/wearing.h"
 #include "maps/mapunit.h"

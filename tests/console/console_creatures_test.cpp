@@ -3,7 +3,7 @@
 // the typed line places as real creatures of the area.
 #include "core/loader_fixture.h"
 
-#include "core/wizard.h"
+#include "game/wizard.h"
 #include "creatures/crefile.h"
 #include "creatures/cremove.h"
 #include "creatures/people.h"

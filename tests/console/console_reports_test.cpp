@@ -2,7 +2,7 @@
 // square and what it tells, the item report of key 7 and the fire heat of key x.
 #include "core/loader_fixture.h"
 
-#include "core/wizard.h"
+#include "game/wizard.h"
 #include "items/items.h"
 #include "items/materials.h"
 #include "maps/mapunit.h"

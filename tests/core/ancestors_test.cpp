@@ -7,8 +7,8 @@
 #include <sys/resource.h>
 
 #include "base/ui.h"
-#include "core/ancestors.h"
-#include "core/command.h"
+#include "creatures/ancestors.h"
+#include "game/command.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "creatures/death.h"

@@ -5,7 +5,7 @@
 #include "turn_fixture.h"
 
 #include "activities/actions.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 
 #include <set>
 

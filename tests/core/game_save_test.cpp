@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "core/loader_fixture.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "presentation/notes.h"
 
 using oxatest::LoaderScreenTest;

@@ -9,7 +9,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 #include <sys/stat.h>
 

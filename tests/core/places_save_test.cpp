@@ -2,7 +2,7 @@
 // written with the save, and the cells she visited keep their last-visit days through a reload;
 // her world's cultures and place names load with her.
 #include "core/loader_fixture.h"
-#include "core/loader_int.h"
+#include "game/loader_int.h"
 #include "maps/kulttuuri.h"
 #include "worldgen/worldgen.h"
 

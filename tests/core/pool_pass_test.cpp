@@ -6,7 +6,7 @@
 #include "activities/spirits.h"
 #include "core/burning.h"
 #include "core/datafunc.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "turn_fixture.h"
 
 using oxatest::TurnTest;

@@ -8,7 +8,7 @@
 #include "core/oxa.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 
 #include <cstring>

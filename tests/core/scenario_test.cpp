@@ -1,6 +1,6 @@
 // Start scenarios: the ready-made Vilho begins in a camp with a weapon and three armour items, a start
 // runs once, and a wounded start leaves the player alive on a local map.
-#include "core/scenario.h"
+#include "game/scenario.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@
 #include "maps/mapunit.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "core/loader_fixture.h"
 
 #include "base/ui.h"
-#include "core/command.h"
+#include "game/command.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

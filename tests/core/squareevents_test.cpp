@@ -1,6 +1,6 @@
 // Square events: finished work and the care it had, thrown items that bounce, arrivals that sink in
 // water and bogs, the party's stack set down on a map, and the readiness and burning texts.
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 
 #include <cstring>
 #include <string>

@@ -4,7 +4,7 @@
 #pragma once
 #include "common/harness.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
@@ -12,8 +12,8 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/spend.h"
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"

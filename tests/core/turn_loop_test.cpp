@@ -1,7 +1,7 @@
 // tests/core/turn_loop_test.cpp -- the passes of the turn loop driven by pushed keys: what a command
 // that used no time, a turn, or a turn without the creatures' move is followed by; the daily upkeep
 // on a new day; facing changes that add up to a turn; and the end of the loop.
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/melee.h"
 #include "turn_fixture.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/loader_fixture.h"
-#include "core/scenario.h"
+#include "game/scenario.h"
 #include "creatures/bodyrec.h"
 #include "creatures/wounds.h"
 #include "maps/water.h"

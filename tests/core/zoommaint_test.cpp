@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/loader_fixture.h"
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "maps/marker.h"

@@ -2,10 +2,10 @@
 // and a whole animal's tick through the turn loop's own creature pass.
 #include "core/obj_func.h"
 #include "core/player.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/animals.h"
 #include "creatures/cremove.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "presentation/notes.h"
 #include "creatures/crefile.h"
 #include "items/items.h"

@@ -4,7 +4,7 @@
 #include "core/datafunc.h"
 #include "core/loader_fixture.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "items/wearing.h"
 

@@ -4,7 +4,7 @@
 #include "../activities/activity_fixture.h"
 
 #include "core/harnrule.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/weatherengine.h"
 #include "core/oxa.h"
 #include "creatures/body.h"

@@ -1,15 +1,15 @@
 // Aino knocked out on her local map: whoever downed her may drag her off to a wild place near by,
 // where she comes to hours later. The turn loop runs her fainting as it does in play.
 #include "core/loader_fixture.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/beside_her.h"
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"

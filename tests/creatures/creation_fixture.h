@@ -11,7 +11,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/outfit.h"
 #include "items/itemdefs.h"
 

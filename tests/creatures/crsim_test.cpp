@@ -6,12 +6,12 @@
 #include <string>
 
 #include "common/harness.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crsim.h"
 #include "creatures/crestep.h"
 #include "core/datafunc.h"
 #include "core/records.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
 

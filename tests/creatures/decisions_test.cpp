@@ -2,7 +2,7 @@
 // how long a bowman aims, the bear that shies from a charm, a snake's venom and the wolf's fate.
 #include "combat_fixture.h"
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/bodyrec.h"
 #include "creatures/death.h"
 #include "creatures/decisions.h"

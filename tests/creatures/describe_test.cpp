@@ -1,7 +1,7 @@
 // Names of creatures, carcass shares and a creature's pack.
 #include "body_fixture.h"
 
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/describe.h"
 #include "creatures/people.h"
 

@@ -1,26 +1,26 @@
 // Aino fights as a player does: '1', a direction and her menus strike the hare lying beside her with
 // her knife; it dies into a carcass on its square and her folder's kill log grows by one record.
 #include "core/loader_fixture.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/beside_her.h"
 
 #include <sys/stat.h>
 
 #include "../presentation/input_feeder.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/death.h"
 #include "creatures/melee.h"
 #include "items/wearing.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
 #include "core/harnrule.h"
-#include "core/turnloop.h"
-#include "core/loader.h"
+#include "game/turnloop.h"
+#include "game/loader.h"
 #include "worldgen/worldgen.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <sstream>
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
 #include "core/tekstit.h"

@@ -1,7 +1,7 @@
 // tests/creatures/interp_test.cpp -- the activity interpreter: waiting, waking, roaming, fires and
 // roasting, going home, the hunt's deadline and targets that vanished or were reused.
 #include "core/obj_func.h"
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/animals.h"
 #include "creatures/cremove.h"
 #include "items/items.h"

@@ -7,8 +7,8 @@
 
 #include "base/ownlib.h"
 #include "core/player.h"
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/perception.h"
 #include "creatures/puuha.h"

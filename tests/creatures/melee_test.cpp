@@ -4,7 +4,7 @@
 
 #include "../presentation/input_feeder.h"
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/decisions.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"

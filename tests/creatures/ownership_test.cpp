@@ -4,7 +4,7 @@
 #include "core/player.h"
 #include "creatures/animals.h"
 #include "creatures/condition.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/itemwear.h"
 #include "village_fixture.h"
 

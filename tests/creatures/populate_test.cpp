@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/crefile.h"
 #include "creatures/outfit.h"
 #include "creatures/zoomservices.h"

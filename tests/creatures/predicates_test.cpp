@@ -6,10 +6,10 @@
 #include "creation_fixture.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/obj_func.h"
 #include "core/player.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 

@@ -5,9 +5,9 @@
 #include "activities/charscreens.h"
 #include "worldgen/newchar.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/harnrule.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/weatherengine.h"

@@ -8,8 +8,8 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/creatures.h"
+#include "core/crefunc.h"
 
 TEST(CreatureRecord, BlankRecordHoldsTheStartingValues) {
     memset(&Creature, 0x5a, sizeof Creature);

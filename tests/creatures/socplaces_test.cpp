@@ -5,7 +5,7 @@
 // answers are those of a walk of the pool.
 #include "core/loader_fixture.h"
 
-#include "core/worldpass.h"
+#include "game/worldpass.h"
 #include "creatures/crestep.h"
 #include "creatures/death.h"
 #include "creatures/predicates.h"

@@ -9,7 +9,7 @@
 #include "creatures/melee.h"
 #include "creatures/missiles.h"
 #include "items/invlist.h"
-#include "items/throwing.h"
+#include "creatures/throwing.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
 

@@ -3,7 +3,7 @@
 // no village remembered and the goods lists empty.
 #pragma once
 #include "core/obj_func.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/bodyrec.h"
 #include "creatures/breaches.h"
 #include "creatures/deathdrop.h"

@@ -3,11 +3,11 @@
 // under a villager's eyes becomes a debt, and the village's people live their turns with her there.
 #include "core/loader_fixture.h"
 
-#include "core/turnloop.h"
-#include "core/worldpass.h"
+#include "game/turnloop.h"
+#include "game/worldpass.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/ownership.h"
 #include "maps/marker.h"
 #include "society/village.h"

@@ -3,8 +3,8 @@
 // go, and 'p' pushes a stone to the next square.
 #include "core/loader_fixture.h"
 
-#include "core/turnloop.h"
-#include "items/hauling.h"
+#include "game/turnloop.h"
+#include "activities/hauling.h"
 #include "items/invlist.h"
 #include "items/items.h"
 #include "maps/movement.h"

@@ -6,7 +6,7 @@
 #include "core/loader_fixture.h"
 #include "maps/mapdraw.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 

@@ -6,9 +6,9 @@
 #include "core/loader_fixture.h"
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creation.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "creatures/missiles.h"

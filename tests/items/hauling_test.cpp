@@ -3,8 +3,8 @@
 // tables by weight, pushing to the next square, and packing on a pet that can or cannot bear it.
 #include "items/invsel_fixture.h"
 
-#include "core/command.h"
-#include "items/hauling.h"
+#include "game/command.h"
+#include "activities/hauling.h"
 #include "items/ownership.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "items/invlist.h"
 #include "presentation/invlist_draw.h"
 #include "items/invsel.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/items.h"
 #include "items/itemunit.h"
 #include "maps/tile_strips.h"

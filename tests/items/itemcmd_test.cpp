@@ -4,7 +4,7 @@
 #include "items/invsel_fixture.h"
 
 #include "activities/plants.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "items/itemdefs.h"
 #include "items/items_test.h"
 

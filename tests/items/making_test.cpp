@@ -7,7 +7,7 @@
 
 #include "activities/skills.h"
 #include "activities/traps.h"
-#include "items/making.h"
+#include "activities/making.h"
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/wounds.h"

@@ -4,7 +4,7 @@
 #include "items/invsel_fixture.h"
 
 #include "items/items_test.h"
-#include "items/mending.h"
+#include "activities/mending.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "items/invsel_fixture.h"
 
 #include "creatures/lifeask.h"
-#include "items/vesselcmd.h"
+#include "activities/vesselcmd.h"
 #include "maps/maps.h"
 #include "maps/worldsearch.h"
 

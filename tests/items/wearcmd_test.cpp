@@ -2,7 +2,7 @@
 // quick keys of the wield and take-off lists, and what the lists refuse.
 #include "items/invsel_fixture.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "creatures/bodyrec.h"
 #include "creatures/wounds.h"
 #include "items/wearing.h"

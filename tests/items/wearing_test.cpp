@@ -6,7 +6,7 @@
 #include "creatures/bodyrec.h"
 #include "creatures/physical.h"
 #include "creatures/wounds.h"
-#include "items/itemcmd.h"
+#include "activities/itemcmd.h"
 #include "items/wearing.h"
 
 namespace oxatest {

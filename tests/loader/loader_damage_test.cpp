@@ -11,7 +11,7 @@
 #include "core/loader_fixture.h"
 #include "maps/mvmarker.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "screens/loadchar.h"
 #include "society/village.h"
 #include "base/ui.h"

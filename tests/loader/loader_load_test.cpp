@@ -6,7 +6,7 @@
 #include "core/weatherengine.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "presentation/input.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"

@@ -1,7 +1,7 @@
 // tests/maps/directions_test.cpp -- compass and relative directions and the navigation phrases.
 #include "maps/maptest.h"
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/directions.h"
 #include "core/tekstit.h"
 

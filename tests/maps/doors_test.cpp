@@ -6,7 +6,7 @@
 #include "creatures/perception.h"
 #include "creatures/zoomservices.h"
 #include "creatures/crestep.h"
-#include "maps/doors.h"
+#include "creatures/doors.h"
 #include "maps/picker.h"
 #include "presentation/menu.h"
 

@@ -6,7 +6,7 @@
 #include "maps/marker.h"
 
 #include "creatures/describe.h"
-#include "maps/look.h"
+#include "game/look.h"
 #include "maps/picker.h"
 
 #include <string>

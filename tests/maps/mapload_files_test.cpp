@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/datafunc.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/mapload.h"
 #include "maps/maptest.h"
 

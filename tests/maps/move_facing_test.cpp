@@ -3,7 +3,7 @@
 #include "maps/maptest.h"
 
 #include "core/maintenance.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/facing.h"
 #include "maps/sight.h"
 #include "maps/movement.h"

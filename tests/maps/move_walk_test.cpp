@@ -8,7 +8,7 @@
 #include "core/maintenance.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "maps/facing.h"

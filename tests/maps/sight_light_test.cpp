@@ -3,7 +3,7 @@
 #include "maps/maptest.h"
 
 #include "core/obj_func.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/movement.h"
 #include "core/notes.h"
 #include "maps/sight.h"

@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maptest.h"
 

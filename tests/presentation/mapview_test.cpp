@@ -1,16 +1,16 @@
 // The map of known areas: its arithmetic, Aino's surface, her own marker made through the keys and
 // kept over a save, and the help page with its movement figure and scrolling.
 #include "core/loader_fixture.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/config.h"
 #include "core/notes.h"
 #include "maps/kulttuuri.h"
-#include "maps/look.h"
+#include "game/look.h"
 #include "maps/mapdesc.h"
 #include "maps/mvmarker.h"
 #include "presentation/input_feeder.h"
 #include "presentation/mapview.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "screens/helpscreen.h"
 #include "screens/mapviewscreen.h"
 

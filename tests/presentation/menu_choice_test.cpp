@@ -7,8 +7,8 @@
 #include "presentation/menu.h"
 #include "presentation/notes.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
-#include "creatures/crefunc.h"
+#include "core/creatures.h"
+#include "core/crefunc.h"
 #include "presentation/show.h"
 
 #include <cstring>

@@ -5,11 +5,11 @@
 #include <strings.h>
 
 #include "activities/crolls.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/notes.h"
 #include "core/player.h"
 #include "quests/courses.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/village.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "presentation/mapview.h"
 #include "quests/journal.h"
 #include "quests/questmarks.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

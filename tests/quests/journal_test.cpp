@@ -15,7 +15,7 @@
 #include "core/records.h"
 #include "quests/journal.h"
 #include "quests/questmarks.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 

@@ -9,13 +9,13 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "presentation/input_feeder.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 
 namespace {

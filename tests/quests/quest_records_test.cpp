@@ -12,7 +12,7 @@
 #include "creatures/village_fixture.h"
 #include "quests/questgen_int.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/meetings.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/datafunc.h"
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "core/maintenance.h"
 #include "creatures/people.h"
@@ -18,7 +18,7 @@
 #include "presentation/input_feeder.h"
 #include "quests/lairs.h"
 #include "quests/rewards.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "creatures/village_fixture.h"
 #include "items/items.h"
 #include "quests/rewards.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 
 namespace {
 

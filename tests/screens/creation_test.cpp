@@ -6,7 +6,7 @@
 
 #include "activities/crolls.h"
 #include "core/tekstit.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/portraits.h"
 #include "presentation/hyper.h"
 #include "screens/creation.h"

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"

@@ -9,7 +9,7 @@
 
 #include "common/harness.h"
 #include "core/datafunc.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/village_fixture.h"
 #include "presentation/screen_ui.h"
 #include "society/chat.h"

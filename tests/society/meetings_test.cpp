@@ -9,7 +9,7 @@
 #include "core/loader_fixture.h"
 #include "creatures/describe.h"
 #include "creatures/village_fixture.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/meetings.h"
 #include "worldgen/culturegoods.h"
 

@@ -5,13 +5,13 @@
 #include <cstring>
 
 #include "creatures/breaches.h"
-#include "creatures/crefunc.h"
+#include "core/crefunc.h"
 #include "creatures/physical.h"
 #include "creatures/puuha.h"
 #include "maps/kulttuuri.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"
 #include "society/chat.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "activities/food.h"
-#include "activities/toimi.h"
+#include "game/toimi.h"
 #include "creatures/outfit.h"
 #include "base/ui.h"
 #include "common/harness.h"

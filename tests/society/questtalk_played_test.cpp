@@ -8,14 +8,14 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "presentation/input_feeder.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "society/chat.h"
 #include "society/village.h"
 

@@ -13,7 +13,7 @@
 #include "core/loader_fixture.h"
 #include "maps/marker.h"
 #include "core/obj_func.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/village_fixture.h"
 #include "items/itemdefs.h"
 #include "society/restock.h"

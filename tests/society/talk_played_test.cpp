@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 
 #include "core/datafunc.h"
-#include "core/loader.h"
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/loader.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"

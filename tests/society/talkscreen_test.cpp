@@ -11,7 +11,7 @@
 #include "base/ui.h"
 #include "common/harness.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/outfit.h"
 #include "society/chat.h"
 #include "presentation/show.h"

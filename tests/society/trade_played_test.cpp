@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "items/invlist.h"
 #include "items/inventory.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/savecommit.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/loader_fixture.h"
 #include "core/player.h"
 #include "core/notes.h"

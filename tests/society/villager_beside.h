@@ -4,7 +4,7 @@
 
 #include "core/datafunc.h"
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "maps/facing.h"
 
 namespace oxatest {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/loader_fixture.h"
 #include "creatures/village_fixture.h"
 #include "items/itemdefs.h"

@@ -5,7 +5,7 @@
 // the game as she stood.
 #include "common/harness.h"
 #include "common/keys.h"
-#include "core/loader.h"
+#include "game/loader.h"
 #include "core/loader_fixture.h"
 #include "core/oxa.h"
 #include "core/records.h"

@@ -7,7 +7,7 @@
 #include "core/datafunc.h"
 #include "core/player.h"
 #include "creatures/bodyrec.h"
-#include "maps/look.h"
+#include "game/look.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "presentation/input_feeder.h"

@@ -7,7 +7,7 @@
 #include "core/loader_fixture.h"
 #include "core/obj_func.h"
 #include "core/tekstit.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/items.h"
 #include "maps/sight.h"
 

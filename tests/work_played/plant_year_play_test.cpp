@@ -7,8 +7,8 @@
 #include "activities/plants.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
-#include "creatures/creatures.h"
-#include "core/squareevents.h"
+#include "core/creatures.h"
+#include "maps/squareevents.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 

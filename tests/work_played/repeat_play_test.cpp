@@ -3,7 +3,7 @@
 #include "core/loader_fixture.h"
 #include "presentation/input_feeder.h"
 
-#include "core/command.h"
+#include "game/command.h"
 #include "core/spend.h"
 #include "items/items.h"
 #include "presentation/menu.h"

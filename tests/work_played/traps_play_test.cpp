@@ -4,7 +4,7 @@
 #include "../items/row_letters.h"
 
 #include "activities/traps.h"
-#include "core/command.h"
+#include "game/command.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "creatures/crestep.h"

@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "maps/mapload.h"
 #include "worldgen/arrival.h"
 

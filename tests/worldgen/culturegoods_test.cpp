@@ -11,7 +11,7 @@
 
 #include "base/ui.h"
 #include "core/obj_func.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/items_test.h"

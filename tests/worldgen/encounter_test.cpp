@@ -7,7 +7,7 @@
 
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "core/turnloop.h"
+#include "game/turnloop.h"
 #include "core/weather.h"
 #include "creatures/crefile.h"
 #include "creatures/zoomservices.h"

@@ -5,8 +5,8 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include "core/turnloop.h"
-#include "core/worldpass.h"
+#include "game/turnloop.h"
+#include "game/worldpass.h"
 #include "maps/kulttuuri.h"
 #include "creatures/zoomservices.h"
 #include "maps/movement.h"

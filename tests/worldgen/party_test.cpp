@@ -2,7 +2,7 @@
 // left behind, the party stack, and the creatures that keep her from zooming out.
 #include "core/turn_fixture.h"
 
-#include "core/mapupkeep.h"
+#include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "creatures/zoomservices.h"
 #include "worldgen/worldgen.h"

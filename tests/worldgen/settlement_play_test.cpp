@@ -6,9 +6,9 @@
 
 #include <set>
 
-#include "core/loader.h"
-#include "core/turnloop.h"
-#include "creatures/creatures.h"
+#include "game/loader.h"
+#include "game/turnloop.h"
+#include "core/creatures.h"
 #include "creatures/lifeask.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/records.h"
-#include "creatures/creatures.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "items/itemdefs.h"
 #include "maps/kulttuuri.h"

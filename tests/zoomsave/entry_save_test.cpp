@@ -15,11 +15,11 @@
 #include "base/savecommit.h"
 #include "maps/mapquery.h"
 #include "maps/sight.h"
-#include "core/squareevents.h"
+#include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "base/debuglog.h"
 #include "quests/questoffer.h"
-#include "quests/tehtavat.h"
+#include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;

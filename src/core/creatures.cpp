@@ -1,0 +1,19 @@
+// The creature tables, and the creature services the core calls.
+#include "core/creatures.h"
+
+#include "core/records.h"
+
+int onko_JOKU_tajuton(int n) {
+    if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;
+    if (n < 0 || n >= CRE_COUNT) return 0;
+    const CreatureStruct &c = Cre[n];
+    return c.mode == CM_ASLEEP || c.posture == 3 || c.posture == 4;
+}
+
+void ClrRealCreaturePos() {
+    for (int &p : RealCreaturePos) p = 0;
+}
+
+// The entry check of a map: no rule of the game ends it on entering a map.
+void allowed_check() {}
+

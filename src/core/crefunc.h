@@ -1,0 +1,18 @@
+// src/core/crefunc.h -- creature queries other subsystems ask.
+#pragma once
+
+int CreAgeInDays(int creature);       // days since its birth day; 1000 with no birth known
+int CreAgeInMonths(int creature);     // whole months of it; 33 with no birth known
+float CreYoungWeightModify(int creature, float w);   // 0.7 w for a young one of 24 months or less
+float FullWeightLoad(int creature);    // pounds, with what it carries; -1 the player
+// The living people of the culture whose home is world cell wx, wy in the creature table; 0 none.
+int Cre_home_people(int wx, int wy, int culture);
+
+char *monnam(int n, int flags);    // display name in a scratch buffer: flags 0 plain, 2 with "the"
+// The creature on the square, asking which when several are: -1 none, -1000 the question was cancelled.
+int cre_xy_select(int x, int y);
+int is_human(int n);
+int onko_NPC_nainen(int n);
+int is_socmember(int n);
+int lentaako_NPC(int n);
+int distance_from_plr(int x, int y);

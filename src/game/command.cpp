@@ -1,0 +1,261 @@
+// src/game/command.cpp -- the command reader: housekeeping before the key, the key's pre-processing
+// and the fixed order in which keys are tested.
+#include "game/command.h"
+#include "creatures/ancestors.h"
+#include "game/loader.h"
+
+#include "activities/actions.h"
+#include "game/toimi.h"
+#include "core/config.h"
+#include "core/datafunc.h"
+#include "game/scenario.h"
+#include "core/maintenance.h"
+#include "core/obj_func.h"
+#include "core/oxa.h"
+#include "core/records.h"
+#include "game/turnloop.h"
+#include "game/wizard.h"
+#include "creatures/body.h"
+#include "core/creatures.h"
+#include "activities/itemcmd.h"
+#include "maps/area.h"
+#include "maps/mapdraw.h"
+#include "maps/mapunit.h"
+#include "creatures/doors.h"
+#include "game/look.h"
+#include "maps/movement.h"
+#include "base/debuglog.h"
+#include "base/ui.h"
+#include "core/notes.h"
+#include "core/tekstit.h"
+#include "core/tehtavat.h"
+#include "base/ui.h"
+#include "activities/skilluse.h"
+
+#include <cstdio>
+#include <cstring>
+
+int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 'g', SECKEY_pickup = ',',
+    HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
+    HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
+    HOTKEY_stand_or_lay = 'u';
+
+static void housekeeping_map() {
+    DISABLE_MAP = 0;
+    NOUPDATE_RC = 0;
+    if (REAL_QUIT == -1) DISABLE_MAP = 1;
+}
+
+// 0 when the game is being left; else the housekeeping is done and a key may be read.
+static int housekeeping(int &scenario_ran) {
+    scenario_ran = 0;
+    housekeeping_map();
+    TurnUsed = 0;
+    if (!(terrain_flag(get_mapchar(PlayerX, PlayerY), TF_TREE) && !bigmap())) ALL_SEE = 0;
+    TARGET_NPC = -1;
+    AsetaPonnistelu(CRE_PLAYER, 2);
+    if (Plr.movement_mode == 2) {
+        AsetaPonnistelu(CRE_PLAYER, 2);
+        WaterwayCheck(PlayerX, PlayerY);
+    }
+    Plr.command_flags = 0;
+    Siivoa_DATA();
+    if (Data[DATA_DTEMP_SCAN_LAST].type != DT_UNUSED && Data[DATA_DTEMP_SCAN_LAST].type != DT_FREED) {
+        Siisti_DATA(100);
+        Siivoa_DATA();
+    }
+    if (REAL_QUIT == -1) return 0;
+    clockbox();
+    clear_noises();
+    Tehtava_TapahtumaTarkistus();
+    if (Plr.course_index != -1) Tehtava_Muistutus();
+    Darken_Notes = 1;
+    clear_look();
+    if (Plr.scenario > 0) {
+        start_scenario();
+        laske_Load(CRE_PLAYER);
+        Time();
+        scenario_ran = 1;
+        return 1;
+    }
+    note_lines_since_pause = 0;
+    fclose_TEKODATA_F();
+    wizard_turn_duties();
+    if (RUN_OBJMAINT) object_maintenance();
+    Nayta_Komentohistoria(0);
+    command_line("");
+    return 1;
+}
+
+int Character_Saved = 0;
+
+// The quit ends in death: she "quit living".
+static int quit_dying(int closed) {
+    Plr.death_cause = DEATH_QUIT;
+    PlayerDeath();
+    FLIP_map_OFF();
+    if (closed) EXIT_CLOSE_GAME = 1;
+    return 1;
+}
+
+static int quit_cancelled() {
+    Note("#Quit cancelled, the gameplay continues.");
+    return 0;
+}
+
+// Leaves the game: with the character saved, or dead (quitting without a save, and always in the
+// museum); 0 when the player stays. Ctrl+S (flag 1) saves at once. A save that fails keeps the game
+// running (the note said why), so the player can try again; the close button then ends nothing.
+int Quit(int flag) {
+    if (flag) {
+        if (!Save(SAVE_EXPLICIT)) return 0;
+        FLIP_map_OFF();
+        return 1;
+    }
+    const int closed = CLOSE_WINDOW;
+    Character_Saved = CLOSE_WINDOW = XOUT_OK = EXIT_CLOSE_GAME = 0;
+    // A window closed again while a question stands has nobody behind it: the game is left, and the
+    // questions after it are not asked; she is saved (in the museum, which saves nothing, she dies).
+    auto gone = [&] { return closed && CLOSE_WINDOW; };
+    Note(PELIMUSEO_EDIT ? "#You are about to quit playing." : "#You are about to quit playing and save your character.");
+    if (!KyllaEi("Are you sure?") && !gone()) return quit_cancelled();
+    if (PELIMUSEO_EDIT) {
+        if (gone()) return quit_dying(closed);
+        Note("!Your character can not be saved in this museum version of the game.");
+        if (!KyllaEi("Do you really want to quit?") && !gone()) return quit_cancelled();
+        return quit_dying(closed);
+    }
+    if (!gone() && !KyllaEi("Save your character?") && !gone()) {
+        Note("!Your character will die if you don't save now!");
+        if (KyllaEi("Do you wish to die?") && !gone()) return quit_dying(closed);
+    }
+    const bool nobody = gone();
+    CLOSE_WINDOW = 0;
+    if (!Save(SAVE_EXPLICIT)) {
+        Note("#The gameplay continues.");
+        return 0;
+    }
+    Character_Saved = 1;
+    if (!nobody) Pause();
+    FLIP_map_OFF();
+    REAL_QUIT = -1;
+    if (closed) EXIT_CLOSE_GAME = 1;
+    return 1;
+}
+
+static int closed_in_a_row = 0;    // commands read from a closed window, one after the other
+
+void command_reset() { closed_in_a_row = 0; }
+
+int PlayerAction() {
+    int scenario_ran;
+    if (!housekeeping(scenario_ran)) return 0;
+    if (scenario_ran) return 1;
+
+    CLOSE_WINDOW = 0;
+    const UiCommandKey read = ui_command_key();
+    if (read.closed) CLOSE_WINDOW = 1;
+    const int typed_ahead = read.typed_ahead;
+    int key = read.key;
+    const int ctrl = read.ctrl;
+
+    // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
+    const int closed = (key == KC_CLOSED || key == KC_ESC) && CLOSE_WINDOW;
+    // The first close goes through the ordinary quit question; a window still closed at the next
+    // command leaves the game, so that the loop never waits on a window nobody can answer.
+    closed_in_a_row = closed ? closed_in_a_row + 1 : 0;
+    if (closed_in_a_row >= 2) {
+        closed_in_a_row = 0;
+        REAL_QUIT = -1;
+        return 0;
+    }
+    if (closed) key = 'Q';
+    if (key == KC_IDLE) {
+        // Nothing changes while nobody plays but flames, ripples and rain: a still view is left alone.
+        if (VIEW_ANIMATES) DrawMap();
+        key = 0;
+    }
+    IDLETIMER_ENABLED = 0;
+    if (MouseClick()) {
+        Note(MSG("COMMAND_BY_KEYBOARD"));
+        Note("=Press [ESC] or [?] to see list of commands.");   // brackets are not keys here
+        key = 0;
+    }
+    FIRESAFE = 0;
+    remove("itemuse.deb");
+
+    // The quit question sees the closed window: it saves and leaves when nobody answers it.
+    const int r = command_dispatch(key, ctrl, typed_ahead);
+    if (CLOSE_WINDOW && !closed && REAL_QUIT != -1) {
+        // The window was closed inside another command: the game is saved before the program ends;
+        // a save that fails keeps the game running. A character who died in it is never saved again.
+        if (Save(SAVE_EXPLICIT)) EXIT_CLOSE_GAME = 1;
+        CLOSE_WINDOW = 0;
+    }
+    return r;
+}
+
+int command_dispatch(int key, int ctrl, int t) {
+    if (key == KC_ENTER) command_zoom();
+    if (key >= KC_ALT_A && key <= KC_ALT_Z) KaytaNappaintaitoa(key - KC_ALT_A);
+    if (key == KC_REST) MOVEDO_restfatigue();
+    if (command_direction(key, ctrl)) return 1;
+    if (key == HOTKEY_movemode || key == SECKEY_movemode) menusel_Movemode();
+    if (key == KC_ESC) key = HelpOptionsMenu();
+    if (key == KC_INSERT) {
+        key = '.';
+    } else if (!PELIMUSEO_EDIT && key == KC_CTRL_S) {
+        command_describe(KC_CTRL_S);
+        // A save that failed leaves the game running: the player can try again.
+        return Quit(1) ? 0 : 1;
+    }
+    if (key == HOTKEY_farlook || key == SECKEY_farlook) {
+        command_describe(KC_F3);
+        FarLook();
+        key = 0;
+    }
+    if (key == HOTKEY_pickup || key == SECKEY_pickup) {
+        if (ctrl)
+            command_line("Pick up and wield");
+        else
+            command_describe('g');
+        pickupCmd(PlayerX, PlayerY, ctrl);
+        key = 0;
+    }
+    if (key == HOTKEY_pickup_adjacent || key == SECKEY_pickup_adjacent) {
+        if (ctrl) {
+            command_line("Pick up and wield");
+            PoimiSuunnasta(1);
+        } else {
+            command_describe('G');
+            PoimiSuunnasta(0);
+        }
+        return 1;
+    }
+    if (key >= 1 && key <= 254) {
+        if (t == 0 && key < 128 && strchr("oc12309", key) && bigmap()) {
+            Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
+            key = 0;
+        }
+        if (key == 0) return 1;
+        if (key == HOTKEY_butcher) {
+            Toimi(ACTION_BUTCHER, 0, "");
+            return 1;
+        }
+        if (key == HOTKEY_stand_or_lay) MOVEDO_stand_or_lay();
+        if (key == HOTKEY_sleep) {
+            if (!strcmp(inival("SLEEP_CONFIRMATION", "NO"), "YES") && !KyllaEi("Sleep now?")) return 1;
+            command_line("Sleep");
+            Toimi(ACTION_SLEEP, 0, "");
+            return 1;
+        }
+        if (key == HOTKEY_make || key == SECKEY_make || key == '=') {
+            command_line("Make");
+            make_item();
+            return 1;
+        }
+        return command_printable(key, t);
+    }
+    if (key >= 1000) command_function(key);
+    return 1;
+}

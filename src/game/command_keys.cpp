@@ -1,0 +1,543 @@
+// src/game/command_keys.cpp -- the commands of the keys: turning and stepping in both movement
+// schemes, zooming between the map levels, and the command table: every action code of the
+// dispatcher and every printable and function key of the reader, one row per command.
+#include "game/command.h"
+
+#include "activities/actions.h"
+#include "activities/cooking.h"
+#include "game/toimi.h"
+#include "activities/worklinks.h"
+#include "core/config.h"
+#include "game/loader.h"
+#include "game/mapupkeep.h"
+#include "core/oxa.h"
+#include "base/ownlib.h"
+#include "core/player.h"
+#include "core/records.h"
+#include "base/strupr.h"
+#include "core/maintenance.h"
+#include "game/turnloop.h"
+#include "game/wizard.h"
+#include "core/creatures.h"
+#include "core/crefunc.h"
+#include "creatures/life.h"
+#include "activities/itemcmd.h"
+#include "maps/area.h"
+#include "maps/mapdraw.h"
+#include "maps/marker.h"
+#include "maps/mapunit.h"
+#include "creatures/doors.h"
+#include "game/look.h"
+#include "maps/movement.h"
+#include "maps/picker.h"
+#include "maps/plrlink.h"
+#include "maps/facing.h"
+#include "maps/water.h"
+#include "base/ui.h"
+#include "base/debuglog.h"
+#include "core/notes.h"
+#include "core/tekstit.h"
+#include "core/tehtavat.h"
+#include "society/chat.h"
+#include "society/village.h"
+#include "worldgen/encounter.h"
+#include "worldgen/worldgen.h"
+
+#include <cstdio>
+#include <cstring>
+
+void command_line(const char *text) { com(text ? text : ""); }
+
+void command_describe(int key) { command_line(Nappainkomennon_Selite(key, 0)); }
+
+// ---- turning and stepping -------------------------------------------------------------------------
+
+// A turn in place: one facing change more, or none at all on the world map.
+static void turned(int changes) {
+    if (Environ == 1) {
+        LittleTurns = 0;
+        TurnUsed = 0;
+    } else {
+        LittleTurns = (uint8_t)(LittleTurns + changes);
+    }
+    UPDATE_SCREEN = 1;
+    Heading();
+}
+
+// The key's facing in the traditional scheme and its compass point with Ctrl (0 north, clockwise).
+static int key_facing(int key) {
+    switch (key) {
+    case KC_HOME: return 3;
+    case KC_UP: return 2;
+    case KC_PGUP: return 1;
+    case KC_LEFT: return 4;
+    case KC_RIGHT: return 0;
+    case KC_END: return 5;
+    case KC_DOWN: return 6;
+    case KC_PGDN: return 7;
+    default: return -1;
+    }
+}
+
+static int key_compass(int key) {
+    switch (key) {
+    case KC_UP: return 0;
+    case KC_PGUP: return 1;
+    case KC_RIGHT: return 2;
+    case KC_PGDN: return 3;
+    case KC_DOWN: return 4;
+    case KC_END: return 5;
+    case KC_LEFT: return 6;
+    case KC_HOME: return 7;
+    default: return -1;
+    }
+}
+
+int command_direction(int key, int ctrl) {
+    if (key == KC_PADMINUS || key == KC_PAD5 || key == KC_PADPLUS) {
+        turned(1);
+        return 1;
+    }
+    const int face = key_facing(key);
+    if (face < 0) return 0;
+    if (ctrl) {
+        MovePlayer(100 + key_compass(key));
+        return 1;
+    }
+    if (TRADMOVEMENT) {
+        int diff = (face - PlayerDir + 8) % 8;
+        if (diff > 4) diff = 8 - diff;
+        PlayerDir = face;
+        if (diff <= 2) {
+            MovePlayer(1);
+            Heading();
+        } else {
+            turned(1);
+        }
+        return 1;
+    }
+    switch (key) {
+    case KC_UP: MovePlayer(1); break;
+    case KC_DOWN: MovePlayer(-1); break;
+    case KC_HOME: PlayerDir = turn_player(3, PlayerDir); turned(1); break;
+    case KC_PGUP: PlayerDir = turn_player(4, PlayerDir); turned(1); break;
+    case KC_LEFT: PlayerDir = turn_player(2, PlayerDir); turned(1); break;
+    case KC_RIGHT: PlayerDir = turn_player(1, PlayerDir); turned(1); break;
+    default: PlayerDir = turn_player(0, PlayerDir); turned(2); break;   // End, PgDn: about face
+    }
+    return 1;
+}
+
+// ---- zoom -------------------------------------------------------------------------------------
+
+void command_zoom() {
+    command_line("Zoom (in/out)");
+    const int mode = Plr.movement_mode;
+    if (mode == 4 || mode == 2 || (mode == 9 && items_being_moved())) {
+        char words[100];
+        copy_bounded(words, sizeof words, movement_desc());
+        strlwr(words);
+        Note(cantwhile("zoom out", words));
+        return;
+    }
+    if (mode == 9) stopHauling(CRE_PLAYER);
+    const int world = bigmap();
+    const int wx = world ? PlayerX : IsoX(), wy = world ? PlayerY : IsoY();
+    const int cell = get_alltime_maailmachar(wx, wy);
+    const int ice = ice_thickness_worldmap(wx, wy);
+    if (terrain_flag(cell, TF_WATER) && ice <= 0 && mode != 3) {
+        Note(MSG("ZOOM_SHORE"));
+        Note(MSG("ZOOM_MOVE_AWAY"));
+        return;
+    }
+    if (!world && terrain_flag(cell, TF_WATER) && ice > 0) {
+        float load = FullWeightLoad(CRE_PLAYER);
+        if (ice_break_check(wx, wy, load, 1) == 1) {
+            Note(MSG("ZOOM_ICE"));
+            Note(MSG("ZOOM_MOVE_AWAY"));
+            return;
+        }
+    }
+    if (companyzoomcheck(1)) {
+        LastMovingDirection = -1;      // no heading: a new local map is entered in its middle
+        EnterLocale(0, 0);
+    }
+}
+
+// ---- printable keys ---------------------------------------------------------------------------
+
+static void toggle_debuglogs() {
+    if (DEBUGLOG) {
+        DEBUGLOG = 0;
+        Note(MSG("DEBUGLOG_OFF"));
+        return;
+    }
+    Note(MSG("DEBUGLOG_TOGGLE"));
+    if (KyllaEi("Enable debug logs?")) {
+        DEBUGLOG = 1;
+        Note(MSG("DEBUGLOG_ON"));
+        Note("#Your game may appear slower than normally. Press [&] again to disable debug logs.");
+    }
+}
+
+static void rest_one_turn() {
+    if (Plr.movement_mode == 2)
+        WaterwayCheck(PlayerX, PlayerY);
+    else
+        Plr.exertion = 1;
+    SecondTick(10, 0);
+    TurnUsed = 1;
+    Exit_Checking = 1;
+    command_line("Rest/Pass a turn");
+}
+
+// Kick, punch and the attacks: not with keys typed ahead.
+static int fight_key(int key, int t) {
+    if (t == 0) combat_command(key);
+    return 1;
+}
+
+// ---- function keys ----------------------------------------------------------------------------
+
+static void scale_key(int direction) {
+    const float before = mapDim.scale;
+    mapScale(direction);
+    if (direction != 0 && mapDim.scale != before) ClrMouseWheelBuffer();
+    MapBorderInfo();
+    DrawMap();
+}
+
+static int big_tiles_mode = 0;     // 0 no big tiles, 1 unscaled, 2 scaled
+
+// The developer's graphics-update key steps through the big-tile modes.
+static void big_tiles_cycle() {
+    big_tiles_mode = (big_tiles_mode + 1) % 3;
+    LOADBIGNEWGFX = big_tiles_mode != 0;
+    SCALENEWGFX = big_tiles_mode == 2;
+    if (big_tiles_mode == 0) {
+        DebugNote("no bigs");
+    } else {
+        DebugNote("load bigs");
+        DebugNote(big_tiles_mode == 2 ? "scale bigs" : "no-scale bigs");
+    }
+    NewGfx_loadtiledata();
+}
+
+// ---- the command table -------------------------------------------------------------------------
+
+using Work = void (*)(int value, const char *text);
+using KeyWork = int (*)(int key, int typed_ahead);
+
+enum : unsigned {
+    REM = CMD_REMEMBERED, FIRST = CMD_LOCAL_FIRST, AFTER = CMD_LOCAL_AFTER, DESCRIBE = CMD_DESCRIBE,
+    READER = CMD_BY_READER, UNLISTED = CMD_UNLISTED,
+};
+
+// An action of the dispatcher without a key of its own.
+static constexpr Command act(int code, const char *name, unsigned flags, Work run = nullptr) {
+    return {code, 0, nullptr, nullptr, name, nullptr, nullptr, flags, run, nullptr};
+}
+// An action that a fixed key runs with no argument and an empty text.
+static constexpr Command act_key(int code, int key, const char *name, const char *help, const char *detail,
+                                 unsigned flags, Work run) {
+    return {code, key, nullptr, nullptr, name, help, detail, flags, run, nullptr};
+}
+// An action that a key binding runs; the reader tests the binding in its own order.
+static constexpr Command act_bound(int code, const int *binding, const char *name, const char *help,
+                                   unsigned flags, Work run) {
+    return {code, 0, binding, nullptr, name, help, nullptr, flags, run, nullptr};
+}
+// A command the reader carries out itself on a fixed key (null work: the reader tests the key).
+static constexpr Command key_cmd(int key, const char *help, const char *detail, unsigned flags,
+                                 KeyWork on_key = nullptr) {
+    return {0, key, nullptr, nullptr, nullptr, help, detail, flags, nullptr, on_key};
+}
+// A command of a key binding, tested by the reader.
+static constexpr Command bound_cmd(const int *binding, const int *binding2, const char *help, const char *detail) {
+    return {0, 0, binding, binding2, nullptr, help, detail, READER, nullptr, nullptr};
+}
+
+static const Command commands[] = {
+    // -- actions of the dispatcher, by code
+    act(ACTION_CRAFT_ITEM, "Craft an item", REM, [](int value, const char *text) { Tee(-1, value, text ? text : ""); }),
+    act(ACTION_FELL_TREE, "Fell a tree", REM | AFTER, [](int, const char *) { felltimber(-1, 0, 0, 0); }),
+    act(ACTION_CARVE_LOG, "Carve trunk into a log", REM,
+        [](int, const char *) { TIMBERCRAFT_chop(-1, 0, 0, ACTION_CARVE_LOG, 0); }),
+    act(ACTION_CHOP_BLOCKS, "Chop felled tree into blocks", REM,
+        [](int, const char *) { TIMBERCRAFT_chop(-1, 0, 0, ACTION_CHOP_BLOCKS, 0); }),
+    act(ACTION_SPLIT_FIREWOOD, "Split firewood from a block", REM,
+        [](int, const char *) { TIMBERCRAFT_chop(-1, 0, 0, ACTION_SPLIT_FIREWOOD, 0); }),
+    act(ACTION_PEEL_BARK, "Peel bark from a tree", REM | AFTER, [](int, const char *) { TIMBERCRAFT_bark(); }),
+    act(ACTION_SPLIT_BOARDS, "Split a trunk into boards", REM,
+        [](int, const char *) { TIMBERCRAFT_chop(-1, 0, 0, ACTION_SPLIT_BOARDS, 0); }),
+    act(ACTION_GRIND_FLOUR, "Grind flour", REM, [](int, const char *) { AGRICULTURE_jauhatus(); }),
+    act(ACTION_THRESH, "Thresh (for grain/seeds/leaves)", REM | AFTER,
+        [](int, const char *) { AGRICULTURE_puinti(-1, PlayerX, PlayerY, -1000); }),
+    act(ACTION_HARVEST, "Harvest", REM | AFTER, [](int, const char *) { AGRICULTURE_korjuu(); }),
+    act(ACTION_PREPARE_SOIL, "Prepare the soil", REM | AFTER, [](int, const char *) { AGRICULTURE_prepare_soil(); }),
+    act(ACTION_PLANT, "Plant/sow", REM | AFTER, [](int, const char *) { AGRICULTURE_plant(); }),
+    act(ACTION_CUT_BRANCHES, "Cut branches/twigs from a tree", REM | AFTER,
+        [](int, const char *) { SURVIVAL_branches(); }),
+    act_key(ACTION_BUILD_FIRE, 'f', "Build a fire", "Build a fire", nullptr, AFTER | DESCRIBE,
+            [](int, const char *) { SURVIVAL_fire(); }),
+    act(ACTION_ICE_HOLE, "Make a hole in the ice", REM | AFTER, [](int, const char *) { SURVIVAL_icehole(); }),
+    act(ACTION_SKIN_ANIMAL, "Skin an animal", REM, [](int, const char *) { HIDEWORK_skinCmd(); }),
+    act(ACTION_CURE_SKIN, "Cure the skin (for preservation)", REM,
+        [](int, const char *) { HIDEWORK_cure(-1, -1000, 1); }),
+    act(ACTION_TAN_SKIN, "Tan the skin", REM, [](int, const char *) { HIDEWORK_pretan(); }),
+    act(ACTION_DEHAIR, "De-hair (for rawhide/leather)", REM, [](int, const char *) { HIDEWORK_karvo(); }),
+    act(ACTION_APPLY_TANNING, "Apply tanning material", REM),
+    act(ACTION_RINSE_SKIN, "Rinse and dry the skin", REM),
+    act(ACTION_SOFTEN_SKIN, "Soften the skin", REM),
+    act(ACTION_CLEAN_SKIN, "Clean the skin", REM, [](int, const char *) { HIDEWORK_puhdistus(); }),
+    act(ACTION_SOAK_SKIN, "Soak the skin", REM),
+    act(ACTION_ROASTED_MEAT, "Roasted meat", REM),
+    act(ACTION_SALTED_MEAT, "Salted meat", REM),
+    act(ACTION_SMOKED_MEAT, "Smoked meat", REM),
+    act(ACTION_DRY, "Dry (for preservation)", REM, [](int, const char *) { Kokkaa(-1, ACTION_DRY, "", 0, 0); }),
+    act(ACTION_SALT, "Salt (for preservation)", REM, [](int, const char *) { Kokkaa(-1, ACTION_SALT, "", 0, 0); }),
+    act(ACTION_BAKE, "Boil", REM),
+    act(ACTION_BOIL, "Boil", REM, [](int, const char *) { Kokkaa(-1, ACTION_BOIL, "", 0, 0); }),
+    act(ACTION_ROAST, "Roast", REM, [](int, const char *) { Kokkaa(-1, ACTION_ROAST, "", 0, 0); }),
+    act(ACTION_COOK, "Cook", REM, [](int, const char *text) { TeeResepti(text ? text : ""); }),
+    act(ACTION_SMOKE, "Smoke (for preservation)", REM, [](int, const char *) { Kokkaa(-1, ACTION_SMOKE, "", 0, 0); }),
+    act(ACTION_WILD_FLOUR, "Wild flour", REM),
+    act(ACTION_JOIN_ROPES, "Join ropes and cords", REM, [](int, const char *) { TYING_join(); }),
+    act(ACTION_SHORTEN_ROPES, "Shorten ropes and cords", REM, [](int, const char *) { TYING_shorten(); }),
+    act(ACTION_WITHE, "Withe", REM),
+    act(ACTION_BUILD, "Build something", REM | AFTER, [](int value, const char *) { branchRakenna(value & 0xff, 0); }),
+    act(ACTION_LEATHER_BELT, "Leather belt", REM, [](int, const char *) { TeeVaate("LEATHER BELT"); }),
+    act(ACTION_LEATHER_CAP, "Leather cap", REM, [](int, const char *) { TeeVaate("LEATHER CAP"); }),
+    act(ACTION_LEATHER_SHIRT, "Leather shirt", REM, [](int, const char *) { TeeVaate("LEATHER SHIRT"); }),
+    act(ACTION_LEATHER_LEGGINGS, "Leather leggings", REM, [](int, const char *) { TeeVaate("LEATHER LEGGINGS"); }),
+    act(ACTION_LEATHER_SHOES, "Leather shoes", REM, [](int, const char *) { TeeVaate("LEATHER SHOES"); }),
+    act(ACTION_FUR_CAP, "Fur cap", REM, [](int, const char *) { TeeVaate("FUR CAP"); }),
+    act(ACTION_FUR_SHIRT, "Fur shirt", REM, [](int, const char *) { TeeVaate("FUR SHIRT"); }),
+    act(ACTION_FUR_MITTENS, "Fur mittens", REM, [](int, const char *) { TeeVaate("Fur mittens"); }),
+    act(ACTION_FUR_LEGGINGS, "Fur leggings", REM, [](int, const char *) { TeeVaate("Fur leggings"); }),
+    act(ACTION_FUR_HOOD, "Fur hood", REM, [](int, const char *) { TeeVaate("Fur hood"); }),
+    act(ACTION_FUR_FOOTWEAR, "Fur footwear", REM, [](int, const char *) { TeeVaate("Fur footwear"); }),
+    act(ACTION_FUR_CLOAK, "Fur cloak", REM, [](int, const char *) { TeeVaate("Fur cloak"); }),
+    act(ACTION_LEATHER_FOREARM_GUARDS, "Leather forearm guards", REM,
+        [](int, const char *) { TeeVaate("LEATHER FOREARM GUARDS"); }),
+    act(ACTION_LEATHER_SHIN_GUARDS, "Leather shin guards", REM,
+        [](int, const char *) { TeeVaate("LEATHER SHIN GUARDS"); }),
+    act(ACTION_LEATHER_CUIRASS, "Leather cuirass", REM, [](int, const char *) { TeeVaate("LEATHER CUIRASS"); }),
+    act(ACTION_FUR_OVERCOAT, "Fur overcoat", REM, [](int, const char *) { TeeVaate("FUR OVERCOAT"); }),
+    act(ACTION_REPAIR_CLOTHES, "Repair worn-out clothes", REM, [](int, const char *) { Korjaa_Vaatteita(); }),
+    act(ACTION_SET_TRAP, "Set a trap", REM),
+    act(ACTION_DISASSEMBLE_TRAP, "Disassemble a trap construction", REM, [](int, const char *) { Pura_Ansa(); }),
+    act(ACTION_LEVER_TRAP, "Light lever trap", REM, [](int, const char *) { AsetaAnsa(ACTION_LEVER_TRAP, -1); }),
+    act(ACTION_SMALL_DEADFALL, "Small deadfall trap", REM,
+        [](int, const char *) { AsetaAnsa(ACTION_SMALL_DEADFALL, -1); }),
+    act(ACTION_BIG_DEADFALL, "Big deadfall trap", REM, [](int, const char *) { AsetaAnsa(ACTION_BIG_DEADFALL, -1); }),
+    act(ACTION_BEAR_DEADFALL, "Heavy deadfall bear trap", REM,
+        [](int, const char *) { AsetaAnsa(ACTION_BEAR_DEADFALL, -1); }),
+    act(ACTION_TRAP_PIT, "Trap pit", REM, [](int, const char *) { AsetaAnsa(ACTION_TRAP_PIT, -1); }),
+    act(ACTION_STAKED_PIT, "Trap pit with sharp stakes", REM,
+        [](int, const char *) { AsetaAnsa(ACTION_STAKED_PIT, -1); }),
+    act(ACTION_RESET_TRAP, "Reset triggered trap", REM, [](int, const char *) { AsetaAnsa(ACTION_RESET_TRAP, -1); }),
+    act(ACTION_BAIT_TRAP, "Bait a trap", REM, [](int, const char *) { trap_improve(2); }),
+    act_key(ACTION_WEAR, 'W', "Wear", "Wear clothes or armor", nullptr, 0, [](int, const char *) { wearCmd(); }),
+    act_key(ACTION_WIELD, 'w', "Wield", "Wield a weapon or tools", nullptr, 0,
+            [](int, const char *) { wieldCmd(-1000, 0); }),
+    act_key(ACTION_DROP, 'd', "Drop", "Drop something", nullptr, 0, [](int, const char *) { dropCmd(); }),
+    act(ACTION_UNNAMED, nullptr, 0),
+    act_key(ACTION_TAKE_OFF, 'T', "Take off", "Take off worn clothes or wielded weapons", nullptr, 0,
+            [](int, const char *) { takeoffCmd(); }),
+    act_key(ACTION_COMMAND_PETS, '!', "Command pets and companions", "Command pets and companions", nullptr, REM,
+            [](int, const char *) { Do_Talk(1); }),
+    act_key(ACTION_TALK, 'C', "Talk to someone", "Chat (talk) with someone", nullptr, REM,
+            [](int, const char *) { Do_Talk(0); }),
+    act(ACTION_FILL, "Fill with water, or milk into", 0, [](int, const char *) { fillCmd(-1000); }),
+    act(ACTION_GET_UP, "Get up (stand)", 0, [](int, const char *) { Nouse(-1); }),
+    act(ACTION_WOUNDS, "Wounds and injuries", 0, [](int, const char *) { Wounds(); }),
+    act_bound(ACTION_BUTCHER, &HOTKEY_butcher, "Cut a carcass for meat", "Butcher -- cut a carcass for meat", 0,
+              [](int, const char *) { BUTCHERY_cutCmd(); }),
+    // she lies down to sleep: not a doze
+    act_bound(ACTION_SLEEP, &HOTKEY_sleep, "Sleep", "Sleep", 0, [](int, const char *) { Sleep(0); }),
+    act(ACTION_PACK_ANIMAL, "Pack an animal", REM),
+    act(ACTION_UNPACK_ANIMAL, "Unpack an animal", REM, [](int, const char *) { Pura_NPC(ACTION_UNPACK_ANIMAL, -1); }),
+    act(ACTION_POUR, "Pour something into a container", 0, [](int, const char *) { Kaada_Astiaan(-1000); }),
+    act(ACTION_EMPTY, "Empty a container", 0, [](int, const char *) { Tyhjenna_InventoryAstia(-1000); }),
+    // Active fishing and setting a net share the routine: it reads the remembered code.
+    act(ACTION_FISH, "Active fishing", REM | FIRST, [](int, const char *) { Aktiivinen_Kalastus(-1000); }),
+    act(ACTION_SET_NET, "Set a net", REM | FIRST, [](int, const char *) { Aktiivinen_Kalastus(-1000); }),
+    act(ACTION_RETRIEVE_NET, "Retrieve a net", REM | FIRST, [](int, const char *) { Koe_Verkko(0, 0); }),
+    act(ACTION_DECONSTRUCT, "Deconstruct something", REM, [](int, const char *) { Pura(-1, 0, 0); }),
+    act(ACTION_CONTINUE, "Continue paused process", REM | AFTER, [](int, const char *) { branchRakenna(0, 0); }),
+    act_key(ACTION_HAUL, 'm', "Haul items", "Move items", "Move items -- haul items around with you", FIRST,
+            [](int, const char *) { moveCmd(); }),
+    act_key(ACTION_PUSH, 'p', "Push/pack items",
+            "Push/pack -- push items at your feet to an adjacent location or pack them on an animal", nullptr, FIRST,
+            [](int, const char *) { pushCmd(0, 0, 0); }),
+    act_key(ACTION_THROW, 't', "Throw an item/shoot an arrow", "Throw something, or shoot an arrow", nullptr, FIRST,
+            [](int, const char *) { combat_command('t'); }),
+    act_key(ACTION_APPLY, 'a', nullptr, "Apply (use) a tool or container", nullptr, 0,
+            [](int, const char *) { superapplyCmd(); }),
+
+    // -- keys the reader tests itself, in its own order
+    key_cmd(KC_ENTER, "Zoom in/out between wilderness and terrain map", nullptr, READER),
+    key_cmd(KC_ESC, "Help and game options", nullptr, READER),
+    key_cmd(KC_CTRL_S, "Save the game", nullptr, READER),
+    bound_cmd(&HOTKEY_make, nullptr, "Make items and constructions", nullptr),   // not the second make key
+    bound_cmd(&HOTKEY_stand_or_lay, nullptr, "Get up or lay down", nullptr),
+    bound_cmd(&HOTKEY_movemode, &SECKEY_movemode, "Movement and rest actions", nullptr),
+    bound_cmd(&HOTKEY_farlook, &SECKEY_farlook, "Look around", "Look what is at chosen location"),
+    bound_cmd(&HOTKEY_pickup, &SECKEY_pickup, "Pick up something", nullptr),
+    bound_cmd(&HOTKEY_pickup_adjacent, &SECKEY_pickup_adjacent, "Pick up from adjacent tile",
+              "Pick up from adjacent tile, pack animal or companion"),
+
+    // -- printable keys of the reader
+    key_cmd('&', nullptr, nullptr, UNLISTED, [](int, int) { toggle_debuglogs(); return 1; }),
+    key_cmd('*', nullptr, nullptr, UNLISTED, [](int, int) { Wizard(); return 1; }),
+    key_cmd('-', "Wait and rest until cancelled", nullptr, 0, [](int, int) { MOVEDO_wait(); return 1; }),
+    key_cmd('.', "Wait for one turn", nullptr, 0, [](int, int) { rest_one_turn(); return 1; }),
+    key_cmd('0', "Kick", nullptr, 0, fight_key),
+    key_cmd('1', "Attack with 1st weapon", nullptr, 0, fight_key),
+    key_cmd('2', "Attack with 2nd weapon", nullptr, 0, fight_key),
+    key_cmd('3', "Repeat the last attack", nullptr, 0, fight_key),
+    key_cmd('9', "Punch", nullptr, 0, fight_key),
+    key_cmd('7', nullptr, nullptr, UNLISTED, [](int, int t) {
+        if (t == 0) zoommap_maintenance();
+        return 1;
+    }),
+    key_cmd('8', nullptr, nullptr, UNLISTED, [](int, int) {
+        if (OXAINI_CONTROLLER) controller_announce();
+        return 1;
+    }),
+    key_cmd(':', "Look what is at current location", nullptr, DESCRIBE, [](int, int) {
+        LookPosition(PlayerX, PlayerY, 1);
+        return 1;
+    }),
+    key_cmd('?', nullptr, nullptr, UNLISTED, [](int, int) { HelpScreen(); return 1; }),
+    key_cmd('A', "Armour coverage statistics", nullptr, 0, [](int, int) {
+        command_line("Armour coverage");
+        save_page();
+        armour_coverage(0, "");
+        restore_page();
+        return 1;
+    }),
+    key_cmd('D', nullptr, nullptr, UNLISTED, [](int, int) {
+        command_line("Discard items");
+        pollution();
+        return 1;
+    }),
+    key_cmd('E', "Eat something", nullptr, DESCRIBE, [](int, int) { eatCmd(); return 1; }),
+    key_cmd('e', "Eat something", nullptr, DESCRIBE, [](int, int) { eatCmd(); return 1; }),
+    key_cmd('L', nullptr, nullptr, UNLISTED, [](int, int) { Note(MSG("CHARACTER_LOG_GONE")); return 1; }),
+    key_cmd('P', "Character profile", nullptr, 0, [](int, int) { show_profile(); return 1; }),
+    key_cmd('Q', "Quit and optionally save the game", nullptr, DESCRIBE, [](int, int) { return Quit(0) ? 0 : 1; }),
+    key_cmd('R', "Run", nullptr, 0, [](int, int) { MOVEDO_run(); return 1; }),
+    key_cmd('X', "Exchange wielded weapons", nullptr, 0, [](int, int) {
+        command_line("Exchange weapons");
+        Exchange();
+        return 1;
+    }),
+    key_cmd('c', "Close a door or gate", nullptr, DESCRIBE, [](int, int) {
+        TurnUsed = (uint8_t)close_door();
+        return 1;
+    }),
+    key_cmd('h', "Hide", nullptr, DESCRIBE, [](int, int) {
+        if (!non_outdoor()) Piiloudu();
+        return 1;
+    }),
+    key_cmd('i', "Inventory", "Inventory -- look at what you are carrying ", DESCRIBE, [](int, int) {
+        invCmd();
+        return 1;
+    }),
+    key_cmd('o', "Open a door or gate", nullptr, DESCRIBE, [](int, int) {
+        TurnUsed = (uint8_t)open_door(0, 0);
+        return 1;
+    }),
+    key_cmd('q', "Quaff (drink) something", nullptr, DESCRIBE, [](int, int) { quaffCmd(); return 1; }),
+    key_cmd('r', "Repeat the last action", nullptr, 0, [](int, int) {
+        command_line("Repeat last action");
+        Toimi(Komentohistoria, Komentotarkenne, Komentotekstitarkenne);
+        return 1;
+    }),
+    key_cmd('s', "Skills -- view and use your skills", nullptr, 0, [](int, int) {
+        command_line("Use skills");
+        save_page();
+        if (UseSkills() == 0) restore_page();
+        return 1;
+    }),
+    key_cmd('v', "View message log", nullptr, 0, [](int, int) { MsgLog(); return 1; }),
+    key_cmd('x', "Look to a direction", nullptr, DESCRIBE, [](int, int) {
+        ValitseLokaatio(PICK_DIRECTION | PICK_OWN_SQUARE, "direction where to look");
+        if (GeneralX || GeneralY) LookPosition(GeneralX, GeneralY, 1);
+        return 1;
+    }),
+
+    // -- function keys and the other extended keys
+    key_cmd(KC_F1, "Game encyclopedia; a hypertext guide", nullptr, 0, [](int, int) {
+        game_encyclopedia();
+        return 1;
+    }),
+    key_cmd(KC_F2, "Quest journal", nullptr, 0, [](int, int) { QuestScreen(); return 1; }),
+    key_cmd(KC_F4, "Spells and magic means", nullptr, 0, [](int, int) {
+        save_page();
+        InvocationMenu();
+        restore_page();
+        return 1;
+    }),
+    key_cmd(KC_F5, "Game course information", nullptr, 0, [](int, int) { TehtavaNaytto(); return 1; }),
+    key_cmd(KC_F6, "Map of known areas", nullptr, 0, [](int, int) {
+        save_page();
+        MapView();
+        restore_page();
+        DrawMap();
+        return 1;
+    }),
+    key_cmd(KC_F7, "Wounds and injuries", nullptr, 0, [](int, int) { PHYSICIAN(); return 1; }),
+    key_cmd(KC_F8, nullptr, nullptr, UNLISTED, [](int, int) {
+        if (GUPD) big_tiles_cycle();
+        return 1;
+    }),
+    key_cmd(KC_F9, nullptr, nullptr, UNLISTED, [](int, int) {
+        Note(MSG("TILES_RELOADING"));
+        NewGfx_loadtiledata();
+        init_terrain_struct(Plr.day, Plr.month);
+        DrawMap();
+        Note(MSG("TILES_RELOADED"));
+        return 1;
+    }),
+    key_cmd(KC_SCALE0, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(0); return 1; }),
+    key_cmd(KC_WHEEL_UP, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(1); return 1; }),
+    key_cmd(KC_WHEEL_DOWN, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(-1); return 1; }),
+};
+
+const Command *command_rows(int &count) {
+    count = (int)(sizeof commands / sizeof commands[0]);
+    return commands;
+}
+
+const Command *command_by_code(int code) {
+    if (code == ACTION_NONE) return nullptr;
+    for (const Command &c : commands)
+        if (c.code == code) return &c;
+    return nullptr;
+}
+
+const Command *command_by_key(int key) {
+    if (key == 0) return nullptr;
+    for (const Command &c : commands)
+        if (c.key == key) return &c;
+    return nullptr;
+}
+
+// A fixed key: its help line when asked for, then the action with no argument or the reader's own work.
+static int run_key(int key, int t) {
+    const Command *c = command_by_key(key);
+    if (!c) return 1;
+    if (c->flags & CMD_DESCRIBE) command_describe(key);
+    if (c->code != ACTION_NONE) {
+        Toimi(c->code, 0, "");
+        return 1;
+    }
+    return c->on_key ? c->on_key(key, t) : 1;
+}
+
+int command_printable(int key, int t) { return run_key(key, t); }
+
+void command_function(int key) { run_key(key, 0); }

@@ -1,0 +1,185 @@
+// Saving the character folder. Every file of one save, the map's files with the character's, is one
+// commit (base/savecommit.h): a full disk or a crash in the middle of a save leaves the last good save
+// as it was, and a save that fails changes no file.
+#include <cstdio>
+#include <cstring>
+
+#include "activities/activities.h"
+#include "game/loader.h"
+#include "game/loader_int.h"
+#include "core/obj_func.h"
+#include "base/ownlib.h"
+#include "core/player.h"
+#include "base/reserve.h"
+#include "base/savecommit.h"
+#include "base/savediff.h"
+#include "core/datafunc.h"
+#include "core/weatherengine.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapload.h"
+#include "maps/mapunit.h"
+#include "maps/marker.h"
+#include "maps/zoomstore.h"
+#include "core/notes.h"
+#include "base/ui.h"
+#include "society/village.h"
+
+namespace {
+
+void exit_record(int32_t v[3]) {
+    v[0] = (int32_t)(Plr.day_counter2 * 3);
+    v[1] = (int32_t)Plr.daynumber - 500;
+    v[2] = 0;
+}
+
+void store_position() {
+    Plr.x = (uint32_t)PlayerX;
+    Plr.y = (uint32_t)PlayerY;
+    Plr.facing = (uint8_t)PlayerDir;
+    if (bigmap()) {
+        Plr.local_x = Plr.local_y = 0;
+    } else {
+        Plr.local_x = (uint32_t)(PlayerX - (AREA_CENTRE + 64 * find_zoom_x(PlayerX, 0)));
+        Plr.local_y = (uint32_t)(PlayerY - (AREA_CENTRE + 64 * find_zoom_y(PlayerY, 0)));
+    }
+}
+
+void say_failure(const char *what) {
+    char msg[1400];
+    snprintf(msg, sizeof msg, "!Your character couldn't be saved (%s). The last save is kept.", what);
+    loader_say(msg);
+}
+
+}  // namespace
+
+// Stages one whole file of the save.
+static void stage(const char *path, const void *buf, size_t size) {
+    if (!save_write_file(path, buf, size)) save_fail(path);
+}
+
+// The backup of the character file joins the save: it holds the last good save's record once this
+// save commits, and a save that fails leaves the backup as it was too. A backup that can't be made
+// leaves the older one; the save goes on.
+static void stage_backup() {
+    char oxs[1200], bak[1200];
+    char_ext_path(oxs, sizeof oxs, "OXS");
+    char_ext_path(bak, sizeof bak, "BAK");
+    static uint8_t copy[PLR_SIZE];
+    if (!read_exact(oxs, copy, sizeof copy) || (copy[0] == 0 && copy[1] == 0 && copy[2] == 0 && copy[3] == 0) ||
+        !save_write_file(bak, copy, sizeof copy))
+        loader_log("_system", "the character file couldn't be backed up");
+}
+
+int Save(int mode) {
+    if (Plr.name[0] == 0) {
+        loader_say("!OXS name blank. Report!");
+        loader_wait_key();
+        return 0;
+    }
+    // The pools as they were before the map was saved: saving renumbers the creatures of the pool, and
+    // a save that fails goes on playing with the pools it had. Without room for them it does not start.
+    const size_t kept = mode != SAVE_QUICK && mode != SAVE_NOMAP ? DATA_MAX : 0;
+    Reserved<DataStruct> keep_data(kept), keep_iso(kept);
+    if (!keep_data.ok() || !keep_iso.ok()) {
+        say_failure("not enough memory");
+        return 0;
+    }
+    if (mode == SAVE_EXPLICIT) loader_say("#Saving your character...");
+
+    save_begin();
+    stage_backup();
+    bool map_saved = false;
+    if (mode != SAVE_QUICK) {
+        if (!HERBLORE_save()) save_fail("herb lore");
+        if (mode != SAVE_NOMAP) {
+            char name[sizeof Plr.mapname + 1];
+            copy_bounded(name, sizeof name, Plr.mapname);
+            map_clear_file_error();
+            memcpy(keep_data.data(), Data, sizeof Data);
+            memcpy(keep_iso.data(), IsoData, sizeof IsoData);
+            map_saved = true;
+            if (!SaveMap(name)) save_fail(map_file_error()[0] ? map_file_error() : "the current map");
+        }
+    }
+
+    store_position();
+    aseta_peliversio();
+
+    char path[1200];
+    char_ext_path(path, sizeof path, "OXS");
+    stage(path, &Plr, sizeof Plr);
+    char_ext_path(path, sizeof path, "OBJ");
+    stage(path, PlayerObj, sizeof PlayerObj);
+    if (mode != SAVE_QUICK) {
+        char_file_path(path, sizeof path, "CONSTANT.OBJ");
+        stage(path, ConstantObj, sizeof ConstantObj);
+        char_file_path(path, sizeof path, "WEATHER.DAT");
+        char name[1300];
+        if (!weatherengine.write_file(save_target(path, name, sizeof name))) save_fail(path);
+        int32_t exiter[3];
+        exit_record(exiter);
+        char_file_path(path, sizeof path, "EXITER.DAT");
+        stage(path, exiter, sizeof exiter);
+        if (!talleta_kulttuurikartta()) save_fail("the culture map");
+        if (!SaveMarkerFile() || !SaveExtraMarkerFile()) save_fail("the markers");
+        if (!SaveGlobVil()) save_fail("the village");
+    }
+    char failed[1200];
+    copy_bounded(failed, sizeof failed, save_failure());
+    if (!save_commit()) {
+        if (!failed[0]) copy_bounded(failed, sizeof failed, save_failure());
+        if (map_saved) {
+            memcpy(Data, keep_data.data(), sizeof Data);
+            memcpy(IsoData, keep_iso.data(), sizeof IsoData);
+        }
+        char ext[1200];
+        char_ext_path(ext, sizeof ext, "OXS");
+        if (strcmp(failed, ext) == 0) {
+            loader_say("!Write error with .OXS file. Report!");
+            loader_wait_key();
+        } else {
+            say_failure(failed);
+        }
+        return 0;
+    }
+    if (mode == SAVE_QUICK) return 1;
+    note_lines_since_pause = 0;
+    clrGlobVil();
+    if (mode == SAVE_EXPLICIT) loader_say("=Your character has been saved.");
+    return 1;
+}
+
+void safesave() {
+    Save(0);
+    UPDATE = 1;
+    GetMappie(1);
+    UPDATE = 0;
+}
+
+int settle_unfinished_save() {
+    switch (recover_interrupted_save()) {
+    case SaveRecovery::none:
+    case SaveRecovery::finished: return 1;
+    case SaveRecovery::rolled_back:
+        loader_say("!The last save was cut short and could not be finished; the save before it is kept.");
+        return 1;
+    case SaveRecovery::unresolved:
+        loader_say("!The last save was cut short and can't be finished or taken back (is the disk full?). "
+                   "Nothing was changed.");
+        loader_wait_key();
+        return 0;
+    case SaveRecovery::damaged_list: break;
+    }
+    loader_say("!The list of the last save, SAVE.COMMIT, is damaged: that save can't be finished. Its files "
+               "and the save before it are both kept.");
+    if (!ui_has_screen() || !KyllaEi("Load the save before it, and set the unfinished save aside?")) return 0;
+    char folder[1200], msg[1400];
+    if (!set_unfinished_save_aside(folder, sizeof folder)) {
+        loader_say("!The unfinished save couldn't be set aside.");
+        loader_wait_key();
+        return 0;
+    }
+    snprintf(msg, sizeof msg, "!The files of the unfinished save are kept in %s.", folder);
+    loader_say(msg);
+    return 1;
+}

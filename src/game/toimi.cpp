@@ -1,0 +1,114 @@
+// The command dispatcher: one entry for every player activity by its action code, the action names,
+// the repeat-last-action memory and the key help lines, all read from the rows of the command table.
+#include "game/toimi.h"
+
+#include "activities/actions.h"
+#include "game/command.h"
+#include "game/loader.h"
+#include "base/ownlib.h"
+#include "base/strupr.h"
+#include "base/ui.h"
+#include "maps/mapunit.h"
+#include "core/notes.h"
+#include "base/ui.h"
+#include "core/tekstit.h"
+
+#include <cstdio>
+#include <cstring>
+
+char s_selite[256];
+char s_komentoselite[1024];
+
+const char *Toiminta(int action) {
+    const Command *c = command_by_code(action);
+    return c && c->name ? c->name : "";
+}
+
+char *txt_toimia(int action) {
+    const char *name = Toiminta(action);
+    char *buf = sbuf();
+    copy_bounded(buf, SBUF_SIZE, name[0] ? StrLwr(name) : "do that");
+    return buf;
+}
+
+int non_outdoor() {
+    if (!bigmap()) return 0;
+    Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
+    return 1;
+}
+
+void Valinta_Toimi() {
+    const ValintaStruct *v = Valinta_Valittu();
+    if (v && v->action) Toimi(v->action, v->value, v->qualifier);
+}
+
+void Toimi(int action, int value, const char *text) {
+    if (action == ACTION_NONE) return;
+    const Command *c = command_by_code(action);
+    // A code without a row passes through the repeat step and does nothing else.
+    const unsigned flags = c ? c->flags : CMD_REMEMBERED;
+    com(Toiminta(action));
+    if ((flags & CMD_LOCAL_FIRST) && non_outdoor()) return;
+    if (flags & CMD_REMEMBERED) {
+        Komentohistoria = action;
+        Komentotarkenne = value;
+        // The memory holds 99 characters; a longer text is cut there.
+        if (text != Komentotekstitarkenne)
+            copy_bounded(Komentotekstitarkenne, sizeof Komentotekstitarkenne, text ? text : "");
+    }
+    if ((flags & CMD_LOCAL_AFTER) && non_outdoor()) return;
+    if (!c || !c->run) return;     // named codes without work of their own
+    // The repeated text may be overwritten by the work itself: hand over a copy.
+    char arg[TOIMI_TEXT];
+    copy_bounded(arg, sizeof arg, text ? text : "");
+    c->run(value, text ? arg : nullptr);
+}
+
+// ---- key help ----------------------------------------------------------------------------------
+
+const char *Nappainkomennon_Selite(int key, int detail) {
+    const char *text = "some action";
+    int count = 0;
+    const Command *rows = command_rows(count);
+    // The key bindings are compared first, then the fixed keys.
+    const Command *found = nullptr;
+    for (int i = 0; i < count && !found; i++)
+        if (rows[i].binding && (*rows[i].binding == key || (rows[i].binding2 && *rows[i].binding2 == key)))
+            found = &rows[i];
+    for (int i = 0; i < count && !found; i++)
+        if (rows[i].key != 0 && rows[i].key == key) found = &rows[i];
+    if (found && found->help) text = detail && found->help_detail ? found->help_detail : found->help;
+    copy_bounded(s_selite, sizeof s_selite, text);
+    return s_selite;
+}
+
+char *oxakeytos(unsigned key) {
+    char *buf = sbuf();
+    if (key == KC_ESC) copy_bounded(buf, SBUF_SIZE, "ESC");
+    else if (key == KC_DELETE) copy_bounded(buf, SBUF_SIZE, "DEL");
+    else if (key == KC_ENTER) copy_bounded(buf, SBUF_SIZE, "ENTER");
+    else if (key >= KC_F1 && key <= KC_F7) snprintf(buf, SBUF_SIZE, "F%u", key - KC_F1 + 1);
+    else buf[0] = (char)key;
+    return buf;
+}
+
+char *Nappainkomento_Naytto(unsigned key) {
+    char *s = s_komentoselite;
+    s[0] = 0;
+    int k = (int)key;
+    if (k == HOTKEY_movemode) snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_movemode), oxakeytos(SECKEY_movemode));
+    else if (k == HOTKEY_make) snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_make), oxakeytos(SECKEY_make));
+    else if (k == HOTKEY_farlook || k == SECKEY_farlook)
+        snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_farlook), oxakeytos(SECKEY_farlook));
+    else if (k == HOTKEY_pickup) snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_pickup), oxakeytos(SECKEY_pickup));
+    else if (k == HOTKEY_pickup_adjacent)
+        snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_pickup_adjacent), oxakeytos(SECKEY_pickup_adjacent));
+    else if (key == KC_CTRL_S) copy_bounded(s, sizeof s_komentoselite, "[CTRL]+[s]");
+    else if (key == KC_ENTER) copy_bounded(s, sizeof s_komentoselite, "ENTER.");
+    else if (key == KC_ESC) copy_bounded(s, sizeof s_komentoselite, "ESC.");
+    else if (key >= KC_F1 && key <= KC_F7) snprintf(s, sizeof s_komentoselite, "F%u.", key - KC_F1 + 1);
+    else snprintf(s, sizeof s_komentoselite, "%c.", (char)key);
+    size_t used = strlen(s);
+    copy_bounded(s + used, sizeof s_komentoselite - used, Nappainkomennon_Selite(k, 1));
+    return s;
+}

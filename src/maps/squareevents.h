@@ -1,0 +1,31 @@
+// src/maps/squareevents.h -- what happens to the things on one square of the current map: finished
+// work becomes an item stack, thrown items land, bounce or sink, newly arrived things meet ice, water,
+// bogs and rituals, the party's stack is set down, tree marks, paused work, and the texts that tell
+// when work is ready and how long a fire burns.
+#pragma once
+
+#include <cstdint>
+
+enum { TREEDATA_PEELED = 1, TREEDATA_PASSABLE = 2, TREEDATA_SAPLING = 3, CARE_FULL = 960, ROD_LUCK_MINUTES = 360 };
+
+// A fishing rod thrown into open water by one who knows the custom: rod fishing goes better until the
+// running minute counter reaches this. Cleared when a character is loaded.
+extern uint32_t PLRGLOBAL_rodfishing_luck_mintick;
+
+float kuluta_datapos(int n, float amount);  // weight taken from item stack n; 0 when none
+void set_activity_pause(int x, int y, int id, int owner, int spent, int needed);
+int init_TreeData(int x, int y);            // the square's tree record, made when missing; -1000 none
+void set_TreeData_peeled(int x, int y);
+int get_TreeData_peeled(int x, int y);
+int get_TreeData_ExtraBit(int x, int y, int bit);
+int is_TreeData_sapling(int x, int y);
+void GetPrepValues(int n);                  // TARGET_PREPDAYS for record n
+int PreparedReady(int n);                   // 1 when work process n is ready
+void Valmistunut_DATATYPE(int n);           // a finished work process becomes an item stack
+void aseta_heitetty_esine(int x, int y, int obj);   // a thrown or shot item lands
+void esineet_paikkatarkistus(int x, int y); // the things that just arrived on a square
+void exit_mess();                           // the party's stack set down at the player's square
+int itemcount(int x, int y);                // things the square shows
+int nopickcheck(int x, int y, int say);     // work processes on the square
+char *DataReadyDesc(int n);                 // "some day", "tomorrow", "in an hour" ...
+char *FireBurnDesc(int n);                  // "for a little while", "till evening" ...
