@@ -36,19 +36,7 @@
 
 namespace {
 
-// A file's bytes: the buffer is not cleared before the read fills it (a load reads some 30 MB here).
-template <class T> struct UnclearedAllocator : std::allocator<T> {
-    template <class U> struct rebind {
-        using other = UnclearedAllocator<U>;
-    };
-    UnclearedAllocator() = default;
-    template <class U> UnclearedAllocator(const UnclearedAllocator<U> &) {}
-    template <class U> void construct(U *p) noexcept { ::new (static_cast<void *>(p)) U; }
-    template <class U, class... Args> void construct(U *p, Args &&...args) {
-        ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...);
-    }
-};
-using Bytes = std::vector<uint8_t, UnclearedAllocator<uint8_t>>;
+using Bytes = std::vector<uint8_t>;
 
 long size_of(const char *path) {
     struct stat st;
