@@ -141,7 +141,7 @@ void refuse(const Screen &s, const InvDataStruct &r) {
 enum Outcome { STAY, CLOSE_ROW, CLOSE_CANCEL };
 
 // Row i chosen by a key, a click or Enter; shift takes the whole stack without asking.
-Outcome choose(Screen &s, int i, bool shift, int mx, int my) {
+Outcome choose(Screen &s, int i, bool shift, int at) {
     if (i < 0 || i >= INVDATA_MAX || !InvData[i].pos) return STAY;
     InvDataStruct &r = InvData[i];
     if (r.chosen > 0) {
@@ -156,8 +156,8 @@ Outcome choose(Screen &s, int i, bool shift, int mx, int my) {
     if (s.code == CODE_APPLY || s.code == CODE_SUPERAPPLY) {
         const ItemStruct it = ObjToItem(r.pos);
         int action = MENU_NOT_TAKEN;
-        if (vessel_kind(it)) action = CONTAINER_rm(mx, my, it);
-        else if (is_leash_like(it)) action = LEASH_rm(mx, my, it);
+        if (vessel_kind(it)) action = CONTAINER_rm(at, it);
+        else if (is_leash_like(it)) action = LEASH_rm(at, it);
         if (action == 0) return STAY;
         if (action != MENU_NOT_TAKEN) INVRES_toiminta = action;
     }
@@ -170,8 +170,7 @@ Outcome choose(Screen &s, int i, bool shift, int mx, int my) {
             r.chosen = r.count;   // highlighted while the count is asked
             draw(s);
             r.chosen = 0;
-            const int ry = InvList_rowy[i] >= 0 ? InvList_rowy[i] : INVLIST_Y + 40;
-            count = askCount(r.count, "", INVLIST_X + 40, ry + 14 > 520 ? 520 : ry + 14);
+            count = AskCountAt(r.count, i);
         }
         if (count < 0) count = 0;
         if (count > r.count) count = r.count;
@@ -391,8 +390,8 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
             s.cursor = at;
             const ItemStruct it = ObjToItem(InvData[at].pos);
             int action = MENU_NOT_TAKEN;
-            if (vessel_kind(it)) action = CONTAINER_rm(MOUSE_X, MOUSE_Y, it);
-            else if (is_leash_like(it)) action = LEASH_rm(MOUSE_X, MOUSE_Y, it);
+            if (vessel_kind(it)) action = CONTAINER_rm(UI_AT_MOUSE, it);
+            else if (is_leash_like(it)) action = LEASH_rm(UI_AT_MOUSE, it);
             if (action == 0 || action == MENU_NOT_TAKEN || InvData[at].disabled) continue;
             INVRES_toiminta = action;
             InvData_select(at, 1);
@@ -407,7 +406,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         }
         if (row >= 0) {
             s.cursor = row;
-            const Outcome o = choose(s, row, shift, click ? MOUSE_X : INVLIST_X + 60, click ? MOUSE_Y : InvList_rowy[row] + 14);
+            const Outcome o = choose(s, row, shift, click ? UI_AT_MOUSE : row);
             if (o == CLOSE_CANCEL) return close(s, INVSEL_CANCEL);
             if (o == CLOSE_ROW) {
                 savelastInvSel(s.title, row, s.first, filter);
