@@ -70,8 +70,8 @@ struct ValintaStruct {
 };
 
 // The item selection screen's page (items/invsel.h): what the rules hand the screen to draw, and
-// what the screen leaves in it (the most rows a page has shown, the buttons drawn, which a click
-// takes as their key).
+// what the screen leaves in it (the most rows a page has shown, the buttons drawn, which it finds
+// under a click). The screen places the window and its rows.
 enum { UI_INVSEL_BUTTONS = 24 };
 struct UiInvSelButton {
     int x, y, w, h, key;
@@ -83,7 +83,6 @@ struct UiInvSelPage {
     int first, cursor;             // the page's first row and the row under the cursor
     int rows;                      // rows listed
     int page_most;                 // the most rows a page has shown
-    int wx, wy, ww, wh;            // the window
     UiInvSelButton buttons[UI_INVSEL_BUTTONS];
     int nbuttons;
 };
@@ -115,12 +114,14 @@ struct UiChoices {
     int (*key_modifiers)();        // UI_MOD_* of the last key taken (a click: of the keys held)
     // The item selection screen: keeps the game screen aside (the map drawn in below the window,
     // the map flip off), draws the page (answers its last row), puts what lies below the window
-    // back, puts the game screen back; and the screen's scale against 800 x 600.
+    // back, puts the game screen back; and what lies under the mouse: a row of the page drawn last
+    // (-1 none), a button's key (0 none).
     void (*invsel_open)();
     int (*invsel_draw)(UiInvSelPage *page);
     void (*invsel_put_under)();
     void (*invsel_close)();
-    float (*invsel_scale)();
+    int (*invsel_row_at_mouse)();
+    int (*invsel_button_at_mouse)(const UiInvSelPage *page);
 };
 
 enum { UI_MOD_SHIFT = 1, UI_MOD_CTRL = 2 };
@@ -178,12 +179,13 @@ int KeyModifiers();                // UI_MOD_* of the last key taken
 // The item selection screen's drawing. The rules run its keys; without a screen nothing is drawn
 // and the whole list counts as one page (the draw answers the last row listed), so a scripted
 // letter key picks the row it names from the first, Enter the cursor's row, Space proceeds with
-// the rows chosen, and Esc or the empty queue cancels (INVSEL_CANCEL). The scale is 1.
+// the rows chosen, and Esc or the empty queue cancels (INVSEL_CANCEL). Nothing lies under the mouse.
 void ui_invsel_open();
 int ui_invsel_draw(UiInvSelPage *page);
 void ui_invsel_put_under();
 void ui_invsel_close();
-float ui_invsel_scale();
+int ui_invsel_row_at_mouse();                             // the row under the mouse, -1 none
+int ui_invsel_button_at_mouse(const UiInvSelPage *page);  // the key of the button under it, 0 none
 
 // ---- sound cues -------------------------------------------------------------------------------
 

@@ -286,4 +286,8 @@ void ui_invsel_close() {
     if (ui.choices.invsel_close) ui.choices.invsel_close();
 }
 
-float ui_invsel_scale() { return ui.choices.invsel_scale ? ui.choices.invsel_scale() : 1.0f; }
+int ui_invsel_row_at_mouse() { return ui.choices.invsel_row_at_mouse ? ui.choices.invsel_row_at_mouse() : -1; }
+
+int ui_invsel_button_at_mouse(const UiInvSelPage *page) {
+    return ui.choices.invsel_button_at_mouse && page ? ui.choices.invsel_button_at_mouse(page) : 0;
+}

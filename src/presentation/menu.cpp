@@ -5,6 +5,7 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "items/invlist.h"
+#include "presentation/invlist_draw.h"
 #include "items/itemunit.h"
 #include "maps/area.h"
 #include "presentation/hyper.h"

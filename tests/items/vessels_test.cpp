@@ -7,6 +7,7 @@
 #include "items/vessels.h"
 #include "presentation/input_feeder.h"
 #include "presentation/menu.h"
+#include "presentation/invlist_draw.h"
 
 namespace {
 
