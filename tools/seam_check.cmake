@@ -11,7 +11,7 @@ if(NOT OXA_SRC)
 endif()
 
 set(RULES core maps items creatures activities worldgen society quests)
-set(GONE "ui_text_window|ui_wrapped_window|ui_picture_above_spend|ui_tile_direct|FlipScreenPortion|progress_meter|TeeRMValinta|askCount|GraafinenApu_X|GraafinenApu_Y")
+set(GONE "ui_text_window|ui_wrapped_window|ui_picture_above_spend|ui_tile_direct|FlipScreenPortion|progress_meter|TeeRMValinta|askCount|GraafinenApu_X|GraafinenApu_Y|ui_invsel_scale")
 set(TALK_ONLY "ui_text_line|ui_drawbutton|ui_grabscr_area|ui_talk_[a-z_]+")
 set(TALK_FILES society/talkscreen.cpp society/tradetalk.cpp)
 set(edge "(^|[^A-Za-z0-9_])")
