@@ -61,7 +61,7 @@ static void add_entry(const char *pattern, const char *line) {
         const char *custom = Tekoheader_customesine(line);
         Valinta_LisaaTarkenteella(key, custom[0] ? custom : terrain_desc(mc), 240, mc);
         const int gx = Tekoheader_gfx(line, 0), gy = Tekoheader_gfx(line, 1);
-        if (gx != -1 && gy != -1) Valinta_LisaaGrafiikka(GraafinenApu_X + 18 * gx, GraafinenApu_Y + 20 * gy, mc);
+        if (gx != -1 && gy != -1) Valinta_LisaaGrafiikka(gx, gy, mc);
     } else if (strstr(pattern, "cookery")) {
         bprintf(text, sizeof text, "%s%s", name, suffix);
         Valinta_LisaaTekstitarkenteella(key, text, COOK_RECIPE, name);

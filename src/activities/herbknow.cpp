@@ -171,41 +171,6 @@ static const char *const HEADINGS[HERBINFO_LISTS] = {
     "<blue>When eaten raw<black>it", "<blue>When consumed in any form<black>it",
     "<blue>Unless boiled separately, <black>it", "<blue>When boiled<black>it", "<blue>When applied topically<black>it"};
 
-// The box's text laid out as the screen lays out the word table, ten pixels a line: its height.
-static int words_height(int width) {
-    int x = 0, lines = 1;
-    for (int i = 0; i < SanaTaulukko_ENTRY && i < SANATAULUKKO_MAX; i++) {
-        const char *w = SanaTaulukko[i];
-        if (!strcmp(w, "<br>")) {
-            x = 0, lines++;
-            continue;
-        }
-        if (w[0] == '<') continue;
-        char spaced[SANA_SIZE + 1];
-        snprintf(spaced, sizeof spaced, "%.*s ", (int)sizeof spaced - 2, w);
-        const int ww = textwidth(spaced);
-        if (x > 0 && x + ww > width) x = 0, lines++;
-        x += ww;
-    }
-    return lines * 10;
-}
-
-// The word table as one text for the window, which writes white: black ink goes back to the window's own.
-static void words_text(char *out, size_t size) {
-    size_t len = 0;
-    out[0] = 0;
-    for (int i = 0; i < SanaTaulukko_ENTRY && i < SANATAULUKKO_MAX; i++) {
-        const char *w = strcmp(SanaTaulukko[i], "<black>") == 0 ? "</blue>" : SanaTaulukko[i];
-        if (!w[0]) continue;
-        const size_t n = strlen(w);
-        if (len + n + 2 >= size) break;
-        if (len && w[0] != '.' && w[0] != ',') out[len++] = ' ';   // a stop stays on its word
-        memcpy(out + len, w, n);
-        len += n;
-        out[len] = 0;
-    }
-}
-
 void herb_infobox(const char *title, int mode) {
     SANATAULUKKO_Tyhjaa();
     SANATAULUKKO_Lisaa(title ? title : "");
@@ -240,17 +205,8 @@ void herb_infobox(const char *title, int mode) {
         SANATAULUKKO_Lisaa("<red>You're not confident about recognizing it in all occasions.</red><br>");
     }
 
-    const int screen_h = 600, text_h = words_height(280);
-    const int win_h = text_h + 35;
-    int win_y = 200;
-    if (text_h + 235 >= screen_h - 179) {
-        win_y = screen_h - 180 - win_h;
-        if (win_y < 10) win_y = 10;
-    }
-    static char text[SANATAULUKKO_MAX];
-    words_text(text, sizeof text);
     ui_grabscr("infoview");
-    ui_wrapped_window(270, win_y, 300, win_h, "HERBLORE INFORMATION", 8, text);
+    ui_herblore_window();
     Flip();
     getkeypress();
     restorescr("infoview");

@@ -251,8 +251,7 @@ static void draw_head_picture(int n) {
     if (n <= 0) return;
     char name[32];
     bprintf(name, sizeof name, "head-%d.jpg", n);
-    const int w = 120, h = 75;
-    ui_picture_above_spend(name, w, h);
+    ui_work_picture(name);
 }
 
 int Tee(int kind, int id, const char *name_in) {

@@ -448,13 +448,9 @@ void perform_ritual(const char *file) {
         return;
     }
     Heading();
-    UiLine shown[RITUAL_LINES_MAX];
-    const UiColour ink = {238, 232, 170, 255};
-    for (int i = 0; i < n; i++) shown[i] = UiLine{50, 60 + 12 * i, lines[i], ink, 0};
-    const int h = 12 * n + 40;
-    ui_text_window(UI_WINBOX, 45, 30, 370, h, MSG("RITUAL_PERFORMANCE"), UI_WIN_SMOKE, UiColour{0, 0, 0, 255},
-                   shown, n);
-    FlipScreenPortion(45, 30, 370, h, 1);
+    const char *shown[RITUAL_LINES_MAX];
+    for (int i = 0; i < n; i++) shown[i] = lines[i];
+    ui_ritual_window(MSG("RITUAL_PERFORMANCE"), shown, n);
     play_sample("manaus", 0);
     getkey();
     restorescr("ritual");

@@ -58,7 +58,7 @@ enum { VALINTA_MAX = 50, VALINTA_SHOWN = 25, VALINTA_TEXT_CUT = 34, VALINTA_TERR
 struct ValintaStruct {
     char text[100];                // "%c.%s": the key character, ".", the entry's text
     int32_t key;                   // the game key code that chooses it; -1 a separator line
-    int32_t gx, gy;                // where its picture goes
+    int32_t gx, gy;                // its picture's column and row in the graphical presentation
     uint8_t mapchar;               // terrain char of the picture (0 none)
     uint8_t terrain_tile;          // the picture is the tile of terrain `mapchar`
     uint8_t pad[2];
@@ -70,8 +70,8 @@ struct ValintaStruct {
 };
 
 // The item selection screen's page (items/invsel.h): what the rules hand the screen to draw, and
-// what the screen leaves in it (the most rows a page has shown, the buttons drawn, which a click
-// takes as their key).
+// what the screen leaves in it (the most rows a page has shown, the buttons drawn, which it finds
+// under a click). The screen places the window and its rows.
 enum { UI_INVSEL_BUTTONS = 24 };
 struct UiInvSelButton {
     int x, y, w, h, key;
@@ -83,19 +83,22 @@ struct UiInvSelPage {
     int first, cursor;             // the page's first row and the row under the cursor
     int rows;                      // rows listed
     int page_most;                 // the most rows a page has shown
-    int wx, wy, ww, wh;            // the window
     UiInvSelButton buttons[UI_INVSEL_BUTTONS];
     int nbuttons;
 };
 
+// Where a popup menu or a count question opens: beside a row of the item list (0 up), at the
+// mouse, or on the prompt line below the notes.
+enum { UI_AT_MOUSE = -1, UI_AT_PROMPT = -2 };
+
 struct UiChoices {
     // Shows the menu built in ValintaEntry (its first `count` entries; `many`: more were built
-    // than are shown) as the main menu or, `popup`, at (x, y); notes the choice. Answers the chosen
-    // list position (-1 none) and its key in *key.
-    int (*menu)(const char *title, int popup, int x, int y, int count, int many, int nocancel, int *key);
+    // than are shown) as the main menu or, `popup`, at `at` (UI_AT_*); notes the choice. Answers the
+    // chosen list position (-1 none) and its key in *key.
+    int (*menu)(const char *title, int popup, int at, int count, int many, int nocancel, int *key);
     int (*yes_no)(const char *question);                 // 1 for yes
     int (*yes_no_esc)(const char *question);             // 1 for yes or Esc
-    int (*count)(int total, int x, int y);               // how many of a total (more than 1); 0 none
+    int (*count)(int total, int at);                     // how many of a total (more than 1), at UI_AT_*; 0 none
     int (*is_topic)(const char *word);                   // the encyclopedia has the word
     int (*getkey)();
     int (*getkeypress)();
@@ -111,12 +114,14 @@ struct UiChoices {
     int (*key_modifiers)();        // UI_MOD_* of the last key taken (a click: of the keys held)
     // The item selection screen: keeps the game screen aside (the map drawn in below the window,
     // the map flip off), draws the page (answers its last row), puts what lies below the window
-    // back, puts the game screen back; and the screen's scale against 800 x 600.
+    // back, puts the game screen back; and what lies under the mouse: a row of the page drawn last
+    // (-1 none), a button's key (0 none).
     void (*invsel_open)();
     int (*invsel_draw)(UiInvSelPage *page);
     void (*invsel_put_under)();
     void (*invsel_close)();
-    float (*invsel_scale)();
+    int (*invsel_row_at_mouse)();
+    int (*invsel_button_at_mouse)(const UiInvSelPage *page);
 };
 
 enum { UI_MOD_SHIFT = 1, UI_MOD_CTRL = 2 };
@@ -126,7 +131,6 @@ extern int ValintojenMaara;        // entries in use
 extern char ValintaTekstilisa[1024];   // extra text shown with the menu
 extern int TeeValinta_NOCANCEL;    // the next menu has no cancel entry
 extern int TEEVALINTA_POS;         // the list position the last menu returned
-extern int GraafinenApu_X, GraafinenApu_Y;
 extern const char menukeys[];      // "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ"
 
 void Valinta_Tyhjaa();
@@ -136,20 +140,20 @@ int Valinta_LisaaTarkenteella(int key, const char *text, int action, int value);
 int Valinta_LisaaTekstitarkenteella(int key, const char *text, int action, const char *qualifier);
 void Valinta_LisaaGameinfo(const char *topic);
 void Valinta_LisaaGlobalGameinfo(const char *topic);
-void Valinta_LisaaGrafiikka(int x, int y, int mapchar);
+void Valinta_LisaaGrafiikka(int column, int row, int mapchar);   // the entry's picture in the presentation
 void Valinta_Tekstilisa(const char *text);
 
 // Showing: the chosen entry's key (0 when cancelled); the popup answers the entry's action when it
 // has one. The menu runs no action itself: Valinta_Valittu is the entry the last TeeValinta chose
 // (nullptr when none), whose action the caller runs.
 int TeeValinta(const char *title);
-int TeeRMValinta(const char *title, int x, int y);
+int TeeRMValintaAt(const char *title, int at);           // the popup at UI_AT_* or an item list row
 const ValintaStruct *Valinta_Valittu();
 
 int KyllaEi(const char *question);                       // 1 for yes
 int KeskeytaKyllaEi(const char *question);               // 1 for yes or Esc
 int AskCount(int total);                                 // how many of a total; 0 for none
-int askCount(int total, const char *text, int x, int y);
+int AskCountAt(int total, int at);                       // the question at UI_AT_* or an item list row
 
 // Keys. Without a screen getkey and getkeypress take the next scripted key and the polls find nothing
 // waiting: nothing ever waits for a key that cannot come.
@@ -175,12 +179,13 @@ int KeyModifiers();                // UI_MOD_* of the last key taken
 // The item selection screen's drawing. The rules run its keys; without a screen nothing is drawn
 // and the whole list counts as one page (the draw answers the last row listed), so a scripted
 // letter key picks the row it names from the first, Enter the cursor's row, Space proceeds with
-// the rows chosen, and Esc or the empty queue cancels (INVSEL_CANCEL). The scale is 1.
+// the rows chosen, and Esc or the empty queue cancels (INVSEL_CANCEL). Nothing lies under the mouse.
 void ui_invsel_open();
 int ui_invsel_draw(UiInvSelPage *page);
 void ui_invsel_put_under();
 void ui_invsel_close();
-float ui_invsel_scale();
+int ui_invsel_row_at_mouse();                             // the row under the mouse, -1 none
+int ui_invsel_button_at_mouse(const UiInvSelPage *page);  // the key of the button under it, 0 none
 
 // ---- sound cues -------------------------------------------------------------------------------
 
@@ -314,10 +319,6 @@ struct UiLine {
     UiColour colour;
     int style;
 };
-// Window frames: the framed box with a title bar and a fill (a fill of alpha 0 is the frame's own
-// dark), or the plain window.
-enum { UI_WINBOX = 0, UI_WINDOW = 1 };
-enum { UI_WIN_STONE = 8, UI_WIN_SMOKE = 16 };   // textures of the framed box
 
 struct UiRedraw {
     int (*has_screen)();
@@ -346,17 +347,11 @@ struct UiRedraw {
     void (*spend_window)(const char *title, int continued, int progress, const char *effort);
     void (*spend_tick)(const char *spent, int progress, float percent, int section, int pause_note);
     int (*window_closing)();
-    void (*picker_cursor)(int fast, int x, int y, float w, float h);
-    void (*tile_direct)(const char *tile, int frame, int x, int y, int flags);
     void (*picker_window)(const char *title, int target, int own_square, int cycle, const char *help);
-    void (*text_window)(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
-                        const UiLine *lines, int n);
     void (*text_line)(int x, int y, const char *text, UiColour colour, int style);
-    void (*wrapped_window)(int x, int y, int w, int h, const char *title, uint32_t style, const char *text);
     void (*worldgen_progress)(const char *label);
     void (*worldgen_frame)();
     void (*worldgen_border)(int white);
-    void (*picture_above_spend)(const char *name, int w, int h);
     int (*missile_sprite)(int x, int y, int rotate, const char *tilename);
     int (*draw_map_cursor)(int old_x, int old_y);
     // A screen took the window (1: the first of them opened) or gave it back (0: the last closed).
@@ -382,7 +377,6 @@ extern int maplightspot_x[MAX_LIGHTSPOTS], maplightspot_y[MAX_LIGHTSPOTS], mapli
 // Redraw requests; without a screen they do nothing.
 int ui_has_screen();               // a window and its screen surface are there to draw on
 void Flip();
-void FlipScreenPortion(int x, int y, int w, int h, int present);
 void FLIP_map_ON();
 void FLIP_map_OFF();
 void FLIP_map_ONCE();
@@ -398,10 +392,10 @@ void restore_page();
 void game_save();
 void game_restore();
 void ui_grabscr(const char *name);                               // the whole screen into the slot
+// A part of the screen into the slot; the talk screen's own until its layout lives on the screen side.
 void ui_grabscr_area(const char *name, int x, int y, int w, int h);
 void restorescr(const char *name);
 void freescr(const char *name);
-void progress_meter(int x, int y, int width, float percent);
 int textwidth(const char *text);   // pixels; without a screen the font's fixed glyph width counts
 // The text broken at its spaces into lines no wider than `width` pixels (a word wider than that has a
 // line of its own, cut to the line's size) into `lines`, `max` rows of `size` bytes; answers the rows
@@ -413,7 +407,7 @@ void ui_scale_quality(const char *quality);   // kept for the window that opens 
 const char *ui_scale_quality_wanted();          // "" until the settings chose one
 void ui_arrival_picture(const char *path);
 int wounds_screen(const int *slots, int count);   // the chosen wound's slot, or -1
-void ui_drawbutton(int x, int y, const char *text);
+void ui_drawbutton(int x, int y, const char *text);   // the talk screen's, as ui_grabscr_area
 void ui_tint_tile(const char *name, UiColour a, UiColour b);   // the tile drawn again in two tints
 // The task window of a spent while: its frame and labels, then each tick the time spent, the
 // progress (`section` marks where a continued task took up again) and the note that it may be
@@ -422,24 +416,16 @@ void ui_spend_window(const char *title, int continued, int progress, const char 
 void ui_spend_tick(const char *spent, int progress, float percent, int section, int pause_note);
 int ui_window_closing();           // the player closed the window (a quit is waiting)
 uint32_t ui_ticks();               // milliseconds on a steady clock
-// The picker: its cursor on the square at screen x, y of a cell w x h (`fast`: a frame laid over the
-// map as last drawn), a tile straight onto the window, and its window with the keys and the help.
-void ui_picker_cursor(int fast, int x, int y, float w, float h);
-void ui_tile_direct(const char *tile, int frame, int x, int y, int flags);
+// The picker's window with the keys and the help.
 void ui_picker_window(const char *title, int target, int own_square, int cycle, const char *help);
-// A window with its lines of text on the screen surface; the caller flips.
-void ui_text_window(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
-                    const UiLine *lines, int n);
+// A line of the talk screen's text on the screen surface, as ui_grabscr_area; the caller flips.
 void ui_text_line(int x, int y, const char *text, UiColour colour, int style);
-// The plain window with the text wrapped in white inside it, 5 pixels in and 25 down.
-void ui_wrapped_window(int x, int y, int w, int h, const char *title, uint32_t style, const char *text);
 // The world generation on the screen: its progress (the map as it stands unless the label is
 // "BARONLY" or a save's, then the meter), the screen's frame and the map area's border.
 void ui_worldgen_progress(const char *label);
 void ui_worldgen_frame();
 void ui_worldgen_border(int white);
-void ui_picture_above_spend(const char *name, int w, int h);   // right-aligned just above the task window
-int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // 1 when drawn
+int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // on map square x, y; 1 when drawn
 
 // ---- who owns the window -----------------------------------------------------------------------
 
@@ -600,6 +586,88 @@ int ui_talk_menu_pointed(const UiTalkMenu *menu);   // the line under the mouse;
 void ui_talk_menu_close(const UiTalkMenu *menu);
 void ui_talk_trade_panel(const UiTradePanel *panel);
 
+// ---- the rules' windows ------------------------------------------------------------------------
+
+// Windows the rules ask for by what they show; the screen lays each out, draws it on the screen
+// surface and shows it (the caller flips only where it says so). Without a screen nothing is drawn.
+
+// A row of a work's requirement list: its text and whether it is met, the one being looked for, or
+// still to come.
+enum { UI_REQ_PENDING = 0, UI_REQ_MET = 1, UI_REQ_CURRENT = 2 };
+struct UiRequirement {
+    const char *text;
+    int state;
+};
+// Parts of the screen kept aside under a name (restorescr puts them back): the side panel with the
+// requirement list's place, the picker's window, and the picker's window when it chooses a target.
+enum { UI_AREA_SIDE_PANEL = 0, UI_AREA_PICKER = 1, UI_AREA_PICKER_TARGET = 2 };
+// The steps of loading a character: the wait window, the character's name, done.
+enum { UI_LOAD_WAIT = 0, UI_LOAD_NAME = 1, UI_LOAD_DONE = 2 };
+// The task of a game course on the left of the task screen: running (what it asks, the key commands
+// that help, its picture) or done (what was achieved).
+enum { UI_COURSE_KEY_LINES = 4 };
+struct UiCourseTask {
+    const char *title;
+    const char *text;
+    const char *key_help[UI_COURSE_KEY_LINES];   // "" for a line left empty
+    const char *picture;                         // "" none
+    int done;
+};
+// How the picker's cursor is shown on its square: placed only (the map drawn anew shows it), drawn
+// on the map as it stands, or a frame laid fast over the map as last drawn.
+enum { UI_CURSOR_PLACE = 0, UI_CURSOR_DRAW = 1, UI_CURSOR_FAST = 2 };
+
+struct UiWindows {
+    void (*requirements)(const char *title, const UiRequirement *rows, int n);
+    void (*keep_area)(const char *name, int area);
+    void (*ritual)(const char *title, const char *const *lines, int n);
+    void (*herblore)();
+    void (*maintenance)(const char *title, const char *text);
+    void (*maintenance_progress)(float percent);
+    void (*loading)(int step, const char *text);
+    void (*object_count)(const char *text);
+    void (*pet_missing)(const char *const *lines, int n);
+    void (*table_fault)(const char *const *lines, int n);
+    void (*course_tasks)(const char *const *lines, int n, int current);
+    void (*course_task)(const UiCourseTask *task);
+    void (*course_reward)(const char *first, const char *second, const char *const *choices, int n);
+    void (*course_exit_button)();
+    void (*work_picture)(const char *name);
+    void (*picker_cursor)(int how, int x, int y);
+    int (*square_sprite)(int x, int y, int frame, const char *tile, int flags);
+};
+
+// The requirement list of a work beside the map: the header, then the rows, as many as fit; shown.
+void ui_requirement_list(const char *title, const UiRequirement *rows, int n);
+void ui_keep_area(const char *name, int area);   // the area kept aside under `name`
+// The text of a ritual performed, in the smoke window at the top left; shown.
+void ui_ritual_window(const char *title, const char *const *lines, int n);
+// What the player knows of an herb, in the middle of the map: the words of the word table
+// (SANATAULUKKO) as the rules filled them, with its markup.
+void ui_herblore_window();
+// The map maintenance's window and its progress bar; both shown.
+void ui_maintenance_window(const char *title, const char *text);
+void ui_maintenance_progress(float percent);
+void ui_loading(int step, const char *text);     // UI_LOAD_*; shown
+void ui_object_count(const char *text);          // the developer's count of items in use, top left
+// The warnings of a fault at the top left: a pet lost from its leash, an item list the tables lack.
+void ui_pet_missing_window(const char *const *lines, int n);
+void ui_table_fault_window(const char *const *lines, int n);
+// The task screen of a game course: the backdrop with the list of its tasks (`current` the one at
+// hand), the task on the left, the button that leaves it; the reward window of a course completed
+// with the choices of the reward (at most three). The caller flips.
+void ui_course_tasks(const char *const *lines, int n, int current);
+void ui_course_task(const UiCourseTask &task);
+void ui_course_reward(const char *first, const char *second, const char *const *choices, int n);
+void ui_course_exit_button();
+// The head picture of a work, just above the task window, where it stays while the work goes on.
+void ui_work_picture(const char *name);
+// The picker's cursor on map square x, y (UI_CURSOR_*); LOCSEL_SCREEN_X, Y tell where it stands.
+void ui_picker_cursor(int how, int x, int y);
+// A tile's frame on map square x, y straight onto the window; 0 when the square is outside the map
+// view (nothing drawn), else 1.
+int ui_square_sprite(int x, int y, int frame, const char *tile, int flags);
+
 // ---- the table --------------------------------------------------------------------------------
 
 struct UiScreen {
@@ -609,6 +677,7 @@ struct UiScreen {
     UiPanels panels;
     UiRedraw redraw;
     UiScreens screens;
+    UiWindows windows;
     UiTalk talk;
 };
 extern UiScreen ui;                // a null member: the null screen answers for it

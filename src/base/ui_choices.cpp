@@ -11,7 +11,6 @@ int ValintojenMaara = 0;
 char ValintaTekstilisa[1024];
 int TeeValinta_NOCANCEL = 0;
 int TEEVALINTA_POS = 0;
-int GraafinenApu_X = 0, GraafinenApu_Y = 0;
 const char menukeys[] = "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 int CLOSE_WINDOW = 0;
@@ -130,11 +129,11 @@ void Valinta_LisaaGlobalGameinfo(const char *topic) {
 }
 
 // A terrain entry without a picture of its own shows its terrain's tile.
-void Valinta_LisaaGrafiikka(int x, int y, int mapchar) {
+void Valinta_LisaaGrafiikka(int column, int row, int mapchar) {
     if (ValintojenMaara < 1) return;
     ValintaStruct &v = ValintaEntry[ValintojenMaara - 1];
-    v.gx = x;
-    v.gy = y;
+    v.gx = column;
+    v.gy = row;
     v.tilename[0] = 0;
     if (mapchar == 0 && v.action == VALINTA_TERRAIN_ACTION) {
         v.mapchar = (uint8_t)v.value;
@@ -167,7 +166,7 @@ static int scripted_choice(int count, int *key) {
 }
 
 // Both menus: the list holds at most VALINTA_SHOWN entries, the cancel entry is left out once.
-static int run_menu(const char *title, int popup, int x, int y) {
+static int run_menu(const char *title, int popup, int at) {
     TEEVALINTA_POS = 0;
     chosen_entry = -1;
     const int many = ValintojenMaara > VALINTA_SHOWN;
@@ -176,7 +175,7 @@ static int run_menu(const char *title, int popup, int x, int y) {
     const int nocancel = TeeValinta_NOCANCEL;
     TeeValinta_NOCANCEL = 0;
     int key = 0;
-    const int chosen = ui.choices.menu ? ui.choices.menu(title ? title : "", popup, x, y, count, many, nocancel, &key)
+    const int chosen = ui.choices.menu ? ui.choices.menu(title ? title : "", popup, at, count, many, nocancel, &key)
                                        : scripted_choice(count, &key);
     if (chosen < 0) return 0;
     TEEVALINTA_POS = chosen;
@@ -186,8 +185,8 @@ static int run_menu(const char *title, int popup, int x, int y) {
     return key;
 }
 
-int TeeValinta(const char *title) { return run_menu(title, 0, 0, 0); }
-int TeeRMValinta(const char *title, int x, int y) { return run_menu(title, 1, x, y); }
+int TeeValinta(const char *title) { return run_menu(title, 0, UI_AT_PROMPT); }
+int TeeRMValintaAt(const char *title, int at) { return run_menu(title, 1, at); }
 
 const ValintaStruct *Valinta_Valittu() {
     return chosen_entry >= 0 && chosen_entry < VALINTA_MAX ? &ValintaEntry[chosen_entry] : nullptr;
@@ -212,17 +211,17 @@ int KeskeytaKyllaEi(const char *question) {
 
 // A total of one is taken whole without a question. The null screen takes its keys as the prompt
 // does: Enter all, a digit that many (none when more than the total), anything else none.
-static int ask_count(int total, int x, int y) {
+static int ask_count(int total, int at) {
     if (total == 1) return 1;
-    if (ui.choices.count) return ui.choices.count(total, x, y);
+    if (ui.choices.count) return ui.choices.count(total, at);
     const int k = ui_script_next();
     if (k == KEY_ENTER) return total < 1 ? 0 : total;
     if (k >= '1' && k <= '9') return k - '0' <= total ? k - '0' : 0;
     return 0;
 }
 
-int AskCount(int total) { return ask_count(total, 500, 543); }
-int askCount(int total, const char *, int x, int y) { return ask_count(total, x, y); }
+int AskCount(int total) { return ask_count(total, UI_AT_PROMPT); }
+int AskCountAt(int total, int at) { return ask_count(total, at); }
 
 // ---- keys ----------------------------------------------------------------------------------------
 
@@ -287,4 +286,8 @@ void ui_invsel_close() {
     if (ui.choices.invsel_close) ui.choices.invsel_close();
 }
 
-float ui_invsel_scale() { return ui.choices.invsel_scale ? ui.choices.invsel_scale() : 1.0f; }
+int ui_invsel_row_at_mouse() { return ui.choices.invsel_row_at_mouse ? ui.choices.invsel_row_at_mouse() : -1; }
+
+int ui_invsel_button_at_mouse(const UiInvSelPage *page) {
+    return ui.choices.invsel_button_at_mouse && page ? ui.choices.invsel_button_at_mouse(page) : 0;
+}

@@ -23,10 +23,6 @@ void Flip() {
     if (ui.redraw.flip) ui.redraw.flip();
 }
 
-void FlipScreenPortion(int x, int y, int w, int h, int present) {
-    if (ui.redraw.flip_portion) ui.redraw.flip_portion(x, y, w, h, present);
-}
-
 void FLIP_map_ON() { FLIPMODE = 1; }
 void FLIP_map_OFF() { FLIPMODE = 0; }
 void FLIP_map_ONCE() { FLIPMODE = 2; }
@@ -94,10 +90,6 @@ void restorescr(const char *name) {
 
 void freescr(const char *name) {
     if (ui.redraw.free_grab) ui.redraw.free_grab(name);
-}
-
-void progress_meter(int x, int y, int width, float percent) {
-    if (ui.redraw.progress_meter) ui.redraw.progress_meter(x, y, width, percent);
 }
 
 // The font's glyphs are 8 pixels wide whether or not a window shows them.
@@ -176,29 +168,12 @@ uint32_t ui_ticks() {
     return (uint32_t)duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void ui_picker_cursor(int fast, int x, int y, float w, float h) {
-    if (ui.redraw.picker_cursor) ui.redraw.picker_cursor(fast, x, y, w, h);
-}
-
-void ui_tile_direct(const char *tile, int frame, int x, int y, int flags) {
-    if (ui.redraw.tile_direct) ui.redraw.tile_direct(tile, frame, x, y, flags);
-}
-
 void ui_picker_window(const char *title, int target, int own_square, int cycle, const char *help) {
     if (ui.redraw.picker_window) ui.redraw.picker_window(title, target, own_square, cycle, help);
 }
 
-void ui_text_window(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
-                    const UiLine *lines, int n) {
-    if (ui.redraw.text_window) ui.redraw.text_window(frame, x, y, w, h, title, style, fill, lines, n);
-}
-
 void ui_text_line(int x, int y, const char *text, UiColour colour, int style) {
     if (ui.redraw.text_line) ui.redraw.text_line(x, y, text, colour, style);
-}
-
-void ui_wrapped_window(int x, int y, int w, int h, const char *title, uint32_t style, const char *text) {
-    if (ui.redraw.wrapped_window) ui.redraw.wrapped_window(x, y, w, h, title, style, text);
 }
 
 void ui_worldgen_progress(const char *label) {
@@ -211,10 +186,6 @@ void ui_worldgen_frame() {
 
 void ui_worldgen_border(int white) {
     if (ui.redraw.worldgen_border) ui.redraw.worldgen_border(white);
-}
-
-void ui_picture_above_spend(const char *name, int w, int h) {
-    if (ui.redraw.picture_above_spend) ui.redraw.picture_above_spend(name, w, h);
 }
 
 int ui_missile_sprite(int x, int y, int rotate, const char *tilename) {

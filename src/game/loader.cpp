@@ -300,18 +300,6 @@ void check_save_version() {
 
 // ---- the loader ---------------------------------------------------------------------------------
 
-static void show_line(int x, int y, const char *text, UiColour colour) {
-    if (!ui_has_screen()) return;
-    ui_text_line(x, y, text, colour, 0);
-    Flip();
-}
-
-static void wait_window() {
-    if (!ui_has_screen()) return;
-    ui_text_window(UI_WINBOX, 610, 80, 180, 125, "", 0x1000, UiColour{56, 88, 120, 255}, nullptr, 0);
-    show_line(615, 95, "Wait a moment ...", UiColour{171, 171, 171, 255});
-}
-
 static bool is_settlement(int c) { return c == 30 || c == 210 || c == 211 || c == 239; }
 
 // Whether a run of 64 cells holds a settlement: a look without branches, done many cells at a step.
@@ -383,7 +371,7 @@ int loader() {
     // asks to quit and saves first.
     XOUT_OK = 0;
     CLOSE_WINDOW = 0;
-    wait_window();
+    ui_loading(UI_LOAD_WAIT, "Wait a moment ...");
 
     vil_forget();   // what the last play left unsaved is not written into a folder being loaded
     cre_file_forget();
@@ -413,7 +401,7 @@ int loader() {
     char line[200], name[sizeof Plr.name + 1];
     copy_bounded(name, sizeof name, Plr.name);
     snprintf(line, sizeof line, "Loading %s ...", name);
-    show_line(615, 115, line, UiColour{255, 255, 255, 255});
+    ui_loading(UI_LOAD_NAME, line);
 
     check_save_version();
     DoRealMapShade();   // the map is tinted for the hour the character was left in
@@ -428,7 +416,7 @@ int loader() {
     lataakulttuurikartta();
     init_cultblock();
 
-    show_line(615, 145, "Ok!", UiColour{252, 252, 84, 255});
+    ui_loading(UI_LOAD_DONE, "Ok!");
     REDRAW_NEEDED = 22;
     DISABLE_NOTES = 1;
     laske_Load(-1);

@@ -42,7 +42,7 @@ void wizard_turn_duties() {
     if (WIZARD_objcount) {
         char text[40];
         snprintf(text, sizeof text, "%d / %d", wizard_objcount_used(), (int)PLAYEROBJ_COUNT);
-        ui_drawbutton(0, 0, text);
+        ui_object_count(text);
     }
 }
 

@@ -31,8 +31,7 @@ static long file_bytes(const char *path) {
 }
 
 static void meter(int done, int total) {
-    progress_meter(105, 180, 235, total > 0 ? 100.0f * (float)done / (float)total : 100.0f);
-    FlipScreenPortion(100, 100, 250, 100, 1);
+    ui_maintenance_progress(total > 0 ? 100.0f * (float)done / (float)total : 100.0f);
 }
 
 // The local maps of the area in play are kept whatever their age says: the area in memory goes back
@@ -114,9 +113,8 @@ void zoommap_maintenance() {
     RESIZE_off();
     const int flipmode = FLIPMODE;
     FLIP_map_OFF();
-    ui_wrapped_window(100, 100, 250, 100, "MAINTENANCING MAPS", 8,
-                      "You may continue playing after this process is complete. Please wait patiently ...");
-    FlipScreenPortion(100, 100, 250, 100, 1);
+    ui_maintenance_window("MAINTENANCING MAPS",
+                          "You may continue playing after this process is complete. Please wait patiently ...");
 
     char index_path[1100];
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");

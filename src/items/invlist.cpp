@@ -28,10 +28,8 @@ unsigned LAST_FILTER;
 int LAST_LISTPOSITION, LAST_LISTALKUKOHTA;
 
 int InvList_eka, InvList_vika, SivunViimeinenNappain, typeheaderpos;
-int INVLIST_X = 5, INVLIST_Y = 5, INVLIST_W = 470, INVLIST_H = 520, INVLIST_INFOY = 460, INVLIST_INFOH = 30;
 int InvList_cursor = -1;
 uint8_t npcitemtradable[CRE_PACK];
-int InvList_rowy[INVDATA_MAX];
 
 static bool valid_position(int pos) {
     return (pos >= 1 && pos < CONSTANTOBJ_ROWS) || (pos >= OBJ_PLAYER_FIRST && pos <= OBJ_PLAYER_LAST);

@@ -12,7 +12,6 @@ enum {
     INV_KIND_CARCASS = '4',
     INVTYPE_COUNT = 12,
     INVFILTER_UNPAID = 27,         // unpaid or taken goods
-    INVLIST_ROWH = 12,             // pixels of one row: a line of text with its small picture
 };
 constexpr uint32_t INVFILTER_MASK = 0x80000000u;   // the filter's other bits admit types by number
 constexpr uint32_t invmask(int a, int b = 0) { return INVFILTER_MASK | (1u << a) | (b ? 1u << b : 0u); }
@@ -44,10 +43,8 @@ extern int LAST_LISTPOSITION, LAST_LISTALKUKOHTA;
 
 // Page state shared with the selection screen.
 extern int InvList_eka, InvList_vika, SivunViimeinenNappain, typeheaderpos;
-extern int INVLIST_X, INVLIST_Y, INVLIST_W, INVLIST_H, INVLIST_INFOY, INVLIST_INFOH;
 extern int InvList_cursor;         // the row under the cursor, highlighted by the page drawing
-extern int InvList_rowy[INVDATA_MAX];
-extern uint8_t npcitemtradable[20];     // pack slots of the person talked to that may be traded   // screen row of each row drawn on the page; -1 not drawn
+extern uint8_t npcitemtradable[20];     // pack slots of the person talked to that may be traded
 
 void ClrInvData();
 int InvGet_data(int x, int y);                      // rows of the items and carcasses on a square

@@ -106,21 +106,6 @@ void draw(Screen &s) {
 
 // ---- choosing --------------------------------------------------------------------------------
 
-int row_at(int mx, int my) {
-    if (mx < INVLIST_X || mx >= INVLIST_X + INVLIST_W) return -1;
-    for (int i = InvList_eka; i <= InvList_vika && i < INVDATA_MAX; i++)
-        if (i >= 0 && InvList_rowy[i] >= 0 && my >= InvList_rowy[i] - 2 && my < InvList_rowy[i] - 2 + INVLIST_ROWH) return i;
-    return -1;
-}
-
-int button_at(const Screen &s, int mx, int my) {
-    for (int i = 0; i < s.nbuttons; i++) {
-        const UiInvSelButton &b = s.buttons[i];
-        if (b.key && mx >= b.x && mx < b.x + b.w && my >= b.y && my < b.y + b.h) return b.key;
-    }
-    return 0;
-}
-
 // The refusal of a disabled row, through invNote.
 void refuse(const Screen &s, const InvDataStruct &r) {
     const int quiet = (s.options & SEL_QUIET) ? 1 : 0;
@@ -141,7 +126,7 @@ void refuse(const Screen &s, const InvDataStruct &r) {
 enum Outcome { STAY, CLOSE_ROW, CLOSE_CANCEL };
 
 // Row i chosen by a key, a click or Enter; shift takes the whole stack without asking.
-Outcome choose(Screen &s, int i, bool shift, int mx, int my) {
+Outcome choose(Screen &s, int i, bool shift, int at) {
     if (i < 0 || i >= INVDATA_MAX || !InvData[i].pos) return STAY;
     InvDataStruct &r = InvData[i];
     if (r.chosen > 0) {
@@ -156,8 +141,8 @@ Outcome choose(Screen &s, int i, bool shift, int mx, int my) {
     if (s.code == CODE_APPLY || s.code == CODE_SUPERAPPLY) {
         const ItemStruct it = ObjToItem(r.pos);
         int action = MENU_NOT_TAKEN;
-        if (vessel_kind(it)) action = CONTAINER_rm(mx, my, it);
-        else if (is_leash_like(it)) action = LEASH_rm(mx, my, it);
+        if (vessel_kind(it)) action = CONTAINER_rm(at, it);
+        else if (is_leash_like(it)) action = LEASH_rm(at, it);
         if (action == 0) return STAY;
         if (action != MENU_NOT_TAKEN) INVRES_toiminta = action;
     }
@@ -170,8 +155,7 @@ Outcome choose(Screen &s, int i, bool shift, int mx, int my) {
             r.chosen = r.count;   // highlighted while the count is asked
             draw(s);
             r.chosen = 0;
-            const int ry = InvList_rowy[i] >= 0 ? InvList_rowy[i] : INVLIST_Y + 40;
-            count = askCount(r.count, "", INVLIST_X + 40, ry + 14 > 520 ? 520 : ry + 14);
+            count = AskCountAt(r.count, i);
         }
         if (count < 0) count = 0;
         if (count > r.count) count = r.count;
@@ -319,21 +303,6 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
     const bool remembered = !strcmp(s.title, LAST_LISTTITLE) && filter == LAST_FILTER && !(options & SEL_COUNT_ONLY);
     if (remembered) copy_bounded(LAST_LISTTITLE, sizeof LAST_LISTTITLE, "undefined");
 
-    const float r = ui_invsel_scale();
-    s.wx = 5;
-    s.wy = 5;
-    s.ww = (int)(470 * r);
-    s.wh = (int)(520 * r);
-    INVLIST_X = s.wx;
-    INVLIST_Y = s.wy + 20;
-    INVLIST_W = s.ww;
-    INVLIST_H = s.wh - 20;
-    INVLIST_INFOH = 70;
-    INVLIST_INFOY = s.wy + s.wh - INVLIST_INFOH - 30 + 20;
-    // A list of several choices has a line more of buttons, and one more with the count limit.
-    if (options & SEL_MULTI) INVLIST_INFOY -= 16;
-    if ((options & SEL_MULTI) && (options & SEL_MAX_TEN)) INVLIST_INFOY -= 16;
-
     // With the wrong-type mark every row stays listed; the filter only decides what may be chosen.
     int admitted = 0;
     if (options & SEL_WRONG_TYPE) {
@@ -371,28 +340,28 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         }
         if (key == KEY_QUIT) {
             if (WindowClosed()) return close(s, INVSEL_CANCEL);
-            const int row = row_at(MOUSE_X, MOUSE_Y);
+            const int row = ui_invsel_row_at_mouse();
             if (row >= 0) s.cursor = row;
             continue;
         }
         if (key == KEY_IDLE || key == KEY_WINDOW) continue;
         int row = -1;
         if (key == KEY_ENTER && click) {
-            row = row_at(MOUSE_X, MOUSE_Y);
+            row = ui_invsel_row_at_mouse();
             if (row < 0) {
-                key = button_at(s, MOUSE_X, MOUSE_Y);
+                key = ui_invsel_button_at_mouse(&s);
                 if (key == 0 || key == KEY_ENTER) continue;
                 click = false;
             }
         } else if (key == KEY_RCLICK) {
             // A right click on a container or a leash opens its own menu.
-            const int at = row_at(MOUSE_X, MOUSE_Y);
+            const int at = ui_invsel_row_at_mouse();
             if (at < 0) continue;
             s.cursor = at;
             const ItemStruct it = ObjToItem(InvData[at].pos);
             int action = MENU_NOT_TAKEN;
-            if (vessel_kind(it)) action = CONTAINER_rm(MOUSE_X, MOUSE_Y, it);
-            else if (is_leash_like(it)) action = LEASH_rm(MOUSE_X, MOUSE_Y, it);
+            if (vessel_kind(it)) action = CONTAINER_rm(UI_AT_MOUSE, it);
+            else if (is_leash_like(it)) action = LEASH_rm(UI_AT_MOUSE, it);
             if (action == 0 || action == MENU_NOT_TAKEN || InvData[at].disabled) continue;
             INVRES_toiminta = action;
             InvData_select(at, 1);
@@ -407,7 +376,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         }
         if (row >= 0) {
             s.cursor = row;
-            const Outcome o = choose(s, row, shift, click ? MOUSE_X : INVLIST_X + 60, click ? MOUSE_Y : InvList_rowy[row] + 14);
+            const Outcome o = choose(s, row, shift, click ? UI_AT_MOUSE : row);
             if (o == CLOSE_CANCEL) return close(s, INVSEL_CANCEL);
             if (o == CLOSE_ROW) {
                 savelastInvSel(s.title, row, s.first, filter);

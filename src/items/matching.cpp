@@ -73,7 +73,6 @@ void dumb_stashtxt() {
 
 // ---- the list box ---------------------------------------------------------------------------------
 
-static UiColour rgb(int r, int g, int b) { return UiColour{(uint8_t)r, (uint8_t)g, (uint8_t)b, 255}; }
 
 static void line_row(const Tarvike_Struct &t, const Tarvike_Struct *met, char *out, size_t size) {
     if (t.length) {
@@ -100,28 +99,18 @@ static bool line_done[TARVIKE_MAX];
 static bool line_met(int line) { return line >= 0 && line < TARVIKE_MAX && line_done[line]; }
 
 void Esita_Tarvikelista(int line) {
-    enum { ROWS_MAX = 16, HEAD_MAX = 3 };
-    static char head[HEAD_MAX][60];
+    enum { ROWS_MAX = 16 };   // more than the window holds
     static char shown[ROWS_MAX][220];
-    UiLine lines[HEAD_MAX + ROWS_MAX];
-    // The header wrapped inside the window (8 pixels in on both sides), the rows below it.
-    const int heads = ui_wrap_text("To do this, you need the following equipment, materials and/or articles:", 284,
-                                   head[0], sizeof head[0], HEAD_MAX);
-    int n_lines = 0;
-    for (int i = 0; i < heads; i++) lines[n_lines++] = UiLine{503, 172 + 10 * i, head[i], rgb(176, 196, 222), 0};
-    int y = 178 + 10 * heads;
-    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id && y < 340 && n_lines - heads < ROWS_MAX; i++, y += 10) {
+    UiRequirement rows[ROWS_MAX];
+    int listed = 0;
+    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id && listed < ROWS_MAX; i++, listed++) {
         char row[200];
         const bool met = line_met(i);
         line_row(Tarvikelista[i], met ? &Tarvikelista[i] : nullptr, row, sizeof row);
-        char *s = shown[n_lines - heads];
-        bprintf(s, sizeof shown[0], "%s %.33s", met ? "+" : i == line ? ">" : "-", row);
-        lines[n_lines++] = UiLine{503, y, s, met ? rgb(84, 252, 84) : i == line ? rgb(252, 252, 84) : rgb(200, 200, 200), 0};
+        bprintf(shown[listed], sizeof shown[0], "%s %.33s", met ? "+" : i == line ? ">" : "-", row);
+        rows[listed] = UiRequirement{shown[listed], met ? UI_REQ_MET : i == line ? UI_REQ_CURRENT : UI_REQ_PENDING};
     }
-    // dark slate under light rows
-    ui_text_window(UI_WINBOX, 495, 152, 300, 200, StrUpr(Tarvikelista_TITLE), UI_WIN_STONE, UiColour{0, 0, 0, 0}, lines,
-                   n_lines);
-    FlipScreenPortion(495, 152, 300, 200, 1);
+    ui_requirement_list(StrUpr(Tarvikelista_TITLE), rows, listed);
     if (line == 100) {
         Note("Ok, you have all the necessary equipment!");
         return;
@@ -571,7 +560,7 @@ static void by_ratio(int line) {
 
 int Kay_Tarvikelista(const char *title) {
     GLOB_TK_laaturaja = 5, GLOB_TK_kelpoisuus = 100, GLOB_MAT_laaturaja = 5;
-    ui_grabscr_area("statscreen", 495, 10, 300, 390);
+    ui_keep_area("statscreen", UI_AREA_SIDE_PANEL);
     if (DEBUG_aika_ja_esineet) return 1;
     tarvike_snapshot();
     if (Tarvikelista[0].id == 0) return 1;

@@ -72,7 +72,7 @@ void CONTAINERDO_emtpy(int owner, int slot, int) {
     TurnUsed = 1;
 }
 
-int CONTAINER_rm(int x, int y, const ItemStruct &item) {
+int CONTAINER_rm(int at, const ItemStruct &item) {
     Valinta_Tyhjaa();
     if (!vessel_kind(item)) return MENU_NOT_TAKEN;
     if (item.id == OID_WATER && got_mc_around(PlayerX, PlayerY, MC_SAUNASTOVE, 1))
@@ -80,7 +80,7 @@ int CONTAINER_rm(int x, int y, const ItemStruct &item) {
     Valinta_Lisaa('F', Toiminta(ACT_FILL));
     Valinta_Lisaa('P', "Pour or put something into");
     if (item.vessel != 0) Valinta_Lisaa('E', Toiminta(ACT_EMPTY));
-    switch (TeeRMValinta("CONTAINER OPTIONS", x, y)) {
+    switch (TeeRMValintaAt("CONTAINER OPTIONS", at)) {
     case 'E': return ACT_EMPTY;
     case 'F': return ACT_FILL;
     case 'P': return ACT_POUR;
@@ -101,13 +101,13 @@ int npcleash_check(const ItemStruct &item) {
     return sotu_Crepos(leash_sotu(item));
 }
 
-int LEASH_rm(int x, int y, const ItemStruct &item) {
+int LEASH_rm(int at, const ItemStruct &item) {
     if (non_outdoor()) return 0;
     if (npcleash_check(item) < 0) return MENU_NOT_TAKEN;
     Valinta_Tyhjaa();
     Valinta_Lisaa('U', "Unleash");
     Valinta_Lisaa('T', "Tie to a tree");
-    switch (TeeRMValinta("LEASHING OPTIONS", x, y)) {
+    switch (TeeRMValintaAt("LEASHING OPTIONS", at)) {
     case 'T': return ACT_TIE;
     case 'U': return ACT_UNLEASH;
     default: return 0;
@@ -160,12 +160,9 @@ int petcheck() {
         return 0;
     }
     save_page();
-    const UiColour red = {168, 0, 0, 255};
-    const UiLine lines[] = {{20, 40, "A pet disappeared from its leash.", red, 1},
-                            {20, 55, "Please take a screenshot and back up your", red, 1},
-                            {20, 70, "character folder without closing the game.", red, 1},
-                            {20, 100, "Press any key three times to go on.", red, 1}};
-    ui_text_window(UI_WINDOW, 10, 10, 350, 150, "PET MISSING!", 0, UiColour{0, 0, 0, 0}, lines, 4);
+    static const char *const lines[] = {"A pet disappeared from its leash.", "Please take a screenshot and back up your",
+                                        "character folder without closing the game.", "Press any key three times to go on."};
+    ui_pet_missing_window(lines, 4);
     for (int i = 0; i < 3; i++)
         if (getkeypress() == KEY_QUIT) break;
     restore_page();

@@ -13,8 +13,9 @@ extern int PETCHECK;               // while non-zero the leash check is off
 
 int Tyhjenna_EsineAstia(ItemStruct &item);   // the record becomes an empty vessel; answers 1
 void CONTAINERDO_emtpy(int owner, int slot, int unused);
-int CONTAINER_rm(int x, int y, const ItemStruct &item);   // action code, 0 cancelled, 900 no container
-int LEASH_rm(int x, int y, const ItemStruct &item);       // action code, 0 cancelled or indoors, 900
+// The popup menus of a container and a leash, opened at UI_AT_* or beside a row of the item list.
+int CONTAINER_rm(int at, const ItemStruct &item);   // action code, 0 cancelled, 900 no container
+int LEASH_rm(int at, const ItemStruct &item);       // action code, 0 cancelled or indoors, 900
 int npcleash_check(const ItemStruct &item);  // the creature on the leash, -1000 none or gone
 int sotu_Crepos(unsigned socialid);          // the creature of the area with the social id, -1000
 void unleash(int slot);            // the animal of the leash in the slot goes free; the leash holds none

@@ -112,15 +112,13 @@ static int fast_cursor = 0;        // FAST_TARGET_CURSOR, read once per pick
 static int pick_drawn = 0;         // the map was drawn whole since the pick began
 
 void Nayta_Kohta(int x, int y) {
-    const float w = cell_w(), h = cell_h();
-    LOCSEL_SCREEN_X = centre_x() + (int)((float)(x - PlayerX) * w - w / 2);
-    LOCSEL_SCREEN_Y = centre_y() + (int)((float)(y - PlayerY) * h - h / 2);
     if (NEWGFX) {
         if (fast_cursor) {
             // The map texture as it was drawn, the frame over it: the last frame goes with the flip.
-            ui_picker_cursor(1, LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, w, h);
+            ui_picker_cursor(UI_CURSOR_FAST, x, y);
             return;
         }
+        ui_picker_cursor(UI_CURSOR_PLACE, x, y);
         const int old_x = LOCSEL_CURSOR_X, old_y = LOCSEL_CURSOR_Y;
         LOCSEL_CURSOR_X = x;
         LOCSEL_CURSOR_Y = y;
@@ -132,23 +130,11 @@ void Nayta_Kohta(int x, int y) {
         pick_drawn = 1;
         return;
     }
-    ui_picker_cursor(0, LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y, w, h);
-}
-
-// Screen position of a square centred, or 0 when it lies outside the map view.
-static int sprite_position(int x, int y, int &sx, int &sy) {
-    const float w = cell_w(), h = cell_h();
-    sx = centre_x() + (int)((float)(x - PlayerX) * w);
-    sy = centre_y() + (int)((float)(y - PlayerY) * h);
-    return sx >= mapDim.x && sx < mapDim.x + mapDim.width && sy >= mapDim.y && sy < mapDim.y + mapDim.height;
+    ui_picker_cursor(UI_CURSOR_DRAW, x, y);
 }
 
 static int draw_sprite(int x, int y, int n, const char *tile, int flags) {
-    int sx, sy;
-    if (!sprite_position(x, y, sx, sy)) return 0;
-    Flip();
-    if (tile && tile[0] && NEWGFX) ui_tile_direct(tile, n, sx, sy, flags);
-    return 1;
+    return ui_square_sprite(x, y, n, NEWGFX ? tile : "", flags);
 }
 
 int Nayta_Sprite(int x, int y, int n, const char *tile) {
@@ -223,7 +209,7 @@ int ValitseLokaatio(int mode, const char *text) {
     const int direction = !target;
     fast_cursor = !strcmp(inival("FAST_TARGET_CURSOR", "NO"), "YES");
     pick_drawn = 0;
-    if (ui_has_screen()) ui_grabscr_area("infoview", 503, 190, 286, target ? 150 : 140);
+    if (ui_has_screen()) ui_keep_area("infoview", target ? UI_AREA_PICKER_TARGET : UI_AREA_PICKER);
     refresh_locsel_insight();
     draw_window(mode, text);
 

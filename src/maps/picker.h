@@ -17,7 +17,7 @@ extern int cr_dist[LOCSEL_CREATURES];
 extern int in_sight_pos;                    // how many
 extern int PREV_LOKAATIO_X, PREV_LOKAATIO_Y;   // offset of the last chosen square from the player
 extern int PREV_CRE_NUM;                    // creature chosen last; -1000 none
-extern int LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y;   // the cursor's screen position
+extern int LOCSEL_SCREEN_X, LOCSEL_SCREEN_Y;   // the cursor's screen position, as the screen placed it
 
 // The map char of the chosen square, 0 after ESC (or a closed window); the square in GeneralX,
 // GeneralY (both 0 when nothing was chosen).

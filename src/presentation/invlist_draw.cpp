@@ -18,6 +18,9 @@
 #include "presentation/windows.h"
 
 // The owner note after a row's text: goods still to be paid, or taken.
+int INVLIST_X = 5, INVLIST_Y = 5, INVLIST_W = 470, INVLIST_H = 520, INVLIST_INFOY = 460, INVLIST_INFOH = 30;
+int InvList_rowy[INVDATA_MAX];
+
 static const char *owner_note(const ItemStruct &it) {
     if (it.ownersoc == 0 || (it.ownerflags & OWN_FREE)) return "";
     if (it.ownerflags & OWN_UNPAID) return " (unpaid)";

@@ -4,6 +4,8 @@
 
 #include "base/ownlib.h"
 #include "base/strupr.h"
+#include "items/invlist.h"
+#include "presentation/invlist_draw.h"
 #include "items/itemunit.h"
 #include "maps/area.h"
 #include "presentation/hyper.h"
@@ -23,6 +25,9 @@
 
 enum { MENU_X = 498, MENU_Y = 190, MENU_W = 296, EXTRA_W = 276 };
 static const char *const MENU_GRAB = "teevalinta";
+// The graphical presentation of a building menu: its pictures on a grid of 18 x 20 pixels.
+static const int GraafinenApu_X = 0, GraafinenApu_Y = 0;
+enum { APU_CELL_W = 18, APU_CELL_H = 20 };
 
 static uint32_t white() { return RGB_to_color(255, 255, 255); }
 static uint32_t gold() { return RGB_to_color(255, 215, 0); }
@@ -47,8 +52,9 @@ void GraafinenApu(int position) {
         const ValintaStruct &v = ValintaEntry[i];
         const char *tile = v.terrain_tile ? terrain_tilename(v.mapchar) : v.tilename;
         if (!v.mapchar && !tile[0]) continue;
-        if (tile[0]) TileDraw_named(tile, 0, 0, v.gx + 10, v.gy + 16, 1);
-        if (i == position) alpha_box(v.gx - 5, v.gy - 5, 28, 30, white(), 64);
+        const int gx = GraafinenApu_X + APU_CELL_W * v.gx, gy = GraafinenApu_Y + APU_CELL_H * v.gy;
+        if (tile[0]) TileDraw_named(tile, 0, 0, gx + 10, gy + 16, 1);
+        if (i == position) alpha_box(gx - 5, gy - 5, 28, 30, white(), 64);
     }
 }
 
@@ -81,8 +87,19 @@ static void choice_note(char *out, size_t size, const char *title, const char *e
     if (bar) *bar = 0;
 }
 
+// Where a popup opens: at the mouse, or beside a row of the item list.
+static void popup_place(int at, int &x, int &y) {
+    if (at >= 0 && at < INVDATA_MAX) {
+        x = INVLIST_X + 60, y = InvList_rowy[at] + 14;
+        return;
+    }
+    x = MOUSE_X, y = MOUSE_Y;
+}
+
 // The menu of the first `count` entries; answers the chosen list position (-1 none) and its key.
-static int screen_menu(const char *title, int popup, int x, int y, int count, int many, int nocancel, int *key_out) {
+static int screen_menu(const char *title, int popup, int at, int count, int many, int nocancel, int *key_out) {
+    int x = 0, y = 0;
+    if (popup) popup_place(at, x, y);
     char shown_title[100];
     copy_bounded(shown_title, sizeof shown_title, title ? title : "");
     note_lines_since_pause = 0;
@@ -209,8 +226,23 @@ static int screen_yes_no_esc(const char *question) {
 
 // ---- how many ------------------------------------------------------------------------------------
 
-// The count prompt at (x, y): window, buttons, and the typed number after SPACE.
-static int screen_count(int total, int x, int y) {
+// Where the count prompt opens: on the prompt line, at the mouse, or below a row of the item list,
+// kept above the list's foot.
+static void count_place(int at, int &x, int &y) {
+    if (at == UI_AT_PROMPT) {
+        x = 500, y = 543;
+    } else if (at >= 0 && at < INVDATA_MAX) {
+        const int ry = InvList_rowy[at] >= 0 ? InvList_rowy[at] : INVLIST_Y + 40;
+        x = INVLIST_X + 40, y = ry + 14 > 520 ? 520 : ry + 14;
+    } else {
+        x = MOUSE_X, y = MOUSE_Y;
+    }
+}
+
+// The count prompt: window, buttons, and the typed number after SPACE.
+static int screen_count(int total, int at) {
+    int x = 0, y = 0;
+    count_place(at, x, y);
     grabscr("askcount", nullptr);
     char title[100];
     snprintf(title, sizeof title, "HOW MANY? (OF TOTAL %d)", total);

@@ -12,4 +12,5 @@ void ui_install_screen() {
     screen_worldmap(ui.redraw);
     screen_ui_screens(ui.screens);
     screen_ui_talk(ui.talk);
+    screen_ui_windows(ui.windows);
 }

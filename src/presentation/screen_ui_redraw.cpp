@@ -18,6 +18,14 @@
 
 static int has_screen() { return game_screen != nullptr; }
 
+void FlipScreenPortion(int x, int y, int w, int h, int present) {
+    if (ui.redraw.flip_portion) ui.redraw.flip_portion(x, y, w, h, present);
+}
+
+void progress_meter(int x, int y, int width, float percent) {
+    if (ui.redraw.progress_meter) ui.redraw.progress_meter(x, y, width, percent);
+}
+
 static void grab(const char *name, int whole, int x, int y, int w, int h) {
     if (whole) {
         grabscr(name);
@@ -29,10 +37,6 @@ static void grab(const char *name, int whole, int x, int y, int w, int h) {
 
 static void button(int x, int y, const char *text) {
     if (game_screen) drawbutton(x, y, text);
-}
-
-static void picture_above_spend(const char *name, int w, int h) {
-    sized_image(name, spendGui.x + spendGui.width - w - 4, spendGui.y - h - 4, w, h, 1);
 }
 
 static int missile_sprite(int x, int y, int rotate, const char *tilename) {
@@ -106,24 +110,6 @@ static int window_closing() {
 
 // ---- the picker -------------------------------------------------------------------------------
 
-static void picker_cursor(int fast, int x, int y, float w, float h) {
-    if (fast) {
-        Flip();
-        const int fw = (int)(w * 1.5f);
-        RenderCursor(x - (fw - (int)w) / 2, y - (fw - (int)h) / 2, fw, fw);
-        if (ren) SDL_RenderPresent(ren);
-        return;
-    }
-    if (!game_screen) return;
-    alpha_box(x, y, (int)w, (int)h, RGB_to_color(255, 0, 0), 64);
-    drawcursor(x, y, (int)w, (int)h);
-    Flip();
-}
-
-static void tile_direct(const char *tile, int frame, int x, int y, int flags) {
-    TileDraw_named(tile, frame, 0, x, y, TILE_DIRECT | flags);
-}
-
 static void picker_window(const char *title, int target, int own_square, int cycle, const char *help) {
     if (!game_screen) return;
     winbox(503, 190, 286, target ? 150 : 140, title, WIN_TEX_SAVU, RGB_to_color(56, 88, 120));   // dark under light texts
@@ -148,30 +134,10 @@ static void picker_window(const char *title, int target, int own_square, int cyc
     Flip();
 }
 
-// ---- windows of text --------------------------------------------------------------------------
-
-static_assert((int)UI_WIN_STONE == (int)WIN_TEX_KIVI && (int)UI_WIN_SMOKE == (int)WIN_TEX_SAVU, "the rules name the same textures");
-
-static void text_window(int frame, int x, int y, int w, int h, const char *title, uint32_t style, UiColour fill,
-                        const UiLine *lines, int n) {
-    if (frame == UI_WINDOW)
-        Piirra_Ikkuna(x, y, w, h, title, style);
-    else
-        winbox(x, y, w, h, title, style, fill.a ? RGB_to_color(fill.r, fill.g, fill.b) : 0);
-    for (int i = 0; i < n; i++)
-        showtext(lines[i].x, lines[i].y, lines[i].text, RGB_to_color(lines[i].colour.r, lines[i].colour.g, lines[i].colour.b),
-                 lines[i].style);
-}
+// ---- lines of text ----------------------------------------------------------------------------
 
 static void text_line(int x, int y, const char *text, UiColour colour, int style) {
     showtext(x, y, text, RGB_to_color(colour.r, colour.g, colour.b), style);
-}
-
-static void wrapped_window(int x, int y, int w, int h, const char *title, uint32_t style, const char *text) {
-    Piirra_Ikkuna(x, y, w, h, title, style);
-    SANATAULUKKO_Tyhjaa();
-    SANATAULUKKO_Lisaa(text);
-    showtext_sanataulukko(x + 5, y + 25, w - 10, 0, COLOR_WHITE(), 0);
 }
 
 static void scale_quality(const char *quality) { SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, quality); }
@@ -196,10 +162,6 @@ void screen_ui_redraw(UiRedraw &t) {
     t.scale_quality = scale_quality;
     t.button = button;
     t.text_line = text_line;
-    t.wrapped_window = wrapped_window;
-    t.text_window = text_window;
-    t.picker_cursor = picker_cursor;
-    t.tile_direct = tile_direct;
     t.picker_window = picker_window;
     t.spend_window = spend_window;
     t.spend_tick = spend_tick;
@@ -210,7 +172,6 @@ void screen_ui_redraw(UiRedraw &t) {
     t.draw_map_cursor = scr_draw_map_cursor;
     t.map_border_info = scr_MapBorderInfo;
     t.wounds_screen = scr_wounds_screen;
-    t.picture_above_spend = picture_above_spend;
     t.missile_sprite = missile_sprite;
     t.owner = window_owner;
     if (*ui_scale_quality_wanted()) scale_quality(ui_scale_quality_wanted());

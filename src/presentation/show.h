@@ -160,6 +160,10 @@ void scr_ClrOxaFlipMap();
 int scr_textwidth(const char *text);
 void scr_progress_meter(int x, int y, int width, float percent);
 int scr_mapScale(int direction);
+// The screen's own drawing asks through the same table as the rules (nothing while it is not filled):
+// a part of the screen shown, and a progress bar at x, y.
+void FlipScreenPortion(int x, int y, int w, int h, int present);
+void progress_meter(int x, int y, int width, float percent);
 
 // ---- what the map textures hold -------------------------------------------------------------------
 // Every drawing into the map texture names the pixels it may change (a rotated picture its whole

@@ -344,13 +344,6 @@ void Tehtava_Muistutus() {
 
 // ---- the task screen --------------------------------------------------------------------------
 
-static const UiColour WHITE = {255, 255, 255, 255};
-static const UiColour LIST_COLOUR = {240, 230, 140, 255};
-static const UiColour CURRENT_COLOUR = {176, 196, 222, 255};
-static const UiColour ADVICE_COLOUR = {238, 232, 170, 255};
-static const UiColour NO_FILL = {0, 0, 0, 0};
-enum { TEXT_WIDTH = 440 };   // the lines of a 460-pixel window begun 10 pixels in
-
 // The lines of one text as one paragraph.
 static void paragraph(const char (*lines)[TASK_LINE], char *out, size_t size) {
     out[0] = 0;
@@ -361,57 +354,19 @@ static void paragraph(const char (*lines)[TASK_LINE], char *out, size_t size) {
     }
 }
 
-static void bar(int x, int y, int w, const char *text) {
-    ui_text_window(UI_WINBOX, x, y, w, 18, text, UI_WIN_STONE, NO_FILL, nullptr, 0);
-}
+static_assert((int)UI_COURSE_KEY_LINES == (int)TASK_LINES, "every key-help line of a task is shown");
 
-// A key-help line: a key button, or its plain words when it opens with the keys in brackets.
-static void key_help_line(int x, int y, const char *line) {
-    if (line[0] == '[')
-        ui_text_line(x, y, line, WHITE, 0);
-    else
-        ui_drawbutton(x, y, line);
-}
-
-static void draw_running_task() {
-    bar(10, 30, 460, "CURRENT TASK:");
-    char text[TASK_LINES * TASK_LINE + 8];
-    paragraph(tehtava.description, text, sizeof text);
-    ui_wrapped_window(10, 50, 460, 180, tehtava.title, 0, text);
-    if (tehtava.keyHelp[0][0]) {
-        ui_text_window(UI_WINDOW, 10, 235, 460, 100, "RELATED KEY-COMMANDS", 0, NO_FILL, nullptr, 0);
-        for (int k = 0; k < TASK_LINES; k++)
-            if (tehtava.keyHelp[k][0]) key_help_line(20, 264 + 15 * k, tehtava.keyHelp[k]);
-    }
-    if (tehtava.picture[0]) ui_talk_picture(tehtava.picture, 175, 338, 131, 98);   // 400 x 300 fitted
-    static const char ADVICE[] =
-        "There are several ways to accomplish each task. Sometimes you need to find a proper place or get specific "
-        "equipment before it's even possible to accomplish the task. Therefore you should be aware of possibilities "
-        "the game has got to offer,use your creativity and find alternative ways to get the tasks done. Sometimes it "
-        "may take some time before circumstances are correct for the task to be done. Some extra work and patience "
-        "will be also needed regularly. But as you advance - you will be rewarded...";
-    // The advice wrapped inside its box, above the F5 button.
-    enum { ADVICE_ROWS = 10 };
-    static char rows[ADVICE_ROWS][80];
-    const int n = ui_wrap_text(ADVICE, TEXT_WIDTH, rows[0], sizeof rows[0], ADVICE_ROWS);
-    const int step = n > 9 ? 10 : 11;
-    UiLine lines[ADVICE_ROWS];
-    for (int i = 0; i < n; i++) lines[i] = UiLine{20, 450 + step * i, rows[i], ADVICE_COLOUR, 0};
-    ui_text_window(UI_WINDOW, 10, 440, 460, 155, "", 0, NO_FILL, lines, n);
-    ui_drawbutton(15, 555, "F5.Shows this screen during the game");
-}
-
-static void draw_done_task() {
-    bar(10, 30, 460, "TASK COMPLETED!");
-    char text[TASK_LINES * TASK_LINE + 8];
-    paragraph(tehtava.completion, text, sizeof text);
-    ui_wrapped_window(10, 50, 460, 150, tehtava.title, 0, text);
-    static char rows[2][80];
-    const int n = ui_wrap_text("Congratulations! You have successfully accomplished this task.", TEXT_WIDTH, rows[0],
-                               sizeof rows[0], 2);
-    UiLine congratulations[2];
-    for (int i = 0; i < n; i++) congratulations[i] = UiLine{20, 530 + 11 * i, rows[i], WHITE, 0};
-    ui_text_window(UI_WINDOW, 10, 500, 460, 95, "", 0, NO_FILL, congratulations, n);
+// The task at hand on the left of the task screen, running or done.
+static void draw_task(int done) {
+    static char text[TASK_LINES * TASK_LINE + 8];
+    paragraph(done ? tehtava.completion : tehtava.description, text, sizeof text);
+    UiCourseTask task{};
+    task.title = tehtava.title;
+    task.text = text;
+    for (int k = 0; k < TASK_LINES; k++) task.key_help[k] = tehtava.keyHelp[k];
+    task.picture = tehtava.picture;
+    task.done = done;
+    ui_course_task(task);
 }
 
 void Tehtavan_Kuvaus(int phase) {
@@ -419,13 +374,13 @@ void Tehtavan_Kuvaus(int phase) {
         Tehtavan_Vaihe = 0;
         // Only the completion of the last task ends a course, never the showing of a task.
         if (Tehtava_Tapahtuma == 0 && tehtava.startEvent != COURSE_EVENT_DONE) Tehtava_Tapahtuma = tehtava.startEvent;
-        draw_running_task();
+        draw_task(0);
     } else {
-        draw_done_task();
+        draw_task(1);
         Tehtava_Tapahtuma = tehtava.endEvent;
     }
     if (Tehtava_Tapahtuma == COURSE_EVENT_DONE) Tehtavat_Suoritettu();
-    ui_drawbutton(15, 570, "ESC.Exit and continue the game");
+    ui_course_exit_button();
 }
 
 // A key from the player; 0 when none can come any more (the window closed, or no screen and no key
@@ -437,10 +392,8 @@ static int course_key() {
     return k;   // the mouse moving (KEY_QUIT) or an idle tick leaves the screen open
 }
 
-static void reward_window(const char *a, const char *b, const UiLine *more, int n) {
-    UiLine lines[5] = {{20, 475, a, WHITE, 0}, {20, 490, b, WHITE, 0}};
-    for (int i = 0; i < n && i < 3; i++) lines[2 + i] = more[i];
-    ui_text_window(UI_WINDOW, 10, 450, 460, 145, "GAME-COURSE COMPLETED!", 0, NO_FILL, lines, 2 + (n < 3 ? n : 3));
+static void reward_window(const char *a, const char *b, const char *const *choices, int n) {
+    ui_course_reward(a, b, choices, n);
     Flip();
 }
 
@@ -454,9 +407,8 @@ void Tehtavat_Suoritettu() {
     const bool course_1 = n == 1 ? strcmp(first.title, "WATER") == 0 : was_course_1;
     Plr.courses_completed |= course_1 ? COURSE1_DONE : COURSE2_DONE;
 
-    static const UiLine choices[3] = {{20, 520, "1.Improve your skills", LIST_COLOUR, 0},
-                                      {20, 535, "2.Attribute increase (strength, endurance etc.)", LIST_COLOUR, 0},
-                                      {20, 550, "3.Learn two new spells", LIST_COLOUR, 0}};
+    static const char *const choices[3] = {"1.Improve your skills", "2.Attribute increase (strength, endurance etc.)",
+                                           "3.Learn two new spells"};
     int k = 0;
     do {
         reward_window("You have now succesfully lived through a complete game-course!",
@@ -495,15 +447,15 @@ static void course_lost() {
 // the window while it is shown; the game screen comes back when it closes.
 static void show_task(const Tehtava *recs, int n) {
     UiScreenHold hold;
-    ui_talk_backdrop("bg-worldview.jpg", "GAME COURSE & TASK INFORMATION");
-    ui_text_window(UI_WINDOW, 535, 30, 255, 560, "LIST OF TASKS TO COMPLETE", 0, NO_FILL, nullptr, 0);
     const int at = Plr.course_index;
-    for (int i = 0; i < n; i++) {
+    static char lines[COURSE_FILE_MAX][120];
+    const char *shown[COURSE_FILE_MAX];
+    for (int i = 0; i < n && i < COURSE_FILE_MAX; i++) {
         const char mark = i < at ? 'x' : i == at && Tehtavan_Vaihe == 1 ? 'X' : ' ';
-        char line[120];
-        snprintf(line, sizeof line, "%c.%s", mark, recs[i].title);
-        ui_text_line(540, 60 + 20 * i, line, i == at ? CURRENT_COLOUR : LIST_COLOUR, 0);
+        snprintf(lines[i], sizeof lines[i], "%c.%s", mark, recs[i].title);
+        shown[i] = lines[i];
     }
+    ui_course_tasks(shown, n < COURSE_FILE_MAX ? n : COURSE_FILE_MAX, at);
     tehtava = recs[at];
     Plr.task_number = tehtava.taskNumber;
     Tehtavan_Kuvaus(Tehtavan_Vaihe);

@@ -133,9 +133,8 @@ static void bug_box(const char *name) {
     snprintf(line, sizeof line, "!BUG! Arvo_Esine_Listasta: %.100s", name);
     debuglog("kult", line);
     save_page();
-    const UiColour yellow = {255, 255, 0, 255};
-    const UiLine lines[] = {{10, 30, "!BUG! Arvo_Esine_Listasta:", yellow, 1}, {10, 45, name, yellow, 1}};
-    ui_text_window(UI_WINDOW, 0, 0, 400, 70, "", 0, UiColour{0, 0, 0, 0}, lines, 2);
+    const char *const lines[] = {"!BUG! Arvo_Esine_Listasta:", name};
+    ui_table_fault_window(lines, 2);
     Flip();
     getkeypress();
     restore_page();

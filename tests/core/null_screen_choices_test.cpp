@@ -51,7 +51,7 @@ TEST_F(NullScreenChoices, MenusTakeTheEntryOfTheScriptedKey) {
         menu();
         TeeValinta_NOCANCEL = 1;
         script(c.keys);
-        const int r = c.popup ? TeeRMValinta("Pick", 10, 10) : TeeValinta("Pick");
+        const int r = c.popup ? TeeRMValintaAt("Pick", UI_AT_MOUSE) : TeeValinta("Pick");
         EXPECT_EQ(r, c.answer) << (c.keys.empty() ? 0 : c.keys[0]);
         EXPECT_EQ(TEEVALINTA_POS, c.pos);
         EXPECT_EQ(TeeValinta_NOCANCEL, 0) << "kept for one menu only";
@@ -89,7 +89,7 @@ TEST_F(NullScreenChoices, QuestionsAndCounts) {
     }
     script({'3'});
     EXPECT_EQ(AskCount(1), 1) << "one is taken whole without a question";
-    EXPECT_EQ(askCount(0, "", 0, 0), 0);
+    EXPECT_EQ(AskCountAt(0, UI_AT_MOUSE), 0);
     EXPECT_EQ(ui_script_left(), 0);
 }
 

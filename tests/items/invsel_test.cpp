@@ -3,6 +3,7 @@
 #include "items/invsel_fixture.h"
 
 #include "presentation/input_feeder.h"
+#include "presentation/invlist_draw.h"
 
 namespace {
 

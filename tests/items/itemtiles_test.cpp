@@ -5,6 +5,7 @@
 
 #include "presentation/itemtiles.h"
 #include "items/vessels.h"
+#include "presentation/invlist_draw.h"
 
 #include <unistd.h>
 

@@ -7,6 +7,7 @@
 #include "items/vessels.h"
 #include "presentation/input_feeder.h"
 #include "presentation/menu.h"
+#include "presentation/invlist_draw.h"
 
 namespace {
 
@@ -45,17 +46,17 @@ protected:
 
 TEST_F(Vessels, TheContainerMenuOffersWhatTheVesselAllows) {
     oxatest::push_key(SDLK_ESCAPE);
-    EXPECT_EQ(CONTAINER_rm(100, 100, ObjToItem(bowl_pos)), 0) << "cancelled";
+    EXPECT_EQ(CONTAINER_rm(UI_AT_MOUSE, ObjToItem(bowl_pos)), 0) << "cancelled";
     EXPECT_EQ(menu_keys(), "FP") << "an empty bowl cannot be emptied";
 
     maailma[mapidx(PlayerX + 1, PlayerY)] = 5;   // the sauna stove next to her
     oxatest::push_key(SDLK_e);
-    EXPECT_EQ(CONTAINER_rm(100, 100, water()), ACT_EMPTY);
+    EXPECT_EQ(CONTAINER_rm(UI_AT_MOUSE, water()), ACT_EMPTY);
     EXPECT_EQ(menu_keys(), "TFPE");
     oxatest::push_key(SDLK_t);
-    EXPECT_EQ(CONTAINER_rm(100, 100, water()), ACT_SCOOP);
+    EXPECT_EQ(CONTAINER_rm(UI_AT_MOUSE, water()), ACT_SCOOP);
 
-    EXPECT_EQ(CONTAINER_rm(100, 100, thing(IT_WEAPON, "Knife")), MENU_NOT_TAKEN);
+    EXPECT_EQ(CONTAINER_rm(UI_AT_MOUSE, thing(IT_WEAPON, "Knife")), MENU_NOT_TAKEN);
 }
 
 TEST_F(Vessels, EmptyingAVesselLeavesTheVesselAndRefusesAnEmptyOne) {
@@ -81,18 +82,18 @@ TEST_F(Vessels, TheLeashMenuWantsTheAnimalHereAndOutdoors) {
     const ItemStruct rope = leash_on(4, 1004);
     EXPECT_EQ(npcleash_check(rope), 4);
     oxatest::push_key(SDLK_u);
-    EXPECT_EQ(LEASH_rm(100, 100, rope), ACT_UNLEASH);
+    EXPECT_EQ(LEASH_rm(UI_AT_MOUSE, rope), ACT_UNLEASH);
     oxatest::push_key(SDLK_t);
-    EXPECT_EQ(LEASH_rm(100, 100, rope), ACT_TIE);
+    EXPECT_EQ(LEASH_rm(UI_AT_MOUSE, rope), ACT_TIE);
 
     ItemStruct gone = rope;
     gone.state = 1777;   // an animal that has left the area
     EXPECT_EQ(npcleash_check(gone), CRE_NONE);
-    EXPECT_EQ(LEASH_rm(100, 100, gone), MENU_NOT_TAKEN);
+    EXPECT_EQ(LEASH_rm(UI_AT_MOUSE, gone), MENU_NOT_TAKEN);
     EXPECT_EQ(npcleash_check(thing(IT_WEAPON, "Knife")), CRE_NONE);
 
     world_map();
-    EXPECT_EQ(LEASH_rm(100, 100, rope), 0) << "not on the wilderness map";
+    EXPECT_EQ(LEASH_rm(UI_AT_MOUSE, rope), 0) << "not on the wilderness map";
 }
 
 TEST_F(Vessels, ReleasingEveryAnimalClearsTheLeashes) {

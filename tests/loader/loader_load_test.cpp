@@ -172,8 +172,8 @@ TEST_F(LoaderTest, ExitRecordPastTheLastDayIsDamaged) {
 }
 
 static int bug_windows = 0;
-static void count_bug_window(int, int, int, int, int, const char *, uint32_t, UiColour, const UiLine *lines, int n) {
-    for (int i = 0; i < n; i++) bug_windows += strstr(lines[i].text, "!BUG!") != nullptr;
+static void count_bug_window(const char *const *lines, int n) {
+    for (int i = 0; i < n; i++) bug_windows += strstr(lines[i], "!BUG!") != nullptr;
 }
 
 // Damaged creature templates are built once the object definitions are read: the things their
@@ -185,9 +185,9 @@ TEST_F(LoaderTest, DamagedTemplatesAreBuiltAfterTheObjectDefinitions) {
     for (uint8_t &b : noise) b = (uint8_t)draw();
     write("CONSTANT.CRE", noise.data(), noise.size());
     bug_windows = 0;
-    ui.redraw.text_window = count_bug_window;
+    ui.windows.table_fault = count_bug_window;
     const int loaded = loader();
-    ui.redraw.text_window = nullptr;
+    ui.windows.table_fault = nullptr;
     ASSERT_EQ(loaded, 0);
     EXPECT_EQ(bug_windows, 0);
     EXPECT_NE(std::string(loader_load_notes()).find("CONSTANT.CRE was damaged"), std::string::npos);

@@ -160,12 +160,12 @@ TEST_F(Menus, PopupMenuAnswersTheAction) {
     Valinta_LisaaToiminnalla('a', "Axe", 123);
     Valinta_Lisaa('b', "Bow");
     f.key(SDLK_a);
-    EXPECT_EQ(TYPED(TeeRMValinta("Pick", 100, 100)), 123);
+    EXPECT_EQ(TYPED(TeeRMValintaAt("Pick", UI_AT_MOUSE)), 123);
     Valinta_Tyhjaa();
     Valinta_LisaaToiminnalla('a', "Axe", 123);
     Valinta_Lisaa('b', "Bow");
     f.key(SDLK_b);
-    EXPECT_EQ(TYPED(TeeRMValinta("Pick", 100, 100)), 'b');
+    EXPECT_EQ(TYPED(TeeRMValintaAt("Pick", UI_AT_MOUSE)), 'b');
 }
 
 TEST_F(Menus, MenuPutsTheScreenBack) {
@@ -246,7 +246,7 @@ TEST_F(Menus, AskCountAnswers) {
 
     f.key(SDLK_SPACE);          // no SPACE button under ten: ignored
     f.key(SDLK_RETURN);
-    EXPECT_EQ(TYPED(askCount(4, "", 100, 100)), 4);
+    EXPECT_EQ(TYPED(AskCountAt(4, UI_AT_MOUSE)), 4);
     f.quit();
     EXPECT_EQ(TYPED(AskCount(12)), 0);
 }

@@ -22,6 +22,7 @@
 #include "screens/loadchar.h"
 #include "screens/start.h"
 #include "worldgen/kartta_main.h"
+#include "presentation/invlist_draw.h"
 
 #include <SDL2/SDL_image.h>
 

@@ -1,10 +1,11 @@
 // The lines a window is drawn with stay inside it: the task screen's advice and its congratulation, and
-// the requirement list's header, as the rules lay them out for the screen.
+// the requirement list's header, as the screen lays out what the rules ask it to show.
 #include "common/harness.h"
 
 #include "base/ui.h"
 #include "items/matching.h"
 #include "items/materials.h"
+#include "presentation/screen_ui.h"
 #include "quests/courses.h"
 
 #include <cstring>
@@ -27,10 +28,12 @@ void record(int, int x, int y, int w, int h, const char *, uint32_t, UiColour, c
     windows.push_back(d);
 }
 
-TEST(WindowLines, StayInsideTheirWindows) {
+class WindowLines : public ScreenTest {};
+
+TEST_F(WindowLines, StayInsideTheirWindows) {
     const UiScreen kept = ui;
-    ui_use_null_screen();
-    ui.redraw.text_window = record;
+    const auto drawn_by = screen_text_window;
+    screen_text_window = record;
     const Tehtava task_kept = tehtava;
     const int phase_kept = Tehtavan_Vaihe, event_kept = Tehtava_Tapahtuma;
     struct Case {
@@ -61,6 +64,7 @@ TEST(WindowLines, StayInsideTheirWindows) {
     tehtava = task_kept;
     Tehtavan_Vaihe = phase_kept;
     Tehtava_Tapahtuma = event_kept;
+    screen_text_window = drawn_by;
     ui = kept;
 }
 

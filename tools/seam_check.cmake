@@ -1,0 +1,57 @@
+# The rule folders ask the screen for what to show, never where: no rule file names one of the seam's
+# old pixel entries (a window, a line, a button, a part of the screen flipped or kept at x, y, w, h).
+# The talk screen keeps its own lines, buttons and kept parts until its layout lives on the screen
+# side (society/talkscreen.cpp and society/tradetalk.cpp only). Every offending line is listed as
+# file:line: the line; the check fails when there is one.
+#   cmake -DOXA_SRC=<source>/src -P tools/seam_check.cmake
+cmake_minimum_required(VERSION 3.16)
+get_filename_component(OXA_SRC "${OXA_SRC}" ABSOLUTE)
+if(NOT OXA_SRC)
+  message(FATAL_ERROR "OXA_SRC: the src folder to check")
+endif()
+
+set(RULES core maps items creatures activities worldgen society quests)
+set(GONE "ui_text_window|ui_wrapped_window|ui_picture_above_spend|ui_tile_direct|FlipScreenPortion|progress_meter|TeeRMValinta|askCount|GraafinenApu_X|GraafinenApu_Y|ui_invsel_scale")
+set(TALK_ONLY "ui_text_line|ui_drawbutton|ui_grabscr_area|ui_talk_[a-z_]+")
+set(TALK_FILES society/talkscreen.cpp society/tradetalk.cpp)
+set(edge "(^|[^A-Za-z0-9_])")
+set(tail "([^A-Za-z0-9_]|$)")
+
+set(bad 0)
+foreach(r ${RULES})
+  file(GLOB_RECURSE files RELATIVE ${OXA_SRC} ${OXA_SRC}/${r}/*.h ${OXA_SRC}/${r}/*.cpp)
+  list(SORT files)
+  foreach(f ${files})
+    set(names "${GONE}")
+    if(NOT f IN_LIST TALK_FILES)
+      set(names "${GONE}|${TALK_ONLY}")
+    endif()
+    file(READ ${OXA_SRC}/${f} text)
+    if(NOT text MATCHES "${edge}(${names})${tail}")
+      continue()   # most files name none: they are not cut into lines
+    endif()
+    # Cut at the line ends by hand, ";" and "[" masked so that CMake's list reading keeps every line.
+    string(REPLACE ";" "<semicolon>" text "${text}")
+    string(REPLACE "[" "<open>" text "${text}")
+    string(REPLACE "]" "<close>" text "${text}")
+    string(REPLACE "\\" "<backslash>" text "${text}")
+    string(REPLACE "\n" ";" lines "${text}")
+    set(n 0)
+    foreach(line IN LISTS lines)
+      math(EXPR n "${n} + 1")
+      if(line MATCHES "${edge}(${names})${tail}")
+        string(STRIP "${line}" shown)
+        string(REPLACE "<semicolon>" ";" shown "${shown}")
+        string(REPLACE "<open>" "[" shown "${shown}")
+        string(REPLACE "<close>" "]" shown "${shown}")
+        string(REPLACE "<backslash>" "\\" shown "${shown}")
+        message("${f}:${n}: ${shown}")
+        math(EXPR bad "${bad} + 1")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(bad GREATER 0)
+  message(FATAL_ERROR "${bad} lines of the rule folders name a pixel entry of the seam")
+endif()
+message("no rule file names a pixel entry of the seam")
