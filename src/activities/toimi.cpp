@@ -84,10 +84,10 @@ const char *Nappainkomennon_Selite(int key, int detail) {
 
 char *oxakeytos(unsigned key) {
     char *buf = sbuf();
-    if (key == KC_ESC) copy_bounded(buf, SBUF_SIZE, "ESC");
-    else if (key == KC_DELETE) copy_bounded(buf, SBUF_SIZE, "DEL");
-    else if (key == KC_ENTER) copy_bounded(buf, SBUF_SIZE, "ENTER");
-    else if (key >= KC_F1 && key <= KC_F7) snprintf(buf, SBUF_SIZE, "F%u", key - KC_F1 + 1);
+    if (key == KEY_ESC) copy_bounded(buf, SBUF_SIZE, "ESC");
+    else if (key == KEY_DELETE) copy_bounded(buf, SBUF_SIZE, "DEL");
+    else if (key == KEY_ENTER) copy_bounded(buf, SBUF_SIZE, "ENTER");
+    else if (key >= KEY_F1 && key <= KEY_F7) snprintf(buf, SBUF_SIZE, "F%u", key - KEY_F1 + 1);
     else buf[0] = (char)key;
     return buf;
 }
@@ -103,10 +103,10 @@ char *Nappainkomento_Naytto(unsigned key) {
     else if (k == HOTKEY_pickup) snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_pickup), oxakeytos(SECKEY_pickup));
     else if (k == HOTKEY_pickup_adjacent)
         snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_pickup_adjacent), oxakeytos(SECKEY_pickup_adjacent));
-    else if (key == KC_CTRL_S) copy_bounded(s, sizeof s_komentoselite, "[CTRL]+[s]");
-    else if (key == KC_ENTER) copy_bounded(s, sizeof s_komentoselite, "ENTER.");
-    else if (key == KC_ESC) copy_bounded(s, sizeof s_komentoselite, "ESC.");
-    else if (key >= KC_F1 && key <= KC_F7) snprintf(s, sizeof s_komentoselite, "F%u.", key - KC_F1 + 1);
+    else if (key == KEY_CTRL_S) copy_bounded(s, sizeof s_komentoselite, "[CTRL]+[s]");
+    else if (key == KEY_ENTER) copy_bounded(s, sizeof s_komentoselite, "ENTER.");
+    else if (key == KEY_ESC) copy_bounded(s, sizeof s_komentoselite, "ESC.");
+    else if (key >= KEY_F1 && key <= KEY_F7) snprintf(s, sizeof s_komentoselite, "F%u.", key - KEY_F1 + 1);
     else snprintf(s, sizeof s_komentoselite, "%c.", (char)key);
     size_t used = strlen(s);
     copy_bounded(s + used, sizeof s_komentoselite - used, Nappainkomennon_Selite(k, 1));

@@ -36,8 +36,8 @@
 #include <cstring>
 
 int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 'g', SECKEY_pickup = ',',
-    HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
-    HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
+    HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KEY_DELETE,
+    HOTKEY_farlook = 'l', SECKEY_farlook = KEY_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
     HOTKEY_stand_or_lay = 'u';
 
 static void housekeeping_map() {
@@ -160,7 +160,7 @@ int PlayerAction() {
     const int ctrl = read.ctrl;
 
     // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
-    const int closed = (key == KC_CLOSED || key == KC_ESC) && CLOSE_WINDOW;
+    const int closed = (key == KEY_QUIT || key == KEY_ESC) && CLOSE_WINDOW;
     // The first close goes through the ordinary quit question; a window still closed at the next
     // command leaves the game, so that the loop never waits on a window nobody can answer.
     closed_in_a_row = closed ? closed_in_a_row + 1 : 0;
@@ -170,7 +170,7 @@ int PlayerAction() {
         return 0;
     }
     if (closed) key = 'Q';
-    if (key == KC_IDLE) {
+    if (key == KEY_IDLE) {
         // Nothing changes while nobody plays but flames, ripples and rain: a still view is left alone.
         if (VIEW_ANIMATES) DrawMap();
         key = 0;
@@ -196,21 +196,21 @@ int PlayerAction() {
 }
 
 int command_dispatch(int key, int ctrl, int t) {
-    if (key == KC_ENTER) command_zoom();
-    if (key >= KC_ALT_A && key <= KC_ALT_Z) KaytaNappaintaitoa(key - KC_ALT_A);
-    if (key == KC_REST) MOVEDO_restfatigue();
+    if (key == KEY_ENTER) command_zoom();
+    if (key >= KEY_ALT_A && key <= KEY_ALT_Z) KaytaNappaintaitoa(key - KEY_ALT_A);
+    if (key == KEY_ALT_MINUS) MOVEDO_restfatigue();
     if (command_direction(key, ctrl)) return 1;
     if (key == HOTKEY_movemode || key == SECKEY_movemode) menusel_Movemode();
-    if (key == KC_ESC) key = HelpOptionsMenu();
-    if (key == KC_INSERT) {
+    if (key == KEY_ESC) key = HelpOptionsMenu();
+    if (key == KEY_PAD5) {
         key = '.';
-    } else if (!PELIMUSEO_EDIT && key == KC_CTRL_S) {
-        command_describe(KC_CTRL_S);
+    } else if (!PELIMUSEO_EDIT && key == KEY_CTRL_S) {
+        command_describe(KEY_CTRL_S);
         // A save that failed leaves the game running: the player can try again.
         return Quit(1) ? 0 : 1;
     }
     if (key == HOTKEY_farlook || key == SECKEY_farlook) {
-        command_describe(KC_F3);
+        command_describe(KEY_F3);
         FarLook();
         key = 0;
     }

@@ -67,37 +67,33 @@ static void turned(int changes) {
 // The key's facing in the traditional scheme and its compass point with Ctrl (0 north, clockwise).
 static int key_facing(int key) {
     switch (key) {
-    case KC_HOME: return 3;
-    case KC_UP: return 2;
-    case KC_PGUP: return 1;
-    case KC_LEFT: return 4;
-    case KC_RIGHT: return 0;
-    case KC_END: return 5;
-    case KC_DOWN: return 6;
-    case KC_PGDN: return 7;
+    case KEY_HOME: return 3;
+    case KEY_UP: return 2;
+    case KEY_PGUP: return 1;
+    case KEY_LEFT: return 4;
+    case KEY_RIGHT: return 0;
+    case KEY_END: return 5;
+    case KEY_DOWN: return 6;
+    case KEY_PGDN: return 7;
     default: return -1;
     }
 }
 
 static int key_compass(int key) {
     switch (key) {
-    case KC_UP: return 0;
-    case KC_PGUP: return 1;
-    case KC_RIGHT: return 2;
-    case KC_PGDN: return 3;
-    case KC_DOWN: return 4;
-    case KC_END: return 5;
-    case KC_LEFT: return 6;
-    case KC_HOME: return 7;
+    case KEY_UP: return 0;
+    case KEY_PGUP: return 1;
+    case KEY_RIGHT: return 2;
+    case KEY_PGDN: return 3;
+    case KEY_DOWN: return 4;
+    case KEY_END: return 5;
+    case KEY_LEFT: return 6;
+    case KEY_HOME: return 7;
     default: return -1;
     }
 }
 
 int command_direction(int key, int ctrl) {
-    if (key == KC_PADMINUS || key == KC_PAD5 || key == KC_PADPLUS) {
-        turned(1);
-        return 1;
-    }
     const int face = key_facing(key);
     if (face < 0) return 0;
     if (ctrl) {
@@ -117,12 +113,12 @@ int command_direction(int key, int ctrl) {
         return 1;
     }
     switch (key) {
-    case KC_UP: MovePlayer(1); break;
-    case KC_DOWN: MovePlayer(-1); break;
-    case KC_HOME: PlayerDir = turn_player(3, PlayerDir); turned(1); break;
-    case KC_PGUP: PlayerDir = turn_player(4, PlayerDir); turned(1); break;
-    case KC_LEFT: PlayerDir = turn_player(2, PlayerDir); turned(1); break;
-    case KC_RIGHT: PlayerDir = turn_player(1, PlayerDir); turned(1); break;
+    case KEY_UP: MovePlayer(1); break;
+    case KEY_DOWN: MovePlayer(-1); break;
+    case KEY_HOME: PlayerDir = turn_player(3, PlayerDir); turned(1); break;
+    case KEY_PGUP: PlayerDir = turn_player(4, PlayerDir); turned(1); break;
+    case KEY_LEFT: PlayerDir = turn_player(2, PlayerDir); turned(1); break;
+    case KEY_RIGHT: PlayerDir = turn_player(1, PlayerDir); turned(1); break;
     default: PlayerDir = turn_player(0, PlayerDir); turned(2); break;   // End, PgDn: about face
     }
     return 1;
@@ -377,9 +373,9 @@ static const Command commands[] = {
             [](int, const char *) { superapplyCmd(); }),
 
     // -- keys the reader tests itself, in its own order
-    key_cmd(KC_ENTER, "Zoom in/out between wilderness and terrain map", nullptr, READER),
-    key_cmd(KC_ESC, "Help and game options", nullptr, READER),
-    key_cmd(KC_CTRL_S, "Save the game", nullptr, READER),
+    key_cmd(KEY_ENTER, "Zoom in/out between wilderness and terrain map", nullptr, READER),
+    key_cmd(KEY_ESC, "Help and game options", nullptr, READER),
+    key_cmd(KEY_CTRL_S, "Save the game", nullptr, READER),
     bound_cmd(&HOTKEY_make, nullptr, "Make items and constructions", nullptr),   // not the second make key
     bound_cmd(&HOTKEY_stand_or_lay, nullptr, "Get up or lay down", nullptr),
     bound_cmd(&HOTKEY_movemode, &SECKEY_movemode, "Movement and rest actions", nullptr),
@@ -470,31 +466,31 @@ static const Command commands[] = {
     }),
 
     // -- function keys and the other extended keys
-    key_cmd(KC_F1, "Game encyclopedia; a hypertext guide", nullptr, 0, [](int, int) {
+    key_cmd(KEY_F1, "Game encyclopedia; a hypertext guide", nullptr, 0, [](int, int) {
         game_encyclopedia();
         return 1;
     }),
-    key_cmd(KC_F2, "Quest journal", nullptr, 0, [](int, int) { QuestScreen(); return 1; }),
-    key_cmd(KC_F4, "Spells and magic means", nullptr, 0, [](int, int) {
+    key_cmd(KEY_F2, "Quest journal", nullptr, 0, [](int, int) { QuestScreen(); return 1; }),
+    key_cmd(KEY_F4, "Spells and magic means", nullptr, 0, [](int, int) {
         save_page();
         InvocationMenu();
         restore_page();
         return 1;
     }),
-    key_cmd(KC_F5, "Game course information", nullptr, 0, [](int, int) { TehtavaNaytto(); return 1; }),
-    key_cmd(KC_F6, "Map of known areas", nullptr, 0, [](int, int) {
+    key_cmd(KEY_F5, "Game course information", nullptr, 0, [](int, int) { TehtavaNaytto(); return 1; }),
+    key_cmd(KEY_F6, "Map of known areas", nullptr, 0, [](int, int) {
         save_page();
         MapView();
         restore_page();
         DrawMap();
         return 1;
     }),
-    key_cmd(KC_F7, "Wounds and injuries", nullptr, 0, [](int, int) { PHYSICIAN(); return 1; }),
-    key_cmd(KC_F8, nullptr, nullptr, UNLISTED, [](int, int) {
+    key_cmd(KEY_F7, "Wounds and injuries", nullptr, 0, [](int, int) { PHYSICIAN(); return 1; }),
+    key_cmd(KEY_F8, nullptr, nullptr, UNLISTED, [](int, int) {
         if (GUPD) big_tiles_cycle();
         return 1;
     }),
-    key_cmd(KC_F9, nullptr, nullptr, UNLISTED, [](int, int) {
+    key_cmd(KEY_F9, nullptr, nullptr, UNLISTED, [](int, int) {
         Note(MSG("TILES_RELOADING"));
         NewGfx_loadtiledata();
         init_terrain_struct(Plr.day, Plr.month);
@@ -502,9 +498,9 @@ static const Command commands[] = {
         Note(MSG("TILES_RELOADED"));
         return 1;
     }),
-    key_cmd(KC_SCALE0, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(0); return 1; }),
-    key_cmd(KC_WHEEL_UP, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(1); return 1; }),
-    key_cmd(KC_WHEEL_DOWN, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(-1); return 1; }),
+    key_cmd(KEY_CTRL_0, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(0); return 1; }),
+    key_cmd(KEY_WHEEL_UP, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(1); return 1; }),
+    key_cmd(KEY_WHEEL_DOWN, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(-1); return 1; }),
 };
 
 const Command *command_rows(int &count) {

@@ -116,7 +116,7 @@ void draw_page(SDL_Renderer *r) {
                               "first, but after a while you get used to it. The darkened movement commands are rarely needed. "
                               "You may also switch to traditional roguelike movement in setup options.";
     const int t = h + 180 + text_at(r, 20, h + 180, 760, more, RGBAColor_Khaki);
-    command(r, 20, t + 20, KC_ENTER);
+    command(r, 20, t + 20, KEY_ENTER);
     command(r, 550, t + 20, '.');
     command(r, 20, t + 38, HOTKEY_movemode);
     quick_access(r, t + 68, '/');
@@ -158,23 +158,23 @@ void draw_page(SDL_Renderer *r) {
     title(r, t + 714, "INFORMATION AND PROFILES");
     int y = t + 734;
     if (KUESTIT_PIALLA) {
-        command(r, 20, y, KC_F2);
+        command(r, 20, y, KEY_F2);
         y += 18;
     }
-    const int info[] = {KC_F4, KC_F5, KC_F6, KC_F7, 'A', 'P', 'v'};
+    const int info[] = {KEY_F4, KEY_F5, KEY_F6, KEY_F7, 'A', 'P', 'v'};
     y = commands(r, y, info, 7, 2);
 
     y += 40 - 18;
     title(r, y, "HELP AND GAME OPTIONS");
     y += 20;
-    command(r, 20, y, KC_ESC);
-    quick_access(r, y + 18, KC_ESC);
+    command(r, 20, y, KEY_ESC);
+    quick_access(r, y + 18, KEY_ESC);
     y += 30;
-    command(r, 20, y, KC_F1);
+    command(r, 20, y, KEY_F1);
     button(r, 400, y, "?.This list of keyboard commands", RGBAColor_Lightgray);
     note_row('?', y);
     y += 18;
-    if (!PELIMUSEO_EDIT) command(r, 20, y, KC_CTRL_S);
+    if (!PELIMUSEO_EDIT) command(r, 20, y, KEY_CTRL_S);
     command(r, 400, y, 'Q');
     text_at(r, 20, y + 60, 760, "That is all. Into the far north these keys shall take you.", RGBAColor_LightSteelBlue);
 }

@@ -94,9 +94,9 @@ TEST_F(DispatchTest, KeyHelpLines) {
     EXPECT_STREQ(Nappainkomento_Naytto(HOTKEY_make), "[M] or [+] Make items and constructions");
     EXPECT_STREQ(Nappainkomennon_Selite('+', 0), "some action") << "only the main make key is known";
     EXPECT_STREQ(Nappainkomennon_Selite(';', 1), "Pick up from adjacent tile, pack animal or companion");
-    EXPECT_STREQ(Nappainkomento_Naytto(KC_CTRL_S), "[CTRL]+[s]Save the game");
-    EXPECT_STREQ(Nappainkomento_Naytto(KC_F7), "F7.Wounds and injuries");
-    EXPECT_STREQ(oxakeytos(KC_DELETE), "DEL");
+    EXPECT_STREQ(Nappainkomento_Naytto(KEY_CTRL_S), "[CTRL]+[s]Save the game");
+    EXPECT_STREQ(Nappainkomento_Naytto(KEY_F7), "F7.Wounds and injuries");
+    EXPECT_STREQ(oxakeytos(KEY_DELETE), "DEL");
 }
 
 }  // namespace

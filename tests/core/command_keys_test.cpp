@@ -29,21 +29,21 @@ protected:
 TEST_F(CommandTest, TraditionalSchemeFacesTheKeyAndStepsWhenWithinAQuarterTurn) {
     TRADMOVEMENT = 1;
     PlayerDir = 2;                 // north
-    EXPECT_EQ(key(KC_RIGHT), 1);
+    EXPECT_EQ(key(KEY_RIGHT), 1);
     EXPECT_EQ(PlayerDir, 0);
     EXPECT_EQ(PlayerX, 231) << "a quarter turn away: the player steps east";
     EXPECT_EQ(LittleTurns, 0);
 
     PlayerDir = 6;                 // south
     const int x = PlayerX, y = PlayerY;
-    key(KC_UP);
+    key(KEY_UP);
     EXPECT_EQ(PlayerDir, 2);
     EXPECT_EQ(PlayerX, x);
     EXPECT_EQ(PlayerY, y) << "half a turn away: only the facing changes";
     EXPECT_EQ(LittleTurns, 1);
 
-    struct { int key; int facing; } table[] = {{KC_HOME, 3}, {KC_PGUP, 1}, {KC_LEFT, 4}, {KC_END, 5},
-                                               {KC_DOWN, 6}, {KC_PGDN, 7}, {KC_RIGHT, 0}, {KC_UP, 2}};
+    struct { int key; int facing; } table[] = {{KEY_HOME, 3}, {KEY_PGUP, 1}, {KEY_LEFT, 4}, {KEY_END, 5},
+                                               {KEY_DOWN, 6}, {KEY_PGDN, 7}, {KEY_RIGHT, 0}, {KEY_UP, 2}};
     for (auto &t : table) {
         key(t.key);
         EXPECT_EQ(PlayerDir, t.facing) << t.key;
@@ -52,13 +52,12 @@ TEST_F(CommandTest, TraditionalSchemeFacesTheKeyAndStepsWhenWithinAQuarterTurn) 
 
 TEST_F(CommandTest, RotatingSchemeTurnsAndStepsForwardAndBack) {
     struct { int key; int from; int to; int turns; } table[] = {
-        {KC_HOME, 7, 1, 1},   // 90 degrees counter-clockwise
-        {KC_PGUP, 1, 7, 1},   // 90 degrees clockwise
-        {KC_LEFT, 0, 1, 1},   // 45 degrees counter-clockwise
-        {KC_RIGHT, 0, 7, 1},  // 45 degrees clockwise
-        {KC_END, 2, 6, 2},    // about face
-        {KC_PGDN, 5, 1, 2},
-        {KC_PADMINUS, 3, 3, 1}, {KC_PAD5, 3, 3, 1}, {KC_PADPLUS, 3, 3, 1},
+        {KEY_HOME, 7, 1, 1},   // 90 degrees counter-clockwise
+        {KEY_PGUP, 1, 7, 1},   // 90 degrees clockwise
+        {KEY_LEFT, 0, 1, 1},   // 45 degrees counter-clockwise
+        {KEY_RIGHT, 0, 7, 1},  // 45 degrees clockwise
+        {KEY_END, 2, 6, 2},    // about face
+        {KEY_PGDN, 5, 1, 2},
     };
     for (auto &t : table) {
         PlayerDir = t.from;
@@ -70,9 +69,9 @@ TEST_F(CommandTest, RotatingSchemeTurnsAndStepsForwardAndBack) {
         EXPECT_EQ(PlayerY, 230);
     }
     PlayerDir = 2;
-    key(KC_UP);
+    key(KEY_UP);
     EXPECT_EQ(PlayerY, 229) << "forward is north";
-    key(KC_DOWN);
+    key(KEY_DOWN);
     EXPECT_EQ(PlayerY, 230) << "backward steps back";
     EXPECT_EQ(PlayerDir, 2);
 }
@@ -82,7 +81,7 @@ TEST_F(CommandTest, CtrlStepsToTheCompassPointWithoutTurning) {
         TRADMOVEMENT = (uint8_t)scheme;
         PlayerX = PlayerY = 230;
         PlayerDir = 4;
-        key(KC_PGDN, 1);           // south-east
+        key(KEY_PGDN, 1);           // south-east
         EXPECT_EQ(PlayerX, 231);
         EXPECT_EQ(PlayerY, 231);
         EXPECT_EQ(PlayerDir, 4) << "scheme " << scheme;
@@ -98,14 +97,14 @@ TEST_F(CommandTest, TurningOnTheWorldMapCostsNothing) {
         PlayerDir = 2;
         TurnUsed = 1;
         LittleTurns = 3;
-        key(KC_PGDN);
+        key(KEY_PGDN);
         EXPECT_EQ(LittleTurns, 0);
         EXPECT_EQ(TurnUsed, 0);
     }
 }
 
 TEST_F(CommandTest, RestOneTurnAndInsert) {
-    for (int k : {(int)'.', (int)KC_INSERT}) {
+    for (int k : {(int)'.', (int)KEY_PAD5}) {
         Plr.exertion = 5;
         const int before = seconds_of_game();
         EXPECT_EQ(key(k), 1);
@@ -128,8 +127,8 @@ TEST_F(CommandTest, KeysOfCommandsStillToComeSpendNothing) {
     const int keys[] = {'!', '*', ':', '?', 'A', 'C', 'D', 'E', 'e', 'L', 'P', 'R', 'T', 'W', 'X', 'a',
                         'b', 'c', 'd', 'f', 'g', ',', 'G', ';', 'h', 'i', 'm', 'M', '+', '=', 'o', 'p', 'q',
                         'r', 's', 't', 'v', 'w', 'x', 'Z', '/', '0', '1', '2', '3', '7', '8', '9', 'l',
-                        'y', KC_F1, KC_F2, KC_F3, KC_F4, KC_F5, KC_F6, KC_F7, KC_F8, KC_DELETE,
-                        KC_ALT_A, KC_ALT_Z, KC_ESC};
+                        'y', KEY_F1, KEY_F2, KEY_F3, KEY_F4, KEY_F5, KEY_F6, KEY_F7, KEY_F8, KEY_DELETE,
+                        KEY_ALT_A, KEY_ALT_Z, KEY_ESC};
     const DataStruct before = Data[0];
     for (int k : keys) {
         TurnUsed = 0;
@@ -156,12 +155,12 @@ TEST_F(CommandTest, WorldMapRefusesLocalWorkUnlessKeysWereTypedAhead) {
 
 TEST_F(CommandTest, SaveAndQuitButNotInTheMuseum) {
     push_key(' ');   // the blank name's note waits for a key
-    EXPECT_EQ(key(KC_CTRL_S), 1) << "a save that fails keeps the game running";
+    EXPECT_EQ(key(KEY_CTRL_S), 1) << "a save that fails keeps the game running";
     EXPECT_EQ(REAL_QUIT, 0);
     nameable();
-    EXPECT_EQ(key(KC_CTRL_S), 0) << "saving ends the game's loop";
+    EXPECT_EQ(key(KEY_CTRL_S), 0) << "saving ends the game's loop";
     PELIMUSEO_EDIT = 1;
-    EXPECT_EQ(key(KC_CTRL_S), 1);
+    EXPECT_EQ(key(KEY_CTRL_S), 1);
     EXPECT_EQ(REAL_QUIT, 0);
     // "Are you sure?" and "Do you really want to quit?": in the museum she dies, and her memorial
     // page waits for a key.
