@@ -91,7 +91,7 @@ TEST_F(DispatchTest, NamesAndLowerCaseNames) {
 
 TEST_F(DispatchTest, KeyHelpLines) {
     EXPECT_STREQ(Nappainkomento_Naytto('m'), "m.Move items -- haul items around with you");
-    EXPECT_STREQ(Nappainkomento_Naytto(HOTKEY_make), "[M] or [+] Make items and constructions");
+    EXPECT_STREQ(Nappainkomento_Naytto(bound_key(BOUND_MAKE)), "[M] or [+] Make items and constructions");
     EXPECT_STREQ(Nappainkomennon_Selite('+', 0), "some action") << "only the main make key is known";
     EXPECT_STREQ(Nappainkomennon_Selite(';', 1), "Pick up from adjacent tile, pack animal or companion");
     EXPECT_STREQ(Nappainkomento_Naytto(KEY_CTRL_S), "[CTRL]+[s]Save the game");

@@ -103,7 +103,7 @@ TEST_F(CommandTest, TurningOnTheWorldMapCostsNothing) {
     }
 }
 
-TEST_F(CommandTest, RestOneTurnAndInsert) {
+TEST_F(CommandTest, RestOneTurnByDotOrKeypad5) {
     for (int k : {(int)'.', (int)KEY_PAD5}) {
         Plr.exertion = 5;
         const int before = seconds_of_game();
@@ -208,26 +208,65 @@ TEST_F(CommandTest, ReaderReadsOneKeyAndCarriesItOut) {
     EXPECT_EQ(Juoksevat_sekuntit, 10);
 }
 
+// Each bound key, and its second key, reaches its own command through the reader's steps: what the
+// command line shows, or what the command leaves behind.
+TEST_F(CommandTest, EveryBoundKeyReachesItsOwnCommand) {
+    static std::string shown;
+    void (*const screen_line)(const char *) = ui.panels.command_line;
+    ui.panels.command_line = [](const char *text) { shown += std::string(text) + "|"; };
+    const struct { int key, ctrl; const char *line; } table[] = {
+        {'l', 0, "Look around|"},
+        {KEY_F3, 0, "Look around|"},
+        {'g', 0, "Pick up something|"},
+        {',', 0, "Pick up something|"},
+        {'g', 1, "Pick up and wield|"},
+        {'G', 0, "Pick up from adjacent tile|"},
+        {';', 1, "Pick up and wield|"},
+        {'b', 0, "Cut a carcass for meat|"},
+        {'Z', 0, "Sleep|Sleep|"},
+        {'M', 0, "Make|"},
+        {'+', 0, "Make|"},
+        {'=', 0, "Make|"},
+    };
+    for (auto &t : table) {
+        shown.clear();
+        key(t.key, t.ctrl);
+        EXPECT_EQ(shown.substr(0, strlen(t.line)), t.line) << t.key << " ctrl " << t.ctrl;
+    }
+    ui.panels.command_line = screen_line;
+    for (int k : {(int)'/', (int)KEY_DELETE}) {
+        Valinta_Tyhjaa();
+        key(k);
+        EXPECT_STREQ(ValintaEntry[0].text, "R.Run") << "the movement menu of key " << k;
+    }
+    TurnUsed = 0;
+    key('u');
+    EXPECT_EQ(TurnUsed, 1) << "she lay down";
+}
+
 // Every action code and every key has one row; a key that is not a developer's shows its help line,
-// and the bindings are never shadowed by a fixed key.
+// and the bound keys are never shadowed by a fixed key. A bound key the reader tests among the
+// character keys has a character, or the reader never reaches it.
 TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
     int count = 0;
     const Command *rows = command_rows(count);
-    std::set<int> codes, keys;
+    std::set<int> codes, keys, bound;
     for (int i = 0; i < count; i++) {
         const Command &c = rows[i];
-        const int key = c.binding ? *c.binding : c.key;
-        SCOPED_TRACE(testing::Message() << "row " << i << " code " << c.code << " key " << key);
-        EXPECT_TRUE(c.code != ACTION_NONE || key != 0) << "a row is an action, a key or both";
+        SCOPED_TRACE(testing::Message() << "row " << i << " code " << c.code << " key " << c.key);
+        EXPECT_TRUE(c.code != ACTION_NONE || c.key != 0) << "a row is an action, a key or both";
         if (c.code != ACTION_NONE) {
             EXPECT_TRUE(codes.insert(c.code).second) << "code twice";
             EXPECT_EQ(command_by_code(c.code), &c);
             EXPECT_STREQ(Toiminta(c.code), c.name ? c.name : "");
         }
-        for (int k : {key, c.binding2 ? *c.binding2 : 0}) {
+        const bool second_helped = c.key2 && !(c.flags & CMD_HELP_MAIN_ONLY);
+        for (int k : {c.key, c.key2}) {
             if (k == 0) continue;
             EXPECT_TRUE(keys.insert(k).second) << "key " << k << " twice";
-            if (c.flags & CMD_UNLISTED) {
+            if (k == c.key2 && !second_helped) {
+                EXPECT_STREQ(Nappainkomennon_Selite(k, 0), "some action");
+            } else if (c.flags & CMD_UNLISTED) {
                 EXPECT_EQ(c.help, nullptr);
                 EXPECT_STREQ(Nappainkomennon_Selite(k, 0), "some action");
             } else {
@@ -236,7 +275,20 @@ TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
                 EXPECT_STREQ(Nappainkomennon_Selite(k, 1), c.help_detail ? c.help_detail : c.help);
             }
         }
-        if (c.key != 0 && !(c.flags & CMD_BY_READER)) {
+        if (c.bound != BOUND_NONE) {
+            EXPECT_TRUE(bound.insert(c.bound).second) << "bound key twice";
+            EXPECT_EQ(command_bound(c.bound), &c);
+            EXPECT_NE(c.step, 0) << "the reader tests every bound key";
+            if (c.step == STEP_PRINTABLE) {
+                EXPECT_TRUE(c.key >= 1 && c.key <= 254 && c.key2 >= 0 && c.key2 <= 254);
+            }
+            EXPECT_TRUE(c.code != ACTION_NONE || c.on_key) << "a bound key does something";
+            EXPECT_EQ(command_by_key(c.key), nullptr);
+        } else {
+            EXPECT_EQ(c.step, 0);
+            EXPECT_EQ(c.key2, 0);
+        }
+        if (c.bound == BOUND_NONE && c.key != 0 && !(c.flags & CMD_BY_READER)) {
             EXPECT_EQ(command_by_key(c.key), &c);
             EXPECT_TRUE(c.code != ACTION_NONE || c.on_key) << "a key of the table does something";
         }
@@ -245,6 +297,7 @@ TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
         }
         EXPECT_FALSE((c.flags & CMD_LOCAL_FIRST) && (c.flags & CMD_LOCAL_AFTER));
     }
+    EXPECT_EQ(bound.size(), (size_t)BOUND_COUNT - 1) << "every bound key has its row";
     EXPECT_EQ(command_by_code(ACTION_NONE), nullptr);
 }
 
