@@ -475,7 +475,9 @@ static int drained(int c) {
 }
 
 static int keypad_code(SDL_Keycode sym, uint16_t mods) {
-    static const int directions[9] = {KEY_END, KEY_DOWN, KEY_PGDN, KEY_LEFT, KEY_PAD5, KEY_RIGHT, KEY_HOME, KEY_UP, KEY_PGUP};
+    static const int directions[9] = {KEY_END,  KEY_DOWN, KEY_PGDN,    // keypad 1 2 3
+                                      KEY_LEFT, KEY_PAD5, KEY_RIGHT,   // keypad 4 5 6
+                                      KEY_HOME, KEY_UP,   KEY_PGUP};   // keypad 7 8 9
     if (is_keypad_digit(sym)) {
         if (GETKEY_NUMPADNUMBERS) return keypad_digit(sym);
         return directions[sym - SDLK_KP_1];

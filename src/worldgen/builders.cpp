@@ -33,8 +33,8 @@ enum : uint8_t {
     C_STOVE = 5, C_ROAD = 46, C_FENCE = 42, C_ROCK = 39, C_SHELTER = 31, C_WELL = 247, C_ROWAN = 8,
     C_BIRCH = 10, C_SPRUCE = 12, C_PINE = 18, C_GROUND = 250,
     // the parts of a hut (kota)
-    KOTA_INSIDE = 40, KOTA_FRAME = 41, KOTA_DOOR = 43, KOTA_NW = 138, KOTA_NE = 139, KOTA_SW = 140, KOTA_SE = 141, KOTA_W = 136,
-    KOTA_E = 144, KOTA_N = 142, KOTA_S = 143, KOTA_BEFORE_DOOR = 255,
+    KOTA_INSIDE = 40, KOTA_FRAME = 41, KOTA_DOOR = 43, KOTA_NW = 138, KOTA_NE = 139, KOTA_SW = 140,
+    KOTA_SE = 141, KOTA_W = 136, KOTA_E = 144, KOTA_N = 142, KOTA_S = 143, KOTA_BEFORE_DOOR = 255,
 };
 
 int pen_species(int kind) {

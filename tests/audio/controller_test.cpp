@@ -147,7 +147,8 @@ TEST_F(Controller, EveryKeyTextOfTheTableGivesItsCode) {
         {"[q]", 'q'}, {"[8]", '8'}, {"[UP]", KEY_UP}, {"[DOWN]", KEY_DOWN}, {"[LEFT]", KEY_LEFT},
         {"[RIGHT]", KEY_RIGHT}, {"[ENTER]", KEY_ENTER}, {"[SPACE]", KEY_SPACE}, {"[TAB]", KEY_TAB}, {"[ESC]", KEY_ESC},
         {"[F1]", KEY_F1}, {"[F5]", KEY_F5}, {"[F9]", KEY_F9}, {"[ALT][a]", KEY_ALT_A}, {"[ALT][m]", KEY_ALT_A + 12},
-        {"[ALT][z]", KEY_ALT_Z}, {"[CTRL][-]", KEY_WHEEL_DOWN}, {"[CTRL][+]", KEY_WHEEL_UP}, {"[ALT][-]", KEY_ALT_MINUS}};
+        {"[ALT][z]", KEY_ALT_Z}, {"[CTRL][-]", KEY_WHEEL_DOWN}, {"[CTRL][+]", KEY_WHEEL_UP},
+        {"[ALT][-]", KEY_ALT_MINUS}};
     for (const auto &t : table) {
         send(p, t.text);
         EXPECT_EQ(getkey(), t.code) << t.text;
