@@ -12,9 +12,10 @@
 
 static bool known_code(int c) {
     if (c >= 0 && c <= 255) return true;
-    if (c >= 1059 && c <= 1067) return true;
-    if (c >= 2000 && c <= 2025) return true;
-    return c == 1020 || c == 1072 || c == 1075 || c == 1077 || c == 1080 || c == 1096 || c == 1098 || c == 1099;
+    if (c >= KEY_F1 && c <= KEY_F9) return true;
+    if (c >= KEY_ALT_A && c <= KEY_ALT_Z) return true;
+    return c == KEY_TAB || c == KEY_UP || c == KEY_LEFT || c == KEY_RIGHT || c == KEY_DOWN || c == KEY_ALT_MINUS ||
+           c == KEY_WHEEL_UP || c == KEY_WHEEL_DOWN;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

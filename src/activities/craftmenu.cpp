@@ -274,9 +274,9 @@ static int building_minutes(int mc) {
 static bool pick_direction(int &x, int &y) {
     Note("?Which direction - what to deconstruct?");
     const int key = getkey();
-    static const struct { int key, dx, dy; } dirs[] = {{KC_UP, 0, -1}, {KC_PGUP, 1, -1}, {KC_RIGHT, 1, 0},
-                                                       {KC_PGDN, 1, 1}, {KC_DOWN, 0, 1}, {KC_END, -1, 1},
-                                                       {KC_LEFT, -1, 0}, {KC_HOME, -1, -1}};
+    static const struct { int key, dx, dy; } dirs[] = {{KEY_UP, 0, -1}, {KEY_PGUP, 1, -1}, {KEY_RIGHT, 1, 0},
+                                                       {KEY_PGDN, 1, 1}, {KEY_DOWN, 0, 1}, {KEY_END, -1, 1},
+                                                       {KEY_LEFT, -1, 0}, {KEY_HOME, -1, -1}};
     for (const auto &d : dirs)
         if (d.key == key) {
             x = PlayerX + d.dx, y = PlayerY + d.dy;

@@ -15,6 +15,6 @@ void ui_script_keys(const int *keys, int n) {
 
 void ui_script_clear() { script_len = script_pos = 0; }
 
-int ui_script_next() { return script_pos < script_len ? script[script_pos++] : 27; }
+int ui_script_next() { return script_pos < script_len ? script[script_pos++] : KEY_ESC; }
 
 int ui_script_left() { return script_len - script_pos; }

@@ -4,6 +4,8 @@
 // headless tests, the null screen answers: it draws nothing, plays nothing and takes its keys and
 // choices from a scripted queue.
 #pragma once
+#include "base/keys.h"
+
 #include <cstdint>
 
 // ---- notes and pauses -------------------------------------------------------------------------
@@ -36,21 +38,6 @@ void ui_note_heard_from(int x, int y);
 void ui_message_log();
 
 // ---- choices, questions and keys --------------------------------------------------------------
-
-// The game's key codes: what getkey answers, and what menus and lists take as hotkeys.
-enum {
-    KEY_ENTER = 13, KEY_ESC = 27, KEY_BACKSPACE = 8, KEY_DELETE = 1500, KEY_CTRL_S = 1100,
-    KEY_ALT_A = 2000, KEY_TAB = 1020, KEY_F10 = 1068, KEY_WHEEL_UP = 1098, KEY_WHEEL_DOWN = 1099,
-    KEY_IDLE = -2, KEY_QUIT = -1, KEY_WINDOW = -42, KEY_CONTROLLER = -99
-};
-
-// The rest of the game key codes, for callers that compare them by name.
-enum {
-    KEY_SPACE = 32, KEY_FN1 = 1059, KEY_FN9 = 1067, KEY_HOME = 1071, KEY_UP = 1072, KEY_PGUP = 1073,
-    KEY_LEFT = 1075, KEY_RIGHT = 1077, KEY_END = 1079, KEY_DOWN = 1080, KEY_PGDN = 1081, KEY_PAD5 = 1082,
-    KEY_ALT_MINUS = 1096, KEY_CTRL_0 = 1097, KEY_FREECLICK = 1510,
-    KEY_RCLICK = 1511              // the right mouse button, at MOUSE_X, MOUSE_Y
-};
 
 // A choice menu is built entry by entry (Valinta_*) and then shown (TeeValinta, TeeRMValinta).
 enum { VALINTA_MAX = 50, VALINTA_SHOWN = 25, VALINTA_TEXT_CUT = 34, VALINTA_TERRAIN_ACTION = 240 };
@@ -513,7 +500,6 @@ struct UiCommandKey {
     int key, ctrl, typed_ahead, closed;
 };
 UiCommandKey ui_command_key();
-enum { UI_KEY_CLOSED = -1 };
 
 // ---- the talk screen ----------------------------------------------------------------------------
 

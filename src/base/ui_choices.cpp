@@ -45,7 +45,7 @@ static char key_char(int key) {
 static void key_text(char *out, size_t size, int key, const char *text) {
     switch (key) {
     case KEY_TAB: snprintf(out, size, "TAB.%s", text); break;
-    case 1030: snprintf(out, size, "F1.%s", text); break;
+    case KEY_MENU_F1: snprintf(out, size, "F1.%s", text); break;
     case KEY_CTRL_S: snprintf(out, size, "CTRL + s.%s", text); break;
     default: snprintf(out, size, "%c.%s", key_char(key), text); break;
     }

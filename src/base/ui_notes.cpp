@@ -25,7 +25,7 @@ int ProceedPause() {
     if (ui.notes.proceed_pause) return ui.notes.proceed_pause();
     int k;
     do k = ui_script_next();
-    while (k != ' ' && k != 27);
+    while (k != ' ' && k != KEY_ESC);
     return k == ' ';
 }
 

@@ -65,7 +65,7 @@ void Wizard() {
 int HelpOptionsMenu() {
     if (ui.screens.help_options) return ui.screens.help_options();
     const int key = ui_script_next();
-    return key == 'Q' || key == '?' || key == 1059 || key == 1100 ? key : 0;
+    return key == 'Q' || key == '?' || key == KEY_F1 || key == KEY_CTRL_S ? key : 0;
 }
 
 void game_info(const char *topic) {
@@ -134,7 +134,7 @@ UiCommandKey ui_command_key() {
         k.key = ui_script_next();
         return k;
     }
-    k.key = UI_KEY_CLOSED;
+    k.key = KEY_QUIT;
     k.closed = 1;
     return k;
 }

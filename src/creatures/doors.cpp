@@ -410,7 +410,7 @@ void menusel_Movemode() {
         Toimi(ACTION_SLEEP, 0, "");
         break;
     case 'W': MOVEDO_walk(); break;
-    case 67:
+    case 'C':   // climbing, which no entry of the menu offers
         if (!indoors(PlayerX, PlayerY)) climb_it(0, 0);
         break;
     default: break;

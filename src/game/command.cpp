@@ -4,8 +4,6 @@
 #include "creatures/ancestors.h"
 #include "game/loader.h"
 
-#include "activities/actions.h"
-#include "game/toimi.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "game/scenario.h"
@@ -34,11 +32,6 @@
 
 #include <cstdio>
 #include <cstring>
-
-int HOTKEY_pickup_adjacent = 'G', SECKEY_pickup_adjacent = ';', HOTKEY_pickup = 'g', SECKEY_pickup = ',',
-    HOTKEY_make = 'M', SECKEY_make = '+', HOTKEY_movemode = '/', SECKEY_movemode = KC_DELETE,
-    HOTKEY_farlook = 'l', SECKEY_farlook = KC_F3, HOTKEY_butcher = 'b', HOTKEY_sleep = 'Z',
-    HOTKEY_stand_or_lay = 'u';
 
 static void housekeeping_map() {
     DISABLE_MAP = 0;
@@ -160,7 +153,7 @@ int PlayerAction() {
     const int ctrl = read.ctrl;
 
     // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
-    const int closed = (key == KC_CLOSED || key == KC_ESC) && CLOSE_WINDOW;
+    const int closed = (key == KEY_QUIT || key == KEY_ESC) && CLOSE_WINDOW;
     // The first close goes through the ordinary quit question; a window still closed at the next
     // command leaves the game, so that the loop never waits on a window nobody can answer.
     closed_in_a_row = closed ? closed_in_a_row + 1 : 0;
@@ -170,7 +163,7 @@ int PlayerAction() {
         return 0;
     }
     if (closed) key = 'Q';
-    if (key == KC_IDLE) {
+    if (key == KEY_IDLE) {
         // Nothing changes while nobody plays but flames, ripples and rain: a still view is left alone.
         if (VIEW_ANIMATES) DrawMap();
         key = 0;
@@ -196,64 +189,27 @@ int PlayerAction() {
 }
 
 int command_dispatch(int key, int ctrl, int t) {
-    if (key == KC_ENTER) command_zoom();
-    if (key >= KC_ALT_A && key <= KC_ALT_Z) KaytaNappaintaitoa(key - KC_ALT_A);
-    if (key == KC_REST) MOVEDO_restfatigue();
+    int answer = 1;
+    if (key == KEY_ENTER) command_zoom();
+    if (key >= KEY_ALT_A && key <= KEY_ALT_Z) KaytaNappaintaitoa(key - KEY_ALT_A);
+    if (key == KEY_ALT_MINUS) MOVEDO_restfatigue();
     if (command_direction(key, ctrl)) return 1;
-    if (key == HOTKEY_movemode || key == SECKEY_movemode) menusel_Movemode();
-    if (key == KC_ESC) key = HelpOptionsMenu();
-    if (key == KC_INSERT) {
+    if (command_bound_step(STEP_AFTER_MOVES, key, ctrl, t, &answer)) return answer;
+    if (key == KEY_ESC) key = HelpOptionsMenu();
+    if (key == KEY_PAD5) {
         key = '.';
-    } else if (!PELIMUSEO_EDIT && key == KC_CTRL_S) {
-        command_describe(KC_CTRL_S);
+    } else if (!PELIMUSEO_EDIT && key == KEY_CTRL_S) {
+        command_describe(KEY_CTRL_S);
         // A save that failed leaves the game running: the player can try again.
         return Quit(1) ? 0 : 1;
     }
-    if (key == HOTKEY_farlook || key == SECKEY_farlook) {
-        command_describe(KC_F3);
-        FarLook();
-        key = 0;
-    }
-    if (key == HOTKEY_pickup || key == SECKEY_pickup) {
-        if (ctrl)
-            command_line("Pick up and wield");
-        else
-            command_describe('g');
-        pickupCmd(PlayerX, PlayerY, ctrl);
-        key = 0;
-    }
-    if (key == HOTKEY_pickup_adjacent || key == SECKEY_pickup_adjacent) {
-        if (ctrl) {
-            command_line("Pick up and wield");
-            PoimiSuunnasta(1);
-        } else {
-            command_describe('G');
-            PoimiSuunnasta(0);
-        }
-        return 1;
-    }
+    if (command_bound_step(STEP_AFTER_MENU, key, ctrl, t, &answer)) return answer;
     if (key >= 1 && key <= 254) {
-        if (t == 0 && key < 128 && strchr("oc12309", key) && bigmap()) {
+        if (t == 0 && command_world_refused(key) && bigmap()) {
             Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
-            key = 0;
-        }
-        if (key == 0) return 1;
-        if (key == HOTKEY_butcher) {
-            Toimi(ACTION_BUTCHER, 0, "");
             return 1;
         }
-        if (key == HOTKEY_stand_or_lay) MOVEDO_stand_or_lay();
-        if (key == HOTKEY_sleep) {
-            if (!strcmp(inival("SLEEP_CONFIRMATION", "NO"), "YES") && !KyllaEi("Sleep now?")) return 1;
-            command_line("Sleep");
-            Toimi(ACTION_SLEEP, 0, "");
-            return 1;
-        }
-        if (key == HOTKEY_make || key == SECKEY_make || key == '=') {
-            command_line("Make");
-            make_item();
-            return 1;
-        }
+        if (command_bound_step(STEP_PRINTABLE, key, ctrl, t, &answer)) return answer;
         return command_printable(key, t);
     }
     if (key >= 1000) command_function(key);

@@ -1,21 +1,9 @@
 // src/game/command.h -- the command reader: the housekeeping before each command, one key from the
 // input layer, and the command that the key calls for, in a fixed order of tests.
 #pragma once
+#include "base/keys.h"
 
-// Key bindings, compared with the key instead of literals.
-extern int HOTKEY_pickup_adjacent, SECKEY_pickup_adjacent, HOTKEY_pickup, SECKEY_pickup, HOTKEY_make,
-    SECKEY_make, HOTKEY_movemode, SECKEY_movemode, HOTKEY_farlook, SECKEY_farlook, HOTKEY_butcher,
-    HOTKEY_sleep, HOTKEY_stand_or_lay;
-
-// Game key codes the reader names.
-enum {
-    KC_ENTER = 13, KC_ESC = 27, KC_F1 = 1059, KC_F2 = 1060, KC_F3 = 1061, KC_F4 = 1062, KC_F5 = 1063,
-    KC_F6 = 1064, KC_F7 = 1065, KC_F8 = 1066, KC_F9 = 1067, KC_HOME = 1071, KC_UP = 1072, KC_PGUP = 1073,
-    KC_PADMINUS = 1074, KC_LEFT = 1075, KC_PAD5 = 1076, KC_RIGHT = 1077, KC_PADPLUS = 1078, KC_END = 1079,
-    KC_DOWN = 1080, KC_PGDN = 1081, KC_INSERT = 1082, KC_REST = 1096, KC_SCALE0 = 1097, KC_WHEEL_UP = 1098,
-    KC_WHEEL_DOWN = 1099, KC_CTRL_S = 1100, KC_DELETE = 1500, KC_ALT_A = 2000, KC_ALT_Z = 2025,
-    KC_IDLE = -2, KC_CLOSED = -1,
-};
+#include <cstdint>
 
 int PlayerAction();                // 1 play on, 0 the turn loop ends
 // Leaves the game: 0 asks first (save, or die without a save; in the museum quitting is dying), 1
@@ -38,10 +26,22 @@ void command_describe(int key);              // the key's help line on the comma
 
 // ---- the command table (command_keys.cpp) ------------------------------------------------------
 // One row per command: an action of the dispatcher (a code, run by Toimi), a key of the reader, or
-// both. A key is either fixed (`key`) or a key binding above (`binding`, with `binding2` when the help
-// answers to the second key as well). Rows with a fixed key below 255 or of a function key are
-// dispatched through the table; the reader tests the bound keys, Enter, Esc and Ctrl+S itself, in
-// its own order, and only shows the table's help for them.
+// both. A key is fixed or bound. Rows with a fixed key below 255 or of a function key are dispatched
+// through the table; Enter, Esc and Ctrl+S the reader tests itself and only shows their help. A bound
+// key is its row and nothing else: its keys (a main key and a second one), the step of the reader
+// that tests it, what it does there, its world-map rule and its help. At each step the reader tests
+// the bound rows of that step in the table's order, and the first whose key it is acts.
+
+// The bound keys, by what they do.
+enum BoundKey : uint8_t {
+    BOUND_NONE, BOUND_MOVEMODE, BOUND_FARLOOK, BOUND_PICKUP, BOUND_PICKUP_ADJACENT, BOUND_BUTCHER,
+    BOUND_STAND_OR_LAY, BOUND_SLEEP, BOUND_MAKE, BOUND_COUNT,
+};
+
+// Where the reader tests a bound key: right after the direction keys; after Esc's menu and Ctrl+S;
+// or, a key with a character, after the world map's refusal and before the table of such keys.
+enum ReaderStep : uint8_t { STEP_AFTER_MOVES = 1, STEP_AFTER_MENU, STEP_PRINTABLE };
+
 enum CommandFlags : unsigned {
     CMD_REMEMBERED = 1,            // stored as the command to repeat
     CMD_LOCAL_FIRST = 2,           // refused on the world map before anything is stored
@@ -49,21 +49,35 @@ enum CommandFlags : unsigned {
     CMD_DESCRIBE = 8,              // the key shows its help line on the command line first
     CMD_BY_READER = 16,            // the reader carries out the key itself (help only here)
     CMD_UNLISTED = 32,             // a developer's or retired key: no help line ("some action")
+    CMD_WORLD_REFUSED = 64,        // the reader refuses the key on the world map unless typed ahead
+    CMD_GOES_ON = 128,             // a bound key: after its work the reader's later tests see the key
+    CMD_HELP_MAIN_ONLY = 256,      // a bound key: the help answers to the main key only
 };
 
 struct Command {
     int code;                      // action code (game/toimi.h), 0 for a key of the reader
-    int key;                       // fixed game key code, 0 none
-    const int *binding;            // or the key binding variable, null none
-    const int *binding2;           // its second key, when the help answers to it too
+    int key;                       // game key code: the fixed key, or a bound key's main key; 0 none
+    int key2;                      // a bound key's second key, 0 none
+    uint8_t bound;                 // BoundKey; BOUND_NONE for a fixed key
+    uint8_t step;                  // ReaderStep of a bound key, 0 for a fixed key
     const char *name;              // the action's display name, null nameless
     const char *help;              // the key's help line, null none
     const char *help_detail;       // its longer wording, null when the same
     unsigned flags;                // CMD_*
     void (*run)(int value, const char *text);      // the action's work, null none
-    int (*on_key)(int key, int typed_ahead);       // the reader's own command; answers as PlayerAction
+    // The reader's own work of the key; answers as PlayerAction. Null: the action code runs.
+    int (*on_key)(int key, int ctrl, int typed_ahead);
 };
 
 const Command *command_rows(int &count);     // the whole table, in its order
 const Command *command_by_code(int code);    // the row of an action code; null for 0 and unknown
 const Command *command_by_key(int key);      // the row of a fixed key; null when none
+const Command *command_bound(int bound);     // the row of a BoundKey; null for BOUND_NONE
+int bound_key(BoundKey bound);               // a bound key's main key
+// The row whose help answers to the key: the bound keys first, then the fixed ones; null none.
+const Command *command_help_row(int key);
+// The reader's step: the bound rows of that step whose key it is do their work, in the table's
+// order, until one that does not go on; 1 when one did not (its answer in *answer), else 0.
+int command_bound_step(int step, int key, int ctrl, int typed_ahead, int *answer);
+// 1 when a row says the key is refused on the world map (keys typed ahead pass).
+int command_world_refused(int key);

@@ -67,37 +67,33 @@ static void turned(int changes) {
 // The key's facing in the traditional scheme and its compass point with Ctrl (0 north, clockwise).
 static int key_facing(int key) {
     switch (key) {
-    case KC_HOME: return 3;
-    case KC_UP: return 2;
-    case KC_PGUP: return 1;
-    case KC_LEFT: return 4;
-    case KC_RIGHT: return 0;
-    case KC_END: return 5;
-    case KC_DOWN: return 6;
-    case KC_PGDN: return 7;
+    case KEY_HOME: return 3;
+    case KEY_UP: return 2;
+    case KEY_PGUP: return 1;
+    case KEY_LEFT: return 4;
+    case KEY_RIGHT: return 0;
+    case KEY_END: return 5;
+    case KEY_DOWN: return 6;
+    case KEY_PGDN: return 7;
     default: return -1;
     }
 }
 
 static int key_compass(int key) {
     switch (key) {
-    case KC_UP: return 0;
-    case KC_PGUP: return 1;
-    case KC_RIGHT: return 2;
-    case KC_PGDN: return 3;
-    case KC_DOWN: return 4;
-    case KC_END: return 5;
-    case KC_LEFT: return 6;
-    case KC_HOME: return 7;
+    case KEY_UP: return 0;
+    case KEY_PGUP: return 1;
+    case KEY_RIGHT: return 2;
+    case KEY_PGDN: return 3;
+    case KEY_DOWN: return 4;
+    case KEY_END: return 5;
+    case KEY_LEFT: return 6;
+    case KEY_HOME: return 7;
     default: return -1;
     }
 }
 
 int command_direction(int key, int ctrl) {
-    if (key == KC_PADMINUS || key == KC_PAD5 || key == KC_PADPLUS) {
-        turned(1);
-        return 1;
-    }
     const int face = key_facing(key);
     if (face < 0) return 0;
     if (ctrl) {
@@ -117,12 +113,12 @@ int command_direction(int key, int ctrl) {
         return 1;
     }
     switch (key) {
-    case KC_UP: MovePlayer(1); break;
-    case KC_DOWN: MovePlayer(-1); break;
-    case KC_HOME: PlayerDir = turn_player(3, PlayerDir); turned(1); break;
-    case KC_PGUP: PlayerDir = turn_player(4, PlayerDir); turned(1); break;
-    case KC_LEFT: PlayerDir = turn_player(2, PlayerDir); turned(1); break;
-    case KC_RIGHT: PlayerDir = turn_player(1, PlayerDir); turned(1); break;
+    case KEY_UP: MovePlayer(1); break;
+    case KEY_DOWN: MovePlayer(-1); break;
+    case KEY_HOME: PlayerDir = turn_player(3, PlayerDir); turned(1); break;
+    case KEY_PGUP: PlayerDir = turn_player(4, PlayerDir); turned(1); break;
+    case KEY_LEFT: PlayerDir = turn_player(2, PlayerDir); turned(1); break;
+    case KEY_RIGHT: PlayerDir = turn_player(1, PlayerDir); turned(1); break;
     default: PlayerDir = turn_player(0, PlayerDir); turned(2); break;   // End, PgDn: about face
     }
     return 1;
@@ -192,7 +188,7 @@ static void rest_one_turn() {
 }
 
 // Kick, punch and the attacks: not with keys typed ahead.
-static int fight_key(int key, int t) {
+static int fight_key(int key, int, int t) {
     if (t == 0) combat_command(key);
     return 1;
 }
@@ -226,35 +222,88 @@ static void big_tiles_cycle() {
 // ---- the command table -------------------------------------------------------------------------
 
 using Work = void (*)(int value, const char *text);
-using KeyWork = int (*)(int key, int typed_ahead);
+using KeyWork = int (*)(int key, int ctrl, int typed_ahead);
 
 enum : unsigned {
     REM = CMD_REMEMBERED, FIRST = CMD_LOCAL_FIRST, AFTER = CMD_LOCAL_AFTER, DESCRIBE = CMD_DESCRIBE,
-    READER = CMD_BY_READER, UNLISTED = CMD_UNLISTED,
+    READER = CMD_BY_READER, UNLISTED = CMD_UNLISTED, WORLD_REFUSED = CMD_WORLD_REFUSED, GOES_ON = CMD_GOES_ON,
+    MAIN_ONLY = CMD_HELP_MAIN_ONLY,
 };
 
 // An action of the dispatcher without a key of its own.
 static constexpr Command act(int code, const char *name, unsigned flags, Work run = nullptr) {
-    return {code, 0, nullptr, nullptr, name, nullptr, nullptr, flags, run, nullptr};
+    return {code, 0, 0, BOUND_NONE, 0, name, nullptr, nullptr, flags, run, nullptr};
 }
 // An action that a fixed key runs with no argument and an empty text.
 static constexpr Command act_key(int code, int key, const char *name, const char *help, const char *detail,
                                  unsigned flags, Work run) {
-    return {code, key, nullptr, nullptr, name, help, detail, flags, run, nullptr};
-}
-// An action that a key binding runs; the reader tests the binding in its own order.
-static constexpr Command act_bound(int code, const int *binding, const char *name, const char *help,
-                                   unsigned flags, Work run) {
-    return {code, 0, binding, nullptr, name, help, nullptr, flags, run, nullptr};
+    return {code, key, 0, BOUND_NONE, 0, name, help, detail, flags, run, nullptr};
 }
 // A command the reader carries out itself on a fixed key (null work: the reader tests the key).
 static constexpr Command key_cmd(int key, const char *help, const char *detail, unsigned flags,
                                  KeyWork on_key = nullptr) {
-    return {0, key, nullptr, nullptr, nullptr, help, detail, flags, nullptr, on_key};
+    return {0, key, 0, BOUND_NONE, 0, nullptr, help, detail, flags, nullptr, on_key};
 }
-// A command of a key binding, tested by the reader.
-static constexpr Command bound_cmd(const int *binding, const int *binding2, const char *help, const char *detail) {
-    return {0, 0, binding, binding2, nullptr, help, detail, READER, nullptr, nullptr};
+// A bound key: its keys, the reader's step that tests them, its help and its work.
+static constexpr Command bound_cmd(BoundKey bound, int key, int key2, ReaderStep step, const char *help,
+                                   const char *detail, unsigned flags, KeyWork on_key) {
+    return {0, key, key2, bound, step, nullptr, help, detail, flags, nullptr, on_key};
+}
+// A bound key that runs an action of the dispatcher (its work, when given, runs in its place).
+static constexpr Command bound_act(BoundKey bound, int key, ReaderStep step, int code, const char *name,
+                                   const char *help, Work run, KeyWork on_key = nullptr) {
+    return {code, key, 0, bound, step, name, help, nullptr, 0, run, on_key};
+}
+
+// ---- the work of the bound keys ----------------------------------------------------------------
+
+static int movemode_key(int, int, int) {
+    menusel_Movemode();
+    return 1;
+}
+
+static int farlook_key(int, int, int) {
+    FarLook();
+    return 1;
+}
+
+// Ctrl picks up and wields at once.
+static int pickup_key(int key, int ctrl, int) {
+    if (ctrl)
+        command_line("Pick up and wield");
+    else
+        command_describe(key);
+    pickupCmd(PlayerX, PlayerY, ctrl);
+    return 1;
+}
+
+static int pickup_adjacent_key(int key, int ctrl, int) {
+    if (ctrl) {
+        command_line("Pick up and wield");
+        PoimiSuunnasta(1);
+    } else {
+        command_describe(key);
+        PoimiSuunnasta(0);
+    }
+    return 1;
+}
+
+static int stand_or_lay_key(int, int, int) {
+    MOVEDO_stand_or_lay();
+    return 1;
+}
+
+static int sleep_key(int, int, int) {
+    if (!strcmp(inival("SLEEP_CONFIRMATION", "NO"), "YES") && !KyllaEi("Sleep now?")) return 1;
+    command_line("Sleep");
+    Toimi(ACTION_SLEEP, 0, "");
+    return 1;
+}
+
+static int make_key(int, int, int) {
+    command_line("Make");
+    make_item();
+    return 1;
 }
 
 static const Command commands[] = {
@@ -352,10 +401,6 @@ static const Command commands[] = {
     act(ACTION_FILL, "Fill with water, or milk into", 0, [](int, const char *) { fillCmd(-1000); }),
     act(ACTION_GET_UP, "Get up (stand)", 0, [](int, const char *) { Nouse(-1); }),
     act(ACTION_WOUNDS, "Wounds and injuries", 0, [](int, const char *) { Wounds(); }),
-    act_bound(ACTION_BUTCHER, &HOTKEY_butcher, "Cut a carcass for meat", "Butcher -- cut a carcass for meat", 0,
-              [](int, const char *) { BUTCHERY_cutCmd(); }),
-    // she lies down to sleep: not a doze
-    act_bound(ACTION_SLEEP, &HOTKEY_sleep, "Sleep", "Sleep", 0, [](int, const char *) { Sleep(0); }),
     act(ACTION_PACK_ANIMAL, "Pack an animal", REM),
     act(ACTION_UNPACK_ANIMAL, "Unpack an animal", REM, [](int, const char *) { Pura_NPC(ACTION_UNPACK_ANIMAL, -1); }),
     act(ACTION_POUR, "Pour something into a container", 0, [](int, const char *) { Kaada_Astiaan(-1000); }),
@@ -377,124 +422,134 @@ static const Command commands[] = {
             [](int, const char *) { superapplyCmd(); }),
 
     // -- keys the reader tests itself, in its own order
-    key_cmd(KC_ENTER, "Zoom in/out between wilderness and terrain map", nullptr, READER),
-    key_cmd(KC_ESC, "Help and game options", nullptr, READER),
-    key_cmd(KC_CTRL_S, "Save the game", nullptr, READER),
-    bound_cmd(&HOTKEY_make, nullptr, "Make items and constructions", nullptr),   // not the second make key
-    bound_cmd(&HOTKEY_stand_or_lay, nullptr, "Get up or lay down", nullptr),
-    bound_cmd(&HOTKEY_movemode, &SECKEY_movemode, "Movement and rest actions", nullptr),
-    bound_cmd(&HOTKEY_farlook, &SECKEY_farlook, "Look around", "Look what is at chosen location"),
-    bound_cmd(&HOTKEY_pickup, &SECKEY_pickup, "Pick up something", nullptr),
-    bound_cmd(&HOTKEY_pickup_adjacent, &SECKEY_pickup_adjacent, "Pick up from adjacent tile",
-              "Pick up from adjacent tile, pack animal or companion"),
+    key_cmd(KEY_ENTER, "Zoom in/out between wilderness and terrain map", nullptr, READER),
+    key_cmd(KEY_ESC, "Help and game options", nullptr, READER),
+    key_cmd(KEY_CTRL_S, "Save the game", nullptr, READER),
+
+    // -- the bound keys, in the order the reader tests them
+    bound_cmd(BOUND_MOVEMODE, '/', KEY_DELETE, STEP_AFTER_MOVES, "Movement and rest actions", nullptr, GOES_ON,
+              movemode_key),
+    bound_cmd(BOUND_FARLOOK, 'l', KEY_F3, STEP_AFTER_MENU, "Look around", "Look what is at chosen location", DESCRIBE,
+              farlook_key),
+    bound_cmd(BOUND_PICKUP, 'g', ',', STEP_AFTER_MENU, "Pick up something", nullptr, 0, pickup_key),
+    bound_cmd(BOUND_PICKUP_ADJACENT, 'G', ';', STEP_AFTER_MENU, "Pick up from adjacent tile",
+              "Pick up from adjacent tile, pack animal or companion", 0, pickup_adjacent_key),
+    bound_act(BOUND_BUTCHER, 'b', STEP_PRINTABLE, ACTION_BUTCHER, "Cut a carcass for meat",
+              "Butcher -- cut a carcass for meat", [](int, const char *) { BUTCHERY_cutCmd(); }),
+    bound_cmd(BOUND_STAND_OR_LAY, 'u', 0, STEP_PRINTABLE, "Get up or lay down", nullptr, GOES_ON, stand_or_lay_key),
+    // she lies down to sleep: not a doze
+    bound_act(BOUND_SLEEP, 'Z', STEP_PRINTABLE, ACTION_SLEEP, "Sleep", "Sleep", [](int, const char *) { Sleep(0); },
+              sleep_key),
+    bound_cmd(BOUND_MAKE, 'M', '+', STEP_PRINTABLE, "Make items and constructions", nullptr, MAIN_ONLY, make_key),
 
     // -- printable keys of the reader
-    key_cmd('&', nullptr, nullptr, UNLISTED, [](int, int) { toggle_debuglogs(); return 1; }),
-    key_cmd('*', nullptr, nullptr, UNLISTED, [](int, int) { Wizard(); return 1; }),
-    key_cmd('-', "Wait and rest until cancelled", nullptr, 0, [](int, int) { MOVEDO_wait(); return 1; }),
-    key_cmd('.', "Wait for one turn", nullptr, 0, [](int, int) { rest_one_turn(); return 1; }),
-    key_cmd('0', "Kick", nullptr, 0, fight_key),
-    key_cmd('1', "Attack with 1st weapon", nullptr, 0, fight_key),
-    key_cmd('2', "Attack with 2nd weapon", nullptr, 0, fight_key),
-    key_cmd('3', "Repeat the last attack", nullptr, 0, fight_key),
-    key_cmd('9', "Punch", nullptr, 0, fight_key),
-    key_cmd('7', nullptr, nullptr, UNLISTED, [](int, int t) {
+    key_cmd('&', nullptr, nullptr, UNLISTED, [](int, int, int) { toggle_debuglogs(); return 1; }),
+    key_cmd('*', nullptr, nullptr, UNLISTED, [](int, int, int) { Wizard(); return 1; }),
+    key_cmd('-', "Wait and rest until cancelled", nullptr, 0, [](int, int, int) { MOVEDO_wait(); return 1; }),
+    key_cmd('.', "Wait for one turn", nullptr, 0, [](int, int, int) { rest_one_turn(); return 1; }),
+    key_cmd('0', "Kick", nullptr, WORLD_REFUSED, fight_key),
+    key_cmd('1', "Attack with 1st weapon", nullptr, WORLD_REFUSED, fight_key),
+    key_cmd('2', "Attack with 2nd weapon", nullptr, WORLD_REFUSED, fight_key),
+    key_cmd('3', "Repeat the last attack", nullptr, WORLD_REFUSED, fight_key),
+    key_cmd('9', "Punch", nullptr, WORLD_REFUSED, fight_key),
+    key_cmd('7', nullptr, nullptr, UNLISTED, [](int, int, int t) {
         if (t == 0) zoommap_maintenance();
         return 1;
     }),
-    key_cmd('8', nullptr, nullptr, UNLISTED, [](int, int) {
+    key_cmd('8', nullptr, nullptr, UNLISTED, [](int, int, int) {
         if (OXAINI_CONTROLLER) controller_announce();
         return 1;
     }),
-    key_cmd(':', "Look what is at current location", nullptr, DESCRIBE, [](int, int) {
+    key_cmd(':', "Look what is at current location", nullptr, DESCRIBE, [](int, int, int) {
         LookPosition(PlayerX, PlayerY, 1);
         return 1;
     }),
-    key_cmd('?', nullptr, nullptr, UNLISTED, [](int, int) { HelpScreen(); return 1; }),
-    key_cmd('A', "Armour coverage statistics", nullptr, 0, [](int, int) {
+    key_cmd('=', nullptr, nullptr, UNLISTED, make_key),   // the key beside '+' makes too, with no help of its own
+    key_cmd('?', nullptr, nullptr, UNLISTED, [](int, int, int) { HelpScreen(); return 1; }),
+    key_cmd('A', "Armour coverage statistics", nullptr, 0, [](int, int, int) {
         command_line("Armour coverage");
         save_page();
         armour_coverage(0, "");
         restore_page();
         return 1;
     }),
-    key_cmd('D', nullptr, nullptr, UNLISTED, [](int, int) {
+    key_cmd('D', nullptr, nullptr, UNLISTED, [](int, int, int) {
         command_line("Discard items");
         pollution();
         return 1;
     }),
-    key_cmd('E', "Eat something", nullptr, DESCRIBE, [](int, int) { eatCmd(); return 1; }),
-    key_cmd('e', "Eat something", nullptr, DESCRIBE, [](int, int) { eatCmd(); return 1; }),
-    key_cmd('L', nullptr, nullptr, UNLISTED, [](int, int) { Note(MSG("CHARACTER_LOG_GONE")); return 1; }),
-    key_cmd('P', "Character profile", nullptr, 0, [](int, int) { show_profile(); return 1; }),
-    key_cmd('Q', "Quit and optionally save the game", nullptr, DESCRIBE, [](int, int) { return Quit(0) ? 0 : 1; }),
-    key_cmd('R', "Run", nullptr, 0, [](int, int) { MOVEDO_run(); return 1; }),
-    key_cmd('X', "Exchange wielded weapons", nullptr, 0, [](int, int) {
+    key_cmd('E', "Eat something", nullptr, DESCRIBE, [](int, int, int) { eatCmd(); return 1; }),
+    key_cmd('e', "Eat something", nullptr, DESCRIBE, [](int, int, int) { eatCmd(); return 1; }),
+    key_cmd('L', nullptr, nullptr, UNLISTED, [](int, int, int) { Note(MSG("CHARACTER_LOG_GONE")); return 1; }),
+    key_cmd('P', "Character profile", nullptr, 0, [](int, int, int) { show_profile(); return 1; }),
+    key_cmd('Q', "Quit and optionally save the game", nullptr, DESCRIBE, [](int, int, int) { return Quit(0) ? 0 : 1; }),
+    key_cmd('R', "Run", nullptr, 0, [](int, int, int) { MOVEDO_run(); return 1; }),
+    key_cmd('X', "Exchange wielded weapons", nullptr, 0, [](int, int, int) {
         command_line("Exchange weapons");
         Exchange();
         return 1;
     }),
-    key_cmd('c', "Close a door or gate", nullptr, DESCRIBE, [](int, int) {
+    key_cmd('c', "Close a door or gate", nullptr, DESCRIBE | WORLD_REFUSED, [](int, int, int) {
         TurnUsed = (uint8_t)close_door();
         return 1;
     }),
-    key_cmd('h', "Hide", nullptr, DESCRIBE, [](int, int) {
+    key_cmd('h', "Hide", nullptr, DESCRIBE, [](int, int, int) {
         if (!non_outdoor()) Piiloudu();
         return 1;
     }),
-    key_cmd('i', "Inventory", "Inventory -- look at what you are carrying ", DESCRIBE, [](int, int) {
+    key_cmd('i', "Inventory", "Inventory -- look at what you are carrying ", DESCRIBE, [](int, int, int) {
         invCmd();
         return 1;
     }),
-    key_cmd('o', "Open a door or gate", nullptr, DESCRIBE, [](int, int) {
+    key_cmd('o', "Open a door or gate", nullptr, DESCRIBE | WORLD_REFUSED, [](int, int, int) {
         TurnUsed = (uint8_t)open_door(0, 0);
         return 1;
     }),
-    key_cmd('q', "Quaff (drink) something", nullptr, DESCRIBE, [](int, int) { quaffCmd(); return 1; }),
-    key_cmd('r', "Repeat the last action", nullptr, 0, [](int, int) {
+    key_cmd('q', "Quaff (drink) something", nullptr, DESCRIBE, [](int, int, int) { quaffCmd(); return 1; }),
+    key_cmd('r', "Repeat the last action", nullptr, 0, [](int, int, int) {
         command_line("Repeat last action");
         Toimi(Komentohistoria, Komentotarkenne, Komentotekstitarkenne);
         return 1;
     }),
-    key_cmd('s', "Skills -- view and use your skills", nullptr, 0, [](int, int) {
+    key_cmd('s', "Skills -- view and use your skills", nullptr, 0, [](int, int, int) {
         command_line("Use skills");
         save_page();
         if (UseSkills() == 0) restore_page();
         return 1;
     }),
-    key_cmd('v', "View message log", nullptr, 0, [](int, int) { MsgLog(); return 1; }),
-    key_cmd('x', "Look to a direction", nullptr, DESCRIBE, [](int, int) {
+    key_cmd('v', "View message log", nullptr, 0, [](int, int, int) { MsgLog(); return 1; }),
+    key_cmd('x', "Look to a direction", nullptr, DESCRIBE, [](int, int, int) {
         ValitseLokaatio(PICK_DIRECTION | PICK_OWN_SQUARE, "direction where to look");
         if (GeneralX || GeneralY) LookPosition(GeneralX, GeneralY, 1);
         return 1;
     }),
 
     // -- function keys and the other extended keys
-    key_cmd(KC_F1, "Game encyclopedia; a hypertext guide", nullptr, 0, [](int, int) {
+    key_cmd(KEY_F1, "Game encyclopedia; a hypertext guide", nullptr, 0, [](int, int, int) {
         game_encyclopedia();
         return 1;
     }),
-    key_cmd(KC_F2, "Quest journal", nullptr, 0, [](int, int) { QuestScreen(); return 1; }),
-    key_cmd(KC_F4, "Spells and magic means", nullptr, 0, [](int, int) {
+    key_cmd(KEY_F2, "Quest journal", nullptr, 0, [](int, int, int) { QuestScreen(); return 1; }),
+    key_cmd(KEY_F4, "Spells and magic means", nullptr, 0, [](int, int, int) {
         save_page();
         InvocationMenu();
         restore_page();
         return 1;
     }),
-    key_cmd(KC_F5, "Game course information", nullptr, 0, [](int, int) { TehtavaNaytto(); return 1; }),
-    key_cmd(KC_F6, "Map of known areas", nullptr, 0, [](int, int) {
+    key_cmd(KEY_F5, "Game course information", nullptr, 0, [](int, int, int) { TehtavaNaytto(); return 1; }),
+    key_cmd(KEY_F6, "Map of known areas", nullptr, 0, [](int, int, int) {
         save_page();
         MapView();
         restore_page();
         DrawMap();
         return 1;
     }),
-    key_cmd(KC_F7, "Wounds and injuries", nullptr, 0, [](int, int) { PHYSICIAN(); return 1; }),
-    key_cmd(KC_F8, nullptr, nullptr, UNLISTED, [](int, int) {
+    key_cmd(KEY_F7, "Wounds and injuries", nullptr, 0, [](int, int, int) { PHYSICIAN(); return 1; }),
+    key_cmd(KEY_F8, nullptr, nullptr, UNLISTED, [](int, int, int) {
         if (GUPD) big_tiles_cycle();
         return 1;
     }),
-    key_cmd(KC_F9, nullptr, nullptr, UNLISTED, [](int, int) {
+    key_cmd(KEY_F9, nullptr, nullptr, UNLISTED, [](int, int, int) {
         Note(MSG("TILES_RELOADING"));
         NewGfx_loadtiledata();
         init_terrain_struct(Plr.day, Plr.month);
@@ -502,9 +557,9 @@ static const Command commands[] = {
         Note(MSG("TILES_RELOADED"));
         return 1;
     }),
-    key_cmd(KC_SCALE0, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(0); return 1; }),
-    key_cmd(KC_WHEEL_UP, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(1); return 1; }),
-    key_cmd(KC_WHEEL_DOWN, nullptr, nullptr, UNLISTED, [](int, int) { scale_key(-1); return 1; }),
+    key_cmd(KEY_CTRL_0, nullptr, nullptr, UNLISTED, [](int, int, int) { scale_key(0); return 1; }),
+    key_cmd(KEY_WHEEL_UP, nullptr, nullptr, UNLISTED, [](int, int, int) { scale_key(1); return 1; }),
+    key_cmd(KEY_WHEEL_DOWN, nullptr, nullptr, UNLISTED, [](int, int, int) { scale_key(-1); return 1; }),
 };
 
 const Command *command_rows(int &count) {
@@ -522,22 +577,64 @@ const Command *command_by_code(int code) {
 const Command *command_by_key(int key) {
     if (key == 0) return nullptr;
     for (const Command &c : commands)
-        if (c.key == key) return &c;
+        if (c.bound == BOUND_NONE && c.key == key) return &c;
     return nullptr;
 }
 
-// A fixed key: its help line when asked for, then the action with no argument or the reader's own work.
-static int run_key(int key, int t) {
-    const Command *c = command_by_key(key);
-    if (!c) return 1;
-    if (c->flags & CMD_DESCRIBE) command_describe(key);
-    if (c->code != ACTION_NONE) {
-        Toimi(c->code, 0, "");
-        return 1;
-    }
-    return c->on_key ? c->on_key(key, t) : 1;
+const Command *command_bound(int bound) {
+    if (bound == BOUND_NONE) return nullptr;
+    for (const Command &c : commands)
+        if (c.bound == bound) return &c;
+    return nullptr;
 }
 
-int command_printable(int key, int t) { return run_key(key, t); }
+int bound_key(BoundKey bound) {
+    const Command *c = command_bound(bound);
+    return c ? c->key : 0;
+}
 
-void command_function(int key) { run_key(key, 0); }
+static bool bound_row_of(const Command &c, int key) {
+    return c.bound != BOUND_NONE && key != 0 && (c.key == key || c.key2 == key);
+}
+
+const Command *command_help_row(int key) {
+    for (const Command &c : commands)
+        if (bound_row_of(c, key) && (c.key == key || !(c.flags & CMD_HELP_MAIN_ONLY))) return &c;
+    return command_by_key(key);
+}
+
+int command_world_refused(int key) {
+    for (const Command &c : commands)
+        if ((c.flags & CMD_WORLD_REFUSED) && key != 0 && (c.key == key || c.key2 == key)) return 1;
+    return 0;
+}
+
+// A key's row: its help line when asked for, then the reader's own work, or the action with no
+// argument.
+static int carry_out(const Command &c, int key, int ctrl, int t) {
+    if (c.flags & CMD_DESCRIBE) command_describe(key);
+    if (c.on_key) return c.on_key(key, ctrl, t);
+    if (c.code != ACTION_NONE) Toimi(c.code, 0, "");
+    return 1;
+}
+
+int command_bound_step(int step, int key, int ctrl, int t, int *answer) {
+    for (const Command &c : commands) {
+        if (c.step != step || !bound_row_of(c, key)) continue;
+        const int r = carry_out(c, key, ctrl, t);
+        if (c.flags & CMD_GOES_ON) continue;
+        *answer = r;
+        return 1;
+    }
+    return 0;
+}
+
+// A fixed key of the table.
+static int run_key(int key, int ctrl, int t) {
+    const Command *c = command_by_key(key);
+    return c ? carry_out(*c, key, ctrl, t) : 1;
+}
+
+int command_printable(int key, int t) { return run_key(key, 0, t); }
+
+void command_function(int key) { run_key(key, 0, 0); }

@@ -68,15 +68,7 @@ void Toimi(int action, int value, const char *text) {
 
 const char *Nappainkomennon_Selite(int key, int detail) {
     const char *text = "some action";
-    int count = 0;
-    const Command *rows = command_rows(count);
-    // The key bindings are compared first, then the fixed keys.
-    const Command *found = nullptr;
-    for (int i = 0; i < count && !found; i++)
-        if (rows[i].binding && (*rows[i].binding == key || (rows[i].binding2 && *rows[i].binding2 == key)))
-            found = &rows[i];
-    for (int i = 0; i < count && !found; i++)
-        if (rows[i].key != 0 && rows[i].key == key) found = &rows[i];
+    const Command *found = command_help_row(key);
     if (found && found->help) text = detail && found->help_detail ? found->help_detail : found->help;
     copy_bounded(s_selite, sizeof s_selite, text);
     return s_selite;
@@ -84,29 +76,28 @@ const char *Nappainkomennon_Selite(int key, int detail) {
 
 char *oxakeytos(unsigned key) {
     char *buf = sbuf();
-    if (key == KC_ESC) copy_bounded(buf, SBUF_SIZE, "ESC");
-    else if (key == KC_DELETE) copy_bounded(buf, SBUF_SIZE, "DEL");
-    else if (key == KC_ENTER) copy_bounded(buf, SBUF_SIZE, "ENTER");
-    else if (key >= KC_F1 && key <= KC_F7) snprintf(buf, SBUF_SIZE, "F%u", key - KC_F1 + 1);
+    if (key == KEY_ESC) copy_bounded(buf, SBUF_SIZE, "ESC");
+    else if (key == KEY_DELETE) copy_bounded(buf, SBUF_SIZE, "DEL");
+    else if (key == KEY_ENTER) copy_bounded(buf, SBUF_SIZE, "ENTER");
+    else if (key >= KEY_F1 && key <= KEY_F7) snprintf(buf, SBUF_SIZE, "F%u", key - KEY_F1 + 1);
     else buf[0] = (char)key;
     return buf;
 }
 
+// A bound key with a second one shows both: asked by its main key, or by a second key that types no
+// character (a function key, Delete); a second key that types one names itself alone.
 char *Nappainkomento_Naytto(unsigned key) {
     char *s = s_komentoselite;
     s[0] = 0;
-    int k = (int)key;
-    if (k == HOTKEY_movemode) snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_movemode), oxakeytos(SECKEY_movemode));
-    else if (k == HOTKEY_make) snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_make), oxakeytos(SECKEY_make));
-    else if (k == HOTKEY_farlook || k == SECKEY_farlook)
-        snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_farlook), oxakeytos(SECKEY_farlook));
-    else if (k == HOTKEY_pickup) snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_pickup), oxakeytos(SECKEY_pickup));
-    else if (k == HOTKEY_pickup_adjacent)
-        snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos(HOTKEY_pickup_adjacent), oxakeytos(SECKEY_pickup_adjacent));
-    else if (key == KC_CTRL_S) copy_bounded(s, sizeof s_komentoselite, "[CTRL]+[s]");
-    else if (key == KC_ENTER) copy_bounded(s, sizeof s_komentoselite, "ENTER.");
-    else if (key == KC_ESC) copy_bounded(s, sizeof s_komentoselite, "ESC.");
-    else if (key >= KC_F1 && key <= KC_F7) snprintf(s, sizeof s_komentoselite, "F%u.", key - KC_F1 + 1);
+    const int k = (int)key;
+    const Command *row = command_help_row(k);
+    if (row && row->bound != BOUND_NONE && row->key2 && (k == row->key || k > 255))
+        snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos((unsigned)row->key),
+                 oxakeytos((unsigned)row->key2));
+    else if (key == KEY_CTRL_S) copy_bounded(s, sizeof s_komentoselite, "[CTRL]+[s]");
+    else if (key == KEY_ENTER) copy_bounded(s, sizeof s_komentoselite, "ENTER.");
+    else if (key == KEY_ESC) copy_bounded(s, sizeof s_komentoselite, "ESC.");
+    else if (key >= KEY_F1 && key <= KEY_F7) snprintf(s, sizeof s_komentoselite, "F%u.", key - KEY_F1 + 1);
     else snprintf(s, sizeof s_komentoselite, "%c.", (char)key);
     size_t used = strlen(s);
     copy_bounded(s + used, sizeof s_komentoselite - used, Nappainkomennon_Selite(k, 1));

@@ -405,7 +405,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
             break;
         }
         case KEY_FILTER_ALL: regroup(s, 0); break;
-        case KEY_FN1: game_info("FILE"); break;
+        case KEY_F1: game_info("FILE"); break;
         case '+':
         case '=':
             if (multi(s)) select_all(s);

@@ -34,13 +34,6 @@ int PREV_CRE_NUM = CRE_NONE;
 int LOCSEL_SCREEN_X = 0, LOCSEL_SCREEN_Y = 0;
 static int prev_player_x = -1, prev_player_y = -1;   // where the player stood at the last pick
 
-// Game key codes the picker reads.
-enum {
-    K_ENTER = 13, K_ESC = 27, K_HOME = 1071, K_UP = 1072, K_PGUP = 1073, K_LEFT = 1075, K_RIGHT = 1077,
-    K_END = 1079, K_DOWN = 1080, K_PGDN = 1081, K_INSERT = 1082, K_SCALE0 = 1097, K_WHEEL_UP = 1098,
-    K_WHEEL_DOWN = 1099, K_MOTION = -1,
-};
-
 void picker_reset() {
     PREV_LOKAATIO_X = PREV_LOKAATIO_Y = 0;
     PREV_CRE_NUM = CRE_NONE;
@@ -174,14 +167,14 @@ static void draw_window(int mode, const char *text) {
 // The step of a direction key: 1 with dx, dy set; 0 for any other key.
 static int key_step(int key, int &dx, int &dy) {
     switch (key) {
-    case '8': case K_UP: dx = 0; dy = -1; return 1;
-    case '2': case K_DOWN: dx = 0; dy = 1; return 1;
-    case '4': case K_LEFT: dx = -1; dy = 0; return 1;
-    case '6': case K_RIGHT: dx = 1; dy = 0; return 1;
-    case '7': case K_HOME: dx = -1; dy = -1; return 1;
-    case '9': case K_PGUP: dx = 1; dy = -1; return 1;
-    case '1': case K_END: dx = -1; dy = 1; return 1;
-    case '3': case K_PGDN: dx = 1; dy = 1; return 1;
+    case '8': case KEY_UP: dx = 0; dy = -1; return 1;
+    case '2': case KEY_DOWN: dx = 0; dy = 1; return 1;
+    case '4': case KEY_LEFT: dx = -1; dy = 0; return 1;
+    case '6': case KEY_RIGHT: dx = 1; dy = 0; return 1;
+    case '7': case KEY_HOME: dx = -1; dy = -1; return 1;
+    case '9': case KEY_PGUP: dx = 1; dy = -1; return 1;
+    case '1': case KEY_END: dx = -1; dy = 1; return 1;
+    case '3': case KEY_PGDN: dx = 1; dy = 1; return 1;
     default: return 0;
     }
 }
@@ -252,7 +245,7 @@ int ValitseLokaatio(int mode, const char *text) {
         int cx = ox, cy = oy;   // the square to choose, or the cursor's next place
         bool choose = false, moved = false;
         int dx, dy;
-        if (key == K_ESC || (key == K_MOTION && WindowClosed())) {
+        if (key == KEY_ESC || (key == KEY_QUIT && WindowClosed())) {
             GeneralX = GeneralY = 0;
             picker_end();
             return 0;
@@ -267,7 +260,7 @@ int ValitseLokaatio(int mode, const char *text) {
                 moved = true;
                 sel = -1;
             }
-        } else if (key == '5' || key == K_INSERT) {
+        } else if (key == '5' || key == KEY_PAD5) {
             if (direction && (mode & PICK_OWN_SQUARE)) {
                 cx = cy = 0;
                 choose = true;
@@ -282,9 +275,9 @@ int ValitseLokaatio(int mode, const char *text) {
                 oy = cre_y(cr_in_sight[sel]) - PlayerY;
             }
             continue;
-        } else if (key == K_ENTER) {
+        } else if (key == KEY_ENTER) {
             if ((ox || oy) || (mode & PICK_OWN_SQUARE)) choose = true;
-        } else if (key == K_MOTION) {
+        } else if (key == KEY_QUIT) {   // the mouse moved
             int px, py;
             pointer_offset(px, py);
             if (direction) {
@@ -295,9 +288,9 @@ int ValitseLokaatio(int mode, const char *text) {
             cy = py;
             moved = true;
             if (target) sel = listed_on(PlayerX + cx, PlayerY + cy);
-        } else if (key == K_SCALE0 || key == K_WHEEL_UP || key == K_WHEEL_DOWN) {
-            mapScale(key == K_SCALE0 ? 0 : key == K_WHEEL_UP ? 1 : -1);
-            if (key != K_SCALE0) {
+        } else if (key == KEY_CTRL_0 || key == KEY_WHEEL_UP || key == KEY_WHEEL_DOWN) {
+            mapScale(key == KEY_CTRL_0 ? 0 : key == KEY_WHEEL_UP ? 1 : -1);
+            if (key != KEY_CTRL_0) {
                 ClrMouseWheelBuffer();
                 refresh_locsel_insight();
                 sel = -1;

@@ -193,7 +193,7 @@ void scr_armour_coverage(int mode, const char *itemname) {
         const int r = LIST_Go();
         if (r == KEY_WINDOW) continue;
         if (r < 0 && WindowClosed()) break;
-        if (r < 0 || r == LIST_FREECLICK) continue;
+        if (r < 0 || r == KEY_FREECLICK) continue;
         const int key = LIST_PosKey(r);
         if (key == KEY_ESC) break;
         switch (key) {
@@ -204,7 +204,7 @@ void scr_armour_coverage(int mode, const char *itemname) {
         case 'T': kind = ATTACK_TEAR; break;
         case 'W': kind = ATTACK_WARMTH; break;
         case 'A': kind = ATTACK_AVERAGE; break;
-        case KEY_FN1: {
+        case KEY_F1: {
             game_info(ARMOUR_INFO_TOPIC);
             break;
         }

@@ -187,9 +187,9 @@ void GameInfo_Hotspot(const char *topic_in, const char *text, int narrow) {
     write_gfx_nfo(topic);
     if (!game_screen) return;
     Piirra_Ikkuna(5, 545, narrow == 1 ? 465 : 790, 53, "", 8);
-    LIST_KeyEnable(KEY_FN1);
+    LIST_KeyEnable(KEY_F1);
     if (!istopic(topic)) {
-        LIST_KeyDisable(KEY_FN1);
+        LIST_KeyDisable(KEY_F1);
         return;
     }
     char up[100], line[TOPIC_LEN + 4];
@@ -199,7 +199,7 @@ void GameInfo_Hotspot(const char *topic_in, const char *text, int narrow) {
     if (topic[0]) {
         LIST_TextAttribSave();
         LIST_TextAttribOverride(rgb(176, 196, 222), List.textstyle);
-        LIST_ButtonSpotEntry(KEY_FN1, 10, 575, INFO_BUTTON);
+        LIST_ButtonSpotEntry(KEY_F1, 10, 575, INFO_BUTTON);
         LIST_TextAttribRestore();
     }
 }
@@ -211,16 +211,16 @@ void toTex_GameInfo_Hotspot(SDL_Texture *texture, const char *topic_in, const ch
     SDL_SetRenderTarget(ren, texture);
     RENDER_box(ren, 5, 545, 790, 53, 0, 0, 0);
     SDL_SetRenderTarget(ren, before);
-    LIST_KeyEnable(KEY_FN1);
+    LIST_KeyEnable(KEY_F1);
     if (!istopic(topic)) {
-        LIST_KeyDisable(KEY_FN1);
+        LIST_KeyDisable(KEY_F1);
         return;
     }
     char up[100], line[TOPIC_LEN + 4];
     toTex_showtext(texture, 15, 552, upper_copy(topic, up, sizeof up), rgb(240, 230, 140), 0);
     infobox_line(topic, text, INFOBOX_CUT, line, sizeof line);
     toTex_showtext(texture, 15, 563, line, rgb(252, 252, 84), 0);
-    if (topic[0]) LIST_toTex_ButtonSpotEntry(texture, KEY_FN1, 10, 575, INFO_BUTTON);
+    if (topic[0]) LIST_toTex_ButtonSpotEntry(texture, KEY_F1, 10, 575, INFO_BUTTON);
 }
 
 void FlipGameInfoPortion(int) { FlipScreenPortion(5, 545, 791, 54, 1); }
@@ -509,7 +509,7 @@ char *link_select() {
             }
             continue;
         }
-        if (r == LIST_FREECLICK) continue;
+        if (r == KEY_FREECLICK) continue;
         const int key = LIST_PosKey(r);
         switch (key) {
         case KEY_ESC: copy_bounded(answer, sizeof answer, "QUIT"); return answer;
@@ -552,7 +552,7 @@ int cruise(const char *topic) {
         copy_bounded(answer, sizeof answer, link_select());
         if (!strcmp(answer, " ")) {
             ask_keyword(answer, sizeof answer);
-            if (answer[0] == 27) copy_bounded(answer, sizeof answer, current);
+            if (answer[0] == KEY_ESC) copy_bounded(answer, sizeof answer, current);
         }
         if (strstr(answer, "QUIT")) return 1;
         if (!answer[0]) {

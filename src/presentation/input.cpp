@@ -475,7 +475,9 @@ static int drained(int c) {
 }
 
 static int keypad_code(SDL_Keycode sym, uint16_t mods) {
-    static const int directions[9] = {1079, 1080, 1081, 1075, 1082, 1077, 1071, 1072, 1073};
+    static const int directions[9] = {KEY_END,  KEY_DOWN, KEY_PGDN,    // keypad 1 2 3
+                                      KEY_LEFT, KEY_PAD5, KEY_RIGHT,   // keypad 4 5 6
+                                      KEY_HOME, KEY_UP,   KEY_PGUP};   // keypad 7 8 9
     if (is_keypad_digit(sym)) {
         if (GETKEY_NUMPADNUMBERS) return keypad_digit(sym);
         return directions[sym - SDLK_KP_1];
@@ -504,7 +506,7 @@ static int symbol_code(SDL_Keycode sym, uint16_t mods) {
     int k = keypad_code(sym, mods);
     if (k != -1) return k;
     if (sym >= SDLK_F1 && sym <= SDLK_F10) {
-        int code = 1059 + (int)(sym - SDLK_F1);
+        int code = KEY_F1 + (int)(sym - SDLK_F1);
         if (code == KEY_F10) autoConnect(Oxalistener_controllerPort);
         return code;
     }
@@ -573,9 +575,9 @@ int processed_controller_keysym() {
     static const Named named[] = {
         {"[UP]", KEY_UP},       {"[DOWN]", KEY_DOWN},     {"[LEFT]", KEY_LEFT},     {"[RIGHT]", KEY_RIGHT},
         {"[ENTER]", KEY_ENTER}, {"[SPACE]", KEY_SPACE},   {"[TAB]", KEY_TAB},       {"[ESC]", KEY_ESC},
-        {"[F1]", 1059},         {"[F2]", 1060},           {"[F3]", 1061},           {"[F4]", 1062},
-        {"[F5]", 1063},         {"[F6]", 1064},           {"[F7]", 1065},           {"[F8]", 1066},
-        {"[F9]", 1067},         {"[CTRL][-]", KEY_WHEEL_DOWN}, {"[CTRL][+]", KEY_WHEEL_UP},
+        {"[F1]", KEY_F1},       {"[F2]", KEY_F2},         {"[F3]", KEY_F3},         {"[F4]", KEY_F4},
+        {"[F5]", KEY_F5},       {"[F6]", KEY_F6},         {"[F7]", KEY_F7},         {"[F8]", KEY_F8},
+        {"[F9]", KEY_F9},       {"[CTRL][-]", KEY_WHEEL_DOWN}, {"[CTRL][+]", KEY_WHEEL_UP},
         {"[ALT][-]", KEY_ALT_MINUS},
     };
     const char *m = ControllerMSG;

@@ -146,7 +146,7 @@ void LIST_SpotEntry(int key, int x, int y, int w, int h) {
 }
 
 static bool key_exists(int key) {
-    if (LISTMOD_allowsame && key != KEY_FN1) return false;
+    if (LISTMOD_allowsame && key != KEY_F1) return false;
     for (int i = 0; i < List.count && i < LIST_MAX_ENTRIES; i++)
         if (ListEntries[i].key == key) return true;
     return false;
@@ -290,7 +290,7 @@ void LIST_Draw() {
             e.x = List.x + 8;
             e.y = List.y + 29 + 12 * i;
         }
-        if (e.key == KEY_FN1 || e.w > 0 || strstr(e.text, "NO DISPLAY")) continue;
+        if (e.key == KEY_F1 || e.w > 0 || strstr(e.text, "NO DISPLAY")) continue;
         if (e.key == 0)
             showtext(e.x, e.y - 1, e.text, List.color, List.textstyle);
         else
@@ -307,7 +307,7 @@ struct Bar {
 // Where the highlight of entry p lies.
 static Bar highlight_bar(int p) {
     const ListEntryStruct &e = ListEntries[p];
-    if ((spot_list() && e.w > 0) || e.key == KEY_FN1) {
+    if ((spot_list() && e.w > 0) || e.key == KEY_F1) {
         if (List.advstyle && e.key && strcmp(e.text, "NOTEXTSPOT") != 0)
             return Bar{e.x + e.labelw + 1, e.y + 1, e.w - e.labelw - 2, 13, false};
         return Bar{e.x, e.y, e.w, e.h, false};
@@ -400,7 +400,7 @@ static int hotkey_pos(int k) {
     if (k == 0) return -1;
     for (int i = 0; i < List.count && i < LIST_MAX_ENTRIES; i++) {
         const ListEntryStruct &e = ListEntries[i];
-        if (e.key == k || e.key2 == k || (k == KEY_FN1 && e.key == 1030)) return i;
+        if (e.key == k || e.key2 == k || (k == KEY_F1 && e.key == KEY_MENU_F1)) return i;
     }
     return -1;
 }
@@ -452,13 +452,13 @@ static int finish(int result) {
     return result;
 }
 
-// The entry at the list's position is chosen (or 1510 for a free click).
+// The entry at the list's position is chosen (or KEY_FREECLICK for a free click).
 static int choose(int start, bool freeclick) {
     play_sample(List.choosesample, 0);
     if (!LIST_InFlipperMode()) put_back_area();
     if (freeclick) {
         Flip();
-        return finish(LIST_FREECLICK);
+        return finish(KEY_FREECLICK);
     }
     int p = List.pos;
     if (!spot_list()) {

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-enum { LIST_MAX_ENTRIES = 100, LIST_SPOTSTYLE = 100, LIST_FREECLICK = 1510 };
+enum { LIST_MAX_ENTRIES = 100, LIST_SPOTSTYLE = 100 };
 
 struct ListStruct {                // 400 bytes, stored as is in "MENULIST.SAV"
     int32_t x, y, w, h;            // the list area
@@ -31,7 +31,7 @@ struct ListStruct {                // 400 bytes, stored as is in "MENULIST.SAV"
     uint32_t flipperflags;
     uint32_t rgbacolor;            // text colour of buttons drawn into a texture (ColorPack)
     uint32_t buttonflags;          // button flags of buttons drawn into a texture
-    uint8_t freeclicks;            // a click outside the entries, or Enter, ends the list with 1510
+    uint8_t freeclicks;            // a click outside the entries, or Enter, ends the list with KEY_FREECLICK
     uint8_t pad389[3];
     int32_t xoffset, yoffset;      // added to spots of buttons drawn into a texture
 };
@@ -115,7 +115,7 @@ int calculatepos();                // the entry under the mouse, or -1
 void LIST_Draw();
 void LIST_Highlight(int pos, int mode);
 void LIST_ren_Highlight(SDL_Renderer *renderer, int pos, int mode);
-int LIST_Go();                     // position, -1 moved or window closed, -42 window event, 1510 free click
+int LIST_Go();                     // position, KEY_QUIT moved or closed, KEY_WINDOW, KEY_FREECLICK
 
 // One saved list: "MENULIST.SAV"
 void LIST_Save();

@@ -22,8 +22,8 @@ void compile_MarkerDialogTexture();
 // ---- the view's arithmetic ----
 double GetMapViewScale();
 double mapview_scale(int zoom);
-int mapview_zoom_after(int zoom, int key);                  // 1098 in, 1099 out, 1097 jump
-// The centre after an arrow key (1072, 1075, 1077, 1080), kept within the clamps of the zoom.
+int mapview_zoom_after(int zoom, int key);                  // KEY_WHEEL_UP in, KEY_WHEEL_DOWN out, KEY_CTRL_0 jump
+// The centre after an arrow key (KEY_UP, KEY_LEFT, KEY_RIGHT, KEY_DOWN), kept within the clamps of the zoom.
 void mapview_scroll(int &midx, int &midy, int zoom, int key);
 void mapview_clamp_centre(int &midx, int &midy, int zoom);
 // The world cell under a relative position (0 to 1) of the map area.

@@ -141,16 +141,16 @@ static int screen_menu(const char *title, int popup, int at, int count, int many
             GameInfo_Hotspot(topic_at(pos), "", 0);
         else if (any_topic())
             GameInfo_Hotspot("-", "", 0);
-        if (LIST_PosKey(pos) != KEY_FN1) remembered = pos;
+        if (LIST_PosKey(pos) != KEY_F1) remembered = pos;
         int r = LIST_Go();
         if (r == -1 && WindowClosed()) break;
-        if (r < 0 || r == LIST_FREECLICK) {
+        if (r < 0 || r == KEY_FREECLICK) {
             GraafinenApu(LIST_Position());
             continue;
         }
         int key = LIST_PosKey(r);
-        if (key == KEY_FN1 || key == '?') {
-            int asked = key == KEY_FN1 ? remembered : LIST_Position();
+        if (key == KEY_F1 || key == '?') {
+            int asked = key == KEY_F1 ? remembered : LIST_Position();
             if (topic_at(asked)[0]) {
                 game_info(topic_at(asked));
                 LIST_Restore();
@@ -263,7 +263,7 @@ static int screen_count(int total, int at) {
     for (;;) {
         int r = LIST_Go();
         if (r == -1 && WindowClosed()) break;
-        if (r < 0 || r == LIST_FREECLICK) continue;
+        if (r < 0 || r == KEY_FREECLICK) continue;
         int key = LIST_PosKey(r);
         if (key == KEY_ENTER) {
             answer = total < 1 ? 0 : total;
@@ -279,7 +279,7 @@ static int screen_count(int total, int at) {
             sinked_box(x + 5, y + 28, 285, 13);
             showtext(x + 10, y + 31, "Enter amount: ", white(), 0);
             const char *typed = getst(RGB_to_color(176, 196, 222), 10);
-            int v = typed && typed[0] != 27 ? atoi(typed) : 0;
+            int v = typed && typed[0] != KEY_ESC ? atoi(typed) : 0;
             answer = v >= 1 && v <= total ? v : 0;
             break;
         }

@@ -198,13 +198,13 @@ void msglog_view() {
         Flip();
         int k = getkey();
         if (k == KEY_QUIT && CLOSE_WINDOW) k = KEY_ESC;
-        if (k == 1072) {
+        if (k == KEY_UP) {
             if (v.lines_read > v.shown) v.target = v.last_shown - 1;
-        } else if (k == 1080) {
+        } else if (k == KEY_DOWN) {
             if (v.last_shown < v.total) v.target = v.last_shown + 1;
-        } else if (k == 1073) {
+        } else if (k == KEY_PGUP) {
             if (v.lines_read > v.shown) v.target = v.last_shown - v.rows > v.rows ? v.last_shown - v.rows : v.rows;
-        } else if (k == 1081) {
+        } else if (k == KEY_PGDN) {
             if (v.last_shown < v.total) v.target = v.last_shown + v.rows - 1;
         } else if (k == KEY_ENTER) {
             player_note(v);

@@ -301,7 +301,7 @@ static int wait_prompt_key() {
         FlipScreenPortion(PAUSE_X, PAUSE_Y, PAUSE_W, PAUSE_H, 1);
         int k = getkey();
         if (MouseClick()) return ' ';   // a click goes on as SPACE does
-        if (k == KEY_ESC || k == ' ' || k == 1059) return k;
+        if (k == KEY_ESC || k == ' ' || k == KEY_F1) return k;
         if (k == KEY_QUIT && WindowClosed()) return KEY_ESC;
     }
 }

@@ -173,7 +173,7 @@ int menusel_Gameoptions() {
     Valinta_Lisaa('?', "Keyboard commands");
     Valinta_Lisaa('Q', PELIMUSEO_EDIT ? "Quit the game" : "Quit and optionally save");
     if (!PELIMUSEO_EDIT) Valinta_Lisaa('O', "Setup options");
-    Valinta_Lisaa(1030, "Game encyclopedia");
+    Valinta_Lisaa(KEY_MENU_F1, "Game encyclopedia");
     if (!PELIMUSEO_EDIT) Valinta_Lisaa(KEY_CTRL_S, "Save the game");
     const int held = NOUPDATE_RC;
     NOUPDATE_RC = 1;
@@ -182,7 +182,7 @@ int menusel_Gameoptions() {
     switch (key) {
     case 'Q': return 'Q';
     case '?': return '?';
-    case 1030: return KEY_FN1;
+    case KEY_MENU_F1: return KEY_F1;
     case KEY_CTRL_S: return KEY_CTRL_S;
     case 'O':
         save_page();

@@ -454,7 +454,6 @@ int sanataulukko_height(int width) { return render_sanataulukko(ren, 1, 1, width
 // ---- line inputs ------------------------------------------------------------------------------
 
 // The keys that edit a line: F2 and F1 type the capital letters with diaeresis.
-enum { KEY_F1 = 1059, KEY_F2 = 1060 };
 
 // A closed window ends a line input as Esc does, so the input never waits on a window that is gone.
 static int typed_key(int key) {
@@ -485,7 +484,7 @@ char *getst(uint32_t colour, int maxlen) {
                 text[--len] = 0;
             }
         } else if (key == KEY_ESC) {
-            text[0] = 27;
+            text[0] = KEY_ESC;
             text[1] = 0;
             break;
         } else if (key == KEY_ENTER) {
@@ -534,14 +533,14 @@ char *Master_gettext(int x, int y, int maxlen, const char *initial, SDL_Color co
         int key = typed_key(getkey());
         MASTER_FLIPPER = kept;
         if (key == KEY_WINDOW) {
-            text[0] = 27;
-            text[1] = 27;
+            text[0] = KEY_ESC;
+            text[1] = KEY_ESC;
             text[2] = 0;
             break;
         } else if (key == KEY_BACKSPACE) {
             if (len > 0) text[--len] = 0;
         } else if (key == KEY_ESC) {
-            text[0] = 27;
+            text[0] = KEY_ESC;
             text[1] = 0;
             break;
         } else if (key == KEY_ENTER) {

@@ -67,7 +67,7 @@ static int wounds_list(const int *slots, int count) {
         showtext(40, 560, "ESC.Exit", rgb(171, 171, 171), 0);
         Flip();
         const int key = getkey();
-        if (key == KC_ESC || (key == KEY_QUIT && WindowClosed())) return -1;
+        if (key == KEY_ESC || (key == KEY_QUIT && WindowClosed())) return -1;
         if (key >= 'a' && key < 'a' + count) return slots[key - 'a'];
     }
 }

@@ -43,8 +43,9 @@ const int course_order[2][COURSE_LENGTH] = {
     {35, 24, 46, 39, 33, 42, 45, 41, 37, 47, 29, 30, 31, 43, 34, 44, 27, 36, 28, 40, 38, 32, 48, 49},
 };
 
-// The configurable command keys a task's help may name; they are looked up when the task is set.
-enum { K_PICKUP = -1, K_PICKUP_ADJACENT = -2, K_MOVEMODE = -3, K_BUTCHER = -4 };
+// A bound key a task's help names stands in the table as the negative of its BoundKey; its key is
+// looked up in the command table when the task is set.
+static constexpr int bound(BoundKey b) { return -(int)b; }
 
 struct TaskKeys {
     int startEvent;
@@ -53,55 +54,55 @@ struct TaskKeys {
 
 // By task number - 1: the event the task starts with and the keys its help shows.
 static const TaskKeys task_keys[COURSE_TASKS] = {
-    {0, {'q', KC_F3}},                                  // 1 water
-    {0, {KC_ENTER, 'x', ':'}},                          // 2 a closer look
-    {0, {K_PICKUP, K_PICKUP_ADJACENT, 'i'}},            // 3 picking up
-    {0, {'d', 'p', 's', 'f'}},                          // 4 make a fire
-    {0, {'w', 's'}},                                    // 5 timberwork
-    {0, {'M', 'i'}},                                    // 6 do it yourself
-    {COURSE_EVENT_ROD, {'s', 'e'}},                     // 7 fishing
-    {COURSE_EVENT_PIKE, {'s', '-', 'f'}},               // 8 cookery
-    {0, {'s', K_MOVEMODE}},                             // 9 shelter in the woods
-    {0, {'s', KC_F6}},                                  // 10 the search for the wildlife
-    {0, {KC_F4}},                                       // 11 spell
-    {0, {K_MOVEMODE, '1', 't'}},                        // 12 a kill
-    {0, {'s', K_BUTCHER}},                              // 13 hideworking
-    {COURSE_EVENT_AXE, {'M', 'w', 'm'}},                // 14 watercourse
-    {0, {KC_F6, 'C'}},                                  // 15 the settlement
-    {0, {'C', K_PICKUP, K_PICKUP_ADJACENT}},            // 16 trading
-    {0, {'s', 'm', 'M'}},                               // 17 building
-    {COURSE_EVENT_FARMING, {'s'}},                      // 18 agriculture
-    {0, {'C', 'a', 'p', ';'}},                          // 19 a domestic animal
-    {0, {'C'}},                                         // 20 a companion
-    {0, {KC_ENTER, 'a', 's', 'i'}},                     // 21 setting a trap
-    {0, {KC_ENTER, KC_F6}},                             // 22 checking the trap
-    {0, {'M', 's', K_BUTCHER}},                         // 23 meat
-    {0, {KC_F6, 'M', 's', 'i'}},                        // 24 no man's land
-    {COURSE_EVENT_TRACKING, {'s', 'x', KC_F1}},         // 25 tracking
-    {0, {'s', 'M', KC_F6}},                             // 26 a catch
-    {0, {KC_F6, 's', 'M'}},                             // 27 salmon and trout
-    {0, {'s', KC_F6, 'M', 'a'}},                        // 28 a cave
-    {0, {'M', 'w', 't'}},                               // 29 archery
-    {0, {KC_F4}},                                       // 30 the spirit world
-    {0, {0}},                                           // 31 the great man of the forest
-    {COURSE_EVENT_RAIDERS, {K_MOVEMODE}},               // 32 warfare
-    {0, {KC_ENTER, 's', 'a'}},                          // 33 large-scale passive hunting
-    {0, {'s', 'M'}},                                    // 34 clothing
-    {0, {'i', 's', 'e', KC_ENTER}},                     // 35 source of livelihood
-    {0, {KC_F6, 'w'}},                                  // 36 weapons of the north
-    {0, {KC_F6, 'C'}},                                  // 37 salt from the coast
-    {0, {'s', 'm', 'M'}},                               // 38 a house
-    {0, {'p', 'f', 'T', 'a'}},                          // 39 sauna
-    {0, {KC_F3, K_BUTCHER, 's'}},                       // 40 big elk
-    {0, {KC_F6, KC_ENTER, 't'}},                        // 41 buried into the bog
-    {0, {'s'}},                                         // 42 learning by doing
-    {0, {KC_F6, 's'}},                                  // 43 kaumo furs
-    {COURSE_EVENT_TRADERS, {'s', 'C'}},                 // 44 foreign traders
-    {0, {'s', 'a'}},                                    // 45 prey in a trap
-    {0, {K_PICKUP, K_PICKUP_ADJACENT, 's'}},            // 46 a harvest
-    {0, {'M', 'm', 'a'}},                               // 47 an island
-    {0, {0}},                                           // 48 change of the season
-    {0, {KC_F4}},                                       // 49 please the forest
+    {0, {'q', KEY_F3}},                                              // 1 water
+    {0, {KEY_ENTER, 'x', ':'}},                                      // 2 a closer look
+    {0, {bound(BOUND_PICKUP), bound(BOUND_PICKUP_ADJACENT), 'i'}},   // 3 picking up
+    {0, {'d', 'p', 's', 'f'}},                                       // 4 make a fire
+    {0, {'w', 's'}},                                                 // 5 timberwork
+    {0, {bound(BOUND_MAKE), 'i'}},                                   // 6 do it yourself
+    {COURSE_EVENT_ROD, {'s', 'e'}},                                  // 7 fishing
+    {COURSE_EVENT_PIKE, {'s', '-', 'f'}},                            // 8 cookery
+    {0, {'s', bound(BOUND_MOVEMODE)}},                               // 9 shelter in the woods
+    {0, {'s', KEY_F6}},                                              // 10 the search for the wildlife
+    {0, {KEY_F4}},                                                   // 11 spell
+    {0, {bound(BOUND_MOVEMODE), '1', 't'}},                          // 12 a kill
+    {0, {'s', bound(BOUND_BUTCHER)}},                                // 13 hideworking
+    {COURSE_EVENT_AXE, {bound(BOUND_MAKE), 'w', 'm'}},               // 14 watercourse
+    {0, {KEY_F6, 'C'}},                                              // 15 the settlement
+    {0, {'C', bound(BOUND_PICKUP), bound(BOUND_PICKUP_ADJACENT)}},   // 16 trading
+    {0, {'s', 'm', bound(BOUND_MAKE)}},                              // 17 building
+    {COURSE_EVENT_FARMING, {'s'}},                                   // 18 agriculture
+    {0, {'C', 'a', 'p', ';'}},                                       // 19 a domestic animal
+    {0, {'C'}},                                                      // 20 a companion
+    {0, {KEY_ENTER, 'a', 's', 'i'}},                                 // 21 setting a trap
+    {0, {KEY_ENTER, KEY_F6}},                                        // 22 checking the trap
+    {0, {bound(BOUND_MAKE), 's', bound(BOUND_BUTCHER)}},             // 23 meat
+    {0, {KEY_F6, bound(BOUND_MAKE), 's', 'i'}},                      // 24 no man's land
+    {COURSE_EVENT_TRACKING, {'s', 'x', KEY_F1}},                     // 25 tracking
+    {0, {'s', bound(BOUND_MAKE), KEY_F6}},                           // 26 a catch
+    {0, {KEY_F6, 's', bound(BOUND_MAKE)}},                           // 27 salmon and trout
+    {0, {'s', KEY_F6, bound(BOUND_MAKE), 'a'}},                      // 28 a cave
+    {0, {bound(BOUND_MAKE), 'w', 't'}},                              // 29 archery
+    {0, {KEY_F4}},                                                   // 30 the spirit world
+    {0, {0}},                                                        // 31 the great man of the forest
+    {COURSE_EVENT_RAIDERS, {bound(BOUND_MOVEMODE)}},                 // 32 warfare
+    {0, {KEY_ENTER, 's', 'a'}},                                      // 33 large-scale passive hunting
+    {0, {'s', bound(BOUND_MAKE)}},                                   // 34 clothing
+    {0, {'i', 's', 'e', KEY_ENTER}},                                 // 35 source of livelihood
+    {0, {KEY_F6, 'w'}},                                              // 36 weapons of the north
+    {0, {KEY_F6, 'C'}},                                              // 37 salt from the coast
+    {0, {'s', 'm', bound(BOUND_MAKE)}},                              // 38 a house
+    {0, {'p', 'f', 'T', 'a'}},                                       // 39 sauna
+    {0, {KEY_F3, bound(BOUND_BUTCHER), 's'}},                        // 40 big elk
+    {0, {KEY_F6, KEY_ENTER, 't'}},                                   // 41 buried into the bog
+    {0, {'s'}},                                                      // 42 learning by doing
+    {0, {KEY_F6, 's'}},                                              // 43 kaumo furs
+    {COURSE_EVENT_TRADERS, {'s', 'C'}},                              // 44 foreign traders
+    {0, {'s', 'a'}},                                                 // 45 prey in a trap
+    {0, {bound(BOUND_PICKUP), bound(BOUND_PICKUP_ADJACENT), 's'}},   // 46 a harvest
+    {0, {bound(BOUND_MAKE), 'm', 'a'}},                              // 47 an island
+    {0, {0}},                                                        // 48 change of the season
+    {0, {KEY_F4}},                                                   // 49 please the forest
 };
 
 static const char *const TASK_PICTURE = "jarvi_400x300.jpg";   // the first task's lake
@@ -121,15 +122,7 @@ void Nollaa_Tehtava() {
     tehtava.count = 1;
 }
 
-static int key_code(int k) {
-    switch (k) {
-    case K_PICKUP: return HOTKEY_pickup;
-    case K_PICKUP_ADJACENT: return HOTKEY_pickup_adjacent;
-    case K_MOVEMODE: return HOTKEY_movemode;
-    case K_BUTCHER: return HOTKEY_butcher;
-    default: return k;
-    }
-}
+static int key_code(int k) { return k < 0 ? bound_key((BoundKey)-k) : k; }
 
 void Aseta_Tehtava(int n) {
     Nollaa_Tehtava();

@@ -294,7 +294,7 @@ void creature_questionnaire(int n);   // console_creature.cpp
 
 static void action(int key) {
     switch (key) {
-    case 13: {
+    case KEY_ENTER: {
         Note("?>");
         char line[1024];
         copy_bounded(line, sizeof line, getst(0, 20));

@@ -329,7 +329,7 @@ static void cmd_var() {
 void console_datalist() {
     char word[24];
     copy_bounded(word, sizeof word, console_ask_text("items:", 20, 255));
-    if (word[0] == 27) return;
+    if (word[0] == KEY_ESC) return;
     FILE *f = fopen("datalist.txt", "w");
     if (!f) {
         Note("!datalist.txt can not be written.");

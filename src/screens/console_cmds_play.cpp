@@ -308,7 +308,7 @@ static void cmd_antlers() {
 static void cmd_missing() {
     char name[20];
     copy_bounded(name, sizeof name, console_ask_text("name?", 16, 255));
-    if (name[0] != 27) find_missing(name);
+    if (name[0] != KEY_ESC) find_missing(name);
 }
 
 // A thing of the object table made anew with an id of its own and state 3; its stored number, 0 none.

@@ -103,7 +103,7 @@ int Choose_Name() {
         moveto(30, 55);
         char typed[16];
         copy_bounded(typed, sizeof typed, getst(RGB_to_color(238, 232, 170), 12));
-        if (typed[0] == 27 || WindowClosed() || CLOSE_WINDOW) {
+        if (typed[0] == KEY_ESC || WindowClosed() || CLOSE_WINDOW) {
             GETBACK = 1;
             return 0;
         }
@@ -172,7 +172,7 @@ int choose_culture() {
         }
         const int key = LIST_PosKey(r);
         if (key == KEY_ESC) return 0;
-        if (key == KEY_FN1) {
+        if (key == KEY_F1) {
             if (pos < 10) game_info(CULTURE_ROWS[pos].topic);
             continue;
         }

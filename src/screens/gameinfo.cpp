@@ -85,6 +85,6 @@ void cursor_infobox_screen(const char *title, const char *text, const char *topi
     restorescr("inforuutu");
     freescr("inforuutu");
     Flip();
-    if (key == KEY_FN1 && has_topic && INFO_ON) hit_info();
+    if (key == KEY_F1 && has_topic && INFO_ON) hit_info();
     INFO_ON = 0;
 }

@@ -116,26 +116,26 @@ void draw_page(SDL_Renderer *r) {
                               "first, but after a while you get used to it. The darkened movement commands are rarely needed. "
                               "You may also switch to traditional roguelike movement in setup options.";
     const int t = h + 180 + text_at(r, 20, h + 180, 760, more, RGBAColor_Khaki);
-    command(r, 20, t + 20, KC_ENTER);
+    command(r, 20, t + 20, KEY_ENTER);
     command(r, 550, t + 20, '.');
-    command(r, 20, t + 38, HOTKEY_movemode);
-    quick_access(r, t + 68, '/');
+    command(r, 20, t + 38, bound_key(BOUND_MOVEMODE));
+    quick_access(r, t + 68, bound_key(BOUND_MOVEMODE));
     command(r, 20, t + 80, 'R');
     command(r, 290, t + 80, 'h');
-    command(r, 550, t + 80, 'u');
+    command(r, 550, t + 80, bound_key(BOUND_STAND_OR_LAY));
     command(r, 20, t + 98, '-');
     button(r, 290, t + 98, "[ALT -]Rest until not fatigued", RGBAColor_Lightgray);
-    command(r, 550, t + 98, 'Z');
+    command(r, 550, t + 98, bound_key(BOUND_SLEEP));
 
     title(r, t + 138, "LOOKING AROUND");
-    command(r, 20, t + 158, HOTKEY_farlook);
+    command(r, 20, t + 158, bound_key(BOUND_FARLOOK));
     command(r, 20, t + 176, 'x');
     command(r, 400, t + 176, ':');
     renshowtext(r, 20, t + 206, "Zoom map view at any time by mouse wheel or with the following keys:", ColorPack(RGBAColor_Khaki), 0);
     button(r, 20, t + 218, "[CTRL -] Zoom out [CTRL +] Zoom in [CTRL 0] Reset or max out", RGBAColor_Lightgray);
 
     title(r, t + 258, "PICKING AND MOVING ITEMS");
-    const int picking[] = {HOTKEY_pickup, HOTKEY_pickup_adjacent, 'm', 'p'};
+    const int picking[] = {bound_key(BOUND_PICKUP), bound_key(BOUND_PICKUP_ADJACENT), 'm', 'p'};
     commands(r, t + 278, picking, 4, 1);
 
     title(r, t + 372, "INVENTORY AND USING ITEMS");
@@ -143,7 +143,7 @@ void draw_page(SDL_Renderer *r) {
     commands(r, t + 392, inventory, 8, 2);
 
     title(r, t + 486, "INTERACTING AND CRAFTING");
-    const int crafting[] = {'s', 'M', 'r', 'o', 'c', 'f', 'b', 'C', '!'};
+    const int crafting[] = {'s', bound_key(BOUND_MAKE), 'r', 'o', 'c', 'f', bound_key(BOUND_BUTCHER), 'C', '!'};
     commands(r, t + 506, crafting, 9, 2);
 
     title(r, t + 618, "COMBAT");
@@ -158,23 +158,23 @@ void draw_page(SDL_Renderer *r) {
     title(r, t + 714, "INFORMATION AND PROFILES");
     int y = t + 734;
     if (KUESTIT_PIALLA) {
-        command(r, 20, y, KC_F2);
+        command(r, 20, y, KEY_F2);
         y += 18;
     }
-    const int info[] = {KC_F4, KC_F5, KC_F6, KC_F7, 'A', 'P', 'v'};
+    const int info[] = {KEY_F4, KEY_F5, KEY_F6, KEY_F7, 'A', 'P', 'v'};
     y = commands(r, y, info, 7, 2);
 
     y += 40 - 18;
     title(r, y, "HELP AND GAME OPTIONS");
     y += 20;
-    command(r, 20, y, KC_ESC);
-    quick_access(r, y + 18, KC_ESC);
+    command(r, 20, y, KEY_ESC);
+    quick_access(r, y + 18, KEY_ESC);
     y += 30;
-    command(r, 20, y, KC_F1);
+    command(r, 20, y, KEY_F1);
     button(r, 400, y, "?.This list of keyboard commands", RGBAColor_Lightgray);
     note_row('?', y);
     y += 18;
-    if (!PELIMUSEO_EDIT) command(r, 20, y, KC_CTRL_S);
+    if (!PELIMUSEO_EDIT) command(r, 20, y, KEY_CTRL_S);
     command(r, 400, y, 'Q');
     text_at(r, 20, y + 60, 760, "That is all. Into the far north these keys shall take you.", RGBAColor_LightSteelBlue);
 }

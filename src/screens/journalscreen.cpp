@@ -20,7 +20,6 @@
 
 enum {
     ENTRY_X = 10, ENTRY_Y = 30, ENTRY_STEP = 90, ENTRY_W = 780, ENTRY_H = 70,
-    KEY_MAP_LOCATIONS = 1064,      // F6
     FIRST_ENTRY_KEY = '1',
 };
 
@@ -106,13 +105,13 @@ static int quest_detail(const JournalEntry &e) {
         }
         LIST_Reset(RGB_to_color(252, 252, 84), "", 0, 0, RESOLUTION_X, RESOLUTION_Y, LIST_SPOTSTYLE);
         LIST_ButtonSpotEntry(KEY_ESC, 10, buttons_y(), "ESC.Back to quest list");
-        LIST_ButtonSpotEntry(KEY_MAP_LOCATIONS, 220, buttons_y(), "F6.Map locations");
+        LIST_ButtonSpotEntry(KEY_F6, 220, buttons_y(), "F6.Map locations");
         DISABLE_FLIP = held;
         const int r = LIST_Go();
         if (r == KEY_WINDOW) continue;
         if (r < 0) return 0;
         const int key = LIST_PosKey(r);
-        if (key == KEY_MAP_LOCATIONS) return 1;
+        if (key == KEY_F6) return 1;   // the map of the quest's locations
         if (key == KEY_ESC) return 0;
     }
 }

@@ -120,7 +120,7 @@ int magic_page_screen(int mode) {
             magic_page_saved_entry = noted;
             return leave(0);
         }
-        if (key == KEY_FN1) {
+        if (key == KEY_F1) {
             infobrowser("SPELLS");
             magic_page_saved_entry = noted;
         }
@@ -195,6 +195,6 @@ int ritual_page_screen(int) {
             return RITUAL_PAGE_NONE;
         }
         if (key == 'R') game_info("RITUALS");
-        if (key == KEY_FN1) game_info("FILE");
+        if (key == KEY_F1) game_info("FILE");
     }
 }

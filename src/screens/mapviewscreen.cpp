@@ -31,7 +31,6 @@ unsigned char NaytaMarkkerit = 1;
 }
 
 static SDL_Texture *MapviewMainTex = nullptr;
-enum { MV_LEFT = KEY_LEFT, MV_F3 = 1061 };
 
 static SDL_Texture *page_texture() {
     if (!ren) return nullptr;
@@ -97,7 +96,7 @@ static void start_list() {
     LIST_toTex_ButtonSpotEntry(page, 'A', 550, 245, "A.Add/edit custom marker");
     if (MAPVIEW_CURQUEST || quests_listed) LIST_toTex_ButtonSpotEntry(page, 'Q', 550, 260, "Q.Toggle quest markers");
     LIST_toTex_ButtonSpotEntry(page, 'C', 550, 455, "C.Toggle cultural regions");
-    LIST_toTex_ButtonSpotEntry(page, MV_F3, 550, 570, "F3.Toggle target cursor");
+    LIST_toTex_ButtonSpotEntry(page, KEY_F3, 550, 570, "F3.Toggle target cursor");
     LIST_toTex_ButtonSpotEntry(page, KEY_ESC, 10, 570, "ESC.Exit");
     toTex_showtext(page, 13, 528, "Zoom map view by mouse wheel or with the following keys:", ColorPack(RGBAColor_Lightgray), 0);
     LIST_RGBA_TextColor(RGBAColor_Lightgray, 0);
@@ -195,11 +194,11 @@ void MapView(unsigned, unsigned quest) {
             build_page();
             continue;
         }
-        const int key = r == LIST_FREECLICK ? LIST_FREECLICK : LIST_PosKey(r);
+        const int key = r == KEY_FREECLICK ? KEY_FREECLICK : LIST_PosKey(r);
         bool changed = false;
         if (key == KEY_ESC) break;
         switch (key) {
-        case LIST_FREECLICK: {
+        case KEY_FREECLICK: {
             float fx, fy;
             RemoveInfobox();
             if (MOUSECLICK) {   // a click puts the cursor where it was made
@@ -246,7 +245,7 @@ void MapView(unsigned, unsigned quest) {
             edit_markers_here();
             build_page();
             break;
-        case MV_F3:
+        case KEY_F3:
             if (!TargetCursorOnArea()) {
                 TARGET_CURSOR_X = wholemapGui.x + wholemapGui.width / 2;
                 TARGET_CURSOR_Y = wholemapGui.y + wholemapGui.height / 2;
@@ -324,8 +323,8 @@ static void editor_box(const mvMarkerStruct &m, bool is_new) {
 // One line typed into the field over the box: the Esc character keeps the line, two leave the editor.
 static bool edit_line(char (&line)[100], int y) {
     const char *typed = Master_gettext(130, y, 64, line, RGBAColor_Black, RGBAColor_White);
-    if (typed[0] == 27 && typed[1] == 27) return false;
-    if (typed[0] != 27) mvMarker_SetText(line, typed);
+    if (typed[0] == KEY_ESC && typed[1] == KEY_ESC) return false;
+    if (typed[0] != KEY_ESC) mvMarker_SetText(line, typed);
     return true;
 }
 
@@ -338,8 +337,8 @@ void MapView_EditMarker(mvMarkerStruct m) {
     for (;;) {
         editor_box(m, is_new);
         const int r = LIST_Go();
-        if (r < 0 || r == LIST_FREECLICK) {
-            if (r == LIST_FREECLICK) continue;
+        if (r < 0 || r == KEY_FREECLICK) {
+            if (r == KEY_FREECLICK) continue;
             break;
         }
         const int key = LIST_PosKey(r);
@@ -384,7 +383,7 @@ int MapView_SelectMarker(int, int, unsigned) {
     int chosen = -1;
     for (;;) {
         const int r = LIST_Go();
-        if (r == LIST_FREECLICK) continue;
+        if (r == KEY_FREECLICK) continue;
         if (r < 0) break;
         const int key = LIST_PosKey(r);
         if (key >= 'A' && key < 'A' + n) chosen = key - 'A';

@@ -163,7 +163,7 @@ int skills_screen(int mode) {
         else if (key == '-') KaytaOptio(KirjaintaVastaavaTaito[noted], -1);
         else if (key == KEY_PGUP) pos = 0;
         else if (key == KEY_PGDN) pos = rows > 1 ? rows - 1 : pos;
-        else if (key == KEY_FN1) {
+        else if (key == KEY_F1) {
             game_info("FILE");
             pos = noted;
         } else if (r < rows) {

@@ -32,8 +32,9 @@ enum : uint8_t {
     C_INSIDE = 95, C_DOOR = 254, C_WINDOW = 23, C_FIREPLACE = 4, C_BUNK = 19, C_BENCH = 28, C_TABLE = 240,
     C_STOVE = 5, C_ROAD = 46, C_FENCE = 42, C_ROCK = 39, C_SHELTER = 31, C_WELL = 247, C_ROWAN = 8,
     C_BIRCH = 10, C_SPRUCE = 12, C_PINE = 18, C_GROUND = 250,
-    K_INSIDE = 40, K_FRAME = 41, K_DOOR = 43, K_NW = 138, K_NE = 139, K_SW = 140, K_SE = 141, K_W = 136,
-    K_E = 144, K_N = 142, K_S = 143, K_BEFORE_DOOR = 255,
+    // the parts of a hut (kota)
+    KOTA_INSIDE = 40, KOTA_FRAME = 41, KOTA_DOOR = 43, KOTA_NW = 138, KOTA_NE = 139, KOTA_SW = 140,
+    KOTA_SE = 141, KOTA_W = 136, KOTA_E = 144, KOTA_N = 142, KOTA_S = 143, KOTA_BEFORE_DOOR = 255,
 };
 
 int pen_species(int kind) {
@@ -201,31 +202,31 @@ ZoomPos TeeKota(int x, int y, char size) {
     clear_area();
     const int s = size + 1;
     for (int r = 0; r < s; r++)
-        for (int c = 0; c < s; c++) put(r, c, K_INSIDE);
-    put(s / 2, s / 2, K_FRAME);
-    put(0, 0, K_NW);
+        for (int c = 0; c < s; c++) put(r, c, KOTA_INSIDE);
+    put(s / 2, s / 2, KOTA_FRAME);
+    put(0, 0, KOTA_NW);
     if (s == 1) {
-        put(1, 0, K_SW);
-        put(1, 1, K_SE);
-        put(0, 1, K_NE);
-        put(1, 2, K_DOOR);
-        put(1, 3, K_BEFORE_DOOR);
+        put(1, 0, KOTA_SW);
+        put(1, 1, KOTA_SE);
+        put(0, 1, KOTA_NE);
+        put(1, 2, KOTA_DOOR);
+        put(1, 3, KOTA_BEFORE_DOOR);
     } else {
         for (int i = 1; i < s; i++) {
-            put(i, 0, K_W);
-            put(s, i, K_S);
-            put(0, i, K_N);
-            if (s > 2) put(i, s, K_E);
+            put(i, 0, KOTA_W);
+            put(s, i, KOTA_S);
+            put(0, i, KOTA_N);
+            if (s > 2) put(i, s, KOTA_E);
         }
-        put(s, 0, K_SW);
-        put(s, s, K_SE);
-        put(0, s, K_NE);
+        put(s, 0, KOTA_SW);
+        put(s, s, KOTA_SE);
+        put(0, s, KOTA_NE);
         if (s == 2 || s == 3) {   // on the right side, in place of the eastern wall
-            put(s - 1, s, K_DOOR);
-            put(s - 1, s + 1, K_BEFORE_DOOR);
+            put(s - 1, s, KOTA_DOOR);
+            put(s - 1, s + 1, KOTA_BEFORE_DOOR);
         } else if (s == 4) {
-            put(4, 2, K_DOOR);
-            put(5, 2, K_BEFORE_DOOR);
+            put(4, 2, KOTA_DOOR);
+            put(5, 2, KOTA_BEFORE_DOOR);
         }
     }
     const ZoomPos p = aseta_alue_siirtaen(x, y);

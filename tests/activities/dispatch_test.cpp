@@ -91,12 +91,17 @@ TEST_F(DispatchTest, NamesAndLowerCaseNames) {
 
 TEST_F(DispatchTest, KeyHelpLines) {
     EXPECT_STREQ(Nappainkomento_Naytto('m'), "m.Move items -- haul items around with you");
-    EXPECT_STREQ(Nappainkomento_Naytto(HOTKEY_make), "[M] or [+] Make items and constructions");
+    EXPECT_STREQ(Nappainkomento_Naytto(bound_key(BOUND_MAKE)), "[M] or [+] Make items and constructions");
     EXPECT_STREQ(Nappainkomennon_Selite('+', 0), "some action") << "only the main make key is known";
     EXPECT_STREQ(Nappainkomennon_Selite(';', 1), "Pick up from adjacent tile, pack animal or companion");
-    EXPECT_STREQ(Nappainkomento_Naytto(KC_CTRL_S), "[CTRL]+[s]Save the game");
-    EXPECT_STREQ(Nappainkomento_Naytto(KC_F7), "F7.Wounds and injuries");
-    EXPECT_STREQ(oxakeytos(KC_DELETE), "DEL");
+    EXPECT_STREQ(Nappainkomento_Naytto(KEY_CTRL_S), "[CTRL]+[s]Save the game");
+    EXPECT_STREQ(Nappainkomento_Naytto(KEY_F7), "F7.Wounds and injuries");
+    // A second key names both keys when it types no character, itself alone when it does (the task
+    // lines show ";" so).
+    EXPECT_STREQ(Nappainkomento_Naytto(KEY_F3), "[l] or [F3] Look what is at chosen location");
+    EXPECT_STREQ(Nappainkomento_Naytto(KEY_DELETE), "[/] or [DEL] Movement and rest actions");
+    EXPECT_STREQ(Nappainkomento_Naytto(';'), ";.Pick up from adjacent tile, pack animal or companion");
+    EXPECT_STREQ(oxakeytos(KEY_DELETE), "DEL");
 }
 
 }  // namespace

@@ -164,7 +164,7 @@ TEST_F(Timber, EachKindOfTreeFallsIntoItsOwnTimber) {
             EXPECT_EQ(get_mapchar(tx, ty), TIMBER_FELLED_CHAR);
             EXPECT_EQ(get_datatype(DT_TREE, tx, ty), -1) << "the work record is freed";
         }
-    keys({27});
+    keys({KEY_ESC});
     EXPECT_EQ(felltimber(CRE_PLAYER, 0, 0, 0), 0) << "a felled square holds no tree";
 }
 

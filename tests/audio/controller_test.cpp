@@ -144,10 +144,11 @@ TEST_F(Controller, EveryKeyTextOfTheTableGivesItsCode) {
     EXPECT_NE(dir->read_file("init_log.txt").find("openPort() result 1"), std::string::npos);
 
     const struct { const char *text; int code; } table[] = {
-        {"[q]", 'q'},       {"[8]", '8'},        {"[UP]", 1072},      {"[DOWN]", 1080},    {"[LEFT]", 1075},
-        {"[RIGHT]", 1077},  {"[ENTER]", 13},     {"[SPACE]", 32},     {"[TAB]", 1020},     {"[ESC]", 27},
-        {"[F1]", 1059},     {"[F5]", 1063},      {"[F9]", 1067},      {"[ALT][a]", 2000},  {"[ALT][m]", 2012},
-        {"[ALT][z]", 2025}, {"[CTRL][-]", 1099}, {"[CTRL][+]", 1098}, {"[ALT][-]", 1096}};
+        {"[q]", 'q'}, {"[8]", '8'}, {"[UP]", KEY_UP}, {"[DOWN]", KEY_DOWN}, {"[LEFT]", KEY_LEFT},
+        {"[RIGHT]", KEY_RIGHT}, {"[ENTER]", KEY_ENTER}, {"[SPACE]", KEY_SPACE}, {"[TAB]", KEY_TAB}, {"[ESC]", KEY_ESC},
+        {"[F1]", KEY_F1}, {"[F5]", KEY_F5}, {"[F9]", KEY_F9}, {"[ALT][a]", KEY_ALT_A}, {"[ALT][m]", KEY_ALT_A + 12},
+        {"[ALT][z]", KEY_ALT_Z}, {"[CTRL][-]", KEY_WHEEL_DOWN}, {"[CTRL][+]", KEY_WHEEL_UP},
+        {"[ALT][-]", KEY_ALT_MINUS}};
     for (const auto &t : table) {
         send(p, t.text);
         EXPECT_EQ(getkey(), t.code) << t.text;
@@ -195,7 +196,7 @@ TEST_F(Controller, EscapeWakesTheKeyTestAndF10Announces) {
     EXPECT_EQ(kb_hit(), (int)SDLK_ESCAPE);
 
     oxatest::push_key(SDLK_F10);
-    EXPECT_EQ(getkey(), 1068);
+    EXPECT_EQ(getkey(), KEY_F10);
     EXPECT_EQ(caught(), std::string("!!Halvornaland listening to : ") + std::to_string(p) + '\0');
 }
 

@@ -29,21 +29,21 @@ protected:
 TEST_F(CommandTest, TraditionalSchemeFacesTheKeyAndStepsWhenWithinAQuarterTurn) {
     TRADMOVEMENT = 1;
     PlayerDir = 2;                 // north
-    EXPECT_EQ(key(KC_RIGHT), 1);
+    EXPECT_EQ(key(KEY_RIGHT), 1);
     EXPECT_EQ(PlayerDir, 0);
     EXPECT_EQ(PlayerX, 231) << "a quarter turn away: the player steps east";
     EXPECT_EQ(LittleTurns, 0);
 
     PlayerDir = 6;                 // south
     const int x = PlayerX, y = PlayerY;
-    key(KC_UP);
+    key(KEY_UP);
     EXPECT_EQ(PlayerDir, 2);
     EXPECT_EQ(PlayerX, x);
     EXPECT_EQ(PlayerY, y) << "half a turn away: only the facing changes";
     EXPECT_EQ(LittleTurns, 1);
 
-    struct { int key; int facing; } table[] = {{KC_HOME, 3}, {KC_PGUP, 1}, {KC_LEFT, 4}, {KC_END, 5},
-                                               {KC_DOWN, 6}, {KC_PGDN, 7}, {KC_RIGHT, 0}, {KC_UP, 2}};
+    struct { int key; int facing; } table[] = {{KEY_HOME, 3}, {KEY_PGUP, 1}, {KEY_LEFT, 4}, {KEY_END, 5},
+                                               {KEY_DOWN, 6}, {KEY_PGDN, 7}, {KEY_RIGHT, 0}, {KEY_UP, 2}};
     for (auto &t : table) {
         key(t.key);
         EXPECT_EQ(PlayerDir, t.facing) << t.key;
@@ -52,13 +52,12 @@ TEST_F(CommandTest, TraditionalSchemeFacesTheKeyAndStepsWhenWithinAQuarterTurn) 
 
 TEST_F(CommandTest, RotatingSchemeTurnsAndStepsForwardAndBack) {
     struct { int key; int from; int to; int turns; } table[] = {
-        {KC_HOME, 7, 1, 1},   // 90 degrees counter-clockwise
-        {KC_PGUP, 1, 7, 1},   // 90 degrees clockwise
-        {KC_LEFT, 0, 1, 1},   // 45 degrees counter-clockwise
-        {KC_RIGHT, 0, 7, 1},  // 45 degrees clockwise
-        {KC_END, 2, 6, 2},    // about face
-        {KC_PGDN, 5, 1, 2},
-        {KC_PADMINUS, 3, 3, 1}, {KC_PAD5, 3, 3, 1}, {KC_PADPLUS, 3, 3, 1},
+        {KEY_HOME, 7, 1, 1},   // 90 degrees counter-clockwise
+        {KEY_PGUP, 1, 7, 1},   // 90 degrees clockwise
+        {KEY_LEFT, 0, 1, 1},   // 45 degrees counter-clockwise
+        {KEY_RIGHT, 0, 7, 1},  // 45 degrees clockwise
+        {KEY_END, 2, 6, 2},    // about face
+        {KEY_PGDN, 5, 1, 2},
     };
     for (auto &t : table) {
         PlayerDir = t.from;
@@ -70,9 +69,9 @@ TEST_F(CommandTest, RotatingSchemeTurnsAndStepsForwardAndBack) {
         EXPECT_EQ(PlayerY, 230);
     }
     PlayerDir = 2;
-    key(KC_UP);
+    key(KEY_UP);
     EXPECT_EQ(PlayerY, 229) << "forward is north";
-    key(KC_DOWN);
+    key(KEY_DOWN);
     EXPECT_EQ(PlayerY, 230) << "backward steps back";
     EXPECT_EQ(PlayerDir, 2);
 }
@@ -82,7 +81,7 @@ TEST_F(CommandTest, CtrlStepsToTheCompassPointWithoutTurning) {
         TRADMOVEMENT = (uint8_t)scheme;
         PlayerX = PlayerY = 230;
         PlayerDir = 4;
-        key(KC_PGDN, 1);           // south-east
+        key(KEY_PGDN, 1);           // south-east
         EXPECT_EQ(PlayerX, 231);
         EXPECT_EQ(PlayerY, 231);
         EXPECT_EQ(PlayerDir, 4) << "scheme " << scheme;
@@ -98,14 +97,14 @@ TEST_F(CommandTest, TurningOnTheWorldMapCostsNothing) {
         PlayerDir = 2;
         TurnUsed = 1;
         LittleTurns = 3;
-        key(KC_PGDN);
+        key(KEY_PGDN);
         EXPECT_EQ(LittleTurns, 0);
         EXPECT_EQ(TurnUsed, 0);
     }
 }
 
-TEST_F(CommandTest, RestOneTurnAndInsert) {
-    for (int k : {(int)'.', (int)KC_INSERT}) {
+TEST_F(CommandTest, RestOneTurnByDotOrKeypad5) {
+    for (int k : {(int)'.', (int)KEY_PAD5}) {
         Plr.exertion = 5;
         const int before = seconds_of_game();
         EXPECT_EQ(key(k), 1);
@@ -128,8 +127,8 @@ TEST_F(CommandTest, KeysOfCommandsStillToComeSpendNothing) {
     const int keys[] = {'!', '*', ':', '?', 'A', 'C', 'D', 'E', 'e', 'L', 'P', 'R', 'T', 'W', 'X', 'a',
                         'b', 'c', 'd', 'f', 'g', ',', 'G', ';', 'h', 'i', 'm', 'M', '+', '=', 'o', 'p', 'q',
                         'r', 's', 't', 'v', 'w', 'x', 'Z', '/', '0', '1', '2', '3', '7', '8', '9', 'l',
-                        'y', KC_F1, KC_F2, KC_F3, KC_F4, KC_F5, KC_F6, KC_F7, KC_F8, KC_DELETE,
-                        KC_ALT_A, KC_ALT_Z, KC_ESC};
+                        'y', KEY_F1, KEY_F2, KEY_F3, KEY_F4, KEY_F5, KEY_F6, KEY_F7, KEY_F8, KEY_DELETE,
+                        KEY_ALT_A, KEY_ALT_Z, KEY_ESC};
     const DataStruct before = Data[0];
     for (int k : keys) {
         TurnUsed = 0;
@@ -156,12 +155,12 @@ TEST_F(CommandTest, WorldMapRefusesLocalWorkUnlessKeysWereTypedAhead) {
 
 TEST_F(CommandTest, SaveAndQuitButNotInTheMuseum) {
     push_key(' ');   // the blank name's note waits for a key
-    EXPECT_EQ(key(KC_CTRL_S), 1) << "a save that fails keeps the game running";
+    EXPECT_EQ(key(KEY_CTRL_S), 1) << "a save that fails keeps the game running";
     EXPECT_EQ(REAL_QUIT, 0);
     nameable();
-    EXPECT_EQ(key(KC_CTRL_S), 0) << "saving ends the game's loop";
+    EXPECT_EQ(key(KEY_CTRL_S), 0) << "saving ends the game's loop";
     PELIMUSEO_EDIT = 1;
-    EXPECT_EQ(key(KC_CTRL_S), 1);
+    EXPECT_EQ(key(KEY_CTRL_S), 1);
     EXPECT_EQ(REAL_QUIT, 0);
     // "Are you sure?" and "Do you really want to quit?": in the museum she dies, and her memorial
     // page waits for a key.
@@ -209,26 +208,65 @@ TEST_F(CommandTest, ReaderReadsOneKeyAndCarriesItOut) {
     EXPECT_EQ(Juoksevat_sekuntit, 10);
 }
 
+// Each bound key, and its second key, reaches its own command through the reader's steps: what the
+// command line shows, or what the command leaves behind.
+TEST_F(CommandTest, EveryBoundKeyReachesItsOwnCommand) {
+    static std::string shown;
+    void (*const screen_line)(const char *) = ui.panels.command_line;
+    ui.panels.command_line = [](const char *text) { shown += std::string(text) + "|"; };
+    const struct { int key, ctrl; const char *line; } table[] = {
+        {'l', 0, "Look around|"},
+        {KEY_F3, 0, "Look around|"},
+        {'g', 0, "Pick up something|"},
+        {',', 0, "Pick up something|"},
+        {'g', 1, "Pick up and wield|"},
+        {'G', 0, "Pick up from adjacent tile|"},
+        {';', 1, "Pick up and wield|"},
+        {'b', 0, "Cut a carcass for meat|"},
+        {'Z', 0, "Sleep|Sleep|"},
+        {'M', 0, "Make|"},
+        {'+', 0, "Make|"},
+        {'=', 0, "Make|"},
+    };
+    for (auto &t : table) {
+        shown.clear();
+        key(t.key, t.ctrl);
+        EXPECT_EQ(shown.substr(0, strlen(t.line)), t.line) << t.key << " ctrl " << t.ctrl;
+    }
+    ui.panels.command_line = screen_line;
+    for (int k : {(int)'/', (int)KEY_DELETE}) {
+        Valinta_Tyhjaa();
+        key(k);
+        EXPECT_STREQ(ValintaEntry[0].text, "R.Run") << "the movement menu of key " << k;
+    }
+    TurnUsed = 0;
+    key('u');
+    EXPECT_EQ(TurnUsed, 1) << "she lay down";
+}
+
 // Every action code and every key has one row; a key that is not a developer's shows its help line,
-// and the bindings are never shadowed by a fixed key.
+// and the bound keys are never shadowed by a fixed key. A bound key the reader tests among the
+// character keys has a character, or the reader never reaches it.
 TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
     int count = 0;
     const Command *rows = command_rows(count);
-    std::set<int> codes, keys;
+    std::set<int> codes, keys, bound;
     for (int i = 0; i < count; i++) {
         const Command &c = rows[i];
-        const int key = c.binding ? *c.binding : c.key;
-        SCOPED_TRACE(testing::Message() << "row " << i << " code " << c.code << " key " << key);
-        EXPECT_TRUE(c.code != ACTION_NONE || key != 0) << "a row is an action, a key or both";
+        SCOPED_TRACE(testing::Message() << "row " << i << " code " << c.code << " key " << c.key);
+        EXPECT_TRUE(c.code != ACTION_NONE || c.key != 0) << "a row is an action, a key or both";
         if (c.code != ACTION_NONE) {
             EXPECT_TRUE(codes.insert(c.code).second) << "code twice";
             EXPECT_EQ(command_by_code(c.code), &c);
             EXPECT_STREQ(Toiminta(c.code), c.name ? c.name : "");
         }
-        for (int k : {key, c.binding2 ? *c.binding2 : 0}) {
+        const bool second_helped = c.key2 && !(c.flags & CMD_HELP_MAIN_ONLY);
+        for (int k : {c.key, c.key2}) {
             if (k == 0) continue;
             EXPECT_TRUE(keys.insert(k).second) << "key " << k << " twice";
-            if (c.flags & CMD_UNLISTED) {
+            if (k == c.key2 && !second_helped) {
+                EXPECT_STREQ(Nappainkomennon_Selite(k, 0), "some action");
+            } else if (c.flags & CMD_UNLISTED) {
                 EXPECT_EQ(c.help, nullptr);
                 EXPECT_STREQ(Nappainkomennon_Selite(k, 0), "some action");
             } else {
@@ -237,7 +275,20 @@ TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
                 EXPECT_STREQ(Nappainkomennon_Selite(k, 1), c.help_detail ? c.help_detail : c.help);
             }
         }
-        if (c.key != 0 && !(c.flags & CMD_BY_READER)) {
+        if (c.bound != BOUND_NONE) {
+            EXPECT_TRUE(bound.insert(c.bound).second) << "bound key twice";
+            EXPECT_EQ(command_bound(c.bound), &c);
+            EXPECT_NE(c.step, 0) << "the reader tests every bound key";
+            if (c.step == STEP_PRINTABLE) {
+                EXPECT_TRUE(c.key >= 1 && c.key <= 254 && c.key2 >= 0 && c.key2 <= 254);
+            }
+            EXPECT_TRUE(c.code != ACTION_NONE || c.on_key) << "a bound key does something";
+            EXPECT_EQ(command_by_key(c.key), nullptr);
+        } else {
+            EXPECT_EQ(c.step, 0);
+            EXPECT_EQ(c.key2, 0);
+        }
+        if (c.bound == BOUND_NONE && c.key != 0 && !(c.flags & CMD_BY_READER)) {
             EXPECT_EQ(command_by_key(c.key), &c);
             EXPECT_TRUE(c.code != ACTION_NONE || c.on_key) << "a key of the table does something";
         }
@@ -246,6 +297,7 @@ TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
         }
         EXPECT_FALSE((c.flags & CMD_LOCAL_FIRST) && (c.flags & CMD_LOCAL_AFTER));
     }
+    EXPECT_EQ(bound.size(), (size_t)BOUND_COUNT - 1) << "every bound key has its row";
     EXPECT_EQ(command_by_code(ACTION_NONE), nullptr);
 }
 

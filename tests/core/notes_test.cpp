@@ -115,7 +115,7 @@ TEST_F(NotesTest, NullScreenPausesAndTheViewer) {
     note_lines_since_pause = 7;
     Note("first");
     EXPECT_EQ(Darken_Notes, 0);
-    const int keys[] = {'x', ' ', 27};
+    const int keys[] = {'x', ' ', KEY_ESC};
     ui_script_keys(keys, 3);
     Pause();
     EXPECT_EQ(note_lines_since_pause, 0);

@@ -196,7 +196,7 @@ TEST_F(MeleeTest, TheDeathBlowOnlyOutsideCombatWithFourParts) {
     ASSERT_EQ(ValintojenMaara >= 4, true);
     std::string rows;
     for (int i = 0; i < ValintojenMaara; i++)
-        if (ValintaEntry[i].key > 0 && ValintaEntry[i].key != 27) rows += std::string(ValintaEntry[i].text) + ";";
+        if (ValintaEntry[i].key > 0 && ValintaEntry[i].key != KEY_ESC) rows += std::string(ValintaEntry[i].text) + ";";
     EXPECT_NE(rows.find("Neck"), std::string::npos) << rows;
     EXPECT_NE(rows.find("Skull"), std::string::npos);
     EXPECT_NE(rows.find("Thorax"), std::string::npos);

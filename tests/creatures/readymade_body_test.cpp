@@ -97,7 +97,7 @@ TEST_F(ReadyMadeBody, SleepKeyAndWoundsKey) {
     note_lines_since_pause = 0;
     oxatest::push_key(SDLK_a);
     oxatest::push_key(SDLK_ESCAPE);
-    command_dispatch(KC_F7, 0, 0);
+    command_dispatch(KEY_F7, 0, 0);
     EXPECT_NE(notes().find("treat the shallow cut in right hand"), std::string::npos) << notes();
 }
 
@@ -121,7 +121,7 @@ TEST_F(ReadyMadeBody, TreatingACutTakesItsMaterialsFromThePack) {
     note_lines_since_pause = 0;
     oxatest::KeyFeeder f;
     f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});   // the cup of water; no herbs
-    f.typed([] { return command_dispatch(KC_F7, 0, 0); });
+    f.typed([] { return command_dispatch(KEY_F7, 0, 0); });
     EXPECT_NEAR(water_weight(), before - 0.5f, 0.01f) << notes();
     EXPECT_NE(notes().find("clean the wound"), std::string::npos) << notes();
     EXPECT_EQ(plr_get<uint32_t>(PB_TREATBITS + 4 * slot) & (1u << 3), 1u << 3) << "cleaning is marked as done";
@@ -130,7 +130,7 @@ TEST_F(ReadyMadeBody, TreatingACutTakesItsMaterialsFromThePack) {
     const std::string seen = notes();
     oxatest::KeyFeeder g;
     g.keys({SDLK_a, SDLK_d, SDLK_ESCAPE, SDLK_ESCAPE});
-    g.typed([] { return command_dispatch(KC_F7, 0, 0); });
+    g.typed([] { return command_dispatch(KEY_F7, 0, 0); });
     INSTANT_TASKS = 0;
     EXPECT_EQ(plr_get<uint32_t>(PB_TREATBITS + 4 * slot) & (1u << 4), 0u) << "no bandage, no dressing";
     EXPECT_NE(notes().substr(seen.size()).find("andage"), std::string::npos) << notes().substr(seen.size());
@@ -151,7 +151,7 @@ TEST_F(ReadyMadeBody, AFailedCleaningOpensADeepCut) {
     {
         oxatest::KeyFeeder f;
         f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});
-        f.typed([] { return command_dispatch(KC_F7, 0, 0); });
+        f.typed([] { return command_dispatch(KEY_F7, 0, 0); });
     }
     WoundSlot w{};
     ASSERT_TRUE(wound_get(-1, deep, w));
@@ -169,7 +169,7 @@ TEST_F(ReadyMadeBody, AFailedCleaningOpensADeepCut) {
     {
         oxatest::KeyFeeder f;
         f.keys({SDLK_a, SDLK_c, SDLK_RETURN, SDLK_ESCAPE, SDLK_SPACE});
-        f.typed([] { return command_dispatch(KC_F7, 0, 0); });
+        f.typed([] { return command_dispatch(KEY_F7, 0, 0); });
     }
     WIZARD_randomsuccess = 0;
     INSTANT_TASKS = 0;

@@ -198,7 +198,7 @@ TEST_F(Doors, WaitingRestingAndLyingDownSpendTime) {
 
     TurnUsed = 0;
     const int rested = seconds_of_game();
-    key(KC_REST);                  // not tired: the rest is over at once
+    key(KEY_ALT_MINUS);                  // not tired: the rest is over at once
     EXPECT_LT(seconds_of_game() - rested, 240 * 60);
 }
 

@@ -98,7 +98,7 @@ TEST_F(Frames, OptionsMenuAndItsAnswers) {
     EXPECT_EQ(menu_texts(), (std::vector<std::string>{"?.Keyboard commands", "Q.Quit and optionally save",
                                                       "O.Setup options", "F1.Game encyclopedia",
                                                       "CTRL + s.Save the game"}));
-    EXPECT_EQ(menu({SDLK_F1}), KEY_FN1);
+    EXPECT_EQ(menu({SDLK_F1}), KEY_F1);
     EXPECT_EQ(menu({SDLK_ESCAPE}), 0);
     EXPECT_EQ(menu({SDLK_o}), 0);
     EXPECT_EQ(NOUPDATE_RC, 0);

@@ -87,20 +87,21 @@ struct KeyCase {
 
 TEST_F(KeyInput, KeysGiveTheirGameCodes) {
     const KeyCase cases[] = {
-        {SDLK_a, 0, 'a'},           {SDLK_RETURN, 0, 13},        {SDLK_KP_ENTER, 0, 13},
-        {SDLK_ESCAPE, 0, 27},       {SDLK_BACKSPACE, 0, 8},      {SDLK_TAB, 0, 1020},
-        {SDLK_F1, 0, 1059},         {SDLK_F9, 0, 1067},          {SDLK_F10, 0, 1068},
-        {SDLK_HOME, 0, 1071},       {SDLK_UP, 0, 1072},          {SDLK_PAGEUP, 0, 1073},
-        {SDLK_LEFT, 0, 1075},       {SDLK_RIGHT, 0, 1077},       {SDLK_END, 0, 1079},
-        {SDLK_DOWN, 0, 1080},       {SDLK_PAGEDOWN, 0, 1081},    {SDLK_DELETE, 0, 1500},
-        {SDLK_s, KMOD_LCTRL, 1100}, {SDLK_a, KMOD_LCTRL, 0},     {SDLK_a, KMOD_LALT, 2000},
-        {SDLK_z, KMOD_LALT, 2025},  {SDLK_a, KMOD_RALT, 0},      {SDLK_MINUS, KMOD_LALT, 1096},
-        {SDLK_MINUS, KMOD_RCTRL, 1099}, {SDLK_EQUALS, KMOD_LCTRL, 1098}, {SDLK_0, KMOD_LCTRL, 1097},
-        {SDLK_KP_PLUS, 0, 0},       {SDLK_KP_PLUS, KMOD_LCTRL, 1098}, {SDLK_SEMICOLON, KMOD_LSHIFT, ':'},
-        {SDLK_COMMA, KMOD_LSHIFT, ';'}, {SDLK_INSERT, 0, 0},     {SDLK_F11, 0, 0},
-        {SDLK_KP_5, 0, 1082},       {SDLK_KP_7, 0, 1071},        {SDLK_KP_3, 0, 1081},
-        {SDLK_KP_0, 0, 0},          {SDLK_KP_0, KMOD_NUM, '0'},  {SDLK_KP_0, KMOD_LCTRL, 1097},
-        {SDLK_KP_PERIOD, 0, 0},     {SDLK_KP_PERIOD, KMOD_NUM, '.'},
+        {SDLK_a, 0, 'a'}, {SDLK_RETURN, 0, KEY_ENTER}, {SDLK_KP_ENTER, 0, KEY_ENTER},
+        {SDLK_ESCAPE, 0, KEY_ESC}, {SDLK_BACKSPACE, 0, KEY_BACKSPACE}, {SDLK_TAB, 0, KEY_TAB},
+        {SDLK_F1, 0, KEY_F1}, {SDLK_F9, 0, KEY_F9}, {SDLK_F10, 0, KEY_F10},
+        {SDLK_HOME, 0, KEY_HOME}, {SDLK_UP, 0, KEY_UP}, {SDLK_PAGEUP, 0, KEY_PGUP},
+        {SDLK_LEFT, 0, KEY_LEFT}, {SDLK_RIGHT, 0, KEY_RIGHT}, {SDLK_END, 0, KEY_END},
+        {SDLK_DOWN, 0, KEY_DOWN}, {SDLK_PAGEDOWN, 0, KEY_PGDN}, {SDLK_DELETE, 0, KEY_DELETE},
+        {SDLK_s, KMOD_LCTRL, KEY_CTRL_S}, {SDLK_a, KMOD_LCTRL, 0}, {SDLK_a, KMOD_LALT, KEY_ALT_A},
+        {SDLK_z, KMOD_LALT, KEY_ALT_Z}, {SDLK_a, KMOD_RALT, 0}, {SDLK_MINUS, KMOD_LALT, KEY_ALT_MINUS},
+        {SDLK_MINUS, KMOD_RCTRL, KEY_WHEEL_DOWN}, {SDLK_EQUALS, KMOD_LCTRL, KEY_WHEEL_UP},
+        {SDLK_0, KMOD_LCTRL, KEY_CTRL_0},
+        {SDLK_KP_PLUS, 0, 0}, {SDLK_KP_PLUS, KMOD_LCTRL, KEY_WHEEL_UP}, {SDLK_SEMICOLON, KMOD_LSHIFT, ':'},
+        {SDLK_COMMA, KMOD_LSHIFT, ';'}, {SDLK_INSERT, 0, 0}, {SDLK_F11, 0, 0},
+        {SDLK_KP_5, 0, KEY_PAD5}, {SDLK_KP_7, 0, KEY_HOME}, {SDLK_KP_3, 0, KEY_PGDN},
+        {SDLK_KP_0, 0, 0}, {SDLK_KP_0, KMOD_NUM, '0'}, {SDLK_KP_0, KMOD_LCTRL, KEY_CTRL_0},
+        {SDLK_KP_PERIOD, 0, 0}, {SDLK_KP_PERIOD, KMOD_NUM, '.'},
     };
     for (const KeyCase &c : cases) {
         if (c.key == SDLK_a && c.mod == 0)
@@ -116,14 +117,14 @@ TEST_F(KeyInput, RightAltActsAsLeftAltOnlyWhenTheSettingSaysSo) {
     EXPECT_EQ(getkey(), 0);
     OXAINI_RIGHTALT = 1;
     push_bare_key(SDLK_c, KMOD_RALT);
-    EXPECT_EQ(getkey(), 2002);
+    EXPECT_EQ(getkey(), KEY_ALT_A + 2);
 }
 
 TEST_F(KeyInput, TypedTextGivesItsCharacterAndTheGameLetters) {
     const struct {
         const char *text;
         int code;
-    } cases[] = {{"q", 'q'}, {"Q", 'Q'}, {" ", 32}, {"\xC3\xA4", 132}, {"\xC3\x84", 142}, {"\xC3\xB6", 148},
+    } cases[] = {{"q", 'q'}, {"Q", 'Q'}, {" ", KEY_SPACE}, {"\xC3\xA4", 132}, {"\xC3\x84", 142}, {"\xC3\xB6", 148},
                  {"\xC3\x96", 153}, {"\xC3\xA9", 195}, {"?", '?'}};
     for (const auto &c : cases) {
         push_text(c.text);
@@ -145,23 +146,23 @@ TEST_F(KeyInput, KeyPressFollowedByItsTextCountsOnce) {
     push_key(SDLK_SPACE);
     push_key(SDLK_ESCAPE);
     EXPECT_EQ(getkey(), 'b');
-    EXPECT_EQ(getkey(), 32);
-    EXPECT_EQ(getkey(), 27);
+    EXPECT_EQ(getkey(), KEY_SPACE);
+    EXPECT_EQ(getkey(), KEY_ESC);
 }
 
 TEST_F(KeyInput, KeypadDigitsAreDirectionsOrDigitsWithoutAnExtraCharacter) {
     push_bare_key(SDLK_KP_8);
     push_text("8");
     push_key(SDLK_ESCAPE);
-    EXPECT_EQ(getkey(), 1072);
-    EXPECT_EQ(getkey(), 27);
+    EXPECT_EQ(getkey(), KEY_UP);
+    EXPECT_EQ(getkey(), KEY_ESC);
 
     GetKeyMode_NumpadNumbers(1);
     push_bare_key(SDLK_KP_8);
     push_text("8");
     push_key(SDLK_ESCAPE);
     EXPECT_EQ(getkey(), '8');
-    EXPECT_EQ(getkey(), 27);
+    EXPECT_EQ(getkey(), KEY_ESC);
     push_bare_key(SDLK_KP_0);
     EXPECT_EQ(getkey(), '0');
     GetKeyMode_NumpadNumbers(0);
@@ -169,10 +170,10 @@ TEST_F(KeyInput, KeypadDigitsAreDirectionsOrDigitsWithoutAnExtraCharacter) {
 
 TEST_F(KeyInput, MouseWheelAndClicks) {
     push_wheel(1);
-    EXPECT_EQ(getkey(), 1098);
+    EXPECT_EQ(getkey(), KEY_WHEEL_UP);
     EXPECT_EQ(MouseClick(), 0);
     push_wheel(-2);
-    EXPECT_EQ(getkey(), 1099);
+    EXPECT_EQ(getkey(), KEY_WHEEL_DOWN);
     EXPECT_EQ(MouseClick(), 0);
 
     push_button(SDL_BUTTON_MIDDLE);  // ignored
@@ -180,17 +181,17 @@ TEST_F(KeyInput, MouseWheelAndClicks) {
     EXPECT_EQ(getkey(), KEY_RCLICK);
     EXPECT_EQ(MouseClick(), 2);
     push_button(SDL_BUTTON_LEFT);
-    EXPECT_EQ(getkey(), 13);
+    EXPECT_EQ(getkey(), KEY_ENTER);
     EXPECT_EQ(MouseClick(), 1);
 
     push_key(SDLK_RETURN);
-    EXPECT_EQ(getkey(), 13);
+    EXPECT_EQ(getkey(), KEY_ENTER);
     EXPECT_EQ(MouseClick(), 0);
 }
 
 TEST_F(KeyInput, MouseMotionStoresThePositionAndRepeatsAreIgnored) {
     push_motion(120, 340, 3, 4);
-    EXPECT_EQ(getkey(), -1);
+    EXPECT_EQ(getkey(), KEY_QUIT);
     EXPECT_EQ(WindowClosed(), 0);
     EXPECT_EQ(CLOSE_WINDOW, 0);
     EXPECT_EQ(MOUSE_WINX, 120);
@@ -206,7 +207,7 @@ TEST_F(KeyInput, MouseMotionStoresThePositionAndRepeatsAreIgnored) {
 
 TEST_F(KeyInput, IdleTickClosingAndWindowEvents) {
     push_event(SDL_USEREVENT);
-    EXPECT_EQ(getkey(), -2);
+    EXPECT_EQ(getkey(), KEY_IDLE);
 
     // Without the page flipper a window event only redraws; the wait goes on.
     push_window(SDL_WINDOWEVENT_EXPOSED);
@@ -215,12 +216,12 @@ TEST_F(KeyInput, IdleTickClosingAndWindowEvents) {
 
     MASTER_FLIPPER = 1;
     push_window(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600);
-    EXPECT_EQ(getkey(), -42);
+    EXPECT_EQ(getkey(), KEY_WINDOW);
     MASTER_FLIPPER = 0;
 
     push_event(SDL_QUIT);
     push_key(SDLK_a);              // drained with the rest of the queue
-    EXPECT_EQ(getkey(), -1);
+    EXPECT_EQ(getkey(), KEY_QUIT);
     EXPECT_EQ(CLOSE_WINDOW, 1);
     EXPECT_EQ(WindowClosed(), 1);
     push_key(SDLK_b);
@@ -244,7 +245,7 @@ TEST_F(KeyInput, ResizeLockHoldsTheWindowRectangle) {
 }
 
 TEST_F(KeyInput, AnEmptyQueueWithWaitsOffAnswersAsAClosedWindow) {
-    EXPECT_EQ(getkey(), 27);
+    EXPECT_EQ(getkey(), KEY_ESC);
     EXPECT_EQ(WindowClosed(), 1);
     EXPECT_EQ(CLOSE_WINDOW, 1);
 }
@@ -270,11 +271,11 @@ TEST_F(KeyInput, ControllerMessagesBecomeKeyCodes) {
     const struct {
         const char *msg;
         int code;
-    } cases[] = {{"[q]", 'q'},        {"[UP]", 1072},     {"[DOWN]", 1080},   {"[LEFT]", 1075},
-                 {"[RIGHT]", 1077},   {"[ENTER]", 13},    {"[SPACE]", 32},    {"[TAB]", 1020},
-                 {"[ESC]", 27},       {"[F1]", 1059},     {"[F9]", 1067},     {"[ALT][a]", 2000},
-                 {"[ALT][z]", 2025},  {"[CTRL][-]", 1099}, {"[CTRL][+]", 1098}, {"[ALT][-]", 1096},
-                 {"[HELLO]", 0},      {"hello", 0},       {"", 0},            {"[ALT][A]", 0}};
+    } cases[] = {{"[q]", 'q'}, {"[UP]", KEY_UP}, {"[DOWN]", KEY_DOWN}, {"[LEFT]", KEY_LEFT},
+                 {"[RIGHT]", KEY_RIGHT}, {"[ENTER]", KEY_ENTER}, {"[SPACE]", KEY_SPACE}, {"[TAB]", KEY_TAB},
+                 {"[ESC]", KEY_ESC}, {"[F1]", KEY_F1}, {"[F9]", KEY_F9}, {"[ALT][a]", KEY_ALT_A},
+                 {"[ALT][z]", KEY_ALT_Z}, {"[CTRL][-]", KEY_WHEEL_DOWN}, {"[CTRL][+]", KEY_WHEEL_UP},
+                 {"[ALT][-]", KEY_ALT_MINUS}, {"[HELLO]", 0}, {"hello", 0}, {"", 0}, {"[ALT][A]", 0}};
     for (const auto &c : cases) {
         snprintf(ControllerMSG, sizeof ControllerMSG, "%s", c.msg);
         EXPECT_EQ(processed_controller_keysym(), c.code) << c.msg;
@@ -316,7 +317,7 @@ TEST_F(KeyInput, GetkeypressClearsTheQueueAndSkipsCodesBelowOne) {
     SDL_RemoveTimer(t);
     SDL_Delay(100);                // a push already under way has landed before the next clear
     EXPECT_EQ(k, 'g');
-    EXPECT_EQ(getkeypress(), 27);  // nothing more comes: Esc from a closed window
+    EXPECT_EQ(getkeypress(), KEY_ESC);  // nothing more comes: Esc from a closed window
     EXPECT_EQ(WindowClosed(), 1);
 }
 
@@ -330,7 +331,7 @@ TEST_F(KeyInput, KeyRepeatIsTrimmed) {
     }
     push_bare_key(SDLK_UP);
     EXPECT_EQ(ClrKeyBuffer(), 3);
-    EXPECT_EQ(getkey(), 1072);
+    EXPECT_EQ(getkey(), KEY_UP);
     EXPECT_EQ(kbhit(), 0);
 
     // Three fresh presses with no releases between them are dropped as a burst.
@@ -368,11 +369,11 @@ TEST_F(KeyInput, NamesOfWindowEventsAndKeys) {
     e.type = SDL_KEYDOWN;
     EXPECT_STREQ(GetEventName(&e), "");
 
-    EXPECT_STREQ(keytobutstr(13), "ENTER");
-    EXPECT_STREQ(keytobutstr(27), "ESC");
-    EXPECT_STREQ(keytobutstr(32), "SPACE");
-    EXPECT_STREQ(keytobutstr(1072), "\x18");
-    EXPECT_STREQ(keytobutstr(1080), "\x19");
+    EXPECT_STREQ(keytobutstr(KEY_ENTER), "ENTER");
+    EXPECT_STREQ(keytobutstr(KEY_ESC), "ESC");
+    EXPECT_STREQ(keytobutstr(KEY_SPACE), "SPACE");
+    EXPECT_STREQ(keytobutstr(KEY_UP), "\x18");
+    EXPECT_STREQ(keytobutstr(KEY_DOWN), "\x19");
     EXPECT_STREQ(keytobutstr('k'), "k");
 }
 

@@ -265,13 +265,13 @@ TEST_F(HelpPlay, ComposedOncePerMovementModeAndScrollKept) {
 TEST_F(HelpPlay, TheF2LineOnlyWhileQuestsAreOn) {
     KUESTIT_PIALLA = 1;
     HelpPage::compose();
-    const int f2 = HelpPage::row_of(KC_F2), f4 = HelpPage::row_of(KC_F4), quit = HelpPage::row_of('Q');
+    const int f2 = HelpPage::row_of(KEY_F2), f4 = HelpPage::row_of(KEY_F4), quit = HelpPage::row_of('Q');
     ASSERT_GT(f2, 0);
     EXPECT_EQ(f4, f2 + 18);
     KUESTIT_PIALLA = 0;
     HelpPage::compose();
-    EXPECT_EQ(HelpPage::row_of(KC_F2), -1);
-    EXPECT_EQ(HelpPage::row_of(KC_F4), f4 - 18);
+    EXPECT_EQ(HelpPage::row_of(KEY_F2), -1);
+    EXPECT_EQ(HelpPage::row_of(KEY_F4), f4 - 18);
     EXPECT_EQ(HelpPage::row_of('Q'), quit - 18);
     EXPECT_LT(quit, HelpPage::PAGE_H - 60) << "the closing text stays on the page";
 }

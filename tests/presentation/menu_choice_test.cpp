@@ -105,9 +105,9 @@ TEST_F(Menus, EntriesAreBoundedAndTheFiftyFirstIsIgnored) {
     std::string forty(40, 'w');
     Valinta_Lisaa('a', forty.c_str());
     EXPECT_EQ(std::string(ValintaEntry[0].text), "a." + std::string(30, 'w') + "..");
-    Valinta_Lisaa(1020, "Next");
+    Valinta_Lisaa(KEY_TAB, "Next");
     EXPECT_STREQ(ValintaEntry[1].text, "TAB.Next");
-    Valinta_Lisaa(1100, "Save");
+    Valinta_Lisaa(KEY_CTRL_S, "Save");
     EXPECT_STREQ(ValintaEntry[2].text, "CTRL + s.Save");
     Valinta_Lisaa(0, "hide");
     EXPECT_EQ(ValintaEntry[3].key, 'H');

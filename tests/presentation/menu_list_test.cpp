@@ -64,11 +64,11 @@ TEST_F(ListWidget, OnlyTheFirstEntrySelectable) {
 
 TEST_F(ListWidget, CursorLimitStopsTheCursor) {
     const char *texts[] = {"a.Axe", "b.Bow", "", "ESC.Cancel"};
-    const int keys[] = {'A', 'B', -1, 27};
+    const int keys[] = {'A', 'B', -1, KEY_ESC};
     lines_list(texts, keys, 2);
     LIST_SetMaxCursorEntry();
     LIST_Entry(-1, "");
-    LIST_Entry(27, "ESC.Cancel");
+    LIST_Entry(KEY_ESC, "ESC.Cancel");
     LIST_Draw();
     EXPECT_EQ(LIST_MaxCursorEntry(), 2);
     f.key(SDLK_DOWN);
@@ -109,7 +109,7 @@ TEST_F(ListWidget, EscEndsTheListOnlyThroughAnEntry) {
     EXPECT_EQ(TYPED(LIST_Go()), 1);
 
     const char *with_esc[] = {"a.Axe", "ESC.Cancel"};
-    const int esc_keys[] = {'A', 27};
+    const int esc_keys[] = {'A', KEY_ESC};
     lines_list(with_esc, esc_keys, 2);
     f.key(SDLK_ESCAPE);
     EXPECT_EQ(TYPED(LIST_Go()), 1);
@@ -117,7 +117,7 @@ TEST_F(ListWidget, EscEndsTheListOnlyThroughAnEntry) {
 
 TEST_F(ListWidget, PageKeys) {
     const char *texts[] = {"a.Axe", "b.Bow", "c.Club", "ESC.Cancel"};
-    const int keys[] = {'A', 'B', 'C', 27};
+    const int keys[] = {'A', 'B', 'C', KEY_ESC};
     lines_list(texts, keys, 4);
     f.key(SDLK_PAGEDOWN);  // the last entry keyed Esc is skipped
     f.key(SDLK_RETURN);
@@ -133,10 +133,10 @@ TEST_F(ListWidget, FreeClicksEndWithEnter) {
     lines_list(texts, keys, 1);
     LIST_EnableFreeClicks();
     f.key(SDLK_RETURN);
-    EXPECT_EQ(TYPED(LIST_Go()), 1510);
+    EXPECT_EQ(TYPED(LIST_Go()), KEY_FREECLICK);
     EXPECT_EQ(EnterClick(), 1);
     f.click(5, 5);           // outside every entry
-    EXPECT_EQ(TYPED(LIST_Go()), 1510);
+    EXPECT_EQ(TYPED(LIST_Go()), KEY_FREECLICK);
     EXPECT_EQ(EnterClick(), 0);
 }
 
@@ -156,9 +156,9 @@ TEST_F(ListWidget, ClickChoosesTheLineUnderTheMouse) {
 TEST_F(ListWidget, SpotListTakesHotkeysBeforeEnterAndClicksBySpot) {
     LIST_Reset(RGB_to_color(255, 255, 255), "", 100, 100, 300, 50, LIST_SPOTSTYLE);
     LIST_ButtonSpotEntry('Y', 125, 120, "<Y>es");
-    LIST_ButtonSpotEntry(13, 185, 120, "ENTER.Go");
+    LIST_ButtonSpotEntry(KEY_ENTER, 185, 120, "ENTER.Go");
     LIST_ButtonSpotEntry('N', 285, 120, "<N>o");
-    LIST_Entry(27, "NO DISPLAY");
+    LIST_Entry(KEY_ESC, "NO DISPLAY");
     EXPECT_EQ(ListEntries[1].w, 8 * 8 + 10);
     EXPECT_EQ(ListEntries[1].labelw, 5 * 8 + 10);
     EXPECT_STREQ(ListEntries[1].text, "TEXTSPOT");
@@ -166,12 +166,12 @@ TEST_F(ListWidget, SpotListTakesHotkeysBeforeEnterAndClicksBySpot) {
     EXPECT_EQ(ListEntries[0].w, 5 * 8 + 10 - 16);
 
     f.key(SDLK_RETURN);
-    EXPECT_EQ(TYPED(LIST_Go()), 1);       // the entry keyed 13, not the current one
+    EXPECT_EQ(TYPED(LIST_Go()), 1);       // the entry keyed Enter, not the current one
     f.click(290, 125);       // inside the "No" spot only
     EXPECT_EQ(TYPED(LIST_Go()), 2);
     f.key(SDLK_ESCAPE);
     int r = TYPED(LIST_Go());
-    EXPECT_EQ(LIST_PosKey(r), 27);
+    EXPECT_EQ(LIST_PosKey(r), KEY_ESC);
     EXPECT_EQ(LIST_Position(), 2);  // the hidden entry is no spot: the position goes back
 }
 

@@ -150,7 +150,7 @@ protected:
     // A key of the command table, as the turn loop's reader hands it on: the screen it opens is read
     // at its first wait.
     static void key(int k) {
-        if (k >= KC_F1)
+        if (k >= KEY_F1)
             command_function(k);
         else
             command_printable(k, 0);
@@ -217,16 +217,16 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
         {"eat (e)", [] { key('e'); }},
         {"help (?)", [] { key('?'); }},
         {"game options (Esc)", [] { menusel_Gameoptions(); }},
-        {"encyclopedia (F1)", [] { key(KC_F1); }},
-        {"quest journal (F2)", [] { key(KC_F2); }},
-        {"spells (F4)", [] { key(KC_F4); }},
-        {"course choice (F5)", [] { key(KC_F5); }},
+        {"encyclopedia (F1)", [] { key(KEY_F1); }},
+        {"quest journal (F2)", [] { key(KEY_F2); }},
+        {"spells (F4)", [] { key(KEY_F4); }},
+        {"course choice (F5)", [] { key(KEY_F5); }},
         {"map view and its legends (F6)", [] {
              compile_MarkerDialogTexture();   // the legends as the game builds them with its graphics
              compile_CultureDialogTexture();
-             key(KC_F6);
+             key(KEY_F6);
          }},
-        {"wounds (F7)", [] { key(KC_F7); }},
+        {"wounds (F7)", [] { key(KEY_F7); }},
         {"console (*)", [] { tap(SDLK_k);
                                 tap(SDLK_j);
                                 tap(SDLK_RETURN);
@@ -235,12 +235,12 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
         {"course task", [] {
              ASSERT_EQ(Tee_Gamecourse_1(), 1);
              Tehtavan_Vaihe = 0;
-             key(KC_F5);
+             key(KEY_F5);
          }},
         {"course task completed", [] {
              ASSERT_EQ(Tee_Gamecourse_1(), 1);
              Tehtavan_Vaihe = 1;
-             key(KC_F5);
+             key(KEY_F5);
          }},
         // the marker editor over the map view
         {"marker editor", [] {
@@ -282,7 +282,7 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
              q->talk[0].said = 1;
              SaveQuest(q.get());
              tap(SDLK_RETURN);   // the quest's page
-             key(KC_F2);
+             key(KEY_F2);
          }, shows("A BIG FISH FOR THE WOODSMAN")},
         // the start menu and its screens
         {"start menu", [] { Oxa_Start(); }, nullptr, true},

@@ -246,13 +246,13 @@ TEST_F(Chat, PicksConfirmResetAndEnd) {
     AddChatOption(0, "\"x\"", "[HOW IS IT GOING]");
     EXPECT_EQ(chat_pick('7'), 0);
     EXPECT_EQ(QUIT, 0);
-    for (int key : {(int)'0', 27}) {
+    for (int key : {(int)'0', (int)KEY_ESC}) {
         SCOPED_TRACE(key);
         Trade_Phase = 1;
         Trade_Price = 30.0f;
         Trade_ItemLoop = 3;
         QUIT = EXIT_CHAT = 0;
-        EXPECT_EQ(chat_pick(key), key == 27);
+        EXPECT_EQ(chat_pick(key), key == KEY_ESC);
         EXPECT_EQ(Trade_Phase, 0);
         EXPECT_FLOAT_EQ(Trade_Price, 0.0f);
         EXPECT_EQ(Trade_ItemLoop, 0);
@@ -310,7 +310,7 @@ TEST_F(Chat, PlayedGreetBackAndExit) {
     PlayerView();
     picker_reset();
     // ESC in the options ends the whole talk as ESC in the modes does.
-    const std::vector<int> scripts[] = {{13, 'G', '0', 'T', 27}, {13, 'G', 27}};
+    const std::vector<int> scripts[] = {{KEY_ENTER, 'G', '0', 'T', KEY_ESC}, {KEY_ENTER, 'G', KEY_ESC}};
     for (const auto &keys : scripts) {
         SCOPED_TRACE(keys.size());
         ui_script_keys(keys.data(), (int)keys.size());

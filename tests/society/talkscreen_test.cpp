@@ -126,7 +126,7 @@ TEST_F(TalkSpeech, SharesInWordsAndMenusAnswerTheScriptedKeys) {
     };
     for (const auto &s : shares) EXPECT_STREQ(verbal_percent(s.part, s.whole), s.words) << s.part << "/" << s.whole;
 
-    TalkMenuLine modes[] = {{'G', "G.Greet"}, {'A', "A.Ask for directions"}, {-1, ""}, {27, "ESC.Exit"}};
+    TalkMenuLine modes[] = {{'G', "G.Greet"}, {'A', "A.Ask for directions"}, {-1, ""}, {KEY_ESC, "ESC.Exit"}};
     TalkMenuLine no_way_out[] = {{'1', "1.\"Yes.\""}, {'2', "2.\"No.\""}};
     const struct {
         const char *what;
@@ -136,11 +136,11 @@ TEST_F(TalkSpeech, SharesInWordsAndMenusAnswerTheScriptedKeys) {
     } menus[] = {
         {"a letter picks its line either case", {'a'}, modes, 4, 'A', 0},
         {"keys of no line are passed over", {'x', '5', 'g', '0'}, modes, 4, 'G', 1},
-        {"Esc answers the Esc line", {27}, modes, 4, 27, 0},
+        {"Esc answers the Esc line", {KEY_ESC}, modes, 4, KEY_ESC, 0},
         {"Enter picks the first line", {KEY_ENTER}, modes, 4, 'G', 0},
         {"down and Enter the next", {KEY_DOWN, KEY_ENTER}, modes, 4, 'A', 0},
-        {"the blank line is never picked", {KEY_DOWN, KEY_DOWN, KEY_ENTER}, modes, 4, 27, 0},
-        {"an empty queue leaves even a menu without Esc", {'9'}, no_way_out, 2, 27, 0},
+        {"the blank line is never picked", {KEY_DOWN, KEY_DOWN, KEY_ENTER}, modes, 4, KEY_ESC, 0},
+        {"an empty queue leaves even a menu without Esc", {'9'}, no_way_out, 2, KEY_ESC, 0},
         {"digits pick options", {'2'}, no_way_out, 2, '2', 0},
     };
     for (const auto &m : menus) {
