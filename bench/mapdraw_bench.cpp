@@ -107,7 +107,7 @@ static void BM_IdleTick(benchmark::State &state) {
         SDL_Event e{};
         e.type = SDL_USEREVENT;
         SDL_PushEvent(&e);
-        if (getkey() != KC_IDLE) bench_setup_failed("the idle tick was not the first key");
+        if (getkey() != KEY_IDLE) bench_setup_failed("the idle tick was not the first key");
         DrawMap();
     }
 }

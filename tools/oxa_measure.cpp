@@ -473,14 +473,14 @@ void session_script() {
     int entered = 0;
     for (const auto &c : cells) {
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-        for (int tries = 0; tries < 3 && !bigmap(); tries++) command_dispatch(KC_ENTER, 0, 0);   // back to the wilderness
+        for (int tries = 0; tries < 3 && !bigmap(); tries++) command_dispatch(KEY_ENTER, 0, 0);   // back to the wilderness
         if (!bigmap()) {
             printf("session: she stays in the local area (%s)\n", lastnote);
             break;
         }
         PlayerX = c.first;
         PlayerY = c.second;
-        for (int tries = 0; tries < 3 && bigmap(); tries++) command_dispatch(KC_ENTER, 0, 0);
+        for (int tries = 0; tries < 3 && bigmap(); tries++) command_dispatch(KEY_ENTER, 0, 0);
         entered += !bigmap();
         pass({SDLK_PERIOD});   // a turn in it
     }

@@ -405,7 +405,8 @@ int ui_window_closing();           // the player closed the window (a quit is wa
 uint32_t ui_ticks();               // milliseconds on a steady clock
 // The picker's window with the keys and the help.
 void ui_picker_window(const char *title, int target, int own_square, int cycle, const char *help);
-// A line of the talk screen's text on the screen surface, as ui_grabscr_area; the caller flips.
+// A line of text on the screen surface at a pixel (the screen side's own use: the talk screen's
+// layout draws its words through it, which is where the tests listen); the caller flips.
 void ui_text_line(int x, int y, const char *text, UiColour colour, int style);
 // The world generation on the screen: its progress (the map as it stands unless the label is
 // "BARONLY" or a save's, then the meter), the screen's frame and the map area's border.
@@ -550,7 +551,7 @@ struct UiTalk {
 };
 
 void ui_talk_backdrop(const char *picture, const char *title);
-// The course's task window still places its picture itself, until its window lands on the screen side.
+// A picture fitted into a box of the screen (the screen side's own use: the course's task window).
 int ui_talk_picture(const char *name, int x, int y, int w, int h);   // 0 without a screen
 // A speaker's box drawn anew: the name in its title bar, the face ("truegfx/" unless a path) beside
 // the speech. What was said in it is gone; the next words go on where the last ones ended.
