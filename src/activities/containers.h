@@ -7,4 +7,3 @@
 // Answers the content's item position.
 int Sailioi(int content, int vessel, int liquid, float amount);
 // The weight in pounds of a root by its size word ("XS" .. "XL").
-float rootwt(const char *size);

@@ -86,11 +86,6 @@ void set_Item_maxpituus(int value, ItemStruct &item) {
 int oe_pilaantunut(const ItemStruct &item) { return item.spoil == SPOIL_SPOILED; }
 int oe_ummehtunut(const ItemStruct &item) { return item.type == IT_FOOD && item.spoil < 2; }
 
-int onko_kasvikuntaa(const ItemStruct &item) {
-    if (item.type == IT_PLANT) return 1;
-    return item.id == OID_FLOUR || (item.id >= OID_GRASS && item.id <= OID_CEREAL) || item.id == OID_MUSHROOM;
-}
-
 int pctofItem() {
     if (Item.fullweight <= 0) return 100;
     return (int)ceilf(Item.weight / Item.fullweight * 100.0f);

@@ -20,7 +20,6 @@ void set_Item_pituus(int value, ItemStruct &item);
 void set_Item_maxpituus(int value, ItemStruct &item);
 int oe_pilaantunut(const ItemStruct &item);
 int oe_ummehtunut(const ItemStruct &item);
-int onko_kasvikuntaa(const ItemStruct &item);   // plants, flour, 430..438, mushrooms
 float gtolbs(float grams);
 int is_arrow(const ItemStruct &item);           // a weapon of the arrow subtype
 int one_hand_penalty(const ItemStruct &item);   // a weapon's one-hand penalty byte

@@ -2,7 +2,6 @@
 // resolved as the menus resolve it, and each material line parsed as the maker parses it.
 #include "items/recipecheck.h"
 
-#include "activities/herblore.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"

@@ -1,6 +1,7 @@
 // Special items made on demand, and vessels holding their contents.
 #include "activities/containers.h"
 #include "items/items_test.h"
+#include "items/plants.h"
 #include "items_fixture.h"
 
 namespace oxatest {
