@@ -3,7 +3,7 @@
 // the weight that arrives in the other, so nothing is made or lost on the way.
 #include "activities/vesselcmd.h"
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "items/containers.h"
 #include "activities/harvest.h"
 #include "activities/herblore.h"
 #include "core/obj_func.h"
@@ -291,15 +292,4 @@ void InitUnames() {
     char text[300];
     snprintf(text, sizeof text, "messages/%s_uname_flora.txt missing!", language);
     oxa_quit(text);
-}
-
-float rootwt(const char *size) {
-    float grams = 50;
-    if (!size) size = "";
-    if (strcmp(size, "XS") == 0) grams = 50;
-    else if (strcmp(size, "S") == 0) grams = 75;
-    else if (strcmp(size, "M") == 0) grams = 150;
-    else if (strcmp(size, "L") == 0) grams = 300;
-    else if (strcmp(size, "XL") == 0) grams = 450;
-    return gtolbs(grams);
 }

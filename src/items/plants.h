@@ -23,5 +23,3 @@ uint32_t AsetaYrttivaikutus(uint32_t bits, const char *words);
 // Reads one line of any length into buf (cut to size - 1, the rest of the line skipped); the line
 // ends are removed. 0 at the end of the file.
 int read_line_bounded(char *buf, int size, FILE *f);
-
-float rootwt(const char *size);     // the weight in pounds of a root by its size word "XS".."XL"

@@ -1,7 +1,6 @@
 // Special items made on demand, and vessels holding their contents.
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "items/items_test.h"
-#include "items/plants.h"
 #include "items_fixture.h"
 
 namespace oxatest {

@@ -1,6 +1,6 @@
 // Vessels and their contents: a filled vessel is one item that stands for its contents, names the
 // vessel in its vessel field and weighs what the contents weigh.
-#include "activities/containers.h"
+#include "items/containers.h"
 
 #include <cstring>
 
@@ -58,3 +58,13 @@ int Sailioi(int content, int vessel, int liquid, float amount) {
     return pos;
 }
 
+float rootwt(const char *size) {
+    float grams = 50;
+    if (!size) size = "";
+    if (strcmp(size, "XS") == 0) grams = 50;
+    else if (strcmp(size, "S") == 0) grams = 75;
+    else if (strcmp(size, "M") == 0) grams = 150;
+    else if (strcmp(size, "L") == 0) grams = 300;
+    else if (strcmp(size, "XL") == 0) grams = 450;
+    return gtolbs(grams);
+}
