@@ -18,6 +18,7 @@
 #include "core/records.h"
 #include "game/scenario.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/crefile.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"

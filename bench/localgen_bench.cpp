@@ -24,6 +24,7 @@
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"

@@ -23,6 +23,7 @@
 #include "game/loader.h"
 #include "core/oxa.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "creatures/crefile.h"
 #include "items/itemdefs.h"
 #include "maps/area.h"

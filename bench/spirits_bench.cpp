@@ -11,6 +11,7 @@
 #include "core/records.h"
 #include "game/turnloop.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/physical.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

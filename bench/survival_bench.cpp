@@ -6,6 +6,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

@@ -9,6 +9,7 @@
 #include "core/records.h"
 #include "core/weather.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

@@ -20,6 +20,7 @@
 #include "core/records.h"
 #include "creatures/crefile.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"

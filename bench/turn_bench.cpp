@@ -29,6 +29,7 @@
 #include "maps/sight.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 #include "activities/tracking.h"
 
 #include "bench_screen.h"

@@ -6,7 +6,7 @@
 
 #include "bench_setup.h"
 
-#include "core/burning.h"
+#include "maps/burning.h"
 #include "core/maintenance.h"
 #include "game/mapupkeep.h"
 #include "core/obj_func.h"
@@ -16,6 +16,7 @@
 #include "core/weatherengine.h"
 #include "game/worldpass.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"

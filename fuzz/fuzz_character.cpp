@@ -26,6 +26,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapload.h"

@@ -46,6 +46,7 @@
 #include "activities/magic.h"
 #include "core/config.h"
 #include "game/loader.h"
+#include "game/turnloop.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"

@@ -25,6 +25,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/crefile.h"
 #include "items/itemdefs.h"
 #include "maps/area.h"

@@ -48,6 +48,7 @@
 #include "presentation/notes.h"
 #include "creatures/creation.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 

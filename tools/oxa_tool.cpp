@@ -74,7 +74,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"
-#include "items/recipecheck.h"
+#include "activities/recipecheck.h"
 #include "core/oxa.h"
 #include "presentation/show.h"
 #include <SDL2/SDL.h>

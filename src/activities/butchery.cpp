@@ -36,6 +36,7 @@
 #include "items/quality.h"
 #include "maps/picker.h"
 #include "core/tehtavat.h"
+#include "core/creatures.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53,

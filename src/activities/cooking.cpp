@@ -4,7 +4,7 @@
 
 #include "activities/actions.h"
 #include "activities/activities.h"
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "activities/skills.h"
 #include "activities/spirits.h"
 #include "game/toimi.h"
@@ -25,6 +25,7 @@
 #include "items/quality.h"
 #include "items/recipes.h"
 #include "items/vessels.h"
+#include "items/items.h"
 #include "maps/mapquery.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"

@@ -13,6 +13,7 @@
 #include "items/items.h"
 #include "items/itemwear.h"
 #include "items/materials.h"
+#include "items/inventory.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/water.h"

@@ -17,8 +17,6 @@ struct ravinto_struct {
 ravinto_struct ravinto(ItemStruct &item);      // writes the per cents it settled back into the item
 int Ravintoarvo_Nimesta(const char *name);     // meat or fish code of an upper-case name, 0 none
 void heikenna_ravintoarvot(ravinto_struct &value, float factor);
-void TiivistaRavinto(ItemStruct &item, float factor);
-float Laske_RuoanHinta_PerLbs(const ItemStruct &item);
 // A cut of meat of the animal named: its nutrients and so its price come from the creature's template.
 ItemStruct Lihaesine(const char *name, float weight, const CreatureStruct &tpl);
 int maxenergiavaranto(int n);                  // energy cap of the player (-1) or creature n

@@ -10,7 +10,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "activities/cooking.h"
 #include "activities/herblore.h"
 #include "activities/plants.h"
@@ -40,6 +40,7 @@
 #include "items/materials.h"
 #include "items/plants.h"
 #include "items/quality.h"
+#include "items/items.h"
 #include "maps/picker.h"
 #include "core/tehtavat.h"
 

@@ -8,6 +8,7 @@
 #include "core/maintenance.h"
 #include "core/notes.h"
 #include "core/records.h"
+#include "core/obj_func.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/ui.h"

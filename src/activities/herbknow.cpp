@@ -22,6 +22,7 @@
 #include "items/invsel.h"
 #include "items/plants.h"
 #include "maps/picker.h"
+#include "maps/sight.h"
 
 YrttiInfoStruct YrttiInfo[YRTTI_COUNT];
 

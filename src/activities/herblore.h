@@ -83,6 +83,3 @@ extern uint8_t herbinfo_syomakelpoisuus, herbinfo_tositr, herbinfo_maxtr;
 // The parts a plant splits into and its flour are the harvest's.
 #include "activities/harvest.h"
 
-// Food values.
-float Laske_RuoanHinta_PerLbs(const ItemStruct &item);   // price per pound by the nutrients
-void TiivistaRavinto(ItemStruct &item, float divisor);    // concentrates a cooked food

@@ -41,6 +41,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/picker.h"
 #include "core/tehtavat.h"
+#include "core/creatures.h"
 
 enum {
     REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_WATER = 55, REQ_SOAKING = 63, REQ_WORKBENCH = 64, REQ_BROAD_KNIFE = 151,

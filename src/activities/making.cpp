@@ -14,11 +14,13 @@
 #include "base/strupr.h"
 #include "creatures/condition.h"
 #include "creatures/body.h"
+#include "creatures/breaches.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "items/items_int.h"
 #include "items/matching.h"
 #include "items/materials.h"
+#include "items/ownership.h"
 #include "items/recipes.h"
 #include "core/notes.h"
 #include "base/ui.h"
@@ -402,4 +404,14 @@ int TeeVaate(const char *name) {
     aikaansaantirutiini(-1, q, 2, PlayerX, PlayerY, 0);
     TurnUsed = 1;
     return 0;
+}
+
+// Using up a village's raw materials from the ground is mischief the village remembers.
+void Check_SocRawMaterial_Theft() {
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        const Tarvike_Struct &t = Kayttolista[i];
+        if (t.source != TSRC_GROUND || !t.remove || t.dataindex >= DATA_MAX) continue;
+        const OwnerStruct o = own_datapos((int)t.dataindex);
+        if (!o.free) breachrun_mischief((int)o.soc, -1, 2);
+    }
 }

@@ -33,3 +33,4 @@ int wooden_items();
 int building_skill();
 int Pura(int mode, int x, int y);
 void clear_mcinprocess(int x, int y);
+void Check_SocRawMaterial_Theft();  // the village remembers the raw materials of hers used up from the ground

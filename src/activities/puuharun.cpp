@@ -52,6 +52,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 #include "activities/food.h"
 #include "activities/timber.h"
 

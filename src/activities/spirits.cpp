@@ -40,6 +40,7 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "worldgen/encounter.h"
 
 enum {

@@ -52,6 +52,7 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "maps/worldsearch.h"
+#include "maps/burning.h"
 #include "core/tehtavat.h"
 
 enum {
@@ -116,19 +117,6 @@ int applyVasta(int slot) {
 }
 
 // ---- skis ---------------------------------------------------------------------------------------------
-
-void ski(int slot) {
-    ItemStruct *it = slot_item(slot);
-    if (Item.state == 0) {
-        Item.state = 1;
-        Note("You are wearing skis now.");
-    } else {
-        Item.state = 0;
-        Note("You take off your skis.");
-        if (Plr.movement_mode == 7) Plr.movement_mode = 1;
-    }
-    if (it) *it = Item;
-}
 
 // ---- the shovel -------------------------------------------------------------------------------------
 

@@ -5,7 +5,6 @@
 
 int Apply(int slot);               // 1 when something was done, 0 when the item cannot be applied
 int applyVasta(int slot);          // the sauna whisk; 1 when used
-void ski(int slot);                // skis on or off; the caller has loaded the item into Item
 int branch_applyShovel(int object);   // 1 when a pit was dug
 
 // Leashes. A leash (tool subtype 9) holds the social id of its animal (items.h, leash_sotu).

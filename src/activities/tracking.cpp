@@ -39,6 +39,7 @@
 #include "maps/water.h"
 #include "maps/zoomstore.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "worldgen/worldgen.h"
 
 int LastTrackingX, LastTrackingY;

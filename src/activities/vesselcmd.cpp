@@ -3,7 +3,7 @@
 // the weight that arrives in the other, so nothing is made or lost on the way.
 #include "activities/vesselcmd.h"
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -17,6 +17,7 @@
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
+#include "creatures/body.h"
 #include "items/inventory.h"
 #include "items/invsel.h"
 #include "items/invlist.h"
@@ -29,6 +30,7 @@
 #include "maps/movement.h"
 #include "maps/picker.h"
 #include "maps/worldsearch.h"
+#include "maps/burning.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/notes.h"

@@ -31,6 +31,7 @@
 #include "core/tekstit.h"
 #include "creatures/condition.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 
 #include <cstring>
 

@@ -17,3 +17,6 @@ void ClrRealCreaturePos() {
 // The entry check of a map: no rule of the game ends it on entering a map.
 void allowed_check() {}
 
+int is_carcass_skinned(const CreatureStruct &c) {
+    return c.Puuha[1] == 301 && c.PuuhaKohde[1] >= c.PuuhaAika[1] && c.PuuhaTila[1] == 100;
+}

@@ -459,6 +459,8 @@ float INVALIDITEETTI(int who, int group, int side);
 int lisaa_realcreature(int n, int reuse);
 // 1 while the creature (or the player, -1) is unconscious.
 int onko_JOKU_tajuton(int n);
+// 1 when the carcass record has been skinned whole.
+int is_carcass_skinned(const CreatureStruct &c);
 // The person of social id s notices an item left for it at a fire site.
 void SotuNPC_omatunto(unsigned s);
 // 1 while the creature is diving.

@@ -4,12 +4,10 @@
 #include "core/obj_func.h"
 #include "core/spend.h"
 #include "core/creatures.h"
-#include "creatures/predicates.h"
-#include "maps/mapunit.h"
-#include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 #include <cstdio>
 #include <cstring>
@@ -367,22 +365,6 @@ int cre_y(int c) {
     return p < 0 ? 0 : Data[p].y;
 }
 
-int cre_xy(int x, int y) {
-    int last = -1;
-    const int *kept = nullptr;
-    const int n = kept_creature_records(&kept);   // in the creatures' pass: only the creature records
-    for (int k = 0; k < (n >= 0 ? n : DATA_MAX); k++) {
-        const int i = n >= 0 ? kept[k] : k;
-        const DataStruct &d = Data[i];
-        if (d.type != DT_CREATURE || d.x != x || d.y != y) continue;
-        int c = datapos_Crepos(i);
-        if (sukeltaako_NPC(c)) continue;
-        if (!onko_JOKU_tajuton(c)) return c;
-        last = c;
-    }
-    return last;
-}
-
 int is_datapos_OLENTO(int n, int species) {
     if (!valid(n) || Data[n].type != DT_CREATURE) return 0;
     int c = datapos_Crepos(n);
@@ -455,16 +437,6 @@ int count_datatype_around(int type, int x, int y) {
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == type && near(Data[i].x, Data[i].y, x, y, 1)) n++;
     return n;
-}
-
-int see_datatype_around(int type, int x, int y, int mode) {
-    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != type || !near(d.x, d.y, x, y, 1)) continue;
-        if (mode == 1 && d.x == PlayerX && d.y == PlayerY) continue;
-        if (See(d.x, d.y)) return i;
-    }
-    return -1000;
 }
 
 int datadump(const char *path) {

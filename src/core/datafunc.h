@@ -32,7 +32,6 @@ int datapos_Crepos(int n);                      // creature number of record n; 
 void cr_loc(int c);                             // GeneralX, GeneralY := the creature's square
 int cre_x(int c);
 int cre_y(int c);
-int cre_xy(int x, int y);                       // creature number, or -1
 int is_datapos_OLENTO(int n, int species);
 int dp_spentmins(int n);
 int dp_leftmins(int n);
@@ -44,7 +43,6 @@ int esinetypes_around(int itemtype, int x, int y, int r);
 int data_around(int type);
 int datatype_around(int type, int x, int y);
 int count_datatype_around(int type, int x, int y);
-int see_datatype_around(int type, int x, int y, int mode);   // -1000 none
 int datadump(const char *path);                 // 1 when written
 
 // ---- upkeep of the pool ----

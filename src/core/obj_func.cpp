@@ -2,7 +2,6 @@
 // storing items by number, item equality, definitions by name,
 // the quality byte, spoilage and the maintenance of the stored-object table.
 #include "core/obj_func.h"
-#include "items/items.h"
 
 #include "core/weatherengine.h"
 
@@ -226,6 +225,11 @@ static bool quality_match(uint8_t a, uint8_t b) {
 static bool ownerflags_match(uint8_t a, uint8_t b) {
     if (a == b) return true;
     return (a == 0 && (b & OWN_CLEARS)) || (b == 0 && (a & OWN_CLEARS));
+}
+
+int onko_kasvikuntaa(const ItemStruct &item) {
+    if (item.type == IT_PLANT) return 1;
+    return item.id == OID_FLOUR || (item.id >= OID_GRASS && item.id <= OID_CEREAL) || item.id == OID_MUSHROOM;
 }
 
 // The stacking test: two items are one stack only when nothing that tells them apart differs.

@@ -156,6 +156,7 @@ enum { SPOIL_NEVER = 254, SPOIL_SPOILED = 255 };
 enum {
     OID_WATER = 55, OID_SALT = 57, OID_FLOUR = 61, OID_MILK = 69, OID_BOARD = 403, OID_SKIN_RAW = 410,
     OID_SKIN_CURED = 411, OID_FUR = 412, OID_LEATHER = 413, OID_SKIN_DEHAIRED = 415, OID_BONE = 419,
+    OID_GRASS = 430, OID_CEREAL = 438,
     OID_BERRY = 431, OID_POD = 432, OID_ROOT = 433, OID_SEED = 434, OID_GRAIN = 435, OID_HERB = 436,
     OID_FLOWER = 437, OID_RAWFISH = 490, OID_RAWMEAT = 500, OID_MUSHROOM = 513, OID_FOX_TRAP = 800,
     OID_LOOP_SNARE = 801,
@@ -217,6 +218,7 @@ void keepthisobj(int n);
 void keepcreobjs(const CreatureStruct &cr);
 
 // ---- comparisons ----
+int onko_kasvikuntaa(const ItemStruct &item);   // plants, flour, 430..438, mushrooms
 int ItemStructsEqual(const ItemStruct &a, const ItemStruct &b);
 int ItemStructsEqualEnough(const ItemStruct &a, const ItemStruct &b);
 int somewhatequal(const ItemStruct &a, const ItemStruct &b);

@@ -1,13 +1,11 @@
 // The process's shared state: the outer loop's next step, the start-up and sound logs, the end of
-// a game by death and the per-game reset.
+// a game by death.
 #include "core/oxa.h"
-#include "maps/picker.h"
 
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/spend.h"
-#include "game/turnloop.h"
 
 #include <chrono>
 #include <cstdio>
@@ -50,11 +48,3 @@ void initmsg(const char *text) {
 
 int donabox() { return own_isfile("extras"); }
 
-void var_clear() {
-    // The per-game state of later modules is reset by their own code as they join this list.
-    clear_maplightspots();
-    turnloop_reset();
-    clock_reset();
-    spend_reset();
-    picker_reset();
-}

@@ -1,5 +1,5 @@
 // src/core/oxa.h -- the process's state that the rules share: what the outer loop does next, the
-// chosen character, the start-up log, the death that ends a game and the per-game reset.
+// chosen character, the start-up log and the death that ends a game.
 #pragma once
 #include <cstdint>
 
@@ -17,7 +17,6 @@ void initmsg(const char *text);    // a start-up step: logged, and shown while t
 void audio_debug(const char *text);
 int donabox();
 void debug_koord(const char *text);
-void var_clear();
 
 // The player is dead (creatures/ancestors.h): callers set the cause of death in the record first.
 void PlayerDeath();

@@ -3,26 +3,34 @@
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
-#include "items/items.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/creatures.h"
-#include "items/ownership.h"
-#include "maps/mapdraw.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
+#include "core/tehtavat.h"
 #include "core/tekstit.h"
 
 #include <cstdio>
 #include <cstring>
 
 int INVISIBLE = 0;
+int Environ = 1;
 
-// The note box, its pause and the yes/no prompt.
+int bigmap() {
+    if (memcmp(Plr.mapname, "BIGMAP", 7) == 0) {
+        Environ = 1;
+        return 1;
+    }
+    Environ = 2;
+    Tarkista_Suoritus(2);
+    return 0;
+}
+
+// The note box and its pause.
 static void say(const char *text) { Note(text); }
 static void pause_notes() { Pause(); }
-static int ask_yes(const char *question) { return KyllaEi(question); }
 
 static void character_file(char *buf, size_t size, const char *ext) {
     snprintf(buf, size, "%s/%s.%s", CharacterPath, CharacterFile, ext);
@@ -225,28 +233,6 @@ int Yhdista_Slottiin(int slot) {
     return 0;
 }
 
-void Slotista_Uniikki(int slot) {
-    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return;
-    if (Plr.inv_obj[slot] < 1000) {
-        const int own = ObjToPlayerObj(Plr.inv_obj[slot]);
-        if (own == 0) return;   // no room for its own object: the slot keeps what it held
-        Plr.inv_obj[slot] = own;
-    }
-    int obj = Plr.inv_obj[slot];
-    if (Plr.inv_count[slot] > 1) Lisaa_Inventoryyn(obj, Plr.inv_count[slot] - 1, 0, slot + 1);
-    const ItemStruct item = ObjToItem(obj);
-    int own = Esineesta_Uniikki(item);
-    if (own != 0) {
-        fill_slot(slot, own, 1);
-        // An unpaid unit owed to a village: its debt follows it to its own record.
-        if ((item.ownerflags & OWN_UNPAID) && !(item.ownerflags & OWN_FREE) && item.ownersoc != 0)
-            replacedebtitem((int)item.ownersoc, obj, own);
-    } else {
-        Plr.inv_count[slot] = 1;
-    }
-    laske_Load(-1);
-}
-
 void item_to_plrobj(int slot) {
     if (slot < 0 || slot >= PLR_SLOTS) return;
     int n = Plr.inv_obj[slot];
@@ -281,84 +267,6 @@ void wear_armours() {
         if (!stored(n) || Plr.inv_count[s] != 1) continue;
         int rec = n - OBJ_PLAYER_FIRST;
         if (PlayerObj[rec].type == IT_ARMOUR && !Status(rec, ISTAT_WORN)) StatusSet(rec, ISTAT_WORN);
-    }
-}
-
-static int wielded_record(int slot) {
-    if (slot < 0 || slot >= PLR_SLOTS || !stored(Plr.inv_obj[slot])) return -1;
-    return Plr.inv_obj[slot] - OBJ_PLAYER_FIRST;
-}
-
-static bool is_shield(int rec) {
-    return rec >= 0 && strncmp(PlayerObj[rec].skill, "SHIELD", sizeof PlayerObj[rec].skill) == 0;
-}
-
-void Exchange() {
-    int first = wielded_record(wielding(1));
-    int second = wielded_record(wielding(2));
-    if (first < 0 && second < 0) {
-        say("*EL");
-        return;
-    }
-    if ((int)INVALIDITEETTI(-1, 2, 1) >= 1) {
-        say(MSG("CANT_WIELD_INJURED:1"));
-        return;
-    }
-    if ((int)INVALIDITEETTI(-1, 2, 2) >= 1) {
-        say(MSG("CANT_WIELD_INJURED:2"));
-        return;
-    }
-    // Byte arithmetic: 128 + 144 wraps to 16 and 16 + 112 makes 128.
-    if (first >= 0) PlayerObj[first].status = (uint8_t)(PlayerObj[first].status + 144);
-    if (second >= 0 && second != first) PlayerObj[second].status = (uint8_t)(PlayerObj[second].status + 112);
-
-    char note[200];
-    say("#Weapons exchanged:");
-    if (second >= 0) {
-        snprintf(note, sizeof note, "#1st weapon: %s", enimi(second + OBJ_PLAYER_FIRST, 1, 0));
-        say(note);
-    } else {
-        say("!No primary weapon.");
-    }
-    if (first >= 0) {
-        snprintf(note, sizeof note, "#2nd weapon: %s", enimi(first + OBJ_PLAYER_FIRST, 1, 0));
-        say(note);
-    } else {
-        say("!No secondary weapon.");
-    }
-    Statistics();
-    if (is_shield(first) || is_shield(second)) TurnUsed = 1;
-}
-
-void pollution() {
-    say("#You are about discard some items for ever.");
-    say("These items here can be discarded:");
-    int counted = 0, discarded = 0;
-    ItemStruct it;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_ITEM || d.x != PlayerX || d.y != PlayerY) continue;
-        if (!stored((int)d.id) || d.owner != -1) continue;
-        ObjToItem(it, (int)d.id);
-        if (Plr.movement_mode == 3 && it.subtype == ST_BOAT) continue;
-        counted++;
-        char note[1200];
-        snprintf(note, sizeof note, "_You are about to discard %s.", ekuvaus((int)d.id, d.count, 0));
-        say(note);
-        if (ask_yes("Discard?")) {
-            CrunchData(i);
-            discarded++;
-        }
-    }
-    if (counted == 0) {
-        say("!There are no items to discard here!");
-        say("_First drop the items you wish to discard and use this command as you are standing on them.");
-        say("_Notice that you can only discard items that are considered to be yours.");
-    } else if (discarded == 0) {
-        say("No items were discarded.");
-    } else {
-        DrawMap();
-        say("#As you couldn't recycle these items they are now discarded forever.");
     }
 }
 

@@ -5,6 +5,9 @@
 
 // ---- the player's state between commands ----
 extern int INVISIBLE;              // the player is invisible
+extern int Environ;                // 1 world map, 2 local area
+// 1 when the player is on the world map; sets Environ to match.
+int bigmap();
 
 // ---- files in the character folder ----
 int do_OXS_backup();               // 1 when "<name>.BAK" now holds the current character file
@@ -27,15 +30,12 @@ int  Lisaa_Inventoryyn(int obj, int count, int mode, int pos);   // slot used; 9
 int AddNewItem(int obj, int count);   // 0 when the object table had no room: nothing added
 int  CheckIfSame(int obj);         // first slot holding an equal stored item, or -1
 int  Yhdista_Slottiin(int slot);
-void Slotista_Uniikki(int slot);
 void item_to_plrobj(int slot);
 int  Status(int rec, int bits);
 void StatusSet(int rec, int bits);
 void StatusUnset(int rec, int bits);
 int  DropItem(int count, int obj, int x, int y);
 void wear_armours();
-void Exchange();                   // the command "X": swap the wielded weapons
-void pollution();                  // the command "D": discard own items here for good
 
 // ---- skills ----
 int  plr_ML(const char *name);     // level of the first skill containing name; 1000 none

@@ -117,6 +117,5 @@ const char *taitoteksti_perus(int level);
 const char *LaatuTeksti(int kind, int q);
 const char *ILMANSUUNTA(int d);
 char *EtaisyydenKuvaus(int d);
-char *HaetunAlueenKuvaus(int x, int y);
 char *UutisAvain(int subject);
 char *YhteiselamanTeksti(int flags);

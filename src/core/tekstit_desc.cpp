@@ -4,7 +4,6 @@
 
 #include "base/ownlib.h"
 #include "base/strupr.h"
-#include "maps/mapdesc.h"
 #include "core/tekstit_records.h"
 
 #include <cmath>
@@ -246,20 +245,6 @@ char *EtaisyydenKuvaus(int d) {
         copy_bounded(out, sizeof out, "less than 20 kilometers away from here, something like two hours of walking");
     else
         bprintf(out, sizeof out, "approximately %d kilometers from here", k / 10 * 10);
-    return out;
-}
-
-char *HaetunAlueenKuvaus(int x, int y) {
-    int px, py;
-    texts_plr_worldxy(&px, &py);
-    char here[SBUF_SIZE], there[SBUF_SIZE];
-    copy_bounded(here, sizeof here, regiondesc(px, py));
-    copy_bounded(there, sizeof there, regiondesc(x, y));
-    char *out = sbuf();
-    if (strcmp(here, there))
-        bprintf(out, SBUF_SIZE, "at the region called %s", there);
-    else
-        bprintf(out, SBUF_SIZE, "here at %s", there);
     return out;
 }
 

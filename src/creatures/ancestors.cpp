@@ -23,6 +23,7 @@
 #include "creatures/wounds.h"
 #include "items/recipes.h"
 #include "core/obj_func.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/mapdesc.h"
 #include "maps/mapunit.h"

@@ -48,6 +48,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 // A plant is eaten ripe, or unripe when the diet can graze it.
 static int grazeable(int n, int dp) {

@@ -24,3 +24,18 @@ float plr_fatigue();                       // 0.0 rested .. 100.0 exhausted
 int plr_tiredness();                       // above 2000 the player needs sleep
 int plr_injury_total();
 void clear_noises();                       // the world's and the player's noise of the last turn
+
+// ---- warmth ----
+// One entry of the body table, per body part 0-16; rebuilt by every temperature check.
+struct KehoStruct {
+    int comfort_limit;
+    int frostbite_limit;
+    int insulation;
+    int felt_limit;
+    int cold_excess;
+    int frost_level;           // in the low byte
+};
+enum { KEHO_PARTS = 17 };
+extern KehoStruct keho[KEHO_PARTS];
+void LampotilaTarkastus();       // the felt temperature, the body temperature's change, frostbite
+void weather_notes_reset();    // per-game: the warmth said last and the hour of the frostbite check

@@ -19,7 +19,7 @@
 #include "maps/marker.h"
 #include "maps/rooms.h"
 #include "maps/worldsearch.h"
-#include "worldgen/culture.h"
+#include "maps/culture.h"
 #include "worldgen/culturegoods.h"
 
 int Kulttuuri = CULTURE_NONE;

@@ -17,6 +17,7 @@
 #include "maps/zoomstore.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "core/player.h"
 #include "base/ui.h"
 #include "creatures/predicates.h"
 #include "creatures/wounding.h"
@@ -477,10 +478,6 @@ int get_carcass_skin_leftmins(const CreatureStruct &c) {
 }
 
 int get_carcass_skin_spentmins(const CreatureStruct &c) { return c.Puuha[1] == 301 ? c.PuuhaKohde[1] : 0; }
-
-int is_carcass_skinned(const CreatureStruct &c) {
-    return c.Puuha[1] == 301 && c.PuuhaKohde[1] >= c.PuuhaAika[1] && c.PuuhaTila[1] == 100;
-}
 
 int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
     if (text && size) text[0] = 0;

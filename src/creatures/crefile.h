@@ -50,7 +50,6 @@ void set_carcass_skin_pause(CreatureStruct &c, int needed, int spent);
 void carcass_skinned_addmins(CreatureStruct &c, int m);
 int get_carcass_skin_leftmins(const CreatureStruct &c);   // -1000 before skinning
 int get_carcass_skin_spentmins(const CreatureStruct &c);
-int is_carcass_skinned(const CreatureStruct &c);
 int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size);
 // Days between today and the day the carcass of social id s was last saved; -1 none found.
 int sotubased_corpse_age(int s);

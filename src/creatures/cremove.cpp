@@ -30,6 +30,7 @@
 #include "maps/water.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "core/player.h"
 
 int CANT_GET_CLOSER;
 int BRANCH_PATHMAKE;

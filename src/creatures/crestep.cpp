@@ -34,6 +34,7 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 
 // Chars the step rules name.
 enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };

@@ -38,6 +38,7 @@
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -9,6 +9,7 @@
 #include "maps/mapunit.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 void square_worldcell(int x, int y, int *wx, int *wy) {
     if (bigmap()) {

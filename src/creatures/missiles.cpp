@@ -32,6 +32,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 int MISSILE_original_target = -1000, MISSILE_living_target = -1000, MISSILE_aiming_modifier;
 int MISSILE_success, MISSILE_osuman_laatu, MISSILE_target_suc;

@@ -516,6 +516,22 @@ int kept_creature_records(const int **list) {
     return places.nrecords;
 }
 
+int cre_xy(int x, int y) {
+    int last = -1;
+    const int *kept = nullptr;
+    const int n = kept_creature_records(&kept);   // in the creatures' pass: only the creature records
+    for (int k = 0; k < (n >= 0 ? n : DATA_MAX); k++) {
+        const int i = n >= 0 ? kept[k] : k;
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE || d.x != x || d.y != y) continue;
+        int c = datapos_Crepos(i);
+        if (sukeltaako_NPC(c)) continue;
+        if (!onko_JOKU_tajuton(c)) return c;
+        last = c;
+    }
+    return last;
+}
+
 // The members of `soc` (awake ones only with `awake`) that have a record, by slot, each with the pool
 // place of its first record; answers how many.
 static int member_places(int soc, bool awake, int (&slot)[CRE_COUNT], int (&pos)[CRE_COUNT]) {

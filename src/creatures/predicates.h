@@ -117,6 +117,9 @@ int socnearestnpc_is(int soc, int n);
 // as kept for the questions above (a place may hold something else by now: read its type); -1 when
 // they are not kept, and the pool itself is to be walked.
 int kept_creature_records(const int **list);
+// The creature standing on (x, y), an awake one before one out of its senses (a diver under water
+// is not there); -1 none.
+int cre_xy(int x, int y);
 
 // In the creatures' pass: every place from `end` on was free as the pass began, so the kept places are
 // learnt from the places before it while no creature record has been placed or moved since.

@@ -10,6 +10,7 @@
 #include "core/records.h"
 #include "game/loader.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "maps/kulttuuri.h"

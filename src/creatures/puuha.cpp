@@ -14,6 +14,7 @@
 #include "core/records.h"
 #include "creatures/animals.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/cremove.h"
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"

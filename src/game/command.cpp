@@ -27,6 +27,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "base/ui.h"
 #include "activities/skilluse.h"
 

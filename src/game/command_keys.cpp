@@ -42,6 +42,8 @@
 #include "society/village.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
+#include "items/inventory.h"
+#include "items/wearing.h"
 
 #include <cstdio>
 #include <cstring>

@@ -7,6 +7,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/life.h"
 #include "creatures/predicates.h"
 #include "maps/area.h"

@@ -48,6 +48,7 @@
 #include "creatures/death.h"
 #include "creatures/melee.h"
 #include "creatures/puuha.h"
+#include "creatures/body.h"
 #include "worldgen/encounter.h"
 #include "worldgen/settling.h"
 #include "worldgen/worldgen.h"

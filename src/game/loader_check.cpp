@@ -32,7 +32,7 @@
 #include "maps/marker.h"
 #include "base/ui.h"
 #include "base/wholefile.h"
-#include "worldgen/culture.h"
+#include "maps/culture.h"
 
 namespace {
 

@@ -16,6 +16,7 @@
 #include "maps/facing.h"
 #include "maps/mapload.h"
 #include "core/notes.h"
+#include "core/player.h"
 #include "base/ui.h"
 #include "game/turnloop.h"
 #include "maps/mapquery.h"

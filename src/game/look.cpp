@@ -26,10 +26,12 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "maps/burning.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 #include "activities/worklinks.h"
 #include "activities/tracking.h"
 

@@ -28,6 +28,7 @@
 #include "maps/water.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 int SumWeather[2];
 

@@ -12,6 +12,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 #include <cstdio>
 #include <cstring>

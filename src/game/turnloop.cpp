@@ -3,7 +3,7 @@
 #include "game/turnloop.h"
 
 #include "activities/actions.h"
-#include "core/burning.h"
+#include "maps/burning.h"
 #include "game/command.h"
 #include "core/datafunc.h"
 #include "game/encountupkeep.h"
@@ -32,8 +32,10 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "maps/picker.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
+#include "maps/mapquery.h"
 #include "items/ownership.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
@@ -66,6 +68,15 @@ void turnloop_reset() {
     TurnUsed = 0;
     ENCOUNTER = 0;
     command_reset();
+}
+
+void var_clear() {
+    // The per-game state of later modules is reset by their own code as they join this list.
+    clear_maplightspots();
+    turnloop_reset();
+    clock_reset();
+    spend_reset();
+    picker_reset();
 }
 
 void WorldMap_Maintenance() {

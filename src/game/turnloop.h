@@ -11,6 +11,7 @@ extern int FIRESAFE;               // the player was burned by a fire this turn
 
 void TurnLoop();                   // declared for the outer loop in core/oxa.h as well
 void turnloop_reset();             // per-game state of the loop
+void var_clear();                  // the per-game reset of every module
 int turn_pass(int *result);        // one pass; 0 when the loop ends, the command's result in *result
 int turn_answer();                  // the world's half of a pass, up to the command; 0 ends the loop
 

@@ -10,6 +10,7 @@
 #include "core/records.h"
 #include "core/weatherengine.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/healing.h"
 #include "creatures/physical.h"
 #include "creatures/wounding.h"

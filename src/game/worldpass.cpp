@@ -2,7 +2,7 @@
 // work process, encounter, skin and track takes its step), the fires, and the map reloader.
 #include "game/worldpass.h"
 
-#include "core/burning.h"
+#include "maps/burning.h"
 #include "core/datafunc.h"
 #include "game/encountupkeep.h"
 #include "game/loader.h"

@@ -20,6 +20,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 static void store_path(char *buf, size_t size, const char *name) {
     snprintf(buf, size, "%s/%s", map_charpath(), name);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

@@ -6,11 +6,14 @@
 #include <cstring>
 
 #include "core/datafunc.h"
+#include "core/player.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
 #include "items/items.h"
+#include "items/ownership.h"
+#include "maps/mapdraw.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 
@@ -37,6 +40,14 @@ int plr_bodyweight() {
     return w;
 }
 
+// The note box and the yes/no prompt.
+static void say(const char *text) { Note(text); }
+static int ask_yes(const char *question) { return KyllaEi(question); }
+static bool stored(int n) { return n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST; }
+static void fill_slot(int s, int obj, int count) {
+    Plr.inv_obj[s] = obj;
+    Plr.inv_count[s] = count;
+}
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS; }
 
 // Takes up to n units out of a player slot; an emptied slot is cleared and, with `crunch`, the gap
@@ -204,3 +215,57 @@ int SlotKohta(int key) {
 }
 
 void Nollaa_Esinesivu() { alkukohta = prev_page = next_page = listposition = relocate = 0; }
+
+void Slotista_Uniikki(int slot) {
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return;
+    if (Plr.inv_obj[slot] < 1000) {
+        const int own = ObjToPlayerObj(Plr.inv_obj[slot]);
+        if (own == 0) return;   // no room for its own object: the slot keeps what it held
+        Plr.inv_obj[slot] = own;
+    }
+    int obj = Plr.inv_obj[slot];
+    if (Plr.inv_count[slot] > 1) Lisaa_Inventoryyn(obj, Plr.inv_count[slot] - 1, 0, slot + 1);
+    const ItemStruct item = ObjToItem(obj);
+    int own = Esineesta_Uniikki(item);
+    if (own != 0) {
+        fill_slot(slot, own, 1);
+        // An unpaid unit owed to a village: its debt follows it to its own record.
+        if ((item.ownerflags & OWN_UNPAID) && !(item.ownerflags & OWN_FREE) && item.ownersoc != 0)
+            replacedebtitem((int)item.ownersoc, obj, own);
+    } else {
+        Plr.inv_count[slot] = 1;
+    }
+    laske_Load(-1);
+}
+
+void pollution() {
+    say("#You are about discard some items for ever.");
+    say("These items here can be discarded:");
+    int counted = 0, discarded = 0;
+    ItemStruct it;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.x != PlayerX || d.y != PlayerY) continue;
+        if (!stored((int)d.id) || d.owner != -1) continue;
+        ObjToItem(it, (int)d.id);
+        if (Plr.movement_mode == 3 && it.subtype == ST_BOAT) continue;
+        counted++;
+        char note[1200];
+        snprintf(note, sizeof note, "_You are about to discard %s.", ekuvaus((int)d.id, d.count, 0));
+        say(note);
+        if (ask_yes("Discard?")) {
+            CrunchData(i);
+            discarded++;
+        }
+    }
+    if (counted == 0) {
+        say("!There are no items to discard here!");
+        say("_First drop the items you wish to discard and use this command as you are standing on them.");
+        say("_Notice that you can only discard items that are considered to be yours.");
+    } else if (discarded == 0) {
+        say("No items were discarded.");
+    } else {
+        DrawMap();
+        say("#As you couldn't recycle these items they are now discarded forever.");
+    }
+}

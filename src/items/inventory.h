@@ -39,3 +39,8 @@ extern int alkukohta, prev_page, next_page, listposition, relocate;
 void TeeItemLista(int type);
 int SlotKohta(int key);
 void Nollaa_Esinesivu();
+
+// The slot's item becomes one unit with its own object record; the rest of the stack goes to the
+// next free slots, and an unpaid unit's debt follows it to its new record.
+void Slotista_Uniikki(int slot);
+void pollution();                  // the command "D": discard own items here for good

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <string>
 
-#include "activities/herblore.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
@@ -15,6 +14,7 @@
 #include "items/itemdefs.h"
 #include "core/tekstit.h"
 #include "items/items_int.h"
+#include "items/items.h"
 
 static bool has(const char *line, const char *part) { return strstr(line, part) != nullptr; }
 

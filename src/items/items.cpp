@@ -86,11 +86,6 @@ void set_Item_maxpituus(int value, ItemStruct &item) {
 int oe_pilaantunut(const ItemStruct &item) { return item.spoil == SPOIL_SPOILED; }
 int oe_ummehtunut(const ItemStruct &item) { return item.type == IT_FOOD && item.spoil < 2; }
 
-int onko_kasvikuntaa(const ItemStruct &item) {
-    if (item.type == IT_PLANT) return 1;
-    return item.id == OID_FLOUR || (item.id >= OID_GRASS && item.id <= OID_CEREAL) || item.id == OID_MUSHROOM;
-}
-
 int pctofItem() {
     if (Item.fullweight <= 0) return 100;
     return (int)ceilf(Item.weight / Item.fullweight * 100.0f);
@@ -111,6 +106,24 @@ ItemStruct &copyownerflags(const ItemStruct &from, ItemStruct &to) {
 }
 
 float gtolbs(float grams) { return grams / 453.0f; }
+
+// The food values: the price per pound by the nutrients, and a cooked food concentrated.
+float Laske_RuoanHinta_PerLbs(const ItemStruct &item) {
+    return (float)(item.fig[0] + item.fig[1] + item.fig[2]) * 0.04f;
+}
+
+void TiivistaRavinto(ItemStruct &item, float divisor) {
+    if (divisor <= 0) return;
+    item.weight /= divisor;
+    item.fullweight /= divisor;
+    for (int k = 0; k < 3; k++) {
+        float v = ceilf(item.fig[k] * divisor);
+        item.fig[k] = (uint8_t)(v > 255 ? 255 : v);
+    }
+    float w = ceilf(item.water * divisor);
+    item.water = (uint8_t)(w > 255 ? 255 : w);
+    item.priceperweight *= divisor;
+}
 
 char *ItemMatSkill(const ItemStruct &item) {
     static char out[100];

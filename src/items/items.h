@@ -20,8 +20,9 @@ void set_Item_pituus(int value, ItemStruct &item);
 void set_Item_maxpituus(int value, ItemStruct &item);
 int oe_pilaantunut(const ItemStruct &item);
 int oe_ummehtunut(const ItemStruct &item);
-int onko_kasvikuntaa(const ItemStruct &item);   // plants, flour, 430..438, mushrooms
 float gtolbs(float grams);
+float Laske_RuoanHinta_PerLbs(const ItemStruct &item);   // price per pound by the nutrients
+void TiivistaRavinto(ItemStruct &item, float divisor);    // concentrates a cooked food
 int is_arrow(const ItemStruct &item);           // a weapon of the arrow subtype
 int one_hand_penalty(const ItemStruct &item);   // a weapon's one-hand penalty byte
 void set_one_hand_penalty(ItemStruct &item, int v);

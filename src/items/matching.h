@@ -44,6 +44,5 @@ void Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(int x, int y, int extra);
 void Sido_Kaytetyt_Tarvikkeet_Ajallisesti_Kohtaan(int x, int y, int minutes);
 void Jaadyta_Tarvikkeet_Maasta_Kohtaan(int x, int y, int extra);
 void ifreezepos(int unused, int x, int y, int extra);
-void Check_SocRawMaterial_Theft();
 int Save_KayttoTarvikeData();              // 1 written
 int Restore_KayttoTarvikeData();           // 1 read; a missing or damaged file leaves the lists

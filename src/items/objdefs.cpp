@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/herblore.h"
 #include "core/config.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -13,6 +12,7 @@
 #include "base/debuglog.h"
 #include "items/items_int.h"
 #include "items/plants.h"
+#include "items/items.h"
 
 // ---- the weapon table: rows 250 to 301 ----
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "activities/harvest.h"
 #include "activities/herblore.h"
 #include "core/obj_func.h"

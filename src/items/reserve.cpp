@@ -1,6 +1,5 @@
 // What happens to the materials a check took: put back on a cancel from the snapshot kept in memory,
 // removed from the ground after the work, frozen to a work spot, parked in the ring of list files.
-#include "creatures/breaches.h"
 #include "items/ownership.h"
 #include "items/matching.h"
 
@@ -123,16 +122,6 @@ void Jaadyta_Tarvikkeet_Maasta_Kohtaan(int x, int y, int extra) {
 void ifreezepos(int, int x, int y, int extra) {
     Jaadyta_Tarvikkeet_Maasta_Kohtaan(x, y, extra);
     Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(x, y, extra);
-}
-
-// Using up a village's raw materials from the ground is mischief the village remembers.
-void Check_SocRawMaterial_Theft() {
-    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
-        const Tarvike_Struct &t = Kayttolista[i];
-        if (t.source != TSRC_GROUND || !t.remove || t.dataindex >= DATA_MAX) continue;
-        const OwnerStruct o = own_datapos((int)t.dataindex);
-        if (!o.free) breachrun_mischief((int)o.soc, -1, 2);
-    }
 }
 
 // ---- the ring of parked lists ------------------------------------------------------------------

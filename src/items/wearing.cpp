@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/tools.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
@@ -14,8 +13,10 @@
 #include "core/spend.h"
 #include "base/strupr.h"
 #include "core/creatures.h"
+#include "core/maintenance.h"
 #include "creatures/missiles.h"
 #include "items/items.h"
+#include "items/inventory.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
@@ -306,4 +307,76 @@ int PlrArmour(int part, int kind) {
     }
     Item = keep;
     return sum;
+}
+
+// ---- skis ----
+
+static ItemStruct *slot_item(int slot) {
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_count[slot] <= 0) return nullptr;
+    const int pos = Plr.inv_obj[slot];
+    if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) return nullptr;
+    return &PlayerObj[pos - OBJ_PLAYER_FIRST];
+}
+
+void ski(int slot) {
+    ItemStruct *it = slot_item(slot);
+    if (Item.state == 0) {
+        Item.state = 1;
+        Note("You are wearing skis now.");
+    } else {
+        Item.state = 0;
+        Note("You take off your skis.");
+        if (Plr.movement_mode == 7) Plr.movement_mode = 1;
+    }
+    if (it) *it = Item;
+}
+
+// ---- the command "X" ----
+
+static void say(const char *text) { Note(text); }
+
+static int wielded_record(int slot) {
+    if (slot < 0 || slot >= PLR_SLOTS || !player_obj(Plr.inv_obj[slot])) return -1;
+    return Plr.inv_obj[slot] - OBJ_PLAYER_FIRST;
+}
+
+static bool is_shield(int rec) {
+    return rec >= 0 && strncmp(PlayerObj[rec].skill, "SHIELD", sizeof PlayerObj[rec].skill) == 0;
+}
+
+void Exchange() {
+    int first = wielded_record(wielding(1));
+    int second = wielded_record(wielding(2));
+    if (first < 0 && second < 0) {
+        say("*EL");
+        return;
+    }
+    if ((int)INVALIDITEETTI(-1, 2, 1) >= 1) {
+        say(MSG("CANT_WIELD_INJURED:1"));
+        return;
+    }
+    if ((int)INVALIDITEETTI(-1, 2, 2) >= 1) {
+        say(MSG("CANT_WIELD_INJURED:2"));
+        return;
+    }
+    // Byte arithmetic: 128 + 144 wraps to 16 and 16 + 112 makes 128.
+    if (first >= 0) PlayerObj[first].status = (uint8_t)(PlayerObj[first].status + 144);
+    if (second >= 0 && second != first) PlayerObj[second].status = (uint8_t)(PlayerObj[second].status + 112);
+
+    char note[200];
+    say("#Weapons exchanged:");
+    if (second >= 0) {
+        snprintf(note, sizeof note, "#1st weapon: %s", enimi(second + OBJ_PLAYER_FIRST, 1, 0));
+        say(note);
+    } else {
+        say("!No primary weapon.");
+    }
+    if (first >= 0) {
+        snprintf(note, sizeof note, "#2nd weapon: %s", enimi(first + OBJ_PLAYER_FIRST, 1, 0));
+        say(note);
+    } else {
+        say("!No secondary weapon.");
+    }
+    Statistics();
+    if (is_shield(first) || is_shield(second)) TurnUsed = 1;
 }

@@ -22,3 +22,5 @@ int ObjArmourProtection(int kind); // of the armour in Item; kind 1000 the mean 
 int PlrArmour(int part, int kind); // over the player's worn pieces covering the part; 6 warmth
 int onko_KILPI(const ItemStruct &item);               // 1 for a shield
 int onko_jalkine(const ItemStruct &item);             // 1 for footwear: shoes, boots
+void Exchange();                   // the command "X": swap the wielded weapons
+void ski(int slot);                // skis on or off; the caller has loaded the item into Item

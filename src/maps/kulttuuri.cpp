@@ -9,6 +9,7 @@
 #include "base/savecommit.h"
 #include "base/savecommit.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/mapunit.h"
 #include "maps/notelink.h"
 #include "maps/zoomstore.h"

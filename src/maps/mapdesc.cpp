@@ -21,7 +21,10 @@
 #include "maps/rooms.h"
 #include "maps/water.h"
 #include "core/tekstit.h"
-#include "worldgen/culture.h"
+#include "core/tekstit_records.h"
+#include "base/sbuf.h"
+#include "core/player.h"
+#include "maps/culture.h"
 
 CultBlock cultblock[14];
 char s_currentmapname[100];
@@ -297,4 +300,18 @@ char *karttamerkin_selitys(int x, int y, const char *options) {
     text[0] = (char)toupper((unsigned char)text[0]);
     copy_bounded(s_karttamerkinselitys, sizeof s_karttamerkinselitys, text);
     return s_karttamerkinselitys;
+}
+
+char *HaetunAlueenKuvaus(int x, int y) {
+    int px, py;
+    texts_plr_worldxy(&px, &py);
+    char here[SBUF_SIZE], there[SBUF_SIZE];
+    copy_bounded(here, sizeof here, regiondesc(px, py));
+    copy_bounded(there, sizeof there, regiondesc(x, y));
+    char *out = sbuf();
+    if (strcmp(here, there))
+        bprintf(out, SBUF_SIZE, "at the region called %s", there);
+    else
+        bprintf(out, SBUF_SIZE, "here at %s", there);
+    return out;
 }

@@ -17,6 +17,8 @@ extern char kuva[1024];
 
 char *AlueenNimi(int x, int y, int english);       // place name of a world cell, in a scratch buffer
 char *regiondesc(int x, int y);                    // native name and "English name", scratch buffer
+// "here at <region>", or "at the region called <region>" when (x, y) lies in another region.
+char *HaetunAlueenKuvaus(int x, int y);
 char *CurrentMapName(int x, int y, int given);     // the location name, in s_currentmapname
 int bigmap_mcs_around(int x, int y, int r, int c);
 char *KUVA_isokarttapaikka(int x, int y);          // the picture name of a world cell, in kuva

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/datafunc.h"
+#include "core/player.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"

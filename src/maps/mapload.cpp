@@ -15,6 +15,7 @@
 #include "base/strupr.h"
 #include "base/tablefile.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/facing.h"
 #include "maps/mapquery.h"

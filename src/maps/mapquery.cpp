@@ -2,11 +2,16 @@
 
 #include <cstdlib>
 
+#include "base/ui.h"
+#include "core/config.h"
+#include "core/records.h"
+#include "core/weatherengine.h"
 #include "maps/area.h"
 #include "maps/korkeus_main.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
+#include "core/player.h"
 
 int Pinnan_Korkeus(int x, int y) {
     if (!in_grid(x, y)) return 0;
@@ -169,4 +174,29 @@ int maapera_muokattavissa(int x, int y) {
     if (soil == 2) return 0;
     if (soil == 1 || soil == 64) return -1;
     return 1;
+}
+
+// ---- ambient loop -------------------------------------------------------------------------------
+
+const char *ambient_choice(int *volume) {
+    const char *sample = "ambience";
+    int v = 25;
+    if (GlobWeather.wind_str > 9) sample = "wind";
+    if (GlobWeather.rain_kind == 1) {
+        sample = "rain";
+        v = 100;
+    } else if (Plr.hour < 6 || Plr.hour > 21) {
+        v = 20;
+    }
+    if (indoors(PlayerX, PlayerY)) v /= 2;
+    *volume = v;
+    return sample;
+}
+
+// The choice goes to the ambient loop; the atmosphere loop is cleared at volume 50.
+void CheckIdleSample() {
+    if (!AMBIENTSOUNDS) return;
+    int volume;
+    const char *sample = ambient_choice(&volume);
+    set_ambient(sample, volume);
 }

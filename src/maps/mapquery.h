@@ -1,6 +1,7 @@
 // src/maps/mapquery.h -- small questions about squares of the current map and cells of the world
 // map: heights, indoors, settlements and fields, nearby chars, nearest water and land, shores and
-// islets, and the surface and soil bits of a square.
+// islets, the surface and soil bits of a square, and the ambient loop the weather and the place call
+// for.
 #pragma once
 #include "base/ui.h"
 #include <cstdint>
@@ -30,3 +31,7 @@ int pintakartta_value(int x, int y);
 void Tyhjenna_PINTA(int x, int y);
 int maapera_arvo(int x, int y);
 int maapera_muokattavissa(int x, int y);
+
+void CheckIdleSample();
+// The ambient loop the weather calls for and its volume.
+const char *ambient_choice(int *volume);

@@ -19,6 +19,7 @@
 #include "maps/zoomstore.h"
 #include "base/ui.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "base/ui.h"
 
 uint8_t maailma[MAP_BYTES];
@@ -33,7 +34,6 @@ uint8_t pintakartta[MAP_BYTES];
 uint8_t korkeuskartta[MAP_BYTES];
 uint8_t light_map[WORLD_W * WORLD_H];
 
-int Environ = 1;
 int KARTANLATAUSTAPA, KARTANLATAUSEXTRA, KARTANLATAUS_X, KARTANLATAUS_Y;
 uint8_t Sight = 25;
 float MULTIA = 1.0f;
@@ -102,16 +102,6 @@ int lighted(int x, int y) { return in_grid(x, y) && light_map[x + WORLD_W * y] =
 int TyhjaRuutu(int c) { return !terrain_flag(c, TF_BLOCKS); }
 
 // ---- level ------------------------------------------------------------------------------------
-
-int bigmap() {
-    if (memcmp(Plr.mapname, "BIGMAP", 7) == 0) {
-        Environ = 1;
-        return 1;
-    }
-    Environ = 2;
-    Tarkista_Suoritus(2);
-    return 0;
-}
 
 void confirm_alltime_memorymap() {
     if (bigmap()) memcpy(maailma_alltime_memorymap, maailma_memorymap, MAP_BYTES);

@@ -23,7 +23,6 @@ extern uint8_t pintakartta[MAP_BYTES];                // surface and soil bits
 extern uint8_t korkeuskartta[MAP_BYTES];              // heights of the current map
 extern uint8_t light_map[WORLD_W * WORLD_H];          // stride 3072; 1 = lit
 
-extern int Environ;                                   // 1 world map, 2 local area
 extern int KARTANLATAUSTAPA, KARTANLATAUSEXTRA, KARTANLATAUS_X, KARTANLATAUS_Y;
 extern uint8_t Sight;                                 // full sight range in squares
 extern float MULTIA;                                  // daylight factor last applied
@@ -59,7 +58,6 @@ int lighted(int x, int y);
 int TyhjaRuutu(int c);
 
 // ---- level, world files and whole-map edits ---------------------------------------------------
-int bigmap();
 void confirm_alltime_memorymap();
 void Nollaa_Kartanlataustapa();
 int koordinaattien_vali(int x1, int y1, int x2, int y2);   // step distance

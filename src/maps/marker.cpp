@@ -15,6 +15,7 @@
 #include "maps/zoomstore.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "core/player.h"
 
 ZoomExtraStruct ZoomExtra[ZOOMEXTRA_COUNT];
 ExtraMarkerStruct ExtraMarker[EXTRAMARKER_COUNT];

@@ -12,6 +12,7 @@
 #include "base/savediff.h"
 #include "base/wholefile.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/notelink.h"

@@ -9,7 +9,6 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "creatures/crefile.h"
 #include "maps/area.h"
 #include "base/ui.h"
 #include "maps/mapdraw.h"

@@ -14,7 +14,9 @@
 #include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/mapunit.h"
+#include "maps/burning.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 
 uint8_t aputaulukko[21 * 21];
 int TILA_koko, TILA_lampo, TILA_huonelampo, TILA_avoin_katto;

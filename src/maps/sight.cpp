@@ -15,6 +15,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "core/notes.h"
+#include "core/player.h"
 #include "base/ui.h"
 
 #include <cmath>
@@ -306,6 +307,21 @@ int See(int x, int y) {
     if (x < 1 || x > 3071 || y < 1 || y > 2047) return 0;
     if (abs(PlayerX - x) > view_half_w() || abs(PlayerY - y) > view_half_h()) return 0;
     return maailma_attrib[mapidx(x, y)] != ':';
+}
+
+static bool near(int ax, int ay, int bx, int by, int r) {
+    int dx = ax - bx, dy = ay - by;
+    return dx >= -r && dx <= r && dy >= -r && dy <= r;
+}
+
+int see_datatype_around(int type, int x, int y, int mode) {
+    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != type || !near(d.x, d.y, x, y, 1)) continue;
+        if (mode == 1 && d.x == PlayerX && d.y == PlayerY) continue;
+        if (See(d.x, d.y)) return i;
+    }
+    return -1000;
 }
 
 // ---- light ---------------------------------------------------------------------------------------

@@ -12,6 +12,9 @@ int NPC_view8(int octant, int x0, int y0, int tx, int ty, int allsee);
 int NPC_see(int x0, int y0, int tx, int ty, int heading);
 int canseefromto(int x0, int y0, int tx, int ty, int flag);
 int See(int x, int y);             // 1 when the square is in the player's view
+// The first record of the type on a square around (x, y) that the player sees (mode 1: not the
+// player's own square); -1000 none.
+int see_datatype_around(int type, int x, int y, int mode);
 int koordSuunta(int x0, int y0, int x1, int y1);   // compass direction 0-7 from the first point
 
 void light_around(int x, int y, int r, int spot);

@@ -6,6 +6,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/crefunc.h"
+#include "core/player.h"
 #include "creatures/crestep.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"

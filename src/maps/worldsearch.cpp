@@ -8,6 +8,7 @@
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"

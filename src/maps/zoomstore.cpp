@@ -18,6 +18,7 @@
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "core/crefunc.h"
+#include "core/player.h"
 #include "maps/korkeus_main.h"
 #include "maps/sight.h"
 #include "maps/kulttuuri.h"

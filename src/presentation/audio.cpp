@@ -7,6 +7,7 @@
 #include "core/records.h"
 #include "core/weather.h"
 #include "maps/movement.h"
+#include "maps/mapquery.h"
 #include "presentation/boxes.h"
 #include "presentation/input.h"
 #include "presentation/show.h"

@@ -12,6 +12,7 @@
 #include "base/ownlib.h"
 #include "core/pagan.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapdesc.h"
 #include "maps/mapunit.h"

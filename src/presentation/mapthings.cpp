@@ -11,6 +11,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/outfit.h"
 #include "items/items.h"
 #include "presentation/itemtiles.h"

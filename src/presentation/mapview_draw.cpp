@@ -3,6 +3,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "presentation/mapthings.h"

@@ -6,6 +6,7 @@
 #include "core/config.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/squareevents.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"

@@ -46,7 +46,10 @@
 #include "base/ownlib.h"
 #include "creatures/doors.h"
 #include "maps/worldsearch.h"
+#include "maps/burning.h"
 #include "creatures/crefile.h"
+#include "creatures/predicates.h"
+#include "creatures/body.h"
 
 #include <cstdio>
 #include <cstring>

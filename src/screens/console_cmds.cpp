@@ -23,6 +23,7 @@
 #include "maps/maps.h"
 #include "presentation/show.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "society/village.h"
 
 #include "activities/skills.h"

@@ -3,7 +3,7 @@
 // crafting list tests, the weapon clash test, and the full report of an inventory item (key 7).
 #include "screens/console.h"
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "activities/food.h"
 #include "base/ownlib.h"
 #include "core/datafunc.h"

@@ -21,6 +21,7 @@
 #include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "core/crefunc.h"
+#include "core/player.h"
 #include "creatures/creation.h"
 #include "creatures/kindtable.h"
 #include "creatures/outfit.h"

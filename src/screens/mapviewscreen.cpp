@@ -23,6 +23,7 @@
 #include "presentation/windows.h"
 #include "quests/questmarks.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "screens/gamescreens.h"
 
 namespace MapViewToggles {

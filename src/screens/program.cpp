@@ -20,6 +20,7 @@
 #include "screens/ending.h"
 #include "screens/quit.h"
 #include "screens/start.h"
+#include "game/turnloop.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>

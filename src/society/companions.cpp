@@ -34,6 +34,7 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "society/questtalk.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"

@@ -27,6 +27,7 @@
 #include "maps/maps.h"
 #include "quests/questoffer.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "society/village.h"
 #include "worldgen/culturegoods.h"
 

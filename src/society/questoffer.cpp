@@ -16,6 +16,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "society/reputation.h"
 #include "society/village.h"
 

@@ -15,7 +15,7 @@
 #include "core/creatures.h"
 #include "creatures/predicates.h"
 #include "society/smalltalk.h"
-#include "worldgen/culture.h"
+#include "maps/culture.h"
 
 RepSummary TARGET_REPSUMMARY;
 

@@ -14,6 +14,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "creatures/outfit.h"
 #include "creatures/weaponchoice.h"
 #include "items/itemdefs.h"

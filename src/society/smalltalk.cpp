@@ -25,12 +25,13 @@
 #include "maps/marker.h"
 #include "maps/sight.h"
 #include "maps/worldsearch.h"
+#include "maps/mapdesc.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/reputation.h"
 #include "society/talkscreen.h"
 #include "society/village.h"
-#include "worldgen/culture.h"
+#include "maps/culture.h"
 
 SmalltalkTrace smalltalk_trace;
 

@@ -15,6 +15,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/predicates.h"
 #include "items/inventory.h"
 #include "items/itemdefs.h"

@@ -11,6 +11,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"

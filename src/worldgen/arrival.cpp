@@ -17,8 +17,9 @@
 #include "maps/mapload.h"
 #include "maps/movement.h"
 #include "core/notes.h"
+#include "core/player.h"
 #include "base/ui.h"
-#include "worldgen/culture.h"
+#include "maps/culture.h"
 
 static const char *culture_adjective(int c) { return CULTURE_ADJECTIVE[culture_row(c)]; }
 

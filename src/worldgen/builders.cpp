@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "core/obj_func.h"

@@ -20,7 +20,7 @@
 #include "items/items.h"
 #include "items/items_test.h"
 #include "items/materials.h"
-#include "worldgen/culture.h"
+#include "maps/culture.h"
 
 int Kulttuuripiiri(int c) {
     switch (c) {

@@ -44,6 +44,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "worldgen/worldgen.h"
 
 int ENCOUNTER = 0;

@@ -36,6 +36,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "worldgen/arrival.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/encounter.h"

@@ -11,6 +11,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "base/strupr.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"

@@ -14,7 +14,7 @@
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "worldgen/builders.h"
-#include "worldgen/culture.h"
+#include "maps/culture.h"
 #include "worldgen/localgen.h"
 
 enum { RAIDER_CULTURE = 11 };

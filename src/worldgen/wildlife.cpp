@@ -17,6 +17,7 @@
 #include "creatures/animals.h"
 #include "creatures/creation.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/crefile.h"
 #include "creatures/outfit.h"
 #include "creatures/zoomservices.h"

@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "activities/activities.h"
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "activities/cooking.h"
 #include "activities/herblore.h"
 #include "activities/spirits.h"

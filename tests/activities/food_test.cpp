@@ -2,7 +2,7 @@
 // drinks, vessels, and the daily spoiling of the pack.
 #include "activity_fixture.h"
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "activities/cooking.h"
 #include "activities/food.h"
 #include "core/datafunc.h"

@@ -1,6 +1,7 @@
 // The console's report, map and item commands typed by Aino in her game: what each line lays on her
 // square and what it tells, the item report of key 7 and the fire heat of key x.
 #include "core/loader_fixture.h"
+#include "core/player.h"
 
 #include "game/wizard.h"
 #include "items/items.h"

@@ -8,6 +8,7 @@
 
 #include "core/oxa.h"
 #include "society/village.h"
+#include "game/turnloop.h"
 
 namespace {
 

@@ -27,6 +27,7 @@
 #include "presentation/input.h"
 #include "presentation/input_feeder.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapload.h"

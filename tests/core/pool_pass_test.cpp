@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "activities/spirits.h"
-#include "core/burning.h"
+#include "maps/burning.h"
 #include "core/datafunc.h"
 #include "game/worldpass.h"
 #include "turn_fixture.h"

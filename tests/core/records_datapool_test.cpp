@@ -1,9 +1,10 @@
 // The data pool: merging, limits and clean-ups, freeing, splitting, compaction and reordering.
 #include "core/records_fixture.h"
 #include "common/pool_put.h"
-#include "core/burning.h"
+#include "maps/burning.h"
 #include "core/spend.h"
 #include "creatures/crestep.h"
+#include "creatures/predicates.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 // The player's inventory slots, wielded weapons and skill lookups.
 #include "core/records_fixture.h"
+#include "items/inventory.h"
+#include "items/wearing.h"
 
 using namespace oxatest;
 

@@ -15,6 +15,7 @@
 #include "base/savecommit.h"
 #include "presentation/notes.h"
 #include "worldgen/worldgen.h"
+#include "game/turnloop.h"
 
 using oxatest::LoaderTest;
 

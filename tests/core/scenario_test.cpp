@@ -1,6 +1,7 @@
 // Start scenarios: the ready-made Vilho begins in a camp with a weapon and three armour items, a start
 // runs once, and a wounded start leaves the player alive on a local map.
 #include "game/scenario.h"
+#include "game/turnloop.h"
 
 #include <string>
 #include <vector>

@@ -4,6 +4,7 @@
 
 #include "base/ui.h"
 #include "game/command.h"
+#include "game/turnloop.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -25,6 +25,7 @@
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 #include "worldgen/encounter.h"
 
 #include <cstring>

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "common/pool_put.h"
-#include "core/burning.h"
+#include "maps/burning.h"
 #include "game/loader.h"
 #include "maps/water.h"
 #include "game/encountupkeep.h"

@@ -7,7 +7,10 @@
 #include "core/weather.h"
 #include "core/weatherengine.h"
 #include "maps/mapunit.h"
+#include "maps/burning.h"
+#include "maps/mapquery.h"
 #include "core/tekstit.h"
+#include "creatures/body.h"
 
 #include <cstring>
 

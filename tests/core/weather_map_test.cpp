@@ -8,6 +8,7 @@
 #include "maps/area.h"
 #include "maps/shading.h"
 #include "maps/water.h"
+#include "game/turnloop.h"
 
 using oxatest::LoaderScreenTest;
 

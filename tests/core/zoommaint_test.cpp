@@ -12,6 +12,7 @@
 
 #include "core/loader_fixture.h"
 #include "game/mapupkeep.h"
+#include "game/turnloop.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "maps/marker.h"

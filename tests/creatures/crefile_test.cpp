@@ -9,6 +9,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/creatures.h"
 #include "creatures/crefile.h"
 
 namespace {

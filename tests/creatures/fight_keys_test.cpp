@@ -19,6 +19,7 @@
 #include "core/tekstit.h"
 #include "core/obj_func.h"
 #include "core/harnrule.h"
+#include "core/player.h"
 #include "items/wearing.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"

@@ -8,6 +8,7 @@
 #include "beside_her.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
+#include "core/player.h"
 #include "game/turnloop.h"
 #include "creatures/puuha.h"
 #include "presentation/input_feeder.h"

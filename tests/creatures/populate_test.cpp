@@ -1,6 +1,7 @@
 // tests/creatures/populate_test.cpp -- the ready-made character meets the animals of a wild cell and
 // the people of her village, and finds them again where they were when she comes back.
 #include "core/loader_fixture.h"
+#include "core/player.h"
 
 #include <cstdlib>
 #include <map>

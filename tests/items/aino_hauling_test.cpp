@@ -2,6 +2,7 @@
 // refused; zoomed in, 'm' takes the log at her feet, it follows her step and stays where she lets
 // go, and 'p' pushes a stone to the next square.
 #include "core/loader_fixture.h"
+#include "core/player.h"
 
 #include "game/turnloop.h"
 #include "activities/hauling.h"

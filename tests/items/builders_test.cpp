@@ -1,5 +1,5 @@
 // Special items made on demand, and vessels holding their contents.
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "items/items_test.h"
 #include "items_fixture.h"
 

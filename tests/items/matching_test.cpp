@@ -3,7 +3,7 @@
 // the removal after the work and the ring of parked lists.
 #include "items/craft_fixture.h"
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "items/items_test.h"
 
 #include <sys/stat.h>

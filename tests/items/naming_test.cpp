@@ -1,6 +1,7 @@
 // Item names and descriptions, weight texts and values.
 #include "items/items_test.h"
 #include "items_fixture.h"
+#include "core/obj_func.h"
 
 namespace oxatest {
 

@@ -5,6 +5,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "presentation/mapthings.h"

@@ -15,6 +15,7 @@
 #include "screens/loadchar.h"
 #include "society/village.h"
 #include "base/ui.h"
+#include "game/turnloop.h"
 
 using oxatest::LoaderScreenTest;
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "core/loader_fixture.h"
+#include "core/player.h"
 #include "base/savecommit.h"
 #include "worldgen/worldgen.h"
 

@@ -8,6 +8,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "presentation/mapthings.h"
 #include "maps/mapunit.h"

@@ -6,6 +6,7 @@
 
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "presentation/mapthings.h"
 #include "maps/mapunit.h"

@@ -3,6 +3,7 @@
 #include "common/harness.h"
 
 #include "core/records.h"
+#include "core/player.h"
 #include "maps/area.h"
 #include "presentation/mapthings.h"
 #include "maps/mapunit.h"

@@ -6,6 +6,7 @@
 #include "maps/korkeus_main.h"
 #include "maptest.h"
 #include "worldgen/worldgen.h"
+#include "core/player.h"
 
 class HeightsTest : public MapsTest {
 protected:

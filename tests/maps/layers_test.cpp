@@ -10,6 +10,7 @@
 #include "maps/mapquery.h"
 #include "maps/zoomstore.h"
 #include "maptest.h"
+#include "core/player.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "core/datafunc.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "maps/mapload.h"
 #include "maps/maptest.h"
 

@@ -4,6 +4,7 @@
 #include "core/weather.h"
 #include "maps/marker.h"
 #include "maps/rooms.h"
+#include "maps/burning.h"
 #include "maptest.h"
 #include "core/tekstit.h"
 

@@ -4,6 +4,7 @@
 // Every frame is read back from SDL's dummy video driver.
 #include "common/window_frames.h"
 #include "core/loader_fixture.h"
+#include "core/player.h"
 #include "creatures/bodyrec.h"
 #include "maps/mapdraw.h"
 #include "maps/picker.h"

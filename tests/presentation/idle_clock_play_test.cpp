@@ -1,6 +1,7 @@
 // tests/presentation/idle_clock_play_test.cpp -- Aino idling on her field: whatever happened to the
 // clock box between two idle ticks, the tick leaves it showing what a fresh drawing of it shows.
 #include "core/loader_fixture.h"
+#include "core/player.h"
 #include "presentation/boxes.h"
 #include "presentation/input.h"
 #include "presentation/show.h"

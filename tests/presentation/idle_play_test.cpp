@@ -3,6 +3,7 @@
 // stream come out as the whole drawing of the same tick leaves them.
 #include "common/map_pixels.h"
 #include "core/loader_fixture.h"
+#include "core/player.h"
 #include "maps/mapdraw.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"

@@ -6,11 +6,13 @@
 #include "core/notes.h"
 #include "maps/kulttuuri.h"
 #include "game/look.h"
+#include "game/turnloop.h"
 #include "maps/mapdesc.h"
 #include "maps/mvmarker.h"
 #include "presentation/input_feeder.h"
 #include "presentation/mapview.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "screens/helpscreen.h"
 #include "screens/mapviewscreen.h"
 

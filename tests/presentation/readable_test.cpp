@@ -23,6 +23,7 @@
 #include "screens/start.h"
 #include "worldgen/kartta_main.h"
 #include "presentation/invlist_draw.h"
+#include "game/turnloop.h"
 
 #include <SDL2/SDL_image.h>
 

@@ -4,6 +4,7 @@
 #include "presentation/hyper.h"
 #include "presentation/input_feeder.h"
 #include "core/tekstit.h"
+#include "game/turnloop.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "quests/journal.h"
 #include "quests/questmarks.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 
 namespace {
 

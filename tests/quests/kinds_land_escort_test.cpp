@@ -13,6 +13,7 @@
 #include "maps/mapunit.h"
 #include "society/meetings.h"
 #include "worldgen/culturegoods.h"
+#include "core/player.h"
 
 using namespace oxatest;
 

@@ -19,6 +19,7 @@
 #include "quests/courses.h"
 #include "core/tehtavat.h"
 #include "core/datafunc.h"
+#include "core/player.h"
 #include "screens/coursechoice.h"
 #include "screens/creation.h"
 #include "screens/loadchar.h"

@@ -10,6 +10,7 @@
 #include "creatures/describe.h"
 #include "creatures/village_fixture.h"
 #include "core/tehtavat.h"
+#include "core/player.h"
 #include "society/meetings.h"
 #include "worldgen/culturegoods.h"
 

@@ -12,6 +12,7 @@
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"
 #include "society/chat.h"

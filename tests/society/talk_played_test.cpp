@@ -11,6 +11,7 @@
 #include "game/loader.h"
 #include "game/turnloop.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/lifeask.h"
 #include "maps/facing.h"
 #include "maps/mapunit.h"

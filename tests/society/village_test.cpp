@@ -18,6 +18,7 @@
 #include "society/chat.h"
 #include "society/trade.h"
 #include "society/village.h"
+#include "items/inventory.h"
 
 namespace {
 

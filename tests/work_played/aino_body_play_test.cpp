@@ -3,7 +3,7 @@
 // sleep the night through although she is hungry.
 #include "core/loader_fixture.h"
 
-#include "activities/containers.h"
+#include "items/containers.h"
 #include "creatures/bodyrec.h"
 #include "core/weatherengine.h"
 #include "creatures/physical.h"

@@ -6,6 +6,7 @@
 
 #include "core/obj_func.h"
 #include "core/player.h"
+#include "core/creatures.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/crestep.h"

@@ -2,6 +2,7 @@
 // lore from her skills screen and again with Alt + its letter, and reads and takes the bear skull rite
 // from her spells with F4.
 #include "core/loader_fixture.h"
+#include "core/player.h"
 
 #include "activities/skilluse.h"
 #include "presentation/windows.h"

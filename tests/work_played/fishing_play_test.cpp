@@ -6,6 +6,7 @@
 
 #include "core/loader_fixture.h"
 #include "core/spend.h"
+#include "core/player.h"
 #include "creatures/crestep.h"
 #include "items/invlist.h"
 #include "maps/area.h"

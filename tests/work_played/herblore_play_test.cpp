@@ -8,8 +8,10 @@
 #include "core/obj_func.h"
 #include "core/tekstit.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "items/items.h"
 #include "maps/sight.h"
+#include "game/turnloop.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // tests/activities/magic_play_test.cpp -- played: down on her field, Aino opens her spells with F4,
 // reads how the bear skull rite is done and offers an elk cut to the spirits.
 #include "core/loader_fixture.h"
+#include "core/player.h"
 #include "../items/row_letters.h"
 
 #include "activities/charscreens.h"

@@ -5,6 +5,7 @@
 
 #include "activities/spirits.h"
 #include "core/maintenance.h"
+#include "core/player.h"
 #include "maps/mapquery.h"
 #include "presentation/input_feeder.h"
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/loader_fixture.h"
+#include "core/player.h"
 #include "creatures/crestep.h"
 #include "maps/area.h"
 #include "maps/maps.h"

@@ -9,6 +9,7 @@
 #include <queue>
 
 #include "core/datafunc.h"
+#include "core/player.h"
 #include "creatures/crestep.h"
 #include "creatures/predicates.h"
 #include "items/inventory.h"

@@ -7,6 +7,7 @@
 #include "creatures/crefile.h"
 #include "creatures/crestep.h"
 #include "creatures/zoomservices.h"
+#include "creatures/predicates.h"
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapquery.h"

@@ -8,6 +8,7 @@
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "creatures/crestep.h"
+#include "creatures/predicates.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "maps/maps.h"

@@ -11,6 +11,7 @@
 #include "creatures/zoomservices.h"
 #include "maps/movement.h"
 #include "core/tekstit.h"
+#include "core/player.h"
 #include "base/debuglog.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"

@@ -1,6 +1,7 @@
 // tests/worldgen/localgen_test.cpp -- the local-map generator: the hand-over and the order of building,
 // the edge strips, the terrain builders and the water of a water cell.
 #include "worldgen/localgen_fixture.h"
+#include "core/player.h"
 
 #include <sys/stat.h>
 

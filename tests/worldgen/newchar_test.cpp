@@ -9,6 +9,7 @@
 #include "items/itemdefs.h"
 #include "worldgen/campaign.h"
 #include "worldgen/newchar.h"
+#include "game/turnloop.h"
 
 namespace oxatest {
 namespace {

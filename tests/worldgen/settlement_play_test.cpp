@@ -9,6 +9,7 @@
 #include "game/loader.h"
 #include "game/turnloop.h"
 #include "core/creatures.h"
+#include "core/player.h"
 #include "creatures/lifeask.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"

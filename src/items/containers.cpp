@@ -1,6 +1,6 @@
 // Vessels and their contents: a filled vessel is one item that stands for its contents, names the
 // vessel in its vessel field and weighs what the contents weigh.
-#include "activities/containers.h"
+#include "items/containers.h"
 
 #include <cstring>
 

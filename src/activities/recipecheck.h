@@ -1,4 +1,4 @@
-// src/items/recipecheck.h -- the headless check of every recipe file of the working folder.
+// src/activities/recipecheck.h -- the headless check of every recipe file of the working folder.
 #pragma once
 #include <cstdio>
 

@@ -1,14 +1,18 @@
 // The burning check: the fuel a square holds, its kindling, and the fire consuming it.
-#include "core/burning.h"
+#include "maps/burning.h"
 
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/records.h"
+#include "maps/area.h"
 #include "maps/mapquery.h"
+#include "maps/mapunit.h"
+#include "maps/rooms.h"
 
 static bool has(const char *text, const char *part) { return strstr(text, part) != nullptr; }
 
@@ -141,3 +145,112 @@ static int check_square(int x, int y, int burn, const char *text, bool again) {
 int PolttoTarkistus(int x, int y, int burn, const char *text) { return check_square(x, y, burn, text, false); }
 
 int PolttoTarkistus_again(int x, int y, int burn, const char *text) { return check_square(x, y, burn, text, true); }
+
+// ---- fire sites ---------------------------------------------------------------------------------
+
+static bool valid_site(int n) { return n >= 0 && n < DATA_MAX; }
+
+int firesite_last_diemins(int n) {
+    if (!valid_site(n)) return 0;
+    return (int)(Plr.minutes - Data[n].ready_minute);
+}
+
+int firesite_last_burnmins(int n) { return valid_site(n) ? Data[n].count : 0; }
+
+int firesite_current_burnmins(int n) {
+    if (!valid_site(n)) return 0;
+    return (int)(Plr.minutes - Data[n].spent_minutes);
+}
+
+int firesite_total_burnmins(int n) {
+    if (!valid_site(n)) return 0;
+    const DataStruct &d = Data[n];
+    if (d.type == DT_FIRE) {
+        int earlier = (int)d.id - (int)d.count;
+        if (earlier < 0) earlier = 0;
+        return earlier + (int)(Plr.minutes - d.spent_minutes);
+    }
+    if (d.type == DT_FIRE_REMAINS) return (int)d.id;
+    return 0;
+}
+
+int firesite_total_lifespan(int n) {
+    if (!valid_site(n)) return 0;
+    const DataStruct &d = Data[n];
+    int life;
+    if (d.type == DT_FIRE_REMAINS) life = (int)d.id + firesite_last_diemins(n);
+    else if (d.type == DT_FIRE) life = (int)d.id;
+    else return 0;
+    if ((int)Plr.daynumber > (int)d.day) life += 1440 * ((int)Plr.daynumber - (int)d.day);
+    return life;
+}
+
+int RemainsHeat(int x, int y) {
+    int n = get_datatype(DT_FIRE_REMAINS, x, y);
+    if (n < 0) return 0;
+    int since = firesite_last_diemins(n);
+    if (since <= 0) return 0;
+    int h = Data[n].count / since;
+    return h > 100 ? 100 : h;
+}
+
+static int clampi(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }
+
+int lampoarvo(int x, int y, int mode) {
+    int c = get_mapchar(x, y);
+    bool fireplace = onkotulisija(c);
+    if (fireplace && mode == 1) return 0;
+    int fire = get_datatype(DT_FIRE, x, y);
+    int remains = fire < 0 ? get_datatype(DT_FIRE_REMAINS, x, y) : -1;
+    if (fire < 0 && remains < 0) return 0;
+    int b = 0, p = 0, last_burn = 0, since = 0, h = 0;
+    if (fire >= 0) {
+        b = (int)(Plr.minutes - Data[fire].spent_minutes);
+        p = (int)(Data[fire].ready_minute - Data[fire].spent_minutes);
+    } else {
+        last_burn = Data[remains].count;
+        since = firesite_last_diemins(remains);
+        h = RemainsHeat(x, y);
+    }
+    int heat;
+    if (!fireplace) {
+        heat = fire >= 0 ? clampi(p, 30, 90) : (h < 60 ? h : 60);
+    } else if (fire < 0) {
+        heat = clampi(last_burn / 3 - since / 6, 0, 70);
+    } else {
+        heat = clampi(b / 3, 15, 80);
+        if (b < 60 && heat < Data[fire].flags) heat = Data[fire].flags;
+        if (c == 4 && heat < 50 && p >= 61) heat = 50;
+    }
+    return heat;
+}
+
+int ota_lampoarvo(int x, int y, int mode) {
+    int c = get_mapchar(x, y);
+    bool fireplace = onkotulisija(c);
+    if (mode == 1 && fireplace) return 0;
+    bool fire = get_datatype(DT_FIRE, x, y) >= 0;
+    bool remains = get_datatype(DT_FIRE_REMAINS, x, y) >= 0;
+    if (fire && fireplace) return remains ? 60 : 70;
+    if (!remains) return fire ? 80 : 0;
+    return fireplace ? 60 : 10;
+}
+
+float Mittaa_Lampotila(int x, int y) {
+    bool in_room = onkohuone(x, y) != 0;
+    float total = in_room ? (float)TILA_huonelampo : Plr.air_temperature;
+    for (int dy = -2; dy <= 2; dy++)
+        for (int dx = -2; dx <= 2; dx++) {
+            int sx = x + dx, sy = y + dy;
+            bool here = in_room ? onkohuoneessa_koordinaatti(x, y, sx, sy) != 0 : onkohuone(sx, sy) != 0;
+            if (here != in_room) continue;
+            int heat = lampoarvo(sx, sy, 0);
+            if (heat == 0) continue;
+            float add = (float)heat;
+            if (in_room) add = (float)(int)((add + total) * 0.5f);
+            int dist = abs(dx) > abs(dy) ? abs(dx) : abs(dy);
+            if (dist > 0) add /= (float)dist;
+            total += add;
+        }
+    return total;
+}

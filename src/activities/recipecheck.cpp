@@ -1,8 +1,7 @@
 // The recipe check: every record of every recipe file read as the game reads it, its product
 // resolved as the menus resolve it, and each material line parsed as the maker parses it.
-#include "items/recipecheck.h"
+#include "activities/recipecheck.h"
 
-#include "activities/herblore.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"

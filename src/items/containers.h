@@ -1,4 +1,4 @@
-// src/activities/containers.h -- putting contents into vessels, and the weight of a root by its size.
+// src/items/containers.h -- putting contents into vessels, and the weight of a root by its size.
 #pragma once
 
 // Puts the content (an item position, ignored when a liquid is given) into the vessel (an item

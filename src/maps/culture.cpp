@@ -1,5 +1,5 @@
-// src/worldgen/culture.cpp -- the cultures' region names and adjectives.
-#include "worldgen/culture.h"
+// src/maps/culture.cpp -- the cultures' region names and adjectives.
+#include "maps/culture.h"
 
 const char *const CULTURE_REGION[CULTURE_COUNT] = {
     "Kaumo", "Driik", "Kiesse", "Reemi", "Sartola", "archipelago", "Koivula",
