@@ -12,6 +12,10 @@ FUZZ_TARGETS ?=
 
 .PHONY: deps build run test clean fuzz-build fuzz-smoke fuzz asan-suite fuzz-compile smoke-run
 
+# The sanitizer and fuzz builds use Ninja where it is installed: a build folder made before keeps the
+# generator it was made with.
+generator = $(if $(wildcard $(1)/CMakeCache.txt),,$(if $(shell command -v ninja),-G Ninja))
+
 deps:
 	@bash tools/install_deps.sh
 
@@ -31,7 +35,7 @@ test: deps
 	@$(MAKE) --no-print-directory smoke-run
 
 asan-suite:
-	cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DOXA_SANITIZE=ON -DOXA_WERROR=ON
+	cmake -S . -B build/asan $(call generator,build/asan) -DCMAKE_BUILD_TYPE=Debug -DOXA_SANITIZE=ON -DOXA_WERROR=ON
 	MAKEFLAGS= cmake --build build/asan -j $(JOBS)
 	cd build/asan && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS) \
 	  || { bash ../../tools/failed_tests.sh Testing/Temporary/LastTest.log; exit 1; }
@@ -44,7 +48,7 @@ FUZZ_LOG ?=
 FUZZ_NICE ?=
 fuzz-compile:
 ifeq ($(FUZZ_LOG),)
-	$(FUZZ_NICE) cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	$(FUZZ_NICE) cmake -S . -B build/fuzz $(call generator,build/fuzz) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
 	  -DCMAKE_CXX_COMPILER=clang++ -DOXA_FUZZ=ON -DOXA_TESTS=OFF -DOXA_BENCH=OFF
 	MAKEFLAGS= $(FUZZ_NICE) cmake --build build/fuzz -j $(JOBS) --target fuzz_all
 else
