@@ -29,9 +29,14 @@ run: build
 # The fuzz build runs beside the sanitizer build and the suite, at a lower priority: it takes the
 # cores they leave idle (links, the last long tests) and writes its output to build/fuzz-build.log.
 # Each build runs its own JOBS compilers, outside the job slots of the make that runs the two sides.
+# The fuzz targets copy their good files from the sanitizer build's working folder, and their seeds
+# are made from it once that build has made it.
 test: deps
 	@mkdir -p build
-	@$(MAKE) --no-print-directory -j2 asan-suite fuzz-compile FUZZ_LOG=build/fuzz-build.log FUZZ_NICE="nice -n 10"
+	@$(MAKE) --no-print-directory -j2 asan-suite fuzz-compile FUZZ_LOG=build/fuzz-build.log FUZZ_NICE="nice -n 10" \
+	  FUZZ_WORKDIR=$(CURDIR)/build/asan/run FUZZ_BUILD_TARGET=fuzz_targets
+	@MAKEFLAGS= cmake --build build/fuzz --target fuzz_corpus >> build/fuzz-build.log 2>&1 \
+	  || { tail -20 build/fuzz-build.log; echo "The fuzz seeds could not be made: see build/fuzz-build.log"; exit 1; }
 	@$(MAKE) --no-print-directory smoke-run
 
 asan-suite:
@@ -46,11 +51,13 @@ fuzz-build: deps
 
 FUZZ_LOG ?=
 FUZZ_NICE ?=
+FUZZ_WORKDIR ?=
+FUZZ_BUILD_TARGET ?= fuzz_all
 fuzz-compile:
 ifeq ($(FUZZ_LOG),)
 	$(FUZZ_NICE) cmake -S . -B build/fuzz $(call generator,build/fuzz) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-	  -DCMAKE_CXX_COMPILER=clang++ -DOXA_FUZZ=ON -DOXA_TESTS=OFF -DOXA_BENCH=OFF
-	MAKEFLAGS= $(FUZZ_NICE) cmake --build build/fuzz -j $(JOBS) --target fuzz_all
+	  -DCMAKE_CXX_COMPILER=clang++ -DOXA_FUZZ=ON -DOXA_TESTS=OFF -DOXA_BENCH=OFF -DOXA_FUZZ_WORKDIR=$(FUZZ_WORKDIR)
+	MAKEFLAGS= $(FUZZ_NICE) cmake --build build/fuzz -j $(JOBS) --target $(FUZZ_BUILD_TARGET)
 else
 	@echo "Building the fuzz targets beside the tests (output in $(FUZZ_LOG))"
 	@$(MAKE) --no-print-directory fuzz-compile FUZZ_LOG= > $(FUZZ_LOG) 2>&1 \

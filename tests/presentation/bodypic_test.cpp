@@ -3,6 +3,7 @@
 #include "common/harness.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
+#include "core/records.h"
 #include "items/items.h"
 #include "presentation/bodypic.h"
 #include "presentation/pictures.h"
