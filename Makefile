@@ -10,7 +10,8 @@ SMOKE_SECONDS ?= 3
 SMOKE_JOBS ?= $(JOBS)
 FUZZ_TARGETS ?=
 
-.PHONY: deps build run test clean fuzz-build fuzz-smoke fuzz asan-suite fuzz-compile smoke-run
+.PHONY: deps build run test clean fuzz-build fuzz-smoke fuzz asan-suite asan-build asan-ctest fuzz-compile smoke-run \
+        test-smoke
 
 # The sanitizer and fuzz builds use Ninja where it is installed: a build folder made before keeps the
 # generator it was made with.
@@ -30,18 +31,25 @@ run: build
 # cores they leave idle (links, the last long tests) and writes its output to build/fuzz-build.log.
 # Each build runs its own JOBS compilers, outside the job slots of the make that runs the two sides.
 # The fuzz targets copy their good files from the sanitizer build's working folder, and their seeds
-# are made from it once that build has made it.
+# are made from it once that build has made it. The smoke run starts as soon as both builds are done,
+# beside the test suite, which it shares the cores with.
 test: deps
 	@mkdir -p build
-	@$(MAKE) --no-print-directory -j2 asan-suite fuzz-compile FUZZ_LOG=build/fuzz-build.log FUZZ_NICE="nice -n 10" \
+	@$(MAKE) --no-print-directory -j2 asan-ctest test-smoke FUZZ_LOG=build/fuzz-build.log FUZZ_NICE="nice -n 10" \
 	  FUZZ_WORKDIR=$(CURDIR)/build/asan/run FUZZ_BUILD_TARGET=fuzz_targets
+
+test-smoke: asan-build fuzz-compile
 	@MAKEFLAGS= cmake --build build/fuzz --target fuzz_corpus >> build/fuzz-build.log 2>&1 \
 	  || { tail -20 build/fuzz-build.log; echo "The fuzz seeds could not be made: see build/fuzz-build.log"; exit 1; }
 	@$(MAKE) --no-print-directory smoke-run
 
-asan-suite:
+asan-suite: asan-ctest
+
+asan-build:
 	cmake -S . -B build/asan $(call generator,build/asan) -DCMAKE_BUILD_TYPE=Debug -DOXA_SANITIZE=ON -DOXA_WERROR=ON
 	MAKEFLAGS= cmake --build build/asan -j $(JOBS)
+
+asan-ctest: asan-build
 	cd build/asan && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS) \
 	  || { bash ../../tools/failed_tests.sh Testing/Temporary/LastTest.log; exit 1; }
 
