@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when one is missing.
 set -e
-packages="build-essential cmake pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
+packages="build-essential cmake ninja-build pkg-config libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev
 libsdl2-net-dev libsdl2-gfx-dev libvorbis-dev googletest libgtest-dev libbenchmark-dev xfonts-base zlib1g-dev
 clang libclang-rt-14-dev lld"
 missing=""

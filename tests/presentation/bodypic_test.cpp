@@ -3,12 +3,14 @@
 #include "common/harness.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
+#include "core/records.h"
 #include "items/items.h"
 #include "presentation/bodypic.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -121,10 +123,14 @@ TEST_F(BodyPicture, ArmsOnlyItemLeavesEveryOtherPartDarkRed) {
         EXPECT_EQ(getpix(part_pos[part][0], part_pos[part][1]), want) << "part " << part;
         EXPECT_EQ(getpix(mirror_x(part), part_pos[part][1]), want) << "mirror of part " << part;
     }
-    // Nothing worn: mode 0 leaves the whole body dark red.
+    // Nothing worn: mode 0 leaves the whole body dark red, whatever character an earlier test loaded.
+    int32_t carried[PLR_SLOTS];
+    memcpy(carried, Plr.inv_obj, sizeof carried);
+    memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
     coverage_fill(0, 0);
     for (int part = 0; part < BODY_PLACES; part++)
         EXPECT_EQ(getpix(part_pos[part][0], part_pos[part][1]), dark_red) << "part " << part;
+    memcpy(Plr.inv_obj, carried, sizeof carried);
     Item = saved;
 }
 
