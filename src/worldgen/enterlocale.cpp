@@ -224,7 +224,7 @@ static int zoom_out_blocker() {
 // A kept copy brought up to what it keeps: it mostly holds the same already (the last entry kept it),
 // and a block that does is only read, which costs far less than writing it.
 static void keep_copy(void *to, const void *from, size_t size) {
-    enum { BLOCK = 4096 };
+    constexpr size_t BLOCK = 4096;
     unsigned char *t = static_cast<unsigned char *>(to);
     const unsigned char *f = static_cast<const unsigned char *>(from);
     for (size_t at = 0; at < size; at += BLOCK) {
