@@ -40,7 +40,9 @@ static bool full_logged;
 // by one pass over it: the first record of each cell and the free records in order. A record handed
 // out free is looked at again at the next lookup, since the caller writes its cell into it; removals
 // and a reloaded table go through this file and keep the index in step. Outside such a hold every
-// lookup walks the table, so records written into it directly are always found.
+// lookup walks the table, so records written into it directly are always found. The first lookup of a
+// hold walks the table too: an area whose maps are all stored looks up a cell or two, for which one
+// walk costs less than making the index.
 enum { FREE_WORDS = (ZOOMEXTRA_COUNT + 63) / 64 };
 static struct {
     int depth;
@@ -48,6 +50,7 @@ static struct {
     std::unordered_map<uint32_t, int> first;   // cell -> its lowest record
     uint64_t free[FREE_WORDS];                // a bit for each record with no cell
     int handed = -1;                          // a free record handed out by the last lookup
+    bool walked;                              // the hold's first lookup walked the table
 } held;
 
 static void free_set(int i, bool on) {
@@ -72,6 +75,7 @@ static void index_forget() {
     held.first.clear();
     memset(held.free, 0, sizeof held.free);
     held.handed = -1;
+    held.walked = false;
 }
 
 static void index_build() {
@@ -123,7 +127,9 @@ static bool index_lookup(int x, int y, int &answer) {
 }
 
 int zoomextra_kohta(int x, int y) {
-    if (held.depth > 0) {
+    if (held.depth > 0 && !held.built && !held.walked) {
+        held.walked = true;
+    } else if (held.depth > 0) {
         int answer;
         if (index_lookup(x, y, answer)) return answer;
         index_forget();   // the table changed behind the index: walk it, and index it again next time

@@ -221,6 +221,18 @@ static int zoom_out_blocker() {
     return -1;
 }
 
+// A kept copy brought up to what it keeps: it mostly holds the same already (the last entry kept it),
+// and a block that does is only read, which costs far less than writing it.
+static void keep_copy(void *to, const void *from, size_t size) {
+    constexpr size_t BLOCK = 4096;
+    unsigned char *t = static_cast<unsigned char *>(to);
+    const unsigned char *f = static_cast<const unsigned char *>(from);
+    for (size_t at = 0; at < size; at += BLOCK) {
+        const size_t n = size - at < BLOCK ? size - at : BLOCK;
+        if (memcmp(t + at, f + at, n) != 0) memcpy(t + at, f + at, n);
+    }
+}
+
 void EnterLocale(int kind, int n) {
     char line[120];
     snprintf(line, sizeof line, "(%d,%d)", kind, n);
@@ -250,7 +262,7 @@ void EnterLocale(int kind, int n) {
         copy_bounded(name, sizeof name, terrain_name(PlayerX, PlayerY));
         sx = PlayerX;
         sy = PlayerY;
-        memcpy(pool_before, Data, sizeof pool_before);
+        keep_copy(pool_before, Data, sizeof pool_before);
         memcpy(party_before, Plr.party, sizeof party_before);
         if (!ZoomRenew) Note("#Zooming in ... ");
         creature_swap();
@@ -264,7 +276,7 @@ void EnterLocale(int kind, int n) {
             Note("_Please walk a little further from this location and press [ENTER] again.");
             return;
         }
-        memcpy(pool_before, Data, sizeof pool_before);
+        keep_copy(pool_before, Data, sizeof pool_before);
         memcpy(party_before, Plr.party, sizeof party_before);
         creature_swap();
         Note("#Zooming out ... ");
@@ -292,7 +304,7 @@ void EnterLocale(int kind, int n) {
     // map-info records of the new cells and every other file the making of the maps writes go in
     // together or not at all. The map-info table is kept so that a refused entry forgets the new cells.
     static ZoomExtraStruct info_before[ZOOMEXTRA_COUNT];
-    memcpy(info_before, ZoomExtra, sizeof info_before);
+    keep_copy(info_before, ZoomExtra, sizeof info_before);
     // The store is checked (and a damaged one mended and told of) before the commit: within it the
     // check waits for the commit to end.
     zoomstore_check();
