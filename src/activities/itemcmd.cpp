@@ -34,7 +34,6 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "activities/fishing.h"
-#include "game/toimi.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
