@@ -22,6 +22,11 @@ int ObjArmourProtection(int kind); // of the armour in Item; kind 1000 the mean 
 int PlrArmour(int part, int kind); // over the player's worn pieces covering the part; 6 warmth
 int onko_KILPI(const ItemStruct &item);               // 1 for a shield
 int onko_jalkine(const ItemStruct &item);             // 1 for footwear: shoes, boots
+// A weapon's one-hand penalty; wp_handpenalty is what it costs the holder now: nothing when it is held
+// in both hands, and when one arm is hurt the penalty stands (told to the player when verbose).
+int onehanded_pen(const ItemStruct &item);
+void set_onehanded_pen(ItemStruct &item, int value);
+int wp_handpenalty(int creature, const ItemStruct &item, int verbose);
 // The shield guard of the player record: how she holds her shield against missiles.
 enum { GUARD_CENTER = 2, GUARD_HIGH = 4, GUARD_SIDE = 8, GUARD_MODES = 14 };
 void ShieldMode();                 // the player chooses how to hold her shield
