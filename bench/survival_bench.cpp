@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "activities/swimclimb.h"
+#include "creatures/body.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"

@@ -9,7 +9,6 @@
 enum { HERB_TONIC = 14 };
 
 const char *Nappainkomennon_Selite(int key, int mode);   // the help line of a command key
-int non_outdoor();                         // 1 (with its note) on the world map
 int InvocationMenu();                      // the magic page: the instant means performed, 0 none
 void supernatural_check();
 void Suorita_Yrttivaikutus();              // pending herb effects

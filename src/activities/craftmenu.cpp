@@ -7,7 +7,6 @@
 #include "activities/skilluse.h"
 #include "game/toimi.h"
 #include "activities/worklinks.h"
-#include "game/command.h"
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"

@@ -1,5 +1,6 @@
 // Food values, the body's stomach, energy and thirst, and eating.
 #include "activities/food.h"
+#include "creatures/predicates.h"
 
 #include "activities/cooking.h"
 #include "activities/herbeffects.h"
@@ -146,14 +147,6 @@ ItemStruct Lihaesine(const char *name, float weight, const CreatureStruct &tpl) 
     it.priceperweight = (float)(tpl.meat[0] + tpl.meat[1] + tpl.meat[2]) * 0.04f;
     it.price = it.priceperweight * weight;
     return it;
-}
-
-int maxenergiavaranto(int n) {
-    if (n < 0 || n >= CRE_COUNT) return 5000;
-    const CreatureStruct &c = Cre[n];
-    if (c.kind == CK_HUMAN || c.kind == CK_SPIRIT) return 5000;
-    int cap = (int)(35.0f * c.weight);
-    return c.meateater ? cap * 2 : cap;
 }
 
 int mahataynna(int n) { return n == -1 && Plr.stomach > 250; }

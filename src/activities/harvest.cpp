@@ -15,7 +15,6 @@
 #include "activities/herblore.h"
 #include "activities/plants.h"
 #include "activities/skills.h"
-#include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/tags.h"

@@ -7,6 +7,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
+#include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "maps/squareevents.h"

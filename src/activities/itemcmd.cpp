@@ -34,7 +34,6 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "activities/fishing.h"
-#include "game/toimi.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
@@ -355,20 +354,6 @@ void applySkull_teeth(int slot) {
 }
 
 // ---- weapons in the hands and skis ---------------------------------------------------------------
-
-int onehanded_pen(const ItemStruct &item) { return one_hand_penalty(item); }
-void set_onehanded_pen(ItemStruct &item, int value) { set_one_hand_penalty(item, value); }
-
-int wp_handpenalty(int creature, const ItemStruct &item, int verbose) {
-    const int pen = onehanded_pen(item);
-    if (pen == 0) return 0;
-    if (creature != CRE_PLAYER && (creature < 0 || creature >= CRE_COUNT)) return pen;
-    if (wieldcount(creature) > 1) return pen;
-    const int first = (int)INVALIDITEETTI(creature, 2, 1), second = (int)INVALIDITEETTI(creature, 2, 2);
-    if (first < 1 && second < 1) return 0;   // held in both hands
-    if (verbose && creature == CRE_PLAYER) Note(MSG(first >= 1 ? "CANT_WIELD_INJURED:1" : "CANT_WIELD_INJURED:2"));
-    return pen;
-}
 
 int skisequipped(int creature) {
     if (creature != CRE_PLAYER) return CRE_NONE;

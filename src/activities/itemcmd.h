@@ -21,9 +21,6 @@ void wearCmd();
 void takeoffCmd();
 void wieldCmd(int slot, int verbose);   // slot -1000 asks which
 void applySkull_teeth(int slot);
-int onehanded_pen(const ItemStruct &item);
-void set_onehanded_pen(ItemStruct &item, int value);
-int wp_handpenalty(int creature, const ItemStruct &item, int verbose);
 int skisequipped(int creature);    // the player's skis in use (item position), 0 none; -1000 others
 // Runs an action chosen in a container's or leash's menu on a slot; 1 when the command is done.
 int container_action(int action, int slot);

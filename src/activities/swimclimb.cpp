@@ -42,21 +42,6 @@ int (*climb_tree_height)(int mapchar) = Tree_Height;
 
 // ---- swimming -----------------------------------------------------------------------------------
 
-float swim_fatigue() {
-    const float f = plr_get<float>(PLR_SWIM_FATIGUE);
-    return f >= 0.0f && f < 1.0e6f ? f : 0.0f;   // a damaged file reads as rested
-}
-
-void set_swim_fatigue(float f) { plr_set<float>(PLR_SWIM_FATIGUE, f >= 0.0f ? (f < 1.0e6f ? f : 1.0e6f) : 0.0f); }
-
-void swim_fatigue_tick(int minutes) {
-    if (minutes <= 0) return;
-    float f = swim_fatigue();
-    if (Plr.movement_mode == MODE_SWIM) f += (float)minutes * (float)Plr.exertion / 6.0f;
-    else if (f > 0.0f) f -= (float)minutes * 0.5f;
-    set_swim_fatigue(f);
-}
-
 int UINTI(int flag) {
     int level = Skill_ML(-1, "SWIMMING");
     if (level == 1000 || level < SWIM_MIN_LEVEL) level = SWIM_MIN_LEVEL;

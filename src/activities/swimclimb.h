@@ -3,13 +3,7 @@
 // climb_it are declared in worklinks.h, with the other work of the command dispatcher.
 #pragma once
 
-// The player's swimming fatigue: a float of the character file, raised while she swims and
-// resting away on land.
-enum { PLR_SWIM_FATIGUE = 5684 };
-float swim_fatigue();
-void set_swim_fatigue(float f);
-// The body's minutes: in the water the swimming fatigue grows with the effort, out of it it eases.
-void swim_fatigue_tick(int minutes);
+// The player's swimming fatigue is the body's (creatures/body.h).
 
 // One swimming turn: -1 too tired to go on (drowning), 2 not in open water, else the SWIMMING roll
 // 0..3. `flag` set: the turn of a swim, which tells how tired she is; 0 the check before going in.

@@ -13,7 +13,7 @@
 #include "activities/skills.h"
 #include "game/toimi.h"
 #include "activities/worklinks.h"
-#include "activities/wornmagic.h"
+#include "items/wornmagic.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

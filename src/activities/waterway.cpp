@@ -10,7 +10,6 @@
 #include "activities/worklinks.h"
 #include "core/config.h"
 #include "core/datafunc.h"
-#include "game/loader.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"

@@ -2,6 +2,7 @@
 // the modules that do it: wilderness work, hide work, farming, traps, fishing and building of this
 // subsystem, and the item, body, combat and conversation commands of the others.
 #pragma once
+#include "creatures/unpack.h"   // Pura_NPC
 
 // ---- timbercraft, fire and branches ----
 int felltimber(int who, int x, int y, int mode);
@@ -51,7 +52,6 @@ void superapplyCmd();
 // ---- the body and the party ----
 int Wounds();                      // the chosen wound slot, -1 none
 int Sleep(int mode);
-int Pura_NPC(int code, int who);
 // ---- conversation ----
 // ---- skills with screens of their own ----
 void Herblore();

@@ -14,6 +14,8 @@
 
 int REAL_QUIT;
 int LOADER_RUN;
+int LOAD_MAP = 0;
+int CREATURE_UPDATE;
 char CharacterFile[128];
 uint8_t IDLETIMER_ENABLED;
 int OXA_NODELAY;

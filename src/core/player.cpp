@@ -28,6 +28,12 @@ int bigmap() {
     return 0;
 }
 
+int non_outdoor() {
+    if (!bigmap()) return 0;
+    Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
+    return 1;
+}
+
 // The note box and its pause.
 static void say(const char *text) { Note(text); }
 static void pause_notes() { Pause(); }

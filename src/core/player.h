@@ -8,6 +8,7 @@ extern int INVISIBLE;              // the player is invisible
 extern int Environ;                // 1 world map, 2 local area
 // 1 when the player is on the world map; sets Environ to match.
 int bigmap();
+int non_outdoor();                 // 1 (with its note) on the world map
 
 // ---- files in the character folder ----
 int do_OXS_backup();               // 1 when "<name>.BAK" now holds the current character file

@@ -8,6 +8,13 @@ void FatigueTick(int who, int amount);     // -1 the player; 1 per minute step, 
 void PhysicalTick(int who, int minutes);   // energy, hunger, thirst, body temperature
 void AsetaPonnistelu(int who, int level);  // exertion level 1..10 for this turn
 const char *effortdesc(int level);         // the name of an exertion level
+// The player's swimming fatigue: a float of the character file, raised while she swims and
+// resting away on land.
+enum { PLR_SWIM_FATIGUE = 5684 };
+float swim_fatigue();
+void set_swim_fatigue(float f);
+// The body's minutes: in the water the swimming fatigue grows with the effort, out of it it eases.
+void swim_fatigue_tick(int minutes);
 void Alusta_Ponnisteluanalyysi();
 void Kerro_Ponnisteluanalyysi();
 void Haavatarkistukset(int mode);          // wound checks of the player; death sets REAL_QUIT -1

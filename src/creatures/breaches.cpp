@@ -559,3 +559,98 @@ int rob_items(int victim, int n, unsigned char check) {
     laske_Load(-1);
     return taken;
 }
+
+// ---- leaving with goods ----
+
+// A taken item found with someone watching (or forced) turns unpaid and is booked; the new position.
+static int book_taken(int soc, int pos, int count) {
+    ItemStruct item = ObjToItem(pos);
+    item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_TAKEN) | OWN_UNPAID);
+    const int stored = Luo_Esineen_Itempos(item);
+    if (stored <= 0) return pos;
+    additemdebt(soc, stored, count);
+    SET_UNPAID_ofsoc(soc);
+    return stored;
+}
+
+void burglary(int soc, int force) {
+    if (INVISIBLE || soc == 0 || (soc == BURGLARYSOC && !force)) return;
+    if (!GetGlobVil(soc)) return;
+    if (!GOT_PROPERTY_ofsoc(soc) && !globVil.hasdebt) return;
+    BURGLARYSOC = soc;
+    const int seer = socseeplr(soc), nearest = socnearestnpc(soc);
+    int unpaid = 0, packed_taken = 0;
+    bool called_back = false;
+    auto examine = [&](int &pos, int count, bool in_pack) {
+        if (pos <= 0 || count <= 0) return;
+        const ItemStruct item = ObjToItem(pos);
+        if ((item.ownerflags & OWN_FREE) || item.ownersoc != (uint32_t)soc) return;
+        if (item.ownerflags & OWN_TAKEN) {
+            if (in_pack) packed_taken = 1;
+            if (seer == CRE_NONE && !force) return;
+            pos = book_taken(soc, pos, count);
+            if (!called_back && seer != CRE_NONE && perinta_taso(soc) == 0) {
+                called_back = true;
+                Shout_comebarter(seer);
+                aktivoi_perinta(soc, 1);
+                perinta_armonaika(soc, 15, 2);
+            }
+        } else if (item.ownerflags & OWN_UNPAID) {
+            unpaid = 1;
+        }
+    };
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        int pos = Plr.inv_obj[s];
+        examine(pos, Plr.inv_count[s], false);
+        Plr.inv_obj[s] = pos;
+    }
+    for (int i = 0; i < DATA_MAX; i++) {
+        DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || d.owner != -1 || d.extra != 4) continue;
+        int pos = (int)d.id;
+        examine(pos, d.count, false);
+        d.id = (uint32_t)pos;
+    }
+    const bool packed = GOT_PACKED_ofsoc(soc);
+    if (packed)
+        for (int c = 0; c < CRE_COUNT; c++) {
+            if (Cre[c].kind == CK_NONE || !(onko_NPC_kumppani(c) || onko_NPC_kesyelain(c))) continue;
+            for (int k = 0; k < CRE_PACK; k++) {
+                int pos = Cre[c].pack[k];
+                examine(pos, Cre[c].packcount[k], true);
+                Cre[c].pack[k] = pos;
+            }
+        }
+    if (packed && !unpaid && !packed_taken) CLR_PACKED_ofsoc(soc);
+    GOT_recount(soc);
+    GetGlobVil(soc);
+    const int level = perinta_taso(soc);
+    const int speaker = seer != CRE_NONE ? seer : nearest;
+    if (unpaid && Mapinfo_socID(IsoX(), IsoY()) != (unsigned)soc && speaker != CRE_NONE && level <= 2) {
+        if (level <= 1) {
+            char text[80];
+            copy_bounded(text, sizeof text, seer != CRE_NONE ? "Don't you dare to leave with unpaid goods!"
+                                                             : "Come back you thief! I saw you carry our goods!");
+            if (Olento_Huutaa(speaker, text)) Pause();
+            aktivoi_perinta(soc, 2);
+        }
+        perinta_armonaika(soc, 15, 3);
+    }
+    GetGlobVil(soc);
+    if (globVil.theftrun || perinta_taso(soc)) return;
+    if (debtminlimit(soc, 10) && !globVil.paydeadline && seer != CRE_NONE) {
+        char text[80];
+        copy_bounded(text, sizeof text, "You have found something to barter about? Let's talk about it.");
+        Olento_Puhuu(seer, text);
+        aktivoi_perinta(soc, 1);
+        Pause();
+        perinta_armonaika(soc, 10, 2);
+    }
+    GetGlobVil(soc);
+    if (globVil.paydeadline && seer != CRE_NONE) {
+        Shout_comebarter(seer);
+        aktivoi_perinta(soc, 2);
+        Pause();
+        perinta_armonaika(soc, 10, 3);
+    }
+}

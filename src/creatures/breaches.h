@@ -24,3 +24,6 @@ void PUUHASE_rosmous(int n);
 int rosvoroopeilu(int n);
 int rob_items(int victim, int n, unsigned char check);
 void Shout_comebarter(int n);
+// The player leaves or holds goods of the society: taken goods seen (or forced) turn into debts, and
+// the villagers call her back or ask her to barter.
+void burglary(int soc, int force);

@@ -2,7 +2,7 @@
 // lives went on, so a freshly entered map lets them take their turns unseen before she looks.
 #include <cstdint>
 
-#include "game/loader.h"
+#include "core/oxa.h"
 #include "core/records.h"
 #include "core/player.h"
 #include "game/worldpass.h"

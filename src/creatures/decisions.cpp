@@ -16,7 +16,7 @@
 #include "core/notes.h"
 #include "base/debuglog.h"
 #include "core/tekstit.h"
-#include "activities/wornmagic.h"
+#include "items/wornmagic.h"
 #include "core/datafunc.h"
 #include "core/spend.h"
 #include "creatures/cremove.h"

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/food.h"
 #include "activities/spirits.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

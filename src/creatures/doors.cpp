@@ -3,7 +3,6 @@
 // pet-dragging tests of the creatures' steps.
 #include "creatures/doors.h"
 
-#include "activities/food.h"
 #include "activities/skills.h"
 #include "activities/skilluse.h"
 #include "game/toimi.h"

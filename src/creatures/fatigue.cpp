@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "activities/swimclimb.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/weather.h"
@@ -117,6 +116,25 @@ void PhysicalTick(int who, int m) {
     swim_fatigue_tick(m);
     float t = Plr.body_temperature + (float)m * Plr.body_temperature_change;
     Plr.body_temperature = t > 42.0f ? 42.0f : t;
+}
+
+// ---- swimming fatigue ----
+
+enum { MODE_SWIM = 2 };
+
+float swim_fatigue() {
+    const float f = plr_get<float>(PLR_SWIM_FATIGUE);
+    return f >= 0.0f && f < 1.0e6f ? f : 0.0f;   // a damaged file reads as rested
+}
+
+void set_swim_fatigue(float f) { plr_set<float>(PLR_SWIM_FATIGUE, f >= 0.0f ? (f < 1.0e6f ? f : 1.0e6f) : 0.0f); }
+
+void swim_fatigue_tick(int minutes) {
+    if (minutes <= 0) return;
+    float f = swim_fatigue();
+    if (Plr.movement_mode == MODE_SWIM) f += (float)minutes * (float)Plr.exertion / 6.0f;
+    else if (f > 0.0f) f -= (float)minutes * 0.5f;
+    set_swim_fatigue(f);
 }
 
 // ---- load ----

@@ -30,7 +30,6 @@
 #include "creatures/predicates.h"
 #include "creatures/wounding.h"
 #include "creatures/wounds.h"
-#include "activities/itemcmd.h"
 #include "creatures/throwing.h"
 #include "items/wearing.h"
 #include "maps/directions.h"

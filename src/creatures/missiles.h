@@ -7,6 +7,7 @@
 
 #include "creatures/weaponchoice.h"   // what an item is as a missile: bow, arrow, thrown weapon
 #include "items/items.h"
+#include "items/wearing.h"   // ShieldMode and the shield guard
 
 // One flight at a time. Beside these the exchange reads the older names of combat.h:
 // MISSILE_osui (a creature was hit), MISSILE_passed (the missile reached or passed the square of
@@ -59,7 +60,5 @@ float get_terrainaltitude(int x, int y);
 float olennon_korkeus(int n);                  // ground height of its square, + 30 flying, + 20 in a tree
 
 // ---- shields ----
-void ShieldMode();                             // the player chooses how to hold her shield
-void shield_guard_renew();                     // bit 1 of her guard: a shield held in a guard
 int mslhit_shieldcheck(int target, int part, int x, int shieldItem, int fromX, int fromY);
 int shieldcoverage(int who, int part);

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/food.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"

@@ -7,9 +7,8 @@
 #include <cstring>
 #include <utility>
 
-#include "activities/food.h"
 #include "core/datafunc.h"
-#include "game/loader.h"
+#include "core/oxa.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
@@ -178,6 +177,13 @@ int onko_noiduttupaastetty(int n) {
     return c && (c->stateflags & 4);
 }
 int onko_vironsusi(int n) { return onko_noiduttuelain(n) && Cre[n].speciescode == 611; }
+int maxenergiavaranto(int n) {
+    if (n < 0 || n >= CRE_COUNT) return 5000;
+    const CreatureStruct &c = Cre[n];
+    if (c.kind == CK_HUMAN || c.kind == CK_SPIRIT) return 5000;
+    int cap = (int)(35.0f * c.weight);
+    return c.meateater ? cap * 2 : cap;
+}
 int onko_NPC_rohkea(int n) {
     const CreatureStruct *c = cre(n);
     if (!c) return 0;

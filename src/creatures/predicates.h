@@ -38,6 +38,7 @@ int onko_NPC_vesielaja(int n);        // a water creature; -1 the template `Crea
 int nukkuuko_NPC(int n);              // asleep
 int onko_NPC_vapaa_reagoimaan(int n); // free to react
 int onko_noiduttuelain(int n);        // a bewitched animal
+int maxenergiavaranto(int n);         // energy cap of the player (-1) or creature n
 int onko_noiduttupaastetty(int n);    // a bewitched animal released
 int onko_vironsusi(int n);            // a bewitched wolf
 int onko_NPC_rohkea(int n);           // brave: a skill above 70

@@ -8,7 +8,7 @@
 #include "base/ownlib.h"
 #include "core/obj_func.h"
 #include "core/records.h"
-#include "game/loader.h"
+#include "core/oxa.h"
 #include "core/creatures.h"
 #include "core/player.h"
 #include "creatures/zoomservices.h"

@@ -1,6 +1,5 @@
-// src/creatures/shields.cpp -- how a shield is held against missiles (centre, high, by the side)
-// and which body parts it covers from which direction.
-#include <cctype>
+// src/creatures/shields.cpp -- which body parts a shield covers from which direction, by how it is
+// held against missiles (centre, high, by the side).
 #include <initializer_list>
 #include <cstring>
 
@@ -14,53 +13,6 @@
 #include "maps/directions.h"
 #include "core/notes.h"
 #include "base/ui.h"
-
-enum { GUARD_CENTER = 2, GUARD_HIGH = 4, GUARD_SIDE = 8, GUARD_MODES = 14 };
-
-void ShieldMode() {
-    Note("#Select how to hold the shield to cover yourself against missile attacks.");
-    Valinta_Tyhjaa();
-    Valinta_Lisaa('N', "None");
-    Valinta_Lisaa('C', "Center");
-    Valinta_Lisaa('H', "High");
-    Valinta_Lisaa('S', "Side");
-    Valinta_LisaaGameinfo("SHIELD");
-    const int k = toupper(TeeValinta("Shield mode"));
-    uint8_t &g = Plr.shield_guard;
-    switch (k) {
-    case 'C':
-        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_CENTER);
-        Note("_Holding the shield carefully in front of your center slows your movement.");
-        break;
-    case 'H':
-        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_HIGH);
-        Note("_Holding the shield high restricts your field of vision and slows your movement.");
-        break;
-    case 'S':
-        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_SIDE);
-        Note("_Holding the shield raised by your side it's slightly slower to move.");
-        break;
-    case 'D':
-        g = (uint8_t)(g & ~GUARD_MODES);
-        Note("_You move normally and don't cover behind the shield.");
-        break;
-    default: g = 0; break;
-    }
-    shield_guard_renew();
-    Nayta_Wieldatut(1);
-}
-
-// Bit 1 says a shield is in her hand and held in one of the guards; it is what mobility, missile aim
-// and sight go by, so it is worked out wherever they read it, with or without a screen.
-void shield_guard_renew() {
-    uint8_t &g = Plr.shield_guard;
-    g &= (uint8_t)~1u;
-    if (!(g & GUARD_MODES)) return;
-    for (int hand = 1; hand <= 2; hand++) {
-        const int obj = getwieldedItempos(-1, hand);
-        if (obj && onko_KILPI(ObjToItem(obj))) g |= 1;
-    }
-}
 
 static bool round_shield(int item) {
     if (item <= 0) return false;

@@ -11,7 +11,6 @@
 #include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "game/turnloop.h"
 #include "game/worldpass.h"
 #include "creatures/animals.h"
 #include "creatures/condition.h"

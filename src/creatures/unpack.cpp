@@ -1,5 +1,5 @@
 // src/creatures/unpack.cpp -- the player unpacks her pack animal or picks things from a companion.
-#include "activities/worklinks.h"
+#include "creatures/unpack.h"
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"

@@ -14,7 +14,7 @@
 #include "creatures/lifeask.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"
-#include "activities/itemcmd.h"
+#include "items/wearing.h"
 #include "items/vessels.h"
 #include "maps/mapunit.h"
 #include "core/tekstit.h"

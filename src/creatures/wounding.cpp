@@ -25,7 +25,7 @@
 #include "creatures/fightvillage.h"
 #include "creatures/predicates.h"
 #include "activities/activities.h"
-#include "activities/wornmagic.h"
+#include "items/wornmagic.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"
 #include "creatures/doors.h"

@@ -53,7 +53,6 @@
 #include "worldgen/settling.h"
 #include "worldgen/worldgen.h"
 
-int CREATURE_UPDATE;
 int ENSIMMAINEN_LATAUS;
 int SCENIE;
 int PIC_SHOW;

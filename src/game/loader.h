@@ -6,9 +6,7 @@
 #include "core/oxa.h"
 #include "items/items.h"
 
-// Per-game state set by the loader and by map entry.
-extern int LOAD_MAP;               // the turn loop loads the map named in the player record (its flag)
-extern int CREATURE_UPDATE;        // creature turns a map entry lets pass to catch up
+// Per-game state set by the loader and by map entry (LOAD_MAP and CREATURE_UPDATE are in core/oxa.h).
 extern int ENSIMMAINEN_LATAUS;     // 0 until the first map entry of a game has completed
 extern int FIRESAFE;               // the turn loop's fire flag, set on entry
 extern int SCENIE;                 // 1 or 4: the people of the entered map are dead

@@ -32,12 +32,6 @@ char *txt_toimia(int action) {
     return buf;
 }
 
-int non_outdoor() {
-    if (!bigmap()) return 0;
-    Note("!That's not allowed on the wilderness map! Press [ENTER] to zoom on the local terrain map.");
-    return 1;
-}
-
 void Valinta_Toimi() {
     const ValintaStruct *v = Valinta_Valittu();
     if (v && v->action) Toimi(v->action, v->value, v->qualifier);

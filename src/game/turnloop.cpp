@@ -51,7 +51,6 @@
 #include <cstring>
 
 uint8_t LittleTurns = 0;
-int LOAD_MAP = 0;
 int PrevX = 0, PrevY = 0;
 int EXIT_CLOSE_GAME = 0;
 int FIRESAFE = 0;

@@ -1,7 +1,7 @@
 // src/items/ownership.h -- village ownership of goods: who owns an item, a map record or a world cell;
 // the five lists of societies whose goods the player holds; picking up owned goods (seen: a debt,
-// unseen: taken); returning goods against a debt; and the check when the player leaves a village
-// with goods not paid for.
+// unseen: taken); and returning goods against a debt. The check when the player leaves a village
+// with goods not paid for is the villagers' (creatures/breaches.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -39,6 +39,7 @@ int SET_TAKEN_ofsoc(int soc);
 int SET_MOVETAKEN_ofsoc(int soc);
 int SET_MOVEUNPAID_ofsoc(int soc);
 void SET_PACKED_ofsoc(int soc);
+void CLR_PACKED_ofsoc(int soc);
 void GOT_UNPAID_clr();
 void GOT_TAKEN_clr();
 void GOT_PACKED_clr();             // also at each game load
@@ -53,4 +54,3 @@ int owned_item_catch(OwnerStruct owner, int position, int count, int unseen);
 // Goods given back against their debt: the item position to keep, 0 when nothing changed.
 int debtreturn(int position, int count, int here_only);
 void replacedebtitem(int soc, int oldpos, int newpos);
-void burglary(int soc, int force);

@@ -3,7 +3,6 @@
 #include "items/itemwear.h"
 #include "items/vessels.h"
 
-#include "activities/actions.h"
 #include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

@@ -1,7 +1,8 @@
 // src/items/wearing.cpp -- the two hands, dressing and undressing, exclusion of similar pieces and
-// the protection of worn armour.
+// the protection of worn armour, and how the player holds her shield.
 #include "items/wearing.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -14,12 +15,12 @@
 #include "base/strupr.h"
 #include "core/creatures.h"
 #include "core/maintenance.h"
-#include "creatures/missiles.h"
 #include "items/items.h"
 #include "items/inventory.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "base/ui.h"
 
 static bool player_obj(int n) { return n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST; }
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS; }
@@ -379,4 +380,67 @@ void Exchange() {
     }
     Statistics();
     if (is_shield(first) || is_shield(second)) TurnUsed = 1;
+}
+
+// ---- the one-hand penalty ----
+
+int onehanded_pen(const ItemStruct &item) { return one_hand_penalty(item); }
+void set_onehanded_pen(ItemStruct &item, int value) { set_one_hand_penalty(item, value); }
+
+int wp_handpenalty(int creature, const ItemStruct &item, int verbose) {
+    const int pen = onehanded_pen(item);
+    if (pen == 0) return 0;
+    if (creature != CRE_PLAYER && (creature < 0 || creature >= CRE_COUNT)) return pen;
+    if (wieldcount(creature) > 1) return pen;
+    const int first = (int)INVALIDITEETTI(creature, 2, 1), second = (int)INVALIDITEETTI(creature, 2, 2);
+    if (first < 1 && second < 1) return 0;   // held in both hands
+    if (verbose && creature == CRE_PLAYER) Note(MSG(first >= 1 ? "CANT_WIELD_INJURED:1" : "CANT_WIELD_INJURED:2"));
+    return pen;
+}
+
+// ---- the shield guard ----
+
+void ShieldMode() {
+    Note("#Select how to hold the shield to cover yourself against missile attacks.");
+    Valinta_Tyhjaa();
+    Valinta_Lisaa('N', "None");
+    Valinta_Lisaa('C', "Center");
+    Valinta_Lisaa('H', "High");
+    Valinta_Lisaa('S', "Side");
+    Valinta_LisaaGameinfo("SHIELD");
+    const int k = toupper(TeeValinta("Shield mode"));
+    uint8_t &g = Plr.shield_guard;
+    switch (k) {
+    case 'C':
+        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_CENTER);
+        Note("_Holding the shield carefully in front of your center slows your movement.");
+        break;
+    case 'H':
+        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_HIGH);
+        Note("_Holding the shield high restricts your field of vision and slows your movement.");
+        break;
+    case 'S':
+        g = (uint8_t)((g & ~GUARD_MODES) | GUARD_SIDE);
+        Note("_Holding the shield raised by your side it's slightly slower to move.");
+        break;
+    case 'D':
+        g = (uint8_t)(g & ~GUARD_MODES);
+        Note("_You move normally and don't cover behind the shield.");
+        break;
+    default: g = 0; break;
+    }
+    shield_guard_renew();
+    Nayta_Wieldatut(1);
+}
+
+// Bit 1 says a shield is in her hand and held in one of the guards; it is what mobility, missile aim
+// and sight go by, so it is worked out wherever they read it, with or without a screen.
+void shield_guard_renew() {
+    uint8_t &g = Plr.shield_guard;
+    g &= (uint8_t)~1u;
+    if (!(g & GUARD_MODES)) return;
+    for (int hand = 1; hand <= 2; hand++) {
+        const int obj = getwieldedItempos(-1, hand);
+        if (obj && onko_KILPI(ObjToItem(obj))) g |= 1;
+    }
 }

@@ -1,6 +1,6 @@
 // src/items/wearing.h -- what the player and the creatures hold and wear: the two hands, dressing
 // and undressing, the rule that refuses a second piece of the same kind, and the protection worn
-// pieces give a body part against a damage type.
+// pieces give a body part against a damage type, and how the player holds her shield.
 #pragma once
 
 struct ItemStruct;
@@ -22,5 +22,14 @@ int ObjArmourProtection(int kind); // of the armour in Item; kind 1000 the mean 
 int PlrArmour(int part, int kind); // over the player's worn pieces covering the part; 6 warmth
 int onko_KILPI(const ItemStruct &item);               // 1 for a shield
 int onko_jalkine(const ItemStruct &item);             // 1 for footwear: shoes, boots
+// A weapon's one-hand penalty; wp_handpenalty is what it costs the holder now: nothing when it is held
+// in both hands, and when one arm is hurt the penalty stands (told to the player when verbose).
+int onehanded_pen(const ItemStruct &item);
+void set_onehanded_pen(ItemStruct &item, int value);
+int wp_handpenalty(int creature, const ItemStruct &item, int verbose);
+// The shield guard of the player record: how she holds her shield against missiles.
+enum { GUARD_CENTER = 2, GUARD_HIGH = 4, GUARD_SIDE = 8, GUARD_MODES = 14 };
+void ShieldMode();                 // the player chooses how to hold her shield
+void shield_guard_renew();         // bit 1 of her guard: a shield held in a guard
 void Exchange();                   // the command "X": swap the wielded weapons
 void ski(int slot);                // skis on or off; the caller has loaded the item into Item

@@ -9,7 +9,7 @@
 #include "activities/spirits.h"
 #include "activities/tools.h"
 #include "activities/tracking.h"
-#include "activities/wornmagic.h"
+#include "items/wornmagic.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/datafunc.h"

@@ -12,6 +12,7 @@
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/notes.h"
+#include "core/player.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/tekstit.h"

@@ -12,7 +12,6 @@
 #include "core/records.h"
 #include "base/savecommit.h"
 #include "base/strupr.h"
-#include "game/turnloop.h"
 #include "core/creatures.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"

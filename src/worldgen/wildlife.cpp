@@ -9,7 +9,7 @@
 
 #include "activities/activities.h"
 #include "activities/spirits.h"
-#include "activities/wornmagic.h"
+#include "items/wornmagic.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "core/datafunc.h"

@@ -7,6 +7,7 @@
 #include "activities/food.h"
 #include "core/datafunc.h"
 #include "core/creatures.h"
+#include "creatures/predicates.h"
 #include "items/itemdefs.h"
 
 using oxatest::ActivityTest;

@@ -7,6 +7,7 @@
 
 #include "activities/survival.h"
 #include "activities/swimclimb.h"
+#include "creatures/body.h"
 #include "activities/worklinks.h"
 #include "core/harnrule.h"
 #include "core/player.h"

@@ -3,6 +3,7 @@
 // check when she walks off with goods, and the debt book's bounds.
 #include "core/player.h"
 #include "creatures/animals.h"
+#include "creatures/breaches.h"
 #include "creatures/condition.h"
 #include "activities/itemcmd.h"
 #include "items/itemwear.h"

@@ -7,6 +7,7 @@
 #include "game/command.h"
 #include "items/itemdefs.h"
 #include "items/items_test.h"
+#include "items/wearing.h"
 
 namespace {
 

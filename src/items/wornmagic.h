@@ -1,4 +1,4 @@
-// src/activities/wornmagic.h -- the charms the player carries and wears: bear teeth, the strip that
+// src/items/wornmagic.h -- the charms the player carries and wears: bear teeth, the strip that
 // keeps bears off, mittens of dog fur or hare-snare wool.
 #pragma once
 

@@ -1,5 +1,5 @@
-// src/activities/wornmagic.cpp -- the charms the player carries and wears.
-#include "activities/wornmagic.h"
+// src/items/wornmagic.cpp -- the charms the player carries and wears.
+#include "items/wornmagic.h"
 
 #include <cctype>
 #include <cstring>
