@@ -12,6 +12,7 @@
 #include "base/ui.h"
 #include "creatures/ancestors.h"
 #include "core/maintenance.h"
+#include "game/clockupkeep.h"
 #include "presentation/input.h"
 #include "screens/ancestors.h"
 

@@ -17,6 +17,7 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "game/playerstep.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "presentation/notes.h"

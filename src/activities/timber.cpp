@@ -21,6 +21,7 @@
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"

@@ -20,6 +20,7 @@
 #include "base/ui.h"
 #include "core/datafunc.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"

@@ -26,6 +26,7 @@
 #include "maps/mapunit.h"
 #include "maps/water.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "creatures/condition.h"

@@ -4,7 +4,7 @@
 #include "core/obj_func.h"
 #include "core/spend.h"
 #include "core/creatures.h"
-#include "maps/zoomstore.h"
+#include "core/localarea.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/player.h"

@@ -1,7 +1,16 @@
-// src/core/maintenance.h -- the game clock and its upkeep: the six-second tick, the minute step,
-// carrying minutes into hours, days, months and years, the hourly and the daily upkeep, unique ids
-// and day-of-year arithmetic. The clock itself lives in the player record.
+// src/core/maintenance.h -- the game clock: the six-second tick, the minute step, carrying minutes
+// into hours, days, months and years, unique ids and day-of-year arithmetic. The clock itself lives
+// in the player record. The world's upkeep of the time passed (the body, the warmth, the lights, the
+// hourly upkeep) is the game's (game/clockupkeep.h): the clock asks for it through `clock_hooks`.
 #pragma once
+
+// What the clock asks of the world as its time passes, in the order of the clock's own steps.
+struct ClockHooks {
+    void (*player_fatigue)(int who, int ticks);      // a six-second tick's fatigue of the body
+    void (*minute_upkeep)(int minutes, int mode);    // the world's upkeep of minutes passed (MinuteTick's mode)
+    void (*hour_upkeep)();                           // the hourly upkeep, once an hour
+};
+extern const ClockHooks clock_hooks;   // filled by the game folder (game/clock_hooks.cpp)
 
 extern int Juoksevat_sekuntit;     // running seconds, 0-59 between steps
 extern int last_hour;              // hour of the last hourly upkeep; -1 before the first
@@ -10,8 +19,6 @@ void SecondTick(int seconds, int mode);   // mode 0 fatigue and body, 2 body onl
 void MinuteTick(int minutes, int mode);   // mode 0 body and fatigue, 2 body only, else neither
 void Time();                       // carries minutes into hours and days; the hourly upkeep
 void Statistics();                 // Time, then the status panel's values drawn (base/ui.h)
-void hourly_check();
-void daily_maintenance();
 unsigned crID();                   // a new unique id
 int dayofyear(int day, int month); // 1..360
 int dayssince(int day1, int month1, int day2, int month2);

@@ -12,7 +12,6 @@ extern char NOTE[NOTE_SIZE];       // the note being shown, after decoding
 extern char lastnote[NOTE_SIZE];   // the last note shown, for dropping repeats
 extern int NOTE_TUPLAOK;           // a note equal to the last one is shown again
 extern int NOTEMOD_alkuok;         // no capitals for the next note
-extern int NPCNOTE_HEARLIMIT;      // distance within which creature notes are heard; 0 the default
 
 void Note(const char *text);
 void note(const char *text);       // shown as given: nothing capitalised
@@ -21,9 +20,6 @@ void DebugNote(const char *text);
 // A debug note made from a format, formatted only while debug notes are shown.
 void DebugNotef(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 void quest_debuglog(const char *text);   // a debug note and a "!quests" debug line
-// A creature's deed: the seen text when the player sees it, else the heard one (HEAR_s) within
-// hearing. creature -1: the player's own, always shown. 1 when something was noted.
-int NPCNote(int creature, const char *seen, const char *flags);
 void ignore_lastnote();
 
 // The message log "msglog.txt" of the character folder: one line per note, its colour, the date, its

@@ -12,7 +12,6 @@
 #include "base/strupr.h"
 #include "core/creatures.h"
 #include "core/tehtavat.h"
-#include "society/trade.h"
 #include "core/notes.h"
 
 #include <cmath>
@@ -25,6 +24,9 @@ ItemStruct Temp_Item;
 ItemStruct Item;
 ItemStruct Item2;
 uint8_t keepobj[PLAYEROBJ_COUNT];
+int32_t Trade_ItemList[TRADE_SLOTS];
+int32_t Trade_ItemCount[TRADE_SLOTS];
+int32_t Trade_DebtCheck[TRADE_SLOTS];
 int RUN_OBJMAINT = 0;
 int hakutapa_RANDOM = 0;
 int hakutapa_NOT_TYPE = 0;

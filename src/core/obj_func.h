@@ -197,6 +197,12 @@ extern ItemStruct Temp_Item;
 extern ItemStruct Item;
 extern ItemStruct Item2;
 extern uint8_t keepobj[PLAYEROBJ_COUNT];
+// The goods the player offers in the trade under way (society/trade.h): they are in no slot until
+// the deal hands them over or they come back, and the object maintenance keeps them.
+enum { TRADE_SLOTS = 20 };
+extern int32_t Trade_ItemList[TRADE_SLOTS];    // objects the player offers
+extern int32_t Trade_ItemCount[TRADE_SLOTS];
+extern int32_t Trade_DebtCheck[TRADE_SLOTS];   // the debt line an offered item pays, -1000 none
 extern int RUN_OBJMAINT;
 extern int hakutapa_RANDOM;        // hae_esine picks a random match while set
 extern int hakutapa_NOT_TYPE;      // hae_esine skips rows of this type

@@ -1,7 +1,8 @@
-// src/core/spend.h -- the timed-task loop that spends game time on the player's work: ticks of a
-// minute or ten seconds with the creatures' turns between them, the task window, and the things that
-// stop the work early (a creature in view or turning hostile, an attack, an injury, a sound, the
-// body giving out, Esc).
+// src/core/spend.h -- spending game time on the player's work: the task's state and flags and the
+// entries every work calls. The loop itself (ticks of a minute or ten seconds with the creatures'
+// turns between them, the task window, and the things that stop the work early: a creature in view
+// or turning hostile, an attack, an injury, a sound, the body giving out, Esc) runs the world's turns
+// and is the game's (game/taskloop.h); the entries ask for it through `spend_hooks`.
 #pragma once
 
 extern int SPENDING;               // 1 while a task runs; -2 ends it at once
@@ -26,6 +27,13 @@ enum {
     SPF_HELPERS2 = 512,
     SPEND_MAX_MINUTES = 720,
 };
+
+// What the task's entries ask of the game.
+struct SpendHooks {
+    // The task loop: 1 when the task was done, 0 when it was refused or cut short.
+    int (*task_loop)(int minutes, int seconds, const char *message, int continued_minutes, unsigned flags);
+};
+extern const SpendHooks spend_hooks;   // filled by the game folder (game/spend_hooks.cpp)
 
 int spend(int minutes, int seconds, const char *message, int continued_minutes, unsigned flags);
 int basicspend(int minutes, const char *message);

@@ -3,6 +3,7 @@
 #include "core/datafunc.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/localarea.h"
 #include "core/tekstit.h"
 
 #include <cstring>
@@ -52,4 +53,11 @@ int texts_cre_diving(int n) { return local_creature(n) && Cre[n].korkeus == -100
 void texts_data_xy(int pos, int *x, int *y) {
     *x = pos >= 0 && pos < DATA_MAX ? Data[pos].x : 0;
     *y = pos >= 0 && pos < DATA_MAX ? Data[pos].y : 0;
+}
+
+int npcSuunta(int n) {
+    if (n < 0 || n >= CRE_COUNT) return 0;
+    const int x = cre_x(n), y = cre_y(n);
+    if (x < 0 || y < 0) return 0;
+    return koordSuunta(PlayerX, PlayerY, x, y);
 }

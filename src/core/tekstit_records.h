@@ -18,3 +18,4 @@ const char *texts_template_name(int n);   // creature template n's name
 void texts_cre_xy(int n, int *x, int *y);    // creature n's square
 int texts_cre_diving(int n);                 // 1 while creature n is under water
 void texts_data_xy(int pos, int *x, int *y); // the square of data-pool record pos
+int npcSuunta(int n);              // compass direction 0..7 from the player to creature n; 0 for n < 0

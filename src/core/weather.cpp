@@ -1,4 +1,5 @@
-// Local weather: the engine kept level with the clock, and rain and snow as the player meets them.
+// Local weather: the small questions about the weather and the season (the hourly step and the rain
+// as the player meets it are maps/localweather.cpp).
 #include "core/weather.h"
 
 #include <cmath>
@@ -12,7 +13,6 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weatherengine.h"
-#include "maps/area.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
@@ -37,37 +37,4 @@ int is_it_raining() { return GlobWeather.intensity > 0; }
 int is_it_sunset() {
     int a = GlobWeather.sun_alt;
     return a >= 0 && a <= 20 && Plr.hour >= 13;
-}
-
-void make_me_wet() {
-    if ((GlobWeather.rain_kind == 2 || GlobWeather.rain_kind == 3) && GlobWeather.intensity == 1) return;
-    if (onkokatto(PlayerX, PlayerY)) return;
-    SLEEP_INTERRUPT = 6;
-}
-
-// ---- the hourly weather check -------------------------------------------------------------------
-
-static bool is_rain(const WeatherStruct &w) { return w.rain_kind == 1; }
-
-void HourlyWeatherCheck() {
-    if (Plr.hour > 23) Plr.hour = 0;
-    Plr.air_temperature = (float)GlobWeather.temperature;
-    int steps = 0;
-    while (weatherengine.hour != Plr.hour && steps < 24) {
-        PrevWeather = GlobWeather;
-        GlobWeather = weatherengine.next_step(WEATHER_LATITUDE);
-        steps++;
-    }
-    if (steps == 0) return;
-
-    int before = PrevWeather.intensity, now = GlobWeather.intensity;
-    if (before == 0 && now > 0)
-        Note(MSG(is_rain(GlobWeather) ? "WEATHER_RAIN_STARTS" : "WEATHER_SNOW_STARTS"));
-    else if (before > 0 && now == 0)
-        Note(MSG(is_rain(PrevWeather) ? "WEATHER_RAIN_CEASES" : "WEATHER_SNOW_CEASES"));
-    else if (now > before)
-        Note(MSG(is_rain(GlobWeather) ? "WEATHER_RAIN_INCREASES" : "WEATHER_SNOW_INCREASES"));
-    else if (now < before)
-        Note(MSG(is_rain(GlobWeather) ? "WEATHER_RAIN_DECREASES" : "WEATHER_SNOW_DECREASES"));
-    if (now >= 1) make_me_wet();
 }

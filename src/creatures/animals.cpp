@@ -46,6 +46,7 @@
 #include "items/ownership.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/player.h"

@@ -10,6 +10,7 @@
 #include "creatures/combat.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
 

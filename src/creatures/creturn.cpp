@@ -14,6 +14,7 @@
 #include "maps/movement.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "core/tekstit.h"
 
 #include <cmath>

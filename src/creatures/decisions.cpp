@@ -14,6 +14,7 @@
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "base/debuglog.h"
 #include "core/tekstit.h"
 #include "items/wornmagic.h"

@@ -28,6 +28,7 @@
 #include "items/items.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "base/ui.h"
 #include "core/creatures.h"
 #include "core/tekstit.h"

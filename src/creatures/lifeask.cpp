@@ -8,6 +8,7 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "core/tekstit.h"
 #include "core/player.h"
 

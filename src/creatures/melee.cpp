@@ -37,6 +37,7 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
 

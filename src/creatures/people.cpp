@@ -35,6 +35,7 @@
 #include "maps/sight.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "core/tekstit.h"
 #include "society/chat.h"
 #include "society/reputation.h"

@@ -29,6 +29,7 @@
 #include "creatures/doors.h"
 #include "game/look.h"
 #include "maps/movement.h"
+#include "game/playerstep.h"
 #include "maps/picker.h"
 #include "maps/plrlink.h"
 #include "maps/facing.h"

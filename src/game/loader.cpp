@@ -28,7 +28,7 @@
 #include "maps/mapload.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "base/ui.h"

@@ -9,6 +9,7 @@
 #include "game/encountupkeep.h"
 #include "game/loader.h"
 #include "core/maintenance.h"
+#include "game/clockupkeep.h"
 #include "game/mapupkeep.h"
 #include "core/oxa.h"
 #include "core/player.h"

@@ -5,6 +5,7 @@
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/maintenance.h"
+#include "game/clockupkeep.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/records.h"

@@ -18,13 +18,6 @@
 
 const char *Ilmansuunta[8] = {"east", "north-east", "north", "north-west", "west", "south-west", "south", "south-east"};
 
-int npcSuunta(int n) {
-    if (n < 0 || n >= CRE_COUNT) return 0;
-    const int x = cre_x(n), y = cre_y(n);
-    if (x < 0 || y < 0) return 0;
-    return koordSuunta(PlayerX, PlayerY, x, y);
-}
-
 int reldir(int who, int x, int y) {
     int fx, fy, heading;
     if (who == CRE_PLAYER) {

@@ -4,7 +4,6 @@
 
 extern const char *Ilmansuunta[8];   // "east", "north-east", ... counter-clockwise from east
 
-int npcSuunta(int n);              // compass direction 0..7 from the player to creature n; 0 for n < 0
 // Direction of square x, y seen from the player (who -1) or creature who: 0 ahead, 2 left, 4 behind,
 // 6 right, the odd values between.
 int reldir(int who, int x, int y);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/localarea.h"   // the local area's geometry
 #include "core/records.h"
 
 // ---- layer geometry ---------------------------------------------------------------------------
@@ -16,14 +17,6 @@ constexpr int WORLD_H = 2048;
 constexpr size_t MAP_BYTES = (size_t)MAP_STRIDE * MAP_ROWS;   // 6,296,577: "WORLD.DAT", "WORLD.PLM"
 static_assert(MAP_BYTES == 6296577, "world layer image size");
 
-// The local area: 5 x 5 local maps of 64 x 64 squares laid into the grid at 72..391, the centre
-// local map at 200..263 on both axes.
-constexpr int ZOOM_SIDE = 64;
-constexpr int ZOOM_SQUARES = ZOOM_SIDE * ZOOM_SIDE;
-constexpr int AREA_MIN = 72;
-constexpr int AREA_MAX = 391;
-constexpr int AREA_CENTRE = 200;
-constexpr int ZOOM_RECORDS = 2000;  // pool records stored with one local map
 
 // Terrain chars the map code names.
 constexpr int CH_BLANK = 32;

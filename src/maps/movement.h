@@ -1,5 +1,6 @@
-// src/maps/movement.h -- moving the player over the world map and the local area: the step with
-// every check, question, message and time cost, and the test whether a square can be entered.
+// src/maps/movement.h -- moving over the world map and the local area: the state of the player's
+// moving, what a metre costs and whether a step is a climb (her step itself is game/playerstep.h),
+// and the water, ice and watercraft rules of a step.
 #pragma once
 #include <cstdint>
 
@@ -10,8 +11,6 @@ extern int UPDATE_SCREEN, ZoomRenew, Exit_Checking;
 extern int SOUND_IN_DISTANCE, SOUND_IN_POSITION;
 extern char MoveSound[16];         // the step sound chosen by the last step ("" none)
 
-int MovePlayer(int step);          // -1 refused, 0 not moved, 1 moved
-int MoveTo(int who, int fromX, int fromY, int toX, int toY, int step);
 int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY);
 // The same question on the local area, asked by a caller that knows it is not on the world map: a
 // creature's step has asked that already.

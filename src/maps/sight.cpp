@@ -291,8 +291,6 @@ int NPC_see(int x0, int y0, int tx, int ty, int heading) {
     return 0;
 }
 
-int koordSuunta(int x0, int y0, int x1, int y1) { return Kulma_Ilmansuunnaksi(calcAngle(x0, y0, x1, y1)); }
-
 static int can_see(int x0, int y0, int tx, int ty, int world) {
     if (x0 == tx && y0 == ty) return 1;
     const int d = koordSuunta(x0, y0, tx, ty);

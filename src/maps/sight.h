@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/localarea.h"   // koordSuunta
+
 extern int LIGHT_SOURCES;          // the light map has been filled for this drawing
 extern int NAKOPIIRISSA_Kyla;      // a settlement came into view on an unexplored square
 
@@ -15,7 +17,6 @@ int See(int x, int y);             // 1 when the square is in the player's view
 // The first record of the type on a square around (x, y) that the player sees (mode 1: not the
 // player's own square); -1000 none.
 int see_datatype_around(int type, int x, int y, int mode);
-int koordSuunta(int x0, int y0, int x1, int y1);   // compass direction 0-7 from the first point
 
 void light_around(int x, int y, int r, int spot);
 void light_sources(int tick);

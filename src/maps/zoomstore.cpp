@@ -33,18 +33,6 @@ ZoomStruct ZoomTemp;
 
 enum { TYPE_CREATURE = 4, TYPE_TRAP = 27, TYPE_NET = 28 };
 
-// ---- coordinates ------------------------------------------------------------------------------
-
-static int find_zoom(int v, int border) {
-    for (int k = -2; k <= 2; k++) {
-        int start = AREA_CENTRE - border + k * (64 + 2 * border);
-        if (v >= start && v < start + 64 + border) return k;
-    }
-    return 2;
-}
-int find_zoom_x(int v, int border) { return find_zoom(v, border); }
-int find_zoom_y(int v, int border) { return find_zoom(v, border); }
-
 // ---- the two files ----------------------------------------------------------------------------
 // Record n of "ZOOMMAPS.DAT" starts at n x 88,392 and is named by entry n of "ZOOMINDEX.DAT". A record
 // is written in place before the index names it, and the index is always replaced whole, so the

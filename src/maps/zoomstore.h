@@ -7,9 +7,6 @@
 extern ZoomStruct Zoom;
 extern ZoomStruct ZoomTemp;        // the world generator's second buffer
 
-int find_zoom_x(int v, int border);  // local-map offset -2..2 of a current-map column
-int find_zoom_y(int v, int border);
-
 int ZoomMapPos(int x, int y);      // record number of a world cell, 0 when not stored
 // Checks the index and the maps against each other (whenever either is not as the store last saw it)
 // and mends what it can, telling the player what was damaged. 1 when the store stands.

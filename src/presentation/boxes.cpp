@@ -15,7 +15,7 @@
 #include "creatures/physical.h"
 #include "maps/movement.h"
 #include "maps/plrlink.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "presentation/input.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"

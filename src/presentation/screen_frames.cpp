@@ -8,7 +8,7 @@
 #include "core/player.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "presentation/hyper.h"
 #include "presentation/input.h"
 #include "presentation/menu.h"

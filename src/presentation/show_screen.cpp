@@ -10,7 +10,7 @@
 #include "base/ownlib.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "maps/sight.h"
 #include "presentation/notes.h"
 #include "presentation/tiles.h"

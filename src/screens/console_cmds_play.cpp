@@ -37,7 +37,7 @@
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "maps/zoomstore.h"
 #include "presentation/audio.h"
 #include "presentation/show.h"

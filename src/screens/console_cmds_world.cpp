@@ -30,7 +30,7 @@
 #include "maps/directions.h"
 #include "maps/mapdesc.h"
 #include "maps/kulttuuri.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "maps/mapdraw.h"
 #include "items/recipes.h"
 #include "creatures/predicates.h"

@@ -26,9 +26,6 @@ int Trade_Phase;
 float Trade_Price;
 int Trade_ItemLoop;
 char Trade_Item[80];
-int32_t Trade_ItemList[TRADE_SLOTS];
-int32_t Trade_ItemCount[TRADE_SLOTS];
-int32_t Trade_DebtCheck[TRADE_SLOTS];
 int Trade_Status;
 
 enum { OBJ_TASK_GOODS = 57, TASK_BOUGHT = 37, TASK_TRADED = 16, TASK_TRADED_ROLE5 = 44 };

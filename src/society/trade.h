@@ -4,14 +4,12 @@
 #pragma once
 #include <cstdint>
 
-enum { TRADE_SLOTS = 20 };
+#include "core/obj_func.h"   // the goods offered: Trade_ItemList and its counts and debt lines
+
 extern int Trade_Phase;            // 0 none, 1 offering, 2 a deal
 extern float Trade_Price;
 extern int Trade_ItemLoop;         // the partner's slot or animal traded for
 extern char Trade_Item[80];        // its description
-extern int32_t Trade_ItemList[TRADE_SLOTS];    // objects the player offers
-extern int32_t Trade_ItemCount[TRADE_SLOTS];
-extern int32_t Trade_DebtCheck[TRADE_SLOTS];   // the debt line an offered item pays, -1000 none
 extern int Trade_Status;
 
 void Trade_Complete();

@@ -42,6 +42,7 @@
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "base/ui.h"
 #include "core/tehtavat.h"
 #include "core/player.h"

@@ -13,6 +13,7 @@
 #include "items/items.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
+#include "game/playerstep.h"
 
 #include <set>
 #include <vector>

@@ -8,7 +8,7 @@
 #include "items/materials.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "maps/zoomstore.h"
 #include "presentation/input_feeder.h"
 #include "screens/console.h"

@@ -2,6 +2,7 @@
 // hours, days, months and years, timed skill bonuses, starvation by the hour, the daily upkeep with
 // its "EQUIP.DAT" line, unique ids and day arithmetic.
 #include "turn_fixture.h"
+#include "game/clockupkeep.h"
 
 #include <sys/stat.h>
 

@@ -14,6 +14,7 @@
 #include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "game/mapupkeep.h"
+#include "game/playerstep.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/crestep.h"

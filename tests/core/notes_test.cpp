@@ -6,6 +6,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/tekstit.h"

@@ -4,6 +4,7 @@
 #include "core/loader_fixture.h"
 #include "maps/mapdesc.h"
 #include "maps/movement.h"
+#include "game/playerstep.h"
 #include "presentation/show.h"
 #include "worldgen/worldgen.h"
 

@@ -5,6 +5,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/weather.h"
+#include "maps/localweather.h"
 #include "core/weatherengine.h"
 #include "maps/mapunit.h"
 #include "maps/burning.h"

@@ -6,7 +6,7 @@
 #include "core/maintenance.h"
 #include "core/weatherengine.h"
 #include "maps/area.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 #include "maps/water.h"
 #include "game/turnloop.h"
 

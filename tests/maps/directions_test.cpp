@@ -4,6 +4,7 @@
 #include "core/creatures.h"
 #include "maps/directions.h"
 #include "core/tekstit.h"
+#include "core/tekstit_records.h"
 
 namespace {
 

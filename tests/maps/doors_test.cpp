@@ -1,6 +1,7 @@
 // tests/maps/doors_test.cpp -- doors and gates by the command keys, hiding and sneaking, skis,
 // running and the movement menu, and the door, fence and dragging tests of the creatures' steps.
 #include "maps/play_fixture.h"
+#include "game/playerstep.h"
 
 #include "base/ui.h"
 #include "creatures/perception.h"

@@ -5,7 +5,7 @@
 #include "core/weatherengine.h"
 #include "core/config.h"
 #include "core/records.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "creatures/physical.h"
 #include "maps/facing.h"
 #include "maps/movement.h"
+#include "game/playerstep.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
 

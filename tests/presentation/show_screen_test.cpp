@@ -3,7 +3,7 @@
 
 #include "core/config.h"
 #include "core/records.h"
-#include "maps/shading.h"
+#include "core/shading.h"
 
 #include <vector>
 

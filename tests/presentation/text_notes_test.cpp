@@ -6,6 +6,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/notes.h"
+#include "maps/npcnote.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"

@@ -11,6 +11,7 @@
 #include "core/obj_func.h"
 #include "game/turnloop.h"
 #include "core/maintenance.h"
+#include "game/clockupkeep.h"
 #include "screens/skillscreen.h"
 #include "items/items.h"
 #include "presentation/notes.h"

@@ -7,6 +7,7 @@
 #include "activities/plants.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
+#include "game/clockupkeep.h"
 #include "core/creatures.h"
 #include "maps/squareevents.h"
 #include "maps/area.h"

@@ -10,6 +10,7 @@
 #include "maps/kulttuuri.h"
 #include "creatures/zoomservices.h"
 #include "maps/movement.h"
+#include "game/playerstep.h"
 #include "core/tekstit.h"
 #include "core/player.h"
 #include "base/debuglog.h"

@@ -1,6 +1,6 @@
-// src/maps/shading.cpp -- the map tint by the sun's altitude, faded by the minute toward the stage
+// src/core/shading.cpp -- the map tint by the sun's altitude, faded by the minute toward the stage
 // of the next hour.
-#include "maps/shading.h"
+#include "core/shading.h"
 
 #include "core/config.h"
 #include "core/records.h"

@@ -1,4 +1,4 @@
-// src/maps/shading.h -- the tint of the map by the time of day: white by day, blue in the
+// src/core/shading.h -- the tint of the map by the time of day: white by day, blue in the
 // twilights, dark at night, faded from one stage to the next by the minute.
 #pragma once
 #include <cstdint>
