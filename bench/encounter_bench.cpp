@@ -17,6 +17,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "game/scenario.h"
+#include "worldgen/encountupkeep.h"
 #include "core/creatures.h"
 #include "core/player.h"
 #include "creatures/crefile.h"

@@ -4,7 +4,7 @@
 #include "activities/building.h"
 
 #include "activities/skills.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

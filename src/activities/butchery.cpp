@@ -10,7 +10,7 @@
 #include "activities/food.h"
 #include "activities/hidework.h"
 #include "activities/skills.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/settings.h"

@@ -7,7 +7,7 @@
 #include "items/containers.h"
 #include "activities/skills.h"
 #include "activities/spirits.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

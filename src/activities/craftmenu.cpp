@@ -5,7 +5,7 @@
 
 #include "activities/cooking.h"
 #include "activities/skilluse.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "base/ownlib.h"

@@ -2,7 +2,7 @@
 #include "activities/food.h"
 
 #include "activities/herbeffects.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
@@ -98,7 +98,7 @@ void quaffCmd() {
                 if (!in_layer(x, y) || maailma_attrib[mapidx(x, y)] == ':') continue;
                 if (ice_thickness_true(x, y) <= 0) continue;
                 if (KyllaEi("Make a hole in the ice?")) {
-                    Toimi(ACTION_ICE_HOLE, 0, "");
+                    command_hooks.run_action(ACTION_ICE_HOLE, 0, "");
                     return;
                 }
                 goto vessels;

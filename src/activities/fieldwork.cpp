@@ -9,7 +9,7 @@
 #include "activities/harvest.h"
 #include "activities/plants.h"
 #include "activities/skills.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "activities/skills.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

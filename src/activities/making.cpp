@@ -3,7 +3,7 @@
 #include "activities/making.h"
 
 #include "activities/skills.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

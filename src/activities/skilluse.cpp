@@ -7,7 +7,7 @@
 #include "activities/charscreens.h"
 #include "activities/cooking.h"
 #include "activities/skills.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "core/player.h"

@@ -11,7 +11,7 @@
 #include "activities/magic.h"
 #include "activities/skills.h"
 #include "activities/spirits.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
@@ -19,7 +19,6 @@
 #include "maps/burning.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
-#include "game/mapupkeep.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"
@@ -42,6 +41,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/picker.h"
+#include "maps/rooms.h"
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "core/tehtavat.h"
@@ -349,4 +349,14 @@ void light(int slot, int on) {
     }
     Temp_Item = it;
     item_to_plrobj(slot);
+}
+
+void SmokePreparingGoods(int x, int y, int minutes) {
+    for (DataStruct &d : Data) {
+        if (d.type != DT_WORK || d.flags != '{') continue;
+        if (abs(d.x - x) > 19 || abs(d.y - y) > 19) continue;
+        if (!onkohuoneessa_koordinaatti(x, y, d.x, d.y)) continue;
+        const int care = (int)d.day + minutes;
+        d.day = (uint16_t)(care > 65535 ? 65535 : care);
+    }
 }

@@ -11,5 +11,7 @@
 // Puts a burning fire on x, y with `fuel` (10 for the player's own fire; people lighting one to roast
 // their meat give more) and lets the smoking work near it go on.
 void SetFireBurning(int x, int y, int fuel);
+// The smoking work in the same room within 19 squares of a fire on x, y gets `minutes` more smoke.
+void SmokePreparingGoods(int x, int y, int minutes);
 // Lights (on 1) or puts out (0) the light carried in pack slot `slot`.
 void light(int slot, int on);

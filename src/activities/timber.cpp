@@ -11,7 +11,7 @@
 #include "activities/magic.h"
 #include "activities/skills.h"
 #include "activities/skilluse.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"

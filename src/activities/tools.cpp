@@ -18,7 +18,7 @@
 #include "base/strupr.h"
 #include "base/ui.h"
 #include "core/datafunc.h"
-#include "game/mapupkeep.h"
+#include "creatures/zoomservices.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"

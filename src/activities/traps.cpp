@@ -11,7 +11,7 @@
 #include "activities/activities.h"
 #include "activities/food.h"
 #include "activities/skills.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "items/wornmagic.h"
 #include "base/debuglog.h"

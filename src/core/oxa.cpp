@@ -16,6 +16,8 @@ int REAL_QUIT;
 int LOADER_RUN;
 int LOAD_MAP = 0;
 int CREATURE_UPDATE;
+int PIC_SHOW;
+int PrevX = 0, PrevY = 0;
 char CharacterFile[128];
 uint8_t IDLETIMER_ENABLED;
 int OXA_NODELAY;

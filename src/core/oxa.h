@@ -7,6 +7,8 @@ extern int REAL_QUIT;              // 1 quit the program, -1 back to the menu, e
 extern int LOADER_RUN;
 extern int LOAD_MAP;               // the turn loop loads the map named in the player record (its flag)
 extern int CREATURE_UPDATE;        // creature turns a map entry lets pass to catch up
+extern int PIC_SHOW;               // a picture was shown on entering the map
+extern int PrevX, PrevY;           // the player's square before the command
 extern char CharacterFile[128];
 extern uint8_t IDLETIMER_ENABLED;  // the command reader waits: the idle animation may tick
 

@@ -5,7 +5,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/player.h"
-#include "game/worldpass.h"
+#include "creatures/creaturepass.h"
 #include "creatures/creturn.h"
 #include "creatures/crefile.h"
 #include "core/creatures.h"
@@ -40,9 +40,9 @@ void cre_maintenance() {
         Cre[c].catchup = 0;
     }
     // everybody lives the turns the time away allows
-    creature_run_begin();
-    for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) CreatureMove();
-    creature_run_end();
+    creature_pass_hooks.run_begin();
+    for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) creature_pass_hooks.pass();
+    creature_pass_hooks.run_end();
     forestcover_hide_all();
     DISABLE_NOTES = keep_notes;
     if (KARTANLATAUSTAPA & 2) {
@@ -57,7 +57,7 @@ void cre_maintenance() {
     }
     ENCOUNTER_CREATURE_TYPE = 0;
     CREATURE_UPDATE = 0;
-    CreatureMove();
+    creature_pass_hooks.pass();
     DISABLE_MAP = keep_map;
     INVISIBLE = keep_invisible;
 }

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "activities/magic.h"
-#include "game/loader.h"
+#include "core/gamefiles.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -18,7 +18,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
-#include "game/worldpass.h"
+#include "creatures/creaturepass.h"
 #include "core/weather.h"
 #include "maps/localweather.h"
 #include "core/weatherengine.h"
@@ -58,7 +58,9 @@ uint8_t PLAYER_SLEEPING;
 int NSAFETY, PVAM_EMERGENCY;
 uint32_t Haavatarkistukset_last_note_mintick, Condition_Check_lastnotemin;
 float TURKISPAITA;
-void (*sleep_save)() = safesave;
+// The save of a sleep: the game's own save of the character and the map's renewal.
+static void save_and_renew() { game_file_hooks.save_and_renew(); }
+void (*sleep_save)() = save_and_renew;
 
 void plr_set_deathcause(int cause) { plr_set<int32_t>(PB_DEATHCAUSE, cause); }
 float plr_fatigue() { return plr_get<float>(PB_FATIGUE); }
@@ -250,7 +252,7 @@ void PlayerUnconscious() {
             return;
         }
         SecondTick(6, 0);
-        CreatureMove();
+        creature_pass_hooks.pass();
         Haavatarkistukset(0);
         Tajuttomuustarkistus(-1, 0);
         if (Plr.posture != 4) break;
@@ -407,7 +409,7 @@ void force_to_zoommap(int x, int y) {
     // Loading a map turns the notes on; a fainted player's stay off until she comes to.
     const uint8_t quiet = DISABLE_NOTES;
     ExitEnviron(PlayerX, PlayerY, 1);
-    if (LOAD_MAP) MapLoader(0);
+    if (LOAD_MAP) game_file_hooks.load_map(0);
     DISABLE_NOTES = quiet;
     if (REAL_QUIT == -1 || !bigmap()) return;
     // On the world map she stands on the cell itself.
@@ -416,7 +418,7 @@ void force_to_zoommap(int x, int y) {
     Plr.world_x = (uint32_t)x;
     Plr.world_y = (uint32_t)y;
     EnterLocale(0, 0);
-    if (LOAD_MAP) MapLoader(0);
+    if (LOAD_MAP) game_file_hooks.load_map(0);
     DISABLE_NOTES = quiet;
 }
 
@@ -534,7 +536,7 @@ int Sleep(int mode) {
         for (int step = 0; step < 30 && REAL_QUIT != -1; step++) {
             AsetaPonnistelu(-1, 0);
             MinuteTick(2, 0);
-            CreatureMove();
+            creature_pass_hooks.pass();
             // A noise she hears wakes her; each step listens afresh.
             if (AANI_TASO > 1 && kuulohavainto(-1, AANI_X, AANI_Y, AANI_TASO)) SLEEP_INTERRUPT = 10;
             clear_noises();

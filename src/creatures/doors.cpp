@@ -5,7 +5,7 @@
 
 #include "activities/skills.h"
 #include "activities/skilluse.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -379,7 +379,7 @@ void MOVEDO_stand_or_lay() {
     if (Plr.posture == 0)
         fall_prone();
     else
-        Toimi(ACTION_GET_UP, 0, "");
+        command_hooks.run_action(ACTION_GET_UP, 0, "");
     TurnUsed = 1;
 }
 
@@ -407,7 +407,7 @@ void menusel_Movemode() {
     case 'G': MOVEDO_stand_or_lay(); break;
     case 'S':
         com("Sleep");
-        Toimi(ACTION_SLEEP, 0, "");
+        command_hooks.run_action(ACTION_SLEEP, 0, "");
         break;
     case 'W': MOVEDO_walk(); break;
     case 'C':   // climbing, which no entry of the menu offers

@@ -11,7 +11,7 @@
 #include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "game/worldpass.h"
+#include "creatures/creaturepass.h"
 #include "creatures/animals.h"
 #include "creatures/condition.h"
 #include "core/creatures.h"
@@ -159,7 +159,7 @@ void Heita() {
         Note(MSG("PREPARE_TO_THROW"));
     }
     Slotista_Uniikki(slot);
-    if (delay) CreatureMove();
+    if (delay) creature_pass_hooks.pass();
     UPDATE_SCREEN = 1;
     if (TACTICAL_ADVANTAGE != -1 && (Plr.command_flags & (4 | 8))) {
         Note(MSG("MISSILE_ATTACK_CANCELLED"));

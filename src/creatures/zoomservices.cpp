@@ -1,9 +1,11 @@
 // src/creatures/zoomservices.cpp -- the control bytes kept beside the creature table.
 #include "creatures/zoomservices.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "core/datafunc.h"
+#include "core/player.h"
 #include "core/obj_func.h"
 #include "items/items.h"
 #include "core/records.h"
@@ -62,4 +64,32 @@ int cr_teleport(int n, int x, int y) {
 void clear_zoomservices() {
     memset(control, 0, sizeof control);
     memset(control2, 0, sizeof control2);
+}
+
+// ---- the people of the local map ------------------------------------------------------------------
+
+static bool valid_pos(int n) { return n >= 0 && n < DATA_MAX; }
+
+// The creature slot a pool record names; -1 when the number is no slot.
+static int slot_of(const DataStruct &d) {
+    const long c = (long)d.id - CRE_DATAID;
+    return c >= 0 && c < CRE_COUNT ? (int)c : -1;
+}
+
+int zoomarea_socpopulation(int community) {
+    if (bigmap()) return 0;
+    int n = 0;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_CREATURE) continue;
+        const int c = slot_of(d);
+        if (c >= 0 && Cre[c].kind == CK_HUMAN && Cre[c].community == (uint32_t)community) n++;
+    }
+    return n;
+}
+
+void bury_villager_datapos(int n) {
+    if (!valid_pos(n) || Data[n].type != DT_CARCASS) return;
+    const int c = slot_of(Data[n]);
+    if (c < 0) return;
+    if (labs((long)Plr.daynumber - (long)Cre[c].daysaved) >= 2) CrunchData(n);
 }

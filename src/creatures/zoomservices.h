@@ -1,7 +1,8 @@
 // src/creatures/zoomservices.h -- what the move between map levels asks of the creatures: who follows
 // the player, who is tied or on a leash, who can reach the player, and the society goods the player
-// holds. Companions, pets, leashes and posts are the creature record's own (predicates.h); the
-// follow mark, the player's dogs and the led mark live in control bytes beside the creature table.
+// holds; and the people of the local map. Companions, pets, leashes and posts are the creature record's
+// own (predicates.h); the follow mark, the player's dogs and the led mark live in control bytes beside
+// the creature table.
 #pragma once
 #include <cstdint>
 
@@ -40,3 +41,8 @@ int cr_teleport(int c, int x, int y);
 int onko_NPC_haltija(int c);       // a spirit being
 int onko_noiduttupaastetty(int c); // a released bewitched animal
 void clear_zoomservices();         // every control byte cleared
+
+// The people of a community on the local map (0 on the world map).
+int zoomarea_socpopulation(int community);
+// A villager's carcass at pool position n that lay two days or more is buried (taken away).
+void bury_villager_datapos(int n);

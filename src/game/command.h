@@ -2,6 +2,7 @@
 // input layer, and the command that the key calls for, in a fixed order of tests.
 #pragma once
 #include "base/keys.h"
+#include "core/commandcodes.h"   // the action codes and the bound keys
 
 #include <cstdint>
 
@@ -32,11 +33,6 @@ void command_describe(int key);              // the key's help line on the comma
 // that tests it, what it does there, its world-map rule and its help. At each step the reader tests
 // the bound rows of that step in the table's order, and the first whose key it is acts.
 
-// The bound keys, by what they do.
-enum BoundKey : uint8_t {
-    BOUND_NONE, BOUND_MOVEMODE, BOUND_FARLOOK, BOUND_PICKUP, BOUND_PICKUP_ADJACENT, BOUND_BUTCHER,
-    BOUND_STAND_OR_LAY, BOUND_SLEEP, BOUND_MAKE, BOUND_COUNT,
-};
 
 // Where the reader tests a bound key: right after the direction keys; after Esc's menu and Ctrl+S;
 // or, a key with a character, after the world map's refusal and before the table of such keys.
@@ -55,12 +51,11 @@ enum CommandFlags : unsigned {
 };
 
 struct Command {
-    int code;                      // action code (game/toimi.h), 0 for a key of the reader
+    int code;                      // action code (core/commandcodes.h, which names it), 0 for a key of the reader
     int key;                       // game key code: the fixed key, or a bound key's main key; 0 none
     int key2;                      // a bound key's second key, 0 none
     uint8_t bound;                 // BoundKey; BOUND_NONE for a fixed key
     uint8_t step;                  // ReaderStep of a bound key, 0 for a fixed key
-    const char *name;              // the action's display name, null nameless
     const char *help;              // the key's help line, null none
     const char *help_detail;       // its longer wording, null when the same
     unsigned flags;                // CMD_*

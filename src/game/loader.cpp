@@ -55,9 +55,6 @@
 
 int ENSIMMAINEN_LATAUS;
 int SCENIE;
-int PIC_SHOW;
-int Komentohistoria, Komentotarkenne;
-char Komentotekstitarkenne[100];
 
 // ---- messages and paths -------------------------------------------------------------------------
 

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/commandcodes.h"   // the repeat-command memory the character keeps
+#include "core/gamefiles.h"      // the save modes
 #include "core/oxa.h"
 #include "items/items.h"
 
@@ -10,15 +12,8 @@
 extern int ENSIMMAINEN_LATAUS;     // 0 until the first map entry of a game has completed
 extern int FIRESAFE;               // the turn loop's fire flag, set on entry
 extern int SCENIE;                 // 1 or 4: the people of the entered map are dead
-extern int PIC_SHOW;               // a picture was shown on entering
-extern int Komentohistoria;        // the repeat-command memory: action code of the last command, 0 none
-extern int Komentotarkenne;        // its qualifier
-extern char Komentotekstitarkenne[100];   // and its text
 
 enum {
-    SAVE_EXPLICIT = 1,             // Save(1): the player's own save, with messages
-    SAVE_NOMAP = 2,                // Save(2): without saving the map
-    SAVE_QUICK = 27,               // Save(27): the player record and objects only
     OLDEST_MIGRATABLE = 318,       // saves of version 317 and below can't be upgraded
 };
 

@@ -1,5 +1,5 @@
 // Upkeep of the things on the current map: what ages with the minutes (tracks in rain and snow, holes
-// in the ice, food by a fire, smoke), with the days (carcasses), and the catch-up when the player
+// in the ice, food by a fire), with the days (carcasses), and the catch-up when the player
 // comes back to a map after days away.
 #include "game/mapupkeep.h"
 
@@ -89,12 +89,6 @@ void CarcassMaintenance() {
     }
 }
 
-void bury_villager_datapos(int n) {
-    if (!valid_pos(n) || Data[n].type != DT_CARCASS) return;
-    const int c = slot_of(Data[n]);
-    if (c < 0) return;
-    if (labs((long)Plr.daynumber - (long)Cre[c].daysaved) >= 2) CrunchData(n);
-}
 
 // ---- the catch-up on entering a map ---------------------------------------------------------------
 
@@ -177,7 +171,7 @@ void jaatyva_avanto_maintenance(int n) {
     d.flags = (uint8_t)std::ceil(f * 100.0);
 }
 
-// ---- finished work, food by a fire and smoke ------------------------------------------------------
+// ---- finished work and food by a fire ------------------------------------------------------------
 
 // The player's nose.
 static int smell_and_taste() { return Plr.smell_taste; }
@@ -231,38 +225,10 @@ void TickActivity(int n) {
     d.spent_minutes = 0;
 }
 
-void SmokePreparingGoods(int x, int y, int minutes) {
-    for (DataStruct &d : Data) {
-        if (d.type != DT_WORK || d.flags != '{') continue;
-        if (abs(d.x - x) > 19 || abs(d.y - y) > 19) continue;
-        if (!onkohuoneessa_koordinaatti(x, y, d.x, d.y)) continue;
-        const int care = (int)d.day + minutes;
-        d.day = (uint16_t)(care > 65535 ? 65535 : care);
-    }
-}
 
-// ---- people, regions and camps --------------------------------------------------------------------
+// ---- camps ----------------------------------------------------------------------------------------
 
-int zoomarea_socpopulation(int community) {
-    if (bigmap()) return 0;
-    int n = 0;
-    for (const DataStruct &d : Data) {
-        if (d.type != DT_CREATURE) continue;
-        const int c = slot_of(d);
-        if (c >= 0 && Cre[c].kind == CK_HUMAN && Cre[c].community == (uint32_t)community) n++;
-    }
-    return n;
-}
 
-void AlueellinenTapahtuma(int kind) {
-    if (kind == 0) {
-        if (random(100) > 20) return;
-        kind = random(4);
-    }
-    const int species = kind == 1 ? 500 : kind == 2 ? 510 : 0;
-    if (!species) return;
-    for (int k = 0; k < 3; k++) LisaaExtraMarker_RUNSAUS(species);
-}
 
 void pystyta_kulttuurileiri(int x, int y, unsigned char map_character, int culture) {
     set_alltime_kulttuuri(x, y, culture);

@@ -1,14 +1,14 @@
 // src/game/mapupkeep.h -- upkeep of the things on the current map: tracks fading in rain and snow,
-// carcasses decaying, holes in the ice freezing over, finished work and food by a fire, smoke, the
-// catch-up on entering a map after days away, regional events, and the store compaction.
+// carcasses decaying, holes in the ice freezing over, finished work and food by a fire, the catch-up on
+// entering a map after days away, and the store compaction.
 #pragma once
+#include "maps/marker.h"         // AlueellinenTapahtuma, the regional event of the minute upkeep
 #include "maps/squareevents.h"
 
 extern int SumWeather[2];          // temperature figure and precipitation of the last 30 days
 
 void MapDataMinuteMaintenance(int minutes);   // tracks fade while rain or snow falls
 void CarcassMaintenance();
-void bury_villager_datapos(int n);
 void areal_maintenance();          // the catch-up when a local map is entered
 int areal_days_away();             // days since the last visit of the player's world cell
 int areal_growth_steps(int days);  // daily plant growth steps of the catch-up
@@ -16,9 +16,6 @@ void avanto_maintenance(int n);    // an open-water hole
 void jaatyva_avanto_maintenance(int n);   // a hole freezing over
 void TickPrepare(int n);           // work whose ready minute has come
 void TickActivity(int n);          // food cooking by a fire
-void SmokePreparingGoods(int x, int y, int minutes);
-int zoomarea_socpopulation(int community);
-void AlueellinenTapahtuma(int kind);
 void pystyta_kulttuurileiri(int x, int y, unsigned char map_character, int culture);
 void socrep_maintenance(int);
 void zoomspecial_maintenance(int x, int y);

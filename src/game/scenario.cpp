@@ -1,11 +1,11 @@
 // Start scenarios: the counter of the player record names one start, which runs before the first
-// command and clears the counter. Also the farming kit and the world map's wandering groups.
+// command and clears the counter.
 #include "game/scenario.h"
 
 #include <cstdlib>
 
 #include "core/datafunc.h"
-#include "game/encountupkeep.h"
+#include "worldgen/encountupkeep.h"
 #include "core/harnrule.h"
 #include "game/loader.h"
 #include "core/maintenance.h"
@@ -35,7 +35,7 @@
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 
-enum { OID_FOXTRAP = 800, SCENARIO_SLOTS = 50, CH_VILLAGE = 239, CH_CAMP = 30, SCENE_START = 1000, RAIDERS_SPECIES = 500 };
+enum { OID_FOXTRAP = 800, SCENARIO_SLOTS = 50, CH_VILLAGE = 239, CH_CAMP = 30, SCENE_START = 1000 };
 
 static const ItemStruct *slot_item(int s, ItemStruct &buf) {
     if (Plr.inv_obj[s] == 0) return nullptr;
@@ -125,20 +125,6 @@ void hunt_accident() {
     SCENIE = 1;
 }
 
-void plradd_agriculture_tools() {
-    for (int round = 0; round < 3; round++)
-        for (unsigned kind : {OID_POD, OID_GRAIN, OID_SEED}) {
-            hakutapa_RANDOM = 1;
-            hakutapa_NOT_TYPE = IT_PLANT;
-            ItemStruct found;
-            hae_esine(found, kind);
-            if (found.type == IT_NONE || found.type == IT_PLANT) continue;
-            const int obj = Luo_Esineen_Itempos(found);
-            if (obj) AddNewItem(obj, 2 + random(3));
-        }
-    add_named("Shovel", 1);
-}
-
 void start_scenario() {
     const int scenario = Plr.scenario;
     Plr.scenario = 0;   // whatever happens below, a start runs once
@@ -181,88 +167,4 @@ void start_scenario() {
     default: break;
     }
     laske_Load(CRE_PLAYER);
-}
-
-// ---- the world map's wandering groups -------------------------------------------------------------
-
-enum { GROUPS_NEAR = 20, NEAR_BAND = 25, RAIDER_RANGE = 249, SPIRIT_GROUP = 551, PLACE_TRIES = 10 };
-
-// A world cell a group may stand on: land that does not block, with no other group there.
-static bool group_cell_free(int x, int y) {
-    if (x < 1 || y < 1 || x >= WORLD_W - 1 || y >= WORLD_H - 1) return false;
-    const int c = get_mapchar(x, y);
-    if (terrain_flag(c, TF_WATER) || terrain_flag(c, TF_BLOCKS)) return false;
-    for (const DataStruct &d : Data)
-        if (d.type == DT_ENCOUNTER && d.x == x && d.y == y) return false;
-    return true;
-}
-
-// A free cell between rmin and rmax cells from the player; false after a bounded number of tries.
-static bool free_cell_around(int rmin, int rmax, int &x, int &y) {
-    for (int tries = 0; tries < PLACE_TRIES; tries++) {
-        const int r = rmin + random(rmax - rmin + 1);
-        const int along = random(2 * r + 1) - r;
-        switch (random(4)) {
-        case 0: x = PlayerX + along, y = PlayerY - r; break;
-        case 1: x = PlayerX + along, y = PlayerY + r; break;
-        case 2: x = PlayerX - r, y = PlayerY + along; break;
-        default: x = PlayerX + r, y = PlayerY + along; break;
-        }
-        if (group_cell_free(x, y)) return true;
-    }
-    return false;
-}
-
-static void place_group(int x, int y, uint32_t id, int owner) {
-    ClearDTEMP();
-    DTEMP.type = DT_ENCOUNTER;
-    DTEMP.x = (uint16_t)x;
-    DTEMP.y = (uint16_t)y;
-    DTEMP.id = id;
-    DTEMP.owner = (int16_t)owner;
-    DTEMP.count = 0;   // a group wanders until it is met or left far behind; a count would run out
-    DTEMP.ready_minute = Plr.minute;
-    SetDTEMP(-1);
-}
-
-// A wandering person of the raiders' kind, kept in the creature file; 0 when none could be kept.
-static int wandering_person(int culture) {
-    static CreatureStruct person;
-    synnyta_IHMISOLENTO(person, RAIDERS_SPECIES, culture, 0);
-    person.role = 11;
-    domorale_NjerpezAvoider(person);   // a wanderer who keeps away from the raiders
-    const int n = SaveNewRealCreature(person);
-    return n >= CRE_DATAID ? n : 0;
-}
-
-void WorldMap_Populate(int param) {
-    if (!bigmap()) return;
-    int near = 0, spirits = 0, raiders = 0;
-    for (const DataStruct &d : Data) {
-        if (d.type != DT_ENCOUNTER) continue;
-        if (abs((int)d.y - PlayerY) <= NEAR_BAND || abs((int)d.x - PlayerX) <= NEAR_BAND) near++;
-        if (d.id == SPIRIT_GROUP) spirits++;
-        if ((d.id == RAIDERS_SPECIES || d.owner == RAIDERS_SPECIES) &&
-            koordinaattien_vali(d.x, d.y, PlayerX, PlayerY) <= RAIDER_RANGE)
-            raiders++;
-    }
-    // One round of tries a call: a draw or a place that fails waits for the next call.
-    for (int missing = GROUPS_NEAR - near; missing > 0; missing--) {
-        int x, y;
-        if (!free_cell_around(NEAR_BAND, NEAR_BAND, x, y)) continue;
-        const int culture = get_alltime_kulttuuri(x, y);
-        const int drawn = Arvo_Olento(Kulttuuripiiri(culture), x, y, param);
-        if (drawn <= 0 || drawn == 606 || drawn == 607) continue;
-        if (drawn == RAIDERS_SPECIES) {
-            const int person = wandering_person(culture);
-            if (person) place_group(x, y, (uint32_t)person, RAIDERS_SPECIES);
-        } else if (drawn < CRE_DATAID) {
-            place_group(x, y, (uint32_t)drawn, 0);
-        }
-    }
-    int x, y;
-    if (random(5) == 0 && spirits == 0 && free_cell_around(25, 100, x, y)) place_group(x, y, SPIRIT_GROUP, 0);
-    if (random(5) == 0 && raiders == 0 && random(100) < NjerpezRaiderProb(PlayerX, PlayerY) &&
-        free_cell_around(50, 100, x, y))
-        place_group(x, y, RAIDERS_SPECIES, 0);
 }

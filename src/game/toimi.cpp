@@ -1,5 +1,5 @@
-// The command dispatcher: one entry for every player activity by its action code, the action names,
-// the repeat-last-action memory and the key help lines, all read from the rows of the command table.
+// The command dispatcher: one entry for every player activity by its action code, the
+// repeat-last-action memory and the key help lines, all read from the rows of the command table.
 #include "game/toimi.h"
 
 #include "activities/actions.h"
@@ -19,23 +19,6 @@
 
 char s_selite[256];
 char s_komentoselite[1024];
-
-const char *Toiminta(int action) {
-    const Command *c = command_by_code(action);
-    return c && c->name ? c->name : "";
-}
-
-char *txt_toimia(int action) {
-    const char *name = Toiminta(action);
-    char *buf = sbuf();
-    copy_bounded(buf, SBUF_SIZE, name[0] ? StrLwr(name) : "do that");
-    return buf;
-}
-
-void Valinta_Toimi() {
-    const ValintaStruct *v = Valinta_Valittu();
-    if (v && v->action) Toimi(v->action, v->value, v->qualifier);
-}
 
 void Toimi(int action, int value, const char *text) {
     if (action == ACTION_NONE) return;

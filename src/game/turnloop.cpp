@@ -6,7 +6,7 @@
 #include "maps/burning.h"
 #include "game/command.h"
 #include "core/datafunc.h"
-#include "game/encountupkeep.h"
+#include "worldgen/encountupkeep.h"
 #include "game/loader.h"
 #include "core/maintenance.h"
 #include "game/clockupkeep.h"
@@ -52,7 +52,6 @@
 #include <cstring>
 
 uint8_t LittleTurns = 0;
-int PrevX = 0, PrevY = 0;
 int EXIT_CLOSE_GAME = 0;
 int FIRESAFE = 0;
 
@@ -77,14 +76,6 @@ void var_clear() {
     clock_reset();
     spend_reset();
     picker_reset();
-}
-
-void WorldMap_Maintenance() {
-    if (!bigmap()) return;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type == DT_ENCOUNTER && (abs((int)d.x - PlayerX) > 100 || abs((int)d.y - PlayerY) > 100)) CrunchData(i);
-    }
 }
 
 // ---- the loop -----------------------------------------------------------------------------------

@@ -3,9 +3,10 @@
 #pragma once
 #include <cstdint>
 
+#include "core/oxa.h"              // LOAD_MAP and the player's square before the command
+
 extern uint8_t LittleTurns;        // facing changes in place; four cost a turn
 extern int LOAD_MAP;               // the player has left the current map
-extern int PrevX, PrevY;           // the player's square before the command
 extern int EXIT_CLOSE_GAME;        // the window was closed during a command: the process ends
 extern int FIRESAFE;               // the player was burned by a fire this turn
 
@@ -15,4 +16,3 @@ void var_clear();                  // the per-game reset of every module
 int turn_pass(int *result);        // one pass; 0 when the loop ends, the command's result in *result
 int turn_answer();                  // the world's half of a pass, up to the command; 0 ends the loop
 
-void WorldMap_Maintenance();

@@ -2,9 +2,10 @@
 // work process, encounter, skin and track takes its step), the fires, and the map reloader.
 #include "game/worldpass.h"
 
+#include "activities/survival.h"
 #include "maps/burning.h"
 #include "core/datafunc.h"
-#include "game/encountupkeep.h"
+#include "worldgen/encountupkeep.h"
 #include "game/loader.h"
 #include "game/mapupkeep.h"
 #include "core/player.h"

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "core/datafunc.h"
 #include "core/player.h"
@@ -268,4 +269,25 @@ void pollution() {
         DrawMap();
         say("#As you couldn't recycle these items they are now discarded forever.");
     }
+}
+
+// ---- the farming kit ------------------------------------------------------------------------------
+
+static void add_named(const char *name, int count) {
+    const int row = object(name, 1);
+    if (row > 0) AddNewItem(row, count);
+}
+
+void plradd_agriculture_tools() {
+    for (int round = 0; round < 3; round++)
+        for (unsigned kind : {OID_POD, OID_GRAIN, OID_SEED}) {
+            hakutapa_RANDOM = 1;
+            hakutapa_NOT_TYPE = IT_PLANT;
+            ItemStruct found;
+            hae_esine(found, kind);
+            if (found.type == IT_NONE || found.type == IT_PLANT) continue;
+            const int obj = Luo_Esineen_Itempos(found);
+            if (obj) AddNewItem(obj, 2 + random(3));
+        }
+    add_named("Shovel", 1);
 }

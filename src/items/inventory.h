@@ -44,3 +44,6 @@ void Nollaa_Esinesivu();
 // next free slots, and an unpaid unit's debt follows it to its new record.
 void Slotista_Uniikki(int slot);
 void pollution();                  // the command "D": discard own items here for good
+
+// The farming kit into the player's pack: pods, grains and seeds three times over, and a shovel.
+void plradd_agriculture_tools();

@@ -3,7 +3,7 @@
 #include "items/itemwear.h"
 #include "items/vessels.h"
 
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"

@@ -388,3 +388,13 @@ int ExtraMarkers_in_use() {
     for (const ExtraMarkerStruct &e : ExtraMarker) n += e.kind != 0;
     return n;
 }
+
+void AlueellinenTapahtuma(int kind) {
+    if (kind == 0) {
+        if (random(100) > 20) return;
+        kind = random(4);
+    }
+    const int species = kind == 1 ? 500 : kind == 2 ? 510 : 0;
+    if (!species) return;
+    for (int k = 0; k < 3; k++) LisaaExtraMarker_RUNSAUS(species);
+}

@@ -56,6 +56,9 @@ int SaveExtraMarkerFile();         // 1 when "EXTRAMARKER.DAT" was written
 // ---- area markers ----
 void LisaaExtraMarker_TAPPO(int species);    // a kill at the player's world cell
 void LisaaExtraMarker_RUNSAUS(int species);  // game grew plentiful around the player
+// A regional event around the player: 1 raiders' and 2 the other kind of game grow plentiful; 0 draws
+// whether one happens and which.
+void AlueellinenTapahtuma(int kind);
 void Set_ExtraMarker(const ExtraMarkerStruct &m);
 ExtraMarkerStruct Get_ExtraMarker(int x, int y, int kind, int species);
 int LueExtraMarker_TAPPO(int x, int y, int species);

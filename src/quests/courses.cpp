@@ -13,18 +13,17 @@
 #include "activities/charscreens.h"
 #include "activities/crolls.h"
 #include "activities/magic.h"
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"
 #include "base/ui.h"
-#include "game/command.h"
-#include "game/mapupkeep.h"
+#include "maps/marker.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "game/scenario.h"
+#include "items/inventory.h"
 #include "maps/mapunit.h"
 
 Tehtava tehtava;
@@ -122,7 +121,7 @@ void Nollaa_Tehtava() {
     tehtava.count = 1;
 }
 
-static int key_code(int k) { return k < 0 ? bound_key((BoundKey)-k) : k; }
+static int key_code(int k) { return k < 0 ? command_hooks.bound_key((BoundKey)-k) : k; }
 
 void Aseta_Tehtava(int n) {
     Nollaa_Tehtava();
@@ -134,7 +133,7 @@ void Aseta_Tehtava(int n) {
         copy_bounded(tehtava.description[k], TASK_LINE, t.description[k] ? t.description[k] : "");
         copy_bounded(tehtava.completion[k], TASK_LINE, t.completion[k] ? t.completion[k] : "");
         const int key = task_keys[n - 1].keys[k];
-        if (key) copy_bounded(tehtava.keyHelp[k], TASK_LINE, Nappainkomento_Naytto((unsigned)key_code(key)));
+        if (key) copy_bounded(tehtava.keyHelp[k], TASK_LINE, command_hooks.key_line((unsigned)key_code(key)));
     }
     if (n == 1) copy_bounded(tehtava.picture, sizeof tehtava.picture, TASK_PICTURE);
 }

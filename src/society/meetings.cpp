@@ -10,7 +10,7 @@
 #include "base/ui.h"
 #include "core/notes.h"
 #include "core/datafunc.h"
-#include "game/loader.h"
+#include "core/gamefiles.h"
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "creatures/animals.h"
@@ -278,7 +278,7 @@ static void search_stored_maps(unsigned sotu) {
 
 void find_missing(const char *name) {
     if (!name || !name[0]) return;
-    Save(SAVE_NOMAP);
+    game_file_hooks.save(SAVE_NOMAP);
     char asked[80];
     snprintf(asked, sizeof asked, "Looking for %.40s", name);
     Note(asked);
@@ -322,7 +322,7 @@ void find_missing(const char *name) {
 void find_missing_sotu(unsigned sotu) {
     const int records = cre_file_records();
     if (sotu < (unsigned)CRE_DATAID || records < 0 || sotu >= (unsigned)(CRE_DATAID + records)) return;
-    Save(SAVE_NOMAP);
+    game_file_hooks.save(SAVE_NOMAP);
     char line[60];
     snprintf(line, sizeof line, "searching sotu %u", sotu);
     Note(line);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "game/toimi.h"
+#include "core/commandcodes.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/tekstit.h"

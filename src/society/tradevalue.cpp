@@ -10,7 +10,7 @@
 
 #include "base/ownlib.h"
 #include "base/ui.h"
-#include "game/mapupkeep.h"
+#include "creatures/zoomservices.h"
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/tekstit.h"

@@ -7,7 +7,6 @@
 
 #include "base/ownlib.h"
 #include "core/datafunc.h"
-#include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/creatures.h"

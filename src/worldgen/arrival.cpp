@@ -5,11 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "game/loader.h"
+#include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "game/turnloop.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"

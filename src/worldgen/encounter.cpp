@@ -14,9 +14,7 @@
 #include "activities/worklinks.h"
 #include "base/savecommit.h"
 #include "base/strupr.h"
-#include "game/scenario.h"
 #include "core/tekstit.h"
-#include "game/turnloop.h"
 #include "core/weather.h"
 #include "creatures/bodyrec.h"
 #include "creatures/creation.h"
@@ -31,7 +29,9 @@
 #include "worldgen/culturegoods.h"
 #include "core/config.h"
 #include "core/datafunc.h"
-#include "game/loader.h"
+#include "core/gamefiles.h"
+#include "core/oxa.h"
+#include "worldgen/encountupkeep.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
@@ -412,7 +412,7 @@ int ExitEnviron(int, int, int all) {
         if (all == 1 || !See(d.x, d.y)) Poista_Olento(c);
     }
     creature_swap();
-    if (!Save(0) && local) {
+    if (!game_file_hooks.save(0) && local) {
         // The local area was not stored: she stays on it with everything she left there, as the save
         // that failed has told her.
         memcpy(Data, pool_before, sizeof pool_before);

@@ -7,7 +7,8 @@
 #include <cstring>
 
 #include "core/datafunc.h"
-#include "game/loader.h"
+#include "core/gamefiles.h"
+#include "core/oxa.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/savecommit.h"
@@ -360,7 +361,7 @@ void EnterLocale(int kind, int n) {
         PlayerX = PlayerY = 500;
         LOAD_MAP = 1;
     } else {
-        GetMappie(1);
+        game_file_hooks.map_entry(1);
     }
     UPDATE = 0;
 }
@@ -369,7 +370,7 @@ int Enter(int x, int y, int mode) {
     ZOOMEXTRA_Lahesty = 0;
     creature_swap();
     scene_make(2, 0);
-    if (!Save(0)) return 0;
+    if (!game_file_hooks.save(0)) return 0;
     const bool world = bigmap();
     if (world) {
         Plr.world_x = (uint32_t)x;

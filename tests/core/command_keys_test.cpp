@@ -250,7 +250,7 @@ TEST_F(CommandTest, EveryBoundKeyReachesItsOwnCommand) {
 TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
     int count = 0;
     const Command *rows = command_rows(count);
-    std::set<int> codes, keys, bound;
+    std::set<int> codes, keys, bound, nameless;
     for (int i = 0; i < count; i++) {
         const Command &c = rows[i];
         SCOPED_TRACE(testing::Message() << "row " << i << " code " << c.code << " key " << c.key);
@@ -258,7 +258,7 @@ TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
         if (c.code != ACTION_NONE) {
             EXPECT_TRUE(codes.insert(c.code).second) << "code twice";
             EXPECT_EQ(command_by_code(c.code), &c);
-            EXPECT_STREQ(Toiminta(c.code), c.name ? c.name : "");
+            if (!Toiminta(c.code)[0]) nameless.insert(c.code);
         }
         const bool second_helped = c.key2 && !(c.flags & CMD_HELP_MAIN_ONLY);
         for (int k : {c.key, c.key2}) {
@@ -298,6 +298,7 @@ TEST(CommandTable, OneRowPerCodeAndKeyWithHelpOnEveryKey) {
         EXPECT_FALSE((c.flags & CMD_LOCAL_FIRST) && (c.flags & CMD_LOCAL_AFTER));
     }
     EXPECT_EQ(bound.size(), (size_t)BOUND_COUNT - 1) << "every bound key has its row";
+    EXPECT_EQ(nameless, (std::set<int>{ACTION_UNNAMED, ACTION_APPLY})) << "every other action has its name";
     EXPECT_EQ(command_by_code(ACTION_NONE), nullptr);
 }
 

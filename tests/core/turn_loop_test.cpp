@@ -2,6 +2,7 @@
 // that used no time, a turn, or a turn without the creatures' move is followed by; the daily upkeep
 // on a new day; facing changes that add up to a turn; and the end of the loop.
 #include "game/worldpass.h"
+#include "worldgen/encountupkeep.h"
 #include "creatures/melee.h"
 #include "turn_fixture.h"
 

@@ -6,7 +6,7 @@
 #include "maps/burning.h"
 #include "game/loader.h"
 #include "maps/water.h"
-#include "game/encountupkeep.h"
+#include "worldgen/encountupkeep.h"
 #include "game/mapupkeep.h"
 #include "core/obj_func.h"
 #include "game/scenario.h"
