@@ -60,7 +60,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "worldgen/newchar.h"
 #include <dirent.h>
 #include <sys/stat.h>

@@ -35,7 +35,8 @@
 #include "core/tekstit.h"
 #include "society/chat.h"
 #include "society/reputation.h"
-#include "society/village.h"
+#include "items/vildebt.h"
+#include "maps/vilplace.h"
 
 char rob_items_string[ROBITEMS_SIZE];
 float ROBBERY_LOAD = 0.0f;

@@ -36,7 +36,7 @@
 #include "core/datafunc.h"
 #include "items/ownership.h"
 #include "items/vessels.h"
-#include "society/village.h"
+#include "items/vildebt.h"
 #include "items/inventory.h"
 #include "items/items.h"
 #include "items/wearing.h"

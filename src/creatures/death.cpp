@@ -36,7 +36,7 @@
 #include "creatures/crestep.h"
 #include "maps/maps.h"
 #include "core/tehtavat.h"
-#include "society/village.h"
+#include "core/vilrecord.h"
 #include "items/itemdefs.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"

@@ -12,7 +12,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "society/reputation.h"
-#include "society/village.h"
+#include "items/vildebt.h"
 
 // ---- the village's record ----
 int fight_violence_flag(int soc) { return GetGlobVil(soc) ? globVil.violence != 0 : 0; }

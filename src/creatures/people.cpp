@@ -40,7 +40,8 @@
 #include "society/chat.h"
 #include "society/reputation.h"
 #include "society/smalltalk.h"
-#include "society/village.h"
+#include "core/vilrecord.h"
+#include "maps/vilplace.h"
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);

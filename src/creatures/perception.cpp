@@ -1,6 +1,6 @@
 // src/creatures/perception.cpp -- what creatures notice and how they answer (see perception.h).
 #include "creatures/perception.h"
-#include "society/village.h"
+#include "core/vilrecord.h"
 #include "creatures/decisions.h"
 
 #include <cmath>

@@ -17,7 +17,7 @@
 #include "maps/marker.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "society/village.h"
+#include "items/vildebt.h"
 
 int GOT_UNPAID[OWNLIST_MAX], GOT_TAKEN[OWNLIST_MAX], GOT_PACKED[OWNLIST_MAX];
 int MOVE_UNPAID[OWNLIST_MAX], MOVE_TAKEN[OWNLIST_MAX];

@@ -27,7 +27,7 @@
 #include "maps/water.h"
 #include "maps/zoomstore.h"
 #include "base/ui.h"
-#include "society/village.h"
+#include "core/vilrecord.h"
 #include "worldgen/worldgen.h"
 
 int ZOOMEXTRA_Lahesty;

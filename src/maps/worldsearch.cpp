@@ -16,7 +16,7 @@
 #include "maps/marker.h"
 #include "maps/rooms.h"
 #include "maps/zoomstore.h"
-#include "society/village.h"
+#include "core/vilrecord.h"
 
 int X_Karttamerkki = -1, Y_Karttamerkki = -1, Etaisyys_Karttamerkki = 1000, Suunta_Karttamerkki;
 int xypool[XYPOOL_SIZE][2];

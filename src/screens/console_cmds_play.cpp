@@ -43,7 +43,7 @@
 #include "presentation/show.h"
 #include "presentation/windows.h"
 #include "quests/courses.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "society/village.h"
 #include "worldgen/culturegoods.h"

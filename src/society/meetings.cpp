@@ -25,7 +25,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/maps.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
 #include "society/village.h"

@@ -1,7 +1,7 @@
 // src/society/questoffer.cpp -- quest offers of villages and wanderers: a kind drawn, the time of year,
 // the village, her standing and her history checked against it, a person of the right kind picked and
 // the quest made for that person. Every step goes to the quest debug log and to the offer's own log.
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -31,43 +31,11 @@
 #include "worldgen/worldgen.h"
 
 enum { CROP_FIRST = 432, CROP_POD = 432, CROP_ROOT = 433, CROP_SEED = 434, CROP_GRAIN = 435, CROP_LAST = 435 };
-enum { SACK_ID = 350, FIELD_CHAR = 251, POOL_LINE_TOP = 254, STORE_LIST = 100 };
+enum { SACK_ID = 350, FIELD_CHAR = 251, STORE_LIST = 100 };
 
 static bool field_crop(uint32_t id) { return id >= CROP_FIRST && id <= CROP_LAST; }
 
 // ---- the pool ----
-
-int addvilpool(int soc, int pos, int count) {
-    if (count <= 0 || pos <= 0 || soc < 1 || !GetGlobVil(soc)) return 0;
-    int free_line = -1;
-    for (int i = 0; i < VILLAGE_POOL; i++) {
-        if (globVil.pool[i] == 0) {
-            if (free_line < 0) free_line = i;
-            continue;
-        }
-        if (globVil.pool[i] == (uint32_t)pos && globVil.poolcount[i] + count <= POOL_LINE_TOP) {
-            globVil.poolcount[i] = (uint8_t)(globVil.poolcount[i] + count);
-            char name[41];
-            DebugNotef("vilpool #%d: %s count incr. to %d", i, item_name(ObjToItem(pos), name), globVil.poolcount[i]);
-            SaveGlobVil();
-            return 1;
-        }
-    }
-    if (free_line < 0) return 0;
-    globVil.pool[free_line] = (uint32_t)pos;
-    globVil.poolcount[free_line] = (uint8_t)(count > POOL_LINE_TOP ? POOL_LINE_TOP : count);
-    char name[41];
-    DebugNotef("vilpool #%d: %s add %d", free_line, item_name(ObjToItem(pos), name), globVil.poolcount[free_line]);
-    SaveGlobVil();
-    return 1;
-}
-
-void clearvilpool(int soc) {
-    if (soc < 1 || !GetGlobVil(soc)) return;
-    memset(globVil.pool, 0, sizeof globVil.pool);
-    memset(globVil.poolcount, 0, sizeof globVil.poolcount);
-    SaveGlobVil();
-}
 
 uint32_t plantflushconv(const ItemStruct &crop, uint8_t &count) {
     if (!field_crop(crop.id)) return 0;

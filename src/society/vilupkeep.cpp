@@ -18,7 +18,7 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "society/restock.h"
 #include "society/village.h"
 

@@ -18,7 +18,7 @@
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "base/debuglog.h"
-#include "society/village.h"
+#include "maps/vilplace.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 

@@ -15,7 +15,7 @@
 #include "creatures/crefile.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"

@@ -23,7 +23,7 @@
 #include "maps/mapquery.h"
 #include "quests/kinds_people_int.h"
 #include "quests/questkinds.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
 #include "society/questtalk.h"

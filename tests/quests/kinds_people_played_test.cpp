@@ -14,7 +14,7 @@
 #include "items/items.h"
 #include "maps/mapunit.h"
 #include "presentation/input_feeder.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "society/chat.h"
 

@@ -15,7 +15,7 @@
 #include "core/creatures.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"

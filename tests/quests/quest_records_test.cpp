@@ -11,7 +11,7 @@
 #include "core/notes.h"
 #include "creatures/village_fixture.h"
 #include "quests/questgen_int.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "society/meetings.h"
 

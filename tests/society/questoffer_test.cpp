@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "creatures/village_fixture.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "society/village.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "maps/squareevents.h"
 #include "core/tekstit.h"
 #include "base/debuglog.h"
-#include "quests/questoffer.h"
+#include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "worldgen/worldgen.h"
 

@@ -1,4 +1,4 @@
-// src/quests/questoffer.h -- quest offers of villages and wanderers.
+// src/society/questoffer.h -- quest offers of villages and wanderers.
 #pragma once
 #include <cstddef>
 

@@ -1,6 +1,6 @@
-// src/society/vildebt.cpp -- what the player owes a village: one debt line per kind of goods taken
-// unpaid, paid back item by item, forgiven, dropped when the item is gone; the summary the village's
-// people react to; and the village's goods it wants back from the map.
+// src/items/vildebt.cpp -- what the player owes a village: one debt line per kind of goods taken
+// unpaid, paid back item by item, forgiven, dropped when the item is gone; and the village's goods it
+// wants back from the map. The debt state the village's people react to is read in core/vilrecord.cpp.
 #include <cstdio>
 #include <cstring>
 
@@ -13,9 +13,7 @@
 #include "items/ownership.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
-#include "society/village.h"
-
-enum { OWN_NOT_FOR_SALE = 8 };     // owner flag: the item is not for sale
+#include "items/vildebt.h"
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);
@@ -99,49 +97,6 @@ void forgivedebtitems(VillageStruct *v, int) {
         }
         memset(&d, 0, sizeof d);
     }
-}
-
-float vildebtvalue(const VillageStruct *v) {
-    if (!v) return 0.0f;
-    float total = 0.0f;
-    for (const VillageDebtLine &d : v->debt)
-        if (d.active) total += never_negative(d.value);
-    return total;
-}
-
-void vildebtrefresh(VillageStruct *v) {
-    if (!v) return;
-    v->hasdebt = 0;
-    uint32_t oldest = 0;
-    bool not_for_sale = false;   // any owed item not for sale stops the trade, whatever the line's place
-    for (VillageDebtLine &d : v->debt) {
-        if (!d.active) continue;
-        const ItemStruct item = ObjToItem((int)d.object);
-        if (!item.name[0]) {   // the item is gone
-            memset(&d, 0, sizeof d);
-            continue;
-        }
-        if (item.ownerflags & OWN_NOT_FOR_SALE) not_for_sale = true;
-        if (!v->hasdebt || d.minute < oldest) oldest = d.minute;
-        v->hasdebt = 1;
-        if (DEBUG_INFO) {
-            char line[200];
-            snprintf(line, sizeof line, "debti: %s", ekuvaus((int)d.object, 1, 0));
-            DebugNote(line);
-        }
-    }
-    if (not_for_sale && v->tradeban == 0) v->tradeban = 2;
-    else if (!not_for_sale && v->tradeban == 2) v->tradeban = 0;
-    if (!v->hasdebt) {
-        v->debtage = 0;
-        v->debtlevel = 0;
-    } else {
-        v->debtage = Plr.minutes >= oldest ? Plr.minutes - oldest : 0;
-        const float total = vildebtvalue(v);
-        v->debtlevel = (uint8_t)(total > 400.0f ? 3 : total > 16.0f ? 2 : 1);
-        dbg("debtrefresh: got debt");
-    }
-    v->goods = v->hasdebt;
 }
 
 // ---- on the current village ----

@@ -1,4 +1,4 @@
-// src/society/vilfile.cpp -- the village file and the one cached village. Every village society has
+// src/core/vilfile.cpp -- the village file and the one cached village. Every village society has
 // one record in "<character folder>/<character file>.VIL", found by the soc id it carries; one record
 // at a time is held in `globVil`. The ids of the file's whole records are read once and kept, so a
 // switch between villages reads one record and writes one. A write that fails keeps its record in
@@ -15,7 +15,7 @@
 #include "core/notes.h"
 #include "core/oxa.h"
 #include "core/records.h"
-#include "society/village.h"
+#include "core/vilrecord.h"
 
 VillageStruct globVil;
 int globVilID = -1000;
