@@ -3,7 +3,7 @@
 // timed work that either finishes the structure or leaves a paused job on its square.
 #include "activities/building.h"
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "game/toimi.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"

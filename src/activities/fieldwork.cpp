@@ -8,7 +8,7 @@
 
 #include "activities/harvest.h"
 #include "activities/plants.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"

@@ -2,7 +2,7 @@
 // each grade capped by the tools and materials, the work time spent, and the products handed over.
 #include "activities/making.h"
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

@@ -10,7 +10,7 @@
 #include "activities/actions.h"
 #include "activities/activities.h"
 #include "activities/food.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "items/wornmagic.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/magic.h"
+#include "core/magicknow.h"
 #include "game/loader.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
