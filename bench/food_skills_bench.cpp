@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "activities/food.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"

@@ -6,7 +6,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "activities/hauling.h"
+#include "creatures/hauling.h"
 #include "items/items.h"
 
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "aino_folder.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/obj_func.h"
 #include "creatures/bodyrec.h"
 #include "core/creatures.h"

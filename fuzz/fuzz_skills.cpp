@@ -6,7 +6,7 @@
 #include "common.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     oxafuzz::workdir();

@@ -5,6 +5,7 @@
 
 #include "activities/food.h"
 #include "activities/skilluse.h"
+#include "maps/spiritdata.h"   // set_SpiritData_mood
 
 enum { HERB_TONIC = 14 };
 
@@ -16,4 +17,3 @@ int herb_effect_active(int bit);
 void herb_effects_clear();
 void VegetationGrowth();                   // one day of plant growth (activities/plants.h)
 void trackmaint();
-void set_SpiritData_mood(int x, int y, int kind, int value);

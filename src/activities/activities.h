@@ -2,18 +2,16 @@
 // and map entry: herb lore, the skill bank, unique ids, magic means and traps.
 #pragma once
 #include "activities/food.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
+#include "core/magicknow.h"   // taikakeino_tuttu, opi_taikakeino, bearmagic_SkullPlacement
 #include "items/items.h"
 
 void definit_yrttidata();          // herb data reset at each game load
 int HERBLORE_save();               // 1 when the herb lore was written (or there was none)
 void aseta_unid();                 // gives the player a unique id
-void opi_taikakeino(int means, int mode);
 void AnsaHoukutus();               // lures animals to traps on map entry
 
-// Magic means, spirits and rituals the square events call.
-int taikakeino_tuttu(int means, int bit);          // 1 when the player knows the magic means
-void bearmagic_SkullPlacement(int mode);
+// Magic and plants the square events call.
 int TKCHECK_IlvesEstetaanPakenemasta(int x, int y);
 int onko_KASVI_nakyvissa(int n);                    // 1 when plant record n shows
 void CarcassDecayComplete(int creature, int x, int y);   // the hard remains of a rotted carcass

@@ -3,8 +3,8 @@
 // timed work that either finishes the structure or leaves a paused job on its square.
 #include "activities/building.h"
 
-#include "activities/skills.h"
 #include "core/commandcodes.h"
+#include "creatures/skills.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

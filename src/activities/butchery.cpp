@@ -9,8 +9,8 @@
 #include "activities/activities.h"
 #include "activities/food.h"
 #include "activities/hidework.h"
-#include "activities/skills.h"
 #include "core/commandcodes.h"
+#include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/settings.h"
@@ -86,14 +86,6 @@ int butchery_cuts_taken(const CutPlan &p, int done, int finished) {
 }
 
 // ---- the carcass ----------------------------------------------------------------------------------
-
-static CreatureStruct *carcass_at(int n, int &m) {
-    m = -1;
-    if ((unsigned)n >= (unsigned)DATA_MAX || Data[n].type != DT_CARCASS) return nullptr;
-    m = creature_slot_of(Data[n].id);
-    if (m < 0 || Cre[m].kind == CK_NONE) return nullptr;
-    return &Cre[m];
-}
 
 static void species_lower(const CreatureStruct &cr, char *out, size_t size) {
     char s[sizeof cr.species + 1];
@@ -202,15 +194,6 @@ static int cutting_tool(int c, int whole, int &rating) {
 }
 
 
-int carcass_cuttable(int c, int n) {
-    if ((unsigned)c >= (unsigned)CRE_COUNT) return 0;
-    int m;
-    const CreatureStruct *cr = carcass_at(n, m);
-    if (!cr || cr->kind == CK_HUMAN || m == c) return 0;
-    if (pctRotten_carcass(m, nullptr, 0) > 0) return 0;
-    return npc_has_requirement(c, REQ_CUTTING);
-}
-
 static void meat_cut_one(int c, int m, int n, float per_cut) {
     CreatureStruct &cr = Cre[m];
     char species[sizeof cr.species + 1];
@@ -224,7 +207,7 @@ static void meat_cut_one(int c, int m, int n, float per_cut) {
 int CutCorpse(int c, int n, int whole) {
     if (c != CRE_PLAYER && (unsigned)c >= (unsigned)CRE_COUNT) return 0;
     int m;
-    CreatureStruct *cr = carcass_at(n, m);
+    CreatureStruct *cr = carcass_creature(n, m);
     if (!cr || m == c) return 0;
     const bool player = c == CRE_PLAYER;
     if (cr->kind == CK_HUMAN) {
@@ -279,7 +262,7 @@ int CutCorpse(int c, int n, int whole) {
         done = finished ? p.minutes : SPEND_MINDONE;
         // A carcass eaten, freed or replaced while she worked takes her work with it.
         int m2;
-        cr = carcass_at(n, m2);
+        cr = carcass_creature(n, m2);
         if (!cr || m2 != m || Data[n].id != id || cr->socialid != soc) return 0;
     }
     const int taken = butchery_cuts_taken(p, done, finished);

@@ -2,12 +2,11 @@
 // in one job and for creatures in one go or one cut at a time; the remains a rotted carcass leaves.
 #pragma once
 #include "core/creatures.h"
+#include "creatures/describe.h"   // carcass_creature, carcass_cuttable
 
 // Creature c (-1 the player) cuts carcass record n: whole 1 the whole carcass in one job, 0 one cut
 // at most (creatures). 1 when work was done.
 int CutCorpse(int c, int n, int whole);
-// 1 when creature c could set to cutting carcass record n (nothing is cut).
-int carcass_cuttable(int c, int n);
 // The hard remains of the carcass creature c laid at x, y.
 void CutAntlers(int c, int x, int y, int unused = 0);
 void CutBones(int c, int x, int y);

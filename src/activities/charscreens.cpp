@@ -3,7 +3,7 @@
 #include "activities/charscreens.h"
 
 #include "activities/magic.h"
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
 #include "base/ownlib.h"
 #include "base/sbuf.h"
 #include "base/strupr.h"

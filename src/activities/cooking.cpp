@@ -5,7 +5,7 @@
 #include "activities/actions.h"
 #include "activities/activities.h"
 #include "items/containers.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/spirits.h"
 #include "core/commandcodes.h"
 #include "core/datafunc.h"

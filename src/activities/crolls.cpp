@@ -2,7 +2,7 @@
 #include "activities/crolls.h"
 
 #include "activities/magic.h"
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/harnrule.h"

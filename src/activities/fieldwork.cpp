@@ -8,8 +8,8 @@
 
 #include "activities/harvest.h"
 #include "activities/plants.h"
-#include "activities/skills.h"
 #include "core/commandcodes.h"
+#include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

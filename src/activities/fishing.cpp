@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "activities/actions.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/skilluse.h"
 #include "core/commandcodes.h"
 #include "activities/worklinks.h"

@@ -14,7 +14,7 @@
 #include "activities/cooking.h"
 #include "activities/herblore.h"
 #include "activities/plants.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/tags.h"

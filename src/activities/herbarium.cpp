@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "activities/activities.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/sbuf.h"

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/skills.h"
 #include "core/commandcodes.h"
+#include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

@@ -355,25 +355,7 @@ void applySkull_teeth(int slot) {
 
 // ---- weapons in the hands and skis ---------------------------------------------------------------
 
-int skisequipped(int creature) {
-    if (creature != CRE_PLAYER) return CRE_NONE;
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        if (Plr.inv_obj[s] <= 0) continue;
-        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if (it.type == IT_TOOL && it.subtype == ST_SKIS && it.state != 0) return Plr.inv_obj[s];
-    }
-    return 0;
-}
-
 // ---- wearing, taking off and wielding -----------------------------------------------------------
-
-int item_alreadyworn(int pos) { return alreadyworn(CRE_PLAYER, pos, 0); }
-void item_alreadyworn_note(int pos) { alreadyworn(CRE_PLAYER, pos, 1); }
-
-void unwield_hand(int hand) {
-    const int slot = wielding(hand);
-    if (slot < PLR_SLOTS) TakeOff(slot, 1);
-}
 
 // The chosen rows of the player's inventory, each while its slot still holds the row's item.
 template <typename Fn>

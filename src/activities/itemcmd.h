@@ -1,8 +1,9 @@
 // src/activities/itemcmd.h -- the player's item commands: the inventory and examining, dropping, wearing,
-// taking off, wielding, applying, picking up from a square or a direction, teeth from a skull; the
-// one-hand penalty and the skis test; crafting and hauling.
+// taking off, wielding, applying, picking up from a square or a direction, teeth from a skull;
+// crafting and hauling.
 #pragma once
-#include "activities/hauling.h"   // stopHauling, items_being_moved and the push of heavy things
+#include "creatures/hauling.h"   // stopHauling, items_being_moved and the push of heavy things
+#include "items/wearing.h"       // skisequipped, item_alreadyworn, unwield_hand
 
 struct ItemStruct;
 
@@ -21,14 +22,8 @@ void wearCmd();
 void takeoffCmd();
 void wieldCmd(int slot, int verbose);   // slot -1000 asks which
 void applySkull_teeth(int slot);
-int skisequipped(int creature);    // the player's skis in use (item position), 0 none; -1000 others
 // Runs an action chosen in a container's or leash's menu on a slot; 1 when the command is done.
 int container_action(int action, int slot);
-
-// What the selection screen asks of wearing and wielding.
-int item_alreadyworn(int pos);     // a like piece is worn already (quiet)
-void item_alreadyworn_note(int pos);   // the same, with its note
-void unwield_hand(int hand);       // takes off what hand 1 or 2 holds (the turn is used)
 
 void make_item();                  // the crafting menu (activities/making.h)
 int fclose_TEKODATA_F();           // closes the recipe data file; 1 when one was open

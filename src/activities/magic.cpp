@@ -34,20 +34,9 @@
 #include "maps/marker.h"
 #include "core/tehtavat.h"
 
-// Where the character file keeps the magic: the knowledge bytes of means 0..244 (the bytes after
-// them belong to the spirit customs and the season days), the magic flag word and the day the bear
-// skull began to wait.
-enum {
-    PM_KNOWLEDGE = 5367,
-    PM_MAGICFLAGS = 5360,          // u32
-    PM_SKULLDAY = 5364,            // u16
-};
-static_assert(PM_KNOWLEDGE + MEANS_STORED == offsetof(PlayerStruct, spirit_customs),
-              "the knowledge bytes end where the spirit customs begin");
-static_assert(PM_SKULLDAY + 2 <= PM_KNOWLEDGE, "the skull day lies before the knowledge bytes");
 
 enum {
-    TASK_SPELL = 11, TASK_MEANS_LEARNT = 30,
+    TASK_SPELL = 11,
     SF_FOREST_COVER = 0x80, SF_MAGIC_BURDEN = 0x400,
     OID_BEAR_SKULL = 416, OID_FEATHER = 418, OID_RAW_FISH = 490, SPECIES_BEAR = 605, SPECIES_LYNX = 608,
     CH_LONE_PINE = 18, CH_ANT_NEST = 29, CH_SPRUCE_A = 12, CH_SPRUCE_B = 13,
@@ -187,19 +176,6 @@ const char *taikakeino_desc(int n, int k) {
 
 // ---- what the player knows -----------------------------------------------------------------------
 
-static uint8_t *knowledge(PlayerStruct &p) { return reinterpret_cast<uint8_t *>(&p) + PM_KNOWLEDGE; }
-static bool valid_aspect(int n, int k) { return n >= 0 && n < MEANS_STORED && k >= 0 && k < MEANS_KNOWN_BITS; }
-
-int taikakeino_tuttu(int n, int k) {
-    if (!valid_aspect(n, k)) return 0;
-    return (knowledge(Plr)[n] >> k) & 1;
-}
-
-void opi_taikakeino(int n, int k) {
-    if (!valid_aspect(n, k)) return;
-    knowledge(Plr)[n] |= (uint8_t)(1u << k);
-    Tarkista_Suoritus(TASK_MEANS_LEARNT);
-}
 
 // The random pick over a record's knowledge (the player's, or a character being made).
 static int pick_means(const uint8_t *known, int klass, const char *text, int &first, int &first_aspect,
@@ -248,7 +224,7 @@ static int pick_means(const uint8_t *known, int klass, const char *text, int &fi
 
 int arvo_taikakeino(int klass, const char *text, int &first, int &first_aspect, int &second,
                     int &second_aspect) {
-    return pick_means(knowledge(Plr), klass, text, first, first_aspect, second, second_aspect);
+    return pick_means(magic_knowledge(Plr), klass, text, first, first_aspect, second, second_aspect);
 }
 
 void opi_rnd_taikakeino(int klass) {
@@ -257,7 +233,7 @@ void opi_rnd_taikakeino(int klass) {
 }
 
 void teach_starting_means(PlayerStruct &p, int culture) {
-    uint8_t *known = knowledge(p);
+    uint8_t *known = magic_knowledge(p);
     known[MEANS_BEAR_SKULL] |= 1;
     known[MEANS_SACRIFICE] |= 1;
     // The classes of the two drawn by culture: hunters' peoples draw forest means, fishers' water.
@@ -276,44 +252,9 @@ void teach_starting_means(PlayerStruct &p, int culture) {
 
 // ---- spell marks ---------------------------------------------------------------------------------
 
-// 0 marks a free slot, never a mark in force.
-int is_SpellMark(int n) {
-    if (n == 0) return 0;
-    for (uint32_t m : Plr.ritual_marks)
-        if ((int64_t)m == (int64_t)n) return 1;
-    return 0;
-}
-
-void clr_SpellMark(int n) {
-    for (uint32_t &m : Plr.ritual_marks)
-        if ((int64_t)m == (int64_t)n) m = 0;
-}
-
-static void set_SpellMark(int n) {
-    for (uint32_t &m : Plr.ritual_marks)
-        if (m == 0) {
-            m = (uint32_t)n;
-            return;
-        }
-}
 
 // ---- the bear skull ------------------------------------------------------------------------------
 
-void bearmagic_SkullPlacement(int flag) {
-    uint32_t word = plr_get<uint32_t>(PM_MAGICFLAGS);
-    if (flag == 0) {
-        word |= MAGIC_BEAR_SKULL;
-        plr_set<uint16_t>(PM_SKULLDAY, (uint16_t)Plr.daynumber);
-    } else {
-        word &= ~(uint32_t)MAGIC_BEAR_SKULL;
-    }
-    plr_set<uint32_t>(PM_MAGICFLAGS, word);
-}
-
-int bearmagic_SkullDays() {
-    if (!(plr_get<uint32_t>(PM_MAGICFLAGS) & MAGIC_BEAR_SKULL)) return -1;
-    return (uint16_t)((uint16_t)Plr.daynumber - plr_get<uint16_t>(PM_SKULLDAY));
-}
 
 static bool item_record_at(const DataStruct &d, int x, int y) { return d.type == DT_ITEM && d.x == x && d.y == y; }
 
@@ -610,15 +551,3 @@ void DoInvocation(int n) {
     TurnUsed = 1;
 }
 
-void magic_knowledge_fill(uint8_t value) { memset(plr_bytes(PM_KNOWLEDGE), value, MEANS_STORED); }
-
-void magic_forget_all() {
-    magic_knowledge_fill(0);
-    plr_set<uint32_t>(PM_MAGICFLAGS, 0);
-    plr_set<uint16_t>(PM_SKULLDAY, 0);
-}
-
-void magic_flag_today(uint32_t bit) {
-    plr_set<uint32_t>(PM_MAGICFLAGS, plr_get<uint32_t>(PM_MAGICFLAGS) | bit);
-    plr_set<uint16_t>(PM_SKULLDAY, (uint16_t)Plr.daynumber);
-}

@@ -2,8 +2,8 @@
 // each grade capped by the tools and materials, the work time spent, and the products handed over.
 #include "activities/making.h"
 
-#include "activities/skills.h"
 #include "core/commandcodes.h"
+#include "creatures/skills.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

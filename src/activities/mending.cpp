@@ -3,8 +3,8 @@
 // given a drawn quality grade.
 #include "activities/mending.h"
 
-#include "activities/skills.h"
 #include "core/commandcodes.h"
+#include "creatures/skills.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -316,15 +316,6 @@ int stockpile_match(const ItemStruct &item, int dataIndex) {
     if (d.owner != 0 && OnkoEsineId(item, d.owner)) return 1;
     if (d.id != 0) return stocktype_match(item, d.id);
     return 0;
-}
-
-int robber_wanted_item(const ItemStruct &item) {
-    switch (item.type) {
-    case IT_WEAPON: case IT_ARMOUR: case IT_SKIN: case IT_TOOL: case IT_VALUABLE: break;
-    default: return 0;
-    }
-    if (item.type == IT_TOOL && item.subtype == ST_ROPE && npcleash_check(item) >= 0) return 0;
-    return esinehinta(0, item) >= 12.0f ? 1 : 0;
 }
 
 // ---- goods with a grade --------------------------------------------------------------------------

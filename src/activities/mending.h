@@ -1,5 +1,5 @@
 // src/activities/mending.h -- small item services: mending worn clothing, cutting and joining ropes and
-// cords, which things belong on a stockpile and which a robber wants, and goods with a drawn grade.
+// cords, which things belong on a stockpile, and goods with a drawn grade.
 #pragma once
 
 #include "items/items.h"
@@ -12,6 +12,5 @@ int mend_minutes(const ItemStruct &item);
 
 int stocktype_match(const ItemStruct &item, unsigned mask);   // 0 or 1
 int stockpile_match(const ItemStruct &item, int dataIndex);   // the item belongs on that stockpile
-int robber_wanted_item(const ItemStruct &item);               // 0 or 1
 ItemStruct kultvaraModObj(int object, int wealthClass);       // the object with a drawn grade, known
 int ObjToNewQualityObj(int object, int grade);                // a stored item of the grade; 0 for 0

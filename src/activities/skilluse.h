@@ -1,7 +1,7 @@
 // src/activities/skilluse.h -- the skills command: using a skill from the skills screen, the work
-// menus of farming and hide work, weather lore, the physician's work, and the texts that tell how
-// the body lowers a skill.
+// menus of farming and hide work, weather lore and the physician's work.
 #pragma once
+#include "creatures/skills.h"   // Skill_Analyysi, Penalty_Syy: how the body lowers a skill
 
 extern int GAMERESTORE_MAPSCREEN;       // the magic page puts the map back when it closes
 extern int Weatherlore_lastskillhour;   // the hour of the last weather-lore roll; -1 none
@@ -15,11 +15,3 @@ int agriculture();                 // the key chosen
 int HIDEWORK();
 void Weatherlore();
 void PHYSICIAN();
-const char *Skill_Analyysi(const char *name, int flag);
-const char *Penalty_Syy(unsigned mask);
-// Penalty of cause k for the player: 1 wounds, 2 fatigue, 3 starvation, 4 the load.
-int PENALTY_bitget(int who, int k);
-// The body's answers these texts read; a test may point them elsewhere.
-extern int (*skill_penalty_cause)(int who, int k);
-extern int (*skill_physical_penalty)(int who);
-extern float (*skill_fatigue_rate)(int who);

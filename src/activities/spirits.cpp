@@ -50,7 +50,6 @@ enum {
     CH_WATER_ROCK = 250,
     WORLD_SPRUCE_MOSS_A = 235, WORLD_SPRUCE_MOSS_B = 15,
     SURFACE_MOSS = 2,
-    MEET_GAP_NEVER = 100,
     MEET_REST_DAYS = 3,            // a spirit shows itself again only after this many days
     MAID_CALL_MINUTES = 600,       // a fire stamped for the maid calls her this long
     FOREST_CALL_MINUTES = 120,     // silver in the ant nest calls the forest spirit this long
@@ -59,210 +58,9 @@ enum {
     REMOTE_BLANKS = 20, REMOTE_BLANKS_COUNTED = 250,
     TASK_SPIRITS = 11, TASK_FOREST_SPIRIT = 49,
     SPEND_QUESTION = 4, SLEEP_SPIRITS = 7,
-    SKULL_DAYS_QUIET = 2, SKULL_MOOD_FLOOR = -25,
     RITUAL_COUNTERS = 100, RITUAL_MEANINGFUL_MAX = 199, RITUAL_FAVOUR = 5, RITUAL_DONE = 200,
     RITUAL_NONE = 1000, RITUAL_PLAIN_MAX = 250,
 };
-
-static int clamp_mood(int m) { return m < SPIRIT_MOOD_MIN ? SPIRIT_MOOD_MIN : m > SPIRIT_MOOD_MAX ? SPIRIT_MOOD_MAX : m; }
-
-// A text of the spirits' file, its "%s" marks filled in turn; in a scratch buffer.
-static const char *say(const char *key, const char *a = nullptr, const char *b = nullptr) {
-    char pattern[MSGBUF_SIZE];
-    copy_bounded(pattern, sizeof pattern, MSG(key));
-    char *out = sbuf();
-    size_t o = 0;
-    const char *fill[2] = {a, b};
-    int next = 0;
-    for (const char *p = pattern; *p && o + 1 < SBUF_SIZE; p++) {
-        if (p[0] == '%' && p[1] == 's' && next < 2 && fill[next]) {
-            for (const char *f = fill[next++]; *f && o + 1 < SBUF_SIZE; f++) out[o++] = *f;
-            p++;
-            continue;
-        }
-        out[o++] = *p;
-    }
-    out[o] = 0;
-    return out;
-}
-
-// ---- records ------------------------------------------------------------------------------------
-
-// The pool position of spirit n's record nearest to the player (the first wins a tie); -1 none.
-static int nearest_record(int n) {
-    int best = -1, bestd = 1 << 30;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_SPIRIT || d.id != (uint32_t)n) continue;
-        const int dist = koordinaattien_vali(PlayerX, PlayerY, d.x, d.y);
-        if (dist < bestd) bestd = dist, best = i;
-    }
-    return best;
-}
-
-DataStruct get_SpiritData(int n) {
-    const int i = nearest_record(n);
-    if (i >= 0) return Data[i];
-    DataStruct none;
-    memset(&none, 0, sizeof none);
-    return none;
-}
-
-// A new record goes into the never-used record after the last one in use: the walks of the pool that
-// stop at the first never-used record see what they saw before.
-void set_SpiritData(int n, const DataStruct &record) {
-    if (bigmap()) return;
-    int last = -1;
-    for (int i = 0; i < DATA_MAX; i++) {
-        DataStruct &d = Data[i];
-        if (d.type == DT_SPIRIT && d.id == (uint32_t)n && d.x == record.x && d.y == record.y) {
-            d = record;
-            return;
-        }
-        if (d.type != DT_UNUSED) last = i;
-    }
-    const int free = last + 1;
-    // A full pool keeps every record it has: the spirit simply reads neutral next time.
-    if (free >= DATA_MAX) return;
-    Data[free] = record;
-    mark_filled(free);
-}
-
-DataStruct SpiritDataInit(int x, int y, int n) {
-    DataStruct d;
-    memset(&d, 0, sizeof d);
-    d.type = DT_SPIRIT;
-    d.x = (uint16_t)x;
-    d.y = (uint16_t)y;
-    d.id = (uint32_t)n;
-    return d;
-}
-
-// The nearest record of n, or a fresh one at x, y.
-static DataStruct record_or_fresh(int x, int y, int n) {
-    const int i = nearest_record(n);
-    return i >= 0 ? Data[i] : SpiritDataInit(x, y, n);
-}
-
-int spirit_mood_skull(int mood, int days) {
-    if (days < SKULL_DAYS_QUIET) return mood;
-    const int m = mood - 2 * days;
-    return m < SKULL_MOOD_FLOOR ? SKULL_MOOD_FLOOR : m;
-}
-
-int get_SpiritData_mood(int x, int y, int n) {
-    if (bigmap()) return 0;
-    int mood = 0;
-    const int i = nearest_record(n);
-    if (i >= 0) mood = Data[i].owner;
-    else set_SpiritData(n, SpiritDataInit(x, y, n));
-    const int days = bearmagic_SkullDays();   // -1 when no skull waits for its pine
-    if (n == SPIRIT_OF_FOREST && days >= 0) mood = spirit_mood_skull(mood, days);
-    return mood;
-}
-
-void set_SpiritData_mood(int x, int y, int n, int change) {
-    DataStruct d = record_or_fresh(x, y, n);
-    d.owner = (int16_t)clamp_mood(d.owner + change);
-    set_SpiritData(n, d);
-    Plr.spirit_contacts++;
-    if (change >= 1) {
-        Tarkista_Suoritus(TASK_SPIRITS);
-        if (n == SPIRIT_OF_FOREST) Tarkista_Suoritus(TASK_FOREST_SPIRIT);
-    }
-    if (n == SPIRIT_OF_FOREST) Plr.forest_spirit = clamp_mood(Plr.forest_spirit + change);
-    if (n == SPIRIT_WATER_FOLK) Plr.water_spirit = clamp_mood(Plr.water_spirit + change);
-}
-
-void set_SpiritData_meetday(int x, int y, int n, int day) {
-    DataStruct d = record_or_fresh(x, y, n);
-    d.day = (uint16_t)day;
-    set_SpiritData(n, d);
-}
-
-void set_SpiritData_attract(int x, int y, int n) {
-    DataStruct d = record_or_fresh(x, y, n);
-    d.spent_minutes = Plr.minutes;
-    d.extra = 1;
-    set_SpiritData(n, d);
-}
-
-int get_SpiritData_attractmingap(int, int, int n) {
-    const int i = nearest_record(n);
-    if (i < 0 || !Data[i].extra) return 0;
-    const long gap = labs((long)Plr.minutes - (long)Data[i].spent_minutes);
-    return gap < 1 ? 1 : (int)gap;
-}
-
-// A record made by a mood or a call, before any meeting, holds day 0: the spirit has not met her yet.
-int get_SpiritData_meetgap(int n) {
-    const int i = nearest_record(n);
-    if (i < 0 || Data[i].day == 0) return MEET_GAP_NEVER;
-    return abs((int)Data[i].day - (int)Plr.daynumber);
-}
-
-void supernatural_modify(int who, int change) {
-    if (who == 0 || who == 1) Plr.forest_spirit += change;
-    if (who == 0 || who == 2) Plr.water_spirit += change;
-}
-
-// ---- looks and words ----------------------------------------------------------------------------
-
-// A mood with the player's own standing toward the spirit, as the spirit feels it.
-static int felt_mood(int x, int y, int n) {
-    int m = get_SpiritData_mood(x, y, n);
-    if (n == SPIRIT_OF_FOREST) m += Plr.forest_spirit / 2;
-    if (n == SPIRIT_WATER_FOLK) m += Plr.water_spirit / 2;
-    return (int16_t)m;
-}
-
-const char *txtdesc_HaltijaIlme(int x, int y, int n) {
-    static char word[64];
-    const char *key = "SPIRIT_LOOK_FLIRTY";
-    if (n != SPIRIT_FOREST_MAID) {
-        const int m = felt_mood(x, y, n);
-        key = "SPIRIT_LOOK_CALM";
-        if (m < -10) key = "SPIRIT_LOOK_UPSET";
-        if (m < -25) key = "SPIRIT_LOOK_ANGRY";
-        if (m < -50) key = "SPIRIT_LOOK_GLOOMY";
-        if (m < -75) key = "SPIRIT_LOOK_FURIOUS";
-        if (m > 10) key = "SPIRIT_LOOK_GENTLE";
-        if (m > 25) key = "SPIRIT_LOOK_PLEASED";
-        if (m > 50) key = "SPIRIT_LOOK_APPRECIATIVE";
-        if (m > 75) key = "SPIRIT_LOOK_FRIENDLY";
-    }
-    copy_bounded(word, sizeof word, MSG(key));
-    return word;
-}
-
-const char *talkline_Metsanhaltija() {
-    static char line[400];
-    const int m = get_SpiritData_mood(PlayerX, PlayerY, SPIRIT_OF_FOREST);
-    char key[40];
-    if (m < -4) snprintf(key, sizeof key, "FORESTSPIRIT_ANGRY_%d", random(3) + 1);
-    else if (m >= 3) {
-        const int r = random(5);
-        snprintf(key, sizeof key, "FORESTSPIRIT_GLAD_%d", r > 2 ? 3 : r + 1);
-    } else snprintf(key, sizeof key, "FORESTSPIRIT_SAYS_%d", random(3) + 1);
-    copy_bounded(line, sizeof line, say(key));
-    CreatureStruct game;
-    int gx, gy;
-    if (m > 14 && find_BigMapGame(0, &game, &gx, &gy)) {
-        char species[sizeof game.species + 1], animal[64];
-        copy_bounded(species, sizeof species, game.species);
-        for (char *p = species; *p; p++) *p = (char)tolower((unsigned char)*p);
-        snprintf(animal, sizeof animal, "%s %s", strchr("aeiou", species[0]) && species[0] ? "an" : "a", species);
-        // The game is a herd of the world map within 20 cells of hers, or a creature of her local area.
-        const int wx = IsoX(), wy = IsoY();
-        const bool world = abs(gx - wx) <= 20 && abs(gy - wy) <= 20;
-        char dir[64];
-        copy_bounded(dir, sizeof dir, navitxt_Dir(world ? wx : PlayerX, world ? wy : PlayerY, gx, gy, NAVI_BARE));
-        const int r = random(3);
-        snprintf(key, sizeof key, "FORESTSPIRIT_HINT_%d", r + 1);
-        copy_bounded(line, sizeof line, r < 2 ? say(key, animal, dir) : say(key, dir, animal));
-    }
-    return line;
-}
 
 // ---- where and when a spirit shows itself ---------------------------------------------------------
 
@@ -379,7 +177,7 @@ void supernatural_check() {
         }
         if (n) {
             KohtaaHaltija(x, y, n);
-            Note(say("SPIRITS_PRESENCE"));
+            Note(spirit_words("SPIRITS_PRESENCE"));
             SPEND_INTERRUPT = SPEND_QUESTION;
             SLEEP_INTERRUPT = SLEEP_SPIRITS;
             return;
@@ -410,7 +208,7 @@ void supernatural_encount() {
                                           "FEEL_WATER_SOOTHING", "FEEL_WATER_BREEZE", "FEEL_WATER_UNITY"};
     const int f = get_SpiritData_mood(PlayerX, PlayerY, SPIRIT_OF_FOREST) + Plr.forest_spirit / 2;
     const int w = get_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK) + Plr.water_spirit / 2;
-    Note(say(abs(w) < abs(f) ? feeling(f, forest) : feeling(w, water)));
+    Note(spirit_words(abs(w) < abs(f) ? feeling(f, forest) : feeling(w, water)));
     Plr.spirit_contacts = 0;
     Pause();
 }
@@ -460,7 +258,7 @@ void perform_ritual(const char *file) {
 
 int ritual_requirements(int who, int world_only, int minutes, const char *file) {
     if (world_only == 1 && !bigmap()) {
-        Note(say("RITUAL_WORLD_ONLY"));
+        Note(spirit_words("RITUAL_WORLD_ONLY"));
         return 0;
     }
     if (minutes > 0) {
@@ -526,7 +324,7 @@ void do_ritual(int n) {
     switch (n) {
     case 6:
         if (Plr.hour < 4 || Plr.hour > 8) {
-            Note(say("RITUAL_EARLY_MORNING"));
+            Note(spirit_words("RITUAL_EARLY_MORNING"));
             return;
         }
         if (ritual_requirements(1, 0, 15, "HUNT.RIT")) {
@@ -543,11 +341,11 @@ void do_ritual(int n) {
         return;
     case 42: {
         ui_draw_map_view();
-        Note(say("RITUAL_SELECT_TRAP"));
+        Note(spirit_words("RITUAL_SELECT_TRAP"));
         if (!OtaKohta_Suunta("where is the trap")) return;
         const int trap = get_datatype(DT_TRAP, GeneralX, GeneralY);
         if (trap < 0) {
-            Note(say("RITUAL_NO_TRAP"));
+            Note(spirit_words("RITUAL_NO_TRAP"));
             return;
         }
         if (ritual_requirements(1, 0, 15, "FTRAP.RIT")) {
@@ -578,6 +376,6 @@ int invocation() {
     }
     Tarkista_Suoritus(TASK_SPIRITS);
     if (supernatural_please(n == 1 || n == 4 ? 1 : 0, n)) Tarkista_Suoritus(TASK_FOREST_SPIRIT);
-    else Note(say("RITUAL_MEANINGLESS"));
+    else Note(spirit_words("RITUAL_MEANINGLESS"));
     return 1;
 }

@@ -9,7 +9,7 @@
 #include "activities/actions.h"
 #include "activities/activities.h"
 #include "activities/magic.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/spirits.h"
 #include "core/commandcodes.h"
 #include "activities/worklinks.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/skilluse.h"
 #include "activities/timber.h"
 #include "activities/worklinks.h"

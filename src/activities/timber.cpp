@@ -9,7 +9,7 @@
 
 #include "activities/actions.h"
 #include "activities/magic.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/skilluse.h"
 #include "core/commandcodes.h"
 #include "activities/worklinks.h"

@@ -10,7 +10,7 @@
 #include "activities/actions.h"
 #include "activities/building.h"
 #include "activities/fishing.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/survival.h"
 #include "activities/worklinks.h"
 #include "base/debuglog.h"

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "activities/actions.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

@@ -5,7 +5,7 @@
 
 #include "activities/actions.h"
 #include "activities/activities.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/swimclimb.h"
 #include "activities/worklinks.h"
 #include "core/config.h"

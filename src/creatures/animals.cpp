@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "activities/butchery.h"
+#include "creatures/describe.h"
 #include "activities/plants.h"
-#include "activities/food.h"
-#include "activities/spirits.h"
+#include "creatures/nourish.h"
+#include "creatures/spirittalk.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"

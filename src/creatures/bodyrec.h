@@ -6,6 +6,7 @@
 
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/plrfield.h"   // plr_get, plr_set, plr_bytes
 
 enum {
     PB_SLEEPINESS = 2544,      // i32: the need of sleep
@@ -32,16 +33,6 @@ enum {
     PB_DEATHCAUSE = 5032,      // i32
     PB_WAKEFLAGS = 5640,       // u32: cleared on waking
 };
-
-template <typename T> inline T plr_get(int offset) {
-    T v;
-    memcpy(&v, reinterpret_cast<const unsigned char *>(&Plr) + offset, sizeof v);
-    return v;
-}
-template <typename T> inline void plr_set(int offset, T v) {
-    memcpy(reinterpret_cast<unsigned char *>(&Plr) + offset, &v, sizeof v);
-}
-inline uint8_t *plr_bytes(int offset) { return reinterpret_cast<unsigned char *>(&Plr) + offset; }
 
 // One wound slot of any body, in the order it is handed around.
 struct WoundSlot {

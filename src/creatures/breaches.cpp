@@ -22,7 +22,7 @@
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
-#include "activities/mending.h"
+#include "items/items.h"
 #include "items/items.h"
 #include "items/ownership.h"
 #include "items/vessels.h"

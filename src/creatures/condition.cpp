@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/magic.h"
 #include "core/gamefiles.h"
+#include "core/magicknow.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"

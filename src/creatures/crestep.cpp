@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "activities/actions.h"
-#include "activities/activities.h"
+#include "maps/spiritdata.h"
+#include "core/magicknow.h"
 #include "activities/traps.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

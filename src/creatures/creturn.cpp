@@ -2,7 +2,7 @@
 // reactions and perception, then what its mode asks of it (fighting, fleeing or everyday life).
 #include "creatures/creturn.h"
 
-#include "activities/actions.h"
+#include "maps/spiritdata.h"
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <unistd.h>
 
-#include "activities/actions.h"
-#include "activities/activities.h"
+#include "maps/spiritdata.h"
+#include "core/magicknow.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

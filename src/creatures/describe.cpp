@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/spirits.h"
+#include "maps/spiritdata.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -24,8 +24,10 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
+#include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/items.h"
+#include "items/matching.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "maps/npcnote.h"
@@ -575,4 +577,25 @@ int cre_xy_select(int x, int y) {
     for (int i = 0; i < n; i++)
         if (menukeys[i] == key) return found[i];
     return -1;
+}
+
+// ---- a carcass and who may cut it ----------------------------------------------------------------
+
+enum { REQ_CUTTING = 53 };     // the requirement of a cutting edge
+
+CreatureStruct *carcass_creature(int n, int &m) {
+    m = -1;
+    if ((unsigned)n >= (unsigned)DATA_MAX || Data[n].type != DT_CARCASS) return nullptr;
+    m = creature_slot_of(Data[n].id);
+    if (m < 0 || Cre[m].kind == CK_NONE) return nullptr;
+    return &Cre[m];
+}
+
+int carcass_cuttable(int c, int n) {
+    if ((unsigned)c >= (unsigned)CRE_COUNT) return 0;
+    int m;
+    const CreatureStruct *cr = carcass_creature(n, m);
+    if (!cr || cr->kind == CK_HUMAN || m == c) return 0;
+    if (pctRotten_carcass(m, nullptr, 0) > 0) return 0;
+    return npc_has_requirement(c, REQ_CUTTING);
 }

@@ -16,6 +16,10 @@ int pctEaten_carcass(int n, char *text, size_t size);
 int pctTorn_carcass(int n, char *text, size_t size);
 int pctRotten_carcass(int n, char *text, size_t size);
 int carcass_rot(int age_days, int winter, char *text, size_t size);   // the rot of a carcass of that age
+// The creature whose carcass pool record n holds (its slot in m); none (m -1) when n is no carcass.
+CreatureStruct *carcass_creature(int n, int &m);
+// 1 when creature c could set to cutting carcass record n (nothing is cut).
+int carcass_cuttable(int c, int n);
 void NPC_inforuutu(int n);
 int AddCrPack(int n, int obj, int count);
 int new_AddCrPack(int n, int obj, int count, int tag);

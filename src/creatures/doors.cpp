@@ -3,9 +3,8 @@
 // pet-dragging tests of the creatures' steps.
 #include "creatures/doors.h"
 
-#include "activities/skills.h"
-#include "activities/skilluse.h"
 #include "core/commandcodes.h"
+#include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
@@ -24,7 +23,8 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
-#include "activities/itemcmd.h"
+#include "creatures/hauling.h"
+#include "items/wearing.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
 #include "maps/mapquery.h"

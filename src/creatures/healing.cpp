@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/obj_func.h"

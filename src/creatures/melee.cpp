@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/spend.h"

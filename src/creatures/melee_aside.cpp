@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "activities/actions.h"
-#include "activities/activities.h"
+#include "maps/spiritdata.h"
+#include "core/magicknow.h"
 #include "core/records.h"
 #include "creatures/breaches.h"
 #include "creatures/combat.h"

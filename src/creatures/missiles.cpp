@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/obj_func.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/food.h"
+#include "creatures/nourish.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"

@@ -24,7 +24,7 @@
 #include "creatures/wounds.h"
 #include "creatures/fightvillage.h"
 #include "creatures/predicates.h"
-#include "activities/activities.h"
+#include "core/magicknow.h"
 #include "items/wornmagic.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "game/loader_int.h"

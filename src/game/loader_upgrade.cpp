@@ -11,7 +11,7 @@
 #include "items/itemdefs.h"
 #include "maps/worldsearch.h"
 #include "quests/lairs.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 
 namespace {
 

@@ -34,7 +34,7 @@
 #include "creatures/perception.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
-#include "activities/hauling.h"
+#include "creatures/hauling.h"
 #include "items/itemwear.h"
 #include "activities/skilluse.h"
 #include "activities/worklinks.h"

@@ -11,7 +11,7 @@
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
-#include "activities/itemcmd.h"
+#include "items/wearing.h"
 #include "items/items.h"
 #include "items/itemunit.h"
 #include "items/vessels.h"

@@ -253,3 +253,14 @@ char *ekuvaus_item(const ItemStruct &item, int count, unsigned char flags) {
     NimiTempItem = kept;
     return out;
 }
+
+// A robber takes what is worth his while: arms, armour, skins, tools and valuables of some price, but
+// never a leash with its animal on it.
+int robber_wanted_item(const ItemStruct &item) {
+    switch (item.type) {
+    case IT_WEAPON: case IT_ARMOUR: case IT_SKIN: case IT_TOOL: case IT_VALUABLE: break;
+    default: return 0;
+    }
+    if (item.type == IT_TOOL && item.subtype == ST_ROPE && npcleash_check(item) >= 0) return 0;
+    return esinehinta(0, item) >= 12.0f ? 1 : 0;
+}

@@ -36,6 +36,7 @@ void YM_init();
 float esinepaino(const ItemStruct &item);
 char *txt_itemweight(int pos, int count);
 float esinehinta(int unused, const ItemStruct &item);
+int robber_wanted_item(const ItemStruct &item);               // 0 or 1
 
 
 // ekuvaus of an item that is not stored, such as a plant of the season named before it is picked.

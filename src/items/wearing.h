@@ -1,6 +1,7 @@
 // src/items/wearing.h -- what the player and the creatures hold and wear: the two hands, dressing
 // and undressing, the rule that refuses a second piece of the same kind, and the protection worn
-// pieces give a body part against a damage type, and how the player holds her shield.
+// pieces give a body part against a damage type, how the player holds her shield, and whether her
+// skis are on.
 #pragma once
 
 struct ItemStruct;
@@ -33,3 +34,8 @@ void ShieldMode();                 // the player chooses how to hold her shield
 void shield_guard_renew();         // bit 1 of her guard: a shield held in a guard
 void Exchange();                   // the command "X": swap the wielded weapons
 void ski(int slot);                // skis on or off; the caller has loaded the item into Item
+int skisequipped(int creature);    // the player's skis in use (item position), 0 none; -1000 others
+// What the selection screen asks of wearing and wielding.
+int item_alreadyworn(int pos);     // a like piece is worn already (quiet)
+void item_alreadyworn_note(int pos);   // the same, with its note
+void unwield_hand(int hand);       // takes off what hand 1 or 2 holds (the turn is used)

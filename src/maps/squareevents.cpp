@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "activities/actions.h"
+#include "maps/spiritdata.h"
 #include "activities/activities.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

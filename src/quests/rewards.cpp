@@ -12,7 +12,7 @@
 #include "core/records.h"
 #include "core/tekstit.h"
 #include "activities/magic.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/items.h"

@@ -3,7 +3,7 @@
 #include "screens/console.h"
 #include "screens/gamescreens.h"
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "base/ui.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"

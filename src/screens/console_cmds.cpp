@@ -26,7 +26,7 @@
 #include "core/player.h"
 #include "society/village.h"
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/spirits.h"
 #include "activities/herblore.h"
 #include "maps/marker.h"

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

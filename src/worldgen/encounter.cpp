@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/spirits.h"
 #include "activities/worklinks.h"
 #include "base/savecommit.h"

@@ -3,7 +3,7 @@
 #pragma once
 #include "../core/turn_fixture.h"
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/harnrule.h"
 #include "game/loader.h"
 #include "core/obj_func.h"

@@ -4,7 +4,7 @@
 
 #include "activities/activities.h"
 #include "activities/crolls.h"
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 

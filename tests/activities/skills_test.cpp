@@ -3,7 +3,7 @@
 // penalties, work quality and work time.
 #include "activity_fixture.h"
 
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
 
 using oxatest::ActivityTest;
 using oxatest::Script;

@@ -5,7 +5,7 @@
 #include "core/maintenance.h"
 #include "core/loader_fixture.h"
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/timber.h"
 #include "game/toimi.h"
 #include "activities/worklinks.h"

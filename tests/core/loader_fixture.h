@@ -15,7 +15,7 @@
 
 #include "common/harness.h"
 #include "common/keys.h"
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "game/loader.h"

@@ -5,7 +5,7 @@
 #include "core/player.h"
 
 #include "game/turnloop.h"
-#include "activities/hauling.h"
+#include "creatures/hauling.h"
 #include "items/invlist.h"
 #include "items/items.h"
 #include "maps/movement.h"

@@ -4,7 +4,7 @@
 #include "items/invsel_fixture.h"
 
 #include "game/command.h"
-#include "activities/hauling.h"
+#include "creatures/hauling.h"
 #include "items/ownership.h"
 
 namespace {

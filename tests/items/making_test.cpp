@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "activities/traps.h"
 #include "activities/making.h"
 #include "creatures/bodyrec.h"

@@ -12,7 +12,7 @@
 #include "activities/activities.h"
 #include "activities/herblore.h"
 #include "activities/magic.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "base/debuglog.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

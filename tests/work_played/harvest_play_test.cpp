@@ -9,7 +9,7 @@
 #include "activities/crolls.h"
 #include "activities/harvest.h"
 #include "activities/plants.h"
-#include "activities/skills.h"
+#include "creatures/skills.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/player.h"

@@ -1,9 +1,8 @@
 // Heavy things dragged along: the haul command marks records of the square as hauled, and every step
 // of the player brings them to her square until she lets go; the push command moves chosen things to
 // a neighbouring square or packs them on her pet. Both cost minutes and exertion by weight.
-#include "activities/hauling.h"
+#include "creatures/hauling.h"
 
-#include "activities/actions.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

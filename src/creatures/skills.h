@@ -1,6 +1,6 @@
-// src/activities/skills.h -- the skill model: how good the player or a creature is at a skill, the
-// player's skill rolls and learning by practice, the skill bank, opposed penalties, and the quality
-// and duration of a piece of work.
+// src/creatures/skills.h -- the skill model: how good the player or a creature is at a skill, the
+// player's skill rolls and learning by practice, the skill bank, opposed penalties, the quality
+// and duration of a piece of work, and the texts that tell how the body lowers a skill.
 #pragma once
 #include <cstdint>
 
@@ -29,3 +29,13 @@ int EML_sync(int mlA, int &penaltyA, int mlB, int &penaltyB);
 int craftquality(int ml, int result);        // grade 1..5; 0 for a result outside 0..3
 int tyoaikamuutos(int minutes, int ml, int result);
 int TYOAIKA_katevyysmod(int minutes, int percent);
+
+// How the body lowers a skill, in words.
+const char *Skill_Analyysi(const char *name, int flag);
+const char *Penalty_Syy(unsigned mask);
+// Penalty of cause k for the player: 1 wounds, 2 fatigue, 3 starvation, 4 the load.
+int PENALTY_bitget(int who, int k);
+// The body's answers these texts read; a test may point them elsewhere.
+extern int (*skill_penalty_cause)(int who, int k);
+extern int (*skill_physical_penalty)(int who);
+extern float (*skill_fatigue_rate)(int who);

@@ -1,6 +1,6 @@
 // The skill table reader. The file is plain text, one block a skill, and is not trusted: lines of
 // any length are taken in pieces, every field is cut to its buffer, numbers are bounded.
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
 
 #include "base/ownlib.h"
 #include "base/tags.h"

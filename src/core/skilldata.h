@@ -1,4 +1,4 @@
-// src/activities/skilldata.h -- the skill table "ini_skills.txt": start levels, aptitudes, groups and
+// src/core/skilldata.h -- the skill table "ini_skills.txt": start levels, aptitudes, groups and
 // hot keys of the skills by name, for the player and for the creatures of the local area.
 #pragma once
 #include <string>

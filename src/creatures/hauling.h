@@ -1,4 +1,4 @@
-// src/activities/hauling.h -- heavy things dragged along: hauling items and carcasses that follow every
+// src/creatures/hauling.h -- heavy things dragged along: hauling items and carcasses that follow every
 // step of the hauler, pushing them to a neighbouring square and packing them on a pet.
 #pragma once
 

@@ -1,6 +1,6 @@
 // The skill model: skill levels by name, the player's rolls with learning by practice, the skill
 // bank, opposed penalties, work quality and work time.
-#include "activities/skills.h"
+#include "creatures/skills.h"
 
 #include "core/harnrule.h"
 #include "base/ownlib.h"
@@ -11,7 +11,8 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tehtavat.h"
-#include "activities/skilldata.h"
+#include "core/skilldata.h"
+#include "core/player.h"
 
 #include <cctype>
 #include <cmath>
@@ -282,4 +283,62 @@ int TYOAIKA_katevyysmod(int minutes, int percent) {
     int out = (int)ceilf((float)minutes * (100.0f / (float)percent));
     time_note(minutes, out);
     return out;
+}
+
+// ---- how the body lowers a skill, in words ----------------------------------------------------
+
+int (*skill_penalty_cause)(int who, int k) = PENALTY_bitget;
+int (*skill_physical_penalty)(int who) = PHYSICAL_PENALTY;
+float (*skill_fatigue_rate)(int who) = [](int who) { return (float)FatigueRate(who); };
+
+const char *Penalty_Syy(unsigned mask) {
+    static char buf[300];
+    buf[0] = 0;
+    int pen[32], n = 0, largest = -1, runner = -1;
+    for (int k = 0; k < 32; k++) {
+        pen[k] = (mask >> k) & 1u ? skill_penalty_cause(-1, k) : 0;
+        if (!pen[k]) continue;
+        n++;
+        if (largest < 0) largest = runner = k;
+        else if (pen[k] > pen[largest]) largest = k;
+        else if (largest == runner) runner = k;
+        else if (pen[k] >= pen[runner]) runner = k;
+    }
+    if (largest < 0) return buf;
+    if (runner != largest && pen[runner] < pen[largest] / 3) runner = largest;
+    auto phrase = [](int k, char *out, size_t size) {
+        const char *p = k == 1 ? "being wounded" : k == 2 ? "being fatigued" : k == 3 ? "suffering starvation"
+                      : k == 4 ? "the load you are carrying" : "other causes";
+        snprintf(out, size, "%s%s", p, k == 2 && skill_fatigue_rate(-1) > 8.0f ? " from carrying excess load" : "");
+    };
+    char a[80], b[80];
+    phrase(largest, a, sizeof a);
+    if (runner == largest) snprintf(buf, sizeof buf, n == 1 ? "due to %s" : "mostly due to %s", a);
+    else {
+        phrase(runner, b, sizeof b);
+        snprintf(buf, sizeof buf, n == 2 ? "due to %s and %s" : "due to %s and %s - plus other penalties", a, b);
+    }
+    return buf;
+}
+
+const char *Skill_Analyysi(const char *name, int flag) {
+    static char buf[300];
+    buf[0] = 0;
+    if (!flag || !name || plr_ML(name) == 1000) return buf;
+    int P = skill_physical_penalty(-1), L = plr_ML(name);
+    char lower[64];
+    copy_bounded(lower, sizeof lower, StrLwr(name));
+    char phrase[100];
+    const char *form = L < 15 ? "already unskilled %s attempt" : L < 30 ? "%s attempt" : L < 45 ? "%s performance"
+                     : L < 70 ? "%s expertise" : "mastery in %s";
+    snprintf(phrase, sizeof phrase, form, lower);
+    // A skill at level 0 is hurt by any penalty at all.
+    float R = L > 0 ? (float)P / (float)L : (P > 0 ? 1.0f : 0.0f);
+    if (R < 0.125f) return buf;
+    const char *how = R >= 1.0f ? "is determined to succeed poorly " : R >= 0.85f ? "is most likely to succeed poorly "
+                    : R >= 0.75f ? "is severely impaired " : R >= 0.6f ? "is significantly degraded "
+                    : R >= 0.5f ? "is prone to succeed poorly " : R >= 0.35f ? "is prone to fail more easily "
+                    : R >= 0.25f ? "is slightly lowered " : "is just a little disturbed ";
+    snprintf(buf, sizeof buf, "&Your %s %s%s%s", phrase, how, Penalty_Syy(30), R >= 0.85f ? "!" : ".");
+    return buf;
 }
