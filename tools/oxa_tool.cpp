@@ -70,7 +70,7 @@
 #include "creatures/combat_tool.h"
 #include "core/creatures.h"
 #include "creatures/crsim.h"
-#include "creatures/villagesim.h"
+#include "society/villagesim.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"

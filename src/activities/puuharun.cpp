@@ -37,7 +37,7 @@
 #include "items/items.h"
 #include "activities/mending.h"
 #include "base/ui.h"
-#include "society/chat.h"
+#include "creatures/talkstart.h"
 #include "items/vildebt.h"
 #include "maps/vilplace.h"
 #include "core/tehtavat.h"
@@ -87,7 +87,7 @@ static int quest_talk_turn(int n) {
         kaanna_NPC_kohti(n, PlayerX, PlayerY);
         cre_say(n, "NPC_TALKS");
         Pause();
-        npc_talkstart_questissue(n);
+        talk_start_hooks.quest(n);
         return 0;
     }
     c.stateflags &= ~SF_QUESTTALK;

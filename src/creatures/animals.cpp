@@ -42,7 +42,6 @@
 #include "maps/water.h"
 #include "creatures/predicates.h"
 #include "creatures/bodyrec.h"
-#include "society/village.h"
 #include "items/ownership.h"
 #include "base/debuglog.h"
 #include "core/notes.h"

@@ -20,6 +20,7 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
+#include "creatures/talkstart.h"
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/items.h"
@@ -33,8 +34,6 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
-#include "society/chat.h"
-#include "society/reputation.h"
 #include "items/vildebt.h"
 #include "maps/vilplace.h"
 
@@ -63,8 +62,8 @@ static void open_talk(int n, int kind) {
     kaanna_NPC_kohti(n, PlayerX, PlayerY);
     cre_say(n, "NPC_TALKS");
     Pause();
-    Init_Talk_NPC(n, kind);
-    Do_Talk(8);
+    talk_start_hooks.prepare(n, kind);
+    talk_start_hooks.hold(8);
 }
 
 // ---- shouts ----
@@ -83,7 +82,7 @@ int aggtalk(int n, unsigned kind, unsigned char flags) {
     if (!ask_valid(n) || Cre[n].community == 0) return 0;
     const int soc = (int)Cre[n].community;
     if (!GetGlobVil(soc)) return 0;
-    socrepSummary(&TARGET_REPSUMMARY, globVil);
+    breach_hooks.village_view(globVil);
     if (flags & 1) {
         set_said(kind, false);
         if (kind == 2) set_said(10, false);
@@ -119,7 +118,7 @@ void Shout_comebarter(int n) {
     if (!ask_valid(n) || !GetGlobVil((int)Cre[n].community)) return;
     char text[MSGBUF_SIZE];
     if (globVil.tradeban) {
-        socrepSummary(&TARGET_REPSUMMARY, globVil);
+        breach_hooks.village_view(globVil);
         TARGET_NPC = n;
         copy_bounded(text, sizeof text, CHATMSG("TRADE_BANNED"));
     } else {
@@ -253,7 +252,7 @@ bool vio_act(int n) {
     if (theft) {
         if (!GOT_PROPERTY_ofsoc(soc)) {
             char line[40];
-            snprintf(line, sizeof line, "after theft: %d", after_theft(soc));
+            snprintf(line, sizeof line, "after theft: %d", breach_hooks.after_theft(soc));
             dbg(line);
             GetGlobVil(soc);
             globVil.theft = 0;
@@ -282,7 +281,7 @@ bool vio_act(int n) {
             GetGlobVil(soc);
             globVil.violence = 0;
             SaveGlobVil();
-            after_violence(soc);
+            breach_hooks.after_violence(soc);
             return true;
         }
     }
@@ -398,7 +397,7 @@ int PUUHA_perinta(int, int n) {
                 return 1;
             }
             GetGlobVil(soc);
-            if (globVil.tradeban && !GOT_PROPERTY_ofsoc(soc)) after_theft(soc);
+            if (globVil.tradeban && !GOT_PROPERTY_ofsoc(soc)) breach_hooks.after_theft(soc);
             GetGlobVil(soc);
             if (!(globVil.flags2 & 64) && !globVil.debttalked && (!globVil.tradeban || globVil.collect[0])) {
                 globVil.debttalked = 1;   // one debt talk a visit
@@ -406,7 +405,7 @@ int PUUHA_perinta(int, int n) {
                 kaanna_NPC_kohti(n, PlayerX, PlayerY);
                 cre_say(n, "NPC_TALKS");
                 Pause();
-                npc_talkstart_debtissue(n);
+                talk_start_hooks.debt(n);
             }
             return 1;
         }
@@ -493,7 +492,7 @@ void PUUHASE_rosmous(int n) {
             kaanna_NPC_kohti(n, PlayerX, PlayerY);
             cre_say(n, "NPC_TALKS");
             Pause();
-            npc_talkstart_robissue(n);
+            talk_start_hooks.robbery(n);
             band_leaves(n);
         }
         return;

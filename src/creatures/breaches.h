@@ -2,6 +2,7 @@
 // murders, mischief, banishment), the collection of debts and the fetching back of goods, and the
 // robbers: snatching goods, starting a robbery and taking the player's goods.
 #pragma once
+#include <cstdint>
 
 enum { ROBITEMS_SIZE = 1024 };
 extern char rob_items_string[ROBITEMS_SIZE];   // the goods robbed, each "description, "
@@ -27,3 +28,14 @@ void Shout_comebarter(int n);
 // The player leaves or holds goods of the society: taken goods seen (or forced) turn into debts, and
 // the villagers call her back or ask her to barter.
 void burglary(int soc, int force);
+
+// What the breaches ask of the village's judgement: its answer to a theft and to violence (0 nothing
+// more, 2 banishment, 3 long banishment), and its view of the player set where the shouts' texts read
+// it (society/reputation.h after_theft, after_violence, socrepSummary into TARGET_REPSUMMARY).
+struct VillageStruct;
+struct BreachHooks {
+    uint32_t (*after_theft)(int soc);
+    uint32_t (*after_violence)(int soc);
+    void (*village_view)(VillageStruct v);
+};
+extern const BreachHooks breach_hooks;

@@ -14,7 +14,7 @@
 #include "maps/mapunit.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "society/meetings.h"
+#include "creatures/catchup.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };
 
@@ -26,7 +26,7 @@ void cre_maintenance() {
     INVISIBLE = 1;
     // the persistent creatures met again live the days nobody saw them
     for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_CREATURE) creature_update(creature_slot_of(Data[i].id), i);
+        if (Data[i].type == DT_CREATURE) catchup_hooks.creature_met(creature_slot_of(Data[i].id), i);
     // a creature hiding in forest cover lives a hundred turns of its own
     for (int i = 0; i < DATA_MAX; i++) {
         if (Data[i].type != DT_CREATURE) continue;

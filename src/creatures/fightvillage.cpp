@@ -1,5 +1,5 @@
 // src/creatures/fightvillage.cpp -- a fight's questions to the fighters' village, answered by the
-// village record (society/village.h) and the village's answers to breaches (creatures/breaches.h).
+// village record (core/vilrecord.h) and the village's answers to breaches (creatures/breaches.h).
 #include "creatures/fightvillage.h"
 
 #include <cstdio>
@@ -11,7 +11,6 @@
 #include "creatures/predicates.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
-#include "society/reputation.h"
 #include "items/vildebt.h"
 
 // ---- the village's record ----
@@ -31,7 +30,7 @@ int fight_violence_record(int soc, int *nobeat, int *first, int *second) {
     *second = globVil.violence2;
     return globVil.settled;
 }
-void fight_after_violence(int soc) { after_violence(soc); }
+void fight_after_violence(int soc) { breach_hooks.after_violence(soc); }
 void fight_murder(int soc) {
     if (!GetGlobVil(soc)) return;
     if (globVil.murders < 255) globVil.murders++;

@@ -20,6 +20,7 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
+#include "creatures/talkstart.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "items/ownership.h"
@@ -37,9 +38,6 @@
 #include "core/notes.h"
 #include "maps/npcnote.h"
 #include "core/tekstit.h"
-#include "society/chat.h"
-#include "society/reputation.h"
-#include "society/smalltalk.h"
 #include "core/vilrecord.h"
 #include "maps/vilplace.h"
 
@@ -117,6 +115,22 @@ void response_confused(int n) { cre_say(n, "RESPONSE_CONFUSED"); }
 
 // ---- greeting ----
 
+const char *chats_TimeBasedGreeting(int n) {
+    const int h = Plr.hour;
+    const char *key = h >= 5 && h <= 9 ? "GREET_MORNING" : h >= 10 && h <= 21 ? "GREET" : "GREET_NIGHT";
+    if (onko_NPC_kumppani(n)) key = "GREET";
+    TARGET_NPC = n;
+    return CHATMSG(key);
+}
+
+const char *chats_MeetGapRemark(int n, int days) {
+    if (onko_NPC_kumppani(n)) return "";
+    TARGET_NPC = n;
+    if (days > 30) return CHATMSG("GREET_LONGER_TIME");
+    if (days > 4) return CHATMSG("GREET_LONG_TIME");
+    return "";
+}
+
 int socmember_greets(int n) {
     CreatureStruct *c = person(n);
     if (!c || (c->greetbits & GREET_DONE) || cre_spare(*c, SPARE_QUIET)) return 0;
@@ -137,6 +151,52 @@ int socmember_greets(int n) {
     if (!text[0]) return 0;
     Olento_Puhuu(n, text);
     return 1;
+}
+
+// ---- familiarity ----
+
+uint32_t basefam(uint32_t visits, uint32_t talks) {
+    if (visits < 2) return 0;
+    if (visits < 5) return 1;
+    if (visits < 10) return 2;
+    if (visits < 20) return talks >= 10 ? 3 : 2;
+    if (visits < 60) return talks >= 40 ? 4 : 3;
+    if (visits < 80) return talks >= 60 ? 5 : 4;
+    return talks >= 80 ? 6 : 5;
+}
+
+static const CreatureStruct *record_of(int n) { return n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr; }
+
+// A friend of the player who bears her no grudge.
+static bool befriended(const CreatureStruct &c) { return c.friendship && !c.foeship; }
+
+uint32_t SocFam(int n, const VillageStruct *v) {
+    uint32_t f;
+    if (v) {
+        f = v->questhelp ? v->questhelp + 3u : basefam(v->visits, v->talks);
+    } else {
+        if (n == -1000) return 0;
+        const CreatureStruct *c = record_of(n);
+        f = c ? basefam(c->visits, c->visits) : 0;
+    }
+    if (n == -1000) return f;
+    const CreatureStruct *c = record_of(n);
+    if (!c) return f;
+    if (onko_NPC_kumppani(n) || befriended(*c)) return 5;
+    return f;
+}
+
+// ---- weapons ----
+
+static bool slot_is_stock(const CreatureStruct &c, int s) { return (c.packbits[s] & PACK_STOCK) != 0; }
+
+int NPC_riittavasti_aseita(int n, int k) {
+    if (!ask_valid(n)) return 0;
+    const CreatureStruct &c = Cre[n];
+    int weapons = c.wielded ? 1 : 0;
+    for (int s = 0; s < CRE_PACK; s++)
+        if (c.pack[s] > 0 && !slot_is_stock(c, s) && ObjToItem(c.pack[s]).type == IT_WEAPON) weapons++;
+    return weapons >= k;
 }
 
 // ---- companions ----
@@ -174,8 +234,8 @@ int comp_tries_talking(int n) {
     kaanna_NPC_kohti(n, PlayerX, PlayerY);
     cre_say(n, "NPC_TALKS");
     Pause();
-    Init_Talk_NPC(n, 4);
-    Do_Talk(8);
+    talk_start_hooks.prepare(n, 4);
+    talk_start_hooks.hold(8);
     set_compword(n, compword(n) & ~CF_WANTSTALK);
     return 1;
 }
@@ -274,7 +334,7 @@ void unjoin_npc(int n) {
     c.leftday = Plr.daynumber;
     makepersonal_NPCitems(n, 0);
     uint32_t w = compword(n) | CF_LEFTPARTY;
-    if (CompanionInvDebt(n, 0) == 0) {
+    if (people_hooks.companion_owed(n, 0) == 0) {
         c.compdebt = c.hirevalue = 0;
         cre_spare(c, SPARE_PREPAID) = 0;
         w &= ~CF_OWING;

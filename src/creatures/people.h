@@ -16,6 +16,9 @@ enum : uint32_t { PF_COMPANION = 256, PF_WAITING = 512, PF_HEEL = 4096, PF_CLOSE
 enum : uint32_t { GREET_DONE = 16 };           // greeting bits: greeted this visit
 enum : uint32_t { SF_QUESTTALK = 1u << 4, SF_ARRIVED = 1u << 9 };   // state flags of people
 
+// Pack slot flags: stock goods of its village; lent by the player. The item's own lent mark.
+enum : uint8_t { PACK_STOCK = 1, PACK_LENT = 4, ITEM_LENT_MARK = 0x40 };
+
 uint32_t compword(int n);                      // the companion flag word of creature n
 void set_compword(int n, uint32_t w);
 
@@ -32,6 +35,8 @@ void wounded_disagree(int n);
 void response_happy(int n);
 void response_confused(int n);
 int socmember_greets(int n);                   // 1 when it spoke
+const char *chats_TimeBasedGreeting(int n);        // "" when none
+const char *chats_MeetGapRemark(int n, int days);  // "" when none
 int comp_tries_talking(int n);
 int comp_partymorale(int n);                   // 1 when the companion wants to talk
 void comp_count_day(int n);                    // prepaid days down, days in service up
@@ -43,3 +48,16 @@ void unjoin_npc(int n);
 void liitayhteisoon(int n, unsigned soc);
 int EscorteeAtDest(int n, int x, int y);
 int PUUHASE_pukeudu(int n);
+
+// ---- familiarity and arms ----
+struct VillageStruct;
+uint32_t basefam(uint32_t visits, uint32_t talks);
+uint32_t SocFam(int n, const VillageStruct *v);   // n -1000: the village itself
+int NPC_riittavasti_aseita(int n, int k);       // 1 when person n bears k weapons of its own or more
+
+// What the life of people asks of the society: what a companion is still owed for its service
+// (society/village.h CompanionInvDebt; sayflags 0 says nothing).
+struct PeopleHooks {
+    int (*companion_owed)(int n, unsigned sayflags);
+};
+extern const PeopleHooks people_hooks;

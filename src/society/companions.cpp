@@ -173,15 +173,6 @@ int NPC_riittavasti_ruokaa(int cre, int days) {
     return sum > (double)days * FOOD_PER_DAY;
 }
 
-int NPC_riittavasti_aseita(int n, int k) {
-    if (!ask_valid(n)) return 0;
-    const CreatureStruct &c = Cre[n];
-    int weapons = c.wielded ? 1 : 0;
-    for (int s = 0; s < CRE_PACK; s++)
-        if (c.pack[s] > 0 && !slot_is_stock(c, s) && ObjToItem(c.pack[s]).type == IT_WEAPON) weapons++;
-    return weapons >= k;
-}
-
 // ---- the wage ----
 
 int CompanionInvDebt(int n, unsigned sayflags) {

@@ -5,6 +5,8 @@
 #pragma once
 #include <cstdint>
 
+#include "creatures/people.h"
+
 // The words and slot flags a companion keeps in its creature record:
 //   companion word (partyflags): the kind of company (2 hunting, 4 work, 8 adventure), 256 joined,
 //     512 told to stay, 1024 agreed and waiting for its equipment;
@@ -16,8 +18,6 @@
 //   of a stay in follow[0].
 enum : uint32_t { CW_HUNTING = 2, CW_WORK = 4, CW_ADVENTURE = 8, CW_JOINED = 256, CW_STAY = 512, CW_AGREED = 1024 };
 enum : uint32_t { RW_RECRUITING = 2, RW_FOOD = 4, RW_WEAPONS = 8 };
-// Pack slot flags: stock goods of its village; lent by the player. The item's own lent mark.
-enum : uint8_t { PACK_STOCK = 1, PACK_LENT = 4, ITEM_LENT_MARK = 0x40 };
 // The recruiting byte: never joins; asks the player to wait ("later").
 enum : uint8_t { RB_REFUSES = 4, RB_LATER = 64 };
 // The wage: value units for each day of service.

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "creatures/people.h"   // basefam, SocFam
 #include "society/village.h"
 
 // One report: its level 0 (worst) to 6 (best), 3 neutral; its class 0 bad, 1 neutral, 2 good; the
@@ -31,8 +32,6 @@ static_assert(sizeof(RepSummary) == 6758, "RepSummary");
 
 extern RepSummary TARGET_REPSUMMARY;   // the listener's view of the player, read by the chat texts
 
-uint32_t basefam(uint32_t visits, uint32_t talks);
-uint32_t SocFam(int n, const VillageStruct *v);   // n -1000: the village itself
 void socrepTrade(RepReport *r, VillageStruct v, int n);
 void socrepTheft(RepReport *r, VillageStruct v);
 void socrepMischief(RepReport *r, VillageStruct v);

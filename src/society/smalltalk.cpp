@@ -144,22 +144,6 @@ static bool quest_news(uint32_t id, QuestTalk *q) {
 
 // ---- greeting -----------------------------------------------------------------------------------
 
-const char *chats_TimeBasedGreeting(int n) {
-    const int h = Plr.hour;
-    const char *key = h >= 5 && h <= 9 ? "GREET_MORNING" : h >= 10 && h <= 21 ? "GREET" : "GREET_NIGHT";
-    if (onko_NPC_kumppani(n)) key = "GREET";
-    TARGET_NPC = n;
-    return CHATMSG(key);
-}
-
-const char *chats_MeetGapRemark(int n, int days) {
-    if (onko_NPC_kumppani(n)) return "";
-    TARGET_NPC = n;
-    if (days > 30) return CHATMSG("GREET_LONGER_TIME");
-    if (days > 4) return CHATMSG("GREET_LONG_TIME");
-    return "";
-}
-
 void NPCpuhe_tervehdys(const char *tags) {
     const int n = Chatting_With;
     CreatureStruct *c = talker();

@@ -2,10 +2,9 @@
 // absence, the exchange of names, how things go and the news of people who need help, the way to
 // villages, lakes and caves, and questions after people.
 #pragma once
+#include "creatures/people.h"   // chats_TimeBasedGreeting, chats_MeetGapRemark
 
 void NPCpuhe_tervehdys(const char *tags);
-const char *chats_TimeBasedGreeting(int n);        // "" when none
-const char *chats_MeetGapRemark(int n, int days);  // "" when none
 void KysyNimi();
 void KerroOmaNimi();
 void KysyKuulumiset();

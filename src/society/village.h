@@ -17,7 +17,6 @@ void varastoi(int object, int n, int socowned, int x, int y);
 
 // ---- people ----
 int CompanionInvDebt(int n, unsigned mode);
-int NPC_riittavasti_aseita(int n, int k);
 
 // ---- places and word of mouth ----
 int shoptype(int x, int y);        // the last building letter's code in the 5 x 5 world cells; -1000 none

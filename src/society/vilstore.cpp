@@ -1,7 +1,7 @@
 // src/society/vilstore.cpp -- a village's goods: the pool of up to 100 lines that gathers its
-// produce while the player is away, stored as items when she comes back; the choice of a square for
-// goods among its store rooms, the shelves of like goods and the free floor of its shops; the goods its
-// people carry; and the farming year of its fields.
+// produce while the player is away (the lines are the record's, core/vilrecord.h), stored as items
+// when she comes back; the choice of a square for goods among its store rooms, the shelves of like
+// goods and the free floor of its shops; the goods its people carry; and the farming year of its fields.
 #include <cstring>
 #include <vector>
 

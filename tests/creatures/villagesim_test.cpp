@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/harness.h"
-#include "creatures/villagesim.h"
+#include "society/villagesim.h"
 #include "maps/mapunit.h"
 
 TEST(VillageRun, UnseenThenSeenThenLeavingBooksDebtsAndRaisesTheCollection) {

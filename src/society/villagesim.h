@@ -1,4 +1,4 @@
-// src/creatures/villagesim.h -- headless runs of village life for the command-line tool: villagers,
+// src/society/villagesim.h -- headless runs of village life for the command-line tool: villagers,
 // their dogs, a robber band and wildlife living on a local area with a village at its centre, and a
 // scripted visit in which the player takes goods unseen, then seen, and then leaves the village.
 #pragma once

@@ -1,5 +1,5 @@
-// src/creatures/villagesim.cpp -- headless runs of village life (see villagesim.h).
-#include "creatures/villagesim.h"
+// src/society/villagesim.cpp -- headless runs of village life (see villagesim.h).
+#include "society/villagesim.h"
 
 #include <cstring>
 
