@@ -4,33 +4,9 @@
 #pragma once
 #include <cstdint>
 
+#include "core/repsummary.h"     // RepReport, RepSummary, TARGET_REPSUMMARY
 #include "creatures/people.h"   // basefam, SocFam
 #include "society/village.h"
-
-// One report: its level 0 (worst) to 6 (best), 3 neutral; its class 0 bad, 1 neutral, 2 good; the
-// noun ("fair barterer") and the sentence ("You seem like a fair barterer.").
-struct RepReport {
-    uint8_t level;
-    uint8_t cls;
-    char noun[100];
-    char sentence[1024];
-};
-static_assert(sizeof(RepReport) == 1126, "RepReport");
-
-// The reports of one village or person, then the overall level and the familiarity.
-struct RepSummary {
-    RepReport trade;           // 0
-    RepReport theft;           // 1126
-    RepReport mischief;        // 2252
-    RepReport violence;        // 3378
-    RepReport familiarity;     // 4504
-    RepReport help;            // 5630
-    uint8_t overall;           // 6756
-    uint8_t familiarity_level; // 6757
-};
-static_assert(sizeof(RepSummary) == 6758, "RepSummary");
-
-extern RepSummary TARGET_REPSUMMARY;   // the listener's view of the player, read by the chat texts
 
 void socrepTrade(RepReport *r, VillageStruct v, int n);
 void socrepTheft(RepReport *r, VillageStruct v);
@@ -46,6 +22,7 @@ uint32_t after_violence(int soc);
 uint32_t after_mischief(int soc);
 
 char *plraddress(int n, int flags);   // how creature n addresses the player; flags bit 0: with dislike
+                                      // (the texts reach it through listener_hooks)
 
 // The nouns of the reports, by level 0..6; level 3 is neutral and has none.
 extern const char *const REPNOUN[7];             // trade
