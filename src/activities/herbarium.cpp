@@ -24,7 +24,7 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "items/plants.h"
-#include "worldgen/culturegoods.h"
+#include "items/culturegoods.h"
 
 KasvioStruct HerbloreKasvio[HERBARIUM_ROWS];
 

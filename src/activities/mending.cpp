@@ -27,7 +27,7 @@
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/tekstit.h"
-#include "worldgen/culturegoods.h"
+#include "items/culturegoods.h"
 
 #include <cmath>
 #include <cstdio>

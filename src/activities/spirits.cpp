@@ -41,7 +41,7 @@
 #include "maps/picker.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
-#include "worldgen/encounter.h"
+#include "core/oxa.h"
 
 enum {
     MEANS_MAID_FIRE = 25,          // the fire of seven spruce twigs

@@ -40,7 +40,7 @@
 #include "maps/zoomstore.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
-#include "worldgen/worldgen.h"
+#include "creatures/worldlevels.h"
 
 int LastTrackingX, LastTrackingY;
 uint8_t FORCE_PATHMAKE;
@@ -454,7 +454,7 @@ void Tracking_IsoKartta(int mode) {
     if (!water && mode == 0) {
         Note("You walk around a little looking for tracks...");
         if (!basicspend(5, "TRACKING")) return;
-        surroundings(1);
+        world_level_hooks.surroundings(1);
         Siirra_Zoomympariston_Tapahtumat();
     }
     const int wx = IsoX(), wy = IsoY();

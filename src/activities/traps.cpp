@@ -51,7 +51,6 @@
 #include "maps/rooms.h"
 #include "maps/sight.h"
 #include "core/tehtavat.h"
-#include "worldgen/encounter.h"
 
 int asetus_bonus;
 

@@ -430,6 +430,9 @@ enum { CK_NONE = 0, CK_HUMAN = 1, CK_SPIRIT = 50 };
 enum { CM_ASLEEP = 8, CM_CARCASS = 13 };
 
 extern CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
+// Set while the templates are built: their gear stays plain catalogue things, so that building
+// them at every load adds nothing to the stored-object table.
+extern int TEMPLATE_BUILD;
 extern CreatureStruct Cre[CRE_COUNT];
 extern CreatureStruct TEMP_CREATURE;       // scratch record of the creature-file writers
 extern CreatureStruct flexCr;              // hands a made person or animal to its caller
@@ -461,6 +464,7 @@ int lisaa_realcreature(int n, int reuse);
 int onko_JOKU_tajuton(int n);
 // 1 when the carcass record has been skinned whole.
 int is_carcass_skinned(const CreatureStruct &c);
+int is_tied(int n);                   // tied to a post; any slot out of range answers 0
 // The person of social id s notices an item left for it at a fire site.
 void SotuNPC_omatunto(unsigned s);
 // 1 while the creature is diving.

@@ -52,3 +52,4 @@ void initmsg(const char *text) {
 
 int donabox() { return own_isfile("extras"); }
 
+int ENCOUNTER = 0;

@@ -28,3 +28,7 @@ void PlayerDeath();
 // The game loader and the turn loop of a chosen character.
 int loader();                      // 0 play, -1 back to the menu
 void TurnLoop();
+
+// An encounter is due: the turn loop meets it (worldgen/encounter.h) before the next command.
+enum { ENC_NONE = 0, ENC_CREATURE = 1, ENC_EVENT = 2, ENC_SUPERNATURAL = 3 };
+extern int ENCOUNTER;

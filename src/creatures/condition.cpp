@@ -33,6 +33,7 @@
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
+#include "creatures/worldlevels.h"
 #include "core/datafunc.h"
 #include "items/ownership.h"
 #include "items/vessels.h"
@@ -47,8 +48,6 @@
 #include "maps/npcnote.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
-#include "worldgen/encounter.h"
-#include "worldgen/worldgen.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/zoomstore.h"
@@ -408,7 +407,7 @@ void force_to_zoommap(int x, int y) {
     debuglog("force_to_zoommap", line);
     // Loading a map turns the notes on; a fainted player's stay off until she comes to.
     const uint8_t quiet = DISABLE_NOTES;
-    ExitEnviron(PlayerX, PlayerY, 1);
+    world_level_hooks.exit_environ(PlayerX, PlayerY, 1);
     if (LOAD_MAP) game_file_hooks.load_map(0);
     DISABLE_NOTES = quiet;
     if (REAL_QUIT == -1 || !bigmap()) return;
@@ -417,7 +416,7 @@ void force_to_zoommap(int x, int y) {
     PlayerY = y;
     Plr.world_x = (uint32_t)x;
     Plr.world_y = (uint32_t)y;
-    EnterLocale(0, 0);
+    world_level_hooks.enter_locale(0, 0);
     if (LOAD_MAP) game_file_hooks.load_map(0);
     DISABLE_NOTES = quiet;
 }
@@ -560,7 +559,7 @@ int Sleep(int mode) {
         if (si == 6 && plr_get<int32_t>(PB_SLEEPINESS) >= 2000) si = 0;
         if (si) break;
         if (protected_night) continue;
-        EncounterCheck();
+        world_level_hooks.encounter_check();
         if (ENCOUNTER) {
             SLEEP_INTERRUPT = 3;
             break;

@@ -20,7 +20,7 @@
 #include "maps/rooms.h"
 #include "maps/worldsearch.h"
 #include "maps/culture.h"
-#include "worldgen/culturegoods.h"
+#include "items/culturegoods.h"
 
 int Kulttuuri = CULTURE_NONE;
 char Kulttuurilainen[40] = "Wandering";
@@ -28,7 +28,6 @@ int FLEXIBLE_BIRTH = 0;
 int FLEXIBLE_ANIMAL_BIRTH = 0;
 char AnimalTags[CULT_TAGS_SIZE];
 int edellinen_kohtaaminen = 0;
-int TEMPLATE_BUILD = 0;
 
 static void choose_culture() {
     if (!FLEXIBLE_BIRTH) {
@@ -299,9 +298,9 @@ static void Synnyta_Eramies() {
         Lisaa_Esine(KULTTUURIESINE_Jousi(Kulttuuri));
         arrows(3, 2, 7);
     }
-    gear(30, KULTTUURIESINE_Pienturkis(Kulttuuri));
-    gear(25, KULTTUURIESINE_Pienturkis(Kulttuuri));
-    gear(20, KULTTUURIESINE_Turkis(Kulttuuri, 0));
+    gear(30, culture_made_goods.small_fur(Kulttuuri));
+    gear(25, culture_made_goods.small_fur(Kulttuuri));
+    gear(20, culture_made_goods.fur(Kulttuuri, 0));
     set_skill("SPEAR", spread(60, 89));
     set_skill("BOW", spread(60, 99));
     set_skill("AXE", spread(40, 99));
@@ -327,9 +326,9 @@ static void Synnyta_Seikkailija() {
         Lisaa_Esine(KULTTUURIESINE_Jousi(Kulttuuri));
         arrows(3, 2, 7);
     }
-    gear(20, KULTTUURIESINE_Pienturkis(Kulttuuri));
-    gear(15, KULTTUURIESINE_Pienturkis(Kulttuuri));
-    gear(10, KULTTUURIESINE_Pienturkis(Kulttuuri));
+    gear(20, culture_made_goods.small_fur(Kulttuuri));
+    gear(15, culture_made_goods.small_fur(Kulttuuri));
+    gear(10, culture_made_goods.small_fur(Kulttuuri));
     set_skill("BOW", spread(50, 99));
     set_skill("SWORD", spread(40, 99));
     set_skill("KNIFE", spread(40, 99));

@@ -17,9 +17,6 @@ extern char cultDOMESTICtags[CULT_TAGS_SIZE];
 // The encounter table: species code and its chance in terrain classes 1, 2 and 3.
 extern const uint32_t Kohtaamistaulukko[KOHTAAMIS_ROWS][4];
 extern int edellinen_kohtaaminen;     // species of the previous encounter
-// Set while the templates are built: their gear stays plain catalogue things, so that building
-// them at every load adds nothing to the stored-object table.
-extern int TEMPLATE_BUILD;
 
 // Builds creature code into Creature; answers the food reserve it got.
 int Luo_Olento(int code);

@@ -12,10 +12,11 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "core/creatures.h"
 #include "creatures/creation.h"
 #include "maps/marker.h"
 #include "core/tekstit.h"
-#include "worldgen/culturegoods.h"
+#include "items/culturegoods.h"
 
 char PrevNameStack[PREVNAME_COUNT][PREVNAME_SIZE];
 
@@ -205,14 +206,14 @@ void pue_nainen(int level, int quality) {
 }
 
 void Lisaa_Eraruoka(int culture) {
-    if (random(100) < 80) Lisaa_Usea_Esine(KULTTUURIESINE_Eraruoka(culture), 1 + random(3));
-    if (random(100) < 40) Lisaa_Usea_Esine(KULTTUURIESINE_Eraruoka(culture), 1 + random(5));
-    if (random(100) < 20) Lisaa_Usea_Esine(KULTTUURIESINE_Eraruoka(culture), 1 + random(5));
+    if (random(100) < 80) Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), 1 + random(3));
+    if (random(100) < 40) Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), 1 + random(5));
+    if (random(100) < 20) Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), 1 + random(5));
 }
 
 void Lisaa_Arkiruoka(int culture) {
-    if (random(100) < 15) Lisaa_Esine(KULTTUURIESINE_Arkiruoka(culture));
-    if (random(100) < 10) Lisaa_Esine(KULTTUURIESINE_Arkiruoka(culture));
+    if (random(100) < 15) Lisaa_Esine(culture_made_goods.everyday_food(culture));
+    if (random(100) < 10) Lisaa_Esine(culture_made_goods.everyday_food(culture));
 }
 
 void set_skill(const char *name, int level) {

@@ -125,10 +125,6 @@ int onko_NPC_vanhamies(int n) {
     return is_human(n) && cre(n) && !onko_NPC_parantaja(n) && onko_NPC_vanhus(n) && !onko_NPC_nainen(n);
 }
 int onko_NPC_neito(int n) { return species_matches(n, "*maiden*"); }
-int is_tied(int n) {
-    const CreatureStruct *c = cre(n);
-    return c && (c->domestic & 16);
-}
 int lentaako_NPC(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->korkeus == 100;

@@ -3,6 +3,8 @@
 // and value of what a creature carries. Unless said otherwise the player (-1) answers 0.
 #pragma once
 
+#include "core/creatures.h"   // is_tied
+
 // ---- what it is ----
 int is_human(int n);                  // kind 1; the player too
 int onko_JOKU_elain(int n);           // an animal: kind not 1
@@ -27,7 +29,6 @@ int onko_NPC_aikamies(int n);         // a grown man
 int onko_NPC_vanhus(int n);           // an old person
 int onko_NPC_vanhamies(int n);
 int onko_NPC_neito(int n);            // a maiden
-int is_tied(int n);                   // tied to a post
 int lentaako_NPC(int n);              // flying; any negative n answers 0
 int Onko_lennossa(int n);
 int sukeltaako_NPC(int n);            // diving

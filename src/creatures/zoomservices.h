@@ -28,7 +28,6 @@ inline int creature_slot_of(uint32_t id) {
 
 uint8_t &cre_control(int c);       // the control byte of a slot; a slot out of range reads a spare
 uint8_t &cre_control2(int c);
-int is_tied(int c);
 int onko_NPC_lieassa(int c);       // on a leash
 int canreachloc(int c, int x, int y);
 void Taistelu_OHI(int c);          // its fight ends

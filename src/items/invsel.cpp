@@ -8,7 +8,6 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/invlist.h"
 #include "items/wearing.h"

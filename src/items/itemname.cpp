@@ -8,9 +8,8 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "core/creatures.h"
-#include "creatures/crefile.h"
 #include "core/crefunc.h"
-#include "creatures/describe.h"
+#include "items/carcassitem.h"
 #include "items/items.h"
 #include "items/items_int.h"
 #include "items/vessels.h"
@@ -85,12 +84,12 @@ char *enimi(int pos, int count, unsigned char flags) {
     // area's table for the telling, and whatever stood in that slot goes back after it.
     if (it.type == IT_CARCASS) {
         static CreatureStruct kept, dead;
-        if (getsotucrstruct(dead, it.id, 52)) {
+        if (carcass_item_hooks.stored_creature(dead, it.id, 52)) {
             const int last = CRE_COUNT - 1;
             kept = Cre[last];
             Cre[last] = dead;
             Cre[last].mode = CM_CARCASS;
-            copy_bounded(out, SBUF_SIZE, NPC_ruhokuvaus(last));
+            copy_bounded(out, SBUF_SIZE, carcass_item_hooks.carcass_description(last));
             Cre[last] = kept;
             if (out[0]) return out;
         }

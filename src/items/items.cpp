@@ -3,6 +3,7 @@
 #include "items/items.h"
 #include "items/items_int.h"
 #include "items/items_test.h"
+#include "items/carcassitem.h"
 
 #include "activities/herblore.h"
 #include "core/datafunc.h"
@@ -10,7 +11,6 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "creatures/crefile.h"
 #include "core/tekstit.h"
 
 #include <cmath>
@@ -143,11 +143,11 @@ char *ItemMatSkill(const ItemStruct &item) {
 // The carcass item of a stored creature by its social id: its species and weight (twice its
 // kilograms, in pounds) from the area's carcass or the creature file, carcasses of the area saved first.
 int Luo_Sotucarcass_Itempos(unsigned socialid) {
-    CarcassSave();
+    carcass_item_hooks.save_area_carcasses();
     ItemStruct it;
     ClrItemstruct(it);
     static CreatureStruct c;
-    getsotucrstruct(c, socialid, 52);
+    carcass_item_hooks.stored_creature(c, socialid, 52);
     it.type = IT_CARCASS;
     char species[sizeof c.species + 1];
     memcpy(species, c.species, sizeof c.species);

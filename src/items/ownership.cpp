@@ -10,8 +10,8 @@
 #include "core/records.h"
 #include "core/player.h"
 #include "core/creatures.h"
-#include "creatures/predicates.h"
 #include "items/items.h"
+#include "items/ownerwatch.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -182,7 +182,7 @@ int owned_item_catch(OwnerStruct owner, int position, int count, int unseen) {
         const int again = Luo_Esineen_Itempos(item);
         return again > 0 ? again : position;
     }
-    const int seer = socseeplr(soc);
+    const int seer = owner_watch_hooks.member_seeing_player(soc);
     const bool seen = seer != CRE_NONE && !(unseen & 1);
     if (!seen) {
         item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_UNPAID) | OWN_TAKEN);

@@ -15,7 +15,7 @@
 #include "maps/kulttuuri.h"
 #include "maps/rooms.h"
 #include "core/notes.h"
-#include "worldgen/culturegoods.h"
+#include "items/culturegoods.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -210,7 +210,7 @@ int OnkoItemId(int id) {
 int hae_esine_tarvike(int id) {
     // A kota is covered with the hide its culture covers one with.
     if (id == REQ_KOTA_COVER) {
-        const int cover = KULTTUURIESINE_Kotanahka(get_kulttuuri(PlayerX, PlayerY));
+        const int cover = culture_made_goods.kota_hide(get_kulttuuri(PlayerX, PlayerY));
         return cover > 0 ? cover : -1;
     }
     for (int r = 0; r < CONSTANTOBJ_ROWS; r++)

@@ -36,22 +36,9 @@ static bool name_has(const ItemStruct &item, const char *part) {
     return strstr(StrUpr(item_name(item, n)), part) != nullptr;
 }
 
-int onko_KILPI(const ItemStruct &item) {
-    return strncmp(item.skill, "SHIELD", sizeof item.skill) == 0 ? 1 : 0;
-}
-
 int onko_jalkine(const ItemStruct &item) {
     return item.type == IT_ARMOUR &&
            (name_has(item, "SHOES") || name_has(item, "BOOTS") || name_has(item, "FOOTWEAR"));
-}
-
-int getwieldedItempos(int creature, int hand) {
-    if (creature == CRE_PLAYER) {
-        const int slot = wielding(hand == 1 ? 1 : 2);
-        return slot < PLR_SLOTS ? Plr.inv_obj[slot] : 0;
-    }
-    if (!live_creature(creature)) return 0;
-    return hand == 2 ? Cre[creature].offhand : Cre[creature].wielded;
 }
 
 int wieldcount(int creature) {
@@ -431,18 +418,6 @@ void ShieldMode() {
     }
     shield_guard_renew();
     Nayta_Wieldatut(1);
-}
-
-// Bit 1 says a shield is in her hand and held in one of the guards; it is what mobility, missile aim
-// and sight go by, so it is worked out wherever they read it, with or without a screen.
-void shield_guard_renew() {
-    uint8_t &g = Plr.shield_guard;
-    g &= (uint8_t)~1u;
-    if (!(g & GUARD_MODES)) return;
-    for (int hand = 1; hand <= 2; hand++) {
-        const int obj = getwieldedItempos(-1, hand);
-        if (obj && onko_KILPI(ObjToItem(obj))) g |= 1;
-    }
 }
 
 // ---- what the selection screen asks, and the skis test -----------------------------------------

@@ -4,12 +4,12 @@
 // skis are on.
 #pragma once
 
+#include "core/wielded.h"   // the hands, the shield and its guard
+
 struct ItemStruct;
 
 
 int wieldcount(int creature);      // hands holding something: 0, 1 or 2 (-1 the player)
-// Item position in hand 1 (any other value: the second hand) of the player (-1) or a creature; 0 none.
-int getwieldedItempos(int creature, int hand);
 // Wields the item of a player slot; hand 2 asks for the second hand. Answers the hand used, 0 none.
 int Wield(int slot, int hand, int quiet);
 int TakeOff(int slot, int merge);  // 1 done, 0 refused, -1 interrupted
@@ -21,17 +21,13 @@ int vaatekappale_aika(const ItemStruct &item);        // seconds to put on or ta
 int ArmourItemProtects(const ItemStruct &item, int part);
 int ObjArmourProtection(int kind); // of the armour in Item; kind 1000 the mean of the first five
 int PlrArmour(int part, int kind); // over the player's worn pieces covering the part; 6 warmth
-int onko_KILPI(const ItemStruct &item);               // 1 for a shield
 int onko_jalkine(const ItemStruct &item);             // 1 for footwear: shoes, boots
 // A weapon's one-hand penalty; wp_handpenalty is what it costs the holder now: nothing when it is held
 // in both hands, and when one arm is hurt the penalty stands (told to the player when verbose).
 int onehanded_pen(const ItemStruct &item);
 void set_onehanded_pen(ItemStruct &item, int value);
 int wp_handpenalty(int creature, const ItemStruct &item, int verbose);
-// The shield guard of the player record: how she holds her shield against missiles.
-enum { GUARD_CENTER = 2, GUARD_HIGH = 4, GUARD_SIDE = 8, GUARD_MODES = 14 };
 void ShieldMode();                 // the player chooses how to hold her shield
-void shield_guard_renew();         // bit 1 of her guard: a shield held in a guard
 void Exchange();                   // the command "X": swap the wielded weapons
 void ski(int slot);                // skis on or off; the caller has loaded the item into Item
 int skisequipped(int creature);    // the player's skis in use (item position), 0 none; -1000 others

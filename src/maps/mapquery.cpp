@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 
+#include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/config.h"
+#include "core/creatures.h"
 #include "core/records.h"
 #include "core/weatherengine.h"
 #include "maps/area.h"
@@ -11,6 +13,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
+#include "maps/sight.h"
 #include "core/player.h"
 
 int Pinnan_Korkeus(int x, int y) {
@@ -199,4 +202,24 @@ void CheckIdleSample() {
     int volume;
     const char *sample = ambient_choice(&volume);
     set_ambient(sample, volume);
+}
+
+enum { SPAWN_TRIES = 10 };
+
+int SpawnLoc(int &x, int &y, int t) {
+    const CreatureStruct &c = t >= 0 && t < CONSTANTCRE_COUNT ? ConstantCre[t] : Creature;
+    const bool swimmer = c.moveclass == 128 || c.moveclass == 96;
+    for (int tries = 0; tries < SPAWN_TRIES; tries++) {
+        const int sx = AREA_MIN + random(320), sy = AREA_MIN + random(320);
+        if (swimmer ? !avovesi(sx, sy) : get_mapchar(sx, sy) != CH_GROUND) continue;
+        // Off the middle of the area where she came in, and well away from her.
+        if (sx >= 169 && sx <= 295 && sy >= 169 && sy <= 295) continue;
+        if (abs(sx - PlayerX) <= 31 || abs(sy - PlayerY) <= 31) continue;
+        if (See(sx, sy)) continue;
+        x = sx;
+        y = sy;
+        return 1;
+    }
+    x = y = 0;
+    return 0;
 }

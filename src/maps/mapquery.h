@@ -32,6 +32,10 @@ void Tyhjenna_PINTA(int x, int y);
 int maapera_arvo(int x, int y);
 int maapera_muokattavissa(int x, int y);
 
+// A square of the local area for a new creature of template t (0..999; any other number: the working
+// record): 1 with the square, 0 with 0, 0 after ten tries.
+int SpawnLoc(int &x, int &y, int t);
+
 void CheckIdleSample();
 // The ambient loop the weather calls for and its volume.
 const char *ambient_choice(int *volume);

@@ -1,14 +1,13 @@
 // src/maps/sight.cpp -- sight traced along the 46 precomputed lines of each octant, the light map of
 // fires, torches and people, and making out figures at a distance.
 #include "maps/sight.h"
-#include "items/objunit.h"
 
 #include "core/datafunc.h"
 #include "core/obj_func.h"
+#include "core/wielded.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "creatures/missiles.h"
 #include "maps/area.h"
 #include "maps/korkeus_main.h"
 #include "maps/mapdraw.h"

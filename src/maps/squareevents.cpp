@@ -15,7 +15,6 @@
 #include "core/records.h"
 #include "core/weather.h"
 #include "core/creatures.h"
-#include "items/materials.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/mapquery.h"
@@ -23,6 +22,7 @@
 #include "maps/movement.h"
 #include "maps/notelink.h"
 #include "maps/sight.h"
+#include "maps/squareitems.h"
 #include "maps/water.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
@@ -339,7 +339,7 @@ void esineet_paikkatarkistus(int x, int y) {
         }
         if (it.id == OID_FISH && d.count == 1 && rod_sacrifice(x, y)) {
             // given to the water folk: it sinks, floating or not
-        } else if (KELLUUKO((int)d.id)) {
+        } else if (square_item_hooks.floats((int)d.id)) {
             continue;
         }
         const int world_c = get_alltime_maailmachar(kohtaIsoX(x), kohtaIsoY(y));

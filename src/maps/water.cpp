@@ -7,13 +7,13 @@
 #include "base/ownlib.h"
 #include "core/crefunc.h"
 #include "core/player.h"
-#include "creatures/crestep.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/notelink.h"
+#include "maps/waterpass.h"
 
 enum { TYPE_ITEM = 1, TYPE_CREATURE = 4, TYPE_FIRE = 8, TYPE_TRACKS = 10, TYPE_ICEHOLE = ']',
        TYPE_OPENWATER = '^', TYPE_FIREREMAINS = 'b' };
@@ -80,7 +80,7 @@ int ice_thickness_mapwise(int x, int y) {
 
 int ice_thickness_true(int x, int y) {
     int t = ice_thickness_mapwise(x, y);
-    if (bigmap() || crestep_no_water_records(x, y)) return t;
+    if (bigmap() || water_pass_hooks.no_water_records(x, y)) return t;
     if (get_datatype(TYPE_OPENWATER, x, y) >= 0) return 0;
     int hole = get_datatype(TYPE_ICEHOLE, x, y);
     if (hole >= 0) return Data[hole].count;

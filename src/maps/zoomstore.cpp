@@ -17,6 +17,7 @@
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "base/savecommit.h"
+#include "core/creatures.h"
 #include "core/crefunc.h"
 #include "core/player.h"
 #include "maps/korkeus_main.h"
@@ -26,7 +27,6 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/notelink.h"
-#include "worldgen/localgen.h"
 
 ZoomStruct Zoom;
 ZoomStruct ZoomTemp;
@@ -826,6 +826,18 @@ static void abandon_settlement(int x, int y) {
             if (!alive && get_alltime_kulttuuri(bx * 32, by * 32) == culture) set_alltime_kulttuuri(bx * 32, by * 32, 10);
         }
     if (all_abandoned) set_alltime_kulttuuri(x, y, 10);
+}
+
+// 1 when people of the settlement on world cell x, y, of its cell's culture, were placed on its map
+// and are in the creature table (alive or dead): only then can it be found deserted.
+// The creature table holds the people of the area entered. A settlement whose own people, of the
+// culture of its cell, were never placed or are not yet in the table (a map just built) has nobody
+// there to be missed; nor has a raiders' camp on the land of another culture.
+static int settlement_people_placed(int x, int y) {
+    const int culture = get_alltime_kulttuuri(x, y);
+    for (const CreatureStruct &c : Cre)
+        if (c.kind == CK_HUMAN && c.home_x == x && c.home_y == y && c.culture == culture) return 1;
+    return 0;
 }
 
 int save_zoommap(int x, int y, int flags) {

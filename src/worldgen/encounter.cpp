@@ -48,7 +48,6 @@
 #include "core/player.h"
 #include "worldgen/worldgen.h"
 
-int ENCOUNTER = 0;
 int LastHour = 0, LastWatch = WATCH_UNSET;
 int XPOS, YPOS;
 

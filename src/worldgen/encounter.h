@@ -2,9 +2,10 @@
 // party's consent to zoom.
 #pragma once
 
+#include "core/oxa.h"   // ENCOUNTER, the encounter due
+
 struct CreatureStruct;
 
-extern int ENCOUNTER;              // an encounter is due
 
 void EncounterCheck();             // sets ENCOUNTER when one happens
 void DO_ENCOUNTER();
@@ -15,7 +16,6 @@ int ExitEnviron(int x, int y, int mode);
 int companyzoomcheck(int ask);     // 1 when the party may move; ask: warn about those left behind
 
 // ---- wilderness encounters ----
-enum { ENC_NONE = 0, ENC_CREATURE = 1, ENC_EVENT = 2, ENC_SUPERNATURAL = 3 };
 enum { ENC_SEEN_FIRST = 2, WATCH_UNSET = 25 };
 extern int LastHour;               // the hour of the last check
 extern int LastWatch;              // the hour the watch last fired; WATCH_UNSET or more: not yet
@@ -30,9 +30,6 @@ int alueella(int x1, int y1, int x2, int y2, int r);   // 1 when |dx| + |dy| <= 
 int world_pos_finder(int radius);
 
 // ---- the animals of a local map ----
-// A square of the local area for a new creature of template t (0..999; any other number: the working
-// record): 1 with the square, 0 with 0, 0 after ten tries.
-int SpawnLoc(int &x, int &y, int t);
 // The group size a template's abundance gives (1 at least), with the magic lure of birds and hares
 // when `lured`.
 int populate_group_size(const CreatureStruct &t, int lured);

@@ -47,15 +47,6 @@ int CoordinateFixXMOD, CoordinateFixYMOD;
 
 // ---- names and the hand-over ----------------------------------------------------------------------
 
-char *terrain_name(int x, int y) {
-    static char name[32];
-    char a[16], b[16];
-    snprintf(a, sizeof a, x < 10 ? "0%d" : "%d", x);
-    snprintf(b, sizeof b, y < 10 ? "0%d" : "%d", y);
-    snprintf(name, sizeof name, "%s,%s", a, b);
-    return name;
-}
-
 int TERRAIN(const char *description, const char *kind, int n, int month, const char *name, int x, int y,
             int extra) {
     debuglog("terrain", "start");
@@ -72,9 +63,6 @@ int TERRAIN(const char *description, const char *kind, int n, int month, const c
     debuglog("terrain", "rndhouse completed");
     return stored;
 }
-
-// Heights round the world cell x, y for the local maps about to be built.
-void LuoZoomKorkeusAlue(int x, int y) { laskekorkeuskartta(y - 3, x - 3); }
 
 static int has_encounter_record(int x, int y, int *subkind) {
     for (int i = 0; i < DATA_MAX; i++) {

@@ -103,9 +103,6 @@ void TeeLeiri(int culture);
 void TeeUudistalo(int culture);
 void TeeLinnaKyla(int culture);
 void TeeKyla(int culture);
-// 1 when people of the settlement on world cell x, y, of its cell's culture, were placed on its map
-// and are in the creature table (alive or dead): only then can it be found deserted.
-int settlement_people_placed(int x, int y);
 
 // ---- encounters and quest scenes on `Zoom` --------------------------------------------------------
 // A square of ground with ground all round it ("[mid]": the middle 32 x 32, "[borders]": within 16

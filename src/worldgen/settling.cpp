@@ -131,13 +131,3 @@ void pakkoluo_perhe() {
     if (settle_person(g, g, Asukas_Isanta()) && settle_person(g, g, SETTLER_MISTRESS))
         settle_person(g, g, SETTLER_CHILD);
 }
-
-// The creature table holds the people of the area entered. A settlement whose own people, of the
-// culture of its cell, were never placed or are not yet in the table (a map just built) has nobody
-// there to be missed; nor has a raiders' camp on the land of another culture.
-int settlement_people_placed(int x, int y) {
-    const int culture = get_alltime_kulttuuri(x, y);
-    for (const CreatureStruct &c : Cre)
-        if (c.kind == CK_HUMAN && c.home_x == x && c.home_y == y && c.culture == culture) return 1;
-    return 0;
-}

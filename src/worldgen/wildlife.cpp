@@ -37,7 +37,6 @@ enum {
     MEANS_LURE = 93,               // the magic means that draws birds and hares
     MAGIC_LURE = 17,               // the worn magic kind that goes with it
     GROUP_MAX = 12,
-    SPAWN_TRIES = 10,
     KIND_BIRD = 21,
     SPECIES_CODES = 1024,
 };
@@ -64,24 +63,6 @@ static uint32_t territory_nature(uint32_t habitat) {
     for (const auto &r : rows)
         if (habitat & r.habitat) nature |= r.nature;
     return nature;
-}
-
-int SpawnLoc(int &x, int &y, int t) {
-    const CreatureStruct &c = t >= 0 && t < CONSTANTCRE_COUNT ? ConstantCre[t] : Creature;
-    const bool swimmer = c.moveclass == 128 || c.moveclass == 96;
-    for (int tries = 0; tries < SPAWN_TRIES; tries++) {
-        const int sx = AREA_MIN + random(320), sy = AREA_MIN + random(320);
-        if (swimmer ? !avovesi(sx, sy) : get_mapchar(sx, sy) != CH_GROUND) continue;
-        // Off the middle of the area where she came in, and well away from her.
-        if (sx >= 169 && sx <= 295 && sy >= 169 && sy <= 295) continue;
-        if (abs(sx - PlayerX) <= 31 || abs(sy - PlayerY) <= 31) continue;
-        if (See(sx, sy)) continue;
-        x = sx;
-        y = sy;
-        return 1;
-    }
-    x = y = 0;
-    return 0;
 }
 
 int populate_group_size(const CreatureStruct &t, int lured) {

@@ -3,6 +3,8 @@
 // local-map generator.
 #pragma once
 
+#include "maps/cellmaker.h"   // terrain_name, LuoZoomKorkeusAlue
+
 extern int CoordinateFixXMOD, CoordinateFixYMOD;   // the cell offset at the last zoom-out
 extern int COMPANYZOOMCHECKED;     // the party's follow test was made for this move
 
@@ -13,11 +15,9 @@ void surroundings_clean();
 void EnterLocale(int kind, int n); // kind 0: zoom in on the world map, out on a local area
 // Saves and goes down to the local map of world cell x, y; 0, where she was, when the save failed.
 int Enter(int x, int y, int mode);
-char *terrain_name(int x, int y);  // "05,123"
 // Builds one cell through the generator; answers 1 when its local map was stored.
 int TERRAIN(const char *description, const char *kind, int n, int month, const char *name, int x, int y,
             int extra);
-void LuoZoomKorkeusAlue(int x, int y);
 void FixPlayerCoordinates();
 void FixZoomCoordinates();
 int your_residence();

@@ -13,6 +13,7 @@
 #include "creatures/zoomservices.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "maps/mapquery.h"
 #include "maps/sight.h"
 #include "worldgen/encounter.h"
 
