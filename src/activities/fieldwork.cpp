@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "activities/harvest.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "creatures/skills.h"
 #include "game/toimi.h"
 #include "activities/worklinks.h"

@@ -4,7 +4,7 @@
 #include "items/items_int.h"
 #include "items/items_test.h"
 
-#include "activities/herblore.h"
+#include "items/herbarium.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
