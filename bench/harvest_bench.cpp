@@ -10,7 +10,7 @@
 #include <cstring>
 
 #include "activities/harvest.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "core/datafunc.h"
 #include "core/oxa.h"
 #include "core/records.h"

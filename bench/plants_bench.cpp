@@ -3,7 +3,7 @@
 // Target on the development machine: under 1 ms a day.
 #include <benchmark/benchmark.h>
 
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "items/items.h"

@@ -49,7 +49,7 @@
 #include <cstring>
 
 #include "activities/herblore.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "core/weatherengine.h"
 #include "maps/area.h"
 #include "maps/zoomstore.h"

@@ -15,5 +15,5 @@ void supernatural_check();
 void Suorita_Yrttivaikutus();              // pending herb effects
 int herb_effect_active(int bit);
 void herb_effects_clear();
-void VegetationGrowth();                   // one day of plant growth (activities/plants.h)
+void VegetationGrowth();                   // one day of plant growth (items/plantlife.h)
 void trackmaint();

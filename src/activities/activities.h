@@ -5,13 +5,11 @@
 #include "creatures/skills.h"
 #include "core/magicknow.h"   // taikakeino_tuttu, opi_taikakeino, bearmagic_SkullPlacement
 #include "items/items.h"
+#include "maps/squareevents.h"   // onko_KASVI_nakyvissa, TKCHECK_IlvesEstetaanPakenemasta
 
 void definit_yrttidata();          // herb data reset at each game load
 int HERBLORE_save();               // 1 when the herb lore was written (or there was none)
 void aseta_unid();                 // gives the player a unique id
 void AnsaHoukutus();               // lures animals to traps on map entry
 
-// Magic and plants the square events call.
-int TKCHECK_IlvesEstetaanPakenemasta(int x, int y);
-int onko_KASVI_nakyvissa(int n);                    // 1 when plant record n shows
 void CarcassDecayComplete(int creature, int x, int y);   // the hard remains of a rotted carcass

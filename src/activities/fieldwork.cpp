@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "activities/harvest.h"
-#include "activities/plants.h"
 #include "core/commandcodes.h"
+#include "items/plantlife.h"
 #include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"

@@ -13,7 +13,7 @@
 #include "items/containers.h"
 #include "activities/cooking.h"
 #include "activities/herblore.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "creatures/skills.h"
 #include "activities/worklinks.h"
 #include "base/ownlib.h"

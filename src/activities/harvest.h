@@ -3,28 +3,12 @@
 // grains and roots into flour.
 #pragma once
 #include "items/items.h"
+#include "items/plants.h"   // KasviOsat, the harvest profile
 
-// The parts of a plant's harvest profile.
-enum { PART_WHOLE = 0, PART_SEED = 1, PART_LEAF = 2, PART_FLOWER = 3, KASVIOSAT_PARTS = 4 };
-// How a plant is taken: by hand, dug or picked, cut, cut with a sickle.
-enum { PICK_BY_HAND = 0, PICK_DIG = 1, PICK_CUT = 2, PICK_SICKLE = 3 };
 // Modes of HarvestBranch, and its answers.
 enum { HARVEST_PICK = 0, HARVEST_WHOLE = -1, HARVEST_CUT = 29 };
 enum { HARVEST_OK = 1, HARVEST_REFUSED = -1, HARVEST_INTERRUPTED = -2 };
 
-// The harvest profile of a plant: the whole item (or the root) and the seeds, leaves and flowers,
-// each with a present-flag and a count per plant, and how the plant is picked and threshed.
-struct KasviOsat {
-    ItemStruct part[KASVIOSAT_PARTS];
-    int present[KASVIOSAT_PARTS];
-    int count[KASVIOSAT_PARTS];    // units of the part one plant gives
-    int method;                    // PICK_*
-    int threshing;                 // threshing work per plant: 0 none .. 3
-    int needs_flail;               // threshing asks for a threshing tool
-    int minutes;                   // minutes of picking per unit
-    int root;                      // the whole item is a root of the plant data's root size
-    ItemStruct plant;              // the plant definition it was made from
-};
 KasviOsat hajota_kasvi(const ItemStruct &plant);
 // The flour ground from a seed item: "%s-flour" of the plant, `amount` pounds.
 ItemStruct Jauha_Siemenesine(const ItemStruct &seeds, float amount);

@@ -24,7 +24,6 @@
 #include "maps/picker.h"
 #include "maps/sight.h"
 
-YrttiInfoStruct YrttiInfo[YRTTI_COUNT];
 
 char herbinfo_lines[HERBINFO_LISTS][HERB_LINES][HERB_LINE];
 int herbinfo_count[HERBINFO_LISTS];

@@ -268,45 +268,7 @@ int isloc_karhunkallohonka(int x, int y) {
     return 0;
 }
 
-// ---- the lynx feather and the forest cover ------------------------------------------------------
-
-void setnpc_magic_burden(int creature) {
-    if (creature < 0 || creature >= CRE_COUNT) return;
-    CreatureStruct &c = Cre[creature];
-    if (c.stateflags & SF_MAGIC_BURDEN) return;
-    c.magicburden = (uint8_t)(64 + random(64));
-    c.stateflags |= SF_MAGIC_BURDEN;
-}
-
-int TKCHECK_IlvesEstetaanPakenemasta(int x, int y) {
-    bool escape_track = false;
-    for (const DataStruct &d : Data)
-        escape_track = escape_track || (d.type == DT_TRACKS && d.x == x && d.y == y && d.id == SPECIES_LYNX &&
-                                        (d.owner & TRACK_FIRST_ESCAPE));
-    if (!escape_track) return 0;
-    int lynx = -1;
-    for (const DataStruct &d : Data)
-        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT &&
-            Cre[d.id - CRE_DATAID].speciescode == SPECIES_LYNX) {
-            lynx = (int)d.id - CRE_DATAID;
-            break;
-        }
-    if (lynx < 0) return 0;
-    bool feather = false;
-    for (const DataStruct &d : Data) {
-        if (!item_record_at(d, x, y) || d.count != 1) continue;
-        const ItemStruct it = ObjToItem((int)d.id);
-        char from[sizeof it.skill + 1];
-        memcpy(from, it.skill, sizeof it.skill);
-        from[sizeof it.skill] = 0;
-        if (it.id == OID_FEATHER && strstr(from, "apercaillie")) feather = true;
-    }
-    if (!feather) return 0;
-    setnpc_magic_burden(lynx);
-    set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, 3);
-    Tarkista_Suoritus(TASK_SPELL);
-    return 1;
-}
+// ---- the forest cover ----------------------------------------------------------------------------
 
 int taikatarkistus_metsanpeittonuotio(int x, int y) {
     const DataStruct *burning = nullptr;

@@ -4,11 +4,12 @@
 #include <cstdint>
 
 #include "core/magicknow.h"
+#include "maps/squareevents.h"   // the lynx feather and its burden
 
 struct PlayerStruct;
 
 // What the player knows of the means, her spell marks and the waiting bear skull are kept in her
-// record (core/magicknow.h); the square check of the lynx feather is declared in activities.h.
+// record (core/magicknow.h); the square check of the lynx feather is the square events'.
 
 // One means, made on demand from the fixed table; an undefined number reads as class 50 with no
 // aspects and no texts.
@@ -32,7 +33,6 @@ int arvo_taikakeino(int klass, const char *text, int &first, int &first_aspect, 
                     int &second_aspect);
 void opi_rnd_taikakeino(int klass);        // learns the first pick, when there is one
 int isloc_karhunkallohonka(int x, int y);  // 1 when a bear skull hangs in the pine at x, y
-void setnpc_magic_burden(int creature);
 int taikatarkistus_metsanpeittonuotio(int x, int y);   // 1 when the forest-cover release took
 
 // A new character's first means: the bear skull rite and the general sacrifice, and two drawn by

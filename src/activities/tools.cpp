@@ -2,7 +2,7 @@
 // charm, digging with a shovel, and the tools by their subtype; and the leash that leads an animal,
 // ties it to a tree and is picked up again.
 #include "activities/tools.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 
 #include <cstdio>
 #include <cstring>

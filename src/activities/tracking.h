@@ -1,5 +1,5 @@
-// src/activities/tracking.h -- tracks and tracking: creatures that move on a local map leave tracks in
-// the pool (type 10), the player finds and reads them with the TRACKING skill, on the world map he
+// src/activities/tracking.h -- tracking: the tracks creatures leave (creatures/tracks.h) the player
+// finds and reads with the TRACKING skill, on the world map he
 // searches the stored local map of his cell for the freshest one, and the daily upkeep ages them.
 // The command and look entries Tutki_Jaljet and Tracking_IsoKartta are declared in worklinks.h,
 // trackmaint in actions.h.
@@ -7,41 +7,15 @@
 #include <cstdint>
 
 #include "core/records.h"
+#include "creatures/tracks.h"   // the track record and leaving tracks
 
 struct CreatureStruct;
 
-// A track record: x, y, type 10, owner the marks below, count the passes over the square, id the
-// species (a creature template), flags the direction (bits 0-2) and the bits below, day the game day
-// it was made or renewed, ready_minute the social id of its maker, spent_minutes the minute counter
-// when made (its age stamp), extra its strength from the ground (0..95).
-enum : int16_t {
-    TRACK_RUNNING = 2, TRACK_RUN_HIDDEN = 4, TRACK_LIMPING = 8, TRACK_SMALL = 16, TRACK_BIG = 32,
-    TRACK_IN_COVER = 64,
-};
-enum : uint8_t { TRACK_DIR = 7, TRACK_NUMEROUS = 32, TRACK_MIXED = 64, TRACK_UNNOTICED = 128 };
-enum {
-    TRACK_MAX_AGE = 43200,         // minutes: thirty days
-    TRACK_PATH_PASSES = 10,        // passes over a square that wear a path into it
-    TRACK_PASSES_MAX = 60000,
-    CH_PATH = 46,
-};
-
 extern int LastTrackingX, LastTrackingY;   // the square of the player's last track reading
-extern uint8_t FORCE_PATHMAKE;             // every pass wears the square toward a path
 
-// Creature c leaving x, y toward toX, toY may leave a track there.
-void tee_zoomjalki(int c, int x, int y, int toX, int toY);
-// The strength of a track the creature would leave on x, y (mapchar 0 reads the map); -100 when the
-// ground holds none.
-int onko_maasto_jalkikelpoinen(int x, int y, unsigned char mapchar, const CreatureStruct &creature);
 // Tells the player what one track record says; 1.
 int Tutki_Datajaljet(int x, int y, DataStruct track);
 // 1 when pool record `record` is a noticed track within five squares of the player.
 int PlrSeeTrackDATA(int record);
 // How fresh a track of that stamp reads now.
 const char *Jalkien_Tuoreus(unsigned stamp);
-// Wears the square of track record `record` into a path (not in winter, nor while paths are not
-// made); 1 when the square became a path and the record was freed.
-int Tee_Polku(int x, int y, unsigned species, int record);
-// Forgets the tracks remembered by square (after the pool was loaded or rebuilt by hand).
-void tracks_forget();

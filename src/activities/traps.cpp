@@ -139,38 +139,18 @@ int Tee_Lista_Ansamateriaaleista(int code) {
 
 // ---- the record --------------------------------------------------------------------------------
 
-static bool is_trap(int n) { return n >= 0 && n < DATA_MAX && Data[n].type == DT_TRAP; }
-static bool portable(const DataStruct &d) { return (d.flags & TRAPF_PORTABLE) != 0; }
-// A stored object a portable trap may name: a catalogue row or a player object.
-static bool item_number(uint32_t id) {
-    return (id >= 1 && id < (uint32_t)CONSTANTOBJ_ROWS) || (id >= OBJ_PLAYER_FIRST && id <= OBJ_PLAYER_LAST);
-}
 static bool trap_item(const DataStruct &d, ItemStruct &it) {
-    if (!item_number(d.id)) return false;
+    if (!trap_item_number(d.id)) return false;
     it = ObjToItem((int)d.id);
     return it.type != IT_NONE;
-}
-
-int PaastaAnsa(int n) {
-    if (!is_trap(n)) return 0;
-    DataStruct &d = Data[n];
-    if (d.extra == 0) return 0;
-    d.extra = 0;
-    // A portable trap lies there as the trap item again, unless its record names no item.
-    if (portable(d) && item_number(d.id)) {
-        d.type = DT_ITEM;
-        d.count = 1;
-        d.flags = 0;
-    }
-    return 1;
 }
 
 const char *Ansan_Nimi(int n) {
     char *out = sbuf();
     const char *name = "";
     ItemStruct it;
-    if (is_trap(n)) {
-        if (portable(Data[n])) {
+    if (is_trap_record(n)) {
+        if (trap_portable(Data[n])) {
             if (trap_item(Data[n], it)) name = ekuvaus((int)Data[n].id, 1, 0);
         } else if (Data[n].id < 1000) {
             name = Toiminta((int)Data[n].id);
@@ -200,7 +180,7 @@ static bool person_may_fall(const DataStruct &t) {
 }
 
 static int takes(int n, int c, bool chance) {
-    if (!is_trap(n)) return 0;
+    if (!is_trap_record(n)) return 0;
     const CreatureStruct *cr = creature_of(c);
     if (!cr) return 0;
     DataStruct &t = Data[n];
@@ -211,10 +191,10 @@ static int takes(int n, int c, bool chance) {
     }
     const int kind = cr->kind;
     const float w = cr->weight;
-    if (!portable(t) && t.id == ACTION_BEAR_DEADFALL && (t.flags & TRAPF_FAVOURED)) return cr->speciescode == SPECIES_BEAR;
+    if (!trap_portable(t) && t.id == ACTION_BEAR_DEADFALL && (t.flags & TRAPF_FAVOURED)) return cr->speciescode == SPECIES_BEAR;
     if (chance && t.count == 0 && random(100) <= 94) return 0;
-    if (kind == CK_HUMAN) return !portable(t) && (t.id == ACTION_TRAP_PIT || t.id == ACTION_STAKED_PIT);
-    if (portable(t)) {
+    if (kind == CK_HUMAN) return !trap_portable(t) && (t.id == ACTION_TRAP_PIT || t.id == ACTION_STAKED_PIT);
+    if (trap_portable(t)) {
         ItemStruct it;
         if (!trap_item(t, it)) return 0;
         if (it.trap[0] && !it.trap[1]) {
@@ -259,7 +239,7 @@ static void tell(int c, const char *key) {
 
 int AstuAnsaan(int c, int x, int y) {
     const int n = get_datatype(DT_TRAP, x, y);
-    if (!is_trap(n) || Data[n].extra != TRAP_ARMED) return 0;
+    if (!is_trap_record(n) || Data[n].extra != TRAP_ARMED) return 0;
     if (c != CRE_PLAYER && (c < 0 || c >= CRE_COUNT || !VaikuttaakoAnsa(n, c))) return 0;
     DataStruct &t = Data[n];
     t.extra = TRAP_SPRUNG;
@@ -271,7 +251,7 @@ int AstuAnsaan(int c, int x, int y) {
         Tarkista_Suoritus(TASK_CREATURE_TRAPPED);
         Cre[c].trapminute = Plr.minutes ? Plr.minutes : 1;
     }
-    const TrapKind *k = portable(t) ? nullptr : kind_of((int)t.id);
+    const TrapKind *k = trap_portable(t) ? nullptr : kind_of((int)t.id);
     if (!k) return 1;
     const int wounds = k->count + random(k->count_r);
     for (int i = 0; i < wounds; i++) {
@@ -288,7 +268,7 @@ int AstuAnsaan(int c, int x, int y) {
 }
 
 int PiteleekoAnsa(int n, int c) {
-    if (!is_trap(n)) return 0;
+    if (!is_trap_record(n)) return 0;
     trap_words(n, false);
     if (c == CRE_PLAYER) {
         TARGET_NPC = CRE_PLAYER;
@@ -345,7 +325,7 @@ static bool portable_in_slot(int slot, ItemStruct &it) {
 
 static int rearm(int x, int y) {
     const int n = get_datatype(DT_TRAP, x, y);
-    if (!is_trap(n)) {
+    if (!is_trap_record(n)) {
         Note("!There's no trap construction! Only trap constructions that are fixed, not single items, can be "
              "re-triggered.");
         return 0;
@@ -356,14 +336,14 @@ static int rearm(int x, int y) {
         return 0;
     }
     int minutes = REARM_PORTABLE_MINUTES;
-    if (portable(t)) asetus_bonus = BONUS_PORTABLE;
+    if (trap_portable(t)) asetus_bonus = BONUS_PORTABLE;
     else minutes = (Tee_Lista_Ansamateriaaleista((int)t.id) + 2) / 3;
     if (minutes <= 0) minutes = REARM_PORTABLE_MINUTES;
     if (!realbasicspend(minutes, 0, "RE-TRIGGERING THE TRAP", 0)) return 0;
-    if (!is_trap(n) || Data[n].x != x || Data[n].y != y) return 0;   // gone while she worked
+    if (!is_trap_record(n) || Data[n].x != x || Data[n].y != y) return 0;   // gone while she worked
     Data[n].extra = TRAP_ARMED;
     ItemStruct it;
-    const bool favoured = portable(Data[n]) && trap_item(Data[n], it) && it.magic == '!';
+    const bool favoured = trap_portable(Data[n]) && trap_item(Data[n], it) && it.magic == '!';
     Data[n].count = (uint16_t)setting_quality(favoured);
     char line[200];
     bprintf(line, sizeof line, ":@The %s is now set and readied. Don't forget to check it after a day or two.",
@@ -488,14 +468,14 @@ int Pura_Ansa() {
     int x = 0, y = 0;
     if (!askdir_datatype("select a trap", DT_TRAP, &x, &y, 0)) return 0;
     const int n = get_datatype(DT_TRAP, x, y);
-    if (!is_trap(n)) {
+    if (!is_trap_record(n)) {
         Note("!There's no trap!");
         return 0;
     }
     if (puuhausvammaus(CRE_PLAYER, 48, 0, lower_action(ACTION_DISASSEMBLE_TRAP))) return 0;
     char name[SBUF_SIZE];
     copy_bounded(name, sizeof name, Ansan_Nimi(n));
-    const bool carried = portable(Data[n]);
+    const bool carried = trap_portable(Data[n]);
     if (PaastaAnsa(n)) {
         char line[SBUF_SIZE + 40];
         bprintf(line, sizeof line, "+You trigger and release the %s.", name);
@@ -503,8 +483,8 @@ int Pura_Ansa() {
     }
     if (carried) {
         // A portable trap that was let go already lies there as its item; one naming no item is cleared.
-        if (is_trap(n) && Data[n].x == x && Data[n].y == y) {
-            if (item_number(Data[n].id)) {
+        if (is_trap_record(n) && Data[n].x == x && Data[n].y == y) {
+            if (trap_item_number(Data[n].id)) {
                 Data[n].type = DT_ITEM;
                 Data[n].count = 1;
                 Data[n].flags = 0;
@@ -515,7 +495,7 @@ int Pura_Ansa() {
         return 1;
     }
     if (!basicspend(30, "DISASSEMBLING THE TRAP")) return 0;
-    if (is_trap(n) && Data[n].x == x && Data[n].y == y) CrunchData(n);
+    if (is_trap_record(n) && Data[n].x == x && Data[n].y == y) CrunchData(n);
     for (DataStruct &d : Data)
         if (d.type == DT_BOUND && d.x == x && d.y == y && d.extra == TRAP_MATERIAL_MARK) {
             d.type = DT_ITEM;
@@ -596,7 +576,7 @@ int ansa_houkutusyritykset(int days, int quality) {
 
 int AnsaSpawnCONSTANTCRE(int n, int &x, int &y) {
     x = y = 0;
-    if (!is_trap(n)) return TRAP_NONE;
+    if (!is_trap_record(n)) return TRAP_NONE;
     for (const Lure &l : LURES) {
         if (l.per5000 == 0) continue;
         get_defined(l.species, 0);
@@ -621,7 +601,7 @@ int AnsaSpawnCONSTANTCRE(int n, int &x, int &y) {
 int (*trap_lure_pick)(int n, int &x, int &y) = AnsaSpawnCONSTANTCRE;
 
 int AnsakelpoisiaAlueella(int n, int quality) {
-    if (!is_trap(n)) return 0;
+    if (!is_trap_record(n)) return 0;
     for (const DataStruct &d : Data) {
         if (d.type != DT_CREATURE || d.id < CRE_DATAID) continue;
         const int c = (int)d.id - CRE_DATAID;

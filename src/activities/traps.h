@@ -7,15 +7,8 @@
 // object number of the trap item; flags 4 marks a favoured trap; extra is 'd' set, 'e' sprung and 0
 // let go. The materials of a construction wait at its square as type-127 records marked 27.
 #pragma once
+#include "maps/trapdata.h"   // the record's marks; PaastaAnsa
 
-enum {
-    TRAP_ARMED = 'd', TRAP_SPRUNG = 'e',
-    TRAPF_PORTABLE = 2, TRAPF_FAVOURED = 4,
-    TRAP_MATERIAL_MARK = 27,       // the mark of a construction's set-aside materials
-    TRAP_LURE_MAP_LIMIT = 49,      // more set traps than this on a map lure nothing
-    TRAP_LURED_MAX = 3,            // traps that lure at one map entry
-    TRAP_NONE = -1000,
-};
 
 // The setting bonus of the trap kind whose material list was built last (30 for a portable trap).
 extern int asetus_bonus;
@@ -23,8 +16,6 @@ extern int asetus_bonus;
 // The material list of a construction (392 to 397) in the crafting list; answers its minutes and
 // sets asetus_bonus; 0 for any other code (the list is then empty).
 int Tee_Lista_Ansamateriaaleista(int code);
-// Lets trap record n go: 1 when it was set or sprung (a portable trap lies there as its item again).
-int PaastaAnsa(int n);
 // The trap's name in lower case, in a scratch buffer; "useless old trap" when it has none.
 const char *Ansan_Nimi(int n);
 // 1 when trap n can take creature c (-1 the working record Creature).

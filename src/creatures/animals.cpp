@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "creatures/describe.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "creatures/nourish.h"
 #include "creatures/spirittalk.h"
 #include "core/datafunc.h"

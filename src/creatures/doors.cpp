@@ -5,7 +5,6 @@
 
 #include "core/commandcodes.h"
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -323,7 +322,7 @@ int obstacleCheck(int n, int x, int y) {
     if (sp == 605) {
         const bool ns = fence(x, y - 1) && fence(x, y + 1), ew = fence(x - 1, y) && fence(x + 1, y);
         if (ns != ew) {
-            Pura(n, x, y);
+            door_work_hooks.take_apart(n, x, y);
             return 1;
         }
     }
@@ -411,7 +410,7 @@ void menusel_Movemode() {
         break;
     case 'W': MOVEDO_walk(); break;
     case 'C':   // climbing, which no entry of the menu offers
-        if (!indoors(PlayerX, PlayerY)) climb_it(0, 0);
+        if (!indoors(PlayerX, PlayerY)) door_work_hooks.climb(0, 0);
         break;
     default: break;
     }

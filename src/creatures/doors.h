@@ -2,6 +2,15 @@
 // running, standing still, lying down and the movement menu; the door, fence and pet-dragging
 // tests the creatures' steps use.
 #pragma once
+
+// What the doors, fences and the movement menu ask of the work, answered by the game
+// (src/game/doors_hooks.cpp): creature `who` takes the building part at x, y apart (a fence a bear
+// breaks through), and the player climbs onto x, y (0, 0: she chooses; 1 when she got there).
+struct DoorWorkHooks {
+    int (*take_apart)(int who, int x, int y);
+    int (*climb)(int x, int y);
+};
+extern const DoorWorkHooks door_work_hooks;
 #include <cstdint>
 
 // Map chars of doors and gates.

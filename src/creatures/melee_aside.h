@@ -2,7 +2,7 @@
 // with no creature in it, her heel at a tree behind her, and an onlooker's answer to an attack.
 #pragma once
 
-#include "activities/traps.h"   // PaastaAnsa: a trap at the kicked square lets go
+#include "maps/trapdata.h"   // PaastaAnsa: a trap at the kicked square lets go
 // Her kick lands on a tree square behind her that she cannot see: the note, and a squirrel in the
 // tree kept up there. 1 when the kick went there (her turn is spent).
 int kick_heel(int x, int y);

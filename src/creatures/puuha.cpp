@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "activities/timber.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "base/ownlib.h"
@@ -94,14 +93,14 @@ int Lisaa_Puuha(int n, int code, int timer) {
     }
     case 120: {
         const Paikka p = HaePaikka_Karttamerkki(cx - 5 + random(11), cy - 5 + random(11), 50, 13, 18);
-        if (!p.x || !timber_creature_can(n, code, p.x, p.y)) return -1;
+        if (!p.x || !puuha_work_hooks.timber_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;
         break;
     }
     case 121: case 122: {
         const Paikka p = HaePaikka_EsineId(cx - 5 + random(11), cy - 5 + random(11), 10, code == 121 ? 402 : 400,
                                            code == 121 ? 402 : 400);
-        if (!p.x || !timber_creature_can(n, code, p.x, p.y)) return -1;
+        if (!p.x || !puuha_work_hooks.timber_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;
         break;
     }

@@ -3,7 +3,7 @@
 #include "game/look.h"
 
 #include "activities/building.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "activities/traps.h"
 #include "core/config.h"
 #include "core/datafunc.h"

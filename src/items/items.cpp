@@ -5,7 +5,7 @@
 #include "items/items_test.h"
 #include "items/carcassitem.h"
 
-#include "activities/herblore.h"
+#include "items/herbarium.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

@@ -10,8 +10,6 @@
 #include <vector>
 
 #include "items/containers.h"
-#include "activities/harvest.h"
-#include "activities/herblore.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "base/tags.h"
@@ -25,6 +23,7 @@
 char UFLORA[UFLORA_ROWS][UFLORA_SIZE];
 char header_data[FLORA_HEADER_SIZE];
 char ascii_data[FLORA_BODY_SIZE];
+YrttiInfoStruct YrttiInfo[YRTTI_COUNT];
 
 int read_line_bounded(char *buf, int size, FILE *f) {
     if (size < 2 || !f) return 0;
@@ -227,7 +226,7 @@ static void build_plant(const char *header) {
 static void store_plant(const char *header) {
     build_plant(header);
     ItemStruct plant = Item;
-    KasviOsat parts = hajota_kasvi(plant);
+    KasviOsat parts = plant_making_hooks.split(plant);
     for (int p = 0; p < 4; p++)
         if (parts.present[p]) {
             Item = parts.part[p];
@@ -235,11 +234,11 @@ static void store_plant(const char *header) {
         }
     Item = plant;
     save_object(-2);
-    int known = Herblore_iditem(-1, plant, 1);
+    int known = plant_making_hooks.identify(-1, plant, 1);
     if (known == 1) HERBLORE_lisaa_kasvioon(plant, 1, 0);
     else HERBLORE_lisaa_kasvioon(plant, 0, (unsigned char)known);
     if (plant.id == OID_CEREAL && parts.present[1]) {
-        Item = Jauha_Siemenesine(parts.part[1], 1);
+        Item = plant_making_hooks.grind(parts.part[1], 1);
         save_object(-2);
     }
 }

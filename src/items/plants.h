@@ -1,8 +1,11 @@
 // src/items/plants.h -- wild plants read from the plant data files "flora_*.*" into the definition
-// table, the plant names by language, and herb-effect words.
+// table, the plant names by language, herb-effect words and their table, and a plant's harvest profile.
 #pragma once
 #include <cstdint>
 #include <cstdio>
+
+#include "core/obj_func.h"
+#include "items/herbarium.h"
 
 enum {
     UFLORA_ROWS = 100, UFLORA_SIZE = 30,   // plant names by language: 100 rows of 29 characters
@@ -23,3 +26,41 @@ uint32_t AsetaYrttivaikutus(uint32_t bits, const char *words);
 // Reads one line of any length into buf (cut to size - 1, the rest of the line skipped); the line
 // ends are removed. 0 at the end of the file.
 int read_line_bounded(char *buf, int size, FILE *f);
+
+// The herb effects by bit: the effect word of the plant data and its texts.
+struct YrttiInfoStruct {
+    char name[100];            // the effect word of the plant data; empty where no effect
+    char desc[1024];
+    char felt[1024];
+    uint8_t topical;
+};
+extern YrttiInfoStruct YrttiInfo[YRTTI_COUNT];
+
+// The parts of a plant's harvest profile.
+enum { PART_WHOLE = 0, PART_SEED = 1, PART_LEAF = 2, PART_FLOWER = 3, KASVIOSAT_PARTS = 4 };
+// How a plant is taken: by hand, dug or picked, cut, cut with a sickle.
+enum { PICK_BY_HAND = 0, PICK_DIG = 1, PICK_CUT = 2, PICK_SICKLE = 3 };
+
+// The harvest profile of a plant: the whole item (or the root) and the seeds, leaves and flowers,
+// each with a present-flag and a count per plant, and how the plant is picked and threshed.
+struct KasviOsat {
+    ItemStruct part[KASVIOSAT_PARTS];
+    int present[KASVIOSAT_PARTS];
+    int count[KASVIOSAT_PARTS];    // units of the part one plant gives
+    int method;                    // PICK_*
+    int threshing;                 // threshing work per plant: 0 none .. 3
+    int needs_flail;               // threshing asks for a threshing tool
+    int minutes;                   // minutes of picking per unit
+    int root;                      // the whole item is a root of the plant data's root size
+    ItemStruct plant;              // the plant definition it was made from
+};
+
+// What making the plant definitions asks of the work, answered by the game
+// (src/game/plants_hooks.cpp): a plant's harvest profile, the player's (c -1) identification roll of
+// a species (mode 1: 1 recognised, else the difficulty 2..95), and the flour ground from seeds.
+struct PlantMakingHooks {
+    KasviOsat (*split)(const ItemStruct &plant);
+    int (*identify)(int c, const ItemStruct &plant, int mode);
+    ItemStruct (*grind)(const ItemStruct &seeds, float amount);
+};
+extern const PlantMakingHooks plant_making_hooks;

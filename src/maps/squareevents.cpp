@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "maps/spiritdata.h"
-#include "activities/activities.h"
+#include "core/magicknow.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -515,4 +515,53 @@ char *FireBurnDesc(int n) {
         snprintf(text, SBUF_SIZE, "till %s", period);
     }
     return text;
+}
+
+// ---- plants that show, and the lynx feather -----------------------------------------------------
+
+int onko_KASVI_nakyvissa(int n) {
+    if (n < 0 || n >= DATA_MAX) return 0;
+    return Data[n].day == 0 || Plr.daynumber >= Data[n].day ? 1 : 0;
+}
+
+enum { TASK_SPELL = 11, SF_MAGIC_BURDEN = 0x400, OID_FEATHER = 418, SPECIES_LYNX = 608, TRACK_FIRST_ESCAPE = 2 };
+
+static bool item_record_at(const DataStruct &d, int x, int y) { return d.type == DT_ITEM && d.x == x && d.y == y; }
+
+void setnpc_magic_burden(int creature) {
+    if (creature < 0 || creature >= CRE_COUNT) return;
+    CreatureStruct &c = Cre[creature];
+    if (c.stateflags & SF_MAGIC_BURDEN) return;
+    c.magicburden = (uint8_t)(64 + random(64));
+    c.stateflags |= SF_MAGIC_BURDEN;
+}
+
+int TKCHECK_IlvesEstetaanPakenemasta(int x, int y) {
+    bool escape_track = false;
+    for (const DataStruct &d : Data)
+        escape_track = escape_track || (d.type == DT_TRACKS && d.x == x && d.y == y && d.id == SPECIES_LYNX &&
+                                        (d.owner & TRACK_FIRST_ESCAPE));
+    if (!escape_track) return 0;
+    int lynx = -1;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT &&
+            Cre[d.id - CRE_DATAID].speciescode == SPECIES_LYNX) {
+            lynx = (int)d.id - CRE_DATAID;
+            break;
+        }
+    if (lynx < 0) return 0;
+    bool feather = false;
+    for (const DataStruct &d : Data) {
+        if (!item_record_at(d, x, y) || d.count != 1) continue;
+        const ItemStruct it = ObjToItem((int)d.id);
+        char from[sizeof it.skill + 1];
+        memcpy(from, it.skill, sizeof it.skill);
+        from[sizeof it.skill] = 0;
+        if (it.id == OID_FEATHER && strstr(from, "apercaillie")) feather = true;
+    }
+    if (!feather) return 0;
+    setnpc_magic_burden(lynx);
+    set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, 3);
+    Tarkista_Suoritus(TASK_SPELL);
+    return 1;
 }

@@ -29,3 +29,8 @@ int itemcount(int x, int y);                // things the square shows
 int nopickcheck(int x, int y, int say);     // work processes on the square
 char *DataReadyDesc(int n);                 // "some day", "tomorrow", "in an hour" ...
 char *FireBurnDesc(int n);                  // "for a little while", "till evening" ...
+int onko_KASVI_nakyvissa(int n);           // 1 when plant record n shows
+// The lynx feather: a capercaillie feather laid on the first escaping tracks of the map's lynx burdens
+// it (1 when it took).
+int TKCHECK_IlvesEstetaanPakenemasta(int x, int y);
+void setnpc_magic_burden(int creature);

@@ -3,7 +3,7 @@
 #include "presentation/mapthings.h"
 
 #include "activities/activities.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "activities/tracking.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

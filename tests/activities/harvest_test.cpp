@@ -6,7 +6,7 @@
 #include "../items/row_letters.h"
 
 #include "activities/harvest.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "game/toimi.h"
 #include "activities/worklinks.h"
 #include "core/datafunc.h"

@@ -3,7 +3,7 @@
 // grazing, the frost of the soil, and the months of every shipped plant.
 #include "activity_fixture.h"
 
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "base/tags.h"
 #include "core/notes.h"
 #include "core/weatherengine.h"

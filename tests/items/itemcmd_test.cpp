@@ -3,7 +3,7 @@
 // skis and one-hand tests.
 #include "items/invsel_fixture.h"
 
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "game/command.h"
 #include "items/itemdefs.h"
 #include "items/items_test.h"

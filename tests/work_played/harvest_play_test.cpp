@@ -8,7 +8,7 @@
 
 #include "activities/crolls.h"
 #include "activities/harvest.h"
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "creatures/skills.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

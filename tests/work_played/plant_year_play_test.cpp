@@ -4,7 +4,7 @@
 #include "core/loader_fixture.h"
 #include "../items/row_letters.h"
 
-#include "activities/plants.h"
+#include "items/plantlife.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "game/clockupkeep.h"

@@ -1,12 +1,12 @@
-// src/activities/plants.cpp -- plant records and their year. A plant record of the data pool points
+// src/items/plantlife.cpp -- plant records and their year. A plant record of the data pool points
 // to a plant definition; the daily growth wakes it in its sprouting month, ripens it, lets it flower,
 // withers it after its withering month and sends it back to rest. The notes and item-list lines of a
 // patch, the grazing rule of the animals and the soil frost of the last two weeks live here too.
-#include "activities/plants.h"
+#include "items/plantlife.h"
 
 #include <cstring>
 
-#include "activities/herblore.h"
+#include "items/herbarium.h"
 #include "base/ownlib.h"
 #include "base/sbuf.h"
 #include "core/maintenance.h"

@@ -1,4 +1,4 @@
-// src/activities/plants.h -- plant records of a local map's data pool and their year: states,
+// src/items/plantlife.h -- plant records of a local map's data pool and their year: states,
 // withering, daily growth, the notes and descriptions of a patch, grazing and soil frost.
 #pragma once
 #include <cstdint>
