@@ -11,7 +11,6 @@
 #include "activities/hidework.h"
 #include "core/commandcodes.h"
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/settings.h"
 #include "base/strupr.h"

@@ -20,3 +20,6 @@ struct CutPlan {
 CutPlan butchery_plan(const CreatureStruct &cr, float weight, int tool_rating, int emergency);
 // The cuts taken when the work stopped after `done` of the plan's minutes.
 int butchery_cuts_taken(const CutPlan &plan, int done, int finished);
+
+// ---- the work the action codes hand on to ----
+int BUTCHERY_cutCmd();

@@ -6,7 +6,7 @@
 #include "activities/cooking.h"
 #include "activities/skilluse.h"
 #include "core/commandcodes.h"
-#include "activities/worklinks.h"
+#include "activities/building.h"
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"

@@ -10,7 +10,6 @@
 #include "core/commandcodes.h"
 #include "items/plantlife.h"
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "core/datafunc.h"

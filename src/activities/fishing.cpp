@@ -11,7 +11,6 @@
 #include "creatures/skills.h"
 #include "activities/skilluse.h"
 #include "core/commandcodes.h"
-#include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/ui.h"

@@ -37,3 +37,8 @@ int onko_kalavesi(int x, int y);   // 1 when the world cell under local square x
 int hourmodcalc(int hour, int steps);
 int fishingequ(const ItemStruct &item);
 int for_fishing(ItemStruct item);
+
+// ---- the work the action codes hand on to ----
+int Aktiivinen_Kalastus(int item);
+int Koe_Verkko(int x, int y);
+void Fishing();

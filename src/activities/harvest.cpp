@@ -15,7 +15,6 @@
 #include "activities/herblore.h"
 #include "items/plantlife.h"
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/tags.h"
 #include "base/ui.h"

@@ -29,3 +29,8 @@ int jauhatus_enintaan(float weight);
 // The plant data of a plant read afresh the next time it is asked for (a test that changes the
 // data files).
 void harvest_forget_flora();
+
+// ---- the work the action codes hand on to ----
+int AGRICULTURE_jauhatus();
+int AGRICULTURE_puinti(int who, int x, int y, int item);
+int AGRICULTURE_korjuu();

@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/sbuf.h"
 #include "base/tags.h"

@@ -37,3 +37,6 @@ extern uint8_t herbinfo_syomakelpoisuus, herbinfo_tositr, herbinfo_maxtr;
 // The parts a plant splits into and its flour are the harvest's.
 #include "activities/harvest.h"
 
+
+// ---- the work the action codes hand on to ----
+void Herblore();

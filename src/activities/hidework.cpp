@@ -8,7 +8,6 @@
 
 #include "core/commandcodes.h"
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "base/ui.h"

@@ -28,3 +28,10 @@ int skinning_minutes(float weight);
 float young_scale(int months);
 // A species' fat factor; a record that holds none counts as the blank record's.
 float fat_factor(const CreatureStruct &cr);
+
+// ---- the work the action codes hand on to ----
+int HIDEWORK_skinCmd();
+int HIDEWORK_cure(int who, int item, int mode);
+int HIDEWORK_pretan();
+int HIDEWORK_karvo();
+int HIDEWORK_puhdistus();

@@ -1,7 +1,6 @@
 // src/activities/survival.h -- small work of the wild: building a fire on a square, cutting branches
 // or twigs from a tree, making a hole in the ice, and lighting or putting out a carried light.
-// SURVIVAL_fire, SURVIVAL_branches and SURVIVAL_icehole are declared in worklinks.h, with the other
-// work of the command dispatcher.
+// SURVIVAL_fire, SURVIVAL_branches and SURVIVAL_icehole are the command dispatcher's entries (at the end).
 //
 // A burning fire is one pool record of type 8: count the fuel it was lit with, id the burnt minutes of
 // the fire remains it was lit over (0 none), flags the heat value of the square, day the remains' day
@@ -15,3 +14,8 @@ void SetFireBurning(int x, int y, int fuel);
 void SmokePreparingGoods(int x, int y, int minutes);
 // Lights (on 1) or puts out (0) the light carried in pack slot `slot`.
 void light(int slot, int on);
+
+// ---- the work the action codes hand on to ----
+int SURVIVAL_branches();
+int SURVIVAL_fire();
+int SURVIVAL_icehole();

@@ -8,7 +8,6 @@
 #include "creatures/skills.h"
 #include "activities/skilluse.h"
 #include "activities/timber.h"
-#include "activities/worklinks.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

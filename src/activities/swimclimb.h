@@ -1,6 +1,6 @@
 // src/activities/swimclimb.h -- swimming and climbing: going into open water and the check of every
 // swimming turn, and climbing a steep step, a fence or a tree to look over the land. Swimming and
-// climb_it are declared in worklinks.h, with the other work of the command dispatcher.
+// climb_it are the command dispatcher's entries (at the end).
 #pragma once
 
 // The player's swimming fatigue is the body's (creatures/body.h).
@@ -11,3 +11,7 @@ int UINTI(int flag);
 
 // The height of a tree of that map char in metres; a test may point it elsewhere.
 extern int (*climb_tree_height)(int mapchar);
+
+// ---- the work the action codes hand on to ----
+int Swimming(int x, int y);
+int climb_it(int x, int y);        // onto x, y (0, 0: the player chooses); 1 when she got there

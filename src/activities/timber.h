@@ -1,7 +1,7 @@
 // src/activities/timber.h -- timbercraft: felling trees and saplings, chopping a trunk into blocks,
 // carving a log, splitting firewood and boards, peeling bark, and the same felling and chopping done
-// step by step by the people of the map (worklinks.h declares the dispatcher's entries: felltimber,
-// TIMBERCRAFT_chop, TIMBERCRAFT_bark and the menu TIMBERCRAFT).
+// step by step by the people of the map (the dispatcher's entries felltimber, TIMBERCRAFT_chop,
+// TIMBERCRAFT_bark and the menu TIMBERCRAFT stand at the end).
 //
 // A tree's state is one pool record of type 64 at its square: flags bit value 2 peeled, 8 a sapling;
 // a felling under way keeps its total minutes in ready_minute and the minutes worked in
@@ -30,3 +30,9 @@ float timber_bark_factor(int month);
 // is over, done or not.
 int timber_creature_can(int n, int code, int x, int y);
 int timber_creature_step(int n, int code, int x, int y);
+
+// ---- the work the action codes hand on to ----
+int felltimber(int who, int x, int y, int mode);
+int TIMBERCRAFT_chop(int who, int x, int y, int kind, int mode);
+int TIMBERCRAFT_bark();
+void TIMBERCRAFT();

@@ -12,7 +12,7 @@
 #include "activities/fishing.h"
 #include "creatures/skills.h"
 #include "activities/survival.h"
-#include "activities/worklinks.h"
+#include "activities/traps.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"

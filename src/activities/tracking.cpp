@@ -9,7 +9,6 @@
 
 #include "activities/actions.h"
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "base/ui.h"

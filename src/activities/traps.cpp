@@ -12,7 +12,6 @@
 #include "activities/food.h"
 #include "core/commandcodes.h"
 #include "creatures/skills.h"
-#include "activities/worklinks.h"
 #include "items/wornmagic.h"
 #include "base/debuglog.h"
 #include "base/ownlib.h"

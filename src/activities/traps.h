@@ -37,3 +37,9 @@ int AnsaZoomAreaCount(int x, int y);
 int ansa_houkutusyritykset(int days, int quality);
 // The template pick of the lure pass; a test may point it elsewhere.
 extern int (*trap_lure_pick)(int n, int &x, int &y);
+
+// ---- the work the action codes hand on to ----
+int Pura_Ansa();
+int AsetaAnsa(int kind, int who);
+int trap_improve(int mode);
+void Ansat();

@@ -7,7 +7,6 @@
 #include "activities/activities.h"
 #include "creatures/skills.h"
 #include "activities/swimclimb.h"
-#include "activities/worklinks.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"

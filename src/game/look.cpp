@@ -32,7 +32,6 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/player.h"
-#include "activities/worklinks.h"
 #include "activities/tracking.h"
 
 #include <cstdlib>

@@ -37,7 +37,7 @@
 #include "creatures/hauling.h"
 #include "items/itemwear.h"
 #include "activities/skilluse.h"
-#include "activities/worklinks.h"
+#include "activities/swimclimb.h"
 #include "base/ui.h"
 #include "core/notes.h"
 #include "core/tekstit.h"

@@ -9,7 +9,6 @@
 #include "activities/spirits.h"
 #include "activities/timber.h"
 #include "activities/tracking.h"
-#include "activities/worklinks.h"
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/datafunc.h"

@@ -11,7 +11,7 @@
 
 #include "creatures/skills.h"
 #include "activities/spirits.h"
-#include "activities/worklinks.h"
+#include "activities/tracking.h"
 #include "base/savecommit.h"
 #include "base/strupr.h"
 #include "core/tekstit.h"

@@ -12,7 +12,6 @@
 #include "activities/butchery.h"
 #include "activities/hidework.h"
 #include "game/toimi.h"
-#include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/player.h"
 #include "core/spend.h"

@@ -3,7 +3,6 @@
 #include "activity_fixture.h"
 
 #include "activities/fishing.h"
-#include "activities/worklinks.h"
 #include "core/weatherengine.h"
 #include "items/itemdefs.h"
 #include "maps/maps.h"

@@ -8,7 +8,6 @@
 #include "activities/harvest.h"
 #include "items/plantlife.h"
 #include "game/toimi.h"
-#include "activities/worklinks.h"
 #include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "items/plants.h"

@@ -8,7 +8,6 @@
 #include "activities/survival.h"
 #include "activities/swimclimb.h"
 #include "creatures/body.h"
-#include "activities/worklinks.h"
 #include "core/harnrule.h"
 #include "core/player.h"
 #include "items/itemdefs.h"

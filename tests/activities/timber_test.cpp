@@ -8,7 +8,6 @@
 #include "creatures/skills.h"
 #include "activities/timber.h"
 #include "game/toimi.h"
-#include "activities/worklinks.h"
 #include "core/harnrule.h"
 #include "core/notes.h"
 #include "core/player.h"

@@ -7,7 +7,6 @@
 
 #include "activities/actions.h"
 #include "activities/tracking.h"
-#include "activities/worklinks.h"
 #include "core/harnrule.h"
 #include "core/weather.h"
 #include "creatures/cremove.h"

@@ -3,7 +3,6 @@
 #include "activity_fixture.h"
 
 #include "activities/traps.h"
-#include "activities/worklinks.h"
 #include "activities/activities.h"
 #include "game/toimi.h"
 #include "game/scenario.h"

@@ -2,7 +2,7 @@
 // step costs, the messages and questions on the way, and what refuses a step.
 #include "maps/maptest.h"
 
-#include "activities/worklinks.h"
+#include "activities/swimclimb.h"
 #include "core/config.h"
 #include "core/harnrule.h"
 #include "core/maintenance.h"
