@@ -170,7 +170,7 @@ void Valmistunut_DATATYPE(int n) {
     d.type = DT_ITEM;
     ItemStruct it;
     ObjToItem(it, (int)d.id);
-    if (it.type != IT_FOOD) Tunnista_Laatu((int)d.id);
+    if (it.type != IT_FOOD) square_item_hooks.identify_quality((int)d.id);
     ItemStruct spoiled;
     const int spoiled_id = spoilItem((int)d.id, 1, 0, spoiled, 0) ? Luo_Esineen_Itempos(spoiled) : 0;
     if (d.flags != '{') return;
