@@ -28,19 +28,9 @@
 
 static int player_culture() { return Plr.culture; }
 
-// A fixed text field as a string: it need not end in a zero.
-template <size_t N> static void field_text(char (&out)[N + 1], const char (&field)[N]) {
-    memcpy(out, field, N);
-    out[N] = 0;
-}
-static bool text_is(const char *field, size_t size, const char *text) {
-    const size_t n = strnlen(field, size);
-    return text[0] && strlen(text) == n && memcmp(field, text, n) == 0;
-}
-static bool row_named(int r) { return HerbloreKasvio[r].plant.name[0] != 0; }
 static const char *row_name(int r) {
     static char name[sizeof(ItemStruct::name) + 1];
-    field_text(name, HerbloreKasvio[r].plant.name);
+    herbarium_field_text(name, HerbloreKasvio[r].plant.name);
     return name;
 }
 
@@ -48,10 +38,10 @@ static const char *row_name(int r) {
 // plant its SKILL names.
 static void fetch_plant_data(const ItemStruct &item) {
     char key[sizeof item.name + 1];
-    if (item.type == IT_PLANT) field_text(key, item.name);
+    if (item.type == IT_PLANT) herbarium_field_text(key, item.name);
     else {
         char skill[sizeof item.skill + 1];
-        field_text(skill, item.skill);
+        herbarium_field_text(skill, item.skill);
         copy_bounded(key, sizeof key, skill);
     }
     // The plant definitions are built from the record just fetched: it is not looked up again.
@@ -71,13 +61,13 @@ int HERBLORE_save() {
     FILE *list = fopen("kasvio_debug.txt", "w");
     int level = Skill_ML(-1, "HERBLORE");
     for (int r = 0; r < HERBARIUM_ROWS; r++) {
-        if (!row_named(r)) continue;
+        if (!herbarium_row_named(r)) continue;
         memcpy(buf + size, &HerbloreKasvio[r], sizeof(KasvioStruct));
         size += sizeof(KasvioStruct);
         if (!list) continue;
         const KasvioStruct &k = HerbloreKasvio[r];
         char name[sizeof k.plant.name + 1];
-        field_text(name, k.plant.name);
+        herbarium_field_text(name, k.plant.name);
         hae_asciidata(0, name);
         fprintf(list, "#%d [tieto:%d] %s (unid:%d) (ML:%d) (HERBLORE:%d) (COMMONNESS:%d)\n", r, k.knowledge, name,
                 k.mark, k.difficulty, level, commonness());
@@ -126,7 +116,7 @@ const char *ISANTAKASVI(const ItemStruct &item) {
     char *out = sbuf();
     if (item.type == IT_PLANT) {
         char name[sizeof item.name + 1];
-        field_text(name, item.name);
+        herbarium_field_text(name, item.name);
         return copy_bounded(out, SBUF_SIZE, name);
     }
     const int r = KasvioPos(item);
@@ -136,7 +126,7 @@ const char *ISANTAKASVI(const ItemStruct &item) {
 // ---- marks on items ----------------------------------------------------------------------------
 
 static bool of_species(const ItemStruct &it, const char *name, const char *skill) {
-    return text_is(it.skill, sizeof it.skill, name) || text_is(it.skill, sizeof it.skill, skill);
+    return herbarium_text_is(it.skill, sizeof it.skill, name) || herbarium_text_is(it.skill, sizeof it.skill, skill);
 }
 
 static void mark_item(ItemStruct &it, int mark, const char *name, const char *skill, int number) {
@@ -163,10 +153,10 @@ static PlantItems plant_items() {
 }
 
 static void mark_species(int row, int mark, const PlantItems &items) {
-    if (row < 0 || row >= HERBARIUM_ROWS || !row_named(row) || mark < 1 || mark > 99) return;
+    if (row < 0 || row >= HERBARIUM_ROWS || !herbarium_row_named(row) || mark < 1 || mark > 99) return;
     char name[sizeof(ItemStruct::name) + 1], skill[sizeof(ItemStruct::skill) + 1];
-    field_text(name, HerbloreKasvio[row].plant.name);
-    field_text(skill, HerbloreKasvio[row].plant.skill);
+    herbarium_field_text(name, HerbloreKasvio[row].plant.name);
+    herbarium_field_text(skill, HerbloreKasvio[row].plant.skill);
     for (int n : items.defs) mark_item(ConstantObj[n], mark, name, skill, n);
     for (int n : items.own) mark_item(PlayerObj[n], mark, name, skill, OBJ_PLAYER_FIRST + n);
 }
@@ -176,7 +166,7 @@ void HERBLORE_aseta_kasvitieto(int row, int mark) { mark_species(row, mark, plan
 void aseta_unid() {
     const PlantItems items = plant_items();
     for (int r = 0; r < HERBARIUM_ROWS; r++)
-        if (row_named(r)) mark_species(r, HerbloreKasvio[r].mark, items);
+        if (herbarium_row_named(r)) mark_species(r, HerbloreKasvio[r].mark, items);
 }
 
 void tunnista_invkasvit(int mark) {
@@ -221,7 +211,7 @@ ItemStruct seasonal_herb(int x, int y, const char *kind) {
     const bool herb = kind && strstr(kind, "herb");
     std::vector<ItemStruct> found;
     for (int r = 0; r < HERBARIUM_ROWS; r++) {
-        if (!row_named(r)) continue;
+        if (!herbarium_row_named(r)) continue;
         const ItemStruct &plant = HerbloreKasvio[r].plant;
         hae_asciidata(0, row_name(r));
         char region[200];
@@ -245,7 +235,7 @@ ItemStruct seasonal_herb(int x, int y, const char *kind) {
 
 void NaytaKasvio() {
     for (int r = 0; r < HERBARIUM_ROWS; r++) {
-        if (!row_named(r)) continue;
+        if (!herbarium_row_named(r)) continue;
         const KasvioStruct &k = HerbloreKasvio[r];
         hae_asciidata(0, row_name(r));
         const bool cultivated = tag_value(ascii_data, "CULTIVATED", "")[0] != 0;

@@ -13,16 +13,11 @@
 
 KasvioStruct HerbloreKasvio[HERBARIUM_ROWS];
 
-// A fixed text field as a string: it need not end in a zero.
-template <size_t N> static void field_text(char (&out)[N + 1], const char (&field)[N]) {
-    memcpy(out, field, N);
-    out[N] = 0;
-}
-static bool text_is(const char *field, size_t size, const char *text) {
+bool herbarium_text_is(const char *field, size_t size, const char *text) {
     const size_t n = strnlen(field, size);
     return text[0] && strlen(text) == n && memcmp(field, text, n) == 0;
 }
-static bool row_named(int r) { return HerbloreKasvio[r].plant.name[0] != 0; }
+bool herbarium_row_named(int r) { return HerbloreKasvio[r].plant.name[0] != 0; }
 
 void herbarium_path(char *buf, size_t size) { snprintf(buf, size, "%s/HERBLORE.DAT", CharacterPath); }
 
@@ -60,15 +55,15 @@ void HERBLORE_lue_kasvio() {
 
 void HERBLORE_lisaa_kasvioon(const ItemStruct &plant, unsigned char identified, unsigned char difficulty) {
     char name[sizeof plant.name + 1];
-    field_text(name, plant.name);
+    herbarium_field_text(name, plant.name);
     if (!name[0]) return;
     int free_row = -1;
     for (int r = 0; r < HERBARIUM_ROWS; r++) {
-        if (!row_named(r)) {
+        if (!herbarium_row_named(r)) {
             if (free_row < 0) free_row = r;
             continue;
         }
-        if (text_is(HerbloreKasvio[r].plant.name, sizeof plant.name, name)) {
+        if (herbarium_text_is(HerbloreKasvio[r].plant.name, sizeof plant.name, name)) {
             HerbloreKasvio[r].plant = plant;
             return;
         }
@@ -87,18 +82,18 @@ void HERBLORE_lisaa_kasvioon(const ItemStruct &plant, unsigned char identified, 
 int KasvioPos(const ItemStruct &item) {
     if (item.type == IT_PLANT) {
         char name[sizeof item.name + 1];
-        field_text(name, item.name);
+        herbarium_field_text(name, item.name);
         for (int r = 0; r < HERBARIUM_ROWS; r++)
-            if (text_is(HerbloreKasvio[r].plant.name, sizeof item.name, name)) return r;
+            if (herbarium_text_is(HerbloreKasvio[r].plant.name, sizeof item.name, name)) return r;
         return -1;
     }
     char skill[sizeof item.skill + 1];
-    field_text(skill, item.skill);
+    herbarium_field_text(skill, item.skill);
     if (!skill[0]) return -1;
     for (int r = 0; r < HERBARIUM_ROWS; r++) {
         const ItemStruct &p = HerbloreKasvio[r].plant;
         if (!p.name[0]) continue;
-        if (text_is(p.name, sizeof p.name, skill) || text_is(p.skill, sizeof p.skill, skill)) return r;
+        if (herbarium_text_is(p.name, sizeof p.name, skill) || herbarium_text_is(p.skill, sizeof p.skill, skill)) return r;
     }
     return -1;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "core/obj_func.h"
 #include "core/records.h"
@@ -50,3 +51,12 @@ void HERBLORE_lisaa_kasvioon(const ItemStruct &plant, unsigned char identified, 
 int KasvioPos(const ItemStruct &item);   // the herbarium row of a plant item, -1 none
 // The herbarium file of the character folder.
 void herbarium_path(char *buf, size_t size);
+// A row holds a species when its plant has a name.
+bool herbarium_row_named(int r);
+// A fixed text field (it need not end in a zero) reads as `text`, which is not empty.
+bool herbarium_text_is(const char *field, size_t size, const char *text);
+// A fixed text field as a string.
+template <size_t N> inline void herbarium_field_text(char (&out)[N + 1], const char (&field)[N]) {
+    memcpy(out, field, N);
+    out[N] = 0;
+}
