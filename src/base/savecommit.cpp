@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "base/ownlib.h"
@@ -284,23 +286,53 @@ static bool flush_path(const char *path, bool folder) {
 
 static bool flush_folder() { return flush_path(save_folder, true); }
 
-// Starts writing a file's bytes to the disk without waiting for them. Files flushed one after another
-// are all started first, so that their writing runs together instead of file by file. Each is still
-// flushed by itself before anything relies on it: this only gets the writing under way.
-static void start_flush(const char *path) {
-    if (!save_flush) return;
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    (void)sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    close(fd);
+// Runs `work(i)` for i in [0, n) side by side, each on a thread of its own but the first, which runs on
+// the caller's; one that can't have a thread runs on the caller's too. A disk serves the waits asked
+// for together as one: the files of a commit flushed or removed one after another would wait for the
+// disk once each.
+template <class Work> static void side_by_side(int n, const Work &work) {
+    std::vector<std::thread> threads;
+    for (int i = 1; i < n; i++) {
+        try {
+            threads.emplace_back([&work, i] { work(i); });
+        } catch (const std::system_error &) {
+            work(i);
+        }
+    }
+    if (n > 0) work(0);
+    for (std::thread &t : threads) t.join();
 }
 
-// Writes a whole small file under its name at once, flushed before it takes the name.
-static bool write_flushed(const char *path, const void *buf, size_t size) {
-    char tmp[PATH_MAX_LEN + 8];
-    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) return false;
-    if (!write_plain(tmp, buf, size)) return false;
-    if (flush_path(tmp, false) && rename(tmp, path) == 0) return true;
+// Several files (a name ending in '/' is a folder, flushed for its names) on the disk at once; true
+// when every one is. Each file is flushed by itself, but all of them together.
+static bool flush_together(const std::vector<std::string> &paths) {
+    if (!save_flush || paths.empty()) return true;
+    save_flushes += (long)paths.size();
+    std::vector<char> done(paths.size(), 0);
+    side_by_side((int)paths.size(), [&](int i) {
+        const std::string &p = paths[(size_t)i];
+        const bool folder = !p.empty() && p.back() == '/';
+        const int fd = open(p.c_str(), (folder ? O_RDONLY | O_DIRECTORY : O_RDONLY) | O_CLOEXEC);
+        if (fd < 0) return;
+        done[(size_t)i] = (folder ? fsync(fd) : fdatasync(fd)) == 0 || errno == EINVAL;
+        close(fd);
+    });
+    for (char d : done)
+        if (!d) return false;
+    return true;
+}
+
+// Several files removed at once: a file system may wait for the disk as it frees a file's blocks.
+static void remove_together(const std::vector<std::string> &paths) {
+    side_by_side((int)paths.size(), [&](int i) { remove(paths[(size_t)i].c_str()); });
+}
+
+static std::string folder_name() { return std::string(save_folder) + "/"; }
+
+// Writes a whole small file under a temporary name "<path>.tmp" in `tmp`, not yet flushed.
+static bool write_unflushed(const char *path, const void *buf, size_t size, char *tmp, size_t tmp_size) {
+    if (snprintf(tmp, tmp_size, "%s.tmp", path) >= (int)tmp_size) return false;
+    if (write_plain(tmp, buf, size)) return true;
     remove(tmp);
     return false;
 }
@@ -367,10 +399,9 @@ static bool copy_bytes(FILE *in, FILE *out, long long n) {
     return true;
 }
 
-// Keeps what a checked journal will overwrite of `path` in "<path>.undo", with the file's old size.
-static bool keep_old_bytes(const char *journal, const char *path, const char *undo) {
-    char tmp[PATH_MAX_LEN + 16];
-    if (snprintf(tmp, sizeof tmp, "%s.tmp", undo) >= (int)sizeof tmp) return false;
+// Writes what a checked journal will overwrite of `path`, with the file's old size, to `tmp`; not yet
+// flushed nor under its name "<path>.undo".
+static bool write_old_bytes(const char *journal, const char *path, const char *tmp) {
     const long long old_size = file_length(path);
     FILE *in = fopen(journal, "rb");
     FILE *old = old_size > 0 ? fopen(path, "rb") : nullptr;
@@ -390,11 +421,7 @@ static bool keep_old_bytes(const char *journal, const char *path, const char *un
     }
     if (in) fclose(in);
     if (old) fclose(old);
-    if (out) {
-        ok = fflush(out) == 0 && (!save_flush || fdatasync(fileno(out)) == 0 || errno == EINVAL) && ok;
-        ok = fclose(out) == 0 && ok;
-    }
-    ok = ok && rename(tmp, undo) == 0;
+    if (out) ok = fclose(out) == 0 && ok;
     if (!ok) remove(tmp);
     return ok;
 }
@@ -476,8 +503,9 @@ static bool entry_paths(const SaveListEntry &e, EntryPaths &p) {
            folder_path(p.kept, sizeof p.kept, e.name, journal ? ".undo" : ".prev");
 }
 
-// Puts one file of a standing list in place: its journal applied (its old bytes kept first), or the
-// staged file renamed over it (the old one kept as "<file>.prev"). A file already in place stays.
+// Puts one file of a standing list in place: its journal applied (its old bytes kept before, see
+// keep_all_old_bytes), or the staged file renamed over it (the old one kept as "<file>.prev"). A file
+// already in place stays.
 static bool put_one(const SaveListEntry &e) {
     EntryPaths names;
     if (!entry_paths(e, names)) return false;
@@ -486,16 +514,52 @@ static bool put_one(const SaveListEntry &e) {
     if (!is_file(staged_file)) return true;
     if (journal) {
         JournalPlan plan;
-        if (!check_journal(staged_file, file_length(path), plan)) return false;
-        if (!is_file(kept) && (!step() || !keep_old_bytes(staged_file, path, kept))) return false;
+        if (!check_journal(staged_file, file_length(path), plan) || !is_file(kept)) return false;
         return apply_journal(staged_file, path);
     }
     if (e.kind == 'R' && is_file(path) && !is_file(kept) && (!step() || rename(path, kept) != 0)) return false;
     return step() && save_rename(staged_file, path) == 0;
 }
 
+// The old bytes every journal of a list overwrites, each kept as "<file>.undo" before any journal is
+// applied; written one by one, flushed together, then named. -1; else the entry that failed.
+static int keep_all_old_bytes(const SaveListEntry *e, int n) {
+    std::vector<int> at;
+    std::vector<std::string> tmps;
+    for (int i = 0; i < n; i++) {
+        EntryPaths names;
+        if (e[i].kind != 'J') continue;
+        if (!entry_paths(e[i], names)) return i;
+        if (!is_file(names.staged_file) || is_file(names.kept)) continue;
+        JournalPlan plan;
+        char tmp[PATH_MAX_LEN + 16];
+        if (!check_journal(names.staged_file, file_length(names.path), plan) || !step() ||
+            snprintf(tmp, sizeof tmp, "%s.tmp", names.kept) >= (int)sizeof tmp ||
+            !write_old_bytes(names.staged_file, names.path, tmp)) {
+            for (const std::string &t : tmps) remove(t.c_str());
+            return i;
+        }
+        at.push_back(i);
+        tmps.push_back(tmp);
+    }
+    if (!flush_together(tmps)) {
+        for (const std::string &t : tmps) remove(t.c_str());
+        return at.empty() ? 0 : at[0];
+    }
+    for (size_t k = 0; k < tmps.size(); k++) {
+        EntryPaths names;
+        if (!entry_paths(e[at[k]], names) || rename(tmps[k].c_str(), names.kept) != 0) {
+            for (size_t j = k; j < tmps.size(); j++) remove(tmps[j].c_str());
+            return at[k];
+        }
+    }
+    return -1;
+}
+
 // Every file of a list in place, in order: -1; else the entry that failed.
 static int put_all_in_place(const SaveListEntry *e, int n) {
+    const int kept = keep_all_old_bytes(e, n);
+    if (kept >= 0) return kept;
     for (int i = 0; i < n; i++)
         if (!put_one(e[i])) return i;
     return -1;
@@ -519,18 +583,15 @@ static bool take_back_one(const SaveListEntry &e) {
     return true;
 }
 
-// Every file of a list as it now stands, and the folder's names, on the disk. A replaced file was
-// flushed before it took its name; a journal's file is flushed here.
+// Every file of a list as it now stands, and the folder's names, on the disk, all flushed together. A
+// replaced file was flushed before it took its name; a journal's file is flushed here.
 static bool flush_in_place(const SaveListEntry *e, int n) {
-    bool ok = true;
+    std::vector<std::string> paths;
     char path[PATH_MAX_LEN];
     for (int i = 0; i < n; i++)
-        if (e[i].kind == 'J' && folder_path(path, sizeof path, e[i].name, "")) start_flush(path);
-    for (int i = 0; i < n; i++) {
-        if (e[i].kind == 'J' && folder_path(path, sizeof path, e[i].name, "") && is_file(path))
-            ok = flush_path(path, false) && ok;
-    }
-    return flush_folder() && ok;
+        if (e[i].kind == 'J' && folder_path(path, sizeof path, e[i].name, "") && is_file(path)) paths.push_back(path);
+    paths.push_back(folder_name());
+    return flush_together(paths);
 }
 
 // Takes a commit back: its list becomes the rollback list (a crash from here on is taken back by the
@@ -546,12 +607,14 @@ static bool take_back(const SaveListEntry *e, int n, const char *list, const cha
 
 // A commit that stands whole: the old files go, then the list.
 static void clear_kept(const SaveListEntry *e, int n, const char *list) {
+    std::vector<std::string> names;
     char name[PATH_MAX_LEN + 8];
     for (int i = 0; i < n; i++) {
         const bool journal = e[i].kind == 'J';
-        if (folder_path(name, sizeof name, e[i].name, journal ? ".undo" : ".prev")) remove(name);
-        if (journal && folder_path(name, sizeof name, e[i].name, ".jnl")) remove(name);
+        if (folder_path(name, sizeof name, e[i].name, journal ? ".undo" : ".prev") && is_file(name)) names.push_back(name);
+        if (journal && folder_path(name, sizeof name, e[i].name, ".jnl") && is_file(name)) names.push_back(name);
     }
+    remove_together(names);
     remove(list);
 }
 
@@ -687,18 +750,15 @@ bool save_commit() {
     int n = 0;
     // Room for the old bytes the journals overwrite, what they add, the list and the folder's entries.
     long long need = 64 * 1024;
-    for (int i = 0; i < staged_count; i++) {
-        char name[PATH_MAX_LEN + 8];
-        if (staged_name(name, sizeof name, staged[i].path, staged[i].journal)) start_flush(name);
-    }
+    // Every staged file is on the disk before the list names it: they are flushed together with the list.
+    std::vector<std::string> to_flush;
     for (int i = 0; i < staged_count; i++) {
         const Staged &s = staged[i];
         char name[PATH_MAX_LEN + 8];
         if (!in_character_folder(s.path) || !staged_name(name, sizeof name, s.path, s.journal))
             return fail_commit(s.path);
         if (!is_file(name)) continue;   // staged, but nothing was written for it
-        // Every staged file is on the disk before the list names it.
-        if (!flush_path(name, false)) return fail_commit(s.path);
+        to_flush.push_back(name);
         const long long old_size = file_length(s.path);
         char kind = old_size >= 0 ? 'R' : 'C';
         if (s.journal) {
@@ -728,7 +788,13 @@ bool save_commit() {
         return fail_commit(save_folder);
     if (is_file(list) || is_file(rollback)) return fail_commit("an unfinished save");
     step_count = 0;
-    if (!step() || !write_flushed(list, text, len)) return fail_commit(list);
+    char list_tmp[PATH_MAX_LEN + 8];
+    if (!step() || !write_unflushed(list, text, len, list_tmp, sizeof list_tmp)) return fail_commit(list);
+    to_flush.push_back(list_tmp);
+    if (!flush_together(to_flush) || rename(list_tmp, list) != 0) {
+        remove(list_tmp);
+        return fail_commit(list);
+    }
     // The list on the disk is the point of no return; the commit is done once every file it names is.
     if (!flush_folder()) {
         remove(list);
