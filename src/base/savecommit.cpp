@@ -3,6 +3,8 @@
 #include "base/savecommit.h"
 
 #include <dirent.h>
+#include <climits>
+#include <sys/uio.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -12,6 +14,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <new>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -51,6 +55,10 @@ struct Staged {
 };
 
 static Staged staged[STAGED_MAX];
+// The journals of the running save, one for each staged file that is rewritten in place (by the index
+// of its staged file): held in memory while the save runs and written out whole at its commit.
+static std::vector<unsigned char> journal_mem[STAGED_MAX];
+
 static int staged_count;
 static int depth;
 static bool blocked;   // a commit of an earlier save stands unsettled: this save stages nothing
@@ -104,6 +112,7 @@ static Staged *add_staged(const char *path, int journal) {
         return nullptr;
     }
     s = &staged[staged_count++];
+    journal_mem[s - staged].clear();
     copy_bounded(s->path, sizeof s->path, path);
     s->journal = journal;
     struct stat st;
@@ -178,40 +187,45 @@ static bool write_in_place(const char *path, long offset, const void *buf, size_
     return ok;
 }
 
-// The journal of a staged file, opened for appending; null, with the save failed, when it can't be had.
-static FILE *open_journal(const char *path, Staged **out) {
+// The journal of a staged file; null, with the save failed, when it can't be had.
+static std::vector<unsigned char> *open_journal(const char *path, Staged **out) {
     Staged *s = add_staged(path, 1);
-    char name[PATH_MAX_LEN + 8];
-    FILE *f = s && s->journal && staged_name(name, sizeof name, path, 1) ? fopen(name, "ab") : nullptr;
-    if (!f) save_fail(path);
     *out = s;
-    return f;
+    if (!s || !s->journal) {
+        save_fail(path);
+        return nullptr;
+    }
+    return &journal_mem[s - staged];
 }
 
-// Appends one entry; `buf` null writes zeros.
-static bool append_entry(FILE *f, long long offset, const void *buf, size_t size) {
-    static const unsigned char zeros[4096] = {};
+// Appends one entry; `buf` null adds zeros.
+static void append_entry(std::vector<unsigned char> &j, long long offset, const void *buf, size_t size) {
     const JournalHead head = {offset, (uint32_t)size, 0};
-    if (fwrite(&head, sizeof head, 1, f) != 1) return false;
-    if (buf) return fwrite(buf, 1, size, f) == size;
-    for (size_t left = size; left > 0;) {
-        const size_t n = left < sizeof zeros ? left : sizeof zeros;
-        if (fwrite(zeros, 1, n, f) != n) return false;
-        left -= n;
+    const unsigned char *h = reinterpret_cast<const unsigned char *>(&head);
+    j.insert(j.end(), h, h + sizeof head);
+    if (buf) {
+        const unsigned char *b = static_cast<const unsigned char *>(buf);
+        j.insert(j.end(), b, b + size);
+    } else {
+        j.resize(j.size() + size, 0);
     }
-    return true;
 }
 
 // Bytes at `offset` join the journal of `s`. Bytes past the end of the file as the journal leaves it
-// are preceded by zeros up to them: no entry of a journal starts beyond its file.
-static bool journal_bytes(FILE *f, Staged *s, long long offset, const void *buf, size_t size) {
-    while (s->size < offset) {
-        const long long gap = offset - s->size;
-        const size_t n = gap > (long long)JOURNAL_ENTRY_MAX ? JOURNAL_ENTRY_MAX : (size_t)gap;
-        if (!append_entry(f, s->size, nullptr, n)) return false;
-        s->size += (long long)n;
+// are preceded by zeros up to them: no entry of a journal starts beyond its file. False when memory
+// runs out.
+static bool journal_bytes(std::vector<unsigned char> &j, Staged *s, long long offset, const void *buf, size_t size) {
+    try {
+        while (s->size < offset) {
+            const long long gap = offset - s->size;
+            const size_t n = gap > (long long)JOURNAL_ENTRY_MAX ? JOURNAL_ENTRY_MAX : (size_t)gap;
+            append_entry(j, s->size, nullptr, n);
+            s->size += (long long)n;
+        }
+        append_entry(j, offset, buf, size);
+    } catch (const std::bad_alloc &) {
+        return false;
     }
-    if (!append_entry(f, offset, buf, size)) return false;
     if (offset + (long long)size > s->size) s->size = offset + (long long)size;
     return true;
 }
@@ -223,11 +237,9 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
         return false;
     }
     Staged *s = nullptr;
-    FILE *f = open_journal(path, &s);
-    if (!f) return false;
-    bool ok = journal_bytes(f, s, offset, buf, size);
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
+    std::vector<unsigned char> *j = open_journal(path, &s);
+    if (!j) return false;
+    const bool ok = journal_bytes(*j, s, offset, buf, size);
     if (!ok) save_fail(path);
     return ok;
 }
@@ -239,16 +251,14 @@ bool save_write_stretches(const char *path, const void *base, const SaveStretch 
 bool save_write_stretches_at(const char *path, long origin, const void *bytes, const SaveStretch *stretches, int n) {
     if (!depth) return false;
     Staged *s = nullptr;
-    FILE *f = open_journal(path, &s);
-    if (!f) return false;
+    std::vector<unsigned char> *j = open_journal(path, &s);
+    if (!j) return false;
     bool ok = origin >= 0;
     for (int i = 0; ok && i < n; i++) {
         const SaveStretch &st = stretches[i];
         ok = st.offset >= 0 && st.size <= JOURNAL_ENTRY_MAX &&
-             journal_bytes(f, s, (long long)origin + st.offset, (const unsigned char *)bytes + st.offset, st.size);
+             journal_bytes(*j, s, (long long)origin + st.offset, (const unsigned char *)bytes + st.offset, st.size);
     }
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
     if (!ok) save_fail(path);
     return ok;
 }
@@ -358,19 +368,69 @@ struct JournalPlan {
     long long undo_bytes;   // the old bytes it overwrites, with their entries
 };
 
+// The journals a commit works with: the running save's, written out and kept in memory, and any other
+// read whole from its file once. Each stays at hand until the commit (or the load's recovery) is done.
+namespace {
+struct JournalAtHand {
+    std::string name;
+    std::vector<unsigned char> bytes;
+};
+std::deque<JournalAtHand> at_hand;
+}  // namespace
+
+static bool read_whole(const char *path, std::vector<unsigned char> &out) {
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok) {
+        try {
+            out.resize((size_t)st.st_size);
+        } catch (const std::bad_alloc &) {
+            ok = false;
+        }
+    }
+    for (size_t at = 0; ok && at < out.size();) {
+        const ssize_t n = read(fd, out.data() + at, out.size() - at);
+        ok = n > 0;
+        if (ok) at += (size_t)n;
+    }
+    close(fd);
+    return ok;
+}
+
+static const std::vector<unsigned char> *journal_at_hand(const char *name) {
+    for (JournalAtHand &j : at_hand)
+        if (j.name == name) return &j.bytes;
+    JournalAtHand j;
+    j.name = name;
+    if (!read_whole(name, j.bytes)) return nullptr;
+    at_hand.push_back(std::move(j));
+    return &at_hand.back().bytes;
+}
+
+static void forget_journals() { std::deque<JournalAtHand>().swap(at_hand); }
+
+// The entry of a checked journal at `at`, and where its bytes start.
+static JournalHead head_at(const std::vector<unsigned char> &j, size_t at) {
+    JournalHead head;
+    memcpy(&head, j.data() + at, sizeof head);
+    return head;
+}
+
 // False when an entry is cut short, is larger than any record a save writes, or starts past the end
 // of its file as it stands by then: a journal overwrites its file or lengthens it by the bytes it
 // holds, nothing else.
 static bool check_journal(const char *journal, long long old_size, JournalPlan &plan) {
-    const long long total = file_length(journal);
-    FILE *in = total >= 0 ? fopen(journal, "rb") : nullptr;
-    if (!in) return false;
+    const std::vector<unsigned char> *j = journal_at_hand(journal);
+    if (!j) return false;
+    const long long total = (long long)j->size();
     long long size = old_size < 0 ? 0 : old_size, at = 0, undo = (long long)sizeof(UndoHead);
     bool ok = true;
     while (ok && at < total) {
-        JournalHead head;
-        ok = total - at >= (long long)sizeof head && fread(&head, sizeof head, 1, in) == 1;
+        ok = total - at >= (long long)sizeof(JournalHead);
         if (!ok) break;
+        const JournalHead head = head_at(*j, (size_t)at);
         at += (long long)sizeof head;
         ok = head.pad == 0 && head.offset >= 0 && head.offset <= size && head.size <= JOURNAL_ENTRY_MAX &&
              (long long)head.size <= total - at;
@@ -381,9 +441,7 @@ static bool check_journal(const char *journal, long long old_size, JournalPlan &
         }
         if (head.offset + (long long)head.size > size) size = head.offset + (long long)head.size;
         at += head.size;
-        ok = fseeko(in, (off_t)at, SEEK_SET) == 0;
     }
-    fclose(in);
     plan = {old_size, size, undo};
     return ok;
 }
@@ -399,51 +457,96 @@ static bool copy_bytes(FILE *in, FILE *out, long long n) {
     return true;
 }
 
+// Reads exactly `size` bytes at `offset`.
+static bool read_at(int fd, void *buf, size_t size, long long offset) {
+    unsigned char *p = static_cast<unsigned char *>(buf);
+    while (size > 0) {
+        const ssize_t n = pread(fd, p, size, (off_t)offset);
+        if (n <= 0) return false;
+        p += n;
+        size -= (size_t)n;
+        offset += n;
+    }
+    return true;
+}
+
+// Writes the pieces `iov` one after another from `offset` on, whole.
+static bool write_pieces_at(int fd, struct iovec *iov, int n, long long offset) {
+    while (n > 0) {
+        ssize_t k = pwritev(fd, iov, n < IOV_MAX ? n : IOV_MAX, (off_t)offset);
+        if (k <= 0) return false;
+        offset += k;
+        while (n > 0 && (size_t)k >= iov->iov_len) {
+            k -= (ssize_t)iov->iov_len;
+            iov++;
+            n--;
+        }
+        if (n > 0 && k > 0) {
+            iov->iov_base = static_cast<unsigned char *>(iov->iov_base) + k;
+            iov->iov_len -= (size_t)k;
+        }
+    }
+    return true;
+}
+
 // Writes what a checked journal will overwrite of `path`, with the file's old size, to `tmp`; not yet
 // flushed nor under its name "<path>.undo".
 static bool write_old_bytes(const char *journal, const char *path, const char *tmp) {
+    const std::vector<unsigned char> *j = journal_at_hand(journal);
     const long long old_size = file_length(path);
-    FILE *in = fopen(journal, "rb");
-    FILE *old = old_size > 0 ? fopen(path, "rb") : nullptr;
-    FILE *out = fopen(tmp, "wb");
-    bool ok = in && out && (old_size <= 0 || old);
+    const int old = old_size > 0 ? open(path, O_RDONLY | O_CLOEXEC) : -1;
+    bool ok = j && (old_size <= 0 || old >= 0);
+    std::vector<unsigned char> undo;
     const UndoHead uh = {old_size, UNDO_MAGIC, 0};
-    ok = ok && fwrite(&uh, sizeof uh, 1, out) == 1;
-    JournalHead head;
-    while (ok && fread(&head, sizeof head, 1, in) == 1) {
-        if (head.offset < old_size) {
+    try {
+        undo.insert(undo.end(), reinterpret_cast<const unsigned char *>(&uh),
+                    reinterpret_cast<const unsigned char *>(&uh) + sizeof uh);
+        for (size_t at = 0; ok && at < j->size();) {
+            const JournalHead head = head_at(*j, at);
+            at += sizeof head + head.size;
+            if (head.offset >= old_size) continue;
             const long long end = head.offset + head.size < old_size ? head.offset + head.size : old_size;
             const JournalHead kept = {head.offset, (uint32_t)(end - head.offset), 0};
-            ok = fwrite(&kept, sizeof kept, 1, out) == 1 && fseeko(old, (off_t)head.offset, SEEK_SET) == 0 &&
-                 copy_bytes(old, out, end - head.offset);
+            const size_t from = undo.size();
+            undo.resize(from + sizeof kept + (size_t)kept.size);
+            memcpy(undo.data() + from, &kept, sizeof kept);
+            ok = read_at(old, undo.data() + from + sizeof kept, kept.size, head.offset);
         }
-        ok = ok && fseeko(in, (off_t)head.size, SEEK_CUR) == 0;
+    } catch (const std::bad_alloc &) {
+        ok = false;
     }
-    if (in) fclose(in);
-    if (old) fclose(old);
-    if (out) ok = fclose(out) == 0 && ok;
+    if (old >= 0) close(old);
+    ok = ok && write_plain(tmp, undo.data(), undo.size());
     if (!ok) remove(tmp);
     return ok;
 }
 
 // Applies a checked journal to its file. Applying it twice gives the same file, so a commit cut short
-// is simply run again by the next load.
+// is simply run again by the next load. Entries that follow one another in the file are written at once.
 static bool apply_journal(const char *journal, const char *path) {
-    FILE *in = fopen(journal, "rb");
-    if (!in) return false;
-    FILE *out = fopen(path, "r+b");
-    if (!out) out = fopen(path, "w+b");
-    if (!out) {
-        fclose(in);
-        return false;
-    }
+    const std::vector<unsigned char> *j = journal_at_hand(journal);
+    if (!j) return false;
+    const int fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
     bool ok = true;
-    JournalHead head;
-    while (ok && fread(&head, sizeof head, 1, in) == 1)
-        ok = step() && fseeko(out, (off_t)head.offset, SEEK_SET) == 0 && copy_bytes(in, out, head.size);
-    fclose(in);
-    ok = fflush(out) == 0 && ok;
-    ok = fclose(out) == 0 && ok;
+    std::vector<struct iovec> run;
+    long long run_at = 0, run_end = 0;
+    for (size_t at = 0; ok && at < j->size();) {
+        const JournalHead head = head_at(*j, at);
+        unsigned char *bytes = const_cast<unsigned char *>(j->data() + at + sizeof head);
+        at += sizeof head + head.size;
+        ok = step();
+        if (!ok) break;
+        if (!run.empty() && head.offset != run_end) {
+            ok = write_pieces_at(fd, run.data(), (int)run.size(), run_at);
+            run.clear();
+        }
+        if (run.empty()) run_at = run_end = head.offset;
+        if (head.size > 0) run.push_back({bytes, head.size});
+        run_end += head.size;
+    }
+    if (ok && !run.empty()) ok = write_pieces_at(fd, run.data(), (int)run.size(), run_at);
+    ok = close(fd) == 0 && ok;
     return ok;
 }
 
@@ -706,8 +809,10 @@ static void discard_staged() {
     char name[PATH_MAX_LEN + 8];
     for (int i = 0; i < staged_count; i++) {
         if (staged_name(name, sizeof name, staged[i].path, staged[i].journal)) unlink(name);
+        std::vector<unsigned char>().swap(journal_mem[i]);
     }
     staged_count = 0;
+    forget_journals();
 }
 
 void save_discard() {
@@ -757,7 +862,20 @@ bool save_commit() {
         char name[PATH_MAX_LEN + 8];
         if (!in_character_folder(s.path) || !staged_name(name, sizeof name, s.path, s.journal))
             return fail_commit(s.path);
-        if (!is_file(name)) continue;   // staged, but nothing was written for it
+        if (s.journal) {
+            // The journal held in memory goes to its file, and stays at hand for the commit.
+            std::vector<unsigned char> &j = journal_mem[i];
+            if (j.empty()) continue;   // staged, but nothing was written for it
+            if (!write_plain(name, j.data(), j.size())) return fail_commit(s.path);
+            try {
+                at_hand.push_back({name, {}});
+            } catch (const std::bad_alloc &) {
+                return fail_commit(s.path);
+            }
+            at_hand.back().bytes.swap(j);
+        } else if (!is_file(name)) {
+            continue;   // staged, but nothing was written for it
+        }
         to_flush.push_back(name);
         const long long old_size = file_length(s.path);
         char kind = old_size >= 0 ? 'R' : 'C';
@@ -803,10 +921,12 @@ bool save_commit() {
     staged_count = 0;
     const int failed = put_all_in_place(entries, n);
     if (failed < 0 && flush_in_place(entries, n)) {
+        forget_journals();
         clear_kept(entries, n, list);
         run_after_commit();
         return true;
     }
+    forget_journals();
     after_count = 0;
     char what[PATH_MAX_LEN];
     if (failed < 0) copy_bounded(what, sizeof what, save_folder);
@@ -879,7 +999,9 @@ static SaveRecovery settle_lists() {
     if (n == -2) return SaveRecovery::none;
     if (n == -1) return SaveRecovery::damaged_list;
     step_count = 0;
-    if (put_all_in_place(entries, n) < 0 && flush_in_place(entries, n)) {
+    const bool put = put_all_in_place(entries, n) < 0;
+    forget_journals();
+    if (put && flush_in_place(entries, n)) {
         clear_kept(entries, n, list);
         return SaveRecovery::finished;
     }
