@@ -708,7 +708,7 @@ static bool take_back(const SaveListEntry *e, int n, const char *list, const cha
     return ok;
 }
 
-// A commit that stands whole: the old files go, then the list.
+// A commit that stands whole: the old files go, and the list.
 static void clear_kept(const SaveListEntry *e, int n, const char *list) {
     std::vector<std::string> names;
     char name[PATH_MAX_LEN + 8];
@@ -717,8 +717,10 @@ static void clear_kept(const SaveListEntry *e, int n, const char *list) {
         if (folder_path(name, sizeof name, e[i].name, journal ? ".undo" : ".prev") && is_file(name)) names.push_back(name);
         if (journal && folder_path(name, sizeof name, e[i].name, ".jnl") && is_file(name)) names.push_back(name);
     }
+    // Every file stands on the disk: the names go in any order (the next load takes an old file left
+    // without its list, or a list whose files stand, for what it is), all at once.
+    names.push_back(list);
     remove_together(names);
-    remove(list);
 }
 
 // ---- the list -----------------------------------------------------------------------------------
@@ -843,6 +845,12 @@ static bool fail_commit(const char *what) {
     return false;
 }
 
+// The same, where the old bytes of some files were kept already: they go too.
+static bool fail_commit_kept(const char *what, const std::vector<std::string> &kept) {
+    for (const std::string &k : kept) remove(k.c_str());
+    return fail_commit(what);
+}
+
 // The list is the point of no return: once it stands, the commit is finished, or taken back whole.
 bool save_commit() {
     if (depth > 1) {
@@ -856,21 +864,21 @@ bool save_commit() {
     // Room for the old bytes the journals overwrite, what they add, the list and the folder's entries.
     long long need = 64 * 1024;
     // Every staged file is on the disk before the list names it: they are flushed together with the list.
-    std::vector<std::string> to_flush;
+    std::vector<std::string> to_flush, kept;
     for (int i = 0; i < staged_count; i++) {
         const Staged &s = staged[i];
         char name[PATH_MAX_LEN + 8];
         if (!in_character_folder(s.path) || !staged_name(name, sizeof name, s.path, s.journal))
-            return fail_commit(s.path);
+            return fail_commit_kept(s.path, kept);
         if (s.journal) {
             // The journal held in memory goes to its file, and stays at hand for the commit.
             std::vector<unsigned char> &j = journal_mem[i];
             if (j.empty()) continue;   // staged, but nothing was written for it
-            if (!write_plain(name, j.data(), j.size())) return fail_commit(s.path);
+            if (!write_plain(name, j.data(), j.size())) return fail_commit_kept(s.path, kept);
             try {
                 at_hand.push_back({name, {}});
             } catch (const std::bad_alloc &) {
-                return fail_commit(s.path);
+                return fail_commit_kept(s.path, kept);
             }
             at_hand.back().bytes.swap(j);
         } else if (!is_file(name)) {
@@ -881,14 +889,21 @@ bool save_commit() {
         char kind = old_size >= 0 ? 'R' : 'C';
         if (s.journal) {
             JournalPlan plan;
-            if (!check_journal(name, old_size, plan)) return fail_commit(s.path);
+            if (!check_journal(name, old_size, plan)) return fail_commit_kept(s.path, kept);
             need += plan.undo_bytes + plan.new_size - (old_size > 0 ? old_size : 0);
             kind = 'J';
+            // The old bytes the journal overwrites are kept beside it now, flushed with it: the commit
+            // need not wait for them once the list stands.
+            char undo[PATH_MAX_LEN + 8];
+            if (snprintf(undo, sizeof undo, "%s.undo", s.path) >= (int)sizeof undo) return fail_commit_kept(s.path, kept);
+            kept.push_back(undo);
+            if (!write_old_bytes(name, s.path, undo)) return fail_commit_kept(s.path, kept);
+            to_flush.push_back(undo);
         }
         need += 8192;
         SaveListEntry &e = entries[n++];
         e.kind = kind;
-        if (!listable(base_name(s.path), strlen(base_name(s.path)))) return fail_commit(s.path);
+        if (!listable(base_name(s.path), strlen(base_name(s.path)))) return fail_commit_kept(s.path, kept);
         copy_bounded(e.name, sizeof e.name, base_name(s.path));
     }
     if (n == 0) {
@@ -897,26 +912,26 @@ bool save_commit() {
         return true;
     }
     const long long room = free_bytes();
-    if (room >= 0 && room < need) return fail_commit("not enough free disk space");
+    if (room >= 0 && room < need) return fail_commit_kept("not enough free disk space", kept);
     static char text[LIST_BYTES_MAX];
     const size_t len = save_list_format(text, sizeof text, entries, n);
     char list[PATH_MAX_LEN], rollback[PATH_MAX_LEN];
     if (!len || !folder_path(list, sizeof list, COMMIT_LIST, "") ||
         !folder_path(rollback, sizeof rollback, ROLLBACK_LIST, ""))
-        return fail_commit(save_folder);
-    if (is_file(list) || is_file(rollback)) return fail_commit("an unfinished save");
+        return fail_commit_kept(save_folder, kept);
+    if (is_file(list) || is_file(rollback)) return fail_commit_kept("an unfinished save", kept);
     step_count = 0;
     char list_tmp[PATH_MAX_LEN + 8];
-    if (!step() || !write_unflushed(list, text, len, list_tmp, sizeof list_tmp)) return fail_commit(list);
+    if (!step() || !write_unflushed(list, text, len, list_tmp, sizeof list_tmp)) return fail_commit_kept(list, kept);
     to_flush.push_back(list_tmp);
     if (!flush_together(to_flush) || rename(list_tmp, list) != 0) {
         remove(list_tmp);
-        return fail_commit(list);
+        return fail_commit_kept(list, kept);
     }
     // The list on the disk is the point of no return; the commit is done once every file it names is.
     if (!flush_folder()) {
         remove(list);
-        return fail_commit(save_folder);
+        return fail_commit_kept(save_folder, kept);
     }
     staged_count = 0;
     const int failed = put_all_in_place(entries, n);
