@@ -3,6 +3,8 @@
 #include "base/savecommit.h"
 
 #include <dirent.h>
+#include <climits>
+#include <sys/uio.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -12,7 +14,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <new>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "base/ownlib.h"
@@ -49,6 +55,10 @@ struct Staged {
 };
 
 static Staged staged[STAGED_MAX];
+// The journals of the running save, one for each staged file that is rewritten in place (by the index
+// of its staged file): held in memory while the save runs and written out whole at its commit.
+static std::vector<unsigned char> journal_mem[STAGED_MAX];
+
 static int staged_count;
 static int depth;
 static bool blocked;   // a commit of an earlier save stands unsettled: this save stages nothing
@@ -102,6 +112,7 @@ static Staged *add_staged(const char *path, int journal) {
         return nullptr;
     }
     s = &staged[staged_count++];
+    journal_mem[s - staged].clear();
     copy_bounded(s->path, sizeof s->path, path);
     s->journal = journal;
     struct stat st;
@@ -176,40 +187,45 @@ static bool write_in_place(const char *path, long offset, const void *buf, size_
     return ok;
 }
 
-// The journal of a staged file, opened for appending; null, with the save failed, when it can't be had.
-static FILE *open_journal(const char *path, Staged **out) {
+// The journal of a staged file; null, with the save failed, when it can't be had.
+static std::vector<unsigned char> *open_journal(const char *path, Staged **out) {
     Staged *s = add_staged(path, 1);
-    char name[PATH_MAX_LEN + 8];
-    FILE *f = s && s->journal && staged_name(name, sizeof name, path, 1) ? fopen(name, "ab") : nullptr;
-    if (!f) save_fail(path);
     *out = s;
-    return f;
+    if (!s || !s->journal) {
+        save_fail(path);
+        return nullptr;
+    }
+    return &journal_mem[s - staged];
 }
 
-// Appends one entry; `buf` null writes zeros.
-static bool append_entry(FILE *f, long long offset, const void *buf, size_t size) {
-    static const unsigned char zeros[4096] = {};
+// Appends one entry; `buf` null adds zeros.
+static void append_entry(std::vector<unsigned char> &j, long long offset, const void *buf, size_t size) {
     const JournalHead head = {offset, (uint32_t)size, 0};
-    if (fwrite(&head, sizeof head, 1, f) != 1) return false;
-    if (buf) return fwrite(buf, 1, size, f) == size;
-    for (size_t left = size; left > 0;) {
-        const size_t n = left < sizeof zeros ? left : sizeof zeros;
-        if (fwrite(zeros, 1, n, f) != n) return false;
-        left -= n;
+    const unsigned char *h = reinterpret_cast<const unsigned char *>(&head);
+    j.insert(j.end(), h, h + sizeof head);
+    if (buf) {
+        const unsigned char *b = static_cast<const unsigned char *>(buf);
+        j.insert(j.end(), b, b + size);
+    } else {
+        j.resize(j.size() + size, 0);
     }
-    return true;
 }
 
 // Bytes at `offset` join the journal of `s`. Bytes past the end of the file as the journal leaves it
-// are preceded by zeros up to them: no entry of a journal starts beyond its file.
-static bool journal_bytes(FILE *f, Staged *s, long long offset, const void *buf, size_t size) {
-    while (s->size < offset) {
-        const long long gap = offset - s->size;
-        const size_t n = gap > (long long)JOURNAL_ENTRY_MAX ? JOURNAL_ENTRY_MAX : (size_t)gap;
-        if (!append_entry(f, s->size, nullptr, n)) return false;
-        s->size += (long long)n;
+// are preceded by zeros up to them: no entry of a journal starts beyond its file. False when memory
+// runs out.
+static bool journal_bytes(std::vector<unsigned char> &j, Staged *s, long long offset, const void *buf, size_t size) {
+    try {
+        while (s->size < offset) {
+            const long long gap = offset - s->size;
+            const size_t n = gap > (long long)JOURNAL_ENTRY_MAX ? JOURNAL_ENTRY_MAX : (size_t)gap;
+            append_entry(j, s->size, nullptr, n);
+            s->size += (long long)n;
+        }
+        append_entry(j, offset, buf, size);
+    } catch (const std::bad_alloc &) {
+        return false;
     }
-    if (!append_entry(f, offset, buf, size)) return false;
     if (offset + (long long)size > s->size) s->size = offset + (long long)size;
     return true;
 }
@@ -221,11 +237,9 @@ bool save_write_at(const char *path, long offset, const void *buf, size_t size) 
         return false;
     }
     Staged *s = nullptr;
-    FILE *f = open_journal(path, &s);
-    if (!f) return false;
-    bool ok = journal_bytes(f, s, offset, buf, size);
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
+    std::vector<unsigned char> *j = open_journal(path, &s);
+    if (!j) return false;
+    const bool ok = journal_bytes(*j, s, offset, buf, size);
     if (!ok) save_fail(path);
     return ok;
 }
@@ -237,16 +251,14 @@ bool save_write_stretches(const char *path, const void *base, const SaveStretch 
 bool save_write_stretches_at(const char *path, long origin, const void *bytes, const SaveStretch *stretches, int n) {
     if (!depth) return false;
     Staged *s = nullptr;
-    FILE *f = open_journal(path, &s);
-    if (!f) return false;
+    std::vector<unsigned char> *j = open_journal(path, &s);
+    if (!j) return false;
     bool ok = origin >= 0;
     for (int i = 0; ok && i < n; i++) {
         const SaveStretch &st = stretches[i];
         ok = st.offset >= 0 && st.size <= JOURNAL_ENTRY_MAX &&
-             journal_bytes(f, s, (long long)origin + st.offset, (const unsigned char *)bytes + st.offset, st.size);
+             journal_bytes(*j, s, (long long)origin + st.offset, (const unsigned char *)bytes + st.offset, st.size);
     }
-    ok = fflush(f) == 0 && ok;
-    ok = fclose(f) == 0 && ok;
     if (!ok) save_fail(path);
     return ok;
 }
@@ -284,23 +296,53 @@ static bool flush_path(const char *path, bool folder) {
 
 static bool flush_folder() { return flush_path(save_folder, true); }
 
-// Starts writing a file's bytes to the disk without waiting for them. Files flushed one after another
-// are all started first, so that their writing runs together instead of file by file. Each is still
-// flushed by itself before anything relies on it: this only gets the writing under way.
-static void start_flush(const char *path) {
-    if (!save_flush) return;
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    (void)sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    close(fd);
+// Runs `work(i)` for i in [0, n) side by side, each on a thread of its own but the first, which runs on
+// the caller's; one that can't have a thread runs on the caller's too. A disk serves the waits asked
+// for together as one: the files of a commit flushed or removed one after another would wait for the
+// disk once each.
+template <class Work> static void side_by_side(int n, const Work &work) {
+    std::vector<std::thread> threads;
+    for (int i = 1; i < n; i++) {
+        try {
+            threads.emplace_back([&work, i] { work(i); });
+        } catch (const std::system_error &) {
+            work(i);
+        }
+    }
+    if (n > 0) work(0);
+    for (std::thread &t : threads) t.join();
 }
 
-// Writes a whole small file under its name at once, flushed before it takes the name.
-static bool write_flushed(const char *path, const void *buf, size_t size) {
-    char tmp[PATH_MAX_LEN + 8];
-    if (snprintf(tmp, sizeof tmp, "%s.tmp", path) >= (int)sizeof tmp) return false;
-    if (!write_plain(tmp, buf, size)) return false;
-    if (flush_path(tmp, false) && rename(tmp, path) == 0) return true;
+// Several files (a name ending in '/' is a folder, flushed for its names) on the disk at once; true
+// when every one is. Each file is flushed by itself, but all of them together.
+static bool flush_together(const std::vector<std::string> &paths) {
+    if (!save_flush || paths.empty()) return true;
+    save_flushes += (long)paths.size();
+    std::vector<char> done(paths.size(), 0);
+    side_by_side((int)paths.size(), [&](int i) {
+        const std::string &p = paths[(size_t)i];
+        const bool folder = !p.empty() && p.back() == '/';
+        const int fd = open(p.c_str(), (folder ? O_RDONLY | O_DIRECTORY : O_RDONLY) | O_CLOEXEC);
+        if (fd < 0) return;
+        done[(size_t)i] = (folder ? fsync(fd) : fdatasync(fd)) == 0 || errno == EINVAL;
+        close(fd);
+    });
+    for (char d : done)
+        if (!d) return false;
+    return true;
+}
+
+// Several files removed at once: a file system may wait for the disk as it frees a file's blocks.
+static void remove_together(const std::vector<std::string> &paths) {
+    side_by_side((int)paths.size(), [&](int i) { remove(paths[(size_t)i].c_str()); });
+}
+
+static std::string folder_name() { return std::string(save_folder) + "/"; }
+
+// Writes a whole small file under a temporary name "<path>.tmp" in `tmp`, not yet flushed.
+static bool write_unflushed(const char *path, const void *buf, size_t size, char *tmp, size_t tmp_size) {
+    if (snprintf(tmp, tmp_size, "%s.tmp", path) >= (int)tmp_size) return false;
+    if (write_plain(tmp, buf, size)) return true;
     remove(tmp);
     return false;
 }
@@ -326,19 +368,69 @@ struct JournalPlan {
     long long undo_bytes;   // the old bytes it overwrites, with their entries
 };
 
+// The journals a commit works with: the running save's, written out and kept in memory, and any other
+// read whole from its file once. Each stays at hand until the commit (or the load's recovery) is done.
+namespace {
+struct JournalAtHand {
+    std::string name;
+    std::vector<unsigned char> bytes;
+};
+std::deque<JournalAtHand> at_hand;
+}  // namespace
+
+static bool read_whole(const char *path, std::vector<unsigned char> &out) {
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (ok) {
+        try {
+            out.resize((size_t)st.st_size);
+        } catch (const std::bad_alloc &) {
+            ok = false;
+        }
+    }
+    for (size_t at = 0; ok && at < out.size();) {
+        const ssize_t n = read(fd, out.data() + at, out.size() - at);
+        ok = n > 0;
+        if (ok) at += (size_t)n;
+    }
+    close(fd);
+    return ok;
+}
+
+static const std::vector<unsigned char> *journal_at_hand(const char *name) {
+    for (JournalAtHand &j : at_hand)
+        if (j.name == name) return &j.bytes;
+    JournalAtHand j;
+    j.name = name;
+    if (!read_whole(name, j.bytes)) return nullptr;
+    at_hand.push_back(std::move(j));
+    return &at_hand.back().bytes;
+}
+
+static void forget_journals() { std::deque<JournalAtHand>().swap(at_hand); }
+
+// The entry of a checked journal at `at`, and where its bytes start.
+static JournalHead head_at(const std::vector<unsigned char> &j, size_t at) {
+    JournalHead head;
+    memcpy(&head, j.data() + at, sizeof head);
+    return head;
+}
+
 // False when an entry is cut short, is larger than any record a save writes, or starts past the end
 // of its file as it stands by then: a journal overwrites its file or lengthens it by the bytes it
 // holds, nothing else.
 static bool check_journal(const char *journal, long long old_size, JournalPlan &plan) {
-    const long long total = file_length(journal);
-    FILE *in = total >= 0 ? fopen(journal, "rb") : nullptr;
-    if (!in) return false;
+    const std::vector<unsigned char> *j = journal_at_hand(journal);
+    if (!j) return false;
+    const long long total = (long long)j->size();
     long long size = old_size < 0 ? 0 : old_size, at = 0, undo = (long long)sizeof(UndoHead);
     bool ok = true;
     while (ok && at < total) {
-        JournalHead head;
-        ok = total - at >= (long long)sizeof head && fread(&head, sizeof head, 1, in) == 1;
+        ok = total - at >= (long long)sizeof(JournalHead);
         if (!ok) break;
+        const JournalHead head = head_at(*j, (size_t)at);
         at += (long long)sizeof head;
         ok = head.pad == 0 && head.offset >= 0 && head.offset <= size && head.size <= JOURNAL_ENTRY_MAX &&
              (long long)head.size <= total - at;
@@ -349,9 +441,7 @@ static bool check_journal(const char *journal, long long old_size, JournalPlan &
         }
         if (head.offset + (long long)head.size > size) size = head.offset + (long long)head.size;
         at += head.size;
-        ok = fseeko(in, (off_t)at, SEEK_SET) == 0;
     }
-    fclose(in);
     plan = {old_size, size, undo};
     return ok;
 }
@@ -367,56 +457,96 @@ static bool copy_bytes(FILE *in, FILE *out, long long n) {
     return true;
 }
 
-// Keeps what a checked journal will overwrite of `path` in "<path>.undo", with the file's old size.
-static bool keep_old_bytes(const char *journal, const char *path, const char *undo) {
-    char tmp[PATH_MAX_LEN + 16];
-    if (snprintf(tmp, sizeof tmp, "%s.tmp", undo) >= (int)sizeof tmp) return false;
+// Reads exactly `size` bytes at `offset`.
+static bool read_at(int fd, void *buf, size_t size, long long offset) {
+    unsigned char *p = static_cast<unsigned char *>(buf);
+    while (size > 0) {
+        const ssize_t n = pread(fd, p, size, (off_t)offset);
+        if (n <= 0) return false;
+        p += n;
+        size -= (size_t)n;
+        offset += n;
+    }
+    return true;
+}
+
+// Writes the pieces `iov` one after another from `offset` on, whole.
+static bool write_pieces_at(int fd, struct iovec *iov, int n, long long offset) {
+    while (n > 0) {
+        ssize_t k = pwritev(fd, iov, n < IOV_MAX ? n : IOV_MAX, (off_t)offset);
+        if (k <= 0) return false;
+        offset += k;
+        while (n > 0 && (size_t)k >= iov->iov_len) {
+            k -= (ssize_t)iov->iov_len;
+            iov++;
+            n--;
+        }
+        if (n > 0 && k > 0) {
+            iov->iov_base = static_cast<unsigned char *>(iov->iov_base) + k;
+            iov->iov_len -= (size_t)k;
+        }
+    }
+    return true;
+}
+
+// Writes what a checked journal will overwrite of `path`, with the file's old size, to `tmp`; not yet
+// flushed nor under its name "<path>.undo".
+static bool write_old_bytes(const char *journal, const char *path, const char *tmp) {
+    const std::vector<unsigned char> *j = journal_at_hand(journal);
     const long long old_size = file_length(path);
-    FILE *in = fopen(journal, "rb");
-    FILE *old = old_size > 0 ? fopen(path, "rb") : nullptr;
-    FILE *out = fopen(tmp, "wb");
-    bool ok = in && out && (old_size <= 0 || old);
+    const int old = old_size > 0 ? open(path, O_RDONLY | O_CLOEXEC) : -1;
+    bool ok = j && (old_size <= 0 || old >= 0);
+    std::vector<unsigned char> undo;
     const UndoHead uh = {old_size, UNDO_MAGIC, 0};
-    ok = ok && fwrite(&uh, sizeof uh, 1, out) == 1;
-    JournalHead head;
-    while (ok && fread(&head, sizeof head, 1, in) == 1) {
-        if (head.offset < old_size) {
+    try {
+        undo.insert(undo.end(), reinterpret_cast<const unsigned char *>(&uh),
+                    reinterpret_cast<const unsigned char *>(&uh) + sizeof uh);
+        for (size_t at = 0; ok && at < j->size();) {
+            const JournalHead head = head_at(*j, at);
+            at += sizeof head + head.size;
+            if (head.offset >= old_size) continue;
             const long long end = head.offset + head.size < old_size ? head.offset + head.size : old_size;
             const JournalHead kept = {head.offset, (uint32_t)(end - head.offset), 0};
-            ok = fwrite(&kept, sizeof kept, 1, out) == 1 && fseeko(old, (off_t)head.offset, SEEK_SET) == 0 &&
-                 copy_bytes(old, out, end - head.offset);
+            const size_t from = undo.size();
+            undo.resize(from + sizeof kept + (size_t)kept.size);
+            memcpy(undo.data() + from, &kept, sizeof kept);
+            ok = read_at(old, undo.data() + from + sizeof kept, kept.size, head.offset);
         }
-        ok = ok && fseeko(in, (off_t)head.size, SEEK_CUR) == 0;
+    } catch (const std::bad_alloc &) {
+        ok = false;
     }
-    if (in) fclose(in);
-    if (old) fclose(old);
-    if (out) {
-        ok = fflush(out) == 0 && (!save_flush || fdatasync(fileno(out)) == 0 || errno == EINVAL) && ok;
-        ok = fclose(out) == 0 && ok;
-    }
-    ok = ok && rename(tmp, undo) == 0;
+    if (old >= 0) close(old);
+    ok = ok && write_plain(tmp, undo.data(), undo.size());
     if (!ok) remove(tmp);
     return ok;
 }
 
 // Applies a checked journal to its file. Applying it twice gives the same file, so a commit cut short
-// is simply run again by the next load.
+// is simply run again by the next load. Entries that follow one another in the file are written at once.
 static bool apply_journal(const char *journal, const char *path) {
-    FILE *in = fopen(journal, "rb");
-    if (!in) return false;
-    FILE *out = fopen(path, "r+b");
-    if (!out) out = fopen(path, "w+b");
-    if (!out) {
-        fclose(in);
-        return false;
-    }
+    const std::vector<unsigned char> *j = journal_at_hand(journal);
+    if (!j) return false;
+    const int fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
     bool ok = true;
-    JournalHead head;
-    while (ok && fread(&head, sizeof head, 1, in) == 1)
-        ok = step() && fseeko(out, (off_t)head.offset, SEEK_SET) == 0 && copy_bytes(in, out, head.size);
-    fclose(in);
-    ok = fflush(out) == 0 && ok;
-    ok = fclose(out) == 0 && ok;
+    std::vector<struct iovec> run;
+    long long run_at = 0, run_end = 0;
+    for (size_t at = 0; ok && at < j->size();) {
+        const JournalHead head = head_at(*j, at);
+        unsigned char *bytes = const_cast<unsigned char *>(j->data() + at + sizeof head);
+        at += sizeof head + head.size;
+        ok = step();
+        if (!ok) break;
+        if (!run.empty() && head.offset != run_end) {
+            ok = write_pieces_at(fd, run.data(), (int)run.size(), run_at);
+            run.clear();
+        }
+        if (run.empty()) run_at = run_end = head.offset;
+        if (head.size > 0) run.push_back({bytes, head.size});
+        run_end += head.size;
+    }
+    if (ok && !run.empty()) ok = write_pieces_at(fd, run.data(), (int)run.size(), run_at);
+    ok = close(fd) == 0 && ok;
     return ok;
 }
 
@@ -476,8 +606,9 @@ static bool entry_paths(const SaveListEntry &e, EntryPaths &p) {
            folder_path(p.kept, sizeof p.kept, e.name, journal ? ".undo" : ".prev");
 }
 
-// Puts one file of a standing list in place: its journal applied (its old bytes kept first), or the
-// staged file renamed over it (the old one kept as "<file>.prev"). A file already in place stays.
+// Puts one file of a standing list in place: its journal applied (its old bytes kept before, see
+// keep_all_old_bytes), or the staged file renamed over it (the old one kept as "<file>.prev"). A file
+// already in place stays.
 static bool put_one(const SaveListEntry &e) {
     EntryPaths names;
     if (!entry_paths(e, names)) return false;
@@ -486,16 +617,52 @@ static bool put_one(const SaveListEntry &e) {
     if (!is_file(staged_file)) return true;
     if (journal) {
         JournalPlan plan;
-        if (!check_journal(staged_file, file_length(path), plan)) return false;
-        if (!is_file(kept) && (!step() || !keep_old_bytes(staged_file, path, kept))) return false;
+        if (!check_journal(staged_file, file_length(path), plan) || !is_file(kept)) return false;
         return apply_journal(staged_file, path);
     }
     if (e.kind == 'R' && is_file(path) && !is_file(kept) && (!step() || rename(path, kept) != 0)) return false;
     return step() && save_rename(staged_file, path) == 0;
 }
 
+// The old bytes every journal of a list overwrites, each kept as "<file>.undo" before any journal is
+// applied; written one by one, flushed together, then named. -1; else the entry that failed.
+static int keep_all_old_bytes(const SaveListEntry *e, int n) {
+    std::vector<int> at;
+    std::vector<std::string> tmps;
+    for (int i = 0; i < n; i++) {
+        EntryPaths names;
+        if (e[i].kind != 'J') continue;
+        if (!entry_paths(e[i], names)) return i;
+        if (!is_file(names.staged_file) || is_file(names.kept)) continue;
+        JournalPlan plan;
+        char tmp[PATH_MAX_LEN + 16];
+        if (!check_journal(names.staged_file, file_length(names.path), plan) || !step() ||
+            snprintf(tmp, sizeof tmp, "%s.tmp", names.kept) >= (int)sizeof tmp ||
+            !write_old_bytes(names.staged_file, names.path, tmp)) {
+            for (const std::string &t : tmps) remove(t.c_str());
+            return i;
+        }
+        at.push_back(i);
+        tmps.push_back(tmp);
+    }
+    if (!flush_together(tmps)) {
+        for (const std::string &t : tmps) remove(t.c_str());
+        return at.empty() ? 0 : at[0];
+    }
+    for (size_t k = 0; k < tmps.size(); k++) {
+        EntryPaths names;
+        if (!entry_paths(e[at[k]], names) || rename(tmps[k].c_str(), names.kept) != 0) {
+            for (size_t j = k; j < tmps.size(); j++) remove(tmps[j].c_str());
+            return at[k];
+        }
+    }
+    return -1;
+}
+
 // Every file of a list in place, in order: -1; else the entry that failed.
 static int put_all_in_place(const SaveListEntry *e, int n) {
+    const int kept = keep_all_old_bytes(e, n);
+    if (kept >= 0) return kept;
     for (int i = 0; i < n; i++)
         if (!put_one(e[i])) return i;
     return -1;
@@ -519,18 +686,15 @@ static bool take_back_one(const SaveListEntry &e) {
     return true;
 }
 
-// Every file of a list as it now stands, and the folder's names, on the disk. A replaced file was
-// flushed before it took its name; a journal's file is flushed here.
+// Every file of a list as it now stands, and the folder's names, on the disk, all flushed together. A
+// replaced file was flushed before it took its name; a journal's file is flushed here.
 static bool flush_in_place(const SaveListEntry *e, int n) {
-    bool ok = true;
+    std::vector<std::string> paths;
     char path[PATH_MAX_LEN];
     for (int i = 0; i < n; i++)
-        if (e[i].kind == 'J' && folder_path(path, sizeof path, e[i].name, "")) start_flush(path);
-    for (int i = 0; i < n; i++) {
-        if (e[i].kind == 'J' && folder_path(path, sizeof path, e[i].name, "") && is_file(path))
-            ok = flush_path(path, false) && ok;
-    }
-    return flush_folder() && ok;
+        if (e[i].kind == 'J' && folder_path(path, sizeof path, e[i].name, "") && is_file(path)) paths.push_back(path);
+    paths.push_back(folder_name());
+    return flush_together(paths);
 }
 
 // Takes a commit back: its list becomes the rollback list (a crash from here on is taken back by the
@@ -544,15 +708,19 @@ static bool take_back(const SaveListEntry *e, int n, const char *list, const cha
     return ok;
 }
 
-// A commit that stands whole: the old files go, then the list.
+// A commit that stands whole: the old files go, and the list.
 static void clear_kept(const SaveListEntry *e, int n, const char *list) {
+    std::vector<std::string> names;
     char name[PATH_MAX_LEN + 8];
     for (int i = 0; i < n; i++) {
         const bool journal = e[i].kind == 'J';
-        if (folder_path(name, sizeof name, e[i].name, journal ? ".undo" : ".prev")) remove(name);
-        if (journal && folder_path(name, sizeof name, e[i].name, ".jnl")) remove(name);
+        if (folder_path(name, sizeof name, e[i].name, journal ? ".undo" : ".prev") && is_file(name)) names.push_back(name);
+        if (journal && folder_path(name, sizeof name, e[i].name, ".jnl") && is_file(name)) names.push_back(name);
     }
-    remove(list);
+    // Every file stands on the disk: the names go in any order (the next load takes an old file left
+    // without its list, or a list whose files stand, for what it is), all at once.
+    names.push_back(list);
+    remove_together(names);
 }
 
 // ---- the list -----------------------------------------------------------------------------------
@@ -643,8 +811,10 @@ static void discard_staged() {
     char name[PATH_MAX_LEN + 8];
     for (int i = 0; i < staged_count; i++) {
         if (staged_name(name, sizeof name, staged[i].path, staged[i].journal)) unlink(name);
+        std::vector<unsigned char>().swap(journal_mem[i]);
     }
     staged_count = 0;
+    forget_journals();
 }
 
 void save_discard() {
@@ -675,6 +845,12 @@ static bool fail_commit(const char *what) {
     return false;
 }
 
+// The same, where the old bytes of some files were kept already: they go too.
+static bool fail_commit_kept(const char *what, const std::vector<std::string> &kept) {
+    for (const std::string &k : kept) remove(k.c_str());
+    return fail_commit(what);
+}
+
 // The list is the point of no return: once it stands, the commit is finished, or taken back whole.
 bool save_commit() {
     if (depth > 1) {
@@ -687,30 +863,47 @@ bool save_commit() {
     int n = 0;
     // Room for the old bytes the journals overwrite, what they add, the list and the folder's entries.
     long long need = 64 * 1024;
-    for (int i = 0; i < staged_count; i++) {
-        char name[PATH_MAX_LEN + 8];
-        if (staged_name(name, sizeof name, staged[i].path, staged[i].journal)) start_flush(name);
-    }
+    // Every staged file is on the disk before the list names it: they are flushed together with the list.
+    std::vector<std::string> to_flush, kept;
     for (int i = 0; i < staged_count; i++) {
         const Staged &s = staged[i];
         char name[PATH_MAX_LEN + 8];
         if (!in_character_folder(s.path) || !staged_name(name, sizeof name, s.path, s.journal))
-            return fail_commit(s.path);
-        if (!is_file(name)) continue;   // staged, but nothing was written for it
-        // Every staged file is on the disk before the list names it.
-        if (!flush_path(name, false)) return fail_commit(s.path);
+            return fail_commit_kept(s.path, kept);
+        if (s.journal) {
+            // The journal held in memory goes to its file, and stays at hand for the commit.
+            std::vector<unsigned char> &j = journal_mem[i];
+            if (j.empty()) continue;   // staged, but nothing was written for it
+            if (!write_plain(name, j.data(), j.size())) return fail_commit_kept(s.path, kept);
+            try {
+                at_hand.push_back({name, {}});
+            } catch (const std::bad_alloc &) {
+                return fail_commit_kept(s.path, kept);
+            }
+            at_hand.back().bytes.swap(j);
+        } else if (!is_file(name)) {
+            continue;   // staged, but nothing was written for it
+        }
+        to_flush.push_back(name);
         const long long old_size = file_length(s.path);
         char kind = old_size >= 0 ? 'R' : 'C';
         if (s.journal) {
             JournalPlan plan;
-            if (!check_journal(name, old_size, plan)) return fail_commit(s.path);
+            if (!check_journal(name, old_size, plan)) return fail_commit_kept(s.path, kept);
             need += plan.undo_bytes + plan.new_size - (old_size > 0 ? old_size : 0);
             kind = 'J';
+            // The old bytes the journal overwrites are kept beside it now, flushed with it: the commit
+            // need not wait for them once the list stands.
+            char undo[PATH_MAX_LEN + 8];
+            if (snprintf(undo, sizeof undo, "%s.undo", s.path) >= (int)sizeof undo) return fail_commit_kept(s.path, kept);
+            kept.push_back(undo);
+            if (!write_old_bytes(name, s.path, undo)) return fail_commit_kept(s.path, kept);
+            to_flush.push_back(undo);
         }
         need += 8192;
         SaveListEntry &e = entries[n++];
         e.kind = kind;
-        if (!listable(base_name(s.path), strlen(base_name(s.path)))) return fail_commit(s.path);
+        if (!listable(base_name(s.path), strlen(base_name(s.path)))) return fail_commit_kept(s.path, kept);
         copy_bounded(e.name, sizeof e.name, base_name(s.path));
     }
     if (n == 0) {
@@ -719,28 +912,36 @@ bool save_commit() {
         return true;
     }
     const long long room = free_bytes();
-    if (room >= 0 && room < need) return fail_commit("not enough free disk space");
+    if (room >= 0 && room < need) return fail_commit_kept("not enough free disk space", kept);
     static char text[LIST_BYTES_MAX];
     const size_t len = save_list_format(text, sizeof text, entries, n);
     char list[PATH_MAX_LEN], rollback[PATH_MAX_LEN];
     if (!len || !folder_path(list, sizeof list, COMMIT_LIST, "") ||
         !folder_path(rollback, sizeof rollback, ROLLBACK_LIST, ""))
-        return fail_commit(save_folder);
-    if (is_file(list) || is_file(rollback)) return fail_commit("an unfinished save");
+        return fail_commit_kept(save_folder, kept);
+    if (is_file(list) || is_file(rollback)) return fail_commit_kept("an unfinished save", kept);
     step_count = 0;
-    if (!step() || !write_flushed(list, text, len)) return fail_commit(list);
+    char list_tmp[PATH_MAX_LEN + 8];
+    if (!step() || !write_unflushed(list, text, len, list_tmp, sizeof list_tmp)) return fail_commit_kept(list, kept);
+    to_flush.push_back(list_tmp);
+    if (!flush_together(to_flush) || rename(list_tmp, list) != 0) {
+        remove(list_tmp);
+        return fail_commit_kept(list, kept);
+    }
     // The list on the disk is the point of no return; the commit is done once every file it names is.
     if (!flush_folder()) {
         remove(list);
-        return fail_commit(save_folder);
+        return fail_commit_kept(save_folder, kept);
     }
     staged_count = 0;
     const int failed = put_all_in_place(entries, n);
     if (failed < 0 && flush_in_place(entries, n)) {
+        forget_journals();
         clear_kept(entries, n, list);
         run_after_commit();
         return true;
     }
+    forget_journals();
     after_count = 0;
     char what[PATH_MAX_LEN];
     if (failed < 0) copy_bounded(what, sizeof what, save_folder);
@@ -813,7 +1014,9 @@ static SaveRecovery settle_lists() {
     if (n == -2) return SaveRecovery::none;
     if (n == -1) return SaveRecovery::damaged_list;
     step_count = 0;
-    if (put_all_in_place(entries, n) < 0 && flush_in_place(entries, n)) {
+    const bool put = put_all_in_place(entries, n) < 0;
+    forget_journals();
+    if (put && flush_in_place(entries, n)) {
         clear_kept(entries, n, list);
         return SaveRecovery::finished;
     }

@@ -1,6 +1,7 @@
 // src/base/savecommit.h -- one save is one commit. While a save runs, every file it writes goes
 // beside the old one under a staged name ("<file>.new"); a file that is rewritten in place (the
-// local-map store) collects its changes in a journal ("<file>.jnl"). Only when every file was written
+// local-map store) collects its changes in a journal, held in memory while the save runs and written
+// as "<file>.jnl" at the commit. Only when every file was written
 // whole, every journal checked and the disk holds room for the commit, the list "SAVE.COMMIT" of their
 // names is written, with its count and checksum; then the files go in place, each old file kept beside
 // (a replaced one as "<file>.prev", the old bytes a journal overwrites as "<file>.undo") until all
@@ -10,7 +11,8 @@
 // finished by the next load, or taken back when it can't be finished.
 // A commit is durable, so that a power cut keeps it as a crash would: every staged file is flushed to the
 // disk before the list names it, the list with the folder before any file goes in place, and the files
-// put in place with the folder before the commit is done (a handful of flushes, once per commit).
+// put in place with the folder before the commit is done (a handful of flushes, once per commit). The
+// flushes of one step are asked for together, each on a thread of its own, so the disk serves them as one.
 //
 // A writer of a save asks save_target() for the name to write to (or writes through save_write_at,
 // save_write_stretches or save_write_file of base/savediff.h).

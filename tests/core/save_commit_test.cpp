@@ -463,6 +463,53 @@ TEST(SaveCommit, JournalAndStagedFilesReachTheirFilesOnlyAtTheCommit) {
     EXPECT_FALSE(save_running());
 }
 
+// A commit whose files all stand, cut short while its kept old bytes, its journal and its list are
+// removed (all at once, in any order): the next load keeps the new bytes and leaves no temporary name.
+TEST(SaveCommit, CutShortWhileItsTemporaryFilesGoTheNewBytesStand) {
+    oxatest::TempDir dir;
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.path().c_str());
+    const std::string store = dir.path() + "/STORE.DAT";
+    auto entry = [](int64_t offset, uint32_t size) {
+        std::string e(16, '\0');
+        memcpy(&e[0], &offset, 8);
+        memcpy(&e[8], &size, 4);
+        return e;
+    };
+    const int64_t old_size = 10;
+    const uint32_t magic = 0x4f444e55u;   // "UNDO"
+    std::string undo(16, '\0');
+    memcpy(&undo[0], &old_size, 8);
+    memcpy(&undo[8], &magic, 4);
+    undo += entry(2, 2) + "23";
+    const std::string journal = entry(2, 2) + "ab";
+    const SaveListEntry list[] = {{'J', "STORE.DAT"}};
+    char text[128];
+    const size_t len = save_list_format(text, sizeof text, list, 1);
+    ASSERT_GT(len, 0u);
+    struct Left {
+        bool list, journal, undo;
+    };
+    for (const Left &left : {Left{true, true, false}, Left{true, false, true}, Left{true, false, false},
+                             Left{false, true, true}, Left{false, false, true}, Left{false, true, false}}) {
+        SCOPED_TRACE(std::string("left:") + (left.list ? " list" : "") + (left.journal ? " journal" : "") +
+                     (left.undo ? " undo" : ""));
+        ASSERT_TRUE(write_atomic(store.c_str(), "01ab456789", 10));
+        if (left.list) {
+            ASSERT_TRUE(write_atomic((dir.path() + "/SAVE.COMMIT").c_str(), text, len));
+        }
+        if (left.journal) {
+            ASSERT_TRUE(write_atomic((store + ".jnl").c_str(), journal.data(), journal.size()));
+        }
+        if (left.undo) {
+            ASSERT_TRUE(write_atomic((store + ".undo").c_str(), undo.data(), undo.size()));
+        }
+        EXPECT_EQ(recover_interrupted_save(), left.list ? SaveRecovery::finished : SaveRecovery::none);
+        EXPECT_EQ(dir.read_file("STORE.DAT"), "01ab456789");
+        for (const char *name : {"SAVE.COMMIT", "STORE.DAT.jnl", "STORE.DAT.undo"}) EXPECT_FALSE(dir.exists(name)) << name;
+    }
+    CharacterPath[0] = 0;
+}
+
 // A character folder with a long path: a staged name that would not fit is refused and the save
 // fails, never a file written under a name cut short (which the commit would then miss, reporting a
 // save that wrote nothing as done).
