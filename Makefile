@@ -9,6 +9,9 @@ FUZZ_JOBS ?= $(JOBS)
 SMOKE_SECONDS ?= 3
 SMOKE_JOBS ?= $(JOBS)
 FUZZ_TARGETS ?=
+# The benchmarks run in the release build (make run builds them); TEST_BENCH=ON builds them in make
+# test's build too, as a check that they compile and link against the sanitized game.
+TEST_BENCH ?= OFF
 
 .PHONY: deps build run test clean fuzz-build fuzz-smoke fuzz test-suite test-build test-ctest test-rest smoke-run
 
@@ -30,7 +33,7 @@ run: build
 # warnings as errors, and the fuzz targets, which link the same compiled game libraries as the tests
 # (the libraries carry the fuzzer's coverage). The test programs and what the suite runs are built
 # first; then the suite runs while the rest of the build (the fuzz targets and their seeds, the
-# benchmarks, the game) goes on beside it at a lower priority (output in build/test/rest-build.log),
+# game and its tools) goes on beside it at a lower priority (output in build/test/rest-build.log),
 # and the short fuzz run starts as soon as that is done, sharing the cores with the suite.
 test: deps test-build
 	@$(MAKE) --no-print-directory -j2 test-ctest test-rest
@@ -40,7 +43,7 @@ test-suite: test
 test-build:
 	@mkdir -p build
 	cmake -S . -B build/test $(call generator,build/test) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang \
-	  -DCMAKE_CXX_COMPILER=clang++ -DOXA_SANITIZE=ON -DOXA_WERROR=ON -DOXA_FUZZ=ON
+	  -DCMAKE_CXX_COMPILER=clang++ -DOXA_SANITIZE=ON -DOXA_WERROR=ON -DOXA_FUZZ=ON -DOXA_BENCH=$(TEST_BENCH)
 	MAKEFLAGS= cmake --build build/test -j $(JOBS) --target oxa_suite
 
 test-ctest:
