@@ -349,7 +349,8 @@ static int run_handler(int n, int dp, int code) {
         return -1;
     }
     case 50: {
-        Kulje_Paikkaan(n, c.PuuhaX[0] + random(3) - 1, c.PuuhaY[0] + random(3) - 1);
+        const int y = c.PuuhaY[0] + random(3) - 1;   // the row is drawn before the column
+        Kulje_Paikkaan(n, c.PuuhaX[0] + random(3) - 1, y);
         if ((onko_NPC_kesyelain(n) || onko_NPC_kumppani(n)) && aantelylaskuri(n, 0)) {
             if (!is_human(n)) cre_say(n, "SOUND_NORMAL");
             else Olento_Huutaa(n, "Come here!");

@@ -753,7 +753,8 @@ void Ela_Elain(int dp) {
         int wx, wy;
         square_worldcell(x, y, &wx, &wy);
         if (wx == c.home_x && wy == c.home_y) {
-            Lisaa_Puuha(n, random(3) < 2 ? 1 : 2, 15 + random(15));
+            const int minutes = 15 + random(15);   // the time is drawn before the kind
+            Lisaa_Puuha(n, random(3) < 2 ? 1 : 2, minutes);
         } else {
             const UiRect r = bigxy_zoomrect(c.home_x, c.home_y);
             if (r.w) askel_kohti_paikkaa(n, r.x + 32, r.y + 32);
@@ -806,7 +807,8 @@ void Ela_Elain(int dp) {
     }
     if (c.moveclass == 128) {
         if (onko_NPCn_elinymparistoa(n, x, y)) {
-            Lisaa_Puuha(n, random(3) == 0 ? 2 : 1, roam + random(roam));
+            const int minutes = roam + random(roam);   // the time is drawn before the kind
+            Lisaa_Puuha(n, random(3) == 0 ? 2 : 1, minutes);
         } else {
             const Paikka p = Luo_Elaimen_Tutkimusmatkan_Maaranpaa(n, dp);
             if (p.x) {

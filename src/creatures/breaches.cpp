@@ -497,7 +497,8 @@ void PUUHASE_rosmous(int n) {
         }
         return;
     }
-    Kulje_Paikkaan(n, PlayerX - 10 + random(20), PlayerY - 10 + random(20));
+    const int y = PlayerY - 10 + random(20);   // the row is drawn before the column
+    Kulje_Paikkaan(n, PlayerX - 10 + random(20), y);
 }
 
 int rosvoroopeilu(int n) { return askel_kohti_paikkaa(n, PlayerX, PlayerY); }

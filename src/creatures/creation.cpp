@@ -81,7 +81,10 @@ static void gear(int percent, int obj) {
     if (chance(percent)) Lisaa_Esine(obj);
 }
 static void arrows(int bundles, int lo, int hi) {
-    for (int i = 0; i < bundles; i++) Lisaa_Usea_Esine(KULTTUURIESINE_Nuoli(Kulttuuri), lo + random(hi - lo + 1));
+    for (int i = 0; i < bundles; i++) {
+        const int count = lo + random(hi - lo + 1);   // the count is drawn before the arrow
+        Lisaa_Usea_Esine(KULTTUURIESINE_Nuoli(Kulttuuri), count);
+    }
 }
 static int wealth_at_most(int top) {
     const int w = kult_varallisuus(Kulttuuri);
@@ -123,7 +126,8 @@ void Luorunko_Ihminen(int culture) {
     c.mobility = (uint8_t)(c.speed / 10);
     c.topmobility = (uint8_t)(2 * c.mobility);
     static const char *const weapons[5] = {"SWORD", "KNIFE", "SPEAR", "AXE", "CLUB"};
-    set_skill(weapons[random(5)], spread(30, 59));
+    const int level = spread(30, 59);   // the level is drawn before the weapon
+    set_skill(weapons[random(5)], level);
     c.speciesweight = 70.0f;
     c.speciesfactor = 0.3f;
     c.localknowledge = spread(1, 5);
@@ -223,7 +227,8 @@ static void Synnyta_ForeignTrader() {
     if (chance(35)) addobj_creature(c, object("Roundshield", 1), 1, q, 2);
     if (chance(30)) {
         addobj_creature(c, KULTTUURIESINE_Jousi(12), 1, q, 2);
-        addobj_creature(c, KULTTUURIESINE_Nuoli(12), 5 + random(20), q, 2);
+        const int count = 5 + random(20);   // the count is drawn before the arrow
+        addobj_creature(c, KULTTUURIESINE_Nuoli(12), count, q, 2);
     }
     if (chance(15)) {
         addobj_creature(c, KULTTUURIESINE_Aarrekoru(12), 1, 0, 2);
@@ -457,7 +462,10 @@ void Synnyta_Vedenhaltija() {
     if (chance(30)) Lisaa_Vaate(renamed("Leather cap", "Fish leather cap"));
     static const char *const fish[4] = {"Pike", "Perch", "Roach", "Bream"};
     for (const char *f : fish)
-        if (chance(15)) Lisaa_Usea_Esine(object(f, 1), 1 + random(3));
+        if (chance(15)) {
+            const int count = 1 + random(3);   // the count is drawn before the thing
+            Lisaa_Usea_Esine(object(f, 1), count);
+        }
 }
 
 void Synnyta_Metsanhaltija() {

@@ -265,8 +265,8 @@ int crestep_pool_end() { return crestep_pool_end_below(DATA_MAX); }
 int crestep_pool_end_below(int from) {
     int end = from;
     // four places at a time while all four are free, then one by one
-    while (end >= 4 && free_place(Data[end - 1]) & free_place(Data[end - 2]) & free_place(Data[end - 3]) &
-                           free_place(Data[end - 4]))
+    while (end >= 4 && (int(free_place(Data[end - 1])) & int(free_place(Data[end - 2])) &
+                        int(free_place(Data[end - 3])) & int(free_place(Data[end - 4]))))
         end -= 4;
     while (end > 0 && free_place(Data[end - 1])) end--;
     return end;

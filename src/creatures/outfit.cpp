@@ -205,10 +205,16 @@ void pue_nainen(int level, int quality) {
     addcloth_creature(c, Pikkuasuste(level), quality);
 }
 
+// Up to `most` of the culture's wilderness food: the count is drawn before the food.
+static void add_drawn_food(int culture, int most) {
+    const int count = 1 + random(most);
+    Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), count);
+}
+
 void Lisaa_Eraruoka(int culture) {
-    if (random(100) < 80) Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), 1 + random(3));
-    if (random(100) < 40) Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), 1 + random(5));
-    if (random(100) < 20) Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), 1 + random(5));
+    if (random(100) < 80) add_drawn_food(culture, 3);
+    if (random(100) < 40) add_drawn_food(culture, 5);
+    if (random(100) < 20) add_drawn_food(culture, 5);
 }
 
 void Lisaa_Arkiruoka(int culture) {
@@ -301,7 +307,8 @@ void trader_name(char *out, int size) {
     static const char *const first[10] = {"Bevis", "Born", "Bruna", "Dago", "Ever", "Fara", "Ful", "Ger", "Gil", "Hal"};
     static const char *const last[10] = {"ald", "bald", "bert", "brand", "frey", "mond", "mot", "ric", "ward", "win"};
     char name[40];
-    snprintf(name, sizeof name, "%s%s", first[random(10)], last[random(10)]);
+    const char *surname = last[random(10)];   // the last name is drawn first
+    snprintf(name, sizeof name, "%s%s", first[random(10)], surname);
     copy_bounded(out, (size_t)size, name);
 }
 

@@ -92,13 +92,15 @@ int Lisaa_Puuha(int n, int code, int timer) {
         break;
     }
     case 120: {
-        const Paikka p = HaePaikka_Karttamerkki(cx - 5 + random(11), cy - 5 + random(11), 50, 13, 18);
+        const int y = cy - 5 + random(11);   // the row is drawn before the column
+        const Paikka p = HaePaikka_Karttamerkki(cx - 5 + random(11), y, 50, 13, 18);
         if (!p.x || !puuha_work_hooks.timber_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;
         break;
     }
     case 121: case 122: {
-        const Paikka p = HaePaikka_EsineId(cx - 5 + random(11), cy - 5 + random(11), 10, code == 121 ? 402 : 400,
+        const int y = cy - 5 + random(11);   // the row is drawn before the column
+        const Paikka p = HaePaikka_EsineId(cx - 5 + random(11), y, 10, code == 121 ? 402 : 400,
                                            code == 121 ? 402 : 400);
         if (!p.x || !puuha_work_hooks.timber_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;

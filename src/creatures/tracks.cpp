@@ -98,7 +98,7 @@ static void rebuild_by_square() {
     // Past the bound of a running walk of the pool lie only free places; four places are passed over
     // together while none holds a track.
     const int end = pool_scan_end();
-    auto track = [](int i) { return Data[i].type == DT_TRACKS; };
+    auto track = [](int i) { return int(Data[i].type == DT_TRACKS); };
     int i = 0;
     for (; i + 4 <= end; i += 4) {
         if (!(track(i) | track(i + 1) | track(i + 2) | track(i + 3))) continue;

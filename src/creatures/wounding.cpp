@@ -311,7 +311,10 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
                  w.bleeding, w.injury);
         DebugNote(line);
     }
-    if (venomous && victim == -1) SetInjury(random(3) + 3, 0, random(3) + 3, 0, 23);
+    if (venomous && victim == -1) {
+        const int second = random(3) + 3;   // drawn before the first
+        SetInjury(random(3) + 3, 0, second, 0, 23);
+    }
     if (w.amputation) {
         if (AmputationRoll(victim, w.amputation)) {
             w.bleeding++;

@@ -113,7 +113,10 @@ static void wounded_start() {
     static const int kinds[3] = {0, 4, 2};
     for (int k = 0; k < 10 && plr_injury_total() < 71; k++) {
         const int dice = 1 + random(3);
-        HAAVOITA(CRE_PLAYER, kinds[random(3)], d6(dice), RandomBodypart(0, CRE_PLAYER), 0, -1001);   // a cause that never kills
+        // The place is drawn first, then the dice and the kind.
+        const int part = RandomBodypart(0, CRE_PLAYER);
+        const int hurt = d6(dice);
+        HAAVOITA(CRE_PLAYER, kinds[random(3)], hurt, part, 0, -1001);   // a cause that never kills
     }
     unlethalize(0);   // hurt, not dying: no bleeding, blood loss and injury held below the deadly marks
     DISABLE_NOTES = 0;

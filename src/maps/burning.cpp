@@ -69,8 +69,8 @@ static inline uint32_t square_word(const DataStruct &d) {
 // records are looked at together, as a fire's square holds few of the thousands in the pool.
 static int next_on_square(int i, uint32_t key, int end) {
     for (; i + 4 <= end; i += 4) {
-        const bool any = (square_word(Data[i]) == key) | (square_word(Data[i + 1]) == key) |
-                         (square_word(Data[i + 2]) == key) | (square_word(Data[i + 3]) == key);
+        const int any = int(square_word(Data[i]) == key) | int(square_word(Data[i + 1]) == key) |
+                        int(square_word(Data[i + 2]) == key) | int(square_word(Data[i + 3]) == key);
         if (any) break;
     }
     for (; i < end; i++)

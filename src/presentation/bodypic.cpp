@@ -307,7 +307,8 @@ static void do_cut(WoundRandom &rnd, int x, int y, int width, int thickness, int
                 for (int s = -1; s <= 1; s += 2) {
                     const int wx = cx + s * h * ax, wy = cy + s * h * ay;
                     put_w_pixel(wx, wy, 57 + rnd.next(6));
-                    put_w_pixel(wx + rnd.between(-5, 5), wy + rnd.between(-5, 5), 40);
+                    const int dy = rnd.between(-5, 5);   // the row's offset is drawn first
+                    put_w_pixel(wx + rnd.between(-5, 5), wy + dy, 40);
                 }
             }
         }

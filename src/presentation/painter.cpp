@@ -360,7 +360,10 @@ void ShowTemp(int k) {
         if (maailma_attrib2[i] & 2) return;
         int c = maailma_work[i];
         if (Plr.hallucinating && maailma_attrib[i] != ':' && random(10) == 0)
-            c = work_char(x + random(3) - 1, y + random(3) - 1);
+        {
+            const int dy = random(3) - 1;   // the row's offset is drawn first
+            c = work_char(x + random(3) - 1, y + dy);
+        }
         if (terrain[c].base == 0) return;
         const int attr = maailma_attrib[i];
         if (k == 0) {

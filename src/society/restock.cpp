@@ -439,8 +439,10 @@ void restock_tools(int soc, int x, int y, int days) {
         });
     }
     const int n = restock_smith_units(people, c, days, held);
-    for (int i = 0; i < n; i++)
-        store(RG_SMITH, with_quality(KULTTUURIESINE_Sepan_tekemat(c), smith_quality(c)), 1, x, y);
+    for (int i = 0; i < n; i++) {
+        const int quality = smith_quality(c);   // the quality is drawn before the thing
+        store(RG_SMITH, with_quality(KULTTUURIESINE_Sepan_tekemat(c), quality), 1, x, y);
+    }
 }
 
 static int bow_quality(int c) {
@@ -460,11 +462,15 @@ void restock_weapons(int soc, int x, int y, int days) {
         held_war = pool_units([](const ItemStruct &it) { return onko_MELEEASE(it) && !has_word(it, "SHIELD") && !skill_is(it, "SHIELD"); });
     }
     const RestockWeaponUnits n = restock_weapon_units(people, c, days, held_war, held_bows);
-    for (int i = 0; i < n.war; i++) store(RG_WAR, with_quality(KULTTUURIESINE_Sota_ase(c), smith_quality(c)), 1, x, y);
+    for (int i = 0; i < n.war; i++) {
+        const int quality = smith_quality(c);   // the quality is drawn before the thing
+        store(RG_WAR, with_quality(KULTTUURIESINE_Sota_ase(c), quality), 1, x, y);
+    }
     const int shield = object("ROUNDSHIELD", 1);
     for (int i = 0; i < n.shields; i++) store(RG_SHIELD, with_quality(shield, kult_varallisuus(c)), 1, x, y);
     for (int i = 0; i < n.bows; i++) {
-        const int bow = with_quality(KULTTUURIESINE_Jousi(c), bow_quality(c));
+        const int bow_q = bow_quality(c);   // the quality is drawn before the bow
+        const int bow = with_quality(KULTTUURIESINE_Jousi(c), bow_q);
         if (bow <= 0) continue;
         store(RG_BOW, bow, 1, x, y);
         while (arrows < 15 * n.bows) {

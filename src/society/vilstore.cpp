@@ -258,9 +258,15 @@ static int harvest_records(DataStruct *records, int count, int soc, bool in_area
         const bool allowed = first_product_allowed(Plr.month);
         const bool taken = random(2) != 0;
         if (taken && parts.present[0] && allowed)
-            addvilpool(soc, Luo_Esineen_Itempos(parts.part[0]), random(d.count));
+        {
+            const int count = random(d.count);   // the count is drawn before the thing is made
+            addvilpool(soc, Luo_Esineen_Itempos(parts.part[0]), count);
+        }
         if (parts.present[1] && !(parts.part[1].id == CROP_GRAIN && (!allowed || !taken)))
-            addvilpool(soc, Luo_Esineen_Itempos(parts.part[1]), random(d.count));
+        {
+            const int count = random(d.count);   // the count is drawn before the thing is made
+            addvilpool(soc, Luo_Esineen_Itempos(parts.part[1]), count);
+        }
         if (in_area) CrunchData((int)(&d - Data));
         else memset(&d, 0, sizeof d);
     }

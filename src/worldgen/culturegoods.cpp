@@ -105,7 +105,8 @@ int KULTTUURIESINE_ValmistettuKala(int) {
     for (int r = 1; r < CONSTANTOBJ_ROWS; r++)
         if (ConstantObj[r].type == IT_FOOD && ConstantObj[r].id == OID_RAWFISH) rows[n++] = r;
     if (n == 0) return 0;
-    return cooked(ConstantObj[rows[random(n)]], random(2) ? COOK_ROAST : COOK_SMOKE);
+    const int how = random(2) ? COOK_ROAST : COOK_SMOKE;   // the cooking is drawn before the row
+    return cooked(ConstantObj[rows[random(n)]], how);
 }
 
 // ---- the everyday treasure --------------------------------------------------------------------
@@ -126,19 +127,28 @@ int KULTTUURIAARRE_arkinen(DataPoolStruct &pool, int c) {
     const int k = Kulttuuripiiri(c);
     for (int n = between(5, 7); n > 0; n--) {
         const int r = random(10);
-        if (k == 2 && r <= 1) treasure_thing(pool, Luo_Jauhosakki(), between(1, 2));
-        else if (k == 2 && r <= 3) treasure_thing(pool, Luo_Viljasakki(), between(1, 2));
+        // A count (or a grade) is drawn before the thing it goes with.
+        auto some = [&](int lo, int hi, auto make) {
+            const int count = between(lo, hi);
+            treasure_thing(pool, make(), count);
+        };
+        auto graded = [&](int lo, int hi, auto make) {
+            const int grade = between(lo, hi);
+            treasure_thing(pool, goods_of_grade(make(), grade), 1);
+        };
+        if (k == 2 && r <= 1) some(1, 2, [] { return Luo_Jauhosakki(); });
+        else if (k == 2 && r <= 3) some(1, 2, [] { return Luo_Viljasakki(); });
         else if (k == 2 && r <= 5) treasure_thing(pool, KULTTUURIESINE_Kengat(c, 5), 1);
-        else if (k == 2 && r <= 7) treasure_thing(pool, goods_of_grade(KULTTUURIESINE_Era_ase(c, 1), 5), between(1, 2));
-        else if (k == 1 && r <= 1) treasure_thing(pool, KULTTUURIESINE_Housut(c, 0), between(1, 2));
-        else if (k == 1 && r <= 3) treasure_thing(pool, KULTTUURIESINE_Paita(c, 0), between(1, 2));
+        else if (k == 2 && r <= 7) some(1, 2, [c] { return goods_of_grade(KULTTUURIESINE_Era_ase(c, 1), 5); });
+        else if (k == 1 && r <= 1) some(1, 2, [c] { return KULTTUURIESINE_Housut(c, 0); });
+        else if (k == 1 && r <= 3) some(1, 2, [c] { return KULTTUURIESINE_Paita(c, 0); });
         else if (k == 1 && r <= 5) treasure_thing(pool, KULTTUURIESINE_Kengat(c, 0), 1);
-        else if (k == 3 && r <= 1) treasure_thing(pool, goods_of_grade(object("fur", 0), between(4, 5)), 1);
+        else if (k == 3 && r <= 1) graded(4, 5, [] { return object("fur", 0); });
         else if (k == 3 && r <= 3) treasure_thing(pool, KULTTUURIESINE_Kengat(c, 0), 1);
         else if (k == 3 && r <= 5) treasure_thing(pool, goods_of_grade(KULTTUURIESINE_Arkipuukko(c), 5), 1);
-        else if (k == 3 && r == 6) treasure_thing(pool, goods_of_grade(KULTTUURIESINE_Eratyokalu(c), between(4, 5)), 1);
-        else if (k == 3 && r <= 8) treasure_thing(pool, goods_of_grade(KULTTUURIESINE_Nuoli(c), 5), between(5, 9));
-        else treasure_thing(pool, KULTTUURIESINE_Turkis(c, 5), between(2, 4));
+        else if (k == 3 && r == 6) graded(4, 5, [c] { return KULTTUURIESINE_Eratyokalu(c); });
+        else if (k == 3 && r <= 8) some(5, 9, [c] { return goods_of_grade(KULTTUURIESINE_Nuoli(c), 5); });
+        else some(2, 4, [c] { return KULTTUURIESINE_Turkis(c, 5); });
     }
     for (int n = random(3); n > 0; n--) treasure_thing(pool, KULTTUURIESINE_Aarrekoru(c), 1);
     return (int)pool.count;

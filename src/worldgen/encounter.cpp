@@ -69,7 +69,8 @@ static int encounter_at(int x, int y) {
     static_assert(DATA_MAX % 4 == 0, "the pool is walked four records at a time");
     static_assert(offsetof(DataStruct, x) == 0 && offsetof(DataStruct, y) == 2, "the square leads the record");
     for (int i = 0; i < DATA_MAX; i += 4) {
-        if ((square(i) != key) & (square(i + 1) != key) & (square(i + 2) != key) & (square(i + 3) != key)) continue;
+        if (int(square(i) != key) & int(square(i + 1) != key) & int(square(i + 2) != key) & int(square(i + 3) != key))
+            continue;
         for (int k = i; k < i + 4; k++)
             if (square(k) == key && Data[k].type == DT_ENCOUNTER) return k;
     }

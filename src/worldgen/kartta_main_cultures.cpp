@@ -97,8 +97,15 @@ static void lay_out(int row, int col, int culture) {
         break;
     case 2:
         kaskityypit_at(row, col);
-        if (VH_rnd(10) > 4) kaskityypit_at(row + between(-3, 5), col + between(5, 9));
-        if (VH_rnd(10) > 8) kaskityypit_at(row + between(-3, 5), col - between(5, 9));
+        // The column is drawn before the row.
+        if (VH_rnd(10) > 4) {
+            const int c = col + between(5, 9);
+            kaskityypit_at(row + between(-3, 5), c);
+        }
+        if (VH_rnd(10) > 8) {
+            const int c = col - between(5, 9);
+            kaskityypit_at(row + between(-3, 5), c);
+        }
         break;
     case 3:
         place(row, col, 239);
@@ -118,7 +125,10 @@ static void lay_out(int row, int col, int culture) {
     case 4:
         place(row, col, 239);
         peltotyypit_at(row, col);
-        peltotyypit_at(row + between(-1, 5), col + between(-1, 5));
+        {
+            const int c = col + between(-1, 5);   // the column is drawn before the row
+            peltotyypit_at(row + between(-1, 5), c);
+        }
         for (int i = 0; i < 2; i++) {
             const int r = row + offset(7, 18, 4), c = col + offset(7, 18, 4);
             if (place(r, c, VH_rnd(100) > 74 ? 211 : 239)) peltotyypit_at(r, c);

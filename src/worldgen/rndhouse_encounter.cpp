@@ -192,7 +192,10 @@ static int near_square(int v) { return v - 1 + random(3); }
 
 // A stack of feathers beside a snare; a stack of none is not laid.
 static void lay_feathers(int x, int y, uint32_t feather, int count) {
-    if (count > 0) aseta_data(near_square(x), near_square(y), DT_ITEM, feather, count);
+    if (count > 0) {
+        const int fy = near_square(y);   // the row is drawn before the column
+        aseta_data(near_square(x), fy, DT_ITEM, feather, count);
+    }
 }
 
 int zoomscene_bird_trap_area(int culture, const char *tags, int id) {
@@ -258,8 +261,10 @@ void zoomscene_adventurers_camp(int item, int creature, const char *tags) {
     Zoom.chars[y * ZOOM_SIDE + x] = CH_SHELTER;
     if (strstr(t, "[camping]")) {
         aseta_data(x, y + 1, DT_FIRE_REMAINS, 10, day);
-        aseta_data(x + 1, y + 1, DT_ITEM, (uint32_t)object("FIREWOOD", 1), random(5) + 1);
-        aseta_data(x - 1, y + 1, DT_ITEM, (uint32_t)object("BRANCH", 1), random(15) + 1);
+        const int wood = random(5) + 1;   // each count is drawn before its thing
+        aseta_data(x + 1, y + 1, DT_ITEM, (uint32_t)object("FIREWOOD", 1), wood);
+        const int branches = random(15) + 1;
+        aseta_data(x - 1, y + 1, DT_ITEM, (uint32_t)object("BRANCH", 1), branches);
     }
     if (strstr(t, "[blood]"))
         for (int i = 0; i < 10; i++) {
@@ -275,7 +280,10 @@ void zoomscene_adventurers_camp(int item, int creature, const char *tags) {
     }
     const int food = KULTTUURIESINE_Eraruoka(get_alltime_kulttuuri(IsoX(), IsoY()));
     if (food)
-        for (int i = 0; i < 2; i++) aseta_data(near_square(x), y + 1, DT_ITEM, (uint32_t)food, random(5) + 1);
+        for (int i = 0; i < 2; i++) {
+            const int count = random(5) + 1;   // the count is drawn before the column
+            aseta_data(near_square(x), y + 1, DT_ITEM, (uint32_t)food, count);
+        }
     if (item != NO_ITEM) aseta_data(x + 1, y + 1, DT_ITEM, (uint32_t)item, 1);
     if (creature != 0 && creature_number_ok(creature)) aseta_data(x, y, DT_CREATURE, (uint32_t)creature, 1);
 }

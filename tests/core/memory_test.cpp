@@ -11,10 +11,10 @@
 
 namespace {
 
-struct Quit {
+struct MemoryQuit {
     std::string text;
 };
-[[noreturn]] void throw_quit(const char *text) { throw Quit{text}; }
+[[noreturn]] void throw_quit(const char *text) { throw MemoryQuit{text}; }
 
 // Refuses every request of at least `refuse_from` bytes.
 size_t refuse_from = 0;
@@ -58,7 +58,7 @@ TEST(Reserve, ARefusedRequestEndsInTheFatalExitOrIsAnsweredEmpty) {
                 served = r.ok() && r.size() == 1000 && r[999] == 0;
                 EXPECT_EQ(r.ok() ? 1000u : 0u, r.size());
             }
-        } catch (const Quit &q) {
+        } catch (const MemoryQuit &q) {
             told = q.text;
         }
         EXPECT_EQ(served, c.served) << c.from << " " << c.must_have;
@@ -107,7 +107,7 @@ TEST_F(MemoryLoadTest, RebuildWithoutMemoryEndsInTheFatalExitNamingIt) {
         Refusals refusing(MAP_BYTES);
         try {
             loader();
-        } catch (const Quit &q) {
+        } catch (const MemoryQuit &q) {
             told = q.text;
         }
     }

@@ -119,7 +119,7 @@ TEST_F(Doors, SneakingIsRefusedUnderAStrangersEyesButNotAFriends) {
 TEST_F(Doors, CoverCountsTheBlockingSquaresAround) {
     EXPECT_EQ(nakosuojataso(-1), 0);
     maailma[mapidx(229, 229)] = 'T';
-    terrain['T'].flags |= TF_TREE;
+    terrain[(unsigned char)'T'].flags |= TF_TREE;
     maailma[mapidx(231, 231)] = 219;
     terrain[219].flags |= TF_BLOCKS;
     EXPECT_EQ(nakosuojataso(-1), 2);

@@ -150,7 +150,7 @@ TEST_F(Picker, WrappersTakeTheOnlyFittingSquareWithoutAsking) {
     EXPECT_EQ(DirSel_ch("door you wish to open", "\xfe,"), ',');
 
     maailma[mapidx(230, 229)] = 'T';   // the square ahead is not open ground
-    terrain['T'].flags |= TF_BLOCKS;
+    terrain[(unsigned char)'T'].flags |= TF_BLOCKS;
     push_key(SDLK_UP);
     EXPECT_EQ(OtaTyhja_Suunta("x"), 0);
     EXPECT_EQ(GeneralX + GeneralY, 0);

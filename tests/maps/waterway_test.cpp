@@ -15,10 +15,10 @@
 
 namespace {
 
-std::vector<std::string> questions;
+std::vector<std::string> water_questions;
 int answer = 1;
 int ask(const char *q) {
-    questions.push_back(q);
+    water_questions.push_back(q);
     return answer;
 }
 int drowns(int) { return -1; }
@@ -28,7 +28,7 @@ class Waterway : public PlayTest {
 protected:
     void SetUp() override {
         PlayTest::SetUp();
-        questions.clear();
+        water_questions.clear();
         answer = 1;
         ui.choices.yes_no = ask;
         GlobWeather.water_temp = 200;   // 20 degrees: warm water asks nothing of its own
@@ -57,12 +57,12 @@ TEST_F(Waterway, StepsFromTheShoreWadeAfterTheQuestion) {
     EXPECT_EQ(vesisyvyys(232, 230), 1);
     EXPECT_EQ(WaterwayCheck(232, 230), 1);
     EXPECT_EQ(Plr.movement_mode, 4);
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], "Step into water?");
+    ASSERT_EQ(water_questions.size(), 1u);
+    EXPECT_EQ(water_questions[0], "Step into water?");
     EXPECT_TRUE(was_shown("The water is shallow enough to wade."));
 
     Plr.movement_mode = 1;
-    questions.clear();
+    water_questions.clear();
     answer = 0;
     EXPECT_EQ(WaterwayCheck(232, 230), 0);
     EXPECT_EQ(Plr.movement_mode, 1);
@@ -75,7 +75,7 @@ TEST_F(Waterway, LegsPastUseKeepHerOutOfTheWater) {
     wound_put(-1, 0, w);
     EXPECT_EQ(WaterwayCheck(232, 230), 0);
     EXPECT_EQ(Plr.movement_mode, 1);
-    EXPECT_TRUE(questions.empty()) << "she is not asked";
+    EXPECT_TRUE(water_questions.empty()) << "she is not asked";
     EXPECT_TRUE(was_shown("Better condition needed.")) << "the body's refusal is told";
     wound_put(-1, 0, WoundSlot{});
     EXPECT_EQ(WaterwayCheck(232, 230), 1);
@@ -86,13 +86,13 @@ TEST_F(Waterway, AutoWadeNoStopsSilentlyAfterTheColdWarning) {
     GlobWeather.water_temp = 50;    // 5 degrees
     setting("AUTO_WADE", "NO");
     EXPECT_EQ(WaterwayCheck(232, 230), 0);
-    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(water_questions.empty());
     EXPECT_TRUE(was_shown(std::string("The water is ") + WaterTemp_txtdesc(5) + ".")) << "the cold is told";
     EXPECT_EQ(Plr.movement_mode, 1);
 
     setting("AUTO_WADE", "YES");
     EXPECT_EQ(WaterwayCheck(232, 230), 1);
-    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(water_questions.empty());
     EXPECT_EQ(Plr.movement_mode, 4);
 }
 
@@ -100,20 +100,20 @@ TEST_F(Waterway, DeepWaterOffersASwimOnlyOnALocalMap) {
     depth(232, 230, 3);
     EXPECT_EQ(WaterwayCheck(232, 230), 0);
     EXPECT_TRUE(was_shown("The water is too deep to wade."));
-    ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(questions[0], "Swim?");
+    ASSERT_EQ(water_questions.size(), 1u);
+    EXPECT_EQ(water_questions[0], "Swim?");
     EXPECT_EQ(Plr.movement_mode, 2) << "the swim she takes";
     EXPECT_EQ(PlayerX, 232);
 
     Plr.movement_mode = 1;
     PlayerX = 230;
     world_map();
-    questions.clear();
+    water_questions.clear();
     forget();
     maailma[mapidx(231, 230)] = CH_SHALLOW_WATER;
     EXPECT_EQ(WaterwayCheck(231, 230), 0) << "from land into any water on the world map";
     EXPECT_TRUE(was_shown("The water is too deep to wade."));
-    EXPECT_TRUE(questions.empty()) << "never a swim there";
+    EXPECT_TRUE(water_questions.empty()) << "never a swim there";
 }
 
 TEST_F(Waterway, ASwimmerReachingTheShallowsWades) {
