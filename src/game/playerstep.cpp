@@ -86,10 +86,6 @@ static const char *key_text(const char *key) {
 
 // ---- small rules ------------------------------------------------------------------------------
 
-static int has_ice(int x, int y) {
-    return bigmap() ? ice_thickness_worldmap(x, y) > 0 : ice_thickness_mapwise(x, y) > 0;
-}
-
 // The ice would break under a part of the player's weight with the load.
 static int ice_breaks(int x, int y, float part) {
     float w = FullWeightLoad(-1);

@@ -69,11 +69,6 @@ template <class Keep> static void sort_out_pack(Keep keep) {
     }
 }
 
-static void add_named(const char *name, int count) {
-    const int row = object(name, 1);
-    if (row > 0) AddNewItem(row, count);
-}
-
 // The first definition of an object id: a kind kept by its number, whatever its row is called.
 static void add_defined(unsigned id, int count) {
     for (int row = 1; row < CONSTANTOBJ_ROWS; row++)

@@ -273,7 +273,7 @@ void pollution() {
 
 // ---- the farming kit ------------------------------------------------------------------------------
 
-static void add_named(const char *name, int count) {
+void add_named(const char *name, int count) {
     const int row = object(name, 1);
     if (row > 0) AddNewItem(row, count);
 }

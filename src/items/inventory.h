@@ -47,3 +47,5 @@ void pollution();                  // the command "D": discard own items here fo
 
 // The farming kit into the player's pack: pods, grains and seeds three times over, and a shovel.
 void plradd_agriculture_tools();
+// A new item of the object row called `name` into the player's inventory; nothing when none is called so.
+void add_named(const char *name, int count);

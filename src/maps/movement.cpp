@@ -30,7 +30,7 @@ float move_seconds_per_metre(int c) {
     }
 }
 
-static int has_ice(int x, int y) {
+int has_ice(int x, int y) {
     return bigmap() ? ice_thickness_worldmap(x, y) > 0 : ice_thickness_mapwise(x, y) > 0;
 }
 

@@ -12,6 +12,8 @@ extern int SOUND_IN_DISTANCE, SOUND_IN_POSITION;
 extern char MoveSound[16];         // the step sound chosen by the last step ("" none)
 
 int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY);
+// The square (a world cell on the world map) holds ice.
+int has_ice(int x, int y);
 // The same question on the local area, asked by a caller that knows it is not on the world map: a
 // creature's step has asked that already.
 int kiipeily_lahialue(int who, int fromX, int fromY, int toX, int toY);
