@@ -13,8 +13,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <functional>
+#include <mutex>
 #include <new>
 #include <string>
 #include <system_error>
@@ -296,21 +299,86 @@ static bool flush_path(const char *path, bool folder) {
 
 static bool flush_folder() { return flush_path(save_folder, true); }
 
-// Runs `work(i)` for i in [0, n) side by side, each on a thread of its own but the first, which runs on
-// the caller's; one that can't have a thread runs on the caller's too. A disk serves the waits asked
-// for together as one: the files of a commit flushed or removed one after another would wait for the
-// disk once each.
-template <class Work> static void side_by_side(int n, const Work &work) {
-    std::vector<std::thread> threads;
-    for (int i = 1; i < n; i++) {
-        try {
-            threads.emplace_back([&work, i] { work(i); });
-        } catch (const std::system_error &) {
-            work(i);
-        }
+// The threads that wait for the disk beside the commit: started the first time a commit asks for
+// them and kept, asleep, for the rest of the run, since starting and ending threads for every commit
+// costs more than the waits they share. A process forked from the game (a test's cut-short save) has
+// none of them: its commits wait one file after another.
+namespace {
+struct Waiters {
+    std::mutex lock, in_use;
+    std::condition_variable wake, finished;
+    const std::function<void(int)> *work = nullptr;
+    int next = 0, count = 0, unfinished = 0, threads = 0;
+    pid_t owner = 0;
+};
+Waiters *waiters;   // never freed: its threads sleep in it until the program ends
+enum { WAITERS_MAX = 31 };
+}  // namespace
+
+// Takes the next piece of the work in hand, if any is left, and does it; true when it did one.
+static bool take_one(Waiters &w, std::unique_lock<std::mutex> &held) {
+    if (w.next >= w.count) return false;
+    const int i = w.next++;
+    const std::function<void(int)> &work = *w.work;
+    held.unlock();
+    work(i);
+    held.lock();
+    if (--w.unfinished == 0) w.finished.notify_all();
+    return true;
+}
+
+static void waiter_loop(Waiters *w) {
+    std::unique_lock<std::mutex> held(w->lock);
+    for (;;) {
+        w->wake.wait(held, [w] { return w->next < w->count; });
+        take_one(*w, held);
     }
-    if (n > 0) work(0);
-    for (std::thread &t : threads) t.join();
+}
+
+// The waiters of this process with at least `want` threads started (fewer if the system gives no
+// more), or null in a process forked from the one that started them.
+static Waiters *waiters_for(int want) {
+    if (!waiters) {
+        waiters = new (std::nothrow) Waiters;
+        if (!waiters) return nullptr;
+        waiters->owner = getpid();
+    }
+    if (waiters->owner != getpid()) return nullptr;
+    if (want > WAITERS_MAX) want = WAITERS_MAX;
+    while (waiters->threads < want) {
+        try {
+            std::thread(waiter_loop, waiters).detach();
+        } catch (const std::system_error &) {
+            break;
+        }
+        waiters->threads++;
+    }
+    return waiters;
+}
+
+// Runs `work(i)` for i in [0, n) side by side on the waiters, the caller's thread taking its share;
+// with no waiters at hand (or while another caller has them) one after another on the caller's. A disk
+// serves the waits asked for together as one: the files of a commit flushed or removed one after
+// another would wait for the disk once each.
+template <class Work> static void side_by_side(int n, const Work &work) {
+    Waiters *w = n > 1 ? waiters_for(n - 1) : nullptr;
+    std::unique_lock<std::mutex> mine;
+    if (w) mine = std::unique_lock<std::mutex>(w->in_use, std::try_to_lock);
+    if (!w || !mine.owns_lock()) {
+        for (int i = 0; i < n; i++) work(i);
+        return;
+    }
+    const std::function<void(int)> each = [&work](int i) { work(i); };
+    std::unique_lock<std::mutex> held(w->lock);
+    w->work = &each;
+    w->next = 0;
+    w->count = w->unfinished = n;
+    w->wake.notify_all();
+    while (take_one(*w, held)) {
+    }
+    w->finished.wait(held, [w] { return w->unfinished == 0; });
+    w->work = nullptr;
+    w->next = w->count = 0;
 }
 
 // Several files (a name ending in '/' is a folder, flushed for its names) on the disk at once; true
