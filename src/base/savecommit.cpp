@@ -61,6 +61,9 @@ static Staged staged[STAGED_MAX];
 // The journals of the running save, one for each staged file that is rewritten in place (by the index
 // of its staged file): held in memory while the save runs and written out whole at its commit.
 static std::vector<unsigned char> journal_mem[STAGED_MAX];
+// The room of the largest journal of the last commit, kept for the next save's journals: the store of
+// local maps takes a few megabytes each time, which would otherwise be grown anew, copy by copy.
+static std::vector<unsigned char> spare_journal;
 
 static int staged_count;
 static int depth;
@@ -116,6 +119,7 @@ static Staged *add_staged(const char *path, int journal) {
     }
     s = &staged[staged_count++];
     journal_mem[s - staged].clear();
+    if (journal && journal_mem[s - staged].capacity() < spare_journal.capacity()) journal_mem[s - staged].swap(spare_journal);
     copy_bounded(s->path, sizeof s->path, path);
     s->journal = journal;
     struct stat st;
@@ -477,7 +481,14 @@ static const std::vector<unsigned char> *journal_at_hand(const char *name) {
     return &at_hand.back().bytes;
 }
 
-static void forget_journals() { std::deque<JournalAtHand>().swap(at_hand); }
+static void forget_journals() {
+    for (JournalAtHand &j : at_hand)
+        if (j.bytes.capacity() > spare_journal.capacity()) {
+            j.bytes.clear();
+            spare_journal.swap(j.bytes);
+        }
+    std::deque<JournalAtHand>().swap(at_hand);
+}
 
 // The entry of a checked journal at `at`, and where its bytes start.
 static JournalHead head_at(const std::vector<unsigned char> &j, size_t at) {
