@@ -70,7 +70,17 @@ static int free_first() {
 
 static uint32_t record_key(const ZoomExtraStruct &z) { return (uint32_t)z.x | (uint32_t)z.y << 16; }
 
+// While the table is held, the records that name both a cell and its village, in table order, listed
+// by one walk when first asked for. A record claimed, handed out or cleared may change the list: it is
+// walked again at the next request.
+static struct {
+    bool valid;
+    int n;
+    int at[ZOOMEXTRA_COUNT];
+} villages;
+
 static void index_forget() {
+    villages.valid = false;
     held.built = false;
     held.first.clear();
     memset(held.free, 0, sizeof held.free);
@@ -102,6 +112,7 @@ static void index_settle() {
 void zoomextra_hold(int on) {
     if (on) {
         held.depth++;
+        if (on == 2 && !held.built) held.walked = true;   // many lookups follow: the first one indexes
         return;
     }
     if (held.depth > 0 && --held.depth == 0) index_forget();
@@ -131,7 +142,11 @@ int zoomextra_kohta(int x, int y) {
         held.walked = true;
     } else if (held.depth > 0) {
         int answer;
-        if (index_lookup(x, y, answer)) return answer;
+        if (index_lookup(x, y, answer)) {
+            // a free record that still holds a village would join the list when its cell is written
+            if (ZoomExtra[answer].x == 0 && ZoomExtra[answer].socid != 0) villages.valid = false;
+            return answer;
+        }
         index_forget();   // the table changed behind the index: walk it, and index it again next time
     }
     int free_at = -1;
@@ -139,6 +154,7 @@ int zoomextra_kohta(int x, int y) {
         if (x != 0 && (int16_t)ZoomExtra[i].x == x && ZoomExtra[i].y == (uint16_t)y) return i;
         if (free_at < 0 && ZoomExtra[i].x == 0) free_at = i;
     }
+    if (free_at >= 0 && ZoomExtra[free_at].socid != 0) villages.valid = false;
     if (free_at < 0 && !full_logged) {
         // A full table answers "none": no record of another cell is ever handed out.
         full_logged = true;
@@ -150,6 +166,7 @@ int zoomextra_kohta(int x, int y) {
 ZoomExtraStruct &zoomextra_ref(int x, int y) {
     static ZoomExtraStruct throwaway;
     const int i = zoomextra_kohta(x, y);
+    villages.valid = false;   // the caller may write any of it
     if (i < 0) {
         memset(&throwaway, 0, sizeof throwaway);
         return throwaway;
@@ -167,6 +184,7 @@ static const ZoomExtraStruct *find(int x, int y) {
 // The record of a cell for writing: a free one is claimed; null when the table is full.
 static ZoomExtraStruct *claim(int x, int y) {
     const int i = zoomextra_kohta(x, y);
+    villages.valid = false;
     if (i < 0) return nullptr;
     ZoomExtra[i].x = (uint16_t)x;
     ZoomExtra[i].y = (uint16_t)y;
@@ -174,6 +192,7 @@ static ZoomExtraStruct *claim(int x, int y) {
 }
 
 void remove_ZoomExtra(int x, int y) {
+    villages.valid = false;
     if (held.built) index_settle();
     for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
         ZoomExtraStruct &z = ZoomExtra[i];
@@ -184,6 +203,27 @@ void remove_ZoomExtra(int x, int y) {
         }
         memset(&z, 0, sizeof z);
     }
+}
+
+int zoomextra_villages(const int **records) {
+    if (held.depth == 0) return -1;
+    if (!villages.valid) {
+        // The records with a cell are the ones the index does not hold free.
+        if (!held.built) index_build();
+        index_settle();
+        villages.n = 0;
+        for (int w = 0; w < FREE_WORDS; w++) {
+            uint64_t used = ~held.free[w];
+            if (w == FREE_WORDS - 1 && ZOOMEXTRA_COUNT % 64) used &= ((uint64_t)1 << (ZOOMEXTRA_COUNT % 64)) - 1;
+            for (; used; used &= used - 1) {
+                const int i = w * 64 + __builtin_ctzll(used);
+                if (ZoomExtra[i].x != 0 && ZoomExtra[i].socid != 0) villages.at[villages.n++] = i;
+            }
+        }
+        villages.valid = true;
+    }
+    *records = villages.at;
+    return villages.n;
 }
 
 int numused_ZoomExtra() {
@@ -387,6 +427,16 @@ int ExtraMarkers_in_use() {
     int n = 0;
     for (const ExtraMarkerStruct &e : ExtraMarker) n += e.kind != 0;
     return n;
+}
+
+int ExtraMarkers_over(int limit) {
+    if (limit >= EXTRAMARKER_COUNT) return 0;
+    // No more than `limit` are in use once this many free ones are met.
+    const int enough_free = EXTRAMARKER_COUNT - (limit < 0 ? -1 : limit);
+    int free_met = 0;
+    for (const ExtraMarkerStruct &e : ExtraMarker)
+        if (e.kind == 0 && ++free_met >= enough_free) return 0;
+    return 1;
 }
 
 void AlueellinenTapahtuma(int kind) {

@@ -1018,11 +1018,13 @@ static void extract_map(int zx, int zy, int end, bool *sorted = nullptr) {
 
 void dataextract(int zx, int zy) { extract_map(zx, zy, pool_taken_end()); }
 
-static void zoomset_from(const ZoomStruct &zoom, int zx, int zy);
-void zoomset_maailma(int zx, int zy) { zoomset_from(Zoom, zx, zy); }
+static int zoomset_from(const ZoomStruct &zoom, int zx, int zy, int slot);
+void zoomset_maailma(int zx, int zy) { zoomset_from(Zoom, zx, zy, 0); }
 
-// Local map (zx, zy) of the area laid from `zoom`.
-static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
+// Local map (zx, zy) of the area laid from `zoom`, its records into the free places of the pool from
+// `slot` on: every place below it is taken. Answers the place the search stopped at, below which every
+// place is taken, so that the next map of the area looks on from there.
+static int zoomset_from(const ZoomStruct &zoom, int zx, int zy, int slot) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
     for (int row = 0; row < ZOOM_SIDE; row++) {
         size_t to = mapidx(x0, y0 + row);
@@ -1035,7 +1037,7 @@ static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
     world_layer_touched(y0, y0 + ZOOM_SIDE - 1);
     layer_rows_written(pintakartta, y0, y0 + ZOOM_SIDE - 1);
     layer_rows_written(korkeuskartta, y0, y0 + ZOOM_SIDE - 1);
-    int slot = 0, full = 0;
+    int full = 0;
     for (const DataStruct &z : zoom.data) {
         if (z.type == 0) continue;
         if (z.x >= ZOOM_SIDE || z.y >= ZOOM_SIDE) {   // a damaged record would land on another map
@@ -1060,6 +1062,7 @@ static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
         slot++;
     }
     data_creature_record_made();
+    return slot;
 }
 
 void Zoomer(int x, int y) {
@@ -1070,13 +1073,16 @@ void Zoomer(int x, int y) {
     // each in turn would leave it. A map that isn't loaded leaves the buffer clear but for the cell and
     // heights of the map before it.
     const ZoomStruct *pending = nullptr;
+    // Nothing but the laying of the maps touches the pool here: each map looks for free places from
+    // where the one before stopped.
+    int slot = 0;
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             KeptRecord &k = kept[kept_count];
             if (load_through(x + zx, y + zy, k.bytes, k.n, false)) {
                 kept_count++;
                 pending = &k.bytes;
-                zoomset_from(k.bytes, zx, zy);
+                slot = zoomset_from(k.bytes, zx, zy, slot);
                 continue;
             }
             if (pending) {
@@ -1085,7 +1091,7 @@ void Zoomer(int x, int y) {
                 memcpy(Zoom.height, pending->height, sizeof Zoom.height);
                 pending = nullptr;
             }
-            zoomset_maailma(zx, zy);
+            slot = zoomset_from(Zoom, zx, zy, slot);
         }
     if (pending) memcpy(&Zoom, pending, sizeof Zoom);
     keep_end();
