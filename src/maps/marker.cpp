@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "base/ownlib.h"
 #include "base/savecommit.h"
@@ -163,10 +165,55 @@ int zoomextra_kohta(int x, int y) {
     return free_at;
 }
 
+// While kept, each record as it stood when the keeping began, saved before its first change: the
+// table is written only through this file, so the records saved are all that can have changed. A
+// reload in between keeps the whole table as it stood.
+static struct {
+    bool on, whole;
+    uint64_t saved[FREE_WORDS];
+    std::vector<std::pair<int, ZoomExtraStruct>> before;
+    std::vector<ZoomExtraStruct> all;
+} kept;
+
+static void keep_record(int i) {
+    if (!kept.on || kept.whole || i < 0) return;
+    uint64_t &w = kept.saved[i >> 6];
+    const uint64_t bit = (uint64_t)1 << (i & 63);
+    if (w & bit) return;
+    w |= bit;
+    kept.before.emplace_back(i, ZoomExtra[i]);
+}
+
+static void keep_whole() {
+    if (!kept.on || kept.whole) return;
+    kept.all.assign(ZoomExtra, ZoomExtra + ZOOMEXTRA_COUNT);
+    for (const auto &b : kept.before) kept.all[(size_t)b.first] = b.second;
+    kept.whole = true;
+}
+
+void zoomextra_keep(int on) {
+    kept.on = on != 0;
+    kept.whole = false;
+    memset(kept.saved, 0, sizeof kept.saved);
+    kept.before.clear();
+    kept.all.clear();
+}
+
+void zoomextra_put_back() {
+    if (!kept.on) return;
+    if (kept.whole)
+        memcpy(ZoomExtra, kept.all.data(), sizeof ZoomExtra);
+    else
+        for (const auto &b : kept.before) ZoomExtra[b.first] = b.second;
+    index_forget();
+    zoomextra_keep(1);
+}
+
 ZoomExtraStruct &zoomextra_ref(int x, int y) {
     static ZoomExtraStruct throwaway;
     const int i = zoomextra_kohta(x, y);
     villages.valid = false;   // the caller may write any of it
+    keep_record(i);
     if (i < 0) {
         memset(&throwaway, 0, sizeof throwaway);
         return throwaway;
@@ -186,6 +233,7 @@ static ZoomExtraStruct *claim(int x, int y) {
     const int i = zoomextra_kohta(x, y);
     villages.valid = false;
     if (i < 0) return nullptr;
+    keep_record(i);
     ZoomExtra[i].x = (uint16_t)x;
     ZoomExtra[i].y = (uint16_t)y;
     return &ZoomExtra[i];
@@ -201,6 +249,7 @@ void remove_ZoomExtra(int x, int y) {
             held.first.erase(record_key(z));
             free_set(i, true);
         }
+        keep_record(i);
         memset(&z, 0, sizeof z);
     }
 }
@@ -331,6 +380,7 @@ static int read_table(const char *name, void *table, size_t record, size_t count
 
 int LoadMarkerFiles() {
     index_forget();
+    keep_whole();
     memset(ZoomExtra, 0, sizeof ZoomExtra);
     memset(ExtraMarker, 0, sizeof ExtraMarker);
     full_logged = false;

@@ -33,6 +33,10 @@ void zoomextra_hold(int on);
 // While held: the records naming a cell and a village (x and socid not 0), in table order, and their
 // count; -1 when the table is not held (the caller walks it).
 int zoomextra_villages(const int **records);
+// Keeping (1) remembers each record as it stands now before its first change, until 0; put back
+// returns the table to what it was when the keeping began (and keeps on from there).
+void zoomextra_keep(int on);
+void zoomextra_put_back();
 void remove_ZoomExtra(int x, int y);
 int numused_ZoomExtra();
 int zoommap_lastday(int x, int y);           // last-visit day, today when none

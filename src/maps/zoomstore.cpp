@@ -226,6 +226,9 @@ static struct {
     int depth;
     int fd = -1;
     std::string path;
+    bool known = false;   // dev and ino are the open file's (an open file keeps its own for good)
+    dev_t dev;
+    ino_t ino;
 } held_maps;
 
 static void maps_hold(int on) {
@@ -245,9 +248,19 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
     if (size) *size = -1;
     if (held_maps.depth == 0) return -1;
     struct stat named, opened;
+    // Within a walk that trusts the pair as seen, the maps file under the store's name is the one seen.
+    const bool trust = !named_st && trusted.depth > 0 && trusted.valid && seen_pair.valid &&
+                       seen_pair.dir == map_charpath() && held_maps.fd >= 0 && held_maps.path == path;
     if (named_st) named = *named_st;
+    else if (trust) named = seen_pair.maps;
     else if (stat(path, &named) != 0) return -1;
-    if (held_maps.fd >= 0 && (held_maps.path != path || fstat(held_maps.fd, &opened) != 0 ||
+    if (held_maps.fd >= 0 && !held_maps.known) held_maps.known = fstat(held_maps.fd, &opened) == 0;
+    if (held_maps.known) {
+        opened.st_dev = held_maps.dev;
+        opened.st_ino = held_maps.ino;
+    }
+    // The size alone changes while the file is open: it is asked only when wanted.
+    if (held_maps.fd >= 0 && (held_maps.path != path || !held_maps.known || (size && fstat(held_maps.fd, &opened) != 0) ||
                               opened.st_ino != named.st_ino || opened.st_dev != named.st_dev)) {
         close(held_maps.fd);
         held_maps.fd = -1;
@@ -255,7 +268,11 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
     if (held_maps.fd < 0) {
         held_maps.fd = open(path, O_RDWR | O_CLOEXEC);
         held_maps.path = path;
+        held_maps.known = false;
         if (held_maps.fd < 0 || fstat(held_maps.fd, &opened) != 0) return held_maps.fd;
+        held_maps.known = true;
+        held_maps.dev = opened.st_dev;
+        held_maps.ino = opened.st_ino;
     }
     if (size) *size = opened.st_size;
     return held_maps.fd;
