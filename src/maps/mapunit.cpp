@@ -234,12 +234,13 @@ struct KeptFill {
     bool rows_only;
     int value, y0, y1;
 };
-KeptFill kept_fills[] = {{pintakartta, true, -1, 0, MAP_ROWS - 1},
-                         {korkeuskartta, true, -1, 0, MAP_ROWS - 1},
-                         {maailma, false, -1, 0, MAP_ROWS - 1},
-                         {maailma_attrib, true, -1, 0, MAP_ROWS - 1},
-                         {maailma_work, true, -1, 0, MAP_ROWS - 1},
-                         {maailma_worksymbol, true, -1, 0, MAP_ROWS - 1}};
+enum { KEPT_VIEW = 3, KEPT_COUNT = 6 };   // the view layers are the last three
+KeptFill kept_fills[KEPT_COUNT] = {{pintakartta, true, -1, 0, MAP_ROWS - 1},
+                                   {korkeuskartta, true, -1, 0, MAP_ROWS - 1},
+                                   {maailma, false, -1, 0, MAP_ROWS - 1},
+                                   {maailma_attrib, true, -1, 0, MAP_ROWS - 1},
+                                   {maailma_work, true, -1, 0, MAP_ROWS - 1},
+                                   {maailma_worksymbol, true, -1, 0, MAP_ROWS - 1}};
 }  // namespace
 
 static KeptFill *kept_fill(const uint8_t *layer) {
@@ -253,6 +254,18 @@ void layer_rows_written(const uint8_t *layer, int y0, int y1) {
     if (!k || y0 > y1) return;
     if (y0 < k->y0) k->y0 = y0 < 0 ? 0 : y0;
     if (y1 > k->y1) k->y1 = y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1;
+}
+
+// A view marks square after square: its rows are told without looking the layers up.
+void view_rows_written(int y0, int y1) {
+    if (y0 < 0) y0 = 0;
+    if (y1 >= MAP_ROWS) y1 = MAP_ROWS - 1;
+    if (y0 > y1) return;
+    for (int i = KEPT_VIEW; i < KEPT_COUNT; i++) {
+        KeptFill &k = kept_fills[i];
+        if (y0 < k.y0) k.y0 = y0;
+        if (y1 > k.y1) k.y1 = y1;
+    }
 }
 
 int layer_fill_rows(const uint8_t *layer, int &y0, int &y1) {

@@ -81,6 +81,8 @@ void fill_layer(uint8_t *layer, uint8_t value);
 // again with the value it was last filled with clears only those rows. The rows told of "maailma"
 // (through world_layer_touched) are kept the same way, but its fill is always whole.
 void layer_rows_written(const uint8_t *layer, int y0, int y1);
+// The rows of all three view layers at once, for the view's own marks.
+void view_rows_written(int y0, int y1);
 // The value such a layer was last filled with (-1 when unknown, or for a layer that keeps no rows) and
 // the rows told since (y0 > y1: none): the only ones that may hold anything else.
 int layer_fill_rows(const uint8_t *layer, int &y0, int &y1);

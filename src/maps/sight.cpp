@@ -113,13 +113,6 @@ static void rest_view_layers() {
     stale_x1 = stale_y1 = -1;
 }
 
-// The rows of the three view layers a view marks.
-static void view_rows_written(int y0, int y1) {
-    layer_rows_written(maailma_attrib, y0, y1);
-    layer_rows_written(maailma_work, y0, y1);
-    layer_rows_written(maailma_worksymbol, y0, y1);
-}
-
 static void record_seen(int x, int y, int c) {
     if (!in_grid(x, y)) return;
     view_layers_touched(x, y);
