@@ -229,9 +229,12 @@ int GetMappie(int mode) {
     cre_maintenance();
     clean_area();
     if (!world) {
+        // The fields' upkeep looks up the map-info records of many cells: the table is indexed once.
+        zoomextra_hold(2);
         for (int y = wy - 5; y <= wy + 5; y++)
             for (int x = wx - 5; x <= wx + 5; x++)
                 if (on_pelto(x, y)) field_maintenance(x, y);
+        zoomextra_hold(0);
         for (int y = wy - 2; y <= wy + 2; y++)
             for (int x = wx - 2; x <= wx + 2; x++)
                 if (settlement_cell(x, y)) kyla_maintenance(x, y);
@@ -263,7 +266,7 @@ int GetMappie(int mode) {
     ok = save_commit() && ok;
     if (pause_after_zoom) loader_wait_key();
     // The store's compaction is a commit of its own.
-    if (ExtraMarkers_in_use() > 9950) zoommap_maintenance();
+    if (ExtraMarkers_over(9950)) zoommap_maintenance();
     loader_log("getmappie", "exiting getmappie function");
     return ok;
 }

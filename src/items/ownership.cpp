@@ -58,7 +58,11 @@ OwnerStruct own_bigmaploc(int x, int y) {
     o.free = 1;
     uint32_t nearest = 0;
     int best = 6;
-    for (const ZoomExtraStruct &z : ZoomExtra) {
+    // While the table is held only its village records are looked at, listed once for every lookup.
+    const int *listed = nullptr;
+    const int n = zoomextra_villages(&listed);
+    for (int k = 0; k < (n >= 0 ? n : ZOOMEXTRA_COUNT); k++) {
+        const ZoomExtraStruct &z = ZoomExtra[n >= 0 ? listed[k] : k];
         if (z.x == 0 || z.socid == 0) continue;
         if (z.x == x && z.y == y) {
             if (z.socid == (uint32_t)-1000) break;

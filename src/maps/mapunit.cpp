@@ -65,21 +65,26 @@ int get_tempchar(int x, int y) { return in_layer(x, y) ? maailma_work[mapidx(x, 
 void set_tempchar(int x, int y, int c) {
     if (!in_layer(x, y)) return;
     maailma_work[mapidx(x, y)] = (uint8_t)c;
+    layer_rows_written(maailma_work, y, y);
     view_layers_touched(x, y);
 }
 void set_workchar(int x, int y, int c) {
     if (!in_grid(x, y)) return;
     maailma_work[mapidx(x, y)] = (uint8_t)c;
+    layer_rows_written(maailma_work, y, y);
     view_layers_touched(x, y);
 }
 int get_worksymbol(int x, int y) { return in_grid(x, y) ? maailma_worksymbol[mapidx(x, y)] : 0; }
 void set_worksymbol(int x, int y, int c) {
-    if (in_layer(x, y)) maailma_worksymbol[mapidx(x, y)] = (uint8_t)c;
+    if (!in_layer(x, y)) return;
+    maailma_worksymbol[mapidx(x, y)] = (uint8_t)c;
+    layer_rows_written(maailma_worksymbol, y, y);
 }
 int get_tempcol(int x, int y) { return in_grid(x, y) ? maailma_attrib[mapidx(x, y)] : ':'; }
 void set_tempcol(int x, int y, int c) {
     if (!in_grid(x, y)) return;
     maailma_attrib[mapidx(x, y)] = (uint8_t)c;
+    layer_rows_written(maailma_attrib, y, y);
     view_layers_touched(x, y);
 }
 void set_memorymap(int x, int y, int c) {
@@ -221,16 +226,21 @@ __attribute__((target("avx2"))) static size_t fill_blocks_wide(uint8_t *layer, u
 #endif
 
 // The layers whose writers tell their rows: the value of the last fill (-1 unknown) and the rows
-// written since (y0 > y1: none); whether a fill with the same value clears only those rows.
+// written since (y0 > y1: none); whether a fill with the same value clears only those rows. The view
+// layers are filled as every map is read, and their writers touch the rows around the player only.
 namespace {
 struct KeptFill {
     const uint8_t *layer;
     bool rows_only;
     int value, y0, y1;
 };
-KeptFill kept_fills[] = {{pintakartta, true, -1, 0, MAP_ROWS - 1},
-                         {korkeuskartta, true, -1, 0, MAP_ROWS - 1},
-                         {maailma, false, -1, 0, MAP_ROWS - 1}};
+enum { KEPT_VIEW = 3, KEPT_COUNT = 6 };   // the view layers are the last three
+KeptFill kept_fills[KEPT_COUNT] = {{pintakartta, true, -1, 0, MAP_ROWS - 1},
+                                   {korkeuskartta, true, -1, 0, MAP_ROWS - 1},
+                                   {maailma, false, -1, 0, MAP_ROWS - 1},
+                                   {maailma_attrib, true, -1, 0, MAP_ROWS - 1},
+                                   {maailma_work, true, -1, 0, MAP_ROWS - 1},
+                                   {maailma_worksymbol, true, -1, 0, MAP_ROWS - 1}};
 }  // namespace
 
 static KeptFill *kept_fill(const uint8_t *layer) {
@@ -246,12 +256,31 @@ void layer_rows_written(const uint8_t *layer, int y0, int y1) {
     if (y1 > k->y1) k->y1 = y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1;
 }
 
-int world_layer_fill_rows(int &y0, int &y1) {
-    const KeptFill &k = *kept_fill(maailma);
-    y0 = k.y0;
-    y1 = k.y1;
-    return k.value;
+// A view marks square after square: its rows are told without looking the layers up.
+void view_rows_written(int y0, int y1) {
+    if (y0 < 0) y0 = 0;
+    if (y1 >= MAP_ROWS) y1 = MAP_ROWS - 1;
+    if (y0 > y1) return;
+    for (int i = KEPT_VIEW; i < KEPT_COUNT; i++) {
+        KeptFill &k = kept_fills[i];
+        if (y0 < k.y0) k.y0 = y0;
+        if (y1 > k.y1) k.y1 = y1;
+    }
 }
+
+int layer_fill_rows(const uint8_t *layer, int &y0, int &y1) {
+    const KeptFill *k = kept_fill(layer);
+    if (!k) {
+        y0 = 0;
+        y1 = MAP_ROWS - 1;
+        return -1;
+    }
+    y0 = k->y0;
+    y1 = k->y1;
+    return k->value;
+}
+
+int world_layer_fill_rows(int &y0, int &y1) { return layer_fill_rows(maailma, y0, y1); }
 
 // A layer that holds `value` but in the rows told since: those rows are filled. The checking build
 // makes sure that the rest holds the value, so that a writer that doesn't tell is found by the tests.
@@ -302,6 +331,7 @@ void fill_layer(uint8_t *layer, uint8_t value) {
 // blocks that are the same are only read.
 void copy_layer(uint8_t *to, const uint8_t *from) {
     tell_view(to);
+    layer_rows_written(to, 0, MAP_ROWS - 1);
     enum { BLOCK = 4096 };
     size_t i = 0;
     for (; i + BLOCK <= MAP_BYTES; i += BLOCK)

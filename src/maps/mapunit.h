@@ -76,10 +76,16 @@ void wadestrip();
 void wadestrip_loaded();
 // Sets all MAP_BYTES bytes of a layer to `value`.
 void fill_layer(uint8_t *layer, uint8_t value);
-// "pintakartta" and "korkeuskartta": every writer of them but fill_layer tells the rows it writes, so
-// that filling one again with the value it was last filled with clears only those rows. The rows told
-// of "maailma" (through world_layer_touched) are kept the same way, but its fill is always whole.
+// "pintakartta", "korkeuskartta" and the view layers "maailma_attrib", "maailma_work" and
+// "maailma_worksymbol": every writer of them but fill_layer tells the rows it writes, so that filling one
+// again with the value it was last filled with clears only those rows. The rows told of "maailma"
+// (through world_layer_touched) are kept the same way, but its fill is always whole.
 void layer_rows_written(const uint8_t *layer, int y0, int y1);
+// The rows of all three view layers at once, for the view's own marks.
+void view_rows_written(int y0, int y1);
+// The value such a layer was last filled with (-1 when unknown, or for a layer that keeps no rows) and
+// the rows told since (y0 > y1: none): the only ones that may hold anything else.
+int layer_fill_rows(const uint8_t *layer, int &y0, int &y1);
 // Copies all MAP_BYTES bytes of `from` over `to`.
 void copy_layer(uint8_t *to, const uint8_t *from);
 void Mapcopy_ZoomToCurrent(UiRect rect);

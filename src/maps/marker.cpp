@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "base/ownlib.h"
 #include "base/savecommit.h"
@@ -70,7 +72,17 @@ static int free_first() {
 
 static uint32_t record_key(const ZoomExtraStruct &z) { return (uint32_t)z.x | (uint32_t)z.y << 16; }
 
+// While the table is held, the records that name both a cell and its village, in table order, listed
+// by one walk when first asked for. A record claimed, handed out or cleared may change the list: it is
+// walked again at the next request.
+static struct {
+    bool valid;
+    int n;
+    int at[ZOOMEXTRA_COUNT];
+} villages;
+
 static void index_forget() {
+    villages.valid = false;
     held.built = false;
     held.first.clear();
     memset(held.free, 0, sizeof held.free);
@@ -102,6 +114,7 @@ static void index_settle() {
 void zoomextra_hold(int on) {
     if (on) {
         held.depth++;
+        if (on == 2 && !held.built) held.walked = true;   // many lookups follow: the first one indexes
         return;
     }
     if (held.depth > 0 && --held.depth == 0) index_forget();
@@ -131,7 +144,11 @@ int zoomextra_kohta(int x, int y) {
         held.walked = true;
     } else if (held.depth > 0) {
         int answer;
-        if (index_lookup(x, y, answer)) return answer;
+        if (index_lookup(x, y, answer)) {
+            // a free record that still holds a village would join the list when its cell is written
+            if (ZoomExtra[answer].x == 0 && ZoomExtra[answer].socid != 0) villages.valid = false;
+            return answer;
+        }
         index_forget();   // the table changed behind the index: walk it, and index it again next time
     }
     int free_at = -1;
@@ -139,6 +156,7 @@ int zoomextra_kohta(int x, int y) {
         if (x != 0 && (int16_t)ZoomExtra[i].x == x && ZoomExtra[i].y == (uint16_t)y) return i;
         if (free_at < 0 && ZoomExtra[i].x == 0) free_at = i;
     }
+    if (free_at >= 0 && ZoomExtra[free_at].socid != 0) villages.valid = false;
     if (free_at < 0 && !full_logged) {
         // A full table answers "none": no record of another cell is ever handed out.
         full_logged = true;
@@ -147,9 +165,55 @@ int zoomextra_kohta(int x, int y) {
     return free_at;
 }
 
+// While kept, each record as it stood when the keeping began, saved before its first change: the
+// table is written only through this file, so the records saved are all that can have changed. A
+// reload in between keeps the whole table as it stood.
+static struct {
+    bool on, whole;
+    uint64_t saved[FREE_WORDS];
+    std::vector<std::pair<int, ZoomExtraStruct>> before;
+    std::vector<ZoomExtraStruct> all;
+} kept;
+
+static void keep_record(int i) {
+    if (!kept.on || kept.whole || i < 0) return;
+    uint64_t &w = kept.saved[i >> 6];
+    const uint64_t bit = (uint64_t)1 << (i & 63);
+    if (w & bit) return;
+    w |= bit;
+    kept.before.emplace_back(i, ZoomExtra[i]);
+}
+
+static void keep_whole() {
+    if (!kept.on || kept.whole) return;
+    kept.all.assign(ZoomExtra, ZoomExtra + ZOOMEXTRA_COUNT);
+    for (const auto &b : kept.before) kept.all[(size_t)b.first] = b.second;
+    kept.whole = true;
+}
+
+void zoomextra_keep(int on) {
+    kept.on = on != 0;
+    kept.whole = false;
+    memset(kept.saved, 0, sizeof kept.saved);
+    kept.before.clear();
+    kept.all.clear();
+}
+
+void zoomextra_put_back() {
+    if (!kept.on) return;
+    if (kept.whole)
+        memcpy(ZoomExtra, kept.all.data(), sizeof ZoomExtra);
+    else
+        for (const auto &b : kept.before) ZoomExtra[b.first] = b.second;
+    index_forget();
+    zoomextra_keep(1);
+}
+
 ZoomExtraStruct &zoomextra_ref(int x, int y) {
     static ZoomExtraStruct throwaway;
     const int i = zoomextra_kohta(x, y);
+    villages.valid = false;   // the caller may write any of it
+    keep_record(i);
     if (i < 0) {
         memset(&throwaway, 0, sizeof throwaway);
         return throwaway;
@@ -167,13 +231,16 @@ static const ZoomExtraStruct *find(int x, int y) {
 // The record of a cell for writing: a free one is claimed; null when the table is full.
 static ZoomExtraStruct *claim(int x, int y) {
     const int i = zoomextra_kohta(x, y);
+    villages.valid = false;
     if (i < 0) return nullptr;
+    keep_record(i);
     ZoomExtra[i].x = (uint16_t)x;
     ZoomExtra[i].y = (uint16_t)y;
     return &ZoomExtra[i];
 }
 
 void remove_ZoomExtra(int x, int y) {
+    villages.valid = false;
     if (held.built) index_settle();
     for (int i = 0; i < ZOOMEXTRA_COUNT; i++) {
         ZoomExtraStruct &z = ZoomExtra[i];
@@ -182,8 +249,30 @@ void remove_ZoomExtra(int x, int y) {
             held.first.erase(record_key(z));
             free_set(i, true);
         }
+        keep_record(i);
         memset(&z, 0, sizeof z);
     }
+}
+
+int zoomextra_villages(const int **records) {
+    if (held.depth == 0) return -1;
+    if (!villages.valid) {
+        // The records with a cell are the ones the index does not hold free.
+        if (!held.built) index_build();
+        index_settle();
+        villages.n = 0;
+        for (int w = 0; w < FREE_WORDS; w++) {
+            uint64_t used = ~held.free[w];
+            if (w == FREE_WORDS - 1 && ZOOMEXTRA_COUNT % 64) used &= ((uint64_t)1 << (ZOOMEXTRA_COUNT % 64)) - 1;
+            for (; used; used &= used - 1) {
+                const int i = w * 64 + __builtin_ctzll(used);
+                if (ZoomExtra[i].x != 0 && ZoomExtra[i].socid != 0) villages.at[villages.n++] = i;
+            }
+        }
+        villages.valid = true;
+    }
+    *records = villages.at;
+    return villages.n;
 }
 
 int numused_ZoomExtra() {
@@ -291,6 +380,7 @@ static int read_table(const char *name, void *table, size_t record, size_t count
 
 int LoadMarkerFiles() {
     index_forget();
+    keep_whole();
     memset(ZoomExtra, 0, sizeof ZoomExtra);
     memset(ExtraMarker, 0, sizeof ExtraMarker);
     full_logged = false;
@@ -387,6 +477,16 @@ int ExtraMarkers_in_use() {
     int n = 0;
     for (const ExtraMarkerStruct &e : ExtraMarker) n += e.kind != 0;
     return n;
+}
+
+int ExtraMarkers_over(int limit) {
+    if (limit >= EXTRAMARKER_COUNT) return 0;
+    // No more than `limit` are in use once this many free ones are met.
+    const int enough_free = EXTRAMARKER_COUNT - (limit < 0 ? -1 : limit);
+    int free_met = 0;
+    for (const ExtraMarkerStruct &e : ExtraMarker)
+        if (e.kind == 0 && ++free_met >= enough_free) return 0;
+    return 1;
 }
 
 void AlueellinenTapahtuma(int kind) {

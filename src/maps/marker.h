@@ -28,7 +28,15 @@ int zoomextra_kohta(int x, int y);   // the cell's record, else the first free o
 ZoomExtraStruct &zoomextra_ref(int x, int y);  // the cell's record; a throwaway one when full
 // Held (nested) while many cells are looked up and stored at once: the table is indexed once instead of
 // walked at every lookup. Only this file's functions may add or clear records while it is held.
+// 1 holds it, 2 holds it for many lookups (the first one indexes it), 0 lets go.
 void zoomextra_hold(int on);
+// While held: the records naming a cell and a village (x and socid not 0), in table order, and their
+// count; -1 when the table is not held (the caller walks it).
+int zoomextra_villages(const int **records);
+// Keeping (1) remembers each record as it stands now before its first change, until 0; put back
+// returns the table to what it was when the keeping began (and keeps on from there).
+void zoomextra_keep(int on);
+void zoomextra_put_back();
 void remove_ZoomExtra(int x, int y);
 int numused_ZoomExtra();
 int zoommap_lastday(int x, int y);           // last-visit day, today when none
@@ -67,6 +75,7 @@ int LueExtraMarker_RUNSAUS(int x, int y, int species);
 void LueExtraMarkerit(int x, int y, const int *species, int n, int *kill, int *abundance);
 void ExtraMarkerMaintenance();     // expired markers go; the daily upkeep runs it
 int ExtraMarkers_in_use();
+int ExtraMarkers_over(int limit);  // 1 when more than `limit` are in use; stops at the first free ones that rule it out
 
 // ---- world cells ----
 int IsoX();

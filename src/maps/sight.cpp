@@ -70,20 +70,44 @@ void view_layers_touched(int x, int y) { view_layers_touched_rect(x, y, x, y); }
 
 void view_layers_touched_all() { view_layers_touched_rect(0, 0, MAP_STRIDE - 1, MAP_ROWS - 1); }
 
-// Both layers back at rest inside the stale rectangle, which is then empty.
+// Rows y0..y1 of the stale rectangle's columns: `attrib` puts back the marks, `work` the work layer.
+static void rest_rows(int y0, int y1, bool attrib, bool work) {
+    if (y0 > y1) return;
+    if (stale_x0 == 0 && stale_x1 == MAP_STRIDE - 1) {   // whole rows: one run
+        const size_t at = mapidx(0, y0), n = (size_t)(y1 - y0 + 1) * MAP_STRIDE;
+        if (attrib) memset(&maailma_attrib[at], ':', n);
+        if (work) memcpy(&maailma_work[at], &maailma_memorymap[at], n);
+        return;
+    }
+    const size_t n = (size_t)(stale_x1 - stale_x0 + 1);
+    for (int y = y0; y <= y1; y++) {
+        const size_t at = mapidx(stale_x0, y);
+        if (attrib) memset(&maailma_attrib[at], ':', n);
+        if (work) memcpy(&maailma_work[at], &maailma_memorymap[at], n);
+    }
+}
+
+// Both layers back at rest inside the stale rectangle, which is then empty. Marks filled with ':' hold it
+// but in the rows told since (after a map is read, all but the rows around the player): only those are
+// put back.
 static void rest_view_layers() {
     if (stale_x0 > stale_x1 || stale_y0 > stale_y1) return;
-    if (stale_x0 == 0 && stale_x1 == MAP_STRIDE - 1) {   // whole rows: one run
-        const size_t at = mapidx(0, stale_y0), n = (size_t)(stale_y1 - stale_y0 + 1) * MAP_STRIDE;
-        memset(&maailma_attrib[at], ':', n);
-        memcpy(&maailma_work[at], &maailma_memorymap[at], n);
+    int a0 = stale_y0, a1 = stale_y1;
+    if (layer_fill_rows(maailma_attrib, a0, a1) == ':') {
+        if (a0 < stale_y0) a0 = stale_y0;
+        if (a1 > stale_y1) a1 = stale_y1;
     } else {
-        const size_t n = (size_t)(stale_x1 - stale_x0 + 1);
-        for (int y = stale_y0; y <= stale_y1; y++) {
-            const size_t at = mapidx(stale_x0, y);
-            memset(&maailma_attrib[at], ':', n);
-            memcpy(&maailma_work[at], &maailma_memorymap[at], n);
-        }
+        a0 = stale_y0;
+        a1 = stale_y1;
+        layer_rows_written(maailma_attrib, a0, a1);
+    }
+    layer_rows_written(maailma_work, stale_y0, stale_y1);
+    if (a0 > a1) {
+        rest_rows(stale_y0, stale_y1, false, true);
+    } else {
+        rest_rows(stale_y0, a0 - 1, false, true);
+        rest_rows(a0, a1, true, true);
+        rest_rows(a1 + 1, stale_y1, false, true);
     }
     stale_x0 = stale_y0 = 1 << 30;
     stale_x1 = stale_y1 = -1;
@@ -92,6 +116,7 @@ static void rest_view_layers() {
 static void record_seen(int x, int y, int c) {
     if (!in_grid(x, y)) return;
     view_layers_touched(x, y);
+    view_rows_written(y, y);
     size_t i = mapidx(x, y);
     if ((c == 210 || c == 239) && maailma_work[i] == ' ') NAKOPIIRISSA_Kyla = 1;
     maailma_work[i] = (uint8_t)c;
@@ -498,6 +523,7 @@ void PlayerView() {
 
     if (in_grid(PlayerX, PlayerY)) {
         view_layers_touched(PlayerX, PlayerY);
+        view_rows_written(PlayerY, PlayerY);
         size_t i = mapidx(PlayerX, PlayerY);
         maailma_work[i] = maailma[i];
         maailma_memorymap[i] = maailma[i];

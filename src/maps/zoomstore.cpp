@@ -226,6 +226,9 @@ static struct {
     int depth;
     int fd = -1;
     std::string path;
+    bool known = false;   // dev and ino are the open file's (an open file keeps its own for good)
+    dev_t dev;
+    ino_t ino;
 } held_maps;
 
 static void maps_hold(int on) {
@@ -245,9 +248,19 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
     if (size) *size = -1;
     if (held_maps.depth == 0) return -1;
     struct stat named, opened;
+    // Within a walk that trusts the pair as seen, the maps file under the store's name is the one seen.
+    const bool trust = !named_st && trusted.depth > 0 && trusted.valid && seen_pair.valid &&
+                       seen_pair.dir == map_charpath() && held_maps.fd >= 0 && held_maps.path == path;
     if (named_st) named = *named_st;
+    else if (trust) named = seen_pair.maps;
     else if (stat(path, &named) != 0) return -1;
-    if (held_maps.fd >= 0 && (held_maps.path != path || fstat(held_maps.fd, &opened) != 0 ||
+    if (held_maps.fd >= 0 && !held_maps.known) held_maps.known = fstat(held_maps.fd, &opened) == 0;
+    if (held_maps.known) {
+        opened.st_dev = held_maps.dev;
+        opened.st_ino = held_maps.ino;
+    }
+    // The size alone changes while the file is open: it is asked only when wanted.
+    if (held_maps.fd >= 0 && (held_maps.path != path || !held_maps.known || (size && fstat(held_maps.fd, &opened) != 0) ||
                               opened.st_ino != named.st_ino || opened.st_dev != named.st_dev)) {
         close(held_maps.fd);
         held_maps.fd = -1;
@@ -255,7 +268,11 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
     if (held_maps.fd < 0) {
         held_maps.fd = open(path, O_RDWR | O_CLOEXEC);
         held_maps.path = path;
+        held_maps.known = false;
         if (held_maps.fd < 0 || fstat(held_maps.fd, &opened) != 0) return held_maps.fd;
+        held_maps.known = true;
+        held_maps.dev = opened.st_dev;
+        held_maps.ino = opened.st_ino;
     }
     if (size) *size = opened.st_size;
     return held_maps.fd;
@@ -1018,11 +1035,13 @@ static void extract_map(int zx, int zy, int end, bool *sorted = nullptr) {
 
 void dataextract(int zx, int zy) { extract_map(zx, zy, pool_taken_end()); }
 
-static void zoomset_from(const ZoomStruct &zoom, int zx, int zy);
-void zoomset_maailma(int zx, int zy) { zoomset_from(Zoom, zx, zy); }
+static int zoomset_from(const ZoomStruct &zoom, int zx, int zy, int slot);
+void zoomset_maailma(int zx, int zy) { zoomset_from(Zoom, zx, zy, 0); }
 
-// Local map (zx, zy) of the area laid from `zoom`.
-static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
+// Local map (zx, zy) of the area laid from `zoom`, its records into the free places of the pool from
+// `slot` on: every place below it is taken. Answers the place the search stopped at, below which every
+// place is taken, so that the next map of the area looks on from there.
+static int zoomset_from(const ZoomStruct &zoom, int zx, int zy, int slot) {
     const int x0 = AREA_CENTRE + 64 * zx, y0 = AREA_CENTRE + 64 * zy;
     for (int row = 0; row < ZOOM_SIDE; row++) {
         size_t to = mapidx(x0, y0 + row);
@@ -1035,7 +1054,7 @@ static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
     world_layer_touched(y0, y0 + ZOOM_SIDE - 1);
     layer_rows_written(pintakartta, y0, y0 + ZOOM_SIDE - 1);
     layer_rows_written(korkeuskartta, y0, y0 + ZOOM_SIDE - 1);
-    int slot = 0, full = 0;
+    int full = 0;
     for (const DataStruct &z : zoom.data) {
         if (z.type == 0) continue;
         if (z.x >= ZOOM_SIDE || z.y >= ZOOM_SIDE) {   // a damaged record would land on another map
@@ -1060,6 +1079,7 @@ static void zoomset_from(const ZoomStruct &zoom, int zx, int zy) {
         slot++;
     }
     data_creature_record_made();
+    return slot;
 }
 
 void Zoomer(int x, int y) {
@@ -1070,13 +1090,16 @@ void Zoomer(int x, int y) {
     // each in turn would leave it. A map that isn't loaded leaves the buffer clear but for the cell and
     // heights of the map before it.
     const ZoomStruct *pending = nullptr;
+    // Nothing but the laying of the maps touches the pool here: each map looks for free places from
+    // where the one before stopped.
+    int slot = 0;
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             KeptRecord &k = kept[kept_count];
             if (load_through(x + zx, y + zy, k.bytes, k.n, false)) {
                 kept_count++;
                 pending = &k.bytes;
-                zoomset_from(k.bytes, zx, zy);
+                slot = zoomset_from(k.bytes, zx, zy, slot);
                 continue;
             }
             if (pending) {
@@ -1085,7 +1108,7 @@ void Zoomer(int x, int y) {
                 memcpy(Zoom.height, pending->height, sizeof Zoom.height);
                 pending = nullptr;
             }
-            zoomset_maailma(zx, zy);
+            slot = zoomset_from(Zoom, zx, zy, slot);
         }
     if (pending) memcpy(&Zoom, pending, sizeof Zoom);
     keep_end();

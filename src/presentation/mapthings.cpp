@@ -286,6 +286,7 @@ static void draw_record(int pos, int flag) {
         if (c < 0) return;
         const CreatureStruct &cr = Cre[c];
         maailma_attrib[sq] = '&';
+        layer_rows_written(maailma_attrib, y, y);
         dr.figure = true;
         dr.tile = creature_tile(cr);
         const bool lying = cr.posture == 1 || cr.posture == 3 || cr.posture == 4;
@@ -550,7 +551,10 @@ static void draw_record(int pos, int flag) {
         esine_maailma[sq] = 1;
         esine_marks.add(x, y);
         if (d.type != DT_FIRE) maailma_attrib2[sq] &= (uint8_t)~2;
-        if (d.type != DT_CREATURE && d.type != DT_TRACKS && d.type != DT_ENCOUNTER && d.type != 30) maailma_attrib[sq] = '!';
+        if (d.type != DT_CREATURE && d.type != DT_TRACKS && d.type != DT_ENCOUNTER && d.type != 30) {
+            maailma_attrib[sq] = '!';
+            layer_rows_written(maailma_attrib, y, y);
+        }
     }
 }
 

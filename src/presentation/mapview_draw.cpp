@@ -96,6 +96,7 @@ static void restore_marks() {
     memcpy(&maailma_attrib[at], kept.attrib, n);
     memcpy(&maailma_attrib2[at], kept.attrib2, n);
     view_layers_touched_rect(0, kept.top, MAP_STRIDE - 1, kept.top + kept.rows - 1);
+    layer_rows_written(maailma_attrib, kept.top, kept.top + kept.rows - 1);
 }
 
 // The whole view drawn into a clean map texture; `keep` keeps the marks for the cursor's redraws,

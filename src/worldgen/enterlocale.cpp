@@ -291,8 +291,7 @@ void EnterLocale(int kind, int n) {
     // The whole entry is one commit: the new local maps, the store's index, the map left behind, the
     // map-info records of the new cells and every other file the making of the maps writes go in
     // together or not at all. The map-info table is kept so that a refused entry forgets the new cells.
-    static ZoomExtraStruct info_before[ZOOMEXTRA_COUNT];
-    keep_copy(info_before, ZoomExtra, sizeof info_before);
+    zoomextra_keep(1);
     // The store is checked (and a damaged one mended and told of) before the commit: within it the
     // check waits for the commit to end.
     zoomstore_check();
@@ -318,7 +317,8 @@ void EnterLocale(int kind, int n) {
     if (failed) {
         // The area could not be stored whole: the player stays where she is, with her party, and the
         // store forgets the cells it was given.
-        memcpy(ZoomExtra, info_before, sizeof info_before);
+        zoomextra_put_back();
+        zoomextra_keep(0);
         zoomstore_forget_seen();
         if (world) {
             memcpy(Data, pool_before, sizeof pool_before);
@@ -330,6 +330,7 @@ void EnterLocale(int kind, int n) {
         return;
     }
 
+    zoomextra_keep(0);
     if (!UPDATE) {
         Plr.world_x = (uint32_t)sx;
         Plr.world_y = (uint32_t)sy;

@@ -365,7 +365,8 @@ TEST_F(MapsTest, TheLoadsWadePassLeavesWhatTheWholePassLeaves) {
 
 // Filling a layer passes the blocks that hold the fill already and writes the rest: whatever byte of
 // the layer stands otherwise, at a block's edge, inside a block or in the tail past the last whole
-// block, the layer ends as a plain fill of all of it leaves it.
+// block, the layer ends as a plain fill of all of it leaves it. The things layer keeps no rows: its fill
+// always looks at all of it.
 TEST_F(MapsTest, AFilledLayerHoldsTheFillWhereverItDifferedBefore) {
     static uint8_t expect[MAP_BYTES];
     const size_t tail = MAP_BYTES / 4096 * 4096;
@@ -384,11 +385,11 @@ TEST_F(MapsTest, AFilledLayerHoldsTheFillWhereverItDifferedBefore) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        memset(maailma_attrib, c.fill, MAP_BYTES);
-        for (size_t at : c.other) maailma_attrib[at] = (uint8_t)(c.fill ^ 0x81);
+        memset(esine_maailma, c.fill, MAP_BYTES);
+        for (size_t at : c.other) esine_maailma[at] = (uint8_t)(c.fill ^ 0x81);
         memset(expect, c.fill, MAP_BYTES);
-        fill_layer(maailma_attrib, c.fill);
-        EXPECT_EQ(memcmp(maailma_attrib, expect, MAP_BYTES), 0);
+        fill_layer(esine_maailma, c.fill);
+        EXPECT_EQ(memcmp(esine_maailma, expect, MAP_BYTES), 0);
     }
 }
 

@@ -41,6 +41,8 @@ protected:
         memset(maailma_work, ' ', MAP_BYTES);
         memset(maailma_attrib, ':', MAP_BYTES);
         memset(maailma_worksymbol, 0, MAP_BYTES);
+        for (const uint8_t *view : {maailma_attrib, maailma_work, maailma_worksymbol})
+            layer_rows_written(view, 0, MAP_ROWS - 1);   // written straight: the next fill is whole
         memset(esine_maailma, 0, MAP_BYTES);
         memset(pintakartta, 0, MAP_BYTES);
         memset(korkeuskartta, 0, MAP_BYTES);

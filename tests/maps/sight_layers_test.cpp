@@ -94,6 +94,39 @@ TEST_F(ViewLayers, EveryEditIsPutBackAsAWholeResetWould) {
     }
 }
 
+// A view layer filled again clears just the rows its writers told: the view's own marks, the memory map
+// put back into the work layer far from the view, the marks put back over a layer filled with something
+// else, and the setters. The layer ends as a whole fill leaves it.
+TEST_F(ViewLayers, AViewLayerFilledAgainHoldsTheFillWhole) {
+    const struct {
+        const char *what;
+        uint8_t *layer;
+        uint8_t fill;
+        std::function<void()> write;
+    } cases[] = {
+        {"the view's marks", maailma_attrib, ':', [] { PlayerView(); }},
+        {"the view's work", maailma_work, ' ', [] { PlayerView(); }},
+        {"the view's symbols", maailma_worksymbol, 0, [] { PlayerView(); }},
+        {"a memory far away put back", maailma_work, ' ',
+         [] {
+             set_memorymap(PlayerX - 80, PlayerY + 300, 13);
+             PlayerView();
+         }},
+        {"the marks put back over another fill", maailma_attrib, ' ', [] { PlayerView(); }},
+        {"a mark set", maailma_attrib, ':', [] { set_tempcol(PlayerX + 90, PlayerY + 400, '!'); }},
+        {"a work square set", maailma_work, ' ', [] { set_tempchar(PlayerX + 3, PlayerY - 170, 'x'); }},
+        {"a symbol set", maailma_worksymbol, 0, [] { set_worksymbol(2000, 1500, 13); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        fill_layer(c.layer, c.fill);
+        c.write();
+        fill_layer(c.layer, c.fill);
+        const std::vector<uint8_t> whole(MAP_BYTES, c.fill);
+        EXPECT_EQ(memcmp(c.layer, whole.data(), MAP_BYTES), 0);
+    }
+}
+
 // The squares next to a light are lit as the lines of sight see them, whatever the ground, and again
 // after the lines change.
 TEST_F(ViewLayers, TheSquaresNextToALightAreThoseTheLinesSee) {

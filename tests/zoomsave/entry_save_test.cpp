@@ -14,6 +14,7 @@
 
 #include "base/savecommit.h"
 #include "maps/mapquery.h"
+#include "maps/marker.h"
 #include "maps/sight.h"
 #include "maps/squareevents.h"
 #include "core/tekstit.h"
@@ -165,6 +166,17 @@ TEST_F(EntrySaveTest, AWorldMapThatCantBeSavedKeepsHerOnIt) {
     PlayerX = wx;
     PlayerY = wy;
     EXPECT_TRUE(cells_seen_on_disk());
+}
+
+TEST_F(EntrySaveTest, ARefusedEntryIntoANewAreaLeavesNoRecordOfItsCells) {
+    ASSERT_EQ(loader(), 0);
+    PlayerX += 30;   // an area none of whose maps were made
+    const std::vector<ZoomExtraStruct> info(ZoomExtra, ZoomExtra + ZOOMEXTRA_COUNT);
+    ASSERT_EQ(mkdir(path("SAVE.COMMIT.tmp").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(path("SAVE.COMMIT.tmp/keep").c_str(), 0755), 0);
+    EnterLocale(0, 0);
+    EXPECT_NE(notes().find("couldn't be stored. You stay where you are."), std::string::npos) << notes();
+    EXPECT_EQ(memcmp(info.data(), ZoomExtra, sizeof ZoomExtra), 0);
 }
 
 TEST_F(EntrySaveTest, LoadingACharacterForgetsTheRodFishingLuckOfTheOneBefore) {
