@@ -149,6 +149,8 @@ static void trust_walk(int on) {
     if (trusted.depth > 0 && --trusted.depth == 0) trusted.valid = false;
 }
 
+void zoomstore_lookups(int on) { trust_walk(on); }
+
 static void remember_pair() {
     trusted.valid = false;
     char index_path[1100], maps_path[1100];

@@ -26,6 +26,9 @@ int zoomsave();                    // 1 when all 25 local maps were stored
 // index that names them once at the end. Answers 1 when the index took every cell of the batch.
 void zoomstore_batch_begin();
 int zoomstore_batch_end();
+// Around a run of lookups (ZoomMapPos) with nothing else between them (1 begins, 0 ends; nested): the
+// store found as seen at the first is taken as seen for the rest of the run.
+void zoomstore_lookups(int on);
 void Aseta_TERRAIN_Korkeus_Relmap(int x, int y);
 int zoommap_important(int daylag);
 // 1 when load_zoommap would load every cell of the 5 x 5 area round cx, cy that lies on the world; reads

@@ -115,6 +115,8 @@ int surroundings(int all) {
     rndhouse_trace_hold(1);
     int waiting[5][5];
     bool walked = false;   // `waiting` answers for the pool as it now stands
+    // Between two builds only the store is asked about cells: it is looked at once for all of them.
+    zoomstore_lookups(1);
     for (int dy = -2; dy <= 2; dy++)
         for (int dx = -2; dx <= 2; dx++) {
             const int x = cx + dx, y = cy + dy;
@@ -128,9 +130,12 @@ int surroundings(int all) {
                 const int sub = waiting[dy + 2][dx + 2];
                 if (!(sub >= 0 && sub != 2)) continue;
             }
+            zoomstore_lookups(0);
             if (!build_cell(x, y, dx, dy)) failed++;
+            zoomstore_lookups(1);
             walked = false;   // building a map may change the pool
         }
+    zoomstore_lookups(0);
     rndhouse_trace_hold(0);
     if (!zoomstore_batch_end()) failed++;
     return failed;
