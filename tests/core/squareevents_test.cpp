@@ -9,6 +9,7 @@
 #include "core/obj_func.h"
 #include "core/turn_fixture.h"
 #include "maps/marker.h"
+#include "maps/mapunit.h"
 
 namespace {
 
@@ -137,7 +138,7 @@ TEST_F(SquareTest, AThrownItemBouncesToAFreeSquareInSightOrStays) {
     for (int y = 239; y <= 241; y++)
         for (int x = 239; x <= 241; x++) {
             put(x, y, wall);
-            maailma_attrib[mapidx(x, y)] = ' ';
+            set_tempcol(x, y, ' ');
         }
     // Nothing free around: it lies where it hit.
     aseta_heitetty_esine(240, 240, stone);
@@ -146,7 +147,7 @@ TEST_F(SquareTest, AThrownItemBouncesToAFreeSquareInSightOrStays) {
     // One free square in sight; another free one out of sight is never taken.
     put(241, 241, CH_GROUND);
     put(239, 239, CH_GROUND);
-    maailma_attrib[mapidx(239, 239)] = ':';
+    set_tempcol(239, 239, ':');
     int landed = 0, stayed = 0;
     for (int i = 0; i < 30; i++) {
         aseta_heitetty_esine(240, 240, stone);

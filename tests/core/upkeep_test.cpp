@@ -14,6 +14,7 @@
 #include "core/weatherengine.h"
 #include "maps/marker.h"
 #include "maps/mapquery.h"
+#include "maps/mapunit.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ TEST_F(UpkeepTest, AHoleInTheIceFreezesOverUnlessSomebodyFishesThere) {
     Data[f].ready_minute = Plr.minutes;
     PlayerX = 241;
     PlayerY = 240;
-    maailma_attrib[mapidx(240, 240)] = ' ';
+    set_tempcol(240, 240, ' ');
     SPENDING = 1;
     for (int hour = 1; hour <= 30; hour++) {
         Plr.minutes += 60;

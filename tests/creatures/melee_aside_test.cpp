@@ -25,6 +25,7 @@ protected:
     }
     void TearDown() override {
         for (auto it = seen().rbegin(); it != seen().rend(); ++it) maailma_attrib[it->first] = it->second;
+        view_rows_written(0, MAP_ROWS - 1);
         seen().clear();
         CombatTest::TearDown();
     }
@@ -37,7 +38,7 @@ protected:
     static CreatureStruct &wolf(int c, int pos, int x, int y) {
         creature(pos, c, x, y);
         seen().push_back({mapidx(x, y), maailma_attrib[mapidx(x, y)]});
-        maailma_attrib[mapidx(x, y)] = ' ';   // in her view
+        set_tempcol(x, y, ' ');   // in her view
         CreatureStruct &w = Cre[c];
         w.kind = 3;
         w.speciescode = 611;

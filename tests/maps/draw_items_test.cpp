@@ -54,6 +54,7 @@ protected:
                 maailma[i] = maailma_work[i] = CH_GROUND;
                 maailma_attrib[i] = '4';
             }
+        view_rows_written(215, 249);
         PlayerX = PlayerY = 232;
         PlayerDir = 0;
         mapdimInit(800, 600, 1.0f);

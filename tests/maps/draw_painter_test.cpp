@@ -66,6 +66,7 @@ protected:
                 korkeuskartta[i] = 0;
                 pintakartta[i] = 0;
             }
+        view_rows_written(220, 244);
         PlayerX = PlayerY = 232;
         mapdimInit(800, 600, 1.0f);
         CleanMapDrawBuffers();

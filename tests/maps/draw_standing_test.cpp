@@ -54,6 +54,7 @@ protected:
         const size_t i = mapidx(x, y);
         maailma[i] = maailma_work[i] = (uint8_t)ch;
         maailma_attrib[i] = '4';
+        view_rows_written(y, y);
         korkeuskartta[i] = 0;
         pintakartta[i] = 0;
     }

@@ -8,6 +8,7 @@
 #include "creatures/village_fixture.h"
 #include "society/chat.h"
 #include "society/reputation.h"
+#include "maps/mapunit.h"
 
 class SmalltalkTest : public VillageTest {
 protected:
@@ -146,7 +147,7 @@ TEST_F(SmalltalkTest, AskingAfterPeopleAndTheHealer) {
     Cre[3].socialid = 7003;
     villager(4, 236, 232, true);   // four squares, in sight
     Cre[4].socialid = 7004;
-    maailma_attrib[mapidx(236, 232)] = ' ';
+    set_tempcol(236, 232, ' ');
     struct { unsigned soc; const char *line; } asks[] = {
         {9999, "I don't know."},
         {0, "I don't know."},
