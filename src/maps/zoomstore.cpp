@@ -256,7 +256,11 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
     if (named_st) named = *named_st;
     else if (trust) named = seen_pair.maps;
     else if (stat(path, &named) != 0) return -1;
-    if (held_maps.fd >= 0 && !held_maps.known) held_maps.known = fstat(held_maps.fd, &opened) == 0;
+    if (held_maps.fd >= 0 && !held_maps.known && fstat(held_maps.fd, &opened) == 0) {
+        held_maps.known = true;
+        held_maps.dev = opened.st_dev;
+        held_maps.ino = opened.st_ino;
+    }
     if (held_maps.known) {
         opened.st_dev = held_maps.dev;
         opened.st_ino = held_maps.ino;
