@@ -13,7 +13,9 @@ template <class Buffer> static bool read_into(const char *path, Buffer &out, siz
     // the bound whatever it grows to.
     struct stat st;
     if (fstat(fileno(f), &st) == 0 && st.st_size > 0 && (size_t)st.st_size <= max) out.reserve((size_t)st.st_size);
-    char chunk[16384];
+    // The chunk holds the buffer's own kind of byte, so that it joins the buffer in one copy: bytes of
+    // another type would be converted one by one.
+    typename Buffer::value_type chunk[16384];
     bool ok = true;
     for (;;) {
         const size_t n = fread(chunk, 1, sizeof chunk, f);
