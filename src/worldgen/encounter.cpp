@@ -344,8 +344,7 @@ int CheckExits() {
     static DataStruct party_before[PLR_PARTY];
     memcpy(pool_before, Data, sizeof pool_before);
     memcpy(party_before, Plr.party, sizeof party_before);
-    static ZoomExtraStruct info_before[ZOOMEXTRA_COUNT];
-    memcpy(info_before, ZoomExtra, sizeof info_before);
+    zoomextra_keep(1);   // a place that can't be stored forgets the map-info of its cells
     creature_swap();
     LuoZoomKorkeusAlue(x, y);
     char keyword[32];
@@ -361,13 +360,12 @@ int CheckExits() {
     if (!SaveMarkerFile()) save_fail("the markers");
     if (failed) save_discard();
     else if (!save_commit()) failed++;
+    if (failed) zoomextra_put_back();
+    zoomextra_keep(0);
     if (failed || !Enter(x, y, by_setting ? 0 : 1)) {
         memcpy(Data, pool_before, sizeof pool_before);
         memcpy(Plr.party, party_before, sizeof party_before);
-        if (failed) {
-            memcpy(ZoomExtra, info_before, sizeof info_before);
-            zoomstore_forget_seen();
-        }
+        if (failed) zoomstore_forget_seen();
         PIC_SHOW = 0;
         // A save that failed has said so itself.
         if (failed) Note("!The local maps of this place couldn't be stored. You stay where you are.");
