@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -173,4 +174,66 @@ bool save_write_file_mirrored_part(const char *path, const void *buf, size_t siz
     const size_t end = to == from ? from : (to + DIFF_RUN - 1) / DIFF_RUN * DIFF_RUN;
     m.follow(static_cast<const unsigned char *>(buf), end < size ? end : size);
     return ok;
+}
+
+// Only the bytes in `ranges` can differ between `buf` and the file: each is compared by blocks, as a
+// whole file's changed run is. The checking build compares the rest too, so that a change the ranges
+// missed stops the tests.
+static Holds compare_ranges(const char *path, const void *buf, size_t size, const SaveStretch *ranges, int n,
+                            std::vector<SaveStretch> &out) {
+    out.clear();
+    const unsigned char *map = mapped_file(path, size);
+    if (!map) return Holds::other;
+    const unsigned char *new_bytes = static_cast<const unsigned char *>(buf);
+#ifndef NDEBUG
+    size_t from = 0;
+    for (int k = 0; k <= n; k++) {
+        const size_t to = k < n ? (size_t)ranges[k].offset : size;
+        if (to > from && memcmp(map + from, new_bytes + from, to - from) != 0) {
+            fprintf(stderr, "%s changed outside the pages written since it was saved\n", path);
+            abort();
+        }
+        if (k < n) from = (size_t)ranges[k].offset + ranges[k].size;
+    }
+#endif
+    size_t changed = 0;
+    for (int k = 0; k < n; k++) {
+        const size_t begin = (size_t)ranges[k].offset, end = begin + ranges[k].size;
+        if (memcmp(map + begin, new_bytes + begin, end - begin) == 0) continue;
+        if (size < 16 * DIFF_BLOCK) return Holds::other;
+        for (size_t at = begin / DIFF_BLOCK * DIFF_BLOCK; at < end; at += DIFF_BLOCK) {
+            const size_t len = size - at < DIFF_BLOCK ? size - at : DIFF_BLOCK;
+            if (memcmp(map + at, new_bytes + at, len) == 0) continue;
+            if (!out.empty() && (size_t)out.back().offset + out.back().size > at) continue;   // taken already
+            changed += len;
+            if (!out.empty() && (size_t)out.back().offset + out.back().size == at)
+                out.back().size += len;
+            else if (out.size() < STRETCHES_MAX)
+                out.push_back({(long)at, len});
+            else
+                return Holds::other;
+            if (changed > size / 8) return Holds::other;
+        }
+    }
+    return out.empty() ? Holds::same : Holds::stretches;
+}
+
+bool save_write_file_ranges(const char *path, const void *buf, size_t size, const SaveStretch *ranges, int n) {
+    if (!save_running()) return write_atomic(path, buf, size);
+    for (int k = 0; k < n; k++)
+        if (ranges[k].offset < 0 || (size_t)ranges[k].offset > size || ranges[k].size > size - (size_t)ranges[k].offset ||
+            (k > 0 && (size_t)ranges[k].offset < (size_t)ranges[k - 1].offset + ranges[k - 1].size))
+            return save_write_file(path, buf, size);
+    switch (save_staged_as(path)) {
+    case 0: return stage_whole(path, buf, size);
+    case 1: return save_write_at(path, 0, buf, size);
+    default: break;
+    }
+    static std::vector<SaveStretch> stretches;
+    switch (compare_ranges(path, buf, size, ranges, n, stretches)) {
+    case Holds::same: return true;
+    case Holds::stretches: return save_write_stretches(path, buf, stretches.data(), (int)stretches.size());
+    case Holds::other: break;
+    }
+    return stage_whole(path, buf, size);
 }

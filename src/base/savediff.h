@@ -7,6 +7,8 @@
 #pragma once
 #include <cstddef>
 
+#include "base/savecommit.h"
+
 // Makes `path` hold exactly the `size` bytes of `buf` once the running save commits. Outside a save the
 // file is replaced whole at once. False when a write failed (the running save is then marked failed).
 bool save_write_file(const char *path, const void *buf, size_t size);
@@ -20,3 +22,7 @@ bool save_write_file_mirrored(const char *path, const void *buf, size_t size, vo
 // compared; a file that must be written whole (outside a save, or staged whole already) still is.
 bool save_write_file_mirrored_part(const char *path, const void *buf, size_t size, void *mirror, size_t from,
                                    size_t to);
+
+// The same, where the caller knows that only the bytes within `ranges` (sorted, apart) can differ
+// between `buf` and the file: only they are compared.
+bool save_write_file_ranges(const char *path, const void *buf, size_t size, const SaveStretch *ranges, int n);

@@ -12,6 +12,7 @@
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "game/loader_int.h"
+#include "base/writewatch.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/player.h"
@@ -153,6 +154,7 @@ static void read_objects() {
     const TableRead r = read_record_table(path, PlayerObj, sizeof(ItemStruct), PLAYEROBJ_COUNT, true);
     if (!r.opened) oxa_quit("Couldn't open object data!");
     const size_t got = r.got;
+    if (got == (size_t)PLAYEROBJ_COUNT) writewatch_file_holds(objects_watch(), path);
     if (got < (size_t)PLAYEROBJ_COUNT) {
         char msg[1400];
         snprintf(msg, sizeof msg, "!The object file %s was short: %u of %d objects read, the rest are empty.", path,

@@ -12,6 +12,8 @@ void loader_log(const char *topic, const char *text);
 // "<character path>/<character file>.<ext>" and "<character path>/<name>".
 void char_ext_path(char *buf, size_t size, const char *ext);
 void char_file_path(char *buf, size_t size, const char *name);
+// The watch of the stored objects' pages for writes (base/writewatch.h); -1 where there is none.
+int objects_watch();
 
 // Before the folder is read: a save cut short is finished or taken back, and a commit list that fails
 // its check is left to the player. 0 when the character can't be loaded now (nothing was changed).

@@ -13,6 +13,7 @@
 #include "base/reserve.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"
+#include "base/writewatch.h"
 #include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "maps/kulttuuri.h"
@@ -70,6 +71,32 @@ static void stage_backup() {
         loader_log("_system", "the character file couldn't be backed up");
 }
 
+// The stored objects are watched for writes from their first load on: a save compares only the pages
+// written since the object file last held them (all of them where the system can't tell).
+int objects_watch() {
+    static const int w = writewatch_open(PlayerObj, sizeof PlayerObj);
+    return w;
+}
+
+static void objects_committed() {
+    char path[1200];
+    char_ext_path(path, sizeof path, "OBJ");
+    writewatch_committed(objects_watch(), path);
+}
+
+static void stage_objects(const char *path) {
+    enum { RANGES_MAX = 256 };
+    SaveStretch ranges[RANGES_MAX];
+    int n = 0;
+    const bool watched = writewatch_changed(objects_watch(), path, ranges, RANGES_MAX, n);
+    const bool ok = watched ? save_write_file_ranges(path, PlayerObj, sizeof PlayerObj, ranges, n)
+                            : save_write_file(path, PlayerObj, sizeof PlayerObj);
+    // Without room to hear of the commit the watch learns nothing: the file it knows changes, or the
+    // pages stay counted, and the next save compares whole again.
+    if (!ok) save_fail(path);
+    else save_after_commit(objects_committed);
+}
+
 int Save(int mode) {
     if (Plr.name[0] == 0) {
         loader_say("!OXS name blank. Report!");
@@ -109,7 +136,7 @@ int Save(int mode) {
     char_ext_path(path, sizeof path, "OXS");
     stage(path, &Plr, sizeof Plr);
     char_ext_path(path, sizeof path, "OBJ");
-    stage(path, PlayerObj, sizeof PlayerObj);
+    stage_objects(path);
     if (mode != SAVE_QUICK) {
         char_file_path(path, sizeof path, "CONSTANT.OBJ");
         stage(path, ConstantObj, sizeof ConstantObj);

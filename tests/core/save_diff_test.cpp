@@ -2,6 +2,7 @@
 // little changed one goes by its changed blocks, a much changed one is staged whole, the commit leaves
 // exactly the new bytes, and a save that fails leaves the file as it was. The random stream the game
 // draws from is the C library's generator, number for number.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "core/records.h"
 #include "base/savecommit.h"
 #include "base/savediff.h"
+#include "base/writewatch.h"
 
 using oxatest::TempDir;
 
@@ -250,5 +252,69 @@ TEST_F(SaveDiffTest, AMirroredWriteLeavesTheCopyHoldingTheBytesWhateverTheFileNe
         }
         EXPECT_TRUE(copy == now);
         EXPECT_EQ(read_all(path), now);
+    }
+}
+
+// A table watched for writes is saved by the pages written since its file held it: a page written by
+// the program or by a read from a file counts, a save that fails leaves its pages for the next one, and
+// a file changed behind the watch's back is compared whole.
+TEST_F(SaveDiffTest, AWatchedTableIsSavedByThePagesWrittenSinceItsFileHeldIt) {
+    alignas(4096) static unsigned char table[64 * 4096 + 100];
+    const int w = writewatch_open(table, sizeof table);
+    if (w < 0) GTEST_SKIP() << "the system can't watch pages here";
+    const std::string file = dir->path() + "/TABLE.OBJ";
+    for (size_t i = 0; i < sizeof table; i++) table[i] = (unsigned char)(i * 13);
+    ASSERT_TRUE(write_atomic(file.c_str(), table, sizeof table));
+    writewatch_file_holds(w, file.c_str());
+    SaveStretch r[16];
+    int n = 0;
+    auto save = [&](bool commit) {
+        save_begin();
+        const bool watched = writewatch_changed(w, file.c_str(), r, 16, n);
+        EXPECT_TRUE(watched ? save_write_file_ranges(file.c_str(), table, sizeof table, r, n)
+                            : save_write_file(file.c_str(), table, sizeof table));
+        if (!commit) {
+            save_discard();
+            return watched;
+        }
+        EXPECT_TRUE(save_commit());
+        writewatch_committed(w, file.c_str());
+        return watched;
+    };
+    struct Step {
+        const char *what;
+        int page;           // written before the save; -1 none, -2 read from a file, -3 the file replaced
+        bool commit, watched;
+        int ranges;         // ranges told (the unwatched tail counts as one), -1 not looked at
+    } steps[] = {
+        {"nothing written", -1, true, true, 1},
+        {"one page", 5, true, true, 2},
+        {"a save that fails", 9, false, true, 2},
+        {"its page still counts", -1, true, true, 2},
+        {"a read into the table", -2, true, true, 2},
+        {"the file replaced", -3, true, false, -1},
+        {"held again after that save", 40, true, true, 2},
+    };
+    for (const Step &s : steps) {
+        SCOPED_TRACE(s.what);
+        if (s.page >= 0) table[s.page * 4096 + 17] ^= 0x5a;
+        if (s.page == -2) {
+            const int fd = open(path.c_str(), O_RDONLY);
+            ASSERT_GE(fd, 0);
+            ASSERT_EQ(read(fd, table + 20 * 4096, 4096), 4096);
+            close(fd);
+        }
+        if (s.page == -3) {
+            std::vector<unsigned char> other(table, table + sizeof table);
+            other[3 * 4096] ^= 1;
+            ASSERT_TRUE(write_atomic(file.c_str(), other.data(), other.size()));
+        }
+        EXPECT_EQ(save(s.commit), s.watched);
+        if (s.ranges >= 0) {
+            EXPECT_EQ(n, s.ranges);
+        }
+        if (s.commit) {
+            EXPECT_EQ(read_all(file), std::vector<unsigned char>(table, table + sizeof table));
+        }
     }
 }
