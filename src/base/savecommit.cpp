@@ -32,14 +32,20 @@ static const char *const ROLLBACK_LIST = "SAVE.ROLLBACK";
 static const char *const ASIDE_FOLDER = "SAVE.UNFINISHED";
 enum { STAGED_MAX = SAVE_LIST_MAX, PATH_MAX_LEN = 1100, LIST_BYTES_MAX = 65536 };
 
-// One journal entry: where the bytes go in the file, and how many follow the header.
+// One journal entry: where the bytes go in the file, and how many follow the header. An entry marked
+// JOURNAL_ZEROS has no bytes: it lengthens the file by `size` bytes of zeros from its end, where the
+// file system keeps no blocks for whole pages of them (a new local map is mostly empty places).
 struct JournalHead {
     int64_t offset;
     uint32_t size;
-    uint32_t pad;      // kept zero
+    uint32_t pad;      // zero, or JOURNAL_ZEROS
 };
 static_assert(sizeof(JournalHead) == 16, "JournalHead is a file record");
 static const uint32_t JOURNAL_ENTRY_MAX = 16u << 20;
+static const uint32_t JOURNAL_ZEROS = 0x4f52455au;   // "ZERO"
+
+// The bytes that follow an entry's header.
+static uint32_t payload(const JournalHead &head) { return head.pad == JOURNAL_ZEROS ? 0 : head.size; }
 
 // The old bytes a journal overwrites, kept while the commit runs: the file's old size (-1: it did not
 // exist), then one entry per stretch of the old file that the journal overwrites.
@@ -205,23 +211,34 @@ static std::vector<unsigned char> *open_journal(const char *path, Staged **out) 
     return &journal_mem[s - staged];
 }
 
-// Appends one entry; `buf` null adds zeros.
+// Appends one entry; `buf` null lengthens the file by zeros from its end.
 static void append_entry(std::vector<unsigned char> &j, long long offset, const void *buf, size_t size) {
-    const JournalHead head = {offset, (uint32_t)size, 0};
+    const JournalHead head = {offset, (uint32_t)size, buf ? 0u : JOURNAL_ZEROS};
     const unsigned char *h = reinterpret_cast<const unsigned char *>(&head);
     j.insert(j.end(), h, h + sizeof head);
     if (buf) {
         const unsigned char *b = static_cast<const unsigned char *>(buf);
         j.insert(j.end(), b, b + size);
-    } else {
-        j.resize(j.size() + size, 0);
     }
 }
 
+static bool all_zero(const unsigned char *p, size_t n) {
+    static const unsigned char zeros[4096] = {};
+    while (n > 0) {
+        const size_t k = n < sizeof zeros ? n : sizeof zeros;
+        if (memcmp(p, zeros, k) != 0) return false;
+        p += k;
+        n -= k;
+    }
+    return true;
+}
+
 // Bytes at `offset` join the journal of `s`. Bytes past the end of the file as the journal leaves it
-// are preceded by zeros up to them: no entry of a journal starts beyond its file. False when memory
-// runs out.
+// are preceded by zeros up to them: no entry of a journal starts beyond its file. Past that end, the
+// pages of the file the bytes fill with zeros alone only lengthen it. False when memory runs out.
 static bool journal_bytes(std::vector<unsigned char> &j, Staged *s, long long offset, const void *buf, size_t size) {
+    enum { PAGE = 4096 };
+    const unsigned char *bytes = static_cast<const unsigned char *>(buf);
     try {
         while (s->size < offset) {
             const long long gap = offset - s->size;
@@ -229,7 +246,23 @@ static bool journal_bytes(std::vector<unsigned char> &j, Staged *s, long long of
             append_entry(j, s->size, nullptr, n);
             s->size += (long long)n;
         }
-        append_entry(j, offset, buf, size);
+        // What lies within the file goes as it is; the rest by the pages it reaches, a run of pages of
+        // one kind (zeros or not) in one entry.
+        const long long end = offset + (long long)size;
+        long long at = s->size > offset ? (s->size < end ? s->size : end) : offset;
+        if (at > offset) append_entry(j, offset, bytes, (size_t)(at - offset));
+        while (at < end) {
+            long long next = (at / PAGE + 1) * PAGE;
+            if (next > end) next = end;
+            const bool zeros = all_zero(bytes + (at - offset), (size_t)(next - at));
+            while (next < end) {
+                const long long after = next + PAGE < end ? next + PAGE : end;
+                if (all_zero(bytes + (next - offset), (size_t)(after - next)) != zeros) break;
+                next = after;
+            }
+            append_entry(j, at, zeros ? nullptr : bytes + (at - offset), (size_t)(next - at));
+            at = next;
+        }
     } catch (const std::bad_alloc &) {
         return false;
     }
@@ -511,15 +544,15 @@ static bool check_journal(const char *journal, long long old_size, JournalPlan &
         if (!ok) break;
         const JournalHead head = head_at(*j, (size_t)at);
         at += (long long)sizeof head;
-        ok = head.pad == 0 && head.offset >= 0 && head.offset <= size && head.size <= JOURNAL_ENTRY_MAX &&
-             (long long)head.size <= total - at;
+        ok = head.offset >= 0 && head.offset <= size && head.size <= JOURNAL_ENTRY_MAX &&
+             (head.pad == 0 ? (long long)head.size <= total - at : head.pad == JOURNAL_ZEROS && head.offset == size);
         if (!ok) break;
         if (head.offset < old_size) {
             const long long end = head.offset + head.size < old_size ? head.offset + head.size : old_size;
             undo += (long long)sizeof head + end - head.offset;
         }
         if (head.offset + (long long)head.size > size) size = head.offset + (long long)head.size;
-        at += head.size;
+        at += payload(head);
     }
     plan = {old_size, size, undo};
     return ok;
@@ -582,7 +615,7 @@ static bool write_old_bytes(const char *journal, const char *path, const char *t
                     reinterpret_cast<const unsigned char *>(&uh) + sizeof uh);
         for (size_t at = 0; ok && at < j->size();) {
             const JournalHead head = head_at(*j, at);
-            at += sizeof head + head.size;
+            at += sizeof head + payload(head);
             if (head.offset >= old_size) continue;
             const long long end = head.offset + head.size < old_size ? head.offset + head.size : old_size;
             const JournalHead kept = {head.offset, (uint32_t)(end - head.offset), 0};
@@ -607,19 +640,30 @@ static bool apply_journal(const char *journal, const char *path) {
     if (!j) return false;
     const int fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return false;
-    bool ok = true;
+    struct stat st;
+    bool ok = fstat(fd, &st) == 0;
+    long long file_end = ok ? (long long)st.st_size : 0;   // as the entries applied so far leave it
     std::vector<struct iovec> run;
     long long run_at = 0, run_end = 0;
     for (size_t at = 0; ok && at < j->size();) {
         const JournalHead head = head_at(*j, at);
         unsigned char *bytes = const_cast<unsigned char *>(j->data() + at + sizeof head);
-        at += sizeof head + head.size;
+        at += sizeof head + payload(head);
         ok = step();
         if (!ok) break;
-        if (!run.empty() && head.offset != run_end) {
+        if (!run.empty() && (head.offset != run_end || head.pad == JOURNAL_ZEROS)) {
             ok = write_pieces_at(fd, run.data(), (int)run.size(), run_at);
             run.clear();
+            if (!ok) break;
         }
+        const long long head_end = head.offset + (long long)head.size;
+        if (head.pad == JOURNAL_ZEROS) {
+            // Applied again after a commit cut short, the file may be longer already: it keeps its length.
+            if (head_end > file_end) ok = ftruncate(fd, (off_t)head_end) == 0;
+            if (head_end > file_end) file_end = head_end;
+            continue;
+        }
+        if (head_end > file_end) file_end = head_end;
         if (run.empty()) run_at = run_end = head.offset;
         if (head.size > 0) run.push_back({bytes, head.size});
         run_end += head.size;

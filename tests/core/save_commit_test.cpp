@@ -2,6 +2,7 @@
 // all, a save that fails (a full disk) leaves every byte of the folder as the last good save left it,
 // a commit cut short is finished or taken back by the next load, a damaged list or journal is refused,
 // and a refused load changes no file.
+#include <algorithm>
 #include <dirent.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -230,6 +231,7 @@ TEST_F(LoaderTest, AJournalEntryOutsideItsFileRefusesTheJournal) {
         uint32_t size, pad, body;   // body: the bytes that follow the entry
         bool applied;
     };
+    const uint32_t ZEROS = 0x4f52455au;
     const Entry entries[] = {
         {0x7ff00000, 16, 0, 16, false},      // far past the end
         {end + 1, 16, 0, 16, false},          // a gap after the end
@@ -239,6 +241,9 @@ TEST_F(LoaderTest, AJournalEntryOutsideItsFileRefusesTheJournal) {
         {0, 64, 0, 16, false},               // cut short
         {end, 16, 0, 16, true},              // lengthens the store by its bytes
         {8, 16, 0, 16, true},
+        {end, 8192, ZEROS, 0, true},         // lengthens it by zeros, holding no bytes
+        {8, 16, ZEROS, 0, false},            // zeros only ever lengthen the file
+        {end + 1, 16, ZEROS, 0, false},
     };
     static PlayerStruct later;
     for (const Entry &e : entries) {
@@ -257,7 +262,12 @@ TEST_F(LoaderTest, AJournalEntryOutsideItsFileRefusesTheJournal) {
         write("SAVE.COMMIT", text, len);
         EXPECT_EQ(recover_interrupted_save(), e.applied ? SaveRecovery::finished : SaveRecovery::rolled_back);
         if (e.applied) {
-            EXPECT_EQ(read("ZOOMMAPS.DAT").size(), std::max<size_t>(store.size(), (size_t)(e.offset + e.size)));
+            const std::vector<uint8_t> now = read("ZOOMMAPS.DAT");
+            EXPECT_EQ(now.size(), std::max<size_t>(store.size(), (size_t)(e.offset + e.size)));
+            if (e.pad == ZEROS) {
+                EXPECT_TRUE(std::equal(store.begin(), store.end(), now.begin()));
+                EXPECT_EQ(std::count(now.begin() + (long)store.size(), now.end(), 0), (long)e.size);
+            }
             EXPECT_NE(read("AINO.OXS"), oxs);
         } else {
             EXPECT_EQ(read("ZOOMMAPS.DAT"), store);
