@@ -2,7 +2,6 @@
 // all, a save that fails (a full disk) leaves every byte of the folder as the last good save left it,
 // a commit cut short is finished or taken back by the next load, a damaged list or journal is refused,
 // and a refused load changes no file.
-#include <algorithm>
 #include <dirent.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -10,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <map>
 
 #include "core/loader_fixture.h"
