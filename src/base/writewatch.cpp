@@ -66,11 +66,11 @@ static bool system_ready() {
     return true;
 }
 
-static bool protect(const Watch &w) {
+static bool protect(const Watch &w, bool on = true) {
     struct uffdio_writeprotect wp = {};
     wp.range.start = w.a;
     wp.range.len = w.b - w.a;
-    wp.mode = UFFDIO_WRITEPROTECT_MODE_WP;
+    wp.mode = on ? UFFDIO_WRITEPROTECT_MODE_WP : 0;
     return ioctl(fault_fd, UFFDIO_WRITEPROTECT, &wp) == 0;
 }
 
@@ -113,6 +113,14 @@ static bool same_stat(const struct stat &x, const struct stat &y) {
     return x.st_dev == y.st_dev && x.st_ino == y.st_ino && x.st_size == y.st_size &&
            x.st_mtim.tv_sec == y.st_mtim.tv_sec && x.st_mtim.tv_nsec == y.st_mtim.tv_nsec &&
            x.st_ctim.tv_sec == y.st_ctim.tv_sec && x.st_ctim.tv_nsec == y.st_ctim.tv_nsec;
+}
+
+void writewatch_release(int w) {
+    Watch *t = watch_of(w);
+    if (!t) return;
+    t->known = false;
+    mark_all(t->dirty);
+    protect(*t, false);
 }
 
 // The file holds the table when it is a regular file of the table's size: its stat is kept to tell it again.

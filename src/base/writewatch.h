@@ -10,6 +10,9 @@
 
 // Starts watching the `size` bytes at `table`; a handle, or -1 when the system can't watch.
 int writewatch_open(const void *table, size_t size);
+// The table is about to be written whole (read from its file): its pages are let go, so that the
+// writing costs no marks, until writewatch_file_holds watches them again.
+void writewatch_release(int w);
 // The file at `path` holds the table byte for byte (read whole into it a moment ago, or written from it
 // by a save that committed): from here on only the pages written since can differ.
 void writewatch_file_holds(int w, const char *path);

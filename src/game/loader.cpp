@@ -151,6 +151,7 @@ static int read_character_file() {
 static void read_objects() {
     char path[1200];
     char_ext_path(path, sizeof path, "OBJ");
+    writewatch_release(objects_watch());   // the read writes every page: it is watched again once it stands
     const TableRead r = read_record_table(path, PlayerObj, sizeof(ItemStruct), PLAYEROBJ_COUNT, true);
     if (!r.opened) oxa_quit("Couldn't open object data!");
     const size_t got = r.got;
