@@ -1,6 +1,7 @@
 #include "maps/zoomstore.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -284,16 +285,93 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
     return held_maps.fd;
 }
 
-// Record n of the maps file into `z`: 1 when it was read whole, 0 when it was cut short, -1 when the file
-// couldn't be opened.
-static int read_record(const char *path, long n, ZoomStruct &z) {
-    const int fd = held_maps_fd(path);
-    if (fd >= 0) return pread(fd, &z, sizeof z, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof z ? 1 : 0;
-    FILE *f = fopen(path, "rb");
-    if (!f) return -1;
-    const bool ok = fseek(f, n * ZOOM_RECORD_BYTES, SEEK_SET) == 0 && fread(&z, sizeof z, 1, f) == 1;
-    fclose(f);
-    return ok ? 1 : 0;
+// ---- the maps file mapped ----------------------------------------------------------------------
+// Records are read where they lie in a shared read-only mapping of the maps file, kept from one use to
+// the next while the file is the same one (device and inode) at the same size: a shared mapping shows
+// the file as it now is, also after the store's writes in place. A file grown, cut or replaced is mapped
+// anew. The open file is asked its size at every read and the mapping never reaches past it, so a file
+// cut short behind the store's back is never read past its end. Each mapping has a number of its own:
+// a record found in it stands only while that mapping is the one kept.
+static struct {
+    const unsigned char *bytes;
+    size_t length;
+    dev_t dev;
+    ino_t ino;
+    unsigned long number;   // 0 none
+    unsigned long made;     // mappings made so far
+    int pinned;             // while the laying of an area reads records it was handed, none is unmapped
+    std::vector<std::pair<const unsigned char *, size_t>> retired;   // mappings left while pinned
+} maps_view;
+
+static void maps_pin(int on) {
+    if (on) {
+        maps_view.pinned++;
+        return;
+    }
+    if (maps_view.pinned > 0 && --maps_view.pinned == 0) {
+        for (const auto &r : maps_view.retired) munmap(const_cast<unsigned char *>(r.first), r.second);
+        maps_view.retired.clear();
+    }
+}
+
+// The maps file open as `fd` (device `dev`, inode `ino`, `size` bytes now) mapped whole; null when it
+// can't be, and the file is read the ordinary way.
+static const unsigned char *maps_mapped(int fd, dev_t dev, ino_t ino, off_t size) {
+    if (maps_view.bytes && maps_view.dev == dev && maps_view.ino == ino && (off_t)maps_view.length == size)
+        return maps_view.bytes;
+    // The same file grown or cut follows it with the pages it already shows (unless it is pinned where it is).
+    if (maps_view.bytes && maps_view.dev == dev && maps_view.ino == ino && size > 0 && !maps_view.pinned) {
+        void *moved =
+            mremap(const_cast<unsigned char *>(maps_view.bytes), maps_view.length, (size_t)size, MREMAP_MAYMOVE);
+        if (moved != MAP_FAILED) {
+            maps_view.bytes = static_cast<const unsigned char *>(moved);
+            maps_view.length = (size_t)size;
+            maps_view.number = ++maps_view.made;
+            return maps_view.bytes;
+        }
+    }
+    if (maps_view.bytes && maps_view.pinned) maps_view.retired.emplace_back(maps_view.bytes, maps_view.length);
+    else if (maps_view.bytes) munmap(const_cast<unsigned char *>(maps_view.bytes), maps_view.length);
+    maps_view.bytes = nullptr;
+    maps_view.number = 0;
+    if (size <= 0) return nullptr;
+    void *map = mmap(nullptr, (size_t)size, PROT_READ, MAP_SHARED, fd, 0);
+    if (map == MAP_FAILED) return nullptr;
+    maps_view.bytes = static_cast<const unsigned char *>(map);
+    maps_view.length = (size_t)size;
+    maps_view.dev = dev;
+    maps_view.ino = ino;
+    maps_view.number = ++maps_view.made;
+    return maps_view.bytes;
+}
+
+// Record n of the maps file open as `fd`, where it lies in the mapping: 1 when the file holds it whole, 0
+// when it is cut short, -1 when the file can't be mapped (and is read the ordinary way).
+static int mapped_record(int fd, long n, const ZoomStruct *&record) {
+    record = nullptr;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    const unsigned char *map = maps_mapped(fd, st.st_dev, st.st_ino, st.st_size);
+    if (!map) return -1;
+    const off_t at = (off_t)n * ZOOM_RECORD_BYTES;
+    if (n < 0 || at > st.st_size - (off_t)ZOOM_RECORD_BYTES) return 0;
+    record = reinterpret_cast<const ZoomStruct *>(map + at);
+    return 1;
+}
+
+// Record n of the maps file: 1 when the file holds it whole, and `record` points at it, in the mapping or
+// read into `staging`; 0 when it was cut short; -1 when the file couldn't be opened.
+static int read_record(const char *path, long n, ZoomStruct &staging, const ZoomStruct *&record) {
+    int fd = held_maps_fd(path);
+    const bool held = fd >= 0;
+    if (!held && (fd = open(path, O_RDONLY | O_CLOEXEC)) < 0) return -1;
+    int got = mapped_record(fd, n, record);
+    if (got < 0) {
+        got = pread(fd, &staging, sizeof staging, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof staging ? 1 : 0;
+        record = got == 1 ? &staging : nullptr;
+    }
+    if (!held) close(fd);
+    return got;
 }
 
 // While a batch runs, new cells join the index in memory only; their records are already whole in the
@@ -550,15 +628,18 @@ int ZoomMapPos(int x, int y) {
 }
 
 // ---- the records of the area as its load read them --------------------------------------------
-// Loading an area keeps its 25 records as the maps file held them, so that storing the area compares
-// each local map with its record in memory instead of reading it back, and a changed one has only its
-// changed stretches written. The kept records stand for the file only while it is the very file they
-// were read from, untouched since: the same folder, device, inode, size, modification time
-// and change time, a change time that lay before the read (a change within the same instant as the
-// read could not be told). Any doubt drops them, and the record is read back as before.
+// Loading an area keeps where its 25 records lie (in the mapping of the maps file, or copied when the
+// file couldn't be mapped), so that storing the area compares each local map with its record as loaded
+// instead of reading it back, and a changed one has only its changed stretches written. The kept records
+// stand for the file only while it is the very file they were read from, untouched since: the same
+// folder, device, inode, size, modification time and change time, a change time that lay before the
+// read (a change within the same instant as the read could not be told), and still the mapping they
+// were found in. Any doubt drops them, and the record is read back as before.
 enum { KEPT_MAX = 25 };
 static struct KeptRecord {
     long n;
+    const ZoomStruct *at;   // where the record lies: in a mapping of the maps file, or in `bytes`
+    unsigned long mapping;  // the number of the mapping it lies in, 0 when in `bytes`
     ZoomStruct bytes;
 } kept[KEPT_MAX];
 static int kept_count;
@@ -596,13 +677,13 @@ static void keep_end() {
     if (!kept_valid) kept_count = 0;
 }
 
-// The kept copy of record n when the maps file at `path` is still the file it was read from; else null.
+// The kept record n when the maps file at `path` is still the file it was read from; else null.
 // The file is looked at afresh: the pair's own check leaves the change time out.
 static const ZoomStruct *kept_record(const char *path, long n) {
     if (!kept_valid || kept_path != path) return nullptr;
     const ZoomStruct *found = nullptr;
     for (int k = 0; k < kept_count && !found; k++)
-        if (kept[k].n == n) found = &kept[k].bytes;
+        if (kept[k].n == n && (kept[k].mapping == 0 || kept[k].mapping == maps_view.number)) found = kept[k].at;
     struct stat now;
     return found && stat(path, &now) == 0 && same_kept_file(now, kept_stat) ? found : nullptr;
 }
@@ -616,9 +697,11 @@ void ZoomMap_Clear() {
 
 // A map that isn't loaded leaves the buffer clear (its heights as they were); one that is overwrites
 // all of it, so the buffer is cleared only when the load fails.
-// The record is read into `staging` first; `record` takes its number. With `to_zoom` false a loaded
-// record stays in `staging` alone (a failed load clears the buffer all the same).
-static int load_through(int x, int y, ZoomStruct &staging, long &record, bool to_zoom = true) {
+// The record is read where it lies in the maps file's mapping, or into `staging` when the file can't be
+// mapped; `at` points at it and `record` takes its number. With `to_zoom` false a loaded record is left
+// where it lies (a failed load clears the buffer all the same).
+static int load_through(int x, int y, ZoomStruct &staging, const ZoomStruct *&at, long &record, bool to_zoom = true) {
+    at = nullptr;
     int n = ZoomMapPos(x, y);
     record = n;
     if (n == 0) {
@@ -627,7 +710,7 @@ static int load_through(int x, int y, ZoomStruct &staging, long &record, bool to
     }
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
-    const int got = read_record(path, n, staging);
+    const int got = read_record(path, n, staging, at);
     if (got < 0) {
         ZoomMap_Clear();
         return 0;
@@ -635,7 +718,8 @@ static int load_through(int x, int y, ZoomStruct &staging, long &record, bool to
     const bool ok = got == 1;
     // A record cut short, or one that belongs to another cell, is refused and the buffer stays clear;
     // the store is checked again at once, which tells of the damage and names the map no longer.
-    if (!ok || staging.x != x || staging.y != y) {
+    if (!ok || at->x != x || at->y != y) {
+        at = nullptr;
         ZoomMap_Clear();
         map_debuglog("_system", "ZOOMMAPS.DAT record %d of cell %d,%d is damaged", n, x, y);
         if (!save_running()) {
@@ -645,14 +729,15 @@ static int load_through(int x, int y, ZoomStruct &staging, long &record, bool to
         }
         return 0;
     }
-    if (to_zoom) memcpy(&Zoom, &staging, sizeof Zoom);
+    if (to_zoom) memcpy(&Zoom, at, sizeof Zoom);
     return 1;
 }
 
 int load_zoommap(int x, int y) {
     static ZoomStruct staging;
+    const ZoomStruct *at;
     long n;
-    return load_through(x, y, staging, n);
+    return load_through(x, y, staging, at, n);
 }
 
 // Whether load_zoommap would load every cell of the 5 x 5 area round cx, cy that lies on the world:
@@ -713,10 +798,14 @@ static bool record_unchanged(const char *path, long n, int held = -1, off_t size
     static ZoomStruct stored;
     if (held >= 0) {
         if (size >= 0 && (off_t)n * ZOOM_RECORD_BYTES >= size) return false;
+        const ZoomStruct *mapped;   // compared where it lies
+        const int got = mapped_record(held, n, mapped);
+        if (got >= 0) return got == 1 && memcmp(mapped, &Zoom, sizeof Zoom) == 0;
         return pread(held, &stored, sizeof stored, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof stored &&
                memcmp(&stored, &Zoom, sizeof Zoom) == 0;
     }
-    return read_record(path, n, stored) == 1 && memcmp(&stored, &Zoom, sizeof Zoom) == 0;
+    const ZoomStruct *at;
+    return read_record(path, n, stored, at) == 1 && memcmp(at, &Zoom, sizeof Zoom) == 0;
 }
 
 static bool pwrite_whole(int fd, const uint8_t *bytes, size_t count, off_t at) {
@@ -1090,6 +1179,7 @@ static int zoomset_from(const ZoomStruct &zoom, int zx, int zy, int slot) {
 
 void Zoomer(int x, int y) {
     maps_hold(1);
+    maps_pin(1);
     trust_walk(1);
     keep_begin();
     // A loaded map is laid from where it was read; the buffer takes the last one at the end, as loading
@@ -1102,10 +1192,11 @@ void Zoomer(int x, int y) {
     for (int zy = -2; zy <= 2; zy++)
         for (int zx = -2; zx <= 2; zx++) {
             KeptRecord &k = kept[kept_count];
-            if (load_through(x + zx, y + zy, k.bytes, k.n, false)) {
+            if (load_through(x + zx, y + zy, k.bytes, k.at, k.n, false)) {
+                k.mapping = k.at == &k.bytes ? 0 : maps_view.number;
                 kept_count++;
-                pending = &k.bytes;
-                slot = zoomset_from(k.bytes, zx, zy, slot);
+                pending = k.at;
+                slot = zoomset_from(*k.at, zx, zy, slot);
                 continue;
             }
             if (pending) {
@@ -1119,6 +1210,7 @@ void Zoomer(int x, int y) {
     if (pending) memcpy(&Zoom, pending, sizeof Zoom);
     keep_end();
     trust_walk(0);
+    maps_pin(0);
     maps_hold(0);
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == TYPE_CREATURE) map_debuglog("zoomer", "Zoomer(%d,%d) DATA #%d cr:%u", x, y, i, Data[i].id);

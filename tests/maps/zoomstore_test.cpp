@@ -615,6 +615,23 @@ TEST_F(StoreTest, StoringALoadedAreaAgainGivesTheBytesOfTheLongWay) {
          },
          false, true},
         {"a record changed behind the store's back", [] {}, true, false},
+        // The records as loaded are let go with the maps file's mapping: the store of another folder read
+        // in between takes its place, and the records are read back.
+        {"another folder's store read in between",
+         [this] {
+             const std::string other = path("OTHER");
+             mkdir(other.c_str(), 0755);
+             for (const char *name : {"ZOOMINDEX.DAT", "ZOOMMAPS.DAT"}) {
+                 const std::vector<uint8_t> bytes = oxatest::read_bytes(path(name));
+                 ASSERT_TRUE(write_atomic((other + "/" + name).c_str(), bytes.data(), bytes.size()));
+             }
+             char own[sizeof CharacterPath];
+             copy_bounded(own, sizeof own, CharacterPath);
+             copy_bounded(CharacterPath, sizeof CharacterPath, other.c_str());
+             EXPECT_EQ(load_zoommap(500, 600), 1);
+             copy_bounded(CharacterPath, sizeof CharacterPath, own);
+         },
+         false, false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
