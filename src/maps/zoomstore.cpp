@@ -292,9 +292,13 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
 // anew. The open file is asked its size at every read and the mapping never reaches past it, so a file
 // cut short behind the store's back is never read past its end. Each mapping has a number of its own:
 // a record found in it stands only while that mapping is the one kept.
+// Only the records the file held when it was mapped are read there: a record written since (a new area's
+// maps) would be brought into the mapping page by page, each page costing the system more than reading
+// the record the ordinary way, and its empty pages would take memory of their own.
 static struct {
     const unsigned char *bytes;
     size_t length;
+    size_t settled;         // the part of the file it held when it was mapped, less any cut since
     dev_t dev;
     ino_t ino;
     unsigned long number;   // 0 none
@@ -326,6 +330,7 @@ static const unsigned char *maps_mapped(int fd, dev_t dev, ino_t ino, off_t size
         if (moved != MAP_FAILED) {
             maps_view.bytes = static_cast<const unsigned char *>(moved);
             maps_view.length = (size_t)size;
+            if (maps_view.settled > (size_t)size) maps_view.settled = (size_t)size;
             maps_view.number = ++maps_view.made;
             return maps_view.bytes;
         }
@@ -338,7 +343,7 @@ static const unsigned char *maps_mapped(int fd, dev_t dev, ino_t ino, off_t size
     void *map = mmap(nullptr, (size_t)size, PROT_READ, MAP_SHARED, fd, 0);
     if (map == MAP_FAILED) return nullptr;
     maps_view.bytes = static_cast<const unsigned char *>(map);
-    maps_view.length = (size_t)size;
+    maps_view.length = maps_view.settled = (size_t)size;
     maps_view.dev = dev;
     maps_view.ino = ino;
     maps_view.number = ++maps_view.made;
@@ -355,6 +360,7 @@ static int mapped_record(int fd, long n, const ZoomStruct *&record) {
     if (!map) return -1;
     const off_t at = (off_t)n * ZOOM_RECORD_BYTES;
     if (n < 0 || at > st.st_size - (off_t)ZOOM_RECORD_BYTES) return 0;
+    if (at + (off_t)ZOOM_RECORD_BYTES > (off_t)maps_view.settled) return -1;   // read the ordinary way
     record = reinterpret_cast<const ZoomStruct *>(map + at);
     return 1;
 }
