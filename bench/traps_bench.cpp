@@ -64,6 +64,7 @@ struct Area {
                 ZoomExtra[i].y = (uint16_t)wy;
                 ZoomExtra[i].lastday = (uint16_t)(Plr.daynumber - 30);
             }
+        marker_tables_changed();
     }
     ~Area() {
         std::string cmd = "rm -rf " + path;

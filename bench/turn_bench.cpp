@@ -105,6 +105,7 @@ static void open_game() {
     crsim_build_area(1);
     maailma_alltime[mapidx(VX, VY)] = 210;
     memset(ZoomExtra, 0, sizeof ZoomExtra);
+    marker_tables_changed();
     clrVillages();
     const int soc = createsocarea(VX, VY, 1);
     crsim_place_animals(ANIMALS);

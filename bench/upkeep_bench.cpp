@@ -223,6 +223,7 @@ void BM_CompactStore(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
         memset(ZoomExtra, 0, sizeof ZoomExtra);
+        marker_tables_changed();
         make_store(folder, (int)state.range(0));
         state.ResumeTiming();
         zoommap_maintenance();

@@ -93,6 +93,7 @@ struct Settlement {
         clrVillages();
         build_objdef_rows();
         memset(ZoomExtra, 0, sizeof ZoomExtra);
+        marker_tables_changed();
         strcpy(Plr.mapname, "ZOOMMAP");
         Plr.world_x = CX;
         Plr.world_y = CY;

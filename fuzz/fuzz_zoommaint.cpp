@@ -37,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Plr.world_x = Plr.world_y = 2;
     Plr.daynumber = size % 700;
     memset(ZoomExtra, 0, sizeof ZoomExtra);
+    marker_tables_changed();
     // The store is checked and mended before the maintenance reads it (as every use of the store does):
     // the maintenance starts from the mended pair.
     zoomstore_check();

@@ -106,38 +106,45 @@ struct Mirror {
 constexpr size_t DIFF_BLOCK = 512, DIFF_RUN = 128 * DIFF_BLOCK, STRETCHES_MAX = 512;
 // Only the runs that reach into [from, to) are compared: the caller knows every byte outside to stand
 // the same in the file and the mirror already, where the whole comparison would find them equal.
+// Several parts may be given, in order: the runs that reach into any of them are compared, each once.
+struct Part {
+    size_t from, to;
+};
 static Holds compare_file(const char *path, const void *buf, size_t size, std::vector<SaveStretch> &out,
-                          Mirror &mirror, size_t from, size_t to) {
+                          Mirror &mirror, const Part *parts, int n_parts) {
     out.clear();
     const unsigned char *map = mapped_file(path, size);
     if (!map) return Holds::other;
     const unsigned char *old_bytes = map, *new_bytes = static_cast<const unsigned char *>(buf);
-    size_t changed = 0;
-    const size_t first = from / DIFF_RUN * DIFF_RUN, last = to < size ? to : size;
-    mirror.done = first;
-    for (size_t run = first; run < last; run += DIFF_RUN) {
-        const size_t run_end = size - run < DIFF_RUN ? size : run + DIFF_RUN;
-        mirror.follow(new_bytes, run_end);   // while the run is at hand
-        if (memcmp(old_bytes + run, new_bytes + run, run_end - run) == 0) continue;
-        // Only a file of some size is worth taking apart; a big change is written whole.
-        if (size < 16 * DIFF_BLOCK) return Holds::other;
-        for (size_t at = run; at < run_end; at += DIFF_BLOCK) {
-            const size_t n = run_end - at < DIFF_BLOCK ? run_end - at : DIFF_BLOCK;
-            if (memcmp(old_bytes + at, new_bytes + at, n) == 0) continue;
-            changed += n;
-            if (!out.empty() && (size_t)out.back().offset + out.back().size == at)
-                out.back().size += n;
-            else if (out.size() < STRETCHES_MAX)
-                out.push_back({(long)at, n});
-            else
-                return Holds::other;
-            if (changed > size / 8) return Holds::other;
+    size_t changed = 0, next = 0;   // the first run not compared yet
+    if (n_parts > 0) mirror.done = parts[0].from / DIFF_RUN * DIFF_RUN;
+    for (int p = 0; p < n_parts; p++) {
+        const size_t first = parts[p].from / DIFF_RUN * DIFF_RUN, last = parts[p].to < size ? parts[p].to : size;
+        for (size_t run = first > next ? first : next; run < last; run += DIFF_RUN) {
+            const size_t run_end = size - run < DIFF_RUN ? size : run + DIFF_RUN;
+            next = run_end;
+            mirror.follow(new_bytes, run_end);   // while the run is at hand
+            if (memcmp(old_bytes + run, new_bytes + run, run_end - run) == 0) continue;
+            // Only a file of some size is worth taking apart; a big change is written whole.
+            if (size < 16 * DIFF_BLOCK) return Holds::other;
+            for (size_t at = run; at < run_end; at += DIFF_BLOCK) {
+                const size_t n = run_end - at < DIFF_BLOCK ? run_end - at : DIFF_BLOCK;
+                if (memcmp(old_bytes + at, new_bytes + at, n) == 0) continue;
+                changed += n;
+                if (!out.empty() && (size_t)out.back().offset + out.back().size == at)
+                    out.back().size += n;
+                else if (out.size() < STRETCHES_MAX)
+                    out.push_back({(long)at, n});
+                else
+                    return Holds::other;
+                if (changed > size / 8) return Holds::other;
+            }
         }
     }
     return out.empty() ? Holds::same : Holds::stretches;
 }
 
-static bool write_file(const char *path, const void *buf, size_t size, Mirror &mirror, size_t from, size_t to) {
+static bool write_file(const char *path, const void *buf, size_t size, Mirror &mirror, const Part *parts, int n_parts) {
     if (!save_running()) return write_atomic(path, buf, size);
     switch (save_staged_as(path)) {
     case 0: return stage_whole(path, buf, size);
@@ -145,7 +152,7 @@ static bool write_file(const char *path, const void *buf, size_t size, Mirror &m
     default: break;
     }
     static std::vector<SaveStretch> stretches;
-    switch (compare_file(path, buf, size, stretches, mirror, from, to)) {
+    switch (compare_file(path, buf, size, stretches, mirror, parts, n_parts)) {
     case Holds::same: return true;
     case Holds::stretches: return save_write_stretches(path, buf, stretches.data(), (int)stretches.size());
     case Holds::other: break;
@@ -155,7 +162,33 @@ static bool write_file(const char *path, const void *buf, size_t size, Mirror &m
 
 bool save_write_file(const char *path, const void *buf, size_t size) {
     Mirror none;
-    return write_file(path, buf, size, none, 0, size);
+    const Part whole = {0, size};
+    return write_file(path, buf, size, none, &whole, 1);
+}
+
+bool save_write_file_parts(const char *path, const void *buf, size_t size, const SaveStretch *parts, int n) {
+    Mirror none;
+    static std::vector<Part> in_bytes;
+    in_bytes.clear();
+    for (int i = 0; i < n; i++) {
+        const size_t from = parts[i].offset < 0 ? 0 : (size_t)parts[i].offset;
+        if (from >= size) continue;
+        in_bytes.push_back({from, parts[i].size > size - from ? size : from + parts[i].size});
+    }
+#ifndef NDEBUG
+    // The checking build makes sure that every byte outside the parts stands the same in the file: a
+    // change the caller didn't count stops the tests.
+    const unsigned char *map = save_running() && save_staged_as(path) < 0 ? mapped_file(path, size) : nullptr;
+    for (size_t k = 0, from = 0; map && k <= in_bytes.size(); k++) {
+        const size_t to = k < in_bytes.size() ? in_bytes[k].from : size;
+        if (to > from && memcmp(map + from, static_cast<const unsigned char *>(buf) + from, to - from) != 0) {
+            fprintf(stderr, "%s changed outside the parts told for saving\n", path);
+            abort();
+        }
+        if (k < in_bytes.size() && in_bytes[k].to > from) from = in_bytes[k].to;
+    }
+#endif
+    return write_file(path, buf, size, none, in_bytes.data(), (int)in_bytes.size());
 }
 
 bool save_write_file_mirrored(const char *path, const void *buf, size_t size, void *mirror) {
@@ -169,71 +202,11 @@ bool save_write_file_mirrored_part(const char *path, const void *buf, size_t siz
     Mirror m;
     m.to = static_cast<unsigned char *>(mirror);
     m.done = from / DIFF_RUN * DIFF_RUN;
-    const bool ok = write_file(path, buf, size, m, from, to);
+    const Part part = {from, to};
+    const bool ok = write_file(path, buf, size, m, &part, 1);
     // the rest of the part, where the file needed no comparing
     const size_t end = to == from ? from : (to + DIFF_RUN - 1) / DIFF_RUN * DIFF_RUN;
     m.follow(static_cast<const unsigned char *>(buf), end < size ? end : size);
     return ok;
 }
 
-// Only the bytes in `ranges` can differ between `buf` and the file: each is compared by blocks, as a
-// whole file's changed run is. The checking build compares the rest too, so that a change the ranges
-// missed stops the tests.
-static Holds compare_ranges(const char *path, const void *buf, size_t size, const SaveStretch *ranges, int n,
-                            std::vector<SaveStretch> &out) {
-    out.clear();
-    const unsigned char *map = mapped_file(path, size);
-    if (!map) return Holds::other;
-    const unsigned char *new_bytes = static_cast<const unsigned char *>(buf);
-#ifndef NDEBUG
-    size_t from = 0;
-    for (int k = 0; k <= n; k++) {
-        const size_t to = k < n ? (size_t)ranges[k].offset : size;
-        if (to > from && memcmp(map + from, new_bytes + from, to - from) != 0) {
-            fprintf(stderr, "%s changed outside the pages written since it was saved\n", path);
-            abort();
-        }
-        if (k < n) from = (size_t)ranges[k].offset + ranges[k].size;
-    }
-#endif
-    size_t changed = 0;
-    for (int k = 0; k < n; k++) {
-        const size_t begin = (size_t)ranges[k].offset, end = begin + ranges[k].size;
-        if (memcmp(map + begin, new_bytes + begin, end - begin) == 0) continue;
-        if (size < 16 * DIFF_BLOCK) return Holds::other;
-        for (size_t at = begin / DIFF_BLOCK * DIFF_BLOCK; at < end; at += DIFF_BLOCK) {
-            const size_t len = size - at < DIFF_BLOCK ? size - at : DIFF_BLOCK;
-            if (memcmp(map + at, new_bytes + at, len) == 0) continue;
-            if (!out.empty() && (size_t)out.back().offset + out.back().size > at) continue;   // taken already
-            changed += len;
-            if (!out.empty() && (size_t)out.back().offset + out.back().size == at)
-                out.back().size += len;
-            else if (out.size() < STRETCHES_MAX)
-                out.push_back({(long)at, len});
-            else
-                return Holds::other;
-            if (changed > size / 8) return Holds::other;
-        }
-    }
-    return out.empty() ? Holds::same : Holds::stretches;
-}
-
-bool save_write_file_ranges(const char *path, const void *buf, size_t size, const SaveStretch *ranges, int n) {
-    if (!save_running()) return write_atomic(path, buf, size);
-    for (int k = 0; k < n; k++)
-        if (ranges[k].offset < 0 || (size_t)ranges[k].offset > size || ranges[k].size > size - (size_t)ranges[k].offset ||
-            (k > 0 && (size_t)ranges[k].offset < (size_t)ranges[k - 1].offset + ranges[k - 1].size))
-            return save_write_file(path, buf, size);
-    switch (save_staged_as(path)) {
-    case 0: return stage_whole(path, buf, size);
-    case 1: return save_write_at(path, 0, buf, size);
-    default: break;
-    }
-    static std::vector<SaveStretch> stretches;
-    switch (compare_ranges(path, buf, size, ranges, n, stretches)) {
-    case Holds::same: return true;
-    case Holds::stretches: return save_write_stretches(path, buf, stretches.data(), (int)stretches.size());
-    case Holds::other: break;
-    }
-    return stage_whole(path, buf, size);
-}

@@ -23,6 +23,7 @@ bool save_write_file_mirrored(const char *path, const void *buf, size_t size, vo
 bool save_write_file_mirrored_part(const char *path, const void *buf, size_t size, void *mirror, size_t from,
                                    size_t to);
 
-// The same, where the caller knows that only the bytes within `ranges` (sorted, apart) can differ
-// between `buf` and the file: only they are compared.
-bool save_write_file_ranges(const char *path, const void *buf, size_t size, const SaveStretch *ranges, int n);
+// The same without a mirror, where the caller knows that every byte outside the `n` parts ([offset,
+// offset + size) each, in order) stands the same in `buf` and in the file: only the parts are compared.
+// With no parts nothing is compared; a file that must be written whole still is.
+bool save_write_file_parts(const char *path, const void *buf, size_t size, const SaveStretch *parts, int n);

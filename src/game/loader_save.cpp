@@ -89,7 +89,7 @@ static void stage_objects(const char *path) {
     SaveStretch ranges[RANGES_MAX];
     int n = 0;
     const bool watched = writewatch_changed(objects_watch(), path, ranges, RANGES_MAX, n);
-    const bool ok = watched ? save_write_file_ranges(path, PlayerObj, sizeof PlayerObj, ranges, n)
+    const bool ok = watched ? save_write_file_parts(path, PlayerObj, sizeof PlayerObj, ranges, n)
                             : save_write_file(path, PlayerObj, sizeof PlayerObj);
     // Without room to hear of the commit the watch learns nothing: the file it knows changes, or the
     // pages stay counted, and the next save compares whole again.

@@ -2,6 +2,8 @@
 // plentiful game, both kept whole in the character folder, and the world cell of any square.
 #include "maps/marker.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -33,6 +35,116 @@ int bigloc_on_zoomarea(int x, int y) {
     if (bigmap()) return 0;
     return abs(x - (int)Plr.world_x) <= 2 && abs(y - (int)Plr.world_y) <= 2;
 }
+
+// ---- what the files hold -----------------------------------------------------------------------
+
+// Each table remembers which of its records may differ from its file: a save compares only those with
+// the file, and one whose records all stand as the file holds them compares nothing. The file is known
+// to hold the table (but for the records marked) once the table was read whole from it, or a save that
+// wrote it committed; the knowledge holds for that file only while it stays the same one (same folder,
+// device, inode, size and times), and is lost whenever anything else may have written the file.
+// Every record changed is marked twice: as differing from the file, and as changed since the table was
+// last written into the running save; once that save commits, the file differs only in the latter.
+enum { RECORD_WORDS = (ZOOMEXTRA_COUNT > EXTRAMARKER_COUNT ? ZOOMEXTRA_COUNT : EXTRAMARKER_COUNT) / 64 + 1 };
+namespace {
+struct Tracked {
+    const char *name;
+    unsigned char *table;
+    size_t record;
+    int count;
+    uint64_t differs[RECORD_WORDS];   // may differ from the file
+    uint64_t since[RECORD_WORDS];     // changed since the last write into the running save
+    bool known;                       // the file holds the table but for the records in `differs`
+    char path[1200];                  // ... this file, as it stood:
+    dev_t dev;
+    ino_t ino;
+    off_t size;
+    struct timespec mtime, ctime;
+    char written[1200];               // the file the running save was given the table for
+};
+Tracked zoom_track = {"MARKER.DAT", reinterpret_cast<unsigned char *>(ZoomExtra), sizeof(ZoomExtraStruct),
+                      ZOOMEXTRA_COUNT, {}, {}, false, "", 0, 0, 0, {}, {}, ""};
+Tracked extra_track = {"EXTRAMARKER.DAT", reinterpret_cast<unsigned char *>(ExtraMarker), sizeof(ExtraMarkerStruct),
+                       EXTRAMARKER_COUNT, {}, {}, false, "", 0, 0, 0, {}, {}, ""};
+}  // namespace
+
+static void mark(Tracked &t, int i) {
+    if (i < 0 || i >= t.count) return;
+    const uint64_t bit = (uint64_t)1 << (i & 63);
+    t.differs[i >> 6] |= bit;
+    t.since[i >> 6] |= bit;
+}
+
+static void mark_all(Tracked &t) {
+    memset(t.differs, 0xff, sizeof t.differs);
+    memset(t.since, 0xff, sizeof t.since);
+    t.known = false;
+}
+
+static void mark_zoom(int i) { mark(zoom_track, i); }
+static void mark_extra(int i) { mark(extra_track, i); }
+
+void marker_tables_changed() {
+    mark_all(zoom_track);
+    mark_all(extra_track);
+}
+
+static bool same_file(const struct stat &a, const Tracked &t) {
+    return a.st_dev == t.dev && a.st_ino == t.ino && a.st_size == t.size && a.st_mtim.tv_sec == t.mtime.tv_sec &&
+           a.st_mtim.tv_nsec == t.mtime.tv_nsec && a.st_ctim.tv_sec == t.ctime.tv_sec &&
+           a.st_ctim.tv_nsec == t.ctime.tv_nsec;
+}
+
+// The file at `path` holds the table now but for the records in `differs`: kept as it stands. A file
+// that can't be looked at, or is not whole, is not trusted.
+static void file_holds(Tracked &t, const char *path) {
+    struct stat st;
+    t.known = strlen(path) < sizeof t.path && stat(path, &st) == 0 && S_ISREG(st.st_mode) &&
+              (size_t)st.st_size == t.record * (size_t)t.count;
+    if (!t.known) {
+        mark_all(t);
+        return;
+    }
+    copy_bounded(t.path, sizeof t.path, path);
+    t.dev = st.st_dev;
+    t.ino = st.st_ino;
+    t.size = st.st_size;
+    t.mtime = st.st_mtim;
+    t.ctime = st.st_ctim;
+}
+
+// Whether the knowledge of what the file holds applies to `path` as it stands now.
+static bool trusted(const Tracked &t, const char *path) {
+    struct stat st;
+    return t.known && strcmp(t.path, path) == 0 && stat(path, &st) == 0 && same_file(st, t);
+}
+
+// The save the table was written into committed whole: the file holds the table as it stood then.
+static void committed(Tracked &t) {
+    memcpy(t.differs, t.since, sizeof t.differs);
+    file_holds(t, t.written);
+}
+static void zoom_committed() { committed(zoom_track); }
+static void extra_committed() { committed(extra_track); }
+
+#ifndef NDEBUG
+static bool marked(const Tracked &t, int i) { return t.differs[i >> 6] >> (i & 63) & 1; }
+
+// The checking build makes sure no record changed without being marked: one would never reach the file.
+static void check_marks(const Tracked &t, const char *path) {
+    static std::vector<unsigned char> file;
+    file.assign(t.record * (size_t)t.count, 0);
+    FILE *f = fopen(path, "rb");
+    const bool read = f && fread(file.data(), 1, file.size(), f) == file.size();
+    if (f) fclose(f);
+    if (!read) return;   // it changed under us; the stat taken next time tells
+    for (int i = 0; i < t.count; i++)
+        if (!marked(t, i) && memcmp(file.data() + (size_t)i * t.record, t.table + (size_t)i * t.record, t.record) != 0) {
+            fprintf(stderr, "%s: record %d was changed without being marked for saving\n", t.name, i);
+            abort();
+        }
+}
+#endif
 
 // ---- map-info records ---------------------------------------------------------------------------
 
@@ -201,10 +313,15 @@ void zoomextra_keep(int on) {
 
 void zoomextra_put_back() {
     if (!kept.on) return;
-    if (kept.whole)
+    if (kept.whole) {
         memcpy(ZoomExtra, kept.all.data(), sizeof ZoomExtra);
-    else
-        for (const auto &b : kept.before) ZoomExtra[b.first] = b.second;
+        for (int i = 0; i < ZOOMEXTRA_COUNT; i++) mark_zoom(i);
+    } else {
+        for (const auto &b : kept.before) {
+            ZoomExtra[b.first] = b.second;
+            mark_zoom(b.first);
+        }
+    }
     index_forget();
     zoomextra_keep(1);
 }
@@ -214,6 +331,7 @@ ZoomExtraStruct &zoomextra_ref(int x, int y) {
     const int i = zoomextra_kohta(x, y);
     villages.valid = false;   // the caller may write any of it
     keep_record(i);
+    mark_zoom(i);
     if (i < 0) {
         memset(&throwaway, 0, sizeof throwaway);
         return throwaway;
@@ -234,6 +352,7 @@ static ZoomExtraStruct *claim(int x, int y) {
     villages.valid = false;
     if (i < 0) return nullptr;
     keep_record(i);
+    mark_zoom(i);
     ZoomExtra[i].x = (uint16_t)x;
     ZoomExtra[i].y = (uint16_t)y;
     return &ZoomExtra[i];
@@ -250,6 +369,7 @@ void remove_ZoomExtra(int x, int y) {
             free_set(i, true);
         }
         keep_record(i);
+        mark_zoom(i);
         memset(&z, 0, sizeof z);
     }
 }
@@ -349,28 +469,72 @@ int onko_BIGMAP_omatalo(int x, int y) {
 
 static void marker_path(char *buf, size_t size, const char *name) { snprintf(buf, size, "%s/%s", CharacterPath, name); }
 
-static int write_table(const char *name, const void *table, size_t size) {
+// The table joins the running save by its changes (outside a save its file is replaced whole); only
+// the records marked are compared with a file known to hold the rest.
+static int write_table(Tracked &t, void (*on_commit)()) {
     char path[1200];
-    marker_path(path, sizeof path, name);
-    // Inside a save the table joins the save's commit, by its changes.
-    if (save_write_file(path, table, size)) return 1;
-    debuglog("_system", name);
-    return 0;
+    marker_path(path, sizeof path, t.name);
+    const size_t size = t.record * (size_t)t.count;
+    if (!trusted(t, path)) mark_all(t);
+#ifndef NDEBUG
+    else check_marks(t, path);
+#endif
+    // The marked records, in stretches of neighbours.
+    static std::vector<SaveStretch> parts;
+    parts.clear();
+    for (int w = 0; w < RECORD_WORDS; w++)
+        for (uint64_t bits = t.differs[w]; bits; bits &= bits - 1) {
+            const int i = w * 64 + __builtin_ctzll(bits);
+            if (i >= t.count) break;
+            const long at = (long)((size_t)i * t.record);
+            if (!parts.empty() && parts.back().offset + (long)parts.back().size == at)
+                parts.back().size += t.record;
+            else
+                parts.push_back({at, t.record});
+        }
+    if (!save_write_file_parts(path, t.table, size, parts.data(), (int)parts.size())) {
+        debuglog("_system", t.name);
+        return 0;
+    }
+    if (save_running()) {
+        // Known once the save stands; until then the marks stay, and so they do when it fails.
+        memset(t.since, 0, sizeof t.since);
+        copy_bounded(t.written, sizeof t.written, path);
+        save_after_commit(on_commit);
+    } else {
+        memset(t.differs, 0, sizeof t.differs);
+        memset(t.since, 0, sizeof t.since);
+        file_holds(t, path);
+    }
+    return 1;
 }
 
-int SaveMarkerFile() { return write_table("MARKER.DAT", ZoomExtra, sizeof ZoomExtra); }
-int SaveExtraMarkerFile() { return write_table("EXTRAMARKER.DAT", ExtraMarker, sizeof ExtraMarker); }
+int SaveMarkerFile() { return write_table(zoom_track, zoom_committed); }
+int SaveExtraMarkerFile() { return write_table(extra_track, extra_committed); }
 
 // Reads as many whole records as the file holds; the rest of the table stays clear. A missing file
 // leaves the table clear: the next save writes it, and a load writes nothing. Answers 1 when the file
 // was whole or missing. (The loader looks at both files before this and rebuilds a damaged one.)
-static int read_table(const char *name, void *table, size_t record, size_t count) {
+// A file read whole, that stayed the same one while it was read, holds the table.
+static int read_table(Tracked &t) {
+    const char *name = t.name;
+    void *table = t.table;
+    const size_t record = t.record, count = (size_t)t.count;
     char path[1200];
     marker_path(path, sizeof path, name);
+    struct stat before;
+    const bool looked = stat(path, &before) == 0;
     const TableRead r = read_record_table(path, table, record, count, true);
     if (!r.opened) return 1;
     const size_t got = r.got;
-    if (got == count) return 1;
+    if (got == count) {
+        if (looked && !r.more && !save_running()) {
+            memset(t.differs, 0, sizeof t.differs);
+            file_holds(t, path);
+            if (t.known && !same_file(before, t)) mark_all(t);
+        }
+        return 1;
+    }
     char line[200];
     snprintf(line, sizeof line, "%s was cut short: %zu of %zu records were read.", name, got, count);
     debuglog("_system", line);
@@ -383,11 +547,12 @@ int LoadMarkerFiles() {
     keep_whole();
     memset(ZoomExtra, 0, sizeof ZoomExtra);
     memset(ExtraMarker, 0, sizeof ExtraMarker);
+    marker_tables_changed();
     full_logged = false;
     // Older saves kept other records in the marker file: their table starts empty, and the next save
     // writes it.
-    const int a = Plr.save_version < 312 ? 1 : read_table("MARKER.DAT", ZoomExtra, sizeof(ZoomExtraStruct), ZOOMEXTRA_COUNT);
-    const int b = read_table("EXTRAMARKER.DAT", ExtraMarker, sizeof(ExtraMarkerStruct), EXTRAMARKER_COUNT);
+    const int a = Plr.save_version < 312 ? 1 : read_table(zoom_track);
+    const int b = read_table(extra_track);
     return a && b;
 }
 
@@ -400,6 +565,7 @@ void Set_ExtraMarker(const ExtraMarkerStruct &m) {
     for (ExtraMarkerStruct &e : ExtraMarker) {
         if (e.kind != m.kind || e.species != m.species) continue;
         if (manhattan((int)e.x, (int)e.y, (int)m.x, (int)m.y) >= (int)m.radius) continue;
+        mark_extra((int)(&e - ExtraMarker));
         // Reinforced: the later of the two day sets and expiries, and the strengths together.
         if (m.dayset > e.dayset) e.dayset = m.dayset;
         if (m.expires > e.expires) e.expires = m.expires;
@@ -419,6 +585,7 @@ void Set_ExtraMarker(const ExtraMarkerStruct &m) {
             if (ExtraMarker[i].dayset < ExtraMarker[slot].dayset) slot = i;
     }
     ExtraMarker[slot] = m;
+    mark_extra(slot);
 }
 
 static void add_marker(int kind, int species, int days) {
@@ -470,7 +637,10 @@ void LueExtraMarkerit(int x, int y, const int *species, int n, int *kill, int *a
 
 void ExtraMarkerMaintenance() {
     for (ExtraMarkerStruct &e : ExtraMarker)
-        if (e.kind != 0 && e.expires < Plr.daynumber) memset(&e, 0, sizeof e);
+        if (e.kind != 0 && e.expires < Plr.daynumber) {
+            memset(&e, 0, sizeof e);
+            mark_extra((int)(&e - ExtraMarker));
+        }
 }
 
 int ExtraMarkers_in_use() {

@@ -60,6 +60,9 @@ int onko_BIGMAP_omatalo(int x, int y);       // 1 when the cell holds the player
 int LoadMarkerFiles();             // 1 when both files were read whole (or were missing)
 int SaveMarkerFile();              // 1 when "MARKER.DAT" was written
 int SaveExtraMarkerFile();         // 1 when "EXTRAMARKER.DAT" was written
+// A save compares with the files only the records this file's functions changed; code that writes the
+// tables directly (a whole table cleared or copied) says so here, and the next save compares them whole.
+void marker_tables_changed();
 
 // ---- area markers ----
 void LisaaExtraMarker_TAPPO(int species);    // a kill at the player's world cell

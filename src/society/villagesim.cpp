@@ -47,6 +47,7 @@ static void make_village() {
     maailma_alltime[mapidx(VX, VY)] = 210;
     world_layers_unsaved();
     memset(ZoomExtra, 0, sizeof ZoomExtra);
+    marker_tables_changed();
     clrVillages();
     GOT_UNPAID_clr();
     GOT_TAKEN_clr();

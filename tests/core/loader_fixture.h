@@ -49,6 +49,7 @@ inline void reset_loader_tables() {
     memset(ConstantCre, 0, sizeof(CreatureStruct) * CONSTANTCRE_COUNT);
     memset(Cre, 0, sizeof(CreatureStruct) * CRE_COUNT);
     memset(ZoomExtra, 0, sizeof(ZoomExtraStruct) * ZOOMEXTRA_COUNT);
+    marker_tables_changed();
     memset(&Zoom, 0, sizeof Zoom);
     memset(maailma, CH_BLANK, MAP_BYTES);
     memset(maailma_alltime, CH_BLANK, MAP_BYTES);

@@ -271,7 +271,7 @@ TEST_F(SaveDiffTest, AWatchedTableIsSavedByThePagesWrittenSinceItsFileHeldIt) {
     auto save = [&](bool commit) {
         save_begin();
         const bool watched = writewatch_changed(w, file.c_str(), r, 16, n);
-        EXPECT_TRUE(watched ? save_write_file_ranges(file.c_str(), table, sizeof table, r, n)
+        EXPECT_TRUE(watched ? save_write_file_parts(file.c_str(), table, sizeof table, r, n)
                             : save_write_file(file.c_str(), table, sizeof table));
         if (!commit) {
             save_discard();

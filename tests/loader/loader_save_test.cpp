@@ -71,6 +71,7 @@ static void change_every_file() {
     ConstantObj[5].weight += 1.0f;
     ZoomExtra[ZOOMEXTRA_COUNT - 1].lastday ^= 1;
     ExtraMarker[EXTRAMARKER_COUNT - 1].dayset ^= 1;
+    marker_tables_changed();
 }
 
 TEST_F(LoaderTest, SaveWritesTheFolderInItsOrder) {

@@ -51,6 +51,7 @@ protected:
         memset(IsoData, 0, sizeof IsoData);
         memset(&Zoom, 0, sizeof Zoom);
         memset(ZoomExtra, 0, sizeof ZoomExtra);
+        marker_tables_changed();
         PlayerX = PlayerY = 1000;
         PlayerDir = 0;
         Sight = 50;

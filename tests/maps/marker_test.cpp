@@ -1,6 +1,13 @@
 // Map-info records and area markers: the files whole and short, the version rule, a full table,
-// reinforcing kill markers, the radius and the daily expiry.
+// reinforcing kill markers, the radius, the daily expiry, and saves that compare only what changed.
 #include "maps/marker.h"
+
+#include <sys/stat.h>
+
+#include <functional>
+#include <vector>
+
+#include "base/savecommit.h"
 #include "maptest.h"
 
 class MarkerTest : public MapsTest {
@@ -221,4 +228,116 @@ TEST_F(MarkerTest, HeldLookupsAnswerWhatTheWalkAnswers) {
     EXPECT_EQ(zoomextra_kohta(2500, 2500), 3004);
     zoomextra_hold(0);
     EXPECT_EQ(zoomextra_kohta(2500, 2500), 3004);
+}
+
+// A save compares only the records changed since the file was known to hold the table: whatever way
+// the tables or the files changed in between, the next save leaves each file holding its table.
+TEST_F(MarkerTest, EverySaveLeavesTheFilesHoldingTheTables) {
+    auto save_both = [] { return SaveMarkerFile() == 1 && SaveExtraMarkerFile() == 1; };
+    auto here = [](const char *name) { return std::string(CharacterPath) + "/" + name; };
+    auto other_file = [&](const char *name, size_t size) {   // written whole beside the game, as another program would
+        std::vector<unsigned char> bytes(size, 0);
+        bytes[size / 2] = 1;
+        const std::string tmp = here(name) + ".other";
+        FILE *f = fopen(tmp.c_str(), "wb");
+        ASSERT_TRUE(f && fwrite(bytes.data(), 1, size, f) == size);
+        fclose(f);
+        ASSERT_EQ(rename(tmp.c_str(), here(name).c_str()), 0);
+    };
+    auto slurp = [&](const char *name, std::vector<unsigned char> &bytes) {
+        bytes.clear();
+        FILE *f = fopen(here(name).c_str(), "rb");
+        if (!f) return false;
+        unsigned char chunk[65536];
+        for (size_t n; (n = fread(chunk, 1, sizeof chunk, f)) > 0;) bytes.insert(bytes.end(), chunk, chunk + n);
+        fclose(f);
+        return true;
+    };
+    const std::string home = CharacterPath, other_dir = home + "/OTHER";
+    ASSERT_EQ(mkdir(other_dir.c_str(), 0755), 0);
+    struct Case {
+        const char *what;
+        std::function<void()> between;
+    };
+    const Case cases[] = {
+        {"setters and a new marker after a plain save",
+         [] {
+             Mapinfo_setSowYear(500, 600, 3);
+             LisaaExtraMarker_TAPPO(530);
+         }},
+        {"a change whose save was thrown away",
+         [&] {
+             save_begin();
+             Mapinfo_setsocID(500, 600, 78);
+             LisaaExtraMarker_TAPPO(520);
+             ASSERT_TRUE(save_both());
+             save_discard();
+         }},
+        {"a change whose save failed",
+         [&] {
+             save_begin();
+             Mapinfo_setsocID(500, 600, 79);
+             ASSERT_TRUE(save_both());
+             save_fail("the test");
+             ASSERT_FALSE(save_commit());
+         }},
+        {"a change after the tables joined a save that then stood",
+         [&] {
+             save_begin();
+             ASSERT_TRUE(save_both());
+             Mapinfo_setsocID(500, 600, 80);
+             LisaaExtraMarker_RUNSAUS(510);
+             ASSERT_TRUE(save_commit());
+         }},
+        {"records put back after a refused entry",
+         [&] {
+             zoomextra_keep(1);
+             Mapinfo_setsocID(500, 600, 81);
+             Mapinfo_setsocID(501, 600, 82);
+             ASSERT_TRUE(save_both());
+             zoomextra_put_back();
+             zoomextra_keep(0);
+         }},
+        {"a record removed and markers expired after a load",
+         [&] {
+             ASSERT_EQ(LoadMarkerFiles(), 1);
+             remove_ZoomExtra(500, 600);
+             Plr.daynumber += 100;
+             ExtraMarkerMaintenance();
+         }},
+        {"files replaced by someone else", [&] {
+             other_file("MARKER.DAT", sizeof ZoomExtra);
+             other_file("EXTRAMARKER.DAT", sizeof ExtraMarker);
+         }},
+        {"another character folder holding other files", [&] {
+             copy_bounded(CharacterPath, sizeof CharacterPath, other_dir.c_str());
+             other_file("MARKER.DAT", sizeof ZoomExtra);
+             other_file("EXTRAMARKER.DAT", sizeof ExtraMarker);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        copy_bounded(CharacterPath, sizeof CharacterPath, home.c_str());
+        Plr.daynumber = 100;
+        memset(ZoomExtra, 0, sizeof ZoomExtra);
+        memset(ExtraMarker, 0, sizeof ExtraMarker);
+        marker_tables_changed();
+        Mapinfo_setsocID(500, 600, 77);
+        LisaaExtraMarker_TAPPO(520);
+        ASSERT_TRUE(save_both());
+        c.between();
+        for (int again = 0; again < 2; again++) {   // and once more with nothing changed
+            save_begin();
+            ASSERT_TRUE(save_both());
+            ASSERT_TRUE(save_commit());
+            std::vector<unsigned char> zoom, extra;
+            ASSERT_TRUE(slurp("MARKER.DAT", zoom));
+            ASSERT_TRUE(slurp("EXTRAMARKER.DAT", extra));
+            ASSERT_EQ(zoom.size(), sizeof ZoomExtra);
+            ASSERT_EQ(extra.size(), sizeof ExtraMarker);
+            EXPECT_EQ(memcmp(zoom.data(), ZoomExtra, sizeof ZoomExtra), 0);
+            EXPECT_EQ(memcmp(extra.data(), ExtraMarker, sizeof ExtraMarker), 0);
+        }
+    }
+    copy_bounded(CharacterPath, sizeof CharacterPath, home.c_str());
 }
