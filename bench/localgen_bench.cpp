@@ -138,6 +138,7 @@ void build_char(benchmark::State &state) {
     init_terrain_struct(0, 0);
     for (int y = 500; y < 700; y++)
         for (int x = 500; x < 700; x++) maailma_alltime[mapidx(x, y)] = maailma[mapidx(x, y)] = (uint8_t)c;
+    world_layer_touched(500, 699);
     bigmap();
     std::vector<double> ms;
     int k = 0;

@@ -72,6 +72,7 @@ void BM_settlement_cell(benchmark::State &state) {
     cre_file_create(crs, CRS_START_RECORDS);
     for (int y = 500; y < 700; y++)
         for (int x = 500; x < 700; x++) maailma_alltime[mapidx(x, y)] = maailma[mapidx(x, y)] = 238;
+    world_layer_touched(500, 699);
     bigmap();
     std::vector<double> ms;
     int k = 0;
@@ -80,6 +81,7 @@ void BM_settlement_cell(benchmark::State &state) {
         const int x = 510 + 3 * (k % 60), y = 510 + 3 * ((k / 60) % 60);
         k++;
         maailma_alltime[mapidx(x, y)] = maailma[mapidx(x, y)] = (uint8_t)c;
+        world_layer_touched(y, y);
         set_alltime_kulttuuri(x, y, culture);
         PlayerX = x;
         PlayerY = y;

@@ -42,9 +42,13 @@ char rows_folder[sizeof CharacterPath];
 
 static bool rows_known() { return strcmp(rows_folder, CharacterPath) == 0; }
 
+void world_rows_unsaved(int y0, int y1) {
+    if (y0 <= y1) unsaved_world.widen(y0 < 0 ? 0 : y0, y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1);
+}
+// The rows are told for the layer "maailma" names as they are written: the world's or the local one.
 void world_layer_touched(int y0, int y1) {
     if (y0 > y1) return;
-    unsaved_world.widen(y0 < 0 ? 0 : y0, y1 >= MAP_ROWS ? MAP_ROWS - 1 : y1);
+    world_rows_unsaved(y0, y1);
     layer_rows_written(maailma, y0, y1);
 }
 void world_memory_touched(int y0, int y1) {
@@ -53,6 +57,7 @@ void world_memory_touched(int y0, int y1) {
 void world_layers_unsaved() {
     unsaved_world.widen(0, MAP_ROWS - 1);
     unsaved_memory.widen(0, MAP_ROWS - 1);
+    layer_rows_written(maailma, 0, MAP_ROWS - 1);   // its writer may have written any row of it
 }
 
 // The rows are told for the current character folder from here on: in a folder met first, all unsaved.

@@ -55,6 +55,7 @@ static void read_world_layer() {
         snprintf(msg, sizeof msg, "Oxa couldn't open %s/WORLD.DAT", CharacterPath);
         oxa_quit(msg);
     }
+    use_map_layer(0);   // the world is read into its own layer, whatever the map was before
     if (!read_exact_in_place(use, maailma, MAP_BYTES)) {
         fill_layer(maailma, CH_GROUND);   // nothing of a part read is left behind
         char msg[1200];
@@ -247,9 +248,13 @@ void GetMap(const char *name) {
     fill_layer(pintakartta, 0);
     fill_layer(korkeuskartta, 0);
     // The world layer is read whole (or the game ends); maailma_work, and maailma_attrib but on a local
-    // area, are cleared by Read_MemoryMap below, which reads the world memory too.
+    // area, are cleared by Read_MemoryMap below, which reads the world memory too. A local area is laid
+    // over plain ground in a layer of its own: the world's stays as it was read.
     const bool world = bigmap();
-    if (!world) fill_layer(maailma, CH_GROUND);
+    if (!world) {
+        use_map_layer(1);
+        fill_layer(maailma, CH_GROUND);
+    }
     if (strstr(name, "ZOOMMAP")) fill_layer(maailma_attrib, ':');
     zoomstore_check();   // a damaged store is told of, and mended, before any map is read
     if (world) {

@@ -22,7 +22,9 @@
 #include "core/player.h"
 #include "base/ui.h"
 
-uint8_t maailma[MAP_BYTES];
+// The current map's two layers: the world's, and the one the local areas are laid in.
+static uint8_t world_map_layer[MAP_BYTES], local_map_layer[MAP_BYTES];
+uint8_t *maailma = world_map_layer;
 uint8_t maailma_alltime[MAP_BYTES];
 uint8_t maailma_memorymap[MAP_BYTES];
 uint8_t maailma_alltime_memorymap[MAP_BYTES];
@@ -189,9 +191,11 @@ void SetPlayerAround(int x, int y) {
 // Most of a layer often holds the fill already (the world around a local area, a layer nothing wrote
 // since the last map was loaded): a block that does is only read, which costs far less than writing it.
 // The player's view layers, and the memory map they copy, are told whole to the view.
+// The rows of the map layers count unsaved; the layer's own rows are told by the writer.
 static void tell_view(const uint8_t *layer) {
     if (layer == maailma_attrib || layer == maailma_work || layer == maailma_memorymap) view_layers_touched_all();
-    if (layer == maailma || layer == maailma_alltime) world_layer_touched(0, MAP_ROWS - 1);
+    if (layer == world_map_layer || layer == local_map_layer || layer == maailma_alltime)
+        world_rows_unsaved(0, MAP_ROWS - 1);
     if (layer == maailma_alltime_memorymap) world_memory_touched(0, MAP_ROWS - 1);
 }
 
@@ -228,16 +232,19 @@ __attribute__((target("avx2"))) static size_t fill_blocks_wide(uint8_t *layer, u
 // The layers whose writers tell their rows: the value of the last fill (-1 unknown) and the rows
 // written since (y0 > y1: none); whether a fill with the same value clears only those rows. The view
 // layers are filled as every map is read, and their writers touch the rows around the player only.
+// Both layers of the current map keep their rows, whichever "maailma" names; the world's is read whole
+// from its file, so that its fill, on a damaged file only, is whole too.
 namespace {
 struct KeptFill {
     const uint8_t *layer;
     bool rows_only;
     int value, y0, y1;
 };
-enum { KEPT_VIEW = 3, KEPT_COUNT = 6 };   // the view layers are the last three
+enum { KEPT_VIEW = 4, KEPT_COUNT = 7 };   // the view layers are the last three
 KeptFill kept_fills[KEPT_COUNT] = {{pintakartta, true, -1, 0, MAP_ROWS - 1},
                                    {korkeuskartta, true, -1, 0, MAP_ROWS - 1},
-                                   {maailma, false, -1, 0, MAP_ROWS - 1},
+                                   {local_map_layer, true, -1, 0, MAP_ROWS - 1},
+                                   {world_map_layer, false, -1, 0, MAP_ROWS - 1},
                                    {maailma_attrib, true, -1, 0, MAP_ROWS - 1},
                                    {maailma_work, true, -1, 0, MAP_ROWS - 1},
                                    {maailma_worksymbol, true, -1, 0, MAP_ROWS - 1}};
@@ -293,7 +300,8 @@ static bool fill_told_rows(uint8_t *layer, uint8_t value) {
     if (kept && (layer[0] != value || memcmp(layer, layer + 1, MAP_BYTES - 1) != 0)) {
         size_t i = 0;
         while (layer[i] == value) i++;
-        fprintf(stderr, "a writer of a layer didn't tell its row %d\n", (int)(i / MAP_STRIDE));
+        fprintf(stderr, "a writer of a layer (%d of the kept ones) didn't tell its row %d\n", (int)(k - kept_fills),
+                (int)(i / MAP_STRIDE));
         abort();
     }
 #endif
@@ -302,6 +310,8 @@ static bool fill_told_rows(uint8_t *layer, uint8_t value) {
     k->y1 = -1;
     return kept;
 }
+
+void use_map_layer(int local) { maailma = local ? local_map_layer : world_map_layer; }
 
 void fill_layer(uint8_t *layer, uint8_t value) {
     tell_view(layer);
@@ -342,18 +352,19 @@ void copy_layer(uint8_t *to, const uint8_t *from) {
 // On a local area every square of the layer is a plain byte of the current map. Deep and shallow
 // water (182 and 183) differ only in the lowest bit: a block of squares is tested at once, and only a
 // block that holds water is rewritten.
-static void wade_squares(size_t from, size_t to) {
+static void wade_squares(uint8_t *map, size_t from, size_t to) {
     for (size_t k = from; k < to; k++)
-        if (maailma[k] == CH_DEEP_WATER || maailma[k] == CH_SHALLOW_WATER) maailma[k] = (uint8_t)CH_WADE_WATER;
+        if (map[k] == CH_DEEP_WATER || map[k] == CH_SHALLOW_WATER) map[k] = (uint8_t)CH_WADE_WATER;
 }
 
 static void wade_bytes(size_t from, size_t to) {
+    uint8_t *const map = maailma;
     static_assert((CH_DEEP_WATER & ~1) == CH_DEEP_WATER && CH_SHALLOW_WATER == CH_DEEP_WATER + 1, "water chars");
     size_t i = from;
 #if defined(__SSE2__)
     const __m128i even = _mm_set1_epi8((char)0xFE), water = _mm_set1_epi8((char)CH_DEEP_WATER);
     for (; i + 64 <= to; i += 64) {
-        const __m128i *p = reinterpret_cast<const __m128i *>(&maailma[i]);
+        const __m128i *p = reinterpret_cast<const __m128i *>(&map[i]);
         const __m128i a = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p), even), water);
         const __m128i b = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 1), even), water);
         const __m128i c = _mm_cmpeq_epi8(_mm_and_si128(_mm_loadu_si128(p + 2), even), water);
@@ -364,7 +375,7 @@ static void wade_bytes(size_t from, size_t to) {
         for (int k = 0; k < 4; k++) {
             if (_mm_movemask_epi8(found[k]) == 0) continue;
             const __m128i v = _mm_loadu_si128(p + k);
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(&maailma[i + 16 * (size_t)k]),
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(&map[i + 16 * (size_t)k]),
                              _mm_or_si128(_mm_andnot_si128(found[k], v), _mm_and_si128(found[k], wade)));
         }
     }
@@ -373,12 +384,12 @@ static void wade_bytes(size_t from, size_t to) {
     const uint64_t water = ones * (uint64_t)CH_DEEP_WATER, even = ones * 0xFEull;
     for (; i + 8 <= to; i += 8) {
         uint64_t w;
-        memcpy(&w, &maailma[i], 8);
+        memcpy(&w, &map[i], 8);
         const uint64_t v = (w & even) ^ water;   // a zero byte where the square is water
-        if (((v - ones) & ~v & highs) != 0) wade_squares(i, i + 8);
+        if (((v - ones) & ~v & highs) != 0) wade_squares(map, i, i + 8);
     }
 #endif
-    wade_squares(i, to);
+    wade_squares(map, i, to);
 }
 
 void wadestrip() {
@@ -392,12 +403,13 @@ void wadestrip_loaded() {
     if (bigmap()) return;
     int y0, y1;
     const int fill = world_layer_fill_rows(y0, y1);
-    world_layer_touched(0, MAP_ROWS - 1);
+    world_rows_unsaved(0, MAP_ROWS - 1);
     if (fill < 0 || fill == CH_DEEP_WATER || fill == CH_SHALLOW_WATER) {
+        world_layer_touched(0, MAP_ROWS - 1);
         wade_bytes(0, MAP_BYTES);
         return;
     }
-    if (y0 <= y1) wade_bytes(mapidx(0, y0), y1 + 1 < MAP_ROWS ? mapidx(0, y1 + 1) : MAP_BYTES);
+    if (y0 <= y1) wade_bytes(mapidx(0, y0), y1 + 1 < MAP_ROWS ? mapidx(0, y1 + 1) : MAP_BYTES);   // rows told already
 }
 
 // ---- season, daylight and sight lines ---------------------------------------------------------

@@ -11,7 +11,9 @@
 #include "maps/plrlink.h"
 
 // ---- layers (MAP_STRIDE x MAP_ROWS bytes each) ------------------------------------------------
-extern uint8_t maailma[MAP_BYTES];                    // the current map
+// The current map: on the world map the world's own layer, on a local area a layer of its own, so that
+// entering an area leaves the world where it is and clears only what the last area wrote.
+extern uint8_t *maailma;
 extern uint8_t maailma_alltime[MAP_BYTES];            // the permanent world; image of "WORLD.DAT"
 extern uint8_t maailma_memorymap[MAP_BYTES];          // what the player remembers of the current map
 extern uint8_t maailma_alltime_memorymap[MAP_BYTES];  // the remembered world; image of "WORLD.PLM"
@@ -74,12 +76,16 @@ void wadestrip();
 // The same in the load of a map, right after GetMap: only the rows of the layer written since GetMap
 // filled it are looked at (every writer of the layer tells its rows, see world_layer_touched).
 void wadestrip_loaded();
+// "maailma" names the local areas' layer (local 1) or the world's (0) from here on; neither is written.
+// GetMap takes the local one as it enters an area, the read of "WORLD.DAT" the world's.
+void use_map_layer(int local);
 // Sets all MAP_BYTES bytes of a layer to `value`.
 void fill_layer(uint8_t *layer, uint8_t value);
 // "pintakartta", "korkeuskartta" and the view layers "maailma_attrib", "maailma_work" and
 // "maailma_worksymbol": every writer of them but fill_layer tells the rows it writes, so that filling one
-// again with the value it was last filled with clears only those rows. The rows told of "maailma"
-// (through world_layer_touched) are kept the same way, but its fill is always whole.
+// again with the value it was last filled with clears only those rows. So does the local areas' layer
+// of "maailma", whose writers tell their rows through world_layer_touched; the fill of the world's layer
+// is always whole.
 void layer_rows_written(const uint8_t *layer, int y0, int y1);
 // The rows of all three view layers at once, for the view's own marks.
 void view_rows_written(int y0, int y1);
@@ -121,6 +127,8 @@ int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_
 // the memory map tell their rows; any other writer of "maailma", "maailma_alltime" or the memory maps
 // calls world_layer_touched (or world_memory_touched) with the rows it writes, or world_layers_unsaved.
 void world_layer_touched(int y0, int y1);
+// The rows counted unsaved only, for a writer that tells the rows of the layer it writes itself.
+void world_rows_unsaved(int y0, int y1);
 // The value fill_layer last filled "maailma" with (-1 when unknown) and the rows told since: the only
 // ones that may hold anything else.
 int world_layer_fill_rows(int &y0, int &y1);

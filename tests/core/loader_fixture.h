@@ -15,6 +15,7 @@
 
 #include "common/harness.h"
 #include "common/keys.h"
+#include "common/map_layers.h"
 #include "core/skilldata.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -51,7 +52,7 @@ inline void reset_loader_tables() {
     memset(ZoomExtra, 0, sizeof(ZoomExtraStruct) * ZOOMEXTRA_COUNT);
     marker_tables_changed();
     memset(&Zoom, 0, sizeof Zoom);
-    memset(maailma, CH_BLANK, MAP_BYTES);
+    clear_map_layers(CH_BLANK);
     memset(maailma_alltime, CH_BLANK, MAP_BYTES);
     memset(maailma_memorymap, ' ', MAP_BYTES);
     memset(maailma_alltime_memorymap, ' ', MAP_BYTES);
@@ -223,7 +224,7 @@ protected:
     void leave_to_menu() {
         var_clear();
         reset_loader_tables();
-        memset(maailma, 0x5a, MAP_BYTES);
+        clear_map_layers(0x5a);
         for (DataStruct &d : IsoData) d.type = 99;
         for (ItemStruct &it : PlayerObj) it.type = 77;
     }

@@ -3,6 +3,7 @@
 // creatures, and the per-game state of the loop, the clock and the task loop.
 #pragma once
 #include "common/harness.h"
+#include "common/map_layers.h"
 
 #include "game/command.h"
 #include "core/config.h"
@@ -58,7 +59,7 @@ protected:
         Plr.energy = 5000;
         Plr.body_temperature = 37.0f;
         GlobWeather = {};
-        memset(maailma, CH_BLANK, MAP_BYTES);
+        oxatest::clear_map_layers(CH_BLANK);
         memset(maailma_alltime, CH_BLANK, MAP_BYTES);
         memset(maailma_memorymap, ' ', MAP_BYTES);
         memset(maailma_attrib, ':', MAP_BYTES);

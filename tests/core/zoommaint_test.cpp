@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/loader_fixture.h"
+#include "common/map_layers.h"
 #include "game/mapupkeep.h"
 #include "game/turnloop.h"
 #include "base/ownlib.h"
@@ -123,7 +124,7 @@ protected:
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         var_clear();
         oxatest::reset_loader_tables();
-        memset(maailma, 0x5a, MAP_BYTES);
+        oxatest::clear_map_layers(0x5a);
         ASSERT_EQ(loader(), 0) << loader_last_note();
         var_clear();
         LOADER_RUN = 0;

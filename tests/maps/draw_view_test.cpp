@@ -3,6 +3,7 @@
 // that a picture shows: grey remembered squares, tree tops over the player, bad records skipped.
 #include "core/weatherengine.h"
 #include "common/harness.h"
+#include "common/map_layers.h"
 #include "maps/tile_strips.h"
 
 #include "core/obj_func.h"
@@ -66,7 +67,7 @@ protected:
         Plr.day = 15;
         Plr.movement_mode = 1;
         GlobWeather = {};
-        memset(maailma, CH_BLANK, MAP_BYTES);
+        oxatest::clear_map_layers(CH_BLANK);
         memset(maailma_memorymap, ' ', MAP_BYTES);
         memset(pintakartta, 0, MAP_BYTES);
         memset(korkeuskartta, 0, MAP_BYTES);

@@ -439,6 +439,55 @@ TEST_F(MapsTest, AFillAgainClearsTheRowsTheWritersTold) {
 #endif
 }
 
+// The local areas' layer of the current map filled again clears just the rows told since, whatever was
+// written in the world's layer between two areas, and the world's layer keeps what it holds. A write
+// that isn't told ends the checking build.
+TEST_F(MapsTest, TheLocalLayerFilledAgainClearsTheRowsToldAndLeavesTheWorldsLayer) {
+    static const std::vector<uint8_t> ground(MAP_BYTES, CH_GROUND);
+    const struct Case {
+        const char *what;
+        std::function<void()> write;
+    } cases[] = {
+        {"a local map laid",
+         [] {
+             for (int i = 0; i < ZOOM_SQUARES; i++) Zoom.chars[i] = (uint8_t)(1 + i % 200);
+             zoomset_maailma(2, -2);
+         }},
+        {"squares set far apart", [] { set_mapchar(3000, 2047, 13), set_mapchar(0, 0, 13); }},
+        {"the world's layer written between two areas",
+         [] {
+             set_mapchar(100, 800, 13);
+             use_map_layer(0);
+             maailma[mapidx(5, 1900)] = 7;
+             world_layer_touched(1900, 1900);
+             use_map_layer(1);
+         }},
+        {"a tool's straight writes", [] { maailma[mapidx(10, 10)] = 3, world_layers_unsaved(); }},
+    };
+    local_area();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        use_map_layer(1);
+        fill_layer(maailma, CH_GROUND);
+        c.write();
+        fill_layer(maailma, CH_GROUND);
+        EXPECT_EQ(memcmp(maailma, ground.data(), MAP_BYTES), 0);
+    }
+    use_map_layer(0);
+    EXPECT_EQ(get_mapchar(5, 1900), 7);
+    EXPECT_EQ(get_mapchar(5, 1899), CH_BLANK);
+#ifndef NDEBUG
+    EXPECT_DEATH(
+        {
+            use_map_layer(1);
+            fill_layer(maailma, CH_GROUND);
+            maailma[mapidx(10, 1000)] = 4;
+            fill_layer(maailma, CH_GROUND);
+        },
+        "didn't tell its row 1000");
+#endif
+}
+
 TEST_F(MapsTest, WorldPoolFollowsTheLevel) {
     Data[0].type = 9;
     ASSERT_EQ(Tallenna_Bigmap_DATA(), 1);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/harness.h"
+#include "common/map_layers.h"
 #include "common/pool_put.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
@@ -34,7 +35,7 @@ protected:
         Plr.day = 15;
         Plr.movement_mode = 1;
         GlobWeather = {};
-        memset(maailma, CH_BLANK, MAP_BYTES);
+        oxatest::clear_map_layers(CH_BLANK);
         memset(maailma_alltime, CH_BLANK, MAP_BYTES);
         memset(maailma_memorymap, ' ', MAP_BYTES);
         memset(maailma_alltime_memorymap, ' ', MAP_BYTES);
