@@ -1013,7 +1013,9 @@ bool save_commit() {
         if (s.journal) {
             JournalPlan plan;
             if (!check_journal(name, old_size, plan)) return fail_commit_kept(s.path, kept);
-            need += plan.undo_bytes + plan.new_size - (old_size > 0 ? old_size : 0);
+            // The bytes it writes within the file count once more: pages of zeros a journal left as
+            // holes take room of their own when bytes come into them.
+            need += 2 * plan.undo_bytes + plan.new_size - (old_size > 0 ? old_size : 0);
             kind = 'J';
             // The old bytes the journal overwrites are kept beside it now, flushed with it: the commit
             // need not wait for them once the list stands.
