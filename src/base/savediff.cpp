@@ -210,3 +210,31 @@ bool save_write_file_mirrored_part(const char *path, const void *buf, size_t siz
     return ok;
 }
 
+static void stamp_of(FileStamp &stamp, const struct stat &st) {
+    stamp.dev = (unsigned long long)st.st_dev;
+    stamp.ino = (unsigned long long)st.st_ino;
+    stamp.size = (long long)st.st_size;
+    stamp.mtime_s = (long long)st.st_mtim.tv_sec;
+    stamp.mtime_ns = (long long)st.st_mtim.tv_nsec;
+    stamp.ctime_s = (long long)st.st_ctim.tv_sec;
+    stamp.ctime_ns = (long long)st.st_ctim.tv_nsec;
+}
+
+bool file_stamp_take(FileStamp &stamp, const char *path, size_t size) {
+    struct stat st;
+    stamp.valid = strlen(path) < sizeof stamp.path && stat(path, &st) == 0 && S_ISREG(st.st_mode) &&
+                  (size_t)st.st_size == size;
+    if (!stamp.valid) return false;
+    copy_bounded(stamp.path, sizeof stamp.path, path);
+    stamp_of(stamp, st);
+    return true;
+}
+
+bool file_stamp_holds(const FileStamp &stamp, const char *path) {
+    struct stat st;
+    if (!stamp.valid || strcmp(stamp.path, path) != 0 || stat(path, &st) != 0) return false;
+    FileStamp now = stamp;
+    stamp_of(now, st);
+    return now.dev == stamp.dev && now.ino == stamp.ino && now.size == stamp.size && now.mtime_s == stamp.mtime_s &&
+           now.mtime_ns == stamp.mtime_ns && now.ctime_s == stamp.ctime_s && now.ctime_ns == stamp.ctime_ns;
+}

@@ -27,3 +27,16 @@ bool save_write_file_mirrored_part(const char *path, const void *buf, size_t siz
 // offset + size) each, in order) stands the same in `buf` and in the file: only the parts are compared.
 // With no parts nothing is compared; a file that must be written whole still is.
 bool save_write_file_parts(const char *path, const void *buf, size_t size, const SaveStretch *parts, int n);
+
+// A file as it stood when it was known to hold a table: a caller that compares only the table's changed
+// parts trusts it while the same file stands under the same name, its size and times unchanged.
+struct FileStamp {
+    bool valid;
+    char path[1200];
+    unsigned long long dev, ino;
+    long long size, mtime_s, mtime_ns, ctime_s, ctime_ns;
+};
+// The stamp of `path` as it stands; valid when it is a regular file of `size` bytes.
+bool file_stamp_take(FileStamp &stamp, const char *path, size_t size);
+// Whether `path` is the file stamped, as it stood.
+bool file_stamp_holds(const FileStamp &stamp, const char *path);

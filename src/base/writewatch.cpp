@@ -3,15 +3,15 @@
 // protects them again, in one step. Nothing is asked of the writers.
 #include "base/writewatch.h"
 
+#include "base/savediff.h"
+
 #include <fcntl.h>
 #include <linux/userfaultfd.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // The parts of the system's interface that older headers lack (their values are fixed by the system).
@@ -36,9 +36,7 @@ struct Watch {
     std::vector<uint64_t> dirty;    // pages written that no save has taken yet
     std::vector<uint64_t> pending;  // pages the running save took
     bool pending_open = false;
-    bool known = false;             // `path` held the table when `st` was taken
-    std::string path;
-    struct stat st = {};
+    FileStamp file = {};            // the file as it stood when it last held the table
 };
 enum { WATCHES_MAX = 4 };
 Watch watches[WATCHES_MAX];
@@ -109,38 +107,26 @@ int writewatch_open(const void *table, size_t size) {
     return w;
 }
 
-static bool same_stat(const struct stat &x, const struct stat &y) {
-    return x.st_dev == y.st_dev && x.st_ino == y.st_ino && x.st_size == y.st_size &&
-           x.st_mtim.tv_sec == y.st_mtim.tv_sec && x.st_mtim.tv_nsec == y.st_mtim.tv_nsec &&
-           x.st_ctim.tv_sec == y.st_ctim.tv_sec && x.st_ctim.tv_nsec == y.st_ctim.tv_nsec;
-}
-
 void writewatch_release(int w) {
     Watch *t = watch_of(w);
     if (!t) return;
-    t->known = false;
+    t->file.valid = false;
     mark_all(t->dirty);
     protect(*t, false);
-}
-
-// The file holds the table when it is a regular file of the table's size: its stat is kept to tell it again.
-static void take_file(Watch &t, const char *path) {
-    t.path = path;
-    t.known = stat(path, &t.st) == 0 && S_ISREG(t.st.st_mode) && (uintptr_t)t.st.st_size == t.end - t.start;
 }
 
 void writewatch_file_holds(int w, const char *path) {
     Watch *t = watch_of(w);
     if (!t) return;
     if (!protect(*t)) {
-        t->known = false;
+        t->file.valid = false;
         mark_all(t->dirty);
         return;
     }
     clear_all(t->dirty);
     clear_all(t->pending);
     t->pending_open = false;
-    take_file(*t, path);
+    file_stamp_take(t->file, path, t->end - t->start);
 }
 
 // The pages written since the last scan join `dirty`; they are protected again in the same step.
@@ -174,7 +160,7 @@ bool writewatch_changed(int w, const char *path, SaveStretch *out, int max, int 
     if (!tp) return false;
     Watch &t = *tp;
     if (!scan(t)) {
-        t.known = false;
+        t.file.valid = false;
         mark_all(t.dirty);
     }
     if (t.pending_open)   // the last save didn't stand: what it took is still to be written
@@ -182,8 +168,7 @@ bool writewatch_changed(int w, const char *path, SaveStretch *out, int max, int 
     t.pending.swap(t.dirty);
     clear_all(t.dirty);
     t.pending_open = true;
-    struct stat now;
-    if (!t.known || t.path != path || stat(path, &now) != 0 || !same_stat(now, t.st)) return false;
+    if (!file_stamp_holds(t.file, path)) return false;
     auto add = [&](uintptr_t from, uintptr_t to) {
         if (from >= to) return true;
         const long offset = (long)(from - t.start);
@@ -216,5 +201,5 @@ void writewatch_committed(int w, const char *path) {
     if (!t) return;
     clear_all(t->pending);
     t->pending_open = false;
-    take_file(*t, path);
+    file_stamp_take(t->file, path, t->end - t->start);
 }

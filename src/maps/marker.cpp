@@ -2,8 +2,6 @@
 // plentiful game, both kept whole in the character folder, and the world cell of any square.
 #include "maps/marker.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -54,18 +52,13 @@ struct Tracked {
     int count;
     uint64_t differs[RECORD_WORDS];   // may differ from the file
     uint64_t since[RECORD_WORDS];     // changed since the last write into the running save
-    bool known;                       // the file holds the table but for the records in `differs`
-    char path[1200];                  // ... this file, as it stood:
-    dev_t dev;
-    ino_t ino;
-    off_t size;
-    struct timespec mtime, ctime;
+    FileStamp file;                   // holds the table but for the records in `differs`
     char written[1200];               // the file the running save was given the table for
 };
 Tracked zoom_track = {"MARKER.DAT", reinterpret_cast<unsigned char *>(ZoomExtra), sizeof(ZoomExtraStruct),
-                      ZOOMEXTRA_COUNT, {}, {}, false, "", 0, 0, 0, {}, {}, ""};
+                      ZOOMEXTRA_COUNT, {}, {}, {}, ""};
 Tracked extra_track = {"EXTRAMARKER.DAT", reinterpret_cast<unsigned char *>(ExtraMarker), sizeof(ExtraMarkerStruct),
-                       EXTRAMARKER_COUNT, {}, {}, false, "", 0, 0, 0, {}, {}, ""};
+                       EXTRAMARKER_COUNT, {}, {}, {}, ""};
 }  // namespace
 
 static void mark(Tracked &t, int i) {
@@ -78,7 +71,7 @@ static void mark(Tracked &t, int i) {
 static void mark_all(Tracked &t) {
     memset(t.differs, 0xff, sizeof t.differs);
     memset(t.since, 0xff, sizeof t.since);
-    t.known = false;
+    t.file.valid = false;
 }
 
 static void mark_zoom(int i) { mark(zoom_track, i); }
@@ -89,34 +82,10 @@ void marker_tables_changed() {
     mark_all(extra_track);
 }
 
-static bool same_file(const struct stat &a, const Tracked &t) {
-    return a.st_dev == t.dev && a.st_ino == t.ino && a.st_size == t.size && a.st_mtim.tv_sec == t.mtime.tv_sec &&
-           a.st_mtim.tv_nsec == t.mtime.tv_nsec && a.st_ctim.tv_sec == t.ctime.tv_sec &&
-           a.st_ctim.tv_nsec == t.ctime.tv_nsec;
-}
-
-// The file at `path` holds the table now but for the records in `differs`: kept as it stands. A file
+// The file at `path` holds the table now but for the records in `differs`: stamped as it stands. A file
 // that can't be looked at, or is not whole, is not trusted.
 static void file_holds(Tracked &t, const char *path) {
-    struct stat st;
-    t.known = strlen(path) < sizeof t.path && stat(path, &st) == 0 && S_ISREG(st.st_mode) &&
-              (size_t)st.st_size == t.record * (size_t)t.count;
-    if (!t.known) {
-        mark_all(t);
-        return;
-    }
-    copy_bounded(t.path, sizeof t.path, path);
-    t.dev = st.st_dev;
-    t.ino = st.st_ino;
-    t.size = st.st_size;
-    t.mtime = st.st_mtim;
-    t.ctime = st.st_ctim;
-}
-
-// Whether the knowledge of what the file holds applies to `path` as it stands now.
-static bool trusted(const Tracked &t, const char *path) {
-    struct stat st;
-    return t.known && strcmp(t.path, path) == 0 && stat(path, &st) == 0 && same_file(st, t);
+    if (!file_stamp_take(t.file, path, t.record * (size_t)t.count)) mark_all(t);
 }
 
 // The save the table was written into committed whole: the file holds the table as it stood then.
@@ -126,25 +95,6 @@ static void committed(Tracked &t) {
 }
 static void zoom_committed() { committed(zoom_track); }
 static void extra_committed() { committed(extra_track); }
-
-#ifndef NDEBUG
-static bool marked(const Tracked &t, int i) { return t.differs[i >> 6] >> (i & 63) & 1; }
-
-// The checking build makes sure no record changed without being marked: one would never reach the file.
-static void check_marks(const Tracked &t, const char *path) {
-    static std::vector<unsigned char> file;
-    file.assign(t.record * (size_t)t.count, 0);
-    FILE *f = fopen(path, "rb");
-    const bool read = f && fread(file.data(), 1, file.size(), f) == file.size();
-    if (f) fclose(f);
-    if (!read) return;   // it changed under us; the stat taken next time tells
-    for (int i = 0; i < t.count; i++)
-        if (!marked(t, i) && memcmp(file.data() + (size_t)i * t.record, t.table + (size_t)i * t.record, t.record) != 0) {
-            fprintf(stderr, "%s: record %d was changed without being marked for saving\n", t.name, i);
-            abort();
-        }
-}
-#endif
 
 // ---- map-info records ---------------------------------------------------------------------------
 
@@ -475,10 +425,7 @@ static int write_table(Tracked &t, void (*on_commit)()) {
     char path[1200];
     marker_path(path, sizeof path, t.name);
     const size_t size = t.record * (size_t)t.count;
-    if (!trusted(t, path)) mark_all(t);
-#ifndef NDEBUG
-    else check_marks(t, path);
-#endif
+    if (!file_stamp_holds(t.file, path)) mark_all(t);
     // The marked records, in stretches of neighbours.
     static std::vector<SaveStretch> parts;
     parts.clear();
@@ -522,16 +469,16 @@ static int read_table(Tracked &t) {
     const size_t record = t.record, count = (size_t)t.count;
     char path[1200];
     marker_path(path, sizeof path, name);
-    struct stat before;
-    const bool looked = stat(path, &before) == 0;
+    FileStamp before;
+    const bool looked = file_stamp_take(before, path, record * count);
     const TableRead r = read_record_table(path, table, record, count, true);
     if (!r.opened) return 1;
     const size_t got = r.got;
     if (got == count) {
-        if (looked && !r.more && !save_running()) {
+        // unless it changed while it was read
+        if (looked && !r.more && !save_running() && file_stamp_holds(before, path)) {
             memset(t.differs, 0, sizeof t.differs);
-            file_holds(t, path);
-            if (t.known && !same_file(before, t)) mark_all(t);
+            t.file = before;
         }
         return 1;
     }
