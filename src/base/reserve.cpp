@@ -13,6 +13,11 @@ void *reserve_try(size_t size) {
     return calloc(size ? size : 1, 1);
 }
 
+void *reserve_try_unfilled(size_t size) {
+    if (reserve_refuses && reserve_refuses(size)) return nullptr;
+    return malloc(size ? size : 1);
+}
+
 void *reserve_or_quit(size_t size, const char *what) {
     void *p = reserve_try(size);
     if (p) return p;

@@ -9,6 +9,8 @@
 void *reserve_or_quit(size_t size, const char *what);
 // `size` zeroed bytes, or null when they can't be had.
 void *reserve_try(size_t size);
+// `size` bytes the caller fills before it reads any, or null when they can't be had.
+void *reserve_try_unfilled(size_t size);
 void reserve_release(void *p);
 
 // Asked before every request with its size; true refuses it as a full memory would. Null (every
@@ -22,6 +24,9 @@ public:
     Reserved(size_t n, const char *what) : p_(static_cast<T *>(reserve_or_quit(n * sizeof(T), what))), n_(n) {}
     // On a refusal: ok() is false and nothing is held.
     explicit Reserved(size_t n) : p_(static_cast<T *>(reserve_try(n * sizeof(T)))), n_(p_ ? n : 0) {}
+    // The same for a buffer the caller fills whole before reading it: it is not cleared first.
+    struct Unfilled {};
+    Reserved(size_t n, Unfilled) : p_(static_cast<T *>(reserve_try_unfilled(n * sizeof(T)))), n_(p_ ? n : 0) {}
     ~Reserved() { reserve_release(p_); }
     Reserved(const Reserved &) = delete;
     Reserved &operator=(const Reserved &) = delete;

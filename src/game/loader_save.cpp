@@ -106,7 +106,8 @@ int Save(int mode) {
     // The pools as they were before the map was saved: saving renumbers the creatures of the pool, and
     // a save that fails goes on playing with the pools it had. Without room for them it does not start.
     const size_t kept = mode != SAVE_QUICK && mode != SAVE_NOMAP ? DATA_MAX : 0;
-    Reserved<DataStruct> keep_data(kept), keep_iso(kept);
+    using Pool = Reserved<DataStruct>;
+    Pool keep_data(kept, Pool::Unfilled{}), keep_iso(kept, Pool::Unfilled{});   // filled before they are read
     if (!keep_data.ok() || !keep_iso.ok()) {
         say_failure("not enough memory");
         return 0;

@@ -308,7 +308,8 @@ int SaveMap(const char *name) {
 int SaveMapAndContinue() {
     // The save renumbers the pools' creature records as they are stored: without room for the pools
     // as they were, it does not start.
-    Reserved<DataStruct> keep_data(DATA_MAX), keep_iso(DATA_MAX);
+    using Pool = Reserved<DataStruct>;
+    Pool keep_data(DATA_MAX, Pool::Unfilled{}), keep_iso(DATA_MAX, Pool::Unfilled{});
     if (!keep_data.ok() || !keep_iso.ok()) {
         map_debuglog("_system", "no memory to keep the pools while the map is saved");
         return 0;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -454,10 +455,21 @@ static bool parse_index(const char *path, std::vector<ZoomIndex> &entries, long 
     return true;
 }
 
+// The maps file as the last commit of the store's own changes left it. A file that still stands so was
+// changed last by that commit: records read from it stay good while it stands so even when the commit
+// fell within the same instant as the read, for each later commit of the store forgets them.
+static struct {
+    bool valid;
+    std::string path;
+    struct stat st;
+} own_commit;
+
 // The dummy record alone: the maps file of an empty store.
 static void forget_kept();
+static void stash_forget();
 static bool write_dummy_maps(const char *maps_path) {
     forget_kept();
+    own_commit.valid = false;
     trusted.valid = false;
     static ZoomStruct dummy;
     dummy_record(dummy);
@@ -614,6 +626,8 @@ int zoomstore_check() { return store_ready() ? 1 : 0; }
 
 void zoomstore_forget_seen() {
     forget_kept();
+    stash_forget();
+    own_commit.valid = false;
     seen_pair.valid = false;
     trusted.valid = false;
     index_cached = false;
@@ -654,9 +668,71 @@ static std::string kept_path;
 static struct stat kept_stat;   // the maps file as the kept records were read
 static struct timespec kept_clock;
 
+// The records a save wrote whole (a new area's maps), kept in memory as written: once the save has
+// committed they are what the maps file holds, and the laying of the area that follows takes them from
+// here instead of reading them back. A record lent to the kept records stays as it is until they are
+// forgotten. Entries pending for a save that failed are dropped by the next save's first write.
+enum { STASH_MAX = 25 };
+enum class Stash : uint8_t { free, pending, ready, lent };
+static struct Stashed {
+    Stash state;
+    long n;
+    ZoomStruct bytes;
+} stash[STASH_MAX];
+static bool stash_usable;   // the kept records are read from the file as the store's own commit left it
+
 static void forget_kept() {
     kept_valid = false;
     kept_count = 0;
+    stash_usable = false;
+    for (Stashed &e : stash)
+        if (e.state == Stash::lent) e.state = Stash::free;
+}
+
+// Record n as the running save writes it whole; `first` when it is the save's first write of the store.
+static void stash_record(long n, bool first) {
+    Stashed *slot = nullptr;
+    for (Stashed &e : stash) {
+        // what an earlier commit left, or a save that failed, no longer stands for the file
+        if (e.state == Stash::ready || (first && e.state == Stash::pending)) e.state = Stash::free;
+        if (e.state != Stash::free && e.n == n) {
+            if (e.state == Stash::lent) return;
+            slot = &e;
+        }
+    }
+    for (Stashed &e : stash)
+        if (!slot && e.state == Stash::free) slot = &e;
+    if (!slot) return;
+    slot->state = Stash::pending;
+    slot->n = n;
+    memcpy(&slot->bytes, &Zoom, sizeof Zoom);
+}
+
+static bool stash_holds(const ZoomStruct *record) {
+    for (const Stashed &e : stash)
+        if (record == &e.bytes) return true;
+    return false;
+}
+
+static void stash_committed() {
+    for (Stashed &e : stash)
+        if (e.state == Stash::pending) e.state = Stash::ready;
+}
+
+static void stash_forget() {
+    for (Stashed &e : stash)
+        if (e.state != Stash::lent) e.state = Stash::free;
+}
+
+// Record n lent to the kept records, when the file stands as the commit that wrote it left it; else null.
+static const ZoomStruct *stash_lend(long n) {
+    if (!stash_usable) return nullptr;
+    for (Stashed &e : stash)
+        if (e.state == Stash::ready && e.n == n) {
+            e.state = Stash::lent;
+            return &e.bytes;
+        }
+    return nullptr;
 }
 
 static bool before(const struct timespec &a, const struct timespec &b) {
@@ -667,14 +743,24 @@ static bool same_kept_file(const struct stat &a, const struct stat &b) {
     return same_file(a, b) && a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
 }
 
+static void maps_committed() {
+    forget_kept();
+    stash_committed();
+    char path[1100];
+    store_path(path, sizeof path, "ZOOMMAPS.DAT");
+    own_commit.path = path;
+    own_commit.valid = stat(path, &own_commit.st) == 0;
+}
+
 static void keep_begin() {
     forget_kept();
     if (clock_gettime(CLOCK_REALTIME_COARSE, &kept_clock) != 0) return;
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
     kept_path = path;
-    kept_valid = stat(path, &kept_stat) == 0 && before(kept_stat.st_mtim, kept_clock) &&
-                 before(kept_stat.st_ctim, kept_clock);
+    const bool known = stat(path, &kept_stat) == 0;
+    stash_usable = known && own_commit.valid && own_commit.path == path && same_kept_file(kept_stat, own_commit.st);
+    kept_valid = known && ((before(kept_stat.st_mtim, kept_clock) && before(kept_stat.st_ctim, kept_clock)) || stash_usable);
 }
 
 static void keep_end() {
@@ -716,7 +802,22 @@ static int load_through(int x, int y, ZoomStruct &staging, const ZoomStruct *&at
     }
     char path[1100];
     store_path(path, sizeof path, "ZOOMMAPS.DAT");
-    const int got = read_record(path, n, staging, at);
+    const ZoomStruct *lent = to_zoom ? nullptr : stash_lend(n);
+#ifndef NDEBUG
+    // The checking build makes sure a record lent from memory is the file's.
+    if (lent) {
+        const int fd = open(path, O_RDONLY | O_CLOEXEC);
+        const bool same = fd >= 0 && pread(fd, &staging, sizeof staging, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof staging &&
+                          memcmp(&staging, lent, sizeof staging) == 0;
+        if (fd >= 0) close(fd);
+        if (!same) {
+            fprintf(stderr, "record %d of %s kept in memory is not the file's\n", n, path);
+            abort();
+        }
+    }
+#endif
+    if (lent) at = lent;
+    const int got = lent ? 1 : read_record(path, n, staging, at);
     if (got < 0) {
         ZoomMap_Clear();
         return 0;
@@ -882,10 +983,14 @@ static bool write_record(long n, bool as_seen = false) {
         const ZoomStruct *was = journaled_now(path, n) ? nullptr : kept_record(path, n);
         if (!(was ? journal_changes(path, n, *was) : save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)))
             return false;
+        if (!was) stash_record(n, journaled.empty());
         journaled.push_back(n);
+        own_commit.valid = false;
+        if (!save_after_commit(maps_committed)) forget_kept();
         return true;
     }
     forget_kept();
+    own_commit.valid = false;
     // The pair as last seen, with the maps file as stat answered above.
     store_path(index_path, sizeof index_path, "ZOOMINDEX.DAT");
     struct stat index;
@@ -1199,7 +1304,9 @@ void Zoomer(int x, int y) {
         for (int zx = -2; zx <= 2; zx++) {
             KeptRecord &k = kept[kept_count];
             if (load_through(x + zx, y + zy, k.bytes, k.at, k.n, false)) {
-                k.mapping = k.at == &k.bytes ? 0 : maps_view.number;
+                // a record in memory (read in, or lent as its save wrote it) stands apart from the mapping
+                const bool in_memory = k.at == &k.bytes || stash_holds(k.at);
+                k.mapping = in_memory ? 0 : maps_view.number;
                 kept_count++;
                 pending = k.at;
                 slot = zoomset_from(*k.at, zx, zy, slot);

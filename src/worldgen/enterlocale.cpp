@@ -130,9 +130,12 @@ int surroundings(int all) {
                 const int sub = waiting[dy + 2][dx + 2];
                 if (!(sub >= 0 && sub != 2)) continue;
             }
-            zoomstore_lookups(0);
+            // Inside a save the store writes only to its journal: its files stand as they were seen
+            // until the commit, and a build's own lookups need not look at them again.
+            const bool files_still = save_running() != 0;
+            if (!files_still) zoomstore_lookups(0);
             if (!build_cell(x, y, dx, dy)) failed++;
-            zoomstore_lookups(1);
+            if (!files_still) zoomstore_lookups(1);
             walked = false;   // building a map may change the pool
         }
     zoomstore_lookups(0);
@@ -312,7 +315,9 @@ void EnterLocale(int kind, int n) {
     if (!SaveMap(Plr.mapname)) save_fail(world ? "the world map" : "the local area");
     Aseta_TERRAIN_Korkeus_Relmap(0, 0);
     const char *desc = terrain_desc(get_alltime_maailmachar(sx, sy));
+    zoomstore_lookups(1);   // within the save the store's files stand still, as in the builds around
     if (!TERRAIN(desc, kindtext, number, Plr.month, name, sx, sy, kind ? n : 0)) failed++;
+    zoomstore_lookups(0);
     rndhouse_trace_hold(0);
     if (!zoomstore_batch_end()) failed++;
     if (!SaveMarkerFile()) save_fail("the markers");
