@@ -1021,6 +1021,15 @@ static const struct BuiltChars {
     }
 } built_chars;
 
+// What a record of each type marks in a map's trap flags.
+static const struct TrapKinds {
+    uint8_t of[256] = {};
+    TrapKinds() {
+        of[TYPE_TRAP] = 4;
+        of[TYPE_NET] = 2;
+    }
+} trap_kinds;
+
 static int has_abandon_mark(int x, int y) {
     for (const ZoomExtraStruct &z : ZoomExtra)
         if ((int16_t)z.x == x && z.y == y && z.abandoned == 'd') return 1;
@@ -1074,18 +1083,21 @@ int save_zoommap(int x, int y, int flags) {
     ZoomExtraStruct &info = zoomextra_ref(x, y);
     info.x = (uint16_t)x;
     info.y = (uint16_t)y;
-    info.trapflags = 0;
     info.dwelling = 0;
 
-    for (const DataStruct &d : Zoom.data) {
-        if (d.type == TYPE_TRAP) info.trapflags |= 4;
-        if (d.type == TYPE_NET) info.trapflags |= 2;
-    }
+    // Both walks below go without a branch for each record or square.
+    uint8_t traps = 0;
+    for (const DataStruct &d : Zoom.data) traps |= trap_kinds.of[d.type];
+    info.trapflags = traps;
 
     const int settled = on_kyla(x, y, 1);
-    // Built squares count up to four: only "more than three" is asked.
+    // Built squares counted a row at a time until there are four: only "more than three" is asked.
     int built = 0;
-    for (int i = 0; i < ZOOM_SQUARES && built <= 3; i++) built += built_chars.on[Zoom.chars[i]];
+    for (int i = 0; i < ZOOM_SQUARES && built <= 3; i += ZOOM_SIDE) {
+        int row = 0;
+        for (int k = 0; k < ZOOM_SIDE; k++) row += built_chars.on[Zoom.chars[i + k]];
+        built += row;
+    }
     // Outside a settlement the last dwelling of the map, in reading order, is the one remembered; a map
     // without either dwelling char is not walked.
     if (!settled && (memchr(Zoom.chars, 31, sizeof Zoom.chars) || memchr(Zoom.chars, 41, sizeof Zoom.chars)))
