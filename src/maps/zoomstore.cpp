@@ -714,9 +714,13 @@ static bool stash_holds(const ZoomStruct *record) {
     return false;
 }
 
+// A commit of the store: what it wrote whole stands for the file now, and what an earlier one left
+// may have been changed by it.
 static void stash_committed() {
-    for (Stashed &e : stash)
-        if (e.state == Stash::pending) e.state = Stash::ready;
+    for (Stashed &e : stash) {
+        if (e.state == Stash::ready) e.state = Stash::free;
+        else if (e.state == Stash::pending) e.state = Stash::ready;
+    }
 }
 
 static void stash_forget() {
