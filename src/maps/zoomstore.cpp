@@ -810,11 +810,8 @@ static int load_through(int x, int y, ZoomStruct &staging, const ZoomStruct *&at
 #ifndef NDEBUG
     // The checking build makes sure a record lent from memory is the file's.
     if (lent) {
-        const int fd = open(path, O_RDONLY | O_CLOEXEC);
-        const bool same = fd >= 0 && pread(fd, &staging, sizeof staging, (off_t)n * ZOOM_RECORD_BYTES) == (ssize_t)sizeof staging &&
-                          memcmp(&staging, lent, sizeof staging) == 0;
-        if (fd >= 0) close(fd);
-        if (!same) {
+        const ZoomStruct *file;
+        if (read_record(path, n, staging, file) != 1 || memcmp(file, lent, sizeof *file) != 0) {
             fprintf(stderr, "record %d of %s kept in memory is not the file's\n", n, path);
             abort();
         }
