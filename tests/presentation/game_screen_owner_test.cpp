@@ -23,7 +23,6 @@ using oxatest::KeyFeeder;
 using oxatest::same_share;
 
 constexpr SDL_Rect MAP_VIEW = {15, 85, 450, 460};
-constexpr SDL_Rect ABOVE_MAP = {0, 0, 470, 80};   // the place boxes in the game; a title in a screen
 
 class AinoScreens : public oxatest::PlayingTest {
 protected:
