@@ -5,6 +5,7 @@
 
 #include "activities/actions.h"
 #include "activities/activities.h"
+#include "activities/fishing.h"
 #include "creatures/skills.h"
 #include "activities/swimclimb.h"
 #include "core/config.h"
@@ -200,6 +201,7 @@ static int craft_step(int craft, int x, int y) {
         Note(MSG("WATERCRAFT_LAUNCH"));
         // Launched backwards: the rowing fisherman's luck, when she knows the means.
         if ((Plr.command_flags & 16) && taikakeino_tuttu(115, 0)) {
+            PLRGLOBAL_rowing_fishermans_luck_mintick = Plr.minutes + 300;
             set_SpiritData_mood(PlayerX, PlayerY, 701, 2);
             Tarkista_Suoritus(11);
         }

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
+#include "activities/fishing.h"
 #include "creatures/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -381,6 +382,7 @@ int loader() {
     DISABLE_NOTES = 1;
     PLRGLOBAL_luckrolls = 0;   // luck of the character played before stays with it
     PLRGLOBAL_rodfishing_luck_mintick = 0;
+    PLRGLOBAL_rowing_fishermans_luck_mintick = 0;
     course_reset();   // a course's phase and pending event belong to the character played before
     // The copy of the village talked to last belongs to the game played before: read anew when asked.
     memset(&NpcVil, 0, sizeof NpcVil);

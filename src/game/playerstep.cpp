@@ -6,6 +6,7 @@
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
+#include "core/localarea.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -253,11 +254,28 @@ static void target_of(int step, int &tx, int &ty) {
     }
 }
 
+// A shore landed on by boat belongs to a small island when, of the 5 x 5 world cells around the
+// player, fewer are land than water and fewer than 15 are land.
+static bool small_island_shore(int world) {
+    int wx = PlayerX, wy = PlayerY;
+    if (!world) {
+        wx = (int)Plr.world_x + find_zoom_x(PlayerX, 0);
+        wy = (int)Plr.world_y + find_zoom_y(PlayerY, 0);
+    }
+    int land = 0, water = 0;
+    for (int dy = -2; dy <= 2; dy++)
+        for (int dx = -2; dx <= 2; dx++) {
+            if (terrain_flag(get_alltime_maailmachar(wx + dx, wy + dy), TF_WATER))
+                water++;
+            else
+                land++;
+        }
+    return land < water && land < 15;
+}
+
 static void spend_step(int world) {
     const int c = get_mapchar(PlayerX, PlayerY);
     if (c == 96) Tarkista_Suoritus(28);
-    // A step onto a small island: a land cell of the world map with water all round it.
-    if (world && !terrain_flag(c, TF_WATER) && isokartta_saari(PlayerX, PlayerY) == 1) Tarkista_Suoritus(47);
     const float metres = world ? 100.0f : 2.0f;
     double minutes = metres * move_seconds_per_metre(c) / 60.0;
     if (Plr.movement_mode == MODE_SWIM) minutes *= 10;
@@ -542,6 +560,7 @@ int MovePlayer(int step) {
             TRANSPORT = 0;
             Plr.movement_mode = MODE_WALK;
             Note(":You go on shore.");
+            if (small_island_shore(world)) Tarkista_Suoritus(47);
             Tarkista_Suoritus(14);
         }
         noise = 2;

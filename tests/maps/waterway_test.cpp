@@ -9,6 +9,11 @@
 #include "creatures/wounds.h"
 #include "creatures/zoomservices.h"
 #include "maps/water.h"
+#include "activities/fishing.h"
+#include "core/localarea.h"
+#include "core/magicknow.h"
+#include "game/playerstep.h"
+#include "quests/courses.h"
 
 #include <string>
 #include <vector>
@@ -241,3 +246,54 @@ TEST_F(Waterway, ACreatureStandingOnIceThatBreaksEndsItsTurnInTheWater) {
 }
 
 }  // namespace
+
+// Landing a rowed craft: the shore of a small island (of the 5 x 5 world cells around her, fewer
+// land than water and fewer than 15 land) is the island task of the second course; any shore goes
+// on to the landing task.
+TEST_F(Waterway, ALandedCraftFindsTheSmallIsland) {
+    static const struct {
+        int land;
+        bool island;
+    } rows[] = {{25, false}, {13, false}, {12, true}, {1, true}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.land);
+        Plr.world_x = Plr.world_y = 500;
+        const int wx = 500 + find_zoom_x(231, 0), wy = 500 + find_zoom_y(230, 0);
+        int n = 0;
+        for (int dy = -2; dy <= 2; dy++)
+            for (int dx = -2; dx <= 2; dx++)
+                maailma_alltime[mapidx(wx + dx, wy + dy)] = n++ < r.land ? CH_GROUND : CH_DEEP_WATER;
+        Plr.course_index = 9;
+        Plr.task_number = 47;
+        Tehtavan_Vaihe = 0;
+        PlayerX = 232;
+        PlayerY = 230;
+        Plr.movement_mode = 3;
+        MovePlayer(106);
+        ASSERT_EQ(PlayerX, 231);
+        EXPECT_EQ(Plr.movement_mode, 1);
+        EXPECT_EQ(Tehtavan_Vaihe, r.island ? 1 : 0);
+    }
+    Tehtavan_Vaihe = -1;
+    Plr.course_index = -1;
+}
+
+// Launched backwards with the fisherman's means known, the rowing luck lasts 300 minutes.
+TEST_F(Waterway, ABackwardLaunchStartsTheRowingLuckOnlyWithTheMeans) {
+    for (int knows = 0; knows <= 1; knows++) {
+        SCOPED_TRACE(knows);
+        PLRGLOBAL_rowing_fishermans_luck_mintick = 0;
+        memset(Data, 0, sizeof Data);
+        put(DT_ITEM, 230, 230, object("boat", 9, 13, 60));
+        carry(0, object("sesta", 6, 13), 128);
+        if (knows) opi_taikakeino(115, 0);
+        PlayerX = PlayerY = 230;
+        Plr.movement_mode = 1;
+        Plr.minutes = 1000;
+        Plr.command_flags |= 16;
+        depth(231, 230, 2);
+        EXPECT_EQ(WaterwayCheck(231, 230), 1);
+        EXPECT_EQ(Plr.movement_mode, 3);
+        EXPECT_EQ(PLRGLOBAL_rowing_fishermans_luck_mintick, knows ? 1300u : 0u);
+    }
+}
