@@ -100,9 +100,10 @@ static void quest_link(int c) {
         disableNPCquest(c, r.quest);
         return;
     }
-    // A closed quest (expired, or its offer ended) is in no list: its giver has nothing more to say of it.
+    // A closed quest (expired, or its offer ended) is in no list: its giver has nothing more to say of
+    // it, and an escortee whose days ran out leaves her company.
     if (q.closed) {
-        disableNPCquest(c, r.quest);
+        closeNPCquest(c, r.quest);
         return;
     }
     if (q.acceptDayOfMonth != 0) {

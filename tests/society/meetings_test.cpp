@@ -8,6 +8,7 @@
 
 #include "core/loader_fixture.h"
 #include "creatures/describe.h"
+#include "creatures/people.h"
 #include "creatures/village_fixture.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
@@ -122,6 +123,7 @@ TEST_F(Meetings, TheQuestLinkIsKeptOrDropped) {
         uint16_t offerend;
         bool kept;
         uint16_t start;
+        bool closed = false, companion = false;
     } cases[] = {
         {0, false, false, 0, 0, false, 0},        // no quest: the start day is cleared
         {9999, true, false, 0, 0, false, 0},      // an id never handed out
@@ -130,6 +132,7 @@ TEST_F(Meetings, TheQuestLinkIsKeptOrDropped) {
         {52, true, true, 30, 0, false, 30},       // taken on over a year ago
         {53, true, false, 0, 399, false, 0},      // offered, the offer ended yesterday
         {54, true, false, 0, 400, true, 0},       // the offer ends today
+        {55, true, true, 395, 0, false, 0, true, true},     // an escort whose days ran out
     };
     for (const Case &c : cases) {
         met(1, 240, 232, 1, true);
@@ -142,9 +145,12 @@ TEST_F(Meetings, TheQuestLinkIsKeptOrDropped) {
         q.id = c.quest;
         q.acceptDayOfMonth = c.accepted ? 3 : 0;
         q.acceptDay = c.acceptday;
+        q.closed = c.closed;
+        if (c.companion) Cre[1].partyflags |= PF_COMPANION;
         if (c.stored) SaveQuest(&q);
         creature_update(1);
         EXPECT_EQ(Cre[1].quest != 0, c.kept) << c.quest;
+        EXPECT_EQ(Cre[1].partyflags & PF_COMPANION, 0u) << c.quest << ": a closed quest's escortee leaves";
         if (c.kept || c.accepted) {
             EXPECT_EQ(Cre[1].quest_start_day, c.start) << c.quest;
         }
