@@ -345,10 +345,9 @@ void paasta_noiduttuelain(int n) {
     if (c) c->stateflags |= 4;
 }
 
-int NPCstruct_omatunto_mins(int n) {
-    const CreatureStruct *c = cre(n);
-    if (!c || !(c->stateflags & 8)) return -1;
-    return abs((int)Plr.minutes - (int)c->conscience);
+int NPCstruct_omatunto_mins(const CreatureStruct &c) {
+    if (!(c.stateflags & 8)) return -1;
+    return abs((int)Plr.minutes - (int)c.conscience);
 }
 
 static int kept_first_record(int n);

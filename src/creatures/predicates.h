@@ -66,7 +66,7 @@ void make_animal_socowned(int n, int soc);
 void paasta_noiduttuelain(int n);
 // The player record's byte of the bewitched wolf's fate: 1 killed, 2 freed.
 enum { PB_WOLFSTATE = 5038 };
-int NPCstruct_omatunto_mins(int n);   // minutes since it noticed the player's robbery; -1 not
+int NPCstruct_omatunto_mins(const CreatureStruct &c);   // minutes its conscience has burned; -1 not
 int is_mom_around(int n);
 int is_cub_around(int n);
 // The voice counter: v non-zero sets it; v 0 reads whether the creature may call now (the counter at

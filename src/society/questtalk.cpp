@@ -231,8 +231,9 @@ void QuestCondMaint(QuestStruct *q) {
         (q->kind == 52 && (spirits & 16)))
         q->conditions[0] = 1;
     if (q->kind == 15 && q->targetUid) {
-        const int t = sotu_Crepos(q->targetUid);
-        if (ask_valid(t) && NPCstruct_omatunto_mins(t) > 4319) q->conditions[0] = 1;
+        // The thief lives in his own village: read from the area when he is here, else from the file.
+        static CreatureStruct thief;
+        if (getsotucrstruct(thief, q->targetUid, 0) && NPCstruct_omatunto_mins(thief) > 4319) q->conditions[0] = 1;
     }
     if (DEBUG_KUESTILIPUT == 1 || DEBUG_KUESTILIPUT == 2) memset(q->conditions, DEBUG_KUESTILIPUT, sizeof q->conditions);
     for (int s = 0; s < QUEST_CONDITIONS; s++)

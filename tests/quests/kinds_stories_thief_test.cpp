@@ -5,6 +5,7 @@
 
 #include "core/obj_func.h"
 #include "items/items.h"
+#include "items/vessels.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 
@@ -105,12 +106,13 @@ TEST_F(QuestKindsStoriesThief, TheSpellMakesTheThiefConfessAndBothGiftsComeOnce)
         ASSERT_TRUE(say(words)) << words << " -- offered: " << offers();
     close_talk();
 
-    // The spell burns the thief's conscience: three days to the minute before he confesses.
-    const int t = lisaa_realcreature((int)q.targetUid, 0) - CRE_DATAID;
-    ASSERT_GE(t, 0);
-    Cre[t].stateflags |= 8;
+    // The spell burns the thief's conscience far away in his own village: three days to the minute
+    // before he confesses.
+    SotuNPC_omatunto(q.targetUid);
+    ASSERT_LT(sotu_Crepos(q.targetUid), 0) << "the thief is not in her area";
+    const uint32_t cast_at = Plr.minutes;
     for (const int mins : {4319, 4320}) {
-        Cre[t].conscience = Plr.minutes - (uint32_t)mins;
+        Plr.minutes = cast_at + (uint32_t)mins;
         open_talk(giver);
         EXPECT_EQ(globqS.talk[mins > 4319 ? 25 : 21].said, 1) << mins << " minutes";
         EXPECT_EQ(globqS.talk[25].said, mins > 4319) << mins << " minutes";
@@ -129,6 +131,8 @@ TEST_F(QuestKindsStoriesThief, TheSpellMakesTheThiefConfessAndBothGiftsComeOnce)
     EXPECT_EQ(carried(q.rewardItem), 1) << "the paw is given once";
 
     // She hands the paw to the thief, who gives a jewel in return.
+    const int t = lisaa_realcreature((int)q.targetUid, 0) - CRE_DATAID;
+    ASSERT_GE(t, 0);
     Cre[t].namebits |= 1;
     open_talk(t);
     ASSERT_TRUE(say("stealing birds around here")) << offers();
