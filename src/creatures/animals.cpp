@@ -209,8 +209,11 @@ int npc_got_ESINE(int n, int id) {
     return -1000;
 }
 
+// The animal the player has just told to eat: it takes the food she gave it however near she stands.
+static int told_to_eat = CRE_NONE;
+
 int scary_foodpos(int n, int x, int y) {
-    return ask_valid(n) && !onko_NPC_kesyelain(n) && !npcKotielain(n) &&
+    return ask_valid(n) && n != told_to_eat && !onko_NPC_kesyelain(n) && !npcKotielain(n) &&
            koordinaattien_vali(x, y, PlayerX, PlayerY) <= 5;
 }
 
@@ -587,7 +590,9 @@ void feedtrigger(int n) {
     tyhjenna_liikehistoria(n);
     if (!onko_vironsusi(n)) Note(MSG("PET_PHRASE:EAT"));
     const int dp = crestep_pos(n);
+    told_to_eat = n;
     const int r = ravinnonhankinta(n, dp, 1);
+    told_to_eat = CRE_NONE;
     if (onko_vironsusi(n)) return;
     cre_say(n, r ? "PET_EATS" : "PET_NO_FOOD");
 }
