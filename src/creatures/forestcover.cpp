@@ -8,6 +8,7 @@
 #include "core/records.h"
 #include "creatures/crefile.h"
 #include "core/creatures.h"
+#include "creatures/people.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
 #include "maps/sight.h"
@@ -15,7 +16,7 @@
 enum {
     DT_FORESTCOVER = 'u',
     COVER_HIDDEN = 0x80,       // state flag: lives in the forest cover
-    COVER_RELEASED = 0x100,    // state flag: let go by the spirits
+    COVER_RELEASED = SF_COVER_FREED,   // state flag: let go by the spirits
     QUEUE_SLOTS = 10,
 };
 

@@ -272,9 +272,10 @@ int come_along(int n, int mode) {
         dist = 1;
         follows = 1;
     } else {
-        const bool led = onko_NPC_lieassa(n) || (cre_control2(n) & CTRL2_LED);
+        const bool freed = (c.stateflags & SF_COVER_FREED) != 0;
+        const bool led = onko_NPC_lieassa(n) || (cre_control2(n) & CTRL2_LED) || freed;
         if (!onko_NPC_kesyelain(n) && c.owner <= 0 && !(cre_control(n) & CTRL_FOLLOW) && !led) return 0;
-        const int owner = NPCn_omistajan_sotu(n);
+        const int owner = freed ? CRE_NONE : NPCn_omistajan_sotu(n);
         if (owner != CRE_NONE && !onko_NPC_kesyelain(n)) {
             leader = cre_of_socid((unsigned)owner);
             if (leader < 0) return 0;

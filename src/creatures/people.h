@@ -15,6 +15,9 @@ enum : uint32_t {
 enum : uint32_t { PF_COMPANION = 256, PF_WAITING = 512, PF_HEEL = 4096, PF_CLOSE = 8192 };
 enum : uint32_t { GREET_DONE = 16 };           // greeting bits: greeted this visit
 enum : uint32_t { SF_QUESTTALK = 1u << 4, SF_ARRIVED = 1u << 9 };   // state flags of people
+// State flag of an animal the spirits let out of the forest cover: it follows the player home until
+// it is back in its pen.
+enum : uint32_t { SF_COVER_FREED = 1u << 8 };
 
 // Pack slot flags: stock goods of its village; lent by the player. The item's own lent mark.
 enum : uint8_t { PACK_STOCK = 1, PACK_LENT = 4, ITEM_LENT_MARK = 0x40 };

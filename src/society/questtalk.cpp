@@ -174,6 +174,7 @@ int animal_brought(uint32_t socid) {
         if (!ask_valid(c) || Cre[c].socialid != socid) continue;
         if (koordinaattien_vali(PlayerX, PlayerY, Data[i].x, Data[i].y) > 10) continue;
         met = 1;
+        Cre[c].stateflags &= ~SF_COVER_FREED;   // home again: it follows her no more
         const UiPoint pen = PenLocation(0, (int)Cre[c].speciescode);
         if (pen.x || pen.y) {
             Data[i].x = (uint16_t)pen.x;

@@ -43,7 +43,9 @@ int companyzoomcheck(int ask) {
         if (c < 0) continue;
         cre_control(c) &= (uint8_t)~CTRL_FOLLOW;
         if (!come_along(c, 0)) continue;
-        if (!onko_NPC_kesyelain(c) && !onko_NPC_kumppani(c) && !(cre_control2(c) & CTRL2_LED)) continue;
+        if (!onko_NPC_kesyelain(c) && !onko_NPC_kumppani(c) && !(cre_control2(c) & CTRL2_LED) &&
+            !(Cre[c].stateflags & SF_COVER_FREED))
+            continue;
         if (canreachloc(c, PlayerX, PlayerY) && !is_tied(c)) {
             cre_control(c) |= CTRL_FOLLOW;
         } else if (onko_NPC_lieassa(c) && !is_tied(c)) {

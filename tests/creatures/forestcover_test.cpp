@@ -5,6 +5,11 @@
 #include "core/loader_fixture.h"
 #include "creatures/beside_her.h"
 #include "creatures/crefile.h"
+#include "creatures/people.h"
+#include "creatures/predicates.h"
+#include "creatures/zoomservices.h"
+#include "maps/mapunit.h"
+#include "worldgen/encounter.h"
 #include "activities/magic.h"
 #include "core/obj_func.h"
 
@@ -77,6 +82,35 @@ TEST_F(ForestCover, SpruceTwigsBurntOnItsFreshTrackLetItOutOfTheFile) {
     for (int c = 0; c < CRE_COUNT; c++)
         back |= Cre[c].kind != CK_NONE && Cre[c].socialid == (uint32_t)number && cre_datapos(c) >= 0;
     EXPECT_TRUE(back) << "on the map again";
+}
+
+// A sheep let out of the cover by the fire on its track follows her, as the sage promised, until she
+// has it home; and goes along to the next map with her.
+TEST_F(ForestCover, AnAnimalLetOutFollowsHer) {
+    const int n = oxatest::creature_east_of_her(616);
+    const int number = SaveNewRealCreature(Cre[n]);
+    ASSERT_GE(number, CRE_DATAID);
+    RealCreaturePos[n] = number;
+    Cre[n].socialid = (uint32_t)number;
+    Cre[n].stateflags |= 0x80;
+    ASSERT_TRUE(Talleta_RealCreature(Cre[n], number));
+    forestcover_hide_all();
+    ASSERT_EQ(sotu_forestcover_release((unsigned)number), 1);
+    int slot = -1;
+    for (int c = 0; c < CRE_COUNT; c++)
+        if (Cre[c].kind != CK_NONE && Cre[c].socialid == (uint32_t)number) slot = c;
+    ASSERT_GE(slot, 0);
+    int x, y;
+    ASSERT_TRUE(creature_square(slot, x, y));
+    ASSERT_GT(koordinaattien_vali(x, y, PlayerX, PlayerY), 5) << "it comes out some way off";
+    EXPECT_EQ(come_along(slot, 0), 1);
+    for (int t = 0; t < 80 && koordinaattien_vali(x, y, PlayerX, PlayerY) > 5; t++) {
+        command({SDLK_PERIOD});
+        ASSERT_TRUE(creature_square(slot, x, y));
+    }
+    EXPECT_LE(koordinaattien_vali(x, y, PlayerX, PlayerY), 5) << "it came to her";
+    companyzoomcheck(0);
+    EXPECT_NE(cre_control(slot) & CTRL_FOLLOW, 0) << "and goes along to the next map";
 }
 
 }  // namespace
