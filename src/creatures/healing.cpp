@@ -21,6 +21,7 @@
 #include "creatures/physical.h"
 #include "base/ui.h"
 #include "creatures/wounds.h"
+#include "items/herbarium.h"
 #include "items/inventory.h"
 #include "items/itemwear.h"
 #include "items/matching.h"
@@ -174,6 +175,15 @@ static int used_herb() {
     return herb;
 }
 
+// A herb that helped her own wound teaches her herb lore: the effects the wound called for were
+// tried with that plant, and those of them the herb has were felt.
+static void wound_herb_lore(const ItemStruct &herb, uint32_t needed) {
+    const int row = KasvioPos(herb);
+    if (row >= 0) yrttibitfield_kokeiltu(row, needed);
+    for (int e = 0; e < YRTTI_COUNT; e++)
+        if (needed & herb.raw & (1u << e)) yrttivaikutus_koettu(e, 1);
+}
+
 // ---- treating a slot ----
 
 int Hoida_Haavaa(int n, int slot) {
@@ -229,7 +239,10 @@ int Hoida_Haavaa(int n, int slot) {
     bool sure = false;
     if (const int herb = used_herb()) {
         const ItemStruct h = ObjToItem(herb);
-        if (h.raw & needed) bonus = 25;
+        if (h.raw & needed) {
+            bonus = 25;
+            if (player) wound_herb_lore(h, needed);
+        }
         if (h.raw & (1u << 22)) sure = true;
         if (player) set_bits(PB_HERBBITS, slot, h.raw);
     }
