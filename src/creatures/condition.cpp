@@ -40,6 +40,7 @@
 #include "items/vildebt.h"
 #include "items/inventory.h"
 #include "items/items.h"
+#include "items/materials.h"
 #include "items/wearing.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
@@ -453,7 +454,7 @@ static float fur_shirt_weight() {
     return TURKISPAITA;
 }
 
-// Hides count as bedding: skins of animals.
+// Animal hides make a bed: a raw skin or a leather does not.
 int sleepeasy(int x, int y, int flags) {
     float cover = 0.0f, heaviest = -1.0f;
     int warmth = 0;
@@ -462,7 +463,7 @@ int sleepeasy(int x, int y, int flags) {
         if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
         ItemStruct it;
         ObjToItem(it, (int)d.id);
-        if (it.type != IT_SKIN) continue;
+        if (!OnkoEsineId(it, 412)) continue;
         cover += (float)d.count * it.weight;
         if (it.weight > heaviest) {
             heaviest = it.weight;

@@ -204,8 +204,9 @@ void NPC_moraalitarkistus_haavoitus(int n, int attacker, int wounds) {
     bool villager = false;
     int soc = 0;
     if (attacker == -1) {
-        if (onko_NPC_kesyelain(n) || onko_NPC_kumppani(n)) return;
-        if (c.kind == CK_HUMAN && c.culture == 11) {
+        if (onko_NPC_kesyelain(n) || onko_NPC_kumppani(n)) {
+            // her own animal or companion answers the blow as any foe's; no village takes it up
+        } else if (c.kind == CK_HUMAN && c.culture == 11) {
             // a raider of the north answers blows as any foe
         } else if (is_socmember(n)) {
             soc = (int)c.community;
