@@ -263,9 +263,9 @@ int Hoida_Haavaa(int n, int slot) {
         if (r == 0) {
             snprintf(line, sizeof line, "!The %s still continues to bleed.", lname);
         } else {
+            // The blood already lost stays lost: the daily rolls make it good.
             w.bleeding = 0;
             wound_put(n, slot, w);
-            if (player) plr_set<uint32_t>(PB_BLOODLOSS, (uint32_t)body_bleeding_sum(-1));
             snprintf(line, sizeof line, "=Bleeding of the %s is now stopped.", lname);
         }
         Note(line);
@@ -296,7 +296,6 @@ int Hoida_Haavaa(int n, int slot) {
         plr_set<int32_t>(PB_INJURYCAUSE, CAUSE_TREATMENT);
         w.bleeding = 2;
         wound_put(n, slot, w);
-        if (player) plr_set<uint32_t>(PB_BLOODLOSS, (uint32_t)body_bleeding_sum(-1));
         return 0;
     }
     char state[200];

@@ -96,6 +96,30 @@ TEST_F(HealingTest, AHerbOnHerWoundTeachesHerItsEffects) {
     }
 }
 
+// The blood she has lost stays lost when a wound stops bleeding or is opened again by its treatment.
+TEST_F(HealingTest, TreatingABleedingKeepsTheBloodAlreadyLost) {
+    struct Case { const char *what; int bleeding; SDL_Keycode method; int opening_roll; int bleeding_after; };
+    const Case cases[] = {
+        {"the bleeding stopped", 2, SDLK_b, 1, 0},
+        {"the dressing opens the cut", 0, SDLK_d, 0, 2},
+    };
+    Pick no_herbs;
+    script();
+    for (const Case &c : cases) {
+        give(1, thing(IT_TOOL, "Bandage", 600, 0.2f), 3);
+        wound(0, WK_CUT, 2, BP_THIGH, 9, 1, c.bleeding);
+        plr_set<uint32_t>(PB_TREATBITS, 0);
+        plr_set<uint32_t>(PB_BLOODLOSS, 30);
+        Script::rolls() = {2};
+        HealScript::rolls() = {c.opening_roll};
+        push_key(c.method);
+        push_key(SDLK_SPACE);
+        EXPECT_EQ(Hoida_Haavaa(-1, 0), 0);
+        EXPECT_EQ(slot(0).bleeding, c.bleeding_after) << c.what << "\n" << notes();
+        EXPECT_GE(bloodloss(), 30u) << c.what << ": what bled meanwhile adds to it";
+    }
+}
+
 TEST_F(HealingTest, DailyRollsHealWoundsAndIllnesses) {
     wound(0, WK_CUT, 1, BP_HAND, 4, 1);
     HealScript::rolls() = {3};
