@@ -672,6 +672,7 @@ int puuhausvammaus(int who, int flags, int difficulty, const char *action) {
     } else if (flags & 8) {
         ratio = hr < hl ? hr : hl;
         limb = "one usable hand";
+        fallback = 1.0f;   // the hands decide: a sound arm does not stand in for them
     }
     const float d = (float)difficulty / 25.0f;
     ratio = ratio + d > 1.0f ? 1.0f : ratio + d;

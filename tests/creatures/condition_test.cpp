@@ -178,6 +178,10 @@ TEST_F(ConditionTest, TasksAskForLimbs) {
     EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms"), 0, "chop"), 1);
     wound(1, WK_BLUNT, 2, BP_ELBOW, 20, 2);
     EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms one-"), 0, "chop"), 1);
+    // Both hands crippled and the arms only hurt: a task that needs a hand is not done with an arm.
+    for (int s = 0; s < 4; s++) wound(s, WK_CUT, 2, s % 2 ? BP_HAND : BP_FOREARM, 10, 1 + s / 2);
+    EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms one- hand"), 0, "knit"), 1);
+    EXPECT_FALSE(noted("slow and difficult to knit"));
     Plr.posture = 1;
     EXPECT_EQ(puuhausvammaus(-1, 1, 0, "dance"), 1);
     EXPECT_STREQ(harmer(CAUSE_TRAP, 1), "was hurt by a trap");
