@@ -25,6 +25,7 @@
 #include "creatures/melee.h"
 #include "creatures/outfit.h"
 #include "creatures/weaponchoice.h"
+#include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
 
@@ -216,8 +217,9 @@ void NPC_moraalitarkistus_haavoitus(int n, int attacker, int wounds) {
         } else if (c.kind == CK_HUMAN) {
             set_Cre_moralebit(n, -1, 1);
         } else if (npcKotielain(n) && !onko_NPC_kesyelain(n)) {
-            const int s = (int)c.community;
-            if (s) fight_breach_violence(s, 1);
+            // a village's beast: the village whose land this is takes up the blow
+            const int s = (int)Mapinfo_socID(IsoX(), IsoY());
+            if (s > 0) fight_breach_violence(s, 1);
         }
     } else if (attacker >= 0) {
         if (creature(attacker) && c.community && c.community == Cre[attacker].community) return;
