@@ -20,8 +20,6 @@ void tunnista_datakasvit(int mark, int record);
 // A plant growing at world x, y this month, or its leaves or flowers when kind holds "herb"; a
 // cleared item when none.
 ItemStruct seasonal_herb(int x, int y, const char *kind);
-void yrttibitfield_kokeiltu(int row, uint32_t bits);   // effects tried: eaten, drunk or laid on
-void yrttivaikutus_koettu(int effect, int second);     // effect felt
 uint8_t KASVIDATA_yrttitieto(const ItemStruct &item, int row);
 void herb_infobox(const char *title, int mode);
 void NaytaKasvio();                                 // the developer's listing of the herbarium

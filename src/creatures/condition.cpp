@@ -40,6 +40,7 @@
 #include "items/vildebt.h"
 #include "items/inventory.h"
 #include "items/items.h"
+#include "items/materials.h"
 #include "items/wearing.h"
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
@@ -453,7 +454,8 @@ static float fur_shirt_weight() {
     return TURKISPAITA;
 }
 
-// Hides count as bedding: skins of animals.
+// Animal hides make a bed: a raw skin or a leather does not.
+enum { REQ_ANIMAL_HIDE = 412 };
 int sleepeasy(int x, int y, int flags) {
     float cover = 0.0f, heaviest = -1.0f;
     int warmth = 0;
@@ -462,7 +464,7 @@ int sleepeasy(int x, int y, int flags) {
         if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
         ItemStruct it;
         ObjToItem(it, (int)d.id);
-        if (it.type != IT_SKIN) continue;
+        if (!OnkoEsineId(it, REQ_ANIMAL_HIDE)) continue;
         cover += (float)d.count * it.weight;
         if (it.weight > heaviest) {
             heaviest = it.weight;
@@ -671,6 +673,7 @@ int puuhausvammaus(int who, int flags, int difficulty, const char *action) {
     } else if (flags & 8) {
         ratio = hr < hl ? hr : hl;
         limb = "one usable hand";
+        fallback = 1.0f;   // the hands decide: a sound arm does not stand in for them
     }
     const float d = (float)difficulty / 25.0f;
     ratio = ratio + d > 1.0f ? 1.0f : ratio + d;

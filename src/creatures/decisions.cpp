@@ -25,6 +25,7 @@
 #include "creatures/melee.h"
 #include "creatures/outfit.h"
 #include "creatures/weaponchoice.h"
+#include "maps/marker.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
 
@@ -204,8 +205,9 @@ void NPC_moraalitarkistus_haavoitus(int n, int attacker, int wounds) {
     bool villager = false;
     int soc = 0;
     if (attacker == -1) {
-        if (onko_NPC_kesyelain(n) || onko_NPC_kumppani(n)) return;
-        if (c.kind == CK_HUMAN && c.culture == 11) {
+        if (onko_NPC_kesyelain(n) || onko_NPC_kumppani(n)) {
+            // her own animal or companion answers the blow as any foe's; no village takes it up
+        } else if (c.kind == CK_HUMAN && c.culture == 11) {
             // a raider of the north answers blows as any foe
         } else if (is_socmember(n)) {
             soc = (int)c.community;
@@ -215,8 +217,9 @@ void NPC_moraalitarkistus_haavoitus(int n, int attacker, int wounds) {
         } else if (c.kind == CK_HUMAN) {
             set_Cre_moralebit(n, -1, 1);
         } else if (npcKotielain(n) && !onko_NPC_kesyelain(n)) {
-            const int s = (int)c.community;
-            if (s) fight_breach_violence(s, 1);
+            // a village's beast: the village whose land this is takes up the blow
+            const int s = (int)Mapinfo_socID(IsoX(), IsoY());
+            if (s > 0) fight_breach_violence(s, 1);
         }
     } else if (attacker >= 0) {
         if (creature(attacker) && c.community && c.community == Cre[attacker].community) return;

@@ -21,6 +21,7 @@
 #include "creatures/physical.h"
 #include "base/ui.h"
 #include "creatures/wounds.h"
+#include "items/herbarium.h"
 #include "items/inventory.h"
 #include "items/itemwear.h"
 #include "items/matching.h"
@@ -174,6 +175,15 @@ static int used_herb() {
     return herb;
 }
 
+// A herb that helped her own wound teaches her herb lore: the effects the wound called for were
+// tried with that plant, and those of them the herb has were felt.
+static void wound_herb_lore(const ItemStruct &herb, uint32_t needed) {
+    const int row = KasvioPos(herb);
+    if (row >= 0) yrttibitfield_kokeiltu(row, needed);
+    for (int e = 0; e < YRTTI_COUNT; e++)
+        if (needed & herb.raw & (1u << e)) yrttivaikutus_koettu(e, 1);
+}
+
 // ---- treating a slot ----
 
 int Hoida_Haavaa(int n, int slot) {
@@ -229,7 +239,10 @@ int Hoida_Haavaa(int n, int slot) {
     bool sure = false;
     if (const int herb = used_herb()) {
         const ItemStruct h = ObjToItem(herb);
-        if (h.raw & needed) bonus = 25;
+        if (h.raw & needed) {
+            bonus = 25;
+            if (player) wound_herb_lore(h, needed);
+        }
         if (h.raw & (1u << 22)) sure = true;
         if (player) set_bits(PB_HERBBITS, slot, h.raw);
     }
@@ -250,9 +263,9 @@ int Hoida_Haavaa(int n, int slot) {
         if (r == 0) {
             snprintf(line, sizeof line, "!The %s still continues to bleed.", lname);
         } else {
+            // The blood already lost stays lost: the daily rolls make it good.
             w.bleeding = 0;
             wound_put(n, slot, w);
-            if (player) plr_set<uint32_t>(PB_BLOODLOSS, (uint32_t)body_bleeding_sum(-1));
             snprintf(line, sizeof line, "=Bleeding of the %s is now stopped.", lname);
         }
         Note(line);
@@ -283,7 +296,6 @@ int Hoida_Haavaa(int n, int slot) {
         plr_set<int32_t>(PB_INJURYCAUSE, CAUSE_TREATMENT);
         w.bleeding = 2;
         wound_put(n, slot, w);
-        if (player) plr_set<uint32_t>(PB_BLOODLOSS, (uint32_t)body_bleeding_sum(-1));
         return 0;
     }
     char state[200];

@@ -50,10 +50,11 @@ static bool launcher(const ItemStruct &item) {
     return item.subtype == ST_BOW || (item.type == IT_WEAPON && skill_has(item, "BOW"));
 }
 
-// A launcher in the hand of n: hand 1, else hand 2.
+// A launcher in the hand of n (-1 the player): hand 1, else hand 2.
 static bool holds_launcher(int n) {
-    if (!creature(n)) return false;
-    const int pos = Cre[n].wielded ? Cre[n].wielded : Cre[n].offhand;
+    if (n != CRE_PLAYER && !creature(n)) return false;
+    const int first = getwieldedItempos(n, 1);
+    const int pos = first ? first : getwieldedItempos(n, 2);
     return pos && launcher(ObjToItem(pos));
 }
 
@@ -226,7 +227,7 @@ void NPC_selectshieldmode(int n) {
     CreatureStruct &c = Cre[n];
     c.shieldmode = 0;
     if (!c.offhand || !OtaVihollisenTiedot(n)) return;
-    if (vihollinen >= 0 && holds_launcher(vihollinen)) c.shieldmode = random(2) ? 4 : 2;
+    if (holds_launcher(vihollinen)) c.shieldmode = random(2) ? 4 : 2;
 }
 
 int NPC_shieldwield(int n) {

@@ -97,3 +97,20 @@ int KasvioPos(const ItemStruct &item) {
     }
     return -1;
 }
+
+void yrttibitfield_kokeiltu(int row, uint32_t bits) {
+    if (row < 0 || row >= HERBARIUM_ROWS) return;
+    KasvioStruct &k = HerbloreKasvio[row];
+    for (int e = 0; e < YRTTI_COUNT; e++)
+        if (bits & (1u << e)) {
+            k.tried |= 1u << e;
+            k.tried_hour[e] = Plr.hour;
+        }
+}
+
+void yrttivaikutus_koettu(int effect, int) {
+    if (effect < 0 || effect >= YRTTI_COUNT) return;
+    const uint32_t bit = 1u << effect;
+    for (KasvioStruct &k : HerbloreKasvio)
+        if (k.tried & bit) k.felt |= bit;
+}

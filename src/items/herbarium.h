@@ -49,6 +49,10 @@ void HERBLORE_lue_kasvio();
 // Records a species in its row or the first free one; a full table leaves a new species out.
 void HERBLORE_lisaa_kasvioon(const ItemStruct &plant, unsigned char identified, unsigned char difficulty);
 int KasvioPos(const ItemStruct &item);   // the herbarium row of a plant item, -1 none
+// Effects tried of a row's plant (eaten, drunk or laid on a wound), each with the hour of the try.
+void yrttibitfield_kokeiltu(int row, uint32_t bits);
+// An effect felt: every row whose plant was tried for it knows it now.
+void yrttivaikutus_koettu(int effect, int second);
 // The herbarium file of the character folder.
 void herbarium_path(char *buf, size_t size);
 // A row holds a species when its plant has a name.

@@ -8,7 +8,9 @@
 #include "creatures/bodyrec.h"
 #include "creatures/healing.h"
 #include "creatures/wounds.h"
+#include "presentation/audio.h"
 #include "presentation/bodypic.h"
+#include "presentation/hyper.h"
 #include "base/ui.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
@@ -44,6 +46,7 @@ static void bar(int x, int y, int value, int maximum, uint32_t colour) {
 static int wounds_list(const int *slots, int count) {
     for (;;) {
         PIIRRAPOHJA_Haavaruutu();
+        GameInfo_Hotspot("INJURIES", "", 0);
         if (count <= 0) showtext(40, 60, "You have no injuries.", rgb(171, 171, 171), 0);
         for (int i = 0; i < count && i < WOUND_SLOTS; i++) {
             WoundSlot w;
@@ -68,14 +71,17 @@ static int wounds_list(const int *slots, int count) {
         Flip();
         const int key = getkey();
         if (key == KEY_ESC || (key == KEY_QUIT && WindowClosed())) return -1;
+        if (key == KEY_F1) game_info("FILE");   // the screen's own topic, then back to the list
         if (key >= 'a' && key < 'a' + count) return slots[key - 'a'];
     }
 }
 
 int scr_wounds_screen(const int *slots, int count) {
     grabscr("wounds");
+    play_disk_music("music_chant.ogg", -1);
     const int answer = wounds_list(slots, count);
     restorescr("wounds");
     freescr("wounds");
+    stop_music();
     return answer;
 }

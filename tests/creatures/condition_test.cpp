@@ -147,6 +147,25 @@ TEST_F(ConditionTest, ADisarmingDownerLeavesTwoWeapons) {
     EXPECT_EQ(swords, 2) << "with two nothing is taken";
 }
 
+// Only animal hides make a bed: a pile of raw skins or of leather is no warmer than the ground.
+TEST_F(ConditionTest, FursMakeABedButRawSkinsAndLeatherDoNot) {
+    struct Case { const char *name; unsigned id; const char *note; int warmth; };
+    const Case cases[] = {
+        {"Bear fur", 412, "You sleep warm under the hides.", 6},
+        {"Bear skin", 410, "You lie down to sleep.", 0},
+        {"Leather", 413, "You lie down to sleep.", 0},
+    };
+    int x = PlayerX + 2;
+    for (const Case &c : cases) {
+        ItemStruct it = thing(IT_SKIN, c.name, c.id, 4.0f);
+        it.fig[5] = 6;
+        ASSERT_EQ(set_data(DT_ITEM, x, PlayerY, Esineesta_Uniikki(it), 5), 1) << c.name;
+        EXPECT_EQ(sleepeasy(x, PlayerY, 5), c.warmth) << c.name;
+        EXPECT_STREQ(lastnote, c.note) << c.name;
+        x++;
+    }
+}
+
 TEST_F(ConditionTest, TasksAskForLimbs) {
     EXPECT_EQ(parse_condflags("stance, arms one-"), 1 | 4 | 32);
     EXPECT_EQ(parse_condflags("hand"), 8);
@@ -159,6 +178,10 @@ TEST_F(ConditionTest, TasksAskForLimbs) {
     EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms"), 0, "chop"), 1);
     wound(1, WK_BLUNT, 2, BP_ELBOW, 20, 2);
     EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms one-"), 0, "chop"), 1);
+    // Both hands crippled and the arms only hurt: a task that needs a hand is not done with an arm.
+    for (int s = 0; s < 4; s++) wound(s, WK_CUT, 2, s % 2 ? BP_HAND : BP_FOREARM, 10, 1 + s / 2);
+    EXPECT_EQ(puuhausvammaus(-1, parse_condflags("arms one- hand"), 0, "knit"), 1);
+    EXPECT_FALSE(noted("slow and difficult to knit"));
     Plr.posture = 1;
     EXPECT_EQ(puuhausvammaus(-1, 1, 0, "dance"), 1);
     EXPECT_STREQ(harmer(CAUSE_TRAP, 1), "was hurt by a trap");

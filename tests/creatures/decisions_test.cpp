@@ -13,6 +13,7 @@
 #include "creatures/weaponchoice.h"
 #include "creatures/wounding.h"
 #include "creatures/wounds.h"
+#include "items/wearing.h"
 #include "maps/facing.h"
 #include "maps/maps.h"
 
@@ -342,6 +343,79 @@ TEST_F(DecisionsTest, ADeadAnimalLetsGoOfTheTrapAndHerDogGoesToWhereItFell) {
     EXPECT_EQ(Data[trap].type, DT_ITEM) << "the sprung trap lies there to be taken";
     EXPECT_EQ(Data[trap].extra, 0);
     EXPECT_EQ(dog.Puuha[0], 50) << "the dog goes to the carcass";
+}
+
+}  // namespace oxatest
+
+namespace oxatest {
+
+// A shield goes up against whoever holds a bow, the player too.
+TEST_F(DecisionsTest, AShieldIsRaisedAgainstAnArcherAndHerBowToo) {
+    const int shield = stored(weapon("SHIELD", "Round shield", 1, 200, 200, 6.0f));
+    struct Case { const char *what; bool foe_is_her; bool bow; bool raised; };
+    const Case cases[] = {
+        {"her bow", true, true, true},
+        {"her knife", true, false, false},
+        {"a beast's archer", false, true, true},
+        {"a beast with a knife", false, false, false},
+    };
+    int k = 0;
+    for (const Case &c : cases) {
+        Plr.inv_obj[0] = Plr.inv_count[0] = 0;
+        const ItemStruct held = c.bow ? bow("BOW") : weapon("KNIFE", "Knife", 1, 5, 3, 0.5f);
+        const int n = 1 + 2 * k++;
+        memset(&Cre[n], 0, sizeof Cre[n]);
+        CreatureStruct &p = person(n, 10 + n, PlayerX, PlayerY + 6, "CLUB", 50);
+        pack(p, 0, shield);
+        if (c.foe_is_her) {
+            give(0, held);
+            ASSERT_EQ(Wield(0, 1, 1), 1) << c.what;
+            fighting(n, -1);
+        } else {
+            memset(&Cre[n + 1], 0, sizeof Cre[n + 1]);
+            CreatureStruct &a = person(n + 1, 11 + n, PlayerX + 6, PlayerY + 6, "BOW", 50);
+            a.wielded = stored(held);
+            fighting(n, n + 1);
+        }
+        ASSERT_EQ(NPC_shieldwield(n), 1) << c.what;
+        EXPECT_EQ(p.offhand, shield) << c.what;
+        EXPECT_EQ(onko_JOKU_jousimies(c.foe_is_her ? -1 : n + 1), c.bow ? 1 : 0) << c.what;
+        if (c.raised) EXPECT_TRUE(p.shieldmode == 2 || p.shieldmode == 4) << c.what << " " << (int)p.shieldmode;
+        else EXPECT_EQ(p.shieldmode, 0) << c.what;
+    }
+}
+
+// Her own animal or companion that she strikes takes her for its foe, counts the wound and fights
+// or runs.
+TEST_F(DecisionsTest, HerOwnAnimalOrCompanionAnswersHerBlow) {
+    struct Case { const char *what; bool companion; int aggressiveness; int mode; };
+    const Case cases[] = {
+        {"a fierce dog bites back", false, 100, 99},
+        {"a timid dog runs", false, 0, 4},
+        {"a fierce companion fights", true, 100, 99},
+        {"a timid companion stands: it runs only when made to", true, 0, 3},
+    };
+    int n = 0;
+    for (const Case &c : cases) {
+        n++;
+        memset(&Cre[n], 0, sizeof Cre[n]);
+        CreatureStruct *x;
+        if (c.companion) {
+            x = &person(n, 10 + n, PlayerX + 1, PlayerY + n, "SPEAR", 50);
+            x->partyflags |= 256;
+        } else {
+            x = &foe(n, 10 + n, PlayerX + 1, PlayerY + n);
+            x->speciescode = 618;
+            x->kind = 15;
+            x->owner = -1;
+        }
+        x->aggressiveness = (uint8_t)c.aggressiveness;
+        x->mode = 3;
+        NPC_moraalitarkistus_haavoitus(n, -1, 1);
+        EXPECT_EQ(x->enemy, -1) << c.what;
+        EXPECT_EQ(x->woundcount, 1) << c.what;
+        EXPECT_EQ(x->mode, c.mode) << c.what;
+    }
 }
 
 }  // namespace oxatest

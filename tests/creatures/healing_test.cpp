@@ -1,6 +1,9 @@
 // Treatment methods and outcomes, the daily healing rolls and surviving a beating.
 #include "body_fixture.h"
+#include "../activities/pick_hook.h"
 
+#include "items/herbarium.h"
+#include "items/materials.h"
 #include "presentation/menu.h"
 
 #include <string>
@@ -59,6 +62,62 @@ TEST_F(HealingTest, TreatmentOutcomes) {
     EXPECT_EQ(Toimenpiteen_Seuraus(-1, 0, 0, 0), 4);
     EXPECT_STREQ(wound_state_key(62), "WOUND_STATE_BAD");
     EXPECT_EQ(wound_rating(100), 6);
+}
+
+// A herb laid on her wound that does what the wound needs teaches her herb lore: the needed effects
+// are tried with its plant and those it has are felt.
+TEST_F(HealingTest, AHerbOnHerWoundTeachesHerItsEffects) {
+    enum { ASTRINGENT = 11, ANTI_INFLAMMATORY = 12, VULNERARY = 13, SEDATIVE = 18 };
+    const uint32_t wound_needs = (1u << ASTRINGENT) | (1u << ANTI_INFLAMMATORY) | (1u << VULNERARY);
+    struct Case { const char *what; int bleeding; SDL_Keycode method; uint32_t herb; uint32_t tried, felt; };
+    const Case cases[] = {
+        {"an astringent stops the bleeding", 2, SDLK_b, 1u << ASTRINGENT, 1u << ASTRINGENT, 1u << ASTRINGENT},
+        {"a vulnerary in the dressing", 0, SDLK_d, (1u << VULNERARY) | (1u << SEDATIVE), wound_needs, 1u << VULNERARY},
+        {"a sedative does nothing for a wound", 2, SDLK_b, 1u << SEDATIVE, 0, 0},
+    };
+    Pick herbs_from_her_pack;
+    for (const Case &c : cases) {
+        memset(HerbloreKasvio, 0, sizeof HerbloreKasvio);
+        HERBLORE_lisaa_kasvioon(thing(IT_PLANT, "Yarrow", 0, 1.0f), 0, 40);
+        ItemStruct herb = thing(IT_FOOD, "Yarrow leaves", OID_HERB, 0.5f);
+        SET_ITEM_TEXT(herb.skill, "Yarrow");
+        herb.raw = c.herb;
+        const int row = KasvioPos(herb);
+        ASSERT_GE(row, 0);
+        give(0, herb);
+        give(1, thing(IT_TOOL, "Bandage", 600, 0.2f), 3);
+        wound(0, WK_CUT, 1, BP_FOREARM, 4, 1, c.bleeding);
+        plr_set<uint32_t>(PB_TREATBITS, 0);
+        push_key(c.method);
+        push_key(SDLK_SPACE);
+        EXPECT_EQ(Hoida_Haavaa(-1, 0), 0);
+        EXPECT_EQ(HerbloreKasvio[row].tried, c.tried) << c.what << "\n" << notes();
+        EXPECT_EQ(HerbloreKasvio[row].felt, c.felt) << c.what;
+    }
+}
+
+// The blood she has lost stays lost when a wound stops bleeding or is opened again by its treatment.
+TEST_F(HealingTest, TreatingABleedingKeepsTheBloodAlreadyLost) {
+    struct Case { const char *what; int bleeding; SDL_Keycode method; int opening_roll; int bleeding_after; };
+    const Case cases[] = {
+        {"the bleeding stopped", 2, SDLK_b, 1, 0},
+        {"the dressing opens the cut", 0, SDLK_d, 0, 2},
+    };
+    Pick no_herbs;
+    script();
+    for (const Case &c : cases) {
+        give(1, thing(IT_TOOL, "Bandage", 600, 0.2f), 3);
+        wound(0, WK_CUT, 2, BP_THIGH, 9, 1, c.bleeding);
+        plr_set<uint32_t>(PB_TREATBITS, 0);
+        plr_set<uint32_t>(PB_BLOODLOSS, 30);
+        Script::rolls() = {2};
+        HealScript::rolls() = {c.opening_roll};
+        push_key(c.method);
+        push_key(SDLK_SPACE);
+        EXPECT_EQ(Hoida_Haavaa(-1, 0), 0);
+        EXPECT_EQ(slot(0).bleeding, c.bleeding_after) << c.what << "\n" << notes();
+        EXPECT_GE(bloodloss(), 30u) << c.what << ": what bled meanwhile adds to it";
+    }
 }
 
 TEST_F(HealingTest, DailyRollsHealWoundsAndIllnesses) {

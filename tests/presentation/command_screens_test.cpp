@@ -53,6 +53,12 @@ TEST_F(CommandScreens, ArmourCoverageOpensWithATheBodyAndComesBack) {
     EXPECT_EQ(oxatest::pixel(668, 180), before) << "the screen came back";
 }
 
+TEST_F(CommandScreens, F1OnTheWoundsScreenOpensItsTopicAndReturnsToTheList) {
+    memset(topsnes, 0, sizeof topsnes);
+    EXPECT_EQ(command({SDLK_F7, SDLK_F1, SDLK_ESCAPE, SDLK_ESCAPE}), 1);
+    EXPECT_STREQ(topsnes, "INJURIES");
+}
+
 TEST_F(CommandScreens, EscOpensHelpAndGameOptions) {
     EXPECT_EQ(command({SDLK_ESCAPE, SDLK_ESCAPE}), 1);
     ASSERT_GE(ValintojenMaara, 4);
