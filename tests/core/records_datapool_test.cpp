@@ -274,8 +274,8 @@ TEST_F(DataPool, FindingRecords) {
     EXPECT_EQ(count_datatype_around(DT_FIRE, 231, 231), 4);
     EXPECT_EQ(datatype_around(DT_FIRE, 229, 229), 1);
 
-    Data[0].type = DT_UNUSED;                       // the walk stops at a never-used record
-    EXPECT_EQ(datatype_around(DT_FIRE, 230, 230), 0);
+    Data[0].type = DT_UNUSED;                       // a place left in the middle: the walk goes past it
+    EXPECT_EQ(datatype_around(DT_FIRE, 230, 230), 1);
 
     EXPECT_EQ(dp_leftmins(DATA_MAX), 0);
     EXPECT_EQ(dp_spentmins(-1), 0);
