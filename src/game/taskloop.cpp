@@ -378,7 +378,8 @@ int task_loop(int minutes, int seconds, const char *message, int continued, unsi
                 if (plr_fatigue() >= 100.0f) {
                     say("TASK_TOO_FATIGUED");
                     cancel = 1;
-                } else if (plr_tiredness() > 2000) {
+                }
+                if (plr_tiredness() > 2000) {
                     say("TASK_TOO_TIRED");
                     cancel = 1;
                     if (SPEND_MINDONE < 2 && minutes > 1) SPEND_MINDONE = 0;
