@@ -24,9 +24,8 @@ uint32_t data_water_records = 0;
 static const uint8_t disposable[] = {DT_FREED, DT_COUNTED, DT_TRACKS, DT_FIRE_REMAINS,
                                      DT_HERB_B, DT_HERB_A, DT_ICEHOLE};
 
-// The map-limit warning: the "more" prompt is on again, the warning shown and a key waited for.
+// The map-limit warning: shown and a key waited for.
 static void warn_map_limit() {
-    DISABLE_MORECHECK = 0;
     Note(MSG("WARNING_MAP_ITEM_LIMIT"));
     Pause();
 }
@@ -489,6 +488,7 @@ int chkdplimit(int x, int y) {
         if (in_use(Data[i]) && same_local_map(Data[i].x, Data[i].y, x, y)) used++;
     datapool_gap++;
     if (used <= DATA_MAP_LIMIT) return 1;
+    DISABLE_MORECHECK = 0;   // the "more" prompt is on again
     int freed = rmDatas(100, x, y);
     if (freed > 99 || datapool_gap <= 10) return 1;
     warn_map_limit();

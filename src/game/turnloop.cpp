@@ -78,6 +78,7 @@ void var_clear() {
     RUNNING = LURK = TRANSPORT = 0;
     SLEEP_INTERRUPT = 0;
     PLAYER_SLEEPING = 0;
+    PIC_SHOW = 0;
     task_gap = 2;   // the course's task screen comes back two commands sooner in a game just loaded
     clock_reset();
     spend_reset();
