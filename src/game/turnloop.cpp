@@ -75,6 +75,7 @@ void var_clear() {
     clear_maplightspots();
     turnloop_reset();
     UPDATE_SCREEN = 1;
+    Darken_Notes = 0;
     RUNNING = LURK = TRANSPORT = 0;
     SLEEP_INTERRUPT = 0;
     PLAYER_SLEEPING = 0;
