@@ -61,9 +61,8 @@ static bool within_one(int x, int y, int px, int py) { return abs(x - px) <= 1 &
 
 // A pool record of the type within one square of the player; -1 none.
 static int record_beside_player(int type) {
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type == type && within_one(d.x, d.y, PlayerX, PlayerY)) return i;
     }
     return -1;
@@ -82,9 +81,8 @@ static int lit_light_slot(int except) {
 // The pieces of an object id lying within one square of x, y.
 static int pieces_around(unsigned id, int x, int y) {
     int n = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type != DT_ITEM || !within_one(d.x, d.y, x, y)) continue;
         if (ObjToItem((int)d.id).id == id) n += d.count;
     }
@@ -112,9 +110,8 @@ static void note_f(const char *fmt, const char *what) {
 void SetFireBurning(int x, int y, int fuel) {
     if (!in_grid(x, y)) return;   // a square a damaged work record names is no place for a fire
     int remains = -1;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type == DT_FIRE_REMAINS && d.x == x && d.y == y) remains = i;
     }
     if (fuel < 0) fuel = 0;
@@ -140,9 +137,8 @@ static int lighting_roll() {
         breachrun_mischief(0, ACTION_BUILD_FIRE, 5);
         return SR_CRITSUCCESS;
     }
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type != DT_FIRE_REMAINS || !within_one(d.x, d.y, PlayerX, PlayerY)) continue;
         if (koordinaattien_vali(d.x, d.y, PlayerX, PlayerY) < 2 && RemainsHeat(d.x, d.y) > 10) {
             Note("_Embers from the nearby burnt-out fire helps to start this one.");

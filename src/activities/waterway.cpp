@@ -77,9 +77,8 @@ static int is_craft(const DataStruct &d) {
 }
 
 int watercraft_datapos(int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.x == x && d.y == y && is_craft(d)) return i;
     }
     return -1;
@@ -102,9 +101,8 @@ int transcap(int who, int x, int y) {
     if (craft < 0) return 0;
     float load = 0;
     int stacks = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
         load += (float)d.count * ObjToItem((int)d.id).weight;
         stacks++;
@@ -268,9 +266,8 @@ int NpcIceFallCheck(int x, int y, int n) {
     do_break_ice(x, y);
     if (onko_NPC_kesyelain(n)) return 1;
     const uint32_t community = Cre[n].community;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID || d.id - CRE_DATAID >= (uint32_t)CRE_COUNT) continue;
         const int c = (int)(d.id - CRE_DATAID);
         if (c != n && (community == 0 || Cre[c].community != community)) continue;

@@ -24,9 +24,8 @@ uint32_t data_water_records = 0;
 static const uint8_t disposable[] = {DT_FREED, DT_COUNTED, DT_TRACKS, DT_FIRE_REMAINS,
                                      DT_HERB_B, DT_HERB_A, DT_ICEHOLE};
 
-// The map-limit warning: the "more" prompt is on again, the warning shown and a key waited for.
+// The map-limit warning: shown and a key waited for.
 static void warn_map_limit() {
-    DISABLE_MORECHECK = 0;
     Note(MSG("WARNING_MAP_ITEM_LIMIT"));
     Pause();
 }
@@ -86,6 +85,17 @@ void pool_end_bound_begin(int end) {
 
 void pool_end_bound_end() { bound.on = false; }
 
+int data_end() {
+    const int b = pool_end_bound();
+    int end = b >= 0 ? b : DATA_MAX;
+    // four places at a time while all four are free, then one by one
+    while (end >= 4 && is_free(Data[end - 1]) && is_free(Data[end - 2]) && is_free(Data[end - 3]) &&
+           is_free(Data[end - 4]))
+        end -= 4;
+    while (end > 0 && is_free(Data[end - 1])) end--;
+    return end;
+}
+
 int pool_end_bound() {
     if (!bound.on || bound.at != data_creature_records || bound.wx != (uint32_t)Plr.world_x ||
         bound.wy != (uint32_t)Plr.world_y || bigmap())
@@ -130,9 +140,8 @@ static bool same_local_map(int ax, int ay, int bx, int by) {
 static int merge_item(int x, int y, int id, int count, bool village) {
     ItemStruct fresh, held;
     ObjToItem(fresh, id);
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;   // the pool fills from the front: nothing lies beyond
         if (d.type != DT_ITEM || d.count == 0 || d.x != x || d.y != y) continue;
         if (d.extra == DATA_NOMERGE) continue;
         if ((d.owner == SOC_OWNER) != village) continue;
@@ -427,7 +436,7 @@ int esinetypes_around(int itemtype, int x, int y, int r) {
 int data_around(int type) { return datatype_around(type, PlayerX, PlayerY); }
 
 int datatype_around(int type, int x, int y) {
-    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++)
+    for (int i = 0, end = data_end(); i < end; i++)
         if (Data[i].type == type && near(Data[i].x, Data[i].y, x, y, 1)) return 1;
     return 0;
 }
@@ -475,10 +484,11 @@ int rmDatas(int limit, int x, int y) { return dispose(limit, !(x == 0 && y == 0)
 int chkdplimit(int x, int y) {
     if (bigmap()) return 0;
     int used = 0;
-    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++)
+    for (int i = 0, end = data_end(); i < end; i++)
         if (in_use(Data[i]) && same_local_map(Data[i].x, Data[i].y, x, y)) used++;
     datapool_gap++;
     if (used <= DATA_MAP_LIMIT) return 1;
+    DISABLE_MORECHECK = 0;   // the "more" prompt is on again
     int freed = rmDatas(100, x, y);
     if (freed > 99 || datapool_gap <= 10) return 1;
     warn_map_limit();

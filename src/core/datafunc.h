@@ -11,7 +11,7 @@ int  set_data(int type, int x, int y, int id, int count);          // 1/0 from t
 int  set_socowned_data(int type, int x, int y, int id, int count); // the same for village goods
 void ClearDTEMP();
 int  SetDTEMP(int n);              // position, or -1000 when the pool has no room
-void ClearDATA(int n);
+void ClearDATA(int n);             // a never-used place again, where it stands: others may lie past it
 // The places handed out to new records since the last mark_pool_pass(): a walk over the pool that
 // began before skips them, so a record freed and refilled during the walk waits for the next one.
 extern uint8_t data_filled[DATA_MAX];
@@ -79,3 +79,6 @@ inline int pool_scan_end() {
     const int b = pool_end_bound();
     return b < 0 ? DATA_MAX : b;
 }
+// One past the last record in use. A walk over the things of the map goes this far, never stopping
+// at the first never-used place: a creature gone from the map leaves one wherever it stood.
+int data_end();

@@ -29,6 +29,8 @@ static void cre_log(int c, const char *stage) {
     debuglog("cre", line);
 }
 
+int ADVANTAGE_ALONE = -1000;
+
 static int is_spirit(const CreatureStruct &cr) { return cr.kind == '2'; }
 
 // The creature dies where it stands, with the note of the key when one is given.
@@ -97,8 +99,9 @@ void CreatureAct(int pos) {
         cr.still = 1;
     }
     TARGET_NPC = c;
-    if (TACTICAL_ADVANTAGE != -1000) {
-        if (c != TACTICAL_ADVANTAGE) return;
+    const int alone = ADVANTAGE_ALONE != -1000 ? ADVANTAGE_ALONE : TACTICAL_ADVANTAGE;
+    if (alone != -1000) {
+        if (c != alone) return;
         TACTICAL_ADVANTAGE = -1000;
     }
     cre_log(c, "body");

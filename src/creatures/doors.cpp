@@ -110,9 +110,8 @@ static int record_creature(const DataStruct &d) {
 int allowdoorclose(int x, int y) {
     if (x == PlayerX && y == PlayerY) return 0;
     if (koordinaattien_vali(PlayerX, PlayerY, x, y) <= 2 && See(x, y)) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         const int c = record_creature(d);
         if (c == CRE_NONE) continue;
         if (d.x == x && d.y == y) return 0;
@@ -144,9 +143,8 @@ void Piiloudu() {
         Note(cantwhile("sneak", words));
         return;
     }
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         const int c = record_creature(d);
         if (c == CRE_NONE || onko_NPC_kumppani(c) || onko_NPC_kesyelain(c)) continue;
         if (NPCSee(c, PlayerX, PlayerY)) {
@@ -277,9 +275,8 @@ static int free_square(int x, int y, int self) {
     if (x < AREA_MIN || x > AREA_MAX || y < AREA_MIN || y > AREA_MAX) return 0;
     if (x == PlayerX && y == PlayerY) return 0;
     if (terrain_flag(get_mapchar(x, y), TF_BLOCKS)) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.x == x && d.y == y && record_creature(d) != CRE_NONE && record_creature(d) != self) return 0;
     }
     return 1;

@@ -89,9 +89,8 @@ char *inprocess_entry(int i) {
     copy_bounded(desc, sizeof desc, ekuvaus((int)w.id, 1, 0));
     int total = w.count;
     add_dpskip(i);
-    for (int j = 0; j < DATA_MAX; j++) {
+    for (int j = 0, end = data_end(); j < end; j++) {
         const DataStruct &d = Data[j];
-        if (d.type == DT_UNUSED) break;
         if (j == i || d.type != DT_WORK || d.x != w.x || d.y != w.y || is_dpskip(j)) continue;
         if (strcmp(ekuvaus((int)d.id, 1, 0), desc) != 0) continue;
         total += d.count;
@@ -193,9 +192,8 @@ int Display_Items(int x, int y, int looking) {
     NOTE_TUPLAOK = 1;
     int told = 0, held = 0, figure_told = 0;
     char held_text[SBUF_SIZE] = "";
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.x != x || d.y != y) continue;
         int kind;
         const char *text = record_text(i, x, y, kind, figure_told);
@@ -245,9 +243,8 @@ static void debug_lines(int x, int y) {
     bprintf(text, sizeof text, "nature type %d, freezes %d, place %s", luontotyyppi(c), terrain_jaatyy(c),
             bigmap() ? AlueenNimi(x, y, 1) : "");
     DebugNote(text);
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.x != x || d.y != y) continue;
         bprintf(text, sizeof text, "data %d: type %d id %u count %u flags %u extra %u", i, d.type, d.id, d.count,
                 d.flags, d.extra);

@@ -190,9 +190,8 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
         return MOVE_TOLD;
     }
 
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.x == toX && d.y == toY) {
             if (d.type == DT_FIRE) {
                 Note("!You can't walk through the fire!");
@@ -393,9 +392,8 @@ int MovePlayer(int step) {
         LURK = 0;
         if (step != 0) {
             if (transcap(CRE_PLAYER, PlayerX_Previous, PlayerY_Previous) == -1) return -1;
-            for (int i = 0; i < DATA_MAX; i++) {
+            for (int i = 0, end = data_end(); i < end; i++) {
                 DataStruct &d = Data[i];
-                if (d.type == DT_UNUSED) break;
                 if (d.type != DT_ITEM || d.x != tx || d.y != ty) continue;
                 if (d.id == 418 || (AnyObjToObj((int)d.id) && Item.id == 418)) {
                     CrunchData(i);
@@ -518,9 +516,8 @@ int MovePlayer(int step) {
     if (!trap_fires(PlayerX, PlayerY) && get_tempcol(PlayerX, PlayerY) != ':') Display_Items(PlayerX, PlayerY, 0);
 
     if (TRANSPORT)
-        for (int i = 0; i < DATA_MAX; i++) {
+        for (int i = 0, end = data_end(); i < end; i++) {
             DataStruct &d = Data[i];
-            if (d.type == DT_UNUSED) break;
             if (d.x == PlayerX_Previous && d.y == PlayerY_Previous && d.id != 88 &&
                 (d.type == DT_ITEM || d.type == DT_CARCASS)) {
                 d.x = (uint16_t)PlayerX;

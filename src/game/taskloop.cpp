@@ -205,7 +205,6 @@ static int watch_creatures() {
 static bool window_closed_now() { return ui_window_closing() != 0; }
 
 int task_loop(int minutes, int seconds, const char *message, int continued, unsigned flags) {
-    if (DEBUG_spend_pass || DEBUG_aika_ja_esineet) return 1;
     if (!message) message = "";
     T.abort_humans = abort_setting("TASK_ABORT_HUMANS", "HOSTILE");
     T.abort_animals = abort_setting("TASK_ABORT_ANIMALS", "YES");
@@ -220,7 +219,7 @@ int task_loop(int minutes, int seconds, const char *message, int continued, unsi
         return 0;
     }
     Alusta_Ponnisteluanalyysi();
-    if (INSTANT_TASKS) return 1;
+    if (INSTANT_TASKS || DEBUG_spend_pass || DEBUG_aika_ja_esineet) return 1;   // a swimmer is refused first
     T.item_backup = Item;
     TurnUsed = 1;
     if (onko_taistelutilanne(CRE_PLAYER, 0)) {
@@ -378,7 +377,8 @@ int task_loop(int minutes, int seconds, const char *message, int continued, unsi
                 if (plr_fatigue() >= 100.0f) {
                     say("TASK_TOO_FATIGUED");
                     cancel = 1;
-                } else if (plr_tiredness() > 2000) {
+                }
+                if (plr_tiredness() > 2000) {
                     say("TASK_TOO_TIRED");
                     cancel = 1;
                     if (SPEND_MINDONE < 2 && minutes > 1) SPEND_MINDONE = 0;

@@ -17,6 +17,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "core/weather.h"
+#include "quests/courses.h"
 #include "game/worldpass.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
@@ -73,6 +74,13 @@ void var_clear() {
     // The per-game state of later modules is reset by their own code as they join this list.
     clear_maplightspots();
     turnloop_reset();
+    UPDATE_SCREEN = 1;
+    Darken_Notes = 0;
+    RUNNING = LURK = TRANSPORT = 0;
+    SLEEP_INTERRUPT = 0;
+    PLAYER_SLEEPING = 0;
+    PIC_SHOW = 0;
+    task_gap = 2;   // the course's task screen comes back two commands sooner in a game just loaded
     clock_reset();
     spend_reset();
     picker_reset();
@@ -96,8 +104,11 @@ int turn_answer() {
     }
     if (world_answer) {
         Statistics();
+        // The holder of the advantage acts alone before anyone else; then every creature has its turn.
+        const bool alone = TACTICAL_ADVANTAGE >= -1;
         if (TurnUsed != 3) CreatureMove();
-        if (TACTICAL_ADVANTAGE >= -1) {
+        if (alone || TACTICAL_ADVANTAGE >= -1) {
+            if (alone) TACTICAL_ADVANTAGE = -1000;
             CreatureMove();
             TACTICAL_ADVANTAGE = -1000;
         }

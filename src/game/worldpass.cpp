@@ -17,6 +17,7 @@
 #include "creatures/crestep.h"
 #include "creatures/creturn.h"
 #include "creatures/death.h"
+#include "creatures/melee.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "maps/area.h"
@@ -277,7 +278,10 @@ void creature_run_end() {
 void CreatureMove() {
     depth++;
     int end = -1;
+    const int alone_before = ADVANTAGE_ALONE;
+    ADVANTAGE_ALONE = TACTICAL_ADVANTAGE;
     const bool idle = creature_walk(end);
+    ADVANTAGE_ALONE = alone_before;
     depth--;
     if (depth == 0) {
         const uint32_t before = data_creature_records;

@@ -79,9 +79,8 @@ int entry_square_free(int x, int y) {
     // Open water takes only a swimmer or a watercraft; ice that holds is walked on.
     const int mode = Plr.movement_mode;
     if (mode != 2 && mode != 3 && avovesi(x, y)) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.x == x && d.y == y && (d.type == DT_FIRE || d.type == DT_CREATURE)) return 0;
     }
     return 1;
@@ -134,9 +133,8 @@ void sijoita_pelaaja_nakoetaisyydelle_kohteesta(int x, int y, int mode) {
     turn_towards(x, y);
     DrawMap();
     int found = -1;
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type != DT_CREATURE) continue;
         const long slot = (long)d.id - CRE_DATAID;
         if (slot < 0 || slot >= CRE_COUNT) continue;

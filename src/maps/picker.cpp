@@ -59,9 +59,8 @@ void refresh_locsel_insight() {
         cr_in_sight[i] = CRE_NONE;
         cr_dist[i] = 0;
     }
-    for (int i = 0; i < DATA_MAX && in_sight_pos < LOCSEL_CREATURES; i++) {
+    for (int i = 0, end = data_end(); i < end && in_sight_pos < LOCSEL_CREATURES; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         const int c = record_creature(d);
         if (c == CRE_NONE || !See(d.x, d.y) || sukeltaako_NPC(c)) continue;
         // Insertion keeps equal distances in pool order.
@@ -378,9 +377,8 @@ int OtaKohta_Haluttumerkki(const char *text, const char *chars) {
 
 // A record of the type on the square (a skinned carcass passed over with flag 8).
 static int square_has(int type, int x, int y, int flags) {
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type != type || d.x != x || d.y != y) continue;
         if ((flags & 8) && type == DT_CARCASS && d.id >= (uint32_t)CRE_DATAID &&
             d.id - CRE_DATAID < (uint32_t)CRE_COUNT && is_carcass_skinned(Cre[d.id - CRE_DATAID]))

@@ -337,7 +337,7 @@ static bool near(int ax, int ay, int bx, int by, int r) {
 }
 
 int see_datatype_around(int type, int x, int y, int mode) {
-    for (int i = 0; i < DATA_MAX && Data[i].type != DT_UNUSED; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         const DataStruct &d = Data[i];
         if (d.type != type || !near(d.x, d.y, x, y, 1)) continue;
         if (mode == 1 && d.x == PlayerX && d.y == PlayerY) continue;
@@ -461,9 +461,8 @@ void light_sources(int tick) {
                 light_around_in(x, y, 4, 0, world);
             }
         }
-    for (int i = 0; i < DATA_MAX; i++) {
+    for (int i = 0, end = data_end(); i < end; i++) {
         DataStruct &d = Data[i];
-        if (d.type == DT_UNUSED) break;
         if (d.type == DT_CREATURE) {
             const long slot = (long)d.id - CRE_DATAID;
             if (slot < 0 || slot >= CRE_COUNT) continue;   // a damaged id never picks a slot

@@ -159,7 +159,7 @@ static bool owner_at_hand(int owner) {
 int PreparedReady(int n) {
     if (!valid_pos(n)) return 0;
     const DataStruct &d = Data[n];
-    if (d.ready_day) return (int)Plr.daynumber >= (int)d.ready_day ? 1 : 0;
+    if (d.ready_day && (int)Plr.daynumber >= (int)d.ready_day) return 1;
     if (d.ready_minute && Plr.minutes >= d.ready_minute) return d.owner == 0 || owner_at_hand(d.owner) ? 1 : 0;
     return 0;
 }

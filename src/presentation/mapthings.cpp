@@ -594,10 +594,10 @@ void Items(int flag) {
     const int top = PlayerY - hh, rows = 2 * hh + 1;
     static int head[128], next[DATA_MAX];
     for (int r = 0; r < rows && r < 128; r++) head[r] = -1;
-    int last = 0;
-    while (last < DATA_MAX && Data[last].type != DT_UNUSED) last++;
+    const int last = data_end();
     for (int i = last - 1; i >= 0; i--) {
         DataStruct &d = Data[i];
+        if (d.type == DT_UNUSED) continue;   // a place left by a creature gone from the map
         if (d.type == DT_ITEM && !in_grid(d.x, d.y)) {
             CrunchData(i);
             continue;

@@ -9,6 +9,8 @@
 #include "core/oxa.h"
 #include "society/village.h"
 #include "game/turnloop.h"
+#include "core/weather.h"
+#include "maps/movement.h"
 
 namespace {
 
@@ -75,6 +77,16 @@ TEST_F(LoadedAgain, TheSecondLoadPlaysAsTheFirst) {
     EXPECT_EQ(first_unlike(first.data, second.data), -1) << "pool record";
     EXPECT_EQ(first_unlike(first.cre, second.cre), -1) << "creature";
     EXPECT_EQ(first_unlike(first.objects, second.objects), -1) << "object";
+}
+
+TEST_F(LoadedAgain, NothingOfTheGameBeforeCarriesOver) {
+    RUNNING = LURK = TRANSPORT = 1;   // the game before was left running, lurking, rowing, woken by rain
+    SLEEP_INTERRUPT = 6;
+    load_again();
+    EXPECT_EQ(RUNNING, 0);
+    EXPECT_EQ(LURK, 0);
+    EXPECT_EQ(TRANSPORT, 0);
+    EXPECT_EQ(SLEEP_INTERRUPT, 0);
 }
 
 }  // namespace

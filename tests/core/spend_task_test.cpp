@@ -6,6 +6,9 @@
 #include "core/obj_func.h"
 #include "items/items.h"
 #include "presentation/windows.h"
+#include "creatures/bodyrec.h"
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -154,6 +157,22 @@ TEST_F(SpendTest, PausedTaskAndOtherEnds) {
 
     SPEND_INTERRUPT = 2;           // left over from outside: the start clears it
     EXPECT_EQ(basicspend(5, "STANDING BY"), 1);
+}
+
+TEST_F(SpendTest, ExhaustedAndSleepyAtOnceIsToldBothAndKeepsNoMinute) {
+    static std::vector<std::string> told;
+    told.clear();
+    const UiNotes shown = ui.notes;
+    ui.notes.note = [](const char *t, const char *, uint8_t, uint8_t, uint8_t, const char *) { told.push_back(t); };
+    plr_set<float>(PB_FATIGUE, 100.0f);
+    plr_set<int32_t>(PB_SLEEPINESS, 2001);
+    EXPECT_EQ(spend(40, 0, "Weaving", 0, SPF_LONG0), 0);
+    ui.notes = shown;
+    const std::vector<std::string> both = {"&Too fatigued to continue! You need a break.",
+                                           "&You are too tired to continue! You need to sleep."};
+    EXPECT_NE(std::search(told.begin(), told.end(), both.begin(), both.end()), told.end());
+    EXPECT_STREQ(lastnote, "_Task paused, to be continued at will.");
+    EXPECT_EQ(SPEND_MINDONE, 0) << "a minute done is none when sleep ends the task";
 }
 
 TEST_F(SpendTest, ClosingTheWindowEndsTheTask) {

@@ -127,6 +127,8 @@ TEST_F(SquareTest, WorkIsReadyOnItsDayOrMinuteWithItsOwnerAtHand) {
     EXPECT_EQ(PreparedReady(n), 0);
     Cre[7].mode = 3;
     EXPECT_EQ(PreparedReady(n), 1);
+    Data[n].ready_day = 200;
+    EXPECT_EQ(PreparedReady(n), 1) << "its day is still ahead, but its minute has come";
     EXPECT_EQ(PreparedReady(-1), 0);
     EXPECT_EQ(PreparedReady(DATA_MAX), 0);
 }

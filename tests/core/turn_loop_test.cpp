@@ -242,11 +242,21 @@ TEST_F(CreatureTurnTest, DamagedCreatureRecordsAndTheWorldMapsCountdowns) {
 TEST_F(CreatureTurnTest, AdvantageLetsOnlyItsHolderActFirst) {
     creature(0, 1, 240, 240);
     creature(1, 2, 241, 240);
-    Cre[1].lastaction = Cre[2].lastaction = 9;
+    creature(2, 3, 242, 240);
+    Cre[1].lastaction = Cre[2].lastaction = Cre[3].lastaction = 9;
     TACTICAL_ADVANTAGE = 2;
     CreatureMove();
     EXPECT_EQ(Cre[1].lastaction, 9) << "before the holder, nobody acts";
     EXPECT_EQ(Cre[2].lastaction, 0);
+    EXPECT_EQ(Cre[3].lastaction, 9) << "nor after it: it acts alone";
+    EXPECT_EQ(TACTICAL_ADVANTAGE, -1000);
+
+    // In the turn loop the holder's walk is followed by one for every creature.
+    Cre[1].lastaction = Cre[2].lastaction = Cre[3].lastaction = 9;
+    TACTICAL_ADVANTAGE = 2;
+    turn_answer();
+    EXPECT_EQ(Cre[1].lastaction, 0);
+    EXPECT_EQ(Cre[3].lastaction, 0);
     EXPECT_EQ(TACTICAL_ADVANTAGE, -1000);
 }
 
