@@ -51,8 +51,9 @@ AttackOutcome ATTACK_RESULT(int mode, int attackerLevel, int defenceCode, int de
 int MAXDICES(int impact);                       // the dice cap of a strike
 int WEAPON_MODIFIER(int attackClass, int defenceClass);
 int LaskeImpact(int grade, int impact, int deathblow);
-// The impact a body strikes with, for its dice cap (set by the exchange before the outcome).
-extern int COMBAT_attacker_impact, COMBAT_defender_impact;
+// The dice caps of the two strikes, as they were set when each attack was chosen (a missile that is
+// no weapon has one die); the exchange sets them before the outcome.
+extern int COMBAT_attacker_dicecap, COMBAT_defender_dicecap;
 
 // ---- rolls: who is -1 the player or a creature number ----
 int combat_endurance(int who);

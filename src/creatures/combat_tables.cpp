@@ -18,7 +18,7 @@ int COMBAT_attacker = -1000, COMBAT_defender = -1000;
 int MISSILE_osuman_success, MISSILE_puolustus, MISSILE_osui, MISSILE_passed, MISSILE_short;
 int MISSILE_aimed, MISSILE_blunt;
 char MISSILE_message[200];
-int COMBAT_attacker_impact, COMBAT_defender_impact;
+int COMBAT_attacker_dicecap = 3, COMBAT_defender_dicecap = 3;
 
 const ResultCell MELEE_vs_BLOCK[4][4] = {
     {{"BF", 4}, {"AF", 3}, {"AF", 4}, {"AF", 5}},
@@ -279,12 +279,12 @@ AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
         tell_key("BOTH_STRIKE");
     }
     if (has("A*") || has("M*")) {
-        const int cap = MAXDICES(COMBAT_attacker_impact);
+        const int cap = COMBAT_attacker_dicecap;
         r.attacker_grade = (uint8_t)(n < cap ? n : cap);
         r.missile_strike = has("M*") ? 1 : 0;
     }
     if (has("D*")) {
-        const int cap = MAXDICES(COMBAT_defender_impact);
+        const int cap = COMBAT_defender_dicecap;
         r.defender_grade = (uint8_t)(n < cap ? n : cap);
     }
     if (r.attacker_grade > 0) {

@@ -564,8 +564,8 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     if (onko_NPC_haltija(defender)) alevel = 0;
     if (defender >= 0 && onko_NPC_haltija(defender)) dlevel = 3;
     if (DefenderStrike.mode == DEF_NONE && alevel < 3) alevel++;
-    COMBAT_attacker_impact = AttackerStrike.impact;
-    COMBAT_defender_impact = DefenderStrike.impact;
+    COMBAT_attacker_dicecap = AttackerStrike.dicecap;
+    COMBAT_defender_dicecap = DefenderStrike.dicecap;
     COMBAT_alevel = alevel, COMBAT_dlevel = dlevel;
     const AttackOutcome r = COMBAT_outcome =
         ATTACK_RESULT(missile ? ATTACK_MISSILE : ATTACK_MELEE, alevel, DefenderStrike.mode, dlevel);

@@ -97,7 +97,7 @@ int Taistelu_LIIKE(int c, int) {
 int Taistelu_ISKU(int c, int) {
     if (!creature(c)) return 0;
     CreatureStruct &cr = Cre[c];
-    if (cr.posture != 0 || pokertynyt(c)) return -1;   // down or dazed: no blow this turn
+    if (pokertynyt(c)) return -1;   // dazed: no blow this turn (one lying on the ground still strikes)
     int ex, ey;
     if (!foe_square(c, ex, ey)) return 0;
     kaanna_NPC_kohti(c, ex, ey);

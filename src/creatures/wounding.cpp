@@ -294,8 +294,9 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
     }
     AsetaHaava(victim, type, w.level, part, side, w.injury, w.bleeding);
     if (victim >= 0) {
-        Cre[victim].enemy = attacker;
-        Cre[victim].killer = attacker;   // whoever wounded it last is its killer if the wounds end it
+        // Whoever wounded it last is its killer if the wounds end it; whom it fights is the morale
+        // check's to say, which sets the foe together with its social id.
+        Cre[victim].killer = attacker;
     } else if (attacker >= 0) {
         plr_set<int32_t>(PB_ATTACKER, (int32_t)Cre[attacker].socialid);
         // A villager's beating that the village has marked as violence is counted against her.

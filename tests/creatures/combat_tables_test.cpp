@@ -80,10 +80,10 @@ TEST_F(CombatTest, DefenderStumbleAgainstALyingDefenderIsAMiss) {
 TEST_F(CombatTest, StrikesBlocksAndTheTacticalAdvantage) {
     beast(1, 3, 601);
     COMBAT_attacker = -1, COMBAT_defender = 1;
-    COMBAT_attacker_impact = 0;                         // a cap of one die
+    COMBAT_attacker_dicecap = 1;
     AttackOutcome r = ATTACK_RESULT(ATTACK_MELEE, 3, DEF_NONE, 0);
     EXPECT_EQ(r.attacker_grade, 1);
-    COMBAT_attacker_impact = 6;
+    COMBAT_attacker_dicecap = 4;
     r = ATTACK_RESULT(ATTACK_MELEE, 3, DEF_NONE, 0);
     EXPECT_EQ(r.attacker_grade, 4);
     r = ATTACK_RESULT(ATTACK_MELEE, 2, DEF_BLOCK, 2);

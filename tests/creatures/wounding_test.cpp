@@ -108,7 +108,6 @@ TEST_F(WoundingTest, ArmourAbsorbsAndAHitLeavesARecord) {
     wolf.natprot[2] = 0;
     HAAVOITA(1, 2, 10, BP_THIGH, 1, -1);
     EXPECT_GT(body_injury_sum(1), 0);
-    EXPECT_EQ(Cre[1].enemy, -1);
     EXPECT_EQ(Cre[1].killer, -1) << "should the wounds end it, the player killed it";
     EXPECT_EQ(Cre[1].injury, body_injury_sum(1));
     // A cause that never harms lets nothing bleed.
