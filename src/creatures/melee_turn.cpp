@@ -1,5 +1,6 @@
 // src/creatures/melee_turn.cpp -- a fighting creature's turn: it keeps track of its foe, tires of
 // the fight, closes in and strikes with its weapon or its own teeth and claws, or gives up.
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,6 +14,7 @@
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
 #include "creatures/melee.h"
+#include "creatures/missiles.h"
 #include "creatures/perception.h"
 #include "creatures/predicates.h"
 #include "creatures/people.h"
@@ -101,9 +103,9 @@ int Taistelu_ISKU(int c, int) {
     int ex, ey;
     if (!foe_square(c, ex, ey)) return 0;
     kaanna_NPC_kohti(c, ex, ey);
-    // A foe far above or below is out of reach, unless the striker flies.
-    const int below = cr.enemy == -1 ? 0 : Cre[cr.enemy].korkeus;
-    if (std::abs(cr.korkeus - below) > 2 && !onko_NPC_lintu(c)) return -1;
+    // A foe far above or below (up a tree, in the air, down a slope) is out of reach, unless the
+    // striker flies.
+    if (std::fabs(olennon_korkeus(c) - olennon_korkeus(cr.enemy)) > 2.0f && !onko_NPC_lintu(c)) return -1;
     if (cr.enemy == -1 && !plr_engaged(cre_x(c), cre_y(c))) {
         Taistelu_OHI(c);
         return 0;

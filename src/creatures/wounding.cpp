@@ -336,7 +336,7 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
     if (w.shock && (victim == -1 ? Plr.posture : Cre[victim].posture) != 4) {
         const int felled = ShockRoll(victim, w.shock, 1);
         if (felled && victim == -1)
-            plr_set<int32_t>(PB_INJURYCAUSE, attacker >= 0 ? (int32_t)Cre[attacker].socialid : attacker);
+            plr_set<int32_t>(PB_FAINTCAUSE, attacker >= 0 ? (int32_t)Cre[attacker].socialid : attacker);
         if (victim >= 0) HerataNPC(victim);
     }
     if (w.stumble && StumbleRoll(victim, w.stumble, 1)) Aseta_Etulyontiasema(attacker);
@@ -345,8 +345,6 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
 }
 
 // ---- bleeding, coming to, and the injury percentage ----
-
-enum { PB_FAINTCAUSE = 5024 };
 
 static int enemy_distance(int n) {
     const int e = Cre[n].enemy;

@@ -156,11 +156,13 @@ TEST_F(MeleeTest, ACreatureDefendsWhatItSeesWithTheDodgeItHasAndCountsEveryBlow)
     }
 }
 
-TEST_F(MeleeTest, ALyingCreatureStillStrikesAtTheLegsOnlyADazedOneCannot) {
-    const struct { const char *what; int posture, result, zone; } cases[] = {
-        {"standing", 0, 1, 2},
-        {"lying on the ground", 1, 1, 3},
-        {"dazed", 3, -1, -1},
+TEST_F(MeleeTest, ALyingCreatureStillStrikesAtTheLegsADazedOrFarAboveOneCannot) {
+    // And none reaches her from a ledge three metres above her.
+    const struct { const char *what; int posture, ground, result, zone; } cases[] = {
+        {"standing", 0, 0, 1, 2},
+        {"lying on the ground", 1, 0, 1, 3},
+        {"on a ledge", 0, 3, -1, -1},
+        {"dazed", 3, 0, -1, -1},
     };
     for (const auto &k : cases) {
         SCOPED_TRACE(k.what);
@@ -169,6 +171,7 @@ TEST_F(MeleeTest, ALyingCreatureStillStrikesAtTheLegsOnlyADazedOneCannot) {
         Aseta_Vihollinen(1, -1);
         w.mode = 99;
         w.posture = (uint8_t)k.posture;
+        korkeuskartta[mapidx(PlayerX + 1, PlayerY)] = (uint8_t)k.ground;
         Plr.posture = 0;
         WIZARD_randomsuccess = 3;
         AttackerStrike.zone = -1;
@@ -179,6 +182,7 @@ TEST_F(MeleeTest, ALyingCreatureStillStrikesAtTheLegsOnlyADazedOneCannot) {
             EXPECT_EQ(ATTACKER, 1);
         }
     }
+    korkeuskartta[mapidx(PlayerX + 1, PlayerY)] = 0;
 }
 
 TEST_F(MeleeTest, ASecondAssailantBecomesTheFoeWithItsId) {
