@@ -238,6 +238,33 @@ TEST_F(MissileTest, AThingWithoutATileFliesByItsSymbolAndACarcassAsItsCreature) 
     ui = kept;
 }
 
+TEST_F(MissileTest, OnlyHerBluntAndEdgedArrowsStrikeWithACap) {
+    KeyFeeder f;
+    ItemStruct b = weapon("BOW", "Longbow", 200, 200, 8, 4.0f);
+    b.subtype = ST_BOW;
+    const int bow = Esineesta_Uniikki(b);
+    creature(40, 2, PlayerX + 4, PlayerY);
+    beast(2, 3, 601);
+    creature(41, 3, PlayerX - 4, PlayerY);
+    beast(3, CK_HUMAN);
+    const struct { const char *what; int shooter, blunt, edge, point, cap; } cases[] = {
+        {"her blunt arrow", -1, 3, 200, 200, 15},
+        {"her broadhead", -1, 200, 6, 200, 20},
+        {"her pointed arrow", -1, 200, 200, 8, 99},
+        {"a hunter's blunt arrow", 3, 3, 200, 200, 99},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        ItemStruct a = weapon("BOW", "Arrow", k.blunt, k.edge, k.point, 0.1f);
+        a.subtype = ST_ARROW;
+        const int arrow = Esineesta_Uniikki(a);
+        if (k.shooter == -1) f.key(SDLK_b);      // at the body
+        ASSERT_EQ(TYPED(Taistelu_HYOKKAYS(k.shooter, arrow, 1, k.shooter == -1 ? 2 : -1, bow)), 1);
+        EXPECT_EQ(StrikeData.mode, ATTACK_MISSILE);
+        EXPECT_EQ(StrikeData.impactcap, k.cap);
+    }
+}
+
 TEST_F(MissileTest, TheShieldModeMenuSetsOneWayOfHoldingIt) {
     KeyFeeder f;
     Plr.shield_guard = 1 | 4;
