@@ -75,5 +75,6 @@ void PudotaKasista(int who, int hands);         // 0 both, 1 hand 1, 2 hand 2
 int MOVEDODGE_kaytossa(int who);                // 0, 1 in place, 2 while moving
 void WeaponDamageRoll(int attacker, int aHand, int damageType, int contact, int defender, int dHand);
 const char *zonepenalty_kuvaus(int difficulty);
-// Plays a combat sound, when sound is on.
-void combat_sound(const char *name);
+// A sound of the fight, played only when the player takes part (ATTACKER or DEFENDER -1) and her
+// notes are on, then a wait of `delay` milliseconds.
+void taistelu_sample(const char *name, int delay);

@@ -111,6 +111,32 @@ TEST_F(CombatTest, StrikesBlocksAndTheTacticalAdvantage) {
     EXPECT_EQ(r.miss, 1);
 }
 
+static std::string s_played;
+static void record_sample(const char *name, int) { s_played += std::string(name) + ";"; }
+
+TEST_F(CombatTest, AFightIsHeardOnlyWhereThePlayerTakesPart) {
+    beast(1, 3, 601);
+    beast(2, 3, 601);
+    const UiScreen kept = ui;
+    const int sound = SB_SOUND;
+    ui.sound.play_sample = record_sample;
+    SB_SOUND = 1;
+    const struct { const char *what; int attacker, defender; const char *heard; } cases[] = {
+        {"two wolves", 1, 2, ""},
+        {"she strikes a wolf", -1, 1, "smash;hit_npc;"},
+        {"a wolf strikes her", 1, -1, "smash;hit_grievous;"},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        s_played.clear();
+        COMBAT_attacker = k.attacker, COMBAT_defender = k.defender;
+        EXPECT_GT(ATTACK_RESULT(ATTACK_MELEE, 3, DEF_NONE, 0).attacker_grade, 0);
+        EXPECT_EQ(s_played, k.heard);
+    }
+    SB_SOUND = sound;
+    ui = kept;
+}
+
 TEST_F(CombatTest, RollsAfterABlow) {
     ItemStruct knife = weapon("KNIFE", "Knife", 1, 5, 4, 1.0f);
     armed(2, knife);
