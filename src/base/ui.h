@@ -339,7 +339,7 @@ struct UiRedraw {
     void (*worldgen_progress)(const char *label);
     void (*worldgen_frame)();
     void (*worldgen_border)(int white);
-    int (*missile_sprite)(int x, int y, int rotate, const char *tilename);
+    int (*missile_sprite)(int x, int y, int rotate, const char *tilename, int item);
     int (*draw_map_cursor)(int old_x, int old_y);
     // A screen took the window (1: the first of them opened) or gave it back (0: the last closed).
     void (*owner)(int opened);
@@ -413,7 +413,9 @@ void ui_text_line(int x, int y, const char *text, UiColour colour, int style);
 void ui_worldgen_progress(const char *label);
 void ui_worldgen_frame();
 void ui_worldgen_border(int white);
-int ui_missile_sprite(int x, int y, int rotate, const char *tilename);   // on map square x, y; 1 when drawn
+// A thing in flight on map square x, y (1 when drawn): the tile named, or with no name the picture the
+// item at position `item` has on the ground (the one its symbol chooses).
+int ui_missile_sprite(int x, int y, int rotate, const char *tilename, int item);
 
 // ---- who owns the window -----------------------------------------------------------------------
 

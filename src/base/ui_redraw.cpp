@@ -188,9 +188,9 @@ void ui_worldgen_border(int white) {
     if (ui.redraw.worldgen_border) ui.redraw.worldgen_border(white);
 }
 
-int ui_missile_sprite(int x, int y, int rotate, const char *tilename) {
+int ui_missile_sprite(int x, int y, int rotate, const char *tilename, int item) {
     if (!ui.redraw.missile_sprite || ui_screen_owned()) return 0;   // no flight over a screen
-    return ui.redraw.missile_sprite(x, y, rotate, tilename);
+    return ui.redraw.missile_sprite(x, y, rotate, tilename ? tilename : "", item);
 }
 
 int wounds_screen(const int *slots, int count) {

@@ -51,8 +51,9 @@ AttackOutcome ATTACK_RESULT(int mode, int attackerLevel, int defenceCode, int de
 int MAXDICES(int impact);                       // the dice cap of a strike
 int WEAPON_MODIFIER(int attackClass, int defenceClass);
 int LaskeImpact(int grade, int impact, int deathblow);
-// The impact a body strikes with, for its dice cap (set by the exchange before the outcome).
-extern int COMBAT_attacker_impact, COMBAT_defender_impact;
+// The dice caps of the two strikes, as they were set when each attack was chosen (a missile that is
+// no weapon has one die); the exchange sets them before the outcome.
+extern int COMBAT_attacker_dicecap, COMBAT_defender_dicecap;
 
 // ---- rolls: who is -1 the player or a creature number ----
 int combat_endurance(int who);
@@ -74,5 +75,6 @@ void PudotaKasista(int who, int hands);         // 0 both, 1 hand 1, 2 hand 2
 int MOVEDODGE_kaytossa(int who);                // 0, 1 in place, 2 while moving
 void WeaponDamageRoll(int attacker, int aHand, int damageType, int contact, int defender, int dHand);
 const char *zonepenalty_kuvaus(int difficulty);
-// Plays a combat sound, when sound is on.
-void combat_sound(const char *name);
+// A sound of the fight, played only when the player takes part (ATTACKER or DEFENDER -1) and her
+// notes are on, then a wait of `delay` milliseconds.
+void taistelu_sample(const char *name, int delay);

@@ -18,7 +18,7 @@ int COMBAT_attacker = -1000, COMBAT_defender = -1000;
 int MISSILE_osuman_success, MISSILE_puolustus, MISSILE_osui, MISSILE_passed, MISSILE_short;
 int MISSILE_aimed, MISSILE_blunt;
 char MISSILE_message[200];
-int COMBAT_attacker_impact, COMBAT_defender_impact;
+int COMBAT_attacker_dicecap = 3, COMBAT_defender_dicecap = 3;
 
 const ResultCell MELEE_vs_BLOCK[4][4] = {
     {{"BF", 4}, {"AF", 3}, {"AF", 4}, {"AF", 5}},
@@ -94,8 +94,12 @@ int LaskeImpact(int grade, int impact, int deathblow) {
     return impact + sum;
 }
 
-void combat_sound(const char *name) {
+// A sound of the fight, and its pause, only where she takes part and her notes are on: a fight
+// between two creatures goes by in silence.
+void taistelu_sample(const char *name, int delay) {
+    if ((ATTACKER != -1 && DEFENDER != -1) || DISABLE_NOTES) return;
     if (SB_SOUND) play_sample(name, 0);
+    if (delay > 0 && !OXA_NODELAY) oxa_delay(delay);
 }
 
 static const char *level_word(int level) {
@@ -181,10 +185,9 @@ static void exchange_sentence(int mode, int aLevel, int defence, int dLevel) {
 }
 
 static void hit_sound(int victim, int striker, int grade) {
-    combat_sound("smash");
-    if (!OXA_NODELAY && !DISABLE_NOTES) oxa_delay(200);
-    if (victim == -1) combat_sound(grade == 1 ? "hit_minor" : grade == 2 ? "hit_serious" : "hit_grievous");
-    else if (striker == -1) combat_sound("hit_npc");
+    taistelu_sample("smash", 200);
+    if (victim == -1) taistelu_sample(grade == 1 ? "hit_minor" : grade == 2 ? "hit_serious" : "hit_grievous", 0);
+    else if (striker == -1) taistelu_sample("hit_npc", 0);
 }
 
 AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
@@ -217,20 +220,20 @@ AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
     const uint8_t dice = (uint8_t)(n < 0 ? 0 : n > 255 ? 255 : n);
     auto has = [&](const char *tok) { return strstr(code, tok) != nullptr; };
     if (has("BF")) {
-        if (defence == DEF_BLOCK) combat_sound("block");
+        if (defence == DEF_BLOCK) taistelu_sample("block", 0);
         if (defence == DEF_BLOCK || defence == DEF_COUNTERSTRIKE) r.contact = (uint32_t)aLevel + 1;
         r.attacker_fumble = r.defender_fumble = dice;
         tell_key("FUMBLE_TOGETHER");
     }
     if (has("AF")) {
-        if (defence == DEF_BLOCK) combat_sound("block");
+        if (defence == DEF_BLOCK) taistelu_sample("block", 0);
         if (defence == DEF_BLOCK || defence == DEF_COUNTERSTRIKE) r.contact = (uint32_t)aLevel;
         if (FumbleRoll(A, 0, 2) == 0) snprintf(code, sizeof code, "AS");
         else r.attacker_fumble = dice;
     }
     if (has("DF")) {
         if (defence == DEF_BLOCK) {
-            combat_sound("block");
+            taistelu_sample("block", 0);
             r.contact = (uint32_t)aLevel + 1;
         }
         r.defender_fumble = dice;
@@ -241,7 +244,7 @@ AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
     }
     if (has("DTA")) {
         Aseta_Etulyontiasema(D);
-        combat_sound("miss");
+        taistelu_sample("miss", 0);
     }
     if (has("AS")) r.attacker_stumble = dice;
     if (has("DS")) {
@@ -249,7 +252,7 @@ AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
         else snprintf(code, sizeof code, ".");
     }
     if (has("Blk")) {
-        combat_sound("block");
+        taistelu_sample("block", 0);
         r.block = 1;
         r.contact = (uint32_t)aLevel + 1;
         tell_key("MELEE_BLOCK");
@@ -258,20 +261,20 @@ AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
         r.miss = 1;
         if (defence == DEF_BLOCK) {
             tell_key("MELEE_PARRY");
-            combat_sound("block");
+            taistelu_sample("block", 0);
         } else {
             tell_key("MELEE_MISS");
-            combat_sound("miss");
+            taistelu_sample("miss", 0);
         }
     }
     if (has("Wld")) {
         r.miss = 1;
         if (MISSILE_passed) tell_key("MISSILE_MISS");
         else if (!MISSILE_short) tell_key("MISSILE_WILD");
-        combat_sound("miss");
+        taistelu_sample("miss", 0);
     }
     if (has("Shi")) {
-        combat_sound("thump");
+        taistelu_sample("thump", 0);
         if (player_takes_part()) tell_key("MISSILE_HITS_SHIELD");
     }
     if (has("B*")) {
@@ -279,12 +282,12 @@ AttackOutcome ATTACK_RESULT(int mode, int aLevel, int defence, int dLevel) {
         tell_key("BOTH_STRIKE");
     }
     if (has("A*") || has("M*")) {
-        const int cap = MAXDICES(COMBAT_attacker_impact);
+        const int cap = COMBAT_attacker_dicecap;
         r.attacker_grade = (uint8_t)(n < cap ? n : cap);
         r.missile_strike = has("M*") ? 1 : 0;
     }
     if (has("D*")) {
-        const int cap = MAXDICES(COMBAT_defender_impact);
+        const int cap = COMBAT_defender_dicecap;
         r.defender_grade = (uint8_t)(n < cap ? n : cap);
     }
     if (r.attacker_grade > 0) {

@@ -287,14 +287,18 @@ int Taistelu_HYOKKAYS(int attacker, int weapon, int hand, int defender, int laun
             return 0;
         }
         if (s.mode == ATTACK_MISSILE) {
-            // Arrows and throwing weapons fly their best way, other weapons tumble, anything else is blunt.
-            if (s.bowflag || onko_HEITTOASE(s.weapon)) {
+            // Arrows and throwing weapons fly their best way, other weapons tumble, anything else is
+            // blunt; a creature's missile flies its best way. Her blunt arrow strikes no harder than
+            // 15, her edged one no harder than 20.
+            if (attacker != -1) {
                 s.aspect = a.best >= 0 ? a.aspect : 0;
-                if (onko_NUOLI(s.weapon)) s.impactcap = s.aspect == 0 ? 15 : 20;
+            } else if (s.bowflag || onko_HEITTOASE(s.weapon)) {
+                s.aspect = a.best >= 0 ? a.aspect : 0;
+                if (onko_NUOLI(s.weapon) && s.aspect == 0) s.impactcap = 15;
+                if (onko_NUOLI(s.weapon) && s.aspect == 1) s.impactcap = 20;
             } else {
                 s.aspect = onko_MELEEASE(s.weapon) && a.best >= 0 ? a.randomaspect : 0;
             }
-            if (attacker != -1 && a.best >= 0) s.aspect = a.aspect;
         } else if (attacker == -1) {
             const int choice = player_aspect(s.weapon);
             if (choice == 0) {
@@ -393,7 +397,8 @@ void Taistelu_PUOLUSTUS(int defender) {
             sk[sizeof bw.skill] = 0;
             wml = Skill_ML(defender, sk);
         }
-        const int dcls = canblock ? Ota_DefenseClass(bw.adclass) : 0, acls = m1 ? Ota_AttackClass(w1.adclass) : 0;
+        // A weapon in the second hand gives the skill and both classes, the odds of a counterstrike too.
+        const int dcls = canblock ? Ota_DefenseClass(bw.adclass) : 0, acls = m1 ? Ota_AttackClass(bw.adclass) : 0;
         if (dml == 0) {
             code = DEF_NONE;
         } else if (!canblock || dcls < 2 || wml == 0) {
@@ -564,8 +569,8 @@ int Taistelu_TAPAHTUMA(int attacker, int weapon, int hand, int defender, int lau
     if (onko_NPC_haltija(defender)) alevel = 0;
     if (defender >= 0 && onko_NPC_haltija(defender)) dlevel = 3;
     if (DefenderStrike.mode == DEF_NONE && alevel < 3) alevel++;
-    COMBAT_attacker_impact = AttackerStrike.impact;
-    COMBAT_defender_impact = DefenderStrike.impact;
+    COMBAT_attacker_dicecap = AttackerStrike.dicecap;
+    COMBAT_defender_dicecap = DefenderStrike.dicecap;
     COMBAT_alevel = alevel, COMBAT_dlevel = dlevel;
     const AttackOutcome r = COMBAT_outcome =
         ATTACK_RESULT(missile ? ATTACK_MISSILE : ATTACK_MELEE, alevel, DefenderStrike.mode, dlevel);

@@ -1,5 +1,6 @@
 // src/creatures/melee_turn.cpp -- a fighting creature's turn: it keeps track of its foe, tires of
 // the fight, closes in and strikes with its weapon or its own teeth and claws, or gives up.
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,6 +14,7 @@
 #include "creatures/life.h"
 #include "creatures/lifeask.h"
 #include "creatures/melee.h"
+#include "creatures/missiles.h"
 #include "creatures/perception.h"
 #include "creatures/predicates.h"
 #include "creatures/people.h"
@@ -97,13 +99,13 @@ int Taistelu_LIIKE(int c, int) {
 int Taistelu_ISKU(int c, int) {
     if (!creature(c)) return 0;
     CreatureStruct &cr = Cre[c];
-    if (cr.posture != 0 || pokertynyt(c)) return -1;   // down or dazed: no blow this turn
+    if (pokertynyt(c)) return -1;   // dazed: no blow this turn (one lying on the ground still strikes)
     int ex, ey;
     if (!foe_square(c, ex, ey)) return 0;
     kaanna_NPC_kohti(c, ex, ey);
-    // A foe far above or below is out of reach, unless the striker flies.
-    const int below = cr.enemy == -1 ? 0 : Cre[cr.enemy].korkeus;
-    if (std::abs(cr.korkeus - below) > 2 && !onko_NPC_lintu(c)) return -1;
+    // A foe far above or below (up a tree, in the air, down a slope) is out of reach, unless the
+    // striker flies.
+    if (std::fabs(olennon_korkeus(c) - olennon_korkeus(cr.enemy)) > 2.0f && !onko_NPC_lintu(c)) return -1;
     if (cr.enemy == -1 && !plr_engaged(cre_x(c), cre_y(c))) {
         Taistelu_OHI(c);
         return 0;

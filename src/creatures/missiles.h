@@ -30,7 +30,8 @@ extern float MISSILE_velocity;          // horizontal speed at the end of the fl
 extern int MISSILE_ke;                  // impact of its kinetic energy, 0..10
 extern int MISSILE_tosiesine;           // item position of the flying item
 extern uint8_t MISSILE_symbol;
-extern char MISSILE_tilename[13];
+extern char MISSILE_tilename[13];              // empty: the screen draws the item by its symbol
+extern char MISSILE_carcass_tilename[13];       // a carcass in flight: its creature's tile, else empty
 extern uint8_t MISSILE_rotate;          // 0 no rotation, 1 point first, 2 tumbling
 extern int MISSILE_accuracy;            // the accuracy the last flight was set up with
 extern float MISSILE_cone;              // its spread cone in radians

@@ -294,8 +294,9 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
     }
     AsetaHaava(victim, type, w.level, part, side, w.injury, w.bleeding);
     if (victim >= 0) {
-        Cre[victim].enemy = attacker;
-        Cre[victim].killer = attacker;   // whoever wounded it last is its killer if the wounds end it
+        // Whoever wounded it last is its killer if the wounds end it; whom it fights is the morale
+        // check's to say, which sets the foe together with its social id.
+        Cre[victim].killer = attacker;
     } else if (attacker >= 0) {
         plr_set<int32_t>(PB_ATTACKER, (int32_t)Cre[attacker].socialid);
         // A villager's beating that the village has marked as violence is counted against her.
@@ -335,7 +336,7 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
     if (w.shock && (victim == -1 ? Plr.posture : Cre[victim].posture) != 4) {
         const int felled = ShockRoll(victim, w.shock, 1);
         if (felled && victim == -1)
-            plr_set<int32_t>(PB_INJURYCAUSE, attacker >= 0 ? (int32_t)Cre[attacker].socialid : attacker);
+            plr_set<int32_t>(PB_FAINTCAUSE, attacker >= 0 ? (int32_t)Cre[attacker].socialid : attacker);
         if (victim >= 0) HerataNPC(victim);
     }
     if (w.stumble && StumbleRoll(victim, w.stumble, 1)) Aseta_Etulyontiasema(attacker);
@@ -344,8 +345,6 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
 }
 
 // ---- bleeding, coming to, and the injury percentage ----
-
-enum { PB_FAINTCAUSE = 5024 };
 
 static int enemy_distance(int n) {
     const int e = Cre[n].enemy;

@@ -5,6 +5,8 @@
 
 // Four damage groups of 19 body parts; a row holds four 5-character cells (group 3: three).
 enum { ITABLE_ROWS = 76, ITABLE_WIDTH = 40, CAUSE_NO_HARM = -1001 };
+// The player record's word of whom she fainted after: 0 none, -99 the blood she lost, else the harmer.
+enum { PB_FAINTCAUSE = 5024 };
 extern const char ITable[ITABLE_ROWS][ITABLE_WIDTH];
 extern int WIZARD_nodamage;        // while set, nobody is wounded
 

@@ -5,10 +5,12 @@
 #include <SDL2/SDL_image.h>
 
 #include "base/ui.h"
+#include "core/obj_func.h"
 #include "core/oxa.h"
 #include "core/tekstit.h"
 #include "maps/picker.h"
 #include "presentation/bodypic.h"
+#include "presentation/itemtiles.h"
 #include "presentation/mapborder.h"
 #include "presentation/pictures.h"
 #include "presentation/show.h"
@@ -39,10 +41,12 @@ static void button(int x, int y, const char *text) {
     if (game_screen) drawbutton(x, y, text);
 }
 
-static int missile_sprite(int x, int y, int rotate, const char *tilename) {
+static int missile_sprite(int x, int y, int rotate, const char *tilename, int item) {
+    // A thing without a tile of its own flies as it lies on the ground, by its symbol.
+    const char *tile = tilename[0] || item <= 0 ? tilename : ITEM_tilename(ObjToItem(item));
     const int keep = TILEOPTION_rotate;
     TILEOPTION_rotate = rotate;
-    const int drawn = Nayta_Sprite(x, y, 0, tilename) ? 1 : 0;
+    const int drawn = Nayta_Sprite(x, y, 0, tile) ? 1 : 0;
     TILEOPTION_rotate = keep;
     return drawn;
 }

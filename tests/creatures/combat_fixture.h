@@ -17,7 +17,7 @@ protected:
         dir->copy_asset("messages/eng_combat.txt");
         MSG_forget_index();
         COMBAT_attacker = COMBAT_defender = -1000;
-        COMBAT_attacker_impact = COMBAT_defender_impact = 5;
+        COMBAT_attacker_dicecap = COMBAT_defender_dicecap = MAXDICES(5);
         Aseta_Etulyontiasema(-1000);
         DISABLE_NOTES = 0;
         Plr.posture = 0;

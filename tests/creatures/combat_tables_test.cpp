@@ -80,10 +80,10 @@ TEST_F(CombatTest, DefenderStumbleAgainstALyingDefenderIsAMiss) {
 TEST_F(CombatTest, StrikesBlocksAndTheTacticalAdvantage) {
     beast(1, 3, 601);
     COMBAT_attacker = -1, COMBAT_defender = 1;
-    COMBAT_attacker_impact = 0;                         // a cap of one die
+    COMBAT_attacker_dicecap = 1;
     AttackOutcome r = ATTACK_RESULT(ATTACK_MELEE, 3, DEF_NONE, 0);
     EXPECT_EQ(r.attacker_grade, 1);
-    COMBAT_attacker_impact = 6;
+    COMBAT_attacker_dicecap = 4;
     r = ATTACK_RESULT(ATTACK_MELEE, 3, DEF_NONE, 0);
     EXPECT_EQ(r.attacker_grade, 4);
     r = ATTACK_RESULT(ATTACK_MELEE, 2, DEF_BLOCK, 2);
@@ -109,6 +109,32 @@ TEST_F(CombatTest, StrikesBlocksAndTheTacticalAdvantage) {
     MISSILE_osui = 0;
     r = ATTACK_RESULT(ATTACK_MISSILE, 2, DEF_MOVEDODGE, 0);
     EXPECT_EQ(r.miss, 1);
+}
+
+static std::string s_played;
+static void record_sample(const char *name, int) { s_played += std::string(name) + ";"; }
+
+TEST_F(CombatTest, AFightIsHeardOnlyWhereThePlayerTakesPart) {
+    beast(1, 3, 601);
+    beast(2, 3, 601);
+    const UiScreen kept = ui;
+    const int sound = SB_SOUND;
+    ui.sound.play_sample = record_sample;
+    SB_SOUND = 1;
+    const struct { const char *what; int attacker, defender; const char *heard; } cases[] = {
+        {"two wolves", 1, 2, ""},
+        {"she strikes a wolf", -1, 1, "smash;hit_npc;"},
+        {"a wolf strikes her", 1, -1, "smash;hit_grievous;"},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        s_played.clear();
+        COMBAT_attacker = k.attacker, COMBAT_defender = k.defender;
+        EXPECT_GT(ATTACK_RESULT(ATTACK_MELEE, 3, DEF_NONE, 0).attacker_grade, 0);
+        EXPECT_EQ(s_played, k.heard);
+    }
+    SB_SOUND = sound;
+    ui = kept;
 }
 
 TEST_F(CombatTest, RollsAfterABlow) {

@@ -10,6 +10,7 @@
 #include "creatures/melee.h"
 #include "creatures/perception.h"
 #include "creatures/wounding.h"
+#include "creatures/weaponchoice.h"
 #include "items/items_test.h"
 #include "items/wearing.h"
 #include "maps/facing.h"
@@ -153,6 +154,62 @@ TEST_F(MeleeTest, ACreatureDefendsWhatItSeesWithTheDodgeItHasAndCountsEveryBlow)
             }
         }
     }
+}
+
+TEST_F(MeleeTest, ALyingCreatureStillStrikesAtTheLegsADazedOrFarAboveOneCannot) {
+    // And none reaches her from a ledge three metres above her.
+    const struct { const char *what; int posture, ground, result, zone; } cases[] = {
+        {"standing", 0, 0, 1, 2},
+        {"lying on the ground", 1, 0, 1, 3},
+        {"on a ledge", 0, 3, -1, -1},
+        {"dazed", 3, 0, -1, -1},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        memset(&Cre[1], 0, sizeof Cre[1]);
+        CreatureStruct &w = wolf(1);
+        Aseta_Vihollinen(1, -1);
+        w.mode = 99;
+        w.posture = (uint8_t)k.posture;
+        korkeuskartta[mapidx(PlayerX + 1, PlayerY)] = (uint8_t)k.ground;
+        Plr.posture = 0;
+        WIZARD_randomsuccess = 3;
+        AttackerStrike.zone = -1;
+        if (k.result == 1) f.key(SDLK_i);   // she lets the blow come
+        EXPECT_EQ(TYPED(Taistelu_ISKU(1, 10)), k.result);
+        if (k.result == 1) {
+            EXPECT_EQ(AttackerStrike.zone, k.zone);
+            EXPECT_EQ(ATTACKER, 1);
+        }
+    }
+    korkeuskartta[mapidx(PlayerX + 1, PlayerY)] = 0;
+}
+
+TEST_F(MeleeTest, ASecondAssailantBecomesTheFoeWithItsId) {
+    // A wolf fighting her is bitten from behind by another: it turns on the newcomer (to fight or to
+    // flee it) and its next turn still knows whom.
+    CreatureStruct &w = wolf(1);
+    w.socialid = 5001;
+    w.endurance = 20;
+    Aseta_Vihollinen(1, -1);
+    w.mode = 99;
+    w.stamina = 255;
+    CreatureStruct &b = wolf(2, 11);
+    Data[11].x = (uint16_t)(PlayerX + 2);
+    b.socialid = 5002;
+    b.atkstrength[0] = 1;
+    b.atkweight[0] = 4;                        // a nip: no wound that fells
+    w.Suunta = suunta_jostain_johonkin(PlayerX + 1, PlayerY, PlayerX, PlayerY);   // facing her, not him
+    WIZARD_randomsuccess = 4;
+    ASSERT_EQ(TYPED(Taistelu_TAPAHTUMA(2, 0, 0, 1, 0)), 1);
+    ASSERT_GT(COMBAT_outcome.attacker_grade, 0) << notes();
+    EXPECT_EQ(w.killer, 2) << "the last assailant";
+    EXPECT_EQ(w.enemy, 2);
+    EXPECT_EQ(w.enemy_soc, 5002);
+    EXPECT_EQ(OtaVihollisenTiedot(1), 1) << "a foe it knows";
+    WIZARD_randomsuccess = 0;
+    Taistelu_Main(1, 10);
+    EXPECT_EQ(w.enemy, 2) << "its next turn does not calm it down";
 }
 
 TEST_F(MeleeTest, RepeatWithAnAspectTheNewWeaponLacksAsksAgain) {

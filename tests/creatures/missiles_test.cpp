@@ -14,6 +14,7 @@
 #include "maps/directions.h"
 
 #include <cmath>
+#include <string>
 
 namespace oxatest {
 
@@ -155,6 +156,113 @@ TEST_F(MissileTest, DragBeyondTheScaleAndAThrowAtHerOwnFeetStayOnTheMap) {
     EXPECT_EQ(MISSILE_landX, PlayerX);
     EXPECT_EQ(MISSILE_landY, PlayerY);
     EXPECT_EQ(items_at(PlayerX, PlayerY), 1);
+}
+
+TEST_F(MissileTest, AThrownSpikeStrikesWithTheDiceOfItsOwnPointNotOfTheSpentFlight) {
+    // A spike of point 5 may strike with up to four dice; its flight leaves it an impact of 4 or less,
+    // which does not lower that cap. A thrown shirt strikes with one die.
+    KeyFeeder f;
+    for (int y = AREA_MIN; y <= AREA_MAX; y++)
+        for (int x = AREA_MIN; x <= AREA_MAX; x++) maailma[mapidx(x, y)] = CH_GROUND;
+    const struct { const char *what; ItemStruct it; int cap; } cases[] = {
+        {"a spike", weapon("KNIFE", "Spike", 200, 200, 5, 1.0f), 4},
+        {"a shirt", thing(IT_ARMOUR, "Linen shirt", 124, 1.0f), 1},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        int hits = 0;
+        for (int round = 0; round < 12 && hits < 3; round++) {
+            memset(&Cre[2], 0, sizeof Cre[2]);
+            creature(40, 2, PlayerX + 2, PlayerY);
+            CreatureStruct &wolf = beast(2, 3, 601);
+            wolf.weight = 40.0f;
+            wolf.endurance = 30;
+            wolf.mode = 3;
+            const int pos = Esineesta_Uniikki(k.it);
+            WIZARD_randomsuccess = 4;
+            f.key(SDLK_b);                      // at the body
+            ASSERT_EQ(TYPED(Taistelu_TAPAHTUMA(-1, pos, 1, 2, pos)), 1) << notes();
+            WIZARD_randomsuccess = 0;
+            if (!MISSILE_osui || MISSILE_osuman_success < 3) continue;
+            hits++;
+            EXPECT_EQ(AttackerStrike.dicecap, k.cap);
+            EXPECT_LE(AttackerStrike.impact, 4) << "the flight spent the most of it";
+            EXPECT_EQ(COMBAT_outcome.attacker_grade, k.cap < 3 ? k.cap : 3);
+        }
+        EXPECT_GT(hits, 0) << "a throw two squares off hits now and then";
+    }
+}
+
+// What the screen is asked to draw on each square of a flight.
+static std::string s_flown_tile;
+static int s_flown_item = -1;
+static int record_flight(int, int, int, const char *tile, int item) {
+    s_flown_tile = tile;
+    s_flown_item = item;
+    return 1;
+}
+
+TEST_F(MissileTest, AThingWithoutATileFliesByItsSymbolAndACarcassAsItsCreature) {
+    const UiScreen kept = ui;
+    ui.redraw.has_screen = [] { return 1; };
+    ui.redraw.missile_sprite = record_flight;
+    MISSILE_DRAW = 1;
+    const int nodelay = OXA_NODELAY;
+    OXA_NODELAY = 1;
+    // A grouse lies dead east of her; its carcass item names it by its social id.
+    creature(60, 7, PlayerX + 6, PlayerY);
+    CreatureStruct &grouse = beast(7, 21, 640);
+    grouse.socialid = 7007;
+    grouse.mode = CM_CARCASS;
+    memcpy(grouse.tilename, "av-teeri", 8);
+    Data[60].type = DT_CARCASS;
+    ItemStruct carcass = thing(IT_CARCASS, "dead grouse", 0, 1.0f);
+    carcass.id = 7007;
+    const struct { const char *what; ItemStruct it; const char *tile; bool by_item; } cases[] = {
+        {"a club", weapon("CLUB", "Club", 6, 200, 200, 3.0f), "", true},
+        {"a carcass", carcass, "av-teeri", false},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        s_flown_tile = "unset", s_flown_item = -1;
+        MissileTarkistukset(-1, PlayerX + 3, PlayerY, k.it, 0);
+        EXPECT_EQ(s_flown_tile, k.tile);
+        if (k.by_item) {
+            EXPECT_GT(s_flown_item, 0) << "the screen finds its picture by the item";
+        } else {
+            EXPECT_EQ(s_flown_item, 0);
+        }
+    }
+    OXA_NODELAY = nodelay;
+    MISSILE_DRAW = 0;
+    ui = kept;
+}
+
+TEST_F(MissileTest, OnlyHerBluntAndEdgedArrowsStrikeWithACap) {
+    KeyFeeder f;
+    ItemStruct b = weapon("BOW", "Longbow", 200, 200, 8, 4.0f);
+    b.subtype = ST_BOW;
+    const int bow = Esineesta_Uniikki(b);
+    creature(40, 2, PlayerX + 4, PlayerY);
+    beast(2, 3, 601);
+    creature(41, 3, PlayerX - 4, PlayerY);
+    beast(3, CK_HUMAN);
+    const struct { const char *what; int shooter, blunt, edge, point, cap; } cases[] = {
+        {"her blunt arrow", -1, 3, 200, 200, 15},
+        {"her broadhead", -1, 200, 6, 200, 20},
+        {"her pointed arrow", -1, 200, 200, 8, 99},
+        {"a hunter's blunt arrow", 3, 3, 200, 200, 99},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        ItemStruct a = weapon("BOW", "Arrow", k.blunt, k.edge, k.point, 0.1f);
+        a.subtype = ST_ARROW;
+        const int arrow = Esineesta_Uniikki(a);
+        if (k.shooter == -1) f.key(SDLK_b);      // at the body
+        ASSERT_EQ(TYPED(Taistelu_HYOKKAYS(k.shooter, arrow, 1, k.shooter == -1 ? 2 : -1, bow)), 1);
+        EXPECT_EQ(StrikeData.mode, ATTACK_MISSILE);
+        EXPECT_EQ(StrikeData.impactcap, k.cap);
+    }
 }
 
 TEST_F(MissileTest, TheShieldModeMenuSetsOneWayOfHoldingIt) {

@@ -63,6 +63,20 @@ TEST_F(WoundingTest, ANeckAmputationAlwaysKills) {
     EXPECT_EQ(plr_get<int32_t>(PB_DEATHCAUSE), CAUSE_FATAL);
 }
 
+TEST_F(WoundingTest, AShockThatFellsHerRecordsWhomSheFaintedAfter) {
+    // A wolf's blow to her face that does not bleed: she faints after the wolf, and nobody started a
+    // bleeding.
+    beast(2, 3, 601).socialid = 4242;
+    plr_set<int32_t>(PB_INJURYCAUSE, 0);
+    plr_set<int32_t>(PB_FAINTCAUSE, 0);
+    plr_bytes(PB_ENDURANCE)[0] = 0;
+    Plr.posture = 0;
+    HAAVOITA(-1, 0, 8, BP_FACE, 3, 2);
+    EXPECT_EQ(Plr.posture, 4);
+    EXPECT_EQ(plr_get<int32_t>(PB_FAINTCAUSE), 4242);
+    EXPECT_EQ(plr_get<int32_t>(PB_INJURYCAUSE), 0);
+}
+
 TEST_F(WoundingTest, ARobbersBlowsNeverRollToKill) {
     // A robber as the game makes one (no fight-mode bit of its own) and a villager giving a beating:
     // their blows at a senseless head never roll to kill, and at injury 100 the wound check only fells her.
@@ -108,7 +122,6 @@ TEST_F(WoundingTest, ArmourAbsorbsAndAHitLeavesARecord) {
     wolf.natprot[2] = 0;
     HAAVOITA(1, 2, 10, BP_THIGH, 1, -1);
     EXPECT_GT(body_injury_sum(1), 0);
-    EXPECT_EQ(Cre[1].enemy, -1);
     EXPECT_EQ(Cre[1].killer, -1) << "should the wounds end it, the player killed it";
     EXPECT_EQ(Cre[1].injury, body_injury_sum(1));
     // A cause that never harms lets nothing bleed.
