@@ -22,6 +22,8 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
+#include "creatures/outfit.h"
+#include "creatures/weaponchoice.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
 #include "creatures/crestep.h"
@@ -41,8 +43,6 @@ int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;
 int IHMISUHKA;
 int PLR_NOISE;
-
-enum { PLAYER_HEARING = 10 };
 
 // ---- noise ---------------------------------------------------------------------------------------
 
@@ -139,18 +139,9 @@ void cre_attacks(int n, int t, int how) {
     Kulje_Paikkaan(n, x, y);
 }
 
+// It turns to flight: running, taking wing, a tree or the water on its own turns from now on.
 void cre_flees(int n, int t) {
-    if (!ask_valid(n)) return;
-    int x, y;
-    if (!square_of(t, x, y)) return;
-    Cre[n].enemy = t;
-    const Paikka p = Hae_Pakopaikka(n, x, y);
-    if (!p.x) return;
-    Keskeyta_Puuha(n, -1);
-    apukoord[0] = p.x;
-    apukoord[1] = p.y;
-    Lisaa_Puuha(n, 60, 20);
-    Kulje_Paikkaan(n, p.x, p.y);
+    if (ask_valid(n)) NPC_Pakene(n, t, 0);
 }
 
 // ---- smell, hearing, the hideout ------------------------------------------------------------------
@@ -168,7 +159,7 @@ int kuulohavainto(int n, int x, int y, int level) {
     if (INVISIBLE || level <= 0) return 0;
     int h, sx, sy;
     if (n == -1) {
-        h = PLAYER_HEARING;
+        h = Plr.hearing;
     } else {
         if (!ask_valid(n)) return 0;
         h = Cre[n].hearing;
@@ -234,7 +225,7 @@ int saaliselain(int a, int b) {
 
 int riistaelain(int a, int b) {
     if (!is_human(a) || !ask_valid(b) || is_human(b) || hides_in_cover(b) || onko_NPC_kesyelain(b)) return 0;
-    const int cult = a == -1 ? 0 : Cre[a].culture;
+    const int cult = a == -1 ? Plr.culture : Cre[a].culture;
     if (cult > 15) return 0;
     const uint16_t bit = (uint16_t)(1u << cult);
     return (Cre[b].peltcultures & bit) || (Cre[b].gamecultures & bit);
@@ -289,10 +280,13 @@ int yhteisoton_elain(int a) {
 int ihminen_vs_ihminen(int a, int b) {
     if (!ask_valid(a)) return 0;
     if (b != -1 && ovatko_NPCt_yhteisossa(a, b)) return 0;
-    if (b != -1 && ask_valid(b) && Cre[b].enemy == a && (Cre[b].mode == 2 || Cre[b].mode == 99)) return 0;
+    if (b != -1 && ask_valid(b) && Cre[b].enemy == a && (Cre[b].mode == 2 || Cre[b].mode == 99)) {
+        NPC_moraalitarkistus_haavoitus(a, b, 0);
+        return 0;
+    }
     if (onko_NPC_kumppani(a)) return 0;
     if (b != -1 && ask_valid(b) && Cre[b].role == 20 && Cre[a].role != 20) return 4;
-    const uint8_t bits = Cre[a].moralebits[b == -1 ? 19 : b % 19];
+    const int bits = get_Cre_bfmorale(a, b);
     if (bits & 8) return 1;
     if (bits & 2) return 3;
     if (bits & 1) return 2;
@@ -341,6 +335,14 @@ static void avoid(int n, int t, int v) {
     Lisaa_Puuha(n, 60, v);
 }
 
+// The attack that ends a threat: a person who fears the other (r 2) answers as to a blow.
+static int strike(int n, int t, int r) {
+    if (t == -1) threaten(n, t);
+    if (r == 2) NPC_moraalitarkistus_haavoitus(n, t, 0);
+    else NPC_hyokkaa(n, t, Cre[n].morale2);
+    return 1;
+}
+
 // The shared steps of a threat: r is the relation of two people, 0 when an animal takes part.
 static int threat_steps(int n, int t, int r, int people_rules) {
     CreatureStruct &c = Cre[n];
@@ -349,10 +351,9 @@ static int threat_steps(int n, int t, int r, int people_rules) {
         return 0;
     }
     if (c.perception == 0 && c.percfigure && t == -1) cre_say(n, "NPC_GETS_ALERT");
-    c.enemy = t;
-    int tx, ty, x, y;
-    if (!square_of(t, tx, ty) || !square_of(n, x, y)) return 0;
-    const int D = koordinaattien_vali(x, y, tx, ty);
+    Aseta_Vihollinen(n, t);
+    if (!OtaVihollisenTiedot(n)) return 0;
+    const int D = vihollisen_etaisyys;
     if (D >= 16) return 0;
     int alert = people_rules ? 2 * c.alertness : c.alertness;
     const int cap = people_rules ? 20 : 10;
@@ -383,14 +384,13 @@ static int threat_steps(int n, int t, int r, int people_rules) {
     if (people_rules && c.speciescode == 605 && is_cub_around(n)) flee = 0;
     const int avoid_it = random(100) < c.morale5;
     const int hide = random(100) < c.morale3 && c.perception == 0;
-    if (attack && !avoid_it && t == -1) threaten(n, t);
+    if (attack && !avoid_it) threaten(n, t);
     if (close && flee) {
-        if (random(c.morale1 + 1) <= random(f4 + 1)) {
+        if (random(c.morale1) <= random(f4)) {
             cre_flees(n, t);
             return 1;
         }
-        cre_attacks(n, t, c.morale2);
-        return 1;
+        return strike(n, t, r);
     }
     if (!close) {
         if (flee) {
@@ -408,9 +408,7 @@ static int threat_steps(int n, int t, int r, int people_rules) {
         }
         return 0;
     }
-    if (t == -1) threaten(n, t);
-    cre_attacks(n, t, r == 2 ? 0 : c.morale2);
-    return 1;
+    return strike(n, t, r);
 }
 
 int NPC_moraalitarkistus_uhka(int n, int t) {
@@ -430,7 +428,8 @@ int NPC_uhkareagointi(int n, int t) {
         return 0;
     }
     if (is_human(n) && r == 1 && t == -1 && Cre[n].perception) {
-        cre_attacks(n, t, 0);
+        NPC_moraalitarkistus_haavoitus(n, t, 0);
+        NPC_hyokkaa(n, t, 0);
         return 1;
     }
     return threat_steps(n, t, r, 1);
@@ -444,10 +443,14 @@ void RYHMA_moraalitarkistus(int n, int t) {
         if (!is_human(m) && Cre[m].mode == CM_ASLEEP) HerataNPC(m);
         const int mother = is_cub(n) && Cre[m].speciescode == 605 && Cre[m].socialid == Cre[n].mother;
         if (Cre[m].speciescode == 618 || mother) {
-            cre_attacks(m, t, 0);
-        } else if (Cre[m].mode != CM_ASLEEP) {
-            if (Cre[m].speciescode == 510) HerataNPC(m);
-            NPC_uhkareagointi(m, t);
+            NPC_hyokkaa(m, t, 0);
+            continue;
+        }
+        if (Cre[m].mode != CM_ASLEEP) NPC_moraalitarkistus_haavoitus(m, t, 0);
+        // a foreign trader stands by his fellows whatever his nerve
+        if (Cre[m].speciescode == 510) {
+            HerataNPC(m);
+            NPC_hyokkaa(m, t, 0);
         }
     }
 }
