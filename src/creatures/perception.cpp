@@ -250,11 +250,17 @@ static int companion(int n) {
 }
 static int tame(const CreatureStruct &c) { return c.kind != CK_HUMAN && (c.role == 9 || c.owner == CRE_PLAYER); }
 
+// A dog keeps with its master (the owner field names her when owner bit 0 is set) or, as a village's
+// dog, with the people of the village that owns it.
+static int dog_keeps_with(const CreatureStruct &dog, const CreatureStruct &p) {
+    if (dog.speciescode != 618 || p.kind != CK_HUMAN || dog.owner <= 0) return 0;
+    return (uint32_t)dog.owner == ((dog.ownerbits & 1) ? p.socialid : p.community);
+}
+
 int ovatko_NPCt_yhteisossa(int a, int b) {
     if (!ask_valid(a) || !ask_valid(b)) return 0;
     const CreatureStruct &x = Cre[a], &y = Cre[b];
-    if (x.speciescode == 618 && y.kind == CK_HUMAN && x.owner > 0 && (uint32_t)x.owner == y.community) return 1;
-    if (y.speciescode == 618 && x.kind == CK_HUMAN && y.owner > 0 && (uint32_t)y.owner == x.community) return 1;
+    if (dog_keeps_with(x, y) || dog_keeps_with(y, x)) return 1;
     if (companion(a) || companion(b)) return 0;
     if (tame(x) || tame(y)) return 0;
     if (x.speciescode == 500 && y.speciescode == 500) return 1;

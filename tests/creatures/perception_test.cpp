@@ -238,3 +238,28 @@ TEST_F(Perception, ThePlayerHearsAndHuntsByHerOwnFigures) {
     Plr.hearing = hearing;
     Plr.culture = culture;
 }
+
+TEST_F(Perception, ADogKeepsWithItsMasterOrItsVillage) {
+    struct Case {
+        const char *what;
+        int owner, ownerbits;
+        uint32_t community;
+        int together;
+    };
+    const Case cases[] = {
+        {"her own dog", 7001, 1, 0, 1},
+        {"a dog of her village", 44, 0, 44, 1},
+        {"someone else's dog whose master's number is her village's", 44, 1, 44, 0},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        animal(1, PlayerX + 3, PlayerY, 618, 25.0f);
+        person(2, PlayerX + 5, PlayerY);
+        Cre[1].owner = k.owner;
+        Cre[1].ownerbits = (uint8_t)k.ownerbits;
+        Cre[2].socialid = 7001;
+        Cre[2].community = k.community;
+        EXPECT_EQ(ovatko_NPCt_yhteisossa(1, 2), k.together);
+        EXPECT_EQ(ovatko_NPCt_yhteisossa(2, 1), k.together);
+    }
+}
