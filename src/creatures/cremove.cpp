@@ -19,6 +19,7 @@
 #include "creatures/life.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
+#include "creatures/weaponchoice.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "creatures/crestep.h"
@@ -445,11 +446,9 @@ int Onko_Turvassa(int n) {
     CreatureStruct &c = Cre[n];
     const int pos = pos_of(n);
     if (pos < 0) return 0;
+    // a foe that is gone, dead or whose slot now holds another leaves the player as the threat
     int tx = PlayerX, ty = PlayerY;
-    if (c.enemy >= 0 && c.enemy < CRE_COUNT) {
-        const int ep = pos_of(c.enemy);
-        if (ep >= 0) tx = Data[ep].x, ty = Data[ep].y;
-    }
+    if (c.enemy >= 0 && OtaVihollisenTiedot(n)) tx = vihollinen_x, ty = vihollinen_y;
     c.enemy_x = (uint16_t)tx;
     c.enemy_y = (uint16_t)ty;
     int safe = c.korkeus == 100 ? 8 : c.korkeus == 200 ? 2 : is_human(n) ? 25 : 30;
