@@ -10,6 +10,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "creatures/animals.h"
 #include "creatures/body.h"
 #include "core/creatures.h"
 #include "creatures/death.h"
@@ -530,9 +531,7 @@ int Lenna(int n) {
     if (!ask_valid(n) || !onko_NPC_lintu(n)) return 0;
     CreatureStruct &c = Cre[n];
     if (c.korkeus == 100 || c.posture == 1) return 0;
-    if (c.mode == CM_ASLEEP) {
-        c.mode = cre_spare(c, SPARE_RESTOREMODE) == CM_ASLEEP ? 0 : cre_spare(c, SPARE_RESTOREMODE);
-    }
+    if (c.mode == CM_ASLEEP) HerataNPC(n);
     c.korkeus = 100;
     if (INVASUHDE_liikuntaelimet(n) >= 1.0f) {
         c.korkeus = 0;

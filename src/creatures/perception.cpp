@@ -455,7 +455,7 @@ void RYHMA_moraalitarkistus(int n, int t) {
         if (Cre[m].mode != CM_ASLEEP) NPC_moraalitarkistus_haavoitus(m, t, 0);
         // a foreign trader stands by his fellows whatever his nerve
         if (Cre[m].speciescode == 510) {
-            HerataNPC(m);
+            if (Cre[m].mode == CM_ASLEEP) HerataNPC(m);
             NPC_hyokkaa(m, t, 0);
         }
     }

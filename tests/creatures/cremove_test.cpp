@@ -125,6 +125,13 @@ TEST_F(Moving, ABirdWithAWingPastUseCannotTakeOff) {
     Cre[3].woundinjury[0] = 0;
     EXPECT_EQ(Lenna(3), 1);
     EXPECT_EQ(Cre[3].korkeus, 100);
+    // a sleeping bird startled into the air is awake and leaves its sleep behind
+    Cre[3].korkeus = 0;
+    Cre[3].mode = CM_ASLEEP;
+    Lisaa_Puuha(3, 4, 1000);
+    EXPECT_EQ(Lenna(3), 1);
+    EXPECT_NE(Cre[3].mode, CM_ASLEEP);
+    EXPECT_NE(Cre[3].Puuha[0], 4);
 }
 
 TEST_F(Moving, ABirdTakingOffAndLandingShedsFeathersWithinTheLimit) {
