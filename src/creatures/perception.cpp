@@ -42,7 +42,6 @@ int STEALTH_REASONABLE;   // a creature had the chance to notice the sneaking pl
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;
 int IHMISUHKA;
-int PLR_NOISE;
 
 // ---- noise ---------------------------------------------------------------------------------------
 
@@ -60,9 +59,9 @@ void aseta_maailmaan_meteli(int x, int y, int level, int source) {
 }
 
 void setNPCnoise(int who, int level) {
-    if (who == -1) PLR_NOISE = level < 0 ? 0 : level;
+    if (who == -1) Plr.noise = (uint8_t)(level < 0 ? 0 : level > 255 ? 255 : level);
 }
-int getNPCnoise(int n) { return n == -1 ? PLR_NOISE : 0; }
+int getNPCnoise(int n) { return n == -1 ? Plr.noise : 0; }
 
 // ---- bonds ---------------------------------------------------------------------------------------
 
@@ -463,6 +462,9 @@ void RYHMA_moraalitarkistus(int n, int t) {
 
 // ---- seeing ------------------------------------------------------------------------------------------
 
+// A dog of a village, not one person's pet.
+static int village_dog(const CreatureStruct &c) { return c.speciescode == 618 && c.owner > 0 && !(c.ownerbits & 1); }
+
 void Havaitse_PLR(int n, int pos) {
     if (CLOAK || INVISIBLE || !ask_valid(n)) return;
     CreatureStruct &c = Cre[n];
@@ -472,7 +474,7 @@ void Havaitse_PLR(int n, int pos) {
         return;
     }
     if (Onko_Turvassa(n)) return;
-    if (npcKotielain(n) && !(c.speciescode == 618 && c.owner > 0)) return;
+    if (npcKotielain(n) && !village_dog(c)) return;
     if ((unsigned)pos >= (unsigned)DATA_MAX) return;
     STEALTH_REASONABLE = 1;
     int seen = 0;
@@ -483,7 +485,7 @@ void Havaitse_PLR(int n, int pos) {
     c.perception = (uint8_t)seen;
     int heard = 0;
     if (!seen && onko_NPC_vapaa_reagoimaan(n)) {
-        heard = kuulohavainto(n, PlayerX, PlayerY, PLR_NOISE);
+        heard = kuulohavainto(n, PlayerX, PlayerY, Plr.noise);
         if (heard) {
             const int code = c.Puuha[0];
             if (code != 65 && code != 69 && code != 200 && code != 151) {
@@ -498,7 +500,7 @@ void Havaitse_PLR(int n, int pos) {
     int wx, wy;
     square_worldcell(Data[pos].x, Data[pos].y, &wx, &wy);
     const int soc = (int)Mapinfo_socID(wx, wy);
-    if (c.speciescode == 618 && c.owner > 0 && soc && 4 + random(5) >= soc_visits(soc) && !PLAYER_SLEEPING) {
+    if (village_dog(c) && soc && 4 + random(5) >= soc_visits(soc) && !PLAYER_SLEEPING) {
         if (aantelylaskuri(n, 0)) {
             cre_say(n, "SOUND_NORMAL");
             if (AANI_TASO < 4) aseta_maailmaan_meteli(Data[pos].x, Data[pos].y, 3, n);
@@ -573,5 +575,5 @@ void Reagoi_Olentoihin(int n) {
 
 void clear_noises() {
     aseta_maailmaan_meteli(0, 0, 0, CRE_NONE);
-    PLR_NOISE = 0;
+    Plr.noise = 0;
 }

@@ -94,6 +94,11 @@ TEST_F(Perception, AVillageDogFallsSilentAfterEightVisits) {
     Cre[1].visits = 0;
     for (int i = 0; i < 50; i++) Havaitse_PLR(1, dp);
     EXPECT_EQ(AANI_TASO, 0);
+    // a villager's own pet is no watchdog of the village
+    visits(1);
+    Cre[1].ownerbits = 1;
+    Havaitse_PLR(1, dp);
+    EXPECT_EQ(AANI_TASO, 0);
     clrVillages();
 }
 
