@@ -511,7 +511,7 @@ int TIMBERCRAFT_bark() {
 int timber_creature_can(int n, int code, int x, int y) {
     if (!ask_valid(n)) return 0;
     switch (code) {
-    case 120: return fell(n, x, y, 1) > 0;
+    case 120: return !isloc_karhunkallohonka(x, y) && fell(n, x, y, 1) > 0;   // the bear's pine stands
     case 121: return TIMBERCRAFT_chop(n, x, y, ACTION_CARVE_LOG, 1) == 1;
     case 122: return TIMBERCRAFT_chop(n, x, y, ACTION_SPLIT_BOARDS, 1) == 1;
     default: return 0;

@@ -114,7 +114,8 @@ struct PlayerStruct {
     uint8_t  pad1282[51];
     char     portrait[20];                     // 1333: the portrait's file name
     uint8_t  command_flags;                    // 1353: cleared before every command
-    uint8_t  pad1354[42];
+    uint8_t  noise;                            // 1354: the noise she made this turn
+    uint8_t  pad1355[41];
     int32_t  felt_temperature;                 // 1396
     int32_t  forest_spirit;                    // 1400: standing with the forest spirit, -100..100
     union {
@@ -254,6 +255,7 @@ static_assert(offsetof(PlayerStruct, skill_counter) == 832, "Plr layout");
 static_assert(offsetof(PlayerStruct, skill_raises) == 1182, "Plr layout");
 static_assert(offsetof(PlayerStruct, legacy_rituals) == 1232, "Plr layout");
 static_assert(offsetof(PlayerStruct, command_flags) == 1353, "Plr layout");
+static_assert(offsetof(PlayerStruct, noise) == 1354, "Plr layout");
 static_assert(offsetof(PlayerStruct, felt_temperature) == 1396, "Plr layout");
 static_assert(offsetof(PlayerStruct, forest_spirit) == 1400, "Plr layout");
 static_assert(offsetof(PlayerStruct, forest_spirit2) == 1404, "Plr layout");

@@ -10,6 +10,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "creatures/animals.h"
 #include "creatures/body.h"
 #include "core/creatures.h"
 #include "creatures/death.h"
@@ -19,6 +20,7 @@
 #include "creatures/life.h"
 #include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
+#include "creatures/weaponchoice.h"
 #include "items/items.h"
 #include "maps/area.h"
 #include "creatures/crestep.h"
@@ -445,11 +447,9 @@ int Onko_Turvassa(int n) {
     CreatureStruct &c = Cre[n];
     const int pos = pos_of(n);
     if (pos < 0) return 0;
+    // a foe that is gone, dead or whose slot now holds another leaves the player as the threat
     int tx = PlayerX, ty = PlayerY;
-    if (c.enemy >= 0 && c.enemy < CRE_COUNT) {
-        const int ep = pos_of(c.enemy);
-        if (ep >= 0) tx = Data[ep].x, ty = Data[ep].y;
-    }
+    if (c.enemy >= 0 && OtaVihollisenTiedot(n)) tx = vihollinen_x, ty = vihollinen_y;
     c.enemy_x = (uint16_t)tx;
     c.enemy_y = (uint16_t)ty;
     int safe = c.korkeus == 100 ? 8 : c.korkeus == 200 ? 2 : is_human(n) ? 25 : 30;
@@ -531,9 +531,7 @@ int Lenna(int n) {
     if (!ask_valid(n) || !onko_NPC_lintu(n)) return 0;
     CreatureStruct &c = Cre[n];
     if (c.korkeus == 100 || c.posture == 1) return 0;
-    if (c.mode == CM_ASLEEP) {
-        c.mode = cre_spare(c, SPARE_RESTOREMODE) == CM_ASLEEP ? 0 : cre_spare(c, SPARE_RESTOREMODE);
-    }
+    if (c.mode == CM_ASLEEP) HerataNPC(n);
     c.korkeus = 100;
     if (INVASUHDE_liikuntaelimet(n) >= 1.0f) {
         c.korkeus = 0;

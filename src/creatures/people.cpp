@@ -536,7 +536,7 @@ void Ela_Ihminen(int dp) {
     }
     if (PaaPuuha(n)) return;
     if (c.quest && (c.stateflags & SF_QUESTTALK) && onko_NPC_hereillaoloaika(n) &&
-        (c.community == 0 || isloc_soccenter((int)c.community, IsoX(), IsoY())) && c.perception) {
+        (c.community == 0 || isloc_soccenter((int)c.community, IsoX(), IsoY())) && NPCSee(n, PlayerX, PlayerY)) {
         Lisaa_Puuha(n, 70, 30);
         return;
     }

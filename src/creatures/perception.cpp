@@ -22,6 +22,8 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
+#include "creatures/outfit.h"
+#include "creatures/weaponchoice.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
 #include "creatures/crestep.h"
@@ -40,9 +42,6 @@ int STEALTH_REASONABLE;   // a creature had the chance to notice the sneaking pl
 int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;
 int CLOAK;
 int IHMISUHKA;
-int PLR_NOISE;
-
-enum { PLAYER_HEARING = 10 };
 
 // ---- noise ---------------------------------------------------------------------------------------
 
@@ -60,9 +59,9 @@ void aseta_maailmaan_meteli(int x, int y, int level, int source) {
 }
 
 void setNPCnoise(int who, int level) {
-    if (who == -1) PLR_NOISE = level < 0 ? 0 : level;
+    if (who == -1) Plr.noise = (uint8_t)(level < 0 ? 0 : level > 255 ? 255 : level);
 }
-int getNPCnoise(int n) { return n == -1 ? PLR_NOISE : 0; }
+int getNPCnoise(int n) { return n == -1 ? Plr.noise : 0; }
 
 // ---- bonds ---------------------------------------------------------------------------------------
 
@@ -139,18 +138,9 @@ void cre_attacks(int n, int t, int how) {
     Kulje_Paikkaan(n, x, y);
 }
 
+// It turns to flight: running, taking wing, a tree or the water on its own turns from now on.
 void cre_flees(int n, int t) {
-    if (!ask_valid(n)) return;
-    int x, y;
-    if (!square_of(t, x, y)) return;
-    Cre[n].enemy = t;
-    const Paikka p = Hae_Pakopaikka(n, x, y);
-    if (!p.x) return;
-    Keskeyta_Puuha(n, -1);
-    apukoord[0] = p.x;
-    apukoord[1] = p.y;
-    Lisaa_Puuha(n, 60, 20);
-    Kulje_Paikkaan(n, p.x, p.y);
+    if (ask_valid(n)) NPC_Pakene(n, t, 0);
 }
 
 // ---- smell, hearing, the hideout ------------------------------------------------------------------
@@ -168,7 +158,7 @@ int kuulohavainto(int n, int x, int y, int level) {
     if (INVISIBLE || level <= 0) return 0;
     int h, sx, sy;
     if (n == -1) {
-        h = PLAYER_HEARING;
+        h = Plr.hearing;
     } else {
         if (!ask_valid(n)) return 0;
         h = Cre[n].hearing;
@@ -234,7 +224,7 @@ int saaliselain(int a, int b) {
 
 int riistaelain(int a, int b) {
     if (!is_human(a) || !ask_valid(b) || is_human(b) || hides_in_cover(b) || onko_NPC_kesyelain(b)) return 0;
-    const int cult = a == -1 ? 0 : Cre[a].culture;
+    const int cult = a == -1 ? Plr.culture : Cre[a].culture;
     if (cult > 15) return 0;
     const uint16_t bit = (uint16_t)(1u << cult);
     return (Cre[b].peltcultures & bit) || (Cre[b].gamecultures & bit);
@@ -259,11 +249,17 @@ static int companion(int n) {
 }
 static int tame(const CreatureStruct &c) { return c.kind != CK_HUMAN && (c.role == 9 || c.owner == CRE_PLAYER); }
 
+// A dog keeps with its master (the owner field names her when owner bit 0 is set) or, as a village's
+// dog, with the people of the village that owns it.
+static int dog_keeps_with(const CreatureStruct &dog, const CreatureStruct &p) {
+    if (dog.speciescode != 618 || p.kind != CK_HUMAN || dog.owner <= 0) return 0;
+    return (uint32_t)dog.owner == ((dog.ownerbits & 1) ? p.socialid : p.community);
+}
+
 int ovatko_NPCt_yhteisossa(int a, int b) {
     if (!ask_valid(a) || !ask_valid(b)) return 0;
     const CreatureStruct &x = Cre[a], &y = Cre[b];
-    if (x.speciescode == 618 && y.kind == CK_HUMAN && x.owner > 0 && (uint32_t)x.owner == y.community) return 1;
-    if (y.speciescode == 618 && x.kind == CK_HUMAN && y.owner > 0 && (uint32_t)y.owner == x.community) return 1;
+    if (dog_keeps_with(x, y) || dog_keeps_with(y, x)) return 1;
     if (companion(a) || companion(b)) return 0;
     if (tame(x) || tame(y)) return 0;
     if (x.speciescode == 500 && y.speciescode == 500) return 1;
@@ -289,10 +285,13 @@ int yhteisoton_elain(int a) {
 int ihminen_vs_ihminen(int a, int b) {
     if (!ask_valid(a)) return 0;
     if (b != -1 && ovatko_NPCt_yhteisossa(a, b)) return 0;
-    if (b != -1 && ask_valid(b) && Cre[b].enemy == a && (Cre[b].mode == 2 || Cre[b].mode == 99)) return 0;
+    if (b != -1 && ask_valid(b) && Cre[b].enemy == a && (Cre[b].mode == 2 || Cre[b].mode == 99)) {
+        NPC_moraalitarkistus_haavoitus(a, b, 0);
+        return 0;
+    }
     if (onko_NPC_kumppani(a)) return 0;
     if (b != -1 && ask_valid(b) && Cre[b].role == 20 && Cre[a].role != 20) return 4;
-    const uint8_t bits = Cre[a].moralebits[b == -1 ? 19 : b % 19];
+    const int bits = get_Cre_bfmorale(a, b);
     if (bits & 8) return 1;
     if (bits & 2) return 3;
     if (bits & 1) return 2;
@@ -341,6 +340,14 @@ static void avoid(int n, int t, int v) {
     Lisaa_Puuha(n, 60, v);
 }
 
+// The attack that ends a threat: a person who fears the other (r 2) answers as to a blow.
+static int strike(int n, int t, int r) {
+    if (t == -1) threaten(n, t);
+    if (r == 2) NPC_moraalitarkistus_haavoitus(n, t, 0);
+    else NPC_hyokkaa(n, t, Cre[n].morale2);
+    return 1;
+}
+
 // The shared steps of a threat: r is the relation of two people, 0 when an animal takes part.
 static int threat_steps(int n, int t, int r, int people_rules) {
     CreatureStruct &c = Cre[n];
@@ -349,10 +356,9 @@ static int threat_steps(int n, int t, int r, int people_rules) {
         return 0;
     }
     if (c.perception == 0 && c.percfigure && t == -1) cre_say(n, "NPC_GETS_ALERT");
-    c.enemy = t;
-    int tx, ty, x, y;
-    if (!square_of(t, tx, ty) || !square_of(n, x, y)) return 0;
-    const int D = koordinaattien_vali(x, y, tx, ty);
+    Aseta_Vihollinen(n, t);
+    if (!OtaVihollisenTiedot(n)) return 0;
+    const int D = vihollisen_etaisyys;
     if (D >= 16) return 0;
     int alert = people_rules ? 2 * c.alertness : c.alertness;
     const int cap = people_rules ? 20 : 10;
@@ -383,14 +389,13 @@ static int threat_steps(int n, int t, int r, int people_rules) {
     if (people_rules && c.speciescode == 605 && is_cub_around(n)) flee = 0;
     const int avoid_it = random(100) < c.morale5;
     const int hide = random(100) < c.morale3 && c.perception == 0;
-    if (attack && !avoid_it && t == -1) threaten(n, t);
+    if (attack && !avoid_it) threaten(n, t);
     if (close && flee) {
-        if (random(c.morale1 + 1) <= random(f4 + 1)) {
+        if (random(c.morale1) <= random(f4)) {
             cre_flees(n, t);
             return 1;
         }
-        cre_attacks(n, t, c.morale2);
-        return 1;
+        return strike(n, t, r);
     }
     if (!close) {
         if (flee) {
@@ -408,9 +413,7 @@ static int threat_steps(int n, int t, int r, int people_rules) {
         }
         return 0;
     }
-    if (t == -1) threaten(n, t);
-    cre_attacks(n, t, r == 2 ? 0 : c.morale2);
-    return 1;
+    return strike(n, t, r);
 }
 
 int NPC_moraalitarkistus_uhka(int n, int t) {
@@ -430,7 +433,8 @@ int NPC_uhkareagointi(int n, int t) {
         return 0;
     }
     if (is_human(n) && r == 1 && t == -1 && Cre[n].perception) {
-        cre_attacks(n, t, 0);
+        NPC_moraalitarkistus_haavoitus(n, t, 0);
+        NPC_hyokkaa(n, t, 0);
         return 1;
     }
     return threat_steps(n, t, r, 1);
@@ -444,15 +448,22 @@ void RYHMA_moraalitarkistus(int n, int t) {
         if (!is_human(m) && Cre[m].mode == CM_ASLEEP) HerataNPC(m);
         const int mother = is_cub(n) && Cre[m].speciescode == 605 && Cre[m].socialid == Cre[n].mother;
         if (Cre[m].speciescode == 618 || mother) {
-            cre_attacks(m, t, 0);
-        } else if (Cre[m].mode != CM_ASLEEP) {
-            if (Cre[m].speciescode == 510) HerataNPC(m);
-            NPC_uhkareagointi(m, t);
+            NPC_hyokkaa(m, t, 0);
+            continue;
+        }
+        if (Cre[m].mode != CM_ASLEEP) NPC_moraalitarkistus_haavoitus(m, t, 0);
+        // a foreign trader stands by his fellows whatever his nerve
+        if (Cre[m].speciescode == 510) {
+            if (Cre[m].mode == CM_ASLEEP) HerataNPC(m);
+            NPC_hyokkaa(m, t, 0);
         }
     }
 }
 
 // ---- seeing ------------------------------------------------------------------------------------------
+
+// A dog of a village, not one person's pet.
+static int village_dog(const CreatureStruct &c) { return c.speciescode == 618 && c.owner > 0 && !(c.ownerbits & 1); }
 
 void Havaitse_PLR(int n, int pos) {
     if (CLOAK || INVISIBLE || !ask_valid(n)) return;
@@ -463,7 +474,7 @@ void Havaitse_PLR(int n, int pos) {
         return;
     }
     if (Onko_Turvassa(n)) return;
-    if (npcKotielain(n) && !(c.speciescode == 618 && c.owner > 0)) return;
+    if (npcKotielain(n) && !village_dog(c)) return;
     if ((unsigned)pos >= (unsigned)DATA_MAX) return;
     STEALTH_REASONABLE = 1;
     int seen = 0;
@@ -474,7 +485,7 @@ void Havaitse_PLR(int n, int pos) {
     c.perception = (uint8_t)seen;
     int heard = 0;
     if (!seen && onko_NPC_vapaa_reagoimaan(n)) {
-        heard = kuulohavainto(n, PlayerX, PlayerY, PLR_NOISE);
+        heard = kuulohavainto(n, PlayerX, PlayerY, Plr.noise);
         if (heard) {
             const int code = c.Puuha[0];
             if (code != 65 && code != 69 && code != 200 && code != 151) {
@@ -489,7 +500,7 @@ void Havaitse_PLR(int n, int pos) {
     int wx, wy;
     square_worldcell(Data[pos].x, Data[pos].y, &wx, &wy);
     const int soc = (int)Mapinfo_socID(wx, wy);
-    if (c.speciescode == 618 && c.owner > 0 && soc && 4 + random(5) >= soc_visits(soc) && !PLAYER_SLEEPING) {
+    if (village_dog(c) && soc && 4 + random(5) >= soc_visits(soc) && !PLAYER_SLEEPING) {
         if (aantelylaskuri(n, 0)) {
             cre_say(n, "SOUND_NORMAL");
             if (AANI_TASO < 4) aseta_maailmaan_meteli(Data[pos].x, Data[pos].y, 3, n);
@@ -564,5 +575,5 @@ void Reagoi_Olentoihin(int n) {
 
 void clear_noises() {
     aseta_maailmaan_meteli(0, 0, 0, CRE_NONE);
-    PLR_NOISE = 0;
+    Plr.noise = 0;
 }

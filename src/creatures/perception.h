@@ -8,7 +8,6 @@ extern int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;   // the loudest noise of
 extern int CLOAK;                  // the player cannot be perceived
 extern int STEALTH_REASONABLE;     // a creature tried to perceive the player
 extern int IHMISUHKA;              // people threaten each other
-extern int PLR_NOISE;              // the player's own noise level this turn
 
 void aseta_maailmaan_meteli(int x, int y, int level, int source);
 void setNPCnoise(int who, int level);

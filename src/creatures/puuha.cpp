@@ -249,7 +249,8 @@ template <typename F> static void for_herd(int n, F f) {
         const DataStruct &d = Data[i];
         if (d.type != DT_CREATURE) continue;
         const int m = creature_slot_of(d.id);
-        if (m < 0 || Cre[m].kind == CK_NONE || Cre[m].community != comm) continue;
+        // a fallen member's carcass keeps its own queue (its burning and skinning)
+        if (m < 0 || Cre[m].kind == CK_NONE || Cre[m].mode == CM_CARCASS || Cre[m].community != comm) continue;
         if (Cre[m].mode == CM_ASLEEP) HerataNPC(m);
         f(m);
     }

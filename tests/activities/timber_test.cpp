@@ -342,6 +342,13 @@ TEST_F(Timber, PeopleFellAndChopStepByStepAndStopWhenTheirPieceIsGone) {
     tree(18);
     EXPECT_EQ(timber_creature_can(n, 120, tx, ty), 0) << "no axe, no felling";
     Cre[n].pack[0] = (uint32_t)object("Woodsman's axe", 1);
+    ItemStruct skull{};
+    skull.id = 416;
+    skull.origin = 605;
+    strcpy(skull.name, "Bear skull");
+    set_data(DT_ITEM, tx, ty, Luo_Esineen_Itempos(skull), 1);
+    EXPECT_EQ(timber_creature_can(n, 120, tx, ty), 0) << "the pine that bears a bear's skull is never felled";
+    tree(18);
 
     // Carving a log: the timer set on the first call, the log made when it is down to one.
     const struct {

@@ -71,6 +71,7 @@ TEST_F(ConditionTest, ANoiseSheHearsWakesHer) {
     Plr.thirst = 100;
     Plr.energy = 5000;
     Plr.stomach = 200;
+    Plr.hearing = 10;   // an ordinary ear
     auto put = [](int c, int code, int rec, int x, int y) {
         Luo_Olento(code);
         Cre[c] = Creature;

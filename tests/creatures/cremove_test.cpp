@@ -3,6 +3,7 @@
 #include "creatures/cremove.h"
 #include "life_fixture.h"
 #include "creatures/wounds.h"
+#include "creatures/weaponchoice.h"
 #include "core/obj_func.h"
 
 using Moving = LifeTest;
@@ -89,6 +90,13 @@ TEST_F(Moving, SafetyIsThirtySquaresAndTwoMorePerAlertness) {
     EXPECT_EQ(Onko_Turvassa(1), 0);
     animal(2, 232 + 31, 232);
     EXPECT_EQ(Onko_Turvassa(2), 1);
+    // a foe whose slot now holds another creature is no threat: she is, far off
+    animal(3, 232 + 40, 232);
+    animal(4, 232 + 44, 232);
+    Aseta_Vihollinen(3, 4);
+    EXPECT_EQ(Onko_Turvassa(3), 0);
+    Cre[4].socialid++;
+    EXPECT_EQ(Onko_Turvassa(3), 1);
 }
 
 TEST_F(Moving, ReachingAroundAWallDoesNotChangeThePool) {
@@ -117,6 +125,13 @@ TEST_F(Moving, ABirdWithAWingPastUseCannotTakeOff) {
     Cre[3].woundinjury[0] = 0;
     EXPECT_EQ(Lenna(3), 1);
     EXPECT_EQ(Cre[3].korkeus, 100);
+    // a sleeping bird startled into the air is awake and leaves its sleep behind
+    Cre[3].korkeus = 0;
+    Cre[3].mode = CM_ASLEEP;
+    Lisaa_Puuha(3, 4, 1000);
+    EXPECT_EQ(Lenna(3), 1);
+    EXPECT_NE(Cre[3].mode, CM_ASLEEP);
+    EXPECT_NE(Cre[3].Puuha[0], 4);
 }
 
 TEST_F(Moving, ABirdTakingOffAndLandingShedsFeathersWithinTheLimit) {

@@ -33,6 +33,18 @@ TEST_F(People, ALonerRoastsRawMeatBeforeAnythingElseOutsideASettlement) {
     EXPECT_NE(Cre[1].Puuha[0], 130);
 }
 
+TEST_F(People, AQuestGiverWhoSeesHerComesToTalk) {
+    const int dp = person(1, PlayerX + 3, PlayerY);
+    Cre[1].rhythm = 4;
+    Cre[1].Suunta = 4;   // facing her
+    Cre[1].quest = 12;
+    Cre[1].stateflags |= SF_QUESTTALK;
+    Cre[1].perception = 0;   // no village meeting going on
+    Plr.world_x = 1600;
+    Ela_Ihminen(dp);
+    EXPECT_EQ(Cre[1].Puuha[0], 70);
+}
+
 TEST_F(People, ACompanionAsksToTalkOnlyWhenHungryStarvingOrUnhappy) {
     person(1, 233, 232);
     Cre[1].partyflags |= PF_COMPANION;

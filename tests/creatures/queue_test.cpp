@@ -88,13 +88,18 @@ TEST_F(Queue, AHerdCopiesItsLeadersQueue) {
     animal(1, 240, 240, 620);
     animal(2, 242, 240, 620);
     animal(3, 300, 300, 605);   // a bear is no reindeer
+    animal(4, 244, 240, 620);
     Cre[1].herd = 1;
     laumanjohtaja(2);
+    Cre[4].community = Cre[1].community;
+    Cre[4].mode = CM_CARCASS;   // a fallen one, being skinned
+    Cre[4].Puuha[0] = 5;
     Lisaa_Puuha(1, 1, 12);
     laumapuuhaus(1);
     EXPECT_EQ(Cre[2].Puuha[0], 1);
     EXPECT_EQ(Cre[2].PuuhaAika[0], 12);
     EXPECT_EQ(Cre[3].Puuha[0], 0);
+    EXPECT_EQ(Cre[4].Puuha[0], 5) << "a carcass keeps its own queue";
 }
 
 TEST_F(Queue, AQueueReadFromADamagedFileIsCleaned) {
