@@ -133,7 +133,7 @@ struct VillageStruct {
     VillageNews news_murder;       // 10268: of murders
     // ---- tail block: the reaction fields of the creatures' life ----
     uint32_t saidbits;             // 10384: shouts said, by kind
-    uint8_t  theftweight;          // 10388: added to the theft count per theft
+    uint8_t  pad10388;
     uint8_t  theftrun;             // 10389: the player ran off with stolen goods
     uint8_t  paydeadline;          // 10390: the payment deadline passed
     uint8_t  goods;                // 10391: the village has goods to collect

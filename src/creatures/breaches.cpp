@@ -30,6 +30,7 @@
 #include "maps/facing.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
+#include "maps/movement.h"
 #include "maps/sight.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
@@ -138,7 +139,8 @@ static bool cache(int soc) {
 void breachrun_theft(int soc) {
     if (!cache(soc)) return;
     if (!globVil.theft) {
-        const int weight = globVil.theftweight ? globVil.theftweight : 1;
+        // The dearer the debts she ran off with, the heavier the theft weighs.
+        const int weight = globVil.debtlevel;
         globVil.theftcount = (uint8_t)(globVil.theftcount + weight > 255 ? 255 : globVil.theftcount + weight);
         globVil.theft = 1;
         globVil.theftday = (uint16_t)Plr.daynumber;
@@ -181,7 +183,8 @@ void breachrun_mischief(int soc, int kind, int weight) {
     if (!isloc_soccenter(soc, IsoX(), IsoY()) && socseeplr(soc) == CRE_NONE) return;
     GetGlobVil(soc);
     if (!globVil.mischief) set_said(4, false);
-    if (globVil.mischiefcount < 255) globVil.mischiefcount++;
+    // Only a count already running grows: a first mischief is weighed when the village settles it.
+    if (globVil.mischiefcount > 0 && globVil.mischiefcount < 255) globVil.mischiefcount++;
     bool known = false;
     for (int i = 0; i < 4; i++) known = known || globVil.mischiefkind[i] == (uint16_t)kind;
     if (!known) {
@@ -261,7 +264,7 @@ bool vio_act(int n) {
             if (free) {
                 aggtalk(n, 1, 2);
                 GetGlobVil(soc);
-                if (is_socnearestadult(n) || has_socrole_susp(n, globVil.theftweight < 2 ? 1 : 2)) {
+                if (is_socnearestadult(n) || has_socrole_susp(n, globVil.debtlevel < 2 ? 1 : 2)) {
                     NPC_hyokkaa(n, -1, 0);
                     c.alarm |= 1;
                 }
@@ -484,7 +487,8 @@ static void band_leaves(int n) {
 void PUUHASE_rosmous(int n) {
     if (INVISIBLE || CLOAK || bigmap() || !ask_valid(n)) return;
     if (laumanjohtaja(n) == n) laumapuuhaus(n);
-    if (sees_player(n)) {
+    // A player lying hidden is not walked up to: the robber only prowls round where she may be.
+    if (!LURK && sees_player(n)) {
         int x, y;
         creature_square(n, x, y);
         if (koordinaattien_vali(x, y, PlayerX, PlayerY) > 1) Kulje_Paikkaan(n, PlayerX, PlayerY);

@@ -454,8 +454,10 @@ int ACTUAL_MOBILITY(int who) {
     if (c.korkeus == 100) {
         r = ceil_int((float)MAX_MOBILITY(who) * ratio);
     } else if (fights || robbing) {
+        // A fleeing flier keeps its walking speed on the ground: it makes its escape by taking wing.
+        const bool flier_flees = c.mode == 4 && onko_NPC_lintu(who);
         const bool water = avovesi(c.Viimeisin_X, c.Viimeisin_Y) != 0;
-        if (!water || (c.moveclass == 96 && fights)) r = ceil_int((float)MAX_MOBILITY(who) * ratio);
+        if (!flier_flees && (!water || (c.moveclass == 96 && fights))) r = ceil_int((float)MAX_MOBILITY(who) * ratio);
     } else if (c.posture == 1) {
         r = ceil_int((float)s / 3.0f);
     }
