@@ -69,14 +69,16 @@ static void open_talk(int n, int kind) {
 
 // ---- shouts ----
 
+// The first four shouts have a byte each; the others a bit of the village's flags, which a new visit
+// clears with the rest of them.
 static bool said(unsigned kind) {
     if (kind >= 1 && kind <= 4) return globVil.said[kind - 1] != 0;
-    return kind < 32 && (globVil.saidbits & (1u << kind));
+    return kind < 32 && (globVil.flags & (1u << kind));
 }
 
 static void set_said(unsigned kind, bool on) {
     if (kind >= 1 && kind <= 4) globVil.said[kind - 1] = on ? 1 : 0;
-    else if (kind < 32) globVil.saidbits = on ? globVil.saidbits | (1u << kind) : globVil.saidbits & ~(1u << kind);
+    else if (kind < 32) globVil.flags = on ? globVil.flags | (1u << kind) : globVil.flags & ~(1u << kind);
 }
 
 int aggtalk(int n, unsigned kind, unsigned char flags) {
@@ -147,7 +149,7 @@ void breachrun_theft(int soc) {
     }
     globVil.collect[0] = globVil.collect[1] = 0;
     globVil.duemin = 0;
-    globVil.saidbits &= ~(1u << 14);
+    set_said(14, false);   // the collection is no longer under way
     SaveGlobVil();
 }
 
@@ -173,7 +175,6 @@ void breachrun_banish(int soc, int minutes, unsigned kinds) {
     if (globVil.banish_minute == 0) globVil.banish_minute = Plr.minutes + (uint32_t)(minutes > 0 ? minutes : 0);
     set_said(2, false);
     set_said(10, false);
-    globVil.flags &= ~0x400u;
     SaveGlobVil();
 }
 
@@ -305,11 +306,12 @@ bool vio_act(int n) {
         SaveGlobVil();
         if (!said(2) && aggtalk(n, 2, 2)) {
             GetGlobVil(soc);
+            // Told just as her time ran out: she gets one minute more, and the person goes on its way.
             if (Plr.minutes >= globVil.banish_minute) {
                 globVil.banish_minute = Plr.minutes + 1;
                 SaveGlobVil();
+                return false;
             }
-            return false;
         }
         GetGlobVil(soc);
         if (Plr.minutes > globVil.banish_minute && banish_condition(soc) && has_socrole_susp(n, 2)) {

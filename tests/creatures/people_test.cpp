@@ -71,6 +71,13 @@ TEST_F(People, DropOurGoodsIsShoutedOnceUntilTheMarkIsReset) {
     EXPECT_EQ(aggtalk(1, 1, 4), 1);   // flag 4 says it again
     EXPECT_EQ(aggtalk(1, 1, 1), 0);   // flag 1 only resets
     EXPECT_EQ(aggtalk(1, 1, 0), 1);
+    // a new visit forgets what was shouted on the last, by byte or by bit
+    for (unsigned kind : {1u, 10u}) {
+        aggtalk(1, kind, 0);
+        EXPECT_EQ(aggtalk(1, kind, 0), 0) << kind;
+        socmaint(1500, 1000);
+        EXPECT_EQ(aggtalk(1, kind, 0), 1) << kind;
+    }
     // a person of no community shouts nothing
     person(2, 236, 234);
     EXPECT_EQ(aggtalk(2, 1, 0), 0);
