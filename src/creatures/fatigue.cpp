@@ -424,7 +424,8 @@ int ACTUAL_MOBILITY(int who) {
     if (m <= 0) return 0;
     int s = m - ceil_int((float)p / 100.0f * (float)m);
     s -= ceil_int((float)s * INVASUHDE_liikuntaelimet(who));
-    const bool afloat = who == -1 && (Plr.movement_mode == 3 || Plr.movement_mode == 7);
+    // Winter slows every body, but not while the player goes by boat or on skis.
+    const bool afloat = Plr.movement_mode == 3 || Plr.movement_mode == 7;
     if (on_talvi() && !afloat) s = (int)((float)s * 0.8f);
     if (s < 0) s = 0;
     const float ratio = (float)s / (float)m;

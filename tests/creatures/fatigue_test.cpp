@@ -97,6 +97,22 @@ TEST_F(FatigueTest, WhoRunsAtTopSpeed) {
     }
 }
 
+TEST_F(FatigueTest, WinterSlowsEveryBodyUnlessSheRowsOrSkis) {
+    beast(5, 3);
+    const int summer = ACTUAL_MOBILITY(5);
+    const uint8_t kept = Plr.movement_mode;
+    Plr.month = 1;
+    struct Case {
+        int mode;
+        bool slowed;
+    } cases[] = {{1, true}, {2, true}, {3, false}, {7, false}};
+    for (const Case &k : cases) {
+        Plr.movement_mode = (uint8_t)k.mode;
+        EXPECT_EQ(ACTUAL_MOBILITY(5), k.slowed ? (int)((float)summer * 0.8f) : summer) << k.mode;
+    }
+    Plr.movement_mode = kept;
+}
+
 TEST_F(FatigueTest, CreatureLoadAndEncumbrance) {
     CreatureStruct &c = beast(2, 1);
     c.weight = 60.0f;
