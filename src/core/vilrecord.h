@@ -71,7 +71,7 @@ struct VillageStruct {
     uint32_t hired[10];            // 8700
     uint32_t people[VILLAGE_PEOPLE];    // 8740: social ids
     uint32_t flags;                // 8940: the shouts said beyond the first four, by kind (0x400 "Go away",
-                                   // cleared by a banishment); 0x4000 collection active;
+                                   // cleared by a banishment); 0x4000 the debt told on this visit;
                                    // its second byte (8941) is the per-visit state byte, see visitstate()
     uint8_t  said[4];              // 8944: shouts said: drop our goods, leave, beating, mischief
     uint16_t centres_x[10];        // 8948
@@ -145,7 +145,7 @@ struct VillageStruct {
     uint8_t  debttalked;           // 10400: the debt talk of this visit was held
     uint8_t  pad10401[3];
     uint8_t  greetings;            // 10404: greetings said this visit
-    uint8_t  flags2;               // 10405: bit 6 no debt talk
+    uint8_t  pad10405;
     uint8_t  nobeating;            // 10406
     uint8_t  settled;              // 10407
     uint8_t  pad10408[1012];

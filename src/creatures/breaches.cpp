@@ -404,7 +404,8 @@ int PUUHA_perinta(int, int n) {
             GetGlobVil(soc);
             if (globVil.tradeban && !GOT_PROPERTY_ofsoc(soc)) breach_hooks.after_theft(soc);
             GetGlobVil(soc);
-            if (!(globVil.flags2 & 64) && !globVil.debttalked && (!globVil.tradeban || globVil.collect[0])) {
+            // Told of the debt on this visit already, in a talk of hers or of the collector's: no second one.
+            if (!(globVil.visitstate() & 64) && !globVil.debttalked && (!globVil.tradeban || globVil.collect[0])) {
                 globVil.debttalked = 1;   // one debt talk a visit
                 SaveGlobVil();
                 kaanna_NPC_kohti(n, PlayerX, PlayerY);

@@ -2,6 +2,7 @@
 // loner's roast, companions' morale, shouts said once, banishment lengths, robbers and their band.
 #include "activities/food.h"
 #include "activities/itemcmd.h"
+#include "society/chat.h"
 #include "core/datafunc.h"
 #include "creatures/life.h"
 #include "maps/facing.h"
@@ -210,6 +211,30 @@ TEST_F(People, ARobberDoesNotHoldUpAPlayerLyingHidden) {
     ROBBERY_LOAD = 0.0f;
     EXPECT_NE(Plr.inv_obj[0], 0);
     EXPECT_FALSE(Cre[1].memberbits & MB_LEAVE);
+}
+
+TEST_F(People, ACollectorHoldsNoSecondDebtTalkAfterHersOnTheSameVisit) {
+    for (bool hers : {false, true}) {
+        clrVillages();
+        GOT_UNPAID_clr();
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        const int dp = villager(1, PlayerX + 1, PlayerY, true);
+        ASSERT_EQ(GetIt(goods(PlayerX, PlayerY, "Tub", 100.0f), 1, 0), 1);
+        GetGlobVil(SOC);
+        globVil.centre_x = 1500;
+        globVil.centre_y = 1000;
+        globVil.tradeban = 1;
+        SaveGlobVil();
+        aktivoi_perinta(SOC, 1);
+        const int keys[] = {27, 27, 27};
+        ui_script_keys(keys, 3);
+        if (hers) npc_talkstart_debtissue(1);   // her own talk with him turned to the debt
+        PUUHA_perinta(dp, 1);
+        ui_script_clear();
+        GetGlobVil(SOC);
+        EXPECT_EQ(globVil.debttalked, hers ? 0 : 1) << hers;
+    }
 }
 
 TEST_F(People, ADressRequestPutsOnTheFirstLooseClothingOnce) {
