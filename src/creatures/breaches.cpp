@@ -149,7 +149,7 @@ void breachrun_theft(int soc) {
     }
     globVil.collect[0] = globVil.collect[1] = 0;
     globVil.duemin = 0;
-    set_said(14, false);   // the collection is no longer under way
+    set_said(14, false);   // the debt told on this visit goes with the collection
     SaveGlobVil();
 }
 
