@@ -50,7 +50,6 @@ void aktivoi_perinta(int soc, unsigned char level) {
     globVil.reclaimlevel = level > 3 ? 3 : level;
     globVil.gracetype = 0;
     globVil.graceend = 0;
-    if (level) globVil.flags |= 0x4000;
     SaveGlobVil();
 }
 

@@ -44,7 +44,7 @@ static_assert(offsetof(VillageNews, fromvalue) == 20, "VillageNews layout");
 static_assert(offsetof(VillageNews, valuebyte) == 32, "VillageNews layout");
 
 // The record of one village society, 11428 bytes. The reaction fields of the creatures' life that the
-// village file does not place (shout marks, watch, collection) sit in the tail block from 10384.
+// village file does not place (watch, collection) sit in the tail block from 10388.
 struct VillageStruct {
     int32_t  centre_x;             // 0: world column of the centre; 0, 0 unset
     int32_t  centre_y;             // 4
@@ -70,7 +70,8 @@ struct VillageStruct {
     uint8_t  pad8540[160];
     uint32_t hired[10];            // 8700
     uint32_t people[VILLAGE_PEOPLE];    // 8740: social ids
-    uint32_t flags;                // 8940: 0x400 cleared by a banishment, 0x4000 collection active;
+    uint32_t flags;                // 8940: the shouts said beyond the first four, by kind (0x400 "Go away",
+                                   // cleared by a banishment); 0x4000 the debt told on this visit;
                                    // its second byte (8941) is the per-visit state byte, see visitstate()
     uint8_t  said[4];              // 8944: shouts said: drop our goods, leave, beating, mischief
     uint16_t centres_x[10];        // 8948
@@ -132,8 +133,8 @@ struct VillageStruct {
     VillageNews news_theft;        // 10152: of thefts
     VillageNews news_murder;       // 10268: of murders
     // ---- tail block: the reaction fields of the creatures' life ----
-    uint32_t saidbits;             // 10384: shouts said, by kind
-    uint8_t  theftweight;          // 10388: added to the theft count per theft
+    uint8_t  pad10384[4];
+    uint8_t  pad10388;
     uint8_t  theftrun;             // 10389: the player ran off with stolen goods
     uint8_t  paydeadline;          // 10390: the payment deadline passed
     uint8_t  goods;                // 10391: the village has goods to collect
@@ -144,7 +145,7 @@ struct VillageStruct {
     uint8_t  debttalked;           // 10400: the debt talk of this visit was held
     uint8_t  pad10401[3];
     uint8_t  greetings;            // 10404: greetings said this visit
-    uint8_t  flags2;               // 10405: bit 6 no debt talk
+    uint8_t  pad10405;
     uint8_t  nobeating;            // 10406
     uint8_t  settled;              // 10407
     uint8_t  pad10408[1012];
@@ -175,7 +176,7 @@ static_assert(offsetof(VillageStruct, graceend) == 9560, "VillageStruct layout")
 static_assert(offsetof(VillageStruct, everdebt) == 10032, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, lentaxe_day) == 11420, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, suspicion) == 11424, "VillageStruct layout");
-static_assert(offsetof(VillageStruct, saidbits) == 10384, "VillageStruct layout");
+static_assert(offsetof(VillageStruct, pad10384) == 10384, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, sowyear) == 8035, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, knowledge) == 8037, "VillageStruct layout");
 static_assert(offsetof(VillageStruct, culture) == 8038, "VillageStruct layout");

@@ -30,6 +30,7 @@
 #include "maps/facing.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
+#include "maps/movement.h"
 #include "maps/sight.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
@@ -68,14 +69,16 @@ static void open_talk(int n, int kind) {
 
 // ---- shouts ----
 
+// The first four shouts have a byte each; the others a bit of the village's flags, which a new visit
+// clears with the rest of them.
 static bool said(unsigned kind) {
     if (kind >= 1 && kind <= 4) return globVil.said[kind - 1] != 0;
-    return kind < 32 && (globVil.saidbits & (1u << kind));
+    return kind < 32 && (globVil.flags & (1u << kind));
 }
 
 static void set_said(unsigned kind, bool on) {
     if (kind >= 1 && kind <= 4) globVil.said[kind - 1] = on ? 1 : 0;
-    else if (kind < 32) globVil.saidbits = on ? globVil.saidbits | (1u << kind) : globVil.saidbits & ~(1u << kind);
+    else if (kind < 32) globVil.flags = on ? globVil.flags | (1u << kind) : globVil.flags & ~(1u << kind);
 }
 
 int aggtalk(int n, unsigned kind, unsigned char flags) {
@@ -138,14 +141,15 @@ static bool cache(int soc) {
 void breachrun_theft(int soc) {
     if (!cache(soc)) return;
     if (!globVil.theft) {
-        const int weight = globVil.theftweight ? globVil.theftweight : 1;
+        // The dearer the debts she ran off with, the heavier the theft weighs.
+        const int weight = globVil.debtlevel;
         globVil.theftcount = (uint8_t)(globVil.theftcount + weight > 255 ? 255 : globVil.theftcount + weight);
         globVil.theft = 1;
         globVil.theftday = (uint16_t)Plr.daynumber;
     }
     globVil.collect[0] = globVil.collect[1] = 0;
     globVil.duemin = 0;
-    globVil.saidbits &= ~(1u << 14);
+    set_said(14, false);   // the debt told on this visit goes with the collection
     SaveGlobVil();
 }
 
@@ -171,7 +175,6 @@ void breachrun_banish(int soc, int minutes, unsigned kinds) {
     if (globVil.banish_minute == 0) globVil.banish_minute = Plr.minutes + (uint32_t)(minutes > 0 ? minutes : 0);
     set_said(2, false);
     set_said(10, false);
-    globVil.flags &= ~0x400u;
     SaveGlobVil();
 }
 
@@ -181,7 +184,8 @@ void breachrun_mischief(int soc, int kind, int weight) {
     if (!isloc_soccenter(soc, IsoX(), IsoY()) && socseeplr(soc) == CRE_NONE) return;
     GetGlobVil(soc);
     if (!globVil.mischief) set_said(4, false);
-    if (globVil.mischiefcount < 255) globVil.mischiefcount++;
+    // Only a count already running grows: a first mischief is weighed when the village settles it.
+    if (globVil.mischiefcount > 0 && globVil.mischiefcount < 255) globVil.mischiefcount++;
     bool known = false;
     for (int i = 0; i < 4; i++) known = known || globVil.mischiefkind[i] == (uint16_t)kind;
     if (!known) {
@@ -261,7 +265,7 @@ bool vio_act(int n) {
             if (free) {
                 aggtalk(n, 1, 2);
                 GetGlobVil(soc);
-                if (is_socnearestadult(n) || has_socrole_susp(n, globVil.theftweight < 2 ? 1 : 2)) {
+                if (is_socnearestadult(n) || has_socrole_susp(n, globVil.debtlevel < 2 ? 1 : 2)) {
                     NPC_hyokkaa(n, -1, 0);
                     c.alarm |= 1;
                 }
@@ -302,11 +306,12 @@ bool vio_act(int n) {
         SaveGlobVil();
         if (!said(2) && aggtalk(n, 2, 2)) {
             GetGlobVil(soc);
+            // Told just as her time ran out: she gets one minute more, and the person goes on its way.
             if (Plr.minutes >= globVil.banish_minute) {
                 globVil.banish_minute = Plr.minutes + 1;
                 SaveGlobVil();
+                return false;
             }
-            return false;
         }
         GetGlobVil(soc);
         if (Plr.minutes > globVil.banish_minute && banish_condition(soc) && has_socrole_susp(n, 2)) {
@@ -399,7 +404,8 @@ int PUUHA_perinta(int, int n) {
             GetGlobVil(soc);
             if (globVil.tradeban && !GOT_PROPERTY_ofsoc(soc)) breach_hooks.after_theft(soc);
             GetGlobVil(soc);
-            if (!(globVil.flags2 & 64) && !globVil.debttalked && (!globVil.tradeban || globVil.collect[0])) {
+            // Told of the debt on this visit already, in a talk of hers or of the collector's: no second one.
+            if (!(globVil.visitstate() & 64) && !globVil.debttalked && (!globVil.tradeban || globVil.collect[0])) {
                 globVil.debttalked = 1;   // one debt talk a visit
                 SaveGlobVil();
                 kaanna_NPC_kohti(n, PlayerX, PlayerY);
@@ -484,7 +490,8 @@ static void band_leaves(int n) {
 void PUUHASE_rosmous(int n) {
     if (INVISIBLE || CLOAK || bigmap() || !ask_valid(n)) return;
     if (laumanjohtaja(n) == n) laumapuuhaus(n);
-    if (sees_player(n)) {
+    // A player lying hidden is not walked up to: the robber only prowls round where she may be.
+    if (!LURK && sees_player(n)) {
         int x, y;
         creature_square(n, x, y);
         if (koordinaattien_vali(x, y, PlayerX, PlayerY) > 1) Kulje_Paikkaan(n, PlayerX, PlayerY);

@@ -33,6 +33,7 @@
 #include "creatures/fightvillage.h"
 #include "creatures/puuha.h"
 #include "maps/area.h"
+#include "maps/facing.h"
 #include "creatures/crestep.h"
 #include "maps/maps.h"
 #include "core/tehtavat.h"
@@ -137,8 +138,18 @@ void KillCreature(int n, int show) {
     if (onko_noiduttuelain(n) && onko_vironsusi(n))
         Plr.BewitchedWolfState = (uint8_t)((Plr.BewitchedWolfState & ~2u) | 1u);
     const bool diving = c.korkeus == -100;
-    const bool lost = c.kind == CK_SPIRIT || (diving && random(2) == 0);
-    // The bookkeeping comes first, so that a creature lost in the water leaves nothing naming it.
+    // A creature lost in the water, and a spirit, leave nothing: no carcass, no record, no kill of hers.
+    // The player's leash lets go of it all the same.
+    if (c.kind == CK_SPIRIT || (diving && random(2) == 0)) {
+        if (c.role == 9) {
+            release_leashes(c);
+            c.role = 0;
+        }
+        Poista_Olento(n);
+        c.mode = CM_CARCASS;
+        c.kind = CK_NONE;
+        return;
+    }
     if (c.killer == -1 || c.killer == CAUSE_TRAP) {
         if (!kill_log_append(c)) Note(MSG("KILL_LOG_FAILED"));
         if (c.killer == -1) count_players_kill(c);
@@ -155,12 +166,6 @@ void KillCreature(int n, int show) {
     if (c.role == 9) {
         release_leashes(c);
         c.role = 0;
-    }
-    if (lost) {
-        Poista_Olento(n);
-        c.mode = CM_CARCASS;
-        c.kind = CK_NONE;
-        return;
     }
     if (c.killer == -1 && c.kind != CK_HUMAN) {
         Tarkista_Suoritus(TASK_KILL);
@@ -226,14 +231,17 @@ void NPC_Kuntotarkistus(int n) {
     if (c.korkeus < 1) {
         const int pos = crestep_pos(n);
         const int x = pos < 0 ? 0 : Data[pos].x, y = pos < 0 ? 0 : Data[pos].y;
-        if (avovesi(x, y) && !onko_NPC_vesielaja(n)) {
-            const int t = water_temp();
-            const float step = c.kind == CK_HUMAN ? 0.05f : 0.025f;
-            if (t <= 9) c.bodytemp -= step;
-            if (t < 6) c.bodytemp -= step;
-            if ((onko_NPC_kumppani(n) || onko_NPC_kesyelain(n)) && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 8 &&
-                c.bodytemp < 37.0f)
-                c.bodytemp += 0.2f;
+        const int t = water_temp();
+        if (terrain_flag(get_mapchar(x, y), TF_WATER)) {
+            // Cold open water chills all but the water's own; the player's own are kept warm near her.
+            if (!onko_NPC_vesielaja(n) && avovesi(x, y) && t <= 9) {
+                const float step = c.kind == CK_HUMAN ? 0.05f : 0.025f;
+                c.bodytemp -= step;
+                if (t < 6) c.bodytemp -= step;
+                if ((onko_NPC_kumppani(n) || onko_NPC_kesyelain(n)) &&
+                    koordinaattien_vali(x, y, PlayerX, PlayerY) <= 8 && c.bodytemp < 37.0f)
+                    c.bodytemp += 0.2f;
+            }
         } else if (c.bodytemp < 37.0f) {
             c.bodytemp += 0.1f;
         }
@@ -279,7 +287,14 @@ int PakoHyokkays(int n) {
     if (chance > 95) chance = 95;
     if (hesitant && !predator) chance -= c.weight <= 30.0f ? 20 : 10;
     if (random(100) > chance) return 0;
-    if (d == 1 && Taistelu_ISKU(n, cre_datapos(n)) == 1) return 1;
+    if (d == 1) {
+        // Next to its enemy it strikes at once if it sees it, else it first turns to face it.
+        if (NPCSee(n, ex, ey)) {
+            if (Taistelu_ISKU(n, cre_datapos(n)) == 1) return 1;
+        } else {
+            kaanna_NPC_kohti(n, ex, ey);
+        }
+    }
     if (predator || !hesitant) {
         NPC_hyokkaa(n, c.enemy, d + random(c.morale7));
         return 1;
@@ -332,7 +347,7 @@ void Pakene(int n) {
 
 // ---- feathers ----
 
-static int water_square(int x, int y) { return avovesi(x, y); }
+static int water_square(int x, int y) { return terrain_flag(get_mapchar(x, y), TF_WATER); }
 
 int feather_drop(int n, int x, int y, unsigned limit) {
     if (!creature(n) || Cre[n].kind != 21) return 0;

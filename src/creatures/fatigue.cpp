@@ -424,7 +424,8 @@ int ACTUAL_MOBILITY(int who) {
     if (m <= 0) return 0;
     int s = m - ceil_int((float)p / 100.0f * (float)m);
     s -= ceil_int((float)s * INVASUHDE_liikuntaelimet(who));
-    const bool afloat = who == -1 && (Plr.movement_mode == 3 || Plr.movement_mode == 7);
+    // Winter slows every body, but not while the player goes by boat or on skis.
+    const bool afloat = Plr.movement_mode == 3 || Plr.movement_mode == 7;
     if (on_talvi() && !afloat) s = (int)((float)s * 0.8f);
     if (s < 0) s = 0;
     const float ratio = (float)s / (float)m;
@@ -454,8 +455,10 @@ int ACTUAL_MOBILITY(int who) {
     if (c.korkeus == 100) {
         r = ceil_int((float)MAX_MOBILITY(who) * ratio);
     } else if (fights || robbing) {
+        // A fleeing flier keeps its walking speed on the ground: it makes its escape by taking wing.
+        const bool flier_flees = c.mode == 4 && onko_NPC_lintu(who);
         const bool water = avovesi(c.Viimeisin_X, c.Viimeisin_Y) != 0;
-        if (!water || (c.moveclass == 96 && fights)) r = ceil_int((float)MAX_MOBILITY(who) * ratio);
+        if (!flier_flees && (!water || (c.moveclass == 96 && fights))) r = ceil_int((float)MAX_MOBILITY(who) * ratio);
     } else if (c.posture == 1) {
         r = ceil_int((float)s / 3.0f);
     }

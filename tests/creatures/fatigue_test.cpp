@@ -1,6 +1,8 @@
 // Load, penalties, speed and limbs; fatigue and the minute's body upkeep.
 #include "body_fixture.h"
 
+#include <cmath>
+
 #include "core/maintenance.h"
 #include "creatures/predicates.h"
 #include "items/ownership.h"
@@ -69,6 +71,46 @@ TEST_F(FatigueTest, LimbsAndSpeed) {
     bird.woundside[0] = 2;
     bird.woundinjury[0] = 24;
     EXPECT_FLOAT_EQ(INVASUHDE_liikuntaelimet(4), 1.0f);
+}
+
+TEST_F(FatigueTest, WhoRunsAtTopSpeed) {
+    struct Case {
+        const char *what;
+        int kind, mode, korkeus;
+        bool runs;
+    } cases[] = {
+        {"a bird walking", 21, 0, 0, false},
+        {"a bird fleeing on the ground", 21, 4, 0, false},
+        {"a bird fighting on the ground", 21, 2, 0, true},
+        {"a bird fleeing in the air", 21, 4, 100, true},
+        {"a hare fleeing", 3, 4, 0, true},
+    };
+    for (const Case &k : cases) {
+        CreatureStruct &c = beast(5, k.kind);
+        const int walk = ACTUAL_MOBILITY(5);
+        ASSERT_GT(walk, 0);
+        const int top = (int)std::ceil((float)MAX_MOBILITY(5) * (float)walk / (float)MOBILITY(5));
+        ASSERT_GT(top, walk);
+        c.mode = (uint8_t)k.mode;
+        c.korkeus = k.korkeus;
+        EXPECT_EQ(ACTUAL_MOBILITY(5), k.runs ? top : walk) << k.what;
+    }
+}
+
+TEST_F(FatigueTest, WinterSlowsEveryBodyUnlessSheRowsOrSkis) {
+    beast(5, 3);
+    const int summer = ACTUAL_MOBILITY(5);
+    const uint8_t kept = Plr.movement_mode;
+    Plr.month = 1;
+    struct Case {
+        int mode;
+        bool slowed;
+    } cases[] = {{1, true}, {2, true}, {3, false}, {7, false}};
+    for (const Case &k : cases) {
+        Plr.movement_mode = (uint8_t)k.mode;
+        EXPECT_EQ(ACTUAL_MOBILITY(5), k.slowed ? (int)((float)summer * 0.8f) : summer) << k.mode;
+    }
+    Plr.movement_mode = kept;
 }
 
 TEST_F(FatigueTest, CreatureLoadAndEncumbrance) {

@@ -1,6 +1,8 @@
 // tests/creatures/people_test.cpp -- the life of people and the village's answers to breaches: the
 // loner's roast, companions' morale, shouts said once, banishment lengths, robbers and their band.
 #include "activities/food.h"
+#include "activities/itemcmd.h"
+#include "society/chat.h"
 #include "core/datafunc.h"
 #include "creatures/life.h"
 #include "maps/facing.h"
@@ -82,6 +84,13 @@ TEST_F(People, DropOurGoodsIsShoutedOnceUntilTheMarkIsReset) {
     EXPECT_EQ(aggtalk(1, 1, 4), 1);   // flag 4 says it again
     EXPECT_EQ(aggtalk(1, 1, 1), 0);   // flag 1 only resets
     EXPECT_EQ(aggtalk(1, 1, 0), 1);
+    // a new visit forgets what was shouted on the last, by byte or by bit
+    for (unsigned kind : {1u, 10u}) {
+        aggtalk(1, kind, 0);
+        EXPECT_EQ(aggtalk(1, kind, 0), 0) << kind;
+        socmaint(1500, 1000);
+        EXPECT_EQ(aggtalk(1, kind, 0), 1) << kind;
+    }
     // a person of no community shouts nothing
     person(2, 236, 234);
     EXPECT_EQ(aggtalk(2, 1, 0), 0);
@@ -197,6 +206,49 @@ TEST_F(People, ARobberTalksThePlayerOutOfHerGoodsAndTheBandLeaves) {
     EXPECT_TRUE(Cre[1].memberbits & MB_LEAVE);
 }
 
+TEST_F(People, ARobberDoesNotHoldUpAPlayerLyingHidden) {
+    person(1, 234, 232);
+    Cre[1].role = 20;
+    Cre[1].weight = 400.0f;
+    Cre[1].Suunta = suunta_jostain_johonkin(234, 232, PlayerX, PlayerY);
+    Plr.inv_obj[0] = item("Axe", IT_TOOL, 150.0f);
+    Plr.inv_count[0] = 1;
+    ASSERT_EQ(Lisaa_Puuha(1, 150, 255), 0);
+    const int give_in[] = {'3'};
+    ui_script_keys(give_in, 1);
+    LURK = 1;
+    for (int i = 0; i < 5; i++) PUUHASE_rosmous(1);
+    LURK = 0;
+    ui_script_clear();
+    ROBBERY_LOAD = 0.0f;
+    EXPECT_NE(Plr.inv_obj[0], 0);
+    EXPECT_FALSE(Cre[1].memberbits & MB_LEAVE);
+}
+
+TEST_F(People, ACollectorHoldsNoSecondDebtTalkAfterHersOnTheSameVisit) {
+    for (bool hers : {false, true}) {
+        clrVillages();
+        GOT_UNPAID_clr();
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        const int dp = villager(1, PlayerX + 1, PlayerY, true);
+        ASSERT_EQ(GetIt(goods(PlayerX, PlayerY, "Tub", 100.0f), 1, 0), 1);
+        GetGlobVil(SOC);
+        globVil.centre_x = 1500;
+        globVil.centre_y = 1000;
+        globVil.tradeban = 1;
+        SaveGlobVil();
+        aktivoi_perinta(SOC, 1);
+        const int keys[] = {27, 27, 27};
+        ui_script_keys(keys, 3);
+        if (hers) npc_talkstart_debtissue(1);   // her own talk with him turned to the debt
+        PUUHA_perinta(dp, 1);
+        ui_script_clear();
+        GetGlobVil(SOC);
+        EXPECT_EQ(globVil.debttalked, hers ? 0 : 1) << hers;
+    }
+}
+
 TEST_F(People, ADressRequestPutsOnTheFirstLooseClothingOnce) {
     const int dp = person(1, 240, 240);
     Cre[1].requestbits = 1;
@@ -249,7 +301,7 @@ TEST_F(People, MischiefCountsOutsideTheCentreOnlyWhenSeenAndKeepsFourKinds) {
     breachrun_mischief(SOC, 3, 9);   // a kind already listed keeps its place
     GetGlobVil(SOC);
     EXPECT_EQ(globVil.mischief, 1);
-    EXPECT_EQ(globVil.mischiefcount, 6);
+    EXPECT_EQ(globVil.mischiefcount, 0) << "no count runs until the village has weighed its mischief";
     EXPECT_EQ(globVil.mischiefkind[0], 5);
     EXPECT_EQ(globVil.mischiefkind[3], 2);
     EXPECT_EQ(globVil.mischiefweight[0], 5);
@@ -260,6 +312,45 @@ TEST_F(People, MischiefCountsOutsideTheCentreOnlyWhenSeenAndKeepsFourKinds) {
     GetGlobVil(SOC);
     EXPECT_EQ(globVil.mischief, 0);
     EXPECT_EQ(globVil.said[3], 1);
+    // a count already running grows by one a breach
+    globVil.mischiefcount = 3;
+    SaveGlobVil();
+    breachrun_mischief(SOC, 7, 1);
+    GetGlobVil(SOC);
+    EXPECT_EQ(globVil.mischiefcount, 4);
+}
+
+TEST_F(People, ATheftWeighsAsTheDebtsAndHeavyOnesCallTheSuspectsOn) {
+    struct Case {
+        float price;
+        int weight;
+        bool suspect_attacks;
+    } cases[] = {{10.0f, 1, false}, {100.0f, 2, true}, {500.0f, 3, true}};
+    for (const Case &k : cases) {
+        clrVillages();
+        GOT_UNPAID_clr();
+        GOT_TAKEN_clr();
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        GetGlobVil(SOC);
+        globVil.centre_x = 1500;
+        globVil.centre_y = 1000;
+        SaveGlobVil();
+        villager(1, 235, 232, true);   // the nearest adult, on the watch
+        villager(2, 240, 232, true);   // a suspect of the second level only
+        villager(3, 250, 250, false);  // the other one on the watch
+        Cre[1].suspicion = 2;
+        Cre[2].suspicion = 4;
+        Cre[3].suspicion = 2;
+        const int dp = goods(PlayerX, PlayerY, "Tub", k.price);
+        ASSERT_EQ(GetIt(dp, 1, 0), 1);
+        ASSERT_TRUE(GOT_PROPERTY_ofsoc(SOC));
+        breachrun_theft(SOC);
+        GetGlobVil(SOC);
+        EXPECT_EQ(globVil.theftcount, k.weight) << k.price;
+        EXPECT_TRUE(vio_act(2));
+        EXPECT_EQ(Cre[2].mode == 99, k.suspect_attacks) << k.price;   // 99: fighting
+    }
 }
 
 TEST_F(People, ActivitiesCallWatchAndHuntAsTheirCodesSay) {
