@@ -253,7 +253,8 @@ int pctTorn_carcass(int n, char *text, size_t size) {
         case WK_BLUNT:
             if (pw > 0.0f) blunt++;
             if (w.level >= 3) value = 2;
-            else if (w.level == 2) value = (blunt >= weighted - blunt + 1 && blunt < 6) ? 0 : 1;
+            // a fracture tears nothing while the blows so far are as many as the earlier wounds
+            else if (w.level == 2) value = (blunt >= weighted && blunt < 6) ? 0 : 1;
             break;
         default: break;
         }

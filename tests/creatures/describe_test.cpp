@@ -6,6 +6,7 @@
 #include "creatures/people.h"
 
 #include <string>
+#include <vector>
 
 namespace oxatest {
 
@@ -72,6 +73,36 @@ TEST_F(DescribeTest, CarcassShares) {
     EXPECT_EQ(carcass_rot(10, 1, word, sizeof word), 0) << "ten days in the winter cold";
     EXPECT_STREQ(word, "");
     EXPECT_EQ(carcass_rot(9, 0, word, sizeof word), 100);
+}
+
+// How torn a carcass reads from its wounds, in slot order; a fracture tears nothing only while the
+// blows counted so far are as many as all the earlier weighted wounds.
+TEST_F(DescribeTest, TornShareWeighsEachWoundAgainstAllEarlierOnes) {
+    struct W { int kind, level, part; };
+    const struct {
+        std::vector<W> wounds;
+        float tearing;
+        int torn;
+        const char *word;
+    } rows[] = {
+        {{{WK_CUT, 1, BP_THIGH}, {WK_BLUNT, 2, BP_THIGH}, {WK_CUT, 1, BP_THIGH}, {WK_BLUNT, 2, BP_THIGH}}, 2.0f, 11, "CARCASS_DAMAGE:LOW"},
+        {{{WK_BLUNT, 2, BP_THORAX}, {WK_BLUNT, 2, BP_THORAX}}, 30.0f, 0, nullptr},
+        {{{WK_CUT, 1, BP_THORAX}, {WK_CUT, 1, BP_THORAX}, {WK_BLUNT, 2, BP_THORAX}}, 2.0f, 14, "CARCASS_DAMAGE:LOW"},
+        {{{WK_BLUNT, 2, BP_HAND}, {WK_CUT, 1, BP_THIGH}, {WK_BLUNT, 2, BP_THIGH}}, 2.0f, 5, "CARCASS_DAMAGE:SLIGHT"},
+    };
+    for (const auto &row : rows) {
+        CreatureStruct &c = beast(4, 4, 640);
+        c.mode = CM_CARCASS;
+        c.tearing = row.tearing;
+        for (size_t i = 0; i < row.wounds.size(); i++) {
+            c.woundkind[i] = (uint8_t)row.wounds[i].kind;
+            c.woundlevel[i] = (uint8_t)row.wounds[i].level;
+            c.woundpart[i] = (uint8_t)row.wounds[i].part;
+        }
+        char word[100];
+        EXPECT_EQ(pctTorn_carcass(4, word, sizeof word), row.torn) << row.wounds.size() << " wounds at " << row.tearing;
+        EXPECT_STREQ(word, row.word ? MSG(row.word) : "");
+    }
 }
 
 TEST_F(DescribeTest, PackFillsSlotsOf255) {
