@@ -3,6 +3,7 @@
 
 #include "core/crefunc.h"
 #include "creatures/describe.h"
+#include "creatures/life.h"
 #include "creatures/people.h"
 
 #include <string>
@@ -102,6 +103,42 @@ TEST_F(DescribeTest, TornShareWeighsEachWoundAgainstAllEarlierOnes) {
         char word[100];
         EXPECT_EQ(pctTorn_carcass(4, word, sizeof word), row.torn) << row.wounds.size() << " wounds at " << row.tearing;
         EXPECT_STREQ(word, row.word ? MSG(row.word) : "");
+    }
+}
+
+// Who of her companions beside her lends a hand with her work.
+TEST_F(DescribeTest, OnlyCompanionsFreeBesideHerHelpWithHerTask) {
+    const struct {
+        int mode, activity, posture, away;
+        int helps;
+    } rows[] = {
+        {0, 0, 0, 1, 1},    // idle beside her
+        {2, 0, 0, 0, 0},    // fighting
+        {4, 0, 0, 1, 0},    // fleeing
+        {0, 52, 0, 1, 0},   // busy
+        {0, 0, 1, 1, 0},    // lying
+        {0, 0, 0, 2, 0},    // two squares off
+    };
+    for (const auto &row : rows) {
+        CreatureStruct &c = beast(6, CK_HUMAN);
+        species(c, "hunter");
+        c.partyflags = 256;
+        c.mode = (uint8_t)row.mode;
+        c.Puuha[0] = row.activity;
+        c.posture = (uint8_t)row.posture;
+        int dp = 0;
+        while (dp < DATA_MAX - 1 && Data[dp].type != DT_UNUSED) dp++;
+        Data[dp] = DataStruct{};
+        Data[dp].type = DT_CREATURE;
+        Data[dp].x = (uint16_t)(PlayerX + row.away);
+        Data[dp].y = (uint16_t)PlayerY;
+        Data[dp].id = CRE_DATAID + 6;
+        Data[dp].count = 1;
+        char names[100];
+        EXPECT_EQ(spendtask_helpers(names, sizeof names), row.helps) << "mode " << row.mode << ", activity "
+                                                                    << row.activity << ", posture " << row.posture;
+        CrunchData(dp);
+        c.kind = CK_NONE;
     }
 }
 
