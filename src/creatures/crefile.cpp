@@ -502,6 +502,17 @@ int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
     return p;
 }
 
+int creS_got_antlers(const CreatureStruct &c) {
+    if (c.Puuha[2] == 302 || (c.sexage & 2)) return 0;
+    const unsigned s = c.speciescode;
+    if (s == 607 || s == 619 || s == 620) return 1;
+    if (s != 660 || !(c.sexage & 1)) return 0;
+    // an elk bull grows his first antlers in his second year
+    if (c.birthday == 0 && c.playerage == 0) return 1;   // counted as grown
+    const int days = (int)Plr.daynumber - c.birthday;
+    return (days < 0 ? -days : days) / 30 > 11;
+}
+
 int cre_file_next_id() {
     FILE *f = open_cre_file("rb");
     if (!f) return CRE_NONE;
