@@ -145,7 +145,7 @@ void Luorunko_Haltija() {
     c.attitude = spread(1, 4);
     c.familiarity = spread(0, 4);
     c.rhythm = 4;
-    set_first_name("M", Kulttuuri);
+    set_first_name("M", Plr.culture);   // a spirit goes by a name of her own people
     copy_bounded(c.voice1, sizeof c.voice1, "laugh");
     copy_bounded(c.voice2, sizeof c.voice2, "sing");
     uint8_t *attrs[7] = {&c.intelligence, &c.strength, &c.endurance, &c.dexterity, &c.agility, &c.smell, &c.hearing};
@@ -442,7 +442,7 @@ void Synnyta_Metsanneito() {
     set_species("Beautiful maid");
     c.graphic = by_circle(1016, 1024, 1008);
     set_face(pick_female_face());
-    set_first_name("F", Kulttuuri);
+    set_first_name("F", Plr.culture);
     addcloth_creature(c, Kengat(1, 0), 5);
     addcloth_creature(c, Alusmekko(1, 0), 5);
     addcloth_creature(c, Paallysmekko(1, 0), 5);

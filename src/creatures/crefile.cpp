@@ -19,6 +19,7 @@
 #include "core/notes.h"
 #include "core/player.h"
 #include "base/ui.h"
+#include "creatures/animals.h"
 #include "creatures/predicates.h"
 #include "creatures/wounding.h"
 
@@ -288,7 +289,10 @@ void creature_mess() {
         if (!write_ok) break;
         records += CRS_GROW_RECORDS;
     }
-    // Template references become persistent creatures in free records.
+    // Template references become persistent creatures in free records; the pool records of the
+    // first 99 are kept to give their mothers young once the map's creatures are in.
+    enum { MADE_MOST = 99 };
+    int made[MADE_MOST], made_as[MADE_MOST], nmade = 0;
     long next_free = 0;
     for (int i = 0; i < DATA_MAX && write_ok; i++) {
         DataStruct &d = Data[i];
@@ -302,6 +306,7 @@ void creature_mess() {
         }
         if (next_free >= records) records = next_free + 1;
         d.id = Creature.socialid;
+        if (nmade < MADE_MOST) made[nmade] = i, made_as[nmade++] = (int)d.id;
         next_free++;
     }
     for (auto &c : Cre) c.kind = 0;
@@ -333,6 +338,14 @@ void creature_mess() {
     }
     fclose(f);
     if (!write_ok) write_failed(path);
+    // A she-bear of a den drawn into a stored map may have her cub with her the first time it is met.
+    // (one left in the file past the table's size has no slot and no young)
+    for (int m = 0; m < nmade; m++) {
+        const DataStruct &d = Data[made[m]];
+        const int slot = (int)d.id - CRE_DATAID;
+        if (d.type == DT_CREATURE && slot >= 0 && slot < CRE_COUNT && RealCreaturePos[slot] == made_as[m])
+            CubGenerate(slot, 0);
+    }
 }
 
 // A slot's creature is present when a party record or a pool record still names it.
@@ -487,6 +500,17 @@ int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
     const char *word = p <= 25 ? "slightly burnt" : p <= 50 ? "partially burnt" : p <= 75 ? "largely burnt" : "mostly burnt";
     if (text && size) copy_bounded(text, size, word);
     return p;
+}
+
+int creS_got_antlers(const CreatureStruct &c) {
+    if (c.Puuha[2] == 302 || (c.sexage & 2)) return 0;
+    const unsigned s = c.speciescode;
+    if (s == 607 || s == 619 || s == 620) return 1;
+    if (s != 660 || !(c.sexage & 1)) return 0;
+    // an elk bull grows his first antlers in his second year
+    if (c.birthday == 0 && c.playerage == 0) return 1;   // counted as grown
+    const int days = (int)Plr.daynumber - c.birthday;
+    return (days < 0 ? -days : days) / 30 > 11;
 }
 
 int cre_file_next_id() {

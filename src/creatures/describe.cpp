@@ -253,7 +253,8 @@ int pctTorn_carcass(int n, char *text, size_t size) {
         case WK_BLUNT:
             if (pw > 0.0f) blunt++;
             if (w.level >= 3) value = 2;
-            else if (w.level == 2) value = (blunt >= weighted - blunt + 1 && blunt < 6) ? 0 : 1;
+            // a fracture tears nothing while the blows so far are as many as the earlier wounds
+            else if (w.level == 2) value = (blunt >= weighted && blunt < 6) ? 0 : 1;
             break;
         default: break;
         }
@@ -543,7 +544,8 @@ int spendtask_helpers(char *names, int size) {
     for (int c = 0; c < CRE_COUNT; c++) {
         const CreatureStruct &r = Cre[c];
         if (r.kind == CK_NONE || r.mode == CM_CARCASS || !onko_NPC_kumppani(c)) continue;
-        if (r.Puuha[0] != 0 || r.posture != 0 || onko_JOKU_tajuton(c)) continue;
+        // one in a fight or on the run helps no one
+        if (r.Puuha[0] != 0 || r.posture != 0 || onko_JOKU_tajuton(c) || !onko_NPC_vapaa_reagoimaan(c)) continue;
         const int dp = cre_datapos(c);
         if (dp < 0 || std::abs((int)Data[dp].x - PlayerX) > 1 || std::abs((int)Data[dp].y - PlayerY) > 1) continue;
         helpers++;

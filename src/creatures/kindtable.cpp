@@ -439,6 +439,13 @@ int build_species(int code) {
     case 621:
         c.domestic |= 2;
         break;
+    case 612:
+    case 625:
+    case 626:
+    case 627:   // the small mustelids: quick to turn on what threatens them
+        c.morale3 = spread(0, 29);
+        c.morale4 = spread(20, 99);
+        break;
     case 623:
         c.group = (uint8_t)(random(2) ? 3 : 1);
         break;

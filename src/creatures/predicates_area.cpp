@@ -60,15 +60,13 @@ static bool wanted_game(const CreatureStruct &c, int species, int culture) {
     return (c.gamecultures & bit) || (c.peltcultures & bit);
 }
 
-static float species_weight(const CreatureStruct &c) {
-    const unsigned t = c.speciescode;
-    return t < (unsigned)CONSTANTCRE_COUNT && ConstantCre[t].weight > 0 ? ConstantCre[t].weight : c.weight;
-}
+// Game is weighed by its kind, not by the one animal: a stray big hare never outweighs a small elk.
+static float species_weight(const CreatureStruct &c) { return c.speciesweight; }
 
 int find_BigMapGame(int species, CreatureStruct *record, int *x, int *y) {
     *x = *y = 0;
     const int wx = bigmap() ? PlayerX : (int)Plr.world_x, wy = bigmap() ? PlayerY : (int)Plr.world_y;
-    const int culture = get_alltime_kulttuuri(wx, wy);
+    const int culture = Plr.culture;   // what her own people hunt, wherever she stands
     float best = -1.0f;
     static CreatureStruct found;
     for (int i = 0; i < DATA_MAX; i++) {

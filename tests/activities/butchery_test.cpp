@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "activities/activities.h"
 #include "activities/butchery.h"
 #include "activities/hidework.h"
 #include "game/toimi.h"
@@ -17,6 +18,7 @@
 #include "core/spend.h"
 #include "core/weather.h"
 #include "creatures/animals.h"
+#include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/puuha.h"
 #include "items/inventory.h"
@@ -330,6 +332,38 @@ TEST_F(HideworkTest, WorkOnACarcassRecordOutOfRangeOrFreedEnds) {
     EXPECT_EQ(skins, 1);
     EXPECT_EQ(cuts, 6) << "ceil(2 x 0.5 x 6 lb) cuts";
     EXPECT_EQ(fat, 1);
+}
+
+// What a rotted carcass leaves of its antlers: a grown reindeer of either sex and an elk bull past his
+// first year carry them, a calf and a cow elk none, nor a carcass whose antlers were cut already.
+TEST_F(ActivityTest, OnlyGrownAntleredCarcassesLeaveAntlers) {
+    const struct {
+        int species;
+        const char *tags;
+        int months_old;      // -1: the grown age a made animal has
+        bool taken;
+        int antlers;
+    } rows[] = {
+        {619, "[female]", -1, false, 2}, {620, "[male]", -1, false, 2}, {619, "[young]", -1, false, 0},
+        {660, "[male]", -1, false, 2},   {660, "[female]", -1, false, 0}, {660, "[male]", 6, false, 0},
+        {660, "[male]", 13, false, 2},  {619, "[male]", -1, true, 0},
+    };
+    const int x = PlayerX + 4, y = PlayerY + 4;
+    for (const auto &row : rows) {
+        Luo_ElainOlento(Cre[9], row.species, row.tags);
+        Cre[9].mode = CM_CARCASS;
+        if (row.months_old >= 0) Cre[9].birthday = (int16_t)((int)Plr.daynumber - 30 * row.months_old - 1);
+        if (row.taken) Cre[9].Puuha[2] = 302;
+        CarcassDecayComplete(9, x, y);
+        int antlers = 0;
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (Data[i].type != DT_ITEM || Data[i].x != x || Data[i].y != y) continue;
+            if (strstr(ObjToItem((int)Data[i].id).name, "antler")) antlers += Data[i].count;
+            CrunchData(i);
+        }
+        EXPECT_EQ(antlers, row.antlers) << row.species << " " << row.tags << " " << row.months_old;
+    }
+    Cre[9] = CreatureStruct{};
 }
 
 }  // namespace

@@ -143,6 +143,19 @@ TEST_F(CreationTest, BodyFamiliesGiveTheirPicturesVoicesAndSkills) {
         EXPECT_STREQ(deer.voice2, "cough") << code;
     }
     EXPECT_STREQ(animal(604).tilename, "av-srodent");
+    // The small mustelids share their temper: figure 3 below 30, figure 4 from 20 to 99.
+    for (int code : {612, 625, 626, 627}) {
+        int low4 = 0, some3 = 0;
+        for (int i = 0; i < 40; i++) {
+            const CreatureStruct m = animal(code);
+            EXPECT_LT(m.morale3, 30) << code;
+            EXPECT_GE(m.morale4, 20) << code;
+            some3 += m.morale3 > 0;
+            low4 += m.morale4 < 50;
+        }
+        EXPECT_GT(some3, 0) << code;
+        EXPECT_GT(low4, 0) << code;
+    }
 }
 
 TEST_F(CreationTest, PeopleAreDressedAndArmedByRole) {
@@ -194,6 +207,23 @@ TEST_F(CreationTest, SpiritsWearTheirRenamedClothes) {
     EXPECT_EQ(Creature.role, 14);
     Luo_Olento(701);
     EXPECT_STREQ(CREATURE_tilename(CRE_PLAYER), "npc-wtrman");
+}
+
+// A spirit speaks to her by a name of her own people, whoever lives on the land.
+TEST_F(CreationTest, SpiritsAreNamedAfterHerOwnPeople) {
+    Plr.culture = 1;   // a western people; she has no place yet, so the land counts as the wanderers'
+    const struct {
+        int code;
+        const char *file;
+    } rows[] = {{702, "westm.dat"}, {701, "westm.dat"}, {700, "westf.dat"}};
+    for (const auto &row : rows) {
+        const std::string names = "\n" + dir->read_file(row.file);
+        for (int i = 0; i < 5; i++) {
+            Luo_Olento(row.code);
+            const std::string name(Creature.pname, strnlen(Creature.pname, sizeof Creature.pname));
+            EXPECT_NE(names.find("\n" + name + "\n"), std::string::npos) << row.code << " named " << name;
+        }
+    }
 }
 
 TEST_F(CreationTest, TheBigPredatorFilterDrawsOnlyBigPredators) {

@@ -126,6 +126,37 @@ TEST_F(CreatureFile, ExitAndEntryKeepTheCreatures) {
     EXPECT_EQ(record(0).pname[0], 'H');
 }
 
+// The she-bears drawn into a stored map get their cubs when they first become the area's own; met
+// again, the same bears get none.
+TEST_F(CreatureFile, TemplateMothersGetTheirYoungOnTheFirstEntryOnly) {
+    cre_file_create((dir->path() + "/T.CRS").c_str(), 300);
+    for (int i = 0; i < 60; i++) place(i, DT_CREATURE, 605);
+    randomize(7);
+    creature_mess();
+    auto young = [] {
+        int n = 0;
+        for (int s = 0; s < CRE_COUNT; s++) {
+            if (Cre[s].kind == CK_NONE || !Cre[s].mother) continue;
+            n++;
+            EXPECT_GE(s, 60) << "a young takes a slot of its own";
+            EXPECT_TRUE(Cre[s].sexage & 2);
+            EXPECT_GE(RealCreaturePos[s], 1060) << "the young is a creature of the file as well";
+            const uint32_t mom = Cre[s].mother;
+            EXPECT_TRUE(mom >= 1000u && mom < 1060u);
+            if (mom >= 1000u && mom < 1060u) EXPECT_EQ(Cre[mom - 1000].sexage & 3, 0) << "her mother is a grown she-bear";
+        }
+        return n;
+    };
+    const int cubs = young();
+    EXPECT_GT(cubs, 0);
+    // Stored again, the pool names the bears by their numbers: no new young.
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_CREATURE) Data[i].id = (uint32_t)RealCreaturePos[Data[i].id - 1000];
+    memset(Cre, 0, sizeof Cre);
+    creature_mess();
+    EXPECT_EQ(young(), cubs);
+}
+
 TEST_F(CreatureFile, NoFreeSlotLeavesTheLiveCreaturesAlone) {
     cre_file_create((dir->path() + "/T.CRS").c_str(), 60);
     CreatureStruct c{};

@@ -3,9 +3,11 @@
 
 #include "core/crefunc.h"
 #include "creatures/describe.h"
+#include "creatures/life.h"
 #include "creatures/people.h"
 
 #include <string>
+#include <vector>
 
 namespace oxatest {
 
@@ -72,6 +74,72 @@ TEST_F(DescribeTest, CarcassShares) {
     EXPECT_EQ(carcass_rot(10, 1, word, sizeof word), 0) << "ten days in the winter cold";
     EXPECT_STREQ(word, "");
     EXPECT_EQ(carcass_rot(9, 0, word, sizeof word), 100);
+}
+
+// How torn a carcass reads from its wounds, in slot order; a fracture tears nothing only while the
+// blows counted so far are as many as all the earlier weighted wounds.
+TEST_F(DescribeTest, TornShareWeighsEachWoundAgainstAllEarlierOnes) {
+    struct W { int kind, level, part; };
+    const struct {
+        std::vector<W> wounds;
+        float tearing;
+        int torn;
+        const char *word;
+    } rows[] = {
+        {{{WK_CUT, 1, BP_THIGH}, {WK_BLUNT, 2, BP_THIGH}, {WK_CUT, 1, BP_THIGH}, {WK_BLUNT, 2, BP_THIGH}}, 2.0f, 11, "CARCASS_DAMAGE:LOW"},
+        {{{WK_BLUNT, 2, BP_THORAX}, {WK_BLUNT, 2, BP_THORAX}}, 30.0f, 0, nullptr},
+        {{{WK_CUT, 1, BP_THORAX}, {WK_CUT, 1, BP_THORAX}, {WK_BLUNT, 2, BP_THORAX}}, 2.0f, 14, "CARCASS_DAMAGE:LOW"},
+        {{{WK_BLUNT, 2, BP_HAND}, {WK_CUT, 1, BP_THIGH}, {WK_BLUNT, 2, BP_THIGH}}, 2.0f, 5, "CARCASS_DAMAGE:SLIGHT"},
+    };
+    for (const auto &row : rows) {
+        CreatureStruct &c = beast(4, 4, 640);
+        c.mode = CM_CARCASS;
+        c.tearing = row.tearing;
+        for (size_t i = 0; i < row.wounds.size(); i++) {
+            c.woundkind[i] = (uint8_t)row.wounds[i].kind;
+            c.woundlevel[i] = (uint8_t)row.wounds[i].level;
+            c.woundpart[i] = (uint8_t)row.wounds[i].part;
+        }
+        char word[100];
+        EXPECT_EQ(pctTorn_carcass(4, word, sizeof word), row.torn) << row.wounds.size() << " wounds at " << row.tearing;
+        EXPECT_STREQ(word, row.word ? MSG(row.word) : "");
+    }
+}
+
+// Who of her companions beside her lends a hand with her work.
+TEST_F(DescribeTest, OnlyCompanionsFreeBesideHerHelpWithHerTask) {
+    const struct {
+        int mode, activity, posture, away;
+        int helps;
+    } rows[] = {
+        {0, 0, 0, 1, 1},    // idle beside her
+        {2, 0, 0, 0, 0},    // fighting
+        {4, 0, 0, 1, 0},    // fleeing
+        {0, 52, 0, 1, 0},   // busy
+        {0, 0, 1, 1, 0},    // lying
+        {0, 0, 0, 2, 0},    // two squares off
+    };
+    for (const auto &row : rows) {
+        CreatureStruct &c = beast(6, CK_HUMAN);
+        species(c, "hunter");
+        c.partyflags = 256;
+        c.mode = (uint8_t)row.mode;
+        c.Puuha[0] = row.activity;
+        c.posture = (uint8_t)row.posture;
+        int dp = 0;
+        while (dp < DATA_MAX - 1 && Data[dp].type != DT_UNUSED) dp++;
+        Data[dp] = DataStruct{};
+        Data[dp].type = DT_CREATURE;
+        Data[dp].x = (uint16_t)(PlayerX + row.away);
+        Data[dp].y = (uint16_t)PlayerY;
+        Data[dp].id = CRE_DATAID + 6;
+        Data[dp].count = 1;
+        char names[100];
+        EXPECT_EQ(spendtask_helpers(names, sizeof names), row.helps) << "mode " << row.mode << ", activity "
+                                                                    << row.activity << ", posture " << row.posture;
+        CrunchData(dp);
+        c.kind = CK_NONE;
+    }
 }
 
 TEST_F(DescribeTest, PackFillsSlotsOf255) {

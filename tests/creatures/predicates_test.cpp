@@ -343,7 +343,7 @@ TEST_F(Predicates, TheBiggestGameAboutHerIsFoundOffHerOwnCell) {
         Luo_Olento(codes[i]);
         ConstantCre[codes[i]] = Creature;
     }
-    const int big = ConstantCre[605].weight > ConstantCre[611].weight ? 605 : 611;
+    const int big = ConstantCre[605].speciesweight > ConstantCre[611].speciesweight ? 605 : 611;
     const int small = big == 605 ? 611 : 605;
     auto encounter = [](int i, int code, int x, int y) {
         IsoData[i].type = DT_ENCOUNTER;
@@ -364,11 +364,50 @@ TEST_F(Predicates, TheBiggestGameAboutHerIsFoundOffHerOwnCell) {
     EXPECT_EQ((int)rec.speciescode, (int)ConstantCre[small].speciescode);
     encounter(3, big, 80, 119);
     encounter(4, 618, 101, 101);
-    ConstantCre[618].weight = 5000;          // a dog, heavier than anything, but of no species asked
+    ConstantCre[618].speciesweight = 5000;   // a dog, heavier than anything, but of no species asked
     EXPECT_EQ(find_BigMapGame(big, &rec, &x, &y), 1);
     EXPECT_EQ(x, 80);
     EXPECT_EQ(y, 119);
     for (int i = 0; i < 3; i++) ConstantCre[codes[i]] = kept[i];   // the templates are the game's own
+    memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
+    memset(Plr.mapname, 0, sizeof Plr.mapname);
+}
+
+// Any game asked: what her own people hunt or skin, weighed by the kind, not by the one animal drawn,
+// whatever people live on the land under her.
+TEST_F(Predicates, TheBiggestGameIsWeighedByItsKindForHerOwnCulture) {
+    memcpy(Plr.mapname, "BIGMAP", 7);
+    PlayerX = 100, PlayerY = 100;
+    memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
+    const int land = get_alltime_kulttuuri(100, 100);
+    const uint8_t own = Plr.culture;
+    Plr.culture = 3;
+    set_alltime_kulttuuri(100, 100, 5);
+    static CreatureStruct kept[3];
+    const int codes[3] = {605, 611, 660};
+    const float species[3] = {300, 250, 1000}, drawn[3] = {200, 280, 1000};
+    const uint16_t game[3] = {1u << 3, 0, 1u << 5}, pelt[3] = {0, 1u << 3, 0};
+    for (int i = 0; i < 3; i++) {
+        kept[i] = ConstantCre[codes[i]];
+        Luo_Olento(codes[i]);
+        ConstantCre[codes[i]] = Creature;
+        ConstantCre[codes[i]].speciesweight = species[i];
+        ConstantCre[codes[i]].weight = drawn[i];
+        ConstantCre[codes[i]].gamecultures = game[i];
+        ConstantCre[codes[i]].peltcultures = pelt[i];
+        IsoData[i].type = DT_ENCOUNTER;
+        IsoData[i].id = (uint32_t)codes[i];
+        IsoData[i].x = (uint16_t)(105 + i);
+        IsoData[i].y = 100;
+    }
+    CreatureStruct rec{};
+    int x, y;
+    EXPECT_EQ(find_BigMapGame(0, &rec, &x, &y), 1);
+    EXPECT_EQ(x, 105) << "the heavier kind, though this one was drawn light; the elk is game only on the land's people";
+    EXPECT_EQ((int)rec.speciescode, (int)ConstantCre[605].speciescode);
+    for (int i = 0; i < 3; i++) ConstantCre[codes[i]] = kept[i];
+    set_alltime_kulttuuri(100, 100, land);
+    Plr.culture = own;
     memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
     memset(Plr.mapname, 0, sizeof Plr.mapname);
 }

@@ -4,6 +4,7 @@
 #include "core/loader_fixture.h"
 #include "../items/row_letters.h"
 
+#include "items/herbarium.h"
 #include "items/plantlife.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
@@ -44,6 +45,10 @@ TEST_F(AinoPlants, SheFindsTheSorrelGrowing) {
     animals_away();
     const int sorrel = row_named("Sorrel");
     ASSERT_GT(sorrel, 0);
+    // She knows sorrel when she sees it (whether her herb lore began with it is a roll of her making).
+    const int known = KasvioPos(ConstantObj[sorrel]);
+    ASSERT_GE(known, 0);
+    HerbloreKasvio[known].mark = 1;
     int dx = 0, dy = 0;
     for (int k = 0; k < 8 && !dx && !dy; k++) {
         const int tx = k % 3 - 1, ty = k / 3 - 1;
