@@ -145,6 +145,11 @@ void KillCreature(int n, int show) {
             release_leashes(c);
             c.role = 0;
         }
+        // A villager lost so is gone from the village all the same: no place is kept for him.
+        if (is_socmember(n)) {
+            npc_socroles_lost(n);
+            fight_leave_population(n, (int)c.community);
+        }
         Poista_Olento(n);
         c.mode = CM_CARCASS;
         c.kind = CK_NONE;

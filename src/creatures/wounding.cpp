@@ -337,7 +337,8 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
         const int felled = ShockRoll(victim, w.shock, 1);
         if (felled && victim == -1)
             plr_set<int32_t>(PB_FAINTCAUSE, attacker >= 0 ? (int32_t)Cre[attacker].socialid : attacker);
-        if (victim >= 0) HerataNPC(victim);
+        // A creature asleep is woken by the blow; one awake keeps its fight and its mind.
+        if (victim >= 0 && Cre[victim].mode == CM_ASLEEP) HerataNPC(victim);
     }
     if (w.stumble && StumbleRoll(victim, w.stumble, 1)) Aseta_Etulyontiasema(attacker);
     if (w.fumble && FumbleRoll(victim, w.fumble, side)) Aseta_Etulyontiasema(attacker);

@@ -5,6 +5,8 @@
 
 #include "game/turnloop.h"
 #include "game/worldpass.h"
+#include "core/vilrecord.h"
+#include "creatures/predicates.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
 #include "activities/itemcmd.h"
@@ -62,4 +64,22 @@ TEST_F(VillageGame, HerVillagesPeopleAndGoodsBelongToItsSociety) {
     for (const DataStruct &d : Data)
         if (d.type == DT_CREATURE) placed++;
     EXPECT_GT(placed, 0);
+}
+
+// A villager who dies, drowned as a carcass or lost in the deep water without one, leaves its place in
+// the village's people either way.
+TEST_F(VillageGame, AVillagerLostInTheWaterLeavesItsPeopleToo) {
+    enter_her_village();
+    const unsigned soc = Mapinfo_socID(IsoX(), IsoY());
+    ASSERT_NE(soc, 0u);
+    int lost = 0;
+    for (int c = 0; c < CRE_COUNT && lost == 0; c++) {
+        if (Cre[c].kind != CK_HUMAN || Cre[c].community != soc || !is_socmember(c)) continue;
+        const int before = socpopulation((int)soc);
+        Cre[c].korkeus = -100;   // diving
+        KillCreature(c, 0);
+        EXPECT_EQ(socpopulation((int)soc), before - 1) << c;
+        if (Cre[c].kind == CK_NONE) lost++;
+    }
+    EXPECT_EQ(lost, 1) << "one of them was lost without a carcass";
 }

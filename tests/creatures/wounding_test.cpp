@@ -77,6 +77,22 @@ TEST_F(WoundingTest, AShockThatFellsHerRecordsWhomSheFaintedAfter) {
     EXPECT_EQ(plr_get<int32_t>(PB_INJURYCAUSE), 0);
 }
 
+TEST_F(WoundingTest, AShockWakesASleeperButLeavesAFighterToItsFight) {
+    static const struct {
+        uint8_t mode;
+        uint8_t after;
+    } rows[] = {{CM_ASLEEP, 0}, {5, 5}, {4, 4}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE((int)r.mode);
+        CreatureStruct &w = beast(2, 3, 611);
+        w.mode = r.mode;
+        w.Puuha[0] = 55;
+        HAAVOITA(2, -1, 8, BP_FACE, 3, 2);
+        EXPECT_EQ(Cre[2].mode, r.after);
+        EXPECT_EQ(Cre[2].Puuha[0] == 55, r.mode != CM_ASLEEP) << "an awake creature keeps what it was doing";
+    }
+}
+
 TEST_F(WoundingTest, ARobbersBlowsNeverRollToKill) {
     // A robber as the game makes one (no fight-mode bit of its own) and a villager giving a beating:
     // their blows at a senseless head never roll to kill, and at injury 100 the wound check only fells her.
