@@ -597,8 +597,9 @@ void feedtrigger(int n) {
     if (!onko_vironsusi(n)) Note(MSG("PET_PHRASE:EAT"));
     const int dp = crestep_pos(n);
     const int r = ravinnonhankinta(n, dp, 1);
-    if (onko_vironsusi(n)) return;
-    cre_say(n, r ? "PET_EATS" : "PET_NO_FOOD");
+    if (onko_vironsusi(n)) response_confused(n);
+    else if (r) response_happy(n);
+    else noisy_disagree(n);
 }
 
 // ---- nests and young -----------------------------------------------------------------------------

@@ -15,6 +15,8 @@
 #include "creatures/people.h"
 #include "items/plantlife.h"
 #include "maps/marker.h"
+#include "core/tekstit.h"
+#include "core/notes.h"
 
 using Animals = LifeTest;
 
@@ -435,5 +437,38 @@ TEST_F(Animals, ABirdNestsWhereItsKindNests) {
         for (int i = 0; i < DATA_MAX; i++)
             eggs += Data[i].type == DT_ITEM && strstr(ObjToItem((int)Data[i].id).name, "egg") != nullptr;
         EXPECT_EQ(eggs > 0, row.nest);
+    }
+}
+
+// Told to eat, a pet that finds food looks pleased and one that finds none will not; the bewitched
+// wolf only looks confused.
+TEST_F(Animals, APetToldToEatAnswersByWhatItFound) {
+    dir->copy_asset("messages/eng_people.txt");
+    dir->copy_asset("messages/eng_crelife.txt");
+    MSG_forget_index();
+    local_area();
+    struct Row {
+        int species;
+        bool food, bewitched;
+        const char *answer;
+    };
+    const Row table[] = {
+        {618, true, false, "looks pleased"},
+        {618, false, false, "does not seem to want to"},
+        {611, true, true, "looks confused"},
+    };
+    for (const Row &row : table) {
+        SCOPED_TRACE(row.answer);
+        memset(Data, 0, sizeof Data);
+        animal(1, PlayerX + 1, PlayerY, row.species, 25.0f);
+        Cre[1].owner = CRE_PLAYER;
+        Cre[1].diet2 = DIET_BERRIES;
+        Cre[1].energy = 100;
+        if (row.bewitched) Cre[1].stateflags |= 2;
+        if (row.food) place_record(DT_ITEM, PlayerX + 6, PlayerY, (uint32_t)food_item(431, 0.5f));
+        PlayerView();
+        ignore_lastnote();
+        feedtrigger(1);
+        EXPECT_NE(strstr(lastnote, row.answer), nullptr) << lastnote;
     }
 }
