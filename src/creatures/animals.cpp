@@ -615,8 +615,10 @@ static int open_water_within2(int x, int y) {
 
 static int plants_within2(const int *plants, int count, int x, int y) {
     int k = 0;
-    for (int i = 0; i < count; i++)
-        k += abs((int)Data[plants[i]].x - x) <= 2 && abs((int)Data[plants[i]].y - y) <= 2 && Data[plants[i]].type == DT_PLANT;
+    for (int i = 0; i < count; i++) {
+        const DataStruct &d = Data[plants[i]];
+        k += d.type == DT_PLANT && abs((int)d.x - x) <= 2 && abs((int)d.y - y) <= 2;
+    }
     return k;
 }
 
@@ -634,11 +636,14 @@ int lisaantyminen(int n, int) {
     if (c.breedingbits & 0x20) {
         int end = pool_scan_end();
         for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++)
-            if (Data[i].type == DT_PLANT && abs((int)Data[i].x - x) <= 52 && abs((int)Data[i].y - y) <= 52) plants[nplants++] = i;
+            if (Data[i].type == DT_PLANT && abs((int)Data[i].x - x) <= 52 && abs((int)Data[i].y - y) <= 52)
+                plants[nplants++] = i;
     }
-    int px[64], py[64], count = 0;
-    for (int dy = -50; dy < 50 && count < 64; dy += 1 + random(5))
-        for (int dx = -50; dx < 50 && count < 64; dx += 1 + random(5)) {
+    // every square of the hundred by hundred around may be a nest site
+    static int px[100 * 100], py[100 * 100];
+    int count = 0;
+    for (int dy = -50; dy < 50; dy += 1 + random(5))
+        for (int dx = -50; dx < 50; dx += 1 + random(5)) {
             const int sx = x + dx, sy = y + dy;
             if (sx < 73 || sx > 391 || sy < 73 || sy > 391 || explored_maploc(sx, sy)) continue;
             if (get_mapchar(sx, sy) != CH_GROUND) continue;
@@ -647,7 +652,8 @@ int lisaantyminen(int n, int) {
                 if (zoommap_ulkoluoto(sx, sy, &ox, &oy)) px[count] = ox, py[count++] = oy;
                 continue;
             }
-            const int wet_n = wet(sx, sy - 1), wet_s = wet(sx, sy + 1), wet_w = wet(sx - 1, sy), wet_e = wet(sx + 1, sy);
+            const int wet_n = wet(sx, sy - 1), wet_s = wet(sx, sy + 1);
+            const int wet_w = wet(sx - 1, sy), wet_e = wet(sx + 1, sy);
             bool nest;
             if (c.breedingbits & 0x20) {
                 // by open water between banks, or among the plants

@@ -472,3 +472,18 @@ TEST_F(Animals, APetToldToEatAnswersByWhatItFound) {
         EXPECT_NE(strstr(lastnote, row.answer), nullptr) << lastnote;
     }
 }
+
+// The nest is drawn from every site found around the bird, not from the first few to the north.
+TEST_F(Animals, ANestMayLieAnywhereAroundTheBird) {
+    int south = 0;
+    for (int k = 0; k < 10; k++) {
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(1, 240, 240, 628, 1.0f);
+        Cre[1].breedingbits = 0x41;
+        Cre[1].breedmonth = (uint8_t)Plr.month;
+        lisaantyminen(1, dp);
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_ITEM && strstr(ObjToItem((int)Data[i].id).name, "egg")) south += Data[i].y > 240;
+    }
+    EXPECT_GT(south, 0);
+}
