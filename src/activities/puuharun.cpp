@@ -55,6 +55,9 @@
 #include "core/tekstit.h"
 #include "core/player.h"
 #include "activities/food.h"
+#include "activities/harvest.h"
+#include "items/plantlife.h"
+#include "maps/squareevents.h"
 #include "activities/timber.h"
 
 // The raw meat or fish of a pack slot, ten pieces at the most, roasted by the fire: the raw pieces
@@ -260,13 +263,9 @@ static int eat_food(int n, int dp) {
         TARGET_ITEM = (int)Data[f].id;
         cre_say(n, "DO_EAT");
         const ravinto_struct v = ravinto(item);
-        Ravitse(n, v, item, 1.0f, 0);
-        if (bone && amount < item.weight) {
-            item.weight -= amount;
-            Data[f].id = (uint32_t)Luo_Esineen_Itempos(item);
-        } else {
-            reduce_datapos(f);
-        }
+        Ravitse(n, v, item, amount, 0);
+        // the whole item goes, or only what was gnawed off the one bone
+        kuluta_datapos(f, amount);
         Keskeyta_Puuha(n, 0);
         if (onko_vironsusi(n) && strstr(item.name, "bread")) {
             paasta_noiduttuelain(n);
@@ -277,9 +276,12 @@ static int eat_food(int n, int dp) {
         ravinnonhankinta(n, dp, 1);
         return 1;
     }
-    // a plant: grazed
-    c.energy = (int16_t)(c.energy + 100 > 32000 ? 32000 : c.energy + 100);
-    if (c.energy > maxenergiavaranto(n)) c.energy = (int16_t)maxenergiavaranto(n);
+    // a plant: grazed as it is picked, a ripe one as its fruit, an unripe one a whole plant at a time;
+    // a plant that gives nothing feeds nothing
+    if (HarvestBranch(n, f, onko_KASVI_korjuukypsa(f) ? HARVEST_PICK : HARVEST_WHOLE, 0) == HARVEST_OK) {
+        c.energy = (int16_t)(c.energy + 100 > 32000 ? 32000 : c.energy + 100);
+        if (c.energy > maxenergiavaranto(n)) c.energy = (int16_t)maxenergiavaranto(n);
+    }
     Keskeyta_Puuha(n, 0);
     Lisaa_Puuha(n, 2, 2);
     ravinnonhankinta(n, dp, 1);

@@ -492,7 +492,16 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                 if (dist >= r) return;
                 // the ripeness and grazing questions read the plant's own record and definition row
                 if (!grazes || !grazeable(n, i)) return;
-                look.load();
+                // and it is food for this animal: a hare leaves the berry bushes and mushrooms alone
+                const int obj = (int)d.id;
+                if (definition_row(obj)) {
+                    look.at(obj);
+                    if (!row_food.is_food(obj, 0, diet_of(c, 0), predator)) return;
+                    look.load();
+                } else {
+                    look.load();
+                    if (!NPCruokaitem(n, 0, ObjToItem(obj))) return;
+                }
                 if (crestep_trap_at(d.x, d.y) >= 0) return;
                 stepped = true;
                 if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) return;
@@ -547,7 +556,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
 int syonti(int n, int mode) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
-    if (c.energy < -500 && !onko_NPC_kumppani(n)) c.energy = -500;
+    if (c.energy < -500 && !onko_NPC_kumppani(n) && !(compword(n) & CF_STARVING)) c.energy = -500;
     const int cap = maxenergiavaranto(n);
     int gained = 0;
     for (int s = 0; s < CRE_PACK; s++) {
@@ -560,7 +569,7 @@ int syonti(int n, int mode) {
             cre_say(n, "DO_EAT");
             const int before = c.energy;
             const ravinto_struct v = ravinto(it);
-            Ravitse(n, v, it, 1.0f, 0);
+            Ravitse(n, v, it, it.weight, 0);
             gained += c.energy - before;
             Poista_NpcItem(n, s, 1);
             if (c.energy > cap / 2 || (mode == 1 && gained > cap / 4)) return 1;
@@ -593,11 +602,30 @@ void feedtrigger(int n) {
     told_to_eat = n;
     const int r = ravinnonhankinta(n, dp, 1);
     told_to_eat = CRE_NONE;
-    if (onko_vironsusi(n)) return;
-    cre_say(n, r ? "PET_EATS" : "PET_NO_FOOD");
+    if (onko_vironsusi(n)) response_confused(n);
+    else if (r) response_happy(n);
+    else noisy_disagree(n);
 }
 
 // ---- nests and young -----------------------------------------------------------------------------
+
+static int wet(int x, int y) { return terrain_flag(get_mapchar(x, y), TF_WATER); }
+
+static int open_water_within2(int x, int y) {
+    int k = 0;
+    for (int dy = -2; dy <= 2; dy++)
+        for (int dx = -2; dx <= 2; dx++) k += crestep_open_water(x + dx, y + dy) ? 1 : 0;
+    return k;
+}
+
+static int plants_within2(const int *plants, int count, int x, int y) {
+    int k = 0;
+    for (int i = 0; i < count; i++) {
+        const DataStruct &d = Data[plants[i]];
+        k += d.type == DT_PLANT && abs((int)d.x - x) <= 2 && abs((int)d.y - y) <= 2;
+    }
+    return k;
+}
 
 int lisaantyminen(int n, int) {
     if (!ask_valid(n)) return 0;
@@ -607,9 +635,20 @@ int lisaantyminen(int n, int) {
     if (!(m == c.breedmonth || m == (c.breedmonth % 12) + 1)) return 0;
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
-    int px[64], py[64], count = 0;
-    for (int dy = -50; dy < 50 && count < 64; dy += 1 + random(5))
-        for (int dx = -50; dx < 50 && count < 64; dx += 1 + random(5)) {
+    // the plants around, for the nests among them
+    static int plants[DATA_MAX];
+    int nplants = 0;
+    if (c.breedingbits & 0x20) {
+        int end = pool_scan_end();
+        for (int i = 0; i < DATA_MAX && !past_pool_end(i, end); i++)
+            if (Data[i].type == DT_PLANT && abs((int)Data[i].x - x) <= 52 && abs((int)Data[i].y - y) <= 52)
+                plants[nplants++] = i;
+    }
+    // every square of the hundred by hundred around may be a nest site
+    static int px[100 * 100], py[100 * 100];
+    int count = 0;
+    for (int dy = -50; dy < 50; dy += 1 + random(5))
+        for (int dx = -50; dx < 50; dx += 1 + random(5)) {
             const int sx = x + dx, sy = y + dy;
             if (sx < 73 || sx > 391 || sy < 73 || sy > 391 || explored_maploc(sx, sy)) continue;
             if (get_mapchar(sx, sy) != CH_GROUND) continue;
@@ -618,17 +657,22 @@ int lisaantyminen(int n, int) {
                 if (zoommap_ulkoluoto(sx, sy, &ox, &oy)) px[count] = ox, py[count++] = oy;
                 continue;
             }
-            const int wet_ns = terrain_flag(get_mapchar(sx, sy - 1), TF_WATER) && terrain_flag(get_mapchar(sx, sy + 1), TF_WATER);
-            const int wet_ew = terrain_flag(get_mapchar(sx - 1, sy), TF_WATER) && terrain_flag(get_mapchar(sx + 1, sy), TF_WATER);
-            if (c.breedingbits & 0x40) {
-                if (!wet_ns && !wet_ew && !terrain_flag(get_mapchar(sx, sy - 1), TF_WATER) &&
-                    !terrain_flag(get_mapchar(sx - 1, sy), TF_WATER))
-                    px[count] = sx, py[count++] = sy;
-            } else if (c.breedingbits & 0x20) {
-                if (wet_ns || wet_ew) px[count] = sx, py[count++] = sy;
-            } else if (wet_ns) {
-                px[count] = sx, py[count++] = sy;
+            const int wet_n = wet(sx, sy - 1), wet_s = wet(sx, sy + 1);
+            const int wet_w = wet(sx - 1, sy), wet_e = wet(sx + 1, sy);
+            bool nest;
+            if (c.breedingbits & 0x20) {
+                // by open water between banks, or among the plants
+                nest = (open_water_within2(sx, sy) > 3 && ((wet_n && wet_s) || (wet_w && wet_e))) ||
+                       plants_within2(plants, nplants, sx, sy) > 2;
+            } else if (c.breedingbits & 0x40) {
+                // on dry ground: no water beside it and no mire under it nor two squares off
+                nest = maapera_arvo(sx, sy) != 64 && !wet_n && !wet_s && !wet_w && !wet_e &&
+                       maapera_arvo(sx, sy - 2) != 64 && maapera_arvo(sx, sy + 2) != 64 &&
+                       maapera_arvo(sx - 2, sy) != 64 && maapera_arvo(sx + 2, sy) != 64;
+            } else {
+                nest = wet_n && wet_s;
             }
+            if (nest) px[count] = sx, py[count++] = sy;
         }
     c.breedingbits |= 2;
     if (!count) return 0;
@@ -868,6 +912,21 @@ static void spirit_vanish(int n, int hx, int hy) {
     Poista_Olento(n);
 }
 
+// A spirit steps into an open-water square beside it that lies 2 or 3 squares from the player.
+static void wade_near_player(int n, int dp, int &x, int &y) {
+    for (int k = 0; k < 8; k++) {
+        const int sx = x + Heds_x(k), sy = y + Heds_y(k);
+        const int d = koordinaattien_vali(sx, sy, PlayerX, PlayerY);
+        if (d < 2 || d > 3 || !crestep_open_water(sx, sy)) continue;
+        Data[dp].x = (uint16_t)sx;
+        Data[dp].y = (uint16_t)sy;
+        crestep_record_moved(dp);
+        Cre[n].Viimeisin_X = x = sx;
+        Cre[n].Viimeisin_Y = y = sy;
+        return;
+    }
+}
+
 void Ela_Haltija(int dp) {
     if ((unsigned)dp >= (unsigned)DATA_MAX || Data[dp].type != DT_CREATURE) return;
     const int n = creature_slot_of(Data[dp].id);
@@ -876,7 +935,7 @@ void Ela_Haltija(int dp) {
     if (PLAYER_SLEEPING && !cre_spare(c, SPARE_SPIRITSEEN)) return;
     if (cre_spare(c, SPARE_APPEARED) < 255) cre_spare(c, SPARE_APPEARED)++;
     kaanna_NPC_kohti(n, PlayerX, PlayerY);
-    const int x = Data[dp].x, y = Data[dp].y;
+    int x = Data[dp].x, y = Data[dp].y;
     if (See(x, y)) {
         cre_spare(c, SPARE_SPIRITSEEN) = 1;
         if (c.speciescode == 700) plr_set<uint8_t>(PB_MAIDEN, (uint8_t)(plr_get<uint8_t>(PB_MAIDEN) | MAIDEN_MET));
@@ -893,9 +952,23 @@ void Ela_Haltija(int dp) {
             const int d = koordinaattien_vali(x, y, sx, sy);
             if (d < best && d < koordinaattien_vali(PlayerX, PlayerY, sx, sy)) best = d, hx = sx, hy = sy;
         }
-    if (c.speciescode == 702 && cre_spare(c, SPARE_SPIRITSTATE) != 3 &&
-        koordinaattien_vali(x, y, PlayerX, PlayerY) > 2) {
-        Kulje_Paikkaan(n, PlayerX, PlayerY);
+    // the water spirit hides in the nearest open water, and now and then wades into the water beside
+    // it, near enough to the player to be seen there
+    if (c.speciescode == 701) {
+        int wx, wy;
+        if (etaisyys_veteen(x, y, &wx, &wy) < 1000) {
+            hx = wx, hy = wy;
+            if (random(3) == 0) wade_near_player(n, dp, x, y);
+        }
+    }
+    // the forest spirit comes to the player until it has spoken; then it may go at any time
+    if (c.speciescode == 702) {
+        if (cre_spare(c, SPARE_SPIRITSTATE) != 3) {
+            if (koordinaattien_vali(x, y, PlayerX, PlayerY) > 2) Kulje_Paikkaan(n, PlayerX, PlayerY);
+        } else if (random(3) == 0) {
+            spirit_vanish(n, hx, hy);
+            return;
+        }
     }
     if (!hx) {
         const Paikka p = Hae_Pakopaikka(n, PlayerX, PlayerY);
@@ -912,16 +985,16 @@ void Ela_Haltija(int dp) {
     }
     const int appeared = cre_spare(c, SPARE_APPEARED);
     if (appeared > 10 && cre_spare(c, SPARE_SPIRITSTATE) == 0 && c.speciescode == 700) {
-        static const char *gift[4] = {"\"I have something for you.\"", "\"Come get what is now yours.\"",
-                                      "\"Come, I want you to have it.\"", "\"Follow me and get your gift.\""};
-        static const char *play[4] = {"\"Catch me, and I'm yours.\"", "\"Come play with me.\"",
-                                      "\"You want to follow me. Yes, you do.\"", "\"Can you catch me?\""};
+        static const char *gift[4] = {"I have something for you.", "Come get what is now yours.",
+                                      "Come, I want you to have it.", "Follow me and get your gift."};
+        static const char *play[4] = {"Catch me, and I'm yours.", "Come play with me.",
+                                      "You want to follow me. Yes, you do.", "Can you catch me?"};
         if (random(12) == 0 && !(plr_get<uint8_t>(PB_MAIDEN) & MAIDEN_GIFT)) {
             cre_spare(c, SPARE_SPIRITSTATE) = 2;
-            Note(gift[random(4)]);
+            Olento_Puhuu(n, gift[random(4)]);
         } else {
             cre_spare(c, SPARE_SPIRITSTATE) = 1;
-            Note(play[random(4)]);
+            Olento_Puhuu(n, play[random(4)]);
         }
     }
     if (appeared > 10 && c.speciescode == 702 && cre_spare(c, SPARE_SPIRITSTATE) != 3 &&

@@ -38,7 +38,7 @@ enum : uint32_t {
 };
 
 // Breeding bits.
-enum : uint16_t { B_BREEDS = 0x1, B_SKERRY = 0x8, B_TWIGNEST = 0x10, B_GROUNDNEST = 0x20, B_WATERNEST = 0x40 };
+enum : uint16_t { B_BREEDS = 0x1, B_SKERRY = 0x8, B_TWIGNEST = 0x10, B_WATERNEST = 0x20, B_GROUNDNEST = 0x40 };
 
 // Morale profiles: figures 1, 2, 4, 5, 6 as base and spread.
 enum { M_PREY, M_SHY, M_PREDATOR, M_BIG, M_DOMESTIC };

@@ -36,8 +36,8 @@ void face_open_square(int &tx, int &ty) {
         getaheadxy(CRE_PLAYER, &tx, &ty);
         bool clear = true;
         for (const DataStruct &d : Data)
-            if (d.type && d.type != DT_FREED && abs((int)d.x - tx) <= 1 && abs((int)d.y - ty) <= 1 &&
-                (d.type == DT_FIRE || (d.x == tx && d.y == ty)))
+            if (d.type && d.type != DT_FREED && d.type != DT_TRACKS && abs((int)d.x - tx) <= 1 &&
+                abs((int)d.y - ty) <= 1 && (d.type == DT_FIRE || (d.x == tx && d.y == ty)))
                 clear = false;
         if (clear) return;
     }

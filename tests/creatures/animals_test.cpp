@@ -11,14 +11,21 @@
 #include "items/items.h"
 #include "life_fixture.h"
 #include "maps/sight.h"
+#include "creatures/creation.h"
+#include "creatures/people.h"
+#include "items/plantlife.h"
+#include "maps/marker.h"
+#include "core/tekstit.h"
+#include "core/notes.h"
 
 using Animals = LifeTest;
 
-static int food_item(int id, float w) {
+static int food_item(int id, float w, float full = 0.0f) {
     ItemStruct it{};
     it.type = IT_FOOD;
     it.id = (uint32_t)id;
-    it.weight = it.fullweight = w;
+    it.weight = w;
+    it.fullweight = full > 0.0f ? full : w;
     strcpy(it.name, id == 419 ? "Bone" : "Berries");
     return Luo_Esineen_Itempos(it);
 }
@@ -268,4 +275,215 @@ TEST_F(Animals, AHareThatSeesThePlayerBoltsOnTheTurnLoopsOwnPass) {
     for (int t = 0; t < 6; t++) CreatureMove();
     EXPECT_EQ(Cre[1].enemy, -1);
     EXPECT_GT(koordinaattien_vali(cx(1), cy(1), PlayerX, PlayerY), 6);
+}
+
+// The weight and count of the items left on a square.
+static float weight_left(int x, int y, int &count) {
+    float w = 0.0f;
+    count = 0;
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_ITEM && Data[i].x == x && Data[i].y == y) {
+            count += Data[i].count;
+            w += (float)Data[i].count * ObjToItem((int)Data[i].id).weight;
+        }
+    return w;
+}
+
+// An animal is fed by the pounds it eats: half a pound of berries gives half a pound's energy, and a
+// dog gnawing one bone of two takes a hundredth of its full weight from that bone alone.
+TEST_F(Animals, AnAnimalIsFedByThePoundsItEats) {
+    struct Row {
+        int id;
+        float weight, full;
+        int count;
+        int gain;       // calories: 140 a pound of berries, 1695 a pound of bone
+        float eaten;    // pounds gone from the square
+        int left;       // items left there
+    };
+    const Row table[] = {
+        {431, 0.5f, 0.5f, 1, 70, 0.5f, 0},
+        {419, 0.3f, 2.0f, 2, 34, 0.02f, 2},
+    };
+    for (const Row &row : table) {
+        SCOPED_TRACE(row.id);
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(1, 260, 260, 618, 25.0f);
+        Cre[1].diet2 = DIET_BERRIES;
+        Cre[1].energy = -300;
+        place_record(DT_ITEM, 260, 260, (uint32_t)food_item(row.id, row.weight, row.full), row.count);
+        // a bone is gnawed one tick in five
+        for (int t = 0; t < 80 && Cre[1].energy == -300; t++) {
+            if (Cre[1].Puuha[0] != 53) ASSERT_EQ(ravinnonhankinta(1, dp, 0), 1);
+            Tee_Puuha(dp);
+        }
+        EXPECT_EQ(Cre[1].energy, -300 + row.gain);
+        int count;
+        EXPECT_NEAR(weight_left(260, 260, count), row.weight * (float)row.count - row.eaten, 0.001f);
+        EXPECT_EQ(count, row.left);
+    }
+}
+
+// From its own pack it eats item by item, each by its weight; starving, it is held at -500 unless it
+// is a companion or marked as starving.
+TEST_F(Animals, EatingFromThePackFeedsByEachItemsWeight) {
+    animal(1, 260, 260, 618, 100.0f);
+    Cre[1].pack[0] = food_item(431, 0.5f);
+    Cre[1].packcount[0] = 3;
+    EXPECT_EQ(syonti(1, 0), 0);
+    EXPECT_EQ(Cre[1].energy, 210);
+    EXPECT_EQ(Cre[1].packcount[0], 0);
+    Cre[1].energy = -900;
+    syonti(1, 0);
+    EXPECT_EQ(Cre[1].energy, -500);
+    set_compword(1, CF_STARVING);
+    Cre[1].energy = -900;
+    syonti(1, 0);
+    EXPECT_EQ(Cre[1].energy, -900);
+}
+
+// A grazer goes only for the plants of its diet, and takes from the plant what a picker would: the
+// berry bush is left picked, the mushroom spot grows anew, and ripe grain that cannot be picked gives
+// nothing and feeds nothing.
+TEST_F(Animals, AGrazerEatsOnlyThePlantsOfItsDietAndTakesFromThem) {
+    ItemStruct kept[3];
+    memcpy(kept, &ConstantObj[300], sizeof kept);
+    const struct {
+        int id;
+        const char *name;
+    } plants[] = {{431, "Testberry"}, {513, "Testcap"}, {438, "Testrye"}};
+    for (int k = 0; k < 3; k++) {
+        ItemStruct p{};
+        p.type = IT_PLANT;
+        p.id = (uint32_t)plants[k].id;
+        p.cover[1] = 3;
+        strcpy(p.name, plants[k].name);
+        ConstantObj[300 + k] = p;
+    }
+    struct Row {
+        uint32_t diet;
+        int row;
+        bool goes, fed;
+        int type, state;   // the plant record afterwards
+    };
+    const Row table[] = {
+        {DIET_GRASS | DIET_PODS, 300, false, false, DT_PLANT, PLANT_RIPE},
+        {DIET_GRASS, 301, false, false, DT_PLANT, PLANT_RIPE},
+        {DIET_BERRIES, 300, true, true, DT_PLANT_PICKED, PLANT_RIPE},
+        {DIET_MUSHROOMS, 301, true, true, DT_PLANT, PLANT_GROWING},
+        {DIET_438, 302, true, false, DT_PLANT, PLANT_RIPE},
+    };
+    for (const Row &row : table) {
+        SCOPED_TRACE(testing::Message() << "diet " << row.diet << " plant " << row.row);
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(1, 260, 260);
+        Cre[1].diet1 = row.diet;
+        Cre[1].energy = -200;
+        const int plant = place_record(DT_PLANT, 261, 260, (uint32_t)row.row);
+        Data[plant].flags = PLANT_RIPE;
+        EXPECT_EQ(ravinnonhankinta(1, dp, 0), row.goes ? 1 : 0);
+        if (row.goes) ASSERT_EQ(Cre[1].Puuha[0], 53);
+        for (int t = 0; t < 10 && Cre[1].Puuha[0] == 53 && Cre[1].energy == -200; t++) Tee_Puuha(dp);
+        EXPECT_EQ(Cre[1].energy, row.fed ? -100 : -200);
+        EXPECT_EQ(Data[plant].type, row.type);
+        EXPECT_EQ(Data[plant].flags, row.state);
+    }
+    memcpy(&ConstantObj[300], kept, sizeof kept);
+}
+
+// Where a bird lays its eggs: the mallard between banks of open water, the black grouse on dry ground.
+// By the marks themselves: a dry nest has no water at any side and no mire under it or about it; a
+// nest by the water needs more than three squares of open water about it, or plants about it instead.
+TEST_F(Animals, ABirdNestsWhereItsKindNests) {
+    Luo_Olento(630);
+    const uint16_t mallard = Creature.breedingbits;
+    Luo_Olento(628);
+    const uint16_t grouse = Creature.breedingbits;
+    Plr.world_x = Plr.world_y = 500;
+    int mire = -1;
+    for (int ch = 33; ch < 256 && mire < 0; ch++)
+        if (terrain_flag(ch, TF_MIRE) && !terrain_flag(ch, TF_WATER)) mire = ch;
+    ASSERT_GT(mire, 0);
+    enum Ground { SHORE, DRY, EAST_WATER, MIRE, POOLS, PLANTS };
+    struct Row {
+        uint16_t bits;
+        Ground ground;
+        bool nest;
+    };
+    const Row table[] = {
+        {mallard, SHORE, true}, {mallard, DRY, false}, {grouse, DRY, true},   {grouse, SHORE, false},
+        {0x41, EAST_WATER, false}, {0x41, MIRE, false}, {0x21, POOLS, false}, {0x21, PLANTS, true},
+    };
+    for (const Row &row : table) {
+        SCOPED_TRACE(testing::Message() << "bits " << row.bits << " ground " << row.ground);
+        memset(Data, 0, sizeof Data);
+        for (int y = AREA_MIN; y <= AREA_MAX; y++)
+            for (int x = AREA_MIN; x <= AREA_MAX; x++) {
+                bool water = false;
+                if (row.ground == SHORE) water = y % 2 == 1;
+                if (row.ground == EAST_WATER) water = x % 3 == 2;
+                if (row.ground == POOLS) water = x % 5 == 0 && y % 2 == 1;
+                put(x, y, water ? CH_DEEP_WATER : CH_GROUND);
+                put_world(kohtaIsoX(x), kohtaIsoY(y), row.ground == MIRE ? mire : CH_BLANK);
+            }
+        if (row.ground == PLANTS)
+            for (int y = 230; y <= 250; y += 2)
+                for (int x = 230; x <= 250; x += 2) place_record(DT_PLANT, x, y, 300);
+        const int dp = animal(1, 240, 240, 628, 1.0f);
+        Cre[1].breedingbits = row.bits;
+        Cre[1].breedmonth = (uint8_t)Plr.month;
+        lisaantyminen(1, dp);
+        EXPECT_TRUE(Cre[1].breedingbits & 2) << "bred this year";
+        int eggs = 0;
+        for (int i = 0; i < DATA_MAX; i++)
+            eggs += Data[i].type == DT_ITEM && strstr(ObjToItem((int)Data[i].id).name, "egg") != nullptr;
+        EXPECT_EQ(eggs > 0, row.nest);
+    }
+}
+
+// Told to eat, a pet that finds food looks pleased and one that finds none will not; the bewitched
+// wolf only looks confused.
+TEST_F(Animals, APetToldToEatAnswersByWhatItFound) {
+    dir->copy_asset("messages/eng_people.txt");
+    dir->copy_asset("messages/eng_crelife.txt");
+    MSG_forget_index();
+    local_area();
+    struct Row {
+        int species;
+        bool food, bewitched;
+        const char *answer;
+    };
+    const Row table[] = {
+        {618, true, false, "looks pleased"},
+        {618, false, false, "does not seem to want to"},
+        {611, true, true, "looks confused"},
+    };
+    for (const Row &row : table) {
+        SCOPED_TRACE(row.answer);
+        memset(Data, 0, sizeof Data);
+        animal(1, PlayerX + 1, PlayerY, row.species, 25.0f);
+        Cre[1].owner = CRE_PLAYER;
+        Cre[1].diet2 = DIET_BERRIES;
+        Cre[1].energy = 100;
+        if (row.bewitched) Cre[1].stateflags |= 2;
+        if (row.food) place_record(DT_ITEM, PlayerX + 6, PlayerY, (uint32_t)food_item(431, 0.5f));
+        PlayerView();
+        ignore_lastnote();
+        feedtrigger(1);
+        EXPECT_NE(strstr(lastnote, row.answer), nullptr) << lastnote;
+    }
+}
+
+// The nest is drawn from every site found around the bird, not from the first few to the north.
+TEST_F(Animals, ANestMayLieAnywhereAroundTheBird) {
+    int south = 0;
+    for (int k = 0; k < 10; k++) {
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(1, 240, 240, 628, 1.0f);
+        Cre[1].breedingbits = 0x41;
+        Cre[1].breedmonth = (uint8_t)Plr.month;
+        lisaantyminen(1, dp);
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_ITEM && strstr(ObjToItem((int)Data[i].id).name, "egg")) south += Data[i].y > 240;
+    }
+    EXPECT_GT(south, 0);
 }

@@ -68,10 +68,13 @@ TEST_F(FightKeys, AFenceFallsAndASetSnareLetsGo) {
     EXPECT_NE(notes().find("You kick the fence down."), std::string::npos) << notes();
 
     // A loop snare set on the square: her kick springs it and it lies there as the snare again.
-    const int snare = record(DT_TRAP, x, y, 1);
+    int snare = record(DT_TRAP, x, y, 1);
     Data[snare].flags = 2;
     Data[snare].extra = 'd';
     EXPECT_GT(kick_east(), 0);
+    // the pass may have packed the pool meanwhile
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].x == x && Data[i].y == y && Data[i].id == 1u && (Data[i].type == DT_ITEM || Data[i].type == DT_TRAP)) snare = i;
     EXPECT_EQ(Data[snare].type, DT_ITEM);
     EXPECT_EQ(Data[snare].count, 1);
     EXPECT_EQ(Data[snare].extra, 0);

@@ -8,6 +8,8 @@
 #include "creatures/bodyrec.h"
 #include "maps/zoomstore.h"
 #include "life_fixture.h"
+#include "core/spend.h"
+#include "creatures/people.h"
 
 #include <cstdlib>
 #include <string>
@@ -193,4 +195,50 @@ TEST_F(Interp, GoingHomeFarAwayMovesTheCreatureIntoItsStoredHomeMap) {
         }
         for (int i = 0; i < DATA_MAX; i++) Data[i].type = DT_UNUSED;
     }
+}
+
+// The water spirit wades into the open water beside it, near the player, and when she comes to the
+// water's edge it dives and is gone.
+TEST_F(Interp, TheWaterSpiritWadesInAndDivesAway) {
+    put(PlayerX + 3, PlayerY + 1, CH_DEEP_WATER);
+    animal(3, PlayerX + 4, PlayerY, 701, 40.0f);
+    Cre[3].kind = CK_SPIRIT;
+    for (int t = 0; t < 30 && crestep_pos(3) >= 0 && !crestep_open_water(cx(3), cy(3)); t++) Ela_Haltija(crestep_pos(3));
+    ASSERT_GE(crestep_pos(3), 0);
+    ASSERT_TRUE(crestep_open_water(cx(3), cy(3))) << "it waded in";
+    EXPECT_EQ(koordinaattien_vali(cx(3), cy(3), PlayerX, PlayerY), 3);
+    PlayerX = cx(3) - 1;
+    Ela_Haltija(crestep_pos(3));
+    EXPECT_LT(crestep_pos(3), 0) << "it dived";
+}
+
+// The forest spirit that has spoken its words may go at any tick: about one in three.
+TEST_F(Interp, TheForestSpiritThatHasSpokenGoesSoon) {
+    int gone = 0;
+    for (int i = 0; i < 90; i++) {
+        memset(Data, 0, sizeof Data);
+        const int dp = animal(3, PlayerX + 120, PlayerY, 702, 40.0f);
+        Cre[3].kind = CK_SPIRIT;
+        cre_spare(Cre[3], SPARE_SPIRITSTATE) = 3;
+        Ela_Haltija(dp);
+        gone += crestep_pos(3) < 0;
+    }
+    EXPECT_NEAR(gone, 30, 14);
+}
+
+// The forest maid speaks her words as a creature does, and they break off what the player is doing.
+TEST_F(Interp, TheForestMaidSpeaksAndHerWordsBreakOffTheWork) {
+    static std::string said;
+    said.clear();
+    people_speech_log = [](int, const char *key, const char *text) { said += std::string(key) + ":" + text + ";"; };
+    const int dp = animal(3, PlayerX + 10, PlayerY, 700, 40.0f);
+    Cre[3].kind = CK_SPIRIT;
+    cre_spare(Cre[3], SPARE_APPEARED) = 11;
+    SPEND_INTERRUPT = 0;
+    Ela_Haltija(dp);
+    people_speech_log = nullptr;
+    EXPECT_EQ(said.rfind("NPC_SAYS:", 0), 0u) << said;
+    EXPECT_EQ(said.find('"'), std::string::npos) << said;
+    EXPECT_EQ(SPEND_INTERRUPT, 4);
+    SPEND_INTERRUPT = 0;
 }

@@ -170,10 +170,11 @@ TEST_F(AinoLeash, SheLeadsHerDogTiesItToATreeAndPicksTheRopeUpAgain) {
     command({'G', SDLK_DOWN, oxatest::ground_letter(x + 2, y + 1, "Rope"), SDLK_SPACE});
     ASSERT_NE(rope_carried(), nullptr) << notes();
 
-    // The dog keeps near her; she puts the rope on it from where she stands.
+    // The dog keeps near her, or comes back from the food it went after; she puts the rope on it from
+    // where she stands.
     srand(20261208);   // the dog's wanderings do not hang on what the day drew before
     world_answers();
-    for (int turn = 0; turn < 40 && !beside_in_sight(dog); turn++) {
+    for (int turn = 0; turn < 120 && !beside_in_sight(dog); turn++) {
         command({SDLK_PERIOD});
         world_answers();
     }
