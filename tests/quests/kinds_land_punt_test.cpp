@@ -4,19 +4,14 @@
 #include "quests/kinds_land_fixture.h"
 
 #include "activities/activities.h"
-#include "activities/itemcmd.h"
-#include "activities/timber.h"
 #include "activities/magic.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
-#include "items/vessels.h"
-#include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "quests/kinds_land_int.h"
 #include "quests/questkinds.h"
 #include "society/questtalk.h"
-#include "society/smalltalk.h"
 
 using namespace oxatest;
 
@@ -163,118 +158,4 @@ TEST_F(QuestKindsLandPunt, NoVillageNearMakesNothing) {
     EXPECT_EQ(force(10, old, soc), 0);
     EXPECT_NE(std::string(questoffer_log()).find("not made"), std::string::npos) << "the kind's own maker said no";
     EXPECT_EQ(before.differs(WorldSnapshot::take()), "");
-}
-
-// The whole errand as she plays it: the old man's talk, down into the carver's village with a log of a
-// tree felled in the rain, the carver takes it and carves while the days pass, and the punt she
-// carries home completes the quest.
-TEST_F(QuestKindsLandPunt, TheCarverTakesTheLogAndThePuntIsCarried) {
-    const int soc = village();
-    const int old = old_man(soc);
-    ASSERT_GE(old, 0);
-    srand(11);
-    ASSERT_EQ(force(10, old, soc), 1) << questoffer_log();
-    const uint32_t qid = Cre[old].quest;
-    QuestStruct q, side;
-    ASSERT_TRUE(loadQuest(qid, q));
-    ASSERT_TRUE(loadQuest(q.sideQuestIds[0], side));
-    open_talk(old);
-    ASSERT_EQ(walk({2, 4, 5, 7, 6, 8}), -1);
-    ClearChatOptStruct();
-    Chatting_With = CRE_NONE;
-
-    // Out onto the world map and down into the carver's village.
-    const WorldCell home = {IsoX(), IsoY()};
-    step_away_from_creatures();
-    command({SDLK_RETURN});
-    command({SDLK_PERIOD});
-    ASSERT_TRUE(bigmap()) << notes();
-    PlayerX = (int)side.worldX;
-    PlayerY = (int)side.worldY;
-    command({SDLK_RETURN});
-    command({SDLK_PERIOD});
-    ASSERT_FALSE(bigmap()) << notes();
-    const int carver = sotu_Crepos(side.giverUid);
-    ASSERT_GE(carver, 0) << "the carver lives in his village";
-    const int cdp = cre_datapos(carver);
-    ASSERT_GE(cdp, 0);
-    bool beside = false;
-    for (int dy = -1; dy <= 1 && !beside; dy++)
-        for (int dx = -1; dx <= 1 && !beside; dx++)
-            if ((dx || dy) && entry_square_free(Data[cdp].x + dx, Data[cdp].y + dy))
-                PlayerX = Data[cdp].x + dx, PlayerY = Data[cdp].y + dy, beside = true;
-    ASSERT_TRUE(beside);
-    // The log she carved from a trunk felled in the rain, laid down beside him.
-    ItemStruct log = ObjToItem(object("Log", 1));
-    ASSERT_STREQ(log.name, "Log");
-    log.magic = TIMBER_RAIN_MARK;
-    const int log_obj = Luo_Esineen_Itempos(log);
-    ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, log_obj, 1), 0);
-
-    // His side opens with the old man's greetings once she knows his name; he takes the log.
-    Chatting_With = carver;
-    KysyNimi();
-    open_talk(carver);
-    ASSERT_EQ(walk({0, 2}), -1) << "the log is the proper one";
-    EXPECT_EQ(Cre[carver].quest, 0u) << "his quest link is dropped";
-    EXPECT_EQ(Cre[carver].craftstate, 1);
-    int log_dp = -1;
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_ITEM && ObjToItem((int)Data[i].id).origin == side.condRestamp[0]) log_dp = i;
-    ASSERT_GE(log_dp, 0) << "the log he counted carries the stamp";
-    EXPECT_EQ(ObjToItem((int)Data[log_dp].id).magic, TIMBER_RAIN_MARK);
-    ClearChatOptStruct();
-    Chatting_With = CRE_NONE;
-
-    // He takes the log up and carves it into the punt over the order's days.
-    const uint32_t punt = side.craftOrder[0];
-    int work = -1;
-    for (int t = 0; t < 200 && work < 0; t++) {
-        command({SDLK_PERIOD});
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_WORK && Data[i].id == punt) work = i;
-    }
-    ASSERT_GE(work, 0) << "he set to work on the log";
-    EXPECT_GE(Data[work].ready_minute, Plr.minutes + side.craftOrder[2] - 60);
-    EXPECT_LE(Data[work].ready_minute, Plr.minutes + side.craftOrder[2]);
-    Data[work].ready_minute = Plr.minutes;   // the days of carving gone by
-    int made = -1;
-    for (int t = 0; t < 5 && made < 0; t++) {
-        command({SDLK_PERIOD});
-        for (int i = 0; i < DATA_MAX; i++)
-            if (Data[i].type == DT_ITEM && Data[i].id == punt) made = i;
-    }
-    ASSERT_GE(made, 0) << "the punt lies finished";
-    for (int t = 0; t < 30 && Cre[carver].craftstate == 1; t++) command({SDLK_PERIOD});
-    EXPECT_EQ(Cre[carver].craftstate, 2) << "his order is ready";
-    PlayerX = Data[made].x;
-    PlayerY = Data[made].y;
-    GetIt(made, 1, 0);
-    int slot = -1;
-    for (int s = 0; s < PLR_SLOTS; s++)
-        if (Plr.inv_obj[s] == (int)punt) slot = s;
-    ASSERT_GE(slot, 0) << "she carries the punt";
-
-    // Home to the old man with it.
-    step_away_from_creatures();
-    command({SDLK_RETURN});
-    command({SDLK_PERIOD});
-    ASSERT_TRUE(bigmap()) << notes();
-    PlayerX = home.x;
-    PlayerY = home.y;
-    for (int t = 0; t < 3 && bigmap(); t++) {   // what she came across on the way is passed by
-        command({SDLK_RETURN});
-        command({SDLK_SPACE, SDLK_PERIOD});
-    }
-    ASSERT_FALSE(bigmap()) << notes();
-    const int back = sotu_Crepos(q.giverUid);
-    ASSERT_GE(back, 0) << notes();
-    Chatting_With = back;
-    open_talk(back);
-    deliver_item(slot, 1);
-    EXPECT_TRUE(pick_line(19));
-    ASSERT_TRUE(loadQuest(qid, q));
-    EXPECT_EQ(q.talk[25].said, 1);
-    EXPECT_EQ(q.talk[19].said, 1);
-    EXPECT_EQ(q.completionDay, Plr.daynumber);
 }
