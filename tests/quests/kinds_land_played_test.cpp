@@ -11,6 +11,7 @@
 #include "maps/mapunit.h"
 #include "society/questtalk.h"
 #include "society/smalltalk.h"
+#include "worldgen/culturegoods.h"
 
 using namespace oxatest;
 
@@ -117,6 +118,41 @@ public:
         hand_over(q.id, punt);
     }
 
+    // ---- 37: a maiden walked to the land of a distant people ----
+    void escort(int soc) {
+        int maiden = -1;
+        for (int n = 0; n < CRE_COUNT && maiden < 0; n++)
+            if (Cre[n].kind == CK_HUMAN && Cre[n].community == (uint32_t)soc && Cre[n].speciescode == 520 &&
+                strstr(Cre[n].species, "aiden"))
+                maiden = n;
+        if (maiden < 0) maiden = villager(soc);   // the village drawn for this run may have no maiden
+        ASSERT_GE(maiden, 0);
+        // She is of a distant people: the maiden wants to see their land.
+        const int far = DistantNeighbour(Cre[maiden].culture);
+        Plr.culture = (uint8_t)far;
+        int made = 0;
+        for (int seed = 1; seed < 20 && !made; seed++) {
+            srand(seed);
+            made = force(37, maiden, soc);
+        }
+        ASSERT_EQ(made, 1) << questoffer_log();
+        const uint32_t qid = Cre[maiden].quest, uid = Cre[maiden].socialid;
+        accept(maiden, {3, 4, 10, 11});
+        // A village of that people ten cells from hers (her world has none so near).
+        const int hx = IsoX(), hy = IsoY();
+        maailma_alltime[mapidx(hx + 10, hy)] = 239;
+        set_alltime_kulttuuri(hx + 10, hy, far);
+        go_to(hx + 10, hy);
+        const int there = sotu_Crepos(uid);
+        ASSERT_GE(there, 0) << "the maiden came along";
+        open_talk(there);
+        EXPECT_EQ(globqS.conditions[0], 1) << "she has arrived";
+        EXPECT_TRUE(pick_line(16));
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(qid, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+    }
+
 protected:
     static int holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -198,5 +234,6 @@ TEST_P(LandPlayed, FromTheOfferToTheReward) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
-                         ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt}),
+                         ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt},
+                                           LandRow{37, "escort", &LandPlayed::escort}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
