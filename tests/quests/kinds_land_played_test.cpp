@@ -5,6 +5,9 @@
 #include "activities/itemcmd.h"
 #include "activities/timber.h"
 #include "core/obj_func.h"
+#include "creatures/creation.h"
+#include "maps/mapquery.h"
+#include "society/meetings.h"
 #include "items/vessels.h"
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
@@ -153,6 +156,53 @@ public:
         EXPECT_EQ(q.completionDay, Plr.daynumber);
     }
 
+    // ---- 38: a woodsman lost in the wild, walked to a village ----
+    void woodsman(int soc) {
+        const int hx = IsoX(), hy = IsoY();
+        int wx = 0, wy = 0;   // a cell with no settlement within 10 cells
+        for (int d = 10; d < 60 && !wx; d++)
+            for (int dx = -d; dx <= d && !wx; dx++)
+                if (!is_settled_area(hx + dx, hy + d, 10) && get_alltime_maailmachar(hx + dx, hy + d) >= 128)
+                    wx = hx + dx, wy = hy + d;
+        ASSERT_NE(wx, 0);
+        go_to(wx, wy);
+        // A lone woodsman met there after days away offers his quest.
+        static CreatureStruct p;
+        synnyta_IHMISOLENTO(p, 540, 0, 0);
+        int w = -1;
+        for (int d = 2; d < 8 && w < 0; d++)
+            for (int dx = -d; dx <= d && w < 0; dx++)
+                if (entry_square_free(PlayerX + dx, PlayerY + d)) {
+                    const int id = new_creature_to_DATA(p);
+                    ASSERT_NE(id, CRE_NONE);
+                    set_data(DT_CREATURE, PlayerX + dx, PlayerY + d, id, 1);
+                    w = id - CRE_DATAID;
+                }
+        ASSERT_GE(w, 0);
+        for (int seed = 1; seed < 20 && !Cre[w].quest; seed++) {
+            srand(seed);
+            Plr.lastquest_day = 0;
+            Cre[w].daysaved = (int32_t)Plr.daynumber - 5;
+            creature_update(w, cre_datapos(w));
+        }
+        ASSERT_NE(Cre[w].quest, 0u) << questoffer_log();
+        const uint32_t qid = Cre[w].quest, uid = Cre[w].socialid;
+        accept(w, {4, 6});
+        // Home to her village and in among the houses, and he with her.
+        go_to(hx, hy);
+        const UiRect r = bigxy_zoomrect(hx, hy);
+        for (int t = 0; t < 12; t++) step_toward(r.x + r.w / 2, r.y + r.h / 2);
+        const int there = sotu_Crepos(uid);
+        ASSERT_GE(there, 0) << "the woodsman came along";
+        open_talk(there);
+        EXPECT_EQ(globqS.conditions[0], 1) << "he has arrived";
+        EXPECT_TRUE(pick_line(16));
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(qid, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        (void)soc;
+    }
+
 protected:
     static int holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -183,6 +233,17 @@ protected:
         ASSERT_FALSE(bigmap()) << notes();
         ASSERT_EQ(IsoX(), x);
         ASSERT_EQ(IsoY(), y);
+    }
+    // A step by the compass toward the square (Ctrl with a keypad key).
+    static void step_toward(int x, int y) {
+        static const SDL_Keycode keypad[3][3] = {{SDLK_KP_7, SDLK_KP_4, SDLK_KP_1},
+                                                 {SDLK_KP_8, SDLK_KP_5, SDLK_KP_2},
+                                                 {SDLK_KP_9, SDLK_KP_6, SDLK_KP_3}};
+        const int dx = (x > PlayerX) - (x < PlayerX), dy = (y > PlayerY) - (y < PlayerY);
+        KeyFeeder typing;
+        typing.key(keypad[dx + 1][dy + 1], KMOD_CTRL);
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
     }
     // The first lying thing that `is` picks, taken up from its square: its object number, 0 none.
     template <class F> static int take_up(F is) {
@@ -235,5 +296,6 @@ TEST_P(LandPlayed, FromTheOfferToTheReward) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                          ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt},
-                                           LandRow{37, "escort", &LandPlayed::escort}),
+                                           LandRow{37, "escort", &LandPlayed::escort},
+                                           LandRow{38, "woodsman", &LandPlayed::woodsman}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
