@@ -26,6 +26,7 @@ struct LandRow {
     const char *name;
     void (LandPlayed::*play)(int soc);
 };
+void PrintTo(const LandRow &r, std::ostream *os) { *os << "kind " << r.kind; }
 
 class LandPlayed : public LandQuestTest, public ::testing::WithParamInterface<LandRow> {
 public:
