@@ -640,6 +640,7 @@ int PaaPuuha(int n) {
         if (d.type != DT_ITEM) continue;
         if (d.id == c.mainwords[0]) {
             c.Paapuuha = 2;
+            if (c.craftstate == 1 && c.craftproduct == d.id) c.craftstate = 2;   // the order is ready
             return 0;
         }
         if (ObjToItem((int)d.id).origin != c.mainwords[2]) continue;

@@ -148,19 +148,18 @@ int items_at_place(QuestStruct &q, int s, const CreatureStruct *giver) {
         sum += d.count ? d.count : 1;
         last = i;
     }
-    if (q.condCount[s] && sum >= q.condCount[s]) {
-        if (q.condRestamp[s] && last >= 0) {
-            ItemStruct made;
-            hae_esine(made, q.condRestamp[s]);
-            if (made.type) {
-                const int obj = Esineesta_Uniikki(made);
-                if (obj > 0) Data[last].id = (uint32_t)obj;
-            }
+    if (sum == 0 || sum < q.condCount[s]) return matched ? 2 : 0;
+    // The last counted item is marked as the one the slot took: its source becomes the stamp, so
+    // the work that waits for it finds it.
+    if (q.condRestamp[s] && last >= 0) {
+        ItemStruct it = ObjToItem((int)Data[last].id);
+        if (it.origin != q.condRestamp[s]) {
+            it.origin = q.condRestamp[s];
+            const int obj = Luo_Esineen_Itempos(it);
+            if (obj > 0) Data[last].id = (uint32_t)obj;
         }
-        return 1;
     }
-    if (!q.condCount[s] && sum > 0) return 1;
-    return matched ? 2 : 0;
+    return 1;
 }
 
 // Condition 5: the animal of the social id within 10 squares of the player goes back to its pen, or
@@ -756,6 +755,13 @@ void ClaimCraft() {
     c->craftvalue[0] = globqS.craftOrder[1];
     c->craftvalue[1] = globqS.craftOrder[2];
     c->craftflags = 0;
+    // The order is worked on at once: the stamped material fetched and worked into the product
+    // over the order's time.
+    c->Paapuuha = 1;
+    c->mainwords[0] = globqS.craftOrder[0];
+    c->mainwords[1] = globqS.craftOrder[2];
+    c->mainwords[2] = globqS.craftOrder[1];
+    c->mainflags = 0;
 }
 
 void ClaimMagic(const char *tags) {

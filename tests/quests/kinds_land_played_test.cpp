@@ -1,0 +1,302 @@
+// The quests of the land played as she plays them, one row a kind: the offer, the talk to the
+// acceptance, her journey out into the world for what is wanted, home again with it and the reward.
+#include "quests/kinds_land_fixture.h"
+
+#include "activities/itemcmd.h"
+#include "activities/timber.h"
+#include "core/obj_func.h"
+#include "creatures/creation.h"
+#include "maps/mapquery.h"
+#include "society/meetings.h"
+#include "items/vessels.h"
+#include "maps/facing.h"
+#include "maps/kulttuuri.h"
+#include "maps/mapunit.h"
+#include "society/questtalk.h"
+#include "society/smalltalk.h"
+#include "worldgen/culturegoods.h"
+
+using namespace oxatest;
+
+namespace {
+
+class LandPlayed;
+struct LandRow {
+    int kind;
+    const char *name;
+    void (LandPlayed::*play)(int soc);
+};
+void PrintTo(const LandRow &r, std::ostream *os) { *os << "kind " << r.kind; }
+
+class LandPlayed : public LandQuestTest, public ::testing::WithParamInterface<LandRow> {
+public:
+    // ---- 5: the adventurer's weapon, left beside his shelter out in the wild ----
+    void axe(int soc) {
+        const int asked = villager(soc);
+        ASSERT_GE(asked, 0);
+        ASSERT_EQ(force(5, asked, soc), 1) << questoffer_log();
+        const int adv = holder(5);
+        ASSERT_GE(adv, 0);
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(Cre[adv].quest, q));
+        accept(adv, {1, 3, 4, 5, 6});
+        // The shelter: the stored map near the mark he gave with his weapon on it.
+        int sx = 0, sy = 0;
+        static ZoomStruct kept;
+        memcpy(&kept, &Zoom, sizeof kept);
+        for (int y = q.marks[0].y - 8; y <= q.marks[0].y + 8 && !sx; y++)
+            for (int x = q.marks[0].x - 8; x <= q.marks[0].x + 8 && !sx; x++)
+                if (ZoomMapPos(x, y) && load_zoommap(x, y))
+                    for (const DataStruct &d : Zoom.data)
+                        if (d.type == DT_ITEM && ObjToItem((int)d.id).origin == q.fetchItemId) sx = x, sy = y;
+        memcpy(&Zoom, &kept, sizeof Zoom);
+        ASSERT_NE(sx, 0) << "the weapon lies near the mark";
+        const int hx = IsoX(), hy = IsoY();
+        go_to(sx, sy);
+        const int weapon = take_up([&](const DataStruct &d) { return ObjToItem((int)d.id).origin == q.fetchItemId; });
+        ASSERT_GT(weapon, 0) << "the weapon lies by the shelter";
+        go_to(hx, hy);
+        hand_over(q.id, weapon);
+    }
+
+    // ---- 10: the old man's punt, carved by a carver of a village nearby from a log she brings ----
+    void punt(int soc) {
+        int old = -1;
+        for (int c = 0; c < CRE_COUNT && old < 0; c++)
+            if (Cre[c].kind == CK_HUMAN && Cre[c].community == (uint32_t)soc && Cre[c].speciescode == 560) old = c;
+        if (old < 0) old = villager(soc);   // the village drawn for this run may have no old man
+        ASSERT_GE(old, 0);
+        // A village of his people ten cells from hers (her world has none so near).
+        const int hx = IsoX(), hy = IsoY();
+        maailma_alltime[mapidx(hx + 10, hy)] = 239;
+        set_alltime_kulttuuri(hx + 10, hy, Cre[old].culture);
+        ASSERT_EQ(force(10, old, soc), 1) << questoffer_log();
+        QuestStruct q, side;
+        ASSERT_TRUE(loadQuest(Cre[old].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], side));
+        accept(old, {2, 4, 5, 7, 6, 8});
+
+        go_to(side.worldX, side.worldY);
+        const int carver = sotu_Crepos(side.giverUid);
+        ASSERT_GE(carver, 0) << "the carver lives in his village";
+        const int cdp = cre_datapos(carver);
+        ASSERT_GE(cdp, 0);
+        bool beside = false;
+        for (int dy = -1; dy <= 1 && !beside; dy++)
+            for (int dx = -1; dx <= 1 && !beside; dx++)
+                if ((dx || dy) && entry_square_free(Data[cdp].x + dx, Data[cdp].y + dy))
+                    PlayerX = Data[cdp].x + dx, PlayerY = Data[cdp].y + dy, beside = true;
+        ASSERT_TRUE(beside);
+        // The log she carved from a trunk felled in the rain, laid down beside him.
+        ItemStruct log = ObjToItem(object("Log", 1));
+        ASSERT_STREQ(log.name, "Log");
+        log.magic = TIMBER_RAIN_MARK;
+        ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, Luo_Esineen_Itempos(log), 1), 0);
+        // His side opens with the old man's greetings once she knows his name; he takes the log.
+        Chatting_With = carver;
+        KysyNimi();
+        open_talk(carver);
+        ASSERT_EQ(walk({0, 2}), -1) << "the log is the proper one";
+        EXPECT_EQ(Cre[carver].quest, 0u) << "his quest link is dropped";
+        EXPECT_EQ(Cre[carver].craftstate, 1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        int stamped = -1;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_ITEM && ObjToItem((int)Data[i].id).origin == side.condRestamp[0]) stamped = i;
+        ASSERT_GE(stamped, 0) << "the log he counted carries the stamp";
+
+        // He takes the log up and carves it into the punt over the order's days.
+        const uint32_t product = side.craftOrder[0];
+        const int work = wait_for(DT_WORK, product, 200);
+        ASSERT_GE(work, 0) << "he set to work on the log";
+        EXPECT_GE(Data[work].ready_minute, Plr.minutes + side.craftOrder[2] - 60);
+        EXPECT_LE(Data[work].ready_minute, Plr.minutes + side.craftOrder[2]);
+        Data[work].ready_minute = Plr.minutes;   // the days of carving gone by
+        ASSERT_GE(wait_for(DT_ITEM, product, 5), 0) << "the punt lies finished";
+        for (int t = 0; t < 30 && Cre[carver].craftstate == 1; t++) command({SDLK_PERIOD});
+        EXPECT_EQ(Cre[carver].craftstate, 2) << "his order is ready";
+        const int punt = take_up([&](const DataStruct &d) { return d.id == product; });
+        ASSERT_GT(punt, 0);
+        go_to(hx, hy);
+        hand_over(q.id, punt);
+    }
+
+    // ---- 37: a maiden walked to the land of a distant people ----
+    void escort(int soc) {
+        int maiden = -1;
+        for (int n = 0; n < CRE_COUNT && maiden < 0; n++)
+            if (Cre[n].kind == CK_HUMAN && Cre[n].community == (uint32_t)soc && Cre[n].speciescode == 520 &&
+                strstr(Cre[n].species, "aiden"))
+                maiden = n;
+        if (maiden < 0) maiden = villager(soc);   // the village drawn for this run may have no maiden
+        ASSERT_GE(maiden, 0);
+        // She is of a distant people: the maiden wants to see their land.
+        const int far = DistantNeighbour(Cre[maiden].culture);
+        Plr.culture = (uint8_t)far;
+        int made = 0;
+        for (int seed = 1; seed < 20 && !made; seed++) {
+            srand(seed);
+            made = force(37, maiden, soc);
+        }
+        ASSERT_EQ(made, 1) << questoffer_log();
+        const uint32_t qid = Cre[maiden].quest, uid = Cre[maiden].socialid;
+        accept(maiden, {3, 4, 10, 11});
+        // A village of that people ten cells from hers (her world has none so near).
+        const int hx = IsoX(), hy = IsoY();
+        maailma_alltime[mapidx(hx + 10, hy)] = 239;
+        set_alltime_kulttuuri(hx + 10, hy, far);
+        go_to(hx + 10, hy);
+        const int there = sotu_Crepos(uid);
+        ASSERT_GE(there, 0) << "the maiden came along";
+        open_talk(there);
+        EXPECT_EQ(globqS.conditions[0], 1) << "she has arrived";
+        EXPECT_TRUE(pick_line(16));
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(qid, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+    }
+
+    // ---- 38: a woodsman lost in the wild, walked to a village ----
+    void woodsman(int soc) {
+        const int hx = IsoX(), hy = IsoY();
+        int wx = 0, wy = 0;   // a cell with no settlement within 10 cells
+        for (int d = 10; d < 60 && !wx; d++)
+            for (int dx = -d; dx <= d && !wx; dx++)
+                if (!is_settled_area(hx + dx, hy + d, 10) && get_alltime_maailmachar(hx + dx, hy + d) >= 128)
+                    wx = hx + dx, wy = hy + d;
+        ASSERT_NE(wx, 0);
+        go_to(wx, wy);
+        // A lone woodsman met there after days away offers his quest.
+        static CreatureStruct p;
+        synnyta_IHMISOLENTO(p, 540, 0, 0);
+        int w = -1;
+        for (int d = 2; d < 8 && w < 0; d++)
+            for (int dx = -d; dx <= d && w < 0; dx++)
+                if (entry_square_free(PlayerX + dx, PlayerY + d)) {
+                    const int id = new_creature_to_DATA(p);
+                    ASSERT_NE(id, CRE_NONE);
+                    set_data(DT_CREATURE, PlayerX + dx, PlayerY + d, id, 1);
+                    w = id - CRE_DATAID;
+                }
+        ASSERT_GE(w, 0);
+        for (int seed = 1; seed < 20 && !Cre[w].quest; seed++) {
+            srand(seed);
+            Plr.lastquest_day = 0;
+            Cre[w].daysaved = (int32_t)Plr.daynumber - 5;
+            creature_update(w, cre_datapos(w));
+        }
+        ASSERT_NE(Cre[w].quest, 0u) << questoffer_log();
+        const uint32_t qid = Cre[w].quest, uid = Cre[w].socialid;
+        accept(w, {4, 6});
+        // Home to her village and in among the houses, and he with her.
+        go_to(hx, hy);
+        const UiRect r = bigxy_zoomrect(hx, hy);
+        for (int t = 0; t < 12; t++) step_toward(r.x + r.w / 2, r.y + r.h / 2);
+        const int there = sotu_Crepos(uid);
+        ASSERT_GE(there, 0) << "the woodsman came along";
+        open_talk(there);
+        EXPECT_EQ(globqS.conditions[0], 1) << "he has arrived";
+        EXPECT_TRUE(pick_line(16));
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(qid, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        (void)soc;
+    }
+
+protected:
+    static int holder(int kind) {
+        for (int n = 0; n < CRE_COUNT; n++) {
+            QuestStruct q;
+            if (Cre[n].kind == CK_HUMAN && Cre[n].quest && loadQuest(Cre[n].quest, q) && q.kind == kind) return n;
+        }
+        return -1;
+    }
+    static void accept(int giver, std::initializer_list<int> lines) {
+        open_talk(giver);
+        ASSERT_EQ(walk(lines), -1);
+        EXPECT_EQ(globqS.accepted, 1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+    }
+    // Up onto the world map and down into the cell.
+    void go_to(int x, int y) {
+        step_away_from_creatures();
+        command({SDLK_RETURN});
+        command({SDLK_PERIOD});
+        ASSERT_TRUE(bigmap()) << notes();
+        PlayerX = x;
+        PlayerY = y;
+        for (int t = 0; t < 3 && bigmap(); t++) {   // what she came across on the way is passed by
+            command({SDLK_RETURN});
+            command({SDLK_SPACE, SDLK_PERIOD});
+        }
+        ASSERT_FALSE(bigmap()) << notes();
+        ASSERT_EQ(IsoX(), x);
+        ASSERT_EQ(IsoY(), y);
+    }
+    // A step by the compass toward the square (Ctrl with a keypad key).
+    static void step_toward(int x, int y) {
+        static const SDL_Keycode keypad[3][3] = {{SDLK_KP_7, SDLK_KP_4, SDLK_KP_1},
+                                                 {SDLK_KP_8, SDLK_KP_5, SDLK_KP_2},
+                                                 {SDLK_KP_9, SDLK_KP_6, SDLK_KP_3}};
+        const int dx = (x > PlayerX) - (x < PlayerX), dy = (y > PlayerY) - (y < PlayerY);
+        KeyFeeder typing;
+        typing.key(keypad[dx + 1][dy + 1], KMOD_CTRL);
+        int r;
+        typing.typed([&] { return turn_pass(&r); });
+    }
+    // The first lying thing that `is` picks, taken up from its square: its object number, 0 none.
+    template <class F> static int take_up(F is) {
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (Data[i].type != DT_ITEM || !is(Data[i])) continue;
+            const int obj = (int)Data[i].id;
+            PlayerX = Data[i].x;
+            PlayerY = Data[i].y;
+            return GetIt(i, 1, 0) == 1 ? obj : 0;
+        }
+        return 0;
+    }
+    // Turns waited until a record of the type and object lies on the map: its index, -1 never.
+    static int wait_for(int type, uint32_t obj, int turns) {
+        for (int t = 0; t < turns; t++) {
+            command({SDLK_PERIOD});
+            for (int i = 0; i < DATA_MAX; i++)
+                if (Data[i].type == type && Data[i].id == obj) return i;
+        }
+        return -1;
+    }
+    // What was wanted handed to the giver, who completes the quest and rewards her.
+    void hand_over(uint32_t qid, int obj) {
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(qid, q));
+        const int giver = sotu_Crepos(q.giverUid);
+        ASSERT_GE(giver, 0) << "the giver is at home";
+        int slot = -1;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] == obj) slot = s;
+        ASSERT_GE(slot, 0) << "she carries it";
+        open_talk(giver);
+        deliver_item(slot, 1);
+        EXPECT_TRUE(pick_line(19));
+        ASSERT_TRUE(loadQuest(qid, q));
+        EXPECT_EQ(q.talk[25].said, 1);
+        EXPECT_EQ(q.talk[19].said, 1);
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+    }
+};
+
+}  // namespace
+
+TEST_P(LandPlayed, FromTheOfferToTheReward) {
+    const int soc = village();
+    ASSERT_GT(soc, 0);
+    srand(11);
+    (this->*GetParam().play)(soc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
+                         ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt},
+                                           LandRow{37, "escort", &LandPlayed::escort},
+                                           LandRow{38, "woodsman", &LandPlayed::woodsman}),
+                         [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
