@@ -23,15 +23,24 @@ int records_of(int type, uint32_t id) {
     return n;
 }
 
-TEST_F(ForestCover, AHiddenWolfWaitsInTheCoverUntilItIsLetOut) {
-    const int n = oxatest::creature_east_of_her(611);
+// A creature of the species east of her, kept in the creature file and hidden in the cover: its
+// persistent number, or 0 when it could not be kept.
+int hidden_in_cover(int species, int &n) {
+    n = oxatest::creature_east_of_her(species);
     const int number = SaveNewRealCreature(Cre[n]);
-    ASSERT_GE(number, CRE_DATAID);
+    if (number < CRE_DATAID) return 0;
     RealCreaturePos[n] = number;
     Cre[n].socialid = (uint32_t)number;
     Cre[n].stateflags |= 0x80;
-    ASSERT_TRUE(Talleta_RealCreature(Cre[n], number));
+    if (!Talleta_RealCreature(Cre[n], number)) return 0;
     forestcover_hide_all();
+    return number;
+}
+
+TEST_F(ForestCover, AHiddenWolfWaitsInTheCoverUntilItIsLetOut) {
+    int n;
+    const int number = hidden_in_cover(611, n);
+    ASSERT_GE(number, CRE_DATAID);
     ASSERT_EQ(records_of('u', (uint32_t)number), 1) << "hidden as a record of its own";
     EXPECT_LT(cre_datapos(n), 0);
 
@@ -53,13 +62,9 @@ TEST_F(ForestCover, AHiddenWolfWaitsInTheCoverUntilItIsLetOut) {
 // Once she has left the place or loaded a save, no slot holds the hidden wolf: the fire on its track
 // finds it in the creature file.
 TEST_F(ForestCover, SpruceTwigsBurntOnItsFreshTrackLetItOutOfTheFile) {
-    const int n = oxatest::creature_east_of_her(611);
-    const int number = SaveNewRealCreature(Cre[n]);
+    int n;
+    const int number = hidden_in_cover(611, n);
     ASSERT_GE(number, CRE_DATAID);
-    Cre[n].socialid = (uint32_t)number;
-    Cre[n].stateflags |= 0x80;
-    ASSERT_TRUE(Talleta_RealCreature(Cre[n], number));
-    forestcover_hide_all();
     ASSERT_EQ(records_of('u', (uint32_t)number), 1);
     memset(&Cre[n], 0, sizeof Cre[n]);   // the slot given up
     RealCreaturePos[n] = 0;
@@ -87,14 +92,9 @@ TEST_F(ForestCover, SpruceTwigsBurntOnItsFreshTrackLetItOutOfTheFile) {
 // A sheep let out of the cover by the fire on its track follows her, as the sage promised, until she
 // has it home; and goes along to the next map with her.
 TEST_F(ForestCover, AnAnimalLetOutFollowsHer) {
-    const int n = oxatest::creature_east_of_her(616);
-    const int number = SaveNewRealCreature(Cre[n]);
+    int n;
+    const int number = hidden_in_cover(616, n);
     ASSERT_GE(number, CRE_DATAID);
-    RealCreaturePos[n] = number;
-    Cre[n].socialid = (uint32_t)number;
-    Cre[n].stateflags |= 0x80;
-    ASSERT_TRUE(Talleta_RealCreature(Cre[n], number));
-    forestcover_hide_all();
     ASSERT_EQ(sotu_forestcover_release((unsigned)number), 1);
     int slot = -1;
     for (int c = 0; c < CRE_COUNT; c++)
