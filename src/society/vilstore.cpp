@@ -302,12 +302,11 @@ void field_maintenance(int x, int y) {
     const int year = Plr.year;
     if (Mapinfo_HarvestYear(x, y) == year) return;
 
-    // The field's map: the current area's own squares when it lies in it, else the stored map. A
-    // field farther off whose map was never made is left for the day it is: its generator sows it,
-    // and its year is kept then (making maps beyond the area on every entry would fill the store).
+    // The field's map: the current area's own squares when it lies in it, else its stored map, made
+    // now when it never was (once made it is stored, and later entries only load it).
     const int zx = x - (int)Plr.world_x, zy = y - (int)Plr.world_y;
     const bool in_area = !bigmap() && zx >= -2 && zx <= 2 && zy >= -2 && zy <= 2;
-    if (!in_area && !load_zoommap(x, y)) return;
+    if (!in_area && !(spotgenerate(x, y, 0) && load_zoommap(x, y))) return;
     const UiRect r = in_area ? bigxy_zoomrect(x, y) : UiRect{0, 0, 0, 0};
 
     if (Mapinfo_HarvestYear(x, y) != 0 && Mapinfo_SowYear(x, y) != year && Plr.month > 4) {
