@@ -245,7 +245,7 @@ int NewQuestsAllowed();               // 1 when the limits allow a new quest tod
 struct QuestKindRow {
     int kind;
     const char *role;      // role tags of the giver
-    int mindays;           // days played
+    int mindays;           // days played; QUEST_DAYS_CARRIED: those of the offer's try before
     int gap;               // days within which no other quest of the kind may have been made
     int minfam;            // familiarity
     int minpeople;         // -1: the default (3 in a village, 0 for a wanderer)
@@ -253,6 +253,7 @@ struct QuestKindRow {
     int month1, month2;
     int minrep;            // -1: the default (3 in a village, 1 for a wanderer)
 };
+enum { QUEST_DAYS_CARRIED = -1 };
 // The row of `kind`; a kind without a row gets the row for any other forced kind.
 const QuestKindRow &quest_kind_row(int kind);
 enum { QUEST_DRAW_KINDS = 15, QUEST_WANDERER_KIND = 38 };

@@ -52,7 +52,6 @@
 #include "creatures/puuha.h"
 #include "creatures/body.h"
 #include "worldgen/encounter.h"
-#include "worldgen/settling.h"
 #include "worldgen/worldgen.h"
 
 int ENSIMMAINEN_LATAUS;
@@ -354,7 +353,6 @@ static void forget_the_game_before() {
     herd_memory_reset();
     crestep_reset();
     death_pack_reset();
-    settling_reset();
 }
 
 // A new character's first start: the armour she starts in, the scenario marked as begun, then her story.

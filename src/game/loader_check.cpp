@@ -66,6 +66,7 @@ template <class T> T record_at(const Bytes &b, size_t i) {
 struct Findings {
     bool templates, definitions, markers, area_markers, explored, culture, names;
     std::vector<ZoomIndex> stored_cells;   // the cells of the stored local maps
+    std::vector<size_t> unplaced;          // records of settlers who stand on no map (see below)
 };
 Findings found;
 PlayerStruct on_disk;
@@ -153,6 +154,17 @@ void note_creatures(const DataStruct *pool, size_t n, std::vector<uint32_t> &int
     for (size_t i = 0; i < n; i++) {
         const DataStruct &d = pool[i];
         if ((d.type == DT_CREATURE || d.type == DT_CARCASS) && d.id >= (uint32_t)CRE_DATAID) into.push_back(d.id - CRE_DATAID);
+    }
+}
+
+// Every record number a pool may name, whatever its kind of record: what is read here only keeps a
+// person in the file, so a number named by chance keeps one too many, never one too few.
+void note_mentions(const DataStruct *pool, size_t n, std::vector<uint32_t> &into) {
+    for (size_t i = 0; i < n; i++) {
+        const DataStruct &d = pool[i];
+        if (d.type == DT_UNUSED) continue;
+        if (d.id >= (uint32_t)CRE_DATAID) into.push_back(d.id - CRE_DATAID);
+        if (d.type == DT_ENCOUNTER && d.ready_minute >= (uint32_t)CRE_DATAID) into.push_back(d.ready_minute - CRE_DATAID);
     }
 }
 
@@ -352,7 +364,7 @@ void read_stored_cells() {
 
 // The creatures named by the pools of the stored local maps; a map whose pool is damaged names none
 // (the store reports it).
-void read_stored_creatures(std::vector<uint32_t> &named) {
+void read_stored_creatures(std::vector<uint32_t> &named, std::vector<uint32_t> &mentioned) {
     if (found.stored_cells.empty()) return;
     char path[1200];
     path_of(path, sizeof path, "ZOOMMAPS.DAT");
@@ -366,8 +378,46 @@ void read_stored_creatures(std::vector<uint32_t> &named) {
             unsound += !pool_record_sound(d, 64, 64);
         }
         if (!mostly_noise(unsound, used)) note_creatures(z.data, ZOOM_RECORDS, named);
+        note_mentions(z.data, ZOOM_RECORDS, mentioned);
     }
     fclose(f);
+}
+
+// A settlement used to write its people into the creature file as its layout placed them, also when
+// the layout was thrown away for the stored map: those people are at home in a settlement whose map
+// is stored, yet no map, no world record and no party names them, and they were never written back
+// from a map. They are freed: nobody can ever meet them, and they filled the file at every entry.
+void find_unplaced_settlers(const Bytes &world, const std::vector<uint32_t> &mentioned) {
+    found.unplaced.clear();
+    if (world.size() != MAP_BYTES || found.stored_cells.empty()) return;
+    char path[1200];
+    char_ext_path(path, sizeof path, "CRS");
+    Bytes b;
+    if (!slurp(path, b)) return;
+    const size_t records = b.size() / sizeof(CreatureStruct);
+    std::vector<bool> named(records, false);
+    for (uint32_t k : mentioned)
+        if (k < records) named[k] = true;
+    auto stored = [&](int x, int y) {
+        for (const ZoomIndex &e : found.stored_cells)
+            if (e.x == x && e.y == y) return true;
+        return false;
+    };
+    for (size_t k = 0; k < records; k++) {
+        if (named[k]) continue;
+        const CreatureStruct c = record_at<CreatureStruct>(b, k);
+        if (c.kind != CK_HUMAN || c.mode == CM_CARCASS || c.saved_wx != 0 || c.saved_wy != 0 || c.quest != 0) continue;
+        if (c.partyflags & 256) continue;
+        const uint32_t code = c.speciescode;
+        if (code != 500 && code != 520 && code != 530 && code != 540 && code != 550 && code != 560 && code != 570 &&
+            code != 590)
+            continue;
+        const int x = c.home_x, y = c.home_y;
+        if (x <= 0 || y < 0 || x >= WORLD_W || y >= WORLD_H) continue;
+        const uint8_t ch = world[mapidx(x, y)];
+        if (ch != 30 && ch != 86 && ch != 210 && ch != 211 && ch != 239) continue;
+        if (stored(x, y)) found.unplaced.push_back(k);
+    }
 }
 
 }  // namespace
@@ -402,7 +452,7 @@ bool check_character_folder() {
         oxa_quit(msg);
     }
 
-    std::vector<uint32_t> named;
+    std::vector<uint32_t> named, mentioned;
     path_of(path, sizeof path, "DATA.DAT");
     if (slurp(path, b)) {
         if (b.size() % sizeof(DataStruct) != 0 || b.size() > sizeof(DataStruct) * DATA_MAX)
@@ -422,14 +472,17 @@ bool check_character_folder() {
             loader_say(msg);
         }
         note_creatures(pool, n, named);
+        note_mentions(pool, n, mentioned);
     }
+    note_mentions(on_disk.party, PLR_PARTY, mentioned);
     read_stored_cells();
-    read_stored_creatures(named);
+    read_stored_creatures(named, mentioned);
 
     snprintf(file, sizeof file, "The object file %s.OBJ", CharacterFile);
     if (!check_objects(file)) return false;
     snprintf(file, sizeof file, "The creature file %s.CRS", CharacterFile);
     if (!check_creatures(file, named)) return false;
+    find_unplaced_settlers(world, mentioned);
 
     // What the game can build again.
     path_of(path, sizeof path, "CONSTANT.CRE");
@@ -581,6 +634,22 @@ void rebuild_damaged_files() {
         char_file_path(path, sizeof path, "kulttuuri.dat");
         copyfile(from, path);
         rebuilt("!kulttuuri.dat was damaged; the culture map is taken from kulttuuri.bak.");
+    }
+    if (!found.unplaced.empty()) {
+        Bytes b;
+        char_ext_path(path, sizeof path, "CRS");
+        if (slurp(path, b)) {
+            for (size_t k : found.unplaced) memset(b.data() + k * sizeof(CreatureStruct), 0, sizeof(CreatureStruct));
+            if (write_atomic(path, b.data(), b.size())) {
+                char msg[400];
+                snprintf(msg, sizeof msg,
+                         "!The creature file %s.CRS held %u people of settlements who stood on none of their maps; "
+                         "their records are freed.",
+                         CharacterFile, (unsigned)found.unplaced.size());
+                rebuilt(msg);
+            }
+        }
+        found.unplaced.clear();
     }
     rebuild_play_files();
 }

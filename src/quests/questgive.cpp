@@ -16,7 +16,8 @@
 
 // ---- the kinds ----
 
-// Kinds 35, 38, 40 and a forced kind without a row of its own have no minimum of days played.
+// Kinds 35, 38, 40 and a forced kind without a row of its own carry the minimum of days played of the
+// try before them in the same offer (none on the first try): QUEST_DAYS_CARRIED.
 static const QuestKindRow KINDS[] = {
     {3, "[any old man]", 0, 60, 0, -1, 100, 5, 10, -1},
     {5, "[man]", 2, 90, 0, -1, 100, 1, 12, 1},
@@ -24,10 +25,10 @@ static const QuestKindRow KINDS[] = {
     {15, "[man]", 10, 240, 2, -1, 100, 1, 12, -1},
     {20, "[woman]", 20, 180, 0, -1, 100, 1, 12, 1},
     {30, "[man]", 30, 240, 0, -1, 100, 1, 12, -1},
-    {35, "[man]", 0, 365, 1, -1, 100, 1, 12, -1},
+    {35, "[man]", QUEST_DAYS_CARRIED, 365, 1, -1, 100, 1, 12, -1},
     {37, "[young man] [maiden]", 2, 180, 0, -1, 100, 1, 12, -1},
-    {38, "[any woodsman]", 0, 180, 0, -1, 100, 1, 12, 1},
-    {40, "[woodsman]", 0, 30, 0, 0, 100, 1, 12, 2},
+    {38, "[any woodsman]", QUEST_DAYS_CARRIED, 180, 0, -1, 100, 1, 12, 1},
+    {40, "[woodsman]", QUEST_DAYS_CARRIED, 30, 0, 0, 100, 1, 12, 2},
     {50, "[old man]", 20, 300, 0, -1, 100, 9, 10, -1},
     {51, "[any old man]", 30, 365, 2, -1, 100, 4, 9, -1},
     {52, "[any old man]", 30, 365, 2, -1, 100, 1, 12, -1},
@@ -36,7 +37,7 @@ static const QuestKindRow KINDS[] = {
     {72, "[man]", 0, 90, 0, -1, 100, 1, 12, 1},
     {100, "[any old man]", 30, 90, 2, -1, 100, 1, 12, 4},
 };
-static const QuestKindRow OTHER_KIND = {0, "[man]", 0, 180, 1, -1, 100, 1, 12, -1};
+static const QuestKindRow OTHER_KIND = {0, "[man]", QUEST_DAYS_CARRIED, 180, 1, -1, 100, 1, 12, -1};
 
 static const int VILLAGE_DRAW[QUEST_DRAW_KINDS] = {3, 15, 10, 5, 30, 40, 35, 20, 70, 72, 50, 71, 51, 37, 52};
 

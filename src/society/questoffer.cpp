@@ -137,6 +137,7 @@ int SocQuestCreator(int x, int y, int soc, const char *tags) {
     const bool haskind = tag_number(tags, "forcequest", forcekind);
     const bool hasnpc = tag_number(tags, "forcenpc", forcenpc);
     if (haskind && forcekind == 20) Plr.BewitchedWolfState = 0;   // a forced bewitched wolf starts afresh
+    int mindays = 0;   // a kind that carries the days keeps those of the try before
     for (int t = 1; t <= OFFER_TRIES; t++) {
         offer_note(" quest gen try %d / %d", t, OFFER_TRIES);
         random(5);
@@ -147,7 +148,7 @@ int SocQuestCreator(int x, int y, int soc, const char *tags) {
         }
         if (haskind) kind = forcekind;
         const QuestKindRow &k = quest_kind_row(kind);
-        const int mindays = k.mindays;
+        if (k.mindays != QUEST_DAYS_CARRIED) mindays = k.mindays;
         const int lowpeople = k.minpeople < 0 ? minpeople : k.minpeople;
         const int lowrep = k.minrep < 0 ? minrep : k.minrep;
 

@@ -281,6 +281,20 @@ static void set_harvest_year(int x, int y, int soc, int year) {
     }
 }
 
+// A field's map made away from where she is: its making draws from a copy of the random stream, so
+// that what happens around her goes on as it would have. 1 when the map is stored.
+static int made_away(int x, int y) {
+    if (ZoomMapPos(x, y) != 0) return 1;
+    int32_t state[oxa_rand::DEG];
+    memcpy(state, oxa_rand::state, sizeof state);
+    const int64_t front = oxa_rand::front, rear = oxa_rand::rear;
+    const int made = spotgenerate(x, y, 0);
+    memcpy(oxa_rand::state, state, sizeof state);
+    oxa_rand::front = front;
+    oxa_rand::rear = rear;
+    return made;
+}
+
 void field_maintenance(int x, int y) {
     if (get_alltime_maailmachar(x, y) != FIELD_CHAR) return;
     const int lastday = Mapinfo_bigloc_LastDay(x, y);
@@ -302,12 +316,11 @@ void field_maintenance(int x, int y) {
     const int year = Plr.year;
     if (Mapinfo_HarvestYear(x, y) == year) return;
 
-    // The field's map: the current area's own squares when it lies in it, else the stored map. A
-    // field farther off whose map was never made is left for the day it is: its generator sows it,
-    // and its year is kept then (making maps beyond the area on every entry would fill the store).
+    // The field's map: the current area's own squares when it lies in it, else its stored map, made
+    // now when it never was (once made it is stored, and later entries only load it).
     const int zx = x - (int)Plr.world_x, zy = y - (int)Plr.world_y;
     const bool in_area = !bigmap() && zx >= -2 && zx <= 2 && zy >= -2 && zy <= 2;
-    if (!in_area && !load_zoommap(x, y)) return;
+    if (!in_area && !(made_away(x, y) && load_zoommap(x, y))) return;
     const UiRect r = in_area ? bigxy_zoomrect(x, y) : UiRect{0, 0, 0, 0};
 
     if (Mapinfo_HarvestYear(x, y) != 0 && Mapinfo_SowYear(x, y) != year && Plr.month > 4) {

@@ -1,72 +1,18 @@
 // src/worldgen/settling.cpp -- the people of a settlement map: households of the dwellings, visitors
-// of a village, the family forced into a nearly empty one, and whether a settlement's people were ever
-// placed and taken into the creature table.
+// of a village and the family forced into a nearly empty one.
 #include "worldgen/settling.h"
-
-#include <cstring>
 
 #include "base/ownlib.h"
 #include "core/records.h"
-#include "creatures/creation.h"
-#include "creatures/crefile.h"
-#include "core/creatures.h"
-#include "maps/kulttuuri.h"
-#include "maps/marker.h"
-#include "maps/zoomstore.h"
 #include "worldgen/builders.h"
-#include "maps/culture.h"
 #include "worldgen/localgen.h"
 
 enum { RAIDER_CULTURE = 11 };
 
-// A free record of the creature file, sought on from where the last one was found: a village's people
-// fill the file one after another, and the records before stay taken. -1 when none is free up to the
-// end of the file. A load starts the search from the file's start again: the same path may hold
-// another save now, with records freed before the place reached.
-static char sought_file[1200];   // the creature file the place sought from belongs to
-static int sought_from = 0;
-
-void settling_reset() {
-    sought_file[0] = 0;
-    sought_from = 0;
-}
-
-static int free_person_record(int records) {
-    char path[sizeof sought_file];
-    cre_file_path(path, sizeof path);
-    if (strcmp(path, sought_file) != 0) {
-        copy_bounded(sought_file, sizeof sought_file, path);
-        sought_from = 0;
-    }
-    for (int k = sought_from; k < records; k++) {
-        if (!Lataa_RealCreature(CRE_DATAID + k)) break;
-        if (Creature.kind == CK_NONE) {
-            sought_from = k + 1;
-            return k;
-        }
-    }
-    sought_from = records;
-    return -1;
-}
-
 int settle_person(int x, int y, int code) {
-    // Nobody is made who could not be kept: without a creature file the household stays empty.
-    const int records = cre_file_records();
-    if (records <= 0) return 0;
-    const int i = aseta_data(x, y, DT_CREATURE, 0, 1);
-    if (i < 0) return 0;
-    const int k = free_person_record(records);
-    static CreatureStruct person;
-    const int culture = code == SETTLER_RAIDER ? RAIDER_CULTURE : culture_row(Kyla_Kulttuuri);
-    synnyta_IHMISOLENTO(person, code, culture, (int)Mapinfo_socID(MaailmaX, MaailmaY));
-    person.home_x = MaailmaX;
-    person.home_y = MaailmaY;
-    int n = CRE_DATAID + k;
-    person.socialid = (uint32_t)n;
-    // A full file grows by the new record at its end.
-    if (k < 0 || !Talleta_RealCreature(person, n)) n = SaveNewRealCreature(person);
-    Zoom.data[i].id = (uint32_t)n;
-    return 1;
+    // The map holds the person by the code of his kind; he is made, in the culture of the place and
+    // at home in it, when the map is entered. A layout thrown away for a stored map leaves nobody.
+    return aseta_data(x, y, DT_CREATURE, code, 1) >= 0 ? 1 : 0;
 }
 
 int Asukas_Isanta() {

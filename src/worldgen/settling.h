@@ -1,7 +1,7 @@
 // src/worldgen/settling.h -- the people of a settlement map: the household of each dwelling, the
-// visitors of a village and the family forced into one that came out nearly empty. Each person is made
-// in the settlement's culture, kept in the character's creature file with the settlement's cell as
-// home, and stands on the map as a creature record. The counters live in worldgen/builders.h.
+// visitors of a village and the family forced into one that came out nearly empty. Each person stands
+// on the map as a creature record naming the code of his kind, and is made into one of the creature
+// file when the map is entered. The counters live in worldgen/builders.h.
 #pragma once
 
 // The people a settlement is made of, by the code their kind is made from.
@@ -18,9 +18,8 @@ enum SettlerCode {
 constexpr int SETTLEMENT_GATHERING = 25;   // visitors and a forced family stand on 25, 25
 
 // A person of kind `code` on x, y of the map being built: 1 when placed, 0 when the map has no free
-// record or the character has no creature file to keep the person in.
+// record.
 int settle_person(int x, int y, int code);
-void settling_reset();   // per-game: the creature file is sought for free records from its start
 
 void AsutaNjerpezTalo(int x, int y);   // the raiders and their women of a dwelling, at x + 2, y + 2
 void asuta_kyla();                     // the visitors of a village

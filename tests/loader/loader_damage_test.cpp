@@ -9,6 +9,9 @@
 #include <set>
 
 #include "core/loader_fixture.h"
+#include "creatures/creation.h"
+#include "creatures/crefile.h"
+#include "maps/kulttuuri.h"
 #include "maps/mvmarker.h"
 #include "quests/courses.h"
 #include "core/tehtavat.h"
@@ -316,6 +319,49 @@ TEST_F(LoaderScreenTest, RebuiltMarkerFileKeepsHerVillagesSociety) {
     ASSERT_EQ(Save(0), 1);
     ASSERT_EQ(stat(path("AINO.VIL").c_str(), &st), 0);
     EXPECT_EQ(st.st_size, villages) << "no second record for her village";
+}
+
+// People an earlier game wrote into the creature file for a layout of her village that was thrown away
+// for its stored map stand on no map: the load frees their records and says so; her village's own
+// people stay.
+TEST_F(LoaderScreenTest, SettlersOfAThrownAwayLayoutAreFreedAtLoad) {
+    const oxatest::WorldCell v = into_her_village();
+    ASSERT_FALSE(HasFailure());
+    const int soc = (int)Mapinfo_socID(v.x, v.y);
+    ASSERT_EQ(Save(0), 1);
+    auto at_home = [&] {
+        std::set<int> out;
+        for (int k = 0; k < cre_file_records(); k++)
+            if (Lataa_RealCreature(CRE_DATAID + k) && Creature.kind == CK_HUMAN && Creature.home_x == v.x &&
+                Creature.home_y == v.y)
+                out.insert(CRE_DATAID + k);
+        return out;
+    };
+    const std::set<int> people = at_home();
+    ASSERT_FALSE(people.empty());
+    std::set<int> thrown;
+    for (int code : {530, 520, 590}) {
+        static CreatureStruct person;
+        synnyta_IHMISOLENTO(person, code, get_alltime_kulttuuri(v.x, v.y), soc);
+        person.home_x = v.x;
+        person.home_y = v.y;
+        thrown.insert(SaveNewRealCreature(person));
+    }
+    var_clear();
+    oxatest::reset_loader_tables();
+    for (int i = 0; i < 6; i++) press(SDLK_SPACE);
+    ASSERT_EQ(loader(), 0);
+    EXPECT_NE(strstr(loader_load_notes(), "held 3 people of settlements who stood on none of their maps"), nullptr)
+        << loader_load_notes();
+    EXPECT_EQ(at_home(), people);
+    for (int n : thrown) {
+        ASSERT_EQ(Lataa_RealCreature(n), 1);
+        EXPECT_EQ(Creature.kind, CK_NONE) << n;
+    }
+    var_clear();
+    oxatest::reset_loader_tables();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_STREQ(loader_load_notes(), "") << "nothing more to free";
 }
 
 // A cut or zeroed character file: the start menu still offers her, and loading her names the file.

@@ -346,26 +346,3 @@ TEST_F(QuestFiles, ObjectMaintenanceKeepsWhatOpenQuestsPromise) {
         EXPECT_EQ(ObjToItem(blend).name[0] != 0, c.kept) << "closed " << c.closed << " craft " << c.craft;
     }
 }
-
-// Kinds 35 and 40 have no minimum of days played of their own: they never take the minimum of the
-// kind an earlier try of the same offer drew.
-TEST_F(QuestFiles, KindsWithoutAMinimumOfDaysNeverInheritOne) {
-    Plr.daynumber = 5;
-    Plr.month = 6;
-    questoffer_services = {[] { return 1; }, [](const char *, int, unsigned) { return 1; },
-                           [](const char *) { return 0; }, [](int, int, int, int) { return 0; }};
-    int seen = 0;
-    for (unsigned seed = 1; seed < 60; seed++) {
-        randomize(seed);
-        SocQuestCreator(1500, 1000, SOC, "");
-        const std::string log = questoffer_log();
-        for (const char *kind : {"kind 35 role", "kind 40 role"})
-            for (size_t at = log.find(kind); at != std::string::npos; at = log.find(kind, at + 1)) {
-                const size_t days = log.find("precond days played ", at);
-                ASSERT_NE(days, std::string::npos);
-                EXPECT_EQ(log.compare(days, 22, "precond days played 0 "), 0) << log.substr(at, 120);
-                seen++;
-            }
-    }
-    EXPECT_GT(seen, 0);
-}

@@ -162,7 +162,19 @@ protected:
         static int soc = 0;
         if (!soc || bigmap()) soc = walk_into_her_village();
         if (soc <= 0) return -1;
-        const int n = oxatest::villager_beside_her(soc);
+        // One with goods of his own who holds no quest but the table's own (one who does speaks of it
+        // first); the first of his goods he has for sale.
+        const int n = oxatest::villager_beside_her(soc, [](const CreatureStruct &c) {
+            bool stocked = false;
+            for (int k = 0; k < CRE_PACK; k++) stocked = stocked || (c.pack[k] != 0 && c.packcount[k] != 0);
+            return (c.quest == 0 || c.quest == QUEST_ID) && !(c.namebits & 32) && stocked;
+        });
+        if (n >= 0)
+            for (int k = 0; k < CRE_PACK; k++)
+                if (Cre[n].pack[k] != 0 && Cre[n].packcount[k] != 0) {
+                    Cre[n].packbits[k] |= 2;
+                    break;
+                }
         if (n < 0) return -1;
         for (int i = 0; i < DATA_MAX; i++)
             if (Data[i].type == DT_CREATURE && Data[i].id != (uint32_t)(CRE_DATAID + n) &&

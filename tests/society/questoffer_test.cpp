@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,34 @@ TEST_F(QuestOffer, KindsKeepToTheirMonthsAndVillageSizes) {
         Plr.month = (uint8_t)c.month;
         EXPECT_EQ(offered(60).count(c.kind) == 1, c.offered) << c.kind << " with " << c.people << " people in month " << c.month;
     }
+}
+
+TEST_F(QuestOffer, TheForestCoverAndWoodsmanKindsCarryTheDaysOfTheTryBefore) {
+    // Early in her game, with every try run to the end: kinds 35 and 40 ask the days played that the
+    // try before them asked, none on the first try.
+    Plr.daynumber = 5;
+    int carried = 0;
+    for (int s = 0; s < 40; s++) {
+        randomize(s);
+        answers.made = 0;
+        SocQuestCreator(1500, 1000, SOC, "");
+        std::istringstream log(questoffer_log());
+        std::string line;
+        int kind = 0, before = 0;
+        bool first = true;
+        while (std::getline(log, line)) {
+            int k, d;
+            if (sscanf(line.c_str(), "kind %d", &k) == 1) kind = k;
+            if (sscanf(line.c_str(), "precond days played %d", &d) != 1) continue;
+            if (kind == 35 || kind == 40) {
+                EXPECT_EQ(d, first ? 0 : before) << "seed " << s << " kind " << kind;
+                carried += !first && before > 0;
+            }
+            before = d;
+            first = false;
+        }
+    }
+    EXPECT_GT(carried, 0) << "some try carried days";
 }
 
 TEST_F(QuestOffer, RaidersVillagesNeverOfferAndWanderersOfferTheirOwnKind) {

@@ -12,6 +12,10 @@
 #include "core/loader_fixture.h"
 #include "creatures/village_fixture.h"
 #include "items/itemdefs.h"
+#include "items/ownership.h"
+#include "maps/mapquery.h"
+#include "maps/maps.h"
+#include "worldgen/localgen.h"
 #include "society/village.h"
 
 namespace {
@@ -444,4 +448,24 @@ TEST_F(UpkeepPlayed, HerVillageIsCaughtUpWhenSheComesBack) {
     EXPECT_EQ(stored, 2) << "as the village's goods in its area";
     for (const DataStruct &d : Data)
         EXPECT_FALSE(d.type == DT_ITEM && d.id >= 50000 && !strcmp(ObjToItem((int)d.id).name, "Few roots")) << "3 roots come to no unit";
+}
+
+// A field of her village four cells off, beyond the local area she enters and never made: its map
+// is made as she comes, and its ripe crops are reaped for the village.
+TEST_F(UpkeepPlayed, HerVillagesFarFieldIsMadeAndReapedWhenSheComes) {
+    ASSERT_EQ(loader(), 0);
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(v.x, 0);
+    const int fx = v.x + 4, fy = v.y;
+    ASSERT_EQ(ZoomMapPos(fx, fy), 0);
+    maailma_alltime[mapidx(fx, fy)] = 251;
+    ASSERT_EQ(own_bigmaploc(fx, fy).soc, Mapinfo_socID(v.x, v.y));
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_EQ(CheckExits(), 1);
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    EXPECT_NE(ZoomMapPos(fx, fy), 0) << "its map is made";
+    ASSERT_EQ(load_zoommap(fx, fy), 1);
+    for (const DataStruct &d : Zoom.data)
+        EXPECT_FALSE(d.type == DT_PLANT && fielddata_korjuukypsa(d) && cultivated_crop((int)d.id)) << "a ripe crop left";
 }

@@ -10,6 +10,7 @@
 #include "game/turnloop.h"
 #include "core/creatures.h"
 #include "core/player.h"
+#include "creatures/crefile.h"
 #include "creatures/lifeask.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapquery.h"
@@ -40,6 +41,15 @@ std::set<int> home_people(int wx, int wy, bool living) {
         if (c.kind == CK_HUMAN && c.home_x == wx && c.home_y == wy && (!living || c.mode != CM_CARCASS))
             out.insert(RealCreaturePos[n]);
     }
+    return out;
+}
+
+// The people of the creature file at home on world cell wx, wy, by their numbers.
+std::set<int> filed_people(int wx, int wy) {
+    std::set<int> out;
+    for (int k = 0; k < cre_file_records(); k++)
+        if (Lataa_RealCreature(CRE_DATAID + k) && Creature.kind == CK_HUMAN && Creature.home_x == wx && Creature.home_y == wy)
+            out.insert(CRE_DATAID + k);
     return out;
 }
 
@@ -98,11 +108,12 @@ TEST_F(SettlementPlayed, SheEntersHerVillageMeetsItsHouseholdsAndItOutlivesAStor
     // quest for her speaks of it first.
     const int n = oxatest::villager_beside_her(soc, [](const CreatureStruct &c) { return c.quest == 0; });
     ASSERT_GE(n, 0);
+    for (int32_t &a : Cre[n].Puuha) a = 0;   // it stays beside her to be spoken to
     oxatest::KeyFeeder typing;
     typing.key((SDL_Keycode)'C', KMOD_SHIFT).key(SDLK_RETURN).key(SDLK_g).key(SDLK_1).key(SDLK_ESCAPE);
     int r;
     typing.typed([&] { return turn_pass(&r); });
-    ASSERT_TRUE(ask_valid(Chatting_With));
+    ASSERT_TRUE(ask_valid(Chatting_With)) << Cre[n].species << notes();
     EXPECT_EQ(Cre[Chatting_With].home_x, v.x);
     EXPECT_EQ(Cre[Chatting_With].home_y, v.y);
     EXPECT_NE(Cre[Chatting_With].namebits & 1, 0) << "she knows who it is now";
@@ -122,6 +133,24 @@ TEST_F(SettlementPlayed, SheEntersHerVillageMeetsItsHouseholdsAndItOutlivesAStor
     ASSERT_TRUE(home_people(v.x, v.y, true).empty());
     ASSERT_EQ(Save(SAVE_EXPLICIT), 1);
     EXPECT_EQ(ZoomExtra[zoomextra_kohta(v.x, v.y)].abandoned, 'd');
+}
+
+TEST_F(SettlementPlayed, HerVillagesPeopleAreFiledOnceHoweverOftenSheComesBack) {
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(walk_into_her_village(), 0) << bigmap() << " " << Mapinfo_socID(v.x, v.y) << notes();
+    const std::set<int> people = filed_people(v.x, v.y);
+    ASSERT_FALSE(people.empty());
+    EXPECT_EQ(home_people(v.x, v.y, false), people) << "everyone filed stands on her village's map";
+    for (int entry = 2; entry <= 4; entry++) {
+        oxatest::step_away_from_creatures();
+        command({SDLK_RETURN});
+        command({SDLK_PERIOD});
+        ASSERT_TRUE(bigmap());
+        command({SDLK_RETURN});
+        command({SDLK_SPACE, SDLK_PERIOD});
+        ASSERT_FALSE(bigmap()) << notes();
+        EXPECT_EQ(filed_people(v.x, v.y), people) << "entry " << entry;
+    }
 }
 
 TEST_F(CampPlayed, VilhoWakesInACampLaidOutAsTheRaidersBuildOne) {

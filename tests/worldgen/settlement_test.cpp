@@ -59,12 +59,11 @@ protected:
         memset(Zoom.chars, 250, sizeof Zoom.chars);
         flat(h);
     }
-    // The people on the map, by the code they were made from, read back from the creature file.
+    // The people on the map, by the code of their kind: each is made when the map is entered.
     static std::vector<Person> people() {
         std::vector<Person> out;
         for (const DataStruct &d : Zoom.data)
-            if (d.type == DT_CREATURE && d.id >= (uint32_t)CRE_DATAID && Lataa_RealCreature((int)d.id))
-                out.push_back({(int)Creature.speciescode, d.x, d.y});
+            if (d.type == DT_CREATURE) out.push_back({(int)d.id, d.x, d.y});
         return out;
     }
     static std::map<int, int> by_code(const std::vector<Person> &ps) {
@@ -245,66 +244,13 @@ TEST_F(Settlements, PeopleThatCannotBePlacedLeaveTheRestOfTheHouseholdOut) {
         EXPECT_LE((int)ps.size(), 2);
         EXPECT_EQ(MiesLkm + NaisLkm, (int)ps.size() - by_code(ps)[590]) << "only the placed are counted";
     }
-    // Without a creature file nobody is made, and a house that found no place holds nobody.
-    const struct {
-        const char *what;
-        bool file;
-        int height;
-    } cases[] = {{"no creature file", false, 10}, {"no place for the house", true, 6}};
-    for (const auto &c : cases) {
-        people_file(c.file);
-        plain(c.height);
-        Kyla_Kulttuuri = 0;
-        MiesLkm = NaisLkm = ErakonTalo = 0;
-        TeeTalo(20, 20, 3);
-        for (const DataStruct &d : Zoom.data) EXPECT_NE(d.type, DT_CREATURE) << c.what;
-        EXPECT_EQ(MiesLkm + NaisLkm, 0) << c.what;
-    }
-}
-
-TEST_F(Settlements, PeopleAreKeptInFreeRecordsOnlyAndAFullFileGrows) {
-    const struct {
-        const char *what;
-        int records;
-        std::vector<int> taken;
-    } cases[] = {
-        {"records taken here and there", 100, {0, 1, 2, 7, 40}},
-        {"a file with none free", 6, {0, 1, 2, 3, 4, 5}},
-        {"the same file made again, emptier", 100, {0}},
-    };
-    for (const auto &c : cases) {
-        char path[1200];
-        cre_file_path(path, sizeof path);
-        remove(path);
-        ASSERT_EQ(cre_file_create(path, c.records), 1);
-        static CreatureStruct kept;
-        memset(&kept, 0, sizeof kept);
-        kept.kind = 3;
-        for (int k : c.taken) {
-            kept.weight = (float)k;
-            ASSERT_EQ(Talleta_RealCreature(kept, CRE_DATAID + k), 1);
-        }
-        plain();
-        Kyla_Kulttuuri = 0;
-        ErakonTalo = 0;
-        for (int seed = 1; seed <= 3; seed++) {
-            randomize(seed);
-            AsutaTalo(10 * seed, 20);
-        }
-        std::set<uint32_t> ids;
-        for (const DataStruct &d : Zoom.data)
-            if (d.type == DT_CREATURE) {
-                EXPECT_TRUE(ids.insert(d.id).second) << c.what << ": one record each";
-                EXPECT_EQ(std::count(c.taken.begin(), c.taken.end(), (int)d.id - CRE_DATAID), 0) << c.what;
-                ASSERT_EQ(Lataa_RealCreature((int)d.id), 1) << c.what;
-                EXPECT_EQ(Creature.kind, CK_HUMAN) << c.what;
-            }
-        EXPECT_GT(ids.size(), 3u) << c.what;
-        for (int k : c.taken) {
-            ASSERT_EQ(Lataa_RealCreature(CRE_DATAID + k), 1);
-            EXPECT_EQ(Creature.weight, (float)k) << c.what << ": record " << k << " kept";
-        }
-    }
+    // A house that found no place holds nobody.
+    plain(6);
+    Kyla_Kulttuuri = 0;
+    MiesLkm = NaisLkm = ErakonTalo = 0;
+    TeeTalo(20, 20, 3);
+    for (const DataStruct &d : Zoom.data) EXPECT_NE(d.type, DT_CREATURE);
+    EXPECT_EQ(MiesLkm + NaisLkm, 0);
 }
 
 TEST_F(Settlements, AVillageIsDesertedOnlyWhenItsPeopleWerePlacedAndAreGone) {
