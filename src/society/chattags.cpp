@@ -118,9 +118,12 @@ static void greet_opening(int again, CreatureStruct &c) {
     }
     if (onko_NPC_parantaja(Chatting_With)) TryChatOption_Parannus();
     int quest_spoke = 0;
-    const bool before = options_offered();
+    // The quest's opening offered lines when the table changed under it and holds something: lines
+    // offered before it (a craft order asked after, healing) do not count for it, nor against it.
+    ChatOptStruct before[CHAT_OPTIONS];
+    memcpy(before, ChatOptions, sizeof before);
     if (!globqS.completionDay) quest_spoke = NPCpuhe_quest("QUEST INI");
-    const bool quest_options = quest_spoke && options_offered() && !before;
+    const bool quest_options = quest_spoke && options_offered() && memcmp(before, ChatOptions, sizeof before) != 0;
     if (!quest_spoke && has_quest) say_chatmsg("GREET_QUERY");
     if (CANTCANCELCHAT) return;
     if (!(c.namebits & 1)) AddChatOption(0, "\"Who are you?\"", "[WHO ARE YOU]");

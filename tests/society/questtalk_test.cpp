@@ -304,6 +304,45 @@ TEST_F(QuestTalk, GreetingOpensTheRightLine) {
     EXPECT_EQ(NPCpuhe_quest("QUEST INI"), 0);
 }
 
+// The greeting's small talk: "How is it going?" is left out when the quest's opening offered lines,
+// whatever the person offered before it (a craft order asked after); a quest that offered nothing
+// leaves it in.
+TEST_F(QuestTalk, QuestLinesInTheGreetingLeaveOutHowItGoes) {
+    const int bowl = item("Carved bowl", IT_TOOL, 5.0f);
+    struct Case {
+        const char *what;
+        bool order;
+        uint8_t side;
+        const char *status;
+        bool how;
+    };
+    const Case cases[] = {
+        {"line 0 offered", false, 0, "", false},
+        {"line 0 offered to one with a craft order", true, 0, "", false},
+        {"opening line offered to one with a craft order", true, 1, "[ok]", false},
+        {"nothing offered, a craft order", true, 1, "", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        memset(&globqS, 0, sizeof globqS);
+        globqS.id = QID;
+        globqS.sideRole = c.side;
+        strcpy(globqS.statusTags, c.status);
+        strcpy(globqS.olText, "Who sent me?|TALKLINE 2:Ah, you came.");
+        line(0, "Zero.", "");
+        option(0, 0, "Go on|TALKLINE 1", "");
+        Cre[NPC].quest = QID;
+        Cre[NPC].questexpiry = 0;
+        Cre[NPC].namebits = 1;
+        Cre[NPC].craftstate = c.order ? 1 : 0;
+        Cre[NPC].craftproduct = c.order ? (uint32_t)bowl : 0;
+        Chat_Mode = CHAT_GREET;
+        ClearChatOptStruct();
+        Start_Conversation(1);
+        EXPECT_EQ(offered().find("[HOW IS IT GOING]") != std::string::npos, c.how) << offered();
+    }
+}
+
 // The condition slots: items lying near the player, a community's dead, fleeing and met members, an
 // escortee that arrived, and a met slot queueing its talk line.
 TEST_F(QuestTalk, ConditionsReadTheMapAndTheCommunity) {
