@@ -1,0 +1,180 @@
+// tests/quests/course_tasks_test.cpp -- every task of both game courses done by Aino as its text asks:
+// the course written and the task put before her by the task screen, then the deed done by her keys
+// or by the game's own action, and the task seen done.
+#include "core/loader_fixture.h"
+#include "common/pool_put.h"
+#include "creatures/beside_her.h"
+
+#include <functional>
+
+#include "core/creatures.h"
+#include "core/maintenance.h"
+#include "core/magicknow.h"
+#include "activities/fishing.h"
+#include "activities/food.h"
+#include "activities/tracking.h"
+#include "worldgen/worldgen.h"
+#include "core/obj_func.h"
+#include "core/tehtavat.h"
+#include "creatures/skills.h"
+#include "items/wearing.h"
+#include "maps/area.h"
+#include "maps/movement.h"
+#include "maps/spiritdata.h"
+#include "quests/courses.h"
+
+namespace {
+
+using Deed = std::function<void()>;
+
+struct TaskRow {
+    int task;
+    const char *deed;
+    Deed act;
+};
+
+class CourseTasks : public oxatest::PlayingTest, public ::testing::WithParamInterface<TaskRow> {
+protected:
+    void TearDown() override {
+        course_reset();
+        PlayingTest::TearDown();
+    }
+};
+
+// The fixture's own ways of playing, for the table's deeds.
+struct Play : oxatest::PlayingTest {
+    using PlayingTest::command;
+    using PlayingTest::walk_into_her_village;
+};
+
+void keys(std::initializer_list<int> ks) { Play::command(ks); }
+
+// Down from the world map onto the local map where she stands.
+void down() {
+    keys({SDLK_RETURN});
+    keys({SDLK_SPACE, SDLK_PERIOD});
+}
+
+// A dry world cell beside open water near her.
+bool to_a_lake_shore() {
+    const int hx = PlayerX, hy = PlayerY;
+    for (int d = 1; d <= 40; d++)
+        for (int y = hy - d; y <= hy + d; y++)
+            for (int x = hx - d; x <= hx + d; x++) {
+                if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
+                if (terrain_flag(get_alltime_maailmachar(x, y), TF_WATER) || !worldmap_avovesi(x + 1, y)) continue;
+                PlayerX = x;
+                PlayerY = y;
+                return true;
+            }
+    return false;
+}
+
+// An item of the object table put into a free slot of her pack; the slot, or -1.
+int into_pack(const char *name, int count = 1) {
+    const int o = object(name, 0);
+    if (o <= 0) return -1;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] == 0) {
+            Plr.inv_obj[s] = o;
+            Plr.inv_count[s] = count;
+            return s;
+        }
+    return -1;
+}
+
+// The creature of the templates killed by her hand.
+void killed_by_her(int code, int culture = -1) {
+    const int c = oxatest::creature_east_of_her(code);
+    if (culture >= 0) Cre[c].culture = (uint8_t)culture;
+    Cre[c].killer = -1;
+    KillCreature(c, 0);
+}
+
+TaskRow rows[] = {
+    {1, "she drinks from a lake by keys", [] {
+         ASSERT_TRUE(to_a_lake_shore());
+         keys({SDLK_q, SDLK_y});
+     }},
+    {2, "she goes down to the local map", [] { down(); }},
+    {3, "she picks a stone up", [] {
+         down();
+         ASSERT_GE(oxatest::pool_put(DT_ITEM, PlayerX, PlayerY, (uint32_t)object("STONE", 1)), 0);
+         keys({SDLK_g});
+     }},
+    {10, "she meets an elk in the wilderness", [] { EnterLocale(1, 601); }},
+    {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
+    {12, "she kills an elk", [] { down(); killed_by_her(601); }},
+    {15, "she comes to her village on the world map", [] {
+         const oxatest::WorldCell v = oxatest::her_village();
+         ASSERT_NE(v.x, 0);
+         PlayerX = v.x;
+         PlayerY = v.y;
+         keys({SDLK_PERIOD});
+         keys({SDLK_SPACE, SDLK_PERIOD});
+         EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
+     }},
+    {25, "she reads tracks", [] {
+         down();
+         DataStruct track{};
+         track.type = DT_TRACKS;
+         track.x = (uint16_t)PlayerX;
+         track.y = (uint16_t)PlayerY;
+         track.extra = 50;
+         track.spent_minutes = Plr.minutes;
+         Tutki_Datajaljet(PlayerX, PlayerY, track);
+     }},
+    {26, "she catches a fish with a rod", [] {
+         ASSERT_TRUE(to_a_lake_shore());
+         down();
+         for (int i = 0; i < 50 && Tehtavan_Vaihe != 1; i++) FishCaught(1, FISH_BY_NET, 10, 1);
+     }},
+    {29, "her bow skill rises", [] {
+         for (int i = 0; i < 400 && Tehtavan_Vaihe != 1; i++) Kayta_Taitoa(0, 0, "BOW", 0);
+     }},
+    {30, "she learns a spell", [] {
+         int n = 1;
+         while (taikakeino_tuttu(n, 0)) n++;
+         opi_taikakeino(n, 0);
+     }},
+    {31, "she kills a bear", [] { down(); killed_by_her(605); }},
+    {35, "she eats with plenty of food in her pack", [] {
+         const int s = into_pack("BREAD", 40);
+         ASSERT_GE(s, 0);
+         eat(s);
+     }},
+    {36, "she wields a northern knife", [] {
+         const int s = into_pack("NORTHERN KNIFE");
+         ASSERT_GE(s, 0);
+         Wield(s, 0, 1);
+     }},
+    {42, "a skill of hers rises", [] {
+         for (int i = 0; i < 400 && Tehtavan_Vaihe != 1; i++) Kayta_Taitoa(0, 0, "FISHING", 0);
+     }},
+    {48, "a month goes by", [] { clock_add_days(31); }},
+    {49, "the forest spirit is pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_OF_FOREST, 1); }},
+};
+
+std::string row_name(const ::testing::TestParamInfo<TaskRow> &info) {
+    return "Task" + std::to_string(info.param.task);
+}
+
+TEST_P(CourseTasks, HerDeedMarksTheTaskDone) {
+    const TaskRow &row = GetParam();
+    int course = 0, index = -1;
+    for (int c = 0; c < 2 && index < 0; c++)
+        for (int i = 0; i < COURSE_LENGTH; i++)
+            if (course_order[c][i] == row.task) course = c + 1, index = i;
+    ASSERT_GE(index, 0);
+    ASSERT_EQ(course == 1 ? Tee_Gamecourse_1() : Tee_Gamecourse_2(), 1);
+    Plr.course_index = index;       // the tasks before it already done and seen
+    keys({SDLK_F5, SDLK_ESCAPE});   // the task screen puts the task before her
+    ASSERT_EQ(Plr.task_number, row.task);
+    ASSERT_EQ(Tehtavan_Vaihe, 0);
+    row.act();
+    EXPECT_EQ(Tehtavan_Vaihe, 1) << row.deed << "\n" << notes();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTask, CourseTasks, ::testing::ValuesIn(rows), row_name);
+
+}  // namespace
