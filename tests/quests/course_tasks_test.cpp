@@ -11,6 +11,9 @@
 #include "core/maintenance.h"
 #include "core/magicknow.h"
 #include "activities/fishing.h"
+#include "activities/survival.h"
+#include "activities/vesselcmd.h"
+#include "maps/mapunit.h"
 #include "activities/food.h"
 #include "activities/tracking.h"
 #include "worldgen/worldgen.h"
@@ -44,10 +47,19 @@ protected:
 // The fixture's own ways of playing, for the table's deeds.
 struct Play : oxatest::PlayingTest {
     using PlayingTest::command;
+    using PlayingTest::press;
     using PlayingTest::walk_into_her_village;
 };
 
 void keys(std::initializer_list<int> ks) { Play::command(ks); }
+
+// One step east by her keys.
+void step_east() {
+    oxatest::KeyFeeder typing;
+    typing.key(SDLK_RIGHT, KMOD_CTRL);
+    int r;
+    typing.typed([&] { return turn_pass(&r); });
+}
 
 // Down from the world map onto the local map where she stands.
 void down() {
@@ -83,6 +95,26 @@ int into_pack(const char *name, int count = 1) {
     return -1;
 }
 
+// The square east of her made bare ground, with nothing on it; its x.
+int bare_east() {
+    const int x = PlayerX + 1;
+    set_mapchar(x, PlayerY, CH_GROUND);
+    for (DataStruct &d : Data)
+        if (d.type != DT_UNUSED && d.x == x && d.y == PlayerY) d.type = DT_UNUSED;
+    return x;
+}
+
+// A made thing put into a free slot of her pack; the slot.
+int own_into_pack(const ItemStruct &it) {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] == 0) {
+            Plr.inv_obj[s] = Esineesta_Uniikki(it);
+            Plr.inv_count[s] = 1;
+            return s;
+        }
+    return -1;
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -102,15 +134,24 @@ TaskRow rows[] = {
          ASSERT_GE(oxatest::pool_put(DT_ITEM, PlayerX, PlayerY, (uint32_t)object("STONE", 1)), 0);
          keys({SDLK_g});
      }},
+    {4, "she lights firewood east of her", [] {
+         down();
+         const int x = bare_east();
+         set_data(DT_ITEM, x, PlayerY, object("FIREWOOD", 0), 6);
+         for (int i = 0; i < 20 && Tehtavan_Vaihe != 1; i++) {
+             Play::press(SDLK_KP_6);
+             SURVIVAL_fire();
+         }
+     }},
     {10, "she meets an elk in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
     {12, "she kills an elk", [] { down(); killed_by_her(601); }},
-    {15, "she comes to her village on the world map", [] {
+    {15, "she walks into her village on the world map", [] {
          const oxatest::WorldCell v = oxatest::her_village();
          ASSERT_NE(v.x, 0);
-         PlayerX = v.x;
+         PlayerX = v.x - 1;
          PlayerY = v.y;
-         keys({SDLK_PERIOD});
+         step_east();
          keys({SDLK_SPACE, SDLK_PERIOD});
          EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
      }},
@@ -138,6 +179,14 @@ TaskRow rows[] = {
          opi_taikakeino(n, 0);
      }},
     {31, "she kills a bear", [] { down(); killed_by_her(605); }},
+    {28, "she steps into a cave", [] {
+         down();
+         const int x = bare_east();
+         set_mapchar(x, PlayerY, 96);
+         step_east();
+         EXPECT_EQ(PlayerX, x);
+     }},
+    {32, "she kills the last raiders", [] { down(); killed_by_her(500, 11); }},
     {35, "she eats with plenty of food in her pack", [] {
          const int s = into_pack("BREAD", 40);
          ASSERT_GE(s, 0);
@@ -147,6 +196,23 @@ TaskRow rows[] = {
          const int s = into_pack("NORTHERN KNIFE");
          ASSERT_GE(s, 0);
          Wield(s, 0, 1);
+     }},
+    {39, "she throws water on a hot sauna stove", [] {
+         down();
+         const int x = bare_east();
+         set_mapchar(x, PlayerY, 5);
+         const int fire = oxatest::pool_put(DT_FIRE, x, PlayerY, 0, 1);
+         ASSERT_GE(fire, 0);
+         Data[fire].spent_minutes = Plr.minutes - 300;
+         Data[fire].ready_minute = Plr.minutes + 300;
+         ItemStruct water = ObjToItem(object("WATER", 0));
+         water.vessel = (uint32_t)object("SAUNA SCOOP", 0);
+         ASSERT_NE(water.vessel, 0u);
+         water.weight = 1.0f;
+         water.fullweight = 1.0f;
+         const int s = own_into_pack(water);
+         ASSERT_GE(s, 0);
+         scoop(s);
      }},
     {42, "a skill of hers rises", [] {
          for (int i = 0; i < 400 && Tehtavan_Vaihe != 1; i++) Kayta_Taitoa(0, 0, "FISHING", 0);
