@@ -11,6 +11,11 @@
 #include "core/maintenance.h"
 #include "core/magicknow.h"
 #include "activities/fishing.h"
+#include "activities/tools.h"
+#include "activities/traps.h"
+#include "core/commandcodes.h"
+#include "core/datafunc.h"
+#include "core/spend.h"
 #include "activities/survival.h"
 #include "activities/vesselcmd.h"
 #include "maps/mapunit.h"
@@ -115,6 +120,24 @@ int own_into_pack(const ItemStruct &it) {
     return -1;
 }
 
+// A loop snare set on the bare square east of her by the apply command's own work.
+void snare_set_east() {
+    down();
+    bare_east();
+    const int s = into_pack("LOOP SNARE");
+    ASSERT_GE(s, 0);
+    Play::press(SDLK_KP_6);
+    AsetaAnsa(ACTION_SET_TRAP, s);
+    ASSERT_GE(get_datatype(DT_TRAP, PlayerX + 1, PlayerY), 0) << "the snare is set";
+}
+
+// Up to the world map by her zoom key.
+void up() {
+    keys({SDLK_RETURN});
+    keys({SDLK_SPACE, SDLK_PERIOD});
+    ASSERT_TRUE(bigmap());
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -154,6 +177,31 @@ TaskRow rows[] = {
          step_east();
          keys({SDLK_SPACE, SDLK_PERIOD});
          EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
+     }},
+    {19, "she leashes her dog with a rope", [] {
+         oxatest::down_to_her_field();
+         int dog = -1;
+         for (int c = 0; c < CRE_COUNT && dog < 0; c++)
+             if (Cre[c].kind != CK_NONE && Cre[c].speciescode == 618 && Cre[c].owner == CRE_PLAYER && cre_datapos(c) >= 0)
+                 dog = c;
+         ASSERT_GE(dog, 0) << "her dog is on her field";
+         const int x = bare_east();
+         Data[cre_datapos(dog)].x = (uint16_t)x;
+         Data[cre_datapos(dog)].y = (uint16_t)PlayerY;
+         const int s = own_into_pack(ObjToItem(object("ROPE", 0)));
+         ASSERT_GE(s, 0);
+         Play::press(SDLK_KP_6);
+         leash(s);
+     }},
+    {21, "she sets a snare and goes back up to the world map", [] {
+         snare_set_east();
+         up();
+     }},
+    {22, "she comes back to her snare days later", [] {
+         snare_set_east();
+         up();
+         for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
+         down();
      }},
     {25, "she reads tracks", [] {
          down();
