@@ -2,6 +2,7 @@
 // the course written and the task put before her by the task screen, then the deed done by her keys
 // or by the game's own action, and the task seen done.
 #include "core/loader_fixture.h"
+#include "../items/row_letters.h"
 #include "common/pool_put.h"
 #include "creatures/beside_her.h"
 
@@ -19,6 +20,13 @@
 #include "activities/survival.h"
 #include "activities/vesselcmd.h"
 #include "maps/mapunit.h"
+#include "maps/mapquery.h"
+#include "maps/marker.h"
+#include "creatures/crestep.h"
+#include "items/plantlife.h"
+#include "activities/harvest.h"
+#include "core/player.h"
+#include "core/weatherengine.h"
 #include "activities/food.h"
 #include "activities/tracking.h"
 #include "worldgen/worldgen.h"
@@ -43,6 +51,11 @@ struct TaskRow {
 
 class CourseTasks : public oxatest::PlayingTest, public ::testing::WithParamInterface<TaskRow> {
 protected:
+    void SetUp() override {
+        PlayingTest::SetUp();
+        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "menudef_make.txt", "messages/eng_traps_fishing.txt"})
+            dir->copy_asset(f);
+    }
     void TearDown() override {
         course_reset();
         PlayingTest::TearDown();
@@ -53,17 +66,49 @@ protected:
 struct Play : oxatest::PlayingTest {
     using PlayingTest::command;
     using PlayingTest::press;
+    using PlayingTest::skill_keys;
     using PlayingTest::walk_into_her_village;
 };
 
-void keys(std::initializer_list<int> ks) { Play::command(ks); }
+void keys(std::initializer_list<int> ks) {
+    CLOSE_WINDOW = 0;   // a wait of the last command that found the queue empty
+    Play::command(ks);
+}
 
 // One step east by her keys.
-void step_east() {
+void step(SDL_Keycode k) {
     oxatest::KeyFeeder typing;
-    typing.key(SDLK_RIGHT, KMOD_CTRL);
+    typing.key(k, KMOD_CTRL);
     int r;
     typing.typed([&] { return turn_pass(&r); });
+}
+void step_east() { step(SDLK_RIGHT); }
+void step_west() { step(SDLK_LEFT); }
+
+// Keys typed through the turn loop with the long work of the command done at once.
+void at_once(std::initializer_list<int> ks) {
+    oxatest::KeyFeeder typing;
+    for (int k : ks) typing.key((SDL_Keycode)k, 0);
+    int r;
+    INSTANT_TASKS = 1;
+    typing.typed([&] { return turn_pass(&r); });
+    INSTANT_TASKS = 0;
+}
+
+// The letter of her skill of that name on the skills screen, 0 when she lacks it.
+int skill_key(const char *name) {
+    for (int s = 0; s < PLR_SKILLS; s++)
+        if (strncmp(Plr.skill_name[s], name, strlen(name)) == 0) return Play::skill_keys(s)[0];
+    return 0;
+}
+
+// Every creature of the area sent away: one coming into sight would break off the work.
+void nobody_about() {
+    for (DataStruct &d : Data)
+        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT) {
+            Cre[d.id - CRE_DATAID].kind = CK_NONE;
+            d.type = 0;
+        }
 }
 
 // Down from the world map onto the local map where she stands.
@@ -138,6 +183,64 @@ void up() {
     ASSERT_TRUE(bigmap());
 }
 
+// Down on her field in a warm late spring, on the square beside the shovel the fixture laid.
+void on_her_plot() {
+    down();
+    ASSERT_FALSE(bigmap());
+    nobody_about();
+    for (WeatherStruct &w : weatherengine.days) w.temperature = 15;
+    Plr.month = 5;
+    Plr.day = 25;
+    PlayerX += 1;
+    PlayerY -= 1;
+}
+
+// A fishing rod made from the make menu of the cord laid west of where she comes down and a trunk.
+void make_a_rod() {
+    down();
+    nobody_about();
+    step_west();
+    keys({SDLK_g, oxatest::ground_letter(PlayerX, PlayerY, "Cord"), SDLK_SPACE});
+    ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, object("Slender tree trunk", 1), 1), 0);
+    at_once({SDLK_PLUS, SDLK_f, SDLK_1, oxatest::carried_letter("Cord", 6), SDLK_ESCAPE, SDLK_SPACE});
+}
+
+// Down on a dry square of the nearest fish water's own cell, open water beside her; false when none.
+bool down_by_fish_water() {
+    const int sides[4][2] = {{1, 0}, {-1, 0}, {0, -1}, {0, 1}};
+    const int hx = PlayerX, hy = PlayerY;
+    int lake_x = 0, lake_y = 0;
+    for (int d = 1; d <= 60 && !lake_x; d++)
+        for (int wy = hy - d; wy <= hy + d && !lake_x; wy++)
+            for (int wx = hx - d; wx <= hx + d && !lake_x; wx++) {
+                if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
+                if (!terrain_flag(get_alltime_maailmachar(wx, wy), 128)) continue;   // fish in it
+                for (const auto &sd : sides) {
+                    const int lx = wx - sd[0], ly = wy - sd[1];
+                    if (!lake_x && !terrain_flag(get_alltime_maailmachar(lx, ly), TF_WATER) && !on_kyla(lx, ly, 1)) {
+                        PlayerX = lx, PlayerY = ly;
+                        lake_x = wx, lake_y = wy;
+                    }
+                }
+            }
+    if (!lake_x) return false;
+    down();
+    if (bigmap()) return false;
+    bool shore = false;
+    for (int ly = AREA_MIN + 1; ly < AREA_MAX && !shore; ly++)
+        for (int lx = AREA_MIN + 1; lx < AREA_MAX && !shore; lx++) {
+            if (kohtaIsoX(lx) != lake_x || kohtaIsoY(ly) != lake_y) continue;
+            if (!crestep_free_square(lx, ly) || !terrain_flag(get_mapchar(lx, ly), TF_OPEN) ||
+                terrain_flag(get_mapchar(lx, ly), TF_WATER))
+                continue;
+            for (const auto &sd : sides) shore = shore || avovesi(lx + sd[0], ly + sd[1]);
+            if (shore) PlayerX = lx, PlayerY = ly;
+        }
+    keys({SDLK_PERIOD});
+    nobody_about();
+    return shore;
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -165,6 +268,11 @@ TaskRow rows[] = {
              Play::press(SDLK_KP_6);
              SURVIVAL_fire();
          }
+     }},
+    {6, "she makes a fishing rod", [] { make_a_rod(); }},
+    {7, "she angles with the rod the course gave her", [] {
+         ASSERT_TRUE(down_by_fish_water());
+         at_once({SDLK_s, skill_key("FISHING"), SDLK_1, oxatest::carried_letter("Fishing rod"), SDLK_SPACE});
      }},
     {10, "she meets an elk in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
@@ -202,6 +310,14 @@ TaskRow rows[] = {
          up();
          for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
          down();
+     }},
+    {45, "an animal comes to her snare while she is away", [] {
+         snare_set_east();
+         for (int visit = 0; visit < 8 && Tehtavan_Vaihe != 1; visit++) {
+             up();
+             for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
+             down();
+         }
      }},
     {25, "she reads tracks", [] {
          down();
@@ -265,6 +381,16 @@ TaskRow rows[] = {
     {42, "a skill of hers rises", [] {
          for (int i = 0; i < 400 && Tehtavan_Vaihe != 1; i++) Kayta_Taitoa(0, 0, "FISHING", 0);
      }},
+    {46, "she picks a ripe bilberry patch", [] {
+         on_her_plot();
+         const int bilberry = ConstantObj_Nimella("Bilberry", IT_PLANT);
+         ASSERT_GT(bilberry, 0);
+         ASSERT_GE(set_data(DT_PLANT, PlayerX, PlayerY, bilberry, 2), 0);
+         const int patch = get_datatype(DT_PLANT, PlayerX, PlayerY);
+         ASSERT_GE(patch, 0);
+         Data[patch].flags = PLANT_RIPE;
+         keys({SDLK_g});
+     }},
     {48, "a month goes by", [] { clock_add_days(31); }},
     {49, "the forest spirit is pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_OF_FOREST, 1); }},
 };
@@ -285,6 +411,7 @@ TEST_P(CourseTasks, HerDeedMarksTheTaskDone) {
     keys({SDLK_F5, SDLK_ESCAPE});   // the task screen puts the task before her
     ASSERT_EQ(Plr.task_number, row.task);
     ASSERT_EQ(Tehtavan_Vaihe, 0);
+    if (Tehtava_Tapahtuma > 0) keys({SDLK_PERIOD, SDLK_SPACE});   // the task's start event handed out
     row.act();
     EXPECT_EQ(Tehtavan_Vaihe, 1) << row.deed << "\n" << notes();
 }
