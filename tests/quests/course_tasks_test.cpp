@@ -7,6 +7,7 @@
 #include "creatures/beside_her.h"
 
 #include <functional>
+#include <strings.h>
 
 #include "core/creatures.h"
 #include "core/maintenance.h"
@@ -23,6 +24,10 @@
 #include "maps/mapquery.h"
 #include "maps/marker.h"
 #include "creatures/crestep.h"
+#include "creatures/crefile.h"
+#include "creatures/creation.h"
+#include "maps/kulttuuri.h"
+#include "maps/sight.h"
 #include "items/plantlife.h"
 #include "activities/harvest.h"
 #include "core/player.h"
@@ -241,6 +246,41 @@ bool down_by_fish_water() {
     return shore;
 }
 
+// An animal of the templates killed by her hand on a free square beside her; its slot, -1 when no
+// square is free. `fit` chooses among the animals met, as a hunter passes by those she doesn't want.
+int carcass_beside(int code, bool (*fit)(const CreatureStruct &) = nullptr) {
+    nobody_about();
+    int hx = 0, hy = 0;
+    for (int k = 0; k < 8 && !hx; k++) {
+        static const int dx[] = {1, -1, 0, 0, 1, -1, 1, -1}, dy[] = {0, 0, 1, -1, 1, 1, -1, -1};
+        const int x = PlayerX + dx[k], y = PlayerY + dy[k];
+        if (crestep_free_square(x, y) && See(x, y)) hx = x, hy = y;
+    }
+    if (!hx) return -1;
+    CreatureStruct made;
+    for (int met = 0; met < 200; met++) {
+        Luo_Olento(code);
+        made = Creature;
+        if (!fit || fit(made)) break;
+    }
+    const int id = new_creature_to_DATA(made);
+    if (id == CRE_NONE) return -1;
+    const int c = id - CRE_DATAID;
+    set_data(DT_CREATURE, hx, hy, id, 1);
+    Cre[c].killer = -1;
+    KillCreature(c, 0);
+    return Cre[c].mode == CM_CARCASS ? c : -1;
+}
+
+// The animal template of a species.
+int template_of(const char *species) {
+    for (int code = 600; code < 700; code++) {
+        Luo_Olento(code);
+        if (strcasecmp(Creature.species, species) == 0) return code;
+    }
+    return 0;
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -274,9 +314,9 @@ TaskRow rows[] = {
          ASSERT_TRUE(down_by_fish_water());
          at_once({SDLK_s, skill_key("FISHING"), SDLK_1, oxatest::carried_letter("Fishing rod"), SDLK_SPACE});
      }},
-    {10, "she meets an elk in the wilderness", [] { EnterLocale(1, 601); }},
+    {10, "she meets a fox in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
-    {12, "she kills an elk", [] { down(); killed_by_her(601); }},
+    {12, "she kills a fox", [] { down(); killed_by_her(601); }},
     {15, "she walks into her village on the world map", [] {
          const oxatest::WorldCell v = oxatest::her_village();
          ASSERT_NE(v.x, 0);
@@ -310,6 +350,23 @@ TaskRow rows[] = {
          up();
          for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
          down();
+     }},
+    {43, "she skins a hare she killed in Kaumo", [] {
+         const int hx = PlayerX, hy = PlayerY;
+         bool kaumo = false;
+         for (int d = 0; d <= 80 && !kaumo; d++)
+             for (int wy = hy - d; wy <= hy + d && !kaumo; wy++)
+                 for (int wx = hx - d; wx <= hx + d && !kaumo; wx++) {
+                     if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
+                     const int c = get_alltime_maailmachar(wx, wy);
+                     if (get_alltime_kulttuuri(wx, wy) != 0 || terrain_flag(c, TF_WATER) || on_kyla(wx, wy, 1)) continue;
+                     PlayerX = wx, PlayerY = wy, kaumo = true;
+                 }
+         ASSERT_TRUE(kaumo) << "Kaumo lies near her";
+         down();
+         ASSERT_EQ(get_kulttuuri(PlayerX, PlayerY), 0);
+         ASSERT_GE(carcass_beside(600), 0);
+         keys({SDLK_s, skill_key("HIDEWORKING"), 'S', SDLK_SPACE});
      }},
     {45, "an animal comes to her snare while she is away", [] {
          snare_set_east();
@@ -377,6 +434,13 @@ TaskRow rows[] = {
          const int s = own_into_pack(water);
          ASSERT_GE(s, 0);
          scoop(s);
+     }},
+    {40, "she cuts up a big elk", [] {
+         down();
+         const int elk = template_of("elk");
+         ASSERT_NE(elk, 0);
+         ASSERT_GE(carcass_beside(elk, [](const CreatureStruct &c) { return c.weight >= c.speciesweight; }), 0);
+         at_once({SDLK_b, SDLK_SPACE});
      }},
     {42, "a skill of hers rises", [] {
          for (int i = 0; i < 400 && Tehtavan_Vaihe != 1; i++) Kayta_Taitoa(0, 0, "FISHING", 0);
