@@ -14,6 +14,7 @@
 #include "core/magicknow.h"
 #include "activities/fishing.h"
 #include "activities/tools.h"
+#include "activities/timber.h"
 #include "activities/traps.h"
 #include "core/commandcodes.h"
 #include "core/datafunc.h"
@@ -71,6 +72,7 @@ protected:
 struct Play : oxatest::PlayingTest {
     using PlayingTest::command;
     using PlayingTest::press;
+    using PlayingTest::tap;
     using PlayingTest::skill_keys;
     using PlayingTest::walk_into_her_village;
 };
@@ -92,6 +94,7 @@ void step_west() { step(SDLK_LEFT); }
 
 // Keys typed through the turn loop with the long work of the command done at once.
 void at_once(std::initializer_list<int> ks) {
+    CLOSE_WINDOW = 0;
     oxatest::KeyFeeder typing;
     for (int k : ks) typing.key((SDL_Keycode)k, 0);
     int r;
@@ -308,6 +311,27 @@ TaskRow rows[] = {
              Play::press(SDLK_KP_6);
              SURVIVAL_fire();
          }
+     }},
+    {5, "she fells a small tree with her knife", [] {
+         down();
+         nobody_about();
+         static const SDL_Keycode toward[3][3] = {{SDLK_KP_7, SDLK_KP_4, SDLK_KP_1},
+                                                  {SDLK_KP_8, SDLK_KP_5, SDLK_KP_2},
+                                                  {SDLK_KP_9, SDLK_KP_6, SDLK_KP_3}};
+         int dx = 2, dy = 2;
+         for (int r = 1; r < 120 && dx == 2; r++)
+             for (int y = PlayerY - r; y <= PlayerY + r && dx == 2; y++)
+                 for (int x = PlayerX - r; x <= PlayerX + r && dx == 2; x++) {
+                     if (!terrain_flag(get_mapchar(x, y), TF_TREE) || Tree_Height(get_mapchar(x, y)) >= 5) continue;
+                     // She goes to stand beside it.
+                     for (int k = 0; k < 9 && dx == 2; k++) {
+                         const int sx = x + k % 3 - 1, sy = y + k / 3 - 1;
+                         if (k == 4 || !crestep_free_square(sx, sy) || !terrain_flag(get_mapchar(sx, sy), TF_OPEN)) continue;
+                         PlayerX = sx, PlayerY = sy, dx = x - sx, dy = y - sy;
+                     }
+                 }
+         ASSERT_NE(dx, 2) << "a small tree near her";
+         at_once({SDLK_s, skill_key("TIMBERCRAFT"), 'F', toward[dx + 1][dy + 1], SDLK_RETURN, SDLK_SPACE});
      }},
     {6, "she makes a fishing rod", [] { make_a_rod(); }},
     {7, "she angles with the rod the course gave her", [] {
