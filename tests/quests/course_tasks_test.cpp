@@ -350,6 +350,20 @@ TaskRow rows[] = {
          keys({SDLK_SPACE, SDLK_PERIOD});
          EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
      }},
+    {18, "she sows the seed the course gave her on prepared soil", [] {
+         on_her_plot();
+         set_mapchar(PlayerX, PlayerY, 82);
+         // The first of her seeds as her pack lists them.
+         InvGet_character(CRE_PLAYER, 0);
+         doInvList(0, 0);
+         SDL_Keycode letter = 0;
+         for (int i = 0; i < INVDATA_MAX && InvData[i].pos && !letter; i++) {
+             const unsigned id = ObjToItem(InvData[i].pos).id;
+             if (id == OID_GRAIN || id == OID_SEED || id == OID_POD) letter = (SDL_Keycode)NAPPAIN[i];
+         }
+         ASSERT_NE(letter, 0) << "the course gave her seed";
+         keys({SDLK_s, skill_key("AGRICULTURE"), 'P', letter});
+     }},
     {19, "she leashes her dog with a rope", [] {
          oxatest::down_to_her_field();
          int dog = -1;
