@@ -2,6 +2,7 @@
 // the course written and the task put before her by the task screen, then the deed done by her keys
 // or by the game's own action, and the task seen done.
 #include "core/loader_fixture.h"
+#include "base/ui.h"
 #include "../items/row_letters.h"
 #include "common/pool_put.h"
 #include "creatures/beside_her.h"
@@ -59,7 +60,8 @@ class CourseTasks : public oxatest::PlayingTest, public ::testing::WithParamInte
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
-        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "menudef_make.txt", "messages/eng_traps_fishing.txt"})
+        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "menudef_make.txt", "messages/eng_traps_fishing.txt",
+                              "biy_building.txt", "biy_kota.txt"})
             dir->copy_asset(f);
     }
     void TearDown() override {
@@ -77,9 +79,69 @@ struct Play : oxatest::PlayingTest {
     using PlayingTest::walk_into_her_village;
 };
 
+// Every creature of the area sent away: one coming into sight would break off the work.
+void nobody_about() {
+    for (DataStruct &d : Data)
+        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT) {
+            Cre[d.id - CRE_DATAID].kind = CK_NONE;
+            d.type = 0;
+        }
+}
+
 void keys(std::initializer_list<int> ks) {
     CLOSE_WINDOW = 0;   // a wait of the last command that found the queue empty
     Play::command(ks);
+}
+
+// Keys typed through the turn loop, the long work done at once; capitals and digits typed as their
+// text, as the make menus take them, and idle ticks after them so that the typing never runs dry.
+void build(std::initializer_list<int> ks) {
+    CLOSE_WINDOW = 0;
+    note_lines_since_pause = 0;   // no "more" pause takes the keys meant for the work
+    oxatest::KeyFeeder typing;
+    for (int k : ks) {
+        if ((k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9')) {
+            const char t[2] = {(char)k, 0};
+            typing.text(t);
+        } else {
+            typing.key((SDL_Keycode)k);
+        }
+    }
+    for (int i = 0; i < 3; i++) typing.key(SDLK_SPACE);   // the notes of the long work read on
+    for (int i = 0; i < 20; i++) typing.idle();
+    int r;
+    INSTANT_TASKS = 1;
+    typing.typed([&] { return turn_pass(&r); });
+    INSTANT_TASKS = 0;
+}
+
+// A free square of bare ground beside her and the arrow key toward it; 0 when none.
+SDL_Keycode free_ground_beside(int &wx, int &wy) {
+    const struct { SDL_Keycode key; int dx, dy; } dirs[] = {
+        {SDLK_RIGHT, 1, 0}, {SDLK_LEFT, -1, 0}, {SDLK_DOWN, 0, 1}, {SDLK_UP, 0, -1}};
+    for (const auto &d : dirs) {
+        const int x = PlayerX + d.dx, y = PlayerY + d.dy;
+        bool taken = false;
+        for (const DataStruct &r : Data)
+            taken = taken || ((r.type == DT_ITEM || r.type == DT_WORK || r.type == DT_CREATURE) && r.x == x && r.y == y);
+        const int c = get_mapchar(x, y);
+        if (taken || terrain_flag(c, TF_BLOCKS | TF_WATER | TF_TREE) || c == '_') continue;
+        wx = x, wy = y;
+        return d.key;
+    }
+    return 0;
+}
+
+// A lean-to shelter built beside her of the trunks and twigs in her pack, with the axe she is given.
+void build_a_shelter() {
+    nobody_about();
+    ASSERT_NE(AddNewItem(object("Slender tree trunk", 1), 4), 0);
+    ASSERT_NE(AddNewItem(object("Spruce twig", 1), 10), 0);
+    ASSERT_NE(AddNewItem(object("Woodsman's axe", 1), 1), 0);
+    int wx = 0, wy = 0;
+    const SDL_Keycode where = free_ground_beside(wx, wy);
+    ASSERT_NE(where, 0);
+    build({'M', 'B', '1', (int)where, SDLK_SPACE});
 }
 
 // One step east by her keys.
@@ -110,14 +172,6 @@ int skill_key(const char *name) {
     return 0;
 }
 
-// Every creature of the area sent away: one coming into sight would break off the work.
-void nobody_about() {
-    for (DataStruct &d : Data)
-        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT) {
-            Cre[d.id - CRE_DATAID].kind = CK_NONE;
-            d.type = 0;
-        }
-}
 
 // Down from the world map onto the local map where she stands.
 void down() {
@@ -284,6 +338,21 @@ int template_of(const char *species) {
     return 0;
 }
 
+// She goes on the world map to the nearest land cell, out of the villages, of a culture `wanted` takes.
+bool to_land_of(bool (*wanted)(int culture)) {
+    const int hx = PlayerX, hy = PlayerY;
+    for (int d = 0; d <= 120; d++)
+        for (int wy = hy - d; wy <= hy + d; wy++)
+            for (int wx = hx - d; wx <= hx + d; wx++) {
+                if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
+                const int c = get_alltime_maailmachar(wx, wy);
+                if (!wanted(get_alltime_kulttuuri(wx, wy)) || terrain_flag(c, TF_WATER) || on_kyla(wx, wy, 1)) continue;
+                PlayerX = wx, PlayerY = wy;
+                return true;
+            }
+    return false;
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -338,6 +407,10 @@ TaskRow rows[] = {
          ASSERT_TRUE(down_by_fish_water());
          at_once({SDLK_s, skill_key("FISHING"), SDLK_1, oxatest::carried_letter("Fishing rod"), SDLK_SPACE});
      }},
+    {9, "she builds a lean-to shelter", [] {
+         down();
+         build_a_shelter();
+     }},
     {10, "she meets a fox in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
     {12, "she kills a fox", [] { down(); killed_by_her(601); }},
@@ -349,6 +422,18 @@ TaskRow rows[] = {
          step_east();
          keys({SDLK_SPACE, SDLK_PERIOD});
          EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
+     }},
+    {17, "she builds a western wall of logs", [] {
+         down();
+         nobody_about();
+         ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, object("Log", 1), 4), 0);
+         ASSERT_NE(AddNewItem(object("Woodsman's axe", 1), 1), 0);
+         int wx = 0, wy = 0;
+         const SDL_Keycode where = free_ground_beside(wx, wy);
+         ASSERT_NE(where, 0);
+         for (int s = 0; s < PLR_SKILLS; s++)
+             if (strncmp(Plr.skill_name[s], "BUILDING", PLR_SKILLNAME) == 0) Plr.skill_level[s] = 60;
+         build({'M', 'B', 'W', '6', (int)where, SDLK_SPACE});
      }},
     {18, "she sows the seed the course gave her on prepared soil", [] {
          on_her_plot();
@@ -390,17 +475,7 @@ TaskRow rows[] = {
          down();
      }},
     {43, "she skins a hare she killed in Kaumo", [] {
-         const int hx = PlayerX, hy = PlayerY;
-         bool kaumo = false;
-         for (int d = 0; d <= 80 && !kaumo; d++)
-             for (int wy = hy - d; wy <= hy + d && !kaumo; wy++)
-                 for (int wx = hx - d; wx <= hx + d && !kaumo; wx++) {
-                     if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
-                     const int c = get_alltime_maailmachar(wx, wy);
-                     if (get_alltime_kulttuuri(wx, wy) != 0 || terrain_flag(c, TF_WATER) || on_kyla(wx, wy, 1)) continue;
-                     PlayerX = wx, PlayerY = wy, kaumo = true;
-                 }
-         ASSERT_TRUE(kaumo) << "Kaumo lies near her";
+         ASSERT_TRUE(to_land_of([](int c) { return c == 0; })) << "Kaumo lies near her";
          down();
          ASSERT_EQ(get_kulttuuri(PlayerX, PlayerY), 0);
          ASSERT_GE(carcass_beside(600), 0);
@@ -413,6 +488,11 @@ TaskRow rows[] = {
              for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
              down();
          }
+     }},
+    {24, "she builds a shelter in the land of no man", [] {
+         ASSERT_TRUE(to_land_of([](int c) { return c == 10 || c == 13; })) << "a land of no man near her";
+         down();
+         build_a_shelter();
      }},
     {25, "she reads tracks", [] {
          down();
