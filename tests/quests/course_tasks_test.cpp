@@ -18,6 +18,7 @@
 #include "activities/timber.h"
 #include "activities/traps.h"
 #include "core/commandcodes.h"
+#include "game/toimi.h"
 #include "core/datafunc.h"
 #include "core/spend.h"
 #include "activities/survival.h"
@@ -30,6 +31,7 @@
 #include "creatures/creation.h"
 #include "maps/kulttuuri.h"
 #include "maps/sight.h"
+#include "maps/squareevents.h"
 #include "items/plantlife.h"
 #include "activities/harvest.h"
 #include "core/player.h"
@@ -353,6 +355,16 @@ bool to_land_of(bool (*wanted)(int culture)) {
     return false;
 }
 
+// Firewood laid on the bare square east of her and lit by her own hand.
+void light_a_fire_east() {
+    const int x = bare_east();
+    set_data(DT_ITEM, x, PlayerY, object("FIREWOOD", 0), 6);
+    for (int i = 0; i < 20 && get_datatype(DT_FIRE, x, PlayerY) < 0; i++) {
+        Play::press(SDLK_KP_6);
+        SURVIVAL_fire();
+    }
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -374,12 +386,7 @@ TaskRow rows[] = {
      }},
     {4, "she lights firewood east of her", [] {
          down();
-         const int x = bare_east();
-         set_data(DT_ITEM, x, PlayerY, object("FIREWOOD", 0), 6);
-         for (int i = 0; i < 20 && Tehtavan_Vaihe != 1; i++) {
-             Play::press(SDLK_KP_6);
-             SURVIVAL_fire();
-         }
+         light_a_fire_east();
      }},
     {5, "she fells a small tree with her knife", [] {
          down();
@@ -559,6 +566,33 @@ TaskRow rows[] = {
          ASSERT_NE(elk, 0);
          ASSERT_GE(carcass_beside(elk, [](const CreatureStruct &c) { return c.weight >= c.speciesweight; }), 0);
          at_once({SDLK_b, SDLK_SPACE});
+     }},
+    {41, "at night she throws her knife into the open water of a bog", [] {
+         const int hx = PlayerX, hy = PlayerY;
+         int bx = 0, by = 0;
+         for (int d = 1; d <= 80 && !bx; d++)
+             for (int wy = hy - d; wy <= hy + d && !bx; wy++)
+                 for (int wx = hx - d; wx <= hx + d && !bx; wx++) {
+                     if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
+                     if (!terrain_flag(get_alltime_maailmachar(wx, wy), TF_MIRE) || on_kyla(wx, wy, 1)) continue;
+                     PlayerX = wx, PlayerY = wy;
+                     down();
+                     for (int ly = AREA_MIN + 1; ly < AREA_MAX && !bx; ly++)
+                         for (int lx = AREA_MIN + 1; lx < AREA_MAX && !bx; lx++)
+                             if (kohtaIsoX(lx) == wx && kohtaIsoY(ly) == wy && avovesi(lx, ly))
+                                 bx = lx, by = ly;
+                     if (!bx) {
+                         up();
+                         PlayerX = hx, PlayerY = hy;
+                     }
+                 }
+         ASSERT_NE(bx, 0) << "a bog with open water near her";
+         nobody_about();
+         for (int i = 0; i < 12 && Plr.hour > 4 && Plr.hour < 21; i++) ASSERT_TRUE(realbasicspend(120, 0, "waiting", 0));
+         const int knife = object("KNIFE", 0);
+         ASSERT_GT(knife, 0);
+         ASSERT_GE(set_data(DT_ITEM, bx, by, knife, 1), 0);
+         esineet_paikkatarkistus(bx, by);
      }},
     {42, "a skill of hers rises", [] {
          for (int i = 0; i < 400 && Tehtavan_Vaihe != 1; i++) Kayta_Taitoa(0, 0, "FISHING", 0);
