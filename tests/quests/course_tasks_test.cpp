@@ -19,6 +19,8 @@
 #include "activities/traps.h"
 #include "core/commandcodes.h"
 #include "game/toimi.h"
+#include "society/chat.h"
+#include "society/trade.h"
 #include "core/datafunc.h"
 #include "core/spend.h"
 #include "activities/survival.h"
@@ -365,6 +367,24 @@ void light_a_fire_east() {
     }
 }
 
+// She walks into her village on the world map and turns to the first grown villager she meets there;
+// -1 when there is none.
+int villager_met() {
+    const oxatest::WorldCell v = oxatest::her_village();
+    if (v.x == 0) return -1;
+    PlayerX = v.x - 1;
+    PlayerY = v.y;
+    step_east();
+    keys({SDLK_SPACE, SDLK_PERIOD});
+    if (bigmap()) return -1;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT) {
+            const int c = (int)d.id - CRE_DATAID;
+            if (Cre[c].kind == CK_HUMAN && Cre[c].mode != CM_CARCASS) return c;
+        }
+    return -1;
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -429,6 +449,12 @@ TaskRow rows[] = {
          step_east();
          keys({SDLK_SPACE, SDLK_PERIOD});
          EXPECT_STREQ(Plr.mapname, "ZOOMMAP");
+     }},
+    {16, "she trades with a villager", [] {
+         const int c = villager_met();
+         ASSERT_GE(c, 0);
+         Chatting_With = c;
+         Trade_Complete();
      }},
     {17, "she builds a western wall of logs", [] {
          down();
@@ -542,6 +568,20 @@ TaskRow rows[] = {
          const int s = into_pack("NORTHERN KNIFE");
          ASSERT_GE(s, 0);
          Wield(s, 0, 1);
+     }},
+    {37, "she trades a villager for his bag of salt", [] {
+         const int c = villager_met();
+         ASSERT_GE(c, 0);
+         const int salt = object("SALT", 0);
+         ASSERT_GT(salt, 0);
+         Cre[c].pack[0] = (uint32_t)salt;
+         Cre[c].packcount[0] = 1;
+         memset(PersTradeInvData, 0, sizeof PersTradeInvData);
+         PersTradeInvData[0].slot = 0;
+         PersTradeInvData[0].object = (uint32_t)salt;
+         PersTradeInvData[0].count = 1;
+         Chatting_With = c;
+         Trade_Complete();
      }},
     {39, "she throws water on a hot sauna stove", [] {
          down();
