@@ -514,6 +514,13 @@ TaskRow rows[] = {
          ASSERT_GE(carcass_beside(600), 0);
          keys({SDLK_s, skill_key("HIDEWORKING"), 'S', SDLK_SPACE});
      }},
+    {44, "she trades with a foreign trader", [] {
+         down();
+         const int c = oxatest::creature_east_of_her(510);   // one of the traders the course brought
+         ASSERT_EQ(Cre[c].role, 5) << "a foreign trader";
+         Chatting_With = c;
+         Trade_Complete();
+     }},
     {45, "an animal comes to her snare while she is away", [] {
          snare_set_east();
          for (int visit = 0; visit < 8 && Tehtavan_Vaihe != 1; visit++) {
