@@ -18,7 +18,6 @@
 #include "activities/timber.h"
 #include "activities/traps.h"
 #include "core/commandcodes.h"
-#include "game/toimi.h"
 #include "society/chat.h"
 #include "society/trade.h"
 #include "core/datafunc.h"
@@ -589,6 +588,26 @@ TaskRow rows[] = {
          PersTradeInvData[0].count = 1;
          Chatting_With = c;
          Trade_Complete();
+     }},
+    {38, "she closes the last wall of her house around her", [] {
+         down();
+         nobody_about();
+         int floor = -1;
+         for (int c = 1; c < 256 && floor < 0; c++)
+             if (terrain_flag(c, TF_ROOFED) && terrain_flag(c, TF_OPEN) && !onkoseina(c)) floor = c;
+         ASSERT_GE(floor, 0);
+         // Her house up but for its eastern wall, its floor begun where she stands.
+         for (int dy = -1; dy <= 1; dy++)
+             for (int dx = -1; dx <= 1; dx++)
+                 if (dx || dy) set_mapchar(PlayerX + dx, PlayerY + dy, 200);
+         set_mapchar(PlayerX, PlayerY, floor);
+         bare_east();
+         ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, object("Log", 1), 4), 0);
+         ASSERT_NE(AddNewItem(object("Woodsman's axe", 1), 1), 0);
+         for (int s = 0; s < PLR_SKILLS; s++)
+             if (strncmp(Plr.skill_name[s], "BUILDING", PLR_SKILLNAME) == 0) Plr.skill_level[s] = 60;
+         build({'M', 'B', 'W', '6', SDLK_RIGHT, SDLK_SPACE});
+         EXPECT_EQ(get_mapchar(PlayerX + 1, PlayerY), 200);
      }},
     {39, "she throws water on a hot sauna stove", [] {
          down();
