@@ -565,6 +565,32 @@ TaskRow rows[] = {
          EXPECT_EQ(PlayerX, x);
      }},
     {32, "she kills the last raiders", [] { down(); killed_by_her(500, 11); }},
+    {33, "she turns two pits along her fence into trap-pits and goes up", [] {
+         down();
+         nobody_about();
+         // Her fence, fifteen stakes long, north of her, and a pit dug east and south of her.
+         for (int dx = -7; dx <= 7; dx++) set_mapchar(PlayerX + dx, PlayerY - 2, 42);
+         const int sides[2][3] = {{1, 0, SDLK_KP_6}, {0, 1, SDLK_KP_2}};
+         for (const auto &side : sides) {
+             const int x = PlayerX + side[0], y = PlayerY + side[1];
+             for (DataStruct &d : Data)
+                 if (d.type != DT_UNUSED && d.x == x && d.y == y) d.type = DT_UNUSED;
+             set_mapchar(x, y, 21);
+             ASSERT_NE(AddNewItem(object("Slender tree trunk", 1), 3), 0);
+             ASSERT_NE(AddNewItem(object("Branch", 1), 10), 0);
+             ASSERT_NE(AddNewItem(object("Spruce twig", 1), 10), 0);
+             note_lines_since_pause = 0;
+             oxatest::push_key((SDL_Keycode)side[2]);
+             oxatest::push_key(SDLK_RETURN);
+             oxatest::push_key(SDLK_SPACE);
+             INSTANT_TASKS = 1;
+             AsetaAnsa(ACTION_TRAP_PIT, 0);
+             INSTANT_TASKS = 0;
+             SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+             ASSERT_GE(get_datatype(DT_TRAP, x, y), 0) << "a trap-pit " << side[2];
+         }
+         up();
+     }},
     {35, "she eats with plenty of food in her pack", [] {
          const int s = into_pack("BREAD", 40);
          ASSERT_GE(s, 0);
