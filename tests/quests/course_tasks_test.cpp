@@ -384,6 +384,36 @@ int villager_met() {
     return -1;
 }
 
+// Her punt set down on the shore where she stands and her paddle in hand, she rows out onto the open
+// water beside her and goes ashore again on the first bare bit of land beside the punt.
+void row_out_and_land() {
+    ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, object("Punt", 1), 1), 0);
+    const int paddle = own_into_pack(ObjToItem(object("Paddle", 1)));
+    ASSERT_GE(paddle, 0);
+    Wield(paddle, 0, 1);
+    static const struct { int dx, dy; SDL_Keycode key; } sides[] = {
+        {1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, -1, SDLK_UP}, {0, 1, SDLK_DOWN}};
+    for (const auto &sd : sides) {
+        if (!avovesi(PlayerX + sd.dx, PlayerY + sd.dy)) continue;
+        step(sd.key);
+        break;
+    }
+    ASSERT_EQ(Plr.movement_mode, 3) << "she rows";
+    static const struct { int dx, dy; SDL_Keycode key; } around[] = {
+        {1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, -1, SDLK_UP}, {0, 1, SDLK_DOWN},
+        {1, -1, SDLK_PAGEUP}, {1, 1, SDLK_PAGEDOWN}, {-1, 1, SDLK_END}, {-1, -1, SDLK_HOME}};
+    const int ox = PlayerX, oy = PlayerY;
+    for (const auto &sd : around) {
+        const int x = ox + sd.dx, y = oy + sd.dy;
+        bool things = false;
+        for (const DataStruct &d : Data)
+            things = things || ((d.type == DT_ITEM || d.type == DT_CREATURE) && d.x == x && d.y == y);
+        if (things || avovesi(x, y) || terrain_flag(get_mapchar(x, y), TF_BLOCKS | TF_WATER | TF_TREE)) continue;
+        step(sd.key);
+        if (Plr.movement_mode != 3) break;
+    }
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -440,6 +470,10 @@ TaskRow rows[] = {
     {10, "she meets a fox in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
     {12, "she kills a fox", [] { down(); killed_by_her(601); }},
+    {14, "she rows a punt out from the shore and lands again", [] {
+         ASSERT_TRUE(down_by_fish_water());
+         row_out_and_land();
+     }},
     {15, "she walks into her village on the world map", [] {
          const oxatest::WorldCell v = oxatest::her_village();
          ASSERT_NE(v.x, 0);
@@ -698,6 +732,38 @@ TaskRow rows[] = {
          ASSERT_GE(patch, 0);
          Data[patch].flags = PLANT_RIPE;
          keys({SDLK_g});
+     }},
+    {47, "she rows to a small island", [] {
+         // The nearest small island on the world map: of the 5 x 5 cells around it, fewer land than
+         // water and fewer than 15 land.
+         const int hx = PlayerX, hy = PlayerY;
+         int ix = 0, iy = 0;
+         for (int d = 1; d <= 150 && !ix; d++)
+             for (int wy = hy - d; wy <= hy + d && !ix; wy++)
+                 for (int wx = hx - d; wx <= hx + d && !ix; wx++) {
+                     if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
+                     if (terrain_flag(get_alltime_maailmachar(wx, wy), TF_WATER)) continue;
+                     int land = 0;
+                     for (int y = wy - 2; y <= wy + 2; y++)
+                         for (int x = wx - 2; x <= wx + 2; x++) land += !terrain_flag(get_alltime_maailmachar(x, y), TF_WATER);
+                     if (land < 13) ix = wx, iy = wy;
+                 }
+         ASSERT_NE(ix, 0) << "a small island near her";
+         PlayerX = ix, PlayerY = iy;
+         down();
+         ASSERT_FALSE(bigmap());
+         nobody_about();
+         // A bare shore square of the island's own cell.
+         bool shore = false;
+         for (int ly = AREA_MIN + 1; ly < AREA_MAX && !shore; ly++)
+             for (int lx = AREA_MIN + 1; lx < AREA_MAX && !shore; lx++) {
+                 if (kohtaIsoX(lx) != ix || kohtaIsoY(ly) != iy || !crestep_free_square(lx, ly)) continue;
+                 if (terrain_flag(get_mapchar(lx, ly), TF_BLOCKS | TF_WATER | TF_TREE)) continue;
+                 shore = avovesi(lx + 1, ly) || avovesi(lx - 1, ly) || avovesi(lx, ly + 1) || avovesi(lx, ly - 1);
+                 if (shore) PlayerX = lx, PlayerY = ly;
+             }
+         ASSERT_TRUE(shore);
+         row_out_and_land();
      }},
     {48, "a month goes by", [] { clock_add_days(31); }},
     {49, "the forest spirit is pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_OF_FOREST, 1); }},
