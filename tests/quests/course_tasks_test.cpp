@@ -18,6 +18,7 @@
 #include "activities/timber.h"
 #include "activities/traps.h"
 #include "core/commandcodes.h"
+#include "game/toimi.h"
 #include "society/chat.h"
 #include "society/trade.h"
 #include "core/datafunc.h"
@@ -462,6 +463,18 @@ TaskRow rows[] = {
     {7, "she angles with the rod the course gave her", [] {
          ASSERT_TRUE(down_by_fish_water());
          at_once({SDLK_s, skill_key("FISHING"), SDLK_1, oxatest::carried_letter("Fishing rod"), SDLK_SPACE});
+     }},
+    {8, "she roasts the pike the course gave her", [] {
+         down();
+         nobody_about();
+         light_a_fire_east();
+         ASSERT_GE(get_datatype(DT_FIRE, PlayerX + 1, PlayerY), 0) << "her fire burns";
+         note_lines_since_pause = 0;
+         oxatest::push_key(oxatest::carried_letter("Pike", invmask(IT_FOOD)));
+         oxatest::push_key(SDLK_SPACE);
+         INSTANT_TASKS = 1;
+         Toimi(ACTION_ROAST, 0, "");
+         INSTANT_TASKS = 0;
      }},
     {9, "she builds a lean-to shelter", [] {
          down();
