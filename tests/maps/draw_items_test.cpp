@@ -164,6 +164,41 @@ TEST_F(ItemsPass, TracksAreNotDrawnUnderThingsAndBadRecordsAreSkipped) {
     ConstantCre[600].tilename[0] = 0;
 }
 
+TEST_F(ItemsPass, CarcassesTakeTheirTintAndAnEmptyTrapLetsGo) {
+    // The yellow block modulated by the tint: eaten, skinned, burnt, or the coat when untouched.
+    struct Case { const char *what; std::function<void(CreatureStruct &)> make; int r, g; } cases[] = {
+        {"untouched", [](CreatureStruct &) {}, 200, 200},
+        {"half eaten", [](CreatureStruct &c) { c.fatigue = 100.0f; c.weight = 50.0f; }, 200 * 230 / 255, 200 * 110 / 255},
+        {"skinned", [](CreatureStruct &c) { c.Puuha[1] = 301; c.PuuhaTila[1] = 100; }, 200 * 250 / 255, 200 * 20 / 255},
+        {"burnt", [](CreatureStruct &c) { c.Puuha[0] = 300; c.weight = 10.0f; c.PuuhaAika[0] = 40; }, 200 * 150 / 255,
+         200 * 130 / 255},
+    };
+    place(DT_CARCASS, 234, 232, CRE_DATAID + 3);
+    for (auto &c : cases) {
+        memset(&Cre[3], 0, sizeof Cre[3]);
+        copy_bounded(Cre[3].tilename, sizeof Cre[3].tilename, "blocky");
+        c.make(Cre[3]);
+        draw();
+        const uint32_t p = at(refx(234), refy(232));
+        EXPECT_NEAR((int)(p >> 16 & 255), c.r, 2) << c.what;
+        EXPECT_NEAR((int)(p >> 8 & 255), c.g, 2) << c.what;
+    }
+
+    // A trap that caught something holds nobody on its square: drawing it lets it go.
+    const int empty = place(DT_TRAP, 236, 232, 392);
+    Data[empty].flags = 2;
+    Data[empty].extra = 'e';
+    const int held = place(DT_TRAP, 238, 232, 392);
+    Data[held].flags = 2;
+    Data[held].extra = 'e';
+    copy_bounded(Cre[4].tilename, sizeof Cre[4].tilename, "blocky");
+    Cre[4].mode = CM_ASLEEP;
+    place(DT_CREATURE, 238, 232, CRE_DATAID + 4);
+    draw();
+    EXPECT_EQ(Data[empty].extra, 0);
+    EXPECT_EQ(Data[held].extra, 'e') << "one holding its catch stays shut";
+}
+
 TEST_F(ItemsPass, FireScalesAndCoatColours) {
     Plr.minutes = 10000;
     struct { uint32_t ready; float scale; } fires[] = {
