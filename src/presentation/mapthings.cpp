@@ -314,7 +314,7 @@ static void draw_record(int pos, int flag) {
         }
         TILEOPTION_scale = (cr.sexage & 2) ? Cre_TileScale(c) : 1.0f;
         activate_CreTileCustomRGB(c);
-        if (cr.korkeus == -100) return;
+        if (cr.korkeus == -100 && !DEBUG_INFO) return;   // under water: seen only with the debug details
         if (cr.Suunta >= 0 && cr.Suunta <= 7) dr.facing = cr.Suunta;
         break;
     }

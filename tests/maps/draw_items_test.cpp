@@ -4,6 +4,7 @@
 #include "maps/maptest.h"
 #include "maps/tile_strips.h"
 
+#include "base/debuglog.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
@@ -122,6 +123,10 @@ TEST_F(ItemsPass, CreaturesInTheRowBelowCoverThePlayer) {
     Cre[2].korkeus = -100;   // diving
     draw();
     EXPECT_EQ(at(refx(233), refy(232)), 0u) << "a diving creature is not drawn";
+    DEBUG_INFO = 1;
+    draw();
+    DEBUG_INFO = 0;
+    EXPECT_EQ(at(refx(233), refy(232)), 0xC8C800u) << "but the debug details show it";
 }
 
 TEST_F(ItemsPass, IceHolesByTheirFlags) {
