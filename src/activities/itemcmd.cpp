@@ -317,7 +317,9 @@ void superapplyCmd() {
         case ACT_FILL: fillCmd(slot); return;
         case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); continue;
         case ACT_SCOOP: scoop(slot); return;
-        case ACT_POUR: Kaada_Astiaan(slot); continue;
+        case ACT_POUR:
+            if (!Kaada_Astiaan(slot)) return;   // the pouring was called off
+            continue;
         case ACT_TIE: tie(slot); return;
         case ACT_UNLEASH: unleash(slot); return;
         default:
