@@ -238,7 +238,8 @@ int branchRakenna(int structure, int deconstruct) {
     GlobalRaksaData.minutes = (uint32_t)Tekoheader_aika(header);
     const char *cond = Tekoheader_vammaus(header);
     GlobalRaksaData.condflags = (uint32_t)(cond[0] ? parse_condflags(cond) : CONDFLAGS_DEFAULT);
-    const int effort = Tekoheader_ponnistelu(header);
+    char said[TEKO_VALUE_MAX + 1];
+    const int effort = teko_bracket(header, "effort", said) ? Tekoheader_ponnistelu(header) : 0;
     GlobalRaksaData.effort = (uint32_t)(effort > 0 ? effort : EFFORT_DEFAULT);
     const int assist = Tekoheader_apuvoimat(header);
     const unsigned flags = ASSIST_FLAGS[assist < 0 ? 0 : assist > 3 ? 3 : assist];

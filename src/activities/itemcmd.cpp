@@ -24,6 +24,7 @@
 #include "items/itemdefs.h"
 #include "items/items_int.h"
 #include "items/matching.h"
+#include "core/vilrecord.h"
 #include "items/ownership.h"
 #include "items/materials.h"
 #include "items/items.h"
@@ -195,7 +196,11 @@ int GetIt(int dataIndex, int count, int autoWield) {
             else untie_pick(count, pos);
         }
     }
-    if (d.type == DT_ITEM) pos = owned_item_catch(own_datapos(dataIndex), pos, count, 0);
+    if (d.type == DT_ITEM) {
+        // Goods of a village with nobody left in it are free for the taking.
+        const OwnerStruct owner = own_datapos(dataIndex);
+        if (owner.free || socpopulation((int)owner.soc) > 0) pos = owned_item_catch(owner, pos, count, 0);
+    }
     const ItemStruct it = ObjToItem(pos);
     if (it.id == 416 && it.origin == 605 && isloc_karhunkallohonka(d.x, d.y)) {
         bearmagic_SkullPlacement(0);
@@ -312,7 +317,9 @@ void superapplyCmd() {
         case ACT_FILL: fillCmd(slot); return;
         case ACT_EMPTY: Tyhjenna_InventoryAstia(slot); continue;
         case ACT_SCOOP: scoop(slot); return;
-        case ACT_POUR: Kaada_Astiaan(slot); continue;
+        case ACT_POUR:
+            if (!Kaada_Astiaan(slot)) return;   // the pouring was called off
+            continue;
         case ACT_TIE: tie(slot); return;
         case ACT_UNLEASH: unleash(slot); return;
         default:

@@ -322,6 +322,7 @@ void leash(int slot) {
     cr.mode = 0;
     if (theft) {
         cr.ownerbits = (uint8_t)(cr.ownerbits & ~1u);
+        cr.memberbits = (uint8_t)(cr.memberbits & ~MB_COMPANION);
         cr.owner = CRE_PLAYER;
         if (random(4) == 0) NPC_hyokkaa(c, CRE_PLAYER, 5 + random(15));
     }

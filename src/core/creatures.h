@@ -20,6 +20,10 @@
 // Recruiting keeps its byte, the day of a first ask and the willingness figure in what were spare
 // bytes 671..676; the wage shortfall and the value of a companion's things when hired are the two
 // floats at 1368 and 1372.
+
+// Membership bits (memberbits): the companion mark, set on a companion and cleared on a stolen animal.
+enum : uint8_t { MB_COMPANION = 2 };
+
 struct CreatureStruct {
     uint8_t  kind;             // 0 empty slot, 1 human, ..., 50 spirit
     uint8_t  role;
@@ -150,7 +154,7 @@ struct CreatureStruct {
     uint8_t  alertness;        // 559
     uint8_t  fightbits;        // 560
     uint8_t  greetbits;        // 561
-    uint8_t  memberbits;       // 562
+    uint8_t  memberbits;       // 562: MB_COMPANION
     uint8_t  still;            // 563
     uint32_t stateflags;       // 564
     uint8_t  pad568;

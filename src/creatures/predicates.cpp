@@ -195,7 +195,7 @@ int onko_NPC_kumppani(int n) {
         c->mode = 0;
     }
     if (!(c->partyflags & 256)) return 0;
-    c->memberbits |= 2;
+    c->memberbits |= MB_COMPANION;
     return 1;
 }
 int onko_NPC_kesyelain(int n) {
@@ -223,7 +223,7 @@ int is_socmember(int n) {
     const CreatureStruct *c = cre(n);
     if (!c || c->kind != CK_HUMAN || c->role == 5 || c->community == 0) return 0;
     if (c->partyflags & 256) return 0;
-    return !(c->memberbits & 2) && !(c->memberbits & 4);
+    return !(c->memberbits & MB_COMPANION) && !(c->memberbits & 4);
 }
 int is_socanimal(int n) {
     const CreatureStruct *c = cre(n);

@@ -6,6 +6,7 @@
 
 #include "core/obj_func.h"
 #include "base/ownlib.h"
+#include "base/debuglog.h"
 #include "base/strupr.h"
 #include "core/creatures.h"
 #include "core/crefunc.h"
@@ -125,12 +126,20 @@ char *enimi(int pos, int count, unsigned char flags) {
     }
 
     if (it.type == IT_TOOL && it.subtype == ST_ROPE && leash_sotu(it) != 0) {
-        int c = npcleash_check(it);   // the animal on the leash, when it is in the area
-        if (c != CRE_NONE) {
-            char with[SBUF_SIZE];
+        const int c = npcleash_check(it);   // the animal on the leash, when it is in the area
+        char with[SBUF_SIZE];
+        with[0] = 0;
+        if (c >= 0 && c < CRE_COUNT && Cre[c].role == 9) {   // led on the leash
             bprintf(with, sizeof with, "%s (%s leash)", name, monnam(c, 0));
-            copy_bounded(name, sizeof name, with);
+        } else if (is_tied(c)) {
+            bprintf(with, sizeof with, "%s (tied to %s)", name, monnam(c, 0));
+            if (DEBUG_INFO) {
+                char id[24];
+                bprintf(id, sizeof id, " (#%u)", (unsigned)leash_sotu(it));
+                strncat(with, id, sizeof with - strlen(with) - 1);
+            }
         }
+        if (with[0]) copy_bounded(name, sizeof name, with);
     }
 
     if (onko_kasvikuntaa(it)) {

@@ -143,7 +143,7 @@ int Tekoheader_menukey(const char *h) {
 
 int Tekoheader_ponnistelu(const char *h) {
     char v[TEKO_VALUE_MAX + 1];
-    if (!teko_bracket(h, "effort", v)) return 0;
+    if (!teko_bracket(h, "effort", v)) return 2;   // no word of it: the lightest work
     int n = tag_number(v, 0, false, false);
     return n >= 0 && n <= 5 ? n + 2 : 0;
 }

@@ -56,7 +56,7 @@ int Tekoheader_kehitys(const char *h);
 int Tekoheader_bonus(const char *h);
 char *Tekoheader_customesine(const char *h);    // base definition or building menu text
 int Tekoheader_menukey(const char *h);          // 0 none
-int Tekoheader_ponnistelu(const char *h);       // effort 2..7, 0
+int Tekoheader_ponnistelu(const char *h);       // effort 2..7 (2 when missing), 0 out of range
 int Tekoheader_apuvoimat(const char *h);        // extra hands 0..3
 char *Tekoheader_vammaus(const char *h);
 int Tekoheader_patch(const char *h);            // most patches; 0 when the work is one piece

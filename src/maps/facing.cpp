@@ -123,7 +123,7 @@ void sijoita_pelaaja_nakoetaisyydelle_kohteesta(int x, int y, int mode) {
             bool seen = false;
             for (int h = 0; h <= 6 && !seen; h += 2) seen = NPC_see(cx, cy, x, y, h);
             const int d = koordinaattien_vali(cx, cy, x, y);
-            if (seen && d > best) {
+            if (seen && d > best && entry_square_free(cx, cy)) {
                 PlayerX = cx;
                 PlayerY = cy;
                 best = d > 8 ? 8 : d;

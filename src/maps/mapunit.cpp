@@ -437,9 +437,22 @@ float daylight_factor(int month, int hour) {
     return f > 1.0f ? 1.0f : f;
 }
 
+// The same factor in ten-thousandths, so that a whole range is not rounded up one square.
+static int daylight_parts(int month, int hour) {
+    static const int by_hour[21] = {5, 10, 20, 30, 45, 65, 80, 90, 100, 95, 95, 95, 80, 80, 70, 60, 50, 40, 30, 20, 10};
+    int f = 100 * ((hour >= 1 && hour <= 20) ? by_hour[hour] : 5);
+    switch (season_of(month)) {
+    case 1: f += 3500; break;
+    case 2: f += 5000; break;
+    case 3: f += 1000; break;
+    default: f = f * 80 / 100; break;
+    }
+    return f > 10000 ? 10000 : f;
+}
+
 void sight_fix(int month, int hour) {
-    float f = daylight_factor(month, hour);
-    int range = (int)ceilf((float)Sight * f);
+    const float f = daylight_factor(month, hour);
+    int range = (Sight * daylight_parts(month, hour) + 9999) / 10000;
     if (range < 1) range = 1;
     if (range > Sight) range = Sight;
     CalculateLDist(range);

@@ -12,6 +12,8 @@
 #include "core/spend.h"
 #include "core/creatures.h"
 #include "core/player.h"
+#include "creatures/crefile.h"
+#include "creatures/describe.h"
 #include "creatures/outfit.h"
 #include "items/items.h"
 #include "presentation/itemtiles.h"
@@ -21,6 +23,7 @@
 #include "maps/movement.h"
 #include "presentation/painter.h"
 #include "maps/sight.h"
+#include "maps/trapdata.h"
 #include "base/debuglog.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
@@ -311,7 +314,7 @@ static void draw_record(int pos, int flag) {
         }
         TILEOPTION_scale = (cr.sexage & 2) ? Cre_TileScale(c) : 1.0f;
         activate_CreTileCustomRGB(c);
-        if (cr.korkeus == -100) return;
+        if (cr.korkeus == -100 && !DEBUG_INFO) return;   // under water: seen only with the debug details
         if (cr.Suunta >= 0 && cr.Suunta <= 7) dr.facing = cr.Suunta;
         break;
     }
@@ -426,7 +429,10 @@ static void draw_record(int pos, int flag) {
         }
         if (d.extra == 'd') add_mark(dr, "cur-traps");
         else if (d.extra == 0) dr.frame = 1;
-        else if (d.extra == 'e' && get_datatype(DT_CREATURE, x, y) == -1) dr.frame = 1;
+        else if (d.extra == 'e' && get_datatype(DT_CREATURE, x, y) == -1) {
+            PaastaAnsa(pos);   // it holds nobody any more: let it go
+            dr.frame = 1;
+        }
         else dr.frame = 0;
         break;
     }
@@ -443,7 +449,28 @@ static void draw_record(int pos, int flag) {
         dr.frame = 8;
         dr.figure = true;
         TileDraw_named("blood", 0, 0, view_col(x), view_row(y), 0);
-        activate_CreTileCustomRGB(c);
+        // Eaten, skinned and burnt carcasses take their tint; an untouched one keeps its coat.
+        const auto channel = [](int v) { return v < 0 ? 0 : v > 255 ? 255 : v; };
+        bool tinted = false;
+        const int eaten = pctEaten_carcass(c, nullptr, 0);
+        if (eaten) {
+            TILEOPTION_r = 230;
+            TILEOPTION_g = TILEOPTION_b = channel(2 * (105 - eaten));
+            tinted = true;
+        }
+        if (is_carcass_skinned(Cre[c])) {
+            TILEOPTION_r = 250;
+            TILEOPTION_g = TILEOPTION_b = 20;
+            tinted = true;
+        }
+        const int burnt = pctBurnt_carcass(Cre[c], nullptr, 0);
+        if (burnt) {
+            TILEOPTION_r = channel(2 * (115 - burnt));
+            TILEOPTION_g = TILEOPTION_b = channel(2 * (105 - burnt));
+            tinted = true;
+        }
+        if (tinted) TILEOPTION_customrgb = 1;
+        else activate_CreTileCustomRGB(c);
         if (Cre[c].sexage & 2) TILEOPTION_scale = Cre_TileScale(c);
         break;
     }

@@ -8,6 +8,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/records.h"
+#include "core/vilrecord.h"
 #include "core/player.h"
 #include "creatures/bodyrec.h"
 #include "creatures/breaches.h"
@@ -275,7 +276,9 @@ VillageScriptResult village_script(int seed, FILE *out) {
         Cre[i].home_y = VY;
         // all look away from her
         Cre[i].Suunta = (suunta_jostain_johonkin(Cre[i].Viimeisin_X, Cre[i].Viimeisin_Y, PlayerX, PlayerY) + 4) % 8;
+        npctosocppl(i, soc);   // the village's own people, as its upkeep enrols them
     }
+    SaveGlobVil();
     socmaint(VX, VY);
     speech_out = out;
     speech_lines = 0;

@@ -11,6 +11,7 @@
 #include "base/strupr.h"
 #include "maps/area.h"
 #include "maps/kulttuuri.h"
+#include "maps/mapdesc.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/mapload.h"
@@ -22,12 +23,9 @@
 
 static const char *culture_adjective(int c) { return CULTURE_ADJECTIVE[culture_row(c)]; }
 
-// The picture of a world place: "terrain-" and the name of its tile; none for plain ground.
-static void place_picture(int c, char *out, int size) {
-    const char *tile = terrain_tilename(c);
-    out[0] = 0;
-    if (!tile || strncmp(tile, "ter-", 4) != 0 || !tile[4]) return;
-    snprintf(out, (size_t)size, "terrain-%s", tile + 4);
+// The picture of a world place, as the map border shows it; none for plain ground.
+static void place_picture(int x, int y, char *out, int size) {
+    copy_bounded(out, (size_t)size, KUVA_isokarttapaikka(x, y));
     if (strstr(out, "ground")) out[0] = 0;
 }
 
@@ -45,7 +43,7 @@ void arrival_choice(int mode, char *text, int textsize, char *picture, int picsi
     const int c = get_alltime_maailmachar(x, y);
     const int ahead = get_alltime_maailmachar(x + Heds_x(PlayerDir), y + Heds_y(PlayerDir));
     const int prev = get_alltime_maailmachar(PrevX, PrevY);
-    place_picture(c, picture, picsize);
+    place_picture(x, y, picture, picsize);
     int show = 0;
     const char *own = nullptr;
     if (c == 210 || c == 239) {
@@ -93,7 +91,7 @@ void arrival_choice(int mode, char *text, int textsize, char *picture, int picsi
             if (ahead == 94) far = "By the mountains ahead ";
             if (ahead == CH_FORD) far = "By the ford ahead ";
             char far_picture[40];
-            place_picture(ahead, far_picture, sizeof far_picture);
+            place_picture(x + Heds_x(PlayerDir), y + Heds_y(PlayerDir), far_picture, sizeof far_picture);
             if (far && far_picture[0]) {
                 copy_bounded(text, (size_t)textsize, far);
                 copy_bounded(picture, (size_t)picsize, far_picture);

@@ -57,12 +57,11 @@ const char *crtplr_portrait_group(int sex, int culture) {
     }
 }
 
-// A letter a name may hold: ASCII letters, and the Latin-1 letters (and the ä and ö of the old PC code
-// page) that the folder name writes in hex.
-static bool name_letter(unsigned char c) {
-    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return true;
-    if (c == 132 || c == 142 || c == 148 || c == 153) return true;
-    return c >= 192 && c != 215 && c != 247;
+// A character a name may not hold: a space and the marks . , / \ _ & +, and what a folder name or a
+// file search can't take (wildcards, the marks some systems refuse, control bytes).
+static bool name_refused(unsigned char c) {
+    if (c < 32 || c == 127) return true;
+    return c != 0 && strchr(" .,/\\_&+*?[:\"<>|", c) != nullptr;
 }
 
 int crtplr_folder_name(const char *typed, char *folder, size_t size, const char **why) {
@@ -73,7 +72,7 @@ int crtplr_folder_name(const char *typed, char *folder, size_t size, const char 
     if (len < 3) refusal = "Too short character name.";
     bool letters = len <= 12;
     for (const char *p = typed; *p; p++)
-        if (!name_letter((unsigned char)*p)) letters = false;
+        if (name_refused((unsigned char)*p)) letters = false;
     if (!letters) refusal = "Character name can't contain spaces or special characters.";
     char out[CRTPLR_FOLDER_MAX + 1] = "";
     if (!refusal) {

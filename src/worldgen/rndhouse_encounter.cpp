@@ -272,18 +272,20 @@ void zoomscene_adventurers_camp(int item, int creature, const char *tags) {
             zm_findpos("[borders]", bx, by);
             if (bx != 0) aseta_data(bx, by, DT_BLOOD, 1, day + 1);
         }
-    const int tool = KULTTUURIESINE_Eratyokalu(0);
-    if (tool) {
-        aseta_data(near_square(x), y - 1, DT_ITEM, (uint32_t)tool, 1);
-        aseta_data(x - 1, near_square(y), DT_ITEM, (uint32_t)tool, 1);
-        aseta_data(x + 1, near_square(y), DT_ITEM, (uint32_t)tool, 1);
+    // Each tool and each food is drawn on its own: a camp holds three tools and two foods.
+    for (int i = 0; i < 3; i++) {
+        const int tool = KULTTUURIESINE_Eratyokalu(0);
+        if (!tool) continue;
+        if (i == 0) aseta_data(near_square(x), y - 1, DT_ITEM, (uint32_t)tool, 1);
+        else aseta_data(i == 1 ? x - 1 : x + 1, near_square(y), DT_ITEM, (uint32_t)tool, 1);
     }
-    const int food = KULTTUURIESINE_Eraruoka(get_alltime_kulttuuri(IsoX(), IsoY()));
-    if (food)
-        for (int i = 0; i < 2; i++) {
-            const int count = random(5) + 1;   // the count is drawn before the column
-            aseta_data(near_square(x), y + 1, DT_ITEM, (uint32_t)food, count);
-        }
+    const int culture = get_alltime_kulttuuri(IsoX(), IsoY());
+    for (int i = 0; i < 2; i++) {
+        const int food = KULTTUURIESINE_Eraruoka(culture);
+        if (!food) continue;
+        const int count = random(5) + 1;   // the count is drawn before the column
+        aseta_data(near_square(x), y + 1, DT_ITEM, (uint32_t)food, count);
+    }
     if (item != NO_ITEM) aseta_data(x + 1, y + 1, DT_ITEM, (uint32_t)item, 1);
     if (creature != 0 && creature_number_ok(creature)) aseta_data(x, y, DT_CREATURE, (uint32_t)creature, 1);
 }

@@ -9,6 +9,7 @@
 #include "items/vessels.h"
 #include "items/wearing.h"
 #include "maps/mapunit.h"
+#include "maps/marker.h"
 #include "maps/sight.h"
 
 using oxatest::push_key;
@@ -147,6 +148,23 @@ TEST_F(Tools, ALeashFreesAnAnimalWhoseLeashIsGoneAndHoldsItsWholeId) {
     EXPECT_EQ(Apply(slot_of("Leash")), 1);
     EXPECT_EQ(Cre[1].role, role);
     EXPECT_EQ(leash_sotu(*carried("Leash")), social);
+}
+
+TEST_F(Tools, AStolenAnimalLosesItsMarksAndIsHers) {
+    // A village's sheep with nobody of the village about: leashing it is theft.
+    animal(1, PlayerX, PlayerY - 1, 5150, false);
+    Cre[1].speciescode = 616;
+    Cre[1].owner = 4711;
+    Cre[1].memberbits = MB_COMPANION | 4;
+    Plr.world_x = Plr.world_y = 700;   // a world cell of the village
+    Mapinfo_setsocID(kohtaIsoX(PlayerX), kohtaIsoY(PlayerY - 1), 4711);
+    give(0, leash_item());
+    push_key(SDLK_UP);
+    EXPECT_EQ(Apply(0), 1);
+    ASSERT_EQ(Cre[1].role, 9) << notes();
+    EXPECT_EQ(Cre[1].owner, CRE_PLAYER);
+    EXPECT_EQ(Cre[1].memberbits, 4) << "only the companion mark goes";
+    EXPECT_EQ(Cre[1].ownerbits & 1, 0);
 }
 
 TEST_F(Tools, AnAnimalIsTiedOnlyToATreeOrAPostAndPickingTheLeashUpUntiesIt) {

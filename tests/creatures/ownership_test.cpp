@@ -145,6 +145,19 @@ TEST_F(Ownership, CultureElevenTakesNothingAndItsVillageGoodsAreFree) {
     EXPECT_EQ(vildebtcount(SOC), 0);
 }
 
+TEST_F(Ownership, GoodsOfAVillageWithNobodyLeftAreFree) {
+    GetGlobVil(SOC);
+    memset(globVil.people, 0, sizeof globVil.people);
+    SaveGlobVil();
+    ASSERT_EQ(socpopulation(SOC), 0);
+    const int a = goods(232, 233, "Clay jug");
+    ASSERT_EQ(GetIt(a, 1, 0), 1);
+    const ItemStruct got = ObjToItem(Plr.inv_obj[0]);
+    EXPECT_EQ(got.ownerflags & (OWN_UNPAID | OWN_TAKEN), 0);
+    EXPECT_EQ(got.ownersoc, 0u);
+    EXPECT_FALSE(GOT_TAKEN_ofsoc(SOC));
+}
+
 TEST_F(Ownership, TheWorldCellsOwnerByRecordAndBySettledNeighbourhood) {
     EXPECT_EQ(own_bigmaploc(1500, 1000).soc, (uint32_t)SOC);
     EXPECT_TRUE(own_bigmaploc(1503, 1000).free);   // plain land near the village

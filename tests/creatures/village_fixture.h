@@ -44,6 +44,7 @@ protected:
         GetGlobVil(SOC);
         globVil.centre_x = 1500;
         globVil.centre_y = 1000;
+        globVil.people[0] = 880001;   // one of its people on record
         SaveGlobVil();
     }
     void TearDown() override {

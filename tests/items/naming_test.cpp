@@ -97,6 +97,19 @@ TEST_F(Naming, PlantsByLocalNameAndLeashes) {
     leash.subtype = ST_ROPE;
     leash.state = 4242;
     EXPECT_STREQ(enimi(stored(leash), 1, 0), "leash");
+
+    // The sheep it names, led, tied or neither.
+    Cre[9].kind = 5;
+    Cre[9].socialid = 4242;
+    copy_bounded(Cre[9].species, sizeof Cre[9].species, "sheep");
+    struct { int role, domestic; const char *name; } sheep[] = {
+        {9, 0, "leash (sheep leash)"}, {0, 16, "leash (tied to sheep)"}, {0, 0, "leash"}};
+    for (auto &c : sheep) {
+        Cre[9].role = (uint8_t)c.role;
+        Cre[9].domestic = (uint8_t)c.domestic;
+        EXPECT_STREQ(enimi(stored(leash), 1, 0), c.name);
+    }
+    memset(&Cre[9], 0, sizeof Cre[9]);
 }
 
 TEST_F(Naming, CarcassIsNamedWithoutTouchingTheAreasCreatures) {

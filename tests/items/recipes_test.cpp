@@ -19,7 +19,7 @@ TEST_F(RecipeFiles, HeaderTagsAndTheirDefaults) {
     EXPECT_EQ(Tekoheader_maara(full), 2);
     EXPECT_EQ(Tekoheader_symbol(full), 1);
     EXPECT_EQ(Tekoheader_kypsymisaika(full), 0);
-    EXPECT_EQ(Tekoheader_ponnistelu(full), 0);
+    EXPECT_EQ(Tekoheader_ponnistelu(full), 2);
     EXPECT_EQ(Tekoheader_apuvoimat(full), 0);
     EXPECT_EQ(Tekoheader_patch(full), 0);
     EXPECT_EQ(Tekoheader_ponnistelu(".X. [effort:0]"), 2);

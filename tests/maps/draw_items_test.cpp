@@ -4,6 +4,7 @@
 #include "maps/maptest.h"
 #include "maps/tile_strips.h"
 
+#include "base/debuglog.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
@@ -122,6 +123,10 @@ TEST_F(ItemsPass, CreaturesInTheRowBelowCoverThePlayer) {
     Cre[2].korkeus = -100;   // diving
     draw();
     EXPECT_EQ(at(refx(233), refy(232)), 0u) << "a diving creature is not drawn";
+    DEBUG_INFO = 1;
+    draw();
+    DEBUG_INFO = 0;
+    EXPECT_EQ(at(refx(233), refy(232)), 0xC8C800u) << "but the debug details show it";
 }
 
 TEST_F(ItemsPass, IceHolesByTheirFlags) {
@@ -162,6 +167,41 @@ TEST_F(ItemsPass, TracksAreNotDrawnUnderThingsAndBadRecordsAreSkipped) {
     draw();
     EXPECT_EQ(at(refx(237), refy(232)), 0u);
     ConstantCre[600].tilename[0] = 0;
+}
+
+TEST_F(ItemsPass, CarcassesTakeTheirTintAndAnEmptyTrapLetsGo) {
+    // The yellow block modulated by the tint: eaten, skinned, burnt, or the coat when untouched.
+    struct Case { const char *what; std::function<void(CreatureStruct &)> make; int r, g; } cases[] = {
+        {"untouched", [](CreatureStruct &) {}, 200, 200},
+        {"half eaten", [](CreatureStruct &c) { c.fatigue = 100.0f; c.weight = 50.0f; }, 200 * 230 / 255, 200 * 110 / 255},
+        {"skinned", [](CreatureStruct &c) { c.Puuha[1] = 301; c.PuuhaTila[1] = 100; }, 200 * 250 / 255, 200 * 20 / 255},
+        {"burnt", [](CreatureStruct &c) { c.Puuha[0] = 300; c.weight = 10.0f; c.PuuhaAika[0] = 40; }, 200 * 150 / 255,
+         200 * 130 / 255},
+    };
+    place(DT_CARCASS, 234, 232, CRE_DATAID + 3);
+    for (auto &c : cases) {
+        memset(&Cre[3], 0, sizeof Cre[3]);
+        copy_bounded(Cre[3].tilename, sizeof Cre[3].tilename, "blocky");
+        c.make(Cre[3]);
+        draw();
+        const uint32_t p = at(refx(234), refy(232));
+        EXPECT_NEAR((int)(p >> 16 & 255), c.r, 2) << c.what;
+        EXPECT_NEAR((int)(p >> 8 & 255), c.g, 2) << c.what;
+    }
+
+    // A trap that caught something holds nobody on its square: drawing it lets it go.
+    const int empty = place(DT_TRAP, 236, 232, 392);
+    Data[empty].flags = 2;
+    Data[empty].extra = 'e';
+    const int held = place(DT_TRAP, 238, 232, 392);
+    Data[held].flags = 2;
+    Data[held].extra = 'e';
+    copy_bounded(Cre[4].tilename, sizeof Cre[4].tilename, "blocky");
+    Cre[4].mode = CM_ASLEEP;
+    place(DT_CREATURE, 238, 232, CRE_DATAID + 4);
+    draw();
+    EXPECT_EQ(Data[empty].extra, 0);
+    EXPECT_EQ(Data[held].extra, 'e') << "one holding its catch stays shut";
 }
 
 TEST_F(ItemsPass, FireScalesAndCoatColours) {

@@ -172,6 +172,16 @@ TEST_F(MapsTest, SightFixScalesTheLines) {
     EXPECT_NEAR(MULTIA, 0.55f, 1e-5);
     EXPECT_EQ(LDist[0], 27u);                         // straight line: (28 - 1) x 1.0
     EXPECT_EQ(LDist[45], (uint32_t)ceil(27 * 0.7071));
+    // A whole product is not rounded up: sight, month, hour and the range it gives.
+    struct { int sight, month, hour, range; } exact[] = {
+        {50, 12, 0, 2}, {50, 1, 23, 2}, {50, 4, 4, 40}, {25, 12, 12, 16}, {50, 2, 17, 16}, {50, 12, 15, 24},
+        {25, 8, 16, 15}, {50, 9, 3, 20}, {25, 6, 19, 18},
+    };
+    for (auto &c : exact) {
+        Sight = (uint8_t)c.sight;
+        sight_fix(c.month, c.hour);
+        EXPECT_EQ(LDist[0], (uint32_t)(c.range - 1)) << c.sight << " " << c.month << " " << c.hour;
+    }
     Sight = 1;
     sight_fix(12, 0);
     EXPECT_EQ(LDist[0], 0u);                          // range 1: every line ends at once

@@ -85,6 +85,28 @@ TEST_F(Facing, EncounterPlacementKeepsTheSquareInModeTwoAndTurnsTowardTheTarget)
     ui.notes = shown;
 }
 
+TEST_F(Facing, EncounterPlacementNeverPutsHerInTheLake) {
+    // A lake round the target with one strip of shore: every draw lands her on the shore.
+    const UiNotes shown = ui.notes;
+    ui.notes.note = [](const char *, const char *, uint8_t, uint8_t, uint8_t, const char *) {};
+    for (int y = 200; y < 264; y++)
+        for (int x = 200; x < 264; x++) put(x, y, CH_DEEP_WATER);
+    for (int x = 222; x < 243; x++) put(x, 234, CH_GROUND);
+    put(232, 240, CH_GROUND);
+    Plr.movement_mode = 0;
+    int moved = 0;
+    for (int draw = 0; draw < 20; draw++) {
+        PlayerX = 232;
+        PlayerY = 234;
+        sijoita_pelaaja_nakoetaisyydelle_kohteesta(232, 240, 0);
+        EXPECT_EQ(PlayerY, 234) << "draw " << draw << " x " << PlayerX;
+        EXPECT_TRUE(entry_square_free(PlayerX, PlayerY)) << "draw " << draw;
+        moved += PlayerX != 232;
+    }
+    EXPECT_GT(moved, 0) << "the shore is taken when it is farther";
+    ui.notes = shown;
+}
+
 TEST_F(Facing, EntrySquaresByHeading) {
     const int want[8][2] = {{2, 31}, {2, 63}, {31, 63}, {62, 63}, {62, 31}, {62, 1}, {31, 1}, {2, 1}};
     for (int h = 0; h < 8; h++) {

@@ -38,7 +38,7 @@ TEST_F(ArrivalTest, EachKindOfPlaceHasItsWordsAndOnlyStrikingOnesAPicture) {
     choose(0);
     EXPECT_NE(text.find("You are entering "), std::string::npos);
     EXPECT_NE(text.find(" village..."), std::string::npos);
-    EXPECT_EQ(picture, "terrain-fortvill");
+    EXPECT_EQ(picture, "terrain-village.jpg") << "the place's picture, as the map border shows it";
 
     stand(15, 15, 15);
     choose(0);
@@ -51,12 +51,26 @@ TEST_F(ArrivalTest, EachKindOfPlaceHasItsWordsAndOnlyStrikingOnesAPicture) {
     choose(0);
     EXPECT_EQ(text, "Branches bend and curve above your head here in the majestic temple of the ageless forest as "
                     "you take a closer look at this area.");
-    EXPECT_EQ(picture, "terrain-heath");
+    EXPECT_EQ(picture, "terrain-pine_heath.jpg");
 
     stand(30, 30, 30);
     choose(0);
     EXPECT_EQ(text, "You enter into a camp with few quickly built settlements.");
     EXPECT_EQ(picture, "");
+
+    // Her own homestead shows its house; in winter the winter picture shows.
+    stand(15, 15, 15);
+    ZoomExtra[0].x = 500;
+    ZoomExtra[0].y = 500;
+    ZoomExtra[0].dwelling = 4;
+    choose(0);
+    EXPECT_EQ(picture, "terrain-house.jpg");
+    memset(&ZoomExtra[0], 0, sizeof ZoomExtra[0]);
+    dir->link_asset("truegfx");
+    Plr.month = 1;
+    stand(238, 238, 238);
+    choose(0);
+    EXPECT_EQ(picture, "terrain-pine_heath-winter.jpg");
 }
 
 TEST_F(ArrivalTest, WaterAheadReplacesThePlacesOwnAndApproachesTheShore) {
@@ -64,7 +78,7 @@ TEST_F(ArrivalTest, WaterAheadReplacesThePlacesOwnAndApproachesTheShore) {
     choose(0);
     EXPECT_EQ(text, "By this lake, where the surface of the water reflects images of both you and the skies above, "
                     "you take a closer look at this area.");
-    EXPECT_EQ(picture, "terrain-dpwater");
+    EXPECT_EQ(picture, "terrain-lake.jpg");
     EXPECT_EQ(lahesty, 1);
 
     stand(CH_RIVER, CH_RAPIDS, CH_RIVER);
@@ -79,15 +93,17 @@ TEST_F(ArrivalTest, WaterAheadReplacesThePlacesOwnAndApproachesTheShore) {
 
 TEST_F(ArrivalTest, EveryPictureAnArrivalCanShowIsPainted) {
     const int chars[] = {210, 239, 86, 211, 60, 94, 235, 238, CH_FORD, CH_RIVER, CH_RAPIDS, CH_SEA,
-                         CH_SHALLOW_SEA, CH_DEEP_WATER, CH_SHALLOW_WATER, CH_WADE_WATER, 251, 15, 16, 233};
-    for (int c : chars) {
-        stand(c, c, c);
-        char p[64];
-        const char *tile = terrain_tilename(c);
-        snprintf(p, sizeof p, "terrain-%s", tile + 4);
-        char path[200];
-        arrival_picture_path(p, path, sizeof path);
-        struct stat st;
-        EXPECT_EQ(stat((std::string(OXA_RUN_DIR) + "/" + path).c_str(), &st), 0) << path;
+                         CH_SHALLOW_SEA, CH_DEEP_WATER, CH_SHALLOW_WATER, CH_WADE_WATER, 251, 15, 16, 233, 246};
+    for (int month : {7, 1}) {
+        Plr.month = (uint8_t)month;
+        for (int c : chars) {
+            stand(c, c, c);
+            choose(0);
+            if (picture.empty()) continue;
+            char path[200];
+            arrival_picture_path(picture.c_str(), path, sizeof path);
+            struct stat st;
+            EXPECT_EQ(stat((std::string(OXA_RUN_DIR) + "/" + path).c_str(), &st), 0) << path;
+        }
     }
 }

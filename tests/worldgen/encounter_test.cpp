@@ -17,6 +17,8 @@
 #include "maps/sight.h"
 #include "worldgen/encounter.h"
 
+#include <set>
+
 namespace {
 
 // ---- a bare world: the watch, group sizes, spawn squares, scenes ------------------------------
@@ -130,6 +132,28 @@ TEST_F(Wilds, TheBirdTrapLaysTwoToFourSnaresAndNoEmptyFeatherStack) {
         }
         EXPECT_TRUE(snares >= 2 && snares <= 4) << snares;
     }
+}
+
+TEST_F(Wilds, ACampLaysThreeToolsAndTwoFoodsEachDrawnOnItsOwn) {
+    build_objdef_rows();
+    DoCreatures();
+    int mixed_tools = 0, mixed_foods = 0;
+    for (int round = 0; round < 20; round++) {
+        all_ground();
+        zoomscene_adventurers_camp(-1000, 0, "");
+        std::set<uint32_t> tools, foods;
+        int tool_count = 0;
+        for (const DataStruct &d : Zoom.data) {
+            if (d.type != DT_ITEM) continue;
+            if (ObjToItem((int)d.id).type == IT_FOOD) foods.insert(d.id);
+            else tools.insert(d.id), tool_count += d.count;
+        }
+        EXPECT_EQ(tool_count, 3) << round;
+        mixed_tools += tools.size() > 1;
+        mixed_foods += foods.size() > 1;
+    }
+    EXPECT_GT(mixed_tools, 0) << "the three tools are not one tool laid thrice";
+    EXPECT_GT(mixed_foods, 0) << "the two foods are not one food laid twice";
 }
 
 // ---- Aino's world: encounters on maps being built, stored maps, her travels ---------------------

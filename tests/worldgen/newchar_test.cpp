@@ -159,7 +159,14 @@ TEST_F(NewCharacter, NamesAndTheirFolders) {
         {"Ab/c", "", special},
         {"Ab..c", "", special},
         {"..", "", special},
-        {"Ab1c", "", special},
+        {"Kalle3", "KALLE3", nullptr},
+        {"Anna-Liisa", "ANNA-LIISA", nullptr},
+        {"Ab,c", "", special},
+        {"Ab_c", "", special},
+        {"Ab&c", "", special},
+        {"Ab+c", "", special},
+        {"Ab\\c", "", special},
+        {"Ab\tc", "", special},
     };
     for (const auto &r : rows) {
         char folder[40] = "junk";
