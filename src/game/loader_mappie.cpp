@@ -13,7 +13,7 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/creatures.h"
-#include "creatures/zoomservices.h"
+#include "core/vilrecord.h"
 #include "items/ownership.h"
 #include "maps/facing.h"
 #include "maps/mapload.h"
@@ -83,11 +83,12 @@ static void keep_changed(DataStruct &d, const ItemStruct &item) {
 }
 
 // The goods of a village keep while its people tend them; in a village left with one soul or none
-// they spoil like anything else lying about.
+// they spoil like anything else lying about. Its people are counted on its record, as those of a map
+// just entered are not yet in the creature table.
 static bool tended_village_goods(int i) {
     if (Data[i].owner != SOC_OWNER) return false;
     const OwnerStruct o = own_datapos(i);
-    return o.soc != 0 && zoomarea_socpopulation((int)o.soc) > 1;
+    return o.soc != 0 && socpopulation((int)o.soc) > 1;
 }
 
 void areal_food_spoil(int days) {

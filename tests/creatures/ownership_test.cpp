@@ -6,6 +6,7 @@
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
 #include "activities/itemcmd.h"
+#include "core/vilrecord.h"
 #include "game/loader.h"
 #include "items/itemwear.h"
 #include "village_fixture.h"
@@ -335,9 +336,13 @@ TEST_F(Ownership, VillageFoodSpoilsOnlyWhenTheVillageHasLostItsPeople) {
     } rows[] = {{0, true}, {1, true}, {2, false}, {3, false}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.people);
-        for (int n = 0; n < CRE_COUNT; n++) Cre[n].kind = 0;
         memset(Data, 0, sizeof Data);
-        for (int n = 0; n < row.people; n++) villager(1 + n, 236, 228 + 2 * n, false);
+        GetGlobVil(SOC);
+        memset(globVil.people, 0, sizeof globVil.people);
+        for (int n = 0; n < row.people; n++) {
+            villager(1 + n, 236, 228 + 2 * n, false);
+            npctosocppl(1 + n, SOC);
+        }
         const int food = item("Fish stew", IT_FOOD, 3.0f);
         PlayerObj[food - OBJ_PLAYER_FIRST].spoil = 1;   // on its last day
         const int dp = place_record(DT_ITEM, 230, 230, (uint32_t)food);
