@@ -13,6 +13,8 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/creatures.h"
+#include "core/vilrecord.h"
+#include "items/ownership.h"
 #include "maps/facing.h"
 #include "maps/mapload.h"
 #include "core/notes.h"
@@ -49,7 +51,7 @@ void clean_area() {
         } else {
             int apart = (int)d.count - (int)Plr.daynumber;
             if (apart < 0) apart = -apart;
-            if (apart > 2 && d.count > 1) CrunchData(i);
+            if (apart > 2 && Plr.daynumber > 1) CrunchData(i);   // the first days leave their marks too
         }
     }
 }
@@ -80,12 +82,21 @@ static void keep_changed(DataStruct &d, const ItemStruct &item) {
     if (n != 0) d.id = (uint32_t)n;
 }
 
+// The goods of a village keep while its people tend them; in a village left with one soul or none
+// they spoil like anything else lying about. Its people are counted on its record, as those of a map
+// just entered are not yet in the creature table.
+static bool tended_village_goods(int i) {
+    if (Data[i].owner != SOC_OWNER) return false;
+    const OwnerStruct o = own_datapos(i);
+    return o.soc != 0 && socpopulation((int)o.soc) > 1;
+}
+
 void areal_food_spoil(int days) {
     ItemStruct item;
     if (days != 0)
         for (int i = 0; i < DATA_MAX; i++) {
             DataStruct &d = Data[i];
-            if (d.type != DT_ITEM || d.owner == SOC_OWNER) continue;
+            if (d.type != DT_ITEM || tended_village_goods(i)) continue;
             if (spoilItem((int)d.id, 0, get_mapchar(d.x, d.y), item, days) != 0) keep_changed(d, item);
         }
     for (int i = 0; i < DATA_MAX; i++) {

@@ -136,6 +136,24 @@ TEST_F(UpkeepTest, AMapEnteredAfterDaysAwayCatchesUp) {
     EXPECT_EQ(enter_after(390), 10 - 2);
 }
 
+// Blood marks and fire remains without a burn-out minute go two days after the day written in their
+// count, also those made on the first two days of a game.
+TEST_F(UpkeepTest, OldMarksWithoutAMinuteGoTwoDaysAfterTheirDay) {
+    const struct {
+        unsigned today;
+        int made;
+        bool gone;
+    } rows[] = {{5, 1, true}, {3, 0, true}, {5, 3, false}, {400, 397, true}, {400, 398, false}, {1, 9, false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.made);
+        memset(Data, 0, sizeof Data);
+        Plr.daynumber = row.today;
+        const int blood = place(DT_COUNTED, 200, 200, 1, row.made);
+        clean_area();
+        EXPECT_EQ(Data[blood].type != DT_COUNTED, row.gone);
+    }
+}
+
 TEST_F(UpkeepTest, AHoleInTheIceFreezesOverUnlessSomebodyFishesThere) {
     int water = -1;
     for (int c = 33; c < 256 && water < 0; c++)

@@ -6,6 +6,8 @@
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
 #include "activities/itemcmd.h"
+#include "core/vilrecord.h"
+#include "game/loader.h"
 #include "items/itemwear.h"
 #include "village_fixture.h"
 
@@ -336,4 +338,29 @@ TEST_F(Ownership, UnpaidContentsUsedUpLeaveTheirDebtOnTheVessel) {
     for (const VillageDebtLine &d : globVil.debt)
         if (d.active && d.object == (uint32_t)jug) lines_for_jug++;
     EXPECT_EQ(lines_for_jug, 1);
+}
+
+// Food among a village's goods keeps while its people tend it; in a village left with one soul or
+// none it spoils with the day like food lying anywhere.
+TEST_F(Ownership, VillageFoodSpoilsOnlyWhenTheVillageHasLostItsPeople) {
+    const struct {
+        int people;
+        bool spoils;
+    } rows[] = {{0, true}, {1, true}, {2, false}, {3, false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.people);
+        memset(Data, 0, sizeof Data);
+        GetGlobVil(SOC);
+        memset(globVil.people, 0, sizeof globVil.people);
+        for (int n = 0; n < row.people; n++) {
+            villager(1 + n, 236, 228 + 2 * n, false);
+            npctosocppl(1 + n, SOC);
+        }
+        const int food = item("Fish stew", IT_FOOD, 3.0f);
+        PlayerObj[food - OBJ_PLAYER_FIRST].spoil = 1;   // on its last day
+        const int dp = place_record(DT_ITEM, 230, 230, (uint32_t)food);
+        Data[dp].owner = SOC_OWNER;
+        areal_food_spoil(1);
+        EXPECT_EQ(ObjToItem((int)Data[dp].id).spoil == 255, row.spoils);
+    }
 }
