@@ -3,6 +3,10 @@
 #include "quests/kinds_land_fixture.h"
 
 #include "activities/itemcmd.h"
+#include "activities/survival.h"
+#include "core/magicknow.h"
+#include "creatures/predicates.h"
+#include "creatures/people.h"
 #include "activities/timber.h"
 #include "core/obj_func.h"
 #include "creatures/creation.h"
@@ -204,6 +208,90 @@ public:
         (void)soc;
     }
 
+    // ---- 35: an animal of the village in the forest cover, let out by a fire on its track ----
+    void cover(int soc) {
+        // Sheep the village keeps and a sage (the village drawn for this run may have neither).
+        ASSERT_EQ(animals(616).size(), 3u);
+        sage_of(soc);
+        const int man = villager(soc);
+        ASSERT_GE(man, 0);
+        ASSERT_EQ(force(35, man, soc), 1) << questoffer_log();
+        const int giver = holder(35);
+        ASSERT_GE(giver, 0);
+        QuestStruct q, side;
+        ASSERT_TRUE(loadQuest(Cre[giver].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], side));
+        const uint32_t uid = q.condUid[0];
+        accept(giver, {5, 4, 6, 8});
+        // The sage, once she knows his name, tells where it hides and teaches the spell.
+        const int sage = sotu_Crepos(side.giverUid);
+        ASSERT_GE(sage, 0);
+        Chatting_With = sage;
+        KysyNimi();
+        open_talk(sage);
+        ASSERT_EQ(walk({0, 5, 6, 7, 8, 9}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        ASSERT_TRUE(taikakeino_tuttu(225, 0)) << "she learnt the spell";
+
+        // Out to the place: the hidden animal left its tracks while it lived there unseen.
+        const int hx = IsoX(), hy = IsoY();
+        go_to(side.marks[0].x, side.marks[0].y);
+        int fresh = -1;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_TRACKS && Data[i].ready_minute == uid &&
+                (fresh < 0 || Data[i].spent_minutes > Data[fresh].spent_minutes))
+                fresh = i;
+        ASSERT_GE(fresh, 0) << "the animal left tracks";
+        const int tx = Data[fresh].x, ty = Data[fresh].y;
+        // Spruce twigs and firewood she cut on the way, laid on the track, and a fire lit there from
+        // beside it.
+        const int twig = object("Spruce twig", 1), wood = object("Firewood", 1);
+        ASSERT_GT(twig, 0);
+        ASSERT_GT(wood, 0);
+        ASSERT_GE(set_data(DT_ITEM, tx, ty, twig, 3), 0);
+        ASSERT_GE(set_data(DT_ITEM, tx, ty, wood, 5), 0);
+        static const struct {
+            int dx, dy;
+            SDL_Keycode key;
+        } sides[] = {{-1, 0, SDLK_RIGHT}, {1, 0, SDLK_LEFT}, {0, -1, SDLK_DOWN}, {0, 1, SDLK_UP}};
+        bool beside = false;
+        for (const auto &s : sides)
+            if (!beside && entry_square_free(tx + s.dx, ty + s.dy)) {
+                PlayerX = tx + s.dx, PlayerY = ty + s.dy, beside = true;
+                for (int t = 0; t < 10 && get_datatype(DT_FIRE, tx, ty) < 0; t++) {
+                    push_key(s.key);
+                    SURVIVAL_fire();
+                }
+            }
+        ASSERT_TRUE(beside);
+        ASSERT_GE(get_datatype(DT_FIRE, tx, ty), 0) << notes();
+        int animal = -1;
+        for (int c = 0; c < CRE_COUNT; c++)
+            if (Cre[c].kind != CK_NONE && Cre[c].socialid == uid && cre_datapos(c) >= 0) animal = c;
+        ASSERT_GE(animal, 0) << "the spirits let it out";
+        EXPECT_NE(Cre[animal].stateflags & SF_COVER_FREED, 0u);
+        // It comes to her, and home with her among the houses, near the giver.
+        int ax, ay;
+        for (int t = 0; t < 80 && creature_square(animal, ax, ay) && koordinaattien_vali(ax, ay, PlayerX, PlayerY) > 5; t++)
+            command({SDLK_PERIOD});
+        go_to(hx, hy);
+        const int g = sotu_Crepos(q.giverUid);
+        ASSERT_GE(g, 0) << "the giver is at home";
+        int gx, gy;
+        ASSERT_TRUE(creature_square(g, gx, gy));
+        for (int t = 0; t < 40 && koordinaattien_vali(gx, gy, PlayerX, PlayerY) > 2; t++) step_toward(gx, gy);
+        const int back = sotu_Crepos(uid);
+        ASSERT_GE(back, 0) << "the animal came along";
+        ASSERT_TRUE(creature_square(back, ax, ay));
+        EXPECT_LE(koordinaattien_vali(ax, ay, PlayerX, PlayerY), 10);
+        open_talk(g);
+        EXPECT_EQ(globqS.conditions[0], 1) << "it is back";
+        EXPECT_TRUE(pick_line(26));
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+    }
+
 protected:
     static int holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -298,5 +386,6 @@ TEST_P(LandPlayed, FromTheOfferToTheReward) {
 INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                          ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt},
                                            LandRow{37, "escort", &LandPlayed::escort},
-                                           LandRow{38, "woodsman", &LandPlayed::woodsman}),
+                                           LandRow{38, "woodsman", &LandPlayed::woodsman},
+                                           LandRow{35, "cover", &LandPlayed::cover}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
