@@ -547,7 +547,8 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             }
             continue;
         }
-        if (carcass((unsigned char)cls, 1) || Saalista(n, (unsigned char)cls)) return 1;
+        // told to eat what she gave it, it does not go off after prey instead
+        if (carcass((unsigned char)cls, 1) || (n != told_to_eat && Saalista(n, (unsigned char)cls))) return 1;
     }
     (void)dp;
     return 0;

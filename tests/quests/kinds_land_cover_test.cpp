@@ -15,35 +15,6 @@ namespace {
 
 class QuestKindsLandCover : public LandQuestTest {
 protected:
-    // Three animals of the species on free squares near her (the village keeps the first two).
-    static std::vector<int> animals(int species) {
-        std::vector<int> made;
-        for (int y = PlayerY - 6; y <= PlayerY + 6 && made.size() < 3; y++)
-            for (int x = PlayerX - 6; x <= PlayerX + 6 && made.size() < 3; x++) {
-                if (!entry_square_free(x, y) || std::abs(x - PlayerX) + std::abs(y - PlayerY) < 3) continue;
-                Luo_Olento(species);
-                static CreatureStruct a;
-                a = Creature;
-                const int id = new_creature_to_DATA(a);
-                if (id == CRE_NONE) return made;
-                set_data(DT_CREATURE, x, y, id, 1);
-                made.push_back(id - CRE_DATAID);
-            }
-        return made;
-    }
-    // A sage of the village: the one drawn for this run may have none.
-    static void sage_of(int soc) {
-        if (pick_socsivuNPC("[sage]", soc, 0) != CRE_NONE) return;
-        static CreatureStruct p;
-        synnyta_IHMISOLENTO(p, 570, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
-        for (int d = 1; d < 8; d++)
-            if (entry_square_free(PlayerX - d, PlayerY - 1)) {
-                const int id = new_creature_to_DATA(p);
-                ASSERT_NE(id, CRE_NONE);
-                set_data(DT_CREATURE, PlayerX - d, PlayerY - 1, id, 1);
-                return;
-            }
-    }
     static int quest_holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
             QuestStruct q;

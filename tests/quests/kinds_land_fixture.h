@@ -3,6 +3,7 @@
 // quest that gives up must leave as they were.
 #pragma once
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,7 +13,10 @@
 
 #include "base/debuglog.h"
 #include "core/datafunc.h"
+#include "creatures/creation.h"
 #include "creatures/crefile.h"
+#include "maps/facing.h"
+#include "maps/kulttuuri.h"
 #include "maps/marker.h"
 #include "maps/zoomstore.h"
 #include "society/questoffer.h"
@@ -86,6 +90,60 @@ protected:
             if (cre_datapos(n) >= 0) return n;
         }
         return -1;
+    }
+
+    // Three animals of the species on free squares near her (the village keeps the first two).
+    static std::vector<int> animals(int species) {
+        std::vector<int> made;
+        for (int y = PlayerY - 6; y <= PlayerY + 6 && made.size() < 3; y++)
+            for (int x = PlayerX - 6; x <= PlayerX + 6 && made.size() < 3; x++) {
+                if (!entry_square_free(x, y) || std::abs(x - PlayerX) + std::abs(y - PlayerY) < 3) continue;
+                Luo_Olento(species);
+                static CreatureStruct a;
+                a = Creature;
+                const int id = new_creature_to_DATA(a);
+                if (id == CRE_NONE) return made;
+                set_data(DT_CREATURE, x, y, id, 1);
+                made.push_back(id - CRE_DATAID);
+            }
+        return made;
+    }
+    // A sage of the village: the one drawn for this run may have none.
+    static void sage_of(int soc) {
+        if (pick_socsivuNPC("[sage]", soc, 0) != CRE_NONE) return;
+        static CreatureStruct p;
+        synnyta_IHMISOLENTO(p, 570, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
+        for (int d = 1; d < 8; d++)
+            if (entry_square_free(PlayerX - d, PlayerY - 1)) {
+                const int id = new_creature_to_DATA(p);
+                ASSERT_NE(id, CRE_NONE);
+                set_data(DT_CREATURE, PlayerX - d, PlayerY - 1, id, 1);
+                return;
+            }
+    }
+
+    // A person of the village the role picker finds, none of `busy`: else a new villager of species
+    // code `code` made near her (the village drawn for this run may have nobody of the kind).
+    static int cast(const char *role, int code, int soc, std::initializer_list<int> busy = {}) {
+        std::vector<uint32_t> kept;
+        for (int b : busy) kept.push_back(Cre[b].quest), Cre[b].quest = 0xfffffff0u;
+        int n = pick_socsivuNPC(role, soc, 0);
+        if (n == CRE_NONE) {
+            static CreatureStruct p;
+            synnyta_IHMISOLENTO(p, code, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
+            p.community = (uint32_t)soc;
+            const int id = new_creature_to_DATA(p);
+            bool put = false;
+            for (int d = 2; d < 8 && !put && id != CRE_NONE; d++)
+                for (int k = 0; k < 9 && !put; k++) {
+                    const int x = PlayerX + (k % 3 - 1) * d, y = PlayerY + (k / 3 - 1) * d;
+                    if (k != 4 && entry_square_free(x, y)) put = set_data(DT_CREATURE, x, y, id, 1) >= 0;
+                }
+            n = put ? pick_socsivuNPC(role, soc, 0) : CRE_NONE;
+        }
+        size_t i = 0;
+        for (int b : busy) Cre[b].quest = kept[i++];
+        return n;
     }
 
     // ---- the talk ----

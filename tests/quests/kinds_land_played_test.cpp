@@ -3,6 +3,12 @@
 #include "quests/kinds_land_fixture.h"
 
 #include "activities/itemcmd.h"
+#include "activities/survival.h"
+#include "creatures/throwing.h"
+#include "items/items.h"
+#include "core/magicknow.h"
+#include "creatures/predicates.h"
+#include "creatures/people.h"
 #include "activities/timber.h"
 #include "core/obj_func.h"
 #include "creatures/creation.h"
@@ -12,6 +18,7 @@
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
+#include "maps/sight.h"
 #include "society/questtalk.h"
 #include "society/smalltalk.h"
 #include "worldgen/culturegoods.h"
@@ -204,6 +211,188 @@ public:
         (void)soc;
     }
 
+    // ---- 35: an animal of the village in the forest cover, let out by a fire on its track ----
+    void cover(int soc) {
+        // Sheep the village keeps and a sage (the village drawn for this run may have neither).
+        ASSERT_EQ(animals(616).size(), 3u);
+        sage_of(soc);
+        const int man = villager(soc);
+        ASSERT_GE(man, 0);
+        ASSERT_EQ(force(35, man, soc), 1) << questoffer_log();
+        const int giver = holder(35);
+        ASSERT_GE(giver, 0);
+        QuestStruct q, side;
+        ASSERT_TRUE(loadQuest(Cre[giver].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], side));
+        const uint32_t uid = q.condUid[0];
+        accept(giver, {5, 4, 6, 8});
+        // The sage, once she knows his name, tells where it hides and teaches the spell.
+        const int sage = sotu_Crepos(side.giverUid);
+        ASSERT_GE(sage, 0);
+        Chatting_With = sage;
+        KysyNimi();
+        open_talk(sage);
+        ASSERT_EQ(walk({0, 5, 6, 7, 8, 9}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        ASSERT_TRUE(taikakeino_tuttu(225, 0)) << "she learnt the spell";
+
+        // Out to the place: the hidden animal left its tracks while it lived there unseen.
+        const int hx = IsoX(), hy = IsoY();
+        go_to(side.marks[0].x, side.marks[0].y);
+        int fresh = -1;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_TRACKS && Data[i].ready_minute == uid &&
+                (fresh < 0 || Data[i].spent_minutes > Data[fresh].spent_minutes))
+                fresh = i;
+        ASSERT_GE(fresh, 0) << "the animal left tracks";
+        const int tx = Data[fresh].x, ty = Data[fresh].y;
+        // Spruce twigs and firewood she cut on the way, laid on the track, and a fire lit there from
+        // beside it.
+        const int twig = object("Spruce twig", 1), wood = object("Firewood", 1);
+        ASSERT_GT(twig, 0);
+        ASSERT_GT(wood, 0);
+        ASSERT_GE(set_data(DT_ITEM, tx, ty, twig, 3), 0);
+        ASSERT_GE(set_data(DT_ITEM, tx, ty, wood, 5), 0);
+        static const struct {
+            int dx, dy;
+            SDL_Keycode key;
+        } sides[] = {{-1, 0, SDLK_RIGHT}, {1, 0, SDLK_LEFT}, {0, -1, SDLK_DOWN}, {0, 1, SDLK_UP}};
+        bool beside = false;
+        for (const auto &s : sides)
+            if (!beside && entry_square_free(tx + s.dx, ty + s.dy)) {
+                PlayerX = tx + s.dx, PlayerY = ty + s.dy, beside = true;
+                for (int t = 0; t < 10 && get_datatype(DT_FIRE, tx, ty) < 0; t++) {
+                    push_key(s.key);
+                    SURVIVAL_fire();
+                }
+            }
+        ASSERT_TRUE(beside);
+        ASSERT_GE(get_datatype(DT_FIRE, tx, ty), 0) << notes();
+        int animal = -1;
+        for (int c = 0; c < CRE_COUNT; c++)
+            if (Cre[c].kind != CK_NONE && Cre[c].socialid == uid && cre_datapos(c) >= 0) animal = c;
+        ASSERT_GE(animal, 0) << "the spirits let it out";
+        EXPECT_NE(Cre[animal].stateflags & SF_COVER_FREED, 0u);
+        // It comes to her, and home with her among the houses, near the giver.
+        int ax, ay;
+        for (int t = 0; t < 80 && creature_square(animal, ax, ay) && koordinaattien_vali(ax, ay, PlayerX, PlayerY) > 5; t++)
+            command({SDLK_PERIOD});
+        go_to(hx, hy);
+        const int g = sotu_Crepos(q.giverUid);
+        ASSERT_GE(g, 0) << "the giver is at home";
+        int gx, gy;
+        ASSERT_TRUE(creature_square(g, gx, gy));
+        for (int t = 0; t < 40 && koordinaattien_vali(gx, gy, PlayerX, PlayerY) > 2; t++) step_toward(gx, gy);
+        const int back = sotu_Crepos(uid);
+        ASSERT_GE(back, 0) << "the animal came along";
+        ASSERT_TRUE(creature_square(back, ax, ay));
+        EXPECT_LE(koordinaattien_vali(ax, ay, PlayerX, PlayerY), 10);
+        open_talk(g);
+        EXPECT_EQ(globqS.conditions[0], 1) << "it is back";
+        EXPECT_TRUE(pick_line(26));
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+    }
+
+    // ---- 20: the wolf a jealous man cursed, made a man again by bread ----
+    void wolf(int soc) {
+        const int woman = cast("[woman]", 520, soc);
+        ASSERT_GE(woman, 0);
+        const int man = cast("[man]", 530, soc, {woman});
+        ASSERT_GE(man, 0);
+        ASSERT_GE(cast("[any old man]", 560, soc, {woman, man}), 0);
+        ASSERT_EQ(force(20, woman, soc), 1) << questoffer_log();
+        QuestStruct q, rivalq, elderq;
+        ASSERT_TRUE(loadQuest(Cre[woman].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], rivalq));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[1], elderq));
+        // The rival warns her off first; the maiden tells her side and she takes it on.
+        const int rival = sotu_Crepos(rivalq.giverUid), elder = sotu_Crepos(elderq.giverUid);
+        ASSERT_GE(rival, 0);
+        ASSERT_GE(elder, 0);
+        open_talk(rival);
+        ASSERT_TRUE(pick_line(2)) << "Aino is a woman";
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        accept(woman, {3, 5, 6, 7, 9, 10, 12, 14, 16});
+        // The elder, once she knows his name, tells how the curse is broken.
+        Chatting_With = elder;
+        KysyNimi();
+        open_talk(elder);
+        ASSERT_EQ(walk({0, 1, 3, 4}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+
+        // Out to the wolf's area: its cell lies within a cell of the mark she was shown.
+        int wx = 0, wy = 0;
+        static ZoomStruct kept;
+        memcpy(&kept, &Zoom, sizeof kept);
+        for (int y = q.marks[0].y - 1; y <= q.marks[0].y + 1 && !wx; y++)
+            for (int x = q.marks[0].x - 1; x <= q.marks[0].x + 1 && !wx; x++)
+                if (ZoomMapPos(x, y) && load_zoommap(x, y))
+                    for (const DataStruct &d : Zoom.data)
+                        if (d.type == DT_CREATURE && d.id >= (uint32_t)CRE_DATAID) {
+                            CreatureStruct c{};
+                            if (getsotucrstruct(c, d.id, 0) && c.speciescode == 611 && (c.stateflags & 2)) wx = x, wy = y;
+                        }
+        memcpy(&Zoom, &kept, sizeof Zoom);
+        ASSERT_NE(wx, 0) << "the wolf roams near the mark";
+        const int hx = IsoX(), hy = IsoY();
+        go_to(wx, wy);
+        int wolf = -1;
+        for (int c = 0; c < CRE_COUNT; c++)
+            if (Cre[c].kind != CK_NONE && Cre[c].speciescode == 611 && (Cre[c].stateflags & 2) && cre_datapos(c) >= 0) wolf = c;
+        ASSERT_GE(wolf, 0) << "the wolf is about";
+        // Bread she baked, thrown to the wolf from beside it.
+        ItemStruct bread{};
+        bread.type = IT_FOOD;
+        bread.weight = bread.fullweight = 0.3f;
+        bread.spoil = 200;
+        strcpy(bread.name, "Flat bread");
+        // A loaf thrown into its mouth from beside it (her pack set aside while she throws, so that the
+        // bread is the first thing the list shows); one more should it miss.
+        const int loaves = Esineesta_Uniikki(bread);
+        for (int throws = 0; throws < 2 && !(Plr.BewitchedWolfState & 2); throws++) {
+            int x, y;
+            ASSERT_TRUE(creature_square(wolf, x, y)) << "the wolf is about";
+            int bx = 0, by = 0;
+            if (entry_square_free(x - 1, y)) bx = x - 1, by = y;
+            for (int d = 7; d >= 0 && !bx; d--)
+                if (entry_square_free(x + Heds_x(d), y + Heds_y(d))) bx = x + Heds_x(d), by = y + Heds_y(d);
+            ASSERT_NE(bx, 0);
+            PlayerX = bx, PlayerY = by;
+            PlayerView();
+            int kept_obj[PLR_SLOTS], kept_count[PLR_SLOTS];
+            for (int s = 0; s < PLR_SLOTS; s++) kept_obj[s] = Plr.inv_obj[s], kept_count[s] = Plr.inv_count[s];
+            memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+            memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+            Plr.inv_obj[0] = loaves;
+            Plr.inv_count[0] = 1;
+            KeyFeeder typing;
+            typing.keys({SDLK_a, SDLK_PLUS, SDLK_RETURN});   // the bread; the nearest creature in sight
+            typing.typed([] { return (Heita(), 0); });
+            for (int s = 0; s < PLR_SLOTS; s++) Plr.inv_obj[s] = kept_obj[s], Plr.inv_count[s] = kept_count[s];
+            for (int t = 0; t < 4; t++) step_toward(PlayerX + 2 * (PlayerX - x), PlayerY + 2 * (PlayerY - y));   // out of its way
+            for (int t = 0; t < 60 && !(Plr.BewitchedWolfState & 2); t++) {
+                command({SDLK_PERIOD});
+                if (Cre[wolf].Puuha[0] != 53 && Cre[wolf].Puuha[0] != 55) break;
+            }
+        }
+        ASSERT_NE(Plr.BewitchedWolfState & 2, 0) << "the wolf ate the bread" << notes();
+        go_to(hx, hy);
+        const int giver = sotu_Crepos(q.giverUid);
+        ASSERT_GE(giver, 0) << "she is at home";
+        open_talk(giver);
+        EXPECT_EQ(globqS.conditions[0], 1) << "he is a man again";
+        ASSERT_EQ(walk({26, 27}), -1);
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        int strips = 0;
+        for (int s = 0; s < PLR_SLOTS; s++) strips += Plr.inv_obj[s] == (int)q.rewardItem;
+        EXPECT_EQ(strips, 1) << "the strip of her garment";
+    }
+
 protected:
     static int holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -298,5 +487,7 @@ TEST_P(LandPlayed, FromTheOfferToTheReward) {
 INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                          ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt},
                                            LandRow{37, "escort", &LandPlayed::escort},
-                                           LandRow{38, "woodsman", &LandPlayed::woodsman}),
+                                           LandRow{38, "woodsman", &LandPlayed::woodsman},
+                                           LandRow{35, "cover", &LandPlayed::cover},
+                                           LandRow{20, "wolf", &LandPlayed::wolf}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
