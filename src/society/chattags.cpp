@@ -106,6 +106,12 @@ static void trade_mode_opening() {
     }
 }
 
+// An answered question leaves the lines: the table is refilled, not rebuilt, after a name exchange.
+static void drop_option(const char *tag) {
+    for (ChatOptStruct &o : ChatOptions)
+        if (o.text[0] && !strcmp(o.tag, tag)) o = ChatOptStruct{0, "", "", "", -1000, -1000};
+}
+
 static void greet_opening(int again, CreatureStruct &c) {
     const bool has_quest = c.quest && !c.questexpiry;
     if (!again) NPCpuhe_tervehdys(has_quest ? "[questmode]" : "");
@@ -124,11 +130,14 @@ static void greet_opening(int again, CreatureStruct &c) {
     if (!quest_spoke && has_quest) say_chatmsg("GREET_QUERY");
     if (CANTCANCELCHAT) return;
     if (!(c.namebits & 1)) AddChatOption(0, "\"Who are you?\"", "[WHO ARE YOU]");
+    else drop_option("[WHO ARE YOU]");
     if (!quest_options) AddChatOption(0, "\"How is it going?\"", "[HOW IS IT GOING]");
     if (!(c.greetbits & MEET_INTRODUCED)) {
         char line[100];
         snprintf(line, sizeof line, "\"I am %s.\"", Plr.name);
         AddChatOption(0, line, "[INTRODUCE]");
+    } else {
+        drop_option("[INTRODUCE]");
     }
     if (!quest_spoke) FindPeople();
 }
