@@ -147,4 +147,33 @@ TEST_F(NotesTest, NullScreenPausesAndTheViewer) {
     memset(Data, 0, sizeof Data);
 }
 
+// A creature's deed, seen or heard, sounds from its square, and the next sound is placed anew.
+std::vector<std::string> sounded;
+TEST_F(NotesTest, CreatureNotesSoundFromTheirSquare) {
+    memset(Data, 0, sizeof Data);
+    const int rec = oxatest::pool_put(DT_CREATURE, 20, 30, CRE_DATAID + 3);
+    PlayerX = 21;
+    PlayerY = 30;
+    copy_bounded(HEAR_s, sizeof HEAR_s, "you hear a growl");
+    ui.notes.note = [](const char *note, const char *, uint8_t, uint8_t, uint8_t, const char *) {
+        sounded.push_back(note);
+    };
+    const UiSound kept_sound = ui.sound;
+    ui.sound.audio_pos = [](int x, int y) { sounded.push_back(std::to_string(x) + "," + std::to_string(y)); };
+    const struct { int who; const char *flags, *note; } cases[] = {
+        {rec, "DATAPOS_TARGET", "The wolf growls."},
+        {3, "FORCE_HEAR", "You hear a growl"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.flags);
+        sounded.clear();
+        ignore_lastnote();
+        EXPECT_EQ(NPCNote(c.who, "The wolf growls.", c.flags), 1);
+        EXPECT_EQ(sounded, (std::vector<std::string>{"20,30", c.note, "0,0"}));
+    }
+    ui.sound = kept_sound;
+    HEAR_s[0] = 0;
+    memset(Data, 0, sizeof Data);
+}
+
 }  // namespace
