@@ -6,6 +6,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/notes.h"
+#include "maps/mapunit.h"
 #include "maps/npcnote.h"
 #include "core/oxa.h"
 #include "core/records.h"
@@ -155,6 +156,8 @@ TEST_F(NotesTest, CreatureNotesSoundFromTheirSquare) {
     PlayerX = 21;
     PlayerY = 30;
     copy_bounded(HEAR_s, sizeof HEAR_s, "you hear a growl");
+    const uint8_t kept_view = maailma_attrib[mapidx(20, 30)];
+    maailma_attrib[mapidx(20, 30)] = ' ';   // the wolf's square is in view
     ui.notes.note = [](const char *note, const char *, uint8_t, uint8_t, uint8_t, const char *) {
         sounded.push_back(note);
     };
@@ -172,6 +175,7 @@ TEST_F(NotesTest, CreatureNotesSoundFromTheirSquare) {
         EXPECT_EQ(sounded, (std::vector<std::string>{"20,30", c.note, "0,0"}));
     }
     ui.sound = kept_sound;
+    maailma_attrib[mapidx(20, 30)] = kept_view;
     HEAR_s[0] = 0;
     memset(Data, 0, sizeof Data);
 }
