@@ -18,6 +18,7 @@
 #include "items/ownership.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
+#include "society/companions.h"
 #include "society/smalltalk.h"
 #include "society/talkscreen.h"
 #include "society/trade.h"
@@ -320,7 +321,7 @@ void RunParser(const char *tag_in) {
     if (is("[DELIVER]")) ITEMPICK_deliver();
     if (is("[RETURN LOANED]")) {
         ReturnLoanedItems();
-        if (c) c->partyflags = c->compterms = 0;
+        ClearRecruitFlags();
     }
     if (ending_tag(tag)) return;
     if (is("[CONDFLAG 1]") || is("[CONDFLAG 2]")) memset(globqS.conditions, is("[CONDFLAG 1]") ? 1 : 2, sizeof globqS.conditions);
@@ -357,7 +358,7 @@ void RunParser(const char *tag_in) {
     if (is("[ASK WEAPON SKILLS]")) CrTalk_weaponskills();
     if (is("[ASK SKILLS]")) CrTalk_skills();
     if (is("[RECRUIT CLEAR]") && c) {
-        c->partyflags = c->compterms = 0;
+        ClearRecruitFlags();
         CrTalk("Alright, fine. Let me know if you need my help some other time.");
         ClearChatOptStruct();
     }
