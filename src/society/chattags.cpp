@@ -108,9 +108,21 @@ static void trade_mode_opening() {
 }
 
 // An answered question leaves the lines: the table is refilled, not rebuilt, after a name exchange.
+// The lines below it move up, and a line numbered by its slot takes its new number.
 static void drop_option(const char *tag) {
-    for (ChatOptStruct &o : ChatOptions)
-        if (o.text[0] && !strcmp(o.tag, tag)) o = ChatOptStruct{0, "", "", "", -1000, -1000};
+    for (int i = 0; i < CHAT_OPTIONS; i++) {
+        if (!ChatOptions[i].text[0] || strcmp(ChatOptions[i].tag, tag) != 0) continue;
+        for (int j = i; j + 1 < CHAT_OPTIONS; j++) {
+            ChatOptStruct &o = ChatOptions[j];
+            o = ChatOptions[j + 1];
+            if (o.text[0] && o.key == (uint32_t)('2' + j) && o.text[0] == (char)o.key && o.text[1] == '.') {
+                o.key = (uint32_t)('1' + j);
+                o.text[0] = (char)o.key;
+            }
+        }
+        ChatOptions[CHAT_OPTIONS - 1] = ChatOptStruct{0, "", "", "", -1000, -1000};
+        return;
+    }
 }
 
 static void greet_opening(int again, CreatureStruct &c) {

@@ -221,6 +221,11 @@ TEST_F(Chat, AnsweredNamesLeaveTheGreeting) {
         EXPECT_EQ(offers("[WHO ARE YOU]"), p.who);
         EXPECT_EQ(offers("[INTRODUCE]"), p.introduce);
         EXPECT_TRUE(offers("[HOW IS IT GOING]"));
+        // The lines left are numbered from 1 without a gap.
+        for (int i = 0; i < used_slots(); i++) {
+            EXPECT_EQ(ChatOptions[i].key, (uint32_t)('1' + i));
+            EXPECT_EQ(ChatOptions[i].text[0], (char)('1' + i));
+        }
     }
 }
 
