@@ -106,8 +106,6 @@ void KirjoitaLoki(const void *record);
 // ---- descriptive texts ------------------------------------------------------------------------
 extern const char *MONTHS[12];
 extern const char *SI_taitokuvaus[11];
-extern char lampotuntu[50], lamposana[50];
-extern uint32_t lampovari;         // the warmth word's colour as 0xRRGGBB
 char *WaterTemp_txtdesc(int t);
 char *SnowDepth_txtdesc(int d);
 char *monthphase(int day, int month);
@@ -115,7 +113,6 @@ char *datedesc(int day, int month, const char *mode);
 void AikaTeksti(int hour, char *out);      // out holds at least 16 bytes
 struct TextRGB { uint8_t r, g, b; };
 char *PlrWarmthDesc(int mode, TextRGB &colour);
-char *LampoTeksti(int level, int mode);
 char *NalkaTeksti(int hunger);
 char *JanoTeksti(int thirst);
 char *RavitsemusTeksti(int n);

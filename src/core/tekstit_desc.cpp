@@ -14,8 +14,6 @@ const char *MONTHS[12] = {"january", "february", "march",     "april",   "may", 
                           "july",    "august",   "september", "october", "november", "december"};
 const char *SI_taitokuvaus[11] = {"unskilled", "untrained", "amateur", "novice", "adequate",   "competent",
                                   "skilled",   "talented",  "expert",  "master", "grandmaster"};
-char lampotuntu[50], lamposana[50];
-uint32_t lampovari;
 
 static char *scratch(const char *text) {
     char *out = sbuf();
@@ -131,30 +129,6 @@ char *PlrWarmthDesc(int mode, TextRGB &colour) {
             return scratch(mode == 1 ? row.sentence : row.word);
         }
     return scratch("");
-}
-
-char *LampoTeksti(int level, int mode) {
-    struct Stage {
-        int below;
-        const char *word, *start;
-        int r, g, b;
-    };
-    static const Stage stages[] = {
-        {1, "Freezing", "You are", 171, 171, 255},          {11, "Bitterly cold", "You feel ", 171, 171, 235},
-        {16, "Cold", "You feel", 171, 171, 219},            {20, "Chilly", "You feel", 171, 171, 203},
-        {25, "A bit cool", "You feel", 171, 171, 187},      {30, "Comfortably warm", "You feel", 187, 171, 171},
-        {60, "Rather warm", "You are feeling", 203, 171, 171}, {80, "Warm", "You feel ", 219, 171, 171},
-        {115, "Hot", "You are feeling", 235, 171, 171},     {140, "Sweaty", "You are", 230, 171, 171},
-        {0x7fffffff, "Sweating a lot", "You are", 255, 171, 171},
-    };
-    for (const Stage &s : stages)
-        if (level < s.below) {
-            copy_bounded(lampotuntu, sizeof lampotuntu, s.start);
-            copy_bounded(lamposana, sizeof lamposana, s.word);
-            if (!mode) lampovari = (uint32_t)(s.r << 16 | s.g << 8 | s.b);
-            break;
-        }
-    return mode ? lampotuntu : lamposana;
 }
 
 char *NalkaTeksti(int hunger) {

@@ -557,7 +557,7 @@ void oxa_textinit() {
     MSG_forget_index();
     char key[32];
     for (int m = 1; m <= 12; ++m) {
-        bprintf(key, sizeof key, "MONTH:%d", m);
+        bprintf(key, sizeof key, "MONTH_NAME:%d", m);
         word(PAGANMONTH[m], sizeof PAGANMONTH[m], key);
     }
     word(defs_carcass_harmed, sizeof defs_carcass_harmed, "CARCASS_DAMAGE:SLIGHT");

@@ -481,6 +481,8 @@ void Havaitse_PLR(int n, int pos) {
     if (c.mode != CM_ASLEEP) {
         seen = looks(Data[pos].x, Data[pos].y, PlayerX, PlayerY, c.Suunta);
         if (seen && LURK) seen = huomaako_NPC_piilopaikan(n, pos);
+    } else {
+        NPC_vainuaa(n, pos, -1);   // a sleeping animal may wake at her smell
     }
     c.perception = (uint8_t)seen;
     int heard = 0;

@@ -13,6 +13,13 @@
 
 int NPCNOTE_HEARLIMIT;
 
+// The note sounds from where it happened.
+static void note_from(int x, int y, const char *text) {
+    Aseta_AudioPos(x, y);
+    Note(text);
+    Aseta_AudioPos(0, 0);
+}
+
 static int npcnote(int creature, const char *seen, const char *flags) {
     if (DISABLE_NOTES) return 0;
     if (creature == -1) {
@@ -31,14 +38,14 @@ static int npcnote(int creature, const char *seen, const char *flags) {
     else
         texts_cre_xy(creature, &x, &y);
     if (See(x, y) && !force && (datapos || !texts_cre_diving(creature))) {
-        Note(seen);
+        note_from(x, y, seen);
         return 1;
     }
     int limit = NPCNOTE_HEARLIMIT ? NPCNOTE_HEARLIMIT : is_socmember(creature) ? 100 : lentaako_NPC(creature) ? 100 : 25;
     if (distance_from_plr(x, y) > limit && !force && !always) return 0;
     if (!heard[0]) return 0;
     ui_note_heard_from(x, y);   // the heading box points to where the sound came from
-    Note(heard);
+    note_from(x, y, heard);
     return 1;
 }
 

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <vector>
 
 #include "base/ownlib.h"
@@ -24,8 +23,6 @@
 
 int32_t HeadingSoundClue[8];
 SDL_Texture *HeadingBoxPortraitTEX = nullptr;
-
-static double stopwatch_start, stopwatch_stop;
 
 // ---- the heading box ----------------------------------------------------------------------------
 
@@ -383,22 +380,4 @@ void box_horizon() {
 void box_sun_draw() {
     box_horizon();
     FlipWithMap();
-}
-
-// ---- the developer's stopwatch ------------------------------------------------------------------
-
-static double now_seconds() {
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return (double)ts.tv_sec + (double)ts.tv_nsec / 1e9;
-}
-
-void Kello_Alkuaika() { stopwatch_start = now_seconds(); }
-
-void Kello_Loppuaika() {
-    stopwatch_stop = now_seconds();
-    char text[64];
-    snprintf(text, sizeof text, "%0.6f", stopwatch_stop - stopwatch_start);
-    (void)text;
-    getkey();
 }

@@ -15,8 +15,6 @@ extern SDL_Texture *HeadingBoxPortraitTEX;
 void head_draw();
 void sound_graph(int x, int y);            // marks a sound heard from the square
 int get_sound_pos(int x, int y);           // bearing from the facing, whole degrees clockwise
-void Kello_Alkuaika();
-void Kello_Loppuaika();
 
 // The screen place of the facing arrow and of a sound clue from direction d, inside a box of w x h.
 void heading_clue_place(int d, int w, int h, int &x, int &y);

@@ -137,10 +137,12 @@ void mapeffect_frame(int effect, int a) {
     case MAPEFF_LOYLY:
         window_and_map(true);
         cover(r, 0, 0, 0, a);
-        if (a < 200)
-            cover(r, a + 9, a + 8, a + 6, a);
-        else
-            cover(r, 209, 208, 206, a);
+        cover(r, a + 9, a + 8, a + 6, a);
+        break;
+    case MAPEFF_LOYLY_OUT:
+        window_and_map(true);
+        cover(r, 0, 0, 0, a);
+        cover(r, 209, 208, 206, a);
         break;
     case MAPEFF_ZOOMSHADE: {
         window_and_map(false);
@@ -212,7 +214,7 @@ void fx_loyly() {
     if (!ren) return;
     MAPEFFECT_DRAW = 1;
     run_frames(MAPEFF_LOYLY, 0, 195, 5, 0);
-    run_frames(MAPEFF_LOYLY, 200, 2, -2, 5);
+    run_frames(MAPEFF_LOYLY_OUT, 200, 2, -2, 5);
     MAPEFFECT_DRAW = 0;
     RESET_RenderDrawModes(ren);
 }

@@ -15,7 +15,8 @@ void MAPEFFECT_sleep_fade();
 void MAPEFFECT_switchmaps();
 
 // One frame of an effect at alpha a, presented (the benchmarks time it).
-enum { MAPEFF_SLEEP, MAPEFF_FAINT, MAPEFF_WAKEUP, MAPEFF_LOYLY, MAPEFF_SWITCHMAPS, MAPEFF_ZOOMSHADE };
+// The sauna steam rises with MAPEFF_LOYLY and clears with MAPEFF_LOYLY_OUT.
+enum { MAPEFF_SLEEP, MAPEFF_FAINT, MAPEFF_WAKEUP, MAPEFF_LOYLY, MAPEFF_SWITCHMAPS, MAPEFF_ZOOMSHADE, MAPEFF_LOYLY_OUT };
 void mapeffect_frame(int effect, int a);
 
 // The screen's side of the rules' fades and animations (base/ui.h), which the screen puts in the table.

@@ -156,8 +156,10 @@ static void player_note(ViewState &v) {
     box(10, 560, 780, 595, RGB_to_color(226, 197, 153));
     box(10, 578, 10 + 780, 578 + 14, RGB_to_color(0, 0, 0));
     showtext(10, 568, "You can now write a note which will be added to message log.", RGB_to_color(87, 87, 87), 0);
+    // Typed on the viewer's own page, over the bar just drawn: the page stays in sight meanwhile.
     char typed[100];
-    copy_bounded(typed, sizeof typed, Master_gettext(15, 582, 95, "", SDL_Color{252, 252, 84, 255}, SDL_Color{0, 0, 0, 255}));
+    moveto(15, 582);
+    copy_bounded(typed, sizeof typed, getst(RGB_to_color(252, 252, 84), 95));
     if (strlen(typed) >= 4) {
         char text[120];
         bprintf(text, sizeof text, "-- %s", typed);

@@ -135,8 +135,6 @@ void SAMPLE(const char *text) {
 
 // ---- the note box -----------------------------------------------------------------------------
 
-uint32_t NOTEBOX_BACKCOLOR() { return getpix(501, 400); }
-
 // The box as the notes left it, at its place on a page of the screen's size. A window over the box
 // that is put back from a copy taken before later notes would hide them; the copy is brought up to
 // date from here (notebox_shown_in, notebox_put_back), and notes that come while the box is covered

@@ -27,7 +27,6 @@ void note_bottom();
 // later, gets the notes written since (the box is laid over it again).
 int notebox_shown_in(const SDL_Surface *copy);
 void notebox_put_back(SDL_Surface *to);
-uint32_t NOTEBOX_BACKCOLOR();
 void SAMPLE(const char *text);
 const char *SAMPLE_name(const char *text);   // the sample a note's words call for, "" for none
 

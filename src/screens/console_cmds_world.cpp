@@ -226,7 +226,7 @@ static void cmd_stock() {
 }
 
 static void cmd_flow() {
-    for (int i = 0; i < 10000; i++) MSG("MONTH:1");
+    for (int i = 0; i < 10000; i++) MSG("MONTH_NAME:1");
 }
 
 static void cmd_neku() {

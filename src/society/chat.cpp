@@ -170,8 +170,6 @@ void GoodBye() {
 
 // ---- the starters ----
 
-void Init_Talk(int cre) { Chatting_With = cre; }
-
 void Init_Talk_NPC(int cre, int topic) {
     Chat_Mode = topic == ASIA_QUEST ? CHAT_GREET : CHAT_STARTED;
     clear_trade_slots();

@@ -40,7 +40,6 @@ void npc_talkstart_debtissue(int cre);
 void npc_talkstart_robissue(int cre);
 void npc_talkstart_questissue(int cre);
 void Init_Talk_NPC(int cre, int topic);
-void Init_Talk(int cre);
 int Execute_Talk();                // 1 when the whole talk ends
 void Start_Conversation(int again);
 void RunParser(const char *tag);

@@ -18,6 +18,7 @@
 #include "items/ownership.h"
 #include "society/chat.h"
 #include "society/chat_topics.h"
+#include "society/companions.h"
 #include "society/smalltalk.h"
 #include "society/talkscreen.h"
 #include "society/trade.h"
@@ -106,6 +107,24 @@ static void trade_mode_opening() {
     }
 }
 
+// An answered question leaves the lines: the table is refilled, not rebuilt, after a name exchange.
+// The lines below it move up, and a line numbered by its slot takes its new number.
+static void drop_option(const char *tag) {
+    for (int i = 0; i < CHAT_OPTIONS; i++) {
+        if (!ChatOptions[i].text[0] || strcmp(ChatOptions[i].tag, tag) != 0) continue;
+        for (int j = i; j + 1 < CHAT_OPTIONS; j++) {
+            ChatOptStruct &o = ChatOptions[j];
+            o = ChatOptions[j + 1];
+            if (o.text[0] && o.key == (uint32_t)('2' + j) && o.text[0] == (char)o.key && o.text[1] == '.') {
+                o.key = (uint32_t)('1' + j);
+                o.text[0] = (char)o.key;
+            }
+        }
+        ChatOptions[CHAT_OPTIONS - 1] = ChatOptStruct{0, "", "", "", -1000, -1000};
+        return;
+    }
+}
+
 static void greet_opening(int again, CreatureStruct &c) {
     const bool has_quest = c.quest && !c.questexpiry;
     if (!again) NPCpuhe_tervehdys(has_quest ? "[questmode]" : "");
@@ -127,11 +146,14 @@ static void greet_opening(int again, CreatureStruct &c) {
     if (!quest_spoke && has_quest) say_chatmsg("GREET_QUERY");
     if (CANTCANCELCHAT) return;
     if (!(c.namebits & 1)) AddChatOption(0, "\"Who are you?\"", "[WHO ARE YOU]");
+    else drop_option("[WHO ARE YOU]");
     if (!quest_options) AddChatOption(0, "\"How is it going?\"", "[HOW IS IT GOING]");
     if (!(c.greetbits & MEET_INTRODUCED)) {
         char line[100];
         snprintf(line, sizeof line, "\"I am %s.\"", Plr.name);
         AddChatOption(0, line, "[INTRODUCE]");
+    } else {
+        drop_option("[INTRODUCE]");
     }
     if (!quest_spoke) FindPeople();
 }
@@ -314,7 +336,7 @@ void RunParser(const char *tag_in) {
     if (is("[DELIVER]")) ITEMPICK_deliver();
     if (is("[RETURN LOANED]")) {
         ReturnLoanedItems();
-        if (c) c->partyflags = c->compterms = 0;
+        ClearRecruitFlags();
     }
     if (ending_tag(tag)) return;
     if (is("[CONDFLAG 1]") || is("[CONDFLAG 2]")) memset(globqS.conditions, is("[CONDFLAG 1]") ? 1 : 2, sizeof globqS.conditions);
@@ -351,7 +373,7 @@ void RunParser(const char *tag_in) {
     if (is("[ASK WEAPON SKILLS]")) CrTalk_weaponskills();
     if (is("[ASK SKILLS]")) CrTalk_skills();
     if (is("[RECRUIT CLEAR]") && c) {
-        c->partyflags = c->compterms = 0;
+        ClearRecruitFlags();
         CrTalk("Alright, fine. Let me know if you need my help some other time.");
         ClearChatOptStruct();
     }

@@ -48,7 +48,8 @@ static void offer(const char *const *lines, const char *const *tags, int n) {
 // ---- the hold-up ----
 
 // The robber sends her off and waits for her to go; his band waits with him.
-static void flee_now(int n) {
+void CrTalk_FleeNow() {
+    const int n = robber();
     ClearChatOptStruct();
     end_talk();
     CrTalk("You have few moments to leave this area if your life is precious to you. Now run!");
@@ -59,8 +60,6 @@ static void flee_now(int n) {
     laumapuuhaus(n);
 }
 
-void CrTalk_FleeNow() { flee_now(robber()); }
-
 void CrTalk_Ryosto() {
     const int n = robber();
     Chat_Mode = CHAT_GREET;
@@ -70,7 +69,7 @@ void CrTalk_Ryosto() {
     }
     if (!rob_items(-1, n, 1)) {
         CrTalk("You have to go away now and I mean it.");
-        flee_now(n);
+        CrTalk_FleeNow();
         return;
     }
     char greeting[MSGBUF_SIZE];
@@ -128,7 +127,7 @@ void CrTalk_roballow() {
     CrTalk_Clear();
     PlrTalk_Clear();
     ROBBERY_LOAD = laske_Load_value(-1);
-    flee_now(n);
+    CrTalk_FleeNow();
 }
 
 void CrTalk_robfight() {

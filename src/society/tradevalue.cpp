@@ -389,12 +389,10 @@ void tradepicker(uint8_t mode) {
             }
             continue;
         }
-        const int at = free_offer_slot();
-        if (at < 0) continue;
+        if (free_offer_slot() < 0) continue;
         const int taken = Poista_PlrItem_NoCrunch(slot, count);
         if (taken <= 0) continue;
-        Trade_ItemList[at] = row.pos;
-        Trade_ItemCount[at] = taken;
+        AddTradeItemList(row.pos, taken);
         added++;
     }
     if (added && refused) say(MSG("TRADEPICK_REST_ACCEPTED"));

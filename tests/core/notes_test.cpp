@@ -6,6 +6,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "core/notes.h"
+#include "maps/mapunit.h"
 #include "maps/npcnote.h"
 #include "core/oxa.h"
 #include "core/records.h"
@@ -143,6 +144,38 @@ TEST_F(NotesTest, NullScreenPausesAndTheViewer) {
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_EQ(heard[0], std::make_pair(20, 30));
     EXPECT_STREQ(lastnote, "You hear a growl");
+    HEAR_s[0] = 0;
+    memset(Data, 0, sizeof Data);
+}
+
+// A creature's deed, seen or heard, sounds from its square, and the next sound is placed anew.
+std::vector<std::string> sounded;
+TEST_F(NotesTest, CreatureNotesSoundFromTheirSquare) {
+    memset(Data, 0, sizeof Data);
+    const int rec = oxatest::pool_put(DT_CREATURE, 20, 30, CRE_DATAID + 3);
+    PlayerX = 21;
+    PlayerY = 30;
+    copy_bounded(HEAR_s, sizeof HEAR_s, "you hear a growl");
+    const uint8_t kept_view = maailma_attrib[mapidx(20, 30)];
+    maailma_attrib[mapidx(20, 30)] = ' ';   // the wolf's square is in view
+    ui.notes.note = [](const char *note, const char *, uint8_t, uint8_t, uint8_t, const char *) {
+        sounded.push_back(note);
+    };
+    const UiSound kept_sound = ui.sound;
+    ui.sound.audio_pos = [](int x, int y) { sounded.push_back(std::to_string(x) + "," + std::to_string(y)); };
+    const struct { int who; const char *flags, *note; } cases[] = {
+        {rec, "DATAPOS_TARGET", "The wolf growls."},
+        {3, "FORCE_HEAR", "You hear a growl"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.flags);
+        sounded.clear();
+        ignore_lastnote();
+        EXPECT_EQ(NPCNote(c.who, "The wolf growls.", c.flags), 1);
+        EXPECT_EQ(sounded, (std::vector<std::string>{"20,30", c.note, "0,0"}));
+    }
+    ui.sound = kept_sound;
+    maailma_attrib[mapidx(20, 30)] = kept_view;
     HEAR_s[0] = 0;
     memset(Data, 0, sizeof Data);
 }

@@ -102,6 +102,22 @@ TEST_F(Perception, AVillageDogFallsSilentAfterEightVisits) {
     clrVillages();
 }
 
+// A sleeping wolf neither sees nor hears a silent player, but wakes at her smell when she is
+// within its nose's reach.
+TEST_F(Perception, ASleepingAnimalWakesAtHerSmell) {
+    const struct { int smell; bool wakes; } noses[] = {{20, true}, {1, false}};
+    for (const auto &nose : noses) {
+        SCOPED_TRACE(nose.smell);
+        const int dp = animal(1, PlayerX + 2, PlayerY, 611, 40.0f);
+        Cre[1].smell = (uint8_t)nose.smell;
+        Cre[1].hearing = 0;
+        Plr.noise = 0;
+        Cre[1].mode = CM_ASLEEP;
+        for (int i = 0; i < 30 && Cre[1].mode == CM_ASLEEP; i++) Havaitse_PLR(1, dp);
+        EXPECT_EQ(Cre[1].mode != CM_ASLEEP, nose.wakes);
+    }
+}
+
 TEST_F(Perception, FriendshipStopsAt255) {
     animal(1, 240, 240);
     Cre[1].friendship = 250;

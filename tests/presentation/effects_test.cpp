@@ -88,6 +88,20 @@ TEST_F(Effects, SleepCoverIsNightBlue) {
     EXPECT_EQ(window_rgb(VIEW_X, VIEW_Y), 0x00C800u);
 }
 
+// The sauna steam rises in its growing grey and clears in its full pale grey, the map under black
+// at the same alpha: at alpha 100 the green map shows red 43 while rising and 82 while clearing.
+TEST_F(Effects, SaunaSteamClearsInItsPaleGrey) {
+    const struct { int effect, a, red; } frames[] = {
+        {MAPEFF_LOYLY, 100, 109 * 100 / 255}, {MAPEFF_LOYLY_OUT, 100, 209 * 100 / 255},
+        {MAPEFF_LOYLY, 195, 204 * 195 / 255}, {MAPEFF_LOYLY_OUT, 10, 209 * 10 / 255},
+    };
+    for (const auto &f : frames) {
+        SCOPED_TRACE(f.effect * 1000 + f.a);
+        mapeffect_frame(f.effect, f.a);
+        EXPECT_NEAR((int)(window_rgb(VIEW_X, VIEW_Y) >> 16), f.red, 2);
+    }
+}
+
 TEST_F(Effects, PassingEffectsLeaveTheMapAndDrawModesAsTheyWere) {
     void (*effects[])() = {MAPEFFECT_loyly, MAPEFFECT_zoomshade, MAPEFFECT_switchmaps};
     for (auto effect : effects) {

@@ -211,10 +211,6 @@ TEST(Descriptions, ThresholdBoundaries) {
     EXPECT_STREQ(taitoteksti_perus(5), "untrained");
     EXPECT_STREQ(taitoteksti_perus(150), "grandmaster");
     EXPECT_STREQ(taitoteksti_perus(-40), "unskilled");
-    EXPECT_STREQ(LampoTeksti(15, 0), "Cold");
-    EXPECT_STREQ(LampoTeksti(16, 0), "Chilly");
-    EXPECT_STREQ(LampoTeksti(0, 1), "You are");
-    EXPECT_STREQ(LampoTeksti(140, 0), "Sweating a lot");
     EXPECT_STREQ(JanoTeksti(700), "");
     EXPECT_STREQ(JanoTeksti(701), "a bit thirsty.");
     EXPECT_STREQ(JanoTeksti(5001), "dying of thirst!");

@@ -98,7 +98,7 @@ std::vector<std::string> built_keys() {
         "DO_CLOSE_GATE", "GATE_ALR_CLOSED", "DOOR_ALR_CLOSED", "HIDING_STOP", "HIDING_CANT", "HIDING_START",
         "ICE_CLIMB_SUCCESS", "WAKE_UP",
     };
-    for (int m = 1; m <= 12; ++m) keys.push_back("MONTH:" + std::to_string(m));
+    for (int m = 1; m <= 12; ++m) keys.push_back("MONTH_NAME:" + std::to_string(m));
     for (int d = 0; d <= 60; ++d) keys.push_back("TIMESPAN_DAY:" + std::to_string(d));
     return keys;
 }

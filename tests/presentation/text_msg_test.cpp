@@ -252,7 +252,7 @@ TEST_F(MsgTest, CantTextsAndTimeSpans) {
 
 TEST_F(MsgTest, StartUpWordsComeFromTheMessageFiles) {
     dir->write_file("messages/eng_a.txt",
-                    ".MONTH.\n[1:frost month]\n[12:yule month]\n\n.ADJ.\n[BIG:a word far longer than "
+                    ".MONTH_NAME.\n[1:frost month]\n[12:yule month]\n\n.ADJ.\n[BIG:a word far longer than "
                     "twenty-five bytes]\n[SMALL:small]\n");
     oxa_textinit();
     EXPECT_STREQ(PAGANMONTH[1], "frost month");

@@ -4,6 +4,7 @@
 
 #include "core/oxa.h"
 #include "base/ownlib.h"
+#include "base/ui.h"
 #include "core/records.h"
 #include "core/notes.h"
 #include "maps/npcnote.h"
@@ -233,6 +234,29 @@ TEST_F(NoteTest, ViewerPagesThroughALongAndDamagedLog) {
     DEBUG_INFO = 0;
     EXPECT_EQ(pixel(400, 300), before);   // the screen is put back
     EXPECT_EQ(log_lines().size(), 122u);   // reading never writes
+}
+
+// While she types a note the log stays on the window: each key is awaited over the viewer's page.
+int (*real_getkey)() = nullptr;
+std::vector<uint32_t> window_at_keys;
+int getkey_seeing_the_window() {
+    window_at_keys.push_back(oxatest::window_rgb(700, 300));
+    return real_getkey();
+}
+
+TEST_F(NoteTest, ViewerKeepsThePageInSightWhileANoteIsTyped) {
+    dir->write_file("Hero/msglog.txt", "(00FF00):1111:[a]{00010002}      | line 1\n");
+    for (SDL_Keycode k : {SDLK_RETURN, SDLK_h, SDLK_e, SDLK_r, SDLK_e, SDLK_RETURN, SDLK_ESCAPE}) push_key(k);
+    real_getkey = ui.choices.getkey;
+    ui.choices.getkey = getkey_seeing_the_window;
+    window_at_keys.clear();
+    MsgLog();
+    ui.choices.getkey = real_getkey;
+    ASSERT_GE(window_at_keys.size(), 7u);
+    for (uint32_t seen : window_at_keys) EXPECT_EQ(seen, 0xE2C599u);   // the page's 226, 197, 153
+    auto lines = log_lines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(text_of(lines[1]), "-- here");
 }
 
 }  // namespace

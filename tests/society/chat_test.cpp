@@ -201,6 +201,34 @@ TEST_F(Chat, TradeOpensOnTheVillagesDebtAndStoppage) {
     }
 }
 
+// Each name is asked and told only once: the answered line leaves the greeting's lines.
+TEST_F(Chat, AnsweredNamesLeaveTheGreeting) {
+    auto offers = [&](const char *tag) {
+        for (const ChatOptStruct &o : ChatOptions)
+            if (o.text[0] && !strcmp(o.tag, tag)) return true;
+        return false;
+    };
+    Start_Conversation(0);
+    ASSERT_TRUE(offers("[WHO ARE YOU]"));
+    ASSERT_TRUE(offers("[INTRODUCE]"));
+    const struct { const char *pick; bool who, introduce; } picks[] = {
+        {"[WHO ARE YOU]", false, true},
+        {"[INTRODUCE]", false, false},
+    };
+    for (const auto &p : picks) {
+        SCOPED_TRACE(p.pick);
+        RunParser(p.pick);
+        EXPECT_EQ(offers("[WHO ARE YOU]"), p.who);
+        EXPECT_EQ(offers("[INTRODUCE]"), p.introduce);
+        EXPECT_TRUE(offers("[HOW IS IT GOING]"));
+        // The lines left are numbered from 1 without a gap.
+        for (int i = 0; i < used_slots(); i++) {
+            EXPECT_EQ(ChatOptions[i].key, (uint32_t)('1' + i));
+            EXPECT_EQ(ChatOptions[i].text[0], (char)('1' + i));
+        }
+    }
+}
+
 // The option loop's picks: a "[confirmopt]" quest line needs two picks, the "Oops" line takes it
 // back, "[once]" spends the line, "0" resets a trade and stays in the talk, ESC ends it.
 TEST_F(Chat, PicksConfirmResetAndEnd) {
