@@ -21,6 +21,7 @@
 #include "creatures/puuha.h"
 #include "items/invlist.h"
 #include "items/items.h"
+#include "items/materials.h"
 #include "items/row_letters.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"
@@ -292,6 +293,14 @@ TEST_F(CompanionPlayed, SheHiresAHunterWithHerFoodAndTheBowFromHerHome) {
 
     // She gives her bread, her pike and her bow ("So take this..." after the first); he joins. The
     // later letters go first, so that a gift leaves the letters before it where they were.
+    // The village takes no fish while its stores hold enough for its people, reckoned for the people
+    // on its map: with him alone left there, any fish of theirs, raw or dried, would do. It keeps none here.
+    const auto fish = [](int obj) {
+        const ItemStruct it = ObjToItem(obj);
+        return OnkoEsineId(it, 490) || OnkoEsineId(it, 531);   // the classes of raw fish and fish food
+    };
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_ITEM && Data[i].id > 0 && fish((int)Data[i].id)) ClearDATA(i);
     const int bread_units = carried("Rye bread") + 4;
     heard.clear();
     std::vector<int> letters;
