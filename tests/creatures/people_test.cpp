@@ -228,6 +228,7 @@ TEST_F(People, ARobberDoesNotHoldUpAPlayerLyingHidden) {
 TEST_F(People, ACollectorHoldsNoSecondDebtTalkAfterHersOnTheSameVisit) {
     for (bool hers : {false, true}) {
         clrVillages();
+        village_of_one();
         GOT_UNPAID_clr();
         memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
         memset(Plr.inv_count, 0, sizeof Plr.inv_count);
@@ -332,10 +333,7 @@ TEST_F(People, ATheftWeighsAsTheDebtsAndHeavyOnesCallTheSuspectsOn) {
         GOT_TAKEN_clr();
         memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
         memset(Plr.inv_count, 0, sizeof Plr.inv_count);
-        GetGlobVil(SOC);
-        globVil.centre_x = 1500;
-        globVil.centre_y = 1000;
-        SaveGlobVil();
+        village_of_one();
         villager(1, 235, 232, true);   // the nearest adult, on the watch
         villager(2, 240, 232, true);   // a suspect of the second level only
         villager(3, 250, 250, false);  // the other one on the watch

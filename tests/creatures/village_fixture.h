@@ -41,10 +41,15 @@ protected:
         set_alltime_kulttuuri(1500, 1000, 0);   // a test may have made it culture 11
         put_world(1500, 1000, 210);
         Mapinfo_setsocID(1500, 1000, SOC);
+        village_of_one();
+    }
+    // The village anew, its centre at 1500, 1000 and one of its people on record: goods of a village
+    // with nobody left are free for the taking.
+    static void village_of_one() {
         GetGlobVil(SOC);
         globVil.centre_x = 1500;
         globVil.centre_y = 1000;
-        globVil.people[0] = 880001;   // one of its people on record
+        globVil.people[0] = 880001;
         SaveGlobVil();
     }
     void TearDown() override {

@@ -71,12 +71,7 @@ protected:
 
 TEST_F(QuestKindsLandEscort, TheMaidenIsWalkedToTheLandOfHerChoice) {
     const int soc = village();
-    int maiden = -1;
-    for (int n = 0; n < CRE_COUNT && maiden < 0; n++)
-        if (Cre[n].kind == CK_HUMAN && Cre[n].community == (uint32_t)soc && Cre[n].speciescode == 520 &&
-            strstr(Cre[n].species, "aiden"))
-            maiden = n;
-    if (maiden < 0) maiden = villager(soc);   // the village drawn for this run may have no maiden
+    const int maiden = maiden_in_village(soc);   // the village drawn for this run may have no maiden
     ASSERT_GE(maiden, 0);
     const int home = get_alltime_kulttuuri(IsoX(), IsoY());
     // Her own people's village: never this quest, and the maiden left as she was.

@@ -15,6 +15,7 @@
 #include "core/datafunc.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
+#include "creatures/lifeask.h"
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/marker.h"
@@ -144,6 +145,23 @@ protected:
         size_t i = 0;
         for (int b : busy) Cre[b].quest = kept[i++];
         return n;
+    }
+
+    // The escort's giver: a maiden of the society standing in the village's own cell, else any grown
+    // villager standing there (one out in a field beside it is not in the village), or -1.
+    static int maiden_in_village(int soc) {
+        int other = -1;
+        for (int n = 0; n < CRE_COUNT; n++) {
+            const CreatureStruct &c = Cre[n];
+            const int i = cre_datapos(n);
+            if (c.kind != CK_HUMAN || c.community != (uint32_t)soc || c.mode == CM_CARCASS || c.quest || i < 0) continue;
+            int wx, wy;
+            square_worldcell(Data[i].x, Data[i].y, &wx, &wy);
+            if (wx != IsoX() || wy != IsoY()) continue;
+            if (c.speciescode == 520 && strstr(c.species, "aiden")) return n;
+            if (other < 0) other = n;
+        }
+        return other;
     }
 
     // ---- the talk ----

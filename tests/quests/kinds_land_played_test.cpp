@@ -131,12 +131,7 @@ public:
 
     // ---- 37: a maiden walked to the land of a distant people ----
     void escort(int soc) {
-        int maiden = -1;
-        for (int n = 0; n < CRE_COUNT && maiden < 0; n++)
-            if (Cre[n].kind == CK_HUMAN && Cre[n].community == (uint32_t)soc && Cre[n].speciescode == 520 &&
-                strstr(Cre[n].species, "aiden"))
-                maiden = n;
-        if (maiden < 0) maiden = villager(soc);   // the village drawn for this run may have no maiden
+        const int maiden = maiden_in_village(soc);   // the village drawn for this run may have no maiden
         ASSERT_GE(maiden, 0);
         // She is of a distant people: the maiden wants to see their land.
         const int far = DistantNeighbour(Cre[maiden].culture);
