@@ -567,14 +567,6 @@ TaskRow rows[] = {
          Chatting_With = c;
          Trade_Complete();
      }},
-    {45, "an animal comes to her snare while she is away", [] {
-         snare_set_east();
-         for (int visit = 0; visit < 8 && Tehtavan_Vaihe != 1; visit++) {
-             up();
-             for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
-             down();
-         }
-     }},
     {24, "she builds a shelter in the land of no man", [] {
          ASSERT_TRUE(to_land_of([](int c) { return c == 10 || c == 13; })) << "a land of no man near her";
          down();

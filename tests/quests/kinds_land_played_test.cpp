@@ -281,6 +281,9 @@ public:
         for (int t = 0; t < 40 && koordinaattien_vali(gx, gy, PlayerX, PlayerY) > 2; t++) step_toward(gx, gy);
         const int back = sotu_Crepos(uid);
         ASSERT_GE(back, 0) << "the animal came along";
+        // It keeps a few squares behind her, or is held up among the houses: she goes to meet it.
+        for (int t = 0; t < 30 && creature_square(back, ax, ay) && koordinaattien_vali(ax, ay, PlayerX, PlayerY) > 5; t++)
+            step_toward(ax, ay);
         ASSERT_TRUE(creature_square(back, ax, ay));
         EXPECT_LE(koordinaattien_vali(ax, ay, PlayerX, PlayerY), 10);
         open_talk(g);
