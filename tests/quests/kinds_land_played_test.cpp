@@ -293,104 +293,6 @@ public:
         EXPECT_EQ(q.completionDay, Plr.daynumber);
     }
 
-    // ---- 20: the wolf a jealous man cursed, made a man again by bread ----
-    void wolf(int soc) {
-        const int woman = cast("[woman]", 520, soc);
-        ASSERT_GE(woman, 0);
-        const int man = cast("[man]", 530, soc, {woman});
-        ASSERT_GE(man, 0);
-        ASSERT_GE(cast("[any old man]", 560, soc, {woman, man}), 0);
-        ASSERT_EQ(force(20, woman, soc), 1) << questoffer_log();
-        QuestStruct q, rivalq, elderq;
-        ASSERT_TRUE(loadQuest(Cre[woman].quest, q));
-        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], rivalq));
-        ASSERT_TRUE(loadQuest(q.sideQuestIds[1], elderq));
-        // The rival warns her off first; the maiden tells her side and she takes it on.
-        const int rival = sotu_Crepos(rivalq.giverUid), elder = sotu_Crepos(elderq.giverUid);
-        ASSERT_GE(rival, 0);
-        ASSERT_GE(elder, 0);
-        open_talk(rival);
-        ASSERT_TRUE(pick_line(2)) << "Aino is a woman";
-        ClearChatOptStruct();
-        Chatting_With = CRE_NONE;
-        accept(woman, {3, 5, 6, 7, 9, 10, 12, 14, 16});
-        // The elder, once she knows his name, tells how the curse is broken.
-        Chatting_With = elder;
-        KysyNimi();
-        open_talk(elder);
-        ASSERT_EQ(walk({0, 1, 3, 4}), -1);
-        ClearChatOptStruct();
-        Chatting_With = CRE_NONE;
-
-        // Out to the wolf's area: its cell lies within a cell of the mark she was shown.
-        int wx = 0, wy = 0;
-        static ZoomStruct kept;
-        memcpy(&kept, &Zoom, sizeof kept);
-        for (int y = q.marks[0].y - 1; y <= q.marks[0].y + 1 && !wx; y++)
-            for (int x = q.marks[0].x - 1; x <= q.marks[0].x + 1 && !wx; x++)
-                if (ZoomMapPos(x, y) && load_zoommap(x, y))
-                    for (const DataStruct &d : Zoom.data)
-                        if (d.type == DT_CREATURE && d.id >= (uint32_t)CRE_DATAID) {
-                            CreatureStruct c{};
-                            if (getsotucrstruct(c, d.id, 0) && c.speciescode == 611 && (c.stateflags & 2)) wx = x, wy = y;
-                        }
-        memcpy(&Zoom, &kept, sizeof Zoom);
-        ASSERT_NE(wx, 0) << "the wolf roams near the mark";
-        const int hx = IsoX(), hy = IsoY();
-        go_to(wx, wy);
-        int wolf = -1;
-        for (int c = 0; c < CRE_COUNT; c++)
-            if (Cre[c].kind != CK_NONE && Cre[c].speciescode == 611 && (Cre[c].stateflags & 2) && cre_datapos(c) >= 0) wolf = c;
-        ASSERT_GE(wolf, 0) << "the wolf is about";
-        // Bread she baked, thrown to the wolf from beside it.
-        ItemStruct bread{};
-        bread.type = IT_FOOD;
-        bread.weight = bread.fullweight = 0.3f;
-        bread.spoil = 200;
-        strcpy(bread.name, "Flat bread");
-        // A loaf thrown into its mouth from beside it (her pack set aside while she throws, so that the
-        // bread is the first thing the list shows); one more should it miss.
-        const int loaves = Esineesta_Uniikki(bread);
-        for (int throws = 0; throws < 2 && !(Plr.BewitchedWolfState & 2); throws++) {
-            int x, y;
-            ASSERT_TRUE(creature_square(wolf, x, y)) << "the wolf is about";
-            int bx = 0, by = 0;
-            if (entry_square_free(x - 1, y)) bx = x - 1, by = y;
-            for (int d = 7; d >= 0 && !bx; d--)
-                if (entry_square_free(x + Heds_x(d), y + Heds_y(d))) bx = x + Heds_x(d), by = y + Heds_y(d);
-            ASSERT_NE(bx, 0);
-            PlayerX = bx, PlayerY = by;
-            PlayerView();
-            int kept_obj[PLR_SLOTS], kept_count[PLR_SLOTS];
-            for (int s = 0; s < PLR_SLOTS; s++) kept_obj[s] = Plr.inv_obj[s], kept_count[s] = Plr.inv_count[s];
-            memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
-            memset(Plr.inv_count, 0, sizeof Plr.inv_count);
-            Plr.inv_obj[0] = loaves;
-            Plr.inv_count[0] = 1;
-            KeyFeeder typing;
-            typing.keys({SDLK_a, SDLK_PLUS, SDLK_RETURN});   // the bread; the nearest creature in sight
-            typing.typed([] { return (Heita(), 0); });
-            for (int s = 0; s < PLR_SLOTS; s++) Plr.inv_obj[s] = kept_obj[s], Plr.inv_count[s] = kept_count[s];
-            for (int t = 0; t < 4; t++) step_toward(PlayerX + 2 * (PlayerX - x), PlayerY + 2 * (PlayerY - y));   // out of its way
-            for (int t = 0; t < 60 && !(Plr.BewitchedWolfState & 2); t++) {
-                command({SDLK_PERIOD});
-                if (Cre[wolf].Puuha[0] != 53 && Cre[wolf].Puuha[0] != 55) break;
-            }
-        }
-        ASSERT_NE(Plr.BewitchedWolfState & 2, 0) << "the wolf ate the bread" << notes();
-        go_to(hx, hy);
-        const int giver = sotu_Crepos(q.giverUid);
-        ASSERT_GE(giver, 0) << "she is at home";
-        open_talk(giver);
-        EXPECT_EQ(globqS.conditions[0], 1) << "he is a man again";
-        ASSERT_EQ(walk({26, 27}), -1);
-        ASSERT_TRUE(loadQuest(q.id, q));
-        EXPECT_EQ(q.completionDay, Plr.daynumber);
-        int strips = 0;
-        for (int s = 0; s < PLR_SLOTS; s++) strips += Plr.inv_obj[s] == (int)q.rewardItem;
-        EXPECT_EQ(strips, 1) << "the strip of her garment";
-    }
-
 protected:
     static int holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -486,6 +388,5 @@ INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                          ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt},
                                            LandRow{37, "escort", &LandPlayed::escort},
                                            LandRow{38, "woodsman", &LandPlayed::woodsman},
-                                           LandRow{35, "cover", &LandPlayed::cover},
-                                           LandRow{20, "wolf", &LandPlayed::wolf}),
+                                           LandRow{35, "cover", &LandPlayed::cover}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
