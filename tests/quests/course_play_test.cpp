@@ -3,6 +3,7 @@
 // local map and picks a stone up, each done by the game's own commands.
 #include "core/loader_fixture.h"
 #include "common/pool_put.h"
+#include "common/lake_shore.h"
 
 #include "core/obj_func.h"
 #include "maps/area.h"
@@ -22,20 +23,7 @@ protected:
     }
     // The task screen by the task key, looked at and left.
     static void task_screen() { command({SDLK_F5, SDLK_ESCAPE}); }
-    // A dry world cell beside open water near her, where she can drink.
-    static bool to_a_lake_shore() {
-        const int hx = PlayerX, hy = PlayerY;
-        for (int d = 1; d <= 40; d++)
-            for (int y = hy - d; y <= hy + d; y++)
-                for (int x = hx - d; x <= hx + d; x++) {
-                    if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
-                    if (terrain_flag(get_alltime_maailmachar(x, y), TF_WATER) || !worldmap_avovesi(x + 1, y)) continue;
-                    PlayerX = x;
-                    PlayerY = y;
-                    return true;
-                }
-        return false;
-    }
+    static bool to_a_lake_shore() { return oxatest::to_a_lake_shore(); }
 };
 
 TEST_F(AinoCourse, SheLearnsToDrinkLookCloserAndPickUp) {

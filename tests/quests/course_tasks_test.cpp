@@ -2,6 +2,7 @@
 // the course written and the task put before her by the task screen, then the deed done by her keys
 // or by the game's own action, and the task seen done.
 #include "core/loader_fixture.h"
+#include "common/lake_shore.h"
 #include "base/ui.h"
 #include "../items/row_letters.h"
 #include "common/pool_put.h"
@@ -183,20 +184,7 @@ void down() {
     keys({SDLK_SPACE, SDLK_PERIOD});
 }
 
-// A dry world cell beside open water near her.
-bool to_a_lake_shore() {
-    const int hx = PlayerX, hy = PlayerY;
-    for (int d = 1; d <= 40; d++)
-        for (int y = hy - d; y <= hy + d; y++)
-            for (int x = hx - d; x <= hx + d; x++) {
-                if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
-                if (terrain_flag(get_alltime_maailmachar(x, y), TF_WATER) || !worldmap_avovesi(x + 1, y)) continue;
-                PlayerX = x;
-                PlayerY = y;
-                return true;
-            }
-    return false;
-}
+using oxatest::to_a_lake_shore;
 
 // An item of the object table put into a free slot of her pack; the slot, or -1.
 int into_pack(const char *name, int count = 1) {
