@@ -86,8 +86,7 @@ void pool_end_bound_begin(int end) {
 void pool_end_bound_end() { bound.on = false; }
 
 int data_end() {
-    const int b = pool_end_bound();
-    int end = b >= 0 ? b : DATA_MAX;
+    int end = pool_scan_end();
     // four places at a time while all four are free, then one by one
     while (end >= 4 && is_free(Data[end - 1]) && is_free(Data[end - 2]) && is_free(Data[end - 3]) &&
            is_free(Data[end - 4]))

@@ -10,6 +10,7 @@
 // machine may take a while over the last key). A closed window has nobody behind it: a reader that
 // waits again after the close (the quit question the close asked) finds the window closed again.
 #pragma once
+#include <initializer_list>
 #include "common/keys.h"
 #include "core/oxa.h"
 #include "presentation/input.h"
@@ -49,6 +50,20 @@ public:
         e.type = SDL_TEXTINPUT;
         snprintf(e.text.text, sizeof e.text.text, "%s", t);
         groups_.push_back({e});
+        return *this;
+    }
+
+    // Keys as a player types them: a capital letter or a digit as its text, as Shift gives it (the make
+    // menus read text), any other as a key.
+    KeyFeeder &typed_keys(std::initializer_list<int> ks) {
+        for (int k : ks) {
+            if ((k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9')) {
+                const char t[2] = {(char)k, 0};
+                text(t);
+            } else {
+                key((SDL_Keycode)k);
+            }
+        }
         return *this;
     }
     // Moves the mouse there (SDL's own mouse state follows, as the list reads it) and clicks.

@@ -104,14 +104,7 @@ void build(std::initializer_list<int> ks) {
     CLOSE_WINDOW = 0;
     note_lines_since_pause = 0;   // no "more" pause takes the keys meant for the work
     oxatest::KeyFeeder typing;
-    for (int k : ks) {
-        if ((k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9')) {
-            const char t[2] = {(char)k, 0};
-            typing.text(t);
-        } else {
-            typing.key((SDL_Keycode)k);
-        }
-    }
+    typing.typed_keys(ks);
     for (int i = 0; i < 3; i++) typing.key(SDLK_SPACE);   // the notes of the long work read on
     for (int i = 0; i < 20; i++) typing.idle();
     int r;

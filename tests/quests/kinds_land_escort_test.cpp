@@ -86,12 +86,7 @@ TEST_F(QuestKindsLandEscort, TheMaidenIsWalkedToTheLandOfHerChoice) {
     const int far = DistantNeighbour(Cre[maiden].culture);
     ASSERT_NE(far, home);
     Plr.culture = (uint8_t)far;
-    int made = 0;
-    for (int seed = 1; seed < 20 && !made; seed++) {
-        srand(seed);
-        made = force(37, maiden, soc);
-    }
-    ASSERT_EQ(made, 1) << questoffer_log();
+    ASSERT_EQ(force_seeded(37, maiden, soc), 1) << questoffer_log();
     QuestStruct q;
     ASSERT_TRUE(loadQuest(Cre[maiden].quest, q));
     EXPECT_EQ(q.kind, 37);

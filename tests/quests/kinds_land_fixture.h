@@ -82,6 +82,16 @@ protected:
         snprintf(tags, sizeof tags, "force [forcequest:%d] [forcenpc:%d]", kind, npc);
         return SocQuestCreator(IsoX(), IsoY(), soc, tags);
     }
+    // The kind forced on the person, the offer drawn again with another seed while it comes out empty
+    // (the draw may find no place for it); 1 when made.
+    static int force_seeded(int kind, int npc, int soc) {
+        int made = 0;
+        for (int seed = 1; seed < 20 && !made; seed++) {
+            srand(seed);
+            made = force(kind, npc, soc);
+        }
+        return made;
+    }
     // A grown villager of the society other than `but`, or -1.
     static int villager(int soc, int but = -1) {
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -121,30 +131,6 @@ protected:
                 set_data(DT_CREATURE, PlayerX - d, PlayerY - 1, id, 1);
                 return;
             }
-    }
-
-    // A person of the village the role picker finds, none of `busy`: else a new villager of species
-    // code `code` made near her (the village drawn for this run may have nobody of the kind).
-    static int cast(const char *role, int code, int soc, std::initializer_list<int> busy = {}) {
-        std::vector<uint32_t> kept;
-        for (int b : busy) kept.push_back(Cre[b].quest), Cre[b].quest = 0xfffffff0u;
-        int n = pick_socsivuNPC(role, soc, 0);
-        if (n == CRE_NONE) {
-            static CreatureStruct p;
-            synnyta_IHMISOLENTO(p, code, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
-            p.community = (uint32_t)soc;
-            const int id = new_creature_to_DATA(p);
-            bool put = false;
-            for (int d = 2; d < 8 && !put && id != CRE_NONE; d++)
-                for (int k = 0; k < 9 && !put; k++) {
-                    const int x = PlayerX + (k % 3 - 1) * d, y = PlayerY + (k / 3 - 1) * d;
-                    if (k != 4 && entry_square_free(x, y)) put = set_data(DT_CREATURE, x, y, id, 1) >= 0;
-                }
-            n = put ? pick_socsivuNPC(role, soc, 0) : CRE_NONE;
-        }
-        size_t i = 0;
-        for (int b : busy) Cre[b].quest = kept[i++];
-        return n;
     }
 
     // The escort's giver: a maiden of the society standing in the village's own cell, else any grown

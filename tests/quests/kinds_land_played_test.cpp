@@ -136,12 +136,7 @@ public:
         // She is of a distant people: the maiden wants to see their land.
         const int far = DistantNeighbour(Cre[maiden].culture);
         Plr.culture = (uint8_t)far;
-        int made = 0;
-        for (int seed = 1; seed < 20 && !made; seed++) {
-            srand(seed);
-            made = force(37, maiden, soc);
-        }
-        ASSERT_EQ(made, 1) << questoffer_log();
+        ASSERT_EQ(force_seeded(37, maiden, soc), 1) << questoffer_log();
         const uint32_t qid = Cre[maiden].quest, uid = Cre[maiden].socialid;
         accept(maiden, {3, 4, 10, 11});
         // A village of that people ten cells from hers (her world has none so near).

@@ -20,14 +20,7 @@ protected:
     // follow while the timed work goes on, so that the typing never runs dry and closes the window.
     static void play(std::initializer_list<int> ks) {
         oxatest::KeyFeeder typing;
-        for (int k : ks) {
-            if ((k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9')) {
-                const char t[2] = {(char)k, 0};
-                typing.text(t);
-            } else {
-                typing.key((SDL_Keycode)k);
-            }
-        }
+        typing.typed_keys(ks);
         for (int i = 0; i < 60; i++) typing.idle();
         int r;
         typing.typed([&] { return turn_pass(&r); });
