@@ -99,16 +99,10 @@ static void lay(const ItemStruct &it, int x, int y, int count) {
     if (pos) set_data(DT_ITEM, x, y, pos, count);
 }
 
-static bool got_antlers(const CreatureStruct &cr) {
-    const unsigned s = cr.speciescode;
-    if (s == 619 || s == 620) return true;   // reindeer of both sexes
-    return (s == 606 || s == 607 || s == 660) && (cr.sexage & 1) && !(cr.sexage & 2);
-}
-
 void CutAntlers(int c, int x, int y, int) {
     if ((unsigned)c >= (unsigned)CRE_COUNT) return;
     CreatureStruct &cr = Cre[c];
-    if (!got_antlers(cr) || cr.Puuha[ANTLER_SLOT] == ANTLERS_TAKEN) return;
+    if (!creS_got_antlers(cr)) return;
     lay(Luo_Sarvet(cr), x, y, 2);
     cr.Puuha[ANTLER_SLOT] = ANTLERS_TAKEN;
 }

@@ -479,6 +479,17 @@ int get_carcass_skin_leftmins(const CreatureStruct &c) {
 
 int get_carcass_skin_spentmins(const CreatureStruct &c) { return c.Puuha[1] == 301 ? c.PuuhaKohde[1] : 0; }
 
+bool creS_got_antlers(const CreatureStruct &c) {
+    if (c.Puuha[2] == 302 || (c.sexage & 2)) return false;
+    const unsigned s = c.speciescode;
+    if (s == 607 || s == 619 || s == 620) return true;
+    if (s != 660 || !(c.sexage & 1)) return false;
+    // His age in whole months; one born on day 0 with no age given counts as grown.
+    const int days = (int)Plr.daynumber - c.birthday;
+    const int months = c.birthday == 0 && c.playerage == 0 ? 33 : (days < 0 ? -days : days) / 30;
+    return months > 11;
+}
+
 int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
     if (text && size) text[0] = 0;
     if (c.Puuha[0] != 300) return 0;

@@ -51,6 +51,9 @@ void carcass_skinned_addmins(CreatureStruct &c, int m);
 int get_carcass_skin_leftmins(const CreatureStruct &c);   // -1000 before skinning
 int get_carcass_skin_spentmins(const CreatureStruct &c);
 int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size);
+// Antlers or horns to cut from the carcass: none from the young nor once cut; an elk bull's after
+// his first year.
+bool creS_got_antlers(const CreatureStruct &c);
 // Days between today and the day the carcass of social id s was last saved; -1 none found.
 int sotubased_corpse_age(int s);
 // The number SaveNewRealCreature would give a new creature now (its first free record, or the next

@@ -189,6 +189,35 @@ protected:
     }
 };
 
+// The hard parts of a carcass: antlers only from grown deer, an elk bull's after his first year,
+// and only once.
+TEST_F(HideworkTest, AntlersComeFromGrownDeerOnlyOnce) {
+    Plr.daynumber = 1000;
+    struct Row {
+        const char *what;
+        unsigned species;
+        int sexage, age_days, pairs;
+    } rows[] = {
+        {"reindeer cow", 619, 0, 900, 1},  {"reindeer calf", 619, 2, 90, 0},   {"reindeer calf", 620, 3, 90, 0},
+        {"elk bull", 660, 1, 400, 1},      {"elk bull in his first year", 660, 1, 330, 0},
+        {"elk cow", 660, 0, 900, 0},       {"deer", 607, 0, 900, 1},           {"no such deer", 606, 1, 900, 0},
+    };
+    for (const Row &r : rows) {
+        memset(Data, 0, sizeof Data);
+        CreatureStruct &c = Cre[7];
+        c = beast(0.5f, 2.0f, "Deer");
+        c.speciescode = r.species;
+        c.sexage = (uint8_t)r.sexage;
+        c.birthday = (int16_t)(Plr.daynumber - r.age_days);
+        c.playerage = 1;
+        for (int twice = 0; twice < 2; twice++) CutAntlers(7, 240, 240);
+        int antlers = 0;
+        for (const DataStruct &d : Data)
+            if (d.type == DT_ITEM && strstr(ObjToItem((int)d.id).name, "antler")) antlers += d.count;
+        EXPECT_EQ(antlers, 2 * r.pairs) << r.what;
+    }
+}
+
 TEST_F(HideworkTest, RefusedOrBrokenOffCleaningAndTanningGiveBackWhatTheyTook) {
     ItemStruct knife = thing(IT_WEAPON, "Knife", 0, 0.5f);
     SET_ITEM_TEXT(knife.skill, "KNIFE");
