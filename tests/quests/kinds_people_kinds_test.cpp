@@ -121,7 +121,7 @@ void herbs_play(int n, int) {
     says({"I am available", "Of course.", "Okay, I can do that"});
     herb.weight = 0.1f;
     copy_bounded(herb.name, sizeof herb.name, q.title);
-    hold(Esineesta_Uniikki(herb), (int)std::lround(q.fetchWeight / 0.1f));
+    hold(Esineesta_Uniikki(herb), (int)std::ceil(q.fetchWeight / 0.1f - 0.001f));   // never short of the weight
     talk_to(n);
     deliver_item(0, Plr.inv_count[0]);
     EXPECT_FALSE(offered("You also had something for me")) << "line 5 was never spoken";
