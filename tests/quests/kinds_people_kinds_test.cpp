@@ -142,7 +142,7 @@ void arrows_play(int n, int) {
     for (const Stack &s : stacks) {
         SCOPED_TRACE(s.count);
         const CreatureStruct kept = Cre[n];
-        if (!s.bow) Cre[n].pack[0] = 0;
+        if (!s.bow) memset(Cre[n].pack, 0, sizeof Cre[n].pack);   // no bow of his own either
         Plr.inv_count[0] = s.count;
         const QuestStruct q = Quest_ItemsWanted(n, 0, 0);
         EXPECT_EQ(q.fetchCount, s.wanted);
