@@ -426,7 +426,7 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
         qualist_add(q, craftquality(level, roll));
     }
     vessel_leaves_pack();
-    aikaansaantirutiini(-1, q, 3, PlayerX, PlayerY, method == COOK_SMOKE ? 123 : 0);
+    aikaansaantirutiini(-1, q, 3, PlayerX, PlayerY, method == COOK_SMOKE ? SMOKING_WORK : 0);
     if (method == COOK_DRY || method == COOK_SMOKE) {
         // The cords and the rest come back when the work is done; the food is in the product.
         for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++)

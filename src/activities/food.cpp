@@ -175,9 +175,6 @@ void eatCmd() {
             return;
         }
         if (slot < 0) return;
-        uint8_t before = Plr.stomach;
-        uint32_t minutes = Plr.minutes;
-        eat(slot);
-        if (Plr.stomach == before && Plr.minutes == minutes) return;   // refused: no endless asking
+        eat(slot);   // a refused food leaves her to choose another, or to cancel
     }
 }

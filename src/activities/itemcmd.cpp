@@ -28,6 +28,7 @@
 #include "items/ownership.h"
 #include "items/materials.h"
 #include "items/items.h"
+#include "items/plantlife.h"
 #include "items/vessels.h"
 #include "activities/vesselcmd.h"
 #include "items/wearing.h"
@@ -233,6 +234,7 @@ static int harvest_first(int x, int y, int flags, bool items) {
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_PLANT || d.x != x || d.y != y) continue;
+        if (!onko_KASVI_nakyvissa(i)) continue;   // sown, not come up yet
         const int ripe = HarvestBranch(-1, i, 0, 1);
         bool ask = false, go = false;
         if (items) {

@@ -175,6 +175,8 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
             if (mode == 3) {
                 DTEMP.extra = (uint8_t)extra;
                 if (q.maturing < 600) DTEMP.spent_minutes = DTEMP.ready_minute + 240, DTEMP.flags = 1;
+                // Smoking goods count the minutes of smoke the fires give them, from none.
+                if (extra == SMOKING_WORK) DTEMP.flags = SMOKING_WORK, DTEMP.day = 0;
             }
             maturing_rec = SetDTEMP(-1);
         }
@@ -201,7 +203,7 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
         Note(note);
     }
     if (mode == 3 || mode == 5) {
-        if (extra == 123) Note("#Smoking requires continuous maintaining of fire, so remember to warm up the fireplace on daily basis.");
+        if (extra == SMOKING_WORK) Note("#Smoking requires continuous maintaining of fire, so remember to warm up the fireplace on daily basis.");
         if (maturing_rec >= 0) ready_note(maturing_rec, q);
     } else if (!q.noquality) {
         if (q.by_tool && q.by_mat) Note("_This was the best you could do with the given tools and materials.");

@@ -13,7 +13,9 @@ int TeeVaate(const char *name);
 void read_material_lines(int kind, int patches, void (*mark)(const char *line));
 void ka_vaate(ItemStruct &clothing, int keep, int weight);   // 1 when the used hides gave it materials
 // Puts the products of q where the mode says: 1 and 4 the ground, 2 the inventory, 3 and 5 a maturing
-// record at x, y.
+// record at x, y. Mode 3 with extra SMOKING_WORK makes goods that need the smoke of a fire while they
+// mature.
+enum { SMOKING_WORK = '{' };
 int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, unsigned extra);
 char *QUALITYLIST_msg(int item, const QualityListStruct &q);
 

@@ -243,7 +243,9 @@ int climb_it(int x, int y) {
             return 0;
         }
         if (!KyllaEi("Continue climbing?")) return 0;
+        // She starts the climb over: its first tries may again go badly without a fall.
         progress = 0;
         seconds = 0;
+        tries = 0;
     }
 }

@@ -322,6 +322,13 @@ static bool portable_in_slot(int slot, ItemStruct &it) {
     return it.type == IT_TOOL && it.subtype == ST_TRAP;
 }
 
+// The forest guardian's anger at too many set traps around the one just set at x, y.
+static void overtrapping(int x, int y) {
+    const int around = AnsaZoomAreaCount(x, y);
+    if (around > OVERTRAP_SOME) set_SpiritData_mood(x, y, SPIRIT_FOREST, -1);
+    if (around > OVERTRAP_MANY) set_SpiritData_mood(x, y, SPIRIT_FOREST, -2);
+}
+
 static int rearm(int x, int y) {
     const int n = get_datatype(DT_TRAP, x, y);
     if (!is_trap_record(n)) {
@@ -348,6 +355,7 @@ static int rearm(int x, int y) {
     bprintf(line, sizeof line, ":@The %s is now set and readied. Don't forget to check it after a day or two.",
             Ansan_Nimi(n));
     Note(line);
+    overtrapping(x, y);
     return 0;
 }
 
@@ -431,9 +439,7 @@ int AsetaAnsa(int code, int slot) {
     bprintf(line, sizeof line, ":@The %s is now set and readied. Don't forget to check it after a day or two.",
             Ansan_Nimi(n));
     Note(line);
-    const int around = AnsaZoomAreaCount(x, y);
-    if (around > OVERTRAP_SOME) set_SpiritData_mood(x, y, SPIRIT_FOREST, -1);
-    if (around > OVERTRAP_MANY) set_SpiritData_mood(x, y, SPIRIT_FOREST, -2);
+    overtrapping(x, y);
     return 0;
 }
 

@@ -32,13 +32,16 @@ static DataStruct *plant_record(int n) {
     return d.type == DT_PLANT || d.type == DT_PLANT_DORMANT || d.type == DT_PLANT_PICKED ? &d : nullptr;
 }
 
-// The plant definition a record points to; none when the row is out of the table or holds no plant
-// any more (a record is never read against row 0 or a stranger's row).
+// The plant a record points to: a definition row, or the stored copy a patch gets once she knows its
+// species; none when the object is out of both tables or holds no plant any more (a record is never
+// read against row 0 or a stranger's row).
 static const ItemStruct *plant_def(const DataStruct &d) {
-    if (d.id < 1 || d.id >= (uint32_t)CONSTANTOBJ_ROWS) return nullptr;
-    const ItemStruct &it = ConstantObj[d.id];
-    if ((it.type != IT_PLANT && it.type != IT_FOOD) || !it.name[0]) return nullptr;
-    return &it;
+    const ItemStruct *it = d.id >= 1 && d.id < (uint32_t)CONSTANTOBJ_ROWS ? &ConstantObj[d.id]
+                           : d.id >= (uint32_t)OBJ_PLAYER_FIRST && d.id <= (uint32_t)OBJ_PLAYER_LAST
+                               ? &PlayerObj[d.id - OBJ_PLAYER_FIRST]
+                               : nullptr;
+    if (!it || (it->type != IT_PLANT && it->type != IT_FOOD) || !it->name[0]) return nullptr;
+    return it;
 }
 
 static int sprout_month(const ItemStruct &p) { return p.fig[4]; }

@@ -6,12 +6,14 @@
 #include "pick_hook.h"
 
 #include <cmath>
+#include <vector>
 
 #include "activities/activities.h"
 #include "items/containers.h"
 #include "activities/cooking.h"
 #include "activities/herblore.h"
 #include "activities/spirits.h"
+#include "activities/survival.h"
 #include "game/toimi.h"
 #include "core/datafunc.h"
 #include "game/loader.h"
@@ -176,6 +178,60 @@ TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
     EXPECT_NEAR(ObjToItem(Plr.inv_obj[slot_named("Salt")]).weight, 0.3f, 0.001f) << "a tenth of a pound a fish";
     EXPECT_GE(slot_named("Knife"), 0) << "the knife is only used";
     EXPECT_TRUE(noted("complete after 5 days.")) << notes();
+}
+
+// Smoking in a heated hut: the goods hang in the smoke of every fire of the hut, and what matured
+// without enough smoke spoils.
+TEST_F(CookingTest, SmokingGoodsTakeTheSmokeOfTheHutsFiresAndSpoilWithout) {
+    // A hut of three by three squares around her, its stove burning in the north-west corner.
+    const int x0 = PlayerX - 2, y0 = PlayerY - 2;
+    for (int i = 0; i <= 4; i++) {
+        maailma[mapidx(x0 + i, y0)] = 196;
+        maailma[mapidx(x0 + i, y0 + 4)] = 208;
+        maailma[mapidx(x0, y0 + i)] = 200;
+        maailma[mapidx(x0 + 4, y0 + i)] = 188;
+    }
+    for (int y = 1; y <= 3; y++)
+        for (int x = 1; x <= 3; x++) maailma[mapidx(x0 + x, y0 + y)] = 95;
+    const int sx = PlayerX - 1, sy = PlayerY - 1;
+    maailma[mapidx(sx, sy)] = 4;
+    ASSERT_GE(set_data(DT_FIRE, sx, sy, 0, 1), 0);
+    give(0, fish(), 2);
+    give(1, thing(IT_TOOL, "Cord", 327, 1.0f));
+    DISABLE_MORECHECK = 1;   // the notes of earlier tests ask for no page turn here
+    push_key(SDLK_RETURN);   // the whole stack
+    push_key(SDLK_SPACE);
+    Toimi(ACTION_SMOKE, 0, "");
+    std::vector<int> smoking;   // a record for each grade the fish came out in
+    for (int i = 0; i < DATA_MAX; i++)
+        if (Data[i].type == DT_WORK && Data[i].x == PlayerX && Data[i].y == PlayerY) smoking.push_back(i);
+    ASSERT_FALSE(smoking.empty()) << notes();
+    for (int rec : smoking) {
+        EXPECT_STREQ(ObjToItem((int)Data[rec].id).name, "smoked pike");
+        EXPECT_EQ(Data[rec].flags, '{') << "the goods wait for smoke";
+        EXPECT_EQ(Data[rec].day, 0) << "and have had none yet";
+    }
+    EXPECT_TRUE(noted("Smoking requires continuous maintaining of fire")) << notes();
+
+    // A fire lit in the hut's stove smokes them; one lit outside the walls does not.
+    const int rec = smoking[0];
+    SetFireBurning(sx, sy, 10);
+    EXPECT_EQ(Data[rec].day, 10);
+    SetFireBurning(x0 - 3, PlayerY, 10);
+    EXPECT_EQ(Data[rec].day, 10);
+
+    // Ten minutes of smoke in sixteen days is neglect: the goods spoil when their time comes.
+    Plr.minutes = Data[rec].ready_minute;
+    wait_a_turn();
+    int fish_left = 0;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_ITEM || d.x != PlayerX || d.y != PlayerY) continue;
+        const ItemStruct it = ObjToItem((int)d.id);
+        if (!strstr(it.name, "smoked pike")) continue;
+        fish_left += d.count;
+        EXPECT_TRUE(oe_pilaantunut(it)) << it.name;
+    }
+    EXPECT_EQ(fish_left, 2) << notes();
 }
 
 TEST_F(CookingTest, MergedIngredientsByMethod) {

@@ -127,6 +127,21 @@ TEST_F(FoodTest, EatingBreadThroughTheEatKey) {
     EXPECT_GT(Plr.energy, 3200u) << "282 calories less a minute's use";
 }
 
+// The eat command asks again after a food she cannot eat, until she is full or cancels.
+TEST_F(FoodTest, TheEatKeyAsksAgainAfterARefusedFood) {
+    give(0, thing(IT_FOOD, "Salt", OID_SALT, 1.0f));
+    ItemStruct bread = thing(IT_FOOD, "Rye bread", 0, 0.25f);
+    bread.spoil = 14;
+    give(1, bread);
+    push_key(SDLK_a);        // the salt: not something to eat
+    push_key(SDLK_b);        // then the bread, and no more
+    command_dispatch('E', 0, 0);
+    EXPECT_TRUE(noted("That isn't something you can eat as it is.")) << notes();
+    EXPECT_TRUE(noted("You eat the rye bread.")) << notes();
+    EXPECT_EQ(Plr.inv_count[0], 1) << "the salt is left";
+    EXPECT_EQ(Plr.inv_obj[1], 0) << "the bread is eaten";
+}
+
 // Every taste takes its words from the body: none when she is not hungry, the hungry words past a
 // hunger of 150, the starving words over them.
 TEST_F(FoodTest, TasteWordsFollowHungerAtEveryTaste) {

@@ -6,6 +6,7 @@
 #include "../items/row_letters.h"
 
 #include "activities/harvest.h"
+#include "activities/itemcmd.h"
 #include "items/plantlife.h"
 #include "game/toimi.h"
 #include "core/datafunc.h"
@@ -139,6 +140,17 @@ TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
         if (type) CrunchData(n);
     }
     EXPECT_TRUE(noted("testrye can't be picked by hand.")) << notes();
+}
+
+// Picking up on a square sown a minute ago finds no plants: the sowing has not come up.
+TEST_F(HarvestTest, PickingUpLeavesASowingThatHasNotComeUp) {
+    const int n = patch("Testberry", 2, PLANT_GROWING, PlayerX, PlayerY);
+    ASSERT_GE(n, 0);
+    Data[n].day = (uint16_t)(Plr.daynumber + 20);
+    const DataStruct sown = Data[n];
+    pickupCmd(PlayerX, PlayerY, 0);
+    EXPECT_EQ(carried("Testberry berry"), 0) << notes();
+    EXPECT_EQ(memcmp(&Data[n], &sown, sizeof sown), 0) << "the sowing lies as it was";
 }
 
 TEST_F(HarvestTest, TheRulesByNumber) {

@@ -3,6 +3,7 @@
 // grazing, the frost of the soil, and the months of every shipped plant.
 #include "activity_fixture.h"
 
+#include "activities/herblore.h"
 #include "items/plantlife.h"
 #include "base/tags.h"
 #include "core/notes.h"
@@ -198,6 +199,26 @@ TEST_F(PlantYear, GoneDefinitionsAndBadPositions) {
         KASVIDATA_harvestinfo(n);
     }
     EXPECT_EQ(notes().find("ripe"), std::string::npos);
+}
+
+// Patches of a plant she has come to know point to a stored copy of it, and live their year on it.
+TEST_F(PlantYear, RecognisedPatchesLiveOnTheirStoredPlant) {
+    define(ROW, 430, 5, 10, 60, 0);
+    ConstantObj[ROW].unid = 7;   // a species she does not know
+    date(11, 5);
+    PlayerX = 10;
+    plant(0, DT_PLANT, ROW);
+    plant(1, DT_PLANT, ROW);
+    tunnista_datakasvit(7, 0);
+    for (int i = 0; i < 2; i++) {
+        ASSERT_GE(Data[i].id, (uint32_t)OBJ_PLAYER_FIRST);
+        EXPECT_EQ(ObjToItem((int)Data[i].id).unid, 1);
+        EXPECT_EQ(dp_laidunnettavissa(i, 0), 1) << "grazed";
+        EXPECT_EQ(std::string(KASVIDATA_infostr(i)), "growing patch of 3 sorrels");
+    }
+    VegetationGrowth();   // November is past its withering month
+    EXPECT_EQ(Data[0].type, DT_PLANT_DORMANT);
+    EXPECT_EQ(Data[1].type, DT_PLANT_DORMANT);
 }
 
 // Grass is always grazed; pods and roots only with a negative size; berries and other records never.

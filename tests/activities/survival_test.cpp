@@ -22,6 +22,8 @@ using oxatest::Script;
 using oxatest::push_key;
 
 int say_no(const char *) { return 0; }
+int times_asked = 0;
+int go_on_climbing(const char *q) { return strcmp(q, "Continue climbing?") == 0 ? ++times_asked, 1 : 0; }
 int height_of_tree = 5;
 int fixed_height(int) { return height_of_tree; }
 
@@ -261,6 +263,35 @@ TEST_F(Survival, ClimbingATreeTakesItsPointsAndALateBadRollIsAFall) {
         EXPECT_EQ(PlayerX, 230) << "back where she started";
         EXPECT_EQ(ALL_SEE, 0);
     }
+}
+
+// Going on after a fall starts the climb over: a bad first try costs only its seconds again.
+TEST_F(Survival, AClimbStartedOverAfterAFallMayBeginBadly) {
+    climb_tree_height = fixed_height;
+    height_of_tree = 9;               // 27 points
+    maailma[mapidx(231, 230)] = 18;
+    script();
+    ui.choices.yes_no = go_on_climbing;
+    // How far she slides is drawn: the seeds are tried until one lets her keep her hold.
+    for (int seed = 1; seed < 300; seed++) {
+        randomize(seed);
+        times_asked = 0;
+        Plr.posture = 0;
+        PlayerX = PlayerY = 230;
+        // Two best tries and a bad third: a fall from 2 metres. Then a bad first try and nine best.
+        Script::rolls().assign({3, 3, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3, 3});
+        Script::rolls_taken = 0;
+        const size_t before = notes().size();
+        const int r = climb_it(231, 230);   // from the top she looks no further
+        if (times_asked == 0) continue;
+        EXPECT_EQ(times_asked, 1);
+        EXPECT_EQ(r, 1) << notes();
+        EXPECT_EQ(Script::rolls_taken, 13) << notes();
+        const std::string told = notes().substr(before);
+        EXPECT_EQ(told.find("You lose your grip"), told.rfind("You lose your grip")) << "one fall: " << told;
+        return;
+    }
+    FAIL() << "no draw let her hold on";
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "items/items.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
+#include "maps/spiritdata.h"
 #include "game/playerstep.h"
 
 #include <set>
@@ -282,6 +283,24 @@ TEST_F(Traps, BigDeadfallBearTrapAndReArmingRollWithTheirOwnBonus) {
     EXPECT_EQ(Data[10].extra, TRAP_ARMED);
     EXPECT_EQ(level_rolled, 70);
     EXPECT_EQ(Data[10].count, 2);
+}
+
+// A trap set again counts with the set traps around it: the forest guardian minds too many.
+TEST_F(Traps, ReArmingAmongManySetTrapsAngersTheForestGuardian) {
+    skill(0, "TRAPPING", 40);
+    struct Case {
+        int others, fall;
+    } cases[] = {{34, 0}, {35, 1}, {98, 1}, {99, 3}};
+    for (const Case &c : cases) {
+        memset(Data, 0, sizeof Data);
+        trap(0, 231, 230, trap_item(OID_LOOP_SNARE), 1, TRAPF_PORTABLE, TRAP_SPRUNG);
+        for (int i = 0; i < c.others; i++) trap(1 + i, 200 + i % 60, 236 + i / 60, ACTION_LEVER_TRAP, 2);
+        const int mood = get_SpiritData_mood(231, 230, 702);
+        oxatest::push_key(SDLK_RIGHT);
+        AsetaAnsa(ACTION_RESET_TRAP, -1);
+        ASSERT_EQ(Data[0].extra, TRAP_ARMED);
+        EXPECT_EQ(mood - get_SpiritData_mood(231, 230, 702), c.fall) << c.others << " other traps";
+    }
 }
 
 TEST_F(Traps, TheTrapScenarioGetsItsFoxTrap) {

@@ -51,8 +51,9 @@ TEST_F(AinoMushroom, SheIsWarnedEatsAPoisonousMushroomAndFallsIllInTheHoursAfter
     Plr.stomach = 0;
     Plr.body_effects = 0;
 
-    // She is asked; a "no" leaves the mushroom in her pack, a "yes" and she eats it.
-    command({SDLK_e, food_letter(slot), SDLK_n});
+    // She is asked; a "no" leaves the mushroom in her pack (and the menu again, closed), a "yes" and
+    // she eats it.
+    command({SDLK_e, food_letter(slot), SDLK_n, SDLK_ESCAPE});
     EXPECT_TRUE(noted("You know the woolly milkcap is poisonous.")) << notes();
     EXPECT_EQ(Plr.body_effects, 0u);
     Plr.stomach = 240;   // nearly full: the one mushroom fills her and she asks for no more

@@ -223,7 +223,13 @@ TEST_F(AinoLeash, SheLeadsHerDogTiesItToATreeAndPicksTheRopeUpAgain) {
     ASSERT_TRUE(where(dog, kx, ky));   // where it was tied, a step or two behind her
 
     // She walks a few steps away from the tree and back; tied, the dog stays by it.
-    const int px = PlayerX, py = PlayerY, ox = px - tx, oy = py - ty;
+    const int px = PlayerX, py = PlayerY;
+    int ox = px - tx, oy = py - ty;
+    // The dog at her heels may stand straight away from the tree: any free step farther from it will do.
+    for (int k = 0; k < 9 && !walkable(PlayerX + ox, PlayerY + oy); k++) {
+        const int sx = k % 3 - 1, sy = k / 3 - 1;
+        if (koordinaattien_vali(px + sx, py + sy, tx, ty) > koordinaattien_vali(px, py, tx, ty)) ox = sx, oy = sy;
+    }
     int away = 0;
     while (away < 3 && walkable(PlayerX + ox, PlayerY + oy)) {
         walk(ox, oy);
