@@ -174,7 +174,7 @@ static int cutting_tool(int c, int whole, int &rating) {
             Palauta_Kaytetyt_Tarvikkeet();
             return 0;
         }
-        rating = Tarvikelista_Tyokalukelpoisuus(0);
+        rating = Tarvikelista_Tyokalukelpoisuus(-1);
         Palauta_Kaytetyt_Tarvikkeet();   // the knife is only used, nothing is taken
         return 1;
     }

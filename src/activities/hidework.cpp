@@ -262,7 +262,7 @@ int HIDEWORK_skin(int c, int n, int mode) {
                 Palauta_Kaytetyt_Tarvikkeet();
                 return 0;
             }
-            rating = Tarvikelista_Tyokalukelpoisuus(0);
+            rating = Tarvikelista_Tyokalukelpoisuus(-1);
             qualist_init(q, 1);
             Palauta_Kaytetyt_Tarvikkeet();   // the knife is only used, nothing is taken
         } else {
@@ -459,7 +459,7 @@ int HIDEWORK_puhdistus() {
     line(REQ_CUTTING, 1, 0.0f, 0, REQ_BROAD_KNIFE);
     line(REQ_WATER, 0, skin.weight * 0.5f, 1, 0);
     if (!take_for_step(slot, skin, ACTION_CLEAN_SKIN)) return 0;
-    const int rating = Tarvikelista_Tyokalukelpoisuus(0);
+    const int rating = Tarvikelista_Tyokalukelpoisuus(-1);
     const int base = 8 * (int)std::ceil(skin.weight) + 10;
     const int roll = Kayta_Taitoa(0, 0, "HIDEWORKING", LEARN_EIGHT);
     const int time_roll = Kayta_Taitoa(0, 0, "HIDEWORKING", LEARN_NONE);
@@ -637,7 +637,7 @@ int HIDEWORK_pretan() {
         give_back(skin);
         return 0;
     }
-    const int rating = Tarvikelista_Tyokalukelpoisuus(0);
+    const int rating = Tarvikelista_Tyokalukelpoisuus(-1);
     QualityListStruct q;
     qualist_init(q, 1);
     q.mat_limit = (uint8_t)ItemGet_laatu(&skin);

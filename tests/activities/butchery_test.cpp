@@ -269,6 +269,43 @@ TEST_F(HideworkTest, RefusedOrBrokenOffCleaningAndTanningGiveBackWhatTheyTook) {
     EXPECT_EQ(taking.hide.stage, SKIN_RINSE);
 }
 
+// The tool at hand sets the work: an axe cuts fewer cuts from a carcass than a knife does, and a
+// plain knife, no broad skinning knife, skins more slowly than the bare minutes.
+TEST_F(HideworkTest, TheToolAtHandSetsTheCutsAndTheSkinningTime) {
+    const struct {
+        const char *skill;
+        bool skin;          // skin the carcass, else cut it up
+        int cuts, minutes;  // cuts got; minutes the skinning took
+    } rows[] = {
+        {"KNIFE", false, 6, 0},   // ceil(2 x 0.5 x 6 lb), the knife a knife
+        {"AXE", false, 5, 0},     // ceil(6 x 70 / 100)
+        {"KNIFE", true, 0, 31},   // ceil((6 / 2 + 20) x 100 / 75)
+    };
+    for (const auto &r : rows) {
+        ItemStruct tool = thing(IT_WEAPON, r.skill[0] == 'A' ? "Axe" : "Knife", 0, 1.0f);
+        SET_ITEM_TEXT(tool.skill, r.skill);
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        give(0, tool);
+        const int n = carcass(7, PlayerX + 1, PlayerY);
+        ASSERT_GE(n, 0);
+        note_lines_since_pause = 0;
+        push_key(SDLK_SPACE);
+        const uint32_t start = Plr.minutes;
+        if (r.skin) {
+            ASSERT_EQ(HIDEWORK_skin(CRE_PLAYER, n, 1), 1) << notes();
+            EXPECT_EQ((int)(Plr.minutes - start), r.minutes) << notes();
+            CrunchData(n);
+        } else {
+            ASSERT_EQ(CutCorpse(CRE_PLAYER, n, 1), 1) << notes();
+            char got[80];
+            snprintf(got, sizeof got, "You got %d edible cuts of hare meat.", r.cuts);
+            EXPECT_TRUE(noted(got)) << r.skill << "\n" << notes();
+        }
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+}
+
 TEST_F(HideworkTest, WorkOnACarcassRecordOutOfRangeOrFreedEnds) {
     const int n = carcass(7, PlayerX + 1, PlayerY);
     ASSERT_GE(n, 0);
