@@ -395,7 +395,7 @@ static int cut(int n, int dp, const KasviOsat &k) {
             }
         }
     } else {
-        minutes = k.minutes > 1 ? k.minutes * amount : (amount + 2) / 3;
+        minutes = k.minutes > 1 ? k.minutes * amount : amount / 3;
     }
     const uint32_t plant_id = d.id;
     if (n < 0) {

@@ -196,13 +196,6 @@ void tunnista_datakasvit(int mark, int record) {
 
 // ---- the herb of the season --------------------------------------------------------------------
 
-// Whether world x, y lies in a region the text names; an empty text fits everywhere.
-static bool region_fits(const char *text, int x, int y) {
-    if (!text[0]) return true;
-    return (strstr(text, "north") && y < 900) || (strstr(text, "south") && y > 2500) ||
-           (strstr(text, "east") && x > 1000 && y > 850) || (strstr(text, "west") && x < 1200 && y > 850);
-}
-
 static bool in_season(const ItemStruct &plant) { return Plr.month > plant.fig[4] && Plr.month < plant.fig[5]; }
 
 ItemStruct seasonal_herb(int x, int y, const char *kind) {
@@ -217,7 +210,7 @@ ItemStruct seasonal_herb(int x, int y, const char *kind) {
         char region[200];
         copy_bounded(region, sizeof region, tag_value(ascii_data, "REGION", ""));
         const bool cultivated = tag_value(ascii_data, "CULTIVATED", "")[0] != 0;
-        if (!region_fits(region, x, y) || !in_season(plant)) continue;
+        if (!tagmatch_REGION(region, x, y) || !in_season(plant)) continue;
         if (!herb) {
             found.push_back(plant);
             continue;

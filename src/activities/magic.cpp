@@ -478,7 +478,7 @@ static bool bread_conditions(int &bread) {
 
 void DoInvocation(int n) {
     switch (n) {
-    case MEANS_SACRIFICE: sacrificial(MEANS_SACRIFICE); return;
+    case MEANS_SACRIFICE: sacrificial(MEANS_SACRIFICE); break;
     case MEANS_BREAD: {
         int bread = -1;
         if (!bread_conditions(bread)) {

@@ -71,7 +71,8 @@ ravinto_struct ravinto(ItemStruct &item) {
         if (strstr(name, "berries")) id = OID_BERRY;
         else if (strstr(name, "water")) (strstr(name, "milk") ? milk : water) = true;
         else if (strstr(name, "milk")) milk = true;
-        if (milk || id == OID_MILK) c = 5, f = 4, p = 3, l = 70;
+        // A name that says water or milk decides before the object's own id.
+        if (milk || (!water && id == OID_MILK)) c = 5, f = 4, p = 3, l = 70;
         else if (water || id == OID_WATER) c = 0, f = 0, p = 0, l = 100;
         else if (id == OID_BERRY) c = 7, f = 0, p = 0, l = 70;
         else if (id == OID_FLOUR) c = 55, f = 2, p = 9;

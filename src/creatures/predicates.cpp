@@ -174,11 +174,9 @@ int onko_noiduttupaastetty(int n) {
 }
 int onko_vironsusi(int n) { return onko_noiduttuelain(n) && Cre[n].speciescode == 611; }
 int maxenergiavaranto(int n) {
-    if (n < 0 || n >= CRE_COUNT) return 5000;
-    const CreatureStruct &c = Cre[n];
-    if (c.kind == CK_HUMAN || c.kind == CK_SPIRIT) return 5000;
-    int cap = (int)(35.0f * c.weight);
-    return c.meateater ? cap * 2 : cap;
+    if (n < 0 || n >= CRE_COUNT || !onko_JOKU_elain(n)) return 5000;
+    const int cap = (int)(35.0f * Cre[n].weight);
+    return onko_JOKU_petoelain(n) ? cap * 2 : cap;
 }
 int onko_NPC_rohkea(int n) {
     const CreatureStruct *c = cre(n);

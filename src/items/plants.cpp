@@ -3,6 +3,7 @@
 // body and name is cut to its buffer.
 #include "items/plants.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -116,6 +117,18 @@ uint32_t AsetaYrttivaikutus(uint32_t bits, const char *words) {
         for (int k = 0; k < YRTTI_COUNT; k++)
             if (YrttiInfo[k].name[0] && strcmp(YrttiInfo[k].name, w) == 0) bits |= 1u << k;
     return bits;
+}
+
+// "south" is the rows below 1500, the southern quarter of the world.
+bool tagmatch_REGION(const char *region, int x, int y) {
+    enum { NORTH_ROW = 900, SOUTH_ROW = 1500, EAST_COLUMN = 1000, WEST_COLUMN = 1200, SIDE_ROW = 850 };
+    if (!region || !region[0]) return true;
+    char words[100];
+    copy_bounded(words, sizeof words, region);
+    for (char *c = words; *c; c++) *c = (char)tolower((unsigned char)*c);
+    return (strstr(words, "north") && y < NORTH_ROW) || (strstr(words, "south") && y > SOUTH_ROW) ||
+           (strstr(words, "east") && x > EAST_COLUMN && y > SIDE_ROW) ||
+           (strstr(words, "west") && x < WEST_COLUMN && y > SIDE_ROW);
 }
 
 static const char *body(const char *key, const char *def) { return tag_value(ascii_data, key, def); }

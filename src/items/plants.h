@@ -23,6 +23,9 @@ int hae_asciidata(int kind, const char *name);   // 1 when the plant's record wa
 int InitUnames_load();
 void InitUnames();                     // the same; a missing list ends the game
 uint32_t AsetaYrttivaikutus(uint32_t bits, const char *words);
+// Whether world cell x, y lies in one of the regions a plant's "REGION" text names ("north",
+// "south", "east", "west"); an empty text fits everywhere.
+bool tagmatch_REGION(const char *region, int x, int y);
 // Reads one line of any length into buf (cut to size - 1, the rest of the line skipped); the line
 // ends are removed. 0 at the end of the file.
 int read_line_bounded(char *buf, int size, FILE *f);

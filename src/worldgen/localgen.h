@@ -84,9 +84,6 @@ void terrain_vegetation();
 // Sows stands of one plant (a definition row) on squares of char ch; density sets the number of areas.
 void aseta_luonnonkasvi(int ch, int density, int object);
 int cultivated_crop(int object);   // 1 when the object (a row or a stored item) is a crop sown on prepared soil
-// Whether world cell x, y lies in one of the regions the text names ("north", "south", "east",
-// "west"); an empty text fits everywhere.
-bool tagmatch_REGION(const char *region, int x, int y);
 extern int DEBUG_kasveja_aina;     // while set, every plant that fits a cell is sown there
 // The habitat tags of the plants are read once per definition; this forgets them, so that changed
 // plant files are read again.

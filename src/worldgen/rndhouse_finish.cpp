@@ -44,7 +44,6 @@ enum {
     NATURE_LAKE = 0x20,
     NATURE_WETLAND = 0x200,
     NATURE_CONIFEROUS = 0x40000,
-    SOUTH_ROW = 1500,        // "south": the rows below it, the southern quarter of the world
 };
 
 inline int at(int x, int y) { return y * ZOOM_SIDE + x; }
@@ -509,15 +508,6 @@ void ZOOMTERRAIN_ViimeistelePuut() {
 }
 
 // ---- wild vegetation ----------------------------------------------------------------------------
-
-bool tagmatch_REGION(const char *region, int x, int y) {
-    if (!region || !region[0]) return true;
-    char words[100];
-    copy_bounded(words, sizeof words, region);
-    for (char *c = words; *c; c++) *c = (char)tolower((unsigned char)*c);
-    return (strstr(words, "north") && y < 900) || (strstr(words, "south") && y > SOUTH_ROW) ||
-           (strstr(words, "east") && x > 1000 && y > 850) || (strstr(words, "west") && x < 1200 && y > 850);
-}
 
 void terrain_vegetation() {
     debuglog("vegetation", "remove");

@@ -46,6 +46,7 @@ TEST_F(FoodTest, NamedMeatTakesItsValuesAndWritesThemBack) {
         {"Wild berries", 0, 7, 0, 0, 70}, {"fresh water", 0, 0, 0, 0, 100}, {"goat milk", 0, 5, 4, 3, 70}, {"Water", 55, 0, 0, 0, 100},
         {"Rye bread", 0, 41, 1, 7, 0}, {"Salmon", 0, 0, 7, 11, 0}, {"Something", 0, 5, 2, 1, 0},
         {"Flour", 61, 55, 2, 9, 0}, {"Mushroom", 513, 3, 1, 2, 0},
+        {"melt water", 69, 0, 0, 0, 100},   // the name says water whatever the id
     };
     for (auto &t : table) {
         ItemStruct it = thing(IT_FOOD, t.name, t.id, 1.0f);
@@ -79,11 +80,20 @@ TEST_F(FoodTest, NourishingFillsTheStomachEnergyAndThirst) {
     Ravitse(-1, value(0, 20), none, 1.0f, 1);
     EXPECT_EQ(Plr.thirst, 100);
 
-    Cre[4].kind = 20;
+    // Every creature but a human is an animal; a hunter of prey is a predator by its diet too.
+    const struct { int kind; uint32_t diet; uint8_t meateater; int cap; } caps[] = {
+        {20, 0, 0, 3500}, {20, 0, 1, 7000}, {20, 0x4, 0, 7000}, {CK_SPIRIT, 0, 0, 3500}, {CK_HUMAN, 0x4, 1, 5000},
+    };
     Cre[4].weight = 100.0f;
-    EXPECT_EQ(maxenergiavaranto(4), 3500);
+    for (const auto &c : caps) {
+        Cre[4].kind = (uint8_t)c.kind;
+        Cre[4].diet1 = c.diet;
+        Cre[4].diet2 = 0;
+        Cre[4].meateater = c.meateater;
+        EXPECT_EQ(maxenergiavaranto(4), c.cap) << c.kind << " " << c.diet << " " << (int)c.meateater;
+    }
+    Cre[4].kind = 20;
     Cre[4].meateater = 1;
-    EXPECT_EQ(maxenergiavaranto(4), 7000);
     Cre[4].energy = 6990;
     Ravitse(4, value(100, 0), none, 1.0f, 0);
     EXPECT_EQ(Cre[4].energy, 7000);

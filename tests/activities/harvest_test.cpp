@@ -29,7 +29,9 @@ const char *const FLORA =
     ".Testroot. :103: (2) [root]\n[NAME:Radix][SPROUT:5][WITHER:10][MATURE:60]\n"
     "[QUANTITY:1][FREQUENCY:5][CARB:10][ROOT_SIZE:L]\n\n"
     ".Testrye. :104: (5) [grain]\n[NAME:Secale][SPROUT:5][WITHER:9][MATURE:110]\n"
-    "[QUANTITY:1][FREQUENCY:5][CARB:70][PROTEIN:9][SEED_VOLUME:handful][SEED_QUANTITY:2]\n";
+    "[QUANTITY:1][FREQUENCY:5][CARB:70][PROTEIN:9][SEED_VOLUME:handful][SEED_QUANTITY:2]\n\n"
+    ".Testflower. :105: (3) [flower]\n[NAME:Flos][SPROUT:5][WITHER:9][MATURE:30]\n"
+    "[QUANTITY:1][FREQUENCY:5][FLOWER_VOLUME:pinch]\n";
 
 class HarvestTest : public ActivityTest {
 protected:
@@ -140,6 +142,25 @@ TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
         if (type) CrunchData(n);
     }
     EXPECT_TRUE(noted("testrye can't be picked by hand.")) << notes();
+}
+
+// A patch dug or picked whole by the harvest action takes a minute for every three plants, the rest
+// of three not counted.
+TEST_F(HarvestTest, HarvestingAPatchByHandTakesAMinuteForEveryThreePlants) {
+    const struct {
+        int count, minutes;
+    } cases[] = {{5, 1}, {6, 2}, {8, 2}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.count);
+        const int n = patch("Testflower", c.count, PLANT_RIPE, PlayerX, PlayerY);
+        ASSERT_GE(n, 0);
+        const int before = seconds_of_game();
+        EXPECT_EQ(HarvestBranch(CRE_PLAYER, n, HARVEST_CUT, 0), HARVEST_OK) << notes();
+        EXPECT_EQ(seconds_of_game() - before, 60 * c.minutes);
+        EXPECT_EQ(Data[n].type, DT_ITEM) << "the patch lies cut as one heap";
+        EXPECT_EQ((int)Data[n].count, c.count);
+        CrunchData(n);
+    }
 }
 
 // Picking up on a square sown a minute ago finds no plants: the sowing has not come up.

@@ -212,6 +212,22 @@ TEST_F(Herbarium, IdentificationRollFollowsCultureAndCommonness) {
     EXPECT_EQ(HerbloreKasvio[row_of("Foreign herb")].difficulty, foreign.difficulty);
 }
 
+// The herb a quest asks for grows where the plants are sown: its region read as the map maker reads it.
+TEST_F(Herbarium, TheSeasonalHerbGrowsInItsRegion) {
+    dir->write_file("flora_test.txt",
+                    ".Southwort. [grass]\n[NAME:Herba australis][SPROUT:4][WITHER:10][REGION:South][LEAF_VOLUME:bunch]\n");
+    LuoKasvit();
+    Plr.month = 6;
+    const struct {
+        int y;
+        bool found;
+    } rows[] = {{1501, true}, {2000, true}, {1500, false}, {800, false}};
+    for (const auto &r : rows) {
+        const ItemStruct herb = seasonal_herb(1000, r.y, "herb");
+        EXPECT_EQ(strcmp(herb.name, "Southwort leaves") == 0, r.found) << r.y << ": " << herb.name;
+    }
+}
+
 TEST_F(Herbarium, MarksSpreadOverTheSpeciesAndIdentifiedNeverReverts) {
     HERBLORE_lisaa_kasvioon(plant("Yarrow", "Achillea"), 0, 40);
     const int row = row_of("Yarrow");
