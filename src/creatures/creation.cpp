@@ -29,14 +29,17 @@ int FLEXIBLE_ANIMAL_BIRTH = 0;
 char AnimalTags[CULT_TAGS_SIZE];
 int edellinen_kohtaaminen = 0;
 
+// The culture of the world cell the player stands in: her square on the map in play. The record's
+// x and y keep the square of the last save only, which after a walk down from the world map still
+// names a world cell, not a square of the local area.
 static void choose_culture() {
     if (!FLEXIBLE_BIRTH) {
-        if (Plr.x == 0) {
+        if (PlayerX == 0) {
             Kulttuuri = CULTURE_NONE;
             copy_bounded(Kulttuurilainen, sizeof Kulttuurilainen, "wandering");
             return;
         }
-        Kulttuuri = get_kulttuuri((int)Plr.x, (int)Plr.y);
+        Kulttuuri = get_kulttuuri(PlayerX, PlayerY);
     }
     copy_bounded(Kulttuurilainen, sizeof Kulttuurilainen, CULTURE_ADJECTIVE[culture_row(Kulttuuri)]);
     Kulttuurilainen[0] = (char)toupper((unsigned char)Kulttuurilainen[0]);

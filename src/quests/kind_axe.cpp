@@ -31,7 +31,8 @@
 #include "worldgen/worldgen.h"
 
 enum { CAMP_TRIES = 5, SPECIES_BEAR = 605, SPECIES_WOLF = 611, ROLE_ADVENTURER = 550, LEG_RIGHT = 13, LEG_LEFT = 14 };
-enum : uint32_t { KNOWS_NAME = 1, GIVER_TRADES = 32, GIVER_RECRUITS = 64 };
+// WHILE_LAME: an offer he made lapses once his legs carry him again (the talk drops it then).
+enum : uint32_t { WHILE_LAME = 1, GIVER_TRADES = 32, GIVER_RECRUITS = 64 };
 enum : uint8_t { STAYS_PUT = 4 };
 
 static const TalkRow AXE_TALK[] = {
@@ -211,7 +212,7 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
     synnyta_IHMISOLENTO(adventurer, ROLE_ADVENTURER, culture, 0);
     adventurer.endurance = 18;
     adventurer.memberbits |= STAYS_PUT;
-    adventurer.stateflags |= KNOWS_NAME;
+    adventurer.stateflags |= WHILE_LAME;
     Cre[slot] = adventurer;
     const int side = random(2) + 1;
     wound_quietly(slot, 3, 18, LEG_RIGHT, side);

@@ -22,6 +22,7 @@
 #include "quests/kinds_people_int.h"
 #include "quests/questgen_int.h"
 #include "quests/rewards.h"
+#include "quests/stories_int.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 
@@ -127,7 +128,8 @@ QuestStruct Quest_Messenger(int giver, int x, int y) {
 
     const UiPoint v = FindBigmapVillage(IsoX(), IsoY(), RING_NEAR, RING_FAR, 1, g.culture);
     if (v.x == 0) return qS;
-    if (!ZoomMapPos(v.x, v.y)) spotgenerate(v.x, v.y, 0);
+    // A village whose map could not be made, or has no room for him, has nobody to take the message.
+    if (!stories::stored_map_made(v.x, v.y) || !stories::stored_map_has_room(v.x, v.y)) return qS;
 
     static CreatureStruct recipient;
     memset(&recipient, 0, sizeof recipient);
@@ -135,8 +137,8 @@ QuestStruct Quest_Messenger(int giver, int x, int y) {
     const uint32_t side_id = qgen_new_id();
     recipient.quest = side_id;
     recipient.community = Mapinfo_socID(v.x, v.y);
-    const int socid = SaveNewRealCreature(recipient);
-    spawn_sotucre_on_zoommap(socid, v.x, v.y);
+    const unsigned socid = stories::new_person_placed(recipient, v.x, v.y);
+    if (!socid) return qS;
 
     const int pay = messenger_pay(koordinaattien_vali(x, y, v.x, v.y));
     const char *message = MESSAGES[random(8)];
@@ -182,6 +184,10 @@ QuestStruct Quest_Messenger(int giver, int x, int y) {
         {"sender", sender}, {"message", message}, {"reply", reply}, {"friend", friend_word}, {"reaction", reaction}};
     talk_field(sivuqS.olText, "Erm, I have a message to you from {sender}.|TALKLINE 0", side_fills, 1);
     talk_lines(sivuqS, RECIPIENT_TALK, side_fills);
-    if (!SaveQuest(&sivuqS)) qS.title[0] = 0;   // no errand without the man's side of it
+    if (!SaveQuest(&sivuqS)) {
+        // no errand without the man's side of it, and no man waiting for it
+        stories::unmake_person(socid);
+        memset(&qS, 0, sizeof qS);
+    }
     return qS;
 }

@@ -79,6 +79,9 @@ void SetCampaignData() {
     Plr.facing = 3;
     Plr.x = Plr.world_x = (uint32_t)plr_aloitus_x;
     Plr.y = Plr.world_y = (uint32_t)plr_aloitus_y;
+    // she stands on her start cell of the world map while her folder is made
+    PlayerX = plr_aloitus_x;
+    PlayerY = plr_aloitus_y;
 }
 
 bool write_creature_files(const char *folder, bool fail) {

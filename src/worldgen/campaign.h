@@ -15,7 +15,8 @@ bool camp_title(int n, char *title, unsigned tsize, char *summary, unsigned ssiz
 // Writes "<folder>/story.txt": "Scenario: " and the title, then every line after the summary. A
 // missing scenario file ends the program naming it; false when the story couldn't be written.
 bool get_camp(int n, const char *folder);
-// The map name, the facing and the world start (plr_aloitus_x, _y) into both position pairs.
+// The map name, the facing and the world start (plr_aloitus_x, _y) into both position pairs of the
+// record and into her square on the map.
 void SetCampaignData();
 // "<folder>/<SaveFile>.CRS" of 3000 empty creature records and "<folder>/CONSTANT.CRE"; false when
 // either couldn't be written whole (or `fail` asks it to fail).

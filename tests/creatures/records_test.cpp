@@ -73,13 +73,13 @@ TEST(CreatureRecord, GetDefinedKeepsNumbersPastTheTemplates) {
 }
 
 TEST(CreatureRecord, WithoutAPositionTheCultureIsWandering) {
-    const uint32_t x = Plr.x;
-    Plr.x = 0;
+    const int x = PlayerX;
+    PlayerX = 0;
     FLEXIBLE_BIRTH = 0;
     Luo_Olento(520);
     EXPECT_EQ(Kulttuuri, 10);
     EXPECT_STREQ(Kulttuurilainen, "wandering");
-    Plr.x = x;
+    PlayerX = x;
 }
 
 TEST(CreatureRecord, VisualGivesTheFixedPictures) {

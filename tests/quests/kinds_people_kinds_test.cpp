@@ -270,6 +270,7 @@ void message_play(int n, int) {
     // The man's side of the errand can't be written (folders stand where the next quest files would go):
     // no errand is offered.
     std::vector<std::string> blocked;
+    const uint32_t first_blocked = Plr.last_uid + 1;
     for (uint32_t id = Plr.last_uid + 1; id <= Plr.last_uid + 40; id++) {
         char path[1200];
         quest_file_path(id, path, sizeof path);
@@ -278,6 +279,10 @@ void message_play(int n, int) {
     const UiPoint v = found_village(5);
     EXPECT_EQ(Quest_Messenger(n, v.x, v.y).title[0], 0);
     for (const std::string &b : blocked) rmdir(b.c_str());
+    // and nobody is left in that village waiting for a message that never comes
+    for (int k = 0; k < cre_file_records(); k++)
+        if (Lataa_RealCreature(CRE_DATAID + k) && Creature.kind)
+            EXPECT_FALSE(Creature.quest >= first_blocked && Creature.quest < first_blocked + 40) << CRE_DATAID + k;
     QuestStruct side{};
     ASSERT_TRUE(loadQuest(quest_of(n).sideQuestIds[0], side));
     talk_to(n);
