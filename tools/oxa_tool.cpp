@@ -153,7 +153,6 @@ static int craft(int argc, char **argv) {
 
 static int describe_items() {
     definit_yrttidata();
-    YM_init();
     for (ItemStruct &r : ConstantObj) unmatchable_blank(r);
     build_objdef_rows();
     if (!InitUnames_load()) {

@@ -18,6 +18,7 @@
 #include "creatures/breaches.h"
 #include "creatures/condition.h"
 #include "creatures/physical.h"
+#include "items/inventory.h"
 #include "items/invsel.h"
 #include "activities/making.h"
 #include "items/matching.h"
@@ -155,8 +156,10 @@ static const char *placement_refusal(int structure, const char *header, int x, i
 }
 
 static bool square_clear(int x, int y) {
+    Alusta_Esinepoiminta(2);
+    if (Siirra_Esineet(x, y) > 0) return false;
     for (const DataStruct &d : Data)
-        if (d.x == x && d.y == y && (d.type == DT_ITEM || d.type == DT_WORK)) return false;
+        if (d.x == x && d.y == y && d.type == DT_WORK) return false;
     return true;
 }
 

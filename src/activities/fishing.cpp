@@ -28,6 +28,7 @@
 #include "creatures/condition.h"
 #include "core/creatures.h"
 #include "items/inventory.h"
+#include "items/items.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemwear.h"
@@ -196,18 +197,12 @@ int fishingequ(const ItemStruct &item) {
     copy_bounded(skill, sizeof skill, item.skill);
     return item.subtype == 1 || item.subtype == 2 || strcmp(skill, "CLUB") == 0;
 }
-int for_fishing(ItemStruct item) { return fishingequ(item); }
 
 static bool is_net(const ItemStruct &it) { return it.type == IT_TOOL && it.subtype == ST_NET; }
 static bool is_rod(const ItemStruct &it) {
     char name[sizeof it.name + 1];
     copy_bounded(name, sizeof name, it.name);
     return strstr(name, "Fishing") != nullptr;
-}
-// What is left of an item, per cent of its full weight.
-static int condition_pct(const ItemStruct &it) {
-    if (it.fullweight <= 0) return 100;
-    return (int)ceilf(it.weight / it.fullweight * 100.0f);
 }
 static bool stored_item(uint32_t id) {
     return (id >= 1 && id < (uint32_t)CONSTANTOBJ_ROWS) || (id >= OBJ_PLAYER_FIRST && id <= OBJ_PLAYER_LAST);
@@ -226,7 +221,7 @@ static int fishing_level() {
 
 static int set_net(int slot, const ItemStruct &net) {
     const int obj = Plr.inv_obj[slot];
-    if (condition_pct(net) < NET_WORN_OUT) {
+    if (pctofItem(net) < NET_WORN_OUT) {
         TARGET_ITEM = obj;
         Note(MSG("NET_DESTROYED"));
         Pause();

@@ -36,7 +36,6 @@ int verkon_kalat(int grade, int hours, int marked);
 int onko_kalavesi(int x, int y);   // 1 when the world cell under local square x, y holds fish
 int hourmodcalc(int hour, int steps);
 int fishingequ(const ItemStruct &item);
-int for_fishing(ItemStruct item);
 
 // ---- the work the action codes hand on to ----
 int Aktiivinen_Kalastus(int item);

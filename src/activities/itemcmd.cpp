@@ -77,7 +77,6 @@ static void refresh() {
     Statistics();
 }
 
-
 // ---- examining -----------------------------------------------------------------------------------
 
 void Inventory(int slot) {
@@ -298,14 +297,6 @@ void PoimiSuunnasta(int flags) {
 }
 
 // ---- applying ------------------------------------------------------------------------------------
-
-void applyCmd() {
-    const int slot = selslot("What do you want to apply?", "apply", 0, IT_TOOL, CODE_APPLY);
-    if (slot == INVSEL_NOTHING) Note(nothingto("apply"));
-    if (slot < 0) return;
-    if (INVRES_toiminta) container_action(INVRES_toiminta, slot);
-    else Apply(slot);
-}
 
 void superapplyCmd() {
     for (;;) {

@@ -15,7 +15,6 @@ void PoimiSuunnasta(int flags);    // picks up from an adjacent square, a pack a
 int invCmd();                      // the last selection result
 void Inventory(int slot);          // examines the item of a slot; 1000 does nothing
 int GetIt(int dataIndex, int count, int autoWield);   // 1 taken, 0 could not be carried
-void applyCmd();
 void superapplyCmd();              // apply, with the container and leash menus
 void dropCmd();
 void wearCmd();

@@ -326,11 +326,3 @@ ItemStruct kultvaraModObj(int object, int wealthClass) {
     ItemSet_laatutieto(1, it);
     return it;
 }
-
-int ObjToNewQualityObj(int object, int grade) {
-    if (object == 0) return 0;
-    ItemStruct it = ObjToItem(object);
-    ItemSet_laatu(grade, it);
-    ItemSet_laatutieto(1, it);
-    return Luo_Esineen_Itempos(it);
-}

@@ -13,4 +13,3 @@ int mend_minutes(const ItemStruct &item);
 int stocktype_match(const ItemStruct &item, unsigned mask);   // 0 or 1
 int stockpile_match(const ItemStruct &item, int dataIndex);   // the item belongs on that stockpile
 ItemStruct kultvaraModObj(int object, int wealthClass);       // the object with a drawn grade, known
-int ObjToNewQualityObj(int object, int grade);                // a stored item of the grade; 0 for 0

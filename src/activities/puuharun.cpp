@@ -122,8 +122,6 @@ int carcass_of_socid(unsigned soc) {
     return -1;
 }
 
-int saalistajan_puuhakohde(int n) { return ask_valid(n) ? Cre[n].PuuhaX[0] : 0; }
-
 int huono_saalis_maaelaimelle(int n, int prey) {
     if (prey == -1) return 0;
     if (!ask_valid(prey)) return 1;

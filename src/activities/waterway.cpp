@@ -19,6 +19,7 @@
 #include "core/creatures.h"
 #include "core/crefunc.h"
 #include "creatures/crestep.h"
+#include "creatures/doors.h"
 #include "creatures/life.h"
 #include "creatures/puuha.h"
 #include "activities/itemcmd.h"
@@ -144,11 +145,6 @@ static void drown() {
     PlayerDeath();
 }
 
-static void set_mode(int mode) {
-    if (Plr.movement_mode == MODE_HAUL && mode != MODE_HAUL) stopHauling(CRE_PLAYER);
-    Plr.movement_mode = (uint8_t)mode;
-}
-
 // Deep water: told, and on a local map swimming is offered.
 static int deep_water(int x, int y) {
     Note(MSG("DEEP_WATER"));
@@ -194,7 +190,7 @@ static int craft_step(int craft, int x, int y) {
     Data[craft].flags = (uint8_t)(PlayerDir + 1);
     if (!avovesi(PlayerX, PlayerY)) {
         if (transcap(CRE_PLAYER, PlayerX, PlayerY) == -1) return 0;
-        set_mode(MODE_ROW);
+        setmovement(CRE_PLAYER, MODE_ROW);
         TARGET_ITEM = (int)Data[craft].id;
         Note(MSG("WATERCRAFT_LAUNCH"));
         // Launched backwards: the rowing fisherman's luck, when she knows the means.
@@ -251,7 +247,7 @@ int WaterwayCheck(int x, int y) {
     } else if (strcmp(how, "YES") != 0) {
         return 0;
     }
-    set_mode(MODE_WADE);
+    setmovement(CRE_PLAYER, MODE_WADE);
     return 1;
 }
 

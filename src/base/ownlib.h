@@ -39,33 +39,18 @@ inline int random(int n) {
     return r;
 }
 void randomize(int seed);          // 0 seeds from the clock
-int ee_rand(int n);                // 0 .. n
-int difrand(int n);                // -n .. n
 int gausrnd(int base, int s);      // base .. base + s, bunched around the middle
 int slopernd(int base, int a, int b);
-char *rndstr(const char *first, ...);   // one of its texts; the list ends with ""
 
 // ---- bits and flags ----
-extern const int bitfield[16];
-int bitval(int n);
 int flag(int v, int m);
-int flagOn(int v, int m);
-int flagOff(int v, int m);
 int ota_bittiarvo(int from, int to, int b);
 int aseta_bittiarvo(int from, int to, int b, int value);
 
 // ---- text ----
-char *strrev(char *s);
-char *StrPtr_LastWord(char *s);
 char *StrPtr_TwoLastWords(char *s);
-int remstr(char *s, const char *part);
-void strtasaa(char *s, int width);            // the buffer must hold width + 1 bytes
 int wildcmp(const char *pattern, const char *text);
 char *fgetstr(char *buf, int n, FILE *f);
-void tokinit(const char *text, const char *separators);
-char *tokget();
-unsigned int hex2dec(const char *s);
-char *itoa(int v, char *buf, int base);
 uint8_t pct(int a, int b);
 // Copies at most size - 1 bytes and always terminates; answers dst.
 char *copy_bounded(char *dst, size_t size, const char *src);

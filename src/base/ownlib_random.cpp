@@ -92,13 +92,6 @@ void randomize(int seed) {
 // A zero or negative spread would divide by zero: it gives no spread at all.
 static int draw_mod(int n) { return n > 0 ? rand() % n : 0; }
 
-int ee_rand(int n) { return draw_mod(n + 1); }
-
-int difrand(int n) {
-    if (n < 0) n = -n;
-    return draw_mod(2 * n + 1) - n;
-}
-
 int gausrnd(int base, int s) { return slopernd(base, s, s); }
 
 int slopernd(int base, int a, int b) {
@@ -106,17 +99,4 @@ int slopernd(int base, int a, int b) {
     int r2 = draw_mod(a + 1);
     int r3 = draw_mod(b + 1);
     return (int)((float)base + 0.5f + (float)(r1 + r2 + r3) / 3.0f);
-}
-
-char *rndstr(const char *first, ...) {
-    static char buf[1024];
-    const char *texts[64];
-    int count = 0;
-    va_list ap;
-    va_start(ap, first);
-    for (const char *t = first; t && *t && count < 64; t = va_arg(ap, const char *)) texts[count++] = t;
-    va_end(ap);
-    buf[0] = 0;
-    if (count > 0) copy_bounded(buf, sizeof buf, texts[count == 1 ? 0 : random(count)]);
-    return buf;
 }

@@ -191,10 +191,6 @@ bool save_write_file_parts(const char *path, const void *buf, size_t size, const
     return write_file(path, buf, size, none, in_bytes.data(), (int)in_bytes.size());
 }
 
-bool save_write_file_mirrored(const char *path, const void *buf, size_t size, void *mirror) {
-    return save_write_file_mirrored_part(path, buf, size, mirror, 0, size);
-}
-
 bool save_write_file_mirrored_part(const char *path, const void *buf, size_t size, void *mirror, size_t from,
                                    size_t to) {
     if (to > size) to = size;

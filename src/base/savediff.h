@@ -14,11 +14,9 @@
 bool save_write_file(const char *path, const void *buf, size_t size);
 
 // The same, and `mirror` (`size` bytes apart from `buf`) is left holding the bytes of `buf` as well:
-// the copy of a layer kept as last saved, brought up to date in the same reading.
-bool save_write_file_mirrored(const char *path, const void *buf, size_t size, void *mirror);
-
-// The same, where the caller knows that every byte outside [from, to) stands the same in `buf`, in the
-// file and in `mirror`: only that part is compared and brought up to date. With from == to nothing is
+// the copy of a layer kept as last saved, brought up to date in the same reading. The caller knows
+// that every byte outside [from, to) stands the same in `buf`, in the file and in `mirror`: only that
+// part is compared and brought up to date (0, size: all of it). With from == to nothing is
 // compared; a file that must be written whole (outside a save, or staged whole already) still is.
 bool save_write_file_mirrored_part(const char *path, const void *buf, size_t size, void *mirror, size_t from,
                                    size_t to);

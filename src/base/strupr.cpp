@@ -42,17 +42,3 @@ char *StrLwr(const char *s) {
     }
     return buf;
 }
-
-char *StrUnicode(const char *s) {
-    char *buf = sbuf();
-    size_t o = 0;
-    for (const unsigned char *p = (const unsigned char *)s; *p; p++) {
-        char piece[8];
-        int n = *p >= 128 ? snprintf(piece, sizeof piece, "0x%02x", *p) : snprintf(piece, sizeof piece, "%c", *p);
-        if (o + (size_t)n >= SBUF_SIZE) break;
-        memcpy(buf + o, piece, (size_t)n);
-        o += (size_t)n;
-    }
-    buf[o] = 0;
-    return buf;
-}

@@ -6,4 +6,3 @@ char *strupr(char *s);
 char *strlwr(char *s);
 char *StrUpr(const char *s);       // static 500-byte buffer
 char *StrLwr(const char *s);       // scratch buffer
-char *StrUnicode(const char *s);   // scratch buffer

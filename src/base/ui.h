@@ -329,7 +329,6 @@ struct UiRedraw {
     void (*scale_quality)(const char *quality);
     void (*arrival_picture)(const char *path);
     int (*wounds_screen)(const int *slots, int count);
-    void (*button)(int x, int y, const char *text);
     void (*tint_tile)(const char *name, UiColour a, UiColour b);
     void (*spend_window)(const char *title, int continued, int progress, const char *effort);
     void (*spend_tick)(const char *spent, int progress, float percent, int section, int pause_note);
@@ -366,7 +365,6 @@ int ui_has_screen();               // a window and its screen surface are there 
 void Flip();
 void FLIP_map_ON();
 void FLIP_map_OFF();
-void FLIP_map_ONCE();
 void RESET_MAPEFF();
 void ClrOxaFlipMap();
 void ui_draw_map_view();           // the map view drawn from what the player sees, then flipped
@@ -379,8 +377,6 @@ void restore_page();
 void game_save();
 void game_restore();
 void ui_grabscr(const char *name);                               // the whole screen into the slot
-// A part of the screen into the slot; the talk screen's own until its layout lives on the screen side.
-void ui_grabscr_area(const char *name, int x, int y, int w, int h);
 void restorescr(const char *name);
 void freescr(const char *name);
 int textwidth(const char *text);   // pixels; without a screen the font's fixed glyph width counts
@@ -394,7 +390,6 @@ void ui_scale_quality(const char *quality);   // kept for the window that opens 
 const char *ui_scale_quality_wanted();          // "" until the settings chose one
 void ui_arrival_picture(const char *path);
 int wounds_screen(const int *slots, int count);   // the chosen wound's slot, or -1
-void ui_drawbutton(int x, int y, const char *text);   // the talk screen's, as ui_grabscr_area
 void ui_tint_tile(const char *name, UiColour a, UiColour b);   // the tile drawn again in two tints
 // The task window of a spent while: its frame and labels, then each tick the time spent, the
 // progress (`section` marks where a continued task took up again) and the note that it may be
@@ -615,7 +610,6 @@ struct UiWindows {
     void (*maintenance_progress)(float percent);
     void (*loading)(int step, const char *text);
     void (*object_count)(const char *text);
-    void (*pet_missing)(const char *const *lines, int n);
     void (*table_fault)(const char *const *lines, int n);
     void (*course_tasks)(const char *const *lines, int n, int current);
     void (*course_task)(const UiCourseTask *task);
@@ -639,8 +633,7 @@ void ui_maintenance_window(const char *title, const char *text);
 void ui_maintenance_progress(float percent);
 void ui_loading(int step, const char *text);     // UI_LOAD_*; shown
 void ui_object_count(const char *text);          // the developer's count of items in use, top left
-// The warnings of a fault at the top left: a pet lost from its leash, an item list the tables lack.
-void ui_pet_missing_window(const char *const *lines, int n);
+// The warning of a fault at the top left: an item list the tables lack.
 void ui_table_fault_window(const char *const *lines, int n);
 // The task screen of a game course: the backdrop with the list of its tasks (`current` the one at
 // hand), the task on the left, the button that leaves it; the reward window of a course completed

@@ -25,7 +25,6 @@ void Flip() {
 
 void FLIP_map_ON() { FLIPMODE = 1; }
 void FLIP_map_OFF() { FLIPMODE = 0; }
-void FLIP_map_ONCE() { FLIPMODE = 2; }
 void RESET_MAPEFF() { MAPEFF_R = MAPEFF_G = MAPEFF_B = 0; }
 
 void clear_maplightspots() {
@@ -59,7 +58,6 @@ void MapBorderInfo() {
 
 int mapScale(int direction) { return ui.redraw.map_scale ? ui.redraw.map_scale(direction) : 0; }
 
-
 void save_page() {
     if (ui.redraw.save_page) ui.redraw.save_page();
 }
@@ -78,10 +76,6 @@ void game_restore() {
 
 void ui_grabscr(const char *name) {
     if (ui.redraw.grab) ui.redraw.grab(name, 1, 0, 0, 0, 0);
-}
-
-void ui_grabscr_area(const char *name, int x, int y, int w, int h) {
-    if (ui.redraw.grab) ui.redraw.grab(name, 0, x, y, w, h);
 }
 
 void restorescr(const char *name) {
@@ -143,10 +137,6 @@ const char *ui_scale_quality_wanted() { return scale_quality; }
 
 void ui_arrival_picture(const char *path) {
     if (ui.redraw.arrival_picture) ui.redraw.arrival_picture(path);
-}
-
-void ui_drawbutton(int x, int y, const char *text) {
-    if (ui.redraw.button) ui.redraw.button(x, y, text);
 }
 
 void ui_tint_tile(const char *name, UiColour a, UiColour b) {

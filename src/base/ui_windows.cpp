@@ -33,10 +33,6 @@ void ui_object_count(const char *text) {
     if (ui.windows.object_count) ui.windows.object_count(text ? text : "");
 }
 
-void ui_pet_missing_window(const char *const *lines, int n) {
-    if (ui.windows.pet_missing) ui.windows.pet_missing(lines, n);
-}
-
 void ui_table_fault_window(const char *const *lines, int n) {
     if (ui.windows.table_fault) ui.windows.table_fault(lines, n);
 }

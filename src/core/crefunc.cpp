@@ -23,11 +23,6 @@ int CreAgeInMonths(int c) {
     return CreAgeInDays(c) / 30;
 }
 
-float CreYoungWeightModify(int c, float w) {
-    const CreatureStruct *r = cre_of(c);
-    return r && (r->sexage & 2) && CreAgeInMonths(c) <= 24 ? w * 0.7f : w;
-}
-
 // The living people of a culture at home on world cell wx, wy, among the creatures of the area.
 int Cre_home_people(int wx, int wy, int culture) {
     int n = 0;

@@ -3,7 +3,6 @@
 
 int CreAgeInDays(int creature);       // days since its birth day; 1000 with no birth known
 int CreAgeInMonths(int creature);     // whole months of it; 33 with no birth known
-float CreYoungWeightModify(int creature, float w);   // 0.7 w for a young one of 24 months or less
 float FullWeightLoad(int creature);    // pounds, with what it carries; -1 the player
 // The living people of the culture whose home is world cell wx, wy in the creature table; 0 none.
 int Cre_home_people(int wx, int wy, int culture);

@@ -19,7 +19,6 @@ int datapool_gap = 0;
 uint32_t data_creature_records = 0;
 uint32_t data_water_records = 0;
 
-
 // The disposable kinds, in the order the clean-ups take them.
 static const uint8_t disposable[] = {DT_FREED, DT_COUNTED, DT_TRACKS, DT_FIRE_REMAINS,
                                      DT_HERB_B, DT_HERB_A, DT_ICEHOLE};
@@ -333,16 +332,6 @@ static int find_by_id(int type, uint32_t id) {
 
 int cre_datapos(int c) { return find_by_id(DT_CREATURE, (uint32_t)(c + CRE_DATAID)); }
 
-int datapos_of_cre(int c) {
-    int p = cre_datapos(c);
-    return p < 0 ? -1000 : p;
-}
-
-int datapos_of_crecarcass(int c) {
-    int p = find_by_id(DT_CARCASS, (uint32_t)(c + CRE_DATAID));
-    return p < 0 ? -1000 : p;
-}
-
 int datapos_Crepos(int n) {
     if (!valid(n)) return -1000;
     uint32_t id = Data[n].id;
@@ -401,15 +390,6 @@ int dp_nyljetty(int n) {
     return 0;
 }
 
-int get_magicitem_dp(int m) {
-    ItemStruct it;
-    for (int i = 0; i < DATA_MAX; i++) {
-        if (Data[i].type != DT_ITEM) continue;
-        if (ObjToItem(it, (int)Data[i].id).magic == m) return i;
-    }
-    return -1000;
-}
-
 int esineids_around(int objid, int x, int y, int r) {
     ItemStruct it;
     int total = 0;
@@ -420,19 +400,6 @@ int esineids_around(int objid, int x, int y, int r) {
     }
     return total;
 }
-
-int esinetypes_around(int itemtype, int x, int y, int r) {
-    ItemStruct it;
-    int total = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_ITEM || !near(d.x, d.y, x, y, r)) continue;
-        if (ObjToItem(it, (int)d.id).type == itemtype) total++;
-    }
-    return total;
-}
-
-int data_around(int type) { return datatype_around(type, PlayerX, PlayerY); }
 
 int datatype_around(int type, int x, int y) {
     for (int i = 0, end = data_end(); i < end; i++)
@@ -445,17 +412,6 @@ int count_datatype_around(int type, int x, int y) {
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == type && near(Data[i].x, Data[i].y, x, y, 1)) n++;
     return n;
-}
-
-int datadump(const char *path) {
-    FILE *f = fopen(path, "w");
-    if (!f) return 0;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type == DT_ITEM || d.type == DT_PLANT)
-            fprintf(f, "#%d T: %d %d,%d DATA: %u\n", i, d.type, d.x, d.y, d.id);
-    }
-    return fclose(f) == 0;
 }
 
 // ---- upkeep ----

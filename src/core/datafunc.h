@@ -26,8 +26,6 @@ void set_carcassitem(int x, int y, int obj);
 int get_datatype(int type, int x, int y);       // x = 0: around the player; -1 none
 int get_itemtype(int itemtype, int x, int y);   // -1 none
 int cre_datapos(int c);                         // -1 none
-int datapos_of_cre(int c);                      // -1000 none
-int datapos_of_crecarcass(int c);               // -1000 none
 int datapos_Crepos(int n);                      // creature number of record n; -1000 none
 void cr_loc(int c);                             // GeneralX, GeneralY := the creature's square
 int cre_x(int c);
@@ -37,13 +35,9 @@ int dp_spentmins(int n);
 int dp_leftmins(int n);
 void dp_addmins(int n, int m);
 int dp_nyljetty(int n);
-int get_magicitem_dp(int m);                    // -1000 none
 int esineids_around(int objid, int x, int y, int r);
-int esinetypes_around(int itemtype, int x, int y, int r);
-int data_around(int type);
 int datatype_around(int type, int x, int y);
 int count_datatype_around(int type, int x, int y);
-int datadump(const char *path);                 // 1 when written
 
 // ---- upkeep of the pool ----
 int  Siisti_DATA(int limit);                    // disposable records freed (and free ones counted)

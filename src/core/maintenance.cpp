@@ -108,11 +108,6 @@ unsigned crID() { return ++Plr.last_uid; }
 
 int dayofyear(int day, int month) { return (month - 1) * 30 + day; }
 
-int dayssince(int day1, int month1, int day2, int month2) {
-    const int a = dayofyear(day1, month1), b = dayofyear(day2, month2);
-    return a > b ? b + 360 - a : b - a;
-}
-
 void clock_add_days(int n) {
     for (int i = 0; i < n; i++) {
         Plr.day++;

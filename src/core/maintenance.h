@@ -21,7 +21,6 @@ void Time();                       // carries minutes into hours and days; the h
 void Statistics();                 // Time, then the status panel's values drawn (base/ui.h)
 unsigned crID();                   // a new unique id
 int dayofyear(int day, int month); // 1..360
-int dayssince(int day1, int month1, int day2, int month2);
 void clock_reset();                // per-game: running seconds 0, no hourly upkeep yet
 // Whole days onto the date, carried into months and years as the clock carries them.
 void clock_add_days(int n);

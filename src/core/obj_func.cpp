@@ -22,7 +22,6 @@
 ItemStruct PlayerObj[PLAYEROBJ_COUNT];
 ItemStruct Temp_Item;
 ItemStruct Item;
-ItemStruct Item2;
 uint8_t keepobj[PLAYEROBJ_COUNT];
 int32_t Trade_ItemList[TRADE_SLOTS];
 int32_t Trade_ItemCount[TRADE_SLOTS];
@@ -123,11 +122,6 @@ static int load_into(ItemStruct &dest, int n) {
 }
 
 int AnyObjToObj(int n) { return load_into(Item, n); }
-int AnyObjToObj2(int n) { return load_into(Item2, n); }
-
-void get_defobj(int n) {
-    if (is_definition(n)) Temp_Item = ConstantObj[n];
-}
 
 // ---- storers ----
 

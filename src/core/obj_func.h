@@ -195,7 +195,6 @@ enum {
 extern ItemStruct PlayerObj[PLAYEROBJ_COUNT];
 extern ItemStruct Temp_Item;
 extern ItemStruct Item;
-extern ItemStruct Item2;
 extern uint8_t keepobj[PLAYEROBJ_COUNT];
 // The goods the player offers in the trade under way (society/trade.h): they are in no slot until
 // the deal hands them over or they come back, and the object maintenance keeps them.
@@ -211,8 +210,6 @@ extern int hakutapa_NOT_TYPE;      // hae_esine skips rows of this type
 ItemStruct &ObjToItem(ItemStruct &dest, int n);
 ItemStruct ObjToItem(int n);
 int  AnyObjToObj(int n);           // loads Item; 0 when Item was cleared instead
-int  AnyObjToObj2(int n);          // loads Item2 by the same rules
-void get_defobj(int n);            // definition row n into Temp_Item
 
 // ---- storers ----
 int Luo_Esineen_Itempos(const ItemStruct &item);   // an equal stored item's number, or a new one

@@ -50,6 +50,4 @@ void initmsg(const char *text) {
     initlog(shown);
 }
 
-int donabox() { return own_isfile("extras"); }
-
 int ENCOUNTER = 0;

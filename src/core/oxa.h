@@ -19,7 +19,6 @@ void oxa_delay(int ms);
 void initlog(const char *text);
 void initmsg(const char *text);    // a start-up step: logged, and shown while the window is open
 void audio_debug(const char *text);
-int donabox();
 void debug_koord(const char *text);
 
 // The player is dead (creatures/ancestors.h): callers set the cause of death in the record first.

@@ -72,7 +72,6 @@ void SANATAULUKKO_Lisaa(const char *text);  // adds without emptying
 void SANATAULUKKO_AlustaLuku();
 char *SANATAULUKKO_LueSana();          // the next word; "" at the end
 char *SANATAULUKKO_LueTulevaSana();    // the word after it, without moving on
-int SANATAULUKKO_KelaaTaakse(int n);
 void SANATAULUKKO_finfo(const char *screen);
 void SANATAULUKKO_Pilkkulistaus(int from, int least);
 char *fetchwords();
@@ -89,18 +88,13 @@ char *the(const char *text);
 char *mon(const char *name);
 char *yks(const char *name);
 char *EsineTeksti(int count, const char *name, int style, int article);
-char *esineyksikko(const char *name);
-int strmaxcut(char *text, int n);
 char *Alkuk(char *text);
 char *alkuk(char *text);
 char *StrSkandit(const char *text);
-int onko_tag(const char *text, const char *part);
 char *lue_tag(const char *text, const char *pair);
 char *plrnam();
-const char *PersoonaTeksti(int n);
 extern unsigned Tappolista[1000];
 extern unsigned Tappolista_kulttuuri[15];
-void AnalysoiLoki();
 void KirjoitaLoki(const void *record);
 
 // ---- descriptive texts ------------------------------------------------------------------------
@@ -116,10 +110,7 @@ char *PlrWarmthDesc(int mode, TextRGB &colour);
 char *NalkaTeksti(int hunger);
 char *JanoTeksti(int thirst);
 char *RavitsemusTeksti(int n);
-char *PonnisteluTeksti();
 const char *taitoteksti_perus(int level);
-const char *LaatuTeksti(int kind, int q);
 const char *ILMANSUUNTA(int d);
 char *EtaisyydenKuvaus(int d);
-char *UutisAvain(int subject);
 char *YhteiselamanTeksti(int flags);

@@ -180,23 +180,10 @@ char *RavitsemusTeksti(int n) {
     return out;
 }
 
-char *PonnisteluTeksti() {
-    static char out[1];
-    return out;
-}
-
 const char *taitoteksti_perus(int level) {
     int k = level <= 0 ? 0 : (level + 5) / 10;
     if (k > 10) k = 10;
     return SI_taitokuvaus[k];
-}
-
-const char *LaatuTeksti(int kind, int q) {
-    static const char *skins[4] = {"Ragged ", "Inferior ", "", "Fine "};
-    static const char *food[4] = {"Awful ", "Bland ", "", "Delicious "};
-    static const char *other[4] = {"Crude ", "Inferior ", "", "Fine "};
-    if (q < 0 || q > 3) return "";
-    return kind == 5 ? skins[q] : kind == 7 ? food[q] : other[q];
 }
 
 const char *ILMANSUUNTA(int d) {
@@ -219,26 +206,6 @@ char *EtaisyydenKuvaus(int d) {
         copy_bounded(out, sizeof out, "less than 20 kilometers away from here, something like two hours of walking");
     else
         bprintf(out, sizeof out, "approximately %d kilometers from here", k / 10 * 10);
-    return out;
-}
-
-char *UutisAvain(int subject) {
-    static char out[100];
-    switch (subject) {
-    case 1: copy_bounded(out, sizeof out, "the bear sightings"); break;
-    case 2: copy_bounded(out, sizeof out, "the Njerpez war camp"); break;
-    case 3: copy_bounded(out, sizeof out, "the wolves"); break;
-    case 4: copy_bounded(out, sizeof out, "the lynx sightings"); break;
-    case 5: copy_bounded(out, sizeof out, "the glutton sightings"); break;
-    case 6: copy_bounded(out, sizeof out, "the Njerpez"); break;
-    case 15: copy_bounded(out, sizeof out, "the foreign traders"); break;
-    default: {
-        char name[60];
-        copy_bounded(name, sizeof name, subject >= 0 && subject < 1000 ? texts_template_name(subject) : "");
-        strlwr(name);
-        bprintf(out, sizeof out, "the %s", name);
-    }
-    }
     return out;
 }
 

@@ -142,25 +142,6 @@ char *EsineTeksti(int count, const char *name, int style, int article) {
     return out;
 }
 
-char *esineyksikko(const char *name) {
-    static char out[100];
-    copy_bounded(out, sizeof out, EsineTeksti(1, name, 1, 1));
-    strlwr(out);
-    return out;
-}
-
-int strmaxcut(char *text, int n) {
-    if (!text) return 0;
-    int len = (int)strlen(text);
-    if (n < 2) return len;
-    if (len >= n) {
-        text[n - 2] = '.';
-        text[n - 1] = '.';
-        text[n] = 0;
-    }
-    return len;
-}
-
 char *Alkuk(char *text) {
     if (text && text[0]) text[0] = (char)toupper((unsigned char)text[0]);
     return text;
@@ -178,8 +159,6 @@ char *StrSkandit(const char *text) {
         if ((unsigned char)*p == 132) *p = (char)228;
     return out;
 }
-
-int onko_tag(const char *text, const char *part) { return text && part && strstr(text, part) ? 1 : 0; }
 
 char *lue_tag(const char *text, const char *pair) {
     char between[400] = "";
@@ -206,34 +185,8 @@ char *plrnam() {
     return out;
 }
 
-const char *PersoonaTeksti(int n) {
-    if (!is_human(n)) return "It";
-    return onko_NPC_nainen(n) ? "She" : "He";
-}
-
 // One record of the kill log: 1540 bytes, of which the count reads the kind at byte 8, the creature
 // number at byte 12 and its culture at byte 436.
 enum { DATALOG_RECORD = 1540 };
-
-void AnalysoiLoki() {
-    memset(Tappolista, 0, sizeof Tappolista);
-    memset(Tappolista_kulttuuri, 0, sizeof Tappolista_kulttuuri);
-    char path[300];
-    bprintf(path, sizeof path, "%s/DATALOG", CharacterFile);
-    FILE *f = fopen(path, "rb");
-    if (!f) return;
-    unsigned char rec[DATALOG_RECORD];
-    while (fread(rec, 1, sizeof rec, f) == sizeof rec) {
-        int32_t kind, creature, culture;
-        memcpy(&kind, rec + 8, 4);
-        memcpy(&creature, rec + 12, 4);
-        memcpy(&culture, rec + 436, 4);
-        if (kind != 1) continue;
-        // A damaged record never counts outside the tables.
-        if (creature >= 0 && creature < 1000) Tappolista[creature]++;
-        if (culture >= 0 && culture < 15) Tappolista_kulttuuri[culture]++;
-    }
-    fclose(f);
-}
 
 void KirjoitaLoki(const void *) {}

@@ -94,12 +94,6 @@ char *SANATAULUKKO_LueTulevaSana() {
     return SanaTaulukko[SanaTaulukko_ENTRY];
 }
 
-int SANATAULUKKO_KelaaTaakse(int n) {
-    int pos = SanaTaulukko_ENTRY - n;
-    if (pos >= 0) SanaTaulukko_ENTRY = pos;
-    return pos;
-}
-
 void SANATAULUKKO_finfo(const char *screen) {
     char path[100], heading[120];
     bprintf(path, sizeof path, "gameinfo/%s_scrinfo.txt", language);

@@ -508,8 +508,6 @@ void PUUHASE_rosmous(int n) {
     Kulje_Paikkaan(n, PlayerX - 10 + random(20), y);
 }
 
-int rosvoroopeilu(int n) { return askel_kohti_paikkaa(n, PlayerX, PlayerY); }
-
 int rob_items(int victim, int n, unsigned char check) {
     rob_items_string[0] = 0;
     if (victim != -1) return 0;

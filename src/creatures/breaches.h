@@ -22,7 +22,6 @@ void PUUHASE_reclaimnearest(int n);
 int PUUHASE_snatchnearest(int n);
 int Ryostele(int n);
 void PUUHASE_rosmous(int n);
-int rosvoroopeilu(int n);
 int rob_items(int victim, int n, unsigned char check);
 void Shout_comebarter(int n);
 // The player leaves or holds goods of the society: taken goods seen (or forced) turn into debts, and

@@ -30,6 +30,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "maps/worldsearch.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/player.h"
@@ -459,11 +460,6 @@ int Onko_Turvassa(int n) {
     return 1;
 }
 
-int Onko_Paikka_Turvallinen(int, int, int n) {
-    const int pos = pos_of(n);
-    return pos >= 0 && koordinaattien_vali(Data[pos].x, Data[pos].y, PlayerX, PlayerY) <= 30;
-}
-
 // ---- climbing, landing, flying, diving -----------------------------------------------------------
 
 static int seen_or_near(int n, int limit) {
@@ -555,15 +551,6 @@ int Sukella(int n) {
 
 // ---- travel and reach ----------------------------------------------------------------------------
 
-int settravel(int n, int x, int y) {
-    if (!ask_valid(n)) return -1;
-    tyhjenna_liikehistoria(n);
-    Keskeyta_Puuha(n, -1);
-    apukoord[0] = x;
-    apukoord[1] = y;
-    return Lisaa_Puuha(n, 60, 100);
-}
-
 // Up to 100 test steps from where the creature stands, walked on its own record only: the pool is
 // never copied, and the record goes back to its square. A square once walked is not walked again.
 int canreachloc(int n, int x, int y) {
@@ -604,29 +591,24 @@ int canreachloc(int n, int x, int y) {
 }
 
 Paikka Hae_Hylkeen_Lekottelupaikka() {
-    static int px[512], py[512];
-    int count = 0;
-    for (int y = 82; y <= 381 && count < 512; y += 2 + random(4))
-        for (int x = 82; x <= 381 && count < 512; x += 2 + random(4)) {
+    xypool_reset();
+    for (int y = 82; y <= 381; y += 2 + random(4))
+        for (int x = 82; x <= 381; x += 2 + random(4)) {
             const int c = get_mapchar(x, y);
             if (c == CH_GROUND) {
                 int ox, oy;
-                if (zoommap_ulkoluoto(x, y, &ox, &oy)) px[count] = ox, py[count++] = oy;
+                if (zoommap_ulkoluoto(x, y, &ox, &oy)) xypool_addxy(ox, oy);
                 continue;
             }
             if (!terrain_flag(c, TF_WATER) || ice_thickness_mapwise(x, y) <= 0) continue;
             if (ice_break_check(x, y, 500.0f, 0) != 0 || vesisyvyys(x, y) <= 3) continue;
             if (!(crestep_open_water(x + 3, y) || crestep_open_water(x - 3, y) || crestep_open_water(x, y + 3) || crestep_open_water(x, y - 3))) continue;
-            px[count] = x, py[count++] = y;
+            xypool_addxy(x, y);
             x += 10;
             y += 10;
         }
     Paikka p;
-    if (count) {
-        const int k = random(count);
-        p.x = px[k];
-        p.y = py[k];
-    }
+    xypool_rndxy(&p.x, &p.y);
     return p;
 }
 

@@ -26,7 +26,6 @@ int onko_NPCn_elinymparistoa(int n, int x, int y);
 Paikka Hae_Pakopaikka(int n, int tx, int ty);
 void Nollaa_Pakopaikka(int n);
 int Onko_Turvassa(int n);
-int Onko_Paikka_Turvallinen(int x, int y, int n);
 
 int OSAAKO_KIIVETA(int n);
 int OSAAKO_LENTAA(int n);
@@ -35,7 +34,6 @@ int Laskeudu(int n);
 int Lenna(int n);
 int Sukella(int n);
 
-int settravel(int n, int x, int y);
 Paikka Hae_Hylkeen_Lekottelupaikka();
 Paikka Luo_Elaimen_Tutkimusmatkan_Maaranpaa(int n, int dp);
 void Suorita_Lempipaikka(int n, int dp);

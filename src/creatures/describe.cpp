@@ -56,10 +56,6 @@ static void strip_name(CreatureStruct &c) {
     c.namebits |= 1;
 }
 
-void stripnpcname(int n) {
-    if (CreatureStruct *c = cre(n)) strip_name(*c);
-}
-
 // ---- names ----
 
 static char *name_of(CreatureStruct &rec, int flags) {
@@ -540,7 +536,7 @@ int combatwise_dp(int, int x, int y) {
 int spendtask_helpers(char *names, int size) {
     if (names && size > 0) names[0] = 0;
     int helpers = 0;
-    char list[300] = "";
+    reset_dotlist();
     for (int c = 0; c < CRE_COUNT; c++) {
         const CreatureStruct &r = Cre[c];
         if (r.kind == CK_NONE || r.mode == CM_CARCASS || !onko_NPC_kumppani(c)) continue;
@@ -549,9 +545,9 @@ int spendtask_helpers(char *names, int size) {
         const int dp = cre_datapos(c);
         if (dp < 0 || std::abs((int)Data[dp].x - PlayerX) > 1 || std::abs((int)Data[dp].y - PlayerY) > 1) continue;
         helpers++;
-        add_word(list, sizeof list, monnam(c, 0));
+        add_dotlist(monnam(c, 0));
     }
-    if (names && size > 0) copy_bounded(names, (size_t)size, list);
+    if (names && size > 0) copy_bounded(names, (size_t)size, get_dotlistbuf());
     return helpers;
 }
 

@@ -8,7 +8,6 @@
 extern char s_creaturedesc[1024];
 
 char *monnam_cre(const CreatureStruct &record, int flags);   // named from a scratch copy
-void stripnpcname(int n);
 const char *s_NPC_sizedesc(int n);
 const char *NPC_yleiskuvaus(int n, int mode);
 const char *NPC_ruhokuvaus(int n);

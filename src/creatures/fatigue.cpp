@@ -251,7 +251,6 @@ int Laske_BITFIELD_Penalty(int who, int mask) {
     return sum;
 }
 
-int pBITFIELD_physical_penalty() { return 30; }
 int pBITFIELD_mobility() { return 22; }
 int PHYSICAL_PENALTY(int who) { return Laske_BITFIELD_Penalty(who, 30); }
 

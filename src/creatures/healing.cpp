@@ -362,22 +362,6 @@ void unlethalize(int keep_bleeding) {
     }
 }
 
-int haava_paranee(int n, int slot) {
-    WoundSlot w;
-    if (n != -1 || !wound_get(-1, slot, w) || w.kind == 0 || w.kind >= 11) return 0;
-    const int mult = w.treatment == 30 ? 4 : w.treatment == 100 ? 6 : w.treatment == 20 ? 3 : w.treatment;
-    const int r = body_successroll(0, endurance() * mult);
-    const int heal = r == 2 ? 1 : r == 3 ? 2 : 0;
-    if (heal) {
-        const int taken = heal < w.injury ? heal : w.injury;
-        w.injury = (uint8_t)(w.injury - taken);
-        wound_put(-1, slot, w);
-        const uint32_t inj = plr_get<uint32_t>(PB_INJURY);
-        plr_set<uint32_t>(PB_INJURY, inj >= (uint32_t)taken ? inj - (uint32_t)taken : 0);
-    }
-    return heal;
-}
-
 void HealingRolls() {
     if (REAL_QUIT == -1) return;
     const int end = endurance();

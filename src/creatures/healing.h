@@ -16,7 +16,6 @@ void Lisaa_Haavatarvike_Side();
 void HealInjury(int slot, int points);
 void unlethalize(int keep_bleeding);
 void HealingRolls();
-int haava_paranee(int n, int slot);
 const char *wound_state_key(int result);               // "WOUND_STATE_..."
 int wound_rating(int result);                          // 0 worst .. 6 best
 int Wounds();                                          // the chosen slot, -1 none

@@ -219,7 +219,6 @@ static const SpeciesRow *row_of(int code) {
 }
 
 int species_count() { return (int)(sizeof SPECIES / sizeof SPECIES[0]); }
-int species_code_at(int i) { return i >= 0 && i < species_count() ? SPECIES[i].code : 0; }
 
 static uint8_t spread(int lo, int hi) { return (uint8_t)(hi > lo ? lo + random(hi - lo + 1) : lo); }
 

@@ -7,7 +7,6 @@
 int build_species(int code);
 // The animals of the species table, in table order.
 int species_count();
-int species_code_at(int i);
 // Natural protection: index 0 = a, 2 = b, 4 = c, 5 and 6 = d, 1 = e, 3 = f.
 void Aseta_Suojaluokka(int a, int b, int c, int d, int e, int f);
 // A wolf turned by magic, into out.

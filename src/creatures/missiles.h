@@ -62,4 +62,3 @@ float olennon_korkeus(int n);                  // ground height of its square, +
 
 // ---- shields ----
 int mslhit_shieldcheck(int target, int part, int x, int shieldItem, int fromX, int fromY);
-int shieldcoverage(int who, int part);

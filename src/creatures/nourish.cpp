@@ -135,8 +135,6 @@ ItemStruct Lihaesine(const char *name, float weight, const CreatureStruct &tpl) 
     return it;
 }
 
-int mahataynna(int n) { return n == -1 && Plr.stomach > 250; }
-
 float nestetarve(const ravinto_struct &v) {
     if (v.liquid <= 0) return 0.0f;   // a dry food quenches nothing
     return (float)Plr.thirst / ((float)v.liquid * 10.0f);

@@ -20,7 +20,6 @@ int Ravintoarvo_Nimesta(const char *name);     // meat or fish code of an upper-
 void heikenna_ravintoarvot(ravinto_struct &value, float factor);
 // A cut of meat of the animal named: its nutrients and so its price come from the creature's template.
 ItemStruct Lihaesine(const char *name, float weight, const CreatureStruct &tpl);
-int mahataynna(int n);                         // 1 when the player's stomach is full
 float nestetarve(const ravinto_struct &value); // pounds of a drink that quench the thirst
 float Itemruoan_Vatsatarve(int n, const ravinto_struct &value);   // pounds the stomach takes now
 void Ravitse(int n, const ravinto_struct &value, const ItemStruct &item, float amount, int drinking);

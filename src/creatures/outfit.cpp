@@ -176,15 +176,6 @@ int Esiliina(int level) { return pick(Esiliina_Lista, level); }
 int Naisten_Paahine(int level) { return pick(NaistenPaahineet_Lista, level); }
 int Pikkuasuste(int level) { return pick(Pikkuasusteet_Lista, level); }
 
-void Pue_MiesOlento(int level, int culture) {
-    Lisaa_Vaate(Kengat(level, culture));
-    Lisaa_Vaate(Housut(level, culture));
-    Lisaa_Vaate(Aluspaita(level, culture));
-    Lisaa_Vaate(Paallyspaita(level, culture));
-    Lisaa_Vaate(Miesten_Paahine(level, culture));
-    Lisaa_Vaate(Pikkuasuste(level));
-}
-
 void pue_mies(int level, int quality, int culture) {
     CreatureStruct &c = Creature;
     addcloth_creature(c, Kengat(level, culture), quality);
@@ -366,24 +357,18 @@ static const GraphicName GRAPHIC_NAMES[] = {
 };
 
 const char *tilename_of_graphic(const CreatureStruct &c) {
-    if (c.tilename[0]) return c.tilename;
+    if (c.tilename[0]) {
+        if (memchr(c.tilename, 0, sizeof c.tilename)) return c.tilename;
+        char *out = sbuf();   // a name that fills its whole field has no end mark of its own
+        memcpy(out, c.tilename, sizeof c.tilename);
+        out[sizeof c.tilename] = 0;
+        return out;
+    }
     if (c.graphic == 1005 && c.culture == 11) return "npc-njman";
     if (c.graphic == 1007 && c.culture == 11) return "npc-njboy";
     for (const GraphicName &g : GRAPHIC_NAMES)
         if (g.graphic == c.graphic) return g.name;
     return "";
-}
-
-char *CREATURE_tilename(int c) {
-    char *out = sbuf();
-    const CreatureStruct *r = c == CRE_PLAYER ? &Creature : (unsigned)c < (unsigned)CRE_COUNT ? &Cre[c] : nullptr;
-    if (!r) return out;
-    char name[sizeof r->tilename + 1];
-    memcpy(name, r->tilename, sizeof r->tilename);
-    name[sizeof r->tilename] = 0;
-    if (name[0]) copy_bounded(out, SBUF_SIZE, name);
-    else copy_bounded(out, SBUF_SIZE, tilename_of_graphic(*r));
-    return out;
 }
 
 static const CreatureStruct *record_of(int c) {

@@ -28,7 +28,6 @@ int Miesten_Paahine(int level, int culture);
 int Esiliina(int level);
 int Naisten_Paahine(int level);
 int Pikkuasuste(int level);
-void Pue_MiesOlento(int level, int culture);
 void pue_mies(int level, int quality, int culture);
 void pue_nainen(int level, int quality);   // shoes, undergarment, dress, apron, headwear, accessory
 void Lisaa_Eraruoka(int culture);
@@ -45,8 +44,7 @@ const char *pick_child_face();
 // A trader's made-up personal name ("Bevisward").
 void trader_name(char *out, int size);
 
-// Pictures and sounds.
-char *CREATURE_tilename(int c);            // creature slot, -1 the working record Creature
+// Pictures and sounds. The picture name of a creature record: its own, else by its graphic.
 const char *tilename_of_graphic(const CreatureStruct &c);
 int BircallActive(int c);
 char *BirdcallSamplename(int c);

@@ -61,7 +61,6 @@ void aseta_maailmaan_meteli(int x, int y, int level, int source) {
 void setNPCnoise(int who, int level) {
     if (who == -1) Plr.noise = (uint8_t)(level < 0 ? 0 : level > 255 ? 255 : level);
 }
-int getNPCnoise(int n) { return n == -1 ? Plr.noise : 0; }
 
 // ---- bonds ---------------------------------------------------------------------------------------
 
@@ -78,16 +77,10 @@ void set_NPC_foeship(int n, int d) {
     Cre[n].foeship = (uint8_t)(d != 0 && v >= 0 ? v : 0);
     Cre[n].friendship = 0;
 }
-int NPC_friendship(int n) { return ask_valid(n) ? Cre[n].friendship : 0; }
-int NPC_foeship(int n) { return ask_valid(n) ? Cre[n].foeship : 0; }
 void set_NPC_alertness(int n, int d) {
     if (!ask_valid(n)) return;
     const int v = Cre[n].alertness + d;
     Cre[n].alertness = (uint8_t)(d != 0 && v >= 0 ? (v > 10 ? 10 : v) : 0);
-}
-int onko_tajuissaan(int n) {
-    if (n == -1) return Plr.posture != 3 && Plr.posture != 4;
-    return ask_valid(n) && Cre[n].posture != 3 && Cre[n].posture != 4;
 }
 int ELAIN_counterstrike_halukkuus(int) { return 0; }
 int morale_range(int f) { return f ? f / 10 + 1 : 0; }
@@ -316,13 +309,6 @@ int elain_vs_elain(int a, int b) {
     return 0;
 }
 
-int NPC_ihmisuhka(int a, int b) {
-    if (!IHMISUHKA) return 0;
-    int ax, ay, bx, by;
-    if (!square_of(a, ax, ay) || !square_of(b, bx, by)) return 0;
-    return koordinaattien_vali(ax, ay, bx, by) < 16;
-}
-
 // ---- threat reactions ----------------------------------------------------------------------------
 
 static void threaten(int n, int t) {
@@ -349,7 +335,7 @@ static int strike(int n, int t, int r) {
 }
 
 // The shared steps of a threat: r is the relation of two people, 0 when an animal takes part.
-static int threat_steps(int n, int t, int r, int people_rules) {
+static int threat_steps(int n, int t, int r) {
     CreatureStruct &c = Cre[n];
     if (c.mode == CM_ASLEEP) {
         if (c.percfigure) HerataNPC(n);
@@ -360,13 +346,12 @@ static int threat_steps(int n, int t, int r, int people_rules) {
     if (!OtaVihollisenTiedot(n)) return 0;
     const int D = vihollisen_etaisyys;
     if (D >= 16) return 0;
-    int alert = people_rules ? 2 * c.alertness : c.alertness;
-    const int cap = people_rules ? 20 : 10;
-    if (alert > cap) alert = cap;
+    int alert = 2 * c.alertness;
+    if (alert > 20) alert = 20;
     int f4 = c.morale4;
-    if (people_rules && is_cub(n) && f4 < 31) f4 = 20 + random(30);
+    if (is_cub(n) && f4 < 31) f4 = 20 + random(30);
     int A, F, V;
-    if (people_rules && (r == 2 || r == 4)) {
+    if (r == 2 || r == 4) {
         A = (r == 2 ? 8 : 10) + alert;
         F = 0;
         V = 15 + alert;
@@ -386,7 +371,7 @@ static int threat_steps(int n, int t, int r, int people_rules) {
     const int mom = is_cub(n) && is_mom_around(n);
     if (mom) attack = close = 0;
     int flee = F >= D && F > 0;
-    if (people_rules && c.speciescode == 605 && is_cub_around(n)) flee = 0;
+    if (c.speciescode == 605 && is_cub_around(n)) flee = 0;
     const int avoid_it = random(100) < c.morale5;
     const int hide = random(100) < c.morale3 && c.perception == 0;
     if (attack && !avoid_it) threaten(n, t);
@@ -416,11 +401,6 @@ static int threat_steps(int n, int t, int r, int people_rules) {
     return strike(n, t, r);
 }
 
-int NPC_moraalitarkistus_uhka(int n, int t) {
-    if ((CLOAK && t == -1) || INVISIBLE || !ask_valid(n) || !onko_NPC_vapaa_reagoimaan(n) || is_human(n)) return 0;
-    return threat_steps(n, t, 0, 0);
-}
-
 int NPC_uhkareagointi(int n, int t) {
     if ((CLOAK && t == -1) || !ask_valid(n) || pokertynyt(n)) return 0;
     int r = 0;
@@ -437,7 +417,7 @@ int NPC_uhkareagointi(int n, int t) {
         NPC_hyokkaa(n, t, 0);
         return 1;
     }
-    return threat_steps(n, t, r, 1);
+    return threat_steps(n, t, r);
 }
 
 void RYHMA_moraalitarkistus(int n, int t) {

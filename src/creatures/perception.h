@@ -7,11 +7,10 @@
 extern int AANI_X, AANI_Y, AANI_TASO, AANI_AIHEUTTAJA;   // the loudest noise of the turn
 extern int CLOAK;                  // the player cannot be perceived
 extern int STEALTH_REASONABLE;     // a creature tried to perceive the player
-extern int IHMISUHKA;              // people threaten each other
+extern int IHMISUHKA;              // the console's switch; no rule of the game reads it
 
 void aseta_maailmaan_meteli(int x, int y, int level, int source);
 void setNPCnoise(int who, int level);
-int getNPCnoise(int n);
 int NPC_vainuaa(int n, int pos, int target);
 int kuulohavainto(int n, int x, int y, int level);
 int huomaako_NPC_piilopaikan(int n, int pos);
@@ -27,15 +26,10 @@ int ovatko_NPCt_yhteisossa(int a, int b);
 // any community, of a kind that never herds (ovatko_NPCt_yhteisossa answers 0 for it and any other).
 int yhteisoton_elain(int a);
 int NPC_uhkareagointi(int n, int t);
-int NPC_moraalitarkistus_uhka(int n, int t);
-int NPC_ihmisuhka(int a, int b);
 void RYHMA_moraalitarkistus(int n, int t);
 void set_NPC_friendship(int n, int d);
 void set_NPC_foeship(int n, int d);
-int NPC_friendship(int n);
-int NPC_foeship(int n);
 void set_NPC_alertness(int n, int d);
-int onko_tajuissaan(int n);
 int ELAIN_counterstrike_halukkuus(int n);
 // The range in squares of a morale figure: f / 10 + 1, 0 for 0.
 int morale_range(int f);

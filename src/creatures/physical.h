@@ -22,7 +22,6 @@ int STARVATION_PENALTY(int who);
 int FATIGUE_PENALTY(int who);
 int PENALTY_bitget(int who, int bit);
 int Laske_BITFIELD_Penalty(int who, int mask);
-int pBITFIELD_physical_penalty();              // 30
 int pBITFIELD_mobility();                      // 22
 int PHYSICAL_PENALTY(int who);
 int Physical_Penalty();

@@ -37,14 +37,6 @@ int onko_JOKU_elain(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->kind != CK_HUMAN;
 }
-int onko_JOKU_lintu(int n) {
-    const CreatureStruct *c = cre(n);
-    return c && c->kind == 21;
-}
-int onko_JOKU_kaarme(int n) {
-    const CreatureStruct *c = cre(n);
-    return c && c->kind == 11;
-}
 int onko_NPC_haltija(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->kind == CK_SPIRIT;
@@ -52,22 +44,6 @@ int onko_NPC_haltija(int n) {
 int onko_NPC_lintu(int n) {
     const CreatureStruct *c = n == CRE_PLAYER ? &Creature : cre(n);
     return c && (c->moveclass == 64 || c->moveclass == 128 || c->kind == 21);
-}
-int Onko_nelijalkainen(int n) {
-    if (!cre(n)) return 0;
-    return !is_human(n) && !lentaako_NPC(n) && !onko_NPC_lintu(n);
-}
-int onko_JOKU_sorkkaelain(int n) {
-    const CreatureStruct *c = cre(n);
-    if (!c) return 0;
-    switch (c->speciescode) {
-    case 609: case 613: case 614: case 615: case 616: case 619: case 620: case 660: return 1;
-    default: break;
-    }
-    switch (c->kind) {
-    case 5: case 7: case 8: case 9: case 10: case 17: return 1;
-    default: return 0;
-    }
 }
 int onko_JOKU_petoelain(int n) {
     if (n == CRE_PLAYER) return 1;
@@ -88,10 +64,6 @@ int onko_NPC_lihansyoja(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->meateater != 0;
 }
-int onko_olento_lihansyoja(int n) {
-    const CreatureStruct *c = cre(n);
-    return c ? c->meateater : 0;
-}
 int is_cub(int n) {
     const CreatureStruct *c = cre(n);
     return c && (c->sexage & 2) && c->kind != CK_HUMAN;
@@ -105,10 +77,6 @@ int onko_NPC_nainen(int n) { return role_is(n, 14); }
 int onko_NPC_parantaja(int n) { return role_is(n, 13); }
 int onko_NPC_rosvo(int n) { return role_is(n, 20); }
 int onko_NPC_lieassa(int n) { return role_is(n, 9); }
-int onko_NPC_kauppias(int n) {
-    const CreatureStruct *c = cre(n);
-    return c && c->speciescode == 580;
-}
 int onko_NPC_aikamies(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->role != 13 && c->role != 14 && c->role != 15 && c->speciescode != 580;
@@ -129,7 +97,6 @@ int lentaako_NPC(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->korkeus == 100;
 }
-int Onko_lennossa(int n) { return lentaako_NPC(n); }
 // A water creature: the fish-like species 701 or a swimmer's movement class; -1 asks the template
 // `Creature` that a new creature is being made from.
 int onko_NPC_vesielaja(int n) {
@@ -245,25 +212,6 @@ int onko_NPC_tarkea_olento(int n) {
     if (onko_noiduttuelain(n) && !onko_noiduttupaastetty(n)) return 1;
     return c->kind == CK_HUMAN && c->community != 0;
 }
-int onko_naaraan_kiima(int n) {
-    const CreatureStruct *c = cre(n);
-    if (!c || (c->sexage & 1)) return 0;
-    if ((c->sexage & 2) && CreAgeInMonths(n) < 12) return 0;
-    const int m = Plr.month;
-    switch (c->speciescode) {
-    case 616: return m == 9 || m == 10;
-    case 618: return m == 3 || m == 8 || m == 9;
-    case 609: return m == 1 || m == 3 || m == 4 || m == 5 || m == 7 || m == 9 || m == 10;
-    case 615: return m == 2 || m == 4 || m == 6 || m == 9 || m == 10 || m == 11;
-    default: return m == 9;
-    }
-}
-int Luopuuko_NPC_Esineslotista(int n, int slot) {
-    const CreatureStruct *c = cre(n);
-    if (!c || slot < 0 || slot >= CRE_PACK || c->pack[slot] == 0) return 0;
-    return ObjToItem(c->pack[slot]).type == IT_FOOD;
-}
-int onko_datapos_nyljetty(int) { return 0; }
 
 // ---- other queries ----
 

@@ -8,29 +8,22 @@
 // ---- what it is ----
 int is_human(int n);                  // kind 1; the player too
 int onko_JOKU_elain(int n);           // an animal: kind not 1
-int onko_JOKU_lintu(int n);           // kind 21
-int onko_JOKU_kaarme(int n);          // kind 11
 int onko_NPC_haltija(int n);          // kind 50
 int onko_NPC_lintu(int n);            // a bird or a flier; -1 tests the working record Creature
-int Onko_nelijalkainen(int n);        // four-legged
-int onko_JOKU_sorkkaelain(int n);     // hoofed
 int onko_JOKU_petoelain(int n);       // a predator; the player counts as one
 int syo_kasveja(int n, int which);    // eats plants by diet word 1, 2 or (0) either
 int onko_NPC_lihansyoja(int n);
-int onko_olento_lihansyoja(int n);    // the meat eater byte itself
 int is_cub(int n);                    // a young animal
 int onko_NPC_lapsi(int n);            // role 15
 int onko_NPC_nainen(int n);           // role 14
 int onko_NPC_parantaja(int n);        // role 13
 int onko_NPC_rosvo(int n);            // role 20
 int onko_NPC_lieassa(int n);          // role 9: on a leash
-int onko_NPC_kauppias(int n);         // species 580
 int onko_NPC_aikamies(int n);         // a grown man
 int onko_NPC_vanhus(int n);           // an old person
 int onko_NPC_vanhamies(int n);
 int onko_NPC_neito(int n);            // a maiden
 int lentaako_NPC(int n);              // flying; any negative n answers 0
-int Onko_lennossa(int n);
 int sukeltaako_NPC(int n);            // diving
 int saalistaako_NPC(int n);           // hunting
 int taisteleeko_NPC(int n);           // fighting
@@ -51,9 +44,6 @@ int is_socmember(int n);              // a member of a village society
 int is_socanimal(int n);              // an animal not kept by the player
 int is_armed(int n);
 int onko_NPC_tarkea_olento(int n);    // important: the game keeps it; the player too
-int onko_naaraan_kiima(int n);        // a female in heat this month
-int Luopuuko_NPC_Esineslotista(int n, int slot);   // gives up pack entry slot (food)
-int onko_datapos_nyljetty(int i);
 
 // ---- other queries ----
 int COMBATPROFILE(int n);             // posture (the player: her condition)
@@ -80,8 +70,6 @@ int tiedxy(int n, int *x, int *y);
 // within 20 cells and, on a local map, the creatures farther than 64 squares. Of species, or for 0
 // one her culture hunts or skins. 1 found: its square and its record (when record is given).
 int find_BigMapGame(int species, struct CreatureStruct *record, int *x, int *y);
-// The shop floor ("_" squares) swept: spoiled food always, other items within 3 squares one in five.
-void Siivoa_Kauppa(int x, int y);
 // On a local map holding world cell wx, wy: its loose people of the cell's culture join community soc.
 // 0 on the world map or for a cell outside the area.
 int luo_ihmisyhteiso(int wx, int wy, unsigned soc);

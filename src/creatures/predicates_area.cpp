@@ -11,6 +11,7 @@
 #include "core/oxa.h"
 #include "core/creatures.h"
 #include "core/player.h"
+#include "creatures/people.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "maps/kulttuuri.h"
@@ -104,17 +105,6 @@ int find_BigMapGame(int species, CreatureStruct *record, int *x, int *y) {
     return 1;
 }
 
-void Siivoa_Kauppa(int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_ITEM || get_mapchar(d.x, d.y) != '_') continue;
-        const ItemStruct it = ObjToItem((int)d.id);
-        const bool spoiled = it.type == IT_FOOD && it.spoil == 255;
-        const bool near = abs((int)d.x - x) <= 3 && abs((int)d.y - y) <= 3;
-        if (spoiled || (near && random(5) == 0)) CrunchData(i);
-    }
-}
-
 int luo_ihmisyhteiso(int wx, int wy, unsigned soc) {
     if (bigmap() || bigxy_zoomrect(wx, wy).w == 0) return 0;
     const int culture = get_alltime_kulttuuri(wx, wy);
@@ -123,10 +113,9 @@ int luo_ihmisyhteiso(int wx, int wy, unsigned soc) {
         if (d.type != DT_CREATURE) continue;
         const int n = creature_slot_of(d.id);
         if (n < 0) continue;
-        CreatureStruct &c = Cre[n];
-        // Joining names the community: what the village's people-keeping does with a non-zero society.
+        const CreatureStruct &c = Cre[n];
         if (c.kind == CK_HUMAN && c.mode != CM_CARCASS && c.community == 0 && (int)c.culture == culture)
-            c.community = soc;
+            liitayhteisoon(n, soc);
     }
     return 1;
 }

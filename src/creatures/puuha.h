@@ -40,7 +40,6 @@ int Tee_Puuha(int dp);             // 0 nothing current or cancelled: choose aga
 int PaaPuuha(int n);               // 1 when the main activity used the tick
 int onko_hyva_nukkua(int n);
 int huono_saalis_maaelaimelle(int n, int prey);
-int saalistajan_puuhakohde(int n);
 // The live creature whose social id is soc, or -1; never a freed or reused slot.
 int cre_of_socid(unsigned soc);
 // The pool position of the carcass record of the creature with social id soc, or -1.

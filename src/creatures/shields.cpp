@@ -69,8 +69,3 @@ int mslhit_shieldcheck(int target, int part, int, int shieldItem, int fromX, int
     }
     return side && among(part, {BP_FOREARM, BP_HAND}) ? 1 : 0;
 }
-
-int shieldcoverage(int who, int part) {
-    if (who != -1 || part < 4 || part > 14) return 0;
-    return round_shield(getwieldedItempos(-1, 1)) ? 1 : 0;
-}

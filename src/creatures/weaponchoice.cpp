@@ -50,14 +50,6 @@ static bool launcher(const ItemStruct &item) {
     return item.subtype == ST_BOW || (item.type == IT_WEAPON && skill_has(item, "BOW"));
 }
 
-// A launcher in the hand of n (-1 the player): hand 1, else hand 2.
-static bool holds_launcher(int n) {
-    if (n != CRE_PLAYER && !creature(n)) return false;
-    const int first = getwieldedItempos(n, 1);
-    const int pos = first ? first : getwieldedItempos(n, 2);
-    return pos && launcher(ObjToItem(pos));
-}
-
 // What an item is for the fight and the missiles.
 int onko_NUOLI(const ItemStruct &item) { return arrow_item(item); }
 int onko_JOUSIPYSSY(const ItemStruct &item) { return launcher(item); }
@@ -79,7 +71,13 @@ int onko_HEITTOASE(const ItemStruct &item) {
     return onko_MELEEASE(item) && item.cover[2] != 0 && strstr(s, "taff") == nullptr;
 }
 
-int onko_JOKU_jousimies(int n) { return holds_launcher(n); }
+// A launcher in the hand of n (-1 the player): hand 1, else hand 2.
+int onko_JOKU_jousimies(int n) {
+    if (n != CRE_PLAYER && !creature(n)) return 0;
+    const int first = getwieldedItempos(n, 1);
+    const int pos = first ? first : getwieldedItempos(n, 2);
+    return pos && launcher(ObjToItem(pos));
+}
 
 // ---- the foe ----
 
@@ -227,7 +225,7 @@ void NPC_selectshieldmode(int n) {
     CreatureStruct &c = Cre[n];
     c.shieldmode = 0;
     if (!c.offhand || !OtaVihollisenTiedot(n)) return;
-    if (holds_launcher(vihollinen)) c.shieldmode = random(2) ? 4 : 2;
+    if (onko_JOKU_jousimies(vihollinen)) c.shieldmode = random(2) ? 4 : 2;
 }
 
 int NPC_shieldwield(int n) {

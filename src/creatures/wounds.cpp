@@ -157,10 +157,6 @@ int body_bleeding_sum(int who) {
     return sum;
 }
 
-void IPOS_struct(WoundSlot &out, int n, int slot) {
-    if (!wound_get(n, slot, out)) out = WoundSlot{};
-}
-
 // ---- hit locations ----
 
 struct Band { int upto, part; };

@@ -15,7 +15,6 @@ int bodypart_from_roll(int zone, int roll);
 int wound_kind_of_type(int type);       // damage type -> wound kind; 10 and more are themselves
 const char *wound_name(int kind, int level);   // "Shallow cut" ...; "" none
 const char *illness_name(int code);     // in the wound list; "Vague ailment" for unknown codes
-void IPOS_struct(WoundSlot &out, int n, int slot);
 const char *HAAVA_kuvaus(int n, int slot);
 const char *DescripeWound(int kind, int part, int level, int side);
 void fall(int feet);

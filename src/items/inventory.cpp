@@ -1,5 +1,5 @@
 // The player's inventory slots and a creature's pack: taking units out, closing gaps, carry limits,
-// the pick-up table of a square and the letter-keyed item list.
+// the pick-up table of a square and the key letters of an item list.
 #include "items/inventory.h"
 
 #include <cmath>
@@ -22,11 +22,7 @@ int siirtotaulukko[SIIRTO_MAX];
 int siirtopos, poimintatapa, ilmoitusasiat, POIMINTATAPA_KASVIT;
 int alkumaara, edellinen_siirtopos, poistu, edellinen_kohta;
 int DEBUG_aika_ja_esineet;
-int ItemLista[ITEMLISTA_MAX];
-char ItemNappain[ITEMLISTA_MAX];
-int ItemListaPos, NappainPos;
 char NAPPAIN[1024] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-int alkukohta, prev_page, next_page, listposition, relocate;
 
 // Fields of the character record that this module reads by their place in the file.
 enum { PLR_SLOTBYTES_AT = 2312, PLR_BODYWEIGHT_AT = 2736 };
@@ -188,34 +184,7 @@ int Siirra_Esineet(int x, int y) {
     return refused ? -1 : 0;
 }
 
-// ---- the letter-keyed list ----
-
-void TeeItemLista(int type) {
-    bool heading = false;
-    for (int s = 0; s < PLR_SLOTS; s++) {
-        int pos = Plr.inv_obj[s];
-        if (pos <= 14 || ObjToItem(pos).type != type) continue;
-        if (!heading) {
-            if (ItemListaPos >= ITEMLISTA_MAX) return;
-            ItemNappain[ItemListaPos] = 0;
-            ItemLista[ItemListaPos++] = type - 100;
-            heading = true;
-        }
-        if (ItemListaPos >= ITEMLISTA_MAX) return;
-        ItemNappain[ItemListaPos] = NappainPos < 52 ? NAPPAIN[NappainPos] : 0;
-        NappainPos++;
-        ItemLista[ItemListaPos++] = s;
-    }
-}
-
-int SlotKohta(int key) {
-    if (key == -1 || key == 0) return -1;
-    for (int i = 0; i < ItemListaPos && i < ITEMLISTA_MAX; i++)
-        if (ItemNappain[i] == key) return ItemLista[i];
-    return -1;
-}
-
-void Nollaa_Esinesivu() { alkukohta = prev_page = next_page = listposition = relocate = 0; }
+// ---- one unit apart ----
 
 void Slotista_Uniikki(int slot) {
     if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return;

@@ -1,5 +1,5 @@
 // src/items/inventory.h -- the player's 100 inventory slots and a creature's pack of 20: taking
-// units out, closing gaps, carry limits, the pick-up table of a square and the letter-keyed list.
+// units out, closing gaps, carry limits, the pick-up table of a square and the key letters of a list.
 #pragma once
 
 // Takes up to n units out of a player slot (the gap closed); answers the units removed.
@@ -29,16 +29,8 @@ void Alusta_Esinepoiminta(int mode);
 // their number (at most 20), -1 when something was refused and nothing is left, else 0.
 int Siirra_Esineet(int x, int y);
 
-// ---- the letter-keyed item list ----
-enum { ITEMLISTA_MAX = 110 };
-extern int ItemLista[ITEMLISTA_MAX];
-extern char ItemNappain[ITEMLISTA_MAX];
-extern int ItemListaPos, NappainPos;
+// The key letters of the rows of an item list, in order.
 extern char NAPPAIN[1024];
-extern int alkukohta, prev_page, next_page, listposition, relocate;
-void TeeItemLista(int type);
-int SlotKohta(int key);
-void Nollaa_Esinesivu();
 
 // The slot's item becomes one unit with its own object record; the rest of the stack goes to the
 // next free slots, and an unpaid unit's debt follows it to its new record.

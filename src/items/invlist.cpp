@@ -114,8 +114,6 @@ int filtered_type(int type, unsigned filter) {
     return (int)filter == type ? 1 : 0;
 }
 
-int invrow_type(const InvDataStruct &row) { return ObjToItem(row.pos).type; }
-
 // The order of types in the lists: the configured order (INVTYPEORDER), each type once, and any type
 // it lacks after it in number order.
 static int type_order(int out[INVTYPE_COUNT]) {

@@ -51,7 +51,6 @@ int InvGet_data(int x, int y);                      // rows of the items and car
 int InvGet_character(int owner, unsigned options);  // rows of the player's (-1) or a creature's pack
 int doInvList(unsigned filter, unsigned options);   // groups the rows by type; answers the rows kept
 int filtered_type(int type, unsigned filter);
-int invrow_type(const InvDataStruct &row);          // the item type byte of the row's item
 int InvFilterMenu(unsigned typesPresent);           // filter value, 0 all, -1 cancel
 char *InvList_TYPETITLE(unsigned type);
 void savelastInvSel(const char *title, int position, int first, unsigned filter);

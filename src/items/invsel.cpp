@@ -246,16 +246,6 @@ static bool listed(const InvDataStruct &s) {
     return false;
 }
 
-int InvData_countsels() {
-    int n = 0, free_rows = INVDATA_MAX - InvData_count();
-    for (const InvDataStruct &s : InvDataSave) {
-        if (!s.pos || s.chosen <= 0) continue;
-        if (listed(s)) n++;
-        else if (free_rows > 0) n++, free_rows--;
-    }
-    return n;
-}
-
 void InvData_addsels() {
     for (const InvDataStruct &s : InvDataSave) {
         if (!s.pos || s.chosen <= 0 || listed(s)) continue;
@@ -457,5 +447,3 @@ int selslot(const char *title, const char *verb, unsigned options, unsigned filt
     SELSLOT_COUNT = InvData[r].chosen;
     return InvData[r].index;
 }
-
-int selslotType(const char *title, const char *verb, unsigned filter) { return selslot(title, verb, 64, filter, 0); }

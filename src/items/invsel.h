@@ -29,10 +29,8 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
            unsigned filter, unsigned code);
 // The same on the player's inventory: answers the chosen row's slot (its count in SELSLOT_COUNT).
 int selslot(const char *title, const char *verb, unsigned options, unsigned filter, unsigned code);
-int selslotType(const char *title, const char *verb, unsigned filter);
 
 void InvData_select(int row, int count);   // the row's count, kept in step in the saved rows
-int InvData_countsels();
 void InvData_addsels();
 int InvData_chosen_rows();         // rows with a chosen count
 

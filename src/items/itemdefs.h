@@ -27,8 +27,6 @@ int Prot1(unsigned code);
 int Prot2(unsigned code);
 int Prot3(unsigned code);
 int Pow(unsigned n);
-float WeaponCost(int i);
-const char *WeaponString(int i);
 // The bits of every material word found in the text ("wood" 1, "iron" 2, ...).
 uint32_t material_bits(const char *text);
 

@@ -23,9 +23,7 @@ static const char *const YM_hyppysellinen = "pinch/pinches";
 static const char *const YM_kasa = "pile/piles";
 static const char *const YM_tukku = "bunch/bunches";
 static const char *const YM_kourallinen = "fistful/fistfuls";
-static char YM_sieni[40] = "mushroom/mushrooms";
-
-void YM_init() { copy_bounded(YM_sieni, sizeof YM_sieni, "mushroom/mushrooms"); }
+static const char *const YM_sieni = "mushroom/mushrooms";
 
 static const char *unit_word(const char *pair, bool plural) { return plural ? mon(pair) : yks(pair); }
 

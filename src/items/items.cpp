@@ -27,8 +27,6 @@ int ID_object(int id) {
     return -1;
 }
 
-int ConstantObj_Prototyyppi(int id) { return ID_object(id); }
-
 int ConstantObj_Nimella(const char *name, int type) {
     char n[41];
     for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
@@ -41,13 +39,6 @@ char *ID_oc_descr(int id) {
     int r = ID_object(id);
     if (r >= 0) item_name(ConstantObj[r], out);
     return out;
-}
-
-unsigned ESINE_from_objname(const char *name) {
-    char n[41];
-    for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
-        if (strcmp(item_name(ConstantObj[r], n), name ? name : "") == 0) return ConstantObj[r].id;
-    return 0;
 }
 
 // ---- properties ----
@@ -86,14 +77,9 @@ void set_Item_maxpituus(int value, ItemStruct &item) {
 int oe_pilaantunut(const ItemStruct &item) { return item.spoil == SPOIL_SPOILED; }
 int oe_ummehtunut(const ItemStruct &item) { return item.type == IT_FOOD && item.spoil < 2; }
 
-int pctofItem() {
-    if (Item.fullweight <= 0) return 100;
-    return (int)ceilf(Item.weight / Item.fullweight * 100.0f);
-}
-
-float pctmodofItem() {
-    if (Item.fullweight <= 0) return 1.0f;
-    return Item.weight / Item.fullweight;
+int pctofItem(const ItemStruct &item) {
+    if (item.fullweight <= 0) return 100;
+    return (int)ceilf(item.weight / item.fullweight * 100.0f);
 }
 
 ItemStruct &copyownerflags(const ItemStruct &from, ItemStruct &to) {

@@ -32,12 +32,11 @@ void set_one_hand_penalty(ItemStruct &item, int v);
 // 16 plants by their proper name, 32 name the holding vessel.
 char *enimi(int pos, int count, unsigned char flags);
 char *ekuvaus(int pos, int count, unsigned char flags);
-void YM_init();
 float esinepaino(const ItemStruct &item);
+int pctofItem(const ItemStruct &item);   // what is left of it, per cent of its full weight (rounded up)
 char *txt_itemweight(int pos, int count);
 float esinehinta(int unused, const ItemStruct &item);
 int robber_wanted_item(const ItemStruct &item);               // 0 or 1
-
 
 // ekuvaus of an item that is not stored, such as a plant of the season named before it is picked.
 char *ekuvaus_item(const ItemStruct &item, int count, unsigned char flags);

@@ -18,8 +18,6 @@ void cl_item();                    // Item becomes the search-proof blank
 int ID_object(int id);             // lowest row with the object id, -1 none
 int Aseta_ADClass(int attack, int defence);
 int get_Item_pituus(const ItemStruct &item);
-int pctofItem();
-float pctmodofItem();
 ItemStruct &copyownerflags(const ItemStruct &from, ItemStruct &to);
 char *ItemMatSkill(const ItemStruct &item);
 int Luo_Sotucarcass_Itempos(unsigned socialid);

@@ -7,8 +7,6 @@
 #include "items/items.h"
 #include "items/items_int.h"
 
-int ConstantObj_Prototyyppi(int id);                 // lowest row with the object id, -1 none
-unsigned ESINE_from_objname(const char *name);       // object id of the lowest exact name; 0 none
 int get_Item_maxpituus(const ItemStruct &item);
 
 // A pool of up to 63 data-pool records that world generation gathers.

@@ -1,6 +1,6 @@
 // src/items/matching.h -- matching a recipe's material list against the place, the ground around the
 // player and the inventory; reserving what the work takes, putting it back on a cancel, removing it
-// after the work, freezing it to a work spot, and the ring of parked lists.
+// after the work and freezing it to a work spot.
 #pragma once
 #include <cstdint>
 
@@ -33,9 +33,6 @@ void dumb_stashtxt();
 extern int (*tarvike_valinta)(int line);
 
 // ---- reserving and restoring ----
-extern int kayttotarvike_idx;              // the ring file written last, 0..14
-enum { KAYTTO_FILES = 15, KAYTTO_BYTES = 2 * TARVIKE_MAX * (int)sizeof(Tarvike_Struct) };
-static_assert(KAYTTO_BYTES == 109600, "a ring file holds both lists");
 void tarvike_snapshot();                   // the inventory as it is before a check, kept in memory
 void Palauta_Kaytetyt_Tarvikkeet();        // everything taken put back
 void Poista_Kaytetyt_Tarvikkeet();         // reserved ground items removed after the work
@@ -43,6 +40,3 @@ int Jaadyta_Esine_Kohtaan(int item, int count, int x, int y, int extra);
 void Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(int x, int y, int extra);
 void Sido_Kaytetyt_Tarvikkeet_Ajallisesti_Kohtaan(int x, int y, int minutes);
 void Jaadyta_Tarvikkeet_Maasta_Kohtaan(int x, int y, int extra);
-void ifreezepos(int unused, int x, int y, int extra);
-int Save_KayttoTarvikeData();              // 1 written
-int Restore_KayttoTarvikeData();           // 1 read; a missing or damaged file leaves the lists

@@ -309,40 +309,6 @@ void pura_esinetarvinta(const char *line) {
 
 // ---- lookups -----------------------------------------------------------------------------------
 
-static int line_of(int id) {
-    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++)
-        if ((int)Tarvikelista[i].id == id) return i;
-    return -1;
-}
-
-int LoydettyTarvike(int id) {
-    int i = line_of(id);
-    if (i < 0) {
-        Note("!Bug in LoydettyTarvike() function. Report!");
-        return 0;
-    }
-    return (int)Tarvikelista[i].itempos;
-}
-
-int IdkohtaTarvike(int id) {
-    int i = line_of(id);
-    if (i < 0) {
-        Note("!Bug in IdkohtaTarvike() function. Report!");
-        return 0;
-    }
-    return i;
-}
-
-int Idmaara(int id) {
-    int i = line_of(id);
-    return i < 0 ? 0 : (int)Tarvikelista[i].count;
-}
-
-float Idpaino(int id) {
-    int i = line_of(id);
-    return i < 0 ? 0 : Tarvikelista[i].amount;
-}
-
 int TK_listalaatu(int line) {
     if (line < 0 || line >= TARVIKE_MAX) return 0;
     const Tarvike_Struct &t = Tarvikelista[line];

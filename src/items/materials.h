@@ -7,7 +7,7 @@
 
 #include "items/items.h"
 
-// One material line; 548 bytes, stored as is in the ring files "KAYTTO%d.DAT".
+// One material line; 548 bytes, its layout kept fixed.
 struct Tarvike_Struct {
     char     label[100];           // 0: shown for the line
     char     hint[200];            // 100: shown below it
@@ -100,10 +100,6 @@ void Lisaa_Tarvike_Ensimmaiseksi();
 void Lisaa_NPC_Tarvike(Tarvike_Struct (&list)[NPC_TARVIKE_MAX]);
 void lisaa_KasityoLista_kielletty(int item);
 void pura_esinetarvinta(const char *line);          // one "{" line into Tarvike
-int LoydettyTarvike(int id);
-int IdkohtaTarvike(int id);
-int Idmaara(int id);
-float Idpaino(int id);
 int TK_listalaatu(int line);
 int Tarvikelista_OmaMaaraLkm();
 int SailioValmistuvalle();
@@ -119,7 +115,6 @@ int Kayttolista_Lisaa(const Tarvike_Struct &line);  // index, -1 when full
 // ---- identifying items for requirements ----
 extern uint8_t Esinetieto[6];      // floating, carrying, wooden, leather, metal, fur
 int OnkoEsineId(const ItemStruct &item, int id);
-int OnkoItemId(int id);
 int hae_esine_tarvike(int id);     // the first definition row meeting the id, -1 none
 char *Esineen_Raakanimi(int mode, const ItemStruct &item);
 int KELLUUKO(int item);

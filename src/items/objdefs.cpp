@@ -78,9 +78,6 @@ static const WeaponRow WEAPONS[52] = {
     /*301*/ {"Hunting bow", 0, 0, 0, 200, 200, 7, 4, 144},
 };
 
-float WeaponCost(int i) { return i >= 0 && i < 52 ? WEAPONS[i].cost : 0; }
-const char *WeaponString(int i) { return i >= 0 && i < 52 ? WEAPONS[i].name : ""; }
-
 static bool upper_has(const char *name, const char *word) {
     char up[101];
     copy_bounded(up, sizeof up, name);

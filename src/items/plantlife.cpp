@@ -92,8 +92,6 @@ int KASVIDATA_kuihtumisarvo(int n) {
     return d ? wither_value(*d) : 0;
 }
 
-int KASVIDATA_elinaika(int n) { return PLANT_WITHER_MAX - KASVIDATA_kuihtumisarvo(n); }
-
 int KASVIDATA_kasvupaivat(int n) {
     const DataStruct *d = plant_record(n);
     if (!d) return 0;

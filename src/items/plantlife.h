@@ -15,7 +15,6 @@ void Kuihduta_Kasvia(int n, int amount);   // withers plant record n by amount
 int onko_KASVI_kuihtunut(int n);           // 1 when withered
 int onko_KASVI_korjuukypsa(int n);         // 1 when ripe or flowering
 int KASVIDATA_kuihtumisarvo(int n);        // the withering value 0..15
-int KASVIDATA_elinaika(int n);             // days of life left: 15 minus the withering value
 int KASVIDATA_kasvupaivat(int n);          // days grown, held at 255
 void KASVIDATA_harvestinfo(int n);         // tells the player when the patch ripens or withers
 const char *KASVIDATA_infostr(int n);      // the patch's line in the map's item lists

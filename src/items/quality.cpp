@@ -76,16 +76,6 @@ int TK_listakatevyys(int line) {
     return Tyokalun_Hyvyys((int)t.linked, ObjToItem((int)t.itempos));
 }
 
-int Tarvikelistan_Tyokalujen_Hyvyys() {
-    int sum = 0, n = 0;
-    for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++) {
-        if (!Tarvikelista[i].linked) continue;
-        sum += TK_listakatevyys(i);
-        n++;
-    }
-    return n ? sum / n : 100;
-}
-
 // The last ten tool notes of this list; a note given already is not repeated.
 static char told[10][300];
 static int told_next;
@@ -223,14 +213,4 @@ void qualist_add(QualityListStruct &q, int grade) {
     }
     grade = grade < 1 ? 1 : grade > 5 ? 5 : grade;
     q.count[grade]++;
-}
-
-QualityListStruct *QUALISTbuf(int index) {
-    static QualityListStruct bufs[101];
-    static int last = 100;
-    if (index == -1) last = 100;
-    else if (index >= 0 && index <= 98) last = index;
-    else Note("!OUT OF QUABUFS! REPORT!"), Pause();
-    qualist_init(bufs[last], 0);
-    return &bufs[last];
 }

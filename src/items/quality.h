@@ -30,9 +30,7 @@ int Tarvikelista_Tyokalukelpoisuus(int mode);   // -1 rates the tools and tells 
 int Tarvikelista_Matlaatu();
 int TK_listakatevyys(int line);
 int Tyokalun_Hyvyys(int purpose, const ItemStruct &item);
-int Tarvikelistan_Tyokalujen_Hyvyys();
 void qualist_init(QualityListStruct &q, int flag);
 void qualist_inititem(QualityListStruct &q, const ItemStruct &product);
 void qualist_initstagegap(QualityListStruct &q, int gap, const ItemStruct &earlier);
 void qualist_add(QualityListStruct &q, int grade);
-QualityListStruct *QUALISTbuf(int index);

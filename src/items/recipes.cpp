@@ -322,18 +322,3 @@ void RawModItem(const AsciiRawStruct *raw, ItemStruct *item) {
     for (int i = 0; i < TEKO_RECORD_LINES; i++)
         if (raw->lines[i][0] == '[') RAWITEMLINE_go(raw->lines[i], item);
 }
-
-int comp_parser(const char *pattern, const char *text) {
-    if (!pattern || !text) return 0;
-    const char *p = pattern;
-    while (const char *star = strchr(p, '*')) {
-        size_t n = (size_t)(star - p);
-        if (n > 39) n = 39;
-        char alt[40];
-        memcpy(alt, p, n);
-        alt[n] = 0;
-        if (n > 0 && strstr(text, alt)) return 1;
-        p = star + 1;
-    }
-    return 0;
-}

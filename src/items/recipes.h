@@ -32,8 +32,6 @@ int fclose_TEKODATA_F();           // 1 when a file was open
 // The first record of the name among the kind's files, header and lines; 1 found.
 int read_asciiraw(int kind, const char *name, AsciiRawStruct *raw);
 void RawModItem(const AsciiRawStruct *raw, ItemStruct *item);   // applies the "[" lines
-// 1 when one of the pattern's alternatives (each ended by "*") occurs in the text.
-int comp_parser(const char *pattern, const char *text);
 
 // Reads one line of at most TEKO_LINE_MAX characters (line end removed); a longer line is cut and
 // the cut logged. 0 at the end of the file.

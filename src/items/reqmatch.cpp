@@ -199,14 +199,6 @@ int OnkoEsineId(const ItemStruct &it, int id) {
     return ok || (id > 0 && oid == (uint32_t)id) ? 1 : 0;
 }
 
-int OnkoItemId(int id) {
-    Tarvike_Struct saved = Tarvikelista[0];
-    Tarvikelista[0].id = (uint32_t)id;
-    int r = OnkoEsineId(Item, id);
-    Tarvikelista[0] = saved;
-    return r;
-}
-
 int hae_esine_tarvike(int id) {
     // A kota is covered with the hide its culture covers one with.
     if (id == REQ_KOTA_COVER) {

@@ -1,5 +1,5 @@
 // What happens to the materials a check took: put back on a cancel from the snapshot kept in memory,
-// removed from the ground after the work, frozen to a work spot, parked in the ring of list files.
+// removed from the ground after the work, frozen to a work spot.
 #include "items/ownership.h"
 #include "items/matching.h"
 
@@ -15,8 +15,6 @@
 #include <sys/stat.h>
 
 #include <cstring>
-
-int kayttotarvike_idx;
 
 // The snapshot: the pack's slots, the stored items they name, and which stored records were free.
 static struct {
@@ -119,53 +117,3 @@ void Jaadyta_Tarvikkeet_Maasta_Kohtaan(int x, int y, int extra) {
             Jaadyta_Esine_Kohtaan((int)d.id, dp_varattu(d), x, y, extra);
 }
 
-void ifreezepos(int, int x, int y, int extra) {
-    Jaadyta_Tarvikkeet_Maasta_Kohtaan(x, y, extra);
-    Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(x, y, extra);
-}
-
-// ---- the ring of parked lists ------------------------------------------------------------------
-
-static void ring_name(char *out, size_t size, int idx) { bprintf(out, size, "KAYTTO%d.DAT", idx); }
-
-int Save_KayttoTarvikeData() {
-    kayttotarvike_idx = (kayttotarvike_idx + 1) % KAYTTO_FILES;
-    static uint8_t buf[KAYTTO_BYTES];
-    memcpy(buf, Tarvikelista, sizeof Tarvikelista);
-    memcpy(buf + sizeof Tarvikelista, Kayttolista, sizeof Kayttolista);
-    char name[32];
-    ring_name(name, sizeof name, kayttotarvike_idx);
-    return write_atomic(name, buf, sizeof buf) ? 1 : 0;
-}
-
-// A parked line is taken back only when every index in it names something that can exist.
-static bool sane(Tarvike_Struct &t) {
-    t.label[sizeof t.label - 1] = 0;
-    t.hint[sizeof t.hint - 1] = 0;
-    t.naming_text[sizeof t.naming_text - 1] = 0;
-    t.rawname[sizeof t.rawname - 1] = 0;
-    if (t.id > REQ_FREETEXT || t.source > TSRC_INV || t.dataindex >= DATA_MAX || t.linked > REQ_FREETEXT) return false;
-    const uint32_t p = t.itempos;
-    if (p >= CONSTANTOBJ_ROWS && (p < OBJ_PLAYER_FIRST || p > OBJ_PLAYER_LAST)) return false;
-    return t.count <= 100000 && t.first_count <= 100000 && t.max_count <= 100000 && t.length <= 100000;
-}
-
-int Restore_KayttoTarvikeData() {
-    char name[32];
-    ring_name(name, sizeof name, kayttotarvike_idx);
-    struct stat st;
-    if (stat(name, &st) != 0) return 0;
-    static Tarvike_Struct lists[2 * TARVIKE_MAX];
-    if (st.st_size != KAYTTO_BYTES || !read_exact(name, lists, sizeof lists)) {
-        debuglog("crafting", "a ring file of the wrong size was refused");
-        return 0;
-    }
-    for (Tarvike_Struct &t : lists)
-        if (!sane(t)) {
-            debuglog("crafting", "a ring file with an index out of range was refused");
-            return 0;
-        }
-    memcpy(Tarvikelista, lists, sizeof Tarvikelista);
-    memcpy(Kayttolista, lists + TARVIKE_MAX, sizeof Kayttolista);
-    return 1;
-}

@@ -22,8 +22,6 @@
 #include <cstdio>
 #include <cstring>
 
-int PETCHECK = 0;
-
 enum { OID_WOODCUP = 351, OID_POT = 331, OID_ROPE = 333, MC_SAUNASTOVE = 5 };
 
 int vessel_kind(const ItemStruct &item) {
@@ -42,31 +40,6 @@ int Tyhjenna_EsineAstia(ItemStruct &item) {
     item.fig[0] = item.fig[1] = item.fig[2] = 0;
     item.raw = 0;
     return 1;
-}
-
-// All of a slot's contents used up: the slot then holds the vessel alone, with its note.
-static void pour_out(int slot) {
-    Kuluta_PlrItem(slot, 1000.0f);
-    laske_Load(CRE_PLAYER);
-}
-
-void CONTAINERDO_emtpy(int owner, int slot, int) {
-    if (owner != CRE_PLAYER || slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return;
-    const ItemStruct it = ObjToItem(Plr.inv_obj[slot]);
-    if (!vessel_kind(it)) {
-        Note(MSG("NOT_SUITABLE_ITEM"));
-        return;
-    }
-    if (it.vessel == 0) {
-        char name[41], note[120];
-        item_name(it, name);
-        snprintf(note, sizeof note, "!The %s is empty!", StrLwr(name));
-        Note(note);
-        return;
-    }
-    pour_out(slot);
-    Yhdista_Slottiin(slot);
-    TurnUsed = 1;
 }
 
 int CONTAINER_rm(int at, const ItemStruct &item) {
@@ -131,39 +104,4 @@ void unleash_all() {
         if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) continue;
         if (npcleash_check(PlayerObj[pos - OBJ_PLAYER_FIRST]) >= 0) unleash(s);
     }
-}
-
-// The animal of a stored creature number is alive in the creature file.
-static bool alive_in_file(unsigned n) {
-    if (n < CRE_DATAID || !Lataa_RealCreature((int)n)) return false;
-    return Creature.kind != CK_NONE && Creature.mode != CM_CARCASS;
-}
-
-int petcheck() {
-    if (PETCHECK || REAL_QUIT == -1) return 0;
-    ItemStruct *lost = nullptr;
-    for (int s = 0; s < PLR_SLOTS && !lost; s++) {
-        const int pos = Plr.inv_obj[s];
-        if (pos < OBJ_PLAYER_FIRST || pos > OBJ_PLAYER_LAST) continue;
-        ItemStruct &it = PlayerObj[pos - OBJ_PLAYER_FIRST];
-        if (is_leash(it) && leash_sotu(it) != 0 && sotu_Crepos(leash_sotu(it)) < 0) lost = &it;
-    }
-    if (!lost) return 1;
-    const unsigned social = leash_sotu(*lost);
-    // Only a living animal is brought back: a leash naming a dead one or a free record is cleared.
-    if (!alive_in_file(social)) {
-        set_leash_sotu(*lost, 0);
-        Note("!The animal that was on your leash is gone.");
-        return 0;
-    }
-    save_page();
-    static const char *const lines[] = {"A pet disappeared from its leash.", "Please take a screenshot and back up your",
-                                        "character folder without closing the game.", "Press any key three times to go on."};
-    ui_pet_missing_window(lines, 4);
-    for (int i = 0; i < 3; i++)
-        if (getkeypress() == KEY_QUIT) break;
-    restore_page();
-    const int id = lisaa_realcreature((int)social, 0);
-    if (id >= CRE_DATAID) set_data(DT_CREATURE, PlayerX, PlayerY + 1, id, 1);
-    return 0;
 }

@@ -1,5 +1,5 @@
 // src/items/vessels.h -- carried things that hold something else: vessels and their contents, the
-// container and leash menus of the item lists, the animal on a leash, and the leash check.
+// container and leash menus of the item lists, the animal on a leash.
 #pragma once
 
 struct ItemStruct;
@@ -9,10 +9,7 @@ enum {
     ACT_FILL = 451, ACT_POUR = 458, ACT_EMPTY = 459, ACT_SCOOP = 465, ACT_TIE = 480, ACT_UNLEASH = 481,
 };
 
-extern int PETCHECK;               // while non-zero the leash check is off
-
 int Tyhjenna_EsineAstia(ItemStruct &item);   // the record becomes an empty vessel; answers 1
-void CONTAINERDO_emtpy(int owner, int slot, int unused);
 // The popup menus of a container and a leash, opened at UI_AT_* or beside a row of the item list.
 int CONTAINER_rm(int at, const ItemStruct &item);   // action code, 0 cancelled, 900 no container
 int LEASH_rm(int at, const ItemStruct &item);       // action code, 0 cancelled or indoors, 900
@@ -20,6 +17,5 @@ int npcleash_check(const ItemStruct &item);  // the creature on the leash, -1000
 int sotu_Crepos(unsigned socialid);          // the creature of the area with the social id, -1000
 void unleash(int slot);            // the animal of the leash in the slot goes free; the leash holds none
 void unleash_all();
-int petcheck();                    // 1 every leash holds an animal of the area; 0 otherwise or off
 // 1 a bag, 2 a vessel (or contents standing for one), 0 neither.
 int vessel_kind(const ItemStruct &item);

@@ -372,7 +372,6 @@ void Exchange() {
 // ---- the one-hand penalty ----
 
 int onehanded_pen(const ItemStruct &item) { return one_hand_penalty(item); }
-void set_onehanded_pen(ItemStruct &item, int value) { set_one_hand_penalty(item, value); }
 
 int wp_handpenalty(int creature, const ItemStruct &item, int verbose) {
     const int pen = onehanded_pen(item);

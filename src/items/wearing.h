@@ -8,7 +8,6 @@
 
 struct ItemStruct;
 
-
 int wieldcount(int creature);      // hands holding something: 0, 1 or 2 (-1 the player)
 // Wields the item of a player slot; hand 2 asks for the second hand. Answers the hand used, 0 none.
 int Wield(int slot, int hand, int quiet);
@@ -25,7 +24,6 @@ int onko_jalkine(const ItemStruct &item);             // 1 for footwear: shoes, 
 // A weapon's one-hand penalty; wp_handpenalty is what it costs the holder now: nothing when it is held
 // in both hands, and when one arm is hurt the penalty stands (told to the player when verbose).
 int onehanded_pen(const ItemStruct &item);
-void set_onehanded_pen(ItemStruct &item, int value);
 int wp_handpenalty(int creature, const ItemStruct &item, int verbose);
 void ShieldMode();                 // the player chooses how to hold her shield
 void Exchange();                   // the command "X": swap the wielded weapons

@@ -322,14 +322,6 @@ int terrain_jaatyy(int c) { return (unsigned)c <= 255 ? terrain[c].freezes : 0; 
 const char *terrain_tilename(int c) { return (unsigned)c <= 255 ? terrain[c].tilename : ""; }
 int luontotyyppi(int c) { return (unsigned)c <= 255 ? (int)terrain[c].nature : 0; }
 
-void terrain_ch_flag(int c, uint32_t mask) {
-    for (int row = 0; row < 256; row++) {
-        if (terrain[row].glyph != c) continue;
-        if (terrain_flag(row, mask)) terrain[row].flags -= mask;
-        else terrain[row].flags += mask;
-    }
-}
-
 uint32_t AsetaLuontotyyppivaikutus(uint32_t, const char *text) {
     static const struct { const char *word; uint32_t bit; } words[] = {
         {"barren", 0x1}, {"fresh", 0x8}, {"grove", 0x10}, {"lake", 0x20}, {"field", 0x40},

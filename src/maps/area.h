@@ -22,7 +22,6 @@ int terrain_overlap_tapa(int c);
 int terrain_jaatyy(int c);
 const char *terrain_tilename(int c);
 int luontotyyppi(int c);
-void terrain_ch_flag(int c, uint32_t mask);
 void vesitile(int c, int overlap);
 void TileSavytys_Maaruska(int month, int day, UiColour *a, UiColour *b);
 uint32_t AsetaLuontotyyppivaikutus(uint32_t ignored, const char *text);

@@ -155,13 +155,6 @@ int firesite_last_diemins(int n) {
     return (int)(Plr.minutes - Data[n].ready_minute);
 }
 
-int firesite_last_burnmins(int n) { return valid_site(n) ? Data[n].count : 0; }
-
-int firesite_current_burnmins(int n) {
-    if (!valid_site(n)) return 0;
-    return (int)(Plr.minutes - Data[n].spent_minutes);
-}
-
 int firesite_total_burnmins(int n) {
     if (!valid_site(n)) return 0;
     const DataStruct &d = Data[n];
@@ -172,17 +165,6 @@ int firesite_total_burnmins(int n) {
     }
     if (d.type == DT_FIRE_REMAINS) return (int)d.id;
     return 0;
-}
-
-int firesite_total_lifespan(int n) {
-    if (!valid_site(n)) return 0;
-    const DataStruct &d = Data[n];
-    int life;
-    if (d.type == DT_FIRE_REMAINS) life = (int)d.id + firesite_last_diemins(n);
-    else if (d.type == DT_FIRE) life = (int)d.id;
-    else return 0;
-    if ((int)Plr.daynumber > (int)d.day) life += 1440 * ((int)Plr.daynumber - (int)d.day);
-    return life;
 }
 
 int RemainsHeat(int x, int y) {

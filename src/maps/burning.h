@@ -12,10 +12,7 @@ int PolttoTarkistus_again(int x, int y, int burn, const char *text);
 
 // ---- fire sites: how long a fire has burnt and the heat of a fire or its remains at a square ----
 int firesite_last_diemins(int n);
-int firesite_last_burnmins(int n);
-int firesite_current_burnmins(int n);
 int firesite_total_burnmins(int n);
-int firesite_total_lifespan(int n);
 int RemainsHeat(int x, int y);
 int lampoarvo(int x, int y, int mode);
 int ota_lampoarvo(int x, int y, int mode);

@@ -50,12 +50,6 @@ void pokekorkeus(int a, int b, int h) {
     ykszoomkorkeus[a * 65 + b] = (uint8_t)h;
 }
 
-void kopioiruutu(int row, int col) {
-    for (int r = 0; r < 64; r++) memcpy(&zoomkorkeus[(row + r) * ZK_SIDE + col], &ykszoomkorkeus[r * 65], 64);
-}
-
-uint32_t korkeusvarj(int h) { return (uint32_t)((4 * h) & 0xff) * 0x10100u; }
-
 void korkeusalustus() { srand((unsigned)time(nullptr)); }
 
 int rel_korkeus(int dx, int dy, int col, int row) {

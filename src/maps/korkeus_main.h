@@ -16,6 +16,4 @@ void ZZ_setrnd(uint32_t seed);
 float ZZ_rnd(int n);                                // state mod n, after one step
 int peekkorkeus(int a, int b);
 void pokekorkeus(int a, int b, int h);
-void kopioiruutu(int row, int col);                 // the cell's 64 x 64 squares into zoomkorkeus
-uint32_t korkeusvarj(int h);                        // grey debug colour of a height
 void korkeusalustus();                              // seeds the standard generator from the clock

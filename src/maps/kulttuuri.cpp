@@ -33,7 +33,6 @@ static int world_x_of(int x) { return bigmap() ? x : (int)Plr.world_x + find_zoo
 static int world_y_of(int y) { return bigmap() ? y : (int)Plr.world_y + find_zoom_y(y, 0); }
 
 int get_kulttuuri(int x, int y) { return get_alltime_kulttuuri(world_x_of(x), world_y_of(y)); }
-void set_kulttuuri(int x, int y, int c) { set_alltime_kulttuuri(world_x_of(x), world_y_of(y), c); }
 
 static int zero_bytes(const uint8_t *map) {
     int n = 0;

@@ -22,7 +22,6 @@ void POKEkulttuurikartta(int y, int x, int c);
 int get_alltime_kulttuuri(int x, int y);           // culture of a world cell; 0 outside
 void set_alltime_kulttuuri(int x, int y, int c);
 int get_kulttuuri(int x, int y);                   // culture under a square of the current map
-void set_kulttuuri(int x, int y, int c);
 int lataakulttuurikartta();        // 1 when a usable culture map was read
 int talleta_kulttuurikartta();     // 1 when written (or refused as damaged, with a reload)
 

@@ -153,12 +153,6 @@ int set_bigmapchar(int x, int y, int c) {
     return write_world_cell(x, y);
 }
 
-int write_world_files() {
-    world_layers_unsaved();
-    int ok = write_whole("WORLD.DAT", maailma, MAP_BYTES);
-    return write_whole("WORLD.PLM", maailma_memorymap, MAP_BYTES) && ok;
-}
-
 void fordmaker() {
     world_layers_unsaved();
     for (int y = 0; y < WORLD_H; y++)
@@ -178,26 +172,6 @@ void fordmaker() {
             }
         }
     write_whole("WORLD.DAT", maailma_alltime, MAP_BYTES);
-}
-
-void Mapcopy_ZoomToCurrent(UiRect rect) {
-    if (rect.w == 0) return;
-    for (int row = 0; row < ZOOM_SIDE; row++)
-        for (int col = 0; col < ZOOM_SIDE; col++) set_mapchar(rect.x + col, rect.y + row, Zoom.chars[row * 64 + col]);
-    auto is_plant = [](int type) { return type == 9 || type == 'A' || type == 'B'; };
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (is_plant(d.type) && d.x >= rect.x && d.x < rect.x + rect.w && d.y >= rect.y && d.y < rect.y + rect.h)
-            CrunchData(i);
-    }
-    Siivoa_DATA();
-    for (const DataStruct &z : Zoom.data) {
-        if (!is_plant(z.type)) continue;
-        DTEMP = z;
-        DTEMP.x = (uint16_t)(z.x + rect.x);
-        DTEMP.y = (uint16_t)(z.y + rect.y);
-        SetDTEMP(-1);
-    }
 }
 
 // ---- the data pools ---------------------------------------------------------------------------

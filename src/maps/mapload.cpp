@@ -146,8 +146,6 @@ void Read_MemoryMap(const char *name) {
     if (whole) world_layer_matches_file(1);
 }
 
-int is_maploc_explored(int x, int y) { return maailma_work[mapidx(x, y)] != ' '; }
-
 // The square 25 squares out from the centre in the player's heading.
 static void approach_square(int &x, int &y) {
     static const int ax[8] = {257, 257, 232, 207, 207, 207, 232, 257};

@@ -10,7 +10,6 @@ void GetMap(const char *name);     // the player record's map name
 void GetIso();                     // the world files; a missing "WORLD.DAT" ends the program
 void Read_MemoryMap(const char *name);
 void clear_playermap();
-int is_maploc_explored(int x, int y);
 // 1 when every file of the map was written whole; the first fault stays in map_file_error().
 int SaveMap(const char *name);
 int SaveMapAndContinue();          // the same, with the pools in memory left as they were

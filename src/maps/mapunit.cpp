@@ -47,7 +47,6 @@ int PlayerDir;
 // ---- accessors --------------------------------------------------------------------------------
 
 int get_mapchar(int x, int y) { return in_grid(x, y) ? maailma[mapidx(x, y)] : CH_BLANK; }
-int get_maailmachar(int x, int y) { return get_mapchar(x, y); }
 
 void set_mapchar(int x, int y, int c) {
     if (bigmap()) {
@@ -70,13 +69,6 @@ void set_tempchar(int x, int y, int c) {
     layer_rows_written(maailma_work, y, y);
     view_layers_touched(x, y);
 }
-void set_workchar(int x, int y, int c) {
-    if (!in_grid(x, y)) return;
-    maailma_work[mapidx(x, y)] = (uint8_t)c;
-    layer_rows_written(maailma_work, y, y);
-    view_layers_touched(x, y);
-}
-int get_worksymbol(int x, int y) { return in_grid(x, y) ? maailma_worksymbol[mapidx(x, y)] : 0; }
 void set_worksymbol(int x, int y, int c) {
     if (!in_layer(x, y)) return;
     maailma_worksymbol[mapidx(x, y)] = (uint8_t)c;
@@ -97,13 +89,6 @@ void set_memorymap(int x, int y, int c) {
 int explored_maploc(int x, int y) { return in_layer(x, y) && maailma_memorymap[mapidx(x, y)] != ' '; }
 int get_alltime_memorymap(int x, int y) {
     return in_layer(x, y) ? maailma_alltime_memorymap[mapidx(x, y)] : CH_BLANK;
-}
-int get_esineita(int x, int y) {
-    if (x == PlayerX && y == PlayerY) return 1;
-    return in_layer(x, y) ? esine_maailma[mapidx(x, y)] : 0;
-}
-void set_esineita(int x, int y, int c) {
-    if (in_layer(x, y)) esine_maailma[mapidx(x, y)] = (uint8_t)c;
 }
 int lighted(int x, int y) { return in_grid(x, y) && light_map[x + WORLD_W * y] == 1; }
 int TyhjaRuutu(int c) { return !terrain_flag(c, TF_BLOCKS); }
@@ -128,25 +113,6 @@ static const int heds_y[8] = {0, -1, -1, -1, 0, 1, 1, 1};
 int Heds_x(int d) { return (unsigned)d < 8 ? heds_x[d] : 0; }
 int Heds_y(int d) { return (unsigned)d < 8 ? heds_y[d] : 0; }
 
-int Around(const char *set) {
-    if (!set) return 0;
-    for (int dy = -1; dy <= 1; dy++)
-        for (int dx = -1; dx <= 1; dx++) {
-            int c = get_mapchar(PlayerX + dx, PlayerY + dy);
-            for (const char *p = set; *p; p++)
-                if ((uint8_t)*p == c) return 1;
-        }
-    return 0;
-}
-
-int terrain_around(int x, int y, int mask) {
-    int n = 0;
-    for (int dy = -1; dy <= 1; dy++)
-        for (int dx = -1; dx <= 1; dx++)
-            if (terrain_flag(get_mapchar(x + dx, y + dy), mask)) n++;
-    return n;
-}
-
 int KorkeusVaalennus(int h) {
     if (h < 16) return 0;
     if (h <= 25) return 2 * h;
@@ -161,31 +127,6 @@ float Cre_TileScale(int creature) {
     if (months <= 18) return 0.85f;
     if (months <= 24) return 0.9f;
     return 1.0f;
-}
-
-int middle(int width, const char *text) { return width / 2 - textwidth(text) / 2; }
-
-void SetPlayerAround(int x, int y) {
-    PlayerX = x;
-    PlayerY = y;
-    if (in_grid(x, y) && maailma[mapidx(x, y)] == 'X') return;
-    auto is_free = [](int cx, int cy) { return !terrain_flag(get_mapchar(cx, cy), TF_BLOCKS); };
-    if (is_free(x, y - 1) && y > 1) {
-        PlayerDir = 2;
-        PlayerY = y - 1;
-    } else if (is_free(x, y + 1) && y < 23) {
-        PlayerDir = 6;
-        PlayerY = y + 1;
-    } else if (is_free(x + 1, y) && x < 40) {
-        PlayerDir = 0;
-        PlayerX = x + 1;
-    } else if (is_free(x - 1, y) && x > 1) {
-        PlayerDir = 4;
-        PlayerX = x - 1;
-    } else {
-        PlayerDir = 6;
-        if (y < 35) PlayerY = y + 1;
-    }
 }
 
 // Most of a layer often holds the fill already (the world around a local area, a layer nothing wrote
@@ -335,18 +276,6 @@ void fill_layer(uint8_t *layer, uint8_t value) {
     }
 #endif
     memset(layer + i, value, MAP_BYTES - i);
-}
-
-// A layer copied over one that mostly holds the same already (the remembered world after a save):
-// blocks that are the same are only read.
-void copy_layer(uint8_t *to, const uint8_t *from) {
-    tell_view(to);
-    layer_rows_written(to, 0, MAP_ROWS - 1);
-    enum { BLOCK = 4096 };
-    size_t i = 0;
-    for (; i + BLOCK <= MAP_BYTES; i += BLOCK)
-        if (memcmp(to + i, from + i, BLOCK) != 0) memcpy(to + i, from + i, BLOCK);
-    memcpy(to + i, from + i, MAP_BYTES - i);
 }
 
 // On a local area every square of the layer is a plain byte of the current map. Deep and shallow

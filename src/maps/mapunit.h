@@ -40,22 +40,17 @@ inline bool in_layer(int x, int y) { return (unsigned)x < MAP_STRIDE && (unsigne
 
 // ---- accessors: reads outside answer the layer's blank, writes outside are ignored -----------
 int get_mapchar(int x, int y);
-int get_maailmachar(int x, int y);
 void set_mapchar(int x, int y, int c);
 int get_alltime_maailmachar(int x, int y);
 int set_bigmapchar(int x, int y, int c);             // 1 when "WORLD.DAT" took the change
 int get_tempchar(int x, int y);
 void set_tempchar(int x, int y, int c);
-void set_workchar(int x, int y, int c);
-int get_worksymbol(int x, int y);
 void set_worksymbol(int x, int y, int c);
 int get_tempcol(int x, int y);
 void set_tempcol(int x, int y, int c);
 void set_memorymap(int x, int y, int c);
 int explored_maploc(int x, int y);
 int get_alltime_memorymap(int x, int y);
-int get_esineita(int x, int y);
-void set_esineita(int x, int y, int c);
 int lighted(int x, int y);
 int TyhjaRuutu(int c);
 
@@ -65,12 +60,8 @@ void Nollaa_Kartanlataustapa();
 int koordinaattien_vali(int x1, int y1, int x2, int y2);   // step distance
 int Heds_x(int d);
 int Heds_y(int d);
-int Around(const char *set);
-int terrain_around(int x, int y, int mask);
 int KorkeusVaalennus(int h);
 float Cre_TileScale(int creature);
-int middle(int width, const char *text);
-void SetPlayerAround(int x, int y);
 void fordmaker();
 void wadestrip();
 // The same in the load of a map, right after GetMap: only the rows of the layer written since GetMap
@@ -92,9 +83,6 @@ void view_rows_written(int y0, int y1);
 // The value such a layer was last filled with (-1 when unknown, or for a layer that keeps no rows) and
 // the rows told since (y0 > y1: none): the only ones that may hold anything else.
 int layer_fill_rows(const uint8_t *layer, int &y0, int &y1);
-// Copies all MAP_BYTES bytes of `from` over `to`.
-void copy_layer(uint8_t *to, const uint8_t *from);
-void Mapcopy_ZoomToCurrent(UiRect rect);
 
 // ---- the data pools of the world map and of the current map -----------------------------------
 void Tyhjenna_Kohta(int x, int y);
@@ -106,7 +94,6 @@ int save_playermap(const char *name);                 // 1 when every file was w
 
 // The character folder's world files; each answers 1 when the file was written whole.
 const char *map_charpath();
-int write_world_files();                              // "WORLD.DAT" and "WORLD.PLM" from the current layers
 // The last file fault of the map files, for the player's note; "" when none.
 const char *map_file_error();
 void map_clear_file_error();
@@ -123,7 +110,7 @@ int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_
 
 // ---- the world's layers against their files ----------------------------------------------------
 // Saving the world map compares with "WORLD.DAT" and "WORLD.PLM" only the rows written since they were
-// last read or saved. set_mapchar, set_bigmapchar, fill_layer, copy_layer and the view's writers of
+// last read or saved. set_mapchar, set_bigmapchar, fill_layer and the view's writers of
 // the memory map tell their rows; any other writer of "maailma", "maailma_alltime" or the memory maps
 // calls world_layer_touched (or world_memory_touched) with the rows it writes, or world_layers_unsaved.
 void world_layer_touched(int y0, int y1);

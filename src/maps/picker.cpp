@@ -133,11 +133,6 @@ int Nayta_Sprite(int x, int y, int n, const char *tile) {
     return draw_sprite(x, y, n, tile, 0);
 }
 
-int Nayta_Carcass_Sprite(int x, int y, int n, const char *tile) {
-    if (!See(x, y)) return 0;
-    return draw_sprite(x, y, n, tile, 8);
-}
-
 static void draw_window(int mode, const char *text) {
     if (!ui_has_screen()) return;
     const int target = mode & PICK_TARGET;
@@ -362,17 +357,6 @@ int DirSel_ch(const char *text, const char *chars) {
         return get_mapchar(fx, fy);
     }
     return ValitseLokaatio(PICK_DIRECTION | PICK_UNSEEN, text);
-}
-
-int OtaKohta_Haluttumerkki(const char *text, const char *chars) {
-    int x, y;
-    square_ahead(&x, &y);
-    if (in_set(get_mapchar(x, y), chars)) {
-        GeneralX = x;
-        GeneralY = y;
-        return get_mapchar(x, y);
-    }
-    return ValitseLokaatio(PICK_DIRECTION, text);
 }
 
 // A record of the type on the square (a skinned carcass passed over with flag 8).

@@ -27,7 +27,6 @@ int OtaKohta_Suunta(const char *text);             // a direction
 int OtaTyhja_Suunta(const char *text);             // a direction onto open ground
 // A neighbour holding one of the chars; taken without asking when it is the only one.
 int DirSel_ch(const char *text, const char *chars);
-int OtaKohta_Haluttumerkki(const char *text, const char *chars);   // the square ahead when it fits
 // A square holding a pool record of the type (flags: 1 the one around, 2 only seen ones, 4 own
 // square first, 8 no skinned carcasses); its char and square, 0 after ESC.
 int askdir_datatype(const char *text, int type, int *x, int *y, int flags);
@@ -35,4 +34,3 @@ void refresh_locsel_insight();
 void picker_reset();               // per-game: no last target remembered
 void Nayta_Kohta(int x, int y);
 int Nayta_Sprite(int x, int y, int n, const char *tile);
-int Nayta_Carcass_Sprite(int x, int y, int n, const char *tile);

@@ -298,11 +298,6 @@ static int reach_octant(int o, int x0, int y0, int tx, int ty, int allsee, int w
     return 0;
 }
 
-int NPC_view8(int octant, int x0, int y0, int tx, int ty, int allsee) {
-    const int o = ((octant % 8) + 8) % 8;
-    return reach_octant(o, x0, y0, tx, ty, allsee, bigmap(), 0);
-}
-
 int NPC_see(int x0, int y0, int tx, int ty, int heading) {
     const int world = bigmap();
     if (heading == -1) {

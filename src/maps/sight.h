@@ -10,7 +10,6 @@ extern int NAKOPIIRISSA_Kyla;      // a settlement came into view on an unexplor
 
 int pos_linedraw(int line, int xstep, int ystep, int major, int x0, int y0, int tx, int ty, int allsee, int who);
 void view8(int octant);
-int NPC_view8(int octant, int x0, int y0, int tx, int ty, int allsee);
 int NPC_see(int x0, int y0, int tx, int ty, int heading);
 int canseefromto(int x0, int y0, int tx, int ty, int flag);
 int See(int x, int y);             // 1 when the square is in the player's view

@@ -54,14 +54,6 @@ static int nearest_record(int n) {
     return best;
 }
 
-DataStruct get_SpiritData(int n) {
-    const int i = nearest_record(n);
-    if (i >= 0) return Data[i];
-    DataStruct none;
-    memset(&none, 0, sizeof none);
-    return none;
-}
-
 // A new record goes into the never-used record after the last one in use: the walks of the pool that
 // stop at the first never-used record see what they saw before.
 void set_SpiritData(int n, const DataStruct &record) {

@@ -8,7 +8,6 @@
 enum { SPIRIT_FOREST_MAID = 700, SPIRIT_WATER_FOLK = 701, SPIRIT_OF_FOREST = 702, DT_SPIRIT = 'v' };
 enum { SPIRIT_MOOD_MIN = -100, SPIRIT_MOOD_MAX = 100 };
 
-DataStruct get_SpiritData(int n);          // the nearest record of spirit n; zeroed when none
 // Stores a record (never on the world map): over the one of the same spirit and square, else into the
 // never-used record after the last in use; with none nothing is stored.
 void set_SpiritData(int n, const DataStruct &record);

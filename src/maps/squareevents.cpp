@@ -75,24 +75,6 @@ float kuluta_datapos(int n, float amount) {
     return amount;
 }
 
-void set_activity_pause(int x, int y, int id, int owner, int spent, int needed) {
-    int found = -1;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type == DT_PAUSED && d.x == x && d.y == y && d.id == (uint32_t)id && d.owner == owner) found = i;
-    }
-    ClearDTEMP();
-    DTEMP.type = DT_PAUSED;
-    DTEMP.x = (uint16_t)x;
-    DTEMP.y = (uint16_t)y;
-    DTEMP.id = (uint32_t)id;
-    DTEMP.owner = (int16_t)owner;
-    DTEMP.count = 1;
-    DTEMP.spent_minutes = (uint32_t)spent;
-    DTEMP.ready_minute = (uint32_t)needed;
-    if (SetDTEMP(found) < 0) Note("!There's no room on this map to leave the work unfinished.");
-}
-
 // ---- tree marks -----------------------------------------------------------------------------------
 
 static int tree_record(int x, int y) {
@@ -136,15 +118,6 @@ int is_TreeData_sapling(int x, int y) {
 }
 
 // ---- finished work --------------------------------------------------------------------------------
-
-void GetPrepValues(int n) {
-    if (!valid_pos(n)) return;
-    const DataStruct &d = Data[n];
-    if (d.ready_day)
-        TARGET_PREPDAYS = (int)d.ready_day - (int)Plr.daynumber;
-    else
-        TARGET_PREPDAYS = d.type == DT_PLANT ? 65 : 0;
-}
 
 // The owner of a work process is in the local area, awake and conscious.
 static bool owner_at_hand(int owner) {

@@ -13,13 +13,11 @@ enum { TREEDATA_PEELED = 1, TREEDATA_PASSABLE = 2, TREEDATA_SAPLING = 3, CARE_FU
 extern uint32_t PLRGLOBAL_rodfishing_luck_mintick;
 
 float kuluta_datapos(int n, float amount);  // weight taken from item stack n; 0 when none
-void set_activity_pause(int x, int y, int id, int owner, int spent, int needed);
 int init_TreeData(int x, int y);            // the square's tree record, made when missing; -1000 none
 void set_TreeData_peeled(int x, int y);
 int get_TreeData_peeled(int x, int y);
 int get_TreeData_ExtraBit(int x, int y, int bit);
 int is_TreeData_sapling(int x, int y);
-void GetPrepValues(int n);                  // TARGET_PREPDAYS for record n
 int PreparedReady(int n);                   // 1 when work process n is ready
 void Valmistunut_DATATYPE(int n);           // a finished work process becomes an item stack
 void aseta_heitetty_esine(int x, int y, int obj);   // a thrown or shot item lands

@@ -1386,7 +1386,7 @@ void Aseta_TERRAIN_Korkeus_Relmap(int x, int y) {
         return;
     }
     for (int row = 0; row < ZOOM_SIDE; row++)
-        memcpy(&Zoom.height[row * 64], &zoomkorkeus[((y + 3) * 64 + row) * ZK_SIDE + (x + 3) * 64], ZOOM_SIDE);
+        for (int col = 0; col < ZOOM_SIDE; col++) Zoom.height[row * ZOOM_SIDE + col] = (uint8_t)rel_korkeus(x, y, col, row);
 }
 
 // ---- the keep test ----------------------------------------------------------------------------

@@ -37,10 +37,6 @@ static void grab(const char *name, int whole, int x, int y, int w, int h) {
     grabscr(name, &r);
 }
 
-static void button(int x, int y, const char *text) {
-    if (game_screen) drawbutton(x, y, text);
-}
-
 static int missile_sprite(int x, int y, int rotate, const char *tilename, int item) {
     // A thing without a tile of its own flies as it lies on the ground, by its symbol.
     const char *tile = tilename[0] || item <= 0 ? tilename : ITEM_tilename(ObjToItem(item));
@@ -164,7 +160,6 @@ void screen_ui_redraw(UiRedraw &t) {
     t.load_tiles = scr_NewGfx_loadtiledata;
     t.armour_coverage = scr_armour_coverage;
     t.scale_quality = scale_quality;
-    t.button = button;
     t.text_line = text_line;
     t.picker_window = picker_window;
     t.spend_window = spend_window;

@@ -167,14 +167,6 @@ static void object_count(const char *text) { button(0, 0, text); }
 
 // ---- warnings of a fault --------------------------------------------------------------------------
 
-static void pet_missing(const char *const *lines, int n) {
-    static const int ROW_Y[4] = {40, 55, 70, 100};   // the last line, the key to press, stands apart
-    UiLine shown[4];
-    if (n > 4) n = 4;
-    for (int i = 0; i < n; i++) shown[i] = UiLine{20, ROW_Y[i], lines[i], rgb(168, 0, 0), 1};
-    screen_text_window(UI_WINDOW, 10, 10, 350, 150, "PET MISSING!", 0, NO_FILL, shown, n);
-}
-
 static void table_fault(const char *const *lines, int n) {
     UiLine shown[2];
     if (n > 2) n = 2;
@@ -311,7 +303,6 @@ void screen_ui_windows(UiWindows &t) {
     t.maintenance_progress = maintenance_progress;
     t.loading = loading;
     t.object_count = object_count;
-    t.pet_missing = pet_missing;
     t.table_fault = table_fault;
     t.course_tasks = course_tasks;
     t.course_task = course_task;

@@ -193,7 +193,7 @@ TEST_F(PlantYear, GoneDefinitionsAndBadPositions) {
         Kuihduta_Kasvia(n, 20);
         EXPECT_EQ(onko_KASVI_kuihtunut(n), 0);
         EXPECT_EQ(onko_KASVI_korjuukypsa(n), 0);
-        EXPECT_EQ(KASVIDATA_elinaika(n), 15);
+        EXPECT_EQ(KASVIDATA_kuihtumisarvo(n), 0);
         EXPECT_STREQ(KASVIDATA_infostr(n), "");
         EXPECT_EQ(dp_laidunnettavissa(n, -1), 0);
         KASVIDATA_harvestinfo(n);
@@ -270,7 +270,7 @@ TEST_F(PlantYear, LinesAndNotes) {
     Data[0].extra = 0x40 | 10;   // the high bits are not the withering value's
     KASVIDATA_harvestinfo(0);
     EXPECT_TRUE(noted("will be ripe in five days. They are withering and will be gone in 5 days."));
-    EXPECT_EQ(KASVIDATA_elinaika(0), 5);
+    EXPECT_EQ(KASVIDATA_kuihtumisarvo(0), 10);
     Kuihduta_Kasvia(0, 4);
     EXPECT_EQ(Data[0].extra, 0x40 | 14);
 }

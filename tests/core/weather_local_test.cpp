@@ -113,10 +113,8 @@ TEST_F(LocalWeather, FireSitesAndTheirHeat) {
     Plr.daynumber = 5;
     EXPECT_EQ(RemainsHeat(230, 230), 2);
     EXPECT_EQ(lampoarvo(230, 230, 0), 2);           // off a fireplace: min(heat, 60)
-    EXPECT_EQ(firesite_last_burnmins(r), 120);
     EXPECT_EQ(firesite_last_diemins(r), 60);
     EXPECT_EQ(firesite_total_burnmins(r), 500);
-    EXPECT_EQ(firesite_total_lifespan(r), 500 + 60 + 2 * 1440);
     EXPECT_EQ(ota_lampoarvo(230, 230, 0), 10);
     // A fire that died this very minute gives nothing yet.
     Data[r].ready_minute = Plr.minutes;
@@ -134,14 +132,9 @@ TEST_F(LocalWeather, FireSitesAndTheirHeat) {
         Data[f].ready_minute = Data[f].spent_minutes + p.planned;
         EXPECT_EQ(lampoarvo(240, 240, 0), p.want) << p.planned;
     }
-    EXPECT_EQ(firesite_current_burnmins(f), 20);
     EXPECT_EQ(firesite_total_burnmins(f), 70 + 20);
-    EXPECT_EQ(firesite_total_lifespan(f), 100);
     EXPECT_EQ(ota_lampoarvo(240, 240, 0), 80);
     EXPECT_EQ(lampoarvo(250, 250, 0), 0);
-    // Positions outside the pool answer nothing.
-    EXPECT_EQ(firesite_total_lifespan(-5), 0);
-    EXPECT_EQ(firesite_last_burnmins(DATA_MAX), 0);
 }
 
 TEST_F(LocalWeather, FiresOnAFireplace) {

@@ -36,7 +36,7 @@ TEST_F(CreationTest, EveryAnimalOfTheTableIsBuiltWithItsPicture) {
         const float var = c.weightvar / 100.0f * e.weight;
         EXPECT_LE(std::fabs(c.weight - e.weight), var + 1e-4f);
         Creature = c;
-        EXPECT_STRNE(CREATURE_tilename(CRE_PLAYER), "") << "no picture";
+        EXPECT_STRNE(tilename_of_graphic(Creature), "") << "no picture";
         EXPECT_TRUE(c.diet1 != 0 || c.diet2 != 0) << "no diet";
     }
 }
@@ -121,7 +121,7 @@ TEST_F(CreationTest, PeopleLookLikeTheirCultureCircle) {
     EXPECT_STREQ(person(570, 8).species, "Owl shaman");
     EXPECT_STREQ(person(570, 1).species, "Driik sage");
     Creature = person(580, 11);
-    EXPECT_STREQ(CREATURE_tilename(CRE_PLAYER), "npc-njman");
+    EXPECT_STREQ(tilename_of_graphic(Creature), "npc-njman");
     EXPECT_EQ(Creature.mode, 3);
     EXPECT_EQ(Creature.raider, -100);
 }
@@ -206,7 +206,7 @@ TEST_F(CreationTest, SpiritsWearTheirRenamedClothes) {
     EXPECT_STREQ(Creature.species, "Beautiful maid");
     EXPECT_EQ(Creature.role, 14);
     Luo_Olento(701);
-    EXPECT_STREQ(CREATURE_tilename(CRE_PLAYER), "npc-wtrman");
+    EXPECT_STREQ(tilename_of_graphic(Creature), "npc-wtrman");
 }
 
 // A spirit speaks to her by a name of her own people, whoever lives on the land.

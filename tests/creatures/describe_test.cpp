@@ -142,6 +142,41 @@ TEST_F(DescribeTest, OnlyCompanionsFreeBesideHerHelpWithHerTask) {
     }
 }
 
+// The helpers' names as the task's note shows them: a counted list, "and" before the last.
+TEST_F(DescribeTest, HelpersAreNamedAsACountedList) {
+    const struct {
+        const char *first, *second, *names;
+    } rows[] = {
+        {"hunter", "hunter", "2 hunters"},
+        {"hunter", "fisher", "hunter and fisher"},
+    };
+    for (const auto &row : rows) {
+        const char *kinds[2] = {row.first, row.second};
+        int dps[2];
+        for (int k = 0; k < 2; k++) {
+            CreatureStruct &c = beast(6 + k, CK_HUMAN);
+            species(c, kinds[k]);
+            c.partyflags = 256;
+            int dp = 0;
+            while (dp < DATA_MAX - 1 && Data[dp].type != DT_UNUSED) dp++;
+            Data[dp] = DataStruct{};
+            Data[dp].type = DT_CREATURE;
+            Data[dp].x = (uint16_t)(PlayerX + 1);
+            Data[dp].y = (uint16_t)(PlayerY + k);
+            Data[dp].id = (uint32_t)(CRE_DATAID + 6 + k);
+            Data[dp].count = 1;
+            dps[k] = dp;
+        }
+        char names[100];
+        EXPECT_EQ(spendtask_helpers(names, sizeof names), 2);
+        EXPECT_STREQ(names, row.names);
+        for (int k = 0; k < 2; k++) {
+            CrunchData(dps[k]);
+            Cre[6 + k].kind = CK_NONE;
+        }
+    }
+}
+
 TEST_F(DescribeTest, PackFillsSlotsOf255) {
     CreatureStruct &c = beast(5, 1);
     c.weight = 70.0f;

@@ -109,14 +109,14 @@ TEST_F(CreationTest, HidesAndLiveAnimalsHaveTheirPrices) {
 TEST_F(CreationTest, PicturesAndCalls) {
     reset_creature();
     Creature.graphic = 1051;
-    EXPECT_STREQ(CREATURE_tilename(CRE_PLAYER), "av-elk");
+    EXPECT_STREQ(tilename_of_graphic(Creature), "av-elk");
     Creature.graphic = 1005;
     Creature.culture = 11;
-    EXPECT_STREQ(CREATURE_tilename(CRE_PLAYER), "npc-njman");
+    EXPECT_STREQ(tilename_of_graphic(Creature), "npc-njman");
     Creature.graphic = 1047;
-    EXPECT_STREQ(CREATURE_tilename(CRE_PLAYER), "");
+    EXPECT_STREQ(tilename_of_graphic(Creature), "");
     memset(Creature.tilename, 'x', sizeof Creature.tilename);   // an unterminated name read from a file
-    EXPECT_EQ(strlen(CREATURE_tilename(CRE_PLAYER)), sizeof Creature.tilename);
+    EXPECT_EQ(strlen(tilename_of_graphic(Creature)), sizeof Creature.tilename);
     Luo_Olento(628);
     EXPECT_STREQ(BirdcallSamplename(CRE_PLAYER), "birdcall_black_grouse");
     Plr.month = 4;
@@ -134,7 +134,7 @@ TEST_F(CreationTest, EveryCreaturePictureIsDrawn) {
             reset_creature();
             Creature.graphic = (uint32_t)g;
             Creature.culture = (uint8_t)culture;
-            const std::string name = CREATURE_tilename(CRE_PLAYER);
+            const std::string name = tilename_of_graphic(Creature);
             if (!name.empty()) {
                 EXPECT_TRUE(drawn(name.c_str())) << name;
             }
@@ -145,7 +145,7 @@ TEST_F(CreationTest, EveryCreaturePictureIsDrawn) {
             CreatureStruct c;
             Luo_ElainOlento(c, code, tags);
             Creature = c;
-            const std::string name = CREATURE_tilename(CRE_PLAYER);
+            const std::string name = tilename_of_graphic(Creature);
             if (c.kind != 0) {
                 EXPECT_TRUE(!name.empty() && drawn(name.c_str())) << code << " " << name;
             }

@@ -230,7 +230,7 @@ TEST_F(Perception, AThreatenedCreatureKnowsItsFoeBySocialIdAndSquare) {
     animal(1, PlayerX + 3, PlayerY);
     animal(2, PlayerX + 7, PlayerY + 2);
     Cre[1].morale1 = Cre[1].morale3 = Cre[1].morale4 = Cre[1].morale5 = 0;
-    NPC_moraalitarkistus_uhka(1, 2);
+    NPC_uhkareagointi(1, 2);
     EXPECT_EQ(Cre[1].enemy, 2);
     EXPECT_EQ(Cre[1].enemy_soc, Cre[2].socialid);
     EXPECT_EQ(Cre[1].enemy_x, PlayerX + 7);

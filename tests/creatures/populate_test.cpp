@@ -93,7 +93,7 @@ TEST_F(Populate, AWildCellHasItsAnimalsAndKeepsThemOnTheSameSquares) {
     }
     for (int c = 0; c < CRE_COUNT; c++) {
         if (Cre[c].kind) {
-            EXPECT_STRNE(CREATURE_tilename(c), "") << Cre[c].species;
+            EXPECT_STRNE(tilename_of_graphic(Cre[c]), "") << Cre[c].species;
         }
     }
 
@@ -129,7 +129,7 @@ TEST_F(Populate, HerVillageHasItsPeopleDressedAndArmed) {
         people++;
         numbers.insert((uint32_t)RealCreaturePos[c]);
         EXPECT_EQ(p.culture, get_alltime_kulttuuri(v.x, v.y));
-        EXPECT_EQ(std::string(CREATURE_tilename(c)).rfind("npc-", 0), 0u);
+        EXPECT_EQ(std::string(tilename_of_graphic(Cre[c])).rfind("npc-", 0), 0u);
         bool worn = false, knife = false;
         for (int w : p.worn) worn |= w != 0;
         for (int k = 0; k < CRE_PACK; k++) knife |= p.pack[k] != 0;

@@ -125,10 +125,7 @@ TEST_F(Predicates, KindsOfAnimals) {
     EXPECT_TRUE(onko_NPC_lihansyoja(0));
     EXPECT_FALSE(onko_JOKU_petoelain(1));
     EXPECT_TRUE(syo_kasveja(1, 1));
-    EXPECT_TRUE(onko_JOKU_sorkkaelain(1));
-    EXPECT_TRUE(Onko_nelijalkainen(1));
     EXPECT_TRUE(onko_NPC_lintu(2));
-    EXPECT_FALSE(Onko_nelijalkainen(2));
     EXPECT_TRUE(syo_kasveja(3, 0)) << "a bear eats berries too";
     EXPECT_TRUE(onko_JOKU_petoelain(3));
     EXPECT_FALSE(is_cub(3));
@@ -181,18 +178,6 @@ TEST_F(Predicates, AwakeHoursFollowTheRhythm) {
     EXPECT_EQ(onko_NPC_hereillaoloaika(0), 0);
     Cre[0].wakinghour = 16;
     EXPECT_EQ(onko_NPC_hereillaoloaika(0), 1);
-}
-
-TEST_F(Predicates, AFemaleElkIsInHeatOnlyInSeptember) {
-    Luo_ElainOlento(Cre[0], 660, "[female]");
-    Luo_ElainOlento(Cre[1], 660, "[male]");
-    Luo_ElainOlento(Cre[2], 616, "[female]");
-    for (int m = 1; m <= 12; m++) {
-        Plr.month = (uint8_t)m;
-        EXPECT_EQ(onko_naaraan_kiima(0), m == 9) << m;
-        EXPECT_EQ(onko_naaraan_kiima(1), 0);
-        EXPECT_EQ(onko_naaraan_kiima(2), m == 9 || m == 10) << m;
-    }
 }
 
 TEST_F(Predicates, CompanionsAndPets) {
@@ -410,38 +395,6 @@ TEST_F(Predicates, TheBiggestGameIsWeighedByItsKindForHerOwnCulture) {
     Plr.culture = own;
     memset(IsoData, 0, sizeof(DataStruct) * DATA_MAX);
     memset(Plr.mapname, 0, sizeof Plr.mapname);
-}
-
-TEST_F(Predicates, SweepingAShopFloorTakesSpoiledFoodAlways) {
-    memset(Plr.mapname, 0, sizeof Plr.mapname);
-    for (int y = 0; y < 30; y++)
-        for (int x = 0; x < 30; x++) set_mapchar(x, y, '_');
-    ItemStruct bread{}, rotten{}, knife{};
-    bread.type = rotten.type = IT_FOOD;
-    SET_ITEM_TEXT(bread.name, "Bread");
-    SET_ITEM_TEXT(rotten.name, "Rotten bread");
-    rotten.spoil = 255;
-    knife.type = IT_WEAPON;
-    SET_ITEM_TEXT(knife.name, "Knife");
-    auto lay = [](int i, const ItemStruct &it, int x, int y) {
-        Data[i].type = DT_ITEM;
-        Data[i].x = (uint16_t)x;
-        Data[i].y = (uint16_t)y;
-        Data[i].id = (uint32_t)Esineesta_Uniikki(it);
-        Data[i].count = 1;
-    };
-    int near_gone = 0;
-    for (int round = 0; round < 40; round++) {
-        lay(0, rotten, 25, 25);              // far, but spoiled
-        lay(1, knife, 20, 20);               // far: stays
-        lay(2, bread, 11, 12);               // near: one in five
-        Siivoa_Kauppa(10, 10);
-        EXPECT_EQ(Data[0].type, DT_FREED);
-        EXPECT_EQ(Data[1].type, DT_ITEM);
-        if (Data[2].type == DT_FREED) near_gone++;
-    }
-    EXPECT_GT(near_gone, 0);
-    EXPECT_LT(near_gone, 25);
 }
 
 TEST_F(Predicates, LoosePeopleOfTheCellsCultureJoinTheVillage) {

@@ -157,10 +157,6 @@ TEST(CreatureAge, CountedFromTheBirthDay) {
     Cre[5].birthday = -200;             // born before day 0
     EXPECT_EQ(CreAgeInDays(5), 600);
     EXPECT_EQ(CreAgeInMonths(5), 20);
-    Cre[5].sexage = 2;                  // young, 20 months
-    EXPECT_FLOAT_EQ(CreYoungWeightModify(5, 10.0f), 7.0f);
-    Cre[5].birthday = -400;             // 26 months
-    EXPECT_FLOAT_EQ(CreYoungWeightModify(5, 10.0f), 10.0f);
     EXPECT_EQ(CreAgeInMonths(-1), 0);
     Cre[5] = CreatureStruct{};
     Plr.daynumber = today;

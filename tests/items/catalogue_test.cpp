@@ -281,12 +281,9 @@ TEST_F(Catalogue, LookupsOverTheTable) {
     EXPECT_EQ(ConstantObj_Nimella("Knife", IT_WEAPON), 250);
     EXPECT_EQ(ConstantObj_Nimella("Knife", IT_TOOL), -1);
     EXPECT_EQ(ID_object(351), 25);
-    EXPECT_EQ(ConstantObj_Prototyyppi(490), 212);
     EXPECT_EQ(ID_object(99999), -1);
     EXPECT_STREQ(ID_oc_descr(350), "Bag");
     EXPECT_STREQ(ID_oc_descr(99999), "");
-    EXPECT_EQ(ESINE_from_objname("Pot"), 331u);
-    EXPECT_EQ(ESINE_from_objname("pot"), 0u);
     // Id 0 finds the first row without an id, not "none".
     EXPECT_EQ(ID_object(0), 0);
 }

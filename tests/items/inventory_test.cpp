@@ -111,19 +111,4 @@ TEST_F(Inventory, PickUpTable) {
     EXPECT_EQ(ilmoitusasiat, 1);
 }
 
-TEST_F(Inventory, LetterKeyedList) {
-    put(0, 41, 1);
-    put(1, 46, 1);
-    put(2, 47, 1);
-    put(3, 10, 1);   // a position of 14 or below is never listed
-    ItemListaPos = NappainPos = 0;
-    TeeItemLista(IT_FOOD);
-    ASSERT_EQ(ItemListaPos, 3);
-    EXPECT_EQ(ItemLista[0], IT_FOOD - 100);
-    EXPECT_EQ(SlotKohta('a'), 0);
-    EXPECT_EQ(SlotKohta('b'), 2);
-    EXPECT_EQ(SlotKohta('z'), -1);
-    EXPECT_EQ(SlotKohta(-1), -1);
-}
-
 }  // namespace oxatest

@@ -167,10 +167,10 @@ TEST_F(ItemCommands, SkisInUseAreThePlayersOnly) {
 
 TEST_F(ItemCommands, TheOneHandPenaltyAppliesOnlyWhenTheOtherHandCannotHelp) {
     ItemStruct axe = thing(IT_WEAPON, "Broad axe", 6.0f);
-    set_onehanded_pen(axe, 20);
+    set_one_hand_penalty(axe, 20);
     EXPECT_EQ(onehanded_pen(axe), 20);
     ItemStruct shirt = thing(IT_ARMOUR, "Shirt");
-    set_onehanded_pen(shirt, 20);
+    set_one_hand_penalty(shirt, 20);
     EXPECT_EQ(onehanded_pen(shirt), 0) << "only weapons carry one";
     EXPECT_EQ(wp_handpenalty(CRE_PLAYER, axe, 1), 0) << "held in both hands";
     ItemStruct knife = thing(IT_WEAPON, "Knife");

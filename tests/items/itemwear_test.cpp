@@ -117,15 +117,6 @@ TEST_F(ItemWear, UsingUpContentsGivesTheVesselBack) {
     EXPECT_EQ(back.ownersoc, 7u) << "the village's goods stay the village's";
     EXPECT_TRUE(noted("The birch-bark cup is empty now."));
     EXPECT_FLOAT_EQ(Kuluta_PlrItem(1, 1.0f), 0.0f) << "an empty vessel is left alone";
-
-    ItemStruct rope = thing(IT_TOOL, "rope", 0, 2.0f);
-    set_Item_pituus(10, rope);
-    give(2, rope);
-    EXPECT_EQ(Lyhenna_PlrItem(2, 4), 4);
-    const ItemStruct left = ObjToItem(Plr.inv_obj[2]);
-    EXPECT_EQ(get_Item_pituus(left), 6);
-    EXPECT_FLOAT_EQ(left.weight, 1.2f);
-    EXPECT_FLOAT_EQ(left.fullweight, 1.2f);
 }
 
 }  // namespace oxatest

@@ -240,35 +240,5 @@ TEST_F(Matching, NothingToUseFailsTheCheck) {
     EXPECT_STREQ(lastnote, "!You have nothing to use as cord.");
 }
 
-TEST_F(Matching, TheRingOfListsTurnsAndReadsBackWhatItWrote) {
-    kayttotarvike_idx = 0;
-    line("{Knife} <Knife>");
-    Tarvikelista[0].itempos = 50007;
-    Kayttolista[0] = Tarvikelista[0];
-    ASSERT_EQ(Save_KayttoTarvikeData(), 1);
-    EXPECT_EQ(kayttotarvike_idx, 1);
-    struct stat st;
-    ASSERT_EQ(stat("KAYTTO1.DAT", &st), 0);
-    EXPECT_EQ(st.st_size, 109600);
-    for (int i = 2; i <= 15; i++) Save_KayttoTarvikeData();
-    EXPECT_EQ(kayttotarvike_idx, 0);
-    Tyhjaa_Tarvikelista();
-    ASSERT_EQ(Restore_KayttoTarvikeData(), 1);
-    EXPECT_EQ(Tarvikelista[0].id, 51u);
-    EXPECT_EQ(Kayttolista[0].itempos, 50007u);
-
-    // A short file and one with an index out of range leave the lists as they are.
-    dir->write_file("KAYTTO0.DAT", std::string(1000, 'x'));
-    Tyhjaa_Tarvikelista();
-    EXPECT_EQ(Restore_KayttoTarvikeData(), 0);
-    EXPECT_EQ(Tarvikelista[0].id, 0u);
-    std::string bad = dir->read_file("KAYTTO1.DAT");
-    uint32_t huge = 123456;
-    memcpy(&bad[offsetof(Tarvike_Struct, dataindex)], &huge, 4);
-    dir->write_file("KAYTTO0.DAT", bad);
-    EXPECT_EQ(Restore_KayttoTarvikeData(), 0);
-    EXPECT_EQ(Tarvikelista[0].id, 0u);
-}
-
 }  // namespace
 }  // namespace oxatest

@@ -9,7 +9,9 @@ class Quality : public CraftTest {
 protected:
     static void tool(const ItemStruct &it, int linked) {
         line("{Knife} <Knife>");
-        Tarvike_Struct &t = Tarvikelista[IdkohtaTarvike(51)];
+        int i = 0;
+        while (Tarvikelista[i].id != 51) i++;   // the knife's line
+        Tarvike_Struct &t = Tarvikelista[i];
         t.linked = (uint32_t)linked;
         t.itempos = (uint32_t)Esineesta_Uniikki(it);
     }
@@ -86,7 +88,6 @@ TEST_F(Quality, TheListCountsEachProductUnderItsCaps) {
     q.noquality = 1;
     qualist_add(q, 1);
     EXPECT_EQ(q.count[3], 1u);
-    EXPECT_EQ(QUALISTbuf(98), QUALISTbuf(98));
 }
 
 }  // namespace

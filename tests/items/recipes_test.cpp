@@ -108,12 +108,5 @@ TEST_F(RecipeFiles, RecordsAreFoundInSortedFilesAndWalkedToTheEnd) {
     EXPECT_EQ(read_asciiraw(RECIPE_COOKERY, "Basket", &raw), 0);
 }
 
-TEST_F(RecipeFiles, PatternAlternativesEndWithAnAsterisk) {
-    EXPECT_EQ(comp_parser("AXE*KNIFE*", "BROAD KNIFE"), 1);
-    EXPECT_EQ(comp_parser("AXE*KNIFE", "BROAD KNIFE"), 0);
-    EXPECT_EQ(comp_parser("AXE*", "BROAD KNIFE"), 0);
-    EXPECT_EQ(comp_parser("", "BROAD KNIFE"), 0);
-}
-
 }  // namespace
 }  // namespace oxatest

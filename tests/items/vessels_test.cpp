@@ -59,25 +59,6 @@ TEST_F(Vessels, TheContainerMenuOffersWhatTheVesselAllows) {
     EXPECT_EQ(CONTAINER_rm(UI_AT_MOUSE, thing(IT_WEAPON, "Knife")), MENU_NOT_TAKEN);
 }
 
-TEST_F(Vessels, EmptyingAVesselLeavesTheVesselAndRefusesAnEmptyOne) {
-    const int slot = give(water());
-    CONTAINERDO_emtpy(CRE_PLAYER, slot, 0);
-    EXPECT_EQ(ObjToItem(Plr.inv_obj[slot]).id, ObjToItem(bowl_pos).id) << "the bowl is back in the slot";
-    EXPECT_EQ(ObjToItem(Plr.inv_obj[slot]).vessel, 0u);
-    EXPECT_EQ(TurnUsed, 1);
-    CONTAINERDO_emtpy(CRE_PLAYER, slot, 0);
-    EXPECT_TRUE(noted("The wooden bowl is empty!")) << notes();
-    const int knife = give(thing(IT_WEAPON, "Knife"));
-    CONTAINERDO_emtpy(CRE_PLAYER, knife, 0);
-    EXPECT_NE(Plr.inv_obj[knife], 0);
-
-    ItemStruct made = water();
-    Tyhjenna_EsineAstia(made);
-    EXPECT_EQ(made.type, IT_CONTAINER);
-    EXPECT_EQ(made.vessel, 0u);
-    EXPECT_EQ(made.weight, 0.0f);
-}
-
 TEST_F(Vessels, TheLeashMenuWantsTheAnimalHereAndOutdoors) {
     const ItemStruct rope = leash_on(4, 1004);
     EXPECT_EQ(npcleash_check(rope), 4);
@@ -103,47 +84,6 @@ TEST_F(Vessels, ReleasingEveryAnimalClearsTheLeashes) {
     EXPECT_EQ(held(slot).state, 0);
     EXPECT_NE(Cre[6].role, 9) << "off the leash";
     EXPECT_TRUE(noted("You take the leash off")) << notes();
-}
-
-TEST_F(Vessels, TheLeashCheckBringsBackOnlyALivingAnimal) {
-    char path[1200];
-    cre_file_path(path, sizeof path);
-    ASSERT_EQ(cre_file_create(path, 10), 1);
-    EXPECT_EQ(petcheck(), 1) << "nothing on a leash";
-
-    // A leash naming a free record of the creature file: cleared, nobody made.
-    const int slot = give(leash_on(6, 1003));
-    Cre[6].kind = 0;
-    EXPECT_EQ(petcheck(), 0);
-    EXPECT_EQ(held(slot).state, 0);
-    EXPECT_TRUE(noted("is gone")) << notes();
-    EXPECT_EQ(get_datatype(DT_CREATURE, PlayerX, PlayerY + 1), -1);
-
-    // A carcass: the same.
-    CreatureStruct dead{};
-    dead.kind = 3;
-    dead.mode = CM_CARCASS;
-    dead.socialid = 1005;
-    ASSERT_EQ(Talleta_RealCreature(dead, 1005), 1);
-    held(slot).state = 1005;
-    EXPECT_EQ(petcheck(), 0);
-    EXPECT_EQ(held(slot).state, 0);
-    EXPECT_EQ(get_datatype(DT_CREATURE, PlayerX, PlayerY + 1), -1);
-
-    // A living dog lost from the area comes back below her after three key presses.
-    CreatureStruct dog{};
-    dog.kind = 3;
-    dog.mode = 3;
-    dog.socialid = 1007;
-    ASSERT_EQ(Talleta_RealCreature(dog, 1007), 1);
-    held(slot).state = 1007;
-    EXPECT_EQ(petcheck(), 0);
-    EXPECT_GE(get_datatype(DT_CREATURE, PlayerX, PlayerY + 1), 0);
-    EXPECT_EQ(held(slot).state, 1007);
-    EXPECT_EQ(petcheck(), 1) << "the dog is in the area again";
-    PETCHECK = 1;
-    EXPECT_EQ(petcheck(), 0);
-    PETCHECK = 0;
 }
 
 TEST_F(Vessels, ARightClickOnAVesselInTheListOpensItsMenu) {

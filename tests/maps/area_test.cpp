@@ -153,15 +153,6 @@ TEST_F(MapsTest, WallsDoorsAndRoofs) {
     EXPECT_EQ(onkotulisija(4) + onkotulisija(5) + onkotulisija(6), 2);
 }
 
-TEST_F(MapsTest, FlagToggleBySymbol) {
-    terrain_ch_flag(229, TF_MAPVIEW);                 // ground, the earth's surface and the floors
-    EXPECT_EQ(terrain_flag(250, TF_MAPVIEW), 1);
-    EXPECT_EQ(terrain_flag(58, TF_MAPVIEW), 1);
-    EXPECT_EQ(terrain_flag(95, TF_MAPVIEW), 0);       // glyph 78
-    terrain_ch_flag(229, TF_MAPVIEW);
-    EXPECT_EQ(terrain_flag(250, TF_MAPVIEW), 0);
-}
-
 TEST_F(MapsTest, TileListNamesRowsWithoutATile) {
     std::string list = dir->read_file("debug_ter-tiles.txt");
     EXPECT_NE(list.find("**** ERROR, no ter-tile: #32 -  -- truetile/\n"), std::string::npos);

@@ -35,14 +35,11 @@ struct Reader {
 TEST_F(MapsTest, ReadersAnswerTheLayerInsideAndTheBlankOutside) {
     const Reader readers[] = {
         {"get_mapchar", get_mapchar, maailma, 32, grid},
-        {"get_maailmachar", get_maailmachar, maailma, 32, grid},
         {"get_alltime_maailmachar", get_alltime_maailmachar, maailma_alltime, 32, grid},
         {"get_tempchar", get_tempchar, maailma_work, ' ', layer},
-        {"get_worksymbol", get_worksymbol, maailma_worksymbol, 0, grid},
         {"get_tempcol", get_tempcol, maailma_attrib, ':', grid},
         {"get_alltime_memorymap", get_alltime_memorymap, maailma_alltime_memorymap, 32, layer},
         {"explored_maploc", explored_maploc, maailma_memorymap, 0, layer},
-        {"get_esineita", get_esineita, esine_maailma, 0, layer},
     };
     for (const char *level : {"BIGMAP", "ZOOMMAP"}) {
         strcpy(Plr.mapname, level);
@@ -64,10 +61,9 @@ TEST_F(MapsTest, ReadersAnswerTheLayerInsideAndTheBlankOutside) {
 
 TEST_F(MapsTest, WritersIgnoreCellsOutsideTheirBounds) {
     local_area();
-    const std::function<void(int, int, int)> writers[] = {set_mapchar, set_tempchar, set_workchar, set_worksymbol,
-                                                          set_tempcol, set_memorymap, set_esineita};
-    uint8_t *layers[] = {maailma, maailma_work, maailma_work, maailma_worksymbol, maailma_attrib, maailma_memorymap,
-                         esine_maailma};
+    const std::function<void(int, int, int)> writers[] = {set_mapchar, set_tempchar, set_worksymbol, set_tempcol,
+                                                          set_memorymap};
+    uint8_t *layers[] = {maailma, maailma_work, maailma_worksymbol, maailma_attrib, maailma_memorymap};
     for (size_t i = 0; i < sizeof layers / sizeof layers[0]; i++) {
         for (const Edge &e : edges) writers[i](e.x, e.y, 9);
         for (const Edge &e : edges)
@@ -83,15 +79,6 @@ TEST_F(MapsTest, WritersIgnoreCellsOutsideTheirBounds) {
     // Nothing outside the arrays was touched (the sanitizer would catch it) and the world file
     // was not written from a local area.
     EXPECT_FALSE(dir->exists("WORLD.DAT"));
-}
-
-TEST_F(MapsTest, ThePlayersOwnSquareAlwaysHoldsSomething) {
-    PlayerX = 300;
-    PlayerY = 301;
-    EXPECT_EQ(get_esineita(300, 301), 1);
-    EXPECT_EQ(get_esineita(301, 301), 0);
-    set_esineita(301, 301, 5);
-    EXPECT_EQ(get_esineita(301, 301), 5);
 }
 
 TEST_F(MapsTest, LevelFollowsTheExactMapName) {
@@ -114,42 +101,6 @@ TEST_F(MapsTest, CompassStepsAndDistances) {
     EXPECT_EQ(Heds_y(-1), 0);
     EXPECT_EQ(koordinaattien_vali(0, 0, 3, -7), 7);
     EXPECT_EQ(koordinaattien_vali(5, 5, 5, 5), 0);
-}
-
-TEST_F(MapsTest, AroundAndTerrainAroundReadBlanksOffTheGrid) {
-    PlayerX = 0;
-    PlayerY = 0;
-    put(1, 1, 13);                                    // a spruce
-    EXPECT_EQ(Around("\x0d"), 1);
-    EXPECT_EQ(Around("\x0a"), 0);
-    EXPECT_EQ(Around(" "), 1);                        // the cells off the grid are blanks
-    EXPECT_EQ(terrain_around(0, 0, TF_TREE), 1);
-    put(0, 0, 182);
-    put(1, 0, 183);
-    EXPECT_EQ(terrain_around(0, 0, TF_WATER), 2);
-    EXPECT_EQ(terrain_around(3071, 2047, TF_BLOCKS), 0);
-}
-
-TEST_F(MapsTest, SetPlayerAroundStepsOffABlockingSpot) {
-    PlayerDir = 3;
-    put(10, 10, 'X');
-    SetPlayerAround(10, 10);
-    EXPECT_EQ(PlayerX, 10);
-    EXPECT_EQ(PlayerY, 10);
-    EXPECT_EQ(PlayerDir, 3);
-
-    // North blocked by a wall, south free: one square south.
-    put(20, 9, 196);
-    SetPlayerAround(20, 10);
-    EXPECT_EQ(PlayerY, 11);
-    EXPECT_EQ(PlayerDir, 6);
-
-    // North and south blocked, or out of the allowed rows: east.
-    put(30, 21, 196);
-    put(30, 23, 196);
-    SetPlayerAround(30, 22);
-    EXPECT_EQ(PlayerX, 31);
-    EXPECT_EQ(PlayerDir, 0);
 }
 
 TEST_F(MapsTest, HeightLighteningAndYoungAnimalScale) {
@@ -530,47 +481,6 @@ TEST_F(MapsTest, ClearingASquareSparesCreaturesCarcassesAndW) {
     const int kept[] = {'!', 4, '4', 'w', '!', '!'};
     for (int i = 0; i < 6; i++) EXPECT_EQ(Data[i].type, kept[i]) << i;
     EXPECT_EQ(Data[6].type, 1);
-}
-
-TEST_F(MapsTest, CopyingAStoredMapReplacesOnlyItsPlantsAndHerbMarks) {
-    local_area();
-    ZoomMap_Clear();
-    Zoom.chars[0] = 13;
-    Zoom.chars[63 * 64 + 63] = 18;
-    Zoom.data[0].type = 9;
-    Zoom.data[0].x = 2;
-    Zoom.data[0].y = 3;
-    Zoom.data[1].type = 1;                            // items of the stored map stay behind
-    Zoom.data[2].type = 'B';
-    Data[0].type = 9;                                 // an old plant inside the rectangle goes
-    Data[0].x = 210;
-    Data[0].y = 210;
-    Data[1].type = 1;                                 // things of the current map stay
-    Data[1].x = 211;
-    Data[1].y = 210;
-    Data[2].type = 'A';                               // outside the rectangle: stays
-    Data[2].x = 300;
-    Data[2].y = 210;
-    Mapcopy_ZoomToCurrent(UiRect{200, 200, 64, 64});
-    EXPECT_EQ(get_mapchar(200, 200), 13);
-    EXPECT_EQ(get_mapchar(263, 263), 18);
-    int plants = 0, marks = 0, items = 0;
-    for (const DataStruct &d : Data) {
-        if (d.type == 9) {
-            plants++;
-            EXPECT_EQ(d.x, 202);
-            EXPECT_EQ(d.y, 203);
-        }
-        marks += d.type == 'A' || d.type == 'B';
-        items += d.type == 1;
-    }
-    EXPECT_EQ(plants, 1);
-    EXPECT_EQ(marks, 2);
-    EXPECT_EQ(items, 1);
-
-    put(200, 200, 1);
-    Mapcopy_ZoomToCurrent(UiRect{200, 200, 0, 64});   // no width: nothing happens
-    EXPECT_EQ(get_mapchar(200, 200), 1);
 }
 
 TEST_F(MapsTest, AFailedLocalAreaSaveIsReported) {

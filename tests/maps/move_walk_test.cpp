@@ -310,7 +310,7 @@ TEST_F(Walk, HerStepIsHeardInTheWorld) {
     EXPECT_GE(AANI_TASO, 1);
     EXPECT_EQ(AANI_X, PlayerX);
     EXPECT_EQ(AANI_Y, PlayerY);
-    EXPECT_EQ(getNPCnoise(-1), AANI_TASO);
+    EXPECT_EQ(Plr.noise, AANI_TASO);
 }
 
 TEST_F(Walk, IceThatHoldsIsWalkedAndThinIceAsksFirst) {

@@ -46,7 +46,7 @@ TEST_F(ShowScreen, RendererExistsWithRenderTargets) {
 
 TEST_F(ShowScreen, FlipModeTwoShowsTheMapForOneFlipOnly) {
     box(0, 0, 799, 599, map_rgb(0, 0, 255));
-    FLIP_map_ONCE();
+    FLIPMODE = 2;   // the map once
     Flip();
     EXPECT_EQ(window_rgb(VIEW_X, VIEW_Y), 0x00C800u);
     EXPECT_EQ(window_rgb(5, 5), 0x0000FFu);
@@ -66,7 +66,7 @@ TEST_F(ShowScreen, SuspendedFlipChangesNothingAndKeepsModeTwoPending) {
     ASSERT_EQ(window_rgb(5, 5), 0u);
     box(0, 0, 799, 599, map_rgb(0, 0, 255));
     DISABLE_FLIP = 1;
-    FLIP_map_ONCE();
+    FLIPMODE = 2;   // the map once
     Flip();
     FlipWithMap();
     EXPECT_EQ(window_rgb(5, 5), 0u);
