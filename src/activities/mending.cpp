@@ -14,6 +14,7 @@
 #include "base/strupr.h"
 #include "creatures/body.h"
 #include "creatures/condition.h"
+#include "creatures/weaponchoice.h"
 #include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/invsel.h"
@@ -277,9 +278,7 @@ int TYING_join() {
 
 // ---- stockpiles and robbers ----------------------------------------------------------------------
 
-static bool bow_or_arrow(const ItemStruct &it) {
-    return it.type == IT_WEAPON && (it.subtype == ST_BOW || it.subtype == ST_ARROW);
-}
+static bool bow_or_arrow(const ItemStruct &it) { return onko_JOUSIPYSSY(it) || onko_NUOLI(it); }
 
 static bool skill_is(const ItemStruct &it, const char *word) {
     char skill[sizeof it.skill + 1];

@@ -314,14 +314,15 @@ int Kaada_Astiaan(int targetSlot) {
     }
 
     // What goes over: the smaller of the source's contents and the free space; whole pieces of a
-    // stack, as many as fit (at least one), the rest staying behind.
+    // stack until the free space is filled, the last piece topping it past the brim, the rest
+    // staying behind.
     float poured;
     int pieces = 0;
     if (vessel_source) {
         poured = source.weight < space ? source.weight : space;
     } else {
         const float each = source.weight;
-        pieces = each > 0 ? (int)std::floor(space / each + 0.0001f) : 1;
+        pieces = each > 0 ? (int)std::ceil(space / each - 0.0001f) : 1;
         if (pieces < 1) pieces = 1;
         if (pieces > Plr.inv_count[src]) pieces = Plr.inv_count[src];
         poured = (float)pieces * each;

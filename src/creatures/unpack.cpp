@@ -36,7 +36,7 @@ int Pura_NPC(int, int n) {
     TARGET_NPC = n;
     if (pet) Note(MSG("UNPACK_SELECTED"));
     const int r = InvSel(INV_FROM_PACK, n, 0, 0, pet ? "What do you want to unpack?" : "What do you want to pick?",
-                         pet ? "unpack" : "pick", SEL_MULTI | SEL_AUTO_ONE, 0, CODE_UNPACK);
+                         pet ? "unpack" : "pick", pet ? SEL_MULTI : SEL_MULTI | SEL_NO_CLAIMED, 0, CODE_UNPACK);
     if (r == INVSEL_NOTHING) {
         Note(MSG("CARRY_NOTHING"));
         return 0;

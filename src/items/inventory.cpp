@@ -14,6 +14,7 @@
 #include "core/creatures.h"
 #include "items/items.h"
 #include "items/ownership.h"
+#include "items/plantlife.h"
 #include "maps/mapdraw.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
@@ -166,7 +167,8 @@ int Siirra_Esineet(int x, int y) {
                 if (!DEBUG_aika_ja_esineet) continue;
             } else if (poimintatapa == 0 && d.type == 66 && POIMINTATAPA_KASVIT) {
                 TARGET_ITEM = (int)d.id;
-                if (!ilmoitusasiat) Note(MSG("HARVESTED_ALREADY"));
+                if (!ilmoitusasiat)
+                    Note(onko_KASVI_kuihtunut(i) ? "!You are too late - it is withered already." : MSG("HARVESTED_ALREADY"));
                 refused = true;
                 continue;
             } else {

@@ -73,7 +73,7 @@ void mark_rows(Screen &s) {
         if (first_type < 0) first_type = it.type;
         else if (it.type != first_type) s.mixed = true;
         const bool worn = it.type == IT_ARMOUR && (it.status & ISTAT_WORN);
-        if (s.source == INV_FROM_GROUND && it.type == IT_VEHICLE && it.subtype == ST_BOAT && s.owner == CRE_PLAYER) {
+        if (s.source == INV_FROM_GROUND && it.type == IT_VEHICLE && it.subtype == ST_BOAT) {
             // A boat at the player's feet on open water carries her: it is not picked up.
             const DataStruct &d = Data[r.index];
             if (d.x == PlayerX && d.y == PlayerY && avovesi(PlayerX, PlayerY)) r.disabled = 1;

@@ -65,32 +65,32 @@ int DamageObj(ItemStruct &item, float percent, uint8_t band, uint8_t breakpercen
 static bool player_obj(int n) { return n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST; }
 
 void armour_damage(int part, int severity) {
+    // A broken piece leaves its slot and the next one moves in; the blow goes on with the next
+    // slot, so the piece that moved in is spared this time.
     for (int s = 0; s < PLR_SLOTS; s++) {
-        // A broken piece leaves its slot and the next one moves in: that piece is looked at too.
-        while (player_obj(Plr.inv_obj[s])) {
-            const int obj = Plr.inv_obj[s];
-            ItemStruct piece = ObjToItem(obj);
-            if (piece.type != IT_ARMOUR || !(piece.status & ISTAT_WORN) || !ArmourItemProtects(piece, part)) break;
-            float percent = (float)severity + (float)random(6) * 0.01f;
-            if (piece.magic == 2) percent /= 2.0f;
-            const int broke = DamageObj(piece, percent, 0, 30);
-            ItemToObjpos(piece, obj);
-            if (!broke) break;
-            char line[300];
-            snprintf(line, sizeof line, "+Your %s breaks apart.", ekuvaus(obj, 1, 0));
-            Note(line);
-            Plr.inv_obj[s] = 0;
-            Plr.inv_count[s] = 0;
-            CrunchItems();
-        }
+        if (!player_obj(Plr.inv_obj[s])) continue;
+        const int obj = Plr.inv_obj[s];
+        ItemStruct piece = ObjToItem(obj);
+        if (piece.type != IT_ARMOUR || !(piece.status & ISTAT_WORN) || !ArmourItemProtects(piece, part)) continue;
+        float percent = (float)severity + (float)random(6) * 0.01f;
+        if (piece.magic == 2) percent /= 2.0f;
+        const int broke = DamageObj(piece, percent, 0, 30);
+        ItemToObjpos(piece, obj);
+        if (!broke) continue;
+        char line[300];
+        snprintf(line, sizeof line, "+Your %s breaks apart.", ekuvaus(obj, 1, 0));
+        Note(line);
+        Plr.inv_obj[s] = 0;
+        Plr.inv_count[s] = 0;
+        CrunchItems();
     }
 }
 
 void Kuluta_Kenkia(int seconds, int minutes) {
     if (Plr.movement_mode == 2 || Plr.movement_mode == 3 || Plr.movement_mode == 7) return;
     StepSecCounter += seconds;
-    while (StepSecCounter > 59) {   // the seconds past a whole minute are kept
-        StepSecCounter -= 60;
+    if (StepSecCounter > 59) {
+        StepSecCounter = 0;
         StepMinCounter++;
     }
     StepMinCounter += minutes;

@@ -228,18 +228,8 @@ static void take_length(int slot, uint32_t feet) {
     whole -= 1;
     int rest = (int)feet - whole * piece;
     if (whole > 0) Poista_PlrItem_NoCrunch(slot, whole);
-    if (rest >= piece) {
-        Poista_PlrItem(slot, 1);
-        return;
-    }
-    Slotista_Uniikki(slot);
-    int obj = Plr.inv_obj[slot];
-    if (obj < OBJ_PLAYER_FIRST || obj > OBJ_PLAYER_LAST) return;
-    ItemStruct &own = PlayerObj[obj - OBJ_PLAYER_FIRST];
-    float per_foot = own.weight / (float)piece;
-    set_Item_pituus(piece - rest, own);
-    own.weight -= per_foot * (float)rest;
-    if (own.weight < 0) own.weight = 0;
+    // The last piece is cut as any rope is cut: what stays keeps its share of the whole weight too.
+    Lyhenna_PlrItem(slot, rest);
 }
 
 int ot(int who, int line) {
@@ -247,7 +237,7 @@ int ot(int who, int line) {
     Tarvike_Struct &t = Tarvikelista[line];
     (void)who;
     const bool plain = t.id != 55 && t.id != 70 && t.id != 330 && t.id != 333 && t.id != 327 && !t.container &&
-                       !t.length && t.amount <= 0 && t.count > 0;
+                       !t.length && t.amount <= 0 && t.count > 0 && !t.chosen;
     int dp = -1, slot = -1;
     if (plain) {
         int bh = -1, bg = -1;

@@ -302,7 +302,8 @@ char *fread_Tekodata(int kind, const char *name, int mode) {
 int read_asciiraw(int kind, const char *name, AsciiRawStruct *raw) {
     memset(raw, 0, sizeof *raw);
     RecordAt at;
-    if (!find_record(kind, name, at)) return 0;
+    // Item lines are read for made things: a building's kind looks among the making files.
+    if (!find_record(kind == RECIPE_COOKERY ? RECIPE_COOKERY : RECIPE_DIY, name, at)) return 0;
     copy_bounded(raw->header, sizeof raw->header, at.header);
     char line[TEKO_LINE_MAX + 1];
     int n = 0;

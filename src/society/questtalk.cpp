@@ -688,7 +688,8 @@ void deliver_item(int slot, int count) {
 
 void ITEMPICK_deliver() {
     if (!partner()) return;
-    const int slot = selslot("What do you want to give?", "deliver", SEL_NO_INUSE | SEL_ASK_COUNT, 0, 0);
+    const int slot = selslot("What do you want to give?", "deliver",
+                             SEL_NO_WORN | SEL_NO_INUSE | SEL_QUIET | SEL_ASK_COUNT | SEL_ESC_AT_ONCE, 0, 0);
     if (slot < 0 || slot >= PLR_SLOTS) {
         Piirra_NPC_Puheboksi();
         if (invNotebuf[0]) {

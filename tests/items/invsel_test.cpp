@@ -4,6 +4,8 @@
 
 #include "presentation/input_feeder.h"
 #include "presentation/invlist_draw.h"
+#include "maps/maps.h"
+#include "maps/worldsearch.h"
 
 namespace {
 
@@ -130,6 +132,19 @@ TEST_F(InvSelScreen, FilterKeysRegroupTheSavedRowsAndKeepChoices) {
     EXPECT_EQ(InvData[0].chosen, 1) << name_at(InvData[0]);
     EXPECT_EQ(InvData[1].chosen, 1) << name_at(InvData[1]);
     EXPECT_EQ(InvData[2].chosen, 0) << name_at(InvData[2]);
+}
+
+// The boat she floats in is not offered from the ground, whatever list of the ground asks.
+TEST_F(InvSelScreen, TheBoatUnderHerOnOpenWaterCannotBeTaken) {
+    ItemStruct boat = thing(IT_VEHICLE, "Punt", 60.0f);
+    boat.subtype = ST_BOAT;
+    lay(boat, 1, PlayerX, PlayerY);
+    maailma[mapidx(PlayerX, PlayerY)] = CH_DEEP_WATER;
+    keys({SDLK_a, SDLK_SPACE, SDLK_ESCAPE});
+    EXPECT_EQ(InvSel(INV_FROM_GROUND, 0, PlayerX, PlayerY, "Select items on the ground you wish to move", "haul around",
+                     SEL_MULTI, 0, 0),
+              INVSEL_CANCEL);
+    EXPECT_TRUE(noted("You can't haul around that.")) << notes();
 }
 
 TEST_F(InvSelScreen, EscWithChoicesAsksBeforeCancelling) {

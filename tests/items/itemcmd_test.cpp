@@ -95,6 +95,24 @@ TEST_F(ItemCommands, PickingFromADirectionTakesFromThatSquare) {
     EXPECT_EQ(ground(PlayerX, PlayerY - 1), "");
 }
 
+// A companion keeps what he has claimed for himself: it is listed but cannot be picked from him.
+TEST_F(ItemCommands, PickingFromACompanionLeavesWhatHeClaimed) {
+    creature(306, 6, PlayerX, PlayerY - 1);
+    Cre[6].kind = CK_HUMAN;
+    Cre[6].partyflags = 256;
+    ItemStruct claimed = thing(IT_TOOL, "Rope");
+    claimed.ownerflags = OWN_CLAIM;
+    Cre[6].pack[0] = Esineesta_Uniikki(claimed);
+    Cre[6].packcount[0] = 1;
+    Cre[6].pack[1] = Esineesta_Uniikki(thing(IT_TOOL, "Cord"));
+    Cre[6].packcount[1] = 1;
+    keys({SDLK_UP, SDLK_a, SDLK_b, SDLK_SPACE});
+    command_dispatch('G', 0, 0);
+    EXPECT_TRUE(noted("You can't pick that.")) << notes();
+    EXPECT_EQ(carried(), "Cord x1; ");
+    EXPECT_EQ(Cre[6].packcount[0], 1) << "the rope stays his";
+}
+
 TEST_F(ItemCommands, TheInventoryExaminesAWeaponAndRefusesFood) {
     ItemStruct knife = thing(IT_WEAPON, "Knife", 0.5f);
     SET_ITEM_TEXT(knife.skill, "KNIFE");

@@ -130,6 +130,7 @@ static int first_slot(int) { return 0; }
 TEST_F(Matching, ARopeIsCutToTheLengthNeeded) {
     ItemStruct rope = def("Rope");
     set_Item_pituus(20, rope);
+    rope.weight = rope.fullweight = 2.0f;
     const int slot = carry(rope, 1);
     line("{Rope} =10= [remove]");
     tarvike_valinta = first_slot;
@@ -137,6 +138,8 @@ TEST_F(Matching, ARopeIsCutToTheLengthNeeded) {
     ASSERT_NE(Kay_Tarvikelista("Test"), 0);
     ItemStruct left = ObjToItem(Plr.inv_obj[slot]);
     EXPECT_EQ(get_Item_pituus(left), 10);
+    EXPECT_FLOAT_EQ(left.weight, 1.0f);
+    EXPECT_FLOAT_EQ(left.fullweight, 1.0f) << "the half left is a whole rope, not a worn one";
     EXPECT_EQ(Kayttolista[0].length, 10u);
 }
 

@@ -128,6 +128,9 @@ TEST_F(Mending, AStockpileTakesWhatItsKindMaskNames) {
     Data[60].id = 0x20;
     EXPECT_EQ(stockpile_match(arrow, 60), 1);
     EXPECT_EQ(stockpile_match(sword, 60), 0);
+    ItemStruct crossbow = thing(IT_WEAPON, "Crossbow", 6.0f);   // a bow by its skill, not its subtype
+    SET_ITEM_TEXT(crossbow.skill, "BOW");
+    EXPECT_EQ(stockpile_match(crossbow, 60), 1);
     Data[60].id = 0x22;
     EXPECT_EQ(stockpile_match(sword, 60), 1);
     EXPECT_EQ(stockpile_match(shirt, 60), 0);

@@ -93,7 +93,8 @@ TEST_F(RecipeFiles, RecordsAreFoundInSortedFilesAndWalkedToTheEnd) {
     EXPECT_STREQ(fread_Tekodata(RECIPE_DIY, "Nothing", 0), "NOT FOUND");
     EXPECT_EQ(TEKODATA_F, nullptr);
 
-    // The whole record, item lines included; a building is read from the building files.
+    // The whole record, item lines included; the item lines of a building are looked for in the
+    // making files, as only made things take them.
     static AsciiRawStruct raw;
     ASSERT_EQ(read_asciiraw(RECIPE_DIY, "Basket", &raw), 1);
     EXPECT_STREQ(Tekoheader_taito(raw.header), "FIRST");
@@ -104,7 +105,7 @@ TEST_F(RecipeFiles, RecordsAreFoundInSortedFilesAndWalkedToTheEnd) {
     RawModItem(&raw, &it);
     EXPECT_FLOAT_EQ(it.weight, 3.0f);
     ASSERT_EQ(read_asciiraw(RECIPE_BIY, "Basket", &raw), 1);
-    EXPECT_STREQ(Tekoheader_taito(raw.header), "BUILT");
+    EXPECT_STREQ(Tekoheader_taito(raw.header), "FIRST");
     EXPECT_EQ(read_asciiraw(RECIPE_COOKERY, "Basket", &raw), 0);
 }
 

@@ -141,7 +141,7 @@ TEST_F(VesselCommands, PouringMovesWhatFitsAndTheRestStaysInTheSource) {
     EXPECT_TRUE(noted("You've got a full")) << notes();
 }
 
-TEST_F(VesselCommands, PiecesGoInWholeAsManyAsFitAndTheRestStays) {
+TEST_F(VesselCommands, PiecesGoInWholeUntilTheSpaceIsFilledAndTheRestStays) {
     const int berries = give(thing(IT_FOOD, "Lingonberries", 0.3f, OID_BERRY), 10);
     (void)berries;
     const int basket = give(vessel("Birch-bark basket", 1.0f, 353));
@@ -155,7 +155,7 @@ TEST_F(VesselCommands, PiecesGoInWholeAsManyAsFitAndTheRestStays) {
     for (int s = 0; s < PLR_SLOTS; s++)
         if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).vessel == 0 && ObjToItem(Plr.inv_obj[s]).id == OID_BERRY)
             loose += Plr.inv_count[s];
-    EXPECT_EQ(loose, 7) << "three berries of 0.3 fit in 1.0, rounded down";
+    EXPECT_EQ(loose, 6) << "berries go in until 1.0 is filled: the fourth tops it";
 }
 
 TEST_F(VesselCommands, AFullPotAndUnlikeStuffAreRefusedAndNothingChanges) {
