@@ -14,4 +14,5 @@ int is_human(int n);
 int onko_NPC_nainen(int n);
 int is_socmember(int n);
 int lentaako_NPC(int n);
+int onko_NPC_lintu(int n);      // a bird, flying or not
 int distance_from_plr(int x, int y);

@@ -41,7 +41,7 @@ static int npcnote(int creature, const char *seen, const char *flags) {
         note_from(x, y, seen);
         return 1;
     }
-    int limit = NPCNOTE_HEARLIMIT ? NPCNOTE_HEARLIMIT : is_socmember(creature) ? 100 : lentaako_NPC(creature) ? 100 : 25;
+    int limit = NPCNOTE_HEARLIMIT ? NPCNOTE_HEARLIMIT : is_socmember(creature) ? 100 : onko_NPC_lintu(creature) ? 100 : 25;
     if (distance_from_plr(x, y) > limit && !force && !always) return 0;
     if (!heard[0]) return 0;
     ui_note_heard_from(x, y);   // the heading box points to where the sound came from

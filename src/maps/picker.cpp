@@ -282,9 +282,9 @@ int ValitseLokaatio(int mode, const char *text) {
             moved = true;
             if (target) sel = listed_on(PlayerX + cx, PlayerY + cy);
         } else if (key == KEY_CTRL_0 || key == KEY_WHEEL_UP || key == KEY_WHEEL_DOWN) {
-            mapScale(key == KEY_CTRL_0 ? 0 : key == KEY_WHEEL_UP ? 1 : -1);
+            // Wheel steps left over once the zoom stops at its bound are let go.
+            if (mapScale(key == KEY_CTRL_0 ? 0 : key == KEY_WHEEL_UP ? 1 : -1) == 1) ClrMouseWheelBuffer();
             if (key != KEY_CTRL_0) {
-                ClrMouseWheelBuffer();
                 refresh_locsel_insight();
                 sel = -1;
             }

@@ -5,6 +5,7 @@
 #include "core/oxa.h"
 #include "base/ownlib.h"
 #include "presentation/input.h"
+#include "presentation/listwidget.h"
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
@@ -116,13 +117,6 @@ static void choose_lines(ViewState &v) {
     v.first_shown = v.last_shown - v.shown + 1;
 }
 
-static void view_button(int x, int y, const char *text) {
-    int w = textwidth(text) + 8;
-    box(x, y, x + w, y + 18, RGB_to_color(200, 190, 160));
-    frame(x, y, x + w, y + 18);
-    showtext(x + 4, y + 6, text, RGB_to_color(0, 0, 0), 0);
-}
-
 static void draw_log(const ViewState &v, int width, int height) {
     box(0, 0, width - 1, height - 1, RGB_to_color(226, 197, 153));
     frame(0, 0, width - 1, height - 1);
@@ -143,13 +137,20 @@ static void draw_log(const ViewState &v, int width, int height) {
     char footer[80];
     bprintf(footer, sizeof footer, "%d-%d (of %d)", v.first_shown, v.last_shown, v.total);
     showtext(300, height - 20, footer, RGB_to_color(87, 87, 87), 0);
-    char up[2] = {24, 0}, down[2] = {25, 0};
-    view_button(10, 575, up);
-    view_button(30, 575, down);
-    view_button(55, 575, "PgUp");
-    view_button(100, 575, "PgDn");
-    view_button(160, 575, "ESC.Exit");
-    view_button(550, 575, "ENTER.Enter a note to log");
+}
+
+// The viewer's buttons: a click on one, or its key, chooses it; a click beside them does nothing.
+// The labels behind the keys stand on the page's own colour, in black.
+static void view_buttons(int cursor) {
+    LIST_Reset(RGB_to_color(0, 0, 0), "", 0, 0, RESOLUTION_X, RESOLUTION_Y, LIST_SPOTSTYLE);
+    const char up[2] = {24, 0}, down[2] = {25, 0};
+    LIST_ButtonSpotEntry(KEY_UP, 10, 575, up);
+    LIST_ButtonSpotEntry(KEY_DOWN, 30, 575, down);
+    LIST_ButtonSpotEntry(KEY_PGUP, 55, 575, "PgUp");
+    LIST_ButtonSpotEntry(KEY_PGDN, 100, 575, "PgDn");
+    LIST_ButtonSpotEntry(KEY_ESC, 160, 575, "ESC.Exit");
+    LIST_ButtonSpotEntry(KEY_ENTER, 550, 575, "ENTER.Enter a note to log");
+    Set_LIST_Position(cursor);
 }
 
 static void player_note(ViewState &v) {
@@ -174,7 +175,7 @@ static void close_viewer(SDL_Surface *saved) {
     if (!saved) return;
     SDL_BlitSurface(saved, nullptr, game_screen, nullptr);
     SDL_FreeSurface(saved);
-    Flip();
+    FlipWithMap();
 }
 
 void msglog_view() {
@@ -194,12 +195,15 @@ void msglog_view() {
                                                game_screen->format->format);
         if (saved) SDL_BlitSurface(game_screen, nullptr, saved, nullptr);
     }
+    int cursor = 0;   // the button under the cursor stays there from pass to pass
     for (;;) {
         choose_lines(v);
         draw_log(v, width, height);
-        Flip();
-        int k = getkey();
-        if (k == KEY_QUIT && CLOSE_WINDOW) k = KEY_ESC;
+        view_buttons(cursor);
+        const int r = LIST_Go();
+        cursor = LIST_Position();
+        int k = r >= 0 ? LIST_PosKey(r) : 0;
+        if (r < 0 && (WindowClosed() || CLOSE_WINDOW)) k = KEY_ESC;
         if (k == KEY_UP) {
             if (v.lines_read > v.shown) v.target = v.last_shown - 1;
         } else if (k == KEY_DOWN) {

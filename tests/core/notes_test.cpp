@@ -180,4 +180,31 @@ TEST_F(NotesTest, CreatureNotesSoundFromTheirSquare) {
     memset(Data, 0, sizeof Data);
 }
 
+// Out of sight a bird is heard four times as far as other animals, sitting on the ground or flying.
+TEST_F(NotesTest, BirdsAreHeardFartherThanOtherAnimals) {
+    memset(Data, 0, sizeof Data);
+    const CreatureStruct kept = Cre[3];
+    oxatest::pool_put(DT_CREATURE, 20, 30, CRE_DATAID + 3);
+    PlayerX = 70;   // fifty squares off, the square out of view
+    PlayerY = 30;
+    const struct { uint8_t moveclass; int32_t korkeus; int heard; } cases[] = {
+        {64, 0, 1},     // a bird on the ground
+        {64, 100, 1},   // a bird in flight
+        {0, 0, 0},      // a hare
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.moveclass * 1000 + c.korkeus);
+        memset(&Cre[3], 0, sizeof Cre[3]);
+        Cre[3].kind = 2;
+        Cre[3].moveclass = c.moveclass;
+        Cre[3].korkeus = c.korkeus;
+        ignore_lastnote();
+        copy_bounded(HEAR_s, sizeof HEAR_s, "you hear a cry");
+        EXPECT_EQ(NPCNote(3, "The bird cries.", ""), c.heard);
+    }
+    Cre[3] = kept;
+    HEAR_s[0] = 0;
+    memset(Data, 0, sizeof Data);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "maps/mapdraw.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
+#include "presentation/show.h"
 
 using oxatest::push_key;
 
@@ -137,6 +138,30 @@ TEST_F(Picker, TheMouseMovesTheCursorOntoTheSquareUnderIt) {
     EXPECT_EQ(OtaKohta_Suunta("x"), 0);
     EXPECT_EQ(LOCSEL_SCREEN_X, 240 + 18 - 9);
     EXPECT_EQ(LOCSEL_SCREEN_Y, 315 - 20 - 10);
+}
+
+// Wheel steps zoom one after the other; those left once the zoom stops at its bound are let go.
+TEST_F(Picker, WheelStepsZoomUntilTheBoundThenTheRestAreLetGo) {
+    const struct { float from, to; int left; } cases[] = {
+        {0.5f, 0.815f, 0},   // two steps in, both taken
+        {0.815f, 1.0f, 0},   // the first reaches the bound, the second is let go
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.from);
+        mapdimInit(800, 600, c.from);
+        for (int i = 0; i < 2; i++) {
+            SDL_Event e{};
+            e.type = SDL_MOUSEWHEEL;
+            e.wheel.y = 1;
+            SDL_PushEvent(&e);
+        }
+        push_key(SDLK_ESCAPE);
+        EXPECT_EQ(OtaKohta("target"), 0);
+        EXPECT_FLOAT_EQ(mapDim.scale, c.to);
+        EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEWHEEL, SDL_MOUSEWHEEL), c.left);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+    mapdimInit(800, 600, 1.0f);
 }
 
 TEST_F(Picker, WrappersTakeTheOnlyFittingSquareWithoutAsking) {

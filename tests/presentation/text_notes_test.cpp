@@ -11,6 +11,7 @@
 #include "presentation/notes.h"
 #include "presentation/show.h"
 #include "core/tekstit.h"
+#include "presentation/input_feeder.h"
 
 #include <sys/stat.h>
 
@@ -219,23 +220,6 @@ TEST_F(NoteTest, ViewerWithoutALogSaysSo) {
     EXPECT_EQ(text_of(log_lines().back()), "There are no previous messages.");
 }
 
-TEST_F(NoteTest, ViewerPagesThroughALongAndDamagedLog) {
-    std::string file;
-    for (int i = 1; i <= 120; ++i) file += "(00FF00):1111:[a]{00010002}      | line " + std::to_string(i) + "\n";
-    file += "a line without a bar\n";
-    file += "(ZZ!!00):1111:[a]{zzzz}| damaged header\n";
-    dir->write_file("Hero/msglog.txt", file);
-    DEBUG_INFO = 1;   // the world place is decoded too
-    uint32_t before = pixel(400, 300);
-    for (SDL_Keycode k : {SDLK_UP, SDLK_PAGEUP, SDLK_PAGEUP, SDLK_PAGEUP, SDLK_DOWN, SDLK_PAGEDOWN, SDLK_PAGEDOWN,
-                          SDLK_PAGEDOWN, SDLK_x, SDLK_ESCAPE})
-        push_key(k);
-    MsgLog();
-    DEBUG_INFO = 0;
-    EXPECT_EQ(pixel(400, 300), before);   // the screen is put back
-    EXPECT_EQ(log_lines().size(), 122u);   // reading never writes
-}
-
 // While she types a note the log stays on the window: each key is awaited over the viewer's page.
 int (*real_getkey)() = nullptr;
 std::vector<uint32_t> window_at_keys;
@@ -244,14 +228,67 @@ int getkey_seeing_the_window() {
     return real_getkey();
 }
 
+TEST_F(NoteTest, ViewerPagesThroughALongAndDamagedLog) {
+    std::string file;
+    for (int i = 1; i <= 120; ++i) file += "(00FF00):1111:[a]{00010002}      | line " + std::to_string(i) + "\n";
+    file += "a line without a bar\n";
+    file += "(ZZ!!00):1111:[a]{zzzz}| damaged header\n";
+    dir->write_file("Hero/msglog.txt", file);
+    DEBUG_INFO = 1;   // the world place is decoded too
+    uint32_t before = pixel(400, 300);
+    oxatest::KeyFeeder f;
+    f.keys({SDLK_UP, SDLK_PAGEUP, SDLK_PAGEUP, SDLK_PAGEUP, SDLK_DOWN, SDLK_PAGEDOWN, SDLK_PAGEDOWN, SDLK_PAGEDOWN,
+            SDLK_x, SDLK_ESCAPE});
+    f.typed([] { MsgLog(); return 0; });
+    DEBUG_INFO = 0;
+    EXPECT_EQ(WindowClosed(), 0);          // left by Esc, not by the feeder closing the window
+    EXPECT_EQ(pixel(400, 300), before);   // the screen is put back
+    EXPECT_EQ(log_lines().size(), 122u);   // reading never writes
+}
+
+// The viewer's buttons answer the mouse: a click beside them does nothing, a click on the Exit button
+// leaves without asking for a note, and the labels read on the page they stand on.
+TEST_F(NoteTest, ViewerButtonsAnswerClicks) {
+    dir->write_file("Hero/msglog.txt", "(00FF00):1111:[a]{00010002}      | line 1\n");
+    uint32_t before = pixel(400, 300);
+    int dark_label = -1;
+    oxatest::KeyFeeder f;
+    f.click(400, 300).click(172, 580);
+    real_getkey = ui.choices.getkey;
+    ui.choices.getkey = [] {
+        if (window_at_keys.empty()) {
+            // "Exit" behind the Esc key: its letters are dark on the page's 226, 197, 153.
+            int dark = 0;
+            for (int y = 575; y < 593; y++)
+                for (int x = 200; x < 240; x++) {
+                    int r, g, b;
+                    rgb(pixel(x, y), r, g, b);
+                    if (r + g + b < 150) dark++;
+                }
+            window_at_keys.push_back((uint32_t)dark);
+        }
+        return real_getkey();
+    };
+    window_at_keys.clear();
+    f.typed([] { MsgLog(); return 0; });
+    ui.choices.getkey = real_getkey;
+    if (!window_at_keys.empty()) dark_label = (int)window_at_keys[0];
+    EXPECT_EQ(WindowClosed(), 0);          // the click on Exit left it
+    EXPECT_EQ(pixel(400, 300), before);
+    EXPECT_EQ(log_lines().size(), 1u);     // no note was asked for
+    EXPECT_GT(dark_label, 20);
+}
+
 TEST_F(NoteTest, ViewerKeepsThePageInSightWhileANoteIsTyped) {
     dir->write_file("Hero/msglog.txt", "(00FF00):1111:[a]{00010002}      | line 1\n");
-    for (SDL_Keycode k : {SDLK_RETURN, SDLK_h, SDLK_e, SDLK_r, SDLK_e, SDLK_RETURN, SDLK_ESCAPE}) push_key(k);
+    oxatest::KeyFeeder f;
+    f.keys({SDLK_RETURN, SDLK_h, SDLK_e, SDLK_r, SDLK_e, SDLK_RETURN, SDLK_ESCAPE});
     real_getkey = ui.choices.getkey;
     ui.choices.getkey = getkey_seeing_the_window;
     window_at_keys.clear();
-    MsgLog();
+    f.typed([] { MsgLog(); return 0; });
     ui.choices.getkey = real_getkey;
+    EXPECT_EQ(WindowClosed(), 0);
     ASSERT_GE(window_at_keys.size(), 7u);
     for (uint32_t seen : window_at_keys) EXPECT_EQ(seen, 0xE2C599u);   // the page's 226, 197, 153
     auto lines = log_lines();
