@@ -201,6 +201,29 @@ float Kuluta_PlrItem(int slot, float amount) {
     return old;
 }
 
+int Lyhenna_PlrItem(int slot, int feet) {
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return 0;
+    const int booked = Plr.inv_obj[slot];
+    Slotista_Uniikki(slot);
+    const int obj = Plr.inv_obj[slot];
+    ItemStruct it = ObjToItem(obj);
+    const int length = get_Item_pituus(it);
+    if (length - feet > 0) {
+        const float share = (float)feet / (float)length;
+        set_Item_pituus(length - feet, it);
+        if (it.unitkind == UK_COUNT) it.unitkind = UK_FEET;
+        it.weight -= it.weight * share;
+        it.fullweight -= it.fullweight * share;
+        ItemToObjpos(it, obj);
+        Yhdista_Slottiin(slot);
+        return feet;
+    }
+    if (empty_vessel(it)) return 0;
+    Poista_PlrItem(slot, 1);
+    if (it.vessel != 0) return_vessel(slot, it, booked, false);
+    return length;
+}
+
 int Kuluta_Item(int position, float amount, int) {
     ItemStruct it = ObjToItem(position);
     if (it.weight - amount > 0.05f) {

@@ -14,4 +14,5 @@ void armour_damage(int part, int severity);
 void Kuluta_Kenkia(int seconds, int minutes);
 void break_item_at(int x, int y, int position);
 float Kuluta_PlrItem(int slot, float amount);   // pounds taken
+int Lyhenna_PlrItem(int slot, int feet);        // feet taken
 int Kuluta_Item(int position, float amount, int flags);   // new position, 0 used up

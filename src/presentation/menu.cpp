@@ -25,8 +25,9 @@
 
 enum { MENU_X = 498, MENU_Y = 190, MENU_W = 296, EXTRA_W = 276 };
 static const char *const MENU_GRAB = "teevalinta";
-// The graphical presentation of a building menu: its pictures on a grid of 18 x 20 pixels.
-static const int GraafinenApu_X = 0, GraafinenApu_Y = 0;
+// The graphical presentation of a building menu: its pictures on a grid of 18 x 20 pixels, in a
+// window of its own just above the menu's list, inside the screen's right-hand column.
+static const int GraafinenApu_X = MENU_X + 10, GraafinenApu_Y = MENU_Y - 80;
 enum { APU_CELL_W = 18, APU_CELL_H = 20 };
 
 static uint32_t white() { return RGB_to_color(255, 255, 255); }
