@@ -50,6 +50,7 @@
 #include "maps/movement.h"
 #include "maps/spiritdata.h"
 #include "quests/courses.h"
+#include "game/wizard.h"
 
 namespace {
 
@@ -531,8 +532,16 @@ TaskRow rows[] = {
     {22, "she comes back to her snare days later", [] {
          snare_set_east();
          up();
-         for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
+         wizard_pass_days(2);
          down();
+     }},
+    {45, "a bird of the woods walks into the snare she comes back to after days away", [] {
+         snare_set_east();
+         for (int visit = 0; visit < 8 && Tehtavan_Vaihe != 1; visit++) {
+             up();
+             wizard_pass_days(5);
+             down();
+         }
      }},
     {43, "she skins a hare she killed in Kaumo", [] {
          ASSERT_TRUE(to_land_of([](int c) { return c == 0; })) << "Kaumo lies near her";
