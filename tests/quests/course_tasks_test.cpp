@@ -49,6 +49,7 @@
 #include "maps/area.h"
 #include "maps/movement.h"
 #include "maps/spiritdata.h"
+#include "maps/water.h"
 #include "quests/courses.h"
 #include "game/wizard.h"
 
@@ -253,16 +254,18 @@ void make_a_rod() {
     at_once({SDLK_PLUS, SDLK_f, SDLK_1, oxatest::carried_letter("Cord", 6), SDLK_ESCAPE, SDLK_SPACE});
 }
 
-// Down on a dry square of the nearest fish water's own cell, open water beside her; false when none.
-bool down_by_fish_water() {
+// Down on a dry square of the nearest fish water's own cell (of the world chars `kind` takes, any
+// water when none), open water beside her; false when none.
+bool down_by_fish_water(bool (*kind)(int c) = nullptr) {
     const int sides[4][2] = {{1, 0}, {-1, 0}, {0, -1}, {0, 1}};
     const int hx = PlayerX, hy = PlayerY;
     int lake_x = 0, lake_y = 0;
-    for (int d = 1; d <= 60 && !lake_x; d++)
+    for (int d = 1; d <= 120 && !lake_x; d++)
         for (int wy = hy - d; wy <= hy + d && !lake_x; wy++)
             for (int wx = hx - d; wx <= hx + d && !lake_x; wx++) {
                 if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
                 if (!terrain_flag(get_alltime_maailmachar(wx, wy), 128)) continue;   // fish in it
+                if (kind && !kind(get_alltime_maailmachar(wx, wy))) continue;
                 for (const auto &sd : sides) {
                     const int lx = wx - sd[0], ly = wy - sd[1];
                     if (!lake_x && !terrain_flag(get_alltime_maailmachar(lx, ly), TF_WATER) && !on_kyla(lx, ly, 1)) {
@@ -368,8 +371,8 @@ int villager_met() {
 }
 
 // Her punt set down on the shore where she stands and her paddle in hand, she rows out onto the open
-// water beside her and goes ashore again on the first bare bit of land beside the punt.
-void row_out_and_land() {
+// water beside her.
+void row_out() {
     ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, object("Punt", 1), 1), 0);
     const int paddle = own_into_pack(ObjToItem(object("Paddle", 1)));
     ASSERT_GE(paddle, 0);
@@ -382,6 +385,12 @@ void row_out_and_land() {
         break;
     }
     ASSERT_EQ(Plr.movement_mode, 3) << "she rows";
+}
+
+// She rows out and goes ashore again on the first bare bit of land beside the punt.
+void row_out_and_land() {
+    row_out();
+    if (::testing::Test::HasFatalFailure()) return;
     static const struct { int dx, dy; SDL_Keycode key; } around[] = {
         {1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, -1, SDLK_UP}, {0, 1, SDLK_DOWN},
         {1, -1, SDLK_PAGEUP}, {1, 1, SDLK_PAGEDOWN}, {-1, 1, SDLK_END}, {-1, -1, SDLK_HOME}};
@@ -624,6 +633,28 @@ TaskRow rows[] = {
          const int s = into_pack("BREAD", 40);
          ASSERT_GE(s, 0);
          eat(s);
+     }},
+    {27, "from her punt on a river she nets salmon or trout", [] {
+         ASSERT_TRUE(down_by_fish_water([](int c) { return terrain_flag(c, TF_FLOWING) != 0; })) << "a river near her";
+         row_out();
+         // Out into the stream until deep water lies beside her punt.
+         for (int i = 0; i < 40 && vesisyvyys(PlayerX + 1, PlayerY) < 4 && avovesi(PlayerX + 1, PlayerY); i++) step_east();
+         ASSERT_EQ(Plr.movement_mode, 3) << "she rows";
+         ASSERT_GE(into_pack("NET"), 0);
+         for (int haul = 0; haul < 6 && Tehtavan_Vaihe != 1; haul++) {
+             // The net set into deep water beside the punt, left for a day and pulled.
+             static const struct { int dx, dy; SDL_Keycode key; } sides[] = {
+                 {1, 0, SDLK_KP_6}, {-1, 0, SDLK_KP_4}, {0, -1, SDLK_KP_8}, {0, 1, SDLK_KP_2}};
+             SDL_Keycode toward = 0;
+             for (const auto &sd : sides)
+                 if (!toward && avovesi(PlayerX + sd.dx, PlayerY + sd.dy) && vesisyvyys(PlayerX + sd.dx, PlayerY + sd.dy) >= 4)
+                     toward = sd.key;
+             ASSERT_NE(toward, 0) << "deep water beside her punt";
+             at_once({SDLK_s, skill_key("FISHING"), SDLK_2, oxatest::carried_letter("Net"), toward, SDLK_SPACE});
+             ASSERT_GE(get_datatype(DT_NET, 0, 0), 0) << "her net is set";
+             wizard_pass_days(1);
+             at_once({SDLK_s, skill_key("FISHING"), SDLK_3, SDLK_SPACE});
+         }
      }},
     {36, "she wields a northern knife", [] {
          const int s = into_pack("NORTHERN KNIFE");
