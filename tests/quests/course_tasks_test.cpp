@@ -7,6 +7,7 @@
 #include "../items/row_letters.h"
 #include "common/pool_put.h"
 #include "creatures/beside_her.h"
+#include "society/villager_beside.h"
 
 #include <functional>
 #include <strings.h>
@@ -30,6 +31,7 @@
 #include "maps/mapquery.h"
 #include "maps/marker.h"
 #include "creatures/crestep.h"
+#include "creatures/predicates.h"
 #include "creatures/crefile.h"
 #include "creatures/creation.h"
 #include "maps/kulttuuri.h"
@@ -533,6 +535,32 @@ TaskRow rows[] = {
          ASSERT_GE(s, 0);
          Play::press(SDLK_KP_6);
          leash(s);
+     }},
+    {20, "in her village she asks a man to come along as a helping hand and gives him food for his days", [] {
+         const int soc = Play::walk_into_her_village();
+         ASSERT_GT(soc, 0);
+         const int n = oxatest::villager_beside_her(soc);
+         ASSERT_GE(n, 0) << "her village has people";
+         const int bread = into_pack("BREAD", 40);
+         ASSERT_GE(bread, 0);
+         // The letter of that slot as her pack lists it.
+         InvGet_character(CRE_PLAYER, 0);
+         doInvList(0, 0);
+         SDL_Keycode bread_key = 0;
+         for (int i = 0; i < INVDATA_MAX && InvData[i].pos && !bread_key; i++)
+             if (InvData[i].source == INV_FROM_PACK && InvData[i].index == bread) bread_key = (SDL_Keycode)NAPPAIN[i];
+         ASSERT_NE(bread_key, 0);
+         // "C" and the man beside her, "H.Ask help/company", and the talk as she answers.
+         oxatest::KeyFeeder typing;
+         typing.typed_keys({'C', SDLK_RETURN, 'h'});
+         typing.key(SDLK_2);        // "I'd like to hire a helping hand. Interested?"
+         typing.key(SDLK_1);        // "I will give you what need. Here..."
+         typing.key(bread_key);
+         typing.key(SDLK_RETURN);   // the whole stack
+         for (int i = 0; i < 6; i++) typing.key(SDLK_ESCAPE);
+         int r;
+         typing.typed([&] { return turn_pass(&r); });
+         EXPECT_NE(onko_NPC_kumppani(n), 0) << "he joined her";
      }},
     {21, "she sets a snare and goes back up to the world map", [] {
          snare_set_east();
