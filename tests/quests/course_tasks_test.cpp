@@ -10,6 +10,7 @@
 #include "society/villager_beside.h"
 
 #include <functional>
+#include <vector>
 #include <strings.h>
 
 #include "core/creatures.h"
@@ -408,6 +409,56 @@ void row_out_and_land() {
     }
 }
 
+// The letter of the skin in her pack, as the hide work lists her skins.
+SDL_Keycode skin_letter() {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_SKIN)
+            return oxatest::carried_letter(oxatest::item_name_of(Plr.inv_obj[s]).c_str());
+    ADD_FAILURE() << "no skin in her pack";
+    return SDLK_ESCAPE;
+}
+
+// A hare killed by her hand by the water, skinned and cut up for its fat; then its skin cleaned and
+// tanned by her hideworking skill step by step, each step waited out and the skin picked up again.
+void tan_a_hare_skin() {
+    ASSERT_TRUE(down_by_fish_water());
+    ASSERT_GE(carcass_beside(600), 0);
+    keys({SDLK_s, skill_key("HIDEWORKING"), 'S', SDLK_SPACE});
+    at_once({SDLK_b, SDLK_SPACE});
+    at_once({SDLK_s, skill_key("HIDEWORKING"), 'C', skin_letter(), SDLK_SPACE, SDLK_ESCAPE});
+    // A bench beside her to work on and a club to beat the skin with, for its softening.
+    bool bench = false;
+    for (int k = 0; k < 9 && !bench; k++) {
+        const int x = PlayerX + k % 3 - 1, y = PlayerY + k / 3 - 1;
+        if (k == 4 || !crestep_free_square(x, y) || terrain_flag(get_mapchar(x, y), TF_WATER)) continue;
+        set_mapchar(x, y, 28);
+        bench = true;
+    }
+    ASSERT_TRUE(bench);
+    ASSERT_GE(into_pack("CLUB"), 0);
+    // Each step takes its own things: the fat rubbed into the skin, then water alone, then the club
+    // that beats it soft on the bench.
+    for (int step = 0; step < 3; step++) {
+        const SDL_Keycode skin = skin_letter();
+        if (step == 0)
+            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, oxatest::carried_letter("hare fat", invmask(IT_FOOD, IT_TIMBER)),
+                     SDLK_SPACE, SDLK_ESCAPE, SDLK_ESCAPE});
+        else if (step == 1)
+            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, SDLK_SPACE});
+        else   // the bench takes whatever she lays the skin on
+            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, SDLK_a, oxatest::carried_letter("Club", IT_WEAPON),
+                     SDLK_SPACE, SDLK_ESCAPE, SDLK_ESCAPE});
+        if (step == 2) break;
+        wizard_pass_days(1);
+        std::string left;
+        for (const DataStruct &d : Data)
+            if (d.type == DT_ITEM && d.x == PlayerX && d.y == PlayerY && ObjToItem((int)d.id).type == IT_SKIN)
+                left = oxatest::item_name_of((int)d.id);
+        ASSERT_NE(left, "") << "the skin is ready at her feet, step " << step;
+        keys({SDLK_g, oxatest::ground_letter(PlayerX, PlayerY, left.c_str()), SDLK_SPACE});
+    }
+}
+
 // The creature of the templates killed by her hand.
 void killed_by_her(int code, int culture = -1) {
     const int c = oxatest::creature_east_of_her(code);
@@ -476,6 +527,7 @@ TaskRow rows[] = {
     {10, "she meets a fox in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
     {12, "she kills a fox", [] { down(); killed_by_her(601); }},
+    {13, "she tans the skin of a hare she killed", [] { tan_a_hare_skin(); }},
     {14, "she rows a punt out from the shore and lands again", [] {
          ASSERT_TRUE(down_by_fish_water());
          row_out_and_land();
