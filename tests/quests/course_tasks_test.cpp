@@ -70,7 +70,7 @@ class CourseTasks : public oxatest::PlayingTest, public ::testing::WithParamInte
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
-        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "menudef_make.txt", "messages/eng_traps_fishing.txt",
+        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "diy_clothes.txt", "menudef_make.txt", "messages/eng_traps_fishing.txt",
                               "biy_building.txt", "biy_kota.txt"})
             dir->copy_asset(f);
     }
@@ -418,11 +418,12 @@ SDL_Keycode skin_letter() {
     return SDLK_ESCAPE;
 }
 
-// A hare killed by her hand by the water, skinned and cut up for its fat; then its skin cleaned and
-// tanned by her hideworking skill step by step, each step waited out and the skin picked up again.
-void tan_a_hare_skin() {
+// An animal of the templates (a hare unless told) killed by her hand by the water, skinned and cut up
+// for its fat; then its skin cleaned and tanned by her hideworking skill step by step, each step
+// waited out and the skin picked up again.
+void tan_a_skin(int code = 600, const char *fat = "hare fat") {
     ASSERT_TRUE(down_by_fish_water());
-    ASSERT_GE(carcass_beside(600), 0);
+    ASSERT_GE(carcass_beside(code), 0);
     keys({SDLK_s, skill_key("HIDEWORKING"), 'S', SDLK_SPACE});
     at_once({SDLK_b, SDLK_SPACE});
     at_once({SDLK_s, skill_key("HIDEWORKING"), 'C', skin_letter(), SDLK_SPACE, SDLK_ESCAPE});
@@ -441,7 +442,7 @@ void tan_a_hare_skin() {
     for (int step = 0; step < 3; step++) {
         const SDL_Keycode skin = skin_letter();
         if (step == 0)
-            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, oxatest::carried_letter("hare fat", invmask(IT_FOOD, IT_TIMBER)),
+            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, oxatest::carried_letter(fat, invmask(IT_FOOD, IT_TIMBER)),
                      SDLK_SPACE, SDLK_ESCAPE, SDLK_ESCAPE});
         else if (step == 1)
             at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, SDLK_SPACE});
@@ -527,7 +528,7 @@ TaskRow rows[] = {
     {10, "she meets a fox in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
     {12, "she kills a fox", [] { down(); killed_by_her(601); }},
-    {13, "she tans the skin of a hare she killed", [] { tan_a_hare_skin(); }},
+    {13, "she tans the skin of a hare she killed", [] { tan_a_skin(); }},
     {14, "she rows a punt out from the shore and lands again", [] {
          ASSERT_TRUE(down_by_fish_water());
          row_out_and_land();
@@ -708,6 +709,13 @@ TaskRow rows[] = {
              ASSERT_GE(get_datatype(DT_TRAP, x, y), 0) << "a trap-pit " << side[2];
          }
          up();
+     }},
+    {34, "she sews a fur cap of the fur of a wolf she killed and tanned", [] {
+         tan_a_skin(611, "wolf fat");
+         ASSERT_FALSE(::testing::Test::HasFatalFailure());
+         // "M", "C.Clothes" and the fur cap (after the two clothes of the handcraft files and the five
+         // of leather), sewn of the wolf fur.
+         build({'M', 'C', '8', oxatest::carried_letter("wolf fur", invmask(IT_ARMOUR, IT_SKIN)), SDLK_SPACE, SDLK_ESCAPE});
      }},
     {35, "she eats with plenty of food in her pack", [] {
          const int s = into_pack("BREAD", 40);
