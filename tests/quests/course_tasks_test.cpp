@@ -828,7 +828,12 @@ TaskRow rows[] = {
                  }
          ASSERT_NE(bx, 0) << "a bog with open water near her";
          nobody_about();
-         for (int i = 0; i < 12 && Plr.hour > 4 && Plr.hour < 21; i++) ASSERT_TRUE(realbasicspend(120, 0, "waiting", 0));
+         // She waits for the night, the clock going on an hour at a time.
+         for (int i = 0; i < 24 && Plr.hour > 4 && Plr.hour < 21; i++) {
+             MinuteTick(60, 2);
+             Time();
+         }
+         ASSERT_TRUE(Plr.hour <= 4 || Plr.hour >= 21) << "night has come";
          const int knife = object("KNIFE", 0);
          ASSERT_GT(knife, 0);
          ASSERT_GE(set_data(DT_ITEM, bx, by, knife, 1), 0);
