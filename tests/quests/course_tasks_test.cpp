@@ -589,7 +589,7 @@ TaskRow rows[] = {
          Play::press(SDLK_KP_6);
          leash(s);
      }},
-    {20, "in her village she asks a man to come along as a helping hand and gives him food for his days", [] {
+    {20, "in her village she asks a villager to come along as a helping hand and gives food for the days", [] {
          const int soc = Play::walk_into_her_village();
          ASSERT_GT(soc, 0);
          const int n = oxatest::villager_beside_her(soc);
@@ -603,7 +603,7 @@ TaskRow rows[] = {
          for (int i = 0; i < INVDATA_MAX && InvData[i].pos && !bread_key; i++)
              if (InvData[i].source == INV_FROM_PACK && InvData[i].index == bread) bread_key = (SDL_Keycode)NAPPAIN[i];
          ASSERT_NE(bread_key, 0);
-         // "C" and the man beside her, "H.Ask help/company", and the talk as she answers.
+         // "C" and the villager beside her, "H.Ask help/company", and the talk as she answers.
          oxatest::KeyFeeder typing;
          typing.typed_keys({'C', SDLK_RETURN, 'h'});
          typing.key(SDLK_2);        // "I'd like to hire a helping hand. Interested?"
@@ -613,7 +613,7 @@ TaskRow rows[] = {
          for (int i = 0; i < 6; i++) typing.key(SDLK_ESCAPE);
          int r;
          typing.typed([&] { return turn_pass(&r); });
-         EXPECT_NE(onko_NPC_kumppani(n), 0) << "he joined her";
+         EXPECT_NE(onko_NPC_kumppani(n), 0) << "the villager joined her";
      }},
     {21, "she sets a snare and goes back up to the world map", [] {
          snare_set_east();
