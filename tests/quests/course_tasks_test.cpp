@@ -625,7 +625,7 @@ TaskRow rows[] = {
          wizard_pass_days(2);
          down();
      }},
-    {45, "a bird of the woods walks into the snare she comes back to after days away", [] {
+    {45, "an animal of the woods comes to the snare she leaves for days at a time", [] {
          snare_set_east();
          for (int visit = 0; visit < 16 && Tehtavan_Vaihe != 1; visit++) {
              // Up to the world map; when an animal about keeps her, she walks off from it first.
