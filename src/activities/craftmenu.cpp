@@ -157,6 +157,12 @@ static int handcraft_submenu(const char *section, const char *title, int extra) 
     new_menu();
     Lisaa_esine_menuvalinnat("diy_*.*", "", section);
     if (extra == 'C') {
+        // The clothes sewn of the furs and leathers she has tanned.
+        for (int a = ACTION_LEATHER_BELT; a <= ACTION_FUR_OVERCOAT && menukeys[default_key]; a++) {
+            if (menukeys[default_key] == 'R') default_key++;   // R mends worn clothes
+            if (!menukeys[default_key]) break;
+            Valinta_LisaaToiminnalla(menukeys[default_key++], Toiminta(a), a);
+        }
         Valinta_Lisaa(-1, "");
         Valinta_LisaaToiminnalla('R', Toiminta(370), 370);
     } else if (extra == 'Y') {

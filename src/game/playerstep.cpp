@@ -386,7 +386,7 @@ int MovePlayer(int step) {
         }
     }
 
-    if (mode == MODE_ROW) {
+    if (Plr.movement_mode == MODE_ROW) {   // a craft just launched goes into the water with her
         TRANSPORT = 1;
         RUNNING = 0;
         LURK = 0;

@@ -7,8 +7,10 @@
 #include "../items/row_letters.h"
 #include "common/pool_put.h"
 #include "creatures/beside_her.h"
+#include "society/villager_beside.h"
 
 #include <functional>
+#include <vector>
 #include <strings.h>
 
 #include "core/creatures.h"
@@ -30,6 +32,7 @@
 #include "maps/mapquery.h"
 #include "maps/marker.h"
 #include "creatures/crestep.h"
+#include "creatures/predicates.h"
 #include "creatures/crefile.h"
 #include "creatures/creation.h"
 #include "maps/kulttuuri.h"
@@ -49,7 +52,9 @@
 #include "maps/area.h"
 #include "maps/movement.h"
 #include "maps/spiritdata.h"
+#include "maps/water.h"
 #include "quests/courses.h"
+#include "game/wizard.h"
 
 namespace {
 
@@ -65,7 +70,7 @@ class CourseTasks : public oxatest::PlayingTest, public ::testing::WithParamInte
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
-        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "menudef_make.txt", "messages/eng_traps_fishing.txt",
+        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "diy_clothes.txt", "menudef_make.txt", "messages/eng_traps_fishing.txt",
                               "biy_building.txt", "biy_kota.txt"})
             dir->copy_asset(f);
     }
@@ -252,16 +257,18 @@ void make_a_rod() {
     at_once({SDLK_PLUS, SDLK_f, SDLK_1, oxatest::carried_letter("Cord", 6), SDLK_ESCAPE, SDLK_SPACE});
 }
 
-// Down on a dry square of the nearest fish water's own cell, open water beside her; false when none.
-bool down_by_fish_water() {
+// Down on a dry square of the nearest fish water's own cell (of the world chars `kind` takes, any
+// water when none), open water beside her; false when none.
+bool down_by_fish_water(bool (*kind)(int c) = nullptr) {
     const int sides[4][2] = {{1, 0}, {-1, 0}, {0, -1}, {0, 1}};
     const int hx = PlayerX, hy = PlayerY;
     int lake_x = 0, lake_y = 0;
-    for (int d = 1; d <= 60 && !lake_x; d++)
+    for (int d = 1; d <= 120 && !lake_x; d++)
         for (int wy = hy - d; wy <= hy + d && !lake_x; wy++)
             for (int wx = hx - d; wx <= hx + d && !lake_x; wx++) {
                 if (std::abs(wx - hx) != d && std::abs(wy - hy) != d) continue;
                 if (!terrain_flag(get_alltime_maailmachar(wx, wy), 128)) continue;   // fish in it
+                if (kind && !kind(get_alltime_maailmachar(wx, wy))) continue;
                 for (const auto &sd : sides) {
                     const int lx = wx - sd[0], ly = wy - sd[1];
                     if (!lake_x && !terrain_flag(get_alltime_maailmachar(lx, ly), TF_WATER) && !on_kyla(lx, ly, 1)) {
@@ -367,8 +374,8 @@ int villager_met() {
 }
 
 // Her punt set down on the shore where she stands and her paddle in hand, she rows out onto the open
-// water beside her and goes ashore again on the first bare bit of land beside the punt.
-void row_out_and_land() {
+// water beside her.
+void row_out() {
     ASSERT_GE(set_data(DT_ITEM, PlayerX, PlayerY, object("Punt", 1), 1), 0);
     const int paddle = own_into_pack(ObjToItem(object("Paddle", 1)));
     ASSERT_GE(paddle, 0);
@@ -381,6 +388,12 @@ void row_out_and_land() {
         break;
     }
     ASSERT_EQ(Plr.movement_mode, 3) << "she rows";
+}
+
+// She rows out and goes ashore again on the first bare bit of land beside the punt.
+void row_out_and_land() {
+    row_out();
+    if (::testing::Test::HasFatalFailure()) return;
     static const struct { int dx, dy; SDL_Keycode key; } around[] = {
         {1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, -1, SDLK_UP}, {0, 1, SDLK_DOWN},
         {1, -1, SDLK_PAGEUP}, {1, 1, SDLK_PAGEDOWN}, {-1, 1, SDLK_END}, {-1, -1, SDLK_HOME}};
@@ -393,6 +406,57 @@ void row_out_and_land() {
         if (things || avovesi(x, y) || terrain_flag(get_mapchar(x, y), TF_BLOCKS | TF_WATER | TF_TREE)) continue;
         step(sd.key);
         if (Plr.movement_mode != 3) break;
+    }
+}
+
+// The letter of the skin in her pack, as the hide work lists her skins.
+SDL_Keycode skin_letter() {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_SKIN)
+            return oxatest::carried_letter(oxatest::item_name_of(Plr.inv_obj[s]).c_str());
+    ADD_FAILURE() << "no skin in her pack";
+    return SDLK_ESCAPE;
+}
+
+// An animal of the templates (a hare unless told) killed by her hand by the water, skinned and cut up
+// for its fat; then its skin cleaned and tanned by her hideworking skill step by step, each step
+// waited out and the skin picked up again.
+void tan_a_skin(int code = 600, const char *fat = "hare fat") {
+    ASSERT_TRUE(down_by_fish_water());
+    ASSERT_GE(carcass_beside(code), 0);
+    keys({SDLK_s, skill_key("HIDEWORKING"), 'S', SDLK_SPACE});
+    at_once({SDLK_b, SDLK_SPACE});
+    at_once({SDLK_s, skill_key("HIDEWORKING"), 'C', skin_letter(), SDLK_SPACE, SDLK_ESCAPE});
+    // A bench beside her to work on and a club to beat the skin with, for its softening.
+    bool bench = false;
+    for (int k = 0; k < 9 && !bench; k++) {
+        const int x = PlayerX + k % 3 - 1, y = PlayerY + k / 3 - 1;
+        if (k == 4 || !crestep_free_square(x, y) || terrain_flag(get_mapchar(x, y), TF_WATER)) continue;
+        set_mapchar(x, y, 28);
+        bench = true;
+    }
+    ASSERT_TRUE(bench);
+    ASSERT_GE(into_pack("CLUB"), 0);
+    // Each step takes its own things: the fat rubbed into the skin, then water alone, then the club
+    // that beats it soft on the bench.
+    for (int step = 0; step < 3; step++) {
+        const SDL_Keycode skin = skin_letter();
+        if (step == 0)
+            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, oxatest::carried_letter(fat, invmask(IT_FOOD, IT_TIMBER)),
+                     SDLK_SPACE, SDLK_ESCAPE, SDLK_ESCAPE});
+        else if (step == 1)
+            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, SDLK_SPACE});
+        else   // the bench takes whatever she lays the skin on
+            at_once({SDLK_s, skill_key("HIDEWORKING"), 'T', skin, SDLK_a, oxatest::carried_letter("Club", IT_WEAPON),
+                     SDLK_SPACE, SDLK_ESCAPE, SDLK_ESCAPE});
+        if (step == 2) break;
+        wizard_pass_days(1);
+        std::string left;
+        for (const DataStruct &d : Data)
+            if (d.type == DT_ITEM && d.x == PlayerX && d.y == PlayerY && ObjToItem((int)d.id).type == IT_SKIN)
+                left = oxatest::item_name_of((int)d.id);
+        ASSERT_NE(left, "") << "the skin is ready at her feet, step " << step;
+        keys({SDLK_g, oxatest::ground_letter(PlayerX, PlayerY, left.c_str()), SDLK_SPACE});
     }
 }
 
@@ -464,6 +528,7 @@ TaskRow rows[] = {
     {10, "she meets a fox in the wilderness", [] { EnterLocale(1, 601); }},
     {11, "the water folk are pleased", [] { set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 1); }},
     {12, "she kills a fox", [] { down(); killed_by_her(601); }},
+    {13, "she tans the skin of a hare she killed", [] { tan_a_skin(); }},
     {14, "she rows a punt out from the shore and lands again", [] {
          ASSERT_TRUE(down_by_fish_water());
          row_out_and_land();
@@ -524,6 +589,32 @@ TaskRow rows[] = {
          Play::press(SDLK_KP_6);
          leash(s);
      }},
+    {20, "in her village she asks a villager to come along as a helping hand and gives food for the days", [] {
+         const int soc = Play::walk_into_her_village();
+         ASSERT_GT(soc, 0);
+         const int n = oxatest::villager_beside_her(soc);
+         ASSERT_GE(n, 0) << "her village has people";
+         const int bread = into_pack("BREAD", 40);
+         ASSERT_GE(bread, 0);
+         // The letter of that slot as her pack lists it.
+         InvGet_character(CRE_PLAYER, 0);
+         doInvList(0, 0);
+         SDL_Keycode bread_key = 0;
+         for (int i = 0; i < INVDATA_MAX && InvData[i].pos && !bread_key; i++)
+             if (InvData[i].source == INV_FROM_PACK && InvData[i].index == bread) bread_key = (SDL_Keycode)NAPPAIN[i];
+         ASSERT_NE(bread_key, 0);
+         // "C" and the villager beside her, "H.Ask help/company", and the talk as she answers.
+         oxatest::KeyFeeder typing;
+         typing.typed_keys({'C', SDLK_RETURN, 'h'});
+         typing.key(SDLK_2);        // "I'd like to hire a helping hand. Interested?"
+         typing.key(SDLK_1);        // "I will give you what need. Here..."
+         typing.key(bread_key);
+         typing.key(SDLK_RETURN);   // the whole stack
+         for (int i = 0; i < 6; i++) typing.key(SDLK_ESCAPE);
+         int r;
+         typing.typed([&] { return turn_pass(&r); });
+         EXPECT_NE(onko_NPC_kumppani(n), 0) << "the villager joined her";
+     }},
     {21, "she sets a snare and goes back up to the world map", [] {
          snare_set_east();
          up();
@@ -531,8 +622,22 @@ TaskRow rows[] = {
     {22, "she comes back to her snare days later", [] {
          snare_set_east();
          up();
-         for (int h = 0; h < 12; h++) ASSERT_TRUE(realbasicspend(240, 0, "waiting", 0)) << h;
+         wizard_pass_days(2);
          down();
+     }},
+    {45, "an animal of the woods comes to the snare she leaves for days at a time", [] {
+         snare_set_east();
+         for (int visit = 0; visit < 16 && Tehtavan_Vaihe != 1; visit++) {
+             // Up to the world map; when an animal about keeps her, she walks off from it first.
+             for (int tries = 0; tries < 2 && !bigmap(); tries++) {
+                 if (tries) oxatest::step_away_from_creatures();
+                 keys({SDLK_RETURN});
+                 keys({SDLK_SPACE, SDLK_PERIOD});
+             }
+             ASSERT_TRUE(bigmap());
+             wizard_pass_days(5);
+             down();
+         }
      }},
     {43, "she skins a hare she killed in Kaumo", [] {
          ASSERT_TRUE(to_land_of([](int c) { return c == 0; })) << "Kaumo lies near her";
@@ -611,10 +716,39 @@ TaskRow rows[] = {
          }
          up();
      }},
+    {34, "she sews a fur cap of the fur of a wolf she killed and tanned", [] {
+         tan_a_skin(611, "wolf fat");
+         ASSERT_FALSE(::testing::Test::HasFatalFailure());
+         // "M", "C.Clothes" and the fur cap (after the two clothes of the handcraft files and the five
+         // of leather), sewn of the wolf fur.
+         build({'M', 'C', '8', oxatest::carried_letter("wolf fur", invmask(IT_ARMOUR, IT_SKIN)), SDLK_SPACE, SDLK_ESCAPE});
+     }},
     {35, "she eats with plenty of food in her pack", [] {
          const int s = into_pack("BREAD", 40);
          ASSERT_GE(s, 0);
          eat(s);
+     }},
+    {27, "from her punt on a river she nets salmon or trout", [] {
+         ASSERT_TRUE(down_by_fish_water([](int c) { return terrain_flag(c, TF_FLOWING) != 0; })) << "a river near her";
+         row_out();
+         // Out into the stream until deep water lies beside her punt.
+         for (int i = 0; i < 40 && vesisyvyys(PlayerX + 1, PlayerY) < 4 && avovesi(PlayerX + 1, PlayerY); i++) step_east();
+         ASSERT_EQ(Plr.movement_mode, 3) << "she rows";
+         ASSERT_GE(into_pack("NET"), 0);
+         for (int haul = 0; haul < 12 && Tehtavan_Vaihe != 1; haul++) {
+             // The net set into deep water beside the punt, left for a day and pulled.
+             static const struct { int dx, dy; SDL_Keycode key; } sides[] = {
+                 {1, 0, SDLK_KP_6}, {-1, 0, SDLK_KP_4}, {0, -1, SDLK_KP_8}, {0, 1, SDLK_KP_2}};
+             SDL_Keycode toward = 0;
+             for (const auto &sd : sides)
+                 if (!toward && avovesi(PlayerX + sd.dx, PlayerY + sd.dy) && vesisyvyys(PlayerX + sd.dx, PlayerY + sd.dy) >= 4)
+                     toward = sd.key;
+             ASSERT_NE(toward, 0) << "deep water beside her punt";
+             at_once({SDLK_s, skill_key("FISHING"), SDLK_2, oxatest::carried_letter("Net"), toward, SDLK_SPACE});
+             ASSERT_GE(get_datatype(DT_NET, 0, 0), 0) << "her net is set";
+             wizard_pass_days(1);
+             at_once({SDLK_s, skill_key("FISHING"), SDLK_3, SDLK_SPACE});
+         }
      }},
     {36, "she wields a northern knife", [] {
          const int s = into_pack("NORTHERN KNIFE");
@@ -700,7 +834,12 @@ TaskRow rows[] = {
                  }
          ASSERT_NE(bx, 0) << "a bog with open water near her";
          nobody_about();
-         for (int i = 0; i < 12 && Plr.hour > 4 && Plr.hour < 21; i++) ASSERT_TRUE(realbasicspend(120, 0, "waiting", 0));
+         // She waits for the night, the clock going on an hour at a time.
+         for (int i = 0; i < 24 && Plr.hour > 4 && Plr.hour < 21; i++) {
+             MinuteTick(60, 2);
+             Time();
+         }
+         ASSERT_TRUE(Plr.hour <= 4 || Plr.hour >= 21) << "night has come";
          const int knife = object("KNIFE", 0);
          ASSERT_GT(knife, 0);
          ASSERT_GE(set_data(DT_ITEM, bx, by, knife, 1), 0);
