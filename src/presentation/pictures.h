@@ -28,10 +28,4 @@ void aspectfreesizeBlit(SDL_Surface *pic, int x, int y, int nw, int nh, int w, i
 
 // Textures and the renderer
 SDL_Texture *IMG_LoadToTexture(const char *name);
-void ImageToTexture(const char *name, SDL_Surface *pic, SDL_Texture *target, int x, int y, int w, int h,
-                    int flags);
 void ImageToRen(const char *name, SDL_Surface *pic, SDL_Renderer *r, int x, int y, int w, int h, int flags);
-void TextureToTexture(SDL_Texture *source, SDL_Texture *target, int x, int y, int w, int h, int flags);
-SDL_Texture *CreateGamesizeTex();
-SDL_Surface *CreateGamesizeSurf();
-void RENDER_image(const char *name, int x, int y, int w, int h);

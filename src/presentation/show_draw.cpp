@@ -172,15 +172,6 @@ void sinked_box(int x, int y, int w, int h) {
     line(x + w, y, x + w, y + h);
 }
 
-void gfx_background() {
-    const int r = RESOLUTION_X - 1, b = RESOLUTION_Y - 1;
-    box(1, 1, r - 1, b - 1, BG_FILL_COL);
-    draw_line(0, 0, r, 0, BG1_COL);
-    draw_line(0, 0, 0, b, BG1_COL);
-    draw_line(0, b, r, b, BG2_COL);
-    draw_line(r, 0, r, b, BG2_COL);
-}
-
 void RandomStar() {
     int x = random(RESOLUTION_X);
     int y = 20 + random(RESOLUTION_Y - 20);

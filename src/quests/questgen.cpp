@@ -61,30 +61,11 @@ int qgen_option(QuestStruct &q, int n, const char *coded, const char *optionTags
     return k;
 }
 
-int qgen_optionf(QuestStruct &q, int n, const char *optionTags, const char *fmt, ...) {
-    char coded[sizeof(QuestOption::coded)];
-    va_list ap;
-    va_start(ap, fmt);
-    vfield(coded, sizeof coded, fmt, ap);
-    va_end(ap);
-    return qgen_option(q, n, coded, optionTags);
-}
-
 void qgen_printf(char *field, size_t size, const char *fmt, ...) {
     va_list ap;
     va_start(ap, fmt);
     vfield(field, size, fmt, ap);
     va_end(ap);
-}
-
-bool qgen_addtag(char *field, size_t size, const char *tag) {
-    if (!field || size == 0 || !tag || !tag[0]) return false;
-    field[size - 1] = 0;
-    if (strstr(field, tag)) return false;
-    const size_t used = strlen(field), add = strlen(tag);
-    if (used + add > size - 1) return false;
-    memcpy(field + used, tag, add + 1);
-    return true;
 }
 
 bool qgen_side_begin(QuestStruct &side, const QuestStruct &main, int c) {

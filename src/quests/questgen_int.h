@@ -20,12 +20,8 @@ bool qgen_linef(QuestStruct &q, int n, const char *actionTags, const char *fmt, 
 // Adds an option ("player's line|command:reply") with its tags to the first free slot of line n; the
 // slot, or -1 when the line is outside 0..28 or its five slots are taken.
 int qgen_option(QuestStruct &q, int n, const char *coded, const char *optionTags);
-// The same with the coded text made from a format.
-int qgen_optionf(QuestStruct &q, int n, const char *optionTags, const char *fmt, ...) __attribute__((format(printf, 4, 5)));
 // A bounded printf into any text field of the record (title, subject, pendingText, a mark's label ...).
 void qgen_printf(char *field, size_t size, const char *fmt, ...) __attribute__((format(printf, 3, 4)));
-// Appends a tag to a tags field when the field lacks it and it fits whole; false otherwise.
-bool qgen_addtag(char *field, size_t size, const char *tag);
 
 // A side-role record begun in `side` for person c: zeroed, a fresh id, `sideRole` 1, the main quest's
 // kind, c's social id as its giver and the main quest's place. False when c is no person of the area.

@@ -27,8 +27,6 @@ int shoptype(int x, int y) {
     return code;
 }
 
-int buildingtype(int x, int y) { return shoptype(x, y); }
-
 // A shop's letter on the local map in front of x, y.
 int oldshoparea(int x, int y) {
     for (int cy = y; cy <= y + 4; cy++)

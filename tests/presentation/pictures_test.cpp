@@ -188,11 +188,6 @@ TEST_F(Pictures, TexturesFromTheNameRule) {
     EXPECT_EQ(h, 10);
     SDL_DestroyTexture(t);
     EXPECT_EQ(IMG_LoadToTexture("none.png"), nullptr);
-    SDL_Surface *s = CreateGamesizeSurf();
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->w, 800);
-    EXPECT_EQ(s->format->Rmask, 0x000000FFu);
-    SDL_FreeSurface(s);
 }
 
 }  // namespace

@@ -253,7 +253,6 @@ TEST_F(VillageTest, RecordRulesPeopleVisitsAndWordOfMouth) {
     put_world(1502, 1001, 'j');
     put_world(1499, 1002, 'c');
     EXPECT_EQ(shoptype(1500, 1000), 3);
-    EXPECT_EQ(buildingtype(1500, 1002), 3);
     EXPECT_EQ(shoptype(1502, 999), 10);
 
     EXPECT_EQ(isloc_soccenter(SOC, 1500, 1000), 1);
