@@ -1,4 +1,4 @@
-// src/presentation/pictures.cpp -- pictures on the screen surface, in textures and on the renderer.
+// src/presentation/pictures.cpp -- pictures on the screen surface.
 #include "presentation/pictures.h"
 
 #include "base/ownlib.h"
@@ -165,44 +165,4 @@ void aspectfreesizeBlit(SDL_Surface *pic, int x, int y, int nw, int nh, int w, i
         blit_scaled(pic, nullptr, x, y, w, h);
     }
     if (flags & 1) black_frame(x, y, pic->w, pic->h);
-}
-
-// ---- textures and the renderer ------------------------------------------------------------------
-
-SDL_Texture *IMG_LoadToTexture(const char *name) {
-    if (!ren) return nullptr;
-    SDL_Surface *pic = picture_load(name);
-    if (!pic) return nullptr;
-    SDL_Texture *t = SDL_CreateTextureFromSurface(ren, pic);
-    if (!t) printf("Unable to create texture! SDL Error: %s\n", SDL_GetError());
-    SDL_FreeSurface(pic);
-    return t;
-}
-
-static void frame_on(SDL_Renderer *r, const SDL_Rect &at) {
-    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
-    SDL_RenderDrawRect(r, &at);
-}
-
-void ImageToRen(const char *name, SDL_Surface *pic, SDL_Renderer *r, int x, int y, int w, int h, int flags) {
-    if (!r) return;
-    SDL_Surface *own = nullptr;
-    if (!pic) pic = own = picture_load(name);
-    if (!pic) return;
-    SDL_Texture *t = SDL_CreateTextureFromSurface(r, pic);
-    if (!t) {
-        printf("Unable to create texture! SDL Error: %s\n", SDL_GetError());
-    } else {
-        if (w == 0 || h == 0) {
-            w = pic->w;
-            h = pic->h;
-        }
-        SDL_Rect at = {x, y, w, h};
-        SDL_RenderCopy(r, t, nullptr, &at);
-        if (flags & 1) frame_on(r, at);
-        RESET_RenderDrawModes(r);
-        SDL_DestroyTexture(t);
-    }
-    if (own) SDL_FreeSurface(own);
 }

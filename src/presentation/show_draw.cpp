@@ -285,16 +285,6 @@ SDL_Color LiukuvariRGBA(float percent) {
 
 // ---- renderer boxes ---------------------------------------------------------------------------
 
-void RENDER_box(SDL_Renderer *r, int x, int y, int w, int h, int cr, int cg, int cb) {
-    if (!r) return;
-    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(r, (uint8_t)cr, (uint8_t)cg, (uint8_t)cb, 255);
-    SDL_Rect rect = {x, y, w, h};
-    SDL_RenderFillRect(r, &rect);
-    ground_fill(r, rect, SDL_Color{(uint8_t)cr, (uint8_t)cg, (uint8_t)cb, 255});
-    RESET_RenderDrawModes(r);
-}
-
 static void render_colour(SDL_Renderer *r, uint32_t packed) {
     SDL_Color c = ColorUnpack(packed);
     SDL_SetRenderDrawColor(r, c.r, c.g, c.b, c.a);
@@ -321,19 +311,4 @@ void RENDER_shadebox(SDL_Renderer *r, int x, int y, int w, int h, uint32_t c1, u
     SDL_RenderDrawLine(r, x + 1, y2 - 1, x2 - 1, y2 - 1);
     SDL_RenderDrawLine(r, x2 - 1, y + 1, x2 - 1, y2 - 1);
     RESET_RenderDrawModes(r);
-}
-
-void RENDER_screen_colorbox(SDL_Renderer *r, int x, int y, int w, int h) {
-    uint32_t black = ColorPack(RGBAColor_Black);
-    RENDER_shadebox(r, x, y, w, h, black, black, ColorPack(SCREENCOL1_ColS), ColorPack(SCREENCOL2_ColS),
-                    ColorPack(SCREENFILL_ColS));
-}
-
-void RenderAlphaBox(SDL_Rect rect, int r, int g, int b, int a) {
-    if (!ren) return;
-    NativeResolution_RectConvert(&rect);
-    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(ren, (uint8_t)r, (uint8_t)g, (uint8_t)b, (uint8_t)a);
-    SDL_RenderFillRect(ren, &rect);
-    RESET_RenderDrawModes(ren);
 }

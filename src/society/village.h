@@ -19,7 +19,6 @@ void varastoi(int object, int n, int socowned, int x, int y);
 int CompanionInvDebt(int n, unsigned mode);
 
 // ---- places and word of mouth ----
-int shoptype(int x, int y);        // the last building letter's code in the 5 x 5 world cells; -1000 none
 int oldshoparea(int x, int y);
 int livingroom(int x, int y);
 float wombased_pctmod(int kind, int count);   // the share of a deed that spreads by word of mouth
