@@ -282,33 +282,3 @@ SDL_Color LiukuvariRGBA(float percent) {
     sliding_rgb(percent, r, g, b);
     return SDL_Color{(uint8_t)r, (uint8_t)g, (uint8_t)b, 255};
 }
-
-// ---- renderer boxes ---------------------------------------------------------------------------
-
-static void render_colour(SDL_Renderer *r, uint32_t packed) {
-    SDL_Color c = ColorUnpack(packed);
-    SDL_SetRenderDrawColor(r, c.r, c.g, c.b, c.a);
-}
-
-void RENDER_shadebox(SDL_Renderer *r, int x, int y, int w, int h, uint32_t c1, uint32_t c2, uint32_t c3,
-                     uint32_t c4, uint32_t fill) {
-    if (!r) return;
-    const int x2 = x + w - 1, y2 = y + h - 1;
-    render_colour(r, fill);
-    SDL_Rect rect = {x, y, w, h};
-    SDL_RenderFillRect(r, &rect);
-    ground_fill(r, rect, ColorUnpack(fill));
-    render_colour(r, c1);
-    SDL_RenderDrawLine(r, x, y, x2, y);
-    SDL_RenderDrawLine(r, x, y, x, y2);
-    render_colour(r, c2);
-    SDL_RenderDrawLine(r, x, y2, x2, y2);
-    SDL_RenderDrawLine(r, x2, y, x2, y2);
-    render_colour(r, c3);
-    SDL_RenderDrawLine(r, x + 1, y + 1, x2 - 1, y + 1);
-    SDL_RenderDrawLine(r, x + 1, y + 1, x + 1, y2 - 1);
-    render_colour(r, c4);
-    SDL_RenderDrawLine(r, x + 1, y2 - 1, x2 - 1, y2 - 1);
-    SDL_RenderDrawLine(r, x2 - 1, y + 1, x2 - 1, y2 - 1);
-    RESET_RenderDrawModes(r);
-}

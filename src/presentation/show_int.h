@@ -33,5 +33,3 @@ void rentextput(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour
 int toTex_sanataulukko(SDL_Texture *t, int x, int y, int width, int mode, SDL_Color colour, int style);
 int sanataulukko_height(int width);
 void emptyStack();
-void RENDER_shadebox(SDL_Renderer *r, int x, int y, int w, int h, uint32_t c1, uint32_t c2, uint32_t c3,
-                     uint32_t c4, uint32_t fill);
