@@ -35,7 +35,7 @@ void BM_MapEffectFrame(benchmark::State &state) {
     RESET_MAPEFF();
 }
 BENCHMARK(BM_MapEffectFrame)
-    ->Arg(MAPEFF_SLEEP)->Arg(MAPEFF_FAINT)->Arg(MAPEFF_WAKEUP)->Arg(MAPEFF_LOYLY)->Arg(MAPEFF_SWITCHMAPS)
+    ->Arg(MAPEFF_SLEEP)->Arg(MAPEFF_FAINT)->Arg(MAPEFF_WAKEUP)->Arg(MAPEFF_LOYLY)
     ->Arg(MAPEFF_ZOOMSHADE)->Unit(benchmark::kMillisecond);
 
 void BM_EncyclopediaPage(benchmark::State &state) {

@@ -231,6 +231,7 @@ struct UiPanels {
     void (*horizon_box)();
     void (*fade_in)(float seconds);
     void (*fade_out)(float seconds);
+    void (*sleep_fade)();
     void (*faint)();
     void (*wakeup)();
     void (*loyly)();
@@ -265,6 +266,7 @@ void DoHorizonBox();               // sun, clouds, rain or snow and the thermome
 // Fades and the map's animations. Sleep and faint leave their colour over the map until the wake-up.
 void FadeIn(float seconds);        // from black to the screen
 void FadeOut(float seconds);       // from the screen to black, then a cleared screen
+void MAPEFFECT_sleep_fade();
 void MAPEFFECT_faint();
 void MAPEFFECT_wakeup();
 void MAPEFFECT_loyly();

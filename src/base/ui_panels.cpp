@@ -73,6 +73,10 @@ void FadeOut(float seconds) {
     if (ui.panels.fade_out) ui.panels.fade_out(seconds);
 }
 
+void MAPEFFECT_sleep_fade() {
+    if (ui.panels.sleep_fade && game_on_top()) ui.panels.sleep_fade();
+}
+
 void MAPEFFECT_faint() {
     if (ui.panels.faint && game_on_top()) ui.panels.faint();
 }

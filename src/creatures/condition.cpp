@@ -520,6 +520,7 @@ int Sleep(int mode) {
     const float warmth = (float)sleepeasy(PlayerX, PlayerY, 5) / 2.0f;
     Plr.posture = 1;
     PLAYER_SLEEPING = 1;
+    MAPEFFECT_sleep_fade();   // the map darkens to night blue until she wakes
     say("#Zzzz... [HOLD ON]");
     clear_noises();
     sleep_save();

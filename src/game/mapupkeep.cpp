@@ -235,5 +235,4 @@ void pystyta_kulttuurileiri(int x, int y, unsigned char map_character, int cultu
     set_bigmapchar(x, y, map_character);
 }
 
-void socrep_maintenance(int) {}
 void zoomspecial_maintenance(int, int) {}

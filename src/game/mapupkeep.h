@@ -17,7 +17,6 @@ void jaatyva_avanto_maintenance(int n);   // a hole freezing over
 void TickPrepare(int n);           // work whose ready minute has come
 void TickActivity(int n);          // food cooking by a fire
 void pystyta_kulttuurileiri(int x, int y, unsigned char map_character, int culture);
-void socrep_maintenance(int);
 void zoomspecial_maintenance(int x, int y);
 void zoommap_maintenance();        // compaction of the local-map store
 void zoommap_check();              // the store listed in "debug_zoommaps.txt"

@@ -103,51 +103,6 @@ void Wizard_Haavoita() {
     unlethalize(1);
 }
 
-static void put_line(FILE *f, const char *text) {
-    fputs(text, f);
-    fputs("\n\r", f);
-}
-
-// A creature's name, never longer than its field.
-static const char *cre_name(const CreatureStruct &c, char *buf, size_t size) {
-    const size_t n = strnlen(c.pname, sizeof c.pname);
-    snprintf(buf, size, "%.*s", (int)n, c.pname);
-    return buf;
-}
-
-void crdatadebug() {
-    FILE *f = fopen("debug_crdata.txt", "a");
-    if (!f) {
-        Note("!debug_crdata.txt can not be written.");
-        return;
-    }
-    char line[160], name[20];
-    put_line(f, "*** crdatadebug:");
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_CREATURE) continue;
-        snprintf(line, sizeof line, "#%d TYPE: %d DATA: %u x,y: %d,%d", i, (int)d.type, d.id, (int)d.x, (int)d.y);
-        put_line(f, line);
-        const long slot = (long)d.id - CRE_DATAID;
-        if (slot >= 0 && slot < CRE_COUNT) {
-            Creature = Cre[slot];
-            put_line(f, cre_name(Creature, name, sizeof name));
-        } else {
-            put_line(f, "");
-        }
-    }
-    put_line(f, "*** realcreatures:");
-    for (int c = 0; c < CRE_COUNT; c++) {
-        if (RealCreaturePos[c] == 0) continue;
-        snprintf(line, sizeof line, "#%d RealCreaturePos: %d", c, RealCreaturePos[c]);
-        put_line(f, line);
-        snprintf(line, sizeof line, "  %s", cre_name(Cre[c], name, sizeof name));
-        put_line(f, line);
-    }
-    put_line(f, "***");
-    if (ferror(f) | (fclose(f) != 0)) Note("!debug_crdata.txt could not be written whole.");
-}
-
 void NaytaOliot() {
     char line[200];
     for (int i = 0; i < CONSTANTCRE_COUNT; i++) {

@@ -28,7 +28,6 @@ void wizard_weather_restart();     // the weather engine anew for today at the c
 void wizard_skillboost();          // every skill level up by one, held at 255
 
 void Wizard_Haavoita();            // three random wounds on the player, who survives them
-void crdatadebug();                // appends the pool's creatures to "debug_crdata.txt"
 void NaytaOliot();                 // the creature templates with their pelt and meat values
 
 // The creature records of a creature or kill-log file, read whole: `each` gets the index and the

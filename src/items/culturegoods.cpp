@@ -72,13 +72,8 @@ enum { KIND_BIRD = 21, SMALL_ANIMAL = 12, SP_DOG = 618, SP_REINDEER = 619, SP_SE
 
 enum { LIST_SIZE = 100, LIST_NAME = 100 };
 static char list_names[LIST_SIZE][LIST_NAME];
-static int list_objects[LIST_SIZE], list_items[LIST_SIZE];
 
-void Tyhjaa_Esinelista() {
-    memset(list_names, 0, sizeof list_names);
-    memset(list_objects, 0, sizeof list_objects);
-    memset(list_items, 0, sizeof list_items);
-}
+void Tyhjaa_Esinelista() { memset(list_names, 0, sizeof list_names); }
 
 void Esinelista_Entry(const char *name) {
     if (!name || !name[0]) return;
@@ -88,36 +83,6 @@ void Esinelista_Entry(const char *name) {
             return;
         }
 }
-
-static void enter_number(int (&list)[LIST_SIZE], int n) {
-    if (n == 0) return;
-    for (int &slot : list)
-        if (slot == 0) {
-            slot = n;
-            return;
-        }
-}
-void Esinelista_ESINEentry(int object) { enter_number(list_objects, object); }
-void Esinelista_itemnoentry(int item) { enter_number(list_items, item); }
-
-static int draw_number(const int (&list)[LIST_SIZE]) {
-    int n = 0;
-    for (int v : list) n += v != 0;
-    if (n == 0) return 0;
-    int want = random(n);
-    for (int v : list)
-        if (v != 0 && want-- == 0) return v;
-    return 0;
-}
-
-int Arvo_ESINEentry_Listasta() {
-    const int obj = draw_number(list_objects);
-    if (obj == 0) return 0;
-    const int made = Esineesta_Uniikki(ObjToItem(obj));
-    return made > 0 ? made : 0;
-}
-
-int Arvo_itemno_Listasta() { return draw_number(list_items); }
 
 // A list name the catalogue lacks is a fault of the tables: the player sees it at once.
 static void bug_box(const char *name) {
@@ -477,11 +442,5 @@ int DistantNeighbour(int c) {
     static const NeighbourRow rows[10] = {{3, {6, 7, 3}},    {3, {4, 2, 3}},    {3, {8, 1, 4}}, {3, {6, 8, 1}},
                                           {4, {5, 1, 2, 7}}, {4, {6, 4, 2, 3}}, {4, {0, 5, 9, 8}}, {3, {3, 0, 6}},
                                           {3, {9, 6, 3}},    {4, {8, 6, 2, 0}}};
-    return neighbour(rows, c);
-}
-
-int CloseNeighbour(int c) {
-    static const NeighbourRow rows[10] = {{2, {2, 8}}, {3, {5, 6, 4}}, {2, {6, 0}},    {2, {2, 0}}, {3, {9, 7, 1}},
-                                          {2, {1, 4}}, {2, {2, 1}},    {3, {8, 2, 9}}, {3, {0, 2, 7}}, {2, {7, 4}}};
     return neighbour(rows, c);
 }

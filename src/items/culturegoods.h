@@ -16,13 +16,9 @@ int var_vaateluokka(int wealth);
 int StrMatch_Kulttuuri(const char *tags, int culture);
 
 // ---- the weighted list of names the goods are drawn from ----
-// A name entered several times weighs that many times; the lists hold 100 entries each.
+// A name entered several times weighs that many times; the list holds 100 entries.
 void Tyhjaa_Esinelista();
 void Esinelista_Entry(const char *name);
-void Esinelista_ESINEentry(int object);
-void Esinelista_itemnoentry(int item);
-int Arvo_ESINEentry_Listasta();    // a new stored thing of a random object entry; 0 none
-int Arvo_itemno_Listasta();        // a random item entry; 0 none
 // The object of a random name of the list ("BRANCH" when the list is empty). A name the catalogue
 // lacks stops play with a "!BUG!" box until a key, and gives 0.
 int Arvo_Esine_Listasta();
@@ -33,10 +29,9 @@ int Arvo_Esine_Listasta();
 int getcultAnim(int culture, int kind);
 const char *cultAnimName(int culture, int kind);   // its lower-case name, or "animal"
 int KULTTUURI_kotielain(int culture);              // a species the culture keeps (618 a dog)
-// The culture a people is at war with, lives far from, and close to; 10 none.
+// The culture a people is at war with, and one it lives far from; 10 none.
 int ConflictNeighbour(int culture);
 int DistantNeighbour(int culture);
-int CloseNeighbour(int culture);
 
 // ---- typical goods: object numbers of a culture's things of each kind; 0 when there is none ----
 int KULTTUURIESINE_headarmour(int culture, int heavy);

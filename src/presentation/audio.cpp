@@ -445,11 +445,6 @@ void mixer_fade_samples() {
     if (sound_on()) Mix_FadeOutChannel(-1, FADE_MS);
 }
 
-void stop_samples() {
-    if (!sound_on()) return;
-    for (int c = 0; c < EFFECT_CHANNELS; c++) Mix_HaltChannel(c);
-}
-
 // ---- music ---------------------------------------------------------------------------------------
 
 int MusicPlaying() {

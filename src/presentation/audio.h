@@ -30,7 +30,6 @@ void Lataa_Sample(const char *file);   // named after the file, cut at "." and "
 void free_samples();               // empties every slot and allows load_samples again
 
 void initial_sample();
-void stop_samples();
 
 void play_disk_music(const char *file, int loops);
 void play_disk_music_from_position(const char *file, double seconds, int loops);

@@ -166,8 +166,6 @@ void box_heading() {
     SDL_BlitSurface(HeadingBoxSurface, nullptr, game_screen, &place);
 }
 
-void head_draw() { box_heading(); }
-
 void sound_graph(int x, int y) {
     if (DISABLE_NOTES == 1) return;
     int d = Kulma_Ilmansuunnaksi(calcAngle(PlayerX, PlayerY, x, y));

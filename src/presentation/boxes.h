@@ -12,7 +12,6 @@ enum { HORBOX_W = 96, HORBOX_H = 74, HORBOX_X = 15, HORBOX_Y = 6, SOUNDCLUE_LIFE
 extern int32_t HeadingSoundClue[8];        // turn stamp of an unseen sound per compass direction; 0 none
 extern SDL_Texture *HeadingBoxPortraitTEX;
 
-void head_draw();
 void sound_graph(int x, int y);            // marks a sound heard from the square
 int get_sound_pos(int x, int y);           // bearing from the facing, whole degrees clockwise
 

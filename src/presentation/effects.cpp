@@ -151,15 +151,6 @@ void mapeffect_frame(int effect, int a) {
         cover(inner, 248, 222, 126, a);
         break;
     }
-    case MAPEFF_SWITCHMAPS:
-        RESET_RenderDrawModes(ren);
-        RenderQuickDoScreen();
-        if (MapMainFinalTexture) {
-            SDL_SetTextureBlendMode(MapMainFinalTexture, SDL_BLENDMODE_BLEND);
-            SDL_SetTextureAlphaMod(MapMainFinalTexture, (Uint8)a);
-        }
-        window_and_map(true);
-        break;
     default:
         return;
     }
@@ -195,7 +186,7 @@ static void cover_fade(int r, int g, int b) {
     RESET_RenderDrawModes(ren);
 }
 
-void MAPEFFECT_sleep_fade() { cover_fade(0, 26, 51); }
+void fx_sleep_fade() { cover_fade(0, 26, 51); }
 
 void fx_faint() { cover_fade(52, 0, 0); }
 
@@ -226,18 +217,4 @@ void fx_zoomshade() {
     run_frames(MAPEFF_ZOOMSHADE, 1, 31, 2, 5);
     MAPEFFECT_DRAW = 0;
     RESET_RenderDrawModes(ren);
-}
-
-void MAPEFFECT_switchmaps() {
-    if (!ren) return;
-    MAPEFFECT_DRAW = 1;
-    compose_map();
-    run_frames(MAPEFF_SWITCHMAPS, 0, 126, 2, 5);
-    if (MapMainFinalTexture) {
-        SDL_SetTextureBlendMode(MapMainFinalTexture, SDL_BLENDMODE_NONE);
-        SDL_SetTextureAlphaMod(MapMainFinalTexture, 255);
-    }
-    MAPEFFECT_DRAW = 0;
-    RESET_RenderDrawModes(ren);
-    FlipWithMap();
 }

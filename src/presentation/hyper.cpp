@@ -204,27 +204,6 @@ void GameInfo_Hotspot(const char *topic_in, const char *text, int narrow) {
     }
 }
 
-void toTex_GameInfo_Hotspot(SDL_Texture *texture, const char *topic_in, const char *text) {
-    if (!ren || !texture) return;
-    const char *topic = topic_in ? topic_in : "";
-    SDL_Texture *before = SDL_GetRenderTarget(ren);
-    SDL_SetRenderTarget(ren, texture);
-    RENDER_box(ren, 5, 545, 790, 53, 0, 0, 0);
-    SDL_SetRenderTarget(ren, before);
-    LIST_KeyEnable(KEY_F1);
-    if (!istopic(topic)) {
-        LIST_KeyDisable(KEY_F1);
-        return;
-    }
-    char up[100], line[TOPIC_LEN + 4];
-    toTex_showtext(texture, 15, 552, upper_copy(topic, up, sizeof up), rgb(240, 230, 140), 0);
-    infobox_line(topic, text, INFOBOX_CUT, line, sizeof line);
-    toTex_showtext(texture, 15, 563, line, rgb(252, 252, 84), 0);
-    if (topic[0]) LIST_toTex_ButtonSpotEntry(texture, KEY_F1, 10, 575, INFO_BUTTON);
-}
-
-void FlipGameInfoPortion(int) { FlipScreenPortion(5, 545, 791, 54, 1); }
-
 void hit_info() {
     game_info(infokey);
     INFO_ON = 0;

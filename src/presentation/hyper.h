@@ -25,8 +25,6 @@ char *keyword_firstline(const char *word);   // "Info missing. Report!" for no t
 
 // The info box at the bottom of the screen; `narrow` 1 leaves the right side free.
 void GameInfo_Hotspot(const char *topic, const char *text, int narrow);
-void toTex_GameInfo_Hotspot(SDL_Texture *texture, const char *topic, const char *text);
-void FlipGameInfoPortion(int n);
 // The info box's second line: the text, or the topic's first sentence, cut with "..".
 char *infobox_line(const char *topic, const char *text, int cut, char *out, size_t size);
 void set_info(const char *topic);

@@ -44,8 +44,6 @@ enum { CONTROLLER_POLL_MS = 40, REQUEUE_MAX = 512 };
 static int input_window_closed() { return window_closed; }
 int EnterClick() { return ENTERCLICK; }
 void GetKeyMode_NumpadNumbers(int on) { GETKEY_NUMPADNUMBERS = on; }
-void keydebug(const char *) {}
-void filedebug(const char *, const char *, int) {}
 
 static int controller_on() { return OXAINI_CONTROLLER != 0; }
 
@@ -188,46 +186,6 @@ static void input_resize_on() { DISABLE_RESIZE = 0; }
 void AdjustedDelay(uint32_t start, int ms) {
     uint32_t passed = SDL_GetTicks() - start;
     if ((int64_t)passed < ms) oxa_delay(ms - (int)passed);
-}
-
-char *GetEventName(const SDL_Event *event) {
-    char *s = sbuf();
-    if (!event || event->type != SDL_WINDOWEVENT) return s;
-    const SDL_WindowEvent &w = event->window;
-    int id = (int)w.windowID;
-    switch (w.event) {
-    case SDL_WINDOWEVENT_SHOWN: snprintf(s, SBUF_SIZE, "Window %d shown", id); break;
-    case SDL_WINDOWEVENT_HIDDEN: snprintf(s, SBUF_SIZE, "Window %d hidden", id); break;
-    case SDL_WINDOWEVENT_EXPOSED: snprintf(s, SBUF_SIZE, "Window %d exposed", id); break;
-    case SDL_WINDOWEVENT_MOVED: snprintf(s, SBUF_SIZE, "Window %d moved to %d,%d", id, w.data1, w.data2); break;
-    case SDL_WINDOWEVENT_RESIZED: snprintf(s, SBUF_SIZE, "Window %d resized to %dx%d", id, w.data1, w.data2); break;
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-        snprintf(s, SBUF_SIZE, "Window %d size changed to %dx%d", id, w.data1, w.data2);
-        break;
-    case SDL_WINDOWEVENT_MINIMIZED: snprintf(s, SBUF_SIZE, "Window %d minimized", id); break;
-    case SDL_WINDOWEVENT_MAXIMIZED: snprintf(s, SBUF_SIZE, "Window %d maximized", id); break;
-    case SDL_WINDOWEVENT_RESTORED: snprintf(s, SBUF_SIZE, "Window %d restored", id); break;
-    case SDL_WINDOWEVENT_ENTER: snprintf(s, SBUF_SIZE, "Mouse entered window %d", id); break;
-    case SDL_WINDOWEVENT_LEAVE: snprintf(s, SBUF_SIZE, "Mouse left window %d", id); break;
-    case SDL_WINDOWEVENT_FOCUS_GAINED: snprintf(s, SBUF_SIZE, "Window %d gained keyboard focus", id); break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: snprintf(s, SBUF_SIZE, "Window %d lost keyboard focus", id); break;
-    case SDL_WINDOWEVENT_CLOSE: snprintf(s, SBUF_SIZE, "Window %d closed", id); break;
-    default: snprintf(s, SBUF_SIZE, "Window %d got unknown event %d", id, (int)w.event); break;
-    }
-    return s;
-}
-
-char *keytobutstr(int code) {
-    char *s = sbuf();
-    switch (code) {
-    case KEY_ENTER: snprintf(s, SBUF_SIZE, "ENTER"); break;
-    case KEY_ESC: snprintf(s, SBUF_SIZE, "ESC"); break;
-    case KEY_SPACE: snprintf(s, SBUF_SIZE, "SPACE"); break;
-    case KEY_UP: snprintf(s, SBUF_SIZE, "%c", 24); break;
-    case KEY_DOWN: snprintf(s, SBUF_SIZE, "%c", 25); break;
-    default: snprintf(s, SBUF_SIZE, "%c", (char)code); break;
-    }
-    return s;
 }
 
 void Xout() {
@@ -684,13 +642,6 @@ static int input_kb_hit() {
         return 1;
     }
     return 0;
-}
-
-int gethitkey() {
-    if (ownlib_event.type != SDL_KEYDOWN) return 0;
-    modifier = ownlib_event.key.keysym.mod;
-    scancode = (int)ownlib_event.key.keysym.scancode;
-    return (int)ownlib_event.key.keysym.sym;
 }
 
 static int input_key_modifiers() {

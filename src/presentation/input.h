@@ -17,8 +17,6 @@ extern int GETKEY_NUMPADNUMBERS;   // keypad digits give digits instead of direc
 extern int DISABLE_RESIZE, WINX_SAVED, WINY_SAVED, WINW_SAVED, WINH_SAVED;
 extern int CTRL_DOWN;
 
-int gethitkey();                   // the key symbol of the event kb_hit took
-
 void GetKeyMode_NumpadNumbers(int on);
 int key_event(char *text, SDL_Keysym *keysym);           // the raw wait; text holds 100 bytes
 // How many times the reader has found the queue empty and gone to sleep for the next event. Read from
@@ -47,11 +45,7 @@ void clrmodkeys();
 void verifymousepos();
 int EnterClick();
 void AdjustedDelay(uint32_t start, int ms);
-char *GetEventName(const SDL_Event *event);   // scratch text
-char *keytobutstr(int code);                   // scratch text naming a key for a button
 void Xout();
-void keydebug(const char *text);
-void filedebug(const char *a, const char *b, int n);
 
 // The screen's key reader behind the seam's getkey, kbhit ... (base/ui.h).
 void screen_ui_keys(UiChoices &t);

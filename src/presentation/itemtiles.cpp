@@ -350,5 +350,3 @@ static void condition(int x, int y, const ItemStruct &item) {
 }
 
 void invshow_wear(int x, int y, int pos) { condition(x, y, ObjToItem(pos)); }
-
-void NaytaKulutus(int y) { condition(420, y + 5, Item); }

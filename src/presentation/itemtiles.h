@@ -10,4 +10,3 @@ char *ITEM_tilename(const ItemStruct &item);
 void invshow_picture(int x, int y, const ItemStruct &item);   // the item's picture centred on (x, y)
 void invshow_inuse(int x, int y, int pos);   // worn, wielded ("1st", "2nd"), lit, skis, leash
 void invshow_wear(int x, int y, int pos);    // "empty" or the condition bar of a worn-down item
-void NaytaKulutus(int y);                    // the same for Item at column 420

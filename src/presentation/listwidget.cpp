@@ -65,7 +65,6 @@ void LIST_AdvStyle(int textstyle, int adv) {
     List.advstyle = adv;
 }
 
-void LIST_LenBasedHighlight() { List.lenhighlight = 1; }
 void LIST_MousemoveReturn() { List.returnonmouse = 1; }
 void LIST_Kursorinappaimet_Lahimpaan() { List.nearestkeys = 1; }
 void LIST_SetMaxCursorEntry() { List.cursorlimit = List.count; }
@@ -201,10 +200,6 @@ void LIST_toTex_ButtonSpotEntry(SDL_Texture *texture, int key, int x, int y, con
     add_button_spot(key, x + List.xoffset, y + List.yoffset, l, '[');
 }
 
-void LIST_AltHotkey(int pos, int key) {
-    if (valid_pos(pos)) ListEntries[pos].key2 = key;
-}
-
 static void set_disabled(int key, int value) {
     for (int i = 0; i < LIST_MAX_ENTRIES; i++)
         if (ListEntries[i].key == key) ListEntries[i].disabled = value;
@@ -234,7 +229,6 @@ char *LIST_PosText(int p) {
 
 int LISTX_right(int p) { return valid_pos(p) ? ListEntries[p].x + ListEntries[p].w : 0; }
 int LISTY_top(int p) { return valid_pos(p) ? ListEntries[p].y : 0; }
-int LISTY_bottom(int p) { return valid_pos(p) ? ListEntries[p].y + ListEntries[p].h : 0; }
 
 // Spots answer by their own rectangle, text lines by the line's band across the list.
 int calculatepos() {
@@ -603,10 +597,4 @@ void LIST_Restore() {
     }
     List = s.list;
     memcpy(ListEntries, s.entries, sizeof ListEntries);
-}
-
-void ValintaPalkki(int x, int y, const char *label, const char *text, int selected, int id) {
-    LIST_ButtonSpotEntry(id, x + 6, y + 5, label ? label : "");
-    showtext(x + 10, y + 25, text ? text : "", COLOR_DARKGRAY(), 0);
-    if (selected) alpha_box(x + 8, y + 7, 74, 16, RGB_to_color(252, 252, 84), 128);
 }

@@ -73,7 +73,6 @@ extern int LIST_MENUACTIVE;        // a list is running
 void LIST_Reset(uint32_t colour, const char *title, int x, int y, int w, int h, int style);
 void LIST_Style(int highlight, const char *movesample, const char *choosesample, int noshade, int returnonchange);
 void LIST_AdvStyle(int textstyle, int adv);
-void LIST_LenBasedHighlight();
 void LIST_MousemoveReturn();
 void LIST_Kursorinappaimet_Lahimpaan();
 void LIST_SetMaxCursorEntry();
@@ -93,11 +92,8 @@ void LIST_Entry(int key, const char *text);
 void LIST_SpotEntry(int key, int x, int y, int w, int h);
 void LIST_ButtonSpotEntry(int key, int x, int y, const char *label);
 void LIST_toTex_ButtonSpotEntry(SDL_Texture *texture, int key, int x, int y, const char *label);
-void LIST_AltHotkey(int pos, int key);
 void LIST_KeyDisable(int key);
 void LIST_KeyEnable(int key);
-// A button spot with its label, the text below it and, when selected, a highlight.
-void ValintaPalkki(int x, int y, const char *label, const char *text, int selected, int id);
 
 // Reading
 int LIST_Position();
@@ -108,7 +104,6 @@ int LIST_PosOfKey(int key);        // -1 when none
 char *LIST_PosText(int p);         // "" outside 0..99
 int LISTX_right(int p);
 int LISTY_top(int p);
-int LISTY_bottom(int p);
 int calculatepos();                // the entry under the mouse, or -1
 
 // Drawing and running

@@ -344,12 +344,6 @@ void Spotmark_Mapview(int x, int y, int type, SDL_Color color, int size) {
     Spotmark_Render(surface_renderer(), sx, sy, type, color, size);
 }
 
-void Spotmark_Maptext(int x, int y, const char *text) {
-    int sx, sy;
-    if (!XYtomapsurfaceXY(x, y, mapviewMIDX, mapviewMIDY, sx, sy)) return;
-    renshowtext(surface_renderer(), sx + 10, sy, text ? text : "", ColorPack(RGBAColor_Yellow), 1);
-}
-
 static bool village_char(int c) { return c == 'V' || c == 30 || c == 210 || c == 211 || c == 239; }
 
 // The remembered map character of a world cell; a blank for never seen or outside the world.

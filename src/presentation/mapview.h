@@ -35,7 +35,6 @@ int mapview_box_width(int longest_line);                   // 300 to 720
 // ---- drawing ----
 void Spotmark_Render(SDL_Renderer *r, int x, int y, int type, SDL_Color color, int size);
 void Spotmark_Mapview(int x, int y, int type, SDL_Color color, int size);
-void Spotmark_Maptext(int x, int y, const char *text);
 void CompileMapviewSurface(int midX, int midY);
 void MapviewSurface_DrawCultures(int midX, int midY);
 void MarkersToMapviewsurface();

@@ -15,6 +15,7 @@
 #include "presentation/screen_ui.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
+#include "presentation/windows.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -142,7 +143,7 @@ void scr_draw_map_view() {
         SDL_SetRenderTarget(ren, prev);
     }
     refresh_state_line();
-    Flip();
+    show_BUFFER();
 }
 
 // The cursor tile's pixels at a square; empty when it is not drawn there.

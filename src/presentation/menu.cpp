@@ -59,12 +59,6 @@ void GraafinenApu(int position) {
     }
 }
 
-void PiirraTekstiApu(int x, int y, int width) {
-    int h = extra_height(width - 10);
-    Piirra_Ikkuna(x, y, width, h + 20, "", WIN_TEX_SAVU);   // dark logs under the gold text
-    showtext_sanataulukko(x + 10, y + 5, width - 10, 0, gold(), 0);
-}
-
 static bool any_topic() {
     for (int i = 0; i < ValintojenMaara && i < VALINTA_MAX; i++)
         if (ValintaEntry[i].topic[0]) return true;

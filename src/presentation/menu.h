@@ -4,6 +4,5 @@
 #include "base/ui.h"
 
 void GraafinenApu(int position);
-void PiirraTekstiApu(int x, int y, int width);
 
 void screen_ui_menus(UiChoices &t);    // the menus, questions and prompts into the seam's table

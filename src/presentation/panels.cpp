@@ -468,13 +468,3 @@ void panel_redraw_screen() {
     else
         DrawMap();
 }
-
-void load_bar(float percent) {
-    if (UPDATE || !game_screen) return;
-    draw_colorbox(160, 485, 318, 520, 1000);
-    showtext(168, 492, "LOADING MAP ... ", rgb(171, 171, 171), 0);
-    if (percent < 0) percent = 0;
-    if (percent > 100) percent = 100;
-    progress_meter(166, 505, 146, percent);
-    FlipScreenPortion(160, 485, 159, 36, 1);
-}

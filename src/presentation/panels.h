@@ -19,7 +19,6 @@ void clr_sink(int x, int y);
 void nutri_stat();
 void INFOPALKKI_mobility();
 void Nayta_Wieldatut_(int values_only);   // not while a timed task runs
-void load_bar(float percent);
 
 // Right end of a stat bar for the value, or 0 when the bar stays empty.
 int sink_bar_end(int x, int value, int maximum);

@@ -1,5 +1,4 @@
-// src/presentation/pictures.h -- pictures (PNG or JPEG) placed on the screen surface, in textures and
-// on the renderer, and the growing presentation of a picture over the map.
+// src/presentation/pictures.h -- pictures (PNG or JPEG) placed on the screen surface.
 #pragma once
 #include <SDL2/SDL.h>
 #include <cstddef>
@@ -25,13 +24,3 @@ void bestfitPic(const char *name, SDL_Surface *pic, int x, int y, int w, int h, 
 // The size bestfitPic passes on for a picture of pw x ph in the box w x h.
 void bestfit_size(int pw, int ph, int w, int h, int &nw, int &nh);
 void aspectfreesizeBlit(SDL_Surface *pic, int x, int y, int nw, int nh, int w, int h, int flags);
-
-// Textures and the renderer
-SDL_Texture *IMG_LoadToTexture(const char *name);
-void ImageToTexture(const char *name, SDL_Surface *pic, SDL_Texture *target, int x, int y, int w, int h,
-                    int flags);
-void ImageToRen(const char *name, SDL_Surface *pic, SDL_Renderer *r, int x, int y, int w, int h, int flags);
-void TextureToTexture(SDL_Texture *source, SDL_Texture *target, int x, int y, int w, int h, int flags);
-SDL_Texture *CreateGamesizeTex();
-SDL_Surface *CreateGamesizeSurf();
-void RENDER_image(const char *name, int x, int y, int w, int h);

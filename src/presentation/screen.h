@@ -16,7 +16,6 @@ void PIIRRAPOHJA_Tehtavaruutu();
 // The picture of a story: the one its second line names, unless the title's words choose another.
 const char *story_picture(const char *title, const char *named, char *out, size_t size);
 void show_scenario();              // "story.txt" of the character's folder; nothing when missing
-void exit_gfx();
 int menusel_Gameoptions();         // the key the command reader acts on, or 0
 
 // The screen's side of the rules' requests (base/ui.h), which the screen puts in the table.

@@ -142,24 +142,6 @@ int frames_startup_screen() {
 
 // ---- small pieces of the command reader -----------------------------------------------------------
 
-void exit_gfx() {
-    if (!ren) return;
-    const int x = mapDim.x, y = mapDim.y, w = mapDim.width, h = mapDim.height;
-    const int hx = x + 175, hy = y + 176, hw = 101, hh = 109;
-    const SDL_Rect around[] = {
-        {x, y, w, hy - y},                               // above the window
-        {x, hy + hh, w, y + h - (hy + hh)},              // below it
-        {x, hy, hx - x, hh},                             // left of it
-        {hx + hw, hy, x + w - (hx + hw), hh},            // right of it
-    };
-    for (int pass = 0; pass < 8; pass++) {
-        for (const SDL_Rect &r : around)
-            if (r.w > 0 && r.h > 0) RenderAlphaBox(r, 40, 40, 40, 32);
-        RESET_RenderDrawModes(ren);
-        if (!DISABLE_RENDER) SDL_RenderPresent(ren);
-    }
-}
-
 void frames_show_profile() {
     GAME_SAVED = 0;
     game_save();

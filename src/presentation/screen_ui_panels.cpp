@@ -25,6 +25,7 @@ void screen_ui_panels(UiPanels &t) {
     t.horizon_box = box_horizon;
     t.fade_in = fx_fade_in;
     t.fade_out = fx_fade_out;
+    t.sleep_fade = fx_sleep_fade;
     t.faint = fx_faint;
     t.wakeup = fx_wakeup;
     t.loyly = fx_loyly;

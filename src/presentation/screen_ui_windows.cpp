@@ -12,6 +12,7 @@
 #include "core/tekstit.h"
 #include "maps/picker.h"
 #include "presentation/pictures.h"
+#include "presentation/screen.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
 #include "presentation/windows.h"
@@ -182,7 +183,7 @@ enum { TEXT_WIDTH = 440 };   // the lines of a 460-pixel window begun 10 pixels 
 
 // The backdrop and the course's tasks down the right.
 static void course_tasks(const char *const *lines, int n, int current) {
-    ui_talk_backdrop("bg-worldview.jpg", "GAME COURSE & TASK INFORMATION");
+    PIIRRAPOHJA_Tehtavaruutu();
     screen_text_window(UI_WINDOW, 535, 30, 255, 560, "LIST OF TASKS TO COMPLETE", 0, NO_FILL, nullptr, 0);
     for (int i = 0; i < n; i++) {
         const UiColour c = i == current ? rgb(176, 196, 222) : LIST_COLOUR;

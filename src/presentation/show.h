@@ -136,9 +136,6 @@ int pop(int &x, int &y);
 void meter_bar(int x, int y, int width, float value, float maximum);
 uint32_t Liukuvari(float percent);
 SDL_Color LiukuvariRGBA(float percent);
-void RENDER_box(SDL_Renderer *r, int x, int y, int w, int h, int cr, int cg, int cb);
-void RENDER_screen_colorbox(SDL_Renderer *r, int x, int y, int w, int h);
-void RenderAlphaBox(SDL_Rect rect, int r, int g, int b, int a);
 
 // ---- screen layout ----------------------------------------------------------------------------
 struct GuiBlock {

@@ -172,15 +172,6 @@ void sinked_box(int x, int y, int w, int h) {
     line(x + w, y, x + w, y + h);
 }
 
-void gfx_background() {
-    const int r = RESOLUTION_X - 1, b = RESOLUTION_Y - 1;
-    box(1, 1, r - 1, b - 1, BG_FILL_COL);
-    draw_line(0, 0, r, 0, BG1_COL);
-    draw_line(0, 0, 0, b, BG1_COL);
-    draw_line(0, b, r, b, BG2_COL);
-    draw_line(r, 0, r, b, BG2_COL);
-}
-
 void RandomStar() {
     int x = random(RESOLUTION_X);
     int y = 20 + random(RESOLUTION_Y - 20);
@@ -290,59 +281,4 @@ SDL_Color LiukuvariRGBA(float percent) {
     int r, g, b;
     sliding_rgb(percent, r, g, b);
     return SDL_Color{(uint8_t)r, (uint8_t)g, (uint8_t)b, 255};
-}
-
-// ---- renderer boxes ---------------------------------------------------------------------------
-
-void RENDER_box(SDL_Renderer *r, int x, int y, int w, int h, int cr, int cg, int cb) {
-    if (!r) return;
-    SDL_SetRenderDrawBlendMode(r, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(r, (uint8_t)cr, (uint8_t)cg, (uint8_t)cb, 255);
-    SDL_Rect rect = {x, y, w, h};
-    SDL_RenderFillRect(r, &rect);
-    ground_fill(r, rect, SDL_Color{(uint8_t)cr, (uint8_t)cg, (uint8_t)cb, 255});
-    RESET_RenderDrawModes(r);
-}
-
-static void render_colour(SDL_Renderer *r, uint32_t packed) {
-    SDL_Color c = ColorUnpack(packed);
-    SDL_SetRenderDrawColor(r, c.r, c.g, c.b, c.a);
-}
-
-void RENDER_shadebox(SDL_Renderer *r, int x, int y, int w, int h, uint32_t c1, uint32_t c2, uint32_t c3,
-                     uint32_t c4, uint32_t fill) {
-    if (!r) return;
-    const int x2 = x + w - 1, y2 = y + h - 1;
-    render_colour(r, fill);
-    SDL_Rect rect = {x, y, w, h};
-    SDL_RenderFillRect(r, &rect);
-    ground_fill(r, rect, ColorUnpack(fill));
-    render_colour(r, c1);
-    SDL_RenderDrawLine(r, x, y, x2, y);
-    SDL_RenderDrawLine(r, x, y, x, y2);
-    render_colour(r, c2);
-    SDL_RenderDrawLine(r, x, y2, x2, y2);
-    SDL_RenderDrawLine(r, x2, y, x2, y2);
-    render_colour(r, c3);
-    SDL_RenderDrawLine(r, x + 1, y + 1, x2 - 1, y + 1);
-    SDL_RenderDrawLine(r, x + 1, y + 1, x + 1, y2 - 1);
-    render_colour(r, c4);
-    SDL_RenderDrawLine(r, x + 1, y2 - 1, x2 - 1, y2 - 1);
-    SDL_RenderDrawLine(r, x2 - 1, y + 1, x2 - 1, y2 - 1);
-    RESET_RenderDrawModes(r);
-}
-
-void RENDER_screen_colorbox(SDL_Renderer *r, int x, int y, int w, int h) {
-    uint32_t black = ColorPack(RGBAColor_Black);
-    RENDER_shadebox(r, x, y, w, h, black, black, ColorPack(SCREENCOL1_ColS), ColorPack(SCREENCOL2_ColS),
-                    ColorPack(SCREENFILL_ColS));
-}
-
-void RenderAlphaBox(SDL_Rect rect, int r, int g, int b, int a) {
-    if (!ren) return;
-    NativeResolution_RectConvert(&rect);
-    SDL_SetRenderDrawBlendMode(ren, SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(ren, (uint8_t)r, (uint8_t)g, (uint8_t)b, (uint8_t)a);
-    SDL_RenderFillRect(ren, &rect);
-    RESET_RenderDrawModes(ren);
 }

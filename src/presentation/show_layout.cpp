@@ -19,8 +19,6 @@ void clrGuiBlock(GuiBlock *b) {
     if (b) memset(b, 0, sizeof *b);
 }
 
-void modGuiBlock(GuiBlock *) {}
-
 static void setGuiBlock(GuiBlock *b, int x, int y, int width, int height) {
     b->x = x;
     b->y = y;

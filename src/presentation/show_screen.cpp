@@ -54,7 +54,6 @@ int TARGET_CURSOR_AREA_LX = 0, TARGET_CURSOR_AREA_LY = 0, TARGET_CURSOR_AREA_RX 
 SDL_Texture *InfoboxTex = nullptr;
 SDL_Rect InfoboxRect = {0, 0, 0, 0};
 
-static SDL_Rect remembered_viewport;   // the viewport in force before SetGameViewport
 static int flipmode_held = 0;          // the map flip as it was when the first owning screen opened
 
 // ---- the renderer log -------------------------------------------------------------------------
@@ -655,8 +654,6 @@ void OxaMap_to_MasterMapTexture() {
     SDL_SetRenderTarget(ren, nullptr);
 }
 
-void OxaMap_to_texture() { OxaMap_to_MasterMapTexture(); }
-
 // The part of the composed map texture the map view shows.
 static SDL_Rect map_source() {
     if (mapDim.scale == 1.0f) return {mapDim.src_left, mapDim.src_top, mapDim.width, mapDim.height};
@@ -1011,33 +1008,6 @@ int NativeResolution_RectConvert(SDL_Rect *r) {
     return 0;
 }
 
-void SetClipPortion(int x, int y, int w, int h) {
-    if (!ren) return;
-    if (w == 0) {
-        SDL_RenderSetClipRect(ren, nullptr);
-        return;
-    }
-    SDL_Rect r = {x, y, w, h};
-    if (IS_LOGICALRESIZE()) {
-        SDL_Rect vp;
-        SDL_RenderGetViewport(ren, &vp);
-        r.x += vp.x;
-        r.y += vp.y;
-    } else {
-        NativeResolution_RectConvert(&r);
-    }
-    SDL_RenderSetClipRect(ren, &r);
-}
-
-void SetGameViewport(int x, int y, int w, int h) {
-    if (!ren) return;
-    SDL_RenderGetViewport(ren, &remembered_viewport);
-    SDL_Rect r = {x, y, w, h};
-    SDL_RenderSetViewport(ren, &r);
-}
-
-void FreeGameViewport() {}
-
 void GetWinSize(int *w, int *h) {
     int ww = 0, hh = 0;
     if (win) SDL_GetWindowSize(win, &ww, &hh);
@@ -1050,14 +1020,6 @@ SDL_Rect *RenRect(SDL_Rect *r) {
     *r = {0, 0, 0, 0};
     if (ren) SDL_RenderGetViewport(ren, r);
     return r;
-}
-
-float scaleaspect() {
-    int w, h;
-    GetWinSize(&w, &h);
-    SDL_Rect vp;
-    RenRect(&vp);
-    return (float)(w - 2 * vp.x) / (float)RESOLUTION_X;
 }
 
 // Window pixels to game pixels along one axis of `size` game pixels.
@@ -1086,4 +1048,3 @@ int winYtogameY(int y) {
 
 int winW() { return RESOLUTION_X; }
 int winH() { return RESOLUTION_Y; }
-void reset_win() { moveto(0, 0); }

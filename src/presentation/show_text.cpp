@@ -45,11 +45,6 @@ static uint8_t clamp8(int v) { return (uint8_t)(v < 0 ? 0 : v > 255 ? 255 : v); 
 
 static SDL_PixelFormat *screen_format() { return screen_fmt ? screen_fmt : (game_screen ? game_screen->format : nullptr); }
 
-uint32_t RGB_to_surfacecolor(int r, int g, int b, SDL_Surface *s) {
-    if (!s) return 0;
-    return SDL_MapRGB(s->format, clamp8(r), clamp8(g), clamp8(b));
-}
-
 uint32_t RGB_to_color(int r, int g, int b) {
     SDL_PixelFormat *f = screen_format();
     return f ? SDL_MapRGB(f, clamp8(r), clamp8(g), clamp8(b)) : 0;
@@ -65,15 +60,9 @@ uint32_t find_color(int r, int g, int b) {
 }
 
 uint32_t COLOR_WHITE() { return RGB_to_color(255, 255, 255); }
-uint32_t COLOR_BLUE() { return RGB_to_color(0, 0, 168); }
-uint32_t COLOR_GREEN() { return RGB_to_color(0, 168, 0); }
-uint32_t COLOR_LIGHTGREEN() { return RGB_to_color(84, 252, 84); }
 uint32_t COLOR_RED() { return RGB_to_color(168, 0, 0); }
 uint32_t COLOR_LIGHTGRAY() { return RGB_to_color(171, 171, 171); }
-uint32_t COLOR_LIGHTRED() { return RGB_to_color(255, 87, 87); }
 uint32_t COLOR_DARKGRAY() { return RGB_to_color(87, 87, 87); }
-uint32_t COLOR_CYAN() { return RGB_to_color(0, 168, 168); }
-uint32_t COLOR_BROWN() { return RGB_to_color(171, 87, 0); }
 
 uint32_t ColorPack(SDL_Color c) {
     return (uint32_t)c.r | (uint32_t)c.g << 8 | (uint32_t)c.b << 16 | (uint32_t)c.a << 24;
@@ -164,11 +153,6 @@ int getx() { return scr_xpos; }
 int gety() { return scr_ypos; }
 void setcolor(uint32_t c) { CURRENT_COLOR = c; }
 uint32_t getcolor() { return CURRENT_COLOR; }
-void getxy_br(int x) {
-    scr_xpos = x;
-    scr_ypos += 10;
-}
-int textheight() { return GLYPH_H; }
 int scr_textwidth(const char *text) { return text ? GLYPH_W * (int)strlen(text) : 0; }
 int textlenw(int n) { return GLYPH_W * n; }
 int textlineh(float f) { return (int)((float)GuiLINEHEIGHT * f); }

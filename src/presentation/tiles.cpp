@@ -892,8 +892,6 @@ void DrawOxaGrid(int x, int y) {
     if (prev != MapMainTexture) SDL_SetRenderTarget(ren, prev);
 }
 
-void put_tile() {}
-
 void map_texture_clear_part(const SDL_Rect &part) {
     SDL_BlendMode held;
     SDL_GetRenderDrawBlendMode(ren, &held);

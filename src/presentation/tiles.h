@@ -73,7 +73,6 @@ tileoptionStruct GetTILEOPTIONs();
 void SetTILEOPTIONs(tileoptionStruct o);
 void DrawDecoTile_Rain(int x, int y, int kind, int intensity);
 void DrawOxaGrid(int x, int y);
-void put_tile();
 
 // The index of a tile by name through a small cache that the loader invalidates; -1 when missing.
 // For drawing code that names tiles at every square.

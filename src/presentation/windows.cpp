@@ -409,18 +409,6 @@ static void with_target(SDL_Texture *texture, void (*draw)(const char *), const 
 
 static void subscreen_title(const char *title) { renderTekstiPalkki(ren, 5, 5, 790, title, 5); }
 
-static void subscreen_all(const char *title) {
-    if (BGTEX_rpanel) {
-        int w = 0, h = 0;
-        SDL_QueryTexture(BGTEX_rpanel, nullptr, nullptr, &w, &h);
-        SDL_Rect to = {472, 0, w, h};
-        SDL_RenderCopy(ren, BGTEX_rpanel, nullptr, &to);
-        if (rpanel_picture) ground_picture(ren, to, rpanel_picture, SDL_Rect{0, 0, rpanel_picture->w, rpanel_picture->h}, false);
-    }
-    subscreen_title(title);
-}
-
-void SubscreenToTexture(SDL_Texture *texture, const char *title) { with_target(texture, subscreen_all, title); }
 void SubscreenTitleToTexture(SDL_Texture *texture, const char *title) {
     with_target(texture, subscreen_title, title);
 }
@@ -486,33 +474,6 @@ void Piirra_Nappain(int x, int y, const char *text) {
     }
     moveto(x + 8 + 8 * n + 4, y + 5);
     if (t[len] == '.' && t[len + 1]) showtext(x + 16 + 8 * n, y + 5, t + len + 1, BUTTON_DEFTEXT, TEKSTI_Tyyli);
-}
-
-void buttext(int x, int y, const char *text, uint32_t colour, int style) {
-    if (!text) return;
-    char plain[300], key[300];
-    int np = 0, nk = 0;
-    bool inside = false;
-    moveto(x, y);
-    for (const char *p = text;; p++) {
-        char c = *p;
-        if (!c || (c == '[' && !inside)) {
-            plain[np] = 0;
-            if (np) showtext(getx(), y, plain, colour, style);
-            np = 0;
-            if (!c) break;
-            inside = true;
-            nk = 0;
-        } else if (c == ']' && inside) {
-            key[nk] = 0;
-            Piirra_Nappain(getx(), y - 5, key);
-            inside = false;
-        } else if (inside) {
-            if (nk < (int)sizeof key - 1) key[nk++] = c;
-        } else if (np < (int)sizeof plain - 1) {
-            plain[np++] = c;
-        }
-    }
 }
 
 void drawbutton(int x, int y, const char *text) {
@@ -656,18 +617,10 @@ void do_screen(int n) {
 
 void scr_save_page() { get_screen(1); }
 void scr_restore_page() { do_screen(1); }
-void save_menubuf() { get_screen(4); }
 
 static bool over_notebox(const SDL_Rect &r) {
     const SDL_Rect b = {noteboxGui.x, noteboxGui.y, noteboxGui.width, noteboxGui.height};
     return SDL_HasIntersection(&r, &b) == SDL_TRUE;
-}
-
-void restore_menubuf(int x, int y, int w, int h) {
-    SDL_Rect r = {x, y, w, h};
-    copy_surface(MENUBUFFER, game_screen, &r);
-    if (page_notes[4] && over_notebox(r)) notebox_put_back(game_screen);
-    Flip();
 }
 
 void scr_game_save() {
@@ -779,15 +732,6 @@ void save_scr_file(const char *path) {
     if (SCREENBUFFY && path) SDL_SaveBMP(SCREENBUFFY, path);
 }
 
-void hit_scr_file(const char *path) {
-    if (!path || !SCREENBUFFY) return;
-    SDL_Surface *pic = SDL_LoadBMP(path);
-    if (!pic) return;
-    SDL_BlitSurface(pic, nullptr, SCREENBUFFY, nullptr);
-    SDL_FreeSurface(pic);
-    do_screen(2);
-}
-
 // The renderer's output of the current viewport as a new 32-bit surface of the output size.
 static SDL_Surface *read_output(SDL_Rect &viewport) {
     if (!ren) return nullptr;
@@ -849,8 +793,5 @@ static void show_render_grab(const char *name, const SDL_Rect *rect, int remove,
 }
 
 void ComplexShowSCR(const char *name, const SDL_Rect *rect, int remove) { show_render_grab(name, rect, remove, true); }
-void previousComplexShowSCR(const char *name, const SDL_Rect *rect, int remove) {
-    show_render_grab(name, rect, remove, false);
-}
 void ShowSCR(const char *name) { ComplexShowSCR(name, nullptr, 0); }
 void RemoveShowSCR(const char *name) { ComplexShowSCR(name, nullptr, 1); }

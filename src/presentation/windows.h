@@ -36,12 +36,10 @@ void renderTekstiPalkki(SDL_Renderer *r, int x, int y, int w, const char *text, 
 void renderTextBox(SDL_Renderer *r, int x, int y, int w, const char *text, SDL_Color colour);
 void TextBox(int x, int y, int w, const char *text, uint32_t colour);
 void infoborder(int x, int y, int w, int h, const char *title);
-void SubscreenToTexture(SDL_Texture *texture, const char *title);
 void SubscreenTitleToTexture(SDL_Texture *texture, const char *title);
 
 // Buttons
 void Piirra_Nappain(int x, int y, const char *text);
-void buttext(int x, int y, const char *text, uint32_t colour, int style);
 void drawbutton(int x, int y, const char *text);
 void render_drawbutton(SDL_Renderer *r, int x, int y, const char *text, SDL_Color colour, int style);
 int Nappain_Leveys(const char *text);   // pixel width of the button Piirra_Nappain draws for the text
@@ -53,8 +51,6 @@ void get_screen(int n);
 void do_screen(int n);
 void scr_save_page();
 void scr_restore_page();
-void save_menubuf();
-void restore_menubuf(int x, int y, int w, int h);
 void scr_game_save();
 void scr_game_restore();
 void game_restore_with_map();
@@ -67,12 +63,10 @@ int grabscr_slot(const char *name);                     // the slot holding the 
 void clrgfx();
 void show_BUFFER();
 void save_scr_file(const char *path);
-void hit_scr_file(const char *path);
 void GrabTest();                   // "screenshot.bmp" of the renderer's output
 
 // Renderer grabs of the developer console
 void GrabSCR(const char *name, const SDL_Rect *rect = nullptr);
 void ComplexShowSCR(const char *name, const SDL_Rect *rect, int remove);
-void previousComplexShowSCR(const char *name, const SDL_Rect *rect, int remove);
 void ShowSCR(const char *name);
 void RemoveShowSCR(const char *name);

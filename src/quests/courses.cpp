@@ -239,18 +239,6 @@ static int write_course(int which) {
 int Tee_Gamecourse_1() { return write_course(0); }
 int Tee_Gamecourse_2() { return write_course(1); }
 
-void Super() {
-    Aseta_Tehtava(45);
-    if (!Kirjoita_Tehtavatiedostoon(1)) {
-        course_off();
-        Note("!The game course couldn't be written into the character's folder: you go on in free play.");
-        return;
-    }
-    Plr.course_index = 0;
-    Tehtavan_Suoritukset = 0;
-    Tehtavan_Vaihe = 0;
-}
-
 // ---- progress ---------------------------------------------------------------------------------
 
 void Tarkista_Suoritus(int n) {

@@ -58,7 +58,6 @@ void course_reset();
 void Nollaa_Tehtava();
 void Aseta_Tehtava(int n);         // the working record filled with task n (1 to 49)
 int Kirjoita_Tehtavatiedostoon(int first);   // 1 when the file holds the record; first 1 starts it anew
-void Super();                      // a course of task 45 alone, shown at once
 void Tehtavan_Kuvaus(int phase);   // the current task on the left half of the task screen
 void Tehtavat_Suoritettu();        // the course completed: its bit, and the reward chosen
 

@@ -164,32 +164,3 @@ UiPoint CreateTreasureLoc(int x, int y, int minDistance, int maxDistance, unsign
 // ---- the treasure tale ----
 
 enum { TALE_MAX_CULTURE = 9, KIND_TREASURE_TALE = 100 };
-
-QuestStruct Quest_TreasureTale(int giver, int x, int y) {
-    QuestStruct &q = qgen_begin();
-    const int culture = get_alltime_kulttuuri(x, y);
-    if (giver < 0 || giver >= CRE_COUNT || culture > TALE_MAX_CULTURE) return q;
-    char tags[200] = "[trstype:casual]";
-    const UiPoint at = CreateTreasureLoc(x, y, 50, 200, 1, culture, tags, sizeof tags);
-    if (at.x == 0 && at.y == 0) return q;
-    q.kind = KIND_TREASURE_TALE;
-    q.giverUid = Cre[giver].socialid;
-    q.worldX = x;
-    q.worldY = y;
-    q.daysToComplete = 255;
-    q.offerLifeDays = 90;
-    copy_bounded(q.title, sizeof q.title, TREASURESTR_aarrenimi);
-    const char *listen = "Oh, alright. I'm listening.|TALKLINE 3";
-    qgen_line(q, 0, "Time to tell you about the treasure.", nullptr);
-    qgen_option(q, 0, "What treasure?|TALKLINE 3", "");
-    qgen_option(q, 0, "I've heard enough of those tales.|TALKLINE 2", "");
-    qgen_line(q, 2, "You are not interested? I tell you this only once.", nullptr);
-    qgen_option(q, 2, listen, "");
-    qgen_option(q, 2, "I really don't want to hear.|REJECT:You must be wealthy enough. I'll keep it to myself then.",
-                "[confirmopt]");
-    qgen_linef(q, 3, "[info] [accept]", "There is a treasure %s.", TREASURESTR_aarrepaikka);
-    qgen_option(q, 3, listen, "");
-    qgen_option(q, 3, "I really don't want to hear.|REJECT:You must be wealthy enough. I'll keep it to myself then.",
-                "[confirmopt]");
-    return q;
-}

@@ -21,6 +21,3 @@ extern char TREASURESTR_aarrepaikka[100];      // the place
 // the scene's tags (cut to tagSize). The cell; (0, 0) when no place would take it.
 UiPoint CreateTreasureLoc(int x, int y, int minDistance, int maxDistance, unsigned placeFlags, int culture,
                           char *tagText, size_t tagSize);
-// The treasure tale (kind 100) an old man may tell; an empty title when no treasure could be hidden.
-// No offer makes it: it is built for the console and for a later use.
-QuestStruct Quest_TreasureTale(int giver, int x, int y);

@@ -33,58 +33,11 @@ static void vfield(char *field, size_t size, const char *fmt, va_list ap) {
     vsnprintf(field, size, fmt, ap);
 }
 
-bool qgen_linef(QuestStruct &q, int n, const char *actionTags, const char *fmt, ...) {
-    QuestTalkLine *t = line_of(q, n);
-    if (!t) return false;
-    va_list ap;
-    va_start(ap, fmt);
-    vfield(t->npcText, sizeof t->npcText, fmt, ap);
-    va_end(ap);
-    if (actionTags) copy_bounded(t->actionTags, sizeof t->actionTags, actionTags);
-    return true;
-}
-
-static int free_slot(QuestStruct &q, int n) {
-    QuestTalkLine *t = line_of(q, n);
-    if (!t) return -1;
-    for (int k = 0; k < QUEST_LINE_OPTIONS; k++)
-        if (!t->options[k].coded[0]) return k;
-    return -1;
-}
-
-int qgen_option(QuestStruct &q, int n, const char *coded, const char *optionTags) {
-    const int k = free_slot(q, n);
-    if (k < 0 || !coded || !coded[0]) return -1;
-    QuestOption &o = q.talk[n].options[k];
-    copy_bounded(o.coded, sizeof o.coded, coded);
-    copy_bounded(o.optionTags, sizeof o.optionTags, optionTags ? optionTags : "");
-    return k;
-}
-
-int qgen_optionf(QuestStruct &q, int n, const char *optionTags, const char *fmt, ...) {
-    char coded[sizeof(QuestOption::coded)];
-    va_list ap;
-    va_start(ap, fmt);
-    vfield(coded, sizeof coded, fmt, ap);
-    va_end(ap);
-    return qgen_option(q, n, coded, optionTags);
-}
-
 void qgen_printf(char *field, size_t size, const char *fmt, ...) {
     va_list ap;
     va_start(ap, fmt);
     vfield(field, size, fmt, ap);
     va_end(ap);
-}
-
-bool qgen_addtag(char *field, size_t size, const char *tag) {
-    if (!field || size == 0 || !tag || !tag[0]) return false;
-    field[size - 1] = 0;
-    if (strstr(field, tag)) return false;
-    const size_t used = strlen(field), add = strlen(tag);
-    if (used + add > size - 1) return false;
-    memcpy(field + used, tag, add + 1);
-    return true;
 }
 
 bool qgen_side_begin(QuestStruct &side, const QuestStruct &main, int c) {

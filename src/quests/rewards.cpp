@@ -171,25 +171,6 @@ const char *QTalkStr_rahapalkkio(int amount) {
     return out;
 }
 
-// The tools a giver may spare, by object id.
-static const unsigned SPARE_TOOLS[] = {150, 331, 105, 310};
-
-// The definition row of an object id; 0 when the definitions hold none.
-static int tool_object(unsigned id) {
-    for (int r = 1; r < CONSTANTOBJ_ROWS; r++)
-        if (ConstantObj[r].type != 0 && ConstantObj[r].id == id) return r;
-    return 0;
-}
-
-int SpareTool() {
-    int lacking[4], n = 0;
-    for (unsigned id : SPARE_TOOLS) {
-        const int obj = tool_object(id);
-        if (obj && !PlrGotESINE(id)) lacking[n++] = obj;
-    }
-    return n ? lacking[random(n)] : 0;
-}
-
 enum { SKILL_ABSENT = 1000, LOOKS_SKILLED = 79 };
 
 // A skill she lacks reads 1000: that is no mastery.

@@ -31,6 +31,5 @@ RewardStruct GenerateReward_skill(int giver, QuestStruct *quest, const char *tag
 
 // "you will be given %d squirrel hides worth of goods of your choice", in a scratch buffer.
 const char *QTalkStr_rahapalkkio(int amount);
-int SpareTool();                   // the object of a tool the player lacks; 0 when she has them all
 bool plr_appears_fisherman();
 bool plr_appears_hunter();

@@ -50,16 +50,6 @@ uint32_t IdleAnimation(uint32_t interval, void *) {
 
 int center_x(const char *text) { return winW() / 2 - textwidth(text) / 2; }
 
-int get_fps() {
-    Uint32 until = SDL_GetTicks() + 999;
-    int boxes = 0;
-    while (!SDL_TICKS_PASSED(SDL_GetTicks(), until)) {
-        alpha_box(0, 0, 800, 600, 0, 0);
-        boxes++;
-    }
-    return boxes;
-}
-
 // ---- the command reader's key ------------------------------------------------------------------
 
 static void idle_timer_off() {

@@ -9,7 +9,6 @@ void oxa_outer_loop();             // start menu, loader and turn loop until the
 
 uint32_t IdleAnimation(uint32_t interval, void *param);
 int center_x(const char *text);
-int get_fps();
 
 // The screen's answers to the start-up messages and the command reader (through the seam).
 void init_message_screen(const char *text);

@@ -195,24 +195,6 @@ static void draw() {
     Flip();
 }
 
-void siika_stats() {
-    unsigned counts[14][3];
-    siika_count(counts);
-    if (!game_screen) return;
-    box(20, 30, 170, 190, 0);
-    unsigned total = 0;
-    char line[80];
-    for (int c = 0; c < 14; c++) {
-        const unsigned sum = counts[c][0] + counts[c][1] + counts[c][2];
-        snprintf(line, sizeof line, "%s: %u+%u+%u = %u", CULTURE_TAG[c], counts[c][0], counts[c][1], counts[c][2], sum);
-        showtext(24, 32 + 10 * c, line, COLOR_WHITE(), 0);
-        total += sum;
-    }
-    snprintf(line, sizeof line, "total: %d", (int)total);
-    showtext(24, 32 + 140, line, COLOR_WHITE(), 0);
-    Flip();
-}
-
 static void clamp_view() {
     if (plrx < 0) plrx = 0;
     if (plry < 0) plry = 0;

@@ -87,15 +87,6 @@ static int toward(int target, int held, int rate) {
     return held + rate > target ? target - held : rate;
 }
 
-uint32_t stockunits(uint32_t population, uint32_t period, uint32_t days, uint32_t existing, uint32_t target) {
-    if (period == 0) return 0;
-    const uint32_t r = population * (days / period);
-    if (r == 0) return 0;
-    if (target == 0) return r;
-    if (existing >= target) return 0;   // holding more than the target never wraps round to a huge count
-    return existing + r > target ? target - existing : r;
-}
-
 int restock_fur_units(int people, int culture, int days, int held) {
     const int target = restock_target(people, RS_FUR, culture);
     if (people <= 0 || restock_share(RS_FUR, culture) <= 0) return 0;

@@ -5,8 +5,6 @@
 
 // The whole restock of the village of world cell x, y; first 1 on the first visit, else days away.
 void socinventory(int soc, int x, int y, int days, int first);
-// The rate rule: population x (days / period), kept to the target.
-uint32_t stockunits(uint32_t population, uint32_t period, uint32_t days, uint32_t existing, uint32_t target);
 
 // ---- the classes of goods; days RESTOCK_FIRST is the first stocking ----
 enum { RESTOCK_FIRST = 1000 };

@@ -54,5 +54,4 @@ void ITEMPICK_parseline();             // one offering step
 void tradepicker(uint8_t mode);
 int tradeacc(int object, int count, uint8_t flags);     // 1 accepted; bit 0 debt, bit 1 delivery
 uint32_t SocTradeChecker(int soc, const ItemStruct &item);
-float SocMeatTradeChecker(int soc, int materialclass);
 void npc_trade_suggestion(float price, uint32_t flag);   // says what of her goods would settle it

@@ -238,12 +238,6 @@ static void class_weights(int soc, int cls_a, int cls_b, float &a, float &b) {
         });
 }
 
-float SocMeatTradeChecker(int soc, int materialclass) {
-    float a, b;
-    class_weights(soc, materialclass, materialclass, a, b);
-    return a;
-}
-
 // ---- the acceptance test ----
 
 // The partner already wants this kind for himself: one of his goods the player picked, or, in a debt

@@ -8,27 +8,6 @@
 
 // ---- places and word of mouth ----
 
-// The code of the last building letter of the world cells around x, y, row by row.
-int shoptype(int x, int y) {
-    int code = -1000;
-    for (int cy = y - 2; cy <= y + 2; cy++)
-        for (int cx = x - 2; cx <= x + 2; cx++) switch (get_alltime_maailmachar(cx, cy)) {
-            case 'a': code = 97; break;
-            case 'b': code = 98; break;
-            case 'c': code = 3; break;
-            case 'd': code = 4; break;
-            case 'e': code = 101; break;
-            case 'f': code = 102; break;
-            case 'i': code = 105; break;
-            case 'j': code = 10; break;
-            case 'l': code = 108; break;
-            default: break;
-            }
-    return code;
-}
-
-int buildingtype(int x, int y) { return shoptype(x, y); }
-
 // A shop's letter on the local map in front of x, y.
 int oldshoparea(int x, int y) {
     for (int cy = y; cy <= y + 4; cy++)

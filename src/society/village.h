@@ -19,8 +19,6 @@ void varastoi(int object, int n, int socowned, int x, int y);
 int CompanionInvDebt(int n, unsigned mode);
 
 // ---- places and word of mouth ----
-int shoptype(int x, int y);        // the last building letter's code in the 5 x 5 world cells; -1000 none
-int buildingtype(int x, int y);
 int oldshoparea(int x, int y);
 int livingroom(int x, int y);
 float wombased_pctmod(int kind, int count);   // the share of a deed that spreads by word of mouth
@@ -45,4 +43,3 @@ uint32_t plantflushconv(const ItemStruct &crop, uint8_t &count);
 int flush_socmember(int n);        // a member's village goods stored; 1 when it is a member
 void field_maintenance(int x, int y);   // the farming year of a field cell
 int fielddata_korjuukypsa(const DataStruct &d);   // 1 when the plant record is ripe for harvest
-void farminventory(int soc, int x, int y);   // the crops of the fields around counted into the pool

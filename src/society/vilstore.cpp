@@ -366,12 +366,3 @@ void field_maintenance(int x, int y) {
         set_harvest_year(x, y, soc, year);
     }
 }
-
-void farminventory(int soc, int x, int y) {
-    for (int cy = y - 5; cy <= y + 5; cy++)
-        for (int cx = x - 5; cx <= x + 5; cx++) {
-            if (get_alltime_maailmachar(cx, cy) != FIELD_CHAR || !spotgenerate(cx, cy, 0) || !load_zoommap(cx, cy)) continue;
-            for (const DataStruct &d : Zoom.data)
-                if (d.type == DT_PLANT && d.flags != 0 && cultivated_crop((int)d.id)) addvilpool(soc, (int)d.id, 1);
-        }
-}

@@ -49,11 +49,8 @@
 #include "worldgen/worldgen.h"
 
 int LastHour = 0, LastWatch = WATCH_UNSET;
-int XPOS, YPOS;
 
 // ---- the check of each turn -------------------------------------------------------------------
-
-int alueella(int x1, int y1, int x2, int y2, int r) { return abs(x1 - x2) + abs(y1 - y2) <= r; }
 
 // The first encounter record on the world-map cell x, y; -1 none. The turn loop asks it every turn of
 // the whole pool, so the square (the record's first four bytes) is compared four records at a time
@@ -275,21 +272,6 @@ void Kuulo_Aistimus() {
 }
 
 // ---- open places of the world map --------------------------------------------------------------
-
-int world_pos_finder(int radius) {
-    // The first hundred draws only stir the random stream; the next hundred are tested.
-    for (int draw = 1; draw <= 200; draw++) {
-        int x = radius == 0 ? random(WORLD_W) : PlayerX - radius + random(2 * radius + 1);
-        int y = radius == 0 ? random(WORLD_H) : PlayerY - radius + random(2 * radius + 1);
-        x = x < 1 ? 1 : x > WORLD_W - 1 ? WORLD_W - 1 : x;
-        y = y < 1 ? 1 : y > WORLD_H - 1 ? WORLD_H - 1 : y;
-        if (draw <= 100 || !terrain_flag(get_mapchar(x, y), TF_OPEN)) continue;
-        XPOS = x;
-        YPOS = y;
-        return 1;
-    }
-    return 0;
-}
 
 // ---- the world map's area check ----------------------------------------------------------------
 

@@ -19,15 +19,10 @@ int companyzoomcheck(int ask);     // 1 when the party may move; ask: warn about
 enum { ENC_SEEN_FIRST = 2, WATCH_UNSET = 25 };
 extern int LastHour;               // the hour of the last check
 extern int LastWatch;              // the hour the watch last fired; WATCH_UNSET or more: not yet
-extern int XPOS, YPOS;             // the cell world_pos_finder found
 
 void WildernessEncounter();        // a creature met while travelling, with the offer to zoom in
 void Aja_Eramaakohtaus();          // a small event of the wilds (world map only)
 void Kuulo_Aistimus();             // a creature heard in the distance (world map only)
-int alueella(int x1, int y1, int x2, int y2, int r);   // 1 when |dx| + |dy| <= r
-// A random open cell (terrain flag 2) anywhere (radius 0) or within +-radius of the player, in XPOS,
-// YPOS; 0 when none of the draws passed.
-int world_pos_finder(int radius);
 
 // ---- the animals of a local map ----
 // The group size a template's abundance gives (1 at least), with the magic lure of birds and hares

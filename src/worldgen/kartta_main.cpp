@@ -58,10 +58,6 @@ int luokartta() {
     return worldgen_out_of_memory ? 1 : 0;
 }
 
-void luo_kartta() {
-    if (luokartta() != 0) oxa_quit("Error in random world generation!");
-}
-
 // ---- start place -------------------------------------------------------------------------------
 static int player_culture() { return Plr.culture; }
 
@@ -120,17 +116,6 @@ void siika_count(unsigned counts[14][3]) {
             const int culture = kind < 0 ? -1 : peekkulttuurikartta(y, x);
             if (kind >= 0 && culture >= 0 && culture < 14) counts[culture][kind]++;
         }
-}
-
-void EtsiVagabond() {
-    FILE *f = fopen("vagabond.dbg", "w");
-    if (!f) return;
-    for (int y = 0; y < 2048; y++)
-        for (int x = 0; x < 3072; x++) {
-            const int c = peekmaailma(y, x);
-            if (c == 239 || c == 210 || c == 211) fputc(64 + peekkulttuurikartta(y, x), f);
-        }
-    fclose(f);
 }
 
 // ---- files -------------------------------------------------------------------------------------

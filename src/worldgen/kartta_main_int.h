@@ -75,9 +75,6 @@ void satunnaista();
 void luokulttuurit();
 
 // ---- the whole generation and its screen -------------------------------------------------------
-void luo_kartta();                 // headless; a failure ends the program
-void siika_stats();
-void EtsiVagabond();
 // 0 after the world was written; 1 when the window closed or the player gave up a failed write.
 int kartta_main(const char *path);
 void draw_mapareaborder(int white);

@@ -66,11 +66,6 @@ int aseta_data(int x, int y, int type, uint32_t id, uint16_t count) {
     return new_record(x, y, type, id, count, 0);
 }
 
-void aseta_treedata_sapling(uint16_t x, uint16_t y) {
-    const int i = new_record(x, y, DT_TREE, 0, 0, 0);
-    if (i >= 0) Zoom.data[i].flags = TREE_SAPLING;
-}
-
 int aseta_socowned_zoomdata(int x, int y, int type, uint32_t id, uint16_t count) {
     return new_record(x, y, type, id, count, (int16_t)SOC_OWNER);
 }

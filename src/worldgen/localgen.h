@@ -58,7 +58,6 @@ void muodosta_MAAPERA(int soil);
 void DoWater();
 void rantakallio(int x, int y, int level);
 void luoto(int x, int y, int level);
-int zoommap_matkarantaan(int x, int y);   // squares to the nearest dry square, 1000 beyond 24
 int water_level_of_cell();         // the level `DoWater` floods to, from the border heights
 
 // ---- data records on the map being built (the one placer every builder shares) ---------------------
@@ -66,7 +65,6 @@ constexpr int LOCALDATA_NONE = -1000;   // no record put: no free record, no squ
 // A record at x, y (x of -1: a random square 1..63 that does not block). A record of the same type
 // and id on the square takes the count, creatures and plants excepted. Answers its index.
 int aseta_data(int x, int y, int type, uint32_t id, uint16_t count);
-void aseta_treedata_sapling(uint16_t x, uint16_t y);   // a sapling's tree record
 // A free record filled as the placer fills a new one (the finishing passes keep their own free-record
 // cursor and write through this).
 struct DataStruct;

@@ -208,9 +208,9 @@ struct Placer {
     void put_sapling(int x, int y) {
         if (DataStruct *d = fresh(x, y, DT_TREE, 0, 0)) d->flags = 8;
     }
-    // Squares to dry land as `zoommap_matkarantaan` counts them (straight along the row or column,
-    // never onto the two outer rows and columns on the left and top, 1000 beyond 24), for the whole
-    // map in four sweeps the first time a pass asks.
+    // Squares to dry land, counted straight along the row or column (never onto the two outer rows
+    // and columns on the left and top, 1000 beyond 24), for the whole map in four sweeps the first
+    // time a pass asks.
     int to_shore(int x, int y) {
         if (shore[0] < 0) measure_shores();
         return shore[at(x, y)];

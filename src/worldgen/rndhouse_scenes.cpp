@@ -97,31 +97,21 @@ int cave_tunnel(int side) {
     return x;
 }
 
-// A random square of cave floor anywhere on the map; false when there is none.
-static bool cave_floor_square(int &x, int &y) {
-    static int squares[ZOOM_SQUARES];
-    int n = 0;
-    for (int i = 0; i < ZOOM_SQUARES; i++)
-        if (Zoom.chars[i] == CH_CAVE_FLOOR) squares[n++] = i;
-    if (n == 0) return false;
-    const int i = squares[random(n)];
-    x = i % ZOOM_SIDE;
-    y = i / ZOOM_SIDE;
-    return true;
-}
-
+// What a cave holds is sought on cave floor in the upper left of the map (columns 1..47, rows
+// 1..23); a cave whose floor lies wholly outside holds nothing.
 void cave_contents() {
     static const int beasts[5] = {608, 605, 601, 550, 500};
-    int x, y;
     const int r = random(15);
     if (r < 5) {
-        if (cave_floor_square(x, y)) aseta_data(x, y, DT_CREATURE, (uint32_t)beasts[r], 1);
+        SetDataTo(CH_CAVE_FLOOR, DT_CREATURE, (uint32_t)beasts[r], 1);
         return;
     }
     const int k = random(10);
     if (k > 2) return;
-    for (int i = 0; i <= k; i++)
-        if (cave_floor_square(x, y)) put_item(x, y, "*RANDOM*", 1);
+    for (int i = 0; i <= k; i++) {
+        const int obj = object("*RANDOM*", 1);
+        if (obj > 0) SetDataTo(CH_CAVE_FLOOR, DT_ITEM, (uint32_t)obj, 1);
+    }
 }
 
 void DoCave(int side) {

@@ -113,13 +113,3 @@ void luoto(int x, int y, int level) {
         if (h < 0) h = 0;
     }
 }
-
-int zoommap_matkarantaan(int x, int y) {
-    for (int d = 0; d <= 24; d++) {
-        if (x - d > 1 && inside(x - d, y) && !is_water(x - d, y)) return d;
-        if (x + d < 64 && inside(x + d, y) && !is_water(x + d, y)) return d;
-        if (y - d > 1 && inside(x, y - d) && !is_water(x, y - d)) return d;
-        if (y + d < 64 && inside(x, y + d) && !is_water(x, y + d)) return d;
-    }
-    return 1000;
-}

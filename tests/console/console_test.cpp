@@ -278,15 +278,6 @@ TEST_F(ConsoleGame, DumpsListThePoolsCreatures) {
     int lines = 0;
     for (size_t p = ss.str().find(" T:4 "); p != std::string::npos; p = ss.str().find(" T:4 ", p + 1)) lines++;
     EXPECT_EQ(lines, creatures);
-
-    crdatadebug();
-    std::ifstream dbg("debug_crdata.txt");
-    std::stringstream ds;
-    ds << dbg.rdbuf();
-    int listed = 0;
-    for (size_t p = ds.str().find("TYPE: 4 "); p != std::string::npos; p = ds.str().find("TYPE: 4 ", p + 1)) listed++;
-    EXPECT_EQ(listed, creatures);
-    EXPECT_NE(ds.str().find("*** realcreatures:\n\r"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // a task asks of the limbs.
 #include "body_fixture.h"
 
+#include "base/ui.h"
 #include "core/weatherengine.h"
 #include "creatures/creation.h"
 #include "maps/sight.h"
@@ -52,8 +53,18 @@ TEST_F(ConditionTest, SleepNeedsTirednessAndEndsRested) {
     EXPECT_EQ(Plr.posture, 0);
     plr_set<int32_t>(PB_SLEEPINESS, 500);
     plr_set<float>(PB_FATIGUE, 40.0f);
+    // The map darkens as she falls asleep, before the first hour passes, and clears as she wakes.
+    static std::string shown;
+    static uint32_t at_minute;
+    shown.clear();
+    const UiPanels screen = ui.panels;
+    ui.panels.sleep_fade = [] { shown += "sleep|", at_minute = Plr.minutes; };
+    ui.panels.wakeup = [] { shown += "wake|"; };
     const uint32_t before = Plr.minutes;
     EXPECT_EQ(Sleep(0), 1);
+    ui.panels = screen;
+    EXPECT_EQ(shown, "sleep|wake|");
+    EXPECT_EQ(at_minute, before);
     EXPECT_EQ(plr_get<int32_t>(PB_SLEEPINESS), 0);
     EXPECT_GE(Plr.minutes - before, 166u) << "500 of sleepiness is slept off in about three hours";
     EXPECT_LE(Plr.minutes - before, 180u);

@@ -103,7 +103,7 @@ TEST_F(Effects, SaunaSteamClearsInItsPaleGrey) {
 }
 
 TEST_F(Effects, PassingEffectsLeaveTheMapAndDrawModesAsTheyWere) {
-    void (*effects[])() = {MAPEFFECT_loyly, MAPEFFECT_zoomshade, MAPEFFECT_switchmaps};
+    void (*effects[])() = {MAPEFFECT_loyly, MAPEFFECT_zoomshade};
     for (auto effect : effects) {
         effect();
         EXPECT_EQ(MAPEFFECT_DRAW, 0);

@@ -291,7 +291,6 @@ TEST_F(KeyInput, KbhitPeeksAndKbHitTakes) {
     push_bare_key(SDLK_F5, KMOD_LSHIFT);
     push_key(SDLK_t);              // flushed by kb_hit
     EXPECT_EQ(kb_hit(), (int)SDLK_F5);
-    EXPECT_EQ(gethitkey(), (int)SDLK_F5);
     EXPECT_EQ(modifier, KMOD_LSHIFT);
     EXPECT_EQ(kbhit(), 0);
     push_button(SDL_BUTTON_LEFT);
@@ -350,31 +349,6 @@ TEST_F(KeyInput, IgnoreUpcomingLetterKeepsOtherEventsInOrder) {
     IgnoreUpcomingLetter('x');
     EXPECT_EQ(getkey(), 'y');
     EXPECT_EQ(getkey(), 'z');
-}
-
-TEST_F(KeyInput, NamesOfWindowEventsAndKeys) {
-    SDL_Event e{};
-    e.type = SDL_WINDOWEVENT;
-    e.window.windowID = 3;
-    e.window.event = SDL_WINDOWEVENT_MOVED;
-    e.window.data1 = 10;
-    e.window.data2 = 20;
-    EXPECT_STREQ(GetEventName(&e), "Window 3 moved to 10,20");
-    e.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
-    EXPECT_STREQ(GetEventName(&e), "Window 3 size changed to 10x20");
-    e.window.event = SDL_WINDOWEVENT_ENTER;
-    EXPECT_STREQ(GetEventName(&e), "Mouse entered window 3");
-    e.window.event = 99;
-    EXPECT_STREQ(GetEventName(&e), "Window 3 got unknown event 99");
-    e.type = SDL_KEYDOWN;
-    EXPECT_STREQ(GetEventName(&e), "");
-
-    EXPECT_STREQ(keytobutstr(KEY_ENTER), "ENTER");
-    EXPECT_STREQ(keytobutstr(KEY_ESC), "ESC");
-    EXPECT_STREQ(keytobutstr(KEY_SPACE), "SPACE");
-    EXPECT_STREQ(keytobutstr(KEY_UP), "\x18");
-    EXPECT_STREQ(keytobutstr(KEY_DOWN), "\x19");
-    EXPECT_STREQ(keytobutstr('k'), "k");
 }
 
 }  // namespace

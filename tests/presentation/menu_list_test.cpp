@@ -296,10 +296,6 @@ TEST_F(ListWidget, ResetStylesAndKeyDisabling) {
     EXPECT_EQ(ListEntries[1].disabled, 1);
     LIST_KeyEnable('B');
     EXPECT_EQ(ListEntries[1].disabled, 0);
-    LIST_AltHotkey(0, 'X');
-    LIST_Draw();
-    f.key(SDLK_x);
-    EXPECT_EQ(TYPED(LIST_Go()), 0);
 }
 
 }  // namespace

@@ -178,21 +178,4 @@ TEST_F(Pictures, FramedAtNaturalSize) {
     EXPECT_EQ(colour(35, 42), red());
 }
 
-TEST_F(Pictures, TexturesFromTheNameRule) {
-    write_picture("truegfx/p.png", 20, 10);
-    SDL_Texture *t = IMG_LoadToTexture("p.png\r\n");
-    ASSERT_NE(t, nullptr);
-    int w = 0, h = 0;
-    SDL_QueryTexture(t, nullptr, nullptr, &w, &h);
-    EXPECT_EQ(w, 20);
-    EXPECT_EQ(h, 10);
-    SDL_DestroyTexture(t);
-    EXPECT_EQ(IMG_LoadToTexture("none.png"), nullptr);
-    SDL_Surface *s = CreateGamesizeSurf();
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->w, 800);
-    EXPECT_EQ(s->format->Rmask, 0x000000FFu);
-    SDL_FreeSurface(s);
-}
-
 }  // namespace

@@ -170,18 +170,6 @@ TEST_F(QuestsPlayed, RobbersAndATreasureGoIntoTheirCellsMaps) {
     EXPECT_TRUE(found) << "the treasure lies within 8 cells of its mark";
     memcpy(&Zoom, &before, sizeof Zoom);
 
-    // The treasure tale an old man of her land may tell, made though no offer makes it.
-    {
-        Cre[0].kind = CK_HUMAN;
-        Cre[0].socialid = 4242;
-        const QuestStruct tale = Quest_TreasureTale(0, hx, hy);
-        EXPECT_EQ(tale.kind, 100);
-        EXPECT_EQ(tale.giverUid, 4242u);
-        EXPECT_STREQ(tale.title, TREASURESTR_aarrenimi);
-        EXPECT_STREQ(tale.talk[3].actionTags, "[info] [accept]");
-        memcpy(&Zoom, &before, sizeof Zoom);
-    }
-
     // A culture no cell has: no place in five tries, no reward.
     char none[40] = "";
     const UiPoint nowhere = CreateTreasureLoc(hx, hy, 10, 200, 1, 200, none, sizeof none);

@@ -62,28 +62,6 @@ TEST_F(QuestRewards, ASkillLessonIsOfferedOnlyInASkillSheIsNotGoodAt) {
     }
 }
 
-TEST_F(QuestRewards, ASpareToolIsOneSheLacks) {
-    const unsigned ids[] = {150, 331, 105, 310};
-    for (int i = 0; i < 4; i++) {
-        ConstantObj[20 + i] = ItemStruct{};
-        ConstantObj[20 + i].type = IT_TOOL;
-        ConstantObj[20 + i].id = ids[i];
-        strcpy(ConstantObj[20 + i].name, "Tool");
-    }
-    struct Case {
-        int carried;   // the first n tools of the list
-        int first, last;
-    } cases[] = {{0, 20, 23}, {3, 23, 23}, {4, 0, 0}};
-    for (const Case &c : cases) {
-        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
-        for (int i = 0; i < c.carried; i++) Plr.inv_obj[i] = 20 + i;
-        for (int draw = 0; draw < 8; draw++) {
-            const int t = SpareTool();
-            EXPECT_TRUE(t >= c.first && t <= c.last) << c.carried << " carried: " << t;
-        }
-    }
-}
-
 TEST_F(QuestRewards, SheLooksLikeAFishermanOrAHunterByHerSkills) {
     struct Case {
         const char *name;

@@ -105,11 +105,6 @@ TEST(RestockRules, CultureTablesAndTheirDefaults) {
     EXPECT_EQ(restock_target(10, RS_FUR, 0), 6);
     EXPECT_EQ(restock_target(100, RS_BOW, 5), 7);
     EXPECT_EQ(restock_target(50, RS_CLOTHING, 3), 7);
-
-    struct Rate {
-        uint32_t people, period, days, held, target, units;
-    } rates[] = {{2, 7, 14, 4, 6, 2}, {2, 7, 14, 0, 0, 4}, {2, 7, 6, 0, 6, 0}, {5, 20, 40, 0, 6, 6}, {1, 0, 14, 0, 6, 0}, {2, 7, 14, 10, 6, 0}};
-    for (const Rate &r : rates) EXPECT_EQ(stockunits(r.people, r.period, r.days, r.held, r.target), r.units);
 }
 
 // ---- a village on its own map ----

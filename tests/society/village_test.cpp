@@ -247,15 +247,6 @@ TEST_F(VillageTest, RecordRulesPeopleVisitsAndWordOfMouth) {
     } shares[] = {{3, 5, 0.6f}, {7, 6, 0.55f}, {2, 0, 1.0f}, {2, 9, 1.0f}, {5, 3, 0.5f}, {6, 0, 0.25f}};
     for (const Share &s : shares) EXPECT_NEAR(wombased_pctmod(s.kind, s.count), s.share, 1e-5) << s.kind << "," << s.count;
 
-    // The building letter found last, row by row, names the building.
-    EXPECT_EQ(shoptype(1500, 1000), -1000);
-    put_world(1498, 998, 'a');
-    put_world(1502, 1001, 'j');
-    put_world(1499, 1002, 'c');
-    EXPECT_EQ(shoptype(1500, 1000), 3);
-    EXPECT_EQ(buildingtype(1500, 1002), 3);
-    EXPECT_EQ(shoptype(1502, 999), 10);
-
     EXPECT_EQ(isloc_soccenter(SOC, 1500, 1000), 1);
     EXPECT_EQ(isloc_soccenter(0, 1500, 1000), 0);
     globVil.centres_x[0] = 1510;

@@ -76,38 +76,61 @@ TEST_F(Caves, TheTunnelStopsAtGroundHillsOrTheSquaresEdge) {
     }
 }
 
-TEST_F(Caves, ACaveHoldsOneCreatureOrUpToThreeThingsOnItsFloorNeverBoth) {
+// What a cave holds is sought on its floor within columns 1..47 and rows 1..23 only: floor there
+// gets a creature 1 time in 3 and things 1 time in 5, never both; floor wholly outside gets nothing.
+TEST_F(Caves, ACaveHoldsOneCreatureOrUpToThreeThingsOnItsUpperLeftFloorNeverBoth) {
     build_objdef_rows();
     const std::set<uint32_t> beasts = {608, 605, 601, 550, 500};
-    int with_creature = 0, with_things = 0;
-    const int caves = 300;
-    for (int k = 0; k < caves; k++) {
+    const struct {
+        const char *what;
+        int x1, y1, x2, y2;   // the floor's rectangle
+        int creatures, things;   // caves of 300 expected to hold them
+    } cases[] = {
+        {"floor in the upper left", 10, 5, 30, 20, 100, 60},
+        {"floor from row 24 down", 10, 24, 30, 40, 0, 0},
+        {"floor from column 48 on", 48, 5, 60, 20, 0, 0},
+    };
+    for (const auto &c : cases) {
+        int with_creature = 0, with_things = 0;
+        const int caves = 300;
+        for (int k = 0; k < caves; k++) {
+            fill(CH_CAVE_WALL);
+            for (int y = c.y1; y <= c.y2; y++)
+                for (int x = c.x1; x <= c.x2; x++) Zoom.chars[y * 64 + x] = CH_CAVE_FLOOR;
+            cave_contents();
+            int creatures = 0, things = 0;
+            for (const DataStruct &d : Zoom.data) {
+                if (d.type == DT_UNUSED) continue;
+                EXPECT_EQ(Zoom.chars[d.y * 64 + d.x], CH_CAVE_FLOOR) << c.what;
+                if (d.type == DT_CREATURE) {
+                    EXPECT_TRUE(beasts.count(d.id)) << d.id;
+                    creatures++;
+                } else if (d.type == DT_ITEM) {
+                    EXPECT_GT(d.id, 0u);
+                    things += d.count;
+                } else {
+                    ADD_FAILURE() << "record type " << (int)d.type;
+                }
+            }
+            EXPECT_LE(creatures, 1);
+            EXPECT_LE(things, 3);
+            EXPECT_FALSE(creatures && things) << c.what << " " << k;
+            with_creature += creatures > 0;
+            with_things += things > 0;
+        }
+        EXPECT_NEAR(with_creature, c.creatures, caves / 10) << c.what;
+        EXPECT_NEAR(with_things, c.things, caves / 10) << c.what;
+    }
+    // A whole cave puts its contents on its own floor.
+    for (int k = 0; k < 50; k++) {
         fill(CH_CAVE_WALL);
         for (int x = 0; x < 64; x++) Zoom.chars[30 * 64 + x] = x > 60 || x < 3 ? CH_GROUND : CH_CAVE_WALL;
         DoCave(k % 2 ? 1 : 2);
-        int creatures = 0, things = 0;
-        for (const DataStruct &d : Zoom.data) {
-            if (d.type == DT_UNUSED) continue;
-            EXPECT_EQ(Zoom.chars[d.y * 64 + d.x], CH_CAVE_FLOOR) << "only on cave floor";
-            if (d.type == DT_CREATURE) {
-                EXPECT_TRUE(beasts.count(d.id)) << d.id;
-                creatures++;
-            } else if (d.type == DT_ITEM) {
-                EXPECT_GT(d.id, 0u);
-                things += d.count;
-            } else {
-                ADD_FAILURE() << "record type " << (int)d.type;
+        for (const DataStruct &d : Zoom.data)
+            if (d.type != DT_UNUSED) {
+                EXPECT_EQ(Zoom.chars[d.y * 64 + d.x], CH_CAVE_FLOOR);
             }
-        }
-        EXPECT_LE(creatures, 1);
-        EXPECT_LE(things, 3);
-        EXPECT_FALSE(creatures && things) << "cave " << k;
-        with_creature += creatures > 0;
-        with_things += things > 0;
     }
-    // 1 in 3 a creature, 1 in 5 things: the floor is sought wherever the chambers lie.
-    EXPECT_NEAR(with_creature, caves / 3, caves / 10);
-    EXPECT_NEAR(with_things, caves / 5, caves / 10);
 }
 
 // ---- set scenes ---------------------------------------------------------------------------------

@@ -523,17 +523,6 @@ TEST_F(LocalGenTest, ShoreRocksAndIsletsStayInTheSquareAndInByteRange) {
     }
 }
 
-TEST_F(LocalGenTest, DistanceToTheShoreAlongRowsAndColumns) {
-    ZoomMap_Clear();
-    memset(Zoom.chars, CH_DEEP_WATER, sizeof Zoom.chars);
-    EXPECT_EQ(zoommap_matkarantaan(32, 32), 1000);
-    Zoom.chars[32 * 64 + 40] = CH_GROUND;
-    EXPECT_EQ(zoommap_matkarantaan(32, 32), 8);
-    Zoom.chars[29 * 64 + 32] = CH_GROUND;
-    EXPECT_EQ(zoommap_matkarantaan(32, 32), 3);
-    EXPECT_EQ(zoommap_matkarantaan(32, 29), 0);
-}
-
 // ---- the store's index in memory ----------------------------------------------------------------
 
 TEST_F(LocalGenTest, TheStoreIndexFollowsTheFolderAndTheFileOnDisk) {

@@ -180,13 +180,6 @@ TEST_F(VegetationTest, PlacersMergeOnlyWhatMayMergeAndRefuseWhenNothingIsFree) {
             EXPECT_TRUE(Zoom.data[got].x == 30 && Zoom.data[got].y == 20);
         }
     }
-    ground(40, 0);
-    aseta_treedata_sapling(3, 4);
-    EXPECT_EQ(Zoom.data[0].type, DT_TREE);
-    EXPECT_EQ(Zoom.data[0].flags, 8);
-    for (int i = 1; i < 1990; i++) Zoom.data[i].type = DT_TRACKS;
-    aseta_treedata_sapling(3, 4);
-    EXPECT_EQ(records(DT_TREE), 1) << "no record free: no sapling";
 }
 
 // ---- sowing one species -------------------------------------------------------------------------
