@@ -72,7 +72,9 @@
 
 enum { MAGIC_HUNT_FLAG = 8 };
 
-static void put_named(const char *name, uint8_t ownflags, int village_owned) {
+// A thing of the object table laid on her square with the ownership flags given; owner_soc names the
+// society that owns it (0 keeps the table's).
+static void put_named(const char *name, uint8_t ownflags, int village_owned, uint32_t owner_soc = 0) {
     const int def = object(name, 1);
     if (def <= 0) {
         console_say("!No %s in the object table.", name);
@@ -81,6 +83,7 @@ static void put_named(const char *name, uint8_t ownflags, int village_owned) {
     ItemStruct it{};
     ObjToItem(it, def);
     it.owner = (uint8_t)(it.owner | ownflags);
+    if (owner_soc) it.ownersoc = owner_soc;
     const int n = Luo_Esineen_Itempos(it);
     if (n <= 0) return;
     if (village_owned)
@@ -480,13 +483,17 @@ int console_player_command(int number) {
     case 136: branchRakenna(196, 0); break;
     case 141: set_SpiritData_mood(PlayerX, PlayerY, 702, 1); break;
     case 147: put_named("Branch", 8, 1); break;
-    case 148: KULTTUURIESINE_Eraruoka(blockculture(IsoX(), IsoY())); break;
+    case 148: {   // the travelling food of the world cell's culture, laid on her square
+        const int n = KULTTUURIESINE_Eraruoka(blockculture(IsoX(), IsoY()));
+        if (n > 0) set_data(DT_ITEM, PlayerX, PlayerY, n, 1);
+        break;
+    }
     case 151: field_maintenance(IsoX(), IsoY()); break;
     case 156: cmd_scenario(11); break;
     case 157: cmd_scenario(12); break;
     case 158: cmd_scenario(4); break;
     case 159: cmd_sqcrt(); break;
-    case 160: put_named("Knife", 16, 0); break;
+    case 160: put_named("Knife", 16, 0, Mapinfo_socID(IsoX(), IsoY())); break;   // lent by the village here
     case 163: cmd_qload(); break;
     case 164: cmd_tsk(); break;
     case 166: breachrun_banish((int)Mapinfo_socID(IsoX(), IsoY()), 0, 2); break;

@@ -8,6 +8,7 @@
 #include "creatures/cremove.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
+#include "maps/marker.h"
 #include "maps/sight.h"
 #include "presentation/input_feeder.h"
 #include "society/village.h"
@@ -247,6 +248,25 @@ TEST_F(ConsoleCreatures, VillageReportLendsTheAxeAndKeepsTheCredit) {
     console("\nsoc\nnnynn");   // no axe, no credit, clear it
     EXPECT_EQ(globVil.lentaxe_day, 0u);
     EXPECT_FLOAT_EQ(readVil((uint32_t)soc).credit, 0.0f);
+}
+
+// "borrow" lays a knife lent by the village she stands in: the lent flag set and the village its owner.
+TEST_F(ConsoleCreatures, BorrowLaysAKnifeLentByTheVillageHere) {
+    const int soc = walk_into_her_village();
+    ASSERT_NE(soc, 0);
+    ASSERT_EQ(Mapinfo_socID(IsoX(), IsoY()), (unsigned)soc);
+    console("\nborrow\n");
+    bool lent = false;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_ITEM || d.x != PlayerX || d.y != PlayerY) continue;
+        ItemStruct it{};
+        ObjToItem(it, (int)d.id);
+        if (std::string(it.name, strnlen(it.name, sizeof it.name)) != "Knife") continue;
+        EXPECT_TRUE(it.owner & 16) << "lent";
+        EXPECT_EQ(it.ownersoc, (uint32_t)soc) << "the village here owns it";
+        lent = true;
+    }
+    EXPECT_TRUE(lent) << "a knife lies on her square";
 }
 
 }  // namespace
