@@ -17,7 +17,10 @@
 #include "core/weatherengine.h"
 #include "game/wizard.h"
 #include "core/creatures.h"
+#include "items/herbarium.h"
 #include "items/items.h"
+#include "items/plants.h"
+#include "items/quality.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/maps.h"
@@ -160,10 +163,15 @@ static void cmd_smood() {
     console_say("supercounter: %d", (int)Plr.spirit_contacts);
 }
 
+// Each herb effect the body carries, by the name the plant data gives it (its bit when it has none).
 static void cmd_herb() {
     Note("Plr.Yrttivaikutus:");
-    for (int b = 0; b < 32; b++)
-        if (Plr.body_effects & (1u << b)) console_say("%d", b);
+    for (int b = 0; b < YRTTI_COUNT && b < 32; b++) {
+        if (!(Plr.body_effects & (1u << b))) continue;
+        const char *name = YrttiInfo[b].name;
+        if (name[0] && memchr(name, 0, sizeof YrttiInfo[b].name)) Note(name);
+        else console_say("%d", b);
+    }
 }
 
 static void cmd_extraused() { console_say("ZoomExtras used: %d / %d", numused_ZoomExtra(), (int)ZOOMEXTRA_COUNT); }
@@ -295,6 +303,7 @@ static_assert(sizeof(TestRecord) == 24, "TestRecord is a file record");
 
 static void cmd_var() {
     console_say("queststruct: %d", (int)sizeof(QuestStruct));
+    console_say("QUALIST: %d", (int)sizeof(QualityListStruct));
     console_say("zx,zy:%d,%d zrx,zry:%d,%d", AREA_MIN, AREA_MIN, AREA_MAX + 1, AREA_MAX + 1);
     console_say("Uint32: %ld Sint32: %ld", (long)sizeof(uint32_t), (long)sizeof(int32_t));
     console_say("zoomextra %ld", (long)sizeof(ZoomExtraStruct));

@@ -8,6 +8,8 @@
 #include "core/maintenance.h"
 #include "core/weatherengine.h"
 #include "game/wizard.h"
+#include "items/herbarium.h"
+#include "items/plants.h"
 #include "creatures/cremove.h"
 #include "creatures/body.h"
 #include "creatures/wounding.h"
@@ -233,9 +235,18 @@ TEST_F(ConsoleGame, FrozenCreaturesStandAndSeeingAllLastsEveryTurn) {
 
 TEST_F(ConsoleGame, TypedLinesReportAndForceQuests) {
     line("var");
-    for (const char *t : {"queststruct: 61920", "creature: 1384", "item: 172", "data: 36", "plr: 5716"})
+    for (const char *t : {"queststruct: 61920", "QUALIST: ", "creature: 1384", "item: 172", "data: 36", "plr: 5716"})
         EXPECT_TRUE(noted(t)) << t;
     EXPECT_TRUE(dir->exists("test.dat"));
+
+    // "herb" names each herb effect she carries as the plant data names it.
+    int effect = -1;
+    for (int b = 0; b < YRTTI_COUNT && effect < 0; b++)
+        if (YrttiInfo[b].name[0]) effect = b;
+    ASSERT_GE(effect, 0) << "the plant data names its effects";
+    Plr.body_effects = 1u << effect;
+    line("herb");
+    EXPECT_TRUE(noted(YrttiInfo[effect].name)) << notes();
 
     line("qkill");
     EXPECT_TRUE(noted("qkilled"));
