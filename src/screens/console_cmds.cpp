@@ -387,13 +387,16 @@ void console_datalist() {
             for (char *p = upper; *p; p++) *p = (char)toupper((unsigned char)*p);
             if (strstr(name, word) || strstr(name, upper)) console_say("#--- %d %s %d,%d", (int)it.price, name, d.x, d.y);
         }
+        // Without a word each creature is told on the screen: its line, its kind and name, its home.
         if (!word[0] && (d.type == DT_CREATURE || d.type == 52)) {
+            console_say("#%d T:%d x,y: %d,%d D:%u C:%d RD: %d", i, (int)d.type, (int)d.x, (int)d.y, d.id, (int)d.count,
+                        (int)d.ready_day);
             const long slot = (long)d.id - CRE_DATAID;
             if (slot >= 0 && slot < CRE_COUNT) {
                 const CreatureStruct &c = Cre[slot];
-                if (fprintf(f, "%.*s %.*s (%u)\nKoti %d,%d\n", (int)strnlen(c.species, sizeof c.species), c.species,
-                            (int)strnlen(c.pname, sizeof c.pname), c.pname, d.id, (int)c.home_x, (int)c.home_y) < 0)
-                    failed = true;
+                console_say("%.*s %.*s (%u)", (int)strnlen(c.species, sizeof c.species), c.species,
+                            (int)strnlen(c.pname, sizeof c.pname), c.pname, d.id);
+                console_say("Koti %d,%d", (int)c.home_x, (int)c.home_y);
             }
             statics++;
         }

@@ -289,6 +289,7 @@ TEST_F(ConsoleGame, DumpsListThePoolsCreatures) {
     int lines = 0;
     for (size_t p = ss.str().find(" T:4 "); p != std::string::npos; p = ss.str().find(" T:4 ", p + 1)) lines++;
     EXPECT_EQ(lines, creatures);
+    EXPECT_TRUE(noted("Koti ")) << "each creature told with its home";
 
     crdatadebug();
     std::ifstream dbg("debug_crdata.txt");
