@@ -35,6 +35,7 @@
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
+#include "maps/mapquery.h"
 #include "maps/marker.h"
 #include "core/shading.h"
 #include "maps/zoomstore.h"
@@ -225,7 +226,10 @@ static void cmd_dq() {
     }
 }
 
-static void cmd_iniq() { SocQuestCreator(IsoX(), IsoY(), 0, ""); }
+// A quest made here only where people live within three cells.
+static void cmd_iniq() {
+    if (is_settled_area(IsoX(), IsoY(), 3)) SocQuestCreator(IsoX(), IsoY(), 0, "");
+}
 
 static void cmd_sqcrt() {
     console_say("Creating quest for this soc area: %u", Mapinfo_socID(IsoX(), IsoY()));

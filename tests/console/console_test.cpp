@@ -8,6 +8,8 @@
 #include "core/maintenance.h"
 #include "core/weatherengine.h"
 #include "game/wizard.h"
+#include "maps/mapquery.h"
+#include "society/questoffer.h"
 #include "items/herbarium.h"
 #include "items/plants.h"
 #include "creatures/cremove.h"
@@ -299,6 +301,30 @@ TEST_F(ConsoleGame, DumpsListThePoolsCreatures) {
     for (size_t p = ds.str().find("TYPE: 4 "); p != std::string::npos; p = ds.str().find("TYPE: 4 ", p + 1)) listed++;
     EXPECT_EQ(listed, creatures);
     EXPECT_NE(ds.str().find("*** realcreatures:\n\r"), std::string::npos);
+}
+
+// "iniq" asks for a new quest only where people live within three cells of her world cell.
+TEST_F(ConsoleGame, NewQuestAskedOnlyNearASettlement) {
+    ASSERT_TRUE(bigmap());
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(v.x, 0);
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_TRUE(is_settled_area(IsoX(), IsoY(), 3));
+    line("iniq");
+    const std::string near = questoffer_log();
+    EXPECT_NE(near.find("SocQuestCreator"), std::string::npos) << "asked beside her village";
+    int wx = 0, wy = 0;
+    for (int d = 8; d < 400 && !wx; d += 8)
+        for (int k = 0; k < 4 && !wx; k++) {
+            const int x = v.x + (k == 0 ? d : k == 1 ? -d : 0), y = v.y + (k == 2 ? d : k == 3 ? -d : 0);
+            if (x > 0 && y > 0 && x < WORLD_W && y < WORLD_H && !is_settled_area(x, y, 3)) wx = x, wy = y;
+        }
+    ASSERT_NE(wx, 0) << "a wild cell";
+    PlayerX = wx;
+    PlayerY = wy;
+    line("iniq");
+    EXPECT_EQ(std::string(questoffer_log()), near) << "nothing asked in the wild";
 }
 
 }  // namespace
