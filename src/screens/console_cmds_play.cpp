@@ -157,13 +157,24 @@ static void cmd_setmc() {
     if (mc >= 0 && mc <= 255) set_mapchar(x, y, mc);
 }
 
+static bool is_rod(int object) {
+    if (object <= 0) return false;
+    ItemStruct it{};
+    ObjToItem(it, object);
+    char name[sizeof it.name + 1];
+    copy_bounded(name, sizeof name, it.name);
+    return strstr(name, " rod") || strstr(name, " ROD");
+}
+
+// The rods lying on the map and those in the packs of the creatures on it.
 static void cmd_rod() {
     int lying = 0, carried = 0;
     for (const DataStruct &d : Data) {
-        if (d.type != DT_ITEM) continue;
-        ItemStruct it{};
-        ObjToItem(it, (int)d.id);
-        if (strstr(it.name, " rod") || strstr(it.name, " ROD")) lying++;
+        if (d.type == DT_ITEM && is_rod((int)d.id)) lying++;
+        if (d.type != DT_CREATURE) continue;
+        const long slot = (long)d.id - CRE_DATAID;
+        if (slot < 0 || slot >= CRE_COUNT) continue;
+        for (int32_t held : Cre[slot].pack) carried += is_rod(held);
     }
     console_say("rods %d+%d = %d", lying, carried, lying + carried);
 }
