@@ -17,7 +17,10 @@
 #include "core/weatherengine.h"
 #include "game/wizard.h"
 #include "core/creatures.h"
+#include "items/herbarium.h"
 #include "items/items.h"
+#include "items/plants.h"
+#include "items/quality.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/maps.h"
@@ -160,10 +163,15 @@ static void cmd_smood() {
     console_say("supercounter: %d", (int)Plr.spirit_contacts);
 }
 
+// Each herb effect the body carries, by the name the plant data gives it (its bit when it has none).
 static void cmd_herb() {
     Note("Plr.Yrttivaikutus:");
-    for (int b = 0; b < 32; b++)
-        if (Plr.body_effects & (1u << b)) console_say("%d", b);
+    for (int b = 0; b < YRTTI_COUNT && b < 32; b++) {
+        if (!(Plr.body_effects & (1u << b))) continue;
+        const char *name = YrttiInfo[b].name;
+        if (name[0] && memchr(name, 0, sizeof YrttiInfo[b].name)) Note(name);
+        else console_say("%d", b);
+    }
 }
 
 static void cmd_extraused() { console_say("ZoomExtras used: %d / %d", numused_ZoomExtra(), (int)ZOOMEXTRA_COUNT); }
@@ -295,6 +303,7 @@ static_assert(sizeof(TestRecord) == 24, "TestRecord is a file record");
 
 static void cmd_var() {
     console_say("queststruct: %d", (int)sizeof(QuestStruct));
+    console_say("QUALIST: %d", (int)sizeof(QualityListStruct));
     console_say("zx,zy:%d,%d zrx,zry:%d,%d", AREA_MIN, AREA_MIN, AREA_MAX + 1, AREA_MAX + 1);
     console_say("Uint32: %ld Sint32: %ld", (long)sizeof(uint32_t), (long)sizeof(int32_t));
     console_say("zoomextra %ld", (long)sizeof(ZoomExtraStruct));
@@ -378,13 +387,16 @@ void console_datalist() {
             for (char *p = upper; *p; p++) *p = (char)toupper((unsigned char)*p);
             if (strstr(name, word) || strstr(name, upper)) console_say("#--- %d %s %d,%d", (int)it.price, name, d.x, d.y);
         }
+        // Without a word each creature is told on the screen: its line, its kind and name, its home.
         if (!word[0] && (d.type == DT_CREATURE || d.type == 52)) {
+            console_say("#%d T:%d x,y: %d,%d D:%u C:%d RD: %d", i, (int)d.type, (int)d.x, (int)d.y, d.id, (int)d.count,
+                        (int)d.ready_day);
             const long slot = (long)d.id - CRE_DATAID;
             if (slot >= 0 && slot < CRE_COUNT) {
                 const CreatureStruct &c = Cre[slot];
-                if (fprintf(f, "%.*s %.*s (%u)\nKoti %d,%d\n", (int)strnlen(c.species, sizeof c.species), c.species,
-                            (int)strnlen(c.pname, sizeof c.pname), c.pname, d.id, (int)c.home_x, (int)c.home_y) < 0)
-                    failed = true;
+                console_say("%.*s %.*s (%u)", (int)strnlen(c.species, sizeof c.species), c.species,
+                            (int)strnlen(c.pname, sizeof c.pname), c.pname, d.id);
+                console_say("Koti %d,%d", (int)c.home_x, (int)c.home_y);
             }
             statics++;
         }

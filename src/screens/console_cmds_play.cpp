@@ -35,6 +35,7 @@
 #include "items/items.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
+#include "maps/mapquery.h"
 #include "maps/marker.h"
 #include "core/shading.h"
 #include "maps/zoomstore.h"
@@ -72,7 +73,9 @@
 
 enum { MAGIC_HUNT_FLAG = 8 };
 
-static void put_named(const char *name, uint8_t ownflags, int village_owned) {
+// A thing of the object table laid on her square with the ownership flags given; owner_soc names the
+// society that owns it (0 keeps the table's).
+static void put_named(const char *name, uint8_t ownflags, int village_owned, uint32_t owner_soc = 0) {
     const int def = object(name, 1);
     if (def <= 0) {
         console_say("!No %s in the object table.", name);
@@ -81,6 +84,7 @@ static void put_named(const char *name, uint8_t ownflags, int village_owned) {
     ItemStruct it{};
     ObjToItem(it, def);
     it.owner = (uint8_t)(it.owner | ownflags);
+    if (owner_soc) it.ownersoc = owner_soc;
     const int n = Luo_Esineen_Itempos(it);
     if (n <= 0) return;
     if (village_owned)
@@ -153,13 +157,24 @@ static void cmd_setmc() {
     if (mc >= 0 && mc <= 255) set_mapchar(x, y, mc);
 }
 
+static bool is_rod(int object) {
+    if (object <= 0) return false;
+    ItemStruct it{};
+    ObjToItem(it, object);
+    char name[sizeof it.name + 1];
+    copy_bounded(name, sizeof name, it.name);
+    return strstr(name, " rod") || strstr(name, " ROD");
+}
+
+// The rods lying on the map and those in the packs of the creatures on it.
 static void cmd_rod() {
     int lying = 0, carried = 0;
     for (const DataStruct &d : Data) {
-        if (d.type != DT_ITEM) continue;
-        ItemStruct it{};
-        ObjToItem(it, (int)d.id);
-        if (strstr(it.name, " rod") || strstr(it.name, " ROD")) lying++;
+        if (d.type == DT_ITEM && is_rod((int)d.id)) lying++;
+        if (d.type != DT_CREATURE) continue;
+        const long slot = (long)d.id - CRE_DATAID;
+        if (slot < 0 || slot >= CRE_COUNT) continue;
+        for (int32_t held : Cre[slot].pack) carried += is_rod(held);
     }
     console_say("rods %d+%d = %d", lying, carried, lying + carried);
 }
@@ -222,7 +237,10 @@ static void cmd_dq() {
     }
 }
 
-static void cmd_iniq() { SocQuestCreator(IsoX(), IsoY(), 0, ""); }
+// A quest made here only where people live within three cells.
+static void cmd_iniq() {
+    if (is_settled_area(IsoX(), IsoY(), 3)) SocQuestCreator(IsoX(), IsoY(), 0, "");
+}
 
 static void cmd_sqcrt() {
     console_say("Creating quest for this soc area: %u", Mapinfo_socID(IsoX(), IsoY()));
@@ -480,13 +498,17 @@ int console_player_command(int number) {
     case 136: branchRakenna(196, 0); break;
     case 141: set_SpiritData_mood(PlayerX, PlayerY, 702, 1); break;
     case 147: put_named("Branch", 8, 1); break;
-    case 148: KULTTUURIESINE_Eraruoka(blockculture(IsoX(), IsoY())); break;
+    case 148: {   // the travelling food of the world cell's culture, laid on her square
+        const int n = KULTTUURIESINE_Eraruoka(blockculture(IsoX(), IsoY()));
+        if (n > 0) set_data(DT_ITEM, PlayerX, PlayerY, n, 1);
+        break;
+    }
     case 151: field_maintenance(IsoX(), IsoY()); break;
     case 156: cmd_scenario(11); break;
     case 157: cmd_scenario(12); break;
     case 158: cmd_scenario(4); break;
     case 159: cmd_sqcrt(); break;
-    case 160: put_named("Knife", 16, 0); break;
+    case 160: put_named("Knife", 16, 0, Mapinfo_socID(IsoX(), IsoY())); break;   // lent by the village here
     case 163: cmd_qload(); break;
     case 164: cmd_tsk(); break;
     case 166: breachrun_banish((int)Mapinfo_socID(IsoX(), IsoY()), 0, 2); break;

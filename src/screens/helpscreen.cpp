@@ -143,8 +143,12 @@ void draw_page(SDL_Renderer *r) {
     commands(r, t + 392, inventory, 8, 2);
 
     title(r, t + 486, "INTERACTING AND CRAFTING");
-    const int crafting[] = {'s', bound_key(BOUND_MAKE), 'r', 'o', 'c', 'f', bound_key(BOUND_BUTCHER), 'C', '!'};
-    commands(r, t + 506, crafting, 9, 2);
+    // Repeating the last action stands alone on its row between the pairs.
+    const int crafting[] = {'s', bound_key(BOUND_MAKE)}, reading[] = {'r'},
+              crafting_more[] = {'o', 'c', 'f', bound_key(BOUND_BUTCHER), 'C', '!'};
+    int cy = commands(r, t + 506, crafting, 2, 2);
+    cy = commands(r, cy, reading, 1, 1);
+    commands(r, cy, crafting_more, 6, 2);
 
     title(r, t + 618, "COMBAT");
     command(r, 20, t + 638, '1');

@@ -8,6 +8,7 @@
 #include "creatures/cremove.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
+#include "maps/marker.h"
 #include "maps/sight.h"
 #include "presentation/input_feeder.h"
 #include "society/village.h"
@@ -247,6 +248,54 @@ TEST_F(ConsoleCreatures, VillageReportLendsTheAxeAndKeepsTheCredit) {
     console("\nsoc\nnnynn");   // no axe, no credit, clear it
     EXPECT_EQ(globVil.lentaxe_day, 0u);
     EXPECT_FLOAT_EQ(readVil((uint32_t)soc).credit, 0.0f);
+}
+
+// "borrow" lays a knife lent by the village she stands in: the lent flag set and the village its owner.
+TEST_F(ConsoleCreatures, BorrowLaysAKnifeLentByTheVillageHere) {
+    const int soc = walk_into_her_village();
+    ASSERT_NE(soc, 0);
+    ASSERT_EQ(Mapinfo_socID(IsoX(), IsoY()), (unsigned)soc);
+    console("\nborrow\n");
+    bool lent = false;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_ITEM || d.x != PlayerX || d.y != PlayerY) continue;
+        ItemStruct it{};
+        ObjToItem(it, (int)d.id);
+        if (std::string(it.name, strnlen(it.name, sizeof it.name)) != "Knife") continue;
+        EXPECT_TRUE(it.owner & 16) << "lent";
+        EXPECT_EQ(it.ownersoc, (uint32_t)soc) << "the village here owns it";
+        lent = true;
+    }
+    EXPECT_TRUE(lent) << "a knife lies on her square";
+}
+
+// "rod" counts the rods lying about and those the creatures of the map carry in their packs.
+TEST_F(ConsoleCreatures, RodsCountedInTheCreaturesPacksToo) {
+    ASSERT_NE(walk_into_her_village(), 0);
+    auto carried = [&] {
+        console("\nrod\n");
+        const std::string log = notes();
+        const size_t at = log.rfind("ods ");
+        int lying = -1, packs = -1, sum = -1;
+        if (at != std::string::npos) sscanf(log.c_str() + at + 4, "%d+%d = %d", &lying, &packs, &sum);
+        EXPECT_EQ(sum, lying + packs);
+        return packs;
+    };
+    const int before = carried();
+    ASSERT_GE(before, 0);
+    int n = -1, free_slot = -1;
+    for (int c = 0; c < CRE_COUNT && n < 0; c++) {
+        if (Cre[c].kind == 0 || pool_record_of(c) < 0) continue;
+        for (int k = 0; k < 20 && free_slot < 0; k++)
+            if (Cre[c].pack[k] == 0) free_slot = k;
+        if (free_slot >= 0) n = c;
+    }
+    ASSERT_GE(n, 0) << "a creature of the map with room in its pack";
+    const int rod = object("Fishing rod", 1);
+    ASSERT_GT(rod, 0);
+    Cre[n].pack[free_slot] = rod;
+    Cre[n].packcount[free_slot] = 1;
+    EXPECT_EQ(carried(), before + 1);
 }
 
 }  // namespace

@@ -102,6 +102,7 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
         {"wool", "", 1, 0, "", "wool"},
         {"tuohi", "", 2, 0, "", "Birch-bark strip"},
         {"tub", "", 1, 0, "", "Water"},   // the water laid stands in the tub
+        {"food", "", 1, 0, "", ""},
         {"luoto", "", 0, 0, "", ""},
         {"gamefind", "", 0, 0, "", ""},
         {"wpdam", "", 0, 0, "x?", ""},

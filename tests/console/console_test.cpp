@@ -8,6 +8,10 @@
 #include "core/maintenance.h"
 #include "core/weatherengine.h"
 #include "game/wizard.h"
+#include "maps/mapquery.h"
+#include "society/questoffer.h"
+#include "items/herbarium.h"
+#include "items/plants.h"
 #include "creatures/cremove.h"
 #include "creatures/body.h"
 #include "creatures/wounding.h"
@@ -233,9 +237,18 @@ TEST_F(ConsoleGame, FrozenCreaturesStandAndSeeingAllLastsEveryTurn) {
 
 TEST_F(ConsoleGame, TypedLinesReportAndForceQuests) {
     line("var");
-    for (const char *t : {"queststruct: 61920", "creature: 1384", "item: 172", "data: 36", "plr: 5716"})
+    for (const char *t : {"queststruct: 61920", "QUALIST: ", "creature: 1384", "item: 172", "data: 36", "plr: 5716"})
         EXPECT_TRUE(noted(t)) << t;
     EXPECT_TRUE(dir->exists("test.dat"));
+
+    // "herb" names each herb effect she carries as the plant data names it.
+    int effect = -1;
+    for (int b = 0; b < YRTTI_COUNT && effect < 0; b++)
+        if (YrttiInfo[b].name[0]) effect = b;
+    ASSERT_GE(effect, 0) << "the plant data names its effects";
+    Plr.body_effects = 1u << effect;
+    line("herb");
+    EXPECT_TRUE(noted(YrttiInfo[effect].name)) << notes();
 
     line("qkill");
     EXPECT_TRUE(noted("qkilled"));
@@ -278,6 +291,31 @@ TEST_F(ConsoleGame, DumpsListThePoolsCreatures) {
     int lines = 0;
     for (size_t p = ss.str().find(" T:4 "); p != std::string::npos; p = ss.str().find(" T:4 ", p + 1)) lines++;
     EXPECT_EQ(lines, creatures);
+    EXPECT_TRUE(noted("Koti ")) << "each creature told with its home";
+}
+
+// "iniq" asks for a new quest only where people live within three cells of her world cell.
+TEST_F(ConsoleGame, NewQuestAskedOnlyNearASettlement) {
+    ASSERT_TRUE(bigmap());
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(v.x, 0);
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_TRUE(is_settled_area(IsoX(), IsoY(), 3));
+    line("iniq");
+    const std::string near = questoffer_log();
+    EXPECT_NE(near.find("SocQuestCreator"), std::string::npos) << "asked beside her village";
+    int wx = 0, wy = 0;
+    for (int d = 8; d < 400 && !wx; d += 8)
+        for (int k = 0; k < 4 && !wx; k++) {
+            const int x = v.x + (k == 0 ? d : k == 1 ? -d : 0), y = v.y + (k == 2 ? d : k == 3 ? -d : 0);
+            if (x > 0 && y > 0 && x < WORLD_W && y < WORLD_H && !is_settled_area(x, y, 3)) wx = x, wy = y;
+        }
+    ASSERT_NE(wx, 0) << "a wild cell";
+    PlayerX = wx;
+    PlayerY = wy;
+    line("iniq");
+    EXPECT_EQ(std::string(questoffer_log()), near) << "nothing asked in the wild";
 }
 
 }  // namespace

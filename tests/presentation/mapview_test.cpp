@@ -278,4 +278,16 @@ TEST_F(HelpPlay, TheF2LineOnlyWhileQuestsAreOn) {
     EXPECT_LT(quit, HelpPage::PAGE_H - 60) << "the closing text stays on the page";
 }
 
+// The crafting section's rows: 's' and 'M', then 'r' alone, then 'o' and 'c', 'f' and 'b', 'C' and '!'.
+TEST_F(HelpPlay, CraftingRowsPairAroundTheRepeatCommand) {
+    HelpPage::compose();
+    const int s = HelpPage::row_of('s');
+    ASSERT_GT(s, 0);
+    const struct {
+        int key, row;
+    } rows[] = {{'M', 0}, {'r', 1}, {'o', 2}, {'c', 2}, {'f', 3}, {'b', 3}, {'C', 4}, {'!', 4}};
+    for (const auto &c : rows) EXPECT_EQ(HelpPage::row_of(c.key), s + 18 * c.row) << (char)c.key;
+    EXPECT_EQ(HelpPage::row_of('1'), s + 18 * 4 + 40 + 20) << "COMBAT's first row below its title";
+}
+
 }  // namespace
