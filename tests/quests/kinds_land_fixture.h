@@ -16,6 +16,7 @@
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/lifeask.h"
+#include "creatures/zoomservices.h"
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/marker.h"
@@ -134,7 +135,8 @@ protected:
     }
 
     // The escort's giver: a maiden of the society standing in the village's own cell, else any grown
-    // villager standing there (one out in a field beside it is not in the village), or -1.
+    // villager standing there (one out in a field beside it is not in the village), who can walk to
+    // her (not one shut in a hut), or -1.
     static int maiden_in_village(int soc) {
         int other = -1;
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -143,7 +145,7 @@ protected:
             if (c.kind != CK_HUMAN || c.community != (uint32_t)soc || c.mode == CM_CARCASS || c.quest || i < 0) continue;
             int wx, wy;
             square_worldcell(Data[i].x, Data[i].y, &wx, &wy);
-            if (wx != IsoX() || wy != IsoY()) continue;
+            if (wx != IsoX() || wy != IsoY() || !canreachloc(n, PlayerX, PlayerY)) continue;
             if (c.speciescode == 520 && strstr(c.species, "aiden")) return n;
             if (other < 0) other = n;
         }
