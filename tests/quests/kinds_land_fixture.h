@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,30 @@ protected:
                 set_data(DT_CREATURE, PlayerX - d, PlayerY - 1, id, 1);
                 return;
             }
+    }
+
+    // A person of the village the role picker finds, none of `busy`: else a new villager of species
+    // code `code` made near her (the village drawn for this run may have nobody of the kind).
+    static int cast(const char *role, int code, int soc, std::initializer_list<int> busy = {}) {
+        std::vector<uint32_t> kept;
+        for (int b : busy) kept.push_back(Cre[b].quest), Cre[b].quest = 0xfffffff0u;
+        int n = pick_socsivuNPC(role, soc, 0);
+        if (n == CRE_NONE) {
+            static CreatureStruct p;
+            synnyta_IHMISOLENTO(p, code, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
+            p.community = (uint32_t)soc;
+            const int id = new_creature_to_DATA(p);
+            bool put = false;
+            for (int d = 2; d < 8 && !put && id != CRE_NONE; d++)
+                for (int k = 0; k < 9 && !put; k++) {
+                    const int x = PlayerX + (k % 3 - 1) * d, y = PlayerY + (k / 3 - 1) * d;
+                    if (k != 4 && entry_square_free(x, y)) put = set_data(DT_CREATURE, x, y, id, 1) >= 0;
+                }
+            n = put ? pick_socsivuNPC(role, soc, 0) : CRE_NONE;
+        }
+        size_t i = 0;
+        for (int b : busy) Cre[b].quest = kept[i++];
+        return n;
     }
 
     // The escort's giver: a maiden of the society standing in the village's own cell, else any grown

@@ -2,7 +2,14 @@
 // acceptance, her journey out into the world for what is wanted, home again with it and the reward.
 #include "quests/kinds_land_fixture.h"
 
+#include "../items/row_letters.h"
 #include "activities/itemcmd.h"
+#include "base/keys.h"
+#include "base/ui.h"
+#include "game/command.h"
+#include "game/turnloop.h"
+#include "maps/picker.h"
+#include "items/wearing.h"
 #include "activities/survival.h"
 #include "creatures/throwing.h"
 #include "items/items.h"
@@ -288,6 +295,134 @@ public:
         EXPECT_EQ(q.completionDay, Plr.daynumber);
     }
 
+    // ---- 20: the wolf a jealous man cursed, made a man again by bread ----
+    void wolf(int soc) {
+        const int woman = cast("[woman]", 520, soc);
+        ASSERT_GE(woman, 0);
+        const int man = cast("[man]", 530, soc, {woman});
+        ASSERT_GE(man, 0);
+        ASSERT_GE(cast("[any old man]", 560, soc, {woman, man}), 0);
+        ASSERT_EQ(force_seeded(20, woman, soc), 1) << questoffer_log();
+        QuestStruct q, rivalq, elderq;
+        ASSERT_TRUE(loadQuest(Cre[woman].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], rivalq));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[1], elderq));
+        // The rival warns her off first; the maiden tells her side and she takes it on.
+        const int rival = sotu_Crepos(rivalq.giverUid), elder = sotu_Crepos(elderq.giverUid);
+        ASSERT_GE(rival, 0);
+        ASSERT_GE(elder, 0);
+        open_talk(rival);
+        ASSERT_TRUE(pick_line(2)) << "Aino is a woman";
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        accept(woman, {3, 5, 6, 7, 9, 10, 12, 14, 16});
+        // The elder, once she knows his name, tells how the curse is broken.
+        Chatting_With = elder;
+        KysyNimi();
+        open_talk(elder);
+        ASSERT_EQ(walk({0, 1, 3, 4}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+
+        // Out to the wolf's area: its cell lies within a cell of the mark she was shown.
+        int wx = 0, wy = 0;
+        static ZoomStruct kept;
+        memcpy(&kept, &Zoom, sizeof kept);
+        for (int y = q.marks[0].y - 1; y <= q.marks[0].y + 1 && !wx; y++)
+            for (int x = q.marks[0].x - 1; x <= q.marks[0].x + 1 && !wx; x++)
+                if (ZoomMapPos(x, y) && load_zoommap(x, y))
+                    for (const DataStruct &d : Zoom.data)
+                        if (d.type == DT_CREATURE && d.id >= (uint32_t)CRE_DATAID) {
+                            CreatureStruct c{};
+                            if (getsotucrstruct(c, d.id, 0) && c.speciescode == 611 && (c.stateflags & 2)) wx = x, wy = y;
+                        }
+        memcpy(&Zoom, &kept, sizeof Zoom);
+        ASSERT_NE(wx, 0) << "the wolf roams near the mark";
+        const int hx = IsoX(), hy = IsoY();
+        go_to(wx, wy);
+        int wolf = -1;
+        for (int c = 0; c < CRE_COUNT; c++)
+            if (Cre[c].kind != CK_NONE && Cre[c].speciescode == 611 && (Cre[c].stateflags & 2) && cre_datapos(c) >= 0) wolf = c;
+        ASSERT_GE(wolf, 0) << "the wolf is about";
+        // Loaves of bread (she carries none, and baking is no part of this), thrown to the wolf from a
+        // few squares off, out of its reach, facing it: the item list and the aim answer from scripted
+        // keys with no window to wait on, and the turns that follow are waited the same way.
+        ItemStruct bread{};
+        bread.type = IT_FOOD;
+        bread.weight = bread.fullweight = 0.3f;
+        bread.spoil = 200;
+        strcpy(bread.name, "Flat bread");
+        static const struct {
+            int dx, dy, key;
+        } aims[] = {{-1, 0, KEY_RIGHT}, {1, 0, KEY_LEFT}, {0, 1, KEY_UP}, {0, -1, KEY_DOWN},
+                    {-1, -1, KEY_PGDN}, {1, -1, KEY_END}, {-1, 1, KEY_PGUP}, {1, 1, KEY_HOME}};
+        // The turns she waits: scripted, as the throw's keys are.
+        auto wait_a_turn = [] {
+            NoScreen hidden;
+            const int wait[] = {'.'};
+            ui_script_keys(wait, 1);
+            PlayerAction();
+            turn_answer();
+            ui_script_clear();
+        };
+        for (int throws = 0; throws < 4 && !(Plr.BewitchedWolfState & 2); throws++) {
+            // A loaf in her hand, ready to throw at once.
+            int s = 0;
+            while (s < PLR_SLOTS && Plr.inv_obj[s]) s++;
+            ASSERT_LT(s, PLR_SLOTS);
+            Plr.inv_obj[s] = Esineesta_Uniikki(bread);
+            Plr.inv_count[s] = 1;
+            Wield(s, 0, 1);
+            int x = 0, y = 0, key = 0, far = 0;
+            // A clear line of a few squares to it on dry land; elsewhere she waits for it to come there.
+            for (int t = 0; t < 40 && !key; t++) {
+                ASSERT_TRUE(creature_square(wolf, x, y)) << "the wolf is about";
+                // no water about it for a loaf thrown a little wide to sink in
+                bool dry = true;
+                for (int dy = -2; dy <= 2; dy++)
+                    for (int dx = -2; dx <= 2; dx++) dry = dry && !terrain_flag(get_mapchar(x + dx, y + dy), TF_WATER);
+                for (int r = 2; r <= 3 && !key && dry; r++)
+                    for (const auto &a : aims) {
+                        bool open = !key;
+                        for (int k = 1; k <= r && open; k++) open = entry_square_free(x + k * a.dx, y + k * a.dy);
+                        if (!open) continue;
+                        // From there, facing it (what is behind her she does not see), she sees it.
+                        PlayerX = x + r * a.dx, PlayerY = y + r * a.dy;
+                        turn_towards(x, y);
+                        PlayerView();
+                        if (See(x, y)) key = a.key, far = r;
+                    }
+                if (!key) wait_a_turn();
+            }
+            ASSERT_NE(key, 0) << "room about the wolf";
+            picker_reset();
+            {
+                NoScreen hidden;
+                std::vector<int> keys = {(int)oxatest::carried_letter("Flat bread")};
+                for (int k = 0; k < far; k++) keys.push_back(key);
+                keys.push_back(KEY_ENTER);
+                ui_script_keys(keys.data(), (int)keys.size());
+                Heita();
+                turn_answer();   // the world answers the throw
+                ui_script_clear();
+            }
+            // She waits while it goes for the bread.
+            for (int t = 0; t < 8 && !(Plr.BewitchedWolfState & 2); t++) wait_a_turn();
+        }
+        ASSERT_NE(Plr.BewitchedWolfState & 2, 0) << "the wolf ate the bread";
+        go_to(hx, hy);
+        const int giver = sotu_Crepos(q.giverUid);
+        ASSERT_GE(giver, 0) << "she is at home";
+        open_talk(giver);
+        EXPECT_EQ(globqS.conditions[0], 1) << "he is a man again";
+        ASSERT_EQ(walk({26, 27}), -1);
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        int strips = 0;
+        for (int s = 0; s < PLR_SLOTS; s++) strips += Plr.inv_obj[s] == (int)q.rewardItem;
+        EXPECT_EQ(strips, 1) << "the strip of her garment";
+    }
+
 protected:
     static int holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -383,5 +518,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                          ::testing::Values(LandRow{5, "axe", &LandPlayed::axe}, LandRow{10, "punt", &LandPlayed::punt},
                                            LandRow{37, "escort", &LandPlayed::escort},
                                            LandRow{38, "woodsman", &LandPlayed::woodsman},
-                                           LandRow{35, "cover", &LandPlayed::cover}),
+                                           LandRow{35, "cover", &LandPlayed::cover},
+                                           LandRow{20, "wolf", &LandPlayed::wolf}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
