@@ -7,6 +7,10 @@
 #include "base/keys.h"
 #include "base/ui.h"
 #include "game/command.h"
+#include "game/wizard.h"
+#include "items/culturegoods.h"
+#include "creatures/crefile.h"
+#include "creatures/zoomservices.h"
 #include "game/turnloop.h"
 #include "maps/picker.h"
 #include "items/wearing.h"
@@ -344,14 +348,9 @@ public:
         for (int c = 0; c < CRE_COUNT; c++)
             if (Cre[c].kind != CK_NONE && Cre[c].speciescode == 611 && (Cre[c].stateflags & 2) && cre_datapos(c) >= 0) wolf = c;
         ASSERT_GE(wolf, 0) << "the wolf is about";
-        // Loaves of bread (she carries none, and baking is no part of this), thrown to the wolf from a
-        // few squares off, out of its reach, facing it: the item list and the aim answer from scripted
-        // keys with no window to wait on, and the turns that follow are waited the same way.
-        ItemStruct bread{};
-        bread.type = IT_FOOD;
-        bread.weight = bread.fullweight = 0.3f;
-        bread.spoil = 200;
-        strcpy(bread.name, "Flat bread");
+        // Her bread thrown to the wolf from a couple of squares off, out of its reach, facing it: the
+        // item list and the aim answer from scripted keys with no window to wait on, and the turns
+        // that follow are waited the same way.
         static const struct {
             int dx, dy, key;
         } aims[] = {{-1, 0, KEY_RIGHT}, {1, 0, KEY_LEFT}, {0, 1, KEY_UP}, {0, -1, KEY_DOWN},
@@ -367,12 +366,14 @@ public:
         };
         for (int throws = 0; throws < 4 && !(Plr.BewitchedWolfState & 2); throws++) {
             // A loaf in her hand, ready to throw at once.
-            int s = 0;
-            while (s < PLR_SLOTS && Plr.inv_obj[s]) s++;
-            ASSERT_LT(s, PLR_SLOTS);
-            Plr.inv_obj[s] = Esineesta_Uniikki(bread);
-            Plr.inv_count[s] = 1;
-            Wield(s, 0, 1);
+            int s = -1;
+            for (int k = 0; k < PLR_SLOTS && s < 0; k++)
+                if (Plr.inv_obj[k] && strstr(ObjToItem(Plr.inv_obj[k]).name, "bread")) s = k;
+            ASSERT_GE(s, 0) << "she has bread left";
+            ASSERT_NE(Wield(s, 0, 1), 0);
+            const int loaf = Plr.inv_obj[wielding(1) < PLR_SLOTS && strstr(ObjToItem(Plr.inv_obj[wielding(1)]).name, "bread")
+                                             ? wielding(1)
+                                             : wielding(2)];
             int x = 0, y = 0, key = 0, far = 0;
             // A clear line of a few squares to it on dry land; elsewhere she waits for it to come there.
             for (int t = 0; t < 40 && !key; t++) {
@@ -398,7 +399,7 @@ public:
             picker_reset();
             {
                 NoScreen hidden;
-                std::vector<int> keys = {(int)oxatest::carried_letter("Flat bread")};
+                std::vector<int> keys = {row_letter(loaf)};
                 for (int k = 0; k < far; k++) keys.push_back(key);
                 keys.push_back(KEY_ENTER);
                 ui_script_keys(keys.data(), (int)keys.size());
@@ -423,7 +424,158 @@ public:
         EXPECT_EQ(strips, 1) << "the strip of her garment";
     }
 
+    // ---- 15: the bird thief, made to confess by his own feathers laid on a burnt-out fire ----
+    void thief(int soc) {
+        const int giver = cast("[man]", 530, soc);
+        ASSERT_GE(giver, 0);
+        const int oldman = cast("[any old man]", 560, soc, {giver});
+        ASSERT_GE(oldman, 0);
+        // A village of her people a few cells off for the thief to live in (her world has none so near).
+        const int hx = IsoX(), hy = IsoY();
+        maailma_alltime[mapidx(hx + 12, hy - 10)] = 239;
+        set_alltime_kulttuuri(hx + 12, hy - 10, Cre[giver].culture);
+        ASSERT_EQ(force_seeded(15, giver, soc), 1) << questoffer_log();
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(Cre[giver].quest, q));
+        ASSERT_EQ(q.kind, 15);
+        accept(giver, {2, 4, 6, 10, 11, 15});
+        // The old man, once she knows his name, wants a bird before he tells the spell.
+        Chatting_With = oldman;
+        KysyNimi();
+        open_talk(oldman);
+        ASSERT_EQ(walk({0, 1, 3}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        // A bird she shot (the shot is no part of this): it falls dead beside her and she takes it up.
+        const int kind = getcultAnim(Cre[giver].culture, 4);
+        ASSERT_GT(kind, 0);
+        int bird = -1;
+        for (int d = 2; d < 8 && bird < 0; d++)
+            if (entry_square_free(PlayerX + d, PlayerY)) {
+                Luo_Olento(kind);
+                static CreatureStruct b;
+                b = Creature;
+                const int id = new_creature_to_DATA(b);
+                ASSERT_NE(id, CRE_NONE);
+                set_data(DT_CREATURE, PlayerX + d, PlayerY, id, 1);
+                bird = id - CRE_DATAID;
+            }
+        ASSERT_GE(bird, 0);
+        KillCreature(bird, 0);
+        const int carcass = take_up_carcass(bird);
+        ASSERT_GT(carcass, 0) << "she carries the bird";
+        int slot = -1;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] == carcass) slot = s;
+        ASSERT_GE(slot, 0);
+        open_talk(oldman);
+        deliver_item(slot, 1);
+        EXPECT_TRUE(pick_line(15)) << "he tells the spell";
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        // She tells the trapper she knows how; they wait for the spell to work.
+        open_talk(giver);
+        ASSERT_EQ(walk({19, 20}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+
+        // At the robbed snares: three of the thief's feathers taken up from where they lie.
+        go_to(q.marks[0].x, q.marks[0].y);
+        int feather = 0;
+        for (int i = 0; i < DATA_MAX && carried(feather) < 3; i++) {
+            const DataStruct &d = Data[i];
+            if (d.type != DT_ITEM || ObjToItem((int)d.id).origin != q.targetUid) continue;
+            feather = (int)d.id;
+            PlayerX = d.x;
+            PlayerY = d.y;
+            const int want = 3 - carried(feather);
+            ASSERT_EQ(GetIt(i, d.count < want ? d.count : want, 0), 1);
+        }
+        ASSERT_EQ(carried(feather), 3) << "three of his feathers";
+        // A fire made beside her (the spruce twigs and firewood cut on the way laid down by hand) and
+        // let burn out, the day passing by the game's own clock.
+        int fx = 0, fy = 0;
+        static const struct {
+            int dx, dy;
+            SDL_Keycode key;
+        } sides[] = {{-1, 0, SDLK_RIGHT}, {1, 0, SDLK_LEFT}, {0, -1, SDLK_DOWN}, {0, 1, SDLK_UP}};
+        for (int r = 1; r < 20 && !fx; r++)
+            for (const auto &s : sides)
+                if (!fx && entry_square_free(PlayerX + r, PlayerY) && entry_square_free(PlayerX + r + s.dx, PlayerY + s.dy)) {
+                    fx = PlayerX + r, fy = PlayerY;
+                    ASSERT_GE(set_data(DT_ITEM, fx, fy, object("Spruce twig", 1), 3), 0);
+                    ASSERT_GE(set_data(DT_ITEM, fx, fy, object("Firewood", 1), 5), 0);
+                    PlayerX = fx + s.dx, PlayerY = fy + s.dy;
+                    for (int t = 0; t < 10 && get_datatype(DT_FIRE, fx, fy) < 0; t++) {
+                        push_key(s.key);
+                        SURVIVAL_fire();
+                    }
+                }
+        ASSERT_GE(get_datatype(DT_FIRE, fx, fy), 0) << notes();
+        command({SDLK_PERIOD});   // it burns
+        wizard_pass_days(1);
+        command({SDLK_PERIOD});
+        ASSERT_LT(get_datatype(DT_FIRE, fx, fy), 0) << "the fire burnt out";
+        ASSERT_GE(get_datatype(DT_FIRE_REMAINS, fx, fy), 0);
+        // The three feathers laid on what is left of it: the thief's conscience starts to burn.
+        PlayerX = fx, PlayerY = fy;
+        {
+            NoScreen hidden;
+            // the feathers' row, three of them, and on
+            const int keys[] = {(int)oxatest::carried_letter(oxatest::item_name_of(feather).c_str()), '3', KEY_SPACE};
+            ui_script_keys(keys, 3);
+            dropCmd();
+            ui_script_clear();
+        }
+        EXPECT_EQ(carried(feather), 0) << notes();
+        CreatureStruct thief{};
+        ASSERT_TRUE(getsotucrstruct(thief, q.targetUid, 0));
+        ASSERT_GE(NPCstruct_omatunto_mins(thief), 0) << "the spell took";
+
+        // Three days later the thief has been to confess; she is back home with the trapper.
+        wizard_pass_days(3);
+        go_to(hx, hy);
+        const int g = sotu_Crepos(q.giverUid);
+        ASSERT_GE(g, 0) << "the trapper is at home";
+        open_talk(g);
+        EXPECT_EQ(globqS.conditions[0], 1) << "the thief confessed";
+        ASSERT_EQ(walk({27, 28}), -1);
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        EXPECT_EQ(carried((int)q.rewardItem), 1) << "the hare's paw";
+    }
+
 protected:
+    // The letter of the row of her things that shows object `obj`.
+    static int row_letter(int obj) {
+        InvGet_character(CRE_PLAYER, 0);
+        doInvList(0, 0);
+        for (int i = 0; i < INVDATA_MAX && InvData[i].pos; i++)
+            if (InvData[i].pos == obj) return NAPPAIN[i];
+        ADD_FAILURE() << "no row shows " << obj;
+        return KEY_ESC;
+    }
+    // Things of object `obj` she carries.
+    static int carried(int obj) {
+        int n = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (obj && Plr.inv_obj[s] == obj) n += Plr.inv_count[s] ? Plr.inv_count[s] : 1;
+        return n;
+    }
+    // The carcass of creature n taken up from where it lies: its object number in her pack, 0 none.
+    static int take_up_carcass(int n) {
+        const uint32_t uid = Cre[n].socialid;
+        for (int i = 0; i < DATA_MAX; i++) {
+            if (Data[i].type != DT_CARCASS || creature_slot_of(Data[i].id) != n) continue;
+            PlayerX = Data[i].x;
+            PlayerY = Data[i].y;
+            if (GetIt(i, 1, 0) != 1) return 0;
+            for (int s = 0; s < PLR_SLOTS; s++)
+                if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_CARCASS && ObjToItem(Plr.inv_obj[s]).id == uid)
+                    return Plr.inv_obj[s];
+        }
+        return 0;
+    }
     static int holder(int kind) {
         for (int n = 0; n < CRE_COUNT; n++) {
             QuestStruct q;
@@ -519,5 +671,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                                            LandRow{37, "escort", &LandPlayed::escort},
                                            LandRow{38, "woodsman", &LandPlayed::woodsman},
                                            LandRow{35, "cover", &LandPlayed::cover},
-                                           LandRow{20, "wolf", &LandPlayed::wolf}),
+                                           LandRow{20, "wolf", &LandPlayed::wolf},
+                                           LandRow{15, "thief", &LandPlayed::thief}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
