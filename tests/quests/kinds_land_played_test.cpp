@@ -8,6 +8,7 @@
 #include "base/ui.h"
 #include "game/command.h"
 #include "game/wizard.h"
+#include "creatures/melee.h"
 #include "items/culturegoods.h"
 #include "creatures/crefile.h"
 #include "creatures/zoomservices.h"
@@ -545,6 +546,99 @@ public:
         EXPECT_EQ(carried((int)q.rewardItem), 1) << "the hare's paw";
     }
 
+    // ---- 30: the robbers of a hostile people in the homeland's forests, found and fought ----
+    void robbers(int soc) {
+        const int giver = cast("[man]", 530, soc);
+        ASSERT_GE(giver, 0);
+        ASSERT_GE(cast("[man]", 530, soc, {giver}), 0);
+        ASSERT_EQ(force_seeded(30, giver, soc), 1) << questoffer_log();
+        QuestStruct q, w;
+        ASSERT_TRUE(loadQuest(Cre[giver].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], w));
+        accept(giver, {1, 3, 4, 6});
+        // The witness, once she knows his name, tells where he met them.
+        const int witness = sotu_Crepos(w.giverUid);
+        ASSERT_GE(witness, 0);
+        Chatting_With = witness;
+        KysyNimi();
+        open_talk(witness);
+        ASSERT_EQ(walk({0, 2, 5, 7}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        ASSERT_TRUE(loadQuest(w.id, w));
+        // Out to the camp: the cell within eight of his mark where the band stays.
+        int cx = 0, cy = 0;
+        static ZoomStruct kept;
+        memcpy(&kept, &Zoom, sizeof kept);
+        for (int y = w.marks[0].y - 8; y <= w.marks[0].y + 8 && !cx; y++)
+            for (int x = w.marks[0].x - 8; x <= w.marks[0].x + 8 && !cx; x++)
+                if (ZoomMapPos(x, y) && load_zoommap(x, y))
+                    for (const DataStruct &d : Zoom.data)
+                        if (d.type == DT_CREATURE && d.id >= (uint32_t)CRE_DATAID) {
+                            CreatureStruct c{};
+                            if (getsotucrstruct(c, d.id, 0) && c.community == q.bandCommunity) cx = x, cy = y;
+                        }
+        memcpy(&Zoom, &kept, sizeof Zoom);
+        ASSERT_NE(cx, 0) << "the band camps near his mark";
+        const int hx = IsoX(), hy = IsoY();
+        go_to(cx, cy);
+        // She goes at the nearest of them with her knife until one falls.
+        std::vector<int> band;
+        for (int c = 0; c < CRE_COUNT; c++)
+            if (Cre[c].kind != CK_NONE && Cre[c].community == q.bandCommunity && cre_datapos(c) >= 0) band.push_back(c);
+        ASSERT_FALSE(band.empty()) << "the band is there";
+        int knife = -1;
+        for (int s = 0; s < PLR_SLOTS && knife < 0; s++)
+            if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_WEAPON) knife = s;
+        ASSERT_GE(knife, 0) << "she carries a blade";
+        if (wielding(1) >= PLR_SLOTS) Wield(knife, 1, 1);
+        auto fallen = [&] {
+            for (int c : band)
+                if (Cre[c].mode == CM_CARCASS) return true;
+            return false;
+        };
+        int tries = 0;
+        for (int blows = 0; blows < 150 && !fallen() && Plr.posture != 4; blows++) {
+            int target = -1, tx = 0, ty = 0;
+            for (int c : band)
+                if (Cre[c].mode != CM_CARCASS && creature_square(c, tx, ty)) {
+                    target = c;
+                    break;
+                }
+            ASSERT_GE(target, 0);
+            static const struct {
+                int dx, dy, key;
+            } sides[] = {{-1, 0, KEY_RIGHT}, {1, 0, KEY_LEFT}, {0, 1, KEY_UP}, {0, -1, KEY_DOWN},
+                         {-1, -1, KEY_PGDN}, {1, -1, KEY_END}, {-1, 1, KEY_PGUP}, {1, 1, KEY_HOME}};
+            int key = 0;
+            for (const auto &s : sides)
+                if (!key && (entry_square_free(tx + s.dx, ty + s.dy) || (PlayerX == tx + s.dx && PlayerY == ty + s.dy)))
+                    PlayerX = tx + s.dx, PlayerY = ty + s.dy, key = s.key;
+            ASSERT_NE(key, 0);
+            turn_towards(tx, ty);
+            PlayerView();
+            NoScreen hidden;
+            // The way to it, the blade's edge when it asks which side, and the body; the neck of one
+            // down (the death blow asks its own places); where a blow finds no such choice, the next
+            // tries the other.
+            const int keys[3][3] = {{key, 'E', 'B'}, {key, 'E', 'N'}, {key, 'N', 0}};
+            ui_script_keys(keys[tries % 3], keys[tries % 3][2] ? 3 : 2);
+            if (!MELEEHYOKKAYS_pelaaja(1)) tries++;
+            turn_answer();
+            ui_script_clear();
+        }
+        ASSERT_TRUE(fallen()) << "one of them fell";
+        go_to(hx, hy);
+        const int g = sotu_Crepos(q.giverUid);
+        ASSERT_GE(g, 0) << "he is at home";
+        open_talk(g);
+        EXPECT_EQ(globqS.conditions[0], 1) << "she found them";
+        ASSERT_TRUE(pick_line(16));
+        ASSERT_TRUE(pick_line(17) || pick_line(18)) << "cut down some, or all";
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+    }
+
 protected:
     // The letter of the row of her things that shows object `obj`.
     static int row_letter(int obj) {
@@ -672,5 +766,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                                            LandRow{38, "woodsman", &LandPlayed::woodsman},
                                            LandRow{35, "cover", &LandPlayed::cover},
                                            LandRow{20, "wolf", &LandPlayed::wolf},
-                                           LandRow{15, "thief", &LandPlayed::thief}),
+                                           LandRow{15, "thief", &LandPlayed::thief},
+                                           LandRow{30, "robbers", &LandPlayed::robbers}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
