@@ -136,8 +136,9 @@ protected:
     }
 
     // A person of the village the role picker finds, none of `busy`: else a new villager of species
-    // code `code` made near her (the village drawn for this run may have nobody of the kind).
-    static int cast(const char *role, int code, int soc, std::initializer_list<int> busy = {}) {
+    // code `code` made near her, called `word` when given (the village drawn for this run may have
+    // nobody of the kind).
+    static int cast(const char *role, int code, int soc, std::initializer_list<int> busy = {}, const char *word = nullptr) {
         std::vector<uint32_t> kept;
         for (int b : busy) kept.push_back(Cre[b].quest), Cre[b].quest = 0xfffffff0u;
         int n = pick_socsivuNPC(role, soc, 0);
@@ -145,6 +146,10 @@ protected:
             static CreatureStruct p;
             synnyta_IHMISOLENTO(p, code, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
             p.community = (uint32_t)soc;
+            if (word) {
+                memset(p.species, 0, sizeof p.species);
+                copy_bounded(p.species, sizeof p.species, word);
+            }
             const int id = new_creature_to_DATA(p);
             bool put = false;
             for (int d = 2; d < 8 && !put && id != CRE_NONE; d++)

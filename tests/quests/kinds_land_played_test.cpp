@@ -8,6 +8,10 @@
 #include "base/ui.h"
 #include "game/command.h"
 #include "game/wizard.h"
+#include "creatures/bodyrec.h"
+#include "maps/spiritdata.h"
+#include "core/maintenance.h"
+#include "creatures/body.h"
 #include "creatures/melee.h"
 #include "items/culturegoods.h"
 #include "creatures/crefile.h"
@@ -356,15 +360,6 @@ public:
             int dx, dy, key;
         } aims[] = {{-1, 0, KEY_RIGHT}, {1, 0, KEY_LEFT}, {0, 1, KEY_UP}, {0, -1, KEY_DOWN},
                     {-1, -1, KEY_PGDN}, {1, -1, KEY_END}, {-1, 1, KEY_PGUP}, {1, 1, KEY_HOME}};
-        // The turns she waits: scripted, as the throw's keys are.
-        auto wait_a_turn = [] {
-            NoScreen hidden;
-            const int wait[] = {'.'};
-            ui_script_keys(wait, 1);
-            PlayerAction();
-            turn_answer();
-            ui_script_clear();
-        };
         for (int throws = 0; throws < 4 && !(Plr.BewitchedWolfState & 2); throws++) {
             // A loaf in her hand, ready to throw at once.
             int s = -1;
@@ -394,7 +389,7 @@ public:
                         PlayerView();
                         if (See(x, y)) key = a.key, far = r;
                     }
-                if (!key) wait_a_turn();
+                if (!key) keyed_turn({'.'});
             }
             ASSERT_NE(key, 0) << "room about the wolf";
             picker_reset();
@@ -409,7 +404,7 @@ public:
                 ui_script_clear();
             }
             // She waits while it goes for the bread.
-            for (int t = 0; t < 8 && !(Plr.BewitchedWolfState & 2); t++) wait_a_turn();
+            for (int t = 0; t < 8 && !(Plr.BewitchedWolfState & 2); t++) keyed_turn({'.'});
         }
         ASSERT_NE(Plr.BewitchedWolfState & 2, 0) << "the wolf ate the bread";
         go_to(hx, hy);
@@ -639,7 +634,129 @@ public:
         EXPECT_EQ(q.completionDay, Plr.daynumber);
     }
 
+    // ---- 50: the forest maids, met by a fire of seven spruce twigs on the moss of a remote forest ----
+    // The byte of the player record whose value 2 marks a forest maid met.
+    enum { PB_MAID_MEETINGS = 5625, SURFACE_MOSS = 2 };
+    void maids(int soc) {
+        ASSERT_EQ(wizard_set_month(10), 1);   // autumn, the forest maids' time, by the game's own clock
+        const int old = cast("[old man]", 560, soc);
+        ASSERT_GE(old, 0);
+        const int young = cast("[young man]", 530, soc, {old}, "Peasant");
+        ASSERT_GE(young, 0);
+        ASSERT_GE(cast("[maiden]", 520, soc, {old, young}, "Maiden"), 0);
+        // A village of her people a few cells off for the uncle (her world has none so near).
+        const int hx = IsoX(), hy = IsoY();
+        maailma_alltime[mapidx(hx + 12, hy - 10)] = 239;
+        set_alltime_kulttuuri(hx + 12, hy - 10, Cre[old].culture);
+        ASSERT_EQ(force_seeded(50, old, soc), 1) << questoffer_log();
+        QuestStruct q, boyq, uncleq;
+        ASSERT_TRUE(loadQuest(Cre[old].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], boyq));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[1], uncleq));
+        accept(old, {2, 7, 3, 10, 12, 13});
+        // The young man tells his tale and sends her to his uncle.
+        const int boy = sotu_Crepos(boyq.giverUid);
+        ASSERT_GE(boy, 0);
+        Chatting_With = boy;
+        KysyNimi();
+        open_talk(boy);
+        ASSERT_EQ(walk({0, 1, 3, 4, 5, 6}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        // The uncle, in his village, teaches the fire that draws them.
+        go_to(uncleq.worldX, uncleq.worldY);
+        const int uncle = sotu_Crepos(uncleq.giverUid);
+        ASSERT_GE(uncle, 0) << "the uncle is at home";
+        Chatting_With = uncle;
+        KysyNimi();
+        open_talk(uncle);
+        ASSERT_EQ(walk({1, 2, 3}), -1);
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        ASSERT_TRUE(taikakeino_tuttu(25, 0)) << "she learnt the fire";
+        // Out to a forest of spruce and moss far from any village.
+        int mx = 0, my = 0;
+        for (int d = 10; d < 80 && !mx; d++)
+            for (int k = -d; k <= d && !mx; k++)
+                for (const auto &c : {WorldCell{uncleq.worldX + k, uncleq.worldY - d}, WorldCell{uncleq.worldX + k, uncleq.worldY + d},
+                                      WorldCell{uncleq.worldX - d, uncleq.worldY + k}, WorldCell{uncleq.worldX + d, uncleq.worldY + k}}) {
+                    const int w = get_alltime_maailmachar(c.x, c.y);
+                    if (!mx && (w == 235 || w == 15) && !is_settled_area(c.x, c.y, 10)) mx = c.x, my = c.y;
+                }
+        ASSERT_NE(mx, 0) << "a spruce forest far from people";
+        go_to(mx, my);
+        // A bed of moss with room beside it for the fire.
+        int bx = 0, by = 0, fx = 0, fy = 0;
+        SDL_Keycode toward_fire = 0;
+        static const struct {
+            int dx, dy;
+            SDL_Keycode key;
+        } sides[] = {{1, 0, SDLK_RIGHT}, {-1, 0, SDLK_LEFT}, {0, 1, SDLK_DOWN}, {0, -1, SDLK_UP}};
+        for (int r = 0; r < 40 && !bx; r++)
+            for (int y = PlayerY - r; y <= PlayerY + r && !bx; y++)
+                for (int x = PlayerX - r; x <= PlayerX + r && !bx; x++) {
+                    if (koordinaattien_vali(x, y, PlayerX, PlayerY) != r || !entry_square_free(x, y) ||
+                        PINTA(pintakartta_value(x, y)) != SURFACE_MOSS)
+                        continue;
+                    for (const auto &sd : sides) {
+                        const int ex = x + sd.dx, ey = y + sd.dy;
+                        if (bx || !entry_square_free(ex, ey)) continue;
+                        // and room by the fire, a step farther off, for one to come and stand
+                        bool room = false;
+                        for (int d = 0; d < 8; d++) {
+                            const int sx = ex + Heds_x(d), sy = ey + Heds_y(d);
+                            room = room || (koordinaattien_vali(sx, sy, x, y) == 2 && entry_square_free(sx, sy));
+                        }
+                        if (room) bx = x, by = y, fx = ex, fy = ey, toward_fire = sd.key;
+                    }
+                }
+        ASSERT_NE(bx, 0) << "moss to sleep on";
+        PlayerX = bx, PlayerY = by;
+        // The hours till dusk pass by the game's own clock while she stands by there, tiring.
+        for (int h = 0; h < 8; h++) {
+            AsetaPonnistelu(CRE_PLAYER, 1);
+            MinuteTick(60, 2);
+            Time();
+        }
+        // The fire of seven spruce twigs and a good pile of firewood to last the night (cut on the way,
+        // laid down by hand).
+        ASSERT_GE(set_data(DT_ITEM, fx, fy, object("Spruce twig", 1), 7), 0);
+        ASSERT_GE(set_data(DT_ITEM, fx, fy, object("Firewood", 1), 30), 0);
+        for (int t = 0; t < 10 && get_datatype(DT_FIRE, fx, fy) < 0; t++) {
+            push_key(toward_fire);
+            SURVIVAL_fire();
+        }
+        ASSERT_GE(get_datatype(DT_FIRE, fx, fy), 0) << notes();
+        ASSERT_GT(get_SpiritData_attractmingap(bx, by, 700), 0) << "the fire calls them";
+        // She sleeps on the moss by it.
+        keyed_turn({'Z'});
+        // Woken by one come to the fire, she sees her.
+        for (int t = 0; t < 4 && !(plr_get<uint8_t>(PB_MAID_MEETINGS) & 2); t++) keyed_turn({'.'});
+        ASSERT_NE(plr_get<uint8_t>(PB_MAID_MEETINGS) & 2, 0) << "she met a forest maid";
+        // Home to the old man with the news.
+        go_to(hx, hy);
+        const int g = sotu_Crepos(q.giverUid);
+        ASSERT_GE(g, 0) << "he is at home";
+        open_talk(g);
+        EXPECT_EQ(globqS.conditions[0], 1) << "she has met one";
+        ASSERT_TRUE(pick_line(16));
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        ASSERT_TRUE(loadQuest(uncleq.id, uncleq));
+        EXPECT_EQ(uncleq.completionDay, Plr.daynumber) << "and the uncle's part with it";
+    }
+
 protected:
+    // A command typed as the turn loop reads one, with no window to wait on: the keys scripted, the
+    // command taken and the world's answer to it.
+    static void keyed_turn(std::initializer_list<int> keys) {
+        NoScreen hidden;
+        const std::vector<int> k(keys);
+        ui_script_keys(k.data(), (int)k.size());
+        PlayerAction();
+        turn_answer();
+        ui_script_clear();
+    }
     // The letter of the row of her things that shows object `obj`.
     static int row_letter(int obj) {
         InvGet_character(CRE_PLAYER, 0);
@@ -767,5 +884,6 @@ INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                                            LandRow{35, "cover", &LandPlayed::cover},
                                            LandRow{20, "wolf", &LandPlayed::wolf},
                                            LandRow{15, "thief", &LandPlayed::thief},
-                                           LandRow{30, "robbers", &LandPlayed::robbers}),
+                                           LandRow{30, "robbers", &LandPlayed::robbers},
+                                           LandRow{50, "maids", &LandPlayed::maids}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });
