@@ -11,6 +11,8 @@
 #include "creatures/bodyrec.h"
 #include "maps/spiritdata.h"
 #include "core/maintenance.h"
+#include "core/weatherengine.h"
+#include "core/weather.h"
 #include "creatures/body.h"
 #include "creatures/melee.h"
 #include "items/culturegoods.h"
@@ -712,8 +714,11 @@ public:
                 }
         ASSERT_NE(bx, 0) << "moss to sleep on";
         PlayerX = bx, PlayerY = by;
-        // The hours till dusk pass by the game's own clock while she stands by there, tiring.
-        for (int h = 0; h < 8; h++) {
+        // The hours pass by the game's own clock while she stands by there, tiring, until night falls
+        // and she can sleep: tired enough, and in rain or snow too tired to mind it.
+        for (int h = 0; h < 24; h++) {
+            const int sleepy = plr_get<int32_t>(PB_SLEEPINESS);
+            if (GlobWeather.sun_alt < 0 && (sleepy >= 2000 || (sleepy >= 500 && !is_it_raining()))) break;
             AsetaPonnistelu(CRE_PLAYER, 1);
             MinuteTick(60, 2);
             Time();
@@ -730,8 +735,12 @@ public:
         ASSERT_GT(get_SpiritData_attractmingap(bx, by, 700), 0) << "the fire calls them";
         // She sleeps on the moss by it.
         keyed_turn({'Z'});
-        // Woken by one come to the fire, she sees her.
-        for (int t = 0; t < 4 && !(plr_get<uint8_t>(PB_MAID_MEETINGS) & 2); t++) keyed_turn({'.'});
+        // Woken, she looks to the fire, where one has come to stand.
+        for (int t = 0; t < 4 && !(plr_get<uint8_t>(PB_MAID_MEETINGS) & 2); t++) {
+            turn_towards(fx, fy);
+            PlayerView();
+            keyed_turn({'.'});
+        }
         ASSERT_NE(plr_get<uint8_t>(PB_MAID_MEETINGS) & 2, 0) << "she met a forest maid";
         // Home to the old man with the news.
         go_to(hx, hy);
