@@ -119,6 +119,7 @@ int askel_kohti_paikkaa(int n, int x, int y) {
     if (pos < 0) return 0;
     CreatureStruct &cr = Cre[n];
     const int ox = Data[pos].x, oy = Data[pos].y;
+    if (ox == x && oy == y) return 1;   // there already: it does not step off its goal
     const int dx = abs(ox - x), dy = abs(oy - y);
     // When no test step around here changes anything, a test is taken only when the choice needs
     // its answer; otherwise all are taken in their order, as they always were.
@@ -187,9 +188,16 @@ int askel_kohti_paikkaa(int n, int x, int y) {
         }
         return list[random(count)];
     };
+    // Beside a goal it may enter it steps onto it, whichever way it faces and wherever it went
+    // lately: held to its heading it would circle the goal a square off.
+    int d = -1;
+    if (goal_open == 1 && dx < 2 && dy < 2)
+        for (int k = 0; k < 8 && d < 0; k++)
+            if (cp.x[k] == sx && cp.y[k] == sy) d = k;
+    const int beside = d >= 0;
     // a: toward it on both axes
-    int d = choose(ahead & both);
-    if (d >= 0 && BRANCH_PATHMAKE && pref[d] == 0) {
+    if (d < 0) d = choose(ahead & both);
+    if (d >= 0 && !beside && BRANCH_PATHMAKE && pref[d] == 0) {
         const unsigned better = ahead & one & ~both & pref_any;
         for (int k = 0; k < 8; k++)
             if (better & (1u << k)) {

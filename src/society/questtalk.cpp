@@ -538,7 +538,8 @@ int IsFetchItem(int obj) {
     if (has(pattern, "[bird]")) {
         if (it.type != IT_CARCASS_ITEM) return 0;
         static CreatureStruct bird;
-        if (!getsotucrstruct(bird, it.origin, 52) || bird.kind != KIND_BIRD) return 0;
+        // a carcass names its creature by its object id, the creature's social id
+        if (!getsotucrstruct(bird, it.id, 52) || bird.kind != KIND_BIRD) return 0;
     }
     // The wanted item is the one thing that carries the quest's unique id, not any thing of its kind.
     if (globqS.fetchItemId && it.origin != globqS.fetchItemId) return 0;

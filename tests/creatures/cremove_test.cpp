@@ -38,6 +38,27 @@ TEST_F(Moving, AGoalBesideItThatCannotBeEnteredCountsAsReached) {
     EXPECT_EQ(cx(1), 241);
 }
 
+// On its goal it stays; beside an open goal it steps onto it however it faces and wherever it went
+// lately, whatever the draws: turned by its heading alone it circled the goal a square off.
+TEST_F(Moving, OnOrBesideAnOpenGoalItArrivesWhicheverWayItFaces) {
+    const struct {
+        int dx, dy, heading;
+        bool walked_over;
+    } cases[] = {{0, 0, 2, false}, {1, 0, 4, false}, {-1, 0, 0, false}, {0, 1, 2, false},
+                 {0, -1, 6, true}, {1, 1, 3, false}, {-1, 1, 1, true}};
+    for (const auto &c : cases)
+        for (int draw = 1; draw <= 8; draw++) {
+            randomize(draw);
+            animal(1, 240, 240);
+            Cre[1].Suunta = c.heading;
+            if (c.walked_over) Cre[1].movehist_x[2] = 240 + c.dx, Cre[1].movehist_y[2] = 240 + c.dy;
+            EXPECT_EQ(askel_kohti_paikkaa(1, 240 + c.dx, 240 + c.dy), 1) << c.dx << "," << c.dy << " draw " << draw;
+            EXPECT_EQ(cx(1), 240 + c.dx) << c.dx << "," << c.dy;
+            EXPECT_EQ(cy(1), 240 + c.dy) << c.dx << "," << c.dy;
+            Data[crestep_pos(1)] = DataStruct{};
+        }
+}
+
 TEST_F(Moving, AStepGoesTowardTheGoalAndIsRemembered) {
     animal(1, 240, 240);
     Cre[1].Suunta = 0;

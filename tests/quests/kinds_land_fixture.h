@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "creatures/lifeask.h"
+#include "creatures/zoomservices.h"
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "maps/marker.h"
@@ -133,8 +135,38 @@ protected:
             }
     }
 
+    // A person of the village the role picker finds, none of `busy`: else a new villager of species
+    // code `code` made near her, called `word` when given (the village drawn for this run may have
+    // nobody of the kind).
+    static int cast(const char *role, int code, int soc, std::initializer_list<int> busy = {}, const char *word = nullptr) {
+        std::vector<uint32_t> kept;
+        for (int b : busy) kept.push_back(Cre[b].quest), Cre[b].quest = 0xfffffff0u;
+        int n = pick_socsivuNPC(role, soc, 0);
+        if (n == CRE_NONE) {
+            static CreatureStruct p;
+            synnyta_IHMISOLENTO(p, code, get_alltime_kulttuuri(IsoX(), IsoY()), soc);
+            p.community = (uint32_t)soc;
+            if (word) {
+                memset(p.species, 0, sizeof p.species);
+                copy_bounded(p.species, sizeof p.species, word);
+            }
+            const int id = new_creature_to_DATA(p);
+            bool put = false;
+            for (int d = 2; d < 8 && !put && id != CRE_NONE; d++)
+                for (int k = 0; k < 9 && !put; k++) {
+                    const int x = PlayerX + (k % 3 - 1) * d, y = PlayerY + (k / 3 - 1) * d;
+                    if (k != 4 && entry_square_free(x, y)) put = set_data(DT_CREATURE, x, y, id, 1) >= 0;
+                }
+            n = put ? pick_socsivuNPC(role, soc, 0) : CRE_NONE;
+        }
+        size_t i = 0;
+        for (int b : busy) Cre[b].quest = kept[i++];
+        return n;
+    }
+
     // The escort's giver: a maiden of the society standing in the village's own cell, else any grown
-    // villager standing there (one out in a field beside it is not in the village), or -1.
+    // villager standing there (one out in a field beside it is not in the village), who can walk to
+    // her (not one shut in a hut), or -1.
     static int maiden_in_village(int soc) {
         int other = -1;
         for (int n = 0; n < CRE_COUNT; n++) {
@@ -143,7 +175,7 @@ protected:
             if (c.kind != CK_HUMAN || c.community != (uint32_t)soc || c.mode == CM_CARCASS || c.quest || i < 0) continue;
             int wx, wy;
             square_worldcell(Data[i].x, Data[i].y, &wx, &wy);
-            if (wx != IsoX() || wy != IsoY()) continue;
+            if (wx != IsoX() || wy != IsoY() || !canreachloc(n, PlayerX, PlayerY)) continue;
             if (c.speciescode == 520 && strstr(c.species, "aiden")) return n;
             if (other < 0) other = n;
         }
