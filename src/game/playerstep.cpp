@@ -381,6 +381,7 @@ int MovePlayer(int step) {
 
     int r = MoveTo(1000, PlayerX, PlayerY, tx, ty, step);
     map_debuglog("movement", "movement result: %d", r);
+    map_debuglog("movement", "TOXY char: %d", get_mapchar(tx, ty));
     const int mode = Plr.movement_mode;
     if (avovesi(tx, ty)) {
         const int w = WaterwayCheck(tx, ty);
@@ -399,6 +400,9 @@ int MovePlayer(int step) {
             return 0;
         }
     }
+
+    map_debuglog("movement", "movement result 2: %d", r);
+    DebugNotef("ACTUAL_MOBILITY: %d", mobility);
 
     if (mode == MODE_ROW) {
         TRANSPORT = 1;
@@ -536,6 +540,7 @@ int MovePlayer(int step) {
                 (d.type == DT_ITEM || d.type == DT_CARCASS)) {
                 d.x = (uint16_t)PlayerX;
                 d.y = (uint16_t)PlayerY;
+                DebugNotef("MoveTransport %u -> %d,%d", d.id, PlayerX, PlayerY);
             }
         }
     if (mode == MODE_HAUL && step != 0) {

@@ -31,8 +31,5 @@ void DrawMap() {
     VIEW_ANIMATES = 0;
     PlayerView();
     if (!DISABLE_MAP && !ZoomRenew) ui_draw_map_view();
-    if (NAKOPIIRISSA_Kyla) {
-        Note(":As you explore the wilderness a settlement comes into view up ahead!");
-        if (!DISABLE_NOTES) Pause();   // she stops to take it in
-    }
+    if (NAKOPIIRISSA_Kyla) Note(":As you explore the wilderness a settlement comes into view up ahead!");
 }

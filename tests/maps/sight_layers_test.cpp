@@ -3,10 +3,7 @@
 // layers holds.
 #include "maps/maptest.h"
 
-#include "maps/mapdraw.h"
 #include "maps/sight.h"
-#include "core/notes.h"
-#include "base/ui.h"
 #include "presentation/show.h"
 
 #include <functional>
@@ -183,37 +180,3 @@ TEST_F(ViewLayers, EveryGlowingSquareLightsItsSurroundings) {
 }
 
 }  // namespace
-
-// A village first seen on this visit is told, and she stops to take it in; seen again on the next
-// redraw it is remembered and told no more.
-TEST_F(ViewLayers, ASettlementComingIntoViewIsToldOnceAndWaitedFor) {
-    static int told, pauses;
-    told = pauses = 0;
-    const UiNotes kept = ui.notes;
-    ui.notes.note = [](const char *t, const char *, uint8_t, uint8_t, uint8_t, const char *) {
-        told += strstr(t, "a settlement comes into view") != nullptr;
-    };
-    ui.notes.pause = [] { pauses++; };
-    const uint8_t kept_notes = DISABLE_NOTES;
-    const uint8_t kept_map = DISABLE_MAP;
-    const int kept_tupla = NOTE_TUPLAOK;
-    DISABLE_NOTES = 0;
-    DISABLE_MAP = 1;
-    NOTE_TUPLAOK = 1;
-    PlayerDir = 0;
-    for (int x = PlayerX; x <= PlayerX + 4; x++) {
-        put(x, PlayerY, CH_GROUND);
-        korkeuskartta[mapidx(x, PlayerY)] = 3;   // level ground: nothing hides it
-    }
-    put(PlayerX + 4, PlayerY, 239);
-    DrawMap();
-    EXPECT_EQ(told, 1);
-    EXPECT_EQ(pauses, 1);
-    DrawMap();
-    EXPECT_EQ(told, 1) << "remembered from the last redraw";
-    EXPECT_EQ(pauses, 1);
-    ui.notes = kept;
-    DISABLE_NOTES = kept_notes;
-    DISABLE_MAP = kept_map;
-    NOTE_TUPLAOK = kept_tupla;
-}
