@@ -310,10 +310,11 @@ static void choose_effort(int level_step) {
     const int mode = Plr.movement_mode;
     if (mode == MODE_WADE) set_effort(6);
     else if (mode == MODE_ROW) set_effort(4);
-    else if (RUNNING && Plr.posture == 0) {
+    // A runner runs on into the shallows too.
+    if (RUNNING && Plr.posture == 0) {
         set_effort(10);
         Note("&You run.");
-    } else {
+    } else if (mode != MODE_ROW) {
         const int snow = snow_thickness_mapwise(PlayerX, PlayerY);
         if (snow <= 99 || mode == MODE_SWIM) {
             if (mode == MODE_WALK && plr_tiredness() <= 1499 && level_step) set_effort(2);

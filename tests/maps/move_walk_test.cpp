@@ -14,6 +14,7 @@
 #include "creatures/physical.h"
 #include "maps/facing.h"
 #include "maps/movement.h"
+#include "maps/water.h"
 #include "game/playerstep.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
@@ -272,6 +273,24 @@ TEST_F(Walk, WornOutSheCannotStepOrRunAndIsToldWhy) {
     RUNNING = 0;
     EXPECT_EQ(MovePlayer(102), 1);
     EXPECT_EQ(PlayerX, 233);
+}
+
+// A runner stepping into the shallows runs on: the run's effort, not the wading's.
+TEST_F(Walk, ARunnerRunsOnIntoTheShallows) {
+    put(233, 232, CH_SHALLOW_WATER);
+    korkeuskartta[mapidx(233, 232)] = 5;   // level with its shore: a wading depth
+    ASSERT_LT(vesisyvyys(233, 232), 2);
+    GlobWeather.water_temp = 200;
+    setting("AUTO_WADE", "YES");
+    plr_set<uint8_t>(PB_SPEED, 12);   // a walker's pace: fast enough to run
+    RUNNING = 1;
+    ASSERT_EQ(MovePlayer(102), 1) << (notes.empty() ? "" : notes.back());
+    RUNNING = 0;
+    EXPECT_EQ(PlayerX, 233);
+    EXPECT_EQ(Plr.movement_mode, 4);
+    EXPECT_EQ(Plr.exertion, 10);
+    EXPECT_TRUE(told("&You run."));
+    GlobWeather.water_temp = 0;
 }
 
 TEST_F(Walk, ASleeperInTheWayWakesAndAPetMakesWay) {
