@@ -180,6 +180,7 @@ struct UiSound {
     void (*play_sample)(const char *name, int repeats);
     void (*audio_pos)(int x, int y);
     void (*play_move)(const char *name);
+    void (*keyword_sample)(const char *words);
     void (*play_task_sample)(const char *name);
     void (*stop_task_sample)();
     void (*idle_sample)();
@@ -200,6 +201,7 @@ int volume_setting(const char *text);   // VOLUME as a percent 0-100; 50 when it
 void play_sample(const char *name, int repeats);   // repeats 0 once, -1 for ever
 void Aseta_AudioPos(int x, int y);                 // places the next effect at a square; x 0 clears
 void play_move(const char *name);                  // the step sound; never interrupts another
+void play_keyword_sample(const char *words);       // the sound the words call for, as a note's would
 void play_task_sample(const char *name);           // loops while a timed task runs
 void stop_task_sample();
 void IdleSample();                 // keeps the ambient and atmosphere loops in step, once a turn pass

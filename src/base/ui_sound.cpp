@@ -26,6 +26,10 @@ void play_move(const char *name) {
     if (ui.sound.play_move) ui.sound.play_move(name);
 }
 
+void play_keyword_sample(const char *words) {
+    if (ui.sound.keyword_sample) ui.sound.keyword_sample(words);
+}
+
 void play_task_sample(const char *name) {
     if (ui.sound.play_task_sample) ui.sound.play_task_sample(name);
 }

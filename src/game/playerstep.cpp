@@ -18,6 +18,7 @@
 #include "core/creatures.h"
 #include "core/crefunc.h"
 #include "maps/area.h"
+#include "maps/mapdraw.h"
 #include "maps/mapquery.h"
 #include "creatures/doors.h"
 #include "game/look.h"
@@ -94,6 +95,19 @@ static int ice_breaks(int x, int y, float part) {
     return ice_break_check(x, y, w * part, bigmap()) == 1;
 }
 
+// A pointed thing in hand bites into the ice edge: 20 for each hand that wields one.
+static int ice_grip_bonus() {
+    int bonus = 0;
+    for (int hand = 1; hand <= 2; hand++) {
+        const int slot = wielding(hand);
+        if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] <= 0) continue;
+        ItemStruct it;
+        ObjToItem(it, Plr.inv_obj[slot]);
+        if (it.type == IT_WEAPON && it.fig[2] < 200) bonus += 20;
+    }
+    return bonus;
+}
+
 // A message text with its one "%s" filled; the text comes from a data file, so it is never used as
 // a format.
 static const char *fill_one(char *out, size_t size, const char *pattern, const char *value) {
@@ -160,7 +174,7 @@ int MoveTo(int, int fromX, int fromY, int toX, int toY, int step) {
                 TurnUsed = 1;
                 return MOVE_FREE;
             }
-            const int r = SuccessRoll(2, plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING"));
+            const int r = SuccessRoll(2, (plr_ML("CLIMBING") == 1000 ? 0 : plr_ML("CLIMBING")) + ice_grip_bonus());
             int ok = 0;
             if (r >= 3) {
                 ok = 1;
@@ -296,10 +310,11 @@ static void choose_effort(int level_step) {
     const int mode = Plr.movement_mode;
     if (mode == MODE_WADE) set_effort(6);
     else if (mode == MODE_ROW) set_effort(4);
-    else if (RUNNING && Plr.posture == 0) {
+    // A runner runs on into the shallows too.
+    if (RUNNING && Plr.posture == 0) {
         set_effort(10);
         Note("&You run.");
-    } else {
+    } else if (mode != MODE_ROW) {
         const int snow = snow_thickness_mapwise(PlayerX, PlayerY);
         if (snow <= 99 || mode == MODE_SWIM) {
             if (mode == MODE_WALK && plr_tiredness() <= 1499 && level_step) set_effort(2);
@@ -367,6 +382,7 @@ int MovePlayer(int step) {
 
     int r = MoveTo(1000, PlayerX, PlayerY, tx, ty, step);
     map_debuglog("movement", "movement result: %d", r);
+    map_debuglog("movement", "TOXY char: %d", get_mapchar(tx, ty));
     const int mode = Plr.movement_mode;
     if (avovesi(tx, ty)) {
         const int w = WaterwayCheck(tx, ty);
@@ -385,6 +401,9 @@ int MovePlayer(int step) {
             return 0;
         }
     }
+
+    map_debuglog("movement", "movement result 2: %d", r);
+    DebugNotef("ACTUAL_MOBILITY: %d", mobility);
 
     if (Plr.movement_mode == MODE_ROW) {   // a craft just launched goes into the water with her
         TRANSPORT = 1;
@@ -522,6 +541,7 @@ int MovePlayer(int step) {
                 (d.type == DT_ITEM || d.type == DT_CARCASS)) {
                 d.x = (uint16_t)PlayerX;
                 d.y = (uint16_t)PlayerY;
+                DebugNotef("MoveTransport %u -> %d,%d", d.id, PlayerX, PlayerY);
             }
         }
     if (mode == MODE_HAUL && step != 0) {
@@ -540,6 +560,8 @@ int MovePlayer(int step) {
                 Note(key_text("ICE_BREAKS"));
                 Plr.movement_mode = MODE_SWIM;
                 do_break_ice(PlayerX, PlayerY);
+                DrawMap();
+                Pause();
                 WaterwayCheck(PlayerX, PlayerY);
             }
         } else {
@@ -573,7 +595,8 @@ int MovePlayer(int step) {
             Plr.movement_mode = MODE_WALK;
             Note(key_text("OUT_OF_THE_WATER"));
         }
-        if (avovesi(PlayerX, PlayerY) && vesisyvyys(PlayerX, PlayerY) < 2 && Plr.movement_mode == MODE_SWIM) {
+        // Open water too shallow to swim in is waded, whether or not the square is one to swim on.
+        if (avovesi(PlayerX, PlayerY) && vesisyvyys(PlayerX, PlayerY) < 2) {
             Note(key_text("CAN_WADE"));
             Plr.movement_mode = MODE_WADE;
         }
@@ -587,7 +610,7 @@ int MovePlayer(int step) {
             const int p = pintakartta_value(PlayerX, PlayerY);
             if (terrain_flag(here, TF_ROOFED))
                 copy_bounded(MoveSound, sizeof MoveSound, "walkinside");
-            else if (PINTA(p) == 2 && MAAPERA(p) == 64)
+            else if (PINTA(p) == 2 && maapera_arvo(PlayerX, PlayerY) == 64)
                 copy_bounded(MoveSound, sizeof MoveSound, "walk_soggy");
             else
                 copy_bounded(MoveSound, sizeof MoveSound, "walk");
@@ -603,6 +626,20 @@ int MovePlayer(int step) {
     if (step != 0) register_noise(PlayerX, PlayerY, noise);
     (void)backward_step;
     if (!world) return r;
+    // Out in the wilds now and then a sound of the land around her, somewhere off in the distance.
+    SOUND_IN_DISTANCE = 50 + random(200);
+    SOUND_IN_POSITION = random(360);
+    const bool forest = terrain_flag(here, TF_TREE) && Plr.month >= 3 && Plr.month <= 10 && random(4) != 0;
+    if (random(30) == 0) {
+        const bool quiet_season = (Plr.month < 5 || Plr.month > 8) && random(3) != 0;
+        if (!quiet_season) {
+            if (Plr.hour >= 6 && Plr.hour <= 21) {
+                play_keyword_sample(forest ? "FOREST LIVING" : "NATURE LIVING");
+                return r;
+            }
+            if (random(2) == 0) play_keyword_sample("NIGHT LIVING");
+        }
+    }
     SOUND_IN_DISTANCE = 0;
     SOUND_IN_POSITION = 0;
     return 1;

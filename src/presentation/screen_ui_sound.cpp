@@ -3,11 +3,13 @@
 
 #include "base/ui.h"
 #include "presentation/audio.h"
+#include "presentation/notes.h"
 
 void screen_ui_sound(UiSound &t) {
     t.play_sample = mixer_play_sample;
     t.audio_pos = mixer_audio_pos;
     t.play_move = mixer_play_move;
+    t.keyword_sample = SAMPLE;
     t.play_task_sample = mixer_play_task_sample;
     t.stop_task_sample = mixer_stop_task_sample;
     t.idle_sample = mixer_idle_sample;

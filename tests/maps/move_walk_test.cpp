@@ -6,6 +6,7 @@
 #include "core/config.h"
 #include "core/harnrule.h"
 #include "core/maintenance.h"
+#include "core/obj_func.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "core/creatures.h"
@@ -13,10 +14,12 @@
 #include "creatures/physical.h"
 #include "maps/facing.h"
 #include "maps/movement.h"
+#include "maps/water.h"
 #include "game/playerstep.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -272,6 +275,24 @@ TEST_F(Walk, WornOutSheCannotStepOrRunAndIsToldWhy) {
     EXPECT_EQ(PlayerX, 233);
 }
 
+// A runner stepping into the shallows runs on: the run's effort, not the wading's.
+TEST_F(Walk, ARunnerRunsOnIntoTheShallows) {
+    put(233, 232, CH_SHALLOW_WATER);
+    korkeuskartta[mapidx(233, 232)] = 5;   // level with its shore: a wading depth
+    ASSERT_LT(vesisyvyys(233, 232), 2);
+    GlobWeather.water_temp = 200;
+    setting("AUTO_WADE", "YES");
+    plr_set<uint8_t>(PB_SPEED, 12);   // a walker's pace: fast enough to run
+    RUNNING = 1;
+    ASSERT_EQ(MovePlayer(102), 1) << (notes.empty() ? "" : notes.back());
+    RUNNING = 0;
+    EXPECT_EQ(PlayerX, 233);
+    EXPECT_EQ(Plr.movement_mode, 4);
+    EXPECT_EQ(Plr.exertion, 10);
+    EXPECT_TRUE(told("&You run."));
+    GlobWeather.water_temp = 0;
+}
+
 TEST_F(Walk, ASleeperInTheWayWakesAndAPetMakesWay) {
     Cre[7].kind = 5;   // an animal asleep on the square south of her
     Cre[7].mode = CM_ASLEEP;
@@ -335,6 +356,73 @@ TEST_F(Walk, IceThatHoldsIsWalkedAndThinIceAsksFirst) {
     GlobWeather.water_temp = 0;
 }
 
+// The ground under her picks the step sound: moss on a square of a mire cell, with no soil of its
+// own, squelches.
+TEST_F(Walk, MossOnAMireCellSoundsSoggy) {
+    int mire = 0;
+    for (int c = 1; c < 256 && !mire; c++)
+        if (terrain_flag(c, TF_MIRE)) mire = c;
+    ASSERT_NE(mire, 0);
+    static const struct {
+        bool mire_cell;
+        uint8_t bits;   // surface code, soil code above it
+        const char *sound;
+    } rows[] = {
+        {true, 2, "walk_soggy"},
+        {true, 2 | 1 << 3, "walk"},   // moss on rock
+        {false, 2, "walk"},           // a cell of dry land
+        {true, 1, "walk"},            // lichen
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.sound);
+        PlayerX = 232;
+        put_world(1000, 1000, r.mire_cell ? mire : CH_GROUND);
+        pintakartta[mapidx(233, 232)] = r.bits;
+        ASSERT_EQ(MovePlayer(102), 1);
+        EXPECT_STREQ(MoveSound, r.sound);
+    }
+}
+
+// Climbing out of the water onto ice, a pointed weapon in each hand bites into the edge.
+TEST_F(Walk, PointedWeaponsHelpASwimmerOntoTheIce) {
+    int open = 0;   // water that never freezes, beside water that does
+    for (int c = 1; c < 256 && !open; c++)
+        if (terrain_flag(c, TF_WATER) && !terrain_jaatyy(c)) open = c;
+    ASSERT_NE(open, 0);
+    put(232, 232, open);
+    put(233, 232, CH_SHALLOW_WATER);
+    GlobWeather.water_temp = -1000;
+    ASSERT_TRUE(has_ice(233, 232));
+    ASSERT_FALSE(has_ice(232, 232));
+    Plr.agility = Plr.strength = 18;   // a plain success always lifts her
+    auto climbs = [] {
+        int up = 0;
+        for (int i = 0; i < 200; i++) {
+            Plr.movement_mode = 2;
+            Plr.posture = 0;
+            up += MoveTo(1000, 232, 232, 233, 232, 1) == 1;
+        }
+        return up;
+    };
+    srand(7);
+    const int bare = climbs();
+    const ItemStruct kept[2] = {PlayerObj[0], PlayerObj[1]};
+    for (int h = 0; h < 2; h++) {
+        PlayerObj[h] = {};
+        PlayerObj[h].type = IT_WEAPON;
+        PlayerObj[h].fig[0] = PlayerObj[h].fig[1] = 200;
+        PlayerObj[h].fig[2] = 4;   // a spear's point
+        PlayerObj[h].status = h == 0 ? ISTAT_PRIMARY : ISTAT_SECOND;
+        Plr.inv_obj[h] = OBJ_PLAYER_FIRST + h;
+    }
+    const int armed = climbs();
+    PlayerObj[0] = kept[0];
+    PlayerObj[1] = kept[1];
+    EXPECT_LT(bare, 30) << "unskilled and empty-handed she seldom makes it";
+    EXPECT_GT(armed, 50);
+    GlobWeather.water_temp = 0;
+}
+
 TEST_F(Walk, ACreatureIdOutsideTheTableNamesNoCreature) {
     place(DT_CREATURE, 233, 232, CRE_DATAID + 600);
     place(DT_CREATURE, 233, 232, 4000000000u);
@@ -355,6 +443,49 @@ TEST_F(Walk, TheEdgesOfTheWorldTurnThePlayerBack) {
     EXPECT_EQ(MovePlayer(102), 1);
     EXPECT_EQ(PlayerX, 30) << "a step back inward is kept";
     EXPECT_TRUE(told("!For some reason you dare not to go further."));
+}
+
+// Walking the world map she now and then hears the land around her: the forest's or the open
+// land's sounds by day, the night's at night, seldom outside the summer months.
+TEST_F(Walk, TheWildsAreHeardNowAndThenOnTheWorldMap) {
+    strcpy(Plr.mapname, "BIGMAP");
+    int forest = 0;
+    for (int c = 1; c < 256 && !forest; c++)
+        if (terrain_flag(c, TF_TREE) && !terrain_flag(c, TF_BLOCKS | TF_WATER)) forest = c;
+    ASSERT_NE(forest, 0);
+    static std::vector<std::string> heard;
+    const UiSound kept = ui.sound;
+    ui.sound.keyword_sample = [](const char *words) { heard.push_back(words); };
+    static const struct {
+        int month, hour;
+        bool woods;
+        int forest_min, nature_min, night_min;   // how many of each at least; -1 none at all
+    } rows[] = {
+        {6, 12, true, 5, 1, -1},
+        {6, 12, false, -1, 5, -1},
+        {6, 1, true, -1, -1, 2},
+        {12, 12, false, -1, 1, -1},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.month * 100 + r.hour);
+        memset(maailma, r.woods ? forest : CH_GROUND, MAP_BYTES);
+        Plr.month = (uint8_t)r.month;
+        Plr.hour = (uint8_t)r.hour;
+        PlayerX = PlayerY = 500;
+        heard.clear();
+        srand(11);
+        for (int i = 0; i < 600; i++) ASSERT_EQ(MovePlayer(i % 2 ? 106 : 102), 1);
+        int n[3] = {};
+        for (const auto &h : heard) n[h == "FOREST LIVING" ? 0 : h == "NATURE LIVING" ? 1 : 2]++;
+        const int mins[3] = {r.forest_min, r.nature_min, r.night_min};
+        for (int k = 0; k < 3; k++) {
+            if (mins[k] < 0) EXPECT_EQ(n[k], 0) << k;
+            else EXPECT_GE(n[k], mins[k]) << k;
+        }
+        EXPECT_LT(heard.size(), 60u) << "about one step in thirty at most";
+    }
+    ui.sound = kept;
+    SOUND_IN_DISTANCE = SOUND_IN_POSITION = 0;
 }
 
 TEST_F(Walk, LeavingTheMiddleOfTheAreaAsksForANewArea) {
