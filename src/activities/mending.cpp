@@ -114,8 +114,8 @@ int Korjaa_Vaatteita() {
     Slotista_Uniikki(slot);
     pos = Plr.inv_obj[slot];
     int minutes = mend_minutes(item);
+    one_line_list(material, item.fullweight - item.weight, 0);   // empties the lists first
     lisaa_KasityoLista_kielletty(pos);
-    one_line_list(material, item.fullweight - item.weight, 0);
     Tarvike.remove = 1;
     Tarvikelista[0].remove = 1;
     Tyhjaa_Tarvike();

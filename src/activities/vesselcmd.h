@@ -4,7 +4,7 @@
 #pragma once
 
 enum {
-    PLR_SAUNA_COUNTER = 1408,      // i32 of the player record: raised by 40 for every steam thrown
+    PLR_SAUNA_COUNTER = 1356,      // i32 of the player record: raised by 40 for every steam thrown
 };
 
 void fillCmd(int slot);            // -1000 asks for the container

@@ -9,6 +9,7 @@
 
 #include "activities/activities.h"
 #include "activities/fishing.h"
+#include "activities/skilluse.h"
 #include "creatures/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -353,6 +354,8 @@ static void forget_the_game_before() {
     herd_memory_reset();
     crestep_reset();
     death_pack_reset();
+    Weatherlore_lastskillhour = -1;   // the last forecast's roll was the other game's
+    Weatherlore_suc = 0;
 }
 
 // A new character's first start: the armour she starts in, the scenario marked as begun, then her story.

@@ -400,8 +400,9 @@ int ot(int who, int line) {
     }
     int take = have < (int)t.count ? have : (int)t.count;
     if (dp >= 0) {
-        int r = dp_varattu(Data[dp]) + take;
-        dp_varattu(Data[dp]) = (uint8_t)(r > RESERVE_MAX ? RESERVE_MAX : r);
+        // A stack on the ground gives no more than it can hold reserved; the rest is asked for anew.
+        if (take > RESERVE_MAX - dp_varattu(Data[dp])) take = RESERVE_MAX - dp_varattu(Data[dp]);
+        dp_varattu(Data[dp]) = (uint8_t)(dp_varattu(Data[dp]) + take);
     } else {
         Poista_PlrItem(slot, take);
     }

@@ -9,6 +9,7 @@
 #include "core/records.h"
 #include "core/creatures.h"
 #include "items/inventory.h"
+#include "items/itemwear.h"
 #include "base/debuglog.h"
 #include "core/tekstit.h"
 
@@ -22,7 +23,6 @@ static struct {
     int32_t obj[PLR_SLOTS], count[PLR_SLOTS];
     uint8_t byte[PLR_SLOTS];
     ItemStruct item[PLR_SLOTS];
-    uint8_t was_free[PLAYEROBJ_COUNT];
 } snap;
 
 static bool stored(int pos) { return pos >= OBJ_PLAYER_FIRST && pos <= OBJ_PLAYER_LAST; }
@@ -34,7 +34,6 @@ void tarvike_snapshot() {
         snap.byte[s] = plr_slotbyte(s);
         if (stored(Plr.inv_obj[s])) snap.item[s] = PlayerObj[Plr.inv_obj[s] - OBJ_PLAYER_FIRST];
     }
-    for (int i = 0; i < PLAYEROBJ_COUNT; i++) snap.was_free[i] = PlayerObj[i].type == IT_NONE;
     snap.taken = true;
 }
 
@@ -55,21 +54,42 @@ void Palauta_Kaytetyt_Tarvikkeet() {
         plr_slotbyte(s) = snap.byte[s];
         if (stored(snap.obj[s])) PlayerObj[snap.obj[s] - OBJ_PLAYER_FIRST] = snap.item[s];
     }
-    // Records stored since the snapshot that nothing names any more go back to the free stretch.
-    static uint8_t named[PLAYEROBJ_COUNT];
-    memset(named, 0, sizeof named);
-    for (int s = 0; s < PLR_SLOTS; s++)
-        if (stored(Plr.inv_obj[s])) named[Plr.inv_obj[s] - OBJ_PLAYER_FIRST] = 1;
-    for (const DataStruct &d : Data)
-        if (d.type != DT_UNUSED && d.type != DT_FREED && stored((int)d.id)) named[d.id - OBJ_PLAYER_FIRST] = 1;
-    for (int i = 0; i < PLAYEROBJ_COUNT; i++)
-        if (snap.was_free[i] && PlayerObj[i].type != IT_NONE && !named[i] && !stored((int)PlayerObj[i].vessel))
-            memset(&PlayerObj[i], 0, sizeof PlayerObj[i]);
+    // Only the pack's own slots go back: things stored meanwhile may be anyone's (a stranger
+    // outfitted while she worked keeps his).
     snap.taken = false;
     laske_Load(-1);
 }
 
+// A piece weighed from the ground gives only the weight the work needed: the rest stays where it lay.
+static void leave_weighed_rest() {
+    for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
+        const Tarvike_Struct &t = Kayttolista[i];
+        if (t.source != TSRC_GROUND || !t.remove || t.amount <= 0 || t.length || t.container) continue;
+        if (t.dataindex >= DATA_MAX) continue;
+        DataStruct &d = Data[t.dataindex];
+        if (d.type != DT_ITEM || dp_varaus(d) != VARAUS_CRAFT || dp_varattu(d) == 0) continue;
+        const int rest = Kuluta_Item((int)d.id, t.amount, 0);
+        if (rest <= 0 || rest == (int)d.id) continue;
+        if (d.count <= 1) {
+            d.id = (uint32_t)rest;
+        } else {
+            // One piece of the stack is cut: what is left of it lies beside the others.
+            const int x = d.x, y = d.y;
+            ClearDTEMP();
+            DTEMP.type = DT_ITEM;
+            DTEMP.x = (uint16_t)x;
+            DTEMP.y = (uint16_t)y;
+            DTEMP.id = (uint32_t)rest;
+            DTEMP.count = 1;
+            if (SetDTEMP(-1) < 0) continue;   // no room: the piece goes whole
+            Data[t.dataindex].count = (uint16_t)(Data[t.dataindex].count - 1);
+        }
+        dp_varattu(Data[t.dataindex]) = (uint8_t)(dp_varattu(Data[t.dataindex]) - 1);
+    }
+}
+
 void Poista_Kaytetyt_Tarvikkeet() {
+    leave_weighed_rest();
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
         if (d.type != DT_ITEM || dp_varaus(d) != VARAUS_CRAFT) continue;

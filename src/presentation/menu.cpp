@@ -109,6 +109,7 @@ static int screen_menu(const char *title, int popup, int at, int count, int many
     const char *grab = popup ? "resource" : MENU_GRAB;
 
     LIST_Reset(white(), popup ? shown_title : StrUpr(shown_title), lx, ly, MENU_W, h, popup ? 9 : 6);
+    LIST_Style(-1, "", "", 0, 1);   // every move comes back here: the info box follows the highlight
     for (int i = 0; i < count; i++) {
         if (ValintaEntry[i].key == -1)
             LIST_Entry(-1, "");

@@ -11,6 +11,7 @@
 #include "game/turnloop.h"
 #include "core/weather.h"
 #include "maps/movement.h"
+#include "activities/skilluse.h"
 
 namespace {
 
@@ -82,7 +83,10 @@ TEST_F(LoadedAgain, TheSecondLoadPlaysAsTheFirst) {
 TEST_F(LoadedAgain, NothingOfTheGameBeforeCarriesOver) {
     RUNNING = LURK = TRANSPORT = 1;   // the game before was left running, lurking, rowing, woken by rain
     SLEEP_INTERRUPT = 6;
+    Weatherlore_lastskillhour = Plr.hour;   // and forecast this hour
+    Weatherlore_suc = 1;
     load_again();
+    EXPECT_EQ(Weatherlore_lastskillhour, -1) << "her first forecast rolls anew";
     EXPECT_EQ(RUNNING, 0);
     EXPECT_EQ(LURK, 0);
     EXPECT_EQ(TRANSPORT, 0);

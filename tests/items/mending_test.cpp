@@ -5,6 +5,7 @@
 
 #include "items/items_test.h"
 #include "activities/mending.h"
+#include "items/matching.h"
 
 namespace {
 
@@ -109,6 +110,32 @@ TEST_F(Mending, APieceTooWholeOrTooWornIsNotMended) {
     oxatest::push_key(SDLK_a);
     EXPECT_EQ(Korjaa_Vaatteita(), 0);
     EXPECT_TRUE(noted("worn out beyond repair")) << notes();
+}
+
+int mend_offers[2], mend_offered;
+
+TEST_F(Mending, APieceIsNotMendedWithItself) {
+    const int coat_slot = give(coat(0.7f));
+    const int leather = give(thing(IT_SKIN, "Leather", 3.0f, 413));
+    ItemStruct knife = thing(IT_WEAPON, "Knife", 0.3f);
+    SET_ITEM_TEXT(knife.skill, "KNIFE");
+    give(knife);
+    // The item screen is offered the coat itself first, then the leather.
+    mend_offers[0] = coat_slot, mend_offers[1] = leather, mend_offered = 0;
+    int (*const chooser)(int) = tarvike_valinta;
+    tarvike_valinta = [](int) { return mend_offers[mend_offered < 2 ? mend_offered++ : 1]; };
+    oxatest::push_key(SDLK_b);   // the coat, listed after the weapons
+    oxatest::push_key(SDLK_SPACE);
+    INSTANT_TASKS = 1;
+    const int done = Korjaa_Vaatteita();
+    INSTANT_TASKS = 0;
+    tarvike_valinta = chooser;
+    EXPECT_EQ(done, 1) << notes();
+    EXPECT_TRUE(noted("You can not select that")) << notes();
+    const ItemStruct mended = ObjToItem(Plr.inv_obj[coat_slot]);
+    EXPECT_STREQ(mended.name, "Leather coat");
+    EXPECT_NEAR(mended.weight, 4.0f * 0.97f, 0.001f);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[leather]).weight, 3.0f - 1.2f, 0.001f);
 }
 
 TEST_F(Mending, MendingTakesTwentyFiveMinutesAPoundAndAtLeastTwenty) {

@@ -5,6 +5,7 @@
 
 #include "creatures/lifeask.h"
 #include "activities/vesselcmd.h"
+#include "core/plrfield.h"
 #include "maps/maps.h"
 #include "maps/worldsearch.h"
 
@@ -212,8 +213,11 @@ TEST_F(VesselCommands, SteamOnAWarmStoveRaisesTheBodyTemperature) {
     Data[40].spent_minutes = Plr.minutes - 135;
     Data[40].ready_minute = Plr.minutes + 300;
     Plr.body_temperature = 37.0f;
+    const int32_t contacts = Plr.spirit_contacts, steams = plr_get<int32_t>(PLR_SAUNA_COUNTER);
     scoop(slot);
     EXPECT_TRUE(noted("Mild steam")) << notes();
+    EXPECT_EQ(plr_get<int32_t>(PLR_SAUNA_COUNTER), steams + 40);
+    EXPECT_EQ(Plr.spirit_contacts, contacts) << "steam is no contact with the spirits";
     EXPECT_NEAR(Plr.body_temperature, 38.5f, 0.3f);
     EXPECT_NEAR(slot_item(slot).weight, 0.75f, 0.001f) << "a quarter pound of water thrown";
 }

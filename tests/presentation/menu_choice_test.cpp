@@ -10,6 +10,8 @@
 #include "core/creatures.h"
 #include "core/crefunc.h"
 #include "presentation/show.h"
+#include "presentation/hyper.h"
+#include "base/ui.h"
 
 #include <cstring>
 #include <string>
@@ -154,6 +156,28 @@ TEST_F(Menus, SeparatorsTopicsAndPictures) {
     f.key(SDLK_RETURN);
     EXPECT_EQ(TYPED(TeeValinta("Pick")), 'b');
     EXPECT_EQ(TEEVALINTA_POS, 2);
+}
+
+std::string opened_topic;
+
+TEST_F(Menus, TheInfoBoxAndF1FollowTheHighlight) {
+    dir->write_file("GAME.NFO", ".AXES.\nAn axe cuts.\n***\n.BOWS.\nA bow shoots.\n***\n");
+    get_topics();
+    opened_topic.clear();
+    void (*const shown)(const char *) = ui.screens.game_info;
+    ui.screens.game_info = [](const char *topic) { opened_topic = topic; };
+    Valinta_Lisaa('a', "Axe");
+    Valinta_LisaaGameinfo("AXES");
+    Valinta_Lisaa('b', "Bow");
+    Valinta_LisaaGameinfo("BOWS");
+    f.key(SDLK_DOWN);
+    f.key(SDLK_F1);
+    f.key(SDLK_ESCAPE);
+    const int answer = TYPED(TeeValinta("Pick"));
+    ui.screens.game_info = shown;
+    EXPECT_EQ(answer, 0);
+    EXPECT_EQ(opened_topic, "BOWS");
+    EXPECT_EQ(dir->read_file("GFX.NFO"), "BOWS\n") << "the info box shows the highlighted entry";
 }
 
 TEST_F(Menus, PopupMenuAnswersTheAction) {
