@@ -143,8 +143,14 @@ void draw_page(SDL_Renderer *r) {
     commands(r, t + 392, inventory, 8, 2);
 
     title(r, t + 486, "INTERACTING AND CRAFTING");
-    const int crafting[] = {'s', bound_key(BOUND_MAKE), 'r', 'o', 'c', 'f', bound_key(BOUND_BUTCHER), 'C', '!'};
-    commands(r, t + 506, crafting, 9, 2);
+    // Two a row but "Repeat the last action" alone, so that opening and closing a door stand together.
+    const int crafting[][2] = {{'s', bound_key(BOUND_MAKE)}, {'r', 0}, {'o', 'c'}, {'f', bound_key(BOUND_BUTCHER)}, {'C', '!'}};
+    int row = t + 506;
+    for (const auto &pair : crafting) {
+        command(r, 20, row, pair[0]);
+        if (pair[1]) command(r, 400, row, pair[1]);
+        row += 18;
+    }
 
     title(r, t + 618, "COMBAT");
     command(r, 20, t + 638, '1');

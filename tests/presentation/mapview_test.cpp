@@ -278,4 +278,13 @@ TEST_F(HelpPlay, TheF2LineOnlyWhileQuestsAreOn) {
     EXPECT_LT(quit, HelpPage::PAGE_H - 60) << "the closing text stays on the page";
 }
 
+// Interacting and crafting: the door keys share a row, "Repeat the last action" has one of its own.
+TEST_F(HelpPlay, TheCraftingRowsPairTheDoorKeys) {
+    HelpPage::compose();
+    const int first = HelpPage::row_of('s');
+    ASSERT_GT(first, 0);
+    const struct { int key, row; } rows[] = {{'r', 1}, {'o', 2}, {'c', 2}, {'f', 3}, {'C', 4}, {'!', 4}};
+    for (const auto &k : rows) EXPECT_EQ(HelpPage::row_of(k.key), first + 18 * k.row) << (char)k.key;
+}
+
 }  // namespace
