@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "activities/charscreens.h"
 #include "core/oxa.h"
 #include "society/village.h"
 #include "game/turnloop.h"
@@ -82,7 +83,9 @@ TEST_F(LoadedAgain, TheSecondLoadPlaysAsTheFirst) {
 TEST_F(LoadedAgain, NothingOfTheGameBeforeCarriesOver) {
     RUNNING = LURK = TRANSPORT = 1;   // the game before was left running, lurking, rowing, woken by rain
     SLEEP_INTERRUPT = 6;
+    LASTSKILLPOS = 3;                 // with the fourth row of her skill screen picked last
     load_again();
+    EXPECT_EQ(LASTSKILLPOS, 0);
     EXPECT_EQ(RUNNING, 0);
     EXPECT_EQ(LURK, 0);
     EXPECT_EQ(TRANSPORT, 0);
