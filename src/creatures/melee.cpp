@@ -87,8 +87,10 @@ void Kerro_Etulyontiasema() {
 // ---- the death blow ----
 
 int ARMONISKU(int attacker, int target) {
-    if (!creature(target)) return 0;
+    if (target == 1000) target = -1;
+    if (!body(target)) return 0;
     if (attacker == -1) {
+        if (!creature(target)) return 0;
         if (onko_taistelutilanne(-1, 0) > 0) return 0;
         if (onko_NPC_lieassa(target)) return 2;   // her own leashed beast is butchered, not fought
         if (onko_JOKU_tajuton(target)) return 1;

@@ -201,18 +201,23 @@ int NPC_riittavasti_aseita(int n, int k) {
 
 // ---- companions ----
 
+// Below a quarter of its store hungry, with nothing left starving, else neither.
+static uint32_t hunger_marks(int n, uint32_t w) {
+    const CreatureStruct &c = Cre[n];
+    if (c.energy >= maxenergiavaranto(n) / 4) return w & ~(CF_HUNGRY | CF_STARVING);
+    if (c.energy > 0) return (w | CF_HUNGRY) & ~CF_STARVING;
+    return (w | CF_STARVING) & ~CF_HUNGRY;
+}
+
+void pet_hunger(int n) {
+    if (ask_valid(n) && onko_NPC_kesyelain(n)) set_compword(n, hunger_marks(n, compword(n)));
+}
+
 int comp_partymorale(int n) {
     if (!ask_valid(n) || !onko_NPC_kumppani(n)) return 0;
     syonti(n, 0);
     CreatureStruct &c = Cre[n];
-    uint32_t w = compword(n);
-    const int cap = maxenergiavaranto(n);
-    if (c.energy < cap / 4) {
-        if (c.energy > 0) w = (w | CF_HUNGRY) & ~CF_STARVING;
-        else w = (w | CF_STARVING) & ~CF_HUNGRY;
-    } else {
-        w &= ~(CF_HUNGRY | CF_STARVING);
-    }
+    uint32_t w = hunger_marks(n, compword(n));
     if (c.compstate < 4) {
         w |= CF_UNHAPPY;
     } else {

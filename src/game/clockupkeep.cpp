@@ -108,7 +108,10 @@ static void companions_day() {
             comp_count_day(c);   // prepaid days down, days in service up
             if (comp_partymorale(c)) comp_tries_talking(c);
         }
-        if (onko_NPC_kesyelain(c)) Cr_Meet_Update(c, 1, i);
+        if (onko_NPC_kesyelain(c)) {
+            Cr_Meet_Update(c, 1, i);
+            pet_hunger(c);   // a hungry pet can be told to eat
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
+#include "activities/charscreens.h"
 #include "activities/fishing.h"
 #include "activities/skilluse.h"
 #include "creatures/skills.h"
@@ -380,6 +381,7 @@ int loader() {
     Komentohistoria = Komentotarkenne = 0;
     Komentotekstitarkenne[0] = 0;
     ClearPrevNameStack();
+    LASTSKILLPOS = 0;   // her skill screen opens on its first row, not on the row the last character picked
     DISABLE_NOTES = 1;
     PLRGLOBAL_luckrolls = 0;   // luck of the character played before stays with it
     PLRGLOBAL_rodfishing_luck_mintick = 0;

@@ -172,6 +172,7 @@ static void scene_of_death() {
 static bool settlement_cell(int x, int y) { return on_kyla(x, y, 1); }
 
 int GetMappie(int mode) {
+    COMPANYZOOMCHECKED = 0;   // a follow check made before a refused move does not stand for the next one
     DISABLE_NOTES = 1;
     FIRESAFE = 1;
     // Days since the player's world cell was last visited: the area's centre cell on a local area.

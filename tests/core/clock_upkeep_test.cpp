@@ -3,6 +3,9 @@
 // its "EQUIP.DAT" line, unique ids and day arithmetic.
 #include "turn_fixture.h"
 #include "game/clockupkeep.h"
+#include "base/ui.h"
+#include "creatures/people.h"
+#include "society/chat_topics.h"
 
 #include <sys/stat.h>
 
@@ -124,6 +127,31 @@ TEST_F(ClockTest, DailyUpkeepInItsOrderAndStarvationDeath) {
     EXPECT_EQ(Plr.day_counter2, 12u) << "the second counter did not";
     EXPECT_EQ(Plr.last_upkeep_day, 9);
     EXPECT_EQ(dir->read_file("EQUIP.DAT"), "12\n-100\n") << "no line on the day of death";
+}
+
+// The day marks her dog's hunger by its store: a hungry or starving dog beside her is offered "Eat now",
+// and once fed the offer goes with the next day.
+TEST_F(ClockTest, TheDayMarksHerPetsHungerForItsMenu) {
+    creature(10, 1, PlayerX + 1, PlayerY);
+    Cre[1].speciescode = 618;
+    Cre[1].weight = 30.0f;   // a store of 1050
+    Cre[1].owner = CRE_PLAYER;
+    const struct { const char *what; int energy; uint32_t marks; } cases[] = {
+        {"hungry", 200, CF_HUNGRY},
+        {"starving", -40, CF_STARVING},
+        {"fed", 900, 0},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.what);
+        Cre[1].energy = (int16_t)k.energy;
+        daily_maintenance();
+        EXPECT_EQ(compword(1) & (CF_HUNGRY | CF_STARVING), k.marks);
+        int ooe;
+        pet_menu_entries(1, 0, 0, 1, &ooe);
+        bool eat = false;
+        for (int i = 0; i < ValintojenMaara; i++) eat = eat || ValintaEntry[i].key == 'E';
+        EXPECT_EQ(eat, k.marks != 0);
+    }
 }
 
 TEST_F(ClockTest, EquipLineSkippedWhenTheFolderIsGone) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "activities/charscreens.h"
 #include "core/oxa.h"
 #include "society/village.h"
 #include "game/turnloop.h"
@@ -85,7 +86,9 @@ TEST_F(LoadedAgain, NothingOfTheGameBeforeCarriesOver) {
     SLEEP_INTERRUPT = 6;
     Weatherlore_lastskillhour = Plr.hour;   // and forecast this hour
     Weatherlore_suc = 1;
+    LASTSKILLPOS = 3;                 // with the fourth row of her skill screen picked last
     load_again();
+    EXPECT_EQ(LASTSKILLPOS, 0);
     EXPECT_EQ(Weatherlore_lastskillhour, -1) << "her first forecast rolls anew";
     EXPECT_EQ(RUNNING, 0);
     EXPECT_EQ(LURK, 0);

@@ -265,6 +265,16 @@ TEST_F(MeleeTest, TheDeathBlowOnlyOutsideCombatWithFourParts) {
     v.mode = 99;
     v.enemy = -1;
     EXPECT_EQ(ARMONISKU(-1, 1), 0);
+    // A wolf's bite at her senseless body is a death blow at the neck, the fight or not.
+    const struct { const char *what; int posture, deathblow; } bites[] = {{"awake", 0, 0}, {"senseless", 4, 1}};
+    for (const auto &k : bites) {
+        SCOPED_TRACE(k.what);
+        Plr.posture = (uint8_t)k.posture;
+        ASSERT_EQ(Taistelu_HYOKKAYS(2, 0, 0, 1000, 0), 1);
+        EXPECT_EQ(StrikeData.deathblow, k.deathblow);
+        if (k.deathblow) EXPECT_EQ(StrikeData.zone, BP_NECK);
+    }
+    Plr.posture = 0;
 }
 
 TEST_F(MeleeTest, TheTacticalAdvantage) {

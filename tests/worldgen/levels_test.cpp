@@ -200,6 +200,20 @@ TEST_F(LevelsTest, RenewingTheAreaShowsNoNoteAndNoArrivalText) {
     EXPECT_EQ(notes().find("There is"), std::string::npos) << notes();
 }
 
+// Her party's follow check, made for a zoom out the cave mouth then refuses, ends at the next map
+// entry: the next move checks again who can follow.
+TEST_F(LevelsTest, AFollowCheckForARefusedZoomOutEndsAtTheNextMapEntry) {
+    ASSERT_EQ(loader(), 0);
+    zoom();
+    set_mapchar(PlayerX, PlayerY, 96);
+    ASSERT_EQ(companyzoomcheck(1), 1);
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 0) << "refused in the cave mouth";
+    ASSERT_EQ(COMPANYZOOMCHECKED, 1);
+    safesave();
+    EXPECT_EQ(COMPANYZOOMCHECKED, 0);
+}
+
 TEST(CellNames, TwoDigitsAtLeast) {
     EXPECT_STREQ(terrain_name(5, 123), "05,123");
     EXPECT_STREQ(terrain_name(12, 7), "12,07");
