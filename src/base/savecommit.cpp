@@ -189,6 +189,56 @@ int save_staged_as(const char *path) {
     return s ? s->journal : -1;
 }
 
+static long long file_length(const char *path);
+static bool read_at(int fd, void *buf, size_t size, long long offset);
+
+long long save_size_of(const char *path) {
+    const Staged *s = depth ? find_staged(path) : nullptr;
+    if (s && s->journal) return s->size;
+    char buf[PATH_MAX_LEN + 8];
+    return file_length(save_source(path, buf, sizeof buf));
+}
+
+bool save_read_at(const char *path, long long offset, void *buf, size_t size) {
+    const long long total = save_size_of(path);
+    if (offset < 0 || total < 0 || offset + (long long)size > total) return false;
+    const Staged *s = depth ? find_staged(path) : nullptr;
+    const bool journal = s && s->journal;
+    char name[PATH_MAX_LEN + 8];
+    const char *source = save_source(path, name, sizeof name);
+    unsigned char *out = static_cast<unsigned char *>(buf);
+    memset(out, 0, size);
+    // The file's own bytes: with a journal, those past the file's end come from the journal alone.
+    const long long on_disk = file_length(source);
+    const long long end = offset + (long long)size;
+    const long long file_end = on_disk < end ? on_disk : end;
+    if (file_end > offset) {
+        const int fd = open(source, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool ok = read_at(fd, out, (size_t)(file_end - offset), offset);
+        close(fd);
+        if (!ok) return false;
+    } else if (!journal && size > 0) {
+        return false;
+    }
+    if (!journal) return true;
+    // The journal's entries in the order they were made: a later one overwrites an earlier one.
+    const std::vector<unsigned char> &j = journal_mem[s - staged];
+    for (size_t at = 0; at + sizeof(JournalHead) <= j.size();) {
+        JournalHead head;
+        memcpy(&head, j.data() + at, sizeof head);
+        at += sizeof head;
+        const long long from = head.offset > offset ? head.offset : offset;
+        const long long to = head.offset + (long long)head.size < end ? head.offset + (long long)head.size : end;
+        if (from < to) {
+            if (head.pad == JOURNAL_ZEROS) memset(out + (from - offset), 0, (size_t)(to - from));
+            else memcpy(out + (from - offset), j.data() + at + (from - head.offset), (size_t)(to - from));
+        }
+        at += payload(head);
+    }
+    return true;
+}
+
 
 static bool write_in_place(const char *path, long offset, const void *buf, size_t size) {
     FILE *f = fopen(path, "r+b");

@@ -51,6 +51,12 @@ const char *save_target(const char *path, char *buf, size_t size);
 const char *save_source(const char *path, char *buf, size_t size);
 // How the running save holds `path`: -1 not at all, 0 as a staged replacement, 1 as a journal.
 int save_staged_as(const char *path);
+// The length of `path` as the running save leaves it (its journal applied, or its staged replacement);
+// outside a save the file's own length. -1 when there is no such file.
+long long save_size_of(const char *path);
+// Reads `size` bytes at `offset` of `path` as the running save leaves it: a file rewritten in place is
+// read with the changes its journal holds so far. False when they are not all there.
+bool save_read_at(const char *path, long long offset, void *buf, size_t size);
 // Writes `size` bytes at `offset` of a file that is rewritten in place: inside a save they join the
 // file's journal and reach the file at the commit; outside a save they are written at once.
 bool save_write_at(const char *path, long offset, const void *buf, size_t size);

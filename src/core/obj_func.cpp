@@ -7,6 +7,7 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
+#include "base/savecommit.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "base/strupr.h"
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <strings.h>
+#include <vector>
 
 ItemStruct PlayerObj[PLAYEROBJ_COUNT];
 ItemStruct Temp_Item;
@@ -454,35 +456,36 @@ static void keep_pool_ids(const DataStruct *pool, int count) {
     for (int i = 0; i < count; i++) keep_stored((int)pool[i].id);
 }
 
-// Every stored local map: the pool records of each mark their objects. A missing store is
-// fine; a store that ends inside a record, or cannot be read, is not.
+// Every stored local map: the pool records of each mark their objects. The store is read as the
+// running save leaves it, for a map entry stores its maps inside a save and may run the maintenance
+// before the save commits. A missing store is fine; a store that ends inside a record, or cannot be
+// read, is not.
 static bool mark_from_zoommaps() {
     char path[1200];
     snprintf(path, sizeof path, "%s/ZOOMMAPS.DAT", CharacterPath);
-    FILE *f = fopen(path, "rb");
-    if (!f) return true;
-    static uint8_t rec[ZOOM_RECORD_SIZE];
+    const long long size = save_size_of(path);
+    if (size < 0) return true;
+    if (size % ZOOM_RECORD_SIZE != 0) return false;
+    const long long maps = size / ZOOM_RECORD_SIZE;
+    enum { CHUNK = 32 };   // maps read at once
+    std::vector<uint8_t> bytes;
     DataStruct pool[ZOOM_DATA_COUNT];
-    bool whole = true;
-    int maps = 0;
-    for (;;) {
-        size_t got = fread(rec, 1, sizeof rec, f);
-        if (got == 0) break;
-        if (got != sizeof rec) {
-            whole = false;
-            break;
-        }
-        memcpy(pool, rec + ZOOM_DATA_OFFSET, sizeof pool);
-        for (const DataStruct &d : pool) keep_stored((int)d.id);
-        if (++maps % 2500 == 0) {
-            char note[64];
-            snprintf(note, sizeof note, "#%d maps read - please wait...", maps);
-            say(note);
+    for (long long first = 0; first < maps; first += CHUNK) {
+        const long long n = maps - first < CHUNK ? maps - first : CHUNK;
+        bytes.resize((size_t)(n * ZOOM_RECORD_SIZE));
+        if (!save_read_at(path, first * ZOOM_RECORD_SIZE, bytes.data(), bytes.size())) return false;
+        for (long long k = 0; k < n; k++) {
+            memcpy(pool, bytes.data() + k * ZOOM_RECORD_SIZE + ZOOM_DATA_OFFSET, sizeof pool);
+            for (const DataStruct &d : pool) keep_stored((int)d.id);
+            const long long read = first + k + 1;
+            if (read % 2500 == 0) {
+                char note[64];
+                snprintf(note, sizeof note, "#%lld maps read - please wait...", read);
+                say(note);
+            }
         }
     }
-    if (ferror(f)) whole = false;
-    fclose(f);
-    return whole;
+    return true;
 }
 
 // The character's creature file: every used record marks what it carries.
@@ -548,6 +551,8 @@ static int run_maintenance(bool keep_recent) {
         for (int n : recent_stored) keep_stored(n);
     keep_pool_ids(Data, DATA_MAX);
     keep_pool_ids(IsoData, DATA_MAX);
+    // What travels with her: the party's stack, set down at the next map entry.
+    keep_pool_ids(Plr.party, PLR_PARTY);
 
     int kept = 0;
     for (int i = 0; i < PLAYEROBJ_COUNT; i++) {

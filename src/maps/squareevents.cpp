@@ -182,6 +182,24 @@ static int units_at(int type, int x, int y, uint32_t id) {
     return units;
 }
 
+// Units lying on a square that new units of `id` may have joined: the object's own stacks, and for an
+// item every stack of an equal item, which takes the units it is given under its own number.
+static int units_like(int type, int x, int y, uint32_t id) {
+    if (type != DT_ITEM) return units_at(type, x, y, id);
+    ItemStruct fresh, held;
+    ObjToItem(fresh, (int)id);
+    int units = 0;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
+        if (d.id != id) {
+            ObjToItem(held, (int)d.id);
+            if (!ItemStructsEqual(held, fresh)) continue;
+        }
+        units += d.count;
+    }
+    return units;
+}
+
 void aseta_heitetty_esine(int x, int y, int obj) {
     map_debugnote("aseta_heitetty_esine %d,%d - %d", x, y, obj);
     const int c = get_mapchar(x, y);
@@ -203,9 +221,9 @@ void aseta_heitetty_esine(int x, int y, int obj) {
     GeneralX = x;
     GeneralY = y;
     if (obj != 0) {
-        const int before = units_at(DT_ITEM, x, y, (uint32_t)obj);
+        const int before = units_like(DT_ITEM, x, y, (uint32_t)obj);
         set_data(DT_ITEM, x, y, obj, 1);
-        if (units_at(DT_ITEM, x, y, (uint32_t)obj) <= before && ObjToItem(obj).type != IT_CARCASS) {
+        if (units_like(DT_ITEM, x, y, (uint32_t)obj) <= before && ObjToItem(obj).type != IT_CARCASS) {
             char line[120];
             snprintf(line, sizeof line, "thrown item %d found no room at %d,%d", obj, x, y);
             debuglog("_system", line);
@@ -367,9 +385,9 @@ void exit_mess() {
             placed = true;   // nothing to set down
         } else {
             const int count = e.type == DT_PARTY && e.count > 30 ? 30 : e.count;
-            const int before = units_at(e.type, PlayerX, PlayerY, e.id);
+            const int before = units_like(e.type, PlayerX, PlayerY, e.id);
             set_data(e.type, PlayerX, PlayerY, (int)e.id, count);
-            placed = units_at(e.type, PlayerX, PlayerY, e.id) > before ||
+            placed = units_like(e.type, PlayerX, PlayerY, e.id) > before ||
                      (e.type == DT_ITEM && ObjToItem((int)e.id).type == IT_CARCASS);
         }
         if (placed) {

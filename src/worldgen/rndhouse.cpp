@@ -216,13 +216,17 @@ void terrain_make(const char *keyword, const char *, const char *, const char *k
     for (int k = 0; k < 4; k++) flags[k] = get_alltime_maailmachar(nx[k], ny[k]) == c ? 0 : edge;
     logf("terrain_make", "mc: %d NSEW: %d%d%d%d", c, flags[0], flags[1], flags[2], flags[3]);
     // The map is clear before each neighbour is built and after the last: it was cleared above, and
-    // each strip kept clears it again.
+    // each strip kept clears it again. A neighbour is built only for its strip: the ground it raises
+    // (a cliff's blobs) is put back, or the cell's own water would flood that relief.
+    static uint8_t ground[ZOOM_SQUARES];
+    memcpy(ground, Zoom.height, sizeof ground);
     bool strips = false;
     for (int k = 0; k < 4; k++) {
         if (!flags[k]) continue;
         LuoMaasto(nx[k], ny[k]);
         sailyta(k + 1);
         ZoomMap_Clear();
+        memcpy(Zoom.height, ground, sizeof ground);
         strips = true;
     }
 

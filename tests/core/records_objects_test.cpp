@@ -1,5 +1,6 @@
 // Object numbers: item equality, number ranges, storing, definitions, spoilage, maintenance.
 #include "core/records_fixture.h"
+#include "base/savecommit.h"
 
 #include <functional>
 #include <fstream>
@@ -271,6 +272,36 @@ TEST_F(Maintenance, KeepsEveryReferencedObjectAndClearsTheRest) {
     }
     EXPECT_STREQ(PlayerObj[7].name, "object 7");    // numbers do not change
     EXPECT_EQ(Luo_Esineen_Itempos(item(IT_FOOD, "Fish")), 50004);   // the freed place is reused
+}
+
+// Objects named only by what the game holds outside the files and pools: the party's stack, and the
+// maps a running save has stored but not yet committed (overwritten in place, and added at the end).
+TEST_F(Maintenance, KeepsWhatThePartyAndTheRunningSaveName) {
+    MaintenanceSetup s = build_references();
+    write(file("HERO.CRS"), s.crs);
+    const std::string blank(ZOOM_RECORD_SIZE, '\0');
+    write(file("ZOOMMAPS.DAT"), blank);
+    Plr.party[7].type = DT_ITEM;
+    Plr.party[7].id = 50004;
+    Plr.party[7].count = 2;
+    save_begin();
+    const std::string path = file("ZOOMMAPS.DAT");
+    ASSERT_TRUE(save_write_at(path.c_str(), 0, s.zoom.data(), s.zoom.size()));   // names 50007
+    std::string added = s.zoom;
+    DataStruct d{};
+    d.type = DT_ITEM;
+    d.id = 50009;
+    memcpy(&added[ZOOM_DATA_OFFSET + 3 * sizeof d], &d, sizeof d);
+    ASSERT_TRUE(save_write_at(path.c_str(), 2L * ZOOM_RECORD_SIZE, added.data(), added.size()));
+    const int kept = object_maintenance();
+    save_discard();
+    EXPECT_EQ(kept, 10);
+    const struct {
+        int record;
+        const char *named_by;
+    } cases[] = {{4, "the party"}, {7, "a map the save overwrote"}, {9, "a map the save added"}};
+    for (const auto &c : cases) EXPECT_EQ(PlayerObj[c.record].type, IT_TOOL) << c.named_by;
+    Plr.party[7] = DataStruct{};
 }
 
 TEST_F(Maintenance, ClearsNothingUnlessEverySourceWasReadWhole) {

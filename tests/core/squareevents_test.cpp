@@ -240,6 +240,38 @@ TEST_F(SquareTest, ThePartyStackIsSetDownAndWhatFindsNoRoomStays) {
     EXPECT_EQ(lastnote[0], '!');
 }
 
+// Units of an object set down beside an equal item under another number join its stack: they lie
+// there, so neither the party's stack keeps them nor a thrown one is reported lost.
+TEST_F(SquareTest, UnitsThatJoinAnEqualStackAreSetDown) {
+    struct Case {
+        const char *what;
+        bool thrown;
+        int count;
+    } cases[] = {{"party", false, 3}, {"thrown", true, 1}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (DataStruct &d : Data) d = DataStruct{};
+        memset(Plr.party, 0, sizeof Plr.party);
+        lastnote[0] = 0;
+        const int fish = stored(IT_FOOD, "Fish", 1.0f);
+        const int twin = Esineesta_Uniikki(ObjToItem(fish));
+        ASSERT_NE(twin, fish);
+        place(DT_ITEM, PlayerX, PlayerY, fish, 2);
+        if (c.thrown) {
+            aseta_heitetty_esine(PlayerX, PlayerY, twin);
+        } else {
+            Plr.party[0].type = DT_ITEM;
+            Plr.party[0].id = (uint32_t)twin;
+            Plr.party[0].count = (uint16_t)c.count;
+            exit_mess();
+            EXPECT_EQ(Plr.party[0].type, DT_UNUSED) << "set down, not kept for the next map";
+            exit_mess();
+        }
+        EXPECT_EQ(units(DT_ITEM, PlayerX, PlayerY, -1), 2 + c.count) << "neither lost nor doubled";
+        EXPECT_EQ(lastnote[0], 0) << lastnote;
+    }
+}
+
 TEST_F(SquareTest, DuplicateCreaturesOfTheStackComeOnce) {
     // Template creatures stand in for stored ones: numbers below 1000 name templates.
     ConstantCre[600].kind = 50;

@@ -104,6 +104,33 @@ TEST_F(LocalGenTest, WaterKeepsTheShoreStripOnlyOnDrySquares) {
     EXPECT_GT(trees, 0);
 }
 
+TEST_F(LocalGenTest, ARaisedNeighbourLeavesTheWaterCellsOwnGroundAlone) {
+    // Low flat lake cells with a cliff, hills or mountain to the north: only the north strip may take
+    // the neighbour's land; the rest of the lake stays open water on its own ground.
+    const struct {
+        int c;
+        const char *name;
+    } cases[] = {{93, "cliff"}, {91, "hills"}, {94, "mountain"}};
+    int x = 110;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        put_world(x, 110, CH_DEEP_WATER);
+        put_world(x, 109, c.c);
+        for (auto [nx, ny] : {std::pair{x, 111}, {x - 1, 110}, {x + 1, 110}}) put_world(nx, ny, CH_DEEP_WATER);
+        flat(5);
+        build(x, 110);
+        int dry = 0, raised = 0;
+        for (int y = 8; y < 64; y++)
+            for (int sx = 0; sx < 64; sx++) {
+                dry += !terrain_flag(ch(sx, y), TF_WATER);
+                raised += height(sx, y) > 5;
+            }
+        EXPECT_EQ(dry, 0);
+        EXPECT_EQ(raised, 0);
+        x += 4;
+    }
+}
+
 TEST_F(LocalGenTest, ANeighbourWithoutABuilderGivesAnEmptyStrip) {
     put_world(90, 90, CH_DEEP_WATER);
     put_world(89, 90, 239);   // a village
