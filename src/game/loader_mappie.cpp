@@ -82,6 +82,14 @@ static void keep_changed(DataStruct &d, const ItemStruct &item) {
     if (n != 0) d.id = (uint32_t)n;
 }
 
+// Goods whose owner marks fade: the stacking test leaves out the days they have been kept, so an
+// equal object counting other days gives way to one of their own.
+static void keep_kept_days(DataStruct &d, const ItemStruct &item) {
+    int n = Luo_Esineen_Itempos(item);
+    if (n != 0 && ObjToItem(n).pad168[0] != item.pad168[0]) n = Esineesta_Uniikki(item);
+    if (n != 0) d.id = (uint32_t)n;
+}
+
 // The goods of a village keep while its people tend them; in a village left with one soul or none
 // they spoil like anything else lying about. Its people are counted on its record, as those of a map
 // just entered are not yet in the creature table.
@@ -103,7 +111,7 @@ void areal_food_spoil(int days) {
         DataStruct &d = Data[i];
         if (d.type != DT_ITEM) continue;
         ObjToItem(item, (int)d.id);
-        if (stolendailydecay(item)) keep_changed(d, item);
+        if (stolendailydecay(item)) keep_kept_days(d, item);
     }
 }
 
