@@ -31,7 +31,10 @@ int FOODSPOIL_PlrPack() {
         int r = spoilItem(n, 0, 0, changed, 1);
         if (r == 0) continue;
         // With the object table full the slot keeps the item as it was rather than losing it.
-        const int aged = Luo_Esineen_Itempos(changed);
+        int aged = Luo_Esineen_Itempos(changed);
+        // The stacking test leaves out the days taken goods have been kept: an equal record that
+        // counts other days must not take over this one's.
+        if (aged && ObjToItem(aged).pad168[0] != changed.pad168[0]) aged = Esineesta_Uniikki(changed);
         if (!aged) continue;
         Plr.inv_obj[s] = aged;
         if (r == 2) foul = 1;

@@ -59,6 +59,7 @@ enum {
     OID_SKULL = 416, OID_VASTA = 230, OID_BINDING_ROPE = 327,
     MAT_SHOVEL = 309,              // material class of a shovel
     CHARM_LUCK = 10,               // the charm-kind byte of a luck charm
+    CHARM_CHARGES = 4,             // the type figure holding a luck charm's charges left
     CH_STOVE = 5, CH_PIT = 21, CH_FILLED_PIT = 250, CH_TYING_POST = 42,
     ROLE_FREE = 0, ROLE_LEASHED = 9, DOM_TIED = 16,
     SPECIES_DOG = 618,
@@ -207,8 +208,8 @@ int Apply(int slot) {
     if (Item.magic == CHARM_LUCK) {
         note_with_item("You stroke the ", pos, ".");
         TurnUsed = 1;
-        if (Item.magic2 > 0) {
-            if (own) own->magic2 = (uint8_t)(Item.magic2 - 1);
+        if (Item.fig[CHARM_CHARGES] > 0) {   // the charges its maker gave it
+            if (own) own->fig[CHARM_CHARGES] = (uint8_t)(Item.fig[CHARM_CHARGES] - 1);
             PLRGLOBAL_luckrolls = LUCK_ROLLS;
         } else {
             Note("Some hair falls off from it.");

@@ -172,11 +172,19 @@ static int make_room(int pos) {
     return pos;
 }
 
+static int add_to_pack(int obj, int count, int mode, int pos);
+
 int Lisaa_Inventoryyn(int obj, int count, int mode, int pos) {
     if (overloaded()) {
         to_ground(obj, count);
         return 99;
     }
+    return add_to_pack(obj, count, mode, pos);
+}
+
+int Lisaa_Jaon_Loput(int obj, int count, int mode, int pos) { return add_to_pack(obj, count, mode, pos); }
+
+static int add_to_pack(int obj, int count, int mode, int pos) {
     int target = pos == -1 ? first_empty_slot() : make_room(pos);
     int used = -1;
     if (mode == 1) {

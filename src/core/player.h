@@ -28,6 +28,9 @@ int WriteExiter();                 // 1 written
 // ---- inventory slots ----
 void AddItem(int obj, int count, int mode);
 int  Lisaa_Inventoryyn(int obj, int count, int mode, int pos);   // slot used; 99 on the ground
+// The rest of a stack split in the pack: it adds nothing to the load, so it stays in the pack while
+// any slot is free, however many stacks she carries. Slot used; 99 on the ground.
+int  Lisaa_Jaon_Loput(int obj, int count, int mode, int pos);
 int AddNewItem(int obj, int count);   // 0 when the object table had no room: nothing added
 int  CheckIfSame(int obj);         // first slot holding an equal stored item, or -1
 int  Yhdista_Slottiin(int slot);

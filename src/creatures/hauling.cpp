@@ -112,11 +112,31 @@ static float record_minutes(const DataStruct &d, int count, int &exertion) {
     return itemhaul_timestrain(ObjToItem((int)d.id), count, exertion);
 }
 
+// The first record of the pool can't be split: `count` of it moves to a free record of its own,
+// which answers. -1 when the pool has no free record.
+static int move_off_first(int count) {
+    for (int i = 1; i < DATA_MAX; i++) {
+        if (Data[i].type != DT_UNUSED && Data[i].type != DT_FREED) continue;
+        DTEMP = Data[0];
+        DTEMP.count = (uint16_t)count;
+        Data[0].count = (uint16_t)(Data[0].count - count);
+        return SetDTEMP(i) < 0 ? -1 : i;
+    }
+    return -1;
+}
+
 int dp_setmove(int hauler, int dataIndex, int count) {
     if (dataIndex < 0 || dataIndex >= DATA_MAX) return -1;
+    if (!haulable_type(Data[dataIndex]) || Data[dataIndex].count == 0 || count < 1) return -1;
+    if (count < Data[dataIndex].count) {
+        if (dataIndex > 0) {
+            if (split_datapos(dataIndex, Data[dataIndex].count - count) < 0) return -1;
+        } else {
+            dataIndex = move_off_first(count);
+            if (dataIndex < 0) return -1;
+        }
+    }
     DataStruct &d = Data[dataIndex];
-    if (!haulable_type(d) || d.count == 0 || count < 1) return -1;
-    if (count < d.count && split_datapos(dataIndex, d.count - count) < 0) return -1;
     if (d.type == DT_ITEM) {
         const int owner = owner_soc(dataIndex);
         if (owner) {
@@ -228,18 +248,23 @@ void moveCmd() {
         Note("!Canceled.");
         return;
     }
+    int marked = 0;
+    for (int i = 0; i < INVDATA_MAX; i++) {
+        const InvDataStruct &row = InvData[i];
+        if (!row.pos || row.chosen <= 0 || row.source != INV_FROM_GROUND) continue;
+        const int count = row.chosen < Data[row.index].count ? row.chosen : Data[row.index].count;
+        if (dp_setmove(CRE_PLAYER, row.index, count) >= 0) marked++;
+    }
+    if (marked == 0) {   // nothing could be taken in tow: she goes on as she was
+        Note(MSG("MOVE_NOTHING"));
+        return;
+    }
     Plr.movement_mode = MODE_HAUL;
     if (LURK) {
         LURK = 0;
         Statistics();
     }
     Note(":You start hauling. Use the command again when you are done.");
-    for (int i = 0; i < INVDATA_MAX; i++) {
-        const InvDataStruct &row = InvData[i];
-        if (!row.pos || row.chosen <= 0 || row.source != INV_FROM_GROUND) continue;
-        const int count = row.chosen < Data[row.index].count ? row.chosen : Data[row.index].count;
-        dp_setmove(CRE_PLAYER, row.index, count);
-    }
     ItemMove();
 }
 

@@ -77,8 +77,11 @@ void areal_itemizer() {
 }
 
 // A changed item is stored as a new object; with the object table full the stack keeps the old one.
+// The stacking test leaves out the days taken goods have been kept, so an equal object counting
+// other days gives way to one of their own.
 static void keep_changed(DataStruct &d, const ItemStruct &item) {
-    const int n = Luo_Esineen_Itempos(item);
+    int n = Luo_Esineen_Itempos(item);
+    if (n != 0 && ObjToItem(n).pad168[0] != item.pad168[0]) n = Esineesta_Uniikki(item);
     if (n != 0) d.id = (uint32_t)n;
 }
 

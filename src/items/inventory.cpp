@@ -196,7 +196,8 @@ void Slotista_Uniikki(int slot) {
         Plr.inv_obj[slot] = own;
     }
     int obj = Plr.inv_obj[slot];
-    if (Plr.inv_count[slot] > 1) Lisaa_Inventoryyn(obj, Plr.inv_count[slot] - 1, 0, slot + 1);
+    // The rest of the stack takes the next slot; a split adds nothing, so a full pack keeps it too.
+    if (Plr.inv_count[slot] > 1) Lisaa_Jaon_Loput(obj, Plr.inv_count[slot] - 1, 0, slot + 1);
     const ItemStruct item = ObjToItem(obj);
     int own = Esineesta_Uniikki(item);
     if (own != 0) {

@@ -244,7 +244,7 @@ int Wear(int slot) {
         Plr.inv_count[slot] = count;   // no room for its own record: the stack stays as it was
         return 0;
     }
-    if (count >= 2) Lisaa_Inventoryyn(obj, count - 1, 1, -1);
+    if (count >= 2) Lisaa_Jaon_Loput(obj, count - 1, 1, -1);   // the rest of the stack stays carried
     laske_Load(CRE_PLAYER);
     return rec >= 0 ? 1 : 0;
 }

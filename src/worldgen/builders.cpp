@@ -236,7 +236,10 @@ ZoomPos TeeKota(int x, int y, char size) {
         else add_record(p.x + 2, p.y + 2, DT_FIRE, 0, 255, 0);
     }
     if (s >= 3) {
-        AsutaTalo(p.x + 1, p.y + 1);
+        // The household stands two squares on from where it settles: in the smallest kota that is its
+        // south-east corner wall, so they settle a step back, inside by the doorway.
+        const int back = s == 3 ? 1 : 0;
+        AsutaTalo(p.x + 1 - back, p.y + 1 - back);
         Talojen_Maara++;
     }
     return p;

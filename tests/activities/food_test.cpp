@@ -5,6 +5,7 @@
 #include "items/containers.h"
 #include "activities/cooking.h"
 #include "activities/food.h"
+#include "game/loader.h"
 #include "core/datafunc.h"
 #include "core/creatures.h"
 #include "creatures/predicates.h"
@@ -275,18 +276,42 @@ TEST_F(FoodTest, SpoilingKeepsSlotsAndTellsOnce) {
 
 TEST_F(FoodTest, OwnerMarksFadeOnTheTenthDay) {
     ItemStruct axe = thing(IT_TOOL, "Axe", 0, 3.0f);
-    axe.ownerflags = OWN_TAKEN;
-    axe.ownersoc = 77;
-    axe.ownerword1 = 12;
-    give(0, axe);
-    for (int day = 1; day <= 9; day++) FOODSPOIL_PlrPack();
-    EXPECT_EQ(ObjToItem(Plr.inv_obj[0]).ownersoc, 77u);
-    EXPECT_EQ(ObjToItem(Plr.inv_obj[0]).ownerflags, OWN_TAKEN);
-    FOODSPOIL_PlrPack();
-    ItemStruct after = ObjToItem(Plr.inv_obj[0]);
-    EXPECT_EQ(after.ownersoc, 0u);
-    EXPECT_EQ(after.ownerflags, 0);
-    EXPECT_EQ(after.ownerword1, 0);
+    ItemStruct bread = thing(IT_FOOD, "Rye bread", 0, 1.0f);   // food that ages day by day too
+    bread.spoil = 100;
+    // In the pack each day's upkeep, on the ground the map's day of fading.
+    const struct {
+        const ItemStruct *taken;
+        bool ground;
+    } cases[] = {{&axe, false}, {&axe, true}, {&bread, false}, {&bread, true}};
+    for (const auto &c : cases) {
+        const bool ground = c.ground;
+        ItemStruct goods = *c.taken;
+        goods.ownerflags = OWN_TAKEN;
+        goods.ownersoc = 77;
+        goods.ownerword1 = 12;
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        memset(Data, 0, sizeof Data);
+        const int n = give(0, goods);
+        if (ground) {
+            Plr.inv_obj[0] = Plr.inv_count[0] = 0;
+            Data[5].type = DT_ITEM;
+            Data[5].x = (uint16_t)PlayerX;
+            Data[5].y = (uint16_t)PlayerY;
+            Data[5].id = (uint32_t)n;
+            Data[5].count = 1;
+        }
+        auto day = [ground] { ground ? areal_food_spoil(1) : (void)FOODSPOIL_PlrPack(); };
+        auto now = [ground] { return ObjToItem(ground ? (int)Data[5].id : Plr.inv_obj[0]); };
+        for (int d = 1; d <= 9; d++) day();
+        EXPECT_EQ(now().ownersoc, 77u) << goods.name << (ground ? " on the ground" : " in the pack");
+        EXPECT_EQ(now().ownerflags, OWN_TAKEN) << goods.name << (ground ? " on the ground" : " in the pack");
+        day();
+        const ItemStruct after = now();
+        EXPECT_EQ(after.ownersoc, 0u) << goods.name << (ground ? " on the ground" : " in the pack");
+        EXPECT_EQ(after.ownerflags, 0) << goods.name << (ground ? " on the ground" : " in the pack");
+        EXPECT_EQ(after.ownerword1, 0) << goods.name << (ground ? " on the ground" : " in the pack");
+    }
     ItemStruct plain = thing(IT_TOOL, "Knife", 0, 1.0f);
     EXPECT_EQ(stolendailydecay(plain), 0);
 }

@@ -36,29 +36,48 @@ protected:
 };
 
 TEST_F(Hauling, PartOfAStackIsHauledTheRestStaysAndEqualStacksMergeWhenSheLetsGo) {
-    const int x = PlayerX, y = PlayerY;
-    lay(stone(), 10, x, y);
+    // The first record of the pool can't be split: the part hauled moves to a record of its own.
+    for (int at : {-1, 0}) {
+        memset(Data, 0, sizeof Data);
+        Plr.movement_mode = 1;
+        const int x = PlayerX, y = PlayerY;
+        lay(stone(), 10, x, y, at);
+        keys({SDLK_a, SDLK_3, SDLK_SPACE});
+        moveCmd();
+        EXPECT_EQ(Plr.movement_mode, 9) << at;
+        EXPECT_EQ(hauled_records(), 1) << at;
+        EXPECT_TRUE(noted("You start hauling.")) << notes();
+
+        PlayerX = x + 1;
+        EXPECT_EQ(ItemMove(), 1) << at;
+        EXPECT_EQ(ground(x, y), "Stone x7; ") << at;
+        EXPECT_EQ(ground(x + 1, y), "Stone x3; ") << at;
+        EXPECT_TRUE(items_being_moved()) << at;
+
+        // Back on the first square she lets go: one stack of ten again.
+        PlayerX = x;
+        ItemMove();
+        moveCmd();
+        EXPECT_EQ(ground(x, y), "Stone x10; ") << at;
+        EXPECT_EQ(ground(x + 1, y), "") << at;
+        EXPECT_EQ(hauled_records(), 0) << at;
+        EXPECT_EQ(Plr.movement_mode, 1) << at;
+        EXPECT_TRUE(noted("You stop hauling items.")) << notes();
+    }
+}
+
+TEST_F(Hauling, NothingTakenInTowStartsNoHauling) {
+    // Part of the first record with no free record left in the pool to take it.
+    Plr.movement_mode = 1;
+    lay(stone(), 10, PlayerX, PlayerY, 0);
+    lay(stone(1.0f), 1, 3, 3, 1);
+    for (int i = 2; i < DATA_MAX; i++) Data[i] = Data[1];
     keys({SDLK_a, SDLK_3, SDLK_SPACE});
     moveCmd();
-    EXPECT_EQ(Plr.movement_mode, 9);
-    EXPECT_EQ(hauled_records(), 1);
-    EXPECT_TRUE(noted("You start hauling.")) << notes();
-
-    PlayerX = x + 1;
-    EXPECT_EQ(ItemMove(), 1);
-    EXPECT_EQ(ground(x, y), "Stone x7; ");
-    EXPECT_EQ(ground(x + 1, y), "Stone x3; ");
-    EXPECT_TRUE(items_being_moved());
-
-    // Back on the first square she lets go: one stack of ten again.
-    PlayerX = x;
-    ItemMove();
-    moveCmd();
-    EXPECT_EQ(ground(x, y), "Stone x10; ");
-    EXPECT_EQ(ground(x + 1, y), "");
     EXPECT_EQ(hauled_records(), 0);
     EXPECT_EQ(Plr.movement_mode, 1);
-    EXPECT_TRUE(noted("You stop hauling items.")) << notes();
+    EXPECT_FALSE(noted("You start hauling.")) << notes();
+    EXPECT_EQ(Data[0].count, 10);
 }
 
 TEST_F(Hauling, SeveralRowsAreAllHauledAndACarcassKeepsItsSquareWhenLetGo) {

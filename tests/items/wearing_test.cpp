@@ -7,6 +7,8 @@
 #include "creatures/physical.h"
 #include "creatures/wounds.h"
 #include "activities/itemcmd.h"
+#include "items/inventory.h"
+#include "items/itemwear.h"
 #include "items/wearing.h"
 
 namespace oxatest {
@@ -146,6 +148,38 @@ TEST_F(Wearing, SimilarPiecesExcludeEachOther) {
     EXPECT_EQ(alreadyworn(2, Plr.inv_obj[4], 0), 1);
     EXPECT_EQ(alreadyworn(2, Plr.inv_obj[2], 0), 0);
     EXPECT_EQ(alreadyworn(600, Plr.inv_obj[2], 0), 1);
+}
+
+// With 91 stacks or more carried the pack counts as full for anything new, but the rest of a stack
+// split in it adds nothing: it stays carried while a slot is free.
+TEST_F(Wearing, TheRestOfASplitStackStaysInAFullPack) {
+    const struct {
+        const char *what;
+        ItemStruct item;
+        int (*act)();
+        int left;   // units of the stack still carried
+    } cases[] = {
+        {"wielding one arrow", thing(IT_WEAPON, "arrow", 0, 0.1f), [] { return Wield(0, 0, 1); }, 5},
+        {"wearing one mitten", armour("wool mitten", 0.2f), [] { return Wear(0); }, 5},
+        {"eating of one loaf", thing(IT_FOOD, "rye loaf", 0, 1.0f), [] { return (int)(Kuluta_PlrItem(0, 0.5f) * 2); }, 5},
+        {"a unit made its own", thing(IT_TOOL, "flint", 0, 0.5f), [] { Slotista_Uniikki(0); return 1; }, 5},
+    };
+    for (const auto &c : cases) {
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        const ItemStruct stone = thing(IT_TOOL, "stone", 0, 0.01f);
+        for (int s = 1; s <= 95; s++) give(s, stone);
+        give(0, c.item, 5);
+        lastnote[0] = 0;
+        EXPECT_EQ(c.act(), 1) << c.what;
+        int carried = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] && strcmp(ObjToItem(Plr.inv_obj[s]).name, c.item.name) == 0) carried += Plr.inv_count[s];
+        EXPECT_EQ(carried, c.left) << c.what;
+        for (int i = 0; i < DATA_MAX; i++) EXPECT_NE(Data[i].type, DT_ITEM) << c.what << ": laid on the ground";
+        EXPECT_EQ(strstr(lastnote, "carry too much"), nullptr) << c.what;
+    }
 }
 
 TEST_F(Wearing, WearingFromAStackAndTakingOffMerges) {

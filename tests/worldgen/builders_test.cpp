@@ -179,6 +179,24 @@ TEST_F(SettlementBuilders, PensHoldTheCulturesAnimals) {
         }
 }
 
+TEST_F(SettlementBuilders, AKotasHouseholdStandsInsideIt) {
+    const struct {
+        int size, culture;
+    } cases[] = {{2, 0}, {2, 7}, {2, 11}, {3, 0}, {3, 7}};
+    for (const auto &c : cases)
+        for (int seed = 1; seed <= 10; seed++) {
+            randomize(seed);
+            plain(10);
+            Kyla_Kulttuuri = c.culture;
+            TeeKota(30, 30, (char)c.size);
+            for (const DataStruct &d : Zoom.data)
+                if (d.type == DT_CREATURE) {
+                    const int under = ch(d.x, d.y);
+                    EXPECT_TRUE(under == 40 || under == 41) << "size " << c.size << " seed " << seed << ": on " << under;
+                }
+        }
+}
+
 TEST_F(SettlementBuilders, FramesDoorsAndPalisadeGates) {
     for (int seed = 1; seed <= 30; seed++) {
         randomize(seed);
