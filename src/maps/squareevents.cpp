@@ -23,6 +23,8 @@
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/squareitems.h"
+#include "maps/trapdata.h"
+#include "core/commandcodes.h"
 #include "maps/water.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
@@ -262,9 +264,11 @@ static void ritual_checks(int i, const ItemStruct &it, int x, int y) {
     if ((it.id == 500 || it.id == 490) && taikakeino_tuttu(40, 0) && !player_wears_anything()) {
         for (int t = 0; t < DATA_MAX; t++) {
             DataStruct &trap = Data[t];
-            if (trap.type != DT_TRAP || trap.x != x || trap.y != y || ObjToItem((int)trap.id).id != 395) continue;
+            // A built trap's record holds its construction code as its id.
+            if (trap.type != DT_TRAP || trap.x != x || trap.y != y || trap_portable(trap) || trap.id != ACTION_BEAR_DEADFALL)
+                continue;
             Tarkista_Suoritus(11);
-            trap.flags = (uint8_t)(trap.flags + 4);
+            trap.flags |= TRAPF_FAVOURED;
             break;
         }
     }

@@ -6,10 +6,13 @@
 #include <string>
 
 #include "common/pool_put.h"
+#include "core/commandcodes.h"
+#include "core/magicknow.h"
 #include "core/obj_func.h"
 #include "core/turn_fixture.h"
 #include "maps/marker.h"
 #include "maps/mapunit.h"
+#include "maps/trapdata.h"
 
 namespace {
 
@@ -349,6 +352,37 @@ TEST_F(SquareTest, TreeMarksGoWithTheTree) {
     put(235, 235, CH_GROUND);
     EXPECT_EQ(is_TreeData_sapling(235, 235), 0);
     EXPECT_NE(Data[n].type, DT_TREE) << "the mark went with the tree";
+}
+
+// Meat laid naked in a built bear trap makes it the bear's alone, once and for good.
+TEST_F(SquareTest, NakedMeatBaitFavoursABuiltBearTrap) {
+    opi_taikakeino(40, 0);
+    static const struct {
+        const char *what;
+        int trap, flags, bait, favoured;
+    } cases[] = {
+        {"meat in a bear trap", ACTION_BEAR_DEADFALL, 0, 500, 1},
+        {"fish in a bear trap", ACTION_BEAR_DEADFALL, 0, 490, 1},
+        {"a second bait keeps the favour", ACTION_BEAR_DEADFALL, TRAPF_FAVOURED, 500, 1},
+        {"meat in another deadfall", ACTION_BIG_DEADFALL, 0, 500, 0},
+        {"bread in a bear trap", ACTION_BEAR_DEADFALL, 0, 700, 0},
+    };
+    int x = 220;
+    for (const auto &c : cases) {
+        put(++x, 232, CH_GROUND);
+        const int trap = place(DT_TRAP, x, 232, c.trap, 1);
+        Data[trap].flags = (uint8_t)c.flags;
+        ItemStruct it;
+        ClrItemstruct(it);
+        it.type = IT_FOOD;
+        it.id = (uint32_t)c.bait;
+        SET_ITEM_TEXT(it.name, "Bait");
+        it.weight = 1.0f;
+        place(DT_ITEM, x, 232, Luo_Esineen_Itempos(it), 1);
+        esineet_paikkatarkistus(x, 232);
+        EXPECT_EQ(Data[trap].flags & TRAPF_FAVOURED, c.favoured ? TRAPF_FAVOURED : 0) << c.what;
+        EXPECT_EQ(Data[trap].flags & ~TRAPF_FAVOURED, c.flags & ~TRAPF_FAVOURED) << c.what;
+    }
 }
 
 }  // namespace
