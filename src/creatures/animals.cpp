@@ -900,8 +900,10 @@ static void spirit_vanish(int n, int hx, int hy) {
         Kulje_Paikkaan(n, hx, hy);
         if (!pos_xy(n, x, y)) return;
     }
-    if (See(x, y) && cre_spare(c, SPARE_APPEARED) <= 150) return;
-    if (c.speciescode == 700 && cre_spare(c, SPARE_SPIRITSTATE) == 2) {
+    const bool seen = See(x, y) != 0;
+    if (seen && cre_spare(c, SPARE_APPEARED) <= 150) return;
+    // the maid leaves her gift only where nobody sees her go; one still seen after long just goes
+    if (!seen && c.speciescode == 700 && cre_spare(c, SPARE_SPIRITSTATE) == 2) {
         for (int dy = -2; dy <= 2; dy++)
             for (int dx = -2; dx <= 2; dx++)
                 if (crestep_free_square(x + dx, y + dy)) {

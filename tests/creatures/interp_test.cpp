@@ -6,6 +6,7 @@
 #include "creatures/cremove.h"
 #include "items/items.h"
 #include "creatures/bodyrec.h"
+#include "maps/sight.h"
 #include "maps/zoomstore.h"
 #include "life_fixture.h"
 #include "core/spend.h"
@@ -154,21 +155,35 @@ TEST_F(Interp, AHunterSetsOutWithTwoWeaponsWhetherOrNotHeWieldsOne) {
     }
 }
 
+// Out of sight the maid leaves her shirt as she goes; one still seen after long only goes.
 TEST_F(Interp, TheForestMaidLeavesHerShirtOnceOutOfSight) {
-    const int dp = animal(3, 232 + 120, 232, 700, 40.0f);
-    Cre[3].kind = CK_SPIRIT;
-    cre_spare(Cre[3], SPARE_APPEARED) = 120;
-    cre_spare(Cre[3], SPARE_SPIRITSTATE) = 2;
-    plr_set<uint8_t>(5625, 0);
-    Ela_Haltija(dp);
-    int gift = -1;
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_ITEM && std::abs(Data[i].x - 352) <= 2 && std::abs(Data[i].y - 232) <= 2) gift = i;
-    ASSERT_GE(gift, 0);
-    const ItemStruct shirt = ObjToItem((int)Data[gift].id);
-    EXPECT_EQ(shirt.magic, 2);
-    EXPECT_EQ(std::string(shirt.name).rfind("embroidered", 0), 0u) << shirt.name;
-    EXPECT_EQ(plr_get<uint8_t>(5625) & 64, 64) << "her gift is given";
+    const struct {
+        int away;
+        bool gift;
+    } cases[] = {{120, true}, {4, false}};
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.away);
+        for (int i = 0; i < DATA_MAX; i++) Data[i].type = DT_UNUSED;
+        const int sx = PlayerX + k.away, sy = PlayerY;
+        const int dp = animal(3, sx, sy, 700, 40.0f);
+        Cre[3].kind = CK_SPIRIT;
+        cre_spare(Cre[3], SPARE_APPEARED) = 160;
+        cre_spare(Cre[3], SPARE_SPIRITSTATE) = 2;
+        plr_set<uint8_t>(5625, 0);
+        PlayerView();
+        ASSERT_EQ(See(sx, sy) != 0, !k.gift);
+        Ela_Haltija(dp);
+        EXPECT_LT(crestep_pos(3), 0) << "she is gone";
+        int gift = -1;
+        for (int i = 0; i < DATA_MAX; i++)
+            if (Data[i].type == DT_ITEM && std::abs(Data[i].x - sx) <= 2 && std::abs(Data[i].y - sy) <= 2) gift = i;
+        EXPECT_EQ(gift >= 0, k.gift);
+        EXPECT_EQ(plr_get<uint8_t>(5625) & 64, k.gift ? 64 : 0) << "her gift is given";
+        if (!k.gift) continue;
+        const ItemStruct shirt = ObjToItem((int)Data[gift].id);
+        EXPECT_EQ(shirt.magic, 2);
+        EXPECT_EQ(std::string(shirt.name).rfind("embroidered", 0), 0u) << shirt.name;
+    }
 }
 
 TEST_F(Interp, GoingHomeFarAwayMovesTheCreatureIntoItsStoredHomeMap) {
