@@ -37,6 +37,8 @@ static const char *const ARMOUR_INFO_TOPIC = "ARMOUR MATERIALS";
 // text fades; the ramp indices that mean blood or a protection rating get their colours here.
 static uint32_t body_colour(int index) {
     if (index >= 55 && index <= 63) return RGB_to_color(120 + (index - 55) * 14, 8 + (index - 55) * 2, 10 + (index - 55) * 2);
+    // The darkest bruise shades sit where the palette keeps its text colours: they go on past 152.
+    if (index >= 65 && index <= 71) return RGB_to_color(44 + (index - 65) * 4, 32 + (index - 65) * 3, 64 + (index - 65) * 4);
     switch (index) {
     case 40: return RGB_to_color(90, 10, 12);      // a speck of blood
     case 45: return RGB_to_color(150, 24, 16);     // rating 1: hardly any protection

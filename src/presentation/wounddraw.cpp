@@ -29,8 +29,8 @@ void rate_bar(int x, int y, int n) {
     }
 }
 
-void wound_mark(int part, int side, int kind, int injury, int seed) {
-    draw_wound(part, side, kind, injury, seed);
+void wound_mark(int part, int side, int kind, int level, int seed) {
+    draw_wound(part, side, kind, level, seed);
 }
 
 static void bar(int x, int y, int value, int maximum, uint32_t colour) {
@@ -65,7 +65,7 @@ static int wounds_list(const int *slots, int count) {
             const int allowed = Hoitobittien_lkm((uint32_t)Haavan_Hoitotapa(w.kind, w.level, w.part) & 0xffffu);
             const uint32_t applied = plr_get<uint32_t>(PB_TREATBITS + 4 * slots[i]);
             if (allowed && applied) bar(425, y, Hoitobittien_lkm(applied), allowed, rgb(87, 255, 87));
-            if (w.kind < ILL_FIRST) wound_mark(w.part, w.side, w.kind, w.injury, slots[i]);
+            if (w.kind < ILL_FIRST) wound_mark(w.part, w.side, w.kind, w.level, slots[i]);
         }
         showtext(40, 560, "ESC.Exit", rgb(171, 171, 171), 0);
         Flip();

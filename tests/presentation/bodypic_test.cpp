@@ -108,6 +108,20 @@ TEST_F(BodyPicture, KindsAndPartsThatDrawNothing) {
     EXPECT_NE(grab(), clean);
 }
 
+// A small bruise is drawn in bruise shades only, never in the palette's text colours.
+TEST_F(BodyPicture, SmallBruiseHasNoTextColours) {
+    const std::vector<uint32_t> clean = grab();
+    for (int seed = 1; seed <= 20; seed++) draw_wound(9, 0, 1, 1, seed);
+    const std::vector<uint32_t> marked = grab();
+    int painted = 0;
+    for (size_t i = 0; i < clean.size(); i++) {
+        if (marked[i] == clean[i]) continue;
+        painted++;
+        for (int text = 65; text <= 71; text++) ASSERT_NE(marked[i], pixelvalue(text)) << "text colour " << text;
+    }
+    EXPECT_GT(painted, 0);
+}
+
 TEST_F(BodyPicture, ArmsOnlyItemLeavesEveryOtherPartDarkRed) {
     ItemStruct saved = Item;
     memset(&Item, 0, sizeof Item);

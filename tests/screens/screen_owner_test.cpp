@@ -4,6 +4,7 @@
 #include "core/loader_fixture.h"
 
 #include "common/window_frames.h"
+#include "creatures/bodyrec.h"
 #include "maps/mapdraw.h"
 #include "presentation/panels.h"
 #include "presentation/tiles.h"
@@ -88,6 +89,34 @@ TEST_F(AinoOpensScreens, NoFrameOfAnOpenScreenHoldsTheMapAndTheGameIsWholeAfterE
         EXPECT_EQ(FLIPMODE, 1) << s.name;
         EXPECT_EQ(ui_screen_owned(), 0) << s.name;
     }
+}
+
+// A wound's mark on the body picture is sized by its level: a level-1 bruise looks the same whatever
+// its injury points.
+TEST_F(AinoOpensScreens, AWoundIsMarkedByItsLevel) {
+    std::vector<Frame> open;
+    for (int injury : {12, 60}) {
+        for (int slot = 0; slot < WOUND_SLOTS; slot++) wound_put(-1, slot, WoundSlot{});
+        WoundSlot w{};
+        w.kind = WK_BLUNT, w.level = 1, w.part = BP_THORAX, w.injury = (uint8_t)injury;
+        wound_put(-1, 0, w);
+        command({SDLK_PERIOD});
+        const Frame game = shown();
+        const std::vector<Frame> frames = frames_during([&] {
+            KeyFeeder f;
+            f.key(SDLK_F7).idle().key(SDLK_ESCAPE);
+            int r;
+            f.typed([&] { return turn_pass(&r); });
+        });
+        const size_t had = open.size();
+        for (const Frame &fr : frames)   // the screen's last frame of the run
+            if (same_share(fr, game, ABOVE_MAP) <= 0.5) {
+                if (open.size() > had) open.pop_back();
+                open.push_back(fr);
+            }
+        ASSERT_EQ(open.size(), had + 1) << injury;
+    }
+    EXPECT_EQ(same_share(open.front(), open.back(), SDL_Rect{570, 90, 200, 310}), 1.0);
 }
 
 }  // namespace
