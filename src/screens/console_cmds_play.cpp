@@ -83,7 +83,7 @@ static void put_named(const char *name, uint8_t ownflags, int village_owned, uin
     }
     ItemStruct it{};
     ObjToItem(it, def);
-    it.owner = (uint8_t)(it.owner | ownflags);
+    it.ownerflags = (uint8_t)(it.ownerflags | ownflags);
     if (owner_soc) it.ownersoc = owner_soc;
     const int n = Luo_Esineen_Itempos(it);
     if (n <= 0) return;
@@ -259,6 +259,11 @@ static void cmd_npcdmg() {
     if (n < 0) return;
     const int part = RandomBodypart(2, n);
     HAAVOITA(n, 2, 18, part, Side, -1001);
+    for (int k = 0; k < 20; k++)
+        if (Cre[n].woundkind[k]) {
+            if (Cre[n].woundlevel[k] < 255) Cre[n].woundlevel[k]++;
+            break;
+        }
 }
 
 static void cmd_bhunt() { magic_flag_today(MAGIC_HUNT_FLAG); }
@@ -422,7 +427,10 @@ int console_player_command(int number) {
     case 6: wizard_skillboost(); break;
     case 11: magic_forget_all(); break;
     case 12: magic_knowledge_fill(255); break;
-    case 16: NEWHEADINGBRANCH = !NEWHEADINGBRANCH; break;
+    case 16:
+        NEWHEADINGBRANCH = !NEWHEADINGBRANCH;
+        guiInit(RESOLUTION_X, RESOLUTION_Y);   // the note box takes the new layout's place and size
+        break;
     case 17:
         USE_MAINTEXTURE = !USE_MAINTEXTURE;
         console_say("tex %d", USE_MAINTEXTURE);

@@ -250,23 +250,35 @@ TEST_F(ConsoleCreatures, VillageReportLendsTheAxeAndKeepsTheCredit) {
     EXPECT_FLOAT_EQ(readVil((uint32_t)soc).credit, 0.0f);
 }
 
-// "borrow" lays a knife lent by the village she stands in: the lent flag set and the village its owner.
+// "borrow" lays a knife lent by the village she stands in: the lent flag set and the village its owner;
+// "nosale" a branch not for sale. The marks go to the ownership flags, the owner byte keeps its own.
 TEST_F(ConsoleCreatures, BorrowLaysAKnifeLentByTheVillageHere) {
     const int soc = walk_into_her_village();
     ASSERT_NE(soc, 0);
     ASSERT_EQ(Mapinfo_socID(IsoX(), IsoY()), (unsigned)soc);
-    console("\nborrow\n");
-    bool lent = false;
-    for (const DataStruct &d : Data) {
-        if (d.type != DT_ITEM || d.x != PlayerX || d.y != PlayerY) continue;
-        ItemStruct it{};
-        ObjToItem(it, (int)d.id);
-        if (std::string(it.name, strnlen(it.name, sizeof it.name)) != "Knife") continue;
-        EXPECT_TRUE(it.owner & 16) << "lent";
-        EXPECT_EQ(it.ownersoc, (uint32_t)soc) << "the village here owns it";
-        lent = true;
+    static const struct {
+        const char *command, *name;
+        int flag;
+        bool village_owns;
+    } cases[] = {{"\nborrow\n", "Knife", 16, true}, {"\nnosale\n", "Branch", 8, false}};
+    for (const auto &c : cases) {
+        console(c.command);
+        const int def = object(c.name, 1);
+        ASSERT_GT(def, 0) << c.name;
+        const ItemStruct table = ObjToItem(def);
+        bool laid = false;
+        for (const DataStruct &d : Data) {
+            if (d.type != DT_ITEM || d.x != PlayerX || d.y != PlayerY) continue;
+            ItemStruct it{};
+            ObjToItem(it, (int)d.id);
+            if (std::string(it.name, strnlen(it.name, sizeof it.name)) != c.name) continue;
+            EXPECT_TRUE(it.ownerflags & c.flag) << c.name;
+            EXPECT_EQ(it.owner, table.owner) << c.name << ": the owner byte keeps its own";
+            if (c.village_owns) EXPECT_EQ(it.ownersoc, (uint32_t)soc) << "the village here owns it";
+            laid = true;
+        }
+        EXPECT_TRUE(laid) << "a " << c.name << " lies on her square";
     }
-    EXPECT_TRUE(lent) << "a knife lies on her square";
 }
 
 // "rod" counts the rods lying about and those the creatures of the map carry in their packs.

@@ -22,6 +22,7 @@
 #include "core/creatures.h"
 #include "maps/area.h"
 #include "presentation/input_feeder.h"
+#include "presentation/show.h"
 #include "core/tehtavat.h"
 #include "screens/console.h"
 #include "worldgen/localgen.h"
@@ -267,6 +268,21 @@ TEST_F(ConsoleGame, TypedLinesReportAndForceQuests) {
     EXPECT_EQ(plr_tiredness(), 3000) << "both sleepy commands, the later last";
     line("tired");
     EXPECT_EQ(plr_tiredness(), 1400);
+}
+
+// "newhd" switches the heading layout and lays the note box out anew for it, and back again.
+TEST_F(ConsoleGame, NewHeadingLayoutMovesTheNoteBox) {
+    const int was = NEWHEADINGBRANCH;
+    guiInit(RESOLUTION_X, RESOLUTION_Y);
+    const GuiBlock before = noteboxGui;
+    line("newhd");
+    EXPECT_NE(NEWHEADINGBRANCH, was);
+    EXPECT_NE(noteboxGui.y, before.y);
+    EXPECT_NE(noteboxGui.height, before.height);
+    line("newhd");
+    EXPECT_EQ(NEWHEADINGBRANCH, was);
+    EXPECT_EQ(noteboxGui.y, before.y);
+    EXPECT_EQ(noteboxGui.height, before.height);
 }
 
 TEST_F(ConsoleGame, WeatherQuestionsChangeOnlyWhatIsAnswered) {
