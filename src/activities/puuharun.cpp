@@ -314,7 +314,8 @@ static int go_home(int n) {
     const int hx = c.PuuhaX[0], hy = c.PuuhaY[0];
     if (koordinaattien_vali(Data[p].x, Data[p].y, PlayerX, PlayerY) > 64 && !bigloc_on_zoomarea(hx, hy)) {
         c.memberbits &= (uint8_t)~32;
-        if (cr_teleport(n, hx, hy)) Poista_SotuOlento(c.socialid);
+        if (!cr_teleport(n, hx, hy)) return -1;   // no home map takes it: the timer runs on
+        Poista_SotuOlento(c.socialid);
         return 1;
     }
     if (wx == hx && wy == hy) {
@@ -324,6 +325,9 @@ static int go_home(int n) {
     }
     const int tx = Data[p].x + (hx > wx ? 25 : hx < wx ? -25 : 0), ty = Data[p].y + (hy > wy ? 25 : hy < wy ? -25 : 0);
     Kulje_Paikkaan(n, tx < AREA_MIN ? AREA_MIN : tx > AREA_MAX ? AREA_MAX : tx, ty < AREA_MIN ? AREA_MIN : ty > AREA_MAX ? AREA_MAX : ty);
+    char line[64];
+    snprintf(line, sizeof line, "headhome -> %d,%d (cr %d)", tx, ty, n);
+    dbg(line);
     return -1;
 }
 

@@ -85,13 +85,23 @@ int watercraft_datapos(int x, int y) {
     return -1;
 }
 
+// A paddle by its one-hand mark or by its name: the catalogue's paddle carries no mark of its own.
+static bool is_paddle(const ItemStruct &it) {
+    if (one_hand_penalty(it) == 1) return true;
+    char name[41];
+    item_name(it, name);
+    for (char *p = name; *p; p++)
+        if (*p >= 'A' && *p <= 'Z') *p = (char)(*p - 'A' + 'a');
+    return strstr(name, "paddle") != nullptr;
+}
+
 int SestaStatus() {
     int pole = 0;
     for (int s = 0; s < PLR_SLOTS; s++) {
         if (Plr.inv_obj[s] == 0) continue;
         const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
         if (!(it.status & (ISTAT_PRIMARY | ISTAT_SECOND)) || it.type != IT_TOOL || it.subtype != ST_BOAT) continue;
-        if (one_hand_penalty(it) == 1) return 2;
+        if (is_paddle(it)) return 2;
         pole = 1;
     }
     return pole;

@@ -96,6 +96,7 @@ void Time() {
     if (Plr.hour != last_hour) {
         last_hour = Plr.hour;
         clock_hooks.hour_upkeep();
+        shade_and_horizon();   // the new hour's light, with its own sun
     }
 }
 

@@ -44,7 +44,8 @@ void GetShadeTagRGB(int stage, int *r, int *g, int *b) {
 static int clamp255(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
 
 void FadeToShade(int *r, int *g, int *b, int num, int den, int tr, int tg, int tb) {
-    const float f = den != 0 ? (float)num / (float)den : 0.0f;   // a zero denominator does not fade
+    float f = den != 0 ? (float)num / (float)den : 0.0f;   // a zero denominator does not fade
+    if (f > 1.0f) f = 1.0f;   // a fade stops at its target
     int *c[3] = {r, g, b};
     const int t[3] = {tr, tg, tb};
     for (int k = 0; k < 3; k++) {

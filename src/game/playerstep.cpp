@@ -383,7 +383,7 @@ int MovePlayer(int step) {
     int r = MoveTo(1000, PlayerX, PlayerY, tx, ty, step);
     map_debuglog("movement", "movement result: %d", r);
     map_debuglog("movement", "TOXY char: %d", get_mapchar(tx, ty));
-    const int mode = Plr.movement_mode;
+    int mode = Plr.movement_mode;
     if (avovesi(tx, ty)) {
         const int w = WaterwayCheck(tx, ty);
         if (step == 0) SWIMTURNS = 0;
@@ -402,6 +402,7 @@ int MovePlayer(int step) {
         }
     }
 
+    mode = Plr.movement_mode;   // the water check may have set her wading or rowing
     map_debuglog("movement", "movement result 2: %d", r);
     DebugNotef("ACTUAL_MOBILITY: %d", mobility);
 

@@ -302,9 +302,11 @@ int ValitseLokaatio(int mode, const char *text) {
         if (!choose) continue;
         const int x = PlayerX + cx, y = PlayerY + cy;
         if (!See(x, y) && !(mode & PICK_UNSEEN) && !(cx == 0 && cy == 0)) {
+            const int tupla = NOTE_TUPLAOK;   // this one note is told however often it repeats
             NOTE_TUPLAOK = 1;
             DISABLE_MORECHECK = 1;
             Note("!Please pick a direction where you can see!");
+            NOTE_TUPLAOK = tupla;
             continue;
         }
         picker_end();

@@ -3,6 +3,8 @@
 // its "EQUIP.DAT" line, unique ids and day arithmetic.
 #include "turn_fixture.h"
 #include "game/clockupkeep.h"
+#include "core/shading.h"
+#include "core/weatherengine.h"
 #include "base/ui.h"
 #include "creatures/people.h"
 #include "society/chat_topics.h"
@@ -65,6 +67,23 @@ TEST_F(ClockTest, MinutesCarryIntoHoursDaysMonthsAndYears) {
         EXPECT_EQ(Plr.year, c.want_year) << c.hour << ":" << c.minute << " " << c.day << "." << c.month;
         EXPECT_EQ(last_hour, c.want_hour) << "the hour's upkeep ran for the new hour";
     }
+}
+
+// A clock step past the hour leaves the map tinted as the new hour and minute shade it.
+TEST_F(ClockTest, TheTintFollowsTheHourTheClockTurnedTo) {
+    GlobWeather.sun_alt = 3;
+    GlobWeather.sun_alt_next = -3;   // day turning to dusk
+    Plr.hour = 10;
+    Plr.minute = 70;
+    Time();
+    ASSERT_EQ(Plr.hour, 11);
+    int r, g, b, wr, wg, wb;
+    GetMapShade(&r, &g, &b);
+    DoRealMapShade();
+    GetMapShade(&wr, &wg, &wb);
+    EXPECT_EQ(r, wr);
+    EXPECT_EQ(g, wg);
+    EXPECT_EQ(b, wb);
 }
 
 TEST_F(ClockTest, TimedSkillBonusesEndOnTheHour) {

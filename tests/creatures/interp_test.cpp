@@ -201,6 +201,7 @@ TEST_F(Interp, GoingHomeFarAwayMovesTheCreatureIntoItsStoredHomeMap) {
         ASSERT_GE(Lisaa_Puuha(1, 65, 100), 0);
         Tee_Puuha(dp);
         EXPECT_EQ(crestep_pos(1) >= 0, !stored);
+        if (!stored) EXPECT_EQ(Cre[1].PuuhaAika[0], 99) << "a move that failed counts the timer down";
         if (stored) {
             ASSERT_EQ(load_zoommap(1600, 1000), 1);
             int found = 0;

@@ -54,6 +54,11 @@ TEST_F(Shade, TheMinuteFadesTowardTheNextHour) {
     r = 10, g = 10, b = 10;
     FadeToShade(&r, &g, &b, 5, 0, 200, 200, 200);   // no denominator: no fade, no crash
     EXPECT_EQ(r, 10);
+    r = g = b = 255;
+    FadeToShade(&r, &g, &b, 90, 60, 135, 164, 211);   // minutes past the hour stop at the next stage
+    EXPECT_EQ(r, 135);
+    EXPECT_EQ(g, 164);
+    EXPECT_EQ(b, 211);
 }
 
 TEST_F(Shade, NightBrightnessSetting) {

@@ -3,6 +3,7 @@
 // wrappers that choose without asking.
 #include "core/turn_fixture.h"
 
+#include "core/notes.h"
 #include "maps/maptest.h"
 #include "maps/mapdraw.h"
 #include "maps/picker.h"
@@ -65,6 +66,7 @@ TEST_F(Picker, DirectionKeysChooseAtOnceButNotOutOfSight) {
     EXPECT_EQ(GeneralX, 231);
     EXPECT_EQ(GeneralY, 229);
     EXPECT_STREQ(lastnote, "!Please pick a direction where you can see!");
+    EXPECT_EQ(NOTE_TUPLAOK, 0) << "other notes that repeat are not told again";
 
     push_key(SDLK_DOWN);
     EXPECT_EQ(ValitseLokaatio(PICK_DIRECTION | PICK_UNSEEN, "door"), CH_GROUND) << "unseen allowed";

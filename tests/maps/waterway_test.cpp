@@ -6,6 +6,8 @@
 
 #include "creatures/bodyrec.h"
 #include "creatures/cremove.h"
+#include "creatures/hauling.h"
+#include "items/itemdefs.h"
 #include "creatures/wounds.h"
 #include "creatures/zoomservices.h"
 #include "maps/water.h"
@@ -169,6 +171,58 @@ TEST_F(Waterway, APoleShovesACraftIntoWaterThreeDeepButNotFour) {
     depth(231, 230, 4);
     EXPECT_EQ(WaterwayCheck(231, 230), -1);
     EXPECT_TRUE(was_shown("You can't use plain sesta to move there. The water is too deep."));
+}
+
+// The catalogue's paddle rows a craft onto water of any depth, its sesta onto water less than 4 deep.
+TEST_F(Waterway, TheCataloguesPaddleRowsOntoDeepWaterItsSestaDoesNot) {
+    static const struct {
+        const char *row;
+        int status, onto_deep;
+    } rows[] = {{"Paddle", 2, 1}, {"Sesta", 1, -1}};
+    static ItemStruct kept[CONSTANTOBJ_ROWS];
+    memcpy(kept, ConstantObj, sizeof kept);
+    build_objdef_rows();
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.row);
+        memset(Data, 0, sizeof Data);
+        PlayerX = PlayerY = 230;
+        Plr.movement_mode = 1;
+        put(DT_ITEM, 230, 230, object("boat", 9, 13, 60));
+        const int def = ::object(r.row, 1);
+        ASSERT_GT(def, 0);
+        carry(0, Esineesta_Uniikki(ObjToItem(def)), 128);
+        EXPECT_EQ(SestaStatus(), r.status);
+        maailma[mapidx(231, 230)] = CH_DEEP_WATER;
+        depth(231, 230, 4);
+        EXPECT_EQ(WaterwayCheck(231, 230), r.onto_deep);
+    }
+    memcpy(ConstantObj, kept, sizeof kept);
+}
+
+// A hauler who steps into the shallows stops hauling and wades; a craft launched from the shore goes
+// into the water with her, and its cargo with it.
+TEST_F(Waterway, AStepFromTheShoreWadesOrLaunchesTheCraftWithItsCargo) {
+    for (int launch = 0; launch <= 1; launch++) {
+        SCOPED_TRACE(launch ? "a launch" : "a hauler wading in");
+        memset(Data, 0, sizeof Data);
+        PlayerX = 231;
+        PlayerY = 230;
+        korkeuskartta[mapidx(231, 230)] = 10;   // a shore level with the water
+        depth(232, 230, 1);
+        const int cargo = put(DT_ITEM, 231, 230, object("bag", 3, 0, 5));
+        if (launch) {
+            put(DT_ITEM, 231, 230, object("boat", 9, 13, 60));
+            carry(0, object("sesta", 6, 13), 128);
+            Plr.movement_mode = 1;
+        } else {
+            ASSERT_GE(dp_setmove(CRE_PLAYER, cargo, 1), 0);
+            Plr.movement_mode = 9;
+        }
+        EXPECT_EQ(MovePlayer(102), 1) << ::testing::PrintToString(shown());
+        EXPECT_EQ(PlayerX, 232);
+        EXPECT_EQ(Plr.movement_mode, launch ? 3 : 4);
+        EXPECT_EQ(Data[cargo].x, launch ? 232 : 231) << "the craft's cargo goes along, the hauled load stays";
+    }
 }
 
 TEST_F(Waterway, FortyOneStacksOverloadACraftWhateverTheyWeigh) {
