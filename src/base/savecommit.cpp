@@ -3,6 +3,7 @@
 #include "base/savecommit.h"
 
 #include <dirent.h>
+#include <sys/file.h>
 #include <climits>
 #include <sys/uio.h>
 #include <fcntl.h>
@@ -182,6 +183,20 @@ const char *save_source(const char *path, char *buf, size_t size) {
     if (!s || s->journal) return path;
     if (!staged_name(buf, size, path, 0)) return path;
     return own_isfile(buf) ? buf : path;
+}
+
+void save_unstage(const char *path) {
+    Staged *s = depth ? find_staged(path) : nullptr;
+    if (!s) return;
+    const int i = (int)(s - staged);
+    char name[PATH_MAX_LEN + 8];
+    if (!s->journal && staged_name(name, sizeof name, path, 0)) remove(name);
+    journal_mem[i].clear();
+    for (int k = i; k + 1 < staged_count; k++) {
+        staged[k] = staged[k + 1];
+        journal_mem[k].swap(journal_mem[k + 1]);
+    }
+    staged_count--;
 }
 
 int save_staged_as(const char *path) {
@@ -779,6 +794,17 @@ static bool entry_paths(const SaveListEntry &e, EntryPaths &p) {
            folder_path(p.kept, sizeof p.kept, e.name, journal ? ".undo" : ".prev");
 }
 
+// The length of a file before its journal, as its kept old bytes hold it (-1: it did not exist); -2
+// when they are missing or unreadable.
+static long long kept_old_size(const char *undo) {
+    FILE *in = fopen(undo, "rb");
+    if (!in) return -2;
+    UndoHead uh;
+    const bool ok = fread(&uh, sizeof uh, 1, in) == 1 && uh.magic == UNDO_MAGIC && uh.pad == 0 && uh.old_size >= -1;
+    fclose(in);
+    return ok ? uh.old_size : -2;
+}
+
 // Puts one file of a standing list in place: its journal applied (its old bytes kept before, see
 // keep_all_old_bytes), or the staged file renamed over it (the old one kept as "<file>.prev"). A file
 // already in place stays.
@@ -789,8 +815,11 @@ static bool put_one(const SaveListEntry &e) {
     const bool journal = e.kind == 'J';
     if (!is_file(staged_file)) return true;
     if (journal) {
+        // Checked against the file as the journal found it: applied once already by a commit cut
+        // short, the file may be longer by now.
         JournalPlan plan;
-        if (!check_journal(staged_file, file_length(path), plan) || !is_file(kept)) return false;
+        const long long old_size = kept_old_size(kept);
+        if (old_size < -1 || !check_journal(staged_file, old_size, plan)) return false;
         return apply_journal(staged_file, path);
     }
     if (e.kind == 'R' && is_file(path) && !is_file(kept) && (!step() || rename(path, kept) != 0)) return false;
@@ -1055,7 +1084,8 @@ bool save_commit() {
             }
             at_hand.back().bytes.swap(j);
         } else if (!is_file(name)) {
-            continue;   // staged, but nothing was written for it
+            // Asked for, but not there: never written, or taken away from under the save.
+            return fail_commit_kept(s.path, kept);
         }
         to_flush.push_back(name);
         const long long old_size = file_length(s.path);
@@ -1099,6 +1129,14 @@ bool save_commit() {
     char list_tmp[PATH_MAX_LEN + 8];
     if (!step() || !write_unflushed(list, text, len, list_tmp, sizeof list_tmp)) return fail_commit_kept(list, kept);
     to_flush.push_back(list_tmp);
+    // A staged file taken away while the save ran fails it: the list never names what isn't there.
+    for (int i = 0; i < n; i++) {
+        EntryPaths names;
+        const bool named = entry_paths(entries[i], names);
+        if (named && is_file(names.staged_file)) continue;
+        remove(list_tmp);
+        return fail_commit_kept(named ? names.path : entries[i].name, kept);
+    }
     if (!flush_together(to_flush) || rename(list_tmp, list) != 0) {
         remove(list_tmp);
         return fail_commit_kept(list, kept);
@@ -1198,7 +1236,37 @@ static SaveRecovery settle_lists() {
     return take_back(entries, n, list, rollback) ? SaveRecovery::rolled_back : SaveRecovery::unresolved;
 }
 
+// ---- the lock of the character folder -------------------------------------------------------------
+
+// The folder itself, held open with an advisory lock while this game has its character: the lock
+// names no file of its own, so taking it changes nothing in the folder.
+static int lock_fd = -1;
+static char locked_folder[PATH_MAX_LEN];
+
+bool save_lock_folder() {
+    if (lock_fd >= 0 && strcmp(locked_folder, save_folder) == 0) return true;
+    save_unlock_folder();
+    if (strlen(save_folder) >= sizeof locked_folder) return false;
+    const int fd = open(save_folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return false;
+    }
+    lock_fd = fd;
+    copy_bounded(locked_folder, sizeof locked_folder, save_folder);
+    return true;
+}
+
+void save_unlock_folder() {
+    if (lock_fd < 0) return;
+    close(lock_fd);   // closing the only handle gives the lock back
+    lock_fd = -1;
+    locked_folder[0] = 0;
+}
+
 SaveRecovery recover_interrupted_save() {
+    if (!save_lock_folder()) return SaveRecovery::in_use;
     const SaveRecovery r = settle_lists();
     if (r == SaveRecovery::damaged_list || r == SaveRecovery::unresolved) return r;
     remove_temporaries();
@@ -1209,7 +1277,7 @@ SaveRecovery recover_interrupted_save() {
 
 bool finish_interrupted_save() {
     const SaveRecovery r = recover_interrupted_save();
-    return r != SaveRecovery::damaged_list && r != SaveRecovery::unresolved;
+    return r != SaveRecovery::damaged_list && r != SaveRecovery::unresolved && r != SaveRecovery::in_use;
 }
 
 bool set_unfinished_save_aside(char *folder, size_t size) {

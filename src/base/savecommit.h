@@ -49,6 +49,8 @@ const char *save_failure();
 const char *save_target(const char *path, char *buf, size_t size);
 // The name to read `path` from: what the running save staged for it, else `path`.
 const char *save_source(const char *path, char *buf, size_t size);
+// Throws away what the running save staged for `path`: the commit leaves the file as it stands.
+void save_unstage(const char *path);
 // How the running save holds `path`: -1 not at all, 0 as a staged replacement, 1 as a journal.
 int save_staged_as(const char *path);
 // The length of `path` as the running save leaves it (its journal applied, or its staged replacement);
@@ -101,9 +103,14 @@ enum class SaveRecovery {
     rolled_back,   // a commit that could not be finished was taken back: the save before it stands
     unresolved,    // a commit could neither be finished nor taken back (a full disk): nothing more changed
     damaged_list,  // the list fails its check: the staged files and the old files are both kept
+    in_use,        // another game has the character folder: nothing was looked at or changed
 };
-// Finishes or takes back a save cut short; called before the character folder is read. Outside the
-// cases above it removes every temporary name a save uses.
+// Takes the lock of the character folder for this game, held until save_unlock_folder or the program
+// ends; false when another game holds it. Taken again for the folder it holds, it holds on.
+bool save_lock_folder();
+void save_unlock_folder();
+// Takes the folder's lock, then finishes or takes back a save cut short; called before the character
+// folder is read. Outside the cases above it removes every temporary name a save uses.
 SaveRecovery recover_interrupted_save();
 // The same, true when the folder holds one whole save afterwards.
 bool finish_interrupted_save();

@@ -196,6 +196,10 @@ int settle_unfinished_save() {
                    "Nothing was changed.");
         loader_wait_key();
         return 0;
+    case SaveRecovery::in_use:
+        loader_say("!This character is in use by another game: close that game first.");
+        loader_wait_key();
+        return 0;
     case SaveRecovery::damaged_list: break;
     }
     loader_say("!The list of the last save, SAVE.COMMIT, is damaged: that save can't be finished. Its files "

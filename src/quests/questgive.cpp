@@ -169,10 +169,11 @@ static void undo_side_roles(const QuestStruct &q) {
         if (side == 0) continue;
         for (int n = 0; n < CRE_COUNT; n++)
             if (Cre[n].quest == side) disableNPCquest(n, side);
-        // Made in the running save, the file stands under its staged name, which the commit then leaves.
-        char path[1200], staged[1300];
+        // Made in the running save, the file stands under its staged name: the commit leaves it out.
+        char path[1200];
         quest_file_path(side, path, sizeof path);
-        remove(save_source(path, staged, sizeof staged));
+        if (save_staged_as(path) == 0) save_unstage(path);
+        else remove(path);
     }
 }
 

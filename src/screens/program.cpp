@@ -5,6 +5,7 @@
 #include "core/config.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
+#include "base/savecommit.h"
 #include "core/weatherengine.h"
 #include "maps/korkeus_main.h"
 #include "presentation/audio.h"
@@ -223,6 +224,7 @@ void oxa_outer_loop() {
         }
         fade_samples();
         CharacterFile[0] = 0;
+        save_unlock_folder();   // back at the start menu, another game may have her
     }
 }
 

@@ -170,6 +170,57 @@ TEST_F(LoaderTest, KilledAtAnyStepOfTheCommitTheNextLoadHasOneWholeSave) {
     EXPECT_GT(finished, 0);
 }
 
+namespace {
+
+// What the commit's first step does to the folder of the running save.
+std::string step_folder;
+int other_game = -1;   // how the other game's load ended: 0 told "in use" with the folder unchanged
+bool other_game_loads(int n) {
+    if (n != 0) return true;
+    const pid_t child = fork();
+    if (child == 0) {
+        save_unlock_folder();   // the other game holds no lock of its own
+        const auto before = snapshot(step_folder);
+        const int loaded = loader();
+        const bool told = strstr(loader_last_note(), "in use") != nullptr;
+        _exit(loaded != -1 ? 1 : !told ? 2 : differences(before, snapshot(step_folder)) != "" ? 3 : 0);
+    }
+    int status = 0;
+    other_game = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return true;
+}
+bool staged_file_taken(int n) {
+    if (n == 0) remove((step_folder + "/AINO.OXS.new").c_str());
+    return true;
+}
+
+}  // namespace
+
+// A second game can't load a character another game has: it is told and changes nothing, and the
+// first game's save, made meanwhile, is whole. A staged file taken away at the commit fails the save.
+TEST_F(LoaderTest, ASecondGameIsRefusedTheFolderAndTheFirstGameSavesWhole) {
+    ASSERT_EQ(loader(), 0);
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1);
+    step_folder = dir->path() + "/AINO";
+    change_area_and_day(3);
+    const uint32_t day = Plr.daynumber;
+    save_commit_step = other_game_loads;
+    EXPECT_EQ(Save(SAVE_EXPLICIT), 1);
+    save_commit_step = nullptr;
+    EXPECT_EQ(other_game, 0);
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0) << loader_last_note();
+    EXPECT_EQ(Plr.daynumber, day) << "the save is in the folder";
+
+    const auto saved = snapshot(step_folder);
+    Plr.daynumber += 2;
+    save_commit_step = staged_file_taken;
+    EXPECT_EQ(Save(SAVE_EXPLICIT), 0);
+    save_commit_step = nullptr;
+    EXPECT_EQ(differences(saved, snapshot(step_folder)), "");
+}
+
 // A commit list cut, zeroed or garbled while a save is pending: the load says so and changes nothing
 // until the player chooses; choosing the last good save sets the unfinished save's files aside.
 class DamagedListTest : public oxatest::LoaderScreenTest {};
@@ -516,6 +567,41 @@ TEST(SaveCommit, CutShortWhileItsTemporaryFilesGoTheNewBytesStand) {
         EXPECT_EQ(recover_interrupted_save(), left.list ? SaveRecovery::finished : SaveRecovery::none);
         EXPECT_EQ(dir.read_file("STORE.DAT"), "01ab456789");
         for (const char *name : {"SAVE.COMMIT", "STORE.DAT.jnl", "STORE.DAT.undo"}) EXPECT_FALSE(dir.exists(name)) << name;
+    }
+    CharacterPath[0] = 0;
+}
+
+// A commit cut short once a journal that lengthens its file by zeros (a new local map) was applied:
+// the next load checks it against the file's old length, kept with the old bytes, and finishes it.
+TEST(SaveCommit, ALengtheningJournalAppliedBeforeTheKillIsFinished) {
+    oxatest::TempDir dir;
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.path().c_str());
+    const std::string store = dir.path() + "/STORE.DAT";
+    auto entry = [](int64_t offset, uint32_t size, uint32_t pad) {
+        std::string e(16, '\0');
+        memcpy(&e[0], &offset, 8);
+        memcpy(&e[8], &size, 4);
+        memcpy(&e[12], &pad, 4);
+        return e;
+    };
+    const uint32_t ZEROS = 0x4f52455au;
+    const std::string undo = entry(10, 0x4f444e55u, 0);   // the old length and "UNDO", no old bytes
+    const std::string journal = entry(10, 4096, ZEROS) + entry(10, 2, 0) + "cd";
+    const std::string old_bytes = "0123456789", new_bytes = old_bytes + "cd" + std::string(4094, '\0');
+    const SaveListEntry list[] = {{'J', "STORE.DAT"}};
+    char text[128];
+    const size_t len = save_list_format(text, sizeof text, list, 1);
+    ASSERT_GT(len, 0u);
+    for (const std::string &found : {old_bytes, new_bytes}) {
+        SCOPED_TRACE("the store at " + std::to_string(found.size()) + " bytes");
+        ASSERT_TRUE(write_atomic(store.c_str(), found.data(), found.size()));
+        ASSERT_TRUE(write_atomic((dir.path() + "/SAVE.COMMIT").c_str(), text, len));
+        ASSERT_TRUE(write_atomic((store + ".jnl").c_str(), journal.data(), journal.size()));
+        ASSERT_TRUE(write_atomic((store + ".undo").c_str(), undo.data(), undo.size()));
+        EXPECT_EQ(recover_interrupted_save(), SaveRecovery::finished);
+        EXPECT_EQ(dir.read_file("STORE.DAT"), new_bytes);
+        for (const char *name : {"SAVE.COMMIT", "SAVE.ROLLBACK", "STORE.DAT.jnl", "STORE.DAT.undo"})
+            EXPECT_FALSE(dir.exists(name)) << name;
     }
     CharacterPath[0] = 0;
 }
