@@ -310,13 +310,16 @@ void trader_name(char *out, int size) {
 static const char *face(int (*fill)(), int draws) {
     static char buf[PREVNAME_SIZE];
     const int have = fill();
+    char own[sizeof Plr.portrait + 1] = "";   // the player's own face is never given to another
+    memcpy(own, Plr.portrait, sizeof Plr.portrait);
+    if (char *dot = strrchr(own, '.')) *dot = 0;
     char name[PREVNAME_SIZE] = "";
     for (int tries = 0; tries < 20; tries++) {
         const int n = random(draws);
         copy_bounded(name, sizeof name, have > 0 ? Pick_Portrait(n * have / draws) : "");
         char *dot = strrchr(name, '.');
         if (dot) *dot = 0;
-        if (!name[0] || strcmp(name, Creature.portrait) != 0 || tries == 19) break;
+        if (!name[0] || strcmp(name, own) != 0 || tries == 19) break;
     }
     copy_bounded(buf, sizeof buf, name);
     return buf;

@@ -50,14 +50,10 @@ static const char *trap_name(int n) { return Ansan_Nimi(n); }
 // The first line of the player's own marker that the record mirrors.
 static const char *custom_marker_desc(int i) { return CustomMarkerDesc(Data[i].x, Data[i].y); }
 // A look at a square holding tracks reads them with the tracking skill; tracks farther off are told
-// when the player has noticed them and sees their square.
+// as the map draws them: noticed, and fewer than six squares away.
 static int examine_tracks(int x, int y) {
     if (get_datatype(DT_TRACKS, x, y) < 0) return 0;
     return Tutki_Jaljet(x, y, 0);
-}
-static int sees_tracks(int pos) {
-    return pos >= 0 && pos < DATA_MAX && Data[pos].type == DT_TRACKS && !(Data[pos].flags & TRACK_UNNOTICED) &&
-           See(Data[pos].x, Data[pos].y);
 }
 
 // ---- the skip list ----------------------------------------------------------------------------
@@ -263,7 +259,7 @@ void LookPosition(int x, int y, int mode) {
         if (mode == 2) {
             if (!near) {
                 const int t = get_datatype(DT_TRACKS, x, y);
-                if (!listed && t >= 0 && sees_tracks(t)) {
+                if (!listed && t >= 0 && PlrSeeTrackDATA(t)) {
                     Note("There are some tracks over there.");
                     return;
                 }

@@ -37,8 +37,9 @@ static int map_char(int x, int y) { return in_grid(x, y) ? maailma[mapidx(x, y)]
 static int height_byte(int x, int y) { return in_grid(x, y) ? korkeuskartta[mapidx(x, y)] : 0; }
 
 // The marked trees of the pool (sapling, peeled and other tree bits), gathered once for each pass
-// over the view: a tree square asks this short list, not the whole pool.
-enum { TREE_MARKS_MAX = 512 };
+// over the view: a tree square asks this short list, not the whole pool. It holds as many as the
+// pool, so a sapling deep in a forest is drawn as one.
+enum { TREE_MARKS_MAX = DATA_MAX };
 static struct {
     int count;
     uint16_t x[TREE_MARKS_MAX], y[TREE_MARKS_MAX];

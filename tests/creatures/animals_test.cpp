@@ -440,6 +440,28 @@ TEST_F(Animals, ABirdNestsWhereItsKindNests) {
     }
 }
 
+// Mammals bear their young and never nest: only birds and snakes are built to lay eggs, and the
+// wolf's litter figure is written.
+TEST_F(Animals, OnlyBirdsAndSnakesAreBuiltToNest) {
+    struct Row { int code; bool nests; };
+    const Row table[] = {{600, false}, {601, false}, {604, false}, {605, false}, {611, false}, {612, false},
+                         {616, false}, {623, false}, {626, false}, {650, false}, {651, false}, {660, false},
+                         {622, true},  {628, true},  {630, true},  {634, true},  {638, true}};
+    for (const Row &row : table) {
+        Luo_Olento(row.code);
+        EXPECT_EQ((Creature.breedingbits & 1) != 0, row.nests) << "code " << row.code;
+    }
+    Luo_Olento(611);
+    EXPECT_EQ(Creature.breeding1, 1) << "the wolf's litter figure";
+    memset(Data, 0, sizeof Data);
+    const int dp = animal(1, 240, 240, 611, 40.0f);
+    Cre[1].breedingbits = Creature.breedingbits;
+    Cre[1].breedmonth = (uint8_t)Plr.month;
+    lisaantyminen(1, dp);
+    for (int i = 0; i < DATA_MAX; i++)
+        EXPECT_FALSE(Data[i].type == DT_ITEM && strstr(ObjToItem((int)Data[i].id).name, "egg")) << "a wolf egg";
+}
+
 // Told to eat, a pet that finds food looks pleased and one that finds none will not; the bewitched
 // wolf only looks confused.
 TEST_F(Animals, APetToldToEatAnswersByWhatItFound) {

@@ -5,11 +5,13 @@
 #include "maps/tile_strips.h"
 
 #include "base/ownlib.h"
+#include "common/pool_put.h"
 #include "core/records.h"
 #include "core/player.h"
 #include "maps/area.h"
 #include "presentation/mapthings.h"
 #include "maps/mapunit.h"
+#include "maps/squareevents.h"
 #include "presentation/painter.h"
 #include "presentation/show.h"
 #include "presentation/tiles.h"
@@ -44,6 +46,7 @@ protected:
         tile("ter-snowbits", 64, 64, 2, [](int, int x, int y) { return at_centre(x, y) ? rgb(0, 0, 250) : KEY; });
         tile("ter-snowthin", 64, 64, 2, [](int, int x, int y) { return at_centre(x, y) ? rgb(0, 250, 250) : KEY; });
         tile("ter-ndbirch", 64, 96, 2, [](int, int x, int y) { return (x == 32 && y > 40 && y <= 82) ? rgb(240, 240, 240) : KEY; });
+        tile("ter-ndbirchs", 64, 96, 2, [](int, int x, int y) { return (x == 32 && y > 40 && y <= 82) ? rgb(0, 0, 240) : KEY; });
         tile("ter-birch", 64, 96, 2, [](int, int x, int y) { return (x > 20 && x < 44 && y > 30 && y < 60) ? rgb(0, 200, 0) : KEY; });
         tile("ter-elev2", 64, 64, 5, [](int f, int x, int y) { return in_cell(x, y) && f == 4 ? rgb(200, 0, 0) : KEY; });
         tile("ter-doorcl", 64, 96, 4, [](int f, int x, int y) { return (x > 26 && x < 38 && y > 60 && y <= 82) ? rgb(40 * (f + 1), 0, 100) : KEY; });
@@ -159,6 +162,21 @@ TEST_F(Painter, DoorFramesFollowTheirNeighbours) {
     CleanMapDrawBuffers();
     piirra_maatile(233, 232, 0, "", 0, 0, PAINT_STANDING);
     EXPECT_EQ(centre(233, 232), 0x500064u) << "frame 1 (red 80) with an eastern wall below";
+}
+
+TEST_F(Painter, ASaplingInADenseForestIsDrawnAsASapling) {
+    memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+    for (int i = 0; i < 700; i++) {   // saplings elsewhere on the map, marked before hers
+        const int d = oxatest::pool_put(DT_TREE, 20 + i % 100, 20 + i / 100);
+        Data[d].flags = 1 << TREEDATA_SAPLING;
+    }
+    Data[oxatest::pool_put(DT_TREE, 233, 232)].flags = 1 << TREEDATA_SAPLING;
+    set(233, 232, 10);
+    Plr.month = 1;
+    CleanMapDrawBuffers();
+    ShowTemp(0);
+    EXPECT_EQ(above(233, 232, 10), 0x0000F0u) << "the sapling's trunk, not a grown birch";
+    memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
 }
 
 TEST_F(Painter, SquaresOutsideTheViewAreNotPainted) {

@@ -78,11 +78,15 @@ TEST_F(Look, TheTerrainIsToldUnlessThingsLieOnPlainGround) {
     EXPECT_TRUE(was_shown("You see an axe there."));
     EXPECT_FALSE(was_shown("Open ground")) << "ground with an item on it adds no terrain line";
 
-    forget();
-    put(DT_TRACKS, 230, 225, 0);   // far tracks that she sees, nothing else there
-    LookPosition(230, 225, 2);
-    EXPECT_TRUE(was_shown("There are some tracks over there."));
-    EXPECT_FALSE(was_shown("Open ground"));
+    // Far tracks, nothing else there: told within five squares, farther off only the terrain.
+    struct { int y; bool told; } far[] = {{225, true}, {221, false}};
+    for (auto &c : far) {
+        forget();
+        put(DT_TRACKS, 230, c.y, 0);
+        LookPosition(230, c.y, 2);
+        EXPECT_EQ(was_shown("There are some tracks over there."), c.told) << "tracks at y " << c.y;
+        EXPECT_EQ(was_shown("Open ground"), !c.told) << "tracks at y " << c.y;
+    }
 }
 
 TEST_F(Look, WaterBesideHerToldWithItsTemperature) {

@@ -8,6 +8,7 @@
 #include "game/look.h"
 #include "game/playerstep.h"
 #include "maps/facing.h"
+#include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
 
@@ -75,6 +76,12 @@ TEST_F(PoolHole, EveryWalkSeesPastACreatureGoneFromTheMap) {
          [this] {
              Display_Items(231, 230, 0);
              return was_shown("You see an axe there.");
+         }},
+        {"a fire gives light at night",
+         [] { put(DT_FIRE, 236, 230, 0); },
+         [] {
+             light_sources(0);
+             return lighted(236, 230) != 0;
          }},
         {"equal work in process is summed",
          [] {

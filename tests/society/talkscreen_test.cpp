@@ -164,6 +164,15 @@ TEST_F(TalkSpeech, SharesInWordsAndMenusAnswerTheScriptedKeys) {
                 EXPECT_NE(f, nullptr) << face;
                 if (f) fclose(f);
             }
+        // ... and none is the player's own face.
+        char kept[sizeof Plr.portrait];
+        memcpy(kept, Plr.portrait, sizeof kept);
+        memset(Plr.portrait, 0, sizeof Plr.portrait);
+        const std::string own = pick_child_face();
+        ASSERT_LT(own.size() + 4, sizeof Plr.portrait);
+        strcpy(Plr.portrait, (own + ".png").c_str());
+        for (int i = 0; i < 100; i++) EXPECT_NE(pick_child_face(), own);
+        memcpy(Plr.portrait, kept, sizeof kept);
     }
     EXPECT_NE(oxatest::read_bytes(oxatest::asset_path("truegfx/kid1.png")).size(), 0u);
 
