@@ -73,6 +73,8 @@ int HERBLORE_save() {
                 k.mark, k.difficulty, level, commonness());
     }
     if (list) fclose(list);
+    // No lore, no file: the file is never left empty, so an empty one is known for damage.
+    if (size == 0) return 1;
     char path[1200];
     herbarium_path(path, sizeof path);
     // Inside a save the file joins the save's commit: a failed write leaves the old file in place.

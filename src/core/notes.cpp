@@ -86,14 +86,22 @@ const Mark marks[] = {
 };
 }  // namespace
 
+// A word with a dot inside it ("kulttuuri.dat", "1.5") is a file name or a figure: written as it is.
+static bool dotted_word(const char *p) {
+    for (; *p && *p != ' '; ++p)
+        if (*p == '.' && isalnum((unsigned char)p[1])) return true;
+    return false;
+}
+
+// The first letter of a note and of each sentence in it is a capital; a file name and what follows a
+// figure stay as written.
 static void capitalise(char *s) {
-    s[0] = (char)toupper((unsigned char)s[0]);
     bool up = true;
     for (char *p = s; *p; ++p) {
         if (up) {
-            *p = (char)toupper((unsigned char)*p);
-            up = strchr("#!+?:&,=_()1234567890 ", *p) != nullptr;
-        } else if (strchr(".!:?", *p)) {
+            if (isalpha((unsigned char)*p) && !dotted_word(p)) *p = (char)toupper((unsigned char)*p);
+            up = strchr("#!+?:&,=_() ", *p) != nullptr;
+        } else if (strchr(".!:?", *p) && !isalnum((unsigned char)p[1])) {
             up = true;
         }
     }

@@ -168,7 +168,8 @@ void note_mentions(const DataStruct *pool, size_t n, std::vector<uint32_t> &into
     }
 }
 
-bool check_creatures(const char *file, const std::vector<uint32_t> &named) {
+// `named`: the creatures the maps hold, the first `from_pool` of them named by the world's things.
+bool check_creatures(const char *file, const std::vector<uint32_t> &named, size_t from_pool) {
     char path[1200];
     char_ext_path(path, sizeof path, "CRS");
     Bytes b;
@@ -184,10 +185,24 @@ bool check_creatures(const char *file, const std::vector<uint32_t> &named) {
     if (mostly_noise(unsound, used)) return refuse(file, "its records are no creatures");
     // The creatures the maps hold are in the file (a stray record of a creature gone is the map
     // entry's to clean up).
-    size_t missing = 0;
-    for (uint32_t k : named) missing += k >= records || record_at<CreatureStruct>(b, k).kind == CK_NONE;
+    // A creature is missing by the creature file's fault when the file holds none or is cut before it;
+    // else the number that names it is stray, and the file that holds the number is the damaged one.
+    const bool cut = b.size() % sizeof(CreatureStruct) != 0;
+    size_t missing = 0, stray[2] = {0, 0};
+    for (size_t i = 0; i < named.size(); i++) {
+        const uint32_t k = named[i];
+        if (k < records && record_at<CreatureStruct>(b, k).kind != CK_NONE) continue;
+        missing++;
+        if (used > 0 && !(cut && k >= records)) stray[i < from_pool ? 0 : 1]++;
+    }
     if (mostly_noise(missing, named.size())) {
-        char why[100];
+        char why[200];
+        if (stray[0] + stray[1] > missing / 2) {
+            const int in = stray[0] >= stray[1] ? 0 : 1;
+            snprintf(why, sizeof why, "%u of the %u creatures it names are not in %s.CRS", (unsigned)stray[in],
+                     (unsigned)(in == 0 ? from_pool : named.size() - from_pool), CharacterFile);
+            return refuse(in == 0 ? "The world's things DATA.DAT" : "The stored local maps ZOOMMAPS.DAT", why);
+        }
         snprintf(why, sizeof why, "%u of the %u creatures of the maps are missing from it", (unsigned)missing,
                  (unsigned)named.size());
         return refuse(file, why);
@@ -201,8 +216,10 @@ bool check_creatures(const char *file, const std::vector<uint32_t> &named) {
 }
 
 // CONSTANT.CRE: the records it holds have their texts ended, and none is blank: the game writes every
-// template, built or not, from a filled record. (How many it holds is the reader's to tell.)
-bool templates_whole(const Bytes &b) {
+// template, built or not, from a filled record. (How many it holds is the reader's to tell.) Only a
+// character never loaded has none: her first load builds them all.
+bool templates_whole(const Bytes &b, bool built) {
+    if (built && b.empty()) return false;
     size_t n = b.size() / sizeof(CreatureStruct), unsound = 0;
     if (n > (size_t)CONSTANTCRE_COUNT) n = CONSTANTCRE_COUNT;
     for (size_t i = 0; i < n; i++) {
@@ -474,6 +491,7 @@ bool check_character_folder() {
         note_creatures(pool, n, named);
         note_mentions(pool, n, mentioned);
     }
+    const size_t from_pool = named.size();
     note_mentions(on_disk.party, PLR_PARTY, mentioned);
     read_stored_cells();
     read_stored_creatures(named, mentioned);
@@ -481,12 +499,12 @@ bool check_character_folder() {
     snprintf(file, sizeof file, "The object file %s.OBJ", CharacterFile);
     if (!check_objects(file)) return false;
     snprintf(file, sizeof file, "The creature file %s.CRS", CharacterFile);
-    if (!check_creatures(file, named)) return false;
+    if (!check_creatures(file, named, from_pool)) return false;
     find_unplaced_settlers(world, mentioned);
 
     // What the game can build again.
     path_of(path, sizeof path, "CONSTANT.CRE");
-    found.templates = slurp(path, b) && !templates_whole(b);
+    found.templates = slurp(path, b) && !templates_whole(b, loaded_before);
     path_of(path, sizeof path, "CONSTANT.OBJ");
     found.definitions = slurp(path, b) && !definitions_whole(b, loaded_before);
     path_of(path, sizeof path, "MARKER.DAT");

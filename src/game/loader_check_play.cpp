@@ -55,10 +55,10 @@ bool in_world(long x, long y) { return x >= 0 && y >= 0 && x < WORLD_W && y < WO
 
 void path_of(char *buf, size_t size, const char *name) { char_file_path(buf, size, name); }
 
-// The file replaced whole by the bytes kept (none: an empty file).
+// The file replaced whole by the bytes kept; with none kept it goes, as a file the game never wrote.
 void put(const char *path, const Bytes &b) {
-    static const uint8_t none = 0;
-    if (!write_atomic(path, b.empty() ? &none : b.data(), b.size())) loader_log("_system", "a rebuilt file couldn't be written");
+    if (b.empty() ? remove(path) != 0 && own_isfile(path) : !write_atomic(path, b.data(), b.size()))
+        loader_log("_system", "a rebuilt file couldn't be written");
 }
 
 void told(const char *text) {
@@ -90,9 +90,10 @@ bool village_sound(const VillageStruct &v) {
 }
 
 // A file of whole records, counted: how many it holds, how many of them are unsound, whether its end
-// cuts a record short.
+// cuts a record short. The game never leaves one of these files empty: an empty one is what a crash
+// left of it, and so damaged.
 struct RecordFile {
-    bool damaged = false, cut = false;
+    bool damaged = false, cut = false, empty = false;
     size_t records = 0, dropped = 0;
 };
 
@@ -102,8 +103,9 @@ template <class T, class Sound> RecordFile count_records(const char *path, Sound
     if (!slurp(path, b)) return f;
     f.records = b.size() / sizeof(T);
     f.cut = b.size() % sizeof(T) != 0;
+    f.empty = b.empty();
     for (size_t i = 0; i < f.records; i++) f.dropped += !sound(record_at<T>(b, i));
-    f.damaged = f.cut || f.dropped > 0;
+    f.damaged = f.cut || f.dropped > 0 || f.empty;
     return f;
 }
 
@@ -128,7 +130,13 @@ void rebuild_village() {
                         b.begin() + (long)((i + 1) * sizeof(VillageStruct)));
     put(path, kept);
     char msg[500];
-    snprintf(msg, sizeof msg,
+    if (village.empty)
+        snprintf(msg, sizeof msg,
+                 "!The village file %s.VIL was empty: the villages she knew forget her debts, her name and her deeds "
+                 "there.",
+                 CharacterFile);
+    else
+        snprintf(msg, sizeof msg,
              "!The village file %s.VIL was damaged: %u of its %u village records%s were lost. Those villages forget "
              "her debts, her name and her deeds there.",
              CharacterFile, (unsigned)village.dropped, (unsigned)village.records,
@@ -238,7 +246,10 @@ void rebuild_herbs() {
         }
     put(path, kept);
     char msg[400];
-    snprintf(msg, sizeof msg,
+    if (herbs.empty)
+        snprintf(msg, sizeof msg, "!HERBLORE.DAT was empty; the plants she knew, if any, must be recognised anew.");
+    else
+        snprintf(msg, sizeof msg,
              "!HERBLORE.DAT was damaged; her lore of %u plants is kept, the rest is lost: those plants must be "
              "recognised anew.",
              (unsigned)rows);
@@ -274,7 +285,10 @@ void rebuild_markers() {
         if (!marker_sound(record_at<mvMarkerStruct>(b, i))) memset(b.data() + i * sizeof(mvMarkerStruct), 0, sizeof(mvMarkerStruct));
     put(path, b);
     char msg[300];
-    snprintf(msg, sizeof msg, "!MVMARKER.DAT was damaged; %u of her map markers %s lost.",
+    if (markers.empty)
+        snprintf(msg, sizeof msg, "!MVMARKER.DAT was empty; her map markers are lost.");
+    else
+        snprintf(msg, sizeof msg, "!MVMARKER.DAT was damaged; %u of her map markers %s lost.",
              (unsigned)(markers.dropped + markers.cut), markers.dropped + markers.cut == 1 ? "is" : "are");
     told(msg);
 }

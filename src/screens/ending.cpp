@@ -1,6 +1,7 @@
 // The ends that come from outside: the signals that ask the game to end, and a lost display.
 #include "screens/ending.h"
 
+#include "base/savecommit.h"
 #include "core/config.h"
 #include "game/loader.h"
 #include "core/oxa.h"
@@ -32,6 +33,12 @@ static void end_asked() {
     static bool ending = false;
     if (ending) return;
     ending = true;
+    // A key wait inside an open save: its files are not all written, and a save begun here would only
+    // join it, never commit. It is given up, the folder as the last save left it, and the end fails.
+    if (save_running()) {
+        while (save_running()) save_discard();
+        oxa_quit("The game was ended inside a save; it was given up, and the last save is kept.");
+    }
     if (character_to_save() && !Save(0))
         oxa_quit("Your character couldn't be saved as the game was ended; the last save is kept.");
     oxa_quit("");

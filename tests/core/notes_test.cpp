@@ -112,6 +112,25 @@ TEST_F(NotesTest, LoggedAndRememberedTheSameWithOrWithoutTheBox) {
 
 // The null screen: a fade is used up, a pause takes no key, continue-or-cancel takes the scripted
 // answer, the viewer is not there; a creature heard tells the box where the sound came from.
+// Capitals come at the start of a note and of each sentence; a file name and what follows a figure
+// are written as they are.
+TEST_F(NotesTest, CapitalsLeaveFileNamesAndFiguresAsWritten) {
+    const struct {
+        const char *text, *shown;
+    } cases[] = {
+        {"!kulttuuri.dat was damaged; kulttuuri.bak is read.", "!kulttuuri.dat was damaged; kulttuuri.bak is read."},
+        {"!taskdata.oxa was damaged.", "!taskdata.oxa was damaged."},
+        {"!AINO.VIL was damaged: 1 of its 1 village records", "!AINO.VIL was damaged: 1 of its 1 village records"},
+        {"it weighs 1.5 kg. now rest", "It weighs 1.5 kg. Now rest"},
+        {"#2 wolves: they howl", "#2 wolves: They howl"},
+    };
+    for (const auto &c : cases) {
+        ignore_lastnote();
+        Note(c.text);
+        EXPECT_STREQ(lastnote, c.shown) << c.text;
+    }
+}
+
 TEST_F(NotesTest, NullScreenPausesAndTheViewer) {
     Darken_Notes = 1;
     note_lines_since_pause = 7;

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "core/loader_fixture.h"
+#include "core/notes.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
 #include "maps/kulttuuri.h"
@@ -135,10 +136,11 @@ struct Refused {
 };
 [[noreturn]] void throw_quit(const char *text) { throw Refused{text}; }
 
-enum Damage { HALF, ZERO, RANDOM };
-const char *const damage_name[] = {"half", "zero", "random"};
+enum Damage { HALF, ZERO, RANDOM, EMPTY };
+const char *const damage_name[] = {"half", "zero", "random", "empty"};
 
 std::string damaged(const std::string &good, Damage how, unsigned seed) {
+    if (how == EMPTY) return "";   // what a crash leaves of a file written in place
     if (how == HALF) return good.substr(0, good.size() / 2);
     std::string bytes(good.size(), '\0');
     if (how == RANDOM) {
@@ -159,21 +161,21 @@ const char *const QUEST_FILE = "<id>.QST";   // the quest file her play left
 
 struct Row {
     const char *file;
-    Expect half, zero, random;
+    Expect half, zero, random, empty;
 };
 
 const Row rows[] = {
-    {"AINO.OXS", REFUSED, REFUSED, REFUSED},     {"AINO.OBJ", TOLD, REFUSED, REFUSED},
-    {"AINO.CRS", QUIET, REFUSED, REFUSED},       {"CONSTANT.CRE", TOLD, TOLD, TOLD},
-    {"CONSTANT.OBJ", TOLD, TOLD, TOLD},          {"DATA.DAT", TOLD, QUIET, REFUSED},
-    {"EXITER.DAT", TOLD, TOLD, TOLD},            {"WEATHER.DAT", TOLD, TOLD, TOLD},
-    {"MARKER.DAT", TOLD, TOLD, TOLD},            {"EXTRAMARKER.DAT", TOLD, QUIET, TOLD},
-    {"WORLD.DAT", REFUSED, REFUSED, REFUSED},    {"WORLD.PLM", TOLD, TOLD, TOLD},
-    {"kulttuuri.dat", TOLD, TOLD, TOLD},         {"names.dat", TOLD, TOLD, TOLD},
-    {"ZOOMINDEX.DAT", EITHER, EITHER, EITHER},   {"ZOOMMAPS.DAT", EITHER, EITHER, EITHER},
-    {"AINO.VIL", TOLD, TOLD, TOLD},              {QUEST_FILE, TOLD, TOLD, TOLD},
-    {"HERBLORE.DAT", TOLD, TOLD, TOLD},          {"MVMARKER.DAT", TOLD, QUIET, TOLD},
-    {"taskdata.oxa", TOLD, TOLD, TOLD},
+    {"AINO.OXS", REFUSED, REFUSED, REFUSED, REFUSED},  {"AINO.OBJ", TOLD, REFUSED, REFUSED, REFUSED},
+    {"AINO.CRS", QUIET, REFUSED, REFUSED, REFUSED},    {"CONSTANT.CRE", TOLD, TOLD, TOLD, TOLD},
+    {"CONSTANT.OBJ", TOLD, TOLD, TOLD, TOLD},          {"DATA.DAT", TOLD, QUIET, REFUSED, TOLD},
+    {"EXITER.DAT", TOLD, TOLD, TOLD, TOLD},            {"WEATHER.DAT", TOLD, TOLD, TOLD, TOLD},
+    {"MARKER.DAT", TOLD, TOLD, TOLD, TOLD},            {"EXTRAMARKER.DAT", TOLD, QUIET, TOLD, TOLD},
+    {"WORLD.DAT", REFUSED, REFUSED, REFUSED, REFUSED}, {"WORLD.PLM", TOLD, TOLD, TOLD, TOLD},
+    {"kulttuuri.dat", TOLD, TOLD, TOLD, TOLD},         {"names.dat", TOLD, TOLD, TOLD, TOLD},
+    {"ZOOMINDEX.DAT", EITHER, EITHER, EITHER, EITHER}, {"ZOOMMAPS.DAT", EITHER, EITHER, EITHER, EITHER},
+    {"AINO.VIL", TOLD, TOLD, TOLD, TOLD},              {QUEST_FILE, TOLD, TOLD, TOLD, TOLD},
+    {"HERBLORE.DAT", TOLD, TOLD, TOLD, TOLD},          {"MVMARKER.DAT", TOLD, QUIET, TOLD, TOLD},
+    {"taskdata.oxa", TOLD, TOLD, TOLD, TOLD},
 };
 
 // Her village and a villager of it, once she stands there.
@@ -249,8 +251,8 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
         const std::string file = row.file == QUEST_FILE ? quest_file(folder.files()) : row.file;
         ASSERT_TRUE(folder.files().count(file)) << row.file;
         const std::string &good = folder.files().at(file);
-        for (Damage how : {HALF, ZERO, RANDOM}) {
-            const Expect expect = how == HALF ? row.half : how == ZERO ? row.zero : row.random;
+        for (Damage how : {HALF, ZERO, RANDOM, EMPTY}) {
+            const Expect expect = how == HALF ? row.half : how == ZERO ? row.zero : how == RANDOM ? row.random : row.empty;
             SCOPED_TRACE(file + " " + damage_name[how]);
             folder.restore();
             const std::string bad = damaged(good, how, seed++);
@@ -432,4 +434,40 @@ TEST_F(LoaderScreenTest, FiguresOutOfRangeInTheCharacterFileAreSetWithinBounds) 
     } catch (const Refused &) {
     }
     oxa_quit_hook = nullptr;
+}
+
+// Creature numbers of the world's things that name no creature of a sound creature file: the load is
+// refused naming the file that holds the stray numbers, and the folder is left as it was.
+TEST_F(LoaderScreenTest, StrayCreatureNumbersNameTheFileThatHoldsThem) {
+    ASSERT_EQ(loader(), 0);
+    ASSERT_EQ(Save(0), 1);
+    Note("she rests");   // her message log, which a refusal may only add to
+    Folder folder(dir->path() + "/AINO");
+    folder.take();
+    std::string pool = folder.files().at("DATA.DAT");
+    ASSERT_EQ(pool.size() % sizeof(DataStruct), 0u);
+    DataStruct *things = reinterpret_cast<DataStruct *>(&pool[0]);
+    const size_t n = pool.size() / sizeof(DataStruct);
+    size_t free_slot = n;
+    for (size_t i = n; i-- > 0;)
+        if (things[i].type == 0) free_slot = i;
+    ASSERT_LT(free_slot, n);
+    DataStruct &stray = things[free_slot];
+    stray.type = DT_CREATURE;
+    stray.x = (uint16_t)Plr.world_x;
+    stray.y = (uint16_t)Plr.world_y;
+    stray.count = 1;
+    for (size_t i = 0; i < n; i++)
+        if (things[i].type == DT_CREATURE || things[i].type == DT_CARCASS) things[i].id = CRE_DATAID + 1000000 + (uint32_t)i;
+    folder.put("DATA.DAT", pool);
+
+    oxa_quit_hook = throw_quit;
+    var_clear();
+    oxatest::reset_loader_tables();
+    for (int i = 0; i < 6; i++) press(SDLK_SPACE);
+    EXPECT_EQ(loader(), -1);
+    oxa_quit_hook = nullptr;
+    EXPECT_NE(strstr(loader_last_note(), "DATA.DAT is damaged"), nullptr) << loader_last_note();
+    EXPECT_EQ(strstr(loader_last_note(), "AINO.CRS is damaged"), nullptr) << loader_last_note();
+    EXPECT_EQ(folder.changed("DATA.DAT", pool), "");
 }
