@@ -79,7 +79,6 @@ void doskill(int slot) {
     snprintf(line, sizeof line, "#Using: %s", name);
     Note(line);
     TurnUsed = 1;
-    game_save();
     use_skill(name);
 }
 

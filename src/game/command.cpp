@@ -68,7 +68,7 @@ static int housekeeping(int &scenario_ran) {
     if (Plr.scenario > 0) {
         start_scenario();
         laske_Load(CRE_PLAYER);
-        Time();
+        Statistics();   // no turn passes: the panel shows the kit's weight now
         scenario_ran = 1;
         return 1;
     }

@@ -357,6 +357,7 @@ static void forget_the_game_before() {
     death_pack_reset();
     Weatherlore_lastskillhour = -1;   // the last forecast's roll was the other game's
     Weatherlore_suc = 0;
+    GAME_SAVED = 0;   // a copy of the screen kept by the game before is let go: the next one is taken anew
 }
 
 // A new character's first start: the armour she starts in, the scenario marked as begun, then her story.

@@ -72,7 +72,7 @@ char *Nappainkomento_Naytto(unsigned key) {
     if (row && row->bound != BOUND_NONE && row->key2 && (k == row->key || k > 255))
         snprintf(s, sizeof s_komentoselite, "[%s] or [%s] ", oxakeytos((unsigned)row->key),
                  oxakeytos((unsigned)row->key2));
-    else if (key == KEY_CTRL_S) copy_bounded(s, sizeof s_komentoselite, "[CTRL]+[s]");
+    else if (key == KEY_CTRL_S) copy_bounded(s, sizeof s_komentoselite, "[CTRL]+[s] ");
     else if (key == KEY_ENTER) copy_bounded(s, sizeof s_komentoselite, "ENTER.");
     else if (key == KEY_ESC) copy_bounded(s, sizeof s_komentoselite, "ESC.");
     else if (key >= KEY_F1 && key <= KEY_F7) snprintf(s, sizeof s_komentoselite, "F%u.", key - KEY_F1 + 1);

@@ -74,6 +74,11 @@ void cursor_infobox_screen(const char *title, const char *text, const char *topi
     if (x < 0) x = 0;
     if (y < 0) y = 0;
     grabscr("inforuutu");
+    // The map flip would lay the map over the box: while the box waits the map is drawn into the
+    // screen under it instead, and its flip is held off.
+    const int flipmode = FLIPMODE;
+    if (flipmode) MapIntoSurface(game_screen);
+    FLIP_map_OFF();
     Piirra_Ikkuna(x, y, w, h, title ? title : "", WIN_TEX_TUOHI);
     showtext_sanataulukko(x + IB_PAD, y + IB_TOP, IB_TEXT_W, 0, RGB_to_color(0, 0, 0), 0);
     if (has_topic) {
@@ -82,6 +87,7 @@ void cursor_infobox_screen(const char *title, const char *text, const char *topi
     }
     Flip();
     const int key = getkey();
+    FLIPMODE = flipmode;
     restorescr("inforuutu");
     freescr("inforuutu");
     Flip();

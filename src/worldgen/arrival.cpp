@@ -104,7 +104,10 @@ void arrival_choice(int mode, char *text, int textsize, char *picture, int picsi
         char desc[81];
         copy_bounded(desc, sizeof desc, terrain_desc(c));
         strlwr(desc);
-        snprintf(text, (size_t)textsize, "There is %s here and ", desc);
+        // "bushes", "rapids": a name ending in a single s is many of a kind
+        const size_t n = strlen(desc);
+        const bool many = n >= 2 && desc[n - 1] == 's' && desc[n - 2] != 's';
+        snprintf(text, (size_t)textsize, "There %s %s here and ", many ? "are" : "is", desc);
     }
     const size_t len = strlen(text);
     if (len && text[len - 1] == ' ') {

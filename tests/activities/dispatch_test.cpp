@@ -94,7 +94,7 @@ TEST_F(DispatchTest, KeyHelpLines) {
     EXPECT_STREQ(Nappainkomento_Naytto(bound_key(BOUND_MAKE)), "[M] or [+] Make items and constructions");
     EXPECT_STREQ(Nappainkomennon_Selite('+', 0), "some action") << "only the main make key is known";
     EXPECT_STREQ(Nappainkomennon_Selite(';', 1), "Pick up from adjacent tile, pack animal or companion");
-    EXPECT_STREQ(Nappainkomento_Naytto(KEY_CTRL_S), "[CTRL]+[s]Save the game");
+    EXPECT_STREQ(Nappainkomento_Naytto(KEY_CTRL_S), "[CTRL]+[s] Save the game");
     EXPECT_STREQ(Nappainkomento_Naytto(KEY_F7), "F7.Wounds and injuries");
     // A second key names both keys when it types no character, itself alone when it does (the task
     // lines show ";" so).

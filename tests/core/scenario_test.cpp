@@ -10,11 +10,20 @@
 #include "core/player.h"
 #include "maps/area.h"
 #include "maps/mapunit.h"
+#include "creatures/bodyrec.h"
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "core/creatures.h"
 
 namespace {
+
+// The load the side panel last showed as carried, or -1 while it was not drawn.
+float panel_load = -1.0f;
+void (*panel_by)() = nullptr;
+void panel_drawn() {
+    panel_load = plr_get<float>(PB_LOAD);
+    if (panel_by) panel_by();
+}
 
 class ScenarioTest : public oxatest::LoaderScreenTest {
 protected:
@@ -58,15 +67,22 @@ protected:
 };
 
 TEST_F(ScenarioTest, VilhoBeginsInACampWithHisWeaponAndThreeArmours) {
+    game_save();   // a copy of the screen kept by the game before the load is not put back in his
     load("VILHO");
+    EXPECT_EQ(GAME_SAVED, 0);
     // His first load showed the first-timer page and his story, which took the marker off his start.
     ASSERT_EQ(Plr.scenario, 2);
     EXPECT_NE(dir->read_file("VILHO/story.txt").find("NJERPEZ CAMP"), std::string::npos);
     const int x = PlayerX, y = PlayerY;
     ASSERT_NE(get_alltime_maailmachar(x, y), 30);
+    panel_by = ui.panels.statistics;
+    ui.panels.statistics = panel_drawn;
+    panel_load = -1.0f;
     first_turn();
+    ui.panels.statistics = panel_by;
     EXPECT_EQ(Plr.scenario, 0);
     EXPECT_EQ(get_alltime_maailmachar(x, y), 30) << "his world cell became a camp";
+    EXPECT_FLOAT_EQ(panel_load, plr_get<float>(PB_LOAD)) << "the panel shows what his kit weighs before his first turn";
     // The bag before the knife went, and the knife that closed up into its slot was still looked at.
     EXPECT_EQ(pack(), (std::vector<std::string>{"Knife", "Linen shirt", "Woollen trousers", "Leather shoes"}));
     // He keeps them on: dressed for January, the knife in his hand to cut his way out.

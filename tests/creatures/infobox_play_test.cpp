@@ -3,12 +3,16 @@
 // party.
 #include "core/loader_fixture.h"
 
+#include "common/window_frames.h"
+
 #include "creatures/bodyrec.h"
 #include "creatures/cremove.h"
 #include "creatures/describe.h"
 #include "creatures/zoomservices.h"
 #include "maps/picker.h"
 #include "presentation/windows.h"
+
+#include <dirent.h>
 
 #include <string>
 #include <vector>
@@ -21,6 +25,8 @@ struct AskedBox {
     int times = 0;
     std::string title, text, topic;
     int changed = 0;
+    std::vector<uint32_t> strip;   // the strip as the screen holds it, 0xRRGGBB, while the box waits
+    size_t frames_shown = 0;       // frames the window had shown by then
 };
 AskedBox asked;
 void (*shown_by)(const char *, const char *, const char *) = nullptr;
@@ -34,9 +40,24 @@ std::vector<uint32_t> beside_cursor() {
     return strip;
 }
 
+size_t frames_so_far() {
+    size_t n = 0;
+    if (DIR *d = opendir(".")) {
+        while (dirent *e = readdir(d)) n += strncmp(e->d_name, "SDL_window", 10) == 0;
+        closedir(d);
+    }
+    return n;
+}
+
 int key_while_shown() {
     const std::vector<uint32_t> now = beside_cursor();
     for (size_t i = 0; i < now.size(); i++) asked.changed += now[i] != before[i];
+    for (uint32_t p : now) {
+        int r, g, b;
+        oxatest::rgb(p, r, g, b);
+        asked.strip.push_back((uint32_t)(r << 16 | g << 8 | b));
+    }
+    asked.frames_shown = frames_so_far();
     return key_by();
 }
 
@@ -113,7 +134,8 @@ TEST_F(CreatureInfoBox, TheFarLookAtAVillagerShowsHisWholeBoxAtTheCursor) {
 
     // He holds still while she looks: where his errands would take him is not what this test is about.
     WIZARD_npcfreeze = 1;
-    command({SDLK_l, SDLK_UP, SDLK_RETURN, SDLK_SPACE});
+    const std::vector<oxatest::Frame> frames =
+        oxatest::frames_during([&] { command({SDLK_l, SDLK_UP, SDLK_RETURN, SDLK_SPACE}); });
     WIZARD_npcfreeze = 0;
     ASSERT_EQ(asked.times, 1) << notes();
     const std::string &t = asked.text;
@@ -134,6 +156,16 @@ TEST_F(CreatureInfoBox, TheFarLookAtAVillagerShowsHisWholeBoxAtTheCursor) {
     EXPECT_EQ(t.find("<blue>Wearing") != std::string::npos, wears) << t;
     EXPECT_GT(asked.changed, 500) << "the box's title bar stands beside the cursor";
     EXPECT_EQ(beside_cursor(), before) << "what lay under the box is back";
+    // The window shows the box while it waits for its key: the map is not laid over it.
+    ASSERT_GE(asked.frames_shown, 1u);
+    ASSERT_LE(asked.frames_shown, frames.size());
+    const oxatest::Frame &waiting = frames[asked.frames_shown - 1];
+    ASSERT_EQ(waiting->w, 800) << "the window at the game's own size";
+    int off = 0;
+    for (int y = LOCSEL_SCREEN_Y - 5, i = 0; y < LOCSEL_SCREEN_Y + 5; y++)
+        for (int x = LOCSEL_SCREEN_X + 25; x < LOCSEL_SCREEN_X + 125; x++, i++)
+            off += oxatest::at(waiting, x, y) != asked.strip[i];
+    EXPECT_EQ(off, 0) << "pixels of the box's title bar the window does not show";
 }
 
 }  // namespace

@@ -46,6 +46,9 @@ TEST_F(ArrivalTest, EachKindOfPlaceHasItsWordsAndOnlyStrikingOnesAPicture) {
     EXPECT_EQ(picture, "") << "an everyday forest is told of, not shown";
     choose(1);
     EXPECT_EQ(text, "There is coniferous forest here and you encounter something.");
+    stand(177, 177, 177);
+    choose(0);
+    EXPECT_EQ(text, "There are rapids here and you take a closer look at this area.");
 
     stand(238, 238, 238);
     choose(0);
