@@ -92,7 +92,16 @@ static int quit_dying(int closed) {
     return 1;
 }
 
+static int closed_in_a_row = 0;    // commands read from a closed window, one after the other
+static int nobody_reads = 0;       // the screenless reader is out of keys: its "no" is nobody's answer
+
+// The player answered the quit questions: a close after this asks them again.
+static void quit_answered() {
+    if (!nobody_reads) closed_in_a_row = 0;
+}
+
 static int quit_cancelled() {
+    quit_answered();
     Note("#Quit cancelled, the gameplay continues.");
     return 0;
 }
@@ -126,6 +135,7 @@ int Quit(int flag) {
     const bool nobody = gone();
     CLOSE_WINDOW = 0;
     if (!Save(SAVE_EXPLICIT)) {
+        if (!nobody) quit_answered();
         Note("#The gameplay continues.");
         return 0;
     }
@@ -137,8 +147,6 @@ int Quit(int flag) {
     return 1;
 }
 
-static int closed_in_a_row = 0;    // commands read from a closed window, one after the other
-
 void command_reset() { closed_in_a_row = 0; }
 
 int PlayerAction() {
@@ -149,14 +157,16 @@ int PlayerAction() {
     CLOSE_WINDOW = 0;
     const UiCommandKey read = ui_command_key();
     if (read.closed) CLOSE_WINDOW = 1;
+    nobody_reads = read.closed;
     const int typed_ahead = read.typed_ahead;
     int key = read.key;
     const int ctrl = read.ctrl;
 
     // A closed window (or a queue that nobody will ever fill) answers -1 or Esc with CLOSE_WINDOW set.
     const int closed = (key == KEY_QUIT || key == KEY_ESC) && CLOSE_WINDOW;
-    // The first close goes through the ordinary quit question; a window still closed at the next
-    // command leaves the game, so that the loop never waits on a window nobody can answer.
+    // A close goes through the ordinary quit question; a window still closed at the next command,
+    // with no answer given between, leaves the game, so that the loop never waits on a window nobody
+    // can answer.
     closed_in_a_row = closed ? closed_in_a_row + 1 : 0;
     if (closed_in_a_row >= 2) {
         closed_in_a_row = 0;

@@ -60,10 +60,10 @@ static void say(const char *text) {
     if (write(2, text, strlen(text)) < 0) return;
 }
 
-// Xlib's handler for a broken connection; it must not return. Whatever thread found the break, the
-// screen is forgotten (the rules draw nothing from here on), and the save runs only when the key reader
-// slept, the game standing still: it never wakes after this.
-static int display_lost(void *) {
+// Whatever thread found the display gone or refusing the window, the screen is forgotten (the rules
+// draw nothing from here on), and the save runs only when the key reader slept, the game standing
+// still: it never wakes after this. It never returns.
+static int display_ended(const char *last_save_kept, const char *saved) {
     static std::atomic_flag once = ATOMIC_FLAG_INIT;
     if (once.test_and_set()) {
         for (;;) pause();   // the first thread to find the break ends the process
@@ -72,9 +72,22 @@ static int display_lost(void *) {
     ui_use_null_screen();
     int status = 0;
     if (character_to_save()) status = still && Save(0) ? 0 : 1;
-    say(status ? "The display was lost; the game ended with its last save.\n"
-               : "The display was lost; the game ended.\n");
+    say(status ? last_save_kept : saved);
     _exit(status);
+}
+
+// Xlib's handler for a broken connection; it must not return.
+static int display_lost(void *) {
+    return display_ended("The display was lost; the game ended with its last save.\n",
+                         "The display was lost; the game ended.\n");
+}
+
+// Xlib's handler for an error the display answered, whose own handler ends the program with nothing
+// saved: a window destroyed from outside (a crashing compositor, xkill) leaves nothing to play in, and
+// the game ends as when the display is lost.
+static int display_refused(void *, void *) {
+    return display_ended("The game's window was taken away; the game ended with its last save.\n",
+                         "The game's window was taken away; the game ended.\n");
 }
 
 void ending_watch_display() {
@@ -87,4 +100,8 @@ void ending_watch_display() {
     typedef IOHandler (*SetIOHandler)(IOHandler);
     SetIOHandler set = (SetIOHandler)dlsym(xlib, "XSetIOErrorHandler");
     if (set) set(display_lost);
+    typedef int (*ErrorHandler)(void *, void *);
+    typedef ErrorHandler (*SetErrorHandler)(ErrorHandler);
+    SetErrorHandler set_error = (SetErrorHandler)dlsym(xlib, "XSetErrorHandler");
+    if (set_error) set_error(display_refused);
 }

@@ -7,9 +7,10 @@
 // the program ends with status 0 (1 when that save failed, the last good save kept); before a
 // character is in play the program just ends.
 void ending_install();
-// Once the window is open: a display whose connection breaks ends the program at once, with no call
-// to SDL or the display after it. A character in play is saved first when the game stood waiting for
-// the player (status 0); caught in the middle of something, the last save stands (status 1).
+// Once the window is open: a display whose connection breaks, or that refuses the window (destroyed
+// from outside), ends the program at once, with no call to SDL or the display after it. A character
+// in play is saved first when the game stood waiting for the player (status 0); caught in the middle
+// of something, the last save stands (status 1).
 void ending_watch_display();
 // The turn loop of a loaded character runs: what an ending saves.
 void ending_in_play(int on);

@@ -101,3 +101,53 @@ TEST_F(GameSaveTest, TheTypistsCloseEndsTheQuitQuestionAndSaves) {
     EXIT_CLOSE_GAME = 0;
     REAL_QUIT = 0;
 }
+
+// Every close of the window asks the quit questions again once the player has answered the last ones:
+// a "no" to "Are you sure?", or a save that could not be written, never lets the next close leave
+// unasked and unsaved.
+TEST_F(GameSaveTest, EachCloseAfterAnAnswerAsksAgain) {
+    struct Row {
+        const char *what;
+        bool first_save_fails;                 // the first close is answered yes, yes and its save fails
+        std::vector<SDL_Keycode> second;       // the answers to the second close
+        bool left;                             // the game is left, saved
+    };
+    const Row rows[] = {
+        {"no, then no", false, {SDLK_n}, false},
+        {"a failed save, then no", true, {SDLK_n}, false},
+        {"no, then yes and save", false, {SDLK_y, SDLK_y, SDLK_SPACE}, true},
+    };
+    static PlayerStruct before, saved;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &before, sizeof before));
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        REAL_QUIT = EXIT_CLOSE_GAME = 0;
+        Plr.forest_spirit = before.forest_spirit + 77;   // something of the game that only a save keeps
+        if (row.first_save_fails) ASSERT_EQ(mkdir(path("AINO.OXS.new").c_str(), 0755), 0);
+        // The close button, then the answers to its questions, typed as the game asks for them.
+        auto close_and_answer = [](const std::vector<SDL_Keycode> &answers) {
+            oxatest::KeyFeeder typing;
+            typing.quit();
+            for (SDL_Keycode k : answers) typing.key(k);
+            typing.typed([] { return PlayerAction(); });
+        };
+        close_and_answer(row.first_save_fails ? std::vector<SDL_Keycode>{SDLK_y, SDLK_y, SDLK_SPACE}
+                                              : std::vector<SDL_Keycode>{SDLK_n});
+        EXPECT_NE(REAL_QUIT, -1) << "the first close stays: " << lastnote;
+        rmdir(path("AINO.OXS.new").c_str());
+        lastnote[0] = 0;
+        close_and_answer(row.second);
+        ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &saved, sizeof saved));
+        if (row.left) {
+            EXPECT_EQ(REAL_QUIT, -1);
+            EXPECT_EQ(EXIT_CLOSE_GAME, 1) << "the close button ends the program once the game is saved";
+            EXPECT_EQ(saved.forest_spirit, before.forest_spirit + 77);
+        } else {
+            EXPECT_NE(REAL_QUIT, -1) << "the second close asked, and the player stays";
+            EXPECT_NE(strstr(lastnote, "Quit cancelled"), nullptr) << lastnote;
+            EXPECT_EQ(saved.forest_spirit, before.forest_spirit);
+        }
+    }
+    EXIT_CLOSE_GAME = 0;
+    REAL_QUIT = 0;
+}

@@ -13,6 +13,7 @@
 #include "screens/program.h"
 #include "screens/quit.h"
 
+#include <dlfcn.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -218,38 +219,68 @@ TEST(Ending, EveryWayOfEndingEndsWithinFiveSecondsAndKeepsTheGame) {
     }
 }
 
-// The display goes away while she stands on the map: the game ends at once, saved, and does not
-// keep a core busy talking to a display that is gone.
-TEST(Ending, ALostDisplayEndsTheGameAtOnceSaved) {
+// Another client destroys every window of the display, as xkill's kin or a crashing compositor do;
+// the display itself stays.
+void destroy_windows_of(const std::string &display) {
+    void *xlib = dlopen("libX11.so.6", RTLD_NOW);
+    ASSERT_NE(xlib, nullptr);
+    typedef unsigned long Window;
+    auto open = (void *(*)(const char *))dlsym(xlib, "XOpenDisplay");
+    auto root_of = (Window(*)(void *))dlsym(xlib, "XDefaultRootWindow");
+    auto tree = (int (*)(void *, Window, Window *, Window *, Window **, unsigned *))dlsym(xlib, "XQueryTree");
+    auto destroy = (int (*)(void *, Window))dlsym(xlib, "XDestroyWindow");
+    auto sync = (int (*)(void *, int))dlsym(xlib, "XSync");
+    auto xfree = (int (*)(void *))dlsym(xlib, "XFree");
+    auto close_display = (int (*)(void *))dlsym(xlib, "XCloseDisplay");
+    ASSERT_TRUE(open && root_of && tree && destroy && sync && xfree && close_display);
+    void *dpy = open(display.c_str());
+    ASSERT_NE(dpy, nullptr);
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned n = 0;
+    ASSERT_NE(tree(dpy, root_of(dpy), &root, &parent, &children, &n), 0);
+    EXPECT_GT(n, 0u) << "the game's window is on the display";
+    for (unsigned i = 0; i < n; i++) destroy(dpy, children[i]);
+    if (children) xfree(children);
+    sync(dpy, 0);
+    close_display(dpy);
+}
+
+// The display goes away, or her window is destroyed from outside, while she stands on the map: the
+// game ends at once, saved, and does not keep a core busy talking to a display that is gone.
+TEST(Ending, ALostDisplayOrWindowEndsTheGameAtOnceSaved) {
     if (access("/usr/bin/Xvfb", X_OK) != 0) GTEST_SKIP() << "Xvfb is not installed: no display to lose";
-    int n = 90 + getpid() % 400;
-    while (access(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), F_OK) == 0) n++;
-    const std::string display = ":" + std::to_string(n), socket = "/tmp/.X11-unix/X" + std::to_string(n);
-    fflush(nullptr);
-    const pid_t xvfb = fork();
-    if (xvfb == 0) {
-        execl("/usr/bin/Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
-              (char *)nullptr);
-        _exit(127);
+    for (const bool window_only : {false, true}) {
+        SCOPED_TRACE(window_only ? "the window destroyed" : "the display killed");
+        int n = 90 + getpid() % 400;
+        while (access(("/tmp/.X11-unix/X" + std::to_string(n)).c_str(), F_OK) == 0) n++;
+        const std::string display = ":" + std::to_string(n), socket = "/tmp/.X11-unix/X" + std::to_string(n);
+        fflush(nullptr);
+        const pid_t xvfb = fork();
+        if (xvfb == 0) {
+            execl("/usr/bin/Xvfb", "Xvfb", display.c_str(), "-nolisten", "tcp", "-screen", "0", "1024x768x24",
+                  (char *)nullptr);
+            _exit(127);
+        }
+        for (int i = 0; i < 500 && access(socket.c_str(), F_OK) != 0; i++)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ASSERT_EQ(access(socket.c_str(), F_OK), 0) << "Xvfb did not start";
+        TempDir dir;
+        lay_out_player_folder(dir);
+        const Ended e = play_and_end(
+            INTO_THE_GAME,
+            [&](pid_t, int) {
+                if (window_only) return destroy_windows_of(display);
+                kill(xvfb, SIGKILL);
+                waitpid(xvfb, nullptr, 0);
+            },
+            display.c_str());
+        kill(xvfb, SIGKILL);
+        waitpid(xvfb, nullptr, 0);
+        ASSERT_TRUE(e.ready) << "the game never stood on the map";
+        EXPECT_EQ(e.status, 0) << "ended after " << e.seconds << " s";
+        EXPECT_LT(e.seconds, 5.0);
+        EXPECT_EQ(saved_aino(), e.stood);
     }
-    for (int i = 0; i < 500 && access(socket.c_str(), F_OK) != 0; i++)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    ASSERT_EQ(access(socket.c_str(), F_OK), 0) << "Xvfb did not start";
-    TempDir dir;
-    lay_out_player_folder(dir);
-    const Ended e = play_and_end(
-        INTO_THE_GAME,
-        [&](pid_t, int) {
-            kill(xvfb, SIGKILL);
-            waitpid(xvfb, nullptr, 0);
-        },
-        display.c_str());
-    kill(xvfb, SIGKILL);
-    waitpid(xvfb, nullptr, 0);
-    ASSERT_TRUE(e.ready) << "the game never stood on the map";
-    EXPECT_EQ(e.status, 0) << "ended after " << e.seconds << " s";
-    EXPECT_LT(e.seconds, 5.0);
-    EXPECT_EQ(saved_aino(), e.stood);
 }
 
 }  // namespace
