@@ -131,9 +131,14 @@ static bool of_species(const ItemStruct &it, const char *name, const char *skill
     return herbarium_text_is(it.skill, sizeof it.skill, name) || herbarium_text_is(it.skill, sizeof it.skill, skill);
 }
 
+// An unidentified species is named by its mark's row of the plant-name list; once she knows it the
+// item's own name stands (row 1).
 static void mark_item(ItemStruct &it, int mark, const char *name, const char *skill, int number) {
-    if (it.unid == 1 || it.unid == mark || !onko_kasvikuntaa(it) || !of_species(it, name, skill)) return;
+    if (it.unid == 1 || (it.unid == mark && it.plantname == mark) || !onko_kasvikuntaa(it) ||
+        !of_species(it, name, skill))
+        return;
     it.unid = (uint8_t)mark;
+    it.plantname = (uint8_t)mark;
     if (!DEBUGLOG) return;
     char text[200];
     snprintf(text, sizeof text, "item %d of %s marked %d", number, name, mark);
@@ -178,7 +183,7 @@ void tunnista_invkasvit(int mark) {
         if (n == 0) continue;
         ItemStruct it = ObjToItem(n);
         if (!onko_kasvikuntaa(it) || it.unid != mark) continue;
-        it.unid = 1;
+        it.unid = it.plantname = 1;
         ItemToObjpos(it, n);
     }
 }
@@ -191,7 +196,7 @@ void tunnista_datakasvit(int mark, int record) {
         if (d.type != type || abs((int)d.x - PlayerX) > 9) continue;
         ItemStruct it = ObjToItem((int)d.id);
         if (it.unid != mark) continue;
-        it.unid = 1;
+        it.unid = it.plantname = 1;
         d.id = (uint32_t)Luo_Esineen_Itempos(it);
     }
 }

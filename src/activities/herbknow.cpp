@@ -263,7 +263,7 @@ void Herblore() {
             // This specimen is known now, and those like it at hand; the species is not.
             if (item.unid > 1) {
                 const int mark = item.unid;
-                item.unid = 1;
+                item.unid = item.plantname = 1;
                 if (record >= 0) {
                     tunnista_datakasvit(mark, record);
                     TARGET_ITEM = (int)Data[record].id;
@@ -276,7 +276,7 @@ void Herblore() {
         } else {
             k.mark = 1;
             HERBLORE_aseta_kasvitieto(row, 1);
-            item.unid = 1;
+            item.unid = item.plantname = 1;
             if (!identified) {
                 Note(MSG("HERBLORE_SUCCESS"));
                 identified = true;

@@ -235,7 +235,8 @@ struct PlayerStruct {
     float    body_temperature_change;          // 5680: per minute
     uint8_t  pad5684[4];                       // 5684: the swimmer's fatigue (activities/swimclimb.h)
     float    fat_reserve;                      // 5688: the body's fat reserve (ours; set by the console)
-    uint8_t  pad5692[24];
+    float    robbery_load;                     // 5692: her load when a robbery was settled in talk (old saves 0)
+    uint8_t  pad5696[20];
 };
 static_assert(sizeof(PlayerStruct) == PLR_SIZE, "the character file is 5716 bytes");
 static_assert(offsetof(PlayerStruct, culture) == 13, "Plr layout");
@@ -311,6 +312,7 @@ static_assert(offsetof(PlayerStruct, course_index) == 4592, "Plr layout");
 static_assert(offsetof(PlayerStruct, course_last_event) == 4629, "Plr layout");
 static_assert(offsetof(PlayerStruct, courses_completed) == 5624, "Plr layout");
 static_assert(offsetof(PlayerStruct, fat_reserve) == 5688, "Plr layout");
+static_assert(offsetof(PlayerStruct, robbery_load) == 5692, "Plr layout");
 static_assert(offsetof(PlayerStruct, minutes) == 4600, "Plr layout");
 static_assert(offsetof(PlayerStruct, world_x) == 4604, "Plr layout");
 static_assert(offsetof(PlayerStruct, world_y) == 4608, "Plr layout");

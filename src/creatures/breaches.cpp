@@ -39,7 +39,7 @@
 #include "maps/vilplace.h"
 
 char rob_items_string[ROBITEMS_SIZE];
-float ROBBERY_LOAD = 0.0f;
+float &ROBBERY_LOAD = Plr.robbery_load;   // kept in her record: saved, loaded and new with her
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);

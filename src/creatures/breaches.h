@@ -6,7 +6,7 @@
 
 enum { ROBITEMS_SIZE = 1024 };
 extern char rob_items_string[ROBITEMS_SIZE];   // the goods robbed, each "description, "
-extern float ROBBERY_LOAD;         // the player's load when a robbery was settled in talk
+extern float &ROBBERY_LOAD;        // the player's load when a robbery was settled in talk (her record)
 
 int aggtalk(int n, unsigned kind, unsigned char flags);   // 1 when shouted
 bool vio_act(int n);               // true when the reaction used the tick

@@ -731,6 +731,7 @@ void make_player_record_safe() {
     keep_field<uint32_t>(PB_BLOODLOSS, 0, 1000000, "blood loss", list, n);
     keep_field<int32_t>(PB_BODYWEIGHT, 1, 100000, "body weight", list, n);
     keep_float_field(PB_FREEWORN, 0.0f, 100000.0f, 0.0f, "worn weight", list, n);
+    keep_float(Plr.robbery_load, 0.0f, 100000.0f, 0.0f, "robbery load", list, n);
     bool slots = false;
     for (int s = 0; s < PLR_SLOTS; s++) {
         const int32_t o = Plr.inv_obj[s];

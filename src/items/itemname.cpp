@@ -148,9 +148,10 @@ char *enimi(int pos, int count, unsigned char flags) {
             skill[sizeof it.skill] = 0;
             copy_bounded(name, sizeof name, skill);
         }
-        if (row > 1 && row < UFLORA_ROWS) bprintf(name, sizeof name, "%s %s", UFLORA[row], plant_unit(it, count, flags));
+        const bool listed = row > 1 && row < UFLORA_ROWS && UFLORA[row][0];
+        if (listed) bprintf(name, sizeof name, "%s %s", UFLORA[row], plant_unit(it, count, flags));
         // A plant of a species she has not identified shows only what it looks like.
-        if (it.unid > 1) bprintf(name, sizeof name, "unknown %s", plant_unit(it, count, flags));
+        else if (it.unid > 1) bprintf(name, sizeof name, "unknown %s", plant_unit(it, count, flags));
     }
     char both[SBUF_SIZE];
     bprintf(both, sizeof both, "%s%s", prefix, name);

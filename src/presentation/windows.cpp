@@ -659,14 +659,13 @@ static int find_slot(GrabSlot *slots, const char *name) {
     return -1;
 }
 
-// The first slot that is free or holds the name; slot 0 when all hold others. Its old picture is freed.
+// The slot that holds the name, else the first free one; slot 0 when all hold others. Its old picture
+// is freed, so one name never keeps two slots.
 static int take_slot(GrabSlot *slots, const char *name, const SDL_Rect *rect) {
-    int s = 0;
-    for (int i = 0; i < GRAB_SLOTS; i++)
-        if (!slots[i].name[0] || !strcmp(slots[i].name, name)) {
-            s = i;
-            break;
-        }
+    int s = find_slot(slots, name);
+    for (int i = 0; s < 0 && i < GRAB_SLOTS; i++)
+        if (!slots[i].name[0]) s = i;
+    if (s < 0) s = 0;
     GrabSlot &g = slots[s];
     free_surface(g.picture);
     copy_bounded(g.name, sizeof g.name, name);

@@ -251,13 +251,25 @@ TEST_F(Herbarium, MarksSpreadOverTheSpeciesAndIdentifiedNeverReverts) {
     EXPECT_EQ(KasvioPos(PlayerObj[5]), row) << "a part finds its plant by its SKILL";
     EXPECT_STREQ(ISANTAKASVI(PlayerObj[5]), "Yarrow");
     EXPECT_STREQ(ISANTAKASVI(PlayerObj[7]), "unknown");
+    // The unknown species is named by its mark's row of the plant-name list.
+    copy_bounded(UFLORA[37], UFLORA_SIZE, "feathery");
+    EXPECT_EQ(PlayerObj[5].plantname, 37);
+    EXPECT_EQ(ConstantObj[10].plantname, 37);
+    EXPECT_STREQ(enimi(OBJ_PLAYER_FIRST + 5, 2, 0), "stale feathery flowers");
+    EXPECT_STREQ(enimi(OBJ_PLAYER_FIRST + 6, 2, 0), "stale yarrow flowers") << "she knows it";
 
     // Items at hand of the same mark are recognised; the species is not.
     Plr.inv_obj[3] = OBJ_PLAYER_FIRST + 5;
     Plr.inv_count[3] = 1;
     tunnista_invkasvit(37);
     EXPECT_EQ(PlayerObj[5].unid, 1);
+    EXPECT_STREQ(enimi(OBJ_PLAYER_FIRST + 5, 2, 0), "stale yarrow flowers");
     EXPECT_EQ(ConstantObj[10].unid, 37);
+    // Learning the species names every item of it by its own name.
+    HERBLORE_aseta_kasvitieto(row, 1);
+    EXPECT_EQ(ConstantObj[10].plantname, 1);
+    EXPECT_STREQ(enimi(OBJ_PLAYER_FIRST + PLAYEROBJ_COUNT - 1, 2, 0), "stale yarrow flowers");
+    UFLORA[37][0] = 0;
 }
 
 // What she knows of a plant: the lines shown, their wording and the edibility verdict.

@@ -83,14 +83,16 @@ TEST_F(Naming, PlantsByLocalNameAndLeashes) {
     ItemStruct berries = blank(IT_FOOD, "Bilberries", OID_BERRY);
     EXPECT_STREQ(enimi(stored(berries), 3, 0), "bilberries");
     berries.plantname = 2;
-    EXPECT_STREQ(enimi(stored(berries), 3, 0), "bilberry berries");
-    EXPECT_STREQ(enimi(stored(berries), 1, 16), "bilberry berry");
+    EXPECT_STREQ(enimi(stored(berries), 3, 0), "round-leaved berries");
+    EXPECT_STREQ(enimi(stored(berries), 1, 16), "round-leaved berry");
     EXPECT_STREQ(enimi(stored(berries), 1, 8), "bilberries");
     ItemStruct shrub = blank(IT_PLANT, "Bilberry", OID_BERRY);
     SET_ITEM_TEXT(shrub.skill, "Vaccinium myrtillus");
     EXPECT_STREQ(enimi(stored(shrub), 1, 16), "vaccinium myrtillus");
     shrub.plantname = 2;
-    EXPECT_STREQ(enimi(stored(shrub), 2, 0), "bilberry berry shrubs");
+    EXPECT_STREQ(enimi(stored(shrub), 2, 0), "round-leaved berry shrubs");
+    // Every mark a species may carry (2 to 99) has its row in the list.
+    for (int mark = 2; mark < UFLORA_ROWS; mark++) EXPECT_NE(UFLORA[mark][0], 0) << mark;
 
     // A leash whose animal is no longer in the area keeps its plain name.
     ItemStruct leash = blank(IT_TOOL, "Leash", 327);

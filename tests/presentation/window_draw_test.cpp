@@ -246,6 +246,16 @@ TEST_F(Windows, GrabSlotsByNameAndTheFifthReplacesTheFirst) {
     EXPECT_EQ(pixel(400, 300), red);
     for (const char *n : {"b", "c", "d"}) freescr(n);
     EXPECT_EQ(grabscr_slot("b"), -1);
+
+    // A free slot before the named one: the second grab still lands on the name's own slot.
+    grabscr("x", nullptr);
+    grabscr("y", nullptr);
+    freescr("x");
+    box(0, 0, 799, 599, red);
+    grabscr("y", nullptr);
+    EXPECT_EQ(grabscr_slot("y"), 1);
+    freescr("y");
+    EXPECT_EQ(grabscr_slot("y"), -1) << "no older copy of the name is left behind";
 }
 
 TEST_F(Windows, ScreenshotAndPictureFiles) {

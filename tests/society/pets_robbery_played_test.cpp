@@ -2,6 +2,7 @@
 // robber who stands beside her by giving in.
 #include "core/loader_fixture.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "creatures/breaches.h"
@@ -16,6 +17,7 @@
 #include "creatures/lifeask.h"
 #include "creatures/predicates.h"
 #include "society/chat.h"
+#include "game/loader.h"
 
 namespace {
 
@@ -125,5 +127,19 @@ TEST_F(PetRobberPlayed, SheGivesInToARobberBesideHer) {
     for (int o : Cre[robber].pack) pack_after += o != 0;
     EXPECT_GT(pack_after, pack_before) << "he has them";
     EXPECT_EQ(Cre[robber].Puuha[0], 151) << "he waits for her to leave";
+
+    // The load the robbery was settled at is hers: saved with her and read back at the next start.
+    const float settled = ROBBERY_LOAD;
+    EXPECT_FLOAT_EQ(settled, laske_Load_value(-1));
+    ASSERT_EQ(Save(0), 1);
+    const std::vector<uint8_t> file = oxatest::read_bytes(path("AINO.OXS"));
+    ASSERT_EQ(file.size(), sizeof(PlayerStruct));
+    float saved;
+    memcpy(&saved, &file[offsetof(PlayerStruct, robbery_load)], sizeof saved);
+    EXPECT_FLOAT_EQ(saved, settled);
+    ROBBERY_LOAD = 0.0f;   // a fresh start of the program
+    var_clear();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_FLOAT_EQ(ROBBERY_LOAD, settled) << "robbers still watching her know what she carried";
     ROBBERY_LOAD = 0.0f;
 }
