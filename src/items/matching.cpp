@@ -107,7 +107,10 @@ void Esita_Tarvikelista(int line) {
         char row[200];
         const bool met = line_met(i);
         line_row(Tarvikelista[i], met ? &Tarvikelista[i] : nullptr, row, sizeof row);
-        bprintf(shown[listed], sizeof shown[0], "%s %.33s", met ? "+" : i == line ? ">" : "-", row);
+        // A line she may go without says so, in the row's own width.
+        const char *mark = Tarvikelista[i].optional ? " (optional)" : "";
+        bprintf(shown[listed], sizeof shown[0], "%s %.*s%s", met ? "+" : i == line ? ">" : "-", 33 - (int)strlen(mark), row,
+                mark);
         rows[listed] = UiRequirement{shown[listed], met ? UI_REQ_MET : i == line ? UI_REQ_CURRENT : UI_REQ_PENDING};
     }
     ui_requirement_list(StrUpr(Tarvikelista_TITLE), rows, listed);

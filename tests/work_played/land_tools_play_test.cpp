@@ -1,0 +1,208 @@
+// tests/work_played/land_tools_play_test.cpp -- played: what the course and the make menu ask her to
+// make comes from the land. Aino fells a small tree for slender trunks, peels a birch, makes a cord of
+// the bark and a fishing rod of the trunk and the cord, the make menu's list telling her the feather
+// may be left out; herb lore beside bushes tells her what it can examine.
+#include <string>
+#include <vector>
+
+#include "activities/herblore.h"
+#include "activities/timber.h"
+#include "core/loader_fixture.h"
+#include "core/spend.h"
+#include "core/player.h"
+#include "items/invlist.h"
+#include "items/materials.h"
+#include "maps/area.h"
+#include "maps/maps.h"
+#include "maps/mapquery.h"
+#include "maps/squareevents.h"
+#include "maps/worldsearch.h"
+#include "creatures/skills.h"
+#include "../items/row_letters.h"
+
+namespace {
+
+std::vector<std::string> listed_rows;   // every row the requirement lists showed
+void keep_rows(const char *, const UiRequirement *rows, int n) {
+    for (int i = 0; i < n; i++) listed_rows.push_back(rows[i].text);
+}
+
+class AinoFromTheLand : public oxatest::PlayingTest {
+protected:
+    void SetUp() override {
+        PlayingTest::SetUp();
+        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "menudef_make.txt"}) dir->copy_asset(f);
+        shown_rows = ui.windows.requirements;
+        ui.windows.requirements = keep_rows;
+        listed_rows.clear();
+    }
+    void TearDown() override {
+        ui.windows.requirements = shown_rows;
+        INSTANT_TASKS = 0;
+        PlayingTest::TearDown();
+    }
+    // Down on the local map of her home, with nobody about to break off the work.
+    void on_local_map() {
+        command({SDLK_RETURN});
+        command({SDLK_PERIOD});   // the next pass makes the local map
+        ASSERT_FALSE(bigmap()) << notes();
+        for (DataStruct &d : Data)
+            if (d.type == DT_CREATURE && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT) {
+                Cre[d.id - CRE_DATAID].kind = CK_NONE;
+                d.type = DT_FREED;
+            }
+    }
+    // The square she faces, open and with no fire beside it, made free of what lay or grew there.
+    static bool ahead_free(int &x, int &y) {
+        for (int dir = 0; dir < 8; dir++) {
+            PlayerDir = dir;
+            getaheadxy(CRE_PLAYER, &x, &y);
+            bool clear = terrain_flag(get_mapchar(x, y), TF_OPEN) && !terrain_flag(get_mapchar(x, y), TF_WATER);
+            for (const DataStruct &d : Data)
+                if (d.type == DT_FIRE && abs((int)d.x - x) <= 1 && abs((int)d.y - y) <= 1) clear = false;
+            if (!clear) continue;
+            for (DataStruct &d : Data)
+                if (d.type && d.type != DT_FREED && d.x == x && d.y == y) d.type = DT_FREED;
+            return true;
+        }
+        return false;
+    }
+    static void tree_ahead(int x, int y, int c) {
+        for (DataStruct &d : Data)
+            if (d.type == DT_TREE && d.x == x && d.y == y) d.type = DT_FREED;
+        set_mapchar(x, y, c);
+    }
+    // Keys typed through the turn loop with the long work of the command done at once.
+    static void at_once(std::initializer_list<int> ks) {
+        oxatest::KeyFeeder typing;
+        for (int k : ks) typing.key((SDL_Keycode)k, 0);
+        int r;
+        INSTANT_TASKS = 1;
+        typing.typed([&] { return turn_pass(&r); });
+        INSTANT_TASKS = 0;
+    }
+    // "s", her timbercraft's key on the skills screen and the work's key in its menu.
+    static void timbercraft(char work, std::initializer_list<int> more) {
+        oxatest::KeyFeeder typing;
+        typing.key(SDLK_s).key((SDL_Keycode)SkillDATA(-1, "TIMBERCRAFT", SKD_KEY));
+        typing.text(std::string(1, work).c_str());
+        for (int k : more) typing.key((SDL_Keycode)k, 0);
+        int r;
+        INSTANT_TASKS = 1;
+        typing.typed([&] { return turn_pass(&r); });
+        INSTANT_TASKS = 0;
+    }
+    static int carried(const char *name) {
+        int n = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] && oxatest::item_name_of(Plr.inv_obj[s]) == name) n += Plr.inv_count[s];
+        return n;
+    }
+    static int lying(int x, int y, const char *name) {
+        int n = 0;
+        for (const DataStruct &d : Data)
+            if (d.type == DT_ITEM && d.x == x && d.y == y && oxatest::item_name_of((int)d.id) == name) n += d.count;
+        return n;
+    }
+    void (*shown_rows)(const char *, const UiRequirement *, int) = nullptr;
+};
+
+// Each tree she may fell, and what it leaves for the make menu's lines.
+TEST_F(AinoFromTheLand, EachTreeLeavesTheTimberTheMakeMenuAsksFor) {
+    ASSERT_NO_FATAL_FAILURE(on_local_map());
+    const struct {
+        int tree;
+        const char *product;
+        int requirement;   // the line of the make menu the product serves
+    } rows[] = {
+        {24, "Slender tree trunk", 201},   // alder: a small tree
+        {8, "Slender tree trunk", 201},    // rowan
+        {17, "Slender tree trunk", 201},   // young pine
+        {12, "Slender tree trunk", 201},   // young spruce that is no sapling
+        {10, "Tree trunk", 400},           // birch: a big tree, too heavy to carry
+        {18, "Tree trunk", 400},           // pine
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(testing::Message() << "tree " << row.tree);
+        int x = 0, y = 0;
+        ASSERT_TRUE(ahead_free(x, y)) << "a free square beside her";
+        tree_ahead(x, y, row.tree);
+        timbercraft('F', {SDLK_SPACE});
+        EXPECT_EQ(get_mapchar(x, y), TIMBER_FELLED_CHAR) << notes();
+        const int got = lying(x, y, row.product);
+        EXPECT_GE(got, 1) << notes();
+        EXPECT_TRUE(OnkoEsineId(ObjToItem(object(row.product, 1)), row.requirement));
+        for (DataStruct &d : Data)
+            if (d.type == DT_ITEM && d.x == x && d.y == y) d.type = DT_FREED;   // the next tree on a clear square
+    }
+}
+
+// The fishing rod of the course's fishing task, made of nothing but what she fells and peels.
+TEST_F(AinoFromTheLand, SheMakesAFishingRodOfAFelledAlderAndBirchBark) {
+    ASSERT_NO_FATAL_FAILURE(on_local_map());
+    Plr.month = 5;   // early summer: the bark comes off
+    ASSERT_EQ(carried("Fishing rod"), 0);
+    ASSERT_EQ(carried("Cord"), 0);
+    int x = 0, y = 0;
+    ASSERT_TRUE(ahead_free(x, y)) << "a free square beside her";
+    tree_ahead(x, y, 10);
+    timbercraft('P', {SDLK_SPACE});
+    ASSERT_GE(carried("Birch-bark strip"), 1) << notes();
+
+    tree_ahead(x, y, 24);
+    timbercraft('F', {SDLK_SPACE});
+    ASSERT_GE(lying(x, y, "Slender tree trunk"), 3) << notes();
+
+    // The make menu's tying equipment, a cord of the strip.
+    at_once({SDLK_PLUS, SDLK_y, SDLK_2, SDLK_SPACE});
+    ASSERT_EQ(carried("Cord"), 1) << notes();
+
+    // The fishing gear, the rod: the trunk beside her and her knife are found, she chooses the cord and
+    // goes without a feather.
+    listed_rows.clear();
+    at_once({SDLK_PLUS, SDLK_f, SDLK_1, oxatest::carried_letter("Cord", 6), SDLK_ESCAPE, SDLK_SPACE, SDLK_SPACE});
+    EXPECT_EQ(carried("Fishing rod"), 1) << notes();
+    bool feather = false, trunk = false;
+    for (const std::string &r : listed_rows) {
+        if (r.find("Feather") != std::string::npos) {
+            feather = true;
+            EXPECT_NE(r.find("(optional)"), std::string::npos) << r;
+        }
+        if (r.find("Slender trunk") != std::string::npos) {
+            trunk = true;
+            EXPECT_EQ(r.find("optional"), std::string::npos) << r;
+        }
+    }
+    EXPECT_TRUE(feather && trunk) << "the rod's list was shown";
+}
+
+// Beside bushes with no plant growing near and nothing of plants in her pack, herb lore says what it
+// examines and that she has nothing of it.
+TEST_F(AinoFromTheLand, HerbLoreBesideBushesSaysWhatItCanExamine) {
+    ASSERT_NO_FATAL_FAILURE(on_local_map());
+    for (DataStruct &d : Data)
+        if ((d.type == DT_PLANT || d.type == DT_HERB_A || d.type == DT_HERB_B) && abs((int)d.x - PlayerX) <= 2 &&
+            abs((int)d.y - PlayerY) <= 2)
+            d.type = DT_FREED;
+    for (int dy = -1; dy <= 1; dy++)
+        for (int dx = -1; dx <= 1; dx++)
+            if (dx || dy) set_mapchar(PlayerX + dx, PlayerY + dy, 237);
+    for (int s = PLR_SLOTS - 1; s >= 0; s--) {   // from the last: a slot emptied closes up the ones after it
+        const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+        if (Plr.inv_obj[s] && (it.type == IT_FOOD || it.type == IT_PLANT)) Poista_PlrItem(s, Plr.inv_count[s]);
+    }
+    int slot = -1;
+    for (int s = 0; s < PLR_SKILLS && slot < 0; s++)
+        if (strncmp(Plr.skill_name[s], "HERBLORE", PLR_SKILLNAME) == 0) slot = s;
+    ASSERT_GE(slot, 0);
+    const size_t before = notes().size();
+    oxatest::KeyFeeder typing;
+    for (char k : "s" + skill_keys(slot)) typing.key((SDL_Keycode)k, 0);
+    int r;
+    typing.typed([&] { return turn_pass(&r); });
+    const std::string said = notes().substr(before);
+    EXPECT_NE(said.find("No plants around. You can examine something in your inventory."), std::string::npos) << said;
+    EXPECT_NE(said.find("You have nothing to examine with herblore."), std::string::npos) << said;
+}
+
+}  // namespace
