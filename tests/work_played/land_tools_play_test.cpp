@@ -2,6 +2,10 @@
 // make comes from the land. Aino fells a small tree for slender trunks, peels a birch, makes a cord of
 // the bark and a fishing rod of the trunk and the cord, the make menu's list telling her the feather
 // may be left out; herb lore beside bushes tells her what it can examine.
+#include <cstring>
+#include <functional>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,7 +15,11 @@
 #include "core/spend.h"
 #include "core/player.h"
 #include "items/invlist.h"
+#include "items/matching.h"
 #include "items/materials.h"
+#include "items/recipes.h"
+#include "activities/making.h"
+#include "core/commandcodes.h"
 #include "maps/area.h"
 #include "maps/maps.h"
 #include "maps/mapquery.h"
@@ -31,7 +39,9 @@ class AinoFromTheLand : public oxatest::PlayingTest {
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
-        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "menudef_make.txt"}) dir->copy_asset(f);
+        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt",
+                              "diy_traps.txt", "menudef_make.txt"})
+            dir->copy_asset(f);
         shown_rows = ui.windows.requirements;
         ui.windows.requirements = keep_rows;
         listed_rows.clear();
@@ -107,34 +117,105 @@ protected:
     void (*shown_rows)(const char *, const UiRequirement *, int) = nullptr;
 };
 
-// Each tree she may fell, and what it leaves for the make menu's lines.
-TEST_F(AinoFromTheLand, EachTreeLeavesTheTimberTheMakeMenuAsksFor) {
+// What the work of her hands leaves on the square ahead and in her pack, as definition rows.
+void gather(std::set<int> &got, int x, int y) {
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.x == x && d.y == y) got.insert((int)d.id);
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s]) got.insert(Plr.inv_obj[s]);
+}
+
+// Whether something of `got` serves line i of the list, as the maker's own test takes it; place and
+// weather lines are the land's own.
+bool served(const std::set<int> &got, int i) {
+    const Tarvike_Struct &t = Tarvikelista[i];
+    if (t.optional || strchr(t.rawname, '[')) return true;
+    for (int id : {56, 58, 59, 60, 62, 63, 64, 65})
+        if ((int)t.id == id) return true;
+    bool ok = false;
+    const uint8_t quiet = DISABLE_NOTES;
+    DISABLE_NOTES = 1;
+    for (int pos : got) ok = ok || oe_Tarvike(ObjToItem(pos), i);
+    DISABLE_NOTES = quiet;
+    return ok;
+}
+
+// The tools the course's tasks send her to make, each made of nothing but what she fells, chops and
+// peels with her kit, a stone lying in the land and what the make menu makes of those.
+TEST_F(AinoFromTheLand, TheCourseToolsAreMadeOfWhatTheLandGives) {
     ASSERT_NO_FATAL_FAILURE(on_local_map());
-    const struct {
-        int tree;
-        const char *product;
-        int requirement;   // the line of the make menu the product serves
-    } rows[] = {
-        {24, "Slender tree trunk", 201},   // alder: a small tree
-        {8, "Slender tree trunk", 201},    // rowan
-        {17, "Slender tree trunk", 201},   // young pine
-        {12, "Slender tree trunk", 201},   // young spruce that is no sapling
-        {10, "Tree trunk", 400},           // birch: a big tree, too heavy to carry
-        {18, "Tree trunk", 400},           // pine
+    Plr.month = 5;   // early summer: the bark comes off
+    std::set<int> got;   // her kit: what she carries and the tools at her feet
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s]) got.insert(Plr.inv_obj[s]);
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.owner != SOC_OWNER && abs((int)d.x - PlayerX) <= 1 && abs((int)d.y - PlayerY) <= 1)
+            got.insert((int)d.id);
+    int x = 0, y = 0;
+    ASSERT_TRUE(ahead_free(x, y)) << "a free square beside her";
+    const auto at_hand = [](std::function<int()> work) {
+        oxatest::KeyFeeder typing;
+        typing.key(SDLK_SPACE).key(SDLK_SPACE);
+        INSTANT_TASKS = 1;
+        typing.typed(work);
+        INSTANT_TASKS = 0;
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(testing::Message() << "tree " << row.tree);
-        int x = 0, y = 0;
-        ASSERT_TRUE(ahead_free(x, y)) << "a free square beside her";
-        tree_ahead(x, y, row.tree);
-        timbercraft('F', {SDLK_SPACE});
-        EXPECT_EQ(get_mapchar(x, y), TIMBER_FELLED_CHAR) << notes();
-        const int got = lying(x, y, row.product);
-        EXPECT_GE(got, 1) << notes();
-        EXPECT_TRUE(OnkoEsineId(ObjToItem(object(row.product, 1)), row.requirement));
-        for (DataStruct &d : Data)
-            if (d.type == DT_ITEM && d.x == x && d.y == y) d.type = DT_FREED;   // the next tree on a clear square
+    tree_ahead(x, y, 10);
+    timbercraft('P', {SDLK_SPACE});   // birch bark
+    timbercraft('F', {SDLK_SPACE});   // the birch: a big trunk
+    gather(got, x, y);
+    at_hand([&] { return TIMBERCRAFT_chop(CRE_PLAYER, x, y, ACTION_CARVE_LOG, 0); });
+    gather(got, x, y);
+    tree_ahead(x, y, 18);
+    timbercraft('F', {SDLK_SPACE});   // a pine, chopped into blocks
+    gather(got, x, y);
+    at_hand([&] { return TIMBERCRAFT_chop(CRE_PLAYER, x, y, ACTION_CHOP_BLOCKS, 0); });
+    gather(got, x, y);
+    tree_ahead(x, y, 24);
+    timbercraft('F', {SDLK_SPACE});   // an alder: slender trunks
+    gather(got, x, y);
+    for (const DataStruct &d : Data)   // a stone lying wild in the land
+        if (d.type == DT_ITEM && d.owner != SOC_OWNER && oxatest::item_name_of((int)d.id) == "Stone") {
+            got.insert((int)d.id);
+            break;
+        }
+    for (const char *name : {"Slender tree trunk", "Tree trunk", "Log", "Block of wood", "Branch", "Birch-bark strip", "Stone"}) {
+        bool have = false;
+        for (int pos : got) have = have || oxatest::item_name_of(pos) == name;
+        EXPECT_TRUE(have) << name << " from the land\n" << notes();
     }
+
+    // The make menu's recipes, made over and over of what she has until nothing new comes.
+    std::vector<std::string> recipes;
+    for (const char *file : {"diy_fishing.txt", "diy_tying.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt", "diy_traps.txt"}) {
+        std::istringstream in(dir->read_file(file));
+        for (std::string line; std::getline(in, line);)
+            if (line.size() > 2 && line[0] == '.') recipes.push_back(line.substr(1, line.find('.', 1) - 1));
+    }
+    std::set<std::string> made;
+    for (bool more = true; more;) {
+        more = false;
+        for (const std::string &name : recipes) {
+            if (made.count(name) || strcmp(fread_Tekodata(RECIPE_DIY, name.c_str(), 0), "NOT FOUND") == 0) continue;
+            read_material_lines(RECIPE_DIY, 1, nullptr);
+            bool all = true;
+            for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++) all = all && served(got, i);
+            if (!all) continue;
+            made.insert(name);
+            const int row = object(name.c_str(), 1);
+            if (row > 0) got.insert(row);
+            more = true;
+        }
+    }
+    const struct {
+        const char *tool, *task;
+    } rows[] = {
+        {"Fishing rod", "FISHING"},      {"Wooden spear", "FISHING"}, {"Club", "FISHING"},
+        {"Net", "FISHING"},              {"Raft", "WATERCOURSE"},     {"Sesta", "WATERCOURSE"},
+        {"Paddle", "WATERCOURSE"},       {"Punt", "AN ISLAND"},       {"Wooden stake", "PREY IN A TRAP"},
+        {"Loop snare", "PREY IN A TRAP"}, {"Paw-board fox trap", "KAUMO FURS"},
+    };
+    for (const auto &row : rows) EXPECT_TRUE(made.count(row.tool)) << row.tool << " for the task " << row.task;
 }
 
 // The fishing rod of the course's fishing task, made of nothing but what she fells and peels.
