@@ -19,6 +19,7 @@
 #include "items/materials.h"
 #include "items/recipes.h"
 #include "activities/making.h"
+#include "game/look.h"
 #include "core/commandcodes.h"
 #include "maps/area.h"
 #include "maps/maps.h"
@@ -284,6 +285,57 @@ TEST_F(AinoFromTheLand, HerbLoreBesideBushesSaysWhatItCanExamine) {
     const std::string said = notes().substr(before);
     EXPECT_NE(said.find("No plants around. You can examine something in your inventory."), std::string::npos) << said;
     EXPECT_NE(said.find("You have nothing to examine with herblore."), std::string::npos) << said;
+}
+
+}  // namespace
+
+namespace {
+
+class AinoInHerVillage : public oxatest::PlayingTest {};
+
+// The talk sends her to the village's goods inside its buildings: every piece of them lies indoors,
+// in a room she walks into through its door, and looking at its square names it.
+TEST_F(AinoInHerVillage, TheVillagesGoodsLieIndoorsBehindADoorAndHerLookNamesThem) {
+    const int soc = walk_into_her_village();
+    ASSERT_GT(soc, 0) << notes();
+    int goods = 0;
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct d = Data[i];
+        if (d.type != DT_ITEM || d.owner != SOC_OWNER) continue;
+        goods++;
+        SCOPED_TRACE(testing::Message() << oxatest::item_name_of((int)d.id) << " at " << d.x << "," << d.y);
+        EXPECT_TRUE(terrain_flag(get_mapchar(d.x, d.y), TF_ROOFED)) << "indoors";
+        // Through the room's open squares and its door out under the sky.
+        enum { SIDE = 512 };   // the local area lies within it
+        std::vector<bool> seen((size_t)SIDE * SIDE, false);
+        std::vector<std::pair<int, int>> next{{d.x, d.y}};
+        bool out = false, door = false;
+        while (!next.empty() && !out) {
+            const auto [x, y] = next.back();
+            next.pop_back();
+            if (!in_grid(x, y) || x >= SIDE || y >= SIDE || seen[(size_t)y * SIDE + x]) continue;
+            seen[(size_t)y * SIDE + x] = true;
+            const int c = get_mapchar(x, y);
+            const bool is_door = c == 254 || c == 22 || c == 43;
+            if (!is_door && terrain_flag(c, TF_BLOCKS) && !(x == d.x && y == d.y)) continue;
+            door = door || is_door;
+            if (!terrain_flag(c, TF_ROOFED) && !is_door) {
+                out = true;
+                continue;
+            }
+            for (int dy = -1; dy <= 1; dy++)
+                for (int dx = -1; dx <= 1; dx++)
+                    if ((dx == 0) != (dy == 0)) next.push_back({x + dx, y + dy});
+        }
+        EXPECT_TRUE(out && door) << "a door out of its room";
+        const size_t before = notes().size();
+        LookPosition(d.x, d.y, 0);
+        std::string told = notes().substr(before), name = ekuvaus((int)d.id, 1, 0);
+        for (std::string *t : {&told, &name})
+            for (char &ch : *t) ch = (char)tolower((unsigned char)ch);
+        EXPECT_NE(told.find(name), std::string::npos) << told;
+    }
+    EXPECT_GT(goods, 0) << "her village keeps goods";
 }
 
 }  // namespace
