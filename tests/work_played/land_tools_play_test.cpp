@@ -41,7 +41,7 @@ protected:
     void SetUp() override {
         PlayingTest::SetUp();
         for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt",
-                              "diy_traps.txt", "menudef_make.txt"})
+                              "diy_traps.txt", "biy_building.txt", "menudef_make.txt"})
             dir->copy_asset(f);
         shown_rows = ui.windows.requirements;
         ui.windows.requirements = keep_rows;
@@ -175,30 +175,36 @@ TEST_F(AinoFromTheLand, TheCourseToolsAreMadeOfWhatTheLandGives) {
     tree_ahead(x, y, 24);
     timbercraft('F', {SDLK_SPACE});   // an alder: slender trunks
     gather(got, x, y);
+    tree_ahead(x, y, 13);
+    timbercraft('T', {SDLK_SPACE});   // twigs of a spruce, laid at her feet
+    gather(got, PlayerX, PlayerY);
     for (const DataStruct &d : Data)   // a stone lying wild in the land
         if (d.type == DT_ITEM && d.owner != SOC_OWNER && oxatest::item_name_of((int)d.id) == "Stone") {
             got.insert((int)d.id);
             break;
         }
-    for (const char *name : {"Slender tree trunk", "Tree trunk", "Log", "Block of wood", "Branch", "Birch-bark strip", "Stone"}) {
+    for (const char *name :
+         {"Slender tree trunk", "Tree trunk", "Log", "Block of wood", "Branch", "Birch-bark strip", "Spruce twig", "Stone"}) {
         bool have = false;
         for (int pos : got) have = have || oxatest::item_name_of(pos) == name;
         EXPECT_TRUE(have) << name << " from the land\n" << notes();
     }
 
     // The make menu's recipes, made over and over of what she has until nothing new comes.
-    std::vector<std::string> recipes;
-    for (const char *file : {"diy_fishing.txt", "diy_tying.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt", "diy_traps.txt"}) {
+    std::vector<std::pair<int, std::string>> recipes;   // the kind of its file, its name
+    for (const char *file : {"diy_fishing.txt", "diy_tying.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt",
+                             "diy_traps.txt", "biy_building.txt"}) {
         std::istringstream in(dir->read_file(file));
         for (std::string line; std::getline(in, line);)
-            if (line.size() > 2 && line[0] == '.') recipes.push_back(line.substr(1, line.find('.', 1) - 1));
+            if (line.size() > 2 && line[0] == '.')
+                recipes.push_back({file[0] == 'b' ? RECIPE_BIY : RECIPE_DIY, line.substr(1, line.find('.', 1) - 1)});
     }
     std::set<std::string> made;
     for (bool more = true; more;) {
         more = false;
-        for (const std::string &name : recipes) {
-            if (made.count(name) || strcmp(fread_Tekodata(RECIPE_DIY, name.c_str(), 0), "NOT FOUND") == 0) continue;
-            read_material_lines(RECIPE_DIY, 1, nullptr);
+        for (const auto &[kind, name] : recipes) {
+            if (made.count(name) || strcmp(fread_Tekodata(kind, name.c_str(), 0), "NOT FOUND") == 0) continue;
+            read_material_lines(kind, 1, nullptr);
             bool all = true;
             for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++) all = all && served(got, i);
             if (!all) continue;
@@ -214,7 +220,7 @@ TEST_F(AinoFromTheLand, TheCourseToolsAreMadeOfWhatTheLandGives) {
         {"Fishing rod", "FISHING"},      {"Wooden spear", "FISHING"}, {"Club", "FISHING"},
         {"Net", "FISHING"},              {"Raft", "WATERCOURSE"},     {"Sesta", "WATERCOURSE"},
         {"Paddle", "WATERCOURSE"},       {"Punt", "AN ISLAND"},       {"Wooden stake", "PREY IN A TRAP"},
-        {"Loop snare", "PREY IN A TRAP"}, {"Paw-board fox trap", "KAUMO FURS"},
+        {"Loop snare", "PREY IN A TRAP"}, {"Paw-board fox trap", "KAUMO FURS"}, {"Shelter", "SHELTER IN THE WOODS"},
     };
     for (const auto &row : rows) EXPECT_TRUE(made.count(row.tool)) << row.tool << " for the task " << row.task;
 }
