@@ -1,7 +1,8 @@
 // tests/work_played/land_tools_play_test.cpp -- played: what the course and the make menu ask her to
-// make comes from the land. Aino fells a small tree for slender trunks, peels a birch, makes a cord of
-// the bark and a fishing rod of the trunk and the cord, the make menu's list telling her the feather
-// may be left out; herb lore beside bushes tells her what it can examine.
+// make comes from the land. Aino fells, chops and peels trees and cuts twigs, and every tool the
+// course's tasks name is made of that; she makes a fishing rod of a felled alder and birch bark, the
+// make menu's list telling her the feather may be left out; herb lore beside bushes tells her what it
+// can examine; in her village the goods lie indoors behind a door, and her look names them.
 #include <cstring>
 #include <functional>
 #include <set>
