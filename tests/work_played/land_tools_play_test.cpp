@@ -12,6 +12,7 @@
 
 #include "activities/herblore.h"
 #include "activities/timber.h"
+#include "activities/traps.h"
 #include "core/loader_fixture.h"
 #include "core/spend.h"
 #include "core/player.h"
@@ -224,6 +225,19 @@ TEST_F(AinoFromTheLand, TheCourseToolsAreMadeOfWhatTheLandGives) {
         {"Loop snare", "PREY IN A TRAP"}, {"Paw-board fox trap", "KAUMO FURS"}, {"Shelter", "SHELTER IN THE WOODS"},
     };
     for (const auto &row : rows) EXPECT_TRUE(made.count(row.tool)) << row.tool << " for the task " << row.task;
+
+    // The traps she builds with her trapping skill for the tasks SETTING A TRAP and PREY IN A TRAP.
+    const struct {
+        int code;
+        const char *trap;
+    } traps[] = {{1, "light lever trap"}, {2, "small deadfall trap"}, {3, "big deadfall trap"},
+                 {4, "heavy deadfall bear trap"}, {5, "trap pit"}, {6, "trap pit with sharp stakes"}};
+    for (const auto &t : traps) {
+        Tee_Lista_Ansamateriaaleista(t.code);
+        EXPECT_NE(Tarvikelista[0].id, 0u) << t.trap << " has its materials";
+        for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++)
+            EXPECT_TRUE(served(got, i)) << t.trap << " needs " << Tarvikelista[i].label;
+    }
 }
 
 // The fishing rod of the course's fishing task, made of nothing but what she fells and peels.
