@@ -230,8 +230,9 @@ TEST_F(AinoFromTheLand, TheCourseToolsAreMadeOfWhatTheLandGives) {
     const struct {
         int code;
         const char *trap;
-    } traps[] = {{1, "light lever trap"}, {2, "small deadfall trap"}, {3, "big deadfall trap"},
-                 {4, "heavy deadfall bear trap"}, {5, "trap pit"}, {6, "trap pit with sharp stakes"}};
+    } traps[] = {{ACTION_LEVER_TRAP, "light lever trap"},         {ACTION_SMALL_DEADFALL, "small deadfall trap"},
+                 {ACTION_BIG_DEADFALL, "big deadfall trap"},       {ACTION_BEAR_DEADFALL, "heavy deadfall bear trap"},
+                 {ACTION_TRAP_PIT, "trap pit"},                    {ACTION_STAKED_PIT, "trap pit with sharp stakes"}};
     for (const auto &t : traps) {
         Tee_Lista_Ansamateriaaleista(t.code);
         EXPECT_NE(Tarvikelista[0].id, 0u) << t.trap << " has its materials";
