@@ -33,6 +33,10 @@
 
 namespace {
 
+// The make menu's recipes of the tools the course names.
+const char *const RECIPE_FILES[] = {"diy_fishing.txt", "diy_tying.txt",   "diy_lumber.txt",  "diy_transport.txt",
+                                    "diy_weapons.txt", "diy_traps.txt",   "biy_building.txt"};
+
 std::vector<std::string> listed_rows;   // every row the requirement lists showed
 void keep_rows(const char *, const UiRequirement *rows, int n) {
     for (int i = 0; i < n; i++) listed_rows.push_back(rows[i].text);
@@ -42,9 +46,8 @@ class AinoFromTheLand : public oxatest::PlayingTest {
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
-        for (const char *f : {"diy_fishing.txt", "diy_tying.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt",
-                              "diy_traps.txt", "biy_building.txt", "menudef_make.txt"})
-            dir->copy_asset(f);
+        for (const char *f : RECIPE_FILES) dir->copy_asset(f);
+        dir->copy_asset("menudef_make.txt");
         shown_rows = ui.windows.requirements;
         ui.windows.requirements = keep_rows;
         listed_rows.clear();
@@ -186,7 +189,8 @@ TEST_F(AinoFromTheLand, TheCourseToolsAreMadeOfWhatTheLandGives) {
             break;
         }
     for (const char *name :
-         {"Slender tree trunk", "Tree trunk", "Log", "Block of wood", "Branch", "Birch-bark strip", "Spruce twig", "Stone"}) {
+         {"Slender tree trunk", "Tree trunk", "Log", "Block of wood", "Branch", "Birch-bark strip", "Spruce twig",
+          "Stone"}) {
         bool have = false;
         for (int pos : got) have = have || oxatest::item_name_of(pos) == name;
         EXPECT_TRUE(have) << name << " from the land\n" << notes();
@@ -194,8 +198,7 @@ TEST_F(AinoFromTheLand, TheCourseToolsAreMadeOfWhatTheLandGives) {
 
     // The make menu's recipes, made over and over of what she has until nothing new comes.
     std::vector<std::pair<int, std::string>> recipes;   // the kind of its file, its name
-    for (const char *file : {"diy_fishing.txt", "diy_tying.txt", "diy_lumber.txt", "diy_transport.txt", "diy_weapons.txt",
-                             "diy_traps.txt", "biy_building.txt"}) {
+    for (const char *file : RECIPE_FILES) {
         std::istringstream in(dir->read_file(file));
         for (std::string line; std::getline(in, line);)
             if (line.size() > 2 && line[0] == '.')
