@@ -77,8 +77,9 @@ TEST_F(ThrowTest, ABowAndArrowInTheHandsShootWithoutTheItemScreen) {
     give_in(0, bow(), 1, ISTAT_PRIMARY);
     give_in(1, arrow(), 5, ISTAT_SECOND);
     copy_bounded(LAST_LISTTITLE, sizeof LAST_LISTTITLE, "none yet");
-    // The cursor starts on her square: six squares east, then shoot.
-    f.keys({SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RETURN});
+    // The cursor starts on her square: six squares east, then shoot; nobody is there, and the note
+    // that says so waits for Space.
+    f.keys({SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RETURN, SDLK_SPACE});
     TYPED((Heita(), 0));
     EXPECT_STREQ(LAST_LISTTITLE, "none yet") << "no item screen opened";
     EXPECT_EQ(TurnUsed, 1) << notes() << "/" << lastnote;

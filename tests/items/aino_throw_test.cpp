@@ -152,7 +152,7 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     picker_reset();
     PlayerView();
     const int before = carried("Arrow");
-    command({SDLK_t, key, key, key, key, key, key, SDLK_RETURN});
+    command({SDLK_t, key, key, key, key, key, key, SDLK_RETURN, SDLK_SPACE});   // nobody there: the note waits
     EXPECT_EQ(carried("Arrow"), before - 1) << notes();
     const auto at = lying("Arrow", x + 1, y);   // not the five that lay beside her from the start
     ASSERT_EQ(at.size(), 1u) << notes();
