@@ -15,6 +15,7 @@
 #include "creatures/animals.h"
 #include "creatures/condition.h"
 #include "core/creatures.h"
+#include "core/crefunc.h"
 #include "creatures/life.h"
 #include "creatures/melee.h"
 #include "creatures/missiles.h"
@@ -99,6 +100,21 @@ static int ready_arrow(int &slot, int &delay) {
     return launcher;
 }
 
+// Food or a bone thrown to her own animal, or to any dog, lands at its feet: no attack.
+static bool food_for(int target, const ItemStruct &item) {
+    return (item.type == IT_FOOD || item.id == OBJ_BONE) &&
+           (onko_NPC_kesyelain(target) || Cre[target].speciescode == SPECIES_DOG);
+}
+
+// One key press shoots no friend: a throw or shot at her own animal or a companion asks first.
+static bool friend_spared(int target, const ItemStruct &item, int launcher) {
+    if (target < 0 || food_for(target, item)) return false;
+    if (!onko_NPC_kesyelain(target) && !onko_NPC_kumppani(target)) return false;
+    char question[120];
+    snprintf(question, sizeof question, "Really %s at %s?", launcher ? "shoot" : "throw", monnam(target, 2));
+    return !KyllaEi(question);
+}
+
 // The choice of what to throw: the wielded arrow of a ready bow without asking, else the item screen
 // with the checks of hands and arms. -1 when nothing is thrown.
 static int choose_missile() {
@@ -175,6 +191,11 @@ void Heita() {
     int target = cre_xy(tx, ty);
     if (target >= 0 && (target >= CRE_COUNT || Cre[target].kind == CK_NONE || Cre[target].mode == CM_CARCASS))
         target = -1;
+    const bool nobody = target < 0;
+    if (friend_spared(target, chosen, launcher)) {
+        Yhdista_Slottiin(slot);
+        return;
+    }
 
     // Everything the throw changes in the record can be put back when the exchange refuses it.
     const PlayerStruct kept = Plr;
@@ -220,6 +241,15 @@ void Heita() {
         } else if (MISSILE_short) {
             TARGET_ITEM = MISSILE_tosiesine;
             Note(MSG("CANT_THROW_THAT_FAR"));
+        }
+        // No aiming menu comes for an empty square: the note waits, even when the notes of this turn
+        // were let run on, so that the keys meant for the menu run no command.
+        if (nobody) {
+            Note("!There was nobody to aim at.");
+            const int run_on = DISABLE_MORECHECK;
+            DISABLE_MORECHECK = 0;
+            Pause();
+            DISABLE_MORECHECK = run_on;
         }
     }
     if (feed != -1000) feedtrigger(feed);

@@ -77,8 +77,9 @@ TEST_F(ThrowTest, ABowAndArrowInTheHandsShootWithoutTheItemScreen) {
     give_in(0, bow(), 1, ISTAT_PRIMARY);
     give_in(1, arrow(), 5, ISTAT_SECOND);
     copy_bounded(LAST_LISTTITLE, sizeof LAST_LISTTITLE, "none yet");
-    // The cursor starts on her square: six squares east, then shoot.
-    f.keys({SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RETURN});
+    // The cursor starts on her square: six squares east, then shoot; nobody is there, and the note
+    // that says so waits for Space.
+    f.keys({SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_RETURN, SDLK_SPACE});
     TYPED((Heita(), 0));
     EXPECT_STREQ(LAST_LISTTITLE, "none yet") << "no item screen opened";
     EXPECT_EQ(TurnUsed, 1) << notes() << "/" << lastnote;
@@ -132,6 +133,43 @@ TEST_F(ThrowTest, BreadThrownToABewitchedWolfLandsAtItsFeet) {
     EXPECT_EQ(body_injury_sum(2), 0);
     EXPECT_EQ(Cre[2].Puuha[0], 53) << "told to eat, it goes for the bread beside her";
     EXPECT_EQ(Cre[2].PuuhaKohde[0], (int)Data[at[0]].id);
+}
+
+// A throw at her own animal or a companion asks first, a "no" spending nothing; food thrown to her
+// animal feeds it and asks nothing (the "n" typed after it would give the throw up).
+TEST_F(ThrowTest, AThrowAtAFriendAsksFirstButFoodForHerAnimalDoesNot) {
+    struct Row {
+        const char *what;
+        int kind, species;
+        bool companion;
+        ItemStruct item;
+        bool asked, thrown;
+    };
+    const Row rows[] = {
+        {"companion, stone, answer N", CK_HUMAN, 0, true, weapon("tuntematon", "Stone", 2, 200, 200, 1.0f), true, false},
+        {"her reindeer, bread", 3, 616, false, thing(IT_FOOD, "Rye bread", 41, 1.0f), false, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        creature(43, 5, PlayerX + 1, PlayerY);
+        CreatureStruct &friend_ = beast(5, row.kind, row.species);
+        friend_.mode = 3;
+        if (row.companion) friend_.partyflags |= 256;
+        else friend_.owner = CRE_PLAYER;
+        Plr.inv_obj[0] = 0;
+        give_in(0, row.item, 2, ISTAT_PRIMARY);   // in hand: thrown before anyone stirs
+        const size_t told = notes().size();
+        TurnUsed = 0;
+        picker_reset();   // the cursor starts on her square
+        f.keys({SDLK_a, SDLK_RIGHT, SDLK_RETURN, SDLK_n, SDLK_b});
+        TYPED((Heita(), 0));
+        const std::string said = notes().substr(told);
+        EXPECT_EQ(said.find("Really throw at") != std::string::npos, row.asked) << said;
+        EXPECT_EQ(TurnUsed, row.thrown ? 1 : 0) << said;
+        EXPECT_EQ(Plr.inv_count[0], row.thrown ? 1 : 2) << said;
+        EXPECT_EQ(said.find("nobody"), std::string::npos) << said;
+        EXPECT_EQ(body_injury_sum(5), 0);
+    }
 }
 
 TEST_F(ThrowTest, AThrowTheExchangeRefusesKeepsTheItem) {

@@ -137,7 +137,8 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     Cre[slot] = Creature;
     set_data(DT_CREATURE, px + 3 * dx, py + 3 * dy, CRE_DATAID + slot, 1);
     PlayerView();
-    command({SDLK_t, letter("Stone"), key, key, key, SDLK_RETURN, SDLK_b});
+    // The hare may hop off while she readies the stone: then the note of the empty square waits for Space.
+    command({SDLK_t, letter("Stone"), key, key, key, SDLK_RETURN, SDLK_b, SDLK_SPACE});
     EXPECT_EQ(carried("Stone"), 2) << notes();
     EXPECT_NE(notes().find("stone"), std::string::npos) << notes();
 
@@ -152,7 +153,7 @@ TEST_F(AinoThrows, AStoneAtAHareThenAnArrowThatCanBeFetched) {
     picker_reset();
     PlayerView();
     const int before = carried("Arrow");
-    command({SDLK_t, key, key, key, key, key, key, SDLK_RETURN});
+    command({SDLK_t, key, key, key, key, key, key, SDLK_RETURN, SDLK_SPACE});   // nobody there: the note waits
     EXPECT_EQ(carried("Arrow"), before - 1) << notes();
     const auto at = lying("Arrow", x + 1, y);   // not the five that lay beside her from the start
     ASSERT_EQ(at.size(), 1u) << notes();
