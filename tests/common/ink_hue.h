@@ -10,23 +10,21 @@
 namespace oxatest {
 
 inline bool ink_of_hue(SDL_Color got, SDL_Color asked) {
-    auto near = [](double a, double b) { return std::fabs(a - b) <= 1.5; };
-    const int most = std::max({asked.r, asked.g, asked.b}), room = std::max({255 - asked.r, 255 - asked.g, 255 - asked.b});
+    const double g[3] = {(double)got.r, (double)got.g, (double)got.b}, a[3] = {(double)asked.r, (double)asked.g,
+                                                                             (double)asked.b};
+    auto near = [](double x, double y) { return std::fabs(x - y) <= 1.5; };
+    auto all = [&](auto want) { return near(g[0], want(a[0])) && near(g[1], want(a[1])) && near(g[2], want(a[2])); };
+    const double most = std::max({a[0], a[1], a[2]});
     if (most > 0) {   // darkened: every channel scaled alike toward black
-        const double t = std::max({got.r, got.g, got.b}) / (double)most;
-        if (t >= 0.1 && t <= 1 && near(got.r, asked.r * t) && near(got.g, asked.g * t) && near(got.b, asked.b * t)) return true;
+        const double t = std::max({g[0], g[1], g[2]}) / most;
+        if (t >= 0.1 && t <= 1 && all([t](double c) { return c * t; })) return true;
     }
-    if (room > 0) {   // lightened: every channel mixed alike toward white
-        const int c = room == 255 - asked.r ? 0 : room == 255 - asked.g ? 1 : 2;
-        const double t = ((c == 0 ? got.r : c == 1 ? got.g : got.b) - (c == 0 ? asked.r : c == 1 ? asked.g : asked.b)) / (double)room;
-        auto mix = [&](uint8_t a) { return a + (255 - a) * t; };
-        if (t >= 0 && t <= 0.9 && near(got.r, mix(asked.r)) && near(got.g, mix(asked.g)) && near(got.b, mix(asked.b))) return true;
+    const int c = (int)(std::min_element(a, a + 3) - a);   // the channel with the most room toward white
+    if (a[c] < 255) {   // lightened: every channel mixed alike toward white
+        const double t = (g[c] - a[c]) / (255 - a[c]);
+        if (t >= 0 && t <= 0.9 && all([t](double v) { return v + (255 - v) * t; })) return true;
     }
     return got.r == asked.r && got.g == asked.g && got.b == asked.b;
-}
-
-inline bool ink_of_hue(uint32_t got_rgb, SDL_Color asked) {
-    return ink_of_hue(SDL_Color{(uint8_t)(got_rgb >> 16), (uint8_t)(got_rgb >> 8), (uint8_t)got_rgb, 255}, asked);
 }
 
 }  // namespace oxatest

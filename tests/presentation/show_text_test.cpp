@@ -217,7 +217,8 @@ TEST_F(ShowWordTable, TagsChangeColourAndAreNotDrawn) {
     };
     EXPECT_TRUE(of_hue(pixel(10, 10), 168, 0, 0));
     EXPECT_EQ(pixel(26, 10), black);   // a closing tag goes back to the caller's colour
-    EXPECT_TRUE(of_hue(pixel(42, 10), 0, 0, 255));   // the surface knows every tag the renderer knows, its blue brighter
+    // The surface knows every tag the renderer knows, its blue brighter.
+    EXPECT_TRUE(of_hue(pixel(42, 10), 0, 0, 255));
     EXPECT_NE(pixel(42, 10), pixel(10, 10));
     EXPECT_TRUE(of_hue(pixel(58, 10), 60, 90, 152));
     EXPECT_TRUE(of_hue(pixel(74, 10), 76, 81, 109));

@@ -51,8 +51,8 @@ protected:
                     SDL_GetRGB(ink, game_screen->format, &asked.r, &asked.g, &asked.b);
                     SDL_GetRGB(pixel(x + col, y + r), game_screen->format, &got.r, &got.g, &got.b);
                     EXPECT_TRUE(oxatest::ink_of_hue(got, asked))
-                        << "glyph " << c << " at " << col << "," << r << " drawn " << (int)got.r << "," << (int)got.g << ","
-                        << (int)got.b;
+                        << "glyph " << c << " at " << col << "," << r << " drawn " << (int)got.r << ","
+                        << (int)got.g << "," << (int)got.b;
                     ink = pixel(x + col, y + r);
                 }
                 if (isink) {

@@ -399,7 +399,8 @@ Seen read_seen(const TextRun &run, SDL_Surface *frame) {
         return !run.target || c.a != 0;
     };
     auto seen = [&](int x, int y) {   // the window's pixel at the middle of the picture's pixel
-        const int px = std::min(big->w - 1, (int)((x - ox + 0.5) * 1.5)), py = std::min(big->h - 1, (int)((y - oy + 0.5) * 1.5));
+        const int px = std::min(big->w - 1, (int)((x - ox + 0.5) * 1.5));
+        const int py = std::min(big->h - 1, (int)((y - oy + 0.5) * 1.5));
         return pixel_of(big.get(), px, py);
     };
     auto same = [](SDL_Color a, SDL_Color b) { return a.r == b.r && a.g == b.g && a.b == b.b; };
