@@ -291,7 +291,7 @@ int Lisaa_Linkit(int x, int y, const char *text, const char *heading, int measur
         if (!game_screen) continue;
         const uint32_t blue = rgb(60, 90, 152);
         showtext(lx, y, shown, blue, 0);
-        draw_line(lx, yie + 8, lx + w - 1, yie + 8, blue);
+        draw_line(lx, yie + 8, lx + w - 1, yie + 8, getcolor());   // in the ink the word took
         if (lpos <= LINK_LIST - 2) {
             LIST_SpotEntry(LINK_KEY + lpos, lx - 2, HYPER_Y - 3, w + 3, 15);
             list_add(name);

@@ -38,38 +38,85 @@ static const double NEEDED = READABLE_RATIO_X10 / 10.0;
 // ground measured under the whole line.
 static const double AIMED = NEEDED + 0.6;
 
-// The hue of `c` darkened (scaled toward black) until its luminance is at most `most`.
-static SDL_Color darkened(SDL_Color c, double most) {
+// The window shows the picture scaled up with smoothing (800 x 600 on a window half as large again):
+// a one-pixel stroke of a letter then keeps only about this share of its own colour where it is
+// thinnest (a lone corner), the rest is what lies beside it.
+static const double STROKE_KEPT = 0.65;
+
+// The level (0-255) of a grey of luminance `lum`.
+static double grey_level(double lum) {
+    const double s = lum <= 0.03928 / 12.92 ? lum * 12.92 : 1.055 * std::pow(lum, 1 / 2.4) - 0.055;
+    return std::min(255.0, std::max(0.0, s * 255.0));
+}
+
+// The contrast of letters in `ink` with what lies beside them (of luminance `beside`, taken for a grey)
+// as the window shows them: each stroke blended with its neighbour.
+static double seen_ratio(SDL_Color ink, double beside) {
+    const double g = grey_level(beside);
+    auto blend = [&](uint8_t c) { return (uint8_t)std::lround(STROKE_KEPT * c + (1 - STROKE_KEPT) * g); };
+    const SDL_Color seen = {blend(ink.r), blend(ink.g), blend(ink.b), 255};
+    return lum_ratio(colour_luminance(seen), beside);
+}
+
+// The hue of `c` darkened (scaled toward black) as little as makes `reads` true; black when nothing does.
+template <class Reads> static SDL_Color darkened(SDL_Color c, Reads reads) {
+    auto scale = [&](double t) {
+        return SDL_Color{(uint8_t)(c.r * t), (uint8_t)(c.g * t), (uint8_t)(c.b * t), 255};
+    };
+    if (reads(c)) return c;
     double lo = 0, hi = 1;
     for (int i = 0; i < 16; i++) {
         const double t = (lo + hi) / 2;
-        const SDL_Color d = {(uint8_t)(c.r * t), (uint8_t)(c.g * t), (uint8_t)(c.b * t), 255};
-        (colour_luminance(d) <= most ? lo : hi) = t;
+        (reads(scale(t)) ? lo : hi) = t;
     }
-    return SDL_Color{(uint8_t)(c.r * lo), (uint8_t)(c.g * lo), (uint8_t)(c.b * lo), 255};
+    return scale(lo);
 }
 
-// The hue of `c` lightened (mixed toward white) until its luminance is at least `least`.
-static SDL_Color lightened(SDL_Color c, double least) {
+// The hue of `c` lightened (mixed toward white) as little as makes `reads` true; white when nothing does.
+template <class Reads> static SDL_Color lightened(SDL_Color c, Reads reads) {
     auto mix = [&](double t) {
         return SDL_Color{(uint8_t)std::lround(c.r + (255 - c.r) * t), (uint8_t)std::lround(c.g + (255 - c.g) * t),
                          (uint8_t)std::lround(c.b + (255 - c.b) * t), 255};
     };
+    if (reads(c)) return c;
     double lo = 0, hi = 1;
     for (int i = 0; i < 16; i++) {
         const double t = (lo + hi) / 2;
-        (colour_luminance(mix(t)) >= least ? hi : lo) = t;
+        (reads(mix(t)) ? hi : lo) = t;
     }
     return mix(hi);
 }
 
+// Letters asked outlined stand on their outline, and their fill reads on the picture beyond it too:
+// on a pale one (its middle pixel lighter than where black and white letters read alike) dark letters
+// round with white, else light letters round with black.
+static SDL_Color outlined_ink(SDL_Color asked, const uint32_t *ground, int count, int &outline) {
+    std::vector<double> lum;
+    for (int i = 0; i < count; i++)
+        if (ground[i] >> 24)
+            lum.push_back(colour_luminance(
+                SDL_Color{(uint8_t)(ground[i] >> 16), (uint8_t)(ground[i] >> 8), (uint8_t)ground[i], 255}));
+    double middle = 0;   // an unknown ground counts as dark: the dark outline it had always
+    if (!lum.empty()) {
+        std::nth_element(lum.begin(), lum.begin() + (long)(lum.size() / 2), lum.end());
+        middle = lum[lum.size() / 2];
+    }
+    outline = middle > 0.18 ? OUTLINE_LIGHT : OUTLINE_DARK;
+    const double round = outline == OUTLINE_LIGHT ? 1.0 : 0.0;
+    auto reads = [&](double least) {
+        return [=](SDL_Color c) {
+            const double l = colour_luminance(c);
+            return (outline == OUTLINE_LIGHT ? l < middle : l > middle) && lum_ratio(l, middle) >= least &&
+                   seen_ratio(c, round) >= least;
+        };
+    };
+    if (reads(NEEDED)(asked)) return asked;
+    return outline == OUTLINE_LIGHT ? darkened(asked, reads(AIMED)) : lightened(asked, reads(AIMED));
+}
+
 SDL_Color readable_ink(SDL_Color asked, const uint32_t *ground, int count, int &outline) {
     asked.a = 255;
-    const double la = colour_luminance(asked);
-    if (outline) {   // the letters stand on their own dark outline
-        if (lum_ratio(la, 0) >= NEEDED) return asked;
-        return lightened(asked, AIMED * 0.05 - 0.05);
-    }
+    if (outline) return outlined_ink(asked, ground, count, outline);
     // The ground but for what is not known and for pixels of the asked ink itself (the same text drawn
     // before). Most lines read as asked on every pixel of it: no need to sort it.
     const uint32_t own = (uint32_t)asked.r << 16 | (uint32_t)asked.g << 8 | asked.b;
@@ -83,7 +130,7 @@ SDL_Color readable_ink(SDL_Color asked, const uint32_t *ground, int count, int &
         const uint32_t p = ground[i] & 0xFFFFFFu;
         if (!counts(ground[i]) || p == last) continue;
         last = p;
-        all_read = lum_ratio(la, lum_of(p)) >= NEEDED;
+        all_read = seen_ratio(asked, lum_of(p)) >= NEEDED;
     }
     if (all_read) return asked;
     std::vector<double> lum;
@@ -101,18 +148,26 @@ SDL_Color readable_ink(SDL_Color asked, const uint32_t *ground, int count, int &
     // The worst tenth of the ground against the asked ink.
     std::vector<double> against;
     against.reserve(lum.size());
-    for (double l : lum) against.push_back(lum_ratio(la, l));
+    for (double l : lum) against.push_back(seen_ratio(asked, l));
     std::nth_element(against.begin(), against.begin() + (long)tenth, against.end());
     if (against[tenth] >= NEEDED) return asked;
 
-    const double most_dark = (dark + 0.05) / AIMED - 0.05;     // the darkest ink may be this light
-    const double least_light = AIMED * (light + 0.05) - 0.05;  // the lightest ink must be this light
-    const bool dark_reads = most_dark > 0.005, light_reads = least_light < 0.97;
+    // Dark ink reads when it is darker than the darker tenth of the ground by the ratio, light ink
+    // when it is lighter than the lighter tenth.
+    auto dark_on = [&](SDL_Color c) {
+        const double l = colour_luminance(c);
+        return l < dark && seen_ratio(c, dark) >= AIMED;
+    };
+    auto light_on = [&](SDL_Color c) {
+        const double l = colour_luminance(c);
+        return l > light && seen_ratio(c, light) >= AIMED;
+    };
+    const bool dark_reads = dark_on(SDL_Color{0, 0, 0, 255}), light_reads = light_on(SDL_Color{255, 255, 255, 255});
     const bool pale_ground = sum / (double)lum.size() > 0.18;
-    if (dark_reads && (pale_ground || !light_reads)) return la <= most_dark ? asked : darkened(asked, most_dark);
-    if (light_reads) return la >= least_light ? asked : lightened(asked, least_light);
-    outline = 1;   // a picture both dark and light under the line
-    return lum_ratio(la, 0) >= AIMED ? asked : lightened(asked, AIMED * 0.05 - 0.05);
+    if (dark_reads && (pale_ground || !light_reads)) return darkened(asked, dark_on);
+    if (light_reads) return lightened(asked, light_on);
+    outline = OUTLINE_DARK;   // a picture both dark and light under the line
+    return outlined_ink(asked, ground, count, outline);
 }
 
 // ---- the grounds under texts ------------------------------------------------------------------------

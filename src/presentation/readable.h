@@ -6,7 +6,11 @@
 #include <memory>
 #include <vector>
 
-enum { READABLE_RATIO_X10 = 45 };   // letters stand out from their ground by 4.5 : 1 at least
+// Letters stand out from their ground by 4.5 : 1 at least as the window shows them: scaled up with
+// smoothing, which blends each one-pixel stroke of the font with what lies beside it.
+enum { READABLE_RATIO_X10 = 45 };
+// The outline a text is drawn with: dark round light letters, or light round dark ones.
+enum { OUTLINE_NONE = 0, OUTLINE_DARK = 1, OUTLINE_LIGHT = 2 };
 
 // Relative luminance and the contrast ratio of two colours (1 to 21).
 double colour_luminance(SDL_Color c);
@@ -15,7 +19,9 @@ double colour_contrast(SDL_Color a, SDL_Color b);
 // The ink a text asked in `asked` takes on its ground (the pixels under it before it is drawn, as ARGB;
 // those clear are not known or lie under its letters): the asked colour where it reads; else its hue made dark enough on a light ground (parchment, pale
 // windows) or light enough on a dark one (stone, wood); on a picture that is neither, light letters
-// with a dark outline. `outline` comes in as asked and goes out as drawn.
+// with a dark outline. `outline` comes in as asked and goes out as drawn (OUTLINE_*): a text asked
+// outlined keeps its outline, the kind that its ground reads with: on a pale picture (bark,
+// parchment) dark letters round with light, else light letters round with dark.
 SDL_Color readable_ink(SDL_Color asked, const uint32_t *ground, int count, int &outline);
 
 // ---- the grounds under texts, kept on the CPU ----------------------------------------------------
@@ -40,7 +46,7 @@ std::shared_ptr<SDL_Surface> target_pixels(SDL_Renderer *r, SDL_Rect want);
 struct TextRun {
     SDL_Rect box;              // the letters' cells
     SDL_Color ink, asked;      // the ink drawn and the one the caller asked
-    int outline;               // drawn with a dark outline
+    int outline;               // drawn with an outline (OUTLINE_*)
     SDL_Rect window;           // the window it was drawn in (the whole target when none)
     const void *target;        // nullptr: the window the player sees; else an off-screen picture
     char text[96];

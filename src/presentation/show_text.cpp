@@ -243,30 +243,35 @@ void rentextput(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour
 
 // The ink a line at (x, y) asked in `asked` takes on the ground under its cells and a pixel round them
 // (read from the surface, or from what the renderer laid there when `r`), but for the pixels its own
-// letters will cover (the same line drawn before). `outline` comes in as asked and goes out as drawn.
+// letters (and an outline asked, round them) will cover: the same line drawn before. `outline` comes in
+// as asked and goes out as drawn.
 static SDL_Color ink_on_ground(SDL_Renderer *r, SDL_Surface *s, int x, int y, const char *buf, SDL_Color asked,
                                int &outline) {
-    if (outline) return readable_ink(asked, nullptr, 0, outline);   // on its own outline: no ground to read
     static std::vector<uint32_t> pixels;
     const int len = (int)strlen(buf), w = GLYPH_W * len + 2, h = GLYPH_H + 2;
     pixels.resize((size_t)w * h);
     ground_pixels(r, s, SDL_Rect{x - 1, y - 1, w, h}, pixels.data());
+    const int reach = outline ? 1 : 0;
     for (int i = 0; i < len; i++)   // what its letters will cover is no ground
         for (int cy = 0; cy < GLYPH_H; cy++)
-            for (int cx = 0; cx < GLYPH_W; cx++)
-                if (ink((unsigned char)buf[i], cy, cx)) pixels[(size_t)(cy + 1) * w + (size_t)(i * GLYPH_W + cx + 1)] = 0;
+            for (int cx = 0; cx < GLYPH_W; cx++) {
+                if (!ink((unsigned char)buf[i], cy, cx)) continue;
+                const int px = i * GLYPH_W + cx + 1, py = cy + 1;
+                for (int d = -reach; d <= reach; d++) {
+                    pixels[(size_t)(py + d) * w + (size_t)px] = 0;
+                    pixels[(size_t)py * w + (size_t)(px + d)] = 0;
+                }
+            }
     return readable_ink(asked, pixels.data(), w * h, outline);
 }
 
 // The screen surface's colour for a line at (x, y) asked in `colour`: one that reads on what is there.
-// `style` gains the outline where the ground is a picture.
-static uint32_t surface_readable(int x, int y, const char *buf, uint32_t colour, int &style) {
+// `outline` (OUTLINE_*) comes in as asked and goes out as drawn: it gains one where the ground is a picture.
+static uint32_t surface_readable(int x, int y, const char *buf, uint32_t colour, int &outline) {
     SDL_Color asked{};
     SDL_GetRGB(colour, game_screen->format, &asked.r, &asked.g, &asked.b);
     asked.a = 255;
-    int outline = style == 1;
     const SDL_Color ink = ink_on_ground(nullptr, game_screen, x, y, buf, asked, outline);
-    if (outline) style = 1;
     textlog_text(nullptr, SDL_Rect{x, y, GLYPH_W * (int)strlen(buf), GLYPH_H}, ink, asked, outline, buf, nullptr);
     return SDL_MapRGB(game_screen->format, ink.r, ink.g, ink.b);
 }
@@ -277,9 +282,10 @@ void showtext(int x, int y, const char *text, uint32_t colour, int style) {
     font_letters(buf);
     if (x == -1) x = scr_xpos;
     if (y == -1) y = scr_ypos;
-    if (buf[0] && game_screen) colour = surface_readable(x, y, buf, colour, style);
-    if (style == 1) {
-        CURRENT_COLOR = BLACK_COL;
+    int outline = style == 1 ? OUTLINE_DARK : OUTLINE_NONE;
+    if (buf[0] && game_screen) colour = surface_readable(x, y, buf, colour, outline);
+    if (outline) {
+        CURRENT_COLOR = outline == OUTLINE_LIGHT ? COLOR_WHITE() : BLACK_COL;
         textput(x, y - 1, buf);
         textput(x, y + 1, buf);
         textput(x - 1, y, buf);
@@ -301,25 +307,24 @@ void renshowtext(SDL_Renderer *r, int x, int y, const char *text, uint32_t colou
     if (y == -1) y = scr_ypos;
     const SDL_Color asked = ColorUnpack(colour);
     const SDL_Rect cells = {x, y, GLYPH_W * (int)strlen(buf), GLYPH_H};
+    int outline = (style & 1) ? OUTLINE_DARK : OUTLINE_NONE;
     if (buf[0] && r) {
-        int outline = style & 1;
         const SDL_Color ink = ink_on_ground(r, nullptr, x, y, buf, asked, outline);
         colour = ColorPack(SDL_Color{ink.r, ink.g, ink.b, asked.a});
-        style |= outline;
     }
-    if (style & 1) {
-        uint32_t black = ColorPack(RGBAColor_Black);
-        rentextput(r, x, y - 1, buf, black);
-        rentextput(r, x, y + 1, buf, black);
-        rentextput(r, x - 1, y, buf, black);
-        rentextput(r, x + 1, y, buf, black);
+    if (outline) {
+        const uint32_t round = ColorPack(outline == OUTLINE_LIGHT ? RGBAColor_White : RGBAColor_Black);
+        rentextput(r, x, y - 1, buf, round);
+        rentextput(r, x, y + 1, buf, round);
+        rentextput(r, x - 1, y, buf, round);
+        rentextput(r, x + 1, y, buf, round);
     }
     if (x >= 0) moveto(x, y);
     rentextput(r, x, y, buf, colour);
     if (buf[0] && r) {
         SDL_Texture *target = SDL_GetRenderTarget(r);
         const void *where = r != ren ? (const void *)r : (const void *)target;
-        textlog_text(where, cells, ColorUnpack(colour), asked, style & 1, buf, r);
+        textlog_text(where, cells, ColorUnpack(colour), asked, outline, buf, r);
     }
 }
 

@@ -90,6 +90,20 @@ void controller_announce_screen() { autoConnect(Oxalistener_controllerPort); }
 
 // ---- start-up ------------------------------------------------------------------------------------
 
+// A driver that shows nothing ("offscreen", "dummy") is kept only when the user named it in
+// SDL_VIDEODRIVER (a list of names, any case), as the headless runs do; SDL's own fallback to it
+// would leave the game running with no window to see.
+bool display_refused(const char *got, const char *asked) {
+    if (!got || (SDL_strcasecmp(got, "offscreen") != 0 && SDL_strcasecmp(got, "dummy") != 0)) return false;
+    if (!asked) return true;
+    char names[128];
+    copy_bounded(names, sizeof names, asked);
+    char *save = nullptr;
+    for (char *n = strtok_r(names, ", ", &save); n; n = strtok_r(nullptr, ", ", &save))
+        if (SDL_strcasecmp(n, got) == 0) return false;
+    return true;
+}
+
 static void query_displays() {
     int count = SDL_GetNumVideoDisplays();
     for (int i = 0; i < count; i++) {
@@ -142,6 +156,16 @@ void oxa_startup() {
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) != 0 &&
         SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0) {
         fprintf(stderr, "Unable to init SDL: %s\n", SDL_GetError());
+        exit(1);
+    }
+
+    const char *got = SDL_GetCurrentVideoDriver();
+    if (display_refused(got, SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+        fprintf(stderr,
+                "Halvornaland found no display to open its window on: SDL fell back to its \"%s\" video driver, "
+                "which shows nothing.\nStart the game on a desktop, or name a video driver in SDL_VIDEODRIVER.\n",
+                got);
+        SDL_Quit();
         exit(1);
     }
 

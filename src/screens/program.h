@@ -7,6 +7,10 @@ int oxa_main();                    // the whole process; ends through endgame
 void oxa_startup();                // start-up steps up to the loaded message texts
 void oxa_outer_loop();             // start menu, loader and turn loop until the player quits
 
+// Whether the start ends for want of a display: SDL got the video driver `got` that shows nothing,
+// and SDL_VIDEODRIVER (`asked`, null when not set) did not name it.
+bool display_refused(const char *got, const char *asked);
+
 uint32_t IdleAnimation(uint32_t interval, void *param);
 int center_x(const char *text);
 

@@ -1,5 +1,6 @@
 // The status panel and the heading, clock and horizon boxes, checked pixel by pixel on the screen.
 #include "common/harness.h"
+#include "common/ink_hue.h"
 #include "core/records.h"
 #include "core/weatherengine.h"
 #include "creatures/physical.h"
@@ -39,6 +40,18 @@ int count(int x1, int y1, int x2, int y2, Rgb c) {
     int n = 0;
     for (int y = y1; y <= y2; y++)
         for (int x = x1; x <= x2; x++) n += at(x, y) == c;
+    return n;
+}
+
+// Pixels of this colour, or of its hue made to read on the ground, inside the rectangle.
+int count_hue(int x1, int y1, int x2, int y2, Rgb c) {
+    int n = 0;
+    for (int y = y1; y <= y2; y++)
+        for (int x = x1; x <= x2; x++) {
+            const Rgb p = at(x, y);
+            n += oxatest::ink_of_hue(SDL_Color{(uint8_t)p.r, (uint8_t)p.g, (uint8_t)p.b, 255},
+                                     SDL_Color{(uint8_t)c.r, (uint8_t)c.g, (uint8_t)c.b, 255});
+        }
     return n;
 }
 
@@ -101,15 +114,15 @@ TEST_F(PanelScreen, PenaltiesShowNoneOrAPercentage) {
     int x = stat_x[5], y = stat_y[5];
     set_plr_u32(2724, 0);
     STATSCREEN_fyysiset();
-    EXPECT_GT(count(x, y, x + 49, y + 9, YELLOW), 0);
-    EXPECT_EQ(count(x, y, x + 49, y + 9, LIGHTRED), 0);
+    EXPECT_GT(count_hue(x, y, x + 49, y + 9, YELLOW), 0);
+    EXPECT_EQ(count_hue(x, y, x + 49, y + 9, LIGHTRED), 0);
     set_plr_u32(2724, 15);
     STATSCREEN_fyysiset();
-    EXPECT_GT(count(x, y, x + 49, y + 9, LIGHTRED), 0);
-    EXPECT_EQ(count(x, y, x + 49, y + 9, YELLOW), 0);
+    EXPECT_GT(count_hue(x, y, x + 49, y + 9, LIGHTRED), 0);
+    EXPECT_EQ(count_hue(x, y, x + 49, y + 9, YELLOW), 0);
     // "-15%" is four characters centred in the box: ink only between x + 9 and x + 41.
-    EXPECT_EQ(count(x, y, x + 8, y + 9, LIGHTRED), 0);
-    EXPECT_EQ(count(x + 42, y, x + 49, y + 9, LIGHTRED), 0);
+    EXPECT_EQ(count_hue(x, y, x + 8, y + 9, LIGHTRED), 0);
+    EXPECT_EQ(count_hue(x + 42, y, x + 49, y + 9, LIGHTRED), 0);
     // The injury bar beside it is 15 of 100.
     int bx = stat_x[4], by = stat_y[4];
     EXPECT_EQ(at(bx + 1 + 8, by + 4), BAR_RED);

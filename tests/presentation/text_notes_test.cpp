@@ -1,6 +1,7 @@
 // Notes in the note box: colours, marks, capitals, repeats, wrapping, paging, fading, debug notes,
 // coded notes, and the message log viewer driven by pushed keys.
 #include "common/harness.h"
+#include "common/ink_hue.h"
 
 #include "core/oxa.h"
 #include "base/ownlib.h"
@@ -66,13 +67,25 @@ protected:
             }
         return n;
     }
+    // Pixels of the colour or of its hue made to read on the box.
+    int count_hue(int y1, int y2, int r, int g, int b) {
+        int n = 0;
+        for (int y = y1; y <= y2; ++y)
+            for (int x = noteboxGui.x + 5; x < noteboxGui.x + noteboxGui.width - 5; ++x) {
+                int pr, pg, pb;
+                rgb(pixel(x, y), pr, pg, pb);
+                n += oxatest::ink_of_hue(SDL_Color{(uint8_t)pr, (uint8_t)pg, (uint8_t)pb, 255},
+                                         SDL_Color{(uint8_t)r, (uint8_t)g, (uint8_t)b, 255});
+            }
+        return n;
+    }
     int bottom_y() const { return noteboxGui.y + noteboxGui.height - 5 - NOTE_LINE_H; }
 };
 
 TEST_F(NoteTest, RedNoteIsDrawnCapitalisedAndLoggedWithItsMark) {
     Plr.day = 5, Plr.month = 3, Plr.year = 1, Plr.hour = 14, Plr.world_x = 1000, Plr.world_y = 500;
     Note("!the bridge is gone");
-    EXPECT_GT(count_colour(bottom_y(), bottom_y() + 9, 168, 0, 0), 20);
+    EXPECT_GT(count_hue(bottom_y(), bottom_y() + 9, 168, 0, 0), 20);
     auto lines = log_lines();
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "(A80000):531e:[!]{03E801F4}      | The bridge is gone");

@@ -11,6 +11,8 @@
 #include "screens/start.h"
 
 #include <sys/stat.h>
+#include <algorithm>
+#include <cmath>
 #include <unistd.h>
 
 #include <string>
@@ -20,13 +22,28 @@ namespace {
 
 bool same(SDL_Color a, SDL_Color b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 
-// Every pixel of the text's letters at (x, y) is the colour.
+// The colour, or its hue darkened as a text takes it where the colour would not read on its ground.
+bool of_hue(SDL_Color got, SDL_Color ink) {
+    const int most = std::max({ink.r, ink.g, ink.b});
+    if (most == 0) return same(got, ink);
+    const double t = std::max({got.r, got.g, got.b}) / (double)most;
+    return t <= 1 && std::abs(got.r - ink.r * t) <= 1.5 && std::abs(got.g - ink.g * t) <= 1.5 &&
+           std::abs(got.b - ink.b * t) <= 1.5;
+}
+
+// Every pixel of the text's letters at (x, y) is one colour: the asked one, or its hue darkened.
 bool letters_at(const Shot &s, int x, int y, const std::string &text, SDL_Color ink) {
+    bool first = true;
     for (size_t i = 0; i < text.size(); i++)
         for (int r = 0; r < 10; r++)
-            for (int c = 0; c < 8; c++)
-                if (FONT[(unsigned char)text[i] * 80 + r * 8 + c] == 1 && !same(shot_at(s, x + 8 * (int)i + c, y + r), ink))
-                    return false;
+            for (int c = 0; c < 8; c++) {
+                if (FONT[(unsigned char)text[i] * 80 + r * 8 + c] != 1) continue;
+                const SDL_Color got = shot_at(s, x + 8 * (int)i + c, y + r);
+                if (first && !of_hue(got, ink)) return false;
+                if (first) ink = got;
+                first = false;
+                if (!same(got, ink)) return false;
+            }
     return true;
 }
 

@@ -25,9 +25,11 @@
 #include "screens/loadchar.h"
 #include "screens/mapviewscreen.h"
 #include "screens/optionscreen.h"
+#include "screens/profile.h"
 #include "screens/start.h"
 #include "society/talkscreen.h"
 #include "society/villager_beside.h"
+#include "worldgen/newchar.h"
 
 #include <SDL2/SDL_image.h>
 
@@ -362,3 +364,150 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---- as the window shows it ----------------------------------------------------------------------
+// The player's window is half as large again as the picture, which SDL scales onto it with smoothing:
+// a one-pixel stroke of a letter blends with what lies beside it.
+
+oxatest::Frame scaled_up(SDL_Surface *picture) {
+    const oxatest::Frame src = oxatest::adopt(picture);
+    SDL_Surface *big = SDL_CreateRGBSurfaceWithFormat(0, src->w * 3 / 2, src->h * 3 / 2, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (big) SDL_SoftStretchLinear(src.get(), nullptr, big, nullptr);   // the scaler of SDL's own renderer
+    return oxatest::Frame(big, [](SDL_Surface *p) { SDL_FreeSurface(p); });
+}
+
+// How the letters of a run read on the window: the worst tenth of the contrasts each stroke, as the
+// window shows it, makes with the pixels drawn beside it (its outline, or the ground); for an outlined
+// run also the middle contrast its fill makes with the picture beyond the outline.
+struct Seen {
+    int shown = 0, ink = 0;
+    double stroke = 0, fill = 0;
+};
+
+Seen read_seen(const TextRun &run, SDL_Surface *frame) {
+    SDL_Surface *on = run.target ? run.drawn.get() : frame;
+    const int ox = run.target ? run.box.x - 1 : 0, oy = run.target ? run.box.y - 1 : 0;
+    Seen r;
+    if (!on) return r;
+    const oxatest::Frame big = scaled_up(on);
+    auto at = [&](int x, int y, SDL_Color &c) {
+        const int px = x - ox, py = y - oy;
+        if (px < 0 || py < 0 || px >= on->w || py >= on->h) return false;
+        c = pixel_of(on, px, py);
+        return !run.target || c.a != 0;
+    };
+    auto seen = [&](int x, int y) {   // the window's pixel at the middle of the picture's pixel
+        const int px = std::min(big->w - 1, (int)((x - ox + 0.5) * 1.5));
+        const int py = std::min(big->h - 1, (int)((y - oy + 0.5) * 1.5));
+        return pixel_of(big.get(), px, py);
+    };
+    auto same = [](SDL_Color a, SDL_Color b) { return a.r == b.r && a.g == b.g && a.b == b.b; };
+    auto letter = [&](int x, int y) { return glyph_ink(run, x, y); };
+    auto by_letter = [&](int x, int y) {
+        return letter(x, y) || letter(x - 1, y) || letter(x + 1, y) || letter(x, y - 1) || letter(x, y + 1);
+    };
+    const int d[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    std::vector<double> pairs, beyond;
+    for (int y = 0; y < 10; y++)
+        for (int x = 0; x < run.box.w; x++) {
+            if (!letter(x, y)) continue;
+            r.ink++;
+            SDL_Color c;
+            if (!at(run.box.x + x, run.box.y + y, c) || !same(c, run.ink)) continue;
+            r.shown++;
+            const SDL_Color stroke = seen(run.box.x + x, run.box.y + y);
+            for (const auto &o : d) {
+                SDL_Color b;
+                if (letter(x + o[0], y + o[1]) || !at(run.box.x + x + o[0], run.box.y + y + o[1], b)) continue;
+                if (same(b, run.ink)) continue;
+                pairs.push_back(colour_contrast(stroke, b));
+                SDL_Color g;   // two pixels out: past the outline
+                if (run.outline && !by_letter(x + 2 * o[0], y + 2 * o[1]) &&
+                    at(run.box.x + x + 2 * o[0], run.box.y + y + 2 * o[1], g))
+                    beyond.push_back(colour_contrast(run.ink, g));
+            }
+        }
+    if (pairs.empty()) {
+        r.shown = 0;
+        return r;
+    }
+    std::sort(pairs.begin(), pairs.end());
+    r.stroke = pairs[pairs.size() / 10];
+    if (!beyond.empty()) {
+        std::sort(beyond.begin(), beyond.end());
+        r.fill = beyond[beyond.size() / 2];
+    }
+    return r;
+}
+
+}  // namespace
+
+// The screens where small letters read worst on the scaled window: pale grey on cream, culture
+// colours on the legend, outlined letters on bark and parchment.
+TEST_F(ScreenTable, SmallLettersReadOnTheScaledWindow) {
+    dir->copy_asset("RNDCAMP.1");
+    const std::vector<Row> rows = {
+        {"course task", [] {
+             ASSERT_EQ(Tee_Gamecourse_1(), 1);
+             Tehtavan_Vaihe = 0;
+             key(KEY_F5);
+         }},
+        {"F6 culture names", [] {
+             compile_MarkerDialogTexture();
+             compile_CultureDialogTexture();
+             key(KEY_F6);
+         }, shows("Njerpezit")},
+        // his goods taken, her own offer being chosen: the selected line and the count left
+        {"trade list", [] { talk({SDLK_t, SDLK_1, SDLK_a, SDLK_RETURN, SDLK_SPACE, SDLK_1, SDLK_a}); },
+         shows("more entries.")},
+        {"skills help (s)", [] { key('s'); }},
+        {"roll dialog", [] { draw_profile_screen(1); }, shows("winters old")},
+        {"scenario story", [] {
+             const int quick = CRTPLR_TAPA;
+             CRTPLR_TAPA = 0;
+             get_camp(1);
+             CRTPLR_TAPA = quick;
+         }, shows("Select this scenario?"), true},
+    };
+    const int playing_flips = FLIPMODE;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        FLIPMODE = row.before_play ? 0 : playing_flips;
+        redraw_screen();
+        Flip();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        textlog_start();
+        row.open();
+        textlog_stop();
+        CLOSE_WINDOW = 0;
+        REAL_QUIT = 0;
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        SDL_Surface *frame = textlog_frame();
+        ASSERT_NE(frame, nullptr) << row.name << ": the screen never waited for a key";
+        if (getenv("SCREEN_TABLE_KEEP"))
+            IMG_SavePNG(scaled_up(frame).get(), (std::string(OXA_RUN_DIR) + "/../seen-" + row.name + ".png").c_str());
+        std::vector<TextRun> runs;   // a line drawn again in the same place is read as last drawn
+        for (const TextRun &t : textlog_runs()) {
+            runs.erase(std::remove_if(runs.begin(), runs.end(),
+                                      [&](const TextRun &o) {
+                                          return o.target == t.target && o.box.x == t.box.x && o.box.y == t.box.y;
+                                      }),
+                       runs.end());
+            runs.push_back(t);
+        }
+        int read = 0;
+        for (const TextRun &t : runs) {
+            const Seen r = read_seen(t, frame);
+            if (r.ink == 0 || r.shown * 10 < r.ink * 6) continue;
+            read++;
+            EXPECT_GE(r.stroke, 4.5) << row.name << ": \"" << t.text << "\" at " << t.box.x << "," << t.box.y;
+            if (t.outline)
+                EXPECT_GE(r.fill, 4.5) << row.name << ": the fill of \"" << t.text << "\" at " << t.box.x << ","
+                                       << t.box.y << " on its picture";
+        }
+        EXPECT_GT(read, 0) << row.name << ": no text read";
+        if (row.also) row.also(Look{frame, &textlog_runs()});
+    }
+}
