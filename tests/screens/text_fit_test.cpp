@@ -159,7 +159,7 @@ TEST_F(TextFit, EveryTextStandsWholeInsideItsFrame) {
          },
          true},
         // the cursor down the cultures, each one's first sentence in the box below
-        {"creation: culture", {SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN,
+        {"creation: culture", {SDLK_PAGEUP, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN, SDLK_DOWN,
                                SDLK_DOWN, SDLK_DOWN, SDLK_ESCAPE},
          [] { choose_culture(); }, [](TextFit &t) { EXPECT_TRUE(last_run(t.runs, "KAUMOLAISET")); }, true},
         // her skills, the cursor down each of them
