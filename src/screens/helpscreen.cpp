@@ -221,7 +221,7 @@ void footer_box() {
     renderwinbox(ren, 0, 10, 800, 55, "", 2, RGBAColor_Black);
     char line[120];
     snprintf(line, sizeof line, "Scroll this help screen with mouse wheel or cursor keys [PgUp][PgDn][%c][%c]", 24, 25);
-    render_drawbutton(ren, 10, 20, line, RGBAColor_Black, 2);
+    render_drawbutton(ren, 10, 20, line, RGBAColor_Black, 0);   // every key in its own cap
     render_drawbutton(ren, 10, 35, "[ESC]Exit", RGBAColor_Black, 2);
     SDL_SetRenderTarget(ren, held);
     InfoboxRect = {1, 530, 800, 70};

@@ -190,6 +190,15 @@ TEST_F(TextFit, EveryTextStandsWholeInsideItsFrame) {
                              << "page " << page + 1 << " shows the top of " << where(r);
                  }
              EXPECT_GT(rows, 0);
+             // The footer's keys each in a cap of its own: the key after "PgDn" stands past its cap.
+             const TextRun *pgdn = last_run(t.runs, "PgDn"), *next = nullptr;
+             ASSERT_TRUE(pgdn);
+             for (const TextRun &r : t.runs)
+                 if (r.target == pgdn->target && r.box.y == pgdn->box.y && r.box.x > pgdn->box.x &&
+                     (!next || r.box.x < next->box.x))
+                     next = &r;
+             ASSERT_TRUE(next);
+             EXPECT_GE(next->box.x - (pgdn->box.x + pgdn->box.w), 12) << where(*pgdn) << " runs into " << where(*next);
          }},
         // the memorial of one who died on her first day
         {"memorial", {SDLK_SPACE, SDLK_SPACE},
