@@ -22,6 +22,7 @@
 #include "core/weather.h"
 #include "maps/localweather.h"
 #include "core/weatherengine.h"
+#include "creatures/ancestors.h"
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "core/crefunc.h"
@@ -92,8 +93,13 @@ static int attacker_present() {
 
 void player_dies(int cause) {
     plr_set_deathcause(cause);
-    char line[300];
-    snprintf(line, sizeof line, "&You are dead: %s.", harmer(cause, 10));
+    // The last line names what the memorial will: whoever dealt the blows when the game knows him,
+    // else what she died of.
+    PlayerStruct rec = Plr;
+    char death_text[ANC_TEXT], sentence[ANC_TEXT];
+    compose_death_texts(rec, death_text, sentence);
+    char line[ANC_TEXT + 20];
+    snprintf(line, sizeof line, "&You are dead: %s.", death_text[0] ? death_text : harmer(cause, 10));
     DISABLE_NOTES = 0;
     say(line);
     PlayerDeath();

@@ -152,6 +152,7 @@ void shadebox(int x1, int y1, int x2, int y2, uint32_t c1, uint32_t c2, uint32_t
 }
 
 void draw_colorbox(int x1, int y1, int x2, int y2, uint32_t kind) {
+    textlog_window(nullptr, SDL_Rect{x1, y1, x2 - x1 + 1, y2 - y1 + 1});
     uint32_t k = BLACK_COL;
     switch (kind) {
     case 1000: shadebox(x1, y1, x2, y2, k, k, SCREEN_COL1, SCREEN_COL2, SCREEN_FILL_COL); break;

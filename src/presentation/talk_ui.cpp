@@ -70,6 +70,10 @@ int picture(const char *name, int x, int y, int w, int h) {
 
 void backdrop(const char *picture_name, const char *title) {
     if (!game_screen) return;
+    if (!picture_name[0]) {   // the title bar alone, drawn anew over what the talk shows
+        FullSubScreen(title);
+        return;
+    }
     bestfitPic(picture_name, nullptr, 0, 0, RESOLUTION_X, RESOLUTION_Y, 0);
     SubScreen(title);
 }

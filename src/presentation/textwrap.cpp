@@ -55,7 +55,14 @@ WrapEnd wrap_words(int x, int y, int width, int line_h, WrapPut put, void *ctx) 
         }
         char out[LAID_MAX];
         take_word(word, out);
-        if (put) put(ctx, at.x, at.y, out, ink);
+        if (put) {
+            // The blank after a word is room, not letters: at the right edge it is not drawn past it.
+            char shown[LAID_MAX];
+            copy_bounded(shown, sizeof shown, out);
+            for (size_t n = strlen(shown); n > 0 && shown[n - 1] == ' ' && at.x + textwidth(shown) > right;)
+                shown[--n] = 0;
+            put(ctx, at.x, at.y, shown, ink);
+        }
         at.x += textwidth(out);
     }
     return at;

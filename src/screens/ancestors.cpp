@@ -80,8 +80,8 @@ void ancestorentry(int x, int y, int slot, int page) {
     snprintf(text, sizeof text, "There %s.", alkuk(sentence));
     ty += paragraph(tx, ty, width, text) + lh;
     ty += 2 * lh;
-    snprintf(text, sizeof text, "%s died at %d winters old, having spent %u days of adventuring life.", subj, p.year,
-             p.daynumber);
+    snprintf(text, sizeof text, "%s died at %d winters old, having spent %u %s of adventuring life.", subj, p.year,
+             p.daynumber, p.daynumber == 1 ? "day" : "days");
     show_line(tx, ty, Alkuk(text), khaki());
     const float km = p.distance_km;
     snprintf(text, sizeof text, "%s journeyed a total distance of %d kilometers.", subj,

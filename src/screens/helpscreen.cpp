@@ -40,7 +40,27 @@ void note_row(int key, int y) {
     if (key_row_count < (int)(sizeof key_rows / sizeof key_rows[0])) key_rows[key_row_count++] = {key, y};
 }
 
-void button(SDL_Renderer *r, int x, int y, const char *text, SDL_Color colour) { render_drawbutton(r, x, y, text, colour, 2); }
+// The rows of the page from top to bottom, as drawn: the view shows none of them in part.
+struct Band {
+    int y, h;
+};
+Band bands[160];
+int band_count = 0;
+enum { BUTTON_ROW_H = 18, TITLE_H = 16, LINE_H = 10, FOOTER_Y = 530 };
+
+void note_band(int y, int h) {
+    if (band_count < (int)(sizeof bands / sizeof bands[0])) bands[band_count++] = {y, h};
+}
+
+void button(SDL_Renderer *r, int x, int y, const char *text, SDL_Color colour) {
+    render_drawbutton(r, x, y, text, colour, 2);
+    note_band(y, BUTTON_ROW_H);
+}
+
+void text_line(SDL_Renderer *r, int x, int y, const char *text, uint32_t colour) {
+    renshowtext(r, x, y, text, colour, 0);
+    note_band(y, LINE_H);
+}
 
 // A command's line from the command table.
 void command(SDL_Renderer *r, int x, int y, int key) {
@@ -64,32 +84,36 @@ int text_at(SDL_Renderer *r, int x, int y, int width, const char *text, SDL_Colo
     const int h = render_sanataulukko(r, x, y, width, -1, colour, 0);
     SANATAULUKKO_Lisaa(1, text);
     render_sanataulukko(r, x, y, width, 0, colour, 0);
+    for (int l = 0; l + LINE_H <= h; l += LINE_H) note_band(y + l, LINE_H);
     return h;
 }
 
-void title(SDL_Renderer *r, int y, const char *text) { renderTekstiPalkki(r, 10, y, 780, text, 5); }
+void title(SDL_Renderer *r, int y, const char *text) {
+    renderTekstiPalkki(r, 10, y, 780, text, 5);
+    note_band(y, TITLE_H);
+}
 
 void quick_access(SDL_Renderer *r, int y, int key) {
     char line[200];
     snprintf(line, sizeof line, "Following hotkeys can be used to quickly access \"%s\":", Nappainkomennon_Selite(key, 0));
-    renshowtext(r, 20, y, line, ColorPack(RGBAColor_IndependenceBlue), 0);
+    text_line(r, 20, y, line, ColorPack(RGBAColor_IndependenceBlue));
 }
 
 void movement_figure(SDL_Renderer *r, int h, bool trad) {
     const SDL_Color light = RGBAColor_Lightgray, dark = RGBAColor_Darkgray;
     const uint32_t lp = ColorPack(light), dp = ColorPack(dark);
     char arrow[8];
-    renshowtext(r, 340, h + 60, trad ? "  Move north" : "Move forwards", lp, 0);
+    text_line(r, 340, h + 60, trad ? "  Move north" : "Move forwards", lp);
     snprintf(arrow, sizeof arrow, "<%c>", 24);
     button(r, 385, h + 70, arrow, light);
-    renshowtext(r, 250, h + 80, trad ? "Move northwest" : " Turn 90\xf8 left", dp, 0);
+    text_line(r, 250, h + 80, trad ? "Move northwest" : " Turn 90\xf8 left", dp);
     button(r, 365, h + 75, "7", dark);
-    renshowtext(r, 250, h + 95, trad ? "     Move west" : " Turn 45\xf8 left", lp, 0);
+    text_line(r, 250, h + 95, trad ? "     Move west" : " Turn 45\xf8 left", lp);
     snprintf(arrow, sizeof arrow, "<%c>", 27);
     button(r, 365, h + 90, arrow, light);
-    renshowtext(r, 250, h + 110, trad ? "Move southwest" : "Turn 180\xf8 left", dp, 0);
+    text_line(r, 250, h + 110, trad ? "Move southwest" : "Turn 180\xf8 left", dp);
     button(r, 365, h + 105, "1", dark);
-    renshowtext(r, 340, h + 130, trad ? "  Move south" : "Move backwards", lp, 0);
+    text_line(r, 340, h + 130, trad ? "  Move south" : "Move backwards", lp);
     snprintf(arrow, sizeof arrow, "<%c>", 25);
     button(r, 385, h + 110, arrow, light);
     button(r, 405, h + 75, trad ? "9.Move northeast" : "9.Turn 90\xf8 right", dark);
@@ -97,11 +121,12 @@ void movement_figure(SDL_Renderer *r, int h, bool trad) {
     snprintf(east, sizeof east, "<%c>%s", 26, trad ? ".Move east" : ".Turn 45\xf8 right");
     button(r, 405, h + 90, east, light);
     button(r, 405, h + 105, trad ? "3.Move southeast" : "3.Turn 180\xf8 right", dark);
-    renshowtext(r, 280, h + 150, "[CTRL] + movement key to strafe", dp, 0);
+    text_line(r, 280, h + 150, "[CTRL] + movement key to strafe", dp);
 }
 
 void draw_page(SDL_Renderer *r) {
     key_row_count = 0;
+    band_count = 0;
     const bool trad = TRADMOVEMENT != 0;
     const int h = text_at(r, 10, 10, 780,
                           "The game is controlled by keyboard commands which are upper and lower case sensitive. Within menus "
@@ -131,7 +156,7 @@ void draw_page(SDL_Renderer *r) {
     command(r, 20, t + 158, bound_key(BOUND_FARLOOK));
     command(r, 20, t + 176, 'x');
     command(r, 400, t + 176, ':');
-    renshowtext(r, 20, t + 206, "Zoom map view at any time by mouse wheel or with the following keys:", ColorPack(RGBAColor_Khaki), 0);
+    text_line(r, 20, t + 206, "Zoom map view at any time by mouse wheel or with the following keys:", ColorPack(RGBAColor_Khaki));
     button(r, 20, t + 218, "[CTRL -] Zoom out [CTRL +] Zoom in [CTRL 0] Reset or max out", RGBAColor_Lightgray);
 
     title(r, t + 258, "PICKING AND MOVING ITEMS");
@@ -196,8 +221,8 @@ void footer_box() {
     renderwinbox(ren, 0, 10, 800, 55, "", 2, RGBAColor_Black);
     char line[120];
     snprintf(line, sizeof line, "Scroll this help screen with mouse wheel or cursor keys [PgUp][PgDn][%c][%c]", 24, 25);
-    button(ren, 10, 20, line, RGBAColor_Black);
-    button(ren, 10, 35, "[ESC]Exit", RGBAColor_Black);
+    render_drawbutton(ren, 10, 20, line, RGBAColor_Black, 0);   // every key in its own cap
+    render_drawbutton(ren, 10, 35, "[ESC]Exit", RGBAColor_Black, 2);
     SDL_SetRenderTarget(ren, held);
     InfoboxRect = {1, 530, 800, 70};
 }
@@ -214,6 +239,17 @@ void HelpPage::show() {
     SDL_SetRenderTarget(ren, view);
     SDL_Rect from = {0, DisplayStartY, 800, 600};
     SDL_RenderCopy(ren, helpTex, &from, nullptr);
+    // A row that the top edge or the footer would cut is left out of the view, not shown in part.
+    int top = 0, bottom = FOOTER_Y;
+    for (int i = 0; i < band_count; i++) {
+        const int y = bands[i].y - DisplayStartY, end = y + bands[i].h;
+        if (y < 0 && end > 0 && end > top) top = end;
+        if (y < FOOTER_Y && end > FOOTER_Y && y < bottom) bottom = y;
+    }
+    SDL_SetRenderDrawColor(ren, 0, 0, 0, 255);
+    const SDL_Rect cut[2] = {{0, 0, 800, top}, {0, bottom, 800, FOOTER_Y - bottom}};
+    for (const SDL_Rect &c : cut)
+        if (c.h > 0) SDL_RenderFillRect(ren, &c);
     SDL_SetRenderTarget(ren, held);
     SetFlipperMode(view, 8);
     MasterRender();

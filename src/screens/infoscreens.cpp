@@ -35,7 +35,7 @@ static void press_a_key(int x, int y) {
 
 // ---- the strip --------------------------------------------------------------------------------
 
-static const char *const production[] = {"A game made in the", "far North"};
+static const char *const production[] = {"A game made", "in the far North"};
 static const char *const ownership[] = {"Halvornaland (c) 2026", "its makers"};
 static const char *const authorship[] = {
     "Written, drawn and set to sound by the Halvornaland makers:",

@@ -53,15 +53,20 @@ int list_saved_characters_from(int skip, SavedCharacter out[LOADCHAR_ROWS], int 
 
 int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]) { return list_saved_characters_from(0, out, nullptr); }
 
-// Every saved character stays within reach: past the 32 rows of a page the list pages on.
+// Every saved character stays within reach: past the names a page of the window holds the list
+// pages on.
 void load_character() {
     static SavedCharacter rows[LOADCHAR_ROWS];
     CharacterFile[0] = 0;
     int skip = 0;
     for (;;) {
         int more = 0;
-        const int count = list_saved_characters_from(skip, rows, &more);
-        LIST_Reset(COLOR_WHITE(), "LOAD SAVED CHARACTER", 610, 80, 180, 300, 6);
+        int count = list_saved_characters_from(skip, rows, &more);
+        if (count > LOADCHAR_PAGE) {
+            count = LOADCHAR_PAGE;
+            more = 1;
+        }
+        LIST_Reset(COLOR_WHITE(), "LOAD SAVED CHARACTER", LOADCHAR_X, LOADCHAR_Y, LOADCHAR_W, LOADCHAR_H, 6);
         if (count == 0 && skip == 0) {
             LIST_Draw();
             const uint32_t colour = RGB_to_color(240, 230, 140);
@@ -85,11 +90,11 @@ void load_character() {
         if (chosen < 0) return;
         const int key = LIST_PosKey(chosen);
         if (key == '+') {
-            skip += LOADCHAR_ROWS;
+            skip += LOADCHAR_PAGE;
             continue;
         }
         if (key == '-') {
-            skip = skip > LOADCHAR_ROWS ? skip - LOADCHAR_ROWS : 0;
+            skip = skip > LOADCHAR_PAGE ? skip - LOADCHAR_PAGE : 0;
             continue;
         }
         if (chosen < count) copy_bounded(CharacterFile, sizeof CharacterFile, rows[chosen].folder);

@@ -2,6 +2,9 @@
 #pragma once
 
 enum { LOADCHAR_ROWS = 32, LOADCHAR_FOLDER = 128, LOADCHAR_NAME = 14 };
+// The list's window, and the names a page of it holds: with the blank row, the page keys and the
+// exit row every row stands inside the window.
+enum { LOADCHAR_X = 610, LOADCHAR_Y = 80, LOADCHAR_W = 180, LOADCHAR_H = 300, LOADCHAR_PAGE = 18 };
 
 struct SavedCharacter {
     char folder[LOADCHAR_FOLDER];  // the folder, which names the character file too

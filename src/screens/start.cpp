@@ -158,10 +158,16 @@ static void MakeStartList() {
     if (PELIMUSEO_EDIT && LIST_Position() < ROW_CREATE) Set_LIST_Position(ROW_CREATE);
 }
 
+// The framed panel of the logo and the menu, down to `bottom`: a list opened from the menu stands in
+// it too.
+static void menu_panel(int bottom) {
+    draw_colorbox(605, 5, 605 + 190, bottom, 1000);
+    Oxa_Logo(605, 15);
+}
+
 static void peli_info() {
     small_info();
-    draw_colorbox(605, 5, 605 + 190, 5 + 210, 1000);
-    Oxa_Logo(605, 15);
+    menu_panel(5 + 210);
 }
 
 // The setup, about, credits and bonus rows: the screen over a saved page, the menu as it was after.
@@ -221,6 +227,7 @@ void Oxa_Start() {
         }
         if (row == ROW_LOAD) {
             save_page();
+            menu_panel(LOADCHAR_Y + LOADCHAR_H + 5);
             load_character();
             restore_page();
             MakeStartList();

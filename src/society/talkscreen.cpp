@@ -39,10 +39,14 @@ const char *portrait_file(const CreatureStruct &c) {
     return out;
 }
 
+static const char *talk_title(char *title, size_t size) {
+    snprintf(title, size, "Chatting with %s", talked_to() ? monnam(Chatting_With, 4) : "");
+    return title;
+}
+
 void Talk_Screen() {
     char title[160];
-    snprintf(title, sizeof title, "Chatting with %s", talked_to() ? monnam(Chatting_With, 4) : "");
-    ui_talk_backdrop("bg-heritage.jpg", title);
+    ui_talk_backdrop("bg-heritage.jpg", talk_title(title, sizeof title));
     Piirra_PLR_Puheboksi();
     Piirra_NPC_Puheboksi();
     Flip();
@@ -63,6 +67,9 @@ void Piirra_NPC_Puheboksi() {
     }
     if (c->role == 15 && !strstr(portrait_file(*c), "kid")) copy_bounded(c->portrait, sizeof c->portrait, "kid1.png");
     ui_talk_speaker(UI_TALK_PERSON, monnam(Chatting_With, 0), portrait_file(*c));
+    // The title names the person as her box does: a name told in the talk shows in both.
+    char title[160];
+    ui_talk_backdrop("", talk_title(title, sizeof title));
 }
 
 void CrTalk_Clear() {
