@@ -295,11 +295,13 @@ protected:
         var_clear();             // as the outer loop goes from the loader to the turn loop
         LOADER_RUN = 0;
         srand(20261207);        // the program seeds the stream from the clock: play goes the same each run
-        press(SDLK_SPACE);      // the first look's note waits for a key
-        press(SDLK_PERIOD);
+        // Her village comes into view on the first look and its note waits for a key; the command
+        // that follows is a key that does nothing, so that no time passes. Each key is typed once
+        // the game waits for it (a space read drops the keys queued behind it).
+        KeyFeeder typing;
+        typing.key(SDLK_SPACE).key(SDLK_SPACE);
         int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        ASSERT_EQ(typing.typed([&] { return turn_pass(&r); }), 1);
     }
     // The loader draws before the seed of play (the names it gives are not given again in the
     // village she enters): it draws from the stream as a fresh program holds it, or a test played
