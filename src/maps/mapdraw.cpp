@@ -31,5 +31,8 @@ void DrawMap() {
     VIEW_ANIMATES = 0;
     PlayerView();
     if (!DISABLE_MAP && !ZoomRenew) ui_draw_map_view();
-    if (NAKOPIIRISSA_Kyla) Note(":As you explore the wilderness a settlement comes into view up ahead!");
+    if (NAKOPIIRISSA_Kyla) {   // the player stops to take in the settlement
+        Note(":As you explore the wilderness a settlement comes into view up ahead!");
+        Pause();
+    }
 }

@@ -54,11 +54,7 @@ protected:
         var_clear();
         LOADER_RUN = 0;
         srand(20261207);
-        press(SDLK_SPACE);
-        press(SDLK_PERIOD);
-        int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        first_pass();
     }
     template <class T> static int first_unlike(const std::vector<T> &a, const std::vector<T> &b) {
         for (size_t i = 0; i < a.size(); i++)

@@ -370,11 +370,7 @@ protected:
         srand(20261207);
         EnterLocale(0, 0);
         ASSERT_EQ(GetMappie(0), 1);
-        press(SDLK_SPACE);
-        press(SDLK_PERIOD);
-        int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        first_pass();
     }
     void TearDown() override {
         save_commit_step = nullptr;

@@ -36,13 +36,7 @@ protected:
         var_clear();
         LOADER_RUN = 0;
     }
-    void first_turn() {
-        press(SDLK_SPACE);
-        press(SDLK_PERIOD);
-        int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-    }
+    void first_turn() { first_pass(); }
     // A turn of rest; the notes of a map entered on the way may wait for keys.
     void rest_a_turn() {
         tap(SDLK_SPACE);

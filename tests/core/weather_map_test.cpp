@@ -32,7 +32,6 @@ protected:
         REAL_QUIT = loader();
         ASSERT_EQ(REAL_QUIT, 0);
         var_clear();
-        press(SDLK_SPACE);   // the first look's note waits for a key
     }
     static int brightness() {
         int r, g, b;
@@ -45,9 +44,8 @@ protected:
 
 TEST_F(WeatherMapTest, WaitingIntoTheEveningDarkensTheMap) {
     load_at(10, 15, 17);
-    tap(SDLK_SPACE);
+    first_pass();
     int r;
-    ASSERT_EQ(turn_pass(&r), 1);
     const int dusk = brightness();
     const int sun = GlobWeather.sun_alt;
     // Resting turn by turn: the hourly weather step lowers the sun, the minute step tints the map.

@@ -519,9 +519,7 @@ TEST_F(LoaderScreenTest, PlayingSavingAndLoadingAgain) {
     ASSERT_TRUE(bigmap());
     const int wx = PlayerX, wy = PlayerY;
     int result = 0;
-    press(SDLK_SPACE);    // the first look finds the village: its note waits for a key
-    press(SDLK_PERIOD);
-    ASSERT_EQ(turn_pass(&result), 1);
+    first_pass();
     EXPECT_EQ(PlayerX, wx);
     EXPECT_EQ(PlayerY, wy);
     lastnote[0] = 0;

@@ -179,11 +179,7 @@ protected:
         var_clear();
         LOADER_RUN = 0;
         srand(20261207);
-        press(SDLK_SPACE);   // the first look's note waits for a key
-        press(SDLK_PERIOD);
-        int r;
-        ASSERT_EQ(turn_pass(&r), 1);
-        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        first_pass();
         FLIP_map_OFF();
         redraw_screen();
     }

@@ -111,10 +111,7 @@ TEST_F(Creation, QuickCreationFromTheStartMenuPlaysItsFirstTurn) {
     var_clear();
     LOADER_RUN = 0;
     srand(20261207);
-    press(SDLK_SPACE);
-    press(SDLK_PERIOD);
-    int r;
-    EXPECT_EQ(turn_pass(&r), 1);
+    first_pass();
     EXPECT_STREQ(Plr.name, "kalle");
     SavedCharacter rows[LOADCHAR_ROWS];
     const int n = list_saved_characters(rows);

@@ -64,6 +64,33 @@ TEST_F(ReadyMadePlay, RepeatAfterLoadingDoesNothingAndBreadIsEaten) {
     EXPECT_TRUE(noted("You eat the rye bread.")) << notes();
 }
 
+// Her village comes into view on the first look after loading: the note waits for a key, unless the
+// notes are off (1: nothing is shown; any other non-zero value: shown, but nothing waits).
+TEST_F(ReadyMadePlay, TheSettlementComingIntoViewWaitsForAKeyUnlessNotesAreOff) {
+    const char *seen = "As you explore the wilderness a settlement comes into view up ahead!";
+    const struct {
+        uint8_t disable_notes;
+        bool shown, waits;
+    } rows[] = {{0, true, true}, {1, false, false}, {2, true, false}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(testing::Message() << "notes disabled " << (int)row.disable_notes);
+        oxatest::reset_loader_tables();   // loaded afresh: the village not seen yet
+        start();
+        var_clear();
+        LOADER_RUN = 0;
+        DISABLE_MORECHECK = 0;   // as the turn loop leaves it after every command
+        const size_t logged = notes().size();
+        DISABLE_NOTES = row.disable_notes;
+        press(SDLK_x);   // a key that is not the prompt's, then the prompt's
+        press(SDLK_SPACE);
+        ASSERT_EQ(turn_answer(), 1);
+        DISABLE_NOTES = 0;
+        EXPECT_EQ(notes().find(seen, logged) != std::string::npos, row.shown) << notes().substr(logged);
+        EXPECT_EQ(kbhit(), row.waits ? 0 : 1) << "the keys were taken by the wait";
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+}
+
 TEST_F(ReadyMadePlay, SkillsKeyForecastsTheWeatherAndWeaponSkillsExplainThemselves) {
     start();
     keys({SDLK_s, SDLK_l});   // weather lore's own key

@@ -114,10 +114,7 @@ TEST_F(NewCharacter, QuickBuildFromSeedIsWholeAndPlays) {
     var_clear();
     LOADER_RUN = 0;
     srand(5);
-    press(SDLK_SPACE);
-    press(SDLK_PERIOD);
-    int r;
-    ASSERT_EQ(turn_pass(&r), 1);
+    first_pass();
     int worn = 0, bread = 0, knife = 0;
     std::vector<std::string> names;
     for (int s = 0; s < PLR_SLOTS; s++) {
