@@ -366,10 +366,10 @@ static int mapped_record(int fd, long n, const ZoomStruct *&record) {
     return 1;
 }
 
-// Record n of the maps file: 1 when the file holds it whole, and `record` points at it, in the mapping or
-// read into `staging`; 0 when it was cut short; -1 when the file couldn't be opened.
 static bool journaled_now(const char *path, long n);
 
+// Record n of the maps file: 1 when the file holds it whole, and `record` points at it, in the mapping or
+// read into `staging`; 0 when it was cut short; -1 when the file couldn't be opened.
 static int read_record(const char *path, long n, ZoomStruct &staging, const ZoomStruct *&record) {
     // A record the running save has changed is read as that save leaves it: a map made within the
     // save stands nowhere else until it commits.
