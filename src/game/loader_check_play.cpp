@@ -147,7 +147,9 @@ void rebuild_village() {
 // ---- her quests -------------------------------------------------------------------------------
 
 bool quest_sound(const QuestStruct &q, uint32_t id) {
-    if (q.id != id || q.kind == 0 || q.kind > 1000) return false;
+    // A record may name no kind: the side roles' records of the messenger, the carver and the sage and
+    // the rival's of the bewitched wolf never do.
+    if (q.id != id || q.kind > 1000) return false;
     if (q.accepted > 1 || q.closed > 1 || q.generated > 1 || q.sideRole > 1 || q.ownCompletion > 1) return false;
     if (!ended(q.title) || !ended(q.subject) || !ended(q.pendingText) || !ended(q.olText) || !ended(q.statusTags) ||
         !ended(q.fetchPattern) || !ended(q.rewardSkill))

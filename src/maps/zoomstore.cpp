@@ -366,9 +366,18 @@ static int mapped_record(int fd, long n, const ZoomStruct *&record) {
     return 1;
 }
 
+static bool journaled_now(const char *path, long n);
+
 // Record n of the maps file: 1 when the file holds it whole, and `record` points at it, in the mapping or
 // read into `staging`; 0 when it was cut short; -1 when the file couldn't be opened.
 static int read_record(const char *path, long n, ZoomStruct &staging, const ZoomStruct *&record) {
+    // A record the running save has changed is read as that save leaves it: a map made within the
+    // save stands nowhere else until it commits.
+    if (journaled_now(path, n)) {
+        const int got = save_read_at(path, (long long)n * ZOOM_RECORD_BYTES, &staging, sizeof staging) ? 1 : 0;
+        record = got == 1 ? &staging : nullptr;
+        return got;
+    }
     int fd = held_maps_fd(path);
     const bool held = fd >= 0;
     if (!held && (fd = open(path, O_RDONLY | O_CLOEXEC)) < 0) return -1;

@@ -187,11 +187,7 @@ static bool hide_on_map(int x, int y, int animal, int beast) {
 
 // No quest: the record empty, and the sage's side of it gone again when it was kept already.
 static QuestStruct give_up(QuestStruct &q, uint32_t side = 0) {
-    if (side) {
-        char path[1200];
-        quest_file_path(side, path, sizeof path);
-        remove(path);
-    }
+    if (side) quest_file_drop(side);
     memset(&q, 0, sizeof q);
     return q;
 }

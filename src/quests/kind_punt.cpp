@@ -233,9 +233,7 @@ QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
 
     // The carver settles in his village only once his side of the quest is kept.
     if (!SaveQuest(&sivuqS) || !spawn_sotucre_on_zoommap(carverno, village.x, village.y)) {
-        char path[1200];
-        quest_file_path(sideid, path, sizeof path);
-        remove(path);
+        quest_file_drop(sideid);
         land_undo(made);
         memset(&qS, 0, sizeof qS);
         return qS;

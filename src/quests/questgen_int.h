@@ -25,6 +25,9 @@ bool qgen_side_begin(QuestStruct &side, const QuestStruct &main, int c);
 // the first free entry of main's sideQuestIds. False, with nobody linked and no file left, when there is
 // no free entry or the record could not be written.
 bool qgen_side_commit(QuestStruct &side, QuestStruct &main, int c);
+// A side record given up again: what the running save staged for it is left out of the commit;
+// outside a save its file goes.
+void quest_file_drop(uint32_t id);
 
 // ---- talk tables ----
 // The limits a talk line keeps (the quest dump checks them).

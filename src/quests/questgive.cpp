@@ -11,6 +11,7 @@
 #include "core/records.h"
 #include "core/creatures.h"
 #include "creatures/predicates.h"
+#include "maps/zoomstore.h"
 #include "quests/questkinds.h"
 #include "core/tehtavat.h"
 
@@ -163,17 +164,22 @@ static void generate(int kind, int &c, int x, int y) {
     doneqS.title[sizeof doneqS.title - 1] = 0;
 }
 
-// A quest that could not be kept takes its side roles with it: their people forget them, their files go.
-static void undo_side_roles(const QuestStruct &q) {
+void quest_file_drop(uint32_t id) {
+    char path[1200];
+    quest_file_path(id, path, sizeof path);
+    // Made in the running save, the file stands under its staged name: the commit leaves it out.
+    if (save_staged_as(path) == 0) save_unstage(path);
+    else remove(path);
+}
+
+// A quest that could not be kept takes its side roles with it: their people forget them, and their
+// files go unless a commit that failed has taken them back already.
+static void undo_side_roles(const QuestStruct &q, bool files) {
     for (uint32_t side : q.sideQuestIds) {
         if (side == 0) continue;
         for (int n = 0; n < CRE_COUNT; n++)
             if (Cre[n].quest == side) disableNPCquest(n, side);
-        // Made in the running save, the file stands under its staged name: the commit leaves it out.
-        char path[1200];
-        quest_file_path(side, path, sizeof path);
-        if (save_staged_as(path) == 0) save_unstage(path);
-        else remove(path);
+        if (files) quest_file_drop(side);
     }
 }
 
@@ -181,26 +187,54 @@ static void failed(int kind, int c) {
     if (DEBUG_INFO) DebugNotef("DoQuestForNPC failed to generate quest #%d for npc #%d", kind, c);
 }
 
+// The quest and what its generator wrote for it, kept in the save the offer opened.
+static bool made(int kind, int &c, int x, int y) {
+    generate(kind, c, x, y);
+    if (!doneqS.title[0] || c < 0 || c >= CRE_COUNT) return false;
+    if (DEBUG_INFO) DebugNotef("DoQuestForNPC generated quest #%d for npc #%d", kind, c);
+    if (doneqS.id == 0) doneqS.id = crID();
+    if (doneqS.offerLifeDays == 0) doneqS.offerLifeDays = 30;
+    doneqS.generated = 1;
+    if (SaveQuest(&doneqS)) return true;
+    undo_side_roles(doneqS, true);
+    return false;
+}
+
 int DoQuestForNPC(int c, int kind, int x, int y) {
     if (c < 0 || c >= CRE_COUNT) {
         failed(kind, c);
         return 0;
     }
-    generate(kind, c, x, y);
-    if (!doneqS.title[0] || c < 0 || c >= CRE_COUNT) {
+    // One offer is one commit: the quest, its side roles' files, the people its generator put into the
+    // creature file and onto stored maps go in together or not at all. Within a save already running
+    // (a map entry's upkeep) they join that save.
+    const bool own = !save_running();
+    save_begin();
+    const bool kept = made(kind, c, x, y);
+    if (!kept && own) {
+        // Nothing of a quest not made reaches the folder.
+        save_discard();
+        zoomstore_forget_seen();
         failed(kind, c);
         return 0;
     }
-    if (DEBUG_INFO) DebugNotef("DoQuestForNPC generated quest #%d for npc #%d", kind, c);
-    if (doneqS.id == 0) doneqS.id = crID();
-    if (doneqS.offerLifeDays == 0) doneqS.offerLifeDays = 30;
-    doneqS.generated = 1;
-    // The file first: a person is given only a quest that stands on disk.
-    if (!SaveQuest(&doneqS)) {
-        undo_side_roles(doneqS);
+    if (!save_commit()) {
+        if (own) zoomstore_forget_seen();
+        if (kept) {
+            undo_side_roles(doneqS, false);
+            char line[300];
+            snprintf(line, sizeof line, "!The quest \"%.*s\" could not be written to its file: it is not kept.",
+                     (int)strnlen(doneqS.title, sizeof doneqS.title), doneqS.title);
+            Note(line);
+        }
         failed(kind, c);
         return 0;
     }
+    if (!kept) {
+        failed(kind, c);
+        return 0;
+    }
+    // The file stands: the person is given the quest.
     CreatureStruct &p = Cre[c];
     p.quest = doneqS.id;
     p.questexpiry = 0;

@@ -91,11 +91,7 @@ bool save_all(QuestStruct *const *records) {
     bool ok = true;
     for (QuestStruct *const *r = records; *r && ok; r++) ok = SaveQuest(*r);
     if (ok) return true;
-    for (QuestStruct *const *r = records; *r; r++) {
-        char path[1200];
-        quest_file_path((*r)->id, path, sizeof path);
-        remove(path);
-    }
+    for (QuestStruct *const *r = records; *r; r++) quest_file_drop((*r)->id);
     return false;
 }
 

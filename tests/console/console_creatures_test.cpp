@@ -3,19 +3,24 @@
 // the typed line places as real creatures of the area.
 #include "core/loader_fixture.h"
 
+#include "base/savecommit.h"
 #include "game/wizard.h"
 #include "creatures/crefile.h"
 #include "creatures/cremove.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
+#include "maps/kulttuuri.h"
 #include "maps/marker.h"
 #include "maps/sight.h"
 #include "presentation/input_feeder.h"
 #include "society/village.h"
 
 #include <dirent.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
 void creature_questionnaire(int n);   // the console's questions about one creature
@@ -308,6 +313,133 @@ TEST_F(ConsoleCreatures, RodsCountedInTheCreaturesPacksToo) {
     Cre[n].pack[free_slot] = rod;
     Cre[n].packcount[free_slot] = 1;
     EXPECT_EQ(carried(), before + 1);
+}
+
+// ---- a wanderer's offer as one commit ----
+
+int steps_taken, stop_at;
+bool count_step(int) { return ++steps_taken > 0; }
+bool kill_step(int n) {
+    if (n == stop_at) _exit(0);
+    return true;
+}
+bool full_disk_step(int n) { return n != stop_at; }
+
+using Folder = std::map<std::string, std::vector<uint8_t>>;
+
+// Every file of her folder with its bytes, the message log left out.
+Folder folder_of(const std::string &at) {
+    Folder files;
+    DIR *d = opendir(at.c_str());
+    while (dirent *e = d ? readdir(d) : nullptr) {
+        const std::string name = e->d_name;
+        if (name != "." && name != ".." && name != "msglog.txt") files[name] = oxatest::read_bytes(at + "/" + name);
+    }
+    if (d) closedir(d);
+    return files;
+}
+
+void put_back(const std::string &at, const Folder &files) {
+    const Folder now = folder_of(at);
+    for (const auto &f : now)
+        if (!files.count(f.first)) remove((at + "/" + f.first).c_str());
+    for (const auto &f : files)
+        if (!now.count(f.first) || now.at(f.first) != f.second) {
+            FILE *out = fopen((at + "/" + f.first).c_str(), "wb");
+            ASSERT_NE(out, nullptr) << f.first;
+            if (!f.second.empty()) {
+                ASSERT_EQ(fwrite(f.second.data(), 1, f.second.size(), out), f.second.size());
+            }
+            fclose(out);
+        }
+}
+
+// A woodsman met in her village, who belongs to no village, is forced a message to a far village of
+// his people from the console: the errand, the far man's side of it, his record in the creature file
+// and the stored map he waits on are one commit. Killed at any step of it, her folder is as before the
+// offer or holds the whole offer, and a load of either tells of no damage; a commit that can't finish
+// leaves every byte as it was, tells her so and gives the woodsman no quest.
+TEST_F(ConsoleCreatures, AWanderersOfferFromTheConsoleIsOneCommit) {
+    ASSERT_NE(walk_into_her_village(), 0);
+    console("d14\n");   // her last quest was offered two days ago: a new one waits 13 days
+    console("f");        // nobody moves while she picks
+    console("\nkoiramies\n");
+    int n = -1;
+    for (int c = 0; c < CRE_COUNT && n < 0; c++) {
+        const int i = cre_datapos(c);
+        if (Cre[c].speciescode == 540 && i >= 0 && Data[i].x == PlayerX + 2 && Data[i].y == PlayerY + 2) n = c;
+    }
+    ASSERT_GE(n, 0) << "the woodsman beside her";
+    ASSERT_EQ(Cre[n].community, 0u) << "a wanderer";
+    // Her land has no village of his people 30 to 60 cells away: one is founded 45 cells east.
+    const int vx = IsoX() + 45, vy = IsoY();
+    maailma_alltime[mapidx(vx, vy)] = maailma[mapidx(vx, vy)] = 210;
+    set_alltime_kulttuuri(vx, vy, Cre[n].culture);
+
+    const std::string at = path("");
+    const Folder before = folder_of(at);
+    // Each offer is made in a child of the game as it stands here: "dq" on the square two steps down
+    // and right, "y" to the sixth kind asked of, the messenger. The child answers the commit's steps
+    // when the errand was given, 254 when it was not and she was told, else 255.
+    auto offer = [&](bool (*hook)(int)) {
+        fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            save_commit_step = hook;
+            srand(20261210);
+            const size_t said = notes().size();
+            console("\ndq\n33\nnnnnny");
+            if (Cre[n].quest) _exit(steps_taken & 127);
+            _exit(notes().find("could not be written", said) != std::string::npos ? 254 : 255);
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    };
+    steps_taken = 0;
+    const int steps = offer(count_step);
+    ASSERT_LT(steps, 254) << "no errand was offered";
+    ASSERT_GT(steps, 0) << "the offer is a commit";
+    const Folder after = folder_of(at);
+    int quests = 0;
+    for (const auto &f : after)
+        quests += f.first.size() > 4 && f.first.compare(f.first.size() - 4, 4, ".QST") == 0 && !before.count(f.first);
+    EXPECT_EQ(quests, 2) << "the errand and the far man's side of it";
+    EXPECT_NE(before.at("AINO.CRS"), after.at("AINO.CRS")) << "the far man's record";
+
+    int kept = 0, finished = 0;
+    for (stop_at = 0; stop_at < steps; stop_at++) {
+        SCOPED_TRACE("killed at step " + std::to_string(stop_at));
+        put_back(at, before);
+        offer(kill_step);
+        ASSERT_TRUE(finish_interrupted_save());
+        const Folder now = folder_of(at);
+        std::string odd;
+        for (const auto &f : now)
+            if ((!before.count(f.first) || before.at(f.first) != f.second) &&
+                (!after.count(f.first) || after.at(f.first) != f.second))
+                odd += " " + f.first;
+        ASSERT_TRUE(now == before || now == after) << "neither before the offer nor after it:" << odd;
+        (now == before ? kept : finished)++;
+    }
+    EXPECT_GT(kept, 0);
+    EXPECT_GT(finished, 0);
+
+    put_back(at, before);
+    stop_at = 0;   // the commit's list finds no room
+    EXPECT_EQ(offer(full_disk_step), 254) << "not given, and told";
+    EXPECT_TRUE(folder_of(at) == before) << "every byte as it was";
+
+    for (const Folder *files : {&before, &after}) {
+        put_back(at, *files);
+        FILE *log = fopen(path("msglog.txt").c_str(), "wb");
+        ASSERT_NE(log, nullptr);
+        fclose(log);
+        var_clear();
+        oxatest::reset_loader_tables();
+        ASSERT_EQ(loader(), 0);
+        for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
+            EXPECT_EQ(notes().find(damage), std::string::npos) << notes();
+    }
 }
 
 }  // namespace
