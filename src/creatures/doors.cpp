@@ -218,7 +218,7 @@ static int ski_stick_wielded() {
         const int s = wielding(hand);
         if (s < 0 || s >= PLR_SLOTS || Plr.inv_obj[s] == 0) continue;
         const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if ((it.subtype == ST_SKISTICK && !(it.type == IT_TOOL && it.subtype == ST_SKIS)) || it.id == 700) return 1;
+        if ((it.subtype == ST_SKISTICK && !(it.type == IT_TOOL && it.subtype == ST_SKIS)) || it.id == OID_NORTHERN_SPEAR) return 1;
     }
     return 0;
 }
