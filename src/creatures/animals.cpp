@@ -694,8 +694,8 @@ int CubGenerate(int n, int force) {
     if (mom.sexage & 3) return 0;
     const int sp = (int)mom.speciescode;
     int chance;
-    if (sp == 620 || sp == 660) chance = random(4) == 0;
-    else if (sp == 605) chance = force || random(5) == 0;
+    if (sp == SPECIES_FOREST_REINDEER || sp == SPECIES_ELK) chance = random(4) == 0;
+    else if (sp == SPECIES_BEAR) chance = force || random(5) == 0;
     else return 0;
     if (!chance) return 0;
     // a young is made only into a free slot: no live creature is ever overwritten
@@ -712,7 +712,7 @@ int CubGenerate(int n, int force) {
     const int slot = id - CRE_DATAID;
     if ((unsigned)slot >= (unsigned)CRE_COUNT) return 0;
     if (!set_data(DT_CREATURE, x, y, id, 1)) return 0;
-    if (sp == 660 || sp == 605) {
+    if (sp == SPECIES_ELK || sp == SPECIES_BEAR) {
         const unsigned herd = crID();
         mom.community = herd;
         Cre[slot].community = herd;
