@@ -38,7 +38,6 @@
 #include "core/creatures.h"
 
 enum {
-    REQ_KNIFE = 51, REQ_CUTTING = 53,
     KIND_SEAL = 24, KIND_ELK = 10,
     TASK_BUTCHERED = 23, TASK_ELK_BUTCHERED = 40,
     ANTLERS_TAKEN = 302, ANTLER_SLOT = 2,
@@ -166,9 +165,9 @@ static int cutting_tool(int c, int whole, int &rating) {
     if (c == CRE_PLAYER) {
         Tyhjaa_Tarvikelista();
         Tyhjaa_Tarvike();
-        Tarvike.id = REQ_CUTTING;
+        Tarvike.id = OID_CUTTING;
         Tarvike.count = Tarvike.first_count = 1;
-        Tarvike.linked = REQ_KNIFE;
+        Tarvike.linked = OID_KNIFE;
         Lisaa_Tarvike();
         if (!Kay_Tarvikelista("CUT THE CARCASS")) {
             Palauta_Kaytetyt_Tarvikkeet();
@@ -178,7 +177,7 @@ static int cutting_tool(int c, int whole, int &rating) {
         Palauta_Kaytetyt_Tarvikkeet();   // the knife is only used, nothing is taken
         return 1;
     }
-    if (!npc_has_requirement(c, REQ_CUTTING)) {
+    if (!npc_has_requirement(c, OID_CUTTING)) {
         if (whole) Olento_Huutaa(c, "I don't have a weapon for this.");
         return 0;
     }

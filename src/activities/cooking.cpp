@@ -46,7 +46,7 @@ ravinto_struct yhteisravintoarvo;
 float yhteisravintohinta;
 int yhteisravintoentries;
 
-static bool raw_meat_or_fish(const ItemStruct &it) { return it.id == OID_RAWFISH || it.id == 500; }
+static bool raw_meat_or_fish(const ItemStruct &it) { return it.id == OID_RAWFISH || it.id == OID_RAWMEAT; }
 
 static void name_of(const ItemStruct &it, char *out, size_t size) {
     size_t n = strnlen(it.name, sizeof it.name);
@@ -460,7 +460,7 @@ int pahanmakuinen(const ItemStruct &item) {
 
 static bool list_has(int id) {
     for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++)
-        if ((int)Tarvikelista[i].id == id || (id == 370 && Tarvikelista[i].id == 331)) return true;
+        if ((int)Tarvikelista[i].id == id || (id == OID_COOKING_POT && Tarvikelista[i].id == OID_POT)) return true;
     return false;
 }
 

@@ -36,7 +36,7 @@
 #include "core/tehtavat.h"
 
 enum {
-    REQ_SHOVEL = 309, REQ_SHOVEL_TOOL = 310, CH_PREPARED = 82, SOIL_EFFORT = 6, TASK_SOWN = 18,
+    CH_PREPARED = 82, SOIL_EFFORT = 6, TASK_SOWN = 18,
     DAYS_A_MONTH = 30, SOW_FROM_DAY = 20,
 };
 
@@ -100,9 +100,9 @@ int AGRICULTURE_prepare_soil() {
     }
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_SHOVEL;
+    Tarvike.id = OID_SHOVEL;
     Tarvike.count = Tarvike.first_count = 1;
-    Tarvike.linked = REQ_SHOVEL_TOOL;
+    Tarvike.linked = OID_SHOVEL_TOOL;
     Lisaa_Tarvike();
     if (puuhausvammaus(CRE_PLAYER, 5, 6, txt_toimia(ACTION_PREPARE_SOIL))) return 0;
     if (!Kay_Tarvikelista(Toiminta(ACTION_PREPARE_SOIL))) {

@@ -22,6 +22,7 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "maps/squareevents.h"
+#include "maps/spiritdata.h"
 #include "core/tekstit.h"
 #include "core/weatherengine.h"
 #include "creatures/body.h"
@@ -46,7 +47,6 @@ int fish_in_list;
 uint32_t PLRGLOBAL_rowing_fishermans_luck_mintick;
 
 enum {
-    SPIRIT_WATER = 701,
     TASK_FISHING = 7, TASK_FISH_CAUGHT = 26, TASK_SALMON = 27,
     TF_FISH_WATER = 128, TF_WATER_KIND1 = 4096, TF_WATER_KIND2 = 32768,
     MOVE_ROWING = 3,
@@ -172,7 +172,7 @@ int FishCaught(int count, int method, int hour, int spread) {
             return 0;
         }
     }
-    set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER, -1);
+    set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, -1);
     // The first catch of a season keeps its day; the customs of the season begin again.
     if (GlobWeather.water_temp >= 0 && Plr.month <= SEASON_LAST_MONTH) {
         const bool net = method == FISH_BY_NET;

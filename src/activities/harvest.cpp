@@ -43,8 +43,6 @@
 #include "core/tehtavat.h"
 
 enum {
-    REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_FLAIL = 140, REQ_SICKLE = 141, REQ_THRESHING = 221,
-    REQ_CONTAINER = 374, REQ_GRINDING_STONE = 380,
     TASK_PICKED = 46, TASK_GATHERED = 3,
     YOUNG_LEAF_DAYS = 15, PICKED_REVIVAL_DAYS = 90, MUSHROOM_SPROUT_DAYS = 15, MUSHROOM_RIPEN_DAYS = 10,
     HEAP_EFFORT = 2, GRIND_EFFORT = 4, MAGIC_LEFT = 10, MAGIC_RIGHT = 5,
@@ -356,9 +354,9 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
 static int cutting_tool(int method) {
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_CUTTING;
+    Tarvike.id = OID_CUTTING;
     Tarvike.count = Tarvike.first_count = 1;
-    Tarvike.linked = method == PICK_SICKLE ? REQ_SICKLE : 0;
+    Tarvike.linked = method == PICK_SICKLE ? OID_SICKLE : 0;
     Lisaa_Tarvike();
     return Kay_Tarvikelista("CUT DOWN PLANTS");
 }
@@ -474,9 +472,9 @@ int AGRICULTURE_korjuu() {
 static int threshing_tool() {
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_THRESHING;
+    Tarvike.id = OID_THRESHING_TOOL;
     Tarvike.count = Tarvike.first_count = 1;
-    Tarvike.linked = REQ_FLAIL;
+    Tarvike.linked = OID_FLAIL;
     Lisaa_Tarvike();
     return Kay_Tarvikelista("Threshing");
 }
@@ -575,19 +573,19 @@ int AGRICULTURE_puinti(int who, int x, int y, int record) {
 static void grinding_lines(bool root) {
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_GRINDING_STONE;
+    Tarvike.id = OID_GRINDING_STONE;
     Tarvike.count = Tarvike.first_count = 2;
     Tarvike.ground = 1;
     Lisaa_Tarvike();
     if (root) {
         Tyhjaa_Tarvike();
-        Tarvike.id = REQ_KNIFE;
+        Tarvike.id = OID_KNIFE;
         Tarvike.count = Tarvike.first_count = 1;
         Lisaa_Tarvike();
     }
     // The container is chosen but not taken: what it holds stays in it, and the flour joins it.
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_CONTAINER;
+    Tarvike.id = OID_CONTAINER;
     Tarvike.count = Tarvike.first_count = 1;
     Tarvike.container = 1;
     Lisaa_Tarvike();

@@ -43,8 +43,6 @@
 #include "core/creatures.h"
 
 enum {
-    REQ_KNIFE = 51, REQ_CUTTING = 53, REQ_WATER = 55, REQ_SOAKING = 63, REQ_WORKBENCH = 64, REQ_BROAD_KNIFE = 151,
-    REQ_BEATER = 220, REQ_TANNING = 414,
     TASK_SKIN_WILD_FUR = 43, TASK_TANNED = 13,
     SKIN_TILESYM = 57, SKIN_SPOIL_DAYS = 4, STEP_SPOIL_DAYS = 3,
     BLANK_TEARING = 30,
@@ -140,7 +138,7 @@ ItemStruct TeeNylkynahka(const CreatureStruct &cr, int quality, float share) {
     it.spoil = SKIN_SPOIL_DAYS;
     for (int k = 0; k < 6; k++) it.fig[k] = cr.natprot[k];
     it.hide.worked = 0;
-    it.hide.fur = (uint8_t)(cr.fur || cr.speciescode == 618 ? 1 : 0);
+    it.hide.fur = (uint8_t)(cr.fur || cr.speciescode == SPECIES_DOG ? 1 : 0);
     it.hide.stage = SKIN_RAW;
     it.state = cr.kind;
     ItemSet_laatu(quality, it);
@@ -209,9 +207,9 @@ static CreatureStruct *carcass_at(int n, int &m) {
 
 static void knife_line() {
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_KNIFE;
+    Tarvike.id = OID_KNIFE;
     Tarvike.count = Tarvike.first_count = 1;
-    Tarvike.linked = REQ_BROAD_KNIFE;
+    Tarvike.linked = OID_BROAD_KNIFE;
     Lisaa_Tarvike();
 }
 
@@ -266,7 +264,7 @@ int HIDEWORK_skin(int c, int n, int mode) {
             qualist_init(q, 1);
             Palauta_Kaytetyt_Tarvikkeet();   // the knife is only used, nothing is taken
         } else {
-            if (!npc_has_requirement(c, REQ_KNIFE)) {
+            if (!npc_has_requirement(c, OID_KNIFE)) {
                 char shout[120];
                 snprintf(shout, sizeof shout, "I need some equipment to %s.", txt_toimia(ACTION_SKIN_ANIMAL));
                 Olento_Huutaa(c, shout);
@@ -456,8 +454,8 @@ int HIDEWORK_puhdistus() {
     if (oe_pilaantunut(skin)) return spoiled_note(), 0;
     if (skin.hide.stage != SKIN_RAW) return no_need(), 0;
     Tyhjaa_Tarvikelista();
-    line(REQ_CUTTING, 1, 0.0f, 0, REQ_BROAD_KNIFE);
-    line(REQ_WATER, 0, skin.weight * 0.5f, 1, 0);
+    line(OID_CUTTING, 1, 0.0f, 0, OID_BROAD_KNIFE);
+    line(OID_WATER, 0, skin.weight * 0.5f, 1, 0);
     if (!take_for_step(slot, skin, ACTION_CLEAN_SKIN)) return 0;
     const int rating = Tarvikelista_Tyokalukelpoisuus(-1);
     const int base = 8 * (int)std::ceil(skin.weight) + 10;
@@ -497,8 +495,8 @@ int HIDEWORK_cure(int, int, int) {
     if (skin.hide.stage == SKIN_RAW) return first_do(ACTION_CLEAN_SKIN, ACTION_CURE_SKIN), 0;
     if (puuhausvammaus(CRE_PLAYER, 37, 4, txt_toimia(ACTION_CURE_SKIN))) return 0;
     Tyhjaa_Tarvikelista();
-    line(REQ_CUTTING, 1, 0.0f, 0, 0);
-    line(REQ_WATER, 0, skin.weight * 0.5f, 1, 0);
+    line(OID_CUTTING, 1, 0.0f, 0, 0);
+    line(OID_WATER, 0, skin.weight * 0.5f, 1, 0);
     if (!take_for_step(slot, skin, ACTION_CURE_SKIN)) return 0;
     Note(MSG("HIDEWORK_CURE_START"));
     const int roll = Kayta_Taitoa(0, 0, "HIDEWORKING", LEARN_NORMAL);
@@ -533,8 +531,8 @@ int HIDEWORK_karvo() {
     if (skin.hide.stage == SKIN_RAW) return first_do(ACTION_CLEAN_SKIN, ACTION_DEHAIR), 0;
     if (puuhausvammaus(CRE_PLAYER, 37, 4, txt_toimia(ACTION_DEHAIR))) return 0;
     Tyhjaa_Tarvikelista();
-    line(REQ_CUTTING, 1, 0.0f, 0, 0);
-    line(REQ_SOAKING, 0, 0.0f, 0, 0);
+    line(OID_CUTTING, 1, 0.0f, 0, 0);
+    line(OID_SOAKING_PLACE, 0, 0.0f, 0, 0);
     if (!take_for_step(slot, skin, ACTION_DEHAIR)) return 0;
     int base = (int)(3.0f * skin.weight) + 5;
     int roll = Kayta_Taitoa(0, 0, "HIDEWORKING", LEARN_THIRD);
@@ -600,15 +598,15 @@ static int tan_lines(int stage, float w) {
     const int cw = (int)std::ceil(w);
     Tyhjaa_Tarvikelista();
     switch (stage) {
-    case SKIN_SOAK: line(REQ_SOAKING, 0, 0.0f, 0, 0); return cw + 5;
+    case SKIN_SOAK: line(OID_SOAKING_PLACE, 0, 0.0f, 0, 0); return cw + 5;
     case SKIN_TANNING:
-        line(REQ_WATER, 0, w * 0.5f, 1, 0);
-        line(REQ_TANNING, 0, w * 0.1f, 1, 0);
+        line(OID_WATER, 0, w * 0.5f, 1, 0);
+        line(OID_TANNING, 0, w * 0.1f, 1, 0);
         return 3 * cw + 15;
-    case SKIN_RINSE: line(REQ_WATER, 0, w * 0.5f, 1, 0); return 2 * cw + 10;
+    case SKIN_RINSE: line(OID_WATER, 0, w * 0.5f, 1, 0); return 2 * cw + 10;
     default:
-        line(REQ_WORKBENCH, 0, 0.0f, 0, 0);
-        line(REQ_BEATER, 1, 0.0f, 0, 0);
+        line(OID_WORKBENCH, 0, 0.0f, 0, 0);
+        line(OID_BEATER, 1, 0.0f, 0, 0);
         return 35 * (int)std::ceil(w / 2.0f) + 10;
     }
 }

@@ -60,10 +60,9 @@ static void body_coverage_screen(int pos) {
 }
 // A one-line requirement list asking for a cutting tool, matched as crafting matches its lists.
 static int cutting_tool_carried(const char *title) {
-    enum { REQ_CUTTING_TOOL = 53 };
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_CUTTING_TOOL;
+    Tarvike.id = OID_CUTTING;
     Tarvike.count = 1;
     Lisaa_Tarvike();
     return Kay_Tarvikelista(title);
@@ -202,11 +201,11 @@ int GetIt(int dataIndex, int count, int autoWield) {
         if (owner.free || socpopulation((int)owner.soc) > 0) pos = owned_item_catch(owner, pos, count, 0);
     }
     const ItemStruct it = ObjToItem(pos);
-    if (it.id == 416 && it.origin == 605 && isloc_karhunkallohonka(d.x, d.y)) {
+    if (it.id == OID_SKULL && it.origin == SPECIES_BEAR && isloc_karhunkallohonka(d.x, d.y)) {
         bearmagic_SkullPlacement(0);
         set_SpiritData_mood(d.x, d.y, 702, -15);
     }
-    if (it.id == 801 && get_mapchar(d.x, d.y) == 29 && taikakeino_tuttu(89, 0) &&
+    if (it.id == OID_LOOP_SNARE && get_mapchar(d.x, d.y) == 29 && taikakeino_tuttu(89, 0) &&
         (int)Plr.daynumber - (int)d.day > 2) {
         ItemStruct found = it;
         found.magic = 33;

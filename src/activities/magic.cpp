@@ -38,10 +38,8 @@
 enum {
     TASK_SPELL = 11,
     SF_FOREST_COVER = 0x80, SF_MAGIC_BURDEN = 0x400,
-    OID_BEAR_SKULL = 416, OID_FEATHER = 418, OID_RAW_FISH = 490, SPECIES_BEAR = 605, SPECIES_LYNX = 608,
     CH_LONE_PINE = 18, CH_ANT_NEST = 29, CH_SPRUCE_A = 12, CH_SPRUCE_B = 13,
     TRACK_FIRST_ESCAPE = 2,
-    MAT_SPRUCE_TWIGS = 202,
     SPOILED = 255,
     MARK_WATER_FOOD = 8,
     COVER_TRACK_GAP = 30,          // minutes between the burning track and the freshest other one
@@ -263,7 +261,7 @@ int isloc_karhunkallohonka(int x, int y) {
     for (const DataStruct &d : Data) {
         if (!item_record_at(d, x, y)) continue;
         const ItemStruct it = ObjToItem((int)d.id);
-        if (it.id == OID_BEAR_SKULL && it.origin == SPECIES_BEAR) return 1;
+        if (it.id == OID_SKULL && it.origin == SPECIES_BEAR) return 1;
     }
     return 0;
 }
@@ -288,7 +286,7 @@ int taikatarkistus_metsanpeittonuotio(int x, int y) {
     if (!(state & SF_FOREST_COVER)) return 0;
     int twigs = 0;
     for (const DataStruct &d : Data)
-        if (item_record_at(d, x, y) && OnkoEsineId(ObjToItem((int)d.id), MAT_SPRUCE_TWIGS)) twigs++;
+        if (item_record_at(d, x, y) && OnkoEsineId(ObjToItem((int)d.id), OID_SPRUCE_TWIG)) twigs++;
     if (twigs == 0) return 0;
     uint32_t latest = 0;
     for (const DataStruct &d : Data)
@@ -357,7 +355,7 @@ int sacrificial(int mark) {
     if (it.type == IT_FOOD) {
         TARGET_ITEM = obj;
         Note(MSG("SACRIFICE_ITEM"));
-        if (it.id == OID_RAW_FISH) {
+        if (it.id == OID_RAWFISH) {
             spirit = SPIRIT_WATER_FOLK;
             mark = MARK_WATER_FOOD;
         }

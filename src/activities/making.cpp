@@ -49,7 +49,7 @@ void ka_vaate(ItemStruct &clothing, int keep, int weight) {
     ka_vaate_used = false;
     for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
         const Tarvike_Struct &t = Kayttolista[i];
-        if ((t.id != 412 && t.id != 413) || t.itempos <= 1) continue;
+        if ((t.id != OID_FUR && t.id != OID_LEATHER) || t.itempos <= 1) continue;
         ItemStruct m = ObjToItem((int)t.itempos);
         float w = (float)(t.count ? t.count : 1) * (t.amount > 0 ? t.amount : m.weight);
         char mw[28];
@@ -398,7 +398,7 @@ int TeeVaate(const char *name) {
     }
     Poista_Kaytetyt_Tarvikkeet();
     Tarkista_Suoritus(6);
-    if (Tarvikelista[0].id == 412) Tarkista_Suoritus(34);
+    if (Tarvikelista[0].id == OID_FUR) Tarkista_Suoritus(34);
     static QualityListStruct q;
     qualist_init(q, 1);
     qualist_inititem(q, product);

@@ -36,8 +36,6 @@
 #include <initializer_list>
 
 enum {
-    REQ_KNIFE = 51, REQ_CUTTING_TOOL = 53, REQ_WATER = 55, REQ_TYING = 330, REQ_ROPE = 333,
-    REQ_HIDE = 412, REQ_LEATHER = 413, REQ_STOCK_530 = 530, REQ_STOCK_531 = 531, OID_WITHE = 328,
     ACT_MEND = 370, TYING_MAX_FEET = 255, FACT_LEATHER = 3, FACT_FUR = 5, FACT_YES = 5,
     DT_STOCKPILE = 'q',
 };
@@ -95,8 +93,8 @@ int Korjaa_Vaatteita() {
     ItemStruct item = ObjToItem(pos);
     luo_esinetieto(pos);
     int material = 0;
-    if (Esinetieto[FACT_FUR] == FACT_YES) material = REQ_HIDE;
-    if (Esinetieto[FACT_LEATHER] == FACT_YES) material = REQ_LEATHER;
+    if (Esinetieto[FACT_FUR] == FACT_YES) material = OID_FUR;
+    if (Esinetieto[FACT_LEATHER] == FACT_YES) material = OID_LEATHER;
     if (!material || item.fullweight <= 0) {
         Note(MSG("REPAIR_CANT"));
         return 0;
@@ -119,8 +117,8 @@ int Korjaa_Vaatteita() {
     Tarvike.remove = 1;
     Tarvikelista[0].remove = 1;
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_KNIFE;
-    Tarvike.linked = REQ_KNIFE;
+    Tarvike.id = OID_KNIFE;
+    Tarvike.linked = OID_KNIFE;
     Lisaa_Tarvike();
     if (!Kay_Tarvikelista("REPAIR A PIECE OF CLOTHING")) return 0;
     Tarvikelista_Tyokalukelpoisuus(-1);
@@ -156,7 +154,7 @@ static int choose_tying(const char *title, const char *verb, const char *refusal
     if (slot == INVSEL_NOTHING) Note(nothingto(verb));
     if (!valid_slot(slot)) return -1;
     const ItemStruct it = ObjToItem(Plr.inv_obj[slot]);
-    if (!OnkoEsineId(it, REQ_TYING) || (join && it.id == OID_WITHE)) {
+    if (!OnkoEsineId(it, OID_TYING) || (join && it.id == OID_WITHE)) {
         Note(MSG("NOT_SUITABLE_ITEM"));
         Note(refusal);
         return -1;
@@ -190,8 +188,8 @@ int TYING_shorten() {
     Note(fill_words("?How much of this %u ft %s you want to cut?", {feet, lower_name(it)}));
     const int cut = AskCount(length - 1);
     if (cut < 1 || cut > length - 1) return 0;
-    if (it.id == REQ_ROPE) {
-        one_line_list(REQ_CUTTING_TOOL, 0, 1);
+    if (it.id == OID_ROPE) {
+        one_line_list(OID_CUTTING, 0, 1);
         if (!Kay_Tarvikelista("Cut tying equipment")) return 0;
     }
     if (!realbasicspend(0, 30, "Shortening tying equipment", SPF_SECONDS)) return 0;
@@ -245,9 +243,9 @@ int TYING_join() {
         Note("!Maximum tying equipment length is 255 feet. This combination would exceed it.");
         return 0;
     }
-    const bool rope = second.id == REQ_ROPE;
+    const bool rope = second.id == OID_ROPE;
     if (second.material & (MAT_LEATHER | MAT_BARK)) {
-        one_line_list(REQ_WATER, rope ? 2.0f : 0.5f, 0);
+        one_line_list(OID_WATER, rope ? 2.0f : 0.5f, 0);
         if (!Kay_Tarvikelista("Join tying equipment")) return 0;
     }
     if (!basicspend(rope ? 10 : 1, "Joining tying equipment")) return 0;
@@ -288,8 +286,8 @@ static bool skill_is(const ItemStruct &it, const char *word) {
 }
 
 int stocktype_match(const ItemStruct &item, unsigned mask) {
-    if (mask & 0x80) return OnkoEsineId(item, REQ_STOCK_531) ? 1 : 0;
-    if (mask & 0x40) return OnkoEsineId(item, REQ_STOCK_530) ? 1 : 0;
+    if (mask & 0x80) return OnkoEsineId(item, OID_PRESERVED_FISH) ? 1 : 0;
+    if (mask & 0x40) return OnkoEsineId(item, OID_PRESERVED_MEAT) ? 1 : 0;
     if (mask & 0x10) {
         char name[41];
         item_name(item, name);
@@ -297,7 +295,7 @@ int stocktype_match(const ItemStruct &item, unsigned mask) {
     }
     if ((mask & 0x20) && bow_or_arrow(item)) return 1;
     if (mask & 0x2) return item.type == IT_WEAPON ? 1 : 0;
-    if (mask & 0x200) return item.id == 61 || item.id == 435 ? 1 : 0;
+    if (mask & 0x200) return item.id == OID_FLOUR || item.id == OID_GRAIN ? 1 : 0;
     if (mask & 0x100) return item.type == IT_ARMOUR ? 1 : 0;
     if (mask & 0x400) {
         static const unsigned ids[] = {100, 101, 102, 104, 105, 310, 331};

@@ -137,7 +137,7 @@ static int first_fitting_slot(int line) {
 static ItemStruct fitting_item(const Tarvike_Struct &t, const char *product) {
     ItemStruct it;
     ClrItemstruct(it);
-    if (t.id == 407) return Luo_Sommelo(6);
+    if (t.id == OID_BIRCHBARK_STRIP) return Luo_Sommelo(6);
     int row = -1;
     if (t.id == REQ_FREETEXT) {
         row = definition_by_name(t.rawname);
@@ -190,7 +190,7 @@ int recipe_craft(const char *name, int seed, FILE *out) {
         const char *l = fread_Tekodata(RECIPE_DIY, nullptr, 1);
         if (strcmp(l, "NOT FOUND") == 0) break;
         pura_esinetarvinta(l);
-        if (Tarvike.id == 56) {
+        if (Tarvike.id == OID_FIRE) {
             set_data(DT_FIRE, PlayerX + 1, PlayerY, 0, 1);
             continue;
         }

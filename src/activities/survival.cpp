@@ -16,6 +16,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "maps/burning.h"
+#include "maps/spiritdata.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
 #include "core/notes.h"
@@ -47,8 +48,6 @@
 
 enum {
     CH_FIREPLACE_A = 4, CH_FIREPLACE_B = 5, CH_BIRCH = 10,
-    MAT_CUTTING = 54, MAT_FIRE = 56, MAT_ICE_BREAKER = 320,
-    OID_FOREST_OFFERING = 202, FOREST_SPIRIT = 700,
     MEANS_FOREST_FIRE = 25, MEANS_FOREST_COVER = 225,
     ICE_FIRE_MIN = 50,             // ice this thick bears a fire
     FIREPLACE_FUEL_MIN = 10,
@@ -203,8 +202,8 @@ int SURVIVAL_fire() {
         return 0;
     }
     Note(MSG("FIRE_MADE"));
-    if (taikakeino_tuttu(MEANS_FOREST_FIRE, 0) && pieces_around(OID_FOREST_OFFERING, x, y) == 7) {
-        set_SpiritData_attract(x, y, FOREST_SPIRIT);
+    if (taikakeino_tuttu(MEANS_FOREST_FIRE, 0) && pieces_around(OID_SPRUCE_TWIG, x, y) == 7) {
+        set_SpiritData_attract(x, y, SPIRIT_FOREST_MAID);
         Tarkista_Suoritus(11);
     }
     if (taikakeino_tuttu(MEANS_FOREST_COVER, 0)) taikatarkistus_metsanpeittonuotio(x, y);
@@ -233,7 +232,7 @@ int SURVIVAL_branches() {
     const bool spruce = terrain_flag(c, TF_SPRUCE) != 0;
     const char *product = spruce ? "SPRUCE TWIG" : "BRANCH";
     const char *called = spruce ? "spruce twigs" : "branches";
-    one_line(MAT_CUTTING);
+    one_line(OID_CUTTING_OR_HAND);
     if (!Kay_Tarvikelista(Toiminta(ACTION_CUT_BRANCHES))) {
         Palauta_Kaytetyt_Tarvikkeet();
         return 0;
@@ -282,7 +281,7 @@ int SURVIVAL_icehole() {
     }
     if (puuhausvammaus(CRE_PLAYER, 36, 5, txt_toimia(ACTION_ICE_HOLE))) return 0;
     const int emergency = PVAM_EMERGENCY;
-    one_line(MAT_ICE_BREAKER);
+    one_line(OID_ICE_BREAKER);
     int rating = 100;
     if (thickness >= 10) {
         if (!Kay_Tarvikelista(Toiminta(ACTION_ICE_HOLE))) {
@@ -328,7 +327,7 @@ void light(int slot, int on) {
     } else {
         bool lit = true;
         if (lit_light_slot(slot) < 0) {
-            one_line(MAT_FIRE);
+            one_line(OID_FIRE);
             char title[100];
             snprintf(title, sizeof title, "light a %s", name);
             if (!Kay_Tarvikelista(title)) {

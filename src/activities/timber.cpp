@@ -21,6 +21,7 @@
 #include "core/harnrule.h"
 #include "core/notes.h"
 #include "maps/npcnote.h"
+#include "maps/spiritdata.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
@@ -50,11 +51,7 @@
 
 enum {
     TASK_TREE_FELLED = 5,          // the game course's event of a felled tree
-    SPIRIT_FOREST = 702,
     FOREST_ANGER_FELLING = -50,
-    REQ_AXE = 50, REQ_KNIFE = 51, REQ_CUTTER = 53, REQ_CUTTER_OR_HAND = 54,
-    TOOL_BROAD_AXE = 100, TOOL_WOODSMAN_AXE = 102, TOOL_SPLITTING_AXE = 104, TOOL_SMALL_KNIFE = 150,
-    REQ_TRUNK = 400, REQ_BLOCK = 401, REQ_FELLED_TRUNK = 402, REQ_SAPLING = 399,
     TREEFLAG_SAPLING = 1 << TREEDATA_SAPLING,
     STAMP_POS_BITS = 14, STAMP_POS_MASK = (1 << STAMP_POS_BITS) - 1, STAMP_OBJ_MASK = (1 << 17) - 1,
 };
@@ -70,10 +67,10 @@ struct FellKind {
     const char *message;
     int tool, linked, minutes, learn;
 };
-static const FellKind FELL_SMALL = {101, "Slender tree trunk", 3, 3, "DO_FELL_SMALL_TREE", REQ_CUTTER, TOOL_WOODSMAN_AXE, 10,
+static const FellKind FELL_SMALL = {101, "Slender tree trunk", 3, 3, "DO_FELL_SMALL_TREE", OID_CUTTING, OID_WOODSMAN_AXE, 10,
                              LEARN_THIRD};
-static const FellKind FELL_SAPLING = {101, nullptr, 1, 0, "DO_FELL_SMALL_TREE", REQ_CUTTER_OR_HAND, 0, 2, LEARN_FIFTH};
-static const FellKind FELL_BIG = {37, "Tree trunk", 1, 0, "DO_FELL_BIG_TREE", REQ_AXE, TOOL_WOODSMAN_AXE, 60, LEARN_EIGHT};
+static const FellKind FELL_SAPLING = {101, nullptr, 1, 0, "DO_FELL_SMALL_TREE", OID_CUTTING_OR_HAND, 0, 2, LEARN_FIFTH};
+static const FellKind FELL_BIG = {37, "Tree trunk", 1, 0, "DO_FELL_BIG_TREE", OID_AXE, OID_WOODSMAN_AXE, 60, LEARN_EIGHT};
 
 // The chopping and splitting jobs by action code.
 struct ChopKind {
@@ -87,14 +84,14 @@ struct ChopKind {
     bool branches;
 };
 static const ChopKind CHOPS[] = {
-    {ACTION_CHOP_BLOCKS, "trunk to work with", REQ_TRUNK, "!There is not any big tree trunk to work with!",
-     "Block of wood", 8, TOOL_WOODSMAN_AXE, 6, 36, LEARN_FIFTH, 45, true},
-    {ACTION_CARVE_LOG, "trunk to work with", REQ_FELLED_TRUNK,
-     "!There is no tree trunk from which you could make a log!", "Log", 1, TOOL_BROAD_AXE, 4, 5, LEARN_EIGHT, 30, true},
-    {ACTION_SPLIT_FIREWOOD, "block of wood to chop", REQ_BLOCK, "!There is no any block of wood to work with!",
-     "Firewood", 0, TOOL_SPLITTING_AXE, 6, 5, LEARN_THIRD, 30, false},
-    {ACTION_SPLIT_BOARDS, "trunk to work with", REQ_TRUNK, "!There is no suitable big tree trunk to work with!", "Board",
-     20, TOOL_SPLITTING_AXE, 5, 5, LEARN_EIGHT, 120, true},
+    {ACTION_CHOP_BLOCKS, "trunk to work with", OID_TRUNK, "!There is not any big tree trunk to work with!",
+     "Block of wood", 8, OID_WOODSMAN_AXE, 6, 36, LEARN_FIFTH, 45, true},
+    {ACTION_CARVE_LOG, "trunk to work with", OID_FELLED_TRUNK,
+     "!There is no tree trunk from which you could make a log!", "Log", 1, OID_BROAD_AXE, 4, 5, LEARN_EIGHT, 30, true},
+    {ACTION_SPLIT_FIREWOOD, "block of wood to chop", OID_BLOCK, "!There is no any block of wood to work with!",
+     "Firewood", 0, OID_SPLITTING_AXE, 6, 5, LEARN_THIRD, 30, false},
+    {ACTION_SPLIT_BOARDS, "trunk to work with", OID_TRUNK, "!There is no suitable big tree trunk to work with!", "Board",
+     20, OID_SPLITTING_AXE, 5, 5, LEARN_EIGHT, 120, true},
 };
 
 static const ChopKind *chop_kind(int mode) {
@@ -228,7 +225,7 @@ static int fell(int c, int x, int y, int check) {
         }
         return -1;
     }
-    if (isloc_karhunkallohonka(x, y)) set_SpiritData_mood(x, y, SPIRIT_FOREST, FOREST_ANGER_FELLING);
+    if (isloc_karhunkallohonka(x, y)) set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, FOREST_ANGER_FELLING);
     char tree[128];
     copy_bounded(tree, sizeof tree, terrain_desc(get_mapchar(x, y)) ? terrain_desc(get_mapchar(x, y)) : "tree");
     TARGET_NPC = c;
@@ -236,7 +233,7 @@ static int fell(int c, int x, int y, int check) {
     set_mapchar(x, y, TIMBER_FELLED_CHAR);
     ItemStruct it = k.product ? product_named(k.product) : Luo_Kaadettu_Puunvesa(StrLwr(last_word(tree)));
     if (it.type != IT_NONE) {
-        if (OnkoEsineId(it, REQ_FELLED_TRUNK) && is_it_raining()) it.magic = TIMBER_RAIN_MARK;
+        if (OnkoEsineId(it, OID_FELLED_TRUNK) && is_it_raining()) it.magic = TIMBER_RAIN_MARK;
         const int pos = Luo_Esineen_Itempos(it);
         if (pos) set_data(DT_ITEM, x, y, pos, k.count + random(k.extra));
     }
@@ -329,7 +326,7 @@ void karsi_puu_toxy(int, int x, int y) {
 int Tee_Vitsas() {
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_SAPLING;
+    Tarvike.id = OID_SAPLING;
     Tarvike.count = 0;
     Tarvike.max_count = 50;
     Tarvike.remove = 1;
@@ -337,7 +334,7 @@ int Tee_Vitsas() {
     copy_bounded(Tarvike.naming_text, sizeof Tarvike.naming_text, "dried %s");
     Lisaa_Tarvike();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_KNIFE;
+    Tarvike.id = OID_KNIFE;
     Lisaa_Tarvike();
     return Kay_Tarvikelista("VITSAS");
 }
@@ -397,7 +394,7 @@ int TIMBERCRAFT_chop(int c, int x, int y, int mode, int check) {
         if (c != CRE_PLAYER) shout(c, "I'm really in no condition for this.");
         return -1;
     }
-    if (!tools_ok(c, REQ_AXE, k.linked, Toiminta(mode))) {
+    if (!tools_ok(c, OID_AXE, k.linked, Toiminta(mode))) {
         if (c != CRE_PLAYER) {
             char line[SBUF_SIZE];
             bprintf(line, sizeof line, "I need some equipment to %s.", txt_toimia(mode));
@@ -473,8 +470,8 @@ int TIMBERCRAFT_bark() {
     }
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = REQ_KNIFE;
-    Tarvike.linked = TOOL_SMALL_KNIFE;
+    Tarvike.id = OID_KNIFE;
+    Tarvike.linked = OID_SMALL_KNIFE;
     copy_bounded(Tarvike.label, sizeof Tarvike.label, "Knife for peeling bark");
     Lisaa_Tarvike();
     if (!Kay_Tarvikelista(Toiminta(ACTION_PEEL_BARK))) return 0;

@@ -56,13 +56,10 @@
 #include "core/tehtavat.h"
 
 enum {
-    OID_SKULL = 416, OID_VASTA = 230, OID_BINDING_ROPE = 327,
-    MAT_SHOVEL = 309,              // material class of a shovel
     CHARM_LUCK = 10,               // the charm-kind byte of a luck charm
     CHARM_CHARGES = 4,             // the type figure holding a luck charm's charges left
     CH_STOVE = 5, CH_PIT = 21, CH_FILLED_PIT = 250, CH_TYING_POST = 42,
     ROLE_FREE = 0, ROLE_LEASHED = 9, DOM_TIED = 16,
-    SPECIES_DOG = 618,
     DT_BURIED = 'w', PIT_WORK = 21,
     TASK_LEASHED = 19,
     LUCK_ROLLS = 3,
@@ -150,7 +147,7 @@ int branch_applyShovel(int object) {
         if (minutes < 1) minutes = 1;
     } else {
         const ItemStruct shovel = ObjToItem(object);
-        minutes = TYOAIKA_katevyysmod(90 + 3 * (18 - (int)Plr.strength), Tyokalun_Hyvyys(MAT_SHOVEL, shovel));
+        minutes = TYOAIKA_katevyysmod(90 + 3 * (18 - (int)Plr.strength), Tyokalun_Hyvyys(OID_SHOVEL, shovel));
         if (frost == 2) minutes = minutes * 3 / 2;
     }
     AsetaPonnistelu(CRE_PLAYER, 6);
@@ -217,7 +214,7 @@ int Apply(int slot) {
         Yhdista_Slottiin(slot);
         return 1;
     }
-    if (OnkoEsineId(Item, MAT_SHOVEL)) {
+    if (OnkoEsineId(Item, OID_SHOVEL)) {
         branch_applyShovel(pos);
         return 1;
     }
@@ -233,7 +230,7 @@ int Apply(int slot) {
         scoop(-1000);
         break;
     case ST_ROPE:
-        if (Item.id == OID_BINDING_ROPE) Note("+This item has no use on its own. It is used to bind things together.");
+        if (Item.id == OID_CORD) Note("+This item has no use on its own. It is used to bind things together.");
         else leash(slot);
         break;
     case ST_HORN: Note(":You produce a fancy sound."); break;

@@ -20,6 +20,7 @@
 #include "core/datafunc.h"
 #include "core/notes.h"
 #include "maps/npcnote.h"
+#include "maps/spiritdata.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "core/records.h"
@@ -56,9 +57,7 @@ int asetus_bonus;
 enum {
     CH_DUG_PIT = 21,
     TF_NO_TRACKS = 2048,
-    SPIRIT_FOREST = 702,
     MEANS_HARESNARE = 90,
-    SPECIES_BEAR = 605,
     KIND_BEAR_BLOCK = 24,          // seals: never lured
     KIND_HARE = 2, KIND_FOX = 18, KIND_BIRD = 21,
     TASK_TRAP_SET = 6, TASK_TRAP_VISITED = 22, TASK_CREATURE_TRAPPED = 45,
@@ -325,8 +324,8 @@ static bool portable_in_slot(int slot, ItemStruct &it) {
 // The forest guardian's anger at too many set traps around the one just set at x, y.
 static void overtrapping(int x, int y) {
     const int around = AnsaZoomAreaCount(x, y);
-    if (around > OVERTRAP_SOME) set_SpiritData_mood(x, y, SPIRIT_FOREST, -1);
-    if (around > OVERTRAP_MANY) set_SpiritData_mood(x, y, SPIRIT_FOREST, -2);
+    if (around > OVERTRAP_SOME) set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, -1);
+    if (around > OVERTRAP_MANY) set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, -2);
 }
 
 static int rearm(int x, int y) {
@@ -413,7 +412,7 @@ int AsetaAnsa(int code, int slot) {
         if (it.id == OID_LOOP_SNARE && taikakeino_tuttu(MEANS_HARESNARE, 0) &&
             hasmagic_worn(CRE_PLAYER, 0, "[haresnare mittens]")) {
             DTEMP.flags |= TRAPF_FAVOURED;
-            set_SpiritData_mood(x, y, SPIRIT_FOREST, 2);
+            set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, 2);
         }
     } else {
         Tarkista_Suoritus(TASK_TRAP_SET);

@@ -42,7 +42,7 @@
 #include <cstring>
 
 enum {
-    SPECIES_COW = 609, SPECIES_SHEEP = 616, SPECIES_REINDEER = 619, MC_SAUNASTOVE = 5,
+    MC_SAUNASTOVE = 5,
     SEX_MALE = 1, SEX_YOUNG = 2,
 };
 

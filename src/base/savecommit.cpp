@@ -27,6 +27,7 @@
 
 #include "base/ownlib.h"
 #include "base/debuglog.h"
+#include "base/wholefile.h"
 
 static const char *const COMMIT_LIST = "SAVE.COMMIT";
 static const char *const ROLLBACK_LIST = "SAVE.ROLLBACK";
@@ -548,33 +549,12 @@ struct JournalAtHand {
 std::deque<JournalAtHand> at_hand;
 }  // namespace
 
-static bool read_whole(const char *path, std::vector<unsigned char> &out) {
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st;
-    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (ok) {
-        try {
-            out.resize((size_t)st.st_size);
-        } catch (const std::bad_alloc &) {
-            ok = false;
-        }
-    }
-    for (size_t at = 0; ok && at < out.size();) {
-        const ssize_t n = read(fd, out.data() + at, out.size() - at);
-        ok = n > 0;
-        if (ok) at += (size_t)n;
-    }
-    close(fd);
-    return ok;
-}
-
 static const std::vector<unsigned char> *journal_at_hand(const char *name) {
     for (JournalAtHand &j : at_hand)
         if (j.name == name) return &j.bytes;
     JournalAtHand j;
     j.name = name;
-    if (!read_whole(name, j.bytes)) return nullptr;
+    if (!read_whole(name, j.bytes, SAVE_FILE_CHECK_MAX)) return nullptr;
     at_hand.push_back(std::move(j));
     return &at_hand.back().bytes;
 }

@@ -1,12 +1,17 @@
 // The seam's table and the null screen's scripted queue.
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 
 UiScreen ui;
+UiPixels ui_pixels;
 
 static int script[UI_SCRIPT_MAX];
 static int script_len, script_pos;
 
-void ui_use_null_screen() { ui = UiScreen{}; }
+void ui_use_null_screen() {
+    ui = UiScreen{};
+    ui_pixels = UiPixels{};
+}
 
 void ui_script_keys(const int *keys, int n) {
     script_len = script_pos = 0;

@@ -303,18 +303,9 @@ struct UiPoint {
     int x, y;
 };
 
-// One line of text in a window: where, what, its colour and text style.
-struct UiLine {
-    int x, y;
-    const char *text;
-    UiColour colour;
-    int style;
-};
-
 struct UiRedraw {
     int (*has_screen)();
     void (*flip)();
-    void (*flip_portion)(int x, int y, int w, int h, int present);
     void (*clear_flip_map)();
     void (*draw_map_view)();
     void (*map_border_info)();
@@ -323,10 +314,9 @@ struct UiRedraw {
     void (*restore_page)();
     void (*game_save)();
     void (*game_restore)();
-    void (*grab)(const char *name, int whole, int x, int y, int w, int h);
+    void (*grab)(const char *name);
     void (*restore_grab)(const char *name);
     void (*free_grab)(const char *name);
-    void (*progress_meter)(int x, int y, int width, float percent);
     int (*textwidth)(const char *text);
     void (*load_tiles)();
     void (*armour_coverage)(int mode, const char *itemname);
@@ -338,7 +328,6 @@ struct UiRedraw {
     void (*spend_tick)(const char *spent, int progress, float percent, int section, int pause_note);
     int (*window_closing)();
     void (*picker_window)(const char *title, int target, int own_square, int cycle, const char *help);
-    void (*text_line)(int x, int y, const char *text, UiColour colour, int style);
     void (*worldgen_progress)(const char *label);
     void (*worldgen_frame)();
     void (*worldgen_border)(int white);
@@ -404,9 +393,6 @@ int ui_window_closing();           // the player closed the window (a quit is wa
 uint32_t ui_ticks();               // milliseconds on a steady clock
 // The picker's window with the keys and the help.
 void ui_picker_window(const char *title, int target, int own_square, int cycle, const char *help);
-// A line of text on the screen surface at a pixel (the screen side's own use: the talk screen's
-// layout draws its words through it, which is where the tests listen); the caller flips.
-void ui_text_line(int x, int y, const char *text, UiColour colour, int style);
 // The world generation on the screen: its progress (the map as it stands unless the label is
 // "BARONLY" or a save's, then the meter), the screen's frame and the map area's border.
 void ui_worldgen_progress(const char *label);
@@ -535,8 +521,6 @@ struct UiTradePanel {
 struct UiTalk {
     // The backdrop: the picture fitted to the whole window, the sub-screen frame and its title.
     void (*backdrop)(const char *picture, const char *title);
-    // A picture ("truegfx/" unless the name is a path) fitted into w x h; 1 when it was drawn.
-    int (*picture)(const char *name, int x, int y, int w, int h);
     // The rest answer the entries of their names below.
     void (*speaker)(int side, const char *name, const char *face);
     void (*restart)(int side);
@@ -552,8 +536,6 @@ struct UiTalk {
 };
 
 void ui_talk_backdrop(const char *picture, const char *title);
-// A picture fitted into a box of the screen (the screen side's own use: the course's task window).
-int ui_talk_picture(const char *name, int x, int y, int w, int h);   // 0 without a screen
 // A speaker's box drawn anew: the name in its title bar, the face ("truegfx/" unless a path) beside
 // the speech. What was said in it is gone; the next words go on where the last ones ended.
 void ui_talk_speaker(int side, const char *name, const char *face);
@@ -667,6 +649,7 @@ struct UiScreen {
     UiTalk talk;
 };
 extern UiScreen ui;                // a null member: the null screen answers for it
+// The screen's own entries at pixels (base/ui_pixels.h) stand beside the table, out of the rules' reach.
 
 void ui_use_null_screen();         // forgets the screen's functions; the null screen answers all
 

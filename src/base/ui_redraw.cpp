@@ -1,6 +1,7 @@
 // Redraw requests of the rules and the drawing state they set: the screen answers when a window is
 // open; without one nothing is drawn and the state is only kept.
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 
 #include <chrono>
 #include <cstdio>
@@ -75,7 +76,7 @@ void game_restore() {
 }
 
 void ui_grabscr(const char *name) {
-    if (ui.redraw.grab) ui.redraw.grab(name, 1, 0, 0, 0, 0);
+    if (ui.redraw.grab) ui.redraw.grab(name);
 }
 
 void restorescr(const char *name) {
@@ -163,7 +164,7 @@ void ui_picker_window(const char *title, int target, int own_square, int cycle, 
 }
 
 void ui_text_line(int x, int y, const char *text, UiColour colour, int style) {
-    if (ui.redraw.text_line) ui.redraw.text_line(x, y, text, colour, style);
+    if (ui_pixels.text_line) ui_pixels.text_line(x, y, text, colour, style);
 }
 
 void ui_worldgen_progress(const char *label) {

@@ -1,13 +1,14 @@
 // The rules' requests to show the talk screen; without a screen nothing is shown.
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 
 void ui_talk_backdrop(const char *picture, const char *title) {
     if (ui.talk.backdrop) ui.talk.backdrop(picture ? picture : "", title ? title : "");
 }
 
 int ui_talk_picture(const char *name, int x, int y, int w, int h) {
-    if (!ui.talk.picture || !name || !name[0]) return 0;
-    return ui.talk.picture(name, x, y, w, h);
+    if (!ui_pixels.picture || !name || !name[0]) return 0;
+    return ui_pixels.picture(name, x, y, w, h);
 }
 
 static bool side_ok(int side) { return side == UI_TALK_PLAYER || side == UI_TALK_PERSON; }

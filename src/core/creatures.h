@@ -432,6 +432,18 @@ enum {
 // Creature kinds and modes the core tests.
 enum { CK_NONE = 0, CK_HUMAN = 1, CK_SPIRIT = 50 };
 enum { CM_ASLEEP = 8, CM_CARCASS = 13 };
+// Species codes (speciescode, and the origin of a thing taken from a creature), each named here and
+// nowhere else: people from 500, animals from 600, spirits from 700.
+enum {
+    SPECIES_RAIDER = 500, SPECIES_FOREIGN_TRADER = 510, SPECIES_MISTRESS = 520, SPECIES_VILLAGER = 530,
+    SPECIES_WOODSMAN = 540, SPECIES_ADVENTURER = 550, SPECIES_ROBBER = 551, SPECIES_ELDER = 560,
+    SPECIES_HEALER = 570, SPECIES_CRAFTSMAN = 580, SPECIES_CHILD = 590,
+    SPECIES_HARE = 600, SPECIES_GLUTTON = 602, SPECIES_SQUIRREL = 604, SPECIES_BEAR = 605, SPECIES_LYNX = 608, SPECIES_COW = 609,
+    SPECIES_BULL = 610, SPECIES_WOLF = 611, SPECIES_PIG = 615, SPECIES_SHEEP = 616, SPECIES_RAM = 617,
+    SPECIES_DOG = 618, SPECIES_REINDEER = 619, SPECIES_FOREST_REINDEER = 620, SPECIES_SNAKE = 622,
+    SPECIES_BEAVER = 623, SPECIES_SWAN = 629, SPECIES_SEAL = 650, SPECIES_ELK = 660,
+    SPECIES_FOREST_MAIDEN = 700, SPECIES_WATER_FOLK = 701, SPECIES_FOREST_FOLK = 702,
+};
 
 extern CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
 // Set while the templates are built: their gear stays plain catalogue things, so that building

@@ -296,7 +296,7 @@ static bool random_pick_ok(int row) {
     const ItemStruct &it = ConstantObj[row];
     if (it.name[0] == 0 || memchr(it.name, '*', sizeof it.name)) return false;
     if (it.type == IT_PLANT) return false;
-    return it.id != 55 && it.id != 61 && it.id != 69 && it.id != 434;
+    return it.id != OID_WATER && it.id != OID_FLOUR && it.id != OID_MILK && it.id != OID_SEED;
 }
 
 // The upper-cased names of the definition rows, kept until a row's name changes: a lookup by name
@@ -416,7 +416,7 @@ int spoilItem(int n, int mode, int cause, ItemStruct &out, int days) {
 
     if ((it.type != IT_FOOD && it.type != IT_SKIN) || it.spoil >= 255) return 0;
     if (it.type == IT_SKIN && it.cover[0] == 1) return 0;
-    if (it.id == 411) return 0;
+    if (it.id == OID_SKIN_CURED) return 0;
     if (cause == 'Q' && mode == 0) {
         if (it.subtype == 28 || it.subtype == 29) return 0;
         if (random(3) < 2) return 0;

@@ -239,7 +239,7 @@ static int carcass_search(int n, unsigned char cls, int set, const int *places, 
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
     const uint32_t diet = cls == 2 ? c.diet2 : c.diet1;
-    const int desperate = cls == 2 && c.speciescode == 618 && c.energy < -500;
+    const int desperate = cls == 2 && c.speciescode == SPECIES_DOG && c.energy < -500;
     if (!(diet & (DIET_ANYCARCASS | DIET_PREYCARCASS)) && !desperate) return 0;
     int x, y;
     if (!pos_xy(n, x, y)) return 0;
@@ -409,7 +409,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
         snprintf(line, sizeof line, "ravinnonhankinta(#%d)", n);
         DebugNote(line);
     }
-    if (c.speciescode == 618) c.diet2 |= DIET_BONES;
+    if (c.speciescode == SPECIES_DOG) c.diet2 |= DIET_BONES;
     if (c.diet1 == 0 && c.diet2 == 0) {
         dbg("ei ruokavaliota");
         return 0;
@@ -694,8 +694,8 @@ int CubGenerate(int n, int force) {
     if (mom.sexage & 3) return 0;
     const int sp = (int)mom.speciescode;
     int chance;
-    if (sp == 620 || sp == 660) chance = random(4) == 0;
-    else if (sp == 605) chance = force || random(5) == 0;
+    if (sp == SPECIES_FOREST_REINDEER || sp == SPECIES_ELK) chance = random(4) == 0;
+    else if (sp == SPECIES_BEAR) chance = force || random(5) == 0;
     else return 0;
     if (!chance) return 0;
     // a young is made only into a free slot: no live creature is ever overwritten
@@ -712,7 +712,7 @@ int CubGenerate(int n, int force) {
     const int slot = id - CRE_DATAID;
     if ((unsigned)slot >= (unsigned)CRE_COUNT) return 0;
     if (!set_data(DT_CREATURE, x, y, id, 1)) return 0;
-    if (sp == 660 || sp == 605) {
+    if (sp == SPECIES_ELK || sp == SPECIES_BEAR) {
         const unsigned herd = crID();
         mom.community = herd;
         Cre[slot].community = herd;
@@ -825,7 +825,7 @@ void Ela_Elain(int dp) {
         return;
     }
     int idle = 15, roam = 15;
-    if (c.speciescode == 604) {
+    if (c.speciescode == SPECIES_SQUIRREL) {
         idle = 5;
         roam = 10;
         if (random(2) == 0 && Kiipea_Puuhun(n)) {
@@ -891,7 +891,7 @@ static void spirit_vanish(int n, int hx, int hy) {
     CreatureStruct &c = Cre[n];
     int x, y;
     if (!pos_xy(n, x, y)) return;
-    if (c.speciescode == 701 && crestep_open_water(x, y)) {
+    if (c.speciescode == SPECIES_WATER_FOLK && crestep_open_water(x, y)) {
         Sukella(n);
         Poista_Olento(n);
         return;
@@ -903,7 +903,7 @@ static void spirit_vanish(int n, int hx, int hy) {
     const bool seen = See(x, y) != 0;
     if (seen && cre_spare(c, SPARE_APPEARED) <= 150) return;
     // the maid leaves her gift only where nobody sees her go; one still seen after long just goes
-    if (!seen && c.speciescode == 700 && cre_spare(c, SPARE_SPIRITSTATE) == 2) {
+    if (!seen && c.speciescode == SPECIES_FOREST_MAIDEN && cre_spare(c, SPARE_SPIRITSTATE) == 2) {
         for (int dy = -2; dy <= 2; dy++)
             for (int dx = -2; dx <= 2; dx++)
                 if (crestep_free_square(x + dx, y + dy)) {
@@ -941,9 +941,9 @@ void Ela_Haltija(int dp) {
     int x = Data[dp].x, y = Data[dp].y;
     if (See(x, y)) {
         cre_spare(c, SPARE_SPIRITSEEN) = 1;
-        if (c.speciescode == 700) plr_set<uint8_t>(PB_MAIDEN, (uint8_t)(plr_get<uint8_t>(PB_MAIDEN) | MAIDEN_MET));
-        if (c.speciescode == 701 || c.speciescode == 702)
-            plr_set<uint32_t>(PB_SPIRITMET, plr_get<uint32_t>(PB_SPIRITMET) | (c.speciescode == 701 ? 4u : 16u));
+        if (c.speciescode == SPECIES_FOREST_MAIDEN) plr_set<uint8_t>(PB_MAIDEN, (uint8_t)(plr_get<uint8_t>(PB_MAIDEN) | MAIDEN_MET));
+        if (c.speciescode == SPECIES_WATER_FOLK || c.speciescode == SPECIES_FOREST_FOLK)
+            plr_set<uint32_t>(PB_SPIRITMET, plr_get<uint32_t>(PB_SPIRITMET) | (c.speciescode == SPECIES_WATER_FOLK ? 4u : 16u));
     }
     // a hiding square: nearer to the spirit than to the player
     int hx = 0, hy = 0, best = 1000;
@@ -957,7 +957,7 @@ void Ela_Haltija(int dp) {
         }
     // the water spirit hides in the nearest open water, and now and then wades into the water beside
     // it, near enough to the player to be seen there
-    if (c.speciescode == 701) {
+    if (c.speciescode == SPECIES_WATER_FOLK) {
         int wx, wy;
         if (etaisyys_veteen(x, y, &wx, &wy) < 1000) {
             hx = wx, hy = wy;
@@ -965,7 +965,7 @@ void Ela_Haltija(int dp) {
         }
     }
     // the forest spirit comes to the player until it has spoken; then it may go at any time
-    if (c.speciescode == 702) {
+    if (c.speciescode == SPECIES_FOREST_FOLK) {
         if (cre_spare(c, SPARE_SPIRITSTATE) != 3) {
             if (koordinaattien_vali(x, y, PlayerX, PlayerY) > 2) Kulje_Paikkaan(n, PlayerX, PlayerY);
         } else if (random(3) == 0) {
@@ -981,13 +981,13 @@ void Ela_Haltija(int dp) {
         c.enemy_wx = (uint16_t)PlayerX;
         c.enemy_wy = (uint16_t)PlayerY;
     }
-    if (c.mode == 4 && !(c.speciescode == 700 && cre_spare(c, SPARE_SPIRITSTATE))) {
+    if (c.mode == 4 && !(c.speciescode == SPECIES_FOREST_MAIDEN && cre_spare(c, SPARE_SPIRITSTATE))) {
         cre_spare(c, SPARE_SPIRITSTATE) = 0;
         spirit_vanish(n, hx, hy);
         return;
     }
     const int appeared = cre_spare(c, SPARE_APPEARED);
-    if (appeared > 10 && cre_spare(c, SPARE_SPIRITSTATE) == 0 && c.speciescode == 700) {
+    if (appeared > 10 && cre_spare(c, SPARE_SPIRITSTATE) == 0 && c.speciescode == SPECIES_FOREST_MAIDEN) {
         static const char *gift[4] = {"I have something for you.", "Come get what is now yours.",
                                       "Come, I want you to have it.", "Follow me and get your gift."};
         static const char *play[4] = {"Catch me, and I'm yours.", "Come play with me.",
@@ -1000,7 +1000,7 @@ void Ela_Haltija(int dp) {
             Olento_Puhuu(n, play[random(4)]);
         }
     }
-    if (appeared > 10 && c.speciescode == 702 && cre_spare(c, SPARE_SPIRITSTATE) != 3 &&
+    if (appeared > 10 && c.speciescode == SPECIES_FOREST_FOLK && cre_spare(c, SPARE_SPIRITSTATE) != 3 &&
         cre_spare(c, SPARE_SPIRITSEEN) && koordinaattien_vali(x, y, PlayerX, PlayerY) <= 3) {
         Olento_Puhuu(n, talkline_Metsanhaltija());
         plr_set<uint32_t>(PB_SPIRITMET, plr_get<uint32_t>(PB_SPIRITMET) | 16u);

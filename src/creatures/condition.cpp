@@ -461,7 +461,6 @@ static float fur_shirt_weight() {
 }
 
 // Animal hides make a bed: a raw skin or a leather does not.
-enum { REQ_ANIMAL_HIDE = 412 };
 int sleepeasy(int x, int y, int flags) {
     float cover = 0.0f, heaviest = -1.0f;
     int warmth = 0;
@@ -470,7 +469,7 @@ int sleepeasy(int x, int y, int flags) {
         if (d.type != DT_ITEM || d.x != x || d.y != y) continue;
         ItemStruct it;
         ObjToItem(it, (int)d.id);
-        if (!OnkoEsineId(it, REQ_ANIMAL_HIDE)) continue;
+        if (!OnkoEsineId(it, OID_FUR)) continue;
         cover += (float)d.count * it.weight;
         if (it.weight > heaviest) {
             heaviest = it.weight;

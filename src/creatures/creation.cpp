@@ -568,10 +568,11 @@ int Arvo_Olento(int terrain, int x, int y, int filter) {
         if (p < 0) p = 0;
         p += plenty[r];
         bool take;
-        if (filter == 1) take = code == 602 || code == 605 || code == 608 || code == 611;
+        if (filter == 1) take = code == SPECIES_GLUTTON || code == SPECIES_BEAR || code == SPECIES_LYNX || code == SPECIES_WOLF;
         else {
             take = t < p;
-            if (filter == 2 && (code == 500 || code == 510 || code == 540 || code == 550 || code == 551)) take = false;
+            if (filter == 2 && (code == SPECIES_RAIDER || code == SPECIES_FOREIGN_TRADER || code == SPECIES_WOODSMAN ||
+                                 code == SPECIES_ADVENTURER || code == SPECIES_ROBBER)) take = false;
             if (take && filter == 3) {
                 get_defined(code, 0);
                 take = onko_NPC_lintu(CRE_PLAYER) != 0;

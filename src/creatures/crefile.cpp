@@ -211,17 +211,16 @@ int new_creature_to_DATA(CreatureStruct &c) { return lisaa_realcreature(SaveNewR
 
 static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE || d.type == DT_CARCASS; }
 
-enum { SPECIES_DOG = 618 };
 
 // What a stored creature becomes when its map is entered.
 static void fix_up_on_entry(CreatureStruct &r) {
-    if (r.speciescode == 617) {
-        r.speciescode = 616;
+    if (r.speciescode == SPECIES_RAM) {
+        r.speciescode = SPECIES_SHEEP;
         copy_bounded(r.tilename, sizeof r.tilename, "av-ram");
         copy_bounded(r.species, sizeof r.species, "sheep");
         r.sexage |= 1;
-    } else if (r.speciescode == 610) {
-        r.speciescode = 609;
+    } else if (r.speciescode == SPECIES_BULL) {
+        r.speciescode = SPECIES_COW;
         r.sexage |= 1;
         copy_bounded(r.tilename, sizeof r.tilename, "av-bull");
         copy_bounded(r.species, sizeof r.species, "bull");

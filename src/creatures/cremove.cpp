@@ -389,7 +389,7 @@ int onko_NPCn_elinymparistoa(int n, int x, int y) {
     }
     if (c.moveclass == 96 && c.kind != 24) {
         if (crestep_open_water(x, y)) return 1;
-        return c.speciescode == 623 && ranta_alue(x, y);
+        return c.speciescode == SPECIES_BEAVER && ranta_alue(x, y);
     }
     return 1;
 }
@@ -477,7 +477,7 @@ static int seen_or_near(int n, int limit) {
 }
 
 int OSAAKO_KIIVETA(int n) {
-    return ask_valid(n) && Cre[n].speciescode == 604 && Cre[n].injury <= Cre[n].endurance;
+    return ask_valid(n) && Cre[n].speciescode == SPECIES_SQUIRREL && Cre[n].injury <= Cre[n].endurance;
 }
 
 int Kiipea_Puuhun(int n) {

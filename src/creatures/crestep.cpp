@@ -58,8 +58,7 @@ static inline int has_flag(int c, uint32_t mask) { return (unsigned)c <= 255 && 
 
 // The charms a step may work: the player's pet ram running over her net makes it a lucky one, and a
 // woman walking through a door over her fox snare does the same for the snare.
-enum { MEANS_SHEEP_NET = 120, MEANS_WOMAN_SNARE = 80, SPECIES_SHEEP = 616, OID_FOX_SNARE = 800,
-       SPIRIT_WATER_FOLK_KIND = 701, TASK_CHARM = 11 };
+enum { MEANS_SHEEP_NET = 120, MEANS_WOMAN_SNARE = 80, TASK_CHARM = 11 };
 
 // Every single net (or every single snare) on the square is marked lucky and stored as an item of its
 // own; each one pleases the water folk (nets) and counts as a charm worked.
@@ -68,11 +67,11 @@ static void mark_lucky_items(int x, int y, bool nets) {
         DataStruct &d = Data[i];
         if (d.type != DT_ITEM || d.x != x || d.y != y || d.count != 1) continue;
         ItemStruct it = ObjToItem((int)d.id);
-        if (nets ? it.subtype != ST_NET : it.id != OID_FOX_SNARE) continue;
+        if (nets ? it.subtype != ST_NET : it.id != OID_FOX_TRAP) continue;
         it.magic = '!';
         const int stored = Luo_Esineen_Itempos(it);
         if (stored > 0) d.id = (uint32_t)stored;   // no room for objects: it stays as it was
-        if (nets) set_SpiritData_mood(x, y, SPIRIT_WATER_FOLK_KIND, 3);
+        if (nets) set_SpiritData_mood(x, y, SPIRIT_WATER_FOLK, 3);
         Tarkista_Suoritus(TASK_CHARM);
     }
 }

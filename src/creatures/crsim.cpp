@@ -177,8 +177,8 @@ int crsim_place_animals(int count) {
         memset(&c, 0, sizeof c);
         c.kind = (uint8_t)s.kind;
         copy_bounded(c.species, sizeof c.species, s.name);
-        copy_bounded(c.voice1, sizeof c.voice1, s.code == 611 ? "howl" : "grunt");
-        copy_bounded(c.voice2, sizeof c.voice2, s.code == 611 ? "howl" : "grunt");
+        copy_bounded(c.voice1, sizeof c.voice1, s.code == SPECIES_WOLF ? "howl" : "grunt");
+        copy_bounded(c.voice2, sizeof c.voice2, s.code == SPECIES_WOLF ? "howl" : "grunt");
         c.speciescode = (uint32_t)s.code;
         c.moveclass = (uint8_t)s.moveclass;
         c.weight = s.kg;

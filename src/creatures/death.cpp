@@ -123,7 +123,7 @@ static void send_to_deathplace(int n, int x, int y) {
     const uint16_t soc = (uint16_t)Cre[n].socialid;
     for (int k = 0; k < CRE_COUNT; k++) {
         if (k == n || !creature(k) || Cre[k].mode == CM_CARCASS || Cre[k].enemy_soc != soc) continue;
-        if (!onko_NPC_kumppani(k) && !(Cre[k].speciescode == 618 && onko_NPC_kesyelain(k))) continue;
+        if (!onko_NPC_kumppani(k) && !(Cre[k].speciescode == SPECIES_DOG && onko_NPC_kesyelain(k))) continue;
         apukoord[0] = x;
         apukoord[1] = y;
         Lisaa_Puuha(k, 50, 100);
@@ -158,11 +158,11 @@ void KillCreature(int n, int show) {
     if (c.killer == -1 || c.killer == CAUSE_TRAP) {
         if (!kill_log_append(c)) Note(MSG("KILL_LOG_FAILED"));
         if (c.killer == -1) count_players_kill(c);
-        if (c.speciescode == 605) {
+        if (c.speciescode == SPECIES_BEAR) {
             set_SpiritData_mood(PlayerX, PlayerY, 702, -15);
             bearmagic_SkullPlacement(0);
         }
-    } else if (c.speciescode == 605 && creature(c.killer) &&
+    } else if (c.speciescode == SPECIES_BEAR && creature(c.killer) &&
                (onko_NPC_kumppani(c.killer) || onko_NPC_kesyelain(c.killer))) {
         bearmagic_SkullPlacement(0);
     }
@@ -177,7 +177,7 @@ void KillCreature(int n, int show) {
         const int fall = (int)std::ceil(c.weight / 30.0f);
         if (fall > 0) set_SpiritData_mood(PlayerX, PlayerY, 702, -(fall > 5 ? 5 : fall));
     }
-    if (c.speciescode == 605 || c.kind == 4) Tarkista_Suoritus(TASK_BEAR);
+    if (c.speciescode == SPECIES_BEAR || c.kind == 4) Tarkista_Suoritus(TASK_BEAR);
     // The last raider but one falling counts for the course of war.
     if (c.kind == CK_HUMAN && c.culture == 11 && live_raiders() - 1 < 2) Tarkista_Suoritus(TASK_RAIDERS);
     if (show && !diving) cre_say(n, c.posture == 4 ? "NPC_DEATH_PEACEFUL" : "NPC_DEATH");
@@ -327,7 +327,7 @@ void Pakene(int n) {
     if (!caught) {
         // A flier takes wing, a squirrel unhurt makes for a tree, a swimmer dives.
         if (OSAAKO_LENTAA(n)) Lenna(n);
-        else if (c.speciescode == 604 && c.injury == 0) Kiipea_Puuhun(n);
+        else if (c.speciescode == SPECIES_SQUIRREL && c.injury == 0) Kiipea_Puuhun(n);
         else if (onko_NPC_vesielaja(n)) Sukella(n);
     } else if (c.posture == 5 || c.posture == 6) {
         c.posture = 0;

@@ -90,7 +90,7 @@ int NaturalAttack(int n) {
 
 // A bear that has not been hurt much yet will not face the bearer of a bear charm.
 static bool shies_from_charm(int n, int target) {
-    if (Cre[n].speciescode != 605 || Cre[n].woundcount >= 3) return false;
+    if (Cre[n].speciescode != SPECIES_BEAR || Cre[n].woundcount >= 3) return false;
     return hasmagic_worn(target, 16, "") != 0;
 }
 
@@ -162,7 +162,7 @@ int Tarkista_Kumppanit(int n) {
     for (int k = 0; k < CRE_COUNT; k++) {
         if (k == n || !creature(k) || Cre[k].mode == CM_CARCASS || cre_datapos(k) < 0) continue;
         CreatureStruct &c = Cre[k];
-        const bool dog = c.speciescode == 618 && onko_NPC_kesyelain(k);
+        const bool dog = c.speciescode == SPECIES_DOG && onko_NPC_kesyelain(k);
         const bool companion = onko_NPC_kumppani(k) != 0;
         if (!dog && !(companion && !(c.partyflags & 512))) continue;
         if (taisteleeko_NPC(k) && c.enemy == n) {
@@ -190,7 +190,7 @@ int Tarkista_Kumppanit(int n) {
 void rauhoita_NPCn_lemmikit(int n) {
     if (!creature(n) || Cre[n].kind != CK_HUMAN || !Cre[n].community) return;
     for (int k = 0; k < CRE_COUNT; k++) {
-        if (!creature(k) || Cre[k].speciescode != 618 || Cre[k].mode == CM_CARCASS) continue;
+        if (!creature(k) || Cre[k].speciescode != SPECIES_DOG || Cre[k].mode == CM_CARCASS) continue;
         if (Cre[k].community != Cre[n].community || !taisteleeko_NPC(k)) continue;
         Taistelu_OHI(k);
     }

@@ -350,7 +350,7 @@ static const char *fatigue_word(int penalty) {
 
 // The player's own dog shows how hungry it is.
 static const char *dog_hunger(int n, const CreatureStruct &c) {
-    if (c.speciescode != 618 || !onko_NPC_kesyelain(n)) return "";
+    if (c.speciescode != SPECIES_DOG || !onko_NPC_kesyelain(n)) return "";
     const int most = maxenergiavaranto(n);
     if (c.energy < 0) return "starved";
     if (c.energy < most / 4) return "very hungry";
@@ -579,7 +579,6 @@ int cre_xy_select(int x, int y) {
 
 // ---- a carcass and who may cut it ----------------------------------------------------------------
 
-enum { REQ_CUTTING = 53 };     // the requirement of a cutting edge
 
 CreatureStruct *carcass_creature(int n, int &m) {
     m = -1;
@@ -595,5 +594,5 @@ int carcass_cuttable(int c, int n) {
     const CreatureStruct *cr = carcass_creature(n, m);
     if (!cr || cr->kind == CK_HUMAN || m == c) return 0;
     if (pctRotten_carcass(m, nullptr, 0) > 0) return 0;
-    return npc_has_requirement(c, REQ_CUTTING);
+    return npc_has_requirement(c, OID_CUTTING);
 }

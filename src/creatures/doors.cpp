@@ -218,7 +218,7 @@ static int ski_stick_wielded() {
         const int s = wielding(hand);
         if (s < 0 || s >= PLR_SLOTS || Plr.inv_obj[s] == 0) continue;
         const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if ((it.subtype == ST_SKISTICK && !(it.type == IT_TOOL && it.subtype == ST_SKIS)) || it.id == 700) return 1;
+        if ((it.subtype == ST_SKISTICK && !(it.type == IT_TOOL && it.subtype == ST_SKIS)) || it.id == OID_NORTHERN_SPEAR) return 1;
     }
     return 0;
 }
@@ -312,11 +312,11 @@ int obstacleCheck(int n, int x, int y) {
     const CreatureStruct &c = Cre[n];
     if (onko_JOKU_elain(n) && c.weight < 10.0f) return 1;
     const int sp = (int)c.speciescode;
-    const bool jumper = sp == 602 || sp == 605 || sp == 608 || sp == 611;
+    const bool jumper = sp == SPECIES_GLUTTON || sp == SPECIES_BEAR || sp == SPECIES_LYNX || sp == SPECIES_WOLF;
     const int ceiling = (int)std::ceil(maxenergiavaranto(n) / 10.0);
     const bool hurry = pakeneeko_NPC(n) || taisteleeko_NPC(n) || onko_NPC_rosvo(n) || (saalistaako_NPC(n) && c.energy < ceiling);
     if (!jumper || !hurry) return 103;
-    if (sp == 605) {
+    if (sp == SPECIES_BEAR) {
         const bool ns = fence(x, y - 1) && fence(x, y + 1), ew = fence(x - 1, y) && fence(x + 1, y);
         if (ns != ew) {
             door_work_hooks.take_apart(n, x, y);

@@ -33,7 +33,6 @@
 int (*body_successroll)(int, int) = SuccessRoll;
 
 enum { M_BLEED = 1, M_COMPRESS = 2, M_CLEAN = 3, M_DRESS = 4, M_SPLINT = 5, M_WARM = 6, M_NONE = 11 };
-enum { OID_BANDAGE = 600, OID_BRANCH = 203, OID_FIRE = 56 };
 
 static uint32_t *treat_bits(int slot) {
     static uint32_t scratch;

@@ -343,7 +343,7 @@ static void fill_from_row(CreatureStruct &c, const SpeciesRow &r) {
     c.speciesflags = r.speciesflags;
     c.fur = NAHKA_OnkoTurkis(r.name) ? 1 : 0;   // a furred hide tans to a fur
     c.attitude = c.familiarity = r.handling == 2 ? 3 : 2;
-    if (r.kind == 21) c.speciesfactor = r.code == 629 ? 0.7f : 0.8f;
+    if (r.kind == 21) c.speciesfactor = r.code == SPECIES_SWAN ? 0.7f : 0.8f;
     set_morale(c, r.morale);
     copy_bounded(cultGAMEtags, CULT_TAGS_SIZE, r.game);
     copy_bounded(cultPELTtags, CULT_TAGS_SIZE, r.pelt);

@@ -23,7 +23,7 @@
 #include "core/notes.h"
 #include "core/tehtavat.h"
 
-enum { CH_FENCE = 42, SPECIES_SQUIRREL = 604, MEANS_SQUIRREL = 60, TASK_SPELL = 11 };
+enum { CH_FENCE = 42, MEANS_SQUIRREL = 60, TASK_SPELL = 11 };
 
 static bool creature(int n) { return n >= 0 && n < CRE_COUNT && Cre[n].kind != CK_NONE; }
 

@@ -68,7 +68,7 @@ int Taistelu_LIIKE(int c, int) {
     // A dog holds at bay a beast that does not fight back: it bites only when it is the heavier,
     // and otherwise heads the beast off and gives tongue.
     const int e = cr.enemy;
-    if (cr.speciescode == 618 && e >= 0 && !taisteleeko_NPC(e)) {
+    if (cr.speciescode == SPECIES_DOG && e >= 0 && !taisteleeko_NPC(e)) {
         if (d <= 1) {
             kaanna_NPC_kohti(c, ex, ey);
             return cr.weight >= Cre[e].weight && random(2) == 0 ? 1 : 0;

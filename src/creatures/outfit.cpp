@@ -447,7 +447,7 @@ int elainhinta(int c) {
     if (!r) return 0;
     const float w = r->weight > 0 ? r->weight : 0.0f;
     int price = (int)std::ceil(meat_price_per_pound(*r) * w) * 3;
-    if (r->speciescode == 618) price *= 3;
+    if (r->speciescode == SPECIES_DOG) price *= 3;
     return price;
 }
 

@@ -287,7 +287,7 @@ int come_along(int n, int mode) {
         }
         dist = 5;
         follows = onko_NPC_kesyelain(n) || led || (cre_control(n) & CTRL_FOLLOW);
-        if (c.speciescode == 618 && onko_NPC_kesyelain(n)) c.partyflags |= PF_HEEL;
+        if (c.speciescode == SPECIES_DOG && onko_NPC_kesyelain(n)) c.partyflags |= PF_HEEL;
     }
     const uint32_t w = compword(n);
     if (c.kind == CK_HUMAN && (w & CF_ATDEST)) {
@@ -510,7 +510,7 @@ void Ela_Ihminen(int dp) {
     if ((c.memberbits & MB_AWAY) && c.community && locdist_soccenter((int)c.community, wx, wy) < 2)
         c.memberbits &= (uint8_t)~MB_AWAY;
     if (c.memberbits & MB_LEAVE) {
-        if (Lisaa_Puuha(n, 200, 100) >= 0 && (c.speciescode == 510 || robber)) laumapuuhaus(n);
+        if (Lisaa_Puuha(n, 200, 100) >= 0 && (c.speciescode == SPECIES_FOREIGN_TRADER || robber)) laumapuuhaus(n);
         return;
     }
     if (c.memberbits & MB_GOHOME) {
@@ -555,7 +555,7 @@ void Ela_Ihminen(int dp) {
             if (!PUUHASE_snatchnearest(n) && !Ryostele(n)) roam(n);
             return;
         }
-        if (c.speciescode == 510) {
+        if (c.speciescode == SPECIES_FOREIGN_TRADER) {
             if (random(10) == 0) Lisaa_Puuha(n, 2, 5 + random(10));
             else roam(n);
             return;

@@ -200,7 +200,7 @@ static int prey_rank(int a, int b, int bpred) {
     const uint32_t words[2] = {A.diet1, A.diet2};
     for (int i = 0; i < 2; i++) {
         const uint32_t w = words[i];
-        if ((w & 0x10) && B.speciescode == 600) return i + 1;
+        if ((w & 0x10) && B.speciescode == SPECIES_HARE) return i + 1;
         if ((w & 0x2000) && !bpred && onko_NPC_lintu(b)) return i + 1;
         if ((w & 0x20) && bpred && wb < wa / 2) return i + 1;
         if ((w & 0x2) && !bpred && wb <= 1.5f * wa) return i + 1;
@@ -245,7 +245,7 @@ static int tame(const CreatureStruct &c) { return c.kind != CK_HUMAN && (c.role 
 // A dog keeps with its master (the owner field names her when owner bit 0 is set) or, as a village's
 // dog, with the people of the village that owns it.
 static int dog_keeps_with(const CreatureStruct &dog, const CreatureStruct &p) {
-    if (dog.speciescode != 618 || p.kind != CK_HUMAN || dog.owner <= 0) return 0;
+    if (dog.speciescode != SPECIES_DOG || p.kind != CK_HUMAN || dog.owner <= 0) return 0;
     return (uint32_t)dog.owner == ((dog.ownerbits & 1) ? p.socialid : p.community);
 }
 
@@ -255,8 +255,8 @@ int ovatko_NPCt_yhteisossa(int a, int b) {
     if (dog_keeps_with(x, y) || dog_keeps_with(y, x)) return 1;
     if (companion(a) || companion(b)) return 0;
     if (tame(x) || tame(y)) return 0;
-    if (x.speciescode == 500 && y.speciescode == 500) return 1;
-    if (x.speciescode == 510 && y.speciescode == 510) return 1;
+    if (x.speciescode == SPECIES_RAIDER && y.speciescode == SPECIES_RAIDER) return 1;
+    if (x.speciescode == SPECIES_FOREIGN_TRADER && y.speciescode == SPECIES_FOREIGN_TRADER) return 1;
     if (x.community && x.community == y.community) return 1;
     if (x.kind == CK_HUMAN && y.kind == CK_HUMAN && x.culture == y.culture && ((x.role == 20) == (y.role == 20))) return 1;
     if (x.kind != CK_HUMAN && y.kind != CK_HUMAN && x.speciescode == y.speciescode && herd_species((int)x.speciescode))
@@ -271,8 +271,8 @@ int yhteisoton_elain(int a) {
     const CreatureStruct &x = Cre[a];
     // every rule above that can answer 1 for an animal a needs a dog (618), reindeer or cattle (500,
     // 510), a community, or a herding kind
-    return x.kind != CK_HUMAN && x.community == 0 && x.speciescode != 618 && x.speciescode != 500 &&
-           x.speciescode != 510 && !herd_species((int)x.speciescode);
+    return x.kind != CK_HUMAN && x.community == 0 && x.speciescode != SPECIES_DOG && x.speciescode != SPECIES_RAIDER &&
+           x.speciescode != SPECIES_FOREIGN_TRADER && !herd_species((int)x.speciescode);
 }
 
 int ihminen_vs_ihminen(int a, int b) {
@@ -296,7 +296,7 @@ int elain_vs_elain(int a, int b) {
     if (b == -1 || !ask_valid(a) || !ask_valid(b)) return 0;
     const CreatureStruct &x = Cre[a], &y = Cre[b];
     const int bpred = onko_JOKU_petoelain(b);
-    if (x.speciescode == 618 && npcKotielain(a) && ((bpred && !npcKotielain(b)) || y.role == 20)) return 4;
+    if (x.speciescode == SPECIES_DOG && npcKotielain(a) && ((bpred && !npcKotielain(b)) || y.role == 20)) return 4;
     if (x.kind != CK_HUMAN) {
         if (y.kind == CK_HUMAN) return npcKotielain(a) ? 0 : 1;
         if (y.kind == CK_SPIRIT) return 0;
@@ -371,7 +371,7 @@ static int threat_steps(int n, int t, int r) {
     const int mom = is_cub(n) && is_mom_around(n);
     if (mom) attack = close = 0;
     int flee = F >= D && F > 0;
-    if (c.speciescode == 605 && is_cub_around(n)) flee = 0;
+    if (c.speciescode == SPECIES_BEAR && is_cub_around(n)) flee = 0;
     const int avoid_it = random(100) < c.morale5;
     const int hide = random(100) < c.morale3 && c.perception == 0;
     if (attack && !avoid_it) threaten(n, t);
@@ -426,14 +426,14 @@ void RYHMA_moraalitarkistus(int n, int t) {
         if (m == n || Cre[m].kind == CK_NONE || Cre[m].mode == CM_CARCASS || crestep_pos(m) < 0) continue;
         if (!ovatko_NPCt_yhteisossa(n, m)) continue;
         if (!is_human(m) && Cre[m].mode == CM_ASLEEP) HerataNPC(m);
-        const int mother = is_cub(n) && Cre[m].speciescode == 605 && Cre[m].socialid == Cre[n].mother;
-        if (Cre[m].speciescode == 618 || mother) {
+        const int mother = is_cub(n) && Cre[m].speciescode == SPECIES_BEAR && Cre[m].socialid == Cre[n].mother;
+        if (Cre[m].speciescode == SPECIES_DOG || mother) {
             NPC_hyokkaa(m, t, 0);
             continue;
         }
         if (Cre[m].mode != CM_ASLEEP) NPC_moraalitarkistus_haavoitus(m, t, 0);
         // a foreign trader stands by his fellows whatever his nerve
-        if (Cre[m].speciescode == 510) {
+        if (Cre[m].speciescode == SPECIES_FOREIGN_TRADER) {
             if (Cre[m].mode == CM_ASLEEP) HerataNPC(m);
             NPC_hyokkaa(m, t, 0);
         }
@@ -443,7 +443,7 @@ void RYHMA_moraalitarkistus(int n, int t) {
 // ---- seeing ------------------------------------------------------------------------------------------
 
 // A dog of a village, not one person's pet.
-static int village_dog(const CreatureStruct &c) { return c.speciescode == 618 && c.owner > 0 && !(c.ownerbits & 1); }
+static int village_dog(const CreatureStruct &c) { return c.speciescode == SPECIES_DOG && c.owner > 0 && !(c.ownerbits & 1); }
 
 void Havaitse_PLR(int n, int pos) {
     if (CLOAK || INVISIBLE || !ask_valid(n)) return;
@@ -538,7 +538,7 @@ void Reagoi_Olentoihin(int n) {
     if (bigmap() || INVISIBLE || !onko_NPC_vapaa_reagoimaan(n)) return;
     int x, y;
     if (!square_of(n, x, y)) return;
-    const int calm = Cre[n].kind != CK_HUMAN && Cre[n].speciescode != 618 && !onko_JOKU_petoelain(n);
+    const int calm = Cre[n].kind != CK_HUMAN && Cre[n].speciescode != SPECIES_DOG && !onko_JOKU_petoelain(n);
     int near[CRE_COUNT];
     const int count = crestep_creatures_near(x, y, 15, near, CRE_COUNT, calm);
     for (int k = 0; k < (count >= 0 ? count : DATA_MAX); k++) {

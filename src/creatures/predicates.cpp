@@ -79,7 +79,7 @@ int onko_NPC_rosvo(int n) { return role_is(n, 20); }
 int onko_NPC_lieassa(int n) { return role_is(n, 9); }
 int onko_NPC_aikamies(int n) {
     const CreatureStruct *c = cre(n);
-    return c && c->role != 13 && c->role != 14 && c->role != 15 && c->speciescode != 580;
+    return c && c->role != 13 && c->role != 14 && c->role != 15 && c->speciescode != SPECIES_CRAFTSMAN;
 }
 static int species_matches(int n, const char *pattern) {
     const CreatureStruct *c = cre(n);
@@ -101,7 +101,7 @@ int lentaako_NPC(int n) {
 // `Creature` that a new creature is being made from.
 int onko_NPC_vesielaja(int n) {
     const CreatureStruct *c = n == -1 ? &Creature : cre(n);
-    return c && (c->speciescode == 701 || c->moveclass == 96 || c->moveclass == 128);
+    return c && (c->speciescode == SPECIES_WATER_FOLK || c->moveclass == 96 || c->moveclass == 128);
 }
 int sukeltaako_NPC(int n) {
     const CreatureStruct *c = cre(n);
@@ -139,7 +139,7 @@ int onko_noiduttupaastetty(int n) {
     const CreatureStruct *c = cre(n);
     return c && (c->stateflags & 4);
 }
-int onko_vironsusi(int n) { return onko_noiduttuelain(n) && Cre[n].speciescode == 611; }
+int onko_vironsusi(int n) { return onko_noiduttuelain(n) && Cre[n].speciescode == SPECIES_WOLF; }
 int maxenergiavaranto(int n) {
     if (n < 0 || n >= CRE_COUNT || !onko_JOKU_elain(n)) return 5000;
     const int cap = (int)(35.0f * Cre[n].weight);

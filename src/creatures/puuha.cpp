@@ -178,8 +178,8 @@ void ClrNpcPaapuuha(int n) {
 static int belongs(int n, int m) {
     const CreatureStruct &a = Cre[n], &b = Cre[m];
     // two animals of different kinds that share no herd and no master never belong together
-    if (a.kind != CK_HUMAN && b.kind != CK_HUMAN && a.speciescode != b.speciescode && a.speciescode != 618 &&
-        b.speciescode != 618 && !(a.community && a.community == b.community))
+    if (a.kind != CK_HUMAN && b.kind != CK_HUMAN && a.speciescode != b.speciescode && a.speciescode != SPECIES_DOG &&
+        b.speciescode != SPECIES_DOG && !(a.community && a.community == b.community))
         return 0;
     if ((a.kind == CK_HUMAN) != (b.kind == CK_HUMAN)) return 0;
     if (a.kind == CK_HUMAN && a.community != b.community && b.community != 0) return 0;
@@ -209,7 +209,7 @@ int laumanjohtaja(int n) {
     int found = 0;
     // an animal of a kind that never herds, outside any community, belongs with no one: the scan
     // below would find nobody
-    if (c.kind != CK_HUMAN && c.speciescode != 618 && yhteisoton_elain(n)) {
+    if (c.kind != CK_HUMAN && c.speciescode != SPECIES_DOG && yhteisoton_elain(n)) {
         alone_minute[n] = Plr.minutes + 1;
         return -1;
     }
@@ -258,7 +258,7 @@ template <typename F> static void for_herd(int n, F f) {
 
 void laumapuuhaus(int n) {
     if (!ask_valid(n)) return;
-    const int leaving = Cre[n].speciescode == 510 && (Cre[n].memberbits & 16);
+    const int leaving = Cre[n].speciescode == SPECIES_FOREIGN_TRADER && (Cre[n].memberbits & 16);
     for_herd(n, [&](int m) {
         kopioipuuhat(n, m);
         if (leaving) Cre[m].memberbits |= 16;

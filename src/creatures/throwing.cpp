@@ -29,7 +29,6 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 
-enum { SPECIES_DOG = 618, OBJ_BONE = 419 };
 
 static bool slot_held(int slot) { return slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot] != 0; }
 
@@ -211,7 +210,7 @@ void Heita() {
     Poista_PlrItem(slot, 1);
 
     int feed = -1000;
-    if (target >= 0 && (item.type == IT_FOOD || item.id == OBJ_BONE)) {
+    if (target >= 0 && (item.type == IT_FOOD || item.id == OID_BONE)) {
         if (onko_NPC_kesyelain(target)) {
             feed = target;
             target = -1;

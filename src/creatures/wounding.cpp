@@ -247,13 +247,13 @@ void HAAVOITA(int victim, int type, int impact, int part, int side, int attacker
         mass = (int)Cre[victim].weight;
     }
     // Dog-fur mittens and the lore of the bear make her blows bite deeper into a bear.
-    const int bearmagic = attacker == -1 && victim >= 0 && Cre[victim].speciescode == 605 &&
+    const int bearmagic = attacker == -1 && victim >= 0 && Cre[victim].speciescode == SPECIES_BEAR &&
                           taikakeino_tuttu(94, 0) && hasmagic_worn(-1, 0, "[dog fur mittens]");
     bool venomous = false;
     if (attacker >= 0) {
         aseta_maailmaan_meteli(cre_x(attacker), cre_y(attacker), 3, attacker);
         setNPCnoise(attacker, 3);
-        if (Cre[attacker].speciescode == 622 && Cre[attacker].venom == 0) {
+        if (Cre[attacker].speciescode == SPECIES_SNAKE && Cre[attacker].venom == 0) {
             Cre[attacker].venom = 1;
             venomous = true;
         }

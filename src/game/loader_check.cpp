@@ -426,8 +426,8 @@ void find_unplaced_settlers(const Bytes &world, const std::vector<uint32_t> &men
         if (c.kind != CK_HUMAN || c.mode == CM_CARCASS || c.saved_wx != 0 || c.saved_wy != 0 || c.quest != 0) continue;
         if (c.partyflags & 256) continue;
         const uint32_t code = c.speciescode;
-        if (code != 500 && code != 520 && code != 530 && code != 540 && code != 550 && code != 560 && code != 570 &&
-            code != 590)
+        if (code != SPECIES_RAIDER && code != SPECIES_MISTRESS && code != SPECIES_VILLAGER && code != SPECIES_WOODSMAN &&
+            code != SPECIES_ADVENTURER && code != SPECIES_ELDER && code != SPECIES_HEALER && code != SPECIES_CHILD)
             continue;
         const int x = c.home_x, y = c.home_y;
         if (x <= 0 || y < 0 || x >= WORLD_W || y >= WORLD_H) continue;

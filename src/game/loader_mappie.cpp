@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "activities/activities.h"
+#include "core/commandcodes.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "game/loader.h"
@@ -148,7 +149,7 @@ static void clean_pool() {
             continue;
         }
         if (d.type == DT_TRAP && d.id <= 9) {
-            d.id = 396;
+            d.id = ACTION_TRAP_PIT;
             d.count = 1;
             d.flags = 0;
             set_mapchar(d.x, d.y, 21);

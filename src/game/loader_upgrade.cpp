@@ -123,11 +123,11 @@ void upgrade_item(ItemStruct &r) {
     if (equals(r.skill, "DAGGER")) set_text(r.skill, "KNIFE");
     ItemStruct t = r;
 
-    if (r.id == 800 && has(r.name, "lauta")) set_text(r.name, "Paw-board fox trap");
+    if (r.id == OID_FOX_TRAP && has(r.name, "lauta")) set_text(r.name, "Paw-board fox trap");
 
     if (t.subtype == 9) {
         if (t.light == 1 || t.light == 2) t.id = 327;
-        else if (t.id == 330) t.id = 333;
+        else if (t.id == OID_TYING) t.id = OID_ROPE;
         r.id = t.id;
         if (!Item_pituusmitallinen(t)) {
             RAWITEMLINE_go("[LENGTH:15]", &t);
@@ -169,7 +169,7 @@ void upgrade_item(ItemStruct &r) {
                 break;
             }
     }
-    if (t.id == 331 && t.tilesym == 117) current_definition(t, 331);
+    if (t.id == OID_POT && t.tilesym == 117) current_definition(t, OID_POT);
 
     if (has(t.skill, "DAGGER") || has(t.skill, "KNIFE")) {
         if (t.tilesym == 123) t.tilesym = 70;

@@ -52,6 +52,8 @@
 #include <cstring>
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_ROW = 3, MODE_WADE = 4, MODE_SKI = 7, MODE_HAUL = 9 };
+// The one definition row a watercraft's cargo leaves behind on the square it set out from.
+enum { TRANSPORT_STAYS = 88 };
 enum { MOVE_FREE = 1, MOVE_CREATURE = 100, MOVE_TOLD = 101, MOVE_OBSTACLE = 103, MOVE_TRAPPED = 104 };
 
 static int backward_step = 0;      // the last step went backward or blind
@@ -415,7 +417,7 @@ int MovePlayer(int step) {
             for (int i = 0, end = data_end(); i < end; i++) {
                 DataStruct &d = Data[i];
                 if (d.type != DT_ITEM || d.x != tx || d.y != ty) continue;
-                if (d.id == 418 || (AnyObjToObj((int)d.id) && Item.id == 418)) {
+                if (d.id == OID_FEATHER || (AnyObjToObj((int)d.id) && Item.id == OID_FEATHER)) {
                     CrunchData(i);
                     continue;
                 }
@@ -538,7 +540,7 @@ int MovePlayer(int step) {
     if (TRANSPORT)
         for (int i = 0, end = data_end(); i < end; i++) {
             DataStruct &d = Data[i];
-            if (d.x == PlayerX_Previous && d.y == PlayerY_Previous && d.id != 88 &&
+            if (d.x == PlayerX_Previous && d.y == PlayerY_Previous && d.id != TRANSPORT_STAYS &&
                 (d.type == DT_ITEM || d.type == DT_CARCASS)) {
                 d.x = (uint16_t)PlayerX;
                 d.y = (uint16_t)PlayerY;

@@ -35,7 +35,7 @@
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 
-enum { OID_FOXTRAP = 800, SCENARIO_SLOTS = 50, CH_VILLAGE = 239, CH_CAMP = 30, SCENE_START = 1000 };
+enum { SCENARIO_SLOTS = 50, CH_VILLAGE = 239, CH_CAMP = 30, SCENE_START = 1000 };
 
 static const ItemStruct *slot_item(int s, ItemStruct &buf) {
     if (Plr.inv_obj[s] == 0) return nullptr;
@@ -140,7 +140,7 @@ void start_scenario() {
     case 5: wounded_start(); break;
     case 6:
         add_named("Loop snare", 1);
-        add_defined(OID_FOXTRAP, 1);   // the paw-board fox trap
+        add_defined(OID_FOX_TRAP, 1);   // the paw-board fox trap
         add_named("Wooden stake", 25);
         add_named("Shovel", 1);
         add_named("Handaxe", 1);

@@ -215,7 +215,7 @@ ItemStruct Luo_Hampaat_Kallosta(ItemStruct skull) {
     it.weight = it.fullweight = gtolbs(5);
     it.cover[0] = 0;
     it.price = 0;
-    if (skull.origin == 605 || strcmp(skill, "bear") == 0) it.magic = 17;
+    if (skull.origin == SPECIES_BEAR || strcmp(skill, "bear") == 0) it.magic = 17;
     return it;
 }
 

@@ -66,7 +66,7 @@ int var_vaateluokka(int w) {
     return random(3);
 }
 
-enum { KIND_BIRD = 21, SMALL_ANIMAL = 12, SP_DOG = 618, SP_REINDEER = 619, SP_SEAL = 650 };
+enum { KIND_BIRD = 21, SMALL_ANIMAL = 12 };
 
 // ---- the weighted list of names ---------------------------------------------------------------
 
@@ -410,15 +410,15 @@ const char *cultAnimName(int c, int kind) {
 }
 
 int KULTTUURI_kotielain(int c) {
-    static const int species[6] = {SP_DOG, 609, 615, 616, SP_DOG, SP_REINDEER};
+    static const int species[6] = {SPECIES_DOG, 609, 615, 616, SPECIES_DOG, SPECIES_REINDEER};
     static const uint8_t rows[CULTURE_COUNT][3] = {
         {3, 2, 3}, {1, 2, 3}, {1, 2, 3}, {1, 2, 3}, {1, 2, 3}, {3, 2, 3}, {1, 2, 3},
         {5, 5, 5}, {5, 5, 5}, {5, 5, 5}, {4, 4, 4}, {1, 2, 3}, {4, 2, 3}, {0, 0, 0},
     };
-    if (c < 0 || c >= CULTURE_COUNT) return SP_DOG;
+    if (c < 0 || c >= CULTURE_COUNT) return SPECIES_DOG;
     const int entry = rows[c][random(3)];
-    const int animal = entry >= 1 && entry <= 5 ? species[entry] : SP_DOG;
-    return random(100) < 20 ? SP_DOG : animal;
+    const int animal = entry >= 1 && entry <= 5 ? species[entry] : SPECIES_DOG;
+    return random(100) < 20 ? SPECIES_DOG : animal;
 }
 
 // A neighbour drawn from a culture's row; 10 (none) for cultures without one.

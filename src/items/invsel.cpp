@@ -37,7 +37,7 @@ const char *msg_with(const char *key, const char *arg) {
 
 namespace {
 
-constexpr int OID_ROPE = 333, MAX_TEN = INVSEL_MAX_CHOSEN, KEY_FILTER_ALL = INVSEL_KEY_ALL, KEY_PROCEED = INVSEL_KEY_PROCEED;
+constexpr int MAX_TEN = INVSEL_MAX_CHOSEN, KEY_FILTER_ALL = INVSEL_KEY_ALL, KEY_PROCEED = INVSEL_KEY_PROCEED;
 
 // The screen as it runs: the page the screen draws, what the caller asked for besides.
 struct Screen : UiInvSelPage {

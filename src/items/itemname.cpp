@@ -245,7 +245,7 @@ float esinehinta(int, const ItemStruct &item) {
         p = item.priceperweight * item.weight;
     }
     p *= quality_factor(item);
-    if (item.type == IT_SKIN && item.id != 412 && item.id != 413) p *= 0.25f;
+    if (item.type == IT_SKIN && item.id != OID_FUR && item.id != OID_LEATHER) p *= 0.25f;
     if (item.vessel != 0) {
         ItemStruct v = ObjToItem((int)item.vessel);
         p += v.price * quality_factor(v);

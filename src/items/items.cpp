@@ -1,5 +1,8 @@
-// The item record: blanks, lookups over the definition table, and the small rules over one record
-// that the rest of the game calls (quality, classes, lengths, spoilage, ownership, carcass items).
+// The small rules over one item that the rest of the game calls (the record itself, its blanks and
+// its reading by object number are core/obj_func's): the scratch items, lookups in the definition
+// table by id and by name, the quality grade, the attack and defence classes, lengths, spoilage,
+// ownership flags, food prices and nutrients, the carcass item of a creature, arrows and the one-hand
+// penalty, and the data pool's blank and add.
 #include "items/items.h"
 #include "items/items_int.h"
 #include "items/items_test.h"

@@ -6,9 +6,6 @@
 // Unit kinds: how a quantity is told.
 enum { UK_COUNT = 0, UK_FISTFUL = 1, UK_PINCH = 2, UK_BUNCH = 3, UK_PILE = 4, UK_FEET = 5, UK_BALL = 6, UK_SHEET = 7 };
 
-// Object ids only the item rules know by number.
-enum { OID_BAG = 350, OID_BBBOX = 352, OID_BBBASKET = 353 };
-
 enum { ITEMPOS_NAMING = -1 };      // the naming scratch item, for the naming routines only
 
 extern ItemStruct NimiTempItem;    // the naming scratch item

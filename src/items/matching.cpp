@@ -90,8 +90,9 @@ static void line_row(const Tarvike_Struct &t, const Tarvike_Struct *met, char *o
 }
 
 static bool place_line(const Tarvike_Struct &t) {
-    return (t.id == REQ_FREETEXT && strchr(t.rawname, '[')) || t.id == 56 || t.id == 58 || t.id == 59 || t.id == 60 ||
-           t.id == 62 || t.id == 63 || t.id == 65;
+    return (t.id == REQ_FREETEXT && strchr(t.rawname, '[')) || t.id == OID_FIRE || t.id == OID_HEATED_ROOM ||
+           t.id == OID_DRY_COLD_WEATHER || t.id == OID_DRYING_PLACE || t.id == OID_EMBERS || t.id == OID_SOAKING_PLACE ||
+           t.id == OID_HEATED_FIREPLACE;
 }
 
 // The lines met so far in the check being made.
@@ -239,7 +240,7 @@ int ot(int who, int line) {
     if (line < 0 || line >= TARVIKE_MAX) return -1;
     Tarvike_Struct &t = Tarvikelista[line];
     (void)who;
-    const bool plain = t.id != 55 && t.id != 70 && t.id != 330 && t.id != 333 && t.id != 327 && !t.container &&
+    const bool plain = t.id != OID_WATER && t.id != OID_KOTA_COVER && t.id != OID_TYING && t.id != OID_ROPE && t.id != OID_CORD && !t.container &&
                        !t.length && t.amount <= 0 && t.count > 0 && !t.chosen;
     int dp = -1, slot = -1;
     if (plain) {
@@ -278,7 +279,7 @@ int ot(int who, int line) {
         }
         int s = tarvike_valinta(line);
         if (s < 0) {
-            if (t.optional || t.id == 54) {
+            if (t.optional || t.id == OID_CUTTING_OR_HAND) {
                 t.itempos = 0;
                 t.count = 0;
                 return 1;
@@ -303,7 +304,7 @@ int ot(int who, int line) {
     }
     // A pot taken from the pack for a pot line is emptied, and only the one taken: the candidates
     // looked at on the way keep what they hold.
-    if (dp < 0 && (t.id == 331 || t.id == 370) && ObjToItem(Plr.inv_obj[slot]).vessel != 0)
+    if (dp < 0 && (t.id == OID_POT || t.id == OID_COOKING_POT) && ObjToItem(Plr.inv_obj[slot]).vessel != 0)
         Kuluta_PlrItem(slot, 1000.0f);
     const int pos = dp >= 0 ? (int)Data[dp].id : Plr.inv_obj[slot];
     int have = dp >= 0 ? (int)Data[dp].count - dp_varattu(Data[dp]) : Plr.inv_count[slot];
@@ -479,7 +480,7 @@ int OnkoTarviketta_branch(int line) {
         }
         return met_by_surroundings(line);
     }
-    if (t.id == 52) {
+    if (t.id == OID_CARCASS) {
         int chosen = -1;
         bool chosen_flayed = true;
         for (int i = 0; i < DATA_MAX; i++) {
@@ -504,16 +505,17 @@ int OnkoTarviketta_branch(int line) {
         Kayttolista_Lisaa(t);
         return 1;
     }
-    const bool condition = t.id == 56 || t.id == 58 || t.id == 59 || t.id == 60 || t.id == 62 || t.id == 63 ||
-                           t.id == 64 || t.id == 65;
+    const bool condition = t.id == OID_FIRE || t.id == OID_HEATED_ROOM || t.id == OID_DRY_COLD_WEATHER ||
+                           t.id == OID_DRYING_PLACE || t.id == OID_EMBERS || t.id == OID_SOAKING_PLACE ||
+                           t.id == OID_WORKBENCH || t.id == OID_HEATED_FIREPLACE;
     if (condition) {
         ExtraSelite(line);
         ItemStruct none;
         ClrItemstruct(none);
         if (OnkoEsineId(none, (int)t.id)) return met_by_surroundings(line);
-        if (t.id != 64) return setting_fails();
+        if (t.id != OID_WORKBENCH) return setting_fails();
     }
-    if (t.id == 55 && avovesi(-1, 0)) {
+    if (t.id == OID_WATER && avovesi(-1, 0)) {
         t.count = t.first_count;
         t.amount = t.first_amount;
         char note[MSGBUF_SIZE];

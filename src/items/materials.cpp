@@ -312,7 +312,7 @@ void pura_esinetarvinta(const char *line) {
 int TK_listalaatu(int line) {
     if (line < 0 || line >= TARVIKE_MAX) return 0;
     const Tarvike_Struct &t = Tarvikelista[line];
-    if (t.id == 0 || t.id == 52 || t.itempos <= 1 || t.remove) return 0;
+    if (t.id == 0 || t.id == OID_CARCASS || t.itempos <= 1 || t.remove) return 0;
     ItemStruct it = ObjToItem((int)t.itempos);
     return ItemGet_laatu(&it);
 }

@@ -17,8 +17,6 @@
 #include "items/items.h"
 
 enum {
-    OID_GRASS_PLANT = 430, OID_BERRY_PLANT = 431, OID_POD_PLANT = 432, OID_ROOT_PLANT = 433,
-    OID_MUSHROOM_PLANT = 513,
     DAY_MAX = 0xffff,          // the record's day words are 16 bits
     GROWTH_DAYS_MAX = 255,     // the growth-day count reads as an unsigned byte
     FROST_DAYS = 14,           // the days whose mean temperature tells the soil frost
@@ -215,7 +213,7 @@ const char *KASVIDATA_infostr(int n) {
     else if (d->flags == PLANT_FLOWERING)
         status = "flowering";
     copy_bounded(vMSG_status, sizeof vMSG_status, status);
-    const bool single = p->id == OID_BERRY_PLANT || p->id == OID_MUSHROOM_PLANT;
+    const bool single = p->id == OID_BERRY || p->id == OID_MUSHROOM;
     char *out = sbuf();
     copy_bounded(out, SBUF_SIZE, MSG(single ? "FLORA_INFO_SINGLE" : "FLORA_INFO_PATCH"));
     return out;
@@ -227,8 +225,8 @@ int dp_laidunnettavissa(int n, int size) {
     if (n < 0 || n >= DATA_MAX || Data[n].type != DT_PLANT) return 0;
     const ItemStruct *p = plant_def(Data[n]);
     if (!p) return 0;
-    if (p->id == OID_GRASS_PLANT) return 1;
-    if (p->id == OID_POD_PLANT || p->id == OID_ROOT_PLANT) return size < 0 ? 1 : 0;
+    if (p->id == OID_GRASS) return 1;
+    if (p->id == OID_POD || p->id == OID_ROOT) return size < 0 ? 1 : 0;
     return 0;
 }
 

@@ -40,7 +40,7 @@ int Tyokalun_Hyvyys(int purpose, const ItemStruct &it) {
         if (skill_has(it, "SPEAR")) return 80;
         if (skill_has(it, "SWORD")) return 65;
         if (skill_has(it, "DAGGER") || skill_has(it, "KNIFE")) return rock ? 40 : 50;
-        return it.id == 300 ? 20 : 10;
+        return it.id == OID_STONE ? 20 : 10;
     case 51:
         if (rock) return 25;
         if (OnkoEsineId(it, 51)) return 100;
@@ -56,7 +56,7 @@ int Tyokalun_Hyvyys(int purpose, const ItemStruct &it) {
         static const int t[][2] = {{100, 40}, {101, 70}, {102, 60}, {103, 20}, {104, 45}, {105, 100}};
         return by_item(it, t, 6, 10);
     }
-    case 309: return it.id == 310 ? 100 : 30;
+    case OID_SHOVEL: return it.id == OID_SHOVEL_TOOL ? 100 : 30;
     case 140: return 50;
     case 150: return rock ? 40 : 60;
     case 151: {
@@ -148,7 +148,7 @@ int Tarvikelista_Matlaatu() {
     int pcount = 0, pgrade = 0;
     for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
         const Tarvike_Struct &t = Kayttolista[i];
-        if (t.id == 55) continue;
+        if (t.id == OID_WATER) continue;
         if (t.itempos <= 1 || t.noquality) break;
         ItemStruct it = ObjToItem((int)t.itempos);
         int g = ItemGet_laatu(&it);

@@ -22,7 +22,7 @@
 
 uint8_t Esinetieto[6];
 
-enum { DT_WARM_FIREPLACE = 98, REQ_KOTA_COVER = 70 };
+enum { DT_WARM_FIREPLACE = 98 };
 
 static bool has(const char *upper_name, const char *word) { return strstr(upper_name, word) != nullptr; }
 
@@ -201,7 +201,7 @@ int OnkoEsineId(const ItemStruct &it, int id) {
 
 int hae_esine_tarvike(int id) {
     // A kota is covered with the hide its culture covers one with.
-    if (id == REQ_KOTA_COVER) {
+    if (id == OID_KOTA_COVER) {
         const int cover = culture_made_goods.kota_hide(get_kulttuuri(PlayerX, PlayerY));
         return cover > 0 ? cover : -1;
     }
@@ -239,7 +239,7 @@ int KELLUUKO(int item) {
     if (it.type == IT_ARMOUR && (has(w.name, "MAIL") || has(w.name, "RING") || has(w.name, "IRON") || has(w.name, "LAMELLAR")))
         return 0;
     if (sinks_weapon(it)) return 0;
-    if (OnkoEsineId(it, 336) || it.id == 300 || it.id == 331) return 0;
+    if (OnkoEsineId(it, OID_SMALL_ROCK) || it.id == OID_STONE || it.id == OID_POT) return 0;
     return 1;
 }
 
@@ -251,7 +251,7 @@ void luo_esinetieto(int item) {
     if (it.type == IT_TIMBER) e[0] = e[1] = e[2] = 5;
     if (has(w.name, "WOODEN")) e[2] = 5, e[0] = 2, e[1] = 5;
     if (it.type == IT_FOOD) e[0] = e[1] = 1;
-    if (it.id == 331) e[4] = 5;
+    if (it.id == OID_POT) e[4] = 5;
     if (it.type == IT_ARMOUR) {
         if (has(w.name, "SCALE") || has(w.name, "MAIL") || has(w.name, "RING") || has(w.name, "IRON") || has(w.name, "LAMELLAR"))
             e[0] = e[1] = 0, e[4] = 5;
@@ -259,7 +259,7 @@ void luo_esinetieto(int item) {
         if (has(w.name, "FUR ")) e[5] = 5;
     }
     if (sinks_weapon(it)) e[0] = e[1] = 0, e[4] = 5;
-    if (OnkoEsineId(it, 336) || it.id == 300) e[0] = e[1] = 0;
+    if (OnkoEsineId(it, OID_SMALL_ROCK) || it.id == OID_STONE) e[0] = e[1] = 0;
     if (e[4]) e[0] = e[1] = 0;
 }
 
@@ -270,8 +270,8 @@ int inuse(const ItemStruct *it) {
 }
 
 int OnkoEsineSailio(const ItemStruct &it) {
-    if (it.id == 350) return 1;
-    if (it.id == 351 || it.id == 331 || it.type == IT_CONTAINER) return 2;
+    if (it.id == OID_BAG) return 1;
+    if (it.id == OID_WOODCUP || it.id == OID_POT || it.type == IT_CONTAINER) return 2;
     return it.vessel ? 1 : 0;
 }
 

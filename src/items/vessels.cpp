@@ -22,7 +22,7 @@
 #include <cstdio>
 #include <cstring>
 
-enum { OID_WOODCUP = 351, OID_POT = 331, OID_ROPE = 333, MC_SAUNASTOVE = 5 };
+enum { MC_SAUNASTOVE = 5 };
 
 int vessel_kind(const ItemStruct &item) {
     if (item.id == OID_BAG) return 1;

@@ -51,7 +51,7 @@ MatStruct getwpMat(const ItemStruct &item, int aspect) {
         c = ceil_i(5 * F);
         blockarea = c;
         itemarea = 3 * c;
-        if (item.id == 141) velocity = 0.5f, cap = 100;
+        if (item.id == OID_SICKLE) velocity = 0.5f, cap = 100;
         if (strstr(name, "Maul") || strstr(name, "hammer")) velocity = 2.0f;
         if (aspect == ASPECT_EDGE && edge < 200) c = ceil_i(edge * F);
         if (aspect == ASPECT_POINT && point < 200) c = ceil_i(point * F);

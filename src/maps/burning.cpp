@@ -30,7 +30,7 @@ static float stack_fuel(const ItemStruct &it, int count, bool &flammable) {
         flammable = true;
         v = cw * 0.5f;
     }
-    if (it.id == 418) flammable = true;
+    if (it.id == OID_FEATHER) flammable = true;
     if (it.type == IT_WEAPON && !has(skill, "SWORD") && !has(skill, "DAGGER") && !has(skill, "KNIFE") &&
         !has(skill, "AXE") && !has(name, "Rock")) {
         flammable = true;
@@ -52,7 +52,7 @@ static float stack_fuel(const ItemStruct &it, int count, bool &flammable) {
         flammable = true;
         v += 1.5f * cw;
     }
-    if (it.id == 300 || it.id == 310 || (m & (MAT_IRON | MAT_BRONZE | MAT_SILVER))) flammable = false;
+    if (it.id == OID_STONE || it.id == OID_SHOVEL_TOOL || (m & (MAT_IRON | MAT_BRONZE | MAT_SILVER))) flammable = false;
     if ((m & MAT_ROCK) || has(name, "Pot")) flammable = false;
     return v;
 }

@@ -3,9 +3,14 @@
 #pragma once
 #include <cstdint>
 
+#include "core/creatures.h"
 #include "core/records.h"
 
-enum { SPIRIT_FOREST_MAID = 700, SPIRIT_WATER_FOLK = 701, SPIRIT_OF_FOREST = 702, DT_SPIRIT = 'v' };
+// The spirits are kept by their species.
+enum {
+    SPIRIT_FOREST_MAID = SPECIES_FOREST_MAIDEN, SPIRIT_WATER_FOLK = SPECIES_WATER_FOLK, SPIRIT_OF_FOREST = SPECIES_FOREST_FOLK,
+    DT_SPIRIT = 'v'
+};
 enum { SPIRIT_MOOD_MIN = -100, SPIRIT_MOOD_MAX = 100 };
 
 // Stores a record (never on the world map): over the one of the same spirit and square, else into the

@@ -208,7 +208,7 @@ void aseta_heitetty_esine(int x, int y, int obj) {
     ItemStruct it;
     ObjToItem(it, obj);
     const bool may_bounce = !terrain_flag(c, TF_WATER) && it.subtype != ST_ARROW && c != 4 && c != 5 &&
-                            !(it.id == 416 && c == 18);
+                            !(it.id == OID_SKULL && c == 18);
     if (terrain_flag(c, TF_BLOCKS) && may_bounce) {
         play_sample("thump", 0);
         for (int tries = 0; tries < 10; tries++) {
@@ -257,11 +257,11 @@ static int record_here(int type, int x, int y) {
 static void ritual_checks(int i, const ItemStruct &it, int x, int y) {
     DataStruct &d = Data[i];
     const int c = get_mapchar(x, y);
-    if (it.id == 801 && c == 29 && taikakeino_tuttu(89, 0)) d.day = (uint16_t)Plr.daynumber;
-    if (it.id == 418 && d.count == 3 && it.magic == 4 &&
+    if (it.id == OID_LOOP_SNARE && c == 29 && taikakeino_tuttu(89, 0)) d.day = (uint16_t)Plr.daynumber;
+    if (it.id == OID_FEATHER && d.count == 3 && it.magic == 4 &&
         (record_here(DT_FIRE_REMAINS, x, y) >= 0 || c == 5 || maapera_arvo(x, y) == 1))
         SotuNPC_omatunto(it.origin);
-    if ((it.id == 500 || it.id == 490) && taikakeino_tuttu(40, 0) && !player_wears_anything()) {
+    if ((it.id == OID_RAWMEAT || it.id == OID_RAWFISH) && taikakeino_tuttu(40, 0) && !player_wears_anything()) {
         for (int t = 0; t < DATA_MAX; t++) {
             DataStruct &trap = Data[t];
             // A built trap's record holds its construction code as its id.
@@ -272,7 +272,7 @@ static void ritual_checks(int i, const ItemStruct &it, int x, int y) {
             break;
         }
     }
-    if (it.id == 416 && (it.origin == 605 || name_has(it, "ear skull")) && c == 18) {
+    if (it.id == OID_SKULL && (it.origin == SPECIES_BEAR || name_has(it, "ear skull")) && c == 18) {
         bearmagic_SkullPlacement(1);
         Note("&You gracefully hang the bear skull in the pine.");
         set_SpiritData_mood(x, y, 702, 20);
@@ -283,7 +283,7 @@ static void ritual_checks(int i, const ItemStruct &it, int x, int y) {
 static void sunset_snare(int x, int y) {
     for (DataStruct &trap : Data) {
         if (trap.type != DT_TRAP || trap.x != x || trap.y != y || !(trap.flags & 2)) continue;
-        if (ObjToItem((int)trap.id).id != 800) continue;
+        if (ObjToItem((int)trap.id).id != OID_FOX_TRAP) continue;
         if (trap.count < 2) trap.count = 2;
         trap.flags = (uint8_t)(trap.flags + 4);
         set_SpiritData_mood(PlayerX, PlayerY, 702, 3);
@@ -293,13 +293,12 @@ static void sunset_snare(int x, int y) {
 
 // The rod fisherman's sacrifice: the first fish of the season's rod catch, given back to the water
 // the day it was caught or the next, pleases the water folk once a season.
-enum { OID_FISH = 490 };
 static bool rod_sacrifice(int x, int y) {
-    enum { MEANS_ROD_SACRIFICE = 110, CUSTOM_ROD = 1, WATER_FOLK = 701 };
+    enum { MEANS_ROD_SACRIFICE = 110, CUSTOM_ROD = 1 };
     const int caught = Plr.rod_season_day, today = (uint16_t)Plr.daynumber;   // the day as fishing keeps it
     if (!taikakeino_tuttu(MEANS_ROD_SACRIFICE, 0) || caught == 0) return false;
     if (today - caught + 1 > 2 || (Plr.spirit_customs & CUSTOM_ROD)) return false;
-    set_SpiritData_mood(x, y, WATER_FOLK, 25);
+    set_SpiritData_mood(x, y, SPIRIT_WATER_FOLK, 25);
     Plr.spirit_customs |= CUSTOM_ROD;
     return true;
 }
@@ -332,7 +331,7 @@ void esineet_paikkatarkistus(int x, int y) {
             Tarkista_Suoritus(11);
             set_SpiritData_mood(PlayerX, PlayerY, 701, 2);
         }
-        if (it.id == OID_FISH && d.count == 1 && rod_sacrifice(x, y)) {
+        if (it.id == OID_RAWFISH && d.count == 1 && rod_sacrifice(x, y)) {
             // given to the water folk: it sinks, floating or not
         } else if (square_item_hooks.floats((int)d.id)) {
             continue;
@@ -519,7 +518,7 @@ int onko_KASVI_nakyvissa(int n) {
     return Data[n].day == 0 || Plr.daynumber >= Data[n].day ? 1 : 0;
 }
 
-enum { TASK_SPELL = 11, SF_MAGIC_BURDEN = 0x400, OID_FEATHER = 418, SPECIES_LYNX = 608, TRACK_FIRST_ESCAPE = 2 };
+enum { TASK_SPELL = 11, SF_MAGIC_BURDEN = 0x400, TRACK_FIRST_ESCAPE = 2 };
 
 static bool item_record_at(const DataStruct &d, int x, int y) { return d.type == DT_ITEM && d.x == x && d.y == y; }
 

@@ -345,17 +345,17 @@ static void draw_record(int pos, int flag) {
         if (it.unid >= 2) dr.outline = TILE_OUTLINE;   // a plant not identified
         if (d.type == DT_HERB_B) {
             TILEOPTION_BlackAlpha = d.flags == 'd' ? 100 : 60;
-            dr.frame = it.id == 513 ? 3 : 5;
+            dr.frame = it.id == OID_MUSHROOM ? 3 : 5;
             dr.fallback = 1;
             break;
         }
         TILEOPTION_BlackAlpha = 8 * KASVIDATA_kuihtumisarvo(pos);
         if (d.flags == 0)
-            dr.frame = it.id == 438 ? (KASVIDATA_kasvupaivat(pos) < 61 ? 2 : 3) : (KASVIDATA_kasvupaivat(pos) < 31 ? 1 : 2);
+            dr.frame = it.id == OID_CEREAL ? (KASVIDATA_kasvupaivat(pos) < 61 ? 2 : 3) : (KASVIDATA_kasvupaivat(pos) < 31 ? 1 : 2);
         else
-            dr.frame = it.id == 438 ? 4 : ((it.state == 0 || Plr.daynumber <= (uint32_t)((it.state & 7) * 7 + d.ready_day)) ? 3 : 4);
+            dr.frame = it.id == OID_CEREAL ? 4 : ((it.state == 0 || Plr.daynumber <= (uint32_t)((it.state & 7) * 7 + d.ready_day)) ? 3 : 4);
         if (d.day != 0 && !onko_KASVI_nakyvissa(pos)) {
-            if (it.id == 513) return;
+            if (it.id == OID_MUSHROOM) return;
             dr.tile = "ter-prepsoil";
             TILEOPTION_Y_MOVE = 2;
             TILEOPTION_BlackAlpha = 64;

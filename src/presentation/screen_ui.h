@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 
 
 void ui_install_screen();          // the window is open: the rules ask this screen from now on
@@ -13,8 +14,10 @@ void screen_ui_choices(UiChoices &t);
 void screen_ui_sound(UiSound &t);
 void screen_ui_panels(UiPanels &t);
 void screen_ui_redraw(UiRedraw &t);
+void screen_ui_pixels(UiPixels &p);   // its entries at pixels (base/ui_pixels.h)
 void screen_ui_screens(UiScreens &t);
 void screen_ui_talk(UiTalk &t);      // the talk screen (talk_ui.cpp)
+void screen_talk_picture(UiPixels &p);   // the talk screen's picture fitted into a box
 void screen_ui_windows(UiWindows &t);   // the rules' windows (screen_ui_windows.cpp)
 // The world-generation screen (src/screens) fills its part of the redraw section.
 void screen_worldmap(UiRedraw &t);

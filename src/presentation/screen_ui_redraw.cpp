@@ -5,6 +5,7 @@
 #include <SDL2/SDL_image.h>
 
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
 #include "core/tekstit.h"
@@ -21,21 +22,14 @@
 static int has_screen() { return game_screen != nullptr; }
 
 void FlipScreenPortion(int x, int y, int w, int h, int present) {
-    if (ui.redraw.flip_portion) ui.redraw.flip_portion(x, y, w, h, present);
+    if (ui_pixels.flip_portion) ui_pixels.flip_portion(x, y, w, h, present);
 }
 
 void progress_meter(int x, int y, int width, float percent) {
-    if (ui.redraw.progress_meter) ui.redraw.progress_meter(x, y, width, percent);
+    if (ui_pixels.progress_meter) ui_pixels.progress_meter(x, y, width, percent);
 }
 
-static void grab(const char *name, int whole, int x, int y, int w, int h) {
-    if (whole) {
-        grabscr(name);
-        return;
-    }
-    const SDL_Rect r = {x, y, w, h};
-    grabscr(name, &r);
-}
+static void grab(const char *name) { grabscr(name); }
 
 static int missile_sprite(int x, int y, int rotate, const char *tilename, int item) {
     // A thing without a tile of its own flies as it lies on the ground, by its symbol.
@@ -142,10 +136,15 @@ static void text_line(int x, int y, const char *text, UiColour colour, int style
 
 static void scale_quality(const char *quality) { SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, quality); }
 
+void screen_ui_pixels(UiPixels &p) {
+    p.flip_portion = scr_FlipScreenPortion;
+    p.progress_meter = scr_progress_meter;
+    p.text_line = text_line;
+}
+
 void screen_ui_redraw(UiRedraw &t) {
     t.has_screen = has_screen;
     t.flip = scr_Flip;
-    t.flip_portion = scr_FlipScreenPortion;
     t.clear_flip_map = scr_ClrOxaFlipMap;
     t.map_scale = scr_mapScale;
     t.save_page = scr_save_page;
@@ -155,12 +154,10 @@ void screen_ui_redraw(UiRedraw &t) {
     t.grab = grab;
     t.restore_grab = scr_restorescr;
     t.free_grab = scr_freescr;
-    t.progress_meter = scr_progress_meter;
     t.textwidth = scr_textwidth;
     t.load_tiles = scr_NewGfx_loadtiledata;
     t.armour_coverage = scr_armour_coverage;
     t.scale_quality = scale_quality;
-    t.text_line = text_line;
     t.picker_window = picker_window;
     t.spend_window = spend_window;
     t.spend_tick = spend_tick;

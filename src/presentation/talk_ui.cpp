@@ -11,6 +11,7 @@
 
 #include "base/ownlib.h"
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 #include "core/oxa.h"
 #include "presentation/pictures.h"
 #include "presentation/screen.h"
@@ -295,9 +296,10 @@ void trade_panel(const UiTradePanel &p) {
 
 }  // namespace
 
+void screen_talk_picture(UiPixels &p) { p.picture = picture; }
+
 void screen_ui_talk(UiTalk &t) {
     t.backdrop = backdrop;
-    t.picture = picture;
     t.speaker = speaker;
     t.restart = restart;
     t.say = say;

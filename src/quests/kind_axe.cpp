@@ -30,7 +30,7 @@
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 
-enum { CAMP_TRIES = 5, SPECIES_BEAR = 605, SPECIES_WOLF = 611, ROLE_ADVENTURER = 550, LEG_RIGHT = 13, LEG_LEFT = 14 };
+enum { CAMP_TRIES = 5, LEG_RIGHT = 13, LEG_LEFT = 14 };
 // WHILE_LAME: an offer he made lapses once his legs carry him again (the talk drops it then).
 enum : uint32_t { WHILE_LAME = 1, GIVER_TRADES = 32, GIVER_RECRUITS = 64 };
 enum : uint8_t { STAYS_PUT = 4 };
@@ -209,7 +209,7 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
 
     // The adventurer, wounded on the same slot: he must be unable to walk.
     static CreatureStruct adventurer;
-    synnyta_IHMISOLENTO(adventurer, ROLE_ADVENTURER, culture, 0);
+    synnyta_IHMISOLENTO(adventurer, SPECIES_ADVENTURER, culture, 0);
     adventurer.endurance = 18;
     adventurer.memberbits |= STAYS_PUT;
     adventurer.stateflags |= WHILE_LAME;

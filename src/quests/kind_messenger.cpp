@@ -105,7 +105,7 @@ static const TalkRow RECIPIENT_TALK[] = {
      {{"Aha. Alright then.|EXIT:Yes. Well, off you go now.", ""}}},
 };
 
-enum { MESSENGER_OFFER_DAYS = 7, MESSENGER_DAYS = 3, RING_NEAR = 30, RING_FAR = 60, RECIPIENT_CODE = 530 };
+enum { MESSENGER_OFFER_DAYS = 7, MESSENGER_DAYS = 3, RING_NEAR = 30, RING_FAR = 60 };
 
 // The credit a message earns over that many cells of way.
 static int messenger_pay(int cells) {
@@ -133,7 +133,7 @@ QuestStruct Quest_Messenger(int giver, int x, int y) {
 
     static CreatureStruct recipient;
     memset(&recipient, 0, sizeof recipient);
-    synnyta_IHMISOLENTO(recipient, RECIPIENT_CODE, g.culture, 0);
+    synnyta_IHMISOLENTO(recipient, SPECIES_VILLAGER, g.culture, 0);
     const uint32_t side_id = qgen_new_id();
     recipient.quest = side_id;
     recipient.community = Mapinfo_socID(v.x, v.y);

@@ -23,7 +23,7 @@
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 
-enum { ROLE_CARVER = 580, LOG_CLASS = 200, PROPER_LOG = 3, FISHING_SPELLS = 100, MINUTES_A_DAY = 1440 };
+enum { LOG_CLASS = 200, PROPER_LOG = 3, FISHING_SPELLS = 100, MINUTES_A_DAY = 1440 };
 
 static const TalkRow PUNT_TALK[] = {
     {0, "Oh, this miserable season... Woe is me...", nullptr,
@@ -156,7 +156,7 @@ QuestStruct Quest_OldMansPunt(CreatureStruct *giver, int x, int y) {
     }
 
     static CreatureStruct carver;
-    synnyta_IHMISOLENTO(carver, ROLE_CARVER, giver->culture, 0);
+    synnyta_IHMISOLENTO(carver, SPECIES_CRAFTSMAN, giver->culture, 0);
     carver.quest = sideid;
     carver.community = Mapinfo_socID(village.x, village.y);
     CreUndo made;

@@ -46,7 +46,7 @@ template <class Lay> static bool work_on_cell(int x, int y, Lay lay) {
 
 // ---- robbers' camps ----
 
-enum { SPECIES_ROBBER = 551, ROBBER_STAY_DAYS = 90, LAIR_SQUARE = 22, MB_LAIR_ROBBER = 4 };
+enum { ROBBER_STAY_DAYS = 90, LAIR_SQUARE = 22, MB_LAIR_ROBBER = 4 };
 enum { LAIR_NO_CAMP = 1, LAIR_CELL_CULTURE = 2 };
 
 void robber_lair(int x, int y, int id, int culture, int robbers, int flags) {

@@ -78,7 +78,6 @@ int NewQuestsAllowed() {
 
 // ---- the roles ----
 
-enum { SPECIES_WOODSMAN = 540, SPECIES_FOREST_WOODSMAN = 550 };
 
 static bool name_has(const CreatureStruct &c, const char *part) {
     char name[sizeof c.species + 1];
@@ -94,10 +93,10 @@ static bool has_role(int n, const char *tags) {
         bool fits;
     };
     const Role roles[] = {
-        {"[man]", onko_NPC_aikamies(n) && c.speciescode != SPECIES_FOREST_WOODSMAN},
+        {"[man]", onko_NPC_aikamies(n) && c.speciescode != SPECIES_ADVENTURER},
         {"[young man]", name_has(c, "easant") || name_has(c, "ribesman")},
         {"[woodsman]", c.speciescode == SPECIES_WOODSMAN},
-        {"[any woodsman]", c.speciescode == SPECIES_WOODSMAN || c.speciescode == SPECIES_FOREST_WOODSMAN},
+        {"[any woodsman]", c.speciescode == SPECIES_WOODSMAN || c.speciescode == SPECIES_ADVENTURER},
         {"[old man]", onko_NPC_vanhamies(n) != 0},
         {"[any old man]", onko_NPC_vanhamies(n) || onko_NPC_parantaja(n)},
         {"[sage]", onko_NPC_parantaja(n) != 0},

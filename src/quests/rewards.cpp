@@ -102,10 +102,10 @@ RewardStruct GenerateReward_spell(const char *tagText) {
 
 // ---- a skill lesson ----
 
-enum { SPECIES_FOREST_WOODSMAN = 550, LESSON_DRAWS = 10, LESSON_MAX_LEVEL = 80, LESSON_SKILLED = 39 };
+enum { LESSON_DRAWS = 10, LESSON_MAX_LEVEL = 80, LESSON_SKILLED = 39 };
 
 static const char *lesson_skill(int giver) {
-    if (giver >= 0 && giver < CRE_COUNT && Cre[giver].speciescode == SPECIES_FOREST_WOODSMAN) {
+    if (giver >= 0 && giver < CRE_COUNT && Cre[giver].speciescode == SPECIES_ADVENTURER) {
         switch (random(6)) {
         case 0: return "STEALTH";
         case 1: return "TRACKING";

@@ -21,7 +21,7 @@ using namespace stories;
 
 namespace {
 
-enum { MAIDS_KIND = 50, OLD_MAN_CODE = 560, MAID_MET = 2, MAID_MEANS = 25, AUTUMN_MONTH = 9, AUTUMN_DAY = 15 };
+enum { MAIDS_KIND = 50, MAID_MET = 2, MAID_MEANS = 25, AUTUMN_MONTH = 9, AUTUMN_DAY = 15 };
 
 QuestStruct story_qS, boyqS, maidqS, uncleqS;
 
@@ -288,7 +288,7 @@ QuestStruct Quest_ForestMaids(int npc, int worldX, int worldY) {
 
     Story s{};
     static CreatureStruct uncle;
-    synnyta_IHMISOLENTO(uncle, OLD_MAN_CODE, giver.culture, 0);
+    synnyta_IHMISOLENTO(uncle, SPECIES_ELDER, giver.culture, 0);
     s.uncle_id = crID();
     uncle.quest = s.uncle_id;
     uncle.community = Mapinfo_socID(village.x, village.y);

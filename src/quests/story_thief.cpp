@@ -30,7 +30,7 @@ using namespace stories;
 
 namespace {
 
-enum { THIEF_KIND = 15, PERSON_CODE = 530 };
+enum { THIEF_KIND = 15 };
 
 QuestStruct story_qS, sivuqS, thsivuqS;
 
@@ -329,7 +329,7 @@ QuestStruct Quest_BirdThief(CreatureStruct *giver, int x, int y) {
     if (thief_uid == CRE_NONE || !lay_site(culture, s.sx, s.sy, thief_uid, false)) return story_qS;
 
     static CreatureStruct thief;
-    synnyta_IHMISOLENTO(thief, PERSON_CODE, culture, 0);
+    synnyta_IHMISOLENTO(thief, SPECIES_VILLAGER, culture, 0);
     thief.quest = s.thief_id;
     thief.community = Mapinfo_socID(s.vx, s.vy);
     const int born = SaveNewRealCreature(thief);

@@ -375,8 +375,8 @@ void console_datalist() {
         case 11: wandering++; break;
         default: break;
         }
-        if (d.type == 11 && d.id == 551) console_say("!Robber %d,%d extra %d count %d", d.x, d.y, d.extra, d.count);
-        if (d.type == 11 && (d.id == 500 || d.owner == 500))
+        if (d.type == 11 && d.id == SPECIES_ROBBER) console_say("!Robber %d,%d extra %d count %d", d.x, d.y, d.extra, d.count);
+        if (d.type == 11 && (d.id == SPECIES_RAIDER || d.owner == SPECIES_RAIDER))
             console_say("!Njerpez %d,%d extra %d count %d", d.x, d.y, d.extra, d.count);
         if (d.type == DT_ITEM && word[0]) {
             ItemStruct it{};

@@ -29,7 +29,7 @@
 #include <cstdio>
 #include <cstring>
 
-enum { STRIP_FEET = 100, OID_TUOHI_STRIP = 407, OID_TUOHI_OTHER = 51, LIQUID_WATER = 55 };
+enum { STRIP_FEET = 100 };
 
 // A stored thing (an object number) laid on the player's square; village goods when `village`.
 static void lay(int n, int village) {
@@ -57,11 +57,11 @@ static void cmd_tuohi() {
 static void cmd_tuohityo() {
     Tyhjaa_Tarvikelista();
     Tyhjaa_Tarvike();
-    Tarvike.id = OID_TUOHI_STRIP;
+    Tarvike.id = OID_BIRCHBARK_STRIP;
     Tarvike.count = Tarvike.first_count = 5;
     Lisaa_Tarvike();
     Tyhjaa_Tarvike();
-    Tarvike.id = OID_TUOHI_OTHER;
+    Tarvike.id = OID_KNIFE;
     Lisaa_Tarvike();
     Kay_Tarvikelista("TUOHITYO");
     Palauta_Kaytetyt_Tarvikkeet();
@@ -87,7 +87,7 @@ static void cmd_tub() {
     ObjToItem(it, def);
     const int tub = Luo_Esineen_Itempos(it);
     if (tub <= 0) return;
-    const int filled = Sailioi(0, tub, LIQUID_WATER, 0);
+    const int filled = Sailioi(0, tub, OID_WATER, 0);
     set_data(DT_ITEM, PlayerX, PlayerY, filled > 0 ? filled : tub, 1);
 }
 

@@ -517,7 +517,7 @@ static Party count_party() {
         if (!pet && !onko_NPC_kumppani(c)) continue;
         p.members++;
         if (See(Data[i].x, Data[i].y)) p.seen++;
-        else if (pet && Cre[c].speciescode == 618 && p.dogs < SHOUT_DOGS) shout_dogs[p.dogs++] = c;
+        else if (pet && Cre[c].speciescode == SPECIES_DOG && p.dogs < SHOUT_DOGS) shout_dogs[p.dogs++] = c;
     }
     return p;
 }
@@ -582,7 +582,7 @@ static bool answers(int t, int mode, bool far) {
         return false;
     }
     if (onko_NPC_haltija(t)) {
-        if (c.speciescode == 700) {
+        if (c.speciescode == SPECIES_FOREST_MAIDEN) {
             note_msg(t, "NPC_TALK_STARTLED");
             NPC_Pakene(t, -1, 0);
         } else {

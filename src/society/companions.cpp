@@ -47,7 +47,7 @@
 
 char mietelause[200];
 
-enum { TASK_COMPANION_JOINED = 20, STATE_BUSY = 64, CRAFTSMAN = 580 };
+enum { TASK_COMPANION_JOINED = 20, STATE_BUSY = 64 };
 
 // ---- the record ----
 
@@ -145,7 +145,7 @@ int onko_NPC_varvattavissa(int n, int days) {
         else if (c.firsttalkday == 0) c.firsttalkday = (uint32_t)(today - days > 1 ? today - days : 1);
         if (today - (long)c.firsttalkday < 15L * c.strength) return 0;
     }
-    if (c.speciescode == CRAFTSMAN) {
+    if (c.speciescode == SPECIES_CRAFTSMAN) {
         set_answer("I really can't leave from here.");
         return 0;
     }

@@ -207,7 +207,7 @@ void Cr_Meet_Update(int c, int days, int dp) {
         int wx, wy;
         cell_of(c, dp, wx, wy);
         // The woodsman met is the one who offers, not another who stands first in the pool.
-        const bool woodsman = r.speciescode == 540 || r.speciescode == 550;
+        const bool woodsman = r.speciescode == SPECIES_WOODSMAN || r.speciescode == SPECIES_ADVENTURER;
         if (woodsman && r.culture != 11 && r.culture != 12 && !onko_NPC_rosvo(c) && !is_settled_area(wx, wy, 5)) {
             char tags[32];
             snprintf(tags, sizeof tags, "[forcenpc:%d]", c);

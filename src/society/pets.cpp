@@ -40,7 +40,6 @@ float AnimalPrice[ANIMALS_FOR_SALE];
 int LastAnimalsKept;
 
 enum {
-    SPECIES_DOG = 618,
     SPECIES_CODES = 1000,          // species codes run below this
     PET_NEAR = 10,                 // squares within which a pet hears an ordinary word
     PET_GROUP_REACH = 50,

@@ -426,7 +426,7 @@ void restock_tools(int soc, int x, int y, int days) {
         }
     } else {
         held = pool_records([](const ItemStruct &it) {
-            return it.id == 310 || it.id == 331 || skill_is(it, "AXE") || skill_is(it, "DAGGER") || skill_is(it, "KNIFE");
+            return it.id == OID_SHOVEL_TOOL || it.id == OID_POT || skill_is(it, "AXE") || skill_is(it, "DAGGER") || skill_is(it, "KNIFE");
         });
     }
     const int n = restock_smith_units(people, c, days, held);

@@ -28,7 +28,7 @@ int Trade_ItemLoop;
 char Trade_Item[80];
 int Trade_Status;
 
-enum { OBJ_TASK_GOODS = 57, TASK_BOUGHT = 37, TASK_TRADED = 16, TASK_TRADED_ROLE5 = 44 };
+enum { TASK_BOUGHT = 37, TASK_TRADED = 16, TASK_TRADED_ROLE5 = 44 };
 
 // ---- helpers ----
 
@@ -108,7 +108,7 @@ static void take_picked_goods() {
         if (mine <= 0) continue;
         const int moved = Poista_NpcItem(n, slot, (int)e.count);
         if (moved > 0) Lisaa_Inventoryyn(mine, moved, 0, 0);
-        if (item.id == OBJ_TASK_GOODS) Tarkista_Suoritus(TASK_BOUGHT);
+        if (item.id == OID_SALT) Tarkista_Suoritus(TASK_BOUGHT);
     }
     memset(PersTradeInvData, 0, sizeof PersTradeInvData);
 }
@@ -143,7 +143,7 @@ void Trade_Complete() {
 // (carried, in a container or lying on the ground), are free of the village's marks.
 static void settle_line(VillageDebtLine &d, uint32_t soc) {
     ItemStruct item = ObjToItem((int)d.object);
-    if (item.id == OBJ_TASK_GOODS) Tarkista_Suoritus(TASK_BOUGHT);
+    if (item.id == OID_SALT) Tarkista_Suoritus(TASK_BOUGHT);
     if (item.vessel) {
         ItemStruct vessel = ObjToItem((int)item.vessel);
         clear_marks(vessel);

@@ -39,7 +39,7 @@ namespace {
 enum : uint8_t { PACK_FOR_SALE = 2, PACK_ALWAYS_FOR_SALE = 4 };   // pack bits of a slot
 enum : uint8_t { KEEPS_GOODS = 32 };                              // of the person's flag byte
 enum : uint8_t { ITEM_LENT = 0x40, ITEM_STOCK = 1 };              // item status bits
-enum { ROLE_FUR_TRADER = 5, CLASS_FURS = 412, OWN_NOT_FOR_SALE = 8 };
+enum { ROLE_FUR_TRADER = 5, OWN_NOT_FOR_SALE = 8 };
 enum { STOCKED_ALL_TRADABLE = 5 };        // from this many stocked slots on every slot is tradable
 enum { PERSONAL_TRADE_OPTIONS = SEL_MULTI | SEL_ESC_AT_ONCE | SEL_TRADABLE };   // 5121
 
@@ -94,7 +94,7 @@ bool mark_tradable(const CreatureStruct &c, bool credit) {
         if (c.packcount[s] == 0 || !valid_object(c.pack[s])) continue;
         const ItemStruct item = ObjToItem(c.pack[s]);
         bool ok = every || (c.packbits[s] & (PACK_FOR_SALE | PACK_ALWAYS_FOR_SALE));
-        if (c.role == ROLE_FUR_TRADER && OnkoEsineId(item, CLASS_FURS)) ok = false;
+        if (c.role == ROLE_FUR_TRADER && OnkoEsineId(item, OID_FUR)) ok = false;
         if ((item.status & ITEM_LENT) || item.magic) ok = false;
         npcitemtradable[s] = ok ? 1 : 0;
         any = any || ok;

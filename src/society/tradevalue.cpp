@@ -36,7 +36,6 @@ static_assert(offsetof(PersTradeEntry, object) == offsetof(InvDataStruct, pos), 
 static_assert(offsetof(PersTradeEntry, count) == offsetof(InvDataStruct, chosen), "picked line layout");
 
 enum {
-    CLASS_FUR = 412, CLASS_RAWFISH = 490, CLASS_RAWMEAT = 500, CLASS_MEATFOOD = 530, CLASS_FISHFOOD = 531,
     ROLE_FURTRADER = 5, SURPLUS_COUNT = 50, SUGGEST_PASSES = 100, SUGGEST_LISTED = 10, PICK_REASONS = 10,
 };
 constexpr float SURPLUS_PRICE = 80.0f;
@@ -211,7 +210,7 @@ uint32_t SocTradeChecker(int soc, const ItemStruct &item) {
 // Raw meat and fish and what is made of them are food, or the raw meat and fish objects themselves:
 // nothing else needs the slower test of the class.
 static bool food_class_id(int cls) {
-    return cls == CLASS_RAWMEAT || cls == CLASS_RAWFISH || cls == CLASS_MEATFOOD || cls == CLASS_FISHFOOD;
+    return cls == OID_RAWMEAT || cls == OID_RAWFISH || cls == OID_PRESERVED_MEAT || cls == OID_PRESERVED_FISH;
 }
 static bool may_be_food(const ItemStruct &it) { return it.type == IT_FOOD || it.id == OID_RAWMEAT || it.id == OID_RAWFISH; }
 
@@ -276,10 +275,10 @@ static bool stores_full(const ItemStruct &item, int soc, int pop) {
         float per_head;
         const char *label;
     };
-    static const Reserve rules[] = {{CLASS_RAWMEAT, CLASS_MEATFOOD, 10.0f, "TRADELABEL_MEAT"},
-                 {CLASS_RAWFISH, CLASS_FISHFOOD, 7.0f, "TRADELABEL_FISH"},
-                 {CLASS_MEATFOOD, 0, 15.0f, "TRADELABEL_MEATFOOD"},
-                 {CLASS_FISHFOOD, 0, 15.0f, "TRADELABEL_FISHFOOD"}};
+    static const Reserve rules[] = {{OID_RAWMEAT, OID_PRESERVED_MEAT, 10.0f, "TRADELABEL_MEAT"},
+                 {OID_RAWFISH, OID_PRESERVED_FISH, 7.0f, "TRADELABEL_FISH"},
+                 {OID_PRESERVED_MEAT, 0, 15.0f, "TRADELABEL_MEATFOOD"},
+                 {OID_PRESERVED_FISH, 0, 15.0f, "TRADELABEL_FISHFOOD"}};
     const Reserve *rule = nullptr;
     for (const auto &r : rules)
         if (OnkoEsineId(item, r.cls)) rule = &r;
@@ -296,8 +295,8 @@ static bool stores_full(const ItemStruct &item, int soc, int pop) {
 }
 
 static bool food_class(const ItemStruct &item) {
-    return may_be_food(item) && (OnkoEsineId(item, CLASS_RAWMEAT) || OnkoEsineId(item, CLASS_RAWFISH) || OnkoEsineId(item, CLASS_MEATFOOD) ||
-           OnkoEsineId(item, CLASS_FISHFOOD));
+    return may_be_food(item) && (OnkoEsineId(item, OID_RAWMEAT) || OnkoEsineId(item, OID_RAWFISH) || OnkoEsineId(item, OID_PRESERVED_MEAT) ||
+           OnkoEsineId(item, OID_PRESERVED_FISH));
 }
 
 // The partner carries 50 or more of goods of that name already.
@@ -342,7 +341,7 @@ int tradeacc(int object, int count, uint8_t flags) {
         return refuse("TRADEACC_NOT_YOURS", enimi(object, 1, 0));
     if (delivery) return 1;
     const float price = esinehinta(-1, item);
-    if (price <= SURPLUS_PRICE && !OnkoEsineId(item, CLASS_FUR) && partner_has_plenty(item))
+    if (price <= SURPLUS_PRICE && !OnkoEsineId(item, OID_FUR) && partner_has_plenty(item))
         return refuse("TRADEACC_SURPLUS", enimi(object, 2, 0));
     if (ItemGet_laatu(&item) <= 1) return refuse("TRADEACC_QUALITY", enimi(object, 1, 0));
     if (item.unid > 1) return refuse("TRADEACC_UNKNOWN", enimi(object, 1, 0));

@@ -85,7 +85,7 @@ static int place_person(int n, int x0, int y0, int role, uint32_t community, con
     memset(&c, 0, sizeof c);
     c.kind = CK_HUMAN;
     c.role = (uint8_t)role;
-    c.speciescode = 530;
+    c.speciescode = SPECIES_VILLAGER;
     c.culture = 0;
     c.weight = 70.0f;
     c.rhythm = 1;
@@ -116,7 +116,7 @@ static int place_dog(int n, int x0, int y0, uint32_t soc, uint32_t master) {
     Luo_ElainOlento(c, 618, "");
     if (c.kind == CK_NONE) {
         c.kind = 7;
-        c.speciescode = 618;
+        c.speciescode = SPECIES_DOG;
         c.weight = 25.0f;
         c.rhythm = 1;
         c.hearing = 14;

@@ -100,7 +100,7 @@ void socresourcemaintenance(int soc, int x, int y, int gap) {
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_ITEM || !in_rect(r, d.x, d.y)) continue;
-        if (ObjToItem((int)d.id).id == 300 && got_mc_around(d.x, d.y, 8, 5)) CrunchData(i);
+        if (ObjToItem((int)d.id).id == OID_STONE && got_mc_around(d.x, d.y, 8, 5)) CrunchData(i);
     }
 }
 

@@ -19,7 +19,6 @@
 #include "items/items_test.h"
 #include "items/materials.h"
 
-enum { SP_REINDEER = 619, SP_SEAL = 650 };
 
 // ---- furs, hides and food of the culture's animals -----------------------------------------------
 
@@ -62,14 +61,14 @@ static int tanned(int species, int quality) {
 
 int KULTTUURIESINE_Turkis(int c, int quality) {
     int species = getcultAnim(c, 1);
-    if (c == 8 && random(100) < 60) species = SP_REINDEER;
-    if (c == 7 && random(100) < 40) species = SP_REINDEER;
-    if (c == 9 && random(100) < 60) species = SP_SEAL;
+    if (c == 8 && random(100) < 60) species = SPECIES_REINDEER;
+    if (c == 7 && random(100) < 40) species = SPECIES_REINDEER;
+    if (c == 9 && random(100) < 60) species = SPECIES_SEAL;
     return tanned(species, quality ? quality : 3);
 }
 
 int KULTTUURIESINE_Pienturkis(int c) { return tanned(getcultAnim(c, 3), 3); }
-int KULTTUURIESINE_Kotanahka(int) { return tanned(SP_REINDEER, 1); }
+int KULTTUURIESINE_Kotanahka(int) { return tanned(SPECIES_REINDEER, 1); }
 
 // Raw food cooked by a method at once, the crafting lists of whoever was crafting left as they were.
 static int cooked(const ItemStruct &raw, int method) {

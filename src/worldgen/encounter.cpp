@@ -14,6 +14,7 @@
 #include "activities/tracking.h"
 #include "base/savecommit.h"
 #include "base/strupr.h"
+#include "core/commandcodes.h"
 #include "core/tekstit.h"
 #include "core/weather.h"
 #include "creatures/bodyrec.h"
@@ -363,7 +364,7 @@ static void exit_task_checks() {
         const DataStruct &d = Data[i];
         if (d.type != DT_TRAP) continue;
         Tarkista_Suoritus(21);
-        if (d.id != 396 && d.id != 397) continue;
+        if (d.id != ACTION_TRAP_PIT && d.id != ACTION_STAKED_PIT) continue;
         traps++;
         for (int y = d.y - 20; y < d.y + 20; y++)
             for (int x = d.x - 20; x < d.x + 20; x++)

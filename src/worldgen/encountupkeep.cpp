@@ -22,7 +22,7 @@
 #include "maps/zoomstore.h"
 #include "worldgen/culturegoods.h"
 
-enum { EXPIRING = 2, EXPIRY_MINUTES = 1920, CH_CAMP = 30, CH_OPEN_MIRE = 233, RAIDERS = 500 };
+enum { EXPIRING = 2, EXPIRY_MINUTES = 1920, CH_CAMP = 30, CH_OPEN_MIRE = 233 };
 
 int NjerpezRaiderProb(int x, int y) {
     static const int table[3][4] = {{100, 80, 60, 0}, {30, 60, 100, 0}, {30, 20, 10, 0}};
@@ -78,7 +78,7 @@ void encount_maintenance(int n) {
     d.ready_minute = Plr.minute;
     const int species = group_species(d);
     const bool swimmer = d.id < CRE_DATAID && onko_NPC_vesielaja(-1);
-    if (species == RAIDERS) raider_camp(d.x, d.y);
+    if (species == SPECIES_RAIDER) raider_camp(d.x, d.y);
 
     for (int tries = 0; tries < 10; tries++) {
         const int dir = random(4) + 1;
@@ -111,7 +111,7 @@ void encount_maintenance(int n) {
 // ---- the world map's wandering groups -------------------------------------------------------------
 
 enum {
-    GROUPS_NEAR = 20, NEAR_BAND = 25, RAIDER_RANGE = 249, SPIRIT_GROUP = 551, PLACE_TRIES = 10, RAIDERS_SPECIES = 500
+    GROUPS_NEAR = 20, NEAR_BAND = 25, RAIDER_RANGE = 249, SPIRIT_GROUP = 551, PLACE_TRIES = 10
 };
 
 // A world cell a group may stand on: land that does not block, with no other group there.
@@ -155,7 +155,7 @@ static void place_group(int x, int y, uint32_t id, int owner) {
 // A wandering person of the raiders' kind, kept in the creature file; 0 when none could be kept.
 static int wandering_person(int culture) {
     static CreatureStruct person;
-    synnyta_IHMISOLENTO(person, RAIDERS_SPECIES, culture, 0);
+    synnyta_IHMISOLENTO(person, SPECIES_RAIDER, culture, 0);
     person.role = 11;
     domorale_NjerpezAvoider(person);   // a wanderer who keeps away from the raiders
     const int n = SaveNewRealCreature(person);
@@ -169,7 +169,7 @@ void WorldMap_Populate(int param) {
         if (d.type != DT_ENCOUNTER) continue;
         if (abs((int)d.y - PlayerY) <= NEAR_BAND || abs((int)d.x - PlayerX) <= NEAR_BAND) near++;
         if (d.id == SPIRIT_GROUP) spirits++;
-        if ((d.id == RAIDERS_SPECIES || d.owner == RAIDERS_SPECIES) &&
+        if ((d.id == SPECIES_RAIDER || d.owner == SPECIES_RAIDER) &&
             koordinaattien_vali(d.x, d.y, PlayerX, PlayerY) <= RAIDER_RANGE)
             raiders++;
     }
@@ -180,9 +180,9 @@ void WorldMap_Populate(int param) {
         const int culture = get_alltime_kulttuuri(x, y);
         const int drawn = Arvo_Olento(Kulttuuripiiri(culture), x, y, param);
         if (drawn <= 0 || drawn == 606 || drawn == 607) continue;
-        if (drawn == RAIDERS_SPECIES) {
+        if (drawn == SPECIES_RAIDER) {
             const int person = wandering_person(culture);
-            if (person) place_group(x, y, (uint32_t)person, RAIDERS_SPECIES);
+            if (person) place_group(x, y, (uint32_t)person, SPECIES_RAIDER);
         } else if (drawn < CRE_DATAID) {
             place_group(x, y, (uint32_t)drawn, 0);
         }
@@ -191,7 +191,7 @@ void WorldMap_Populate(int param) {
     if (random(5) == 0 && spirits == 0 && free_cell_around(25, 100, x, y)) place_group(x, y, SPIRIT_GROUP, 0);
     if (random(5) == 0 && raiders == 0 && random(100) < NjerpezRaiderProb(PlayerX, PlayerY) &&
         free_cell_around(50, 100, x, y))
-        place_group(x, y, RAIDERS_SPECIES, 0);
+        place_group(x, y, SPECIES_RAIDER, 0);
 }
 
 void WorldMap_Maintenance() {

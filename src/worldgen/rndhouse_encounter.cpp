@@ -28,11 +28,6 @@
 #include "worldgen/localgen.h"
 
 enum {
-    SP_RAIDER = 500,
-    SP_WOODSMAN = 540,
-    SP_ADVENTURER = 550,
-    SP_ROBBER = 551,
-    SP_DOG = 618,
     CULTURE_RAIDERS = 11,
     ROLE_TRADER = 5,
     MEMBER_DRAWS = 251,
@@ -90,12 +85,12 @@ void Encounter(int creature) {
     const CreatureStruct base = Creature;
     const int species = (int)base.speciescode;
     int members = base.group == 1 ? 1 : base.role == ROLE_TRADER ? random(3) + 5 : random(7) + 3;
-    if (species == SP_ROBBER) members = random(3) + 2;
-    else if (species == SP_RAIDER) members = random(3) + 1;
+    if (species == SPECIES_ROBBER) members = random(3) + 2;
+    else if (species == SPECIES_RAIDER) members = random(3) + 1;
     // A stored creature is one being: its number stands on one square only.
     else if (creature >= CRE_DATAID) members = 1;
-    const bool people = species == SP_ROBBER || species == SP_RAIDER;
-    const bool may_have_dog = species == SP_WOODSMAN || species == SP_ADVENTURER || species == SP_RAIDER;
+    const bool people = species == SPECIES_ROBBER || species == SPECIES_RAIDER;
+    const bool may_have_dog = species == SPECIES_WOODSMAN || species == SPECIES_ADVENTURER || species == SPECIES_RAIDER;
     // Every person and dog made here is kept in the creature file; none is made without it.
     if ((people || may_have_dog) && cre_file_records() <= 0) return;
     Creature = base;
@@ -110,15 +105,15 @@ void Encounter(int creature) {
         if (may_have_dog && !dog && (random(5) == 0 || DEBUG_INFO)) dog = true;
         int number = creature;
         static CreatureStruct person;
-        if (species == SP_ROBBER) {
+        if (species == SPECIES_ROBBER) {
             if (m == 0) community = crID();
-            synnyta_IHMISOLENTO(person, SP_ROBBER, culture, (int)community);
+            synnyta_IHMISOLENTO(person, SPECIES_ROBBER, culture, (int)community);
             person.home_x = MaailmaX;
             person.home_y = MaailmaY;
             person.stateflags |= ROBBER_FLAG;
             number = SaveNewRealCreature(person);
-        } else if (species == SP_RAIDER) {
-            synnyta_IHMISOLENTO(person, SP_RAIDER, CULTURE_RAIDERS, 0);
+        } else if (species == SPECIES_RAIDER) {
+            synnyta_IHMISOLENTO(person, SPECIES_RAIDER, CULTURE_RAIDERS, 0);
             if (members == 1 || random(3) == 0) domorale_NjerpezAvoider(person);
             number = SaveNewRealCreature(person);
         }
@@ -129,7 +124,7 @@ void Encounter(int creature) {
                 number = SaveNewRealCreature(person);
             }
             if (aseta_data(x, y, DT_CREATURE, (uint32_t)number, 1) < 0) return;
-            Luo_Olento(SP_DOG);
+            Luo_Olento(SPECIES_DOG);
             static CreatureStruct pet;
             pet = Creature;
             pet.ownerbits |= 1;

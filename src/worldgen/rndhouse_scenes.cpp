@@ -30,7 +30,6 @@ enum {
     RECORDS_USED = 1990,                       // the last ten records of a map are never handed out
     NO_RECORD = -1000,
     ROLE_LEASHED = 9,
-    SP_WOODSMAN = 540,
     FARM_ANIMAL_X = 32, FARM_ANIMAL_Y = 32,
     FARM_WOODSMAN_X = 33, FARM_WOODSMAN_Y = 28,
 };
@@ -135,7 +134,7 @@ void DoCave(int side) {
 // A woodsman and a beast over the blood of a kill.
 void scene1() {
     const int wx = 32 - random(4), wy = 30 - random(3);   // in this order, whatever the compiler
-    aseta_data(wx, wy, DT_CREATURE, SP_WOODSMAN, 1);
+    aseta_data(wx, wy, DT_CREATURE, SPECIES_WOODSMAN, 1);
     const uint32_t shed = Plr.daynumber + 1;
     for (int i = 0; i < 4; i++) {
         const int x = 34 + random(4), y = 30 - random(3);
@@ -262,7 +261,7 @@ void scene6() {
         }
     if (creatures) {
         CreatureStruct woodsman;
-        synnyta_IHMISOLENTO(woodsman, SP_WOODSMAN, culture, 0);
+        synnyta_IHMISOLENTO(woodsman, SPECIES_WOODSMAN, culture, 0);
         const int n = SaveNewRealCreature(woodsman);
         aseta_data(FARM_WOODSMAN_X, FARM_WOODSMAN_Y, DT_CREATURE, (uint32_t)n, 1);
     }

@@ -3,17 +3,18 @@
 // on the map as a creature record naming the code of his kind, and is made into one of the creature
 // file when the map is entered. The counters live in worldgen/builders.h.
 #pragma once
+#include "core/creatures.h"
 
-// The people a settlement is made of, by the code their kind is made from.
+// The people a settlement is made of, by the species their kind is made from.
 enum SettlerCode {
-    SETTLER_RAIDER = 500,
-    SETTLER_MISTRESS = 520,
-    SETTLER_VILLAGER = 530,
-    SETTLER_WOODSMAN = 540,
-    SETTLER_ADVENTURER = 550,
-    SETTLER_ELDER = 560,
-    SETTLER_HEALER = 570,
-    SETTLER_CHILD = 590,
+    SETTLER_RAIDER = SPECIES_RAIDER,
+    SETTLER_MISTRESS = SPECIES_MISTRESS,
+    SETTLER_VILLAGER = SPECIES_VILLAGER,
+    SETTLER_WOODSMAN = SPECIES_WOODSMAN,
+    SETTLER_ADVENTURER = SPECIES_ADVENTURER,
+    SETTLER_ELDER = SPECIES_ELDER,
+    SETTLER_HEALER = SPECIES_HEALER,
+    SETTLER_CHILD = SPECIES_CHILD,
 };
 constexpr int SETTLEMENT_GATHERING = 25;   // visitors and a forced family stand on 25, 25
 

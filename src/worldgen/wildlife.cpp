@@ -22,6 +22,7 @@
 #include "creatures/outfit.h"
 #include "creatures/zoomservices.h"
 #include "maps/area.h"
+#include "maps/spiritdata.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -32,8 +33,6 @@
 #include "worldgen/worldgen.h"
 
 enum {
-    FOREST_SPIRIT = 702,
-    SPECIES_HARE = 600,
     MEANS_LURE = 93,               // the magic means that draws birds and hares
     MAGIC_LURE = 17,               // the worn magic kind that goes with it
     GROUP_MAX = 12,
@@ -74,7 +73,7 @@ int populate_group_size(const CreatureStruct &t, int lured) {
 
 // The spirit of the forest keeps the animals away from a place it is angry with.
 static bool spirit_allows() {
-    const int mood = get_SpiritData_mood(PlayerX, PlayerY, FOREST_SPIRIT);
+    const int mood = get_SpiritData_mood(PlayerX, PlayerY, SPIRIT_OF_FOREST);
     if (mood < -50) return false;
     if (mood <= -26) return random(2) != 0 && random(5) != 0;
     if (mood <= -11) return random(5) != 0;

@@ -17,8 +17,6 @@ using oxatest::push_key;
 
 namespace {
 
-enum { OID_LEASH = 333 };
-
 class Tools : public oxatest::ActivityTest {
 protected:
     void SetUp() override {
@@ -47,7 +45,7 @@ protected:
         return -1;
     }
     static ItemStruct leash_item() {
-        ItemStruct it = thing(IT_TOOL, "Leash", OID_LEASH, 0.5f);
+        ItemStruct it = thing(IT_TOOL, "Leash", OID_ROPE, 0.5f);
         it.subtype = ST_ROPE;
         return it;
     }

@@ -171,6 +171,7 @@ NoScreen::NoScreen() : win_(win), ren_(ren), tex_(screen_texture), screen_(game_
     game_screen = nullptr;
     GRAPH_INIT = 0;
     ui_ = ui;
+    pixels_ = ui_pixels;
     ui_use_null_screen();
 }
 
@@ -181,6 +182,7 @@ NoScreen::~NoScreen() {
     game_screen = screen_;
     GRAPH_INIT = graph_init_;
     ui = ui_;
+    ui_pixels = pixels_;
 }
 
 void push_key(SDL_Keycode key, uint16_t mod) {

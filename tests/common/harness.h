@@ -2,6 +2,7 @@
 // assets, SDL started headless, pushed events and pixel reads of the screen surface.
 #pragma once
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 
 #include <SDL2/SDL.h>
 #include <gtest/gtest.h>
@@ -61,6 +62,7 @@ private:
     SDL_Surface *screen_;
     int graph_init_;
     UiScreen ui_;
+    UiPixels pixels_;
 };
 
 std::string asset_path(const char *relative);   // a file of the built working folder

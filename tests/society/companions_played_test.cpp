@@ -1,6 +1,7 @@
 // Aino hires a villager of her own village, keys typed through the turn loop: "C" and the person,
 // "H.Ask help/company" and a hunting trip; he names what he wants, she gives it, he joins; "!" and
 // him: stay, follow, a fire, trees, a carcass, an attack; "C.Command" and parting, his wage summed.
+#include "base/ui_pixels.h"
 #include "core/loader_fixture.h"
 #include "society/villager_beside.h"
 
@@ -46,15 +47,15 @@ protected:
     void SetUp() override {
         PlayingTest::SetUp();
         heard.clear();
-        screen_line = ui.redraw.text_line;
-        ui.redraw.text_line = record_line;
+        screen_line = ui_pixels.text_line;
+        ui_pixels.text_line = record_line;
         people_speech_log = [](int, const char *, const char *text) {
             heard += std::string(text) + "|";
             spoken++;
         };
     }
     void TearDown() override {
-        ui.redraw.text_line = screen_line;
+        ui_pixels.text_line = screen_line;
         people_speech_log = nullptr;
         PlayingTest::TearDown();
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ui_pixels.h"
 #include "common/harness.h"
 #include "core/datafunc.h"
 #include "core/crefunc.h"
@@ -45,8 +46,8 @@ protected:
         MSG_forget_index();
         heard.clear();
         notes.clear();
-        screen_line = ui.redraw.text_line;
-        ui.redraw.text_line = [](int, int, const char *word, UiColour, int) { heard += word; };
+        screen_line = ui_pixels.text_line;
+        ui_pixels.text_line = [](int, int, const char *word, UiColour, int) { heard += word; };
         screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         people_speech_log = [](int, const char *, const char *text) { heard += std::string(text) + "|"; };
         screen_note = ui.notes.note;
@@ -68,7 +69,7 @@ protected:
     }
     void TearDown() override {
         DISABLE_NOTES = kept_disable_notes;
-        ui.redraw.text_line = screen_line;
+        ui_pixels.text_line = screen_line;
         people_speech_log = nullptr;
         ui.notes.note = screen_note;
         ui_script_clear();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 #include "common/harness.h"
 #include "creatures/bodyrec.h"
 #include "creatures/village_fixture.h"
@@ -39,7 +40,7 @@ protected:
     void SetUp() override {
         VillageTest::SetUp();
         noscreen = new oxatest::NoScreen();
-        ui.redraw.text_line = hear;
+        ui_pixels.text_line = hear;
         screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         heard.clear();
         villager(NPC, PlayerX + 2, PlayerY, true);

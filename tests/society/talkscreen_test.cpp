@@ -9,6 +9,7 @@
 
 #include "base/ownlib.h"
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 #include "common/harness.h"
 #include "core/records.h"
 #include "core/creatures.h"
@@ -51,7 +52,7 @@ protected:
         ScreenTest::SetUp();
         if (HasFatalFailure()) return;
         drawn.clear();
-        ui.redraw.text_line = record_line;
+        ui_pixels.text_line = record_line;
         Chatting_With = -1000;
     }
     static void mark(int x, int y) {

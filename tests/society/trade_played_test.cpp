@@ -2,6 +2,7 @@
 // person, "T.Trade items", his goods picked, hers offered, "Ok. It's a deal."; then a second trade
 // left with ESC. Counts and weights of both sides are summed before and after: nothing is made or
 // lost, and what she offered the second time is hers again.
+#include "base/ui_pixels.h"
 #include "core/loader_fixture.h"
 #include "society/villager_beside.h"
 
@@ -70,12 +71,12 @@ class TradePlayed : public oxatest::PlayingTest {
 protected:
     void SetUp() override {
         PlayingTest::SetUp();
-        screen_line = ui.redraw.text_line;
-        ui.redraw.text_line = record_line;
+        screen_line = ui_pixels.text_line;
+        ui_pixels.text_line = record_line;
         written.clear();
     }
     void TearDown() override {
-        ui.redraw.text_line = screen_line;
+        ui_pixels.text_line = screen_line;
         PlayingTest::TearDown();
     }
     // Everything else that lives stays two squares or more away from her: the talk's picker takes

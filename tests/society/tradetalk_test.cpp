@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 #include "core/loader_fixture.h"
 #include "core/obj_func.h"
 #include "creatures/village_fixture.h"
@@ -35,14 +36,14 @@ protected:
         Trade_Phase = 0;
         Trade_Price = 0.0f;
         QUIT = EXIT_CHAT = 0;
-        kept_line = ui.redraw.text_line;
+        kept_line = ui_pixels.text_line;
         kept_talk = ui.talk;
-        ui.redraw.text_line = hear;
+        ui_pixels.text_line = hear;
         screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         heard.clear();
     }
     void TearDown() override {
-        ui.redraw.text_line = kept_line;
+        ui_pixels.text_line = kept_line;
         ui.talk = kept_talk;
         ui_script_clear();
         Chatting_With = CRE_NONE;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/ui.h"
+#include "base/ui_pixels.h"
 #include "common/harness.h"
 #include "creatures/village_fixture.h"
 #include "items/invlist.h"
@@ -36,7 +37,7 @@ protected:
         dir->copy_asset("messages/eng_trade.txt");
         MSG_forget_index();
         noscreen = new oxatest::NoScreen();
-        ui.redraw.text_line = hear;
+        ui_pixels.text_line = hear;
         screen_ui_talk(ui.talk);   // the talk laid out as on a window: each word said reaches the text line
         heard.clear();
         villager(NPC, PlayerX + 2, PlayerY, true);
