@@ -101,7 +101,7 @@ static int ready_arrow(int &slot, int &delay) {
 
 // Food or a bone thrown to her own animal, or to any dog, lands at its feet: no attack.
 static bool food_for(int target, const ItemStruct &item) {
-    return (item.type == IT_FOOD || item.id == OBJ_BONE) &&
+    return (item.type == IT_FOOD || item.id == OID_BONE) &&
            (onko_NPC_kesyelain(target) || Cre[target].speciescode == SPECIES_DOG);
 }
 
