@@ -472,7 +472,7 @@ int is_tied(int n);                   // tied to a post; any slot out of range a
 // The person of social id s notices an item left for it at a fire site.
 void SotuNPC_omatunto(unsigned s);
 // 1 while the creature is diving.
-int sukeltaako_NPC(int n);
+int sukeltaako_NPC(int n);                 // diving
 
 // ---- the creatures of the local area and the character's creature file ----
 extern CreatureStruct Creature;            // work record of the creature services

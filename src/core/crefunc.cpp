@@ -31,3 +31,29 @@ int Cre_home_people(int wx, int wy, int culture) {
     return n;
 }
 
+
+// ---- what it is ----
+
+int is_human(int n) {
+    if (n == CRE_PLAYER) return 1;
+    const CreatureStruct *c = cre_of(n);
+    return c && c->kind == CK_HUMAN;
+}
+int onko_NPC_lintu(int n) {
+    const CreatureStruct *c = n == CRE_PLAYER ? &Creature : cre_of(n);
+    return c && (c->moveclass == 64 || c->moveclass == 128 || c->kind == 21);
+}
+int onko_NPC_nainen(int n) {
+    const CreatureStruct *c = cre_of(n);
+    return c && c->role == 14;
+}
+int sukeltaako_NPC(int n) {
+    const CreatureStruct *c = cre_of(n);
+    return c && c->korkeus == -100;
+}
+int is_socmember(int n) {
+    const CreatureStruct *c = cre_of(n);
+    if (!c || c->kind != CK_HUMAN || c->role == 5 || c->community == 0) return 0;
+    if (c->partyflags & 256) return 0;
+    return !(c->memberbits & MB_COMPANION) && !(c->memberbits & 4);
+}
