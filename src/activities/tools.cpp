@@ -54,6 +54,7 @@
 #include "maps/worldsearch.h"
 #include "maps/burning.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 enum {
     OID_SKULL = 416, OID_VASTA = 230, OID_BINDING_ROPE = 327,
@@ -327,7 +328,7 @@ void leash(int slot) {
         cr.owner = CRE_PLAYER;
         if (random(4) == 0) NPC_hyokkaa(c, CRE_PLAYER, 5 + random(15));
     }
-    Tarkista_Suoritus(TASK_LEASHED);
+    world_services.course_task_check(TASK_LEASHED);
 }
 
 int tie(int slot) {

@@ -40,6 +40,7 @@
 #include "core/tehtavat.h"
 #include "core/player.h"
 #include "creatures/worldlevels.h"
+#include "core/worldservices.h"
 
 int LastTrackingX, LastTrackingY;
 
@@ -101,7 +102,7 @@ int Tutki_Datajaljet(int, int, DataStruct track) {
     DebugNotef("Jaljen vahvuus: %d", track.extra);
     DebugNotef("Age in days: %u", (Plr.minutes > track.spent_minutes ? Plr.minutes - track.spent_minutes : 0) / 1440);
     DebugNotef("Jaljen COUNT: %d", track.count);
-    Tarkista_Suoritus(TASK_TRACKS_READ);
+    world_services.course_task_check(TASK_TRACKS_READ);
     return 1;
 }
 

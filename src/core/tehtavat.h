@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <cstdint>
 
-void Tarkista_Suoritus(int task);      // the game-course hook
 void QuestExpirationMaintenance();     // the daily removal of expired quests
 void Tehtava_TapahtumaTarkistus();     // task events of the game course
 void TehtavaNaytto();                  // the task screen

@@ -5,7 +5,6 @@
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/player.h"
-#include "creatures/creaturepass.h"
 #include "creatures/creturn.h"
 #include "creatures/crefile.h"
 #include "core/creatures.h"
@@ -15,6 +14,7 @@
 #include "core/notes.h"
 #include "base/ui.h"
 #include "creatures/catchup.h"
+#include "core/worldservices.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };
 
@@ -40,9 +40,9 @@ void cre_maintenance() {
         Cre[c].catchup = 0;
     }
     // everybody lives the turns the time away allows
-    creature_pass_hooks.run_begin();
-    for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) creature_pass_hooks.pass();
-    creature_pass_hooks.run_end();
+    world_services.creature_run_begin();
+    for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) world_services.creature_pass();
+    world_services.creature_run_end();
     forestcover_hide_all();
     DISABLE_NOTES = keep_notes;
     if (KARTANLATAUSTAPA & 2) {
@@ -57,7 +57,7 @@ void cre_maintenance() {
     }
     ENCOUNTER_CREATURE_TYPE = 0;
     CREATURE_UPDATE = 0;
-    creature_pass_hooks.pass();
+    world_services.creature_pass();
     DISABLE_MAP = keep_map;
     INVISIBLE = keep_invisible;
 }

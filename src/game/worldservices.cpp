@@ -1,0 +1,18 @@
+// src/game/worldservices.cpp -- the world services the rules ask of the game (core/worldservices.h).
+#include "core/worldservices.h"
+
+#include "creatures/body.h"
+#include "game/clockupkeep.h"
+#include "game/command.h"
+#include "game/loader.h"
+#include "game/taskloop.h"
+#include "game/toimi.h"
+#include "game/worldpass.h"
+#include "quests/courses.h"
+
+const WorldServices world_services = {
+    task_loop, FatigueTick, minute_upkeep, hourly_check, CreatureMove, creature_run_begin, creature_run_end,
+    Save, safesave, GetMappie, MapLoader,
+    Toimi, bound_key, Nappainkomento_Naytto,
+    Tarkista_Suoritus,
+};
