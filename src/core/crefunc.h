@@ -8,6 +8,8 @@ float FullWeightLoad(int creature);    // pounds, with what it carries; -1 the p
 int Cre_home_people(int wx, int wy, int culture);
 
 char *monnam(int n, int flags);    // display name in a scratch buffer: flags 0 plain, 2 with "the"
+struct CreatureStruct;
+char *monnam_cre(const CreatureStruct &record, int flags);   // named from a scratch copy
 // The creature on the square, asking which when several are: -1 none, -1000 the question was cancelled.
 int cre_xy_select(int x, int y);
 int is_human(int n);                  // kind 1; the player too

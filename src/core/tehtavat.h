@@ -8,10 +8,6 @@ void Tehtava_TapahtumaTarkistus();     // task events of the game course
 void TehtavaNaytto();                  // the task screen
 void Tehtava_Muistutus();              // the task screen again every few commands of a course
 void QuestScreen();                    // the quest journal
-// The course starters: write the course's task file and set the player on its first task; 1 when the
-// course was set, 0 when it could not be written (she stays in free play).
-int Tee_Gamecourse_1();
-int Tee_Gamecourse_2();
 
 // ---- the quest record ----
 // One quest, 61920 bytes, kept whole in its own file "<character folder>/<id>.QST" (little-endian, no

@@ -1,9 +1,10 @@
 // src/core/worldservices.h -- the world services: the few calls of the rules that must run the world
 // above them. Time passing runs the task loop, the clock's upkeep and the creatures' pass (the game's
 // turn); the game's files are saved and its maps entered and loaded by the game's loader; the command
-// that repeats is run by the game's command table; a game course's task is checked by the courses of
-// the quests. Every other call of a rule goes to its own folder or one below it (tools/link_order_check.sh
-// lets this table alone pass up the order). The game fills it (game/worldservices.cpp).
+// that repeats is run by the game's command table; a game course is started and its task checked by
+// the courses of the quests. Every other call of a rule goes to its own folder or one below it
+// (tools/link_order_check.sh lets this table alone pass up the order). The game fills it
+// (game/worldservices.cpp).
 #pragma once
 
 #include "core/commandcodes.h"   // BoundKey
@@ -40,7 +41,10 @@ struct WorldServices {
     int (*bound_key)(BoundKey bound);
     char *(*key_line)(unsigned key);
 
-    // ---- the course's task check (quests/courses.h) ----
+    // ---- the course (quests/courses.h) ----
     void (*course_task_check)(int task);   // a deed of the course's current task was done
+    // Starts game course 1 or 2 for a new character: 1 when it was set, 0 when it could not be
+    // written (she stays in free play).
+    int (*course_start)(int course);
 };
 extern const WorldServices world_services;

@@ -10,9 +10,11 @@
 #include "game/worldpass.h"
 #include "quests/courses.h"
 
+static int course_start(int course) { return course == 1 ? Tee_Gamecourse_1() : Tee_Gamecourse_2(); }
+
 const WorldServices world_services = {
     task_loop, FatigueTick, minute_upkeep, hourly_check, CreatureMove, creature_run_begin, creature_run_end,
     Save, safesave, GetMappie, MapLoader,
     Toimi, bound_key, Nappainkomento_Naytto,
-    Tarkista_Suoritus,
+    Tarkista_Suoritus, course_start,
 };
