@@ -13,6 +13,7 @@
 #include "creatures/predicates.h"
 #include "quests/questkinds.h"
 #include "core/tehtavat.h"
+#include "society/questlist.h"
 
 // ---- the kinds ----
 

@@ -31,6 +31,7 @@
 #include "society/village.h"
 #include "worldgen/culturegoods.h"
 #include "core/worldservices.h"
+#include "society/questlist.h"
 
 // ---- the fields in spare bytes ----
 

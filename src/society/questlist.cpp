@@ -1,4 +1,4 @@
-// src/quests/questlist.cpp -- the quests of a character listed from their files (there is no index),
+// src/society/questlist.cpp -- the quests of a character listed from their files (there is no index),
 // the daily expiry of overdue quests and offers, a person's link to a quest dropped or closed, and a
 // quest opening or completing the side roles it gave to other people.
 #include <glob.h>
@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "society/questlist.h"
 
 #include "base/ownlib.h"
 #include "base/savecommit.h"
