@@ -483,7 +483,6 @@ void ClrRealCreaturePos();
 void ClearPrevNameStack();
 void DoCreatures();                        // builds templates 500..999 into ConstantCre
 void creature_mess();                      // the map's creatures into the creature table
-void cre_maintenance();                    // the creatures' upkeep on map entry
 void allowed_check();                      // entry check of a map; may end the game
 void KillCreature(int n, int mode);
 void set_carcass_skinned(CreatureStruct &cr);

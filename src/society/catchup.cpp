@@ -1,4 +1,4 @@
-// src/creatures/catchup.cpp -- the creatures catch up on map entry: while the player was away their
+// src/society/catchup.cpp -- the creatures catch up on map entry: while the player was away their
 // lives went on, so a freshly entered map lets them take their turns unseen before she looks.
 #include <cstdint>
 
@@ -13,7 +13,8 @@
 #include "maps/mapunit.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "creatures/catchup.h"
+#include "society/catchup.h"
+#include "society/meetings.h"
 #include "core/worldservices.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };
@@ -26,7 +27,7 @@ void cre_maintenance() {
     INVISIBLE = 1;
     // the persistent creatures met again live the days nobody saw them
     for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_CREATURE) catchup_hooks.creature_met(creature_slot_of(Data[i].id), i);
+        if (Data[i].type == DT_CREATURE) creature_update(creature_slot_of(Data[i].id), i);
     // a creature hiding in forest cover lives a hundred turns of its own
     for (int i = 0; i < DATA_MAX; i++) {
         if (Data[i].type != DT_CREATURE) continue;
