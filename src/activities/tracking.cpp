@@ -39,7 +39,6 @@
 #include "maps/zoomstore.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
-#include "creatures/worldlevels.h"
 #include "core/worldservices.h"
 
 int LastTrackingX, LastTrackingY;
@@ -177,7 +176,7 @@ void Tracking_IsoKartta(int mode) {
     if (!water && mode == 0) {
         Note("You walk around a little looking for tracks...");
         if (!basicspend(5, "TRACKING")) return;
-        world_level_hooks.surroundings(1);
+        world_services.surroundings(1);
         Siirra_Zoomympariston_Tapahtumat();
     }
     const int wx = IsoX(), wy = IsoY();

@@ -1,6 +1,7 @@
 // src/core/worldservices.h -- the world services: the few calls of the rules that must run the world
 // above them. Time passing runs the task loop, the clock's upkeep and the creatures' pass (the game's
-// turn); the game's files are saved and its maps entered and loaded by the game's loader; the command
+// turn); the game's files are saved and its maps entered and loaded by the game's loader, and the
+// world's two levels left, entered and made by the world generator; the command
 // that repeats is run by the game's command table; a game course is started and its task checked by
 // the courses of the quests. Every other call of a rule goes to its own folder or one below it
 // (tools/link_order_check.sh lets this table alone pass up the order). The game fills it
@@ -33,6 +34,16 @@ struct WorldServices {
     void (*save_and_renew)();          // a save, then the current map's renewal
     int (*map_entry)(int mode);        // the map-entry upkeep; mode 0 an entry, 1 a renewal; 1 when saved
     void (*load_map)(int mode);        // loads the map the player has moved to (LOAD_MAP set)
+
+    // ---- the world's two levels ----
+    // Saves and leaves the local area for the world map; 0 when the save failed and she stays.
+    int (*exit_environ)(int x, int y, int mode);
+    void (*enter_locale)(int kind, int n);   // kind 0: zoom in on the world map, out on a local area
+    int (*surroundings)(int all);            // builds the missing local maps of the 5 x 5 cells
+    void (*encounter_check)();               // sets ENCOUNTER (core/oxa.h) when one happens
+    // Builds one world cell's local map through the generator (maps/cellmaker.h); 1 when it was stored.
+    int (*make_cell)(const char *description, const char *kind, int n, int month, const char *name, int x, int y,
+                     int extra);
 
     // ---- the command that repeats (core/commandcodes.h) ----
     // Runs an action (the dispatcher: the text may be null only for codes that are not remembered

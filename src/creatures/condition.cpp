@@ -32,7 +32,6 @@
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
-#include "creatures/worldlevels.h"
 #include "core/datafunc.h"
 #include "items/ownership.h"
 #include "items/vessels.h"
@@ -408,7 +407,7 @@ void force_to_zoommap(int x, int y) {
     debuglog("force_to_zoommap", line);
     // Loading a map turns the notes on; a fainted player's stay off until she comes to.
     const uint8_t quiet = DISABLE_NOTES;
-    world_level_hooks.exit_environ(PlayerX, PlayerY, 1);
+    world_services.exit_environ(PlayerX, PlayerY, 1);
     if (LOAD_MAP) world_services.load_map(0);
     DISABLE_NOTES = quiet;
     if (REAL_QUIT == -1 || !bigmap()) return;
@@ -417,7 +416,7 @@ void force_to_zoommap(int x, int y) {
     PlayerY = y;
     Plr.world_x = (uint32_t)x;
     Plr.world_y = (uint32_t)y;
-    world_level_hooks.enter_locale(0, 0);
+    world_services.enter_locale(0, 0);
     if (LOAD_MAP) world_services.load_map(0);
     DISABLE_NOTES = quiet;
 }
@@ -562,7 +561,7 @@ int Sleep(int mode) {
         if (si == 6 && plr_get<int32_t>(PB_SLEEPINESS) >= 2000) si = 0;
         if (si) break;
         if (protected_night) continue;
-        world_level_hooks.encounter_check();
+        world_services.encounter_check();
         if (ENCOUNTER) {
             SLEEP_INTERRUPT = 3;
             break;
