@@ -10,6 +10,7 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/tehtavat.h"
+#include "society/questlist.h"
 
 namespace {
 

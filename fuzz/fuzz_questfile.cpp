@@ -13,6 +13,7 @@
 #include "common.h"
 #include "core/records.h"
 #include "core/tehtavat.h"
+#include "society/questlist.h"
 
 static const uint32_t ID = 7;
 

@@ -33,6 +33,7 @@
 #include "maps/picker.h"
 #include "maps/rooms.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 #include <cstdio>
 #include <cstring>
@@ -169,12 +170,12 @@ static const unsigned ASSIST_FLAGS[4] = {0, SPF_HELPERS | SPF_HELPERS1, SPF_HELP
 
 static void game_course_hooks(int structure) {
     const char *desc = terrain_desc(structure);
-    if (strstr(desc, " wall") || strstr(desc, " corner")) Tarkista_Suoritus(17);
-    if (onkohuone(PlayerX, PlayerY)) Tarkista_Suoritus(38);
+    if (strstr(desc, " wall") || strstr(desc, " corner")) world_services.course_task_check(17);
+    if (onkohuone(PlayerX, PlayerY)) world_services.course_task_check(38);
     if (structure == CH_SHELTER) {
-        Tarkista_Suoritus(9);
+        world_services.course_task_check(9);
         const int culture = get_kulttuuri(PlayerX, PlayerY);
-        if (culture == 10 || culture == 13) Tarkista_Suoritus(24);
+        if (culture == 10 || culture == 13) world_services.course_task_check(24);
     }
 }
 

@@ -36,6 +36,7 @@
 #include "maps/picker.h"
 #include "core/tehtavat.h"
 #include "core/creatures.h"
+#include "core/worldservices.h"
 
 enum {
     KIND_SEAL = 24, KIND_ELK = 10,
@@ -262,8 +263,8 @@ int CutCorpse(int c, int n, int whole) {
         cr->eaten |= 1;
         const int pos = Luo_Esineen_Itempos(Lihaesine(species, 1.0f, *cr));
         if (player) {
-            Tarkista_Suoritus(TASK_BUTCHERED);
-            if (cr->kind == KIND_ELK && !(cr->speciesweight > cr->fatigue)) Tarkista_Suoritus(TASK_ELK_BUTCHERED);
+            world_services.course_task_check(TASK_BUTCHERED);
+            if (cr->kind == KIND_ELK && !(cr->speciesweight > cr->fatigue)) world_services.course_task_check(TASK_ELK_BUTCHERED);
             if (pos) Lisaa_Inventoryyn(pos, taken, 1, -1);
             char note[160];
             snprintf(note, sizeof note, "=You got %d edible cuts of %s meat.", taken, species);

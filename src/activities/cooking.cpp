@@ -33,6 +33,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 #include <cctype>
 #include <cmath>
@@ -152,7 +153,7 @@ static void springtime_offering() {
     int wx, wy;
     if (etaisyys_veteen(PlayerX, PlayerY, &wx, &wy) > 3) return;
     if (Plr.spirit_customs & CUSTOM_NET_OFFERED) return;
-    Tarkista_Suoritus(TASK_OFFERING);
+    world_services.course_task_check(TASK_OFFERING);
     set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_WATER_FOLK, 35);
     Plr.spirit_customs |= CUSTOM_NET_OFFERED;
 }
@@ -406,7 +407,7 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
     const int product = Kokkaa_Tarvikelista(method, "", minutes);
     if (product < 0) return -1;
     Poista_Kaytetyt_Tarvikkeet();
-    Tarkista_Suoritus(8);
+    world_services.course_task_check(8);
     const int maturing = m->maturing_days > 0 ? m->maturing_days * 1440 : minutes_by_fire(food);
 
     static QualityListStruct q;
@@ -539,7 +540,7 @@ int TeeResepti(const char *name) {
     const int product = Kokkaa_Tarvikelista(0, product_name, minutes);
     if (product < 0) return 0;
     Poista_Kaytetyt_Tarvikkeet();
-    Tarkista_Suoritus(8);
+    world_services.course_task_check(8);
     int level = Skill_ML(-1, skill);
     if (level == 1000) level = 0;
     ItemStruct made = ObjToItem(product);

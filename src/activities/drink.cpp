@@ -21,6 +21,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 #include <cmath>
 #include <cstring>
@@ -83,7 +84,7 @@ void drinknatural() {
     drinknote(amount, obj);
     Ravitse(-1, value, water, amount, 1);
     Nayta_Perustarpeet(1);
-    Tarkista_Suoritus(1);
+    world_services.course_task_check(1);
 }
 
 void quaffCmd() {
@@ -98,7 +99,7 @@ void quaffCmd() {
                 if (!in_layer(x, y) || maailma_attrib[mapidx(x, y)] == ':') continue;
                 if (ice_thickness_true(x, y) <= 0) continue;
                 if (KyllaEi("Make a hole in the ice?")) {
-                    command_hooks.run_action(ACTION_ICE_HOLE, 0, "");
+                    world_services.run_action(ACTION_ICE_HOLE, 0, "");
                     return;
                 }
                 goto vessels;

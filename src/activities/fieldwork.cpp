@@ -34,6 +34,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 enum {
     CH_PREPARED = 82, SOIL_EFFORT = 6, TASK_SOWN = 18,
@@ -205,7 +206,7 @@ int AGRICULTURE_plant() {
     TARGET_ITEM = row;
     TARGET_NUM = DTEMP.count;
     Note(MSG("PLANT_DONE"));
-    Tarkista_Suoritus(TASK_SOWN);
+    world_services.course_task_check(TASK_SOWN);
     laske_Load(CRE_PLAYER);
     return 1;
 }

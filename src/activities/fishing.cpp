@@ -40,6 +40,7 @@
 #include "maps/picker.h"
 #include "maps/water.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 char fishlist[FISH_KINDS][FISH_NAME];
 int fishparveilu[FISH_KINDS];
@@ -132,7 +133,7 @@ int CatchFromFishlist(int count, int x, int y) {
     int got[FISH_KINDS] = {};
     for (int i = 0; i < count; i++) {
         const int e = random(fish_in_list);
-        if (strstr(fishlist[e], "SALMON") || strstr(fishlist[e], "TROUT")) Tarkista_Suoritus(TASK_SALMON);
+        if (strstr(fishlist[e], "SALMON") || strstr(fishlist[e], "TROUT")) world_services.course_task_check(TASK_SALMON);
         if (object(fishlist[e], 1) > 0) got[e]++;
         // A lone fish is one fish, however often the draws find it.
         if (fishparveilu[e] == 0 && got[e] > 1) got[e] = 1;
@@ -183,7 +184,7 @@ int FishCaught(int count, int method, int hour, int spread) {
             Plr.spirit_customs &= ~(uint32_t)(net ? CUSTOM_NET : CUSTOM_ROD);
         }
     }
-    Tarkista_Suoritus(TASK_FISH_CAUGHT);
+    world_services.course_task_check(TASK_FISH_CAUGHT);
     Heading();
     play_sample("splash", 0);
     return CatchFromFishlist(count, PlayerX, PlayerY);
@@ -402,7 +403,7 @@ int Aktiivinen_Kalastus(int slot) {
     AsetaPonnistelu(CRE_PLAYER, effort);
     if (!spend(minutes, 0, "fishing", 0, SPF_NOPROGRESS)) return 0;
     Kayta_Taitoa(0, 0, "FISHING", LEARN_EIGHT);
-    Tarkista_Suoritus(TASK_FISHING);
+    world_services.course_task_check(TASK_FISHING);
     if (roll <= 1) {
         Note(MSG("FISHING_NO_CATCH"));
         return 0;

@@ -24,6 +24,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 #include <cmath>
 #include <cstdio>
@@ -135,7 +136,7 @@ void eat(int slot) {
         if (it.type != IT_FOOD) continue;
         total += (long)ravinto(it).kcal_item * Plr.inv_count[s];
     }
-    if (total > 9000) Tarkista_Suoritus(35);
+    if (total > 9000) world_services.course_task_check(35);
     // Her companions eat when she does.
     for (int d = 0; d < DATA_MAX; d++) {
         if (Data[d].type != DT_CREATURE || Data[d].id < CRE_DATAID) continue;

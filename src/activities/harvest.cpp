@@ -41,6 +41,7 @@
 #include "items/items.h"
 #include "maps/picker.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 enum {
     TASK_PICKED = 46, TASK_GATHERED = 3,
@@ -338,8 +339,8 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
         if (d.owner == SOC_OWNER) breachrun_mischief(0, (int)d.id, 1);
         const uint32_t plant_id = d.id;
         if (!spend(k.minutes * amount, 0, "Gathering", 0, 0)) return HARVEST_INTERRUPTED;
-        Tarkista_Suoritus(TASK_PICKED);
-        Tarkista_Suoritus(TASK_GATHERED);
+        world_services.course_task_check(TASK_PICKED);
+        world_services.course_task_check(TASK_GATHERED);
         TARGET_ITEM = itempos;
         TARGET_NUM = amount;
         Note(MSG("HARVEST_PICKED"));
@@ -403,8 +404,8 @@ static int cut(int n, int dp, const KasviOsat &k) {
             return HARVEST_INTERRUPTED;
         }
         if (tool) Poista_Kaytetyt_Tarvikkeet();
-        Tarkista_Suoritus(TASK_PICKED);
-        Tarkista_Suoritus(TASK_GATHERED);
+        world_services.course_task_check(TASK_PICKED);
+        world_services.course_task_check(TASK_GATHERED);
         TARGET_ITEM = (int)plant_id;
         TARGET_NUM = amount;
         Note(MSG("HARVEST_DONE"));

@@ -41,6 +41,7 @@
 #include "maps/picker.h"
 #include "core/tehtavat.h"
 #include "core/creatures.h"
+#include "core/worldservices.h"
 
 enum {
     TASK_SKIN_WILD_FUR = 43, TASK_TANNED = 13,
@@ -219,7 +220,7 @@ static void skin_taken(int c, int m, QualityListStruct &q, int x, int y) {
     set_carcass_skinned(cr);
     if (c == CRE_PLAYER) {
         Kayta_Taitoa(0, 0, "HIDEWORKING", LEARN_TWELVE);
-        if (get_kulttuuri(x, y) == 0 && cr.weight < 100.0f && cr.fur) Tarkista_Suoritus(TASK_SKIN_WILD_FUR);
+        if (get_kulttuuri(x, y) == 0 && cr.weight < 100.0f && cr.fur) world_services.course_task_check(TASK_SKIN_WILD_FUR);
     }
     aikaansaantirutiini(c, q, 2, x, y, 0);
     if (onko_NPC_lintu(m)) {
@@ -661,7 +662,7 @@ int HIDEWORK_pretan() {
         ItemSet_laatutieto(1, made);
         qualist_inititem(q, made);
         aikaansaantirutiini(CRE_PLAYER, q, 2, PlayerX, PlayerY, 0);
-        Tarkista_Suoritus(TASK_TANNED);
+        world_services.course_task_check(TASK_TANNED);
         return 1;
     }
     ItemStruct next = work;

@@ -42,6 +42,7 @@
 #include "core/maintenance.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 #include <cstdio>
 #include <cstring>
@@ -211,7 +212,7 @@ int GetIt(int dataIndex, int count, int autoWield) {
         found.magic = 33;
         const int again = Esineesta_Uniikki(found);
         if (again) pos = again;
-        Tarkista_Suoritus(11);
+        world_services.course_task_check(11);
     }
     TARGET_NPC = -1;
     TARGET_ITEM = pos;
@@ -271,7 +272,7 @@ void pickupCmd(int x, int y, int flags) {
         } else if ((x != PlayerX || y != PlayerY) && !bigmap()) {
             heavy_left = true;
         }
-        Tarkista_Suoritus(3);
+        world_services.course_task_check(3);
     }
     if (heavy_left) {
         Note("_The heavy items you couldn't pick up can be pulled to your location.");

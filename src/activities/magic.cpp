@@ -33,6 +33,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 
 enum {
@@ -294,7 +295,7 @@ int taikatarkistus_metsanpeittonuotio(int x, int y) {
             latest = d.spent_minutes;
     const int64_t gap = (int64_t)burning->spent_minutes - (int64_t)latest;
     if (gap > COVER_TRACK_GAP || gap < -COVER_TRACK_GAP) return 0;
-    Tarkista_Suoritus(TASK_SPELL);
+    world_services.course_task_check(TASK_SPELL);
     return sotu_forestcover_release(sotu);
 }
 
@@ -399,7 +400,7 @@ int sacrificial(int mark) {
         Note("#You feel at ease.");
     }
     set_SpellMark(mark);
-    Tarkista_Suoritus(TASK_SPELL);
+    world_services.course_task_check(TASK_SPELL);
     return 1;
 }
 

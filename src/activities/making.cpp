@@ -26,6 +26,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 #include <cstring>
 
@@ -358,8 +359,8 @@ int Tee(int kind, int id, const char *name_in) {
         product.plantname = 1;
     }
     RawModItem(&raw, &product);
-    Tarkista_Suoritus(6);
-    if (clothing && skill_has(product, "Fur")) Tarkista_Suoritus(34);
+    world_services.course_task_check(6);
+    if (clothing && skill_has(product, "Fur")) world_services.course_task_check(34);
     qualist_inititem(q, product);
     q.maturing = (uint32_t)maturing;
     aikaansaantirutiini(-1, q, maturing ? 5 : 2, PlayerX, PlayerY, 0);
@@ -397,8 +398,8 @@ int TeeVaate(const char *name) {
         return 0;
     }
     Poista_Kaytetyt_Tarvikkeet();
-    Tarkista_Suoritus(6);
-    if (Tarvikelista[0].id == OID_FUR) Tarkista_Suoritus(34);
+    world_services.course_task_check(6);
+    if (Tarvikelista[0].id == OID_FUR) world_services.course_task_check(34);
     static QualityListStruct q;
     qualist_init(q, 1);
     qualist_inititem(q, product);

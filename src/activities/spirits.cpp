@@ -42,6 +42,7 @@
 #include "core/tehtavat.h"
 #include "core/player.h"
 #include "core/oxa.h"
+#include "core/worldservices.h"
 
 enum {
     MEANS_MAID_FIRE = 25,          // the fire of seven spruce twigs
@@ -267,7 +268,7 @@ int ritual_requirements(int who, int world_only, int minutes, const char *file) 
     }
     supernatural_modify(who, -4);
     perform_ritual(file);
-    Tarkista_Suoritus(TASK_SPIRITS);
+    world_services.course_task_check(TASK_SPIRITS);
     return 1;
 }
 
@@ -374,8 +375,8 @@ int invocation() {
         if (!basicspend(10, MSG("RITUAL_PERFORMING"))) return 1;
         perform_ritual("SLEEPP.RIT");
     }
-    Tarkista_Suoritus(TASK_SPIRITS);
-    if (supernatural_please(n == 1 || n == 4 ? 1 : 0, n)) Tarkista_Suoritus(TASK_FOREST_SPIRIT);
+    world_services.course_task_check(TASK_SPIRITS);
+    if (supernatural_please(n == 1 || n == 4 ? 1 : 0, n)) world_services.course_task_check(TASK_FOREST_SPIRIT);
     else Note(spirit_words("RITUAL_MEANINGLESS"));
     return 1;
 }

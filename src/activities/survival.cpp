@@ -45,6 +45,7 @@
 #include "maps/sight.h"
 #include "maps/water.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 enum {
     CH_FIREPLACE_A = 4, CH_FIREPLACE_B = 5, CH_BIRCH = 10,
@@ -204,11 +205,11 @@ int SURVIVAL_fire() {
     Note(MSG("FIRE_MADE"));
     if (taikakeino_tuttu(MEANS_FOREST_FIRE, 0) && pieces_around(OID_SPRUCE_TWIG, x, y) == 7) {
         set_SpiritData_attract(x, y, SPIRIT_FOREST_MAID);
-        Tarkista_Suoritus(11);
+        world_services.course_task_check(11);
     }
     if (taikakeino_tuttu(MEANS_FOREST_COVER, 0)) taikatarkistus_metsanpeittonuotio(x, y);
     SetFireBurning(x, y, PLAYER_FIRE_FUEL);
-    Tarkista_Suoritus(4);
+    world_services.course_task_check(4);
     Heading();
     UPDATE_SCREEN = 1;
     return 0;

@@ -48,6 +48,7 @@
 #include "maps/picker.h"
 #include "maps/worldsearch.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 enum {
     TASK_TREE_FELLED = 5,          // the game course's event of a felled tree
@@ -241,7 +242,7 @@ static int fell(int c, int x, int y, int check) {
     if (m >= 0) CrunchData(m);
     if (c == CRE_PLAYER) {
         Poista_Kaytetyt_Tarvikkeet();
-        Tarkista_Suoritus(TASK_TREE_FELLED);
+        world_services.course_task_check(TASK_TREE_FELLED);
     }
     return 1;
 }

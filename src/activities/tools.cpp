@@ -54,6 +54,7 @@
 #include "maps/worldsearch.h"
 #include "maps/burning.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 enum {
     CHARM_LUCK = 10,               // the charm-kind byte of a luck charm
@@ -324,7 +325,7 @@ void leash(int slot) {
         cr.owner = CRE_PLAYER;
         if (random(4) == 0) NPC_hyokkaa(c, CRE_PLAYER, 5 + random(15));
     }
-    Tarkista_Suoritus(TASK_LEASHED);
+    world_services.course_task_check(TASK_LEASHED);
 }
 
 int tie(int slot) {

@@ -39,7 +39,7 @@
 #include "maps/zoomstore.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
-#include "creatures/worldlevels.h"
+#include "core/worldservices.h"
 
 int LastTrackingX, LastTrackingY;
 
@@ -101,7 +101,7 @@ int Tutki_Datajaljet(int, int, DataStruct track) {
     DebugNotef("Jaljen vahvuus: %d", track.extra);
     DebugNotef("Age in days: %u", (Plr.minutes > track.spent_minutes ? Plr.minutes - track.spent_minutes : 0) / 1440);
     DebugNotef("Jaljen COUNT: %d", track.count);
-    Tarkista_Suoritus(TASK_TRACKS_READ);
+    world_services.course_task_check(TASK_TRACKS_READ);
     return 1;
 }
 
@@ -176,7 +176,7 @@ void Tracking_IsoKartta(int mode) {
     if (!water && mode == 0) {
         Note("You walk around a little looking for tracks...");
         if (!basicspend(5, "TRACKING")) return;
-        world_level_hooks.surroundings(1);
+        world_services.surroundings(1);
         Siirra_Zoomympariston_Tapahtumat();
     }
     const int wx = IsoX(), wy = IsoY();

@@ -51,6 +51,7 @@
 #include "maps/rooms.h"
 #include "maps/sight.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 int asetus_bonus;
 
@@ -246,7 +247,7 @@ int AstuAnsaan(int c, int x, int y) {
     if (c == CRE_PLAYER) {
         bprintf(InjuryCause, sizeof InjuryCause, "Walked into %s", an(Ansan_Nimi(n)));
     } else {
-        Tarkista_Suoritus(TASK_CREATURE_TRAPPED);
+        world_services.course_task_check(TASK_CREATURE_TRAPPED);
         Cre[c].trapminute = Plr.minutes ? Plr.minutes : 1;
     }
     const TrapKind *k = trap_portable(t) ? nullptr : kind_of((int)t.id);
@@ -415,7 +416,7 @@ int AsetaAnsa(int code, int slot) {
             set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, 2);
         }
     } else {
-        Tarkista_Suoritus(TASK_TRAP_SET);
+        world_services.course_task_check(TASK_TRAP_SET);
         Jaadyta_Tarvikkeet_Maasta_Kohtaan(x, y, TRAP_MATERIAL_MARK);
         Jaadyta_Kaytetyt_Tarvikkeet_Kohtaan(x, y, TRAP_MATERIAL_MARK);
         Poista_Kaytetyt_Tarvikkeet();
@@ -641,7 +642,7 @@ static void lure_pass() {
         if (Data[i].type != DT_TRAP || Data[i].extra != TRAP_ARMED) continue;
         const int days = (int)((long long)Plr.daynumber - visits.of(Data[i].x, Data[i].y));
         if (days <= 0) continue;
-        Tarkista_Suoritus(TASK_TRAP_VISITED);
+        world_services.course_task_check(TASK_TRAP_VISITED);
         if (on_map < 0) on_map = AnsaZoomAreaCount(0, 0);
         if (on_map > TRAP_LURE_MAP_LIMIT) return;
         if (!rolled) {
@@ -661,7 +662,7 @@ static void lure_pass() {
             const int id = new_creature_to_DATA(c);
             if (id >= CRE_DATAID && id < CRE_DATAID + CRE_COUNT) {
                 set_data(DT_CREATURE, x, y, id, 1);
-                Tarkista_Suoritus(TASK_CREATURE_TRAPPED);
+                world_services.course_task_check(TASK_CREATURE_TRAPPED);
             }
             break;
         }

@@ -36,6 +36,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 #include <cmath>
 #include <cstdio>
@@ -459,7 +460,7 @@ void scoop(int slot) {
     MAPEFFECT_loyly();
     plr_set<int32_t>(PLR_SAUNA_COUNTER, plr_get<int32_t>(PLR_SAUNA_COUNTER) + 40);
     if (Plr.body_temperature < 42.0f) Plr.body_temperature += 1.0f;
-    Tarkista_Suoritus(39);
+    world_services.course_task_check(39);
     LampotilaTarkastus();
     Nayta_Perustarpeet(0);
     laske_Load(CRE_PLAYER);

@@ -33,6 +33,7 @@
 #include "creatures/condition.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
+#include "core/worldservices.h"
 
 #include <cstring>
 
@@ -207,7 +208,7 @@ static int craft_step(int craft, int x, int y) {
         if ((Plr.command_flags & 16) && taikakeino_tuttu(115, 0)) {
             PLRGLOBAL_rowing_fishermans_luck_mintick = Plr.minutes + 300;
             set_SpiritData_mood(PlayerX, PlayerY, 701, 2);
-            Tarkista_Suoritus(11);
+            world_services.course_task_check(11);
         }
     } else {
         Plr.movement_mode = MODE_ROW;

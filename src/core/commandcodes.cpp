@@ -6,6 +6,7 @@
 #include "base/sbuf.h"
 #include "base/strupr.h"
 #include "base/ui.h"
+#include "core/worldservices.h"
 
 int Komentohistoria, Komentotarkenne;
 char Komentotekstitarkenne[100];
@@ -123,5 +124,5 @@ char *txt_toimia(int action) {
 
 void Valinta_Toimi() {
     const ValintaStruct *v = Valinta_Valittu();
-    if (v && v->action) command_hooks.run_action(v->action, v->value, v->qualifier);
+    if (v && v->action) world_services.run_action(v->action, v->value, v->qualifier);
 }

@@ -1,7 +1,7 @@
 // src/core/commandcodes.h -- the codes of the player's commands that the rules name: the action codes
 // with their names, the bound keys, and the memory of the last command for repeating it. The keys,
 // help lines and work of each command are the command table of the game (game/command.h); a rule asks
-// it through `command_hooks`.
+// it through the world services (core/worldservices.h).
 #pragma once
 #include <cstdint>
 
@@ -121,13 +121,3 @@ const char *Toiminta(int action);  // the action's display name, "" when it has 
 char *txt_toimia(int action);      // the name in lower case in a scratch buffer; "do that" when none
 // Runs the action of the entry the last choice menu chose, when it has one.
 void Valinta_Toimi();
-
-// What the rules ask of the command table: run an action (the dispatcher: the text may be null only
-// for codes that are not remembered for repeat), the main key of a bound key, and a key's help line
-// ("[M] or [+] Make items ..."). The game fills the table (game/command_hooks.cpp).
-struct CommandHooks {
-    void (*run_action)(int action, int value, const char *text);
-    int (*bound_key)(BoundKey bound);
-    char *(*key_line)(unsigned key);
-};
-extern const CommandHooks command_hooks;

@@ -5,6 +5,14 @@
 
 int TEMPLATE_BUILD = 0;
 
+CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
+CreatureStruct Cre[CRE_COUNT];
+CreatureStruct Creature;
+CreatureStruct TEMP_CREATURE;
+CreatureStruct flexCr;
+int RealCreaturePos[CRE_COUNT];
+char DefinitionsFolder[41];
+
 int onko_JOKU_tajuton(int n) {
     if (n == CRE_PLAYER) return Plr.posture == 3 || Plr.posture == 4;
     if (n < 0 || n >= CRE_COUNT) return 0;

@@ -484,7 +484,7 @@ int is_tied(int n);                   // tied to a post; any slot out of range a
 // The person of social id s notices an item left for it at a fire site.
 void SotuNPC_omatunto(unsigned s);
 // 1 while the creature is diving.
-int sukeltaako_NPC(int n);
+int sukeltaako_NPC(int n);                 // diving
 
 // ---- the creatures of the local area and the character's creature file ----
 extern CreatureStruct Creature;            // work record of the creature services
@@ -495,7 +495,6 @@ void ClrRealCreaturePos();
 void ClearPrevNameStack();
 void DoCreatures();                        // builds templates 500..999 into ConstantCre
 void creature_mess();                      // the map's creatures into the creature table
-void cre_maintenance();                    // the creatures' upkeep on map entry
 void allowed_check();                      // entry check of a map; may end the game
 void KillCreature(int n, int mode);
 void set_carcass_skinned(CreatureStruct &cr);

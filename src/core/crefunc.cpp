@@ -1,7 +1,11 @@
 #include "core/crefunc.h"
 
+#include <cctype>
+#include <cstring>
+
 #include "core/creatures.h"
 #include "base/ownlib.h"
+#include "base/debuglog.h"
 #include "core/records.h"
 #include "core/tekstit.h"
 
@@ -31,3 +35,124 @@ int Cre_home_people(int wx, int wy, int culture) {
     return n;
 }
 
+
+// ---- what it is ----
+
+int is_human(int n) {
+    if (n == CRE_PLAYER) return 1;
+    const CreatureStruct *c = cre_of(n);
+    return c && c->kind == CK_HUMAN;
+}
+int onko_NPC_lintu(int n) {
+    const CreatureStruct *c = n == CRE_PLAYER ? &Creature : cre_of(n);
+    return c && (c->moveclass == 64 || c->moveclass == 128 || c->kind == 21);
+}
+int onko_NPC_nainen(int n) {
+    const CreatureStruct *c = cre_of(n);
+    return c && c->role == 14;
+}
+int sukeltaako_NPC(int n) {
+    const CreatureStruct *c = cre_of(n);
+    return c && c->korkeus == -100;
+}
+int is_socmember(int n) {
+    const CreatureStruct *c = cre_of(n);
+    if (!c || c->kind != CK_HUMAN || c->role == 5 || c->community == 0) return 0;
+    if (c->partyflags & 256) return 0;
+    return !(c->memberbits & MB_COMPANION) && !(c->memberbits & 4);
+}
+
+// ---- names ----
+
+static void field(char *out, size_t size, const char *f, size_t fsize) {
+    const size_t n = strnlen(f, fsize);
+    copy_bounded(out, size < n + 1 ? size : n + 1, f);
+}
+
+static void strip_name(CreatureStruct &c) {
+    char species[sizeof c.species + 1];
+    field(species, sizeof species, c.species, sizeof c.species);
+    const char *at = strstr(species, "' the ");
+    if (!at) return;
+    char rest[sizeof species];
+    copy_bounded(rest, sizeof rest, at + 6);
+    memset(c.species, 0, sizeof c.species);
+    memcpy(c.species, rest, strlen(rest));
+    c.namebits |= 1;
+}
+
+// ---- names ----
+
+static char *name_of(CreatureStruct &rec, int flags) {
+    char *out = sbuf();
+    CreatureStruct *c = &rec;
+    strip_name(rec);
+    char name[64], pname[sizeof c->pname + 1];
+    field(name, sizeof name, c->species, sizeof c->species);
+    field(pname, sizeof pname, c->pname, sizeof c->pname);
+    const bool animal = c->kind != CK_HUMAN;
+    const unsigned sp = c->speciescode;
+    if (animal) {
+        name[0] = (char)tolower((unsigned char)name[0]);
+        char base[64];
+        copy_bounded(base, sizeof base, name);
+        const bool male = c->sexage & 1, young = c->sexage & 2;
+        if (young) {
+            if (sp == 606 || sp == 619 || sp == 620 || sp == 660) bprintf(name, sizeof name, "%s calf", base);
+            else if (sp >= 613 && sp <= 615) copy_bounded(name, sizeof name, "piglet");
+            else if (sp == 616) copy_bounded(name, sizeof name, "lamb");
+            else if (sp == 618) bprintf(name, sizeof name, "%s puppy", base);
+            else bprintf(name, sizeof name, "%s cub", base);
+        } else if (male) {
+            if (sp == 660) bprintf(name, sizeof name, "bull %s", base);
+            else if (sp == 616) copy_bounded(name, sizeof name, "ram");
+            else if (sp == 615) copy_bounded(name, sizeof name, "boar");
+            else if (sp == 619 || sp == 620) bprintf(name, sizeof name, "%s stag", base);
+        } else {
+            if (sp == 605) bprintf(name, sizeof name, "female %s", base);
+            else if (sp == 615) copy_bounded(name, sizeof name, "sow");
+            else if (sp == 618) copy_bounded(name, sizeof name, "female dog");
+            else if (sp == 619 || sp == 620) bprintf(name, sizeof name, "%s doe", base);
+        }
+        if (flags & 1) {
+            copy_bounded(out, SBUF_SIZE, name);
+            return out;
+        }
+    } else if (flags & 1) {
+        copy_bounded(out, SBUF_SIZE, "human");
+        return out;
+    }
+    if (flags & 8) {
+        bprintf(out, SBUF_SIZE, "%s the %s", pname, name);
+        return out;
+    }
+    const bool known = (c->namebits & 1) || (!animal && DEBUG_INFO);
+    if (animal && (c->namebits & 2) && pname[0]) {
+        if (flags & 4) bprintf(out, SBUF_SIZE, (flags & 2) ? "the %s called %s" : "%s called %s", name, pname);
+        else copy_bounded(out, SBUF_SIZE, pname);
+    } else if (known && pname[0]) {
+        if (flags & 4) bprintf(out, SBUF_SIZE, "%s the %s", pname, name);
+        else copy_bounded(out, SBUF_SIZE, pname);
+    } else {
+        bprintf(out, SBUF_SIZE, (flags & 2) ? "the %s" : "%s", name);
+    }
+    return out;
+}
+
+char *monnam(int n, int flags) {
+    if (n == -1) {
+        char *out = sbuf();
+        copy_bounded(out, SBUF_SIZE, "human");
+        return out;
+    }
+    CreatureStruct *c = (unsigned)n < (unsigned)CRE_COUNT ? &Cre[n] : nullptr;
+    if (!c) return sbuf();
+    return name_of(*c, flags);
+}
+
+// Named from a copy of the record: no creature slot is touched.
+char *monnam_cre(const CreatureStruct &record, int flags) {
+    static CreatureStruct scratch;
+    scratch = record;
+    return name_of(scratch, flags);
+}

@@ -7,6 +7,7 @@
 #include "core/plrfield.h"
 #include "core/records.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 // Where the character file keeps the magic: the knowledge bytes of means 0..244 (the bytes after
 // them belong to the spirit customs and the season days), the magic flag word and the day the bear
@@ -35,7 +36,7 @@ int taikakeino_tuttu(int n, int k) {
 void opi_taikakeino(int n, int k) {
     if (!valid_aspect(n, k)) return;
     magic_knowledge(Plr)[n] |= (uint8_t)(1u << k);
-    Tarkista_Suoritus(TASK_MEANS_LEARNT);
+    world_services.course_task_check(TASK_MEANS_LEARNT);
 }
 
 // ---- spell marks ---------------------------------------------------------------------------------

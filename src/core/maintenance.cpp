@@ -1,6 +1,6 @@
 // src/core/maintenance.cpp -- the game clock: seconds carry into the minute step, `Time` carries
 // minutes into hours; the world's upkeep of the minutes and hours passed is asked of the game
-// (`clock_hooks`), and the turn loop runs the daily upkeep once a day (game/clockupkeep.h).
+// (the world services), and the turn loop runs the daily upkeep once a day (game/clockupkeep.h).
 #include "core/maintenance.h"
 
 #include "base/ownlib.h"
@@ -10,6 +10,7 @@
 #include "base/ui.h"
 #include "core/tehtavat.h"
 #include "core/oxa.h"
+#include "core/worldservices.h"
 
 #include <cstdio>
 #include <cstring>
@@ -36,7 +37,7 @@ void SecondTick(int seconds, int mode) {
         MinuteTick(1, (mode == 0 || mode == 2) ? 2 : 1);
         Juoksevat_sekuntit = 0;   // seconds past the minute are dropped
     } else if (mode == 0) {
-        clock_hooks.player_fatigue(CRE_PLAYER, 6);
+        world_services.player_fatigue(CRE_PLAYER, 6);
     }
 }
 
@@ -44,7 +45,7 @@ void MinuteTick(int minutes, int mode) {
     Plr.minute = (uint8_t)(Plr.minute + minutes);
     Plr.minutes += (uint32_t)minutes;
     shade_and_horizon();
-    clock_hooks.minute_upkeep(minutes, mode);
+    world_services.minute_upkeep(minutes, mode);
 }
 
 // Timed skill bonuses run down by the hour; one with an hour or less left ends.
@@ -63,7 +64,7 @@ static void skill_bonus_hour() {
 
 static void next_month() {
     Plr.month++;
-    Tarkista_Suoritus(48);
+    world_services.course_task_check(48);
 }
 
 void Time() {
@@ -95,7 +96,7 @@ void Time() {
     }
     if (Plr.hour != last_hour) {
         last_hour = Plr.hour;
-        clock_hooks.hour_upkeep();
+        world_services.hour_upkeep();
         shade_and_horizon();   // the new hour's light, with its own sun
     }
 }

@@ -1,16 +1,9 @@
 // src/core/maintenance.h -- the game clock: the six-second tick, the minute step, carrying minutes
 // into hours, days, months and years, unique ids and day-of-year arithmetic. The clock itself lives
 // in the player record. The world's upkeep of the time passed (the body, the warmth, the lights, the
-// hourly upkeep) is the game's (game/clockupkeep.h): the clock asks for it through `clock_hooks`.
+// hourly upkeep) is the game's (game/clockupkeep.h): the clock asks for it through
+// the world services (core/worldservices.h).
 #pragma once
-
-// What the clock asks of the world as its time passes, in the order of the clock's own steps.
-struct ClockHooks {
-    void (*player_fatigue)(int who, int ticks);      // a six-second tick's fatigue of the body
-    void (*minute_upkeep)(int minutes, int mode);    // the world's upkeep of minutes passed (MinuteTick's mode)
-    void (*hour_upkeep)();                           // the hourly upkeep, once an hour
-};
-extern const ClockHooks clock_hooks;   // filled by the game folder (game/clock_hooks.cpp)
 
 extern int Juoksevat_sekuntit;     // running seconds, 0-59 between steps
 extern int last_hour;              // hour of the last hourly upkeep; -1 before the first

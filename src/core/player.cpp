@@ -11,6 +11,7 @@
 #include "core/maintenance.h"
 #include "core/tehtavat.h"
 #include "core/tekstit.h"
+#include "core/worldservices.h"
 
 #include <cstdio>
 #include <cstring>
@@ -24,7 +25,7 @@ int bigmap() {
         return 1;
     }
     Environ = 2;
-    Tarkista_Suoritus(2);
+    world_services.course_task_check(2);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // src/core/spend.cpp -- the state of the timed task, its small rules and its entry; the loop that
-// runs the ticks is the game's (game/taskloop.h), asked for through `spend_hooks`.
+// runs the ticks is the game's (game/taskloop.h), asked for through the world services.
 #include "core/spend.h"
+#include "core/worldservices.h"
 
 int SPENDING = 0;
 int SPENDING_CRITICAL = 0;
@@ -29,7 +30,7 @@ int spend_helper_chance(int helpers) {
 }
 
 int spend(int minutes, int seconds, const char *message, int continued, unsigned flags) {
-    return spend_hooks.task_loop(minutes, seconds, message, continued, flags);
+    return world_services.task_loop(minutes, seconds, message, continued, flags);
 }
 
 int basicspend(int minutes, const char *message) { return spend(minutes, 0, message, 0, 0); }

@@ -2,7 +2,7 @@
 // entries every work calls. The loop itself (ticks of a minute or ten seconds with the creatures'
 // turns between them, the task window, and the things that stop the work early: a creature in view
 // or turning hostile, an attack, an injury, a sound, the body giving out, Esc) runs the world's turns
-// and is the game's (game/taskloop.h); the entries ask for it through `spend_hooks`.
+// and is the game's (game/taskloop.h); the entries ask for it through the world services (core/worldservices.h).
 #pragma once
 
 extern int SPENDING;               // 1 while a task runs; -2 ends it at once
@@ -27,13 +27,6 @@ enum {
     SPF_HELPERS2 = 512,
     SPEND_MAX_MINUTES = 720,
 };
-
-// What the task's entries ask of the game.
-struct SpendHooks {
-    // The task loop: 1 when the task was done, 0 when it was refused or cut short.
-    int (*task_loop)(int minutes, int seconds, const char *message, int continued_minutes, unsigned flags);
-};
-extern const SpendHooks spend_hooks;   // filled by the game folder (game/spend_hooks.cpp)
 
 int spend(int minutes, int seconds, const char *message, int continued_minutes, unsigned flags);
 int basicspend(int minutes, const char *message);

@@ -2,12 +2,14 @@
 // character folder, read and written whole; closing a quest; the text dump of a generated quest.
 #include "core/tehtavat.h"
 
+#include <glob.h>
 #include <cstdio>
 #include <cstring>
 
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "core/notes.h"
+#include "core/obj_func.h"
 #include "core/records.h"
 
 int KUESTIT_PIALLA = 1;
@@ -129,4 +131,21 @@ int debuglog_quest(const QuestStruct *q) {
         quest_debuglog(line);
     }
     return errors;
+}
+
+// A quest file may be the only thing that names its reward or the giver's craft order (a blend made
+// when the quest was made): every quest not closed keeps them through object maintenance.
+void QuestKeepObjects() {
+    char pattern[1200];
+    snprintf(pattern, sizeof pattern, "%s/*.QST", CharacterPath);
+    glob_t found;
+    if (glob(pattern, 0, nullptr, &found) == 0) {
+        static QuestStruct q;
+        for (size_t i = 0; i < found.gl_pathc; i++) {
+            if (!read_exact(found.gl_pathv[i], &q, sizeof q) || q.closed) continue;
+            if (q.rewardItem) keepthisobj((int)q.rewardItem);
+            if (q.craftOrder[0]) keepthisobj((int)q.craftOrder[0]);
+        }
+    }
+    globfree(&found);
 }

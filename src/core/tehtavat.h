@@ -3,16 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-void Tarkista_Suoritus(int task);      // the game-course hook
-void QuestExpirationMaintenance();     // the daily removal of expired quests
 void Tehtava_TapahtumaTarkistus();     // task events of the game course
 void TehtavaNaytto();                  // the task screen
 void Tehtava_Muistutus();              // the task screen again every few commands of a course
 void QuestScreen();                    // the quest journal
-// The course starters: write the course's task file and set the player on its first task; 1 when the
-// course was set, 0 when it could not be written (she stays in free play).
-int Tee_Gamecourse_1();
-int Tee_Gamecourse_2();
 
 // ---- the quest record ----
 // One quest, 61920 bytes, kept whole in its own file "<character folder>/<id>.QST" (little-endian, no
@@ -219,17 +213,6 @@ void RemoveQuest(uint32_t id);
 // The text dump "QUEST-<id>.TXT" of a quest with every text over its limit marked; only while
 // QUEST_LOGGER is set. The number of faults found (0 when not written).
 int debuglog_quest(const QuestStruct *q);
-
-// ---- lists and closing ----
-extern uint32_t QuestListIDs[QUEST_LIST_MAX];         // the last listing, newest accepted first
-extern uint32_t QuestListACCGAMEDAY[QUEST_LIST_MAX];  // their accept days
-// Lists the stored quests passing `filter` ("[uncompleted]", "[completed]", "[new]", "[nameid:k]",
-// "[igndaygap:d]"); the number that passed, which may exceed the QUEST_LIST_MAX entries listed.
-int ReadQuestList(const char *filter);
-void closeNPCquest(int c, uint32_t id);        // the person's link dropped and the quest closed
-void disableNPCquest(int c, uint32_t id);      // the person's link dropped; the quest file kept
-void SidequestOpen(uint32_t id, const char *tags);   // a status tag added once, if it fits
-void SidequestComplete(uint32_t id);
 
 // ---- offering ----
 // Makes a quest of `kind` for person c of the area at world cell x, y, saves it and links the person.

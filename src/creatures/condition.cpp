@@ -18,7 +18,6 @@
 #include "core/records.h"
 #include "core/spend.h"
 #include "base/strupr.h"
-#include "creatures/creaturepass.h"
 #include "core/weather.h"
 #include "maps/localweather.h"
 #include "core/weatherengine.h"
@@ -34,7 +33,6 @@
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
 #include "creatures/wounds.h"
-#include "creatures/worldlevels.h"
 #include "core/datafunc.h"
 #include "items/ownership.h"
 #include "items/vessels.h"
@@ -54,13 +52,14 @@
 #include "maps/mapquery.h"
 #include "maps/zoomstore.h"
 #include "base/debuglog.h"
+#include "core/worldservices.h"
 
 uint8_t PLAYER_SLEEPING;
 int NSAFETY, PVAM_EMERGENCY;
 uint32_t Haavatarkistukset_last_note_mintick, Condition_Check_lastnotemin;
 float TURKISPAITA;
 // The save of a sleep: the game's own save of the character and the map's renewal.
-static void save_and_renew() { game_file_hooks.save_and_renew(); }
+static void save_and_renew() { world_services.save_and_renew(); }
 void (*sleep_save)() = save_and_renew;
 
 void plr_set_deathcause(int cause) { plr_set<int32_t>(PB_DEATHCAUSE, cause); }
@@ -258,7 +257,7 @@ void PlayerUnconscious() {
             return;
         }
         SecondTick(6, 0);
-        creature_pass_hooks.pass();
+        world_services.creature_pass();
         Haavatarkistukset(0);
         Tajuttomuustarkistus(-1, 0);
         if (Plr.posture != 4) break;
@@ -414,8 +413,8 @@ void force_to_zoommap(int x, int y) {
     debuglog("force_to_zoommap", line);
     // Loading a map turns the notes on; a fainted player's stay off until she comes to.
     const uint8_t quiet = DISABLE_NOTES;
-    world_level_hooks.exit_environ(PlayerX, PlayerY, 1);
-    if (LOAD_MAP) game_file_hooks.load_map(0);
+    world_services.exit_environ(PlayerX, PlayerY, 1);
+    if (LOAD_MAP) world_services.load_map(0);
     DISABLE_NOTES = quiet;
     if (REAL_QUIT == -1 || !bigmap()) return;
     // On the world map she stands on the cell itself.
@@ -423,8 +422,8 @@ void force_to_zoommap(int x, int y) {
     PlayerY = y;
     Plr.world_x = (uint32_t)x;
     Plr.world_y = (uint32_t)y;
-    world_level_hooks.enter_locale(0, 0);
-    if (LOAD_MAP) game_file_hooks.load_map(0);
+    world_services.enter_locale(0, 0);
+    if (LOAD_MAP) world_services.load_map(0);
     DISABLE_NOTES = quiet;
 }
 
@@ -543,7 +542,7 @@ int Sleep(int mode) {
         for (int step = 0; step < 30 && REAL_QUIT != -1; step++) {
             AsetaPonnistelu(-1, 0);
             MinuteTick(2, 0);
-            creature_pass_hooks.pass();
+            world_services.creature_pass();
             // A noise she hears wakes her; each step listens afresh.
             if (AANI_TASO > 1 && kuulohavainto(-1, AANI_X, AANI_Y, AANI_TASO)) SLEEP_INTERRUPT = 10;
             clear_noises();
@@ -567,7 +566,7 @@ int Sleep(int mode) {
         if (si == 6 && plr_get<int32_t>(PB_SLEEPINESS) >= 2000) si = 0;
         if (si) break;
         if (protected_night) continue;
-        world_level_hooks.encounter_check();
+        world_services.encounter_check();
         if (ENCOUNTER) {
             SLEEP_INTERRUPT = 3;
             break;

@@ -35,6 +35,7 @@
 #include "maps/water.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
+#include "core/worldservices.h"
 
 // Chars the step rules name.
 enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };
@@ -72,7 +73,7 @@ static void mark_lucky_items(int x, int y, bool nets) {
         const int stored = Luo_Esineen_Itempos(it);
         if (stored > 0) d.id = (uint32_t)stored;   // no room for objects: it stays as it was
         if (nets) set_SpiritData_mood(x, y, SPIRIT_WATER_FOLK, 3);
-        Tarkista_Suoritus(TASK_CHARM);
+        world_services.course_task_check(TASK_CHARM);
     }
 }
 

@@ -1,5 +1,5 @@
-// src/creatures/cretables.cpp -- the blank creature record, the template table and the template
-// file "CONSTANT.CRE".
+// src/creatures/cretables.cpp -- the blank creature record, the making of the template table and the
+// template file "CONSTANT.CRE" (the tables themselves stand in core/creatures.cpp).
 #include <cstdio>
 #include <cstring>
 
@@ -11,16 +11,9 @@
 #include "creatures/outfit.h"
 #include "base/debuglog.h"
 
-CreatureStruct ConstantCre[CONSTANTCRE_COUNT];
-CreatureStruct Cre[CRE_COUNT];
-CreatureStruct Creature;
-CreatureStruct TEMP_CREATURE;
-CreatureStruct flexCr;
-int RealCreaturePos[CRE_COUNT];
 char cultGAMEtags[CULT_TAGS_SIZE];
 char cultPELTtags[CULT_TAGS_SIZE];
 char cultDOMESTICtags[CULT_TAGS_SIZE];
-char DefinitionsFolder[41];
 
 static void set_text(char *field, size_t size, const char *text) { copy_bounded(field, size, text); }
 

@@ -28,6 +28,7 @@
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
 #include "core/notes.h"
+#include "core/worldservices.h"
 
 // The animals of the run, made by the game's own animal builder; the figures here stand for a
 // species the builder does not know: species code, kind, movement class, kilograms, the two diet
@@ -107,8 +108,8 @@ int crsim_build_area(int seed) {
             copy_bounded(Plr.mapname, sizeof Plr.mapname, "BIGMAP");
             LuoZoomKorkeusAlue(cx, cy);
             Aseta_TERRAIN_Korkeus_Relmap(0, 0);
-            cell_maker_hooks.terrain(terrain_desc(get_alltime_maailmachar(cx, cy)), "ZOOM", 0, Plr.month, terrain_name(cx, cy), cx,
-                                     cy, 0);
+            world_services.make_cell(terrain_desc(get_alltime_maailmachar(cx, cy)), "ZOOM", 0, Plr.month,
+                                     terrain_name(cx, cy), cx, cy, 0);
             memcpy(chars[dy + 2][dx + 2], Zoom.chars, ZOOM_SQUARES);
             memcpy(heights[dy + 2][dx + 2], Zoom.height, ZOOM_SQUARES);
             memcpy(plants[dy + 2][dx + 2], Zoom.data, sizeof plants[0][0]);

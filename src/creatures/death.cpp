@@ -44,6 +44,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "core/worldservices.h"
 
 static_assert(sizeof(CreatureStruct) == KILL_LOG_RECORD, "a kill-log record is one creature record");
 
@@ -173,13 +174,13 @@ void KillCreature(int n, int show) {
         c.role = 0;
     }
     if (c.killer == -1 && c.kind != CK_HUMAN) {
-        Tarkista_Suoritus(TASK_KILL);
+        world_services.course_task_check(TASK_KILL);
         const int fall = (int)std::ceil(c.weight / 30.0f);
         if (fall > 0) set_SpiritData_mood(PlayerX, PlayerY, 702, -(fall > 5 ? 5 : fall));
     }
-    if (c.speciescode == SPECIES_BEAR || c.kind == 4) Tarkista_Suoritus(TASK_BEAR);
+    if (c.speciescode == SPECIES_BEAR || c.kind == 4) world_services.course_task_check(TASK_BEAR);
     // The last raider but one falling counts for the course of war.
-    if (c.kind == CK_HUMAN && c.culture == 11 && live_raiders() - 1 < 2) Tarkista_Suoritus(TASK_RAIDERS);
+    if (c.kind == CK_HUMAN && c.culture == 11 && live_raiders() - 1 < 2) world_services.course_task_check(TASK_RAIDERS);
     if (show && !diving) cre_say(n, c.posture == 4 ? "NPC_DEATH_PEACEFUL" : "NPC_DEATH");
     makepersonal_NPCitems(n, 0);
     PudotaKasista(n, 0);

@@ -4,10 +4,10 @@
 #include <cstddef>
 
 #include "core/creatures.h"
+#include "core/crefunc.h"      // monnam, monnam_cre
 
 extern char s_creaturedesc[1024];
 
-char *monnam_cre(const CreatureStruct &record, int flags);   // named from a scratch copy
 const char *s_NPC_sizedesc(int n);
 const char *NPC_yleiskuvaus(int n, int mode);
 const char *NPC_ruhokuvaus(int n);

@@ -37,6 +37,7 @@
 #include "core/maintenance.h"
 #include "core/tekstit.h"
 #include "core/player.h"
+#include "core/worldservices.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -375,7 +376,7 @@ void MOVEDO_stand_or_lay() {
     if (Plr.posture == 0)
         fall_prone();
     else
-        command_hooks.run_action(ACTION_GET_UP, 0, "");
+        world_services.run_action(ACTION_GET_UP, 0, "");
     TurnUsed = 1;
 }
 
@@ -403,7 +404,7 @@ void menusel_Movemode() {
     case 'G': MOVEDO_stand_or_lay(); break;
     case 'S':
         com("Sleep");
-        command_hooks.run_action(ACTION_SLEEP, 0, "");
+        world_services.run_action(ACTION_SLEEP, 0, "");
         break;
     case 'W': MOVEDO_walk(); break;
     case 'C':   // climbing, which no entry of the menu offers

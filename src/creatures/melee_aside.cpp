@@ -22,6 +22,7 @@
 #include "base/ownlib.h"
 #include "core/notes.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 enum { CH_FENCE = 42, MEANS_SQUIRREL = 60, TASK_SPELL = 11 };
 
@@ -49,7 +50,7 @@ int kick_heel(int x, int y) {
         // The knock sends the squirrel up its tree for a while.
         uint8_t &stay = cre_spare(Cre[n], SPARE_TREESTAY);
         if (Cre[n].korkeus == 200 && stay == 0) stay = (uint8_t)(random(10) + 10);
-        Tarkista_Suoritus(TASK_SPELL);
+        world_services.course_task_check(TASK_SPELL);
     }
     return 1;
 }

@@ -28,11 +28,6 @@ static bool alive(const CreatureStruct &c) { return c.kind != 0 && c.mode != CM_
 
 // ---- what it is ----
 
-int is_human(int n) {
-    if (n == CRE_PLAYER) return 1;
-    const CreatureStruct *c = cre(n);
-    return c && c->kind == CK_HUMAN;
-}
 int onko_JOKU_elain(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->kind != CK_HUMAN;
@@ -40,10 +35,6 @@ int onko_JOKU_elain(int n) {
 int onko_NPC_haltija(int n) {
     const CreatureStruct *c = cre(n);
     return c && c->kind == CK_SPIRIT;
-}
-int onko_NPC_lintu(int n) {
-    const CreatureStruct *c = n == CRE_PLAYER ? &Creature : cre(n);
-    return c && (c->moveclass == 64 || c->moveclass == 128 || c->kind == 21);
 }
 int onko_JOKU_petoelain(int n) {
     if (n == CRE_PLAYER) return 1;
@@ -73,7 +64,6 @@ static int role_is(int n, int r) {
     return c && c->role == r;
 }
 int onko_NPC_lapsi(int n) { return role_is(n, 15); }
-int onko_NPC_nainen(int n) { return role_is(n, 14); }
 int onko_NPC_parantaja(int n) { return role_is(n, 13); }
 int onko_NPC_rosvo(int n) { return role_is(n, 20); }
 int onko_NPC_lieassa(int n) { return role_is(n, 9); }
@@ -102,10 +92,6 @@ int lentaako_NPC(int n) {
 int onko_NPC_vesielaja(int n) {
     const CreatureStruct *c = n == -1 ? &Creature : cre(n);
     return c && (c->speciescode == SPECIES_WATER_FOLK || c->moveclass == 96 || c->moveclass == 128);
-}
-int sukeltaako_NPC(int n) {
-    const CreatureStruct *c = cre(n);
-    return c && c->korkeus == -100;
 }
 int saalistaako_NPC(int n) {
     const CreatureStruct *c = cre(n);
@@ -183,12 +169,6 @@ int npcKotielain(int n) {
     default: break;
     }
     return c->kind != CK_HUMAN && c->morale4 == 0 && c->morale5 == 0;
-}
-int is_socmember(int n) {
-    const CreatureStruct *c = cre(n);
-    if (!c || c->kind != CK_HUMAN || c->role == 5 || c->community == 0) return 0;
-    if (c->partyflags & 256) return 0;
-    return !(c->memberbits & MB_COMPANION) && !(c->memberbits & 4);
 }
 int is_socanimal(int n) {
     const CreatureStruct *c = cre(n);
@@ -359,10 +339,6 @@ int plr_engaged(int x, int y) {
     return abs(x - PlayerX) <= 1 && abs(y - PlayerY) <= 1;
 }
 
-int distance_from_plr(int x, int y) {
-    if (INVISIBLE) return 50;
-    return koordinaattien_vali(PlayerX, PlayerY, x, y);
-}
 
 // ---- societies ----
 

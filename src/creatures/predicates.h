@@ -3,19 +3,18 @@
 // and value of what a creature carries. Unless said otherwise the player (-1) answers 0.
 #pragma once
 
-#include "core/creatures.h"   // is_tied
+#include "core/creatures.h"   // is_tied, sukeltaako_NPC
+#include "core/crefunc.h"     // is_human, onko_NPC_lintu, onko_NPC_nainen, is_socmember
+#include "maps/mapunit.h"     // distance_from_plr
 
 // ---- what it is ----
-int is_human(int n);                  // kind 1; the player too
 int onko_JOKU_elain(int n);           // an animal: kind not 1
 int onko_NPC_haltija(int n);          // kind 50
-int onko_NPC_lintu(int n);            // a bird or a flier; -1 tests the working record Creature
 int onko_JOKU_petoelain(int n);       // a predator; the player counts as one
 int syo_kasveja(int n, int which);    // eats plants by diet word 1, 2 or (0) either
 int onko_NPC_lihansyoja(int n);
 int is_cub(int n);                    // a young animal
 int onko_NPC_lapsi(int n);            // role 15
-int onko_NPC_nainen(int n);           // role 14
 int onko_NPC_parantaja(int n);        // role 13
 int onko_NPC_rosvo(int n);            // role 20
 int onko_NPC_lieassa(int n);          // role 9: on a leash
@@ -24,7 +23,6 @@ int onko_NPC_vanhus(int n);           // an old person
 int onko_NPC_vanhamies(int n);
 int onko_NPC_neito(int n);            // a maiden
 int lentaako_NPC(int n);              // flying; any negative n answers 0
-int sukeltaako_NPC(int n);            // diving
 int saalistaako_NPC(int n);           // hunting
 int taisteleeko_NPC(int n);           // fighting
 int pakeneeko_NPC(int n);             // fleeing
@@ -40,7 +38,6 @@ int onko_NPC_kumppani(int n);         // the player's companion (a person in mod
 int onko_NPC_kesyelain(int n);        // the player's pet
 int onko_NPC_jonkun_kesyelain(int n, int m);   // pet of creature m (-1 the player)
 int npcKotielain(int n);              // a domestic animal
-int is_socmember(int n);              // a member of a village society
 int is_socanimal(int n);              // an animal not kept by the player
 int is_armed(int n);
 int onko_NPC_tarkea_olento(int n);    // important: the game keeps it; the player too
@@ -76,7 +73,6 @@ int luo_ihmisyhteiso(int wx, int wy, unsigned soc);
 
 // ---- the local area ----
 int plr_engaged(int x, int y);        // within one square of the player
-int distance_from_plr(int x, int y);
 
 // ---- societies ----
 int socmember_mindist(int soc);

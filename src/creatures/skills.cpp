@@ -13,6 +13,7 @@
 #include "core/tehtavat.h"
 #include "core/skilldata.h"
 #include "core/player.h"
+#include "core/worldservices.h"
 
 #include <cctype>
 #include <cmath>
@@ -175,12 +176,12 @@ int Kayta_Taitoa(int penalty, int bonus, const char *name_in, int mode) {
     Plr.skill_counter[s] = 0;
     bool bow = strstr(name, "BOW") != nullptr;
     if (L > 94) {
-        Tarkista_Suoritus(42);
-        if (bow) Tarkista_Suoritus(29);
+        world_services.course_task_check(42);
+        if (bow) world_services.course_task_check(29);
     }
     if (skill_random(100) + Plr.skill_aptitude[s] + 1 <= Plr.skill_level[s]) return result;
-    Tarkista_Suoritus(42);
-    if (bow) Tarkista_Suoritus(29);
+    world_services.course_task_check(42);
+    if (bow) world_services.course_task_check(29);
     if (Plr.skill_level[s] <= 99) Plr.skill_level[s]++;
     Plr.skill_raises[s]++;
     return result;

@@ -11,7 +11,6 @@
 #include "base/ownlib.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "creatures/creaturepass.h"
 #include "creatures/animals.h"
 #include "creatures/condition.h"
 #include "core/creatures.h"
@@ -28,6 +27,7 @@
 #include "maps/picker.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "core/worldservices.h"
 
 
 static bool slot_held(int slot) { return slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot] != 0; }
@@ -174,7 +174,7 @@ void Heita() {
         Note(MSG("PREPARE_TO_THROW"));
     }
     Slotista_Uniikki(slot);
-    if (delay) creature_pass_hooks.pass();
+    if (delay) world_services.creature_pass();
     UPDATE_SCREEN = 1;
     if (TACTICAL_ADVANTAGE != -1 && (Plr.command_flags & (4 | 8))) {
         Note(MSG("MISSILE_ATTACK_CANCELLED"));

@@ -25,6 +25,7 @@
 #include "core/tehtavat.h"
 #include "society/meetings.h"
 #include "core/oxa.h"
+#include "society/questlist.h"
 
 #include <cstdio>
 #include <cstring>

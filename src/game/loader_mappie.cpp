@@ -27,6 +27,7 @@
 #include "maps/marker.h"
 #include "society/village.h"
 #include "worldgen/worldgen.h"
+#include "society/catchup.h"
 
 // The creature slot a creature or carcass record names, or -1 when its id names no slot of the table.
 static int slot_of(const DataStruct &d) {

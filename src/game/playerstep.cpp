@@ -44,6 +44,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "quests/courses.h"
 
 #include <cctype>
 #include <cmath>

@@ -21,6 +21,7 @@
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
 #include "base/ui.h"
+#include "core/worldservices.h"
 
 static bool player_obj(int n) { return n >= OBJ_PLAYER_FIRST && n <= OBJ_PLAYER_LAST; }
 static bool valid_slot(int slot) { return slot >= 0 && slot < PLR_SLOTS; }
@@ -105,7 +106,7 @@ int Wield(int slot, int hand, int quiet) {
             }
         }
     }
-    if (name_has(PlayerObj[rec], "NORTHERN")) Tarkista_Suoritus(36);
+    if (name_has(PlayerObj[rec], "NORTHERN")) world_services.course_task_check(36);
     return vMSG_weapon_slot;
 }
 

@@ -29,6 +29,7 @@
 #include "base/ui.h"
 #include "core/vilrecord.h"
 #include "maps/cellmaker.h"
+#include "core/worldservices.h"
 
 int ZOOMEXTRA_Lahesty;
 
@@ -227,7 +228,7 @@ static void rebuild_missing_area_maps(int cx, int cy) {
         copy_bounded(desc, sizeof desc, terrain_desc(get_alltime_maailmachar(x, y)));
         strupr(desc);
         Aseta_TERRAIN_Korkeus_Relmap(x - cx, y - cy);
-        made += cell_maker_hooks.terrain(desc, "ZOOM", 0, Plr.month, terrain_name(x, y), x, y, 0) ? 1 : 0;
+        made += world_services.make_cell(desc, "ZOOM", 0, Plr.month, terrain_name(x, y), x, y, 0) ? 1 : 0;
     }
     if (!zoomstore_batch_end()) made = 0;
     char text[200];

@@ -445,3 +445,8 @@ static const uint8_t line_patterns[LINE_COUNT][5] = {
 void InitSines() {
     for (int k = 0; k < LINE_COUNT; k++) memcpy(&LineData[k][1], line_patterns[k], 5);
 }
+
+int distance_from_plr(int x, int y) {
+    if (INVISIBLE) return 50;
+    return koordinaattien_vali(PlayerX, PlayerY, x, y);
+}

@@ -58,6 +58,7 @@ int TyhjaRuutu(int c);
 void confirm_alltime_memorymap();
 void Nollaa_Kartanlataustapa();
 int koordinaattien_vali(int x1, int y1, int x2, int y2);   // step distance
+int distance_from_plr(int x, int y);   // steps from the player; 50 while she is invisible
 int Heds_x(int d);
 int Heds_y(int d);
 int KorkeusVaalennus(int h);

@@ -7,6 +7,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/tekstit_records.h"
+#include "maps/mapunit.h"
 #include "maps/sight.h"
 
 #include <cstring>

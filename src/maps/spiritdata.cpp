@@ -12,6 +12,7 @@
 #include "core/tehtavat.h"
 #include "core/tekstit.h"
 #include "maps/mapunit.h"
+#include "core/worldservices.h"
 
 enum {
     MEET_GAP_NEVER = 100,
@@ -113,8 +114,8 @@ void set_SpiritData_mood(int x, int y, int n, int change) {
     set_SpiritData(n, d);
     Plr.spirit_contacts++;
     if (change >= 1) {
-        Tarkista_Suoritus(TASK_SPIRITS);
-        if (n == SPIRIT_OF_FOREST) Tarkista_Suoritus(TASK_FOREST_SPIRIT);
+        world_services.course_task_check(TASK_SPIRITS);
+        if (n == SPIRIT_OF_FOREST) world_services.course_task_check(TASK_FOREST_SPIRIT);
     }
     if (n == SPIRIT_OF_FOREST) Plr.forest_spirit = clamp_mood(Plr.forest_spirit + change);
     if (n == SPIRIT_WATER_FOLK) Plr.water_spirit = clamp_mood(Plr.water_spirit + change);

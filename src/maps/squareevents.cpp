@@ -31,6 +31,7 @@
 #include "base/ui.h"
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 
 uint32_t PLRGLOBAL_rodfishing_luck_mintick;
 
@@ -267,7 +268,7 @@ static void ritual_checks(int i, const ItemStruct &it, int x, int y) {
             // A built trap's record holds its construction code as its id.
             if (trap.type != DT_TRAP || trap.x != x || trap.y != y || trap_portable(trap) || trap.id != ACTION_BEAR_DEADFALL)
                 continue;
-            Tarkista_Suoritus(11);
+            world_services.course_task_check(11);
             trap.flags |= TRAPF_FAVOURED;
             break;
         }
@@ -287,7 +288,7 @@ static void sunset_snare(int x, int y) {
         if (trap.count < 2) trap.count = 2;
         trap.flags = (uint8_t)(trap.flags + 4);
         set_SpiritData_mood(PlayerX, PlayerY, 702, 3);
-        Tarkista_Suoritus(11);
+        world_services.course_task_check(11);
     }
 }
 
@@ -328,7 +329,7 @@ void esineet_paikkatarkistus(int x, int y) {
         play_sample("splash", 0);
         if (it.subtype == ST_POLEARM && taikakeino_tuttu(130, 0)) {
             PLRGLOBAL_rodfishing_luck_mintick = Plr.minutes + ROD_LUCK_MINUTES;
-            Tarkista_Suoritus(11);
+            world_services.course_task_check(11);
             set_SpiritData_mood(PlayerX, PlayerY, 701, 2);
         }
         if (it.id == OID_RAWFISH && d.count == 1 && rod_sacrifice(x, y)) {
@@ -340,7 +341,7 @@ void esineet_paikkatarkistus(int x, int y) {
         if (terrain_flag(world_c, TF_MIRE)) {
             TARGET_ITEM = (int)d.id;
             Note(MSG("BURIED_IN_BOG"));
-            if (Plr.hour < 5 || Plr.hour > 20) Tarkista_Suoritus(41);
+            if (Plr.hour < 5 || Plr.hour > 20) world_services.course_task_check(41);
         }
         CrunchData(i);
     }
@@ -556,6 +557,6 @@ int TKCHECK_IlvesEstetaanPakenemasta(int x, int y) {
     if (!feather) return 0;
     setnpc_magic_burden(lynx);
     set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, 3);
-    Tarkista_Suoritus(TASK_SPELL);
+    world_services.course_task_check(TASK_SPELL);
     return 1;
 }

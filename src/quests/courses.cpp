@@ -25,6 +25,7 @@
 #include "core/records.h"
 #include "items/inventory.h"
 #include "maps/mapunit.h"
+#include "core/worldservices.h"
 
 Tehtava tehtava;
 int Tehtavan_Vaihe = -1;
@@ -121,7 +122,7 @@ void Nollaa_Tehtava() {
     tehtava.count = 1;
 }
 
-static int key_code(int k) { return k < 0 ? command_hooks.bound_key((BoundKey)-k) : k; }
+static int key_code(int k) { return k < 0 ? world_services.bound_key((BoundKey)-k) : k; }
 
 void Aseta_Tehtava(int n) {
     Nollaa_Tehtava();
@@ -133,7 +134,7 @@ void Aseta_Tehtava(int n) {
         copy_bounded(tehtava.description[k], TASK_LINE, t.description[k] ? t.description[k] : "");
         copy_bounded(tehtava.completion[k], TASK_LINE, t.completion[k] ? t.completion[k] : "");
         const int key = task_keys[n - 1].keys[k];
-        if (key) copy_bounded(tehtava.keyHelp[k], TASK_LINE, command_hooks.key_line((unsigned)key_code(key)));
+        if (key) copy_bounded(tehtava.keyHelp[k], TASK_LINE, world_services.key_line((unsigned)key_code(key)));
     }
     if (n == 1) copy_bounded(tehtava.picture, sizeof tehtava.picture, TASK_PICTURE);
 }

@@ -1,6 +1,7 @@
 // src/quests/courses.h -- the two game courses: the task record and the task file, the course's state
-// between turns, the task screen and the reward at the end. The hook, the turn loop's duties and the
-// course starters are declared in core/tehtavat.h.
+// between turns, the task screen and the reward at the end, and the check of a deed of the current task
+// (which the rules below the quests ask through the world services, core/worldservices.h). The turn
+// loop's duties are declared in core/tehtavat.h.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,14 @@ enum {
     COURSE_EVENT_ROD = 10, COURSE_EVENT_PIKE = 11, COURSE_EVENT_AXE = 12, COURSE_EVENT_FARMING = 13,
     COURSE_EVENT_DONE = 14, COURSE_EVENT_RAIDERS = 15, COURSE_EVENT_TRADERS = 16, COURSE_EVENT_TRACKING = 17,
 };
+
+// The course starters: write the course's task file and set the player on its first task; 1 when the
+// course was set, 0 when it could not be written (she stays in free play).
+int Tee_Gamecourse_1();
+int Tee_Gamecourse_2();
+
+// A deed of task `task` was done: it counts toward the current task of the course.
+void Tarkista_Suoritus(int task);
 
 // Completed-course bits of the player record.
 enum { COURSE1_DONE = 2, COURSE2_DONE = 4 };

@@ -21,6 +21,7 @@
 #include "maps/mapdraw.h"
 #include "maps/mapunit.h"
 #include "society/talkscreen.h"
+#include "society/questlist.h"
 
 // F2 while quests are on: the map screen is kept aside while the journal owns the window.
 void QuestScreen() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/tehtavat.h"
+#include "society/questlist.h"
 
 enum { JOURNAL_PAGE_QUESTS = 5 };
 

@@ -14,6 +14,7 @@
 #include "maps/zoomstore.h"
 #include "quests/questkinds.h"
 #include "core/tehtavat.h"
+#include "society/questlist.h"
 
 // ---- the kinds ----
 

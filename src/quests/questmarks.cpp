@@ -14,6 +14,7 @@
 #include "creatures/crefile.h"
 #include "creatures/describe.h"
 #include "core/tehtavat.h"
+#include "society/questlist.h"
 
 MapQuestInfoStruct MapQuestInfos[MAPQUESTINFOS];
 

@@ -15,6 +15,7 @@
 #include "presentation/show.h"
 #include "presentation/windows.h"
 #include "core/tehtavat.h"
+#include "quests/courses.h"
 
 #include <cstdio>
 #include <cstring>

@@ -40,6 +40,7 @@
 #include "society/reputation.h"
 #include "society/trade.h"
 #include "society/village.h"
+#include "society/questlist.h"
 
 ChatOptStruct ChatOptions[CHAT_OPTIONS];
 int Chatting_With = -1000;

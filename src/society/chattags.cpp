@@ -24,6 +24,7 @@
 #include "society/trade.h"
 #include "society/village.h"
 #include "worldgen/worldgen.h"
+#include "society/questlist.h"
 
 
 static bool options_offered() {

@@ -44,6 +44,7 @@
 #include "society/village.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/worldgen.h"
+#include "core/worldservices.h"
 
 char mietelause[200];
 
@@ -327,7 +328,7 @@ int Tarkasta_Palkkio(int days) {
     days_served(*c) = 1;
     fill_energy(n);
     Keskeyta_Puuha(n, 0);
-    Tarkista_Suoritus(TASK_COMPANION_JOINED);
+    world_services.course_task_check(TASK_COMPANION_JOINED);
     char line[200];
     snprintf(line, sizeof line, "Well, I think I have everything I need to start %s now!", YhteiselamanTeksti((int)c->partyflags));
     say(line);

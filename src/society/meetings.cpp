@@ -30,6 +30,8 @@
 #include "core/player.h"
 #include "society/village.h"
 #include "worldgen/culturegoods.h"
+#include "core/worldservices.h"
+#include "society/questlist.h"
 
 // ---- the fields in spare bytes ----
 
@@ -279,7 +281,7 @@ static void search_stored_maps(unsigned sotu) {
 
 void find_missing(const char *name) {
     if (!name || !name[0]) return;
-    game_file_hooks.save(SAVE_NOMAP);
+    world_services.save(SAVE_NOMAP);
     char asked[80];
     snprintf(asked, sizeof asked, "Looking for %.40s", name);
     Note(asked);
@@ -323,7 +325,7 @@ void find_missing(const char *name) {
 void find_missing_sotu(unsigned sotu) {
     const int records = cre_file_records();
     if (sotu < (unsigned)CRE_DATAID || records < 0 || sotu >= (unsigned)(CRE_DATAID + records)) return;
-    game_file_hooks.save(SAVE_NOMAP);
+    world_services.save(SAVE_NOMAP);
     char line[60];
     snprintf(line, sizeof line, "searching sotu %u", sotu);
     Note(line);

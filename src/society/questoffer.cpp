@@ -19,6 +19,7 @@
 #include "core/player.h"
 #include "society/reputation.h"
 #include "society/village.h"
+#include "society/questlist.h"
 
 QuestOfferServices questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, DoQuestForNPC};
 

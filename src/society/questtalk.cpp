@@ -50,6 +50,7 @@
 #include "society/talkscreen.h"
 #include "society/trade.h"
 #include "society/village.h"
+#include "society/questlist.h"
 
 namespace {
 

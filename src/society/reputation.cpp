@@ -17,8 +17,6 @@
 #include "society/smalltalk.h"
 #include "maps/culture.h"
 
-RepSummary TARGET_REPSUMMARY;
-
 const char *const REPNOUN[7] = {"cheater", "unreliable bargainer", "suspicious barterer", "",
                                 "fair barterer", "trustworthy trader", "fine tradesman"};
 const char *const REPNOUN_STEALING[7] = {"robber", "thief", "sneaky snatcher", "",

@@ -21,6 +21,7 @@
 #include "society/chat_topics.h"
 #include "society/talkscreen.h"
 #include "society/village.h"
+#include "core/worldservices.h"
 
 int Trade_Phase;
 float Trade_Price;
@@ -54,8 +55,8 @@ static void say_text(const char *text) {
 void Trade_ClearList() { Clear_Trade_Itemlist(); }
 
 static void report_tasks() {
-    if (partner_valid() && Cre[Chatting_With].role == 5) Tarkista_Suoritus(TASK_TRADED_ROLE5);
-    Tarkista_Suoritus(TASK_TRADED);
+    if (partner_valid() && Cre[Chatting_With].role == 5) world_services.course_task_check(TASK_TRADED_ROLE5);
+    world_services.course_task_check(TASK_TRADED);
 }
 
 // The partner's answer: what remains of the reward, else the deal's line.
@@ -108,7 +109,7 @@ static void take_picked_goods() {
         if (mine <= 0) continue;
         const int moved = Poista_NpcItem(n, slot, (int)e.count);
         if (moved > 0) Lisaa_Inventoryyn(mine, moved, 0, 0);
-        if (item.id == OID_SALT) Tarkista_Suoritus(TASK_BOUGHT);
+        if (item.id == OID_SALT) world_services.course_task_check(TASK_BOUGHT);
     }
     memset(PersTradeInvData, 0, sizeof PersTradeInvData);
 }
@@ -143,7 +144,7 @@ void Trade_Complete() {
 // (carried, in a container or lying on the ground), are free of the village's marks.
 static void settle_line(VillageDebtLine &d, uint32_t soc) {
     ItemStruct item = ObjToItem((int)d.object);
-    if (item.id == OID_SALT) Tarkista_Suoritus(TASK_BOUGHT);
+    if (item.id == OID_SALT) world_services.course_task_check(TASK_BOUGHT);
     if (item.vessel) {
         ItemStruct vessel = ObjToItem((int)item.vessel);
         clear_marks(vessel);

@@ -48,6 +48,7 @@
 #include "core/tehtavat.h"
 #include "core/player.h"
 #include "worldgen/worldgen.h"
+#include "core/worldservices.h"
 
 int LastHour = 0, LastWatch = WATCH_UNSET;
 
@@ -204,7 +205,7 @@ void WildernessEncounter() {
     if (!Lataa_RealCreature(n)) return;
     // The zoom that names the creature counts the encounter for the game course itself.
     if (sub == ENC_SEEN_FIRST) {
-        if (Creature.kind != CK_HUMAN) Tarkista_Suoritus(10);
+        if (Creature.kind != CK_HUMAN) world_services.course_task_check(10);
         EnterLocale(0, n);
     } else {
         EnterLocale(1, n);
@@ -315,7 +316,7 @@ int CheckExits() {
     case 60: enter_screen("a cave"); break;
     case 86: case 210: case 211: case 239:
         enter_screen("settled area");
-        Tarkista_Suoritus(15);
+        world_services.course_task_check(15);
         PIC_SHOW = 1;
         break;
     default:
@@ -363,14 +364,14 @@ static void exit_task_checks() {
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.type != DT_TRAP) continue;
-        Tarkista_Suoritus(21);
+        world_services.course_task_check(21);
         if (d.id != ACTION_TRAP_PIT && d.id != ACTION_STAKED_PIT) continue;
         traps++;
         for (int y = d.y - 20; y < d.y + 20; y++)
             for (int x = d.x - 20; x < d.x + 20; x++)
                 if (in_layer(x, y) && get_mapchar(x, y) == 42) fences++;
     }
-    if (traps >= 2 && fences >= 15) Tarkista_Suoritus(33);
+    if (traps >= 2 && fences >= 15) world_services.course_task_check(33);
 }
 
 int ExitEnviron(int, int, int all) {
@@ -393,7 +394,7 @@ int ExitEnviron(int, int, int all) {
         if (all == 1 || !See(d.x, d.y)) Poista_Olento(c);
     }
     creature_swap();
-    if (!game_file_hooks.save(0) && local) {
+    if (!world_services.save(0) && local) {
         // The local area was not stored: she stays on it with everything she left there, as the save
         // that failed has told her.
         memcpy(Data, pool_before, sizeof pool_before);

@@ -42,6 +42,7 @@
 #include "worldgen/encounter.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
+#include "core/worldservices.h"
 
 int CoordinateFixXMOD, CoordinateFixYMOD;
 
@@ -287,7 +288,7 @@ void EnterLocale(int kind, int n) {
 
     char kindtext[20];
     copy_bounded(kindtext, sizeof kindtext, kind ? "ENCOUNTER" : "ZOOM");
-    if (kind != 0 && ENCOUNTER_CREATURE_TYPE != 1) Tarkista_Suoritus(10);
+    if (kind != 0 && ENCOUNTER_CREATURE_TYPE != 1) world_services.course_task_check(10);
     if (!UPDATE) scene_make(kind == 1 ? 1 : 0, kind == 1 ? n : 0);
     int number = n;
     if (kind == 1000) {
@@ -360,7 +361,7 @@ void EnterLocale(int kind, int n) {
         PlayerX = PlayerY = 500;
         LOAD_MAP = 1;
     } else {
-        game_file_hooks.map_entry(1);
+        world_services.map_entry(1);
     }
     UPDATE = 0;
 }
@@ -369,7 +370,7 @@ int Enter(int x, int y, int mode) {
     ZOOMEXTRA_Lahesty = 0;
     creature_swap();
     scene_make(2, 0);
-    if (!game_file_hooks.save(0)) return 0;
+    if (!world_services.save(0)) return 0;
     const bool world = bigmap();
     if (world) {
         Plr.world_x = (uint32_t)x;

@@ -19,6 +19,7 @@
 #include "creatures/portraits.h"
 #include "items/itemdefs.h"
 #include "core/tehtavat.h"
+#include "core/worldservices.h"
 #include "worldgen/campaign.h"
 #include "worldgen/kartta_main.h"
 #include "worldgen/kartta_view.h"
@@ -219,8 +220,7 @@ static int scenario_of(const NewCharChoices &c, const NewCharAsk *ask) {
 
 static void course_of(const NewCharChoices &c, const NewCharAsk *ask) {
     Plr.course_index = -1;
-    if (c.course == 1) Tee_Gamecourse_1();
-    if (c.course == 2) Tee_Gamecourse_2();
+    if (c.course == 1 || c.course == 2) world_services.course_start(c.course);
     if (c.course == -2 && ask && ask->course && ask->course() < 0) Plr.course_index = -1;
 }
 

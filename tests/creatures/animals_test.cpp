@@ -17,6 +17,7 @@
 #include "maps/marker.h"
 #include "core/tekstit.h"
 #include "core/notes.h"
+#include "society/catchup.h"
 
 using Animals = LifeTest;
 

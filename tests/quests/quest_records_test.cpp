@@ -14,6 +14,7 @@
 #include "society/questoffer.h"
 #include "core/tehtavat.h"
 #include "society/meetings.h"
+#include "society/questlist.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "quests/rewards.h"
 #include "core/tehtavat.h"
 #include "society/chat.h"
+#include "society/questlist.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// src/quests/questlist.cpp -- the quests of a character listed from their files (there is no index),
+// src/society/questlist.cpp -- the quests of a character listed from their files (there is no index),
 // the daily expiry of overdue quests and offers, a person's link to a quest dropped or closed, and a
 // quest opening or completing the side roles it gave to other people.
 #include <glob.h>
@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "society/questlist.h"
 
 #include "base/ownlib.h"
 #include "base/savecommit.h"
@@ -196,21 +198,4 @@ void SidequestComplete(uint32_t id) {
     if (id == 0 || !loadQuest(id, q) || q.ownCompletion) return;
     q.completionDay = Plr.daynumber;
     SaveQuest(&q);
-}
-
-// A quest file may be the only thing that names its reward or the giver's craft order (a blend made
-// when the quest was made): every quest not closed keeps them through object maintenance.
-void QuestKeepObjects() {
-    char pattern[1200];
-    snprintf(pattern, sizeof pattern, "%s/*.QST", CharacterPath);
-    glob_t found;
-    if (glob(pattern, 0, nullptr, &found) == 0) {
-        static QuestStruct q;
-        for (size_t i = 0; i < found.gl_pathc; i++) {
-            if (!read_exact(found.gl_pathv[i], &q, sizeof q) || q.closed) continue;
-            if (q.rewardItem) keepthisobj((int)q.rewardItem);
-            if (q.craftOrder[0]) keepthisobj((int)q.craftOrder[0]);
-        }
-    }
-    globfree(&found);
 }

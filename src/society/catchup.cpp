@@ -1,11 +1,10 @@
-// src/creatures/catchup.cpp -- the creatures catch up on map entry: while the player was away their
+// src/society/catchup.cpp -- the creatures catch up on map entry: while the player was away their
 // lives went on, so a freshly entered map lets them take their turns unseen before she looks.
 #include <cstdint>
 
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/player.h"
-#include "creatures/creaturepass.h"
 #include "creatures/creturn.h"
 #include "creatures/crefile.h"
 #include "core/creatures.h"
@@ -14,7 +13,9 @@
 #include "maps/mapunit.h"
 #include "core/notes.h"
 #include "base/ui.h"
-#include "creatures/catchup.h"
+#include "society/catchup.h"
+#include "society/meetings.h"
+#include "core/worldservices.h"
 
 enum { CATCHUP_PASSES_MAX = 1000 };
 
@@ -26,7 +27,7 @@ void cre_maintenance() {
     INVISIBLE = 1;
     // the persistent creatures met again live the days nobody saw them
     for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_CREATURE) catchup_hooks.creature_met(creature_slot_of(Data[i].id), i);
+        if (Data[i].type == DT_CREATURE) creature_update(creature_slot_of(Data[i].id), i);
     // a creature hiding in forest cover lives a hundred turns of its own
     for (int i = 0; i < DATA_MAX; i++) {
         if (Data[i].type != DT_CREATURE) continue;
@@ -40,9 +41,9 @@ void cre_maintenance() {
         Cre[c].catchup = 0;
     }
     // everybody lives the turns the time away allows
-    creature_pass_hooks.run_begin();
-    for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) creature_pass_hooks.pass();
-    creature_pass_hooks.run_end();
+    world_services.creature_run_begin();
+    for (int t = 0; t < CREATURE_UPDATE && t < CATCHUP_PASSES_MAX; t++) world_services.creature_pass();
+    world_services.creature_run_end();
     forestcover_hide_all();
     DISABLE_NOTES = keep_notes;
     if (KARTANLATAUSTAPA & 2) {
@@ -57,7 +58,7 @@ void cre_maintenance() {
     }
     ENCOUNTER_CREATURE_TYPE = 0;
     CREATURE_UPDATE = 0;
-    creature_pass_hooks.pass();
+    world_services.creature_pass();
     DISABLE_MAP = keep_map;
     INVISIBLE = keep_invisible;
 }

@@ -1,0 +1,61 @@
+// src/core/worldservices.h -- the world services: the few calls of the rules that must run the world
+// above them. Time passing runs the task loop, the clock's upkeep and the creatures' pass (the game's
+// turn); the game's files are saved and its maps entered and loaded by the game's loader, and the
+// world's two levels left, entered and made by the world generator; the command
+// that repeats is run by the game's command table; a game course is started and its task checked by
+// the courses of the quests. Every other call of a rule goes to its own folder or one below it
+// (tools/link_order_check.sh lets this table alone pass up the order). The game fills it
+// (game/worldservices.cpp).
+#pragma once
+
+#include "core/commandcodes.h"   // BoundKey
+
+struct WorldServices {
+    // ---- time passing ----
+    // The task loop: 1 when the task was done, 0 when it was refused or cut short (core/spend.h).
+    int (*task_loop)(int minutes, int seconds, const char *message, int continued_minutes, unsigned flags);
+    // What the clock asks of the world as its time passes, in the order of the clock's own steps
+    // (core/maintenance.h).
+    void (*player_fatigue)(int who, int ticks);      // a six-second tick's fatigue of the body
+    void (*minute_upkeep)(int minutes, int mode);    // the world's upkeep of minutes passed (MinuteTick's mode)
+    void (*hour_upkeep)();                           // the hourly upkeep, once an hour
+    // One pass over the current map's data pool in which every creature, fire, work process,
+    // encounter, skin and track takes its step (creatures/creturn.h). Passes called back to back
+    // between the run's begin and end, with nothing else touching the pool in between, share what one
+    // pass learnt of the pool with the next.
+    void (*creature_pass)();
+    void (*creature_run_begin)();
+    void (*creature_run_end)();
+
+    // ---- the game's files (core/gamefiles.h) ----
+    // Saves the character folder (a SAVE_* mode or 0); 1 when every file was written, 0 when a file
+    // failed (the player is told, and the files of that step keep their last good contents).
+    int (*save)(int mode);
+    void (*save_and_renew)();          // a save, then the current map's renewal
+    int (*map_entry)(int mode);        // the map-entry upkeep; mode 0 an entry, 1 a renewal; 1 when saved
+    void (*load_map)(int mode);        // loads the map the player has moved to (LOAD_MAP set)
+
+    // ---- the world's two levels ----
+    // Saves and leaves the local area for the world map; 0 when the save failed and she stays.
+    int (*exit_environ)(int x, int y, int mode);
+    void (*enter_locale)(int kind, int n);   // kind 0: zoom in on the world map, out on a local area
+    int (*surroundings)(int all);            // builds the missing local maps of the 5 x 5 cells
+    void (*encounter_check)();               // sets ENCOUNTER (core/oxa.h) when one happens
+    // Builds one world cell's local map through the generator (maps/cellmaker.h); 1 when it was stored.
+    int (*make_cell)(const char *description, const char *kind, int n, int month, const char *name, int x, int y,
+                     int extra);
+
+    // ---- the command that repeats (core/commandcodes.h) ----
+    // Runs an action (the dispatcher: the text may be null only for codes that are not remembered
+    // for repeat), the main key of a bound key, and a key's help line ("[M] or [+] Make items ...").
+    void (*run_action)(int action, int value, const char *text);
+    int (*bound_key)(BoundKey bound);
+    char *(*key_line)(unsigned key);
+
+    // ---- the course (quests/courses.h) ----
+    void (*course_task_check)(int task);   // a deed of the course's current task was done
+    // Starts game course 1 or 2 for a new character: 1 when it was set, 0 when it could not be
+    // written (she stays in free play).
+    int (*course_start)(int course);
+};
+extern const WorldServices world_services;

@@ -1,0 +1,2 @@
+int high_call();
+int high_call() { return 3; }

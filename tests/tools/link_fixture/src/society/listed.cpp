@@ -1,0 +1,2 @@
+int listed_call();
+int listed_call() { return 2; }
