@@ -429,11 +429,22 @@ TEST_F(ConsoleCreatures, AWanderersOfferFromTheConsoleIsOneCommit) {
     // nothing and she is told once, not at each of the offer's tries. Once the disk is freed her own
     // save (Ctrl+S) writes nothing of the offer: the far man and his side of it stay out of the creature
     // file, and a load after it finds nobody linked to a quest not kept.
+    // The adventurer's axe puts its giver, a wounded adventurer, on her map.
+    const std::string messenger = "\ndq\n33\nnnnnny", axe = "\ndq\n33\n" + std::string(15, 'n') + "y";
     const struct {
         const char *what;
+        const std::string &answers;
         int step;
-    } full_disk[] = {{"the list finds no room", 0}, {"a file finds no room midway", steps / 2},
-                     {"the last step finds no room", steps - 1}};
+    } full_disk[] = {{"the list finds no room", messenger, 0},
+                     {"a file finds no room midway", messenger, steps / 2},
+                     {"the last step finds no room", messenger, steps - 1},
+                     {"the axe's list finds no room", axe, 0}};
+    auto people = [](const std::vector<uint8_t> &crs) {
+        int count = 0;
+        static CreatureStruct r;
+        for (size_t k = 0; k + sizeof r <= crs.size(); k += sizeof r) count += (memcpy(&r, &crs[k], sizeof r), r.kind != 0);
+        return count;
+    };
     for (const auto &row : full_disk) {
         SCOPED_TRACE(row.what);
         put_back(at, before);
@@ -448,7 +459,7 @@ TEST_F(ConsoleCreatures, AWanderersOfferFromTheConsoleIsOneCommit) {
             save_commit_step = full_disk_step;
             srand(20261210);
             const size_t said = notes().size();
-            console("\ndq\n33\nnnnnny");
+            console(row.answers);
             save_commit_step = nullptr;   // the disk is freed
             int told = 0;
             for (size_t at_ = notes().find("could not be written", said); at_ != std::string::npos;
@@ -467,6 +478,8 @@ TEST_F(ConsoleCreatures, AWanderersOfferFromTheConsoleIsOneCommit) {
             for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
                 if (notes().find(damage, said) != std::string::npos) odd += std::string(" the load told ") + damage + ";";
             const std::vector<uint8_t> crs = oxatest::read_bytes(at + "/AINO.CRS");
+            if (people(crs) != people(before.at("AINO.CRS")))
+                odd += " " + std::to_string(people(crs) - people(before.at("AINO.CRS"))) + " more in the file;";
             static CreatureStruct r_;
             for (size_t k = 0; k + sizeof r_ <= crs.size(); k += sizeof r_) {
                 memcpy(&r_, crs.data() + k, sizeof r_);
