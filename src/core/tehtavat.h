@@ -216,7 +216,8 @@ int debuglog_quest(const QuestStruct *q);
 
 // ---- offering ----
 // Makes a quest of `kind` for person c of the area at world cell x, y, saves it and links the person.
-// 1 made; 0 when the kind has no generator here, the generator gave up or the file could not be written.
+// 1 made; 0 when the kind has no generator here or the generator gave up; -1 when its files could not
+// be written (or the save it joins was refused already): nothing of it is left behind.
 int DoQuestForNPC(int c, int kind, int x, int y);
 // The first person of the current map with a role of `tags` ("[man]", "[old man]" ...) in community soc
 // who holds no quest, is no companion, robber or raider, and whose social id is not excludeUid;

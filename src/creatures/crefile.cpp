@@ -50,6 +50,16 @@ void cre_file_forget() {
     pending_path.clear();
 }
 
+void cre_file_mark(CreFileMark &mark) {
+    mark.path = pending_path;
+    mark.records = pending;
+}
+
+void cre_file_back_to(const CreFileMark &mark) {
+    pending_path = mark.path;
+    pending = mark.records;
+}
+
 // The records up to the last one a save wrote; those between the file's end and it are free.
 static long pending_end() { return pending.empty() ? 0 : pending.rbegin()->first + 1; }
 

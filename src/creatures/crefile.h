@@ -3,6 +3,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <string>
 
 #include "core/creatures.h"
 
@@ -25,6 +27,15 @@ int cre_file_records();
 int cre_file_record(int n, CreatureStruct &out);
 // Forgets the records kept for a save not yet committed: a load reads the file as it stands.
 void cre_file_forget();
+// The records kept for a save not yet committed, as they stand at a moment. Put back, whatever was
+// written since is forgotten: a record made since is free again, a record changed since is as it was,
+// and no later save writes them.
+struct CreFileMark {
+    std::string path;
+    std::map<long, CreatureStruct> records;
+};
+void cre_file_mark(CreFileMark &mark);
+void cre_file_back_to(const CreFileMark &mark);
 // Writes c over the file's record n - 1000; nothing for n below 1000. 1 when written.
 int Talleta_RealCreature(const CreatureStruct &c, int n);
 // Gives c the first free record or a new one at the end; answers its number (1000 + record).

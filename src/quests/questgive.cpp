@@ -10,7 +10,9 @@
 #include "core/notes.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "creatures/crefile.h"
 #include "creatures/predicates.h"
+#include "creatures/zoomservices.h"
 #include "maps/zoomstore.h"
 #include "quests/questkinds.h"
 #include "core/tehtavat.h"
@@ -200,26 +202,50 @@ static bool made(int kind, int &c, int x, int y) {
     return false;
 }
 
+// People the offer put on the map whose records it made: with those records given back, they go.
+static void drop_new_people(const int *placed_before) {
+    static CreatureStruct r;
+    for (int s = 0; s < CRE_COUNT; s++) {
+        const int n = RealCreaturePos[s];
+        if (n == placed_before[s] || n < CRE_DATAID || (cre_file_record(n, r) && r.kind != CK_NONE)) continue;
+        Poista_Olento(s);
+        memset(&Cre[s], 0, sizeof Cre[s]);
+        RealCreaturePos[s] = placed_before[s];
+    }
+}
+
 int DoQuestForNPC(int c, int kind, int x, int y) {
     if (c < 0 || c >= CRE_COUNT) {
         failed(kind, c);
         return 0;
     }
+    // Within a save the disk has refused already nothing is tried: it would be refused too.
+    if (save_running() && save_failure()[0]) {
+        failed(kind, c);
+        return -1;
+    }
     // One offer is one commit: the quest, its side roles' files, the people its generator put into the
     // creature file and onto stored maps go in together or not at all. Within a save already running
     // (a map entry's upkeep) they join that save.
     const bool own = !save_running();
+    static CreFileMark creatures;
+    static int placed[CRE_COUNT];
+    cre_file_mark(creatures);
+    memcpy(placed, RealCreaturePos, sizeof placed);
     save_begin();
     const bool kept = made(kind, c, x, y);
-    if (!kept && own) {
-        // Nothing of a quest not made reaches the folder.
-        save_discard();
-        zoomstore_forget_seen();
-        failed(kind, c);
-        return 0;
-    }
-    if (!save_commit()) {
+    bool committed = false;
+    if (kept || !own) committed = save_commit();
+    else save_discard();
+    const bool refused = save_failure()[0] != 0;
+    if (!kept || !committed) {
+        // Nothing of an offer not given stays behind for a later save: the creature records it wrote
+        // are forgotten, unless a save it joined may still write them.
         if (own) zoomstore_forget_seen();
+        if (own || refused) {
+            cre_file_back_to(creatures);
+            drop_new_people(placed);
+        }
         if (kept) {
             undo_side_roles(doneqS, false);
             char line[300];
@@ -228,11 +254,7 @@ int DoQuestForNPC(int c, int kind, int x, int y) {
             Note(line);
         }
         failed(kind, c);
-        return 0;
-    }
-    if (!kept) {
-        failed(kind, c);
-        return 0;
+        return refused ? -1 : 0;
     }
     // The file stands: the person is given the quest.
     CreatureStruct &p = Cre[c];

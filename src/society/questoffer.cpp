@@ -192,10 +192,16 @@ int SocQuestCreator(int x, int y, int soc, const char *tags) {
             offer_note("no person for %s", k.role);
             continue;
         }
-        if (questoffer_services.make(person, kind, x, y)) {
+        const int made = questoffer_services.make(person, kind, x, y);
+        if (made > 0) {
             Plr.lastquest_day = Plr.daynumber;
             offer_note("SocQuestCreator made quest #%d for npc #%d", kind, person);
             return 1;
+        }
+        if (made < 0) {
+            // The disk refused the quest's files, and she was told: another try would only be refused.
+            offer_note("quest #%d for npc #%d could not be written: no further tries", kind, person);
+            break;
         }
         offer_note("quest #%d for npc #%d not made", kind, person);
     }

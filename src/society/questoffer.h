@@ -15,7 +15,7 @@ struct QuestOfferServices {
     int (*allowed)();                                  // new quests may be made now
     int (*pick)(const char *tag, int soc, unsigned excludeUid);  // a person of the role, -1000 none
     int (*count)(const char *filter);                  // stored quests matching the filter
-    int (*make)(int c, int kind, int x, int y);        // 1 when the quest was made
+    int (*make)(int c, int kind, int x, int y);        // 1 made; -1 its files could not be written
 };
 extern QuestOfferServices questoffer_services;
 void questoffer_services_reset();  // the quest module's own services again

@@ -4,6 +4,7 @@
 #include "core/loader_fixture.h"
 
 #include "base/savecommit.h"
+#include "core/tehtavat.h"
 #include "game/wizard.h"
 #include "creatures/crefile.h"
 #include "creatures/cremove.h"
@@ -424,10 +425,82 @@ TEST_F(ConsoleCreatures, AWanderersOfferFromTheConsoleIsOneCommit) {
     EXPECT_GT(kept, 0);
     EXPECT_GT(finished, 0);
 
-    put_back(at, before);
-    stop_at = 0;   // the commit's list finds no room
-    EXPECT_EQ(offer(full_disk_step), 254) << "not given, and told";
-    EXPECT_TRUE(folder_of(at) == before) << "every byte as it was";
+    // A full disk at a step of the offer's commit: every byte stays as it was, the woodsman is given
+    // nothing and she is told once, not at each of the offer's tries. Once the disk is freed her own
+    // save (Ctrl+S) writes nothing of the offer: the far man and his side of it stay out of the creature
+    // file, and a load after it finds nobody linked to a quest not kept.
+    // The adventurer's axe puts its giver, a wounded adventurer, on her map.
+    const std::string messenger = "\ndq\n33\nnnnnny", axe = "\ndq\n33\n" + std::string(15, 'n') + "y";
+    const struct {
+        const char *what;
+        const std::string &answers;
+        int step;
+    } full_disk[] = {{"the list finds no room", messenger, 0},
+                     {"a file finds no room midway", messenger, steps / 2},
+                     {"the last step finds no room", messenger, steps - 1},
+                     {"the axe's list finds no room", axe, 0}};
+    auto people = [](const std::vector<uint8_t> &crs) {
+        int count = 0;
+        static CreatureStruct r;
+        for (size_t k = 0; k + sizeof r <= crs.size(); k += sizeof r) count += (memcpy(&r, &crs[k], sizeof r), r.kind != 0);
+        return count;
+    };
+    for (const auto &row : full_disk) {
+        SCOPED_TRACE(row.what);
+        put_back(at, before);
+        int out[2];
+        ASSERT_EQ(pipe(out), 0);
+        fflush(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            close(out[0]);
+            std::string odd;
+            stop_at = row.step;
+            save_commit_step = full_disk_step;
+            srand(20261210);
+            const size_t said = notes().size();
+            console(row.answers);
+            save_commit_step = nullptr;   // the disk is freed
+            int told = 0;
+            for (size_t at_ = notes().find("could not be written", said); at_ != std::string::npos;
+                 at_ = notes().find("could not be written", at_ + 1))
+                told++;
+            if (told != 1) odd += " told " + std::to_string(told) + " times;";
+            if (Cre[n].quest) odd += " the woodsman was given it;";
+            if (!(folder_of(at) == before)) odd += " the folder changed;";
+            int r = 0;
+            tap(SDLK_s, KMOD_LCTRL);
+            turn_pass(&r);
+            if (notes().find("has been saved", said) == std::string::npos) odd += " not saved;";
+            var_clear();
+            oxatest::reset_loader_tables();
+            if (loader() != 0) odd += " the load refused;";
+            for (const char *damage : {"damaged", "cut short", "missing", "found again", "lost"})
+                if (notes().find(damage, said) != std::string::npos) odd += std::string(" the load told ") + damage + ";";
+            const std::vector<uint8_t> crs = oxatest::read_bytes(at + "/AINO.CRS");
+            if (people(crs) != people(before.at("AINO.CRS")))
+                odd += " " + std::to_string(people(crs) - people(before.at("AINO.CRS"))) + " more in the file;";
+            static CreatureStruct r_;
+            for (size_t k = 0; k + sizeof r_ <= crs.size(); k += sizeof r_) {
+                memcpy(&r_, crs.data() + k, sizeof r_);
+                char file[1200];
+                quest_file_path(r_.quest, file, sizeof file);
+                if (r_.kind != 0 && r_.quest != 0 && access(file, F_OK) != 0)
+                    odd += " record " + std::to_string(k / sizeof r_) + " is linked to quest " + std::to_string(r_.quest) + ";";
+            }
+            if (write(out[1], odd.data(), odd.size()) != (ssize_t)odd.size()) _exit(1);
+            _exit(0);
+        }
+        close(out[1]);
+        std::string odd;
+        char buf[512];
+        for (ssize_t got; (got = read(out[0], buf, sizeof buf)) > 0;) odd.append(buf, (size_t)got);
+        close(out[0]);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << odd;
+        EXPECT_EQ(odd, "");
+    }
 
     for (const Folder *files : {&before, &after}) {
         put_back(at, *files);

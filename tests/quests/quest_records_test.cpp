@@ -269,7 +269,7 @@ TEST_F(QuestFiles, AQuestIsGivenOnlyWhenItsFileStands) {
     struct Case {
         bool blocked;
         int made;
-    } cases[] = {{true, 0}, {false, 1}};
+    } cases[] = {{true, -1}, {false, 1}};   // -1: the disk refused it, the offer tries no more
     for (const Case &c : cases) {
         Cre[1].quest = Cre[2].quest = 0;
         // A folder where the main quest's file would go: the write fails.

@@ -267,7 +267,11 @@ namespace {
 int offer_allowed() { return 1; }
 int no_repeats(const char *) { return 0; }
 // A kind whose quest can't be made for the person drawn gives way to the village's simple chores.
-int make_offer(int c, int kind, int x, int y) { return DoQuestForNPC(c, kind, x, y) || DoQuestForNPC(c, 72, x, y); }
+// A refused write (-1) is answered as it is: the offer tries no more.
+int make_offer(int c, int kind, int x, int y) {
+    const int made = DoQuestForNPC(c, kind, x, y);
+    return made != 0 ? made : DoQuestForNPC(c, 72, x, y);
+}
 }  // namespace
 
 // A kill at every step of the arrival in a new area beside her village, days after she was there: the
