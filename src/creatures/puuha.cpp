@@ -20,6 +20,7 @@
 #include "creatures/predicates.h"
 #include "creatures/perception.h"
 #include "creatures/crestep.h"
+#include "creatures/timberwork.h"
 #include "maps/mapunit.h"
 #include "core/weatherengine.h"
 #include "maps/area.h"
@@ -97,7 +98,7 @@ int Lisaa_Puuha(int n, int code, int timer) {
     case 120: {
         const int y = cy - 5 + random(11);   // the row is drawn before the column
         const Paikka p = HaePaikka_Karttamerkki(cx - 5 + random(11), y, 50, 13, 18);
-        if (!p.x || !puuha_work_hooks.timber_can(n, code, p.x, p.y)) return -1;
+        if (!p.x || !timber_creature_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;
         break;
     }
@@ -105,7 +106,7 @@ int Lisaa_Puuha(int n, int code, int timer) {
         const int y = cy - 5 + random(11);   // the row is drawn before the column
         const Paikka p = HaePaikka_EsineId(cx - 5 + random(11), y, 10, code == 121 ? 402 : 400,
                                            code == 121 ? 402 : 400);
-        if (!p.x || !puuha_work_hooks.timber_can(n, code, p.x, p.y)) return -1;
+        if (!p.x || !timber_creature_can(n, code, p.x, p.y)) return -1;
         tx = p.x, ty = p.y;
         break;
     }

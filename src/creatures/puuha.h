@@ -6,14 +6,6 @@ struct CreatureStruct;
 enum { PUUHA_SLOTS = 10 };
 enum { PUUHA_WAITING = 1, PUUHA_WAITED = 1000 };
 
-// What the queue asks of the work before it takes an activity on, answered by the game
-// (src/game/puuha_hooks.cpp): whether creature n can do timber work `code` (120 felling, 121 carving
-// a log, 122 splitting boards) at x, y.
-struct PuuhaWorkHooks {
-    int (*timber_can)(int n, int code, int x, int y);
-};
-extern const PuuhaWorkHooks puuha_work_hooks;
-
 extern int apukoord[3];            // the target square a caller hands to the next added activity
 
 // Adds an activity: the slot used, -1 when the queue is full or the activity is impossible here,
