@@ -1,5 +1,6 @@
 // The player's item commands: the inventory and examining, dropping, picking up from a square or a
 // direction, applying, teeth from a skull; the one-hand penalty and the skis test.
+#include "creatures/timberwork.h"
 #include "activities/itemcmd.h"
 
 #include "activities/actions.h"

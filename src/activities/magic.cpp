@@ -257,16 +257,6 @@ void teach_starting_means(PlayerStruct &p, int culture) {
 
 static bool item_record_at(const DataStruct &d, int x, int y) { return d.type == DT_ITEM && d.x == x && d.y == y; }
 
-int isloc_karhunkallohonka(int x, int y) {
-    if (get_mapchar(x, y) != CH_LONE_PINE) return 0;
-    for (const DataStruct &d : Data) {
-        if (!item_record_at(d, x, y)) continue;
-        const ItemStruct it = ObjToItem((int)d.id);
-        if (it.id == OID_SKULL && it.origin == SPECIES_BEAR) return 1;
-    }
-    return 0;
-}
-
 // ---- the forest cover ----------------------------------------------------------------------------
 
 int taikatarkistus_metsanpeittonuotio(int x, int y) {

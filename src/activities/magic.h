@@ -32,7 +32,6 @@ const char *taikakeino_desc(int n, int k); // part k of the description, "" abov
 int arvo_taikakeino(int klass, const char *text, int &first, int &first_aspect, int &second,
                     int &second_aspect);
 void opi_rnd_taikakeino(int klass);        // learns the first pick, when there is one
-int isloc_karhunkallohonka(int x, int y);  // 1 when a bear skull hangs in the pine at x, y
 int taikatarkistus_metsanpeittonuotio(int x, int y);   // 1 when the forest-cover release took
 
 // A new character's first means: the bear skull rite and the general sacrifice, and two drawn by

@@ -1,6 +1,8 @@
 // src/activities/puuharun.cpp -- the activity interpreter: one tick of a creature's current activity
-// (Tee_Puuha) and of its main activity (PaaPuuha). A target that vanished cancels the activity so
+// (see puuharun.h). A target that vanished cancels the activity so
 // that the life routine chooses again in the same tick; a finished one uses the tick.
+#include "activities/puuharun.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -99,51 +101,6 @@ static int quest_talk_turn(int n) {
 
 static void dbg(const char *text) {
     if (DEBUG_INFO) DebugNote(text);
-}
-
-int cre_of_socid(unsigned soc) {
-    if (!soc) return -1;
-    for (int m = 0; m < CRE_COUNT; m++) {
-        const CreatureStruct &c = Cre[m];
-        if (c.kind == CK_NONE || c.mode == CM_CARCASS || c.socialid != soc) continue;
-        if (crestep_pos(m) >= 0) return m;
-    }
-    return -1;
-}
-
-int carcass_of_socid(unsigned soc) {
-    if (!soc) return -1;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_CARCASS) continue;
-        const int m = creature_slot_of(d.id);
-        if (m >= 0 && Cre[m].socialid == soc) return i;
-    }
-    return -1;
-}
-
-int huono_saalis_maaelaimelle(int n, int prey) {
-    if (prey == -1) return 0;
-    if (!ask_valid(prey)) return 1;
-    if (Cre[prey].korkeus == 100) return 1;
-    const int p = crestep_pos(prey);
-    if (p >= 0 && crestep_open_water(Data[p].x, Data[p].y)) return !onko_NPC_kesyelain(n);
-    return 0;
-}
-
-int onko_hyva_nukkua(int n) {
-    if (n >= 500) return 1;
-    if (!ask_valid(n)) return 0;
-    const int p = crestep_pos(n);
-    if (p < 0) return 0;
-    const int x = Data[p].x, y = Data[p].y;
-    if (is_human(n)) {
-        if (crestep_open_water(x, y)) return 0;
-        if (GlobWeather.rain_kind == 1) return onkokatto(x, y);
-        return 1;
-    }
-    if (onko_NPC_kesyelain(n)) return 1;
-    return koordinaattien_vali(x, y, PlayerX, PlayerY) > 24;
 }
 
 // The time-out: the activity ends and the next one moves up.
@@ -605,65 +562,6 @@ int Tee_Puuha(int dp) {
             DebugNote(line);
         }
         Keskeyta_Puuha(n, 0);
-    }
-    return 1;
-}
-
-int PaaPuuha(int n) {
-    if (!ask_valid(n)) return 0;
-    CreatureStruct &c = Cre[n];
-    if (c.Paapuuha == 0) return 0;
-    if (c.Paapuuha == 69) {
-        if (c.mainwords[1] == 0) c.mainwords[1] = Plr.minutes + 720;
-        if (Plr.minutes > c.mainwords[1]) {
-            ClrNpcPaapuuha(n);
-            return 0;
-        }
-        Keskeyta_Puuha(n, -1);
-        if (Metsasta(n)) return 1;
-        return aseta_ruhonkasittely(n, 0, 1);
-    }
-    if (c.mainflags & 1) {
-        ClrNpcPaapuuha(n);
-        return 0;
-    }
-    if (c.Paapuuha == 2) return 0;
-    if (c.Paapuuha != 1) return 1;
-    const int p = crestep_pos(n);
-    if (p < 0) return 1;
-    for (int i = 0; i < DATA_MAX; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type == DT_WORK && d.owner == (int16_t)c.socialid) {
-            apukoord[0] = d.x;
-            apukoord[1] = d.y;
-            Lisaa_Puuha(n, 60, 20);
-            return 1;
-        }
-        if (d.type != DT_ITEM) continue;
-        if (d.id == c.mainwords[0]) {
-            c.Paapuuha = 2;
-            if (c.craftstate == 1 && c.craftproduct == d.id) c.craftstate = 2;   // the order is ready
-            return 0;
-        }
-        if (ObjToItem((int)d.id).origin != c.mainwords[2]) continue;
-        if (koordinaattien_vali(Data[p].x, Data[p].y, d.x, d.y) > 2) {
-            apukoord[0] = d.x;
-            apukoord[1] = d.y;
-            Lisaa_Puuha(n, 60, 100);
-            return 1;
-        }
-        const int x = d.x, y = d.y;
-        CrunchData(i);
-        ClearDTEMP();
-        DTEMP.type = DT_WORK;
-        DTEMP.x = (uint16_t)x;
-        DTEMP.y = (uint16_t)y;
-        DTEMP.owner = (int16_t)c.socialid;
-        DTEMP.id = c.mainwords[0];
-        DTEMP.count = 1;
-        DTEMP.ready_minute = c.mainwords[1] + Plr.minutes;
-        SetDTEMP(-1);
-        return 1;
     }
     return 1;
 }

@@ -1,6 +1,7 @@
 // Timbercraft: felling, chopping and splitting, peeling bark, and the people's felling and chopping
 // one step at a time (see timber.h).
 #include "activities/timber.h"
+#include "creatures/timberwork.h"
 
 #include <cmath>
 #include <cstdint>
@@ -60,79 +61,7 @@ enum {
 static const char *const NO_TREE = "!There's no proper tree to work with!";
 static const char *const SKILL = "TIMBERCRAFT";
 
-// The three kinds of felling.
-struct FellKind {
-    int body;                      // requirement of the body check
-    const char *product;           // nullptr: a felled sapling named after the tree
-    int count, extra;              // count + random(extra) pieces
-    const char *message;
-    int tool, linked, minutes, learn;
-};
-static const FellKind FELL_SMALL = {101, "Slender tree trunk", 3, 3, "DO_FELL_SMALL_TREE", OID_CUTTING, OID_WOODSMAN_AXE, 10,
-                             LEARN_THIRD};
-static const FellKind FELL_SAPLING = {101, nullptr, 1, 0, "DO_FELL_SMALL_TREE", OID_CUTTING_OR_HAND, 0, 2, LEARN_FIFTH};
-static const FellKind FELL_BIG = {37, "Tree trunk", 1, 0, "DO_FELL_BIG_TREE", OID_AXE, OID_WOODSMAN_AXE, 60, LEARN_EIGHT};
-
-// The chopping and splitting jobs by action code.
-struct ChopKind {
-    int mode;
-    const char *prompt;
-    int source;                    // requirement the worked piece meets
-    const char *missing;
-    const char *product;
-    int pieces;                    // 0: by the block's weight
-    int linked, exertion, body, learn, minutes;
-    bool branches;
-};
-static const ChopKind CHOPS[] = {
-    {ACTION_CHOP_BLOCKS, "trunk to work with", OID_TRUNK, "!There is not any big tree trunk to work with!",
-     "Block of wood", 8, OID_WOODSMAN_AXE, 6, 36, LEARN_FIFTH, 45, true},
-    {ACTION_CARVE_LOG, "trunk to work with", OID_FELLED_TRUNK,
-     "!There is no tree trunk from which you could make a log!", "Log", 1, OID_BROAD_AXE, 4, 5, LEARN_EIGHT, 30, true},
-    {ACTION_SPLIT_FIREWOOD, "block of wood to chop", OID_BLOCK, "!There is no any block of wood to work with!",
-     "Firewood", 0, OID_SPLITTING_AXE, 6, 5, LEARN_THIRD, 30, false},
-    {ACTION_SPLIT_BOARDS, "trunk to work with", OID_TRUNK, "!There is no suitable big tree trunk to work with!", "Board",
-     20, OID_SPLITTING_AXE, 5, 5, LEARN_EIGHT, 120, true},
-};
-
-static const ChopKind *chop_kind(int mode) {
-    for (const ChopKind &k : CHOPS)
-        if (k.mode == mode) return &k;
-    return nullptr;
-}
-
-static int is_tree(int x, int y) { return in_grid(x, y) && terrain_flag(get_mapchar(x, y), TF_TREE); }
-
-// The tree record of the square, -1 none: one pass over the pool.
-static int tree_rec(int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_TREE && Data[i].x == x && Data[i].y == y) return i;
-    return -1;
-}
-
 static int worker_ok(int c) { return c == CRE_PLAYER || ask_valid(c); }
-
-static void shout(int c, const char *text) {
-    TARGET_NPC = c;
-    NPCNote(c, text, "");
-}
-
-// One tool line, checked for the player (the crafting list) or for creature c (its pack).
-static int tools_ok(int c, int tool, int linked, const char *title) {
-    Tyhjaa_Tarvike();
-    Tarvike.id = (uint32_t)tool;
-    Tarvike.linked = (uint32_t)linked;
-    Tarvike.count = 1;
-    if (c == CRE_PLAYER) {
-        Tyhjaa_Tarvikelista();
-        Lisaa_Tarvike();
-        return Kay_Tarvikelista(title);
-    }
-    Tarvike_Struct list[NPC_TARVIKE_MAX];
-    Tyhjaa_NPC_Tarvikelista(list);
-    Lisaa_NPC_Tarvike(list);
-    return Kay_NPC_Tarvelista(c, list);
-}
 
 static int creature_roll(int c) {
     int level = Skill_ML(c, SKILL);
@@ -159,20 +88,15 @@ static int fell(int c, int x, int y, int check) {
     if (!worker_ok(c)) return -1;
     if (c == CRE_PLAYER && x == 0) {
         getaheadxy(CRE_PLAYER, &x, &y);
-        if (!is_tree(x, y)) {
+        if (!timber_is_tree(x, y)) {
             if (!OtaKohta("a tree to fell")) return -1;
             x = GeneralX, y = GeneralY;
         }
     }
-    if (!is_tree(x, y)) {
-        if (c == CRE_PLAYER) Note(NO_TREE);
-        return -1;
-    }
-    int n = tree_rec(x, y);
-    const bool sapling = n >= 0 && (Data[n].flags & TREEFLAG_SAPLING);
-    const FellKind &k = sapling ? FELL_SAPLING : Tree_Height(get_mapchar(x, y)) < 5 ? FELL_SMALL : FELL_BIG;
-    if (puuhausvammaus(c, k.body, 6, txt_toimia(ACTION_FELL_TREE))) return -1;
-    if (!tools_ok(c, k.tool, k.linked, Toiminta(ACTION_FELL_TREE))) return -1;
+    int n;
+    const FellKind *kind;
+    if (timber_fell_ready(c, x, y, n, kind) < 0) return -1;
+    const FellKind &k = *kind;
     if (check) {
         if (c == CRE_PLAYER) Palauta_Kaytetyt_Tarvikkeet();
         return 1;
@@ -206,7 +130,7 @@ static int fell(int c, int x, int y, int check) {
             const int done = SPEND_MINDONE;
             Palauta_Kaytetyt_Tarvikkeet();
             // Looked up again: the pool may have changed while she worked.
-            const int m = tree_rec(x, y);
+            const int m = timber_tree_rec(x, y);
             if (m >= 0 && Data[m].ready_minute) dp_addmins(m, done);
             DebugNotef("not felled, spent working: %d", done);
             if (m >= 0) DebugNotef("time left: %d total spent: %d", dp_leftmins(m), dp_spentmins(m));
@@ -219,7 +143,7 @@ static int fell(int c, int x, int y, int check) {
             return 0;
         }
     }
-    if (!is_tree(x, y)) {
+    if (!timber_is_tree(x, y)) {
         if (c == CRE_PLAYER) {
             Palauta_Kaytetyt_Tarvikkeet();
             Note(NO_TREE);
@@ -238,7 +162,7 @@ static int fell(int c, int x, int y, int check) {
         const int pos = Luo_Esineen_Itempos(it);
         if (pos) set_data(DT_ITEM, x, y, pos, k.count + random(k.extra));
     }
-    const int m = tree_rec(x, y);
+    const int m = timber_tree_rec(x, y);
     if (m >= 0) CrunchData(m);
     if (c == CRE_PLAYER) {
         Poista_Kaytetyt_Tarvikkeet();
@@ -306,17 +230,6 @@ static int finish_chop(int c, const ChopKind &k, int src, uint32_t obj, int sx, 
     return 1;
 }
 
-int Tree_Height(int c) {
-    if (bigmap()) return 5 + random(10);
-    char desc[128];
-    const char *d = terrain_desc(c);
-    copy_bounded(desc, sizeof desc, d ? d : "");
-    strupr(desc);
-    if (strstr(desc, "YOUNG")) return 1;
-    if (strstr(desc, "PINE") || strstr(desc, "SPRUCE") || strstr(desc, "BIRCH")) return 5 + random(10);
-    return 4;
-}
-
 void karsi_puu_toxy(int, int x, int y) {
     const int row = object("Branch", 1);
     if (row <= 0 || !in_grid(x, y)) return;
@@ -363,7 +276,7 @@ void TIMBERCRAFT() {
 int felltimber(int c, int x, int y, int check) { return fell(c, x, y, check) > 0; }
 
 int TIMBERCRAFT_chop(int c, int x, int y, int mode, int check) {
-    const ChopKind *kind = chop_kind(mode);
+    const ChopKind *kind = timber_chop_kind(mode);
     if (!kind || !worker_ok(c)) return -1;
     const ChopKind &k = *kind;
     if (c == CRE_PLAYER && x == 0) {
@@ -386,23 +299,8 @@ int TIMBERCRAFT_chop(int c, int x, int y, int mode, int check) {
         roll_pieces(c, k, ObjToItem((int)Data[src].id), q);
         return finish_chop(c, k, src, Data[src].id, Data[src].x, Data[src].y, q);
     }
-    const int src = IdTarvikeYmparillaDp(k.source, x, y, 1);
-    if (src < 0) {
-        if (c == CRE_PLAYER) Note(k.missing);
-        return -1;
-    }
-    if (puuhausvammaus(c, k.body, k.exertion, txt_toimia(mode))) {
-        if (c != CRE_PLAYER) shout(c, "I'm really in no condition for this.");
-        return -1;
-    }
-    if (!tools_ok(c, OID_AXE, k.linked, Toiminta(mode))) {
-        if (c != CRE_PLAYER) {
-            char line[SBUF_SIZE];
-            bprintf(line, sizeof line, "I need some equipment to %s.", txt_toimia(mode));
-            shout(c, line);
-        }
-        return -1;
-    }
+    const int src = timber_chop_ready(c, k, x, y);
+    if (src < 0) return -1;
     if (check) {
         if (c == CRE_PLAYER) Palauta_Kaytetyt_Tarvikkeet();
         return 1;
@@ -446,11 +344,11 @@ int TIMBERCRAFT_bark() {
     if (puuhausvammaus(CRE_PLAYER, 8, 2, txt_toimia(ACTION_PEEL_BARK))) return 0;
     int x = 0, y = 0;
     getaheadxy(CRE_PLAYER, &x, &y);
-    if (!is_tree(x, y)) {
+    if (!timber_is_tree(x, y)) {
         if (!OtaKohta("tree to peel bark from")) return 0;
         x = GeneralX, y = GeneralY;
     }
-    if (!is_tree(x, y)) {
+    if (!timber_is_tree(x, y)) {
         Note(NO_TREE);
         return 0;
     }
@@ -504,16 +402,6 @@ int TIMBERCRAFT_bark() {
     Lisaa_Inventoryyn(pos, count, 1, -1);
     set_TreeData_peeled(x, y);
     return 1;
-}
-
-int timber_creature_can(int n, int code, int x, int y) {
-    if (!ask_valid(n)) return 0;
-    switch (code) {
-    case 120: return !isloc_karhunkallohonka(x, y) && fell(n, x, y, 1) > 0;   // the bear's pine stands
-    case 121: return TIMBERCRAFT_chop(n, x, y, ACTION_CARVE_LOG, 1) == 1;
-    case 122: return TIMBERCRAFT_chop(n, x, y, ACTION_SPLIT_BOARDS, 1) == 1;
-    default: return 0;
-    }
 }
 
 int timber_creature_step(int n, int code, int x, int y) {

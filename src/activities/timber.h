@@ -9,15 +9,14 @@
 // character 250 behind.
 #pragma once
 
+#include "creatures/timberwork.h"   // Tree_Height, and what a job asks of its worker
+
 enum {
     TIMBER_RAIN_MARK = 3,          // item byte 125 (`magic`) of a trunk felled in rain, kept by its log
     TIMBER_FELLED_CHAR = 250,      // the square of a felled tree
     TIMBER_SUBTYPE_LOG = 21,       // a log leaves no branches when it is worked
 };
 
-// The height of a tree of map character c in metres: pine, spruce and birch 5 to 14, other trees 4,
-// any young tree 1; on the world map always 5 to 14.
-int Tree_Height(int c);
 // Lays 20 to 34 branches as one item record at x, y (the first argument carries nothing).
 void karsi_puu_toxy(int unused, int x, int y);
 // The material check of a withe: saplings and a knife, under "VITSAS". Nonzero when met.
@@ -25,10 +24,9 @@ int Tee_Vitsas();
 // The bark factor of a month: the minutes are multiplied and the yield divided by it; 0 out of season.
 float timber_bark_factor(int month);
 
-// The people's work: whether creature n could start activity code 120 (fell a tree), 121 (work a
-// log) or 122 (split a trunk) at x, y, and one step of it there. The step answers 1 when the work
-// is over, done or not.
-int timber_creature_can(int n, int code, int x, int y);
+// The people's work: one step of activity code 120 (fell a tree), 121 (work a log) or 122 (split a
+// trunk) at x, y (whether a creature can take one on is creatures/timberwork.h). The step answers 1
+// when the work is over, done or not.
 int timber_creature_step(int n, int code, int x, int y);
 
 // ---- the work the action codes hand on to ----

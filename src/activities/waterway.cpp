@@ -1,6 +1,5 @@
 // src/activities/waterway.cpp -- stepping into water: wading, swimming, launching and poling a
-// watercraft, drowning; the water and shore tests, the load of a craft and the ice breaking under
-// a creature.
+// watercraft, drowning, and the load of a craft.
 #include "maps/movement.h"
 
 #include "activities/actions.h"
@@ -43,32 +42,6 @@ enum { DEATH_DROWNED = -100 };   // the cause of death of drowning
 // ---- services of other modules ------------------------------------------------------------------
 
 int (*WaterSwimTurn)(int mode) = UINTI;
-
-// ---- water and shores ---------------------------------------------------------------------------
-
-int avovesi(int x, int y) {
-    if (x == -1) {
-        for (int dy = -1; dy <= 1; dy++)
-            for (int dx = -1; dx <= 1; dx++) {
-                const int qx = PlayerX + dx, qy = PlayerY + dy;
-                if (terrain_flag(get_mapchar(qx, qy), TF_WATER) && ice_thickness_mapwise(qx, qy) == 0) return 1;
-                if (get_datatype(DT_OPENWATER, qx, qy) >= 0) return 1;
-            }
-        return 0;
-    }
-    if (!terrain_flag(get_mapchar(x, y), TF_WATER)) return 0;
-    if (ice_thickness_mapwise(x, y) == 0) return 1;
-    return !crestep_no_water_records(x, y) && get_datatype(DT_OPENWATER, x, y) >= 0;   // the pass may know none lies there
-}
-
-int worldmap_avovesi(int x, int y) {
-    return terrain_flag(get_alltime_maailmachar(x, y), TF_WATER) && ice_thickness_worldmap(x, y) == 0;
-}
-
-int ranta_alue(int x, int y) {
-    if (avovesi(x, y)) return 0;
-    return avovesi(x - 5, y) || avovesi(x + 5, y) || avovesi(x, y - 5) || avovesi(x, y + 5);
-}
 
 // ---- watercraft -------------------------------------------------------------------------------
 
@@ -259,28 +232,5 @@ int WaterwayCheck(int x, int y) {
         return 0;
     }
     setmovement(CRE_PLAYER, MODE_WADE);
-    return 1;
-}
-
-// ---- ice under a creature ---------------------------------------------------------------------
-
-int NpcIceFallCheck(int x, int y, int n) {
-    if (n < 0 || n >= CRE_COUNT) return 0;
-    if (lentaako_NPC(n) || sukeltaako_NPC(n)) return 0;
-    if (bigmap() || ice_thickness_mapwise(x, y) < 1 || ice_break_check(x, y, 0, 0) != 1) return 0;
-    TARGET_NPC = n;
-    NPCNote(n, MSG("ICE_BREAKS"), "");
-    do_break_ice(x, y);
-    if (onko_NPC_kesyelain(n)) return 1;
-    const uint32_t community = Cre[n].community;
-    for (int i = 0, end = data_end(); i < end; i++) {
-        const DataStruct &d = Data[i];
-        if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID || d.id - CRE_DATAID >= (uint32_t)CRE_COUNT) continue;
-        const int c = (int)(d.id - CRE_DATAID);
-        if (c != n && (community == 0 || Cre[c].community != community)) continue;
-        Keskeyta_Puuha(c, -1);
-        Cre[c].stateflags |= 8;
-        if (!onko_NPC_kesyelain(c) && !onko_NPC_kumppani(c)) Cre[c].icefall = Plr.month;
-    }
     return 1;
 }

@@ -1,6 +1,6 @@
 // src/core/worldservices.h -- the world services: the few calls of the rules that must run the world
 // above them. Time passing runs the task loop, the clock's upkeep and the creatures' pass (the game's
-// turn); the game's files are saved and its maps entered and loaded by the game's loader, and the
+// turn) with the work each creature's activity does in it; the game's files are saved and its maps entered and loaded by the game's loader, and the
 // world's two levels left, entered and made by the world generator; the command
 // that repeats is run by the game's command table; a game course is started and its task checked by
 // the courses of the quests. Every other call of a rule goes to its own folder or one below it
@@ -26,6 +26,10 @@ struct WorldServices {
     void (*creature_pass)();
     void (*creature_run_begin)();
     void (*creature_run_end)();
+    // In a creature's turn of the pass, the work of its current activity for the six-second tick
+    // (activities/puuharun.h): 0 nothing current or cancelled, so that it chooses again; 1 the tick
+    // was used.
+    int (*creature_work)(int pos);
 
     // ---- the game's files (core/gamefiles.h) ----
     // Saves the character folder (a SAVE_* mode or 0); 1 when every file was written, 0 when a file

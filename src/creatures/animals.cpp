@@ -11,6 +11,7 @@
 #include "items/plantlife.h"
 #include "creatures/nourish.h"
 #include "creatures/spirittalk.h"
+#include "core/worldservices.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
@@ -785,7 +786,7 @@ void Ela_Elain(int dp) {
         c.alertness = 0;
         if (random(50) == 0) loud_voice(n);
     }
-    if (Tee_Puuha(dp)) return;
+    if (world_services.creature_work(dp)) return;
     if (Data[dp].type != DT_CREATURE || creature_slot_of(Data[dp].id) != n) return;
     if (come_along(n, 1)) return;
     if (c.memberbits & 32) {

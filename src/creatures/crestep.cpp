@@ -33,6 +33,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/water.h"
+#include "maps/waterpass.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
 #include "core/worldservices.h"
@@ -206,43 +207,12 @@ static struct {
 static void memo_forget();
 static void build_blocks();
 
-// The squares of the area that held an ice hole or open water as the pass began, a bit each: a
-// square without one is answered from the map and the frost alone, as the pool would answer it.
-// The bits hold while no such record has been made since and the area is the one the pass began on
-// (an area is loaded only between passes, and every place past the end the pass is given is free,
-// as the pass index has it).
-static struct {
-    uint64_t bits[(IDX_SIDE * IDX_SIDE + 63) / 64];
-    int32_t touched[1024];
-    int ntouched = 0;
-    int overflow = 0;
-    uint32_t made = 0, wx = 0, wy = 0;
-} watery;
-
-static void watery_mark(int x, int y) {
-    if (!in_index(x, y)) return;
-    const int sq = idx_square(x, y);
-    uint64_t &w = watery.bits[sq >> 6];
-    if (w & (1ull << (sq & 63))) return;
-    if (watery.ntouched == (int)(sizeof watery.touched / sizeof watery.touched[0])) {
-        watery.overflow = 1;
-        return;
-    }
-    watery.touched[watery.ntouched++] = sq;
-    w |= 1ull << (sq & 63);
-}
-
-static void watery_clear() {
-    for (int k = 0; k < watery.ntouched; k++) watery.bits[watery.touched[k] >> 6] = 0;
-    watery.ntouched = 0;
-    watery.overflow = 0;
-}
-
 static int indexed_type(int t) { return t == DT_CREATURE || t == DT_FIRE || t == DT_TRAP; }
 static void index_add(int i, int x, int y) {
     if (!pass.active || !in_index(x, y)) return;
     if (pass.used >= IDX_ENTRIES) {
         pass.active = 0;   // full: the rest of the pass reads the pool itself
+        water_index_end();
         return;
     }
     const int sq = idx_square(x, y);
@@ -283,7 +253,7 @@ void crestep_pass_end() {
     pass.used = 0;
     pass.active = 0;
     pass.nroster = 0;
-    watery_clear();
+    water_index_end();
     socplaces_pass(0);
 }
 
@@ -324,9 +294,7 @@ void crestep_pass_begin(int end, uint8_t *free_at) {
     }
     pass.active = 1;
     socplaces_pass(1);
-    watery.made = data_water_records;
-    watery.wx = (uint32_t)Plr.world_x;
-    watery.wy = (uint32_t)Plr.world_y;
+    water_index_begin();
     uint64_t sig = 1469598103934665603ull;
     auto mix = [&sig](uint64_t v) { sig = (sig ^ v) * 1099511628211ull; };
     mix(Plr.world_x);
@@ -338,7 +306,7 @@ void crestep_pass_begin(int end, uint8_t *free_at) {
     auto take = [&](int i) {
         const DataStruct &d = Data[i];
         if (d.type == DT_ICEHOLE || d.type == DT_OPENWATER) {
-            watery_mark(d.x, d.y);
+            water_index_mark(d.x, d.y);
             mix((uint64_t)i);
             mix(d.type);
             mix((uint64_t)d.x << 16 | d.y);
@@ -521,14 +489,6 @@ static int memo_slot(int x, int y) {
         memo_touched[memo_count++] = sq;
     }
     return sq;
-}
-
-int crestep_no_water_records(int x, int y) {
-    if (!pass.active || !in_index(x, y) || watery.overflow || watery.made != data_water_records ||
-        watery.wx != (uint32_t)Plr.world_x || watery.wy != (uint32_t)Plr.world_y || bigmap())
-        return 0;
-    const int sq = idx_square(x, y);
-    return !(watery.bits[sq >> 6] & (1ull << (sq & 63)));
 }
 
 int crestep_open_water(int x, int y) {

@@ -60,9 +60,6 @@ int trap_catches(int n, int trap);
 // Open water and the true ice thickness of a square, remembered for the rest of a pass.
 int crestep_open_water(int x, int y);
 int crestep_ice(int x, int y);
-// 1 when the pass knows that the pool holds no ice hole and no open water on x, y: the map and the
-// frost alone then tell its water and ice. 0 when it holds one or the pass cannot tell.
-int crestep_no_water_records(int x, int y);
 // The water depth of a square (vesisyvyys), remembered until the pass ends.
 int crestep_depth(int x, int y);
 // In a pass: the live creature records within r squares of x, y in pool order (at most max); with

@@ -15,6 +15,9 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "maps/npcnote.h"
+#include "maps/water.h"
+#include "creatures/puuha.h"
+#include "core/player.h"
 #include "core/tekstit.h"
 
 #include <cmath>
@@ -41,6 +44,29 @@ static void cre_dies(int c, const char *key) {
         NPCNote(c, text, "");
     }
     cre_kill(c, 1);
+}
+
+// The ice under a creature that steps onto it: when it breaks, the creature and the others of its
+// village drop what they do and keep away from the ice the rest of the month.
+int NpcIceFallCheck(int x, int y, int n) {
+    if (n < 0 || n >= CRE_COUNT) return 0;
+    if (lentaako_NPC(n) || sukeltaako_NPC(n)) return 0;
+    if (bigmap() || ice_thickness_mapwise(x, y) < 1 || ice_break_check(x, y, 0, 0) != 1) return 0;
+    TARGET_NPC = n;
+    NPCNote(n, MSG("ICE_BREAKS"), "");
+    do_break_ice(x, y);
+    if (onko_NPC_kesyelain(n)) return 1;
+    const uint32_t community = Cre[n].community;
+    for (int i = 0, end = data_end(); i < end; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID || d.id - CRE_DATAID >= (uint32_t)CRE_COUNT) continue;
+        const int c = (int)(d.id - CRE_DATAID);
+        if (c != n && (community == 0 || Cre[c].community != community)) continue;
+        Keskeyta_Puuha(c, -1);
+        Cre[c].stateflags |= 8;
+        if (!onko_NPC_kesyelain(c) && !onko_NPC_kumppani(c)) Cre[c].icefall = Plr.month;
+    }
+    return 1;
 }
 
 void EasyGoing(int pos) {

@@ -10,3 +10,4 @@ extern int ADVANTAGE_ALONE;
 void CreatureAct(int pos);         // the turn of the creature of data-pool record pos
 void ActIt(int c);                 // its step by its mode: fighting, everyday life or fleeing
 void EasyGoing(int pos);           // the everyday life of a creature that is not busy
+int NpcIceFallCheck(int x, int y, int n);   // 1 when the ice broke under creature n stepping there

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/worldservices.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/obj_func.h"
@@ -471,7 +472,7 @@ void Ela_Ihminen(int dp) {
             c.memberbits &= (uint8_t)~MB_TOLAND;
         }
     }
-    if (Tee_Puuha(dp)) return;
+    if (world_services.creature_work(dp)) return;
     if (Data[dp].type != DT_CREATURE || creature_slot_of(Data[dp].id) != n) return;
     x = Data[dp].x, y = Data[dp].y;
     const bool robber = onko_NPC_rosvo(n) != 0;

@@ -1,19 +1,10 @@
 // src/creatures/puuha.h -- the activity queue of a creature (ten slots, slot 0 the current one), the
-// herd's shared queue and morale, and the interpreter that carries out the current activity and the
-// main activity for one six-second tick.
+// herd's shared queue and morale, and the main activity for one six-second tick.
 #pragma once
 
 struct CreatureStruct;
 enum { PUUHA_SLOTS = 10 };
 enum { PUUHA_WAITING = 1, PUUHA_WAITED = 1000 };
-
-// What the queue asks of the work before it takes an activity on, answered by the game
-// (src/game/puuha_hooks.cpp): whether creature n can do timber work `code` (120 felling, 121 carving
-// a log, 122 splitting boards) at x, y.
-struct PuuhaWorkHooks {
-    int (*timber_can)(int n, int code, int x, int y);
-};
-extern const PuuhaWorkHooks puuha_work_hooks;
 
 extern int apukoord[3];            // the target square a caller hands to the next added activity
 
@@ -35,8 +26,8 @@ int puuha_known_code(int code);
 // Cleans a queue read from the creature file: unknown codes dropped, timers and targets bounded.
 void puuha_make_safe(CreatureStruct &c);
 
-// ---- the interpreter ----
-int Tee_Puuha(int dp);             // 0 nothing current or cancelled: choose again; 1 the tick was used
+// ---- the main activity and what the work asks of a creature ----
+// (The work of the current activity itself is the interpreter's, activities/puuharun.h.)
 int PaaPuuha(int n);               // 1 when the main activity used the tick
 int onko_hyva_nukkua(int n);
 int huono_saalis_maaelaimelle(int n, int prey);

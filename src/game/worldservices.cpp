@@ -1,6 +1,7 @@
 // src/game/worldservices.cpp -- the world services the rules ask of the game (core/worldservices.h).
 #include "core/worldservices.h"
 
+#include "activities/puuharun.h"
 #include "creatures/body.h"
 #include "game/clockupkeep.h"
 #include "game/command.h"
@@ -15,7 +16,7 @@
 static int course_start(int course) { return course == 1 ? Tee_Gamecourse_1() : Tee_Gamecourse_2(); }
 
 const WorldServices world_services = {
-    task_loop, FatigueTick, minute_upkeep, hourly_check, CreatureMove, creature_run_begin, creature_run_end,
+    task_loop, FatigueTick, minute_upkeep, hourly_check, CreatureMove, creature_run_begin, creature_run_end, Tee_Puuha,
     Save, safesave, GetMappie, MapLoader,
     ExitEnviron, EnterLocale, surroundings, EncounterCheck, TERRAIN,
     Toimi, bound_key, Nappainkomento_Naytto,

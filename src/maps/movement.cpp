@@ -3,6 +3,7 @@
 // what a metre costs on a terrain and whether a step is a climb.
 #include "maps/movement.h"
 
+#include "core/datafunc.h"
 #include "core/records.h"
 #include "core/creatures.h"
 #include "core/player.h"
@@ -10,6 +11,7 @@
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
 #include "maps/water.h"
+#include "maps/waterpass.h"
 #include "maps/worldsearch.h"
 
 int PlayerX_Previous = 0, PlayerY_Previous = 0;
@@ -64,4 +66,30 @@ int kiipeily_lahialue(int who, int fromX, int fromY, int toX, int toY) {
         if (limit < 1) limit = 1;
     }
     return d > limit ? 1000 : d;
+}
+
+// ---- open water and shores ----------------------------------------------------------------------
+
+int avovesi(int x, int y) {
+    if (x == -1) {
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++) {
+                const int qx = PlayerX + dx, qy = PlayerY + dy;
+                if (terrain_flag(get_mapchar(qx, qy), TF_WATER) && ice_thickness_mapwise(qx, qy) == 0) return 1;
+                if (get_datatype(DT_OPENWATER, qx, qy) >= 0) return 1;
+            }
+        return 0;
+    }
+    if (!terrain_flag(get_mapchar(x, y), TF_WATER)) return 0;
+    if (ice_thickness_mapwise(x, y) == 0) return 1;
+    return !water_index_no_records(x, y) && get_datatype(DT_OPENWATER, x, y) >= 0;   // the pass may know none lies there
+}
+
+int worldmap_avovesi(int x, int y) {
+    return terrain_flag(get_alltime_maailmachar(x, y), TF_WATER) && ice_thickness_worldmap(x, y) == 0;
+}
+
+int ranta_alue(int x, int y) {
+    if (avovesi(x, y)) return 0;
+    return avovesi(x - 5, y) || avovesi(x + 5, y) || avovesi(x, y - 5) || avovesi(x, y + 5);
 }

@@ -22,10 +22,12 @@ float move_seconds_per_metre(int c);
 
 char *movement_desc();            // the movement mode as text (doors.cpp)
 
-// ---- water, ice and watercraft (waterway.cpp) ----
+// ---- open water and shores ----
 int avovesi(int x, int y);        // open water; x = -1 tests the 3 x 3 squares around the player
 int worldmap_avovesi(int x, int y);   // a world cell of water without ice
 int ranta_alue(int x, int y);     // a shore: open water 5 squares west, east, north or south
+
+// ---- the player's step into water and watercraft (activities/waterway.cpp) ----
 int watercraft_datapos(int x, int y);   // the first watercraft on the square; -1 none
 int SestaStatus();                // 2 a paddle wielded, 1 a pole, 0 neither
 int transcap(int who, int x, int y);    // the craft on the square: 0 none, 1 within its load, -1 overloaded
@@ -33,7 +35,6 @@ int transcap(int who, int x, int y);    // the craft on the square: 0 none, 1 wi
 int cold_water_confirmation(int x, int y, int ask);
 // The player steps onto open water at x, y: 1 the step goes on, 0 or -1 it stops (no time spent).
 int WaterwayCheck(int x, int y);
-int NpcIceFallCheck(int x, int y, int n);   // 1 when the ice broke under creature n stepping there
 // One turn of swimming: the swim roll's result, -1 when the swimmer drowns. A test may point it
 // elsewhere to swim for the player.
 extern int (*WaterSwimTurn)(int mode);

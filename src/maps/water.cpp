@@ -80,7 +80,7 @@ int ice_thickness_mapwise(int x, int y) {
 
 int ice_thickness_true(int x, int y) {
     int t = ice_thickness_mapwise(x, y);
-    if (bigmap() || water_pass_hooks.no_water_records(x, y)) return t;
+    if (bigmap() || water_index_no_records(x, y)) return t;
     if (get_datatype(TYPE_OPENWATER, x, y) >= 0) return 0;
     int hole = get_datatype(TYPE_ICEHOLE, x, y);
     if (hole >= 0) return Data[hole].count;

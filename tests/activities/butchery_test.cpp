@@ -1,6 +1,7 @@
 // tests/activities/butchery_test.cpp -- butchery and hide work: the cuts, minutes and fat of a carcass,
 // what breaking off leaves, the caps an eaten or torn carcass puts on its skin, winter furs, a fat
 // factor of 0, carcass records out of range or freed, and cleaning that gives back what it took.
+#include "activities/puuharun.h"
 #include "activity_fixture.h"
 #include "pick_hook.h"
 #include "../items/row_letters.h"

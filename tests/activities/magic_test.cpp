@@ -4,6 +4,7 @@
 #include "../items/row_letters.h"
 
 #include "activities/actions.h"
+#include "creatures/timberwork.h"
 #include "activities/activities.h"
 #include "activities/magic.h"
 #include "activities/spirits.h"

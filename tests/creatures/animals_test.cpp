@@ -1,5 +1,6 @@
 // tests/creatures/animals_test.cpp -- the food search, bones, carcass feeding, migrating birds, young
 // and a whole animal's tick through the turn loop's own creature pass.
+#include "activities/puuharun.h"
 #include "core/obj_func.h"
 #include "core/player.h"
 #include "game/worldpass.h"

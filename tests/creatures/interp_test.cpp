@@ -1,5 +1,6 @@
 // tests/creatures/interp_test.cpp -- the activity interpreter: waiting, waking, roaming, fires and
 // roasting, going home, the hunt's deadline and targets that vanished or were reused.
+#include "activities/puuharun.h"
 #include "core/obj_func.h"
 #include "game/worldpass.h"
 #include "creatures/animals.h"

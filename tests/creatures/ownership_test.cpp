@@ -1,6 +1,7 @@
 // tests/creatures/ownership_test.cpp -- village goods: picked up seen or unseen, booked once, given
 // back here only, the society lists, what a villager's drop leaves owned, culture 11, the burglary
 // check when she walks off with goods, and the debt book's bounds.
+#include "activities/puuharun.h"
 #include "core/player.h"
 #include "creatures/animals.h"
 #include "creatures/breaches.h"

@@ -1,5 +1,6 @@
 // A person of the area with raw meat in its pack roasts it by a fire, through its own activity
 // step in Aino's loaded game: the raw pieces leave the pack and as many roasted ones take their place.
+#include "activities/puuharun.h"
 #include "core/loader_fixture.h"
 
 #include <cstring>

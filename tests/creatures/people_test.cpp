@@ -1,5 +1,6 @@
 // tests/creatures/people_test.cpp -- the life of people and the village's answers to breaches: the
 // loner's roast, companions' morale, shouts said once, banishment lengths, robbers and their band.
+#include "activities/puuharun.h"
 #include "activities/food.h"
 #include "activities/itemcmd.h"
 #include "society/chat.h"

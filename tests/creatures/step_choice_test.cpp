@@ -8,6 +8,7 @@
 #include "creatures/wounds.h"
 #include "life_fixture.h"
 #include "maps/water.h"
+#include "maps/waterpass.h"
 
 #include <vector>
 
@@ -166,8 +167,8 @@ TEST_F(StepChoice, IceAndOpenWaterInAPassAnswerAsThePoolDoes) {
     for (const Case &c : cases) {
         const int end = crestep_pool_end();
         crestep_pass_begin(end);
-        EXPECT_TRUE(crestep_no_water_records(237, 237)) << c.what;
-        EXPECT_FALSE(crestep_no_water_records(238, 238)) << c.what;
+        EXPECT_TRUE(water_index_no_records(237, 237)) << c.what;
+        EXPECT_FALSE(water_index_no_records(238, 238)) << c.what;
         EXPECT_GT(ice_thickness_true(237, 237), 0) << c.what;
         if (c.break_ice) do_break_ice(244, 244);
         if (c.set_hole) {

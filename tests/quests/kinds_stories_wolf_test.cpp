@@ -1,6 +1,7 @@
 // The bewitched wolf: forced on a woman of Aino's village, the wolf placed near it, the rival's and the
 // elder's records linked, the talk held from the first line to the strip of garment; the cases in which
 // no quest may be made leave everything as it was; only bread, never a kill, meets the condition.
+#include "activities/puuharun.h"
 #include "quests/kinds_stories_fixture.h"
 
 #include "core/datafunc.h"

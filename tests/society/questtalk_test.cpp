@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "activities/puuharun.h"
 #include "base/ui.h"
 #include "base/ui_pixels.h"
 #include "common/harness.h"
