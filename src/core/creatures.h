@@ -468,6 +468,10 @@ int list_creature_templates(FILE *out);
 void visual();
 // Ends every text field of a record read from a file inside its field.
 void creature_make_safe(CreatureStruct &c);
+// 1 when the code is one the queue knows; a code read from a file that is not is dropped.
+int puuha_known_code(int code);
+// Cleans a queue read from the creature file: unknown codes dropped, timers and targets bounded.
+void puuha_make_safe(CreatureStruct &c);
 
 // Recounts the carried load of the player (-1) or a creature.
 void laske_Load(int who);

@@ -193,17 +193,6 @@ float laske_Load_value(int who) {
 
 void laske_Load(int who) { laske_Load_value(who); }
 
-float FullWeightLoad(int who) {
-    if (who == -1) {
-        float w = (float)plr_get<int32_t>(PB_BODYWEIGHT) + plr_get<float>(PB_LOAD);
-        if (Plr.posture == 1 || Plr.movement_mode == 7) w /= 2.0f;
-        return w;
-    }
-    const CreatureStruct *c = body_cre(who);
-    if (!c) return 0.0f;
-    return gtolbs(c->weight * 1000.0f) + (float)c->load;
-}
-
 // ---- penalties ----
 
 int ENCUMBRANCE_PENALTY(int who) {

@@ -30,10 +30,6 @@ void laumapuuhaus(int n);          // its queue to every member of its herd
 void laumamoraali(int n);          // its morale to every member of its herd
 int laumautumistarve(int n, int dp);   // 1 when it strayed from its leader and was sent back
 void tyhjenna_liikehistoria(int n);
-// 1 when the code is one the queue knows; a code read from a file that is not is dropped.
-int puuha_known_code(int code);
-// Cleans a queue read from the creature file: unknown codes dropped, timers and targets bounded.
-void puuha_make_safe(CreatureStruct &c);
 
 // ---- the interpreter ----
 int Tee_Puuha(int dp);             // 0 nothing current or cancelled: choose again; 1 the tick was used
