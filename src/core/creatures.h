@@ -473,8 +473,6 @@ int puuha_known_code(int code);
 // Cleans a queue read from the creature file: unknown codes dropped, timers and targets bounded.
 void puuha_make_safe(CreatureStruct &c);
 
-// Recounts the carried load of the player (-1) or a creature.
-void laske_Load(int who);
 // Disability ratio 0..1 of a limb group (2 arms, 3 hands) on side 1 or 2 of the player (-1)
 // or a creature.
 float INVALIDITEETTI(int who, int group, int side);

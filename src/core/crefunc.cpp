@@ -29,6 +29,24 @@ int CreAgeInMonths(int c) {
     return CreAgeInDays(c) / 30;
 }
 
+// The player's companion and her pet.
+int onko_NPC_kumppani(int n) {
+    CreatureStruct *c = (unsigned)n < (unsigned)CRE_COUNT ? &Cre[n] : nullptr;
+    if (!c || c->kind != CK_HUMAN) return 0;
+    if (c->mode == 6) {
+        c->partyflags |= 256;
+        c->mode = 0;
+    }
+    if (!(c->partyflags & 256)) return 0;
+    c->memberbits |= MB_COMPANION;
+    return 1;
+}
+int onko_NPC_kesyelain(int n) {
+    const CreatureStruct *c = cre_of(n);
+    if (!c || c->kind == CK_HUMAN) return 0;
+    return c->role == 9 || c->owner == CRE_PLAYER;
+}
+
 // A body lying down or crawling weighs on the ground at half.
 float FullWeightLoad(int who) {
     if (who == -1) {

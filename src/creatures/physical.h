@@ -11,7 +11,6 @@ int SetInjury(int points, int part, int level, int bleeding, int type);   // the
 
 // ---- exertion, fatigue and load ----
 int FatigueRate(int who);                      // at least 1
-float laske_Load_value(int who);               // recounts and answers the load in pounds
 
 // ---- penalties in percent ----
 enum { PEN_INJURY = 1, PEN_FATIGUE = 2, PEN_STARVATION = 3, PEN_ENCUMBRANCE = 4 };

@@ -7,6 +7,7 @@
 #include "creatures/predicates.h"
 #include "items/ownership.h"
 #include "items/wearing.h"
+#include "items/inventory.h"
 
 namespace oxatest {
 
