@@ -43,6 +43,7 @@
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
 #include "core/worldservices.h"
+#include "creatures/physical.h"
 
 #include <cstdio>
 #include <cstring>

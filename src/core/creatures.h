@@ -473,9 +473,6 @@ int puuha_known_code(int code);
 // Cleans a queue read from the creature file: unknown codes dropped, timers and targets bounded.
 void puuha_make_safe(CreatureStruct &c);
 
-// Disability ratio 0..1 of a limb group (2 arms, 3 hands) on side 1 or 2 of the player (-1)
-// or a creature.
-float INVALIDITEETTI(int who, int group, int side);
 // Brings persistent creature n into a slot of the local area; answers slot + 1000.
 int lisaa_realcreature(int n, int reuse);
 // 1 while the creature (or the player, -1) is unconscious.
@@ -496,7 +493,6 @@ int Lataa_RealCreature(int n);             // creature n of the file into Creatu
 void ClrRealCreaturePos();
 void ClearPrevNameStack();
 void DoCreatures();                        // builds templates 500..999 into ConstantCre
-void creature_mess();                      // the map's creatures into the creature table
 void allowed_check();                      // entry check of a map; may end the game
 void KillCreature(int n, int mode);
 void set_carcass_skinned(CreatureStruct &cr);

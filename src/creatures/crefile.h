@@ -11,3 +11,7 @@ int sotu_forestcover_release(unsigned s);  // 1 when social id s was in the cove
 
 // A broken leg for creature n: a blow of 18 on the leg (part 13) of a random side.
 void CreMod_break_a_leg(int n);
+
+// The map's creatures into the creature table at its entry: template references become creatures
+// of the file, and the file's records fill the slots.
+void creature_mess();

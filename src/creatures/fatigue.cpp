@@ -1,5 +1,5 @@
-// src/creatures/fatigue.cpp -- exertion and fatigue, the minute's body upkeep, carried load,
-// penalties, speed and the disability of limbs.
+// src/creatures/fatigue.cpp -- exertion and fatigue, the minute's body upkeep, penalties (the load
+// they weigh is counted in items/inventory), speed and the disability of limbs.
 #include <cmath>
 #include <cstdio>
 

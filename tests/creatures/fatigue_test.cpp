@@ -8,6 +8,7 @@
 #include "items/ownership.h"
 #include "items/wearing.h"
 #include "items/inventory.h"
+#include "creatures/physical.h"
 
 namespace oxatest {
 
