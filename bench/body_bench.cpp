@@ -13,6 +13,7 @@
 #include "creatures/wounds.h"
 #include "items/items.h"
 #include "presentation/notes.h"
+#include "items/inventory.h"
 
 static void wounded_player() {
     memset(&Plr, 0, sizeof Plr);

@@ -72,6 +72,7 @@
 #include "worldgen/kartta_main.h"
 #include "worldgen/newchar.h"
 #include "worldgen/worldgen.h"
+#include "items/inventory.h"
 
 namespace {
 

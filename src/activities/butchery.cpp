@@ -37,6 +37,7 @@
 #include "core/tehtavat.h"
 #include "core/creatures.h"
 #include "core/worldservices.h"
+#include "items/inventory.h"
 
 enum {
     KIND_SEAL = 24, KIND_ELK = 10,

@@ -44,6 +44,7 @@
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
 #include "core/worldservices.h"
+#include "creatures/physical.h"
 
 #include <cstdio>
 #include <cstring>
@@ -432,3 +433,50 @@ void wieldCmd(int slot, int verbose) {
     refresh();
 }
 
+// ---- the command "X": the wielded weapons change hands, unless an arm is too hurt to hold one ----
+
+static int wielded_record(int slot) {
+    if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] < OBJ_PLAYER_FIRST || Plr.inv_obj[slot] > OBJ_PLAYER_LAST) return -1;
+    return Plr.inv_obj[slot] - OBJ_PLAYER_FIRST;
+}
+
+static bool is_shield(int rec) {
+    return rec >= 0 && strncmp(PlayerObj[rec].skill, "SHIELD", sizeof PlayerObj[rec].skill) == 0;
+}
+
+void Exchange() {
+    int first = wielded_record(wielding(1));
+    int second = wielded_record(wielding(2));
+    if (first < 0 && second < 0) {
+        Note("*EL");
+        return;
+    }
+    if ((int)INVALIDITEETTI(-1, 2, 1) >= 1) {
+        Note(MSG("CANT_WIELD_INJURED:1"));
+        return;
+    }
+    if ((int)INVALIDITEETTI(-1, 2, 2) >= 1) {
+        Note(MSG("CANT_WIELD_INJURED:2"));
+        return;
+    }
+    // Byte arithmetic: 128 + 144 wraps to 16 and 16 + 112 makes 128.
+    if (first >= 0) PlayerObj[first].status = (uint8_t)(PlayerObj[first].status + 144);
+    if (second >= 0 && second != first) PlayerObj[second].status = (uint8_t)(PlayerObj[second].status + 112);
+
+    char note[200];
+    Note("#Weapons exchanged:");
+    if (second >= 0) {
+        snprintf(note, sizeof note, "#1st weapon: %s", enimi(second + OBJ_PLAYER_FIRST, 1, 0));
+        Note(note);
+    } else {
+        Note("!No primary weapon.");
+    }
+    if (first >= 0) {
+        snprintf(note, sizeof note, "#2nd weapon: %s", enimi(first + OBJ_PLAYER_FIRST, 1, 0));
+        Note(note);
+    } else {
+        Note("!No secondary weapon.");
+    }
+    Statistics();
+    if (is_shield(first) || is_shield(second)) TurnUsed = 1;
+}

@@ -26,3 +26,4 @@ int container_action(int action, int slot);
 
 void make_item();                  // the crafting menu (activities/making.h)
 int fclose_TEKODATA_F();           // closes the recipe data file; 1 when one was open
+void Exchange();                   // the command "X": swap the wielded weapons

@@ -27,6 +27,7 @@
 #include "core/tekstit.h"
 #include "core/tehtavat.h"
 #include "core/worldservices.h"
+#include "items/inventory.h"
 
 #include <cstring>
 

@@ -50,6 +50,7 @@
 #include "maps/worldsearch.h"
 #include "core/tehtavat.h"
 #include "core/worldservices.h"
+#include "items/inventory.h"
 
 enum {
     TASK_TREE_FELLED = 5,          // the game course's event of a felled tree

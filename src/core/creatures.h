@@ -468,12 +468,11 @@ int list_creature_templates(FILE *out);
 void visual();
 // Ends every text field of a record read from a file inside its field.
 void creature_make_safe(CreatureStruct &c);
+// 1 when the code is one the queue knows; a code read from a file that is not is dropped.
+int puuha_known_code(int code);
+// Cleans a queue read from the creature file: unknown codes dropped, timers and targets bounded.
+void puuha_make_safe(CreatureStruct &c);
 
-// Recounts the carried load of the player (-1) or a creature.
-void laske_Load(int who);
-// Disability ratio 0..1 of a limb group (2 arms, 3 hands) on side 1 or 2 of the player (-1)
-// or a creature.
-float INVALIDITEETTI(int who, int group, int side);
 // Brings persistent creature n into a slot of the local area; answers slot + 1000.
 int lisaa_realcreature(int n, int reuse);
 // 1 while the creature (or the player, -1) is unconscious.
@@ -494,7 +493,6 @@ int Lataa_RealCreature(int n);             // creature n of the file into Creatu
 void ClrRealCreaturePos();
 void ClearPrevNameStack();
 void DoCreatures();                        // builds templates 500..999 into ConstantCre
-void creature_mess();                      // the map's creatures into the creature table
 void allowed_check();                      // entry check of a map; may end the game
 void KillCreature(int n, int mode);
 void set_carcass_skinned(CreatureStruct &cr);

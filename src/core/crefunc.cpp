@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "core/creatures.h"
+#include "core/obj_func.h"
+#include "core/plrfield.h"
 #include "base/ownlib.h"
 #include "base/debuglog.h"
 #include "core/records.h"
@@ -25,6 +27,36 @@ int CreAgeInMonths(int c) {
     if (!r) return 0;
     if (r->birthday == 0 && r->playerage == 0) return 33;
     return CreAgeInDays(c) / 30;
+}
+
+// The player's companion and her pet.
+int onko_NPC_kumppani(int n) {
+    CreatureStruct *c = (unsigned)n < (unsigned)CRE_COUNT ? &Cre[n] : nullptr;
+    if (!c || c->kind != CK_HUMAN) return 0;
+    if (c->mode == 6) {
+        c->partyflags |= 256;
+        c->mode = 0;
+    }
+    if (!(c->partyflags & 256)) return 0;
+    c->memberbits |= MB_COMPANION;
+    return 1;
+}
+int onko_NPC_kesyelain(int n) {
+    const CreatureStruct *c = cre_of(n);
+    if (!c || c->kind == CK_HUMAN) return 0;
+    return c->role == 9 || c->owner == CRE_PLAYER;
+}
+
+// A body lying down or crawling weighs on the ground at half.
+float FullWeightLoad(int who) {
+    if (who == -1) {
+        float w = (float)plr_get<int32_t>(PB_BODYWEIGHT) + plr_get<float>(PB_LOAD);
+        if (Plr.posture == 1 || Plr.movement_mode == 7) w /= 2.0f;
+        return w;
+    }
+    const CreatureStruct *c = cre_of(who);
+    if (!c) return 0.0f;
+    return gtolbs(c->weight * 1000.0f) + (float)c->load;
 }
 
 // The living people of a culture at home on world cell wx, wy, among the creatures of the area.

@@ -17,3 +17,5 @@ int onko_NPC_nainen(int n);           // role 14
 int is_socmember(int n);              // a member of a village society
 int lentaako_NPC(int n);
 int onko_NPC_lintu(int n);            // a bird or a flier; -1 tests the working record Creature
+int onko_NPC_kumppani(int n);         // the player's companion (a person in mode 6 becomes one here)
+int onko_NPC_kesyelain(int n);        // the player's pet

@@ -47,6 +47,8 @@ char *item_name(const ItemStruct &item, char out[41]) {
     return out;
 }
 
+float gtolbs(float grams) { return grams / 453.0f; }
+
 void ClrItemstruct(ItemStruct &item) {
     memset(&item, 0, sizeof item);
     SET_ITEM_TEXT(item.skill, "tuntematon");

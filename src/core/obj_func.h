@@ -181,6 +181,7 @@ enum { CONSTANTOBJ_ROWS = 400 };   // definition rows; item positions 1..399 nam
 extern ItemStruct ConstantObj[CONSTANTOBJ_ROWS];
 
 // ---- the record's blanks and text fields ----
+float gtolbs(float grams);               // a weight in grams in pounds
 void ClrItemstruct(ItemStruct &item);   // zero everywhere, skill "tuntematon"
 void unmatchable_blank(ItemStruct &item);   // a row holding no definition
 // Copies a record's name (which may fill its field) into a terminated buffer of 41 bytes.

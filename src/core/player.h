@@ -1,5 +1,5 @@
 // src/core/player.h -- the player record's files (the character file, its backup and the exit
-// record), the inventory slots and the skill lookups.
+// record) and the skill lookups (the inventory slots are items/inventory.h).
 #pragma once
 #include "core/records.h"
 
@@ -24,22 +24,6 @@ enum { DAYNUMBER_MAX = 0xffff };
 bool exiter_sound(const int32_t v[3]);
 int ReadExiter();                  // 1 when all 12 bytes were read, were sound, and the counters restored
 int WriteExiter();                 // 1 written
-
-// ---- inventory slots ----
-void AddItem(int obj, int count, int mode);
-int  Lisaa_Inventoryyn(int obj, int count, int mode, int pos);   // slot used; 99 on the ground
-// The rest of a stack split in the pack: it adds nothing to the load, so it stays in the pack while
-// any slot is free, however many stacks she carries. Slot used; 99 on the ground.
-int  Lisaa_Jaon_Loput(int obj, int count, int mode, int pos);
-int AddNewItem(int obj, int count);   // 0 when the object table had no room: nothing added
-int  CheckIfSame(int obj);         // first slot holding an equal stored item, or -1
-int  Yhdista_Slottiin(int slot);
-void item_to_plrobj(int slot);
-int  Status(int rec, int bits);
-void StatusSet(int rec, int bits);
-void StatusUnset(int rec, int bits);
-int  DropItem(int count, int obj, int x, int y);
-void wear_armours();
 
 // ---- skills ----
 int  plr_ML(const char *name);     // level of the first skill containing name; 1000 none

@@ -1,38 +1,12 @@
-// src/creatures/bodyrec.h -- the body fields of the player record (by their offsets in the
-// character file) and the kinds of body the wound and movement rules tell apart.
+// src/creatures/bodyrec.h -- the wound slots of a body and the kinds of body the wound and movement
+// rules tell apart (the body fields of the player record are in core/plrfield.h).
 #pragma once
 #include <cstdint>
 #include <cstring>
 
 #include "core/records.h"
 #include "core/creatures.h"
-#include "core/plrfield.h"   // plr_get, plr_set, plr_bytes
-
-enum {
-    PB_SLEEPINESS = 2544,      // i32: the need of sleep
-    PB_W_LEVEL = 2552,         // u8[20] each: the wound slots
-    PB_W_SIDE = 2572,
-    PB_W_BLEEDING = 2592,
-    PB_W_PART = 2612,
-    PB_W_KIND = 2632,
-    PB_W_INJURY = 2652,
-    PB_W_TREATMENT = 2676,
-    PB_FATIGUE = 2720,         // f32, 0..100
-    PB_INJURY = 2724,          // u32, the injury total
-    PB_LOAD = 2728,            // f32, pounds carried
-    PB_BLOODLOSS = 2732,       // u32
-    PB_BODYWEIGHT = 2736,      // i32, pounds
-    PB_SPEED = 2759,           // u8
-    PB_ENDURANCE = 2761,       // u8
-    PB_FREEWORN = 2772,        // f32: worn weight that does not encumber
-    PB_SANITY = 2776,          // u8: lowered by nightmares
-    PB_HERBBITS = 4636,        // u32[20]: herb effects per wound slot
-    PB_TREATBITS = 4716,       // u32[20]: treatments applied per wound slot
-    PB_INJURYCAUSE = 5020,     // i32
-    PB_ATTACKER = 5028,        // i32: a social id or a cause code
-    PB_DEATHCAUSE = 5032,      // i32
-    PB_WAKEFLAGS = 5640,       // u32: cleared on waking
-};
+#include "core/plrfield.h"   // plr_get, plr_set, plr_bytes and the body fields
 
 // One wound slot of any body, in the order it is handed around.
 struct WoundSlot {

@@ -72,33 +72,6 @@ void visual() {
     }
 }
 
-// A record read from a file may hold anything: every text ends inside its field.
-void creature_make_safe(CreatureStruct &c) {
-    c.species[sizeof c.species - 1] = 0;
-    c.pname[sizeof c.pname - 1] = 0;
-    c.spare[sizeof c.spare - 1] = 0;
-    c.portrait[sizeof c.portrait - 1] = 0;
-    c.voice1[sizeof c.voice1 - 1] = 0;
-    c.voice2[sizeof c.voice2 - 1] = 0;
-    for (auto &a : c.natattack) a[sizeof a - 1] = 0;
-    for (auto &s : c.skillname) s[sizeof s - 1] = 0;
-    c.tilename[sizeof c.tilename - 1] = 0;
-    puuha_make_safe(c);   // activities, targets and steps read from a file stay in range
-    // Object numbers name a catalogue row or a stored thing; anything else is an empty entry.
-    auto thing = [](int32_t &obj) {
-        const bool row = obj > 0 && obj < CONSTANTOBJ_ROWS;
-        const bool stored = obj >= OBJ_PLAYER_FIRST && obj <= OBJ_PLAYER_LAST;
-        if (!row && !stored) obj = 0;
-    };
-    for (int i = 0; i < CRE_PACK; i++) {
-        thing(c.pack[i]);
-        if (c.pack[i] == 0) c.packcount[i] = 0;
-    }
-    for (int32_t &w : c.worn) thing(w);
-    thing(c.wielded);
-    thing(c.offhand);
-}
-
 void DoCreatures() {
     char line[80];
     // Templates below 500 are never built: a damaged file must not leave loose texts in them.

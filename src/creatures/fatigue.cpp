@@ -1,5 +1,5 @@
-// src/creatures/fatigue.cpp -- exertion and fatigue, the minute's body upkeep, carried load,
-// penalties, speed and the disability of limbs.
+// src/creatures/fatigue.cpp -- exertion and fatigue, the minute's body upkeep, penalties (the load
+// they weigh is counted in items/inventory), speed and the disability of limbs.
 #include <cmath>
 #include <cstdio>
 
@@ -17,6 +17,7 @@
 #include "maps/movement.h"
 #include "core/notes.h"
 #include "core/tekstit.h"
+#include "items/inventory.h"
 
 static float clamp01(float v) { return v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v; }
 
@@ -135,73 +136,6 @@ void swim_fatigue_tick(int minutes) {
     if (Plr.movement_mode == MODE_SWIM) f += (float)minutes * (float)Plr.exertion / 6.0f;
     else if (f > 0.0f) f -= (float)minutes * 0.5f;
     set_swim_fatigue(f);
-}
-
-// ---- load ----
-
-float laske_Load_value(int who) {
-    if (who == -1) {
-        const float tenth = (float)plr_get<int32_t>(PB_BODYWEIGHT) / 10.0f;
-        float total = 0.0f, worn = 0.0f, free = 0.0f;
-        // Counting her load also tells which villages' goods she carries unpaid or taken.
-        GOT_UNPAID_clr();
-        GOT_TAKEN_clr();
-        for (int s = 0; s < PLR_SLOTS; s++) {
-            if (Plr.inv_count[s] <= 0 || Plr.inv_obj[s] == 0) continue;
-            ItemStruct it;
-            ObjToItem(it, Plr.inv_obj[s]);
-            const float w = esinepaino(it) * (float)Plr.inv_count[s];
-            if (it.status & ISTAT_WORN) {
-                worn += w;
-                if (tenth > worn) free += w;
-            }
-            total += w;
-            if (it.ownersoc != 0) {
-                if (it.ownerflags & OWN_UNPAID) SET_UNPAID_ofsoc((int)it.ownersoc);
-                if (it.ownerflags & OWN_TAKEN) SET_TAKEN_ofsoc((int)it.ownersoc);
-            }
-        }
-        plr_set<float>(PB_FREEWORN, free);
-        plr_set<float>(PB_LOAD, total);
-        return total;
-    }
-    CreatureStruct *c = body_cre(who) ? &Cre[who] : nullptr;
-    if (!c) return 0.0f;
-    float sum = 0.0f;
-    ItemStruct it;
-    // The village goods on her pet's or companion's back count as packed.
-    const bool hers = onko_NPC_kesyelain(who) || onko_NPC_kumppani(who);
-    for (int i = 0; i < CRE_PACK; i++) {
-        if (!c->pack[i] || !c->packcount[i]) continue;
-        ObjToItem(it, c->pack[i]);
-        sum += (float)c->packcount[i] * it.weight;
-        if (hers && it.ownersoc != 0 && (it.ownerflags & (OWN_UNPAID | OWN_TAKEN))) SET_PACKED_ofsoc((int)it.ownersoc);
-    }
-    const int32_t held[CRE_WORN + 2] = {c->worn[0], c->worn[1], c->worn[2], c->worn[3], c->worn[4],
-                                        c->worn[5], c->worn[6], c->wielded, c->offhand};
-    float running = 0.0f;
-    for (int32_t pos : held) {
-        if (pos == 0) continue;
-        const float w = ObjToItem(it, pos).weight;
-        running += w;
-        if (running >= c->weight / 5.0f) sum += w;
-    }
-    const float up = std::ceil(sum);
-    c->load = (uint8_t)(up > 255.0f ? 255.0f : up < 0.0f ? 0.0f : up);
-    return sum;
-}
-
-void laske_Load(int who) { laske_Load_value(who); }
-
-float FullWeightLoad(int who) {
-    if (who == -1) {
-        float w = (float)plr_get<int32_t>(PB_BODYWEIGHT) + plr_get<float>(PB_LOAD);
-        if (Plr.posture == 1 || Plr.movement_mode == 7) w /= 2.0f;
-        return w;
-    }
-    const CreatureStruct *c = body_cre(who);
-    if (!c) return 0.0f;
-    return gtolbs(c->weight * 1000.0f) + (float)c->load;
 }
 
 // ---- penalties ----

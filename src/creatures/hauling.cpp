@@ -28,6 +28,7 @@
 #include "base/ui.h"
 #include "core/maintenance.h"
 #include "core/tekstit.h"
+#include "items/inventory.h"
 
 #include <cmath>
 #include <cstdio>

@@ -696,3 +696,15 @@ void combat_command(int key) {
         COMBATREPEAT_ZONE = saved[2], COMBATREPEAT_DEATHBLOW = saved[3];
     }
 }
+
+// What a weapon's one-hand penalty costs its holder now.
+int wp_handpenalty(int creature, const ItemStruct &item, int verbose) {
+    const int pen = onehanded_pen(item);
+    if (pen == 0) return 0;
+    if (creature != CRE_PLAYER && (creature < 0 || creature >= CRE_COUNT)) return pen;
+    if (wieldcount(creature) > 1) return pen;
+    const int first = (int)INVALIDITEETTI(creature, 2, 1), second = (int)INVALIDITEETTI(creature, 2, 2);
+    if (first < 1 && second < 1) return 0;   // held in both hands
+    if (verbose && creature == CRE_PLAYER) Note(MSG(first >= 1 ? "CANT_WIELD_INJURED:1" : "CANT_WIELD_INJURED:2"));
+    return pen;
+}

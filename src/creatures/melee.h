@@ -52,3 +52,6 @@ int MELEEHYOKKAYS_pelaaja(int command);
 int Taistelu_LIIKE(int c, int pos);
 int Taistelu_ISKU(int c, int pos);
 void Taistelu_OHI(int c);
+// What a weapon's one-hand penalty costs creature (-1 the player) now: nothing when it is held in
+// both hands, and when one arm is hurt the penalty stands (told to the player when verbose).
+int wp_handpenalty(int creature, const ItemStruct &item, int verbose);

@@ -1,5 +1,5 @@
 // src/creatures/physical.h -- the body as the core and the panels ask about it: body parts,
-// injuries, load, penalties, speed, limbs and sleep.
+// injuries, penalties, speed, limbs and sleep.
 #pragma once
 #include <cstdint>
 
@@ -9,10 +9,8 @@ const char *BODYPART(int part, int who);       // the name of body part 0-18 for
 int RandomBodypart(int zone, int who);         // a hit location; sets Side
 int SetInjury(int points, int part, int level, int bleeding, int type);   // the slot used
 
-// ---- exertion, fatigue and load ----
+// ---- exertion and fatigue ----
 int FatigueRate(int who);                      // at least 1
-float laske_Load_value(int who);               // recounts and answers the load in pounds
-float FullWeightLoad(int who);                 // pounds, the body with what it carries
 
 // ---- penalties in percent ----
 enum { PEN_INJURY = 1, PEN_FATIGUE = 2, PEN_STARVATION = 3, PEN_ENCUMBRANCE = 4 };
@@ -31,6 +29,9 @@ int ENDURANCE_INDEX(int who);
 int MOBILITY(int who);                         // tenths of km/h
 int MAX_MOBILITY(int who);
 int ACTUAL_MOBILITY(int who);                  // after penalties; -1 unable to move
+// Disability ratio 0..1 of a limb group (2 arms, 3 hands) on side 1 or 2 of the player (-1)
+// or a creature.
+float INVALIDITEETTI(int who, int group, int side);
 float INVASUHDE_liikuntaelimet(int who);       // the legs: 0 sound .. 1 unable
 const char *HK_liikuntaelimet(int who);        // the leg-injury phrase; "" none
 float Pettaako_Fysiikka(int who, int which, int extra);

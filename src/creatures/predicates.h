@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/creatures.h"   // is_tied, sukeltaako_NPC
-#include "core/crefunc.h"     // is_human, onko_NPC_lintu, onko_NPC_nainen, is_socmember
+#include "core/crefunc.h"     // is_human, onko_NPC_lintu, onko_NPC_nainen, is_socmember, onko_NPC_kumppani, onko_NPC_kesyelain
 #include "maps/mapunit.h"     // distance_from_plr
 
 // ---- what it is ----
@@ -34,8 +34,6 @@ int maxenergiavaranto(int n);         // energy cap of the player (-1) or creatu
 int onko_noiduttupaastetty(int n);    // a bewitched animal released
 int onko_vironsusi(int n);            // a bewitched wolf
 int onko_NPC_rohkea(int n);           // brave: a skill above 70
-int onko_NPC_kumppani(int n);         // the player's companion (a person in mode 6 becomes one here)
-int onko_NPC_kesyelain(int n);        // the player's pet
 int onko_NPC_jonkun_kesyelain(int n, int m);   // pet of creature m (-1 the player)
 int npcKotielain(int n);              // a domestic animal
 int is_socanimal(int n);              // an animal not kept by the player

@@ -27,33 +27,8 @@
 
 int apukoord[3];
 
-int puuha_known_code(int code) {
-    switch (code) {
-    case 1: case 2: case 4: case 50: case 52: case 53: case 55: case 60: case 65: case 68: case 69: case 70:
-    case 80: case 81: case 100: case 101: case 110: case 120: case 121: case 122: case 130: case 140: case 150:
-    case 151: case 200: case 300: case 301:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 static void clear_slot(CreatureStruct &c, int i) {
     c.Puuha[i] = c.PuuhaAika[i] = c.PuuhaTila[i] = c.PuuhaX[i] = c.PuuhaY[i] = c.PuuhaKohde[i] = 0;
-}
-
-void puuha_make_safe(CreatureStruct &c) {
-    if (c.mode == CM_CARCASS) return;   // a carcass keeps its burning and skinning state in the queue
-    for (int i = 0; i < PUUHA_SLOTS; i++) {
-        if (c.Puuha[i] && !puuha_known_code(c.Puuha[i])) clear_slot(c, i);
-        if (c.PuuhaX[i] < 0 || c.PuuhaX[i] >= 3072 || c.PuuhaY[i] < 0 || c.PuuhaY[i] >= 2048) c.PuuhaX[i] = c.PuuhaY[i] = 0;
-        if (c.PuuhaAika[i] < -1) c.PuuhaAika[i] = 0;
-        if ((c.Puuha[i] == 80 || c.Puuha[i] == 81) && (c.PuuhaKohde[i] < 0 || c.PuuhaKohde[i] >= DATA_MAX)) clear_slot(c, i);
-    }
-    for (int i = 0; i < 20; i++)
-        if (c.movehist_x[i] < 0 || c.movehist_x[i] >= 3072 || c.movehist_y[i] < 0 || c.movehist_y[i] >= 2048)
-            c.movehist_x[i] = c.movehist_y[i] = 0;
-    if (c.Suunta < -1 || c.Suunta > 7) c.Suunta = 0;
 }
 
 int Lisaa_Puuha(int n, int code, int timer) {

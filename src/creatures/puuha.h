@@ -21,10 +21,6 @@ void laumapuuhaus(int n);          // its queue to every member of its herd
 void laumamoraali(int n);          // its morale to every member of its herd
 int laumautumistarve(int n, int dp);   // 1 when it strayed from its leader and was sent back
 void tyhjenna_liikehistoria(int n);
-// 1 when the code is one the queue knows; a code read from a file that is not is dropped.
-int puuha_known_code(int code);
-// Cleans a queue read from the creature file: unknown codes dropped, timers and targets bounded.
-void puuha_make_safe(CreatureStruct &c);
 
 // ---- the main activity and what the work asks of a creature ----
 // (The work of the current activity itself is the interpreter's, activities/puuharun.h.)

@@ -28,6 +28,7 @@
 #include "core/notes.h"
 #include "core/tekstit.h"
 #include "core/worldservices.h"
+#include "creatures/physical.h"
 
 
 static bool slot_held(int slot) { return slot >= 0 && slot < PLR_SLOTS && Plr.inv_obj[slot] != 0; }

@@ -30,6 +30,7 @@
 #include "core/player.h"
 #include "base/ui.h"
 #include "activities/skilluse.h"
+#include "items/inventory.h"
 
 #include <cstdio>
 #include <cstring>

@@ -55,6 +55,7 @@
 #include "creatures/body.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
+#include "items/inventory.h"
 
 int ENSIMMAINEN_LATAUS;
 int SCENIE;

@@ -28,6 +28,8 @@
 #include "society/village.h"
 #include "worldgen/worldgen.h"
 #include "society/catchup.h"
+#include "items/inventory.h"
+#include "creatures/crefile.h"
 
 // The creature slot a creature or carcass record names, or -1 when its id names no slot of the table.
 static int slot_of(const DataStruct &d) {

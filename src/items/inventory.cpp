@@ -11,6 +11,9 @@
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "base/ui.h"
+#include "core/crefunc.h"
+#include "core/plrfield.h"
 #include "core/creatures.h"
 #include "items/items.h"
 #include "items/ownership.h"
@@ -263,3 +266,223 @@ void plradd_agriculture_tools() {
         }
     add_named("Shovel", 1);
 }
+
+// ---- adding to the slots, their state bits and the worn armour ----
+
+static bool overloaded() { return Plr.inv_obj[PLR_OVERLOAD_SLOT] != 0; }
+
+static int first_empty_slot() {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] == 0) return s;
+    return -1;
+}
+
+static int slot_holding(int obj) {
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] == obj) return s;
+    return -1;
+}
+
+static void to_ground(int obj, int count) {
+    say("!You carry too much! Excess items are now put on the ground.");
+    Pause();
+    set_data(DT_ITEM, PlayerX, PlayerY, obj, count);
+}
+
+void AddItem(int obj, int count, int mode) {
+    if (overloaded()) {
+        to_ground(obj, count);
+        return;
+    }
+    int s = mode == 1 ? CheckIfSame(obj) : -1;
+    if (s < 0) s = slot_holding(obj);
+    if (s >= 0) {
+        Plr.inv_count[s] += count;
+        return;
+    }
+    s = first_empty_slot();
+    if (s < 0) to_ground(obj, count);
+    else fill_slot(s, obj, count);
+}
+
+// Making room at `pos` moves the slots behind it back by one. The move must not push an item
+// out of the last slots, so it is made only while slot 98 is empty; otherwise the item goes to
+// the first empty slot.
+static int make_room(int pos) {
+    if (pos < 0 || pos > PLR_SLOTS - 2 || Plr.inv_obj[PLR_SLOTS - 2] != 0) return first_empty_slot();
+    for (int s = PLR_SLOTS - 2; s > pos; s--) {
+        Plr.inv_obj[s] = Plr.inv_obj[s - 1];
+        Plr.inv_count[s] = Plr.inv_count[s - 1];
+    }
+    fill_slot(pos, 0, 0);
+    return pos;
+}
+
+static int add_to_pack(int obj, int count, int mode, int pos);
+
+int Lisaa_Inventoryyn(int obj, int count, int mode, int pos) {
+    if (overloaded()) {
+        to_ground(obj, count);
+        return 99;
+    }
+    return add_to_pack(obj, count, mode, pos);
+}
+
+int Lisaa_Jaon_Loput(int obj, int count, int mode, int pos) { return add_to_pack(obj, count, mode, pos); }
+
+static int add_to_pack(int obj, int count, int mode, int pos) {
+    int target = pos == -1 ? first_empty_slot() : make_room(pos);
+    int used = -1;
+    if (mode == 1) {
+        int s = CheckIfSame(obj);
+        if (s >= 0) {
+            Plr.inv_count[s] += count;
+            used = s;
+        }
+    }
+    if (used < 0 && mode != 0) {
+        int s = slot_holding(obj);
+        if (s >= 0) {
+            Plr.inv_count[s] += count;
+            used = s;
+        }
+    }
+    if (used < 0) {
+        if (target < 0) {
+            to_ground(obj, count);
+            laske_Load(-1);
+            return 99;
+        }
+        fill_slot(target, obj, count);
+        used = target;
+    }
+    laske_Load(-1);
+    return used;
+}
+
+int AddNewItem(int obj, int count) {
+    if (CheckIfSame(obj) < 0) obj = ObjToPlayerObj(obj);
+    if (obj == 0) return 0;   // the object table is full: the note told so, nothing is added
+    AddItem(obj, count, 1);
+    laske_Load(-1);
+    return 1;
+}
+
+int CheckIfSame(int obj) {
+    ItemStruct want;
+    ObjToItem(want, obj);
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        int n = Plr.inv_obj[s];
+        if (stored(n) && ItemStructsEqual(PlayerObj[n - OBJ_PLAYER_FIRST], want)) return s;
+    }
+    return -1;
+}
+
+int Yhdista_Slottiin(int slot) {
+    if (slot < 0 || slot >= PLR_SLOTS) return 0;
+    if (Plr.inv_obj[slot] == 0 || Plr.inv_count[slot] == 0) return 0;
+    ItemStruct here, other;
+    ObjToItem(here, Plr.inv_obj[slot]);
+    for (int s = 0; s < PLR_SLOTS; s++) {
+        if (s == slot || Plr.inv_obj[s] == 0) continue;
+        if (!ItemStructsEqual(here, ObjToItem(other, Plr.inv_obj[s]))) continue;
+        Plr.inv_count[slot] += Plr.inv_count[s];
+        fill_slot(s, 0, 0);
+    }
+    laske_Load(-1);
+    return 0;
+}
+
+void item_to_plrobj(int slot) {
+    if (slot < 0 || slot >= PLR_SLOTS) return;
+    int n = Plr.inv_obj[slot];
+    if (stored(n)) PlayerObj[n - OBJ_PLAYER_FIRST] = Temp_Item;
+}
+
+static bool valid_rec(int rec) { return rec >= 0 && rec < PLAYEROBJ_COUNT; }
+
+int Status(int rec, int bits) { return valid_rec(rec) ? (PlayerObj[rec].status & bits) : 0; }
+
+void StatusSet(int rec, int bits) {
+    if (valid_rec(rec)) PlayerObj[rec].status = (uint8_t)(PlayerObj[rec].status + bits);
+}
+
+void StatusUnset(int rec, int bits) {
+    if (valid_rec(rec)) PlayerObj[rec].status = (uint8_t)(PlayerObj[rec].status - bits);
+}
+
+int DropItem(int count, int obj, int x, int y) {
+    if (stored(obj)) {
+        int rec = obj - OBJ_PLAYER_FIRST;
+        if (Status(rec, ISTAT_PRIMARY)) StatusUnset(rec, ISTAT_PRIMARY);
+        if (Status(rec, ISTAT_SECOND)) StatusUnset(rec, ISTAT_SECOND);
+    }
+    set_data(DT_ITEM, x, y, obj, count);
+    return 1;
+}
+
+void wear_armours() {
+    for (int s = 0; s < 50; s++) {
+        int n = Plr.inv_obj[s];
+        if (!stored(n) || Plr.inv_count[s] != 1) continue;
+        int rec = n - OBJ_PLAYER_FIRST;
+        if (PlayerObj[rec].type == IT_ARMOUR && !Status(rec, ISTAT_WORN)) StatusSet(rec, ISTAT_WORN);
+    }
+}
+
+// ---- the carried load ----
+
+
+float laske_Load_value(int who) {
+    if (who == -1) {
+        const float tenth = (float)plr_get<int32_t>(PB_BODYWEIGHT) / 10.0f;
+        float total = 0.0f, worn = 0.0f, free = 0.0f;
+        // Counting her load also tells which villages' goods she carries unpaid or taken.
+        GOT_UNPAID_clr();
+        GOT_TAKEN_clr();
+        for (int s = 0; s < PLR_SLOTS; s++) {
+            if (Plr.inv_count[s] <= 0 || Plr.inv_obj[s] == 0) continue;
+            ItemStruct it;
+            ObjToItem(it, Plr.inv_obj[s]);
+            const float w = esinepaino(it) * (float)Plr.inv_count[s];
+            if (it.status & ISTAT_WORN) {
+                worn += w;
+                if (tenth > worn) free += w;
+            }
+            total += w;
+            if (it.ownersoc != 0) {
+                if (it.ownerflags & OWN_UNPAID) SET_UNPAID_ofsoc((int)it.ownersoc);
+                if (it.ownerflags & OWN_TAKEN) SET_TAKEN_ofsoc((int)it.ownersoc);
+            }
+        }
+        plr_set<float>(PB_FREEWORN, free);
+        plr_set<float>(PB_LOAD, total);
+        return total;
+    }
+    CreatureStruct *c = (unsigned)who < (unsigned)CRE_COUNT ? &Cre[who] : nullptr;
+    if (!c) return 0.0f;
+    float sum = 0.0f;
+    ItemStruct it;
+    // The village goods on her pet's or companion's back count as packed.
+    const bool hers = onko_NPC_kesyelain(who) || onko_NPC_kumppani(who);
+    for (int i = 0; i < CRE_PACK; i++) {
+        if (!c->pack[i] || !c->packcount[i]) continue;
+        ObjToItem(it, c->pack[i]);
+        sum += (float)c->packcount[i] * it.weight;
+        if (hers && it.ownersoc != 0 && (it.ownerflags & (OWN_UNPAID | OWN_TAKEN))) SET_PACKED_ofsoc((int)it.ownersoc);
+    }
+    const int32_t held[CRE_WORN + 2] = {c->worn[0], c->worn[1], c->worn[2], c->worn[3], c->worn[4],
+                                        c->worn[5], c->worn[6], c->wielded, c->offhand};
+    float running = 0.0f;
+    for (int32_t pos : held) {
+        if (pos == 0) continue;
+        const float w = ObjToItem(it, pos).weight;
+        running += w;
+        if (running >= c->weight / 5.0f) sum += w;
+    }
+    const float up = std::ceil(sum);
+    c->load = (uint8_t)(up > 255.0f ? 255.0f : up < 0.0f ? 0.0f : up);
+    return sum;
+}
+
+void laske_Load(int who) { laske_Load_value(who); }

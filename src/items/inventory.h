@@ -41,3 +41,25 @@ void pollution();                  // the command "D": discard own items here fo
 void plradd_agriculture_tools();
 // A new item of the object row called `name` into the player's inventory; nothing when none is called so.
 void add_named(const char *name, int count);
+
+// ---- adding to the slots, their state bits and the worn armour ----
+void AddItem(int obj, int count, int mode);
+int  Lisaa_Inventoryyn(int obj, int count, int mode, int pos);   // slot used; 99 on the ground
+// The rest of a stack split in the pack: it adds nothing to the load, so it stays in the pack while
+// any slot is free, however many stacks she carries. Slot used; 99 on the ground.
+int  Lisaa_Jaon_Loput(int obj, int count, int mode, int pos);
+int AddNewItem(int obj, int count);   // 0 when the object table had no room: nothing added
+int  CheckIfSame(int obj);         // first slot holding an equal stored item, or -1
+int  Yhdista_Slottiin(int slot);
+void item_to_plrobj(int slot);
+int  Status(int rec, int bits);
+void StatusSet(int rec, int bits);
+void StatusUnset(int rec, int bits);
+int  DropItem(int count, int obj, int x, int y);
+void wear_armours();
+
+// ---- the carried load ----
+// Recounts the carried load of the player (-1) or a creature, and for the player which villages' goods
+// she carries unpaid or taken; answers it in pounds.
+float laske_Load_value(int who);
+void laske_Load(int who);   // the same, the answer left

@@ -94,8 +94,6 @@ ItemStruct &copyownerflags(const ItemStruct &from, ItemStruct &to) {
     return to;
 }
 
-float gtolbs(float grams) { return grams / 453.0f; }
-
 // The food values: the price per pound by the nutrients, and a cooked food concentrated.
 float Laske_RuoanHinta_PerLbs(const ItemStruct &item) {
     return (float)(item.fig[0] + item.fig[1] + item.fig[2]) * 0.04f;

@@ -20,7 +20,6 @@ void set_Item_pituus(int value, ItemStruct &item);
 void set_Item_maxpituus(int value, ItemStruct &item);
 int oe_pilaantunut(const ItemStruct &item);
 int oe_ummehtunut(const ItemStruct &item);
-float gtolbs(float grams);
 float Laske_RuoanHinta_PerLbs(const ItemStruct &item);   // price per pound by the nutrients
 void TiivistaRavinto(ItemStruct &item, float divisor);    // concentrates a cooked food
 int is_arrow(const ItemStruct &item);           // a weapon of the arrow subtype

@@ -320,70 +320,9 @@ void ski(int slot) {
     if (it) *it = Item;
 }
 
-// ---- the command "X" ----
-
-static void say(const char *text) { Note(text); }
-
-static int wielded_record(int slot) {
-    if (slot < 0 || slot >= PLR_SLOTS || !player_obj(Plr.inv_obj[slot])) return -1;
-    return Plr.inv_obj[slot] - OBJ_PLAYER_FIRST;
-}
-
-static bool is_shield(int rec) {
-    return rec >= 0 && strncmp(PlayerObj[rec].skill, "SHIELD", sizeof PlayerObj[rec].skill) == 0;
-}
-
-void Exchange() {
-    int first = wielded_record(wielding(1));
-    int second = wielded_record(wielding(2));
-    if (first < 0 && second < 0) {
-        say("*EL");
-        return;
-    }
-    if ((int)INVALIDITEETTI(-1, 2, 1) >= 1) {
-        say(MSG("CANT_WIELD_INJURED:1"));
-        return;
-    }
-    if ((int)INVALIDITEETTI(-1, 2, 2) >= 1) {
-        say(MSG("CANT_WIELD_INJURED:2"));
-        return;
-    }
-    // Byte arithmetic: 128 + 144 wraps to 16 and 16 + 112 makes 128.
-    if (first >= 0) PlayerObj[first].status = (uint8_t)(PlayerObj[first].status + 144);
-    if (second >= 0 && second != first) PlayerObj[second].status = (uint8_t)(PlayerObj[second].status + 112);
-
-    char note[200];
-    say("#Weapons exchanged:");
-    if (second >= 0) {
-        snprintf(note, sizeof note, "#1st weapon: %s", enimi(second + OBJ_PLAYER_FIRST, 1, 0));
-        say(note);
-    } else {
-        say("!No primary weapon.");
-    }
-    if (first >= 0) {
-        snprintf(note, sizeof note, "#2nd weapon: %s", enimi(first + OBJ_PLAYER_FIRST, 1, 0));
-        say(note);
-    } else {
-        say("!No secondary weapon.");
-    }
-    Statistics();
-    if (is_shield(first) || is_shield(second)) TurnUsed = 1;
-}
-
 // ---- the one-hand penalty ----
 
 int onehanded_pen(const ItemStruct &item) { return one_hand_penalty(item); }
-
-int wp_handpenalty(int creature, const ItemStruct &item, int verbose) {
-    const int pen = onehanded_pen(item);
-    if (pen == 0) return 0;
-    if (creature != CRE_PLAYER && (creature < 0 || creature >= CRE_COUNT)) return pen;
-    if (wieldcount(creature) > 1) return pen;
-    const int first = (int)INVALIDITEETTI(creature, 2, 1), second = (int)INVALIDITEETTI(creature, 2, 2);
-    if (first < 1 && second < 1) return 0;   // held in both hands
-    if (verbose && creature == CRE_PLAYER) Note(MSG(first >= 1 ? "CANT_WIELD_INJURED:1" : "CANT_WIELD_INJURED:2"));
-    return pen;
-}
 
 // ---- the shield guard ----
 

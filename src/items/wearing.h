@@ -21,12 +21,9 @@ int ArmourItemProtects(const ItemStruct &item, int part);
 int ObjArmourProtection(int kind); // of the armour in Item; kind 1000 the mean of the first five
 int PlrArmour(int part, int kind); // over the player's worn pieces covering the part; 6 warmth
 int onko_jalkine(const ItemStruct &item);             // 1 for footwear: shoes, boots
-// A weapon's one-hand penalty; wp_handpenalty is what it costs the holder now: nothing when it is held
-// in both hands, and when one arm is hurt the penalty stands (told to the player when verbose).
+// A weapon's one-hand penalty (what it costs its holder now: creatures/melee.h wp_handpenalty).
 int onehanded_pen(const ItemStruct &item);
-int wp_handpenalty(int creature, const ItemStruct &item, int verbose);
 void ShieldMode();                 // the player chooses how to hold her shield
-void Exchange();                   // the command "X": swap the wielded weapons
 void ski(int slot);                // skis on or off; the caller has loaded the item into Item
 int skisequipped(int creature);    // the player's skis in use (item position), 0 none; -1000 others
 // What the selection screen asks of wearing and wielding.

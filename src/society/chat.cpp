@@ -41,6 +41,7 @@
 #include "society/trade.h"
 #include "society/village.h"
 #include "society/questlist.h"
+#include "items/inventory.h"
 
 ChatOptStruct ChatOptions[CHAT_OPTIONS];
 int Chatting_With = -1000;

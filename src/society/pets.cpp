@@ -33,6 +33,7 @@
 #include "society/companions.h"
 #include "society/chat_topics.h"
 #include "society/trade.h"
+#include "items/inventory.h"
 
 int Animal[ANIMALS_FOR_SALE];
 char AnimalDesc[ANIMALS_FOR_SALE][100];

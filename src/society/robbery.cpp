@@ -20,6 +20,7 @@
 #include "society/smalltalk.h"
 #include "society/talkscreen.h"
 #include "society/village.h"
+#include "items/inventory.h"
 
 enum { ACT_WAIT_PLAYER_LEAVES = 151 };
 

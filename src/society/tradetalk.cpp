@@ -29,6 +29,7 @@
 #include "society/talkscreen.h"
 #include "society/trade.h"
 #include "society/village.h"
+#include "items/inventory.h"
 
 uint8_t DEBT_ULTIMATUM;
 

@@ -17,6 +17,7 @@
 #include "worldgen/localgen.h"
 #include "worldgen/culturegoods.h"
 #include "worldgen/scenes.h"
+#include "items/inventory.h"
 
 enum {
     CH_HILLS = 91,

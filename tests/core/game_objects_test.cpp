@@ -3,6 +3,7 @@
 #include "core/loader_fixture.h"
 #include "core/player.h"
 #include "presentation/notes.h"
+#include "items/inventory.h"
 
 using oxatest::PlayingTest;
 

@@ -2,6 +2,7 @@
 #include "core/records_fixture.h"
 #include "items/inventory.h"
 #include "items/wearing.h"
+#include "activities/itemcmd.h"
 
 using namespace oxatest;
 
@@ -24,9 +25,9 @@ int stored_item(const char *name, int type = IT_TOOL, const char *skill = "tunte
 
 }  // namespace
 
-using Inventory = RecordsTest;
+using InventorySlots = RecordsTest;
 
-TEST_F(Inventory, AddingFillsSlotsAndMergesStacks) {
+TEST_F(InventorySlots, AddingFillsSlotsAndMergesStacks) {
     int rope = stored_item("Rope");
     int rope2 = stored_item("Rope");                // an equal item under another number
     AddItem(rope, 2, 0);
@@ -50,7 +51,7 @@ TEST_F(Inventory, AddingFillsSlotsAndMergesStacks) {
     EXPECT_STREQ(PlayerObj[Plr.inv_obj[1] - OBJ_PLAYER_FIRST].name, "Axe");
 }
 
-TEST_F(Inventory, OverloadPutsItemsOnTheGround) {
+TEST_F(InventorySlots, OverloadPutsItemsOnTheGround) {
     define(5, IT_TOOL, "Stone");
     for (int s = 0; s <= PLR_OVERLOAD_SLOT; s++) put(s, 5, 1);
     AddItem(5, 3, 0);
@@ -63,7 +64,7 @@ TEST_F(Inventory, OverloadPutsItemsOnTheGround) {
     EXPECT_EQ(Plr.inv_obj[91], 0);
 }
 
-TEST_F(Inventory, InsertingMovesLaterSlotsBackWithoutLosingAny) {
+TEST_F(InventorySlots, InsertingMovesLaterSlotsBackWithoutLosingAny) {
     for (int s = 0; s < 5; s++) put(s, 100 + s, 1);
     EXPECT_EQ(Lisaa_Inventoryyn(7, 2, 0, 2), 2);
     const int expect[] = {100, 101, 7, 102, 103, 104};
@@ -90,7 +91,7 @@ TEST_F(Inventory, InsertingMovesLaterSlotsBackWithoutLosingAny) {
     EXPECT_EQ(Plr.inv_count[1], 6);
 }
 
-TEST_F(Inventory, UniqueSlotSplitsOffTheRest) {
+TEST_F(InventorySlots, UniqueSlotSplitsOffTheRest) {
     define(6, IT_WEAPON, "Arrow");
     put(0, 300, 1);
     put(1, 6, 5);
@@ -104,7 +105,7 @@ TEST_F(Inventory, UniqueSlotSplitsOffTheRest) {
     EXPECT_STREQ(PlayerObj[Plr.inv_obj[1] - OBJ_PLAYER_FIRST].name, "Arrow");
 }
 
-TEST_F(Inventory, MergingEqualSlots) {
+TEST_F(InventorySlots, MergingEqualSlots) {
     int a = stored_item("Fish", IT_FOOD), b = stored_item("Fish", IT_FOOD), c = stored_item("Eel", IT_FOOD);
     put(0, c, 1);
     put(2, a, 2);
@@ -117,7 +118,7 @@ TEST_F(Inventory, MergingEqualSlots) {
     EXPECT_EQ(Plr.inv_count[0], 1);
 }
 
-TEST_F(Inventory, DroppingUnwieldsAndPlacesTheItem) {
+TEST_F(InventorySlots, DroppingUnwieldsAndPlacesTheItem) {
     int sword = stored_item("Sword", IT_WEAPON, "SWORD");
     StatusSet(sword - OBJ_PLAYER_FIRST, ISTAT_PRIMARY);
     EXPECT_EQ(DropItem(1, sword, 240, 241), 1);
@@ -126,7 +127,7 @@ TEST_F(Inventory, DroppingUnwieldsAndPlacesTheItem) {
     EXPECT_EQ(Data[0].x, 240);
 }
 
-TEST_F(Inventory, WearingArmourOnce) {
+TEST_F(InventorySlots, WearingArmourOnce) {
     int shirt = stored_item("Shirt", IT_ARMOUR);
     int socks = stored_item("Socks", IT_ARMOUR);
     put(0, shirt, 1);
@@ -137,7 +138,7 @@ TEST_F(Inventory, WearingArmourOnce) {
     EXPECT_EQ(PlayerObj[socks - OBJ_PLAYER_FIRST].status, 0);
 }
 
-TEST_F(Inventory, ExchangingWeapons) {
+TEST_F(InventorySlots, ExchangingWeapons) {
     oxatest::TempDir dir;   // the exchange's notes redraw the sight, which reads the line table
     dir.copy_asset("linedist.arr");
     int sword = stored_item("Sword", IT_WEAPON, "SWORD");
@@ -166,7 +167,7 @@ TEST_F(Inventory, ExchangingWeapons) {
     EXPECT_EQ(PlayerObj[k1 - OBJ_PLAYER_FIRST].status, 0);
 }
 
-TEST_F(Inventory, SkillLookups) {
+TEST_F(InventorySlots, SkillLookups) {
     copy_bounded(Plr.skill_name[0], PLR_SKILLNAME, "SWIMMING");
     copy_bounded(Plr.skill_name[3], PLR_SKILLNAME, "TRACKING");
     copy_bounded(Plr.skill_name[4], PLR_SKILLNAME, "TRACK");

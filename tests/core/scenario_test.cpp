@@ -14,6 +14,7 @@
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "core/creatures.h"
+#include "items/inventory.h"
 
 namespace {
 

@@ -7,6 +7,8 @@
 #include "creatures/predicates.h"
 #include "items/ownership.h"
 #include "items/wearing.h"
+#include "items/inventory.h"
+#include "creatures/physical.h"
 
 namespace oxatest {
 

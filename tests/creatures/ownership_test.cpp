@@ -11,6 +11,7 @@
 #include "game/loader.h"
 #include "items/itemwear.h"
 #include "village_fixture.h"
+#include "items/inventory.h"
 
 using Ownership = VillageTest;
 

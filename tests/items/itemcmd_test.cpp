@@ -8,6 +8,7 @@
 #include "items/itemdefs.h"
 #include "items/items_test.h"
 #include "items/wearing.h"
+#include "creatures/melee.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "core/creatures.h"
 #include "creatures/outfit.h"
 #include "items/items_test.h"
+#include "items/inventory.h"
 
 #include <sys/stat.h>
 

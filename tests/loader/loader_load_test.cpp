@@ -10,6 +10,7 @@
 #include "presentation/input.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
+#include "items/inventory.h"
 
 using oxatest::LoaderTest;
 

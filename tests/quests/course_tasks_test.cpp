@@ -55,6 +55,7 @@
 #include "maps/water.h"
 #include "quests/courses.h"
 #include "game/wizard.h"
+#include "items/inventory.h"
 
 namespace {
 

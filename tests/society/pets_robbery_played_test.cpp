@@ -18,6 +18,7 @@
 #include "creatures/predicates.h"
 #include "society/chat.h"
 #include "game/loader.h"
+#include "items/inventory.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "presentation/input_feeder.h"
+#include "items/inventory.h"
 
 namespace {
 

@@ -18,6 +18,7 @@
 #include "maps/mapquery.h"
 #include "maps/maps.h"
 #include "maps/mapunit.h"
+#include "items/inventory.h"
 
 namespace {
 

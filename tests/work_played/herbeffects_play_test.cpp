@@ -9,6 +9,7 @@
 #include "core/player.h"
 #include "creatures/bodyrec.h"
 #include "items/plants.h"
+#include "items/inventory.h"
 
 namespace {
 

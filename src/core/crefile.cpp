@@ -1,6 +1,7 @@
-// src/creatures/crefile.cpp -- the character's creature file: making it, reading and writing its
-// records, and the creatures of a local map brought in at entry and written back at exit.
-#include "creatures/crefile.h"
+// src/core/crefile.cpp -- the character's creature file: making it, reading and writing its
+// records, and the creatures of a local map written back at exit (they are brought in at entry by
+// creatures/creentry.cpp).
+#include "core/crefile.h"
 
 #include <cmath>
 #include <cstdio>
@@ -13,15 +14,10 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/savecommit.h"
-#include "maps/mapunit.h"
-#include "maps/zoomstore.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "core/player.h"
 #include "base/ui.h"
-#include "creatures/animals.h"
-#include "creatures/predicates.h"
-#include "creatures/wounding.h"
 
 int cre_file_create(const char *path, int records) {
     FILE *f = fopen(path, "wb");
@@ -135,7 +131,7 @@ int cre_file_records() {
 int Lataa_RealCreature(int n) {
     if (n < CRE_DATAID) {
         if (n < 0) return 0;
-        get_defined(n, 0);
+        if (n < CONSTANTCRE_COUNT) Creature = ConstantCre[n];   // a template, as it stands
         return 1;
     }
     FILE *f = open_cre_file("rb");
@@ -222,28 +218,6 @@ int new_creature_to_DATA(CreatureStruct &c) { return lisaa_realcreature(SaveNewR
 static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE || d.type == DT_CARCASS; }
 
 
-// What a stored creature becomes when its map is entered.
-static void fix_up_on_entry(CreatureStruct &r) {
-    if (r.speciescode == SPECIES_RAM) {
-        r.speciescode = SPECIES_SHEEP;
-        copy_bounded(r.tilename, sizeof r.tilename, "av-ram");
-        copy_bounded(r.species, sizeof r.species, "sheep");
-        r.sexage |= 1;
-    } else if (r.speciescode == SPECIES_BULL) {
-        r.speciescode = SPECIES_COW;
-        r.sexage |= 1;
-        copy_bounded(r.tilename, sizeof r.tilename, "av-bull");
-        copy_bounded(r.species, sizeof r.species, "bull");
-    }
-    if (r.speciescode == SPECIES_DOG && r.playerage == 0) {   // a dog gets its age and sex once
-        if (random(2)) r.sexage |= 1;
-        r.playerage = (uint8_t)(Plr.year > 3 ? Plr.year - 3 : 1);
-        r.birthday = (int16_t)((int)Plr.daynumber - 1000);
-    }
-    if (r.mode == 6) r.partyflags |= 256;
-    if (r.attitude == 20) r.owner = CRE_PLAYER;
-}
-
 static void write_failed(const char *path) {
     if (save_running()) save_fail(path);
     char text[1300];
@@ -276,85 +250,6 @@ static bool has_free_records(FILE *f, long records, int want) {
         k += (long)got;
     }
     return free_records >= want;
-}
-
-void creature_mess() {
-    char path[1200];
-    cre_file_path(path, sizeof path);
-    FILE *f = open_path(path, "r+b");
-    if (!f) {
-        char text[1300];
-        snprintf(text, sizeof text, "%s open error!", path);
-        oxa_quit(text);
-    }
-    static CreatureStruct r;
-    bool write_ok = true;
-    // Enough free records for the templates of this map and the creatures made on it.
-    long records = file_records(f);
-    for (;;) {
-        if (has_free_records(f, records, CRS_MIN_FREE)) break;
-        static const CreatureStruct blank{};
-        for (int i = 0; i < CRS_GROW_RECORDS && write_ok; i++) write_ok = store_record(f, path, records + i, blank);
-        if (!write_ok) break;
-        records += CRS_GROW_RECORDS;
-    }
-    // Template references become persistent creatures in free records; the pool records of the
-    // first 99 are kept to give their mothers young once the map's creatures are in.
-    enum { MADE_MOST = 99 };
-    int made[MADE_MOST], made_as[MADE_MOST], nmade = 0;
-    long next_free = 0;
-    for (int i = 0; i < DATA_MAX && write_ok; i++) {
-        DataStruct &d = Data[i];
-        if (!creature_record(d) || d.id > 999) continue;
-        while (next_free < records && read_record(f, next_free, r) && r.kind != 0) next_free++;
-        get_defined((int)d.id, 1);
-        Creature.socialid = (uint32_t)(CRE_DATAID + next_free);
-        if (!store_record(f, path, next_free, Creature)) {
-            write_ok = false;
-            break;
-        }
-        if (next_free >= records) records = next_free + 1;
-        d.id = Creature.socialid;
-        if (nmade < MADE_MOST) made[nmade] = i, made_as[nmade++] = (int)d.id;
-        next_free++;
-    }
-    for (auto &c : Cre) c.kind = 0;
-    ClrRealCreaturePos();
-    int slot = 0;
-    for (int i = 0; i < DATA_MAX; i++) {
-        DataStruct &d = Data[i];
-        if (!creature_record(d)) continue;
-        // Past the table's size the rest stay in the file, their stored ids unchanged.
-        if (slot >= CRE_COUNT) break;
-        const long k = (long)d.id - CRE_DATAID;
-        if (d.id < (uint32_t)CRE_DATAID || k >= records || !read_record(f, k, r)) {
-            debuglog("crmess", "corrupt creature");
-            CrunchData(i);
-            continue;
-        }
-        if (!bigmap() && r.home_x == 0) {
-            r.home_x = (int32_t)Plr.world_x + find_zoom_x(d.x, 0);
-            r.home_y = (int32_t)Plr.world_y + find_zoom_y(d.y, 0);
-        }
-        fix_up_on_entry(r);
-        Cre[slot] = r;
-        // a dog that is not hers belongs to the village of its home
-        if (r.speciescode == SPECIES_DOG && !onko_NPC_kesyelain(slot)) make_animal_socowned(slot, 0);
-        Cre[slot].socialid = (uint32_t)(k + CRE_DATAID);
-        RealCreaturePos[slot] = (int)(k + CRE_DATAID);
-        d.id = (uint32_t)(slot + CRE_DATAID);
-        slot++;
-    }
-    fclose(f);
-    if (!write_ok) write_failed(path);
-    // A she-bear of a den drawn into a stored map may have her cub with her the first time it is met.
-    // (one left in the file past the table's size has no slot and no young)
-    for (int m = 0; m < nmade; m++) {
-        const DataStruct &d = Data[made[m]];
-        const int slot = (int)d.id - CRE_DATAID;
-        if (d.type == DT_CREATURE && slot >= 0 && slot < CRE_COUNT && RealCreaturePos[slot] == made_as[m])
-            CubGenerate(slot, 0);
-    }
 }
 
 // A slot's creature is present when a party record or a pool record still names it.
@@ -533,11 +428,6 @@ int cre_file_next_id() {
     return CRE_DATAID + (int)(k > records ? records : k);
 }
 
-void CreMod_break_a_leg(int n) {
-    if ((unsigned)n >= (unsigned)CRE_COUNT) return;
-    HAAVOITA(n, 3, 18, 13, random(2), -1001);
-}
-
 int cre_file_record(int n, CreatureStruct &out) {
     memset(&out, 0, sizeof out);
     if (n < CRE_DATAID) return 0;
@@ -548,3 +438,12 @@ int cre_file_record(int n, CreatureStruct &out) {
     if (!ok) memset(&out, 0, sizeof out);
     return ok ? 1 : 0;
 }
+
+// ---- the records of a map's entry (creatures/creentry.cpp) ----
+
+FILE *cre_file_open(const char *path, const char *mode) { return open_path(path, mode); }
+long cre_file_count(FILE *f) { return file_records(f); }
+bool cre_file_read(FILE *f, long k, CreatureStruct &out) { return read_record(f, k, out); }
+bool cre_file_store(FILE *f, const char *path, long k, const CreatureStruct &c) { return store_record(f, path, k, c); }
+bool cre_file_has_free(FILE *f, long records, int want) { return has_free_records(f, records, want); }
+void cre_file_write_failed(const char *path) { write_failed(path); }
