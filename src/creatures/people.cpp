@@ -1,6 +1,7 @@
 // src/creatures/people.cpp -- the life of people (see people.h).
 #include "creatures/people.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -20,7 +21,7 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
-#include "creatures/talkstart.h"
+#include "core/worldservices.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "items/ownership.h"
@@ -239,8 +240,8 @@ int comp_tries_talking(int n) {
     kaanna_NPC_kohti(n, PlayerX, PlayerY);
     cre_say(n, "NPC_TALKS");
     Pause();
-    talk_start_hooks.prepare(n, 4);
-    talk_start_hooks.hold(8);
+    world_services.talk_prepare(n, 4);
+    world_services.talk_hold(8);
     set_compword(n, compword(n) & ~CF_WANTSTALK);
     return 1;
 }
@@ -332,6 +333,40 @@ int come_along(int n, int mode) {
     return mode == 0 ? 1 : 0;
 }
 
+// ---- a companion's wage ----
+
+CompanionWage companion_wage(int n) {
+    CompanionWage wage = {false, 0.0f, 0.0f};
+    if (!ask_valid(n)) return wage;
+    CreatureStruct &c = Cre[n];
+    if (compword(n) & CF_ESCORTEE) return wage;
+    const int served = cre_spare(c, SPARE_SERVICE);
+    float expected = std::isfinite(c.hirevalue) ? c.hirevalue : 0.0f;
+    float carried = (float)NPC_inventoryhinta(n);
+    if (cre_spare(c, SPARE_PREPAID) == 0) {
+        if (served > 0) expected += (float)(WAGE_PER_DAY * (served - 1));
+        carried += 4.0f;
+    } else {
+        expected += (float)(WAGE_PER_DAY * served);
+    }
+    wage.reckoned = true;
+    wage.expected = expected;
+    wage.carried = carried;
+    return wage;
+}
+
+int companion_keep_debt(int n, const CompanionWage &wage) {
+    CreatureStruct &c = Cre[n];
+    c.compdebt = wage.expected - wage.carried;
+    return (int)ceilf(c.compdebt);
+}
+
+int companion_owed(int n) {
+    const CompanionWage wage = companion_wage(n);
+    if (!wage.reckoned || wage.carried >= wage.expected) return 0;
+    return companion_keep_debt(n, wage);
+}
+
 void unjoin_npc(int n) {
     if (!ask_valid(n)) return;
     CreatureStruct &c = Cre[n];
@@ -340,7 +375,7 @@ void unjoin_npc(int n) {
     c.leftday = Plr.daynumber;
     makepersonal_NPCitems(n, 0);
     uint32_t w = compword(n) | CF_LEFTPARTY;
-    if (people_hooks.companion_owed(n, 0) == 0) {
+    if (companion_owed(n) == 0) {
         c.compdebt = c.hirevalue = 0;
         cre_spare(c, SPARE_PREPAID) = 0;
         w &= ~CF_OWING;
