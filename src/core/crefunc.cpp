@@ -156,3 +156,15 @@ char *monnam_cre(const CreatureStruct &record, int flags) {
     scratch = record;
     return name_of(scratch, flags);
 }
+
+int onko_NPC_kumppani(int n) {
+    CreatureStruct *c = (unsigned)n < (unsigned)CRE_COUNT ? &Cre[n] : nullptr;
+    if (!c || c->kind != CK_HUMAN) return 0;
+    if (c->mode == 6) {
+        c->partyflags |= 256;
+        c->mode = 0;
+    }
+    if (!(c->partyflags & 256)) return 0;
+    c->memberbits |= MB_COMPANION;
+    return 1;
+}

@@ -15,5 +15,6 @@ int cre_xy_select(int x, int y);
 int is_human(int n);                  // kind 1; the player too
 int onko_NPC_nainen(int n);           // role 14
 int is_socmember(int n);              // a member of a village society
+int onko_NPC_kumppani(int n);         // the player's companion (a person in mode 6 becomes one here)
 int lentaako_NPC(int n);
 int onko_NPC_lintu(int n);            // a bird or a flier; -1 tests the working record Creature

@@ -156,36 +156,6 @@ int socmember_greets(int n) {
 
 // ---- familiarity ----
 
-uint32_t basefam(uint32_t visits, uint32_t talks) {
-    if (visits < 2) return 0;
-    if (visits < 5) return 1;
-    if (visits < 10) return 2;
-    if (visits < 20) return talks >= 10 ? 3 : 2;
-    if (visits < 60) return talks >= 40 ? 4 : 3;
-    if (visits < 80) return talks >= 60 ? 5 : 4;
-    return talks >= 80 ? 6 : 5;
-}
-
-static const CreatureStruct *record_of(int n) { return n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr; }
-
-// A friend of the player who bears her no grudge.
-static bool befriended(const CreatureStruct &c) { return c.friendship && !c.foeship; }
-
-uint32_t SocFam(int n, const VillageStruct *v) {
-    uint32_t f;
-    if (v) {
-        f = v->questhelp ? v->questhelp + 3u : basefam(v->visits, v->talks);
-    } else {
-        if (n == -1000) return 0;
-        const CreatureStruct *c = record_of(n);
-        f = c ? basefam(c->visits, c->visits) : 0;
-    }
-    if (n == -1000) return f;
-    const CreatureStruct *c = record_of(n);
-    if (!c) return f;
-    if (onko_NPC_kumppani(n) || befriended(*c)) return 5;
-    return f;
-}
 
 // ---- weapons ----
 

@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/repsummary.h"   // basefam, SocFam
+
 // Membership bits byte (memberbits).
 enum : uint8_t { MB_AWAY = 2, MB_TOLAND = 8, MB_LEAVE = 16, MB_GOHOME = 32 };
 // Companion flag word (the four companion flag bytes read as one word).
@@ -53,10 +55,8 @@ void liitayhteisoon(int n, unsigned soc);
 int EscorteeAtDest(int n, int x, int y);
 int PUUHASE_pukeudu(int n);
 
-// ---- familiarity and arms ----
-struct VillageStruct;
-uint32_t basefam(uint32_t visits, uint32_t talks);
-uint32_t SocFam(int n, const VillageStruct *v);   // n -1000: the village itself
+// ---- arms ----
+// The familiarity of a person or a village with the player: basefam and SocFam (core/repsummary.h).
 int NPC_riittavasti_aseita(int n, int k);       // 1 when person n bears k weapons of its own or more
 
 // ---- a companion's wage ----

@@ -138,17 +138,6 @@ int onko_NPC_rohkea(int n) {
         if (l > 70) return 1;
     return 0;
 }
-int onko_NPC_kumppani(int n) {
-    CreatureStruct *c = cre(n);
-    if (!c || c->kind != CK_HUMAN) return 0;
-    if (c->mode == 6) {
-        c->partyflags |= 256;
-        c->mode = 0;
-    }
-    if (!(c->partyflags & 256)) return 0;
-    c->memberbits |= MB_COMPANION;
-    return 1;
-}
 int onko_NPC_kesyelain(int n) {
     const CreatureStruct *c = cre(n);
     if (!c || c->kind == CK_HUMAN) return 0;

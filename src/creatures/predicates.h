@@ -34,7 +34,6 @@ int maxenergiavaranto(int n);         // energy cap of the player (-1) or creatu
 int onko_noiduttupaastetty(int n);    // a bewitched animal released
 int onko_vironsusi(int n);            // a bewitched wolf
 int onko_NPC_rohkea(int n);           // brave: a skill above 70
-int onko_NPC_kumppani(int n);         // the player's companion (a person in mode 6 becomes one here)
 int onko_NPC_kesyelain(int n);        // the player's pet
 int onko_NPC_jonkun_kesyelain(int n, int m);   // pet of creature m (-1 the player)
 int npcKotielain(int n);              // a domestic animal
