@@ -18,6 +18,7 @@
 #include "quests/kinds_people_int.h"
 #include "quests/questkinds.h"
 #include "core/tehtavat.h"
+#include "society/questoffer.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "maps/marker.h"
 #include "quests/questkinds.h"
 #include "core/tehtavat.h"
+#include "society/questoffer.h"
 #include "worldgen/worldgen.h"
 
 namespace {

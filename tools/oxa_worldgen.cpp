@@ -17,7 +17,7 @@
 #include <string>
 
 #include "core/records.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 #include "worldgen/kartta_main.h"
 
 static void usage() { fprintf(stderr, "usage: oxa_worldgen --seed N --out DIR [--culture C]\n"); }

@@ -39,7 +39,7 @@
 #include "items/items.h"
 #include "activities/mending.h"
 #include "base/ui.h"
-#include "creatures/talkstart.h"
+#include "core/worldservices.h"
 #include "items/vildebt.h"
 #include "maps/vilplace.h"
 #include "core/tehtavat.h"
@@ -92,7 +92,7 @@ static int quest_talk_turn(int n) {
         kaanna_NPC_kohti(n, PlayerX, PlayerY);
         cre_say(n, "NPC_TALKS");
         Pause();
-        talk_start_hooks.quest(n);
+        world_services.talk_quest(n);
         return 0;
     }
     c.stateflags &= ~SF_QUESTTALK;

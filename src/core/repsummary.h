@@ -1,7 +1,7 @@
 // src/core/repsummary.h -- the listener's view of the player as the texts read it: the reports a
 // village or a person keeps on her trade, thefts, mischief, violence and help. The village rules
-// fill it (society/reputation); the texts' variables only read it, and ask the words a person
-// addresses her with through listener_hooks.
+// fill it (society/reputation); the texts' variables only read it. Beside it, how well a person or a
+// village knows the player and the words a person addresses her with.
 #pragma once
 #include <cstdint>
 
@@ -30,8 +30,13 @@ static_assert(sizeof(RepSummary) == 6758, "RepSummary");
 
 extern RepSummary TARGET_REPSUMMARY;   // the listener's view of the player, read by the chat texts
 
-// What the texts ask of the village rules about the listener.
-struct ListenerHooks {
-    char *(*player_address)(int n, int flags);   // how creature n addresses the player
-};
-extern const ListenerHooks listener_hooks;
+// ---- what a person knows of the player ----
+// The meeting bits byte of a person (CreatureStruct::greetbits): greeted in this meeting, the player
+// has introduced himself; a greeting in talk also marks the visit's greeting (GREET_DONE, people.h).
+enum : unsigned { MEET_GREETED = 2, MEET_INTRODUCED = 4 };
+enum { NAMEBIT_KNOWS_PLAYER = 2 };   // a person's name bits: it knows the player's name
+// The familiarity of a person or a village with the player, 0 (a stranger) up.
+struct VillageStruct;
+uint32_t basefam(uint32_t visits, uint32_t talks);
+uint32_t SocFam(int n, const VillageStruct *v);   // n -1000: the village itself
+char *plraddress(int n, int flags);   // how creature n addresses the player; flags bit 0: with dislike

@@ -219,29 +219,6 @@ int debuglog_quest(const QuestStruct *q);
 // 1 made; 0 when the kind has no generator here or the generator gave up; -1 when its files could not
 // be written (or the save it joins was refused already): nothing of it is left behind.
 int DoQuestForNPC(int c, int kind, int x, int y);
-// The first person of the current map with a role of `tags` ("[man]", "[old man]" ...) in community soc
-// who holds no quest, is no companion, robber or raider, and whose social id is not excludeUid;
-// CRE_NONE when none.
-int pick_socsivuNPC(const char *tags, int soc, unsigned excludeUid);
-int NewQuestsAllowed();               // 1 when the limits allow a new quest today
-
-// One row of the quest kinds: who gives it and when it may be offered.
-struct QuestKindRow {
-    int kind;
-    const char *role;      // role tags of the giver
-    int mindays;           // days played; QUEST_DAYS_CARRIED: those of the offer's try before
-    int gap;               // days within which no other quest of the kind may have been made
-    int minfam;            // familiarity
-    int minpeople;         // -1: the default (3 in a village, 0 for a wanderer)
-    int maxpeople;
-    int month1, month2;
-    int minrep;            // -1: the default (3 in a village, 1 for a wanderer)
-};
-enum { QUEST_DAYS_CARRIED = -1 };
-// The row of `kind`; a kind without a row gets the row for any other forced kind.
-const QuestKindRow &quest_kind_row(int kind);
-enum { QUEST_DRAW_KINDS = 15, QUEST_WANDERER_KIND = 38 };
-int quest_draw_kind(int i);           // the village draw table, i from random(QUEST_DRAW_KINDS)
 
 // Marks, for object maintenance, the reward item and craft order of every quest not closed.
 void QuestKeepObjects();

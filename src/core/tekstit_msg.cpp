@@ -364,9 +364,9 @@ char *Vaihtuva_MSG_Avain(const char *name_in) {
     if (!strcmp(name, "weapon_slot")) set_number(vMSG_weapon_slot);
     if (has(name, "plr_")) {
         if (has(name, "_gender")) set_value(texts_plr_female() ? "woman" : "man");
-        if (has(name, "_identity")) set_value(listener_hooks.player_address(TARGET_NPC, 0));
+        if (has(name, "_identity")) set_value(plraddress(TARGET_NPC, 0));
         if (has(name, "_bad_name"))
-            set_value(listener_hooks.player_address(TARGET_NPC, 1));
+            set_value(plraddress(TARGET_NPC, 1));
         else if (has(name, "_name"))
             set_value(plrnam());
     }

@@ -3,7 +3,8 @@
 // turn) with the work each creature's activity does in it; the game's files are saved and its maps entered and loaded by the game's loader, and the
 // world's two levels left, entered and made by the world generator; the command
 // that repeats is run by the game's command table; a game course is started and its task checked by
-// the courses of the quests. Every other call of a rule goes to its own folder or one below it
+// the courses of the quests, and the quest a village or a wanderer offers is made by the quests' kinds;
+// a talk a person of the map opens with the player is held by the society's talk. Every other call of a rule goes to its own folder or one below it
 // (tools/link_order_check.sh lets this table alone pass up the order). The game fills it
 // (game/worldservices.cpp).
 #pragma once
@@ -61,5 +62,21 @@ struct WorldServices {
     // Starts game course 1 or 2 for a new character: 1 when it was set, 0 when it could not be
     // written (she stays in free play).
     int (*course_start)(int course);
+
+    // ---- a quest made (quests/questgive.cpp) ----
+    // Makes a quest of `kind` for person c of the area at world cell x, y through the kind's own
+    // generator, saves it and links the person: 1 made. The offer of a village or a wanderer chooses
+    // the kind and the person (society/questoffer.h).
+    int (*quest_for_npc)(int c, int kind, int x, int y);
+
+    // ---- a talk a person of the map opens with the player (society/chat.h) ----
+    // A companion or a villager walking up to talk, a collector speaking of a debt, a robber making his
+    // demand, a person telling of its quest: the talk held runs the society's talk, with its trade, its
+    // quests and its screens.
+    void (*talk_prepare)(int cre, int topic);   // the talk with person cre set up on a topic (ASIA_*)
+    void (*talk_hold)(int mode);                // the talk held; 8 the talk set up
+    void (*talk_debt)(int cre);                 // cre speaks of what the player owes its village
+    void (*talk_robbery)(int cre);              // cre, a robber, makes his demand
+    void (*talk_quest)(int cre);                // cre speaks of its quest
 };
 extern const WorldServices world_services;

@@ -20,7 +20,7 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
-#include "creatures/talkstart.h"
+#include "core/worldservices.h"
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/items.h"
@@ -63,8 +63,8 @@ static void open_talk(int n, int kind) {
     kaanna_NPC_kohti(n, PlayerX, PlayerY);
     cre_say(n, "NPC_TALKS");
     Pause();
-    talk_start_hooks.prepare(n, kind);
-    talk_start_hooks.hold(8);
+    world_services.talk_prepare(n, kind);
+    world_services.talk_hold(8);
 }
 
 // ---- shouts ----
@@ -411,7 +411,7 @@ int PUUHA_perinta(int, int n) {
                 kaanna_NPC_kohti(n, PlayerX, PlayerY);
                 cre_say(n, "NPC_TALKS");
                 Pause();
-                talk_start_hooks.debt(n);
+                world_services.talk_debt(n);
             }
             return 1;
         }
@@ -499,7 +499,7 @@ void PUUHASE_rosmous(int n) {
             kaanna_NPC_kohti(n, PlayerX, PlayerY);
             cre_say(n, "NPC_TALKS");
             Pause();
-            talk_start_hooks.robbery(n);
+            world_services.talk_robbery(n);
             band_leaves(n);
         }
         return;

@@ -19,7 +19,7 @@
 #include "maps/marker.h"
 #include "maps/rooms.h"
 #include "maps/worldsearch.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 #include "items/culturegoods.h"
 
 int Kulttuuri = CULTURE_NONE;

@@ -1,9 +1,9 @@
 // src/creatures/life.h -- the life of a creature on its turn: condition, reactions, perception,
 // everyday life, fleeing and fighting, and the companions' daily morale.
 #pragma once
+#include "core/crefunc.h"   // onko_NPC_kumppani
 #include "creatures/people.h"
 
-int onko_NPC_kumppani(int c);              // the player's companion
 int onko_NPC_kesyelain(int c);             // the player's pet
 int taisteleeko_NPC(int c);                // fighting
 int onko_taistelutilanne(int who, int mode);   // a conscious foe stands next to the player

@@ -1,6 +1,7 @@
 // src/creatures/people.cpp -- the life of people (see people.h).
 #include "creatures/people.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -21,7 +22,7 @@
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
-#include "creatures/talkstart.h"
+#include "core/worldservices.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "items/ownership.h"
@@ -156,36 +157,6 @@ int socmember_greets(int n) {
 
 // ---- familiarity ----
 
-uint32_t basefam(uint32_t visits, uint32_t talks) {
-    if (visits < 2) return 0;
-    if (visits < 5) return 1;
-    if (visits < 10) return 2;
-    if (visits < 20) return talks >= 10 ? 3 : 2;
-    if (visits < 60) return talks >= 40 ? 4 : 3;
-    if (visits < 80) return talks >= 60 ? 5 : 4;
-    return talks >= 80 ? 6 : 5;
-}
-
-static const CreatureStruct *record_of(int n) { return n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr; }
-
-// A friend of the player who bears her no grudge.
-static bool befriended(const CreatureStruct &c) { return c.friendship && !c.foeship; }
-
-uint32_t SocFam(int n, const VillageStruct *v) {
-    uint32_t f;
-    if (v) {
-        f = v->questhelp ? v->questhelp + 3u : basefam(v->visits, v->talks);
-    } else {
-        if (n == -1000) return 0;
-        const CreatureStruct *c = record_of(n);
-        f = c ? basefam(c->visits, c->visits) : 0;
-    }
-    if (n == -1000) return f;
-    const CreatureStruct *c = record_of(n);
-    if (!c) return f;
-    if (onko_NPC_kumppani(n) || befriended(*c)) return 5;
-    return f;
-}
 
 // ---- weapons ----
 
@@ -240,8 +211,8 @@ int comp_tries_talking(int n) {
     kaanna_NPC_kohti(n, PlayerX, PlayerY);
     cre_say(n, "NPC_TALKS");
     Pause();
-    talk_start_hooks.prepare(n, 4);
-    talk_start_hooks.hold(8);
+    world_services.talk_prepare(n, 4);
+    world_services.talk_hold(8);
     set_compword(n, compword(n) & ~CF_WANTSTALK);
     return 1;
 }
@@ -333,6 +304,40 @@ int come_along(int n, int mode) {
     return mode == 0 ? 1 : 0;
 }
 
+// ---- a companion's wage ----
+
+CompanionWage companion_wage(int n) {
+    CompanionWage wage = {false, 0.0f, 0.0f};
+    if (!ask_valid(n)) return wage;
+    CreatureStruct &c = Cre[n];
+    if (compword(n) & CF_ESCORTEE) return wage;
+    const int served = cre_spare(c, SPARE_SERVICE);
+    float expected = std::isfinite(c.hirevalue) ? c.hirevalue : 0.0f;
+    float carried = (float)NPC_inventoryhinta(n);
+    if (cre_spare(c, SPARE_PREPAID) == 0) {
+        if (served > 0) expected += (float)(WAGE_PER_DAY * (served - 1));
+        carried += 4.0f;
+    } else {
+        expected += (float)(WAGE_PER_DAY * served);
+    }
+    wage.reckoned = true;
+    wage.expected = expected;
+    wage.carried = carried;
+    return wage;
+}
+
+int companion_keep_debt(int n, const CompanionWage &wage) {
+    CreatureStruct &c = Cre[n];
+    c.compdebt = wage.expected - wage.carried;
+    return (int)ceilf(c.compdebt);
+}
+
+int companion_owed(int n) {
+    const CompanionWage wage = companion_wage(n);
+    if (!wage.reckoned || wage.carried >= wage.expected) return 0;
+    return companion_keep_debt(n, wage);
+}
+
 void unjoin_npc(int n) {
     if (!ask_valid(n)) return;
     CreatureStruct &c = Cre[n];
@@ -341,7 +346,7 @@ void unjoin_npc(int n) {
     c.leftday = Plr.daynumber;
     makepersonal_NPCitems(n, 0);
     uint32_t w = compword(n) | CF_LEFTPARTY;
-    if (people_hooks.companion_owed(n, 0) == 0) {
+    if (companion_owed(n) == 0) {
         c.compdebt = c.hirevalue = 0;
         cre_spare(c, SPARE_PREPAID) = 0;
         w &= ~CF_OWING;

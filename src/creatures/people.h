@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/repsummary.h"   // basefam, SocFam
+
 // Membership bits byte (memberbits).
 enum : uint8_t { MB_AWAY = 2, MB_TOLAND = 8, MB_LEAVE = 16, MB_GOHOME = 32 };
 // Companion flag word (the four companion flag bytes read as one word).
@@ -53,15 +55,23 @@ void liitayhteisoon(int n, unsigned soc);
 int EscorteeAtDest(int n, int x, int y);
 int PUUHASE_pukeudu(int n);
 
-// ---- familiarity and arms ----
-struct VillageStruct;
-uint32_t basefam(uint32_t visits, uint32_t talks);
-uint32_t SocFam(int n, const VillageStruct *v);   // n -1000: the village itself
+// ---- arms ----
+// The familiarity of a person or a village with the player: basefam and SocFam (core/repsummary.h).
 int NPC_riittavasti_aseita(int n, int k);       // 1 when person n bears k weapons of its own or more
 
-// What the life of people asks of the society: what a companion is still owed for its service
-// (society/village.h CompanionInvDebt; sayflags 0 says nothing).
-struct PeopleHooks {
-    int (*companion_owed)(int n, unsigned sayflags);
+// ---- a companion's wage ----
+// The wage: value units for each day of service.
+enum { WAGE_PER_DAY = 8 };
+// What companion n expects for its service (its value at hiring and the days served) and what it
+// carries, by value; reckoned false for no person of the map or an escortee, who is owed nothing.
+struct CompanionWage {
+    bool reckoned;
+    float expected, carried;
 };
-extern const PeopleHooks people_hooks;
+CompanionWage companion_wage(int n);
+// The shortfall of a reckoned wage that what it carries does not pay, kept in the companion's compdebt,
+// rounded up.
+int companion_keep_debt(int n, const CompanionWage &wage);
+// What companion n is still owed for its service, kept in its compdebt; 0 when it is paid (the talk
+// that says so is the society's CompanionInvDebt).
+int companion_owed(int n);

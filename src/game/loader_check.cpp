@@ -32,7 +32,7 @@
 #include "maps/marker.h"
 #include "base/ui.h"
 #include "base/wholefile.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include "game/toimi.h"
 #include "game/worldpass.h"
 #include "quests/courses.h"
+#include "society/chat.h"
+#include "core/tehtavat.h"
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 
@@ -21,4 +23,6 @@ const WorldServices world_services = {
     ExitEnviron, EnterLocale, surroundings, EncounterCheck, TERRAIN,
     Toimi, bound_key, Nappainkomento_Naytto,
     Tarkista_Suoritus, course_start,
+    DoQuestForNPC,
+    Init_Talk_NPC, Do_Talk, npc_talkstart_debtissue, npc_talkstart_robissue, npc_talkstart_questissue,
 };

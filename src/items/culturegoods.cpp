@@ -12,7 +12,7 @@
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/creatures.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 
 int Kulttuuripiiri(int c) {
     switch (c) {

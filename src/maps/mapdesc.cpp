@@ -24,7 +24,7 @@
 #include "core/tekstit_records.h"
 #include "base/sbuf.h"
 #include "core/player.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 
 CultBlock cultblock[14];
 char s_currentmapname[100];

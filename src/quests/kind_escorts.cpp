@@ -14,7 +14,7 @@
 #include "quests/questkinds.h"
 #include "quests/questgen_int.h"
 #include "quests/rewards.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 #include "worldgen/culturegoods.h"
 
 enum : uint32_t { GIVER_TRADES = 32, GIVER_RECRUITS = 64 };

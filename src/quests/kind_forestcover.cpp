@@ -24,6 +24,7 @@
 #include "quests/questgen_int.h"
 #include "quests/questkinds.h"
 #include "society/chat_topics.h"
+#include "society/questoffer.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 

@@ -23,7 +23,7 @@
 #include "maps/worldsearch.h"
 #include "maps/zoomstore.h"
 #include "quests/questgen_int.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
 

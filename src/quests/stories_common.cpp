@@ -14,6 +14,7 @@
 #include "quests/stories_int.h"
 #include "worldgen/localgen.h"
 #include "worldgen/worldgen.h"
+#include "society/questoffer.h"
 
 namespace stories {
 

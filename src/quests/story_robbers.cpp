@@ -15,7 +15,7 @@
 #include "quests/lairs.h"
 #include "quests/questkinds.h"
 #include "quests/stories_int.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 #include "worldgen/culturegoods.h"
 
 using namespace stories;

@@ -20,7 +20,7 @@
 #include "presentation/input.h"
 #include "presentation/show.h"
 #include "presentation/windows.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 #include "worldgen/kartta_main.h"
 #include "worldgen/kartta_view.h"
 

@@ -54,7 +54,6 @@ enum { TASK_COMPANION_JOINED = 20, STATE_BUSY = 64 };
 
 static uint8_t &service_days(CreatureStruct &c) { return cre_spare(c, SPARE_PREPAID); }
 static uint8_t &days_served(CreatureStruct &c) { return cre_spare(c, SPARE_SERVICE); }
-static float finite_or_zero(float v) { return std::isfinite(v) ? v : 0.0f; }
 
 static bool slot_is_stock(const CreatureStruct &c, int s) { return (c.packbits[s] & PACK_STOCK) != 0; }
 
@@ -177,18 +176,9 @@ int NPC_riittavasti_ruokaa(int cre, int days) {
 // ---- the wage ----
 
 int CompanionInvDebt(int n, unsigned sayflags) {
-    if (!ask_valid(n)) return 0;
-    CreatureStruct &c = Cre[n];
-    if (compword(n) & CF_ESCORTEE) return 0;
-    const int served = days_served(c);
-    float expected = finite_or_zero(c.hirevalue);
-    float carried = (float)NPC_inventoryhinta(n);
-    if (service_days(c) == 0) {
-        if (served > 0) expected += (float)(WAGE_PER_DAY * (served - 1));
-        carried += 4.0f;
-    } else {
-        expected += (float)(WAGE_PER_DAY * served);
-    }
+    const CompanionWage wage = companion_wage(n);
+    if (!wage.reckoned) return 0;
+    const float expected = wage.expected, carried = wage.carried;
     if (carried >= expected) {
         if (sayflags & 1) say("I'm happy to leave with my current equipment. If you let me keep it now my services are paid for.");
         if (sayflags & 2) say("I'm happy to leave with my current equipment.");
@@ -204,8 +194,7 @@ int CompanionInvDebt(int n, unsigned sayflags) {
         say(payed_vs_asked_txt(carried, expected));
         say("to make me happy.");
     }
-    c.compdebt = expected - carried;
-    return (int)ceilf(c.compdebt);
+    return companion_keep_debt(n, wage);
 }
 
 // ---- recruiting ----

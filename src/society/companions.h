@@ -20,8 +20,7 @@ enum : uint32_t { CW_HUNTING = 2, CW_WORK = 4, CW_ADVENTURE = 8, CW_JOINED = 256
 enum : uint32_t { RW_RECRUITING = 2, RW_FOOD = 4, RW_WEAPONS = 8 };
 // The recruiting byte: never joins; asks the player to wait ("later").
 enum : uint8_t { RB_REFUSES = 4, RB_LATER = 64 };
-// The wage: value units for each day of service.
-enum { WAGE_PER_DAY = 8 };
+// The wage per day of service: WAGE_PER_DAY (creatures/people.h).
 // Nutrition a companion wants in its pack for each day of its term, more than this.
 enum { FOOD_PER_DAY = 1200 };
 

@@ -1,6 +1,7 @@
-// src/society/questoffer.cpp -- quest offers of villages and wanderers: a kind drawn, the time of year,
-// the village, her standing and her history checked against it, a person of the right kind picked and
-// the quest made for that person. Every step goes to the quest debug log and to the offer's own log.
+// src/society/questoffer.cpp -- quest offers of villages and wanderers: the kinds with their givers and
+// limits, whether a new quest may be made today and the person a role falls to; a kind drawn, the time
+// of year, the village, her standing and her history checked against it, a person of the right kind
+// picked and the quest made for that person. Every step goes to the quest debug log and to the offer's own log.
 #include "society/questoffer.h"
 
 #include <cstdarg>
@@ -17,17 +18,132 @@
 #include "maps/mapunit.h"
 #include "core/tehtavat.h"
 #include "core/player.h"
+#include "core/worldservices.h"
+#include "creatures/predicates.h"
 #include "society/reputation.h"
 #include "society/village.h"
 #include "society/questlist.h"
 
-QuestOfferServices questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, DoQuestForNPC};
+// The quest itself is made by its kind's generator, in the quests above: through the world services.
+static int make_quest(int c, int kind, int x, int y) { return world_services.quest_for_npc(c, kind, x, y); }
+
+QuestOfferServices questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, make_quest};
 
 void questoffer_services_reset() {
-    questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, DoQuestForNPC};
+    questoffer_services = {NewQuestsAllowed, pick_socsivuNPC, ReadQuestList, make_quest};
 }
 
-// ---- the kinds and their conditions (the rows are the quest module's) ----
+// ---- the kinds ----
+
+// Kinds 35, 38, 40 and a forced kind without a row of its own carry the minimum of days played of the
+// try before them in the same offer (none on the first try): QUEST_DAYS_CARRIED.
+static const QuestKindRow KINDS[] = {
+    {3, "[any old man]", 0, 60, 0, -1, 100, 5, 10, -1},
+    {5, "[man]", 2, 90, 0, -1, 100, 1, 12, 1},
+    {10, "[old man]", 3, 180, 1, -1, 14, 4, 10, -1},
+    {15, "[man]", 10, 240, 2, -1, 100, 1, 12, -1},
+    {20, "[woman]", 20, 180, 0, -1, 100, 1, 12, 1},
+    {30, "[man]", 30, 240, 0, -1, 100, 1, 12, -1},
+    {35, "[man]", QUEST_DAYS_CARRIED, 365, 1, -1, 100, 1, 12, -1},
+    {37, "[young man] [maiden]", 2, 180, 0, -1, 100, 1, 12, -1},
+    {38, "[any woodsman]", QUEST_DAYS_CARRIED, 180, 0, -1, 100, 1, 12, 1},
+    {40, "[woodsman]", QUEST_DAYS_CARRIED, 30, 0, 0, 100, 1, 12, 2},
+    {50, "[old man]", 20, 300, 0, -1, 100, 9, 10, -1},
+    {51, "[any old man]", 30, 365, 2, -1, 100, 4, 9, -1},
+    {52, "[any old man]", 30, 365, 2, -1, 100, 1, 12, -1},
+    {70, "[man]", 0, 180, 0, -1, 100, 1, 12, 1},
+    {71, "[man]", 2, 60, 1, -1, 100, 1, 12, -1},
+    {72, "[man]", 0, 90, 0, -1, 100, 1, 12, 1},
+    {100, "[any old man]", 30, 90, 2, -1, 100, 1, 12, 4},
+};
+static const QuestKindRow OTHER_KIND = {0, "[man]", QUEST_DAYS_CARRIED, 180, 1, -1, 100, 1, 12, -1};
+
+static const int VILLAGE_DRAW[QUEST_DRAW_KINDS] = {3, 15, 10, 5, 30, 40, 35, 20, 70, 72, 50, 71, 51, 37, 52};
+
+const QuestKindRow &quest_kind_row(int kind) {
+    for (const QuestKindRow &k : KINDS)
+        if (k.kind == kind) return k;
+    return OTHER_KIND;
+}
+
+int quest_draw_kind(int i) { return i >= 0 && i < QUEST_DRAW_KINDS ? VILLAGE_DRAW[i] : 0; }
+
+// ---- the limits ----
+
+enum { MAX_OPEN = 3, MAX_OFFERED = 3, QUEST_INTERVAL = 13 };
+
+int NewQuestsAllowed() {
+    char line[120];
+    if (ReadQuestList("[uncompleted]") >= MAX_OPEN) {
+        quest_debuglog("NO NewQuestsAllowed -- max open qsts exist");
+        return 0;
+    }
+    if (ReadQuestList("[new]") >= MAX_OFFERED) {
+        quest_debuglog("NO NewQuestsAllowed -- max generated qsts exist");
+        return 0;
+    }
+    if (Plr.daynumber == 0) {
+        snprintf(line, sizeof line, "NO NewQuestsAllowed - not played enough, days played %u", Plr.daynumber);
+        quest_debuglog(line);
+        return 0;
+    }
+    if (Plr.lastquest_day == 0 || Plr.daynumber > Plr.lastquest_day + QUEST_INTERVAL) return 1;
+    snprintf(line, sizeof line, "NO NewQuestsAllowed - day interval - last quest: %u now %u", Plr.lastquest_day,
+             Plr.daynumber);
+    quest_debuglog(line);
+    return 0;
+}
+
+// ---- the roles ----
+
+
+static bool name_has(const CreatureStruct &c, const char *part) {
+    char name[sizeof c.species + 1];
+    memcpy(name, c.species, sizeof c.species);
+    name[sizeof c.species] = 0;
+    return strstr(name, part) != nullptr;
+}
+
+static bool has_role(int n, const char *tags) {
+    const CreatureStruct &c = Cre[n];
+    struct Role {
+        const char *tag;
+        bool fits;
+    };
+    const Role roles[] = {
+        {"[man]", onko_NPC_aikamies(n) && c.speciescode != SPECIES_ADVENTURER},
+        {"[young man]", name_has(c, "easant") || name_has(c, "ribesman")},
+        {"[woodsman]", c.speciescode == SPECIES_WOODSMAN},
+        {"[any woodsman]", c.speciescode == SPECIES_WOODSMAN || c.speciescode == SPECIES_ADVENTURER},
+        {"[old man]", onko_NPC_vanhamies(n) != 0},
+        {"[any old man]", onko_NPC_vanhamies(n) || onko_NPC_parantaja(n)},
+        {"[sage]", onko_NPC_parantaja(n) != 0},
+        {"[maiden]", onko_NPC_neito(n) != 0},
+        {"[woman]", onko_NPC_nainen(n) != 0},
+    };
+    for (const Role &r : roles)
+        if (r.fits && strstr(tags, r.tag)) return true;
+    return false;
+}
+
+enum { CULTURE_RAIDERS = 11, CULTURE_FOREIGN = 12 };
+
+int pick_socsivuNPC(const char *tags, int soc, unsigned excludeUid) {
+    if (!tags) return CRE_NONE;
+    for (const DataStruct &d : Data) {
+        if (d.type != DT_CREATURE || d.id < (uint32_t)CRE_DATAID) continue;
+        const int n = (int)(d.id - CRE_DATAID);
+        if (n >= CRE_COUNT) continue;
+        const CreatureStruct &c = Cre[n];
+        if (c.kind != CK_HUMAN || c.mode == CM_CARCASS || c.community != (uint32_t)soc || c.quest != 0) continue;
+        if (c.socialid == excludeUid || c.culture == CULTURE_RAIDERS || c.culture == CULTURE_FOREIGN) continue;
+        if ((c.partyflags & 256) || onko_NPC_rosvo(n)) continue;
+        if (has_role(n, tags)) return n;
+    }
+    return CRE_NONE;
+}
+
+// ---- the offer ----
 
 enum { OFFER_TRIES = 5, RAIDER_CULTURE = 11 };
 

@@ -20,9 +20,7 @@ void npcrepSummary(RepSummary *s, int n);
 uint32_t after_theft(int soc);
 uint32_t after_violence(int soc);
 uint32_t after_mischief(int soc);
-
-char *plraddress(int n, int flags);   // how creature n addresses the player; flags bit 0: with dislike
-                                      // (the texts reach it through listener_hooks)
+// How a person addresses the player: plraddress (core/repsummary.h), where the texts reach it.
 
 // The nouns of the reports, by level 0..6; level 3 is neutral and has none.
 extern const char *const REPNOUN[7];             // trade
@@ -32,4 +30,3 @@ extern const char *const REPNOUN_VIOLENCE[7];
 extern const char *const REPNOUN_HELP[7];
 extern const char *const REPNOUN_QUESTHELP[7];
 extern const char *const REPNOUN_FAMILIARITY[7];
-enum { NAMEBIT_KNOWS_PLAYER = 2 };   // a person's name bits: it knows the player's name

@@ -31,7 +31,7 @@
 #include "society/reputation.h"
 #include "society/talkscreen.h"
 #include "society/village.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 
 SmalltalkTrace smalltalk_trace;
 

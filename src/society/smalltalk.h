@@ -16,9 +16,7 @@ void FindPeople();
 void KysySotuCreSijainti(int socid);
 void PARSE_sage_around();
 
-// The meeting bits byte of a person (CreatureStruct::greetbits): greeted in this meeting, the player
-// has introduced himself; a greeting in talk also marks the visit's greeting (GREET_DONE, people.h).
-enum : unsigned { MEET_GREETED = 2, MEET_INTRODUCED = 4 };
+// The meeting bits byte of a person: MEET_GREETED, MEET_INTRODUCED (core/repsummary.h).
 
 // The small talk keeps its own record of what it had the person say and which lines it offered, newest
 // last, so that a test can hear the talk while the talk screen only draws. smalltalk_trace_clear

@@ -19,7 +19,7 @@
 #include "core/notes.h"
 #include "core/player.h"
 #include "base/ui.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 
 static const char *culture_adjective(int c) { return CULTURE_ADJECTIVE[culture_row(c)]; }
 

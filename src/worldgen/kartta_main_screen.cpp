@@ -1,7 +1,7 @@
 // The world-generation screen's state and colours, and its progress as the rules report it; the
 // screen itself (the world drawn as it is made, panning and zooming, the culture view and its
 // legend, drawing another start or another world, and entering it) is src/screens/worldmap.cpp.
-#include "maps/culture.h"
+#include "core/culture.h"
 #include "worldgen/kartta_main.h"
 #include "worldgen/kartta_main_int.h"
 

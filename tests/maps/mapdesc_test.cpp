@@ -12,7 +12,7 @@
 #include "maptest.h"
 #include "presentation/panels.h"
 #include "presentation/show.h"
-#include "maps/culture.h"
+#include "core/culture.h"
 
 class MapDescTest : public MapsTest {
 protected:

@@ -10,6 +10,7 @@
 #include "items/items.h"
 #include "quests/rewards.h"
 #include "core/tehtavat.h"
+#include "society/questoffer.h"
 
 namespace {
 

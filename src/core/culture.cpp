@@ -1,5 +1,5 @@
-// src/maps/culture.cpp -- the cultures' region names and adjectives.
-#include "maps/culture.h"
+// src/core/culture.cpp -- the cultures' region names and adjectives.
+#include "core/culture.h"
 
 const char *const CULTURE_REGION[CULTURE_COUNT] = {
     "Kaumo", "Driik", "Kiesse", "Reemi", "Sartola", "archipelago", "Koivula",

@@ -1,4 +1,4 @@
-// src/maps/culture.h -- the cultures of the world map: their region names and adjectives.
+// src/core/culture.h -- the cultures of the world map: their region names and adjectives.
 #pragma once
 
 constexpr int CULTURE_COUNT = 14;
