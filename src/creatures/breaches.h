@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "items/ownership.h"
+
 enum { ROBITEMS_SIZE = 1024 };
 extern char rob_items_string[ROBITEMS_SIZE];   // the goods robbed, each "description, "
 extern float &ROBBERY_LOAD;        // the player's load when a robbery was settled in talk (her record)
@@ -38,3 +40,7 @@ struct BreachHooks {
     void (*village_view)(VillageStruct v);
 };
 extern const BreachHooks breach_hooks;
+
+// The player picks up count units of an owned item; answers the item position she gets. A member of
+// the owning community who has her in sight books it as a debt, else it is marked taken.
+int owned_item_catch(OwnerStruct owner, int position, int count, int unseen);
