@@ -30,16 +30,6 @@ void Shout_comebarter(int n);
 // the villagers call her back or ask her to barter.
 void burglary(int soc, int force);
 
-// What the breaches ask of the village's judgement: its answer to a theft and to violence (0 nothing
-// more, 2 banishment, 3 long banishment), and its view of the player set where the shouts' texts read
-// it (society/reputation.h after_theft, after_violence, socrepSummary into TARGET_REPSUMMARY).
-struct VillageStruct;
-struct BreachHooks {
-    uint32_t (*after_theft)(int soc);
-    uint32_t (*after_violence)(int soc);
-    void (*village_view)(VillageStruct v);
-};
-extern const BreachHooks breach_hooks;
 
 // The player picks up count units of an owned item; answers the item position she gets. A member of
 // the owning community who has her in sight books it as a debt, else it is marked taken.
