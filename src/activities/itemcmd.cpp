@@ -34,6 +34,7 @@
 #include "activities/vesselcmd.h"
 #include "items/wearing.h"
 #include "creatures/doors.h"
+#include "creatures/breaches.h"
 #include "creatures/predicates.h"
 #include "maps/mapunit.h"
 #include "maps/picker.h"

@@ -1,5 +1,5 @@
 // src/activities/swimclimb.cpp -- going into the water and every swimming turn's check; climbing a
-// steep step, a fence or a tree, with falls, and the look from a tree top.
+// steep step, a fence or a tree, with falls, and the look from a tree top; the movement menu.
 #include "activities/swimclimb.h"
 
 #include <cstdio>
@@ -12,7 +12,11 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "base/ui.h"
+#include "core/commandcodes.h"
 #include "core/harnrule.h"
+#include "core/maintenance.h"
+#include "core/player.h"
+#include "core/worldservices.h"
 #include "core/notes.h"
 #include "core/records.h"
 #include "core/spend.h"
@@ -20,6 +24,8 @@
 #include "creatures/body.h"
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
+#include "creatures/doors.h"
+#include "creatures/predicates.h"
 #include "creatures/wounds.h"
 #include "activities/itemcmd.h"
 #include "maps/area.h"
@@ -248,4 +254,41 @@ int climb_it(int x, int y) {
         seconds = 0;
         tries = 0;
     }
+}
+
+// ---- the movement menu --------------------------------------------------------------------------
+
+void menusel_Movemode() {
+    const int lying = COMBATPROFILE(CRE_PLAYER) == 1;
+    Valinta_Tyhjaa();
+    if (lying) Valinta_Lisaa('G', "Get up (stand)");
+    if (RUNNING) Valinta_Lisaa('W', "Walk (stop running)");
+    if (LURK) Valinta_Lisaa('H', "Stop sneaking");
+    if (!RUNNING) Valinta_Lisaa('R', "Run");
+    if (!LURK) {
+        Valinta_Lisaa('H', "Hide and sneak");
+        Valinta_LisaaGameinfo("STEALTH");
+    }
+    if (!lying) Valinta_Lisaa('G', "Go prone (lay down)");
+    Valinta_Lisaa(-1, "");
+    Valinta_Lisaa('-', "Stand still - wait and rest");
+    if (plr_fatigue() != 0.0f) Valinta_Lisaa('F', "Rest until not fatigued");
+    Valinta_Lisaa('S', "Sleep");
+    switch (TeeValinta("MOVEMENT AND REST ACTIONS")) {
+    case 'R': MOVEDO_run(); break;
+    case '-': MOVEDO_wait(); break;
+    case 'F': MOVEDO_restfatigue(); break;
+    case 'H': Piiloudu(); break;
+    case 'G': MOVEDO_stand_or_lay(); break;
+    case 'S':
+        com("Sleep");
+        world_services.run_action(ACTION_SLEEP, 0, "");
+        break;
+    case 'W': MOVEDO_walk(); break;
+    case 'C':   // climbing, which no entry of the menu offers
+        if (!indoors(PlayerX, PlayerY)) climb_it(0, 0);
+        break;
+    default: break;
+    }
+    Statistics();
 }

@@ -57,70 +57,15 @@ int asetus_bonus;
 
 enum {
     CH_DUG_PIT = 21,
-    TF_NO_TRACKS = 2048,
     MEANS_HARESNARE = 90,
     KIND_BEAR_BLOCK = 24,          // seals: never lured
-    KIND_HARE = 2, KIND_FOX = 18, KIND_BIRD = 21,
-    TASK_TRAP_SET = 6, TASK_TRAP_VISITED = 22, TASK_CREATURE_TRAPPED = 45,
-    TRAP_HEAR_RANGE = 20,
+    TASK_TRAP_SET = 6, TASK_TRAP_VISITED = 22,
     OVERTRAP_SOME = 35, OVERTRAP_MANY = 99,
 };
 
-// ---- the kinds --------------------------------------------------------------------------------
-
-struct TrapLine {
-    int id, count, consume, length, ground;
-};
-struct TrapKind {
-    int code;
-    const char *topic;
-    int minutes;
-    int bonus;
-    // The weights it takes: above `over` (or at least, when `over_inclusive`) and at most `upto`.
-    float over;
-    bool over_inclusive;
-    float upto;
-    // Wounds to whoever steps in: count + random(count_r), impact + random(impact_r), damage type.
-    int count, count_r, impact, impact_r, damage;
-    TrapLine lines[6];
-};
-
-enum { ID_AXE = 50, ID_KNIFE = 51, ID_SLENDER = 201, ID_TWIG = 202, ID_BRANCH = 203, ID_STONE = 300,
-       ID_TYING = 330, ID_ROPE = 333, ID_TRUNK = 400, ID_STAKE = 404 };
-static const float NO_LIMIT = 1e30f;
-
-// The big deadfall and the bear trap roll with bonuses of their own: the big deadfall is a plain
-// job of many parts (0), the bear trap the heaviest and least forgiving of all (-10).
-enum { BONUS_BIG_DEADFALL = 0, BONUS_BEAR_TRAP = -10, BONUS_PORTABLE = 30, PORTABLE_MINUTES = 5,
-       REARM_PORTABLE_MINUTES = 3 };
-
-static const TrapKind KINDS[] = {
-    {ACTION_LEVER_TRAP, "LIGHT LEVER TRAP", 20, 10, -NO_LIMIT, false, 5.0f, 1, 0, 5, 5, 0,
-     {{ID_KNIFE, 1, 0, 0, 0}, {ID_SLENDER, 1, 1, 0, 0}, {ID_BRANCH, 2, 1, 0, 0}, {ID_STONE, 1, 1, 0, 0}}},
-    {ACTION_SMALL_DEADFALL, "SMALL DEADFALL TRAP", 30, 5, 3.0f, false, 7.0f, 1, 2, 5, 5, 0,
-     {{ID_KNIFE, 1, 0, 0, 0}, {ID_SLENDER, 2, 1, 0, 0}, {ID_TYING, 1, 1, 3, 0}, {ID_BRANCH, 2, 1, 0, 0},
-      {ID_STONE, 1, 1, 0, 0}}},
-    {ACTION_BIG_DEADFALL, "BIG DEADFALL TRAP", 45, BONUS_BIG_DEADFALL, 10.0f, false, 45.0f, 2, 2, 5, 10, 0,
-     {{ID_KNIFE, 1, 0, 0, 0}, {ID_SLENDER, 8, 1, 0, 1}, {ID_BRANCH, 1, 1, 0, 0}, {ID_TYING, 1, 1, 6, 0},
-      {ID_STONE, 10, 1, 0, 1}}},
-    {ACTION_BEAR_DEADFALL, "HEAVY DEADFALL BEAR TRAP", 60, BONUS_BEAR_TRAP, 30.0f, false, NO_LIMIT, 2, 3, 10, 10, 0,
-     {{ID_KNIFE, 1, 0, 0, 0}, {ID_AXE, 1, 0, 0, 0}, {ID_SLENDER, 3, 1, 0, 1}, {ID_TRUNK, 3, 1, 0, 1},
-      {ID_ROPE, 1, 1, 10, 0}}},
-    {ACTION_TRAP_PIT, "TRAP-PIT", 45, 30, 30.0f, true, NO_LIMIT, 1, 3, 10, 10, 0,
-     {{ID_SLENDER, 3, 1, 0, 0}, {ID_BRANCH, 10, 1, 0, 0}, {ID_TWIG, 10, 1, 0, 0}}},
-    {ACTION_STAKED_PIT, "TRAP-PIT", 90, 25, 30.0f, true, NO_LIMIT, 1, 4, 10, 15, 4,
-     {{ID_STAKE, 6, 1, 0, 0}, {ID_SLENDER, 3, 1, 0, 0}, {ID_BRANCH, 10, 1, 0, 0}, {ID_TWIG, 10, 1, 0, 0}}},
-};
-
-static const TrapKind *kind_of(int code) {
-    for (const TrapKind &k : KINDS)
-        if (k.code == code) return &k;
-    return nullptr;
-}
-
 int Tee_Lista_Ansamateriaaleista(int code) {
     Tyhjaa_Tarvikelista();
-    const TrapKind *k = kind_of(code);
+    const TrapKind *k = trap_kind_of(code);
     if (!k) return 0;
     for (const TrapLine &l : k->lines) {
         if (!l.id) break;
@@ -136,156 +81,7 @@ int Tee_Lista_Ansamateriaaleista(int code) {
     return k->minutes;
 }
 
-// ---- the record --------------------------------------------------------------------------------
-
-static bool trap_item(const DataStruct &d, ItemStruct &it) {
-    if (!trap_item_number(d.id)) return false;
-    it = ObjToItem((int)d.id);
-    return it.type != IT_NONE;
-}
-
-const char *Ansan_Nimi(int n) {
-    char *out = sbuf();
-    const char *name = "";
-    ItemStruct it;
-    if (is_trap_record(n)) {
-        if (trap_portable(Data[n])) {
-            if (trap_item(Data[n], it)) name = ekuvaus((int)Data[n].id, 1, 0);
-        } else if (Data[n].id < 1000) {
-            name = Toiminta((int)Data[n].id);
-        }
-    }
-    copy_bounded(out, SBUF_SIZE, name[0] ? StrLwr(name) : "useless old trap");
-    return out;
-}
-
-// ---- what a trap takes ----------------------------------------------------------------------------
-
-static const CreatureStruct *creature_of(int c) {
-    if (c == CRE_PLAYER) return &Creature;
-    if (c < 0 || c >= CRE_COUNT || Cre[c].kind == CK_NONE) return nullptr;
-    return &Cre[c];
-}
-
-// A person falls only into a lone trap with no fence or trackless ground about it.
-static bool person_may_fall(const DataStruct &t) {
-    if (count_datatype_around(DT_TRAP, t.x, t.y) > 1) return false;
-    for (int y = t.y - 2; y <= t.y + 2; y++)
-        for (int x = t.x - 2; x <= t.x + 2; x++) {
-            const int c = get_mapchar(x, y);
-            if (c == '*' || terrain_flag(c, TF_NO_TRACKS)) return false;
-        }
-    return true;
-}
-
-static int takes(int n, int c, bool chance) {
-    if (!is_trap_record(n)) return 0;
-    const CreatureStruct *cr = creature_of(c);
-    if (!cr) return 0;
-    DataStruct &t = Data[n];
-    if (c >= 0) {
-        if (cr->kind == CK_SPIRIT || onko_NPC_kumppani(c) || onko_NPC_kesyelain(c)) return 0;
-        if ((cr->compflags[3] & 64) || (cr->memberbits & 1)) return 0;
-        if (cr->kind == CK_HUMAN && !person_may_fall(t)) return 0;
-    }
-    const int kind = cr->kind;
-    const float w = cr->weight;
-    if (!trap_portable(t) && t.id == ACTION_BEAR_DEADFALL && (t.flags & TRAPF_FAVOURED)) return cr->speciescode == SPECIES_BEAR;
-    if (chance && t.count == 0 && random(100) <= 94) return 0;
-    if (kind == CK_HUMAN) return !trap_portable(t) && (t.id == ACTION_TRAP_PIT || t.id == ACTION_STAKED_PIT);
-    if (trap_portable(t)) {
-        ItemStruct it;
-        if (!trap_item(t, it)) return 0;
-        if (it.trap[0] && !it.trap[1]) {
-            if (chance) PaastaAnsa(n);
-            return 0;
-        }
-        if (it.id == OID_FOX_TRAP) return kind == KIND_FOX && count_datatype_around(DT_TRAP, t.x, t.y) <= 2;
-        if (it.id == OID_LOOP_SNARE) {
-            if (t.flags & TRAPF_FAVOURED) return kind == KIND_HARE;
-            return kind == KIND_HARE || kind == KIND_BIRD;
-        }
-        return 0;
-    }
-    const TrapKind *k = kind_of((int)t.id);
-    if (!k) return 0;
-    const bool above = k->over_inclusive ? w >= k->over : w > k->over;
-    return above && w <= k->upto;
-}
-
-int VaikuttaakoAnsa(int n, int c) { return takes(n, c, true); }
-int ansa_ottaisi(int n, int c) { return takes(n, c, false); }
-
-// ---- springing and holding ------------------------------------------------------------------------
-
-// The trap's name as a message fills it in.
-static void trap_words(int n, bool article) {
-    const char *name = Ansan_Nimi(n);
-    if (article) copy_bounded(vMSG_var, sizeof vMSG_var, an(name));
-    else bprintf(vMSG_var, sizeof vMSG_var, "the %s", name);
-}
-
-// Tells the key about creature c (-1 the player) within the trap's hearing range.
-static void tell(int c, const char *key) {
-    TARGET_NPC = c;
-    const int was = NPCNOTE_HEARLIMIT;
-    NPCNOTE_HEARLIMIT = TRAP_HEAR_RANGE;
-    char seen[MSGBUF_SIZE];
-    copy_bounded(seen, sizeof seen, MSG(key));
-    NPCNote(c, seen, "");
-    NPCNOTE_HEARLIMIT = was;
-}
-
-int AstuAnsaan(int c, int x, int y) {
-    const int n = get_datatype(DT_TRAP, x, y);
-    if (!is_trap_record(n) || Data[n].extra != TRAP_ARMED) return 0;
-    if (c != CRE_PLAYER && (c < 0 || c >= CRE_COUNT || !VaikuttaakoAnsa(n, c))) return 0;
-    DataStruct &t = Data[n];
-    t.extra = TRAP_SPRUNG;
-    trap_words(n, true);
-    tell(c, "TRAP_ENTER");
-    if (c == CRE_PLAYER) {
-        bprintf(InjuryCause, sizeof InjuryCause, "Walked into %s", an(Ansan_Nimi(n)));
-    } else {
-        world_services.course_task_check(TASK_CREATURE_TRAPPED);
-        Cre[c].trapminute = Plr.minutes ? Plr.minutes : 1;
-    }
-    const TrapKind *k = trap_portable(t) ? nullptr : kind_of((int)t.id);
-    if (!k) return 1;
-    const int wounds = k->count + random(k->count_r);
-    for (int i = 0; i < wounds; i++) {
-        const int part = RandomBodypart(2, c);
-        if (c == CRE_PLAYER) {
-            char line[120];
-            bprintf(line, sizeof line, "&Your %s gets hurt!", BODYPART(part, CRE_PLAYER));
-            Note(line);
-        }
-        HAAVOITA(c, k->damage, k->impact + random(k->impact_r), part, Side, CAUSE_TRAP);
-        if (c != CRE_PLAYER && Cre[c].kind == CK_NONE) break;   // it died of the trap
-    }
-    return 1;
-}
-
-int PiteleekoAnsa(int n, int c) {
-    if (!is_trap_record(n)) return 0;
-    trap_words(n, false);
-    if (c == CRE_PLAYER) {
-        TARGET_NPC = CRE_PLAYER;
-        Note(MSG("TRAP_FREE"));
-        return 0;
-    }
-    if (c < 0 || c >= CRE_COUNT) return 0;
-    CreatureStruct &cr = Cre[c];
-    if (VaikuttaakoAnsa(n, c) && Data[n].count != 0 && !is_human(c)) {
-        if (cr.trapminute == 0) cr.trapminute = Plr.minutes ? Plr.minutes : 1;
-        if (cr.korkeus > 0) cr.korkeus = 0;
-        return 1;
-    }
-    trap_words(n, false);
-    tell(c, "TRAP_FREE");
-    cr.trapminute = 0;
-    return 0;
-}
+// ---- the set traps of an area ------------------------------------------------------------------
 
 int AnsaZoomAreaCount(int x, int y) {
     const bool near = x != 0 && y != 0;
@@ -366,7 +162,7 @@ int AsetaAnsa(int code, int slot) {
         return rearm(GeneralX, GeneralY);
     }
     const bool carried = code == ACTION_SET_TRAP;
-    if (!carried && !kind_of(code)) return 0;
+    if (!carried && !trap_kind_of(code)) return 0;
     if (code == ACTION_TRAP_PIT || code == ACTION_STAKED_PIT) {
         const int c = OtaKohta_Suunta("where is your trap pit");
         if (!c) return 0;
@@ -515,9 +311,9 @@ int Pura_Ansa() {
 
 void Ansat() {
     Valinta_Tyhjaa();
-    for (int i = 0; i < (int)(sizeof KINDS / sizeof KINDS[0]); i++) {
-        Valinta_LisaaToiminnalla('1' + i, Toiminta(KINDS[i].code), KINDS[i].code);
-        Valinta_LisaaGameinfo(KINDS[i].topic);
+    for (int i = 0; i < TRAP_KIND_COUNT; i++) {
+        Valinta_LisaaToiminnalla('1' + i, Toiminta(TRAP_KINDS[i].code), TRAP_KINDS[i].code);
+        Valinta_LisaaGameinfo(TRAP_KINDS[i].topic);
     }
     Valinta_LisaaTarkenteella('7', Esineen_Nimi(OID_FOX_TRAP), ACTION_CRAFT_ITEM, OID_FOX_TRAP);
     Valinta_LisaaTarkenteella('8', Esineen_Nimi(OID_LOOP_SNARE), ACTION_CRAFT_ITEM, OID_LOOP_SNARE);

@@ -7,7 +7,7 @@
 // object number of the trap item; flags 4 marks a favoured trap; extra is 'd' set, 'e' sprung and 0
 // let go. The materials of a construction wait at its square as type-127 records marked 27.
 #pragma once
-#include "maps/trapdata.h"   // the record's marks; PaastaAnsa
+#include "creatures/trapcatch.h"   // the kinds, what a trap takes; the record's marks
 
 
 // The setting bonus of the trap kind whose material list was built last (30 for a portable trap).
@@ -16,17 +16,6 @@ extern int asetus_bonus;
 // The material list of a construction (392 to 397) in the crafting list; answers its minutes and
 // sets asetus_bonus; 0 for any other code (the list is then empty).
 int Tee_Lista_Ansamateriaaleista(int code);
-// The trap's name in lower case, in a scratch buffer; "useless old trap" when it has none.
-const char *Ansan_Nimi(int n);
-// 1 when trap n can take creature c (-1 the working record Creature).
-int VaikuttaakoAnsa(int n, int c);
-// The same without the chance of a badly set trap and without a trap letting go by itself: what a
-// creature weighing a step or a meal may ask without drawing anything.
-int ansa_ottaisi(int n, int c);
-// Creature c (-1 the player) steps onto x, y: 1 when a set trap there fired.
-int AstuAnsaan(int c, int x, int y);
-// 1 while sprung trap n still holds creature c; the player (-1) is never held.
-int PiteleekoAnsa(int n, int c);
 // 1 when a live creature of the map could already be caught by trap n.
 int AnsakelpoisiaAlueella(int n, int quality);
 // A species template suited to trap n and a place for it; TRAP_NONE when none.

@@ -409,8 +409,8 @@ int pctBurnt_carcass(const CreatureStruct &c, char *text, size_t size) {
 int creS_got_antlers(const CreatureStruct &c) {
     if (c.Puuha[2] == 302 || (c.sexage & 2)) return 0;
     const unsigned s = c.speciescode;
-    if (s == 607 || s == 619 || s == 620) return 1;
-    if (s != 660 || !(c.sexage & 1)) return 0;
+    if (s == SPECIES_ELK_BULL || s == SPECIES_REINDEER || s == SPECIES_FOREST_REINDEER) return 1;
+    if (s != SPECIES_ELK || !(c.sexage & 1)) return 0;
     // an elk bull grows his first antlers in his second year
     if (c.birthday == 0 && c.playerage == 0) return 1;   // counted as grown
     const int days = (int)Plr.daynumber - c.birthday;

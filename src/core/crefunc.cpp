@@ -130,21 +130,22 @@ static char *name_of(CreatureStruct &rec, int flags) {
         copy_bounded(base, sizeof base, name);
         const bool male = c->sexage & 1, young = c->sexage & 2;
         if (young) {
-            if (sp == 606 || sp == 619 || sp == 620 || sp == 660) bprintf(name, sizeof name, "%s calf", base);
-            else if (sp >= 613 && sp <= 615) copy_bounded(name, sizeof name, "piglet");
-            else if (sp == 616) copy_bounded(name, sizeof name, "lamb");
-            else if (sp == 618) bprintf(name, sizeof name, "%s puppy", base);
+            if (sp == SPECIES_ELK_COW || sp == SPECIES_REINDEER || sp == SPECIES_FOREST_REINDEER || sp == SPECIES_ELK)
+                bprintf(name, sizeof name, "%s calf", base);
+            else if (sp >= SPECIES_WILD_BOAR && sp <= SPECIES_PIG) copy_bounded(name, sizeof name, "piglet");
+            else if (sp == SPECIES_SHEEP) copy_bounded(name, sizeof name, "lamb");
+            else if (sp == SPECIES_DOG) bprintf(name, sizeof name, "%s puppy", base);
             else bprintf(name, sizeof name, "%s cub", base);
         } else if (male) {
-            if (sp == 660) bprintf(name, sizeof name, "bull %s", base);
-            else if (sp == 616) copy_bounded(name, sizeof name, "ram");
-            else if (sp == 615) copy_bounded(name, sizeof name, "boar");
-            else if (sp == 619 || sp == 620) bprintf(name, sizeof name, "%s stag", base);
+            if (sp == SPECIES_ELK) bprintf(name, sizeof name, "bull %s", base);
+            else if (sp == SPECIES_SHEEP) copy_bounded(name, sizeof name, "ram");
+            else if (sp == SPECIES_PIG) copy_bounded(name, sizeof name, "boar");
+            else if (sp == SPECIES_REINDEER || sp == SPECIES_FOREST_REINDEER) bprintf(name, sizeof name, "%s stag", base);
         } else {
-            if (sp == 605) bprintf(name, sizeof name, "female %s", base);
-            else if (sp == 615) copy_bounded(name, sizeof name, "sow");
-            else if (sp == 618) copy_bounded(name, sizeof name, "female dog");
-            else if (sp == 619 || sp == 620) bprintf(name, sizeof name, "%s doe", base);
+            if (sp == SPECIES_BEAR) bprintf(name, sizeof name, "female %s", base);
+            else if (sp == SPECIES_PIG) copy_bounded(name, sizeof name, "sow");
+            else if (sp == SPECIES_DOG) copy_bounded(name, sizeof name, "female dog");
+            else if (sp == SPECIES_REINDEER || sp == SPECIES_FOREST_REINDEER) bprintf(name, sizeof name, "%s doe", base);
         }
         if (flags & 1) {
             copy_bounded(out, SBUF_SIZE, name);

@@ -21,6 +21,7 @@
 #include "creatures/predicates.h"
 #include "creatures/puuha.h"
 #include "core/worldservices.h"
+#include "creatures/villagejudge.h"
 #include "creatures/zoomservices.h"
 #include "items/inventory.h"
 #include "items/items.h"
@@ -85,7 +86,7 @@ int aggtalk(int n, unsigned kind, unsigned char flags) {
     if (!ask_valid(n) || Cre[n].community == 0) return 0;
     const int soc = (int)Cre[n].community;
     if (!GetGlobVil(soc)) return 0;
-    breach_hooks.village_view(globVil);
+    socrepSummary(&TARGET_REPSUMMARY, globVil);
     if (flags & 1) {
         set_said(kind, false);
         if (kind == 2) set_said(10, false);
@@ -121,7 +122,7 @@ void Shout_comebarter(int n) {
     if (!ask_valid(n) || !GetGlobVil((int)Cre[n].community)) return;
     char text[MSGBUF_SIZE];
     if (globVil.tradeban) {
-        breach_hooks.village_view(globVil);
+        socrepSummary(&TARGET_REPSUMMARY, globVil);
         TARGET_NPC = n;
         copy_bounded(text, sizeof text, CHATMSG("TRADE_BANNED"));
     } else {
@@ -256,7 +257,7 @@ bool vio_act(int n) {
     if (theft) {
         if (!GOT_PROPERTY_ofsoc(soc)) {
             char line[40];
-            snprintf(line, sizeof line, "after theft: %d", breach_hooks.after_theft(soc));
+            snprintf(line, sizeof line, "after theft: %d", after_theft(soc));
             dbg(line);
             GetGlobVil(soc);
             globVil.theft = 0;
@@ -285,7 +286,7 @@ bool vio_act(int n) {
             GetGlobVil(soc);
             globVil.violence = 0;
             SaveGlobVil();
-            breach_hooks.after_violence(soc);
+            after_violence(soc);
             return true;
         }
     }
@@ -402,7 +403,7 @@ int PUUHA_perinta(int, int n) {
                 return 1;
             }
             GetGlobVil(soc);
-            if (globVil.tradeban && !GOT_PROPERTY_ofsoc(soc)) breach_hooks.after_theft(soc);
+            if (globVil.tradeban && !GOT_PROPERTY_ofsoc(soc)) after_theft(soc);
             GetGlobVil(soc);
             // Told of the debt on this visit already, in a talk of hers or of the collector's: no second one.
             if (!(globVil.visitstate() & 64) && !globVil.debttalked && (!globVil.tradeban || globVil.collect[0])) {
@@ -659,4 +660,52 @@ void burglary(int soc, int force) {
         Pause();
         perinta_armonaika(soc, 10, 3);
     }
+}
+
+// ---- an owned thing picked up ----
+
+int owned_item_catch(OwnerStruct owner, int position, int count, int unseen) {
+    if (position <= 0) return position;
+    ItemStruct item = ObjToItem(position);
+    if (item.type == 0) return position;
+    if (position < OBJ_PLAYER_FIRST) {
+        const int made = Esineesta_Uniikki(item);
+        if (made <= 0) return position;
+        position = made;
+    }
+    if (owner.free && item.ownersoc == 0) return position;
+    if (!owner.free && item.ownersoc == 0) item.ownersoc = owner.soc;
+    const int soc = (int)item.ownersoc;
+    if (item.ownerflags & OWN_UNPAID) {
+        SET_UNPAID_ofsoc(soc);
+        const int again = Luo_Esineen_Itempos(item);
+        return again > 0 ? again : position;
+    }
+    const int seer = socseeplr(soc);
+    const bool seen = seer != CRE_NONE && !(unseen & 1);
+    if (!seen) {
+        item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_UNPAID) | OWN_TAKEN);
+    } else {
+        char line[80], name[sizeof Cre[0].pname + 1];
+        copy_bounded(name, sizeof name, Cre[seer].pname);
+        snprintf(line, sizeof line, "soc member %s sees pickup", name);
+        dbg(line);
+        item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_TAKEN) | OWN_UNPAID);
+    }
+    if (item.ownerword1 == 0) {
+        item.ownerword1 = (int16_t)IsoX();
+        item.ownerword2 = (int16_t)IsoY();
+        char line[64];
+        snprintf(line, sizeof line, "debtitem got og.coordinates %d,%d", item.ownerword1, item.ownerword2);
+        dbg(line);
+    }
+    const int stored = Luo_Esineen_Itempos(item);
+    if (stored <= 0) return position;
+    if (seen && !owner.free) {
+        additemdebt(soc, stored, count);
+        SET_UNPAID_ofsoc(soc);
+    } else if (!seen) {
+        SET_TAKEN_ofsoc(soc);
+    }
+    return stored;
 }

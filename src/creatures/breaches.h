@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "items/ownership.h"
+
 enum { ROBITEMS_SIZE = 1024 };
 extern char rob_items_string[ROBITEMS_SIZE];   // the goods robbed, each "description, "
 extern float &ROBBERY_LOAD;        // the player's load when a robbery was settled in talk (her record)
@@ -28,13 +30,7 @@ void Shout_comebarter(int n);
 // the villagers call her back or ask her to barter.
 void burglary(int soc, int force);
 
-// What the breaches ask of the village's judgement: its answer to a theft and to violence (0 nothing
-// more, 2 banishment, 3 long banishment), and its view of the player set where the shouts' texts read
-// it (society/reputation.h after_theft, after_violence, socrepSummary into TARGET_REPSUMMARY).
-struct VillageStruct;
-struct BreachHooks {
-    uint32_t (*after_theft)(int soc);
-    uint32_t (*after_violence)(int soc);
-    void (*village_view)(VillageStruct v);
-};
-extern const BreachHooks breach_hooks;
+
+// The player picks up count units of an owned item; answers the item position she gets. A member of
+// the owning community who has her in sight books it as a debt, else it is marked taken.
+int owned_item_catch(OwnerStruct owner, int position, int count, int unseen);

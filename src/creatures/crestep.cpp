@@ -1,6 +1,7 @@
 // src/creatures/crestep.cpp -- one step of a creature of the local area (see crestep.h). The rules are
 // tried in a fixed order; the first that ends the step gives the answer.
 #include "creatures/crestep.h"
+#include "creatures/trapcatch.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -46,9 +47,9 @@ enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // The traps: whether one holds what it caught, whether it could take the creature (asked without a
 // draw, so that test steps stay quiet), the step into it, and letting go.
-static int trap_holds(int n, int trap) { return crestep_hooks.trap_holds(trap, n); }
-int trap_catches(int n, int trap) { return crestep_hooks.trap_would_take(trap, n); }
-static void trap_steps_in(int n, int trap) { crestep_hooks.trap_step(n, Data[trap].x, Data[trap].y); }
+static int trap_holds(int n, int trap) { return PiteleekoAnsa(trap, n); }
+int trap_catches(int n, int trap) { return ansa_ottaisi(trap, n); }
+static void trap_steps_in(int n, int trap) { AstuAnsaan(n, Data[trap].x, Data[trap].y); }
 static void trap_lets_go(int trap) { PaastaAnsa(trap); }
 // A step may leave a track on the square left behind.
 static void leave_tracks(int n, int x, int y, int toX, int toY) { tee_zoomjalki(n, x, y, toX, toY); }

@@ -2,16 +2,6 @@
 // doors, water and ice, trees, other things on the square, traps and slopes, and the move itself.
 #pragma once
 
-// What a step asks of the traps' work, answered by the game (src/game/crestep_hooks.cpp): whether
-// sprung trap record `trap` still holds creature n, whether it could take n (asked without a draw),
-// and n stepping onto x, y (1 when a set trap there fired).
-struct CreatureStepHooks {
-    int (*trap_holds)(int trap, int n);
-    int (*trap_would_take)(int trap, int n);
-    int (*trap_step)(int n, int x, int y);
-};
-extern const CreatureStepHooks crestep_hooks;
-
 // Answers of a step.
 enum { STEP_OK = 1, STEP_BLOCKED = 101, STEP_OBSTACLE = 103, STEP_TRAPPED = 104 };
 

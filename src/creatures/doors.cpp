@@ -379,38 +379,3 @@ void MOVEDO_stand_or_lay() {
         world_services.run_action(ACTION_GET_UP, 0, "");
     TurnUsed = 1;
 }
-
-void menusel_Movemode() {
-    const int lying = COMBATPROFILE(CRE_PLAYER) == 1;
-    Valinta_Tyhjaa();
-    if (lying) Valinta_Lisaa('G', "Get up (stand)");
-    if (RUNNING) Valinta_Lisaa('W', "Walk (stop running)");
-    if (LURK) Valinta_Lisaa('H', "Stop sneaking");
-    if (!RUNNING) Valinta_Lisaa('R', "Run");
-    if (!LURK) {
-        Valinta_Lisaa('H', "Hide and sneak");
-        Valinta_LisaaGameinfo("STEALTH");
-    }
-    if (!lying) Valinta_Lisaa('G', "Go prone (lay down)");
-    Valinta_Lisaa(-1, "");
-    Valinta_Lisaa('-', "Stand still - wait and rest");
-    if (plr_fatigue() != 0.0f) Valinta_Lisaa('F', "Rest until not fatigued");
-    Valinta_Lisaa('S', "Sleep");
-    switch (TeeValinta("MOVEMENT AND REST ACTIONS")) {
-    case 'R': MOVEDO_run(); break;
-    case '-': MOVEDO_wait(); break;
-    case 'F': MOVEDO_restfatigue(); break;
-    case 'H': Piiloudu(); break;
-    case 'G': MOVEDO_stand_or_lay(); break;
-    case 'S':
-        com("Sleep");
-        world_services.run_action(ACTION_SLEEP, 0, "");
-        break;
-    case 'W': MOVEDO_walk(); break;
-    case 'C':   // climbing, which no entry of the menu offers
-        if (!indoors(PlayerX, PlayerY)) door_work_hooks.climb(0, 0);
-        break;
-    default: break;
-    }
-    Statistics();
-}

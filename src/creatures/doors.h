@@ -1,14 +1,12 @@
 // src/creatures/doors.h -- doors and gates, hiding and sneaking, the movement mode with its name,
-// running, standing still, lying down and the movement menu; the door, fence and pet-dragging
+// running, standing still and lying down; the door, fence and pet-dragging
 // tests the creatures' steps use.
 #pragma once
 
-// What the doors, fences and the movement menu ask of the work, answered by the game
-// (src/game/doors_hooks.cpp): creature `who` takes the building part at x, y apart (a fence a bear
-// breaks through), and the player climbs onto x, y (0, 0: she chooses; 1 when she got there).
+// What the fences ask of the work, answered by the game (src/game/doors_hooks.cpp): creature `who`
+// takes the building part at x, y apart (a fence a bear breaks through).
 struct DoorWorkHooks {
     int (*take_apart)(int who, int x, int y);
-    int (*climb)(int x, int y);
 };
 extern const DoorWorkHooks door_work_hooks;
 #include <cstdint>
@@ -35,4 +33,3 @@ void MOVEDO_wait();
 void MOVEDO_restfatigue();
 void MOVEDO_run();
 void MOVEDO_stand_or_lay();
-void menusel_Movemode();

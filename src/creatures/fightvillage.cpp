@@ -9,6 +9,7 @@
 #include "core/creatures.h"
 #include "creatures/people.h"
 #include "creatures/predicates.h"
+#include "creatures/villagejudge.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "items/vildebt.h"
@@ -30,7 +31,7 @@ int fight_violence_record(int soc, int *nobeat, int *first, int *second) {
     *second = globVil.violence2;
     return globVil.settled;
 }
-void fight_after_violence(int soc) { breach_hooks.after_violence(soc); }
+void fight_after_violence(int soc) { after_violence(soc); }
 void fight_murder(int soc) {
     if (!GetGlobVil(soc)) return;
     if (globVil.murders < 255) globVil.murders++;

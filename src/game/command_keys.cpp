@@ -42,6 +42,7 @@
 #include "maps/marker.h"
 #include "maps/mapunit.h"
 #include "creatures/doors.h"
+#include "activities/swimclimb.h"
 #include "game/look.h"
 #include "maps/movement.h"
 #include "game/playerstep.h"

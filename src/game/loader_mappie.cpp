@@ -15,6 +15,7 @@
 #include "base/ownlib.h"
 #include "core/creatures.h"
 #include "core/vilrecord.h"
+#include "items/items.h"
 #include "items/ownership.h"
 #include "maps/facing.h"
 #include "maps/mapload.h"

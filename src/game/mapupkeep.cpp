@@ -20,6 +20,7 @@
 #include "core/weatherengine.h"
 #include "core/creatures.h"
 #include "core/crefunc.h"
+#include "items/items.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"

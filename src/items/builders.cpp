@@ -128,11 +128,11 @@ ItemStruct Luo_Sarvet(CreatureStruct cr) {
     ItemStruct it;
     ClrItemstruct(it);
     unsigned s = cr.speciescode;
-    if (s == 606 || s == 607 || s == 660) {
+    if (s == SPECIES_ELK_COW || s == SPECIES_ELK_BULL || s == SPECIES_ELK) {
         SET_ITEM_TEXT(it.name, "elk antler");
         it.weight = 4;
         line(it, "[TILEGFX:it-eantler]");
-    } else if (s == 619 || s == 620) {
+    } else if (s == SPECIES_REINDEER || s == SPECIES_FOREST_REINDEER) {
         SET_ITEM_TEXT(it.name, "reindeer antler");
         it.weight = 2;
         line(it, "[TILEGFX:it-rantler]");
@@ -156,9 +156,11 @@ ItemStruct Luo_Putkiluu(CreatureStruct cr) {
     unsigned s = cr.speciescode;
     int size = 0;   // 1 small, 2 medium, 3 large
     float weight = 0;
-    if (s == 605 || s == 606 || s == 607 || s == 609 || s == 610 || s == 660) size = 3, weight = 2;
-    else if (s == 619 || s == 620) size = 3, weight = 1;
-    else if (s == 616 || s == 617) size = 2, weight = 0.5f;
+    if (s == SPECIES_BEAR || s == SPECIES_ELK_COW || s == SPECIES_ELK_BULL || s == SPECIES_COW || s == SPECIES_BULL ||
+        s == SPECIES_ELK)
+        size = 3, weight = 2;
+    else if (s == SPECIES_REINDEER || s == SPECIES_FOREST_REINDEER) size = 3, weight = 1;
+    else if (s == SPECIES_SHEEP || s == SPECIES_RAM) size = 2, weight = 0.5f;
     else if (cr.kind == CK_BIRD) return it;   // birds leave no long bone
     else if (cr.speciesweight >= 50) size = 3, weight = 0.75f;
     else if (cr.speciesweight >= 15) size = 2, weight = 0.25f;
@@ -181,7 +183,7 @@ ItemStruct Luo_Kallo(CreatureStruct cr) {
     ItemStruct it;
     ClrItemstruct(it);
     unsigned s = cr.speciescode;
-    if (s != 605 && s != 650 && s != 651) return it;
+    if (s != SPECIES_BEAR && s != SPECIES_SEAL && s != SPECIES_RINGED_SEAL) return it;
     char species[41], name[80];
     species_name(cr, species);
     snprintf(name, sizeof name, "%s skull", yks(species));
@@ -195,7 +197,7 @@ ItemStruct Luo_Kallo(CreatureStruct cr) {
     it.cover[0] = 4;
     it.weight = it.fullweight = cr.fatigue / 50.0f;
     line(it, "[MATERIAL:bone]");
-    SET_ITEM_TEXT(it.tile, s == 605 ? "hd-bear" : "hd-seal");
+    SET_ITEM_TEXT(it.tile, s == SPECIES_BEAR ? "hd-bear" : "hd-seal");
     return it;
 }
 

@@ -9,6 +9,7 @@
 #include "items/carcassitem.h"
 
 #include "items/herbarium.h"
+#include "maps/squareevents.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
@@ -17,6 +18,7 @@
 #include "core/tekstit.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 ItemStruct NimiTempItem;
@@ -159,4 +161,41 @@ void DataPool_reset(DataPoolStruct &pool) { memset(&pool, 0, sizeof pool); }
 void DataPool_add(DataPoolStruct &pool, const DataStruct &record) {
     if (pool.count >= 63) return;
     pool.rec[pool.count++] = record;
+}
+
+// ---- finished work ----
+
+void Valmistunut_DATATYPE(int n) {
+    if (!(n >= 0 && n < DATA_MAX)) return;
+    DataStruct &d = Data[n];
+    d.type = DT_ITEM;
+    ItemStruct it;
+    ObjToItem(it, (int)d.id);
+    if (it.type != IT_FOOD) Tunnista_Laatu((int)d.id);
+    ItemStruct spoiled;
+    const int spoiled_id = spoilItem((int)d.id, 1, 0, spoiled, 0) ? Luo_Esineen_Itempos(spoiled) : 0;
+    if (d.flags != '{') return;
+
+    // Work that needed care: what was neglected spoils.
+    const float ratio = (float)d.day / (float)CARE_FULL;
+    d.flags = 0;
+    d.day = 0;
+    if (ratio > 1.0f) return;
+    if (ratio < 0.5f) {
+        if (spoiled_id) d.id = (uint32_t)spoiled_id;
+        return;
+    }
+    const int p = (int)std::ceil(ratio * 100.0f);
+    int failed = 0;
+    for (int unit = 0; unit < d.count; unit++)
+        if (random(100) > p) failed++;
+    if (failed == 0 && d.count > 0) return;
+    if (failed >= d.count) {
+        if (spoiled_id) d.id = (uint32_t)spoiled_id;
+        return;
+    }
+    const int x = d.x, y = d.y;
+    // The failed units are lost either way; they lie spoiled beside the rest when they can spoil.
+    datapos_deccount(n, failed);
+    if (spoiled_id) set_data(DT_ITEM, x, y, spoiled_id, failed);
 }

@@ -13,6 +13,9 @@ char *ID_oc_descr(int id);              // name of the lowest row with the id; "
 
 // ---- properties and state tests ----
 int Tunnista_Laatu(int pos);
+// A finished work process in pool record n becomes an item stack: its quality made known, and with
+// work that needed care the neglected units spoil.
+void Valmistunut_DATATYPE(int n);
 int Ota_AttackClass(int byte);
 int Ota_DefenseClass(int byte);
 int Item_pituusmitallinen(const ItemStruct &item);

@@ -117,7 +117,6 @@ extern uint8_t Esinetieto[6];      // floating, carrying, wooden, leather, metal
 int OnkoEsineId(const ItemStruct &item, int id);
 int hae_esine_tarvike(int id);     // the first definition row meeting the id, -1 none
 char *Esineen_Raakanimi(int mode, const ItemStruct &item);
-int KELLUUKO(int item);
 void luo_esinetieto(int item);
 int inuse(const ItemStruct *item);
 int OnkoEsineSailio(const ItemStruct &item);

@@ -11,7 +11,6 @@
 #include "core/player.h"
 #include "core/creatures.h"
 #include "items/items.h"
-#include "items/ownerwatch.h"
 #include "maps/kulttuuri.h"
 #include "maps/mapunit.h"
 #include "maps/marker.h"
@@ -22,10 +21,6 @@
 int GOT_UNPAID[OWNLIST_MAX], GOT_TAKEN[OWNLIST_MAX], GOT_PACKED[OWNLIST_MAX];
 int MOVE_UNPAID[OWNLIST_MAX], MOVE_TAKEN[OWNLIST_MAX];
 int BURGLARYSOC = 0;
-
-static void dbg(const char *text) {
-    if (DEBUG_INFO) DebugNote(text);
-}
 
 // ---- who owns what ----
 
@@ -169,51 +164,6 @@ void GOT_recount(int soc) {
 
 // ---- picking up and giving back ----
 
-int owned_item_catch(OwnerStruct owner, int position, int count, int unseen) {
-    if (position <= 0) return position;
-    ItemStruct item = ObjToItem(position);
-    if (item.type == 0) return position;
-    if (position < OBJ_PLAYER_FIRST) {
-        const int made = Esineesta_Uniikki(item);
-        if (made <= 0) return position;
-        position = made;
-    }
-    if (owner.free && item.ownersoc == 0) return position;
-    if (!owner.free && item.ownersoc == 0) item.ownersoc = owner.soc;
-    const int soc = (int)item.ownersoc;
-    if (item.ownerflags & OWN_UNPAID) {
-        SET_UNPAID_ofsoc(soc);
-        const int again = Luo_Esineen_Itempos(item);
-        return again > 0 ? again : position;
-    }
-    const int seer = owner_watch_hooks.member_seeing_player(soc);
-    const bool seen = seer != CRE_NONE && !(unseen & 1);
-    if (!seen) {
-        item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_UNPAID) | OWN_TAKEN);
-    } else {
-        char line[80], name[sizeof Cre[0].pname + 1];
-        copy_bounded(name, sizeof name, Cre[seer].pname);
-        snprintf(line, sizeof line, "soc member %s sees pickup", name);
-        dbg(line);
-        item.ownerflags = (uint8_t)((item.ownerflags & ~OWN_TAKEN) | OWN_UNPAID);
-    }
-    if (item.ownerword1 == 0) {
-        item.ownerword1 = (int16_t)IsoX();
-        item.ownerword2 = (int16_t)IsoY();
-        char line[64];
-        snprintf(line, sizeof line, "debtitem got og.coordinates %d,%d", item.ownerword1, item.ownerword2);
-        dbg(line);
-    }
-    const int stored = Luo_Esineen_Itempos(item);
-    if (stored <= 0) return position;
-    if (seen && !owner.free) {
-        additemdebt(soc, stored, count);
-        SET_UNPAID_ofsoc(soc);
-    } else if (!seen) {
-        SET_TAKEN_ofsoc(soc);
-    }
-    return stored;
-}
 
 int debtreturn(int position, int count, int here_only) {
     if (position <= 0 || count <= 0) return 0;

@@ -49,8 +49,6 @@ int GOT_PROPERTY_ofsoc(int soc);   // the society stands in any of the five list
 // robbery all change them).
 void GOT_recount(int soc);
 
-// The player picks up count units of an owned item; answers the item position she gets.
-int owned_item_catch(OwnerStruct owner, int position, int count, int unseen);
 // Goods given back against their debt: the item position to keep, 0 when nothing changed.
 int debtreturn(int position, int count, int here_only);
 void replacedebtitem(int soc, int oldpos, int newpos);

@@ -2,6 +2,7 @@
 // catalogue; plant names by language; herb-effect words. The files are untrusted: every line, tag,
 // body and name is cut to its buffer.
 #include "items/plants.h"
+#include "items/plantparts.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -239,7 +240,7 @@ static void build_plant(const char *header) {
 static void store_plant(const char *header) {
     build_plant(header);
     ItemStruct plant = Item;
-    KasviOsat parts = plant_making_hooks.split(plant);
+    KasviOsat parts = hajota_kasvi(plant);
     for (int p = 0; p < 4; p++)
         if (parts.present[p]) {
             Item = parts.part[p];
@@ -251,7 +252,7 @@ static void store_plant(const char *header) {
     if (known == 1) HERBLORE_lisaa_kasvioon(plant, 1, 0);
     else HERBLORE_lisaa_kasvioon(plant, 0, (unsigned char)known);
     if (plant.id == OID_CEREAL && parts.present[1]) {
-        Item = plant_making_hooks.grind(parts.part[1], 1);
+        Item = Jauha_Siemenesine(parts.part[1], 1);
         save_object(-2);
     }
 }

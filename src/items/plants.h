@@ -59,11 +59,9 @@ struct KasviOsat {
 };
 
 // What making the plant definitions asks of the work, answered by the game
-// (src/game/plants_hooks.cpp): a plant's harvest profile, the player's (c -1) identification roll of
-// a species (mode 1: 1 recognised, else the difficulty 2..95), and the flour ground from seeds.
+// (src/game/plants_hooks.cpp): the player's (c -1) identification roll of a species (mode 1: 1
+// recognised, else the difficulty 2..95).
 struct PlantMakingHooks {
-    KasviOsat (*split)(const ItemStruct &plant);
     int (*identify)(int c, const ItemStruct &plant, int mode);
-    ItemStruct (*grind)(const ItemStruct &seeds, float amount);
 };
 extern const PlantMakingHooks plant_making_hooks;

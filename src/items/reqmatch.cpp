@@ -1,5 +1,5 @@
 // Whether an item, or the place the player stands at, meets a requirement id; the naming word of an
-// item, the six item facts, floating, in-use and container tests.
+// item, the six item facts, in-use and container tests.
 #include "items/materials.h"
 
 #include "core/datafunc.h"
@@ -229,18 +229,6 @@ char *Esineen_Raakanimi(int mode, const ItemStruct &it) {
 static bool sinks_weapon(const ItemStruct &it) {
     const Words w(it);
     return it.type == IT_WEAPON && cutting(w);
-}
-
-int KELLUUKO(int item) {
-    ItemStruct it = ObjToItem(item);
-    const Words w(it);
-    if (it.type == IT_FOOD) return it.id == OID_RAWMEAT || it.id == OID_RAWFISH;
-    if (it.material & (MAT_ROCK | MAT_BONE | MAT_ANTLER)) return 0;
-    if (it.type == IT_ARMOUR && (has(w.name, "MAIL") || has(w.name, "RING") || has(w.name, "IRON") || has(w.name, "LAMELLAR")))
-        return 0;
-    if (sinks_weapon(it)) return 0;
-    if (OnkoEsineId(it, OID_SMALL_ROCK) || it.id == OID_STONE || it.id == OID_POT) return 0;
-    return 1;
 }
 
 void luo_esinetieto(int item) {

@@ -1,4 +1,4 @@
-// The things on one square of the current map: finished work, thrown items, arrivals on ice, water
+// The things on one square of the current map: thrown items, whether a thing floats, arrivals on ice, water
 // and bogs, the party's stack, tree marks and paused work, and the readiness and burning texts.
 #include "maps/squareevents.h"
 
@@ -12,6 +12,7 @@
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
+#include "base/strupr.h"
 #include "core/records.h"
 #include "core/weather.h"
 #include "core/creatures.h"
@@ -22,7 +23,6 @@
 #include "maps/movement.h"
 #include "maps/notelink.h"
 #include "maps/sight.h"
-#include "maps/squareitems.h"
 #include "maps/trapdata.h"
 #include "core/commandcodes.h"
 #include "maps/water.h"
@@ -138,41 +138,6 @@ int PreparedReady(int n) {
     if (d.ready_day && (int)Plr.daynumber >= (int)d.ready_day) return 1;
     if (d.ready_minute && Plr.minutes >= d.ready_minute) return d.owner == 0 || owner_at_hand(d.owner) ? 1 : 0;
     return 0;
-}
-
-void Valmistunut_DATATYPE(int n) {
-    if (!valid_pos(n)) return;
-    DataStruct &d = Data[n];
-    d.type = DT_ITEM;
-    ItemStruct it;
-    ObjToItem(it, (int)d.id);
-    if (it.type != IT_FOOD) square_item_hooks.identify_quality((int)d.id);
-    ItemStruct spoiled;
-    const int spoiled_id = spoilItem((int)d.id, 1, 0, spoiled, 0) ? Luo_Esineen_Itempos(spoiled) : 0;
-    if (d.flags != '{') return;
-
-    // Work that needed care: what was neglected spoils.
-    const float ratio = (float)d.day / (float)CARE_FULL;
-    d.flags = 0;
-    d.day = 0;
-    if (ratio > 1.0f) return;
-    if (ratio < 0.5f) {
-        if (spoiled_id) d.id = (uint32_t)spoiled_id;
-        return;
-    }
-    const int p = (int)std::ceil(ratio * 100.0f);
-    int failed = 0;
-    for (int unit = 0; unit < d.count; unit++)
-        if (random(100) > p) failed++;
-    if (failed == 0 && d.count > 0) return;
-    if (failed >= d.count) {
-        if (spoiled_id) d.id = (uint32_t)spoiled_id;
-        return;
-    }
-    const int x = d.x, y = d.y;
-    // The failed units are lost either way; they lie spoiled beside the rest when they can spoil.
-    datapos_deccount(n, failed);
-    if (spoiled_id) set_data(DT_ITEM, x, y, spoiled_id, failed);
 }
 
 // ---- thrown items and arrivals --------------------------------------------------------------------
@@ -304,6 +269,27 @@ static bool rod_sacrifice(int x, int y) {
     return true;
 }
 
+// ---- floating ----------------------------------------------------------------------------------
+
+int KELLUUKO(int item) {
+    const ItemStruct it = ObjToItem(item);
+    char name[64], n[41], skill[28];
+    copy_bounded(name, sizeof name, StrUpr(item_name(it, n)));
+    memcpy(skill, it.skill, sizeof it.skill);
+    skill[27] = 0;
+    StrUpr(skill);
+    const auto has = [&](const char *word) { return strstr(name, word) != nullptr; };
+    const auto skill_is = [&](const char *s) { return strcmp(skill, s) == 0; };
+    if (it.type == IT_FOOD) return it.id == OID_RAWMEAT || it.id == OID_RAWFISH;
+    if (it.material & (MAT_ROCK | MAT_BONE | MAT_ANTLER)) return 0;
+    if (it.type == IT_ARMOUR && (has("MAIL") || has("RING") || has("IRON") || has("LAMELLAR"))) return 0;
+    // an edge of metal sinks
+    if (it.type == IT_WEAPON && (skill_is("KNIFE") || skill_is("DAGGER") || skill_is("SWORD") || skill_is("AXE"))) return 0;
+    if (it.type != IT_CARCASS && (has("ROCK") || it.id == OID_SMALL_ROCK)) return 0;
+    if (it.id == OID_STONE || it.id == OID_POT) return 0;
+    return 1;
+}
+
 static int reentry;   // breaking the ice checks the square again: that check leaves the ice alone
 
 void esineet_paikkatarkistus(int x, int y) {
@@ -334,7 +320,7 @@ void esineet_paikkatarkistus(int x, int y) {
         }
         if (it.id == OID_RAWFISH && d.count == 1 && rod_sacrifice(x, y)) {
             // given to the water folk: it sinks, floating or not
-        } else if (square_item_hooks.floats((int)d.id)) {
+        } else if (KELLUUKO((int)d.id)) {
             continue;
         }
         const int world_c = get_alltime_maailmachar(kohtaIsoX(x), kohtaIsoY(y));

@@ -1,5 +1,5 @@
-// src/maps/squareevents.h -- what happens to the things on one square of the current map: finished
-// work becomes an item stack, thrown items land, bounce or sink, newly arrived things meet ice, water,
+// src/maps/squareevents.h -- what happens to the things on one square of the current map: whether
+// a thing floats, thrown items land, bounce or sink, newly arrived things meet ice, water,
 // bogs and rituals, the party's stack is set down, tree marks, paused work, and the texts that tell
 // when work is ready and how long a fire burns.
 #pragma once
@@ -19,9 +19,9 @@ int get_TreeData_peeled(int x, int y);
 int get_TreeData_ExtraBit(int x, int y, int bit);
 int is_TreeData_sapling(int x, int y);
 int PreparedReady(int n);                   // 1 when work process n is ready
-void Valmistunut_DATATYPE(int n);           // a finished work process becomes an item stack
 void aseta_heitetty_esine(int x, int y, int obj);   // a thrown or shot item lands
 void esineet_paikkatarkistus(int x, int y); // the things that just arrived on a square
+int KELLUUKO(int item);                     // 1 when the stored thing floats on open water
 void exit_mess();                           // the party's stack set down at the player's square
 int itemcount(int x, int y);                // things the square shows
 int nopickcheck(int x, int y, int say);     // work processes on the square

@@ -145,7 +145,7 @@ void activate_CreTileCustomRGB(int creature) {
     if (creature < 0 || creature >= CRE_COUNT) return;
     const CreatureStruct &cr = Cre[creature];
     const int sp = (int)cr.speciescode;
-    const int kind = sp == 618 ? 0 : sp == 616 ? 1 : sp == 619 ? 2 : (sp == 609 || sp == 615) ? 3 : -1;
+    const int kind = sp == SPECIES_DOG ? 0 : sp == SPECIES_SHEEP ? 1 : sp == SPECIES_REINDEER ? 2 : (sp == SPECIES_COW || sp == SPECIES_PIG) ? 3 : -1;
     if (kind < 0) return;
     const int c = cr.socialid & 7, s = (cr.socialid >> 3) & 7;
     const int A = 12 * s + 12, B = 5 * s + 5, D = 10 * s + 12, E = 5 * s + 12, L = 2 * s;

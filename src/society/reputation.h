@@ -1,32 +1,10 @@
-// src/society/reputation.h -- how a village judges the player: familiarity, the reports on trade,
-// thefts, mischief, violence and help with their nouns and sentences, the village's answer to a
-// misdeed, and the words a person addresses the player with.
+// src/society/reputation.h -- what a village and its people make of the player: the reports a village
+// keeps on her and its answer to a misdeed (creatures/villagejudge.h), how well a person knows her and
+// the words it addresses her with (core/repsummary.h: `plraddress`, where the texts reach it).
 #pragma once
 #include <cstdint>
 
-#include "core/repsummary.h"     // RepReport, RepSummary, TARGET_REPSUMMARY
+#include "core/repsummary.h"     // RepReport, RepSummary, TARGET_REPSUMMARY, plraddress
 #include "creatures/people.h"   // basefam, SocFam
+#include "creatures/villagejudge.h"   // the reports and the answer to a misdeed
 #include "society/village.h"
-
-void socrepTrade(RepReport *r, VillageStruct v, int n);
-void socrepTheft(RepReport *r, VillageStruct v);
-void socrepMischief(RepReport *r, VillageStruct v);
-void socrepHelp(RepReport *r, VillageStruct v);
-void socrepViolence(RepReport *r, VillageStruct v);
-void socrepSummary(RepSummary *s, VillageStruct v);
-void npcrepSummary(RepSummary *s, int n);
-
-// The village's answer to a misdeed: 0 nothing more, 2 banishment, 3 long banishment.
-uint32_t after_theft(int soc);
-uint32_t after_violence(int soc);
-uint32_t after_mischief(int soc);
-// How a person addresses the player: plraddress (core/repsummary.h), where the texts reach it.
-
-// The nouns of the reports, by level 0..6; level 3 is neutral and has none.
-extern const char *const REPNOUN[7];             // trade
-extern const char *const REPNOUN_STEALING[7];
-extern const char *const REPNOUN_MISCHIEF[7];
-extern const char *const REPNOUN_VIOLENCE[7];
-extern const char *const REPNOUN_HELP[7];
-extern const char *const REPNOUN_QUESTHELP[7];
-extern const char *const REPNOUN_FAMILIARITY[7];

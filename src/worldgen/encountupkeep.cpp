@@ -179,7 +179,7 @@ void WorldMap_Populate(int param) {
         if (!free_cell_around(NEAR_BAND, NEAR_BAND, x, y)) continue;
         const int culture = get_alltime_kulttuuri(x, y);
         const int drawn = Arvo_Olento(Kulttuuripiiri(culture), x, y, param);
-        if (drawn <= 0 || drawn == 606 || drawn == 607) continue;
+        if (drawn <= 0 || drawn == SPECIES_ELK_COW || drawn == SPECIES_ELK_BULL) continue;
         if (drawn == SPECIES_RAIDER) {
             const int person = wandering_person(culture);
             if (person) place_group(x, y, (uint32_t)person, SPECIES_RAIDER);

@@ -10,6 +10,7 @@
 #include "core/magicknow.h"
 #include "core/obj_func.h"
 #include "core/turn_fixture.h"
+#include "items/items.h"
 #include "maps/marker.h"
 #include "maps/mapunit.h"
 #include "maps/trapdata.h"

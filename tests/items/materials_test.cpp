@@ -2,6 +2,7 @@
 // ids, the naming word of a product, the creature list's bound, and which items meet which ids.
 #include "items/items_fixture.h"
 #include "items/materials.h"
+#include "maps/squareevents.h"
 #include "items/recipes.h"
 
 namespace oxatest {

@@ -8,6 +8,7 @@
 #include "creatures/zoomservices.h"
 #include "creatures/crestep.h"
 #include "creatures/doors.h"
+#include "activities/swimclimb.h"
 #include "maps/picker.h"
 #include "presentation/menu.h"
 

@@ -3,3 +3,4 @@
 enum { REQ_FREETEXT = 1001, SPECIES_CODES = 1000, ROLE_FUR_TRADER = 5 };
 bool fish(const ItemStruct &it) { return it.id == OID_RAWFISH || it.id == 0; }
 bool bear(const CreatureStruct &c) { return c.speciescode == SPECIES_BEAR || c.speciescode != 0; }
+int calf(unsigned sp, int s) { return sp == SPECIES_DOG || s == 5 || s != 1000 || sp == 6050; }

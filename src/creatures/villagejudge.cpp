@@ -1,5 +1,6 @@
-// src/society/reputation.cpp -- how a village judges the player and how its people address her.
-#include "society/reputation.h"
+// src/creatures/villagejudge.cpp -- how a village judges the player: the reports it keeps on her and
+// its answer to a misdeed (see villagejudge.h).
+#include "creatures/villagejudge.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,12 +11,10 @@
 #include "core/notes.h"
 #include "core/records.h"
 #include "core/tekstit.h"
-#include "core/tekstit_records.h"
+#include "core/vilrecord.h"
 #include "creatures/breaches.h"
-#include "core/creatures.h"
-#include "creatures/predicates.h"
-#include "society/smalltalk.h"
-#include "core/culture.h"
+#include "creatures/people.h"
+#include "items/vildebt.h"
 
 const char *const REPNOUN[7] = {"cheater", "unreliable bargainer", "suspicious barterer", "",
                                 "fair barterer", "trustworthy trader", "fine tradesman"};
@@ -257,4 +256,3 @@ uint32_t after_theft(int soc) {
     dbg(line);
     return result;
 }
-
