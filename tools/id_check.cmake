@@ -8,6 +8,7 @@
 # Every offending line is listed as file:line: the line; the check fails when there is one.
 #   cmake -DOXA_SRC=<source>/src -P tools/id_check.cmake
 cmake_minimum_required(VERSION 3.16)
+include(${CMAKE_CURRENT_LIST_DIR}/check_lines.cmake)
 get_filename_component(OXA_SRC "${OXA_SRC}" ABSOLUTE)
 if(NOT OXA_SRC)
   message(FATAL_ERROR "OXA_SRC: the src folder to check")
@@ -47,12 +48,7 @@ foreach(f ${files})
   if(NOT text MATCHES "${own_name}|${kind_name}|${bare}")
     continue()   # most files hold none: they are not cut into lines
   endif()
-  # Cut at the line ends by hand, ";" and "[" masked so that CMake's list reading keeps every line.
-  string(REPLACE ";" "<semicolon>" text "${text}")
-  string(REPLACE "[" "<open>" text "${text}")
-  string(REPLACE "]" "<close>" text "${text}")
-  string(REPLACE "\\" "<backslash>" text "${text}")
-  string(REPLACE "\n" ";" lines "${text}")
+  cut_lines("${text}" lines)   # tools/check_lines.cmake
   set(n 0)
   foreach(line IN LISTS lines)
     math(EXPR n "${n} + 1")

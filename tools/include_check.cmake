@@ -12,6 +12,7 @@
 #   cmake -DOXA_SRC=<source>/src [-DOXA_ORDER_EXCEPTIONS=<file>] -P tools/include_check.cmake
 # With -DOXA_ORDER_WRITE=<file> the lines against the order found now are written to <file> in the
 # exceptions file's form (its head included), to refresh the list after modules moved.
+include(${CMAKE_CURRENT_LIST_DIR}/check_lines.cmake)
 get_filename_component(OXA_SRC "${OXA_SRC}" ABSOLUTE)
 if(NOT OXA_SRC)
   message(FATAL_ERROR "OXA_SRC: the src folder to check")
@@ -50,15 +51,9 @@ foreach(f ${files})
     math(EXPR bad "${bad} + 1")
     continue()
   endif()
-  # The file is read whole and cut at its line ends by hand: CMake's own list reading would join lines
-  # at a "[" or split them at a ";" (in a comment or a string), and skip lines, so that includes went
-  # unread and line numbers were wrong. Both characters are masked first; no include line holds them.
+  # Read whole and cut at its line ends by hand (no include line holds a masked character).
   file(READ ${OXA_SRC}/${f} text)
-  string(REPLACE ";" "<semicolon>" text "${text}")
-  string(REPLACE "[" "<open>" text "${text}")
-  string(REPLACE "]" "<close>" text "${text}")
-  string(REPLACE "\\" "<backslash>" text "${text}")
-  string(REPLACE "\n" ";" lines "${text}")
+  cut_lines("${text}" lines)   # tools/check_lines.cmake
   set(n 0)
   foreach(line IN LISTS lines)
     math(EXPR n "${n} + 1")

@@ -24,6 +24,7 @@
 #include "base/ownlib.h"
 #include "core/oxa.h"
 #include "core/records.h"
+#include "core/spend.h"
 #include "game/turnloop.h"
 #include "presentation/input.h"
 #include "presentation/input_feeder.h"
@@ -40,6 +41,16 @@
 #include "worldgen/worldgen.h"
 
 namespace oxatest {
+
+// Keys typed through the turn loop with the long work of the command done at once.
+inline void keys_at_once(std::initializer_list<int> ks) {
+    KeyFeeder typing;
+    for (int k : ks) typing.key((SDL_Keycode)k, 0);
+    int r;
+    INSTANT_TASKS = 1;
+    typing.typed([&] { return turn_pass(&r); });
+    INSTANT_TASKS = 0;
+}
 
 inline void reset_loader_tables() {
     memset(&Plr, 0, sizeof Plr);

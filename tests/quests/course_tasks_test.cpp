@@ -161,12 +161,7 @@ void step_west() { step(SDLK_LEFT); }
 // Keys typed through the turn loop with the long work of the command done at once.
 void at_once(std::initializer_list<int> ks) {
     CLOSE_WINDOW = 0;
-    oxatest::KeyFeeder typing;
-    for (int k : ks) typing.key((SDL_Keycode)k, 0);
-    int r;
-    INSTANT_TASKS = 1;
-    typing.typed([&] { return turn_pass(&r); });
-    INSTANT_TASKS = 0;
+    oxatest::keys_at_once(ks);
 }
 
 // The letter of her skill of that name on the skills screen, 0 when she lacks it.

@@ -41,6 +41,20 @@
 
 namespace {
 
+// The texts of the screen, a line drawn again in the same place read once, as last drawn.
+std::vector<TextRun> last_drawn() {
+    std::vector<TextRun> runs;
+    for (const TextRun &t : textlog_runs()) {
+        runs.erase(std::remove_if(runs.begin(), runs.end(),
+                                  [&](const TextRun &o) {
+                                      return o.target == t.target && o.box.x == t.box.x && o.box.y == t.box.y;
+                                  }),
+                   runs.end());
+        runs.push_back(t);
+    }
+    return runs;
+}
+
 // What a screen showed: the window when it first waited for a key, and the texts drawn until then.
 struct Look {
     SDL_Surface *frame;
@@ -334,16 +348,7 @@ TEST_F(ScreenTable, EveryTextReadsOnItsGroundAndStaysInItsWindow) {
             EXPECT_FALSE(oxatest::frame_has_map(oxatest::adopt(frame), game)) << row.name << ": the map shows in it";
         }
         if (keep) IMG_SavePNG(frame, (std::string(OXA_RUN_DIR) + "/../table-" + row.name + ".png").c_str());
-        // A line drawn again in the same place is read once, as last drawn.
-        std::vector<TextRun> runs;
-        for (const TextRun &t : textlog_runs()) {
-            runs.erase(std::remove_if(runs.begin(), runs.end(),
-                                      [&](const TextRun &o) {
-                                          return o.target == t.target && o.box.x == t.box.x && o.box.y == t.box.y;
-                                      }),
-                       runs.end());
-            runs.push_back(t);
-        }
+        const std::vector<TextRun> runs = last_drawn();
         int read = 0;
         for (const TextRun &t : runs) {
             const Reading r = read_run(t, frame);
@@ -488,15 +493,7 @@ TEST_F(ScreenTable, SmallLettersReadOnTheScaledWindow) {
         ASSERT_NE(frame, nullptr) << row.name << ": the screen never waited for a key";
         if (getenv("SCREEN_TABLE_KEEP"))
             IMG_SavePNG(scaled_up(frame).get(), (std::string(OXA_RUN_DIR) + "/../seen-" + row.name + ".png").c_str());
-        std::vector<TextRun> runs;   // a line drawn again in the same place is read as last drawn
-        for (const TextRun &t : textlog_runs()) {
-            runs.erase(std::remove_if(runs.begin(), runs.end(),
-                                      [&](const TextRun &o) {
-                                          return o.target == t.target && o.box.x == t.box.x && o.box.y == t.box.y;
-                                      }),
-                       runs.end());
-            runs.push_back(t);
-        }
+        const std::vector<TextRun> runs = last_drawn();
         int read = 0;
         for (const TextRun &t : runs) {
             const Seen r = read_seen(t, frame);

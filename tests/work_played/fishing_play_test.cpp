@@ -46,15 +46,7 @@ protected:
             if (Plr.inv_obj[s] && oxatest::item_name_of(Plr.inv_obj[s]) == name) n += Plr.inv_count[s];
         return n;
     }
-    // Keys typed through the turn loop with the long work of the command done at once.
-    static void at_once(std::initializer_list<int> ks) {
-        oxatest::KeyFeeder typing;
-        for (int k : ks) typing.key((SDL_Keycode)k, 0);
-        int r;
-        INSTANT_TASKS = 1;
-        typing.typed([&] { return turn_pass(&r); });
-        INSTANT_TASKS = 0;
-    }
+    static void at_once(std::initializer_list<int> ks) { oxatest::keys_at_once(ks); }
     static bool dry_free(int x, int y) {
         return crestep_free_square(x, y) && terrain_flag(get_mapchar(x, y), TF_OPEN) &&
                !terrain_flag(get_mapchar(x, y), TF_WATER);

@@ -88,15 +88,7 @@ protected:
             if (d.type == DT_TREE && d.x == x && d.y == y) d.type = DT_FREED;
         set_mapchar(x, y, c);
     }
-    // Keys typed through the turn loop with the long work of the command done at once.
-    static void at_once(std::initializer_list<int> ks) {
-        oxatest::KeyFeeder typing;
-        for (int k : ks) typing.key((SDL_Keycode)k, 0);
-        int r;
-        INSTANT_TASKS = 1;
-        typing.typed([&] { return turn_pass(&r); });
-        INSTANT_TASKS = 0;
-    }
+    static void at_once(std::initializer_list<int> ks) { oxatest::keys_at_once(ks); }
     // "s", her timbercraft's key on the skills screen and the work's key in its menu.
     static void timbercraft(char work, std::initializer_list<int> more) {
         oxatest::KeyFeeder typing;
