@@ -42,7 +42,6 @@ RaksaData GlobalRaksaData;
 
 enum {
     CH_CEILING = '_', CH_FRAMEWORK = ')', CH_KOTA_INSIDE = '(', CH_KOTA_DOOR = '+', CH_DOOR = 254, CH_SHELTER = 31,
-    CONDFLAGS_DEFAULT = 5, EFFORT_DEFAULT = 5,
 };
 
 // ---- paused jobs ---------------------------------------------------------------------------------
@@ -180,76 +179,51 @@ static void game_course_hooks(int structure) {
 }
 
 int branchRakenna(int structure, int deconstruct) {
+    if (deconstruct) return structure_work_minutes(structure);
     memset(&GlobalRaksaData, 0, sizeof GlobalRaksaData);
     DebugNotef("rakenna: [%d] pura: [%d]", structure, deconstruct);
     int x = 0, y = 0, paused = -1, spent = 0, left = 0;
     bool continuing = false;
-    if (!deconstruct) {
+    if (structure == 0) {
+        if (!askdir_datatype("work under construction", DT_PAUSED_BUILDING, &x, &y, 1 | 4)) return 0;
+    } else {
+        if (!ValitseLokaatio(PICK_DIRECTION | PICK_OWN_SQUARE, "location of construction")) return 0;
+        x = GeneralX, y = GeneralY;
+    }
+    const int c = get_mapchar(x, y);
+    paused = paused_at(x, y);
+    if (paused < 0) {
+        if (structure == CH_CEILING && c == CH_CEILING) {
+            Note("!There's a built structure already!");
+            return 0;
+        }
         if (structure == 0) {
-            if (!askdir_datatype("work under construction", DT_PAUSED_BUILDING, &x, &y, 1 | 4)) return 0;
-        } else {
-            if (!ValitseLokaatio(PICK_DIRECTION | PICK_OWN_SQUARE, "location of construction")) return 0;
-            x = GeneralX, y = GeneralY;
+            Note("!There's nothing to continue, nothing under construction.");
+            return 0;
         }
-        const int c = get_mapchar(x, y);
-        paused = paused_at(x, y);
-        if (paused < 0) {
-            if (structure == CH_CEILING && c == CH_CEILING) {
-                Note("!There's a built structure already!");
-                return 0;
-            }
-            if (structure == 0) {
-                Note("!There's nothing to continue, nothing under construction.");
-                return 0;
-            }
-        } else {
-            if (structure == 0) structure = (int)(Data[paused].id & 0xff);
-            if ((int)Data[paused].id != structure) {
-                char line[300];
-                bprintf(line, sizeof line, "!Not possible! There's %s.", mcinprocess_desc(paused));
-                Note(line);
-                return 0;
-            }
-            Note(msg_with("BIY_CONTINUE", mcinprocess_desc(paused)));
-            continuing = true;
-            left = dp_leftmins(paused);
-            spent = dp_spentmins(paused);
+    } else {
+        if (structure == 0) structure = (int)(Data[paused].id & 0xff);
+        if ((int)Data[paused].id != structure) {
+            char line[300];
+            bprintf(line, sizeof line, "!Not possible! There's %s.", mcinprocess_desc(paused));
+            Note(line);
+            return 0;
         }
+        Note(msg_with("BIY_CONTINUE", mcinprocess_desc(paused)));
+        continuing = true;
+        left = dp_leftmins(paused);
+        spent = dp_spentmins(paused);
     }
 
-    char name[100];
-    copy_bounded(name, sizeof name, terrain_desc(structure));
-    char header[TEKO_LINE_MAX + 1];
-    copy_bounded(header, sizeof header, fread_Tekodata(RECIPE_BIY, name, 0));
-    if (strcmp(header, "NOT FOUND") == 0) {
-        char line[160];
-        bprintf(line, sizeof line, "no building record for \"%s\" (%d)", name, structure);
-        debuglog("biy", line);
-        Note(deconstruct ? "!That is something you can't deconstruct!" : "!Error! Object header not found!");
-        return 0;
-    }
-    Tyhjaa_Tarvikelista();
-    for (;;) {
-        const char *l = fread_Tekodata(RECIPE_BIY, nullptr, 1);
-        if (strcmp(l, "NOT FOUND") == 0) break;
-        Tyhjaa_Tarvike();
-        pura_esinetarvinta(l);
-        if (continuing && Tarvike.remove) continue;   // used when the job began
-        Lisaa_Tarvike();
-    }
-
+    BuildingRecord record;
+    if (!read_building_record(structure, continuing, 0, record)) return 0;
+    GlobalRaksaData = record.job;
+    const char *name = record.name, *header = record.header;
     const int development = Tekoheader_kehitys(header), bonus = Tekoheader_bonus(header);
-    GlobalRaksaData.minutes = (uint32_t)Tekoheader_aika(header);
-    const char *cond = Tekoheader_vammaus(header);
-    GlobalRaksaData.condflags = (uint32_t)(cond[0] ? parse_condflags(cond) : CONDFLAGS_DEFAULT);
-    char said[TEKO_VALUE_MAX + 1];
-    const int effort = teko_bracket(header, "effort", said) ? Tekoheader_ponnistelu(header) : 0;
-    GlobalRaksaData.effort = (uint32_t)(effort > 0 ? effort : EFFORT_DEFAULT);
     const int assist = Tekoheader_apuvoimat(header);
     const unsigned flags = ASSIST_FLAGS[assist < 0 ? 0 : assist > 3 ? 3 : assist];
     int minutes = (int)GlobalRaksaData.minutes;
     if (continuing && spent > 0) minutes = left > 1 ? left : 1;
-    if (deconstruct) return (int)GlobalRaksaData.minutes;
 
     if (puuhausvammaus(-1, (int)GlobalRaksaData.condflags, (int)GlobalRaksaData.effort, txt_toimia(ACTION_BUILD))) return 0;
     if (const char *refusal = placement_refusal(structure, header, x, y)) {

@@ -1,16 +1,13 @@
 // src/activities/building.h -- building work on a local map: walls, corners, doors, ceilings and the
 // parts of a kota, each finished as one map char; the work may be paused and continued, and leaves a
 // paused-job record ('~') on its square meanwhile. The recipe of a structure is the "biy" record named
-// by its terrain description; taking a structure apart asks it here.
+// by its terrain description (creatures/takeapart.h reads it).
 #pragma once
 #include <cstdint>
 
+#include "creatures/takeapart.h"
+
 // The building job's header values for the timed task, cleared at the start of every call.
-struct RaksaData {
-    uint32_t minutes;              // work minutes of the recipe
-    uint32_t condflags;            // body condition flags of the work
-    uint32_t effort;               // exertion while working
-};
 extern RaksaData GlobalRaksaData;
 
 // Builds (deconstruct 0) the structure of map char `structure` on a square the player picks, or

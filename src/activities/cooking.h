@@ -3,16 +3,8 @@
 // of the skills command.
 #pragma once
 #include "activities/food.h"
+#include "creatures/dish.h"
 #include "items/items.h"
-
-// Method codes (action codes).
-enum { COOK_DRY = 103, COOK_SALT = 105, COOK_BAKE = 119, COOK_BOIL = 120, COOK_ROAST = 121, COOK_RECIPE = 122,
-       COOK_SMOKE = 123 };
-
-extern ItemStruct yhteisravintoesine;
-extern ravinto_struct yhteisravintoarvo;
-extern float yhteisravintohinta;
-extern int yhteisravintoentries;
 
 void Cook();                                       // the "COOKERY OPTIONS" menu
 int Kokkaa(int who, int method, const char *text, int mode, int item);   // product or -1
@@ -20,7 +12,5 @@ int TeeResepti(const char *name);
 // Merges the used lines of the crafting engine's list that carry a method into one food; product or -1.
 int Kokkaa_Tarvikelista(int method, const char *name, int minutes);
 void Tarkista_Kokkaustarvikelista();             // the fire, fireplace and pot a recipe's methods need
-void NollaaYhteisravinto();
-void LisaaYhteisravinto(ItemStruct &item, int count, float amount);
 int pahanmakuinen(const ItemStruct &item);
 int voiko_jauhaa(const ItemStruct &item);        // 1 when the item can be ground to flour

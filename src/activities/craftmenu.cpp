@@ -7,6 +7,7 @@
 #include "activities/skilluse.h"
 #include "core/commandcodes.h"
 #include "activities/building.h"
+#include "creatures/takeapart.h"
 #include "core/datafunc.h"
 #include "base/ownlib.h"
 #include "core/records.h"
@@ -253,29 +254,6 @@ int building_skill() {
 
 // ---- taking apart --------------------------------------------------------------------------------
 
-void clear_mcinprocess(int x, int y) {
-    for (int i = 0; i < DATA_MAX; i++)
-        if (Data[i].type == DT_PAUSED_BUILDING && Data[i].x == x && Data[i].y == y) CrunchData(i);
-}
-
-// The structure's building minutes and materials (into the material list): the building rules
-// answer first; the structure's own building record tells them while the rules answer nothing.
-static int building_minutes(int mc) {
-    Tyhjaa_Tarvikelista();
-    int minutes = branchRakenna(mc, 1);
-    if (minutes > 0) return minutes;
-    const char *h = fread_Tekodata(RECIPE_BIY, terrain_desc(mc), 0);
-    if (strcmp(h, "NOT FOUND") == 0) return 0;
-    minutes = Tekoheader_aika(h);
-    for (;;) {
-        const char *l = fread_Tekodata(RECIPE_BIY, nullptr, 1);
-        if (strcmp(l, "NOT FOUND") == 0) break;
-        pura_esinetarvinta(l);
-        Lisaa_Tarvike();
-    }
-    return minutes;
-}
-
 static bool pick_direction(int &x, int &y) {
     Note("?Which direction - what to deconstruct?");
     const int key = getkey();
@@ -292,34 +270,21 @@ static bool pick_direction(int &x, int &y) {
 
 int Pura(int mode, int x, int y) {
     if (mode == -1 && x == 0 && !pick_direction(x, y)) return 0;
-    int mc = get_mapchar(x, y);
-    int paused = -1;
-    for (int i = 0; i < DATA_MAX && paused < 0; i++)
-        if (Data[i].type == DT_PAUSED_BUILDING && Data[i].x == x && Data[i].y == y) paused = i;
-    int spent = 0, all = 0;
-    if (paused >= 0) {
-        mc = (int)(Data[paused].id & 0xff);
-        spent = (int)Data[paused].spent_minutes;
-        all = (int)Data[paused].ready_minute;
-    }
-    const int after = (mc == 19 || mc == 4 || mc == 5 || mc == 28 || mc == 240) ? 95 : 250;
+    StructureAtSquare s;
+    survey_structure(x, y, s);
+    const int mc = s.mc, paused = s.paused;
     int minutes = 4;
-    const int build = building_minutes(mc);
     if (mode == -1) {
-        if (build <= 0 && paused < 0) {
+        if (s.build <= 0 && paused < 0) {
             Note("!There's nothing here that could be taken apart.");
             return 0;
         }
-        minutes = (int)ceilf((float)build / 1.5f);
+        minutes = (int)ceilf((float)s.build / 1.5f);
     }
-    if (paused >= 0 && (spent || all)) minutes = spent;
-    if (mc == 41) {
-        for (int dy = -1; dy <= 1; dy++)
-            for (int dx = -1; dx <= 1; dx++)
-                if (!(dx == 0 && dy == 0) && !TyhjaRuutu(get_mapchar(x + dx, y + dy))) {
-                    if (mode == -1) Note("!The framework may not be disassembled as long as it's supporting construction!");
-                    return 0;
-                }
+    if (paused >= 0 && (s.spent || s.all)) minutes = s.spent;
+    if (framework_bears_load(mc, x, y)) {
+        if (mode == -1) Note("!The framework may not be disassembled as long as it's supporting construction!");
+        return 0;
     }
     if (mode == -1) {
         breachrun_mischief(0, 600, 5);   // taking a village's building apart is mischief
@@ -340,27 +305,7 @@ int Pura(int mode, int x, int y) {
             return 0;
         }
     }
-    clear_mcinprocess(x, y);
-    set_mapchar(x, y, after);
-    bool released = false;
-    char desc[100];
-    copy_bounded(desc, sizeof desc, StrUpr(terrain_desc(mc)));
-    for (DataStruct &d : Data) {
-        if (d.type != DT_BOUND || d.x != x || d.y != y) continue;
-        if (d.extra != mc && !wildcmp(desc, StrUpr(terrain_desc(d.extra)))) continue;
-        d.type = DT_ITEM;
-        d.extra = 0;
-        released = true;
-    }
-    if (!released) {
-        for (int i = 0; i < TARVIKE_MAX && Tarvikelista[i].id; i++) {
-            const Tarvike_Struct &t = Tarvikelista[i];
-            if (!t.remove) continue;
-            const int row = hae_esine_tarvike((int)t.id);
-            if (row > 0) set_data(DT_ITEM, x, y, row, (int)(t.count ? t.count : 1));
-        }
-    }
-    Tyhjaa_Tarvikelista();
+    take_apart_at(x, y, s);
     if (mode == -1) {
         char note[200];
         bprintf(note, sizeof note, "You successfully deconstructed the %s.", StrLwr(terrain_desc(mc)));

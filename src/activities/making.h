@@ -33,6 +33,7 @@ void Valinta_Lisaa_MenuStruct();
 void make_item();
 int wooden_items();
 int building_skill();
+// Takes the structure at x, y apart (mode -1 the player, spending her time; x 0 asks the direction);
+// 1 when it came down. The taking apart itself is creatures/takeapart.h's.
 int Pura(int mode, int x, int y);
-void clear_mcinprocess(int x, int y);
 void Check_SocRawMaterial_Theft();  // the village remembers the raw materials of hers used up from the ground

@@ -20,6 +20,7 @@
 #include "maps/rooms.h"
 #include "maps/worldsearch.h"
 #include "core/culture.h"
+#include "creatures/culturegoods.h"
 #include "items/culturegoods.h"
 
 int Kulttuuri = CULTURE_NONE;
@@ -306,9 +307,9 @@ static void Synnyta_Eramies() {
         Lisaa_Esine(KULTTUURIESINE_Jousi(Kulttuuri));
         arrows(3, 2, 7);
     }
-    gear(30, culture_made_goods.small_fur(Kulttuuri));
-    gear(25, culture_made_goods.small_fur(Kulttuuri));
-    gear(20, culture_made_goods.fur(Kulttuuri, 0));
+    gear(30, KULTTUURIESINE_Pienturkis(Kulttuuri));
+    gear(25, KULTTUURIESINE_Pienturkis(Kulttuuri));
+    gear(20, KULTTUURIESINE_Turkis(Kulttuuri, 0));
     set_skill("SPEAR", spread(60, 89));
     set_skill("BOW", spread(60, 99));
     set_skill("AXE", spread(40, 99));
@@ -334,9 +335,9 @@ static void Synnyta_Seikkailija() {
         Lisaa_Esine(KULTTUURIESINE_Jousi(Kulttuuri));
         arrows(3, 2, 7);
     }
-    gear(20, culture_made_goods.small_fur(Kulttuuri));
-    gear(15, culture_made_goods.small_fur(Kulttuuri));
-    gear(10, culture_made_goods.small_fur(Kulttuuri));
+    gear(20, KULTTUURIESINE_Pienturkis(Kulttuuri));
+    gear(15, KULTTUURIESINE_Pienturkis(Kulttuuri));
+    gear(10, KULTTUURIESINE_Pienturkis(Kulttuuri));
     set_skill("BOW", spread(50, 99));
     set_skill("SWORD", spread(40, 99));
     set_skill("KNIFE", spread(40, 99));

@@ -23,6 +23,7 @@
 #include "creatures/predicates.h"
 #include "creatures/zoomservices.h"
 #include "creatures/hauling.h"
+#include "creatures/takeapart.h"
 #include "items/wearing.h"
 #include "maps/area.h"
 #include "maps/mapdraw.h"
@@ -320,7 +321,7 @@ int obstacleCheck(int n, int x, int y) {
     if (sp == SPECIES_BEAR) {
         const bool ns = fence(x, y - 1) && fence(x, y + 1), ew = fence(x - 1, y) && fence(x + 1, y);
         if (ns != ew) {
-            door_work_hooks.take_apart(n, x, y);
+            take_apart_structure(x, y);   // a bear in a hurry breaks the fence
             return 1;
         }
     }

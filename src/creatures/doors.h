@@ -2,13 +2,6 @@
 // running, standing still and lying down; the door, fence and pet-dragging
 // tests the creatures' steps use.
 #pragma once
-
-// What the fences ask of the work, answered by the game (src/game/doors_hooks.cpp): creature `who`
-// takes the building part at x, y apart (a fence a bear breaks through).
-struct DoorWorkHooks {
-    int (*take_apart)(int who, int x, int y);
-};
-extern const DoorWorkHooks door_work_hooks;
 #include <cstdint>
 
 // Map chars of doors and gates.

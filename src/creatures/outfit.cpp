@@ -16,6 +16,7 @@
 #include "creatures/creation.h"
 #include "maps/marker.h"
 #include "core/tekstit.h"
+#include "creatures/culturegoods.h"
 #include "items/culturegoods.h"
 
 char PrevNameStack[PREVNAME_COUNT][PREVNAME_SIZE];
@@ -199,7 +200,7 @@ void pue_nainen(int level, int quality) {
 // Up to `most` of the culture's wilderness food: the count is drawn before the food.
 static void add_drawn_food(int culture, int most) {
     const int count = 1 + random(most);
-    Lisaa_Usea_Esine(culture_made_goods.travel_food(culture), count);
+    Lisaa_Usea_Esine(KULTTUURIESINE_Eraruoka(culture), count);
 }
 
 void Lisaa_Eraruoka(int culture) {
@@ -209,8 +210,8 @@ void Lisaa_Eraruoka(int culture) {
 }
 
 void Lisaa_Arkiruoka(int culture) {
-    if (random(100) < 15) Lisaa_Esine(culture_made_goods.everyday_food(culture));
-    if (random(100) < 10) Lisaa_Esine(culture_made_goods.everyday_food(culture));
+    if (random(100) < 15) Lisaa_Esine(KULTTUURIESINE_Arkiruoka(culture));
+    if (random(100) < 10) Lisaa_Esine(KULTTUURIESINE_Arkiruoka(culture));
 }
 
 void set_skill(const char *name, int level) {

@@ -59,16 +59,3 @@ int goods_of_grade(int obj, int quality);
 // Every name the goods lists draw from, for the data check: the i-th, nullptr past the last.
 // *exact is 0 for the search words of the clothes, which any object name holding them answers.
 const char *culture_goods_name(int i, int *exact);
-
-// ---- goods made as the culture's people make them ----
-// A culture's furs and hides are tanned from its animals and its food cooked from its game; the
-// making stands above the goods tables, so the game fills this table with it. Each answers an
-// object number as the KULTTUURIESINE_ lookups do; 0 when there is none.
-struct CultureMadeGoods {
-    int (*fur)(int culture, int quality);   // quality 0 is the ordinary grade
-    int (*small_fur)(int culture);
-    int (*kota_hide)(int culture);          // the reindeer hide a kota is covered with
-    int (*travel_food)(int culture);        // dried or smoked game
-    int (*everyday_food)(int culture);      // roasted or salted game
-};
-extern const CultureMadeGoods culture_made_goods;

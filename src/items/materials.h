@@ -115,7 +115,7 @@ int Kayttolista_Lisaa(const Tarvike_Struct &line);  // index, -1 when full
 // ---- identifying items for requirements ----
 extern uint8_t Esinetieto[6];      // floating, carrying, wooden, leather, metal, fur
 int OnkoEsineId(const ItemStruct &item, int id);
-int hae_esine_tarvike(int id);     // the first definition row meeting the id, -1 none
+int tarvike_definition_row(int id);   // the first definition row meeting the id, -1 none
 char *Esineen_Raakanimi(int mode, const ItemStruct &item);
 void luo_esinetieto(int item);
 int inuse(const ItemStruct *item);

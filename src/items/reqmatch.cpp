@@ -12,10 +12,8 @@
 #include "maps/area.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
-#include "maps/kulttuuri.h"
 #include "maps/rooms.h"
 #include "core/notes.h"
-#include "items/culturegoods.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -199,12 +197,7 @@ int OnkoEsineId(const ItemStruct &it, int id) {
     return ok || (id > 0 && oid == (uint32_t)id) ? 1 : 0;
 }
 
-int hae_esine_tarvike(int id) {
-    // A kota is covered with the hide its culture covers one with.
-    if (id == OID_KOTA_COVER) {
-        const int cover = culture_made_goods.kota_hide(get_kulttuuri(PlayerX, PlayerY));
-        return cover > 0 ? cover : -1;
-    }
+int tarvike_definition_row(int id) {
     for (int r = 0; r < CONSTANTOBJ_ROWS; r++)
         if (ConstantObj[r].type != IT_NONE && ConstantObj[r].name[0] && !is_place_id(id) && OnkoEsineId(ConstantObj[r], id))
             return r;

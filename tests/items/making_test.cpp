@@ -8,6 +8,7 @@
 #include "creatures/skills.h"
 #include "activities/traps.h"
 #include "activities/making.h"
+#include "creatures/doors.h"
 #include "creatures/bodyrec.h"
 #include "creatures/condition.h"
 #include "creatures/wounds.h"
@@ -306,6 +307,26 @@ TEST_F(Making, TakingApartTakesThePausedTimeAndKeepsTheRest) {
     }
     EXPECT_EQ(stakes, 4) << "the fence's own stakes fall to the ground";
     EXPECT_EQ(paused, 0);
+}
+
+TEST_F(Making, ABearInAHurryBreaksThroughTheMiddleOfAFence) {
+    const int x = PlayerX + 3, y = PlayerY;
+    for (int dy = -1; dy <= 1; dy++) maailma[mapidx(x, y + dy)] = 42;   // a fence running north-south
+    creature(0, 2, x + 1, y);
+    Cre[2].kind = 5;
+    Cre[2].weight = 200;
+    Cre[2].speciescode = SPECIES_BEAR;
+    Cre[2].mode = 4;   // fleeing
+    const uint32_t minutes = Plr.minutes;
+    EXPECT_EQ(obstacleCheck(2, x, y - 1), 1) << "at the fence's end it leaps";
+    EXPECT_EQ(get_mapchar(x, y - 1), 42);
+    EXPECT_EQ(obstacleCheck(2, x, y), 1);
+    EXPECT_EQ(get_mapchar(x, y), 250) << "between two fences it breaks the fence down";
+    int stakes = 0;
+    for (const DataStruct &d : Data)
+        if (d.type == DT_ITEM && d.x == x && d.y == y && (int)d.id == row("Wooden stake")) stakes += d.count;
+    EXPECT_EQ(stakes, 4) << "the fence's stakes fall to the ground";
+    EXPECT_EQ(Plr.minutes, minutes) << "none of her time goes";
 }
 
 // Esc is pressed at every ten-second tick and answered yes once three minutes are done: the work stops

@@ -114,7 +114,7 @@ TEST_F(MaterialLines, ItemsMeetTheIdsOfTheirFamilies) {
     EXPECT_EQ(OnkoEsineId(ConstantObj[definition_by_name("Pot")], 55), 0);
     ItemStruct bark = blank(IT_TIMBER, "Birch-bark strip", 407);
     EXPECT_EQ(OnkoEsineId(bark, 414), 1);
-    EXPECT_EQ(hae_esine_tarvike(404), definition_by_name("Wooden stake"));
+    EXPECT_EQ(tarvike_definition_row(404), definition_by_name("Wooden stake"));
 }
 
 TEST_F(MaterialLines, FloatingAndTheItemFacts) {

@@ -17,6 +17,7 @@
 #include "items/items_test.h"
 #include "items/materials.h"
 #include "maps/kulttuuri.h"
+#include "creatures/takeapart.h"
 #include "worldgen/culturegoods.h"
 
 namespace {
