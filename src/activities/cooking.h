@@ -1,6 +1,6 @@
-// src/activities/cooking.h -- cooking and preserving: the five fixed methods (boil, roast, dry, salt,
-// smoke), cookery recipes, the merging of ingredients into one combined food, and the cookery menu
-// of the skills command.
+// src/activities/cooking.h -- cooking and preserving by the player: the five fixed methods (boil,
+// roast, dry, salt, smoke), cookery recipes with their time and rolls, and the cookery menu of the
+// skills command; the dish the ingredients merge into is creatures/dish.h's.
 #pragma once
 #include "activities/food.h"
 #include "creatures/dish.h"
@@ -9,7 +9,8 @@
 void Cook();                                       // the "COOKERY OPTIONS" menu
 int Kokkaa(int who, int method, const char *text, int mode, int item);   // product or -1
 int TeeResepti(const char *name);
-// Merges the used lines of the crafting engine's list that carry a method into one food; product or -1.
+// Merges the used lines of the crafting engine's list that carry a method into one food, made once
+// `minutes` of her time are spent on it (0 none); product or -1.
 int Kokkaa_Tarvikelista(int method, const char *name, int minutes);
 void Tarkista_Kokkaustarvikelista();             // the fire, fireplace and pot a recipe's methods need
 int pahanmakuinen(const ItemStruct &item);

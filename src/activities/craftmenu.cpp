@@ -16,7 +16,6 @@
 #include "items/materials.h"
 #include "items/recipes.h"
 #include "maps/area.h"
-#include "maps/mapunit.h"
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "base/ui.h"
