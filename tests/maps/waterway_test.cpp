@@ -4,6 +4,8 @@
 #include "creatures/creturn.h"
 #include "maps/play_fixture.h"
 
+#include "activities/waterway.h"
+
 #include "creatures/bodyrec.h"
 #include "creatures/cremove.h"
 #include "creatures/hauling.h"
