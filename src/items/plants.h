@@ -1,6 +1,6 @@
 // src/items/plants.h -- the records of wild plants read from the plant data files "flora_*.*", the
 // plant names by language, herb-effect words and their table, and a plant's harvest profile. A
-// character's plant definitions are made of these records by worldgen/chardefs.h.
+// character's plant definitions are made of these records in worldgen/chardefs.cpp.
 #pragma once
 #include <cstdint>
 #include <cstdio>
