@@ -18,6 +18,7 @@
 #include "items/items.h"
 #include "items/plants.h"
 #include "maps/maps.h"
+#include "worldgen/chardefs.h"
 
 #include "bench_screen.h"
 

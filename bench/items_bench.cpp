@@ -17,6 +17,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"
+#include "worldgen/chardefs.h"
 
 namespace {
 

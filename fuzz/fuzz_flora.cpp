@@ -16,6 +16,7 @@
 #include "items/itemdefs.h"
 #include "items/items.h"
 #include "items/plants.h"
+#include "worldgen/chardefs.h"
 
 static void clear_folder() {
     glob_t g;

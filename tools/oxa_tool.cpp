@@ -62,6 +62,7 @@
 #include "maps/marker.h"
 #include "society/questoffer.h"
 #include "worldgen/newchar.h"
+#include "worldgen/chardefs.h"
 #include <dirent.h>
 #include <sys/stat.h>
 #include "society/restock.h"

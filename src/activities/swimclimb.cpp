@@ -34,6 +34,7 @@
 #include "maps/maps.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "activities/waterway.h"
 #include "maps/picker.h"
 #include "maps/water.h"
 

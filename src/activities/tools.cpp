@@ -50,6 +50,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/movement.h"
+#include "activities/waterway.h"
 #include "maps/picker.h"
 #include "maps/worldsearch.h"
 #include "maps/burning.h"

@@ -1,5 +1,7 @@
 // src/activities/waterway.cpp -- stepping into water: wading, swimming, launching and poling a
 // watercraft, drowning, and the load of a craft.
+#include "activities/waterway.h"
+
 #include "maps/movement.h"
 
 #include "activities/actions.h"

@@ -1,6 +1,7 @@
 // src/core/worldservices.h -- the world services: the few calls of the rules that must run the world
 // above them. Time passing runs the task loop, the clock's upkeep and the creatures' pass (the game's
-// turn) with the work each creature's activity does in it; the game's files are saved and its maps entered and loaded by the game's loader, and the
+// turn) with the work each creature's activity does in it, and the player's step in the water where
+// the ice broke under her; the game's files are saved and its maps entered and loaded by the game's loader, and the
 // world's two levels left, entered and made by the world generator; the command
 // that repeats is run by the game's command table; a game course is started and its task checked by
 // the courses of the quests, and the quest a village or a wanderer offers is made by the quests' kinds;
@@ -31,6 +32,9 @@ struct WorldServices {
     // (activities/puuharun.h): 0 nothing current or cancelled, so that it chooses again; 1 the tick
     // was used.
     int (*creature_work)(int pos);
+    // The player's step in the water where the ice broke under her: she wades, swims or boards a craft
+    // there (activities/waterway.h); 1 the step goes on, 0 or -1 it stops.
+    int (*water_step)(int x, int y);
 
     // ---- the game's files (core/gamefiles.h) ----
     // Saves the character folder (a SAVE_* mode or 0); 1 when every file was written, 0 when a file

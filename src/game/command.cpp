@@ -22,6 +22,7 @@
 #include "creatures/doors.h"
 #include "game/look.h"
 #include "maps/movement.h"
+#include "activities/waterway.h"
 #include "base/debuglog.h"
 #include "base/ui.h"
 #include "core/notes.h"

@@ -45,6 +45,7 @@
 #include "activities/swimclimb.h"
 #include "game/look.h"
 #include "maps/movement.h"
+#include "activities/waterway.h"
 #include "game/playerstep.h"
 #include "maps/picker.h"
 #include "maps/plrlink.h"

@@ -43,6 +43,7 @@
 #include "items/itemdefs.h"
 #include "base/ui.h"
 #include "society/reputation.h"
+#include "worldgen/chardefs.h"
 #include "society/village.h"
 #include "items/ownership.h"
 #include "core/weather.h"

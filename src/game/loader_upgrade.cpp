@@ -11,6 +11,7 @@
 #include "items/itemdefs.h"
 #include "maps/worldsearch.h"
 #include "quests/lairs.h"
+#include "worldgen/chardefs.h"
 #include "creatures/skills.h"
 
 namespace {

@@ -24,6 +24,7 @@
 #include "game/look.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "activities/waterway.h"
 #include "maps/notelink.h"
 #include "maps/sight.h"
 #include "maps/water.h"

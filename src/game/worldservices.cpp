@@ -2,6 +2,7 @@
 #include "core/worldservices.h"
 
 #include "activities/puuharun.h"
+#include "activities/waterway.h"
 #include "creatures/body.h"
 #include "game/clockupkeep.h"
 #include "game/command.h"
@@ -19,6 +20,7 @@ static int course_start(int course) { return course == 1 ? Tee_Gamecourse_1() : 
 
 const WorldServices world_services = {
     task_loop, FatigueTick, minute_upkeep, hourly_check, CreatureMove, creature_run_begin, creature_run_end, Tee_Puuha,
+    WaterwayCheck,
     Save, safesave, GetMappie, MapLoader,
     ExitEnviron, EnterLocale, surroundings, EncounterCheck, TERRAIN,
     Toimi, bound_key, Nappainkomento_Naytto,

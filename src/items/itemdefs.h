@@ -33,8 +33,6 @@ uint32_t material_bits(const char *text);
 // ---- the definition table ----
 // Builds every definition row and writes both copies of "CONSTANT.OBJ" (character folder first).
 void InitObjs();
-// The definitions of a character: the catalogue, then the plant names and the plants.
-void create_objects(const char *character);
 // Builds the fixed rows over the table as it stands, touching no file.
 void build_objdef_rows();
 // Reads "<folder>/CONSTANT.OBJ" into the table as far as its whole records go; answers the number

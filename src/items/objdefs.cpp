@@ -11,7 +11,6 @@
 #include "items/itemdefs.h"
 #include "base/debuglog.h"
 #include "items/items_int.h"
-#include "items/plants.h"
 #include "items/items.h"
 
 // ---- the weapon table: rows 250 to 301 ----
@@ -538,38 +537,4 @@ void InitObjs() {
     if (fits) write_constantobj(path);
     write_constantobj("CONSTANT.OBJ");
     armourdump("in-game redone constant.obj");
-}
-
-// "objsym.txt": every named definition with the tile it is drawn with, or the map symbol it falls
-// back on; the rows made only for matching are left out.
-static void write_objsym() {
-    FILE *f = fopen("objsym.txt", "wb");
-    if (!f) return;
-    int tiled = 0, missing = 0;
-    for (const ItemStruct &r : ConstantObj) {
-        char name[41], tile[sizeof r.tile + 1];
-        item_name(r, name);
-        if (!name[0] || strstr(name, "matchable")) continue;
-        memcpy(tile, r.tile, sizeof r.tile);
-        tile[sizeof r.tile] = 0;
-        if (tile[0]) {
-            fprintf(f, "OK! %s -> %s\n\r", name, tile);
-            tiled++;
-        } else {
-            fprintf(f, "   *** MISSING ****   %s  -- uses SYMBOL -> %d\n\r", name, r.tilesym);
-            missing++;
-        }
-    }
-    fprintf(f, "\n\rNEWTILES DONE: %d -- MISSING: %d", tiled, missing);
-    fclose(f);
-}
-
-// The definitions of a character: the fixed catalogue, the plant names by language, then the plants.
-void create_objects(const char *) {
-    objdef_log("create_objects\n");
-    InitObjs();
-    InitUnames();
-    LuoKasvit();
-    objdef_log_flush();
-    write_objsym();
 }

@@ -1,5 +1,6 @@
-// src/items/plants.h -- wild plants read from the plant data files "flora_*.*" into the definition
-// table, the plant names by language, herb-effect words and their table, and a plant's harvest profile.
+// src/items/plants.h -- the records of wild plants read from the plant data files "flora_*.*", the
+// plant names by language, herb-effect words and their table, and a plant's harvest profile. A
+// character's plant definitions are made of these records in worldgen/chardefs.cpp.
 #pragma once
 #include <cstdint>
 #include <cstdio>
@@ -17,8 +18,9 @@ extern char UFLORA[UFLORA_ROWS][UFLORA_SIZE];
 extern char header_data[FLORA_HEADER_SIZE];   // the header line of the last plant fetched
 extern char ascii_data[FLORA_BODY_SIZE];      // its joined body; empty when none was found
 
-void LuoKasvit();                      // adds every plant of the plant data files to the table
 int hae_asciidata(int kind, const char *name);   // 1 when the plant's record was found
+// The plant name of a record's header line (".Big berry. :131: (80) [berry]" names "Big berry").
+void plant_name_of(const char *header, char out[FLORA_NAME_MAX + 1]);
 // Loads the plant-name list of the current language; 0 when the list is missing.
 int InitUnames_load();
 void InitUnames();                     // the same; a missing list ends the game
@@ -58,10 +60,3 @@ struct KasviOsat {
     ItemStruct plant;              // the plant definition it was made from
 };
 
-// What making the plant definitions asks of the work, answered by the game
-// (src/game/plants_hooks.cpp): the player's (c -1) identification roll of a species (mode 1: 1
-// recognised, else the difficulty 2..95).
-struct PlantMakingHooks {
-    int (*identify)(int c, const ItemStruct &plant, int mode);
-};
-extern const PlantMakingHooks plant_making_hooks;

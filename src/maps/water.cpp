@@ -7,6 +7,7 @@
 #include "base/ownlib.h"
 #include "core/crefunc.h"
 #include "core/player.h"
+#include "core/worldservices.h"
 #include "maps/area.h"
 #include "maps/mapquery.h"
 #include "maps/mapunit.h"
@@ -139,7 +140,7 @@ void do_break_ice(int x, int y) {
     if (x == PlayerX && y == PlayerY && Plr.movement_mode != 2) {
         map_player_falls_through_ice();
         Plr.movement_mode = 2;
-        WaterwayCheck(PlayerX, PlayerY);
+        world_services.water_step(PlayerX, PlayerY);
     }
     map_debuglog("movement", "do_break_ice() esineet_paikkatarkistus");
     map_items_arrived(x, y);

@@ -23,6 +23,7 @@
 #include "worldgen/campaign.h"
 #include "worldgen/kartta_main.h"
 #include "worldgen/kartta_view.h"
+#include "worldgen/chardefs.h"
 
 int CRTPLR_TAPA;
 char SaveFile[64];

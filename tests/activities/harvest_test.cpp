@@ -12,6 +12,7 @@
 #include "core/datafunc.h"
 #include "core/weatherengine.h"
 #include "items/plants.h"
+#include "worldgen/chardefs.h"
 
 using oxatest::ActivityTest;
 using oxatest::Pick;

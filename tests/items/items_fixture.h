@@ -15,6 +15,7 @@
 #include "items/items_test.h"
 #include "items/plants.h"
 #include "core/tekstit.h"
+#include "worldgen/chardefs.h"
 
 #include <cstring>
 #include <string>

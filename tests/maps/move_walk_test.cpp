@@ -14,6 +14,7 @@
 #include "creatures/physical.h"
 #include "maps/facing.h"
 #include "maps/movement.h"
+#include "activities/waterway.h"
 #include "maps/water.h"
 #include "game/playerstep.h"
 #include "presentation/notes.h"

@@ -10,6 +10,7 @@
 #include "maps/facing.h"
 #include "maps/mapunit.h"
 #include "maps/movement.h"
+#include "activities/waterway.h"
 #include "maps/sight.h"
 
 #include <functional>

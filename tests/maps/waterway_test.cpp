@@ -4,12 +4,15 @@
 #include "creatures/creturn.h"
 #include "maps/play_fixture.h"
 
+#include "activities/waterway.h"
+
 #include "creatures/bodyrec.h"
 #include "creatures/cremove.h"
 #include "creatures/hauling.h"
 #include "items/itemdefs.h"
 #include "creatures/wounds.h"
 #include "creatures/zoomservices.h"
+#include "maps/squareevents.h"
 #include "maps/water.h"
 #include "activities/fishing.h"
 #include "core/localarea.h"
@@ -287,6 +290,48 @@ TEST_F(Waterway, IceBreakingUnderACreatureAlarmsItsCommunity) {
     EXPECT_EQ(Cre[5].icefall, 1);
     EXPECT_EQ(Cre[6].stateflags & 8, 0u) << "another community";
     EXPECT_EQ(NpcIceFallCheck(230, 230, 4), 0) << "no ice on land";
+}
+
+int swim_turns = 0;
+int swims(int) {
+    swim_turns++;
+    return 2;
+}
+
+// A load laid down on thin ice where she stands breaks it under her: she takes her step in the water
+// there at once, wading in the shallows, swimming in deep water, or drowning.
+TEST_F(Waterway, IceBrokenUnderHerByALoadPutsHerStepInTheWater) {
+    static const struct {
+        int depth;
+        int (*swim)(int);
+        int mode, turns;
+        const char *told;
+    } rows[] = {{1, swims, 4, 0, "The water is shallow enough to wade."},
+                {5, swims, 2, 1, nullptr},
+                {5, drowns, 2, 0, "You sink under water"}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.depth);
+        memset(Data, 0, sizeof Data);
+        GlobWeather.water_temp = -30;   // thin ice
+        PlayerX = 240;
+        PlayerY = 230;
+        Plr.movement_mode = 1;
+        depth(240, 230, r.depth);
+        WaterSwimTurn = r.swim;
+        swim_turns = 0;
+        REAL_QUIT = 0;
+        put(DT_ITEM, 240, 230, object("rock", 10, 0, 1000));
+        esineet_paikkatarkistus(240, 230);
+        EXPECT_EQ(Plr.movement_mode, r.mode);
+        EXPECT_EQ(swim_turns, r.turns);
+        if (r.told) EXPECT_TRUE(was_shown(r.told));
+        if (r.swim == drowns) {
+            EXPECT_EQ(REAL_QUIT, -1) << "her death ends the game";
+        } else {
+            EXPECT_EQ(REAL_QUIT, 0);
+            EXPECT_TRUE(avovesi(240, 230)) << "open water where it broke";
+        }
+    }
 }
 
 TEST_F(Waterway, ACreatureStandingOnIceThatBreaksEndsItsTurnInTheWater) {
