@@ -22,7 +22,6 @@
 #include "items/items_int.h"
 #include "base/ui.h"
 
-char UFLORA[UFLORA_ROWS][UFLORA_SIZE];
 char header_data[FLORA_HEADER_SIZE];
 char ascii_data[FLORA_BODY_SIZE];
 YrttiInfoStruct YrttiInfo[YRTTI_COUNT];
