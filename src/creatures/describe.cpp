@@ -16,7 +16,6 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "base/strupr.h"
-#include "core/weather.h"
 #include "creatures/bodyrec.h"
 #include "creatures/crefile.h"
 #include "core/crefunc.h"

@@ -1,6 +1,6 @@
-// src/items/items.h -- the item services the game core calls: properties and state tests, naming,
-// weight and price, and lookups over the definitions. The record itself and its blanks are
-// core/obj_func.h.
+// src/items/items.h -- the item services the game core calls: properties and state tests, weight
+// and price, and lookups over the definitions. The record itself and its blanks are core/obj_func.h,
+// the names of items core/itemname.h.
 #pragma once
 #include <cstddef>
 #include <cstdint>
