@@ -10,6 +10,7 @@
 #include "activities/tools.h"
 #include "creatures/hauling.h"
 #include "creatures/unpack.h"
+#include "core/crefunc.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"

@@ -14,6 +14,7 @@
 #include "base/ownlib.h"
 #include "base/sbuf.h"
 #include "base/ui.h"
+#include "core/crefunc.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
 #include "core/notes.h"

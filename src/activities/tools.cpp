@@ -17,6 +17,7 @@
 #include "base/ownlib.h"
 #include "base/strupr.h"
 #include "base/ui.h"
+#include "core/crefunc.h"
 #include "core/datafunc.h"
 #include "creatures/zoomservices.h"
 #include "core/notes.h"

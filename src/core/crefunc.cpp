@@ -189,3 +189,24 @@ char *monnam_cre(const CreatureStruct &record, int flags) {
     scratch = record;
     return name_of(scratch, flags);
 }
+
+static bool is_leash(const ItemStruct &item) { return item.type == IT_TOOL && item.subtype == ST_ROPE; }
+
+int sotu_Crepos(unsigned socialid) {
+    if (socialid == 0) return CRE_NONE;
+    for (int c = 0; c < CRE_COUNT; c++)
+        if (Cre[c].kind != CK_NONE && Cre[c].socialid == socialid) return c;
+    return CRE_NONE;
+}
+
+int npcleash_check(const ItemStruct &item) {
+    if (!is_leash(item) || leash_sotu(item) == 0) return CRE_NONE;
+    return sotu_Crepos(leash_sotu(item));
+}
+
+uint32_t compword(int n) {
+    if ((unsigned)n >= (unsigned)CRE_COUNT || Cre[n].kind == CK_NONE) return 0;
+    uint32_t w;
+    memcpy(&w, Cre[n].compflags, sizeof w);
+    return w;
+}

@@ -1,5 +1,6 @@
 // src/core/crefunc.h -- creature queries other subsystems ask.
 #pragma once
+#include <cstdint>
 
 int CreAgeInDays(int creature);       // days since its birth day; 1000 with no birth known
 int CreAgeInMonths(int creature);     // whole months of it; 33 with no birth known
@@ -19,3 +20,12 @@ int lentaako_NPC(int n);
 int onko_NPC_lintu(int n);            // a bird or a flier; -1 tests the working record Creature
 int onko_NPC_kumppani(int n);         // the player's companion (a person in mode 6 becomes one here)
 int onko_NPC_kesyelain(int n);        // the player's pet
+// Companion flag word (the four companion flag bytes read as one word).
+enum : uint32_t {
+    CF_HUNGRY = 1u << 0, CF_STARVING = 1u << 1, CF_UNHAPPY = 1u << 2, CF_ESCORTEE = 1u << 8,
+    CF_GIFT = 1u << 3, CF_ATDEST = 1u << 9, CF_OWING = 1u << 18, CF_LEFTPARTY = 1u << 30, CF_WANTSTALK = 1u << 31,
+};
+uint32_t compword(int n);             // the companion flag word of creature n; 0 for an empty slot
+int sotu_Crepos(unsigned socialid);   // the creature of the area with the social id, -1000
+struct ItemStruct;
+int npcleash_check(const ItemStruct &item);   // the creature on the leash, -1000 none or gone

@@ -42,13 +42,6 @@ char *MSG(const char *key);        // the text for a key, in MESSAGE_s; HEAR_s h
 char *MSG_parse(const char *key);  // one lookup in the message files, into MSG_s
 void Parseroi_vMSG_avaimet(char *text, int size = MSGBUF_SIZE);  // fills "<variable>" names in place
 char *Vaihtuva_MSG_Avain(const char *name);        // a variable's value, in vaihtuva_MSG_avain
-// What the variables of the texts ask of the item services (items/items.h): an item's raw name and
-// its description (enimi and ekuvaus, with their count and flags).
-struct TextHooks {
-    char *(*item_name)(int pos, int count, unsigned char flags);
-    char *(*item_desc)(int pos, int count, unsigned char flags);
-};
-extern const TextHooks text_hooks;   // filled by the game folder (game/text_hooks.cpp)
 char *CHATMSG(const char *key);    // a conversation answer, in a scratch buffer
 char *TIMESPAN_days(int n);
 char *nothingto(const char *x);

@@ -4,6 +4,7 @@
 
 #include "base/ownlib.h"
 #include "core/crefunc.h"
+#include "core/itemname.h"
 #include "core/obj_func.h"
 #include "base/debuglog.h"
 #include "core/tekstit_records.h"
@@ -307,8 +308,8 @@ static void item_value(const char *name) {
     }
     char text[MSGVAR_SIZE];
     copy_bounded(text, sizeof text,
-                 has(name, "raw") ? text_hooks.item_name(TARGET_ITEM, count, (unsigned char)mode)
-                                  : text_hooks.item_desc(TARGET_ITEM, count, (unsigned char)mode));
+                 has(name, "raw") ? enimi(TARGET_ITEM, count, (unsigned char)mode)
+                                  : ekuvaus(TARGET_ITEM, count, (unsigned char)mode));
     if (has(name, "def") || has(name, "the"))
         bprintf(vaihtuva_MSG_avain, sizeof vaihtuva_MSG_avain, "the %s", text);
     else if (count == 1 && has(name, "ind"))

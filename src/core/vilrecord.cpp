@@ -9,6 +9,7 @@
 
 #include "base/debuglog.h"
 #include "core/creatures.h"
+#include "core/itemname.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"
@@ -188,7 +189,7 @@ void vildebtrefresh(VillageStruct *v) {
         v->hasdebt = 1;
         if (DEBUG_INFO) {
             char line[200];
-            snprintf(line, sizeof line, "debti: %s", village_record_hooks.item_description((int)d.object, 1, 0));
+            snprintf(line, sizeof line, "debti: %s", ekuvaus((int)d.object, 1, 0));
             DebugNote(line);
         }
     }

@@ -248,10 +248,3 @@ int seek_vilpos(uint32_t id);      // the record's index in the file, -1000 none
 int saveVil(uint32_t id, VillageStruct &v);   // 1 written; 0 failed (an error note, the record kept)
 VillageStruct readVil(uint32_t id);   // the record, or zeros carrying the id
 void VilChk();                     // lists the file's records into "debug_vil.txt"
-
-// What the village record asks of the item services: an item's description for the debug notes of
-// the debt lines (items/items.h ekuvaus).
-struct VillageRecordHooks {
-    char *(*item_description)(int pos, int count, unsigned char flags);
-};
-extern const VillageRecordHooks village_record_hooks;

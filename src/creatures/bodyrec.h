@@ -1,5 +1,6 @@
-// src/creatures/bodyrec.h -- the wound slots of a body and the kinds of body the wound and movement
-// rules tell apart (the body fields of the player record are in core/plrfield.h).
+// src/creatures/bodyrec.h -- the wound slots of a body written, and the kinds of body the wound and
+// movement rules tell apart (the slots' layout and their reading are core/woundslots.h, the body
+// fields of the player record core/plrfield.h).
 #pragma once
 #include <cstdint>
 #include <cstring>
@@ -7,32 +8,16 @@
 #include "core/records.h"
 #include "core/creatures.h"
 #include "core/plrfield.h"   // plr_get, plr_set, plr_bytes and the body fields
+#include "core/woundslots.h" // WoundSlot, wound_get and the kinds of wound and body part
 
-// One wound slot of any body, in the order it is handed around.
-struct WoundSlot {
-    uint8_t kind, level, part, injury, bleeding, side, treatment;
-};
-
-enum { WOUND_SLOTS = 20, BODYPARTS = 19 };
-enum {
-    WK_BLUNT = 1, WK_CUT = 2, WK_PUNCTURE = 3, WK_BURN = 4, WK_FROST = 5, WK_TEAR = 6,
-    ILL_FIRST = 10, ILL_LAST = 100, ILL_INFLUENZA = 10, ILL_PLAGUE = 11, ILL_NAUSEA = 20,
-    ILL_STOMACH = 21, ILL_POISONING = 23, ILL_DEADLY = 24, ILL_HALLUCINATING = 25,
-};
-enum {
-    BP_SKULL = 0, BP_EYE, BP_FACE, BP_NECK, BP_SHOULDER, BP_UPPERARM, BP_ELBOW, BP_FOREARM, BP_HAND,
-    BP_THORAX, BP_ABDOMEN, BP_HIP, BP_GROIN, BP_THIGH, BP_KNEE, BP_CALF, BP_FOOT, BP_TAIL, BP_WING,
-};
 enum {
     CAUSE_BLEEDING = -99, CAUSE_THIRST = -102, CAUSE_INJURIES = -104, CAUSE_TRAP = -105,
     CAUSE_FATAL = -106, CAUSE_FROST = -107, CAUSE_FALL = -108, CAUSE_ILLNESS = -109,
     CAUSE_TREATMENT = -110, CAUSE_FIRE = -111, CAUSE_DROWNED = -112,
 };
 
-// The slot of a body: -1 the player, 0..499 a creature; false for anything else.
-bool wound_get(int who, int slot, WoundSlot &out);
+// Writes the slot of a body: -1 the player, 0..499 a creature; nothing for anything else.
 void wound_put(int who, int slot, const WoundSlot &w);
-bool body_valid(int who);
 
 // Kinds of body.
 inline const CreatureStruct *body_cre(int n) { return n >= 0 && n < CRE_COUNT ? &Cre[n] : nullptr; }

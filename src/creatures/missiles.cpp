@@ -21,7 +21,7 @@
 #include "core/creatures.h"
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
-#include "items/carcassitem.h"
+#include "core/crefile.h"
 #include "items/inventory.h"
 #include "items/itemwear.h"
 #include "items/wearing.h"
@@ -327,7 +327,7 @@ void MissileTarkistukset(int thrower, int targetX, int targetY, const ItemStruct
         MISSILE_symbol = item.tilesym;
         MISSILE_carcass_tilename[0] = 0;
         static CreatureStruct dead;
-        if (item.type == IT_CARCASS && carcass_item_hooks.stored_creature(dead, item.id, 52)) {
+        if (item.type == IT_CARCASS && getsotucrstruct(dead, item.id, 52)) {
             // Its own tile name fills all twelve bytes of the record at most, with no end.
             char own[sizeof dead.tilename + 1];
             memcpy(own, dead.tilename, sizeof dead.tilename);

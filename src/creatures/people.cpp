@@ -49,13 +49,6 @@ static void dbg(const char *text) {
 
 static CreatureStruct *person(int n) { return ask_valid(n) ? &Cre[n] : nullptr; }
 
-uint32_t compword(int n) {
-    if (!ask_valid(n)) return 0;
-    uint32_t w;
-    memcpy(&w, Cre[n].compflags, sizeof w);
-    return w;
-}
-
 void set_compword(int n, uint32_t w) {
     if (ask_valid(n)) memcpy(Cre[n].compflags, &w, sizeof w);
 }

@@ -4,15 +4,11 @@
 #pragma once
 #include <cstdint>
 
+#include "core/crefunc.h"      // compword and its flags
 #include "core/repsummary.h"   // basefam, SocFam
 
 // Membership bits byte (memberbits).
 enum : uint8_t { MB_AWAY = 2, MB_TOLAND = 8, MB_LEAVE = 16, MB_GOHOME = 32 };
-// Companion flag word (the four companion flag bytes read as one word).
-enum : uint32_t {
-    CF_HUNGRY = 1u << 0, CF_STARVING = 1u << 1, CF_UNHAPPY = 1u << 2, CF_ESCORTEE = 1u << 8,
-    CF_GIFT = 1u << 3, CF_ATDEST = 1u << 9, CF_OWING = 1u << 18, CF_LEFTPARTY = 1u << 30, CF_WANTSTALK = 1u << 31,
-};
 // Companion word (partyflags): companion, waiting until a minute, heeling, keeping close.
 enum : uint32_t { PF_COMPANION = 256, PF_WAITING = 512, PF_HEEL = 4096, PF_CLOSE = 8192 };
 enum : uint32_t { GREET_DONE = 16 };           // greeting bits: greeted this visit
@@ -24,7 +20,6 @@ enum : uint32_t { SF_COVER_FREED = 1u << 8 };
 // Pack slot flags: stock goods of its village; lent by the player. The item's own lent mark.
 enum : uint8_t { PACK_STOCK = 1, PACK_LENT = 4, ITEM_LENT_MARK = 0x40 };
 
-uint32_t compword(int n);                      // the companion flag word of creature n
 void set_compword(int n, uint32_t w);
 
 // A headless run hears every word through this log (key "NPC_SAYS" or "NPC_SHOUTS", the words);

@@ -2,6 +2,7 @@
 // multiple choice across filters and the count prompts. The screen draws the page (base/ui.h).
 #include "items/invsel.h"
 
+#include "core/crefunc.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"

@@ -1,12 +1,11 @@
 // The small rules over one item that the rest of the game calls (the record itself, its blanks and
 // its reading by object number are core/obj_func's): the scratch items, lookups in the definition
 // table by id and by name, the quality grade, the attack and defence classes, lengths, spoilage,
-// ownership flags, food prices and nutrients, the carcass item of a creature, arrows and the one-hand
-// penalty, and the data pool's blank and add.
+// ownership flags, food prices and nutrients, the carcass item of a creature, the one-hand penalty,
+// and the data pool's blank and add.
 #include "items/items.h"
 #include "items/items_int.h"
 #include "items/items_test.h"
-#include "items/carcassitem.h"
 
 #include "items/herbarium.h"
 #include "maps/squareevents.h"
@@ -15,13 +14,13 @@
 #include "base/ownlib.h"
 #include "core/records.h"
 #include "core/creatures.h"
+#include "core/crefile.h"
 #include "core/tekstit.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
-ItemStruct NimiTempItem;
 ItemStruct ITEM_BACKUP;
 
 void cl_item() { unmatchable_blank(Item); }
@@ -66,7 +65,6 @@ static int Aseta_DefenseClass(int byte, int value) { return aseta_bittiarvo(4, 7
 int Aseta_ADClass(int attack, int defence) { return Aseta_DefenseClass(Aseta_AttackClass(0, attack), defence); }
 
 int Item_pituusmitallinen(const ItemStruct &item) { return item.unitkind == UK_FEET || item.unitkind == UK_BALL; }
-int get_Item_pituus(const ItemStruct &item) { return item.fig[4]; }
 int get_Item_maxpituus(const ItemStruct &item) { return item.fig[5]; }
 
 void set_Item_pituus(int value, ItemStruct &item) {
@@ -132,11 +130,11 @@ char *ItemMatSkill(const ItemStruct &item) {
 // The carcass item of a stored creature by its social id: its species and weight (twice its
 // kilograms, in pounds) from the area's carcass or the creature file, carcasses of the area saved first.
 int Luo_Sotucarcass_Itempos(unsigned socialid) {
-    carcass_item_hooks.save_area_carcasses();
+    CarcassSave();
     ItemStruct it;
     ClrItemstruct(it);
     static CreatureStruct c;
-    carcass_item_hooks.stored_creature(c, socialid, 52);
+    getsotucrstruct(c, socialid, 52);
     it.type = IT_CARCASS;
     char species[sizeof c.species + 1];
     memcpy(species, c.species, sizeof c.species);
@@ -150,7 +148,6 @@ int Luo_Sotucarcass_Itempos(unsigned socialid) {
     return Luo_Esineen_Itempos(it);
 }
 
-int is_arrow(const ItemStruct &item) { return item.type == IT_WEAPON && item.subtype == ST_ARROW; }
 int one_hand_penalty(const ItemStruct &item) { return item.type == IT_WEAPON ? item.cover[0] : 0; }
 void set_one_hand_penalty(ItemStruct &item, int v) {
     if (item.type == IT_WEAPON) item.cover[0] = (uint8_t)v;

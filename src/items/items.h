@@ -1,10 +1,11 @@
-// src/items/items.h -- the item services the game core calls: properties and state tests, naming,
-// weight and price, and lookups over the definitions. The record itself and its blanks are
-// core/obj_func.h.
+// src/items/items.h -- the item services the game core calls: properties and state tests, weight
+// and price, and lookups over the definitions. The record itself and its blanks are core/obj_func.h,
+// the names of items core/itemname.h.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
+#include "core/itemname.h"   // enimi, ekuvaus and the reads of the record they rest on
 #include "core/obj_func.h"
 
 // ---- lookups over the definitions ----
@@ -25,15 +26,10 @@ int oe_pilaantunut(const ItemStruct &item);
 int oe_ummehtunut(const ItemStruct &item);
 float Laske_RuoanHinta_PerLbs(const ItemStruct &item);   // price per pound by the nutrients
 void TiivistaRavinto(ItemStruct &item, float divisor);    // concentrates a cooked food
-int is_arrow(const ItemStruct &item);           // a weapon of the arrow subtype
 int one_hand_penalty(const ItemStruct &item);   // a weapon's one-hand penalty byte
 void set_one_hand_penalty(ItemStruct &item, int v);
 
-// ---- naming, weight and price ----
-// Flags of enimi and ekuvaus: 1 count in front, 2 and 4 no quality word, 8 no local plant name,
-// 16 plants by their proper name, 32 name the holding vessel.
-char *enimi(int pos, int count, unsigned char flags);
-char *ekuvaus(int pos, int count, unsigned char flags);
+// ---- weight and price ----
 float esinepaino(const ItemStruct &item);
 int pctofItem(const ItemStruct &item);   // what is left of it, per cent of its full weight (rounded up)
 char *txt_itemweight(int pos, int count);

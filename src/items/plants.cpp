@@ -17,7 +17,6 @@
 #include "core/tekstit.h"
 #include "base/ui.h"
 
-char UFLORA[UFLORA_ROWS][UFLORA_SIZE];
 char header_data[FLORA_HEADER_SIZE];
 char ascii_data[FLORA_BODY_SIZE];
 YrttiInfoStruct YrttiInfo[YRTTI_COUNT];

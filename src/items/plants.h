@@ -5,16 +5,15 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "core/itemname.h"   // UFLORA, the plant names the list is read into
 #include "core/obj_func.h"
 #include "items/herbarium.h"
 
 enum {
-    UFLORA_ROWS = 100, UFLORA_SIZE = 30,   // plant names by language: 100 rows of 29 characters
     FLORA_FILES_MAX = 50,                  // plant data files read; the rest are left unread
     FLORA_HEADER_SIZE = 500, FLORA_BODY_SIZE = 2048, FLORA_LINE_MAX = 399, FLORA_NAME_MAX = 39,
 };
 
-extern char UFLORA[UFLORA_ROWS][UFLORA_SIZE];
 extern char header_data[FLORA_HEADER_SIZE];   // the header line of the last plant fetched
 extern char ascii_data[FLORA_BODY_SIZE];      // its joined body; empty when none was found
 

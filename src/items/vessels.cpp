@@ -1,9 +1,9 @@
-// Vessels and their contents, the container and leash menus of the item lists, the animal on a
-// leash, releasing every leashed animal and the check that every leash still holds its animal.
+// Vessels and their contents, the container and leash menus of the item lists, releasing every leashed animal and the check that every leash still holds its animal.
 #include "items/itemwear.h"
 #include "items/vessels.h"
 
 #include "core/commandcodes.h"
+#include "core/crefunc.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
@@ -30,8 +30,6 @@ int vessel_kind(const ItemStruct &item) {
     return item.vessel != 0 ? 1 : 0;
 }
 
-static bool is_leash(const ItemStruct &item) { return item.type == IT_TOOL && item.subtype == ST_ROPE; }
-
 int Tyhjenna_EsineAstia(ItemStruct &item) {
     item.weight = 0;
     item.type = IT_CONTAINER;
@@ -57,18 +55,6 @@ int CONTAINER_rm(int at, const ItemStruct &item) {
     case 'T': return ACT_SCOOP;
     default: return 0;
     }
-}
-
-int sotu_Crepos(unsigned socialid) {
-    if (socialid == 0) return CRE_NONE;
-    for (int c = 0; c < CRE_COUNT; c++)
-        if (Cre[c].kind != CK_NONE && Cre[c].socialid == socialid) return c;
-    return CRE_NONE;
-}
-
-int npcleash_check(const ItemStruct &item) {
-    if (!is_leash(item) || leash_sotu(item) == 0) return CRE_NONE;
-    return sotu_Crepos(leash_sotu(item));
 }
 
 int LEASH_rm(int at, const ItemStruct &item) {

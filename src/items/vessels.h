@@ -1,5 +1,5 @@
 // src/items/vessels.h -- carried things that hold something else: vessels and their contents, the
-// container and leash menus of the item lists, the animal on a leash.
+// container and leash menus of the item lists, letting a leashed animal go.
 #pragma once
 
 struct ItemStruct;
@@ -13,8 +13,6 @@ int Tyhjenna_EsineAstia(ItemStruct &item);   // the record becomes an empty vess
 // The popup menus of a container and a leash, opened at UI_AT_* or beside a row of the item list.
 int CONTAINER_rm(int at, const ItemStruct &item);   // action code, 0 cancelled, 900 no container
 int LEASH_rm(int at, const ItemStruct &item);       // action code, 0 cancelled or indoors, 900
-int npcleash_check(const ItemStruct &item);  // the creature on the leash, -1000 none or gone
-int sotu_Crepos(unsigned socialid);          // the creature of the area with the social id, -1000
 void unleash(int slot);            // the animal of the leash in the slot goes free; the leash holds none
 void unleash_all();
 // 1 a bag, 2 a vessel (or contents standing for one), 0 neither.

@@ -2,6 +2,7 @@
 // marks of items in use, the condition bar of worn-down items and the selection bar.
 #include "presentation/itemtiles.h"
 
+#include "core/crefunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "creatures/zoomservices.h"

@@ -13,7 +13,7 @@
 #include "core/creatures.h"
 #include "core/player.h"
 #include "creatures/crefile.h"
-#include "creatures/describe.h"
+#include "core/carcassdesc.h"
 #include "creatures/outfit.h"
 #include "items/items.h"
 #include "presentation/itemtiles.h"

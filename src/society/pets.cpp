@@ -18,7 +18,7 @@
 #include "core/creatures.h"
 #include "creatures/crestep.h"
 #include "creatures/decisions.h"
-#include "creatures/describe.h"
+#include "core/carcassdesc.h"
 #include "creatures/lifeask.h"
 #include "creatures/melee_aside.h"
 #include "creatures/outfit.h"

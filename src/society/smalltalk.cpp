@@ -9,6 +9,7 @@
 
 #include "base/ownlib.h"
 #include "base/sbuf.h"
+#include "core/crefunc.h"
 #include "core/maintenance.h"
 #include "core/records.h"
 #include "core/tekstit.h"

@@ -11,6 +11,7 @@
 #include "base/ownlib.h"
 #include "base/ui.h"
 #include "creatures/zoomservices.h"
+#include "core/crefunc.h"
 #include "core/obj_func.h"
 #include "core/records.h"
 #include "core/tekstit.h"

@@ -12,6 +12,7 @@
 #include "maps/mapunit.h"
 #include "maps/marker.h"
 #include "maps/sight.h"
+#include "core/crefunc.h"
 
 using oxatest::push_key;
 

@@ -15,7 +15,7 @@
 #include "creatures/creation.h"
 #include "core/creatures.h"
 #include "creatures/crefile.h"
-#include "creatures/describe.h"
+#include "core/carcassdesc.h"
 #include "core/tekstit.h"
 #include "core/obj_func.h"
 #include "core/harnrule.h"

@@ -8,6 +8,7 @@
 #include "presentation/input_feeder.h"
 #include "presentation/menu.h"
 #include "presentation/invlist_draw.h"
+#include "core/crefunc.h"
 
 namespace {
 

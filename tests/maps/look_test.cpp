@@ -5,7 +5,7 @@
 
 #include "maps/marker.h"
 
-#include "creatures/describe.h"
+#include "core/carcassdesc.h"
 #include "game/look.h"
 #include "maps/picker.h"
 

@@ -8,6 +8,7 @@
 #include "maps/facing.h"
 #include "maps/kulttuuri.h"
 #include "quests/kinds_land_int.h"
+#include "core/crefunc.h"
 
 using namespace oxatest;
 

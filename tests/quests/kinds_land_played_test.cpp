@@ -10,6 +10,7 @@
 #include "game/wizard.h"
 #include "creatures/bodyrec.h"
 #include "maps/spiritdata.h"
+#include "core/crefunc.h"
 #include "core/maintenance.h"
 #include "core/weatherengine.h"
 #include "core/weather.h"

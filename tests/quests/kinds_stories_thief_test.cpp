@@ -3,6 +3,7 @@
 // first line to the hare's paw and the jewel; a village without a free old man gets nothing.
 #include "quests/kinds_stories_fixture.h"
 
+#include "core/crefunc.h"
 #include "core/obj_func.h"
 #include "items/items.h"
 #include "items/vessels.h"

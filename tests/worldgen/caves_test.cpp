@@ -1,6 +1,7 @@
 // tests/worldgen/caves_test.cpp -- the cave of a cave cell and the set scenes: chambers that join,
 // the tunnel out, what a cave holds, the trap fence, the things the scenes lay, and Aino finding a
 // burnt farm with its animal on her rope.
+#include "core/crefunc.h"
 #include "core/loader_fixture.h"
 #include "worldgen/localgen_fixture.h"
 

@@ -1,0 +1,14 @@
+// src/core/carcassdesc.h -- the general description line of a creature and what a carcass looks like:
+// eaten, torn, rotten, as the map, the look command and a carcass item's name tell it.
+#pragma once
+#include <cstddef>
+
+extern char s_creaturedesc[1024];   // what NPC_yleiskuvaus answers
+
+const char *s_NPC_sizedesc(int n);             // "small " or "big " beside its species; "" none
+const char *NPC_yleiskuvaus(int n, int mode);  // the general description line of creature n
+const char *NPC_ruhokuvaus(int n);             // the carcass in creature slot n, as the player reads it
+int pctEaten_carcass(int n, char *text, size_t size);
+int pctTorn_carcass(int n, char *text, size_t size);
+int pctRotten_carcass(int n, char *text, size_t size);
+int carcass_rot(int age_days, int winter, char *text, size_t size);   // the rot of a carcass of that age
