@@ -5,13 +5,9 @@
 #   presentation  includes base, the rule folders, presentation and SDL
 #   screens       includes anything in src (src/main.cpp too)
 # Inside the rules the folders stand in the order of RULES below, lowest first: a rule folder
-# includes only itself and the rule folders before it. An include line against the order passes
-# only when the exceptions file lists it ("src/x/y.cpp: z/w.h", the header as the include names it);
-# a listed line that is no longer in the code fails too, so that the list stays true and only shrinks.
+# includes only itself and the rule folders before it.
 # Every offending line is listed as file:line: the line [from -> to]; the check fails when there is one.
-#   cmake -DOXA_SRC=<source>/src [-DOXA_ORDER_EXCEPTIONS=<file>] -P tools/include_check.cmake
-# With -DOXA_ORDER_WRITE=<file> the lines against the order found now are written to <file> in the
-# exceptions file's form (its head included), to refresh the list after modules moved.
+#   cmake -DOXA_SRC=<source>/src -P tools/include_check.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/check_lines.cmake)
 get_filename_component(OXA_SRC "${OXA_SRC}" ABSOLUTE)
 if(NOT OXA_SRC)
@@ -24,12 +20,6 @@ foreach(r ${RULES})
   set(RANK_${r} ${n})
   math(EXPR n "${n} + 1")
 endforeach()
-set(listed "")
-if(OXA_ORDER_EXCEPTIONS)
-  file(STRINGS "${OXA_ORDER_EXCEPTIONS}" listed REGEX "^src/")
-endif()
-set(stale ${listed})
-set(found "")
 set(ALLOWED_base base)
 set(ALLOWED_presentation base ${RULES} presentation SDL)
 foreach(r ${RULES})
@@ -88,42 +78,14 @@ foreach(f ${files})
       message("src/${f}:${n}: ${shown}   [${from} -> ${to}]")
       math(EXPR bad "${bad} + 1")
     elseif(DEFINED RANK_${to} AND RANK_${to} GREATER RANK_${from})
-      set(key "src/${f}: ${path}")
-      list(APPEND found "${key}")
-      list(FIND listed "${key}" at)
-      if(at EQUAL -1 AND NOT OXA_ORDER_WRITE)
-        string(STRIP "${line}" shown)
-        message("src/${f}:${n}: ${shown}   [${from} -> ${to}, against the order]")
-        math(EXPR against "${against} + 1")
-      else()
-        list(REMOVE_ITEM stale "${key}")
-      endif()
+      string(STRIP "${line}" shown)
+      message("src/${f}:${n}: ${shown}   [${from} -> ${to}, against the order]")
+      math(EXPR against "${against} + 1")
     endif()
   endforeach()
 endforeach()
 
-if(OXA_ORDER_WRITE)
-  string(REPLACE ";" "\n" body "${found}")
-  file(WRITE "${OXA_ORDER_WRITE}"
-"# Include lines of the rules that go against the order of the rule folders (see README's Layout and
-# tools/include_check.cmake): one \"src/<file>: <header as included>\" a line. Each goes when its
-# module moves to its folder or stops needing the header; this list may only shrink. The include
-# check fails on a line against the order that is not listed here, and on a listed line that is gone.
-# Written by: cmake -DOXA_SRC=src -DOXA_ORDER_WRITE=tools/include_order_exceptions.txt -P tools/include_check.cmake
-${body}
-")
-  list(LENGTH found count)
-  message("${count} include lines against the order written to ${OXA_ORDER_WRITE}")
-  set(against 0)
-  set(stale "")
+if(bad GREATER 0 OR against GREATER 0)
+  message(FATAL_ERROR "${bad} include lines cross the floors, ${against} go against the order")
 endif()
-foreach(key IN LISTS stale)
-  message("${key}   [listed against the order, but no longer in the code: remove it from the list]")
-endforeach()
-list(LENGTH stale gone)
-if(bad GREATER 0 OR against GREATER 0 OR gone GREATER 0)
-  message(FATAL_ERROR "${bad} include lines cross the floors, ${against} go against the order unlisted, "
-          "${gone} listed exceptions are gone")
-endif()
-list(LENGTH found count)
-message("every include line stands on its floor and in the order (${count} listed exceptions)")
+message("every include line stands on its floor and in the order")

@@ -1,4 +1,3 @@
-// A low rule file: the first include goes up the order unlisted, the second is a listed exception.
+// A low rule file: its second include goes up the order.
 #include "core/low.h"
 #include "quests/high.h"
-#include "society/listed.h"

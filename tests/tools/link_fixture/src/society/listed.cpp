@@ -1,2 +1,0 @@
-int listed_call();
-int listed_call() { return 2; }
