@@ -29,13 +29,13 @@ const char *s_NPC_sizedesc(int n) {
     return out;
 }
 
-static void add_word(char *list, size_t size, const char *word) {
+void add_word(char *list, size_t size, const char *word) {
     if (!word || !word[0]) return;
     if (list[0]) strncat(list, ", ", size - strlen(list) - 1);
     strncat(list, word, size - strlen(list) - 1);
 }
 
-static const char *word_of(const char *key) {
+const char *word_of(const char *key) {
     char *out = sbuf();
     copy_bounded(out, SBUF_SIZE, MSG(key));
     return out;

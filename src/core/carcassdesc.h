@@ -5,6 +5,10 @@
 
 extern char s_creaturedesc[1024];   // what NPC_yleiskuvaus answers
 
+// A comma list grows by a word ("a, b"; an empty word adds nothing); a text key's words in a scratch
+// buffer of their own.
+void add_word(char *list, size_t size, const char *word);
+const char *word_of(const char *key);
 const char *s_NPC_sizedesc(int n);             // "small " or "big " beside its species; "" none
 const char *NPC_yleiskuvaus(int n, int mode);  // the general description line of creature n
 const char *NPC_ruhokuvaus(int n);             // the carcass in creature slot n, as the player reads it

@@ -42,18 +42,6 @@ static void field(char *out, size_t size, const char *f, size_t fsize) {
     copy_bounded(out, size < n + 1 ? size : n + 1, f);
 }
 
-static void add_word(char *list, size_t size, const char *word) {
-    if (!word || !word[0]) return;
-    if (list[0]) strncat(list, ", ", size - strlen(list) - 1);
-    strncat(list, word, size - strlen(list) - 1);
-}
-
-static const char *word_of(const char *key) {
-    char *out = sbuf();
-    copy_bounded(out, SBUF_SIZE, MSG(key));
-    return out;
-}
-
 // Appends to a text buffer, cut at its end.
 static void put(char *out, size_t size, const char *text) {
     const size_t n = strlen(out);
