@@ -41,8 +41,7 @@ const char *word_of(const char *key) {
     return out;
 }
 
-static void putf(char *out, size_t size, const char *format, ...) __attribute__((format(printf, 3, 4)));
-static void putf(char *out, size_t size, const char *format, ...) {
+void putf(char *out, size_t size, const char *format, ...) {
     const size_t n = strlen(out);
     if (n + 1 >= size) return;
     va_list args;

@@ -9,6 +9,8 @@ extern char s_creaturedesc[1024];   // what NPC_yleiskuvaus answers
 // buffer of their own.
 void add_word(char *list, size_t size, const char *word);
 const char *word_of(const char *key);
+// Appends a formatted text to a text buffer, cut at its end.
+void putf(char *out, size_t size, const char *format, ...) __attribute__((format(printf, 3, 4)));
 const char *s_NPC_sizedesc(int n);             // "small " or "big " beside its species; "" none
 const char *NPC_yleiskuvaus(int n, int mode);  // the general description line of creature n
 const char *NPC_ruhokuvaus(int n);             // the carcass in creature slot n, as the player reads it

@@ -48,16 +48,6 @@ static void put(char *out, size_t size, const char *text) {
     if (n + 1 < size) copy_bounded(out + n, size - n, text);
 }
 
-static void putf(char *out, size_t size, const char *format, ...) __attribute__((format(printf, 3, 4)));
-static void putf(char *out, size_t size, const char *format, ...) {
-    const size_t n = strlen(out);
-    if (n + 1 >= size) return;
-    va_list args;
-    va_start(args, format);
-    vsnprintf(out + n, size - n, format, args);
-    va_end(args);
-}
-
 // ---- the information box ----
 
 // A comma list read aloud: its last comma becomes "and" ("a, b and c").
