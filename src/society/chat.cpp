@@ -102,17 +102,27 @@ void ClearChatOptStructExcept(int slot) {
     ChatOptions[1] = kept;
 }
 
+// A line offered again while it stands in the table counts as offered: whoever asks what a routine
+// offered learns it from the count, not from a table that did not change.
+static uint32_t lines_offered = 0;
+
+uint32_t chat_lines_offered() { return lines_offered; }
+
 int AddChatOption(uint32_t key, const char *text, const char *tag) {
     if (!text) text = "";
     if (!tag) tag = "";
     for (int i = 0; i < CHAT_OPTIONS; i++) {
         const ChatOptStruct &o = ChatOptions[i];
         if (!o.text[0] || strcmp(o.tag, tag) != 0) continue;
-        if ((!o.reply[0] && !strstr(tag, "TALKLINE")) || strstr(o.text, text)) return i;
+        if ((!o.reply[0] && !strstr(tag, "TALKLINE")) || strstr(o.text, text)) {
+            lines_offered++;
+            return i;
+        }
     }
     for (int i = 0; i < CHAT_OPTIONS; i++) {
         ChatOptStruct &o = ChatOptions[i];
         if (o.text[0]) continue;
+        lines_offered++;
         clear_slot(o);
         if (key) {
             o.key = key;

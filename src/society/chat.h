@@ -45,6 +45,7 @@ void Start_Conversation(int again);
 void RunParser(const char *tag);
 
 int AddChatOption(uint32_t key, const char *text, const char *tag);   // the slot, -1000 when full
+uint32_t chat_lines_offered();     // lines offered so far, a line already in the table counted again
 void AddCodedChatOption(const char *coded, int questline, int questoption);
 void ClearChatOptStruct();
 void ClearChatOptStructExcept(int slot);

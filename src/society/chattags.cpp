@@ -110,9 +110,12 @@ static void trade_mode_opening() {
 
 // An answered question leaves the lines: the table is refilled, not rebuilt, after a name exchange.
 // The lines below it move up, and a line numbered by its slot takes its new number.
-static void drop_option(const char *tag) {
-    for (int i = 0; i < CHAT_OPTIONS; i++) {
-        if (!ChatOptions[i].text[0] || strcmp(ChatOptions[i].tag, tag) != 0) continue;
+template <class Gone> static void drop_options(Gone gone) {
+    for (int i = 0; i < CHAT_OPTIONS;) {
+        if (!ChatOptions[i].text[0] || !gone(ChatOptions[i])) {
+            i++;
+            continue;
+        }
         for (int j = i; j + 1 < CHAT_OPTIONS; j++) {
             ChatOptStruct &o = ChatOptions[j];
             o = ChatOptions[j + 1];
@@ -122,13 +125,19 @@ static void drop_option(const char *tag) {
             }
         }
         ChatOptions[CHAT_OPTIONS - 1] = ChatOptStruct{0, "", "", "", -1000, -1000};
-        return;
     }
+}
+
+static void drop_option(const char *tag) {
+    drop_options([&](const ChatOptStruct &o) { return strcmp(o.tag, tag) == 0; });
 }
 
 static void greet_opening(int again, CreatureStruct &c) {
     const bool has_quest = c.quest && !c.questexpiry;
-    if (!again) NPCpuhe_tervehdys(has_quest ? "[questmode]" : "");
+    // The greeting asks what brings her here for a side role already: the quest's silence does not
+    // ask it again in the same breath.
+    bool asked = false;
+    if (!again) asked = NPCpuhe_tervehdys(has_quest ? "[questmode]" : "");
     if ((c.craftstate == 1 || c.craftstate == 2) && c.craftproduct && ObjToItem((int)c.craftproduct).type) {
         char what[100], line[160];
         copy_bounded(what, sizeof what, ekuvaus((int)c.craftproduct, 1, 0));
@@ -138,17 +147,20 @@ static void greet_opening(int again, CreatureStruct &c) {
     }
     if (onko_NPC_parantaja(Chatting_With)) TryChatOption_Parannus();
     int quest_spoke = 0;
-    // The quest's opening offered lines when the table changed under it and holds something: lines
-    // offered before it (a craft order asked after, healing) do not count for it, nor against it.
-    ChatOptStruct before[CHAT_OPTIONS];
-    memcpy(before, ChatOptions, sizeof before);
+    // The quest's opening offered lines when it offered any, also one that stood in the table from an
+    // earlier greeting of this talk; lines offered before it (a craft order asked after, healing) do
+    // not count for it, nor against it.
+    const uint32_t offered_before = chat_lines_offered();
     if (!globqS.completionDay) quest_spoke = NPCpuhe_quest("QUEST INI");
-    const bool quest_options = quest_spoke && options_offered() && memcmp(before, ChatOptions, sizeof before) != 0;
-    if (!quest_spoke && has_quest) say_chatmsg("GREET_QUERY");
+    const bool quest_options = quest_spoke && options_offered() && chat_lines_offered() != offered_before;
+    if (!quest_spoke && has_quest && !asked) say_chatmsg("GREET_QUERY");
     if (CANTCANCELCHAT) return;
     if (!(c.namebits & 1)) AddChatOption(0, "\"Who are you?\"", "[WHO ARE YOU]");
     else drop_option("[WHO ARE YOU]");
+    // Refilled after a name was learnt, the table loses what the quest's opening now answers: how it
+    // goes, and the questions after people, which are asked anew in the words the name now allows.
     if (!quest_options) AddChatOption(0, "\"How is it going?\"", "[HOW IS IT GOING]");
+    else drop_option("[HOW IS IT GOING]");
     if (!(c.greetbits & MEET_INTRODUCED)) {
         char line[100];
         snprintf(line, sizeof line, "\"I am %s.\"", Plr.name);
@@ -156,6 +168,7 @@ static void greet_opening(int again, CreatureStruct &c) {
     } else {
         drop_option("[INTRODUCE]");
     }
+    if (again) drop_options([](const ChatOptStruct &o) { return FindPeople_line(o.text, o.tag); });
     if (!quest_spoke) FindPeople();
 }
 

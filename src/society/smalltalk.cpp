@@ -5,10 +5,12 @@
 #include "society/smalltalk.h"
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 
 #include "base/ownlib.h"
 #include "base/sbuf.h"
+#include "base/tags.h"
 #include "core/crefunc.h"
 #include "core/maintenance.h"
 #include "core/records.h"
@@ -145,10 +147,10 @@ static bool quest_news(uint32_t id, QuestTalk *q) {
 
 // ---- greeting -----------------------------------------------------------------------------------
 
-void NPCpuhe_tervehdys(const char *tags) {
+bool NPCpuhe_tervehdys(const char *tags) {
     const int n = Chatting_With;
     CreatureStruct *c = talker();
-    if (!c) return;
+    if (!c) return false;
     TARGET_NPC = n;
     if (!(c->greetbits & MEET_GREETED)) {
         say(chats_TimeBasedGreeting(n));
@@ -157,18 +159,23 @@ void NPCpuhe_tervehdys(const char *tags) {
     }
     QuestTalk q;
     const bool sideline = c->quest && quest_news(c->quest, &q) && q.sideline;
+    bool asked = false;
     if (!strstr(tags ? tags : "", "[questmode]") || sideline) {
         TARGET_NPC = n;
-        say(CHATMSG("GREET_QUERY"));
+        char query[400];
+        copy_bounded(query, sizeof query, CHATMSG("GREET_QUERY"));
+        say(query);
+        asked = query[0] != 0;
     }
     if (onko_NPC_kumppani(n)) {
         CrTalk_Ryhmaelama(1);
-        return;
+        return asked;
     }
     if (compword(n) & CF_OWING) {
         say("You owe me some goods for my services.");
         offer_spoken("I have something for you...", "[DELIVER]");
     }
+    return asked;
 }
 
 // ---- names --------------------------------------------------------------------------------------
@@ -395,6 +402,29 @@ void FindPeople() {
         }
         offer_spoken(words, tag);
     }
+}
+
+// The question after a person by name, in each form FindPeople may have put it while the player
+// learnt the name: a line of an earlier greeting is known for its own when its words have changed.
+bool FindPeople_line(const char *text, const char *tag) {
+    if (!text || !tag || !strstr(tag, "[NPC SOTU QUERY:")) return false;
+    const unsigned long soc = strtoul(tag_value(tag, "NPC SOTU QUERY", "0"), nullptr, 10);
+    if (soc == 0) return false;
+    const char *words = text[0] && text[1] == '.' ? text + 2 : text;
+    for (int dp = 0; dp < DATA_MAX; dp++) {
+        if (Data[dp].type != DT_CREATURE) continue;
+        const int m = creature_slot_of(Data[dp].id);
+        if (m < 0 || Cre[m].kind != CK_HUMAN || Cre[m].socialid != soc) continue;
+        char name[20], forms[3][100];
+        personal_name(Cre[m], name, sizeof name);
+        bprintf(forms[0], sizeof forms[0], "\"Is %s around?\"", name);
+        bprintf(forms[1], sizeof forms[1], "\"Where can I find %s?\"", name);
+        bprintf(forms[2], sizeof forms[2], "\"I am looking for somebody called %s?\"", name);
+        for (const char *form : forms)
+            if (!strcmp(words, form)) return true;
+        return false;
+    }
+    return false;
 }
 
 void KysySotuCreSijainti(int socid) {

@@ -4,7 +4,7 @@
 #pragma once
 #include "creatures/people.h"   // chats_TimeBasedGreeting, chats_MeetGapRemark
 
-void NPCpuhe_tervehdys(const char *tags);
+bool NPCpuhe_tervehdys(const char *tags);   // true when the person asked what brings her here
 void KysyNimi();
 void KerroOmaNimi();
 void KysyKuulumiset();
@@ -13,6 +13,7 @@ void PARSE_Etsimassa(int mapchar, const char *noun, int distant);
 void Suuntaohjeet_Nollaus();
 const char *KERRO_Aluetieto();
 void FindPeople();
+bool FindPeople_line(const char *text, const char *tag);   // a line FindPeople offers, in any of its forms
 void KysySotuCreSijainti(int socid);
 void PARSE_sage_around();
 

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "activities/puuharun.h"
 #include "base/ui.h"
@@ -53,6 +54,11 @@ protected:
         CANTCANCELCHAT = QUEST_SUMMARY_TALK = 0;
         LAST_TALKNUM = 0;
         ClearChatOptStruct();
+        // Both boxes empty: what a test before left said does not move where these words fall.
+        CrTalk_Clear();
+        PlrTalk_Clear();
+        heard.clear();
+        heard_next_x = -1;
         memset(&globqS, 0, sizeof globqS);
         globqS.id = QID;
         GetNpcVil(SOC);
@@ -342,6 +348,64 @@ TEST_F(QuestTalk, QuestLinesInTheGreetingLeaveOutHowItGoes) {
         ClearChatOptStruct();
         Start_Conversation(1);
         EXPECT_EQ(offered().find("[HOW IS IT GOING]") != std::string::npos, c.how) << offered();
+    }
+}
+
+// A side role not yet open to her by name: the greeting asks what brings her here once. Her learning
+// his name, by asking it or by asking after him of himself, refills the greeting with his opening line,
+// and the lines it answers leave: how it goes and the question after him, also when a later answer
+// (her own name) refills it again.
+TEST_F(QuestTalk, ASideRolesNameLearntRefillsTheGreetingWithoutItsAnsweredLines) {
+    memset(&globqS, 0, sizeof globqS);
+    globqS.id = QID;
+    globqS.sideRole = 1;
+    strcpy(globqS.statusTags, "[ok]");
+    strcpy(globqS.olText, "Who sent me?|TALKLINE 2:Ah, you came.");
+    ASSERT_TRUE(SaveQuest(&globqS));
+    ASSERT_NE(Cre[NPC].socialid, 0u);
+    char self[40];
+    snprintf(self, sizeof self, "[NPC SOTU QUERY:%u]", Cre[NPC].socialid);
+    TARGET_NPC = NPC;
+    const std::string query = CHATMSG("GREET_QUERY");
+    ASSERT_FALSE(query.empty());
+    auto key_of = [](const char *tag) {
+        for (const ChatOptStruct &o : ChatOptions)
+            if (o.text[0] && !strcmp(o.tag, tag)) return (int)o.key;
+        return 0;
+    };
+    struct Case {
+        const char *what;
+        std::vector<const char *> picks;
+    };
+    const Case cases[] = {
+        {"his name asked", {"[WHO ARE YOU]"}},
+        {"asked after himself", {self}},
+        {"his name asked, then hers told", {"[WHO ARE YOU]", "[INTRODUCE]"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Cre[NPC].namebits = 0;
+        Cre[NPC].greetbits = 0;
+        Cre[NPC].questexpiry = 0;
+        ASSERT_TRUE(loadQuest(QID, globqS));
+        Chat_Mode = CHAT_GREET;
+        ClearChatOptStruct();
+        heard.clear();
+        Start_Conversation(0);
+        size_t asked = 0;
+        for (size_t at = heard.find(query); at != std::string::npos; at = heard.find(query, at + 1)) asked++;
+        EXPECT_EQ(asked, 1u) << heard;
+        EXPECT_NE(key_of("[HOW IS IT GOING]"), 0) << offered();
+        for (const char *pick : c.picks) {
+            const int key = key_of(pick);
+            ASSERT_NE(key, 0) << pick << " in " << offered();
+            chat_pick(key);
+        }
+        EXPECT_NE(key_of("[TALKLINE 2]"), 0) << offered();
+        for (const char *gone : {"[HOW IS IT GOING]", "[WHO ARE YOU]", (const char *)self})
+            EXPECT_EQ(key_of(gone), 0) << gone << " in " << offered();
+        // The lines left are numbered from 1 without a gap.
+        for (int i = 0; i < CHAT_OPTIONS && ChatOptions[i].text[0]; i++) EXPECT_EQ(ChatOptions[i].key, (uint32_t)('1' + i));
     }
 }
 
