@@ -311,6 +311,22 @@ int onko_hyva_nukkua(int n) {
     return koordinaattien_vali(x, y, PlayerX, PlayerY) > 24;
 }
 
+// The item of record i worked where it lies into the main activity's object, from the minute given on
+// for the activity's time.
+static void begin_work(const CreatureStruct &c, int i, uint32_t from) {
+    const int x = Data[i].x, y = Data[i].y;
+    CrunchData(i);
+    ClearDTEMP();
+    DTEMP.type = DT_WORK;
+    DTEMP.x = (uint16_t)x;
+    DTEMP.y = (uint16_t)y;
+    DTEMP.owner = (int16_t)c.socialid;
+    DTEMP.id = c.mainwords[0];
+    DTEMP.count = 1;
+    DTEMP.ready_minute = c.mainwords[1] + from;
+    SetDTEMP(-1);
+}
+
 int PaaPuuha(int n) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
@@ -354,18 +370,24 @@ int PaaPuuha(int n) {
             Lisaa_Puuha(n, 60, 100);
             return 1;
         }
-        const int x = d.x, y = d.y;
-        CrunchData(i);
-        ClearDTEMP();
-        DTEMP.type = DT_WORK;
-        DTEMP.x = (uint16_t)x;
-        DTEMP.y = (uint16_t)y;
-        DTEMP.owner = (int16_t)c.socialid;
-        DTEMP.id = c.mainwords[0];
-        DTEMP.count = 1;
-        DTEMP.ready_minute = c.mainwords[1] + Plr.minutes;
-        SetDTEMP(-1);
+        begin_work(c, i, Plr.minutes);
         return 1;
     }
     return 1;
+}
+
+void PaaPuuha_unseen(int n, uint32_t minutes) {
+    if (!ask_valid(n) || minutes == 0) return;
+    const CreatureStruct &c = Cre[n];
+    if (c.Paapuuha != 1 || (c.mainflags & 1)) return;
+    for (const DataStruct &d : Data) {
+        if (d.type == DT_WORK && d.owner == (int16_t)c.socialid) return;   // begun while she was here
+        if (d.type == DT_ITEM && d.id == c.mainwords[0]) return;           // done
+    }
+    for (int i = 0; i < DATA_MAX; i++) {
+        const DataStruct &d = Data[i];
+        if (d.type != DT_ITEM || ObjToItem((int)d.id).origin != c.mainwords[2]) continue;
+        begin_work(c, i, Plr.minutes > minutes ? Plr.minutes - minutes : 0);
+        return;
+    }
 }

@@ -1,6 +1,7 @@
 // src/creatures/puuha.h -- the activity queue of a creature (ten slots, slot 0 the current one), the
 // herd's shared queue and morale, and the main activity for one six-second tick.
 #pragma once
+#include <cstdint>
 
 struct CreatureStruct;
 enum { PUUHA_SLOTS = 10 };
@@ -25,6 +26,9 @@ void tyhjenna_liikehistoria(int n);
 // ---- the main activity and what the work asks of a creature ----
 // (The work of the current activity itself is the interpreter's, activities/puuharun.h.)
 int PaaPuuha(int n);               // 1 when the main activity used the tick
+// The main activity lived through the minutes nobody watched: the item it works, lying on the map and
+// not yet taken up, is worked from the minute the time unseen began.
+void PaaPuuha_unseen(int n, uint32_t minutes);
 int onko_hyva_nukkua(int n);
 int huono_saalis_maaelaimelle(int n, int prey);
 // The live creature whose social id is soc, or -1; never a freed or reused slot.

@@ -18,6 +18,7 @@
 #include "core/crefunc.h"
 #include "creatures/describe.h"
 #include "creatures/predicates.h"
+#include "creatures/puuha.h"
 #include "creatures/zoomservices.h"
 #include "items/items.h"
 #include "maps/facing.h"
@@ -232,6 +233,9 @@ void Cr_Meet_Update(int c, int days, int dp) {
         }
     }
     if (human) meals(c, days);
+    // Work in hand goes on while nobody watches: a craft ordered and left before it was begun is
+    // begun when she left, the days unseen counted whole.
+    if (days > 0) PaaPuuha_unseen(c, (uint32_t)days * 1440u);
     heal(r, days);
     if (!human && days > 0) spoil_pack(r, days);
     grow(c);

@@ -132,16 +132,15 @@ public:
             if (Data[i].type == DT_ITEM && ObjToItem((int)Data[i].id).origin == side.condRestamp[0]) stamped = i;
         ASSERT_GE(stamped, 0) << "the log he counted carries the stamp";
 
-        // He takes the log up and carves it into the punt over the order's days.
+        // She leaves him at once and comes back eight days later: he carved the log into the punt
+        // while she was away.
         const uint32_t product = side.craftOrder[0];
-        const int work = wait_for(DT_WORK, product, 200);
-        ASSERT_GE(work, 0) << "he set to work on the log";
-        EXPECT_GE(Data[work].ready_minute, Plr.minutes + side.craftOrder[2] - 60);
-        EXPECT_LE(Data[work].ready_minute, Plr.minutes + side.craftOrder[2]);
-        Data[work].ready_minute = Plr.minutes;   // the days of carving gone by
+        go_to(side.worldX, side.worldY, Plr.daynumber + 8);
         ASSERT_GE(wait_for(DT_ITEM, product, 5), 0) << "the punt lies finished";
-        for (int t = 0; t < 30 && Cre[carver].craftstate == 1; t++) command({SDLK_PERIOD});
-        EXPECT_EQ(Cre[carver].craftstate, 2) << "his order is ready";
+        const int back = sotu_Crepos(side.giverUid);
+        ASSERT_GE(back, 0) << "the carver is at home";
+        for (int t = 0; t < 30 && Cre[back].craftstate == 1; t++) command({SDLK_PERIOD});
+        EXPECT_EQ(Cre[back].craftstate, 2) << "his order is ready";
         const int punt = take_up([&](const DataStruct &d) { return d.id == product; });
         ASSERT_GT(punt, 0);
         go_to(hx, hy);
@@ -811,12 +810,14 @@ protected:
         ClearChatOptStruct();
         Chatting_With = CRE_NONE;
     }
-    // Up onto the world map and down into the cell.
-    void go_to(int x, int y) {
+    // Up onto the world map and down into the cell; with a day given, she stays out on the world map
+    // until that day has come.
+    void go_to(int x, int y, uint32_t until_day = 0) {
         step_away_from_creatures();
         command({SDLK_RETURN});
         command({SDLK_PERIOD});
         ASSERT_TRUE(bigmap()) << notes();
+        if (until_day > Plr.daynumber) wizard_pass_days((int)(until_day - Plr.daynumber));
         PlayerX = x;
         PlayerY = y;
         for (int t = 0; t < 3 && bigmap(); t++) {   // what she came across on the way is passed by
