@@ -87,14 +87,13 @@ static void familiarity_step(CreatureStruct &r) {
     else if (r.familiarity < 3) r.familiarity = (uint8_t)(r.familiarity + 2);
 }
 
+// The person's link to a quest: a completed quest is remembered for a year from the day it was done,
+// by its giver and by the people of its side roles alike, and then forgotten, so that the person may
+// be asked to take part in another; an offer nobody took is closed once its days are out.
 static void quest_link(int c) {
     CreatureStruct &r = Cre[c];
     if (r.quest == 0) {
-        if (r.quest_start_day) {
-            r.quest_start_day = 0;
-            r.quest_end_day = 0;
-            r.stateflags &= ~(uint32_t)CRE_QUESTMARK;
-        }
+        if (r.questexpiry) disableNPCquest(c, 0);
         return;
     }
     // A quest id past the last id ever handed out names no quest: the link is dropped unread.
@@ -109,10 +108,9 @@ static void quest_link(int c) {
         closeNPCquest(c, r.quest);
         return;
     }
-    if (q.acceptDayOfMonth != 0) {
-        if (r.quest_start_day == 0) r.quest_start_day = (uint16_t)q.acceptDay;
-        const long long held = (long long)Plr.daynumber - r.quest_start_day;
-        if (held > 364) disableNPCquest(c, r.quest);
+    if (q.completionDay != 0) {
+        if (r.questexpiry == 0) r.questexpiry = q.completionDay;
+        if ((long long)Plr.daynumber - (long long)r.questexpiry > 364) disableNPCquest(c, r.quest);
     } else if (r.questday != 0 && Plr.daynumber > r.questday) {
         closeNPCquest(c, r.quest);
     }

@@ -8,7 +8,6 @@
 #include "core/creatures.h"
 
 
-enum { CRE_QUESTMARK = 0x10000 };  // state flag: the person has a quest to give
 enum { MEET_DAYS_MAX = 30, MEET_FIRST_DAYS = 10 };
 
 

@@ -2,6 +2,8 @@
 // acceptance, her journey out into the world for what is wanted, home again with it and the reward.
 #include "quests/kinds_land_fixture.h"
 
+#include <utility>
+
 #include "../items/row_letters.h"
 #include "activities/itemcmd.h"
 #include "base/keys.h"
@@ -145,6 +147,7 @@ public:
         ASSERT_GT(punt, 0);
         go_to(hx, hy);
         hand_over(q.id, punt);
+        a_year_on(q.id);
     }
 
     // ---- 37: a maiden walked to the land of a distant people ----
@@ -304,6 +307,7 @@ public:
         EXPECT_TRUE(pick_line(26));
         ASSERT_TRUE(loadQuest(q.id, q));
         EXPECT_EQ(q.completionDay, Plr.daynumber);
+        a_year_on(q.id);
     }
 
     // ---- 20: the wolf a jealous man cursed, made a man again by bread ----
@@ -858,6 +862,43 @@ protected:
                 if (Data[i].type == type && Data[i].id == obj) return i;
         }
         return -1;
+    }
+    // A quest done is remembered by its giver and by the people of its side roles for 364 days from
+    // the day it was done, however long before that it was taken on, and forgotten the day after:
+    // she is away on the world map and meets them again in their village.
+    void a_year_on(uint32_t qid) {
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(qid, q));
+        ASSERT_NE(q.completionDay, 0u);
+        std::vector<std::pair<uint32_t, uint32_t>> holders;   // social id, quest id
+        holders.push_back({q.giverUid, qid});
+        for (uint32_t id : q.sideQuestIds) {
+            QuestStruct side;
+            if (!id || !loadQuest(id, side)) continue;
+            const int p = sotu_Crepos(side.giverUid);
+            if (p >= 0 && Cre[p].quest == id) holders.push_back({Cre[p].socialid, id});
+        }
+        bool leaves = false;
+        for (const QuestTalkLine &l : q.talk)
+            leaves = leaves || std::string(l.actionTags, strnlen(l.actionTags, sizeof l.actionTags)).find("[leave]") != std::string::npos;
+        const int hx = IsoX(), hy = IsoY();
+        const struct {
+            uint32_t days;
+            bool kept;
+        } visits[] = {{364, true}, {365, false}};
+        for (const auto &v : visits) {
+            SCOPED_TRACE(v.days);
+            go_to(hx, hy, q.completionDay + v.days);
+            ASSERT_EQ(Plr.daynumber, q.completionDay + v.days);
+            for (const auto &h : holders) {
+                const int p = sotu_Crepos(h.first);
+                // A giver who leaves once it is done walks off while she stays among the houses.
+                if (p < 0 && h.second == qid && !v.kept && leaves) continue;
+                ASSERT_GE(p, 0) << "the person of quest " << h.second << " is at home";
+                EXPECT_EQ(Cre[p].quest, v.kept ? h.second : 0u) << "quest " << h.second;
+                EXPECT_EQ(Cre[p].questexpiry, v.kept ? q.completionDay : 0u) << "quest " << h.second;
+            }
+        }
     }
     // What was wanted handed to the giver, who completes the quest and rewards her.
     void hand_over(uint32_t qid, int obj) {

@@ -115,47 +115,50 @@ TEST_F(Meetings, AFarStrangerLongUnseenLeavesTheWorld) {
     }
 }
 
+// Today is day 400: a quest done is kept 364 days from its completion, whenever it was taken on.
 TEST_F(Meetings, TheQuestLinkIsKeptOrDropped) {
     struct Case {
         uint32_t quest;
-        bool stored, accepted;
-        uint32_t acceptday;
+        bool stored;
+        uint32_t acceptday, doneday, memory;
         uint16_t offerend;
         bool kept;
-        uint16_t start;
+        uint32_t memory_after;
         bool closed = false, companion = false;
     } cases[] = {
-        {0, false, false, 0, 0, false, 0},        // no quest: the start day is cleared
-        {9999, true, false, 0, 0, false, 0},      // an id never handed out
-        {50, false, false, 0, 0, false, 0},       // no record
-        {51, true, true, 390, 0, true, 390},      // taken on ten days ago: the start day is kept
-        {52, true, true, 30, 0, false, 30},       // taken on over a year ago
-        {53, true, false, 0, 399, false, 0},      // offered, the offer ended yesterday
-        {54, true, false, 0, 400, true, 0},       // the offer ends today
-        {55, true, true, 395, 0, false, 0, true, true},     // an escort whose days ran out
+        {0, false, 0, 0, 300, 0, false, 0},           // no quest: the memory is forgotten
+        {9999, true, 0, 0, 0, 0, false, 0},           // an id never handed out
+        {50, false, 0, 0, 0, 0, false, 0},            // no record
+        {51, true, 30, 36, 0, 0, true, 36},           // done 364 days ago, taken on long before
+        {52, true, 30, 35, 0, 0, false, 0},           // done 365 days ago
+        {53, true, 0, 35, 0, 0, false, 0},            // a side role done 365 days ago
+        {54, true, 30, 36, 300, 0, true, 300},        // the day remembered counts
+        {55, true, 0, 0, 0, 399, false, 0},           // offered, the offer ended yesterday
+        {56, true, 0, 0, 0, 400, true, 0},            // the offer ends today
+        {57, true, 390, 0, 0, 0, false, 0, true, true},   // an escort whose days ran out
     };
     for (const Case &c : cases) {
         met(1, 240, 232, 1, true);
         Cre[1].quest = c.quest;
         Cre[1].questday = c.offerend;
-        Cre[1].quest_start_day = (uint16_t)(c.quest ? 0 : 300);
-        if (!c.quest) Cre[1].stateflags |= CRE_QUESTMARK;
+        Cre[1].questexpiry = c.memory;
+        Cre[1].stateflags = SF_QUESTTALK;
         static QuestStruct q;
         memset(&q, 0, sizeof q);
         q.id = c.quest;
-        q.acceptDayOfMonth = c.accepted ? 3 : 0;
+        q.acceptDayOfMonth = c.acceptday ? 3 : 0;
         q.acceptDay = c.acceptday;
+        q.completionDay = c.doneday;
         q.closed = c.closed;
         if (c.companion) Cre[1].partyflags |= PF_COMPANION;
         if (c.stored) SaveQuest(&q);
         creature_update(1);
         EXPECT_EQ(Cre[1].quest != 0, c.kept) << c.quest;
+        EXPECT_EQ(Cre[1].questexpiry, c.memory_after) << c.quest;
         EXPECT_EQ(Cre[1].partyflags & PF_COMPANION, 0u) << c.quest << ": a closed quest's escortee leaves";
-        if (c.kept || c.accepted) {
-            EXPECT_EQ(Cre[1].quest_start_day, c.start) << c.quest;
-        }
-        if (!c.quest) {
-            EXPECT_EQ(Cre[1].stateflags & CRE_QUESTMARK, 0u);
+        if (!c.kept) {
+            EXPECT_EQ(Cre[1].questday, 0u) << c.quest;
+            EXPECT_EQ(Cre[1].stateflags & SF_QUESTTALK, 0u) << c.quest;
         }
         RemoveQuest(c.quest);
     }
