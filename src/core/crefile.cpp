@@ -177,9 +177,9 @@ int SaveNewRealCreature(CreatureStruct &c) {
     char path[1200];
     cre_file_path(path, sizeof path);
     FILE *f = open_path(path, "r+b");
+    char text[300];
     if (!f) {
-        char text[1300];
-        snprintf(text, sizeof text, "%s couldn't be opened!", path);
+        snprintf(text, sizeof text, "%s.CRS couldn't be opened!", CharacterFile);
         oxa_quit(text);
     }
     const long records = file_records(f);
@@ -192,8 +192,8 @@ int SaveNewRealCreature(CreatureStruct &c) {
     bool ok = store_record(f, path, k, c);
     if (fclose(f) != 0) ok = false;
     if (!ok) {
-        snprintf(path + strlen(path), sizeof path - strlen(path), " couldn't be written!");
-        oxa_quit(path);
+        snprintf(text, sizeof text, "%s.CRS couldn't be written!", CharacterFile);
+        oxa_quit(text);
     }
     return CRE_DATAID + (int)k;
 }
@@ -220,8 +220,8 @@ static bool creature_record(const DataStruct &d) { return d.type == DT_CREATURE 
 
 static void write_failed(const char *path) {
     if (save_running()) save_fail(path);
-    char text[1300];
-    snprintf(text, sizeof text, "!The creature file %s couldn't be written.", path);
+    char text[300];
+    snprintf(text, sizeof text, "!The creature file %s.CRS couldn't be written.", CharacterFile);
     debuglog("crmess", text);
     note(text);
 }
@@ -437,6 +437,29 @@ int cre_file_record(int n, CreatureStruct &out) {
     fclose(f);
     if (!ok) memset(&out, 0, sizeof out);
     return ok ? 1 : 0;
+}
+
+bool cre_file_each(void (*each)(const CreatureStruct &c)) {
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    FILE *f = open_path(path, "rb");
+    if (!f) return !own_isfile(path);
+    const long size = fseek(f, 0, SEEK_END) == 0 ? ftell(f) : -1;
+    bool whole = size >= 0 && size % (long)sizeof(CreatureStruct) == 0;
+    static CreatureStruct block[64];
+    const long n = whole ? file_records(f) : 0;
+    for (long k = 0; k < n;) {
+        const size_t want = n - k < 64 ? (size_t)(n - k) : 64;
+        const size_t got = read_block(f, k, block, want);
+        for (size_t b = 0; b < got; b++) each(block[b]);
+        if (got < want) {
+            whole = false;
+            break;
+        }
+        k += (long)got;
+    }
+    fclose(f);
+    return whole;
 }
 
 // ---- the records of a map's entry (creatures/creentry.cpp) ----

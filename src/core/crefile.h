@@ -26,6 +26,10 @@ int cre_file_records();
 // The record of creature number n (1000 + record) as the file holds it, or as a running save wrote it;
 // 1 when there is one, else 0 and a zeroed record.
 int cre_file_record(int n, CreatureStruct &out);
+// Every record of the file as the game reads it, the records a running save wrote (or a failed save
+// left waiting) in their place, given to `each` in order. False when the file can't be read whole (it
+// ends inside a record); a character without a creature file has no records.
+bool cre_file_each(void (*each)(const CreatureStruct &c));
 // Forgets the records kept for a save not yet committed: a load reads the file as it stands.
 void cre_file_forget();
 // The records kept for a save not yet committed, as they stand at a moment. Put back, whatever was

@@ -12,6 +12,7 @@
 #include "core/records.h"
 #include "base/strupr.h"
 #include "core/creatures.h"
+#include "core/crefile.h"
 #include "core/tehtavat.h"
 #include "core/notes.h"
 
@@ -490,26 +491,12 @@ static bool mark_from_zoommaps() {
     return true;
 }
 
-// The character's creature file: every used record marks what it carries.
+// The character's creature file as the game reads it: every used record marks what it carries, the
+// records a running save wrote, or a failed save left waiting, among them.
 static bool mark_from_creature_file() {
-    char path[1200];
-    snprintf(path, sizeof path, "%s/%s.CRS", CharacterPath, CharacterFile);
-    FILE *f = fopen(path, "rb");
-    if (!f) return !own_isfile(path);   // no creature file yet: no creature carries anything
-    static CreatureStruct cr;
-    bool whole = true;
-    for (;;) {
-        size_t got = fread(&cr, 1, sizeof cr, f);
-        if (got == 0) break;
-        if (got != sizeof cr) {
-            whole = false;
-            break;
-        }
+    return cre_file_each([](const CreatureStruct &cr) {
         if (cr.kind != 0) keepcreobjs(cr);
-    }
-    if (ferror(f)) whole = false;
-    fclose(f);
-    return whole;
+    });
 }
 
 int object_maintenance() { return run_maintenance(false); }

@@ -3,8 +3,12 @@
 #include "core/tehtavat.h"
 
 #include <glob.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "base/ownlib.h"
 #include "base/savecommit.h"
@@ -31,6 +35,39 @@ bool loadQuest(uint32_t id, QuestStruct &q) {
         return false;
     }
     return true;
+}
+
+// The id a quest file's name gives: "<id>.QST"; 0 when the name is no such name.
+static uint32_t id_of_name(const char *path) {
+    const char *slash = strrchr(path, '/');
+    const char *name = slash ? slash + 1 : path;
+    char *end = nullptr;
+    const unsigned long id = strtoul(name, &end, 10);
+    if (end == name || strcmp(end, ".QST") != 0 || id == 0 || id > 0xffffffffUL) return 0;
+    return (uint32_t)id;
+}
+
+std::vector<uint32_t> quest_file_ids() {
+    std::vector<std::string> names;
+    for (const char *ext : {".QST", ".QST.new"}) {
+        if (ext[4] && !save_running()) break;
+        char pattern[1200];
+        snprintf(pattern, sizeof pattern, "%s/*%s", CharacterPath, ext);
+        glob_t found;
+        if (glob(pattern, 0, nullptr, &found) == 0)
+            for (size_t i = 0; i < found.gl_pathc; i++) {
+                std::string name = found.gl_pathv[i];
+                if (ext[4]) name.resize(name.size() - 4);
+                names.push_back(name);
+            }
+        globfree(&found);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    std::vector<uint32_t> ids;
+    for (const std::string &name : names)
+        if (const uint32_t id = id_of_name(name.c_str())) ids.push_back(id);
+    return ids;
 }
 
 bool SaveQuest(QuestStruct *q) {
@@ -134,18 +171,13 @@ int debuglog_quest(const QuestStruct *q) {
 }
 
 // A quest file may be the only thing that names its reward or the giver's craft order (a blend made
-// when the quest was made): every quest not closed keeps them through object maintenance.
+// when the quest was made): every quest not closed keeps them through object maintenance. The quests
+// are read as the game reads them, a running save's staged ones among them.
 void QuestKeepObjects() {
-    char pattern[1200];
-    snprintf(pattern, sizeof pattern, "%s/*.QST", CharacterPath);
-    glob_t found;
-    if (glob(pattern, 0, nullptr, &found) == 0) {
-        static QuestStruct q;
-        for (size_t i = 0; i < found.gl_pathc; i++) {
-            if (!read_exact(found.gl_pathv[i], &q, sizeof q) || q.closed) continue;
-            if (q.rewardItem) keepthisobj((int)q.rewardItem);
-            if (q.craftOrder[0]) keepthisobj((int)q.craftOrder[0]);
-        }
+    static QuestStruct q;
+    for (const uint32_t id : quest_file_ids()) {
+        if (!loadQuest(id, q) || q.closed) continue;
+        if (q.rewardItem) keepthisobj((int)q.rewardItem);
+        if (q.craftOrder[0]) keepthisobj((int)q.craftOrder[0]);
     }
-    globfree(&found);
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 void Tehtava_TapahtumaTarkistus();     // task events of the game course
 void TehtavaNaytto();                  // the task screen
@@ -203,8 +204,12 @@ enum { QUEST_FILE_SIZE = 61920, QUEST_LIST_MAX = 255 };
 
 // The file of quest `id` in the character folder.
 void quest_file_path(uint32_t id, char *buf, size_t size);
-// Reads quest `id` whole; false, with q zeroed, when the file is missing or shorter than a record.
+// Reads quest `id` whole (inside a save as that save staged it); false, with q zeroed, when the file
+// is missing or shorter than a record.
 bool loadQuest(uint32_t id, QuestStruct &q);
+// The ids of the character's quest files in the order of their names; inside a save also those it
+// made and has not yet committed ("<id>.QST.new").
+std::vector<uint32_t> quest_file_ids();
 // Stamps the creation date on the first save, then writes the record whole to its file (inside a
 // save, as part of that save's commit). False when the file could not be written.
 bool SaveQuest(QuestStruct *q);

@@ -6,6 +6,7 @@
 
 #include "core/datafunc.h"
 #include "base/ownlib.h"
+#include "core/oxa.h"
 #include "core/records.h"
 #include "maps/mapunit.h"
 #include "maps/zoomstore.h"
@@ -43,14 +44,16 @@ static void fix_up_on_entry(CreatureStruct &r) {
 void creature_mess() {
     char path[1200];
     cre_file_path(path, sizeof path);
+    // A file that can't be written is still read: the map's creatures come in, and none is made.
     FILE *f = cre_file_open(path, "r+b");
+    bool write_ok = f != nullptr;
+    if (!f) f = cre_file_open(path, "rb");
     if (!f) {
-        char text[1300];
-        snprintf(text, sizeof text, "%s open error!", path);
+        char text[300];
+        snprintf(text, sizeof text, "%s.CRS can't be opened!", CharacterFile);
         oxa_quit(text);
     }
     static CreatureStruct r;
-    bool write_ok = true;
     // Enough free records for the templates of this map and the creatures made on it.
     long records = cre_file_count(f);
     for (;;) {

@@ -263,6 +263,7 @@ int ReadGuy() {
         return 0;
     }
     ignore_lastnote();   // a new load: the last game's last line holds back none of this one's
+    if (!character_folder_writable()) return 0;
     if (!settle_unfinished_save()) return 0;
     // Nothing is read into the game, and nothing written, before every file has been looked at.
     if (!check_character_folder()) return 0;

@@ -3,8 +3,12 @@
 // always holds. A damaged file the game can't do without refuses the load with a message naming it,
 // and the folder stays as it was; a damaged file the game can rebuild is rebuilt once every file has
 // been checked, and the player is told.
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <algorithm>
@@ -438,6 +442,44 @@ void find_unplaced_settlers(const Bytes &world, const std::vector<uint32_t> &men
 }
 
 }  // namespace
+
+// ---- whether her folder can be written ----------------------------------------------------------
+
+// Whether this game may write `path` (its own rights, the file system's too); a missing file may be.
+static bool may_write(const char *path, int mode) {
+    if (faccessat(AT_FDCWD, path, mode, AT_EACCESS) == 0) return true;
+    return errno != EACCES && errno != EPERM && errno != EROFS;
+}
+
+bool character_folder_writable() {
+    char file[300] = "";
+    bool ok = may_write(CharacterPath, W_OK | X_OK);
+    // The files the game rewrites in place need writing too (the creature file, the store of maps).
+    if (ok)
+        if (DIR *d = opendir(CharacterPath)) {
+            while (const dirent *e = readdir(d)) {
+                char path[1500];
+                struct stat st;
+                snprintf(path, sizeof path, "%s/%s", CharacterPath, e->d_name);
+                if (lstat(path, &st) != 0 || !S_ISREG(st.st_mode) || may_write(path, W_OK)) continue;
+                copy_bounded(file, sizeof file, e->d_name);
+                ok = false;
+                break;
+            }
+            closedir(d);
+        }
+    if (ok) return true;
+    char msg[800];
+    if (file[0])
+        snprintf(msg, sizeof msg, "!%s's folder can't be written: its file %s is read-only. Make it writable and "
+                                  "load again. Nothing was changed.", CharacterFile, file);
+    else
+        snprintf(msg, sizeof msg, "!%s's folder can't be written (is it read-only?). Make it writable and load "
+                                  "again. Nothing was changed.", CharacterFile);
+    loader_say(msg);
+    loader_wait_key();
+    return false;
+}
 
 // ---- the look ---------------------------------------------------------------------------------
 

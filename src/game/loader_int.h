@@ -15,6 +15,9 @@ void char_file_path(char *buf, size_t size, const char *name);
 // The watch of the stored objects' pages for writes (base/writewatch.h); -1 where there is none.
 int objects_watch();
 
+// Before anything of the folder is read or written: her folder and every file in it can be written,
+// or the player is told which can't (naming no path of the machine) and the load stops here.
+bool character_folder_writable();
 // Before the folder is read: a save cut short is finished or taken back, and a commit list that fails
 // its check is left to the player. 0 when the character can't be loaded now (nothing was changed).
 int settle_unfinished_save();

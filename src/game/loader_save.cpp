@@ -46,6 +46,9 @@ void store_position() {
 }
 
 void say_failure(const char *what) {
+    // A file of her folder is named as the folder names it, with no path of the machine.
+    const size_t n = strlen(CharacterPath);
+    if (n && strncmp(what, CharacterPath, n) == 0 && what[n] == '/') what += n + 1;
     char msg[1400];
     snprintf(msg, sizeof msg, "!Your character couldn't be saved (%s). The last save is kept.", what);
     loader_say(msg);

@@ -1,19 +1,13 @@
 // src/society/questlist.cpp -- the quests of a character listed from their files (there is no index),
 // the daily expiry of overdue quests and offers, a person's link to a quest dropped or closed, and a
 // quest opening or completing the side roles it gave to other people.
-#include <glob.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "society/questlist.h"
 
 #include "base/ownlib.h"
-#include "base/savecommit.h"
 #include "base/tags.h"
 #include "base/ui.h"
 #include "core/notes.h"
@@ -37,38 +31,6 @@ static bool filter_number(const char *filter, const char *key, long &out) {
     digits[len] = 0;
     out = strtol(digits, nullptr, 10);
     return true;
-}
-
-// The id a quest file's name gives: "<id>.QST"; 0 when the name is no such name.
-static uint32_t id_of_name(const char *path) {
-    const char *slash = strrchr(path, '/');
-    const char *name = slash ? slash + 1 : path;
-    char *end = nullptr;
-    const unsigned long id = strtoul(name, &end, 10);
-    if (end == name || strcmp(end, ".QST") != 0 || id == 0 || id > 0xffffffffUL) return 0;
-    return (uint32_t)id;
-}
-
-// The quest files of the character, by name; inside a save also those it made and has not yet
-// committed ("<id>.QST.new"), read from there.
-static std::vector<std::string> quest_files() {
-    std::vector<std::string> names;
-    for (const char *ext : {".QST", ".QST.new"}) {
-        if (ext[4] && !save_running()) break;
-        char pattern[1200];
-        snprintf(pattern, sizeof pattern, "%s/*%s", CharacterPath, ext);
-        glob_t found;
-        if (glob(pattern, 0, nullptr, &found) == 0)
-            for (size_t i = 0; i < found.gl_pathc; i++) {
-                std::string name = found.gl_pathv[i];
-                if (ext[4]) name.resize(name.size() - 4);
-                names.push_back(name);
-            }
-        globfree(&found);
-    }
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    return names;
 }
 
 struct ListFilter {
@@ -102,11 +64,9 @@ int ReadQuestList(const char *filter) {
 
     static QuestStruct q;
     int count = 0, listed = 0;
-    const std::vector<std::string> files = quest_files();
-    for (const std::string &file : files) {
-        const uint32_t id = id_of_name(file.c_str());
+    for (const uint32_t id : quest_file_ids()) {
         // A short or unreadable file is skipped; so is a record that is not the quest its name says.
-        if (id == 0 || !loadQuest(id, q)) continue;
+        if (!loadQuest(id, q)) continue;
         if (!passes(q, f)) continue;
         if (listed < QUEST_LIST_MAX) {
             QuestListIDs[listed] = q.id;

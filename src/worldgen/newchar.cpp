@@ -1,12 +1,17 @@
 // src/worldgen/newchar.cpp -- a new character's folder, built whole from the choices of creation.
 // Everything goes into a folder of its own temporary name, which takes the character's name only once
-// the last file stands: a creation that fails on the way leaves nothing that blocks the name.
+// the last file stands: a creation that fails on the way leaves nothing that blocks the name. The
+// creation holds that folder locked while it runs: another game creating the same name is told so
+// and never touches it.
 #include "worldgen/newchar.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -66,6 +71,22 @@ static bool name_refused(unsigned char c) {
     return c != 0 && strchr(" .,/\\_&+*?[:\"<>|", c) != nullptr;
 }
 
+static const char *const BEING_CREATED = "A character with that name is being created in another game!";
+
+// The building folder of a folder name.
+static void staging_name(char *buf, size_t size, const char *folder) { snprintf(buf, size, "%s.crtplr", folder); }
+
+// Whether another game holds the building folder of this name: its creation is running.
+static bool staging_held(const char *folder) {
+    char dir[CRTPLR_FOLDER_MAX + 16];
+    staging_name(dir, sizeof dir, folder);
+    const int fd = open(dir, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool held = flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    close(fd);   // a lock this look took goes with the handle
+    return held;
+}
+
 int crtplr_folder_name(const char *typed, char *folder, size_t size, const char **why) {
     const char *refusal = nullptr;
     if (folder && size) folder[0] = 0;
@@ -95,6 +116,7 @@ int crtplr_folder_name(const char *typed, char *folder, size_t size, const char 
         out[n] = 0;
         struct stat st;
         if (stat(out, &st) == 0) refusal = "File folder for a character with that name already exists!";
+        else if (staging_held(out)) refusal = BEING_CREATED;
     }
     if (why) *why = refusal;
     if (refusal) return 0;
@@ -132,8 +154,8 @@ static bool file_is(const char *path, long size) {
     return stat(path, &st) == 0 && S_ISREG(st.st_mode) && (long)st.st_size == size;
 }
 
-// Removes a folder the builder made, with the plain files in it.
-static void remove_folder(const char *dir) {
+// Empties a folder the builder made of the plain files in it.
+static void empty_folder(const char *dir) {
     if (DIR *d = opendir(dir)) {
         while (const dirent *e = readdir(d)) {
             if (strcmp(e->d_name, ".") == 0 || strcmp(e->d_name, "..") == 0) continue;
@@ -143,7 +165,52 @@ static void remove_folder(const char *dir) {
         }
         closedir(d);
     }
-    rmdir(dir);
+}
+
+// The building folder, held open with an advisory lock while this creation runs (as a loaded
+// character's folder is held): -1 when none is held.
+static int staging_fd = -1;
+
+enum class Claim { ours, held, failed };
+
+// Takes the building folder for this creation: made anew, or one that no game holds, left by a
+// creation that never finished and emptied. The lock counts only for the folder that still stands
+// under the name once it is taken: one removed or renamed in the meantime is looked for again.
+static Claim claim_staging(const char *dir) {
+    for (int tries = 0; tries < 8; tries++) {
+        const bool made = mkdir(dir, 0700) == 0;
+        if (!made && errno != EEXIST) return Claim::failed;
+        const int fd = open(dir, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            if (errno == ENOENT) continue;
+            return Claim::failed;
+        }
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool held = errno == EWOULDBLOCK;
+            close(fd);
+            return held ? Claim::held : Claim::failed;
+        }
+        struct stat locked, named;
+        if (fstat(fd, &locked) != 0 || lstat(dir, &named) != 0 || locked.st_ino != named.st_ino ||
+            locked.st_dev != named.st_dev) {
+            close(fd);
+            continue;
+        }
+        if (!made) empty_folder(dir);
+        staging_fd = fd;
+        return Claim::ours;
+    }
+    return Claim::failed;
+}
+
+// Lets the building folder go; `remove` takes it away first, while it is still held.
+static void release_staging(const char *dir, bool remove) {
+    if (remove) {
+        empty_folder(dir);
+        rmdir(dir);
+    }
+    if (staging_fd >= 0) close(staging_fd);
+    staging_fd = -1;
 }
 
 static bool write_into(const char *dir, const char *file, const void *data, size_t size) {
@@ -286,28 +353,29 @@ int crtplr_build(const NewCharChoices &c, const NewCharAsk *ask, char *err, size
         say_err(err, errsize, why);
         return 0;
     }
+    // The building folder is this creation's before anything of the record changes: one that
+    // another game holds is that game's creation, and nothing of it is touched.
+    char dir[CRTPLR_FOLDER_MAX + 16];
+    staging_name(dir, sizeof dir, folder);
+    const Claim claim = faulted(dir) ? Claim::failed : claim_staging(dir);
+    if (claim != Claim::ours) {
+        say_err(err, errsize, claim == Claim::held ? BEING_CREATED : "COULDN'T _TMKDIR CHARDIR!");
+        return 0;
+    }
     CRTPLR_TAPA = c.mode;
     copy_bounded(SaveFile, sizeof SaveFile, folder);
     randomize((int)(c.seed & 0x7fffffff));
     reset_character();
     take_choices(c);
 
-    // A folder of this name left by a creation that never finished is ours to clear.
-    char dir[64];
-    snprintf(dir, sizeof dir, "%s.crtplr", folder);
-    remove_folder(dir);
-    if (faulted(dir) || mkdir(dir, 0700) != 0) {
-        say_err(err, errsize, "COULDN'T _TMKDIR CHARDIR!");
-        return 0;
-    }
     const char *fail = "";
     bool ok = build_folder(c, ask, dir, fail);
     if (ok && (faulted(folder) || rename(dir, folder) != 0)) {
         fail = "File folder for a character with that name already exists!";
         ok = false;
     }
+    release_staging(dir, !ok);
     if (!ok) {
-        remove_folder(dir);
         CharacterPath[0] = 0;
         say_err(err, errsize, fail);
         return 0;

@@ -1,6 +1,8 @@
 // Object numbers: item equality, number ranges, storing, definitions, spoilage, maintenance.
 #include "core/records_fixture.h"
 #include "base/savecommit.h"
+#include "core/crefile.h"
+#include "core/tehtavat.h"
 
 #include <functional>
 #include <fstream>
@@ -302,6 +304,54 @@ TEST_F(Maintenance, KeepsWhatThePartyAndTheRunningSaveName) {
     } cases[] = {{4, "the party"}, {7, "a map the save overwrote"}, {9, "a map the save added"}};
     for (const auto &c : cases) EXPECT_EQ(PlayerObj[c.record].type, IT_TOOL) << c.named_by;
     Plr.party[7] = DataStruct{};
+}
+
+// Objects named only by what a save holds before it commits, read as the game reads the files: a
+// creature the running save filed, one a failed save left waiting for the next, a quest the running
+// save made.
+TEST_F(Maintenance, KeepsWhatARunningOrFailedSaveFiled) {
+    static const auto file_creature = [] {
+        static CreatureStruct cr;
+        memset(&cr, 0, sizeof cr);
+        cr.kind = 1;
+        cr.pack[0] = 50004;
+        ASSERT_EQ(Talleta_RealCreature(cr, 1001), 1);
+    };
+    const struct {
+        const char *what;
+        int record;
+        void (*file)();
+    } rows[] = {
+        {"a creature the running save filed", 4, [] { save_begin(); file_creature(); }},
+        {"a creature a failed save left waiting", 4,
+         [] {
+             save_begin();
+             file_creature();
+             save_fail("the test");
+             EXPECT_FALSE(save_commit());
+         }},
+        {"a quest the running save made", 9,
+         [] {
+             save_begin();
+             static QuestStruct q;
+             memset(&q, 0, sizeof q);
+             q.id = 77;
+             q.rewardItem = 50009;
+             ASSERT_TRUE(SaveQuest(&q));
+         }},
+    };
+    for (const auto &r : rows) {
+        MaintenanceSetup s = build_references();
+        write(file("HERO.CRS"), s.crs + std::string(sizeof(CreatureStruct), '\0'));
+        write(file("ZOOMMAPS.DAT"), s.zoom);
+        cre_file_forget();
+        r.file();
+        const int kept = object_maintenance();
+        if (save_running()) save_discard();
+        cre_file_forget();
+        EXPECT_EQ(kept, 9) << r.what;
+        EXPECT_EQ(PlayerObj[r.record].type, IT_TOOL) << r.what;
+    }
 }
 
 TEST_F(Maintenance, ClearsNothingUnlessEverySourceWasReadWhole) {

@@ -2,7 +2,10 @@
 // with random bytes, is either refused with a message naming it, leaving every byte of the folder as it
 // was, or read with a message naming it and saying what the game does instead.
 #include <dirent.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <map>
 #include <random>
@@ -228,6 +231,24 @@ std::string quest_file(const std::map<std::string, std::string> &files) {
         if (f.first.size() > 4 && f.first.compare(f.first.size() - 4, 4, ".QST") == 0) return f.first;
     return "";
 }
+
+// While it stands, this thread writes only where the rights of the files let it, as a player's game
+// does: a test run by the system's administrator writes anywhere otherwise.
+class RightsOnly {
+public:
+    RightsOnly() {
+        syscall(SYS_capget, &head_, was_);
+        __user_cap_data_struct now[2];
+        memcpy(now, was_, sizeof now);
+        now[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        syscall(SYS_capset, &head_, now);
+    }
+    ~RightsOnly() { syscall(SYS_capset, &head_, was_); }
+
+private:
+    __user_cap_header_struct head_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct was_[2]{};
+};
 
 }  // namespace
 
@@ -470,4 +491,52 @@ TEST_F(LoaderScreenTest, StrayCreatureNumbersNameTheFileThatHoldsThem) {
     EXPECT_NE(strstr(loader_last_note(), "DATA.DAT is damaged"), nullptr) << loader_last_note();
     EXPECT_EQ(strstr(loader_last_note(), "AINO.CRS is damaged"), nullptr) << loader_last_note();
     EXPECT_EQ(folder.changed("DATA.DAT", pool), "");
+}
+
+// Her folder, or a file of it the game rewrites in place, can't be written: the load stops before it
+// reads or writes anything, tells her name and the file (no path of the machine), and the game goes
+// back to the start menu instead of ending.
+TEST_F(LoaderScreenTest, AFolderThatCantBeWrittenIsRefusedNamingHer) {
+    into_her_village();   // saved on her local map: a load enters it and brings its creatures in
+    ASSERT_FALSE(HasFailure());
+    ASSERT_EQ(Save(0), 1);
+    Folder folder(dir->path() + "/AINO");
+    folder.take();
+    const std::string again = " Make it writable and load again. Nothing was changed.";
+    const struct {
+        const char *file;   // "" the folder itself
+        mode_t mode;
+        std::string told;
+    } rows[] = {
+        {"", 0555, "!AINO's folder can't be written (is it read-only?)." + again},
+        {"AINO.CRS", 0444, "!AINO's folder can't be written: its file AINO.CRS is read-only." + again},
+    };
+    oxa_quit_hook = throw_quit;
+    for (const auto &r : rows) {
+        const std::string at = dir->path() + "/AINO" + (r.file[0] ? std::string("/") + r.file : "");
+        struct stat was;
+        ASSERT_EQ(stat(at.c_str(), &was), 0);
+        ASSERT_EQ(chmod(at.c_str(), r.mode), 0);
+        var_clear();
+        oxatest::reset_loader_tables();
+        for (int i = 0; i < 6; i++) press(SDLK_SPACE);
+        int result;
+        std::string told;
+        {
+            RightsOnly rights;
+            try {
+                result = loader();
+            } catch (const Refused &q) {
+                result = 1;
+                told = q.text + "\n";
+            }
+        }
+        told += loader_load_notes();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        chmod(at.c_str(), was.st_mode & 07777);
+        EXPECT_EQ(result, -1) << r.file;
+        EXPECT_EQ(told, r.told + "\n") << r.file;
+        EXPECT_EQ(folder.changed("", ""), "") << r.file;
+    }
+    oxa_quit_hook = nullptr;
 }

@@ -2,6 +2,9 @@
 // take, a write that fails on the way, and the character played from the folder.
 #include "core/loader_fixture.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <stdexcept>
 
 #include "activities/magic.h"
@@ -212,6 +215,63 @@ TEST_F(NewCharacter, AFailedWriteLeavesNothing) {
     }
     oxa_quit_hook = nullptr;
     EXPECT_EQ(quit, "RNDCAMP.1");
+}
+
+// What a second game answers, run as a program of its own, when it asks for the name "Kaisa" and
+// then creates her: "<name passed> <built> <refusal>|<error>".
+std::string second_game_creates_kaisa() {
+    int out[2];
+    if (pipe(out) != 0) return "no pipe";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(out[0]);
+        char folder[40], err[200] = "";
+        const char *why = nullptr;
+        const int named = crtplr_folder_name("Kaisa", folder, sizeof folder, &why);
+        NewCharChoices c = quick("Kaisa", 3);
+        c.culture = 5;
+        const int built = crtplr_build(c, nullptr, err, sizeof err);
+        dprintf(out[1], "%d %d %s|%s", named, built, why ? why : "", err);
+        _exit(0);
+    }
+    close(out[1]);
+    std::string said;
+    char buf[256];
+    for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) said.append(buf, (size_t)n);
+    close(out[0]);
+    waitpid(pid, nullptr, 0);
+    return said;
+}
+
+// Two games creating one name: the second, asking while the first waits on a page of its creation, is
+// told the name is being created and touches nothing of the first's folder, which the first finishes
+// whole as its own. A building folder no game holds was left by a creation that never finished: the
+// next creation of the name clears it.
+TEST_F(NewCharacter, TwoGamesCreatingOneNameNeverMix) {
+    static std::string answer;
+    NewCharAsk ask{};
+    ask.accept_roll = [] {
+        answer = second_game_creates_kaisa();
+        return 1;
+    };
+    NewCharChoices first = quick("Kaisa", 9);
+    first.mode = CRTPLR_CUSTOM;
+    first.scenario = 1;
+    char err[200] = "";
+    ASSERT_EQ(crtplr_build(first, &ask, err, sizeof err), 1) << err;
+    const std::string busy = "A character with that name is being created in another game!";
+    EXPECT_EQ(answer, "0 0 " + busy + "|" + busy);
+    static PlayerStruct p;
+    ASSERT_TRUE(read_exact((dir->path() + "/KAISA/KAISA.OXS").c_str(), &p, sizeof p));
+    EXPECT_STREQ(p.name, "Kaisa");
+    EXPECT_EQ(p.culture, 2);   // her own record, not the second game's
+    EXPECT_FALSE(dir->exists("KAISA.crtplr"));
+
+    ASSERT_EQ(mkdir((dir->path() + "/KALLE.crtplr").c_str(), 0700), 0);
+    dir->write_file("KALLE.crtplr/KALLE.OXS", "left by a creation that never finished");
+    ASSERT_EQ(crtplr_build(quick("Kalle", 9), nullptr, err, sizeof err), 1) << err;
+    EXPECT_EQ(file_size(dir->path() + "/KALLE/KALLE.OXS"), 5716);
+    expect_nothing_left("KALLE.crtplr");
 }
 
 // The equipment given at creation: one slot per object and per name, the count of the first kept.
