@@ -197,7 +197,10 @@ void tunnista_datakasvit(int mark, int record) {
         ItemStruct it = ObjToItem((int)d.id);
         if (it.unid != mark) continue;
         it.unid = it.plantname = 1;
-        d.id = (uint32_t)Luo_Esineen_Itempos(it);
+        // With no room for the named plant the patches stay as they were; she has been told.
+        const int named = Luo_Esineen_Itempos(it);
+        if (!named) return;
+        d.id = (uint32_t)named;
     }
 }
 

@@ -310,22 +310,15 @@ int InvocationMenu() {
 
 // ---- sacrifices ----------------------------------------------------------------------------------
 
-// The silver shards carved off; answers 0 when the item is used up.
-static bool carve_silver(int obj) {
+// What is left of a silver piece once a third of it is carved off, as an object of its own: 0 when
+// nothing is left, -1 when the object table has no room for it (she is told, nothing is carved).
+static int carved_rest(int obj) {
     ItemStruct it = ObjToItem(obj);
     const float third = it.fullweight / 3.0f;
     it.weight -= third;
-    if (it.weight >= third && third > 0.0f) {
-        const int back = Esineesta_Uniikki(it);
-        if (back) {
-            Lisaa_Inventoryyn(back, 1, 0, -1);
-            return true;
-        }
-    }
-    char line[NOTE_SIZE];
-    snprintf(line, sizeof line, "The %s got used completely.", ekuvaus(obj, 1, 0));
-    Note(line);
-    return false;
+    if (it.weight < third || third <= 0.0f) return 0;
+    const int rest = Esineesta_Uniikki(it);
+    return rest ? rest : -1;
 }
 
 int sacrificial(int mark) {
@@ -364,12 +357,19 @@ int sacrificial(int mark) {
             Note(line);
             return 0;
         }
+        const int rest = carved_rest(obj);
+        if (rest < 0) return 0;
         char line[NOTE_SIZE];
         snprintf(line, sizeof line, "+You carve some shards of the %s into an ant nest as a sacrifice.",
                  ekuvaus(obj, 1, 0));
         Note(line);
         Poista_PlrItem(slot, 1);
-        carve_silver(obj);
+        if (rest) {
+            Lisaa_Inventoryyn(rest, 1, 0, -1);
+        } else {
+            snprintf(line, sizeof line, "The %s got used completely.", ekuvaus(obj, 1, 0));
+            Note(line);
+        }
         mark = MEANS_SILVER;
         set_SpiritData_mood(PlayerX, PlayerY, SPIRIT_OF_FOREST, 10);
         set_SpiritData_attract(PlayerX, PlayerY, SPIRIT_OF_FOREST);

@@ -165,22 +165,23 @@ int carcass_rot(int age, int winter, char *text, size_t size) {
     return p;
 }
 
+int carcass_age(const CreatureStruct &c) {
+    // A carcass on the map ages from its day of death, which the creature file only learns at the
+    // next save: a fresh kill never reads as rotten from a record written when it was alive.
+    if (c.mode == CM_CARCASS && c.daysaved >= 0) {
+        const int d = (int)Plr.daynumber - c.daysaved;
+        return d < 0 ? -d : d;
+    }
+    return sotubased_corpse_age((int)c.socialid);
+}
+
 int pctRotten_carcass(int n, char *text, size_t size) {
     const CreatureStruct *c = cre(n);
     if (!c) {
         if (text && size) text[0] = 0;
         return 0;
     }
-    // A carcass on the map ages from its day of death, which the creature file only learns at the
-    // next save: a fresh kill never reads as rotten from a record written when it was alive.
-    int age;
-    if (c->mode == CM_CARCASS && c->daysaved >= 0) {
-        const int d = (int)Plr.daynumber - c->daysaved;
-        age = d < 0 ? -d : d;
-    } else {
-        age = sotubased_corpse_age((int)c->socialid);
-    }
-    return carcass_rot(age, on_talvi(), text, size);
+    return carcass_rot(carcass_age(*c), on_talvi(), text, size);
 }
 
 const char *NPC_ruhokuvaus(int n) {

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstddef>
 
+struct CreatureStruct;
+
 extern char s_creaturedesc[1024];   // what NPC_yleiskuvaus answers
 
 // A comma list grows by a word ("a, b"; an empty word adds nothing); a text key's words in a scratch
@@ -18,3 +20,5 @@ int pctEaten_carcass(int n, char *text, size_t size);
 int pctTorn_carcass(int n, char *text, size_t size);
 int pctRotten_carcass(int n, char *text, size_t size);
 int carcass_rot(int age_days, int winter, char *text, size_t size);   // the rot of a carcass of that age
+// The days since the creature died, as its record on the map or in the creature file tells; -1 unknown.
+int carcass_age(const CreatureStruct &c);

@@ -9,6 +9,7 @@
 
 #include "activities/actions.h"
 #include "activities/activities.h"
+#include "core/carcassdesc.h"
 #include "core/datafunc.h"
 #include "game/loader.h"
 #include "core/maintenance.h"
@@ -78,13 +79,18 @@ void CarcassMaintenance() {
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
         if (d.type != DT_CARCASS) continue;
-        if (d.day == 0) {   // a carcass of unknown age ages from today
-            d.day = (uint16_t)Plr.daynumber;
-            continue;
-        }
-        const int age = (int)(uint16_t)Plr.daynumber - (int)d.day;
-        if (age < limit) continue;
+        // The carcass is as old as its creature has been dead; one whose creature tells nothing ages
+        // from the day its record was first seen.
         const int c = slot_of(d);
+        int age = c >= 0 ? carcass_age(Cre[c]) : -1;
+        if (age < 0) {
+            if (d.day == 0) {
+                d.day = (uint16_t)Plr.daynumber;
+                continue;
+            }
+            age = (int)(uint16_t)Plr.daynumber - (int)d.day;
+        }
+        if (age < limit) continue;
         if (c >= 0) CarcassDecayComplete(c, d.x, d.y);
         CrunchData(i);
     }

@@ -137,7 +137,7 @@ Outcome choose(Screen &s, int i, bool shift, int at) {
         refuse(s, r);
         return (s.options & SEL_QUIET) ? CLOSE_CANCEL : STAY;
     }
-    if ((s.options & SEL_MAX_TEN) && InvData_chosen_rows() >= MAX_TEN) return STAY;
+    if ((s.options & SEL_MAX_TEN) && InvData_countsels() >= MAX_TEN) return STAY;
     if (s.code == CODE_APPLY || s.code == CODE_SUPERAPPLY) {
         const ItemStruct it = ObjToItem(r.pos);
         int action = MENU_NOT_TAKEN;
@@ -161,7 +161,7 @@ Outcome choose(Screen &s, int i, bool shift, int at) {
         if (count > r.count) count = r.count;
     }
     if (count == 0) return STAY;
-    const bool had = InvData_chosen_rows() > 0;
+    const bool had = InvData_countsels() > 0;   // under this filter or another
     InvData_select(i, count);
     if (!multi(s)) return CLOSE_ROW;
     if (rows_listed() == 1 && !had) return CLOSE_ROW;
@@ -170,19 +170,20 @@ Outcome choose(Screen &s, int i, bool shift, int at) {
 
 void select_all(Screen &s) {
     const int most = (s.options & SEL_MAX_TEN) ? MAX_TEN : INVDATA_MAX;
-    const bool none_yet = InvData_chosen_rows() == 0;
+    const bool none_yet = InvData_countsels() == 0;
     for (int i = 0; i < INVDATA_MAX; i++) {
         InvDataStruct &r = InvData[i];
         if (!r.pos || r.disabled || r.chosen) continue;
-        if (InvData_chosen_rows() >= most) break;
+        if (InvData_countsels() >= most) break;
         if (none_yet && s.mixed && s.code == CODE_PICKUP && r.kind == INV_KIND_CARCASS) continue;
         InvData_select(i, (s.options & SEL_ONE_EACH) ? 1 : r.count);
     }
 }
 
+// Every choice let go, under every filter.
 void deselect_all() {
-    for (int i = 0; i < INVDATA_MAX; i++)
-        if (InvData[i].chosen) InvData_select(i, 0);
+    for (InvDataStruct &r : InvData) r.chosen = 0;
+    for (InvDataStruct &r : InvDataSave) r.chosen = 0;
 }
 
 void regroup(Screen &s, unsigned filter) {
@@ -258,9 +259,20 @@ void InvData_addsels() {
     }
 }
 
-int InvData_chosen_rows() {
+int InvData_countsels() {
+    // A choice under another filter counts while a free row remains to bring it back at the end.
+    int free_rows = 0;
+    for (const InvDataStruct &r : InvData) free_rows += !r.pos;
     int n = 0;
-    for (const InvDataStruct &r : InvData) n += r.pos && r.chosen > 0;
+    for (const InvDataStruct &s : InvDataSave) {
+        if (!s.pos || s.chosen <= 0) continue;
+        if (listed(s)) {
+            n++;
+        } else if (free_rows > 0) {
+            free_rows--;
+            n++;
+        }
+    }
     return n;
 }
 
@@ -419,7 +431,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
         case KEY_PROCEED:
             if (multi(s)) {
                 InvData_addsels();
-                const int chosen = InvData_chosen_rows();
+                const int chosen = InvData_countsels();
                 if (chosen) {
                     savelastInvSel(s.title, s.cursor, s.first, filter);
                     return close(s, chosen);
@@ -427,7 +439,7 @@ int InvSel(int source, int owner, int x, int y, const char *title, const char *v
             }
             break;
         case KEY_ESC:
-            if (InvData_chosen_rows() && !(s.options & SEL_ESC_AT_ONCE) && !CLOSE_WINDOW) {
+            if (InvData_countsels() && !(s.options & SEL_ESC_AT_ONCE) && !CLOSE_WINDOW) {
                 ui_invsel_put_under();
                 invNote("!You have some items selected.", 0);
                 // Without a screen an empty queue cancels, or the question would come again for ever.

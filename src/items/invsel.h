@@ -32,7 +32,7 @@ int selslot(const char *title, const char *verb, unsigned options, unsigned filt
 
 void InvData_select(int row, int count);   // the row's count, kept in step in the saved rows
 void InvData_addsels();
-int InvData_chosen_rows();         // rows with a chosen count
+int InvData_countsels();           // the rows chosen, under every filter
 
 // A message of the message files with its "%s" filled by the argument (the text is never used as a
 // format), in a scratch buffer: the screen's refusals and the item commands' notes.

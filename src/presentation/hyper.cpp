@@ -154,6 +154,21 @@ static int topic_index(const char *word) {
 
 int istopic(const char *word) { return topic_index(word) >= 0; }
 
+const char *item_topic(const char *name) {
+    static char topic[100];
+    copy_bounded(topic, sizeof topic, name ? name : "");
+    if (istopic(topic)) return topic;
+    // The start of the last word, and of the one before it.
+    char *end = topic + strlen(topic);
+    while (end > topic && end[-1] == ' ') *--end = 0;
+    char *last = strrchr(topic, ' ');
+    if (!last) return "";
+    char *before = last;
+    while (before > topic && before[-1] != ' ') before--;
+    if (before > topic && istopic(before)) return before;
+    return istopic(last + 1) ? last + 1 : "";
+}
+
 char *keyword_firstline(const char *word) {
     const int i = topic_index(word);
     copy_bounded(s_keywordfirstline, sizeof s_keywordfirstline,

@@ -21,6 +21,9 @@ extern int INFO_ON, INFO_MAPRESTORE;
 
 void get_topics();                 // topic names and first sentences of "GAME.NFO"; at most 500
 int istopic(const char *word);     // 1 when the word names a topic
+// The topic an item's name leads to: the whole name, else its two last words, else its last word; ""
+// when none names one.
+const char *item_topic(const char *name);
 char *keyword_firstline(const char *word);   // "Info missing. Report!" for no topic
 
 // The info box at the bottom of the screen; `narrow` 1 leaves the right side free.

@@ -6,6 +6,7 @@
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/items.h"
+#include "presentation/hyper.h"
 #include "presentation/invlist_draw.h"
 #include "presentation/notes.h"
 #include "presentation/screen_ui.h"
@@ -123,7 +124,7 @@ int draw(UiInvSelPage *page) {
     x = button(s, x, y, "UP/DN.Move", 0);
     x = button(s, x, y, "PgDn.Next page", KEY_PGDN);
     x = button(s, x, y, "PgUp.Prev page", KEY_PGUP);
-    const int chosen = InvData_chosen_rows();
+    const int chosen = InvData_countsels();
     if (!(KEY_PROCEED == KEY_ESC && chosen)) x = button(s, x, y, "ESC.Cancel", KEY_ESC);
     // A row too full for the filter button leaves it to the view line below, which it belongs with.
     const bool filter_below = x + button_width("TAB.Filter") > win.x + win.w - 10;
@@ -169,11 +170,12 @@ int draw(UiInvSelPage *page) {
         if (wielding(1) < 1000) x = button(s, x, y, "1.Unwield 1st weapon", '1');
         if (wielding(2) < 1000) button(s, x, y, "2.Unwield 2nd weapon", '2');
     }
-    // The encyclopedia offers the item under the pointer when it names a topic.
+    // The encyclopedia offers the item under the pointer when it names a topic: its whole name, else
+    // its two last words, else its last word ("Hunting bow": BOW).
     if (s.cursor >= 0 && s.cursor < INVDATA_MAX && InvData[s.cursor].pos) {
         char name[41];
         item_name(ObjToItem(InvData[s.cursor].pos), name);
-        game_info_hotspot(name);
+        game_info_hotspot(item_topic(name));
     }
     BUTTON_DEFTEXT = keep_label;
     Flip();

@@ -394,6 +394,7 @@ static int hotkey_pos(int k) {
     if (k == 0) return -1;
     for (int i = 0; i < List.count && i < LIST_MAX_ENTRIES; i++) {
         const ListEntryStruct &e = ListEntries[i];
+        if (e.disabled) continue;   // a switched-off button answers no key
         if (e.key == k || e.key2 == k || (k == KEY_F1 && e.key == KEY_MENU_F1)) return i;
     }
     return -1;
@@ -468,7 +469,9 @@ static int choose(int start, bool freeclick) {
 
 int LIST_Go() {
     int start = List.pos;
-    if (List.returnonchange != 2) save_area();
+    // The screen under the list as the caller has just drawn it: a list that came back on a change
+    // left it clean of its highlight, and the caller may have drawn anew beside it (a menu's info box).
+    save_area();
     if (LIST_InFlipperMode()) SetFlipperMode(ListFlipperTexture, (int)List.flipperflags);
     LIST_MENUACTIVE = 1;
     bool due = true;
@@ -556,6 +559,7 @@ int LIST_Go() {
             List.pos = start;
         } else if (List.returnonchange && List.pos != start) {
             List.returnonchange = 2;
+            put_back_area();
             return finish(-1);
         }
         if (List.pos != before) due = true;

@@ -34,6 +34,8 @@
 #include "maps/mapdraw.h"
 #include "items/recipes.h"
 #include "creatures/predicates.h"
+#include "creatures/villagejudge.h"
+#include "core/vilrecord.h"
 #include "creatures/people.h"
 #include "creatures/zoomservices.h"
 #include "worldgen/encounter.h"
@@ -105,7 +107,12 @@ static void cmd_treasure(int min_distance, int max_distance) {
         return;
     }
     console_say("Loc: %d,%d", p.x, p.y);
-    Note(navitxt_WorldLocation(p.x, p.y));
+    char where[400];
+    copy_bounded(where, sizeof where, navitxt_WorldLocation(p.x, p.y));
+    Note(where);
+    console_say("There's a treasure %s %s", TREASURESTR_aarrepaikka, where);
+    console_say("The treasure is %s, %s. It's said to be %s.", TREASURESTR_piilotustapa, TREASURESTR_piilotuskohta,
+                TREASURESTR_aarretyyppi);
 }
 
 static void cmd_robberspot() {
@@ -217,6 +224,14 @@ static void cmd_valu() {
 
 static void cmd_chat(const char *const *keys, int n) {
     for (int i = 0; i < n; i++) Note(CHATMSG(keys[i]));
+}
+
+// "chattest": the cached village's view of the player as the listener, nobody in particular talking.
+static void cmd_chattest() {
+    socrepSummary(&TARGET_REPSUMMARY, globVil);
+    TARGET_NPC = -1;
+    static const char *const keys[] = {"TRADE_LETS_BARTER", "TRADE_GENEROUS_DEAL", "DEMAND_PAYMENT"};
+    cmd_chat(keys, 3);
 }
 
 static void cmd_sotufind() { find_missing_sotu((unsigned)console_ask_number("", 20, 255)); }
@@ -403,11 +418,7 @@ int console_world_command(int number) {
     case 129: cmd_def(); break;
     case 131: StatScreen(); break;
     case 133: transcap(CRE_PLAYER, PlayerX, PlayerY); break;
-    case 137: {
-        static const char *const keys[] = {"TRADE_LETS_BARTER", "TRADE_GENEROUS_DEAL", "DEMAND_PAYMENT"};
-        cmd_chat(keys, 3);
-        break;
-    }
+    case 137: cmd_chattest(); break;
     case 138: cmd_stockpile(); break;
     case 139: cmd_plant(); break;
     case 140: cmd_valu(); break;

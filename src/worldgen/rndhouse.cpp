@@ -328,5 +328,7 @@ void Siirra_Maailman_Tapahtumat() {
         taken = true;
         if (kind != 2) Encounter(creature);
     }
-    if (taken && bigmap()) memcpy(Data, IsoData, sizeof(DataStruct) * DATA_MAX);
+    // The freed meetings go back where the pool is kept: on the world map its pool in memory, elsewhere
+    // its file, so the next build of this cell does not place them again.
+    if (taken && !SaveIsoData()) logf("terrain_make", "the world's pool could not be written back");
 }

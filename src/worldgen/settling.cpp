@@ -4,6 +4,9 @@
 
 #include "base/ownlib.h"
 #include "core/records.h"
+#include "maps/area.h"
+#include "maps/maps.h"
+#include "maps/zoomstore.h"
 #include "worldgen/builders.h"
 #include "worldgen/localgen.h"
 
@@ -58,22 +61,45 @@ void AsutaNjerpezTalo(int x, int y) {
     draws(px, py, women, SETTLER_MISTRESS, nullptr);
 }
 
-void asuta_kyla() {
+// A square of the map being built where a person can stand: no wall, window, fence, tree, water or
+// fire on it.
+static int can_stand(int x, int y) {
+    if (x < 0 || y < 0 || x >= ZOOM_SIDE || y >= ZOOM_SIDE) return 0;
+    const int c = Zoom.chars[y * ZOOM_SIDE + x];
+    if (terrain_flag(c, TF_BLOCKS | TF_FENCE | TF_TREE | TF_WATER)) return 0;
+    for (const DataStruct &d : Zoom.data)
+        if (d.x == x && d.y == y && (d.type == DT_TREE || d.type == DT_FIRE)) return 0;
+    return 1;
+}
+
+// Visitors and a forced family gather in the middle of the village: on 25, 25, or where a house, a
+// fence or a tree stands there, on the nearest square a person can stand on.
+static ZoomPos gathering_square() {
     const int g = SETTLEMENT_GATHERING;
+    for (int r = 0; r < ZOOM_SIDE; r++)
+        for (int dy = -r; dy <= r; dy++)
+            for (int dx = -r; dx <= r; dx++)
+                if ((dx == -r || dx == r || dy == -r || dy == r) && can_stand(g + dx, g + dy))
+                    return {g + dx, g + dy};
+    return {g, g};
+}
+
+void asuta_kyla() {
+    const ZoomPos g = gathering_square();
     for (int h = 0; h < Talojen_Maara; h++) {
         if (random(2)) continue;
         if (Kyla_Kulttuuri == RAIDER_CULTURE) {
-            if (!settle_person(g, g, SETTLER_RAIDER)) return;
+            if (!settle_person(g.x, g.y, SETTLER_RAIDER)) return;
             continue;
         }
-        if (!settle_person(g, g, random(3) < 2 ? SETTLER_ADVENTURER : SETTLER_HEALER)) return;
+        if (!settle_person(g.x, g.y, random(3) < 2 ? SETTLER_ADVENTURER : SETTLER_HEALER)) return;
         MiesLkm++;
     }
-    if (Kyla_Kulttuuri != RAIDER_CULTURE && random(2) == 0 && settle_person(g, g, SETTLER_HEALER)) MiesLkm++;
+    if (Kyla_Kulttuuri != RAIDER_CULTURE && random(2) == 0 && settle_person(g.x, g.y, SETTLER_HEALER)) MiesLkm++;
 }
 
 void pakkoluo_perhe() {
-    const int g = SETTLEMENT_GATHERING;
-    if (settle_person(g, g, Asukas_Isanta()) && settle_person(g, g, SETTLER_MISTRESS))
-        settle_person(g, g, SETTLER_CHILD);
+    const ZoomPos g = gathering_square();
+    if (settle_person(g.x, g.y, Asukas_Isanta()) && settle_person(g.x, g.y, SETTLER_MISTRESS))
+        settle_person(g.x, g.y, SETTLER_CHILD);
 }

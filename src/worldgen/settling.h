@@ -16,7 +16,7 @@ enum SettlerCode {
     SETTLER_HEALER = SPECIES_HEALER,
     SETTLER_CHILD = SPECIES_CHILD,
 };
-constexpr int SETTLEMENT_GATHERING = 25;   // visitors and a forced family stand on 25, 25
+constexpr int SETTLEMENT_GATHERING = 25;   // visitors and a forced family gather about 25, 25
 
 // A person of kind `code` on x, y of the map being built: 1 when placed, 0 when the map has no free
 // record.

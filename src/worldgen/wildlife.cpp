@@ -37,6 +37,7 @@ enum {
     MAGIC_LURE = 17,               // the worn magic kind that goes with it
     GROUP_MAX = 12,
     KIND_BIRD = 21,
+    MOVE_SWIMS_AND_FLIES = 128,    // the movement class of the water birds
     SPECIES_CODES = 1024,
 };
 
@@ -132,7 +133,8 @@ void PopuloiZoomalue() {
         if (count > GROUP_MAX) count = GROUP_MAX;
         const uint32_t code = tp.speciescode;
         if (code < (uint32_t)SPECIES_CODES && present[code]) continue;
-        const uint32_t territory = territory_nature(tp.habitatbits);
+        // A water bird comes to any open water, a small lake's too: its spot is open water already.
+        const uint32_t territory = tp.moveclass == MOVE_SWIMS_AND_FLIES ? 0 : territory_nature(tp.habitatbits);
         for (int i = 0; i < count; i++) {
             int x, y;
             if (!SpawnLoc(x, y, t)) continue;

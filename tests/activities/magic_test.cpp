@@ -17,6 +17,8 @@
 #include "worldgen/encounter.h"
 #include "worldgen/kartta_main.h"
 
+#include <vector>
+
 namespace {
 
 using oxatest::push_key;
@@ -303,6 +305,24 @@ TEST_F(Magic, SilverIsCarvedAtAnAntNestByOneWhoKnowsHow) {
     ASSERT_EQ(Plr.inv_count[0], 1);
 
     maailma[mapidx(PlayerX - 1, PlayerY + 1)] = CH_ANT_NEST;
+    // With no room in the object table for what is left of it, nothing is carved and she is told.
+    std::vector<int> filled;
+    for (int i = 0; i < PLAYEROBJ_COUNT; i++)
+        if (PlayerObj[i].type == 0) {
+            PlayerObj[i].type = 7, PlayerObj[i].name[0] = 'x', PlayerObj[i].ownersoc = 3;   // village goods
+            filled.push_back(i);
+        }
+    note_lines_since_pause = 0;
+    push_key(oxatest::carried_letter("Silver brooch"));
+    push_key(' ');   // the maintenance's note
+    EXPECT_EQ(sacrificial(MEANS_SACRIFICE), 0);
+    EXPECT_TRUE(noted("There is no room for more objects")) << notes();
+    EXPECT_FALSE(noted("got used completely")) << notes();
+    EXPECT_FALSE(noted("You carve some shards")) << notes();
+    ASSERT_EQ(Plr.inv_count[0], 1);
+    EXPECT_NEAR(ObjToItem(Plr.inv_obj[0]).weight, 2.5f, 1e-4);
+    for (int i : filled) PlayerObj[i] = ItemStruct{};
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     static const struct {
         float weight;
         bool back;

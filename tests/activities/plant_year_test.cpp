@@ -221,6 +221,24 @@ TEST_F(PlantYear, RecognisedPatchesLiveOnTheirStoredPlant) {
     EXPECT_EQ(Data[1].type, DT_PLANT_DORMANT);
 }
 
+// With no room left in the object table for the named plant, the patches stay as they were.
+TEST_F(PlantYear, RecognisedPatchesStayAsTheyWereWithoutRoomForTheirPlant) {
+    define(ROW, 430, 5, 10, 60, 0);
+    ConstantObj[ROW].unid = 7;
+    date(11, 5);
+    PlayerX = 10;
+    plant(0, DT_PLANT, ROW);
+    plant(1, DT_PLANT, ROW);
+    for (ItemStruct &it : PlayerObj)
+        if (it.type == 0) it.type = 7, it.name[0] = 'x', it.ownersoc = 3;   // village goods: all kept
+    oxatest::push_key(' ');   // the maintenance's note
+    tunnista_datakasvit(7, 0);
+    EXPECT_EQ(Data[0].id, (uint32_t)ROW);
+    EXPECT_EQ(Data[1].id, (uint32_t)ROW);
+    memset(PlayerObj, 0, sizeof(ItemStruct) * PLAYEROBJ_COUNT);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}
+
 // Grass is always grazed; pods and roots only with a negative size; berries and other records never.
 TEST_F(PlantYear, Grazing) {
     struct Case {

@@ -2,6 +2,9 @@
 // square and what it tells, the item report of key 7 and the fire heat of key x.
 #include "core/loader_fixture.h"
 #include "core/player.h"
+#include "core/tekstit.h"
+#include "core/vilrecord.h"
+#include "creatures/villagejudge.h"
 
 #include "game/wizard.h"
 #include "items/items.h"
@@ -112,6 +115,7 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
         {"zoomimportant", "^\n", 0, 0, "important: ", ""},
         {"grab", "a", 0, 0, "", ""},   // the grab test waits for a key
         {"mapshade", "", 0, 0, "", ""},
+        {"aarre", "", 0, 0, "The treasure is ", ""},   // where, how hidden and what
     };
     for (const auto &r : rows) {
         const int here = things_at(PlayerX, PlayerY), east = things_at(PlayerX + 1, PlayerY);
@@ -137,6 +141,16 @@ TEST_F(ConsoleReports, TypedLinesLayTheirThingsAndTellTheirLines) {
     EXPECT_TRUE(noted("| On\n") || noted("| Ei\n")) << "luoto tells whether a rock is near";
     EXPECT_TRUE(noted("nope!") || noted("I promise you ")) << "gamefind";
     EXPECT_TRUE(dir->exists("screenshot.bmp"));
+    EXPECT_TRUE(noted("There's a treasure ")) << "aarre tells where the treasure lies";
+
+    // The chat test speaks as her village's listener, to nobody in particular.
+    RepSummary village{};
+    socrepSummary(&village, globVil);
+    memset(&TARGET_REPSUMMARY, 0x55, sizeof TARGET_REPSUMMARY);
+    TARGET_NPC = 3;
+    console_run_line("chattest");
+    EXPECT_EQ(TARGET_NPC, -1);
+    EXPECT_EQ(memcmp(&TARGET_REPSUMMARY, &village, sizeof village), 0);
     console_run_line("fat");
     EXPECT_EQ(Plr.fat_reserve, 100.0f) << "fat fills the fat reserve";
     int red, green, blue;

@@ -106,6 +106,32 @@ TEST_F(UpkeepTest, ACarcassRotsAwaySoonerInSummerThanInWinter) {
     EXPECT_EQ(Data[e].type, DT_CARCASS);
 }
 
+// A carcass is as old as its creature has been dead, whatever day its record on the map carries: one
+// set down again from her hands or her party's stack (day 0) or one carried onto a new map.
+TEST_F(UpkeepTest, ACarcassAgesFromItsCreaturesDeath) {
+    const struct {
+        int died;       // days since the creature died
+        int pool_day;   // days back the pool record says; -1 none (set down again)
+        int month;
+        bool rots;
+    } rows[] = {
+        {45, -1, 7, true}, {45, -1, 1, false}, {61, -1, 1, true}, {45, 0, 7, true}, {5, 45, 7, false},
+    };
+    for (const auto &r : rows) {
+        memset(&Cre[3], 0, sizeof Cre[3]);
+        Cre[3].kind = 2;
+        Cre[3].mode = CM_CARCASS;
+        Cre[3].daysaved = (int32_t)Plr.daynumber - r.died;
+        const int c = place(DT_CARCASS, 230, 230, CRE_DATAID + 3, 1);
+        Data[c].day = r.pool_day < 0 ? 0 : (uint16_t)(Plr.daynumber - r.pool_day);
+        Plr.month = (uint8_t)r.month;
+        CarcassMaintenance();
+        EXPECT_EQ(Data[c].type != DT_CARCASS, r.rots) << r.died << " days dead, month " << r.month;
+        Data[c] = DataStruct{};
+    }
+    memset(&Cre[3], 0, sizeof Cre[3]);
+}
+
 TEST_F(UpkeepTest, AMapEnteredAfterDaysAwayCatchesUp) {
     for (WeatherStruct &w : weatherengine.days) w.temperature = 15;
     const int fish = item(IT_FOOD, "Fish", 1.0f);

@@ -3,9 +3,13 @@
 #include "items/invsel_fixture.h"
 
 #include "presentation/input_feeder.h"
+#include "presentation/hyper.h"
 #include "presentation/invlist_draw.h"
 #include "maps/maps.h"
 #include "maps/worldsearch.h"
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -145,6 +149,65 @@ TEST_F(InvSelScreen, TheBoatUnderHerOnOpenWaterCannotBeTaken) {
                      SEL_MULTI, 0, 0),
               INVSEL_CANCEL);
     EXPECT_TRUE(noted("You can't haul around that.")) << notes();
+}
+
+// Choices made under another filter count as much as those in view: for the limit of ten, for the
+// only row of a filter, for "-" and for the question of Esc. In the typed line '\t' opens the filter
+// menu, 27 is Esc, and every other character is typed as it is.
+TEST_F(InvSelScreen, ChoicesUnderAnotherFilterCountEverywhere) {
+    for (int i = 0; i < 12; i++) give(thing(IT_TIMBER, ("Log " + std::to_string(i)).c_str()));
+    give(thing(IT_FOOD, "Rye bread"));
+    give(thing(IT_FOOD, "Pike"));
+    give(thing(IT_WEAPON, "Knife"));
+    const unsigned trade = 3361, drop = 49;
+    const struct {
+        const char *what;
+        unsigned options;
+        const char *typed;
+        int result;
+        bool asked;   // "You have some items selected."
+    } rows[] = {
+        {"ten chosen, then an eighth log is one too many", trade, "+\tmh ", 10, false},
+        {"the only knife under its filter keeps the bread", drop, "\tfa\twa ", 2, false},
+        {"- lets go of the bread too", drop, "\tfa\tw- \x1b", INVSEL_CANCEL, false},
+        {"Esc asks for the bread out of view", drop, "\tfa\tw\x1bn ", 1, true},
+    };
+    for (const auto &r : rows) {
+        const size_t before = notes().size();
+        oxatest::KeyFeeder typing;
+        for (const char *c = r.typed; *c; c++)
+            if (*c == '\t') typing.key(SDLK_TAB);
+            else if (*c == 27) typing.key(SDLK_ESCAPE);
+            else if (*c == ' ') typing.key(SDLK_SPACE);
+            else if (*c == '+' || *c == '-') typing.text(std::string(1, *c).c_str());
+            else typing.key((SDL_Keycode)*c);
+        const int got = typing.typed([&] { return InvSel(INV_FROM_PACK, CRE_PLAYER, 0, 0, "Pick", "pick", r.options, 0, 0); });
+        EXPECT_EQ(got, r.result) << r.what;
+        const std::string log = notes();
+        const bool asked = log.size() > before && log.find("You have some items selected.", before) != std::string::npos;
+        EXPECT_EQ(asked, r.asked) << r.what;
+    }
+}
+
+// The row under the cursor leads to the encyclopedia by its name, else its two last words, else its
+// last word.
+TEST_F(InvSelScreen, TheRowsItemLeadsToItsTopicByItsLastWords) {
+    dir->write_file("GAME.NFO", ".BOW.\nA bow shoots.\n***\n.BIRCH BARK.\nIt peels.\n***\n");
+    get_topics();
+    const struct {
+        const char *name, *topic;
+    } rows[] = {{"Bow", "Bow"}, {"Hunting bow", "bow"}, {"Rolled birch bark", "birch bark"}, {"Rye bread", "-"}};
+    for (const auto &r : rows) {
+        ClrInvData();
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        give(thing(IT_TOOL, r.name));
+        remove((dir->path() + "/GFX.NFO").c_str());
+        keys({SDLK_ESCAPE});
+        selslot("Look", "look at", 0, 0, 0);
+        const std::string shown = dir->exists("GFX.NFO") ? dir->read_file("GFX.NFO") : "-\n";
+        EXPECT_EQ(shown, std::string(r.topic) + "\n") << r.name;
+    }
 }
 
 TEST_F(InvSelScreen, EscWithChoicesAsksBeforeCancelling) {

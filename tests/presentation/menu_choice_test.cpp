@@ -11,10 +11,12 @@
 #include "core/crefunc.h"
 #include "presentation/show.h"
 #include "presentation/hyper.h"
+#include "presentation/windows.h"
 #include "base/ui.h"
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 
 namespace {
@@ -178,6 +180,46 @@ TEST_F(Menus, TheInfoBoxAndF1FollowTheHighlight) {
     EXPECT_EQ(answer, 0);
     EXPECT_EQ(opened_topic, "BOWS");
     EXPECT_EQ(dir->read_file("GFX.NFO"), "BOWS\n") << "the info box shows the highlighted entry";
+}
+
+// The info box's title line as the screen holds it.
+std::vector<uint32_t> info_title() {
+    std::vector<uint32_t> px;
+    for (int y = 549; y < 562; y++)
+        for (int x = 10; x < 200; x++) px.push_back(oxatest::pixel(x, y));
+    return px;
+}
+std::vector<uint32_t> title_at_f1;
+
+// The box the player reads when she presses F1 is the highlighted entry's, and F1 on an entry without a
+// topic leaves the menu open: the box's switched-off button is no choice.
+TEST_F(Menus, TheInfoBoxOnScreenIsTheHighlightedEntrysAndABoxWithoutATopicIsNoChoice) {
+    // The window textures: the box is drawn on its own ground, as in the game.
+    const std::string cp = std::string("cp -r ") + OXA_RUN_DIR + "/truegfx " + dir->path() + "/";
+    ASSERT_EQ(system(cp.c_str()), 0);
+    lataa_gui_grafiikka();
+    dir->write_file("GAME.NFO", ".AXES.\nAn axe cuts.\n***\n.BOWS.\nA bow shoots.\n***\n");
+    get_topics();
+    void (*const shown)(const char *) = ui.screens.game_info;
+    ui.screens.game_info = [](const char *) { title_at_f1 = info_title(); };
+    Valinta_Lisaa('a', "Axe");
+    Valinta_LisaaGameinfo("AXES");
+    Valinta_Lisaa('b', "Bow");
+    Valinta_LisaaGameinfo("BOWS");
+    Valinta_Lisaa('c', "Club");
+    f.key(SDLK_DOWN);
+    f.key(SDLK_F1);
+    f.key(SDLK_DOWN);   // the club: no topic
+    f.key(SDLK_F1);
+    f.key(SDLK_ESCAPE);
+    const int answer = TYPED(TeeValinta("Pick"));
+    ui.screens.game_info = shown;
+    EXPECT_EQ(answer, 0) << "F1 over the club chose nothing";
+    GameInfo_Hotspot("BOWS", "", 0);
+    const std::vector<uint32_t> bows = info_title();
+    GameInfo_Hotspot("AXES", "", 0);
+    EXPECT_NE(info_title(), bows);
+    EXPECT_EQ(title_at_f1, bows);
 }
 
 TEST_F(Menus, PopupMenuAnswersTheAction) {

@@ -93,6 +93,42 @@ TEST_F(Wilds, NoAnimalComesWithinThirtyOneSquaresOfHerOrInHerSight) {
     EXPECT_EQ(x + y, 0);
 }
 
+// Ducks, goldeneyes and divers come to any open water: a small lake with dry land all round gets them.
+TEST_F(Wilds, WaterBirdsComeToASmallLake) {
+    DoCreatures();
+    local_area();
+    char saved_file[sizeof CharacterFile];
+    copy_bounded(saved_file, sizeof saved_file, CharacterFile);
+    copy_bounded(CharacterFile, sizeof CharacterFile, "POPULATION");
+    char path[1200];
+    cre_file_path(path, sizeof path);
+    ASSERT_EQ(cre_file_create(path, 2000), 1);
+    Plr.world_x = Plr.world_y = 300;
+    PlayerX = PlayerY = 232;
+    for (int y = AREA_MIN; y < AREA_MIN + 320; y++)
+        for (int x = AREA_MIN; x < AREA_MIN + 320; x++) {
+            const bool lake = x < AREA_MIN + 64 && y < AREA_MIN + 64;   // the area's north-west cell
+            put(x, y, lake ? CH_SHALLOW_WATER : CH_GROUND);
+            put_world(kohtaIsoX(x), kohtaIsoY(y), lake ? CH_SHALLOW_WATER : 238);
+        }
+    Plr.month = 5;
+    int birds = 0;
+    for (int fill = 0; fill < 60; fill++) {
+        memset(Data, 0, sizeof Data);
+        memset(Cre, 0, sizeof Cre);
+        Plr.daynumber += 20;
+        PopuloiZoomalue();
+        for (const DataStruct &d : Data) {
+            const int c = d.type == DT_CREATURE ? creature_slot_of(d.id) : -1;
+            birds += c >= 0 && Cre[c].kind == 21 && Cre[c].moveclass == 128;
+        }
+    }
+    EXPECT_GT(birds, 0);
+    memset(Data, 0, sizeof Data);
+    memset(Cre, 0, sizeof Cre);
+    copy_bounded(CharacterFile, sizeof CharacterFile, saved_file);
+}
+
 TEST_F(Wilds, ATreasureNeedsAFreeThreeByThreeOfGroundAndLaysNothingWithout) {
     build_objdef_rows();
     DoCreatures();   // the furs of the treasure come from the culture's animals

@@ -198,6 +198,24 @@ TEST_F(LocalGenTest, WorldEncountersOfTheCellArePlacedOnItsNewMap) {
     EXPECT_GE(placed, 1);
 }
 
+// A cell built while she is on a local map takes its meeting out of the world's pool as it is kept
+// there, in its file: the next build of the cell does not place the meeting again.
+TEST_F(LocalGenTest, AMeetingPlacedOffTheWorldMapIsTakenOutOfTheWorldsFile) {
+    put_world(120, 120, 238);
+    memset(IsoData, 0, sizeof IsoData);
+    IsoData[3].type = DT_ENCOUNTER;
+    IsoData[3].x = 120;
+    IsoData[3].y = 120;
+    IsoData[3].id = 611;
+    local_area();
+    ASSERT_EQ(SaveIsoData(), 1);
+    flat(40);
+    build(120, 120);
+    memset(IsoData, 0, sizeof IsoData);
+    ASSERT_EQ(ConfirmIsoData(), 1);
+    EXPECT_EQ(IsoData[3].type, DT_FREED);
+}
+
 // Zooming in again on an area whose maps are stored builds anew only the cells where a meeting waits,
 // as the first record of the cell in the world's pool tells it (tracks only pass the cell); a record
 // of a cell outside the area is left alone.

@@ -12,7 +12,9 @@
 #include "core/creatures.h"
 #include "creatures/crefile.h"
 #include "items/itemdefs.h"
+#include "maps/area.h"
 #include "maps/kulttuuri.h"
+#include "maps/maps.h"
 #include "maps/zoomstore.h"
 #include "worldgen/builders.h"
 #include "worldgen/settling.h"
@@ -171,6 +173,26 @@ TEST_F(Settlements, HouseholdsHaveAtMostThreeOfARole) {
         }
 }
 
+// Every person of a village stands where a person can: the visitors and a forced family gather in its
+// middle on the nearest square clear of walls, windows, fences, trees, water and fire.
+TEST_F(Settlements, EveryoneOfAVillageStandsOnOpenGround) {
+    for (int culture = 0; culture <= 13; culture++)
+        for (int seed = 1; seed <= 40; seed++) {
+            randomize(seed);
+            plain();
+            TeeKyla(culture);
+            for (const Person &p : people()) {
+                if (p.code >= 600) continue;   // the animals of the pens
+                const int c = ch(p.x, p.y);
+                bool blocked = terrain_flag(c, TF_BLOCKS | TF_FENCE | TF_TREE | TF_WATER) != 0;
+                for (const DataStruct &d : Zoom.data)
+                    blocked |= d.x == p.x && d.y == p.y && (d.type == DT_TREE || d.type == DT_FIRE);
+                EXPECT_FALSE(blocked) << "culture " << culture << ", seed " << seed << ": " << p.code << " at "
+                                      << p.x << "," << p.y << " on " << c;
+            }
+        }
+}
+
 TEST_F(Settlements, VillagesEndWithVisitorsAndANearlyEmptyOneGetsAFamily) {
     for (int seed = 1; seed <= 15; seed++) {
         SCOPED_TRACE(seed);
@@ -178,9 +200,13 @@ TEST_F(Settlements, VillagesEndWithVisitorsAndANearlyEmptyOneGetsAFamily) {
         randomize(seed);
         plain();
         TeeKyla(11);
+        // The family gathers where its master, the only villager of a raider village, stands.
+        int gx = -1, gy = -1;
+        for (const Person &p : people())
+            if (p.code == 530) gx = p.x, gy = p.y;
         std::map<int, int> gathered;
         for (const Person &p : people())
-            if (p.x == SETTLEMENT_GATHERING && p.y == SETTLEMENT_GATHERING) gathered[p.code]++;
+            if (p.x == gx && p.y == gy) gathered[p.code]++;
         EXPECT_EQ(gathered[530], 1);
         EXPECT_EQ(gathered[520], 1);
         EXPECT_EQ(gathered[590], 1);
