@@ -136,7 +136,8 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
         else flowered = flowered_text();
     }
     const bool whole_kind = kind == OID_BERRY || kind == OID_POD || kind == OID_ROOT || kind == OID_MUSHROOM;
-    if (!young && whole_kind && k.present[PART_WHOLE] && count * k.count[PART_WHOLE] > 0)
+    // Whole fruit comes only from a ripe plant: a young patch pulled up whole gives its leaves at most.
+    if (!young && state != PLANT_GROWING && whole_kind && k.present[PART_WHOLE] && count * k.count[PART_WHOLE] > 0)
         amount = count * k.count[PART_WHOLE], part = PART_WHOLE;
     const bool seeds = k.present[PART_SEED] != 0;
     if (amount <= 0 || part < 0) {
