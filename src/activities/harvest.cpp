@@ -424,14 +424,16 @@ static const Tarvike_Struct *chosen_container() {
 static int fill_container(const Tarvike_Struct &line, const ItemStruct &flour) {
     const int was = (int)line.itempos;
     const int filled = Sailioi(Esineesta_Uniikki(flour), was, 0, 0);
-    bool moved = false;
+    bool moved = false, carried = false;
     if (line.source == TSRC_GROUND && line.dataindex < DATA_MAX) {
         const int dp = (int)line.dataindex;
         if (Data[dp].type == DT_ITEM && (int)Data[dp].id == was) reduce_datapos(dp), moved = true;
     }
     for (int s = 0; s < PLR_SLOTS && !moved; s++)
-        if (Plr.inv_obj[s] == was && Plr.inv_count[s] > 0) Poista_PlrItem(s, 1), moved = true;
-    Lisaa_Inventoryyn(filled, 1, 1, -1);
+        if (Plr.inv_obj[s] == was && Plr.inv_count[s] > 0) Poista_PlrItem(s, 1), moved = carried = true;
+    // A container of her pack comes back filled however full the pack; one from the ground is new.
+    if (carried) Lisaa_Jaon_Loput(filled, 1, 1, -1);
+    else Lisaa_Inventoryyn(filled, 1, 1, -1);
     return filled;
 }
 

@@ -304,8 +304,14 @@ int ot(int who, int line) {
     }
     // A pot taken from the pack for a pot line is emptied, and only the one taken: the candidates
     // looked at on the way keep what they hold.
-    if (dp < 0 && (t.id == OID_POT || t.id == OID_COOKING_POT) && ObjToItem(Plr.inv_obj[slot]).vessel != 0)
-        Kuluta_PlrItem(slot, 1000.0f);
+    // The emptied pot may come back to another slot than it left: the line takes the pot, never the
+    // stack that moved into its slot.
+    if (dp < 0 && (t.id == OID_POT || t.id == OID_COOKING_POT) && ObjToItem(Plr.inv_obj[slot]).vessel != 0) {
+        int back = -1;
+        Kuluta_PlrItem(slot, 1000.0f, &back);
+        if (back < 0) return -1;
+        slot = back;
+    }
     const int pos = dp >= 0 ? (int)Data[dp].id : Plr.inv_obj[slot];
     int have = dp >= 0 ? (int)Data[dp].count - dp_varattu(Data[dp]) : Plr.inv_count[slot];
     if (have < 1) have = 1;
@@ -346,7 +352,12 @@ int ot(int who, int line) {
         // the product will be put. A container on the ground stays reserved until the work is done.
         ItemStruct empty;
         if (slot >= 0) {
-            if (ObjToItem(Plr.inv_obj[slot]).vessel != 0) Kuluta_PlrItem(slot, 1000.0f);
+            if (ObjToItem(Plr.inv_obj[slot]).vessel != 0) {
+                int back = -1;
+                Kuluta_PlrItem(slot, 1000.0f, &back);
+                if (back < 0) return -1;
+                slot = back;
+            }
             empty = ObjToItem(Plr.inv_obj[slot]);
             Poista_PlrItem(slot, 1);
         } else {
@@ -355,7 +366,11 @@ int ot(int who, int line) {
         }
         empty.vessel = 0;
         int own = Esineesta_Uniikki(empty);
-        if (own) Lisaa_Inventoryyn(own, 1, 0, -1);
+        // A container of her own goes back where it came from, however full the pack.
+        if (own) {
+            if (slot >= 0) Lisaa_Jaon_Loput(own, 1, 0, -1);
+            else Lisaa_Inventoryyn(own, 1, 0, -1);
+        }
         t.itempos = (uint32_t)own;
         used(t, line, 1, 0);
         return 1;
