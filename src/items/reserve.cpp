@@ -39,6 +39,8 @@ void tarvike_snapshot() {
     snap.taken = true;
 }
 
+void tarvike_snapshot_drop() { snap.taken = false; }
+
 static void clear_reservations() {
     for (DataStruct &d : Data)
         if (dp_varaus(d) == VARAUS_CRAFT) {
