@@ -56,8 +56,11 @@ static void springtime_offering() {
 }
 
 int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
-    DishDraft d;
-    if (!merge_dish(method, d)) return -1;
+    DishDraft d;   // hers: another cook at the fire meanwhile merges his own
+    if (!merge_dish(method, d)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return -1;
+    }
     if (minutes > 0 && !realbasicspend(minutes, 0, "COOKING", 0)) {
         Palauta_Kaytetyt_Tarvikkeet();
         return -1;

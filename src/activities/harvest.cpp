@@ -136,7 +136,8 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
         else flowered = flowered_text();
     }
     const bool whole_kind = kind == OID_BERRY || kind == OID_POD || kind == OID_ROOT || kind == OID_MUSHROOM;
-    if (!young && whole_kind && k.present[PART_WHOLE] && count * k.count[PART_WHOLE] > 0)
+    // Whole fruit comes only from a ripe plant: a young patch pulled up whole gives its leaves at most.
+    if (!young && state != PLANT_GROWING && whole_kind && k.present[PART_WHOLE] && count * k.count[PART_WHOLE] > 0)
         amount = count * k.count[PART_WHOLE], part = PART_WHOLE;
     const bool seeds = k.present[PART_SEED] != 0;
     if (amount <= 0 || part < 0) {
@@ -423,14 +424,16 @@ static const Tarvike_Struct *chosen_container() {
 static int fill_container(const Tarvike_Struct &line, const ItemStruct &flour) {
     const int was = (int)line.itempos;
     const int filled = Sailioi(Esineesta_Uniikki(flour), was, 0, 0);
-    bool moved = false;
+    bool moved = false, carried = false;
     if (line.source == TSRC_GROUND && line.dataindex < DATA_MAX) {
         const int dp = (int)line.dataindex;
         if (Data[dp].type == DT_ITEM && (int)Data[dp].id == was) reduce_datapos(dp), moved = true;
     }
     for (int s = 0; s < PLR_SLOTS && !moved; s++)
-        if (Plr.inv_obj[s] == was && Plr.inv_count[s] > 0) Poista_PlrItem(s, 1), moved = true;
-    Lisaa_Inventoryyn(filled, 1, 1, -1);
+        if (Plr.inv_obj[s] == was && Plr.inv_count[s] > 0) Poista_PlrItem(s, 1), moved = carried = true;
+    // A container of her pack comes back filled however full the pack; one from the ground is new.
+    if (carried) Lisaa_Jaon_Loput(filled, 1, 1, -1);
+    else Lisaa_Inventoryyn(filled, 1, 1, -1);
     return filled;
 }
 

@@ -307,7 +307,8 @@ static void first_do(int first, int then) {
     Note(note);
 }
 
-static void give_back(const ItemStruct &skin) { Lisaa_Inventoryyn(Luo_Esineen_Itempos(skin), 1, 1, -1); }
+// The skin she took out goes back into her pack, however full it is.
+static void give_back(const ItemStruct &skin) { Lisaa_Jaon_Loput(Luo_Esineen_Itempos(skin), 1, 1, -1); }
 
 // The skin leaves the pack and the step's materials are checked; a refusal puts both back. 1 to go on.
 static int take_for_step(int slot, const ItemStruct &skin, int action) {
@@ -460,7 +461,7 @@ int HIDEWORK_karvo() {
     const int rec = SetDTEMP(-1);
     if (rec < 0) {
         // No room on the map for the soaking skin: she keeps it in her pack.
-        Lisaa_Inventoryyn((int)DTEMP.id, 1, 1, -1);
+        Lisaa_Jaon_Loput((int)DTEMP.id, 1, 1, -1);   // it left her pack for the work: a full pack keeps it
         return 1;
     }
     Note(":The skin is now left to soak in the water to make the hair loosen and fall off easily.");
@@ -582,7 +583,7 @@ int HIDEWORK_pretan() {
     const int rec = SetDTEMP(-1);
     if (rec < 0) {
         // No room on the map to leave it: the skin waits in her pack for its next step.
-        Lisaa_Inventoryyn((int)DTEMP.id, 1, 1, -1);
+        Lisaa_Jaon_Loput((int)DTEMP.id, 1, 1, -1);   // it left her pack for the work: a full pack keeps it
         return 1;
     }
     snprintf(note, sizeof note,

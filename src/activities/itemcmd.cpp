@@ -203,7 +203,7 @@ int GetIt(int dataIndex, int count, int autoWield) {
     if (d.type == DT_ITEM) {
         // Goods of a village with nobody left in it are free for the taking.
         const OwnerStruct owner = own_datapos(dataIndex);
-        if (owner.free || socpopulation((int)owner.soc) > 0) pos = owned_item_catch(owner, pos, count, 0);
+        if (owner.free || own_datapos_keeper(dataIndex)) pos = owned_item_catch(owner, pos, count, 0);
     }
     const ItemStruct it = ObjToItem(pos);
     if (it.id == OID_SKULL && it.origin == SPECIES_BEAR && isloc_karhunkallohonka(d.x, d.y)) {

@@ -415,7 +415,7 @@ void Check_SocRawMaterial_Theft() {
     for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
         const Tarvike_Struct &t = Kayttolista[i];
         if (t.source != TSRC_GROUND || !t.remove || t.dataindex >= DATA_MAX) continue;
-        const OwnerStruct o = own_datapos((int)t.dataindex);
-        if (!o.free) breachrun_mischief((int)o.soc, -1, 2);
+        const int soc = own_datapos_keeper((int)t.dataindex);
+        if (soc) breachrun_mischief(soc, -1, 2);
     }
 }

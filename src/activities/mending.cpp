@@ -206,9 +206,10 @@ int TYING_shorten() {
     r.fullweight = it.fullweight - piece_full;
     ItemToObjpos(p, piece);
     ItemToObjpos(r, rest);
+    // The two pieces are the one she carried: a full pack keeps them both.
     Poista_PlrItem(slot, 1);
-    Lisaa_Inventoryyn(piece, 1, 1, -1);
-    Lisaa_Inventoryyn(rest, 1, 1, -1);
+    Lisaa_Jaon_Loput(piece, 1, 1, -1);
+    Lisaa_Jaon_Loput(rest, 1, 1, -1);
     char cutfeet[16];
     snprintf(cutfeet, sizeof cutfeet, "%d", cut);
     Note(fill_words("=You cut %u ft piece from the %s.", {cutfeet, lower_name(r)}));
@@ -264,7 +265,7 @@ int TYING_join() {
     }
     (void)first_pos;
     (void)second_pos;
-    Lisaa_Inventoryyn(joined, 1, 1, -1);
+    Lisaa_Jaon_Loput(joined, 1, 1, -1);   // the two she carried, as one: a full pack keeps it
     char tfeet[16];
     snprintf(tfeet, sizeof tfeet, "%d", total);
     Note(fill_words("=After tying the two %s together you now got %u ft %s.",

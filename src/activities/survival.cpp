@@ -299,7 +299,7 @@ int SURVIVAL_icehole() {
     }
     AsetaPonnistelu(CRE_PLAYER, 5);
     if (!realbasicspend(minutes, seconds, txt_toimia(ACTION_ICE_HOLE), 0)) {
-        Palauta_Kaytetyt_Tarvikkeet();
+        if (thickness >= 10) Palauta_Kaytetyt_Tarvikkeet();   // thin ice took no tool
         return 0;
     }
     do_break_ice(x, y);

@@ -156,11 +156,10 @@ int branch_applyShovel(int object) {
     AsetaPonnistelu(CRE_PLAYER, 6);
     copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "dig");
     if (!spend(minutes, 0, filling ? "FILLING UP THE PIT" : "DIGGING", 0, 0)) {
+        // No material was taken for the pit: a break has nothing to put back.
         if (SPEND_CRAFTPAUSE) {
             if (paused >= 0) dp_addmins(paused, SPEND_MINDONE);
             else set_build_pause(x, y, PIT_WORK, SPEND_MINDONE, minutes);
-        } else {
-            Palauta_Kaytetyt_Tarvikkeet();
         }
         return 0;
     }

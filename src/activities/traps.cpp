@@ -227,7 +227,7 @@ int AsetaAnsa(int code, int slot) {
     const int n = SetDTEMP(-1);
     if (n < 0) {
         // No room in the pool: the trap item goes back to her pack rather than vanish.
-        if (carried) Lisaa_Inventoryyn((int)obj, 1, 1, -1);
+        if (carried) Lisaa_Jaon_Loput((int)obj, 1, 1, -1);   // hers already: a full pack keeps it
         Note("!There is no room to set anything more here.");
         return 0;
     }

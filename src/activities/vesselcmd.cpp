@@ -365,9 +365,10 @@ int Kaada_Astiaan(int targetSlot) {
     } else {
         Poista_PlrItem_NoCrunch(src, pieces);
     }
-    // The target leaves its slot and comes back filled.
+    // The target leaves its slot and comes back filled: nothing new is carried, so a full pack takes
+    // it back all the same.
     Poista_PlrItem_NoCrunch(targetSlot, 1);
-    const int slot = Lisaa_Inventoryyn(filled, 1, 1, -1);
+    const int slot = Lisaa_Jaon_Loput(filled, 1, 1, -1);
     CrunchItems();
     for (int s = 0; s < PLR_SLOTS; s++)
         if (Plr.inv_obj[s]) Yhdista_Slottiin(s);

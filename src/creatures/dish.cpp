@@ -181,10 +181,7 @@ int merge_dish(int method, DishDraft &d) {
         }
         LisaaYhteisravinto(item, count, amount);
     }
-    if (yhteisravintoentries == 0) {
-        Palauta_Kaytetyt_Tarvikkeet();
-        return 0;
-    }
+    if (yhteisravintoentries == 0) return 0;
     ItemStruct &p = yhteisravintoesine;
     p.type = IT_FOOD;
     p.subtype = 0;
@@ -209,11 +206,12 @@ int merge_dish(int method, DishDraft &d) {
     int &container = d.container;
     for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id && !container; i++)
         if (Kayttolista[i].container && Kayttolista[i].itempos > 1) container = (int)Kayttolista[i].itempos;
+    d.food = p;
     return 1;
 }
 
 int serve_dish(DishDraft &d, const char *name) {
-    ItemStruct &p = yhteisravintoesine;
+    ItemStruct &p = d.food;
     char *const raw = d.raw, *const pattern = d.pattern;
     const bool have_raw = d.have_raw;
     const int container = d.container;
@@ -302,7 +300,41 @@ int cook_method_list(const CookMethod &m) {
     }
 }
 
+// What a dish cooked at once overwrites, kept for the work in hand: a person roasting by her fire
+// while her own dish cooks leaves her lists and her combined food as they were.
+namespace {
+struct WorkInHand {
+    Tarvike_Struct line, list[TARVIKE_MAX], used[TARVIKE_MAX];
+    ItemStruct food;
+    ravinto_struct value;
+    float price;
+    int entries;
+    void keep() {
+        line = Tarvike;
+        memcpy(list, Tarvikelista, sizeof list);
+        memcpy(used, Kayttolista, sizeof used);
+        food = yhteisravintoesine, value = yhteisravintoarvo, price = yhteisravintohinta, entries = yhteisravintoentries;
+    }
+    void restore() const {
+        Tarvike = line;
+        memcpy(Tarvikelista, list, sizeof list);
+        memcpy(Kayttolista, used, sizeof used);
+        yhteisravintoesine = food, yhteisravintoarvo = value, yhteisravintohinta = price, yhteisravintoentries = entries;
+    }
+};
+}  // namespace
+
+static int cook_now(int method, int item);
+
 int cook_at_once(int method, int item) {
+    static WorkInHand kept;   // large: kept out of the stack
+    kept.keep();
+    const int product = cook_now(method, item);
+    kept.restore();
+    return product;
+}
+
+static int cook_now(int method, int item) {
     const CookMethod *m = cook_method(method);
     if (!m) return -1;
     const int food_line = cook_method_list(*m);

@@ -35,19 +35,21 @@ extern int yhteisravintoentries;
 void NollaaYhteisravinto();
 void LisaaYhteisravinto(ItemStruct &item, int count, float amount);
 
-// The dish the used lines merged into (yhteisravintoesine), waiting for its name.
+// The dish the used lines merged into, waiting for its name. It keeps its own copy of the combined
+// food: another cook's dish made while this one is on the fire merges into the globals anew.
 struct DishDraft {
     char raw[48];                  // the ingredients' own name, "Mixed" for several
     char pattern[104];             // the naming pattern of the first named line
     bool have_raw, have_pattern;
     int container;                 // the chosen item of the first container line, 0 none
+    ItemStruct food;               // the combined food as merged
 };
-// Merges the used lines of the crafting list that carry a method into one food. 0, with the used
-// things given back, when no line did.
+// Merges the used lines of the crafting list that carry a method into one food; 0 when no line did.
 int merge_dish(int method, DishDraft &d);
 // Names the merged dish (by `name` when given) and makes it: its object, or its container's.
 int serve_dish(DishDraft &d, const char *name);
-// The raw food `item` cooked by a fixed method at once; the product or -1.
+// The raw food `item` cooked by a fixed method at once; the product or -1. The crafting lists and the
+// combined food of a work in hand are left as they were.
 int cook_at_once(int method, int item);
 
 // The value of "[key:...]" in the plant data of the plant an item comes from (its skill text names

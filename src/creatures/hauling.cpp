@@ -38,11 +38,8 @@ int ITEMMOVE_ponnistelu = 0;
 
 enum { MODE_WALK = 1, MODE_SWIM = 2, MODE_WADE = 4, MODE_HAUL = 9, MISCHIEF_PUSH = 701 };
 
-// The society owning a map record's goods; 0 when they are free.
-static int owner_soc(int dp) {
-    const OwnerStruct o = own_datapos(dp);
-    return o.free ? 0 : (int)o.soc;
-}
+// The society owning a map record's goods; 0 when they are free or nobody is left to miss them.
+static int owner_soc(int dp) { return own_datapos_keeper(dp); }
 
 // ---- the time tables -----------------------------------------------------------------------------
 

@@ -32,6 +32,7 @@
 #include "base/ui.h"
 #include "activities/skilluse.h"
 #include "items/inventory.h"
+#include "items/matching.h"
 
 #include <cstdio>
 #include <cstring>
@@ -55,6 +56,7 @@ static int housekeeping(int &scenario_ran) {
         WaterwayCheck(PlayerX, PlayerY);
     }
     Plr.command_flags = 0;
+    tarvike_snapshot_drop();   // the works of the last command are over
     Siivoa_DATA();
     if (Data[DATA_DTEMP_SCAN_LAST].type != DT_UNUSED && Data[DATA_DTEMP_SCAN_LAST].type != DT_FREED) {
         Siisti_DATA(100);

@@ -136,9 +136,10 @@ static void lower_name(const ItemStruct &it, char *out, size_t size) {
     copy_bounded(out, size, StrLwr(item_name(it, n)));
 }
 
-// The used-up contents of a slot leave, and their vessel comes back empty into the same slot.
+// The used-up contents of a slot leave, and their vessel comes back empty into the same slot; the
+// slot it went to, -1 when none. Nothing new is carried, so a full pack takes it back all the same.
 // contents_pos is where the contents were booked before the slot was made their own.
-static void return_vessel(int slot, const ItemStruct &contents, int contents_pos, bool emptied_by_command) {
+static int return_vessel(int slot, const ItemStruct &contents, int contents_pos, bool emptied_by_command) {
     ItemStruct vessel = ObjToItem((int)contents.vessel);
     char line[300], name[41];
     if (emptied_by_command) {
@@ -171,12 +172,14 @@ static void return_vessel(int slot, const ItemStruct &contents, int contents_pos
         vessel.owner = contents.owner;
     }
     const int made = Luo_Esineen_Itempos(vessel);
-    if (!made) return;
-    Lisaa_Inventoryyn(made, 1, 0, slot);
+    if (!made) return -1;
+    const int back = Lisaa_Jaon_Loput(made, 1, 0, slot);
     if (owned) replacedebtitem((int)contents.ownersoc, contents_pos, made);
+    return back >= 0 && back < PLR_SLOTS && Plr.inv_obj[back] == made ? back : -1;
 }
 
-float Kuluta_PlrItem(int slot, float amount) {
+float Kuluta_PlrItem(int slot, float amount, int *vessel_slot) {
+    if (vessel_slot) *vessel_slot = -1;
     if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0) return 0.0f;
     const int booked = Plr.inv_obj[slot];   // the position a village's debt line names
     Slotista_Uniikki(slot);
@@ -192,12 +195,17 @@ float Kuluta_PlrItem(int slot, float amount) {
         }
         ItemToObjpos(it, obj);
         Yhdista_Slottiin(slot);
+        if (vessel_slot && it.vessel != 0) *vessel_slot = slot;
         return amount;
     }
-    if (empty_vessel(it)) return 0.0f;
+    if (empty_vessel(it)) {
+        if (vessel_slot) *vessel_slot = slot;
+        return 0.0f;
+    }
     Poista_PlrItem(slot, 1);
     if (it.vessel == 0) return old;
-    return_vessel(slot, it, booked, amount == 1000.0f);
+    const int back = return_vessel(slot, it, booked, amount == 1000.0f);
+    if (vessel_slot) *vessel_slot = back;
     return old;
 }
 

@@ -13,6 +13,8 @@ int damage_band_number(float weight, float fullweight, int band);
 void armour_damage(int part, int severity);
 void Kuluta_Kenkia(int seconds, int minutes);
 void break_item_at(int x, int y, int position);
-float Kuluta_PlrItem(int slot, float amount);   // pounds taken
+// Pounds taken. A vessel whose contents were used up comes back empty; `vessel_slot` (when given) is
+// told the slot it lies in, -1 when there is no vessel.
+float Kuluta_PlrItem(int slot, float amount, int *vessel_slot = nullptr);
 int Lyhenna_PlrItem(int slot, int feet);        // feet taken
 int Kuluta_Item(int position, float amount, int flags);   // new position, 0 used up

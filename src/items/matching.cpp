@@ -219,13 +219,14 @@ static void used(const Tarvike_Struct &t, int line, uint32_t count, float amount
     (void)line;
 }
 
-// Takes `feet` of a tying item in a slot: whole pieces first, the last one shortened.
-static void take_length(int slot, uint32_t feet) {
+// Takes `feet` of a tying item in a slot: whole pieces first, the last one shortened. Anything else
+// is used whole. Answers the feet taken, which fall short of `feet` when the slot holds less.
+static uint32_t take_length(int slot, uint32_t feet) {
     ItemStruct it = ObjToItem(Plr.inv_obj[slot]);
     int piece = get_Item_pituus(it);
     if (piece <= 0 || !OnkoEsineId(it, 330)) {
         Poista_PlrItem(slot, 1);
-        return;
+        return piece > 0 && (uint32_t)piece < feet ? (uint32_t)piece : feet;
     }
     int whole = ((int)feet + piece - 1) / piece;
     if (whole > Plr.inv_count[slot]) whole = Plr.inv_count[slot];
@@ -233,7 +234,16 @@ static void take_length(int slot, uint32_t feet) {
     int rest = (int)feet - whole * piece;
     if (whole > 0) Poista_PlrItem_NoCrunch(slot, whole);
     // The last piece is cut as any rope is cut: what stays keeps its share of the whole weight too.
-    Lyhenna_PlrItem(slot, rest);
+    const int cut = Lyhenna_PlrItem(slot, rest);
+    return (uint32_t)(whole * piece + (cut > 0 ? cut : 0));
+}
+
+// A short piece or a light one meets only part of its line: the rest is asked for as pieces are.
+static int ask_rest() {
+    char note[MSGBUF_SIZE];
+    copy_bounded(note, sizeof note, MSG("REQ_MORE"));
+    Note(note);
+    return 0;
 }
 
 int ot(int who, int line) {
@@ -304,8 +314,14 @@ int ot(int who, int line) {
     }
     // A pot taken from the pack for a pot line is emptied, and only the one taken: the candidates
     // looked at on the way keep what they hold.
-    if (dp < 0 && (t.id == OID_POT || t.id == OID_COOKING_POT) && ObjToItem(Plr.inv_obj[slot]).vessel != 0)
-        Kuluta_PlrItem(slot, 1000.0f);
+    // The emptied pot may come back to another slot than it left: the line takes the pot, never the
+    // stack that moved into its slot.
+    if (dp < 0 && (t.id == OID_POT || t.id == OID_COOKING_POT) && ObjToItem(Plr.inv_obj[slot]).vessel != 0) {
+        int back = -1;
+        Kuluta_PlrItem(slot, 1000.0f, &back);
+        if (back < 0) return -1;
+        slot = back;
+    }
     const int pos = dp >= 0 ? (int)Data[dp].id : Plr.inv_obj[slot];
     int have = dp >= 0 ? (int)Data[dp].count - dp_varattu(Data[dp]) : Plr.inv_count[slot];
     if (have < 1) have = 1;
@@ -346,7 +362,12 @@ int ot(int who, int line) {
         // the product will be put. A container on the ground stays reserved until the work is done.
         ItemStruct empty;
         if (slot >= 0) {
-            if (ObjToItem(Plr.inv_obj[slot]).vessel != 0) Kuluta_PlrItem(slot, 1000.0f);
+            if (ObjToItem(Plr.inv_obj[slot]).vessel != 0) {
+                int back = -1;
+                Kuluta_PlrItem(slot, 1000.0f, &back);
+                if (back < 0) return -1;
+                slot = back;
+            }
             empty = ObjToItem(Plr.inv_obj[slot]);
             Poista_PlrItem(slot, 1);
         } else {
@@ -355,7 +376,11 @@ int ot(int who, int line) {
         }
         empty.vessel = 0;
         int own = Esineesta_Uniikki(empty);
-        if (own) Lisaa_Inventoryyn(own, 1, 0, -1);
+        // A container of her own goes back where it came from, however full the pack.
+        if (own) {
+            if (slot >= 0) Lisaa_Jaon_Loput(own, 1, 0, -1);
+            else Lisaa_Inventoryyn(own, 1, 0, -1);
+        }
         t.itempos = (uint32_t)own;
         used(t, line, 1, 0);
         return 1;
@@ -379,27 +404,75 @@ int ot(int who, int line) {
                     StrLwr(iname));
             Note(note);
         }
-        stash_item(pos, 1, where);
-        if (dp >= 0) dp_varattu(Data[dp]) = 1;
-        else if (t.count > 1) Poista_PlrItem(slot, 1);
-        else take_length(slot, t.length);
-        used(t, line, 1, 0);
         if (t.count > 1) {
+            stash_item(pos, 1, where);
+            if (dp >= 0) dp_varattu(Data[dp]) = 1;
+            else Poista_PlrItem(slot, 1);
+            used(t, line, 1, 0);
             t.count--;
             return 0;
+        }
+        // One length: from the ground as many pieces as the length needs are reserved (the last one
+        // is cut at the end of the work, its rest left lying), from the pack the slot gives what it
+        // holds. A shorter piece meets only part of the line.
+        uint32_t feet;
+        int pieces = 1;
+        if (dp >= 0) {
+            int free = (int)Data[dp].count - dp_varattu(Data[dp]);
+            if (free > RESERVE_MAX - dp_varattu(Data[dp])) free = RESERVE_MAX - dp_varattu(Data[dp]);
+            if (free < 1) free = 1;
+            if (piece > 0) {
+                pieces = ((int)t.length + piece - 1) / piece;
+                if (pieces > free) pieces = free;
+                feet = (uint32_t)(pieces * piece) < t.length ? (uint32_t)(pieces * piece) : t.length;
+            } else {
+                feet = t.length;
+            }
+            dp_varattu(Data[dp]) = (uint8_t)(dp_varattu(Data[dp]) + pieces);
+        } else {
+            feet = take_length(slot, t.length);
+        }
+        stash_item(pos, pieces, where);
+        Tarvike_Struct u = t;
+        u.length = feet;
+        used(u, line, (uint32_t)pieces, 0);
+        if (feet < t.length) {
+            t.length -= feet;
+            return ask_rest();
         }
         return 1;
     }
     if (t.amount > 0) {
+        // The weight is used up from the item; one weighing less meets only part of the line. From
+        // the ground as many pieces are reserved as the weight needs: the last is cut at the end of
+        // the work and what is left of it stays lying.
         float taken;
+        int pieces = 1;
         if (dp >= 0) {
-            dp_varattu(Data[dp]) = 1;
-            taken = ObjToItem(pos).weight;
+            const float each = ObjToItem(pos).weight;
+            int free = (int)Data[dp].count - dp_varattu(Data[dp]);
+            if (free > RESERVE_MAX - dp_varattu(Data[dp])) free = RESERVE_MAX - dp_varattu(Data[dp]);
+            if (free < 1) free = 1;
+            if (each > 0.0f) {
+                pieces = (int)std::ceil(t.amount / each - 0.0001f);
+                if (pieces < 1) pieces = 1;
+                if (pieces > free) pieces = free;
+            }
+            dp_varattu(Data[dp]) = (uint8_t)(dp_varattu(Data[dp]) + pieces);
+            taken = each * (float)pieces;
         } else {
             taken = Kuluta_PlrItem(slot, t.amount);
         }
-        stash_item(pos, 1, where);
-        used(t, line, 1, taken < t.amount ? taken : t.amount);
+        if (taken <= 0.0f) {
+            Note("!Canceled.");
+            return -1;
+        }
+        stash_item(pos, pieces, where);
+        used(t, line, (uint32_t)pieces, taken < t.amount ? taken : t.amount);
+        if (t.amount - taken > 0.005f) {
+            t.amount -= taken;
+            return ask_rest();
+        }
         return 1;
     }
     int take = have < (int)t.count ? have : (int)t.count;
@@ -413,11 +486,8 @@ int ot(int who, int line) {
     stash_item(pos, take, where);
     used(t, line, (uint32_t)take, 0);
     if (take < (int)t.count) {
-        char note[MSGBUF_SIZE];
-        copy_bounded(note, sizeof note, MSG("REQ_MORE"));
-        Note(note);
         t.count -= (uint32_t)take;
-        return 0;
+        return ask_rest();
     }
     return 1;
 }

@@ -34,6 +34,10 @@ extern int (*tarvike_valinta)(int line);
 
 // ---- reserving and restoring ----
 void tarvike_snapshot();                   // the inventory as it is before a check, kept in memory
+// A snapshot belongs to the one work whose check took it: a work that ends with neither a restore
+// nor a removal leaves it, and it is dropped before the next command so that no later work restores
+// a pack of the past.
+void tarvike_snapshot_drop();
 void Palauta_Kaytetyt_Tarvikkeet();        // everything taken put back
 void Poista_Kaytetyt_Tarvikkeet();         // reserved ground items removed after the work
 int Jaadyta_Esine_Kohtaan(int item, int count, int x, int y, int extra);

@@ -17,6 +17,7 @@
 #include "base/debuglog.h"
 #include "core/notes.h"
 #include "items/vildebt.h"
+#include "core/vilrecord.h"
 
 int GOT_UNPAID[OWNLIST_MAX], GOT_TAKEN[OWNLIST_MAX], GOT_PACKED[OWNLIST_MAX];
 int MOVE_UNPAID[OWNLIST_MAX], MOVE_TAKEN[OWNLIST_MAX];
@@ -46,6 +47,12 @@ OwnerStruct own_datapos(int index) {
         return o;
     }
     return own_item(ObjToItem((int)d.id));
+}
+
+int own_datapos_keeper(int index) {
+    const OwnerStruct o = own_datapos(index);
+    if (o.free || o.soc == 0) return 0;
+    return socpopulation((int)o.soc) > 0 ? (int)o.soc : 0;
 }
 
 OwnerStruct own_bigmaploc(int x, int y) {

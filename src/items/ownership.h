@@ -26,6 +26,9 @@ extern int BURGLARYSOC;            // the society the last burglary check acted 
 
 OwnerStruct own_item(const ItemStruct &item);
 OwnerStruct own_datapos(int index);
+// The society that misses the goods of a map record when they are taken: 0 when they are free or
+// their village has nobody left in it (an empty village's goods are free for the taking).
+int own_datapos_keeper(int index);
 OwnerStruct own_bigmaploc(int x, int y);
 int debtminlimit(int soc, int minutes);   // a debt line older than that many minutes
 

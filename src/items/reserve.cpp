@@ -10,6 +10,8 @@
 #include "core/creatures.h"
 #include "items/inventory.h"
 #include "items/itemwear.h"
+#include "items/items.h"
+#include "core/itemname.h"
 #include "base/debuglog.h"
 #include "core/tekstit.h"
 
@@ -37,6 +39,8 @@ void tarvike_snapshot() {
     snap.taken = true;
 }
 
+void tarvike_snapshot_drop() { snap.taken = false; }
+
 static void clear_reservations() {
     for (DataStruct &d : Data)
         if (dp_varaus(d) == VARAUS_CRAFT) {
@@ -60,15 +64,40 @@ void Palauta_Kaytetyt_Tarvikkeet() {
     laske_Load(-1);
 }
 
-// A piece weighed from the ground gives only the weight the work needed: the rest stays where it lay.
+// The item of a piece cut down to `feet`, its weights cut in proportion; 0 when nothing is left.
+static int shortened(int position, int feet) {
+    ItemStruct it = ObjToItem(position);
+    const int length = get_Item_pituus(it);
+    if (feet <= 0 || length <= feet) return 0;
+    const float share = (float)feet / (float)length;
+    set_Item_pituus(feet, it);
+    set_Item_maxpituus(feet, it);
+    if (it.unitkind == UK_COUNT) it.unitkind = UK_FEET;
+    it.weight *= share;
+    it.fullweight *= share;
+    return Luo_Esineen_Itempos(it);
+}
+
+// Pieces weighed or measured from the ground give only the weight or the length the work needed:
+// the last one reserved is cut, and its rest stays where it lay.
 static void leave_weighed_rest() {
     for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id; i++) {
         const Tarvike_Struct &t = Kayttolista[i];
-        if (t.source != TSRC_GROUND || !t.remove || t.amount <= 0 || t.length || t.container) continue;
-        if (t.dataindex >= DATA_MAX) continue;
+        if (t.source != TSRC_GROUND || !t.remove || t.container) continue;
+        const bool weighed = t.amount > 0 && !t.length;
+        const bool measured = t.length > 0 && t.first_count <= 1;
+        if ((!weighed && !measured) || t.dataindex >= DATA_MAX) continue;
         DataStruct &d = Data[t.dataindex];
         if (d.type != DT_ITEM || dp_varaus(d) != VARAUS_CRAFT || dp_varattu(d) == 0) continue;
-        const int rest = Kuluta_Item((int)d.id, t.amount, 0);
+        const int pieces = t.count > 1 ? (int)t.count : 1;
+        int rest;
+        if (weighed) {
+            const float last = t.amount - (float)(pieces - 1) * ObjToItem((int)d.id).weight;
+            rest = Kuluta_Item((int)d.id, last, 0);
+        } else {
+            const int piece = get_Item_pituus(ObjToItem((int)d.id));
+            rest = piece > 0 ? shortened((int)d.id, pieces * piece - (int)t.length) : 0;
+        }
         if (rest <= 0 || rest == (int)d.id) continue;
         if (d.count <= 1) {
             d.id = (uint32_t)rest;

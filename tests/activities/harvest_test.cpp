@@ -5,6 +5,7 @@
 #include "pick_hook.h"
 #include "../items/row_letters.h"
 
+#include "activities/fieldwork.h"
 #include "activities/harvest.h"
 #include "activities/itemcmd.h"
 #include "items/plantlife.h"
@@ -32,7 +33,9 @@ const char *const FLORA =
     ".Testrye. :104: (5) [grain]\n[NAME:Secale][SPROUT:5][WITHER:9][MATURE:110]\n"
     "[QUANTITY:1][FREQUENCY:5][CARB:70][PROTEIN:9][SEED_VOLUME:handful][SEED_QUANTITY:2]\n\n"
     ".Testflower. :105: (3) [flower]\n[NAME:Flos][SPROUT:5][WITHER:9][MATURE:30]\n"
-    "[QUANTITY:1][FREQUENCY:5][FLOWER_VOLUME:pinch]\n";
+    "[QUANTITY:1][FREQUENCY:5][FLOWER_VOLUME:pinch]\n\n"
+    ".Testpea. :106: (4) [pod]\n[NAME:Pisum][SPROUT:5][WITHER:10][MATURE:60]\n"
+    "[QUANTITY:9][FREQUENCY:5][CARB:10]\n";
 
 class HarvestTest : public ActivityTest {
 protected:
@@ -173,6 +176,31 @@ TEST_F(HarvestTest, PickingUpLeavesASowingThatHasNotComeUp) {
     pickupCmd(PlayerX, PlayerY, 0);
     EXPECT_EQ(carried("Testberry berry"), 0) << notes();
     EXPECT_EQ(memcmp(&Data[n], &sown, sizeof sown), 0) << "the sowing lies as it was";
+}
+
+// A pea pod sown on prepared soil comes up in five to nine days; picked up then, the young patch is
+// not ripe and gives no pods, so one pod sown is never many.
+TEST_F(HarvestTest, AYoungPeaSowingPickedUpGivesNoPods) {
+    Plr.month = 6;
+    Plr.day = 1;
+    maailma[mapidx(PlayerX, PlayerY)] = 82;   // prepared field soil
+    const KasviOsat pea = hajota_kasvi(ConstantObj[plant_row("Testpea")]);
+    give(0, pea.part[PART_WHOLE]);
+    push_key(SDLK_a);
+    ASSERT_EQ(AGRICULTURE_plant(), 1) << notes();
+    auto pods = [] {
+        int n = 0;
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).id == (uint32_t)OID_POD) n += Plr.inv_count[s];
+        return n;
+    };
+    ASSERT_EQ(pods(), 0) << "the pod went into the ground";
+    for (int days : {10, 20}) {
+        SCOPED_TRACE(days);
+        Plr.daynumber += (uint16_t)days;
+        pickupCmd(PlayerX, PlayerY, 0);
+        EXPECT_EQ(pods(), 0) << notes();
+    }
 }
 
 TEST_F(HarvestTest, TheRulesByNumber) {

@@ -6,6 +6,12 @@
 #include "game/command.h"
 #include "creatures/hauling.h"
 #include "items/ownership.h"
+#include "core/vilrecord.h"
+#include "maps/kulttuuri.h"
+#include "maps/marker.h"
+#include "maps/mapunit.h"
+
+#include <vector>
 
 namespace {
 
@@ -190,6 +196,64 @@ TEST_F(Hauling, APetCarriesWhatItCanBearInItsFirstSlotsAndTooMuchStaysOnTheGroun
             filled++;
         }
     EXPECT_EQ(filled, 3);
+}
+
+// Hauled, pushed to the next square or packed on her pet, goods of a village with nobody left stay
+// free: no taken mark, no list naming the village, no mischief booked.
+TEST_F(Hauling, GoodsOfAnEmptyVillageHauledPushedOrPackedStayFree) {
+    const int soc = 4711;
+    clrVillages();
+    Plr.world_x = 1500;   // her local map lies in the village's cell
+    Plr.world_y = 1000;
+    const int wx = kohtaIsoX(PlayerX), wy = kohtaIsoY(PlayerY);
+    set_alltime_kulttuuri(wx, wy, 0);
+    Mapinfo_setsocID(wx, wy, soc);
+    GetGlobVil(soc);
+    globVil.centre_x = (uint16_t)IsoX();
+    globVil.centre_y = (uint16_t)IsoY();
+    memset(globVil.people, 0, sizeof globVil.people);
+    SaveGlobVil();
+    ASSERT_EQ(socpopulation(soc), 0);
+    animal(4, PlayerX, PlayerY - 1, 60.0f, true);   // her pet, north of her
+    const struct {
+        const char *how;
+        std::vector<SDL_Keycode> keys;
+        void (*command)();
+    } rows[] = {
+        {"hauled", {SDLK_a, SDLK_SPACE}, [] { moveCmd(); }},
+        {"pushed", {SDLK_LEFT, SDLK_RETURN}, [] { pushCmd(PUSH_COMMAND, 0, 0); }},
+        {"packed", {SDLK_UP, SDLK_PLUS, SDLK_SPACE}, [] { pushCmd(PUSH_COMMAND, 0, 0); }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.how);
+        GetGlobVil(soc);
+        globVil.mischief = 0;
+        SaveGlobVil();
+        const int at = lay(thing(IT_CONTAINER, "Clay jug", 1.0f), 1, PlayerX, PlayerY);
+        Data[at].owner = SOC_OWNER;
+        ASSERT_FALSE(own_datapos(at).free) << "the village's goods";
+        for (SDL_Keycode k : r.keys) oxatest::push_key(k);
+        r.command();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        // The jug where it went: hauled at her feet, pushed west, or in her pet's pack.
+        int pos = 0;
+        for (const DataStruct &d : Data)
+            if (d.type == DT_ITEM && !strcmp(ObjToItem((int)d.id).name, "Clay jug") &&
+                (r.how[0] == 'h' ? d.extra == HAULED_STATE : d.x == PlayerX - 1))
+                pos = (int)d.id;
+        for (int k = 0; k < CRE_PACK && r.how[1] == 'a'; k++)
+            if (Cre[4].pack[k] && !strcmp(ObjToItem(Cre[4].pack[k]).name, "Clay jug")) pos = Cre[4].pack[k];
+        ASSERT_GT(pos, 0) << notes();
+        EXPECT_EQ(ObjToItem(pos).ownerflags & (OWN_UNPAID | OWN_TAKEN), 0);
+        EXPECT_FALSE(GOT_MOVETAKEN_ofsoc(soc));
+        EXPECT_FALSE(GOT_PACKED_ofsoc(soc));
+        GetGlobVil(soc);
+        EXPECT_EQ(globVil.mischief, 0);
+        if (Plr.movement_mode == 9) stopHauling(CRE_PLAYER);
+        for (DataStruct &d : Data)
+            if (d.type == DT_ITEM && !strcmp(ObjToItem((int)d.id).name, "Clay jug")) d.type = 0;
+    }
+    clrVillages();
 }
 
 TEST_F(Hauling, PickingUpTooHeavyAThingPullsItToHerSquare) {

@@ -11,6 +11,8 @@
 
 #include <sys/stat.h>
 
+#include <vector>
+
 namespace oxatest {
 namespace {
 
@@ -49,7 +51,8 @@ TEST_F(Matching, TheGroundGivesWhatItCanReserveAndAWeighedPieceKeepsItsRest) {
     Poista_Kaytetyt_Tarvikkeet();
     EXPECT_EQ(Data[stones].count, 45);
 
-    struct { int pieces; float weight, need; } table[] = {{1, 40.0f, 10.0f}, {3, 40.0f, 10.0f}, {1, 8.0f, 10.0f}};
+    // Blocks lighter than the need: as many are taken as make it up, the last one cut.
+    struct { int pieces; float weight, need; } table[] = {{1, 40.0f, 10.0f}, {3, 40.0f, 10.0f}, {2, 8.0f, 10.0f}};
     for (const auto &c : table) {
         memset(Data, 0, sizeof Data);
         Tyhjaa_Tarvikelista();
@@ -65,9 +68,9 @@ TEST_F(Matching, TheGroundGivesWhatItCanReserveAndAWeighedPieceKeepsItsRest) {
         float left = 0;
         for (const DataStruct &d : Data)
             if (d.type == DT_ITEM) left += ObjToItem((int)d.id).weight * (float)d.count;
-        const float want = c.weight * (float)c.pieces - (c.need < c.weight ? c.need : c.weight);
+        const float want = c.weight * (float)c.pieces - c.need;
         EXPECT_NEAR(left, want, 0.01f) << c.pieces << " of " << c.weight;
-        if (want > 0) EXPECT_EQ(Data[at].type, DT_ITEM);
+        if (c.pieces == 1) EXPECT_EQ(Data[at].type, DT_ITEM) << "the piece cut stays where it lay";
     }
 }
 
@@ -253,7 +256,6 @@ TEST_F(Matching, AWeighedMaterialLeavesItsVesselWhenUsedUp) {
     struct { float need, taken, left; } table[] = {
         {1.0f, 1.0f, full - 1.0f},
         {full, full, 0.0f},
-        {full + 1.0f, full, 0.0f},   // no more than the cup holds
     };
     for (auto &t : table) {
         memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
@@ -276,6 +278,84 @@ TEST_F(Matching, AWeighedMaterialLeavesItsVesselWhenUsedUp) {
             EXPECT_STREQ(in_slot.name, "Wooden cup") << text;
             EXPECT_EQ(in_slot.vessel, 0u) << text;
         }
+    }
+}
+
+// The things the item screen chooses, in turn, wherever they lie in the pack; then she leaves it.
+static std::vector<int> choices;
+static int next_choice(int) {
+    if (choices.empty()) return -1000;
+    const int pos = choices.front();
+    choices.erase(choices.begin());
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] == pos) return s;
+    return -1000;
+}
+
+// A piece shorter or lighter than its line meets only part of it: the rest is asked for, and leaving
+// the screen then cancels the check with everything given back. From the ground a length line takes
+// as many pieces as the length needs and the last one's rest stays lying.
+TEST_F(Matching, AShortOrLightPieceMeetsOnlyPartOfItsLine) {
+    struct Row {
+        const char *line;
+        std::vector<float> pack, ground;   // feet of cords, or pounds of blocks; a ground stack is one record
+        bool met;
+        std::vector<float> used;           // feet or pounds of each used line
+        float left;                        // what the pack or the ground holds afterwards, in all
+    } rows[] = {
+        {"{Cord} =40= [remove]", {4}, {}, false, {}, 4},
+        {"{Cord} =40= [remove]", {30, 20}, {}, true, {30, 10}, 10},
+        {"{Block of wood} #7.00# [remove]", {2}, {}, false, {}, 2},
+        {"{Block of wood} #7.00# [remove]", {2, 6}, {}, true, {2, 5}, 1},
+        {"{Cord} =10= [remove] [ground]", {}, {4, 4, 4}, true, {10}, 2},
+        {"{Cord} =10= [remove] [ground]", {}, {20}, true, {10}, 10},
+        {"{Cord} =10= [remove] [ground]", {}, {4, 4}, false, {}, 8},
+    };
+    tarvike_valinta = next_choice;
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.line);
+        memset(Data, 0, sizeof Data);
+        memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
+        memset(Plr.inv_count, 0, sizeof Plr.inv_count);
+        Tyhjaa_Tarvikelista();
+        const bool cords = strstr(r.line, "Cord") != nullptr;
+        auto piece = [&](float v) {
+            ItemStruct it = def(cords ? "Cord" : "Block of wood");
+            if (cords) {
+                set_Item_pituus((int)v, it);
+                set_Item_maxpituus((int)v, it);
+                it.weight = it.fullweight = 0.1f * v;
+            } else {
+                it.weight = it.fullweight = v;
+            }
+            return it;
+        };
+        choices.clear();
+        for (float v : r.pack) choices.push_back(Plr.inv_obj[carry(piece(v), 1)]);
+        if (!r.ground.empty()) lay(piece(r.ground[0]), (int)r.ground.size());
+        line(r.line);
+        push_key(SDLK_SPACE);
+        EXPECT_EQ(Kay_Tarvikelista("Test") != 0, r.met) << lastnote;
+        size_t n = 0;
+        for (int i = 0; i < TARVIKE_MAX && Kayttolista[i].id && r.met; i++, n++) {
+            ASSERT_LT(n, r.used.size());
+            const float got = cords ? (float)Kayttolista[i].length : Kayttolista[i].amount;
+            EXPECT_NEAR(got, r.used[n], 0.01f) << "used line " << i;
+        }
+        if (r.met) {
+            EXPECT_EQ(n, r.used.size());
+            Poista_Kaytetyt_Tarvikkeet();
+        }
+        float left = 0;
+        auto measure = [&](int pos, int count) {
+            const ItemStruct it = ObjToItem(pos);
+            left += (cords ? (float)get_Item_pituus(it) : it.weight) * (float)count;
+        };
+        for (int s = 0; s < PLR_SLOTS; s++)
+            if (Plr.inv_obj[s]) measure(Plr.inv_obj[s], Plr.inv_count[s]);
+        for (const DataStruct &d : Data)
+            if (d.type == DT_ITEM) measure((int)d.id, d.count);
+        EXPECT_NEAR(left, r.left, 0.01f);
     }
 }
 
