@@ -1,8 +1,9 @@
 // A save cut short as the next load finds it: the commit list "SAVE.COMMIT", a journal of the store
 // "STORE.DAT.jnl" with its old bytes "STORE.DAT.undo", a staged "TABLE.DAT.new", and the files
 // themselves, one bundle. The load finishes the commit, takes it back whole, or (a damaged list)
-// changes nothing; no journal grows its file past what the journal holds, and a list that reads is
-// written again byte for byte.
+// changes nothing; no journal grows its file past what the journal holds, a list that reads is written
+// again byte for byte, and a staged file that fails the length and checksum its list gives it is never
+// put in place.
 #include <dirent.h>
 
 #include <map>
@@ -56,13 +57,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (after.count("STORE.DAT") && after.at("STORE.DAT").size() > store_before + journal)
         oxafuzz::fail("the store grew past what its journal holds");
     if (r == SaveRecovery::damaged_list && after != before) oxafuzz::fail("a damaged list changed the folder");
-    if (r == SaveRecovery::none || r == SaveRecovery::finished || r == SaveRecovery::rolled_back) {
+    if (r == SaveRecovery::none || r == SaveRecovery::finished || r == SaveRecovery::rolled_back ||
+        r == SaveRecovery::damaged_file) {
         for (const auto &f : after)
             if (f.first.find(".jnl") != std::string::npos || f.first.find(".new") != std::string::npos ||
                 f.first.find(".undo") != std::string::npos || f.first.find(".prev") != std::string::npos ||
                 f.first.find("SAVE.") == 0)
                 oxafuzz::fail("a temporary file was left: " + f.first);
     }
+    // A list with lengths finishes only with files that hold what it names: a staged file that fails
+    // its length or checksum is never put in place.
+    if (n > 0 && entries[0].size >= 0 && r == SaveRecovery::finished) {
+        for (int i = 0; i < n; i++) {
+            if (entries[i].kind == 'J' || !before.count(std::string(entries[i].name) + ".new")) continue;
+            long long size = -1;
+            unsigned long long sum = 0;
+            if (!save_file_sum((dir + "/" + entries[i].name).c_str(), size, sum) || size != entries[i].size ||
+                sum != entries[i].sum)
+                oxafuzz::fail("a staged file that fails its check was put in place");
+        }
+    }
+    if (r == SaveRecovery::damaged_file && (after.count("SAVE.COMMIT") || after.count("SAVE.ROLLBACK")))
+        oxafuzz::fail("a commit taken back left its list");
     if (r == SaveRecovery::none) {
         // Files stay; only a file missing beside its old copy takes that copy back.
         for (const std::string name : {"STORE.DAT", "TABLE.DAT"}) {

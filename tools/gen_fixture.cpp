@@ -31,6 +31,7 @@
 // armour items), written also into a
 // folder that holds Aino already.
 // Everything is computed from fixed numbers: the same commit always writes the same files.
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -526,11 +527,47 @@ int fixture_world(const char *folder) {
     return write_world(folder) ? 0 : 1;
 }
 
+// The mark of a folder this writer left unfinished: only such a folder is ever taken away.
+const char *const HALF_MADE = "gen_fixture.half-made";
+
+// A run that can't finish a character marks its folder, then takes its character file away: the next
+// run writes it anew.
+void leave_half_made(const char *folder) {
+    const std::string mark = std::string(folder) + "/" + HALF_MADE;
+    if (FILE *f = fopen(mark.c_str(), "wb")) fclose(f);
+    remove((std::string(folder) + "/" + folder + ".OXS").c_str());
+}
+
+// Whether a folder holds a save cut short: its list, a kept old file or a staged one. The game's load
+// finishes it or takes it back.
+bool holds_unfinished_save(const char *folder) {
+    DIR *d = opendir(folder);
+    if (!d) return false;
+    bool found = false;
+    while (dirent *e = readdir(d)) {
+        const std::string n = e->d_name;
+        for (const char *end : {".prev", ".new", ".jnl", ".undo"})
+            if (n.size() > strlen(end) && n.compare(n.size() - strlen(end), strlen(end), end) == 0) found = true;
+        if (n.rfind("SAVE.", 0) == 0) found = true;
+    }
+    closedir(d);
+    return found;
+}
+
 // A folder a run of this writer left without its character file: written anew, so taken away first.
-void remove_half_made(const char *folder) {
-    if (own_isfile((std::string(folder) + "/" + folder + ".OXS").c_str())) return;
+// Any other folder without its character file (a game cut short in a save, a played character) is
+// never taken away: false, with a word of why.
+bool remove_half_made(const char *folder) {
+    struct stat st;
+    if (stat(folder, &st) != 0 || own_isfile((std::string(folder) + "/" + folder + ".OXS").c_str())) return true;
+    if (!own_isfile((std::string(folder) + "/" + HALF_MADE).c_str()) || holds_unfinished_save(folder)) {
+        fprintf(stderr, "gen_fixture: %s holds a game without its character file (or a save cut short); it is left "
+                        "as it is\n", folder);
+        return false;
+    }
     const std::string cmd = std::string("rm -rf ") + folder;
     if (system(cmd.c_str()) != 0) fprintf(stderr, "gen_fixture: couldn't clear %s\n", folder);
+    return true;
 }
 
 // Vilho, the second ready-made character: a man who begins with start scenario 2 near Aino's
@@ -542,8 +579,7 @@ void remove_half_made(const char *folder) {
 bool write_scenario_character() {
     const char *const folder = "VILHO";
     const std::string dir = std::string(folder) + "/";
-    if (own_isfile((dir + "VILHO.OXS").c_str())) return true;
-    remove_half_made(folder);
+    if (own_isfile((dir + "VILHO.OXS").c_str()) || !remove_half_made(folder)) return true;
     if (!build_character("Vilho", VILHO_FACE, 1, 3, 2, VILHO_SEED, -3, 2)) return false;
     fixture_date(Plr, 20, 1, -12.0f);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
@@ -576,7 +612,7 @@ bool write_scenario_character() {
     ok = write_file(dir + "EXITER.DAT", exiter, sizeof exiter) && ok;
     ok = write_first_start(player, dir, VILHO_STORY, sizeof VILHO_STORY / sizeof *VILHO_STORY, 2) && ok;
     if (ok && write_file(dir + "VILHO.OXS", &player, sizeof player)) return true;
-    remove((dir + "VILHO.OXS").c_str());
+    leave_half_made(folder);
     return false;
 }
 
@@ -707,7 +743,7 @@ int main(int argc, char **argv) {
     if (has_character()) return write_scenario_character() && write_portraits() ? 0 : 1;
 
     const std::string dir = std::string(FOLDER) + "/";
-    remove_half_made(FOLDER);
+    if (!remove_half_made(FOLDER)) return write_scenario_character() && write_portraits() ? 0 : 1;
     if (!build_character("Aino", AINO_FACE, 2, 1, 0, AINO_SEED, 0, 0)) return 1;
     static PlayerStruct player;
     player = Plr;
@@ -729,12 +765,12 @@ int main(int argc, char **argv) {
     // The character file last: a folder without it is never offered, so a half-written fixture is
     // written again by the next build.
     if (ok) ok = write_file(dir + FOLDER + ".OXS", &player, sizeof player);
-    else remove((dir + FOLDER + ".OXS").c_str());
+    else leave_half_made(FOLDER);
     ok = write_scenario_character() && ok;
     // Last, as it loads her into the game's tables: her things onto her local map. A failure takes
     // her character file away again, so that the next build writes her anew.
     if (ok && !lay_things_on_her_local_map()) {
-        remove((dir + FOLDER + ".OXS").c_str());
+        leave_half_made(FOLDER);
         ok = false;
     }
     ok = ok && write_portraits();

@@ -59,6 +59,18 @@ struct UndoHead {
 static_assert(sizeof(UndoHead) == 16, "UndoHead is a file record");
 static const uint32_t UNDO_MAGIC = 0x4f444e55u;   // "UNDO"
 
+// The head of a journal's file, written by this game (a list with lengths): the file's old length, the
+// count of entries that follow and their checksum. A journal is finished from its own head: the kept old
+// bytes are needed only to take the commit back.
+struct JournalFileHead {
+    uint32_t magic;    // JOURNAL_MAGIC
+    uint32_t entries;
+    int64_t old_size;  // -1: the file did not exist
+    uint64_t sum;      // content_sum of the entries
+};
+static_assert(sizeof(JournalFileHead) == 24, "JournalFileHead is a file record");
+static const uint32_t JOURNAL_MAGIC = 0x324c4e4au;   // "JNL2"
+
 struct Staged {
     char path[PATH_MAX_LEN];   // the final name
     int journal;               // 1: "<path>.jnl" holds changes made in place; 0: "<path>.new" replaces it
@@ -369,6 +381,91 @@ bool save_write_stretches_at(const char *path, long origin, const void *bytes, c
     return ok;
 }
 
+// ---- the checksum of a staged file --------------------------------------------------------------
+
+// A checksum of bytes read in pieces of any length: eight bytes at a time, the last few alone, and the
+// length. It finds a file cut, emptied or overwritten; it is no seal against a forger.
+namespace {
+struct ContentSum {
+    uint64_t h = 0x9e3779b97f4a7c15ull, length = 0;
+    unsigned char tail[8] = {};
+    size_t tail_n = 0;
+    void word(uint64_t w) {
+        h ^= w * 0xff51afd7ed558ccdull;
+        h = (h << 31 | h >> 33) * 0xc4ceb9fe1a85ec53ull;
+    }
+    void add(const void *data, size_t n) {
+        const unsigned char *p = static_cast<const unsigned char *>(data);
+        length += n;
+        if (tail_n > 0) {
+            while (n > 0 && tail_n < 8) {
+                tail[tail_n++] = *p++;
+                n--;
+            }
+            if (tail_n < 8) return;
+            uint64_t w;
+            memcpy(&w, tail, 8);
+            word(w);
+            tail_n = 0;
+        }
+        for (; n >= 8; p += 8, n -= 8) {
+            uint64_t w;
+            memcpy(&w, p, 8);
+            word(w);
+        }
+        memcpy(tail, p, n);
+        tail_n = n;
+    }
+    uint64_t done() const {
+        ContentSum c = *this;
+        uint64_t w = 0;
+        memcpy(&w, c.tail, c.tail_n);
+        c.word(w ^ ((uint64_t)c.tail_n << 56));
+        uint64_t x = c.h ^ c.length;
+        x ^= x >> 33;
+        x *= 0xff51afd7ed558ccdull;
+        x ^= x >> 33;
+        return x;
+    }
+};
+}  // namespace
+
+bool save_file_sum(const char *path, long long &size, unsigned long long &sum) {
+    static std::vector<unsigned char> block(1 << 20);
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ContentSum c;
+    bool ok = true;
+    for (;;) {
+        const ssize_t k = read(fd, block.data(), block.size());
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) {
+            ok = k == 0;
+            break;
+        }
+        c.add(block.data(), (size_t)k);
+    }
+    close(fd);
+    size = (long long)c.length;
+    sum = c.done();
+    return ok;
+}
+
+// What stopped the last recovery (see save_recovery_file): the first fault is kept.
+static char fault_name[PATH_MAX_LEN];
+static bool fault_damaged;
+
+static const char *base_name(const char *path);
+
+static void fault(const char *path, bool damaged) {
+    if (fault_name[0]) return;
+    copy_bounded(fault_name, sizeof fault_name, base_name(path));
+    fault_damaged = damaged;
+}
+
+const char *save_recovery_file() { return fault_name; }
+bool save_recovery_damaged() { return fault_damaged; }
+
 // ---- the files of a commit ----------------------------------------------------------------------
 
 static long long file_length(const char *path) {
@@ -544,19 +641,58 @@ struct JournalPlan {
 namespace {
 struct JournalAtHand {
     std::string name;
-    std::vector<unsigned char> bytes;
+    std::vector<unsigned char> bytes;   // the entries, without the file's head
+    long long old_size = -2;            // the file's old length from the head; -2 without a head
 };
 std::deque<JournalAtHand> at_hand;
 }  // namespace
 
-static const std::vector<unsigned char> *journal_at_hand(const char *name) {
+// Whether the journals of the list at hand open with a JournalFileHead: those of a list with lengths.
+static bool journal_heads;
+
+// The count of entries of a journal's bytes; -1 when they don't divide into whole entries.
+static long long entry_count(const unsigned char *p, size_t n) {
+    long long count = 0;
+    size_t at = 0;
+    while (at < n) {
+        if (n - at < sizeof(JournalHead)) return -1;
+        JournalHead head;
+        memcpy(&head, p + at, sizeof head);
+        at += sizeof head;
+        if (payload(head) > n - at) return -1;
+        at += payload(head);
+        count++;
+    }
+    return count;
+}
+
+// A journal's file read whole, its head checked and taken off; null when it can't be read or its
+// head does not hold its entries.
+static const JournalAtHand *journal_entry_at_hand(const char *name) {
     for (JournalAtHand &j : at_hand)
-        if (j.name == name) return &j.bytes;
+        if (j.name == name) return &j;
     JournalAtHand j;
     j.name = name;
     if (!read_whole(name, j.bytes, SAVE_FILE_CHECK_MAX)) return nullptr;
+    if (journal_heads) {
+        JournalFileHead fh;
+        if (j.bytes.size() < sizeof fh) return nullptr;
+        memcpy(&fh, j.bytes.data(), sizeof fh);
+        ContentSum c;
+        c.add(j.bytes.data() + sizeof fh, j.bytes.size() - sizeof fh);
+        if (fh.magic != JOURNAL_MAGIC || fh.old_size < -1 || c.done() != fh.sum ||
+            entry_count(j.bytes.data() + sizeof fh, j.bytes.size() - sizeof fh) != (long long)fh.entries)
+            return nullptr;
+        j.bytes.erase(j.bytes.begin(), j.bytes.begin() + (long)sizeof fh);
+        j.old_size = fh.old_size;
+    }
     at_hand.push_back(std::move(j));
-    return &at_hand.back().bytes;
+    return &at_hand.back();
+}
+
+static const std::vector<unsigned char> *journal_at_hand(const char *name) {
+    const JournalAtHand *j = journal_entry_at_hand(name);
+    return j ? &j->bytes : nullptr;
 }
 
 static void forget_journals() {
@@ -718,11 +854,12 @@ static bool apply_journal(const char *journal, const char *path) {
     return ok;
 }
 
-// Writes the kept old bytes back and cuts the file to its old size (a file that did not exist goes).
-static bool restore_old_bytes(const char *undo, const char *path) {
+// Writes the kept old bytes back and cuts the file to its old size (a file that did not exist goes):
+// 1 done; -1 when the kept old bytes are damaged (nothing was written); 0 when writing failed.
+static int restore_old_bytes(const char *undo, const char *path) {
     const long long total = file_length(undo);
     FILE *in = total >= 0 ? fopen(undo, "rb") : nullptr;
-    if (!in) return false;
+    if (!in) return total >= 0 ? 0 : -1;
     // A journal only ever lengthens its file: the old size lies within the file as it now stands.
     const long long now = file_length(path);
     UndoHead uh;
@@ -741,11 +878,11 @@ static bool restore_old_bytes(const char *undo, const char *path) {
     }
     if (!ok) {
         fclose(in);
-        return false;
+        return -1;
     }
     if (uh.old_size < 0) {
         fclose(in);
-        return remove(path) == 0 || errno == ENOENT;
+        return remove(path) == 0 || errno == ENOENT ? 1 : 0;
     }
     FILE *out = fopen(path, "r+b");
     if (!out) out = fopen(path, "w+b");
@@ -754,11 +891,11 @@ static bool restore_old_bytes(const char *undo, const char *path) {
     while (ok && fread(&head, sizeof head, 1, in) == 1)
         ok = fseeko(out, (off_t)head.offset, SEEK_SET) == 0 && copy_bytes(in, out, head.size);
     fclose(in);
-    if (!out) return false;
+    if (!out) return 0;
     ok = fflush(out) == 0 && ok;
     ok = ftruncate(fileno(out), (off_t)uh.old_size) == 0 && ok;
     ok = fclose(out) == 0 && ok;
-    return ok;
+    return ok ? 1 : 0;
 }
 
 // The three names of a list entry: the file, what the save staged for it (a journal or a new file)
@@ -785,8 +922,35 @@ static long long kept_old_size(const char *undo) {
     return ok ? uh.old_size : -2;
 }
 
+// The length a journal's file had before the journal: from the journal's own head; for a journal of an
+// older game from its kept old bytes, and where those can't be read, the file as it stands (a journal
+// never applied needs no old bytes). -2 when the journal can't be read.
+static long long journal_old_size(const char *staged_file, const char *kept, const char *path) {
+    const JournalAtHand *j = journal_entry_at_hand(staged_file);
+    if (!j) return -2;
+    if (j->old_size >= -1) return j->old_size;
+    const long long kept_size = kept_old_size(kept);
+    return kept_size >= -1 ? kept_size : file_length(path);
+}
+
+// Keeps the file at `path` under a second name as well, on the disk: a hard link, or where the file
+// system has none, a flushed copy. The file itself never leaves its name.
+static bool keep_as(const char *path, const char *kept) {
+    if (link(path, kept) == 0) return true;
+    if (errno == EEXIST) return false;
+    std::vector<unsigned char> bytes;
+    char tmp[PATH_MAX_LEN + 16];
+    if (!read_whole(path, bytes, SAVE_FILE_CHECK_MAX) ||
+        !write_unflushed(kept, bytes.data(), bytes.size(), tmp, sizeof tmp))
+        return false;
+    if (flush_path(tmp, false) && rename(tmp, kept) == 0) return true;
+    remove(tmp);
+    return false;
+}
+
 // Puts one file of a standing list in place: its journal applied (its old bytes kept before, see
-// keep_all_old_bytes), or the staged file renamed over it (the old one kept as "<file>.prev"). A file
+// keep_all_old_bytes), or the staged file renamed over it, the old one kept as "<file>.prev" by a second
+// name first: the file never leaves its name, so a kill at any step leaves it whole, old or new. A file
 // already in place stays.
 static bool put_one(const SaveListEntry &e) {
     EntryPaths names;
@@ -798,12 +962,19 @@ static bool put_one(const SaveListEntry &e) {
         // Checked against the file as the journal found it: applied once already by a commit cut
         // short, the file may be longer by now.
         JournalPlan plan;
-        const long long old_size = kept_old_size(kept);
-        if (old_size < -1 || !check_journal(staged_file, old_size, plan)) return false;
-        return apply_journal(staged_file, path);
+        const long long old_size = journal_old_size(staged_file, kept, path);
+        if (old_size < -1 || !check_journal(staged_file, old_size, plan)) {
+            fault(staged_file, true);
+            return false;
+        }
+        if (apply_journal(staged_file, path)) return true;
+        fault(path, false);
+        return false;
     }
-    if (e.kind == 'R' && is_file(path) && !is_file(kept) && (!step() || rename(path, kept) != 0)) return false;
-    return step() && save_rename(staged_file, path) == 0;
+    bool ok = !(e.kind == 'R' && is_file(path) && !is_file(kept)) || (step() && keep_as(path, kept));
+    ok = ok && step() && save_rename(staged_file, path) == 0;
+    if (!ok) fault(path, false);
+    return ok;
 }
 
 // The old bytes every journal of a list overwrites, each kept as "<file>.undo" before any journal is
@@ -818,9 +989,16 @@ static int keep_all_old_bytes(const SaveListEntry *e, int n) {
         if (!is_file(names.staged_file) || is_file(names.kept)) continue;
         JournalPlan plan;
         char tmp[PATH_MAX_LEN + 16];
-        if (!check_journal(names.staged_file, file_length(names.path), plan) || !step() ||
+        const long long old_size = journal_old_size(names.staged_file, names.kept, names.path);
+        if (old_size < -1 || !check_journal(names.staged_file, old_size, plan)) {
+            fault(names.staged_file, true);
+            for (const std::string &t : tmps) remove(t.c_str());
+            return i;
+        }
+        if (!step() ||
             snprintf(tmp, sizeof tmp, "%s.tmp", names.kept) >= (int)sizeof tmp ||
             !write_old_bytes(names.staged_file, names.path, tmp)) {
+            fault(names.kept, false);
             for (const std::string &t : tmps) remove(t.c_str());
             return i;
         }
@@ -850,16 +1028,24 @@ static int put_all_in_place(const SaveListEntry *e, int n) {
     return -1;
 }
 
-// One file back as the last good save left it; its staged and kept files go.
-static bool take_back_one(const SaveListEntry &e) {
+// One file back as the last good save left it; its staged and kept files go. `untouched`: the file was
+// never put in place, so its kept old bytes are not needed.
+static bool take_back_one(const SaveListEntry &e, bool untouched) {
     EntryPaths names;
     if (!entry_paths(e, names)) return false;
     const char *path = names.path, *staged_file = names.staged_file, *kept = names.kept;
     const bool journal = e.kind == 'J';
     if (journal) {
-        if (is_file(kept) && !restore_old_bytes(kept, path)) return false;
+        const int restored = is_file(kept) && !untouched ? restore_old_bytes(kept, path) : 1;
+        if (restored != 1) {
+            fault(restored < 0 ? kept : path, restored < 0);
+            return false;
+        }
     } else if (is_file(kept)) {
-        if (rename(kept, path) != 0) return false;
+        if (rename(kept, path) != 0) {
+            fault(path, false);
+            return false;
+        }
     } else if (e.kind == 'C' && !is_file(staged_file)) {
         remove(path);   // created by the commit
     }
@@ -882,9 +1068,17 @@ static bool flush_in_place(const SaveListEntry *e, int n) {
 // Takes a commit back: its list becomes the rollback list (a crash from here on is taken back by the
 // next load too), then every file returns, the last first.
 static bool take_back(const SaveListEntry *e, int n, const char *list, const char *rollback) {
+    // The files go in place in the list's order, each replaced one leaving its staged name as it goes,
+    // and come back in the opposite order: every entry after one whose staged file still stands was
+    // never put in place.
+    int untouched_from = n;
+    for (int i = 0; i < n && untouched_from == n; i++) {
+        EntryPaths names;
+        if (e[i].kind != 'J' && entry_paths(e[i], names) && is_file(names.staged_file)) untouched_from = i + 1;
+    }
     if (is_file(list) && rename(list, rollback) != 0) return false;
     bool ok = true;
-    for (int i = n - 1; i >= 0; i--) ok = take_back_one(e[i]) && ok;
+    for (int i = n - 1; i >= 0; i--) ok = take_back_one(e[i], i >= untouched_from) && ok;
     ok = ok && flush_in_place(e, n);
     if (ok) remove(rollback);
     return ok;
@@ -926,19 +1120,47 @@ static bool listable(const char *name, size_t n) {
     return s != "." && s != ".." && s != COMMIT_LIST && s != ROLLBACK_LIST;
 }
 
+// A list of this game holds each staged file's length and checksum, "<kind> <length> <sum> <name>", and
+// ends "end2 <count> <checksum>"; an older game's holds "<kind> <name>" and ends "end <count> <checksum>".
 size_t save_list_format(char *buf, size_t size, const SaveListEntry *entries, int n) {
+    const bool lengths = n > 0 && entries[0].size >= 0;
     size_t at = 0;
     for (int i = 0; i < n; i++) {
         const SaveListEntry &e = entries[i];
-        if ((e.kind != 'R' && e.kind != 'C' && e.kind != 'J') || !listable(e.name, strnlen(e.name, sizeof e.name)))
+        if ((e.kind != 'R' && e.kind != 'C' && e.kind != 'J') || !listable(e.name, strnlen(e.name, sizeof e.name)) ||
+            (e.size >= 0) != lengths)
             return 0;
-        const int k = snprintf(buf + at, size - at, "%c %s\n", e.kind, e.name);
+        const int k = lengths ? snprintf(buf + at, size - at, "%c %lld %016llx %s\n", e.kind, e.size, e.sum, e.name)
+                              : snprintf(buf + at, size - at, "%c %s\n", e.kind, e.name);
         if (k < 0 || (size_t)k >= size - at) return 0;
         at += (size_t)k;
     }
-    const int k = snprintf(buf + at, size - at, "end %d %08x\n", n, (unsigned)checksum(buf, at));
+    const int k = snprintf(buf + at, size - at, lengths ? "end2 %d %08x\n" : "end %d %08x\n", n,
+                           (unsigned)checksum(buf, at));
     if (k < 0 || (size_t)k >= size - at) return 0;
     return at + (size_t)k;
+}
+
+// The length and checksum at the start of an entry's line, as the list writes them; the length of
+// what was read (through the blank after them), 0 when they are not there.
+static size_t read_length_and_sum(const char *p, size_t n, SaveListEntry &e) {
+    size_t at = 0;
+    long long size = 0;
+    while (at < n && at < 18 && p[at] >= '0' && p[at] <= '9') size = size * 10 + (p[at++] - '0');
+    if (at == 0 || at == n || p[at] != ' ' || (p[0] == '0' && at > 1)) return 0;
+    at++;
+    unsigned long long sum = 0;
+    for (int k = 0; k < 16; k++, at++) {
+        if (at >= n) return 0;
+        const char c = p[at];
+        if (c >= '0' && c <= '9') sum = sum << 4 | (unsigned)(c - '0');
+        else if (c >= 'a' && c <= 'f') sum = sum << 4 | (unsigned)(c - 'a' + 10);
+        else return 0;
+    }
+    if (at >= n || p[at] != ' ') return 0;
+    e.size = size;
+    e.sum = sum;
+    return at + 1;
 }
 
 int save_list_parse(const char *text, size_t size, SaveListEntry *out, int max) {
@@ -952,20 +1174,24 @@ int save_list_parse(const char *text, size_t size, SaveListEntry *out, int max) 
     line[size - last] = 0;
     int count = -1;
     unsigned sum = 0;
-    if (sscanf(line, "end %d %8x", &count, &sum) != 2 || count < 0 || count > max) return -1;
-    snprintf(expect, sizeof expect, "end %d %08x\n", count, sum);
+    const bool lengths = strncmp(line, "end2 ", 5) == 0;
+    if (sscanf(line, lengths ? "end2 %d %8x" : "end %d %8x", &count, &sum) != 2 || count < 0 || count > max) return -1;
+    snprintf(expect, sizeof expect, lengths ? "end2 %d %08x\n" : "end %d %08x\n", count, sum);
     if (strcmp(line, expect) != 0 || checksum(text, last) != sum) return -1;
     int n = 0;
     for (size_t at = 0; at < last;) {
         const char *nl = static_cast<const char *>(memchr(text + at, '\n', last - at));
         const size_t len = (size_t)(nl - (text + at));
         const char kind = text[at];
-        if (n >= count || len < 3 || (kind != 'R' && kind != 'C' && kind != 'J') || text[at + 1] != ' ' ||
-            !listable(text + at + 2, len - 2))
-            return -1;
-        out[n].kind = kind;
-        memcpy(out[n].name, text + at + 2, len - 2);
-        out[n].name[len - 2] = 0;
+        if (n >= count || len < 3 || (kind != 'R' && kind != 'C' && kind != 'J') || text[at + 1] != ' ') return -1;
+        SaveListEntry &e = out[n];
+        e.size = -1;
+        e.sum = 0;
+        const size_t skip = lengths ? read_length_and_sum(text + at + 2, len - 2, e) : 0;
+        if ((lengths && skip == 0) || !listable(text + at + 2 + skip, len - 2 - skip)) return -1;
+        e.kind = kind;
+        memcpy(e.name, text + at + 2 + skip, len - 2 - skip);
+        e.name[len - 2 - skip] = 0;
         n++;
         at += len + 1;
     }
@@ -1033,6 +1259,17 @@ static bool fail_commit_kept(const char *what, const std::vector<std::string> &k
     return fail_commit(what);
 }
 
+// A journal's file: its head, then its entries; not yet flushed.
+static bool write_journal_file(const char *name, const JournalFileHead &fh, std::vector<unsigned char> &j) {
+    const int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct iovec pieces[2] = {{const_cast<JournalFileHead *>(&fh), sizeof fh}, {j.data(), j.size()}};
+    bool ok = write_pieces_at(fd, pieces, 2, 0);
+    ok = close(fd) == 0 && ok;
+    if (!ok) remove(name);
+    return ok;
+}
+
 // The list is the point of no return: once it stands, the commit is finished, or taken back whole.
 bool save_commit() {
     if (depth > 1) {
@@ -1043,6 +1280,7 @@ bool save_commit() {
     if (failure[0]) return fail_commit(failure);
     static SaveListEntry entries[STAGED_MAX];
     int n = 0;
+    journal_heads = true;
     // Room for the old bytes the journals overwrite, what they add, the list and the folder's entries.
     long long need = 64 * 1024;
     // Every staged file is on the disk before the list names it: they are flushed together with the list.
@@ -1052,23 +1290,35 @@ bool save_commit() {
         char name[PATH_MAX_LEN + 8];
         if (!in_character_folder(s.path) || !staged_name(name, sizeof name, s.path, s.journal))
             return fail_commit_kept(s.path, kept);
+        const long long old_size = file_length(s.path);
+        long long staged_size = 0;
+        unsigned long long staged_sum = 0;
         if (s.journal) {
-            // The journal held in memory goes to its file, and stays at hand for the commit.
+            // The journal held in memory goes to its file behind its head, and stays at hand for the
+            // commit.
             std::vector<unsigned char> &j = journal_mem[i];
             if (j.empty()) continue;   // staged, but nothing was written for it
-            if (!write_plain(name, j.data(), j.size())) return fail_commit_kept(s.path, kept);
+            const long long count = entry_count(j.data(), j.size());
+            ContentSum entries_sum;
+            entries_sum.add(j.data(), j.size());
+            const JournalFileHead fh = {JOURNAL_MAGIC, (uint32_t)count, old_size, entries_sum.done()};
+            ContentSum file_sum;
+            file_sum.add(&fh, sizeof fh);
+            file_sum.add(j.data(), j.size());
+            staged_size = (long long)(sizeof fh + j.size());
+            staged_sum = file_sum.done();
+            if (count < 0 || !write_journal_file(name, fh, j)) return fail_commit_kept(s.path, kept);
             try {
-                at_hand.push_back({name, {}});
+                at_hand.push_back({name, {}, old_size});
             } catch (const std::bad_alloc &) {
                 return fail_commit_kept(s.path, kept);
             }
             at_hand.back().bytes.swap(j);
-        } else if (!is_file(name)) {
+        } else if (!save_file_sum(name, staged_size, staged_sum)) {
             // Asked for, but not there: never written, or taken away from under the save.
             return fail_commit_kept(s.path, kept);
         }
         to_flush.push_back(name);
-        const long long old_size = file_length(s.path);
         char kind = old_size >= 0 ? 'R' : 'C';
         if (s.journal) {
             JournalPlan plan;
@@ -1088,6 +1338,8 @@ bool save_commit() {
         need += 8192;
         SaveListEntry &e = entries[n++];
         e.kind = kind;
+        e.size = staged_size;
+        e.sum = staged_sum;
         if (!listable(base_name(s.path), strlen(base_name(s.path)))) return fail_commit_kept(s.path, kept);
         copy_bounded(e.name, sizeof e.name, base_name(s.path));
     }
@@ -1194,8 +1446,45 @@ static void remove_temporaries() {
     }
 }
 
+// The staged files of a list with lengths, each checked against its length and checksum (and a
+// journal against its head) before anything is put in place: -1 when every one that is still staged
+// holds what the save wrote; else the entry that does not.
+static int check_staged(const SaveListEntry *e, int n) {
+    for (int i = 0; i < n; i++) {
+        EntryPaths names;
+        if (e[i].size < 0 || !entry_paths(e[i], names) || !is_file(names.staged_file)) continue;
+        long long size = -1;
+        unsigned long long sum = 0;
+        if (!save_file_sum(names.staged_file, size, sum) || size != e[i].size || sum != e[i].sum ||
+            (e[i].kind == 'J' && !journal_entry_at_hand(names.staged_file))) {
+            fault(names.staged_file, true);
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Takes a commit back after finishing it failed: the fault that stopped the finishing is the one told,
+// unless taking it back fails too.
+static SaveRecovery take_back_after(const SaveListEntry *e, int n, const char *list, const char *rollback) {
+    char first[PATH_MAX_LEN];
+    copy_bounded(first, sizeof first, fault_name);
+    const bool damaged = fault_damaged;
+    fault_name[0] = 0;
+    fault_damaged = false;
+    const bool back = take_back(e, n, list, rollback);
+    if (back || !fault_name[0]) {
+        copy_bounded(fault_name, sizeof fault_name, first);
+        fault_damaged = damaged;
+    }
+    if (!back) return SaveRecovery::unresolved;
+    return damaged ? SaveRecovery::damaged_file : SaveRecovery::rolled_back;
+}
+
 // A list left standing by a commit cut short: finished when it can be, else taken back.
 static SaveRecovery settle_lists() {
+    fault_name[0] = 0;
+    fault_damaged = false;
     char list[PATH_MAX_LEN], rollback[PATH_MAX_LEN];
     if (!folder_path(list, sizeof list, COMMIT_LIST, "") || !folder_path(rollback, sizeof rollback, ROLLBACK_LIST, ""))
         return SaveRecovery::unresolved;
@@ -1206,14 +1495,15 @@ static SaveRecovery settle_lists() {
     n = read_list(list, entries);
     if (n == -2) return SaveRecovery::none;
     if (n == -1) return SaveRecovery::damaged_list;
+    journal_heads = n > 0 && entries[0].size >= 0;
     step_count = 0;
-    const bool put = put_all_in_place(entries, n) < 0;
+    const bool put = check_staged(entries, n) < 0 && put_all_in_place(entries, n) < 0;
     forget_journals();
     if (put && flush_in_place(entries, n)) {
         clear_kept(entries, n, list);
         return SaveRecovery::finished;
     }
-    return take_back(entries, n, list, rollback) ? SaveRecovery::rolled_back : SaveRecovery::unresolved;
+    return take_back_after(entries, n, list, rollback);
 }
 
 // ---- the lock of the character folder -------------------------------------------------------------
@@ -1252,6 +1542,7 @@ SaveRecovery recover_interrupted_save() {
     remove_temporaries();
     if (r == SaveRecovery::finished) note("an interrupted save was finished");
     if (r == SaveRecovery::rolled_back) note("an interrupted save was taken back");
+    if (r == SaveRecovery::damaged_file) note("an interrupted save held a damaged file and was taken back");
     return r;
 }
 
@@ -1278,18 +1569,27 @@ bool set_unfinished_save_aside(char *folder, size_t size) {
         return !is_file(from) || rename(from, to) == 0;
     };
     bool ok = true;
+    fault_name[0] = 0;
+    fault_damaged = false;
     // The files a commit put in place go back first: a file replaced returns from its old copy (the
-    // new one is set aside), a journal's old bytes are written back.
+    // new one is set aside under a second name first, so the file never leaves its name), a journal's
+    // old bytes are written back; old bytes found damaged leave their file as it stands, named.
     for (const std::string &name : temporary_files()) {
-        char path[PATH_MAX_LEN + 300], file[PATH_MAX_LEN + 300];
+        char path[PATH_MAX_LEN + 300], file[PATH_MAX_LEN + 300], to[PATH_MAX_LEN * 2];
         if (!folder_path(path, sizeof path, name.c_str(), "")) continue;
         copy_bounded(file, sizeof file, path);
         if (has_suffix(name.c_str(), ".prev")) {
             file[strlen(file) - 5] = 0;
-            ok = move_aside(base_name(file)) && rename(path, file) == 0 && ok;
+            if (snprintf(to, sizeof to, "%s/%s", aside, base_name(file)) >= (int)sizeof to) {
+                ok = false;
+                continue;
+            }
+            ok = (!is_file(file) || keep_as(file, to)) && rename(path, file) == 0 && ok;
         } else if (has_suffix(name.c_str(), ".undo")) {
             file[strlen(file) - 5] = 0;
-            ok = restore_old_bytes(path, file) && move_aside(name.c_str()) && ok;
+            const int restored = restore_old_bytes(path, file);
+            if (restored < 0) fault(path, true);
+            ok = restored != 0 && move_aside(name.c_str()) && ok;
         }
     }
     for (const std::string &name : temporary_files()) ok = move_aside(name.c_str()) && ok;

@@ -3,9 +3,13 @@
 // local-map store) collects its changes in a journal, held in memory while the save runs and written
 // as "<file>.jnl" at the commit. Only when every file was written
 // whole, every journal checked and the disk holds room for the commit, the list "SAVE.COMMIT" of their
-// names is written, with its count and checksum; then the files go in place, each old file kept beside
-// (a replaced one as "<file>.prev", the old bytes a journal overwrites as "<file>.undo") until all
-// stand. A commit that cannot finish is taken back whole before the save reports: the list becomes
+// names is written, each with the length and checksum of what was staged for it, with the list's count
+// and checksum; then the files go in place, each old file kept beside (a replaced one as "<file>.prev",
+// a second name of the old file taken before the staged one is renamed over it, so that a file never
+// leaves its name; the old bytes a journal overwrites as "<file>.undo") until all stand. A journal's
+// file opens with a head of its own: the file's old length, its count of entries and their checksum.
+// A load checks every staged file against the list before it puts any in place: one that fails is
+// damage of the unfinished save, which is then taken back. A commit that cannot finish is taken back whole before the save reports: the list becomes
 // "SAVE.ROLLBACK" and every file returns to what the last good save left. A crash before the list
 // leaves the last save as it was (the next load throws the staged files away); a crash after it is
 // finished by the next load, or taken back when it can't be finished.
@@ -84,27 +88,40 @@ extern int (*save_rename)(const char *from, const char *to);
 extern bool (*save_commit_step)(int n);
 
 // One file of a commit list: how the commit puts it in place ('R' replaces the file, 'C' creates it,
-// 'J' applies its journal) and its name in the character folder.
+// 'J' applies its journal), its name in the character folder, and the length and checksum of what the
+// save staged for it (the staged file, or the journal's file), checked before anything is put in place.
+// A list of an older game holds no lengths: `size` -1.
 struct SaveListEntry {
     char kind;
     char name[200];
+    long long size = -1;
+    unsigned long long sum = 0;
 };
 enum { SAVE_LIST_MAX = 64 };
 // The text of a commit list: the entries, then their count and checksum. Its length; 0 when the
-// entries don't fit `size` or a name can't stand in a list.
+// entries don't fit `size` or a name can't stand in a list. Entries without lengths are written as an
+// older game wrote them (all of them, or none, hold lengths).
 size_t save_list_format(char *buf, size_t size, const SaveListEntry *entries, int n);
 // The entries of a list's text; -1 when the text is cut, garbled or fails its checksum.
 int save_list_parse(const char *text, size_t size, SaveListEntry *out, int max);
+// The length and checksum a list gives a staged file; false when it can't be read whole.
+bool save_file_sum(const char *path, long long &size, unsigned long long &sum);
 
 // What the load found of a save cut short.
 enum class SaveRecovery {
     none,          // no save was pending: the temporary files of one cut short are gone
     finished,      // a commit cut short after its list stood was finished
     rolled_back,   // a commit that could not be finished was taken back: the save before it stands
-    unresolved,    // a commit could neither be finished nor taken back (a full disk): nothing more changed
+    unresolved,    // a commit could neither be finished nor taken back: its files and the save before it stand
     damaged_list,  // the list fails its check: the staged files and the old files are both kept
     in_use,        // another game has the character folder: nothing was looked at or changed
+    damaged_file,  // a file the commit staged failed its check: the commit was taken back
 };
+// The file of the character folder (a bare name) that stopped the last recovery: the staged file that
+// failed its check, or what a commit could not be finished or taken back by; "" when none. Whether it
+// was found damaged, or could not be written.
+const char *save_recovery_file();
+bool save_recovery_damaged();
 // Takes the lock of the character folder for this game, held until save_unlock_folder or the program
 // ends; false when another game holds it. Taken again for the folder it holds, it holds on.
 bool save_lock_folder();
@@ -117,7 +134,8 @@ bool finish_interrupted_save();
 // With a damaged list, the player chose the last good save: the list and the staged files of the
 // unfinished save are moved into a folder "SAVE.UNFINISHED" of the character folder (the first of
 // "SAVE.UNFINISHED", "SAVE.UNFINISHED.2" ... that is free) after the files it put in place are taken
-// back. False when that could not be done whole: the list then stays for the next try.
+// back (a file whose kept old bytes are damaged stays as it stands; save_recovery_file names it). False
+// when that could not be done whole: the list then stays for the next try.
 bool set_unfinished_save_aside(char *folder, size_t size);
 
 // Inside a save: `fn` is called once the outermost save has committed whole (not when it fails or is

@@ -187,18 +187,60 @@ void safesave() {
     UPDATE = 0;
 }
 
+// With the player's word, the unfinished save is set aside and the load goes on with the save before
+// it; 0 when the player says no or it can't be done.
+static int offer_to_set_aside() {
+    if (!ui_has_screen() || !KyllaEi("Load the save before it, and set the unfinished save aside?")) return 0;
+    char folder[1200], msg[1400];
+    if (!set_unfinished_save_aside(folder, sizeof folder)) {
+        loader_say("!The unfinished save couldn't be set aside.");
+        loader_wait_key();
+        return 0;
+    }
+    const char *slash = strrchr(folder, '/');
+    snprintf(msg, sizeof msg, "!The files of the unfinished save are kept in %s of the character's folder.",
+             slash ? slash + 1 : folder);
+    loader_say(msg);
+    const char *damaged = save_recovery_file();
+    if (damaged[0]) {
+        char file[200];
+        copy_bounded(file, sizeof file, damaged);
+        if (char *dot = strrchr(file, '.')) *dot = 0;
+        snprintf(msg, sizeof msg, "!%s is damaged: %s stays as the unfinished save left it.", damaged, file);
+        loader_say(msg);
+    }
+    return 1;
+}
+
 int settle_unfinished_save() {
+    char msg[1400];
     switch (recover_interrupted_save()) {
     case SaveRecovery::none:
     case SaveRecovery::finished: return 1;
     case SaveRecovery::rolled_back:
         loader_say("!The last save was cut short and could not be finished; the save before it is kept.");
         return 1;
+    case SaveRecovery::damaged_file:
+        snprintf(msg, sizeof msg,
+                 "!The last save was cut short and its file %s is damaged: that save is taken back, and the save "
+                 "before it is kept.",
+                 save_recovery_file());
+        loader_say(msg);
+        return 1;
     case SaveRecovery::unresolved:
-        loader_say("!The last save was cut short and can't be finished or taken back (is the disk full?). "
-                   "Nothing was changed.");
-        loader_wait_key();
-        return 0;
+        // Taking it back may have brought some of its files back already: the message says only what
+        // stands.
+        if (!save_recovery_file()[0])
+            snprintf(msg, sizeof msg, "!The last save was cut short and can be neither finished nor taken back whole "
+                                      "(is the disk full?).");
+        else if (save_recovery_damaged())
+            snprintf(msg, sizeof msg, "!The last save was cut short and can be neither finished nor taken back whole: "
+                                      "%s is damaged.", save_recovery_file());
+        else
+            snprintf(msg, sizeof msg, "!The last save was cut short and can be neither finished nor taken back whole: "
+                                      "%s couldn't be written (is the disk full?).", save_recovery_file());
+        loader_say(msg);
+        return offer_to_set_aside();
     case SaveRecovery::in_use:
         loader_say("!This character is in use by another game: close that game first.");
         loader_wait_key();
@@ -207,14 +249,5 @@ int settle_unfinished_save() {
     }
     loader_say("!The list of the last save, SAVE.COMMIT, is damaged: that save can't be finished. Its files "
                "and the save before it are both kept.");
-    if (!ui_has_screen() || !KyllaEi("Load the save before it, and set the unfinished save aside?")) return 0;
-    char folder[1200], msg[1400];
-    if (!set_unfinished_save_aside(folder, sizeof folder)) {
-        loader_say("!The unfinished save couldn't be set aside.");
-        loader_wait_key();
-        return 0;
-    }
-    snprintf(msg, sizeof msg, "!The files of the unfinished save are kept in %s.", folder);
-    loader_say(msg);
-    return 1;
+    return offer_to_set_aside();
 }

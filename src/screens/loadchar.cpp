@@ -13,18 +13,45 @@
 #include "presentation/listwidget.h"
 #include "presentation/show.h"
 
-// The name of a folder's character file, when the folder holds one. A character file that is cut
-// short or holds no name is offered by its folder's name: loading it tells which file is damaged.
-static bool character_name(const char *folder, char *name, size_t size) {
-    char path[2 * LOADCHAR_FOLDER + 8];
-    snprintf(path, sizeof path, "%s/%s.OXS", folder, folder);
-    struct stat st;
-    if (stat(path, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+// The name in a character file, or "" when it is cut short, holds no name or isn't there.
+static void name_in(const char *path, char *name, size_t size) {
     static PlayerStruct record;
-    if (read_exact(path, &record, sizeof record) && record.name[0] != 0 && memchr(record.name, 0, sizeof record.name))
+    name[0] = 0;
+    struct stat st;
+    if (stat(path, &st) == 0 && S_ISREG(st.st_mode) && read_exact(path, &record, sizeof record) && record.name[0] != 0 &&
+        memchr(record.name, 0, sizeof record.name))
         copy_bounded(name, size, record.name);
-    else
-        copy_bounded(name, size, folder);
+}
+
+static bool is_file(const char *path) {
+    struct stat st;
+    return stat(path, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The name of a folder's character file, when the folder holds one. A character file that is cut
+// short or holds no name is offered by its folder's name: loading it tells which file is damaged. A
+// folder whose last save was cut short in the middle of putting its files in place is offered too (by
+// the name its kept old character file holds): the load finishes that save, or takes it back.
+static bool character_name(const char *folder, char *name, size_t size) {
+    char path[2 * LOADCHAR_FOLDER + 32];
+    snprintf(path, sizeof path, "%s/%s.OXS", folder, folder);
+    if (is_file(path)) {
+        name_in(path, name, size);
+        if (!name[0]) copy_bounded(name, size, folder);
+        return true;
+    }
+    char list[LOADCHAR_FOLDER + 32], rollback[LOADCHAR_FOLDER + 32];
+    snprintf(list, sizeof list, "%s/SAVE.COMMIT", folder);
+    snprintf(rollback, sizeof rollback, "%s/SAVE.ROLLBACK", folder);
+    snprintf(path, sizeof path, "%s/%s.OXS.prev", folder, folder);
+    // An old character file beside no list is put back by the load's clean-up as well.
+    if (!is_file(list) && !is_file(rollback) && !is_file(path)) return false;
+    name_in(path, name, size);
+    if (!name[0]) {
+        snprintf(path, sizeof path, "%s/%s.OXS.new", folder, folder);
+        name_in(path, name, size);
+    }
+    if (!name[0]) copy_bounded(name, size, folder);
     return true;
 }
 

@@ -10,10 +10,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "core/loader_fixture.h"
 #include "base/savecommit.h"
+#include "screens/loadchar.h"
 #include "presentation/notes.h"
 #include "worldgen/worldgen.h"
 #include "game/turnloop.h"
@@ -311,7 +313,7 @@ TEST_F(LoaderTest, AJournalEntryOutsideItsFileRefusesTheJournal) {
         char text[256];
         const size_t len = save_list_format(text, sizeof text, list, 2);
         write("SAVE.COMMIT", text, len);
-        EXPECT_EQ(recover_interrupted_save(), e.applied ? SaveRecovery::finished : SaveRecovery::rolled_back);
+        EXPECT_EQ(recover_interrupted_save(), e.applied ? SaveRecovery::finished : SaveRecovery::damaged_file);
         if (e.applied) {
             const std::vector<uint8_t> now = read("ZOOMMAPS.DAT");
             EXPECT_EQ(now.size(), std::max<size_t>(store.size(), (size_t)(e.offset + e.size)));
@@ -644,4 +646,286 @@ TEST(SaveNames, ALongCharacterPathIsRefusedNeverCutShort) {
     EXPECT_FALSE(save_commit());
     EXPECT_FALSE(exists(over + ".new"));
     CharacterPath[0] = 0;
+}
+
+// ---- the commit's every step ----------------------------------------------------------------------
+
+namespace {
+// How a forked commit of `files` ended: killed at its step `kill_at`, or (1) ran to its end.
+int forked_commit(const std::function<void()> &files) {
+    const pid_t child = fork();
+    if (child == 0) {
+        save_commit_step = kill_step;
+        save_begin();
+        files();
+        save_commit();
+        _exit(1);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+}  // namespace
+
+// A commit killed at any of its steps leaves every file of the folder under its own name, old or new,
+// never missing; the next load keeps the last save or the new one, whole.
+TEST(SaveCommit, AKillAtAnyStepLeavesEveryFileUnderItsName) {
+    oxatest::TempDir dir;
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.path().c_str());
+    const std::string store = dir.path() + "/STORE.DAT", table = dir.path() + "/TABLE.DAT",
+                      other = dir.path() + "/OTHER.DAT";
+    int olds = 0, news = 0;
+    for (kill_at = 0; kill_at < 16; kill_at++) {
+        SCOPED_TRACE("killed at step " + std::to_string(kill_at));
+        ASSERT_TRUE(write_atomic(store.c_str(), "0123456789", 10));
+        ASSERT_TRUE(write_atomic(table.c_str(), "old table", 9));
+        ASSERT_TRUE(write_atomic(other.c_str(), "old other", 9));
+        const int ended = forked_commit([&] {
+            char buf[1200];
+            save_write_at(store.c_str(), 2, "ab", 2);
+            write_atomic(save_target(table.c_str(), buf, sizeof buf), "new table", 9);
+            write_atomic(save_target(other.c_str(), buf, sizeof buf), "new other", 9);
+        });
+        ASSERT_GE(ended, 0);
+        for (const char *name : {"STORE.DAT", "TABLE.DAT", "OTHER.DAT"}) EXPECT_TRUE(dir.exists(name)) << name;
+        const SaveRecovery r = recover_interrupted_save();
+        EXPECT_TRUE(r == SaveRecovery::none || r == SaveRecovery::finished);
+        const bool now_new = dir.read_file("TABLE.DAT") == "new table";
+        (now_new ? news : olds)++;
+        EXPECT_EQ(dir.read_file("OTHER.DAT"), now_new ? "new other" : "old other");
+        EXPECT_EQ(dir.read_file("STORE.DAT"), now_new ? "01ab456789" : "0123456789");
+        if (ended == 1) break;   // no step was left to kill it at
+    }
+    EXPECT_GT(olds, 0);
+    EXPECT_GT(news, 1);
+    kill_at = -1;
+    CharacterPath[0] = 0;
+}
+
+// Her folder as a game before this one left it when killed between putting her old character file
+// aside and the new one in its place (no AINO.OXS at all): the load list offers her, and her load
+// finishes the save. An old character file left alone (no list) is put back by the load.
+TEST_F(LoaderTest, AFolderWithoutItsCharacterFileButWithTheSaveThatReplacesItIsOfferedAndFinished) {
+    const auto saved = snapshot(dir->path() + "/AINO");
+    static PlayerStruct later;
+    ASSERT_TRUE(read_exact(path("AINO.OXS").c_str(), &later, sizeof later));
+    const uint8_t hour = later.hour;
+    later.hour = (uint8_t)((hour + 7) % 24);
+    for (const bool list : {true, false}) {
+        SCOPED_TRACE(list ? "the list and the new file stand" : "the old file alone");
+        restore(dir->path() + "/AINO", saved);
+        ASSERT_EQ(rename(path("AINO.OXS").c_str(), path("AINO.OXS.prev").c_str()), 0);
+        if (list) {
+            write("AINO.OXS.new", &later, sizeof later);
+            const SaveListEntry entries[] = {{'R', "AINO.OXS"}};
+            char text[128];
+            const size_t len = save_list_format(text, sizeof text, entries, 1);
+            write("SAVE.COMMIT", text, len);
+        }
+        SavedCharacter rows[LOADCHAR_ROWS];
+        const int n = list_saved_characters(rows);
+        bool offered = false;
+        for (int i = 0; i < n; i++) offered = offered || (std::string(rows[i].folder) == "AINO" && std::string(rows[i].name) == "Aino");
+        EXPECT_TRUE(offered);
+        ASSERT_EQ(loader(), 0) << loader_load_notes();
+        EXPECT_EQ(Plr.hour, list ? (hour + 7) % 24 : hour);
+        EXPECT_FALSE(dir->exists("AINO/SAVE.COMMIT"));
+        EXPECT_FALSE(dir->exists("AINO/AINO.OXS.prev"));
+        leave_to_menu();
+    }
+}
+
+// A save killed once its list stood, then one of its files damaged: a staged file (emptied, cut, a
+// byte changed) takes the save back and the load names it; damaged kept old bytes of a journal never
+// applied stop nothing, the save is finished.
+TEST_F(LoaderTest, AFileOfASaveCutShortDamagedAfterItsListIsToldAndOneWholeSaveLoads) {
+    ASSERT_EQ(loader(), 0);
+    EnterLocale(0, 0);
+    ASSERT_EQ(GetMappie(0), 1);
+    const std::string folder = dir->path() + "/AINO";
+    const auto saved = snapshot(folder);
+    const uint32_t day = Plr.daynumber;
+    enum Damage { EMPTIED, HALF, BYTE, ZEROS };
+    struct Row {
+        const char *file;
+        Damage damage;
+        const char *also;   // a second file zeroed, or null
+        bool finished;
+    };
+    const Row rows[] = {
+        {"ZOOMMAPS.DAT.undo", ZEROS, nullptr, true},
+        {"AINO.OXS.new", EMPTIED, nullptr, false},
+        {"EXITER.DAT.new", BYTE, nullptr, false},
+        {"ZOOMMAPS.DAT.jnl", HALF, nullptr, false},
+        {"ZOOMMAPS.DAT.jnl", EMPTIED, nullptr, false},
+        {"AINO.OXS.new", HALF, "ZOOMMAPS.DAT.undo", false},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.file) + " damaged " + std::to_string(row.damage));
+        leave_to_menu();
+        restore(folder, saved);
+        ASSERT_EQ(loader(), 0);
+        change_area_and_day(5);
+        kill_at = 1;   // the list stands, nothing is in place yet
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            save_commit_step = kill_step;
+            Save(0);
+            _exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        kill_at = -1;
+        ASSERT_TRUE(dir->exists("AINO/SAVE.COMMIT"));
+        ASSERT_TRUE(dir->exists(("AINO/" + std::string(row.file)).c_str())) << [&] {
+            std::string names;
+            for (const auto &f : snapshot(folder)) names += " " + f.first;
+            return names;
+        }();
+        std::vector<uint8_t> bytes = read(row.file);
+        if (row.damage == EMPTIED) bytes.clear();
+        if (row.damage == HALF) bytes.resize(bytes.size() / 2);
+        if (row.damage == BYTE) bytes[bytes.size() / 3] ^= 0x40;
+        if (row.damage == ZEROS) std::fill(bytes.begin(), bytes.end(), 0);
+        write(row.file, bytes.data(), bytes.size());
+        if (row.also) {
+            std::vector<uint8_t> other(read(row.also).size(), 0);
+            write(row.also, other.data(), other.size());
+        }
+        leave_to_menu();
+        ASSERT_EQ(loader(), 0) << loader_load_notes();
+        const std::string notes = loader_load_notes();
+        EXPECT_EQ(notes.find("Nothing was changed"), std::string::npos);
+        const int found = get_datatype(DT_ITEM, PlayerX + 1, PlayerY);
+        if (row.finished) {
+            EXPECT_EQ(Plr.daynumber, day + 2);
+            EXPECT_GE(found, 0) << "the store's journal went in";
+        } else {
+            EXPECT_EQ(Plr.daynumber, day) << "the save before it";
+            EXPECT_NE(notes.find(row.file), std::string::npos) << notes;
+            EXPECT_NE(notes.find("taken back"), std::string::npos) << notes;
+        }
+        for (const auto &f : snapshot(folder)) {
+            for (const char *t : {".new", ".jnl", ".tmp", ".undo", ".prev"})
+                EXPECT_EQ(f.first.find(t), std::string::npos) << f.first;
+            EXPECT_EQ(f.first.find("SAVE."), std::string::npos) << f.first;
+        }
+    }
+}
+
+// A commit killed at a step, then one of its files damaged, through the store's own recovery: a staged
+// file that fails its check takes the commit back and is named; damaged old bytes of a journal matter
+// only where that journal was applied and must be taken back, and then the unfinished save can still be
+// set aside, the file they belonged to left as that save made it.
+TEST(SaveCommit, StagedFilesAreCheckedAndKeptOldBytesOnlyTakeBackWhatWasApplied) {
+    oxatest::TempDir dir;
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.path().c_str());
+    const std::string store = dir.path() + "/STORE.DAT", table = dir.path() + "/TABLE.DAT";
+    struct Row {
+        int kill;             // the step the commit is killed at (1: nothing in place yet)
+        const char *damaged;  // emptied, or zeroed for old bytes
+        const char *zeroed;   // a second file zeroed, or null
+        SaveRecovery found;
+        const char *named;
+        const char *store_after;
+    };
+    const Row rows[] = {
+        {1, "STORE.DAT.undo", nullptr, SaveRecovery::finished, "", "01ab456789"},
+        {1, "TABLE.DAT.new", nullptr, SaveRecovery::damaged_file, "TABLE.DAT.new", "0123456789"},
+        {1, "STORE.DAT.jnl", nullptr, SaveRecovery::damaged_file, "STORE.DAT.jnl", "0123456789"},
+        {2, "TABLE.DAT.new", "STORE.DAT.undo", SaveRecovery::unresolved, "STORE.DAT.undo", "01ab456789"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.damaged) + " at step " + std::to_string(row.kill));
+        ASSERT_TRUE(write_atomic(store.c_str(), "0123456789", 10));
+        ASSERT_TRUE(write_atomic(table.c_str(), "old table", 9));
+        kill_at = row.kill;
+        ASSERT_EQ(forked_commit([&] {
+                      char buf[1200];
+                      save_write_at(store.c_str(), 2, "ab", 2);
+                      write_atomic(save_target(table.c_str(), buf, sizeof buf), "new table", 9);
+                  }),
+                  0);
+        kill_at = -1;
+        ASSERT_TRUE(dir.exists(row.damaged));
+        if (std::string(row.damaged).find(".undo") != std::string::npos)
+            dir.write_file(row.damaged, std::string(dir.read_file(row.damaged).size(), '\0'));
+        else
+            dir.write_file(row.damaged, "");
+        if (row.zeroed) dir.write_file(row.zeroed, std::string(dir.read_file(row.zeroed).size(), '\0'));
+        EXPECT_EQ(recover_interrupted_save(), row.found);
+        EXPECT_STREQ(save_recovery_file(), row.named);
+        EXPECT_EQ(dir.read_file("STORE.DAT"), row.store_after);
+        if (row.found == SaveRecovery::unresolved) {
+            char aside[1200];
+            ASSERT_TRUE(set_unfinished_save_aside(aside, sizeof aside));
+            EXPECT_STREQ(save_recovery_file(), row.named) << "the file left as the unfinished save made it";
+            EXPECT_EQ(recover_interrupted_save(), SaveRecovery::none);
+            EXPECT_EQ(dir.read_file("STORE.DAT"), row.store_after);
+            ASSERT_EQ(system(("rm -rf " + std::string(aside)).c_str()), 0);
+        }
+        EXPECT_EQ(dir.read_file("TABLE.DAT"), row.found == SaveRecovery::finished ? "new table" : "old table");
+    }
+    CharacterPath[0] = 0;
+}
+
+namespace {
+int renames_to_fail = 0;
+int rename_fails_once(const char *from, const char *to) {
+    if (renames_to_fail > 0 && strstr(to, "AINO.OXS")) {
+        renames_to_fail--;
+        errno = EIO;
+        return -1;
+    }
+    return rename(from, to);
+}
+}  // namespace
+
+class UnfinishedSaveTest : public oxatest::LoaderScreenTest {};
+
+// A save of an older game that can be neither finished (her character file can't be put in place) nor
+// taken back (the old bytes of a journal already applied are damaged): the load names the damaged
+// file, says nothing of "Nothing was changed", and offers to set the unfinished save aside; yes loads
+// her, the journal's file left as that save made it.
+TEST_F(UnfinishedSaveTest, ASaveThatCanBeNeitherFinishedNorTakenBackCanBeSetAside) {
+    const std::vector<uint8_t> exiter = oxatest::read_bytes(path("EXITER.DAT"));
+    ASSERT_EQ(exiter.size(), 12u);
+    std::vector<uint8_t> changed = exiter;
+    changed[11] = 0;
+    changed[4] ^= 1;   // another day
+    std::string journal(16, '\0');
+    const int64_t at = 0;
+    const uint32_t size = 12;
+    memcpy(&journal[0], &at, 8);
+    memcpy(&journal[8], &size, 4);
+    journal.append((const char *)changed.data(), changed.size());
+    auto put = [&](const std::string &name, const std::string &bytes) {
+        FILE *f = fopen(path(name).c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        fwrite(bytes.data(), 1, bytes.size(), f);
+        fclose(f);
+    };
+    put("EXITER.DAT", std::string((const char *)changed.data(), changed.size()));   // applied
+    put("EXITER.DAT.jnl", journal);
+    put("EXITER.DAT.undo", std::string(40, '\0'));                                  // damaged
+    const std::vector<uint8_t> oxs = oxatest::read_bytes(path("AINO.OXS"));
+    put("AINO.OXS.new", std::string((const char *)oxs.data(), oxs.size()));
+    const SaveListEntry entries[] = {{'J', "EXITER.DAT"}, {'R', "AINO.OXS"}};
+    char text[256];
+    const size_t len = save_list_format(text, sizeof text, entries, 2);
+    put("SAVE.COMMIT", std::string(text, len));
+
+    renames_to_fail = 1;
+    save_rename = rename_fails_once;
+    tap(SDLK_y);   // "Load the save before it, and set the unfinished save aside?"
+    const int loaded = loader();
+    save_rename = rename;
+    ASSERT_EQ(loaded, 0) << loader_load_notes();
+    const std::string notes = loader_load_notes();
+    EXPECT_NE(notes.find("EXITER.DAT.undo is damaged"), std::string::npos) << notes;
+    EXPECT_EQ(notes.find("Nothing was changed"), std::string::npos) << notes;
+    EXPECT_EQ(oxatest::read_bytes(path("EXITER.DAT")), changed);
+    EXPECT_FALSE(dir->exists("AINO/SAVE.ROLLBACK"));
+    EXPECT_TRUE(dir->exists("AINO/SAVE.UNFINISHED/EXITER.DAT.undo"));
 }

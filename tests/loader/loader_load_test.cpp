@@ -1,6 +1,9 @@
 // The loader: the fixture character loads, a save and a reload give the same state, records of older
 // versions are upgraded or refused, and damaged files are refused or read as far as they are whole.
 #include "core/loader_fixture.h"
+#include <dirent.h>
+#include <map>
+#include "base/savecommit.h"
 #include <random>
 #include "core/player.h"
 #include "core/weatherengine.h"
@@ -477,12 +480,42 @@ TEST_F(LoaderTest, NothingOfTheLastCharacterLeaksIntoTheNextWorld) {
     EXPECT_EQ(size_of("../BRUNO/DATA.DAT"), 360000);
 }
 
+// The fixture writer never writes over a character it finds: a played one, one whose save was cut
+// short between her character file's two names, or a played folder that lost its character file (nor
+// Vilho's folder without his).
 TEST_F(LoaderTest, FixtureWriterLeavesAnExistingCharacterAlone) {
     edit_record([](PlayerStruct &p) { p.daynumber = 4242; });
-    const std::vector<uint8_t> before = read("AINO.OXS");
-    std::string cmd = oxatest::fixture_tool() + " " + dir->path();
-    ASSERT_EQ(system(cmd.c_str()), 0);
-    EXPECT_EQ(read("AINO.OXS"), before);
+    auto folder = [&] {
+        std::map<std::string, std::vector<uint8_t>> files;
+        DIR *d = opendir(path("").c_str());
+        while (dirent *e = d ? readdir(d) : nullptr)
+            if (e->d_name[0] != '.') files[e->d_name] = read(e->d_name);
+        if (d) closedir(d);
+        return files;
+    };
+    const char *const cases[] = {"her record", "her save cut short between two names", "her record lost"};
+    for (const char *c : cases) {
+        SCOPED_TRACE(c);
+        if (c == cases[1]) {
+            // No other character stands in the working folder: Vilho's folder lacks his file too.
+            ASSERT_EQ(remove((dir->path() + "/VILHO/VILHO.OXS").c_str()), 0);
+            const std::vector<uint8_t> oxs = read("AINO.OXS");
+            ASSERT_EQ(rename(path("AINO.OXS").c_str(), path("AINO.OXS.prev").c_str()), 0);
+            write("AINO.OXS.new", oxs.data(), oxs.size());
+            const SaveListEntry entries[] = {{'R', "AINO.OXS"}};
+            char text[128];
+            const size_t len = save_list_format(text, sizeof text, entries, 1);
+            write("SAVE.COMMIT", text, len);
+        }
+        if (c == cases[2]) {
+            for (const char *name : {"SAVE.COMMIT", "AINO.OXS.new", "AINO.OXS.prev"}) remove(path(name).c_str());
+            write("WORLD.BAK", "played", 6);
+        }
+        const auto before = folder();
+        const std::string cmd = oxatest::fixture_tool() + " " + dir->path() + " 2>/dev/null";
+        EXPECT_EQ(system(cmd.c_str()), 0);
+        EXPECT_TRUE(folder() == before);
+    }
 }
 
 // Her world is the generator's, from fixed seeds: written again into another folder, every file is
