@@ -16,6 +16,7 @@
 #include "base/ui.h"
 #include "core/datafunc.h"
 #include "core/harnrule.h"
+#include "core/codednotes.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
 #include "core/player.h"
@@ -268,7 +269,7 @@ static int set_net(int slot, const ItemStruct &net) {
     Poista_PlrItem(slot, 1);
     play_sample("splash", 0);
     Note(":@You set your net into the water.");
-    Note("*sD");
+    Note(NOTE_LEAVE_THE_NET);
     return 1;
 }
 
@@ -389,7 +390,7 @@ int Aktiivinen_Kalastus(int slot) {
         effort = 1;
         method = FISH_BY_ROD;
     } else {
-        Note("*SP");
+        Note(NOTE_WADE_FOR_A_FISH);
         roll = Kayta_Taitoa(1, 0, "FISHING", LEARN_NONE);
         const char *analysis = Skill_Analyysi("FISHING", 1);
         if (analysis[0]) Note(analysis);

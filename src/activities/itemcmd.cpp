@@ -40,6 +40,7 @@
 #include "maps/mapunit.h"
 #include "maps/picker.h"
 #include "activities/fishing.h"
+#include "core/codednotes.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/maintenance.h"
@@ -450,7 +451,7 @@ void Exchange() {
     int first = wielded_record(wielding(1));
     int second = wielded_record(wielding(2));
     if (first < 0 && second < 0) {
-        Note("*EL");
+        Note(NOTE_NOTHING_WIELDED);
         return;
     }
     if ((int)INVALIDITEETTI(-1, 2, 1) >= 1) {

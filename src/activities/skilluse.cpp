@@ -28,6 +28,7 @@
 #include "creatures/physical.h"
 #include "maps/mapunit.h"
 #include "maps/plrlink.h"
+#include "core/codednotes.h"
 #include "core/notes.h"
 #include "base/ui.h"
 #include "core/tekstit.h"
@@ -72,7 +73,7 @@ void doskill(int slot) {
     name[PLR_SKILLNAME] = 0;
     com(name);
     if (onko_taistelutilanne(-1, 0)) {
-        Note("*sB");
+        Note(NOTE_NO_TIME_IN_A_FIGHT);
         return;
     }
     char line[64];
@@ -85,7 +86,7 @@ void doskill(int slot) {
 void use_skill(const char *name) {
     if (!name || !name[0]) return;
     if (strstr("UNARMED SHIELD DODGE KNIFE DAGGER SWORD BOW CROSSBOW CLUB FLAIL WHIP AXE SPEAR SKIING", name)) {
-        Note("*SB");
+        Note(NOTE_SKILL_USED_BY_WIELDING);
         return;
     }
     auto is = [name](const char *part) { return strstr(name, part) != nullptr; };

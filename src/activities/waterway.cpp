@@ -174,8 +174,16 @@ static int craft_step(int craft, int x, int y) {
         return -1;
     }
     Data[craft].flags = (uint8_t)(PlayerDir + 1);
+    // A plain pole finds no bottom in water 4 deep. From the shore the craft is then not launched at
+    // all: she stays on her feet beside it.
+    const bool pole_short = SESTA == 1 && vesisyvyys(x, y) >= 4;
+    static const char *const too_deep = "!You can't use plain sesta to move there. The water is too deep.";
     if (!avovesi(PlayerX, PlayerY)) {
         if (transcap(CRE_PLAYER, PlayerX, PlayerY) == -1) return 0;
+        if (pole_short) {
+            Note(too_deep);
+            return -1;
+        }
         setmovement(CRE_PLAYER, MODE_ROW);
         TARGET_ITEM = (int)Data[craft].id;
         Note(MSG("WATERCRAFT_LAUNCH"));
@@ -188,8 +196,8 @@ static int craft_step(int craft, int x, int y) {
     } else {
         Plr.movement_mode = MODE_ROW;
     }
-    if (SESTA == 1 && vesisyvyys(x, y) >= 4) {
-        Note("!You can't use plain sesta to move there. The water is too deep.");
+    if (pole_short) {
+        Note(too_deep);
         return -1;
     }
     return 1;

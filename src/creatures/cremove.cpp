@@ -608,7 +608,7 @@ Paikka Hae_Hylkeen_Lekottelupaikka() {
                 if (zoommap_ulkoluoto(x, y, &ox, &oy)) xypool_addxy(ox, oy);
                 continue;
             }
-            if (!terrain_flag(c, TF_WATER) || ice_thickness_mapwise(x, y) <= 0) continue;
+            if (!terrain_flag(c, TF_WATER) || ice_thickness_true(x, y) <= 0) continue;   // a hole in the ice is no ice
             if (ice_break_check(x, y, 500.0f, 0) != 0 || vesisyvyys(x, y) <= 3) continue;
             if (!(crestep_open_water(x + 3, y) || crestep_open_water(x - 3, y) || crestep_open_water(x, y + 3) || crestep_open_water(x, y - 3))) continue;
             xypool_addxy(x, y);

@@ -36,6 +36,7 @@
 #include "creatures/doors.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
+#include "core/codednotes.h"
 #include "core/notes.h"
 #include "maps/npcnote.h"
 #include "base/ui.h"
@@ -641,7 +642,7 @@ int MELEEHYOKKAYS_pelaaja(int command) {
         weapon = pos;
         hand = command;
     } else if (command == 4 && wieldcount(-1) >= 2) {
-        Note("*CK");
+        Note(NOTE_HANDS_FULL_NO_PUNCH);
         return 0;
     }
     // A kick may go where she cannot see: behind her, with her heel.
@@ -653,7 +654,7 @@ int MELEEHYOKKAYS_pelaaja(int command) {
     if (c == -1000) return 0;
     if (c < 0 || c >= CRE_COUNT) {
         if (command == 3) return TurnUsed = kick_no_creature(GeneralX, GeneralY);
-        Note("*CM");
+        Note(NOTE_NOBODY_TO_ATTACK);
         return 0;
     }
     if (!See(GeneralX, GeneralY)) {

@@ -20,6 +20,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "base/ownlib.h"
+#include "core/codednotes.h"
 #include "core/notes.h"
 #include "core/tehtavat.h"
 #include "core/worldservices.h"
@@ -67,7 +68,7 @@ int kick_no_creature(int x, int y) {
         Note(":You kick the fence down.");
         return 1;
     }
-    Note("*CM");
+    Note(NOTE_NOBODY_TO_ATTACK);
     return 0;
 }
 

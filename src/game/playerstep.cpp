@@ -388,6 +388,7 @@ int MovePlayer(int step) {
     map_debuglog("movement", "movement result: %d", r);
     map_debuglog("movement", "TOXY char: %d", get_mapchar(tx, ty));
     int mode = Plr.movement_mode;
+    const int mode_before = mode;
     if (avovesi(tx, ty)) {
         const int w = WaterwayCheck(tx, ty);
         if (step == 0) SWIMTURNS = 0;
@@ -414,8 +415,16 @@ int MovePlayer(int step) {
         TRANSPORT = 1;
         RUNNING = 0;
         LURK = 0;
+        // A craft launched by this very step that can't go stays on the shore, and she on her feet.
+        const auto stay_ashore = [&]() {
+            if (mode_before != MODE_ROW) {
+                Plr.movement_mode = mode_before == MODE_HAUL ? MODE_WALK : mode_before;
+                TRANSPORT = 0;
+            }
+            return -1;
+        };
         if (step != 0) {
-            if (transcap(CRE_PLAYER, PlayerX_Previous, PlayerY_Previous) == -1) return -1;
+            if (transcap(CRE_PLAYER, PlayerX_Previous, PlayerY_Previous) == -1) return stay_ashore();
             for (int i = 0, end = data_end(); i < end; i++) {
                 DataStruct &d = Data[i];
                 if (d.type != DT_ITEM || d.x != tx || d.y != ty) continue;
@@ -424,7 +433,7 @@ int MovePlayer(int step) {
                     continue;
                 }
                 Note("!There are some items on your way.");
-                return -1;
+                return stay_ashore();
             }
         }
     } else {
@@ -589,6 +598,7 @@ int MovePlayer(int step) {
         }
         noise = 2;
     } else if (Plr.movement_mode == MODE_WADE) {
+        LampotilaTarkastus();   // the water's cold reaches her at the step
         copy_bounded(MoveSound, sizeof MoveSound, "wade");
         if (!avovesi(PlayerX, PlayerY)) {
             Plr.movement_mode = MODE_WALK;

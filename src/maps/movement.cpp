@@ -32,8 +32,10 @@ float move_seconds_per_metre(int c) {
     }
 }
 
+// Ice under a square as a step meets it. On a local map the pool's records count: where the ice broke
+// ("^") there is none, and a hole freezing over has the ice it has grown.
 int has_ice(int x, int y) {
-    return bigmap() ? ice_thickness_worldmap(x, y) > 0 : ice_thickness_mapwise(x, y) > 0;
+    return bigmap() ? ice_thickness_worldmap(x, y) > 0 : ice_thickness_true(x, y) > 0;
 }
 
 int KiipeilyTarkistus(int who, int fromX, int fromY, int toX, int toY) {

@@ -12,6 +12,7 @@
 #include "core/spend.h"
 #include "core/creatures.h"
 #include "core/player.h"
+#include "core/crefunc.h"
 #include "creatures/crefile.h"
 #include "core/carcassdesc.h"
 #include "creatures/outfit.h"
@@ -81,7 +82,6 @@ static void marker_colour(int code, int &r, int &g, int &b) {
 }
 static int fighting(const CreatureStruct &c) { return c.mode == 2 || c.mode == 99; }
 static int fleeing(const CreatureStruct &c) { return c.mode == 4 || c.mode == 5 || c.mode == 7; }
-static int is_bird(const CreatureStruct &c) { return c.moveclass == 3; }
 // A creature's picture: its own tile name, else the picture of its graphic.
 static const char *creature_tile(const CreatureStruct &c) { return tilename_of_graphic(c); }
 // The item's tile (its own, else chosen by its symbol and name); an item without one, or whose tile
@@ -244,7 +244,9 @@ static void draw_record(int pos, int flag) {
     if (attr == ':') return;
     if (maailma[sq] == 'Q' && d.type != DT_CREATURE) return;
     if (attr == '&' && d.type != DT_CREATURE && d.type != DT_CARCASS) return;
-    if (flag == 128 && d.type != DT_ICEHOLE && d.type != DT_OPENWATER) return;
+    // Holes in the ice lie under the surface overlays: only the first pass draws them.
+    const bool ice_hole = d.type == DT_ICEHOLE || d.type == DT_OPENWATER;
+    if ((flag == 128) != ice_hole) return;
 
     const int n = d.count <= 10 ? d.count : 9;
     Drawing dr;
@@ -302,7 +304,7 @@ static void draw_record(int pos, int flag) {
         if (asleep) add_mark(dr, "cur-zzz");
         bool half = false;
         const int ch = maailma[sq];
-        if (terrain_flag(ch, TF_WATER) && avovesi(x, y) && cr.korkeus != 100 && !asleep && cr.posture != 4 && !is_bird(cr))
+        if (terrain_flag(ch, TF_WATER) && avovesi(x, y) && cr.korkeus != 100 && !asleep && cr.posture != 4 && !onko_NPC_lintu(c))
             half = true;
         if (cr.korkeus > 0 && terrain_flag(ch, TF_TREE)) {
             half = true;

@@ -236,7 +236,7 @@ void piirra_maatile(int x, int y, int ch, const char *name, int attr, int value,
             const int t = tile >= 0 ? tile : tile_index_cached(tilename);
             if (NEWGFX && t >= 0) DrawOxaTile(t, frame, variant, col, row, flags);
             else if (NEWGFX && tilename[0]) TileDraw_named(tilename, frame, variant, col, row, flags);
-            if (mode == PAINT_GROUND && !world) {
+            if (mode == PAINT_GROUND && !world && c != CH_BLANK) {   // a square never seen stays black
                 if (S == 1) TileDraw_named("ter-snowbits", pattern_frame(x, y), variant, col, row, flags);
                 if (S == 2) TileDraw_named("ter-snowthin", pattern_frame(x, y), variant, col, row, flags);
             }
@@ -304,8 +304,10 @@ void piirra_maatile(int x, int y, int ch, const char *name, int attr, int value,
             }
         }
         TILEOPTION_Lighten = 0;
-        if (S == 1) TileDraw_named("ter-snowbits", pattern_frame(x, y), variant, col, row, 0);
-        if (S == 2) TileDraw_named("ter-snowthin", pattern_frame(x, y), variant, col, row, 0);
+        if (c != CH_BLANK) {
+            if (S == 1) TileDraw_named("ter-snowbits", pattern_frame(x, y), variant, col, row, 0);
+            if (S == 2) TileDraw_named("ter-snowthin", pattern_frame(x, y), variant, col, row, 0);
+        }
     } else if (mode == PAINT_STEPS) {
         if (!terrain_flag(here, TF_WATER) && NEWGFX) {
             const int s = Pinnan_Korkeus(x, y);

@@ -42,6 +42,7 @@
 #include "maps/movement.h"
 #include "maps/sight.h"
 #include "maps/zoomstore.h"
+#include "core/codednotes.h"
 #include "core/notes.h"
 #include "maps/npcnote.h"
 #include "base/ui.h"
@@ -230,7 +231,7 @@ void Aja_Eramaakohtaus() {
         Note("Something happens...");
         Pause();
         if (!has_influenza()) {
-            Note("*hQ");
+            Note(NOTE_CAUGHT_INFLUENZA);
             SetInjury(10, 0, 5, 0, ILL_INFLUENZA);
         }
     }

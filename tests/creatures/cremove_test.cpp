@@ -92,6 +92,38 @@ TEST_F(Moving, APoolSearchReachesJustUnderTwiceItsRadius) {
     EXPECT_EQ(p.x, 0);
 }
 
+// A seal hauls out onto ice beside open water, never into a hole broken in that ice.
+TEST_F(Moving, ASealBasksOnTheIceNotInAHoleInIt) {
+    static const struct {
+        const char *holes;
+        int every;   // a hole where (x + y) divides by it
+    } rows[] = {{"every square", 1}, {"every other square", 2}};
+    GlobWeather.water_temp = -800;   // ice 800 mm thick
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.holes);
+        memset(Data, 0, sizeof Data);
+        for (int y = 196; y <= 243; y++)
+            for (int x = 196; x <= 243; x++) {
+                const bool shore = x < 200 || x > 239 || y < 200 || y > 239;
+                put(x, y, shore ? CH_GROUND : CH_DEEP_WATER);
+                korkeuskartta[mapidx(x, y)] = (uint8_t)(shore ? 8 : x == 200 || y == 200 ? 8 : 2);   // 6 deep
+                if (!shore && (x + y) % r.every == 0) place_record(DT_OPENWATER, x, y, 0);
+            }
+        for (int draw = 1; draw <= 5; draw++) {
+            randomize(draw);
+            const Paikka p = Hae_Hylkeen_Lekottelupaikka();
+            if (r.every == 1) {
+                EXPECT_EQ(p.x, 0) << "no ice left to lie on";
+            } else {
+                EXPECT_NE(p.x, 0);
+                EXPECT_LT(get_datatype(DT_OPENWATER, p.x, p.y), 0) << p.x << "," << p.y;
+            }
+        }
+    }
+    GlobWeather.water_temp = 0;
+    memset(Data, 0, sizeof Data);
+}
+
 TEST_F(Moving, ASwimmerOnLandFleesToWater) {
     animal(1, 240, 240, 623, 20.0f);
     Cre[1].moveclass = 96;
