@@ -786,11 +786,13 @@ public:
             Time();
         }
     }
-    // She stands waiting until a spirit shows himself (his coming breaks off her wait), then looks
-    // round for him while he comes near.
+    // She stands waiting until a spirit shows himself (his coming breaks off her wait: "y" to each
+    // question of the wait, the space bar past each note that waits), then looks round for him while
+    // he comes near.
     void meet_spirit(int bit) {
         KeyFeeder waiting;
-        waiting.at_waits().key(SDLK_MINUS).key(SDLK_y);
+        waiting.at_waits().key(SDLK_MINUS);
+        for (int k = 0; k < 8; k++) waiting.key(SDLK_y).key(SDLK_SPACE);
         int r;
         waiting.typed([&] { return turn_pass(&r); });
         for (int t = 0; t < 40 && !met(bit); t++) command({t % 4 ? SDLK_PERIOD : SDLK_LEFT});
