@@ -81,6 +81,14 @@ public:
         return *this;
     }
 
+    // Each next key only once the reader sleeps waiting for one (a question, a note that waits): a
+    // reader that only looks into the queue while it works (a rest, a long task) is given none, for
+    // it would take the key and drop it, and a slow machine would lose every key so.
+    KeyFeeder &at_waits() {
+        at_waits_ = true;
+        return *this;
+    }
+
     // An idle tick, as the idle timer pushes it; the next key follows at once.
     KeyFeeder &idle() {
         SDL_Event e{};
@@ -125,6 +133,7 @@ public:
         done_ = true;
         if (thread_.joinable()) thread_.join();
         OXA_NODELAY = 1;
+        at_waits_ = false;
         // The mouse goes back where the clicks found it: a pointer left over a later test's screen
         // would stand on what that screen draws there.
         if (warped_) {
@@ -158,7 +167,8 @@ private:
             peeks = now;
             if (!input_waits() && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0) {
                 if (input_waits_begun() != pushed_at) return true;
-                if (++idle >= POLLING_MS && (since_look < LOOKED_LATELY_MS || idle >= STILL_MS)) return true;
+                if (++idle >= POLLING_MS && !at_waits_ && (since_look < LOOKED_LATELY_MS || idle >= STILL_MS))
+                    return true;
             } else {
                 idle = 0;
             }
@@ -210,12 +220,13 @@ private:
         // seconds: a game still busy with the last command (a long task on a loaded machine) is let
         // finish. Its count of waits is compared with the count when the last key was pushed: a
         // reader that takes the key and its release and sleeps again at once has moved it on before
-        // the queue is seen empty here. A reader that only peeks is given twenty seconds. Each later
+        // the queue is seen empty here. A reader that only peeks is given twenty seconds (typing at
+        // waits only: as long as it works, the window closes on a wait). Each later
         // question the reader waits on is closed as well, a moment after it took the close before it:
         // the quit question and those after it end as the game ends them for a window closed again.
         for (int closes = 0; closes < MAX_CLOSES && !done_; closes++) {
             const int still = closes ? 125 : 1500;
-            for (int i = 0; i < 10000 && !done_; i++) {
+            for (int i = 0; (i < 10000 || at_waits_) && !done_; i++) {
                 if (i >= still && input_waits_begun() != pushed_at) break;
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             }
@@ -230,7 +241,7 @@ private:
     static constexpr int MAX_CLOSES = 8;
 
     std::vector<std::vector<SDL_Event>> groups_;
-    bool typed_first_ = false;
+    bool typed_first_ = false, at_waits_ = false;
     unsigned first_pushed_at_ = 0;
     std::thread thread_;
     std::atomic<bool> done_{true};

@@ -1,11 +1,14 @@
 // The quests of the land played as she plays them, one row a kind: the offer, the talk to the
-// acceptance, her journey out into the world for what is wanted, home again with it and the reward.
+// acceptance, her journey out into the world for what is wanted (a thing, a spirit met at night, a
+// man given a message), home again with it and the reward.
 #include "quests/kinds_land_fixture.h"
 
 #include <utility>
 
 #include "../items/row_letters.h"
 #include "activities/itemcmd.h"
+#include "activities/magic.h"
+#include "creatures/skills.h"
 #include "base/keys.h"
 #include "base/ui.h"
 #include "game/command.h"
@@ -759,6 +762,207 @@ public:
         EXPECT_EQ(uncleq.completionDay, Plr.daynumber) << "and the uncle's part with it";
     }
 
+    // ---- 51, 52: the lore of the spirits, the spirit met, and the last spell ----
+    // The byte of the player record whose bits mark the spirits met: 4 the water folk, 16 the spirit
+    // of the forest.
+    enum { PB_SPIRITS_MET_BYTE = 5016, MET_WATER = 4, MET_FOREST = 16 };
+    static bool met(int bit) { return (plr_get<uint8_t>(PB_SPIRITS_MET_BYTE) & bit) != 0; }
+    // The old man's lesson taken to his acceptance: the first spell learnt on the way, and no report
+    // offered in the talk after it.
+    void lore_lesson(int kind, int soc, int first, QuestStruct &q) {
+        const int old = cast("[any old man]", 560, soc);
+        ASSERT_GE(old, 0);
+        ASSERT_EQ(force(kind, old, soc), 1) << questoffer_log();
+        ASSERT_TRUE(loadQuest(Cre[old].quest, q));
+        EXPECT_EQ(dump_fault(q), "");
+        accept(old, {2, 3, 4, 6, 8});
+        EXPECT_TRUE(taikakeino_tuttu(first, 0)) << "the lesson taught the first spell";
+        open_talk(old);
+        EXPECT_FALSE(pick_line(16)) << "no report before she has met them";
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+    }
+    // The hours go by the game's clock until the hour h has begun.
+    static void until_hour(int h) {
+        for (int t = 0; t < 24 && Plr.hour != h; t++) {
+            MinuteTick(60, 2);
+            Time();
+        }
+    }
+    // She stands waiting until a spirit shows himself (his coming breaks off her wait: "y" to each
+    // question of the wait, the space bar past each note that waits), then looks round for him while
+    // he comes near.
+    void meet_spirit(int bit) {
+        KeyFeeder waiting;
+        waiting.at_waits().key(SDLK_MINUS);
+        for (int k = 0; k < 8; k++) waiting.key(SDLK_y).key(SDLK_SPACE);
+        int r;
+        waiting.typed([&] { return turn_pass(&r); });
+        for (int t = 0; t < 40 && !met(bit); t++) command({t % 4 ? SDLK_PERIOD : SDLK_LEFT});
+    }
+    // Home to the old man with the news: the report, the last spell, the quest completed.
+    void lore_report(QuestStruct &q, int hx, int hy, int last) {
+        go_to(hx, hy);
+        const int g = sotu_Crepos(q.giverUid);
+        ASSERT_GE(g, 0) << "he is at home";
+        open_talk(g);
+        EXPECT_EQ(globqS.conditions[0], 1) << "she has met them";
+        ASSERT_EQ(walk({16, 17}), -1);
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        EXPECT_TRUE(taikakeino_tuttu(last, 0));
+    }
+
+    // 52: the spirit of the forest, called by silver carved into an ant nest at night.
+    void forest_spirit(int soc) {
+        Plr.skill_level[findskillpos("TRACKING")] = 85;   // she has the look of a hunter
+        QuestStruct q;
+        lore_lesson(52, soc, 190, q);
+        // Out into the forests with no village within five cells, to an ant nest with a clearing
+        // beside it where she can see round her in the night.
+        const int hx = IsoX(), hy = IsoY();
+        auto clearing = [](int x, int y) {
+            if (!entry_square_free(x, y)) return false;
+            for (int dy = -2; dy <= 2; dy++)
+                for (int dx = -2; dx <= 2; dx++)
+                    if (terrain_flag(get_mapchar(x + dx, y + dy), TF_BLOCKS_SIGHT)) return false;
+            return true;
+        };
+        int sx = 0, sy = 0;
+        for (int d = 6, tries = 0; d < 60 && !sx && tries < 8; d++)
+            for (int k = -d; k <= d && !sx && tries < 8; k += 3) {
+                const int wx = hx + k, wy = hy + d, w = get_alltime_maailmachar(wx, wy);
+                if (terrain_flag(w, TF_WATER) || !terrain_flag(w, TF_OPEN) || is_settled_area(wx, wy, 5)) continue;
+                tries++;
+                go_to(wx, wy);
+                const UiRect r = bigxy_zoomrect(wx, wy);
+                for (int y = r.y; y < r.y + r.h && !sx; y++)
+                    for (int x = r.x; x < r.x + r.w && !sx; x++)
+                        for (int n = 0; n < 8 && !sx && get_mapchar(x, y) == 29; n++)
+                            if (clearing(x + Heds_x(n), y + Heds_y(n))) sx = x + Heds_x(n), sy = y + Heds_y(n);
+            }
+        ASSERT_NE(sx, 0) << "an ant nest in the wilds";
+        PlayerX = sx, PlayerY = sy;
+        // At night she carves a silver ring into the nest from her spells page (the general
+        // sacrifice, the ring picked from her things) and waits there for him.
+        ASSERT_GE(Lisaa_Inventoryyn(object("silver ring", 0), 1, 0, -1), 0);
+        until_hour(22);
+        command({SDLK_F4, SDLK_a, carried_letter("silver ring")});
+        EXPECT_NE(notes().find("into an ant nest as a sacrifice."), std::string::npos) << notes();
+        meet_spirit(MET_FOREST);
+        ASSERT_TRUE(met(MET_FOREST)) << notes();
+        EXPECT_NE(notes().find("You feel strong presence of the spirits."), std::string::npos) << notes();
+        lore_report(q, hx, hy, 192);
+    }
+
+    // 51: the water folk, met naked on a lone rock in a lake between 23:00 and 01:00.
+    void water_folk(int soc) {
+        Plr.skill_level[findskillpos("FISHING")] = 85;   // she has the look of a fisherman
+        QuestStruct q;
+        lore_lesson(51, soc, 135, q);
+        // Out to the lakes: a shore cell beside open water, and a lone rock in the water of the land
+        // she has in view from it.
+        const int hx = IsoX(), hy = IsoY();
+        auto lone_rock = [](int x, int y) {
+            if (maapera_arvo(x, y) != 1 || get_mapchar(x, y) != CH_GROUND) return false;
+            if (zoommap_ulkoluoto(x, y, nullptr, nullptr)) return true;
+            for (int d = 0; d < 8; d++)
+                if (!avovesi(x + Heds_x(d), y + Heds_y(d))) return false;
+            return true;
+        };
+        auto lake = [](int x, int y) {
+            const int w = get_alltime_maailmachar(x, y);
+            return w == CH_SHALLOW_WATER || w == CH_SHALLOW_SEA;
+        };
+        int sx = 0, sy = 0, ex = 0, ey = 0;
+        for (int d = 1, tries = 0; d < 60 && !sx && tries < 8; d++)
+            for (int y = hy - d; y <= hy + d && !sx && tries < 8; y++)
+                for (int x = hx - d; x <= hx + d && !sx && tries < 8; x++) {
+                    if ((std::abs(x - hx) != d && std::abs(y - hy) != d) || (x + y) % 3) continue;
+                    const int w = get_alltime_maailmachar(x, y);
+                    if (terrain_flag(w, TF_WATER) || !terrain_flag(w, TF_OPEN)) continue;
+                    int wet = 0;
+                    for (int k = 0; k < 8; k++) wet += lake(x + 2 * Heds_x(k), y + 2 * Heds_y(k));
+                    if (wet < 3) continue;
+                    tries++;
+                    go_to(x, y);
+                    ex = PlayerX, ey = PlayerY;
+                    for (int yy = PlayerY - 150; yy < PlayerY + 150 && !sx; yy++)
+                        for (int xx = PlayerX - 150; xx < PlayerX + 150 && !sx; xx++)
+                            if (lone_rock(xx, yy)) sx = xx, sy = yy;
+                }
+        ASSERT_NE(sx, 0) << "a lone rock in the water";
+        // She swims out to it and there takes off her clothes one by one.
+        PlayerX = sx, PlayerY = sy;
+        for (int t = 0; t < 20 && !plr_naked(); t++)
+            for (int s = 0; s < PLR_SLOTS; s++) {
+                const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+                if (Plr.inv_obj[s] && it.type == IT_ARMOUR && (it.status & ISTAT_WORN)) {
+                    keyed_turn({'T', row_letter(Plr.inv_obj[s]), ' '});
+                    break;
+                }
+            }
+        ASSERT_TRUE(plr_naked()) << notes();
+        // She stands on the rock through the midnight hours, night after night, until they come.
+        for (int night = 0; night < 4 && !met(MET_WATER); night++) {
+            until_hour(22);
+            meet_spirit(MET_WATER);
+        }
+        ASSERT_TRUE(met(MET_WATER)) << notes();
+        EXPECT_NE(notes().find("You feel strong presence of the spirits."), std::string::npos) << notes();
+        // She swims back to where she came down to the shore.
+        PlayerX = ex, PlayerY = ey;
+        lore_report(q, hx, hy, 111);
+    }
+
+    // ---- 71: a message carried to a far village, and the reply carried home ----
+    void messenger(int soc) {
+        const int man = cast("[man]", 530, soc);
+        ASSERT_GE(man, 0);
+        // A village of his people 45 cells east (her world has none 30 to 60 cells off).
+        const int hx = IsoX(), hy = IsoY();
+        maailma_alltime[mapidx(hx + 45, hy)] = 210;
+        set_alltime_kulttuuri(hx + 45, hy, Cre[man].culture);
+        ASSERT_EQ(force_seeded(71, man, soc), 1) << questoffer_log();
+        QuestStruct q, side;
+        ASSERT_TRUE(loadQuest(Cre[man].quest, q));
+        ASSERT_TRUE(loadQuest(q.sideQuestIds[0], side));
+        ASSERT_EQ(side.worldX, hx + 45);
+        EXPECT_EQ(dump_fault(q), "");
+        EXPECT_EQ(dump_fault(side), "");
+        accept(man, {2, 3, 4, 5});
+        open_talk(man);
+        EXPECT_FALSE(pick_line(15)) << "no reply to report before she has it";
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        // Over the world map by her keys to his village, where she asks after him by name.
+        journey(side.worldX, side.worldY);
+        const int him = sotu_Crepos(side.giverUid);
+        ASSERT_GE(him, 0) << "he lives there";
+        greet(him);
+        ASSERT_TRUE(say("Who are you?"));
+        ASSERT_TRUE(say("Erm, I have a message")) << "his side opens once she knows his name";
+        ASSERT_TRUE(say("He asked me to tell you"));
+        ASSERT_TRUE(say("He said I should bring"));
+        ASSERT_TRUE(say("Thanks. I will go deliver"));
+        EXPECT_EQ(Cre[him].quest, 0u) << "his part is done";
+        ClearChatOptStruct();
+        Chatting_With = CRE_NONE;
+        // Home again with the reply within the three days, and paid in the village's goods.
+        journey(hx, hy);
+        const int g = sotu_Crepos(q.giverUid);
+        ASSERT_GE(g, 0) << "he is at home";
+        ASSERT_EQ(GetGlobVil(soc), 1);
+        const float credit = globVil.credit;
+        open_talk(g);
+        EXPECT_FALSE(offered("No, I haven't got it")) << "the reply is heard";
+        ASSERT_EQ(walk({15, 16}), -1);
+        ASSERT_TRUE(loadQuest(q.id, q));
+        EXPECT_EQ(q.completionDay, Plr.daynumber);
+        ASSERT_EQ(GetGlobVil(soc), 1);
+        EXPECT_FLOAT_EQ(globVil.credit, credit + 8.0f * (float)q.rewardCount);
+    }
+
 protected:
     // A command typed as the turn loop reads one, with no window to wait on: the keys scripted, the
     // command taken and the world's answer to it.
@@ -831,6 +1035,46 @@ protected:
         ASSERT_FALSE(bigmap()) << notes();
         ASSERT_EQ(IsoX(), x);
         ASSERT_EQ(IsoY(), y);
+    }
+    // Up onto the world map, over it by her keys a cell at a time, and down into the cell.
+    void journey(int x, int y) {
+        step_away_from_creatures();
+        command({SDLK_RETURN});
+        command({SDLK_PERIOD});
+        ASSERT_TRUE(bigmap()) << notes();
+        for (int t = 0; t < 200 && (PlayerX != x || PlayerY != y); t++) {
+            step_toward(x, y);
+            if (!bigmap()) command({SDLK_RETURN});   // what she came across on the way is passed by
+        }
+        ASSERT_TRUE(PlayerX == x && PlayerY == y) << notes();
+        command({SDLK_RETURN});
+        command({SDLK_SPACE, SDLK_PERIOD});
+        ASSERT_FALSE(bigmap()) << notes();
+    }
+    // A talk begun as she begins one: his greeting and what she can say to it.
+    static void greet(int n) {
+        Chatting_With = n;
+        Chat_Mode = CHAT_GREET;
+        QUIT = EXIT_CHAT = 0;
+        CANTCANCELCHAT = QUEST_SUMMARY_TALK = 0;
+        ClearChatOptStruct();
+        ASSERT_TRUE(loadQuest(Cre[n].quest, globqS));
+        QuestCondMaint(&globqS);
+        Start_Conversation(0);
+    }
+    // The offered line holding `words` said; false when none is offered.
+    static bool say(const char *words) {
+        for (const ChatOptStruct &o : ChatOptions)
+            if (o.text[0] && strstr(o.text, words)) {
+                chat_pick((int)o.key);
+                return true;
+            }
+        return false;
+    }
+    static bool offered(const char *words) {
+        for (const ChatOptStruct &o : ChatOptions)
+            if (o.text[0] && strstr(o.text, words)) return true;
+        return false;
     }
     // A step by the compass toward the square (Ctrl with a keypad key).
     static void step_toward(int x, int y) {
@@ -937,5 +1181,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, LandPlayed,
                                            LandRow{20, "wolf", &LandPlayed::wolf},
                                            LandRow{15, "thief", &LandPlayed::thief},
                                            LandRow{30, "robbers", &LandPlayed::robbers},
-                                           LandRow{50, "maids", &LandPlayed::maids}),
+                                           LandRow{50, "maids", &LandPlayed::maids},
+                                           LandRow{51, "water_folk", &LandPlayed::water_folk},
+                                           LandRow{52, "forest_spirit", &LandPlayed::forest_spirit},
+                                           LandRow{71, "messenger", &LandPlayed::messenger}),
                          [](const ::testing::TestParamInfo<LandRow> &i) { return std::string(i.param.name); });

@@ -64,14 +64,15 @@ TEST_F(AinoMushroom, SheIsWarnedEatsAPoisonousMushroomAndFallsIllInTheHoursAfter
 
     // She stands resting, four hours at a time, until she has felt it all. What the rest brings is
     // answered as it comes: "n" goes on past the question about her growing illness, the space bar
-    // past the waits of the note box; a key that comes while she rests does not stop her.
+    // past the waits of the note box. Each is typed only when the game waits for it: her rest only
+    // looks into the queue, and would take and drop a key typed while she rests.
     const char *felt[] = {"You are starting to feel slightly nauseous.", "You feel burning sensation in your stomach.",
                           "You feel very sick and like you are going to throw up...", "Nausea seems to ease and go away!",
                           "Ouch! Sudden pain in your stomach drops you down on your knees."};
     auto all_felt = [&] { return std::all_of(std::begin(felt), std::end(felt), [&](const char *f) { return noted(f); }); };
     for (int rest = 0; rest < 6 && !all_felt(); rest++) {
         oxatest::KeyFeeder typing;
-        typing.key(SDLK_MINUS);
+        typing.at_waits().key(SDLK_MINUS);
         for (int k = 0; k < 24; k++) typing.key(SDLK_n).key(SDLK_SPACE);
         int r;
         typing.typed([&] { return turn_pass(&r); });
