@@ -58,10 +58,11 @@ static void effect_off(int bit) { Plr.body_effects &= ~(1u << bit); }
 static int32_t sleepiness() { return plr_get<int32_t>(PB_SLEEPINESS); }
 static void set_sleepiness(int32_t v) { plr_set<int32_t>(PB_SLEEPINESS, v); }
 
-// A herb illness in a free wound slot, with its cause for the death note.
+// A herb illness in a free wound slot. The illness is the last harm done to her: the wound check
+// and the death note name it if her injuries end her.
 static void herb_illness(const char *cause, int points, int level, int type) {
     copy_bounded(InjuryCause, sizeof InjuryCause, cause);
-    plr_set<int32_t>(PB_INJURYCAUSE, CAUSE_ILLNESS);
+    plr_set<int32_t>(PB_ATTACKER, CAUSE_ILLNESS);
     SetInjury(points, 0, level, 0, type);
 }
 
@@ -71,7 +72,7 @@ static void illness_grows(int slot, WoundSlot &w, int points) {
     w.injury = (uint8_t)(w.injury + points);
     plr_set<uint32_t>(PB_INJURY, plr_get<uint32_t>(PB_INJURY) + (uint32_t)points);
     copy_bounded(InjuryCause, sizeof InjuryCause, "poisoning");
-    plr_set<int32_t>(PB_INJURYCAUSE, CAUSE_ILLNESS);
+    plr_set<int32_t>(PB_ATTACKER, CAUSE_ILLNESS);
     wound_put(-1, slot, w);
 }
 

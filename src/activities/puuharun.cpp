@@ -122,7 +122,7 @@ static int time_out(int n) {
 static int sleep_handler(int n) {
     CreatureStruct &c = Cre[n];
     if (!onko_hyva_nukkua(n)) {
-        c.wakinghour = (uint8_t)((Plr.hour + 1) % 24);
+        c.wakinghour = (uint8_t)(Plr.hour + 1);   // 24 at 23 o'clock: it is compared with the hour + 1
         Keskeyta_Puuha(n, 0);
         return 0;
     }
@@ -270,13 +270,13 @@ static int go_home(int n) {
     square_worldcell(Data[p].x, Data[p].y, &wx, &wy);
     const int hx = c.PuuhaX[0], hy = c.PuuhaY[0];
     if (koordinaattien_vali(Data[p].x, Data[p].y, PlayerX, PlayerY) > 64 && !bigloc_on_zoomarea(hx, hy)) {
-        c.memberbits &= (uint8_t)~32;
+        c.memberbits &= (uint8_t)~MB_GOHOME;
         if (!cr_teleport(n, hx, hy)) return -1;   // no home map takes it: the timer runs on
         Poista_SotuOlento(c.socialid);
         return 1;
     }
     if (wx == hx && wy == hy) {
-        c.memberbits &= (uint8_t)~32;
+        c.memberbits &= (uint8_t)~MB_GOHOME;
         Keskeyta_Puuha(n, 0);
         return -1;
     }

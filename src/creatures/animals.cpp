@@ -789,9 +789,9 @@ void Ela_Elain(int dp) {
     if (world_services.creature_work(dp)) return;
     if (Data[dp].type != DT_CREATURE || creature_slot_of(Data[dp].id) != n) return;
     if (come_along(n, 1)) return;
-    if (c.memberbits & 32) {
+    if (c.memberbits & MB_GOHOME) {
         if (Lisaa_Puuha(n, 65, 200) >= 0) return;
-        c.memberbits &= (uint8_t)~32;
+        c.memberbits &= (uint8_t)~MB_GOHOME;
     }
     if (Nukuta_Elain(n, dp)) return;
     if (random(5) == 0 && ravinnonhankinta(n, dp, 0)) return;
@@ -816,7 +816,7 @@ void Ela_Elain(int dp) {
         int wx, wy;
         square_worldcell(x, y, &wx, &wy);
         if (wx != c.home_x || wy != c.home_y) {
-            c.memberbits |= 32;
+            c.memberbits |= MB_GOHOME;
             return;
         }
     }

@@ -144,6 +144,7 @@ void Haavatarkistukset(int form) {
     // 0.0 is a record that never had a temperature (the loader gives it 37.0).
     if (t > 0.0f && t <= 30.0f) {
         say("&You feel warm for a moment, then lose your consciousness...");
+        MAPEFFECT_faint();
         player_dies(Plr.movement_mode == 2 || Plr.movement_mode == 4 ? CAUSE_DROWNED : CAUSE_FROST);
         return;
     }

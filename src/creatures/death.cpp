@@ -201,6 +201,7 @@ void KillCreature(int n, int show) {
     c.daysaved = (int32_t)Plr.daynumber;
     c.korkeus = 0;
     c.Viimeisin_X = c.Viimeisin_Y = 0;
+    c.enemy_x = c.enemy_y = 0;   // the dead have no foe: the carcass tells how much of it is cut or eaten
     c.fatigue = c.weight;
     if (pos >= 0) {
         Data[pos].type = DT_CARCASS;

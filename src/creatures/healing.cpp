@@ -216,7 +216,7 @@ int Hoida_Haavaa(int n, int slot) {
             Valinta_Lisaa(o.key, HoitoTeksti(o.m));
             if (o.m == M_BLEED) Valinta_LisaaGameinfo("BLEEDING WOUNDS");
         }
-    Valinta_LisaaGameinfo("WOUND TREATMENT");
+    Valinta_LisaaGlobalGameinfo("WOUND TREATMENT");   // the menu's topic, for every method without its own
     copy_bounded(vMSG_var, sizeof vMSG_var, lname);
     Note(MSG("ABOUT_TO_TREAT"));
     const int key = TeeValinta("WOUND TREATMENT");

@@ -255,9 +255,10 @@ int come_along(int n, int mode) {
         if (c.speciescode == SPECIES_DOG && onko_NPC_kesyelain(n)) c.partyflags |= PF_HEEL;
     }
     const uint32_t w = compword(n);
+    // An escortee that has arrived follows only while she stands in the world cell where it stopped.
     if (c.kind == CK_HUMAN && (w & CF_ATDEST)) {
         int sx, sy;
-        if (stopped_cell(c, sx, sy) && (sx != (int)Plr.world_x || sy != (int)Plr.world_y)) return 0;
+        if (stopped_cell(c, sx, sy) && (sx != IsoX() || sy != IsoY())) return 0;
     }
     if (c.partyflags & PF_HEEL) {
         dist = 1 + random(5);

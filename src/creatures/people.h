@@ -7,8 +7,9 @@
 #include "core/crefunc.h"      // compword and its flags
 #include "core/repsummary.h"   // basefam, SocFam
 
-// Membership bits byte (memberbits).
-enum : uint8_t { MB_AWAY = 2, MB_TOLAND = 8, MB_LEAVE = 16, MB_GOHOME = 32 };
+// Membership bits byte (memberbits): going home (a trap spares one on its way), away from the village,
+// getting to land, leaving the area.
+enum : uint8_t { MB_GOHOME = 1, MB_AWAY = 2, MB_TOLAND = 8, MB_LEAVE = 16 };
 // Companion word (partyflags): companion, waiting until a minute, heeling, keeping close.
 enum : uint32_t { PF_COMPANION = 256, PF_WAITING = 512, PF_HEEL = 4096, PF_CLOSE = 8192 };
 enum : uint32_t { GREET_DONE = 16 };           // greeting bits: greeted this visit

@@ -14,6 +14,7 @@
 #include "core/tekstit.h"
 #include "core/worldservices.h"
 #include "creatures/body.h"
+#include "creatures/people.h"   // MB_GOHOME: one going home walks past
 #include "creatures/physical.h"
 #include "creatures/predicates.h"
 #include "creatures/wounding.h"
@@ -108,7 +109,7 @@ static int takes(int n, int c, bool chance) {
     DataStruct &t = Data[n];
     if (c >= 0) {
         if (cr->kind == CK_SPIRIT || onko_NPC_kumppani(c) || onko_NPC_kesyelain(c)) return 0;
-        if ((cr->compflags[3] & 64) || (cr->memberbits & 1)) return 0;
+        if ((cr->compflags[3] & 64) || (cr->memberbits & MB_GOHOME)) return 0;
         if (cr->kind == CK_HUMAN && !person_may_fall(t)) return 0;
     }
     const int kind = cr->kind;

@@ -147,8 +147,7 @@ int turn_answer() {
     }
     if (Plr.posture == 4) {
         MAPEFFECT_faint();
-        PlayerUnconscious();
-        if (Plr.posture != 4) MAPEFFECT_wakeup();   // came to: the red cover fades off the map
+        PlayerUnconscious();   // coming to plays the wake-up itself
     }
     PrevX = PlayerX;
     PrevY = PlayerY;

@@ -333,7 +333,7 @@ void ShieldMode() {
     Valinta_Lisaa('C', "Center");
     Valinta_Lisaa('H', "High");
     Valinta_Lisaa('S', "Side");
-    Valinta_LisaaGameinfo("SHIELD");
+    Valinta_LisaaGlobalGameinfo("SHIELD");   // the whole menu's topic
     const int k = toupper(TeeValinta("Shield mode"));
     uint8_t &g = Plr.shield_guard;
     switch (k) {

@@ -1,6 +1,7 @@
 // src/maps/trapdata.cpp -- the trap records of the pool (see trapdata.h).
 #include "maps/trapdata.h"
 
+#include "core/creatures.h"
 #include "core/datafunc.h"
 #include "core/obj_func.h"
 #include "core/records.h"
@@ -17,6 +18,10 @@ int PaastaAnsa(int n) {
     DataStruct &d = Data[n];
     if (d.extra == 0) return 0;
     d.extra = 0;
+    // Whatever it held on its square is free: no caught minute is left to starve it.
+    for (const DataStruct &c : Data)
+        if (c.type == DT_CREATURE && c.x == d.x && c.y == d.y && c.id >= CRE_DATAID && c.id < CRE_DATAID + CRE_COUNT)
+            Cre[c.id - CRE_DATAID].trapminute = 0;
     // A portable trap lies there as the trap item again, unless its record names no item.
     if (trap_portable(d) && trap_item_number(d.id)) {
         d.type = DT_ITEM;

@@ -118,9 +118,10 @@ RestockArmourUnits restock_armour_units(int people, int culture, int days, int h
     if (days == RESTOCK_FIRST) return {armour, clothing};
     const int rate = (days / 20) * (people / 5);
     if (rate == 0) return n;
-    // A class without a target takes the whole rate.
+    // A class without a target makes nothing, as every other class: its goods never pile up.
     auto units = [rate](int target, int held) {
-        return target == 0 || held + rate <= target ? rate : std::max(target - held, 0);
+        if (target == 0) return 0;
+        return held + rate <= target ? rate : std::max(target - held, 0);
     };
     return {units(armour, held_armour), units(clothing, held_clothing)};
 }

@@ -95,7 +95,7 @@ TEST_F(HerbEffects, PoisonBitsBecomeIllnessesThatGrowUntilTheySettle) {
         Suorita_Yrttivaikutus();
         ASSERT_TRUE(slot_of(t.kind, w)) << t.cause;
         EXPECT_STREQ(InjuryCause, t.cause);
-        EXPECT_EQ(plr_get<int32_t>(PB_INJURYCAUSE), CAUSE_ILLNESS);
+        EXPECT_EQ(plr_get<int32_t>(PB_ATTACKER), CAUSE_ILLNESS);
         EXPECT_EQ(Plr.body_effects, 1u << HERBBIT_ANALGESIC) << "spent: " << t.cause;
         EXPECT_GE(w.injury, t.low) << t.cause;
         EXPECT_LE(w.injury, t.high) << t.cause;

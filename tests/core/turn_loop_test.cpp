@@ -6,6 +6,8 @@
 #include "creatures/melee.h"
 #include "turn_fixture.h"
 
+#include "base/ui.h"
+#include "core/plrfield.h"
 #include "creatures/bodyrec.h"
 #include "maps/mapdraw.h"
 #include "presentation/tiles.h"
@@ -150,6 +152,22 @@ TEST_F(TurnLoopTest, MapLoadClearsTheFlagAndTheTurn) {
     EXPECT_EQ(LOAD_MAP, 0);
     EXPECT_EQ(TurnUsed, 0);
     EXPECT_EQ(DISABLE_MAP, 0);
+}
+
+// She faints and comes to: the map reddens once and clears once.
+TEST_F(TurnLoopTest, AFaintReddensTheMapOnceAndComingToClearsItOnce) {
+    static std::string shown;
+    shown.clear();
+    const UiPanels screen = ui.panels;
+    ui.panels.faint = [] { shown += "faint|"; };
+    ui.panels.wakeup = [] { shown += "wake|"; };
+    plr_bytes(PB_ENDURANCE)[0] = 12;
+    Plr.posture = 4;
+    TurnUsed = 0;
+    EXPECT_EQ(turn_answer(), 1);
+    ui.panels = screen;
+    ASSERT_NE(Plr.posture, 4) << "she came to";
+    EXPECT_EQ(shown, "faint|wake|");
 }
 
 // ---- the creatures' turn ----------------------------------------------------------------------

@@ -2,6 +2,8 @@
 // a task asks of the limbs.
 #include "body_fixture.h"
 
+#include "activities/actions.h"
+#include "activities/herbeffects.h"
 #include "base/ui.h"
 #include "core/weatherengine.h"
 #include "creatures/creation.h"
@@ -12,18 +14,47 @@ namespace oxatest {
 using ConditionTest = BodyTest;
 
 TEST_F(ConditionTest, ColdKillsAtThirtyDegrees) {
+    // She faints before she dies: the map darkens red while the game still runs.
+    static std::string shown;
+    shown.clear();
+    const UiPanels screen = ui.panels;
+    ui.panels.faint = [] { shown += REAL_QUIT == -1 ? "dead|" : "faint|"; };
     Plr.body_temperature = 30.1f;
     Haavatarkistukset(0);
     EXPECT_EQ(REAL_QUIT, 0);
+    EXPECT_EQ(shown, "");
     Plr.body_temperature = 30.0f;
     Haavatarkistukset(0);
     EXPECT_EQ(REAL_QUIT, -1) << "the game ends without a save";
     EXPECT_EQ(plr_get<int32_t>(PB_DEATHCAUSE), CAUSE_FROST);
     EXPECT_TRUE(noted("roze to death")) << notes();
+    EXPECT_EQ(shown, "faint|");
     REAL_QUIT = 0;
     Plr.movement_mode = 2;
     Haavatarkistukset(0);
     EXPECT_EQ(plr_get<int32_t>(PB_DEATHCAUSE), CAUSE_DROWNED);
+    EXPECT_EQ(shown, "faint|faint|");
+    ui.panels = screen;
+}
+
+// A deadly poisoning grows hour by hour past a hundred of injury and kills her of the poisoning,
+// whether or not a beast hit her before.
+TEST_F(ConditionTest, ADeadlyPoisoningKillsHerOfThePoisoning) {
+    for (int32_t earlier : {0, 4321}) {
+        REAL_QUIT = 0;
+        for (int s = 0; s < WOUND_SLOTS; s++) wound_put(-1, s, WoundSlot{});
+        plr_set<uint32_t>(PB_INJURY, 0);
+        plr_set<int32_t>(PB_ATTACKER, earlier);
+        plr_set<int32_t>(PB_DEATHCAUSE, 0);
+        Plr.body_effects = 1u << HERBBIT_DEADLY;
+        for (int hour = 0; hour < 500 && REAL_QUIT != -1; hour++) {
+            Suorita_Yrttivaikutus();
+            Haavatarkistukset(0);
+        }
+        ASSERT_EQ(REAL_QUIT, -1) << earlier;
+        EXPECT_EQ(plr_get<int32_t>(PB_DEATHCAUSE), CAUSE_ILLNESS) << earlier;
+        EXPECT_TRUE(noted("ied from poisoning")) << notes();
+    }
 }
 
 TEST_F(ConditionTest, SparingAttackerLetsHerFaintInsteadOfDying) {

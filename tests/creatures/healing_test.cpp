@@ -4,6 +4,8 @@
 
 #include "items/herbarium.h"
 #include "items/materials.h"
+#include "presentation/hyper.h"
+#include "presentation/input_feeder.h"
 #include "presentation/menu.h"
 
 #include <string>
@@ -46,6 +48,34 @@ TEST_F(HealingTest, TreatingOffersWhatTheWoundStillNeeds) {
     wound(1, ILL_INFLUENZA, 5, 0, 3);
     Hoida_Haavaa(-1, 1);
     EXPECT_TRUE(noted("There is no external treatment for influenza!"));
+}
+
+// F1 on a method opens its help: stopping the bleeding its own topic, every other method the
+// treatment's.
+TEST_F(HealingTest, F1OnAMethodOpensItsOwnTopicOrTheTreatments) {
+    dir->copy_asset("GAME.NFO");
+    get_topics();
+    static std::string opened;
+    void (*const shown)(const char *) = ui.screens.game_info;
+    ui.screens.game_info = [](const char *topic) { opened = topic; };
+    struct Case {
+        int kind, level, bleeding, downs;
+        const char *topic;
+    } cases[] = {
+        {WK_CUT, 2, 3, 0, "BLEEDING WOUNDS"},   // only the bleeding is offered
+        {WK_BURN, 3, 0, 0, "WOUND TREATMENT"},  // a compress
+        {WK_BURN, 3, 0, 1, "WOUND TREATMENT"},  // a dressing
+    };
+    for (const Case &c : cases) {
+        opened.clear();
+        wound(0, c.kind, c.level, BP_FOREARM, 8, 1, c.bleeding);
+        KeyFeeder typing;
+        for (int d = 0; d < c.downs; d++) typing.key(SDLK_DOWN);
+        typing.key(SDLK_F1).key(SDLK_ESCAPE);
+        EXPECT_EQ(typing.typed([] { return Hoida_Haavaa(-1, 0); }), 0);
+        EXPECT_EQ(opened, c.topic) << c.kind << ", " << c.downs << " down";
+    }
+    ui.screens.game_info = shown;
 }
 
 TEST_F(HealingTest, TreatmentOutcomes) {

@@ -11,6 +11,7 @@
 #include "creatures/physical.h"
 #include "items/wearing.h"
 #include "base/ui.h"
+#include "presentation/hyper.h"
 #include "maps/directions.h"
 
 #include <cmath>
@@ -277,6 +278,16 @@ TEST_F(MissileTest, TheShieldModeMenuSetsOneWayOfHoldingIt) {
     f.key(SDLK_n);
     TYPED((ShieldMode(), 0));
     EXPECT_EQ(Plr.shield_guard, 0) << "none clears the byte";
+    // F1 on any way of holding it opens the shield's help.
+    dir->copy_asset("GAME.NFO");
+    get_topics();
+    static std::string opened;
+    void (*const shown)(const char *) = ui.screens.game_info;
+    ui.screens.game_info = [](const char *topic) { opened = topic; };
+    f.key(SDLK_F1).key(SDLK_ESCAPE);
+    TYPED((ShieldMode(), 0));
+    ui.screens.game_info = shown;
+    EXPECT_EQ(opened, "SHIELD");
 }
 
 // The bit that says a shield is held in a guard slows her and draws the archers' aim around the shield;

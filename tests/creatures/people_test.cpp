@@ -4,8 +4,14 @@
 #include "activities/food.h"
 #include "activities/itemcmd.h"
 #include "society/chat.h"
+#include "core/carcassdesc.h"
+#include "core/commandcodes.h"
 #include "core/datafunc.h"
+#include "core/weatherengine.h"
+#include "creatures/animals.h"
 #include "creatures/life.h"
+#include "creatures/predicates.h"
+#include "maps/trapdata.h"
 #include "maps/facing.h"
 #include "village_fixture.h"
 
@@ -471,4 +477,106 @@ TEST_F(People, AVillagerWhoHasBeatenHerEnoughShoutsAtHer) {
     people_speech_log = nullptr;
     EXPECT_NE(said.find("NPC_SHOUTS:Won't you behave now?"), std::string::npos) << said;
     EXPECT_NE(Cre[1].mode, 99) << "the beating is over";
+}
+
+// Sleep refused in the rain without a roof keeps a person up until the next hour: at 23 o'clock as
+// at 22 it asks once and then goes about its night.
+TEST_F(People, SleepRefusedInTheRainIsAskedForOnceAnHourAlsoAtEleven) {
+    const WeatherStruct weather = GlobWeather;
+    GlobWeather.intensity = 2;
+    GlobWeather.rain_kind = 1;
+    Plr.world_x = 1600;   // the wilds: no roof anywhere
+    for (int hour : {22, 23}) {
+        const int n = hour - 21;
+        const int dp = person(n, 230 + 10 * n, 240);
+        Cre[n].rhythm = 1;   // asleep from 22 o'clock
+        Plr.hour = (uint8_t)hour;
+        int asked = 0;
+        for (int tick = 0; tick < 6; tick++) {
+            Ela_Ihminen(dp);
+            asked += Cre[n].Puuha[0] == 4;
+        }
+        EXPECT_EQ(asked, 1) << hour << " o'clock";
+        EXPECT_EQ(Cre[n].wakinghour, hour + 1) << hour << " o'clock";
+    }
+    GlobWeather = weather;
+}
+
+// On their way home a villager and a village cow walk past the trap pits in the wild; a stranger
+// falls in.
+TEST_F(People, OnTheirWayHomeVillagersAndTheirAnimalsGoPastTrapPits) {
+    Plr.world_x = 1540;   // the wilds, 40 cells east of the village
+    const int man = villager(1, 240, 240, false);
+    Cre[1].home_x = 1500;
+    Cre[1].home_y = 1000;
+    const int cow = animal(2, 250, 240, 609, 300.0f);
+    Cre[2].owner = SOC;   // the village's
+    Cre[2].home_x = 1500;
+    Cre[2].home_y = 1000;
+    person(3, 260, 240);
+    Ela_Ihminen(man);
+    for (int t = 0; t < 30 && !(Cre[2].memberbits & MB_GOHOME); t++) Ela_Elain(cow);
+    ASSERT_TRUE(Cre[1].memberbits & MB_GOHOME);
+    ASSERT_TRUE(Cre[2].memberbits & MB_GOHOME);
+    struct Case {
+        int n;
+        bool caught;
+    } cases[] = {{1, false}, {2, false}, {3, true}};
+    for (const Case &c : cases) {
+        const int x = cx(c.n) + 1, y = cy(c.n);
+        const int pit = place_record(DT_TRAP, x, y, ACTION_TRAP_PIT, 2);
+        Data[pit].extra = TRAP_ARMED;
+        Liikkuminen(c.n, x, y, 1);
+        EXPECT_EQ(Data[pit].extra == TRAP_SPRUNG, c.caught) << "creature " << c.n;
+    }
+}
+
+// An escortee at its destination follows her only while she stands in the world cell where it
+// stopped, wherever in the area that cell lies.
+TEST_F(People, AnArrivedEscorteeFollowsHerOnlyInTheCellWhereItStopped) {
+    const int was = get_alltime_kulttuuri(1501, 1000);
+    set_alltime_kulttuuri(1501, 1000, 0);   // the next cell east is of the destination people too
+    struct Case {
+        int stop_x, her_x, follows;
+    } cases[] = {
+        {240, 242, 1},   // stopped in the centre cell; she stays in it
+        {240, 302, 0},   // she walks on into the next cell
+        {300, 302, 1},   // stopped in the next cell; she stands in it
+        {300, 242, 0},   // she goes back to the centre cell
+    };
+    for (const Case &c : cases) {
+        memset(Data, 0, sizeof(DataStruct) * DATA_MAX);
+        const int dp = person(1, c.stop_x, 240);
+        make_NPC_escortee(1, 0);
+        Cre[1].escortdest = 2;   // to the land of a people
+        Cre[1].escortculture = 0;
+        PlayerX = c.stop_x + 2;
+        PlayerY = 240;
+        Ela_Ihminen(dp);   // it knows it has arrived and stops
+        ASSERT_TRUE(compword(1) & CF_ATDEST);
+        PlayerX = c.her_x;
+        EXPECT_EQ(come_along(1, 0), c.follows) << c.stop_x << " -> " << c.her_x;
+    }
+    set_alltime_kulttuuri(1501, 1000, was);
+}
+
+// A hare that fled from her and fell has no foe left: the share a wolf ate of it shows.
+TEST_F(People, AFledHareThatFellShowsHowMuchOfItAWolfAte) {
+    dir->copy_asset("messages/eng_general.txt");
+    MSG_forget_index();
+    animal(2, 236, 232, 600, 4.0f);
+    Cre[2].kind = 2;
+    Cre[2].mode = 4;   // fleeing from her
+    Cre[2].enemy = CRE_PLAYER;
+    Pakene(2);
+    ASSERT_TRUE(Cre[2].enemy_x || Cre[2].enemy_y) << "the flight keeps where she stood";
+    const int wolf = animal(1, cx(2) + 1, cy(2), 611, 40.0f);
+    Cre[2].killer = 1;
+    KillCreature(2, 0);
+    Lisaa_Puuha(1, 52, 50);
+    Cre[1].PuuhaKohde[0] = (int32_t)Cre[2].socialid;
+    Tee_Puuha(wolf);
+    char word[100];
+    EXPECT_EQ(pctEaten_carcass(2, word, sizeof word), 25);
+    EXPECT_STREQ(word, "half eaten");
 }

@@ -163,11 +163,13 @@ public:
         ASSERT_EQ(force_seeded(37, maiden, soc), 1) << questoffer_log();
         const uint32_t qid = Cre[maiden].quest, uid = Cre[maiden].socialid;
         accept(maiden, {3, 4, 10, 11});
-        // A village of that people ten cells from hers (her world has none so near).
-        const int hx = IsoX(), hy = IsoY();
-        maailma_alltime[mapidx(hx + 10, hy)] = 239;
-        set_alltime_kulttuuri(hx + 10, hy, far);
-        go_to(hx + 10, hy);
+        // A village of that people a few cells from hers (her world has none so near), in the next
+        // block of the culture map: her own village stays of its people, or she would be there already.
+        const int hx = IsoX(), hy = IsoY(), vx = ((hx >> 5) + 1) * 32 + 2;
+        set_bigmapchar(vx, hy, 239);   // kept in her world's file: the way there reads it again
+        set_alltime_kulttuuri(vx, hy, far);
+        ASSERT_NE(get_alltime_kulttuuri(hx, hy), far);
+        go_to(vx, hy);
         const int there = sotu_Crepos(uid);
         ASSERT_GE(there, 0) << "the maiden came along";
         open_talk(there);

@@ -193,6 +193,29 @@ TEST_F(RestockVillage, AFortnightAwayUsesUpGoodsInTheCellOnly) {
     EXPECT_NEAR(weight_of(OID_FLOUR), 3.0f, 0.01f);
 }
 
+// A class without a target makes nothing however often she comes back: the armour of a people that
+// keeps none, and the clothing of a village too small for its share, never pile up.
+TEST_F(RestockVillage, AClassWithoutATargetStaysEmptyQuarterAfterQuarter) {
+    DoCreatures();
+    struct Case {
+        int people, culture, goods;
+    } cases[] = {
+        {20, 0, RG_ARMOUR},
+        {20, 2, RG_ARMOUR},
+        {8, 0, RG_CLOTHING},   // 8 x 0.11 rounds down to none
+    };
+    for (const Case &c : cases) {
+        people(c.people, c.culture);
+        int made = 0;
+        for (int quarter = 1; quarter <= 4; quarter++) {
+            randomize(quarter);
+            socinventory(SOC, 1500, 1000, 90, 0);
+            made += restock_tally().stored[c.goods];
+        }
+        EXPECT_EQ(made, 0) << RESTOCK_GOODS_NAME[c.goods] << ", culture " << c.culture;
+    }
+}
+
 // Her own village, loaded and entered: stocked for its people and culture, and a fortnight later its
 // cell's goods are used up while the goods of the cells around it stay as they were.
 class RestockHerVillage : public oxatest::LoaderTest {};

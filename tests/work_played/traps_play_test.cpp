@@ -14,7 +14,10 @@
 #include "maps/maps.h"
 #include "maps/picker.h"
 #include "maps/sight.h"
+#include "maps/trapdata.h"
 #include "presentation/notes.h"
+
+#include <cstring>
 
 namespace {
 
@@ -118,6 +121,34 @@ TEST_F(AinoTraps, SheLaysASnareAndFindsACatchDaysLater) {
     for (int turn = 0; turn < 20; turn++) command({SDLK_PERIOD});
     EXPECT_EQ(Data[trap].extra, TRAP_SPRUNG) << "the snare holds it";
     EXPECT_EQ(cre_xy(tx, ty), hare) << "caught where the snare lies";
+
+    // She takes the snare down from beside it, facing it: the hare goes free, and three days on it
+    // still lives.
+    static const struct {
+        int dx, dy, dir;
+    } beside[] = {{-1, 0, 0}, {1, 0, 4}, {0, 1, 2}, {0, -1, 6}};
+    bool placed = false;
+    for (const auto &b : beside) {
+        const int x = tx + b.dx, y = ty + b.dy;
+        if (placed || cre_xy(x, y) >= 0 || get_datatype(DT_TRAP, x, y) >= 0 || !TyhjaRuutu(get_mapchar(x, y))) continue;
+        PlayerX = x;
+        PlayerY = y;
+        PlayerDir = b.dir;
+        placed = true;
+    }
+    ASSERT_TRUE(placed);
+    int trapping = -1;
+    for (int s = 0; s < PLR_SKILLS; s++)
+        if (strncmp(Plr.skill_name[s], "TRAPPING", 8) == 0) trapping = s;
+    ASSERT_GE(trapping, 0);
+    command({SDLK_s, (SDL_Keycode)skill_keys(trapping)[0], SDLK_d});
+    EXPECT_TRUE(noted("You trigger and release the loop snare.")) << notes();
+    EXPECT_EQ(get_datatype(DT_TRAP, tx, ty), -1);
+    EXPECT_EQ(Cre[hare].trapminute, 0u) << "nothing holds it";
+    Plr.minutes += 3 * 1440 + (uint32_t)Cre[hare].energy;
+    command({SDLK_PERIOD});
+    EXPECT_EQ(Cre[hare].kind, 2) << "the hare lives";
+    EXPECT_NE(Cre[hare].mode, CM_CARCASS);
 }
 
 }  // namespace
