@@ -241,7 +241,7 @@ int ItemStructsEqual(const ItemStruct &a, const ItemStruct &b) {
     if (memcmp(a.cover, b.cover, sizeof a.cover) != 0) return 0;
     if (!quality_match(a.quality, b.quality)) return 0;
     if (a.spoil != b.spoil && !(a.type == IT_FOOD && a.spoil >= 50 && b.spoil >= 50)) return 0;
-    if (onko_kasvikuntaa(a) && (a.plantname != b.plantname || a.unid != b.unid)) return 0;
+    if (onko_kasvikuntaa(a) && a.plantname != b.plantname) return 0;
     if (a.origin != b.origin) return 0;
     if (!(a.tile[0] == 0 && b.tile[0] == 0) && !text_eq(a.tile, b.tile, sizeof a.tile)) return 0;
     if (a.magic2 != b.magic2 || a.magic != b.magic || a.tilesym != b.tilesym) return 0;
