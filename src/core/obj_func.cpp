@@ -416,7 +416,8 @@ int spoilItem(int n, int mode, int cause, ItemStruct &out, int days) {
     int tP = period_temperature(today - days, today);
     int t7 = period_temperature(today - 7, today);
 
-    if ((it.type != IT_FOOD && it.type != IT_SKIN) || it.spoil >= 255) return 0;
+    // Spoiled is spoiled, and a food that never spoils (salt, salted dishes) neither ages nor goes bad.
+    if ((it.type != IT_FOOD && it.type != IT_SKIN) || it.spoil >= SPOIL_NEVER) return 0;
     if (it.type == IT_SKIN && it.cover[0] == 1) return 0;
     if (it.id == OID_SKIN_CURED) return 0;
     if (cause == 'Q' && mode == 0) {
