@@ -446,10 +446,12 @@ int loader() {
     GetIso();
     fordmaker();
     if (names_need_rebuilding()) {
-        luo_nimet(CharacterPath);
-        loader_say("!names.dat was damaged; the places of the world are named anew.");
+        luo_nimet(CharacterPath);   // named in memory too: a names.dat that can't be written loses nothing
+        loader_say(names_were_missing() ? "!names.dat was missing; the places of the world are named anew."
+                                        : "!names.dat was damaged; the places of the world are named anew.");
+    } else {
+        lataa_nimet(CharacterPath);
     }
-    lataa_nimet(CharacterPath);
     found_missing_societies();
 
     GetMappie(0);

@@ -65,6 +65,7 @@ template <class T> T record_at(const Bytes &b, size_t i) {
 // What the look found, for the rebuilds that follow it.
 struct Findings {
     bool templates, definitions, markers, area_markers, explored, culture, names;
+    bool culture_missing, names_missing;   // the damaged one above is not there at all
     std::vector<ZoomIndex> stored_cells;   // the cells of the stored local maps
     std::vector<size_t> unplaced;          // records of settlers who stand on no map (see below)
 };
@@ -513,14 +514,20 @@ bool check_character_folder() {
     found.area_markers = slurp(path, b) && !area_markers_whole(b);
     path_of(path, sizeof path, "WORLD.PLM");
     found.explored = slurp(path, b) && !memory_whole(b, world);
+    // A missing culture map or place-name map is mended as a damaged one is: left as it was, the
+    // character played before would lend her hers.
     path_of(path, sizeof path, "names.dat");
-    found.names = slurp(path, b) && !names_whole(b);
+    found.names_missing = !slurp(path, b);
+    found.names = found.names_missing || !names_whole(b);
     path_of(path, sizeof path, "kulttuuri.dat");
-    found.culture = slurp(path, b) && !culture_whole(b);
+    found.culture_missing = !slurp(path, b);
+    found.culture = found.culture_missing || !culture_whole(b);
     if (found.culture) {
         path_of(path, sizeof path, "kulttuuri.bak");
         if (!slurp(path, b) || !culture_whole(b))
-            return refuse("The culture map kulttuuri.dat", "and so is its copy kulttuuri.bak");
+            return refuse("The culture map kulttuuri.dat",
+                          found.culture_missing ? "it is missing, and its copy kulttuuri.bak can't stand for it"
+                                                : "and so is its copy kulttuuri.bak");
     }
     check_play_files(on_disk.task_number);
     return true;
@@ -651,7 +658,8 @@ void rebuild_damaged_files() {
         char_file_path(from, sizeof from, "kulttuuri.bak");
         char_file_path(path, sizeof path, "kulttuuri.dat");
         copyfile(from, path);
-        rebuilt("!kulttuuri.dat was damaged; the culture map is taken from kulttuuri.bak.");
+        rebuilt(found.culture_missing ? "!kulttuuri.dat was missing; the culture map is taken from kulttuuri.bak."
+                                      : "!kulttuuri.dat was damaged; the culture map is taken from kulttuuri.bak.");
     }
     if (!found.unplaced.empty()) {
         Bytes b;
@@ -673,6 +681,7 @@ void rebuild_damaged_files() {
 }
 
 bool names_need_rebuilding() { return found.names; }
+bool names_were_missing() { return found.names_missing; }
 
 // ---- the character record's figures -----------------------------------------------------------
 
