@@ -715,6 +715,15 @@ void keep_float_field(int offset, float lo, float hi, float otherwise, const cha
 
 }  // namespace
 
+// The figures play itself can reach are loaded as they were saved. The felt temperature follows the
+// temperature check: the coldest air a load keeps (-90) gives each of the 16 parts that can feel cold at
+// most 17 of the cold sum (10 - 16 x 17 = -262); a room with a fire on every square of the 5 x 5 block
+// round her, each square adding half of the total so far, heats her spot to some 538,000, and her
+// clothing's surplus adds at most 282. Water thrown on the sauna stones warms her a degree a turn
+// over the body's own limit of 42 until the minute's body tick holds it again.
+enum { FELT_LOWEST = -300, FELT_HIGHEST = 540000 };
+constexpr float BODY_HIGHEST = 60.0f;
+
 void make_player_record_safe() {
     char list[400] = "";
     const size_t n = sizeof list;
@@ -725,13 +734,13 @@ void make_player_record_safe() {
     keep_within<uint8_t>(Plr.facing, 0, 7, "facing", list, n);
     keep_within<uint32_t>(Plr.daynumber, 0, DAYNUMBER_MAX, "day number", list, n);
     keep_within<uint32_t>(Plr.day_counter2, 0, DAYNUMBER_MAX, "day counter", list, n);
-    keep_within<int32_t>(Plr.felt_temperature, -100, 100, "felt temperature", list, n);
+    keep_within<int32_t>(Plr.felt_temperature, FELT_LOWEST, FELT_HIGHEST, "felt temperature", list, n);
     keep_within<int32_t>(Plr.forest_spirit, -100, 100, "forest spirit", list, n);
     keep_within<int32_t>(Plr.thirst, 0, 1000000, "thirst", list, n);
     keep_within<int32_t>(Plr.hunger, -1, 1000000, "hunger", list, n);
     keep_within<uint32_t>(Plr.energy, 0, 1000000, "energy", list, n);
     keep_float(Plr.air_temperature, -90.0f, 70.0f, 0.0f, "air temperature", list, n);
-    keep_float(Plr.body_temperature, 0.0f, 50.0f, 37.0f, "body temperature", list, n);
+    keep_float(Plr.body_temperature, 0.0f, BODY_HIGHEST, 37.0f, "body temperature", list, n);
     keep_float(Plr.body_temperature_change, -10.0f, 10.0f, 0.0f, "body temperature change", list, n);
     keep_field<int32_t>(PB_SLEEPINESS, -1000000, 1000000, "sleepiness", list, n);
     keep_float_field(PB_FATIGUE, 0.0f, 100.0f, 0.0f, "fatigue", list, n);
