@@ -11,6 +11,7 @@
 #include "activities/charscreens.h"
 #include "activities/fishing.h"
 #include "activities/skilluse.h"
+#include "activities/tracking.h"
 #include "creatures/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -57,6 +58,7 @@
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 #include "items/inventory.h"
+#include "items/itemwear.h"
 
 int ENSIMMAINEN_LATAUS;
 int SCENIE;
@@ -359,6 +361,11 @@ static void forget_the_game_before() {
     death_pack_reset();
     Weatherlore_lastskillhour = -1;   // the last forecast's roll was the other game's
     Weatherlore_suc = 0;
+    LastTrackingX = LastTrackingY = 0;   // the square of the last track reading was on the other game's map
+    area_check_reset();                  // and so was the world-map square looked round last
+    StepSecCounter = StepMinCounter = 0;   // her shoes wear from her own steps
+    PrevKenkaSlot = -1000;
+    LAST_TACTICAL_ADVANTAGE = -1000;     // the creature slot that held the advantage last was the other game's
     GAME_SAVED = 0;   // a copy of the screen kept by the game before is let go: the next one is taken anew
 }
 
