@@ -31,7 +31,7 @@ void BM_MarkSpeciesIdentified(benchmark::State &state) {
         PlayerObj[n] = n % 10 ? plant_part("Birch log", "TIMBERCRAFT") : plant_part("Yarrow leaves", "Yarrow");
     for (auto _ : state) {
         state.PauseTiming();
-        for (int n = 0; n < PLAYEROBJ_COUNT; n += 10) PlayerObj[n].unid = 37;
+        for (int n = 0; n < PLAYEROBJ_COUNT; n += 10) PlayerObj[n].plantname = 37;
         state.ResumeTiming();
         HERBLORE_aseta_kasvitieto(0, 1);
     }

@@ -134,10 +134,7 @@ static bool of_species(const ItemStruct &it, const char *name, const char *skill
 // An unidentified species is named by its mark's row of the plant-name list; once she knows it the
 // item's own name stands (row 1).
 static void mark_item(ItemStruct &it, int mark, const char *name, const char *skill, int number) {
-    if (it.unid == 1 || (it.unid == mark && it.plantname == mark) || !onko_kasvikuntaa(it) ||
-        !of_species(it, name, skill))
-        return;
-    it.unid = (uint8_t)mark;
+    if (it.plantname == 1 || it.plantname == mark || !onko_kasvikuntaa(it) || !of_species(it, name, skill)) return;
     it.plantname = (uint8_t)mark;
     if (!DEBUGLOG) return;
     char text[200];
@@ -182,8 +179,8 @@ void tunnista_invkasvit(int mark) {
         const int n = Plr.inv_obj[s];
         if (n == 0) continue;
         ItemStruct it = ObjToItem(n);
-        if (!onko_kasvikuntaa(it) || it.unid != mark) continue;
-        it.unid = it.plantname = 1;
+        if (!onko_kasvikuntaa(it) || it.plantname != mark) continue;
+        it.plantname = 1;
         ItemToObjpos(it, n);
     }
 }
@@ -195,8 +192,8 @@ void tunnista_datakasvit(int mark, int record) {
         DataStruct &d = Data[i];
         if (d.type != type || abs((int)d.x - PlayerX) > 9) continue;
         ItemStruct it = ObjToItem((int)d.id);
-        if (it.unid != mark) continue;
-        it.unid = it.plantname = 1;
+        if (it.plantname != mark) continue;
+        it.plantname = 1;
         // With no room for the named plant the patches stay as they were; she has been told.
         const int named = Luo_Esineen_Itempos(it);
         if (!named) return;

@@ -43,7 +43,7 @@ int herb_effect_active(int bit) {
 void herb_effects_clear() { Plr.body_effects = 0; }
 
 // A plant whose species still carries its herbarium mark is one she has not identified.
-int herb_item_unknown(const ItemStruct &item) { return item.unid >= 2 ? 1 : 0; }
+int herb_item_unknown(const ItemStruct &item) { return item.plantname >= 2 ? 1 : 0; }
 
 void herb_effects_taken(const ItemStruct &item) {
     Plr.body_effects |= item.raw;

@@ -105,7 +105,7 @@ uint8_t KASVIDATA_yrttitieto(const ItemStruct &item, int row) {
     hae_asciidata(0, ISANTAKASVI(item));
     const uint32_t boiled = tag_effects("EFFECT_BOILED"), removed = tag_effects("REMOVE_BOILED");
     const uint32_t own = item.raw;
-    const bool identified = item.unid == 1;
+    const bool identified = item.plantname == 1;
 
     int budget = identified ? 1 : 0;
     if (k.mark == 1) {
@@ -241,7 +241,7 @@ void Herblore() {
     const int roll = fresh ? Kayta_Taitoa(0, 0, "HERBLORE", LEARN_EIGHT) : k.exam_roll;
     TARGET_ITEM = object;
     const int bonus = ROLL_BONUS[roll < 0 ? 0 : roll > 3 ? 3 : roll] + 5 * KASVIDATA_yrttitieto(item, row);
-    bool identified = item.unid == 1;
+    bool identified = item.plantname == 1;
     if (identified) Note(MSG("HERBLORE_KNOWN"));
     else if (fresh && !realbasicspend(2, 0, "EXAMINING THE PLANT", 0)) return;
 
@@ -261,9 +261,9 @@ void Herblore() {
         }
         if (level < hard) {
             // This specimen is known now, and those like it at hand; the species is not.
-            if (item.unid > 1) {
-                const int mark = item.unid;
-                item.unid = item.plantname = 1;
+            if (item.plantname > 1) {
+                const int mark = item.plantname;
+                item.plantname = 1;
                 if (record >= 0) {
                     tunnista_datakasvit(mark, record);
                     TARGET_ITEM = (int)Data[record].id;
@@ -276,7 +276,7 @@ void Herblore() {
         } else {
             k.mark = 1;
             HERBLORE_aseta_kasvitieto(row, 1);
-            item.unid = item.plantname = 1;
+            item.plantname = 1;
             if (!identified) {
                 Note(MSG("HERBLORE_SUCCESS"));
                 identified = true;

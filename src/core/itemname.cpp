@@ -156,7 +156,7 @@ char *enimi(int pos, int count, unsigned char flags) {
         const bool listed = row > 1 && row < UFLORA_ROWS && UFLORA[row][0];
         if (listed) bprintf(name, sizeof name, "%s %s", UFLORA[row], plant_unit(it, count, flags));
         // A plant of a species she has not identified shows only what it looks like.
-        else if (it.unid > 1) bprintf(name, sizeof name, "unknown %s", plant_unit(it, count, flags));
+        else if (row > 1) bprintf(name, sizeof name, "unknown %s", plant_unit(it, count, flags));
     }
     char both[SBUF_SIZE];
     bprintf(both, sizeof both, "%s%s", prefix, name);

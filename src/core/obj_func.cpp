@@ -242,7 +242,7 @@ int ItemStructsEqual(const ItemStruct &a, const ItemStruct &b) {
     if (memcmp(a.cover, b.cover, sizeof a.cover) != 0) return 0;
     if (!quality_match(a.quality, b.quality)) return 0;
     if (a.spoil != b.spoil && !(a.type == IT_FOOD && a.spoil >= 50 && b.spoil >= 50)) return 0;
-    if (onko_kasvikuntaa(a) && (a.plantname != b.plantname || a.unid != b.unid)) return 0;
+    if (onko_kasvikuntaa(a) && a.plantname != b.plantname) return 0;
     if (a.origin != b.origin) return 0;
     if (!(a.tile[0] == 0 && b.tile[0] == 0) && !text_eq(a.tile, b.tile, sizeof a.tile)) return 0;
     if (a.magic2 != b.magic2 || a.magic != b.magic || a.tilesym != b.tilesym) return 0;
@@ -417,7 +417,8 @@ int spoilItem(int n, int mode, int cause, ItemStruct &out, int days) {
     int tP = period_temperature(today - days, today);
     int t7 = period_temperature(today - 7, today);
 
-    if ((it.type != IT_FOOD && it.type != IT_SKIN) || it.spoil >= 255) return 0;
+    // Spoiled is spoiled, and a food that never spoils (salt, salted dishes) neither ages nor goes bad.
+    if ((it.type != IT_FOOD && it.type != IT_SKIN) || it.spoil >= SPOIL_NEVER) return 0;
     if (it.type == IT_SKIN && it.cover[0] == 1) return 0;
     if (it.id == OID_SKIN_CURED) return 0;
     if (cause == 'Q' && mode == 0) {

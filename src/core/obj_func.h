@@ -55,8 +55,10 @@ struct ItemStruct {
     uint32_t raw;              // 136: herb effects when eaten raw; bit 1 set on spoiled food
     uint32_t material;         // 140: MAT_* bits
     uint8_t  trap[2];          // 144
-    uint8_t  unid;             // 146: identification of a plant: 1 identified, 2..99 its species' mark, 0 unmarked
-    uint8_t  plantname;        // 147: row of the plant-name table; 0 and 1 none
+    uint8_t  pad146;           // 146: not used; zero, and never read
+    // 147: a plant's name and identification: 1 identified (its own name stands), 2..99 its species' mark,
+    // which names it by that row of the plant-name table until she knows it; 0 unmarked
+    uint8_t  plantname;
     uint8_t  water;            // 148
     uint8_t  harvestyear;      // 149: the year a stored crop was harvested; 0 unknown
     uint8_t  pad150[2];
@@ -100,7 +102,6 @@ static_assert(offsetof(ItemStruct, boiled) == 132, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, raw) == 136, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, material) == 140, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, trap) == 144, "ItemStruct layout");
-static_assert(offsetof(ItemStruct, unid) == 146, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, plantname) == 147, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, water) == 148, "ItemStruct layout");
 static_assert(offsetof(ItemStruct, harvestyear) == 149, "ItemStruct layout");

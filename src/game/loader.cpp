@@ -11,6 +11,7 @@
 #include "activities/charscreens.h"
 #include "activities/fishing.h"
 #include "activities/skilluse.h"
+#include "activities/tracking.h"
 #include "creatures/skills.h"
 #include "core/config.h"
 #include "core/datafunc.h"
@@ -57,6 +58,7 @@
 #include "worldgen/encounter.h"
 #include "worldgen/worldgen.h"
 #include "items/inventory.h"
+#include "items/itemwear.h"
 
 int ENSIMMAINEN_LATAUS;
 int SCENIE;
@@ -344,7 +346,7 @@ static void back_up_checked_files() {
 // What the game played before in this run still holds, given back to how the program starts: a
 // character loaded second plays as she would loaded first.
 static void forget_the_game_before() {
-    clock_reset();   // the loader's own minutes tick from the start of a minute (var_clear comes after it)
+    clock_reset();   // the hour's upkeep runs once a game, at its first clock step, whether in the load or in play
     LastHour = 0;   // the first check of the hour populates the world map as after a start
     LastWatch = WATCH_UNSET;
     COMPANYZOOMCHECKED = 0;
@@ -360,6 +362,11 @@ static void forget_the_game_before() {
     death_pack_reset();
     Weatherlore_lastskillhour = -1;   // the last forecast's roll was the other game's
     Weatherlore_suc = 0;
+    LastTrackingX = LastTrackingY = 0;   // the square of the last track reading was on the other game's map
+    area_check_reset();                  // and so was the world-map square looked round last
+    StepSecCounter = StepMinCounter = 0;   // her shoes wear from her own steps
+    PrevKenkaSlot = -1000;
+    LAST_TACTICAL_ADVANTAGE = -1000;     // the creature slot that held the advantage last was the other game's
     GAME_SAVED = 0;   // a copy of the screen kept by the game before is let go: the next one is taken anew
 }
 
@@ -447,10 +454,12 @@ int loader() {
     GetIso();
     fordmaker();
     if (names_need_rebuilding()) {
-        luo_nimet(CharacterPath);
-        loader_say("!names.dat was damaged; the places of the world are named anew.");
+        luo_nimet(CharacterPath);   // named in memory too: a names.dat that can't be written loses nothing
+        loader_say(names_were_missing() ? "!names.dat was missing; the places of the world are named anew."
+                                        : "!names.dat was damaged; the places of the world are named anew.");
+    } else {
+        lataa_nimet(CharacterPath);
     }
-    lataa_nimet(CharacterPath);
     found_missing_societies();
 
     GetMappie(0);

@@ -69,6 +69,7 @@ template <class T> T record_at(const Bytes &b, size_t i) {
 // What the look found, for the rebuilds that follow it.
 struct Findings {
     bool templates, definitions, markers, area_markers, explored, culture, names;
+    bool culture_missing, names_missing;   // the damaged one above is not there at all
     std::vector<ZoomIndex> stored_cells;   // the cells of the stored local maps
     std::vector<size_t> unplaced;          // records of settlers who stand on no map (see below)
 };
@@ -555,14 +556,20 @@ bool check_character_folder() {
     found.area_markers = slurp(path, b) && !area_markers_whole(b);
     path_of(path, sizeof path, "WORLD.PLM");
     found.explored = slurp(path, b) && !memory_whole(b, world);
+    // A missing culture map or place-name map is mended as a damaged one is: left as it was, the
+    // character played before would lend her hers.
     path_of(path, sizeof path, "names.dat");
-    found.names = slurp(path, b) && !names_whole(b);
+    found.names_missing = !slurp(path, b);
+    found.names = found.names_missing || !names_whole(b);
     path_of(path, sizeof path, "kulttuuri.dat");
-    found.culture = slurp(path, b) && !culture_whole(b);
+    found.culture_missing = !slurp(path, b);
+    found.culture = found.culture_missing || !culture_whole(b);
     if (found.culture) {
         path_of(path, sizeof path, "kulttuuri.bak");
         if (!slurp(path, b) || !culture_whole(b))
-            return refuse("The culture map kulttuuri.dat", "and so is its copy kulttuuri.bak");
+            return refuse("The culture map kulttuuri.dat",
+                          found.culture_missing ? "it is missing, and its copy kulttuuri.bak can't stand for it"
+                                                : "and so is its copy kulttuuri.bak");
     }
     check_play_files(on_disk.task_number);
     return true;
@@ -693,7 +700,8 @@ void rebuild_damaged_files() {
         char_file_path(from, sizeof from, "kulttuuri.bak");
         char_file_path(path, sizeof path, "kulttuuri.dat");
         copyfile(from, path);
-        rebuilt("!kulttuuri.dat was damaged; the culture map is taken from kulttuuri.bak.");
+        rebuilt(found.culture_missing ? "!kulttuuri.dat was missing; the culture map is taken from kulttuuri.bak."
+                                      : "!kulttuuri.dat was damaged; the culture map is taken from kulttuuri.bak.");
     }
     if (!found.unplaced.empty()) {
         Bytes b;
@@ -715,6 +723,7 @@ void rebuild_damaged_files() {
 }
 
 bool names_need_rebuilding() { return found.names; }
+bool names_were_missing() { return found.names_missing; }
 
 // ---- the character record's figures -----------------------------------------------------------
 
@@ -748,6 +757,15 @@ void keep_float_field(int offset, float lo, float hi, float otherwise, const cha
 
 }  // namespace
 
+// The figures play itself can reach are loaded as they were saved. The felt temperature follows the
+// temperature check: the coldest air a load keeps (-90) gives each of the 16 parts that can feel cold at
+// most 17 of the cold sum (10 - 16 x 17 = -262); a room with a fire on every square of the 5 x 5 block
+// round her, each square adding half of the total so far, heats her spot to some 538,000, and her
+// clothing's surplus adds at most 282. Water thrown on the sauna stones warms her a degree a turn
+// over the body's own limit of 42 until the minute's body tick holds it again.
+enum { FELT_LOWEST = -300, FELT_HIGHEST = 540000 };
+constexpr float BODY_HIGHEST = 60.0f;
+
 void make_player_record_safe() {
     char list[400] = "";
     const size_t n = sizeof list;
@@ -758,13 +776,13 @@ void make_player_record_safe() {
     keep_within<uint8_t>(Plr.facing, 0, 7, "facing", list, n);
     keep_within<uint32_t>(Plr.daynumber, 0, DAYNUMBER_MAX, "day number", list, n);
     keep_within<uint32_t>(Plr.day_counter2, 0, DAYNUMBER_MAX, "day counter", list, n);
-    keep_within<int32_t>(Plr.felt_temperature, -100, 100, "felt temperature", list, n);
+    keep_within<int32_t>(Plr.felt_temperature, FELT_LOWEST, FELT_HIGHEST, "felt temperature", list, n);
     keep_within<int32_t>(Plr.forest_spirit, -100, 100, "forest spirit", list, n);
     keep_within<int32_t>(Plr.thirst, 0, 1000000, "thirst", list, n);
     keep_within<int32_t>(Plr.hunger, -1, 1000000, "hunger", list, n);
     keep_within<uint32_t>(Plr.energy, 0, 1000000, "energy", list, n);
     keep_float(Plr.air_temperature, -90.0f, 70.0f, 0.0f, "air temperature", list, n);
-    keep_float(Plr.body_temperature, 0.0f, 50.0f, 37.0f, "body temperature", list, n);
+    keep_float(Plr.body_temperature, 0.0f, BODY_HIGHEST, 37.0f, "body temperature", list, n);
     keep_float(Plr.body_temperature_change, -10.0f, 10.0f, 0.0f, "body temperature change", list, n);
     keep_field<int32_t>(PB_SLEEPINESS, -1000000, 1000000, "sleepiness", list, n);
     keep_float_field(PB_FATIGUE, 0.0f, 100.0f, 0.0f, "fatigue", list, n);

@@ -32,7 +32,8 @@ void rebuild_damaged_files();
 // written, by rebuild_damaged_templates once the object definitions are read.
 bool templates_damaged();
 void rebuild_damaged_templates();
-bool names_need_rebuilding();
+bool names_need_rebuilding();   // names.dat is damaged or missing: the places are named anew
+bool names_were_missing();
 // Settlements of the world whose local maps are stored but that have no society yet get one.
 void found_missing_societies();
 // The figures of the character record just read, kept within their bounds; the player is told

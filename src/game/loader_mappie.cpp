@@ -285,8 +285,9 @@ int GetMappie(int mode) {
     int ok = Save(SAVE_QUICK);
     ok = save_commit() && ok;
     if (pause_after_zoom) loader_wait_key();
-    // The store's compaction is a commit of its own.
-    if (ExtraMarkers_over(9950)) zoommap_maintenance();
+    // The store's compaction is a commit of its own. Every stored map keeps a map-info record; once
+    // those are nearly all used, the maps not worth keeping are dropped and their records freed.
+    if (numused_ZoomExtra() > ZOOMEXTRA_NEARLY_FULL) zoommap_maintenance();
     loader_log("getmappie", "exiting getmappie function");
     return ok;
 }

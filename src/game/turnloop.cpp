@@ -81,7 +81,7 @@ void var_clear() {
     PLAYER_SLEEPING = 0;
     PIC_SHOW = 0;
     task_gap = 2;   // the course's task screen comes back two commands sooner in a game just loaded
-    clock_reset();
+    Juoksevat_sekuntit = 0;   // her first minute starts afresh; the hour's upkeep ran once, at the load
     spend_reset();
     picker_reset();
 }

@@ -56,6 +56,8 @@ static bool read_map(const char *name, uint8_t *into) {
 
 int lataakulttuurikartta() {
     static uint8_t first[BLOCK_COUNT], backup[BLOCK_COUNT];
+    // Nothing of a map read before stays: another character's would be saved into her folder.
+    memset(kulttuurikartta, 0, sizeof kulttuurikartta);
     const bool whole = read_map("kulttuuri.dat", first);
     if (whole && zero_bytes(first) < CULTURE_DAMAGED_ZEROS) {
         memcpy(kulttuurikartta, first, sizeof kulttuurikartta);

@@ -452,10 +452,12 @@ void luo_nimet(const char *folder) {
 void lataa_nimet(const char *folder) {
     char path[1200];
     snprintf(path, sizeof path, "%s/names.dat", folder);
+    // Nothing of the names read before stays: they were another character's world.
+    memset(nimikartta, 0, sizeof nimikartta);
     if (!own_isfile(path)) return;
     static uint8_t bytes[BLOCK_COUNT * 2];
     if (!read_exact(path, bytes, sizeof bytes)) {
-        map_debuglog("_system", "names.dat is damaged (short); the place names stay as they were");
+        map_debuglog("_system", "names.dat is damaged (short)");
         return;
     }
     for (int i = 0; i < BLOCK_COUNT; i++) nimikartta[i] = (uint16_t)(bytes[2 * i] | bytes[2 * i + 1] << 8);

@@ -219,12 +219,21 @@ int zoomextra_kohta(int x, int y) {
         if (free_at < 0 && ZoomExtra[i].x == 0) free_at = i;
     }
     if (free_at >= 0 && ZoomExtra[free_at].socid != 0) villages.valid = false;
-    if (free_at < 0 && !full_logged) {
-        // A full table answers "none": no record of another cell is ever handed out.
-        full_logged = true;
-        debuglog("_system", "the map-info table is full; new cells are not remembered");
-    }
+    // A full table answers "none": no record of another cell is ever handed out.
     return free_at;
+}
+
+// A cell that finds no record to be written into is forgotten: she is told, once a load, also while a
+// map is being entered (when other notes are held back).
+static void tell_full() {
+    if (full_logged) return;
+    full_logged = true;
+    debuglog("_system", "the map-info table is full; new cells are not remembered");
+    const uint8_t held_back = DISABLE_NOTES;
+    DISABLE_NOTES = 0;
+    Note("!The records of the places you have visited are full: new places are not remembered until map "
+         "maintenance frees some.");
+    DISABLE_NOTES = held_back;
 }
 
 // While kept, each record as it stood when the keeping began, saved before its first change: the
@@ -283,6 +292,7 @@ ZoomExtraStruct &zoomextra_ref(int x, int y) {
     keep_record(i);
     mark_zoom(i);
     if (i < 0) {
+        tell_full();
         memset(&throwaway, 0, sizeof throwaway);
         return throwaway;
     }
@@ -300,7 +310,10 @@ static const ZoomExtraStruct *find(int x, int y) {
 static ZoomExtraStruct *claim(int x, int y) {
     const int i = zoomextra_kohta(x, y);
     villages.valid = false;
-    if (i < 0) return nullptr;
+    if (i < 0) {
+        tell_full();
+        return nullptr;
+    }
     keep_record(i);
     mark_zoom(i);
     ZoomExtra[i].x = (uint16_t)x;
@@ -594,16 +607,6 @@ int ExtraMarkers_in_use() {
     int n = 0;
     for (const ExtraMarkerStruct &e : ExtraMarker) n += e.kind != 0;
     return n;
-}
-
-int ExtraMarkers_over(int limit) {
-    if (limit >= EXTRAMARKER_COUNT) return 0;
-    // No more than `limit` are in use once this many free ones are met.
-    const int enough_free = EXTRAMARKER_COUNT - (limit < 0 ? -1 : limit);
-    int free_met = 0;
-    for (const ExtraMarkerStruct &e : ExtraMarker)
-        if (e.kind == 0 && ++free_met >= enough_free) return 0;
-    return 1;
 }
 
 void AlueellinenTapahtuma(int kind) {

@@ -39,6 +39,8 @@ void zoomextra_keep(int on);
 void zoomextra_put_back();
 void remove_ZoomExtra(int x, int y);
 int numused_ZoomExtra();
+// Nearly full: the map entry compacts the store of local maps, whose dropped maps free their records.
+constexpr int ZOOMEXTRA_NEARLY_FULL = 9950;
 int zoommap_lastday(int x, int y);           // last-visit day, today when none
 int Mapinfo_LastDay(int x, int y);           // x, y squares of the current map
 int Mapinfo_bigloc_LastDay(int x, int y);    // last-visit day, 0 none
@@ -78,7 +80,6 @@ int LueExtraMarker_RUNSAUS(int x, int y, int species);
 void LueExtraMarkerit(int x, int y, const int *species, int n, int *kill, int *abundance);
 void ExtraMarkerMaintenance();     // expired markers go; the daily upkeep runs it
 int ExtraMarkers_in_use();
-int ExtraMarkers_over(int limit);  // 1 when more than `limit` are in use; stops at the first free ones that rule it out
 
 // ---- world cells ----
 int IsoX();

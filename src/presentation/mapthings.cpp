@@ -282,7 +282,7 @@ static void draw_record(int pos, int flag) {
             }
         }
         if (d.type == 7) dr.copies = 1;
-        if (it.unid >= 2) dr.outline = TILE_OUTLINE;   // a plant not identified
+        if (it.plantname >= 2) dr.outline = TILE_OUTLINE;   // a plant not identified
         if (d.type == DT_WORK && d.owner) TILEOPTION_Lighten = 64;
         break;
     }
@@ -344,7 +344,7 @@ static void draw_record(int pos, int flag) {
         it = shown = Item;
         dr.tile = item_tile(shown);
         dr.copies = n > 8 ? 8 : (n < 1 ? 1 : n);
-        if (it.unid >= 2) dr.outline = TILE_OUTLINE;   // a plant not identified
+        if (it.plantname >= 2) dr.outline = TILE_OUTLINE;   // a plant not identified
         if (d.type == DT_HERB_B) {
             TILEOPTION_BlackAlpha = d.flags == 'd' ? 100 : 60;
             dr.frame = it.id == OID_MUSHROOM ? 3 : 5;

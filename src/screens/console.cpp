@@ -274,7 +274,7 @@ static void key_tweak() {
     const int grade = console_ask_number("set quality?", 10, 10);
     ItemSet_laatu(grade, it);
     ItemSet_laatutieto(1, it);
-    if (KyllaEi("recognize?")) it.unid = 1;
+    if (KyllaEi("recognize?")) it.plantname = 1;
     ItemToObjpos(it, Plr.inv_obj[slot]);
 }
 

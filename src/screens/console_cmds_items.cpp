@@ -159,7 +159,7 @@ void console_item_report() {
     console_say("TILEGFX:%.*s", TXT(it.tile));
     console_say("A/D:%d/%d", it.adclass & 15, it.adclass >> 4);   // the class byte as stored
     console_say("Prot1 %d Prot2 %d Prot3 %d", (int)it.cover[0], (int)it.cover[1], (int)it.cover[2]);
-    console_say("un_id: %d", (int)it.unid);
+    console_say("un_id: %d", (int)it.plantname);
     console_say("ownerID: %u (ownflag: %d) x,y: %d,%d", it.ownersoc, (int)it.ownerflags, (int)it.ownerword1,
                 (int)it.ownerword2);
     console_say("Price: %.2f PricePerLbs: %.6f WT: %.2f", (double)it.price, (double)it.priceperweight, (double)it.weight);

@@ -101,7 +101,7 @@ static void take_picked_goods() {
         if (e.count == 0 || e.count > 255 || slot < 0 || slot >= CRE_PACK) continue;
         if (obj <= 0 || Cre[n].pack[slot] != obj || Cre[n].packcount[slot] == 0) continue;
         ItemStruct item = ObjToItem(obj);
-        item.unid = 1;   // she learns what she bought
+        item.plantname = 1;   // she learns what she bought: its own name stands
         item.ownersoc = 0;
         item.ownerflags = 0;
         item.owner = 0;

@@ -345,7 +345,7 @@ int tradeacc(int object, int count, uint8_t flags) {
     if (price <= SURPLUS_PRICE && !OnkoEsineId(item, OID_FUR) && partner_has_plenty(item))
         return refuse("TRADEACC_SURPLUS", enimi(object, 2, 0));
     if (ItemGet_laatu(&item) <= 1) return refuse("TRADEACC_QUALITY", enimi(object, 1, 0));
-    if (item.unid > 1) return refuse("TRADEACC_UNKNOWN", enimi(object, 1, 0));
+    if (item.plantname > 1) return refuse("TRADEACC_UNKNOWN", enimi(object, 1, 0));
     if (item.type == IT_SKIN && item.id != OID_FUR && item.id != OID_LEATHER) return refuse("TRADEACC_TAN_FIRST", enimi(object, 1, 0));
     if (price * (float)count < compared / 100.0f) return refuse("TRADEACC_UNWORTHY", enimi(object, 1, 0));
     return 1;

@@ -281,11 +281,15 @@ void Kuulo_Aistimus() {
 // The player's tracking roll that notices tracks on the world map.
 static int tracking_roll() { return Kayta_Taitoa(0, 0, "TRACKING", 0); }
 
+// The world-map square looked round last; a new game has looked round none.
+static int area_last_x = -1, area_last_y = -1;
+
+void area_check_reset() { area_last_x = area_last_y = -1; }
+
 void area_check() {
-    static int last_x = -1, last_y = -1;
-    if (PlayerX == last_x && PlayerY == last_y) return;
-    last_x = PlayerX;
-    last_y = PlayerY;
+    if (PlayerX == area_last_x && PlayerY == area_last_y) return;
+    area_last_x = PlayerX;
+    area_last_y = PlayerY;
     for (int i = 0; i < DATA_MAX; i++) {
         const DataStruct &d = Data[i];
         if (d.x != PlayerX || d.y != PlayerY) continue;

@@ -10,6 +10,7 @@ struct CreatureStruct;
 void EncounterCheck();             // sets ENCOUNTER when one happens
 void DO_ENCOUNTER();
 void area_check();
+void area_check_reset();           // a new game: her first square on the world map is looked round
 int CheckExits();                  // 1 when the player stepped into a settlement, camp or cave
 // Saves and leaves the local area for the world map; 0 when the save failed and she stays where she is.
 int ExitEnviron(int x, int y, int mode);

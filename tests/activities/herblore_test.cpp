@@ -237,18 +237,18 @@ TEST_F(Herbarium, MarksSpreadOverTheSpeciesAndIdentifiedNeverReverts) {
                known = flowers, other = plant("Sorrel", "Rumex");
     flowers.type = known.type = other.type = IT_FOOD;
     flowers.id = known.id = other.id = OID_FLOWER;
-    known.unid = 1;
+    known.plantname = 1;
     ConstantObj[10] = whole;
     PlayerObj[5] = flowers;
     PlayerObj[6] = known;
     PlayerObj[7] = other;
     PlayerObj[PLAYEROBJ_COUNT - 1] = flowers;
     aseta_unid();
-    EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].unid, 37) << "the table's last item";
-    EXPECT_EQ(ConstantObj[10].unid, 37);
-    EXPECT_EQ(PlayerObj[5].unid, 37);
-    EXPECT_EQ(PlayerObj[6].unid, 1) << "an identified item stays identified";
-    EXPECT_EQ(PlayerObj[7].unid, 0) << "another species";
+    EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].plantname, 37) << "the table's last item";
+    EXPECT_EQ(ConstantObj[10].plantname, 37);
+    EXPECT_EQ(PlayerObj[5].plantname, 37);
+    EXPECT_EQ(PlayerObj[6].plantname, 1) << "an identified item stays identified";
+    EXPECT_EQ(PlayerObj[7].plantname, 0) << "another species";
     EXPECT_EQ(KasvioPos(PlayerObj[5]), row) << "a part finds its plant by its SKILL";
     EXPECT_STREQ(ISANTAKASVI(PlayerObj[5]), "Yarrow");
     EXPECT_STREQ(ISANTAKASVI(PlayerObj[7]), "unknown");
@@ -263,9 +263,9 @@ TEST_F(Herbarium, MarksSpreadOverTheSpeciesAndIdentifiedNeverReverts) {
     Plr.inv_obj[3] = OBJ_PLAYER_FIRST + 5;
     Plr.inv_count[3] = 1;
     tunnista_invkasvit(37);
-    EXPECT_EQ(PlayerObj[5].unid, 1);
+    EXPECT_EQ(PlayerObj[5].plantname, 1);
     EXPECT_STREQ(enimi(OBJ_PLAYER_FIRST + 5, 2, 0), "stale yarrow flowers");
-    EXPECT_EQ(ConstantObj[10].unid, 37);
+    EXPECT_EQ(ConstantObj[10].plantname, 37);
     // Learning the species names every item of it by its own name.
     HERBLORE_aseta_kasvitieto(row, 1);
     EXPECT_EQ(ConstantObj[10].plantname, 1);
@@ -314,7 +314,7 @@ TEST_F(Herbarium, KnowledgeFollowsBudgetFeltEffectsAndBoiling) {
         KasvioStruct &k = HerbloreKasvio[0];
         k.mark = (uint8_t)c.mark;
         k.felt = c.felt;
-        it.unid = (uint8_t)c.unid;
+        it.plantname = (uint8_t)c.unid;
         const int known = KASVIDATA_yrttitieto(it, 0);
         EXPECT_EQ(herbinfo_syomakelpoisuus, c.verdict) << c.name << " " << c.difficulty;
         EXPECT_EQ(known, c.known) << c.name << " " << c.difficulty;
@@ -333,7 +333,7 @@ TEST_F(Herbarium, KnowledgeFollowsBudgetFeltEffectsAndBoiling) {
     memset(HerbloreKasvio, 0, sizeof HerbloreKasvio);
     ItemStruct nettle = plant("Nettle");
     nettle.raw = GUT;
-    nettle.unid = 1;
+    nettle.plantname = 1;
     HERBLORE_lisaa_kasvioon(nettle, 1, 0);
     KASVIDATA_yrttitieto(nettle, 0);
     EXPECT_EQ(herbinfo_count[HERBINFO_UNLESS_BOILED], 1);

@@ -204,7 +204,7 @@ TEST_F(PlantYear, GoneDefinitionsAndBadPositions) {
 // Patches of a plant she has come to know point to a stored copy of it, and live their year on it.
 TEST_F(PlantYear, RecognisedPatchesLiveOnTheirStoredPlant) {
     define(ROW, 430, 5, 10, 60, 0);
-    ConstantObj[ROW].unid = 7;   // a species she does not know
+    ConstantObj[ROW].plantname = 7;   // a species she does not know
     date(11, 5);
     PlayerX = 10;
     plant(0, DT_PLANT, ROW);
@@ -212,7 +212,7 @@ TEST_F(PlantYear, RecognisedPatchesLiveOnTheirStoredPlant) {
     tunnista_datakasvit(7, 0);
     for (int i = 0; i < 2; i++) {
         ASSERT_GE(Data[i].id, (uint32_t)OBJ_PLAYER_FIRST);
-        EXPECT_EQ(ObjToItem((int)Data[i].id).unid, 1);
+        EXPECT_EQ(ObjToItem((int)Data[i].id).plantname, 1);
         EXPECT_EQ(dp_laidunnettavissa(i, 0), 1) << "grazed";
         EXPECT_EQ(std::string(KASVIDATA_infostr(i)), "growing patch of 3 sorrels");
     }
@@ -224,7 +224,7 @@ TEST_F(PlantYear, RecognisedPatchesLiveOnTheirStoredPlant) {
 // With no room left in the object table for the named plant, the patches stay as they were.
 TEST_F(PlantYear, RecognisedPatchesStayAsTheyWereWithoutRoomForTheirPlant) {
     define(ROW, 430, 5, 10, 60, 0);
-    ConstantObj[ROW].unid = 7;
+    ConstantObj[ROW].plantname = 7;
     date(11, 5);
     PlayerX = 10;
     plant(0, DT_PLANT, ROW);

@@ -235,6 +235,7 @@ protected:
         for (DataStruct &d : Data)
             if (d.type == DT_CREATURE) d.type = 0;
         Plr.starvation = 100;
+        Plr.energy = 1000;   // too little for the hour's recovery roll to spare her, enough not to starve more
         Plr.last_upkeep_day = (uint8_t)(Plr.day == 1 ? 30 : Plr.day - 1);
         Plr.hour = 9;
         KeyFeeder typing;

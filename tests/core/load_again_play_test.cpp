@@ -13,6 +13,13 @@
 #include "core/weather.h"
 #include "maps/movement.h"
 #include "activities/skilluse.h"
+#include "activities/tracking.h"
+#include "base/ui.h"
+#include "creatures/melee.h"
+#include "game/loader.h"
+#include "items/itemwear.h"
+#include "maps/burning.h"
+#include "worldgen/encounter.h"
 
 namespace {
 
@@ -83,6 +90,12 @@ TEST_F(LoadedAgain, NothingOfTheGameBeforeCarriesOver) {
     Weatherlore_lastskillhour = Plr.hour;   // and forecast this hour
     Weatherlore_suc = 1;
     LASTSKILLPOS = 3;                 // with the fourth row of her skill screen picked last
+    LastTrackingX = PlayerX;          // with tracks read where she stands now
+    LastTrackingY = PlayerY;
+    StepSecCounter = 30;              // her shoes, worn in the third slot, nearly due to wear
+    StepMinCounter = 59;
+    PrevKenkaSlot = 2;
+    LAST_TACTICAL_ADVANTAGE = 4;      // and the fight's last advantage held by the creature of slot 4
     load_again();
     EXPECT_EQ(LASTSKILLPOS, 0);
     EXPECT_EQ(Weatherlore_lastskillhour, -1) << "her first forecast rolls anew";
@@ -90,6 +103,71 @@ TEST_F(LoadedAgain, NothingOfTheGameBeforeCarriesOver) {
     EXPECT_EQ(LURK, 0);
     EXPECT_EQ(TRANSPORT, 0);
     EXPECT_EQ(SLEEP_INTERRUPT, 0);
+    EXPECT_EQ(LastTrackingX, 0) << "her first track reading may teach her";
+    EXPECT_EQ(LastTrackingY, 0);
+    EXPECT_EQ(StepSecCounter, 0) << "her shoes wear from her own steps";
+    EXPECT_EQ(StepMinCounter, 0);
+    EXPECT_EQ(PrevKenkaSlot, -1000);
+    EXPECT_EQ(LAST_TACTICAL_ADVANTAGE, -1000);
+}
+
+// Her first look round the square she stands on after a load is not skipped because the game before
+// last looked round the same square.
+TEST_F(LoadedAgain, HerFirstLookRoundAfterALoadIsNotSkipped) {
+    ASSERT_TRUE(bigmap());
+    const std::string cmd = "rm -rf " + dir->path() + "/AINO && cp -r " + std::string(OXA_RUN_DIR) +
+                            "/../fixture/AINO " + dir->path() + "/";
+    ASSERT_EQ(system(cmd.c_str()), 0);
+    fresh_stream();
+    ASSERT_EQ(loader(), 0);
+    var_clear();
+    LOADER_RUN = 0;
+    ASSERT_GE(set_data('p', PlayerX, PlayerY, 0, 1), 0);   // someone is about
+    const size_t before = notes().size();
+    srand(20261207);
+    first_pass();
+    EXPECT_NE(notes().substr(before).find("You think there is someone here."), std::string::npos) << notes().substr(before);
+}
+
+// The hourly upkeep draws the sun once an hour; nothing else in play draws it.
+int suns_drawn = 0;
+void (*real_sun_draw)() = nullptr;
+void counted_sun_draw() {
+    suns_drawn++;
+    if (real_sun_draw) real_sun_draw();
+}
+
+// The hour a game is loaded in has its upkeep once: one starvation and recovery roll, one illness step,
+// one spirit check.
+TEST_F(LoadedAgain, ALoadUpkeepsItsHourOnce) {
+    real_sun_draw = ui.panels.sun_draw;
+    ui.panels.sun_draw = counted_sun_draw;
+    load_again();
+    const int hour = Plr.hour;
+    suns_drawn = 0;
+    command({SDLK_PERIOD});   // her first turns, within the hour
+    command({SDLK_PERIOD});
+    ui.panels.sun_draw = real_sun_draw;
+    ASSERT_EQ(Plr.hour, hour);
+    EXPECT_EQ(suns_drawn, 0) << "the loaded hour was upkept again";
+}
+
+// Saved beside a fire she has warmed at, she loads as she was saved: her felt temperature is one play
+// reaches, not a damaged figure.
+TEST_F(LoadedAgain, ASaveByAFireLoadsWithoutADamagedReport) {
+    GlobWeather.temperature = 18;
+    const int fire = set_data(DT_FIRE, PlayerX + 1, PlayerY, 0, 1);
+    ASSERT_GE(fire, 0);
+    Data[fire].spent_minutes = Plr.minutes;   // laid for an hour and a half
+    Data[fire].ready_minute = Plr.minutes + 90;
+    for (int t = 0; t < 80 && Plr.felt_temperature <= 100; t++) command({SDLK_PERIOD});
+    ASSERT_GT(Plr.felt_temperature, 100) << "warmed at her fire";
+    ASSERT_EQ(Save(SAVE_EXPLICIT), 1);
+    var_clear();
+    oxatest::reset_loader_tables();
+    fresh_stream();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_EQ(std::string(loader_load_notes()).find("out of range"), std::string::npos) << loader_load_notes();
 }
 
 }  // namespace

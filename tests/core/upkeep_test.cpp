@@ -162,6 +162,30 @@ TEST_F(UpkeepTest, AMapEnteredAfterDaysAwayCatchesUp) {
     EXPECT_EQ(enter_after(390), 10 - 2);
 }
 
+// A food that never spoils (salt, a salted dish) keeps on the ground of a map left for most of a year,
+// where the rest spoils.
+TEST_F(UpkeepTest, AFoodThatNeverSpoilsKeepsOnAMapLeftForAYear) {
+    for (WeatherStruct &w : weatherengine.days) w.temperature = 15;
+    struct Case {
+        const char *what;
+        int spoil, after;
+    } cases[] = {{"Salt", SPOIL_NEVER, SPOIL_NEVER}, {"Dried fish", 253, SPOIL_SPOILED}};
+    for (const Case &c : cases) {
+        memset(Data, 0, sizeof Data);
+        const int food = item(IT_FOOD, c.what, 1.0f);
+        PlayerObj[food - OBJ_PLAYER_FIRST].spoil = (uint8_t)c.spoil;
+        ZoomExtraStruct &info = zoomextra_ref((int)Plr.world_x, (int)Plr.world_y);
+        info.x = (uint16_t)Plr.world_x;
+        info.y = (uint16_t)Plr.world_y;
+        info.lastday = (uint16_t)(Plr.daynumber - 300);
+        place(DT_ITEM, 230, 230, (uint32_t)food, 1);
+        areal_maintenance();
+        const int n = get_datatype(DT_ITEM, 230, 230);
+        ASSERT_GE(n, 0) << c.what;
+        EXPECT_EQ(ObjToItem((int)Data[n].id).spoil, c.after) << c.what;
+    }
+}
+
 // Blood marks and fire remains without a burn-out minute go two days after the day written in their
 // count, also those made on the first two days of a game.
 TEST_F(UpkeepTest, OldMarksWithoutAMinuteGoTwoDaysAfterTheirDay) {

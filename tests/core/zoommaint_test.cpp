@@ -17,6 +17,7 @@
 #include "base/ownlib.h"
 #include "base/savecommit.h"
 #include "maps/marker.h"
+#include "maps/worldsearch.h"
 #include "maps/zoomstore.h"
 #include "presentation/notes.h"
 #include "worldgen/worldgen.h"
@@ -175,6 +176,51 @@ TEST_F(CompactionTest, KeptMapsComeThroughUnchangedAndASecondRunDropsNothing) {
     EXPECT_TRUE(done_shown());
     EXPECT_EQ(bytes("ZOOMINDEX.DAT"), idx_once);
     EXPECT_EQ(bytes("ZOOMMAPS.DAT"), maps_once);
+}
+
+// Every stored map keeps a record of its place. Once nearly all the records are used, her next map
+// entry compacts the store: the maps not worth keeping go, and their records with them. A table with no
+// record left for a new place says so.
+TEST_F(CompactionTest, NearlyFullRecordsOfPlacesCompactTheStoreAtTheNextEntry) {
+    struct Case {
+        const char *what;
+        int used;          // records of places in use before she steps down
+        bool full_told;
+    } cases[] = {{"nearly full", 9951, false}, {"full", ZOOMEXTRA_COUNT, true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        // Her folder as the build wrote it, loaded on the world map.
+        const std::string cmd = "rm -rf " + dir->path() + "/AINO && cp -r " + std::string(OXA_RUN_DIR) +
+                                "/../fixture/AINO " + dir->path() + "/";
+        ASSERT_EQ(system(cmd.c_str()), 0);
+        killed_and_loaded();
+        ASSERT_TRUE(bigmap());
+        append_map(3001, 2000, false, (int)Plr.daynumber - 400);   // blank and long unvisited: not worth keeping
+        // Places seen long ago along the world's top rows, whose maps were never kept.
+        for (int i = 0, n = numused_ZoomExtra(); i < ZOOMEXTRA_COUNT && n < c.used; i++) {
+            if (ZoomExtra[i].x != 0) continue;
+            ZoomExtra[i].x = (uint16_t)(1 + n % 3000);
+            ZoomExtra[i].y = (uint16_t)(1 + n / 3000);
+            ZoomExtra[i].lastday = 1;
+            n++;
+        }
+        marker_tables_changed();
+        ASSERT_EQ(numused_ZoomExtra(), c.used);
+        // She steps down onto land out of the reach of every map she has kept and of every settlement.
+        const UiPoint away = FindBigmapLoc(PlayerX, PlayerY, 10, 80, 0, 0, 0);
+        ASSERT_NE(away.x, 0);
+        ASSERT_EQ(Mapinfo_bigloc_LastDay(away.x, away.y), 0);
+        PlayerX = away.x;
+        PlayerY = away.y;
+        const size_t seen = notes().size();
+        zoom_in();
+        const std::string told = notes().substr(seen);
+        EXPECT_NE(told.find("Ok, map maintenance done."), std::string::npos) << told;
+        EXPECT_EQ(ZoomMapPos(3001, 2000), 0) << "the blank map was dropped";
+        EXPECT_EQ(Mapinfo_bigloc_LastDay(3001, 2000), 0) << "and its record freed";
+        EXPECT_EQ(told.find("The records of the places you have visited are full") != std::string::npos, c.full_told)
+            << told;
+    }
 }
 
 TEST_F(CompactionTest, AStoreOfOnlyTheDummyComesOutUnchanged) {

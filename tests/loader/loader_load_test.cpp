@@ -1,6 +1,7 @@
 // The loader: the fixture character loads, a save and a reload give the same state, records of older
 // versions are upgraded or refused, and damaged files are refused or read as far as they are whole.
 #include "core/loader_fixture.h"
+#include <algorithm>
 #include <dirent.h>
 #include <map>
 #include "base/savecommit.h"
@@ -478,6 +479,57 @@ TEST_F(LoaderTest, NothingOfTheLastCharacterLeaksIntoTheNextWorld) {
         ASSERT_EQ(Data[i].type, 0) << i;
     }
     EXPECT_EQ(size_of("../BRUNO/DATA.DAT"), 360000);
+}
+
+// A second character whose folder lacks her culture map or her place names never plays on with the
+// first one's: a missing file is mended or refused as a damaged one is, and what she plays on is her own.
+TEST_F(LoaderTest, ASecondCharacterNeverGetsTheFirstOnesCultureMapOrPlaceNames) {
+    struct Case {
+        const char *what;
+        std::vector<const char *> removed;
+        int result;
+        const char *told;
+    } cases[] = {
+        {"names.dat missing", {"names.dat"}, 0, "names.dat was missing; the places of the world are named anew."},
+        {"kulttuuri.dat missing", {"kulttuuri.dat"}, 0, "kulttuuri.dat was missing; the culture map is taken from kulttuuri.bak."},
+        {"both culture files missing", {"kulttuuri.dat", "kulttuuri.bak"}, -1, "kulttuuri.dat is damaged"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        copy_bounded(CharacterFile, sizeof CharacterFile, "AINO");
+        ASSERT_EQ(loader(), 0);   // the first game: her maps are in memory
+        var_clear();
+        // Bruno's world is his own: his culture map and his place names are Aino's laid the other way round.
+        std::string cmd = "cd " + dir->path() + " && rm -rf BRUNO && cp -r AINO BRUNO && cd BRUNO && mv AINO.OXS BRUNO.OXS && "
+                          "mv AINO.OBJ BRUNO.OBJ && mv AINO.CRS BRUNO.CRS";
+        ASSERT_EQ(system(cmd.c_str()), 0);
+        std::vector<uint8_t> culture = read("kulttuuri.dat"), names = read("names.dat");
+        std::reverse(culture.begin(), culture.end());
+        for (size_t i = 0; i + 1 < names.size() / 2; i += 2) {   // two bytes to a block, the blocks reversed
+            std::swap(names[i], names[names.size() - 2 - i]);
+            std::swap(names[i + 1], names[names.size() - 1 - i]);
+        }
+        write("../BRUNO/kulttuuri.dat", culture.data(), culture.size());
+        write("../BRUNO/kulttuuri.bak", culture.data(), culture.size());
+        write("../BRUNO/names.dat", names.data(), names.size());
+        for (const char *f : c.removed) ASSERT_EQ(remove(path(std::string("../BRUNO/") + f).c_str()), 0);
+
+        copy_bounded(CharacterFile, sizeof CharacterFile, "BRUNO");
+        EXPECT_EQ(loader(), c.result);
+        EXPECT_NE(std::string(loader_load_notes()).find(c.told), std::string::npos) << loader_load_notes();
+        if (c.result != 0) {
+            EXPECT_FALSE(dir->exists("BRUNO/kulttuuri.dat")) << "a refused load writes nothing";
+            continue;
+        }
+        EXPECT_EQ(memcmp(kulttuurikartta, culture.data(), culture.size()), 0) << "his own culture map";
+        const std::vector<uint8_t> his_names = read("../BRUNO/names.dat");
+        ASSERT_EQ(his_names.size(), sizeof nimikartta);
+        for (int i = 0; i < BLOCK_COUNT; i++)
+            ASSERT_EQ(nimikartta[i], his_names[2 * i] | his_names[2 * i + 1] << 8) << "his own place names, block " << i;
+        ASSERT_EQ(Save(0), 1);
+        EXPECT_EQ(read("../BRUNO/kulttuuri.dat"), culture) << "his save writes his own map";
+        var_clear();
+    }
 }
 
 // The fixture writer never writes over a character it finds: a played one, one whose save was cut

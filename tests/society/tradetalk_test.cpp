@@ -169,7 +169,7 @@ TEST_F(TradeTalk, PickedGoodsMoveOnlyAsTheyLieInHisPack) {
         memset(Plr.inv_obj, 0, sizeof Plr.inv_obj);
         memset(Plr.inv_count, 0, sizeof Plr.inv_count);
         memset(Cre[OLLI].pack, 0, sizeof Cre[OLLI].pack);
-        // His sorrel, of a plant with a name row, unknown to her until she buys it.
+        // His sorrel, of a species she doesn't know: shown by its mark's name until she buys it.
         const int sorrel = item("Sorrel", IT_PLANT, 2.0f), cup = item("Cup", IT_CONTAINER, 3.0f);
         PlayerObj[sorrel - OBJ_PLAYER_FIRST].plantname = 7;
         Cre[OLLI].pack[0] = sorrel;
@@ -193,8 +193,8 @@ TEST_F(TradeTalk, PickedGoodsMoveOnlyAsTheyLieInHisPack) {
             const ItemStruct mine = ObjToItem(Plr.inv_obj[i]);
             if (Plr.inv_obj[i] <= 0 || strcmp(mine.name, "Sorrel") != 0) continue;
             got += Plr.inv_count[i];
-            EXPECT_EQ(mine.unid, 1) << k.what << ": what she bought is known to her";
-            EXPECT_EQ(mine.plantname, 7) << k.what << ": and keeps its plant's name";
+            EXPECT_EQ(mine.plantname, 1) << k.what << ": what she bought is known to her";
+            EXPECT_STREQ(enimi(Plr.inv_obj[i], 1, 0), "sorrel") << k.what << ": and named by its own name";
         }
         EXPECT_EQ(got, k.moved) << k.what;
     }

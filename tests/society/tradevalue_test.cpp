@@ -182,7 +182,7 @@ TEST_F(Trade, PartnerRefusesAStackWithItsReason) {
     const int poor = ware("Knife", IT_TOOL, 20);
     rec(poor).quality = 1;
     const int unknown = ware("Herb", IT_PLANT, 20);
-    rec(unknown).unid = 5;
+    rec(unknown).plantname = 5;
     const int hide = ware("Hare skin", IT_SKIN, 20, 410);
     const int taken = ware("Axe", IT_TOOL, 40);
     rec(taken).ownersoc = SOC;

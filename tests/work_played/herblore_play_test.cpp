@@ -75,7 +75,7 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     }
     ASSERT_GE(row, 0) << "some species is still unknown to her";
     const int mark = HerbloreKasvio[row].mark;
-    ASSERT_EQ(ConstantObj[def].unid, mark) << "the load marked the definitions";
+    ASSERT_EQ(ConstantObj[def].plantname, mark) << "the load marked the definitions";
     // She knows enough herb lore that the worst roll still recognises it.
     const int level = HerbloreKasvio[row].difficulty + 25 > 100 ? 100 : HerbloreKasvio[row].difficulty + 25;
     if (level - 25 < HerbloreKasvio[row].difficulty) HerbloreKasvio[row].difficulty = (uint8_t)(level - 25);
@@ -134,7 +134,7 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     std::string known = enimi((int)Data[now].id, 1, 0);
     for (char &c : known) c = (char)tolower((unsigned char)c);
     EXPECT_NE(known.find(species), std::string::npos) << "the plant shows by its name: " << known;
-    EXPECT_EQ(ConstantObj[def].unid, 1) << "every plant of the species";
+    EXPECT_EQ(ConstantObj[def].plantname, 1) << "every plant of the species";
     EXPECT_GE(SanaTaulukko_ENTRY, 3) << "the box was built";
 
     // Again within the hour: the roll stands and no time passes.
@@ -162,7 +162,7 @@ TEST_F(AinoHerblore, SheExaminesAPlantBesideHerAndComesToKnowIt) {
     const int back = KasvioPos(probe);
     ASSERT_GE(back, 0);
     EXPECT_EQ(HerbloreKasvio[back].mark, 1);
-    EXPECT_EQ(ConstantObj[ConstantObj_Nimella(name, IT_PLANT)].unid, 1);
+    EXPECT_EQ(ConstantObj[ConstantObj_Nimella(name, IT_PLANT)].plantname, 1);
 }
 
 }  // namespace
