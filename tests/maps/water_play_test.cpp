@@ -7,6 +7,8 @@
 #include "activities/waterway.h"
 #include "core/crefunc.h"
 #include "core/maintenance.h"
+#include "core/weather.h"
+#include "core/weatherengine.h"
 #include "creatures/crestep.h"
 #include "items/inventory.h"
 #include "maps/area.h"
@@ -185,10 +187,20 @@ TEST_F(AinoAtTheWater, ALaunchRefusedLeavesHerWalkingOnTheShore) {
 
 class VilhoOnTheIce : public oxatest::VilhoInCampTest {
 protected:
+    // His winter's weather is not the next test's either.
+    void SetUp() override {
+        weather_before = weatherengine;
+        glob_before = GlobWeather;
+        VilhoInCampTest::SetUp();
+    }
     void TearDown() override {
         leave_nothing_behind();
         VilhoInCampTest::TearDown();
+        weatherengine = weather_before;
+        GlobWeather = glob_before;
     }
+    static inline cWeatherEngine weather_before;
+    static inline WeatherStruct glob_before;
 };
 
 // Swimming in a hole in ice that bears him, he can't simply walk out: he climbs onto the ice and lies
