@@ -365,7 +365,7 @@ int sacrificial(int mark) {
         Note(line);
         Poista_PlrItem(slot, 1);
         if (rest) {
-            Lisaa_Inventoryyn(rest, 1, 0, -1);
+            Lisaa_Jaon_Loput(rest, 1, 0, -1);   // lighter than what she held: carried however full the pack
         } else {
             snprintf(line, sizeof line, "The %s got used completely.", ekuvaus(obj, 1, 0));
             Note(line);
