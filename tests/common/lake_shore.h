@@ -1,5 +1,5 @@
-// tests/common/lake_shore.h -- the player moved on the world map to a dry cell beside open water, the
-// nearest one found ring by ring out to 40 cells.
+// tests/common/lake_shore.h -- the player moved on the world map to a dry cell beside open water, or
+// beside water that freezes, the nearest one found ring by ring out to 40 cells.
 #pragma once
 #include <cstdlib>
 
@@ -7,6 +7,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/area.h"
+#include "maps/mapquery.h"
 
 namespace oxatest {
 
@@ -20,6 +21,28 @@ inline bool to_a_lake_shore() {
                 PlayerX = x;
                 PlayerY = y;
                 return true;
+            }
+    return false;
+}
+
+// The nearest water cell that freezes with dry land beside it (east, west, north, south, in that
+// order) outside any village: the player is put on that land.
+inline bool to_a_frozen_lake_shore() {
+    static const int sides[4][2] = {{1, 0}, {-1, 0}, {0, -1}, {0, 1}};
+    const int hx = PlayerX, hy = PlayerY;
+    for (int d = 1; d <= 40; d++)
+        for (int y = hy - d; y <= hy + d; y++)
+            for (int x = hx - d; x <= hx + d; x++) {
+                if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
+                const int c = get_alltime_maailmachar(x, y);
+                if (!terrain_flag(c, TF_WATER) || !terrain_jaatyy(c)) continue;
+                for (const auto &s : sides) {
+                    const int lx = x - s[0], ly = y - s[1];
+                    if (terrain_flag(get_alltime_maailmachar(lx, ly), TF_WATER) || on_kyla(lx, ly, 1)) continue;
+                    PlayerX = lx;
+                    PlayerY = ly;
+                    return true;
+                }
             }
     return false;
 }

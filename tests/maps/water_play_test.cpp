@@ -210,25 +210,8 @@ TEST_F(VilhoOnTheIce, OutOfAHoleInTheIceHeClimbs) {
     command({SDLK_RETURN});
     command({SDLK_PERIOD});
     ASSERT_TRUE(bigmap()) << log();
-    // The nearest lake cell with land beside it, and down on that land.
-    const int hx = PlayerX, hy = PlayerY;
-    bool found = false;
-    for (int d = 1; d <= 40 && !found; d++)
-        for (int y = hy - d; y <= hy + d && !found; y++)
-            for (int x = hx - d; x <= hx + d && !found; x++) {
-                if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
-                const int c = get_alltime_maailmachar(x, y);
-                if (!terrain_flag(c, TF_WATER) || !terrain_jaatyy(c)) continue;
-                for (const Side &s : sides) {
-                    const int lx = x - s.dx, ly = y - s.dy;
-                    if (!found && !terrain_flag(get_alltime_maailmachar(lx, ly), TF_WATER) && !on_kyla(lx, ly, 1)) {
-                        PlayerX = lx;
-                        PlayerY = ly;
-                        found = true;
-                    }
-                }
-            }
-    ASSERT_TRUE(found) << "a lake near his camp";
+    // Down on the land beside the nearest lake cell.
+    ASSERT_TRUE(oxatest::to_a_frozen_lake_shore()) << "a lake near his camp";
     command({SDLK_RETURN});
     command({SDLK_PERIOD});
     ASSERT_FALSE(bigmap()) << log();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/loader_fixture.h"
+#include "common/lake_shore.h"
 #include "core/player.h"
 #include "creatures/crestep.h"
 #include "maps/area.h"
@@ -52,25 +53,7 @@ TEST_F(VilhoIce, HeCutsAHoleInTheLakeIceToDrink) {
     command({SDLK_RETURN});
     command({SDLK_PERIOD});
     ASSERT_TRUE(bigmap()) << log();
-    const int hx = PlayerX, hy = PlayerY;
-    bool found = false;
-    for (int d = 1; d <= 40 && !found; d++)
-        for (int y = hy - d; y <= hy + d && !found; y++)
-            for (int x = hx - d; x <= hx + d && !found; x++) {
-                if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
-                const int c = get_alltime_maailmachar(x, y);
-                if (!terrain_flag(c, TF_WATER) || !terrain_jaatyy(c)) continue;
-                for (const Side &s : sides) {
-                    const int lx = x - s.dx, ly = y - s.dy;
-                    if (!found && !terrain_flag(get_alltime_maailmachar(lx, ly), TF_WATER) &&
-                        !on_kyla(lx, ly, 1)) {
-                        PlayerX = lx;
-                        PlayerY = ly;
-                        found = true;
-                    }
-                }
-            }
-    ASSERT_TRUE(found) << "a lake near his camp";
+    ASSERT_TRUE(oxatest::to_a_frozen_lake_shore()) << "a lake near his camp";
     command({SDLK_RETURN});
     command({SDLK_PERIOD});
     ASSERT_FALSE(bigmap()) << log();
