@@ -252,11 +252,12 @@ static bool has_free_records(FILE *f, long records, int want) {
     return free_records >= want;
 }
 
-// A slot's creature is present when a party record or a pool record still names it.
+// A slot's creature is present when a party record or a pool record still names it. The party's
+// stack names its creatures by their numbers: a follower, and a carcass carried on her craft.
 static bool present(int slot) {
     const int n = RealCreaturePos[slot];
     for (const DataStruct &p : Plr.party)
-        if (p.type == DT_CREATURE && (int)p.id == n) return true;
+        if (creature_record(p) && (int)p.id == n) return true;
     for (const DataStruct &d : Data)
         if (creature_record(d) && d.id == (uint32_t)(slot + CRE_DATAID)) return true;
     return false;

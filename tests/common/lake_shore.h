@@ -11,13 +11,16 @@
 
 namespace oxatest {
 
-inline bool to_a_lake_shore() {
+// With `reach` the water runs on east of the shore for that many cells.
+inline bool to_a_lake_shore(int reach = 1) {
     const int hx = PlayerX, hy = PlayerY;
     for (int d = 1; d <= 40; d++)
         for (int y = hy - d; y <= hy + d; y++)
             for (int x = hx - d; x <= hx + d; x++) {
                 if (std::abs(x - hx) != d && std::abs(y - hy) != d) continue;
-                if (terrain_flag(get_alltime_maailmachar(x, y), TF_WATER) || !worldmap_avovesi(x + 1, y)) continue;
+                bool open = true;
+                for (int k = 1; k <= reach; k++) open = open && worldmap_avovesi(x + k, y);
+                if (terrain_flag(get_alltime_maailmachar(x, y), TF_WATER) || !open) continue;
                 PlayerX = x;
                 PlayerY = y;
                 return true;

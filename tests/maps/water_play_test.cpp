@@ -5,10 +5,12 @@
 #include "common/lake_shore.h"
 
 #include "activities/waterway.h"
+#include "core/crefile.h"
 #include "core/crefunc.h"
 #include "core/maintenance.h"
 #include "core/weather.h"
 #include "core/weatherengine.h"
+#include "creatures/creation.h"
 #include "creatures/crestep.h"
 #include "items/inventory.h"
 #include "maps/area.h"
@@ -18,7 +20,9 @@
 #include "maps/water.h"
 
 #include <cstdlib>
+#include <deque>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -85,12 +89,12 @@ void leave_nothing_behind() {
     Item = ItemStruct{};
 }
 
-// Her lake shelves gently: a jetty of two squares of dry ground is laid out to water 4 deep, and the
-// shore is its end.
-bool jetty_to_deep_water(Shore &out) {
+// Her lake shelves gently: a jetty of two squares of dry ground is laid out to water 4 deep (that
+// `fits` too), and the shore is its end.
+template <class Fits> bool jetty_to_deep_water(Shore &out, Fits fits) {
     for (int y = AREA_MIN + 3; y < AREA_MAX - 3; y++)
         for (int x = AREA_MIN + 3; x < AREA_MAX - 3; x++) {
-            if (!avovesi(x, y) || vesisyvyys(x, y) < 4) continue;
+            if (!avovesi(x, y) || vesisyvyys(x, y) < 4 || !fits(x, y)) continue;
             for (const Side &s : sides) {
                 const int ex = x - s.dx, ey = y - s.dy, ix = x - 2 * s.dx, iy = y - 2 * s.dy;
                 if (!nothing_on(ex, ey) || !nothing_on(ix, iy)) continue;
@@ -106,6 +110,9 @@ bool jetty_to_deep_water(Shore &out) {
         }
     return false;
 }
+bool jetty_to_deep_water(Shore &out) {
+    return jetty_to_deep_water(out, [](int, int) { return true; });
+}
 
 class AinoAtTheWater : public oxatest::PlayingTest {
 protected:
@@ -115,8 +122,8 @@ protected:
         PlayingTest::TearDown();
     }
     // Down from the world map beside the nearest open water.
-    void down_by_a_lake() {
-        ASSERT_TRUE(oxatest::to_a_lake_shore());
+    void down_by_a_lake(int reach = 1) {
+        ASSERT_TRUE(oxatest::to_a_lake_shore(reach));
         command({SDLK_RETURN});
         command({SDLK_PERIOD});
         ASSERT_FALSE(bigmap()) << notes();
@@ -184,6 +191,172 @@ TEST_F(AinoAtTheWater, ALaunchRefusedLeavesHerWalkingOnTheShore) {
             if (Data[i].type == DT_ITEM && Data[i].x == s.x + s.toward.dx && Data[i].y == s.y + s.toward.dy) CrunchData(i);
     }
 }
+
+// ---- a carcass carried on her craft --------------------------------------------------------------
+
+// Her steps by the compass over open water with nothing on it, from each square of the area inside the
+// band she may walk to the first square past it, where the area is renewed; -1 where none leads out.
+class WaterSteps {
+public:
+    static bool inside(int x, int y) { return x >= 136 && x <= 328 && y >= 136 && y <= 328; }
+    void count() {
+        steps.assign(W * W, -1);
+        std::deque<std::pair<int, int>> next;
+        for (int y = AREA_MIN + 1; y < AREA_MAX; y++)
+            for (int x = AREA_MIN + 1; x < AREA_MAX; x++)
+                if (!inside(x, y) && open(x, y)) {
+                    at(x, y) = 0;
+                    next.emplace_back(x, y);
+                }
+        while (!next.empty()) {
+            const auto [x, y] = next.front();
+            next.pop_front();
+            for (const Side &s : sides) {
+                const int nx = x + s.dx, ny = y + s.dy;
+                if (!inside(nx, ny) || at(nx, ny) >= 0 || !open(nx, ny)) continue;
+                at(nx, ny) = at(x, y) + 1;
+                next.emplace_back(nx, ny);
+            }
+        }
+    }
+    int &at(int x, int y) { return steps[(y - AREA_MIN) * W + (x - AREA_MIN)]; }
+    // The side of (x, y) one step nearer the edge.
+    const Side *onward(int x, int y) {
+        for (const Side &s : sides)
+            if (at(x + s.dx, y + s.dy) >= 0 && at(x + s.dx, y + s.dy) == at(x, y) - 1) return &s;
+        return nullptr;
+    }
+
+private:
+    static constexpr int W = AREA_MAX - AREA_MIN + 1;
+    static bool open(int x, int y) { return avovesi(x, y) && !has_ice(x, y) && nothing_on(x, y); }
+    std::vector<int> steps;
+};
+
+struct CarriedRow {
+    const char *name;
+    int code;       // the creature she kills
+    bool renewal;   // she rows over the area's edge; else she zooms out on the water
+};
+
+class CarcassOnHerCraft : public AinoAtTheWater, public ::testing::WithParamInterface<CarriedRow> {
+protected:
+    // Keys typed through the turn loop, long work done at once.
+    static void work(const std::string &keys) {
+        oxatest::KeyFeeder typing;
+        for (char k : keys) typing.key((SDL_Keycode)k, 0);
+        int r;
+        INSTANT_TASKS = 1;
+        typing.typed([&] { return turn_pass(&r); });
+        INSTANT_TASKS = 0;
+    }
+    // The carcass of social id `soc` on the map: its pool record, -1 none.
+    static int carcass_of(uint32_t soc) {
+        for (int i = 0; i < DATA_MAX; i++) {
+            const DataStruct &d = Data[i];
+            if (d.type == DT_CARCASS && d.id >= CRE_DATAID && d.id < CRE_DATAID + CRE_COUNT &&
+                Cre[d.id - CRE_DATAID].socialid == soc)
+                return i;
+        }
+        return -1;
+    }
+};
+
+// She kills an animal on a jetty, pushes its carcass onto her punt and skins it there; or a man falls
+// on the punt's square. She rows off with the carcass two days after the kill. On the next map it lies
+// on her craft as she left it: a carcass dead since the day of the kill, skinned or not as she left
+// it, as heavy, its antlers on.
+TEST_P(CarcassOnHerCraft, ItTravelsAsTheCarcassItIs) {
+    const CarriedRow &row = GetParam();
+    down_by_a_lake(row.renewal ? 2 : 1);
+    WaterSteps water;
+    water.count();
+    Shore s{};
+    ASSERT_TRUE(jetty_to_deep_water(s, [&](int x, int y) {
+        return WaterSteps::inside(x - 3, y - 3) && WaterSteps::inside(x + 3, y + 3) &&
+               (!row.renewal || water.at(x, y) > 0);
+    })) << "water 4 deep off a shore";
+    const int inner_x = s.x - s.toward.dx, inner_y = s.y - s.toward.dy;
+    ASSERT_GE(set_data(DT_ITEM, s.x, s.y, object("Punt", 1), 1), 0);
+    wield("Paddle");
+
+    // An animal is killed on the jetty behind her punt, a man on the punt's square as she stands there.
+    Luo_Olento(row.code);
+    const bool man = Creature.kind == CK_HUMAN;
+    const int kx = man ? s.x : inner_x, ky = man ? s.y : inner_y;
+    PlayerX = kx;
+    PlayerY = ky;
+    CreatureStruct made = Creature;
+    const int id = new_creature_to_DATA(made);
+    ASSERT_NE(id, CRE_NONE);
+    const int slot = id - CRE_DATAID;
+    set_data(DT_CREATURE, kx, ky, id, 1);
+    Cre[slot].killer = -1;
+    KillCreature(slot, 0);
+    ASSERT_EQ(Cre[slot].mode, CM_CARCASS);
+    const uint32_t soc = Cre[slot].socialid;
+    const int killed_on = (int)Cre[slot].daysaved;
+    // What he wore and carried is left behind: her push lists the carcass alone, and the punt stays light.
+    for (int i = 0, end = data_end(); i < end; i++)
+        if (Data[i].type == DT_ITEM && Data[i].x == kx && Data[i].y == ky && watercraft_datapos(kx, ky) != i) CrunchData(i);
+    const size_t before = notes().size();
+    if (!man) {
+        // "p" pushes it onto the punt's square; she follows and skins it there.
+        command({SDLK_p, s.toward.key, SDLK_SPACE});
+        ASSERT_GE(carcass_of(soc), 0);
+        ASSERT_EQ(Data[carcass_of(soc)].x, s.x) << notes().substr(before);
+        ASSERT_EQ(Data[carcass_of(soc)].y, s.y);
+        step(s.toward.key);
+        ASSERT_EQ(PlayerX, s.x) << notes().substr(before);
+        int hides = -1;
+        for (int k = 0; k < PLR_SKILLS && hides < 0; k++)
+            if (strncmp(Plr.skill_name[k], "HIDEWORKING", PLR_SKILLNAME) == 0) hides = k;
+        ASSERT_GE(hides, 0);
+        work("s" + skill_keys(hides) + "S ");
+        ASSERT_TRUE(is_carcass_skinned(Cre[slot])) << notes().substr(before);
+    }
+    step(s.toward.key);
+    ASSERT_EQ(Plr.movement_mode, 3) << notes().substr(before);
+    ASSERT_EQ(Data[carcass_of(soc)].x, PlayerX) << "the carcass goes out on the punt";
+    Plr.daynumber += 2;   // two days by her kill
+    const CreatureStruct left = Cre[slot];
+
+    const uint32_t wx = Plr.world_x, wy = Plr.world_y;
+    if (row.renewal) {
+        // Over the edge; the area is renewed as the next turn begins.
+        while (water.at(PlayerX, PlayerY) > 0) {
+            const Side *on = water.onward(PlayerX, PlayerY);
+            ASSERT_NE(on, nullptr) << PlayerX << "," << PlayerY;
+            step(on->key);
+            ASSERT_EQ(Plr.movement_mode, 3) << notes().substr(before);
+        }
+        command({SDLK_PERIOD});
+        ASSERT_FALSE(bigmap());
+    } else {
+        command({SDLK_RETURN});
+        command({SDLK_PERIOD});
+        ASSERT_TRUE(bigmap()) << notes().substr(before);
+    }
+    ASSERT_TRUE(Plr.world_x != wx || Plr.world_y != wy) << "she went on";
+    ASSERT_EQ(Plr.movement_mode, 3);
+    const int found = carcass_of(soc);
+    ASSERT_GE(found, 0) << "the carcass came along";
+    EXPECT_EQ(Data[found].x, PlayerX);
+    EXPECT_EQ(Data[found].y, PlayerY);
+    const CreatureStruct &c = Cre[Data[found].id - CRE_DATAID];
+    EXPECT_EQ(c.mode, CM_CARCASS);
+    EXPECT_EQ(c.daysaved, killed_on) << "dead since the kill, not fresh from the last save";
+    EXPECT_EQ(is_carcass_skinned(c), is_carcass_skinned(left));
+    EXPECT_EQ(c.weight, left.weight);
+    EXPECT_EQ(c.fatigue, left.fatigue) << "its weight at death, which the cuts are reckoned from";
+    EXPECT_EQ(creS_got_antlers(c), creS_got_antlers(left));
+}
+
+INSTANTIATE_TEST_SUITE_P(Carried, CarcassOnHerCraft,
+                         ::testing::Values(CarriedRow{"reindeer_zoomed_out", SPECIES_REINDEER, false},
+                                           CarriedRow{"reindeer_rowed_across", SPECIES_REINDEER, true},
+                                           CarriedRow{"man_zoomed_out", SPECIES_ROBBER, false}),
+                         [](const ::testing::TestParamInfo<CarriedRow> &i) { return std::string(i.param.name); });
 
 class VilhoOnTheIce : public oxatest::VilhoInCampTest {
 protected:
