@@ -106,6 +106,21 @@ protected:
             }
     }
     static void flush() { SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT); }
+    // A grinding of the grain begun and broken off (or refused) at once: her pack is as it was.
+    void grind_broken_off() {
+        int pieces, after_pieces;
+        float pounds, after_pounds;
+        pack(pieces, pounds);
+        push_key(oxatest::carried_letter("Testrye grains"));
+        push_key(SDLK_SPACE);
+        push_key(SDLK_ESCAPE);
+        push_key(SDLK_y);
+        EXPECT_EQ(AGRICULTURE_jauhatus(), 0) << notes();
+        flush();
+        pack(after_pieces, after_pounds);
+        EXPECT_EQ(after_pieces, pieces);
+        EXPECT_FLOAT_EQ(after_pounds, pounds);
+    }
 };
 
 TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
@@ -284,20 +299,9 @@ TEST_F(HarvestTest, GrindingBrokenOffInAFullPackLeavesTheSackAsItWas) {
         give(s, thing(IT_TIMBER, name, 0, 0.01f));   // listed after the grain
     }
     set_data(DT_ITEM, PlayerX, PlayerY, Esineesta_Uniikki(thing(IT_TOOL, "Stone", 300, 3.0f)), 2);
-    int pieces, after_pieces;
-    float pounds, after_pounds;
-    pack(pieces, pounds);
     for (int round = 0; round < 2; round++) {
         SCOPED_TRACE(round);
-        push_key(oxatest::carried_letter("Testrye grains"));
-        push_key(SDLK_SPACE);
-        push_key(SDLK_ESCAPE);
-        push_key(SDLK_y);
-        EXPECT_EQ(AGRICULTURE_jauhatus(), 0) << notes();
-        flush();
-        pack(after_pieces, after_pounds);
-        EXPECT_EQ(after_pieces, pieces);
-        EXPECT_FLOAT_EQ(after_pounds, pounds);
+        grind_broken_off();
         EXPECT_EQ(lying("Testrye grains", PlayerX, PlayerY), 0) << notes();
     }
     EXPECT_FALSE(noted("You carry too much")) << notes();
@@ -376,19 +380,10 @@ TEST_F(HarvestTest, ARyePatchIsCutThreshedAndGroundAndABreakGivesEverythingBack)
 
     // The grain: no stones refuses, a break gives it back, then four pounds are ground into the cup
     // and two stay.
-    pack(pieces, pounds);
     for (int stones = 0; stones < 2; stones++) {
         SCOPED_TRACE(stones ? "broken off" : "no stones");
         if (stones) set_data(DT_ITEM, PlayerX, PlayerY, Esineesta_Uniikki(thing(IT_TOOL, "Stone", 300, 3.0f)), 2);
-        push_key(oxatest::carried_letter("Testrye grains"));
-        push_key(SDLK_SPACE);
-        push_key(SDLK_ESCAPE);
-        push_key(SDLK_y);
-        EXPECT_EQ(AGRICULTURE_jauhatus(), 0) << notes();
-        flush();
-        pack(after_pieces, after_pounds);
-        EXPECT_EQ(after_pieces, pieces);
-        EXPECT_FLOAT_EQ(after_pounds, pounds);
+        grind_broken_off();
     }
     push_key(oxatest::carried_letter("Testrye grains"));
     push_key(SDLK_SPACE);
