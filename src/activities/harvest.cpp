@@ -28,6 +28,8 @@
 #include "creatures/condition.h"
 #include "core/creatures.h"
 #include "items/inventory.h"
+#include "items/ownership.h"
+#include "maps/marker.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemwear.h"
@@ -86,6 +88,13 @@ static void say(int who, const char *key) {
 }
 
 // The text of the flowered notice, kept for a later message; "" when the plant is still flowering.
+// A village's plant taken is mischief, when somebody lives in the village to keep its books.
+static void village_plant_taken(const DataStruct &d) {
+    if (d.owner != SOC_OWNER) return;
+    const int soc = own_bigmaploc_keeper(IsoX(), IsoY());
+    if (soc) breachrun_mischief(soc, (int)d.id, 1);
+}
+
 static std::string flowered_text() { return std::string(MSG("HARVEST_FLOWERED")); }
 
 static void note_text(const std::string &text) {
@@ -149,7 +158,9 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
         return HARVEST_REFUSED;
     }
     if (n < 0) {
+        // With no room for what she picks, nothing is picked (she has been told).
         const int itempos = Luo_Esineen_Itempos(k.part[part]);
+        if (!itempos) return HARVEST_REFUSED;
         if (seeds && !young) {
             if (state == PLANT_FLOWERING) Note(MSG("HARVEST_SEEDS_COMING"));
             else note_text(flowered), Note(MSG("HARVEST_SEEDINFO"));
@@ -157,7 +168,7 @@ static int pick(int n, int dp, const KasviOsat &k, bool whole_plant, bool young)
         char line[200];
         snprintf(line, sizeof line, "#Gathering %s", ekuvaus(itempos, amount, 1));
         Note(line);
-        if (d.owner == SOC_OWNER) breachrun_mischief(0, (int)d.id, 1);
+        village_plant_taken(d);
         const uint32_t plant_id = d.id;
         if (!spend(k.minutes * amount, 0, "Gathering", 0, 0)) return HARVEST_INTERRUPTED;
         world_services.course_task_check(TASK_PICKED);
@@ -218,8 +229,14 @@ static int cut(int n, int dp, const KasviOsat &k) {
         minutes = k.minutes > 1 ? k.minutes * amount : amount / 3;
     }
     const uint32_t plant_id = d.id;
+    // The heap's object is found before the work: with no room for it nothing is cut (she has been told).
+    const int heap_obj = Luo_Esineen_Itempos(heap);
+    if (!heap_obj) {
+        if (tool) Palauta_Kaytetyt_Tarvikkeet();
+        return HARVEST_REFUSED;
+    }
     if (n < 0) {
-        if (d.owner == SOC_OWNER) breachrun_mischief(0, (int)d.id, 1);
+        village_plant_taken(d);
         if (!spend(minutes < 1 ? 1 : minutes, 0, verb, 0, 0)) {
             if (tool) Palauta_Kaytetyt_Tarvikkeet();
             return HARVEST_INTERRUPTED;
@@ -233,7 +250,7 @@ static int cut(int n, int dp, const KasviOsat &k) {
     }
     if (!plant_record(dp) || Data[dp].id != plant_id) return HARVEST_OK;
     d.type = DT_ITEM;
-    d.id = (uint32_t)Luo_Esineen_Itempos(heap);
+    d.id = (uint32_t)heap_obj;
     d.count = (uint16_t)amount;
     d.flags = 0;
     d.day = (uint16_t)Plr.daynumber;
@@ -326,6 +343,10 @@ static int thresh_record(int who, int dp) {
     }
     const uint32_t heap_id = d.id;
     const int x = d.x, y = d.y;
+    // The parts' objects are found before the work: with no room for one nothing is threshed.
+    int made[KASVIOSAT_PARTS] = {0, 0, 0, 0};
+    for (int p = 0; p < KASVIOSAT_PARTS; p++)
+        if (parts[p] > 0 && !(made[p] = Luo_Esineen_Itempos(k.part[p]))) return -1;
     if (who < 0) {
         int minutes = puinti_minuutit(k, plants);
         bool tool = false;
@@ -358,7 +379,7 @@ static int thresh_record(int who, int dp) {
     for (int p : {PART_WHOLE, PART_SEED, PART_LEAF, PART_FLOWER}) {
         const long n = (long)parts[p] * plants;
         if (n <= 0) continue;
-        set_data(DT_ITEM, x, y, Luo_Esineen_Itempos(k.part[p]), (int)(n > 65535 ? 65535 : n));
+        set_data(DT_ITEM, x, y, made[p], (int)(n > 65535 ? 65535 : n));
     }
     return 1;
 }
@@ -421,9 +442,9 @@ static const Tarvike_Struct *chosen_container() {
 }
 
 // The chosen container leaves its place for the filled one, which goes into the pack.
-static int fill_container(const Tarvike_Struct &line, const ItemStruct &flour) {
+static int fill_container(const Tarvike_Struct &line, int flour) {
     const int was = (int)line.itempos;
-    const int filled = Sailioi(Esineesta_Uniikki(flour), was, 0, 0);
+    const int filled = Sailioi(flour, was, 0, 0);
     bool moved = false, carried = false;
     if (line.source == TSRC_GROUND && line.dataindex < DATA_MAX) {
         const int dp = (int)line.dataindex;
@@ -442,12 +463,15 @@ static int fill_container(const Tarvike_Struct &line, const ItemStruct &flour) {
 static int take_for_grinding(int slot, const ItemStruct &seeds, int units, float pounds) {
     if (slot < 0 || slot >= PLR_SLOTS || Plr.inv_obj[slot] == 0 || Plr.inv_count[slot] < units) return 0;
     if (seeds.vessel != 0) return Kuluta_PlrItem(slot, pounds > 0.0f ? pounds : seeds.weight) > 0.0f;
-    if (Poista_PlrItem(slot, units) != units) return 0;
+    int rest = 0;
     if (pounds > 0.0f && seeds.weight > pounds) {
-        ItemStruct rest = seeds;
-        rest.weight -= pounds;
-        Lisaa_Inventoryyn(Esineesta_Uniikki(rest), 1, 1, -1);
+        ItemStruct left = seeds;
+        left.weight -= pounds;
+        if (!(rest = Esineesta_Uniikki(left))) return 0;   // no room for what is left: nothing is taken
     }
+    if (Poista_PlrItem(slot, units) != units) return 0;
+    // What is left never left her pack: however full it is, it stays there.
+    if (rest) Lisaa_Jaon_Loput(rest, 1, 1, -1);
     return 1;
 }
 
@@ -507,7 +531,9 @@ int AGRICULTURE_jauhatus() {
     }
     const ItemStruct ground = Jauha_Siemenesine(seeds, amount);
     const int now = Plr.inv_obj[slot] == seedpos ? slot : -1;
-    if (!take_for_grinding(now, seeds, units > 0 ? units : 1, units > 0 ? 0.0f : pounds)) {
+    // The flour's object is found before the work: with no room for it nothing is ground.
+    const int flour_obj = Esineesta_Uniikki(ground);
+    if (!flour_obj || !take_for_grinding(now, seeds, units > 0 ? units : 1, units > 0 ? 0.0f : pounds)) {
         Palauta_Kaytetyt_Tarvikkeet();
         return 0;
     }
@@ -520,7 +546,7 @@ int AGRICULTURE_jauhatus() {
     }
     const Tarvike_Struct used = *container;
     Poista_Kaytetyt_Tarvikkeet();
-    const int filled = fill_container(used, ground);
+    const int filled = fill_container(used, flour_obj);
     const ItemStruct vessel = ObjToItem((int)ObjToItem(filled).vessel);
     snprintf(line, sizeof line, "=Ok. Some %s has been ground into the %s.", item_name(ground, a), item_name(vessel, b));
     Note(line);

@@ -115,6 +115,7 @@ static void knife_line() {
 // The skin comes off: the product handed out, the feathers of a bird, the learning and the course.
 static void skin_taken(int c, int m, QualityListStruct &q, int x, int y) {
     CreatureStruct &cr = Cre[m];
+    if (!qualist_store_ahead(q)) return;   // no room for the skin: it stays on the carcass
     set_carcass_skinned(cr);
     if (c == CRE_PLAYER) {
         Kayta_Taitoa(0, 0, "HIDEWORKING", LEARN_TWELVE);
@@ -229,6 +230,7 @@ int HIDEWORK_skin(int c, int n, int mode) {
         return 1;
     }
 
+    if (!qualist_store_ahead(q)) return 0;   // she has been told: nothing is begun
     copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "SLITS");
     AsetaPonnistelu(CRE_PLAYER, exertion);
     const uint32_t soc = cr->socialid, id = Data[n].id;
@@ -324,6 +326,18 @@ static void step_broken(const ItemStruct &skin) {
     give_back(skin);
 }
 
+// The step's product is stored before the work: with no room for it (she has been told) the materials
+// and the skin come back and nothing is spent.
+static bool product_room(const QualityListStruct &q, const ItemStruct &skin) {
+    if (qualist_store_ahead(q)) return true;
+    step_broken(skin);
+    return false;
+}
+static int object_room(int obj, const ItemStruct &skin) {
+    if (!obj) step_broken(skin);
+    return obj;
+}
+
 static void line(int id, int count, float amount, int consume, int linked) {
     Tyhjaa_Tarvike();
     Tarvike.id = (uint32_t)id;
@@ -373,6 +387,7 @@ int HIDEWORK_puhdistus() {
     qualist_add(q, craftquality(plr_hide_level(), roll));
     const int minutes = tyoaikamuutos(base, rating, time_roll);
     Heading();
+    if (!product_room(q, skin)) return 0;
     Note(MSG("HIDEWORK_CLEAN_START"));
     AsetaPonnistelu(CRE_PLAYER, 4);
     if (!spend(minutes, 0, Toiminta(ACTION_CLEAN_SKIN), 0, SPF_HELPERS | SPF_HELPERS1)) {
@@ -411,6 +426,7 @@ int HIDEWORK_cure(int, int, int) {
     qualist_inititem(q, cured);
     qualist_add(q, ItemGet_laatu(&skin));
     q.maturing = (uint32_t)((skin.weight / 2.0f + 1.0f) * 1440.0f);
+    if (!product_room(q, skin)) return 0;
     if (!spend(minutes, 0, Toiminta(ACTION_CURE_SKIN), 0, 0)) {
         step_broken(skin);
         return 0;
@@ -438,11 +454,6 @@ int HIDEWORK_karvo() {
     int roll = Kayta_Taitoa(0, 0, "HIDEWORKING", LEARN_THIRD);
     if (PVAM_EMERGENCY) base *= 4, roll = 1;
     const int minutes = tyoaikamuutos(base, 100, roll);
-    if (!spend(minutes, 0, Toiminta(ACTION_DEHAIR), 0, 0)) {
-        step_broken(skin);
-        return 0;
-    }
-    Poista_Kaytetyt_Tarvikkeet();
     ItemStruct bare = skin;
     renamed(bare, "De-haired %s-skin", nullptr);
     bare.id = OID_SKIN_DEHAIRED;
@@ -450,12 +461,19 @@ int HIDEWORK_karvo() {
     bare.hide.stage = SKIN_SOAK;
     bare.spoil = STEP_SPOIL_DAYS;
     bare.material &= ~(uint32_t)MAT_WINTER;
+    const int bare_obj = object_room(Esineesta_Uniikki(bare), skin);
+    if (!bare_obj) return 0;
+    if (!spend(minutes, 0, Toiminta(ACTION_DEHAIR), 0, 0)) {
+        step_broken(skin);
+        return 0;
+    }
+    Poista_Kaytetyt_Tarvikkeet();
     ClearDTEMP();
     DTEMP.type = DT_WORK;
     DTEMP.x = (uint16_t)PlayerX;
     DTEMP.y = (uint16_t)PlayerY;
     DTEMP.count = 1;
-    DTEMP.id = (uint32_t)Esineesta_Uniikki(bare);
+    DTEMP.id = (uint32_t)bare_obj;
     DTEMP.day = (uint16_t)Plr.daynumber;
     DTEMP.ready_day = (uint16_t)(Plr.daynumber + (int)std::ceil(skin.weight / 2.0f));
     const int rec = SetDTEMP(-1);
@@ -547,36 +565,43 @@ int HIDEWORK_pretan() {
     say(st.start);
     Heading();
     AsetaPonnistelu(CRE_PLAYER, st.exertion);
+    int grade = ItemGet_laatu(&skin);
+    for (int g = 1; g <= 5; g++)
+        if (q.count[g]) grade = g;
+    // The step's product: the fur or leather of the last step, or the skin in its next stage.
+    ItemStruct next = work;
+    int next_obj = 0;
+    if (!st.word) {
+        ItemStruct made = TeeParkkinahka(work, skin.weight, grade);
+        ItemSet_laatutieto(1, made);
+        qualist_inititem(q, made);
+        if (!product_room(q, skin)) return 0;
+    } else {
+        renamed(next, "%s %s-skin", st.word);
+        next.spoil = STEP_SPOIL_DAYS;
+        next.hide.worked = 0;
+        next.hide.stage = (uint8_t)(stage + 1);
+        if (next.id == OID_SKIN_CURED) next.id = OID_SKIN_RAW;
+        ItemSet_laatu(grade, next);
+        ItemSet_laatutieto(1, next);
+        if (!(next_obj = object_room(Luo_Esineen_Itempos(next), skin))) return 0;
+    }
     if (!spend(minutes, 0, Toiminta(st.action), 0, st.flags)) {
         step_broken(skin);
         return 0;
     }
     Poista_Kaytetyt_Tarvikkeet();
     say(st.done);
-    int grade = ItemGet_laatu(&skin);
-    for (int g = 1; g <= 5; g++)
-        if (q.count[g]) grade = g;
     if (!st.word) {
-        ItemStruct made = TeeParkkinahka(work, skin.weight, grade);
-        ItemSet_laatutieto(1, made);
-        qualist_inititem(q, made);
         aikaansaantirutiini(CRE_PLAYER, q, 2, PlayerX, PlayerY, 0);
         world_services.course_task_check(TASK_TANNED);
         return 1;
     }
-    ItemStruct next = work;
-    renamed(next, "%s %s-skin", st.word);
-    next.spoil = STEP_SPOIL_DAYS;
-    next.hide.worked = 0;
-    next.hide.stage = (uint8_t)(stage + 1);
-    if (next.id == OID_SKIN_CURED) next.id = OID_SKIN_RAW;
-    ItemSet_laatu(grade, next);
-    ItemSet_laatutieto(1, next);
     ClearDTEMP();
     DTEMP.type = DT_WORK;
     DTEMP.x = (uint16_t)PlayerX;
     DTEMP.y = (uint16_t)PlayerY;
-    DTEMP.id = (uint32_t)Luo_Esineen_Itempos(next);
+    DTEMP.id = (uint32_t)next_obj;
     DTEMP.count = 1;
     DTEMP.day = (uint16_t)Plr.daynumber;
     DTEMP.ready_minute = Plr.minutes + (uint32_t)(std::ceil(skin.weight / 2.0f) * 60.0f + 30.0f);

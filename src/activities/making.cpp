@@ -140,6 +140,20 @@ static void ready_note(int n, const QualityListStruct &q) {
     Note(note);
 }
 
+// The product of grade g as it is handed out.
+static ItemStruct graded(const QualityListStruct &q, int g) {
+    ItemStruct it = q.product;
+    ItemSet_laatu(q.noquality ? 0 : g, it);
+    if (!q.unmarked && !q.noquality) ItemSet_laatutieto(1, it);
+    return it;
+}
+
+int qualist_store_ahead(const QualityListStruct &q) {
+    for (int g = 5; g >= 1; g--)
+        if (q.count[g] && !Luo_Esineen_Itempos(graded(q, g))) return 0;
+    return 1;
+}
+
 int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, unsigned extra) {
     if (q.product.type == IT_NONE) {
         Note("!Bug found: [esinerunko] uninitialized. Report!");
@@ -149,10 +163,7 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
     int last = 0, maturing_rec = -1;
     for (int g = 5; g >= 1; g--) {
         if (!q.count[g]) continue;
-        ItemStruct it = q.product;
-        ItemSet_laatu(q.noquality ? 0 : g, it);
-        if (!q.unmarked && !q.noquality) ItemSet_laatutieto(1, it);
-        const int pos = Luo_Esineen_Itempos(it);
+        const int pos = Luo_Esineen_Itempos(graded(q, g));
         if (!pos) continue;
         last = pos;
         const int n = (int)q.count[g];
@@ -341,14 +352,6 @@ int Tee(int kind, int id, const char *name_in) {
         qualist_add(q, grade);
     }
     const int minutes = tyoaikamuutos(worktime * (PVAM_EMERGENCY ? 4 : 1), GLOB_TK_kelpoisuus, cls);
-    draw_head_picture(head_picture);
-    AsetaPonnistelu(-1, effort);
-    if (kind == -1) copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
-    if (!realbasicspend(minutes, 0, "DOING HANDCRAFT", HELPER_FLAGS[assist < 0 ? 0 : assist > 3 ? 3 : assist])) {
-        Palauta_Kaytetyt_Tarvikkeet();
-        return 0;
-    }
-    Poista_Kaytetyt_Tarvikkeet();
     ItemSet_laatu(0, product);
     ItemSet_laatutieto(1, product);
     if (base[0]) SET_ITEM_TEXT(product.name, product_name);
@@ -360,10 +363,23 @@ int Tee(int kind, int id, const char *name_in) {
         product.plantname = 1;
     }
     RawModItem(&raw, &product);
-    world_services.course_task_check(6);
-    if (clothing && skill_has(product, "Fur")) world_services.course_task_check(34);
     qualist_inititem(q, product);
     q.maturing = (uint32_t)maturing;
+    // The products find their objects before the work: with no room (she has been told) nothing is made.
+    if (!qualist_store_ahead(q)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    draw_head_picture(head_picture);
+    AsetaPonnistelu(-1, effort);
+    if (kind == -1) copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
+    if (!realbasicspend(minutes, 0, "DOING HANDCRAFT", HELPER_FLAGS[assist < 0 ? 0 : assist > 3 ? 3 : assist])) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    Poista_Kaytetyt_Tarvikkeet();
+    world_services.course_task_check(6);
+    if (clothing && skill_has(product, "Fur")) world_services.course_task_check(34);
     aikaansaantirutiini(-1, q, maturing ? 5 : 2, PlayerX, PlayerY, 0);
     TurnUsed = 1;
     return 0;
@@ -393,6 +409,14 @@ int TeeVaate(const char *name) {
     const int minutes = tyoaikamuutos((int)(product.weight * 40.0f), GLOB_TK_kelpoisuus, 2);
     ka_vaate(product, 0, 0);
     name_clothing(product);
+    static QualityListStruct q;
+    qualist_init(q, 1);
+    qualist_inititem(q, product);
+    qualist_add(q, 3);
+    if (!qualist_store_ahead(q)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
     AsetaPonnistelu(-1, 3);
     if (!realbasicspend(minutes, 0, "MAKING A CLOTH", 0)) {
         Palauta_Kaytetyt_Tarvikkeet();
@@ -401,10 +425,6 @@ int TeeVaate(const char *name) {
     Poista_Kaytetyt_Tarvikkeet();
     world_services.course_task_check(6);
     if (Tarvikelista[0].id == OID_FUR) world_services.course_task_check(34);
-    static QualityListStruct q;
-    qualist_init(q, 1);
-    qualist_inititem(q, product);
-    qualist_add(q, 3);
     aikaansaantirutiini(-1, q, 2, PlayerX, PlayerY, 0);
     TurnUsed = 1;
     return 0;

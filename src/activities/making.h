@@ -17,6 +17,9 @@ void ka_vaate(ItemStruct &clothing, int keep, int weight);   // 1 when the used 
 // mature.
 enum { SMOKING_WORK = '{' };
 int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, unsigned extra);
+// Stores each product of q as aikaansaantirutiini will, before the work is spent: 0 when the object
+// table has no room for one (she has been told), and the work should not go on.
+int qualist_store_ahead(const QualityListStruct &q);
 char *QUALITYLIST_msg(int item, const QualityListStruct &q);
 
 // ---- menus and taking apart ----

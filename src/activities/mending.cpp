@@ -245,13 +245,18 @@ int TYING_join() {
         return 0;
     }
     const bool rope = second.id == OID_ROPE;
-    if (second.material & (MAT_LEATHER | MAT_BARK)) {
+    const bool wetted = (second.material & (MAT_LEATHER | MAT_BARK)) != 0;
+    if (wetted) {
         one_line_list(OID_WATER, rope ? 2.0f : 0.5f, 0);
         if (!Kay_Tarvikelista("Join tying equipment")) return 0;
     }
-    if (!basicspend(rope ? 10 : 1, "Joining tying equipment")) return 0;
+    // The joined piece's object is found before the work; a refusal or a break gives the water back.
     const int joined = store_piece(second, total, first.weight + second.weight);
-    if (!joined) return 0;
+    if (!joined || !basicspend(rope ? 10 : 1, "Joining tying equipment")) {
+        if (wetted) Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    if (wetted) Poista_Kaytetyt_Tarvikkeet();
     ItemStruct j = ObjToItem(joined);
     j.fullweight = first.fullweight + second.fullweight;
     ItemToObjpos(j, joined);

@@ -216,11 +216,15 @@ static int eat_food(int n, int dp) {
         if (bone) amount = random(5) == 1 ? (item.fullweight / 100.0f > 0.01f ? item.fullweight / 100.0f : 0.01f) : 0.0f;
         if (amount <= 0.0f) return 1;
         TARGET_ITEM = (int)Data[f].id;
+        // the whole item goes, or only what was gnawed off the one bone; what cannot be taken off
+        // the stack (no room for its rest) is not eaten
+        if (kuluta_datapos(f, amount) <= 0.0f) {
+            Keskeyta_Puuha(n, 0);
+            return -1;
+        }
         cre_say(n, "DO_EAT");
         const ravinto_struct v = ravinto(item);
         Ravitse(n, v, item, amount, 0);
-        // the whole item goes, or only what was gnawed off the one bone
-        kuluta_datapos(f, amount);
         Keskeyta_Puuha(n, 0);
         if (onko_vironsusi(n) && strstr(item.name, "bread")) {
             paasta_noiduttuelain(n);

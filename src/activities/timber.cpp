@@ -324,8 +324,9 @@ int TIMBERCRAFT_chop(int c, int x, int y, int mode, int check) {
     Heading();
     copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
     AsetaPonnistelu(CRE_PLAYER, k.exertion);
-    const OwnerStruct owner = own_datapos(src);
-    if (!owner.free && owner.soc) breachrun_mischief((int)owner.soc, mode, 2);
+    // A village with nobody living in it keeps no books.
+    const int keeper = own_datapos_keeper(src);
+    if (keeper) breachrun_mischief(keeper, mode, 2);
     if (!spend(minutes, 0, "DOING TIMBERCRAFT", 0, 0)) {
         Palauta_Kaytetyt_Tarvikkeet();
         restoreskill(CRE_PLAYER, SKILL);

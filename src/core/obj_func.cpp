@@ -14,6 +14,7 @@
 #include "core/creatures.h"
 #include "core/crefile.h"
 #include "core/tehtavat.h"
+#include "core/vilrecord.h"
 #include "core/notes.h"
 
 #include <cmath>
@@ -500,6 +501,14 @@ static bool mark_from_creature_file() {
     });
 }
 
+// A village's goods pool, the field harvest waiting there until the village is next caught up, and
+// the goods its debt lines name.
+static void keep_village_objects(const VillageStruct &v) {
+    for (uint32_t obj : v.pool) keep_stored((int)obj);
+    for (const VillageDebtLine &d : v.debt)
+        if (d.active) keep_stored((int)d.object);
+}
+
 int object_maintenance() { return run_maintenance(false); }
 
 static int run_maintenance(bool keep_recent) {
@@ -532,6 +541,10 @@ static int run_maintenance(bool keep_recent) {
     }
     for (const CreatureStruct &cr : Cre)
         if (cr.kind != 0) keepcreobjs(cr);
+    if (!vil_each(keep_village_objects)) {
+        say("!The village file could not be read whole. Object maintenance skipped.");
+        return -1;
+    }
 
     for (int s = 0; s < PLR_SLOTS; s++) keep_stored(Plr.inv_obj[s]);
     // Goods offered in a trade are in no slot until the deal hands them over or they come back.

@@ -285,6 +285,28 @@ void SaveNpcVil() {
     saveVil(copy.socid, copy);
 }
 
+// ---- every village ----
+
+bool vil_each(void (*each)(const VillageStruct &v)) {
+    if (globVilID > 0) each(globVil);
+    if ((int)NpcVil.socid > 0) each(NpcVil);
+    for (const VillageStruct &u : unsaved) each(u);
+    char path[1200];
+    vil_file_path(path, sizeof path);
+    const long long length = file_length(path);
+    if (length < 0) return true;
+    FILE *f = fopen(path, "rb");
+    if (!f) return false;
+    static VillageStruct v;
+    bool whole = true;
+    for (long long i = 0; whole && i < length / VIL_RECORD; i++) {
+        whole = fread(&v, sizeof v, 1, f) == 1;
+        if (whole) each(v);
+    }
+    fclose(f);
+    return whole;
+}
+
 // ---- the debug listing ----
 
 void VilChk() {

@@ -247,4 +247,7 @@ void clrVilStruct(VillageStruct *v);
 int seek_vilpos(uint32_t id);      // the record's index in the file, -1000 none
 int saveVil(uint32_t id, VillageStruct &v);   // 1 written; 0 failed (an error note, the record kept)
 VillageStruct readVil(uint32_t id);   // the record, or zeros carrying the id
+// Every village record the game holds, as it would read it: the cached one, the talk's copy, those
+// waiting in memory and every whole record of the file. False when the file could not be read whole.
+bool vil_each(void (*each)(const VillageStruct &v));
 void VilChk();                     // lists the file's records into "debug_vil.txt"

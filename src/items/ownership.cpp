@@ -49,11 +49,13 @@ OwnerStruct own_datapos(int index) {
     return own_item(ObjToItem((int)d.id));
 }
 
-int own_datapos_keeper(int index) {
-    const OwnerStruct o = own_datapos(index);
+// The owner's society when it is a village somebody still lives in.
+static int keeper_of(const OwnerStruct &o) {
     if (o.free || o.soc == 0) return 0;
     return socpopulation((int)o.soc) > 0 ? (int)o.soc : 0;
 }
+
+int own_datapos_keeper(int index) { return keeper_of(own_datapos(index)); }
 
 OwnerStruct own_bigmaploc(int x, int y) {
     OwnerStruct o{};
@@ -85,6 +87,8 @@ OwnerStruct own_bigmaploc(int x, int y) {
     }
     return o;
 }
+
+int own_bigmaploc_keeper(int x, int y) { return keeper_of(own_bigmaploc(x, y)); }
 
 int debtminlimit(int soc, int minutes) {
     if (!GetGlobVil(soc)) return 0;

@@ -30,6 +30,8 @@ OwnerStruct own_datapos(int index);
 // their village has nobody left in it (an empty village's goods are free for the taking).
 int own_datapos_keeper(int index);
 OwnerStruct own_bigmaploc(int x, int y);
+// The same for the village owning world cell x, y: 0 when none owns it or nobody lives there.
+int own_bigmaploc_keeper(int x, int y);
 int debtminlimit(int soc, int minutes);   // a debt line older than that many minutes
 
 int GOT_UNPAID_ofsoc(int soc);

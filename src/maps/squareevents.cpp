@@ -62,6 +62,10 @@ float kuluta_datapos(int n, float amount) {
         reduce_datapos(n);
         return w;
     }
+    // What is left of the unit is an object of its own; without room for it nothing is used.
+    it.weight -= amount;
+    const int left = Luo_Esineen_Itempos(it);
+    if (!left) return 0;
     if (Data[n].count > 1) {
         // The other units stay as they are, in a record of their own; without room for it the
         // stack keeps all its units and nothing is used.
@@ -73,8 +77,7 @@ float kuluta_datapos(int n, float amount) {
             return 0;
         }
     }
-    it.weight -= amount;
-    Data[n].id = (uint32_t)Luo_Esineen_Itempos(it);
+    Data[n].id = (uint32_t)left;
     return amount;
 }
 

@@ -177,7 +177,9 @@ static void spoil_pack(CreatureStruct &r, int days) {
     for (int s = 0; s < CRE_PACK; s++) {
         if (r.pack[s] <= 0) continue;
         ItemStruct changed;
-        if (spoilItem(r.pack[s], 0, 0, changed, days)) r.pack[s] = Luo_Esineen_Itempos(changed);
+        if (!spoilItem(r.pack[s], 0, 0, changed, days)) continue;
+        const int aged = Luo_Esineen_Itempos(changed);
+        if (aged) r.pack[s] = aged;   // with no room for the aged item it stays as it was
     }
 }
 

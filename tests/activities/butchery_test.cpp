@@ -270,6 +270,50 @@ TEST_F(HideworkTest, RefusedOrBrokenOffCleaningAndTanningGiveBackWhatTheyTook) {
     EXPECT_EQ(taking.hide.stage, SKIN_RINSE);
 }
 
+// With no room in the object table for what a hide work makes, nothing is begun: the carcass stays
+// unskinned, the skin and the materials stay in her pack, no time passes, and she is told.
+TEST_F(HideworkTest, WithNoRoomForItsProductAHideWorkChangesNothing) {
+    ItemStruct knife = thing(IT_WEAPON, "Knife", 0, 0.5f);
+    SET_ITEM_TEXT(knife.skill, "KNIFE");
+    give(0, knife);
+    give(1, TeeNylkynahka(beast(0.45f, 2.0f), 3, 1.0f));
+    ItemStruct clean = TeeNylkynahka(beast(0.45f, 2.0f), 3, 1.0f);
+    SET_ITEM_TEXT(clean.name, "clean fox-skin");
+    clean.hide.stage = SKIN_TANNING;
+    give(2, clean);
+    give(3, thing(IT_FOOD, "hare fat", 0, 1.0f));
+    for (int y = PlayerY - 1; y <= PlayerY + 1; y++) maailma[mapidx(PlayerX - 1, y)] = CH_SHALLOW_WATER;
+    const int n = carcass(7, PlayerX + 1, PlayerY);
+    ASSERT_GE(n, 0);
+    const std::vector<int> filled = fill_object_table();
+    const struct {
+        const char *work;
+        const char *skin;   // the skin chosen; none for the carcass
+        int (*run)(int n);
+    } rows[] = {
+        {"skinning", nullptr, [](int c) { return HIDEWORK_skin(CRE_PLAYER, c, 1); }},
+        {"cleaning", "fox-skin", [](int) { return HIDEWORK_puhdistus(); }},
+        {"tanning step", "clean fox-skin", [](int) { return HIDEWORK_pretan(); }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.work);
+        const std::string before = pack();
+        const uint32_t start = Plr.minutes;
+        const int told = times_noted("There is no room for more objects");
+        note_lines_since_pause = 0;
+        if (r.skin) push_key(oxatest::carried_letter(r.skin));
+        push_key(SDLK_SPACE);   // the materials
+        push_key(SDLK_SPACE);   // the maintenance's note
+        EXPECT_EQ(r.run(n), 0);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        EXPECT_GT(times_noted("There is no room for more objects"), told) << notes();
+        EXPECT_EQ(pack(), before) << notes();
+        EXPECT_EQ(Plr.minutes, start);
+        EXPECT_FALSE(is_carcass_skinned(Cre[7]));
+    }
+    free_objects(filled);
+}
+
 // The tool at hand sets the work: an axe cuts fewer cuts from a carcass than a knife does, and a
 // plain knife, no broad skinning knife, skins more slowly than the bare minutes.
 TEST_F(HideworkTest, TheToolAtHandSetsTheCutsAndTheSkinningTime) {

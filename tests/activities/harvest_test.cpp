@@ -2,6 +2,7 @@
 // grinding by number, and a rye patch cut, threshed and ground, with every refusal or break giving back
 // what it took and no more ground than the container holds.
 #include "activity_fixture.h"
+#include "empty_village.h"
 #include "pick_hook.h"
 #include "../items/row_letters.h"
 
@@ -14,6 +15,8 @@
 #include "core/weatherengine.h"
 #include "items/plants.h"
 #include "worldgen/chardefs.h"
+
+#include <vector>
 
 using oxatest::ActivityTest;
 using oxatest::Pick;
@@ -103,6 +106,21 @@ protected:
             }
     }
     static void flush() { SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT); }
+    // A grinding of the grain begun and broken off (or refused) at once: her pack is as it was.
+    void grind_broken_off() {
+        int pieces, after_pieces;
+        float pounds, after_pounds;
+        pack(pieces, pounds);
+        push_key(oxatest::carried_letter("Testrye grains"));
+        push_key(SDLK_SPACE);
+        push_key(SDLK_ESCAPE);
+        push_key(SDLK_y);
+        EXPECT_EQ(AGRICULTURE_jauhatus(), 0) << notes();
+        flush();
+        pack(after_pieces, after_pounds);
+        EXPECT_EQ(after_pieces, pieces);
+        EXPECT_FLOAT_EQ(after_pounds, pounds);
+    }
 };
 
 TEST_F(HarvestTest, APatchPickedGivesItsPartAndLeavesItsRecordByKind) {
@@ -203,6 +221,92 @@ TEST_F(HarvestTest, AYoungPeaSowingPickedUpGivesNoPods) {
     }
 }
 
+// With no room in the object table for what the work makes, nothing is picked, cut or threshed: the
+// patch or the heap lies as it was, no time passes, and she is told.
+TEST_F(HarvestTest, WithNoRoomForWhatItMakesAHarvestChangesNothing) {
+    const int x = PlayerX + 1, y = PlayerY;
+    const int heap = patch("Testflower", 3, PLANT_FLOWERING, x, y);
+    ASSERT_EQ(HarvestBranch(CRE_PLAYER, heap, HARVEST_CUT, 0), HARVEST_OK) << notes();
+    ASSERT_EQ(Data[heap].type, DT_ITEM);
+    const struct {
+        const char *work;
+        const char *plant;   // a ripe patch at her feet; none for the heap
+        int (*run)(int n);
+    } rows[] = {
+        {"picked", "Testberry", [](int n) { return HarvestBranch(CRE_PLAYER, n, HARVEST_PICK, 0); }},
+        {"cut", "Testroot", [](int n) { return HarvestBranch(CRE_PLAYER, n, HARVEST_CUT, 0); }},
+        {"threshed", nullptr, [](int) { return AGRICULTURE_puinti(CRE_PLAYER, PlayerX + 1, PlayerY, -1000) - 1; }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.work);
+        const int n = r.plant ? patch(r.plant, 2, PLANT_RIPE, PlayerX, PlayerY) : heap;
+        ASSERT_GE(n, 0);
+        const DataStruct was = Data[n];
+        const int told = times_noted("There is no room for more objects");
+        const std::vector<int> filled = fill_object_table();
+        const int before = seconds_of_game();
+        push_key(SDLK_SPACE);   // the maintenance's note
+        EXPECT_LT(r.run(n), 0) << notes();
+        flush();
+        free_objects(filled);
+        EXPECT_GT(times_noted("There is no room for more objects"), told) << notes();
+        EXPECT_EQ(memcmp(&Data[n], &was, sizeof was), 0) << "the record lies as it was";
+        EXPECT_EQ(seconds_of_game(), before);
+        int pieces;
+        float pounds;
+        pack(pieces, pounds);
+        EXPECT_EQ(pieces, 0);
+        if (r.plant) CrunchData(n);
+    }
+}
+
+// A village with nobody living in it keeps no books: picking or cutting its plants books no mischief.
+TEST_F(HarvestTest, AnEmptyVillagesPlantsTakenBookNoMischief) {
+    const int soc = 4711;
+    clrVillages();
+    Plr.world_x = 1500;   // her local map lies in the village's cell
+    Plr.world_y = 1000;
+    oxatest::empty_village_here(soc);
+    ASSERT_EQ(socpopulation(soc), 0);
+    const struct {
+        const char *plant;
+        int mode;
+    } rows[] = {{"Testberry", HARVEST_PICK}, {"Testroot", HARVEST_CUT}};
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.plant);
+        const int n = patch(r.plant, 2, PLANT_RIPE, PlayerX, PlayerY);
+        ASSERT_GE(n, 0);
+        Data[n].owner = SOC_OWNER;
+        EXPECT_EQ(HarvestBranch(CRE_PLAYER, n, r.mode, 0), HARVEST_OK) << notes();
+        EXPECT_EQ(oxatest::village_mischief(soc), 0);
+        if (Data[n].type != DT_FREED && Data[n].type != 0) CrunchData(n);
+    }
+    clrVillages();
+}
+
+// Grinding off a sack in a full pack keeps what is left of it in the pack; broken off, the sack is
+// whole again and nothing of it lies on the ground.
+TEST_F(HarvestTest, GrindingBrokenOffInAFullPackLeavesTheSackAsItWas) {
+    ItemStruct grain = ObjToItem(Luo_Esineen_Itempos(hajota_kasvi(ConstantObj[plant_row("Testrye")]).part[PART_SEED]));
+    grain.weight = grain.fullweight = 6.0f;
+    give(0, grain);
+    ItemStruct cup = thing(IT_CONTAINER, "Wooden cup", 0, 0.3f);
+    cup.fullweight = 5.0f;
+    give(1, cup);
+    for (int s = 2; s < 95; s++) {
+        char name[20];
+        snprintf(name, sizeof name, "Pebble %d", s);
+        give(s, thing(IT_TIMBER, name, 0, 0.01f));   // listed after the grain
+    }
+    set_data(DT_ITEM, PlayerX, PlayerY, Esineesta_Uniikki(thing(IT_TOOL, "Stone", 300, 3.0f)), 2);
+    for (int round = 0; round < 2; round++) {
+        SCOPED_TRACE(round);
+        grind_broken_off();
+        EXPECT_EQ(lying("Testrye grains", PlayerX, PlayerY), 0) << notes();
+    }
+    EXPECT_FALSE(noted("You carry too much")) << notes();
+}
+
 TEST_F(HarvestTest, TheRulesByNumber) {
     const struct {
         int units, least, most;
@@ -276,19 +380,10 @@ TEST_F(HarvestTest, ARyePatchIsCutThreshedAndGroundAndABreakGivesEverythingBack)
 
     // The grain: no stones refuses, a break gives it back, then four pounds are ground into the cup
     // and two stay.
-    pack(pieces, pounds);
     for (int stones = 0; stones < 2; stones++) {
         SCOPED_TRACE(stones ? "broken off" : "no stones");
         if (stones) set_data(DT_ITEM, PlayerX, PlayerY, Esineesta_Uniikki(thing(IT_TOOL, "Stone", 300, 3.0f)), 2);
-        push_key(oxatest::carried_letter("Testrye grains"));
-        push_key(SDLK_SPACE);
-        push_key(SDLK_ESCAPE);
-        push_key(SDLK_y);
-        EXPECT_EQ(AGRICULTURE_jauhatus(), 0) << notes();
-        flush();
-        pack(after_pieces, after_pounds);
-        EXPECT_EQ(after_pieces, pieces);
-        EXPECT_FLOAT_EQ(after_pounds, pounds);
+        grind_broken_off();
     }
     push_key(oxatest::carried_letter("Testrye grains"));
     push_key(SDLK_SPACE);

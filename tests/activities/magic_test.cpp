@@ -306,12 +306,7 @@ TEST_F(Magic, SilverIsCarvedAtAnAntNestByOneWhoKnowsHow) {
 
     maailma[mapidx(PlayerX - 1, PlayerY + 1)] = CH_ANT_NEST;
     // With no room in the object table for what is left of it, nothing is carved and she is told.
-    std::vector<int> filled;
-    for (int i = 0; i < PLAYEROBJ_COUNT; i++)
-        if (PlayerObj[i].type == 0) {
-            PlayerObj[i].type = 7, PlayerObj[i].name[0] = 'x', PlayerObj[i].ownersoc = 3;   // village goods
-            filled.push_back(i);
-        }
+    const std::vector<int> filled = fill_object_table();
     note_lines_since_pause = 0;
     push_key(oxatest::carried_letter("Silver brooch"));
     push_key(' ');   // the maintenance's note
@@ -321,7 +316,7 @@ TEST_F(Magic, SilverIsCarvedAtAnAntNestByOneWhoKnowsHow) {
     EXPECT_FALSE(noted("You carve some shards")) << notes();
     ASSERT_EQ(Plr.inv_count[0], 1);
     EXPECT_NEAR(ObjToItem(Plr.inv_obj[0]).weight, 2.5f, 1e-4);
-    for (int i : filled) PlayerObj[i] = ItemStruct{};
+    free_objects(filled);
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     static const struct {
         float weight;

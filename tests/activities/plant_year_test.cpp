@@ -229,8 +229,7 @@ TEST_F(PlantYear, RecognisedPatchesStayAsTheyWereWithoutRoomForTheirPlant) {
     PlayerX = 10;
     plant(0, DT_PLANT, ROW);
     plant(1, DT_PLANT, ROW);
-    for (ItemStruct &it : PlayerObj)
-        if (it.type == 0) it.type = 7, it.name[0] = 'x', it.ownersoc = 3;   // village goods: all kept
+    fill_object_table();
     oxatest::push_key(' ');   // the maintenance's note
     tunnista_datakasvit(7, 0);
     EXPECT_EQ(Data[0].id, (uint32_t)ROW);

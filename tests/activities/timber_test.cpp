@@ -20,6 +20,8 @@
 #include "items/inventory.h"
 #include "items/itemdefs.h"
 #include "items/items_int.h"
+#include "items/ownership.h"
+#include "empty_village.h"
 #include "maps/worldsearch.h"
 
 #include <cmath>
@@ -271,6 +273,23 @@ TEST_F(Timber, ChoppingAndSplittingGiveTheirPieces) {
             EXPECT_EQ(lying(tx, ty, k.source), 0) << "the source is used up";
             EXPECT_EQ(lying(tx, ty, "Branch") > 0, k.branches);
         }
+}
+
+// A village with nobody living in it keeps no books: chopping its log books no mischief.
+TEST_F(Timber, ChoppingAnEmptyVillagesLogBooksNoMischief) {
+    const int soc = 4711;
+    clrVillages();
+    oxatest::empty_village_here(soc);
+    ASSERT_EQ(socpopulation(soc), 0);
+    tree(TIMBER_FELLED_CHAR);
+    const int log = lay("Tree trunk", [](ItemStruct &) {});
+    ASSERT_GE(log, 0);
+    Data[log].owner = SOC_OWNER;
+    ASSERT_FALSE(own_datapos(log).free) << "the village's log";
+    keys({' '});
+    EXPECT_EQ(TIMBERCRAFT_chop(CRE_PLAYER, tx, ty, ACTION_CHOP_BLOCKS, 0), 1) << lastnote;
+    EXPECT_EQ(oxatest::village_mischief(soc), 0);
+    clrVillages();
 }
 
 TEST_F(Timber, ABrokenOffChopGivesBackWhatItTookAndItsLearning) {

@@ -335,6 +335,14 @@ TEST_F(SquareTest, UsingUpWeightTakesOneUnitAtATime) {
     EXPECT_EQ(Data[n].count, 1);
     EXPECT_FLOAT_EQ(ObjToItem((int)Data[n].id).weight, 1.5f);
     EXPECT_EQ(units(DT_ITEM, 230, 230, cheese), 2) << "the other units stay whole";
+    // With no room in the object table for what is left of a unit, nothing is used.
+    const std::vector<int> filled = fill_object_table();
+    oxatest::push_key(SDLK_SPACE);   // the maintenance's note
+    EXPECT_FLOAT_EQ(kuluta_datapos(n, 0.5f), 0.0f);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    free_objects(filled);
+    EXPECT_FLOAT_EQ(ObjToItem((int)Data[n].id).weight, 1.5f);
+    EXPECT_EQ(Data[n].count, 1);
     EXPECT_FLOAT_EQ(kuluta_datapos(n, 5.0f), 1.5f);
     EXPECT_NE(Data[n].type, DT_ITEM);
     EXPECT_FLOAT_EQ(kuluta_datapos(place(DT_WORK, 1, 1, cheese, 1), 1.0f), 0.0f);

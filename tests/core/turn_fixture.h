@@ -11,6 +11,7 @@
 #include "core/maintenance.h"
 #include "core/oxa.h"
 #include "base/ownlib.h"
+#include "core/obj_func.h"
 #include "core/records.h"
 #include "core/spend.h"
 #include "game/turnloop.h"
@@ -31,11 +32,26 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace oxatest {
 
 class TurnTest : public ScreenTest {
 protected:
+    // Every free record of the object table taken by village goods, which the maintenance keeps; the
+    // records taken, to be freed again.
+    static std::vector<int> fill_object_table() {
+        std::vector<int> filled;
+        for (int i = 0; i < PLAYEROBJ_COUNT; i++)
+            if (PlayerObj[i].type == 0) {
+                PlayerObj[i].type = 7, PlayerObj[i].name[0] = 'x', PlayerObj[i].ownersoc = 3;
+                filled.push_back(i);
+            }
+        return filled;
+    }
+    static void free_objects(const std::vector<int> &filled) {
+        for (int i : filled) PlayerObj[i] = ItemStruct{};
+    }
     void SetUp() override {
         ScreenTest::SetUp();
         dir->copy_asset("linedist.arr");

@@ -10,6 +10,7 @@
 
 #include "game/loader.h"
 #include "core/loader_fixture.h"
+#include "core/obj_func.h"
 #include "creatures/village_fixture.h"
 #include "items/itemdefs.h"
 #include "items/ownership.h"
@@ -448,6 +449,33 @@ TEST_F(UpkeepPlayed, HerVillageIsCaughtUpWhenSheComesBack) {
     EXPECT_EQ(stored, 2) << "as the village's goods in its area";
     for (const DataStruct &d : Data)
         EXPECT_FALSE(d.type == DT_ITEM && d.id >= 50000 && !strcmp(ObjToItem((int)d.id).name, "Few roots")) << "3 roots come to no unit";
+}
+
+// The object maintenance keeps what a village's goods pool holds, the harvest of its fields waiting
+// there until she comes again: whether the village is the one held in memory or lies in the file.
+TEST_F(UpkeepPlayed, TheObjectMaintenanceKeepsWhatAVillagesPoolHolds) {
+    ASSERT_EQ(loader(), 0);
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(v.x, 0);
+    const int soc = (int)Mapinfo_socID(v.x, v.y);
+    ASSERT_GT(soc, 0);
+    for (bool cached : {true, false}) {
+        SCOPED_TRACE(cached ? "held in memory" : "in the file");
+        ItemStruct rye{};
+        rye.type = IT_FOOD;
+        rye.id = 435;
+        rye.weight = rye.fullweight = 0.1f;
+        snprintf(rye.name, sizeof rye.name, "Rye grains %d", cached);
+        const int pos = Esineesta_Uniikki(rye);
+        ASSERT_EQ(addvilpool(soc, pos, 40), 1);
+        if (!cached) GetGlobVil(soc + 1);   // another village is read: hers goes to the file
+        oxatest::push_key(SDLK_SPACE);      // the maintenance's note
+        ASSERT_GT(object_maintenance(), 0);
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        EXPECT_STREQ(ObjToItem(pos).name, rye.name) << "the pool's crop is kept";
+        GetGlobVil(soc);
+        clearvilpool(soc);
+    }
 }
 
 // A field of her village four cells off, beyond the local area she enters and never made: its map
