@@ -149,12 +149,18 @@ static int merge_item(int x, int y, int id, int count, bool village) {
     return -1;
 }
 
+bool day_marked(int type) { return type == DT_COUNTED || type == DT_FIRE_REMAINS; }
+
+uint16_t merged_mark_day(uint16_t held, uint16_t added) { return held > added ? held : added; }
+
+// A blood mark on a square already marked by the same id: the mark there takes the later day.
 static int merge_counted(int x, int y, int id, int count) {
     for (int i = 0; i < DATA_MAX; i++) {
         DataStruct &d = Data[i];
-        if (d.type == DT_COUNTED && d.count > 0 && d.id == (uint32_t)id && d.x == x && d.y == y &&
-            add_count(d, count))
+        if (d.type == DT_COUNTED && d.count > 0 && d.id == (uint32_t)id && d.x == x && d.y == y) {
+            d.count = merged_mark_day(d.count, (uint16_t)(count < 0 ? 0 : count > 0xFFFF ? 0xFFFF : count));
             return i;
+        }
     }
     return -1;
 }

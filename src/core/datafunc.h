@@ -9,6 +9,10 @@ extern int datapool_gap;           // limit checks on local maps since the last 
 // ---- placing and removing ----
 int  set_data(int type, int x, int y, int id, int count);          // 1/0 from the limit check
 int  set_socowned_data(int type, int x, int y, int id, int count); // the same for village goods
+// Blood marks and fire remains without a burn-out minute carry in their count the day they were
+// made, which the area's clean-up reads: two such marks on one square are one mark of the later day.
+bool day_marked(int type);
+uint16_t merged_mark_day(uint16_t held, uint16_t added);
 void ClearDTEMP();
 int  SetDTEMP(int n);              // position, or -1000 when the pool has no room
 void ClearDATA(int n);             // a never-used place again, where it stands: others may lie past it

@@ -363,24 +363,28 @@ void Taistelu_PUOLUSTUS(int defender) {
     } else if (down || !sees) {
         code = DEF_NONE;
     } else if (defender == -1) {
+        // F1 (or '?') over a manoeuvre opens its page, over the heading and "Ignore" the menu's own.
         Valinta_Tyhjaa();
+        Valinta_Lisaa('?', "Defense maneuvers");
         Valinta_Lisaa('D', "Dodge");
+        Valinta_LisaaGameinfo("DODGE");
         const bool m1 = p1 && melee_item(w1), m2 = p2 && melee_item(w2);
         const bool block2 = m2 && (!m1 || Ota_DefenseClass(w2.adclass) > Ota_DefenseClass(w1.adclass));
         char line[100], name[41];
         if (m1 || m2) {
             snprintf(line, sizeof line, "Block with %s", item_name(block2 ? w2 : w1, name));
             Valinta_Lisaa('B', line);
+            Valinta_LisaaGameinfo("BLOCK");
         }
-        if (m1 && !is_shield(w1)) {
-            snprintf(line, sizeof line, "Counterstrike with %s", item_name(w1, name));
-            Valinta_Lisaa('1', line);
-        }
-        if (m2 && !is_shield(w2)) {
-            snprintf(line, sizeof line, "Counterstrike with %s", item_name(w2, name));
-            Valinta_Lisaa('2', line);
+        for (int h = 1; h <= 2; h++) {
+            const ItemStruct &w = h == 1 ? w1 : w2;
+            if (!(h == 1 ? m1 : m2) || is_shield(w)) continue;
+            snprintf(line, sizeof line, "Counterstrike with %s", item_name(w, name));
+            Valinta_Lisaa('0' + h, line);
+            Valinta_LisaaGameinfo("COUNTERSTRIKE");
         }
         Valinta_Lisaa('I', "Ignore");
+        Valinta_LisaaGlobalGameinfo("DEFENSE MANEUVER");
         TeeValinta_NOCANCEL = 1;
         const int k = toupper(TeeValinta("Defense Maneuver"));
         if (k == '1' || k == '2') code = DEF_COUNTERSTRIKE, hand = k - '0';

@@ -367,7 +367,8 @@ int Suorita_Verenhukka(int n, int x, int y, int spare) {
     if (n >= 0) Cre[n].bleedtick = 0;
     const int B = body_bleeding_sum(n);
     if (B == 0) return 0;
-    if (random(5) < B && (n == -1 || Cre[n].korkeus != -100)) set_data(99, x, y, 1, 1);
+    // A blood mark of today: the area's clean-up sweeps it two days on.
+    if (random(5) < B && (n == -1 || Cre[n].korkeus != -100)) set_data(DT_COUNTED, x, y, 1, (int)Plr.daynumber);
     uint32_t loss;
     if (n == -1) {
         loss = plr_get<uint32_t>(PB_BLOODLOSS) + (uint32_t)B;

@@ -67,7 +67,7 @@ static int wounds_list(const int *slots, int count) {
             if (allowed && applied) bar(425, y, Hoitobittien_lkm(applied), allowed, rgb(87, 255, 87));
             if (w.kind < ILL_FIRST) wound_mark(w.part, w.side, w.kind, w.level, slots[i]);
         }
-        showtext(40, 560, "ESC.Exit", rgb(171, 171, 171), 0);
+        showtext(40, 400, "ESC.Exit", rgb(171, 171, 171), 0);   // above the help window, clear of the info strip
         Flip();
         const int key = getkey();
         if (key == KEY_ESC || (key == KEY_QUIT && WindowClosed())) return -1;

@@ -232,7 +232,8 @@ ZoomPos TeeKota(int x, int y, char size) {
     const ZoomPos p = aseta_alue_siirtaen(x, y);
     if (!p.x && !p.y) return p;
     if (s == 4) {
-        if (random(2)) add_record(p.x + 2, p.y + 2, DT_FIRE_REMAINS, 0, 0, 0);
+        // Cold remains of today: the area's clean-up reads their count as the day they were left.
+        if (random(2)) add_record(p.x + 2, p.y + 2, DT_FIRE_REMAINS, 0, (int)Plr.daynumber, 0);
         else add_record(p.x + 2, p.y + 2, DT_FIRE, 0, 255, 0);
     }
     if (s >= 3) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/ownlib.h"
+#include "core/datafunc.h"
 #include "core/records.h"
 #include "maps/area.h"
 #include "maps/maps.h"
@@ -60,7 +61,7 @@ int aseta_data(int x, int y, int type, uint32_t id, uint16_t count) {
             DataStruct &d = Zoom.data[i];
             if (d.type != type || d.id != id || d.x != x || d.y != y) continue;
             const int sum = (int)d.count + count;
-            d.count = (uint16_t)(sum > 65535 ? 65535 : sum);
+            d.count = day_marked(type) ? merged_mark_day(d.count, count) : (uint16_t)(sum > 65535 ? 65535 : sum);
             return i;
         }
     return new_record(x, y, type, id, count, 0);

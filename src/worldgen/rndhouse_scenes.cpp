@@ -28,7 +28,6 @@ enum {
     CH_WALL_W = 200, CH_WALL_S = 208, CH_CORNER_SE = 217, CH_CORNER_NW = 218,
     DT_SCENE_FIRE_REMAINS = DT_FIRE_REMAINS,   // 98
     DT_BLOOD = DT_COUNTED,                     // 99: a blood mark, its count the day it was shed
-    RECORDS_USED = 1990,                       // the last ten records of a map are never handed out
     NO_RECORD = -1000,
     ROLE_LEASHED = 9,
     FARM_ANIMAL_X = 32, FARM_ANIMAL_Y = 32,
@@ -139,13 +138,7 @@ void scene1() {
     const uint32_t shed = Plr.daynumber + 1;
     for (int i = 0; i < 4; i++) {
         const int x = 34 + random(4), y = 30 - random(3);
-        // Two marks drawn onto one square stay one mark: their day is not summed into nonsense.
-        bool marked = false;
-        for (int k = 0; k < RECORDS_USED && !marked; k++) {
-            const DataStruct &d = Zoom.data[k];
-            marked = d.type == DT_BLOOD && d.x == x && d.y == y;
-        }
-        if (!marked) aseta_data(x, y, DT_BLOOD, 1, (int)(uint16_t)shed);
+        aseta_data(x, y, DT_BLOOD, 1, (int)(uint16_t)shed);   // two on one square stay one mark of that day
     }
     static const int beasts[4] = {611, 605, 602, 608};
     const int x = 32 - random(10), y = 27 - random(10);

@@ -28,10 +28,11 @@ TEST_F(DataPool, EqualItemsOnOneSquareMerge) {
     set_data(DT_ITEM, 231, 230, 5, 1);
     EXPECT_EQ(used_records(), 2);
 
-    // Counted stacks merge by id and square alone.
-    set_data(DT_COUNTED, 240, 240, 77, 2);
+    // Blood marks merge by id and square alone, into one mark of the later day.
     set_data(DT_COUNTED, 240, 240, 77, 4);
-    EXPECT_EQ(Data[2].count, 6);
+    set_data(DT_COUNTED, 240, 240, 77, 2);
+    EXPECT_EQ(Data[2].count, 4);
+    EXPECT_EQ(used_records(), 3);
 }
 
 TEST_F(DataPool, StacksThatNeverMerge) {

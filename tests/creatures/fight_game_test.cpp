@@ -15,6 +15,7 @@
 #include "core/creatures.h"
 #include "creatures/death.h"
 #include "creatures/melee.h"
+#include "presentation/hyper.h"
 #include "items/wearing.h"
 #include "presentation/notes.h"
 #include "core/tekstit.h"
@@ -93,6 +94,38 @@ TEST_F(FightGame, HerKnifeKillsTheHareIntoACarcassAndOneLoggedRecord) {
     ASSERT_GE(carcass, 0);
     EXPECT_EQ(Data[carcass].x, PlayerX + 1);
     EXPECT_EQ(Data[carcass].y, PlayerY);
+}
+
+// A wolf she sees beside her bites at her: her defence menu comes up, and F1 over its heading and over
+// each manoeuvre opens that one's page in the encyclopedia.
+TEST_F(FightGame, F1InHerDefenceMenuOpensThePageOfTheManoeuvre) {
+    dir->copy_asset("GAME.NFO");
+    get_topics();
+    EnterLocale(0, 0);
+    oxatest::knife_in_her_hand();
+    ASSERT_NE(getwieldedItempos(CRE_PLAYER, 1), 0);
+    command({SDLK_PERIOD});   // a turn passes: she looks about her
+    static std::string opened;
+    void (*const shown)(const char *) = ui.screens.game_info;
+    ui.screens.game_info = [](const char *topic) { opened = topic; };
+    WIZARD_randomsuccess = 4;   // every roll superior: her dodge takes every bite aside
+    const struct {
+        int downs;
+        const char *topic;
+    } rows[] = {{0, "DEFENSE MANEUVER"}, {1, "DODGE"}, {2, "BLOCK"}, {3, "COUNTERSTRIKE"}, {4, "DEFENSE MANEUVER"}};
+    const int wolf = oxatest::creature_east_of_her(611);
+    for (const auto &r : rows) {
+        opened.clear();
+        oxatest::KeyFeeder f;
+        for (int d = 0; d < r.downs; d++) f.key(SDLK_DOWN);
+        f.key(SDLK_F1).key(SDLK_d);
+        EXPECT_EQ(TYPED(Taistelu_TAPAHTUMA(wolf, 0, 0, 1000, 0)), 1);   // its bite, as its combat turn strikes
+        EXPECT_EQ(opened, r.topic) << r.downs << " down";
+        EXPECT_EQ(DefenderStrike.mode, DEF_DODGE) << "then she dodged";
+        EXPECT_EQ(Plr.posture, 0);
+    }
+    WIZARD_randomsuccess = 0;
+    ui.screens.game_info = shown;
 }
 
 }  // namespace

@@ -254,6 +254,35 @@ TEST_F(TextFit, EveryScenarioStoryStandsInItsParagraphs) {
     }
 }
 
+// The screens with the info strip along their foot: no label of the screen is drawn over the strip's
+// words (its topic, its first sentence, its F1 key) before the strip is drawn again.
+TEST_F(TextFit, NoLabelIsDrawnOverTheInfoStrip) {
+    const SDL_Rect strip = {5, 545, 790, 53};
+    const struct {
+        const char *name;
+        int key;
+    } rows[] = {{"wounds", KEY_F7}, {"armour coverage", 'A'}, {"skills", 's'}, {"spells", KEY_F4}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const int key = row.key;
+        open(row.name, {SDLK_ESCAPE}, [key] { command_dispatch(key, 0, 0); });
+        int words = 0;
+        for (size_t i = 0; i < runs.size(); i++) {
+            const TextRun &s = runs[i];
+            if (s.target || !inside(letters(s), strip)) continue;
+            words++;
+            for (size_t j = i + 1; j < runs.size(); j++) {
+                const TextRun &t = runs[j];
+                if (t.target) continue;
+                if (t.box.x == s.box.x && t.box.y == s.box.y) break;   // the strip drawn again
+                const SDL_Rect a = letters(s), b = letters(t);
+                EXPECT_FALSE(SDL_HasIntersection(&a, &b) && strcmp(s.text, t.text)) << where(t) << " over " << where(s);
+            }
+        }
+        EXPECT_GT(words, 0) << "the strip is drawn";
+    }
+}
+
 // The talk's title names the person as her box does, also once she has told her name.
 TEST_F(TextFit, TheTalksTitleNamesThePersonHerBoxNames) {
     const int soc = walk_into_her_village();

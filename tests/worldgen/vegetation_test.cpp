@@ -157,6 +157,8 @@ TEST_F(VegetationTest, PlacersMergeOnlyWhatMayMergeAndRefuseWhenNothingIsFree) {
         {"other squares do not", [] { aseta_data(5, 5, DT_ITEM, 7, 2); return aseta_data(6, 5, DT_ITEM, 7, 3); }, 2, 3, 0, 1},
         {"plants never merge", [] { aseta_data(5, 5, DT_PLANT, 7, 2); return aseta_data(5, 5, DT_PLANT, 7, 3); }, 2, 3, 0, 1},
         {"creatures never merge", [] { aseta_data(5, 5, DT_CREATURE, 7, 1); return aseta_data(5, 5, DT_CREATURE, 7, 1); }, 2, 1, 0, 1},
+        {"two blood marks on a square are one of the later day", [] { aseta_data(5, 5, DT_COUNTED, 1, 6); return aseta_data(5, 5, DT_COUNTED, 1, 5); }, 1, 6, 0, 1},
+        {"so are two fire remains", [] { aseta_data(5, 5, DT_FIRE_REMAINS, 10, 6); return aseta_data(5, 5, DT_FIRE_REMAINS, 10, 7); }, 1, 7, 0, 1},
         {"the village's own never merge", [] { aseta_socowned_zoomdata(5, 5, DT_ITEM, 7, 2); return aseta_socowned_zoomdata(5, 5, DT_ITEM, 7, 3); }, 2, 3, 22222, 1},
         {"off the map", [] { return aseta_data(64, 5, DT_ITEM, 7, 1); }, 0, 0, 0, 0},
         {"a random square when all block", [] { memset(Zoom.chars, 39, sizeof Zoom.chars); return aseta_data(-1, -1, DT_ITEM, 7, 1); }, 0, 0, 0, 0},
@@ -169,7 +171,9 @@ TEST_F(VegetationTest, PlacersMergeOnlyWhatMayMergeAndRefuseWhenNothingIsFree) {
         ground(40, 0);
         const int got = c.put();
         EXPECT_EQ(got >= 0, c.want_result_ok == 1) << c.what;
-        EXPECT_EQ(records(DT_ITEM) + records(DT_PLANT) + records(DT_CREATURE), c.want_records) << c.what;
+        int kept = 0;
+        for (int type : {DT_ITEM, DT_PLANT, DT_CREATURE, DT_COUNTED, DT_FIRE_REMAINS}) kept += records(type);
+        EXPECT_EQ(kept, c.want_records) << c.what;
         if (got < 0) continue;
         EXPECT_EQ(Zoom.data[got].count, c.want_count) << c.what;
         EXPECT_EQ(Zoom.data[got].owner, c.want_owner) << c.what;
