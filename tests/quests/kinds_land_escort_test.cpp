@@ -96,6 +96,18 @@ TEST_F(QuestKindsLandEscort, TheMaidenIsWalkedToTheLandOfHerChoice) {
     EXPECT_EQ(Cre[maiden].stateflags & 96u, 96u);
     EXPECT_EQ(Cre[maiden].localknowledge, 0);
     EXPECT_NE(Cre[maiden].stateflags & 16u, 0u) << "she is marked as a quest giver";
+    // While she asks she keeps her goods: goods marked for sale are not offered in a personal trade.
+    const CreatureStruct as_made = Cre[maiden];
+    for (int s = 0; s < 5; s++) {
+        Cre[maiden].pack[s] = object("Knife", 1);
+        Cre[maiden].packcount[s] = 1;
+        Cre[maiden].packbits[s] = 2;
+    }
+    Chatting_With = maiden;
+    Chat_Mode = CHAT_TRADE;
+    TradeInquiry();
+    for (const ChatOptStruct &o : ChatOptions) EXPECT_FALSE(o.text[0] && strstr(o.tag, "[PERSONAL TRADE]")) << o.text;
+    Cre[maiden] = as_made;
 
     // Where an escortee counts as arrived: a village cell, of the destination culture for her, of any
     // culture but the raiders' for a woodsman.
