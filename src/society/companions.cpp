@@ -431,7 +431,7 @@ void CrTalk_Ryhmaelama(int quiet) {
     }
     if (!(w & CF_UNHAPPY)) return;
     char line[300];
-    const int left = service_days(*c);
+    const int left = comp_days_left(n);
     if (left > 0) {
         if (escortee) {
             snprintf(line, sizeof line, "If we don't get where I wanted within %s I think I have to continue on my own.", TIMESPAN_days(left));
