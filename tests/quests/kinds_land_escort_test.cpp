@@ -133,6 +133,13 @@ TEST_F(QuestKindsLandEscort, TheMaidenIsWalkedToTheLandOfHerChoice) {
     EXPECT_EQ(walk({3, 4, 10, 11}), -1);
     ASSERT_TRUE(loadQuest(q.id, q));
     EXPECT_EQ(q.accepted, 1);
+    // She follows, fed for the road: the next morning she is still of the party, her days counted to
+    // the quest's due day (SPACE and Esc would hear her out, should she come to talk).
+    ASSERT_TRUE(onko_NPC_kumppani(maiden));
+    next_morning({SDLK_PERIOD, SDLK_SPACE, SDLK_ESCAPE});
+    EXPECT_TRUE(onko_NPC_kumppani(maiden)) << notes();
+    EXPECT_EQ(compword(maiden) & CF_UNHAPPY, 0u);
+    EXPECT_EQ(Cre[maiden].compstate, q.daysToComplete);
     open_talk(maiden);
     EXPECT_EQ(globqS.conditions[0], 0) << "her own village is not the destination";
     set_alltime_kulttuuri(IsoX(), IsoY(), far);
