@@ -88,7 +88,7 @@ static int quest_talk_turn(int n) {
         return 1;
     if (!c.quest) return 0;
     static QuestStruct q;
-    if (loadQuest(c.quest, q) && (q.accepted || Plr.daynumber <= q.createdDayNumber + 7)) {
+    if (loadQuest(c.quest, q) && !q.closed && (q.accepted || Plr.daynumber <= q.createdDayNumber + 7)) {
         kaanna_NPC_kohti(n, PlayerX, PlayerY);
         cre_say(n, "NPC_TALKS");
         Pause();

@@ -23,6 +23,9 @@
 
 // Membership bits (memberbits): the companion mark, set on a companion and cleared on a stolen animal.
 enum : uint8_t { MB_COMPANION = 2 };
+// State flags (stateflags) a quest gives the one who asks it: it keeps its goods out of a personal
+// trade, and it is not to be hired while the quest stands.
+enum : uint32_t { SF_KEEPS_GOODS = 1u << 5, SF_NOT_HIRED = 1u << 6 };
 
 struct CreatureStruct {
     uint8_t  kind;             // 0 empty slot, 1 human, ..., 50 spirit

@@ -103,6 +103,8 @@ void creature_mess() {
         }
         fix_up_on_entry(r);
         Cre[slot] = r;
+        // an animal turned to her side is her pet, and obeys her
+        if (r.attitude == 20 && r.kind != CK_HUMAN) set_CrePetAndMaster(slot, CRE_PLAYER);
         // a dog that is not hers belongs to the village of its home
         if (r.speciescode == SPECIES_DOG && !onko_NPC_kesyelain(slot)) make_animal_socowned(slot, 0);
         Cre[slot].socialid = (uint32_t)(k + CRE_DATAID);

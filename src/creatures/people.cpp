@@ -210,11 +210,24 @@ int comp_tries_talking(int n) {
     return 1;
 }
 
+int comp_days_left(int n) {
+    if (!ask_valid(n)) return 0;
+    CreatureStruct &c = Cre[n];
+    if (!(compword(n) & CF_ESCORTEE)) return cre_spare(c, SPARE_PREPAID);
+    // An escortee's term is its quest's: the due day is its last, and one without a due day has no end.
+    if (c.questday == 0) return 255;
+    const long long left = (long long)c.questday + 1 - (long long)Plr.daynumber;
+    return left < 0 ? 0 : left > 255 ? 255 : (int)left;
+}
+
 void comp_count_day(int n) {
     if (!ask_valid(n)) return;
     CreatureStruct &c = Cre[n];
     if (cre_spare(c, SPARE_PREPAID) > 0) cre_spare(c, SPARE_PREPAID)--;
     if (cre_spare(c, SPARE_SERVICE) < 255) cre_spare(c, SPARE_SERVICE)++;
+    // The state byte counts the days left of the term: in its last three the companion is unhappy and
+    // tells how many remain.
+    c.compstate = (uint8_t)comp_days_left(n);
 }
 
 static int stopped_cell(CreatureStruct &c, int &wx, int &wy) {

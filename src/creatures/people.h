@@ -41,7 +41,8 @@ const char *chats_MeetGapRemark(int n, int days);  // "" when none
 int comp_tries_talking(int n);
 int comp_partymorale(int n);                   // 1 when the companion wants to talk
 void pet_hunger(int n);                        // the day's hunger marks of her pet, read by its menu
-void comp_count_day(int n);                    // prepaid days down, days in service up
+void comp_count_day(int n);                    // prepaid days down, days in service up, days left kept
+int comp_days_left(int n);                     // of the term; an escortee's until its quest is due
 int come_along(int n, int mode);            // 1 when it follows (mode 1: and stepped after its leader)
 // 1 when come_along(n, ...) answers 0 at once, changing nothing and drawing no number: an animal that
 // is nobody's pet, is not led and follows nobody.

@@ -32,7 +32,7 @@
 
 enum { CAMP_TRIES = 5, LEG_RIGHT = 13, LEG_LEFT = 14 };
 // WHILE_LAME: an offer he made lapses once his legs carry him again (the talk drops it then).
-enum : uint32_t { WHILE_LAME = 1, GIVER_TRADES = 32, GIVER_RECRUITS = 64 };
+enum : uint32_t { WHILE_LAME = 1 };
 enum : uint8_t { STAYS_PUT = 4 };
 
 static const TalkRow AXE_TALK[] = {
@@ -220,7 +220,7 @@ QuestStruct Quest_AdventurersAxe(int x, int y, int &npc) {
     const int third = RandomBodypart(0, -1);
     wound_quietly(slot, 3, 6 + random(5), third, Side);
     if (INVASUHDE_liikuntaelimet(slot) < 1.0f) return give_up(qS, slot);
-    Cre[slot].stateflags |= GIVER_TRADES | GIVER_RECRUITS;
+    Cre[slot].stateflags |= SF_KEEPS_GOODS | SF_NOT_HIRED;
     memset(Cre[slot].pack, 0, sizeof Cre[slot].pack);
     memset(Cre[slot].packcount, 0, sizeof Cre[slot].packcount);
     if (const int knife = KULTTUURIESINE_Erapuukko(culture)) AddCrPack(slot, knife, 1);

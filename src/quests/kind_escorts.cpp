@@ -17,7 +17,6 @@
 #include "core/culture.h"
 #include "worldgen/culturegoods.h"
 
-enum : uint32_t { GIVER_TRADES = 32, GIVER_RECRUITS = 64 };
 enum : uint8_t { DEST_VILLAGE = 1, DEST_CULTURE = 2 };
 enum { ESCORT_ARRIVED_LINE = 15, NEIGHBOUR_DRAWS = 10, LAST_HOME_CULTURE = 9, WILD_RADIUS = 10 };
 
@@ -122,7 +121,7 @@ static bool giver_ok(int npc) { return npc >= 0 && npc < CRE_COUNT && Cre[npc].k
 // The giver walks with the player until the destination: a trader's talk and no recruiting meanwhile,
 // and no local knowledge to tell of on the way.
 static void make_traveller(CreatureStruct &c, uint8_t mode, uint8_t culture) {
-    c.stateflags |= GIVER_TRADES | GIVER_RECRUITS;
+    c.stateflags |= SF_KEEPS_GOODS | SF_NOT_HIRED;
     c.escortdest = mode;
     c.escortculture = culture;
     c.localknowledge = 0;

@@ -165,7 +165,6 @@ static const TalkRow WANTED_TALK[] = {
 };
 
 enum { WANTED_OFFER_DAYS = 7, WANTED_DAYS = 3, OWNER_NOT_HERS = 3 };
-enum { QF_OFFERED = 32, QF_WANTS = 64 };
 
 static bool is_knife(const ItemStruct &it) {
     char skill[sizeof it.skill + 1];
@@ -247,7 +246,7 @@ QuestStruct Quest_ItemsWanted(int npc, int x, int y) {
     g.quest = qS.id;
     g.questexpiry = 0;
     g.questday = (uint16_t)(Plr.daynumber + qS.offerLifeDays);
-    g.stateflags |= QF_OFFERED | QF_WANTS;
+    g.stateflags |= SF_KEEPS_GOODS | SF_NOT_HIRED;
 
     char kind[sizeof offer.kindText + 1], question[sizeof offer.question + 1], claim[sizeof offer.claimLine + 1];
     char explanation[sizeof offer.explanation + 1], giving[sizeof offer.givingText + 1], tags[sizeof offer.tags + 1];

@@ -39,7 +39,7 @@ static void toggle_companion(int n) {
             c.owner = 0;
             Note("wild!");
         } else {
-            c.owner = -1;
+            set_CrePetAndMaster(n, CRE_PLAYER);   // hers, and it obeys her
             Note("Yours!");
         }
         if (c.owner == -1) Note("Player owned!");

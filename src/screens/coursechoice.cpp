@@ -80,14 +80,17 @@ static void draw_choice() {
 int game_course(int inPlay) {
     game_save();
     draw_choice();
+    // A course completed shows its line in place of its button: its key starts nothing.
+    const bool offers1 = !(Plr.courses_completed & COURSE1_DONE);
+    const bool offers2 = !(Plr.courses_completed & COURSE2_DONE) && !PELIMUSEO_EDIT;
     int chosen = 0;
     for (;;) {
         const int k = getkey();
-        if (k == 'a' || k == 'A') {
+        if ((k == 'a' || k == 'A') && offers1) {
             chosen = Tee_Gamecourse_1() ? 1 : 0;
             break;
         }
-        if ((k == 'b' || k == 'B') && !PELIMUSEO_EDIT) {
+        if ((k == 'b' || k == 'B') && offers2) {
             chosen = Tee_Gamecourse_2() ? 2 : 0;
             break;
         }

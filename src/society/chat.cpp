@@ -393,6 +393,12 @@ int chat_pick(int key) {
     return 0;
 }
 
+// The partner's link to its quest closed: the talk goes on as with one who has no quest.
+static void close_partner_quest(CreatureStruct &c) {
+    closeNPCquest(Chatting_With, c.quest);
+    memset(&globqS, 0, sizeof globqS);
+}
+
 static void load_partner_quest(uint8_t &accepted_at_start) {
     CreatureStruct &c = Cre[Chatting_With];
     accepted_at_start = 0;
@@ -400,15 +406,17 @@ static void load_partner_quest(uint8_t &accepted_at_start) {
         memset(&globqS, 0, sizeof globqS);
         return;
     }
-    if (!loadQuest(c.quest, globqS)) {
-        closeNPCquest(Chatting_With, c.quest);
+    // A quest that can't be read, or one closed since the person was last met (it expired, or its
+    // offer ended, at a day's upkeep while she stayed on the map), is nothing more to talk of.
+    if (!loadQuest(c.quest, globqS) || globqS.closed) {
+        close_partner_quest(c);
         return;
     }
     if (globqS.completionDay && c.questexpiry == 0) c.questexpiry = globqS.completionDay;
     accepted_at_start = globqS.accepted;
     QuestCondMaint(&globqS);
     if (!globqS.accepted && (c.stateflags & 1) && INVASUHDE_liikuntaelimet(Chatting_With) < 1.0f)
-        closeNPCquest(Chatting_With, c.quest);
+        close_partner_quest(c);
 }
 
 static void partner_reputation() {

@@ -48,7 +48,7 @@
 
 char mietelause[200];
 
-enum { TASK_COMPANION_JOINED = 20, STATE_BUSY = 64 };
+enum { TASK_COMPANION_JOINED = 20 };
 
 // ---- the record ----
 
@@ -119,7 +119,7 @@ int onko_NPC_varvattavissa(int n, int days) {
         set_answer("I don't think so.");
         return 0;
     }
-    if (c.stateflags & STATE_BUSY) {
+    if (c.stateflags & SF_NOT_HIRED) {
         set_answer("That doesn't suit me. I have things of my own to take care of.");
         return 0;
     }
@@ -431,7 +431,7 @@ void CrTalk_Ryhmaelama(int quiet) {
     }
     if (!(w & CF_UNHAPPY)) return;
     char line[300];
-    const int left = service_days(*c);
+    const int left = comp_days_left(n);
     if (left > 0) {
         if (escortee) {
             snprintf(line, sizeof line, "If we don't get where I wanted within %s I think I have to continue on my own.", TIMESPAN_days(left));

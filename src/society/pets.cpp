@@ -142,9 +142,9 @@ int BringAnimal() {
     Keskeyta_Puuha(n, -1);
     c.mode = 0;
     c.role = 0;
-    c.owner = CRE_PLAYER;
     c.domestic = DOMESTIC_LOOSE;
-    c.ownerbits = (uint8_t)(c.ownerbits & ~OB_OBEYS);
+    c.memberbits = (uint8_t)(c.memberbits & ~MB_GOHOME);   // its pen is no longer its home
+    set_CrePetAndMaster(n, CRE_PLAYER);                     // hers, and it obeys her
     const int cap = maxenergiavaranto(n);
     c.energy = (int16_t)(cap > 32767 ? 32767 : cap < 0 ? 0 : cap);
     const int rope = object("ROPE", 1);

@@ -576,8 +576,11 @@ int QuestDelivery(int slot, int count) {
         CrTalk("Umm, that is not what I want right now.");
         return 2;
     }
-    const float weight = ObjToItem(obj).weight * (float)count;
-    if (globqS.fetchWeight > 0.0f && globqS.fetchWeight - globqS.fetchWeightGiven > weight) {
+    // The weights summed over many deliveries drift by millionths: what is wanted beyond this delivery
+    // counts only from a hundredth of one of its pieces up, so that the pieces asked for fill the order
+    // however they are handed in.
+    const float unit = ObjToItem(obj).weight, weight = unit * (float)count;
+    if (globqS.fetchWeight > 0.0f && globqS.fetchWeight - globqS.fetchWeightGiven - weight > unit / 100.0f) {
         if (!hand_over(slot, count, cre)) return cant_carry();
         globqS.fetchWeightGiven += weight;
         SaveQuest(&globqS);

@@ -126,11 +126,12 @@ struct QuestTalk {
     QuestNews news[3];
 };
 
-// The quest of a person, loaded: what the small talk reads of it, every text cut to its field.
+// The quest of a person, loaded: what the small talk reads of it, every text cut to its field. A
+// closed quest (expired, or its offer ended) is in no list and no news: false, as for none.
 static bool quest_news(uint32_t id, QuestTalk *q) {
     memset(q, 0, sizeof *q);
     static QuestStruct rec;
-    if (!id || !loadQuest(id, rec)) return false;
+    if (!id || !loadQuest(id, rec) || rec.closed) return false;
     q->generated = rec.generated != 0;
     q->accepted = rec.accepted != 0;
     q->sideline = rec.sideRole != 0;

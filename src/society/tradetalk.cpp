@@ -38,7 +38,6 @@ static_assert((int)PERSTRADE_ENTRIES == (int)INVDATA_MAX, "the picked goods are 
 namespace {
 
 enum : uint8_t { PACK_FOR_SALE = 2, PACK_ALWAYS_FOR_SALE = 4 };   // pack bits of a slot
-enum : uint8_t { KEEPS_GOODS = 32 };                              // of the person's flag byte
 enum : uint8_t { ITEM_LENT = 0x40, ITEM_STOCK = 1 };              // item status bits
 enum { ROLE_FUR_TRADER = 5, OWN_NOT_FOR_SALE = 8 };
 enum { STOCKED_ALL_TRADABLE = 5 };        // from this many stocked slots on every slot is tradable
@@ -204,7 +203,7 @@ void TradeInquiry() {
     const int credit = gotcredit(0.0f);
     CreatureStruct *c = partner();
     if (!c) return;
-    if (mark_tradable(*c, credit != 0) && !(c->namebits & KEEPS_GOODS)) {
+    if (mark_tradable(*c, credit != 0) && !(c->stateflags & SF_KEEPS_GOODS)) {
         say_text(CHATMSG("NPC_CAN_TRADE"));
         if (credit) CrTalk("To some extent my goods can be given to you for free as a reward, but let's see how it goes.");
         AddChatOption(0, "\"Let's see what I can trade from you.\"", "[PERSONAL TRADE]");

@@ -20,6 +20,7 @@
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "game/loader.h"
+#include "core/maintenance.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/oxa.h"
@@ -336,6 +337,17 @@ protected:
         for (int k : ks) typing.key((SDL_Keycode)k, 0);
         int r;
         typing.typed([&] { return turn_pass(&r); });
+    }
+    // The clock a few seconds before the next morning's upkeep, and her turns played, each with these
+    // keys, until it has run (its messages and the talks it starts wait for keys of their own).
+    static void next_morning(std::initializer_list<int> ks = {SDLK_PERIOD, SDLK_SPACE, SDLK_PERIOD}) {
+        const uint32_t today = Plr.daynumber;
+        Plr.last_upkeep_day = Plr.day;
+        Plr.day = (uint8_t)(Plr.day % 30 + 1);
+        Plr.hour = 7;
+        Plr.minute = 59;
+        Juoksevat_sekuntit = 48;
+        for (int i = 0; i < 10 && Plr.daynumber == today; i++) command(ks);
     }
     // She goes down into her village from the world map by keys; answers its society (0 when that failed).
     static int walk_into_her_village() {

@@ -65,4 +65,25 @@ TEST_F(AinoCourse, SheLearnsToDrinkLookCloserAndPickUp) {
     EXPECT_EQ(Plr.course_index, 2);
 }
 
+// LIVING IN THE WILD run to its last task, seen done by the task key and its reward chosen: the course
+// is completed. The task key then shows "LIVING IN THE WILD -- COMPLETED" where its button was, and
+// its key starts nothing: no course file is written anew, and no second reward can follow.
+TEST_F(AinoCourse, ACompletedCourseIsNotStartedAgainByItsKey) {
+    command({SDLK_F5, SDLK_a});
+    ASSERT_EQ(Plr.course_index, 0) << notes();
+    Plr.course_index = COURSE_LENGTH - 1;   // on to its last task, which she has done
+    Plr.task_number = course_order[0][COURSE_LENGTH - 1];
+    Tehtavan_Vaihe = 0;
+    Tarkista_Suoritus(Plr.task_number);
+    ASSERT_EQ(Tehtavan_Vaihe, 1);
+    command({SDLK_F5, SDLK_SPACE, SDLK_2, SDLK_SPACE, SDLK_ESCAPE});   // done; an attribute for reward
+    ASSERT_NE(Plr.courses_completed & COURSE1_DONE, 0) << notes();
+    ASSERT_EQ(Plr.course_index, -1);
+    const std::vector<uint8_t> file = oxatest::read_bytes(path("taskdata.oxa"));
+
+    command({SDLK_F5, SDLK_a, SDLK_ESCAPE});   // the choice, and the key of the completed course
+    EXPECT_EQ(Plr.course_index, -1);
+    EXPECT_EQ(oxatest::read_bytes(path("taskdata.oxa")), file);
+}
+
 }  // namespace

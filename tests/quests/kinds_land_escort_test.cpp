@@ -96,6 +96,18 @@ TEST_F(QuestKindsLandEscort, TheMaidenIsWalkedToTheLandOfHerChoice) {
     EXPECT_EQ(Cre[maiden].stateflags & 96u, 96u);
     EXPECT_EQ(Cre[maiden].localknowledge, 0);
     EXPECT_NE(Cre[maiden].stateflags & 16u, 0u) << "she is marked as a quest giver";
+    // While she asks she keeps her goods: goods marked for sale are not offered in a personal trade.
+    const CreatureStruct as_made = Cre[maiden];
+    for (int s = 0; s < 5; s++) {
+        Cre[maiden].pack[s] = object("Knife", 1);
+        Cre[maiden].packcount[s] = 1;
+        Cre[maiden].packbits[s] = 2;
+    }
+    Chatting_With = maiden;
+    Chat_Mode = CHAT_TRADE;
+    TradeInquiry();
+    for (const ChatOptStruct &o : ChatOptions) EXPECT_FALSE(o.text[0] && strstr(o.tag, "[PERSONAL TRADE]")) << o.text;
+    Cre[maiden] = as_made;
 
     // Where an escortee counts as arrived: a village cell, of the destination culture for her, of any
     // culture but the raiders' for a woodsman.
@@ -121,6 +133,13 @@ TEST_F(QuestKindsLandEscort, TheMaidenIsWalkedToTheLandOfHerChoice) {
     EXPECT_EQ(walk({3, 4, 10, 11}), -1);
     ASSERT_TRUE(loadQuest(q.id, q));
     EXPECT_EQ(q.accepted, 1);
+    // She follows, fed for the road: the next morning she is still of the party, her days counted to
+    // the quest's due day (SPACE and Esc would hear her out, should she come to talk).
+    ASSERT_TRUE(onko_NPC_kumppani(maiden));
+    next_morning({SDLK_PERIOD, SDLK_SPACE, SDLK_ESCAPE});
+    EXPECT_TRUE(onko_NPC_kumppani(maiden)) << notes();
+    EXPECT_EQ(compword(maiden) & CF_UNHAPPY, 0u);
+    EXPECT_EQ(Cre[maiden].compstate, q.daysToComplete);
     open_talk(maiden);
     EXPECT_EQ(globqS.conditions[0], 0) << "her own village is not the destination";
     set_alltime_kulttuuri(IsoX(), IsoY(), far);

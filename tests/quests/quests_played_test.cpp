@@ -62,15 +62,9 @@ TEST_F(QuestsPlayed, AQuestLeftPastItsDaysGoesAtTheDailyUpkeep) {
     waits(1);
     ASSERT_TRUE(loadQuest(9001, q));
     EXPECT_EQ(q.closed, 0) << "not yet overdue";
-    // A few seconds before the morning's upkeep of the next day.
-    Plr.last_upkeep_day = Plr.day;
-    Plr.day = (uint8_t)(Plr.day % 30 + 1);
-    Plr.hour = 7;
-    Plr.minute = 59;
-    Juoksevat_sekuntit = 48;
     // The morning's upkeep comes before her next command is read, and its message waits for SPACE:
     // there the first key goes by unheeded, SPACE answers it and the second one is her command.
-    for (int i = 0; i < 10 && Plr.daynumber == today; i++) command({SDLK_PERIOD, SDLK_SPACE, SDLK_PERIOD});
+    next_morning();
     ASSERT_EQ(Plr.daynumber, today + 1);
     ASSERT_TRUE(loadQuest(9001, q));
     EXPECT_EQ(q.closed, 1);

@@ -323,3 +323,25 @@ TEST_F(CompanionPlayed, SheHiresAHunterWithHerFoodAndTheBowFromHerHome) {
     EXPECT_TRUE(Cre[n].partyflags & CW_STAY);
     part_from(n);
 }
+
+// A hunter hired for a week, fed and content, keeps quiet through the mornings while more than three
+// days of his term are left; in its last three he comes to tell her how many remain.
+TEST_F(CompanionPlayed, AContentHunterCountsDownOnlyTheLastThreeDaysOfHisTerm) {
+    const int n = villager_of_her_village();
+    ASSERT_GE(n, 0) << "she is in her village, beside one of its people";
+    give(n, "Rye bread", 5);
+    give(n, "Hunting bow", 1);
+    give(n, "Arrow", 10);
+    type({'C', SDLK_RETURN, SDLK_h, SDLK_1, SDLK_SPACE, SDLK_ESCAPE});
+    ASSERT_TRUE(onko_NPC_kumppani(n)) << heard;
+    for (int left = 6; left >= 3; left--) {
+        SCOPED_TRACE(left);
+        heard.clear();
+        // SPACE past his call to talk, Esc out of the talk, when he comes
+        next_morning({SDLK_PERIOD, SDLK_SPACE, SDLK_ESCAPE});
+        ASSERT_TRUE(onko_NPC_kumppani(n)) << heard;
+        EXPECT_EQ(cre_spare(Cre[n], SPARE_PREPAID), left);
+        EXPECT_EQ((compword(n) & CF_UNHAPPY) != 0, left <= 3);
+        EXPECT_EQ(said("more. Then it's time for me to go back home."), left <= 3) << heard;
+    }
+}

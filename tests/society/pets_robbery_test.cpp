@@ -8,6 +8,7 @@
 #include "activities/food.h"
 #include "game/toimi.h"
 #include "creatures/outfit.h"
+#include "creatures/people.h"
 #include "base/ui.h"
 #include "common/harness.h"
 #include "creatures/village_fixture.h"
@@ -55,10 +56,19 @@ protected:
         }
         return dp;
     }
+    // Her dog, a village's dog she bought: brought beside her, then where the case wants it.
     int her_dog(int n, int x, int y) {
         const int dp = animal(n, x, y, 618, 30.0f);
         strcpy(Cre[n].species, "dog");
-        set_CrePetAndMaster(n, CRE_PLAYER);
+        Cre[n].domestic |= 2;
+        Cre[n].owner = SOC;
+        Animal[0] = n;
+        Trade_ItemLoop = 0;
+        EXPECT_EQ(BringAnimal(), 1);
+        Data[dp].x = (uint16_t)x;
+        Data[dp].y = (uint16_t)y;
+        Cre[n].Viimeisin_X = x;
+        Cre[n].Viimeisin_Y = y;
         return dp;
     }
     void keys(const char *typed) {
@@ -159,6 +169,7 @@ TEST_F(PetsAndRobbers, BoughtAnimalIsBroughtBesideHer) {
         farm_animal(4, PlayerX + 20, 616, 0);
         Cre[4].energy = 1;
         Cre[4].domestic |= 16;   // tied in its pen
+        Cre[4].memberbits |= MB_GOHOME;   // on its way back to its pen
         Animal[0] = 4;
         if (c.gone) Cre[4].mode = CM_CARCASS;
         Trade_ItemLoop = c.slot;
@@ -172,6 +183,7 @@ TEST_F(PetsAndRobbers, BoughtAnimalIsBroughtBesideHer) {
             EXPECT_FALSE(is_socanimal(4));
             EXPECT_FALSE(is_tied(4));
             EXPECT_EQ(Cre[4].energy, maxenergiavaranto(4));
+            EXPECT_EQ(Cre[4].memberbits & MB_GOHOME, 0) << "it no longer heads back to its pen";
             EXPECT_EQ(Animal[0], 0) << "sold once";
         }
     }

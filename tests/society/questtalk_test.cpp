@@ -698,7 +698,8 @@ TEST_F(QuestTalk, AGiverComesToTalk) {
 }
 
 // The small talk reads another person's quest: news of an offer not yet taken, and the question
-// after a person whose quest she took; a pending "silence" keeps the person out of it.
+// after a person whose quest she took; a pending "silence" keeps the person out of it, and an offer
+// closed at a day's upkeep is no news.
 TEST_F(QuestTalk, TheSmallTalkReadsOtherPeoplesQuests) {
     constexpr int GIVER = 2;
     villager(GIVER, PlayerX - 2, PlayerY, true);
@@ -710,11 +711,13 @@ TEST_F(QuestTalk, TheSmallTalkReadsOtherPeoplesQuests) {
     struct Case {
         uint8_t accepted;
         const char *pending, *offered, *said;
+        bool closed;
     };
     const Case cases[] = {
-        {1, "TALKLINE 2", "[NPC SOTU QUERY:4242]", ""},
-        {1, "silence", "", ""},
-        {0, "", "[NPC SOTU QUERY:4242]", "needs help with herbs"},
+        {1, "TALKLINE 2", "[NPC SOTU QUERY:4242]", "", false},
+        {1, "silence", "", "", false},
+        {0, "", "[NPC SOTU QUERY:4242]", "needs help with herbs", false},
+        {0, "", "", "", true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.pending);
@@ -726,6 +729,7 @@ TEST_F(QuestTalk, TheSmallTalkReadsOtherPeoplesQuests) {
         strcpy(q.subject, "herbs");
         q.newsKind[0] = 1;
         SaveQuest(&q);
+        if (c.closed) RemoveQuest(OTHER);
         ClearChatOptStruct();
         smalltalk_trace_clear();
         heard.clear();

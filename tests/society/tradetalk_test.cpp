@@ -123,7 +123,8 @@ TEST_F(TradeTalk, FlaggedGoodsOrFiveStockedSlotsMayBePicked) {
         uint8_t bits[6];
         int stocked;
         float credit;
-        uint8_t status4, magic3, namebits;
+        uint8_t status4, magic3;
+        uint32_t stateflags;
         unsigned mask;   // the tradable slots
         bool offers;
     } cases[] = {
@@ -132,7 +133,7 @@ TEST_F(TradeTalk, FlaggedGoodsOrFiveStockedSlotsMayBePicked) {
         {"a fifth makes all", {0, 0, 0, 0, 0}, 5, 0.0f, 0, 0, 0, 0x1f, true},
         {"credit makes all", {0, 0, 0}, 3, 10.0f, 0, 0, 0, 0x7, true},
         {"lent and marked never", {0, 0, 0, 0, 0, 0}, 6, 0.0f, 0x40, 1, 0, 0x27, true},
-        {"he keeps his goods", {2, 2}, 2, 0.0f, 0, 0, 32, 0x3, false},
+        {"he keeps his goods", {2, 2}, 2, 0.0f, 0, 0, SF_KEEPS_GOODS, 0x3, false},
     };
     for (const Case &k : cases) {
         memset(Cre[OLLI].pack, 0, sizeof Cre[OLLI].pack);
@@ -144,7 +145,7 @@ TEST_F(TradeTalk, FlaggedGoodsOrFiveStockedSlotsMayBePicked) {
             Cre[OLLI].packcount[s] = 2;
             Cre[OLLI].packbits[s] = k.bits[s];
         }
-        Cre[OLLI].namebits = k.namebits;
+        Cre[OLLI].stateflags = k.stateflags;
         NpcVil.credit = k.credit;
         ClearChatOptStruct();
         heard.clear();
