@@ -62,15 +62,6 @@ int open(const char *path, int flags, ...) {
     oxabench::opens_made++;
     return real(path, flags, mode);
 }
-int open64(const char *path, int flags, ...) {
-    static const auto real = oxabench::real_call<int (*)(const char *, int, ...)>("open64");
-    va_list ap;
-    va_start(ap, flags);
-    const mode_t mode = oxabench::mode_of(flags, ap);
-    va_end(ap);
-    oxabench::opens_made++;
-    return real(path, flags, mode);
-}
 int openat(int dirfd, const char *path, int flags, ...) {
     static const auto real = oxabench::real_call<int (*)(int, const char *, int, ...)>("openat");
     va_list ap;
