@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/ownlib.h"
+#include "disk_counts.h"
 #include "core/config.h"
 #include "game/loader.h"
 #include "core/oxa.h"
@@ -74,17 +75,22 @@ __attribute__((noinline)) inline int entry_upkeep() { return GetMappie(0); }
 
 // Zooming into world cell wx, wy on a fresh copy of her folder each round: for an area never built
 // the 25 maps are made and stored, for a stored one they are read; the area is loaded.
+// The counters give the files opened and the flushes of one entry.
 inline void enter_cell(benchmark::State &state, int wx, int wy) {
     AinoFolder &f = folder();
+    DiskCounts counts;
     for (auto _ : state) {
         state.PauseTiming();
         f.fresh_character();
         PlayerX = wx;
         PlayerY = wy;
         state.ResumeTiming();
+        counts.begin();
         EnterLocale(0, 0);
         benchmark::DoNotOptimize(entry_upkeep());
+        counts.end();
     }
+    counts.report(state);
 }
 
 }  // namespace oxabench

@@ -12,6 +12,7 @@
 #include "core/config.h"
 #include "game/loader.h"
 #include "base/ownlib.h"
+#include "disk_counts.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "worldgen/worldgen.h"
@@ -47,12 +48,17 @@ Folder &folder() {
     return f;
 }
 
+// The counters give the files opened and the flushes of one load.
 void BM_load_character(benchmark::State &state) {
     folder();
+    oxabench::DiskCounts counts;
     for (auto _ : state) {
         REAL_QUIT = 0;
+        counts.begin();
         benchmark::DoNotOptimize(loader());
+        counts.end();
     }
+    counts.report(state);
 }
 BENCHMARK(BM_load_character)->Unit(benchmark::kMillisecond);
 

@@ -15,8 +15,9 @@
 // finished by the next load, or taken back when it can't be finished.
 // A commit is durable, so that a power cut keeps it as a crash would: every staged file is flushed to the
 // disk before the list names it, the list with the folder before any file goes in place, and the files
-// put in place with the folder before the commit is done (a handful of flushes, once per commit). The
-// flushes of one step are asked for together, each on a thread of its own, so the disk serves them as one.
+// put in place with the folder before the commit is done: three waits on the disk at most, whatever the
+// count of files. The files of one step are flushed with the file system that holds the folder, in one
+// wait (where that can't be done, each file by itself on a thread of its own, all together).
 //
 // A writer of a save asks save_target() for the name to write to (or writes through save_write_at,
 // save_write_stretches or save_write_file of base/savediff.h).
@@ -32,7 +33,7 @@ extern void (*save_note)(const char *text);
 
 // Whether a commit flushes its files to the disk: on in the game. The test programs and fuzz targets,
 // which cut no power, switch it off, for a flush waits milliseconds on the disk at every save.
-// `save_flushes` counts the flushes made.
+// `save_flushes` counts the flushes made: each a wait on the disk.
 extern int save_flush;
 extern long save_flushes;
 

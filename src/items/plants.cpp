@@ -3,10 +3,13 @@
 // files are untrusted: every line, tag, body and name is cut to its buffer.
 #include "items/plants.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/obj_func.h"
@@ -46,8 +49,76 @@ void plant_name_of(const char *header, char out[FLORA_NAME_MAX + 1]) {
 
 static void flora_log(const char *text) { debuglog("asciidata", text); }
 
+// The plant data files as last read: the names the pattern matched in the working folder, and each
+// file's lines as the fetch reads them, with the first header line of each plant name. A fetch (many
+// at every map entry) reads them again only when the folder or one of the files changed since (the
+// game never writes them; a file rewritten at its old length within one tick of the file system's
+// clock would pass for the same).
+namespace {
+struct FloraFile {
+    std::string name;
+    struct stat st;
+    bool opened;
+    std::vector<std::string> lines;
+    std::unordered_map<std::string, size_t> first_header;   // plant name -> its first header line
+};
+struct {
+    bool valid;
+    struct stat folder;
+    std::vector<FloraFile> files;
+} flora;
+}  // namespace
+
+static bool same_stat(const struct stat &a, const struct stat &b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+static bool flora_current() {
+    struct stat st;
+    if (!flora.valid || stat(".", &st) != 0 || !same_stat(st, flora.folder)) return false;
+    for (const FloraFile &f : flora.files)
+        if (stat(f.name.c_str(), &st) != 0 ? f.opened : !f.opened || !same_stat(st, f.st)) return false;
+    return true;
+}
+
+static void flora_read() {
+    flora.valid = stat(".", &flora.folder) == 0;
+    flora.files.clear();
+    if (own_firstfile("flora_*.*") == 0) {
+        flora_log("own_firstfile call");
+        do {
+            if (own_finddata_name()) flora.files.push_back({own_finddata_name(), {}, false, {}, {}});
+            if (flora.files.size() >= FLORA_FILES_MAX) break;
+            flora_log("own_nextfile call");
+        } while (own_nextfile() == 0);
+    }
+    own_findclose();
+    char line[FLORA_LINE_MAX + 1], key[FLORA_NAME_MAX + 1];
+    for (FloraFile &file : flora.files) {
+        FILE *f = fopen(file.name.c_str(), "r");
+        file.opened = f && fstat(fileno(f), &file.st) == 0;
+        if (!file.opened) {
+            if (f) fclose(f);
+            continue;
+        }
+        while (read_line_bounded(line, sizeof line, f)) {
+            if (line[0] == '.') {
+                plant_name_of(line, key);
+                file.first_header.emplace(key, file.lines.size());
+            }
+            file.lines.emplace_back(line);
+        }
+        fclose(f);
+    }
+}
+
 int hae_asciidata(int kind, const char *name) {
-    remove("debug_asciidata.txt");
+    // The fetch's log holds its last fetch; without the debug logs only a log left by an earlier run goes.
+    static bool log_removed;
+    if (DEBUGLOG || !log_removed) remove("debug_asciidata.txt");
+    log_removed = true;
     char text[200];
     flora_log("hae_asciidata start");
     snprintf(text, sizeof text, "start: (%d %s)", kind, name ? name : "");
@@ -56,48 +127,34 @@ int hae_asciidata(int kind, const char *name) {
     ascii_data[0] = 0;
     header_data[0] = 0;
     if (!name) return 0;
+    if (!flora_current()) flora_read();
 
-    std::vector<std::string> files;
-    if (own_firstfile("flora_*.*") == 0) {
-        flora_log("own_firstfile call");
-        do {
-            if (own_finddata_name()) files.push_back(own_finddata_name());
-            if (files.size() >= FLORA_FILES_MAX) break;
-            flora_log("own_nextfile call");
-        } while (own_nextfile() == 0);
-    }
-    own_findclose();
-
-    char line[FLORA_LINE_MAX + 1], key[FLORA_NAME_MAX + 1];
-    for (size_t k = 0; k < files.size(); k++) {
-        snprintf(text, sizeof text, "files: %d ok: %d", (int)files.size(), (int)k);
+    for (size_t k = 0; k < flora.files.size(); k++) {
+        const FloraFile &file = flora.files[k];
+        snprintf(text, sizeof text, "files: %d ok: %d", (int)flora.files.size(), (int)k);
         flora_log(text);
-        snprintf(text, sizeof text, "fopen call: %s", files[k].c_str());
+        snprintf(text, sizeof text, "fopen call: %s", file.name.c_str());
         flora_log(text);
-        FILE *f = fopen(files[k].c_str(), "r");
-        if (!f) return 0;
-        while (read_line_bounded(line, sizeof line, f)) {
-            if (line[0] != '.') continue;
-            plant_name_of(line, key);
-            if (strcmp(key, name) != 0) continue;
-            flora_log("got header - strcpy call");
-            copy_bounded(header_data, sizeof header_data, line);
-            flora_log("header copied - read data");
-            size_t used = 0;
-            while (read_line_bounded(line, sizeof line, f) && strlen(line) >= 6) {
-                size_t n = strlen(line);
-                if (used + n > sizeof ascii_data - 1) n = sizeof ascii_data - 1 - used;
-                memcpy(ascii_data + used, line, n);
-                used += n;
-                ascii_data[used] = 0;
-            }
-            flora_log("asciidata read - fclose");
-            fclose(f);
-            flora_log("read complete - return");
-            return 1;
+        if (!file.opened) return 0;
+        const auto found = file.first_header.find(name);
+        if (found == file.first_header.end()) {
+            flora_log("feof reach. never got header - fclose");
+            continue;
         }
-        flora_log("feof reach. never got header - fclose");
-        fclose(f);
+        flora_log("got header - strcpy call");
+        copy_bounded(header_data, sizeof header_data, file.lines[found->second].c_str());
+        flora_log("header copied - read data");
+        size_t used = 0;
+        for (size_t i = found->second + 1; i < file.lines.size() && file.lines[i].size() >= 6; i++) {
+            size_t n = file.lines[i].size();
+            if (used + n > sizeof ascii_data - 1) n = sizeof ascii_data - 1 - used;
+            memcpy(ascii_data + used, file.lines[i].data(), n);
+            used += n;
+            ascii_data[used] = 0;
+        }
+        flora_log("asciidata read - fclose");
+        flora_log("read complete - return");
+        return 1;
     }
     flora_log("files scanned. complete.");
     return 0;

@@ -94,6 +94,27 @@ TEST_F(Plants, UntrustedFilesStayInTheirBuffers) {
     EXPECT_EQ(strnlen(ConstantObj[row].skill, sizeof ConstantObj[row].skill), sizeof ConstantObj[row].skill - 1);
 }
 
+// The files are kept between fetches: one changed, added or removed since is read as it now stands.
+TEST_F(Plants, AFetchReadsThePlantFilesAsTheyNowStand) {
+    dir->write_file("flora_a.txt", ".Sorrel. [grass]\n[NAME:Rumex][WATER:90]\n\n");
+    ASSERT_TRUE(hae_asciidata(0, "Sorrel"));
+    EXPECT_STREQ(ascii_data, "[NAME:Rumex][WATER:90]");
+    const struct {
+        const char *file, *text, *name, *body;   // body null: not found
+    } steps[] = {
+        {"flora_a.txt", ".Sorrel. [grass]\n[NAME:Rumex][WATER:8]\n\n", "Sorrel", "[NAME:Rumex][WATER:8]"},
+        {"flora_b.txt", ".Sedge. [grass]\n[NAME:Carex]\n\n", "Sedge", "[NAME:Carex]"},
+        {"flora_a.txt", nullptr, "Sorrel", nullptr},
+    };
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.file);
+        if (s.text) dir->write_file(s.file, s.text);
+        else unlink(s.file);
+        EXPECT_EQ(hae_asciidata(0, s.name), s.body ? 1 : 0);
+        EXPECT_STREQ(ascii_data, s.body ? s.body : "");
+    }
+}
+
 TEST_F(Plants, FilesPastTheFiftiethAreLeftUnread) {
     char name[40], text[80];
     for (int i = 0; i < 52; i++) {

@@ -21,14 +21,17 @@
 #include "base/debuglog.h"
 #include "society/questoffer.h"
 #include "core/tehtavat.h"
+#include "game/mapupkeep.h"
+#include "game/worldpass.h"
 #include "worldgen/worldgen.h"
 
 using oxatest::LoaderTest;
 
 namespace {
 
-int steps_taken, kill_at;
+int steps_taken, kill_at, commits;
 bool count_step(int) { return ++steps_taken > 0; }
+bool count_commit(int n) { return (commits += n == 0) >= 0; }
 bool kill_step(int n) {
     if (n == kill_at) _exit(0);
     return true;
@@ -370,4 +373,37 @@ TEST_F(EntrySaveTest, AZoomOutThatCantBeSavedKeepsHerOnTheLocalMapWithHerThings)
     EnterLocale(0, 0);
     ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
     EXPECT_GE(get_datatype(DT_ITEM, px + 1, py), 0) << "the pot on the stored map";
+}
+
+// Every commit of the store waits on the disk at most three times, whatever the count of its files: the
+// staged files with the list, the list's name with the folder, the files in place with the folder.
+TEST_F(EntrySaveTest, EveryCommitOfTheStoreFlushesAtMostThreeTimes) {
+    ASSERT_EQ(loader(), 0);
+    while (zoomarea_stored(PlayerX, PlayerY)) PlayerX += 5;   // an area never made: many files in one commit
+    const struct {
+        const char *what;
+        std::function<void()> run;
+    } rows[] = {
+        {"zoom in", [] { EnterLocale(0, 0); }},
+        {"map upkeep", [] { GetMappie(0); }},
+        {"explicit save", [] { Save(SAVE_EXPLICIT); }},
+        {"quick save", [] { Plr.daynumber++; Save(SAVE_QUICK); }},
+        {"area renewal", [] { ZoomRenewer(); GetMappie(0); }},
+        {"store compaction", [] { zoommap_maintenance(); }},
+        {"zoom out", [] { EnterLocale(0, 0); GetMappie(0); }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        commits = 0;
+        save_commit_step = count_commit;
+        save_flush = 1;
+        const long flushes = save_flushes;
+        row.run();
+        save_flush = 0;
+        save_commit_step = nullptr;
+        EXPECT_GE(commits, 1);
+        EXPECT_GT(save_flushes - flushes, 0) << "a commit is on the disk";
+        EXPECT_LE(save_flushes - flushes, 3 * commits);
+    }
+    EXPECT_STREQ(Plr.mapname, "BIGMAP");
 }
