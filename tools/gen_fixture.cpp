@@ -32,10 +32,13 @@
 // folder that holds Aino already.
 // Everything is computed from fixed numbers: the same commit always writes the same files.
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -49,6 +52,7 @@
 #include "game/loader.h"
 #include "game/turnloop.h"
 #include "base/ownlib.h"
+#include "base/savecommit.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/datafunc.h"
@@ -530,8 +534,35 @@ int fixture_world(const char *folder) {
 // The mark of a folder this writer left unfinished: only such a folder is ever taken away.
 const char *const HALF_MADE = "gen_fixture.half-made";
 
+// A folder held as a loaded game holds its character folder, so that no game loads it meanwhile: the
+// open folder, or -1 when it can't be had (errno EWOULDBLOCK: a game holds it).
+int hold_folder(const char *folder) {
+    const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+    const int e = errno;
+    close(fd);
+    errno = e;
+    return -1;
+}
+
+// Said of a folder this writer couldn't hold (`error` EWOULDBLOCK: a game holds it), which it leaves
+// byte for byte.
+void say_held(const char *folder, int error) {
+    if (error == EWOULDBLOCK) fprintf(stderr, "gen_fixture: a game holds %s; it is left as it is\n", folder);
+    else fprintf(stderr, "gen_fixture: %s can't be held (%s); it is left as it is\n", folder, strerror(error));
+}
+
+// Her folder, held from the moment the game's builder made it through the writer's own load of her,
+// as a loaded game holds its folder (the load's hold is this one): false when a game has her already.
+bool hold_her_folder() {
+    if (!getcwd(OxaPath, sizeof OxaPath)) return false;
+    const int n = snprintf(CharacterPath, sizeof CharacterPath, "%s/%s", OxaPath, FOLDER);
+    return n > 0 && n < (int)sizeof CharacterPath && save_lock_folder();
+}
+
 // A run that can't finish a character marks its folder, then takes its character file away: the next
-// run writes it anew.
+// run writes it anew. Only ever called for a folder this run made and holds.
 void leave_half_made(const char *folder) {
     const std::string mark = std::string(folder) + "/" + HALF_MADE;
     if (FILE *f = fopen(mark.c_str(), "wb")) fclose(f);
@@ -565,10 +596,19 @@ bool remove_half_made(const char *folder) {
                         "as it is\n", folder);
         return false;
     }
+    // Taken away only while no game has it.
+    const int held = hold_folder(folder);
+    if (held < 0) {
+        say_held(folder, errno);
+        return false;
+    }
     const std::string cmd = std::string("rm -rf ") + folder;
     if (system(cmd.c_str()) != 0) fprintf(stderr, "gen_fixture: couldn't clear %s\n", folder);
+    close(held);
     return true;
 }
+
+bool write_vilho(const char *folder);
 
 // Vilho, the second ready-made character: a man who begins with start scenario 2 near Aino's
 // village. His first turn makes his world cell a camp and leaves him his first weapon and first three
@@ -581,6 +621,20 @@ bool write_scenario_character() {
     const std::string dir = std::string(folder) + "/";
     if (own_isfile((dir + "VILHO.OXS").c_str()) || !remove_half_made(folder)) return true;
     if (!build_character("Vilho", VILHO_FACE, 1, 3, 2, VILHO_SEED, -3, 2)) return false;
+    // His folder is this run's only while no game has him: one that loaded him meanwhile keeps him.
+    const int held = hold_folder(folder);
+    if (held < 0) {
+        say_held(folder, errno);
+        return true;
+    }
+    const bool made = write_vilho(folder);
+    close(held);
+    return made;
+}
+
+// His things and files into his folder, held.
+bool write_vilho(const char *folder) {
+    const std::string dir = std::string(folder) + "/";
     fixture_date(Plr, 20, 1, -12.0f);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
     InitObjs();
@@ -745,6 +799,11 @@ int main(int argc, char **argv) {
     const std::string dir = std::string(FOLDER) + "/";
     if (!remove_half_made(FOLDER)) return write_scenario_character() && write_portraits() ? 0 : 1;
     if (!build_character("Aino", AINO_FACE, 2, 1, 0, AINO_SEED, 0, 0)) return 1;
+    // A game that loaded her the moment she was made has her: her folder is left to it.
+    if (!hold_her_folder()) {
+        say_held(FOLDER, save_lock_error());
+        return write_scenario_character() && write_portraits() ? 0 : 1;
+    }
     static PlayerStruct player;
     player = Plr;
     fixture_date(player, 15, 6, 15.0f);
