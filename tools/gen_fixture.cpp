@@ -173,7 +173,7 @@ void fixture_date(PlayerStruct &p, int day, int month, float air) {
 // and scenario, a fixed seed for the rolls; her world is the fixture's. The builder's own equipment is
 // taken away again: the fixture gives its belongings. Plr holds the record afterwards.
 bool build_character(const char *name, const Face &face, int sex, int season, int scenario, uint32_t seed, int dx,
-                     int dy) {
+                     int dy, bool keep_held = false) {
     NewCharChoices c{};
     copy_bounded(c.name, sizeof c.name, name);
     copy_bounded(c.portrait, sizeof c.portrait, face.picture);
@@ -186,6 +186,7 @@ bool build_character(const char *name, const Face &face, int sex, int season, in
     c.seed = seed;
     NewCharAsk ask{};
     ask.world = fixture_world;
+    ask.keep_held = keep_held;
     START_DX = dx;
     START_DY = dy;
     char err[200];
@@ -554,7 +555,8 @@ void say_held(const char *folder, int error) {
 }
 
 // Her folder, held from the moment the game's builder made it through the writer's own load of her,
-// as a loaded game holds its folder (the load's hold is this one): false when a game has her already.
+// as a loaded game holds its folder (the builder's hold, the load's and this one are one): false when
+// a game has her.
 bool hold_her_folder() {
     if (!getcwd(OxaPath, sizeof OxaPath)) return false;
     const int n = snprintf(CharacterPath, sizeof CharacterPath, "%s/%s", OxaPath, FOLDER);
@@ -765,15 +767,23 @@ bool lay_things_on_her_local_map() {
 }
 
 // Each ready-made character's face in its folder, written when the folder has none.
-bool write_portraits() {
+// A folder a game holds gets none: `her_held`, this run holds hers already.
+bool write_portraits(bool her_held = false) {
     bool ok = true;
     for (const Face &f : {AINO_FACE, VILHO_FACE}) {
         const std::string path = std::string(f.folder) + "/portrait.png";
         if (!own_isfile((std::string(f.folder) + "/" + f.folder + ".OXS").c_str()) || own_isfile(path.c_str())) continue;
+        const bool ours = her_held && strcmp(f.folder, FOLDER) == 0;
+        const int held = ours ? -1 : hold_folder(f.folder);
+        if (!ours && held < 0) {
+            say_held(f.folder, errno);
+            continue;
+        }
         if (!portrait::save_png(portrait::paint(f.set, f.number), path.c_str())) {
             fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
             ok = false;
         }
+        if (held >= 0) close(held);
     }
     return ok;
 }
@@ -798,8 +808,9 @@ int main(int argc, char **argv) {
 
     const std::string dir = std::string(FOLDER) + "/";
     if (!remove_half_made(FOLDER)) return write_scenario_character() && write_portraits() ? 0 : 1;
-    if (!build_character("Aino", AINO_FACE, 2, 1, 0, AINO_SEED, 0, 0)) return 1;
-    // A game that loaded her the moment she was made has her: her folder is left to it.
+    // Her folder is held from her making on: a game that finds her meanwhile is told she is in use.
+    if (!build_character("Aino", AINO_FACE, 2, 1, 0, AINO_SEED, 0, 0, true)) return 1;
+    // Should a game have her all the same, her folder is left to it.
     if (!hold_her_folder()) {
         say_held(FOLDER, save_lock_error());
         return write_scenario_character() && write_portraits() ? 0 : 1;
@@ -832,6 +843,6 @@ int main(int argc, char **argv) {
         leave_half_made(FOLDER);
         ok = false;
     }
-    ok = ok && write_portraits();
+    ok = ok && write_portraits(true);
     return ok ? 0 : 1;
 }

@@ -1564,9 +1564,21 @@ static int lock_fd = -1;
 static char locked_folder[PATH_MAX_LEN];
 static int lock_error;
 
+// Whether the folder open as `fd` is the one named `path` (under this name or another).
+static bool same_folder(int fd, const char *path) {
+    struct stat held, named;
+    return fstat(fd, &held) == 0 && stat(path, &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
 bool save_lock_folder() {
     lock_error = 0;
     if (lock_fd >= 0 && strcmp(locked_folder, save_folder) == 0) return true;
+    // The folder held, named another way (a relative name made whole): held on.
+    if (lock_fd >= 0 && strlen(save_folder) < sizeof locked_folder && same_folder(lock_fd, save_folder)) {
+        copy_bounded(locked_folder, sizeof locked_folder, save_folder);
+        return true;
+    }
     save_unlock_folder();
     if (strlen(save_folder) >= sizeof locked_folder) {
         lock_error = ENAMETOOLONG;
@@ -1593,6 +1605,13 @@ void save_unlock_folder() {
     close(lock_fd);   // closing the only handle gives the lock back
     lock_fd = -1;
     locked_folder[0] = 0;
+}
+
+void save_keep_folder_lock(int fd, const char *folder) {
+    save_unlock_folder();
+    if (fd < 0) return;
+    lock_fd = fd;
+    copy_bounded(locked_folder, sizeof locked_folder, folder);
 }
 
 int save_lock_error() { return lock_error; }

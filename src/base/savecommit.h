@@ -135,6 +135,9 @@ bool save_lock_folder();
 // error that kept the folder from being opened; 0 after a lock taken.
 int save_lock_error();
 void save_unlock_folder();
+// Takes `fd`, the open folder `folder` whose lock this game took already (a character folder it has
+// just made), as its lock of that character folder, held as save_lock_folder holds it.
+void save_keep_folder_lock(int fd, const char *folder);
 // Takes the folder's lock, then finishes or takes back a save cut short; called before the character
 // folder is read. Outside the cases above it removes every temporary name a save uses.
 SaveRecovery recover_interrupted_save();
