@@ -32,10 +32,13 @@
 // folder that holds Aino already.
 // Everything is computed from fixed numbers: the same commit always writes the same files.
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -49,6 +52,7 @@
 #include "game/loader.h"
 #include "game/turnloop.h"
 #include "base/ownlib.h"
+#include "base/savecommit.h"
 #include "core/oxa.h"
 #include "core/records.h"
 #include "core/datafunc.h"
@@ -169,7 +173,7 @@ void fixture_date(PlayerStruct &p, int day, int month, float air) {
 // and scenario, a fixed seed for the rolls; her world is the fixture's. The builder's own equipment is
 // taken away again: the fixture gives its belongings. Plr holds the record afterwards.
 bool build_character(const char *name, const Face &face, int sex, int season, int scenario, uint32_t seed, int dx,
-                     int dy) {
+                     int dy, bool keep_held = false) {
     NewCharChoices c{};
     copy_bounded(c.name, sizeof c.name, name);
     copy_bounded(c.portrait, sizeof c.portrait, face.picture);
@@ -182,6 +186,7 @@ bool build_character(const char *name, const Face &face, int sex, int season, in
     c.seed = seed;
     NewCharAsk ask{};
     ask.world = fixture_world;
+    ask.keep_held = keep_held;
     START_DX = dx;
     START_DY = dy;
     char err[200];
@@ -530,8 +535,36 @@ int fixture_world(const char *folder) {
 // The mark of a folder this writer left unfinished: only such a folder is ever taken away.
 const char *const HALF_MADE = "gen_fixture.half-made";
 
+// A folder held as a loaded game holds its character folder, so that no game loads it meanwhile: the
+// open folder, or -1 when it can't be had (errno EWOULDBLOCK: a game holds it).
+int hold_folder(const char *folder) {
+    const int fd = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+    const int e = errno;
+    close(fd);
+    errno = e;
+    return -1;
+}
+
+// Said of a folder this writer couldn't hold (`error` EWOULDBLOCK: a game holds it), which it leaves
+// byte for byte.
+void say_held(const char *folder, int error) {
+    if (error == EWOULDBLOCK) fprintf(stderr, "gen_fixture: a game holds %s; it is left as it is\n", folder);
+    else fprintf(stderr, "gen_fixture: %s can't be held (%s); it is left as it is\n", folder, strerror(error));
+}
+
+// Her folder, held from the moment the game's builder made it through the writer's own load of her,
+// as a loaded game holds its folder (the builder's hold, the load's and this one are one): false when
+// a game has her.
+bool hold_her_folder() {
+    if (!getcwd(OxaPath, sizeof OxaPath)) return false;
+    const int n = snprintf(CharacterPath, sizeof CharacterPath, "%s/%s", OxaPath, FOLDER);
+    return n > 0 && n < (int)sizeof CharacterPath && save_lock_folder();
+}
+
 // A run that can't finish a character marks its folder, then takes its character file away: the next
-// run writes it anew.
+// run writes it anew. Only ever called for a folder this run made and holds.
 void leave_half_made(const char *folder) {
     const std::string mark = std::string(folder) + "/" + HALF_MADE;
     if (FILE *f = fopen(mark.c_str(), "wb")) fclose(f);
@@ -565,10 +598,19 @@ bool remove_half_made(const char *folder) {
                         "as it is\n", folder);
         return false;
     }
+    // Taken away only while no game has it.
+    const int held = hold_folder(folder);
+    if (held < 0) {
+        say_held(folder, errno);
+        return false;
+    }
     const std::string cmd = std::string("rm -rf ") + folder;
     if (system(cmd.c_str()) != 0) fprintf(stderr, "gen_fixture: couldn't clear %s\n", folder);
+    close(held);
     return true;
 }
+
+bool write_vilho(const char *folder);
 
 // Vilho, the second ready-made character: a man who begins with start scenario 2 near Aino's
 // village. His first turn makes his world cell a camp and leaves him his first weapon and first three
@@ -581,6 +623,20 @@ bool write_scenario_character() {
     const std::string dir = std::string(folder) + "/";
     if (own_isfile((dir + "VILHO.OXS").c_str()) || !remove_half_made(folder)) return true;
     if (!build_character("Vilho", VILHO_FACE, 1, 3, 2, VILHO_SEED, -3, 2)) return false;
+    // His folder is this run's only while no game has him: one that loaded him meanwhile keeps him.
+    const int held = hold_folder(folder);
+    if (held < 0) {
+        say_held(folder, errno);
+        return true;
+    }
+    const bool made = write_vilho(folder);
+    close(held);
+    return made;
+}
+
+// His things and files into his folder, held.
+bool write_vilho(const char *folder) {
+    const std::string dir = std::string(folder) + "/";
     fixture_date(Plr, 20, 1, -12.0f);
     copy_bounded(CharacterPath, sizeof CharacterPath, folder);
     InitObjs();
@@ -711,15 +767,23 @@ bool lay_things_on_her_local_map() {
 }
 
 // Each ready-made character's face in its folder, written when the folder has none.
-bool write_portraits() {
+// A folder a game holds gets none: `her_held`, this run holds hers already.
+bool write_portraits(bool her_held = false) {
     bool ok = true;
     for (const Face &f : {AINO_FACE, VILHO_FACE}) {
         const std::string path = std::string(f.folder) + "/portrait.png";
         if (!own_isfile((std::string(f.folder) + "/" + f.folder + ".OXS").c_str()) || own_isfile(path.c_str())) continue;
+        const bool ours = her_held && strcmp(f.folder, FOLDER) == 0;
+        const int held = ours ? -1 : hold_folder(f.folder);
+        if (!ours && held < 0) {
+            say_held(f.folder, errno);
+            continue;
+        }
         if (!portrait::save_png(portrait::paint(f.set, f.number), path.c_str())) {
             fprintf(stderr, "gen_fixture: couldn't write %s\n", path.c_str());
             ok = false;
         }
+        if (held >= 0) close(held);
     }
     return ok;
 }
@@ -744,7 +808,13 @@ int main(int argc, char **argv) {
 
     const std::string dir = std::string(FOLDER) + "/";
     if (!remove_half_made(FOLDER)) return write_scenario_character() && write_portraits() ? 0 : 1;
-    if (!build_character("Aino", AINO_FACE, 2, 1, 0, AINO_SEED, 0, 0)) return 1;
+    // Her folder is held from her making on: a game that finds her meanwhile is told she is in use.
+    if (!build_character("Aino", AINO_FACE, 2, 1, 0, AINO_SEED, 0, 0, true)) return 1;
+    // Should a game have her all the same, her folder is left to it.
+    if (!hold_her_folder()) {
+        say_held(FOLDER, save_lock_error());
+        return write_scenario_character() && write_portraits() ? 0 : 1;
+    }
     static PlayerStruct player;
     player = Plr;
     fixture_date(player, 15, 6, 15.0f);
@@ -773,6 +843,6 @@ int main(int argc, char **argv) {
         leave_half_made(FOLDER);
         ok = false;
     }
-    ok = ok && write_portraits();
+    ok = ok && write_portraits(true);
     return ok ? 0 : 1;
 }

@@ -101,6 +101,10 @@ static void run_after_commit() {
     for (int i = 0; i < n; i++) after_commit[i]();
 }
 
+// The files the running save removes: each staged as an empty file, which the commit puts in place
+// of the file (and a commit taken back takes away again); once the save stands, they go.
+static std::vector<std::string> removed_files;
+
 const char *save_folder = "";
 void (*save_note)(const char *text) = nullptr;
 
@@ -156,6 +160,7 @@ void save_begin() {
     if (depth++ > 0) return;
     staged_count = 0;
     after_count = 0;
+    removed_files.clear();
     failure[0] = 0;
     // A commit an earlier save could not take back is settled first; while it stands, none of its
     // files may be touched, so this save fails without staging any.
@@ -210,6 +215,37 @@ void save_unstage(const char *path) {
         journal_mem[k].swap(journal_mem[k + 1]);
     }
     staged_count--;
+}
+
+static void remove_emptied() {
+    for (const std::string &path : removed_files) {
+        struct stat st;
+        if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0) remove(path.c_str());
+    }
+    removed_files.clear();
+}
+
+void save_remove(const char *path) {
+    if (!depth) {
+        remove(path);
+        return;
+    }
+    const Staged *s = find_staged(path);
+    struct stat st;
+    if (stat(path, &st) != 0) {
+        if (s && !s->journal) save_unstage(path);
+        return;
+    }
+    char name[PATH_MAX_LEN + 8];
+    const char *target = s && s->journal ? "" : save_target(path, name, sizeof name);
+    try {
+        if (target[0] && write_plain(target, "", 0) && save_after_commit(remove_emptied)) {
+            removed_files.push_back(path);
+            return;
+        }
+    } catch (const std::bad_alloc &) {
+    }
+    save_fail(path);
 }
 
 int save_staged_as(const char *path) {
@@ -834,6 +870,18 @@ static bool write_old_bytes(const char *journal, const char *path, const char *t
     return ok;
 }
 
+// Lengthens the file open as `fd` from `from` to `to` bytes of zeros, with the room for them taken;
+// false on a full disk. A file system that can't take room ahead is only lengthened.
+static bool lengthen(int fd, long long from, long long to) {
+    const int r = posix_fallocate(fd, (off_t)from, (off_t)(to - from));
+    if (r == 0) return true;
+    if (r == ENOSPC || r == EDQUOT || r == EFBIG) {
+        errno = r;
+        return false;
+    }
+    return ftruncate(fd, (off_t)to) == 0;
+}
+
 // Applies a checked journal to its file. Applying it twice gives the same file, so a commit cut short
 // is simply run again by the next load. Entries that follow one another in the file are written at once.
 static bool apply_journal(const char *journal, const char *path) {
@@ -860,7 +908,9 @@ static bool apply_journal(const char *journal, const char *path) {
         const long long head_end = head.offset + (long long)head.size;
         if (head.pad == JOURNAL_ZEROS) {
             // Applied again after a commit cut short, the file may be longer already: it keeps its length.
-            if (head_end > file_end) ok = ftruncate(fd, (off_t)head_end) == 0;
+            // The zeros get their room now: a page of a mapped file without room of its own ends the
+            // game when it is read on a full disk.
+            if (head_end > file_end) ok = lengthen(fd, file_end, head_end);
             if (head_end > file_end) file_end = head_end;
             continue;
         }
@@ -1532,14 +1582,36 @@ static SaveRecovery settle_lists() {
 // names no file of its own, so taking it changes nothing in the folder.
 static int lock_fd = -1;
 static char locked_folder[PATH_MAX_LEN];
+static int lock_error;
+
+// Whether the folder open as `fd` is the one named `path` (under this name or another).
+static bool same_folder(int fd, const char *path) {
+    struct stat held, named;
+    return fstat(fd, &held) == 0 && stat(path, &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
 
 bool save_lock_folder() {
+    lock_error = 0;
     if (lock_fd >= 0 && strcmp(locked_folder, save_folder) == 0) return true;
+    // The folder held, named another way (a relative name made whole): held on.
+    if (lock_fd >= 0 && strlen(save_folder) < sizeof locked_folder && same_folder(lock_fd, save_folder)) {
+        copy_bounded(locked_folder, sizeof locked_folder, save_folder);
+        return true;
+    }
     save_unlock_folder();
-    if (strlen(save_folder) >= sizeof locked_folder) return false;
+    if (strlen(save_folder) >= sizeof locked_folder) {
+        lock_error = ENAMETOOLONG;
+        return false;
+    }
+    // Only a lock another game holds is "in use": a folder this game may not open is told as it is.
     const int fd = open(save_folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        lock_error = errno ? errno : EIO;
+        return false;
+    }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        lock_error = errno == EWOULDBLOCK ? EWOULDBLOCK : errno ? errno : EIO;
         close(fd);
         return false;
     }
@@ -1555,8 +1627,17 @@ void save_unlock_folder() {
     locked_folder[0] = 0;
 }
 
+void save_keep_folder_lock(int fd, const char *folder) {
+    save_unlock_folder();
+    if (fd < 0) return;
+    lock_fd = fd;
+    copy_bounded(locked_folder, sizeof locked_folder, folder);
+}
+
+int save_lock_error() { return lock_error; }
+
 SaveRecovery recover_interrupted_save() {
-    if (!save_lock_folder()) return SaveRecovery::in_use;
+    if (!save_lock_folder()) return lock_error == EWOULDBLOCK ? SaveRecovery::in_use : SaveRecovery::unreadable;
     const SaveRecovery r = settle_lists();
     if (r == SaveRecovery::damaged_list || r == SaveRecovery::unresolved) return r;
     remove_temporaries();
@@ -1568,7 +1649,8 @@ SaveRecovery recover_interrupted_save() {
 
 bool finish_interrupted_save() {
     const SaveRecovery r = recover_interrupted_save();
-    return r != SaveRecovery::damaged_list && r != SaveRecovery::unresolved && r != SaveRecovery::in_use;
+    return r != SaveRecovery::damaged_list && r != SaveRecovery::unresolved && r != SaveRecovery::in_use &&
+           r != SaveRecovery::unreadable;
 }
 
 bool set_unfinished_save_aside(char *folder, size_t size) {

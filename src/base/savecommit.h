@@ -56,6 +56,10 @@ const char *save_target(const char *path, char *buf, size_t size);
 const char *save_source(const char *path, char *buf, size_t size);
 // Throws away what the running save staged for `path`: the commit leaves the file as it stands.
 void save_unstage(const char *path);
+// Removes `path` with the save. Inside a save it is staged as removed: the running save reads it as
+// gone, the commit takes it away and a commit taken back brings it back; a file the running save
+// created goes at once, with nothing staged. Outside a save it is removed at once.
+void save_remove(const char *path);
 // How the running save holds `path`: -1 not at all, 0 as a staged replacement, 1 as a journal.
 int save_staged_as(const char *path);
 // The length of `path` as the running save leaves it (its journal applied, or its staged replacement);
@@ -116,6 +120,7 @@ enum class SaveRecovery {
     unresolved,    // a commit could neither be finished nor taken back: its files and the save before it stand
     damaged_list,  // the list fails its check: the staged files and the old files are both kept
     in_use,        // another game has the character folder: nothing was looked at or changed
+    unreadable,    // the character folder can't be opened (save_lock_error tells why): nothing was changed
     damaged_file,  // a file the commit staged failed its check: the commit was taken back
 };
 // The file of the character folder (a bare name) that stopped the last recovery: the staged file that
@@ -124,9 +129,16 @@ enum class SaveRecovery {
 const char *save_recovery_file();
 bool save_recovery_damaged();
 // Takes the lock of the character folder for this game, held until save_unlock_folder or the program
-// ends; false when another game holds it. Taken again for the folder it holds, it holds on.
+// ends; false when another game holds it, or when the folder can't be opened. Taken again for the
+// folder it holds, it holds on.
 bool save_lock_folder();
+// Why the last save_lock_folder failed: EWOULDBLOCK when another game holds the folder, else the
+// error that kept the folder from being opened; 0 after a lock taken.
+int save_lock_error();
 void save_unlock_folder();
+// Takes `fd`, the open folder `folder` whose lock this game took already (a character folder it has
+// just made), as its lock of that character folder, held as save_lock_folder holds it.
+void save_keep_folder_lock(int fd, const char *folder);
 // Takes the folder's lock, then finishes or takes back a save cut short; called before the character
 // folder is read. Outside the cases above it removes every temporary name a save uses.
 SaveRecovery recover_interrupted_save();

@@ -69,7 +69,8 @@ int ReadPlrFile() {
     if (got != sizeof fresh) {
         // A short file would leave the rest of the record from the previous game.
         char note[1300];
-        snprintf(note, sizeof note, "!The character file %s is damaged (%u of %u bytes).", path,
+        const char *slash = strrchr(path, '/');
+        snprintf(note, sizeof note, "!The character file %s is damaged (%u of %u bytes).", slash ? slash + 1 : path,
                  (unsigned)got, (unsigned)sizeof fresh);
         say(note);
         return -1;

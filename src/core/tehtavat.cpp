@@ -98,11 +98,12 @@ void RemoveQuest(uint32_t id) {
     q.accepted = 0;
     q.completionDay = 0;
     SaveQuest(&q);
+    // The side roles' files go with the save that closes the quest: a save that fails keeps them.
     for (uint32_t side : q.sideQuestIds) {
         if (side == 0 || side == id) continue;
         char path[1200];
         quest_file_path(side, path, sizeof path);
-        remove(path);
+        save_remove(path);
     }
 }
 

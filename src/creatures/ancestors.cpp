@@ -312,7 +312,7 @@ int DeleteCharacter() {
     oxa_delay(250);
     if (remove_tree(folder) == 0 || !own_isfile(folder)) return 1;
     const int err = errno;
-    snprintf(path, sizeof path, "!error: can't remove character directory: \"%s\"! errno: %d", folder, err);
+    snprintf(path, sizeof path, "!error: can't remove character directory: \"%s\"! errno: %d", name, err);
     Note(path);
     Pause();
     return 0;

@@ -145,8 +145,8 @@ static int read_character_file() {
         return 1;
     }
     char msg[1400];
-    snprintf(msg, sizeof msg, "!The character file %s is damaged (%ld of %d bytes). It can't be loaded.", path,
-             file_size(path), (int)PLR_SIZE);
+    snprintf(msg, sizeof msg, "!The character file %s.OXS is damaged (%ld of %d bytes). It can't be loaded.",
+             CharacterFile, file_size(path), (int)PLR_SIZE);
     loader_say(msg);
     loader_wait_key();
     return 0;
@@ -164,8 +164,8 @@ static void read_objects() {
     if (got == (size_t)PLAYEROBJ_COUNT) writewatch_file_holds(objects_watch(), path);
     if (got < (size_t)PLAYEROBJ_COUNT) {
         char msg[1400];
-        snprintf(msg, sizeof msg, "!The object file %s was short: %u of %d objects read, the rest are empty.", path,
-                 (unsigned)got, (int)PLAYEROBJ_COUNT);
+        snprintf(msg, sizeof msg, "!The object file %s.OBJ was short: %u of %d objects read, the rest are empty.",
+                 CharacterFile, (unsigned)got, (int)PLAYEROBJ_COUNT);
         loader_say(msg);
     }
     char line[200];

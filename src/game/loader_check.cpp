@@ -500,15 +500,15 @@ bool check_character_folder() {
     path_of(lower, sizeof lower, "world.dat");
     if (!own_isfile(path) && !own_isfile(lower)) {
         char msg[1300];
-        snprintf(msg, sizeof msg, "Oxa couldn't open %s/WORLD.DAT", CharacterPath);
+        snprintf(msg, sizeof msg, "Oxa couldn't open WORLD.DAT of %s's folder", CharacterFile);
         oxa_quit(msg);
     }
     // The world's reader ends the program on a damaged world, as it always has: before anything is
     // written, and naming the copy that brings the world back.
     if (slurp(path, world) && !world_whole(world)) {
         char msg[1400];
-        snprintf(msg, sizeof msg, "Oxa: the world file %s is damaged (%ld of %ld bytes, or no world). WORLD.BAK keeps the world of the last load.",
-                 path, (long)world.size(), (long)MAP_BYTES);
+        snprintf(msg, sizeof msg, "Oxa: the world file WORLD.DAT of %s's folder is damaged (%ld of %ld bytes, or no "
+                 "world). WORLD.BAK keeps the world of the last load.", CharacterFile, (long)world.size(), (long)MAP_BYTES);
         oxa_quit(msg);
     }
 

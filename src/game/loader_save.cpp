@@ -245,6 +245,12 @@ int settle_unfinished_save() {
         loader_say("!This character is in use by another game: close that game first.");
         loader_wait_key();
         return 0;
+    case SaveRecovery::unreadable:
+        snprintf(msg, sizeof msg, "!%s's folder can't be read (%s). Make it readable and load again. Nothing was "
+                                  "changed.", CharacterFile, strerror(save_lock_error()));
+        loader_say(msg);
+        loader_wait_key();
+        return 0;
     case SaveRecovery::damaged_list: break;
     }
     loader_say("!The list of the last save, SAVE.COMMIT, is damaged: that save can't be finished. Its files "

@@ -92,8 +92,14 @@ static void world_path(char *buf, size_t size, const char *name) {
     snprintf(buf, size, "%s/%s", map_charpath(), name);
 }
 
+// The name of a file within her folder, as messages name it: no path of the machine.
+static const char *in_folder(const char *path) {
+    const char *slash = strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
 static int fail(const char *what, const char *path) {
-    snprintf(file_error, sizeof file_error, "!Couldn't write %s (%s).", what, path);
+    snprintf(file_error, sizeof file_error, "!Couldn't write %s (%s).", what, in_folder(path));
     map_debuglog("_system", "%s", file_error);
     return 0;
 }
@@ -223,7 +229,7 @@ int ConfirmIsoData() {
     char path[1100];
     world_path(path, sizeof path, "DATA.DAT");
     if (read_exact(path, IsoData, sizeof IsoData)) return 1;
-    snprintf(file_error, sizeof file_error, "!Couldn't read the world's things (%s).", path);
+    snprintf(file_error, sizeof file_error, "!Couldn't read the world's things (%s).", in_folder(path));
     map_debuglog("_system", "%s", file_error);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "base/strupr.h"
 #include "base/tablefile.h"
 #include "core/creatures.h"
+#include "core/oxa.h"
 #include "core/player.h"
 #include "maps/area.h"
 #include "maps/facing.h"
@@ -53,15 +54,15 @@ static void read_world_layer() {
     const char *use = own_isfile(path) ? path : own_isfile(lower) ? lower : nullptr;
     if (!use) {
         char msg[1200];
-        snprintf(msg, sizeof msg, "Oxa couldn't open %s/WORLD.DAT", CharacterPath);
+        snprintf(msg, sizeof msg, "Oxa couldn't open WORLD.DAT of %s's folder", CharacterFile);
         oxa_quit(msg);
     }
     use_map_layer(0);   // the world is read into its own layer, whatever the map was before
     if (!read_exact_in_place(use, maailma, MAP_BYTES)) {
         fill_layer(maailma, CH_GROUND);   // nothing of a part read is left behind
         char msg[1200];
-        snprintf(msg, sizeof msg, "Oxa: the world file %s is damaged (%ld of %ld bytes).", use, size_of(use),
-                 (long)MAP_BYTES);
+        snprintf(msg, sizeof msg, "Oxa: the world file %s of %s's folder is damaged (%ld of %ld bytes).",
+                 use == path ? "WORLD.DAT" : "world.dat", CharacterFile, size_of(use), (long)MAP_BYTES);
         oxa_quit(msg);
     }
     memcpy(maailma_alltime, maailma, MAP_BYTES);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -934,14 +935,23 @@ static bool zero_page(const uint8_t *bytes) {
     return memcmp(bytes, zeros, sizeof zeros) == 0;
 }
 
-// `Zoom` as record n of the held maps file, whose size is `size`. A page of the file that lies wholly
-// past its old end and would hold only zero bytes is left a hole, which reads back as zeros: the empty
-// records of a new map's data take neither room nor copying. The file ends at the record's end at least.
+// `Zoom` as record n of the held maps file, whose size is `size`. The room of what the record adds to
+// the file is taken first: a full disk refuses the write here, never a read of the record later (a
+// page of a mapped file that has no room of its own ends the game when it is read). A page that lies
+// wholly past the old end and would hold only zero bytes is then not written, which reads back as
+// zeros: the empty records of a new map's data take no copying. The file ends at the record's end at
+// least.
 static bool write_record_held(int fd, long n, off_t size) {
     const uint8_t *bytes = (const uint8_t *)&Zoom;
     const off_t start = (off_t)n * ZOOM_RECORD_BYTES, end = start + ZOOM_RECORD_BYTES;
-    off_t from = start;   // the first byte not yet written or left a hole
-    if (size >= 0) {
+    off_t from = start;   // the first byte not yet written or left unwritten
+    bool reserved = false;
+    if (size >= 0 && size < end) {
+        const int r = posix_fallocate(fd, size, end - size);
+        if (r == ENOSPC || r == EDQUOT || r == EFBIG) return false;
+        reserved = r == 0;   // a file system that can't reserve room gets every byte written
+    }
+    if (reserved) {
         const off_t past = size > start ? size : start;
         for (off_t page = (past + ZOOM_HOLE_PAGE - 1) / ZOOM_HOLE_PAGE * ZOOM_HOLE_PAGE; page + ZOOM_HOLE_PAGE <= end;
              page += ZOOM_HOLE_PAGE) {

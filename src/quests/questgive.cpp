@@ -60,8 +60,7 @@ void quest_file_drop(uint32_t id) {
     char path[1200];
     quest_file_path(id, path, sizeof path);
     // Made in the running save, the file stands under its staged name: the commit leaves it out.
-    if (save_staged_as(path) == 0) save_unstage(path);
-    else remove(path);
+    save_remove(path);
 }
 
 // A quest that could not be kept takes its side roles with it: their people forget them, and their

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -80,21 +81,52 @@ int list_saved_characters_from(int skip, SavedCharacter out[LOADCHAR_ROWS], int 
 
 int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]) { return list_saved_characters_from(0, out, nullptr); }
 
+// A folder whose files this game may not even look at: it can't tell whether it holds a character.
+static bool unreadable(const char *folder) {
+    char path[2 * LOADCHAR_FOLDER + 32];
+    snprintf(path, sizeof path, "%s/%s.OXS", folder, folder);
+    struct stat st;
+    return stat(path, &st) != 0 && (errno == EACCES || errno == EPERM);
+}
+
+int list_unreadable_folders(char (*out)[LOADCHAR_FOLDER], int max) {
+    int n = 0;
+    if (own_firstfile("*") != 0) return 0;
+    do {
+        const char *entry = own_finddata_name();
+        struct stat st;
+        if (!entry || strlen(entry) >= LOADCHAR_FOLDER || stat(entry, &st) != 0 || !S_ISDIR(st.st_mode) ||
+            !unreadable(entry))
+            continue;
+        if (n < max) copy_bounded(out[n], LOADCHAR_FOLDER, entry);
+        n++;
+    } while (own_nextfile() == 0);
+    own_findclose();
+    return n;
+}
+
 // Every saved character stays within reach: past the names a page of the window holds the list
 // pages on.
 void load_character() {
     static SavedCharacter rows[LOADCHAR_ROWS];
     CharacterFile[0] = 0;
+    // Folders it can't look into are named under the names, a few of them, each page a little
+    // shorter for them.
+    enum { UNREADABLE_SHOWN = 3 };
+    static char unread[UNREADABLE_SHOWN][LOADCHAR_FOLDER];
+    const int unreadable_count = list_unreadable_folders(unread, UNREADABLE_SHOWN);
+    const int unreadable_rows = unreadable_count < UNREADABLE_SHOWN ? unreadable_count : UNREADABLE_SHOWN;
+    const int page = LOADCHAR_PAGE - (unreadable_count ? unreadable_rows + 1 : 0);
     int skip = 0;
     for (;;) {
         int more = 0;
         int count = list_saved_characters_from(skip, rows, &more);
-        if (count > LOADCHAR_PAGE) {
-            count = LOADCHAR_PAGE;
+        if (count > page) {
+            count = page;
             more = 1;
         }
         LIST_Reset(COLOR_WHITE(), "LOAD SAVED CHARACTER", LOADCHAR_X, LOADCHAR_Y, LOADCHAR_W, LOADCHAR_H, 6);
-        if (count == 0 && skip == 0) {
+        if (count == 0 && skip == 0 && unreadable_count == 0) {
             LIST_Draw();
             const uint32_t colour = RGB_to_color(240, 230, 140);
             showtext(620, 110, "No saved files!", colour, 0);
@@ -106,6 +138,15 @@ void load_character() {
         // The names are plain lines of the list, not key caps: a cap would hide the name under the
         // highlight and run into the next row.
         for (int i = 0; i < count; i++) LIST_Entry(0, rows[i].name);
+        if (unreadable_count) LIST_Entry(-1, "");
+        for (int i = 0; i < unreadable_rows; i++) {
+            char line[LOADCHAR_FOLDER + 40];
+            if (i == UNREADABLE_SHOWN - 1 && unreadable_count > UNREADABLE_SHOWN)
+                snprintf(line, sizeof line, "%d more can't be read", unreadable_count - i);
+            else
+                snprintf(line, sizeof line, "%s can't be read", unread[i]);
+            LIST_Entry(-1, line);
+        }
         LIST_Entry(-1, "");
         if (more) LIST_Entry('+', "+.Next page");
         if (skip > 0) LIST_Entry('-', "-.Previous page");
@@ -117,11 +158,11 @@ void load_character() {
         if (chosen < 0) return;
         const int key = LIST_PosKey(chosen);
         if (key == '+') {
-            skip += LOADCHAR_PAGE;
+            skip += page;
             continue;
         }
         if (key == '-') {
-            skip = skip > LOADCHAR_PAGE ? skip - LOADCHAR_PAGE : 0;
+            skip = skip > page ? skip - page : 0;
             continue;
         }
         if (chosen < count) copy_bounded(CharacterFile, sizeof CharacterFile, rows[chosen].folder);

@@ -17,6 +17,10 @@ int list_saved_characters(SavedCharacter out[LOADCHAR_ROWS]);
 // The same from the `skip`th saved character on; `more` is set when another follows the last given.
 int list_saved_characters_from(int skip, SavedCharacter out[LOADCHAR_ROWS], int *more);
 
+// The folders of the working folder the list can't look into (this game may not enter them), in
+// sorted order: the first `max` into `out`; answers how many there are.
+int list_unreadable_folders(char (*out)[LOADCHAR_FOLDER], int max);
+
 // The list "LOAD SAVED CHARACTER": CharacterFile names the chosen folder afterwards, or stays empty
 // when the player left with Esc or there was nothing to choose.
 void load_character();

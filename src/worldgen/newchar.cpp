@@ -17,6 +17,7 @@
 
 #include "activities/crolls.h"
 #include "base/ownlib.h"
+#include "base/savecommit.h"
 #include "core/obj_func.h"
 #include "core/oxa.h"
 #include "core/player.h"
@@ -373,6 +374,11 @@ int crtplr_build(const NewCharChoices &c, const NewCharAsk *ask, char *err, size
     if (ok && (faulted(folder) || rename(dir, folder) != 0)) {
         fail = "File folder for a character with that name already exists!";
         ok = false;
+    }
+    // Renamed, the folder held is the character's: a game that keeps it holds it on from here.
+    if (ok && ask && ask->keep_held && staging_fd >= 0) {
+        save_keep_folder_lock(staging_fd, folder);
+        staging_fd = -1;
     }
     release_staging(dir, !ok);
     if (!ok) {

@@ -30,6 +30,9 @@ struct NewCharAsk {
     int (*world)(const char *folder); // the world made and written into the folder on the world
                                    // screen (kartta_main); 0 when written. Null: made from the seed
     void (*closing)();             // the closing page
+    bool keep_held = false;        // the folder made stays held by this game, as a loaded character's
+                                   // is (base/savecommit.h), so that no other game takes it before
+                                   // this one loads it
 };
 
 // The folder name of a typed name (upper-cased, Latin-1 letters as "0x" and two hex digits, at most 32

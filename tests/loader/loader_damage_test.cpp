@@ -12,6 +12,7 @@
 #include <set>
 
 #include "core/loader_fixture.h"
+#include "base/savecommit.h"
 #include "core/notes.h"
 #include "creatures/creation.h"
 #include "creatures/crefile.h"
@@ -20,6 +21,7 @@
 #include "quests/courses.h"
 #include "core/tehtavat.h"
 #include "screens/loadchar.h"
+#include "presentation/listwidget.h"
 #include "society/village.h"
 #include "base/ui.h"
 #include "game/turnloop.h"
@@ -309,11 +311,25 @@ TEST_F(LoaderScreenTest, EveryDamagedFileOfTheFolderIsNamedAndARefusalChangesNot
             if (expect != QUIET) {
                 EXPECT_TRUE(named) << "said: " << told;
             }
+            EXPECT_EQ(told.find(dir->path()), std::string::npos) << "a file is named within her folder: " << told;
             if (result != 0) {
                 EXPECT_EQ(folder.changed(file, bad), "") << "a refused load wrote into the folder";
             }
         }
     }
+    // A world file that is gone is named within her folder too.
+    folder.restore();
+    ASSERT_EQ(remove(path("WORLD.DAT").c_str()), 0);
+    var_clear();
+    oxatest::reset_loader_tables();
+    std::string told;
+    try {
+        loader();
+    } catch (const Refused &r) {
+        told = r.text;
+    }
+    EXPECT_EQ(told, "Oxa couldn't open WORLD.DAT of AINO's folder");
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     oxa_quit_hook = nullptr;
 }
 
@@ -493,9 +509,10 @@ TEST_F(LoaderScreenTest, StrayCreatureNumbersNameTheFileThatHoldsThem) {
     EXPECT_EQ(folder.changed("DATA.DAT", pool), "");
 }
 
-// Her folder, or a file of it the game rewrites in place, can't be written: the load stops before it
-// reads or writes anything, tells her name and the file (no path of the machine), and the game goes
-// back to the start menu instead of ending.
+// Her folder, or a file of it the game rewrites in place, can't be written, or her folder can't be
+// listed: the load stops before it reads or writes anything, tells her name and the file or the cause
+// (no path of the machine), and the game goes back to the start menu instead of ending. A folder the
+// game can't enter is not offered; the list says it can't read it.
 TEST_F(LoaderScreenTest, AFolderThatCantBeWrittenIsRefusedNamingHer) {
     into_her_village();   // saved on her local map: a load enters it and brings its creatures in
     ASSERT_FALSE(HasFailure());
@@ -510,6 +527,8 @@ TEST_F(LoaderScreenTest, AFolderThatCantBeWrittenIsRefusedNamingHer) {
     } rows[] = {
         {"", 0555, "!AINO's folder can't be written (is it read-only?)." + again},
         {"AINO.CRS", 0444, "!AINO's folder can't be written: its file AINO.CRS is read-only." + again},
+        {"", 0311, "!AINO's folder can't be read (Permission denied). Make it readable and load again. Nothing was "
+                   "changed."},
     };
     oxa_quit_hook = throw_quit;
     for (const auto &r : rows) {
@@ -519,6 +538,7 @@ TEST_F(LoaderScreenTest, AFolderThatCantBeWrittenIsRefusedNamingHer) {
         ASSERT_EQ(chmod(at.c_str(), r.mode), 0);
         var_clear();
         oxatest::reset_loader_tables();
+        save_unlock_folder();   // back at the start menu, as the game lets her folder go
         for (int i = 0; i < 6; i++) press(SDLK_SPACE);
         int result;
         std::string told;
@@ -539,4 +559,16 @@ TEST_F(LoaderScreenTest, AFolderThatCantBeWrittenIsRefusedNamingHer) {
         EXPECT_EQ(folder.changed("", ""), "") << r.file;
     }
     oxa_quit_hook = nullptr;
+
+    const std::string at = dir->path() + "/AINO";
+    ASSERT_EQ(chmod(at.c_str(), 0), 0);
+    press(SDLK_ESCAPE);
+    {
+        RightsOnly rights;
+        load_character();
+    }
+    chmod(at.c_str(), 0755);
+    std::string listed;
+    for (int p = 0; p < ListEntryPos(); p++) listed += std::string(LIST_PosText(p)) + "|";
+    EXPECT_EQ(listed, "Vilho||AINO can't be read||<ESC>.Exit|");
 }

@@ -3,6 +3,10 @@
 #include "core/loader_fixture.h"
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/select.h>
+#include <sys/wait.h>
 #include <map>
 #include "base/savecommit.h"
 #include <random>
@@ -396,7 +400,7 @@ TEST_F(LoaderTest, ShortObjectFileIsRefusedWhenItLacksWhatSheCarries) {
             continue;
         }
         ASSERT_EQ(loader(), 0);
-        EXPECT_NE(strstr(loader_load_notes(), "was short"), nullptr) << loader_load_notes();
+        EXPECT_NE(strstr(loader_load_notes(), "The object file AINO.OBJ was short"), nullptr) << loader_load_notes();
         EXPECT_STREQ(PlayerObj[last].name, carried.name);
         EXPECT_EQ(PlayerObj[PLAYEROBJ_COUNT - 1].type, 0);
         EXPECT_EQ(size_of("AINO.OBJ"), 8582800) << "the next save writes the whole table";
@@ -570,16 +574,87 @@ TEST_F(LoaderTest, FixtureWriterLeavesAnExistingCharacterAlone) {
     }
 }
 
+namespace {
+
+// A game open on a working folder that loads a character the moment her character file stands, holding
+// her folder as a loaded game does (a process of its own), until it is let go: whether it had her, and
+// her folder as it found it (kept beside as "<folder>.kept").
+class GameWaitingFor {
+public:
+    explicit GameWaitingFor(const std::string &folder) : folder_(folder) {
+        if (pipe(told_) != 0 || pipe(release_) != 0) return;
+        pid_ = fork();
+        if (pid_ != 0) return;
+        const std::string oxs = folder + "/" + folder.substr(folder.rfind('/') + 1) + ".OXS", kept = folder + ".kept";
+        char answer = 'N';
+        for (;;) {
+            struct stat st;
+            if (stat(oxs.c_str(), &st) == 0) break;
+            struct timeval now = {0, 0};
+            fd_set let_go;
+            FD_ZERO(&let_go);
+            FD_SET(release_[0], &let_go);
+            if (select(release_[0] + 1, &let_go, nullptr, nullptr, &now) > 0) _exit(write(told_[1], &answer, 1) == 1 ? 0 : 1);
+            usleep(200);
+        }
+        const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+        answer = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'H' : 'R';
+        if (answer == 'H') {
+            const pid_t cp = fork();
+            if (cp == 0) {
+                execlp("cp", "cp", "-a", folder.c_str(), kept.c_str(), (char *)nullptr);
+                _exit(1);
+            }
+            int status;
+            waitpid(cp, &status, 0);
+        }
+        if (write(told_[1], &answer, 1) != 1) _exit(1);
+        char c;
+        if (read(release_[0], &c, 1) < 0) _exit(1);
+        _exit(0);
+    }
+    // Lets the game go: whether it had her folder.
+    bool had() {
+        if (pid_ <= 0) return false;
+        const char c = 'x';
+        char answer = 'N';
+        if (write(release_[1], &c, 1) != 1 || read(told_[0], &answer, 1) != 1) answer = 'N';
+        int status;
+        waitpid(pid_, &status, 0);
+        pid_ = 0;
+        for (int fd : {told_[0], told_[1], release_[0], release_[1]}) close(fd);
+        return answer == 'H';
+    }
+    ~GameWaitingFor() { had(); }
+
+private:
+    std::string folder_;
+    int told_[2] = {-1, -1}, release_[2] = {-1, -1};
+    pid_t pid_ = 0;
+};
+
+}  // namespace
+
 // Her world is the generator's, from fixed seeds: written again into another folder, every file is
 // the same, and she stands on a field of her own people's land with one of their villages to the east.
+// A game open on that folder that loads her the moment her character file stands is told she is in
+// use: the writer holds her folder from her making on; should that game have her first, her folder is
+// left to it byte for byte.
 TEST_F(LoaderTest, FixtureWorldIsGeneratedAlikeWithHerHomeBesideHerVillage) {
     const std::string again = dir->path() + "/again";
     // The game data the game reads as it takes her down to her field and back.
     const std::string cmd = "mkdir -p " + again + "/messages && cp " + dir->path() + "/*.dat " + dir->path() +
                             "/*.arr " + dir->path() + "/*.txt " + dir->path() + "/NOTES.STD " + dir->path() + "/RNDCAMP.* " + again + "/ && cp " +
-                            dir->path() + "/messages/* " + again + "/messages/ && " + oxatest::fixture_tool() + " " +
-                            again;
+                            dir->path() + "/messages/* " + again + "/messages/";
     ASSERT_EQ(system(cmd.c_str()), 0) << cmd;
+    GameWaitingFor game(again + "/AINO");
+    const std::string tool = oxatest::fixture_tool() + " " + again;
+    ASSERT_EQ(system(tool.c_str()), 0) << tool;
+    if (game.had()) {
+        const std::string same = "diff -r " + again + "/AINO " + again + "/AINO.kept >/dev/null";
+        EXPECT_EQ(system(same.c_str()), 0) << "her folder changed while a game had it";
+        return;
+    }
     for (const char *f : {"WORLD.DAT", "kulttuuri.dat", "names.dat", "DATA.DAT", "AINO.OXS", "AINO.OBJ", "ZOOMMAPS.DAT",
                           "ZOOMMAP.DAT"}) {
         const std::vector<uint8_t> a = read(f), b = read(std::string("../again/AINO/") + f);

@@ -1,7 +1,9 @@
 // The local-map store: finding, adding, rewriting, reloading and removing maps; lost and damaged
 // files; copying maps between the store and the local area; the map-info marks; the keep test.
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -521,6 +523,56 @@ TEST_F(StoreTest, ARecordWithHolesReadsBackAsTheWholeRecord) {
         memset(&Zoom, 0, sizeof Zoom);
         ASSERT_EQ(load_zoommap(11, 20), 1);
         EXPECT_EQ(memcmp(&Zoom, want.data(), sizeof Zoom), 0);
+    }
+}
+
+// A new map stored on a disk full but for a few pages: refused at the write, never a map that ends the
+// game when it is read back (a tmpfs answers the read of a page it found no room for with a signal).
+// Outside a save the store writes it itself; inside one the commit lengthens the file, and the disk
+// fills before the map is read.
+TEST_F(StoreTest, ANewMapOnAFullDiskIsRefusedAtTheWriteNeverMetOnItsRead) {
+    for (const bool in_save : {false, true}) {
+        SCOPED_TRACE(in_save ? "inside a save" : "outside a save");
+        const std::string small = path(in_save ? "small2" : "small");
+        ASSERT_EQ(mkdir(small.c_str(), 0755), 0);
+        if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=1m") != 0) GTEST_SKIP() << "no tmpfs can be mounted here";
+        copy_bounded(CharacterPath, sizeof CharacterPath, small.c_str());
+        store(10, 20);
+        if (in_save) {
+            save_begin();
+            make_map(11, 20);
+            EXPECT_EQ(save_zoommap(11, 20, 1), 1);
+            EXPECT_TRUE(save_commit());
+        }
+        // Filled, then a few pages given back: room for the pages of a map that hold bytes, not for all.
+        const std::string filler = small + "/filler";
+        const int fd = open(filler.c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        const std::vector<char> page(4096, 1);
+        off_t filled = 0;
+        while (write(fd, page.data(), page.size()) == (ssize_t)page.size()) filled += (off_t)page.size();
+        ASSERT_EQ(ftruncate(fd, filled - (in_save ? 0 : 14 * 4096)), 0);
+        close(fd);
+        const pid_t child = fork();
+        if (child == 0) {
+            int saved = 1;
+            if (!in_save) {
+                make_map(11, 20);
+                zoomstore_batch_begin();   // as a new area's maps are stored
+                saved = save_zoommap(11, 20, 1);
+                saved = zoomstore_batch_end() && saved;
+            }
+            // Stored, it is laid with its area as the zoom onto it lays it; refused, it isn't in the store.
+            if (saved != 1) _exit(ZoomMapPos(11, 20) == 0 ? 10 : 3);
+            Zoomer(11, 20);
+            memset(&Zoom, 0, sizeof Zoom);
+            _exit(load_zoommap(11, 20) == 1 && holds_map(11, 20) ? 11 : 2);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        umount2(small.c_str(), MNT_DETACH);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), in_save ? 11 : 10) << "10: refused at the write; 11: stored whole; 1: a signal (the sanitizer)";
     }
 }
 

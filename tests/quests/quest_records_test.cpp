@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/savecommit.h"
 #include "core/notes.h"
 #include "creatures/village_fixture.h"
 #include "quests/questgen_int.h"
@@ -123,6 +124,41 @@ TEST_F(QuestFiles, RemovingKeepsTheQuestClosedAndDeletesItsSideRoles) {
     EXPECT_FALSE(q.closed);
     EXPECT_TRUE(q.accepted);
     EXPECT_EQ(ReadQuestList(""), 1);
+}
+
+// A quest closed inside a save (its offer's days out when its giver is met at a map entry) goes with
+// that save: one that fails leaves the quest and its side role's file as the save before left them;
+// one that stands takes the side role's file away.
+TEST_F(QuestFiles, AQuestClosedInsideASaveStandsOrFallsWithIt) {
+    for (const bool fails : {true, false}) {
+        SCOPED_TRACE(fails ? "the save fails" : "the save stands");
+        stored(21, 15, 0, 0, 30);
+        stored(22, 15, 0, 0, 30);
+        QuestStruct q;
+        ASSERT_TRUE(loadQuest(21, q));
+        q.sideQuestIds[0] = 22;
+        ASSERT_TRUE(SaveQuest(&q));
+        const std::string main_was = dir->read_file("21.QST"), side_was = dir->read_file("22.QST");
+        villager(3, 240, 232, true);
+        Cre[3].quest = 21;
+        Cre[3].questday = 40;
+        Plr.daynumber = 41;
+        RealCreaturePos[3] = CRE_DATAID + 3;
+        save_begin();
+        creature_update(3);
+        EXPECT_EQ(Cre[3].quest, 0u);
+        EXPECT_FALSE(loadQuest(22, q)) << "the running save reads the side role as gone";
+        if (fails) save_fail("the disk");
+        EXPECT_EQ(save_commit(), !fails);
+        EXPECT_FALSE(dir->exists("22.QST.new"));
+        if (fails) {
+            EXPECT_TRUE(dir->read_file("21.QST") == main_was);
+            EXPECT_TRUE(dir->read_file("22.QST") == side_was);
+        } else {
+            EXPECT_TRUE(closed(21));
+            EXPECT_FALSE(dir->exists("22.QST"));
+        }
+    }
 }
 
 TEST_F(QuestFiles, ListsFilterAndSortByTheirTags) {
