@@ -36,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 
 static bool raw_meat_or_fish(const ItemStruct &it) { return it.id == OID_RAWFISH || it.id == OID_RAWMEAT; }
@@ -55,17 +56,23 @@ static void springtime_offering() {
     Plr.spirit_customs |= CUSTOM_NET_OFFERED;
 }
 
-int Kokkaa_Tarvikelista(int method, const char *name, int minutes) {
+int Kokkaa_Tarvikelista(int method, const char *name, int minutes, const std::function<bool(int)> &ready) {
     DishDraft d;   // hers: another cook at the fire meanwhile merges his own
     if (!merge_dish(method, d)) {
         Palauta_Kaytetyt_Tarvikkeet();
         return -1;
     }
-    if (minutes > 0 && !realbasicspend(minutes, 0, "COOKING", 0)) {
+    // The dish and what it is handed out as find their objects before the time is spent: with no room
+    // for them (she has been told) nothing is cooked. A pot emptied for the dish is put back as it was.
+    const int pot = d.container;
+    const bool pot_stored = pot >= OBJ_PLAYER_FIRST && pot <= OBJ_PLAYER_LAST;
+    const ItemStruct pot_was = pot_stored ? PlayerObj[pot - OBJ_PLAYER_FIRST] : ItemStruct{};
+    const int product = serve_dish(d, name);
+    if (product <= 0 || (ready && !ready(product)) || (minutes > 0 && !realbasicspend(minutes, 0, "COOKING", 0))) {
+        if (pot_stored && product > 0) PlayerObj[pot - OBJ_PLAYER_FIRST] = pot_was;
         Palauta_Kaytetyt_Tarvikkeet();
         return -1;
     }
-    const int product = serve_dish(d, name);
     if (minutes > 0) springtime_offering();   // her own cooking, not a dish made without time
     return product;
 }
@@ -116,19 +123,20 @@ int Kokkaa(int who, int method, const char *, int mode, int item) {
     if (SailioValmistuvalle() >= 0) count = 1;
     int minutes = (method == COOK_SALT || method == COOK_SMOKE || method == COOK_DRY) ? 2 * count : count / 2;
     if (minutes < 3) minutes = 3;
-    const int product = Kokkaa_Tarvikelista(method, "", minutes);
+    const int maturing = m->maturing_days > 0 ? m->maturing_days * 1440 : minutes_by_fire(food);
+    static QualityListStruct q;
+    const int product = Kokkaa_Tarvikelista(method, "", minutes, [](int dish) {
+        qualist_init(q, 1);
+        ItemStruct made = ObjToItem(dish);
+        made.quality &= (uint8_t)~QUAL_KNOWN;   // the cook learns the quality by eating
+        qualist_inititem(q, made);
+        q.unmarked = q.hide_grade = 1;
+        q.noquality = made.type == IT_CONTAINER;
+        return qualist_store_every_grade(q) != 0;
+    });
     if (product < 0) return -1;
     Poista_Kaytetyt_Tarvikkeet();
     world_services.course_task_check(8);
-    const int maturing = m->maturing_days > 0 ? m->maturing_days * 1440 : minutes_by_fire(food);
-
-    static QualityListStruct q;
-    qualist_init(q, 1);
-    ItemStruct made = ObjToItem(product);
-    made.quality &= (uint8_t)~QUAL_KNOWN;   // the cook learns the quality by eating
-    qualist_inititem(q, made);
-    q.unmarked = q.hide_grade = 1;   // the cook learns the quality by eating
-    q.noquality = made.type == IT_CONTAINER;
     q.maturing = (uint32_t)maturing;
     int level = Skill_ML(-1, "COOKERY");
     if (level == 1000) level = 0;
@@ -249,38 +257,42 @@ int TeeResepti(const char *name) {
         Palauta_Kaytetyt_Tarvikkeet();
         return 0;
     }
-    const int product = Kokkaa_Tarvikelista(0, product_name, minutes);
+    // The dish as it is handed out: the recipe's symbol, a piece's share of the weight, its raw lines.
+    static QualityListStruct q;
+    ItemStruct made;
+    bool in_pot = false;
+    const float parts = (float)patches * (float)amount;
+    const int product = Kokkaa_Tarvikelista(0, product_name, minutes, [&](int dish) {
+        made = ObjToItem(dish);
+        if (symbol[0]) made.tilesym = (uint8_t)Tekoheader_symbol(header);
+        in_pot = made.vessel != 0;
+        if (parts > 1 && !in_pot) {
+            made.weight /= parts;
+            made.fullweight /= parts;
+        }
+        RawModItem(&raw, &made);
+        made.quality &= (uint8_t)~QUAL_KNOWN;
+        qualist_init(q, 1);
+        q.unmarked = q.hide_grade = 1;
+        // Cooked in its pot: one dish, carried as the pot.
+        q.noquality = in_pot || made.type == IT_CONTAINER || strstr(header, "[noquality]") != nullptr;
+        qualist_inititem(q, made);
+        return qualist_store_every_grade(q) != 0;
+    });
     if (product < 0) return 0;
     Poista_Kaytetyt_Tarvikkeet();
     world_services.course_task_check(8);
     int level = Skill_ML(-1, skill);
     if (level == 1000) level = 0;
-    ItemStruct made = ObjToItem(product);
-    if (symbol[0]) made.tilesym = (uint8_t)Tekoheader_symbol(header);
-    const float parts = (float)patches * (float)amount;
-    const bool in_pot = made.vessel != 0;
-    if (parts > 1 && !in_pot) {
-        made.weight /= parts;
-        made.fullweight /= parts;
-    }
-    RawModItem(&raw, &made);
-    static QualityListStruct q;
-    qualist_init(q, 1);
-    q.unmarked = q.hide_grade = 1;
-    q.noquality = made.type == IT_CONTAINER || strstr(header, "[noquality]") != nullptr;
     q.maturing = (uint32_t)maturing;
     const int rolls = patches * amount;
     for (int i = 0; i < rolls; i++) qualist_add(q, craftquality(level, Kayta_Taitoa(0, bonus, skill, development)));
     if (in_pot) {
-        // Cooked in its pot: one dish, carried as the pot.
         for (int g = 0; g < 6; g++) q.count[g] = 0;
         q.count[3] = 1;
-        q.noquality = 1;
         vessel_leaves_pack();
     }
-    made.quality &= (uint8_t)~QUAL_KNOWN;
     ItemToObjpos(made, product);
-    qualist_inititem(q, made);
     aikaansaantirutiini(-1, q, maturing > 0 ? 3 : 4, PlayerX, PlayerY, 0);
     TurnUsed = 1;
     return 0;

@@ -28,8 +28,6 @@
 #include "creatures/condition.h"
 #include "core/creatures.h"
 #include "items/inventory.h"
-#include "items/ownership.h"
-#include "maps/marker.h"
 #include "items/invlist.h"
 #include "items/invsel.h"
 #include "items/itemwear.h"
@@ -87,14 +85,12 @@ static void say(int who, const char *key) {
     if (who < 0) Note(MSG(key));
 }
 
-// The text of the flowered notice, kept for a later message; "" when the plant is still flowering.
 // A village's plant taken is mischief, when somebody lives in the village to keep its books.
 static void village_plant_taken(const DataStruct &d) {
-    if (d.owner != SOC_OWNER) return;
-    const int soc = own_bigmaploc_keeper(IsoX(), IsoY());
-    if (soc) breachrun_mischief(soc, (int)d.id, 1);
+    if (d.owner == SOC_OWNER) breachrun_mischief_here((int)d.id, 1);
 }
 
+// The text of the flowered notice, kept for a later message; "" when the plant is still flowering.
 static std::string flowered_text() { return std::string(MSG("HARVEST_FLOWERED")); }
 
 static void note_text(const std::string &text) {

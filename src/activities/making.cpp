@@ -148,11 +148,14 @@ static ItemStruct graded(const QualityListStruct &q, int g) {
     return it;
 }
 
-int qualist_store_ahead(const QualityListStruct &q) {
+static int store_grades(const QualityListStruct &q, bool every) {
     for (int g = 5; g >= 1; g--)
-        if (q.count[g] && !Luo_Esineen_Itempos(graded(q, g))) return 0;
+        if ((every || q.count[g]) && !Luo_Esineen_Itempos(graded(q, g))) return 0;
     return 1;
 }
+
+int qualist_store_ahead(const QualityListStruct &q) { return store_grades(q, false); }
+int qualist_store_every_grade(const QualityListStruct &q) { return store_grades(q, true); }
 
 int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, unsigned extra) {
     if (q.product.type == IT_NONE) {

@@ -20,6 +20,8 @@ int aikaansaantirutiini(int who, QualityListStruct &q, int mode, int x, int y, u
 // Stores each product of q as aikaansaantirutiini will, before the work is spent: 0 when the object
 // table has no room for one (she has been told), and the work should not go on.
 int qualist_store_ahead(const QualityListStruct &q);
+// The same for every grade the product may come out at, for a work whose grades are rolled after it.
+int qualist_store_every_grade(const QualityListStruct &q);
 char *QUALITYLIST_msg(int item, const QualityListStruct &q);
 
 // ---- menus and taking apart ----

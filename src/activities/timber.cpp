@@ -83,6 +83,25 @@ static const char *last_word(const char *text) {
     return space ? space + 1 : text;
 }
 
+// What the tree at x, y falls into, marked when it falls in the rain; nothing when it has no product.
+static ItemStruct felled_product(const FellKind &k, int x, int y, bool rain) {
+    char tree[128];
+    copy_bounded(tree, sizeof tree, terrain_desc(get_mapchar(x, y)) ? terrain_desc(get_mapchar(x, y)) : "tree");
+    ItemStruct it = k.product ? product_named(k.product) : Luo_Kaadettu_Puunvesa(StrLwr(last_word(tree)));
+    if (it.type != IT_NONE && rain && OnkoEsineId(it, OID_FELLED_TRUNK)) it.magic = TIMBER_RAIN_MARK;
+    return it;
+}
+
+// The felled product finds its object before the work, rained on or not: false when the object table
+// has no room for it (she has been told).
+static bool felled_room(const FellKind &k, int x, int y) {
+    for (bool rain : {false, true}) {
+        const ItemStruct it = felled_product(k, x, y, rain);
+        if (it.type != IT_NONE && !Luo_Esineen_Itempos(it)) return false;
+    }
+    return true;
+}
+
 // The felling; -1 refused, 0 not felled (broken off, or a creature's work under way), 1 felled or,
 // with check, the tools were there.
 static int fell(int c, int x, int y, int check) {
@@ -110,6 +129,10 @@ static int fell(int c, int x, int y, int check) {
         minutes = tyoaikamuutos(k.minutes, Tarvikelista_Tyokalukelpoisuus(-1), roll);
         if (PVAM_EMERGENCY) minutes *= 4;
         DebugNotef("og time to fell: %d", minutes);
+        if (!felled_room(k, x, y)) {
+            Palauta_Kaytetyt_Tarvikkeet();
+            return 0;
+        }
     } else {
         kaanna_NPC_kohti(c, x, y);
         if (n < 0 || Data[n].ready_minute == 0) minutes = tyoaikamuutos(k.minutes, 100, creature_roll(c));
@@ -126,7 +149,7 @@ static int fell(int c, int x, int y, int check) {
         DebugNotef("FELLSPEND: spend(%d) - spent already:%d", left, spent);
         Heading();
         copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
-        breachrun_mischief(0, ACTION_FELL_TREE, 2);
+        breachrun_mischief_here(ACTION_FELL_TREE, 2);
         if (left > 0 && !spend(left, 0, "FELLING A TREE", spent, SPF_LONG0)) {
             const int done = SPEND_MINDONE;
             Palauta_Kaytetyt_Tarvikkeet();
@@ -152,14 +175,11 @@ static int fell(int c, int x, int y, int check) {
         return -1;
     }
     if (isloc_karhunkallohonka(x, y)) set_SpiritData_mood(x, y, SPIRIT_OF_FOREST, FOREST_ANGER_FELLING);
-    char tree[128];
-    copy_bounded(tree, sizeof tree, terrain_desc(get_mapchar(x, y)) ? terrain_desc(get_mapchar(x, y)) : "tree");
+    const ItemStruct it = felled_product(k, x, y, is_it_raining());
     TARGET_NPC = c;
     NPCNote(c, MSG(k.message), "");
     set_mapchar(x, y, TIMBER_FELLED_CHAR);
-    ItemStruct it = k.product ? product_named(k.product) : Luo_Kaadettu_Puunvesa(StrLwr(last_word(tree)));
     if (it.type != IT_NONE) {
-        if (OnkoEsineId(it, OID_FELLED_TRUNK) && is_it_raining()) it.magic = TIMBER_RAIN_MARK;
         const int pos = Luo_Esineen_Itempos(it);
         if (pos) set_data(DT_ITEM, x, y, pos, k.count + random(k.extra));
     }
@@ -321,6 +341,12 @@ int TIMBERCRAFT_chop(int c, int x, int y, int mode, int check) {
         return 0;
     }
     if (PVAM_EMERGENCY) minutes *= 3;
+    // The pieces find their objects before the work: with no room (she has been told) nothing is done.
+    if (!qualist_store_ahead(q)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        restoreskill(CRE_PLAYER, SKILL);
+        return 0;
+    }
     Heading();
     copy_bounded(SPEND_SAMPLE, sizeof SPEND_SAMPLE, "TREECHOP");
     AsetaPonnistelu(CRE_PLAYER, k.exertion);
@@ -379,12 +405,6 @@ int TIMBERCRAFT_bark() {
     const int roll = Kayta_Taitoa(0, 0, SKILL, LEARN_THIRD);
     const int minutes =
         (int)ceilf((float)tyoaikamuutos(birch ? 60 : 30, Tarvikelista_Tyokalukelpoisuus(-1), roll) * factor);
-    AsetaPonnistelu(CRE_PLAYER, 2);
-    breachrun_mischief(0, ACTION_PEEL_BARK, 1);
-    if (!spend(minutes, 0, "HARVESTING BARK", 0, SPF_HELPERS | SPF_HELPERS1)) {
-        Palauta_Kaytetyt_Tarvikkeet();
-        return 0;
-    }
     ItemStruct it;
     int count = 1;
     if (birch) {
@@ -394,9 +414,19 @@ int TIMBERCRAFT_bark() {
         count = (int)ceilf((float)(roll + 1) / factor);
         if (count < 1) count = 1;
     }
+    // The bark finds its object before the work: with no room (she has been told) the tree is left be.
     const int pos = Luo_Esineen_Itempos(it);
+    if (!pos) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
+    AsetaPonnistelu(CRE_PLAYER, 2);
+    breachrun_mischief_here(ACTION_PEEL_BARK, 1);
+    if (!spend(minutes, 0, "HARVESTING BARK", 0, SPF_HELPERS | SPF_HELPERS1)) {
+        Palauta_Kaytetyt_Tarvikkeet();
+        return 0;
+    }
     Poista_Kaytetyt_Tarvikkeet();
-    if (!pos) return 0;
     char what[SBUF_SIZE], line[SBUF_SIZE];
     copy_bounded(what, sizeof what, count == 1 ? an(ekuvaus(pos, 1, 0)) : ekuvaus(pos, count, 1));
     bprintf(line, sizeof line, "+After careful peeling you managed to harvest %s from this tree.", what);

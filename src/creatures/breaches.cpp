@@ -201,6 +201,11 @@ void breachrun_mischief(int soc, int kind, int weight) {
     SaveGlobVil();
 }
 
+void breachrun_mischief_here(int kind, int weight) {
+    const int keeper = own_bigmaploc_keeper(IsoX(), IsoY());
+    if (keeper) breachrun_mischief(keeper, kind, weight);
+}
+
 bool banish_condition(int soc) { return isloc_soccenter(soc, IsoX(), IsoY()) || socmember_mindist(soc) <= 9; }
 
 bool clever_thievery(int n) {

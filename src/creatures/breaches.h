@@ -16,6 +16,9 @@ void breachrun_theft(int soc);
 void breachrun_violence(int soc, unsigned char kinds);
 void breachrun_banish(int soc, int minutes, unsigned kinds);
 void breachrun_mischief(int soc, int kind, int weight);
+// Mischief done on the land of the village owning her world cell, booked only when somebody lives
+// there: a village with nobody in it keeps no books.
+void breachrun_mischief_here(int kind, int weight);
 bool banish_condition(int soc);
 bool clever_thievery(int n);
 int PUUHA_varjosta(int n);

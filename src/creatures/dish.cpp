@@ -226,14 +226,12 @@ int serve_dish(DishDraft &d, const char *name) {
     else if (have_raw) fill_name(product_name, sizeof product_name, pattern, raw);
     else copy_bounded(product_name, sizeof product_name, name);
     SET_ITEM_TEXT(p.name, product_name);
-    int product;
-    if (!container) {
-        product = Luo_Esineen_Itempos(p);
-    } else {
-        if (container >= OBJ_PLAYER_FIRST && container <= OBJ_PLAYER_LAST) Tyhjenna_EsineAstia(PlayerObj[container - OBJ_PLAYER_FIRST]);
-        product = Sailioi(Esineesta_Uniikki(p), container, 0, 0);
-    }
-    return product;
+    if (!container) return Luo_Esineen_Itempos(p);
+    // The dish finds its object before the pot is emptied: with no room for it the pot keeps what it holds.
+    const int content = Esineesta_Uniikki(p);
+    if (!content) return 0;
+    if (container >= OBJ_PLAYER_FIRST && container <= OBJ_PLAYER_LAST) Tyhjenna_EsineAstia(PlayerObj[container - OBJ_PLAYER_FIRST]);
+    return Sailioi(content, container, 0, 0);
 }
 
 // ---- the fixed methods ------------------------------------------------------------------------

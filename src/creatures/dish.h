@@ -46,7 +46,8 @@ struct DishDraft {
 };
 // Merges the used lines of the crafting list that carry a method into one food; 0 when no line did.
 int merge_dish(int method, DishDraft &d);
-// Names the merged dish (by `name` when given) and makes it: its object, or its container's.
+// Names the merged dish (by `name` when given) and makes it: its object, or its container's; 0 when
+// the object table has no room for it (she has been told, and the container is as it was).
 int serve_dish(DishDraft &d, const char *name);
 // The raw food `item` cooked by a fixed method at once; the product or -1. The crafting lists and the
 // combined food of a work in hand are left as they were.

@@ -10,7 +10,8 @@
 #include "maps/vilplace.h"
 
 // ---- the goods pool ----
-void flushvilpool(int soc);        // the pool's lines stored as the village's goods, then emptied
+void flushvilpool(int soc);        // the pool's lines stored as the village's goods, then emptied; a line
+                                   // the object table has no room for stays for the next flush
 // Stores n of an object in the village area of world cell x, y (the whole local area when x or y is
 // below 1); socowned 1 marks the record as the village's.
 void varastoi(int object, int n, int socowned, int x, int y);

@@ -37,18 +37,21 @@ static bool field_crop(uint32_t id) { return id >= CROP_FIRST && id <= CROP_LAST
 
 // ---- the pool ----
 
-uint32_t plantflushconv(const ItemStruct &crop, uint8_t &count) {
-    if (!field_crop(crop.id)) return 0;
+// The container a pool line of a crop is stored in (0 none: it stays loose) and the line's new count;
+// false when the object table has no room for the container.
+static bool crop_container(const ItemStruct &crop, uint8_t &count, uint32_t &held) {
+    held = 0;
+    if (!field_crop(crop.id)) return true;
     const int q = count / 4;
     const int n = q + random(q) + random(q) + random(q);
     const float w = (float)n * crop.weight;
     if (n == 0) {   // too little to fill anything: nothing is stored, not an empty box
         count = 0;
-        return 0;
+        return true;
     }
     if (crop.id == CROP_ROOT) {
         count = (uint8_t)(n > 255 ? 255 : n);
-        return 0;
+        return true;
     }
     if (crop.id == CROP_SEED) {
         int c = 1;
@@ -57,19 +60,28 @@ uint32_t plantflushconv(const ItemStruct &crop, uint8_t &count) {
             if (w >= 10.0f) c = random(3) + 1;
             if (w >= 15.0f) c = 2;
             count = (uint8_t)c;
-            return (uint32_t)Luo_Esinerasia(crop);
+            held = (uint32_t)Luo_Esinerasia(crop);
+            return held != 0;
         }
         if (w >= 15.0f) c = random(2) + 1;
         if (w >= 30.0f) c = random(3) + 1;
         if (w >= 45.0f) c = random(2) + 2;
         count = (uint8_t)c;
-        return (uint32_t)Luo_Esinekori(crop);
+        held = (uint32_t)Luo_Esinekori(crop);
+        return held != 0;
     }
     ItemStruct sack;
     hae_esine(sack, SACK_ID);
     const float full = sack.fullweight;
     count = 1;
-    return (uint32_t)Luo_Esinesakki(crop, w > full / 2 ? full : full / 2);
+    held = (uint32_t)Luo_Esinesakki(crop, w > full / 2 ? full : full / 2);
+    return held != 0;
+}
+
+uint32_t plantflushconv(const ItemStruct &crop, uint8_t &count) {
+    uint32_t held;
+    crop_container(crop, count, held);
+    return held;
 }
 
 // ---- storing ----
@@ -192,25 +204,37 @@ void flushvilpool(int soc) {
     uint8_t counts[VILLAGE_POOL];
     memcpy(lines, globVil.pool, sizeof lines);
     memcpy(counts, globVil.poolcount, sizeof counts);
+    // A line whose goods find no room in the object table stays in the pool for the next flush.
+    bool kept[VILLAGE_POOL] = {};
     for (int i = 0; i < VILLAGE_POOL; i++) {
         if (lines[i] == 0) continue;
         ItemStruct item = ObjToItem((int)lines[i]);
         uint8_t count = counts[i];
-        if (field_crop(item.id)) {
-            const uint32_t held = plantflushconv(item, count);
-            if (held) {
-                item = ObjToItem((int)held);
-                item.harvestyear = (uint8_t)(Plr.month < 6 && Plr.year > 0 ? Plr.year - 1 : Plr.year);
-            }
+        uint32_t held = 0;
+        if (!crop_container(item, count, held)) {
+            kept[i] = true;
+            continue;
+        }
+        if (held) {
+            item = ObjToItem((int)held);
+            item.harvestyear = (uint8_t)(Plr.month < 6 && Plr.year > 0 ? Plr.year - 1 : Plr.year);
         }
         item.ownersoc = (uint32_t)soc;
         item.ownerflags &= (uint8_t)~7;
         const int pos = Luo_Esineen_Itempos(item);
+        if (!pos) {
+            kept[i] = true;
+            continue;
+        }
         char name[41];
         DebugNotef("flush %s * %d", item_name(item, name), count);
-        if (room && pos > 0 && count > 0) store_in(area, pos, count, 0);
+        if (room && count > 0) store_in(area, pos, count, 0);
     }
     clearvilpool(soc);
+    bool any = false;
+    for (int i = 0; i < VILLAGE_POOL; i++)
+        if (kept[i]) globVil.pool[i] = lines[i], globVil.poolcount[i] = counts[i], any = true;
+    if (any) SaveGlobVil();
 }
 
 int flush_socmember(int n) {

@@ -6,6 +6,7 @@
 #include "pick_hook.h"
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "activities/activities.h"
@@ -320,6 +321,58 @@ TEST_F(CookingTest, RefusedOrInterruptedCookingGivesEverythingBack) {
     ASSERT_GT(Kokkaa(-1, 121, "", 0, 0), 0) << notes();
     EXPECT_EQ(Plr.inv_count[slot_named("Pike")], 1);
     EXPECT_EQ(work_here(), 2);
+}
+
+// With no room in the object table for the dish, or for what it is handed out as, nothing is cooked:
+// no time passes, every ingredient and the pot stay in her pack as they were, and she is told.
+TEST_F(CookingTest, WithNoRoomForTheDishCookingChangesNothing) {
+    script();
+    lake();
+    const struct {
+        const char *work;
+        int keep_free;   // records left free: the dish finds one, what it is handed out as none
+        bool count;      // she is asked how many fish
+        void (*run)();
+    } rows[] = {
+        {"roasting", 0, true, [] { Toimi(ACTION_ROAST, 0, ""); }},
+        {"boiling", 0, true, [] { Toimi(ACTION_BOIL, 0, ""); }},
+        {"boiling, room for the dish only", 1, true, [] { Toimi(ACTION_BOIL, 0, ""); }},
+        {"a recipe", 0, false, [] { Toimi(ACTION_COOK, 0, "Fish soup"); }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.work);
+        fire();
+        give(0, fish(), 3);
+        give(1, pot());
+        auto pack = [] {
+            std::string s;
+            for (int i = 0; i < PLR_SLOTS; i++)
+                if (Plr.inv_obj[i]) {
+                    const ItemStruct it = ObjToItem(Plr.inv_obj[i]);
+                    s += std::string(it.name) + " x" + std::to_string(Plr.inv_count[i]) + " " + std::to_string(it.weight) + "|";
+                }
+            return s;
+        };
+        const std::string before = pack();
+        const int told = times_noted("There is no room for more objects");
+        push_key(SDLK_SPACE);   // the maintenance's note: what nothing holds is freed before the table fills
+        object_maintenance();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        std::vector<int> filled = fill_object_table();
+        for (int i = 0; i < r.keep_free; i++) PlayerObj[filled.back()] = ItemStruct{}, filled.pop_back();
+        const int start = seconds_of_game();
+        note_lines_since_pause = 0;            // no page of notes waits for a key
+        if (r.count) push_key(SDLK_RETURN);   // the whole stack
+        push_key(SDLK_SPACE);                  // all at hand: go on
+        r.run();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        free_objects(filled);
+        EXPECT_GT(times_noted("There is no room for more objects"), told) << notes();
+        EXPECT_EQ(seconds_of_game(), start);
+        EXPECT_EQ(pack(), before);
+        EXPECT_EQ(work_here(), 0);
+        EXPECT_EQ(work_here(nullptr, DT_ITEM), 0);
+    }
 }
 
 TEST_F(CookingTest, RecipesFromTheCookeryFiles) {

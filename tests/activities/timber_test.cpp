@@ -4,6 +4,7 @@
 // chopping step by step, which ends when its piece is freed or replaced meanwhile.
 #include "core/maintenance.h"
 #include "core/loader_fixture.h"
+#include "common/object_table.h"
 
 #include "creatures/skills.h"
 #include "activities/timber.h"
@@ -275,21 +276,69 @@ TEST_F(Timber, ChoppingAndSplittingGiveTheirPieces) {
         }
 }
 
-// A village with nobody living in it keeps no books: chopping its log books no mischief.
+// A village with nobody living in it keeps no books: chopping its log, felling or peeling a tree on
+// its land books no mischief.
 TEST_F(Timber, ChoppingAnEmptyVillagesLogBooksNoMischief) {
     const int soc = 4711;
     clrVillages();
     oxatest::empty_village_here(soc);
     ASSERT_EQ(socpopulation(soc), 0);
-    tree(TIMBER_FELLED_CHAR);
-    const int log = lay("Tree trunk", [](ItemStruct &) {});
-    ASSERT_GE(log, 0);
-    Data[log].owner = SOC_OWNER;
-    ASSERT_FALSE(own_datapos(log).free) << "the village's log";
-    keys({' '});
-    EXPECT_EQ(TIMBERCRAFT_chop(CRE_PLAYER, tx, ty, ACTION_CHOP_BLOCKS, 0), 1) << lastnote;
-    EXPECT_EQ(oxatest::village_mischief(soc), 0);
+    Plr.month = 5;   // the bark season
+    const struct {
+        const char *work;
+        int c;   // the tree ahead
+        int (*run)(int x, int y);   // the work on the square ahead
+    } rows[] = {
+        {"chopping a log", TIMBER_FELLED_CHAR, [](int x, int y) { return TIMBERCRAFT_chop(CRE_PLAYER, x, y, ACTION_CHOP_BLOCKS, 0); }},
+        {"felling", 12, [](int, int) { return felltimber(CRE_PLAYER, 0, 0, 0); }},
+        {"peeling bark", 10, [](int, int) { return TIMBERCRAFT_bark(); }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.work);
+        tree(r.c);
+        if (r.c == TIMBER_FELLED_CHAR) {
+            const int log = lay("Tree trunk", [](ItemStruct &) {});
+            ASSERT_GE(log, 0);
+            Data[log].owner = SOC_OWNER;
+            ASSERT_FALSE(own_datapos(log).free) << "the village's log";
+        }
+        keys({' '});
+        EXPECT_EQ(r.run(tx, ty), 1) << lastnote;
+        EXPECT_EQ(oxatest::village_mischief(soc), 0);
+    }
     clrVillages();
+}
+
+// With no room in the object table for what the work makes, nothing is done: the tree stands with its
+// bark, the log lies whole, no time passes, and she is told.
+TEST_F(Timber, WithNoRoomForItsProductTimberWorkChangesNothing) {
+    Plr.month = 5;   // the bark season
+    const struct {
+        const char *work;
+        int c;   // the tree ahead
+        int (*run)(int x, int y);   // the work on the square ahead
+    } rows[] = {
+        {"felling", 18, [](int, int) { return felltimber(CRE_PLAYER, 0, 0, 0); }},
+        {"chopping a log", TIMBER_FELLED_CHAR, [](int x, int y) { return TIMBERCRAFT_chop(CRE_PLAYER, x, y, ACTION_CHOP_BLOCKS, 0); }},
+        {"peeling bark", 10, [](int, int) { return TIMBERCRAFT_bark(); }},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.work);
+        tree(r.c);
+        const bool log = r.c == TIMBER_FELLED_CHAR;
+        if (log) ASSERT_GE(lay("Tree trunk", [](ItemStruct &) {}), 0);
+        const uint32_t start = Plr.minutes;
+        const std::vector<int> filled = oxatest::fill_object_table();
+        keys({' '});
+        const int done = r.run(tx, ty);
+        oxatest::free_objects(filled);
+        EXPECT_NE(done, 1);
+        EXPECT_TRUE(strstr(lastnote, "There is no room for more objects")) << lastnote;
+        EXPECT_EQ(Plr.minutes, start);
+        EXPECT_EQ(get_mapchar(tx, ty), r.c);
+        EXPECT_FALSE(get_TreeData_peeled(tx, ty));
+        EXPECT_EQ(lying(tx, ty, "Tree trunk"), log ? 1 : 0);
+    }
 }
 
 TEST_F(Timber, ABrokenOffChopGivesBackWhatItTookAndItsLearning) {

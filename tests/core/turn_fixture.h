@@ -4,6 +4,7 @@
 #pragma once
 #include "common/harness.h"
 #include "common/map_layers.h"
+#include "common/object_table.h"
 
 #include "game/command.h"
 #include "core/config.h"
@@ -38,20 +39,8 @@ namespace oxatest {
 
 class TurnTest : public ScreenTest {
 protected:
-    // Every free record of the object table taken by village goods, which the maintenance keeps; the
-    // records taken, to be freed again.
-    static std::vector<int> fill_object_table() {
-        std::vector<int> filled;
-        for (int i = 0; i < PLAYEROBJ_COUNT; i++)
-            if (PlayerObj[i].type == 0) {
-                PlayerObj[i].type = 7, PlayerObj[i].name[0] = 'x', PlayerObj[i].ownersoc = 3;
-                filled.push_back(i);
-            }
-        return filled;
-    }
-    static void free_objects(const std::vector<int> &filled) {
-        for (int i : filled) PlayerObj[i] = ItemStruct{};
-    }
+    static std::vector<int> fill_object_table() { return oxatest::fill_object_table(); }
+    static void free_objects(const std::vector<int> &filled) { oxatest::free_objects(filled); }
     void SetUp() override {
         ScreenTest::SetUp();
         dir->copy_asset("linedist.arr");

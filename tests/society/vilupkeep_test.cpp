@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/loader.h"
+#include "common/object_table.h"
 #include "core/loader_fixture.h"
 #include "core/obj_func.h"
 #include "creatures/village_fixture.h"
@@ -449,6 +450,37 @@ TEST_F(UpkeepPlayed, HerVillageIsCaughtUpWhenSheComesBack) {
     EXPECT_EQ(stored, 2) << "as the village's goods in its area";
     for (const DataStruct &d : Data)
         EXPECT_FALSE(d.type == DT_ITEM && d.id >= 50000 && !strcmp(ObjToItem((int)d.id).name, "Few roots")) << "3 roots come to no unit";
+}
+
+// With no room in the object table for the village's goods, entering it after days away stores none
+// of its pool and loses none: the lines wait for the next time.
+TEST_F(UpkeepPlayed, WithNoRoomForItsGoodsAVillageKeepsItsPool) {
+    ASSERT_EQ(loader(), 0);
+    const oxatest::WorldCell v = oxatest::her_village();
+    ASSERT_NE(v.x, 0);
+    const int soc = (int)Mapinfo_socID(v.x, v.y);
+    ASSERT_GT(soc, 0);
+    ItemStruct jar{};
+    jar.type = IT_TOOL;
+    jar.id = 351;
+    jar.weight = jar.fullweight = 2.0f;
+    strcpy(jar.name, "Clay jar");
+    const int pos = Esineesta_Uniikki(jar);
+    ASSERT_EQ(addvilpool(soc, pos, 2), 1);
+    zoomextra_ref(v.x, v.y).lastday = (uint16_t)(Plr.daynumber - 3);
+    PlayerX = v.x;
+    PlayerY = v.y;
+    ASSERT_EQ(CheckExits(), 1);
+    const std::vector<int> filled = oxatest::fill_object_table();
+    const int entered = GetMappie(0);
+    oxatest::free_objects(filled);
+    ASSERT_EQ(entered, 1) << loader_last_note();
+    GetGlobVil(soc);
+    EXPECT_EQ(globVil.pool[0], (uint32_t)pos) << "the line waits in the pool";
+    EXPECT_EQ(globVil.poolcount[0], 2);
+    for (const DataStruct &d : Data)
+        EXPECT_FALSE(d.type == DT_ITEM && d.id >= 50000 && !strcmp(ObjToItem((int)d.id).name, "Clay jar"));
+    clearvilpool(soc);
 }
 
 // The object maintenance keeps what a village's goods pool holds, the harvest of its fields waiting
