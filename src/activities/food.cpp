@@ -145,27 +145,35 @@ void eat(int slot) {
     }
 }
 
-// A menu of the pack's items of one type; the chosen slot, -1 none.
+// A menu of the pack's items of one type; the chosen slot, -1 none, -2 none to offer. A menu shows
+// VALINTA_SHOWN entries: when the pack holds more, each page keeps its last entry for "+", which
+// turns to the next page (after the last, the first again), so every stack can be chosen.
 int choose_pack_item(int type, const char *title) {
-    static const char keys[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    int slot_of[128];
-    memset(slot_of, -1, sizeof slot_of);
-    Valinta_Tyhjaa();
-    int k = 0;
-    for (int s = 0; s < PLR_SLOTS && keys[k]; s++) {
-        if (!Plr.inv_obj[s]) continue;
-        ItemStruct it = ObjToItem(Plr.inv_obj[s]);
-        if (it.type != type) continue;
-        char name[48], line[80];
-        food_name_of(it, name, sizeof name);
-        if (Plr.inv_count[s] > 1) snprintf(line, sizeof line, "%d %s", Plr.inv_count[s], name);
-        else snprintf(line, sizeof line, "%s (%.1f lb)", name, (double)it.weight);
-        slot_of[(unsigned char)keys[k]] = s;
-        Valinta_Lisaa(keys[k++], line);
+    int slots[PLR_SLOTS], n = 0;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == type) slots[n++] = s;
+    if (n == 0) return -2;
+    const int per_page = n > VALINTA_SHOWN ? VALINTA_SHOWN - 1 : n;
+    for (int first = 0;;) {
+        Valinta_Tyhjaa();
+        const int shown = n - first < per_page ? n - first : per_page;
+        for (int i = 0; i < shown; i++) {
+            const int s = slots[first + i];
+            const ItemStruct it = ObjToItem(Plr.inv_obj[s]);
+            char name[48], line[80];
+            food_name_of(it, name, sizeof name);
+            if (Plr.inv_count[s] > 1) snprintf(line, sizeof line, "%d %s", Plr.inv_count[s], name);
+            else snprintf(line, sizeof line, "%s (%.1f lb)", name, (double)it.weight);
+            Valinta_Lisaa('a' + i, line);
+        }
+        if (n > per_page) Valinta_Lisaa('+', "Next page");
+        const int key = TeeValinta(title);
+        if (key == '+' && n > per_page) {
+            first = first + per_page < n ? first + per_page : 0;
+            continue;
+        }
+        return key >= 'a' && key < 'a' + shown ? slots[first + key - 'a'] : -1;
     }
-    if (k == 0) return -2;
-    int key = TeeValinta(title);
-    return key > 0 && key < 128 ? slot_of[key] : -1;
 }
 
 void eatCmd() {

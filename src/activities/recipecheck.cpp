@@ -199,7 +199,7 @@ int recipe_craft(const char *name, int seed, FILE *out) {
             char v[TEKO_VALUE_MAX + 1];
             if (teko_bracket(Tarvike.rawname, "NEARBY_TILE", v) || teko_bracket(Tarvike.rawname, "TILE", v))
                 for (int c = 1; c < 255; c++)
-                    if (strcmp(StrUpr(terrain_desc(c)), StrUpr(v)) == 0) set_mapchar(PlayerX, PlayerY, c);
+                    if (same_upper(terrain_desc(c), v)) set_mapchar(PlayerX, PlayerY, c);
             continue;
         }
         ItemStruct it = fitting_item(Tarvike, product);

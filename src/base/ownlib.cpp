@@ -68,8 +68,9 @@ static int wild_match(const char *p, const char *t) {
 
 int wildcmp(const char *pattern, const char *text) {
     char p[300], t[300];
-    copy_bounded(p, sizeof p, StrUpr(pattern ? pattern : ""));
-    copy_bounded(t, sizeof t, StrUpr(text ? text : ""));
+    // Each into its own buffer: a text handed over in StrUpr's buffer is never overwritten by the other.
+    StrUpr_into(p, sizeof p, pattern);
+    StrUpr_into(t, sizeof t, text);
     return wild_match(p, t);
 }
 

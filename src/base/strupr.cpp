@@ -21,15 +21,30 @@ char *strlwr(char *s) {
     return s;
 }
 
+static unsigned char upper_byte(unsigned char c) {
+    c = (unsigned char)toupper(c);
+    if (c == 132 || c == 142 || c == 228) return 196;
+    if (c == 148 || c == 153 || c == 246) return 214;
+    return c;
+}
+
+char *StrUpr_into(char *dst, size_t size, const char *s) {
+    if (size == 0) return dst;
+    if (!s) s = "";
+    size_t i = 0;
+    for (; s[i] && i + 1 < size; i++) dst[i] = (char)upper_byte((unsigned char)s[i]);
+    dst[i] = 0;
+    return dst;
+}
+
 char *StrUpr(const char *s) {
     static char buf[500];
-    copy_bounded(buf, sizeof buf, s);
-    for (unsigned char *p = (unsigned char *)buf; *p; p++) {
-        *p = (unsigned char)toupper(*p);
-        if (*p == 132 || *p == 142 || *p == 228) *p = 196;
-        else if (*p == 148 || *p == 153 || *p == 246) *p = 214;
-    }
-    return buf;
+    return StrUpr_into(buf, sizeof buf, s);
+}
+
+bool same_upper(const char *a, const char *b) {
+    char ua[500], ub[500];
+    return strcmp(StrUpr_into(ua, sizeof ua, a), StrUpr_into(ub, sizeof ub, b)) == 0;
 }
 
 char *StrLwr(const char *s) {

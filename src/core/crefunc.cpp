@@ -1,6 +1,7 @@
 #include "core/crefunc.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstring>
 
 #include "core/creatures.h"
@@ -47,6 +48,32 @@ int onko_NPC_kesyelain(int n) {
     return c->role == 9 || c->owner == CRE_PLAYER;
 }
 
+float cre_carried(int who) {
+    const CreatureStruct *c = cre_of(who);
+    if (!c) return 0.0f;
+    float sum = 0.0f;
+    ItemStruct it;
+    for (int i = 0; i < CRE_PACK; i++)
+        if (c->pack[i] && c->packcount[i]) sum += (float)c->packcount[i] * ObjToItem(it, c->pack[i]).weight;
+    // what it wears and wields weighs only past a fifth of its body weight
+    const int32_t held[CRE_WORN + 2] = {c->worn[0], c->worn[1], c->worn[2], c->worn[3], c->worn[4],
+                                        c->worn[5], c->worn[6], c->wielded, c->offhand};
+    float running = 0.0f;
+    for (int32_t pos : held) {
+        if (pos == 0) continue;
+        const float w = ObjToItem(it, pos).weight;
+        running += w;
+        if (running >= c->weight / 5.0f) sum += w;
+    }
+    return sum;
+}
+
+float cre_load(int who) {
+    const CreatureStruct *c = cre_of(who);
+    if (!c) return 0.0f;
+    return c->load < 255 ? (float)c->load : std::ceil(cre_carried(who));
+}
+
 // A body lying down or crawling weighs on the ground at half.
 float FullWeightLoad(int who) {
     if (who == -1) {
@@ -56,7 +83,7 @@ float FullWeightLoad(int who) {
     }
     const CreatureStruct *c = cre_of(who);
     if (!c) return 0.0f;
-    return gtolbs(c->weight * 1000.0f) + (float)c->load;
+    return gtolbs(c->weight * 1000.0f) + cre_load(who);
 }
 
 // The living people of a culture at home on world cell wx, wy, among the creatures of the area.

@@ -5,6 +5,11 @@
 int CreAgeInDays(int creature);       // days since its birth day; 1000 with no birth known
 int CreAgeInMonths(int creature);     // whole months of it; 33 with no birth known
 float FullWeightLoad(int creature);    // pounds, with what it carries; -1 the player
+// What a creature carries, in pounds: its pack, and what it wears and wields past a fifth of its body
+// weight; counted afresh, beyond the 255 its load byte stops at. 0 for an empty slot.
+float cre_carried(int creature);
+// Its load as the load byte keeps it (rounded up), counted afresh where the byte stands at its cap.
+float cre_load(int creature);
 // The living people of the culture whose home is world cell wx, wy in the creature table; 0 none.
 int Cre_home_people(int wx, int wy, int culture);
 

@@ -33,6 +33,7 @@
 #include "creatures/zoomservices.h"
 #include "items/itemdefs.h"
 #include "items/items.h"
+#include "items/items_int.h"
 #include "maps/area.h"
 #include "creatures/crestep.h"
 #include "maps/facing.h"
@@ -679,9 +680,10 @@ int lisaantyminen(int n, int) {
     c.breedingbits |= 2;
     if (!count) return 0;
     const int k = random(count);
-    if (c.breedingbits & 0x10) {
-        set_data(DT_ITEM, px[k], py[k], 202, 2);
-        set_data(DT_ITEM, px[k], py[k], 418, 4);
+    if (c.breedingbits & 0x10) {   // a nest of spruce twigs lined with the bird's own feathers
+        const int twig = ID_object(OID_SPRUCE_TWIG), feather = Luo_Esineen_Itempos(TeeSulka(c, ""));
+        if (twig > 0) set_data(DT_ITEM, px[k], py[k], twig, 2);
+        if (feather > 0) set_data(DT_ITEM, px[k], py[k], feather, 4);
     }
     const ItemStruct egg = TeeMuna(c);
     const int eggno = Luo_Esineen_Itempos(egg);

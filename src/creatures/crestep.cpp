@@ -46,9 +46,11 @@ enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 // ---- what the door, trap, track and magic modules will answer ---------------------------------
 
 // The traps: whether one holds what it caught, whether it could take the creature (asked without a
-// draw, so that test steps stay quiet), the step into it, and letting go.
+// draw, so that test steps stay quiet), the step into it, and letting go. A step taken asks with the
+// trap's own chances: one set carelessly (quality 0) mostly takes nothing.
 static int trap_holds(int n, int trap) { return PiteleekoAnsa(trap, n); }
 int trap_catches(int n, int trap) { return ansa_ottaisi(trap, n); }
+static int trap_takes(int n, int trap, int mode) { return mode == 1 ? VaikuttaakoAnsa(trap, n) : trap_catches(n, trap); }
 static void trap_steps_in(int n, int trap) { AstuAnsaan(n, Data[trap].x, Data[trap].y); }
 static void trap_lets_go(int trap) { PaastaAnsa(trap); }
 // A step may leave a track on the square left behind.
@@ -778,7 +780,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
         }
     }
     if (there.trap >= 0) {
-        if (trap_catches(n, there.trap)) {
+        if (trap_takes(n, there.trap, mode)) {
             if (mode == 1 && r == STEP_OK) trap_steps_in(n, there.trap);
         } else if (is_human(n) && cr.culture != 12) {
             if (cr.culture == 11 && mode == 1) trap_lets_go(there.trap);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/crefunc.h"
 #include "core/obj_func.h"
 #include "base/ownlib.h"
 #include "core/weather.h"
@@ -57,7 +58,7 @@ int FatigueRate(int who) {
     if (who == -1)
         rate = (int)std::ceil(plr_get<float>(PB_LOAD) / (float)end);
     else if (body_cre(who))
-        rate = (int)std::ceil((float)Cre[who].load / (float)end) + Cre[who].fatiguebase;
+        rate = (int)std::ceil(cre_load(who) / (float)end) + Cre[who].fatiguebase;
     else
         rate = 1;
     return rate < 1 ? 1 : rate;
@@ -152,11 +153,11 @@ int ENCUMBRANCE_PENALTY(int who) {
         return (int)std::ceil(2.0f * (counted > 0.0f ? counted : 0.0f) / (float)end);
     }
     if (!body_cre(who)) return 0;
-    laske_Load_value(who);
+    const float load = std::ceil(laske_Load_value(who));   // beyond the 255 the load byte keeps
     const CreatureStruct &c = Cre[who];
     if (c.endurance == 0) return 50;
-    if ((float)c.load > std::ceil(1.5f * c.weight)) return 100;
-    return (int)std::ceil(2.0f * (float)c.load / (float)c.endurance);
+    if (load > std::ceil(1.5f * c.weight)) return 100;
+    return (int)std::ceil(2.0f * load / (float)c.endurance);
 }
 
 int INJURY_PENALTY(int who) {

@@ -7,7 +7,6 @@
 #include "base/debuglog.h"
 #include "base/ownlib.h"
 #include "base/sbuf.h"
-#include "base/strupr.h"
 #include "core/datafunc.h"
 #include "core/notes.h"
 #include "core/obj_func.h"
@@ -121,10 +120,10 @@ void take_apart_at(int x, int y, const StructureAtSquare &s) {
     set_mapchar(x, y, s.after);
     bool released = false;
     char desc[100];
-    copy_bounded(desc, sizeof desc, StrUpr(terrain_desc(mc)));
+    copy_bounded(desc, sizeof desc, terrain_desc(mc));
     for (DataStruct &d : Data) {
         if (d.type != DT_BOUND || d.x != x || d.y != y) continue;
-        if (d.extra != mc && !wildcmp(desc, StrUpr(terrain_desc(d.extra)))) continue;
+        if (d.extra != mc && !wildcmp(desc, terrain_desc(d.extra))) continue;
         d.type = DT_ITEM;
         d.extra = 0;
         released = true;

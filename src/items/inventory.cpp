@@ -121,8 +121,8 @@ int plr_naked() {
 int cancarryWT(int creature, float weight) {
     if (creature == CRE_PLAYER) return weight > 1.5f * (float)plr_bodyweight() ? 0 : 1;
     if (creature < 0 || creature >= CRE_COUNT) return 0;
-    const CreatureStruct &c = Cre[creature];
-    return ceilf((float)c.load) + ceilf(weight) > ceilf(2.0f * c.weight) ? 0 : 1;
+    // the load counted now, not the byte that stops at 255
+    return ceilf(laske_Load_value(creature)) + ceilf(weight) > ceilf(2.0f * Cre[creature].weight) ? 0 : 1;
 }
 
 int cancarry(int creature, int position, int n) {
@@ -461,25 +461,16 @@ float laske_Load_value(int who) {
     }
     CreatureStruct *c = (unsigned)who < (unsigned)CRE_COUNT ? &Cre[who] : nullptr;
     if (!c) return 0.0f;
-    float sum = 0.0f;
-    ItemStruct it;
     // The village goods on her pet's or companion's back count as packed.
-    const bool hers = onko_NPC_kesyelain(who) || onko_NPC_kumppani(who);
-    for (int i = 0; i < CRE_PACK; i++) {
-        if (!c->pack[i] || !c->packcount[i]) continue;
-        ObjToItem(it, c->pack[i]);
-        sum += (float)c->packcount[i] * it.weight;
-        if (hers && it.ownersoc != 0 && (it.ownerflags & (OWN_UNPAID | OWN_TAKEN))) SET_PACKED_ofsoc((int)it.ownersoc);
+    if (onko_NPC_kesyelain(who) || onko_NPC_kumppani(who)) {
+        ItemStruct it;
+        for (int i = 0; i < CRE_PACK; i++) {
+            if (!c->pack[i] || !c->packcount[i]) continue;
+            ObjToItem(it, c->pack[i]);
+            if (it.ownersoc != 0 && (it.ownerflags & (OWN_UNPAID | OWN_TAKEN))) SET_PACKED_ofsoc((int)it.ownersoc);
+        }
     }
-    const int32_t held[CRE_WORN + 2] = {c->worn[0], c->worn[1], c->worn[2], c->worn[3], c->worn[4],
-                                        c->worn[5], c->worn[6], c->wielded, c->offhand};
-    float running = 0.0f;
-    for (int32_t pos : held) {
-        if (pos == 0) continue;
-        const float w = ObjToItem(it, pos).weight;
-        running += w;
-        if (running >= c->weight / 5.0f) sum += w;
-    }
+    const float sum = cre_carried(who);
     const float up = std::ceil(sum);
     c->load = (uint8_t)(up > 255.0f ? 255.0f : up < 0.0f ? 0.0f : up);
     return sum;

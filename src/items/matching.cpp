@@ -499,26 +499,20 @@ static bool tile_line(const char *raw, bool *met) {
     if (teko_bracket(raw, "TERRAIN", v)) {
         uint32_t bits = AsetaLuontotyyppivaikutus(0, v);
         int wx = (int)Plr.world_x, wy = (int)Plr.world_y;
-        char pattern[TEKO_VALUE_MAX + 1];
-        copy_bounded(pattern, sizeof pattern, StrUpr(v));
-        *met = (bits & Bigmap_Luontotyyppi(wx, wy)) || wildcmp(pattern, StrUpr(terrain_desc(get_alltime_maailmachar(wx, wy))));
+        *met = (bits & Bigmap_Luontotyyppi(wx, wy)) || wildcmp(v, terrain_desc(get_alltime_maailmachar(wx, wy)));
         if (*met) Note("Ok. You're at suitable terrain.");
         return true;
     }
     if (teko_bracket(raw, "TILE", v)) {
-        char want[TEKO_VALUE_MAX + 1];
-        copy_bounded(want, sizeof want, StrUpr(v));
-        *met = strcmp(StrUpr(terrain_desc(get_mapchar(PlayerX, PlayerY))), want) == 0;
+        *met = same_upper(terrain_desc(get_mapchar(PlayerX, PlayerY)), v);
         if (*met) Note("Ok. You're standing on suitable location.");
         return true;
     }
     if (teko_bracket(raw, "NEARBY_TILE", v)) {
-        char want[TEKO_VALUE_MAX + 1];
-        copy_bounded(want, sizeof want, StrUpr(v));
         *met = false;
         for (int dy = -1; dy <= 1 && !*met; dy++)
             for (int dx = -1; dx <= 1 && !*met; dx++)
-                *met = wildcmp(want, StrUpr(terrain_desc(get_mapchar(PlayerX + dx, PlayerY + dy)))) != 0;
+                *met = wildcmp(v, terrain_desc(get_mapchar(PlayerX + dx, PlayerY + dy))) != 0;
         if (*met) Note("Ok. You're at suitable location.");
         return true;
     }

@@ -280,7 +280,7 @@ int KELLUUKO(int item) {
     copy_bounded(name, sizeof name, StrUpr(item_name(it, n)));
     memcpy(skill, it.skill, sizeof it.skill);
     skill[27] = 0;
-    StrUpr(skill);
+    StrUpr_into(skill, sizeof skill, skill);
     const auto has = [&](const char *word) { return strstr(name, word) != nullptr; };
     const auto skill_is = [&](const char *s) { return strcmp(skill, s) == 0; };
     if (it.type == IT_FOOD) return it.id == OID_RAWMEAT || it.id == OID_RAWFISH;

@@ -13,6 +13,8 @@
 #include "items/containers.h"
 #include "activities/cooking.h"
 #include "activities/herblore.h"
+#include "activities/making.h"
+#include "items/itemdefs.h"
 #include "activities/spirits.h"
 #include "activities/survival.h"
 #include "game/toimi.h"
@@ -44,6 +46,28 @@ protected:
         fclose_TEKODATA_F();
     }
     Pick pick;
+    // A hut of three by three squares around her, its stove burning in the north-west corner; she
+    // hangs two pike in its smoke with her cord.
+    void smoke_in_a_hut() {
+        const int x0 = PlayerX - 2, y0 = PlayerY - 2;
+        for (int i = 0; i <= 4; i++) {
+            maailma[mapidx(x0 + i, y0)] = 196;
+            maailma[mapidx(x0 + i, y0 + 4)] = 208;
+            maailma[mapidx(x0, y0 + i)] = 200;
+            maailma[mapidx(x0 + 4, y0 + i)] = 188;
+        }
+        for (int y = 1; y <= 3; y++)
+            for (int x = 1; x <= 3; x++)
+                if (maailma[mapidx(x0 + x, y0 + y)] == CH_GROUND) maailma[mapidx(x0 + x, y0 + y)] = 95;
+        maailma[mapidx(PlayerX - 1, PlayerY - 1)] = 4;
+        ASSERT_GE(set_data(DT_FIRE, PlayerX - 1, PlayerY - 1, 0, 1), 0);
+        give(0, fish(), 2);
+        give(1, thing(IT_TOOL, "Cord", 327, 1.0f));
+        DISABLE_MORECHECK = 1;   // the notes of earlier tests ask for no page turn here
+        push_key(SDLK_RETURN);   // the whole stack
+        push_key(SDLK_SPACE);
+        Toimi(ACTION_SMOKE, 0, "");
+    }
     // The work records lying on the player's square: their pieces, and the first one's item.
     static int work_here(ItemStruct *first = nullptr, int type = DT_WORK) {
         int n = 0;
@@ -184,25 +208,8 @@ TEST_F(CookingTest, SaltingSevenTakesFourteenMinutesAndMaturesFiveDays) {
 // Smoking in a heated hut: the goods hang in the smoke of every fire of the hut, and what matured
 // without enough smoke spoils.
 TEST_F(CookingTest, SmokingGoodsTakeTheSmokeOfTheHutsFiresAndSpoilWithout) {
-    // A hut of three by three squares around her, its stove burning in the north-west corner.
-    const int x0 = PlayerX - 2, y0 = PlayerY - 2;
-    for (int i = 0; i <= 4; i++) {
-        maailma[mapidx(x0 + i, y0)] = 196;
-        maailma[mapidx(x0 + i, y0 + 4)] = 208;
-        maailma[mapidx(x0, y0 + i)] = 200;
-        maailma[mapidx(x0 + 4, y0 + i)] = 188;
-    }
-    for (int y = 1; y <= 3; y++)
-        for (int x = 1; x <= 3; x++) maailma[mapidx(x0 + x, y0 + y)] = 95;
-    const int sx = PlayerX - 1, sy = PlayerY - 1;
-    maailma[mapidx(sx, sy)] = 4;
-    ASSERT_GE(set_data(DT_FIRE, sx, sy, 0, 1), 0);
-    give(0, fish(), 2);
-    give(1, thing(IT_TOOL, "Cord", 327, 1.0f));
-    DISABLE_MORECHECK = 1;   // the notes of earlier tests ask for no page turn here
-    push_key(SDLK_RETURN);   // the whole stack
-    push_key(SDLK_SPACE);
-    Toimi(ACTION_SMOKE, 0, "");
+    const int x0 = PlayerX - 2, sx = PlayerX - 1, sy = PlayerY - 1;
+    smoke_in_a_hut();
     std::vector<int> smoking;   // a record for each grade the fish came out in
     for (int i = 0; i < DATA_MAX; i++)
         if (Data[i].type == DT_WORK && Data[i].x == PlayerX && Data[i].y == PlayerY) smoking.push_back(i);
@@ -233,6 +240,25 @@ TEST_F(CookingTest, SmokingGoodsTakeTheSmokeOfTheHutsFiresAndSpoilWithout) {
         EXPECT_TRUE(oe_pilaantunut(it)) << it.name;
     }
     EXPECT_EQ(fish_left, 2) << notes();
+}
+
+// A bench over fish hung in the smoke: taken apart, it gives its board and blocks, and the cord the
+// smoking bound to the square stays bound.
+TEST_F(CookingTest, ABenchTakenApartOverSmokingFishGivesItsOwnWood) {
+    dir->copy_asset("biy_building.txt");
+    build_objdef_rows();   // the bench's own wood comes from the catalogue
+    ui.choices.yes_no = ui.choices.yes_no_esc = [](const char *) { return 1; };
+    maailma[mapidx(PlayerX, PlayerY)] = 28;   // she stands at a bench
+    smoke_in_a_hut();
+    ASSERT_EQ(lying("Cord", DT_BOUND), 1) << notes();
+    INSTANT_TASKS = 1;
+    Pura(-1, PlayerX, PlayerY);
+    INSTANT_TASKS = 0;
+    EXPECT_EQ(get_mapchar(PlayerX, PlayerY), 95) << notes();
+    EXPECT_EQ(lying("Cord", DT_BOUND), 1) << "the smoking keeps its cord";
+    EXPECT_EQ(lying("Cord"), 0);
+    EXPECT_EQ(lying("Board"), 1) << notes();
+    EXPECT_EQ(lying("Block of wood"), 2);
 }
 
 TEST_F(CookingTest, MergedIngredientsByMethod) {

@@ -82,6 +82,8 @@ TEST(Text, WildcardMatching) {
         {"", "a", 0},           {"a*b*c", "aXbYc", 1}, {"a*b*c", "aXbY", 0},  {"*a*", "banana", 1},
     };
     for (auto &c : cases) EXPECT_EQ(wildcmp(c.pattern, c.text), c.match) << c.pattern << " / " << c.text;
+    EXPECT_EQ(wildcmp("Bench", StrUpr("Table")), 0) << "a text handed over in StrUpr's own buffer";
+    EXPECT_FALSE(same_upper(StrUpr("Bench"), "Table"));
     std::string huge(5000, 'a');   // both are cut to their buffers, never overrun
     EXPECT_EQ(wildcmp("*", huge.c_str()), 1);
 }

@@ -10,6 +10,7 @@
 #include "presentation/notes.h"
 #include "creatures/crefile.h"
 #include "items/items.h"
+#include "items/itemdefs.h"
 #include "life_fixture.h"
 #include "maps/sight.h"
 #include "creatures/creation.h"
@@ -462,6 +463,31 @@ TEST_F(Animals, OnlyBirdsAndSnakesAreBuiltToNest) {
     lisaantyminen(1, dp);
     for (int i = 0; i < DATA_MAX; i++)
         EXPECT_FALSE(Data[i].type == DT_ITEM && strstr(ObjToItem((int)Data[i].id).name, "egg")) << "a wolf egg";
+}
+
+// A raven's or a goshawk's nest is two spruce twigs and four of the bird's own feathers under the eggs.
+TEST_F(Animals, ATwigNestIsSpruceTwigsAndTheBirdsFeathers) {
+    build_objdef_rows();
+    for (int code : {634, 637}) {
+        SCOPED_TRACE(code);
+        Luo_Olento(code);
+        ASSERT_TRUE(Creature.breedingbits & 0x10) << "builds a twig nest";
+        memset(Data, 0, sizeof Data);
+        if (!(Creature.breedingbits & 0x60))   // it nests between waters: a strip of water every other row
+            for (int y = AREA_MIN; y <= AREA_MAX; y++)
+                for (int x = AREA_MIN; x <= AREA_MAX; x++) put(x, y, y % 2 ? CH_DEEP_WATER : CH_GROUND);
+        const int dp = animal(1, 240, 240, code, Creature.weight);
+        memcpy(Cre[1].species, Creature.species, sizeof Creature.species);
+        Cre[1].breedingbits = Creature.breedingbits;
+        Cre[1].breedmonth = (uint8_t)Plr.month;
+        lisaantyminen(1, dp);
+        std::string nest;
+        for (const DataStruct &d : Data)
+            if (d.type == DT_ITEM && !strstr(ObjToItem((int)d.id).name, "egg"))
+                nest += std::string(ObjToItem((int)d.id).name) + " x" + std::to_string(d.count) + "; ";
+        const std::string feathers = std::string(Creature.species) + " feather x4; ";
+        EXPECT_EQ(nest, "Spruce twig x2; " + feathers);
+    }
 }
 
 // Told to eat, a pet that finds food looks pleased and one that finds none will not; the bewitched

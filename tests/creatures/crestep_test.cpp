@@ -3,6 +3,8 @@
 #include "creatures/life.h"
 #include "life_fixture.h"
 #include "maps/water.h"
+#include "core/commandcodes.h"
+#include "maps/trapdata.h"
 
 #include <algorithm>
 #include <vector>
@@ -41,6 +43,23 @@ TEST_F(CreStep, OthersTreesFiresAndThePlayerBlock) {
     EXPECT_EQ(Liikkuminen(1, 239, 239, 1), STEP_BLOCKED);
     animal(4, 233, 232);
     EXPECT_EQ(Liikkuminen(4, PlayerX, PlayerY, 1), STEP_BLOCKED);
+}
+
+// A trap set with quality 0 mostly takes nothing, so an animal it could take keeps off it; one set well
+// takes it at every step.
+TEST_F(CreStep, AnAnimalKeepsOffATrapSetWithQualityZero) {
+    struct Row { int quality, blocked_min, blocked_max; } rows[] = {{0, 15, 20}, {2, 0, 0}};
+    for (const Row &row : rows) {
+        int blocked = 0;
+        for (int k = 0; k < 20; k++) {
+            memset(Data, 0, sizeof Data);
+            animal(1, 240, 240);
+            Data[place_record(DT_TRAP, 241, 240, ACTION_TRAP_PIT, row.quality)].extra = TRAP_ARMED;
+            blocked += Liikkuminen(1, 241, 240, 1) == STEP_BLOCKED;
+        }
+        EXPECT_GE(blocked, row.blocked_min) << "quality " << row.quality;
+        EXPECT_LE(blocked, row.blocked_max) << "quality " << row.quality;
+    }
 }
 
 TEST_F(CreStep, ALeashedAnimalFarBehindIsPutBehindThePlayer) {

@@ -121,9 +121,11 @@ TEST_F(FightKeys, TheHareSheKillsStillLiesThereWhenSheComesBack) {
     const ItemStruct k = ObjToItem(knife);
     int usable = 0;
     for (int i = 0; i < 3; i++) usable += k.fig[i] < 200;
-    // Stunned where it lies, the hare takes her death blow at its neck, again until it dies.
+    // Stunned where it lies, the hare takes her death blow at its neck, again until it dies. It has no
+    // endurance left to come round in the creatures' turn before her blow, whatever the draws.
     const unsigned hares_killed = Tappolista[600];
     WIZARD_randomsuccess = 4;
+    Cre[hare].endurance = 0;
     for (int blow = 0; blow < 20 && Cre[hare].mode != CM_CARCASS; blow++) {
         Cre[hare].posture = 4;
         Cre[hare].mode = 3;

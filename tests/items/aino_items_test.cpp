@@ -16,11 +16,13 @@
 #include "items/inventory.h"
 #include "activities/itemcmd.h"
 #include "items/items.h"
+#include "items/materials.h"
 #include "presentation/input_feeder.h"
 #include "presentation/listwidget.h"
 #include "presentation/notes.h"
 
 #include <fstream>
+#include <vector>
 #include <sstream>
 
 namespace {
@@ -125,6 +127,37 @@ TEST_F(AinoItems, ADayOfHandlingHerThings) {
 
 // Examining her shirt opens its coverage on the body picture, where the kinds of attack are chosen;
 // the page she left is back afterwards.
+// Thirty stacks of bread besides her own food: a menu shows 25 entries, so the eat key pages on with
+// "+" and the last stack of her pack can be eaten too.
+TEST_F(AinoItems, SheEatsHerLastStackOfFoodPastTheFirstPageOfTheMenu) {
+    const int bread = definition_by_name("Rye bread");
+    ASSERT_GT(bread, 0);
+    for (int i = 0; i < 30; i++) {   // each of its own weight, so that none joins another
+        ItemStruct it = ConstantObj[bread];
+        it.weight = it.fullweight = 0.2f + 0.01f * (float)i;
+        ASSERT_GE(Lisaa_Inventoryyn(Esineesta_Uniikki(it), 1, 0, -1), 0);
+    }
+    std::vector<int> food;
+    for (int s = 0; s < PLR_SLOTS; s++)
+        if (Plr.inv_obj[s] && ObjToItem(Plr.inv_obj[s]).type == IT_FOOD) food.push_back(s);
+    ASSERT_GE(food.size(), 30u);
+    const int k = (int)food.size() - 1, pos = Plr.inv_obj[food.back()];
+    const float weight = ObjToItem(pos).weight;
+    Plr.stomach = 0;
+    std::vector<int> keys = {SDLK_e};
+    for (int page = 0; page < k / 24; page++) keys.push_back(SDLK_PLUS);
+    keys.push_back(SDLK_a + k % 24);
+    keys.push_back(SDLK_ESCAPE);   // no more
+    oxatest::KeyFeeder typing;
+    typing.at_waits();   // the Esc for the menu shown again, not for the meal's minute
+    for (int key : keys) typing.key((SDL_Keycode)key, 0);
+    int r;
+    typing.typed([&] { return turn_pass(&r); });
+    bool whole = false;
+    for (int s = 0; s < PLR_SLOTS; s++) whole |= Plr.inv_obj[s] == pos && ObjToItem(pos).weight == weight;
+    EXPECT_FALSE(whole) << "her last stack is eaten from: " << notes();
+}
+
 TEST_F(AinoItems, ExaminingHerShirtShowsItsCoverage) {
     int shirt = -1;
     for (int s = 0; s < PLR_SLOTS; s++)

@@ -12,6 +12,7 @@
 #include "creatures/wounds.h"
 #include "activities/making.h"
 #include "items/matching.h"
+#include "items/inventory.h"
 #include "items/materials.h"
 #include "presentation/menu.h"
 #include "presentation/notes.h"
@@ -72,6 +73,33 @@ TEST_F(CraftGame, AinoMakesABirchBarkBasketFromTheMakeMenu) {
     }
     (void)before;
     EXPECT_NE(std::string(lastnote).find("birch-bark basket"), std::string::npos) << lastnote;
+}
+
+// Skis are made at a workbench or a table: on open ground the setting is refused and nothing taken,
+// with a table beside her they are made.
+TEST_F(CraftGame, SkisAreMadeOnlyWithATableBesideHer) {
+    command({SDLK_RETURN});   // down to the local map of her field
+    command({SDLK_SPACE});
+    ASSERT_FALSE(bigmap()) << notes();
+    const int trunk = tarvike_definition_row(201);   // a slender trunk; her axe and knife she carries
+    ASSERT_GT(trunk, 0);
+    ASSERT_GE(Lisaa_Inventoryyn(Esineesta_Uniikki(ConstantObj[trunk]), 2, 0, -1), 0);
+    const struct { bool table; int skis; } rows[] = {{false, 0}, {true, 1}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.table ? "a table beside her" : "open ground");
+        for (int dy = -1; dy <= 1; dy++)
+            for (int dx = -1; dx <= 1; dx++)
+                if (dx || dy) set_mapchar(PlayerX + dx, PlayerY + dy, row.table && dx == 1 && dy == 0 ? 240 : CH_GROUND);
+        const int trunks = count_named(ConstantObj[trunk].name);
+        oxatest::KeyFeeder f;
+        f.key(SDLK_PLUS).key(SDLK_r).key(SDLK_1).key(SDLK_SPACE).key(SDLK_SPACE).key(SDLK_SPACE);
+        INSTANT_TASKS = 1;
+        f.typed([] { return PlayerAction(); });
+        INSTANT_TASKS = 0;
+        EXPECT_EQ(count_named("Skis"), row.skis) << notes();
+        EXPECT_EQ(count_named(ConstantObj[trunk].name), trunks - row.skis);
+        if (!row.table) EXPECT_TRUE(noted("The setting you are at now doesn't meet the requirements")) << notes();
+    }
 }
 
 TEST_F(CraftGame, EscDuringTheWorkGivesTheBarkBack) {

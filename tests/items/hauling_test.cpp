@@ -5,6 +5,7 @@
 
 #include "game/command.h"
 #include "creatures/hauling.h"
+#include "creatures/physical.h"
 #include "items/ownership.h"
 #include "core/vilrecord.h"
 #include "maps/kulttuuri.h"
@@ -196,6 +197,22 @@ TEST_F(Hauling, APetCarriesWhatItCanBearInItsFirstSlotsAndTooMuchStaysOnTheGroun
             filled++;
         }
     EXPECT_EQ(filled, 3);
+}
+
+// A big pet bears twice its body weight, 400 lb for 200 kg, whatever it carries already: past 255 lb
+// its load is still counted, and what it carries beyond its body's share tires it out.
+TEST_F(Hauling, ABigPetTakesNoMoreThanTwiceItsWeightPastTheLoadByte) {
+    animal(4, PlayerX, PlayerY - 1, 200.0f, true);
+    Cre[4].endurance = 20;
+    const char *const names[] = {"Stone 1", "Stone 2", "Stone 3", "Stone 4", "Stone 5", "Stone 6"};
+    for (const char *name : names) lay(thing(IT_TOOL, name, 100.0f, 300), 1, PlayerX, PlayerY);
+    keys({SDLK_UP, SDLK_PLUS, SDLK_SPACE});
+    pushCmd(PUSH_COMMAND, 0, 0);
+    int packed = 0;
+    for (int i = 0; i < CRE_PACK; i++) packed += Cre[4].pack[i] ? Cre[4].packcount[i] : 0;
+    EXPECT_EQ(packed, 4) << notes();
+    EXPECT_TRUE(noted("too heavy")) << notes();
+    EXPECT_EQ(ENCUMBRANCE_PENALTY(4), 100) << "400 lb is more than one and a half times 200";
 }
 
 // Hauled, pushed to the next square or packed on her pet, goods of a village with nobody left stay

@@ -75,7 +75,10 @@ TEST_F(Inventory, CarryLimits) {
     // A creature: its load and the new weight against twice its body weight.
     Cre[4].kind = 2;
     Cre[4].weight = 10;
-    Cre[4].load = 15;
+    ItemStruct stone = blank(IT_TOOL, "stone");
+    stone.weight = 15;
+    Cre[4].pack[0] = stored(stone);   // its load, as its pack gives it
+    Cre[4].packcount[0] = 1;
     EXPECT_EQ(cancarryWT(4, 5), 1);
     EXPECT_EQ(cancarryWT(4, 5.5f), 0);
 
