@@ -917,6 +917,8 @@ public:
                             set_mapchar(xx, yy, CH_GROUND);
                             pintakartta[i] = (uint8_t)aseta_MAAPERA(pintakartta[i], 1);
                             korkeuskartta[i] = (uint8_t)(korkeuskartta[mapidx(xx + 1, yy)] + 1);
+                            layer_rows_written(pintakartta, yy, yy);
+                            layer_rows_written(korkeuskartta, yy, yy);
                             if (lone_rock(xx, yy)) sx = xx, sy = yy;
                         }
                 }
