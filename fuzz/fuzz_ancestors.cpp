@@ -16,6 +16,12 @@ static bool plain(const std::string &name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos && name.size() < 128;
 }
 
+// Opening the screen is the run's set-up, not an input's work.
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    oxafuzz::open_screen();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     oxafuzz::open_screen();
     oxafuzz::workdir();

@@ -6,7 +6,8 @@
 #          <build>/corpus/<name>; the new crashing inputs are minimised and kept in tests/fuzz/<name>/
 #          for the ordinary test build to replay (make fuzz).
 # A single input taking over a second counts as a hang in the long runs; the smoke run, which may share
-# a small loaded machine with the rest of the suite, allows $SMOKE_HANG_SECONDS (10) before it calls one.
+# a small loaded machine with the rest of the suite (a sanitized load of the good character there took
+# over ten seconds), allows $SMOKE_HANG_SECONDS (60) before it calls one: an endless loop is still caught.
 set -u
 mode=$1 build=$2 seconds=$3 procs=$4
 shift 4
@@ -31,7 +32,7 @@ dict_of() {
 smoke_one() {
   local name=$1 scratch="$build/smoke/$1"
   rm -rf "$scratch" && mkdir -p "$scratch/corpus" "$scratch/crashes" "$scratch/tmp"
-  TMPDIR="$scratch/tmp" "$build/fuzz_$name" -max_total_time="$seconds" -timeout="${SMOKE_HANG_SECONDS:-10}" -rss_limit_mb=2048 -print_final_stats=1 \
+  TMPDIR="$scratch/tmp" "$build/fuzz_$name" -max_total_time="$seconds" -timeout="${SMOKE_HANG_SECONDS:-60}" -rss_limit_mb=2048 -print_final_stats=1 \
     $(dict_of "$name") -artifact_prefix="$scratch/crashes/" "$scratch/corpus" "$build/seeds/$name" \
     > "$logs/smoke-$name.log" 2>&1
   local rc=$?
