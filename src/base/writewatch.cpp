@@ -129,6 +129,11 @@ void writewatch_file_holds(int w, const char *path) {
     file_stamp_take(t->file, path, t->end - t->start);
 }
 
+bool writewatch_knows(int w, const char *path) {
+    const Watch *t = watch_of(w);
+    return t && file_stamp_holds(t->file, path);
+}
+
 // The pages written since the last scan join `dirty`; they are protected again in the same step.
 static bool scan(Watch &t) {
     PageRegion regions[64];

@@ -16,6 +16,9 @@ void writewatch_release(int w);
 // The file at `path` holds the table byte for byte (read whole into it a moment ago, or written from it
 // by a save that committed): from here on only the pages written since can differ.
 void writewatch_file_holds(int w, const char *path);
+// Whether the watch knows the file at `path` as it stands: the file it last held the table in, untouched
+// since. A table that then holds the file's bytes needs no writewatch_file_holds to be watched as it.
+bool writewatch_knows(int w, const char *path);
 // Every page written since the file last held the table, as sorted byte ranges of the table (the
 // unwatched bytes at its two ends included), in `out` (at most `max`). False when the caller must
 // compare whole: no watch, another file, the file changed since, or more ranges than `max`.

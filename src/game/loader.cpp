@@ -157,11 +157,19 @@ static int read_character_file() {
 static void read_objects() {
     char path[1200];
     char_ext_path(path, sizeof path, "OBJ");
-    writewatch_release(objects_watch());   // the read writes every page: it is watched again once it stands
-    const TableRead r = read_record_table(path, PlayerObj, sizeof(ItemStruct), PLAYEROBJ_COUNT, true);
-    if (!r.opened) oxa_quit("Couldn't open object data!");
-    const size_t got = r.got;
-    if (got == (size_t)PLAYEROBJ_COUNT) writewatch_file_holds(objects_watch(), path);
+    // A character loaded again whose objects are as her file holds them keeps the table as it stands:
+    // the file is compared with it, and the megabytes are not written anew, nor their watch set up again
+    // where it already knows the file.
+    size_t got = PLAYEROBJ_COUNT;
+    if (file_holds(path, PlayerObj, sizeof PlayerObj)) {
+        if (!writewatch_knows(objects_watch(), path)) writewatch_file_holds(objects_watch(), path);
+    } else {
+        writewatch_release(objects_watch());   // the read writes every page: it is watched again once it stands
+        const TableRead r = read_record_table(path, PlayerObj, sizeof(ItemStruct), PLAYEROBJ_COUNT, true);
+        if (!r.opened) oxa_quit("Couldn't open object data!");
+        got = r.got;
+        if (got == (size_t)PLAYEROBJ_COUNT) writewatch_file_holds(objects_watch(), path);
+    }
     if (got < (size_t)PLAYEROBJ_COUNT) {
         char msg[1400];
         snprintf(msg, sizeof msg, "!The object file %s.OBJ was short: %u of %d objects read, the rest are empty.",
@@ -320,9 +328,12 @@ static bool any_settlement(const uint8_t *cells) {
 }
 
 // Settlements whose local maps are stored but that have no society yet get one, row by row from the
-// north-west; runs of a row without a settlement are passed over whole.
+// north-west; runs of a row without a settlement are passed over whole. The store's files are looked at
+// once for the whole walk: making a society writes the village records and the map-info records, never
+// the store.
 void found_missing_societies() {
     static_assert(WORLD_W % 64 == 0, "a row is whole runs of 64 cells");
+    zoomstore_lookups(1);
     for (int y = 0; y < WORLD_H; y++)
         for (int run = 0; run < WORLD_W; run += 64) {
             if (!any_settlement(&maailma_alltime[mapidx(run, y)])) continue;
@@ -330,6 +341,7 @@ void found_missing_societies() {
                 if (is_settlement(maailma_alltime[mapidx(x, y)]) && ZoomMapPos(x, y) != 0 && Mapinfo_socID(x, y) == 0)
                     createsocarea(x, y, 3);
         }
+    zoomstore_lookups(0);
 }
 
 // The backups are taken only of files that were read whole, and only once the map was entered: a

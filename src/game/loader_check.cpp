@@ -40,7 +40,7 @@
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
+using Bytes = FileBytes;
 
 long size_of(const char *path) {
     struct stat st;
@@ -49,6 +49,11 @@ long size_of(const char *path) {
 
 // The whole file; false when it is missing, can't be read or is larger than any save file.
 bool slurp(const char *path, Bytes &out) { return read_whole(path, out, SAVE_FILE_CHECK_MAX); }
+
+// The buffers the look reads the big files into are kept from one load to the next, so that a load
+// reads its megabytes into memory already in use instead of fresh pages: the world, the creature file
+// (looked at twice), and one for each other file in turn.
+Bytes kept_world, kept_creatures, kept_file;
 
 bool terminated(const char *text, size_t size) { return memchr(text, 0, size) != nullptr; }
 template <size_t N> bool terminated(const char (&text)[N]) { return terminated(text, N); }
@@ -129,7 +134,7 @@ bool check_character_file(const char *file) {
 bool check_objects(const char *file) {
     char path[1200];
     char_ext_path(path, sizeof path, "OBJ");
-    Bytes b;
+    Bytes &b = kept_file;
     // A missing object file ends the program, as its reader always has: here, before anything is rebuilt.
     if (!own_isfile(path) || !slurp(path, b)) oxa_quit("Couldn't open object data!");
     const size_t records = b.size() / sizeof(ItemStruct);
@@ -177,7 +182,7 @@ void note_mentions(const DataStruct *pool, size_t n, std::vector<uint32_t> &into
 bool check_creatures(const char *file, const std::vector<uint32_t> &named, size_t from_pool) {
     char path[1200];
     char_ext_path(path, sizeof path, "CRS");
-    Bytes b;
+    Bytes &b = kept_creatures;
     if (!slurp(path, b)) return true;
     const size_t records = b.size() / sizeof(CreatureStruct);
     size_t used = 0, unsound = 0;
@@ -335,7 +340,8 @@ bool marker_sound(const ZoomExtraStruct &z) { return z.x != 0 && z.x < WORLD_W &
 // The map-info records: in the world, and one for (nearly) every stored local map.
 bool markers_whole(const Bytes &b) {
     if (b.size() != (size_t)MARKER_FILE_BYTES) return false;
-    std::vector<uint8_t> seen((size_t)WORLD_W * WORLD_H, 0);
+    // The cells that have a record, sorted, for the stored maps to be looked up in.
+    std::vector<size_t> seen;
     size_t used = 0, unsound = 0;
     for (size_t i = 0; i < (size_t)ZOOMEXTRA_COUNT; i++) {
         const ZoomExtraStruct z = record_at<ZoomExtraStruct>(b, i);
@@ -345,11 +351,13 @@ bool markers_whole(const Bytes &b) {
             unsound++;
             continue;
         }
-        seen[(size_t)z.y * WORLD_W + z.x] = 1;
+        seen.push_back((size_t)z.y * WORLD_W + z.x);
     }
     if (mostly_noise(unsound, used)) return false;
+    std::sort(seen.begin(), seen.end());
     size_t missing = 0;
-    for (const ZoomIndex &e : found.stored_cells) missing += !seen[(size_t)e.y * WORLD_W + e.x];
+    for (const ZoomIndex &e : found.stored_cells)
+        missing += !std::binary_search(seen.begin(), seen.end(), (size_t)e.y * WORLD_W + e.x);
     return !mostly_noise(missing, found.stored_cells.size());
 }
 
@@ -409,13 +417,10 @@ void read_stored_creatures(std::vector<uint32_t> &named, std::vector<uint32_t> &
 // the layout was thrown away for the stored map: those people are at home in a settlement whose map
 // is stored, yet no map, no world record and no party names them, and they were never written back
 // from a map. They are freed: nobody can ever meet them, and they filled the file at every entry.
-void find_unplaced_settlers(const Bytes &world, const std::vector<uint32_t> &mentioned) {
+// `b`: the creature file as check_creatures read it, empty when it couldn't be read.
+void find_unplaced_settlers(const Bytes &world, const Bytes &b, const std::vector<uint32_t> &mentioned) {
     found.unplaced.clear();
-    if (world.size() != MAP_BYTES || found.stored_cells.empty()) return;
-    char path[1200];
-    char_ext_path(path, sizeof path, "CRS");
-    Bytes b;
-    if (!slurp(path, b)) return;
+    if (world.size() != MAP_BYTES || found.stored_cells.empty() || b.empty()) return;
     const size_t records = b.size() / sizeof(CreatureStruct);
     std::vector<bool> named(records, false);
     for (uint32_t k : mentioned)
@@ -494,7 +499,8 @@ bool check_character_folder() {
     snprintf(file, sizeof file, "The character file %s.OXS", CharacterFile);
     if (!check_character_file(file)) return false;
 
-    Bytes world, b;
+    Bytes &world = kept_world, &b = kept_file;
+    kept_creatures.clear();
     path_of(path, sizeof path, "WORLD.DAT");
     char lower[1200];
     path_of(lower, sizeof lower, "world.dat");
@@ -543,7 +549,7 @@ bool check_character_folder() {
     if (!check_objects(file)) return false;
     snprintf(file, sizeof file, "The creature file %s.CRS", CharacterFile);
     if (!check_creatures(file, named, from_pool)) return false;
-    find_unplaced_settlers(world, mentioned);
+    find_unplaced_settlers(world, kept_creatures, mentioned);
 
     // What the game can build again.
     path_of(path, sizeof path, "CONSTANT.CRE");

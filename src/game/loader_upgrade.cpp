@@ -30,6 +30,12 @@ template <size_t N> bool equals(const char (&field)[N], const char *text) {
     return strnlen(field, N) == strlen(text) && strncmp(field, text, N) == 0;
 }
 
+// A field is written only when it changes: a record already current is left untouched, and so is the
+// page it lies on (the stored objects are watched for writes).
+template <class T> void set_field(T &field, T value) {
+    if (field != value) field = value;
+}
+
 template <size_t N> void set_text(char (&field)[N], const char *text) {
     memset(field, 0, N);
     copy_bounded(field, N, text);
@@ -129,7 +135,7 @@ void upgrade_item(ItemStruct &r) {
     if (t.subtype == 9) {
         if (t.light == 1 || t.light == 2) t.id = 327;
         else if (t.id == OID_TYING) t.id = OID_ROPE;
-        r.id = t.id;
+        set_field(r.id, t.id);
         if (!Item_pituusmitallinen(t)) {
             RAWITEMLINE_go("[LENGTH:15]", &t);
             RAWITEMLINE_go("[LENGTH:15]", &r);
@@ -141,7 +147,8 @@ void upgrade_item(ItemStruct &r) {
         if (has(t.name, "irch-bark")) m = 16;
         if (has(t.name, "Leather ")) m += 4;
         if (has(t.name, "Fur ")) m += 8;
-        t.material = r.material = m;
+        t.material = m;
+        set_field(r.material, m);
     }
 
     if (is_arrow(r) && r.fig[0] == 0 && r.fig[1] == 0 && r.fig[2] == 0) r.fig[2] = 8;
@@ -185,8 +192,8 @@ void upgrade_item(ItemStruct &r) {
             t.tilesym = g[1];
             break;
         }
-    r.tilesym = t.tilesym;
-    r.id = t.id;
+    set_field(r.tilesym, t.tilesym);
+    set_field(r.id, t.id);
 
     for (const ItemStruct &d : ConstantObj) {
         if (d.name[0] == 0) continue;
