@@ -1003,6 +1003,13 @@ static long long journal_old_size(const char *staged_file, const char *kept, con
     return kept_size >= -1 ? kept_size : file_length(path);
 }
 
+// A journal only ever lengthens its file, and a take-back cuts it to its old length, never shorter: a
+// file shorter than the journal found it (or gone) was cut or removed behind the store's back, and
+// the journal's bytes would stand in a file of holes.
+static bool shorter_than_journal_found(const char *path, long long old_size) {
+    return old_size >= 0 && file_length(path) < old_size;
+}
+
 // Keeps the file at `path` under a second name as well, on the disk: a hard link, or where the file
 // system has none, a flushed copy. The file itself never leaves its name.
 static bool keep_as(const char *path, const char *kept) {
@@ -1033,7 +1040,8 @@ static bool put_one(const SaveListEntry &e) {
         // short, the file may be longer by now.
         JournalPlan plan;
         const long long old_size = journal_old_size(staged_file, kept, path);
-        if (old_size < -1 || !check_journal(staged_file, old_size, plan)) {
+        if (old_size < -1 || shorter_than_journal_found(path, old_size) ||
+            !check_journal(staged_file, old_size, plan)) {
             fault(staged_file, true);
             return false;
         }
@@ -1060,7 +1068,8 @@ static int keep_all_old_bytes(const SaveListEntry *e, int n) {
         JournalPlan plan;
         char tmp[PATH_MAX_LEN + 16];
         const long long old_size = journal_old_size(names.staged_file, names.kept, names.path);
-        if (old_size < -1 || !check_journal(names.staged_file, old_size, plan)) {
+        if (old_size < -1 || shorter_than_journal_found(names.path, old_size) ||
+            !check_journal(names.staged_file, old_size, plan)) {
             fault(names.staged_file, true);
             for (const std::string &t : tmps) remove(t.c_str());
             return i;

@@ -115,10 +115,7 @@ static void flora_read() {
 }
 
 int hae_asciidata(int kind, const char *name) {
-    // The fetch's log holds its last fetch; without the debug logs only a log left by an earlier run goes.
-    static bool log_removed;
-    if (DEBUGLOG || !log_removed) remove("debug_asciidata.txt");
-    log_removed = true;
+    remove("debug_asciidata.txt");   // the fetch's log holds its last fetch only
     char text[200];
     flora_log("hae_asciidata start");
     snprintf(text, sizeof text, "start: (%d %s)", kind, name ? name : "");

@@ -27,13 +27,14 @@ static uint32_t rgbc(int r, int g, int b) { return RGB_to_color(r, g, b); }
 static void upper_first(char *s) { s[0] = (char)toupper((unsigned char)s[0]); }
 
 // The location picture fitted whole into a rectangle, centred, with a black border; the last
-// picture read is kept, so redrawing the same place reads no file.
+// picture read is kept, so redrawing the same place reads no file (one that could not be read is
+// tried again).
 static void fit_picture(const char *name, int x, int y, int w, int h) {
     static SDL_Surface *pic = nullptr;
     static char loaded[1100] = "";
     char path[1100];
     snprintf(path, sizeof path, "truegfx/%s", name);
-    if (strcmp(path, loaded) != 0) {
+    if (!pic || strcmp(path, loaded) != 0) {
         if (pic) SDL_FreeSurface(pic);
         pic = IMG_Load(path);
         copy_bounded(loaded, sizeof loaded, path);

@@ -276,6 +276,16 @@ TEST_F(Timber, ChoppingAndSplittingGiveTheirPieces) {
         }
 }
 
+// One timber work on the square ahead of her, with the tree it is done to.
+struct TimberWorkRow {
+    const char *work;
+    int c;                      // the tree ahead
+    int (*run)(int x, int y);   // the work on the square ahead
+};
+static int timber_fell(int, int) { return felltimber(CRE_PLAYER, 0, 0, 0); }
+static int timber_chop(int x, int y) { return TIMBERCRAFT_chop(CRE_PLAYER, x, y, ACTION_CHOP_BLOCKS, 0); }
+static int timber_bark(int, int) { return TIMBERCRAFT_bark(); }
+
 // A village with nobody living in it keeps no books: chopping its log, felling or peeling a tree on
 // its land books no mischief.
 TEST_F(Timber, ChoppingAnEmptyVillagesLogBooksNoMischief) {
@@ -284,14 +294,10 @@ TEST_F(Timber, ChoppingAnEmptyVillagesLogBooksNoMischief) {
     oxatest::empty_village_here(soc);
     ASSERT_EQ(socpopulation(soc), 0);
     Plr.month = 5;   // the bark season
-    const struct {
-        const char *work;
-        int c;   // the tree ahead
-        int (*run)(int x, int y);   // the work on the square ahead
-    } rows[] = {
-        {"chopping a log", TIMBER_FELLED_CHAR, [](int x, int y) { return TIMBERCRAFT_chop(CRE_PLAYER, x, y, ACTION_CHOP_BLOCKS, 0); }},
-        {"felling", 12, [](int, int) { return felltimber(CRE_PLAYER, 0, 0, 0); }},
-        {"peeling bark", 10, [](int, int) { return TIMBERCRAFT_bark(); }},
+    const TimberWorkRow rows[] = {
+        {"chopping a log", TIMBER_FELLED_CHAR, timber_chop},
+        {"felling", 12, timber_fell},
+        {"peeling bark", 10, timber_bark},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.work);
@@ -313,14 +319,10 @@ TEST_F(Timber, ChoppingAnEmptyVillagesLogBooksNoMischief) {
 // bark, the log lies whole, no time passes, and she is told.
 TEST_F(Timber, WithNoRoomForItsProductTimberWorkChangesNothing) {
     Plr.month = 5;   // the bark season
-    const struct {
-        const char *work;
-        int c;   // the tree ahead
-        int (*run)(int x, int y);   // the work on the square ahead
-    } rows[] = {
-        {"felling", 18, [](int, int) { return felltimber(CRE_PLAYER, 0, 0, 0); }},
-        {"chopping a log", TIMBER_FELLED_CHAR, [](int x, int y) { return TIMBERCRAFT_chop(CRE_PLAYER, x, y, ACTION_CHOP_BLOCKS, 0); }},
-        {"peeling bark", 10, [](int, int) { return TIMBERCRAFT_bark(); }},
+    const TimberWorkRow rows[] = {
+        {"felling", 18, timber_fell},
+        {"chopping a log", TIMBER_FELLED_CHAR, timber_chop},
+        {"peeling bark", 10, timber_bark},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.work);

@@ -114,9 +114,18 @@ std::vector<Shot> while_waiting(std::vector<SDL_Keycode> steps, const std::funct
         return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_TEXTINPUT) == 0 &&
                SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0;
     };
+    // Half a second with nothing waiting, the game at its reading: asleep since the last push, or
+    // looking into the queue lately (a task between its steps). A game still drawing on a busy
+    // machine is waited for; one that reads some other way is let be after twenty seconds.
+    unsigned waits_at_push = input_waits_begun();
     auto settle = [&] {
-        for (int quiet = 0; quiet < 250 && !done;) {   // half a second with nothing waiting
-            quiet = waiting() ? quiet + 1 : 0;
+        unsigned peeks = input_peeks_unanswered();
+        for (int quiet = 0, since_look = 1000; !done; quiet += 2, since_look += 2) {
+            const unsigned now = input_peeks_unanswered();
+            if (now != peeks) since_look = 0;
+            peeks = now;
+            if (!waiting()) quiet = 0;
+            if (quiet >= 500 && (input_waits_begun() != waits_at_push || since_look < 50 || quiet >= 20000)) return;
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     };
@@ -128,6 +137,7 @@ std::vector<Shot> while_waiting(std::vector<SDL_Keycode> steps, const std::funct
                 shots.push_back(copy_of_screen());
                 continue;
             }
+            waits_at_push = input_waits_begun();
             SDL_Event e{};
             e.type = SDL_KEYDOWN;
             e.key.state = SDL_PRESSED;

@@ -830,18 +830,31 @@ public:
                     if (terrain_flag(get_mapchar(x + dx, y + dy), TF_BLOCKS_SIGHT)) return false;
             return true;
         };
-        int sx = 0, sy = 0;
+        // A square of `c` in the cell's map with a clearing beside it: she stands in the clearing.
+        constexpr int ANT_NEST = 29;
+        int sx = 0, sy = 0, nx = 0, ny = 0;
+        auto beside = [&](int wx, int wy, int c) {
+            const UiRect r = bigxy_zoomrect(wx, wy);
+            for (int y = r.y; y < r.y + r.h && !sx; y++)
+                for (int x = r.x; x < r.x + r.w && !sx; x++)
+                    for (int n = 0; n < 8 && !sx && get_mapchar(x, y) == c; n++)
+                        if (clearing(x + Heds_x(n), y + Heds_y(n))) sx = x + Heds_x(n), sy = y + Heds_y(n), nx = x, ny = y;
+        };
+        // The map of a coniferous cell has its nest on bare ground in one draw of five: where the
+        // cells she looks at were drawn with none, the last one has it where its map could have.
+        constexpr uint32_t CONIFEROUS = 0x40000;
         for (int d = 6, tries = 0; d < 60 && !sx && tries < 8; d++)
             for (int k = -d; k <= d && !sx && tries < 8; k += 3) {
                 const int wx = hx + k, wy = hy + d, w = get_alltime_maailmachar(wx, wy);
-                if (terrain_flag(w, TF_WATER) || !terrain_flag(w, TF_OPEN) || is_settled_area(wx, wy, 5)) continue;
+                if (terrain_flag(w, TF_WATER) || !terrain_flag(w, TF_OPEN) || !(terrain[w & 255].nature & CONIFEROUS) ||
+                    is_settled_area(wx, wy, 5))
+                    continue;
                 tries++;
                 go_to(wx, wy);
-                const UiRect r = bigxy_zoomrect(wx, wy);
-                for (int y = r.y; y < r.y + r.h && !sx; y++)
-                    for (int x = r.x; x < r.x + r.w && !sx; x++)
-                        for (int n = 0; n < 8 && !sx && get_mapchar(x, y) == 29; n++)
-                            if (clearing(x + Heds_x(n), y + Heds_y(n))) sx = x + Heds_x(n), sy = y + Heds_y(n);
+                beside(wx, wy, ANT_NEST);
+                if (sx || tries < 8) continue;
+                beside(wx, wy, CH_GROUND);
+                if (sx) set_mapchar(nx, ny, ANT_NEST);
             }
         ASSERT_NE(sx, 0) << "an ant nest in the wilds";
         PlayerX = sx, PlayerY = sy;
@@ -892,6 +905,22 @@ public:
                     for (int yy = PlayerY - 150; yy < PlayerY + 150 && !sx; yy++)
                         for (int xx = PlayerX - 150; xx < PlayerX + 150 && !sx; xx++)
                             if (lone_rock(xx, yy)) sx = xx, sy = yy;
+                    if (sx || tries < 8) continue;
+                    // The lakes' maps were drawn with no rock standing alone: the last one has one
+                    // where its map could have raised it, bare rock a step above the open water.
+                    for (int yy = PlayerY - 150; yy < PlayerY + 150 && !sx; yy++)
+                        for (int xx = PlayerX - 150; xx < PlayerX + 150 && !sx; xx++) {
+                            bool open = avovesi(xx, yy);
+                            for (int d = 0; d < 8; d++) open = open && avovesi(xx + Heds_x(d), yy + Heds_y(d));
+                            if (!open) continue;
+                            const int i = mapidx(xx, yy);
+                            set_mapchar(xx, yy, CH_GROUND);
+                            pintakartta[i] = (uint8_t)aseta_MAAPERA(pintakartta[i], 1);
+                            korkeuskartta[i] = (uint8_t)(korkeuskartta[mapidx(xx + 1, yy)] + 1);
+                            layer_rows_written(pintakartta, yy, yy);
+                            layer_rows_written(korkeuskartta, yy, yy);
+                            if (lone_rock(xx, yy)) sx = xx, sy = yy;
+                        }
                 }
         ASSERT_NE(sx, 0) << "a lone rock in the water";
         // She swims out to it and there takes off her clothes one by one.

@@ -80,11 +80,20 @@ private:
                SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEMOTION, SDL_MOUSEWHEEL) == 0 &&
                SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0;
     }
-    // The game took what was pushed and sleeps waiting for more.
+    // The game took what was pushed and sleeps waiting for more, or (a screen that only looks into
+    // the queue) has looked lately with the queue standing empty for a quarter second. A game still
+    // busy with the last step on a loaded machine is waited for: only one that reads some other way
+    // goes on after twenty seconds.
     bool wait_ready(unsigned pushed_at) {
-        int quiet = 0;
+        int quiet = 0, since_look = 1000;
+        unsigned peeks = input_peeks_unanswered();
         while (!done_) {
-            if (queue_empty() && (input_waits_begun() != pushed_at || ++quiet > 1500)) return true;
+            const unsigned now = input_peeks_unanswered();
+            since_look = now != peeks ? 0 : since_look + 1;
+            peeks = now;
+            if (queue_empty() &&
+                (input_waits_begun() != pushed_at || (++quiet > 250 && since_look < 50) || quiet > 20000))
+                return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return false;
@@ -139,7 +148,9 @@ private:
             }
             SDL_PushEvent(&up);
         }
-        for (int i = 0; i < 1500 && !done_; i++) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        // Three seconds once the game is back at its wait after the last step (twenty at most).
+        for (int i = 0; !done_ && i < 10000 && (i < 1500 || input_waits_begun() == pushed_at); i++)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
         if (done_) return;
         SDL_Event q{};
         q.type = SDL_QUIT;

@@ -232,6 +232,7 @@ TEST_F(Trade, PartnerRefusesAStackWithItsReason) {
     // The fur trader wants tanned furs, and no more than he can carry besides what is offered; an
     // offered slot naming no object or no units weighs nothing.
     Cre[NPC].role = 5;
+    for (int i = 0; i < 2; i++) Cre[NPC].pack[i] = Cre[NPC].packcount[i] = 0;   // he carries nothing yet
     const int fur = ware("Fox fur", IT_SKIN, 60, 412, 50.0f);
     Trade_ItemList[0] = 999999;
     Trade_ItemCount[0] = 4;
