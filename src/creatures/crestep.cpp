@@ -33,6 +33,7 @@
 #include "maps/mapunit.h"
 #include "maps/movement.h"
 #include "maps/sight.h"
+#include "maps/squareevents.h"
 #include "maps/water.h"
 #include "maps/waterpass.h"
 #include "core/tehtavat.h"
@@ -40,7 +41,7 @@
 #include "core/worldservices.h"
 
 // Chars the step rules name.
-enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42, CH_YOUNG_SPRUCE = 12, CH_YOUNG_PINE = 17 };
+enum { CH_OPEN_DOOR = CH_DOOR_OPEN, CH_CLOSED_DOOR = CH_DOOR_CLOSED, CH_FENCE = 42 };
 enum { STEP_AREA_LO = 74, STEP_AREA_HI = 389 };
 
 // ---- what the door, trap, track and magic modules will answer ---------------------------------
@@ -111,12 +112,14 @@ static int in_area(int x, int y) {
     return x >= AREA_MIN && x <= AREA_MAX && y >= AREA_MIN && y <= AREA_MAX;
 }
 
-// The things on a square a step cares about: a creature (its number), a fire, a set trap.
+// The things on a square a step cares about: a creature (its number), a fire, a set trap, the tree's
+// record.
 struct SquareThings {
     int creature = -1;             // another live creature's number, or -1
     int fire = 0;
     int trap = -1;                 // pool position of a set trap
     int holding_trap = -1;         // pool position of a trap holding something
+    int tree = -1;                 // pool position of the square's tree record
 };
 
 // The records around one creature, gathered in one walk over the pool while its step is chosen:
@@ -174,6 +177,7 @@ static void look_at(SquareThings &s, int i, int self) {
         break;
     }
     case DT_FIRE: s.fire = 1; break;
+    case DT_TREE: s.tree = i; break;
     case DT_TRAP:
         if (d.extra == 'd') s.trap = i;
         else if (d.extra == 'e') s.holding_trap = i;
@@ -210,7 +214,7 @@ static struct {
 static void memo_forget();
 static void build_blocks();
 
-static int indexed_type(int t) { return t == DT_CREATURE || t == DT_FIRE || t == DT_TRAP; }
+static int indexed_type(int t) { return t == DT_CREATURE || t == DT_FIRE || t == DT_TRAP || t == DT_TREE; }
 static void index_add(int i, int x, int y) {
     if (!pass.active || !in_index(x, y)) return;
     if (pass.used >= IDX_ENTRIES) {
@@ -275,7 +279,7 @@ static const struct ScanClass {
     uint64_t of[4][256] = {};
     ScanClass() {
         for (int k = 0; k < 4; k++) {
-            for (int t : {DT_ICEHOLE, DT_OPENWATER, DT_CREATURE, DT_FIRE, DT_TRAP}) of[k][t] = 1ull << 32;
+            for (int t : {DT_ICEHOLE, DT_OPENWATER, DT_CREATURE, DT_FIRE, DT_TRAP, DT_TREE}) of[k][t] = 1ull << 32;
             for (int t : {DT_UNUSED, DT_FREED}) {
                 uint8_t bytes[4] = {};
                 bytes[k] = 1;
@@ -551,6 +555,15 @@ static inline bool nothing_listed(int x, int y) {
     return !(pass.listed[sq >> 6] & (1ull << (sq & 63)));
 }
 
+static SquareThings things_at(int x, int y, int self);
+
+// A sapling is the mark on the square's tree record, as her own step reads it (is_TreeData_sapling).
+static bool sapling_at(int x, int y, int self) {
+    if (nothing_listed(x, y)) return false;
+    const int t = things_at(x, y, self).tree;
+    return t >= 0 && ((Data[t].flags >> TREEDATA_SAPLING) & 1);
+}
+
 static SquareThings things_at(int x, int y, int self) {
     SquareThings s;
     if (pass.active && in_index(x, y)) {
@@ -688,7 +701,7 @@ int Liikkuminen(int n, int x, int y, int mode) {
         r = STEP_OK;
         cre_spare(cr, SPARE_FENCEBUMPS) = 0;
     } else {
-        r = (c == CH_YOUNG_SPRUCE || c == CH_YOUNG_PINE) ? STEP_OK : STEP_OBSTACLE;
+        r = has_flag(c, TF_TREE) && sapling_at(x, y, n) ? STEP_OK : STEP_OBSTACLE;
     }
     if (c == CH_FENCE) {
         if (is_human(n)) {

@@ -4,6 +4,8 @@
 #include "life_fixture.h"
 #include "maps/water.h"
 #include "core/commandcodes.h"
+#include "game/playerstep.h"
+#include "maps/squareevents.h"
 #include "maps/trapdata.h"
 
 #include <algorithm>
@@ -37,12 +39,31 @@ TEST_F(CreStep, OthersTreesFiresAndThePlayerBlock) {
     EXPECT_EQ(Liikkuminen(1, 241, 240, 1), STEP_BLOCKED);
     put(240, 241, 18);   // a pine
     EXPECT_EQ(Liikkuminen(1, 240, 241, 1), STEP_OBSTACLE);
-    put(239, 240, 17);   // a young pine gives way
-    EXPECT_EQ(Liikkuminen(1, 239, 240, 0), STEP_OK);
     place_record(DT_FIRE, 239, 239, 0);
     EXPECT_EQ(Liikkuminen(1, 239, 239, 1), STEP_BLOCKED);
     animal(4, 233, 232);
     EXPECT_EQ(Liikkuminen(4, PlayerX, PlayerY, 1), STEP_BLOCKED);
+}
+
+// A sapling is the mark on the square's tree record, for a creature's step as for hers: an unmarked
+// young tree stops both, a marked one of any kind lets both through, in a pass or out of one.
+TEST_F(CreStep, ACreatureAndThePlayerReadASaplingAlike) {
+    const int tx = PlayerX + 1, ty = PlayerY;
+    struct Row { int tree; bool marked; int verdict; } rows[] = {
+        {17, false, STEP_OBSTACLE}, {12, false, STEP_OBSTACLE}, {10, true, STEP_OK}, {12, true, STEP_OK},
+    };
+    for (const Row &row : rows)
+        for (bool in_pass : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "tree " << row.tree << (row.marked ? " marked" : "") << (in_pass ? " in a pass" : ""));
+            memset(Data, 0, sizeof Data);
+            animal(1, tx + 1, ty);
+            put(tx, ty, row.tree);
+            if (row.marked) Data[place_record(DT_TREE, tx, ty, 0)].flags = 1 << TREEDATA_SAPLING;
+            if (in_pass) crestep_pass_begin();
+            EXPECT_EQ(Liikkuminen(1, tx, ty, 0), row.verdict);
+            if (in_pass) crestep_pass_end();
+            EXPECT_EQ(MoveTo(-1, PlayerX, PlayerY, tx, ty, 0) == STEP_OBSTACLE, row.verdict == STEP_OBSTACLE) << "her step";
+        }
 }
 
 // A trap set with quality 0 mostly takes nothing, so an animal it could take keeps off it; one set well

@@ -623,7 +623,9 @@ TaskRow rows[] = {
      }},
     {45, "an animal of the woods comes to the snare she leaves for days at a time", [] {
          snare_set_east();
-         for (int visit = 0; visit < 16 && Tehtavan_Vaihe != 1; visit++) {
+         // The animals about wander where the young trees let them, and one finds the snare only
+         // now and then: she comes back many times.
+         for (int visit = 0; visit < 64 && Tehtavan_Vaihe != 1; visit++) {
              // Up to the world map; when an animal about keeps her, she walks off from it first.
              for (int tries = 0; tries < 2 && !bigmap(); tries++) {
                  if (tries) oxatest::step_away_from_creatures();
