@@ -3,6 +3,8 @@
 // creatures/creentry.cpp).
 #include "core/crefile.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -40,8 +42,10 @@ static std::map<long, CreatureStruct> pending;
 static std::string pending_path;
 
 static void forget_pending() { pending.clear(); }
+static void let_go_kept();
 
 void cre_file_forget() {
+    let_go_kept();
     pending.clear();
     pending_path.clear();
 }
@@ -59,12 +63,62 @@ void cre_file_back_to(const CreFileMark &mark) {
 // The records up to the last one a save wrote; those between the file's end and it are free.
 static long pending_end() { return pending.empty() ? 0 : pending.rbegin()->first + 1; }
 
+// The file is opened once and kept open from one use to the next (an entry reads and writes it many
+// times), unbuffered, so that every read sees what another writer of the file (a commit) put there. It
+// serves only while it is the file under its name (device and inode); a file asked for while the kept one
+// is in use elsewhere, or for writing when the kept one can only be read, is opened apart as before.
+static struct {
+    FILE *f;
+    std::string path;
+    dev_t dev;
+    ino_t ino;
+    bool writable;
+    int users;
+} kept;
+
+static void let_go_kept() {
+    if (kept.f && kept.users == 0) {
+        fclose(kept.f);
+        kept.f = nullptr;
+    }
+}
+
 static FILE *open_path(const char *path, const char *mode) {
     if (pending_path != path) {
         pending.clear();
         pending_path = path;
     }
-    return fopen(path, mode);
+    const bool writing = strchr(mode, '+') || strchr(mode, 'w') || strchr(mode, 'a');
+    if (mode[0] != 'r' || kept.users > 0) return fopen(path, mode);
+    struct stat named;
+    if (stat(path, &named) != 0) {
+        let_go_kept();
+        return fopen(path, mode);
+    }
+    if (kept.f && (kept.path != path || kept.dev != named.st_dev || kept.ino != named.st_ino || (writing && !kept.writable)))
+        let_go_kept();
+    if (!kept.f) {
+        FILE *f = fopen(path, "r+b");
+        const bool writable = f != nullptr;
+        if (!f && !writing) f = fopen(path, "rb");
+        struct stat opened;
+        if (!f || fstat(fileno(f), &opened) != 0 || setvbuf(f, nullptr, _IONBF, 0) != 0) {
+            if (f) fclose(f);
+            return writing ? nullptr : fopen(path, mode);
+        }
+        kept = {f, path, opened.st_dev, opened.st_ino, writable, 0};
+    }
+    clearerr(kept.f);
+    kept.users++;
+    return kept.f;
+}
+
+// Ends a use of the file: the kept one stays open (its writes reached the file already), any other is
+// closed. 0, or EOF when a write failed.
+static int close_file(FILE *f) {
+    if (f != kept.f) return fclose(f);
+    if (kept.users > 0) kept.users--;
+    return ferror(f) ? EOF : 0;
 }
 
 static FILE *open_cre_file(const char *mode) {
@@ -124,7 +178,7 @@ int cre_file_records() {
     FILE *f = open_cre_file("rb");
     if (!f) return -1;
     const long n = file_records(f);
-    fclose(f);
+    close_file(f);
     return (int)n;
 }
 
@@ -137,7 +191,7 @@ int Lataa_RealCreature(int n) {
     FILE *f = open_cre_file("rb");
     if (!f) return 0;
     const bool ok = read_record(f, n - CRE_DATAID, TEMP_CREATURE);
-    fclose(f);
+    close_file(f);
     if (ok) Creature = TEMP_CREATURE;
     return ok ? 1 : 0;
 }
@@ -150,7 +204,7 @@ int Talleta_RealCreature(const CreatureStruct &c, int n) {
     if (!f) return 0;
     // The file only grows by whole records at its end: a number past it is not written.
     bool ok = n - CRE_DATAID < file_records(f) && store_record(f, path, n - CRE_DATAID, c);
-    if (fclose(f) != 0) ok = false;
+    if (close_file(f) != 0) ok = false;
     return ok ? 1 : 0;
 }
 
@@ -166,7 +220,7 @@ void SotuNPC_omatunto(unsigned s) {
     if (!f) return;
     static CreatureStruct r;
     const bool ok = read_record(f, (long)(s - CRE_DATAID), r);
-    fclose(f);
+    close_file(f);
     if (!ok || r.kind == CK_NONE) return;
     r.stateflags |= 8u;
     r.conscience = Plr.minutes;
@@ -190,7 +244,7 @@ int SaveNewRealCreature(CreatureStruct &c) {
     c.socialid = (uint32_t)(CRE_DATAID + k);
     // Inside a save the new record is the save's, like every other change of the file.
     bool ok = store_record(f, path, k, c);
-    if (fclose(f) != 0) ok = false;
+    if (close_file(f) != 0) ok = false;
     if (!ok) {
         snprintf(text, sizeof text, "%s.CRS couldn't be written!", CharacterFile);
         oxa_quit(text);
@@ -279,7 +333,7 @@ void save_creatures() {
         c.saved_wy = (uint16_t)Plr.world_y;
         if (!store_record(f, path, n - CRE_DATAID, c)) ok = false;
     }
-    if (fclose(f) != 0) ok = false;
+    if (close_file(f) != 0) ok = false;
     if (!ok) write_failed(path);
 }
 
@@ -299,7 +353,7 @@ int sotubased_corpse_age(int s) {
     if (!f) return -1;
     static CreatureStruct r;
     const bool ok = read_record(f, s - CRE_DATAID, r);
-    fclose(f);
+    close_file(f);
     if (!ok || r.kind == 0) return -1;
     const int d = (int)Plr.daynumber - r.daysaved;
     return d < 0 ? -d : d;
@@ -326,7 +380,7 @@ int getsotucrstruct(CreatureStruct &out, unsigned s, int type) {
     bool found = s >= (unsigned)CRE_DATAID && read_record(f, (long)s - CRE_DATAID, r) && r.kind != 0 && r.socialid == s;
     const long n = found ? 0 : file_records(f);
     for (long k = 0; k < n && !found; k++) found = read_record(f, k, r) && r.kind != 0 && r.socialid == s;
-    fclose(f);
+    close_file(f);
     if (found) out = r;
     return found ? 1 : 0;
 }
@@ -369,7 +423,7 @@ void GetCRSBasedSocInfo(uint8_t *info, int community) {
         if (got < want) break;
         k += (long)got;
     }
-    fclose(f);
+    close_file(f);
 }
 
 // ---- carcass state ----
@@ -425,7 +479,7 @@ int cre_file_next_id() {
     long k = 0;
     CreatureStruct &r = TEMP_CREATURE;
     while (k < records && read_record(f, k, r) && r.kind != 0) k++;
-    fclose(f);
+    close_file(f);
     return CRE_DATAID + (int)(k > records ? records : k);
 }
 
@@ -435,7 +489,7 @@ int cre_file_record(int n, CreatureStruct &out) {
     FILE *f = open_cre_file("rb");
     if (!f) return 0;
     const bool ok = read_record(f, n - CRE_DATAID, out);
-    fclose(f);
+    close_file(f);
     if (!ok) memset(&out, 0, sizeof out);
     return ok ? 1 : 0;
 }
@@ -459,13 +513,14 @@ bool cre_file_each(void (*each)(const CreatureStruct &c)) {
         }
         k += (long)got;
     }
-    fclose(f);
+    close_file(f);
     return whole;
 }
 
 // ---- the records of a map's entry (creatures/creentry.cpp) ----
 
 FILE *cre_file_open(const char *path, const char *mode) { return open_path(path, mode); }
+int cre_file_close(FILE *f) { return close_file(f); }
 long cre_file_count(FILE *f) { return file_records(f); }
 bool cre_file_read(FILE *f, long k, CreatureStruct &out) { return read_record(f, k, out); }
 bool cre_file_store(FILE *f, const char *path, long k, const CreatureStruct &c) { return store_record(f, path, k, c); }

@@ -76,6 +76,8 @@ int cre_file_next_id();
 // (its texts ended inside their fields) and stored (inside a save, into its journal), whether `want`
 // records are free, and the note of a failed write.
 FILE *cre_file_open(const char *path, const char *mode);
+// Ends a use of a file cre_file_open gave (never fclose it): 0, or EOF when a write failed.
+int cre_file_close(FILE *f);
 long cre_file_count(FILE *f);
 bool cre_file_read(FILE *f, long k, CreatureStruct &out);
 bool cre_file_store(FILE *f, const char *path, long k, const CreatureStruct &c);

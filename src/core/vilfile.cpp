@@ -4,7 +4,9 @@
 // switch between villages reads one record and writes one. A write that fails keeps its record in
 // memory (read from there and written again at the next chance) and says so once.
 #include <sys/stat.h>
+#include <time.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -62,31 +64,79 @@ static long long file_length(const char *path) {
     return (long long)st.st_size;
 }
 
+// The file's bytes as last read, kept while the file stands as it was then: the same device, inode,
+// size, modification and change time, both of which lay before the read began (a change within the
+// same instant as the read could not be told, and such a file is read again at each use).
+static struct {
+    std::string path;
+    struct stat st;
+    std::vector<unsigned char> bytes;
+    bool valid;
+} copy;
+
+static bool before(const struct timespec &a, const struct timespec &b) {
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+static bool same_time(const struct timespec &a, const struct timespec &b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+static bool same_stat(const struct stat &a, const struct stat &b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size && same_time(a.st_mtim, b.st_mtim) &&
+           same_time(a.st_ctim, b.st_ctim);
+}
+
+// The file's bytes now (its whole records and any cut one), or null when it can't be read.
+static const std::vector<unsigned char> *file_bytes(const char *path) {
+    struct stat st;
+    if (stat(path, &st) != 0 || !S_ISREG(st.st_mode)) {
+        copy.valid = false;
+        return nullptr;
+    }
+    if (copy.valid && copy.path == path && same_stat(st, copy.st)) return &copy.bytes;
+    copy.valid = false;
+    struct timespec began;
+    const bool timed = clock_gettime(CLOCK_REALTIME_COARSE, &began) == 0;
+    FILE *f = fopen(path, "rb");
+    if (!f) return nullptr;
+    struct stat opened;
+    bool ok = fstat(fileno(f), &opened) == 0 && S_ISREG(opened.st_mode);
+    if (ok) {
+        copy.bytes.resize((size_t)opened.st_size);
+        copy.bytes.resize(fread(copy.bytes.data(), 1, copy.bytes.size(), f));
+        ok = !ferror(f);
+    }
+    fclose(f);
+    if (!ok) return nullptr;
+    copy.path = path;
+    copy.st = opened;
+    copy.valid = timed && copy.bytes.size() == (size_t)opened.st_size && before(opened.st_mtim, began) &&
+                 before(opened.st_ctim, began);
+    return &copy.bytes;
+}
+
 // The ids of the whole records; a cut record at the end is not one. A missing file is made empty
 // (outside a save: a save makes no file it does not commit).
 static void read_ids(const char *path) {
     file_ids.clear();
     indexed_path = path;
-    const long long length = file_length(path);
-    if (length < 0) {
+    if (file_length(path) < 0) {
         if (!save_running() && !holding) {
             FILE *made = fopen(path, "ab");
             if (made) fclose(made);
         }
         return;
     }
-    FILE *f = fopen(path, "rb");
-    if (!f) return;
-    const long long whole = length / VIL_RECORD;
-    file_ids.reserve((size_t)whole);
-    for (long long i = 0; i < whole; i++) {
+    const std::vector<unsigned char> *bytes = file_bytes(path);
+    if (!bytes) return;
+    const size_t whole = bytes->size() / VIL_RECORD;
+    file_ids.reserve(whole);
+    for (size_t i = 0; i < whole; i++) {
         uint32_t id = 0;
-        if (fseek(f, (long)(i * VIL_RECORD + offsetof(VillageStruct, socid)), SEEK_SET) != 0 ||
-            fread(&id, sizeof id, 1, f) != 1)
-            break;
+        memcpy(&id, bytes->data() + i * VIL_RECORD + offsetof(VillageStruct, socid), sizeof id);
         file_ids.push_back(id);
     }
-    fclose(f);
 }
 
 // The known ids, read again when the character changed or the file no longer holds as many whole
@@ -188,11 +238,10 @@ static int write_unsaved(int skip) {
 }
 
 static bool read_record(const char *path, int index, VillageStruct &out) {
-    FILE *f = fopen(path, "rb");
-    if (!f) return false;
-    const bool ok = fseek(f, (long)index * VIL_RECORD, SEEK_SET) == 0 && fread(&out, sizeof out, 1, f) == 1;
-    fclose(f);
-    return ok;
+    const std::vector<unsigned char> *bytes = file_bytes(path);
+    if (!bytes || index < 0 || (size_t)index * VIL_RECORD + sizeof out > bytes->size()) return false;
+    memcpy(&out, bytes->data() + (size_t)index * VIL_RECORD, sizeof out);
+    return true;
 }
 
 VillageStruct readVil(uint32_t id) {
@@ -248,6 +297,7 @@ void vil_forget() {
     file_ids.clear();
     indexed_path.clear();
     unsaved.clear();
+    copy.valid = false;
 }
 
 void clrVillages() {

@@ -112,7 +112,7 @@ void creature_mess() {
         d.id = (uint32_t)(slot + CRE_DATAID);
         slot++;
     }
-    fclose(f);
+    if (cre_file_close(f) != 0) write_ok = false;
     if (!write_ok) cre_file_write_failed(path);
     // A she-bear of a den drawn into a stored map may have her cub with her the first time it is met.
     // (one left in the file past the table's size has no slot and no young)

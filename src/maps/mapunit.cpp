@@ -1,5 +1,9 @@
 #include "maps/mapunit.h"
 
+#include <sys/stat.h>
+#include <time.h>
+
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -414,11 +418,42 @@ int read_linedist(const char *path, double factors[LINE_COUNT], char *err, size_
     return 1;
 }
 
-void CalculateLDist(int range) {
+// The factors of "linedist.arr" as last read, kept while the file stands as it was then (the same
+// device, inode, size, modification and change time, both before the read began): the sight is worked
+// out again at every entry and every hour, and the file is read only when it changed.
+static struct {
+    bool valid;
+    struct stat st;
     double factor[LINE_COUNT];
-    char err[128];
-    if (!read_linedist("linedist.arr", factor, err, sizeof err)) oxa_quit(err);
-    for (int k = 0; k < LINE_COUNT; k++) LDist[k] = (uint32_t)ceil((range - 1) * factor[k]);
+} linedist_read;
+
+static bool same_linedist(const struct stat &a, const struct stat &b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+           a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+static bool before_read(const struct timespec &t, const struct timespec &began) {
+    return t.tv_sec < began.tv_sec || (t.tv_sec == began.tv_sec && t.tv_nsec < began.tv_nsec);
+}
+
+void CalculateLDist(int range) {
+    static const char *const path = "linedist.arr";
+    struct stat now;
+    const bool known = stat(path, &now) == 0;
+    if (!known || !linedist_read.valid || !same_linedist(now, linedist_read.st)) {
+        linedist_read.valid = false;
+        struct timespec began;
+        const bool timed = clock_gettime(CLOCK_REALTIME_COARSE, &began) == 0;
+        char err[128];
+        const bool read = read_linedist(path, linedist_read.factor, err, sizeof err);
+        if (!read) oxa_quit(err);
+        struct stat after;
+        linedist_read.valid = read && known && timed && stat(path, &after) == 0 && same_linedist(now, after) &&
+                              before_read(now.st_mtim, began) && before_read(now.st_ctim, began);
+        linedist_read.st = now;
+    }
+    for (int k = 0; k < LINE_COUNT; k++) LDist[k] = (uint32_t)ceil((range - 1) * linedist_read.factor[k]);
 }
 
 // Step patterns of the 46 sight lines: line k turns along the minor axis on the set bits of its

@@ -224,9 +224,11 @@ static bool append_index(const std::vector<ZoomIndex> &entries) {
 }
 
 // ---- the maps file kept open ------------------------------------------------------------------
-// While many records are read or written at once (an area loaded, saved or built), the maps file is
-// opened once. It is used only while it is still the file under the store's name; anything else goes
-// the ordinary way.
+// The maps file is opened once and kept open from one use to the next (an entry reads and writes its
+// records many times over): it is used only while it is still the file under the store's name, and is
+// let go when the store forgets what it saw (a load, another folder). While many records are written at
+// once (an area saved or built) the writes go through it too; outside such a hold only reads do, and a
+// write goes the ordinary way.
 static struct {
     int depth;
     int fd = -1;
@@ -237,21 +239,23 @@ static struct {
 } held_maps;
 
 static void maps_hold(int on) {
-    if (on) {
-        held_maps.depth++;
-        return;
-    }
-    if (held_maps.depth > 0 && --held_maps.depth == 0 && held_maps.fd >= 0) {
-        close(held_maps.fd);
-        held_maps.fd = -1;
-    }
+    if (on) held_maps.depth++;
+    else if (held_maps.depth > 0) held_maps.depth--;
 }
 
-// The held maps file open for reading and writing, or -1. `named`, when given, is what stat answered
-// for `path` a moment ago; `size`, when given, takes the open file's size (-1 unknown).
-static int held_maps_fd(const char *path, const struct stat *named_st = nullptr, off_t *size = nullptr) {
+static void maps_let_go() {
+    if (held_maps.fd >= 0) close(held_maps.fd);
+    held_maps.fd = -1;
+    held_maps.known = false;
+}
+
+// The kept maps file open for reading and writing, or -1: for a write only within a hold, for a read
+// (`reading`) at any time. `named`, when given, is what stat answered for `path` a moment ago; `size`,
+// when given, takes the open file's size (-1 unknown).
+static int held_maps_fd(const char *path, const struct stat *named_st = nullptr, off_t *size = nullptr,
+                        bool reading = false) {
     if (size) *size = -1;
-    if (held_maps.depth == 0) return -1;
+    if (held_maps.depth == 0 && !reading) return -1;
     struct stat named, opened;
     // Within a walk that trusts the pair as seen, the maps file under the store's name is the one seen.
     const bool trust = !named_st && trusted.depth > 0 && trusted.valid && seen_pair.valid &&
@@ -270,10 +274,8 @@ static int held_maps_fd(const char *path, const struct stat *named_st = nullptr,
     }
     // The size alone changes while the file is open: it is asked only when wanted.
     if (held_maps.fd >= 0 && (held_maps.path != path || !held_maps.known || (size && fstat(held_maps.fd, &opened) != 0) ||
-                              opened.st_ino != named.st_ino || opened.st_dev != named.st_dev)) {
-        close(held_maps.fd);
-        held_maps.fd = -1;
-    }
+                              opened.st_ino != named.st_ino || opened.st_dev != named.st_dev))
+        maps_let_go();
     if (held_maps.fd < 0) {
         held_maps.fd = open(path, O_RDWR | O_CLOEXEC);
         held_maps.path = path;
@@ -379,7 +381,7 @@ static int read_record(const char *path, long n, ZoomStruct &staging, const Zoom
         record = got == 1 ? &staging : nullptr;
         return got;
     }
-    int fd = held_maps_fd(path);
+    int fd = held_maps_fd(path, nullptr, nullptr, true);
     const bool held = fd >= 0;
     if (!held && (fd = open(path, O_RDONLY | O_CLOEXEC)) < 0) return -1;
     int got = mapped_record(fd, n, record);
@@ -635,6 +637,7 @@ static bool store_ready(struct stat *index_st = nullptr, bool *index_known = nul
 int zoomstore_check() { return store_ready() ? 1 : 0; }
 
 void zoomstore_forget_seen() {
+    maps_let_go();
     forget_kept();
     stash_forget();
     own_commit.valid = false;
@@ -875,8 +878,9 @@ int zoomarea_stored(int cx, int cy) {
         }
     trust_walk(0);
     if (!named) return 0;
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return 0;
+    int fd = held_maps_fd(path, nullptr, nullptr, true);
+    const bool kept_open = fd >= 0;
+    if (!kept_open && (fd = open(path, O_RDONLY | O_CLOEXEC)) < 0) return 0;
     struct stat st;
     bool whole = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     int k = 0;
@@ -888,7 +892,7 @@ int zoomarea_stored(int cx, int cy) {
             whole = st.st_size - at >= (off_t)ZOOM_RECORD_BYTES && pread(fd, cell, sizeof cell, at) == (ssize_t)sizeof cell &&
                     cell[0] == x && cell[1] == y;
         }
-    close(fd);
+    if (!kept_open) close(fd);
     return whole ? 1 : 0;
 }
 
@@ -996,8 +1000,9 @@ static bool write_record(long n, bool as_seen = false) {
     if (as_seen) maps = seen_pair.maps;
     else if (stat(path, &maps) != 0) return false;
     off_t size;
-    const int fd = held_maps_fd(path, &maps, &size);
-    if (record_unchanged(path, n, fd, size)) return true;
+    const int kept_fd = held_maps_fd(path, &maps, &size, true);
+    if (record_unchanged(path, n, kept_fd, size)) return true;
+    const int fd = held_maps.depth > 0 ? kept_fd : -1;   // written through only within a hold
     if (save_running()) {
         // A record kept from the load, with no change of this save before, takes only its changed stretches.
         const ZoomStruct *was = journaled_now(path, n) ? nullptr : kept_record(path, n);
