@@ -129,7 +129,9 @@ TEST_F(NewCharacter, QuickBuildFromSeedIsWholeAndPlays) {
         bread += strstr(name, "bread") || strstr(name, "Bread");
         knife += strncmp(it.skill, "KNIFE", 5) == 0;
     }
-    EXPECT_GE(worn, 3) << "shoes, trousers and shirts of his culture";
+    std::string pack;
+    for (const std::string &n : names) pack += n + "; ";
+    EXPECT_GE(worn, 3) << "shoes, trousers and shirts of his culture: " << pack;
     EXPECT_EQ(bread, 1);
     EXPECT_GE(knife, 1);
     std::sort(names.begin(), names.end());
