@@ -231,7 +231,7 @@ TEST_F(MeleeTest, RepeatWithAnAspectTheNewWeaponLacksAsksAgain) {
     wolf(1);                                   // back where it stood, whether it ran or not
     f.keys({SDLK_RIGHT, SDLK_e});
     TYPED((combat_command('3'), 0));
-    EXPECT_STREQ(AttackerStrike.key, "EDGE");
+    EXPECT_STREQ(AttackerStrike.key, "EDGE") << notes();
     EXPECT_EQ(COMBATREPEAT_ASPECT, 'E');
     EXPECT_EQ(AttackerStrike.zone, 2) << "the zone is repeated without asking";
     // A cancelled attack keeps the remembered choices.

@@ -14,6 +14,7 @@
 #pragma once
 #include <initializer_list>
 #include "common/keys.h"
+#include "common/reader_looks.h"
 #include "core/oxa.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
@@ -229,13 +230,10 @@ private:
         // the quit question and those after it end as the game ends them for a window closed again.
         for (int closes = 0; closes < MAX_CLOSES && !done_; closes++) {
             const int still = closes ? 125 : 1500;
-            unsigned peeks = input_peeks_unanswered();
-            for (int i = 0, looking = 0; (looking < PEEKING_CLOSE_MS / 2 || at_waits_) && !done_; i++) {
+            ReaderLooks looks;
+            for (int i = 0; (looks.looking_ms() < PEEKING_CLOSE_MS || at_waits_) && !done_; i++) {
                 if (i >= still && input_waits_begun() != pushed_at) break;
-                const unsigned now = input_peeks_unanswered();
-                if (now != peeks) looking++;
-                peeks = now;
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                looks.pause();
             }
             if (done_) return;
             SDL_Event q{};
