@@ -22,7 +22,6 @@
 #include "core/oxa.h"
 #include "core/player.h"
 #include "core/records.h"
-#include "creatures/outfit.h"
 #include "creatures/portraits.h"
 #include "items/itemdefs.h"
 #include "core/tehtavat.h"
@@ -145,7 +144,6 @@ void reset_character() {
     Plr.upgrade_mark = 255;
     Plr.body_temperature = 37.0f;
     equipment_forget();
-    ClearPrevNameStack();   // the names drawn for a game played before do not steer this one's draws
 }
 
 // ---- the folder ----------------------------------------------------------------------------------

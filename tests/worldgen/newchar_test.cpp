@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "activities/magic.h"
+#include "creatures/outfit.h"
 #include "core/player.h"
 #include "items/itemdefs.h"
 #include "worldgen/campaign.h"
@@ -46,6 +47,7 @@ protected:
         LoaderScreenTest::SetUp();
         copy_creation_data(dir);
         crtplr_fault = nullptr;
+        ClearPrevNameStack();   // as at the start of a run: the names an earlier test drew steer no draw
     }
     void TearDown() override {
         crtplr_fault = nullptr;
