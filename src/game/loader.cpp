@@ -357,7 +357,7 @@ static void back_up_checked_files() {
 
 // What the game played before in this run still holds, given back to how the program starts: a
 // character loaded second plays as she would loaded first.
-static void forget_the_game_before() {
+void forget_the_game_before() {
     clock_reset();   // the hour's upkeep runs once a game, at its first clock step, whether in the load or in play
     LastHour = 0;   // the first check of the hour populates the world map as after a start
     LastWatch = WATCH_UNSET;

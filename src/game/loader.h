@@ -19,6 +19,9 @@ enum {
 
 // int loader() is declared in core/oxa.h: 0 play, -1 back to the menu.
 void Init();                       // per-game reset of module state
+// What the game played before in this run still holds (the watch's hour, the repeated attack, the
+// last encounter drawn, ...) given back to how the program starts; every load does it first.
+void forget_the_game_before();
 // Reads the character folder. Every file is looked at first, before anything is read into the game or
 // written: 1 read; 0 refused with a message naming a damaged file, the folder left as it was, and the
 // game goes back to the menu. A missing character or object file, a damaged world and a save too old

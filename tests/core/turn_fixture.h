@@ -7,6 +7,7 @@
 #include "common/object_table.h"
 
 #include "game/command.h"
+#include "game/loader.h"
 #include "core/config.h"
 #include "core/datafunc.h"
 #include "core/maintenance.h"
@@ -92,6 +93,7 @@ protected:
         DEBUGLOG = 0;
         UPDATE_SCREEN = ZoomRenew = Exit_Checking = 0;
         turnloop_reset();
+        forget_the_game_before();   // as a load does: nothing of a game an earlier test played holds
         clock_reset();
         last_hour = Plr.hour;      // the first hour's upkeep is behind us
         spend_reset();

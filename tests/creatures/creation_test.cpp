@@ -7,6 +7,8 @@
 
 #include "creation_fixture.h"
 #include "creatures/kindtable.h"
+#include "maps/maps.h"
+#include "maps/mapunit.h"
 
 using oxatest::CreationTest;
 
@@ -228,6 +230,9 @@ TEST_F(CreationTest, SpiritsAreNamedAfterHerOwnPeople) {
 
 TEST_F(CreationTest, TheBigPredatorFilterDrawsOnlyBigPredators) {
     DoCreatures();
+    // The draw is made on wide land of the world, whatever world an earlier test left.
+    memset(maailma_alltime, CH_GROUND, MAP_BYTES);
+    world_layer_touched(0, MAP_ROWS - 1);
     Plr.month = 6;
     std::set<int> seen;
     for (int i = 0; i < 200; i++) {

@@ -51,6 +51,7 @@ protected:
         tile("ter-elev2", 64, 64, 5, [](int f, int x, int y) { return in_cell(x, y) && f == 4 ? rgb(200, 0, 0) : KEY; });
         tile("ter-doorcl", 64, 96, 4, [](int f, int x, int y) { return (x > 26 && x < 38 && y > 60 && y <= 82) ? rgb(40 * (f + 1), 0, 100) : KEY; });
         NewGfx_loadtiledata();
+        memset(Data, 0, sizeof Data);   // no tree records an earlier test laid
 
         memset(&Plr, 0, sizeof Plr);
         strcpy(Plr.mapname, "ZOOMMAP");
@@ -72,6 +73,9 @@ protected:
         view_rows_written(220, 244);
         PlayerX = PlayerY = 232;
         mapdimInit(800, 600, 1.0f);
+        // The view drawn once, as every frame starts: the painter's marks of the trees are of this
+        // test's pool, not of the last view an earlier test drew.
+        ShowTemp(0);
         CleanMapDrawBuffers();
     }
     void TearDown() override {

@@ -5,13 +5,16 @@
 // (waits switched on): a key pushed while the game is still busy could be swallowed by a flush the game
 // makes before it reads again (the turn loop drops pending events once a new map is loaded), and a
 // busy machine made that happen now and then. A reader that only peeks at the queue without sleeping
-// gets the next key once the queue has stood empty for a while. When its keys are used up and the
-// reader has waited for more for three seconds, it closes the window so that no test can hang (a busy
-// machine may take a while over the last key). A closed window has nobody behind it: a reader that
-// waits again after the close (the quit question the close asked) finds the window closed again.
+// gets the next key once the queue has stood empty for a while as it kept looking. A game busy with the
+// last key (neither sleeping nor looking) is never given the next one, however long a loaded machine
+// keeps it working: the typist goes by what the reader does, never by the clock alone. When its keys are
+// used up and the reader has waited for more, it closes the window so that no test can hang. A closed
+// window has nobody behind it: a reader that waits again after the close (the quit question the close
+// asked) finds the window closed again.
 #pragma once
 #include <initializer_list>
 #include "common/keys.h"
+#include "common/reader_looks.h"
 #include "core/oxa.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
@@ -155,9 +158,10 @@ private:
     // waits moved on from `pushed_at`, the count when the keys were pushed. A reader that never sleeps
     // is given the next key after the queue stood empty for POLLING_MS while the reader kept looking
     // into it: a game busy with the last key (a map built on a loaded machine) looks into nothing, and
-    // a key pushed then could be swallowed by the flush it makes before it reads again. A reader that
-    // looks some other way gets it after STILL_MS. False when the test is over.
-    static constexpr int POLLING_MS = 250, LOOKED_LATELY_MS = 50, STILL_MS = 3000;
+    // a key pushed then could be swallowed by the flush it makes before it reads again, so it waits
+    // for the game to sleep or look again, however long that takes (every reader of the game either
+    // sleeps in the wait or counts its looks). False when the test is over.
+    static constexpr int POLLING_MS = 250, LOOKED_LATELY_MS = 50;
     bool wait_ready(unsigned pushed_at) {
         int idle = 0, since_look = LOOKED_LATELY_MS;
         unsigned peeks = input_peeks_unanswered();
@@ -167,8 +171,7 @@ private:
             peeks = now;
             if (!input_waits() && SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) == 0) {
                 if (input_waits_begun() != pushed_at) return true;
-                if (++idle >= POLLING_MS && !at_waits_ && (since_look < LOOKED_LATELY_MS || idle >= STILL_MS))
-                    return true;
+                if (since_look < LOOKED_LATELY_MS && ++idle >= POLLING_MS && !at_waits_) return true;
             } else {
                 idle = 0;
             }
@@ -220,15 +223,17 @@ private:
         // seconds: a game still busy with the last command (a long task on a loaded machine) is let
         // finish. Its count of waits is compared with the count when the last key was pushed: a
         // reader that takes the key and its release and sleeps again at once has moved it on before
-        // the queue is seen empty here. A reader that only peeks is given twenty seconds (typing at
-        // waits only: as long as it works, the window closes on a wait). Each later
+        // the queue is seen empty here. A reader that only peeks is given twenty seconds of looking
+        // (typing at waits only: as long as it works, the window closes on a wait); the time a busy
+        // game spends neither sleeping nor looking does not count. Each later
         // question the reader waits on is closed as well, a moment after it took the close before it:
         // the quit question and those after it end as the game ends them for a window closed again.
         for (int closes = 0; closes < MAX_CLOSES && !done_; closes++) {
             const int still = closes ? 125 : 1500;
-            for (int i = 0; (i < 10000 || at_waits_) && !done_; i++) {
+            ReaderLooks looks;
+            for (int i = 0; (looks.looking_ms() < PEEKING_CLOSE_MS || at_waits_) && !done_; i++) {
                 if (i >= still && input_waits_begun() != pushed_at) break;
-                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                looks.pause();
             }
             if (done_) return;
             SDL_Event q{};
@@ -238,7 +243,7 @@ private:
             if (!wait_taken()) return;
         }
     }
-    static constexpr int MAX_CLOSES = 8;
+    static constexpr int MAX_CLOSES = 8, PEEKING_CLOSE_MS = 20000;
 
     std::vector<std::vector<SDL_Event>> groups_;
     bool typed_first_ = false, at_waits_ = false;

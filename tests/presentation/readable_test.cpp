@@ -3,6 +3,7 @@
 // screen is read while the game waits for a key, as the player sees it then.
 #include "core/loader_fixture.h"
 #include "common/ink_hue.h"
+#include "common/reader_looks.h"
 
 #include "activities/cooking.h"
 #include "core/spend.h"
@@ -116,7 +117,7 @@ std::vector<Shot> while_waiting(std::vector<SDL_Keycode> steps, const std::funct
     };
     // Half a second with nothing waiting, the game at its reading: asleep since the last push, or
     // looking into the queue lately (a task between its steps). A game still drawing on a busy
-    // machine is waited for; one that reads some other way is let be after twenty seconds.
+    // machine is waited for however long it takes (every reader sleeps in the wait or counts its looks).
     unsigned waits_at_push = input_waits_begun();
     auto settle = [&] {
         unsigned peeks = input_peeks_unanswered();
@@ -125,7 +126,7 @@ std::vector<Shot> while_waiting(std::vector<SDL_Keycode> steps, const std::funct
             if (now != peeks) since_look = 0;
             peeks = now;
             if (!waiting()) quiet = 0;
-            if (quiet >= 500 && (input_waits_begun() != waits_at_push || since_look < 50 || quiet >= 20000)) return;
+            if (quiet >= 500 && (input_waits_begun() != waits_at_push || since_look < 50)) return;
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     };
@@ -154,7 +155,11 @@ std::vector<Shot> while_waiting(std::vector<SDL_Keycode> steps, const std::funct
             e.key.state = SDL_RELEASED;
             SDL_PushEvent(&e);
         }
-        for (int i = 0; i < 1500 && !done; i++) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        // Three seconds once the game is back at its wait (a game busy with the last key is waited for;
+        // one that only looks, twenty seconds of its looking).
+        oxatest::ReaderLooks looks;
+        for (int i = 0; !done && looks.looking_ms() < 20000 && (i < 1500 || input_waits_begun() == waits_at_push); i++)
+            looks.pause();
         if (done) return;
         SDL_Event q{};
         q.type = SDL_QUIT;   // a screen that did not close on its keys: the test goes on

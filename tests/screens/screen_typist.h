@@ -3,6 +3,7 @@
 // files exactly as the player would at that moment.
 #pragma once
 #include "common/keys.h"
+#include "common/reader_looks.h"
 #include "core/oxa.h"
 #include "presentation/input.h"
 #include "presentation/show.h"
@@ -82,8 +83,8 @@ private:
     }
     // The game took what was pushed and sleeps waiting for more, or (a screen that only looks into
     // the queue) has looked lately with the queue standing empty for a quarter second. A game still
-    // busy with the last step on a loaded machine is waited for: only one that reads some other way
-    // goes on after twenty seconds.
+    // busy with the last step on a loaded machine is waited for however long it takes: every reader of
+    // the game either sleeps in the wait or counts its looks.
     bool wait_ready(unsigned pushed_at) {
         int quiet = 0, since_look = 1000;
         unsigned peeks = input_peeks_unanswered();
@@ -92,7 +93,7 @@ private:
             since_look = now != peeks ? 0 : since_look + 1;
             peeks = now;
             if (queue_empty() &&
-                (input_waits_begun() != pushed_at || (++quiet > 250 && since_look < 50) || quiet > 20000))
+                (input_waits_begun() != pushed_at || (++quiet > 250 && since_look < 50)))
                 return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
@@ -148,9 +149,11 @@ private:
             }
             SDL_PushEvent(&up);
         }
-        // Three seconds once the game is back at its wait after the last step (twenty at most).
-        for (int i = 0; !done_ && i < 10000 && (i < 1500 || input_waits_begun() == pushed_at); i++)
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        // Three seconds once the game is back at its wait after the last step; a screen that only looks
+        // into the queue, twenty seconds of its looking (a game busy elsewhere is waited for).
+        ReaderLooks looks;
+        for (int i = 0; !done_ && looks.looking_ms() < 20000 && (i < 1500 || input_waits_begun() == pushed_at); i++)
+            looks.pause();
         if (done_) return;
         SDL_Event q{};
         q.type = SDL_QUIT;

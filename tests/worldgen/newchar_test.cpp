@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "activities/magic.h"
+#include "creatures/outfit.h"
 #include "core/player.h"
 #include "items/itemdefs.h"
 #include "worldgen/campaign.h"
@@ -46,6 +47,7 @@ protected:
         LoaderScreenTest::SetUp();
         copy_creation_data(dir);
         crtplr_fault = nullptr;
+        ClearPrevNameStack();   // as at the start of a run: the names an earlier test drew steer no draw
     }
     void TearDown() override {
         crtplr_fault = nullptr;
@@ -129,7 +131,9 @@ TEST_F(NewCharacter, QuickBuildFromSeedIsWholeAndPlays) {
         bread += strstr(name, "bread") || strstr(name, "Bread");
         knife += strncmp(it.skill, "KNIFE", 5) == 0;
     }
-    EXPECT_GE(worn, 3) << "shoes, trousers and shirts of his culture";
+    std::string pack;
+    for (const std::string &n : names) pack += n + "; ";
+    EXPECT_GE(worn, 3) << "shoes, trousers and shirts of his culture: " << pack;
     EXPECT_EQ(bread, 1);
     EXPECT_GE(knife, 1);
     std::sort(names.begin(), names.end());
