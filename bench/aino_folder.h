@@ -84,6 +84,7 @@ inline void enter_cell(benchmark::State &state, int wx, int wy) {
         f.fresh_character();
         PlayerX = wx;
         PlayerY = wy;
+        sync();
         state.ResumeTiming();
         counts.begin();
         EnterLocale(0, 0);

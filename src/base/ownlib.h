@@ -82,6 +82,10 @@ bool read_exact_in_place(const char *path, void *buf, size_t size);
 bool file_holds(const char *path, const void *bytes, size_t size);
 // Writes the whole of `buf` to <path> and flushes it; a write that fails takes the file away again.
 bool write_plain(const char *path, const void *buf, size_t size);
+// Writes the whole of `buf` over the start of <path> (made when missing) and cuts the file after it: a
+// small file rewritten again and again keeps its blocks, where one emptied first frees them and the
+// file system hurries the new bytes to the disk at its close. False when it couldn't be written whole.
+bool write_over(const char *path, const void *buf, size_t size);
 // Writes to "<path>.tmp", flushes, then renames over <path>; the old file survives any failure.
 bool write_atomic(const char *path, const void *buf, size_t size);
 // A log file kept open for appending lines, so that a line costs one write and not an open and a

@@ -1,6 +1,7 @@
 // Files of the working folder: existence, folders, copying, pattern listing and whole-record I/O.
 #include "base/ownlib.h"
 
+#include <fcntl.h>
 #include <glob.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -184,6 +185,22 @@ bool write_plain(const char *path, const void *buf, size_t size) {
     ok = (fflush(f) == 0) && ok;
     ok = (fclose(f) == 0) && ok;
     if (!ok) remove(path);
+    return ok;
+}
+
+bool write_over(const char *path, const void *buf, size_t size) {
+    if (!path || !path[0]) return false;
+    const int fd = open(path, O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const char *p = static_cast<const char *>(buf);
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = pwrite(fd, p + done, size - done, (off_t)done);
+        if (n <= 0) break;
+        done += (size_t)n;
+    }
+    bool ok = done == size && ftruncate(fd, (off_t)size) == 0;
+    ok = close(fd) == 0 && ok;
     return ok;
 }
 

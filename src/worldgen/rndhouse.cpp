@@ -72,13 +72,7 @@ static char held_trace[2600];
 static void write_trace(const char *text) {
     char path[1100];
     handover_path(path, sizeof path);
-    FILE *f = fopen(path, "wt");
-    if (f) {
-        fputs(text, f);
-        if (fclose(f) != 0) logf("rndhouse", "RNDHOUSE.DAT couldn't be written in %s", OxaPath);
-    } else {
-        logf("rndhouse", "RNDHOUSE.DAT couldn't be written in %s", OxaPath);
-    }
+    if (!write_over(path, text, strlen(text))) logf("rndhouse", "RNDHOUSE.DAT couldn't be written in %s", OxaPath);
 }
 
 void rndhouse_trace_hold(int hold) {
