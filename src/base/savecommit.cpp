@@ -630,7 +630,7 @@ static bool flush_together(const std::vector<std::string> &paths) {
         return flush_path(folder ? save_folder : p.c_str(), folder);
     }
 #ifdef __linux__
-    const int fd = getenv("NOSYNCFS") ? -1 : open(save_folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(save_folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         const int r = syncfs(fd);
         const int err = errno;
