@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -50,6 +51,7 @@ protected:
         MSG_forget_index();
     }
     void TearDown() override {
+        ENTRY_SAVE_JOINS_LOAD = 0;
         questoffer_services_reset();
         LoaderTest::TearDown();
     }
@@ -406,4 +408,73 @@ TEST_F(EntrySaveTest, EveryCommitOfTheStoreFlushesAtMostThreeTimes) {
         EXPECT_LE(save_flushes - flushes, 3 * commits);
     }
     EXPECT_STREQ(Plr.mapname, "BIGMAP");
+}
+
+// In the turn loop a zoom into a new area and the upkeep of the map it loads are one commit: three
+// waits on the disk for the two, and a kill at any step of it leaves the save before the zoom or the
+// whole arrival.
+TEST_F(EntrySaveTest, AZoomInAndTheUpkeepOfItsMapInTheTurnLoopAreOneCommitWholeAfterAKillAtAnyStep) {
+    ASSERT_EQ(loader(), 0);
+    while (zoomarea_stored(PlayerX, PlayerY)) PlayerX += 5;
+    ENTRY_SAVE_JOINS_LOAD = 1;   // as the turn loop runs
+    const auto before = folder();
+    // Each arrival runs in a child of the loaded game: its commits, its flushes or its steps.
+    auto arrive = [&](bool (*hook)(int)) {
+        const pid_t child = fork();
+        if (child == 0) {
+            save_commit_step = hook;
+            save_flush = hook == count_commit;
+            const long flushes = save_flushes;
+            srand(20260103);
+            EnterLocale(0, 0);
+            const int saved = LOAD_MAP == 1 && GetMappie(0) == 1;
+            const long waits = save_flushes - flushes;
+            if (!saved) _exit(255);
+            _exit(hook == count_commit ? commits * 16 + (int)(waits < 15 ? waits : 15) : std::min(steps_taken, 254));
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    };
+    commits = 0;
+    const int counted = arrive(count_commit);
+    ASSERT_NE(counted, 255) << "the arrival couldn't be saved";
+    EXPECT_EQ(counted / 16, 1) << "commits";
+    EXPECT_GT(counted % 16, 0) << "the commit is on the disk";
+    EXPECT_LE(counted % 16, 3) << "waits on the disk";
+    put_back(before);
+    steps_taken = 0;
+    const int steps = arrive(count_step);
+    ASSERT_NE(steps, 255);
+    const auto after = folder();
+    for (const char *file : {"ZOOMMAPS.DAT", "ZOOMINDEX.DAT", "AINO.OXS"}) EXPECT_NE(before.at(file), after.at(file)) << file;
+
+    killed_at_every_step(steps, before, after, arrive);
+}
+
+// That commit failing (a full disk) leaves the save before the zoom whole and says so; she plays on in
+// the new area, and leaving it stores its local maps.
+TEST_F(EntrySaveTest, AZoomInWhoseCommitWithTheUpkeepFailsLeavesTheSaveBeforeItAndIsStoredOnLeaving) {
+    ASSERT_EQ(loader(), 0);
+    while (zoomarea_stored(PlayerX, PlayerY)) PlayerX += 5;
+    const int wx = PlayerX, wy = PlayerY;
+    ENTRY_SAVE_JOINS_LOAD = 1;
+    const auto before = folder();
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1) << notes();
+    save_commit_step = [](int) { return false; };
+    EXPECT_EQ(GetMappie(0), 0);
+    save_commit_step = nullptr;
+    EXPECT_NE(notes().find("couldn't be stored"), std::string::npos) << notes();
+    EXPECT_TRUE(folder() == before) << "the save before the zoom";
+    EXPECT_FALSE(zoomarea_stored(wx, wy));
+
+    oxatest::step_away_from_creatures();
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1) << notes();
+    ASSERT_STREQ(Plr.mapname, "BIGMAP");
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    EXPECT_TRUE(zoomarea_stored(wx, wy));
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_TRUE(zoomarea_stored(wx, wy));
 }
