@@ -84,12 +84,16 @@ protected:
     }
     // A kill at every step of the commit `run` makes in a child (with the step hook it is handed): the
     // folder is then the save before it or the whole new one, and a load of either tells of no damage.
+    // With a `stride`, a long commit is killed at every stride-th step and its last step, then at every
+    // step between the last kill that kept the old save and the first that left the new one: a kill
+    // before the list takes its name keeps the old save, one after it leaves the new.
     void killed_at_every_step(int steps, const std::map<std::string, std::vector<uint8_t>> &before,
                               const std::map<std::string, std::vector<uint8_t>> &after,
-                              const std::function<int(bool (*)(int))> &run) {
-        int kept = 0, finished = 0;
-        for (kill_at = 0; kill_at < steps; kill_at++) {
-            SCOPED_TRACE("killed at step " + std::to_string(kill_at));
+                              const std::function<int(bool (*)(int))> &run, int stride = 1) {
+        int kept = 0, finished = 0, last_kept = -1, first_finished = steps;
+        auto kill = [&](int at) {
+            kill_at = at;
+            SCOPED_TRACE("killed at step " + std::to_string(at));
             put_back(before);
             run(kill_step);
             ASSERT_TRUE(finish_interrupted_save());
@@ -102,8 +106,19 @@ protected:
             for (const auto &f : after)
                 if (!now.count(f.first)) odd += " (" + f.first + ")";
             ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
-            (now == before ? kept : finished)++;
-        }
+            if (now == before) {
+                kept++;
+                last_kept = std::max(last_kept, at);
+            } else {
+                finished++;
+                first_finished = std::min(first_finished, at);
+            }
+        };
+        for (int at = 0; at < steps; at++)
+            if (at % stride == 0 || at == steps - 1) ASSERT_NO_FATAL_FAILURE(kill(at));
+        EXPECT_LT(last_kept, first_finished) << "a kill after the new save stood took it back";
+        for (int at = last_kept + 1; at < first_finished; at++)
+            if (at % stride != 0) ASSERT_NO_FATAL_FAILURE(kill(at));
         EXPECT_GT(kept, 0);
         EXPECT_GT(finished, 0);
         for (const auto *files : {&before, &after}) {
@@ -448,7 +463,7 @@ TEST_F(EntrySaveTest, AZoomInAndTheUpkeepOfItsMapInTheTurnLoopAreOneCommitWholeA
     const auto after = folder();
     for (const char *file : {"ZOOMMAPS.DAT", "ZOOMINDEX.DAT", "AINO.OXS"}) EXPECT_NE(before.at(file), after.at(file)) << file;
 
-    killed_at_every_step(steps, before, after, arrive);
+    killed_at_every_step(steps, before, after, arrive, 4);
 }
 
 // That commit failing (a full disk) leaves the save before the zoom whole and says so; she plays on in
