@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "base/ownlib.h"
@@ -152,11 +153,43 @@ static Holds compare_file(const char *path, const void *buf, size_t size, std::v
     return out.empty() ? Holds::same : Holds::stretches;
 }
 
+// A file whose changes of this save wait in its journal already: compared with the file as the save
+// leaves it, only what differs joins the journal, after the earlier entries (the last entry wins). One
+// of another size, or that differs much, goes whole.
+static bool write_again(const char *path, const void *buf, size_t size) {
+    static std::vector<unsigned char> now;
+    static std::vector<SaveStretch> stretches;
+    stretches.clear();
+    const unsigned char *bytes = static_cast<const unsigned char *>(buf);
+    bool apart = save_size_of(path) == (long long)size && size >= 16 * DIFF_BLOCK;
+    try {
+        if (apart) now.resize(size);
+    } catch (const std::bad_alloc &) {
+        apart = false;
+    }
+    apart = apart && save_read_at(path, 0, now.data(), size);
+    size_t changed = 0;
+    for (size_t at = 0; apart && at < size; at += DIFF_BLOCK) {
+        const size_t n = size - at < DIFF_BLOCK ? size - at : DIFF_BLOCK;
+        if (memcmp(now.data() + at, bytes + at, n) == 0) continue;
+        changed += n;
+        if (!stretches.empty() && (size_t)stretches.back().offset + stretches.back().size == at)
+            stretches.back().size += n;
+        else if (stretches.size() < STRETCHES_MAX)
+            stretches.push_back({(long)at, n});
+        else
+            apart = false;
+        if (changed > size / 8) apart = false;
+    }
+    if (!apart) return save_write_at(path, 0, buf, size);
+    return stretches.empty() || save_write_stretches(path, buf, stretches.data(), (int)stretches.size());
+}
+
 static bool write_file(const char *path, const void *buf, size_t size, Mirror &mirror, const Part *parts, int n_parts) {
     if (!save_running()) return write_atomic(path, buf, size);
     switch (save_staged_as(path)) {
     case 0: return stage_whole(path, buf, size);
-    case 1: return save_write_at(path, 0, buf, size);   // changes of this save wait in its journal: the last entry wins
+    case 1: return write_again(path, buf, size);
     default: break;
     }
     static std::vector<SaveStretch> stretches;

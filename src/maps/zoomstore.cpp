@@ -1004,11 +1004,16 @@ static bool write_record(long n, bool as_seen = false) {
     if (record_unchanged(path, n, kept_fd, size)) return true;
     const int fd = held_maps.depth > 0 ? kept_fd : -1;   // written through only within a hold
     if (save_running()) {
-        // A record kept from the load, with no change of this save before, takes only its changed stretches.
-        const ZoomStruct *was = journaled_now(path, n) ? nullptr : kept_record(path, n);
+        // A record kept from the load takes only its changed stretches; so does one this save wrote
+        // already (a new map of a zoom whose save waits for the map's upkeep), against what it wrote.
+        static ZoomStruct saved;
+        const bool again = journaled_now(path, n);
+        const ZoomStruct *was = !again ? kept_record(path, n)
+                                : save_read_at(path, (long long)n * ZOOM_RECORD_BYTES, &saved, sizeof saved) ? &saved
+                                                                                                            : nullptr;
         if (!(was ? journal_changes(path, n, *was) : save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)))
             return false;
-        if (!was) stash_record(n, journaled.empty());
+        if (again || !was) stash_record(n, journaled.empty());
         journaled.push_back(n);
         own_commit.valid = false;
         if (!save_after_commit(maps_committed)) forget_kept();
