@@ -887,10 +887,15 @@ int zoomarea_stored(int cx, int cy) {
     for (int y = cy - 2; y <= cy + 2 && whole; y++)
         for (int x = cx - 2; x <= cx + 2 && whole; x++) {
             if (!in_grid(x, y)) continue;
-            const off_t at = (off_t)n[k++] * ZOOM_RECORD_BYTES;
+            const long record = n[k++];
+            const off_t at = (off_t)record * ZOOM_RECORD_BYTES;
             int32_t cell[2];
-            whole = st.st_size - at >= (off_t)ZOOM_RECORD_BYTES && pread(fd, cell, sizeof cell, at) == (ssize_t)sizeof cell &&
-                    cell[0] == x && cell[1] == y;
+            // A map the running save made or changed is read as the save leaves it.
+            if (journaled_now(path, record))
+                whole = save_size_of(path) - at >= (off_t)ZOOM_RECORD_BYTES && save_read_at(path, at, cell, sizeof cell);
+            else
+                whole = st.st_size - at >= (off_t)ZOOM_RECORD_BYTES && pread(fd, cell, sizeof cell, at) == (ssize_t)sizeof cell;
+            whole = whole && cell[0] == x && cell[1] == y;
         }
     if (!kept_open) close(fd);
     return whole ? 1 : 0;
