@@ -466,6 +466,31 @@ TEST_F(EntrySaveTest, AZoomInAndTheUpkeepOfItsMapInTheTurnLoopAreOneCommitWholeA
     killed_at_every_step(steps, before, after, arrive, 4);
 }
 
+// Joined, the zoom's new maps and then the upkeep's changes of them (and of the tables both write)
+// go to one journal: the folder it leaves is byte for byte the one the two commits apart leave.
+TEST_F(EntrySaveTest, AZoomInJoinedWithTheUpkeepOfItsMapLeavesTheFolderTheTwoCommitsApartLeave) {
+    ASSERT_EQ(loader(), 0);
+    while (zoomarea_stored(PlayerX, PlayerY)) PlayerX += 5;
+    const auto before = folder();
+    auto arrive = [&](int joined) {
+        put_back(before);
+        const pid_t child = fork();
+        if (child == 0) {
+            ENTRY_SAVE_JOINS_LOAD = joined;
+            srand(20260103);
+            EnterLocale(0, 0);
+            _exit(LOAD_MAP == 1 && GetMappie(0) == 1 ? 0 : 1);
+        }
+        int status = 0;
+        EXPECT_TRUE(child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return folder();
+    };
+    const auto apart = arrive(0), joined = arrive(1);
+    ASSERT_NE(apart.at("ZOOMMAPS.DAT"), before.at("ZOOMMAPS.DAT"));
+    for (const auto &f : apart) EXPECT_TRUE(joined.count(f.first) && joined.at(f.first) == f.second) << f.first;
+    EXPECT_EQ(joined.size(), apart.size());
+}
+
 // That commit failing (a full disk) leaves the save before the zoom whole and says so; she plays on in
 // the new area, and leaving it stores its local maps.
 TEST_F(EntrySaveTest, AZoomInWhoseCommitWithTheUpkeepFailsLeavesTheSaveBeforeItAndIsStoredOnLeaving) {
