@@ -255,6 +255,7 @@ int save_staged_as(const char *path) {
 
 static long long file_length(const char *path);
 static bool read_at(int fd, void *buf, size_t size, long long offset);
+static bool read_stretches_as_saved(const char *path, long long origin, void *base, const SaveStretch *stretches, int n);
 
 long long save_size_of(const char *path) {
     const Staged *s = depth ? find_staged(path) : nullptr;
@@ -263,37 +264,32 @@ long long save_size_of(const char *path) {
     return file_length(save_source(path, buf, sizeof buf));
 }
 
-bool save_read_at(const char *path, long long offset, void *buf, size_t size) {
-    const long long total = save_size_of(path);
-    if (offset < 0 || total < 0 || offset + (long long)size > total) return false;
-    const Staged *s = depth ? find_staged(path) : nullptr;
+// `size` bytes at `offset` of a file as the running save leaves it, the file's own `on_disk` bytes read
+// from `fd` (opened by the caller when any lie within them); `s` holds its journal, if any.
+static bool read_as_saved(const Staged *s, int fd, long long on_disk, long long offset, unsigned char *out, size_t size) {
     const bool journal = s && s->journal;
-    char name[PATH_MAX_LEN + 8];
-    const char *source = save_source(path, name, sizeof name);
-    unsigned char *out = static_cast<unsigned char *>(buf);
-    memset(out, 0, size);
     // The file's own bytes: with a journal, those past the file's end come from the journal alone.
-    const long long on_disk = file_length(source);
     const long long end = offset + (long long)size;
     const long long file_end = on_disk < end ? on_disk : end;
     if (file_end > offset) {
-        const int fd = open(source, O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return false;
-        const bool ok = read_at(fd, out, (size_t)(file_end - offset), offset);
-        close(fd);
-        if (!ok) return false;
+        if (fd < 0 || !read_at(fd, out, (size_t)(file_end - offset), offset)) return false;
     } else if (!journal && size > 0) {
         return false;
     }
+    const long long past = file_end > offset ? file_end : offset;
+    if (end > past) memset(out + (past - offset), 0, (size_t)(end - past));
     if (!journal) return true;
-    // The journal's entries in the order they were made: a later one overwrites an earlier one.
+    // The journal's entries in the order they were made: a later one overwrites an earlier one. Zeros
+    // lengthen the file from its end, where no entry before them wrote: past the file's own bytes they
+    // are cleared already.
     const std::vector<unsigned char> &j = journal_mem[s - staged];
     for (size_t at = 0; at + sizeof(JournalHead) <= j.size();) {
         JournalHead head;
         memcpy(&head, j.data() + at, sizeof head);
         at += sizeof head;
         const long long from = head.offset > offset ? head.offset : offset;
-        const long long to = head.offset + (long long)head.size < end ? head.offset + (long long)head.size : end;
+        long long to = head.offset + (long long)head.size < end ? head.offset + (long long)head.size : end;
+        if (head.pad == JOURNAL_ZEROS && to > file_end) to = file_end;
         if (from < to) {
             if (head.pad == JOURNAL_ZEROS) memset(out + (from - offset), 0, (size_t)(to - from));
             else memcpy(out + (from - offset), j.data() + at + (from - head.offset), (size_t)(to - from));
@@ -301,6 +297,40 @@ bool save_read_at(const char *path, long long offset, void *buf, size_t size) {
         at += payload(head);
     }
     return true;
+}
+
+bool save_read_at(const char *path, long long offset, void *buf, size_t size) {
+    const SaveStretch one = {0, size};
+    if (offset < 0) return false;
+    return read_stretches_as_saved(path, offset, buf, &one, 1);
+}
+
+bool save_read_stretches(const char *path, void *base, const SaveStretch *stretches, int n) {
+    return read_stretches_as_saved(path, 0, base, stretches, n);
+}
+
+// The stretches count from `origin`, and are read to `base` + their offset.
+static bool read_stretches_as_saved(const char *path, long long origin, void *base, const SaveStretch *stretches, int n) {
+    const long long total = save_size_of(path);
+    if (total < 0) return false;
+    for (int i = 0; i < n; i++) {
+        const long long at = origin + stretches[i].offset;
+        if (stretches[i].offset < 0 || at + (long long)stretches[i].size > total) return false;
+    }
+    const Staged *s = depth ? find_staged(path) : nullptr;
+    char name[PATH_MAX_LEN + 8];
+    const char *source = save_source(path, name, sizeof name);
+    const long long on_disk = file_length(source);
+    bool needed = false;
+    for (int i = 0; i < n; i++) needed = needed || (origin + stretches[i].offset < on_disk && stretches[i].size > 0);
+    const int fd = needed ? open(source, O_RDONLY | O_CLOEXEC) : -1;
+    if (needed && fd < 0) return false;
+    bool ok = true;
+    for (int i = 0; ok && i < n; i++)
+        ok = read_as_saved(s, fd, on_disk, origin + stretches[i].offset,
+                           static_cast<unsigned char *>(base) + stretches[i].offset, stretches[i].size);
+    if (fd >= 0) close(fd);
+    return ok;
 }
 
 

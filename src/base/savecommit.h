@@ -68,6 +68,10 @@ long long save_size_of(const char *path);
 // Reads `size` bytes at `offset` of `path` as the running save leaves it: a file rewritten in place is
 // read with the changes its journal holds so far. False when they are not all there.
 bool save_read_at(const char *path, long long offset, void *buf, size_t size);
+// The same for several stretches of `path` at once, each read to `base` + its offset; the file is
+// opened once. False when one is not all there.
+struct SaveStretch;
+bool save_read_stretches(const char *path, void *base, const SaveStretch *stretches, int n);
 // Writes `size` bytes at `offset` of a file that is rewritten in place: inside a save they join the
 // file's journal and reach the file at the commit; outside a save they are written at once.
 bool save_write_at(const char *path, long offset, const void *buf, size_t size);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "base/ownlib.h"
@@ -152,11 +153,50 @@ static Holds compare_file(const char *path, const void *buf, size_t size, std::v
     return out.empty() ? Holds::same : Holds::stretches;
 }
 
+// A file whose changes of this save wait in its journal already: within the parts, compared with the
+// file as the save leaves it, only what differs joins the journal, after the earlier entries (the last
+// entry wins); outside them the caller knows the bytes unchanged since the file's last commit, and
+// this save's changes lie within them. One of another size, or that differs much, goes whole.
+static bool write_again(const char *path, const void *buf, size_t size, const Part *parts, int n_parts) {
+    static std::vector<unsigned char> now;
+    static std::vector<SaveStretch> stretches, asked;
+    stretches.clear();
+    asked.clear();
+    const unsigned char *bytes = static_cast<const unsigned char *>(buf);
+    bool apart = save_size_of(path) == (long long)size && size >= 16 * DIFF_BLOCK;
+    try {
+        if (apart) now.resize(size);
+        for (int p = 0; apart && p < n_parts; p++)
+            if (parts[p].to > parts[p].from) asked.push_back({(long)parts[p].from, parts[p].to - parts[p].from});
+    } catch (const std::bad_alloc &) {
+        apart = false;
+    }
+    apart = apart && save_read_stretches(path, now.data(), asked.data(), (int)asked.size());
+    size_t changed = 0;
+    for (const SaveStretch &part : asked) {
+        const size_t last = (size_t)part.offset + part.size;
+        for (size_t at = (size_t)part.offset; apart && at < last; at += DIFF_BLOCK) {
+            const size_t n = last - at < DIFF_BLOCK ? last - at : DIFF_BLOCK;
+            if (memcmp(now.data() + at, bytes + at, n) == 0) continue;
+            changed += n;
+            if (!stretches.empty() && (size_t)stretches.back().offset + stretches.back().size == at)
+                stretches.back().size += n;
+            else if (stretches.size() < STRETCHES_MAX)
+                stretches.push_back({(long)at, n});
+            else
+                apart = false;
+            if (changed > size / 8) apart = false;
+        }
+    }
+    if (!apart) return save_write_at(path, 0, buf, size);
+    return stretches.empty() || save_write_stretches(path, buf, stretches.data(), (int)stretches.size());
+}
+
 static bool write_file(const char *path, const void *buf, size_t size, Mirror &mirror, const Part *parts, int n_parts) {
     if (!save_running()) return write_atomic(path, buf, size);
     switch (save_staged_as(path)) {
     case 0: return stage_whole(path, buf, size);
-    case 1: return save_write_at(path, 0, buf, size);   // changes of this save wait in its journal: the last entry wins
+    case 1: return write_again(path, buf, size, parts, n_parts);
     default: break;
     }
     static std::vector<SaveStretch> stretches;

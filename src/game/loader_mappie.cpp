@@ -207,6 +207,7 @@ int GetMappie(int mode) {
         allowed_check();
         if (REAL_QUIT == -1) {
             DISABLE_NOTES = 0;
+            entry_save_finish();   // the entry stands as it was made
             return 0;
         }
     }
@@ -216,7 +217,8 @@ int GetMappie(int mode) {
     if (!world) areal_maintenance();
     // From here on the entry writes the character folder: the creature file's new and changed records,
     // the villages' records and their quest offers, the map and the quick save of the character are one
-    // commit. Should the game end before it, the folder holds the last save, none of this.
+    // commit, with the new local maps of a zoom in that left its save open for it. Should the game end
+    // before it, the folder holds the last save, none of this.
     save_begin();
     creature_mess();
     CarcassMaintenance();
@@ -284,6 +286,7 @@ int GetMappie(int mode) {
     if (!SaveMapAndContinue()) save_fail(map_file_error()[0] ? map_file_error() : "the current map");
     int ok = Save(SAVE_QUICK);
     ok = save_commit() && ok;
+    ok = entry_save_finish() && ok;
     if (pause_after_zoom) loader_wait_key();
     // The store's compaction is a commit of its own. Every stored map keeps a map-info record; once
     // those are nearly all used, the maps not worth keeping are dropped and their records freed.

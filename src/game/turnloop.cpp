@@ -179,7 +179,10 @@ int turn_pass(int *result) {
 
 void TurnLoop() {
     int r;
+    ENTRY_SAVE_JOINS_LOAD = 1;
     while (turn_pass(&r)) {
     }
+    ENTRY_SAVE_JOINS_LOAD = 0;
+    entry_save_finish();   // a zoom whose map was never loaded: the game ended on the way
     FLIP_map_OFF();   // however the game was left, the menus that follow show no map
 }

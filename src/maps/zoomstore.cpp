@@ -887,10 +887,15 @@ int zoomarea_stored(int cx, int cy) {
     for (int y = cy - 2; y <= cy + 2 && whole; y++)
         for (int x = cx - 2; x <= cx + 2 && whole; x++) {
             if (!in_grid(x, y)) continue;
-            const off_t at = (off_t)n[k++] * ZOOM_RECORD_BYTES;
+            const long record = n[k++];
+            const off_t at = (off_t)record * ZOOM_RECORD_BYTES;
             int32_t cell[2];
-            whole = st.st_size - at >= (off_t)ZOOM_RECORD_BYTES && pread(fd, cell, sizeof cell, at) == (ssize_t)sizeof cell &&
-                    cell[0] == x && cell[1] == y;
+            // A map the running save made or changed is read as the save leaves it.
+            if (journaled_now(path, record))
+                whole = save_size_of(path) - at >= (off_t)ZOOM_RECORD_BYTES && save_read_at(path, at, cell, sizeof cell);
+            else
+                whole = st.st_size - at >= (off_t)ZOOM_RECORD_BYTES && pread(fd, cell, sizeof cell, at) == (ssize_t)sizeof cell;
+            whole = whole && cell[0] == x && cell[1] == y;
         }
     if (!kept_open) close(fd);
     return whole ? 1 : 0;
@@ -1004,11 +1009,16 @@ static bool write_record(long n, bool as_seen = false) {
     if (record_unchanged(path, n, kept_fd, size)) return true;
     const int fd = held_maps.depth > 0 ? kept_fd : -1;   // written through only within a hold
     if (save_running()) {
-        // A record kept from the load, with no change of this save before, takes only its changed stretches.
-        const ZoomStruct *was = journaled_now(path, n) ? nullptr : kept_record(path, n);
+        // A record kept from the load takes only its changed stretches; so does one this save wrote
+        // already (a new map of a zoom whose save waits for the map's upkeep), against what it wrote.
+        static ZoomStruct saved;
+        const bool again = journaled_now(path, n);
+        const ZoomStruct *was = !again ? kept_record(path, n)
+                                : save_read_at(path, (long long)n * ZOOM_RECORD_BYTES, &saved, sizeof saved) ? &saved
+                                                                                                            : nullptr;
         if (!(was ? journal_changes(path, n, *was) : save_write_at(path, n * ZOOM_RECORD_BYTES, &Zoom, sizeof Zoom)))
             return false;
-        if (!was) stash_record(n, journaled.empty());
+        if (again || !was) stash_record(n, journaled.empty());
         journaled.push_back(n);
         own_commit.valid = false;
         if (!save_after_commit(maps_committed)) forget_kept();

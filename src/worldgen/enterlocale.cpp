@@ -230,6 +230,20 @@ static void keep_copy(void *to, const void *from, size_t size) {
     }
 }
 
+int ENTRY_SAVE_JOINS_LOAD;
+static int entry_save_open;   // the save of the last zoom in waits for the map's upkeep
+
+int entry_save_finish() {
+    if (!entry_save_open) return 1;
+    entry_save_open = 0;
+    if (save_commit()) return 1;
+    // The new local maps are not in the store after all: it reads its files again, and the saves that
+    // follow store the area she is on as they store any other.
+    zoomstore_forget_seen();
+    Note("!The local maps of this place couldn't be stored.");
+    return 0;
+}
+
 void EnterLocale(int kind, int n) {
     char line[120];
     snprintf(line, sizeof line, "(%d,%d)", kind, n);
@@ -322,7 +336,10 @@ void EnterLocale(int kind, int n) {
     rndhouse_trace_hold(0);
     if (!zoomstore_batch_end()) failed++;
     if (!SaveMarkerFile()) save_fail("the markers");
+    // A zoom in whose map the turn loop loads next leaves its save open for the map's upkeep to finish.
+    const bool held = !failed && ENTRY_SAVE_JOINS_LOAD && !UPDATE;
     if (failed) save_discard();
+    else if (held) entry_save_open = 1;
     else if (!save_commit()) failed++;
 
     if (failed) {

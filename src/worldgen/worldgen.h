@@ -13,6 +13,13 @@ int surroundings(int all);         // builds the missing local maps of the 5 x 5
 int spotgenerate(int x, int y, int all);   // the same for one cell; 1 when it has a stored map
 void surroundings_clean();
 void EnterLocale(int kind, int n); // kind 0: zoom in on the world map, out on a local area
+// Set while the turn loop runs, which loads the map an entry asks for at its next step: a zoom in then
+// leaves its save open, and the map's upkeep (GetMappie) puts the new local maps and its own files in
+// place in one commit, one wait on the disk for the two. Outside the loop each goes in by itself.
+extern int ENTRY_SAVE_JOINS_LOAD;
+// Puts in place what an entry left waiting for the map's upkeep, when one waits: 1 when it went in
+// whole or nothing waited, 0 when its commit failed (the folder then holds the save before the entry).
+int entry_save_finish();
 // Saves and goes down to the local map of world cell x, y; 0, where she was, when the save failed.
 int Enter(int x, int y, int mode);
 // Builds one cell through the generator; answers 1 when its local map was stored.

@@ -522,6 +522,55 @@ TEST(SaveCommit, JournalAndStagedFilesReachTheirFilesOnlyAtTheCommit) {
     EXPECT_FALSE(save_running());
 }
 
+// Inside a save a file rewritten in place reads as the save leaves it, whatever its journal holds:
+// bytes over the file's own, the zeros that lengthen it past its end (pages of them left as holes),
+// and bytes written later into those zeros; one stretch or several at once. The commit leaves the same.
+TEST(SaveCommit, AFileRewrittenInPlaceReadsInsideTheSaveAsTheCommitLeavesIt) {
+    oxatest::TempDir dir;
+    copy_bounded(CharacterPath, sizeof CharacterPath, dir.path().c_str());
+    const std::string store = dir.path() + "/STORE.DAT";
+    std::vector<unsigned char> model(5000);
+    for (size_t i = 0; i < model.size(); i++) model[i] = (unsigned char)(i * 13 + 1);
+    ASSERT_TRUE(write_atomic(store.c_str(), model.data(), model.size()));
+    save_begin();
+    // offset, size, the byte written (0: zeros)
+    const struct {
+        long at;
+        size_t size;
+        unsigned char byte;
+    } writes[] = {
+        {100, 50, 0xa1},      // within the file
+        {4900, 300, 0xa2},    // over its end
+        {12000, 9000, 0},     // after a gap, pages of zeros
+        {21000, 100, 0xa3},   // after them
+        {13000, 20, 0xa4},    // into the zeros
+        {4096, 8192, 0},      // zeros over the file's own bytes and the journal's
+        {8000, 10, 0xa5},
+    };
+    for (const auto &w : writes) {
+        const std::vector<unsigned char> bytes(w.size, w.byte);
+        EXPECT_TRUE(save_write_at(store.c_str(), w.at, bytes.data(), bytes.size()));
+        if ((size_t)w.at > model.size()) model.resize((size_t)w.at, 0);
+        if (w.at + w.size > model.size()) model.resize(w.at + w.size, 0);
+        std::copy(bytes.begin(), bytes.end(), model.begin() + w.at);
+    }
+    EXPECT_EQ(save_size_of(store.c_str()), (long long)model.size());
+    const SaveStretch reads[] = {{0, 5000}, {90, 70}, {4890, 400}, {5200, 7000}, {12990, 40}, {11999, 9100}, {0, 21100}};
+    for (const SaveStretch &r : reads) {
+        SCOPED_TRACE("at " + std::to_string(r.offset) + ", " + std::to_string(r.size) + " bytes");
+        std::vector<unsigned char> got(r.size, 0x5a);
+        EXPECT_TRUE(save_read_at(store.c_str(), r.offset, got.data(), got.size()) &&
+                    std::equal(got.begin(), got.end(), model.begin() + r.offset));
+    }
+    std::vector<unsigned char> all(model.size(), 0x5a);
+    EXPECT_TRUE(save_read_stretches(store.c_str(), all.data(), reads, (int)(sizeof reads / sizeof reads[0])));
+    EXPECT_TRUE(all == model);
+    unsigned char past[2];
+    EXPECT_FALSE(save_read_at(store.c_str(), (long long)model.size() - 1, past, 2)) << "past the end as the save leaves it";
+    ASSERT_TRUE(save_commit());
+    EXPECT_TRUE(oxatest::read_bytes(store) == model);
+}
+
 // A commit whose files all stand, cut short while its kept old bytes, its journal and its list are
 // removed (all at once, in any order): the next load keeps the new bytes and leaves no temporary name.
 TEST(SaveCommit, CutShortWhileItsTemporaryFilesGoTheNewBytesStand) {

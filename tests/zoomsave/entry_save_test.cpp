@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -50,6 +51,7 @@ protected:
         MSG_forget_index();
     }
     void TearDown() override {
+        ENTRY_SAVE_JOINS_LOAD = 0;
         questoffer_services_reset();
         LoaderTest::TearDown();
     }
@@ -82,12 +84,16 @@ protected:
     }
     // A kill at every step of the commit `run` makes in a child (with the step hook it is handed): the
     // folder is then the save before it or the whole new one, and a load of either tells of no damage.
+    // With a `stride`, a long commit is killed at every stride-th step and its last step, then at every
+    // step between the last kill that kept the old save and the first that left the new one: a kill
+    // before the list takes its name keeps the old save, one after it leaves the new.
     void killed_at_every_step(int steps, const std::map<std::string, std::vector<uint8_t>> &before,
                               const std::map<std::string, std::vector<uint8_t>> &after,
-                              const std::function<int(bool (*)(int))> &run) {
-        int kept = 0, finished = 0;
-        for (kill_at = 0; kill_at < steps; kill_at++) {
-            SCOPED_TRACE("killed at step " + std::to_string(kill_at));
+                              const std::function<int(bool (*)(int))> &run, int stride = 1) {
+        int kept = 0, finished = 0, last_kept = -1, first_finished = steps;
+        auto kill = [&](int at) {
+            kill_at = at;
+            SCOPED_TRACE("killed at step " + std::to_string(at));
             put_back(before);
             run(kill_step);
             ASSERT_TRUE(finish_interrupted_save());
@@ -100,8 +106,19 @@ protected:
             for (const auto &f : after)
                 if (!now.count(f.first)) odd += " (" + f.first + ")";
             ASSERT_TRUE(now == before || now == after) << "neither the old save nor the new:" << odd;
-            (now == before ? kept : finished)++;
-        }
+            if (now == before) {
+                kept++;
+                last_kept = std::max(last_kept, at);
+            } else {
+                finished++;
+                first_finished = std::min(first_finished, at);
+            }
+        };
+        for (int at = 0; at < steps; at++)
+            if (at % stride == 0 || at == steps - 1) ASSERT_NO_FATAL_FAILURE(kill(at));
+        EXPECT_LT(last_kept, first_finished) << "a kill after the new save stood took it back";
+        for (int at = last_kept + 1; at < first_finished; at++)
+            if (at % stride != 0) ASSERT_NO_FATAL_FAILURE(kill(at));
         EXPECT_GT(kept, 0);
         EXPECT_GT(finished, 0);
         for (const auto *files : {&before, &after}) {
@@ -406,4 +423,98 @@ TEST_F(EntrySaveTest, EveryCommitOfTheStoreFlushesAtMostThreeTimes) {
         EXPECT_LE(save_flushes - flushes, 3 * commits);
     }
     EXPECT_STREQ(Plr.mapname, "BIGMAP");
+}
+
+// In the turn loop a zoom into a new area and the upkeep of the map it loads are one commit: three
+// waits on the disk for the two, and a kill at any step of it leaves the save before the zoom or the
+// whole arrival.
+TEST_F(EntrySaveTest, AZoomInAndTheUpkeepOfItsMapInTheTurnLoopAreOneCommitWholeAfterAKillAtAnyStep) {
+    ASSERT_EQ(loader(), 0);
+    while (zoomarea_stored(PlayerX, PlayerY)) PlayerX += 5;
+    ENTRY_SAVE_JOINS_LOAD = 1;   // as the turn loop runs
+    const auto before = folder();
+    // Each arrival runs in a child of the loaded game: its commits, its flushes or its steps.
+    auto arrive = [&](bool (*hook)(int)) {
+        const pid_t child = fork();
+        if (child == 0) {
+            save_commit_step = hook;
+            save_flush = hook == count_commit;
+            const long flushes = save_flushes;
+            srand(20260103);
+            EnterLocale(0, 0);
+            const int saved = LOAD_MAP == 1 && GetMappie(0) == 1;
+            const long waits = save_flushes - flushes;
+            if (!saved) _exit(255);
+            _exit(hook == count_commit ? commits * 16 + (int)(waits < 15 ? waits : 15) : std::min(steps_taken, 254));
+        }
+        int status = 0;
+        return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+    };
+    commits = 0;
+    const int counted = arrive(count_commit);
+    ASSERT_NE(counted, 255) << "the arrival couldn't be saved";
+    EXPECT_EQ(counted / 16, 1) << "commits";
+    EXPECT_GT(counted % 16, 0) << "the commit is on the disk";
+    EXPECT_LE(counted % 16, 3) << "waits on the disk";
+    put_back(before);
+    steps_taken = 0;
+    const int steps = arrive(count_step);
+    ASSERT_NE(steps, 255);
+    const auto after = folder();
+    for (const char *file : {"ZOOMMAPS.DAT", "ZOOMINDEX.DAT", "AINO.OXS"}) EXPECT_NE(before.at(file), after.at(file)) << file;
+
+    killed_at_every_step(steps, before, after, arrive, 4);
+}
+
+// Joined, the zoom's new maps and then the upkeep's changes of them (and of the tables both write)
+// go to one journal: the folder it leaves is byte for byte the one the two commits apart leave.
+TEST_F(EntrySaveTest, AZoomInJoinedWithTheUpkeepOfItsMapLeavesTheFolderTheTwoCommitsApartLeave) {
+    ASSERT_EQ(loader(), 0);
+    while (zoomarea_stored(PlayerX, PlayerY)) PlayerX += 5;
+    const auto before = folder();
+    auto arrive = [&](int joined) {
+        put_back(before);
+        const pid_t child = fork();
+        if (child == 0) {
+            ENTRY_SAVE_JOINS_LOAD = joined;
+            srand(20260103);
+            EnterLocale(0, 0);
+            _exit(LOAD_MAP == 1 && GetMappie(0) == 1 ? 0 : 1);
+        }
+        int status = 0;
+        EXPECT_TRUE(child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return folder();
+    };
+    const auto apart = arrive(0), joined = arrive(1);
+    ASSERT_NE(apart.at("ZOOMMAPS.DAT"), before.at("ZOOMMAPS.DAT"));
+    for (const auto &f : apart) EXPECT_TRUE(joined.count(f.first) && joined.at(f.first) == f.second) << f.first;
+    EXPECT_EQ(joined.size(), apart.size());
+}
+
+// That commit failing (a full disk) leaves the save before the zoom whole and says so; she plays on in
+// the new area, and leaving it stores its local maps.
+TEST_F(EntrySaveTest, AZoomInWhoseCommitWithTheUpkeepFailsLeavesTheSaveBeforeItAndIsStoredOnLeaving) {
+    ASSERT_EQ(loader(), 0);
+    while (zoomarea_stored(PlayerX, PlayerY)) PlayerX += 5;
+    const int wx = PlayerX, wy = PlayerY;
+    ENTRY_SAVE_JOINS_LOAD = 1;
+    const auto before = folder();
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1) << notes();
+    save_commit_step = [](int) { return false; };
+    EXPECT_EQ(GetMappie(0), 0);
+    save_commit_step = nullptr;
+    EXPECT_NE(notes().find("couldn't be stored"), std::string::npos) << notes();
+    EXPECT_TRUE(folder() == before) << "the save before the zoom";
+    EXPECT_FALSE(zoomarea_stored(wx, wy));
+
+    oxatest::step_away_from_creatures();
+    EnterLocale(0, 0);
+    ASSERT_EQ(LOAD_MAP, 1) << notes();
+    ASSERT_STREQ(Plr.mapname, "BIGMAP");
+    ASSERT_EQ(GetMappie(0), 1) << loader_last_note();
+    EXPECT_TRUE(zoomarea_stored(wx, wy));
+    leave_to_menu();
+    ASSERT_EQ(loader(), 0);
+    EXPECT_TRUE(zoomarea_stored(wx, wy));
 }
