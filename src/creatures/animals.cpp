@@ -52,11 +52,6 @@
 #include "core/tekstit.h"
 #include "core/player.h"
 
-// A plant is eaten ripe, or unripe when the diet can graze it.
-static int grazeable(int n, int dp) {
-    return onko_KASVI_korjuukypsa(dp) || dp_laidunnettavissa(dp, (int)(Cre[n].diet1 | Cre[n].diet2));
-}
-
 // The player record's bytes of the spirits she met: the forest maid (met, and her gift given) and
 // the spirits of the water and of the forest.
 enum { PB_SPIRITMET = 5016, PB_MAIDEN = 5625, MAIDEN_MET = 2, MAIDEN_GIFT = 64 };
@@ -384,6 +379,7 @@ namespace {
 struct RowFood {
     uint32_t stamp[CONSTANTOBJ_ROWS] = {};   // the search the answers below belong to
     uint8_t known[CONSTANTOBJ_ROWS] = {};    // a bit per class asked, and one per class answered yes
+    uint8_t grazed_by[CONSTANTOBJ_ROWS] = {}; // plant_grazed_by, once bit 3 of known is set
     uint32_t now = 0;
     void begin() {
         if (++now != 0) return;
@@ -398,6 +394,11 @@ struct RowFood {
             known[obj] = (uint8_t)(known[obj] | asked | (::is_food(k, diet, predator) ? yes : 0));
         }
         return (known[obj] & yes) != 0;
+    }
+    int grazed(int obj) {
+        if (stamp[obj] != now) stamp[obj] = now, known[obj] = 0;
+        if (!(known[obj] & 8)) known[obj] = (uint8_t)(known[obj] | 8), grazed_by[obj] = (uint8_t)plant_grazed_by((uint32_t)obj);
+        return grazed_by[obj];
     }
 };
 }   // namespace
@@ -492,8 +493,18 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             } else {
                 if (noting && grazes) second[seconds++] = i;
                 if (dist >= r) return;
-                // the ripeness and grazing questions read the plant's own record and definition row
-                if (!grazes || !grazeable(n, i)) return;
+                // Eaten ripe or flowering, or unripe when the diet can graze it: the grazing answer of
+                // a definition row is asked once a search.
+                if (!grazes) return;
+                if (d.flags == 0) {
+                    const int obj = (int)d.id;
+                    if (!definition_row(obj)) {
+                        if (!dp_laidunnettavissa(i, (int)(c.diet1 | c.diet2))) return;
+                    } else {
+                        const int by = row_food.grazed(obj);
+                        if (by != GRAZED_BY_ALL && !(by == GRAZED_BY_SIGNED && (int)(c.diet1 | c.diet2) < 0)) return;
+                    }
+                }
                 // and it is food for this animal: a hare leaves the berry bushes and mushrooms alone
                 const int obj = (int)d.id;
                 if (definition_row(obj)) {
