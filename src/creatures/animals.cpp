@@ -404,6 +404,24 @@ struct RowFood {
 }   // namespace
 static RowFood row_food;
 
+// The grazing answers of the other plant objects a search meets (a patch whose species she knows
+// points to a stored copy), kept through one walk of the pool until it tries a step: a step might store an object.
+namespace {
+struct PlantGrazing {
+    int64_t obj[16];
+    uint8_t by[16];
+    void forget() {
+        for (int64_t &o : obj) o = -1;
+    }
+    int grazed(uint32_t o) {
+        const int k = (int)(o & 15);
+        if (obj[k] != (int64_t)o) obj[k] = (int64_t)o, by[k] = (uint8_t)plant_grazed_by(o);
+        return by[k];
+    }
+};
+}   // namespace
+static PlantGrazing plant_grazing;
+
 int ravinnonhankinta(int n, int dp, unsigned char sated) {
     if (!ask_valid(n)) return 0;
     CreatureStruct &c = Cre[n];
@@ -451,6 +469,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
         return as_walked() ? carcass_search(n, cl, set, carcasses, ncarcasses) : Haaskasta(n, cl, set);
     };
     for (int cls = 1; cls <= 2; cls++) {
+        plant_grazing.forget();   // asked afresh by each walk
         int find = -1, r = radius;
         const uint32_t diet = diet_of(c, (unsigned char)cls);
         ItemLook look;
@@ -494,16 +513,12 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                 if (noting && grazes) second[seconds++] = i;
                 if (dist >= r) return;
                 // Eaten ripe or flowering, or unripe when the diet can graze it: the grazing answer of
-                // a definition row is asked once a search.
+                // an object is asked once a search (once between steps for a stored one).
                 if (!grazes) return;
                 if (d.flags == 0) {
                     const int obj = (int)d.id;
-                    if (!definition_row(obj)) {
-                        if (!dp_laidunnettavissa(i, (int)(c.diet1 | c.diet2))) return;
-                    } else {
-                        const int by = row_food.grazed(obj);
-                        if (by != GRAZED_BY_ALL && !(by == GRAZED_BY_SIGNED && (int)(c.diet1 | c.diet2) < 0)) return;
-                    }
+                    const int by = definition_row(obj) ? row_food.grazed(obj) : plant_grazing.grazed(d.id);
+                    if (by != GRAZED_BY_ALL && !(by == GRAZED_BY_SIGNED && (int)(c.diet1 | c.diet2) < 0)) return;
                 }
                 // and it is food for this animal: a hare leaves the berry bushes and mushrooms alone
                 const int obj = (int)d.id;
@@ -517,7 +532,9 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                 }
                 if (crestep_trap_at(d.x, d.y) >= 0) return;
                 stepped = true;
-                if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) return;
+                const int step = Liikkuminen(n, d.x, d.y, 0);
+                plant_grazing.forget();
+                if (step != STEP_OK && !(d.x == x && d.y == y)) return;
             }
             find = i;
             r = dist;
