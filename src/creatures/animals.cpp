@@ -52,11 +52,6 @@
 #include "core/tekstit.h"
 #include "core/player.h"
 
-// A plant is eaten ripe, or unripe when the diet can graze it.
-static int grazeable(int n, int dp) {
-    return onko_KASVI_korjuukypsa(dp) || dp_laidunnettavissa(dp, (int)(Cre[n].diet1 | Cre[n].diet2));
-}
-
 // The player record's bytes of the spirits she met: the forest maid (met, and her gift given) and
 // the spirits of the water and of the forest.
 enum { PB_SPIRITMET = 5016, PB_MAIDEN = 5625, MAIDEN_MET = 2, MAIDEN_GIFT = 64 };
@@ -384,6 +379,7 @@ namespace {
 struct RowFood {
     uint32_t stamp[CONSTANTOBJ_ROWS] = {};   // the search the answers below belong to
     uint8_t known[CONSTANTOBJ_ROWS] = {};    // a bit per class asked, and one per class answered yes
+    uint8_t grazed_by[CONSTANTOBJ_ROWS] = {}; // plant_grazed_by, once bit 3 of known is set
     uint32_t now = 0;
     void begin() {
         if (++now != 0) return;
@@ -399,9 +395,32 @@ struct RowFood {
         }
         return (known[obj] & yes) != 0;
     }
+    int grazed(int obj) {
+        if (stamp[obj] != now) stamp[obj] = now, known[obj] = 0;
+        if (!(known[obj] & 8)) known[obj] = (uint8_t)(known[obj] | 8), grazed_by[obj] = (uint8_t)plant_grazed_by((uint32_t)obj);
+        return grazed_by[obj];
+    }
 };
 }   // namespace
 static RowFood row_food;
+
+// The grazing answers of the other plant objects a search meets (a patch whose species she knows
+// points to a stored copy), kept through one walk of the pool until it tries a step: a step might store an object.
+namespace {
+struct PlantGrazing {
+    int64_t obj[16];
+    uint8_t by[16];
+    void forget() {
+        for (int64_t &o : obj) o = -1;
+    }
+    int grazed(uint32_t o) {
+        const int k = (int)(o & 15);
+        if (obj[k] != (int64_t)o) obj[k] = (int64_t)o, by[k] = (uint8_t)plant_grazed_by(o);
+        return by[k];
+    }
+};
+}   // namespace
+static PlantGrazing plant_grazing;
 
 int ravinnonhankinta(int n, int dp, unsigned char sated) {
     if (!ask_valid(n)) return 0;
@@ -450,6 +469,7 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
         return as_walked() ? carcass_search(n, cl, set, carcasses, ncarcasses) : Haaskasta(n, cl, set);
     };
     for (int cls = 1; cls <= 2; cls++) {
+        plant_grazing.forget();   // asked afresh by each walk
         int find = -1, r = radius;
         const uint32_t diet = diet_of(c, (unsigned char)cls);
         ItemLook look;
@@ -492,8 +512,14 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
             } else {
                 if (noting && grazes) second[seconds++] = i;
                 if (dist >= r) return;
-                // the ripeness and grazing questions read the plant's own record and definition row
-                if (!grazes || !grazeable(n, i)) return;
+                // Eaten ripe or flowering, or unripe when the diet can graze it: the grazing answer of
+                // an object is asked once a search (once between steps for a stored one).
+                if (!grazes) return;
+                if (d.flags == 0) {
+                    const int obj = (int)d.id;
+                    const int by = definition_row(obj) ? row_food.grazed(obj) : plant_grazing.grazed(d.id);
+                    if (by != GRAZED_BY_ALL && !(by == GRAZED_BY_SIGNED && (int)(c.diet1 | c.diet2) < 0)) return;
+                }
                 // and it is food for this animal: a hare leaves the berry bushes and mushrooms alone
                 const int obj = (int)d.id;
                 if (definition_row(obj)) {
@@ -506,7 +532,9 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                 }
                 if (crestep_trap_at(d.x, d.y) >= 0) return;
                 stepped = true;
-                if (Liikkuminen(n, d.x, d.y, 0) != STEP_OK && !(d.x == x && d.y == y)) return;
+                const int step = Liikkuminen(n, d.x, d.y, 0);
+                plant_grazing.forget();
+                if (step != STEP_OK && !(d.x == x && d.y == y)) return;
             }
             find = i;
             r = dist;

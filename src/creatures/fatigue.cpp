@@ -225,13 +225,18 @@ static int limb_weight(int group, int part) {
     }
 }
 
-// A creature without a single injured wound slot, as most are: nothing to weigh.
-static bool unhurt_creature(int who) {
-    if (who < 0) return false;
-    const CreatureStruct &c = Cre[who];
-    unsigned hurt = 0;   // every slot read without a branch, so that the loop runs in a few wide steps
-    for (int s = 0; s < WOUND_SLOTS; s++) hurt |= (unsigned)(c.woundkind[s] != 0) & (unsigned)(c.woundinjury[s] != 0);
+// A body without a single injured wound slot, as most are: nothing to weigh. Every slot is read
+// without a branch, so that the loop runs in a few wide steps (a kind read from a file is set
+// right by wound_get, but never to or from none).
+static bool unhurt_slots(const uint8_t *kind, const uint8_t *injury) {
+    unsigned hurt = 0;
+    for (int s = 0; s < WOUND_SLOTS; s++) hurt |= (unsigned)(kind[s] != 0) & (unsigned)(injury[s] != 0);
     return hurt == 0;
+}
+static bool unhurt_creature(int who) {
+    if (who == -1) return unhurt_slots(plr_bytes(PB_W_KIND), plr_bytes(PB_W_INJURY));
+    if (who < 0) return false;
+    return unhurt_slots(Cre[who].woundkind, Cre[who].woundinjury);
 }
 
 float INVALIDITEETTI(int who, int group, int side) {
@@ -254,7 +259,7 @@ float INVALIDITEETTI(int who, int group, int side) {
 }
 
 float INVASUHDE_liikuntaelimet(int who) {
-    if (who >= 0 && who < CRE_COUNT && unhurt_creature(who)) return 0.0f;   // no limb is hurt
+    if (body_valid(who) && unhurt_creature(who)) return 0.0f;   // no limb is hurt
     if (body_is_flying(who)) {
         const float right = INVALIDITEETTI(who, 2, 1), left = INVALIDITEETTI(who, 2, 2);
         if (right >= 0.5f || left >= 0.5f) return 1.0f;

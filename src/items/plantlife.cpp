@@ -33,14 +33,15 @@ static DataStruct *plant_record(int n) {
 // The plant a record points to: a definition row, or the stored copy a patch gets once she knows its
 // species; none when the object is out of both tables or holds no plant any more (a record is never
 // read against row 0 or a stranger's row).
-static const ItemStruct *plant_def(const DataStruct &d) {
-    const ItemStruct *it = d.id >= 1 && d.id < (uint32_t)CONSTANTOBJ_ROWS ? &ConstantObj[d.id]
-                           : d.id >= (uint32_t)OBJ_PLAYER_FIRST && d.id <= (uint32_t)OBJ_PLAYER_LAST
-                               ? &PlayerObj[d.id - OBJ_PLAYER_FIRST]
+static const ItemStruct *plant_def(uint32_t id) {
+    const ItemStruct *it = id >= 1 && id < (uint32_t)CONSTANTOBJ_ROWS ? &ConstantObj[id]
+                           : id >= (uint32_t)OBJ_PLAYER_FIRST && id <= (uint32_t)OBJ_PLAYER_LAST
+                               ? &PlayerObj[id - OBJ_PLAYER_FIRST]
                                : nullptr;
     if (!it || (it->type != IT_PLANT && it->type != IT_FOOD) || !it->name[0]) return nullptr;
     return it;
 }
+static const ItemStruct *plant_def(const DataStruct &d) { return plant_def(d.id); }
 
 static int sprout_month(const ItemStruct &p) { return p.fig[4]; }
 static int wither_month(const ItemStruct &p) { return p.fig[5]; }
@@ -221,13 +222,18 @@ const char *KASVIDATA_infostr(int n) {
 
 // ---- grazing and the soil ------------------------------------------------------------------------------
 
+int plant_grazed_by(uint32_t obj) {
+    const ItemStruct *p = plant_def(obj);
+    if (!p) return GRAZED_BY_NONE;
+    if (p->id == OID_GRASS) return GRAZED_BY_ALL;
+    if (p->id == OID_POD || p->id == OID_ROOT) return GRAZED_BY_SIGNED;
+    return GRAZED_BY_NONE;
+}
+
 int dp_laidunnettavissa(int n, int size) {
     if (n < 0 || n >= DATA_MAX || Data[n].type != DT_PLANT) return 0;
-    const ItemStruct *p = plant_def(Data[n]);
-    if (!p) return 0;
-    if (p->id == OID_GRASS) return 1;
-    if (p->id == OID_POD || p->id == OID_ROOT) return size < 0 ? 1 : 0;
-    return 0;
+    const int by = plant_grazed_by(Data[n].id);
+    return by == GRAZED_BY_ALL || (by == GRAZED_BY_SIGNED && size < 0) ? 1 : 0;
 }
 
 int maapera_roudassa(int tell) {

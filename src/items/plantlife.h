@@ -19,4 +19,7 @@ int KASVIDATA_kasvupaivat(int n);          // days grown, held at 255
 void KASVIDATA_harvestinfo(int n);         // tells the player when the patch ripens or withers
 const char *KASVIDATA_infostr(int n);      // the patch's line in the map's item lists
 int dp_laidunnettavissa(int n, int size);  // 1 when an animal can graze record n
+// Who can graze a plant of object obj unripe, as dp_laidunnettavissa answers for a growing record of it.
+enum { GRAZED_BY_NONE = 0, GRAZED_BY_ALL = 1, GRAZED_BY_SIGNED = 2 };   // SIGNED: a diet word below zero
+int plant_grazed_by(uint32_t obj);
 int maapera_roudassa(int tell);            // 1 frozen, 2 frosty, 0 thawed; tell: say it
