@@ -108,11 +108,26 @@ struct Mirror {
     }
 };
 
+
 // A changed file of the same size is compared block by block; when little of it changed, the changed
 // stretches are collected in `out` and go to the file's journal instead of a whole new file. The file is
 // read once: a stretch of many blocks that holds the same bytes is passed at once, and only a stretch
 // that differs is looked at block by block.
 constexpr size_t DIFF_BLOCK = 512, DIFF_RUN = 128 * DIFF_BLOCK, STRETCHES_MAX = 512;
+
+// Notes the changed block of `n` bytes at `at`, joined to the stretch before it when they touch; false
+// once the file of `size` bytes has changed too much, or in too many places, to be written apart.
+static bool note_changed(std::vector<SaveStretch> &out, size_t at, size_t n, size_t &changed, size_t size) {
+    changed += n;
+    if (!out.empty() && (size_t)out.back().offset + out.back().size == at)
+        out.back().size += n;
+    else if (out.size() < STRETCHES_MAX)
+        out.push_back({(long)at, n});
+    else
+        return false;
+    return changed <= size / 8;
+}
+
 // Only the runs that reach into [from, to) are compared: the caller knows every byte outside to stand
 // the same in the file and the mirror already, where the whole comparison would find them equal.
 // Several parts may be given, in order: the runs that reach into any of them are compared, each once.
@@ -139,14 +154,7 @@ static Holds compare_file(const char *path, const void *buf, size_t size, std::v
             for (size_t at = run; at < run_end; at += DIFF_BLOCK) {
                 const size_t n = run_end - at < DIFF_BLOCK ? run_end - at : DIFF_BLOCK;
                 if (memcmp(old_bytes + at, new_bytes + at, n) == 0) continue;
-                changed += n;
-                if (!out.empty() && (size_t)out.back().offset + out.back().size == at)
-                    out.back().size += n;
-                else if (out.size() < STRETCHES_MAX)
-                    out.push_back({(long)at, n});
-                else
-                    return Holds::other;
-                if (changed > size / 8) return Holds::other;
+                if (!note_changed(out, at, n, changed, size)) return Holds::other;
             }
         }
     }
@@ -178,14 +186,7 @@ static bool write_again(const char *path, const void *buf, size_t size, const Pa
         for (size_t at = (size_t)part.offset; apart && at < last; at += DIFF_BLOCK) {
             const size_t n = last - at < DIFF_BLOCK ? last - at : DIFF_BLOCK;
             if (memcmp(now.data() + at, bytes + at, n) == 0) continue;
-            changed += n;
-            if (!stretches.empty() && (size_t)stretches.back().offset + stretches.back().size == at)
-                stretches.back().size += n;
-            else if (stretches.size() < STRETCHES_MAX)
-                stretches.push_back({(long)at, n});
-            else
-                apart = false;
-            if (changed > size / 8) apart = false;
+            if (!note_changed(stretches, at, n, changed, size)) apart = false;
         }
     }
     if (!apart) return save_write_at(path, 0, buf, size);
