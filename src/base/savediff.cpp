@@ -108,7 +108,6 @@ struct Mirror {
     }
 };
 
-
 // A changed file of the same size is compared block by block; when little of it changed, the changed
 // stretches are collected in `out` and go to the file's journal instead of a whole new file. The file is
 // read once: a stretch of many blocks that holds the same bytes is passed at once, and only a stretch

@@ -379,7 +379,6 @@ namespace {
 struct RowFood {
     uint32_t stamp[CONSTANTOBJ_ROWS] = {};   // the search the answers below belong to
     uint8_t known[CONSTANTOBJ_ROWS] = {};    // a bit per class asked, and one per class answered yes
-    uint8_t grazed_by[CONSTANTOBJ_ROWS] = {}; // plant_grazed_by, once bit 3 of known is set
     uint32_t now = 0;
     void begin() {
         if (++now != 0) return;
@@ -395,17 +394,13 @@ struct RowFood {
         }
         return (known[obj] & yes) != 0;
     }
-    int grazed(int obj) {
-        if (stamp[obj] != now) stamp[obj] = now, known[obj] = 0;
-        if (!(known[obj] & 8)) known[obj] = (uint8_t)(known[obj] | 8), grazed_by[obj] = (uint8_t)plant_grazed_by((uint32_t)obj);
-        return grazed_by[obj];
-    }
 };
 }   // namespace
 static RowFood row_food;
 
-// The grazing answers of the other plant objects a search meets (a patch whose species she knows
-// points to a stored copy), kept through one walk of the pool until it tries a step: a step might store an object.
+// The grazing answers of the plant objects a search meets (a definition row, or the stored copy a patch
+// points to once she knows its species), kept through one walk of the pool until it tries a step: a
+// step might store an object.
 namespace {
 struct PlantGrazing {
     int64_t obj[16];
@@ -513,11 +508,10 @@ int ravinnonhankinta(int n, int dp, unsigned char sated) {
                 if (noting && grazes) second[seconds++] = i;
                 if (dist >= r) return;
                 // Eaten ripe or flowering, or unripe when the diet can graze it: the grazing answer of
-                // an object is asked once a search (once between steps for a stored one).
+                // an object is asked once between steps.
                 if (!grazes) return;
                 if (d.flags == 0) {
-                    const int obj = (int)d.id;
-                    const int by = definition_row(obj) ? row_food.grazed(obj) : plant_grazing.grazed(d.id);
+                    const int by = plant_grazing.grazed(d.id);
                     if (by != GRAZED_BY_ALL && !(by == GRAZED_BY_SIGNED && (int)(c.diet1 | c.diet2) < 0)) return;
                 }
                 // and it is food for this animal: a hare leaves the berry bushes and mushrooms alone
